@@ -1,0 +1,11 @@
+// The module the program runs from and the module its resources come from (a language
+// library can replace the latter).
+#pragma once
+#include "AfxCore.h"
+
+HINSTANCE AFXAPI AfxGetInstanceHandle();
+void AFXAPI AfxSetInstanceHandle(HINSTANCE hInst);
+HINSTANCE AFXAPI AfxGetResourceHandle();
+void AFXAPI AfxSetResourceHandle(HINSTANCE hInstResource);
+// The module that holds the resource: the resource module first, then the program itself.
+HINSTANCE AFXAPI AfxFindResourceHandle(LPCSTR lpszName, LPCSTR lpszType);

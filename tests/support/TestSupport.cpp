@@ -1,0 +1,232 @@
+#include "TestSupport.h"
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+
+namespace testing_support
+{
+
+namespace
+{
+int DeclineAnswer(UINT nType)
+{
+    switch (nType & MB_TYPEMASK)
+    {
+    case MB_YESNO:
+        return IDNO;
+    case MB_ABORTRETRYIGNORE:
+        return IDABORT;
+    case MB_OK:
+        return IDOK;
+    default:
+        return IDCANCEL;
+    }
+}
+
+class FailingSink : public CMessageSink
+{
+public:
+    int Show(HWND, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType, UINT) override
+    {
+        ADD_FAILURE() << "unexpected message box \"" << (lpszCaption ? lpszCaption : "") << "\": " << lpszText;
+        return DeclineAnswer(nType);
+    }
+};
+FailingSink g_failingSink;
+} // namespace
+
+void InstallFailingSink()
+{
+    AfxSetMessageSink(&g_failingSink);
+}
+
+MessageBoxes::MessageBoxes()
+{
+    ::InitializeCriticalSection(&m_lock);
+    m_pPrevious = AfxSetMessageSink(this);
+}
+
+MessageBoxes::~MessageBoxes()
+{
+    AfxSetMessageSink(m_pPrevious);
+    EXPECT_EQ(0u, Pending()) << "expected message boxes were not shown";
+    ::DeleteCriticalSection(&m_lock);
+}
+
+void MessageBoxes::Expect(int nAnswer, const std::string& textPart)
+{
+    ::EnterCriticalSection(&m_lock);
+    m_expected.push_back({nAnswer, textPart});
+    ::LeaveCriticalSection(&m_lock);
+}
+
+int MessageBoxes::Show(HWND hOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType, UINT)
+{
+    ::EnterCriticalSection(&m_lock);
+    std::string text = lpszText ? lpszText : "";
+    m_shown.push_back({text, lpszCaption ? lpszCaption : "", nType, hOwner});
+    int answer;
+    if (m_nextExpected < m_expected.size())
+    {
+        const Expected& e = m_expected[m_nextExpected++];
+        if (!e.textPart.empty() && text.find(e.textPart) == std::string::npos)
+            ADD_FAILURE() << "message box \"" << text << "\" does not contain \"" << e.textPart << "\"";
+        answer = e.answer;
+    }
+    else
+    {
+        ADD_FAILURE() << "unexpected message box: " << text;
+        answer = DeclineAnswer(nType);
+    }
+    ::LeaveCriticalSection(&m_lock);
+    return answer;
+}
+
+std::string ComPortPath(int nPort)
+{
+    return "\\\\.\\COM" + std::to_string(nPort);
+}
+
+std::vector<ComPair> ComPairs()
+{
+    std::vector<ComPair> pairs;
+    const char* env = getenv("COM_PAIRS");
+    if (!env || !*env)
+    {
+        ADD_FAILURE() << "COM_PAIRS is not set: run the tests through tools/test.sh, which makes the serial pairs";
+        return pairs;
+    }
+    std::string list = env;
+    size_t pos = 0;
+    while (pos < list.size())
+    {
+        size_t end = list.find(',', pos);
+        std::string item = list.substr(pos, end == std::string::npos ? std::string::npos : end - pos);
+        int a = 0, b = 0;
+        if (sscanf(item.c_str(), "%d:%d", &a, &b) != 2)
+        {
+            ADD_FAILURE() << "COM_PAIRS entry \"" << item << "\" is not of the form A:B";
+            return {};
+        }
+        for (int port : {a, b})
+        {
+            HANDLE h = ::CreateFileA(ComPortPath(port).c_str(), GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
+                                     0, NULL);
+            if (h == INVALID_HANDLE_VALUE)
+            {
+                ADD_FAILURE() << "COM" << port << " from COM_PAIRS does not open (error " << ::GetLastError()
+                              << "): is its dosdevices link missing?";
+                return {};
+            }
+            ::CloseHandle(h);
+        }
+        pairs.push_back({a, b});
+        if (end == std::string::npos)
+            break;
+        pos = end + 1;
+    }
+    return pairs;
+}
+
+void PumpMessages(DWORD ms)
+{
+    DWORD start = ::GetTickCount();
+    for (;;)
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        DWORD elapsed = ::GetTickCount() - start;
+        if (elapsed >= ms)
+            break;
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, ms - elapsed, QS_ALLINPUT);
+    }
+}
+
+ChildProcess::~ChildProcess()
+{
+    Stop();
+}
+
+bool ChildProcess::Start(const std::string& commandLine, DWORD* pdwError)
+{
+    Stop();
+    STARTUPINFOA si{};
+    si.cb = sizeof si;
+    std::string cmd = commandLine;
+    if (!::CreateProcessA(NULL, &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &m_pi))
+    {
+        if (pdwError)
+            *pdwError = ::GetLastError();
+        m_pi = PROCESS_INFORMATION{};
+        return false;
+    }
+    return true;
+}
+
+bool ChildProcess::IsRunning() const
+{
+    return m_pi.hProcess && ::WaitForSingleObject(m_pi.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+int ChildProcess::Wait(DWORD ms)
+{
+    if (!m_pi.hProcess || ::WaitForSingleObject(m_pi.hProcess, ms) != WAIT_OBJECT_0)
+        return -1;
+    DWORD code = 0;
+    ::GetExitCodeProcess(m_pi.hProcess, &code);
+    return (int)code;
+}
+
+void ChildProcess::Stop()
+{
+    if (!m_pi.hProcess)
+        return;
+    if (IsRunning())
+    {
+        ::TerminateProcess(m_pi.hProcess, 1);
+        ::WaitForSingleObject(m_pi.hProcess, 5000);
+    }
+    ::CloseHandle(m_pi.hProcess);
+    ::CloseHandle(m_pi.hThread);
+    m_pi = PROCESS_INFORMATION{};
+}
+
+std::string TempFolder()
+{
+    static std::string folder;
+    if (folder.empty())
+    {
+        char base[MAX_PATH];
+        ::GetTempPathA(sizeof base, base);
+        char module[MAX_PATH];
+        ::GetModuleFileNameA(NULL, module, sizeof module);
+        const char* name = strrchr(module, '\\');
+        folder = std::string(base) + "helvon-" + (name ? name + 1 : "test") + "-" +
+                 std::to_string(::GetCurrentProcessId());
+        ::CreateDirectoryA(folder.c_str(), NULL);
+        folder += "\\";
+    }
+    return folder;
+}
+
+std::string HostTool(const std::string& name)
+{
+    const char* dir = getenv("HELVON_HOST_TOOLS");
+    if (!dir || !*dir)
+    {
+        ADD_FAILURE() << "HELVON_HOST_TOOLS is not set: run the tests through tools/test.sh";
+        return name;
+    }
+    // Wine maps the Linux root to drive Z:.
+    std::string path = std::string("Z:") + dir + "/" + name;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    return path;
+}
+
+} // namespace testing_support

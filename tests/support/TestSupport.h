@@ -1,0 +1,107 @@
+// What every test executable shares: answering message boxes, COM pairs from the harness,
+// a message loop for a while, and child processes.
+#pragma once
+#include "AfxCore.h"
+#include "MessageSink.h"
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+
+namespace testing_support
+{
+
+// A box the test saw, in the order shown.
+struct ShownBox
+{
+    std::string text;
+    std::string caption;
+    UINT type;
+    HWND owner;
+};
+
+// Installed for a test's lifetime: answers expected boxes in order and records them. A box no
+// test expected fails the current test at once and is answered IDCANCEL (or IDNO / IDABORT).
+class MessageBoxes : public CMessageSink
+{
+public:
+    MessageBoxes();
+    ~MessageBoxes() override;
+    MessageBoxes(const MessageBoxes&) = delete;
+    MessageBoxes& operator=(const MessageBoxes&) = delete;
+
+    // The next box is answered with nAnswer; its text must contain textPart (when not empty).
+    void Expect(int nAnswer, const std::string& textPart = std::string());
+    const std::vector<ShownBox>& Shown() const { return m_shown; }
+    size_t Pending() const { return m_expected.size() - m_nextExpected; }
+
+    int Show(HWND hOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType, UINT nIDHelp) override;
+
+private:
+    struct Expected
+    {
+        int answer;
+        std::string textPart;
+    };
+    std::vector<Expected> m_expected;
+    size_t m_nextExpected = 0;
+    std::vector<ShownBox> m_shown;
+    CMessageSink* m_pPrevious;
+    mutable CRITICAL_SECTION m_lock;
+};
+
+// The sink in force between tests: any box fails the running test.
+void InstallFailingSink();
+
+// A serial pair made by the harness: bytes written on one port arrive on the other.
+struct ComPair
+{
+    int a;
+    int b;
+};
+// The pairs named in COM_PAIRS ("5:6,10:11"); fails the test with a clear message when the
+// variable is missing or a port does not open.
+std::vector<ComPair> ComPairs();
+std::string ComPortPath(int nPort); // "\\\\.\\COM5"
+
+// Dispatches this thread's messages for about ms milliseconds.
+void PumpMessages(DWORD ms);
+// Dispatches messages until pred() holds or ms pass; returns pred().
+template <class Pred> bool PumpUntil(Pred pred, DWORD ms)
+{
+    DWORD start = ::GetTickCount();
+    while (!pred())
+    {
+        if (::GetTickCount() - start >= ms)
+            return pred();
+        PumpMessages(10);
+    }
+    return true;
+}
+
+// A process started by a test, ended (and waited for) when the object goes.
+class ChildProcess
+{
+public:
+    ChildProcess() = default;
+    ~ChildProcess();
+    ChildProcess(const ChildProcess&) = delete;
+    ChildProcess& operator=(const ChildProcess&) = delete;
+
+    // commandLine as CreateProcess takes it. Returns false (and the Win32 error) when it fails.
+    bool Start(const std::string& commandLine, DWORD* pdwError = nullptr);
+    bool IsRunning() const;
+    // Waits up to ms for the process to end by itself; returns its exit code or -1.
+    int Wait(DWORD ms);
+    void Stop();
+    DWORD Id() const { return m_pi.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION m_pi{};
+};
+
+// Folder of a temporary file area private to this test executable, created on first use.
+std::string TempFolder();
+// Path of the Linux-side helper tools (HELVON_HOST_TOOLS), as a Windows path for CreateProcess.
+std::string HostTool(const std::string& name);
+
+} // namespace testing_support

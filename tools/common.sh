@@ -1,0 +1,90 @@
+# Shared steps of the build, test and run commands: packages, build, Wine prefix, X server, COM pairs.
+# Sourced by tools/test.sh and tools/run.sh; everything started here is stopped by helvon_stop_all.
+
+set -euo pipefail
+HELVON_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+BUILD_DIR=${BUILD_DIR:-$HELVON_ROOT/build}
+mkdir -p "$BUILD_DIR"
+BUILD_DIR=$(cd "$BUILD_DIR" && pwd)
+HELVON_PIDS=()
+
+HELVON_PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-x86-64-dev
+    xvfb xauth socat googletest cmake ccache python3 g++ make
+    cups printer-driver-cups-pdf poppler-utils libcups2 imagemagick)
+
+helvon_log() { printf '== %s\n' "$*" >&2; }
+
+helvon_install() {
+    local missing=()
+    for p in "${HELVON_PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    if ((${#missing[@]})); then
+        helvon_log "installing ${missing[*]}"
+        export DEBIAN_FRONTEND=noninteractive
+        apt-get update -q
+        # Without --no-install-recommends apt reaches for the 32-bit Wine, which cannot be installed here.
+        apt-get install -y -q --no-install-recommends "${missing[@]}"
+    fi
+}
+
+helvon_build() {
+    helvon_log "building in $BUILD_DIR"
+    cmake -S "$HELVON_ROOT" -B "$BUILD_DIR/win" \
+        -DCMAKE_TOOLCHAIN_FILE="$HELVON_ROOT/cmake/mingw-w64-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$BUILD_DIR/win" -j "$(nproc)"
+    # Linux-side helpers: station simulator, the pty flush shim.
+    cmake -S "$HELVON_ROOT/tools" -B "$BUILD_DIR/host" -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$BUILD_DIR/host" -j "$(nproc)"
+}
+
+helvon_stop_all() {
+    set +e
+    if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null; fi
+    for pid in "${HELVON_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    for pid in "${HELVON_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null
+    done
+    HELVON_PIDS=()
+}
+
+helvon_start_x() {
+    if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return; fi
+    local n=57
+    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
+    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    HELVON_PIDS+=($!)
+    export DISPLAY=":$n"
+    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return; sleep 0.1; done
+    echo "Xvfb did not start on :$n" >&2
+    return 1
+}
+
+helvon_start_wine() {
+    export WINEPREFIX="$BUILD_DIR/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    mkdir -p "$WINEPREFIX"
+    # Keep one server for the whole run: each program then starts in a fraction of a second.
+    wineserver -p
+    wineboot -i >/dev/null 2>&1
+}
+
+# helvon_com_pairs "5:6 10:11": socat pty pairs linked as Wine COM ports, made after wineboot so
+# Wine's device manager does not remove them. Exports COM_PAIRS=5:6,10:11.
+helvon_com_pairs() {
+    local pairs=() a b
+    for pair in $1; do
+        a=${pair%%:*}; b=${pair##*:}
+        rm -f "$BUILD_DIR/pty$a" "$BUILD_DIR/pty$b"
+        socat pty,raw,echo=0,link="$BUILD_DIR/pty$a" pty,raw,echo=0,link="$BUILD_DIR/pty$b" 2>/dev/null &
+        HELVON_PIDS+=($!)
+        for _ in $(seq 50); do [ -e "$BUILD_DIR/pty$a" ] && [ -e "$BUILD_DIR/pty$b" ] && break; sleep 0.1; done
+        ln -sf "$BUILD_DIR/pty$a" "$WINEPREFIX/dosdevices/com$a"
+        ln -sf "$BUILD_DIR/pty$b" "$WINEPREFIX/dosdevices/com$b"
+        pairs+=("$a:$b")
+    done
+    COM_PAIRS=$(IFS=,; echo "${pairs[*]}")
+    export COM_PAIRS
+}

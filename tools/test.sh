@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything, and runs every test under Wine and Xvfb.
+source "$(dirname "$0")/common.sh"
+
+helvon_install
+helvon_build
+trap helvon_stop_all EXIT
+helvon_start_x
+helvon_start_wine
+helvon_com_pairs "5:6 10:11"
+export HELVON_HOST_TOOLS="$BUILD_DIR/host"
+
+helvon_log "running tests (display $DISPLAY, COM pairs $COM_PAIRS)"
+cd "$BUILD_DIR/win"
+ctest --output-on-failure --timeout 600 -j "$(nproc)" "$@"
