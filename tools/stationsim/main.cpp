@@ -47,7 +47,7 @@ void Usage()
             "usage: stationsim (--com N | --link PATH) [options]\n"
             "  --com N              link $WINEPREFIX/dosdevices/comN to the line\n"
             "  --link PATH          link PATH to the line\n"
-            "  --ready FILE         write the process id to FILE once the line is linked\n"
+            "  --ready FILE         write the process id to FILE once the line is linked; removing it stops\n"
             "  --log FILE           append one line per request and reply\n"
             "  --address A          bus address (default 1)\n"
             "  --baud B             rate the station listens at (default 9600)\n"
@@ -203,6 +203,7 @@ public:
     bool Open();
     void Run();
     void Close();
+    void LogExit() { Log("exit"); }
 
 private:
     void Log(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
@@ -219,6 +220,7 @@ private:
     double m_lastByte = 0;
     int m_matching = 0;
     bool m_vanished = false;
+    double m_lastReadyCheck = 0;
 };
 
 void Simulator::Log(const char* fmt, ...)
@@ -414,6 +416,13 @@ void Simulator::Run()
         double now = Now();
         if (now - start > m_o.lifetimeSec || getppid() != parent)
             break;
+        // Removing the ready file is how a test that cannot signal a Linux process stops us.
+        if (!m_o.ready.empty() && now - m_lastReadyCheck > 0.1)
+        {
+            m_lastReadyCheck = now;
+            if (access(m_o.ready.c_str(), F_OK) != 0)
+                break;
+        }
         m_station.Advance(now - start + 1e-6);
         if (m_vanished)
         {
@@ -482,5 +491,6 @@ int main(int argc, char** argv)
     }
     simulator.Run();
     simulator.Close();
+    simulator.LogExit();
     return 0;
 }
