@@ -1,11 +1,26 @@
-// Ids of the station link and recording core's strings, usable from station.rc and C++.
+// Ids of the station link and recording core's texts in res/station.rc.
 #pragma once
 
-// Sensor and unit texts, shared by the station link and the profile table.
-#define IDS_UNIT_FAHRENHEIT 250
-#define IDS_UNIT_CELSIUS 296
-#define IDS_SENSOR_TE 298
-#define IDS_SENSOR_IR 299
+#define IDS_STATION_UNIT_FAHRENHEIT 250
+#define IDS_STATION_PROGRAM_ENDURANCE 260
+#define IDS_STATION_MSG_HEATING 285
+#define IDS_STATION_MSG_SENSOR_BROKEN 286
+#define IDS_STATION_MSG_EEPROM 287
+#define IDS_STATION_MSG_NONE 288
+#define IDS_STATION_PROGRAM_WARMUP 289
+#define IDS_STATION_PROGRAM_READY 290
+#define IDS_STATION_PROGRAM_SOLDERING 291
+#define IDS_STATION_PROGRAM_DESOLDERING 292
+#define IDS_STATION_PROGRAM_END 293
+#define IDS_STATION_PROGRAM_CALIBRATION 294
+#define IDS_STATION_PROGRAM_UNKNOWN 295
+#define IDS_STATION_UNIT_CELSIUS 296
+#define IDS_STATION_SENSOR_TE 298
+#define IDS_STATION_SENSOR_IR 299
+#define IDS_STATION_OPERATING_TIME 432
+#define IDS_STATION_MSG_TOP_TE_BROKEN 436
+#define IDS_STATION_MSG_TOP_HEATING 451
+#define IDS_STATION_MSG_INNER_TEMP 452
 
 // Profile table: column titles, default texts and file errors.
 #define IDS_COL_BOARD 333

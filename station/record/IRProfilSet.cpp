@@ -82,10 +82,10 @@ CString CIRProfilSet::GetFieldText(int n) const
         text.Format("%d", this->*info->pValue);
         break;
     case SensorField:
-        text = LoadText(this->*info->pValue ? IDS_SENSOR_IR : IDS_SENSOR_TE);
+        text = LoadText(this->*info->pValue ? IDS_STATION_SENSOR_IR : IDS_STATION_SENSOR_TE);
         break;
     case UnitField:
-        text = LoadText(this->*info->pValue ? IDS_UNIT_FAHRENHEIT : IDS_UNIT_CELSIUS);
+        text = LoadText(this->*info->pValue ? IDS_STATION_UNIT_FAHRENHEIT : IDS_STATION_UNIT_CELSIUS);
         break;
     case FactorField:
         text = m_fField16 != 1.0f ? "TRUE" : "FALSE";
@@ -115,10 +115,10 @@ BOOL CIRProfilSet::SetFieldText(int n, LPCSTR text)
         break;
     }
     case SensorField:
-        this->*info->pValue = LoadText(IDS_SENSOR_TE) == text ? 0 : 1;
+        this->*info->pValue = LoadText(IDS_STATION_SENSOR_TE) == text ? 0 : 1;
         break;
     case UnitField:
-        this->*info->pValue = LoadText(IDS_UNIT_FAHRENHEIT) == text ? 1 : 0;
+        this->*info->pValue = LoadText(IDS_STATION_UNIT_FAHRENHEIT) == text ? 1 : 0;
         break;
     case FactorField:
         break; // only through SetField16Text
