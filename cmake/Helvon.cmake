@@ -62,6 +62,7 @@ function(helvon_finish_size_checks)
                     -D__USE_MINGW_ANSI_STDIO=0 -DWINVER=0x0601 -D_WIN32_WINNT=0x0601 -D_WIN32_IE=0x0600
                     -DNOMINMAX -DSTRICT -D_MBCS
                     -I${CMAKE_SOURCE_DIR} -I${CMAKE_SOURCE_DIR}/mfc -I${CMAKE_SOURCE_DIR}/res ${f}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/size-checks
             COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
             DEPENDS ${f}
             IMPLICIT_DEPENDS CXX ${f}

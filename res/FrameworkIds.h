@@ -3,6 +3,7 @@
 
 // Framework texts (file and archive errors, prompts). Values follow MFC's documented ones.
 #define AFX_IDS_UNKNOWNTYPE 0xF000
+#define AFX_IDS_UNNAMED_FILE 0xF006
 #define AFX_IDP_NO_ERROR_AVAILABLE 0xF020
 #define AFX_IDS_NOT_SUPPORTED_EXCEPTION 0xF021
 #define AFX_IDS_RESOURCE_EXCEPTION 0xF022

@@ -1,0 +1,25 @@
+// CMapWordToOb: a map from WORDs to CObject pointers.
+// Does not own the objects.
+//
+// Differences from MFC:
+// - Built on CMap (MFC writes each class out); the members and their behaviour are those of
+//   CMap, see Map.h.
+#pragma once
+#include "Map.h"
+
+class CMapWordToOb : public CMap<WORD, WORD, CObject*, CObject*>
+{
+    DECLARE_SERIAL(CMapWordToOb)
+
+    // Construction
+public:
+    explicit CMapWordToOb(int nBlockSize = 10) : CMap<WORD, WORD, CObject*, CObject*>(nBlockSize)
+    {
+    }
+
+    // Overridables
+public:
+    // The count, then each key and object (as the archive writes a CObject pointer) in
+    // iteration order; loading adds to the map.
+    void Serialize(CArchive& ar) override;
+};

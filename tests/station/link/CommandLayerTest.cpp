@@ -1,0 +1,197 @@
+// The command layer against the station simulator on a pty it owns.
+#include "StationSimulator.h"
+#include "TestSupport.h"
+#include "station/link/CommJob.h"
+#include "station/link/IRComBase.h"
+
+namespace
+{
+const int kPort = StationSimulator::kPort;
+
+class CommandLayer : public ::testing::Test
+{
+protected:
+    // A command layer as the view makes it before connecting: port closed, close-after set.
+    void Make(DWORD dwBaud = 9600, BOOL bFixed = FALSE)
+    {
+        m_com.reset(new CIRComBase(kPort, dwBaud, 8, stopBitsOne, parityNone, flowNone, bFixed));
+        m_com->SetStationAddress(1);
+    }
+    StationSimulator m_sim;
+    std::unique_ptr<CIRComBase> m_com;
+};
+
+TEST_F(CommandLayer, ProbeFindsTheStationRateAndConnects)
+{
+    ASSERT_TRUE(m_sim.Start(kPort, "--baud 19200"));
+    Make(9600);
+    EXPECT_EQ(19200.0f, m_com->ProbeBaudRate());
+    EXPECT_EQ(0, m_com->GetErrorCount()); // the success cleared the two failed trials
+    EXPECT_TRUE(m_com->Connect());
+    EXPECT_FLOAT_EQ(1.71f, m_com->m_fVersion);
+    EXPECT_EQ(9600u, m_com->GetBaud()); // the stored rate is put back
+    EXPECT_EQ("1.71", std::string(m_com->GetVersionText()));
+    // the simulator saw the probe at 9600 and 14400 (38400 on a pty) unanswered, then 19200
+    auto log = m_sim.Log();
+    int deaf = 0;
+    for (const auto& line : log)
+        deaf += line.find(" deaf ") != std::string::npos;
+    EXPECT_GE(deaf, 2);
+}
+
+TEST_F(CommandLayer, FixedRateLinkIsNeverProbed)
+{
+    ASSERT_TRUE(m_sim.Start(kPort, "--baud 115200"));
+    Make(9600, TRUE);
+    EXPECT_EQ(115200.0f, m_com->ProbeBaudRate());
+    EXPECT_TRUE(m_sim.Requests().empty());
+}
+
+TEST_F(CommandLayer, ConnectGivesUpAfterItsRetries)
+{
+    ASSERT_TRUE(m_sim.Start(kPort, "--fault silence --fault-register 20"));
+    Make();
+    EXPECT_FALSE(m_com->Connect());
+    EXPECT_TRUE(m_com->IsOffline());
+    EXPECT_EQ(4, m_com->GetErrorCount());
+    int versionReads = 0;
+    for (const auto& r : m_sim.Requests())
+        versionReads += r.compare(0, 17, "01 2F 08 14 00 01") == 0;
+    EXPECT_EQ(4, versionReads);
+}
+
+TEST_F(CommandLayer, FirmwareGatesSendNothingBelowThem)
+{
+    ASSERT_TRUE(m_sim.Start(kPort, "--firmware 1.59"));
+    Make();
+    ASSERT_TRUE(m_com->Connect());
+    size_t before = m_sim.Requests().size();
+    DWORD one = CommJobWord(1.0f);
+    EXPECT_TRUE(m_com->WriteVar4(&one, TRUE));
+    EXPECT_TRUE(m_com->WriteVar48(3, FALSE));
+    EXPECT_TRUE(m_com->ReadOperatingTimes());
+    EXPECT_TRUE(m_com->ReadCounters52To53());
+    EXPECT_EQ(-1.0f, m_com->m_fCounters52To53[0]);
+    EXPECT_EQ(before, m_sim.Requests().size());
+    m_sim.Stop();
+
+    // exactly 1.6 passes the first gate, not the others
+    ASSERT_TRUE(m_sim.Start(kPort, "--firmware 1.6"));
+    Make();
+    ASSERT_TRUE(m_com->Connect());
+    before = m_sim.Requests().size();
+    EXPECT_TRUE(m_com->WriteVar48(3, FALSE));
+    EXPECT_TRUE(m_com->ReadOperatingTimes());
+    EXPECT_EQ(before + 1, m_sim.Requests().size());
+}
+
+TEST_F(CommandLayer, StoreFollowsAWriteWhenAsked)
+{
+    ASSERT_TRUE(m_sim.Start(kPort));
+    Make();
+    ASSERT_TRUE(m_com->Connect());
+    EXPECT_TRUE(m_com->WriteVar15(123, TRUE));
+    EXPECT_TRUE(m_com->WriteVar15(124, FALSE));
+    auto requests = m_sim.Requests();
+    ASSERT_GE(requests.size(), 3u);
+    // 15 <- 123.0 (0x42F60000), then 19 <- 1.0, then 15 <- 124.0 without a store
+    EXPECT_EQ("01 4F 0C 0F 00 01 00 00 F6 42", requests[requests.size() - 3].substr(0, 29));
+    EXPECT_EQ("01 4F 0C 13 00 01 00 00 80 3F F3 20", requests[requests.size() - 2]);
+    EXPECT_EQ("01 4F 0C 0F 00 01 00 00 F8 42", requests.back().substr(0, 29));
+}
+
+TEST_F(CommandLayer, FailedReadsLeaveTheCache)
+{
+    ASSERT_TRUE(m_sim.Start(kPort, "--fault crc --fault-register 35 --fault-skip 1"));
+    Make();
+    ASSERT_TRUE(m_com->Connect());
+    ASSERT_TRUE(m_com->ReadStatusBlock());
+    float status[8];
+    memcpy(status, m_com->m_fStatus, sizeof status);
+    EXPECT_EQ(2.0f, m_com->GetCachedVar(40));
+    m_com->m_fStatus[0] = 77.0f;
+    EXPECT_FALSE(m_com->ReadStatusBlock());
+    EXPECT_EQ(CMotBusProtocoll::replyBadCrc, m_com->GetLastReplyCheck());
+    EXPECT_EQ(77.0f, m_com->m_fStatus[0]);
+    EXPECT_EQ(1, m_com->GetErrorCount());
+}
+
+TEST_F(CommandLayer, FaultsOfTheSimulatorAreRejected)
+{
+    const struct
+    {
+        const char* fault;
+        CMotBusProtocoll::ReplyCheck result;
+    } cases[] = {
+        {"silence", CMotBusProtocoll::replyWrongLength},   {"short", CMotBusProtocoll::replyWrongLength},
+        {"error", CMotBusProtocoll::replyErrorBit},        {"crc", CMotBusProtocoll::replyBadCrc},
+        {"address", CMotBusProtocoll::replyWrongAddress},  {"function", CMotBusProtocoll::replyWrongFunction},
+        {"register", CMotBusProtocoll::replyWrongRegister}, {"late --late-ms 600", CMotBusProtocoll::replyWrongLength},
+    };
+    for (const auto& c : cases)
+    {
+        ASSERT_TRUE(m_sim.Start(kPort, std::string("--fault-register 0 --fault ") + c.fault));
+        Make();
+        EXPECT_FALSE(m_com->ReadVars0To5()) << c.fault;
+        EXPECT_EQ(c.result, m_com->GetLastReplyCheck()) << c.fault;
+        m_sim.Stop();
+    }
+}
+
+TEST_F(CommandLayer, DisplayTexts)
+{
+    Make();
+    m_com->m_fVars0To5[3] = 230.0f;
+    EXPECT_EQ("230.0C", std::string(m_com->GetTemperatureText(TRUE)));
+    EXPECT_EQ("230.0 \xB0" "C", std::string(m_com->GetTemperatureText(FALSE)));
+    m_com->m_fSetup[14 - 6] = 1.0f;
+    EXPECT_EQ("446.0 \xB0" "F", std::string(m_com->GetTemperatureText(FALSE)));
+    EXPECT_EQ("IR-Sensor", std::string(CIRComBase::FormatSensorType(1.0f)));
+    EXPECT_EQ("TE-Sensor", std::string(m_com->GetSensorText()));
+    m_com->m_fOperatingTimes[0] = 125.0f;
+    EXPECT_EQ("2 h 5 min", std::string(m_com->GetOperatingTimeText(0)));
+    m_com->m_fClock[0] = 5.0f;
+    m_com->m_fClock[1] = 4.0f;
+    m_com->m_fClock[2] = 13.0f;
+    EXPECT_EQ("13:04:05", std::string(m_com->GetModuleTimeText()));
+    m_com->m_fVersion = 1.71f;
+    EXPECT_EQ("1.71", std::string(m_com->GetVersionText()));
+    const struct
+    {
+        float code;
+        const char* message;
+        const char* program;
+    } texts[] = {{0, "InnenTemp", "Unbekannt"},   {1, "-----", "Aufwaermen"},   {2, "-----", "Bereit"},
+                 {3, "OSTR TE-Bruch", "Einloeten"}, {4, "OSTR Heizen", "Ausloeten"}, {5, "-----", "Prozessende"},
+                 {6, "Heizen", "Kal-Modus"},      {7, "Sensorbruch", "Dauertest"}, {9, "EEPROM", "Unbekannt"},
+                 {42, "-----", "Unbekannt"}};
+    for (const auto& t : texts)
+    {
+        m_com->m_fStatus[39 - 35] = t.code;
+        m_com->m_fStatus[40 - 35] = t.code;
+        EXPECT_EQ(t.message, std::string(m_com->GetMessageText())) << t.code;
+        EXPECT_EQ(t.program, std::string(m_com->GetProgramText())) << t.code;
+    }
+}
+
+TEST_F(CommandLayer, ProcessMovesTheTemperatures)
+{
+    ASSERT_TRUE(m_sim.Start(kPort, "--process-delay 0 --heat-rate 200"));
+    Make();
+    ASSERT_TRUE(m_com->Connect());
+    for (int i = 0; i < 8; ++i)
+        m_com->m_dwBlockWrite[i] = CommJobWord(i == 0 ? 100.0f : 150.0f);
+    ASSERT_TRUE(m_com->WriteVars7To14(FALSE));
+    bool heated = false;
+    DWORD start = ::GetTickCount();
+    while (!heated && ::GetTickCount() - start < 3000)
+    {
+        ::Sleep(100);
+        ASSERT_TRUE(m_com->ReadVars0To5());
+        ASSERT_TRUE(m_com->ReadStatusBlock());
+        heated = m_com->GetCachedVar(3) > 90.0f;
+    }
+    EXPECT_TRUE(heated);
+    EXPECT_NE(2.0f, m_com->GetCachedVar(40)) << "a process runs";
+}
+} // namespace

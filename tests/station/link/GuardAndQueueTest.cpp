@@ -1,0 +1,149 @@
+// The reader-writer guard with real threads, and the bounded job queue.
+#include "TestSupport.h"
+#include "station/link/MutexQueue.h"
+#include "station/link/SWMRGuard.h"
+#include <process.h>
+
+namespace
+{
+struct Shared
+{
+    CSWMRGuard guard;
+    volatile LONG readersInside = 0;
+    volatile LONG writerInside = 0;
+    volatile LONG maxReadersTogether = 0;
+    volatile LONG readersAfterWriter = 0;
+    HANDLE hRelease = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+};
+
+unsigned __stdcall Reader(void* p)
+{
+    Shared* s = (Shared*)p;
+    s->guard.WaitToRead();
+    LONG n = ::InterlockedIncrement(&s->readersInside);
+    if (s->writerInside)
+        ADD_FAILURE() << "a reader entered while the writer was inside";
+    LONG m = s->maxReadersTogether;
+    while (n > m && ::InterlockedCompareExchange(&s->maxReadersTogether, n, m) != m)
+        m = s->maxReadersTogether;
+    ::WaitForSingleObject(s->hRelease, 5000);
+    ::InterlockedDecrement(&s->readersInside);
+    s->guard.Done();
+    return 0;
+}
+
+unsigned __stdcall Writer(void* p)
+{
+    Shared* s = (Shared*)p;
+    s->guard.WaitToWrite();
+    s->writerInside = 1;
+    EXPECT_EQ(0, s->readersInside);
+    ::Sleep(50);
+    s->writerInside = 0;
+    s->guard.Done();
+    return 0;
+}
+
+HANDLE Start(unsigned(__stdcall* fn)(void*), Shared* s)
+{
+    return (HANDLE)_beginthreadex(NULL, 0, fn, s, 0, NULL);
+}
+
+TEST(SWMRGuard, WritersFirstAndWaitingReadersTogether)
+{
+    Shared s;
+    // the test thread holds a read lock; a writer comes and waits
+    s.guard.WaitToRead();
+    HANDLE hWriter = Start(Writer, &s);
+    ::Sleep(100);
+    EXPECT_EQ(WAIT_TIMEOUT, ::WaitForSingleObject(hWriter, 0));
+    // readers arriving now queue behind the waiting writer
+    HANDLE readers[3];
+    for (HANDLE& h : readers)
+        h = Start(Reader, &s);
+    ::Sleep(100);
+    EXPECT_EQ(0, s.readersInside) << "readers overtook a waiting writer";
+    s.guard.Done(); // the writer goes in, then all three readers at once
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hWriter, 5000));
+    testing_support::PumpUntil([&] { return s.readersInside == 3; }, 2000);
+    EXPECT_EQ(3, s.maxReadersTogether);
+    ::SetEvent(s.hRelease);
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForMultipleObjects(3, readers, TRUE, 5000));
+    for (HANDLE h : readers)
+        ::CloseHandle(h);
+    ::CloseHandle(hWriter);
+    ::CloseHandle(s.hRelease);
+}
+
+STRUCT_COMM_JOB Job(DWORD dwCode, CSerialBaseClass* pProtocol = NULL)
+{
+    STRUCT_COMM_JOB job;
+    memset(&job, 0, sizeof job);
+    job.dwCode = dwCode;
+    job.pProtocol = pProtocol;
+    return job;
+}
+
+TEST(MutexQueue, FifoFullEmptyAndReset)
+{
+    CMutexQueue queue(3);
+    for (DWORD i = 1; i <= 3; ++i)
+    {
+        STRUCT_COMM_JOB job = Job(i);
+        EXPECT_TRUE(queue.Put(&job, 100));
+    }
+    STRUCT_COMM_JOB extra = Job(4);
+    EXPECT_FALSE(queue.Put(&extra, 100));
+    EXPECT_EQ((DWORD)ERROR_DATABASE_FULL, ::GetLastError());
+    STRUCT_COMM_JOB out;
+    for (DWORD i = 1; i <= 3; ++i)
+    {
+        ASSERT_TRUE(queue.Get(&out, 100));
+        EXPECT_EQ(i, out.dwCode);
+        queue.EndJob();
+    }
+    DWORD start = ::GetTickCount();
+    EXPECT_FALSE(queue.Get(&out, 100));
+    EXPECT_EQ((DWORD)ERROR_TIMEOUT, ::GetLastError());
+    EXPECT_GE(::GetTickCount() - start, 90u);
+    extra = Job(7);
+    queue.Put(&extra, 100);
+    queue.Put(&extra, 100);
+    queue.Reset();
+    EXPECT_FALSE(queue.Get(&out, 10));
+    extra = Job(8);
+    EXPECT_TRUE(queue.Put(&extra, 100));
+    ASSERT_TRUE(queue.Get(&out, 100));
+    EXPECT_EQ(8u, out.dwCode);
+}
+
+TEST(MutexQueue, RemoveJobsOfOneObjectKeepsTheOthers)
+{
+    CMutexQueue queue(10);
+    CSerialBaseClass* a = (CSerialBaseClass*)0x1000;
+    CSerialBaseClass* b = (CSerialBaseClass*)0x2000;
+    HANDLE hStop = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+    STRUCT_COMM_JOB jobs[] = {Job(1, a), Job(2, b), Job(30, a), Job(3, b), Job(4, a)};
+    jobs[2].hEvent = hStop;
+    for (const auto& j : jobs)
+        queue.Put(&j, 100);
+    std::vector<HANDLE> stopEvents;
+    BOOL bInHand = TRUE;
+    EXPECT_EQ(3, queue.RemoveJobsOf(a, stopEvents, &bInHand));
+    EXPECT_FALSE(bInHand);
+    ASSERT_EQ(1u, stopEvents.size());
+    EXPECT_EQ(hStop, stopEvents[0]);
+    EXPECT_EQ(2, queue.GetCount());
+    STRUCT_COMM_JOB out;
+    ASSERT_TRUE(queue.Get(&out, 100));
+    EXPECT_EQ(2u, out.dwCode);
+    // the consumer holds a record of b until EndJob
+    EXPECT_EQ(1, queue.RemoveJobsOf(b, stopEvents, &bInHand));
+    EXPECT_TRUE(bInHand);
+    queue.EndJob();
+    EXPECT_EQ(0, queue.RemoveJobsOf(b, stopEvents, &bInHand));
+    EXPECT_FALSE(bInHand);
+    EXPECT_FALSE(queue.Get(&out, 10));
+    ::CloseHandle(hStop);
+}
+} // namespace
