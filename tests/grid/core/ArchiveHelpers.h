@@ -1,43 +1,28 @@
-// Storing into and loading from memory archives, so tests can compare exact bytes.
+// Archive bytes for the grid's tests, over the shared helpers: storing, loading that must
+// succeed, and little-endian builders for expected bytes.
 #pragma once
-#include "afx.h"
-#include <functional>
-#include <vector>
+#include "ArchiveBytes.h"
+#include <gtest/gtest.h>
 
-inline std::vector<BYTE> StoreBytes(const std::function<void(CArchive&)>& fn)
+using testing_support::Bytes;
+
+template <class Fn> Bytes StoreBytes(Fn write)
 {
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        fn(ar);
-        ar.Close();
-    }
-    std::vector<BYTE> bytes(file.GetLength());
-    file.SeekToBegin();
-    if (!bytes.empty())
-        file.Read(bytes.data(), (UINT)bytes.size());
-    return bytes;
+    return testing_support::Store(write);
 }
 
-inline void LoadBytes(const std::vector<BYTE>& bytes, const std::function<void(CArchive&)>& fn)
+template <class Fn> void LoadBytes(const Bytes& bytes, Fn read)
 {
-    CMemFile file;
-    if (!bytes.empty())
-        file.Write(bytes.data(), (UINT)bytes.size());
-    file.SeekToBegin();
-    CArchive ar(&file, CArchive::load);
-    fn(ar);
-    ar.Close();
+    EXPECT_EQ(testing_support::kNoError, testing_support::LoadCause(bytes, read));
 }
 
-// Little-endian helpers for expected byte strings.
-inline void PutDWord(std::vector<BYTE>& v, DWORD dw)
+inline void PutDWord(Bytes& v, DWORD dw)
 {
     for (int i = 0; i < 4; i++)
         v.push_back((BYTE)(dw >> (8 * i)));
 }
 
-inline void PutWord(std::vector<BYTE>& v, WORD w)
+inline void PutWord(Bytes& v, WORD w)
 {
     v.push_back((BYTE)w);
     v.push_back((BYTE)(w >> 8));

@@ -190,16 +190,7 @@ TEST(RangeList, ArchiveBytesAndLoading)
     std::vector<BYTE> bad = bytes;
     bad[0] = 2;
     CGXRangeList other;
-    int cause = -1;
-    try
-    {
-        LoadBytes(bad, [&](CArchive& ar) { other.Serialize(ar); });
-    }
-    catch (CArchiveException* e)
-    {
-        cause = e->m_cause;
-        e->Delete();
-    }
+    int cause = testing_support::LoadCause(bad, [&](CArchive& ar) { other.Serialize(ar); });
     EXPECT_EQ(CArchiveException::badSchema, cause);
     EXPECT_EQ(0, other.GetCount());
 }
