@@ -182,3 +182,29 @@ TEST(UserAttribute, MapArchiveReplacesContents)
     EXPECT_EQ(2u, loaded.Lookup(9)->GetDWordValue());
     EXPECT_TRUE(loaded.Lookup(9)->IsKindOf(RUNTIME_CLASS(CGXEllipseUserAttribute)));
 }
+
+TEST(UserAttribute, ArchiveForms)
+{
+    using testing_support::Cat;
+    using testing_support::Str;
+    struct Case
+    {
+        CGXAbstractUserAttribute* attribute;
+        Bytes expected;
+    } cases[] = {
+        {new CGXUserAttribute((DWORD)5), {1, 5, 0, 0, 0, 0, 0, 0, 0}},
+        {new CGXUserAttribute("ab"), Cat({{3}, Str("ab")})},
+        {new CGXUserAttribute("abcdefghij"), Cat({{4}, Str("abcdefghij")})},
+        {new CGXEllipseUserAttribute(0x10002), {2, 0}},
+    };
+    for (Case& c : cases)
+    {
+        EXPECT_EQ(c.expected, StoreBytes([&](CArchive& ar) { c.attribute->Serialize(ar); }));
+        delete c.attribute;
+    }
+    // Loaded texts keep their text kind, even when they read as numbers.
+    CGXUserAttribute loaded;
+    LoadBytes(Cat({{3}, Str("12")}), [&](CArchive& ar) { loaded.Serialize(ar); });
+    EXPECT_EQ(3u, loaded.GetKind());
+    EXPECT_EQ(CString("12"), loaded.GetValueText());
+}
