@@ -98,6 +98,9 @@ TEST(CellRange, Intersect)
         {Rows(2, 3), Rows(5, 6), R::typeRows, 5, 0, 3, 0, 0},
         {Cols(2, 6), Cells(1, 4, 3, 9), R::typeCells, 1, 4, 3, 6, 1},
         {Cols(2, 6), Cols(7, 9), R::typeCols, 0, 7, 0, 6, 0},
+        {Cols(2, 6), Rows(1, 1), R::typeCells, 1, 2, 1, 6, 1},
+        {Cells(2, 2, 3, 3), Cols(3, 9), R::typeCells, 2, 3, 3, 3, 1},
+        {Table(), Table(), R::typeTable, 0, 0, 0, 0, 1},
     };
     for (const Case& c : cases)
     {
@@ -125,6 +128,8 @@ TEST(CellRange, Union)
         {Cells(1, 5, 2, 6), Cells(3, 1, 4, 2), R::typeCells, 1, 1, 4, 6},
         {Cols(5, 6), Cells(3, 1, 4, 2), R::typeCols, 0, 1, 0, 6},
         {Cells(3, 1, 4, 2), Table(), R::typeTable, 0, 0, 0, 0},
+        {Rows(5, 6), Rows(1, 2), R::typeRows, 1, 0, 6, 0},
+        {Cols(5, 6), Rows(1, 2), R::typeTable, 0, 0, 0, 0},
     };
     for (const Case& c : cases)
     {

@@ -7,7 +7,9 @@
 #include "grid/core/Style.h"
 #include "ArchiveHelpers.h"
 #include <gtest/gtest.h>
+#include <functional>
 #include <map>
+#include <string>
 
 namespace
 {
@@ -105,34 +107,70 @@ TEST(Collections, DWordToLongArchive)
     EXPECT_EQ((std::map<DWORD, LONG>{{5, 5}, {0x10, -2}}), Entries(loaded));
 }
 
+TEST(Collections, DWordToLongArchiveInBucketOrder)
+{
+    // Keys 0x35, 0x10 and 0x20 fall into buckets 3, 1 and 2 of the 17.
+    CGXCollMapDWordToLong m;
+    m[0x35] = 3;
+    m[0x10] = 1;
+    m[0x20] = -1;
+    std::vector<BYTE> expected;
+    PutWord(expected, 3);
+    for (DWORD v : {0x10u, 1u, 0x20u, 0xFFFFFFFFu, 0x35u, 3u})
+        PutDWord(expected, v);
+    EXPECT_EQ(expected, StoreBytes([&](CArchive& ar) { m.Serialize(ar); }));
+
+    CGXCollMapDWordToLong empty;
+    EXPECT_EQ((Bytes{0, 0}), StoreBytes([&](CArchive& ar) { empty.Serialize(ar); }));
+}
+
 TEST(Collections, MapCountBeyondWordThrowsBeforeWriting)
 {
-    CGXCollMapDWordToLong m;
-    m.InitHashTable(4099);
-    for (DWORD k = 0; k <= 0xFFFF; k++)
-        m[k] = 1;
-    ASSERT_EQ(65536, m.GetCount());
-    CMemFile file;
-    int cause = -1;
+    struct Case
     {
-        CArchive ar(&file, CArchive::store);
-        try
+        const char* what;
+        std::function<void(DWORD)> add;
+        std::function<void(CArchive&)> store;
+        std::function<void()> removeOne;
+        size_t bytesPerEntry;
+    };
+    CGXCollMapDWordToLong longs;
+    longs.InitHashTable(4099);
+    CMapNdxToOb cells;
+    cells.InitHashTable(4099);
+    Case cases[] = {
+        {"DWORD to LONG", [&](DWORD k) { longs[k] = 1; }, [&](CArchive& ar) { longs.Serialize(ar); },
+         [&] { longs.RemoveKey(0); }, 8},
+        // Null objects keep the entries small: each writes row, column and a null tag.
+        {"cell to object", [&](DWORD k) { cells.SetAt(k, 1, NULL); }, [&](CArchive& ar) { cells.Serialize(ar); },
+         [&] { cells.RemoveKey(0, 1); }, 10},
+    };
+    for (Case& c : cases)
+    {
+        for (DWORD k = 0; k <= 0xFFFF; k++)
+            c.add(k);
+        CMemFile file;
+        int cause = -1;
         {
-            m.Serialize(ar);
+            CArchive ar(&file, CArchive::store);
+            try
+            {
+                c.store(ar);
+            }
+            catch (CArchiveException* e)
+            {
+                cause = e->m_cause;
+                e->Delete();
+            }
+            ar.Flush();
         }
-        catch (CArchiveException* e)
-        {
-            cause = e->m_cause;
-            e->Delete();
-        }
-        ar.Flush();
-    }
-    EXPECT_EQ(CArchiveException::generic, cause);
-    EXPECT_EQ(0u, file.GetLength());
+        EXPECT_EQ(CArchiveException::generic, cause) << c.what;
+        EXPECT_EQ(0u, file.GetLength()) << c.what;
 
-    m.RemoveKey(0);
-    std::vector<BYTE> bytes = StoreBytes([&](CArchive& ar) { m.Serialize(ar); });
-    EXPECT_EQ(2u + 65535u * 8u, bytes.size());
+        c.removeOne();
+        std::vector<BYTE> bytes = StoreBytes(c.store);
+        EXPECT_EQ(2u + 65535u * c.bytesPerEntry, bytes.size()) << c.what;
+    }
 }
 
 TEST(Collections, CellToObject)
@@ -150,13 +188,18 @@ TEST(Collections, CellToObject)
     EXPECT_FALSE(m.Lookup(3, 2, p));
 
     std::vector<BYTE> bytes = StoreBytes([&](CArchive& ar) { m.Serialize(ar); });
-    ASSERT_GE(bytes.size(), 10u);
-    std::vector<BYTE> head(bytes.begin(), bytes.begin() + 10);
+    // Count, row, column, then the object record: a new-class tag, the schema and the class
+    // name; the style itself adds nothing without a style-serialisation component.
     std::vector<BYTE> expected;
     PutWord(expected, 1);
     PutDWord(expected, 2);
     PutDWord(expected, 3);
-    EXPECT_EQ(expected, head);
+    PutWord(expected, 0xFFFF);
+    PutWord(expected, 1);
+    PutWord(expected, 8);
+    for (char ch : std::string("CGXStyle"))
+        expected.push_back((BYTE)ch);
+    EXPECT_EQ(expected, bytes);
 
     // Without a style-serialisation component the style archives nothing of its own, but the
     // object record brings back a style.

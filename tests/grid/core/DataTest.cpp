@@ -2,6 +2,8 @@
 #include "grid/core/AppData.h"
 #include "grid/core/Data.h"
 #include <gtest/gtest.h>
+#include <functional>
+#include <stdio.h>
 #include <stdlib.h>
 #include <string>
 
@@ -188,6 +190,62 @@ TEST(Data, InsertMoveKeepStylesWithTheirCells)
     sparse.ResizeRowCount(6);
     sparse.MoveRows(5, 6, 1);
     EXPECT_EQ("- - 1 2 3 -", Column1(sparse, 6));
+}
+
+TEST(Data, RowColumnAndCellStylesFollowStructureChanges)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(CGXData&)> op;
+        const char* rowStyles;
+        const char* colStyles;
+        const char* cellAt; // where the cell style stored at (2, 3) is afterwards
+    } cases[] = {
+        {"insert row 2", [](CGXData& d) { d.InsertRows(2, 1); }, "r1 - r2 r3 r4 r5 r6", "c1 c2 c3 c4", "3,3"},
+        {"remove rows 2..3", [](CGXData& d) { d.RemoveRows(2, 3); }, "r1 r4 r5 r6", "c1 c2 c3 c4", "-"},
+        {"remove rows 5..9", [](CGXData& d) { d.RemoveRows(5, 9); }, "r1 r2 r3 r4", "c1 c2 c3 c4", "2,3"},
+        {"move rows 1..2 to 4", [](CGXData& d) { d.MoveRows(1, 2, 4); }, "r3 r4 r5 r1 r2 r6", "c1 c2 c3 c4",
+         "5,3"},
+        {"move rows 5..6 to 1", [](CGXData& d) { d.MoveRows(5, 6, 1); }, "r5 r6 r1 r2 r3 r4", "c1 c2 c3 c4",
+         "4,3"},
+        {"insert cols 1+2", [](CGXData& d) { d.InsertCols(1, 2); }, "r1 r2 r3 r4 r5 r6", "- - c1 c2 c3 c4",
+         "2,5"},
+        {"remove col 2", [](CGXData& d) { d.RemoveCols(2, 2); }, "r1 r2 r3 r4 r5 r6", "c1 c3 c4", "2,2"},
+        {"remove cols 3..8", [](CGXData& d) { d.RemoveCols(3, 8); }, "r1 r2 r3 r4 r5 r6", "c1 c2", "-"},
+        {"move col 4 to 1", [](CGXData& d) { d.MoveCols(4, 4, 1); }, "r1 r2 r3 r4 r5 r6", "c4 c1 c2 c3", "2,4"},
+    };
+    for (const Case& c : cases)
+    {
+        CGXData data;
+        char sz[8];
+        for (ROWCOL r = 1; r <= 6; r++)
+        {
+            sprintf(sz, "r%lu", (unsigned long)r);
+            data.StoreValueRowCol(r, 0, sz, gxOverride, -1);
+        }
+        for (ROWCOL col = 1; col <= 4; col++)
+        {
+            sprintf(sz, "c%lu", (unsigned long)col);
+            data.StoreValueRowCol(0, col, sz, gxOverride, -1);
+        }
+        data.StoreValueRowCol(2, 3, "x", gxOverride, 0);
+
+        c.op(data);
+        std::string rows, cols, cellAt = "-";
+        for (ROWCOL r = 1; r <= data.QueryRowCount(); r++)
+        {
+            rows += std::string(r > 1 ? " " : "") + (LPCTSTR)ValueAt(data, r, 0, -1);
+            for (ROWCOL col = 1; col <= data.QueryColumnCount(); col++)
+                if (ValueAt(data, r, col) == "x")
+                    cellAt = std::to_string(r) + "," + std::to_string(col);
+        }
+        for (ROWCOL col = 1; col <= data.QueryColumnCount(); col++)
+            cols += std::string(col > 1 ? " " : "") + (LPCTSTR)ValueAt(data, 0, col, -1);
+        EXPECT_EQ(c.rowStyles, rows) << c.what;
+        EXPECT_EQ(c.colStyles, cols) << c.what;
+        EXPECT_EQ(c.cellAt, cellAt) << c.what;
+    }
 }
 
 TEST(Data, CopiesAndDeleteContents)

@@ -277,7 +277,38 @@ TEST(GridParam, DefaultsAndOwnership)
     EXPECT_FALSE(pParam->TestRowSizingFlags(0x01));
     EXPECT_FALSE(pParam->TestMouseCurrentCellFlags(0xFFFF));
     EXPECT_TRUE(pParam->IsUndoEnabled());
-    EXPECT_EQ(1u, pParam->m_nCurrentRow);
+    struct Case
+    {
+        const char* what;
+        DWORD actual, expected;
+    } cases[] = {
+        {"frozen rows", pParam->m_nFrozenRows, 0},
+        {"frozen cols", pParam->m_nFrozenCols, 0},
+        {"header rows", pParam->m_nHeaderRows, 0},
+        {"header cols", pParam->m_nHeaderCols, 0},
+        {"read-only", (DWORD)pParam->m_bReadOnly, FALSE},
+        {"structure lock", (DWORD)pParam->m_bLockReadOnly, TRUE},
+        {"undo position", pParam->m_nUndoPosition, 0},
+        {"selection flags", pParam->m_wSelectionFlags, 255},
+        {"drag selection", (DWORD)pParam->m_bDragSelection, TRUE},
+        {"row sizing", pParam->m_wRowSizingFlags, 0xB2},
+        {"col sizing", pParam->m_wColSizingFlags, 0xB2},
+        {"mouse current cell", pParam->m_wMouseCurrentCellFlags, 0},
+        {"float cells", pParam->m_wFloatCellsMode, 0},
+        {"merge cells", pParam->m_wMergeCellsMode, 0},
+        {"current row", pParam->m_nCurrentRow, 1},
+        {"current col", pParam->m_nCurrentCol, 1},
+        {"redraw locked", (DWORD)pParam->m_bRedrawLocked, FALSE},
+        {"zoom off", (DWORD)pParam->m_bZoomOff, FALSE},
+        {"Excel-like frame", (DWORD)pParam->m_bExcelLikeFrame, FALSE},
+        {"row sizes", (DWORD)pParam->m_RowHeights.GetCount(), 1},
+        {"col sizes", (DWORD)pParam->m_ColWidths.GetCount(), 1},
+        {"covered cells", (DWORD)pParam->m_CoveredCellsList.GetCount(), 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, c.actual) << c.what;
+    EXPECT_TRUE(pParam->TestColSizingFlags(0x02));
+    EXPECT_FALSE(pParam->TestColSizingFlags(0x4D));
 
     pParam->GetUndoList().AddTail(new CGXStyle);
     pParam->m_nUndoPosition = 3;

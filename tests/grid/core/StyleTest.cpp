@@ -214,6 +214,35 @@ TEST(Style, DefaultStyle)
 {
     CGXStyle s;
     s.SetDefault();
+    // Everything is included except borders, base style and user attributes.
+    const DWORD notIncluded =
+        (1u << CGXStyle::ibBorders) | (1u << CGXStyle::ibBaseStyle) | (1u << CGXStyle::ibUserAttributes);
+    EXPECT_EQ(((1u << CGXStyle::ibCount) - 1) & ~notIncluded, s.GetIncludeBits().m_dw);
+    struct Case
+    {
+        const char* what;
+        DWORD actual, expected;
+    } cases[] = {
+        {"horizontal", s.GetHorizontalAlignment(), DT_LEFT},
+        {"vertical", s.GetVerticalAlignment(), DT_TOP},
+        {"read-only", (DWORD)s.GetReadOnly(), FALSE},
+        {"3-D frame", s.GetDraw3dFrame(), 0},
+        {"scroll bar", (DWORD)s.GetVerticalScrollBar(), FALSE},
+        {"max length", s.GetMaxLength(), 0},
+        {"allow Enter", (DWORD)s.GetAllowEnter(), FALSE},
+        {"enabled", (DWORD)s.GetEnabled(), TRUE},
+        {"tri-state", (DWORD)s.GetTriState(), FALSE},
+        {"auto-size", (DWORD)s.GetAutoSize(), FALSE},
+        {"merge", s.GetMergeCell(), 0},
+        {"format", s.GetFormat(), 0},
+        {"item", s.GetItemData(), 0},
+        {"value type", s.GetValueType(), (DWORD)GX_VT_TEXT},
+        {"interior style", s.GetInterior().GetStyle(), 0},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.expected, c.actual) << c.what;
+    EXPECT_TRUE(s.GetValue().IsEmpty());
+    EXPECT_TRUE(s.GetChoiceList().IsEmpty());
     EXPECT_EQ(GX_IDS_CTRL_EDIT, s.GetControl());
     EXPECT_EQ(13u, s.GetPlaces());
     EXPECT_TRUE(s.GetWrapText());
