@@ -2,6 +2,7 @@
 // styles with their rows and columns.
 #include "grid/core/Data.h"
 #include "grid/core/AppData.h"
+#include <limits.h>
 
 IMPLEMENT_SERIAL(CGXData, CObject, 1)
 
@@ -12,6 +13,14 @@ void InsertEmpty(CPtrArray& a, ROWCOL nAt, ROWCOL nCount)
 {
     if ((INT_PTR)nAt < a.GetSize() && nCount > 0)
         a.InsertAt((INT_PTR)nAt, (void*)NULL, (INT_PTR)nCount);
+}
+
+// The style arrays index with int: a row or column they cannot reach counts as out of memory
+// instead of a write past their end.
+void CheckArrayIndex(ROWCOL nIndex)
+{
+    if (nIndex >= (ROWCOL)INT_MAX)
+        AfxThrowMemoryException();
 }
 
 CGXStyle*& StyleSlot(CPtrArray& a, ROWCOL nIndex)
@@ -187,6 +196,17 @@ BOOL CGXData::IsFormulaCell(ROWCOL, ROWCOL)
 
 BOOL CGXData::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt, int nType)
 {
+    // Checked before anything changes; the arrays are sized by the counts.
+    if (pStyle != NULL && mt != gxExclude)
+    {
+        if (nType == -1)
+            CheckArrayIndex(nRow > 0 ? nRow : nCol);
+        else
+        {
+            CheckArrayIndex(nRow > m_nRows ? nRow : m_nRows);
+            CheckArrayIndex(nCol > m_nCols ? nCol : m_nCols);
+        }
+    }
     // Storing beyond the counts enlarges the table.
     if (nRow > m_nRows)
         m_nRows = nRow;

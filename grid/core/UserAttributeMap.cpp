@@ -152,6 +152,9 @@ void CGXUserAttributeMap::Serialize(CArchive& ar)
         for (WORD i = 0; i < wCount; i++)
         {
             CObject* pObject = ar.ReadObject(RUNTIME_CLASS(CGXAbstractUserAttribute));
+            // Every stored entry is an attribute; a null reference means a damaged archive.
+            if (pObject == NULL)
+                AfxThrowArchiveException(CArchiveException::generic);
             WORD nId = 0;
             try
             {

@@ -248,6 +248,39 @@ TEST(Data, RowColumnAndCellStylesFollowStructureChanges)
     }
 }
 
+TEST(Data, RowsBeyondTheArraysAreOutOfMemory)
+{
+    struct Case
+    {
+        ROWCOL row, col;
+        int nType;
+    } cases[] = {
+        {0xFFFFFFFF, 1, 0}, {1, 0xFFFFFFFF, 0}, {0x80000000, 0, -1}, {0, 0x7FFFFFFF, -1},
+    };
+    for (const Case& c : cases)
+    {
+        CGXData data;
+        FillRows(data, 2);
+        CGXStyle s;
+        s.SetValue("x");
+        bool bThrown = false;
+        try
+        {
+            data.StoreStyleRowCol(c.row, c.col, &s, gxOverride, c.nType);
+        }
+        catch (CMemoryException* e)
+        {
+            bThrown = true;
+            e->Delete();
+        }
+        EXPECT_TRUE(bThrown) << c.row << "," << c.col;
+        // Nothing changed.
+        EXPECT_EQ(2u, data.QueryRowCount());
+        EXPECT_EQ(1u, data.QueryColumnCount());
+        EXPECT_EQ("1 2", Column1(data, 2));
+    }
+}
+
 TEST(Data, CopiesAndDeleteContents)
 {
     CGXData a;

@@ -181,6 +181,12 @@ TEST(UserAttribute, MapArchiveReplacesContents)
     EXPECT_EQ(77u, loaded.Lookup(8)->GetDWordValue());
     EXPECT_EQ(2u, loaded.Lookup(9)->GetDWordValue());
     EXPECT_TRUE(loaded.Lookup(9)->IsKindOf(RUNTIME_CLASS(CGXEllipseUserAttribute)));
+
+    // A null object where an attribute belongs is a damaged archive, not a crash.
+    CGXUserAttributeMap damaged;
+    EXPECT_EQ(CArchiveException::generic,
+              testing_support::LoadCause(Bytes{1, 0, 0, 0, 7, 0}, [&](CArchive& ar) { damaged.Serialize(ar); }));
+    EXPECT_TRUE(damaged.IsEmpty());
 }
 
 TEST(UserAttribute, ArchiveForms)
