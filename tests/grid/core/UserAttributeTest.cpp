@@ -189,6 +189,36 @@ TEST(UserAttribute, MapArchiveReplacesContents)
     EXPECT_TRUE(damaged.IsEmpty());
 }
 
+TEST(UserAttribute, MapCountBeyondWordThrowsBeforeWriting)
+{
+    CGXUserAttributeMap map;
+    // Every one of the 65,536 ids: one more than the 16-bit count can say. Appended in id
+    // order, so the map stays sorted without re-sorting each time.
+    for (DWORD id = 0; id <= 0xFFFF; id++)
+    {
+        CGXUserAttribute* p = new CGXUserAttribute((DWORD)1);
+        p->m_nId = (WORD)id;
+        map.Add(p);
+    }
+    CMemFile file;
+    int cause = -1;
+    {
+        CArchive ar(&file, CArchive::store);
+        try
+        {
+            map.Serialize(ar);
+        }
+        catch (CArchiveException* e)
+        {
+            cause = e->m_cause;
+            e->Delete();
+        }
+        ar.Flush();
+    }
+    EXPECT_EQ(CArchiveException::generic, cause);
+    EXPECT_EQ(0u, file.GetLength());
+}
+
 TEST(UserAttribute, ArchiveForms)
 {
     using testing_support::Cat;
