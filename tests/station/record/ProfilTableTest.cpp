@@ -104,6 +104,13 @@ TEST_F(ProfilTableTest, ACanonicalFileLoadsIntoItsFieldsAndSavesBackByteForByte)
     EXPECT_STREQ("1.250", table.FindSet(2)->GetField16Text());
     EXPECT_EQ(NULL, table.FindSet(3));
     EXPECT_STREQ("", table.GetCellText(3, 1));
+    // Fields outside 1 to 16 are empty and cannot be set.
+    for (int n : {0, 17, -1})
+    {
+        EXPECT_STREQ("", table.GetCellText(1, n)) << n;
+        EXPECT_STREQ("", table.GetCellText(0, n)) << n;
+        EXPECT_TRUE(table.FindSet(1)->SetFieldText(n, "x")) << n;
+    }
 
     ASSERT_TRUE(table.WriteProfileCsv());
     EXPECT_EQ(kCanonical, ReadFile(m_path));
