@@ -48,6 +48,17 @@ BOOL GetDeviceText(PFN_GETPROPERTY pfnGetProperty, HDEVINFO hDevInfo, SP_DEVINFO
     return TRUE;
 }
 
+// "Communications Port (COM1)" describes itself as "Communications Port"; a name without a closing
+// bracket at its end stays whole.
+CString DescriptionFromFriendlyName(const CString& friendlyName)
+{
+    int open = friendlyName.Find(" (");
+    int close = friendlyName.Find(')');
+    if (open > 0 && close == friendlyName.GetLength() - 1)
+        return friendlyName.Left(open);
+    return friendlyName;
+}
+
 // Setup API method. Returns FALSE (after its message) when the library is unusable.
 BOOL EnumBySetupApi(CSerInfoArray& ports, CString& error, CSerialEnumSystem& system)
 {
@@ -119,9 +130,18 @@ BOOL EnumBySetupApi(CSerInfoArray& ports, CString& error, CSerialEnumSystem& sys
                               strncmp(location, "USB", 3) == 0;
             info.strDevPath = detailBuffer.detail.DevicePath;
             // "Communications Port (COM3)" less "Communications Port", brackets and blanks: "COM3".
+            // An empty description is the one the clean-up will give, so the name is still "COM3";
+            // a friendly name the clean-up leaves whole only loses its brackets and blanks.
+            CString description = info.strPortDesc;
+            if (description.IsEmpty())
+            {
+                description = DescriptionFromFriendlyName(info.strFriendlyName);
+                if (description == info.strFriendlyName)
+                    description.Empty();
+            }
             info.strPortName = info.strFriendlyName;
-            if (!info.strPortDesc.IsEmpty())
-                info.strPortName.Replace(info.strPortDesc, "");
+            if (!description.IsEmpty())
+                info.strPortName.Replace(description, "");
             info.strPortName.Remove('(');
             info.strPortName.Remove(')');
             info.strPortName.Remove(' ');
@@ -264,14 +284,7 @@ void FinishEntries(CSerInfoArray& ports, BOOL ignoreBusyPorts, CSerialEnumSystem
         if (info.strFriendlyName.IsEmpty())
             info.strFriendlyName = info.strPortName;
         if (info.strPortDesc.IsEmpty())
-        {
-            // "Communications Port (COM1)" describes itself as "Communications Port".
-            info.strPortDesc = info.strFriendlyName;
-            int open = info.strPortDesc.Find(" (");
-            int close = info.strPortDesc.Find(')');
-            if (open > 0 && close == info.strPortDesc.GetLength() - 1)
-                info.strPortDesc = info.strPortDesc.Left(open);
-        }
+            info.strPortDesc = DescriptionFromFriendlyName(info.strFriendlyName);
         i++;
     }
 }

@@ -117,6 +117,23 @@ BOOL CIRProfilRecord::WriteProfileCsv()
         ShowFileError(IDS_CSV_CREATE_ERROR, m_strPath);
         return FALSE;
     }
+    // Renaming over the file would get past its write protection: an existing file must be
+    // writable in place, as it would have to be if it were written directly.
+    BOOL writable = TRUE;
+    DWORD attributes = ::GetFileAttributesA(m_strPath);
+    if (attributes != INVALID_FILE_ATTRIBUTES)
+    {
+        HANDLE hOld = ::CreateFileA(m_strPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                    NULL, OPEN_EXISTING, 0, NULL);
+        writable = hOld != INVALID_HANDLE_VALUE && !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+        if (hOld != INVALID_HANDLE_VALUE)
+            ::CloseHandle(hOld);
+    }
+    if (!writable)
+    {
+        ShowFileError(IDS_CSV_CREATE_ERROR, m_strPath);
+        return FALSE;
+    }
     CString folder = m_strPath;
     int slash = folder.ReverseFind('\\');
     if (folder.ReverseFind('/') > slash)

@@ -390,10 +390,11 @@ TEST(EnumSerialPorts, AnEmptyDescriptionIsTakenFromTheFriendlyName)
     CSerInfoArray ports;
     CString error;
     EXPECT_TRUE(EnumSerialPorts(ports, FALSE, error, system));
-    ASSERT_EQ(3, int(ports.GetSize()));
-    EXPECT_STREQ("Communications Port", ports[0].strPortDesc);
-    EXPECT_STREQ(" (COM2)", ports[1].strPortDesc);
-    EXPECT_STREQ("Port (COM3) x", ports[2].strPortDesc);
+    // The port name comes out of the friendly name all the same.
+    EXPECT_EQ("COM1|Communications Port (COM1)|Communications Port|-|a\n"
+              "COM2| (COM2)| (COM2)|-|b\n"
+              "PortCOM3x|Port (COM3) x|Port (COM3) x|-|c\n",
+              Describe(ports));
 }
 
 TEST(EnumSerialPorts, BusyPortsAreLeftOutOnlyWhenAsked)

@@ -200,6 +200,9 @@ TEST_F(ProgramKeyTest, TheUserConfigurationLivesUnderTheCurrentUser)
     CProjektUserConfig config;
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, HELVON_REGISTRY_KEY));
     EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, HELVON_REGISTRY_KEY));
+    // Its key is writable, so a section it reads is created.
+    EXPECT_EQ(7u, config.GetInt("Settings", "Mine", 7));
+    EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, Path("Settings")));
     EXPECT_TRUE(config.SetInt("Settings", "Mine", 4));
     EXPECT_EQ("4", ReadRaw(HKEY_CURRENT_USER, "Settings", "Mine"));
 }

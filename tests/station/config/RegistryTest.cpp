@@ -90,6 +90,12 @@ TEST_F(ProgramKeyTest, SetStringWritesDeletesAValueOrAWholeSection)
     EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, Path("Sec")));
     EXPECT_FALSE(config.SetString("Sec", NULL, NULL));
     EXPECT_FALSE(config.SetString("", NULL, NULL));
+    // A section with subkeys stays, with its values.
+    EXPECT_TRUE(config.SetInt("Parent\\Child", "Number", 1));
+    EXPECT_TRUE(config.SetInt("Parent", "Number", 2));
+    EXPECT_FALSE(config.SetString("Parent", NULL, NULL));
+    EXPECT_EQ("2", ReadRaw(HKEY_CURRENT_USER, "Parent", "Number"));
+    EXPECT_EQ("1", ReadRaw(HKEY_CURRENT_USER, "Parent\\Child", "Number"));
     EXPECT_TRUE(KeyExists(HKEY_CURRENT_USER, HELVON_REGISTRY_KEY));
 }
 

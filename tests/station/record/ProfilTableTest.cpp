@@ -69,6 +69,7 @@ protected:
     {
         CIRProfilRecord::SetProjektConfig(NULL);
         delete m_pConfig;
+        ::SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_NORMAL);
         ::DeleteFileA(m_path.c_str());
         ::RemoveDirectoryA(m_folder.c_str());
         ProgramKeyTest::TearDown();
@@ -103,6 +104,13 @@ TEST_F(ProfilTableTest, ACanonicalFileLoadsIntoItsFieldsAndSavesBackByteForByte)
     EXPECT_STREQ("1.250", table.FindSet(2)->GetField16Text());
     EXPECT_EQ(NULL, table.FindSet(3));
     EXPECT_STREQ("", table.GetCellText(3, 1));
+    // Fields outside 1 to 16 are empty and cannot be set.
+    for (int n : {0, 17, -1})
+    {
+        EXPECT_STREQ("", table.GetCellText(1, n)) << n;
+        EXPECT_STREQ("", table.GetCellText(0, n)) << n;
+        EXPECT_TRUE(table.FindSet(1)->SetFieldText(n, "x")) << n;
+    }
 
     ASSERT_TRUE(table.WriteProfileCsv());
     EXPECT_EQ(kCanonical, ReadFile(m_path));
@@ -291,6 +299,78 @@ TEST_F(ProfilTableTest, DeletingRenumbersAndPastingFillsTheLastSet)
     CIRProfilRecord reloaded;
     ASSERT_EQ(3, reloaded.GetSetCount());
     EXPECT_EQ(Row(table, 3), Row(reloaded, 3));
+}
+
+TEST_F(ProfilTableTest, DeletingASetWritesTheOthersRenumbered)
+{
+    const std::string a = "A;1;;100;0;100;200;200;0;TE-Sensor; \xB0" "C;x;y;z;30;1.000\r\n";
+    const std::string b = "B;2;;100;0;100;200;200;0;TE-Sensor; \xB0" "C;x;y;z;30;1.000\r\n";
+    const std::string c = "C;3;;100;0;100;200;200;0;TE-Sensor; \xB0" "C;x;y;z;30;1.000\r\n";
+    struct
+    {
+        int id;
+        const char* boards; // boards of ids 1, 2, ... after the deletion
+        std::string file;
+    } cases[] = {
+        {1, "BC", b + c},
+        {2, "AC", a + c},
+        {3, "AB", a + b},
+        {4, "ABC", a + b + c}, // none: nothing changes, nothing is written
+        {0, "ABC", a + b + c},
+    };
+    for (const auto& k : cases)
+    {
+        SCOPED_TRACE(k.id);
+        WriteFile(m_path, a + b + c);
+        CIRProfilRecord table;
+        ASSERT_EQ(3, table.GetSetCount());
+        if (k.file == a + b + c)
+            WriteFile(m_path, "untouched"); // shows that nothing is written
+        EXPECT_TRUE(table.DeleteSet(k.id));
+        std::string boards;
+        for (int id = 1; id <= table.GetSetCount(); id++)
+        {
+            ASSERT_NE(nullptr, table.FindSet(id));
+            boards += std::string(table.GetCellText(id, 1));
+        }
+        EXPECT_EQ(k.boards, boards);
+        EXPECT_EQ(NULL, table.FindSet(table.GetSetCount() + 1));
+        EXPECT_EQ(k.file == a + b + c ? std::string("untouched") : k.file, ReadFile(m_path));
+        // The next new set follows the last one.
+        CIRProfilSet* pNew = table.AddSet();
+        ASSERT_NE(nullptr, pNew);
+        EXPECT_EQ(int(strlen(k.boards)) + 1, pNew->GetId());
+    }
+}
+
+TEST_F(ProfilTableTest, PastingIntoAnEmptyTableDoesNothing)
+{
+    WriteFile(m_path, "");
+    CIRProfilRecord table;
+    ASSERT_EQ(0, table.GetSetCount());
+    WriteFile(m_path, "untouched");
+    CIRProfilSet source(0, *m_pConfig);
+    source.SetFieldText(1, "Pasted");
+    EXPECT_FALSE(table.PasteSet(source));
+    EXPECT_EQ(0, table.GetSetCount());
+    EXPECT_EQ("untouched", ReadFile(m_path));
+}
+
+TEST_F(ProfilTableTest, AWriteProtectedFileIsLoadedButNeverReplaced)
+{
+    WriteFile(m_path, kCanonical);
+    ASSERT_TRUE(::SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_READONLY));
+    {
+        CIRProfilRecord table;
+        ASSERT_EQ(2, table.GetSetCount());
+        MessageBoxes boxes;
+        boxes.Expect(IDOK, kCreateError);
+        EXPECT_FALSE(table.SetCellText(1, 1, "changed"));
+        EXPECT_EQ(0u, boxes.Pending());
+        EXPECT_STREQ("changed", table.GetCellText(1, 1));
+    }
+    EXPECT_EQ(kCanonical, ReadFile(m_path));
+    EXPECT_EQ(1, CountFiles(m_folder));
 }
 
 TEST_F(ProfilTableTest, ColumnsAndHeaderRow)
