@@ -93,4 +93,20 @@ TEST(Line, StationSeesTheStopBitsSet)
         EXPECT_EQ(c.byReadBack, dcb.StopBits) << c.dwStopBits;
     }
 }
+
+// The demo that tools/run.sh shows until the application exists still reads the station.
+TEST(Line, DemoReadsTheSimulatedStation)
+{
+    StationSimulator sim;
+    ASSERT_TRUE(sim.Start(kPort, "--process"));
+    char path[MAX_PATH];
+    DWORD n = ::GetModuleFileNameA(NULL, path, MAX_PATH);
+    ASSERT_TRUE(n > 0 && n < MAX_PATH);
+    std::string demo(path);
+    demo = demo.substr(0, demo.find_last_of('\\') + 1) + "station_link_demo.exe";
+    testing_support::ChildProcess process;
+    ASSERT_TRUE(process.Start("\"" + demo + "\" --port " + std::to_string(kPort) + " --reads 3 --interval 50"));
+    EXPECT_EQ(0, process.Wait(20000));
+    EXPECT_GE(sim.Requests().size(), 3u + 3 * 4);
+}
 } // namespace
