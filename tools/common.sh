@@ -45,6 +45,8 @@ helvon_stop_all() {
     for pid in "${HELVON_PIDS[@]}"; do
         kill "$pid" 2>/dev/null
     done
+    # Simulators that tests started and could not stop (Wine cannot signal a Linux process).
+    pkill -f "$BUILD_DIR/host/stationsim/stationsim" 2>/dev/null
     for pid in "${HELVON_PIDS[@]}"; do
         wait "$pid" 2>/dev/null
     done
