@@ -86,8 +86,8 @@ void CWinApp::SetCurrentHandles()
     TCHAR szBuff[MAX_PATH + 1];
     ::GetModuleFileName(m_hInstance, szBuff, MAX_PATH);
     szBuff[MAX_PATH] = 0;
-    LPTSTR lpszExt = _tcsrchr(szBuff, '.');
-    LPTSTR lpszName = _tcsrchr(szBuff, '\\');
+    LPTSTR lpszExt = strrchr(szBuff, '.');
+    LPTSTR lpszName = strrchr(szBuff, '\\');
     lpszName = lpszName != NULL ? lpszName + 1 : szBuff;
     if (lpszExt != NULL && lpszExt > lpszName)
         *lpszExt = 0;
@@ -685,7 +685,7 @@ BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iS
         return FALSE;
     while (iSubString--)
     {
-        lpszFullString = _tcschr(lpszFullString, chSep);
+        lpszFullString = strchr(lpszFullString, chSep);
         if (lpszFullString == NULL)
         {
             rString.Empty();
@@ -693,7 +693,7 @@ BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iS
         }
         lpszFullString++;
     }
-    LPCTSTR lpchEnd = _tcschr(lpszFullString, chSep);
+    LPCTSTR lpchEnd = strchr(lpszFullString, chSep);
     int nLen = lpchEnd == NULL ? lstrlen(lpszFullString) : (int)(lpchEnd - lpszFullString);
     memcpy(rString.GetBufferSetLength(nLen), lpszFullString, nLen * sizeof(TCHAR));
     rString.ReleaseBuffer(nLen);

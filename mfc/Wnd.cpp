@@ -905,7 +905,7 @@ void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
     ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, dwExStyle);
 }
 
-static void AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect)
+void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect)
 {
     CRect rectOld;
     ::GetWindowRect(hWnd, &rectOld);

@@ -85,6 +85,10 @@ struct AFX_SIZEPARENTPARAMS
     BOOL bStretch;
 };
 
+// Moves hWnd to lpRect, through the layout's deferred positions when it has them (bars use it
+// in their WM_SIZEPARENT handlers).
+void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);
+
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 WNDPROC AFXAPI AfxGetAfxWndProc();
 // Hands one message to pWnd's WindowProc, keeping the current-message state; exceptions stop here.

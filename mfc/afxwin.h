@@ -22,3 +22,5 @@
 #include "SingleDocTemplate.h"
 #include "MultiDocTemplate.h"
 #include "DocManager.h"
+#include "MDIFrameWnd.h"
+#include "MDIChildWnd.h"
