@@ -29,6 +29,7 @@ BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps)
     pState->m_menuMap.DeleteTemp();
     pState->m_dcMap.DeleteTemp();
     pState->m_gdiMap.DeleteTemp();
+    pState->m_imageListMap.DeleteTemp();
     return TRUE;
 }
 

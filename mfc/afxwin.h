@@ -24,3 +24,7 @@
 #include "DocManager.h"
 #include "MDIFrameWnd.h"
 #include "MDIChildWnd.h"
+#include "MiniFrameWnd.h"
+#include "ScrollView.h"
+#include "CtrlView.h"
+#include "ImageList.h"
