@@ -4,12 +4,16 @@
 IMPLEMENT_DYNCREATE(CCtrlView, CView)
 
 BEGIN_MESSAGE_MAP(CCtrlView, CView)
-    ON_WM_PAINT()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
-CCtrlView::CCtrlView() : m_dwDefaultStyle(0) {}
+CCtrlView::CCtrlView() : m_dwDefaultStyle(0)
+{
+}
 
-CCtrlView::CCtrlView(LPCTSTR lpszClass, DWORD dwStyle) : m_strClass(lpszClass), m_dwDefaultStyle(dwStyle) {}
+CCtrlView::CCtrlView(LPCTSTR lpszClass, DWORD dwStyle) : m_strClass(lpszClass), m_dwDefaultStyle(dwStyle)
+{
+}
 
 BOOL CCtrlView::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -19,4 +23,7 @@ BOOL CCtrlView::PreCreateWindow(CREATESTRUCT& cs)
 }
 
 // The control draws itself; OnDraw is not used.
-void CCtrlView::OnPaint() { Default(); }
+void CCtrlView::OnPaint()
+{
+    Default();
+}

@@ -9,13 +9,15 @@ class CCtrlView : public CView
 {
     DECLARE_DYNCREATE(CCtrlView)
 
-public:
+  public:
     // Construction
     CCtrlView(LPCTSTR lpszClass, DWORD dwStyle);
 
     // Overrides
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
-    void OnDraw(CDC*) override {}
+    void OnDraw(CDC*) override
+    {
+    }
 
     // Implementation
     CString m_strClass;
@@ -23,7 +25,7 @@ public:
 
     afx_msg void OnPaint();
 
-protected:
+  protected:
     CCtrlView(); // for DECLARE_DYNCREATE only
     DECLARE_MESSAGE_MAP()
 };

@@ -10,14 +10,19 @@ IMPLEMENT_DYNCREATE(CImageList, CObject)
 
 namespace
 {
-CImageList* NewTempImageList() { return new CImageList; }
+CImageList* NewTempImageList()
+{
+    return new CImageList;
+}
 
 // An IStream that reads from and writes to an archive, so the image list's own stream format
 // goes straight into the document file.
 class CArchiveStream : public IStream
 {
-public:
-    explicit CArchiveStream(CArchive* pArchive) : m_pArchive(pArchive) {}
+  public:
+    explicit CArchiveStream(CArchive* pArchive) : m_pArchive(pArchive)
+    {
+    }
     virtual ~CArchiveStream() = default;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** ppv) override
@@ -31,8 +36,14 @@ public:
         return E_NOINTERFACE;
     }
     // Lives on the caller's stack: reference counts are not used.
-    ULONG STDMETHODCALLTYPE AddRef() override { return 1; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+    ULONG STDMETHODCALLTYPE AddRef() override
+    {
+        return 1;
+    }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        return 1;
+    }
     HRESULT STDMETHODCALLTYPE Read(void* pv, ULONG cb, ULONG* pcbRead) override
     {
         try
@@ -63,20 +74,47 @@ public:
             return STG_E_WRITEFAULT;
         }
     }
-    HRESULT STDMETHODCALLTYPE Seek(LARGE_INTEGER, DWORD, ULARGE_INTEGER*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE SetSize(ULARGE_INTEGER) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*, ULARGE_INTEGER*) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Commit(DWORD) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Revert() override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Stat(STATSTG*, DWORD) override { return E_NOTIMPL; }
-    HRESULT STDMETHODCALLTYPE Clone(IStream**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Seek(LARGE_INTEGER, DWORD, ULARGE_INTEGER*) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE SetSize(ULARGE_INTEGER) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE CopyTo(IStream*, ULARGE_INTEGER, ULARGE_INTEGER*, ULARGE_INTEGER*) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Commit(DWORD) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Revert() override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE LockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE UnlockRegion(ULARGE_INTEGER, ULARGE_INTEGER, DWORD) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Stat(STATSTG*, DWORD) override
+    {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Clone(IStream**) override
+    {
+        return E_NOTIMPL;
+    }
 
-private:
+  private:
     CArchive* m_pArchive;
 };
-}
+} // namespace
 
 CImageList* PASCAL CImageList::FromHandle(HIMAGELIST h)
 {
@@ -88,7 +126,10 @@ CImageList* PASCAL CImageList::FromHandlePermanent(HIMAGELIST h)
     return AfxGetThreadState()->m_imageListMap.LookupPermanent(h);
 }
 
-void PASCAL CImageList::DeleteTempMap() { AfxGetThreadState()->m_imageListMap.DeleteTemp(); }
+void PASCAL CImageList::DeleteTempMap()
+{
+    AfxGetThreadState()->m_imageListMap.DeleteTemp();
+}
 
 BOOL CImageList::Attach(HIMAGELIST hImageList)
 {
@@ -128,7 +169,8 @@ BOOL CImageList::Create(UINT nBitmapID, int cx, int nGrow, COLORREF crMask)
 BOOL CImageList::Create(LPCTSTR lpszBitmapID, int cx, int nGrow, COLORREF crMask)
 {
     HINSTANCE hInst = AfxFindResourceHandle(lpszBitmapID, RT_BITMAP);
-    return Attach(ImageList_LoadImage(hInst, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
+    return Attach(
+        ImageList_LoadImage(hInst, lpszBitmapID, cx, nGrow, crMask, IMAGE_BITMAP, LR_CREATEDIBSECTION));
 }
 
 BOOL CImageList::Create(CImageList* pImageList)
@@ -148,7 +190,8 @@ int CImageList::Add(CBitmap* pbmImage, COLORREF crMask)
 
 BOOL CImageList::Replace(int nImage, CBitmap* pbmImage, CBitmap* pbmMask)
 {
-    return ImageList_Replace(m_hImageList, nImage, (HBITMAP)pbmImage->GetSafeHandle(), (HBITMAP)pbmMask->GetSafeHandle());
+    return ImageList_Replace(m_hImageList, nImage, (HBITMAP)pbmImage->GetSafeHandle(),
+                             (HBITMAP)pbmMask->GetSafeHandle());
 }
 
 BOOL CImageList::Draw(CDC* pDC, int nImage, POINT pt, UINT nStyle)
@@ -174,4 +217,7 @@ BOOL PASCAL CImageList::DragEnter(CWnd* pWndLock, CPoint point)
     return ImageList_DragEnter(pWndLock->GetSafeHwnd(), point.x, point.y);
 }
 
-BOOL PASCAL CImageList::DragLeave(CWnd* pWndLock) { return ImageList_DragLeave(pWndLock->GetSafeHwnd()); }
+BOOL PASCAL CImageList::DragLeave(CWnd* pWndLock)
+{
+    return ImageList_DragLeave(pWndLock->GetSafeHwnd());
+}

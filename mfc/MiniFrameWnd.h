@@ -16,13 +16,13 @@ class CMiniFrameWnd : public CFrameWnd
 {
     DECLARE_DYNCREATE(CMiniFrameWnd)
 
-public:
+  public:
     // Construction
     CMiniFrameWnd();
-    BOOL Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd = NULL,
-        UINT nID = 0);
+    BOOL Create(LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect,
+                CWnd* pParentWnd = NULL, UINT nID = 0);
     BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWindowName, DWORD dwStyle, const RECT& rect,
-        CWnd* pParentWnd = NULL, UINT nID = 0);
+                  CWnd* pParentWnd = NULL, UINT nID = 0);
 
     // Overrides
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -32,6 +32,6 @@ public:
 
     afx_msg BOOL OnNcActivate(BOOL bActive);
 
-protected:
+  protected:
     DECLARE_MESSAGE_MAP()
 };

@@ -6,10 +6,10 @@
 IMPLEMENT_DYNAMIC(CScrollView, CView)
 
 BEGIN_MESSAGE_MAP(CScrollView, CView)
-    ON_WM_SIZE()
-    ON_WM_HSCROLL()
-    ON_WM_VSCROLL()
-    ON_WM_MOUSEWHEEL()
+ON_WM_SIZE()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
+ON_WM_MOUSEWHEEL()
 END_MESSAGE_MAP()
 
 const SIZE CScrollView::sizeDefault = {0, 0};
@@ -25,15 +25,17 @@ void ToDevice(int nMapMode, LPPOINT pts, int nCount)
     dc.SetMapMode(nMapMode);
     dc.LPtoDP(pts, nCount);
 }
-}
+} // namespace
 
 CScrollView::CScrollView()
-    : m_nMapMode(MM_NONE), m_totalLog(0, 0), m_totalDev(0, 0), m_pageDev(0, 0), m_lineDev(0, 0), m_bCenter(FALSE),
-      m_bInsideUpdate(FALSE)
+    : m_nMapMode(MM_NONE), m_totalLog(0, 0), m_totalDev(0, 0), m_pageDev(0, 0), m_lineDev(0, 0),
+      m_bCenter(FALSE), m_bInsideUpdate(FALSE)
 {
 }
 
-CScrollView::~CScrollView() {}
+CScrollView::~CScrollView()
+{
+}
 
 void CScrollView::SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizePage, const SIZE& sizeLine)
 {
@@ -219,7 +221,7 @@ BOOL CScrollView::GetTrueClientSize(CSize& size, CSize& sizeSb)
 }
 
 void CScrollView::GetScrollBarState(CSize sizeClient, CSize& needSb, CSize& sizeRange, CPoint& ptMove,
-    BOOL bInsideClient)
+                                    BOOL bInsideClient)
 {
     CSize sizeSb;
     GetScrollBarSizes(sizeSb);
@@ -258,7 +260,8 @@ void CScrollView::UpdateBars()
     BOOL bCalcClient = TRUE;
     // A parent that lays out our bars (a splitter) tells us the client size.
     CWnd* pParentWnd = GetParent();
-    if (pParentWnd != NULL && (BOOL)pParentWnd->SendMessage(WM_RECALCPARENT, 0, (LPARAM)(LPCRECT)&rectClient) != 0)
+    if (pParentWnd != NULL &&
+        (BOOL)pParentWnd->SendMessage(WM_RECALCPARENT, 0, (LPARAM)(LPCRECT)&rectClient) != 0)
         bCalcClient = FALSE;
     CSize sizeClient, sizeSb;
     if (bCalcClient)
@@ -361,8 +364,8 @@ BOOL CScrollView::OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll)
     {
         UINT nCode;
         int nKind; // 0 top, 1 bottom, 2 -line, 3 +line, 4 -page, 5 +page, 6 thumb
-    } codes[] = {{SB_TOP, 0}, {SB_BOTTOM, 1}, {SB_LINEUP, 2}, {SB_LINEDOWN, 3}, {SB_PAGEUP, 4}, {SB_PAGEDOWN, 5},
-        {SB_THUMBTRACK, 6}};
+    } codes[] = {{SB_TOP, 0},    {SB_BOTTOM, 1},   {SB_LINEUP, 2},    {SB_LINEDOWN, 3},
+                 {SB_PAGEUP, 4}, {SB_PAGEDOWN, 5}, {SB_THUMBTRACK, 6}};
     for (int nBar = 0; nBar < 2; nBar++)
     {
         UINT nCode = nBar == 0 ? LOBYTE(nScrollCode) : HIBYTE(nScrollCode);
@@ -375,14 +378,25 @@ BOOL CScrollView::OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll)
                 continue;
             switch (c.nKind)
             {
-            case 0: pos = 0; break;
-            case 1: pos = INT_MAX; break;
-            case 2: pos -= nLine; break;
-            case 3: pos += nLine; break;
-            case 4: pos -= nPage; break;
-            case 5: pos += nPage; break;
-            default:
-            {
+            case 0:
+                pos = 0;
+                break;
+            case 1:
+                pos = INT_MAX;
+                break;
+            case 2:
+                pos -= nLine;
+                break;
+            case 3:
+                pos += nLine;
+                break;
+            case 4:
+                pos -= nPage;
+                break;
+            case 5:
+                pos += nPage;
+                break;
+            default: {
                 // The message carries only 16 bits of the thumb position; the bar knows all 32.
                 SCROLLINFO si = {};
                 si.cbSize = sizeof(si);
@@ -429,7 +443,10 @@ BOOL CScrollView::OnScrollBy(CSize sizeScroll, BOOL bDoScroll)
     return TRUE;
 }
 
-BOOL CScrollView::OnMouseWheel(UINT fFlags, short zDelta, CPoint point) { return DoMouseWheel(fFlags, zDelta, point); }
+BOOL CScrollView::OnMouseWheel(UINT fFlags, short zDelta, CPoint point)
+{
+    return DoMouseWheel(fFlags, zDelta, point);
+}
 
 BOOL CScrollView::DoMouseWheel(UINT fFlags, short zDelta, CPoint)
 {
@@ -448,7 +465,8 @@ BOOL CScrollView::DoMouseWheel(UINT fFlags, short zDelta, CPoint)
         nDisplacement = (zDelta > 0 ? -1 : 1) * (bHasVert ? m_pageDev.cy : m_pageDev.cx);
     else
         nDisplacement = nToScroll * (bHasVert ? m_lineDev.cy : m_lineDev.cx);
-    BOOL bResult = bHasVert ? OnScrollBy(CSize(0, nDisplacement), TRUE) : OnScrollBy(CSize(nDisplacement, 0), TRUE);
+    BOOL bResult =
+        bHasVert ? OnScrollBy(CSize(0, nDisplacement), TRUE) : OnScrollBy(CSize(nDisplacement, 0), TRUE);
     if (bResult)
         UpdateWindow();
     return bResult;

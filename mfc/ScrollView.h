@@ -15,25 +15,28 @@ class CScrollView : public CView
 {
     DECLARE_DYNAMIC(CScrollView)
 
-protected:
+  protected:
     // Construction
     CScrollView();
 
-public:
+  public:
     ~CScrollView() override;
     static const SIZE sizeDefault;
 
     // Attributes
     CPoint GetScrollPosition() const;       // logical units
     CPoint GetDeviceScrollPosition() const; // pixels
-    CSize GetTotalSize() const { return m_totalLog; }
+    CSize GetTotalSize() const
+    {
+        return m_totalLog;
+    }
     void GetDeviceScrollSizes(int& nMapMode, SIZE& sizeTotal, SIZE& sizePage, SIZE& sizeLine) const;
 
     // Operations
     void SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizePage = sizeDefault,
-        const SIZE& sizeLine = sizeDefault);
+                        const SIZE& sizeLine = sizeDefault);
     void SetScaleToFitSize(SIZE sizeTotal);
-    void ScrollToPosition(POINT pt); // logical units
+    void ScrollToPosition(POINT pt);     // logical units
     void CenterOnPoint(CPoint ptCenter); // client pixels
     void FillOutsideRect(CDC* pDC, CBrush* pBrush);
     BOOL DoMouseWheel(UINT fFlags, short zDelta, CPoint point);
@@ -59,7 +62,8 @@ public:
     // Client size as it would be without scroll bars; FALSE when there is no room for any.
     BOOL GetTrueClientSize(CSize& size, CSize& sizeSb);
     void GetScrollBarSizes(CSize& sizeSb);
-    void GetScrollBarState(CSize sizeClient, CSize& needSb, CSize& sizeRange, CPoint& ptMove, BOOL bInsideClient);
+    void GetScrollBarState(CSize sizeClient, CSize& needSb, CSize& sizeRange, CPoint& ptMove,
+                           BOOL bInsideClient);
     void ScrollToDevicePosition(POINT ptDev);
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
@@ -67,6 +71,6 @@ public:
     afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     afx_msg BOOL OnMouseWheel(UINT fFlags, short zDelta, CPoint point);
 
-protected:
+  protected:
     DECLARE_MESSAGE_MAP()
 };

@@ -8,7 +8,7 @@ const COLORREF kWhite = RGB(255, 255, 255);
 
 class MemoryDC : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         CClientDC screen(NULL);
@@ -17,7 +17,10 @@ protected:
         m_pOld = m_dc.SelectObject(&m_bitmap);
         m_dc.FillSolidRect(0, 0, 100, 80, kWhite);
     }
-    void TearDown() override { m_dc.SelectObject(m_pOld); }
+    void TearDown() override
+    {
+        m_dc.SelectObject(m_pOld);
+    }
     CDC m_dc;
     CBitmap m_bitmap;
     CBitmap* m_pOld = NULL;
@@ -134,4 +137,4 @@ TEST(ImageList, RoundTripThroughAnArchiveKeepsImagesAndPixels)
     }
     dc.SelectObject(pOld);
 }
-}
+} // namespace

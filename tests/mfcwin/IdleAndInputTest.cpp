@@ -7,7 +7,10 @@ using namespace testing_support;
 
 namespace
 {
-CMainFrame* MainFrame() { return (CMainFrame*)TheApp().m_pMainWnd; }
+CMainFrame* MainFrame()
+{
+    return (CMainFrame*)TheApp().m_pMainWnd;
+}
 
 TEST(Idle, PostponedTitleUpdateRunsInTheIdleStep)
 {
@@ -18,7 +21,9 @@ TEST(Idle, PostponedTitleUpdateRunsInTheIdleStep)
     EXPECT_FALSE(MainFrame()->m_nIdleFlags & idleTitle);
     CString title;
     MainFrame()->GetWindowText(title);
-    EXPECT_EQ(CString("Pr\xFC" "fstand"), title);
+    EXPECT_EQ(CString("Pr\xFC"
+                      "fstand"),
+              title);
 }
 
 // Sends one key (with Control held when bCtrl) through the system input queue.
@@ -68,7 +73,7 @@ TEST(MiniFrame, IsAToolWindowWithItsTitle)
 {
     CMiniFrameWnd* pMini = new CMiniFrameWnd; // deletes itself when destroyed
     ASSERT_TRUE(pMini->Create(NULL, _T("Palette"), WS_POPUP | WS_CAPTION | MFS_SYNCACTIVATE | MFS_THICKFRAME,
-        CRect(0, 0, 120, 80), MainFrame()));
+                              CRect(0, 0, 120, 80), MainFrame()));
     EXPECT_TRUE(pMini->GetExStyle() & WS_EX_TOOLWINDOW);
     EXPECT_TRUE(pMini->GetStyle() & WS_THICKFRAME);
     EXPECT_TRUE(pMini->m_bSyncActivate);
@@ -78,4 +83,4 @@ TEST(MiniFrame, IsAToolWindowWithItsTitle)
     EXPECT_EQ(CString("Palette"), title);
     pMini->DestroyWindow();
 }
-}
+} // namespace

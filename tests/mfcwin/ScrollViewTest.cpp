@@ -7,23 +7,30 @@ namespace
 {
 class CPlainScrollView : public CScrollView
 {
-public:
-    void OnDraw(CDC*) override {}
+  public:
+    void OnDraw(CDC*) override
+    {
+    }
 };
 
 class ScrollViewTest : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         // Hidden parent: a shown one would cost seconds to unmap under a bare X server.
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), _T("parent"), WS_POPUP, CRect(0, 0, 600, 500), NULL, 0));
+        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), _T("parent"), WS_POPUP,
+                                      CRect(0, 0, 600, 500), NULL, 0));
         m_pView = new CPlainScrollView; // deletes itself with its window
-        ASSERT_TRUE(m_pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &m_parent, AFX_IDW_PANE_FIRST));
+        ASSERT_TRUE(m_pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &m_parent,
+                                    AFX_IDW_PANE_FIRST));
         m_cxBar = ::GetSystemMetrics(SM_CXVSCROLL);
         m_cyBar = ::GetSystemMetrics(SM_CYHSCROLL);
     }
-    void TearDown() override { m_parent.DestroyWindow(); }
+    void TearDown() override
+    {
+        m_parent.DestroyWindow();
+    }
 
     SCROLLINFO Info(int nBar)
     {
@@ -138,4 +145,4 @@ TEST_F(ScrollViewTest, ScaleToFitMapsTheWholeDocumentOntoTheClient)
     EXPECT_EQ(CPoint(300, 200), DeviceOf(CPoint(3000, 1000)));
     EXPECT_EQ(CPoint(150, 100), DeviceOf(CPoint(1500, 500)));
 }
-}
+} // namespace

@@ -12,8 +12,8 @@ TEST(SingleDocTemplate, ReusesItsDocumentAndRecoversFromACorruptFile)
 {
     MessageBoxes boxes;
     // Not registered with the application: this template lives only for the test.
-    CSingleDocTemplate* pTemplate =
-        new CSingleDocTemplate(IDR_TEXTTYPE, RUNTIME_CLASS(CTextDoc), RUNTIME_CLASS(CPlainFrame), RUNTIME_CLASS(CTextView));
+    CSingleDocTemplate* pTemplate = new CSingleDocTemplate(
+        IDR_TEXTTYPE, RUNTIME_CLASS(CTextDoc), RUNTIME_CLASS(CPlainFrame), RUNTIME_CLASS(CTextView));
     pTemplate->LoadTemplate();
     CTextDoc* pDoc = (CTextDoc*)pTemplate->OpenDocumentFile(NULL, FALSE);
     ASSERT_NE(nullptr, pDoc);
@@ -49,4 +49,4 @@ TEST(SingleDocTemplate, ReusesItsDocumentAndRecoversFromACorruptFile)
     ::DeleteFile(path);
     ::DeleteFile(corrupt);
 }
-}
+} // namespace
