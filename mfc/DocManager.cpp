@@ -1,0 +1,246 @@
+// CDocManager: choosing the template for a file, File New/Open, all-documents operations and the
+// shell registration of the document types.
+#include "DocManager.h"
+#include "DocTemplate.h"
+#include "Document.h"
+#include "FrameWnd.h"
+#include "View.h"
+#include "WinApp.h"
+#include <commdlg.h>
+#include <shlwapi.h>
+
+IMPLEMENT_DYNAMIC(CDocManager, CObject)
+
+CDocManager::CDocManager()
+{
+}
+
+CDocManager::~CDocManager()
+{
+    while (!m_templateList.IsEmpty())
+    {
+        CDocTemplate* pTemplate = (CDocTemplate*)m_templateList.RemoveHead();
+        if (pTemplate->m_bAutoDelete)
+            delete pTemplate;
+    }
+}
+
+void CDocManager::AddDocTemplate(CDocTemplate* pTemplate)
+{
+    pTemplate->LoadTemplate();
+    m_templateList.AddTail(pTemplate);
+}
+
+CDocument* CDocManager::OpenDocumentFile(LPCTSTR lpszFileName)
+{
+    TCHAR szPath[MAX_PATH];
+    if (::GetFullPathName(lpszFileName, MAX_PATH, szPath, NULL) == 0)
+    {
+        AfxMessageBox(AFX_IDP_INVALID_FILENAME);
+        return NULL;
+    }
+    CDocTemplate* pBestTemplate = NULL;
+    CDocument* pOpenDocument = NULL;
+    CDocTemplate::Confidence bestMatch = CDocTemplate::noAttempt;
+    POSITION pos = GetFirstDocTemplatePosition();
+    while (pos != NULL)
+    {
+        CDocTemplate* pTemplate = GetNextDocTemplate(pos);
+        CDocument* pOpenDocMatch = NULL;
+        CDocTemplate::Confidence match = pTemplate->MatchDocType(szPath, pOpenDocMatch);
+        if (match > bestMatch)
+        {
+            bestMatch = match;
+            pBestTemplate = pTemplate;
+        }
+        if (match == CDocTemplate::yesAlreadyOpen)
+        {
+            pOpenDocument = pOpenDocMatch;
+            break;
+        }
+    }
+    if (pOpenDocument != NULL)
+    {
+        // Already open: bring its first frame forward instead of loading it twice.
+        POSITION posView = pOpenDocument->GetFirstViewPosition();
+        if (posView != NULL)
+        {
+            CFrameWnd* pFrame = pOpenDocument->GetNextView(posView)->GetParentFrame();
+            if (pFrame != NULL)
+                pFrame->ActivateFrame();
+        }
+        return pOpenDocument;
+    }
+    if (pBestTemplate == NULL)
+    {
+        AfxMessageBox(AFX_IDP_FAILED_TO_OPEN_DOC);
+        return NULL;
+    }
+    return pBestTemplate->OpenDocumentFile(szPath);
+}
+
+BOOL CDocManager::SaveAllModified()
+{
+    POSITION pos = GetFirstDocTemplatePosition();
+    while (pos != NULL)
+    {
+        if (!GetNextDocTemplate(pos)->SaveAllModified())
+            return FALSE;
+    }
+    return TRUE;
+}
+
+void CDocManager::CloseAllDocuments(BOOL bEndSession)
+{
+    POSITION pos = GetFirstDocTemplatePosition();
+    while (pos != NULL)
+        GetNextDocTemplate(pos)->CloseAllDocuments(bEndSession);
+}
+
+int CDocManager::GetOpenDocumentCount()
+{
+    int nOpen = 0;
+    POSITION pos = GetFirstDocTemplatePosition();
+    while (pos != NULL)
+    {
+        CDocTemplate* pTemplate = GetNextDocTemplate(pos);
+        POSITION posDoc = pTemplate->GetFirstDocPosition();
+        while (posDoc != NULL)
+        {
+            pTemplate->GetNextDoc(posDoc);
+            nOpen++;
+        }
+    }
+    return nOpen;
+}
+
+// Appends "name\0*.ext\0" for one template to the filter, and the extension to the default.
+static void AppendFilterSuffix(CString& filter, OPENFILENAME& ofn, CDocTemplate* pTemplate,
+                               CString* pstrDefaultExt)
+{
+    CString strFilterExt, strFilterName;
+    if (!pTemplate->GetDocString(strFilterExt, CDocTemplate::filterExt) || strFilterExt.IsEmpty() ||
+        !pTemplate->GetDocString(strFilterName, CDocTemplate::filterName) || strFilterName.IsEmpty())
+        return;
+    CString ext;
+    AfxExtractSubString(ext, strFilterExt, 0, ';');
+    ext.TrimLeft(_T('*'));
+    if (pstrDefaultExt != NULL && pstrDefaultExt->IsEmpty())
+    {
+        *pstrDefaultExt = ext.Mid(1); // without the dot
+        ofn.nFilterIndex = ofn.nMaxCustFilter + 1;
+    }
+    filter += strFilterName;
+    filter += (TCHAR)'\0';
+    filter += _T("*");
+    filter += ext;
+    filter += (TCHAR)'\0';
+    ofn.nMaxCustFilter++;
+}
+
+BOOL CDocManager::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+                                   CDocTemplate* pTemplate)
+{
+    OPENFILENAME ofn = {};
+    ofn.lStructSize = sizeof(ofn);
+    CString strFilter, strDefault;
+    if (pTemplate != NULL)
+        AppendFilterSuffix(strFilter, ofn, pTemplate, &strDefault);
+    else
+    {
+        POSITION pos = GetFirstDocTemplatePosition();
+        BOOL bFirst = TRUE;
+        while (pos != NULL)
+        {
+            AppendFilterSuffix(strFilter, ofn, GetNextDocTemplate(pos), bFirst ? &strDefault : NULL);
+            bFirst = FALSE;
+        }
+    }
+    CString allFilter;
+    allFilter.LoadString(AFX_IDS_ALLFILTER);
+    strFilter += allFilter;
+    strFilter += (TCHAR)'\0';
+    strFilter += _T("*.*");
+    strFilter += (TCHAR)'\0';
+    strFilter += (TCHAR)'\0';
+    ofn.nMaxCustFilter++;
+
+    CString title;
+    title.LoadString(nIDSTitle);
+    TCHAR szFile[MAX_PATH];
+    lstrcpyn(szFile, fileName, MAX_PATH);
+    CWnd* pMain = AfxGetMainWnd();
+    ofn.hwndOwner = pMain != NULL ? pMain->GetSafeHwnd() : NULL;
+    ofn.lpstrFilter = strFilter;
+    ofn.lpstrFile = szFile;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.lpstrTitle = title;
+    ofn.lpstrDefExt = strDefault.IsEmpty() ? NULL : (LPCTSTR)strDefault;
+    ofn.Flags = lFlags | OFN_EXPLORER | OFN_ENABLESIZING;
+    ofn.nMaxCustFilter = 0; // only counted above; not a custom-filter buffer
+    BOOL bResult = bOpenFileDialog ? ::GetOpenFileName(&ofn) : ::GetSaveFileName(&ofn);
+    if (bResult)
+        fileName = szFile;
+    return bResult;
+}
+
+void CDocManager::RegisterShellFileTypes(BOOL)
+{
+    TCHAR szExe[MAX_PATH];
+    ::GetModuleFileName(AfxGetInstanceHandle(), szExe, MAX_PATH);
+    CString strOpen;
+    strOpen.Format(_T("\"%s\" \"%%1\""), szExe);
+    POSITION pos = GetFirstDocTemplatePosition();
+    while (pos != NULL)
+    {
+        CDocTemplate* pTemplate = GetNextDocTemplate(pos);
+        CString strId, strName, strExt;
+        if (!pTemplate->GetDocString(strId, CDocTemplate::regFileTypeId) || strId.IsEmpty())
+            continue;
+        pTemplate->GetDocString(strName, CDocTemplate::regFileTypeName);
+        pTemplate->GetDocString(strExt, CDocTemplate::filterExt);
+        AfxExtractSubString(strExt, CString(strExt), 0, ';');
+        strExt.TrimLeft(_T('*'));
+        ::RegSetValue(HKEY_CLASSES_ROOT, strId, REG_SZ, strName, (DWORD)strName.GetLength());
+        CString strCommandKey = strId + _T("\\shell\\open\\command");
+        ::RegSetValue(HKEY_CLASSES_ROOT, strCommandKey, REG_SZ, strOpen, (DWORD)strOpen.GetLength());
+        if (!strExt.IsEmpty())
+            ::RegSetValue(HKEY_CLASSES_ROOT, strExt, REG_SZ, strId, (DWORD)strId.GetLength());
+    }
+}
+
+void CDocManager::UnregisterShellFileTypes()
+{
+    POSITION pos = GetFirstDocTemplatePosition();
+    while (pos != NULL)
+    {
+        CDocTemplate* pTemplate = GetNextDocTemplate(pos);
+        CString strId, strExt;
+        if (!pTemplate->GetDocString(strId, CDocTemplate::regFileTypeId) || strId.IsEmpty())
+            continue;
+        pTemplate->GetDocString(strExt, CDocTemplate::filterExt);
+        AfxExtractSubString(strExt, CString(strExt), 0, ';');
+        strExt.TrimLeft(_T('*'));
+        ::SHDeleteKey(HKEY_CLASSES_ROOT, strId);
+        if (!strExt.IsEmpty())
+            ::SHDeleteKey(HKEY_CLASSES_ROOT, strExt);
+    }
+}
+
+void CDocManager::OnFileNew()
+{
+    if (m_templateList.IsEmpty())
+    {
+        AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
+        return;
+    }
+    ((CDocTemplate*)m_templateList.GetHead())->OpenDocumentFile(NULL);
+}
+
+void CDocManager::OnFileOpen()
+{
+    CString newName;
+    if (!DoPromptFileName(newName, AFX_IDS_OPENFILE, OFN_HIDEREADONLY | OFN_FILEMUSTEXIST, TRUE, NULL))
+        return;
+    AfxGetApp()->OpenDocumentFile(newName);
+}

@@ -1,0 +1,183 @@
+// CFrameWnd: a frame around views and control bars: loading from one resource id, layout of its
+// bars by WM_SIZEPARENT, the active view and document, command routing, titles, message strings,
+// the close sequence and delayed (idle) updates.
+//
+// Differences from MFC:
+// - Docking (EnableDocking, DockControlBar, FloatControlBar, LoadBarState/SaveBarState,
+//   CreateFloatingFrame) is declared but does nothing yet; the control-bar issue fills it in.
+// - No print preview and no OLE in-place frames (m_pNotifyHook is kept for the callers).
+#pragma once
+#include "Wnd.h"
+#include "CreateContext.h"
+
+class CView;
+class CDocument;
+class CControlBar;
+class CDockState;
+
+// Idle flags: work a frame postpones until the message loop is idle.
+enum
+{
+    idleMenu = 1,
+    idleTitle = 2,
+    idleNotify = 4,
+    idleLayout = 8
+};
+
+// Help context bases and the command id of a system command.
+#define HID_BASE_COMMAND 0x00010000UL
+#define HID_BASE_RESOURCE 0x00020000UL
+#define AFX_IDS_SCFIRST 0xEF00
+#define ID_COMMAND_FROM_SC(sc) ((((sc)-0xF000) >> 4) + AFX_IDS_SCFIRST)
+
+#define AFX_WS_DEFAULT_VIEW (WS_CHILD | WS_VISIBLE | WS_BORDER)
+
+class CFrameWnd : public CWnd
+{
+    DECLARE_DYNCREATE(CFrameWnd)
+
+public:
+    // Construction
+    CFrameWnd();
+    ~CFrameWnd() override;
+    static const CRect rectDefault;
+    virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
+        const RECT& rect = rectDefault, CWnd* pParentWnd = NULL, LPCTSTR lpszMenuName = NULL, DWORD dwExStyle = 0,
+        CCreateContext* pContext = NULL);
+    virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
+        CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
+    CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
+
+    // Attributes
+    virtual CDocument* GetActiveDocument();
+    CView* GetActiveView() const { return m_pViewActive; }
+    void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
+    virtual CFrameWnd* GetActiveFrame() { return this; }
+    BOOL IsTracking() const { return m_nIDTracking != 0 && m_nIDTracking != AFX_IDS_HELPMODEMESSAGE && m_nIDTracking != AFX_IDS_IDLEMESSAGE; }
+    void SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
+    CString GetTitle() const { return m_strTitle; }
+    static CFrameWnd* PASCAL GetFirstFrame();
+
+    // Operations
+    virtual void RecalcLayout(BOOL bNotify = TRUE);
+    virtual void ActivateFrame(int nCmdShow = -1);
+    void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
+    void DelayRecalcLayout(BOOL bNotify = TRUE) { m_nIdleFlags |= (idleLayout | (bNotify ? idleNotify : 0)); }
+    void DelayUpdateFrameTitle() { m_nIdleFlags |= idleTitle; }
+    void DelayUpdateFrameMenu(HMENU hMenuAlt)
+    {
+        m_hMenuAlt = hMenuAlt;
+        m_nIdleFlags |= idleMenu;
+    }
+    void SetMessageText(LPCTSTR lpszText);
+    void SetMessageText(UINT nID);
+    CWnd* GetMessageBar();
+    void BeginModalState();
+    void EndModalState();
+    BOOL InModalState() const { return m_cModalStack != 0; }
+    void ShowOwnedWindows(BOOL bShow);
+    void BringToTop(int nCmdShow);
+    void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
+
+    // Control bars (docking stays empty until the control-bar classes exist)
+    void EnableDocking(DWORD dwDockStyle);
+    void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = NULL);
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = 0);
+    CControlBar* GetControlBar(UINT nID);
+    void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    void LoadBarState(LPCTSTR lpszProfileName);
+    void SaveBarState(LPCTSTR lpszProfileName) const;
+    CFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    void AddControlBar(CControlBar* pBar) { m_listControlBars.AddTail(pBar); }
+    void RemoveControlBar(CControlBar* pBar);
+
+    // Overridables
+    virtual void OnSetPreviewMode(BOOL, void*) {}
+    virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
+    virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
+    virtual HMENU GetDefaultMenu() { return m_hMenuDefault; }
+    virtual HACCEL GetDefaultAccelerator();
+    virtual BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder);
+    virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    virtual void GetMessageString(UINT nID, CString& rMessage) const;
+    virtual BOOL CanEnterHelpMode() { return TRUE; }
+    virtual void ExitHelpMode();
+
+    // Overrides
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    void PostNcDestroy() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0) override;
+
+    // Implementation (members other parts of the program rely on by name)
+    HMENU m_hMenuDefault;
+    HACCEL m_hAccelTable;
+    DWORD m_dwPromptContext;
+    BOOL m_bHelpMode;
+    CFrameWnd* m_pNextFrameWnd;
+    CRect m_rectBorder;
+    void* m_pNotifyHook;      // OLE in-place frame hook; never set here
+    CPtrList m_listControlBars;
+    int m_nShowDelay;
+    UINT m_nIDHelp;
+    UINT m_nIDTracking;
+    UINT m_nIDLastMessage;
+    CView* m_pViewActive;
+    BOOL (PASCAL* m_lpfnCloseProc)(CFrameWnd* pFrameWnd);
+    UINT m_cModalStack;
+    HWND* m_phWndDisable;
+    HMENU m_hMenuAlt;
+    CString m_strTitle;
+    BOOL m_bInRecalcLayout;
+    CRuntimeClass* m_pFloatingFrameClass;
+    UINT m_nIdleFlags;
+    int m_nWindow;           // window number shown after the document title (":2"); 0 = none
+    BOOL m_bAutoMenuEnable;
+    BOOL m_bFrameClosing;
+
+    LPCTSTR GetIconWndClass(DWORD dwDefaultStyle, UINT nIDResource);
+    BOOL OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext);
+    void UpdateFrameMenuItems(CMenu* pMenu);
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs);
+    afx_msg void OnDestroy();
+    afx_msg void OnClose();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    afx_msg BOOL OnNcActivate(BOOL bActive);
+    afx_msg void OnInitMenuPopup(CMenu* pMenu, UINT nIndex, BOOL bSysMenu);
+    afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);
+    afx_msg void OnEnterIdle(UINT nWhy, CWnd* pWho);
+    afx_msg void OnDropFiles(HDROP hDropInfo);
+    afx_msg BOOL OnQueryEndSession();
+    afx_msg void OnEndSession(BOOL bEnding);
+    afx_msg LRESULT OnSetMessageString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPopMessageString(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
+    afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
+    afx_msg void OnContextHelp();
+    afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
+    afx_msg BOOL OnBarCheck(UINT nID);
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+// Sets the command-routing frame for the life of the object (MFC's CPushRoutingFrame).
+class CPushRoutingFrame
+{
+public:
+    explicit CPushRoutingFrame(CFrameWnd* pNewFrame);
+    ~CPushRoutingFrame();
+    CPushRoutingFrame(const CPushRoutingFrame&) = delete;
+    CPushRoutingFrame& operator=(const CPushRoutingFrame&) = delete;
+
+private:
+    CFrameWnd* m_pOldFrame;
+};

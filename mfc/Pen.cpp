@@ -1,0 +1,4 @@
+// CPen: run-time class record.
+#include "Pen.h"
+
+IMPLEMENT_DYNAMIC(CPen, CGdiObject)

@@ -1,0 +1,4 @@
+// CRgn: run-time class record.
+#include "Rgn.h"
+
+IMPLEMENT_DYNAMIC(CRgn, CGdiObject)

@@ -1,0 +1,131 @@
+// CView: joining the document, painting through OnDraw, activation within the frame.
+#include "View.h"
+#include "AfxState.h"
+#include "Document.h"
+#include "FrameWnd.h"
+
+IMPLEMENT_DYNAMIC(CView, CWnd)
+
+BEGIN_MESSAGE_MAP(CView, CWnd)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_MOUSEACTIVATE()
+ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdateMessage)
+END_MESSAGE_MAP()
+
+CView::CView() : m_pDocument(NULL)
+{
+}
+
+CView::~CView()
+{
+    if (m_pDocument != NULL)
+        m_pDocument->RemoveView(this);
+}
+
+BOOL CView::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (cs.lpszClass == NULL)
+    {
+        if (!AfxDeferRegisterClass(AFX_WNDFRAMEORVIEW_REG))
+            return FALSE;
+        cs.lpszClass = _afxWndFrameOrView;
+    }
+    cs.style |= WS_CLIPSIBLINGS;
+    return TRUE;
+}
+
+int CView::OnCreate(LPCREATESTRUCT lpcs)
+{
+    if (CWnd::OnCreate(lpcs) == -1)
+        return -1;
+    CCreateContext* pContext = (CCreateContext*)lpcs->lpCreateParams;
+    if (pContext != NULL && pContext->m_pCurrentDoc != NULL)
+        pContext->m_pCurrentDoc->AddView(this);
+    return 0;
+}
+
+void CView::OnDestroy()
+{
+    CFrameWnd* pFrame = GetParentFrame();
+    if (pFrame != NULL && pFrame->GetActiveView() == this)
+        pFrame->SetActiveView(NULL);
+    CWnd::OnDestroy();
+}
+
+// Views are always on the heap; the window going takes the object with it.
+void CView::PostNcDestroy()
+{
+    delete this;
+}
+
+void CView::OnPaint()
+{
+    PAINTSTRUCT ps;
+    CDC* pDC = BeginPaint(&ps);
+    OnPrepareDC(pDC);
+    OnDraw(pDC);
+    EndPaint(&ps);
+}
+
+int CView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
+{
+    int nResult = CWnd::OnMouseActivate(pDesktopWnd, nHitTest, message);
+    if (nResult == MA_NOACTIVATE || nResult == MA_NOACTIVATEANDEAT)
+        return nResult;
+    CFrameWnd* pParentFrame = GetParentFrame();
+    if (pParentFrame != NULL)
+        pParentFrame->SetActiveView(this);
+    return nResult;
+}
+
+LRESULT CView::OnInitialUpdateMessage(WPARAM, LPARAM)
+{
+    OnInitialUpdate();
+    return 0;
+}
+
+BOOL CView::IsSelected(const CObject*) const
+{
+    return FALSE;
+}
+
+void CView::OnInitialUpdate()
+{
+    OnUpdate(NULL, 0, NULL);
+}
+
+void CView::OnUpdate(CView* pSender, LPARAM, CObject*)
+{
+    if (pSender != this)
+        Invalidate(TRUE);
+}
+
+void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*)
+{
+    if (bActivate && pActivateView == this)
+    {
+        CFrameWnd* pFrame = GetParentFrame();
+        // Take the focus only when our frame holds it (or nothing does).
+        if (pFrame != NULL && ::GetFocus() != m_hWnd &&
+            (::GetFocus() == NULL || ::IsChild(pFrame->m_hWnd, ::GetFocus()) ||
+             ::GetFocus() == pFrame->m_hWnd))
+            SetFocus();
+    }
+}
+
+void CView::OnActivateFrame(UINT, CFrameWnd*)
+{
+}
+
+void CView::OnPrepareDC(CDC*, CPrintInfo*)
+{
+}
+
+BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (CWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+        return TRUE;
+    return m_pDocument != NULL && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}

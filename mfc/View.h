@@ -1,0 +1,55 @@
+// CView: a child window of a frame that shows a document. It joins the document when created
+// from a CCreateContext and leaves it when destroyed; commands it does not handle go on to the
+// document.
+//
+// Differences from MFC:
+// - No printing or print preview (OnPreparePrinting and friends are absent), no OLE drag and drop.
+#pragma once
+#include "Wnd.h"
+#include "CreateContext.h"
+
+class CDocument;
+class CDC;
+class CPrintInfo;
+
+class CView : public CWnd
+{
+    DECLARE_DYNAMIC(CView)
+
+  public:
+    // Construction
+    CView();
+    ~CView() override;
+
+    // Attributes
+    CDocument* GetDocument() const
+    {
+        return m_pDocument;
+    }
+
+    // Overridables
+    virtual BOOL IsSelected(const CObject* pDocItem) const;
+    virtual void OnInitialUpdate();
+    virtual void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint);
+    virtual void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
+    virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
+    virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = NULL);
+    virtual void OnDraw(CDC* pDC) = 0;
+
+    // Overrides
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override;
+    void PostNcDestroy() override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
+    // Implementation
+    CDocument* m_pDocument;
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs);
+    afx_msg void OnDestroy();
+    afx_msg void OnPaint();
+    afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
+    afx_msg LRESULT OnInitialUpdateMessage(WPARAM, LPARAM);
+
+  protected:
+    DECLARE_MESSAGE_MAP()
+};
