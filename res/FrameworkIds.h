@@ -170,3 +170,8 @@
 // Standard frame icons (MFC's values); a program supplies them in its own resources.
 #define AFX_IDI_STD_MDIFRAME 1
 #define AFX_IDI_STD_FRAME 2
+
+// The document-type choice of File New (our own ids, above MFC's prompt range).
+#define AFX_IDS_NEWTYPE_TITLE 0xF1E0
+#define AFX_IDS_NEWTYPE_OK 0xF1E1
+#define AFX_IDS_NEWTYPE_CANCEL 0xF1E2
