@@ -143,7 +143,11 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
         return FALSE;
     LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
     CString strTitle = m_strTitle;
-    if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, MAKEINTRESOURCE(nIDResource), 0L, pContext))
+    // A resource id without a menu gives a frame without one.
+    LPCTSTR lpszMenuName = MAKEINTRESOURCE(nIDResource);
+    if (::FindResource(AfxFindResourceHandle(lpszMenuName, RT_MENU), lpszMenuName, RT_MENU) == NULL)
+        lpszMenuName = NULL;
+    if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenuName, 0L, pContext))
         return FALSE; // this object is gone (PostNcDestroy)
     m_hMenuDefault = ::GetMenu(m_hWnd);
     if (m_hAccelTable == NULL)
@@ -196,6 +200,9 @@ void CFrameWnd::OnDestroy()
         // The default menu is not the window's now: it would not die with the window.
         ::SetMenu(m_hWnd, m_hMenuDefault);
     }
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != NULL && pApp->m_pMainWnd == this)
+        ::WinHelp(m_hWnd, NULL, HELP_QUIT, 0); // the help window goes with the application
     CWnd::OnDestroy();
 }
 
@@ -573,11 +580,16 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 
 // ---- layout
 
-void CFrameWnd::RecalcLayout(BOOL)
+void CFrameWnd::RecalcLayout(BOOL bNotify)
 {
     if (m_bInRecalcLayout)
         return;
     m_bInRecalcLayout = TRUE;
+    // Laid out now: a postponed layout is no longer due (its notify request is kept).
+    if (m_nIdleFlags & idleNotify)
+        bNotify = TRUE;
+    m_nIdleFlags &= ~(idleLayout | idleNotify);
+    (void)bNotify; // would go to m_pNotifyHook, which no in-place frame sets here
     if (GetStyle() & FWS_SNAPTOBARS)
     {
         CRect rect(0, 0, 32767, 32767);

@@ -6,6 +6,7 @@
 // - Docking (EnableDocking, DockControlBar, FloatControlBar, LoadBarState/SaveBarState,
 //   CreateFloatingFrame) is declared but does nothing yet; the control-bar issue fills it in.
 // - No print preview and no OLE in-place frames (m_pNotifyHook is kept for the callers).
+// - LoadFrame accepts a resource id without a menu: the frame then has none (MFC fails).
 #pragma once
 #include "Wnd.h"
 #include "CreateContext.h"
