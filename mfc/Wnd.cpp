@@ -325,13 +325,23 @@ CWnd* CWnd::GetOwner() const { return m_hWndOwner != NULL ? FromHandle(m_hWndOwn
 CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
 CWnd* CWnd::SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
 
+// Parent of a child window, owner of any other: the way up to the top-level window.
+static HWND ParentOrOwner(HWND hWnd)
+{
+    if (::GetWindowLongPtr(hWnd, GWL_STYLE) & WS_CHILD)
+        return ::GetParent(hWnd);
+    return ::GetWindow(hWnd, GW_OWNER);
+}
+
+// Unlike GetParentOwner this goes on through owners, so a control in an owned popup finds the
+// window that owns the popup.
 CWnd* CWnd::GetTopLevelParent() const
 {
     if (GetSafeHwnd() == NULL)
         return NULL;
     HWND hWndParent = m_hWnd;
     HWND hWndT;
-    while ((::GetWindowLongPtr(hWndParent, GWL_STYLE) & WS_CHILD) && (hWndT = ::GetParent(hWndParent)) != NULL)
+    while ((hWndT = ParentOrOwner(hWndParent)) != NULL)
         hWndParent = hWndT;
     return FromHandle(hWndParent);
 }

@@ -229,6 +229,33 @@ TEST(CenterWindow, CentresOnOwnerParentOrScreen)
     owner.DestroyWindow();
 }
 
+TEST(WindowRelations, TopLevelParentFollowsOwnersWhereParentOwnerStops)
+{
+    CWnd owner, popup, control;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_POPUP, 0, 0, 200, 100, NULL, NULL));
+    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_POPUP, 0, 0, 100, 60, owner.m_hWnd, NULL));
+    ASSERT_TRUE(control.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_CHILD, 0, 0, 20, 10, popup.m_hWnd, (HMENU)3));
+    const struct
+    {
+        const char* name;
+        CWnd* pWnd;
+        HWND parentOwner;
+        HWND topLevelParent;
+    } cases[] = {
+        {"control in the popup", &control, popup.m_hWnd, owner.m_hWnd},
+        {"owned popup", &popup, popup.m_hWnd, owner.m_hWnd},
+        {"owner", &owner, owner.m_hWnd, owner.m_hWnd},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.parentOwner, c.pWnd->GetParentOwner()->GetSafeHwnd());
+        EXPECT_EQ(c.topLevelParent, c.pWnd->GetTopLevelParent()->GetSafeHwnd());
+    }
+    popup.DestroyWindow();
+    owner.DestroyWindow();
+}
+
 TEST(FrameRelations, ViewFindsItsChildFrameAndTheMainFrame)
 {
     MessageBoxes boxes;
