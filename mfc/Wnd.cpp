@@ -342,6 +342,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         BOOL (CWnd::*pfn_bv)();
         void (CWnd::*pfn_vww)(UINT, UINT);
         void (CWnd::*pfn_vs)(LPCTSTR);
+        int (CWnd::*pfn_iiCIS)(int, LPCOMPAREITEMSTRUCT);
+        void (CWnd::*pfn_viDEL)(int, LPDELETEITEMSTRUCT);
     } mmf;
     mmf.pfn = lpEntry->pfn;
 
@@ -481,6 +483,13 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         break;
     case AfxSig_vs:
         (this->*mmf.pfn_vs)((LPCTSTR)lParam);
+        break;
+    case AfxSig_iiCIS:
+        lResult = (this->*mmf.pfn_iiCIS)((int)wParam, (LPCOMPAREITEMSTRUCT)lParam);
+        break;
+    case AfxSig_viDEL:
+        (this->*mmf.pfn_viDEL)((int)wParam, (LPDELETEITEMSTRUCT)lParam);
+        lResult = TRUE;
         break;
     default:
         ASSERT(FALSE);
@@ -1274,6 +1283,8 @@ void CWnd::WinHelp(DWORD_PTR dwData, UINT nCmd)
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_DRAWITEM()
     ON_WM_MEASUREITEM()
+    ON_WM_COMPAREITEM()
+    ON_WM_DELETEITEM()
     ON_WM_CTLCOLOR()
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
@@ -1384,6 +1395,21 @@ void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT)
         if (hWndChild != NULL && ReflectLastMsg(hWndChild))
             return;
     }
+    Default();
+}
+
+int CWnd::OnCompareItem(int, LPCOMPAREITEMSTRUCT lpCompareItemStruct)
+{
+    LRESULT lResult;
+    if (ReflectLastMsg(lpCompareItemStruct->hwndItem, &lResult))
+        return (int)lResult;
+    return (int)Default();
+}
+
+void CWnd::OnDeleteItem(int, LPDELETEITEMSTRUCT lpDeleteItemStruct)
+{
+    if (ReflectLastMsg(lpDeleteItemStruct->hwndItem))
+        return;
     Default();
 }
 

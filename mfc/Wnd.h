@@ -3,7 +3,7 @@
 // before WM_NCCREATE, so a window sees all its own messages.
 //
 // Differences from MFC:
-// - No OLE control containment, no dialog data exchange (the dialogs issue adds CDialog).
+// - No OLE control containment.
 // - MessageBox goes through AfxMessageBox's sink like every other box of the program.
 // - EnableToolTips creates a real tooltip control; OnToolHitTest has MFC's child-window default.
 #pragma once
@@ -18,6 +18,7 @@
 #endif
 
 class CDC;
+class CDataExchange;
 class CMenu;
 class CFont;
 class CScrollBar;
@@ -308,6 +309,10 @@ public:
     virtual INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const;
     void UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler);
 
+    // Dialog data exchange (DataExchange.cpp): FALSE when a value was refused
+    BOOL UpdateData(BOOL bSaveAndValidate = TRUE);
+    virtual void DoDataExchange(CDataExchange* pDX);
+
     // Modal loops
     int RunModalLoop(DWORD dwFlags = 0);
     virtual BOOL ContinueModal();
@@ -388,6 +393,8 @@ public:
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     afx_msg void OnDrawItem(int nIDCtl, LPDRAWITEMSTRUCT lpDrawItemStruct);
     afx_msg void OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT lpMeasureItemStruct);
+    afx_msg int OnCompareItem(int nIDCtl, LPCOMPAREITEMSTRUCT lpCompareItemStruct);
+    afx_msg void OnDeleteItem(int nIDCtl, LPDELETEITEMSTRUCT lpDeleteItemStruct);
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg void OnCancelMode();
     afx_msg void OnSysColorChange();

@@ -1,0 +1,9 @@
+// Dialogs in one include: dialogs, data exchange, form views.
+//
+// Differences from MFC:
+// - Each class lives in its own header; this file only gathers them.
+#pragma once
+#include "afxwin.h"
+#include "afxcmn.h"
+#include "Dialog.h"
+#include "DataExchange.h"
