@@ -1,5 +1,6 @@
 // CView: joining the document, painting through OnDraw, activation within the frame.
 #include "View.h"
+#include "PrintInfo.h"
 #include "AfxState.h"
 #include "Document.h"
 #include "FrameWnd.h"
@@ -104,7 +105,12 @@ void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*)
 
 void CView::OnActivateFrame(UINT, CFrameWnd*) {}
 
-void CView::OnPrepareDC(CDC*, CPrintInfo*) {}
+void CView::OnPrepareDC(CDC*, CPrintInfo* pInfo)
+{
+    // Without a known page count a view prints one page.
+    if (pInfo != NULL)
+        pInfo->m_bContinuePrinting = pInfo->GetMaxPage() != 0xffff || pInfo->m_nCurPage == 1;
+}
 
 BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {

@@ -3,7 +3,8 @@
 // document.
 //
 // Differences from MFC:
-// - No printing or print preview (OnPreparePrinting and friends are absent), no OLE drag and drop.
+// - Print preview shows pages in a window of its own, not in place of the frame's view.
+// - No OLE drag and drop.
 #pragma once
 #include "Wnd.h"
 #include "CreateContext.h"
@@ -32,6 +33,14 @@ public:
     virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
     virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = NULL);
     virtual void OnDraw(CDC* pDC) = 0;
+
+    // Printing (ViewPrint.cpp)
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+    afx_msg void OnFilePrint();
 
     // Overrides
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;

@@ -7,3 +7,5 @@
 #include "afxcmn.h"
 #include "Dialog.h"
 #include "DataExchange.h"
+#include "PropertyPage.h"
+#include "PropertySheet.h"

@@ -35,8 +35,8 @@ public:
     {
         for (const char* s : {"Rot", "Gr\xFCn", "Blau"})
         {
-            SendDlgItemMessage(m_hWnd, IDC_COMBO, CB_ADDSTRING, 0, (LPARAM)s);
-            SendDlgItemMessage(m_hWnd, IDC_LIST, LB_ADDSTRING, 0, (LPARAM)s);
+            ::SendDlgItemMessage(m_hWnd, IDC_COMBO, CB_ADDSTRING, 0, (LPARAM)s);
+            ::SendDlgItemMessage(m_hWnd, IDC_LIST, LB_ADDSTRING, 0, (LPARAM)s);
         }
         m_bInitCalled = TRUE;
         return CDialog::OnInitDialog();
