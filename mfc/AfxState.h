@@ -8,6 +8,7 @@
 #include "Menu.h"
 #include "DC.h"
 #include "GdiObject.h"
+#include "ImageList.h"
 
 class CWinThread;
 class CFrameWnd;
@@ -32,6 +33,7 @@ struct AFX_THREAD_STATE
     CHandleMap<CMenu, HMENU> m_menuMap;
     CHandleMap<CDC, HDC> m_dcMap;
     CHandleMap<CGdiObject, HGDIOBJ> m_gdiMap;
+    CHandleMap<CImageList, HIMAGELIST> m_imageListMap;
 };
 
 AFX_THREAD_STATE* AFXAPI AfxGetThreadState();

@@ -11,23 +11,50 @@ class CBitmap : public CGdiObject
 {
     DECLARE_DYNAMIC(CBitmap)
 
-public:
+  public:
     CBitmap() = default;
-    static CBitmap* PASCAL FromHandle(HBITMAP hBitmap) { return (CBitmap*)CGdiObject::FromHandle(hBitmap); }
-    operator HBITMAP() const { return (HBITMAP)GetSafeHandle(); }
+    static CBitmap* PASCAL FromHandle(HBITMAP hBitmap)
+    {
+        return (CBitmap*)CGdiObject::FromHandle(hBitmap);
+    }
+    operator HBITMAP() const
+    {
+        return (HBITMAP)GetSafeHandle();
+    }
     BOOL LoadBitmap(LPCTSTR lpszResourceName);
-    BOOL LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCE(nIDResource)); }
-    BOOL LoadOEMBitmap(UINT nIDBitmap) { return Attach(::LoadBitmap(NULL, MAKEINTRESOURCE(nIDBitmap))); }
+    BOOL LoadBitmap(UINT nIDResource)
+    {
+        return LoadBitmap(MAKEINTRESOURCE(nIDResource));
+    }
+    BOOL LoadOEMBitmap(UINT nIDBitmap)
+    {
+        return Attach(::LoadBitmap(NULL, MAKEINTRESOURCE(nIDBitmap)));
+    }
     BOOL CreateBitmap(int nWidth, int nHeight, UINT nPlanes, UINT nBitcount, const void* lpBits)
     {
         return Attach(::CreateBitmap(nWidth, nHeight, nPlanes, nBitcount, lpBits));
     }
-    BOOL CreateBitmapIndirect(LPBITMAP lpBitmap) { return Attach(::CreateBitmapIndirect(lpBitmap)); }
+    BOOL CreateBitmapIndirect(LPBITMAP lpBitmap)
+    {
+        return Attach(::CreateBitmapIndirect(lpBitmap));
+    }
     BOOL CreateCompatibleBitmap(class CDC* pDC, int nWidth, int nHeight);
-    BOOL CreateDiscardableBitmap(class CDC* pDC, int nWidth, int nHeight) { return CreateCompatibleBitmap(pDC, nWidth, nHeight); }
-    int GetBitmap(BITMAP* pBitMap) { return ::GetObject(m_hObject, sizeof(BITMAP), pBitMap); }
-    DWORD GetBitmapBits(DWORD dwCount, LPVOID lpBits) const { return (DWORD)::GetBitmapBits((HBITMAP)m_hObject, dwCount, lpBits); }
-    DWORD SetBitmapBits(DWORD dwCount, const void* lpBits) { return (DWORD)::SetBitmapBits((HBITMAP)m_hObject, dwCount, lpBits); }
+    BOOL CreateDiscardableBitmap(class CDC* pDC, int nWidth, int nHeight)
+    {
+        return CreateCompatibleBitmap(pDC, nWidth, nHeight);
+    }
+    int GetBitmap(BITMAP* pBitMap)
+    {
+        return ::GetObject(m_hObject, sizeof(BITMAP), pBitMap);
+    }
+    DWORD GetBitmapBits(DWORD dwCount, LPVOID lpBits) const
+    {
+        return (DWORD)::GetBitmapBits((HBITMAP)m_hObject, dwCount, lpBits);
+    }
+    DWORD SetBitmapBits(DWORD dwCount, const void* lpBits)
+    {
+        return (DWORD)::SetBitmapBits((HBITMAP)m_hObject, dwCount, lpBits);
+    }
     CSize GetBitmapDimension() const
     {
         SIZE size = {0, 0};

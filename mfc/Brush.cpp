@@ -4,4 +4,7 @@
 
 IMPLEMENT_DYNAMIC(CBrush, CGdiObject)
 
-BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap) { return Attach(::CreatePatternBrush((HBITMAP)pBitmap->GetSafeHandle())); }
+BOOL CBrush::CreatePatternBrush(CBitmap* pBitmap)
+{
+    return Attach(::CreatePatternBrush((HBITMAP)pBitmap->GetSafeHandle()));
+}

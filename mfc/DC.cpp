@@ -1,13 +1,9 @@
-// Device contexts: output/attribute handles, mapping, drawing helpers and the owning DC classes.
+// Device contexts: output/attribute handles, mapping and drawing helpers.
 #include "DC.h"
 #include "AfxState.h"
 #include "Wnd.h"
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
-IMPLEMENT_DYNAMIC(CPaintDC, CDC)
-IMPLEMENT_DYNAMIC(CClientDC, CDC)
-IMPLEMENT_DYNAMIC(CWindowDC, CDC)
-IMPLEMENT_DYNAMIC(CMetaFileDC, CDC)
 
 static CDC* AfxNewTempDC() { return new CDC; }
 
@@ -522,64 +518,3 @@ int CDC::StartDoc(LPCTSTR lpszDocName)
     di.lpszDocName = lpszDocName;
     return StartDoc(&di);
 }
-
-// ---- owning DCs
-
-CPaintDC::CPaintDC(CWnd* pWnd) : m_hWnd(pWnd->m_hWnd)
-{
-    if (!Attach(::BeginPaint(m_hWnd, &m_ps)))
-        AfxThrowResourceException();
-}
-
-CPaintDC::~CPaintDC()
-{
-    ::EndPaint(m_hWnd, &m_ps);
-    Detach();
-}
-
-CClientDC::CClientDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
-{
-    if (!Attach(::GetDC(m_hWnd)))
-        AfxThrowResourceException();
-}
-
-CClientDC::~CClientDC() { ::ReleaseDC(m_hWnd, Detach()); }
-
-CWindowDC::CWindowDC(CWnd* pWnd) : m_hWnd(pWnd->GetSafeHwnd())
-{
-    if (!Attach(::GetWindowDC(m_hWnd)))
-        AfxThrowResourceException();
-}
-
-CWindowDC::~CWindowDC() { ::ReleaseDC(m_hWnd, Detach()); }
-
-CMetaFileDC::~CMetaFileDC()
-{
-    if (m_hDC != NULL)
-    {
-        // Never closed: close and throw away what was recorded.
-        HDC hDC = Detach();
-        HENHMETAFILE hEmf = ::CloseEnhMetaFile(hDC);
-        if (hEmf != NULL)
-            ::DeleteEnhMetaFile(hEmf);
-        else
-        {
-            HMETAFILE hMf = ::CloseMetaFile(hDC);
-            if (hMf != NULL)
-                ::DeleteMetaFile(hMf);
-        }
-    }
-}
-
-BOOL CMetaFileDC::Create(LPCTSTR lpszFilename) { return Attach(::CreateMetaFile(lpszFilename)); }
-
-BOOL CMetaFileDC::CreateEnhanced(CDC* pDCRef, LPCTSTR lpszFileName, LPCRECT lpBounds, LPCTSTR lpszDescription)
-{
-    if (!Attach(::CreateEnhMetaFile(pDCRef->GetSafeHdc(), lpszFileName, lpBounds, lpszDescription)))
-        return FALSE;
-    m_hAttribDC = pDCRef != NULL ? pDCRef->m_hAttribDC : m_hDC;
-    return TRUE;
-}
-
-HMETAFILE CMetaFileDC::Close() { return ::CloseMetaFile(Detach()); }
-HENHMETAFILE CMetaFileDC::CloseEnhanced() { return ::CloseEnhMetaFile(Detach()); }

@@ -1,6 +1,5 @@
 // CDC: a device context with MFC's two handles: m_hDC receives output, m_hAttribDC answers
-// queries (they differ for print preview and metafiles). CPaintDC, CClientDC, CWindowDC and
-// CMetaFileDC own the handle they get for their lifetime.
+// queries (they differ for print preview and metafiles).
 //
 // Differences from MFC:
 // - No print-preview DC; SetMapMode and the other mapping calls go to both handles.
@@ -220,57 +219,8 @@ public:
     void DetachTemporaryHandle() { m_hDC = m_hAttribDC = NULL; }
 };
 
-// BeginPaint/EndPaint for the life of the object.
-class CPaintDC : public CDC
-{
-    DECLARE_DYNAMIC(CPaintDC)
-
-public:
-    explicit CPaintDC(CWnd* pWnd);
-    ~CPaintDC() override;
-    PAINTSTRUCT m_ps;
-
-protected:
-    HWND m_hWnd;
-};
-
-// GetDC/ReleaseDC for the life of the object.
-class CClientDC : public CDC
-{
-    DECLARE_DYNAMIC(CClientDC)
-
-public:
-    explicit CClientDC(CWnd* pWnd);
-    ~CClientDC() override;
-
-protected:
-    HWND m_hWnd;
-};
-
-// GetWindowDC/ReleaseDC for the life of the object.
-class CWindowDC : public CDC
-{
-    DECLARE_DYNAMIC(CWindowDC)
-
-public:
-    explicit CWindowDC(CWnd* pWnd);
-    ~CWindowDC() override;
-
-protected:
-    HWND m_hWnd;
-};
-
-// Records drawing into an enhanced (or old-style) metafile.
-class CMetaFileDC : public CDC
-{
-    DECLARE_DYNAMIC(CMetaFileDC)
-
-public:
-    CMetaFileDC() = default;
-    ~CMetaFileDC() override;
-    BOOL Create(LPCTSTR lpszFilename = NULL);
-    BOOL CreateEnhanced(CDC* pDCRef, LPCTSTR lpszFileName, LPCRECT lpBounds, LPCTSTR lpszDescription);
-    HMETAFILE Close();
-    HENHMETAFILE CloseEnhanced();
-    void SetAttribDC(HDC hDC) override { m_hAttribDC = hDC != NULL ? hDC : m_hDC; }
-};
+// The DCs that own their handle live in their own files; callers of DC.h expect them here.
+#include "PaintDC.h"
+#include "ClientDC.h"
+#include "WindowDC.h"
+#include "MetaFileDC.h"

@@ -11,7 +11,9 @@
 
 IMPLEMENT_DYNAMIC(CDocManager, CObject)
 
-CDocManager::CDocManager() {}
+CDocManager::CDocManager()
+{
+}
 
 CDocManager::~CDocManager()
 {
@@ -113,7 +115,8 @@ int CDocManager::GetOpenDocumentCount()
 }
 
 // Appends "name\0*.ext\0" for one template to the filter, and the extension to the default.
-static void AppendFilterSuffix(CString& filter, OPENFILENAME& ofn, CDocTemplate* pTemplate, CString* pstrDefaultExt)
+static void AppendFilterSuffix(CString& filter, OPENFILENAME& ofn, CDocTemplate* pTemplate,
+                               CString* pstrDefaultExt)
 {
     CString strFilterExt, strFilterName;
     if (!pTemplate->GetDocString(strFilterExt, CDocTemplate::filterExt) || strFilterExt.IsEmpty() ||
@@ -136,7 +139,7 @@ static void AppendFilterSuffix(CString& filter, OPENFILENAME& ofn, CDocTemplate*
 }
 
 BOOL CDocManager::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
-    CDocTemplate* pTemplate)
+                                   CDocTemplate* pTemplate)
 {
     OPENFILENAME ofn = {};
     ofn.lStructSize = sizeof(ofn);

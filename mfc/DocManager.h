@@ -14,14 +14,17 @@ class CDocManager : public CObject
 {
     DECLARE_DYNAMIC(CDocManager)
 
-public:
+  public:
     // Construction
     CDocManager();
     ~CDocManager() override;
 
     // Operations
     virtual void AddDocTemplate(CDocTemplate* pTemplate);
-    virtual POSITION GetFirstDocTemplatePosition() const { return m_templateList.GetHeadPosition(); }
+    virtual POSITION GetFirstDocTemplatePosition() const
+    {
+        return m_templateList.GetHeadPosition();
+    }
     virtual CDocTemplate* GetNextDocTemplate(POSITION& pos) const
     {
         return (CDocTemplate*)m_templateList.GetNext(pos);
@@ -31,7 +34,7 @@ public:
     virtual void CloseAllDocuments(BOOL bEndSession);
     virtual int GetOpenDocumentCount();
     virtual BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
-        CDocTemplate* pTemplate);
+                                  CDocTemplate* pTemplate);
     virtual void RegisterShellFileTypes(BOOL bCompat);
     void UnregisterShellFileTypes();
     virtual void OnFileNew();

@@ -9,13 +9,15 @@
 IMPLEMENT_DYNAMIC(CDocTemplate, CCmdTarget)
 
 CDocTemplate::CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-    CRuntimeClass* pViewClass)
-    : m_nIDResource(nIDResource), m_pDocClass(pDocClass), m_pFrameClass(pFrameClass), m_pViewClass(pViewClass),
-      m_bAutoDelete(TRUE)
+                           CRuntimeClass* pViewClass)
+    : m_nIDResource(nIDResource), m_pDocClass(pDocClass), m_pFrameClass(pFrameClass),
+      m_pViewClass(pViewClass), m_bAutoDelete(TRUE)
 {
 }
 
-CDocTemplate::~CDocTemplate() {}
+CDocTemplate::~CDocTemplate()
+{
+}
 
 void CDocTemplate::LoadTemplate()
 {
@@ -28,9 +30,15 @@ BOOL CDocTemplate::GetDocString(CString& rString, DocStringIndex index) const
     return AfxExtractSubString(rString, m_strDocStrings, (int)index);
 }
 
-void CDocTemplate::AddDocument(CDocument* pDoc) { pDoc->m_pDocTemplate = this; }
+void CDocTemplate::AddDocument(CDocument* pDoc)
+{
+    pDoc->m_pDocTemplate = this;
+}
 
-void CDocTemplate::RemoveDocument(CDocument* pDoc) { pDoc->m_pDocTemplate = NULL; }
+void CDocTemplate::RemoveDocument(CDocument* pDoc)
+{
+    pDoc->m_pDocTemplate = NULL;
+}
 
 CDocument* CDocTemplate::CreateNewDocument()
 {
@@ -121,12 +129,15 @@ CDocTemplate::Confidence CDocTemplate::MatchDocType(LPCTSTR lpszPathName, CDocum
     return yesAttemptForeign;
 }
 
-void CDocTemplate::OnIdle() {}
+void CDocTemplate::OnIdle()
+{
+}
 
 BOOL AFXAPI AfxComparePath(LPCTSTR lpszPath1, LPCTSTR lpszPath2)
 {
     TCHAR sz1[MAX_PATH], sz2[MAX_PATH];
-    if (::GetFullPathName(lpszPath1, MAX_PATH, sz1, NULL) == 0 || ::GetFullPathName(lpszPath2, MAX_PATH, sz2, NULL) == 0)
+    if (::GetFullPathName(lpszPath1, MAX_PATH, sz1, NULL) == 0 ||
+        ::GetFullPathName(lpszPath2, MAX_PATH, sz2, NULL) == 0)
         return lstrcmpi(lpszPath1, lpszPath2) == 0;
     return lstrcmpi(sz1, sz2) == 0;
 }

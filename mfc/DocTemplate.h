@@ -13,7 +13,7 @@ class CDocTemplate : public CCmdTarget
 {
     DECLARE_DYNAMIC(CDocTemplate)
 
-public:
+  public:
     // Fields of the document string, in order.
     enum DocStringIndex
     {
@@ -35,11 +35,12 @@ public:
         yesAlreadyOpen
     };
 
-protected:
+  protected:
     // Construction
-    CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass);
+    CDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
+                 CRuntimeClass* pViewClass);
 
-public:
+  public:
     ~CDocTemplate() override;
     virtual void LoadTemplate();
 

@@ -10,12 +10,14 @@
 IMPLEMENT_DYNAMIC(CDocument, CCmdTarget)
 
 BEGIN_MESSAGE_MAP(CDocument, CCmdTarget)
-    ON_COMMAND(ID_FILE_CLOSE, OnFileClose)
-    ON_COMMAND(ID_FILE_SAVE, OnFileSave)
-    ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
+ON_COMMAND(ID_FILE_CLOSE, OnFileClose)
+ON_COMMAND(ID_FILE_SAVE, OnFileSave)
+ON_COMMAND(ID_FILE_SAVE_AS, OnFileSaveAs)
 END_MESSAGE_MAP()
 
-CDocument::CDocument() : m_pDocTemplate(NULL), m_bModified(FALSE), m_bAutoDelete(TRUE), m_bEmbedded(FALSE) {}
+CDocument::CDocument() : m_pDocTemplate(NULL), m_bModified(FALSE), m_bAutoDelete(TRUE), m_bEmbedded(FALSE)
+{
+}
 
 CDocument::~CDocument()
 {
@@ -137,7 +139,9 @@ BOOL CDocument::CanCloseFrame(CFrameWnd* pFrameArg)
     return SaveModified();
 }
 
-void CDocument::PreCloseFrame(CFrameWnd*) {}
+void CDocument::PreCloseFrame(CFrameWnd*)
+{
+}
 
 BOOL CDocument::SaveModified()
 {
@@ -162,7 +166,8 @@ BOOL CDocument::SaveModified()
 BOOL CDocument::DoFileSave()
 {
     DWORD dwAttrib = m_strPathName.IsEmpty() ? INVALID_FILE_ATTRIBUTES : ::GetFileAttributes(m_strPathName);
-    if (m_strPathName.IsEmpty() || (dwAttrib != INVALID_FILE_ATTRIBUTES && (dwAttrib & FILE_ATTRIBUTE_READONLY)))
+    if (m_strPathName.IsEmpty() ||
+        (dwAttrib != INVALID_FILE_ATTRIBUTES && (dwAttrib & FILE_ATTRIBUTE_READONLY)))
         return DoSave(NULL);
     return DoSave(m_strPathName);
 }
@@ -177,7 +182,7 @@ BOOL CDocument::DoSave(LPCTSTR lpszPathName, BOOL bReplace)
             newName = m_strTitle;
         if (AfxGetApp() == NULL ||
             !AfxGetApp()->DoPromptFileName(newName, bReplace ? AFX_IDS_SAVEFILE : AFX_IDS_SAVEFILECOPY,
-                OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, FALSE, m_pDocTemplate))
+                                           OFN_HIDEREADONLY | OFN_PATHMUSTEXIST, FALSE, m_pDocTemplate))
             return FALSE;
     }
     CWaitCursor wait;
@@ -370,6 +375,12 @@ void CDocument::OnFileClose()
     OnCloseDocument();
 }
 
-void CDocument::OnFileSave() { DoFileSave(); }
+void CDocument::OnFileSave()
+{
+    DoFileSave();
+}
 
-void CDocument::OnFileSaveAs() { DoSave(NULL); }
+void CDocument::OnFileSaveAs()
+{
+    DoSave(NULL);
+}

@@ -19,27 +19,50 @@ class CDocument : public CCmdTarget
 {
     DECLARE_DYNAMIC(CDocument)
 
-public:
+  public:
     // Construction
     CDocument();
     ~CDocument() override;
 
     // Attributes
-    const CString& GetTitle() const { return m_strTitle; }
+    const CString& GetTitle() const
+    {
+        return m_strTitle;
+    }
     virtual void SetTitle(LPCTSTR lpszTitle);
-    const CString& GetPathName() const { return m_strPathName; }
+    const CString& GetPathName() const
+    {
+        return m_strPathName;
+    }
     virtual void SetPathName(LPCTSTR lpszPathName, BOOL bAddToMRU = TRUE);
-    CDocTemplate* GetDocTemplate() const { return m_pDocTemplate; }
-    virtual BOOL IsModified() { return m_bModified; }
-    virtual void SetModifiedFlag(BOOL bModified = TRUE) { m_bModified = bModified; }
+    CDocTemplate* GetDocTemplate() const
+    {
+        return m_pDocTemplate;
+    }
+    virtual BOOL IsModified()
+    {
+        return m_bModified;
+    }
+    virtual void SetModifiedFlag(BOOL bModified = TRUE)
+    {
+        m_bModified = bModified;
+    }
 
     // Operations
     void AddView(CView* pView);
     void RemoveView(CView* pView);
-    POSITION GetFirstViewPosition() const { return m_viewList.GetHeadPosition(); }
-    CView* GetNextView(POSITION& rPosition) const { return (CView*)m_viewList.GetNext(rPosition); }
+    POSITION GetFirstViewPosition() const
+    {
+        return m_viewList.GetHeadPosition();
+    }
+    CView* GetNextView(POSITION& rPosition) const
+    {
+        return (CView*)m_viewList.GetNext(rPosition);
+    }
     void UpdateAllViews(CView* pSender, LPARAM lHint = 0L, CObject* pHint = NULL);
-    virtual void DeleteContents() {}
+    virtual void DeleteContents()
+    {
+    }
 
     // Overridables
     virtual void OnChangedViewList();
@@ -56,8 +79,14 @@ public:
     virtual BOOL DoSave(LPCTSTR lpszPathName, BOOL bReplace = TRUE);
     virtual BOOL DoFileSave();
     virtual void UpdateFrameCounts();
-    virtual HMENU GetDefaultMenu() { return NULL; }
-    virtual HACCEL GetDefaultAccelerator() { return NULL; }
+    virtual HMENU GetDefaultMenu()
+    {
+        return NULL;
+    }
+    virtual HACCEL GetDefaultAccelerator()
+    {
+        return NULL;
+    }
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     // Implementation
@@ -74,6 +103,6 @@ public:
     afx_msg void OnFileSave();
     afx_msg void OnFileSaveAs();
 
-protected:
+  protected:
     DECLARE_MESSAGE_MAP()
 };

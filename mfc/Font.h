@@ -11,20 +11,33 @@ class CFont : public CGdiObject
 {
     DECLARE_DYNAMIC(CFont)
 
-public:
+  public:
     CFont() = default;
-    static CFont* PASCAL FromHandle(HFONT hFont) { return (CFont*)CGdiObject::FromHandle(hFont); }
-    operator HFONT() const { return (HFONT)GetSafeHandle(); }
-    BOOL CreateFontIndirect(const LOGFONT* lpLogFont) { return Attach(::CreateFontIndirect(lpLogFont)); }
+    static CFont* PASCAL FromHandle(HFONT hFont)
+    {
+        return (CFont*)CGdiObject::FromHandle(hFont);
+    }
+    operator HFONT() const
+    {
+        return (HFONT)GetSafeHandle();
+    }
+    BOOL CreateFontIndirect(const LOGFONT* lpLogFont)
+    {
+        return Attach(::CreateFontIndirect(lpLogFont));
+    }
     BOOL CreateFont(int nHeight, int nWidth, int nEscapement, int nOrientation, int nWeight, BYTE bItalic,
-        BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision, BYTE nQuality,
-        BYTE nPitchAndFamily, LPCTSTR lpszFacename)
+                    BYTE bUnderline, BYTE cStrikeOut, BYTE nCharSet, BYTE nOutPrecision, BYTE nClipPrecision,
+                    BYTE nQuality, BYTE nPitchAndFamily, LPCTSTR lpszFacename)
     {
         return Attach(::CreateFont(nHeight, nWidth, nEscapement, nOrientation, nWeight, bItalic, bUnderline,
-            cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality, nPitchAndFamily, lpszFacename));
+                                   cStrikeOut, nCharSet, nOutPrecision, nClipPrecision, nQuality,
+                                   nPitchAndFamily, lpszFacename));
     }
     // nPointSize in tenths of a point, converted for pDC (the screen when NULL).
     BOOL CreatePointFont(int nPointSize, LPCTSTR lpszFaceName, class CDC* pDC = NULL);
     BOOL CreatePointFontIndirect(const LOGFONT* lpLogFont, class CDC* pDC = NULL);
-    int GetLogFont(LOGFONT* pLogFont) { return ::GetObject(m_hObject, sizeof(LOGFONT), pLogFont); }
+    int GetLogFont(LOGFONT* pLogFont)
+    {
+        return ::GetObject(m_hObject, sizeof(LOGFONT), pLogFont);
+    }
 };

@@ -10,13 +10,15 @@
 IMPLEMENT_DYNCREATE(CMDIChildWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMDIChildWnd, CFrameWnd)
-    ON_WM_CREATE()
-    ON_WM_MDIACTIVATE()
-    ON_WM_SIZE()
-    ON_WM_CHILDACTIVATE()
+ON_WM_CREATE()
+ON_WM_MDIACTIVATE()
+ON_WM_SIZE()
+ON_WM_CHILDACTIVATE()
 END_MESSAGE_MAP()
 
-CMDIChildWnd::CMDIChildWnd() : m_hMenuShared(NULL) {}
+CMDIChildWnd::CMDIChildWnd() : m_hMenuShared(NULL)
+{
+}
 
 BOOL CMDIChildWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -28,7 +30,7 @@ BOOL CMDIChildWnd::PreCreateWindow(CREATESTRUCT& cs)
 }
 
 BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-    CMDIFrameWnd* pParentWnd, CCreateContext* pContext)
+                          CMDIFrameWnd* pParentWnd, CCreateContext* pContext)
 {
     if (pParentWnd == NULL)
         pParentWnd = (CMDIFrameWnd*)AfxGetMainWnd();
@@ -80,7 +82,8 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
     return TRUE;
 }
 
-BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                             CCreateContext* pContext)
 {
     m_nIDHelp = nIDResource;
     CString strFullString, strTitle;
@@ -123,10 +126,22 @@ LRESULT CMDIChildWnd::DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam)
     return ::DefMDIChildProc(m_hWnd, nMsg, wParam, lParam);
 }
 
-void CMDIChildWnd::MDIDestroy() { ::SendMessage(::GetParent(m_hWnd), WM_MDIDESTROY, (WPARAM)m_hWnd, 0); }
-void CMDIChildWnd::MDIActivate() { ::SendMessage(::GetParent(m_hWnd), WM_MDIACTIVATE, (WPARAM)m_hWnd, 0); }
-void CMDIChildWnd::MDIMaximize() { ::SendMessage(::GetParent(m_hWnd), WM_MDIMAXIMIZE, (WPARAM)m_hWnd, 0); }
-void CMDIChildWnd::MDIRestore() { ::SendMessage(::GetParent(m_hWnd), WM_MDIRESTORE, (WPARAM)m_hWnd, 0); }
+void CMDIChildWnd::MDIDestroy()
+{
+    ::SendMessage(::GetParent(m_hWnd), WM_MDIDESTROY, (WPARAM)m_hWnd, 0);
+}
+void CMDIChildWnd::MDIActivate()
+{
+    ::SendMessage(::GetParent(m_hWnd), WM_MDIACTIVATE, (WPARAM)m_hWnd, 0);
+}
+void CMDIChildWnd::MDIMaximize()
+{
+    ::SendMessage(::GetParent(m_hWnd), WM_MDIMAXIMIZE, (WPARAM)m_hWnd, 0);
+}
+void CMDIChildWnd::MDIRestore()
+{
+    ::SendMessage(::GetParent(m_hWnd), WM_MDIRESTORE, (WPARAM)m_hWnd, 0);
+}
 
 // The client must destroy its children itself, or its window list goes stale.
 BOOL CMDIChildWnd::DestroyWindow()
@@ -206,7 +221,8 @@ void CMDIChildWnd::OnUpdateFrameMenu(BOOL bActivate, CWnd*, HMENU hMenuAlt)
         hMenuAlt = m_hMenuShared;
     if (!bActivate || hMenuAlt == NULL)
         hMenuAlt = pFrame->m_hMenuDefault;
-    ::SendMessage(pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenuAlt, (LPARAM)pFrame->GetWindowMenuPopup(hMenuAlt));
+    ::SendMessage(pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenuAlt,
+                  (LPARAM)pFrame->GetWindowMenuPopup(hMenuAlt));
     ::DrawMenuBar(pFrame->m_hWnd);
 }
 

@@ -11,12 +11,12 @@ class CMDIChildWnd : public CFrameWnd
 {
     DECLARE_DYNCREATE(CMDIChildWnd)
 
-public:
+  public:
     // Construction
     CMDIChildWnd();
     BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName,
-        DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
-        CMDIFrameWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
+                DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_OVERLAPPEDWINDOW, const RECT& rect = rectDefault,
+                CMDIFrameWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
 
     // Attributes
     CMDIFrameWnd* GetMDIFrame() const;
@@ -29,14 +29,17 @@ public:
 
     // Overrides
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-        CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL) override;
+                   CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL) override;
     BOOL DestroyWindow() override;
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
     LRESULT DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     void ActivateFrame(int nCmdShow = -1) override;
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
-    CFrameWnd* GetActiveFrame() override { return this; }
+    CFrameWnd* GetActiveFrame() override
+    {
+        return this;
+    }
     using CFrameWnd::OnUpdateFrameMenu;
     virtual void OnUpdateFrameMenu(BOOL bActive, CWnd* pActivateWnd, HMENU hMenuAlt);
 
@@ -48,6 +51,6 @@ public:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnChildActivate();
 
-protected:
+  protected:
     DECLARE_MESSAGE_MAP()
 };

@@ -9,12 +9,14 @@
 IMPLEMENT_DYNCREATE(CMDIFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
-    ON_UPDATE_COMMAND_UI_RANGE(ID_WINDOW_ARRANGE, ID_WINDOW_TILE_VERT, OnUpdateMDIWindowCmd)
-    ON_COMMAND_EX_RANGE(ID_WINDOW_ARRANGE, ID_WINDOW_TILE_VERT, OnMDIWindowCmd)
-    ON_COMMAND(ID_WINDOW_NEW, OnWindowNew)
+ON_UPDATE_COMMAND_UI_RANGE(ID_WINDOW_ARRANGE, ID_WINDOW_TILE_VERT, OnUpdateMDIWindowCmd)
+ON_COMMAND_EX_RANGE(ID_WINDOW_ARRANGE, ID_WINDOW_TILE_VERT, OnMDIWindowCmd)
+ON_COMMAND(ID_WINDOW_NEW, OnWindowNew)
 END_MESSAGE_MAP()
 
-CMDIFrameWnd::CMDIFrameWnd() : m_hWndMDIClient(NULL) {}
+CMDIFrameWnd::CMDIFrameWnd() : m_hWndMDIClient(NULL)
+{
+}
 
 BOOL CMDIFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -27,7 +29,8 @@ BOOL CMDIFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
     return CFrameWnd::PreCreateWindow(cs);
 }
 
-BOOL CMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL CMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                             CCreateContext* pContext)
 {
     if (!CFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
         return FALSE;
@@ -54,7 +57,8 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT lpCreateStruct, CMenu* pWindowMen
     CLIENTCREATESTRUCT ccs;
     ccs.hWindowMenu = pWindowMenu->GetSafeHmenu();
     ccs.idFirstChild = AFX_IDM_FIRST_MDICHILD;
-    DWORD dwStyle = WS_VISIBLE | WS_CHILD | WS_BORDER | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL | MDIS_ALLCHILDSTYLES;
+    DWORD dwStyle =
+        WS_VISIBLE | WS_CHILD | WS_BORDER | WS_CLIPCHILDREN | WS_HSCROLL | WS_VSCROLL | MDIS_ALLCHILDSTYLES;
     DWORD dwExStyle = 0;
     // The client edge moves from the frame to the client window, as the user expects it there.
     if (lpCreateStruct->dwExStyle & WS_EX_CLIENTEDGE)
@@ -63,8 +67,9 @@ BOOL CMDIFrameWnd::CreateClient(LPCREATESTRUCT lpCreateStruct, CMenu* pWindowMen
         dwExStyle |= WS_EX_CLIENTEDGE;
         ModifyStyleEx(WS_EX_CLIENTEDGE, 0, SWP_FRAMECHANGED);
     }
-    m_hWndMDIClient = ::CreateWindowEx(dwExStyle, _T("MDICLIENT"), NULL, dwStyle, 0, 0, 0, 0, m_hWnd,
-        (HMENU)(UINT_PTR)AFX_IDW_PANE_FIRST, AfxGetInstanceHandle(), (LPVOID)&ccs);
+    m_hWndMDIClient =
+        ::CreateWindowEx(dwExStyle, _T("MDICLIENT"), NULL, dwStyle, 0, 0, 0, 0, m_hWnd,
+                         (HMENU)(UINT_PTR)AFX_IDW_PANE_FIRST, AfxGetInstanceHandle(), (LPVOID)&ccs);
     if (m_hWndMDIClient == NULL)
         return FALSE;
     ::BringWindowToTop(m_hWndMDIClient);
@@ -121,7 +126,7 @@ CMDIChildWnd* CMDIFrameWnd::MDIGetActive(BOOL* pbMaximized) const
 CMenu* CMDIFrameWnd::MDISetMenu(CMenu* pFrameMenu, CMenu* pWindowMenu)
 {
     HMENU hOld = (HMENU)::SendMessage(m_hWndMDIClient, WM_MDISETMENU, (WPARAM)pFrameMenu->GetSafeHmenu(),
-        (LPARAM)pWindowMenu->GetSafeHmenu());
+                                      (LPARAM)pWindowMenu->GetSafeHmenu());
     return CMenu::FromHandle(hOld);
 }
 
@@ -183,7 +188,8 @@ void CMDIFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
     CMDIChildWnd* pActiveChild = MDIGetActive();
     CDocument* pDocument = pActiveChild != NULL ? pActiveChild->GetActiveDocument() : NULL;
     // A maximised child shows its own title in the frame's caption already.
-    if (bAddToTitle && pActiveChild != NULL && (pActiveChild->GetStyle() & WS_MAXIMIZE) == 0 && pDocument != NULL)
+    if (bAddToTitle && pActiveChild != NULL && (pActiveChild->GetStyle() & WS_MAXIMIZE) == 0 &&
+        pDocument != NULL)
     {
         m_nWindow = pActiveChild->m_nWindow;
         UpdateFrameTitleForDocument(pDocument->GetTitle());
@@ -207,7 +213,10 @@ void CMDIFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)
     }
 }
 
-void CMDIFrameWnd::OnUpdateMDIWindowCmd(CCmdUI* pCmdUI) { pCmdUI->Enable(MDIGetActive() != NULL); }
+void CMDIFrameWnd::OnUpdateMDIWindowCmd(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(MDIGetActive() != NULL);
+}
 
 // One table from command to client message for the arrange commands.
 BOOL CMDIFrameWnd::OnMDIWindowCmd(UINT nID)

@@ -7,7 +7,7 @@
 IMPLEMENT_DYNAMIC(CMultiDocTemplate, CDocTemplate)
 
 CMultiDocTemplate::CMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-    CRuntimeClass* pViewClass)
+                                     CRuntimeClass* pViewClass)
     : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass), m_hMenuShared(NULL), m_hAccelTable(NULL),
       m_nUntitledCount(0)
 {
@@ -46,9 +46,15 @@ void CMultiDocTemplate::RemoveDocument(CDocument* pDoc)
         m_docList.RemoveAt(pos);
 }
 
-POSITION CMultiDocTemplate::GetFirstDocPosition() const { return m_docList.GetHeadPosition(); }
+POSITION CMultiDocTemplate::GetFirstDocPosition() const
+{
+    return m_docList.GetHeadPosition();
+}
 
-CDocument* CMultiDocTemplate::GetNextDoc(POSITION& rPos) const { return (CDocument*)m_docList.GetNext(rPos); }
+CDocument* CMultiDocTemplate::GetNextDoc(POSITION& rPos) const
+{
+    return (CDocument*)m_docList.GetNext(rPos);
+}
 
 CDocument* CMultiDocTemplate::OpenDocumentFile(LPCTSTR lpszPathName, BOOL bMakeVisible)
 {

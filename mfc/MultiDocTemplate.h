@@ -9,10 +9,10 @@ class CMultiDocTemplate : public CDocTemplate
 {
     DECLARE_DYNAMIC(CMultiDocTemplate)
 
-public:
+  public:
     // Construction
     CMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-        CRuntimeClass* pViewClass);
+                      CRuntimeClass* pViewClass);
     ~CMultiDocTemplate() override;
     void LoadTemplate() override;
 

@@ -4,4 +4,7 @@
 
 IMPLEMENT_DYNAMIC(CPalette, CGdiObject)
 
-BOOL CPalette::CreateHalftonePalette(CDC* pDC) { return Attach(::CreateHalftonePalette(pDC->GetSafeHdc())); }
+BOOL CPalette::CreateHalftonePalette(CDC* pDC)
+{
+    return Attach(::CreateHalftonePalette(pDC->GetSafeHdc()));
+}

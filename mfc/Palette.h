@@ -11,11 +11,20 @@ class CPalette : public CGdiObject
 {
     DECLARE_DYNAMIC(CPalette)
 
-public:
+  public:
     CPalette() = default;
-    static CPalette* PASCAL FromHandle(HPALETTE hPalette) { return (CPalette*)CGdiObject::FromHandle(hPalette); }
-    operator HPALETTE() const { return (HPALETTE)GetSafeHandle(); }
-    BOOL CreatePalette(LPLOGPALETTE lpLogPalette) { return Attach(::CreatePalette(lpLogPalette)); }
+    static CPalette* PASCAL FromHandle(HPALETTE hPalette)
+    {
+        return (CPalette*)CGdiObject::FromHandle(hPalette);
+    }
+    operator HPALETTE() const
+    {
+        return (HPALETTE)GetSafeHandle();
+    }
+    BOOL CreatePalette(LPLOGPALETTE lpLogPalette)
+    {
+        return Attach(::CreatePalette(lpLogPalette));
+    }
     BOOL CreateHalftonePalette(class CDC* pDC);
     int GetEntryCount()
     {
@@ -31,6 +40,12 @@ public:
     {
         return ::SetPaletteEntries((HPALETTE)m_hObject, nStartIndex, nNumEntries, lpPaletteColors);
     }
-    UINT GetNearestPaletteIndex(COLORREF crColor) const { return ::GetNearestPaletteIndex((HPALETTE)m_hObject, crColor); }
-    BOOL ResizePalette(UINT nNumEntries) { return ::ResizePalette((HPALETTE)m_hObject, nNumEntries); }
+    UINT GetNearestPaletteIndex(COLORREF crColor) const
+    {
+        return ::GetNearestPaletteIndex((HPALETTE)m_hObject, crColor);
+    }
+    BOOL ResizePalette(UINT nNumEntries)
+    {
+        return ::ResizePalette((HPALETTE)m_hObject, nNumEntries);
+    }
 };

@@ -9,12 +9,30 @@ class CPen : public CGdiObject
 {
     DECLARE_DYNAMIC(CPen)
 
-public:
+  public:
     CPen() = default;
-    CPen(int nPenStyle, int nWidth, COLORREF crColor) { Attach(::CreatePen(nPenStyle, nWidth, crColor)); }
-    static CPen* PASCAL FromHandle(HPEN hPen) { return (CPen*)CGdiObject::FromHandle(hPen); }
-    operator HPEN() const { return (HPEN)GetSafeHandle(); }
-    BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor) { return Attach(::CreatePen(nPenStyle, nWidth, crColor)); }
-    BOOL CreatePenIndirect(LPLOGPEN lpLogPen) { return Attach(::CreatePenIndirect(lpLogPen)); }
-    int GetLogPen(LOGPEN* pLogPen) { return ::GetObject(m_hObject, sizeof(LOGPEN), pLogPen); }
+    CPen(int nPenStyle, int nWidth, COLORREF crColor)
+    {
+        Attach(::CreatePen(nPenStyle, nWidth, crColor));
+    }
+    static CPen* PASCAL FromHandle(HPEN hPen)
+    {
+        return (CPen*)CGdiObject::FromHandle(hPen);
+    }
+    operator HPEN() const
+    {
+        return (HPEN)GetSafeHandle();
+    }
+    BOOL CreatePen(int nPenStyle, int nWidth, COLORREF crColor)
+    {
+        return Attach(::CreatePen(nPenStyle, nWidth, crColor));
+    }
+    BOOL CreatePenIndirect(LPLOGPEN lpLogPen)
+    {
+        return Attach(::CreatePenIndirect(lpLogPen));
+    }
+    int GetLogPen(LOGPEN* pLogPen)
+    {
+        return ::GetObject(m_hObject, sizeof(LOGPEN), pLogPen);
+    }
 };

@@ -3,13 +3,17 @@
 #include "Menu.h"
 #include "WinApp.h"
 
-CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize, int nMaxDispLen)
+CRecentFileList::CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize,
+                                 int nMaxDispLen)
     : m_nSize(nSize), m_arrNames(new CString[nSize]), m_strSectionName(lpszSection),
       m_strEntryFormat(lpszEntryFormat), m_nStart(nStart), m_nMaxDisplayLength(nMaxDispLen)
 {
 }
 
-CRecentFileList::~CRecentFileList() { delete[] m_arrNames; }
+CRecentFileList::~CRecentFileList()
+{
+    delete[] m_arrNames;
+}
 
 void CRecentFileList::Add(LPCTSTR lpszPathName)
 {
@@ -38,7 +42,8 @@ void CRecentFileList::Remove(int nIndex)
     m_arrNames[m_nSize - 1].Empty();
 }
 
-BOOL CRecentFileList::GetDisplayName(CString& strName, int nIndex, LPCTSTR lpszCurDir, int nCurDir, BOOL bAtLeastName) const
+BOOL CRecentFileList::GetDisplayName(CString& strName, int nIndex, LPCTSTR lpszCurDir, int nCurDir,
+                                     BOOL bAtLeastName) const
 {
     if (nIndex < 0 || nIndex >= m_nSize || m_arrNames[nIndex].IsEmpty())
         return FALSE;

@@ -7,12 +7,15 @@
 IMPLEMENT_DYNAMIC(CSingleDocTemplate, CDocTemplate)
 
 CSingleDocTemplate::CSingleDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-    CRuntimeClass* pViewClass)
+                                       CRuntimeClass* pViewClass)
     : CDocTemplate(nIDResource, pDocClass, pFrameClass, pViewClass), m_pOnlyDoc(NULL)
 {
 }
 
-CSingleDocTemplate::~CSingleDocTemplate() { delete m_pOnlyDoc; }
+CSingleDocTemplate::~CSingleDocTemplate()
+{
+    delete m_pOnlyDoc;
+}
 
 void CSingleDocTemplate::AddDocument(CDocument* pDoc)
 {
@@ -27,7 +30,10 @@ void CSingleDocTemplate::RemoveDocument(CDocument* pDoc)
         m_pOnlyDoc = NULL;
 }
 
-POSITION CSingleDocTemplate::GetFirstDocPosition() const { return m_pOnlyDoc == NULL ? NULL : (POSITION)1; }
+POSITION CSingleDocTemplate::GetFirstDocPosition() const
+{
+    return m_pOnlyDoc == NULL ? NULL : (POSITION)1;
+}
 
 CDocument* CSingleDocTemplate::GetNextDoc(POSITION& rPos) const
 {

@@ -9,10 +9,10 @@ class CSingleDocTemplate : public CDocTemplate
 {
     DECLARE_DYNAMIC(CSingleDocTemplate)
 
-public:
+  public:
     // Construction
     CSingleDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-        CRuntimeClass* pViewClass);
+                       CRuntimeClass* pViewClass);
     ~CSingleDocTemplate() override;
 
     // Overrides

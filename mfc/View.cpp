@@ -8,14 +8,16 @@
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
 BEGIN_MESSAGE_MAP(CView, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_PAINT()
-    ON_WM_MOUSEACTIVATE()
-    ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdateMessage)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_MOUSEACTIVATE()
+ON_MESSAGE(WM_INITIALUPDATE, OnInitialUpdateMessage)
 END_MESSAGE_MAP()
 
-CView::CView() : m_pDocument(NULL) {}
+CView::CView() : m_pDocument(NULL)
+{
+}
 
 CView::~CView()
 {
@@ -54,7 +56,10 @@ void CView::OnDestroy()
 }
 
 // Views are always on the heap; the window going takes the object with it.
-void CView::PostNcDestroy() { delete this; }
+void CView::PostNcDestroy()
+{
+    delete this;
+}
 
 void CView::OnPaint()
 {
@@ -82,9 +87,15 @@ LRESULT CView::OnInitialUpdateMessage(WPARAM, LPARAM)
     return 0;
 }
 
-BOOL CView::IsSelected(const CObject*) const { return FALSE; }
+BOOL CView::IsSelected(const CObject*) const
+{
+    return FALSE;
+}
 
-void CView::OnInitialUpdate() { OnUpdate(NULL, 0, NULL); }
+void CView::OnInitialUpdate()
+{
+    OnUpdate(NULL, 0, NULL);
+}
 
 void CView::OnUpdate(CView* pSender, LPARAM, CObject*)
 {
@@ -98,12 +109,16 @@ void CView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*)
     {
         CFrameWnd* pFrame = GetParentFrame();
         // Take the focus only when our frame holds it (or nothing does).
-        if (pFrame != NULL && ::GetFocus() != m_hWnd && (::GetFocus() == NULL || ::IsChild(pFrame->m_hWnd, ::GetFocus()) || ::GetFocus() == pFrame->m_hWnd))
+        if (pFrame != NULL && ::GetFocus() != m_hWnd &&
+            (::GetFocus() == NULL || ::IsChild(pFrame->m_hWnd, ::GetFocus()) ||
+             ::GetFocus() == pFrame->m_hWnd))
             SetFocus();
     }
 }
 
-void CView::OnActivateFrame(UINT, CFrameWnd*) {}
+void CView::OnActivateFrame(UINT, CFrameWnd*)
+{
+}
 
 void CView::OnPrepareDC(CDC*, CPrintInfo* pInfo)
 {

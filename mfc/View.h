@@ -17,13 +17,16 @@ class CView : public CWnd
 {
     DECLARE_DYNAMIC(CView)
 
-public:
+  public:
     // Construction
     CView();
     ~CView() override;
 
     // Attributes
-    CDocument* GetDocument() const { return m_pDocument; }
+    CDocument* GetDocument() const
+    {
+        return m_pDocument;
+    }
 
     // Overridables
     virtual BOOL IsSelected(const CObject* pDocItem) const;
@@ -56,6 +59,6 @@ public:
     afx_msg int OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message);
     afx_msg LRESULT OnInitialUpdateMessage(WPARAM, LPARAM);
 
-protected:
+  protected:
     DECLARE_MESSAGE_MAP()
 };

@@ -25,7 +25,7 @@ HICON LoadFrameIcon(UINT nIDIcon)
     HICON hIcon = ::LoadIcon(AfxGetResourceHandle(), MAKEINTRESOURCE(nIDIcon));
     return hIcon != NULL ? hIcon : ::LoadIcon(NULL, IDI_APPLICATION);
 }
-}
+} // namespace
 
 BOOL AFXAPI AfxRegisterClass(WNDCLASS* lpWndClass)
 {
@@ -44,8 +44,8 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
     if (hCursor == NULL && hbrBackground == NULL && hIcon == NULL)
         wsprintf(szName, _T("Afx:%p:%x"), (void*)hInst, nClassStyle);
     else
-        wsprintf(szName, _T("Afx:%p:%x:%p:%p:%p"), (void*)hInst, nClassStyle, (void*)hCursor, (void*)hbrBackground,
-            (void*)hIcon);
+        wsprintf(szName, _T("Afx:%p:%x:%p:%p:%p"), (void*)hInst, nClassStyle, (void*)hCursor,
+                 (void*)hbrBackground, (void*)hIcon);
     WNDCLASS wndcls = {};
     wndcls.style = nClassStyle;
     wndcls.lpfnWndProc = ::DefWindowProc; // the creation hook subclasses to AfxWndProc
@@ -62,7 +62,7 @@ LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor, HBRUSH hbr
 LPCTSTR AFXAPI AfxRegisterIconClass(UINT nIDIcon)
 {
     return AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1),
-        LoadFrameIcon(nIDIcon));
+                               LoadFrameIcon(nIDIcon));
 }
 
 BOOL AFXAPI AfxDeferRegisterClass(LONG fToRegister)
@@ -88,7 +88,7 @@ BOOL AFXAPI AfxDeferRegisterClass(LONG fToRegister)
         {AFX_WNDCONTROLBAR_REG, _afxWndControlBar, 0, COLOR_BTNFACE + 1, 0},
         {AFX_WNDMDIFRAME_REG, _afxWndMDIFrame, CS_DBLCLKS, 0, AFX_IDI_STD_MDIFRAME},
         {AFX_WNDFRAMEORVIEW_REG, _afxWndFrameOrView, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, COLOR_WINDOW + 1,
-            AFX_IDI_STD_FRAME},
+         AFX_IDI_STD_FRAME},
     };
     for (const auto& c : classes)
     {

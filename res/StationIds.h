@@ -1,4 +1,4 @@
-// Ids of the station link's texts in res/station.rc.
+// Ids of the station link and recording core's texts in res/station.rc.
 #pragma once
 
 #define IDS_STATION_UNIT_FAHRENHEIT 250
@@ -21,3 +21,29 @@
 #define IDS_STATION_MSG_TOP_TE_BROKEN 436
 #define IDS_STATION_MSG_TOP_HEATING 451
 #define IDS_STATION_MSG_INNER_TEMP 452
+
+// Profile table: column titles, default texts and file errors.
+#define IDS_COL_BOARD 333
+#define IDS_COL_KOMPONENTE 334
+#define IDS_COL_T1 335
+#define IDS_COL_TIME 336
+#define IDS_COL_T2 337
+#define IDS_COL_T3 338
+#define IDS_COL_TL 339
+#define IDS_COL_ENERGIE 340
+#define IDS_COL_SENSOR 341
+#define IDS_COL_EINHEIT 342
+#define IDS_CSV_OPEN_ERROR 343
+#define IDS_CSV_CREATE_ERROR 344
+#define IDS_COL_PROFILTYP 346
+#define IDS_COL_BLENDE_X 353
+#define IDS_COL_BLENDE_Y 354
+#define IDS_COL_PIN1 355
+#define IDS_PIN1_DEFAULT 356
+#define IDS_BLENDE_DEFAULT 371
+#define IDS_COL_KAL 380
+#define IDS_COL_TINIT 408
+
+// COM-port enumeration: the setup library or one of its entry points is missing.
+#define IDS_DLL_NOT_LOADED 439
+#define IDS_DLL_ENTRY_MISSING 440

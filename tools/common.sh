@@ -1,7 +1,8 @@
 # Shared steps of the build, test and run commands: packages, build, Wine prefix, X server, COM pairs.
 # Sourced by tools/test.sh and tools/run.sh; everything started here is stopped by helvon_stop_all.
 
-set -euo pipefail
+set -Eeuo pipefail
+trap 'echo "== failed (exit $?): $BASH_COMMAND" >&2' ERR
 HELVON_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$HELVON_ROOT/build}
 mkdir -p "$BUILD_DIR"
@@ -41,10 +42,13 @@ helvon_build() {
 
 helvon_stop_all() {
     set +e
+    trap - ERR
     if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null; fi
     for pid in "${HELVON_PIDS[@]}"; do
         kill "$pid" 2>/dev/null
     done
+    # Simulators that tests started and could not stop (Wine cannot signal a Linux process).
+    pkill -f "$BUILD_DIR/host/stationsim/stationsim" 2>/dev/null
     for pid in "${HELVON_PIDS[@]}"; do
         wait "$pid" 2>/dev/null
     done
@@ -67,6 +71,8 @@ helvon_start_wine() {
     export WINEPREFIX="$BUILD_DIR/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
     mkdir -p "$WINEPREFIX"
     # Keep one server for the whole run: each program then starts in a fraction of a second.
+    # A server left from an earlier run of this prefix is ended first (-p refuses a second one).
+    wineserver -k 2>/dev/null || true
     wineserver -p
     wineboot -i >/dev/null 2>&1
 }

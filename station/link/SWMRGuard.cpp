@@ -70,3 +70,19 @@ void CSWMRGuard::Done()
     if (hRelease)
         ::ReleaseSemaphore(hRelease, lCount, NULL);
 }
+
+int CSWMRGuard::GetWaitingReaders() const
+{
+    ::EnterCriticalSection(&m_lock);
+    int n = m_nWaitingReaders;
+    ::LeaveCriticalSection(&m_lock);
+    return n;
+}
+
+int CSWMRGuard::GetWaitingWriters() const
+{
+    ::EnterCriticalSection(&m_lock);
+    int n = m_nWaitingWriters;
+    ::LeaveCriticalSection(&m_lock);
+    return n;
+}

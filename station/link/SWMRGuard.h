@@ -17,6 +17,10 @@ public:
     void WaitToWrite();
     void Done();
 
+    // Attributes: threads waiting on each side at this moment.
+    int GetWaitingReaders() const;
+    int GetWaitingWriters() const;
+
     // Guards that pair the calls on every path.
     class CReadLock
     {
@@ -43,7 +47,7 @@ public:
 
     // Implementation
 private:
-    CRITICAL_SECTION m_lock;
+    mutable CRITICAL_SECTION m_lock;
     HANDLE m_hReaders;
     HANDLE m_hWriters;
     int m_nWaitingReaders;

@@ -7,7 +7,9 @@
 #include <string>
 #include <vector>
 
-using Bytes = std::vector<BYTE>;
+#include "ArchiveBytes.h"
+
+using namespace testing_support;
 
 // Two serialisable classes of the object graph. A node owns nothing: the tests free the graph.
 class CArLeaf : public CObject
@@ -74,67 +76,6 @@ IMPLEMENT_DYNCREATE(CArPlain, CObject)
 
 namespace
 {
-
-Bytes Cat(std::initializer_list<Bytes> parts)
-{
-    Bytes all;
-    for (const Bytes& part : parts)
-        all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
-
-Bytes Text(const std::string& text)
-{
-    return Bytes(text.begin(), text.end());
-}
-
-// The bytes left in a memory file by a storing archive.
-template <class Fn> Bytes Store(Fn write)
-{
-    CMemFile file;
-    {
-        CArchive ar(&file, CArchive::store);
-        write(ar);
-        ar.Close();
-    }
-    Bytes bytes(file.GetLength());
-    file.SeekToBegin();
-    if (!bytes.empty())
-        file.Read(bytes.data(), (UINT)bytes.size());
-    return bytes;
-}
-
-// A memory file over a copy of the bytes, for a loading archive.
-class CLoadFile : public CMemFile
-{
-  public:
-    explicit CLoadFile(const Bytes& bytes) : m_bytes(bytes)
-    {
-        Attach(m_bytes.empty() ? nullptr : m_bytes.data(), (UINT)m_bytes.size());
-    }
-
-  private:
-    Bytes m_bytes;
-};
-
-// Runs read on a loading archive over bytes and returns the archive exception's cause (-1: none).
-template <class Fn> int LoadCause(const Bytes& bytes, Fn read)
-{
-    CLoadFile file(bytes);
-    CArchive ar(&file, CArchive::load);
-    try
-    {
-        read(ar);
-    }
-    catch (CArchiveException* e)
-    {
-        int cause = e->m_cause;
-        e->Delete();
-        ar.Abort();
-        return cause;
-    }
-    return -1;
-}
 
 std::string Pattern(size_t n)
 {

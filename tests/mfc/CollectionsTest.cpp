@@ -1,7 +1,7 @@
 // The framework's non-template collections: their run-time classes, the members they share,
 // pointer identity in object lists, and their archives against bytes written out by hand.
 #include "afx.h"
-#include "CollectionArchive.h"
+#include "ArchiveBytes.h"
 #include "TestSupport.h"
 #include <functional>
 #include <set>
@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-using namespace collection_tests;
+using namespace testing_support;
 
 // An element object for the object collections.
 class CCollItem : public CObject
@@ -347,9 +347,9 @@ TEST(CollectionArchive, ValueCollectionsWriteTheDocumentedBytes)
     {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(c.golden, Store(c.store));
-        EXPECT_EQ(kNoError, Load(c.golden, c.load));
+        EXPECT_EQ(kNoError, LoadCause(c.golden, c.load));
         Bytes truncated(c.golden.begin(), c.golden.end() - 1);
-        EXPECT_EQ(CArchiveException::endOfFile, Load(truncated, c.load));
+        EXPECT_EQ(CArchiveException::endOfFile, LoadCause(truncated, c.load));
     }
 }
 
@@ -368,7 +368,7 @@ TEST(CollectionArchive, ObjectArraysWriteEachPointerAsAnObject)
 
     LoadedObjects owned;
     CObArray loaded;
-    EXPECT_EQ(kNoError, Load(golden, [&](CArchive& ar) { loaded.Serialize(ar); }));
+    EXPECT_EQ(kNoError, LoadCause(golden, [&](CArchive& ar) { loaded.Serialize(ar); }));
     for (int i = 0; i < loaded.GetSize(); i++)
         owned.Add(loaded[i]);
     ASSERT_EQ(4, loaded.GetSize());
@@ -402,7 +402,7 @@ TEST(CollectionArchive, ObjectListsAndMapsRoundTripTheirObjects)
     CObList loadedList;
     CMapStringToOb loadedByName;
     CMapWordToOb loadedByNumber;
-    EXPECT_EQ(kNoError, Load(bytes, [&](CArchive& ar) {
+    EXPECT_EQ(kNoError, LoadCause(bytes, [&](CArchive& ar) {
                   loadedList.Serialize(ar);
                   loadedByName.Serialize(ar);
                   loadedByNumber.Serialize(ar);
@@ -432,7 +432,7 @@ TEST(CollectionArchive, ACollectionIsStoredAndCreatedAgainAsAnObject)
     arr.Add("second");
     Bytes bytes = Store([&](CArchive& ar) { ar << &arr; });
     CObject* pLoaded = nullptr;
-    EXPECT_EQ(kNoError, Load(bytes, [&](CArchive& ar) { ar >> pLoaded; }));
+    EXPECT_EQ(kNoError, LoadCause(bytes, [&](CArchive& ar) { ar >> pLoaded; }));
     ASSERT_NE(nullptr, pLoaded);
     ASSERT_TRUE(pLoaded->IsKindOf(RUNTIME_CLASS(CStringArray)));
     CStringArray* pArray = static_cast<CStringArray*>(pLoaded);

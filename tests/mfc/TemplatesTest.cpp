@@ -3,14 +3,14 @@
 // hashing, iteration and removal, typed pointer wrappers, and archives against bytes written
 // out by hand.
 #include "afxtempl.h"
-#include "CollectionArchive.h"
+#include "ArchiveBytes.h"
 #include "TestSupport.h"
 #include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
 
-using namespace collection_tests;
+using namespace testing_support;
 
 // Every member of the templates compiles for the usual element kinds.
 template class CArray<int, int>;
@@ -606,11 +606,11 @@ TEST(TemplateArchive, CArrayOfIntIsTheCountThenTheRawElements)
 
     CArray<int, int> loaded;
     Fill(loaded, {9, 9, 9, 9, 9});
-    EXPECT_EQ(kNoError, Load(golden, [&](CArchive& ar) { loaded.Serialize(ar); }));
+    EXPECT_EQ(kNoError, LoadCause(golden, [&](CArchive& ar) { loaded.Serialize(ar); }));
     EXPECT_EQ(Items(arr), Items(loaded));
 
     Bytes truncated(golden.begin(), golden.end() - 1);
-    EXPECT_EQ(CArchiveException::endOfFile, Load(truncated, [&](CArchive& ar) { loaded.Serialize(ar); }));
+    EXPECT_EQ(CArchiveException::endOfFile, LoadCause(truncated, [&](CArchive& ar) { loaded.Serialize(ar); }));
 }
 
 TEST(TemplateArchive, LargeAndDamagedCountsOfArrays)
@@ -623,15 +623,15 @@ TEST(TemplateArchive, LargeAndDamagedCountsOfArrays)
     ASSERT_EQ(6u + 70000u * 4u, bytes.size());
     EXPECT_EQ((Bytes{0xFF, 0xFF, 0x70, 0x11, 0x01, 0x00}), Bytes(bytes.begin(), bytes.begin() + 6));
     CArray<DWORD, DWORD> loaded;
-    EXPECT_EQ(kNoError, Load(bytes, [&](CArchive& ar) { loaded.Serialize(ar); }));
+    EXPECT_EQ(kNoError, LoadCause(bytes, [&](CArchive& ar) { loaded.Serialize(ar); }));
     ASSERT_EQ(70000, loaded.GetSize());
     EXPECT_EQ(0, memcmp(big.GetData(), loaded.GetData(), 70000 * sizeof(DWORD)));
 
     // A count far beyond the data ends at the end of the archive, not in an allocation.
     const Bytes damaged = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x7F, 0x01, 0x00, 0x00, 0x00};
-    EXPECT_EQ(CArchiveException::endOfFile, Load(damaged, [&](CArchive& ar) { loaded.Serialize(ar); }));
+    EXPECT_EQ(CArchiveException::endOfFile, LoadCause(damaged, [&](CArchive& ar) { loaded.Serialize(ar); }));
     const Bytes tooMany = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x00, 0x00, 0x00};
-    EXPECT_EQ(CArchiveException::generic, Load(tooMany, [&](CArchive& ar) { loaded.Serialize(ar); }));
+    EXPECT_EQ(CArchiveException::generic, LoadCause(tooMany, [&](CArchive& ar) { loaded.Serialize(ar); }));
 }
 
 TEST(TemplateArchive, ListsAndMapsRoundTripThroughTheirElementHelpers)
@@ -643,7 +643,7 @@ TEST(TemplateArchive, ListsAndMapsRoundTripThroughTheirElementHelpers)
     EXPECT_EQ(listBytes, Store([&](CArchive& ar) { list.Serialize(ar); }));
     CList<CString, LPCTSTR> loadedList;
     loadedList.AddTail("kept");
-    EXPECT_EQ(kNoError, Load(listBytes, [&](CArchive& ar) { loadedList.Serialize(ar); }));
+    EXPECT_EQ(kNoError, LoadCause(listBytes, [&](CArchive& ar) { loadedList.Serialize(ar); }));
     EXPECT_EQ((std::vector<std::string>{"kept", "one", "two"}), Items(loadedList));
 
     CMap<WORD, WORD, CString, LPCTSTR> map;
@@ -652,12 +652,12 @@ TEST(TemplateArchive, ListsAndMapsRoundTripThroughTheirElementHelpers)
     const Bytes mapBytes = Cat({{0x02, 0x00, 0x01, 0x00}, Str("y"), {0x10, 0x00}, Str("x")});
     EXPECT_EQ(mapBytes, Store([&](CArchive& ar) { map.Serialize(ar); }));
     CMap<WORD, WORD, CString, LPCTSTR> loadedMap;
-    EXPECT_EQ(kNoError, Load(mapBytes, [&](CArchive& ar) { loadedMap.Serialize(ar); }));
+    EXPECT_EQ(kNoError, LoadCause(mapBytes, [&](CArchive& ar) { loadedMap.Serialize(ar); }));
     CString value;
     EXPECT_TRUE(loadedMap.Lookup(0x10, value));
     EXPECT_STREQ("x", value);
     EXPECT_EQ(2, loadedMap.GetCount());
 
     Bytes truncated(mapBytes.begin(), mapBytes.end() - 1);
-    EXPECT_EQ(CArchiveException::endOfFile, Load(truncated, [&](CArchive& ar) { loadedMap.Serialize(ar); }));
+    EXPECT_EQ(CArchiveException::endOfFile, LoadCause(truncated, [&](CArchive& ar) { loadedMap.Serialize(ar); }));
 }

@@ -40,8 +40,11 @@ int FilesInFolder()
 
 class Documents : public ::testing::Test
 {
-protected:
-    void SetUp() override { m_path = CString(TempFolder().c_str()) + "\\dokument.hvt"; }
+  protected:
+    void SetUp() override
+    {
+        m_path = CString(TempFolder().c_str()) + "\\dokument.hvt";
+    }
     void TearDown() override
     {
         TheApp().CloseAllDocuments(FALSE);
@@ -162,4 +165,4 @@ TEST_F(Documents, ClosingAModifiedDocumentAsksToSave)
     EXPECT_EQ(before, ReadBytes(m_path));
     EXPECT_EQ(0u, m_boxes.Pending());
 }
-}
+} // namespace

@@ -7,7 +7,7 @@ namespace
 // A status-bar-like child: 20 pixels at the bottom of whatever space is left.
 class CBottomBar : public CWnd
 {
-public:
+  public:
     LRESULT OnSizeParent(WPARAM, LPARAM lParam)
     {
         AFX_SIZEPARENTPARAMS* pLayout = (AFX_SIZEPARENTPARAMS*)lParam;
@@ -26,7 +26,7 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CBottomBar, CWnd)
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 END_MESSAGE_MAP()
 
 CRect ChildRect(CWnd* pParent, CWnd* pChild)
@@ -44,7 +44,8 @@ TEST(Layout, BarTakesItsStripAndTheViewGetsTheRest)
     CBottomBar bar;
     ASSERT_TRUE(bar.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), pFrame, AFX_IDW_STATUS_BAR));
     CWnd view;
-    ASSERT_TRUE(view.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), pFrame, AFX_IDW_PANE_FIRST));
+    ASSERT_TRUE(
+        view.Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 1, 1), pFrame, AFX_IDW_PANE_FIRST));
     CRect client;
     pFrame->GetClientRect(&client);
     ASSERT_GT(client.Height(), 40);
@@ -77,4 +78,4 @@ TEST(Layout, BarTakesItsStripAndTheViewGetsTheRest)
     bar.DestroyWindow();
     pFrame->DestroyWindow();
 }
-}
+} // namespace

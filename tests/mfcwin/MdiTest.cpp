@@ -8,7 +8,10 @@ using namespace testing_support;
 
 namespace
 {
-CMainFrame* MainFrame() { return (CMainFrame*)TheApp().m_pMainWnd; }
+CMainFrame* MainFrame()
+{
+    return (CMainFrame*)TheApp().m_pMainWnd;
+}
 
 CString WindowText(CWnd* pWnd)
 {
@@ -35,8 +38,11 @@ CFrameWnd* FrameOf(CDocument* pDoc)
 
 class Mdi : public ::testing::Test
 {
-protected:
-    void SetUp() override { Handled().clear(); }
+  protected:
+    void SetUp() override
+    {
+        Handled().clear();
+    }
     void TearDown() override
     {
         TheApp().CloseAllDocuments(FALSE);
@@ -57,25 +63,33 @@ TEST_F(Mdi, TitleAndMenuFollowTheActiveChild)
     ASSERT_NE(nullptr, pText);
     // "Text<n>": the document name from the template's string and the untitled counter.
     EXPECT_EQ(0, pText->GetTitle().Find("Text"));
-    EXPECT_EQ(pText->GetTitle() + " - Pr\xFC" "fstand", WindowText(MainFrame()));
+    EXPECT_EQ(pText->GetTitle() + " - Pr\xFC"
+                                  "fstand",
+              WindowText(MainFrame()));
     EXPECT_EQ(CString("&Text"), SecondMenuTitle());
 
     CDocument* pList = TheApp().m_pListTemplate->OpenDocumentFile(NULL);
     ASSERT_NE(nullptr, pList);
     EXPECT_EQ(FrameOf(pList), MainFrame()->MDIGetActive());
     EXPECT_EQ(0, pList->GetTitle().Find("Liste"));
-    EXPECT_EQ(pList->GetTitle() + " - Pr\xFC" "fstand", WindowText(MainFrame()));
+    EXPECT_EQ(pList->GetTitle() + " - Pr\xFC"
+                                  "fstand",
+              WindowText(MainFrame()));
     EXPECT_EQ(CString("&Liste"), SecondMenuTitle());
 
     MainFrame()->MDIActivate(FrameOf(pText));
     EXPECT_EQ(FrameOf(pText), MainFrame()->MDIGetActive());
-    EXPECT_EQ(pText->GetTitle() + " - Pr\xFC" "fstand", WindowText(MainFrame()));
+    EXPECT_EQ(pText->GetTitle() + " - Pr\xFC"
+                                  "fstand",
+              WindowText(MainFrame()));
     EXPECT_EQ(CString("&Text"), SecondMenuTitle());
 
     // The last child gone, the frame's own menu and plain title come back.
     TheApp().CloseAllDocuments(FALSE);
     EXPECT_EQ(CString("&Fenster"), SecondMenuTitle());
-    EXPECT_EQ(CString("Pr\xFC" "fstand"), WindowText(MainFrame()));
+    EXPECT_EQ(CString("Pr\xFC"
+                      "fstand"),
+              WindowText(MainFrame()));
 }
 
 TEST_F(Mdi, SecondWindowOnADocumentNumbersBothTitles)
@@ -90,7 +104,9 @@ TEST_F(Mdi, SecondWindowOnADocumentNumbersBothTitles)
     CString title = pText->GetTitle();
     EXPECT_EQ(title + ":1", WindowText(pFirst));
     EXPECT_EQ(title + ":2", WindowText(pSecond));
-    EXPECT_EQ(title + ":2 - Pr\xFC" "fstand", WindowText(MainFrame()));
+    EXPECT_EQ(title + ":2 - Pr\xFC"
+                      "fstand",
+              WindowText(MainFrame()));
 }
 
 struct RouteCase
@@ -194,4 +210,4 @@ TEST_F(Mdi, OpeningAnOpenFileActivatesItsWindow)
     EXPECT_EQ(2, TheApp().GetOpenDocumentCount());
     ::DeleteFile(path);
 }
-}
+} // namespace

@@ -27,7 +27,7 @@ const UINT kButton = 4712;
 // A child that handles its own notifications (reflected by the parent).
 class CReflectingChild : public CWnd
 {
-public:
+  public:
     void OnReflectedNotify(NMHDR* pNMHDR, LRESULT* pResult)
     {
         Record("reflect code=%d id=%u", (int)pNMHDR->code, (UINT)pNMHDR->idFrom);
@@ -37,22 +37,37 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CReflectingChild, CWnd)
-    ON_NOTIFY_REFLECT(NM_DBLCLK, OnReflectedNotify)
+ON_NOTIFY_REFLECT(NM_DBLCLK, OnReflectedNotify)
 END_MESSAGE_MAP()
 
 class CDispatchWnd : public CWnd
 {
-public:
-    void OnSize(UINT nType, int cx, int cy) { Record("size %u %d %d", nType, cx, cy); }
-    void OnLButtonDown(UINT nFlags, CPoint point) { Record("lbuttondown %u %d %d", nFlags, point.x, point.y); }
-    void OnMouseMove(UINT nFlags, CPoint point) { Record("mousemove %u %d %d", nFlags, point.x, point.y); }
+  public:
+    void OnSize(UINT nType, int cx, int cy)
+    {
+        Record("size %u %d %d", nType, cx, cy);
+    }
+    void OnLButtonDown(UINT nFlags, CPoint point)
+    {
+        Record("lbuttondown %u %d %d", nFlags, point.x, point.y);
+    }
+    void OnMouseMove(UINT nFlags, CPoint point)
+    {
+        Record("mousemove %u %d %d", nFlags, point.x, point.y);
+    }
     BOOL OnMouseWheel(UINT nFlags, short zDelta, CPoint pt)
     {
         Record("wheel %u %d %d %d", nFlags, zDelta, pt.x, pt.y);
         return TRUE;
     }
-    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) { Record("keydown %u %u %u", nChar, nRepCnt, nFlags); }
-    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags) { Record("char %u %u %u", nChar, nRepCnt, nFlags); }
+    void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+    {
+        Record("keydown %u %u %u", nChar, nRepCnt, nFlags);
+    }
+    void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+    {
+        Record("char %u %u %u", nChar, nRepCnt, nFlags);
+    }
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
     {
         Record("hscroll %u %u %s", nSBCode, nPos, pScrollBar == NULL ? "null" : "bar");
@@ -61,8 +76,14 @@ public:
     {
         Record("vscroll %u %u %s", nSBCode, nPos, pScrollBar == NULL ? "null" : "bar");
     }
-    void OnTimer(UINT_PTR nIDEvent) { Record("timer %u", (UINT)nIDEvent); }
-    void OnContextMenu(CWnd* pWnd, CPoint pos) { Record("contextmenu %s %d %d", pWnd == this ? "self" : "other", pos.x, pos.y); }
+    void OnTimer(UINT_PTR nIDEvent)
+    {
+        Record("timer %u", (UINT)nIDEvent);
+    }
+    void OnContextMenu(CWnd* pWnd, CPoint pos)
+    {
+        Record("contextmenu %s %d %d", pWnd == this ? "self" : "other", pos.x, pos.y);
+    }
     LRESULT OnUserMessage(WPARAM wParam, LPARAM lParam)
     {
         Record("user %u %ld", (UINT)wParam, (long)lParam);
@@ -73,13 +94,19 @@ public:
         Record("registered %u %ld", (UINT)wParam, (long)lParam);
         return 43;
     }
-    void OnRange(UINT nID) { Record("range %u", nID); }
+    void OnRange(UINT nID)
+    {
+        Record("range %u", nID);
+    }
     BOOL OnCommandEx(UINT nID)
     {
         Record("commandex %u", nID);
         return TRUE;
     }
-    void OnButtonClicked() { Record("clicked"); }
+    void OnButtonClicked()
+    {
+        Record("clicked");
+    }
     void OnChildNotify(NMHDR* pNMHDR, LRESULT* pResult)
     {
         Record("notify code=%d id=%u", (int)pNMHDR->code, (UINT)pNMHDR->idFrom);
@@ -89,44 +116,49 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CDispatchWnd, CWnd)
-    ON_WM_SIZE()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_MOUSEMOVE()
-    ON_WM_MOUSEWHEEL()
-    ON_WM_KEYDOWN()
-    ON_WM_CHAR()
-    ON_WM_HSCROLL()
-    ON_WM_VSCROLL()
-    ON_WM_TIMER()
-    ON_WM_CONTEXTMENU()
-    ON_MESSAGE(WM_APP + 1, OnUserMessage)
-    ON_REGISTERED_MESSAGE(kRegistered, OnRegistered)
-    ON_COMMAND_RANGE(ID_TEST_RANGE_FIRST, ID_TEST_RANGE_LAST, OnRange)
-    ON_COMMAND_EX(ID_TEST_APPCMD, OnCommandEx)
-    ON_BN_CLICKED(kButton, OnButtonClicked)
-    ON_NOTIFY(NM_CLICK, kNotifyChild, OnChildNotify)
+ON_WM_SIZE()
+ON_WM_LBUTTONDOWN()
+ON_WM_MOUSEMOVE()
+ON_WM_MOUSEWHEEL()
+ON_WM_KEYDOWN()
+ON_WM_CHAR()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
+ON_WM_TIMER()
+ON_WM_CONTEXTMENU()
+ON_MESSAGE(WM_APP + 1, OnUserMessage)
+ON_REGISTERED_MESSAGE(kRegistered, OnRegistered)
+ON_COMMAND_RANGE(ID_TEST_RANGE_FIRST, ID_TEST_RANGE_LAST, OnRange)
+ON_COMMAND_EX(ID_TEST_APPCMD, OnCommandEx)
+ON_BN_CLICKED(kButton, OnButtonClicked)
+ON_NOTIFY(NM_CLICK, kNotifyChild, OnChildNotify)
 END_MESSAGE_MAP()
 
 // A command target whose map chains to nothing.
 class CNoBaseTarget : public CCmdTarget
 {
-public:
-    void OnCmd() { Record("nobase"); }
+  public:
+    void OnCmd()
+    {
+        Record("nobase");
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP_NOBASE(CNoBaseTarget)
-    ON_COMMAND(ID_TEST_APPCMD, OnCmd)
+ON_COMMAND(ID_TEST_APPCMD, OnCmd)
 END_MESSAGE_MAP_NOBASE()
 
 // Windows stay hidden: without a window manager, Wine waits seconds for a shown one to unmap.
 class MessageMap : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_wnd.CreateEx(0, AfxRegisterWndClass(0), _T("dispatch"), WS_POPUP, CRect(10, 10, 410, 310), NULL, 0));
-        ASSERT_TRUE(m_child.Create(NULL, _T("child"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &m_wnd, kNotifyChild));
+        ASSERT_TRUE(m_wnd.CreateEx(0, AfxRegisterWndClass(0), _T("dispatch"), WS_POPUP,
+                                   CRect(10, 10, 410, 310), NULL, 0));
+        ASSERT_TRUE(m_child.Create(NULL, _T("child"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &m_wnd,
+                                   kNotifyChild));
         g_last.clear();
     }
     void TearDown() override
@@ -150,9 +182,11 @@ struct DispatchCase
 
 const DispatchCase kCases[] = {
     {"size", WM_SIZE, SIZE_RESTORED, MAKELPARAM(300, 200), "size 0 300 200", -1},
-    {"lbuttondown with negative x", WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, 17), "lbuttondown 5 -5 17", -1},
+    {"lbuttondown with negative x", WM_LBUTTONDOWN, MK_LBUTTON | MK_SHIFT, MAKELPARAM(-5, 17),
+     "lbuttondown 5 -5 17", -1},
     {"mousemove", WM_MOUSEMOVE, MK_CONTROL, MAKELPARAM(33, 44), "mousemove 8 33 44", -1},
-    {"wheel", WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, (WORD)(short)-120), MAKELPARAM(100, 200), "wheel 8 -120 100 200", -1},
+    {"wheel", WM_MOUSEWHEEL, MAKEWPARAM(MK_CONTROL, (WORD)(short)-120), MAKELPARAM(100, 200),
+     "wheel 8 -120 100 200", -1},
     {"keydown", WM_KEYDOWN, VK_F5, 0x003F0003, "keydown 116 3 63", -1},
     {"char", WM_CHAR, 'a', 0x001E0001, "char 97 1 30", -1},
     {"hscroll thumb", WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 1234), 0, "hscroll 5 1234 null", -1},
@@ -188,7 +222,8 @@ TEST_F(MessageMap, ContextMenuNamesTheWindowAndScreenPoint)
 TEST_F(MessageMap, ButtonClickReachesParentMap)
 {
     CWnd button;
-    ASSERT_TRUE(button.CreateEx(0, _T("BUTTON"), _T("OK"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(60, 0, 120, 30), &m_wnd, kButton));
+    ASSERT_TRUE(button.CreateEx(0, _T("BUTTON"), _T("OK"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                                CRect(60, 0, 120, 30), &m_wnd, kButton));
     button.SendMessage(BM_CLICK);
     EXPECT_EQ("clicked", g_last);
     button.DestroyWindow();
@@ -217,7 +252,7 @@ TEST(MessageMapNoBase, MapWithoutBaseDispatchesItsOwnEntries)
 
 class CCreateSpy : public CWnd
 {
-public:
+  public:
     BOOL OnNcCreate(LPCREATESTRUCT lpcs)
     {
         sawNcCreate = m_hWnd != NULL;
@@ -234,8 +269,8 @@ public:
 };
 
 BEGIN_MESSAGE_MAP(CCreateSpy, CWnd)
-    ON_WM_NCCREATE()
-    ON_WM_CREATE()
+ON_WM_NCCREATE()
+ON_WM_CREATE()
 END_MESSAGE_MAP()
 
 TEST(WindowHooks, WindowSeesItsOwnCreateMessages)
@@ -248,4 +283,4 @@ TEST(WindowHooks, WindowSeesItsOwnCreateMessages)
     spy.DestroyWindow();
     EXPECT_EQ(NULL, spy.m_hWnd);
 }
-}
+} // namespace

@@ -13,8 +13,9 @@ const char kRegistryKey[] = "HelvonTestFirma";
 // Points the application's profile at the registry or at an INI file for one test, then back.
 class ProfileScope
 {
-public:
-    explicit ProfileScope(bool bRegistry) : m_pOldKey(TheApp().m_pszRegistryKey), m_pOldName(TheApp().m_pszProfileName)
+  public:
+    explicit ProfileScope(bool bRegistry)
+        : m_pOldKey(TheApp().m_pszRegistryKey), m_pOldName(TheApp().m_pszProfileName)
     {
         TheApp().m_pszRegistryKey = NULL;
         TheApp().m_pszProfileName = NULL;
@@ -39,7 +40,7 @@ public:
     ProfileScope(const ProfileScope&) = delete;
     ProfileScope& operator=(const ProfileScope&) = delete;
 
-private:
+  private:
     LPCTSTR m_pOldKey;
     LPCTSTR m_pOldName;
     std::string m_ini;
@@ -93,7 +94,9 @@ TEST(Profile, RegistryAndIniFileGiveTheSameValues)
         fromRegistry = WriteAndReadBack();
         // It really is in the registry, below Software\<key>\<application>.
         HKEY hKey = NULL;
-        ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\HelvonTestFirma\\HelvonWinTest\\Ofen", 0, KEY_READ, &hKey));
+        ASSERT_EQ(ERROR_SUCCESS,
+                  ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\HelvonTestFirma\\HelvonWinTest\\Ofen", 0,
+                                  KEY_READ, &hKey));
         DWORD dwValue = 0, cb = sizeof dwValue, type = 0;
         EXPECT_EQ(ERROR_SUCCESS, ::RegQueryValueExA(hKey, "Zonen", NULL, &type, (LPBYTE)&dwValue, &cb));
         EXPECT_EQ((DWORD)REG_DWORD, type);
@@ -104,7 +107,8 @@ TEST(Profile, RegistryAndIniFileGiveTheSameValues)
         ProfileScope scope(false);
         fromIni = WriteAndReadBack();
         char text[64] = {};
-        ::GetPrivateProfileStringA("Ofen", "Zonen", "", text, sizeof text, (TempFolder() + "\\profil.ini").c_str());
+        ::GetPrivateProfileStringA("Ofen", "Zonen", "", text, sizeof text,
+                                   (TempFolder() + "\\profil.ini").c_str());
         EXPECT_STREQ("12345", text);
     }
     for (const ProfileValues* v : {&fromRegistry, &fromIni})
@@ -134,4 +138,4 @@ TEST(Profile, RecentFilesGoThroughTheProfile)
     delete TheApp().m_pRecentFileList;
     TheApp().m_pRecentFileList = NULL;
 }
-}
+} // namespace

@@ -10,16 +10,19 @@ std::vector<std::string>& Handled()
 }
 
 BEGIN_MESSAGE_MAP(CTestApp, CWinApp)
-    ON_COMMAND(ID_TEST_APPCMD, OnAppCmd)
-    ON_COMMAND(ID_TEST_VIEWCMD, OnViewCmdInApp)
-    ON_COMMAND(ID_TEST_DISABLED, OnDisabled)
-    ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateDisabled)
-    ON_COMMAND(ID_FILE_NEW, OnFileNew)
+ON_COMMAND(ID_TEST_APPCMD, OnAppCmd)
+ON_COMMAND(ID_TEST_VIEWCMD, OnViewCmdInApp)
+ON_COMMAND(ID_TEST_DISABLED, OnDisabled)
+ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateDisabled)
+ON_COMMAND(ID_FILE_NEW, OnFileNew)
 END_MESSAGE_MAP()
 
 static CTestApp theApp;
 
-CTestApp& TheApp() { return theApp; }
+CTestApp& TheApp()
+{
+    return theApp;
+}
 
 IMPLEMENT_DYNCREATE(CTextDoc, CDocument)
 IMPLEMENT_DYNCREATE(CListDoc, CTextDoc)
@@ -29,11 +32,11 @@ IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
 IMPLEMENT_DYNCREATE(CPlainFrame, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(CTextDoc, CDocument)
-    ON_COMMAND(ID_TEST_DOCCMD, OnDocCmd)
+ON_COMMAND(ID_TEST_DOCCMD, OnDocCmd)
 END_MESSAGE_MAP()
 
 BEGIN_MESSAGE_MAP(CTextView, CView)
-    ON_COMMAND(ID_TEST_VIEWCMD, OnViewCmd)
+ON_COMMAND(ID_TEST_VIEWCMD, OnViewCmd)
 END_MESSAGE_MAP()
 
 static const DWORD kMagic = 0x54564C48; // "HLVT"
@@ -65,15 +68,15 @@ namespace
 // Creates the main frame and the templates before the first test; closes everything after the last.
 class AppEnvironment : public ::testing::Environment
 {
-public:
+  public:
     void SetUp() override
     {
         AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), SW_SHOWNORMAL);
-        theApp.m_pTextTemplate =
-            new CMultiDocTemplate(IDR_TEXTTYPE, RUNTIME_CLASS(CTextDoc), RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CTextView));
+        theApp.m_pTextTemplate = new CMultiDocTemplate(IDR_TEXTTYPE, RUNTIME_CLASS(CTextDoc),
+                                                       RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CTextView));
         theApp.AddDocTemplate(theApp.m_pTextTemplate);
-        theApp.m_pListTemplate =
-            new CMultiDocTemplate(IDR_LISTTYPE, RUNTIME_CLASS(CListDoc), RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CTextView));
+        theApp.m_pListTemplate = new CMultiDocTemplate(IDR_LISTTYPE, RUNTIME_CLASS(CListDoc),
+                                                       RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CTextView));
         theApp.AddDocTemplate(theApp.m_pListTemplate);
         CMainFrame* pMainFrame = new CMainFrame;
         ASSERT_TRUE(pMainFrame->LoadFrame(IDR_MAINFRAME));
@@ -91,4 +94,4 @@ public:
 };
 
 const auto* const g_env = ::testing::AddGlobalTestEnvironment(new AppEnvironment);
-}
+} // namespace

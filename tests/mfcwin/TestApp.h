@@ -13,12 +13,26 @@ std::vector<std::string>& Handled();
 
 class CTestApp : public CWinApp
 {
-public:
-    CTestApp() : CWinApp(_T("HelvonWinTest")) {}
-    void OnAppCmd() { Handled().push_back("app:" + std::to_string(ID_TEST_APPCMD)); }
-    void OnViewCmdInApp() { Handled().push_back("app:" + std::to_string(ID_TEST_VIEWCMD)); }
-    void OnDisabled() { Handled().push_back("app:disabled"); }
-    void OnUpdateDisabled(CCmdUI* pCmdUI) { pCmdUI->Enable(FALSE); }
+  public:
+    CTestApp() : CWinApp(_T("HelvonWinTest"))
+    {
+    }
+    void OnAppCmd()
+    {
+        Handled().push_back("app:" + std::to_string(ID_TEST_APPCMD));
+    }
+    void OnViewCmdInApp()
+    {
+        Handled().push_back("app:" + std::to_string(ID_TEST_VIEWCMD));
+    }
+    void OnDisabled()
+    {
+        Handled().push_back("app:disabled");
+    }
+    void OnUpdateDisabled(CCmdUI* pCmdUI)
+    {
+        pCmdUI->Enable(FALSE);
+    }
 
     CMultiDocTemplate* m_pTextTemplate = NULL;
     CMultiDocTemplate* m_pListTemplate = NULL;
@@ -33,14 +47,17 @@ class CTextDoc : public CDocument
 {
     DECLARE_DYNCREATE(CTextDoc)
 
-public:
+  public:
     void Serialize(CArchive& ar) override;
     void DeleteContents() override
     {
         m_text.Empty();
         m_number = 0;
     }
-    void OnDocCmd() { Handled().push_back("doc:" + std::to_string(ID_TEST_DOCCMD)); }
+    void OnDocCmd()
+    {
+        Handled().push_back("doc:" + std::to_string(ID_TEST_DOCCMD));
+    }
 
     CString m_text;
     long m_number = 0;
@@ -59,9 +76,14 @@ class CTextView : public CView
 {
     DECLARE_DYNCREATE(CTextView)
 
-public:
-    void OnDraw(CDC*) override {}
-    void OnViewCmd() { Handled().push_back("view:" + std::to_string(ID_TEST_VIEWCMD)); }
+  public:
+    void OnDraw(CDC*) override
+    {
+    }
+    void OnViewCmd()
+    {
+        Handled().push_back("view:" + std::to_string(ID_TEST_VIEWCMD));
+    }
 
     DECLARE_MESSAGE_MAP()
 };

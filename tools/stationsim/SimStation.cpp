@@ -39,6 +39,7 @@ Station::Station(const StationOptions& options) : m_options(options), m_baud(opt
         {11, 217.0f}, {12, 50.0f}, {18, 1000.0f}, {23, 50.0f}, {24, 250.0f}, {25, 10.0f}, {26, 600.0f},
         {27, 100.0f}, {28, 300.0f}, {29, 100.0f}, {30, 300.0f}, {31, 100.0f}, {32, 300.0f}, {33, 0.0f},
         {34, 100.0f}, {40, 2.0f},  {50, 125.0f}, {51, 7.0f},  {53, 0.0f},
+        {39, 1.0f}, // no message: code 0 is the inner-temperature fault
     };
     for (const auto& d : defaults)
         Set(d.n, d.value);

@@ -66,7 +66,8 @@ protected:
             QueueStopJob(m_com.get(), m_hWnd, m_hEvent);
             DWORD start = ::GetTickCount();
             StopCommThreads(m_com.get(), m_hEvent, 3000);
-            EXPECT_LT(::GetTickCount() - start, 1500u) << "threads stop within a bound";
+            // a job in hand ends within its port time-outs (half a second at most); load adds some
+            EXPECT_LT(::GetTickCount() - start, 2500u) << "threads stop within a bound";
         }
         else
             StopCommThreads(NULL, NULL, 0);
@@ -196,9 +197,14 @@ TEST_F(Jobs, TicksReachEachRegisteredWindow)
     DWORD start = ::GetTickCount();
     testing_support::PumpMessages(2000);
     DWORD elapsed = ::GetTickCount() - start;
+    // A periodic timer does not drift, but a thread held up under load can miss a period.
     int expected = (int)(elapsed / 200);
-    EXPECT_NEAR(expected, Count(m_hWnd, WM_COMM_TICK), 2);
-    EXPECT_NEAR(expected, Count(hSecond, WM_COMM_TICK), 2);
+    for (HWND hWnd : {m_hWnd, hSecond})
+    {
+        int ticks = Count(hWnd, WM_COMM_TICK);
+        EXPECT_GE(ticks, expected - 3) << "in " << elapsed << " ms";
+        EXPECT_LE(ticks, expected + 1) << "in " << elapsed << " ms";
+    }
     UnregisterCommWindow(hSecond);
     ::DestroyWindow(hSecond);
 }
@@ -226,7 +232,9 @@ TEST_F(Jobs, StopJobThatCannotRunReleasesTheLink)
     QueueStopJob(m_com.get(), m_hWnd, m_hEvent);
     DWORD start = ::GetTickCount();
     StopCommThreads(m_com.get(), m_hEvent, 300);
-    EXPECT_LT(::GetTickCount() - start, 1000u);
+    DWORD elapsed = ::GetTickCount() - start;
+    EXPECT_GE(elapsed, 250u) << "the bounded wait ran";
+    EXPECT_LT(elapsed, 2000u);
     EXPECT_EQ(0, GetCommJobQueue().GetCount());
     EXPECT_FALSE(m_com->IsPortOpen());
     m_com.reset();

@@ -55,17 +55,18 @@ TEST(SWMRGuard, WritersFirstAndWaitingReadersTogether)
     // the test thread holds a read lock; a writer comes and waits
     s.guard.WaitToRead();
     HANDLE hWriter = Start(Writer, &s);
-    ::Sleep(100);
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return s.guard.GetWaitingWriters() == 1; }, 5000));
     EXPECT_EQ(WAIT_TIMEOUT, ::WaitForSingleObject(hWriter, 0));
     // readers arriving now queue behind the waiting writer
     HANDLE readers[3];
     for (HANDLE& h : readers)
         h = Start(Reader, &s);
-    ::Sleep(100);
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return s.guard.GetWaitingReaders() == 3; }, 5000));
     EXPECT_EQ(0, s.readersInside) << "readers overtook a waiting writer";
     s.guard.Done(); // the writer goes in, then all three readers at once
     EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hWriter, 5000));
-    testing_support::PumpUntil([&] { return s.readersInside == 3; }, 2000);
+    EXPECT_TRUE(testing_support::PumpUntil([&] { return s.readersInside == 3; }, 5000));
+    EXPECT_EQ(0, s.guard.GetWaitingReaders());
     EXPECT_EQ(3, s.maxReadersTogether);
     ::SetEvent(s.hRelease);
     EXPECT_EQ(WAIT_OBJECT_0, ::WaitForMultipleObjects(3, readers, TRUE, 5000));

@@ -27,10 +27,21 @@ StationSimulator::~StationSimulator()
 bool StationSimulator::Start(int nPort, const std::string& options)
 {
     Stop();
+    // Under the build's own folder: Wine's process ids are small and repeat in other prefixes, so
+    // a shared folder such as /tmp would let another test run remove our ready file.
+    const char* tools = getenv("HELVON_HOST_TOOLS");
+    if (!tools || !*tools)
+    {
+        ADD_FAILURE() << "HELVON_HOST_TOOLS is not set: run the tests through tools/test.sh";
+        return false;
+    }
+    std::string folder = std::string(tools) + "/stationsim-runs";
+    ::CreateDirectoryA(WindowsPath(folder).c_str(), NULL);
     static int s_nRun = 0;
-    m_base = "/tmp/helvon-stationsim-" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++s_nRun);
+    m_base = folder + "/" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++s_nRun);
     m_nPort = nPort;
     ::DeleteFileA(WindowsPath(m_base + ".log").c_str());
+    ::DeleteFileA(WindowsPath(m_base + ".ready").c_str());
     std::string cmd = testing_support::HostTool("stationsim/stationsim") + " --com " + std::to_string(nPort) +
                       " --ready " + m_base + ".ready --log " + m_base + ".log --lifetime 240 " + options;
     testing_support::ChildProcess process; // Wine cannot wait for a Linux process: it is left alone
@@ -43,7 +54,7 @@ bool StationSimulator::Start(int nPort, const std::string& options)
     DWORD start = ::GetTickCount();
     while (!FileExists(m_base + ".ready"))
     {
-        if (::GetTickCount() - start > 5000)
+        if (::GetTickCount() - start > 10000)
         {
             ADD_FAILURE() << "the simulator did not get ready: " << cmd;
             return false;
@@ -66,7 +77,7 @@ void StationSimulator::Stop()
         std::vector<std::string> log = Log();
         if (!log.empty() && log.back() == "exit")
             break;
-        if (::GetTickCount() - start > 5000)
+        if (::GetTickCount() - start > 10000)
         {
             ADD_FAILURE() << "the simulator did not end";
             break;

@@ -1,12 +1,12 @@
-// Archive helpers of the collection tests: the bytes a storing archive leaves, and a loading
-// archive over given bytes that reports the archive exception's cause.
+// Archive bytes for tests: what a storing archive leaves in memory, and a loading archive over
+// given bytes that reports the archive exception's cause.
 #pragma once
 #include "afx.h"
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-namespace collection_tests
+namespace testing_support
 {
 
 using Bytes = std::vector<BYTE>;
@@ -19,6 +19,12 @@ inline Bytes Cat(std::initializer_list<Bytes> parts)
     return all;
 }
 
+// The characters alone, without a length.
+inline Bytes Text(const std::string& text)
+{
+    return Bytes(text.begin(), text.end());
+}
+
 // A string as the archive stores a short CString: one length byte, then the characters.
 inline Bytes Str(const std::string& text)
 {
@@ -27,6 +33,7 @@ inline Bytes Str(const std::string& text)
     return bytes;
 }
 
+// The bytes left in a memory file by a storing archive.
 template <class Fn> Bytes Store(Fn write)
 {
     CMemFile file;
@@ -42,11 +49,25 @@ template <class Fn> Bytes Store(Fn write)
     return bytes;
 }
 
-// Runs read on a loading archive over bytes; returns the archive exception's cause, -1 for none.
-template <class Fn> int Load(const Bytes& bytes, Fn read)
+// A memory file over its own copy of the bytes, for a loading archive.
+class CLoadFile : public CMemFile
 {
-    Bytes copy(bytes);
-    CMemFile file(copy.empty() ? nullptr : copy.data(), (UINT)copy.size());
+public:
+    explicit CLoadFile(const Bytes& bytes) : m_bytes(bytes)
+    {
+        Attach(m_bytes.empty() ? nullptr : m_bytes.data(), (UINT)m_bytes.size());
+    }
+
+private:
+    Bytes m_bytes;
+};
+
+const int kNoError = -1;
+
+// Runs read on a loading archive over bytes; returns the archive exception's cause, kNoError for none.
+template <class Fn> int LoadCause(const Bytes& bytes, Fn read)
+{
+    CLoadFile file(bytes);
     CArchive ar(&file, CArchive::load);
     try
     {
@@ -59,9 +80,7 @@ template <class Fn> int Load(const Bytes& bytes, Fn read)
         ar.Abort();
         return cause;
     }
-    return -1;
+    return kNoError;
 }
 
-const int kNoError = -1;
-
-} // namespace collection_tests
+} // namespace testing_support

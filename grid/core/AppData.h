@@ -1,0 +1,67 @@
+// The grid library's one process-wide data object: the installed components, the library
+// defaults, the locale separators and the exit list of components deleted at shut-down.
+#pragma once
+#include "grid/core/GridComponents.h"
+
+class CGXAppData
+{
+  public:
+    // Construction
+    CGXAppData();
+    ~CGXAppData();
+    CGXAppData(const CGXAppData&) = delete;
+    CGXAppData& operator=(const CGXAppData&) = delete;
+
+    // Operations
+    // Adds an application-wide component to the exit list (deleted at shut-down).
+    void AddComponent(CObject* pComponent);
+    void RegisterContainerClass(CRuntimeClass* pClass);
+    // Reads the user's decimal and thousands separators when the locale flag is set.
+    void LoadLocaleSeparators();
+    // With the locale flag set, the first decimal separator in s becomes '.'.
+    void NormalizeNumberText(CString& s) const;
+
+    // Implementation
+    BOOL m_bInitDone = FALSE;
+    UINT m_uiStylesClipboardFormat = 0;
+    BOOL m_bPopupActive = FALSE;
+
+    // Parameter defaults (GXSetParamDefaults): new parameter objects take the first two;
+    // the standard header styles get null borders when the first and the third are set.
+    BOOL m_bParamDefault1 = FALSE;
+    BOOL m_bParamDefault2 = FALSE;
+    BOOL m_bParamDefault3 = FALSE;
+    int m_nDefaultStyleType = 1;
+
+    // Component table, filled once by each installer.
+    CObject* m_pCoveredCellPoolImp = NULL;
+    CObject* m_pSpanCellPoolImp = NULL;
+    CObject* m_pDelayedRangePoolImp = NULL;
+    CObject* m_pPrintDeviceImp = NULL;
+    CGXAbstractStyleCompareSubsetImp* m_pStyleCompareSubsetImp = NULL;
+    CGXAbstractStyleSerializeImp* m_pStyleSerializeImp = NULL;
+    CGXAbstractGridDocSerializeImp* m_pDocSerializeImp = NULL;
+    CGXAbstractGridProfileImp* m_pProfileImp = NULL;
+    CGXAbstractGridParamCopyOperatorImp* m_pParamCopyOperatorImp = NULL;
+    CGXAbstractGridSortMoveDataImp* m_pSortMoveDataImp = NULL;
+    CObject* m_pDrawRotatedTextImp = NULL;
+    CObject* m_pDateTimeImp = NULL;
+    CGXAbstractDataCopyMoveCellsImp* m_pDataCopyMoveCellsImp = NULL;
+    CObject* m_pLongOperationImp = NULL;
+    CObject* m_pSerializeCompatibleImp = NULL;
+    CGXAbstractNumberFormattingImp* m_pNumberFormattingImp = NULL;
+
+    // Locale separators.
+    char m_cDecimalSeparator = '.';
+    char m_cZero = 0;
+    char m_cThousandSeparator = ',';
+    BOOL m_bUseLocaleSeparators = FALSE;
+
+    CPtrList m_containerClasses; // CRuntimeClass* of windows that may hold a grid
+    CObList m_exitList;          // owned application-wide components
+};
+
+// The library-wide data object.
+CGXAppData* AFXAPI GXGetAppData();
+void AFXAPI GXSetParamDefaults(BOOL b1, BOOL b2, BOOL b3);
+BOOL AFXAPI GXIsPopupActive();

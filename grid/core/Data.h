@@ -1,0 +1,61 @@
+// The default store of a grid's contents: row and column counts and the styles stored for
+// single cells, whole rows and whole columns. Reached only through the parameter object and
+// its virtual operations, so that a formula-capable data object can take its place.
+#pragma once
+#include "grid/core/CellRange.h"
+#include "grid/core/StylePtrArray.h"
+
+class CGXGridParam;
+
+class CGXData : public CObject
+{
+    DECLARE_SERIAL(CGXData)
+
+  public:
+    // Construction
+    CGXData();
+    ~CGXData() override;
+    CGXData& operator=(const CGXData& src);
+
+    // Overridables
+    void Serialize(CArchive& ar) override;
+    virtual void DeleteContents();
+    virtual void CopyFrom(const CGXData& src);
+    virtual void InitParamObject(CGXGridParam* pParam);
+    virtual ROWCOL QueryRowCount() const;
+    virtual ROWCOL QueryColumnCount() const;
+    virtual BOOL ResizeRowCount(ROWCOL nRows);
+    virtual BOOL ResizeColumnCount(ROWCOL nCols);
+    virtual BOOL InsertRows(ROWCOL nRow, ROWCOL nCount);
+    virtual BOOL InsertCols(ROWCOL nCol, ROWCOL nCount);
+    virtual BOOL RemoveRows(ROWCOL nFirst, ROWCOL nLast);
+    virtual BOOL RemoveCols(ROWCOL nFirst, ROWCOL nLast);
+    virtual BOOL MoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest);
+    virtual BOOL MoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest);
+    virtual BOOL CopyCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol);
+    virtual BOOL MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol);
+    // nType -1: the row style (row > 0) or, with row 0, the column style; otherwise the cell.
+    virtual BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt,
+                                  int nType);
+    virtual BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType);
+    virtual BOOL ReorderRows(const CDWordArray& awOrder, ROWCOL nFirst);
+    virtual BOOL ReorderCols(const CDWordArray& awOrder, ROWCOL nFirst);
+    // Hook of formula-capable data objects; nothing is a formula here.
+    virtual BOOL IsFormulaCell(ROWCOL nRow, ROWCOL nCol);
+
+    // Operations
+    BOOL StoreValueRowCol(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszValue, GXModifyType mt, int nType,
+                          CGXStyle* pStyle = NULL);
+
+    // Implementation
+    ROWCOL m_nRows;
+    ROWCOL m_nCols;
+    CGXStylePtrArray m_apaRowStyles;
+    CGXStylePtrArray m_apaColStyles;
+    CGXStylePtrArrayPtrArray m_apapCellStyle;
+    CGXStyle m_styleScratch1; // emptied by IsFormulaCell
+    CGXStyle m_styleScratch2; // carries values stored without a style
+
+  private:
+    CGXData(const CGXData&) = delete;
+};

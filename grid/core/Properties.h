@@ -1,0 +1,85 @@
+// Display and print properties of a grid: named colours, user properties (the current-cell
+// marker among them), header and footer tokens and blocks, margins and print options.
+#pragma once
+#include "grid/core/AppData.h"
+#include "grid/core/Data.h"
+#include <map>
+
+class CGXProperties : public CObject
+{
+    DECLARE_SERIAL(CGXProperties)
+
+  public:
+    // A user property: its name and the style holding its value and editor settings.
+    struct UserPropertyInfo
+    {
+        WORD nID;
+        CString sName;
+        CGXStyle* pStyle; // owned
+    };
+
+    // Construction
+    CGXProperties();
+    CGXProperties(const CGXProperties& src);
+    ~CGXProperties() override;
+    CGXProperties& operator=(const CGXProperties& src);
+
+    // Overridables
+    // Registers the current-cell marker property with its five choices.
+    virtual void AddDefaultUserProperties();
+    virtual void WriteProfile() const;
+    virtual BOOL ReadProfile();
+    void Serialize(CArchive& ar) override;
+
+    // Operations
+    // The name is the string resource, or "COLOR%u" without one; a known name keeps its index.
+    int AddColor(UINT nResourceID, COLORREF color);
+    COLORREF GetColor(int nIndex) const;
+    INT_PTR GetColorCount() const
+    {
+        return m_ColorValueArray.GetSize();
+    }
+    CString GetColorName(int nIndex) const
+    {
+        return m_ColorNameArray[nIndex];
+    }
+    void AddUserProperty(WORD nID, const CGXStyle& style);
+    const CGXStyle& GetUserProperty(WORD nID) const;
+    const std::map<WORD, UserPropertyInfo*>& GetUserPropertyInfoMap() const
+    {
+        return m_userProperties;
+    }
+    int AddToken(LPCTSTR pszToken);
+    const CStringArray& GetTokenArray() const
+    {
+        return m_sTokenArray;
+    }
+    void ClearColorsAndUserProperties();
+    CGXData& GetHeaderFooterBlock(int n)
+    {
+        return m_headerFooter[n];
+    }
+
+    // Implementation
+    CGXAppData* m_pAppData;
+    CString m_sMarkerInvert, m_sMarkerInvertBold, m_sMarkerFrame, m_sMarkerFrameBold, m_sMarkerNone;
+    CGXStyle m_styleNoUserProperty; // answered for unknown user properties
+    CStringArray m_sTokenArray;
+    CStringArray m_sSecondList;
+    BOOL m_abFlags[6];
+    CString m_sSection; // "Grid"
+    CStringArray m_ColorNameArray;
+    CDWordArray m_ColorValueArray;
+    int m_nValue100;
+    // Margins in pixels of the display: two of 1 inch, two of 1.5 inch, two of 0.4 inch.
+    int m_anMargins[6];
+    int m_nPrintValue; // -1
+    BOOL m_abPrintFlags[9];
+    CGXData m_headerFooter[2];
+    CDWordArray m_adwArray1, m_adwArray2;
+    WORD m_w1 = 0, m_w2 = 0;
+
+  private:
+    void DeleteUserProperties();
+    std::map<WORD, UserPropertyInfo*> m_userProperties;
+};

@@ -1,0 +1,387 @@
+// CWnd's geometry and layout helpers (RepositionBars, CenterWindow), scrolling, tool tips and the
+// modal message loop.
+#include "Wnd.h"
+#include "AfxState.h"
+#include "FrameWnd.h"
+#include "WinApp.h"
+#include <commctrl.h>
+
+// ---- geometry and layout
+
+void CWnd::ClientToScreen(LPRECT lpRect) const
+{
+    ::ClientToScreen(m_hWnd, (LPPOINT)lpRect);
+    ::ClientToScreen(m_hWnd, ((LPPOINT)lpRect) + 1);
+}
+
+void CWnd::ScreenToClient(LPRECT lpRect) const
+{
+    ::ScreenToClient(m_hWnd, (LPPOINT)lpRect);
+    ::ScreenToClient(m_hWnd, ((LPPOINT)lpRect) + 1);
+}
+
+BOOL CWnd::SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags)
+{
+    HWND hWndAfter = pWndInsertAfter->GetSafeHwnd(); // &CWnd::wndTop etc. carry the HWND_ markers
+    return ::SetWindowPos(m_hWnd, hWndAfter, x, y, cx, cy, nFlags);
+}
+
+void CWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
+{
+    DWORD dwExStyle = GetExStyle();
+    if (nAdjustType == 0)
+        dwExStyle &= ~WS_EX_CLIENTEDGE;
+    ::AdjustWindowRectEx(lpClientRect, GetStyle(), FALSE, dwExStyle);
+}
+
+void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect)
+{
+    CRect rectOld;
+    ::GetWindowRect(hWnd, &rectOld);
+    ::MapWindowPoints(NULL, ::GetParent(hWnd), (LPPOINT)&rectOld, 2);
+    if (::EqualRect(&rectOld, lpRect))
+        return;
+    if (lpLayout->hDWP != NULL)
+        lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, NULL, lpRect->left, lpRect->top,
+            lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER);
+}
+
+void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags, LPRECT lpRectParam,
+    LPCRECT lpRectClient, BOOL bStretch)
+{
+    AFX_SIZEPARENTPARAMS layout;
+    HWND hWndLeftOver = NULL;
+    layout.bStretch = bStretch;
+    layout.sizeTotal.cx = layout.sizeTotal.cy = 0;
+    if (lpRectClient != NULL)
+        layout.rect = *lpRectClient;
+    else
+        ::GetClientRect(m_hWnd, &layout.rect);
+    layout.hDWP = nFlags != reposQuery ? ::BeginDeferWindowPos(8) : NULL;
+
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != NULL;
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    {
+        UINT nIDC = (UINT)::GetDlgCtrlID(hWndChild);
+        CWnd* pWnd = FromHandlePermanent(hWndChild);
+        if (nIDC == nIDLeftOver)
+            hWndLeftOver = hWndChild;
+        else if (nIDC >= nIDFirst && nIDC <= nIDLast && pWnd != NULL)
+            ::SendMessage(hWndChild, WM_SIZEPARENT, 0, (LPARAM)&layout);
+    }
+
+    if (nFlags == reposQuery)
+    {
+        if (bStretch)
+            ::CopyRect(lpRectParam, &layout.rect);
+        else
+        {
+            lpRectParam->left = lpRectParam->top = 0;
+            lpRectParam->right = layout.sizeTotal.cx;
+            lpRectParam->bottom = layout.sizeTotal.cy;
+        }
+        return;
+    }
+
+    if (nIDLeftOver != 0 && hWndLeftOver != NULL)
+    {
+        CWnd* pLeftOver = FromHandle(hWndLeftOver);
+        if (nFlags == reposExtra)
+        {
+            layout.rect.left += lpRectParam->left;
+            layout.rect.top += lpRectParam->top;
+            layout.rect.right -= lpRectParam->right;
+            layout.rect.bottom -= lpRectParam->bottom;
+        }
+        pLeftOver->CalcWindowRect(&layout.rect);
+        AfxRepositionWindow(&layout, hWndLeftOver, &layout.rect);
+    }
+    if (layout.hDWP != NULL)
+        ::EndDeferWindowPos(layout.hDWP);
+}
+
+void CWnd::CenterWindow(CWnd* pAlternateOwner)
+{
+    DWORD dwStyle = GetStyle();
+    HWND hWndCenter = pAlternateOwner->GetSafeHwnd();
+    if (pAlternateOwner == NULL)
+    {
+        hWndCenter = (dwStyle & WS_CHILD) ? ::GetParent(m_hWnd) : ::GetWindow(m_hWnd, GW_OWNER);
+        if (hWndCenter != NULL)
+        {
+            HWND hWndTemp = (HWND)::SendMessage(hWndCenter, WM_QUERYCENTERWND, 0, 0);
+            if (hWndTemp != NULL)
+                hWndCenter = hWndTemp;
+        }
+    }
+    CRect rcDlg;
+    GetWindowRect(&rcDlg);
+    CRect rcArea, rcCenter;
+    HWND hWndParent;
+    if (!(dwStyle & WS_CHILD))
+    {
+        if (hWndCenter != NULL)
+        {
+            DWORD dwCenter = (DWORD)::GetWindowLongPtr(hWndCenter, GWL_STYLE);
+            if (!(dwCenter & WS_VISIBLE) || (dwCenter & WS_MINIMIZE))
+                hWndCenter = NULL;
+        }
+        MONITORINFO mi = {};
+        mi.cbSize = sizeof(mi);
+        HMONITOR hMon = ::MonitorFromWindow(hWndCenter != NULL ? hWndCenter : m_hWnd, MONITOR_DEFAULTTONEAREST);
+        ::GetMonitorInfo(hMon, &mi);
+        rcArea = mi.rcWork;
+        if (hWndCenter == NULL)
+            rcCenter = rcArea;
+        else
+            ::GetWindowRect(hWndCenter, &rcCenter);
+    }
+    else
+    {
+        hWndParent = ::GetParent(m_hWnd);
+        ::GetClientRect(hWndParent, &rcArea);
+        ::GetClientRect(hWndCenter, &rcCenter);
+        ::MapWindowPoints(hWndCenter, hWndParent, (POINT*)&rcCenter, 2);
+    }
+    int xLeft = (rcCenter.left + rcCenter.right) / 2 - rcDlg.Width() / 2;
+    int yTop = (rcCenter.top + rcCenter.bottom) / 2 - rcDlg.Height() / 2;
+    if (xLeft + rcDlg.Width() > rcArea.right)
+        xLeft = rcArea.right - rcDlg.Width();
+    if (xLeft < rcArea.left)
+        xLeft = rcArea.left;
+    if (yTop + rcDlg.Height() > rcArea.bottom)
+        yTop = rcArea.bottom - rcDlg.Height();
+    if (yTop < rcArea.top)
+        yTop = rcArea.top;
+    SetWindowPos(NULL, xLeft, yTop, -1, -1, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// ---- scrolling
+
+BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
+{
+    lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+    ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
+    return TRUE;
+}
+
+BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask)
+{
+    lpScrollInfo->cbSize = sizeof(SCROLLINFO);
+    lpScrollInfo->fMask = nMask;
+    return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
+}
+
+int CWnd::GetScrollLimit(int nBar)
+{
+    int nMin, nMax;
+    GetScrollRange(nBar, &nMin, &nMax);
+    SCROLLINFO info;
+    if (GetScrollInfo(nBar, &info, SIF_PAGE))
+        nMax -= (int)info.nPage > 1 ? (int)info.nPage - 1 : 0;
+    return nMax;
+}
+
+void CWnd::EnableScrollBarCtrl(int nBar, BOOL bEnable)
+{
+    if (nBar == SB_BOTH)
+    {
+        EnableScrollBarCtrl(SB_HORZ, bEnable);
+        EnableScrollBarCtrl(SB_VERT, bEnable);
+        return;
+    }
+    ::ShowScrollBar(m_hWnd, nBar, bEnable);
+}
+
+CScrollBar* CWnd::GetScrollBarCtrl(int) const { return NULL; }
+
+void CWnd::DragAcceptFiles(BOOL bAccept) { ::DragAcceptFiles(m_hWnd, bAccept); }
+
+// ---- tool tips
+
+BOOL CWnd::EnableToolTips(BOOL bEnable)
+{
+    if (!bEnable)
+    {
+        m_nFlags &= ~WF_TOOLTIPS;
+        return TRUE;
+    }
+    if (m_hWndToolTip == NULL)
+    {
+        m_hWndToolTip = ::CreateWindowEx(0, TOOLTIPS_CLASS, NULL, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+            CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, NULL, AfxGetInstanceHandle(), NULL);
+        if (m_hWndToolTip == NULL)
+            return FALSE;
+    }
+    m_nFlags |= WF_TOOLTIPS;
+    return TRUE;
+}
+
+INT_PTR CWnd::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
+{
+    HWND hWndChild = ::ChildWindowFromPointEx(m_hWnd, point, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+    if (hWndChild == NULL || hWndChild == m_hWnd)
+        return -1;
+    int nHit = ::GetDlgCtrlID(hWndChild);
+    if (pTI != NULL)
+    {
+        pTI->hwnd = m_hWnd;
+        pTI->uId = (UINT_PTR)hWndChild;
+        pTI->uFlags |= TTF_IDISHWND;
+        pTI->lpszText = LPSTR_TEXTCALLBACK;
+        pTI->uFlags |= TTF_CENTERTIP;
+    }
+    return nHit;
+}
+
+BOOL CWnd::FilterToolTipMessage(MSG* pMsg)
+{
+    if (!(m_nFlags & WF_TOOLTIPS) || m_hWndToolTip == NULL)
+        return FALSE;
+    UINT message = pMsg->message;
+    if (message != WM_MOUSEMOVE && message != WM_LBUTTONDOWN && message != WM_LBUTTONUP &&
+        message != WM_RBUTTONDOWN && message != WM_RBUTTONUP)
+        return FALSE;
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    CPoint point = pMsg->pt;
+    ::ScreenToClient(m_hWnd, &point);
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof(TOOLINFO);
+    INT_PTR nHit = OnToolHitTest(point, &ti);
+    if (nHit != pState->m_nLastHit || pState->m_hWndLastTool != m_hWnd)
+    {
+        TOOLINFO old = {};
+        old.cbSize = sizeof(TOOLINFO);
+        while (::SendMessage(m_hWndToolTip, TTM_ENUMTOOLS, 0, (LPARAM)&old))
+            ::SendMessage(m_hWndToolTip, TTM_DELTOOL, 0, (LPARAM)&old);
+        if (nHit != -1)
+            ::SendMessage(m_hWndToolTip, TTM_ADDTOOL, 0, (LPARAM)&ti);
+        pState->m_nLastHit = nHit;
+        pState->m_hWndLastTool = m_hWnd;
+    }
+    MSG msg = *pMsg;
+    msg.hwnd = m_hWnd;
+    ::SendMessage(m_hWndToolTip, TTM_RELAYEVENT, 0, (LPARAM)&msg);
+    return FALSE;
+}
+
+// ---- message loop helpers
+
+BOOL CWnd::PreTranslateMessage(MSG* pMsg)
+{
+    FilterToolTipMessage(pMsg);
+    return FALSE;
+}
+
+BOOL PASCAL CWnd::WalkPreTranslateTree(HWND hWndStop, MSG* pMsg)
+{
+    for (HWND hWnd = pMsg->hwnd; hWnd != NULL; hWnd = ::GetParent(hWnd))
+    {
+        CWnd* pWnd = FromHandlePermanent(hWnd);
+        if (pWnd != NULL && pWnd->PreTranslateMessage(pMsg))
+            return TRUE;
+        if (hWnd == hWndStop)
+            break;
+    }
+    return FALSE;
+}
+
+void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
+{
+    CCmdUI state;
+    for (HWND hWndChild = ::GetTopWindow(m_hWnd); hWndChild != NULL;
+         hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
+    {
+        state.m_nID = (UINT)::GetDlgCtrlID(hWndChild);
+        if (state.m_nID == 0 || state.m_nID == (UINT)-1 || state.m_nID == 0xFFFF)
+            continue;
+        CWnd* pWnd = FromHandle(hWndChild);
+        state.m_pOther = pWnd;
+        CWnd* pPerm = FromHandlePermanent(hWndChild);
+        if (pPerm != NULL &&
+            pPerm->OnCmdMsg(0, MAKELONG(0xFFFF, WM_COMMAND + WM_REFLECT_BASE), &state, NULL))
+            continue;
+        if (CWnd::OnCmdMsg(state.m_nID, (int)CN_UPDATE_COMMAND_UI, &state, NULL))
+            continue;
+        BOOL bDisableTemp = bDisableIfNoHndler;
+        if (bDisableTemp)
+        {
+            if ((pWnd->SendMessage(WM_GETDLGCODE) & DLGC_BUTTON) == 0)
+                bDisableTemp = FALSE;
+            else
+            {
+                UINT nStyle = (UINT)(pWnd->GetStyle() & 0x0F);
+                if (nStyle == (UINT)BS_AUTOCHECKBOX || nStyle == (UINT)BS_AUTO3STATE ||
+                    nStyle == (UINT)BS_GROUPBOX || nStyle == (UINT)BS_AUTORADIOBUTTON)
+                    bDisableTemp = FALSE;
+            }
+        }
+        state.DoUpdate(pTarget, bDisableTemp);
+    }
+}
+
+int CWnd::RunModalLoop(DWORD dwFlags)
+{
+    BOOL bIdle = TRUE;
+    LONG lIdleCount = 0;
+    BOOL bShowIdle = (dwFlags & MLF_SHOWONIDLE) && !(GetStyle() & WS_VISIBLE);
+    HWND hWndParent = ::GetParent(m_hWnd);
+    m_nFlags |= (WF_MODALLOOP | WF_CONTINUEMODAL);
+    MSG* pMsg = &AfxGetThreadState()->m_msgCur;
+    CWinThread* pThread = AfxGetThread();
+    for (;;)
+    {
+        while (bIdle && !::PeekMessage(pMsg, NULL, 0, 0, PM_NOREMOVE))
+        {
+            if (bShowIdle)
+            {
+                ShowWindow(SW_SHOWNORMAL);
+                UpdateWindow();
+                bShowIdle = FALSE;
+            }
+            if (!(dwFlags & MLF_NOIDLEMSG) && hWndParent != NULL && lIdleCount == 0)
+                ::SendMessage(hWndParent, WM_ENTERIDLE, MSGF_DIALOGBOX, (LPARAM)m_hWnd);
+            if ((dwFlags & MLF_NOKICKIDLE) || !SendMessage(WM_KICKIDLE, MSGF_DIALOGBOX, lIdleCount++))
+                bIdle = FALSE;
+        }
+        do
+        {
+            BOOL bPumped = pThread != NULL ? pThread->PumpMessage() : AfxInternalPumpMessage();
+            if (!bPumped)
+            {
+                ::PostQuitMessage(0);
+                m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
+                return -1;
+            }
+            if (!ContinueModal())
+            {
+                m_nFlags &= ~(WF_MODALLOOP | WF_CONTINUEMODAL);
+                return m_nModalResult;
+            }
+            if (CWinThread::IsIdleMessageStatic(pMsg))
+            {
+                bIdle = TRUE;
+                lIdleCount = 0;
+            }
+        } while (::PeekMessage(pMsg, NULL, 0, 0, PM_NOREMOVE));
+    }
+}
+
+BOOL CWnd::ContinueModal() { return (m_nFlags & WF_CONTINUEMODAL) != 0; }
+
+void CWnd::EndModalLoop(int nResult)
+{
+    m_nModalResult = nResult;
+    if (m_nFlags & WF_CONTINUEMODAL)
+    {
+        m_nFlags &= ~WF_CONTINUEMODAL;
+        PostMessage(WM_NULL);
+    }
+}
+
+void CWnd::WinHelp(DWORD_PTR dwData, UINT nCmd)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != NULL)
+        pApp->WinHelp(dwData, nCmd);
+}

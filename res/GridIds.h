@@ -1,0 +1,72 @@
+// Ids of the grid library's resources: texts of base styles, user attributes and colours,
+// and the control ids that styles name. Usable from .rc files and C++.
+#pragma once
+
+// Names of the three system base styles.
+#define GX_IDS_STYLE_STANDARD 52768
+#define GX_IDS_STYLE_ROWHEADER 52769
+#define GX_IDS_STYLE_COLHEADER 52770
+
+// Control ids (each also names a string resource with the control's display name).
+#define GX_IDS_CTRL_EDIT 52512
+#define GX_IDS_CTRL_HEADER 52520
+#define GX_IDS_CTRL_CBS_DROPDOWNLIST 52529
+
+// User attributes: the current-cell marker property and its choices.
+#define GX_IDS_UA_MARKER 51005
+#define GX_IDS_MARKER_INVERT 51006
+#define GX_IDS_MARKER_INVERT_BOLD 51007
+#define GX_IDS_MARKER_FRAME 51008
+#define GX_IDS_MARKER_FRAME_BOLD 51009
+#define GX_IDS_MARKER_NONE 20059
+
+// User attributes understood by the cell controls.
+#define GX_IDS_UA_VALID_MIN 51011
+#define GX_IDS_UA_VALID_MAX 51012
+#define GX_IDS_UA_VALID_MSG 51013
+#define GX_IDS_UA_SPINBOUND_MIN 51014
+#define GX_IDS_UA_SPINBOUND_MAX 51015
+#define GX_IDS_UA_SPINBOUND_WRAP 51016
+#define GX_IDS_UA_FIELD_NO 51018
+#define GX_IDS_UA_CHECKBOX_CHECKED 51019
+#define GX_IDS_UA_CHECKBOX_UNCHECKED 51020
+#define GX_IDS_UA_SPINSTART 51021
+#define GX_IDS_UA_TOOLTIPTEXT 51022
+#define GX_IDS_UA_INPUTMASK 51023
+#define GX_IDS_UA_INPUTPROMPT 51024
+#define GX_IDS_UA_PROGRESS_MIN 51025
+#define GX_IDS_UA_PROGRESS_MAX 51026
+#define GX_IDS_UA_PROGRESS_CAPTIONMASK 51027
+#define GX_IDS_UA_TABLIST_KEYCOL 51028
+#define GX_IDS_UA_TABLIST_TEXTCOL 51029
+#define GX_IDS_UA_TABLIST_SHOWALLCOLS 51030
+#define GX_IDS_UA_TABLIST_TITLES 51031
+#define GX_IDS_UA_TABLIST_COLWIDTHS 51032
+#define GX_IDS_UA_TABLIST_SORTCOL 51033
+#define GX_IDS_UA_DATENOEDIT 51034
+#define GX_IDS_UA_DATEMIN 51035
+#define GX_IDS_UA_DATEMAX 51036
+#define GX_IDS_UA_DATEVALIDMODE 51037
+#define GX_IDS_UA_DATEFORMATTYPE 51038
+#define GX_IDS_UA_CUSTOMFORMAT 51039
+#define GX_IDS_UA_FASTINPUT 51044
+#define GX_IDS_UA_CURRENCY_SEPARATOR 51045
+#define GX_IDS_UA_CURRENCY_FLAGS 51046
+#define GX_IDS_UA_CURRENCY_POSFORMAT 51047
+#define GX_IDS_UA_CURRENCY_NEGFORMAT 51048
+#define GX_IDS_UA_CURRENCY_LEADDIGITS 51049
+#define GX_IDS_UA_CURRENCY_DECIMALS 51050
+#define GX_IDS_UA_CURRENCY_CALCULATOR 51051
+#define GX_IDS_UA_CURRENCY_SYMBOL 51054
+#define GX_IDS_UA_TABLIST_CHOICEID 51055
+#define GX_IDS_UA_RADIOBUTTON_ALIGN 51057
+
+// Colour for negative numbers (no display name of its own).
+#define GX_IDS_UA_NEGATIVE_COLOR 52797
+
+// Named colours of the grid properties; no texts, so they are named "COLOR%u".
+#define GX_IDS_COLOR_GRIDLINES 52232
+#define GX_IDS_COLOR_HEADERS 52233
+#define GX_IDS_COLOR_FIXEDLINES 52234
+#define GX_IDS_COLOR_TRACKINGLINE 52235
+#define GX_IDS_COLOR_DRAGGINGLINE 52236
