@@ -1,6 +1,7 @@
 // CDocManager: choosing the template for a file, File New/Open, all-documents operations and the
 // shell registration of the document types.
 #include "DocManager.h"
+#include "NewTypeChoice.h"
 #include "DocTemplate.h"
 #include "Document.h"
 #include "FrameWnd.h"
@@ -184,28 +185,66 @@ BOOL CDocManager::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFla
     return bResult;
 }
 
+// The shell commands written for each document type; %s is the program's path. The switches
+// are the ones CCommandLineInfo reads back.
+static const struct
+{
+    LPCTSTR lpszSubKey;
+    LPCTSTR lpszFormat;
+} afxShellEntries[] = {
+    {_T("\\DefaultIcon"), _T("%s,0")},
+    {_T("\\shell\\open\\command"), _T("\"%s\" \"%%1\"")},
+    {_T("\\shell\\print\\command"), _T("\"%s\" /p \"%%1\"")},
+    {_T("\\shell\\printto\\command"), _T("\"%s\" /pt \"%%1\" \"%%2\" \"%%3\" \"%%4\"")},
+};
+
+// The type id and the first extension of a template; FALSE when it names no type for the shell.
+static BOOL AfxGetShellType(CDocTemplate* pTemplate, CString& strId, CString& strExt)
+{
+    if (!pTemplate->GetDocString(strId, CDocTemplate::regFileTypeId) || strId.IsEmpty())
+        return FALSE;
+    pTemplate->GetDocString(strExt, CDocTemplate::filterExt);
+    AfxExtractSubString(strExt, CString(strExt), 0, ';');
+    strExt.TrimLeft(_T('*'));
+    return TRUE;
+}
+
+// The default value of HKEY_CLASSES_ROOT\lpszKey, empty when it has none.
+static CString AfxQueryClassesRoot(LPCTSTR lpszKey)
+{
+    TCHAR szValue[MAX_PATH] = {};
+    LONG lSize = sizeof(szValue);
+    if (::RegQueryValue(HKEY_CLASSES_ROOT, lpszKey, szValue, &lSize) != ERROR_SUCCESS)
+        return CString();
+    return CString(szValue);
+}
+
 void CDocManager::RegisterShellFileTypes(BOOL)
 {
     TCHAR szExe[MAX_PATH];
     ::GetModuleFileName(AfxGetInstanceHandle(), szExe, MAX_PATH);
-    CString strOpen;
-    strOpen.Format(_T("\"%s\" \"%%1\""), szExe);
     POSITION pos = GetFirstDocTemplatePosition();
     while (pos != NULL)
     {
         CDocTemplate* pTemplate = GetNextDocTemplate(pos);
         CString strId, strName, strExt;
-        if (!pTemplate->GetDocString(strId, CDocTemplate::regFileTypeId) || strId.IsEmpty())
+        if (!AfxGetShellType(pTemplate, strId, strExt))
             continue;
         pTemplate->GetDocString(strName, CDocTemplate::regFileTypeName);
-        pTemplate->GetDocString(strExt, CDocTemplate::filterExt);
-        AfxExtractSubString(strExt, CString(strExt), 0, ';');
-        strExt.TrimLeft(_T('*'));
         ::RegSetValue(HKEY_CLASSES_ROOT, strId, REG_SZ, strName, (DWORD)strName.GetLength());
-        CString strCommandKey = strId + _T("\\shell\\open\\command");
-        ::RegSetValue(HKEY_CLASSES_ROOT, strCommandKey, REG_SZ, strOpen, (DWORD)strOpen.GetLength());
+        for (const auto& entry : afxShellEntries)
+        {
+            CString strValue;
+            strValue.Format(entry.lpszFormat, szExe);
+            ::RegSetValue(HKEY_CLASSES_ROOT, strId + entry.lpszSubKey, REG_SZ, strValue, (DWORD)strValue.GetLength());
+        }
+        // An extension that another program already owns stays with it.
         if (!strExt.IsEmpty())
-            ::RegSetValue(HKEY_CLASSES_ROOT, strExt, REG_SZ, strId, (DWORD)strId.GetLength());
+        {
+            CString strOwner = AfxQueryClassesRoot(strExt);
+            if (strOwner.IsEmpty() || strOwner == strId)
+                ::RegSetValue(HKEY_CLASSES_ROOT, strExt, REG_SZ, strId, (DWORD)strId.GetLength());
+        }
     }
 }
 
@@ -216,13 +255,10 @@ void CDocManager::UnregisterShellFileTypes()
     {
         CDocTemplate* pTemplate = GetNextDocTemplate(pos);
         CString strId, strExt;
-        if (!pTemplate->GetDocString(strId, CDocTemplate::regFileTypeId) || strId.IsEmpty())
+        if (!AfxGetShellType(pTemplate, strId, strExt))
             continue;
-        pTemplate->GetDocString(strExt, CDocTemplate::filterExt);
-        AfxExtractSubString(strExt, CString(strExt), 0, ';');
-        strExt.TrimLeft(_T('*'));
         ::SHDeleteKey(HKEY_CLASSES_ROOT, strId);
-        if (!strExt.IsEmpty())
+        if (!strExt.IsEmpty() && AfxQueryClassesRoot(strExt) == strId)
             ::SHDeleteKey(HKEY_CLASSES_ROOT, strExt);
     }
 }
@@ -234,7 +270,16 @@ void CDocManager::OnFileNew()
         AfxMessageBox(AFX_IDP_FAILED_TO_CREATE_DOC);
         return;
     }
-    ((CDocTemplate*)m_templateList.GetHead())->OpenDocumentFile(NULL);
+    CDocTemplate* pTemplate = (CDocTemplate*)m_templateList.GetHead();
+    if (m_templateList.GetCount() > 1)
+    {
+        // Several kinds of document: the user picks one.
+        CNewTypeChoice choice;
+        pTemplate = choice.Choose(m_templateList, CWnd::FromHandle(AfxGetMainWndForBoxes()));
+        if (pTemplate == NULL)
+            return; // cancelled
+    }
+    pTemplate->OpenDocumentFile(NULL);
 }
 
 void CDocManager::OnFileOpen()

@@ -2,8 +2,9 @@
 // fits best, File New and File Open, saving and closing all documents, shell registration.
 //
 // Differences from MFC:
-// - With several templates, File New uses the first (no type-choice dialog).
-// - No DDE: RegisterShellFileTypes writes only the open command.
+// - With several templates, File New asks through CNewTypeChoice, a plain modal window.
+// - No DDE: RegisterShellFileTypes writes the icon and the open, print and print-to commands with
+//   the file as argument.
 #pragma once
 #include "CmdTarget.h"
 

@@ -44,15 +44,20 @@ struct AFX_THREAD_STARTUP
 {
     CWinThread* pThread;
     HANDLE hEvent;  // set when the new thread has taken its parameters
-    BOOL bError;
+    HANDLE hEvent2; // set by the creator when it no longer touches the thread object
 };
 
 static unsigned __stdcall AfxThreadEntry(void* pParam)
 {
     AFX_THREAD_STARTUP* pStartup = (AFX_THREAD_STARTUP*)pParam;
     CWinThread* pThread = pStartup->pThread;
+    HANDLE hEvent2 = pStartup->hEvent2;
     AfxGetThreadState()->m_pThread = pThread;
     ::SetEvent(pStartup->hEvent); // pStartup is gone after this
+    // The creator still sets priority and suspension on the object: a quick thread must not
+    // delete it under the creator's hands.
+    ::WaitForSingleObject(hEvent2, INFINITE);
+    ::CloseHandle(hEvent2);
     UINT nResult = 0;
     try
     {
@@ -76,16 +81,23 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_A
 {
     AFX_THREAD_STARTUP startup;
     startup.pThread = this;
-    startup.bError = FALSE;
     startup.hEvent = ::CreateEvent(NULL, TRUE, FALSE, NULL);
-    if (startup.hEvent == NULL)
+    startup.hEvent2 = ::CreateEvent(NULL, TRUE, FALSE, NULL);
+    if (startup.hEvent == NULL || startup.hEvent2 == NULL)
+    {
+        if (startup.hEvent != NULL)
+            ::CloseHandle(startup.hEvent);
+        if (startup.hEvent2 != NULL)
+            ::CloseHandle(startup.hEvent2);
         return FALSE;
+    }
     unsigned nThreadID = 0;
     m_hThread = (HANDLE)_beginthreadex(lpSecurityAttrs, nStackSize, &AfxThreadEntry, &startup,
-        dwCreateFlags | CREATE_SUSPENDED, &nThreadID);
+        (dwCreateFlags & ~CREATE_SUSPENDED) | CREATE_SUSPENDED, &nThreadID);
     if (m_hThread == NULL)
     {
         ::CloseHandle(startup.hEvent);
+        ::CloseHandle(startup.hEvent2);
         return FALSE;
     }
     m_nThreadID = nThreadID;
@@ -94,6 +106,7 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_A
     ::CloseHandle(startup.hEvent);
     if (dwCreateFlags & CREATE_SUSPENDED)
         ::SuspendThread(m_hThread);
+    ::SetEvent(startup.hEvent2); // the thread closes it
     return TRUE;
 }
 

@@ -254,8 +254,9 @@ void CWnd::OnNcDestroy()
     {
         if (pThread->m_pMainWnd == this)
         {
-            if (pThread == AfxGetApp())
-                ::PostQuitMessage(0);
+            // The main window of any thread, the application's or a user-interface thread's,
+            // ends that thread's message loop.
+            ::PostQuitMessage(0);
             pThread->m_pMainWnd = NULL;
         }
         if (pThread->m_pActiveWnd == this)

@@ -211,3 +211,8 @@
 #define ID_WIZBACK 0x3023
 #define ID_WIZNEXT 0x3024
 #define ID_WIZFINISH 0x3025
+
+// The document-type choice of File New (our own ids, above MFC's prompt range).
+#define AFX_IDS_NEWTYPE_TITLE 0xF1E0
+#define AFX_IDS_NEWTYPE_OK 0xF1E1
+#define AFX_IDS_NEWTYPE_CANCEL 0xF1E2

@@ -54,6 +54,7 @@ TEST(Input, ControlNFromTheKeyboardRunsFileNewThroughTheAccelerator)
     MainFrame()->SetFocus();
     ASSERT_TRUE(PumpUntil([] { return ::GetForegroundWindow() == MainFrame()->m_hWnd; }, 3000));
     ASSERT_EQ(0, TheApp().GetOpenDocumentCount());
+    AnswerNewTypeChoice(0); // two templates: File New asks for the type
     SendKey('N', true);
     // The application's own loop step: PreTranslateMessage walk, then dispatch.
     DWORD start = ::GetTickCount();

@@ -15,6 +15,7 @@ ON_COMMAND(ID_TEST_VIEWCMD, OnViewCmdInApp)
 ON_COMMAND(ID_TEST_DISABLED, OnDisabled)
 ON_UPDATE_COMMAND_UI(ID_TEST_DISABLED, OnUpdateDisabled)
 ON_COMMAND(ID_FILE_NEW, OnFileNew)
+ON_COMMAND(ID_HELP, OnHelp)
 END_MESSAGE_MAP()
 
 static CTestApp theApp;
@@ -61,6 +62,47 @@ void CTextDoc::Serialize(CArchive& ar)
             AfxThrowArchiveException(CArchiveException::badSchema);
         ar >> m_text >> m_number;
     }
+}
+
+static int s_nChoiceIndex = 0;
+static int s_nChoicesAnswered = 0;
+
+static BOOL CALLBACK FindTypeChoice(HWND hWnd, LPARAM lParam)
+{
+    TCHAR szTitle[16];
+    ::GetWindowText(hWnd, szTitle, 16);
+    if (::IsWindowVisible(hWnd) && lstrcmp(szTitle, _T("Neu")) == 0 && ::GetDlgItem(hWnd, 100) != NULL)
+    {
+        *(HWND*)lParam = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+static void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    HWND hWndChoice = NULL;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindTypeChoice, (LPARAM)&hWndChoice);
+    if (hWndChoice == NULL)
+        return; // not up yet
+    ::KillTimer(NULL, nIDEvent);
+    HWND hWndList = ::GetDlgItem(hWndChoice, 100);
+    if (s_nChoiceIndex >= 0)
+        ::SendMessage(hWndList, LB_SETCURSEL, s_nChoiceIndex, 0);
+    // Through the message loop like a real key press.
+    ::PostMessage(hWndList, WM_KEYDOWN, s_nChoiceIndex >= 0 ? VK_RETURN : VK_ESCAPE, 0);
+    s_nChoicesAnswered++;
+}
+
+void AnswerNewTypeChoice(int nIndex)
+{
+    s_nChoiceIndex = nIndex;
+    ::SetTimer(NULL, 0, 50, AnswerTimer);
+}
+
+int TypeChoicesAnswered()
+{
+    return s_nChoicesAnswered;
 }
 
 namespace

@@ -34,6 +34,12 @@ class CTestApp : public CWinApp
         pCmdUI->Enable(FALSE);
     }
 
+    // Help is not launched in tests: the call is recorded ("help:<data>:<command>").
+    void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override
+    {
+        Handled().push_back("help:" + std::to_string(dwData) + ":" + std::to_string(nCmd));
+    }
+
     CMultiDocTemplate* m_pTextTemplate = NULL;
     CMultiDocTemplate* m_pListTemplate = NULL;
 
@@ -41,6 +47,12 @@ class CTestApp : public CWinApp
 };
 
 CTestApp& TheApp();
+
+// Answers the next File New type choice from a timer of this thread: picks the entry at nIndex by
+// the keyboard (Enter), or cancels with Esc when nIndex is negative. TypeChoicesAnswered() counts
+// the choices answered so far.
+void AnswerNewTypeChoice(int nIndex);
+int TypeChoicesAnswered();
 
 // A document of a text and a number, with a fixed header so foreign files are refused.
 class CTextDoc : public CDocument

@@ -1,0 +1,378 @@
+// CWnd's helpers over real window trees: messages to descendants, command state of child
+// controls, centring, frame relations, reflected colour messages and tool tips.
+#include "TestApp.h"
+#include "TestSupport.h"
+#include <algorithm>
+
+using namespace testing_support;
+
+namespace
+{
+#define WM_TEST_PROBE (WM_APP + 30)
+
+// Windows of the recorder class note each probe they receive, attached or not.
+std::vector<HWND>& Probed()
+{
+    static std::vector<HWND> probed;
+    return probed;
+}
+
+LRESULT CALLBACK RecorderProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (nMsg == WM_TEST_PROBE)
+        Probed().push_back(hWnd);
+    return ::DefWindowProc(hWnd, nMsg, wParam, lParam);
+}
+
+LPCTSTR RecorderClass()
+{
+    static const TCHAR szClass[] = _T("HelvonTestRecorder");
+    WNDCLASS wc = {};
+    if (!::GetClassInfo(AfxGetInstanceHandle(), szClass, &wc))
+    {
+        wc.lpfnWndProc = RecorderProc;
+        wc.hInstance = AfxGetInstanceHandle();
+        wc.lpszClassName = szClass;
+        ::RegisterClass(&wc);
+    }
+    return szClass;
+}
+
+HWND CreatePlainChild(HWND hWndParent, int nID)
+{
+    return ::CreateWindowEx(0, RecorderClass(), NULL, WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, hWndParent,
+        (HMENU)(INT_PTR)nID, AfxGetInstanceHandle(), NULL);
+}
+
+// root (attached) -> a (attached) -> g (plain); root -> b (plain) -> h (attached).
+class Descendants : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_root.CreateEx(0, RecorderClass(), _T("Wurzel"), WS_POPUP, 0, 0, 100, 100, NULL, NULL));
+        ASSERT_TRUE(m_a.CreateEx(0, RecorderClass(), NULL, WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, m_root.m_hWnd,
+            (HMENU)1));
+        m_g = CreatePlainChild(m_a.m_hWnd, 2);
+        m_b = CreatePlainChild(m_root.m_hWnd, 3);
+        ASSERT_TRUE(m_h.CreateEx(0, RecorderClass(), NULL, WS_CHILD | WS_VISIBLE, 0, 0, 5, 5, m_b, (HMENU)4));
+        Probed().clear();
+    }
+    void TearDown() override
+    {
+        m_root.DestroyWindow();
+    }
+    CWnd m_root, m_a, m_h;
+    HWND m_g = NULL, m_b = NULL;
+};
+
+TEST_F(Descendants, SendMessageReachesTheChosenDepthAndKind)
+{
+    const struct
+    {
+        BOOL bDeep;
+        BOOL bOnlyPerm;
+        const char* expected; // names of the windows that get the probe
+    } cases[] = {
+        {TRUE, FALSE, "abgh"},
+        {TRUE, TRUE, "ah"},
+        {FALSE, FALSE, "ab"},
+        {FALSE, TRUE, "a"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.expected);
+        Probed().clear();
+        m_root.SendMessageToDescendants(WM_TEST_PROBE, 0, 0, c.bDeep, c.bOnlyPerm);
+        std::string got;
+        for (HWND h : Probed())
+            got += h == m_a.m_hWnd ? 'a' : h == m_g ? 'g' : h == m_b ? 'b' : h == m_h.m_hWnd ? 'h' : '?';
+        std::sort(got.begin(), got.end());
+        EXPECT_EQ(c.expected, got);
+    }
+}
+
+TEST_F(Descendants, DescendantWindowIsFoundAtAnyDepth)
+{
+    const struct
+    {
+        int nID;
+        BOOL bOnlyPerm;
+        HWND expected;
+    } cases[] = {
+        {1, FALSE, m_a.m_hWnd},
+        {2, FALSE, m_g},
+        {2, TRUE, NULL}, // only a temporary object could stand for it
+        {4, TRUE, m_h.m_hWnd},
+        {99, FALSE, NULL},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.nID);
+        CWnd* pFound = m_root.GetDescendantWindow(c.nID, c.bOnlyPerm);
+        EXPECT_EQ(c.expected, pFound->GetSafeHwnd());
+        if (c.nID == 4)
+        {
+            EXPECT_EQ(&m_h, pFound);
+        }
+    }
+}
+
+// Command state of child controls: handlers of the target decide, buttons without one are disabled.
+class CStateTarget : public CCmdTarget
+{
+  public:
+    void OnUpdateDisable(CCmdUI* pCmdUI)
+    {
+        pCmdUI->Enable(FALSE);
+    }
+    void OnUpdateCheck(CCmdUI* pCmdUI)
+    {
+        pCmdUI->SetCheck(1);
+    }
+    void OnUpdateText(CCmdUI* pCmdUI)
+    {
+        pCmdUI->SetText(_T("Neu beschriftet"));
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CStateTarget, CCmdTarget)
+ON_UPDATE_COMMAND_UI(101, OnUpdateDisable)
+ON_UPDATE_COMMAND_UI(104, OnUpdateCheck)
+ON_UPDATE_COMMAND_UI(105, OnUpdateText)
+END_MESSAGE_MAP()
+
+TEST(UpdateDialogControls, HandlersSetStateAndButtonsWithoutOneAreDisabled)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), _T("Eltern"), WS_POPUP, 0, 0, 200, 200, NULL, NULL));
+    const struct
+    {
+        int nID;
+        DWORD dwStyle;
+        BOOL bEnabledAfter;
+        int nCheckAfter;
+        const char* textAfter;
+    } cases[] = {
+        {101, BS_PUSHBUTTON, FALSE, 0, "Knopf"},           // its handler disables it
+        {102, BS_PUSHBUTTON, FALSE, 0, "Knopf"},           // no handler: disabled
+        {103, BS_AUTOCHECKBOX, TRUE, 0, "Knopf"},          // no handler, but a check box keeps working
+        {104, BS_CHECKBOX, TRUE, 1, "Knopf"},              // checked by its handler
+        {105, BS_PUSHBUTTON, TRUE, 0, "Neu beschriftet"},  // its handler sets the text
+    };
+    for (const auto& c : cases)
+        ASSERT_NE(nullptr, ::CreateWindowEx(0, _T("BUTTON"), _T("Knopf"), WS_CHILD | WS_VISIBLE | c.dwStyle, 0, 0,
+                               50, 20, parent.m_hWnd, (HMENU)(INT_PTR)c.nID, AfxGetInstanceHandle(), NULL));
+    CStateTarget target;
+    parent.UpdateDialogControls(&target, TRUE);
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.nID);
+        HWND hWnd = ::GetDlgItem(parent.m_hWnd, c.nID);
+        EXPECT_EQ(c.bEnabledAfter, ::IsWindowEnabled(hWnd));
+        EXPECT_EQ(c.nCheckAfter, (int)::SendMessage(hWnd, BM_GETCHECK, 0, 0));
+        TCHAR szText[64];
+        ::GetWindowText(hWnd, szText, 64);
+        EXPECT_STREQ(c.textAfter, szText);
+    }
+    // Without bDisableIfNoHndler, buttons without a handler are left alone.
+    ::EnableWindow(::GetDlgItem(parent.m_hWnd, 102), TRUE);
+    parent.UpdateDialogControls(&target, FALSE);
+    EXPECT_TRUE(::IsWindowEnabled(::GetDlgItem(parent.m_hWnd, 102)));
+    parent.DestroyWindow();
+}
+
+CPoint CentreOf(const CRect& rect)
+{
+    return rect.CenterPoint();
+}
+
+TEST(CenterWindow, CentresOnOwnerParentOrScreen)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), _T("Besitzer"), WS_POPUP | WS_VISIBLE, 100, 100, 400,
+        300, NULL, NULL));
+    CWnd popup, child, loner;
+    ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_POPUP, 0, 0, 100, 60, owner.m_hWnd, NULL));
+    ASSERT_TRUE(child.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_CHILD, 0, 0, 50, 40, owner.m_hWnd, (HMENU)7));
+    ASSERT_TRUE(loner.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_POPUP, 0, 0, 80, 50, NULL, NULL));
+    MONITORINFO mi = {};
+    mi.cbSize = sizeof(mi);
+    ::GetMonitorInfo(::MonitorFromWindow(loner.m_hWnd, MONITOR_DEFAULTTONEAREST), &mi);
+    CRect rectOwner, rectClient;
+    owner.GetWindowRect(&rectOwner);
+    owner.GetClientRect(&rectClient);
+
+    popup.CenterWindow();
+    child.CenterWindow();
+    loner.CenterWindow();
+    CRect rect;
+    popup.GetWindowRect(&rect);
+    EXPECT_NEAR(CentreOf(rectOwner).x, CentreOf(rect).x, 1);
+    EXPECT_NEAR(CentreOf(rectOwner).y, CentreOf(rect).y, 1);
+    child.GetWindowRect(&rect);
+    owner.ScreenToClient(&rect);
+    EXPECT_NEAR(CentreOf(rectClient).x, CentreOf(rect).x, 1);
+    EXPECT_NEAR(CentreOf(rectClient).y, CentreOf(rect).y, 1);
+    loner.GetWindowRect(&rect);
+    EXPECT_NEAR(CentreOf(mi.rcWork).x, CentreOf(rect).x, 1);
+    EXPECT_NEAR(CentreOf(mi.rcWork).y, CentreOf(rect).y, 1);
+
+    // An owner near the screen's edge: the window stays on the work area.
+    owner.MoveWindow(mi.rcWork.right - 60, mi.rcWork.bottom - 40, 50, 30);
+    popup.CenterWindow();
+    popup.GetWindowRect(&rect);
+    EXPECT_LE(rect.right, mi.rcWork.right);
+    EXPECT_LE(rect.bottom, mi.rcWork.bottom);
+    loner.DestroyWindow();
+    owner.DestroyWindow();
+}
+
+TEST(FrameRelations, ViewFindsItsChildFrameAndTheMainFrame)
+{
+    MessageBoxes boxes;
+    CDocument* pDoc = TheApp().m_pTextTemplate->OpenDocumentFile(NULL);
+    ASSERT_NE(nullptr, pDoc);
+    POSITION pos = pDoc->GetFirstViewPosition();
+    CView* pView = pDoc->GetNextView(pos);
+    CFrameWnd* pChild = pView->GetParentFrame();
+    ASSERT_NE(nullptr, pChild);
+    EXPECT_TRUE(pChild->IsKindOf(RUNTIME_CLASS(CChildFrame)));
+    CFrameWnd* pMain = (CFrameWnd*)TheApp().m_pMainWnd;
+    const struct
+    {
+        const char* name;
+        CWnd* pWnd;
+        CFrameWnd* parentFrame;
+        CFrameWnd* topLevelFrame;
+    } cases[] = {
+        {"view", pView, pChild, pMain},
+        {"child frame", pChild, pMain, pMain},
+        {"main frame", pMain, NULL, pMain},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(c.parentFrame, c.pWnd->GetParentFrame());
+        EXPECT_EQ(c.topLevelFrame, c.pWnd->GetTopLevelFrame());
+    }
+    // The view is a descendant of the main frame (through the MDI client and the child frame).
+    EXPECT_EQ(pView, pMain->GetDescendantWindow(AFX_IDW_PANE_FIRST, TRUE));
+    TheApp().CloseAllDocuments(FALSE);
+}
+
+// A static control that colours itself through the reflected WM_CTLCOLOR.
+class CColourStatic : public CWnd
+{
+  public:
+    CColourStatic() : m_brush(RGB(0, 0, 255))
+    {
+    }
+    afx_msg HBRUSH CtlColor(CDC* pDC, UINT nCtlColor)
+    {
+        m_nCalls++;
+        m_nCtlColor = nCtlColor;
+        if (!m_bColour)
+            return NULL; // the parent's handling stays
+        pDC->SetBkColor(RGB(0, 0, 255));
+        return (HBRUSH)m_brush.GetSafeHandle();
+    }
+    CBrush m_brush;
+    int m_nCalls = 0;
+    UINT m_nCtlColor = 0xFFFF;
+    BOOL m_bColour = TRUE;
+
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CColourStatic, CWnd)
+ON_WM_CTLCOLOR_REFLECT()
+END_MESSAGE_MAP()
+
+TEST(CtlColorReflect, TheControlColoursItselfThroughItsParent)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)::GetStockObject(WHITE_BRUSH)),
+        _T("Eltern"), WS_POPUP | WS_VISIBLE, 0, 0, 120, 60, NULL, NULL));
+    CColourStatic label;
+    ASSERT_TRUE(label.CreateEx(0, _T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, 10, 10, 40, 20, parent.m_hWnd,
+        (HMENU)5));
+    // Painted for real: the static asks its parent, the parent hands the question back to it.
+    label.RedrawWindow();
+    EXPECT_GT(label.m_nCalls, 0);
+    EXPECT_EQ((UINT)CTLCOLOR_STATIC, label.m_nCtlColor);
+    {
+        CClientDC dc(&label);
+        EXPECT_EQ(RGB(0, 0, 255), dc.GetPixel(20, 10));
+    }
+    // Sent directly: the reflected brush is the parent's answer; a NULL brush leaves the default.
+    CClientDC dc(&label);
+    LRESULT lBrush = parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)label.m_hWnd);
+    EXPECT_EQ((LRESULT)label.m_brush.GetSafeHandle(), lBrush);
+    label.m_bColour = FALSE;
+    lBrush = parent.SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)label.m_hWnd);
+    EXPECT_NE((LRESULT)label.m_brush.GetSafeHandle(), lBrush);
+    EXPECT_NE(0, lBrush);
+    parent.DestroyWindow();
+}
+
+// A window whose tool hit test names the child under the point.
+TEST(ToolTips, HitTestFollowsTheChildUnderTheMouse)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), _T("Tipps"), WS_POPUP | WS_VISIBLE, 0, 0, 200, 100,
+        NULL, NULL));
+    HWND hWndButton = ::CreateWindowEx(0, _T("BUTTON"), _T("OK"), WS_CHILD | WS_VISIBLE, 10, 10, 60, 20,
+        parent.m_hWnd, (HMENU)ID_TEST_VIEWCMD, AfxGetInstanceHandle(), NULL);
+    ASSERT_NE(nullptr, hWndButton);
+    ASSERT_TRUE(parent.EnableToolTips(TRUE));
+    ASSERT_NE(nullptr, parent.m_hWndToolTip);
+    EXPECT_TRUE(parent.m_nFlags & WF_TOOLTIPS);
+
+    const struct
+    {
+        CPoint point; // client coordinates
+        INT_PTR nHit;
+        int nTools;
+    } cases[] = {
+        {CPoint(20, 15), ID_TEST_VIEWCMD, 1},
+        {CPoint(150, 80), -1, 0},
+        {CPoint(65, 25), ID_TEST_VIEWCMD, 1},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.nHit);
+        TOOLINFO ti = {};
+        ti.cbSize = sizeof(ti);
+        EXPECT_EQ(c.nHit, parent.OnToolHitTest(c.point, &ti));
+        if (c.nHit != -1)
+        {
+            EXPECT_EQ((UINT_PTR)hWndButton, ti.uId);
+            EXPECT_TRUE(ti.uFlags & TTF_IDISHWND);
+        }
+        // The message loop's filter keeps the tool control's tool list on what is under the mouse.
+        MSG msg = {};
+        msg.hwnd = parent.m_hWnd;
+        msg.message = WM_MOUSEMOVE;
+        msg.pt = c.point;
+        parent.ClientToScreen(&msg.pt);
+        msg.lParam = MAKELPARAM(c.point.x, c.point.y);
+        EXPECT_FALSE(parent.PreTranslateMessage(&msg));
+        EXPECT_EQ(c.nTools, (int)::SendMessage(parent.m_hWndToolTip, TTM_GETTOOLCOUNT, 0, 0));
+    }
+    // The tool-tip text of a child comes from the string table's second part.
+    CFrameWnd* pMain = (CFrameWnd*)TheApp().m_pMainWnd;
+    TOOLTIPTEXTA ttt = {};
+    ttt.hdr.hwndFrom = parent.m_hWndToolTip;
+    ttt.hdr.idFrom = (UINT_PTR)hWndButton;
+    ttt.hdr.code = TTN_NEEDTEXTA;
+    ttt.uFlags = TTF_IDISHWND;
+    LRESULT lResult = 1;
+    EXPECT_TRUE(pMain->OnToolTipText(0, &ttt.hdr, &lResult));
+    EXPECT_STREQ("Ansicht", ttt.szText);
+    ASSERT_TRUE(parent.EnableToolTips(FALSE));
+    EXPECT_FALSE(parent.m_nFlags & WF_TOOLTIPS);
+    parent.DestroyWindow();
+}
+} // namespace
