@@ -1,5 +1,6 @@
 // Frame windows: creation from a resource id, bar layout, routing, titles, messages, closing.
 #include "FrameWnd.h"
+#include "OleFrameHook.h"
 #include "AfxState.h"
 #include "Document.h"
 #include "View.h"
@@ -429,6 +430,8 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
+    if (m_pNotifyHook != NULL && m_pNotifyHook->OnPreTranslateMessage(pMsg))
+        return TRUE;
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
     {
         HACCEL hAccel = GetDefaultAccelerator();
@@ -588,6 +591,8 @@ void CFrameWnd::RecalcLayout(BOOL)
     }
     else
         RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
+    if (m_pNotifyHook != NULL)
+        m_pNotifyHook->OnRecalcLayout();
     m_bInRecalcLayout = FALSE;
 }
 
@@ -655,6 +660,8 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CWnd::OnActivate(nState, pWndOther, bMinimized);
+    if (m_pNotifyHook != NULL)
+        m_pNotifyHook->OnActivate(nState != WA_INACTIVE);
     CFrameWnd* pActiveFrame = GetActiveFrame();
     CView* pActiveView = pActiveFrame != NULL ? pActiveFrame->GetActiveView() : NULL;
     if (pActiveView != NULL)

@@ -1,6 +1,7 @@
 // CView: joining the document, painting through OnDraw, activation within the frame.
 #include "View.h"
 #include "PrintInfo.h"
+#include <ole2.h>
 #include "AfxState.h"
 #include "Document.h"
 #include "FrameWnd.h"
@@ -133,3 +134,15 @@ BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHan
         return TRUE;
     return m_pDocument != NULL && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
+
+DWORD CView::OnDragEnter(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+
+DWORD CView::OnDragOver(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+
+void CView::OnDragLeave() {}
+
+BOOL CView::OnDrop(COleDataObject*, DWORD, CPoint) { return FALSE; }
+
+DWORD CView::OnDropEx(COleDataObject*, DWORD, DWORD, CPoint) { return static_cast<DWORD>(-1); }
+
+DWORD CView::OnDragScroll(DWORD, CPoint) { return DROPEFFECT_NONE; }

@@ -4,7 +4,7 @@
 //
 // Differences from MFC:
 // - Print preview shows pages in a window of its own, not in place of the frame's view.
-// - No OLE drag and drop.
+// - Drag and drop reaches the view only through a COleDropTarget the view registers itself.
 #pragma once
 #include "Wnd.h"
 #include "CreateContext.h"
@@ -12,6 +12,7 @@
 class CDocument;
 class CDC;
 class CPrintInfo;
+class COleDataObject;
 
 class CView : public CWnd
 {
@@ -44,6 +45,15 @@ class CView : public CWnd
     virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
     BOOL DoPreparePrinting(CPrintInfo* pInfo);
     afx_msg void OnFilePrint();
+
+    // Drag and drop through a registered COleDropTarget (points in client coordinates)
+    virtual DWORD OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DWORD OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DWORD dropEffect, CPoint point);
+    // -1 lets OnDrop handle the drop.
+    virtual DWORD OnDropEx(COleDataObject* pDataObject, DWORD dropDefault, DWORD dropList, CPoint point);
+    virtual DWORD OnDragScroll(DWORD dwKeyState, CPoint point);
 
     // Overrides
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
