@@ -5,6 +5,7 @@
 #include "AfxState.h"
 #include "Document.h"
 #include "FrameWnd.h"
+#include "PreviewView.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
@@ -50,6 +51,10 @@ int CView::OnCreate(LPCREATESTRUCT lpcs)
 
 void CView::OnDestroy()
 {
+    // A preview of this view cannot outlive it.
+    CPreviewView* pPreview = CPreviewView::GetActivePreview();
+    if (pPreview != NULL && pPreview->m_pPrintView == this)
+        pPreview->Close();
     CFrameWnd* pFrame = GetParentFrame();
     if (pFrame != NULL && pFrame->GetActiveView() == this)
         pFrame->SetActiveView(NULL);

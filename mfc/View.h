@@ -3,7 +3,8 @@
 // document.
 //
 // Differences from MFC:
-// - Print preview shows pages in a window of its own, not in place of the frame's view.
+// - Print preview shows pages in a window of its own (CPreviewView), not in place of the
+//   frame's view.
 // - Drag and drop reaches the view only through a COleDropTarget the view registers itself.
 #pragma once
 #include "Wnd.h"
@@ -13,6 +14,7 @@ class CDocument;
 class CDC;
 class CPrintInfo;
 class COleDataObject;
+class CPreviewView;
 
 class CView : public CWnd
 {
@@ -45,6 +47,10 @@ class CView : public CWnd
     virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
     BOOL DoPreparePrinting(CPrintInfo* pInfo);
     afx_msg void OnFilePrint();
+    // Opens the preview window; it runs modeless until closed.
+    afx_msg void OnFilePrintPreview();
+    // Called by the preview as it closes: ends printing and destroys the preview window.
+    virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView);
 
     // Drag and drop through a registered COleDropTarget (points in client coordinates)
     virtual DWORD OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);

@@ -8,6 +8,7 @@
 #include "PrintInfo.h"
 #include "WinApp.h"
 #include "MessageSink.h"
+#include "PreviewView.h"
 
 namespace
 {
@@ -167,4 +168,32 @@ void CView::OnFilePrint()
     OnEndPrinting(&dcPrint, &printInfo);
     dlgStatus.DestroyWindow();
     dcPrint.Detach(); // the print dialog in printInfo owns the DC
+}
+
+void CView::OnFilePrintPreview()
+{
+    CPreviewView* pOpen = CPreviewView::GetActivePreview();
+    if (pOpen != NULL)
+    {
+        pOpen->SetActiveWindow(); // one preview at a time
+        return;
+    }
+    CPrintInfo* pInfo = new CPrintInfo;
+    pInfo->m_bPreview = TRUE;
+    if (!OnPreparePrinting(pInfo))
+    {
+        delete pInfo;
+        return;
+    }
+    CPreviewView* pPreview = new CPreviewView;
+    if (!pPreview->Create(this, pInfo)) // owns pInfo from here; gone when it fails
+    {
+        AfxMessageBox(AFX_IDP_COMMAND_FAILURE, MB_ICONEXCLAMATION);
+    }
+}
+
+void CView::OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT, CPreviewView* pView)
+{
+    OnEndPrinting(pDC, pInfo);
+    pView->DestroyWindow();
 }

@@ -205,6 +205,7 @@
 #define AFX_ID_PREVIEW_PRINT 0xE304
 #define AFX_ID_PREVIEW_ZOOMIN 0xE305
 #define AFX_ID_PREVIEW_ZOOMOUT 0xE306
+#define AFX_IDC_PREVIEW_PAGEDESC 0xE310 // our own: the page text on the preview bar
 
 // Buttons of the system's property sheet (its own control ids).
 #define ID_APPLY_NOW 0x3021

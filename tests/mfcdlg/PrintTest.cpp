@@ -3,6 +3,7 @@
 #include "DlgTestApp.h"
 #include "PrintDialog.h"
 #include "PrintInfo.h"
+#include "PreviewView.h"
 #include "TestSupport.h"
 #include <fstream>
 #include <sstream>
@@ -34,12 +35,16 @@ public:
         pDC->FillRect(CRect(x, y, x + page.Width() * 3 / 10, y + page.Height() * 3 / 10), &black);
         m_pages.push_back(pInfo->m_nCurPage);
     }
+    void OnBeginPrinting(CDC*, CPrintInfo*) override { ++m_nBegin; }
+    void OnEndPrinting(CDC*, CPrintInfo*) override { ++m_nEnd; }
     std::vector<UINT> m_pages;
+    int m_nBegin = 0, m_nEnd = 0;
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CPrintView, CView)
     ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+    ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 std::string UnixPath(const std::string& windowsPath)
@@ -159,6 +164,107 @@ TEST_F(Printing, ViewPrintsTwoPagesToThePdfPrinter)
     EXPECT_GT(page2.At(0.25, 0.25), 192);
     EXPECT_LT(page2.At(0.75, 0.75), 64);  // the square of page 2
     pView->DestroyWindow();
+    delete pDoc;
+}
+
+// Presses a button of the preview bar as a click does; disabled buttons are not pressed.
+bool Press(HWND hBar, int nID)
+{
+    HWND hButton = ::GetDlgItem(hBar, nID);
+    if (!::IsWindowEnabled(hButton))
+        return false;
+    ::SendMessage(hBar, WM_COMMAND, MAKEWPARAM(nID, BN_CLICKED), (LPARAM)hButton);
+    PumpMessages(30);
+    return true;
+}
+
+TEST_F(Printing, PreviewShowsThePagesNavigatesAndLeavesNoWrappers)
+{
+    {
+        CPrintDialog pd(FALSE);
+        if (!pd.GetDefaults())
+            GTEST_SKIP() << "no printer is set up";
+    }
+    CPrintDoc* pDoc = new CPrintDoc;
+    pDoc->m_bAutoDelete = FALSE;
+    CPrintView* pView = CreatePrintView(pDoc);
+    ASSERT_NE(nullptr, pView);
+    PumpMessages(30);
+    CDC::DeleteTempMap();
+    CGdiObject::DeleteTempMap();
+    const LONG nDCs = CDC::GetLiveCount();
+    const LONG nGdiObjects = CGdiObject::GetLiveCount();
+
+    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    CPreviewView* pPreview = CPreviewView::GetActivePreview();
+    ASSERT_NE(nullptr, pPreview);
+    PumpMessages(50);
+    EXPECT_EQ(1, pView->m_nBegin);
+    HWND hBar = pPreview->m_pToolBar->m_hWnd;
+    auto desc = [&] { return TextOf(::GetDlgItem(hBar, AFX_IDC_PREVIEW_PAGEDESC)); };
+    EXPECT_EQ("Seite 1", desc());
+    EXPECT_EQ("&Zwei Seiten", TextOf(::GetDlgItem(hBar, AFX_ID_PREVIEW_NUMPAGE)));
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hBar, AFX_ID_PREVIEW_PREV)));
+    ASSERT_FALSE(pView->m_pages.empty());
+    EXPECT_EQ(1u, pView->m_pages.back());
+
+    // Page 1's square, scaled onto the page on the screen: black in its upper left, white elsewhere.
+    CRect page = pPreview->GetPageRect(0);
+    ASSERT_FALSE(page.IsRectEmpty());
+    HDC hDC = ::GetDC(pPreview->m_hWnd);
+    COLORREF inSquare = ::GetPixel(hDC, page.left + page.Width() / 4, page.top + page.Height() / 4);
+    COLORREF outside = ::GetPixel(hDC, page.left + page.Width() * 3 / 4, page.top + page.Height() * 3 / 4);
+    ::ReleaseDC(pPreview->m_hWnd, hDC);
+    EXPECT_EQ(RGB(0, 0, 0), inSquare);
+    EXPECT_EQ(RGB(255, 255, 255), outside);
+
+    EXPECT_TRUE(Press(hBar, AFX_ID_PREVIEW_NEXT));
+    EXPECT_EQ("Seite 2", desc());
+    EXPECT_EQ(2u, pView->m_pages.back());
+    EXPECT_FALSE(Press(hBar, AFX_ID_PREVIEW_NEXT)); // two pages only
+    EXPECT_TRUE(Press(hBar, AFX_ID_PREVIEW_PREV));
+    EXPECT_EQ("Seite 1", desc());
+
+    EXPECT_TRUE(Press(hBar, AFX_ID_PREVIEW_NUMPAGE));
+    EXPECT_EQ("Seiten 1-2", desc());
+    EXPECT_EQ("&Eine Seite", TextOf(::GetDlgItem(hBar, AFX_ID_PREVIEW_NUMPAGE)));
+    EXPECT_FALSE(pPreview->GetPageRect(1).IsRectEmpty());
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hBar, AFX_ID_PREVIEW_NEXT)));
+
+    // Zooming shows one page, larger, and gives the size back step by step.
+    int nWidth = pPreview->GetPageRect(0).Width();
+    EXPECT_TRUE(Press(hBar, AFX_ID_PREVIEW_ZOOMIN));
+    EXPECT_TRUE(Press(hBar, AFX_ID_PREVIEW_ZOOMIN));
+    EXPECT_FALSE(Press(hBar, AFX_ID_PREVIEW_ZOOMIN));
+    EXPECT_EQ((UINT)CPreviewView::ZOOM_IN, pPreview->GetZoomState());
+    EXPECT_GT(pPreview->GetPageRect(0).Width(), nWidth * 3);
+    EXPECT_TRUE(pPreview->GetPageRect(1).IsRectEmpty());
+    EXPECT_EQ("Seite 1", desc());
+    EXPECT_FALSE(::IsWindowEnabled(::GetDlgItem(hBar, AFX_ID_PREVIEW_NUMPAGE)));
+    EXPECT_TRUE(Press(hBar, AFX_ID_PREVIEW_ZOOMOUT));
+    EXPECT_TRUE(Press(hBar, AFX_ID_PREVIEW_ZOOMOUT));
+    EXPECT_FALSE(Press(hBar, AFX_ID_PREVIEW_ZOOMOUT));
+    EXPECT_EQ(nWidth, pPreview->GetPageRect(0).Width());
+    EXPECT_TRUE(Press(hBar, AFX_ID_PREVIEW_NUMPAGE)); // back to one page for the next preview
+
+    EXPECT_TRUE(Press(hBar, AFX_ID_PREVIEW_CLOSE));
+    EXPECT_EQ(nullptr, CPreviewView::GetActivePreview());
+    EXPECT_FALSE(::IsWindow(hBar));
+    EXPECT_EQ(1, pView->m_nEnd);
+    CDC::DeleteTempMap();
+    CGdiObject::DeleteTempMap();
+    EXPECT_EQ(nDCs, CDC::GetLiveCount());
+    EXPECT_EQ(nGdiObjects, CGdiObject::GetLiveCount());
+
+    // Escape on the bar closes a preview too, and a view going away takes its preview along.
+    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    ASSERT_NE(nullptr, CPreviewView::GetActivePreview());
+    ::SendMessage(CPreviewView::GetActivePreview()->m_pToolBar->m_hWnd, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_EQ(nullptr, CPreviewView::GetActivePreview());
+    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    ASSERT_NE(nullptr, CPreviewView::GetActivePreview());
+    pView->DestroyWindow();
+    EXPECT_EQ(nullptr, CPreviewView::GetActivePreview());
     delete pDoc;
 }
 
