@@ -49,7 +49,7 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
     CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
     CDialog* pDlg = pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CDialog)) ? (CDialog*)pWnd : NULL;
     if (pDlg == NULL)
-        return TRUE;
+        return FALSE; // a form view: its frame decides about the focus
     return pDlg->OnInitDialog();
 }
 

@@ -9,3 +9,4 @@
 #include "DataExchange.h"
 #include "PropertyPage.h"
 #include "PropertySheet.h"
+#include "FormView.h"
