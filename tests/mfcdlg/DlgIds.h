@@ -6,6 +6,7 @@
 #define IDD_PAGE2 103
 #define IDD_PAGE3 104
 #define IDD_FORM 105
+#define IDD_FILEEXTRA 106
 #define IDC_INT 1001
 #define IDC_DOUBLE 1002
 #define IDC_TEXT 1003
@@ -24,3 +25,4 @@
 #define IDC_SPINEDIT 1022
 #define IDC_SPIN 1023
 #define IDC_PAGEEDIT 1030
+#define IDC_FILEEXTRA_CHECK 1040
