@@ -16,4 +16,5 @@
 #include "FontDialog.h"
 #include "PageSetupDialog.h"
 #include "FindReplaceDialog.h"
+#include "RectTracker.h"
 #include "PrintDialog.h"
