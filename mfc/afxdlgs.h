@@ -17,4 +17,5 @@
 #include "PageSetupDialog.h"
 #include "FindReplaceDialog.h"
 #include "RectTracker.h"
+#include "CheckListBox.h"
 #include "PrintDialog.h"
