@@ -107,6 +107,15 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         return TRUE;
     }
 
+    // Drag-list notifications come to the parent; the list box handles its own.
+    static const UINT s_nDragListMsg = ::RegisterWindowMessage(DRAGLISTMSGSTRING);
+    if (message == s_nDragListMsg && lParam != 0)
+    {
+        CWnd* pChild = FromHandlePermanent(((LPDRAGLISTINFO)lParam)->hWnd);
+        if (pChild != NULL && pChild != this && pChild->OnChildNotify(message, wParam, lParam, pResult))
+            return TRUE;
+    }
+
     UINT nCtlType = 0;
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
     {

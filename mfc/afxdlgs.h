@@ -18,4 +18,5 @@
 #include "FindReplaceDialog.h"
 #include "RectTracker.h"
 #include "CheckListBox.h"
+#include "DragListBox.h"
 #include "PrintDialog.h"
