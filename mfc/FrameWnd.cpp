@@ -144,7 +144,11 @@ BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentW
         return FALSE;
     LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
     CString strTitle = m_strTitle;
-    if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, MAKEINTRESOURCE(nIDResource), 0L, pContext))
+    // A resource id without a menu gives a frame without one.
+    LPCTSTR lpszMenuName = MAKEINTRESOURCE(nIDResource);
+    if (::FindResource(AfxFindResourceHandle(lpszMenuName, RT_MENU), lpszMenuName, RT_MENU) == NULL)
+        lpszMenuName = NULL;
+    if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenuName, 0L, pContext))
         return FALSE; // this object is gone (PostNcDestroy)
     m_hMenuDefault = ::GetMenu(m_hWnd);
     if (m_hAccelTable == NULL)
@@ -197,6 +201,9 @@ void CFrameWnd::OnDestroy()
         // The default menu is not the window's now: it would not die with the window.
         ::SetMenu(m_hWnd, m_hMenuDefault);
     }
+    CWinApp* pApp = AfxGetApp();
+    if (pApp != NULL && pApp->m_pMainWnd == this)
+        ::WinHelp(m_hWnd, NULL, HELP_QUIT, 0); // the help window goes with the application
     CWnd::OnDestroy();
 }
 
@@ -576,11 +583,15 @@ LRESULT CFrameWnd::OnIdleUpdateCmdUI(WPARAM, LPARAM)
 
 // ---- layout
 
-void CFrameWnd::RecalcLayout(BOOL)
+void CFrameWnd::RecalcLayout(BOOL bNotify)
 {
     if (m_bInRecalcLayout)
         return;
     m_bInRecalcLayout = TRUE;
+    // Laid out now: a postponed layout is no longer due (its notify request is kept).
+    if (m_nIdleFlags & idleNotify)
+        bNotify = TRUE;
+    m_nIdleFlags &= ~(idleLayout | idleNotify);
     if (GetStyle() & FWS_SNAPTOBARS)
     {
         CRect rect(0, 0, 32767, 32767);
@@ -591,7 +602,7 @@ void CFrameWnd::RecalcLayout(BOOL)
     }
     else
         RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
-    if (m_pNotifyHook != NULL)
+    if (bNotify && m_pNotifyHook != NULL)
         m_pNotifyHook->OnRecalcLayout();
     m_bInRecalcLayout = FALSE;
 }

@@ -7,6 +7,7 @@
 //   CreateFloatingFrame) is declared but does nothing yet; the control-bar issue fills it in.
 // - No OLE in-place frames of our own: a COleFrameHook set in m_pNotifyHook is told of
 //   activation, layout and keyboard messages only.
+// - LoadFrame accepts a resource id without a menu: the frame then has none (MFC fails).
 #pragma once
 #include "Wnd.h"
 #include "CreateContext.h"
