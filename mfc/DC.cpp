@@ -10,10 +10,13 @@ static CDC* AfxNewTempDC() { return new CDC; }
 CDC* PASCAL CDC::FromHandle(HDC hDC) { return AfxGetThreadState()->m_dcMap.FromHandle(hDC, &AfxNewTempDC); }
 void PASCAL CDC::DeleteTempMap() { AfxGetThreadState()->m_dcMap.DeleteTemp(); }
 
+LONG CDC::s_nLive = 0;
+
 CDC::~CDC()
 {
     if (m_hDC != NULL)
         ::DeleteDC(Detach());
+    ::InterlockedDecrement(&s_nLive);
 }
 
 BOOL CDC::Attach(HDC hDC)

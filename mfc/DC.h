@@ -2,7 +2,8 @@
 // queries (they differ for print preview and metafiles).
 //
 // Differences from MFC:
-// - No print-preview DC; SetMapMode and the other mapping calls go to both handles.
+// - SetMapMode and the other mapping calls go to both handles (CPreviewDC maps them itself).
+// - GetLiveCount tells how many CDC objects exist, since Wine's GetGuiResources is a stub.
 #pragma once
 #include "GdiObject.h"
 #include "Pen.h"
@@ -20,8 +21,12 @@ class CDC : public CObject
 
 public:
     // Construction
-    CDC() : m_hDC(NULL), m_hAttribDC(NULL), m_bPrinting(FALSE) {}
+    CDC() : m_hDC(NULL), m_hAttribDC(NULL), m_bPrinting(FALSE) { ::InterlockedIncrement(&s_nLive); }
     ~CDC() override;
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+    // The CDC objects (of any class) alive now, temporary ones included.
+    static LONG PASCAL GetLiveCount() { return s_nLive; }
     BOOL CreateDC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData);
     BOOL CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszOutput, const void* lpInitData);
     BOOL CreateCompatibleDC(CDC* pDC);
@@ -217,6 +222,9 @@ public:
     static CGdiObject* PASCAL SelectGdiObject(HDC hDC, HGDIOBJ h);
     void AttachTemporaryHandle(HDC h) { m_hDC = m_hAttribDC = h; }
     void DetachTemporaryHandle() { m_hDC = m_hAttribDC = NULL; }
+
+private:
+    static LONG s_nLive;
 };
 
 // The DCs that own their handle live in their own files; callers of DC.h expect them here.

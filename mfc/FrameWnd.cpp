@@ -1,5 +1,6 @@
 // Frame windows: creation from a resource id, bar layout, routing, titles, messages, closing.
 #include "FrameWnd.h"
+#include "OleFrameHook.h"
 #include "AfxState.h"
 #include "Document.h"
 #include "View.h"
@@ -436,6 +437,8 @@ BOOL CFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
+    if (m_pNotifyHook != NULL && m_pNotifyHook->OnPreTranslateMessage(pMsg))
+        return TRUE;
     if (pMsg->message >= WM_KEYFIRST && pMsg->message <= WM_KEYLAST)
     {
         HACCEL hAccel = GetDefaultAccelerator();
@@ -589,7 +592,6 @@ void CFrameWnd::RecalcLayout(BOOL bNotify)
     if (m_nIdleFlags & idleNotify)
         bNotify = TRUE;
     m_nIdleFlags &= ~(idleLayout | idleNotify);
-    (void)bNotify; // would go to m_pNotifyHook, which no in-place frame sets here
     if (GetStyle() & FWS_SNAPTOBARS)
     {
         CRect rect(0, 0, 32767, 32767);
@@ -600,6 +602,8 @@ void CFrameWnd::RecalcLayout(BOOL bNotify)
     }
     else
         RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder);
+    if (bNotify && m_pNotifyHook != NULL)
+        m_pNotifyHook->OnRecalcLayout();
     m_bInRecalcLayout = FALSE;
 }
 
@@ -667,6 +671,8 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CWnd::OnActivate(nState, pWndOther, bMinimized);
+    if (m_pNotifyHook != NULL)
+        m_pNotifyHook->OnActivate(nState != WA_INACTIVE);
     CFrameWnd* pActiveFrame = GetActiveFrame();
     CView* pActiveView = pActiveFrame != NULL ? pActiveFrame->GetActiveView() : NULL;
     if (pActiveView != NULL)

@@ -5,12 +5,14 @@
 // Differences from MFC:
 // - Docking (EnableDocking, DockControlBar, FloatControlBar, LoadBarState/SaveBarState,
 //   CreateFloatingFrame) is declared but does nothing yet; the control-bar issue fills it in.
-// - No print preview and no OLE in-place frames (m_pNotifyHook is kept for the callers).
+// - No OLE in-place frames of our own: a COleFrameHook set in m_pNotifyHook is told of
+//   activation, layout and keyboard messages only.
 // - LoadFrame accepts a resource id without a menu: the frame then has none (MFC fails).
 #pragma once
 #include "Wnd.h"
 #include "CreateContext.h"
 
+class COleFrameHook;
 class CView;
 class CDocument;
 class CControlBar;
@@ -119,7 +121,7 @@ public:
     BOOL m_bHelpMode;
     CFrameWnd* m_pNextFrameWnd;
     CRect m_rectBorder;
-    void* m_pNotifyHook;      // OLE in-place frame hook; never set here
+    COleFrameHook* m_pNotifyHook; // in-place item's hook, NULL when none
     CPtrList m_listControlBars;
     int m_nShowDelay;
     UINT m_nIDHelp;

@@ -5,6 +5,8 @@
 
 IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 
+LONG CGdiObject::s_nLive = 0;
+
 static CGdiObject* AfxNewTempGdiObject() { return new CGdiObject; }
 
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)

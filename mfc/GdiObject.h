@@ -3,6 +3,7 @@
 //
 // Differences from MFC:
 // - Copy operations are deleted; temporary wrappers live in the per-thread handle map.
+// - GetLiveCount tells how many wrappers exist, since Wine's GetGuiResources is a stub.
 #pragma once
 #include "afx.h"
 #include "HandleMap.h"
@@ -13,8 +14,14 @@ class CGdiObject : public CObject
 
 public:
     // Construction
-    CGdiObject() : m_hObject(NULL) {}
-    ~CGdiObject() override { DeleteObject(); }
+    CGdiObject() : m_hObject(NULL) { ::InterlockedIncrement(&s_nLive); }
+    ~CGdiObject() override
+    {
+        DeleteObject();
+        ::InterlockedDecrement(&s_nLive);
+    }
+    // The CGdiObject wrappers (of any class) alive now, temporary ones included.
+    static LONG PASCAL GetLiveCount() { return s_nLive; }
 
     // Attributes
     HGDIOBJ m_hObject;
@@ -39,4 +46,7 @@ public:
     // Implementation
     void AttachTemporaryHandle(HGDIOBJ h) { m_hObject = h; }
     void DetachTemporaryHandle() { m_hObject = NULL; }
+
+private:
+    static LONG s_nLive;
 };

@@ -1,8 +1,11 @@
 // CView: joining the document, painting through OnDraw, activation within the frame.
 #include "View.h"
+#include "PrintInfo.h"
+#include <ole2.h>
 #include "AfxState.h"
 #include "Document.h"
 #include "FrameWnd.h"
+#include "PreviewView.h"
 
 IMPLEMENT_DYNAMIC(CView, CWnd)
 
@@ -48,6 +51,10 @@ int CView::OnCreate(LPCREATESTRUCT lpcs)
 
 void CView::OnDestroy()
 {
+    // A preview of this view cannot outlive it.
+    CPreviewView* pPreview = CPreviewView::GetActivePreview();
+    if (pPreview != NULL && pPreview->m_pPrintView == this)
+        pPreview->Close();
     CFrameWnd* pFrame = GetParentFrame();
     if (pFrame != NULL && pFrame->GetActiveView() == this)
         pFrame->SetActiveView(NULL);
@@ -119,8 +126,11 @@ void CView::OnActivateFrame(UINT, CFrameWnd*)
 {
 }
 
-void CView::OnPrepareDC(CDC*, CPrintInfo*)
+void CView::OnPrepareDC(CDC*, CPrintInfo* pInfo)
 {
+    // Without a known page count a view prints one page.
+    if (pInfo != NULL)
+        pInfo->m_bContinuePrinting = pInfo->GetMaxPage() != 0xffff || pInfo->m_nCurPage == 1;
 }
 
 BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
@@ -129,3 +139,15 @@ BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHan
         return TRUE;
     return m_pDocument != NULL && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
+
+DWORD CView::OnDragEnter(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+
+DWORD CView::OnDragOver(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+
+void CView::OnDragLeave() {}
+
+BOOL CView::OnDrop(COleDataObject*, DWORD, CPoint) { return FALSE; }
+
+DWORD CView::OnDropEx(COleDataObject*, DWORD, DWORD, CPoint) { return static_cast<DWORD>(-1); }
+
+DWORD CView::OnDragScroll(DWORD, CPoint) { return DROPEFFECT_NONE; }

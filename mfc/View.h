@@ -3,7 +3,9 @@
 // document.
 //
 // Differences from MFC:
-// - No printing or print preview (OnPreparePrinting and friends are absent), no OLE drag and drop.
+// - Print preview shows pages in a window of its own (CPreviewView), not in place of the
+//   frame's view.
+// - Drag and drop reaches the view only through a COleDropTarget the view registers itself.
 #pragma once
 #include "Wnd.h"
 #include "CreateContext.h"
@@ -11,6 +13,8 @@
 class CDocument;
 class CDC;
 class CPrintInfo;
+class COleDataObject;
+class CPreviewView;
 
 class CView : public CWnd
 {
@@ -35,6 +39,27 @@ class CView : public CWnd
     virtual void OnActivateFrame(UINT nState, CFrameWnd* pFrameWnd);
     virtual void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = NULL);
     virtual void OnDraw(CDC* pDC) = 0;
+
+    // Printing (ViewPrint.cpp)
+    virtual BOOL OnPreparePrinting(CPrintInfo* pInfo);
+    virtual void OnBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    BOOL DoPreparePrinting(CPrintInfo* pInfo);
+    afx_msg void OnFilePrint();
+    // Opens the preview window; it runs modeless until closed.
+    afx_msg void OnFilePrintPreview();
+    // Called by the preview as it closes: ends printing and destroys the preview window.
+    virtual void OnEndPrintPreview(CDC* pDC, CPrintInfo* pInfo, POINT point, CPreviewView* pView);
+
+    // Drag and drop through a registered COleDropTarget (points in client coordinates)
+    virtual DWORD OnDragEnter(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual DWORD OnDragOver(COleDataObject* pDataObject, DWORD dwKeyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* pDataObject, DWORD dropEffect, CPoint point);
+    // -1 lets OnDrop handle the drop.
+    virtual DWORD OnDropEx(COleDataObject* pDataObject, DWORD dropDefault, DWORD dropList, CPoint point);
+    virtual DWORD OnDragScroll(DWORD dwKeyState, CPoint point);
 
     // Overrides
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;

@@ -466,6 +466,8 @@ int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
     ON_WM_DRAWITEM()
     ON_WM_MEASUREITEM()
+    ON_WM_COMPAREITEM()
+    ON_WM_DELETEITEM()
     ON_WM_CTLCOLOR()
     ON_WM_HSCROLL()
     ON_WM_VSCROLL()
@@ -576,6 +578,21 @@ void CWnd::OnMeasureItem(int nIDCtl, LPMEASUREITEMSTRUCT)
         if (hWndChild != NULL && ReflectLastMsg(hWndChild))
             return;
     }
+    Default();
+}
+
+int CWnd::OnCompareItem(int, LPCOMPAREITEMSTRUCT lpCompareItemStruct)
+{
+    LRESULT lResult;
+    if (ReflectLastMsg(lpCompareItemStruct->hwndItem, &lResult))
+        return (int)lResult;
+    return (int)Default();
+}
+
+void CWnd::OnDeleteItem(int, LPDELETEITEMSTRUCT lpDeleteItemStruct)
+{
+    if (ReflectLastMsg(lpDeleteItemStruct->hwndItem))
+        return;
     Default();
 }
 

@@ -107,6 +107,15 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         return TRUE;
     }
 
+    // Drag-list notifications come to the parent; the list box handles its own.
+    static const UINT s_nDragListMsg = ::RegisterWindowMessage(DRAGLISTMSGSTRING);
+    if (message == s_nDragListMsg && lParam != 0)
+    {
+        CWnd* pChild = FromHandlePermanent(((LPDRAGLISTINFO)lParam)->hWnd);
+        if (pChild != NULL && pChild != this && pChild->OnChildNotify(message, wParam, lParam, pResult))
+            return TRUE;
+    }
+
     UINT nCtlType = 0;
     if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
     {
@@ -180,6 +189,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         BOOL (CWnd::*pfn_bv)();
         void (CWnd::*pfn_vww)(UINT, UINT);
         void (CWnd::*pfn_vs)(LPCTSTR);
+        int (CWnd::*pfn_iiCIS)(int, LPCOMPAREITEMSTRUCT);
+        void (CWnd::*pfn_viDEL)(int, LPDELETEITEMSTRUCT);
     } mmf;
     mmf.pfn = lpEntry->pfn;
 
@@ -319,6 +330,13 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         break;
     case AfxSig_vs:
         (this->*mmf.pfn_vs)((LPCTSTR)lParam);
+        break;
+    case AfxSig_iiCIS:
+        lResult = (this->*mmf.pfn_iiCIS)((int)wParam, (LPCOMPAREITEMSTRUCT)lParam);
+        break;
+    case AfxSig_viDEL:
+        (this->*mmf.pfn_viDEL)((int)wParam, (LPDELETEITEMSTRUCT)lParam);
+        lResult = TRUE;
         break;
     default:
         ASSERT(FALSE);

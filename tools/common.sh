@@ -77,6 +77,28 @@ helvon_start_wine() {
     wineboot -i >/dev/null 2>&1
 }
 
+# helvon_start_printer: the "PDF" queue of CUPS with the cups-pdf driver (files land in
+# $HOME/PDF). Starts cupsd only when none runs, and stops only what it started. Without CUPS the
+# tests see no printer, which they must survive.
+helvon_start_printer() {
+    if ! command -v cupsd >/dev/null || ! command -v lpadmin >/dev/null; then
+        helvon_log "no CUPS: tests run without a printer"
+        return 0
+    fi
+    # lpstat -r succeeds either way; its text tells whether the scheduler runs.
+    if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
+        mkdir -p /run/cups
+        /usr/sbin/cupsd -f >/dev/null 2>&1 &
+        HELVON_PIDS+=($!)
+        for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q 'is running' && break; sleep 0.1; done
+    fi
+    if ! lpstat -p PDF >/dev/null 2>&1; then
+        lpadmin -p PDF -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd && lpadmin -d PDF ||
+            helvon_log "the PDF printer could not be set up"
+    fi
+    mkdir -p "$HOME/PDF"
+}
+
 # helvon_com_pairs "5:6 10:11": socat pty pairs linked as Wine COM ports, made after wineboot so
 # Wine's device manager does not remove them. Exports COM_PAIRS=5:6,10:11.
 helvon_com_pairs() {

@@ -6,6 +6,7 @@ helvon_install
 helvon_build
 trap helvon_stop_all EXIT
 helvon_start_x
+helvon_start_printer
 helvon_start_wine
 helvon_com_pairs "5:6 10:11"
 export HELVON_HOST_TOOLS="$BUILD_DIR/host"

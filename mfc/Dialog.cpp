@@ -1,0 +1,276 @@
+// CDialog: dialogs from templates, modal through RunModalLoop, modeless through Create.
+#include "Dialog.h"
+#include "WinApp.h"
+#include "WinThread.h"
+#include "AfxState.h"
+#include "Font.h"
+#include "MessageSink.h"
+
+IMPLEMENT_DYNAMIC(CDialog, CWnd)
+
+BEGIN_MESSAGE_MAP(CDialog, CWnd)
+    ON_COMMAND(IDOK, OnOKCommand)
+    ON_COMMAND(IDCANCEL, OnCancelCommand)
+END_MESSAGE_MAP()
+
+CDialog::CDialog()
+    : m_lpszTemplateName(NULL), m_nIDHelp(0), m_lpDialogTemplate(NULL), m_hDialogTemplate(NULL),
+      m_pParentWnd(NULL), m_hWndTop(NULL), m_lpDialogInit(NULL)
+{
+}
+
+CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog()
+{
+    m_lpszTemplateName = MAKEINTRESOURCE(nIDTemplate);
+    m_nIDHelp = nIDTemplate;
+    m_pParentWnd = pParentWnd;
+}
+
+CDialog::CDialog(LPCTSTR lpszTemplateName, CWnd* pParentWnd) : CDialog()
+{
+    m_lpszTemplateName = lpszTemplateName;
+    if (IS_INTRESOURCE(lpszTemplateName))
+        m_nIDHelp = LOWORD((UINT_PTR)lpszTemplateName);
+    m_pParentWnd = pParentWnd;
+}
+
+CDialog::~CDialog()
+{
+    if (m_hWnd != NULL)
+        DestroyWindow();
+}
+
+// ---- dialog procedure
+
+INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
+{
+    if (message != WM_INITDIALOG)
+        return FALSE;
+    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
+    CDialog* pDlg = pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CDialog)) ? (CDialog*)pWnd : NULL;
+    if (pDlg == NULL)
+        return FALSE; // a form view: its frame decides about the focus
+    return pDlg->OnInitDialog();
+}
+
+// ---- creation
+
+static LPCDLGTEMPLATE AfxLoadDialogTemplate(LPCTSTR lpszTemplateName, HINSTANCE* phInst)
+{
+    HINSTANCE hInst = AfxFindResourceHandle(lpszTemplateName, RT_DIALOG);
+    HRSRC hResource = ::FindResource(hInst, lpszTemplateName, RT_DIALOG);
+    if (hResource == NULL)
+        return NULL;
+    HGLOBAL hTemplate = ::LoadResource(hInst, hResource);
+    if (phInst != NULL)
+        *phInst = hInst;
+    return hTemplate != NULL ? (LPCDLGTEMPLATE)::LockResource(hTemplate) : NULL;
+}
+
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) { return Create(MAKEINTRESOURCE(nIDTemplate), pParentWnd); }
+
+BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
+{
+    m_lpszTemplateName = lpszTemplateName;
+    if (IS_INTRESOURCE(lpszTemplateName) && m_nIDHelp == 0)
+        m_nIDHelp = LOWORD((UINT_PTR)lpszTemplateName);
+    HINSTANCE hInst = NULL;
+    LPCDLGTEMPLATE lpTemplate = AfxLoadDialogTemplate(lpszTemplateName, &hInst);
+    if (lpTemplate == NULL)
+        return FALSE;
+    if (pParentWnd == NULL)
+        pParentWnd = m_pParentWnd;
+    return CreateRunDlgIndirect(lpTemplate, pParentWnd, hInst);
+}
+
+BOOL CDialog::CreateIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, void* lpDialogInit)
+{
+    m_lpDialogInit = lpDialogInit;
+    return CreateRunDlgIndirect(lpDialogTemplate, pParentWnd, AfxGetInstanceHandle());
+}
+
+BOOL CDialog::CreateIndirect(HGLOBAL hDialogTemplate, CWnd* pParentWnd)
+{
+    LPCDLGTEMPLATE lpTemplate = (LPCDLGTEMPLATE)::GlobalLock(hDialogTemplate);
+    BOOL bResult = CreateIndirect(lpTemplate, pParentWnd);
+    ::GlobalUnlock(hDialogTemplate);
+    return bResult;
+}
+
+BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd)
+{
+    m_lpDialogTemplate = lpDialogTemplate;
+    m_pParentWnd = pParentWnd;
+    return TRUE;
+}
+
+BOOL CDialog::CreateRunDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
+{
+    if (lpDialogTemplate == NULL)
+        return FALSE;
+    HWND hWndParent = pParentWnd->GetSafeHwnd();
+    AfxHookWindowCreate(this);
+    HWND hWnd = ::CreateDialogIndirectParam(hInst, lpDialogTemplate, hWndParent, AfxDlgProc, 0);
+    if (!AfxUnhookWindowCreate())
+        PostNcDestroy();
+    if (hWnd != NULL && m_hWnd == NULL)
+        ::DestroyWindow(hWnd); // never reached this object
+    return m_hWnd != NULL && hWnd != NULL;
+}
+
+// ---- modal run
+
+HWND CDialog::PreModal()
+{
+    // The owner is the given parent or the main window, always a top-level window.
+    HWND hWnd = m_pParentWnd->GetSafeHwnd();
+    if (hWnd == NULL)
+    {
+        CWnd* pMain = AfxGetMainWnd();
+        hWnd = pMain->GetSafeHwnd();
+    }
+    while (hWnd != NULL && (::GetWindowLong(hWnd, GWL_STYLE) & WS_CHILD))
+        hWnd = ::GetParent(hWnd);
+    return hWnd;
+}
+
+void CDialog::PostModal() {}
+
+INT_PTR CDialog::DoModal()
+{
+    LPCDLGTEMPLATE lpTemplate = m_lpDialogTemplate;
+    HINSTANCE hInst = AfxGetInstanceHandle();
+    if (lpTemplate == NULL && m_hDialogTemplate != NULL)
+        lpTemplate = (LPCDLGTEMPLATE)::GlobalLock(m_hDialogTemplate);
+    if (lpTemplate == NULL && m_lpszTemplateName != NULL)
+        lpTemplate = AfxLoadDialogTemplate(m_lpszTemplateName, &hInst);
+    if (lpTemplate == NULL)
+        return -1;
+
+    HWND hWndParent = PreModal();
+    BOOL bEnableParent = FALSE;
+    if (hWndParent != NULL && ::IsWindowEnabled(hWndParent))
+    {
+        ::EnableWindow(hWndParent, FALSE);
+        bEnableParent = TRUE;
+    }
+    m_hWndTop = hWndParent;
+    m_nModalResult = -1;
+    m_nFlags |= WF_CONTINUEMODAL;
+    CWnd* pParent = CWnd::FromHandle(hWndParent);
+    if (CreateRunDlgIndirect(lpTemplate, pParent, hInst))
+    {
+        if (m_nFlags & WF_CONTINUEMODAL)
+        {
+            DWORD dwFlags = MLF_SHOWONIDLE;
+            if (GetStyle() & DS_NOIDLEMSG)
+                dwFlags |= MLF_NOIDLEMSG;
+            RunModalLoop(dwFlags);
+        }
+        if (m_hWnd != NULL)
+            ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0,
+                SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+    }
+    m_nFlags &= ~WF_CONTINUEMODAL;
+    if (bEnableParent)
+        ::EnableWindow(hWndParent, TRUE);
+    if (hWndParent != NULL && ::GetActiveWindow() == m_hWnd)
+        ::SetActiveWindow(hWndParent);
+    if (m_hWnd != NULL)
+        DestroyWindow();
+    if (m_hDialogTemplate != NULL)
+        ::GlobalUnlock(m_hDialogTemplate);
+    m_hWndTop = NULL;
+    PostModal();
+    return m_nModalResult;
+}
+
+void CDialog::EndDialog(int nResult)
+{
+    if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL))
+        EndModalLoop(nResult);
+    ::EndDialog(m_hWnd, nResult);
+}
+
+// ---- focus, initialisation
+
+void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
+{
+    if (pWndCtrl != NULL && pWndCtrl->m_hWnd != NULL)
+        ::SendMessage(m_hWnd, WM_NEXTDLGCTL, (WPARAM)pWndCtrl->m_hWnd, 1L);
+}
+
+BOOL CDialog::ExecuteDlgInit(LPCTSTR lpszResourceName)
+{
+    if (lpszResourceName == NULL)
+        return TRUE;
+    // RT_DLGINIT is 240; a template without one has nothing to add.
+    HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCE(240));
+    HRSRC hRes = ::FindResource(hInst, lpszResourceName, MAKEINTRESOURCE(240));
+    if (hRes == NULL)
+        return TRUE;
+    HGLOBAL hData = ::LoadResource(hInst, hRes);
+    return hData == NULL || ExecuteDlgInit(::LockResource(hData));
+}
+
+// Records of (WORD control id, WORD message, DWORD length, text) ending with a zero id; each
+// adds one string to a list or combo box.
+BOOL CDialog::ExecuteDlgInit(LPVOID lpResource)
+{
+    if (lpResource == NULL)
+        return TRUE;
+    const BYTE* p = (const BYTE*)lpResource;
+    for (;;)
+    {
+        WORD nIDC;
+        memcpy(&nIDC, p, sizeof(WORD));
+        if (nIDC == 0)
+            break;
+        WORD nMsg;
+        DWORD dwLen;
+        memcpy(&nMsg, p + 2, sizeof(WORD));
+        memcpy(&dwLen, p + 4, sizeof(DWORD));
+        p += 8;
+        UINT nSend = nMsg == 0x0403 ? (UINT)LB_ADDSTRING : nMsg == 0x0406 ? (UINT)CB_ADDSTRING : nMsg;
+        if (nSend == LB_ADDSTRING || nSend == CB_ADDSTRING)
+        {
+            if (::SendDlgItemMessage(m_hWnd, nIDC, nSend, 0, (LPARAM)p) < 0)
+                return FALSE;
+        }
+        p += dwLen;
+    }
+    return TRUE;
+}
+
+BOOL CDialog::OnInitDialog()
+{
+    if (!ExecuteDlgInit(m_lpszTemplateName) || !ExecuteDlgInit(m_lpDialogInit))
+        return FALSE;
+    if (!UpdateData(FALSE))
+        return FALSE; // the data exchange reported its own error
+    return TRUE;
+}
+
+void CDialog::OnSetFont(CFont*) {}
+
+void CDialog::OnOK()
+{
+    if (!UpdateData(TRUE))
+        return;
+    EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg)
+{
+    if (CWnd::PreTranslateMessage(pMsg))
+        return TRUE;
+    // Tab, arrows, Enter and Escape move focus and press buttons as the dialog manager does.
+    return ::IsDialogMessage(m_hWnd, pMsg);
+}
+
+BOOL CDialog::CheckAutoCenter()
+{
+    return (GetStyle() & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN)) == 0;
+}
