@@ -39,29 +39,17 @@ void CPageSetupDialog::GetMargins(LPRECT lpRectMargins, LPRECT lpRectMinMargins)
         *lpRectMinMargins = m_psd.rtMinMargin;
 }
 
-static CString AfxPageSetupDevName(HGLOBAL hDevNames, WORD DEVNAMES::*pOffset)
-{
-    CString str;
-    LPDEVNAMES lpDevNames = hDevNames != NULL ? (LPDEVNAMES)::GlobalLock(hDevNames) : NULL;
-    if (lpDevNames != NULL)
-    {
-        str = (LPCTSTR)lpDevNames + lpDevNames->*pOffset;
-        ::GlobalUnlock(hDevNames);
-    }
-    return str;
-}
-
 CString CPageSetupDialog::GetDeviceName() const
 {
-    return AfxPageSetupDevName(m_psd.hDevNames, &DEVNAMES::wDeviceOffset);
+    return AfxDevNamesPart(m_psd.hDevNames, &DEVNAMES::wDeviceOffset);
 }
 CString CPageSetupDialog::GetDriverName() const
 {
-    return AfxPageSetupDevName(m_psd.hDevNames, &DEVNAMES::wDriverOffset);
+    return AfxDevNamesPart(m_psd.hDevNames, &DEVNAMES::wDriverOffset);
 }
 CString CPageSetupDialog::GetPortName() const
 {
-    return AfxPageSetupDevName(m_psd.hDevNames, &DEVNAMES::wOutputOffset);
+    return AfxDevNamesPart(m_psd.hDevNames, &DEVNAMES::wOutputOffset);
 }
 
 LPDEVMODE CPageSetupDialog::GetDevMode() const

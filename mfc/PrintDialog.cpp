@@ -70,7 +70,7 @@ BOOL CPrintDialog::GetDefaults()
     return TRUE;
 }
 
-static CString AfxDevNamesPart(HGLOBAL hDevNames, WORD DEVNAMES::*pOffset)
+CString AFXAPI AfxDevNamesPart(HGLOBAL hDevNames, WORD DEVNAMES::*pOffset)
 {
     CString str;
     LPDEVNAMES lpDevNames = hDevNames != NULL ? (LPDEVNAMES)::GlobalLock(hDevNames) : NULL;

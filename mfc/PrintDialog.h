@@ -44,3 +44,7 @@ public:
 // A DC for the device in hDevNames with the settings in hDevMode (either may be NULL: then
 // NULL is returned for a missing hDevNames).
 HDC AFXAPI AfxCreateDC(HGLOBAL hDevNames, HGLOBAL hDevMode);
+
+// One of the names in a DEVNAMES block (device, driver or port, by member offset); empty when
+// hDevNames is NULL.
+CString AFXAPI AfxDevNamesPart(HGLOBAL hDevNames, WORD DEVNAMES::*pOffset);
