@@ -1,5 +1,6 @@
 // CComboBox: item text and owner-draw reflection.
 #include "ComboBox.h"
+#include "OwnerDraw.h"
 
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
 
@@ -27,23 +28,8 @@ void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     LRESULT lResult = TRUE;
-    switch (message)
-    {
-    case WM_DRAWITEM:
-        DrawItem((LPDRAWITEMSTRUCT)lParam);
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem((LPMEASUREITEMSTRUCT)lParam);
-        break;
-    case WM_COMPAREITEM:
-        lResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam);
-        break;
-    case WM_DELETEITEM:
-        DeleteItem((LPDELETEITEMSTRUCT)lParam);
-        break;
-    default:
+    if (!AfxReflectOwnerDraw(this, message, lParam, &lResult))
         return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    }
     if (pResult != NULL)
         *pResult = lResult;
     return TRUE;

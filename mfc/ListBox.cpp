@@ -1,5 +1,6 @@
 // CListBox: item text and owner-draw reflection.
 #include "ListBox.h"
+#include "OwnerDraw.h"
 
 IMPLEMENT_DYNAMIC(CListBox, CWnd)
 
@@ -36,29 +37,12 @@ int CListBox::CharToItem(UINT, UINT) { return -1; }
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     LRESULT lResult = TRUE;
-    switch (message)
-    {
-    case WM_DRAWITEM:
-        DrawItem((LPDRAWITEMSTRUCT)lParam);
-        break;
-    case WM_MEASUREITEM:
-        MeasureItem((LPMEASUREITEMSTRUCT)lParam);
-        break;
-    case WM_COMPAREITEM:
-        lResult = CompareItem((LPCOMPAREITEMSTRUCT)lParam);
-        break;
-    case WM_DELETEITEM:
-        DeleteItem((LPDELETEITEMSTRUCT)lParam);
-        break;
-    case WM_VKEYTOITEM:
+    if (message == WM_VKEYTOITEM)
         lResult = VKeyToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
-    case WM_CHARTOITEM:
+    else if (message == WM_CHARTOITEM)
         lResult = CharToItem(LOWORD(wParam), HIWORD(wParam));
-        break;
-    default:
+    else if (!AfxReflectOwnerDraw(this, message, lParam, &lResult))
         return CWnd::OnChildNotify(message, wParam, lParam, pResult);
-    }
     if (pResult != NULL)
         *pResult = lResult;
     return TRUE;
