@@ -1,5 +1,7 @@
 // CArchiveException: a stream that cannot be stored or loaded (wrong direction, truncated,
 // unknown class, bad index, unsupported schema). Thrown by CArchive and by Serialize functions.
+//
+// Differences from MFC: none in behaviour; the texts are German and name the file (%1).
 #pragma once
 #include "Exception.h"
 

@@ -1,5 +1,8 @@
 // The module the program runs from and the module its resources come from (a language
 // library can replace the latter).
+//
+// Differences from MFC: there is no module-state stack; one instance and one resource handle
+// serve the whole program.
 #pragma once
 #include "AfxCore.h"
 

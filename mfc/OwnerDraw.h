@@ -1,5 +1,7 @@
 // Hands the owner-draw messages a list or combo box gets back from its parent to the control's
 // own DrawItem, MeasureItem, CompareItem and DeleteItem.
+//
+// Differences from MFC: MFC repeats this switch in each control class; here they share it.
 #pragma once
 #include "AfxCore.h"
 
