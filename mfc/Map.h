@@ -332,3 +332,34 @@ void CMap<KEY, ARG_KEY, VALUE, ARG_VALUE>::Serialize(CArchive& ar)
         }
     }
 }
+
+// Serialize of the maps whose values are objects (CMapStringToOb, CMapWordToOb): the keys as
+// their element type, the values as objects, in the map's own order.
+template <class KEY, class ARG_KEY>
+void AfxSerializeObjectMap(CArchive& ar, CMap<KEY, ARG_KEY, CObject*, CObject*>& map)
+{
+    if (ar.IsStoring())
+    {
+        ar.WriteCount((DWORD)map.GetCount());
+        POSITION pos = map.GetStartPosition();
+        while (pos != NULL)
+        {
+            KEY key;
+            CObject* value = NULL;
+            map.GetNextAssoc(pos, key, value);
+            SerializeElements<KEY>(ar, &key, 1);
+            ar << value;
+        }
+    }
+    else
+    {
+        for (DWORD nNewCount = ar.ReadCount(); nNewCount > 0; nNewCount--)
+        {
+            KEY newKey = KEY();
+            CObject* newValue = NULL;
+            SerializeElements<KEY>(ar, &newKey, 1);
+            ar >> newValue;
+            map.SetAt(newKey, newValue);
+        }
+    }
+}
