@@ -368,43 +368,42 @@ void CFrameWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
         UpdateFrameTitleForDocument(NULL);
 }
 
+CString CFrameWnd::NumberedDocumentName(LPCTSTR lpszDocName) const
+{
+    CString strText = lpszDocName;
+    if (m_nWindow > 0)
+    {
+        CString strNum;
+        strNum.Format(_T(":%d"), m_nWindow);
+        strText += strNum;
+    }
+    return strText;
+}
+
+void CFrameWnd::SetCaptionIfChanged(const CString& strText)
+{
+    CString strOld;
+    GetWindowText(strOld);
+    if (strOld != strText)
+        SetWindowText(strText);
+}
+
 void CFrameWnd::UpdateFrameTitleForDocument(LPCTSTR lpszDocName)
 {
     CString strText;
     if (GetStyle() & FWS_PREFIXTITLE)
     {
         if (lpszDocName != NULL)
-        {
-            strText = lpszDocName;
-            if (m_nWindow > 0)
-            {
-                CString strNum;
-                strNum.Format(_T(":%d"), m_nWindow);
-                strText += strNum;
-            }
-            strText += _T(" - ");
-        }
+            strText = NumberedDocumentName(lpszDocName) + _T(" - ");
         strText += m_strTitle;
     }
     else
     {
         strText = m_strTitle;
         if (lpszDocName != NULL)
-        {
-            strText += _T(" - ");
-            strText += lpszDocName;
-            if (m_nWindow > 0)
-            {
-                CString strNum;
-                strNum.Format(_T(":%d"), m_nWindow);
-                strText += strNum;
-            }
-        }
+            strText += _T(" - ") + NumberedDocumentName(lpszDocName);
     }
-    CString strOld;
-    GetWindowText(strOld);
-    if (strOld != strText)
-        SetWindowText(strText);
+    SetCaptionIfChanged(strText);
 }
 
 void CFrameWnd::OnUpdateFrameMenu(HMENU hMenuAlt)

@@ -115,6 +115,10 @@ public:
     void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0) override;
 
     // Implementation (members other parts of the program rely on by name)
+    // The document's name with this window's number (":2") when the document has several.
+    CString NumberedDocumentName(LPCTSTR lpszDocName) const;
+    // Sets the caption only when it changes, so the title bar does not flicker on idle updates.
+    void SetCaptionIfChanged(const CString& strText);
     HMENU m_hMenuDefault;
     HACCEL m_hAccelTable;
     DWORD m_dwPromptContext;

@@ -236,17 +236,7 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
     CDocument* pDocument = GetActiveDocument();
     if (bAddToTitle && pDocument != NULL)
     {
-        CString strText = pDocument->GetTitle();
-        if (m_nWindow > 0)
-        {
-            CString strNum;
-            strNum.Format(_T(":%d"), m_nWindow);
-            strText += strNum;
-        }
-        CString strOld;
-        GetWindowText(strOld);
-        if (strOld != strText)
-            SetWindowText(strText);
+        SetCaptionIfChanged(NumberedDocumentName(pDocument->GetTitle()));
     }
 }
 
