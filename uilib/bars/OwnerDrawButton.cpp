@@ -35,12 +35,12 @@ void SECOwnerDrawButton::RefreshColors()
 }
 
 BEGIN_MESSAGE_MAP(SECOwnerDrawButton, CButton)
-    ON_MESSAGE(BM_SETSTYLE, OnSetStyle)
-    ON_WM_KEYUP()
-    ON_WM_LBUTTONUP()
-    ON_WM_MOUSEMOVE()
-    ON_WM_GETDLGCODE()
-    ON_WM_SYSCOLORCHANGE()
+ON_MESSAGE(BM_SETSTYLE, OnSetStyle)
+ON_WM_KEYUP()
+ON_WM_LBUTTONUP()
+ON_WM_MOUSEMOVE()
+ON_WM_GETDLGCODE()
+ON_WM_SYSCOLORCHANGE()
 END_MESSAGE_MAP()
 
 SECOwnerDrawButton::SECOwnerDrawButton()
@@ -65,7 +65,7 @@ BOOL SECOwnerDrawButton::AttachButton(UINT nID, CWnd* pParent, DWORD dwExtra)
 }
 
 BOOL SECOwnerDrawButton::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID,
-    DWORD dwExtra)
+                                DWORD dwExtra)
 {
     m_dwExtra = dwExtra;
     return CButton::Create(lpszText, (dwStyle & ~BS_TYPEMASK) | BS_OWNERDRAW, rect, pParent, nID);

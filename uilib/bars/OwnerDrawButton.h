@@ -14,7 +14,7 @@ class SECOwnerDrawButton : public CButton
 {
     DECLARE_DYNAMIC(SECOwnerDrawButton)
 
-public:
+  public:
     // Colours every self-drawn button uses, read once and again on WM_SYSCOLORCHANGE.
     struct Colors
     {
@@ -35,15 +35,24 @@ public:
     // button is the dialog's default push button.
     virtual BOOL AttachButton(UINT nID, CWnd* pParent, DWORD dwExtra = 0);
     virtual BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID,
-        DWORD dwExtra);
+                        DWORD dwExtra);
 
     // Attributes
     virtual void SetFlat(BOOL bFlat);
-    virtual BOOL IsFlat() const { return m_bFlat; }
+    virtual BOOL IsFlat() const
+    {
+        return m_bFlat;
+    }
     // The flat look also drops the focus frame; returns the previous setting.
     BOOL SetDrawOption(BOOL bFlat);
-    DWORD GetExtraFlags() const { return m_dwExtra; }
-    BOOL IsNewLook() const { return m_bNewLook; }
+    DWORD GetExtraFlags() const
+    {
+        return m_dwExtra;
+    }
+    BOOL IsNewLook() const
+    {
+        return m_bNewLook;
+    }
 
     // Overridables
     virtual void Clicked();
@@ -61,7 +70,7 @@ public:
     // Implementation
     void DrawItem(LPDRAWITEMSTRUCT lpDIS) override;
 
-protected:
+  protected:
     void DrawSteps(CDC* pDC, CDC* pTarget, LPDRAWITEMSTRUCT lpDIS);
     void DrawCutCornerFrame(CDC* pDC, const CRect& rect);
     void DrawFlatEdge(BOOL bRaised);

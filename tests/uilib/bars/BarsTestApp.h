@@ -7,8 +7,10 @@
 
 class CBarsTestApp : public CWinApp
 {
-public:
-    CBarsTestApp() : CWinApp(_T("HelvonBarsTest")) {}
+  public:
+    CBarsTestApp() : CWinApp(_T("HelvonBarsTest"))
+    {
+    }
 };
 
 // Moves the cursor to a screen point and lets the windows see the move.

@@ -13,28 +13,37 @@ namespace
 // Counts its clicks; draws a black square as content when asked to.
 class CCountingButton : public SECOwnerDrawButton
 {
-public:
-    void Clicked() override { ++m_nClicked; }
+  public:
+    void Clicked() override
+    {
+        ++m_nClicked;
+    }
     void DrawContent(CDC* pDC, LPDRAWITEMSTRUCT, RECT*) override
     {
         if (m_bSquare)
             pDC->FillSolidRect(5, 5, 5, 5, RGB(0, 0, 0));
     }
-    void SetOldLook() { m_bNewLook = FALSE; }
+    void SetOldLook()
+    {
+        m_bNewLook = FALSE;
+    }
     int m_nClicked = 0;
     bool m_bSquare = false;
 };
 
 class CButtonsDialog : public CDialog
 {
-public:
-    CButtonsDialog() { Create(IDD_BUTTONS, NULL); }
+  public:
+    CButtonsDialog()
+    {
+        Create(IDD_BUTTONS, NULL);
+    }
 };
 
 // Draws the button for an item state into a 24-bit memory bitmap and reads its pixels.
 class CDrawnItem
 {
-public:
+  public:
     CDrawnItem(SECOwnerDrawButton& button, UINT nState, int cx = 40, int cy = 20) : m_cx(cx), m_cy(cy)
     {
         HDC hScreen = ::GetDC(NULL);
@@ -56,7 +65,10 @@ public:
         ::DeleteObject(m_hBitmap);
         ::DeleteDC(m_hDC);
     }
-    COLORREF At(int x, int y) const { return ::GetPixel(m_hDC, x < 0 ? m_cx + x : x, y < 0 ? m_cy + y : y); }
+    COLORREF At(int x, int y) const
+    {
+        return ::GetPixel(m_hDC, x < 0 ? m_cx + x : x, y < 0 ? m_cy + y : y);
+    }
     bool Contains(COLORREF color) const
     {
         for (int y = 0; y < m_cy; y++)
@@ -66,7 +78,7 @@ public:
         return false;
     }
 
-private:
+  private:
     int m_cx, m_cy;
     HDC m_hDC;
     HBITMAP m_hBitmap;
@@ -88,7 +100,8 @@ TEST(OwnerDrawButton, AttachedAndCreatedButtonsStayOwnerDrawn)
     EXPECT_FALSE(CCountingButton().AttachButton(4711, &dlg, 0));
 
     CCountingButton created;
-    ASSERT_TRUE(created.Create("Neu", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(150, 10, 200, 30), &dlg, 9200, 1));
+    ASSERT_TRUE(
+        created.Create("Neu", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, CRect(150, 10, 200, 30), &dlg, 9200, 1));
     EXPECT_EQ((DWORD)BS_OWNERDRAW, created.GetStyle() & BS_TYPEMASK);
     EXPECT_EQ(1u, created.GetExtraFlags());
 
