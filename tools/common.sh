@@ -49,6 +49,7 @@ helvon_stop_all() {
     done
     # Simulators that tests started and could not stop (Wine cannot signal a Linux process).
     pkill -f "$BUILD_DIR/host/stationsim/stationsim" 2>/dev/null
+    pkill -f "$BUILD_DIR/host/pendixsim/pendixsim" 2>/dev/null
     for pid in "${HELVON_PIDS[@]}"; do
         wait "$pid" 2>/dev/null
     done
