@@ -75,6 +75,9 @@ helvon_start_wine() {
     wineserver -k 2>/dev/null || true
     wineserver -p
     wineboot -i >/dev/null 2>&1
+    # Without a window manager Wine waits 2 s for every hidden top-level window unless it draws
+    # the frames itself (pop-ups such as item tips hide often).
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
 }
 
 # helvon_start_printer: the "PDF" queue of CUPS with the cups-pdf driver (files land in
