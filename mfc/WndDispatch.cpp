@@ -29,6 +29,12 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
             e->ReportError(MB_ICONEXCLAMATION, AFX_IDP_INTERNAL_FAILURE);
         e->Delete();
     }
+    catch (...)
+    {
+        // Not one of ours: it must not unwind through the system's frames either.
+        lResult = nMsg == WM_CREATE ? -1 : 0;
+        AfxReportInternalFailure();
+    }
     pState->m_lastSentMsg = oldState;
     return lResult;
 }
