@@ -82,7 +82,10 @@ void SECLayoutNodeSplitter::InvalidateBarRect(const RECT* pRect, BOOL bErase)
         ::InvalidateRect(m_hWndParent, pRect, bErase);
 }
 
-void SECLayoutNodeSplitter::OnSplitterMoved(int, int) { RealizeNode(NULL); }
+void SECLayoutNodeSplitter::OnSplitterMoved(int, int)
+{
+    RealizeNode(NULL);
+}
 
 void SECLayoutNodeSplitter::SetNodeStyle(DWORD dwStyle, BOOL bRecursive)
 {
@@ -124,7 +127,8 @@ void SECLayoutNodeSplitter::InvalidateNodeRect(const RECT* pRect, BOOL bErase)
     SECLayoutNodeWnd::InvalidateNodeRect(pRect, bErase);
 }
 
-void SECLayoutNodeSplitter::DistributeSize(const RECT& rcOld, const RECT& rcNew, int& nSplitX, int& nSplitY, BOOL bKeep)
+void SECLayoutNodeSplitter::DistributeSize(const RECT& rcOld, const RECT& rcNew, int& nSplitX, int& nSplitY,
+                                           BOOL bKeep)
 {
     const int changes[2] = {(int)((rcNew.right - rcNew.left) - (rcOld.right - rcOld.left)),
                             (int)((rcNew.bottom - rcNew.top) - (rcOld.bottom - rcOld.top))};
@@ -166,7 +170,7 @@ void SECLayoutNodeSplitter::CalcLayout(RECT& rcOut, const RECT& rc, BOOL, BOOL)
 // ---- virtual splitter
 
 BEGIN_MESSAGE_MAP(SECLNVirtualSplitter, SECSplitterBase)
-    ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 SECLNVirtualSplitter::SECLNVirtualSplitter()

@@ -11,14 +11,16 @@ class SECLNVirtualSplitter;
 // Told when a virtual splitter's bar was dragged.
 class ISECVirtualSplitterObserver
 {
-public:
-    virtual ~ISECVirtualSplitterObserver() {}
+  public:
+    virtual ~ISECVirtualSplitterObserver()
+    {
+    }
     virtual BOOL OnSplitterMoved(SECLNVirtualSplitter* pSplitter, int dx, int dy) = 0;
 };
 
 class SECLayoutNodeSplitter : public SECSplitterBase, public SECLayoutNodeWnd
 {
-public:
+  public:
     // Construction
     SECLayoutNodeSplitter();
     ~SECLayoutNodeSplitter() override;
@@ -43,9 +45,12 @@ public:
 
     // Attributes
     SECLayoutNode* GetPaneNode(int nRow, int nCol) const;
-    HWND GetSplitterHwnd() const { return CWnd::m_hWnd; }
+    HWND GetSplitterHwnd() const
+    {
+        return CWnd::m_hWnd;
+    }
 
-protected:
+  protected:
     SECLayoutNode* m_pPaneNodes[4]; // row + 2 x column
     RECT m_rcSavedHorz;
     RECT m_rcSavedVert;
@@ -54,7 +59,7 @@ protected:
 
 class SECLNVirtualSplitter : public SECLayoutNodeSplitter
 {
-public:
+  public:
     // Construction
     SECLNVirtualSplitter();
 
@@ -73,13 +78,28 @@ public:
 
     // Attributes
     // How far the bar may be dragged, in the host's client coordinates.
-    void SetLimitRect(const RECT& rc) { m_rcLimit = rc; }
-    const RECT& GetLimitRect() const { return m_rcLimit; }
-    void SetObserver(ISECVirtualSplitterObserver* pObserver) { m_pObserver = pObserver; }
-    void EnableBars(BOOL bEnable) { m_bBarsEnabled = bEnable; }
-    BOOL AreBarsEnabled() const { return m_bBarsEnabled; }
+    void SetLimitRect(const RECT& rc)
+    {
+        m_rcLimit = rc;
+    }
+    const RECT& GetLimitRect() const
+    {
+        return m_rcLimit;
+    }
+    void SetObserver(ISECVirtualSplitterObserver* pObserver)
+    {
+        m_pObserver = pObserver;
+    }
+    void EnableBars(BOOL bEnable)
+    {
+        m_bBarsEnabled = bEnable;
+    }
+    BOOL AreBarsEnabled() const
+    {
+        return m_bBarsEnabled;
+    }
 
-protected:
+  protected:
     RECT m_rcLimit;
     RECT m_rcSecond;
     ISECVirtualSplitterObserver* m_pObserver;
