@@ -268,6 +268,12 @@ TEST(SplitterTest, SplitterNodeSharesSizeChangesBetweenItsPanes)
     splitter.RecalcNode(rcOut, RECT{0, 0, 113, 100}, FALSE, TRUE);
     splitter.RecalcNode(rcOut, RECT{0, 0, 116, 100}, FALSE, TRUE);
     EXPECT_EQ(splitter.GetSplitX(), 55);
+    // A pane's limits: the left pane keeps its minimum, the right one takes the rest.
+    left.SetMinMaxSize(SIZE{40, 0}, SIZE{0, 0}, SEC_LN_NOMAX);
+    splitter.RecalcNode(rcOut, RECT{0, 0, 76, 100}, FALSE, TRUE);
+    EXPECT_EQ(splitter.GetSplitX(), 40);
+    right.GetAppliedRect(rc);
+    EXPECT_TRUE(RectIs(rc, 46, 0, 76, 100));
     EXPECT_TRUE(splitter.RemovePane(0, 1));
     EXPECT_EQ(splitter.GetChildCount(FALSE), 1);
     splitter.DestroyWindow();
