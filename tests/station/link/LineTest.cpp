@@ -110,3 +110,32 @@ TEST(Line, DemoReadsTheSimulatedStation)
     EXPECT_GE(sim.Requests().size(), 3u + 3 * 4);
 }
 } // namespace
+
+namespace
+{
+// A station that stops reading without closing the line: what is written stays in the line until
+// the write time-out; the transfer fails within it instead of waiting for the bytes to leave.
+TEST(Line, StalledLineFailsWithinTheWriteTimeout)
+{
+    StationSimulator sim;
+    // the simulator's short lifetime ends a transfer that would wait for ever
+    ASSERT_TRUE(sim.Start(kPort, "--fault stall --fault-register 35 --lifetime 20"));
+    CIRComBase com(kPort, 9600, 8, stopBitsOne, parityNone, flowNone, FALSE);
+    com.SetStationAddress(1);
+    com.SetCloseAfterTransfer(FALSE);
+    com.SetTransferTimeouts(20, 10, 100, 0, 500); // writes may take half a second
+    EXPECT_FALSE(com.ReadStatusBlock()); // the station stalls here
+    std::vector<BYTE> big(64 * 1024, 0x55);
+    DWORD start = ::GetTickCount();
+    int nRead = com.Transfer(big.data(), (DWORD)big.size(), 10, FALSE);
+    DWORD elapsed = ::GetTickCount() - start;
+    EXPECT_EQ(0, nRead);
+    EXPECT_LT(elapsed, 500u + 2000) << "bounded by the write time-out";
+    EXPECT_EQ(0u, com.TakeTransferError()) << "a held line is a failed transfer, not a port error";
+    // the port stays usable: the next transfer fails within the time-outs as well
+    start = ::GetTickCount();
+    EXPECT_FALSE(com.ReadStatusBlock());
+    EXPECT_LT(::GetTickCount() - start, 2500u);
+    com.ClosePort();
+}
+} // namespace
