@@ -139,3 +139,29 @@ TEST(Line, StalledLineFailsWithinTheWriteTimeout)
     com.ClosePort();
 }
 } // namespace
+
+namespace
+{
+// Replies paced at the line's byte time take their wire time: the read time-outs are tried
+// against it, and a reply of some sixty bytes still arrives whole.
+TEST(Line, PacedRepliesTakeTheirWireTime)
+{
+    StationSimulator sim;
+    ASSERT_TRUE(sim.Start(kPort, "--paced"));
+    CIRComBase com(kPort, 9600, 8, stopBitsOne, parityNone, flowNone, FALSE);
+    com.SetStationAddress(1);
+    com.SetCloseAfterTransfer(FALSE);
+    ASSERT_TRUE(com.ReadStatusBlock()); // opens the port
+    DWORD start = ::GetTickCount();
+    ASSERT_TRUE(com.ReadSetupBlock());
+    DWORD elapsed = ::GetTickCount() - start;
+    std::string reply;
+    for (const std::string& line : sim.Log())
+        if (line.compare(0, 4, "tx [") == 0)
+            reply = line;
+    size_t bytes = (reply.size() - 4) / 3; // "XX " per byte, the last one closed by ']'
+    ASSERT_GT(bytes, 50u);
+    EXPECT_GE(elapsed, (DWORD)(bytes * 10 * 1000 / 9600) - 5) << bytes << " bytes at 9600 baud";
+    com.ClosePort();
+}
+} // namespace
