@@ -642,3 +642,24 @@ TEST_F(ChainTest, ExceptionsStopAtTheChain)
     EXPECT_EQ(Seen(), "A B W");
 }
 } // namespace
+
+namespace
+{
+// A listener plugging another one in from its handler: the newcomer hears the next message.
+TEST_F(ChainTest, ListenerPluggedFromAHandlerHearsTheNextMessage)
+{
+    HWND hWnd = Host(HOST_WINDOW);
+    CTestListener a("A"), d("D");
+    ASSERT_TRUE(a.PlugInTo(CWnd::FromHandle(hWnd)));
+    a.m_onMessage = [&d, hWnd](CTestListener* p) {
+        d.PlugInTo(CWnd::FromHandle(hWnd));
+        p->m_onMessage = nullptr;
+    };
+    ::SendMessage(hWnd, WM_TESTMSG, 0, 0);
+    EXPECT_EQ(Seen(), "A W");
+    EXPECT_TRUE(d.IsPlugged());
+    g_seen.clear();
+    ::SendMessage(hWnd, WM_TESTMSG, 0, 0);
+    EXPECT_EQ(Seen(), "A D W");
+}
+} // namespace
