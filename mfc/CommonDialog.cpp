@@ -33,7 +33,7 @@ UINT_PTR CALLBACK CCommonDialog::HookProc(HWND hWnd, UINT message, WPARAM, LPARA
     CCommonDialog* pDlg = s_pStarting;
     s_pStarting = NULL;
     if (pDlg != NULL && pDlg->m_hWnd == NULL && pDlg->SubclassWindow(hWnd))
-        pDlg->OnInitDialog();
+        AfxCallFromWin32(FALSE, [pDlg] { return pDlg->OnInitDialog(); });
     return TRUE; // the system dialog sets the focus
 }
 

@@ -50,7 +50,7 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
     CDialog* pDlg = pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CDialog)) ? (CDialog*)pWnd : NULL;
     if (pDlg == NULL)
         return FALSE; // a form view: its frame decides about the focus
-    return pDlg->OnInitDialog();
+    return AfxCallFromWin32<INT_PTR>(TRUE, [pDlg] { return pDlg->OnInitDialog(); });
 }
 
 // ---- creation

@@ -117,6 +117,18 @@ void AFXAPI AfxThrowUserException()
     throw new CUserException;
 }
 
+void AFXAPI AfxReportCallbackException(CException* e)
+{
+    if (!e->IsKindOf(RUNTIME_CLASS(CUserException)))
+        e->ReportError(MB_ICONEXCLAMATION, AFX_IDP_INTERNAL_FAILURE);
+    e->Delete();
+}
+
+void AFXAPI AfxReportInternalFailure()
+{
+    AfxMessageBox(AFX_IDP_INTERNAL_FAILURE, MB_ICONEXCLAMATION);
+}
+
 AFX_EXCEPTION_LINK::AFX_EXCEPTION_LINK() : m_pLinkPrev(t_pLinkTop), m_pException(NULL)
 {
     t_pLinkTop = this;

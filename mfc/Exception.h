@@ -90,6 +90,33 @@ class CUserException : public CException
 [[noreturn]] void AFXAPI AfxThrowResourceException();
 [[noreturn]] void AFXAPI AfxThrowUserException();
 
+// ---- entries from Win32 into the framework
+// Reports an exception caught where Win32 called us and deletes it: a CUserException was reported
+// by whoever threw it, others show their text or the internal failure text.
+void AFXAPI AfxReportCallbackException(CException* e);
+// Shows the internal failure text for a C++ exception that is not a CException.
+void AFXAPI AfxReportInternalFailure();
+
+// Runs the body of a dialog, hook or thread procedure or of a COM method that Win32 calls: no
+// C++ exception may unwind through the system's frames. An exception is reported and rFailed
+// returned.
+template <class R, class Fn> R AfxCallFromWin32(R rFailed, Fn&& fn)
+{
+    try
+    {
+        return fn();
+    }
+    catch (CException* e)
+    {
+        AfxReportCallbackException(e);
+    }
+    catch (...)
+    {
+        AfxReportInternalFailure();
+    }
+    return rFailed;
+}
+
 // What TRY leaves on the stack: the exception its CATCH took, deleted when the block ends.
 struct AFX_EXCEPTION_LINK
 {

@@ -347,7 +347,7 @@ STDMETHODIMP_(ULONG) COleDataSource::XDataObject::Release()
 
 STDMETHODIMP COleDataSource::XDataObject::GetData(LPFORMATETC lpFormatEtc, LPSTGMEDIUM lpStgMedium)
 {
-    return m_pOwner->Render(lpFormatEtc, lpStgMedium);
+    return AfxCallFromWin32<HRESULT>(E_UNEXPECTED, [&] { return m_pOwner->Render(lpFormatEtc, lpStgMedium); });
 }
 
 STDMETHODIMP COleDataSource::XDataObject::GetDataHere(LPFORMATETC lpFormatEtc, LPSTGMEDIUM lpStgMedium)
@@ -358,7 +358,7 @@ STDMETHODIMP COleDataSource::XDataObject::GetDataHere(LPFORMATETC lpFormatEtc, L
     FORMATETC format = *lpFormatEtc;
     format.tymed = TYMED_HGLOBAL;
     STGMEDIUM medium;
-    HRESULT hr = m_pOwner->Render(&format, &medium);
+    HRESULT hr = AfxCallFromWin32<HRESULT>(E_UNEXPECTED, [&] { return m_pOwner->Render(&format, &medium); });
     if (FAILED(hr))
         return hr;
     SIZE_T nSize = ::GlobalSize(medium.hGlobal);

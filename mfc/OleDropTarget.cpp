@@ -134,56 +134,61 @@ STDMETHODIMP COleDropTarget::XDropTarget::DragEnter(LPDATAOBJECT lpDataObject, D
                                                     DWORD* pdwEffect)
 {
     COleDropTarget* pThis = m_pOwner;
-    CWnd* pWnd = CWnd::FromHandle(pThis->m_hWnd);
-    lpDataObject->AddRef();
-    pThis->m_dataObject.Attach(lpDataObject, TRUE);
-    CPoint point = pThis->ClientPoint(pt);
-    DROPEFFECT dropEffect = pThis->OnDragScroll(pWnd, grfKeyState, point);
-    if ((dropEffect & DROPEFFECT_SCROLL) == 0)
-        dropEffect = pThis->OnDragEnter(pWnd, &pThis->m_dataObject, grfKeyState, point);
-    *pdwEffect = pThis->Filter(dropEffect, *pdwEffect, grfKeyState);
-    return S_OK;
+    return pThis->Guarded(pdwEffect, [&] {
+        CWnd* pWnd = CWnd::FromHandle(pThis->m_hWnd);
+        lpDataObject->AddRef();
+        pThis->m_dataObject.Attach(lpDataObject, TRUE);
+        CPoint point = pThis->ClientPoint(pt);
+        DROPEFFECT dropEffect = pThis->OnDragScroll(pWnd, grfKeyState, point);
+        if ((dropEffect & DROPEFFECT_SCROLL) == 0)
+            dropEffect = pThis->OnDragEnter(pWnd, &pThis->m_dataObject, grfKeyState, point);
+        *pdwEffect = pThis->Filter(dropEffect, *pdwEffect, grfKeyState);
+    });
 }
 
 STDMETHODIMP COleDropTarget::XDropTarget::DragOver(DWORD grfKeyState, POINTL pt, DWORD* pdwEffect)
 {
     COleDropTarget* pThis = m_pOwner;
-    CWnd* pWnd = CWnd::FromHandle(pThis->m_hWnd);
-    CPoint point = pThis->ClientPoint(pt);
-    DROPEFFECT dropEffect = pThis->OnDragScroll(pWnd, grfKeyState, point);
-    if ((dropEffect & DROPEFFECT_SCROLL) == 0)
-        dropEffect = pThis->OnDragOver(pWnd, &pThis->m_dataObject, grfKeyState, point);
-    *pdwEffect = pThis->Filter(dropEffect, *pdwEffect, grfKeyState);
-    return S_OK;
+    return pThis->Guarded(pdwEffect, [&] {
+        CWnd* pWnd = CWnd::FromHandle(pThis->m_hWnd);
+        CPoint point = pThis->ClientPoint(pt);
+        DROPEFFECT dropEffect = pThis->OnDragScroll(pWnd, grfKeyState, point);
+        if ((dropEffect & DROPEFFECT_SCROLL) == 0)
+            dropEffect = pThis->OnDragOver(pWnd, &pThis->m_dataObject, grfKeyState, point);
+        *pdwEffect = pThis->Filter(dropEffect, *pdwEffect, grfKeyState);
+    });
 }
 
 STDMETHODIMP COleDropTarget::XDropTarget::DragLeave()
 {
     COleDropTarget* pThis = m_pOwner;
-    pThis->OnDragLeave(CWnd::FromHandle(pThis->m_hWnd));
-    pThis->m_dataObject.Release();
-    return S_OK;
+    return pThis->Guarded(NULL, [&] {
+        pThis->OnDragLeave(CWnd::FromHandle(pThis->m_hWnd));
+        pThis->m_dataObject.Release();
+    });
 }
 
 STDMETHODIMP COleDropTarget::XDropTarget::Drop(LPDATAOBJECT lpDataObject, DWORD grfKeyState, POINTL pt,
                                                DWORD* pdwEffect)
 {
     COleDropTarget* pThis = m_pOwner;
-    CWnd* pWnd = CWnd::FromHandle(pThis->m_hWnd);
-    lpDataObject->AddRef();
-    pThis->m_dataObject.Attach(lpDataObject, TRUE);
-    CPoint point = pThis->ClientPoint(pt);
-    DWORD dwAllowed = *pdwEffect;
-    DROPEFFECT dropDefault = pThis->Filter(pThis->OnDragOver(pWnd, &pThis->m_dataObject, grfKeyState, point),
-                                           dwAllowed, grfKeyState) &
-                             ~DROPEFFECT_SCROLL;
-    DROPEFFECT dropEffect = pThis->OnDropEx(pWnd, &pThis->m_dataObject, dropDefault, dwAllowed, point);
-    if (dropEffect == static_cast<DROPEFFECT>(-1))
-        dropEffect =
-            dropDefault != DROPEFFECT_NONE && pThis->OnDrop(pWnd, &pThis->m_dataObject, dropDefault, point)
-                ? dropDefault
-                : DROPEFFECT_NONE;
-    *pdwEffect = dropEffect;
-    pThis->m_dataObject.Release();
-    return S_OK;
+    return pThis->Guarded(pdwEffect, [&] {
+        CWnd* pWnd = CWnd::FromHandle(pThis->m_hWnd);
+        lpDataObject->AddRef();
+        pThis->m_dataObject.Attach(lpDataObject, TRUE);
+        CPoint point = pThis->ClientPoint(pt);
+        DWORD dwAllowed = *pdwEffect;
+        DROPEFFECT dropDefault =
+            pThis->Filter(pThis->OnDragOver(pWnd, &pThis->m_dataObject, grfKeyState, point), dwAllowed,
+                          grfKeyState) &
+            ~DROPEFFECT_SCROLL;
+        DROPEFFECT dropEffect = pThis->OnDropEx(pWnd, &pThis->m_dataObject, dropDefault, dwAllowed, point);
+        if (dropEffect == static_cast<DROPEFFECT>(-1))
+            dropEffect =
+                dropDefault != DROPEFFECT_NONE && pThis->OnDrop(pWnd, &pThis->m_dataObject, dropDefault, point)
+                    ? dropDefault
+                    : DROPEFFECT_NONE;
+        *pdwEffect = dropEffect;
+        pThis->m_dataObject.Release();
+    });
 }

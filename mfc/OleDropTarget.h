@@ -6,6 +6,7 @@
 // - No automatic scrolling of the window near its edges (OnDragScroll returns DROPEFFECT_NONE).
 #pragma once
 #include "CmdTarget.h"
+#include "Exception.h"
 #include "OleDataObject.h"
 #include "Rect.h"
 
@@ -53,6 +54,19 @@ class COleDropTarget : public CCmdTarget
         STDMETHOD(DragLeave)() override;
         STDMETHOD(Drop)(LPDATAOBJECT lpDataObject, DWORD grfKeyState, POINTL pt, DWORD* pdwEffect) override;
     };
+    // Runs a drag event the system sends; a failing handler refuses the drop and lets the data go.
+    template <class Fn> HRESULT Guarded(DWORD* pdwEffect, Fn&& fn)
+    {
+        if (AfxCallFromWin32(FALSE, [&] {
+                fn();
+                return TRUE;
+            }))
+            return S_OK;
+        if (pdwEffect != NULL)
+            *pdwEffect = DROPEFFECT_NONE;
+        m_dataObject.Release();
+        return E_UNEXPECTED;
+    }
     CPoint ClientPoint(POINTL pt) const;
     DROPEFFECT Filter(DROPEFFECT dropEffect, DWORD dwAllowed, DWORD dwKeyState) const;
     XDropTarget m_xDropTarget;

@@ -40,7 +40,7 @@ INT_PTR CALLBACK AfxPropPageDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM lPar
         return TRUE;
     pPage->m_bFirstSetActive = TRUE;
     pPage->m_bModified = FALSE;
-    return pPage->OnInitDialog();
+    return AfxCallFromWin32<INT_PTR>(TRUE, [pPage] { return pPage->OnInitDialog(); });
 }
 
 CPropertySheet* CPropertyPage::GetParentSheet() const

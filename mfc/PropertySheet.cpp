@@ -129,7 +129,7 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hWnd, UINT message, LPARAM)
     {
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CPropertySheet)))
-            ((CPropertySheet*)pWnd)->OnInitDialog();
+            AfxCallFromWin32(FALSE, [pWnd] { return ((CPropertySheet*)pWnd)->OnInitDialog(); });
     }
     return 0;
 }

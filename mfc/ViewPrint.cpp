@@ -34,13 +34,15 @@ BOOL CPrintingDialog::s_bUserAbort = FALSE;
 // Keeps the status box alive while the spooler works; FALSE stops the job.
 BOOL CALLBACK AfxAbortProc(HDC, int)
 {
-    MSG msg;
-    while (!CPrintingDialog::s_bUserAbort && ::PeekMessage(&msg, NULL, 0, 0, PM_NOREMOVE))
-    {
-        if (!AfxInternalPumpMessage())
-            return FALSE;
-    }
-    return !CPrintingDialog::s_bUserAbort;
+    return AfxCallFromWin32(FALSE, []() -> BOOL {
+        MSG msg;
+        while (!CPrintingDialog::s_bUserAbort && ::PeekMessage(&msg, NULL, 0, 0, PM_NOREMOVE))
+        {
+            if (!AfxInternalPumpMessage())
+                return FALSE;
+        }
+        return !CPrintingDialog::s_bUserAbort;
+    });
 }
 } // namespace
 

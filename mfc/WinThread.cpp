@@ -73,6 +73,11 @@ static unsigned __stdcall AfxThreadEntry(void* pParam)
         e->Delete();
         nResult = (UINT)-1;
     }
+    catch (...)
+    {
+        AfxReportInternalFailure();
+        nResult = (UINT)-1;
+    }
     AfxEndThread(nResult);
     return nResult;
 }

@@ -132,14 +132,26 @@ static LRESULT CALLBACK AfxCbtFilterHook(int code, WPARAM wParam, LPARAM lParam)
     if (code == HCBT_CREATEWND && pState->m_pWndInit != NULL && !AfxIsImeClass((HWND)wParam))
     {
         CWnd* pWndInit = pState->m_pWndInit;
-        HWND hWnd = (HWND)wParam;
-        pWndInit->Attach(hWnd);
-        pWndInit->PreSubclassWindow();
-        WNDPROC afxWndProc = AfxGetAfxWndProc();
-        WNDPROC oldWndProc = (WNDPROC)::SetWindowLongPtr(hWnd, GWLP_WNDPROC, (LONG_PTR)afxWndProc);
-        if (oldWndProc != afxWndProc)
-            *pWndInit->GetSuperWndProcAddr() = oldWndProc;
         pState->m_pWndInit = NULL;
+        HWND hWnd = (HWND)wParam;
+        // A failure here (PreSubclassWindow is the caller's) cancels the creation.
+        BOOL bHooked = AfxCallFromWin32(FALSE, [&] {
+            pWndInit->Attach(hWnd);
+            pWndInit->PreSubclassWindow();
+            WNDPROC afxWndProc = AfxGetAfxWndProc();
+            WNDPROC oldWndProc = (WNDPROC)::SetWindowLongPtr(hWnd, GWLP_WNDPROC, (LONG_PTR)afxWndProc);
+            if (oldWndProc != afxWndProc)
+                *pWndInit->GetSuperWndProcAddr() = oldWndProc;
+            return TRUE;
+        });
+        if (!bHooked)
+        {
+            // The window never reaches the object: CreateEx sees the hook still pending.
+            if (pWndInit->m_hWnd == hWnd)
+                pWndInit->Detach();
+            pState->m_pWndInit = pWndInit;
+            return 1;
+        }
     }
     return ::CallNextHookEx(pState->m_hHookOldCbtFilter, code, wParam, lParam);
 }

@@ -47,3 +47,11 @@
 // COM-port enumeration: the setup library or one of its entry points is missing.
 #define IDS_DLL_NOT_LOADED 439
 #define IDS_DLL_ENTRY_MISSING 440
+
+// Pendix device: messages, the device text of its interface, the voltage unit.
+#define IDS_PENDIX_BROKEN 309
+#define IDS_SERIAL_INTERFACE_TITLE 422
+#define IDS_PENDIX_DEVICE_TEXT 444
+#define IDS_PENDIX_NO_INTERFACE 445
+#define IDS_PENDIX_VOLT 446
+#define IDS_PENDIX_USB_BROKEN 447

@@ -11,7 +11,7 @@ HELVON_PIDS=()
 
 HELVON_PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-x86-64-dev
     xvfb xauth socat googletest cmake ccache python3 g++ make
-    cups printer-driver-cups-pdf poppler-utils libcups2 imagemagick)
+    cups printer-driver-cups-pdf poppler-utils libcups2 imagemagick fonts-wine)
 
 helvon_log() { printf '== %s\n' "$*" >&2; }
 
@@ -49,6 +49,7 @@ helvon_stop_all() {
     done
     # Simulators that tests started and could not stop (Wine cannot signal a Linux process).
     pkill -f "$BUILD_DIR/host/stationsim/stationsim" 2>/dev/null
+    pkill -f "$BUILD_DIR/host/pendixsim/pendixsim" 2>/dev/null
     for pid in "${HELVON_PIDS[@]}"; do
         wait "$pid" 2>/dev/null
     done
@@ -75,6 +76,9 @@ helvon_start_wine() {
     wineserver -k 2>/dev/null || true
     wineserver -p
     wineboot -i >/dev/null 2>&1
+    # Wine draws the frames itself: with no window manager to answer, every hide would otherwise
+    # wait 2 s, and a press on a caption would reach no window.
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 }
 
 # helvon_start_printer: the "PDF" queue of CUPS with the cups-pdf driver (files land in

@@ -1,54 +1,18 @@
 #include "station/link/CommThreads.h"
-#include <process.h>
-#include <map>
+#include "station/link/CommTickThread.h"
+#include "station/link/CommWorkerThread.h"
 
 namespace
 {
 
-// The registry's lock lives as long as the process; it is made before any thread starts.
-class CRegistryLock
-{
-public:
-    CRegistryLock() { ::InitializeCriticalSection(&m_section); }
-    ~CRegistryLock() { ::DeleteCriticalSection(&m_section); }
-    void Enter() { ::EnterCriticalSection(&m_section); }
-    void Leave() { ::LeaveCriticalSection(&m_section); }
+void RunStationJob(STRUCT_COMM_JOB& job, std::vector<HANDLE>& stopEvents);
 
-private:
-    CRITICAL_SECTION m_section;
-};
-
-class CRegistryGuard
-{
-public:
-    CRegistryGuard();
-    ~CRegistryGuard();
-    CRegistryGuard(const CRegistryGuard&) = delete;
-    CRegistryGuard& operator=(const CRegistryGuard&) = delete;
-};
-
-CMutexQueue g_commQueue(50);
-CRegistryLock g_registryLock;
-std::map<int, HWND> g_windows; // id -> window, in id order
-int g_nNextWindowId = 0;
-
-HANDLE g_hTimer = NULL;
-HANDLE g_hTimerThread = NULL;
-volatile LONG g_bTimerStop = FALSE;
-HANDLE g_hWorkerThread = NULL;
-unsigned g_nWorkerThreadId = 0;
-volatile LONG g_bWorkerStop = FALSE;
+const DWORD kStopJob = 30;
+CMutexQueue g_commQueue(50, kStopJob);
+CCommWindowRegistry g_windows;
+CCommTickThread g_ticker(g_windows, WM_COMM_TICK, 200);
+CCommWorkerThread g_worker(g_commQueue, RunStationJob);
 COMM_INTERFACE_CHECK g_pfnNoInterfaceInUse = NULL;
-
-CRegistryGuard::CRegistryGuard()
-{
-    g_registryLock.Enter();
-}
-
-CRegistryGuard::~CRegistryGuard()
-{
-    g_registryLock.Leave();
-}
 
 BOOL NoInterfaceInUse()
 {
@@ -147,7 +111,6 @@ const JobEntry g_jobs[] = {
      0, FALSE, TRUE, FALSE},
 };
 
-const DWORD kStopJob = CMutexQueue::stopJobCode;
 
 const JobEntry& FindJob(DWORD dwCode)
 {
@@ -159,22 +122,19 @@ const JobEntry& FindJob(DWORD dwCode)
 }
 const DWORD kMaxTries = 4;
 
-// One record taken from the queue, steps as the worker loop runs them.
-void RunJob(STRUCT_COMM_JOB& job)
+// One record taken from the queue, steps as the worker loop runs them. The worker signals the
+// stop events and lets go of the record afterwards.
+void RunStationJob(STRUCT_COMM_JOB& job, std::vector<HANDLE>& stopEvents)
 {
     CIRComBase* pCom = (CIRComBase*)job.pProtocol;
     BOOL bRetry = FALSE;
     UINT nMessage = 0;
     WPARAM wParam = 0;
-    std::vector<HANDLE> stopEvents;
-    if (job.dwCode == kStopJob)
-    {
-        CSWMRGuard::CWriteLock lock(*pCom);
-        pCom->ClosePort();
-    }
     DWORD dwPortError = 0;
     {
         CSWMRGuard::CWriteLock lock(*pCom);
+        if (job.dwCode == kStopJob)
+            pCom->ClosePort();
         if (!pCom->IsOffline() && job.dwTries < kMaxTries && job.dwCode < kStopJob)
         {
             const JobEntry& entry = FindJob(job.dwCode);
@@ -213,12 +173,6 @@ void RunJob(STRUCT_COMM_JOB& job)
         ++job.dwTries;
         g_commQueue.Put(&job, 100);
     }
-    g_commQueue.EndJob();
-    // The events go last: once one is set, the view may delete the object.
-    if (job.dwCode == kStopJob && job.hEvent)
-        ::SetEvent(job.hEvent);
-    for (HANDLE hEvent : stopEvents)
-        ::SetEvent(hEvent);
 }
 
 } // namespace
@@ -230,82 +184,37 @@ CMutexQueue& GetCommJobQueue()
 
 void RegisterCommWindow(HWND hWnd)
 {
-    CRegistryGuard guard;
-    for (const auto& entry : g_windows)
-        if (entry.second == hWnd)
-            return;
-    g_windows[g_nNextWindowId++] = hWnd;
+    g_windows.Register(hWnd);
 }
 
 void UnregisterCommWindow(HWND hWnd)
 {
-    CRegistryGuard guard;
-    for (auto it = g_windows.begin(); it != g_windows.end(); ++it)
-        if (it->second == hWnd)
-        {
-            g_windows.erase(it);
-            return;
-        }
+    g_windows.Unregister(hWnd);
 }
 
 void ClearCommWindows()
 {
-    CRegistryGuard guard;
-    g_windows.clear();
-    g_nNextWindowId = 0;
+    g_windows.Clear();
 }
 
 BOOL IsCommWindowRegistered(HWND hWnd)
 {
-    CRegistryGuard guard;
-    for (const auto& entry : g_windows)
-        if (entry.second == hWnd)
-            return TRUE;
-    return FALSE;
+    return g_windows.IsRegistered(hWnd);
 }
 
 void PostPollTick()
 {
-    CRegistryGuard guard;
-    for (const auto& entry : g_windows)
-        ::PostMessage(entry.second, WM_COMM_TICK, 0, 0);
+    g_windows.PostToAll(WM_COMM_TICK);
 }
 
 unsigned __stdcall PollTimerThread(void*)
 {
-    while (!g_bTimerStop)
-    {
-        if (::WaitForSingleObject(g_hTimer, INFINITE) != WAIT_OBJECT_0)
-            break;
-        if (!g_bTimerStop)
-            PostPollTick();
-    }
-    ::CancelWaitableTimer(g_hTimer);
-    ::CloseHandle(g_hTimer);
-    g_hTimer = NULL;
-    g_bTimerStop = FALSE;
-    return 0;
+    return g_ticker.Run();
 }
 
 unsigned __stdcall CommWorkerThread(void*)
 {
-    while (g_bWorkerStop != 1)
-    {
-        STRUCT_COMM_JOB job;
-        if (!g_commQueue.Get(&job, 100))
-            continue;
-        try
-        {
-            RunJob(job);
-        }
-        catch (CException* e)
-        {
-            // Nothing may end the worker: drop the job, keep serving the others.
-            g_commQueue.EndJob();
-            e->Delete();
-        }
-    }
-    return 0;
+    return g_worker.Run();
 }
 
 COMM_INTERFACE_CHECK SetIsNoInterfaceInUse(COMM_INTERFACE_CHECK pfnCheck)
@@ -317,35 +226,21 @@ COMM_INTERFACE_CHECK SetIsNoInterfaceInUse(COMM_INTERFACE_CHECK pfnCheck)
 
 BOOL IsCommWorkerRunning()
 {
-    return g_hWorkerThread != NULL;
+    return g_worker.IsRunning();
 }
 
 BOOL IsCommTimerRunning()
 {
-    return g_hTimerThread != NULL;
+    return g_ticker.IsRunning();
 }
 
 void StartCommThreads()
 {
-    if (g_hWorkerThread == NULL)
-    {
-        g_bWorkerStop = FALSE;
-        g_hWorkerThread = (HANDLE)_beginthreadex(NULL, 0, CommWorkerThread, NULL, 0, &g_nWorkerThreadId);
-    }
-    if (g_hTimer == NULL && g_hTimerThread == NULL)
+    g_worker.Start();
+    if (!g_ticker.IsRunning())
     {
         ClearCommWindows();
-        g_bTimerStop = FALSE;
-        g_hTimer = ::CreateWaitableTimerA(NULL, FALSE, NULL);
-        LARGE_INTEGER due;
-        due.QuadPart = -1000000; // 100 ms from now, in 100 ns units
-        ::SetWaitableTimer(g_hTimer, &due, 200, NULL, NULL, FALSE);
-        unsigned nId = 0;
-        g_hTimerThread = (HANDLE)_beginthreadex(NULL, 0, PollTimerThread, NULL, 0, &nId);
-        // The tick paces the polling: keep it on time when the user interface is busy. Only the
-        // thread is raised, not the whole process.
-        if (g_hTimerThread)
-            ::SetThreadPriority(g_hTimerThread, THREAD_PRIORITY_HIGHEST);
+        g_ticker.Start();
     }
 }
 
@@ -372,44 +267,17 @@ BOOL QueueStopJob(CIRComBase* pCom, HWND hWnd, HANDLE hStopEvent)
 
 void ReleaseCommLink(CIRComBase* pCom)
 {
-    if (pCom == NULL)
-        return;
-    for (;;)
-    {
-        std::vector<HANDLE> stopEvents;
-        BOOL bInHand = FALSE;
-        g_commQueue.RemoveJobsOf(pCom, stopEvents, &bInHand);
-        for (HANDLE hEvent : stopEvents)
-            ::SetEvent(hEvent);
-        if (!bInHand)
-            break;
-        // The worker is inside one of its jobs, which ends within the port time-outs.
-        ::Sleep(10);
-    }
-    CSWMRGuard::CWriteLock lock(*pCom);
-    pCom->ClosePort();
+    g_commQueue.ReleaseLink(pCom);
 }
 
 void StopCommThreads(CIRComBase* pCom, HANDLE hStopEvent, DWORD dwStopWaitMs)
 {
-    if (NoInterfaceInUse() && g_hTimer != NULL && g_hTimerThread != NULL)
-    {
-        g_bTimerStop = TRUE;
-        ::WaitForSingleObject(g_hTimerThread, INFINITE);
-        ::CloseHandle(g_hTimerThread);
-        g_hTimerThread = NULL;
-    }
+    if (NoInterfaceInUse())
+        g_ticker.Stop();
     if (hStopEvent && ::WaitForSingleObject(hStopEvent, dwStopWaitMs) != WAIT_OBJECT_0)
         ReleaseCommLink(pCom);
-    if (NoInterfaceInUse() && g_nWorkerThreadId != 0 && g_hWorkerThread != NULL)
-    {
-        g_bWorkerStop = TRUE;
-        ::WaitForSingleObject(g_hWorkerThread, INFINITE);
-        ::CloseHandle(g_hWorkerThread);
-        g_hWorkerThread = NULL;
-        g_nWorkerThreadId = 0;
-        g_bWorkerStop = FALSE;
-    }
+    if (NoInterfaceInUse())
+        g_worker.Stop();
 }
 
 CString GetCommPortErrorText(DWORD dwError)

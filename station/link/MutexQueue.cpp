@@ -1,9 +1,10 @@
 #include "station/link/MutexQueue.h"
+#include "station/link/SerialBaseClass.h"
 
 IMPLEMENT_DYNAMIC(CMutexQueue, CObject)
 
-CMutexQueue::CMutexQueue(DWORD dwCapacity)
-    : m_pElements(NULL), m_dwCapacity(dwCapacity), m_lCount(0), m_hMutex(NULL), m_hSemaphore(NULL), m_pInHand(NULL)
+CMutexQueue::CMutexQueue(DWORD dwCapacity, DWORD dwStopJobCode)
+    : m_pElements(NULL), m_dwCapacity(dwCapacity), m_dwStopJobCode(dwStopJobCode), m_lCount(0), m_hMutex(NULL), m_hSemaphore(NULL), m_pInHand(NULL)
 {
     Create();
 }
@@ -90,6 +91,36 @@ void CMutexQueue::EndJob()
     ::ReleaseMutex(m_hMutex);
 }
 
+void CMutexQueue::EndJob(const std::vector<HANDLE>& stopEvents)
+{
+    for (HANDLE hEvent : stopEvents)
+        ::SetEvent(hEvent);
+    EndJob();
+}
+
+void CMutexQueue::ReleaseLink(CSerialBaseClass* pProtocol)
+{
+    if (pProtocol == NULL)
+        return;
+    std::vector<HANDLE> stopEvents;
+    for (;;)
+    {
+        BOOL bInHand = FALSE;
+        RemoveJobsOf(pProtocol, stopEvents, &bInHand);
+        if (!bInHand)
+            break;
+        // The consumer is inside one of its jobs, which ends within the port time-outs.
+        ::Sleep(10);
+    }
+    {
+        CSWMRGuard::CWriteLock lock(*pProtocol);
+        pProtocol->ClosePort();
+    }
+    // Only now: a stop event tells its waiter that the object is free.
+    for (HANDLE hEvent : stopEvents)
+        ::SetEvent(hEvent);
+}
+
 int CMutexQueue::GetCount()
 {
     if (::WaitForSingleObject(m_hMutex, INFINITE) != WAIT_OBJECT_0)
@@ -119,7 +150,7 @@ int CMutexQueue::RemoveJobsOf(const CSerialBaseClass* pProtocol, std::vector<HAN
         const STRUCT_COMM_JOB& job = m_pElements[i];
         if (job.pProtocol == pProtocol)
         {
-            if (job.dwCode == stopJobCode && job.hEvent)
+            if (job.dwCode == m_dwStopJobCode && job.hEvent)
                 stopEvents.push_back(job.hEvent);
             continue;
         }

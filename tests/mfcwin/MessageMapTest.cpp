@@ -149,13 +149,12 @@ BEGIN_MESSAGE_MAP_NOBASE(CNoBaseTarget)
 ON_COMMAND(ID_TEST_APPCMD, OnCmd)
 END_MESSAGE_MAP_NOBASE()
 
-// Windows stay hidden: without a window manager, Wine waits seconds for a shown one to unmap.
 class MessageMap : public ::testing::Test
 {
   protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_wnd.CreateEx(0, AfxRegisterWndClass(0), _T("dispatch"), WS_POPUP,
+        ASSERT_TRUE(m_wnd.CreateEx(0, AfxRegisterWndClass(0), _T("dispatch"), WS_POPUP | WS_VISIBLE,
                                    CRect(10, 10, 410, 310), NULL, 0));
         ASSERT_TRUE(m_child.Create(NULL, _T("child"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), &m_wnd,
                                    kNotifyChild));

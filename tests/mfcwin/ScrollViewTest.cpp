@@ -18,8 +18,7 @@ class ScrollViewTest : public ::testing::Test
   protected:
     void SetUp() override
     {
-        // Hidden parent: a shown one would cost seconds to unmap under a bare X server.
-        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), _T("parent"), WS_POPUP,
+        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), _T("parent"), WS_POPUP | WS_VISIBLE,
                                       CRect(0, 0, 600, 500), NULL, 0));
         m_pView = new CPlainScrollView; // deletes itself with its window
         ASSERT_TRUE(m_pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), &m_parent,

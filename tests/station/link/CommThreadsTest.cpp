@@ -1,6 +1,6 @@
 // Jobs end to end: a hidden window queues jobs for the worker against the simulator and
 // collects the messages; ticks, retries, offline, and stopping the threads.
-#include "StationSimulator.h"
+#include "DeviceSimulator.h"
 #include "TestSupport.h"
 #include "station/link/CommThreads.h"
 #include <map>

@@ -1,5 +1,5 @@
 // The command layer against the station simulator on a pty it owns.
-#include "StationSimulator.h"
+#include "DeviceSimulator.h"
 #include "TestSupport.h"
 #include "station/link/CommJob.h"
 #include "station/link/IRComBase.h"

@@ -87,7 +87,7 @@ STRUCT_COMM_JOB Job(DWORD dwCode, CSerialBaseClass* pProtocol = NULL)
 
 TEST(MutexQueue, FifoFullEmptyAndReset)
 {
-    CMutexQueue queue(3);
+    CMutexQueue queue(3, 30);
     for (DWORD i = 1; i <= 3; ++i)
     {
         STRUCT_COMM_JOB job = Job(i);
@@ -120,7 +120,7 @@ TEST(MutexQueue, FifoFullEmptyAndReset)
 
 TEST(MutexQueue, RemoveJobsOfOneObjectKeepsTheOthers)
 {
-    CMutexQueue queue(10);
+    CMutexQueue queue(10, 30);
     CSerialBaseClass* a = (CSerialBaseClass*)0x1000;
     CSerialBaseClass* b = (CSerialBaseClass*)0x2000;
     HANDLE hStop = ::CreateEventA(NULL, TRUE, FALSE, NULL);

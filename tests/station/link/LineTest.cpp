@@ -1,6 +1,6 @@
 // The line itself against the station simulator: no request lost to Wine's transmit purge over
 // a few hundred reads, and the stop bits the program sets reach the other end.
-#include "StationSimulator.h"
+#include "DeviceSimulator.h"
 #include "TestSupport.h"
 #include "station/link/IRComBase.h"
 #include <sstream>

@@ -1,4 +1,4 @@
-#include "StationSimulator.h"
+#include "DeviceSimulator.h"
 #include "TestSupport.h"
 #include <fstream>
 
@@ -19,12 +19,12 @@ bool FileExists(const std::string& unixPath)
 }
 } // namespace
 
-StationSimulator::~StationSimulator()
+DeviceSimulator::~DeviceSimulator()
 {
     Stop();
 }
 
-bool StationSimulator::Start(int nPort, const std::string& options)
+bool DeviceSimulator::Start(int nPort, const std::string& options)
 {
     Stop();
     // Under the build's own folder: Wine's process ids are small and repeat in other prefixes, so
@@ -35,14 +35,14 @@ bool StationSimulator::Start(int nPort, const std::string& options)
         ADD_FAILURE() << "HELVON_HOST_TOOLS is not set: run the tests through tools/test.sh";
         return false;
     }
-    std::string folder = std::string(tools) + "/stationsim-runs";
+    std::string folder = std::string(tools) + "/simulator-runs";
     ::CreateDirectoryA(WindowsPath(folder).c_str(), NULL);
     static int s_nRun = 0;
     m_base = folder + "/" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++s_nRun);
     m_nPort = nPort;
     ::DeleteFileA(WindowsPath(m_base + ".log").c_str());
     ::DeleteFileA(WindowsPath(m_base + ".ready").c_str());
-    std::string cmd = testing_support::HostTool("stationsim/stationsim") + " --com " + std::to_string(nPort) +
+    std::string cmd = testing_support::HostTool(m_tool) + " --com " + std::to_string(nPort) +
                       " --ready " + m_base + ".ready --log " + m_base + ".log --lifetime 240 " + options;
     testing_support::ChildProcess process; // Wine cannot wait for a Linux process: it is left alone
     DWORD dwError = 0;
@@ -65,7 +65,7 @@ bool StationSimulator::Start(int nPort, const std::string& options)
     return true;
 }
 
-void StationSimulator::Stop()
+void DeviceSimulator::Stop()
 {
     if (!m_bRunning)
         return;
@@ -86,7 +86,7 @@ void StationSimulator::Stop()
     }
 }
 
-std::vector<std::string> StationSimulator::Log() const
+std::vector<std::string> DeviceSimulator::Log() const
 {
     std::vector<std::string> lines;
     std::ifstream in(WindowsPath(m_base + ".log"));
@@ -96,7 +96,7 @@ std::vector<std::string> StationSimulator::Log() const
     return lines;
 }
 
-std::vector<std::string> StationSimulator::Requests() const
+std::vector<std::string> DeviceSimulator::Requests() const
 {
     std::vector<std::string> frames;
     for (const std::string& line : Log())

@@ -1,0 +1,77 @@
+// The line layer of the device simulators: a pseudo-terminal whose slave is linked where the
+// program expects a COM port, the ready file whose removal stops the simulator, a lifetime, a
+// log of one line per event, the rate the program set on its side, replies paced at the line's
+// byte time, and the faults of the line itself (vanish: the adapter is pulled; stall: nothing
+// more is read, the line stays). A device model gets the received bytes and answers through it.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace sim
+{
+
+struct LineOptions
+{
+    std::string link;
+    std::string ready;
+    std::string log;
+    int lifetimeSec = 600;
+    bool verbose = false;
+    bool paced = true; // replies leave at the line's byte time
+};
+
+// Takes argv[i] (and its value) when it is a line option; exits with a message when a value is
+// missing. Returns false for an option that is not the line's.
+bool ParseLineOption(int argc, char** argv, int& i, LineOptions& o, const char* program);
+// The usage lines of the line options.
+const char* LineUsage();
+
+class Line;
+
+// What a device model implements.
+class Device
+{
+public:
+    virtual ~Device() = default;
+    // Advances the device's own clock to nowSec (monotonic seconds since the start).
+    virtual void Advance(double nowSec) { (void)nowSec; }
+    // Bytes that arrived; the device answers with line.Send.
+    virtual void Receive(Line& line, const uint8_t* bytes, size_t count, double nowSec) = 0;
+};
+
+class Line
+{
+public:
+    explicit Line(const LineOptions& options) : m_o(options) {}
+    Line(const Line&) = delete;
+    Line& operator=(const Line&) = delete;
+
+    bool Open(const char* greeting);
+    // Serves the device until the ready file goes, the lifetime ends or a signal arrives.
+    void Run(Device& device);
+    void Close();
+
+    void Log(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
+    // The rate and stop bits the program set on its side; 0 when unknown.
+    int Baud(int* stopBits = nullptr) const;
+    // Writes the reply, paced at the line's byte time, and logs it as "tx [..]".
+    void Send(const std::vector<uint8_t>& reply);
+    void Vanish();
+    void Stall();
+    bool Gone() const { return m_vanished; }
+
+    static std::string Hex(const std::vector<uint8_t>& bytes);
+    static std::string Hex(const uint8_t* bytes, size_t count);
+    static double Now();
+
+private:
+    LineOptions m_o;
+    int m_master = -1;
+    int m_slave = -1; // kept open so the master never sees a hang-up between the program's opens
+    std::string m_slaveName;
+    bool m_vanished = false;
+    bool m_stalled = false;
+};
+
+} // namespace sim
