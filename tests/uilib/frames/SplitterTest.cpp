@@ -60,11 +60,13 @@ void QueueDrag(POINT from, POINT to, bool bEscape)
 
 class CHostWnd : public CWnd
 {
-public:
+  public:
     BOOL CreateVisible(int cx, int cy)
     {
-        LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1), NULL);
-        if (!CreateEx(WS_EX_TOPMOST, lpszClass, _T("Teiler"), WS_POPUP | WS_VISIBLE, 100, 100, cx, cy, NULL, NULL))
+        LPCTSTR lpszClass =
+            AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1), NULL);
+        if (!CreateEx(WS_EX_TOPMOST, lpszClass, _T("Teiler"), WS_POPUP | WS_VISIBLE, 100, 100, cx, cy, NULL,
+                      NULL))
             return FALSE;
         ::SetForegroundWindow(m_hWnd);
         ::SetFocus(m_hWnd);
@@ -82,7 +84,7 @@ public:
 // Records what the panes get, and whether it happened while a bar was dragged.
 class CRecordingSplitter : public SECSplitterBase
 {
-public:
+  public:
     int m_nLayouts = 0;
     int m_nLayoutsWhileTracking = 0;
     RECT m_rcTopLeft = {};
@@ -102,19 +104,19 @@ TEST(SplitterTest, BarModesFollowThePanesAndFlagBit1)
         int horz, vert, horzRowFirst, vertRowFirst;
     };
     const Case cases[] = {
-        {{true, true, true, true}, 2, 2, 2, 2},   {{true, true, true, false}, 0, 2, 2, 0},
-        {{true, true, false, true}, 1, 2, 2, 0},  {{true, false, true, true}, 0, 2, 2, 1},
-        {{false, true, true, true}, 1, 2, 2, 1},  {{true, false, true, false}, 2, 3, 2, 3},
-        {{false, true, false, true}, 2, 3, 2, 3}, {{true, true, false, false}, 3, 2, 3, 2},
-        {{true, false, false, true}, 3, 2, 3, 2}, {{true, false, false, false}, 3, 3, 3, 3},
+        {{true, true, true, true}, 2, 2, 2, 2},     {{true, true, true, false}, 0, 2, 2, 0},
+        {{true, true, false, true}, 1, 2, 2, 0},    {{true, false, true, true}, 0, 2, 2, 1},
+        {{false, true, true, true}, 1, 2, 2, 1},    {{true, false, true, false}, 2, 3, 2, 3},
+        {{false, true, false, true}, 2, 3, 2, 3},   {{true, true, false, false}, 3, 2, 3, 2},
+        {{true, false, false, true}, 3, 2, 3, 2},   {{true, false, false, false}, 3, 3, 3, 3},
         {{false, false, false, false}, 3, 3, 3, 3},
     };
     for (const Case& c : cases)
     {
         for (DWORD dwFlags : {(DWORD)0, (DWORD)SEC_SPLITTER_ROWFIRST})
         {
-            SCOPED_TRACE(::testing::Message() << c.panes[0] << c.panes[1] << c.panes[2] << c.panes[3] << " flags "
-                                              << dwFlags);
+            SCOPED_TRACE(::testing::Message()
+                         << c.panes[0] << c.panes[1] << c.panes[2] << c.panes[3] << " flags " << dwFlags);
             SECSplitterBase splitter;
             splitter.m_dwFlags = dwFlags;
             for (int i = 0; i < 4; ++i)
@@ -160,7 +162,8 @@ TEST(SplitterTest, DraggingABarMovesThePanesLiveOrOnRelease)
     {
         for (bool bEscape : {false, true})
         {
-            SCOPED_TRACE(::testing::Message() << (dwFlags ? "live" : "by rectangle") << (bEscape ? ", cancelled" : ""));
+            SCOPED_TRACE(::testing::Message()
+                         << (dwFlags ? "live" : "by rectangle") << (bEscape ? ", cancelled" : ""));
             CHostWnd host;
             ASSERT_TRUE(host.CreateVisible(300, 200));
             CRecordingSplitter splitter;
@@ -203,7 +206,7 @@ TEST(SplitterTest, DraggingABarMovesThePanesLiveOrOnRelease)
 
 class CObserver : public ISECVirtualSplitterObserver
 {
-public:
+  public:
     std::vector<POINT> m_moves;
     BOOL OnSplitterMoved(SECLNVirtualSplitter*, int dx, int dy) override
     {
@@ -265,6 +268,12 @@ TEST(SplitterTest, SplitterNodeSharesSizeChangesBetweenItsPanes)
     splitter.RecalcNode(rcOut, RECT{0, 0, 113, 100}, FALSE, TRUE);
     splitter.RecalcNode(rcOut, RECT{0, 0, 116, 100}, FALSE, TRUE);
     EXPECT_EQ(splitter.GetSplitX(), 55);
+    // A pane's limits: the left pane keeps its minimum, the right one takes the rest.
+    left.SetMinMaxSize(SIZE{40, 0}, SIZE{0, 0}, SEC_LN_NOMAX);
+    splitter.RecalcNode(rcOut, RECT{0, 0, 76, 100}, FALSE, TRUE);
+    EXPECT_EQ(splitter.GetSplitX(), 40);
+    right.GetAppliedRect(rc);
+    EXPECT_TRUE(RectIs(rc, 46, 0, 76, 100));
     EXPECT_TRUE(splitter.RemovePane(0, 1));
     EXPECT_EQ(splitter.GetChildCount(FALSE), 1);
     splitter.DestroyWindow();
@@ -320,7 +329,8 @@ TEST(SplitterTest, DraggingTheBottomEdgeMakesTheNodeTallerOnce)
     CHostWnd host;
     ASSERT_TRUE(host.CreateVisible(300, 200));
     CWnd content;
-    ASSERT_TRUE(content.Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, CRect(20, 20, 220, 114), &host, 2));
+    ASSERT_TRUE(
+        content.Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, CRect(20, 20, 220, 114), &host, 2));
     SECLayoutFactory factory;
     SECLayoutNode* pRoot = factory.CreateNode();
     pRoot->SetInitialRect(RECT{0, 0, 300, 200});

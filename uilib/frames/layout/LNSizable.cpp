@@ -10,8 +10,8 @@ const BOOL kEdgeVertical[4] = {FALSE, FALSE, TRUE, TRUE};
 } // namespace
 
 SECLNSizable::SECLNSizable()
-    : m_pEdges{}, m_pSizedChild(NULL), m_dwEdges(0), m_dwRememberedEdges(0), m_pHost(NULL), m_rcSizingLimits{},
-      m_bSkipBorderGrowth(FALSE)
+    : m_pEdges{}, m_pSizedChild(NULL), m_dwEdges(0), m_dwRememberedEdges(0),
+      m_pHost(NULL), m_rcSizingLimits{}, m_bSkipBorderGrowth(FALSE)
 {
 }
 
@@ -56,7 +56,8 @@ void SECLNSizable::GrowToChildLimits(RECT& rc)
 
 void SECLNSizable::CalcLayout(RECT& rcOut, const RECT& rc, BOOL bConstrain, BOOL bForce)
 {
-    const BOOL bDragged = bConstrain && (m_nPendingTop || m_nPendingBottom || m_nPendingLeft || m_nPendingRight);
+    const BOOL bDragged =
+        bConstrain && (m_nPendingTop || m_nPendingBottom || m_nPendingLeft || m_nPendingRight);
     SECLNBorder_T<SECLayoutNode>::CalcLayout(rcOut, rc, bConstrain, bForce);
     if (bDragged)
     {
@@ -115,7 +116,10 @@ void SECLNSizable::EnableSizing(BOOL bEnable, BOOL bEnableBars, BOOL bRealize)
     }
 }
 
-SECLNVirtualSplitter* SECLNSizable::NewEdgeSplitter() { return new SECLNVirtualSplitter; }
+SECLNVirtualSplitter* SECLNSizable::NewEdgeSplitter()
+{
+    return new SECLNVirtualSplitter;
+}
 
 SECLNVirtualSplitter* SECLNSizable::CreateEdgeSplitter(CWnd* pHost, SECLNVirtualSplitter* pExisting,
                                                        BOOL bEnableBars, BOOL bOrientation)
@@ -244,9 +248,11 @@ BOOL SECLNSizableDockBorder::OnSplitterMoved(SECLNVirtualSplitter* pSplitter, in
     return SECLNSizable::OnSplitterMoved(pSplitter, dx, dy);
 }
 
-BOOL SECLNSizableDockBorder::OnDockEvent(SECLayoutNode*, SECLayoutNode*, SECLayoutNode*, SECLayoutNode*, CPtrList*)
+BOOL SECLNSizableDockBorder::OnDockEvent(SECLayoutNode*, SECLayoutNode*, SECLayoutNode*, SECLayoutNode*,
+                                         CPtrList*)
 {
-    ISECHideableNode* pHideable = m_pSizedChild != NULL ? SECNodeInterface<ISECHideableNode>(m_pSizedChild) : NULL;
+    ISECHideableNode* pHideable =
+        m_pSizedChild != NULL ? SECNodeInterface<ISECHideableNode>(m_pSizedChild) : NULL;
     if (pHideable == NULL || pHideable->IsVisible())
         return TRUE;
     RECT rc, rcOut;

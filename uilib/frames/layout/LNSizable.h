@@ -21,7 +21,7 @@ class SECLNSizable : public SECLNBorder_T<SECLayoutNode>,
                      public SECParentOfNegotiableChildNode,
                      public ISECVirtualSplitterObserver
 {
-public:
+  public:
     // Construction
     SECLNSizable();
     ~SECLNSizable() override;
@@ -29,7 +29,10 @@ public:
     // Overridables
     int AddLayoutChild(SECLayoutNode* pChild) override;
     int RemoveLayoutChild(SECLayoutNode* pChild) override;
-    SECLayoutNode* GetWrappedNode() override { return m_pSizedChild; }
+    SECLayoutNode* GetWrappedNode() override
+    {
+        return m_pSizedChild;
+    }
     int HasWrappedNode() override;
     void GrowToChildLimits(RECT& rc) override;
     void CalcLayout(RECT& rcOut, const RECT& rc, BOOL bConstrain, BOOL bForce) override;
@@ -37,17 +40,23 @@ public:
     virtual BOOL SetSizingEdges(CWnd* pHost, BOOL bEnableBars, DWORD dwEdges);
     virtual void EnableSizing(BOOL bEnable, BOOL bEnableBars, BOOL bRealize);
     virtual SECLNVirtualSplitter* NewEdgeSplitter();
-    virtual SECLNVirtualSplitter* CreateEdgeSplitter(CWnd* pHost, SECLNVirtualSplitter* pExisting, BOOL bEnableBars,
-                                                     BOOL bOrientation);
+    virtual SECLNVirtualSplitter* CreateEdgeSplitter(CWnd* pHost, SECLNVirtualSplitter* pExisting,
+                                                     BOOL bEnableBars, BOOL bOrientation);
     virtual SECLNVirtualSplitter* DestroyEdgeSplitter(SECLNVirtualSplitter* pSplitter);
     virtual void PlaceEdgeSplitters(const RECT& rc);
     virtual void SetSizingLimits(const RECT& rcLimits, BOOL bRecalc);
 
     // Attributes
-    DWORD GetSizingEdges() const { return m_dwEdges; }
-    SECLNVirtualSplitter* GetEdgeSplitter(int nEdge) const { return m_pEdges[nEdge]; } // 0 top .. 3 right
+    DWORD GetSizingEdges() const
+    {
+        return m_dwEdges;
+    }
+    SECLNVirtualSplitter* GetEdgeSplitter(int nEdge) const
+    {
+        return m_pEdges[nEdge];
+    } // 0 top .. 3 right
 
-protected:
+  protected:
     SECLNVirtualSplitter* m_pEdges[4]; // top, bottom, left, right
     SECLayoutNode* m_pSizedChild;
     DWORD m_dwEdges;
@@ -62,8 +71,10 @@ protected:
 
 class SECLNSizableDockBorder : public SECLNSizable, public ISECDockEventReceiver
 {
-public:
-    SECLNSizableDockBorder() : m_nDockSide(0) {}
+  public:
+    SECLNSizableDockBorder() : m_nDockSide(0)
+    {
+    }
 
     BOOL OnDockEvent(SECLayoutNode* pNode, SECLayoutNode* pOldParent, SECLayoutNode* pNewParent,
                      SECLayoutNode* pTarget, CPtrList* pAffected) override;

@@ -26,16 +26,17 @@ BOOL SECSplitterPaneInfo::GetPane(int nPane, RECT& rc) const
 }
 
 BEGIN_MESSAGE_MAP(SECSplitterBase, CWnd)
-    ON_WM_SETCURSOR()
-    ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_PAINT()
+ON_WM_SETCURSOR()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONDOWN()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 SECSplitterBase::SECSplitterBase()
-    : m_dwFlags(0), m_bPane{}, m_nSplitY(0), m_nSplitX(0), m_rcHorz{}, m_rcVert{}, m_rcHorzClient{}, m_rcVertClient{},
-      m_rcArea{}, m_nHorzMode(BAR_NONE), m_nVertMode(BAR_NONE), m_bTracking(FALSE), m_rcLastDrag{}, m_sizeLastDrag{},
-      m_nMargins{}, m_dwBarStyle(1)
+    : m_dwFlags(0), m_bPane{}, m_nSplitY(0),
+      m_nSplitX(0), m_rcHorz{}, m_rcVert{}, m_rcHorzClient{}, m_rcVertClient{}, m_rcArea{},
+      m_nHorzMode(BAR_NONE), m_nVertMode(BAR_NONE),
+      m_bTracking(FALSE), m_rcLastDrag{}, m_sizeLastDrag{}, m_nMargins{}, m_dwBarStyle(1)
 {
     // The images of the three splitter cursors are the system's sizing cursors.
     if (s_hcurCross == NULL)
@@ -46,7 +47,9 @@ SECSplitterBase::SECSplitterBase()
     }
 }
 
-SECSplitterBase::~SECSplitterBase() {}
+SECSplitterBase::~SECSplitterBase()
+{
+}
 
 BOOL SECSplitterBase::Create(CWnd* pParent, const RECT& rcArea, DWORD dwStyle, UINT nID, DWORD dwFlags)
 {
@@ -94,7 +97,9 @@ BOOL SECSplitterBase::RemovePane(int nRow, int nCol)
     return TRUE;
 }
 
-void SECSplitterBase::SetPaneRects(SECSplitterPaneInfo&) {}
+void SECSplitterBase::SetPaneRects(SECSplitterPaneInfo&)
+{
+}
 
 void SECSplitterBase::CalcBarModes()
 {
@@ -122,7 +127,8 @@ void SECSplitterBase::CalcBarModes()
         {1, 2, 2, 1}, // all but top-left
         {2, 2, 2, 2}, // all four
     };
-    const int nIndex = (m_bPane[0] ? 1 : 0) | (m_bPane[1] ? 2 : 0) | (m_bPane[2] ? 4 : 0) | (m_bPane[3] ? 8 : 0);
+    const int nIndex =
+        (m_bPane[0] ? 1 : 0) | (m_bPane[1] ? 2 : 0) | (m_bPane[2] ? 4 : 0) | (m_bPane[3] ? 8 : 0);
     const Modes& m = kModes[nIndex];
     const bool bRowFirst = (m_dwFlags & SEC_SPLITTER_ROWFIRST) != 0;
     m_nHorzMode = bRowFirst ? m.horzRowFirst : m.horz;
@@ -171,8 +177,8 @@ void SECSplitterBase::BarRectsToClient()
 
 void SECSplitterBase::LayoutPanes(const RECT& rcHorz, const RECT& rcVert)
 {
-    const RECT a = {m_rcArea.left + m_nMargins[0], m_rcArea.top + m_nMargins[2], m_rcArea.right - m_nMargins[1],
-                    m_rcArea.bottom - m_nMargins[3]};
+    const RECT a = {m_rcArea.left + m_nMargins[0], m_rcArea.top + m_nMargins[2],
+                    m_rcArea.right - m_nMargins[1], m_rcArea.bottom - m_nMargins[3]};
     const int h = m_nHorzMode, v = m_nVertMode;
     RECT panes[4];
     panes[PANE_TOPLEFT] = RECT{a.left, a.top, (v == 1 || v == 3) ? a.right : rcVert.left,
@@ -254,9 +260,15 @@ POINT SECSplitterBase::ClientToArea(int x, int y)
     return pt;
 }
 
-CDC* SECSplitterBase::GetTrackDC() { return GetDC(); }
+CDC* SECSplitterBase::GetTrackDC()
+{
+    return GetDC();
+}
 
-void SECSplitterBase::ReleaseTrackDC(CDC* pDC) { ReleaseDC(pDC); }
+void SECSplitterBase::ReleaseTrackDC(CDC* pDC)
+{
+    ReleaseDC(pDC);
+}
 
 void SECSplitterBase::StartTracking(int x, int y, BOOL bOnHorz, BOOL bOnVert)
 {
@@ -347,8 +359,7 @@ BOOL SECSplitterBase::TrackLoop(CDC* pDC, RECT& rcHorz, RECT& rcVert, BOOL bMovi
         case WM_LBUTTONUP:
             bDone = TRUE;
             break;
-        case WM_MOUSEMOVE:
-        {
+        case WM_MOUSEMOVE: {
             POINT pt = {(short)LOWORD(msg.lParam), (short)HIWORD(msg.lParam)};
             if (msg.hwnd != m_hWnd)
                 ::MapWindowPoints(msg.hwnd, m_hWnd, &pt, 1);
@@ -482,13 +493,25 @@ void Draw3dBar(CDC* pDC, const RECT& rc, BOOL bFlat)
 }
 } // namespace
 
-void SECSplitterBase::DrawHorzBar(CDC* pDC, const RECT& rc) { Draw3dBar(pDC, rc, FALSE); }
+void SECSplitterBase::DrawHorzBar(CDC* pDC, const RECT& rc)
+{
+    Draw3dBar(pDC, rc, FALSE);
+}
 
-void SECSplitterBase::DrawVertBar(CDC* pDC, const RECT& rc) { Draw3dBar(pDC, rc, FALSE); }
+void SECSplitterBase::DrawVertBar(CDC* pDC, const RECT& rc)
+{
+    Draw3dBar(pDC, rc, FALSE);
+}
 
-void SECSplitterBase::DrawHorzBarFlat(CDC* pDC, const RECT& rc) { Draw3dBar(pDC, rc, TRUE); }
+void SECSplitterBase::DrawHorzBarFlat(CDC* pDC, const RECT& rc)
+{
+    Draw3dBar(pDC, rc, TRUE);
+}
 
-void SECSplitterBase::DrawVertBarFlat(CDC* pDC, const RECT& rc) { Draw3dBar(pDC, rc, TRUE); }
+void SECSplitterBase::DrawVertBarFlat(CDC* pDC, const RECT& rc)
+{
+    Draw3dBar(pDC, rc, TRUE);
+}
 
 void SECSplitterBase::FillBar(CDC* pDC, const RECT& rc)
 {

@@ -8,8 +8,10 @@
 // Pane order of the splitter: top-left, top-right, bottom-left, bottom-right.
 class SECSplitterPaneInfo : public CObject
 {
-public:
-    SECSplitterPaneInfo() : m_rcPanes{}, m_bPresent{} {}
+  public:
+    SECSplitterPaneInfo() : m_rcPanes{}, m_bPresent{}
+    {
+    }
     // NULL marks the pane absent.
     void SetPane(int nPane, const RECT* pRect);
     BOOL GetPane(int nPane, RECT& rc) const;
@@ -19,12 +21,12 @@ public:
 };
 
 // Splitter flags.
-#define SEC_SPLITTER_LIVE 0x0001      // panes follow the mouse while a bar is dragged
-#define SEC_SPLITTER_ROWFIRST 0x0002  // with three panes the horizontal bar runs the full length
+#define SEC_SPLITTER_LIVE 0x0001     // panes follow the mouse while a bar is dragged
+#define SEC_SPLITTER_ROWFIRST 0x0002 // with three panes the horizontal bar runs the full length
 
 class SECSplitterBase : public CWnd
 {
-public:
+  public:
     // Construction
     SECSplitterBase();
     ~SECSplitterBase() override;
@@ -57,17 +59,28 @@ public:
     virtual void DrawHorzBarFlat(CDC* pDC, const RECT& rc);
     virtual void DrawVertBarFlat(CDC* pDC, const RECT& rc);
     virtual void FillBar(CDC* pDC, const RECT& rc);
-    virtual BOOL OnBeginTrack() { return TRUE; }
-    virtual void OnSplitterMoved(int, int) {}
+    virtual BOOL OnBeginTrack()
+    {
+        return TRUE;
+    }
+    virtual void OnSplitterMoved(int, int)
+    {
+    }
     virtual void InvalidateBarRect(const RECT* pRect, BOOL bErase);
-    virtual void TrackMove(CDC* pDC, int x, int y, RECT& rcHorz, RECT& rcVert, BOOL bMovingHorz, BOOL bMovingVert);
+    virtual void TrackMove(CDC* pDC, int x, int y, RECT& rcHorz, RECT& rcVert, BOOL bMovingHorz,
+                           BOOL bMovingVert);
     virtual CDC* GetTrackDC();
     virtual void ReleaseTrackDC(CDC* pDC);
-    virtual void AdjustDragRect(RECT&, RECT&) {}
+    virtual void AdjustDragRect(RECT&, RECT&)
+    {
+    }
     virtual void GetTrackLimits(int& nMinX, int& nMinY, int& nMaxX, int& nMaxY);
     // Moves rc back into rcArea across the bar; the shift.
     virtual int ClampToArea(RECT& rc, const RECT& rcArea, BOOL bHorz);
-    virtual BOOL CanPaint(CDC*) { return TRUE; }
+    virtual BOOL CanPaint(CDC*)
+    {
+        return TRUE;
+    }
     virtual void CalcBarModes();
     virtual BOOL InvalidateBarMove(const RECT& rcOld, const RECT& rcNew, BOOL bHorz);
     virtual BOOL SetBarRect(const RECT& rcNew, BOOL bHorz);
@@ -84,24 +97,54 @@ public:
     virtual void LayoutPanes(const RECT& rcHorz, const RECT& rcVert);
     virtual void Relayout();
     virtual void PumpPaintMessages();
-    virtual DWORD GetBarStyle() const { return (m_dwBarStyle & 1) ? s_dwDefaultBarStyle : m_dwBarStyle; }
+    virtual DWORD GetBarStyle() const
+    {
+        return (m_dwBarStyle & 1) ? s_dwDefaultBarStyle : m_dwBarStyle;
+    }
 
     // Attributes
-    static int s_nSplitterWidth;       // bar thickness, process-wide
-    static DWORD s_dwDefaultBarStyle;  // the style of bars whose style has bit 0
+    static int s_nSplitterWidth;      // bar thickness, process-wide
+    static DWORD s_dwDefaultBarStyle; // the style of bars whose style has bit 0
     void SetMargins(int nLeft, int nRight, int nTop, int nBottom);
-    void SetBarStyle(DWORD dwStyle) { m_dwBarStyle = dwStyle; }
-    const RECT& GetHorzBar() const { return m_rcHorz; }
-    const RECT& GetVertBar() const { return m_rcVert; }
-    const RECT& GetArea() const { return m_rcArea; }
-    int GetHorzMode() const { return m_nHorzMode; }
-    int GetVertMode() const { return m_nVertMode; }
-    int GetSplitX() const { return m_nSplitX; }
-    int GetSplitY() const { return m_nSplitY; }
-    BOOL IsPanePresent(int nPane) const { return m_bPane[nPane]; }
+    void SetBarStyle(DWORD dwStyle)
+    {
+        m_dwBarStyle = dwStyle;
+    }
+    const RECT& GetHorzBar() const
+    {
+        return m_rcHorz;
+    }
+    const RECT& GetVertBar() const
+    {
+        return m_rcVert;
+    }
+    const RECT& GetArea() const
+    {
+        return m_rcArea;
+    }
+    int GetHorzMode() const
+    {
+        return m_nHorzMode;
+    }
+    int GetVertMode() const
+    {
+        return m_nVertMode;
+    }
+    int GetSplitX() const
+    {
+        return m_nSplitX;
+    }
+    int GetSplitY() const
+    {
+        return m_nSplitY;
+    }
+    BOOL IsPanePresent(int nPane) const
+    {
+        return m_bPane[nPane];
+    }
     DWORD m_dwFlags;
 
-protected:
+  protected:
     // The mouse from this window's client into the area's (parent's) coordinates.
     POINT ClientToArea(int x, int y);
 
