@@ -194,6 +194,58 @@ BOOL CGXData::IsFormulaCell(ROWCOL, ROWCOL)
     return FALSE;
 }
 
+void CGXData::SetCellChanged(ROWCOL, ROWCOL, BOOL)
+{
+}
+
+void CGXData::AddRecalcRange(const CGXCellRange&)
+{
+}
+
+BOOL CGXData::Recalc(BOOL)
+{
+    return FALSE;
+}
+
+void CGXData::SetReportNextError()
+{
+}
+
+BOOL CGXData::GetLastErrorText(CString&)
+{
+    return FALSE;
+}
+
+CObject* CGXData::DetachUndoInfo()
+{
+    return NULL;
+}
+
+BOOL CGXData::ApplyUndoInfo(CObject*, BOOL, int)
+{
+    return FALSE;
+}
+
+BOOL CGXData::SetKeepUndoInfo(BOOL)
+{
+    return FALSE;
+}
+
+BOOL CGXData::SetRangeName(LPCTSTR, const CGXCellRange&, CObject*)
+{
+    return FALSE;
+}
+
+BOOL CGXData::GetRangeName(LPCTSTR, CGXCellRange&)
+{
+    return FALSE;
+}
+
+BOOL CGXData::DeleteRangeName(LPCTSTR, CObject*&, BOOL)
+{
+    return FALSE;
+}
+
 BOOL CGXData::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt, int nType)
 {
     // Checked before anything changes; the arrays are sized by the counts.

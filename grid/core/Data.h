@@ -40,8 +40,22 @@ class CGXData : public CObject
     virtual BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType);
     virtual BOOL ReorderRows(const CDWordArray& awOrder, ROWCOL nFirst);
     virtual BOOL ReorderCols(const CDWordArray& awOrder, ROWCOL nFirst);
-    // Hook of formula-capable data objects; nothing is a formula here.
+    // Hooks of formula-capable data objects; here nothing is a formula and they do nothing.
+    // IsFormulaCell: whether the cell changed since the grid last showed it.
     virtual BOOL IsFormulaCell(ROWCOL nRow, ROWCOL nCol);
+    virtual void SetCellChanged(ROWCOL nRow, ROWCOL nCol, BOOL bChanged);
+    virtual void AddRecalcRange(const CGXCellRange& range);
+    virtual BOOL Recalc(BOOL bForce);
+    virtual void SetReportNextError();
+    // FALSE while no error text is waiting.
+    virtual BOOL GetLastErrorText(CString& strText);
+    virtual CObject* DetachUndoInfo();
+    virtual BOOL ApplyUndoInfo(CObject* pInfo, BOOL bKeep, int nWhich);
+    // Returns the previous setting.
+    virtual BOOL SetKeepUndoInfo(BOOL bKeep);
+    virtual BOOL SetRangeName(LPCTSTR pszName, const CGXCellRange& range, CObject* pUndoInfo);
+    virtual BOOL GetRangeName(LPCTSTR pszName, CGXCellRange& range);
+    virtual BOOL DeleteRangeName(LPCTSTR pszName, CObject*& pUndoInfo, BOOL bKeep);
 
     // Operations
     BOOL StoreValueRowCol(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszValue, GXModifyType mt, int nType,
