@@ -188,7 +188,7 @@ BOOL CGXData::ReorderCols(const CDWordArray& awOrder, ROWCOL nFirst)
     return pImp != NULL ? pImp->MoveDataCols(*this, awOrder, nFirst) : FALSE;
 }
 
-BOOL CGXData::IsFormulaCell(ROWCOL, ROWCOL)
+BOOL CGXData::IsCellChanged(ROWCOL, ROWCOL)
 {
     m_styleScratch1.SetValuePresent(FALSE);
     return FALSE;
@@ -202,13 +202,13 @@ void CGXData::AddRecalcRange(const CGXCellRange&)
 {
 }
 
-BOOL CGXData::Recalc(BOOL)
+void CGXData::Recalc(BOOL)
 {
-    return FALSE;
 }
 
-void CGXData::SetReportNextError()
+BOOL CGXData::SetReportNextError(BOOL)
 {
+    return FALSE;
 }
 
 BOOL CGXData::GetLastErrorText(CString&)
@@ -221,7 +221,7 @@ CObject* CGXData::DetachUndoInfo()
     return NULL;
 }
 
-BOOL CGXData::ApplyUndoInfo(CObject*, BOOL, int)
+BOOL CGXData::ApplyUndoInfo(CObject*, BOOL, BOOL)
 {
     return FALSE;
 }

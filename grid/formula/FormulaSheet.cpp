@@ -151,7 +151,9 @@ void CGXFormulaSheet::EndChange(const GX_RANGE* pRange, BOOL bClearFirst, BOOL b
     }
     if (m_pUndoInfo == NULL)
         m_pUndoInfo = new CGXUndoEngineCellsInfo;
-    CollectSaved(FALSE);
+    // Cells of a cell operation are put back before anything else; those of a structure
+    // change after the structure is back.
+    CollectSaved(bClearFirst);
     if (pRange != NULL)
     {
         m_pUndoInfo->m_range = *pRange;
@@ -581,9 +583,9 @@ BOOL CGXFormulaSheet::EvaluateFormulaText(LPCTSTR pszFormula, ROWCOL nRow, ROWCO
 
 // Hooks.
 
-BOOL CGXFormulaSheet::IsFormulaCell(ROWCOL nRow, ROWCOL nCol)
+BOOL CGXFormulaSheet::IsCellChanged(ROWCOL nRow, ROWCOL nCol)
 {
-    CGXData::IsFormulaCell(nRow, nCol);
+    CGXData::IsCellChanged(nRow, nCol);
     GX_CELL* p = GXFindCellRecord(m_nSheet, EngineRow(nRow), EngineCol(nCol));
     if (p == NULL)
         return FALSE;
@@ -608,15 +610,24 @@ void CGXFormulaSheet::AddRecalcRange(const CGXCellRange& range)
     GXAddChangedRange(m_nSheet, EngineRange(range));
 }
 
-BOOL CGXFormulaSheet::Recalc(BOOL bForce)
+void CGXFormulaSheet::Recalc(BOOL bForce)
 {
     Locked lock(m_nSheet);
-    return bForce ? GXRecalcForced(m_nSheet) : GXRecalc(m_nSheet);
+    if (bForce)
+        GXRecalcForced(m_nSheet);
+    else
+        GXRecalc(m_nSheet);
 }
 
-void CGXFormulaSheet::SetReportNextError()
+BOOL CGXFormulaSheet::SetReportNextError(BOOL bReport)
 {
-    GXSetReportNextError(m_nSheet);
+    GX_SHEET_CONTEXT* c = GetContext();
+    BOOL bOld = c->bReportNextError;
+    if (bReport)
+        GXSetReportNextError(m_nSheet);
+    else
+        c->bReportNextError = 0;
+    return bOld;
 }
 
 BOOL CGXFormulaSheet::GetLastErrorText(CString& strText)
@@ -642,13 +653,15 @@ BOOL CGXFormulaSheet::SetKeepUndoInfo(BOOL bKeep)
     return bOld;
 }
 
-BOOL CGXFormulaSheet::ApplyUndoInfo(CObject* pObject, BOOL bKeep, int nWhich)
+BOOL CGXFormulaSheet::ApplyUndoInfo(CObject* pObject, BOOL bKeep, BOOL bBefore)
 {
+    int nWhich = bBefore ? 1 : 0;
     CGXUndoEngineCellsInfo* pInfo = dynamic_cast<CGXUndoEngineCellsInfo*>(pObject);
     if (pInfo == NULL)
         return FALSE;
     GX_SHEET_CONTEXT* c = GetContext();
-    BOOL bUndo = nWhich == 0 && pInfo->m_pUndoCells != NULL;
+    BOOL bApplied = pInfo->m_pRedoCells != NULL || (nWhich == 0 && pInfo->m_pUndoCells != NULL) ||
+                    pInfo->m_bClearRangeFirst || pInfo->m_pName != NULL;
     {
         Locked lock(m_nSheet);
         c->bKeepUndo = bKeep;
@@ -689,13 +702,13 @@ BOOL CGXFormulaSheet::ApplyUndoInfo(CObject* pObject, BOOL bKeep, int nWhich)
         // What was displaced is the way back.
         CGXUndoEngineCellsInfo* pSaved = m_pUndoInfo;
         m_pUndoInfo = pInfo;
-        CollectSaved(bUndo);
+        CollectSaved(pInfo->m_bClearRangeFirst);
         m_pUndoInfo = pSaved;
     }
     else
         GXFreeSavedCells(m_nSheet);
     c->bKeepUndo = 0;
-    return TRUE;
+    return bApplied;
 }
 
 BOOL CGXFormulaSheet::SetRangeName(LPCTSTR pszName, const CGXCellRange& range, CObject* pUndoInfo)
@@ -713,7 +726,7 @@ BOOL CGXFormulaSheet::SetRangeName(LPCTSTR pszName, const CGXCellRange& range, C
         return FALSE;
     GXRecalcForced(m_nSheet);
     if (pInfo != NULL)
-        ApplyUndoInfo(pInfo, FALSE, 1);
+        ApplyUndoInfo(pInfo, FALSE, FALSE);
     return TRUE;
 }
 

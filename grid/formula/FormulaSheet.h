@@ -39,14 +39,17 @@ class CGXFormulaSheet : public CGXData
     BOOL ReorderRows(const CDWordArray& awOrder, ROWCOL nFirst) override;
     BOOL ReorderCols(const CDWordArray& awOrder, ROWCOL nFirst) override;
     // Whether the cell changed since the grid showed it (a formula: also when not current).
-    BOOL IsFormulaCell(ROWCOL nRow, ROWCOL nCol) override;
+    BOOL IsCellChanged(ROWCOL nRow, ROWCOL nCol) override;
     void SetCellChanged(ROWCOL nRow, ROWCOL nCol, BOOL bChanged) override;
     void AddRecalcRange(const CGXCellRange& range) override;
-    BOOL Recalc(BOOL bForce) override;
-    void SetReportNextError() override;
+    void Recalc(BOOL bForce) override;
+    // TRUE: the next error or constraint violation is reported. Returns the previous setting.
+    BOOL SetReportNextError(BOOL bReport) override;
     BOOL GetLastErrorText(CString& strText) override;
     CObject* DetachUndoInfo() override;
-    BOOL ApplyUndoInfo(CObject* pInfo, BOOL bKeep, int nWhich) override;
+    // Puts saved cells back: those that go before a structure change is undone (bBefore) or,
+    // afterwards, all. bKeep collects what they displace for the way back.
+    BOOL ApplyUndoInfo(CObject* pInfo, BOOL bKeep, BOOL bBefore) override;
     BOOL SetKeepUndoInfo(BOOL bKeep) override;
     BOOL SetRangeName(LPCTSTR pszName, const CGXCellRange& range, CObject* pUndoInfo) override;
     BOOL GetRangeName(LPCTSTR pszName, CGXCellRange& range) override;

@@ -153,7 +153,10 @@ TEST_F(StructureTest, InsertRemoveMoveAndSortWithUndo)
         ASSERT_TRUE(c.inverse(m_sheet)) << c.pszName;
         delete m_sheet.DetachUndoInfo();
         if (pInfo != NULL)
-            m_sheet.ApplyUndoInfo(pInfo, FALSE, 0);
+        {
+            m_sheet.ApplyUndoInfo(pInfo, FALSE, TRUE);
+            m_sheet.ApplyUndoInfo(pInfo, FALSE, FALSE);
+        }
         delete pInfo;
         EXPECT_EQ(kBefore, Row1()) << "undo of " << c.pszName;
         for (int i = 1; i <= 10; i++)

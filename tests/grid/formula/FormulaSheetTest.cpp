@@ -143,7 +143,7 @@ TEST_F(FormulaSheetTest, ParseErrorsAreReported)
     CString s;
     ASSERT_TRUE(m_sheet.GetLastErrorText(s));
     EXPECT_EQ(CString("Cell C2: ERROR: expected to find an operand here (Pos 3)"), s);
-    m_sheet.SetReportNextError();
+    m_sheet.SetReportNextError(TRUE);
     EXPECT_FALSE(m_sheet.GetLastErrorText(s));
     CString strText;
     EXPECT_TRUE(m_sheet.EvaluateFormulaText("=2*3", 1, 1, strText));
@@ -169,7 +169,7 @@ TEST_F(FormulaSheetTest, StylesAndTheConstraintStyle)
 
     m_sheet.GetContext()->bConstraintCheck = 1;
     ASSERT_TRUE(m_sheet.SetExpressionRowCol(2, 1, "=A1*2;A2>100"));
-    m_sheet.SetReportNextError();
+    m_sheet.SetReportNextError(TRUE);
     m_sheet.Recalc(TRUE);
     INT_PTR nStyles = m_param.GetStylesMap()->GetCount();
     for (int i = 0; i < 2; i++)
@@ -283,18 +283,18 @@ TEST_F(FormulaSheetTest, UndoAndRedoOfStores)
     CObject* pSecond = m_sheet.DetachUndoInfo();
     EXPECT_EQ(CString("14"), Value(1, 2));
 
-    ASSERT_TRUE(m_sheet.ApplyUndoInfo(pSecond, TRUE, 0)); // undo 7
+    ASSERT_TRUE(m_sheet.ApplyUndoInfo(pSecond, TRUE, TRUE)); // undo 7
     EXPECT_EQ(CString("5"), Value(1, 1));
     EXPECT_EQ(CString("10"), Value(1, 2));
-    ASSERT_TRUE(m_sheet.ApplyUndoInfo(pFirst, TRUE, 0)); // undo 5: the cell goes
+    ASSERT_TRUE(m_sheet.ApplyUndoInfo(pFirst, TRUE, TRUE)); // undo 5: the cell goes
     EXPECT_TRUE(GXFindCellRecord(m_sheet.GetEngineSheet(), 1, 0) == NULL);
-    ASSERT_TRUE(m_sheet.ApplyUndoInfo(pFirst, TRUE, 0)); // redo 5
+    ASSERT_TRUE(m_sheet.ApplyUndoInfo(pFirst, TRUE, TRUE)); // redo 5
     EXPECT_EQ(CString("5"), Value(1, 1));
-    ASSERT_TRUE(m_sheet.ApplyUndoInfo(pSecond, TRUE, 0)); // redo 7
+    ASSERT_TRUE(m_sheet.ApplyUndoInfo(pSecond, TRUE, TRUE)); // redo 7
     EXPECT_EQ(CString("7"), Value(1, 1));
     EXPECT_EQ(CString("14"), Value(1, 2));
     CGXStyle s;
-    EXPECT_FALSE(m_sheet.ApplyUndoInfo(&s, TRUE, 0));
+    EXPECT_FALSE(m_sheet.ApplyUndoInfo(&s, TRUE, TRUE));
     delete pFirst;
     delete pSecond;
     EXPECT_TRUE(m_sheet.SetKeepUndoInfo(FALSE));
