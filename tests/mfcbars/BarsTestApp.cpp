@@ -148,6 +148,15 @@ HWND CaptureOf(DWORD dwThreadId)
     return info.hwndCapture;
 }
 
+HWND ActiveOf(DWORD dwThreadId)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!::GetGUIThreadInfo(dwThreadId, &info))
+        return NULL;
+    return info.hwndActive;
+}
+
 namespace
 {
 class AppEnvironment : public ::testing::Environment

@@ -84,5 +84,6 @@ class InputScript
     std::vector<Step> m_steps;
 };
 
-// The window holding the mouse capture on this thread, seen from any thread.
+// The window holding the mouse capture, and the active window, of a thread, seen from any thread.
 HWND CaptureOf(DWORD dwThreadId);
+HWND ActiveOf(DWORD dwThreadId);

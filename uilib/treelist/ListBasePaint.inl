@@ -479,6 +479,7 @@ template <class TBase> void SECListBase<TBase>::RecalcLayout()
 {
     if (this->m_hWnd == NULL)
         return;
+    m_bLayoutDirty = FALSE;
     UpdateVScroll(GetItemCount());
     if (IsLabelWrap())
         InvalidateMeasurements();
@@ -986,6 +987,8 @@ template <class TBase> void SECListBase<TBase>::OnDraw(CDC* pDC)
         delete pContext;
         return;
     }
+    if (m_bLayoutDirty)
+        RecalcLayout();
     CRect rcArea;
     GetClientRect(&rcArea);
     int cxV = ::GetSystemMetrics(SM_CXVSCROLL), cyH = ::GetSystemMetrics(SM_CYHSCROLL);

@@ -20,8 +20,11 @@ namespace
 
 class CNamedNode : public SECLayoutNode
 {
-public:
-    explicit CNamedNode(const char* pszName = "") { SetNodeName(pszName); }
+  public:
+    explicit CNamedNode(const char* pszName = "")
+    {
+        SetNodeName(pszName);
+    }
 };
 
 class CHideableLeaf : public SECLayoutNode, public SECDefHideableNode
@@ -250,7 +253,7 @@ TEST(LayoutNodeTest, CountedShowAndHide)
 // A factory that refuses nodes, and listeners that report their death.
 class CRefusingFactory : public SECLayoutFactory
 {
-public:
+  public:
     BOOL m_bRefuse = FALSE;
     BOOL ApplyNodeDefaults(SECLayoutNode* pNode) override
     {
@@ -263,14 +266,20 @@ std::string g_deaths;
 
 class CMortalNode : public SECLayoutNode
 {
-public:
-    ~CMortalNode() override { g_deaths += "N"; }
+  public:
+    ~CMortalNode() override
+    {
+        g_deaths += "N";
+    }
 };
 
 class CMortalListener : public SECLayoutWndListener
 {
-public:
-    ~CMortalListener() override { g_deaths += "L"; }
+  public:
+    ~CMortalListener() override
+    {
+        g_deaths += "L";
+    }
 };
 
 TEST(LayoutNodeTest, FactoryOwnsWhatItMadeAndListenersDieFirst)
@@ -330,7 +339,7 @@ TEST(SystemDataTest, ColoursFollowTheSystemAndSplitterCursorsWaitForADockBar)
 // A drawing node paints at its applied rectangle minus its draw offset.
 class CFillingNode : public SECLayoutNodeDC
 {
-public:
+  public:
     void OnDraw(HDC hdc, const RECT& rc) override
     {
         HBRUSH hBrush = ::CreateSolidBrush(RGB(255, 0, 0));
