@@ -73,8 +73,14 @@ class InputScript
     // Runs the steps; FALSE when a condition did not come true in time (the steps after it are
     // still sent, so no button stays down).
     bool Run();
+    // The exit code of a WM_QUIT that reached the application's loop during Run, or -1.
+    int QuitCode() const
+    {
+        return m_nQuitCode;
+    }
 
   private:
+    int m_nQuitCode = -1;
     struct Step
     {
         INPUT input;

@@ -7,6 +7,7 @@
 #include "MiniDockFrameWnd.h"
 #include "TestSupport.h"
 #include "ToolBar.h"
+#include <atomic>
 
 using namespace testing_support;
 
@@ -230,6 +231,84 @@ TEST_F(DragFrame, ShiftFlipsTheFeedbackAndTheFloatingOrientation)
     CRect rect;
     m_toolBar.GetWindowRect(&rect);
     EXPECT_GT(rect.Height(), rect.Width());
+}
+
+std::atomic<bool> g_bReleaseCapture(false);
+
+void CALLBACK ReleaseCaptureWhenAsked(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (g_bReleaseCapture.exchange(false))
+        ::ReleaseCapture();
+}
+
+TEST_F(DragFrame, ALostCaptureOrAQuitMessageEndsTheLoopLeavingTheBar)
+{
+    CRect rectBefore;
+    m_toolBar.GetWindowRect(&rectBefore);
+    DWORD dwThread = ::GetCurrentThreadId();
+
+    // Something else takes the capture: the loop ends and nothing is docked or floated.
+    UINT_PTR nTimer = ::SetTimer(NULL, 0, 20, ReleaseCaptureWhenAsked);
+    InputScript script;
+    PickUpAndMoveTo(script, ViewCentre(), 3);
+    script.WaitFor([] {
+        g_bReleaseCapture = true;
+        return true;
+    });
+    script.Button(MOUSEEVENTF_LEFTUP, NotDragging());
+    ASSERT_TRUE(script.Run());
+    ::KillTimer(NULL, nTimer);
+    EXPECT_FALSE(m_toolBar.IsFloating());
+    CRect rect;
+    m_toolBar.GetWindowRect(&rect);
+    EXPECT_EQ(rectBefore, rect);
+
+    // A WM_QUIT taken by the loop ends it and still reaches the application's loop.
+    PickUpAndMoveTo(script, ViewCentre(), 8);
+    script.WaitFor([dwThread] { return ::PostThreadMessage(dwThread, WM_QUIT, 7, 0) != FALSE; });
+    script.Button(MOUSEEVENTF_LEFTUP, NotDragging());
+    ASSERT_TRUE(script.Run());
+    EXPECT_EQ(7, script.QuitCode());
+    EXPECT_FALSE(m_toolBar.IsFloating());
+    m_toolBar.GetWindowRect(&rect);
+    EXPECT_EQ(rectBefore, rect);
+}
+
+TEST_F(DragFrame, TheBorderOfADynamicFloatingBarResizesIt)
+{
+    // Wider than the narrowest frame the system allows.
+    const UINT buttons[] = {ID_TOOL_HANDLED, ID_TOOL_UNHANDLED, ID_TOOL_THIRD, 0, ID_TOOL_HANDLED,
+                            ID_TOOL_UNHANDLED, ID_TOOL_THIRD, 0, ID_TOOL_HANDLED, ID_TOOL_UNHANDLED};
+    ASSERT_TRUE(m_toolBar.SetButtons(buttons, 10));
+    m_toolBar.SetBarStyle(m_toolBar.GetBarStyle() | CBRS_SIZE_DYNAMIC);
+    m_pFrame->FloatControlBar(&m_toolBar, CPoint(720, 200));
+    CMiniDockFrameWnd* pFloat = FloatingFrame();
+    ASSERT_TRUE(pFloat != NULL);
+    EXPECT_FALSE(pFloat->GetStyle() & MFS_MOVEFRAME); // its border sizes it
+    PumpMessages(30);
+    CRect rectBar, rectFrame;
+    m_toolBar.GetWindowRect(&rectBar);
+    pFloat->GetWindowRect(&rectFrame);
+    ASSERT_LT(rectBar.Height(), 2 * 22); // one row
+
+    // Drag the right border in by several buttons: the buttons wrap into more rows.
+    ASSERT_GT(rectFrame.Width(), 200);
+    CPoint border(rectFrame.right - 2, rectFrame.CenterPoint().y);
+    ASSERT_EQ(HTRIGHT, pFloat->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(border.x, border.y)));
+    InputScript script;
+    script.MoveTo(border);
+    script.Button(MOUSEEVENTF_LEFTDOWN);
+    script.MoveTo(border - CPoint(40, 0), Dragging());
+    script.MoveTo(border - CPoint(90, 0), At(border - CPoint(40, 0)));
+    script.Button(MOUSEEVENTF_LEFTUP, At(border - CPoint(90, 0)));
+    ASSERT_TRUE(script.Run());
+    ASSERT_TRUE(m_toolBar.IsFloating());
+    CRect rectBarAfter, rectFrameAfter;
+    m_toolBar.GetWindowRect(&rectBarAfter);
+    FloatingFrame()->GetWindowRect(&rectFrameAfter);
+    EXPECT_LT(rectFrameAfter.Width(), rectFrame.Width() - 40);
+    EXPECT_GT(rectBarAfter.Height(), rectBar.Height() + 10);
+    EXPECT_EQ(rectFrame.left, rectFrameAfter.left); // the other edge stays
 }
 
 // Floated beside the frame, away from everything.

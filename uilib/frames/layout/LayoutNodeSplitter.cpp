@@ -127,25 +127,102 @@ void SECLayoutNodeSplitter::InvalidateNodeRect(const RECT* pRect, BOOL bErase)
     SECLayoutNodeWnd::InvalidateNodeRect(pRect, bErase);
 }
 
+BOOL SECLayoutNodeSplitter::IsBeyondLimit(int nValue, int nLimit, BOOL bGrowing)
+{
+    return bGrowing ? nValue > nLimit : nValue < nLimit;
+}
+
+BOOL SECLayoutNodeSplitter::IsWithinLimit(int nValue, int nLimit, BOOL bGrowing)
+{
+    return bGrowing ? nValue < nLimit : nValue > nLimit;
+}
+
+void SECLayoutNodeSplitter::AdjustPanePair(int& a, int& b, int nLimitA, int nLimitB, int& nRest)
+{
+    const BOOL bGrowing = nRest >= 0;
+    const BOOL bRoomA = IsWithinLimit(a, nLimitA, bGrowing);
+    auto take = [this, bGrowing](int& v, int nLimit, int nAmount) {
+        v += nAmount;
+        int nBack = 0;
+        if (IsBeyondLimit(v, nLimit, bGrowing))
+        {
+            nBack = v - nLimit;
+            v = nLimit;
+        }
+        return nAmount - nBack;
+    };
+    if (bRoomA)
+        nRest -= take(a, nLimitA, nRest / 2);
+    if (IsWithinLimit(b, nLimitB, bGrowing))
+        nRest -= take(b, nLimitB, nRest);
+    if (nRest != 0 && bRoomA && IsWithinLimit(a, nLimitA, bGrowing))
+        nRest -= take(a, nLimitA, nRest);
+}
+
+void SECLayoutNodeSplitter::GetLimits(const int* pSlots, BOOL bWidth, int nFull, int& nMin, int& nMax)
+{
+    nMin = 0;
+    nMax = nFull;
+    for (int i = 0; i < 2; ++i)
+    {
+        SECLayoutNode* pNode = m_pPaneNodes[pSlots[i]];
+        if (pNode == NULL)
+            continue;
+        SIZE sizeMin, sizeMax;
+        DWORD dwFlags = 0;
+        pNode->GetMinMaxSize(sizeMin, sizeMax, dwFlags);
+        if (!(dwFlags & SEC_LN_NOMIN))
+            nMin = std::max(nMin, (int)(bWidth ? sizeMin.cx : sizeMin.cy));
+        if (!(dwFlags & SEC_LN_NOMAX))
+            nMax = std::min(nMax, (int)(bWidth ? sizeMax.cx : sizeMax.cy));
+    }
+}
+
+void SECLayoutNodeSplitter::GetColumnLimits(int nFull, int& nMinLeft, int& nMaxLeft, int& nMinRight,
+                                            int& nMaxRight)
+{
+    static const int kLeft[2] = {0, 1}, kRight[2] = {2, 3};
+    GetLimits(kLeft, TRUE, nFull, nMinLeft, nMaxLeft);
+    GetLimits(kRight, TRUE, nFull, nMinRight, nMaxRight);
+}
+
+void SECLayoutNodeSplitter::GetRowLimits(int nFull, int& nMinTop, int& nMaxTop, int& nMinBottom,
+                                         int& nMaxBottom)
+{
+    static const int kTop[2] = {0, 2}, kBottom[2] = {1, 3};
+    GetLimits(kTop, FALSE, nFull, nMinTop, nMaxTop);
+    GetLimits(kBottom, FALSE, nFull, nMinBottom, nMaxBottom);
+}
+
 void SECLayoutNodeSplitter::DistributeSize(const RECT& rcOld, const RECT& rcNew, int& nSplitX, int& nSplitY,
                                            BOOL bKeep)
 {
-    const int changes[2] = {(int)((rcNew.right - rcNew.left) - (rcOld.right - rcOld.left)),
-                            (int)((rcNew.bottom - rcNew.top) - (rcOld.bottom - rcOld.top))};
+    const int oldExtents[2] = {(int)(rcOld.right - rcOld.left), (int)(rcOld.bottom - rcOld.top)};
+    const int newExtents[2] = {(int)(rcNew.right - rcNew.left), (int)(rcNew.bottom - rcNew.top)};
     int* splits[2] = {&nSplitX, &nSplitY};
     for (int axis = 0; axis < 2; ++axis)
     {
-        const int d = changes[axis];
+        const int d = newExtents[axis] - oldExtents[axis];
         if (d == 0 || bKeep)
-            continue;
-        *splits[axis] += d / 2;
-        if (d % 2 != 0)
+            continue; // kept: the far panes take the whole change
+        int nMinNear, nMaxNear, nMinFar, nMaxFar;
+        if (axis == 0)
+            GetColumnLimits(newExtents[axis], nMinNear, nMaxNear, nMinFar, nMaxFar);
+        else
+            GetRowLimits(newExtents[axis], nMinNear, nMaxNear, nMinFar, nMaxFar);
+        const BOOL bGrowing = d > 0;
+        int nNear = *splits[axis];
+        int nFar = oldExtents[axis] - nNear - s_nSplitterWidth;
+        int nRest = d;
+        AdjustPanePair(nNear, nFar, bGrowing ? nMaxNear : nMinNear, bGrowing ? nMaxFar : nMinFar, nRest);
+        if (d % 2 != 0 && nNear == *splits[axis] + d / 2)
         {
-            // The odd pixel goes to each side in turn.
+            // An odd change: the odd pixel goes to each side in turn.
             if (m_bRoundUp[axis])
-                *splits[axis] += d > 0 ? 1 : -1;
+                nNear += d > 0 ? 1 : -1;
             m_bRoundUp[axis] = !m_bRoundUp[axis];
         }
+        *splits[axis] = nNear;
     }
 }
 

@@ -40,8 +40,18 @@ class SECLayoutNodeSplitter : public SECSplitterBase, public SECLayoutNodeWnd
     void CalcLayout(RECT& rcOut, const RECT& rc, BOOL bConstrain, BOOL bForce) override;
     // Appended
     virtual BOOL AddPaneNode(int nRow, int nCol, SECLayoutNode* pNode);
-    // Moves the splits for a change of the area from rcOld to rcNew: half of each change.
+    // Moves the splits for a change of the area from rcOld to rcNew: half of each change to the
+    // near panes, as far as the panes' limits allow; with bKeep the far panes take it all.
     virtual void DistributeSize(const RECT& rcOld, const RECT& rcNew, int& nSplitX, int& nSplitY, BOOL bKeep);
+    virtual BOOL IsBeyondLimit(int nValue, int nLimit, BOOL bGrowing);
+    virtual BOOL IsWithinLimit(int nValue, int nLimit, BOOL bGrowing);
+    // Shares nRest between a and b (half to a first), each kept within its limit; what neither
+    // could take stays in nRest.
+    virtual void AdjustPanePair(int& a, int& b, int nLimitA, int nLimitB, int& nRest);
+    // The largest minimum and smallest maximum width of the left and the right column's panes.
+    virtual void GetColumnLimits(int nFull, int& nMinLeft, int& nMaxLeft, int& nMinRight, int& nMaxRight);
+    // The same heights for the top and the bottom row.
+    virtual void GetRowLimits(int nFull, int& nMinTop, int& nMaxTop, int& nMinBottom, int& nMaxBottom);
 
     // Attributes
     SECLayoutNode* GetPaneNode(int nRow, int nCol) const;
@@ -55,6 +65,9 @@ class SECLayoutNodeSplitter : public SECSplitterBase, public SECLayoutNodeWnd
     RECT m_rcSavedHorz;
     RECT m_rcSavedVert;
     BOOL m_bRoundUp[2]; // per axis: who gets the odd pixel next
+
+  private:
+    void GetLimits(const int* pSlots, BOOL bWidth, int nFull, int& nMin, int& nMax);
 };
 
 class SECLNVirtualSplitter : public SECLayoutNodeSplitter
