@@ -3,7 +3,7 @@
 // before WM_NCCREATE, so a window sees all its own messages.
 //
 // Differences from MFC:
-// - No OLE control containment.
+// - No OLE control containment: GetControlUnknown is always NULL.
 // - MessageBox goes through AfxMessageBox's sink like every other box of the program.
 // - EnableToolTips creates a real tooltip control; OnToolHitTest has MFC's child-window default.
 #pragma once
@@ -94,6 +94,9 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 WNDPROC AFXAPI AfxGetAfxWndProc();
 // Hands one message to pWnd's WindowProc, keeping the current-message state; exceptions stop here.
 LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
+// What an entry from Win32 does with an exception a handler let out: the thread reports it (or,
+// without a thread object, the exception itself); the exception is deleted.
+LRESULT AFXAPI AfxReportWndProcException(CException* e, const MSG* pMsg);
 
 class CWnd : public CCmdTarget
 {
@@ -131,6 +134,8 @@ public:
     HWND m_hWnd;
     operator HWND() const { return GetSafeHwnd(); }
     // Like MFC, callable through a NULL pointer (the pointer is laundered so the check stays).
+    // The hosted ActiveX control's IUnknown; the layer hosts none, so always NULL.
+    LPUNKNOWN GetControlUnknown() const { return NULL; }
     HWND GetSafeHwnd() const
     {
         const CWnd* volatile self = this;

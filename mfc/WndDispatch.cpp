@@ -22,12 +22,7 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
     }
     catch (CException* e)
     {
-        CWinThread* pThread = AfxGetThread();
-        if (pThread != NULL)
-            lResult = pThread->ProcessWndProcException(e, &pState->m_lastSentMsg);
-        else
-            e->ReportError(MB_ICONEXCLAMATION, AFX_IDP_INTERNAL_FAILURE);
-        e->Delete();
+        lResult = AfxReportWndProcException(e, &pState->m_lastSentMsg);
     }
     catch (...)
     {
@@ -36,6 +31,18 @@ LRESULT AFXAPI AfxCallWndProc(CWnd* pWnd, HWND hWnd, UINT nMsg, WPARAM wParam, L
         AfxReportInternalFailure();
     }
     pState->m_lastSentMsg = oldState;
+    return lResult;
+}
+
+LRESULT AFXAPI AfxReportWndProcException(CException* e, const MSG* pMsg)
+{
+    LRESULT lResult = 0;
+    CWinThread* pThread = AfxGetThread();
+    if (pThread != NULL)
+        lResult = pThread->ProcessWndProcException(e, pMsg);
+    else
+        e->ReportError(MB_ICONEXCLAMATION, AFX_IDP_INTERNAL_FAILURE);
+    e->Delete();
     return lResult;
 }
 

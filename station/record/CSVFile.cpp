@@ -150,6 +150,10 @@ BOOL CCSVFile::ReadRecord(CStringArray& fields)
         {
             CString field;
             *this >> field;
+            // Grow by the size already reached: a record of n fields costs n, not n squared.
+            int nSize = (int)fields.GetSize();
+            if (nSize >= 8 && (nSize & (nSize - 1)) == 0)
+                fields.SetSize(nSize, nSize);
             fields.Add(field);
         } while (!m_bEndOfRecord);
         if (fields.GetSize() == 1 && fields[0].IsEmpty())

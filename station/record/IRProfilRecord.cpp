@@ -30,8 +30,8 @@ CProjektConfig& CIRProfilRecord::GetProjektConfig()
     return s_machineConfig;
 }
 
-CIRProfilRecord::CIRProfilRecord() : m_sets(10), m_nIdCounter(0), m_nColumnCount(CIRProfilSet::FieldCount),
-                                     m_bMayWrite(TRUE)
+CIRProfilRecord::CIRProfilRecord()
+    : m_sets(10), m_nIdCounter(0), m_nColumnCount(CIRProfilSet::FieldCount), m_bMayWrite(TRUE)
 {
     for (int n = 1; n <= CIRProfilSet::FieldCount; n++)
         m_strHeader[n].LoadString(CIRProfilSet::GetFieldInfo(n)->nTitleId);
@@ -76,13 +76,16 @@ BOOL CIRProfilRecord::ReadProfileCsv()
     try
     {
         CStringArray fields;
+        // The limits come from the registry once per load, not once per record.
+        const CIRProfilSet limits(0, GetProjektConfig());
         while (csv.ReadRecord(fields))
         {
-            CIRProfilSet* pSet = AddSet();
+            CIRProfilSet* pSet = AddSet(&limits);
             if (pSet == NULL)
                 break;
             // A short record keeps a new set's values for what it lacks; extra fields are ignored.
-            int count = fields.GetSize() < CIRProfilSet::FieldCount ? int(fields.GetSize()) : CIRProfilSet::FieldCount;
+            int count = fields.GetSize() < CIRProfilSet::FieldCount ? int(fields.GetSize())
+                                                                    : CIRProfilSet::FieldCount;
             for (int n = 1; n <= count; n++)
             {
                 CString text = fields[n - 1];
@@ -123,9 +126,11 @@ BOOL CIRProfilRecord::WriteProfileCsv()
     DWORD attributes = ::GetFileAttributesA(m_strPath);
     if (attributes != INVALID_FILE_ATTRIBUTES)
     {
-        HANDLE hOld = ::CreateFileA(m_strPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                    NULL, OPEN_EXISTING, 0, NULL);
-        writable = hOld != INVALID_HANDLE_VALUE && !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+        HANDLE hOld =
+            ::CreateFileA(m_strPath, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                          NULL, OPEN_EXISTING, 0, NULL);
+        writable = hOld != INVALID_HANDLE_VALUE &&
+                   !(attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
         if (hOld != INVALID_HANDLE_VALUE)
             ::CloseHandle(hOld);
     }
@@ -223,12 +228,13 @@ BOOL CIRProfilRecord::SetCellText(int id, int n, LPCSTR text)
     return written;
 }
 
-CIRProfilSet* CIRProfilRecord::AddSet()
+CIRProfilSet* CIRProfilRecord::AddSet(const CIRProfilSet* pLimits)
 {
     CIRProfilSet* pSet = NULL;
     try
     {
-        pSet = new CIRProfilSet(m_nIdCounter + 1, GetProjektConfig());
+        pSet = pLimits != NULL ? new CIRProfilSet(m_nIdCounter + 1, *pLimits)
+                               : new CIRProfilSet(m_nIdCounter + 1, GetProjektConfig());
         m_sets.AddTail(pSet);
     }
     catch (CMemoryException* e)

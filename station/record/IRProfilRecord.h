@@ -11,7 +11,7 @@ class CProjektConfig;
 class CIRProfilRecord
 {
     // Construction
-public:
+  public:
     // Reads the file name and loads the file; a missing file is created empty.
     CIRProfilRecord();
     ~CIRProfilRecord();
@@ -24,31 +24,45 @@ public:
     static CProjektConfig& GetProjektConfig();
 
     // Operations
-public:
+  public:
     // Replaces the sets by the file's. A file that exists but cannot be opened or read is
     // reported, and the table then refuses to write over it until a load succeeds.
     BOOL ReadProfileCsv();
     // Writes every set to a temporary file next to the table, which then replaces the file.
     BOOL WriteProfileCsv();
-    const CString& GetPath() const { return m_strPath; }
+    const CString& GetPath() const
+    {
+        return m_strPath;
+    }
 
-    int GetColumnCount() const { return m_nColumnCount; }
-    static BOOL GetColumnInfo(int n, CString& title, int& field, int& width, COLORREF& colour, BOOL& checkBox);
+    int GetColumnCount() const
+    {
+        return m_nColumnCount;
+    }
+    static BOOL GetColumnInfo(int n, CString& title, int& field, int& width, COLORREF& colour,
+                              BOOL& checkBox);
     // id 0 addresses the header row.
     CString GetCellText(int id, int n);
     BOOL SetCellText(int id, int n, LPCSTR text);
 
-    CIRProfilSet* AddSet();
-    BOOL AddRow() { return AddSet() != NULL; }
+    // A new set with the registry's limits, or with those of pLimits when given.
+    CIRProfilSet* AddSet(const CIRProfilSet* pLimits = NULL);
+    BOOL AddRow()
+    {
+        return AddSet() != NULL;
+    }
     // Removes the set, numbers the others 1, 2, 3, ... and writes the file.
     BOOL DeleteSet(int id);
     CIRProfilSet* FindSet(int id);
     // Copies the set's fields into the last set of the table and writes the file.
     BOOL PasteSet(const CIRProfilSet& set);
-    int GetSetCount() const { return int(m_sets.GetCount()); }
+    int GetSetCount() const
+    {
+        return int(m_sets.GetCount());
+    }
 
     // Implementation
-private:
+  private:
     void RemoveAllSets();
 
     CTypedPtrList<CObList, CIRProfilSet*> m_sets;
@@ -56,5 +70,5 @@ private:
     int m_nIdCounter;
     int m_nColumnCount;
     CString m_strHeader[CIRProfilSet::FieldCount + 1]; // by column number, 1 to 16
-    BOOL m_bMayWrite; // FALSE while an existing file could not be loaded
+    BOOL m_bMayWrite;                                  // FALSE while an existing file could not be loaded
 };

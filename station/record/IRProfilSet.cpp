@@ -16,7 +16,8 @@ const CIRProfilSet::SFieldInfo CIRProfilSet::s_fields[FieldCount] = {
     {IDS_COL_T2, 40, 0xFFFFFF, FALSE, NumberField, NULL, &S::m_nField6, &S::m_nT2Min, &S::m_nT2Max},
     {IDS_COL_T3, 40, 0xFFFFFF, FALSE, NumberField, NULL, &S::m_nField7, &S::m_nT3Min, &S::m_nT3Max},
     {IDS_COL_TL, 40, 0xFFFFFF, FALSE, NumberField, NULL, &S::m_nField8, &S::m_nTLMin, &S::m_nTLMax},
-    {IDS_COL_ENERGIE, 45, 0xFFFFFF, FALSE, NumberField, NULL, &S::m_nField9, &S::m_nEnergyMin, &S::m_nEnergyMax},
+    {IDS_COL_ENERGIE, 45, 0xFFFFFF, FALSE, NumberField, NULL, &S::m_nField9, &S::m_nEnergyMin,
+     &S::m_nEnergyMax},
     {IDS_COL_SENSOR, 70, 0xFFFFFF, FALSE, SensorField, NULL, &S::m_bSensorIR, NULL, NULL},
     {IDS_COL_EINHEIT, 40, 0xFFFFFF, FALSE, UnitField, NULL, &S::m_bFahrenheit, NULL, NULL},
     {IDS_COL_BLENDE_X, 80, 0xF0FFE6, FALSE, TextField, &S::m_strField12, NULL, NULL, NULL},
@@ -37,13 +38,29 @@ CString LoadText(UINT nID)
 } // namespace
 
 CIRProfilSet::CIRProfilSet(int id, CProjektConfig& config)
-    : m_nId(id), m_bSensorIR(0), m_bFahrenheit(0), m_fField16(1.0f),
-      m_nT1Max(int(config.GetT1Max())), m_nT1Min(int(config.GetT1Min())), m_nT2Max(int(config.GetT2Max())),
-      m_nT2Min(int(config.GetT2Min())), m_nT3Max(int(config.GetT3Max())), m_nT3Min(int(config.GetT3Min())),
-      m_nTLMax(int(config.GetTLMax())), m_nTLMin(int(config.GetTLMin())), m_nTimeMax(int(config.GetTimeMax())),
+    : m_nId(id), m_bSensorIR(0), m_bFahrenheit(0), m_fField16(1.0f), m_nT1Max(int(config.GetT1Max())),
+      m_nT1Min(int(config.GetT1Min())), m_nT2Max(int(config.GetT2Max())), m_nT2Min(int(config.GetT2Min())),
+      m_nT3Max(int(config.GetT3Max())), m_nT3Min(int(config.GetT3Min())), m_nTLMax(int(config.GetTLMax())),
+      m_nTLMin(int(config.GetTLMin())), m_nTimeMax(int(config.GetTimeMax())),
       m_nTimeMin(int(config.GetTimeMin())), m_nEnergyMax(int(config.GetEnergyMax())),
       m_nEnergyMin(int(config.GetEnergyMin())), m_nTinitMin(int(config.GetTinitMin())),
       m_nTinitMax(int(config.GetTinitMax()))
+{
+    StartAtMinimum();
+}
+
+CIRProfilSet::CIRProfilSet(int id, const CIRProfilSet& limitsFrom)
+    : m_nId(id), m_bSensorIR(0), m_bFahrenheit(0), m_fField16(1.0f), m_nT1Max(limitsFrom.m_nT1Max),
+      m_nT1Min(limitsFrom.m_nT1Min), m_nT2Max(limitsFrom.m_nT2Max), m_nT2Min(limitsFrom.m_nT2Min),
+      m_nT3Max(limitsFrom.m_nT3Max), m_nT3Min(limitsFrom.m_nT3Min), m_nTLMax(limitsFrom.m_nTLMax),
+      m_nTLMin(limitsFrom.m_nTLMin), m_nTimeMax(limitsFrom.m_nTimeMax), m_nTimeMin(limitsFrom.m_nTimeMin),
+      m_nEnergyMax(limitsFrom.m_nEnergyMax), m_nEnergyMin(limitsFrom.m_nEnergyMin),
+      m_nTinitMin(limitsFrom.m_nTinitMin), m_nTinitMax(limitsFrom.m_nTinitMax)
+{
+    StartAtMinimum();
+}
+
+void CIRProfilSet::StartAtMinimum()
 {
     m_strField12 = LoadText(IDS_BLENDE_DEFAULT);
     m_strField13 = LoadText(IDS_BLENDE_DEFAULT);
@@ -104,8 +121,7 @@ BOOL CIRProfilSet::SetFieldText(int n, LPCSTR text)
     case TextField:
         this->*info->pText = text;
         break;
-    case NumberField:
-    {
+    case NumberField: {
         int value = atoi(text);
         if (value > this->*info->pMax)
             value = this->*info->pMax;

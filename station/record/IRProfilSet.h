@@ -8,7 +8,7 @@ class CProjektConfig;
 
 class CIRProfilSet : public CObject
 {
-public:
+  public:
     enum
     {
         FieldCount = 16
@@ -38,20 +38,28 @@ public:
     };
 
     // Construction
-public:
+  public:
     // Limits from the given configuration, or from the profile table's (CIRProfilRecord).
     CIRProfilSet(int id, CProjektConfig& config);
     explicit CIRProfilSet(int id);
+    // Limits copied from another set (a load reads them from the registry once, not per record).
+    CIRProfilSet(int id, const CIRProfilSet& limitsFrom);
     CIRProfilSet(const CIRProfilSet&) = delete;
     CIRProfilSet& operator=(const CIRProfilSet&) = delete;
 
     // Operations
-public:
+  public:
     // Row n - 1 of the field table; NULL for n outside 1 to 16.
     static const SFieldInfo* GetFieldInfo(int n);
 
-    int GetId() const { return m_nId; }
-    void SetId(int id) { m_nId = id; }
+    int GetId() const
+    {
+        return m_nId;
+    }
+    void SetId(int id)
+    {
+        m_nId = id;
+    }
 
     // Text form of field n (1 to 16); "" for any other n.
     CString GetFieldText(int n) const;
@@ -60,10 +68,14 @@ public:
     BOOL SetFieldText(int n, LPCSTR text);
     BOOL SetField16Text(LPCSTR text);
     CString GetField16Text() const;
-    float GetField16() const { return m_fField16; }
+    float GetField16() const
+    {
+        return m_fField16;
+    }
 
     // Implementation
-private:
+  private:
+    void StartAtMinimum();
     static const SFieldInfo s_fields[FieldCount];
 
     int m_nId;

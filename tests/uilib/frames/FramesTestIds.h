@@ -1,0 +1,8 @@
+// Resource ids of the frames tests, shared by frames_test.rc and the C++ side.
+#pragma once
+#define IDD_LAYOUT_CHILD 200
+#define IDD_LAYOUT_POPUP 201
+#define IDD_PLAIN 202
+#define IDC_BOX1 2001
+#define IDC_BOX2 2002
+#define IDC_BOX3 2003
