@@ -1,5 +1,6 @@
 // Frame windows: creation from a resource id, bar layout, routing, titles, messages, closing.
 #include "FrameWnd.h"
+#include "MiniFrameWnd.h"
 #include "OleFrameHook.h"
 #include "AfxState.h"
 #include "Document.h"
@@ -34,6 +35,7 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_WM_ERASEBKGND()
     ON_WM_SETFOCUS()
     ON_WM_ACTIVATE()
+    ON_WM_ENABLE()
     ON_WM_NCACTIVATE()
     ON_WM_INITMENUPOPUP()
     ON_WM_MENUSELECT()
@@ -594,8 +596,10 @@ void CFrameWnd::RecalcLayout(BOOL bNotify)
     if (GetStyle() & FWS_SNAPTOBARS)
     {
         CRect rect(0, 0, 32767, 32767);
+        // The frame takes the size its bars need, and they are placed in it.
         RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rect, &rect, FALSE);
         rect.OffsetRect(-rect.TopLeft());
+        RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposExtra, &m_rectBorder, &rect, TRUE);
         CalcWindowRect(&rect);
         SetWindowPos(NULL, 0, 0, rect.Width(), rect.Height(), SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOZORDER);
     }
@@ -670,6 +674,20 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CWnd::OnActivate(nState, pWndOther, bMinimized);
+    // The frame stays drawn active while one of its floating frames is the active window.
+    CFrameWnd* pTopLevel = (GetStyle() & WS_CHILD) ? this : GetTopLevelFrame();
+    CWnd* pActive = nState == WA_INACTIVE ? pWndOther : this;
+    BOOL bStayActive = FALSE;
+    if (pTopLevel != NULL && pActive != NULL)
+        bStayActive = pActive == pTopLevel ||
+                      (pActive->GetTopLevelFrame() == pTopLevel && pActive->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE) != 0);
+    if (pTopLevel != NULL)
+    {
+        pTopLevel->m_nFlags &= ~WF_STAYACTIVE;
+        if (bStayActive)
+            pTopLevel->m_nFlags |= WF_STAYACTIVE;
+    }
+    NotifyFloatingWindows(bStayActive ? FS_ACTIVATE : FS_DEACTIVATE);
     if (m_pNotifyHook != NULL)
         m_pNotifyHook->OnActivate(nState != WA_INACTIVE);
     CFrameWnd* pActiveFrame = GetActiveFrame();
@@ -840,47 +858,6 @@ void CFrameWnd::EndModalState()
 }
 
 void CFrameWnd::ShowOwnedWindows(BOOL bShow) { ::ShowOwnedPopups(m_hWnd, bShow); }
-
-// ---- control bars: docking arrives with the control-bar classes
-
-void CFrameWnd::EnableDocking(DWORD) {}
-void CFrameWnd::DockControlBar(CControlBar*, UINT, LPCRECT) {}
-void CFrameWnd::FloatControlBar(CControlBar*, CPoint, DWORD) {}
-void CFrameWnd::LoadBarState(LPCTSTR) {}
-void CFrameWnd::SaveBarState(LPCTSTR) const {}
-CFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD) { return NULL; }
-
-CControlBar* CFrameWnd::GetControlBar(UINT nID)
-{
-    if (nID == 0)
-        return NULL;
-    POSITION pos = m_listControlBars.GetHeadPosition();
-    while (pos != NULL)
-    {
-        CWnd* pBar = (CWnd*)m_listControlBars.GetNext(pos);
-        if (pBar->m_hWnd != NULL && (UINT)pBar->GetDlgCtrlID() == nID)
-            return (CControlBar*)pBar;
-    }
-    return NULL;
-}
-
-void CFrameWnd::RemoveControlBar(CControlBar* pBar)
-{
-    POSITION pos = m_listControlBars.Find(pBar);
-    if (pos != NULL)
-        m_listControlBars.RemoveAt(pos);
-}
-
-void CFrameWnd::ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay)
-{
-    CWnd* pWnd = (CWnd*)pBar;
-    pWnd->SetWindowPos(NULL, 0, 0, 0, 0,
-        SWP_NOZORDER | SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | (bShow ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));
-    if (bDelay)
-        DelayRecalcLayout();
-    else
-        RecalcLayout();
-}
 
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
 {

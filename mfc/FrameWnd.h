@@ -3,20 +3,23 @@
 // the close sequence and delayed (idle) updates.
 //
 // Differences from MFC:
-// - Docking (EnableDocking, DockControlBar, FloatControlBar, LoadBarState/SaveBarState,
-//   CreateFloatingFrame) is declared but does nothing yet; the control-bar issue fills it in.
+// - SetDockState skips saved records of bars the frame no longer has and docks a bar named by
+//   two dock bars once (MFC goes on with a NULL bar).
 // - No OLE in-place frames of our own: a COleFrameHook set in m_pNotifyHook is told of
 //   activation, layout and keyboard messages only.
 // - LoadFrame accepts a resource id without a menu: the frame then has none (MFC fails).
 #pragma once
 #include "Wnd.h"
 #include "CreateContext.h"
+#include "ControlBar.h"
 
 class COleFrameHook;
 class CView;
 class CDocument;
 class CControlBar;
+class CDockBar;
 class CDockState;
+class CMiniDockFrameWnd;
 
 // Idle flags: work a frame postpones until the message loop is idle.
 enum
@@ -82,17 +85,25 @@ public:
     void BringToTop(int nCmdShow);
     void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
 
-    // Control bars (docking stays empty until the control-bar classes exist)
+    // Control bars and docking (FrameDock.cpp)
     void EnableDocking(DWORD dwDockStyle);
     void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = NULL);
-    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = 0);
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = NULL);
+    void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = NULL);
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
     CControlBar* GetControlBar(UINT nID);
     void ShowControlBar(CControlBar* pBar, BOOL bShow, BOOL bDelay);
+    void GetDockState(CDockState& state) const;
+    void SetDockState(const CDockState& state);
     void LoadBarState(LPCTSTR lpszProfileName);
     void SaveBarState(LPCTSTR lpszProfileName) const;
-    CFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
+    // The sides of dwDockStyle a dock bar under rect offers (0: none), and that dock bar.
+    DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = NULL);
     void AddControlBar(CControlBar* pBar) { m_listControlBars.AddTail(pBar); }
     void RemoveControlBar(CControlBar* pBar);
+    // Sends WM_FLOATSTATUS (FS_*) to the floating frames this frame owns.
+    void NotifyFloatingWindows(DWORD dwFlags);
 
     // Overridables
     virtual void OnSetPreviewMode(BOOL, void*) {}
@@ -155,6 +166,7 @@ public:
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    afx_msg void OnEnable(BOOL bEnable);
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnInitMenuPopup(CMenu* pMenu, UINT nIndex, BOOL bSysMenu);
     afx_msg void OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu);

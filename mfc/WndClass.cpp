@@ -4,7 +4,7 @@
 #include "WinApp.h"
 
 const TCHAR _afxWnd[] = _T("AfxWnd");
-const TCHAR _afxWndControlBar[] = _T("AfxControlBar");
+const TCHAR _afxWndControlBar[] = _T("AfxControlBar42");
 const TCHAR _afxWndMDIFrame[] = _T("AfxMDIFrame");
 const TCHAR _afxWndFrameOrView[] = _T("AfxFrameOrView");
 
@@ -85,7 +85,7 @@ BOOL AFXAPI AfxDeferRegisterClass(LONG fToRegister)
         UINT nIDIcon;
     } classes[] = {
         {AFX_WND_REG, _afxWnd, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, 0, 0},
-        {AFX_WNDCONTROLBAR_REG, _afxWndControlBar, 0, COLOR_BTNFACE + 1, 0},
+        {AFX_WNDCONTROLBAR_REG, _afxWndControlBar, CS_DBLCLKS, COLOR_BTNFACE + 1, 0}, // docked bars toggle on double clicks
         {AFX_WNDMDIFRAME_REG, _afxWndMDIFrame, CS_DBLCLKS, 0, AFX_IDI_STD_MDIFRAME},
         {AFX_WNDFRAMEORVIEW_REG, _afxWndFrameOrView, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, COLOR_WINDOW + 1,
          AFX_IDI_STD_FRAME},

@@ -73,11 +73,11 @@ TEST(Input, ControlNFromTheKeyboardRunsFileNewThroughTheAccelerator)
 TEST(MiniFrame, IsAToolWindowWithItsTitle)
 {
     CMiniFrameWnd* pMini = new CMiniFrameWnd; // deletes itself when destroyed
-    ASSERT_TRUE(pMini->Create(NULL, _T("Palette"), WS_POPUP | WS_CAPTION | MFS_SYNCACTIVATE | MFS_THICKFRAME,
+    ASSERT_TRUE(pMini->Create(NULL, _T("Palette"), WS_POPUP | WS_CAPTION | MFS_SYNCACTIVE | MFS_THICKFRAME,
                               CRect(0, 0, 120, 80), MainFrame()));
     EXPECT_TRUE(pMini->GetExStyle() & WS_EX_TOOLWINDOW);
     EXPECT_TRUE(pMini->GetStyle() & WS_THICKFRAME);
-    EXPECT_TRUE(pMini->m_bSyncActivate);
+    EXPECT_TRUE(pMini->GetStyle() & MFS_SYNCACTIVE);
     EXPECT_EQ(MainFrame(), pMini->GetOwner());
     CString title;
     pMini->GetWindowText(title);

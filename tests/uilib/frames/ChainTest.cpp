@@ -469,6 +469,15 @@ TEST_F(ChainTest, ListenersLeavingDuringDispatchAreNotTouchedAgain)
              };
          },
          "A", {false, true, true}, {false, true, true}, "B C W"},
+        {"A deletes a later one", false,
+         [](CTestListener* l[3], HWND) {
+             CTestListener** ppC = &l[2];
+             l[0]->m_onMessage = [ppC](CTestListener*) {
+                 delete *ppC;
+                 *ppC = nullptr;
+             };
+         },
+         "A B W", {true, true, false}, {true, true, false}, "A B W"},
         {"the last is deleted", true,
          [](CTestListener* l[3], HWND) {
              CTestListener** ppA = &l[0];

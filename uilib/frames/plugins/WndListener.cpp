@@ -205,6 +205,11 @@ LRESULT ChainProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bD
             // The listeners' turn ends here; the window still gets its message.
             AfxReportWndProcException(e, &pState->m_lastSentMsg);
         }
+        catch (...)
+        {
+            // Not one of ours: it must not unwind through the system's frames either.
+            AfxReportInternalFailure();
+        }
     }
     pState->m_lastSentMsg = saved;
 

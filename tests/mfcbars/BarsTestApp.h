@@ -1,0 +1,60 @@
+// The application object of the control-bar tests, a frame with a plain view and a bar of fixed
+// size that tests dock, float and save.
+#pragma once
+#include "afxwin.h"
+#include "BarsIds.h"
+#include "ControlBar.h"
+#include "DockBar.h"
+#include <string>
+#include <vector>
+
+class CBarsTestApp : public CWinApp
+{
+  public:
+    CBarsTestApp() : CWinApp(_T("HelvonBarsTest"))
+    {
+    }
+};
+
+CBarsTestApp& TheApp();
+
+// A bar of a fixed size (turned for vertical sides) with nothing on it.
+class CTestBar : public CControlBar
+{
+  public:
+    explicit CTestBar(CSize size = CSize(120, 30)) : m_size(size)
+    {
+    }
+    BOOL Create(CWnd* pParent, DWORD dwStyle, UINT nID, LPCTSTR lpszTitle);
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    void OnUpdateCmdUI(CFrameWnd*, BOOL) override
+    {
+    }
+
+    CSize m_size;
+};
+
+// A frame with a view child (AFX_IDW_PANE_FIRST) and docking on every side; records the commands
+// it handles ("frame:<id>").
+class CDockTestFrame : public CFrameWnd
+{
+  public:
+    CDockTestFrame() = default;
+    // Creates, shows and activates the frame at rect (screen coordinates).
+    BOOL CreateAt(const CRect& rect);
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    CDockBar* DockBar(UINT nID)
+    {
+        return (CDockBar*)GetControlBar(nID);
+    }
+    CRect ClientRectOf(CWnd* pWnd) const;
+    void OnHandled()
+    {
+        m_handled.push_back("frame:" + std::to_string(ID_TOOL_HANDLED));
+    }
+
+    CWnd m_wndView;
+    std::vector<std::string> m_handled;
+
+    DECLARE_MESSAGE_MAP()
+};
