@@ -85,7 +85,9 @@ void RunPendixJob(STRUCT_COMM_JOB& job, std::vector<HANDLE>& stopEvents)
         ::PostMessage(job.hWnd, nMessage, wParam, 0);
     if (dwPortError)
         ::PostMessage(job.hWnd, WM_COMM_PORT_ERROR, dwPortError, 0);
-    if (bRetry)
+    // A failed job goes back only while its view's link is on: a retry behind the stop job would
+    // reopen the port of an object its view is about to delete.
+    if (bRetry && g_pendixWindows.IsRegistered(job.hWnd))
     {
         ++job.dwTries;
         g_pendixQueue.Put(&job, 100);
@@ -178,8 +180,10 @@ void ReleasePendixLink(CPendixStdComBase* pCom)
 
 void StopPendixThreads(CPendixStdComBase* pCom, HANDLE hStopEvent, DWORD dwStopWaitMs)
 {
-    if (hStopEvent && ::WaitForSingleObject(hStopEvent, dwStopWaitMs) != WAIT_OBJECT_0)
-        ReleasePendixLink(pCom);
+    if (hStopEvent)
+        ::WaitForSingleObject(hStopEvent, dwStopWaitMs);
+    // Whether the stop job came or the wait ran out, nothing of this object may stay queued.
+    ReleasePendixLink(pCom);
     if (g_nThreadUsers > 0 && --g_nThreadUsers == 0)
     {
         g_pendixTicker.Stop();

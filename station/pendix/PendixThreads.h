@@ -17,7 +17,7 @@ enum
 // The process-wide Pendix job queue.
 CMutexQueue& GetPendixJobQueue();
 
-// Views whose link is on get the tick.
+// Views whose link is on get the tick; only their failed jobs are tried again.
 void RegisterPendixWindow(HWND hWnd);
 void UnregisterPendixWindow(HWND hWnd);
 BOOL IsPendixWindowRegistered(HWND hWnd);
@@ -45,7 +45,7 @@ BOOL QueuePendixStopJob(CPendixStdComBase* pCom, HWND hWnd, HANDLE hStopEvent);
 // Takes a link away from the worker so its object may be deleted (CMutexQueue::ReleaseLink).
 void ReleasePendixLink(CPendixStdComBase* pCom);
 
-// The steps of a Pendix view going away: waits up to dwStopWaitMs for the stop event (and
-// releases the link when it does not come), then, when it was the last view using the threads,
-// stops the timer and the worker. Afterwards pCom may be deleted.
+// The steps of a Pendix view going away: waits up to dwStopWaitMs for the stop event, releases
+// the link (whatever of it is still queued goes), then, when it was the last view using the
+// threads, stops the timer and the worker. Afterwards pCom may be deleted.
 void StopPendixThreads(CPendixStdComBase* pCom, HANDLE hStopEvent, DWORD dwStopWaitMs);

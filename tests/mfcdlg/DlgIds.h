@@ -1,7 +1,7 @@
 // Resource ids of the dialog-layer tests, shared by mfcdlg.rc and the C++ side.
 #pragma once
 #define IDD_EXCHANGE 100
-#define IDD_OWNERDRAW 101
+#define IDD_OWNERDRAW 8101 // clear of the program's own dialogs (the Pendix form is 101)
 #define IDD_PAGE1 102
 #define IDD_PAGE2 103
 #define IDD_PAGE3 104

@@ -231,7 +231,7 @@ TEST_F(PendixCommands, ClockIsTheLocalTime)
     ::GetLocalTime(&before);
     EXPECT_TRUE(m_com->SetClock());
     ::GetLocalTime(&after);
-    std::vector<std::string> requests = Lines("rx ");
+    std::vector<std::string> requests = WaitLines("rx ", 1);
     ASSERT_FALSE(requests.empty());
     unsigned u = 0, s = 0, m = 0, h = 0;
     ASSERT_EQ(4, sscanf(requests.back().c_str(), "%X %X %X %X", &u, &s, &m, &h));

@@ -241,6 +241,7 @@ TEST_F(PendixJobs, VanishedLineReportsThePortErrorOnce)
 TEST_F(PendixJobs, SerialNumberIsTriedFourTimesThenBroken)
 {
     Start("--fault echo --fault-command N");
+    RegisterPendixWindow(m_hWnd); // the view's link is on
     Queue(4, NULL, NULL, NULL, {40000.0f});
     ASSERT_TRUE(testing_support::PumpUntil([&] { return Count(m_hWnd, WM_PENDIX_BROKEN) == 1; }, 8000));
     int writes = 0;
@@ -277,11 +278,19 @@ TEST_F(PendixJobs, TicksReachEveryViewWithALink)
 TEST_F(PendixJobs, StopJobBehindAFailingJob)
 {
     Start("--fault echo --fault-command N");
+    RegisterPendixWindow(m_hWnd);
     Queue(4, NULL, NULL, NULL, {40000.0f});
     ASSERT_TRUE(QueuePendixStopJob(m_com.get(), m_hWnd, m_hEvent));
     EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(m_hEvent, 5000));
     ASSERT_TRUE(testing_support::PumpUntil([&] { return Count(m_hWnd, WM_PENDIX_CLOSED) == 1; }, 2000));
+    // the failed job is not tried again behind the stop job: the port stays closed
+    testing_support::PumpMessages(300);
     EXPECT_FALSE(m_com->IsPortOpen());
+    int writes = 0;
+    for (const auto& r : Requests())
+        writes += r == "4E 40 9C";
+    EXPECT_EQ(1, writes);
+    EXPECT_EQ(0, GetPendixJobQueue().GetCount());
     StopPendixThreads(m_com.get(), NULL, 0);
     m_bStarted = false;
 }

@@ -5,7 +5,7 @@
 #include "TestSupport.h"
 #include "afxdlgs.h"
 #include "uilib/frames/layout/LNScale.h"
-#include "uilib/frames/layout/LayoutFactory.h"
+#include "uilib/frames/layout/LayoutDockFactory.h"
 
 using namespace tessaron::foundation;
 
@@ -254,6 +254,51 @@ TEST(DialogLayoutTest, PlainWindowSeesItsControlsMovedInItsOwnOnSize)
     pRoot->FreezeLayout(FALSE, FALSE);
     host.SetWindowPos(NULL, 0, 0, 300, 150, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_TRUE(SameRect(ChildRect(host.m_hWnd, IDC_BOX2), RECT{150, 30, 285, 135}));
+    host.DestroyWindow();
+}
+} // namespace
+
+namespace
+{
+class CRefusingDockFactory : public SECLayoutDockFactory
+{
+public:
+    BOOL ApplyNodeDefaults(SECLayoutNode*) override { return FALSE; }
+};
+
+TEST(DialogLayoutTest, AttachLayoutToWindowScalesAndFailsCleanly)
+{
+    CPlainHost host;
+    ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0), _T("Host"), WS_POPUP, 0, 0, 200, 100, NULL, NULL));
+    for (int i = 0; i < 3; ++i)
+    {
+        const RECT& rc = kStartRects[i];
+        ::CreateWindow(_T("STATIC"), _T(""), WS_CHILD, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                       host.m_hWnd, (HMENU)(INT_PTR)kBoxIds[i], ::GetModuleHandle(NULL), NULL);
+    }
+    {
+        // No window, or a root the factory refuses: FALSE and nothing left made.
+        CRefusingDockFactory refusing;
+        EXPECT_FALSE(refusing.AttachLayoutToWindow(&host));
+        EXPECT_EQ(refusing.m_nodeManager.GetCount(), 0);
+        EXPECT_EQ(refusing.m_listenerManager.GetCount(), 0);
+        EXPECT_EQ(tessaron::foundation::SECWndListener::LookupChain(host.m_hWnd), nullptr);
+        SECLayoutDockFactory factory;
+        CWnd noWindow;
+        EXPECT_FALSE(factory.AttachLayoutToWindow(&noWindow));
+        EXPECT_FALSE(factory.AttachLayoutToWindow(NULL));
+        EXPECT_EQ(factory.m_nodeManager.GetCount(), 0);
+        EXPECT_EQ(factory.m_listenerManager.GetCount(), 0);
+    }
+    SECLayoutDockFactory factory;
+    ASSERT_TRUE(factory.AttachLayoutToWindow(&host));
+    EXPECT_EQ(factory.m_nodeManager.GetCount(), 4);
+    for (const SizeCase& c : kSizes)
+    {
+        host.SetWindowPos(NULL, 0, 0, c.client.cx, c.client.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_TRUE(SameRect(ChildRect(host.m_hWnd, kBoxIds[i]), c.boxes[i])) << "box " << i;
+    }
     host.DestroyWindow();
 }
 } // namespace

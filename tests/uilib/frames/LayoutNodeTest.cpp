@@ -302,3 +302,73 @@ TEST(LayoutNodeTest, FactoryOwnsWhatItMadeAndListenersDieFirst)
     EXPECT_EQ(g_deaths, "LLN");
 }
 } // namespace
+
+#include "uilib/frames/docking/SystemData.h"
+#include "uilib/frames/layout/LayoutNodeDC.h"
+
+namespace
+{
+TEST(SystemDataTest, ColoursFollowTheSystemAndSplitterCursorsWaitForADockBar)
+{
+    SECSystemData& data = SECGetSystemData();
+    EXPECT_EQ(data.m_hcurVSplit, (HCURSOR)NULL);
+    EXPECT_EQ(data.m_hcurHSplit, (HCURSOR)NULL);
+    EXPECT_NE(data.m_hcurArrow, (HCURSOR)NULL);
+    EXPECT_EQ(data.m_cxBorder, data.m_bNewShell ? 2 : 1);
+    const COLORREF clrOld = ::GetSysColor(COLOR_BTNFACE);
+    const COLORREF clrNew = clrOld == RGB(1, 2, 3) ? RGB(4, 5, 6) : RGB(1, 2, 3);
+    int nElement = COLOR_BTNFACE;
+    ASSERT_TRUE(::SetSysColors(1, &nElement, &clrNew));
+    EXPECT_NE(data.m_clrBtnFace, clrNew);
+    data.RefreshColors();
+    EXPECT_EQ(data.m_clrBtnFace, clrNew);
+    ::SetSysColors(1, &nElement, &clrOld);
+    data.RefreshColors();
+    EXPECT_EQ(data.m_clrBtnFace, clrOld);
+}
+
+// A drawing node paints at its applied rectangle minus its draw offset.
+class CFillingNode : public SECLayoutNodeDC
+{
+public:
+    void OnDraw(HDC hdc, const RECT& rc) override
+    {
+        HBRUSH hBrush = ::CreateSolidBrush(RGB(255, 0, 0));
+        ::FillRect(hdc, &rc, hBrush);
+        ::DeleteObject(hBrush);
+    }
+};
+
+TEST(LayoutNodeTest, DrawingNodesPaintAtTheirOffsetAndNotWhileHidden)
+{
+    HDC hdcMem = ::CreateCompatibleDC(NULL);
+    HBITMAP hbm = ::CreateBitmap(40, 40, 1, 32, NULL);
+    HGDIOBJ hOld = ::SelectObject(hdcMem, hbm);
+    auto clear = [hdcMem]() {
+        RECT all = {0, 0, 40, 40};
+        ::FillRect(hdcMem, &all, (HBRUSH)::GetStockObject(WHITE_BRUSH));
+    };
+    CFillingNode node;
+    node.SetInitialRect(RECT{20, 20, 30, 30});
+    node.SetDrawOffset(10, 5);
+    clear();
+    node.DrawNode(FALSE, hdcMem);
+    EXPECT_EQ(::GetPixel(hdcMem, 10, 15), RGB(255, 0, 0));
+    EXPECT_EQ(::GetPixel(hdcMem, 19, 24), RGB(255, 0, 0));
+    EXPECT_EQ(::GetPixel(hdcMem, 20, 25), RGB(255, 255, 255));
+    EXPECT_EQ(::GetPixel(hdcMem, 25, 25), RGB(255, 255, 255));
+    clear();
+    node.ShowNode(FALSE, TRUE, FALSE);
+    node.DrawNode(TRUE, hdcMem);
+    EXPECT_EQ(::GetPixel(hdcMem, 12, 17), RGB(255, 255, 255));
+    // Unhosted drawing nodes cannot join a tree.
+    SECLayoutNode parent;
+    EXPECT_EQ(parent.AddLayoutChild(&node), -1);
+    node.SetHostWindow(::GetDesktopWindow());
+    EXPECT_EQ(parent.AddLayoutChild(&node), 1);
+    parent.RemoveLayoutChild(&node);
+    ::SelectObject(hdcMem, hOld);
+    ::DeleteObject(hbm);
+    ::DeleteDC(hdcMem);
+}
+} // namespace
