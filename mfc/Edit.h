@@ -57,6 +57,13 @@ public:
     void Copy() { ::SendMessage(m_hWnd, WM_COPY, 0, 0); }
     void Cut() { ::SendMessage(m_hWnd, WM_CUT, 0, 0); }
     void Paste() { ::SendMessage(m_hWnd, WM_PASTE, 0, 0); }
+    // No stops: default stops every 32 dialog units.
+    void SetTabStops() { ::SendMessage(m_hWnd, EM_SETTABSTOPS, 0, 0); }
+    BOOL SetTabStops(const int& cxEachStop) { return (BOOL)::SendMessage(m_hWnd, EM_SETTABSTOPS, 1, (LPARAM)&cxEachStop); }
+    BOOL SetTabStops(int nTabStops, LPINT rgTabStops)
+    {
+        return (BOOL)::SendMessage(m_hWnd, EM_SETTABSTOPS, nTabStops, (LPARAM)rgTabStops);
+    }
     void SetMargins(UINT nLeft, UINT nRight)
     {
         ::SendMessage(m_hWnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELONG(nLeft, nRight));

@@ -24,4 +24,11 @@ public:
         ::SetScrollInfo(m_hWnd, SB_CTL, lpScrollInfo, bRedraw);
         return TRUE;
     }
+    BOOL GetScrollInfo(LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL)
+    {
+        lpScrollInfo->cbSize = sizeof(*lpScrollInfo);
+        lpScrollInfo->fMask = nMask;
+        return ::GetScrollInfo(m_hWnd, SB_CTL, lpScrollInfo);
+    }
+    void ShowScrollBar(BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, SB_CTL, bShow); }
 };

@@ -1,0 +1,1359 @@
+// SECListBase: construction, creation, colours, columns, rows, selection, image lists, styles.
+#pragma once
+#include "ListBase.h"
+#include "MemFile.h"
+#include "Archive.h"
+#include <algorithm>
+
+template <class TBase> SECListBase<TBase>::SECListBase()
+{
+    LoadSysColors();
+    m_pszTextBuffer = new char[ListMetrics::TEXT_BUFFER];
+    m_pszTextBuffer[0] = '\0';
+    m_pEdit = new SECListEdit(this);
+    m_pTip = new SECListTip(this);
+}
+
+template <class TBase> SECListBase<TBase>::~SECListBase()
+{
+    delete m_pTip;
+    delete m_pEdit;
+    delete[] m_pszTextBuffer;
+    for (SECListItem* p : m_arrItems)
+        delete p;
+    for (SECListColumn* p : m_arrColumns)
+        delete p;
+    delete m_pHeaderDragImage;
+    delete m_pHScroll;
+    delete m_pVScroll;
+    if ((m_dwListStyle & ListStyle::SHARE_IMAGE_LISTS) == 0)
+        for (CImageList*& p : m_pImageLists)
+            delete p;
+}
+
+template <class TBase> void SECListBase<TBase>::LoadSysColors()
+{
+    m_rgbText = ::GetSysColor(COLOR_WINDOWTEXT);
+    m_rgbBk = ::GetSysColor(COLOR_WINDOW);
+    m_rgbSelText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
+    m_rgbSelBk = ::GetSysColor(COLOR_HIGHLIGHT);
+    m_rgbGrayText = ::GetSysColor(COLOR_GRAYTEXT);
+    m_rgbSecondary = ::GetSysColor(COLOR_WINDOW);
+    m_rgbSelSecondary = ::GetSysColor(COLOR_WINDOW);
+    m_rgbTipBk = ::GetSysColor(COLOR_INFOBK);
+    m_rgbTipText = ::GetSysColor(COLOR_INFOTEXT);
+    m_rgbWindowBk = ::GetSysColor(COLOR_WINDOW);
+    s_rgbMenu = ::GetSysColor(COLOR_MENU);
+    s_rgbMenuText = ::GetSysColor(COLOR_MENUTEXT);
+    s_rgbBtnFace = ::GetSysColor(COLOR_BTNFACE);
+}
+
+// ---- creation
+
+template <class TBase>
+BOOL SECListBase<TBase>::CreateEx(DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+    CCreateContext* pContext)
+{
+    return CreateEx(dwExStyle, NULL, NULL, dwStyle, rect.left, rect.top, rect.right - rect.left,
+        rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), nID, pContext);
+}
+
+template <class TBase>
+BOOL SECListBase<TBase>::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+    CCreateContext* pContext)
+{
+    return CreateEx(dwStyle, 0, rect, pParentWnd, nID, pContext);
+}
+
+template <class TBase>
+BOOL SECListBase<TBase>::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+{
+    return CreateEx(dwStyle, 0, rect, pParentWnd, nID, pContext);
+}
+
+template <class TBase>
+BOOL SECListBase<TBase>::CreateEx(DWORD dwExStyle, LPCTSTR, LPCTSTR, DWORD dwStyle, int x, int y, int nWidth,
+    int nHeight, HWND hWndParent, UINT nID, LPVOID lpParam)
+{
+    CREATESTRUCT cs;
+    memset(&cs, 0, sizeof(cs));
+    cs.dwExStyle = dwExStyle;
+    cs.lpszClass = NULL;
+    cs.lpszName = _T("");
+    cs.style = dwStyle;
+    cs.x = x;
+    cs.y = y;
+    cs.cx = nWidth;
+    cs.cy = nHeight;
+    cs.hwndParent = hWndParent;
+    cs.hMenu = (HMENU)(UINT_PTR)nID;
+    cs.hInstance = AfxGetInstanceHandle();
+    cs.lpCreateParams = lpParam;
+    if (!this->PreCreateWindow(cs))
+    {
+        this->PostNcDestroy();
+        return FALSE;
+    }
+    if (cs.lpszClass == NULL)
+    {
+        AfxDeferRegisterClass(AFX_WND_REG);
+        cs.lpszClass = _afxWnd;
+    }
+    SplitCreateStyles(cs);
+    AfxHookWindowCreate(this);
+    HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
+        cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+    AfxUnhookWindowCreate();
+    return hWnd != NULL;
+}
+
+template <class TBase> void SECListBase<TBase>::SplitCreateStyles(CREATESTRUCT& cs)
+{
+    // 0x400 and 0x800 are never taken from the window style.
+    DWORD dwBits = cs.style & ListStyle::FROM_WINDOW_STYLE;
+    cs.style &= ~dwBits;
+    m_dwListStyle |= dwBits;
+    DWORD dwExBits = cs.dwExStyle & ListStyle::EX_FROM_WINDOW_STYLE;
+    cs.dwExStyle &= ~dwExBits;
+    m_dwListStyleEx |= dwExBits;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::CreateFromDlgItem(UINT nID, CWnd* pParentDialog)
+{
+    HWND hItem = ::GetDlgItem(pParentDialog->GetSafeHwnd(), nID);
+    if (hItem == NULL)
+        return FALSE;
+    DWORD dwStyle = (DWORD)::GetWindowLongPtr(hItem, GWL_STYLE) | WS_BORDER;
+    DWORD dwExStyle = (DWORD)::GetWindowLongPtr(hItem, GWL_EXSTYLE);
+    CRect rect;
+    ::GetWindowRect(hItem, &rect);
+    pParentDialog->ScreenToClient(&rect);
+    HWND hAfter = ::GetWindow(hItem, GW_HWNDPREV);
+    ::DestroyWindow(hItem);
+    if (!CreateEx(dwStyle, dwExStyle, rect, pParentDialog, nID))
+        return FALSE;
+    ::SetWindowPos(this->m_hWnd, hAfter != NULL ? hAfter : HWND_TOP, 0, 0, 0, 0,
+        SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    return TRUE;
+}
+
+template <class TBase> int SECListBase<TBase>::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (TBase::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    m_hResizeCursor = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_SECLIST_RESIZE));
+    if ((m_dwListStyle & ListStyle::VIEW_MASK) != ListStyle::VIEW_REPORT)
+    {
+        m_dwListStyle |= ListStyle::NO_COLUMN_HEADER;
+        InsertColumn(0, _T(""), LVCFMT_LEFT, 20);
+    }
+    return 0;
+}
+
+template <class TBase> void SECListBase<TBase>::OnDestroy()
+{
+    KillScrollTimer();
+    if ((m_dwListStyle & ListStyle::SHARE_IMAGE_LISTS) == 0)
+        for (CImageList*& p : m_pImageLists)
+        {
+            delete p;
+            p = NULL;
+        }
+    if (m_pTip->GetSafeHwnd() != NULL)
+        m_pTip->DestroyWindow();
+    DeleteAllItems();
+    for (SECListColumn* p : m_arrColumns)
+        delete p;
+    m_arrColumns.clear();
+    m_nSubItemColumns = 0;
+    TBase::OnDestroy();
+}
+
+template <class TBase> void SECListBase<TBase>::OnSysColorChange()
+{
+    if (m_bUseSysColors)
+        LoadSysColors();
+    TBase::OnSysColorChange();
+}
+
+// ---- colours
+
+template <class TBase> COLORREF SECListBase<TBase>::GetWindowBkColor() const
+{
+    if (this->m_hWnd != NULL && !this->IsWindowEnabled())
+        return s_rgbMenu;
+    return m_rgbWindowBk;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::SetWindowBkColor(COLORREF rgb)
+{
+    m_rgbWindowBk = rgb;
+    SetBkColor(rgb);
+    return TRUE;
+}
+
+template <class TBase> HFONT SECListBase<TBase>::GetHeaderFont() const
+{
+    return m_hHeaderFont != NULL ? m_hHeaderFont : (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
+}
+
+template <class TBase> HFONT SECListBase<TBase>::GetLabelFont() const
+{
+    return m_hLabelFont != NULL ? m_hLabelFont : (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
+}
+
+template <class TBase> void SECListBase<TBase>::SetScrollTimer(UINT nPeriodMs)
+{
+    KillScrollTimer();
+    if (nPeriodMs != 0 && this->m_hWnd != NULL)
+        m_nScrollTimer = this->SetTimer(ListTimer::AUTO_SCROLL, nPeriodMs);
+}
+
+template <class TBase> void SECListBase<TBase>::KillScrollTimer()
+{
+    if (m_nScrollTimer != 0 && this->m_hWnd != NULL)
+        this->KillTimer(ListTimer::AUTO_SCROLL);
+    m_nScrollTimer = 0;
+}
+
+// ---- columns
+
+template <class TBase> SECListColumn* SECListBase<TBase>::GetColumnAt(int nCol) const
+{
+    return nCol >= 0 && nCol < (int)m_arrColumns.size() ? m_arrColumns[nCol] : NULL;
+}
+
+template <class TBase> int SECListBase<TBase>::GetSubItemOfColumn(int nCol) const
+{
+    SECListColumn* pCol = GetColumnAt(nCol);
+    return pCol != NULL ? pCol->m_iSubItem : -1;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::AddColumn(const LVCOLUMNA* pColumn)
+{
+    return InsertColumn(GetColumnCount(), pColumn, TRUE);
+}
+
+template <class TBase>
+BOOL SECListBase<TBase>::AddColumn(LPCTSTR lpszHeading, int nFormat, int nWidth, int nSubItem, int nImage)
+{
+    return InsertColumn(GetColumnCount(), lpszHeading, nFormat, nWidth, nSubItem, nImage, TRUE);
+}
+
+template <class TBase> BOOL SECListBase<TBase>::AddColumn(SECListColumn* pColumn)
+{
+    return InsertColumn(GetColumnCount(), pColumn, TRUE);
+}
+
+template <class TBase> BOOL SECListBase<TBase>::InsertColumn(int nCol, const LVCOLUMNA* pColumn, BOOL bRedraw)
+{
+    if (pColumn == NULL)
+        return FALSE;
+    UINT mask = pColumn->mask;
+    return InsertColumn(nCol, (mask & LVCF_TEXT) && pColumn->pszText != NULL ? pColumn->pszText : _T(""),
+        (mask & LVCF_FMT) ? pColumn->fmt : LVCFMT_LEFT, (mask & LVCF_WIDTH) ? pColumn->cx : -1,
+        (mask & LVCF_SUBITEM) ? pColumn->iSubItem : -1, (mask & LVCF_IMAGE) ? pColumn->iImage : -1, bRedraw);
+}
+
+template <class TBase>
+BOOL SECListBase<TBase>::InsertColumn(
+    int nCol, LPCTSTR lpszHeading, int nFormat, int nWidth, int /*nSubItem*/, int nImage, BOOL bRedraw)
+{
+    // The sub-item argument is not used: a new column always gets a fresh sub-item.
+    SECListColumn* pColumn = new SECListColumn;
+    pColumn->m_strHeading = lpszHeading;
+    pColumn->m_fmt = nFormat;
+    pColumn->m_cx = nWidth;
+    pColumn->m_iSubItem = -1;
+    pColumn->m_iImage = nImage;
+    return InsertColumn(nCol, pColumn, bRedraw);
+}
+
+template <class TBase> BOOL SECListBase<TBase>::InsertColumn(int nCol, SECListColumn* pColumn, BOOL bRedraw)
+{
+    if (pColumn == NULL)
+        return FALSE;
+    int p = std::max(0, std::min(nCol, GetColumnCount()));
+    EndLabelEdit(TRUE);
+    m_pTip->Hide();
+    if (p == 0)
+    {
+        pColumn->m_fmt = LVCFMT_LEFT;
+        pColumn->m_iSubItem = 0;
+    }
+    m_arrColumns.insert(m_arrColumns.begin() + p, pColumn);
+    if (pColumn->m_iSubItem == -1 || pColumn->m_iSubItem > m_nSubItemColumns)
+    {
+        pColumn->m_iSubItem = p;
+        for (SECListItem* pItem : m_arrItems)
+        {
+            int nAt = std::max(0, std::min(p - 1, (int)pItem->m_arrSubItems.size()));
+            pItem->m_arrSubItems.insert(pItem->m_arrSubItems.begin() + nAt, new SECListSubItem);
+        }
+        if (pColumn->m_cx == -1)
+            pColumn->m_cx = 10;
+        ++m_nSubItemColumns;
+    }
+    else if (std::any_of(m_arrColumns.begin(), m_arrColumns.end(),
+                 [&](SECListColumn* p) { return p != pColumn && p->m_iSubItem == pColumn->m_iSubItem; }))
+    {
+        // A sub-item already in use (always so at position 0): every row gets a slot there and
+        // the later sub-items move up with their columns, so cells stay under their heading.
+        int s = pColumn->m_iSubItem;
+        for (SECListItem* pItem : m_arrItems)
+        {
+            SECListSubItem* pNew = new SECListSubItem;
+            if (s == 0)
+            {
+                pNew->m_pszText = pItem->m_pszText;
+                pItem->m_pszText = LPSTR_TEXTCALLBACKA;
+                pItem->m_arrSubItems.insert(pItem->m_arrSubItems.begin(), pNew);
+            }
+            else
+            {
+                int nAt = std::min(s - 1, (int)pItem->m_arrSubItems.size());
+                pItem->m_arrSubItems.insert(pItem->m_arrSubItems.begin() + nAt, pNew);
+            }
+            pItem->m_bDirty = TRUE;
+        }
+        ++m_nSubItemColumns;
+        if (pColumn->m_cx == -1)
+            pColumn->m_cx = 10;
+    }
+    for (int i = 0; i < GetColumnCount(); ++i)
+        if (i != p && m_arrColumns[i]->m_iSubItem >= pColumn->m_iSubItem &&
+            (i > p || m_arrColumns[i]->m_iSubItem == pColumn->m_iSubItem))
+            ++m_arrColumns[i]->m_iSubItem;
+    if (bRedraw && m_bImmediateUpdate && this->m_hWnd != NULL)
+    {
+        if (m_dwListStyleEx & ListStyle::EX_FIT_FIRST_COLUMN)
+            FitFirstColumn();
+        InvalidateMeasurements();
+        RecalcLayout();
+        this->Invalidate(TRUE);
+    }
+    return TRUE;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::DeleteColumn(int nCol)
+{
+    if (nCol == 0 && GetColumnCount() > 1)
+        return FALSE;
+    EndLabelEdit(TRUE);
+    m_pTip->Hide();
+    SECListColumn* pColumn = GetColumnAt(nCol);
+    if (pColumn == NULL)
+        return FALSE;
+    int s = pColumn->m_iSubItem;
+    for (SECListItem* pItem : m_arrItems)
+        if (s >= 1 && s <= (int)pItem->m_arrSubItems.size())
+        {
+            delete pItem->m_arrSubItems[s - 1];
+            pItem->m_arrSubItems.erase(pItem->m_arrSubItems.begin() + (s - 1));
+        }
+    if ((m_dwListStyleEx & ListStyle::EX_KEEP_DELETED_WIDTH) == 0 && nCol != 0)
+        for (SECListColumn* pCol : m_arrColumns)
+            if (pCol->m_iSubItem == 0)
+                pCol->m_cx += pColumn->m_cx;
+    if (s >= 1)
+        --m_nSubItemColumns;
+    delete pColumn;
+    m_arrColumns.erase(m_arrColumns.begin() + nCol);
+    for (SECListColumn* pCol : m_arrColumns)
+        if (pCol->m_iSubItem > s)
+            --pCol->m_iSubItem;
+    if (m_arrColumns.empty())
+    {
+        m_nSubItemColumns = 0;
+        DeleteAllItems();
+    }
+    else if (this->m_hWnd != NULL)
+    {
+        InvalidateMeasurements();
+        RecalcLayout();
+        this->Invalidate(TRUE);
+    }
+    return TRUE;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::DeleteColumn(LPCTSTR lpszHeading)
+{
+    int nCol, nSubItem;
+    if (!FindColumn(lpszHeading, nCol, nSubItem))
+        return FALSE;
+    return DeleteColumn(nCol);
+}
+
+template <class TBase> BOOL SECListBase<TBase>::DeleteAllColumns()
+{
+    DeleteAllItems();
+    for (SECListColumn* p : m_arrColumns)
+        delete p;
+    m_arrColumns.clear();
+    m_nSubItemColumns = 0;
+    if (this->m_hWnd != NULL)
+        RecalcLayout();
+    return TRUE;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::FindColumn(LPCTSTR lpszHeading, int& nCol, int& nSubItem) const
+{
+    for (int i = 0; i < GetColumnCount(); ++i)
+        if (strcmp(m_arrColumns[i]->m_strHeading, lpszHeading) == 0)
+        {
+            nCol = i;
+            nSubItem = m_arrColumns[i]->m_iSubItem;
+            return TRUE;
+        }
+    return FALSE;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::ColumnExists(LPCTSTR lpszHeading) const
+{
+    int nCol, nSubItem;
+    return FindColumn(lpszHeading, nCol, nSubItem);
+}
+
+template <class TBase> BOOL SECListBase<TBase>::MoveColumn(int nFrom, int nTo, BOOL bRedraw)
+{
+    if (nFrom <= 0 || nTo <= 0 || GetColumnAt(nFrom) == NULL)
+        return FALSE;
+    int nCount = GetColumnCount();
+    int nNew = nTo >= nCount ? nCount - 1 : (nTo > nFrom ? nTo - 1 : nTo);
+    SECListColumn* pColumn = m_arrColumns[nFrom];
+    m_arrColumns.erase(m_arrColumns.begin() + nFrom);
+    m_arrColumns.insert(m_arrColumns.begin() + nNew, pColumn);
+    for (int i = 1; i < nCount; ++i)
+        m_arrColumns[i]->m_iSubItem = i;
+    OnColumnMoved(nFrom, nNew);
+    if (bRedraw && this->m_hWnd != NULL)
+    {
+        InvalidateMeasurements();
+        RecalcLayout();
+        this->Invalidate(TRUE);
+    }
+    return TRUE;
+}
+
+// Cells follow their heading: each row's sub-item moves with its column (the columns were
+// renumbered by position, so the rows' sub-items must be renumbered the same way).
+template <class TBase> void SECListBase<TBase>::OnColumnMoved(int nFrom, int nTo) { MoveColumnSubItems(nFrom, nTo); }
+
+template <class TBase> void SECListBase<TBase>::MoveColumnSubItems(int nFrom, int nTo)
+{
+    if (nFrom == nTo)
+        return;
+    for (SECListItem* pItem : m_arrItems)
+    {
+        auto& subs = pItem->m_arrSubItems;
+        if (nFrom < 1 || nTo < 1 || nFrom > (int)subs.size() || nTo > (int)subs.size())
+            continue;
+        SECListSubItem* p = subs[nFrom - 1];
+        subs.erase(subs.begin() + (nFrom - 1));
+        subs.insert(subs.begin() + (nTo - 1), p);
+    }
+}
+
+template <class TBase> BOOL SECListBase<TBase>::GetColumn(int nCol, LVCOLUMNA* pColumn) const
+{
+    SECListColumn* pCol = GetColumnAt(nCol);
+    if (pCol == NULL || pColumn == NULL)
+        return FALSE;
+    if (pColumn->mask & LVCF_TEXT)
+        ListText::CopyBounded(pColumn->pszText, pColumn->cchTextMax, pCol->m_strHeading);
+    if (pColumn->mask & LVCF_FMT)
+        pColumn->fmt = pCol->m_fmt;
+    if (pColumn->mask & LVCF_SUBITEM)
+        pColumn->iSubItem = pCol->m_iSubItem;
+    if (pColumn->mask & LVCF_WIDTH)
+        pColumn->cx = pCol->m_cx;
+    if (pColumn->mask & LVCF_IMAGE)
+        pColumn->iImage = pCol->m_iImage;
+    return TRUE;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::SetColumn(int nCol, const LVCOLUMNA* pColumn, BOOL bRedraw)
+{
+    SECListColumn* pCol = GetColumnAt(nCol);
+    if (pCol == NULL || pColumn == NULL)
+        return FALSE;
+    if ((pColumn->mask & LVCF_TEXT) && pColumn->pszText != NULL && pColumn->pszText != LPSTR_TEXTCALLBACKA)
+        pCol->m_strHeading = pColumn->pszText;
+    if (pColumn->mask & LVCF_FMT)
+        pCol->m_fmt = pColumn->fmt;
+    if (pColumn->mask & LVCF_SUBITEM)
+        pCol->m_iSubItem = pColumn->iSubItem;
+    if (pColumn->mask & LVCF_WIDTH)
+        pCol->m_cx = pColumn->cx;
+    if (bRedraw && this->m_hWnd != NULL)
+    {
+        InvalidateMeasurements();
+        RecalcLayout();
+        if (m_dwListStyleEx & ListStyle::EX_FIT_FIRST_COLUMN)
+            FitFirstColumn();
+        this->Invalidate(TRUE);
+    }
+    return TRUE;
+}
+
+template <class TBase> int SECListBase<TBase>::GetColumnLeft(int nCol) const
+{
+    int x = -m_nHorzOffset;
+    for (int i = 0; i < nCol && i < GetColumnCount(); ++i)
+        x += m_arrColumns[i]->m_cx;
+    return x;
+}
+
+template <class TBase> int SECListBase<TBase>::GetColumnRight(int nCol) const
+{
+    return GetColumnLeft(nCol) + GetColumnWidth(nCol);
+}
+
+template <class TBase> BOOL SECListBase<TBase>::SetColumnWidth(int nCol, int cx)
+{
+    SECListColumn* pCol = GetColumnAt(nCol);
+    if (pCol == NULL)
+        return FALSE;
+    pCol->m_cx = cx;
+    if (IsLabelWrap())
+        InvalidateMeasurements();
+    return TRUE;
+}
+
+template <class TBase> int SECListBase<TBase>::GetColumnWidth(int nCol) const
+{
+    if (m_arrColumns.empty())
+    {
+        CRect rc;
+        GetInsideRectangle(&rc);
+        return rc.Width();
+    }
+    SECListColumn* pCol = GetColumnAt(nCol);
+    return pCol != NULL ? pCol->m_cx : 0;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::SetColumnFormat(int nCol, int nFormat)
+{
+    SECListColumn* pCol = GetColumnAt(nCol);
+    if (pCol == NULL)
+        return FALSE;
+    pCol->m_fmt = nFormat;
+    return TRUE;
+}
+
+template <class TBase> int SECListBase<TBase>::GetColumnFormat(int nCol) const
+{
+    SECListColumn* pCol = GetColumnAt(nCol);
+    return pCol != NULL ? pCol->m_fmt : 0;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::SetColumnHeading(int nCol, LPCTSTR lpszHeading)
+{
+    SECListColumn* pCol = GetColumnAt(nCol);
+    if (pCol == NULL)
+        return FALSE;
+    pCol->m_strHeading = lpszHeading;
+    return TRUE;
+}
+
+template <class TBase> CString SECListBase<TBase>::GetColumnHeading(int nCol) const
+{
+    SECListColumn* pCol = GetColumnAt(nCol);
+    return pCol != NULL ? pCol->m_strHeading : CString();
+}
+
+// ---- row factory
+
+template <class TBase> BOOL SECListBase<TBase>::AddSubItems(SECListItem* pItem)
+{
+    for (int i = 0; i < m_nSubItemColumns; ++i)
+        pItem->m_arrSubItems.push_back(new SECListSubItem);
+    return TRUE;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::RemoveSubItems(SECListItem* pItem)
+{
+    for (SECListSubItem* p : pItem->m_arrSubItems)
+        delete p;
+    pItem->m_arrSubItems.clear();
+    return TRUE;
+}
+
+template <class TBase> int SECListBase<TBase>::InitItem(SECListItem* pItem) { return AddSubItems(pItem) ? 0 : -1; }
+
+template <class TBase> SECListItem* SECListBase<TBase>::CreateItem()
+{
+    SECListItem* pItem = new SECListItem;
+    if (InitItem(pItem) != 0)
+    {
+        delete pItem;
+        return NULL;
+    }
+    return pItem;
+}
+
+template <class TBase> SECListItem* SECListBase<TBase>::GetRow(int nRow) const
+{
+    return nRow >= 0 && nRow < (int)m_arrItems.size() ? m_arrItems[nRow] : NULL;
+}
+
+template <class TBase> int SECListBase<TBase>::FindRow(const SECListItem* pItem) const
+{
+    auto it = std::find(m_arrItems.begin(), m_arrItems.end(), pItem);
+    return (int)(it - m_arrItems.begin());
+}
+
+// ---- rows
+
+template <class TBase> int SECListBase<TBase>::InsertItem(int nRow, SECListItem* pItem)
+{
+    if (pItem == NULL)
+        return -1;
+    // Below 0 nothing is inserted; beyond the count the row is appended (no gaps).
+    if (nRow < 0)
+        return -1;
+    nRow = std::min(nRow, GetItemCount());
+    m_arrItems.insert(m_arrItems.begin() + nRow, pItem);
+    if (m_nFocusIndex >= nRow)
+        ++m_nFocusIndex;
+    if (m_nAnchorIndex >= nRow)
+        ++m_nAnchorIndex;
+    if (m_nDropHilite >= nRow)
+        ++m_nDropHilite;
+    for (int& n : m_arrSel)
+        if (n >= nRow)
+            ++n;
+    if (m_nFocusIndex == -1)
+        SelectFocusItem(0, TRUE);
+    if (GetColumnCount() >= 2)
+        while ((int)pItem->m_arrSubItems.size() < GetColumnCount() - 1)
+            pItem->m_arrSubItems.push_back(new SECListSubItem);
+    return nRow;
+}
+
+template <class TBase> int SECListBase<TBase>::InsertItem(const LVITEMA* pRecord)
+{
+    if (pRecord == NULL || pRecord->iItem < 0)
+        return -1;
+    SECListItem* pItem = CreateItem();
+    int nRow = InsertItem(pRecord->iItem, pItem);
+    if (nRow < 0)
+    {
+        delete pItem;
+        return -1;
+    }
+    LVITEMA item = *pRecord;
+    item.iItem = nRow;
+    item.iSubItem = 0;
+    SetItem(&item, m_bImmediateUpdate);
+    if (m_bImmediateUpdate && this->m_hWnd != NULL)
+    {
+        RecalcLayout();
+        InvalidateItems(nRow, FALSE, FALSE, TRUE, FALSE);
+    }
+    return nRow;
+}
+
+template <class TBase>
+int SECListBase<TBase>::InsertItem(
+    UINT nMask, int nRow, LPCTSTR lpszText, UINT nState, UINT nStateMask, int nImage, LPARAM lParam)
+{
+    LVITEMA item;
+    memset(&item, 0, sizeof(item));
+    item.mask = nMask;
+    item.iItem = nRow;
+    item.pszText = (LPSTR)lpszText;
+    item.state = nState;
+    item.stateMask = nStateMask;
+    item.iImage = nImage;
+    item.lParam = lParam;
+    return InsertItem(&item);
+}
+
+template <class TBase> int SECListBase<TBase>::InsertItem(int nRow, LPCTSTR lpszText, int nImage)
+{
+    return InsertItem(LVIF_TEXT | LVIF_IMAGE, nRow, lpszText, 0, 0, nImage, 0);
+}
+
+template <class TBase> int SECListBase<TBase>::InsertItem(int nRow, LPCTSTR lpszText)
+{
+    return InsertItem(LVIF_TEXT, nRow, lpszText, 0, 0, 0, 0);
+}
+
+template <class TBase> int SECListBase<TBase>::InsertItemAfter(SECListItem* pAfter, LVITEMA* pItem)
+{
+    if (pAfter == NULL)
+        pItem->iItem = 0;
+    else
+    {
+        int n = FindRow(pAfter);
+        if (n < GetItemCount())
+            pItem->iItem = n + 1;
+    }
+    return InsertItem(pItem);
+}
+
+// Directly before the row (at its index), not one further up.
+template <class TBase> int SECListBase<TBase>::InsertItemBefore(SECListItem* pBefore, LVITEMA* pItem)
+{
+    if (pBefore == NULL)
+        pItem->iItem = 0;
+    else
+    {
+        int n = FindRow(pBefore);
+        if (n < GetItemCount())
+            pItem->iItem = n;
+    }
+    return InsertItem(pItem);
+}
+
+template <class TBase> BOOL SECListBase<TBase>::SetItem(const LVITEMA* pRecord, BOOL bRedraw)
+{
+    if (pRecord == NULL)
+        return FALSE;
+    SECListItem* pItem = GetRow(pRecord->iItem);
+    if (pItem == NULL)
+        return FALSE;
+    UINT nTell = 0;
+    BOOL bChanged = FALSE;
+    BOOL bImmediate = FALSE;
+    BOOL bSetItem = (pRecord->mask & LVIF_DI_SETITEM) != 0;
+    if (pRecord->mask & LVIF_TEXT)
+    {
+        LPSTR* ppTarget = NULL;
+        BOOL bUntouched = FALSE;
+        if (pRecord->iSubItem == 0)
+            ppTarget = &pItem->m_pszText;
+        else if (SECListSubItem* pSub = pItem->GetSubItem(pRecord->iSubItem))
+        {
+            ppTarget = &pSub->m_pszText;
+            bUntouched = pSub->m_bUntouched;
+            pSub->m_bUntouched = FALSE;
+        }
+        if (ppTarget != NULL)
+        {
+            if (ListText::IsCallback(pRecord->pszText))
+            {
+                ListText::Free(*ppTarget);
+                *ppTarget = LPSTR_TEXTCALLBACKA;
+                nTell |= LVIF_TEXT;
+            }
+            else if (ListText::IsCallback(*ppTarget) && !bSetItem && !bUntouched)
+                nTell |= LVIF_TEXT;
+            else
+            {
+                ListText::Free(*ppTarget);
+                *ppTarget = ListText::Copy(pRecord->pszText);
+            }
+        }
+    }
+    if (pRecord->mask & LVIF_IMAGE)
+    {
+        if (pItem->m_nImage == -1 && !bSetItem)
+            nTell |= LVIF_IMAGE;
+        else
+            pItem->m_nImage = pRecord->iImage;
+        bChanged = TRUE;
+    }
+    if (pRecord->mask & LVIF_STATE)
+    {
+        UINT nMask = pRecord->stateMask;
+        int nRow = pRecord->iItem;
+        if (nMask & LVIS_SELECTED)
+            SetSelected(nRow, (pRecord->state & LVIS_SELECTED) != 0, bChanged);
+        if (nMask & LVIS_FOCUSED)
+        {
+            if (pRecord->state & LVIS_FOCUSED)
+            {
+                if (m_nFocusIndex != nRow)
+                {
+                    int nOld = m_nFocusIndex;
+                    m_nFocusIndex = nRow;
+                    if (nOld >= 0 && this->m_hWnd != NULL)
+                        InvalidateItems(nOld, FALSE, FALSE, FALSE, FALSE);
+                    bChanged = TRUE;
+                }
+            }
+            else if (m_nFocusIndex == nRow)
+            {
+                m_nFocusIndex = -1;
+                bChanged = TRUE;
+            }
+        }
+        if (nMask & LVIS_DROPHILITED)
+        {
+            int nNew = (pRecord->state & LVIS_DROPHILITED) ? nRow : (m_nDropHilite == nRow ? -1 : m_nDropHilite);
+            if (nNew != m_nDropHilite)
+            {
+                int nOld = m_nDropHilite;
+                m_nDropHilite = nNew;
+                if (nOld >= 0 && nOld != nRow && this->m_hWnd != NULL)
+                    InvalidateItems(nOld, FALSE, FALSE, FALSE, TRUE);
+                bChanged = TRUE;
+                bImmediate = TRUE;
+            }
+        }
+        UINT nOther = nMask & ~(LVIS_SELECTED | LVIS_FOCUSED | LVIS_DROPHILITED);
+        UINT nNewState = (pItem->m_nState & ~nOther) | (pRecord->state & nOther);
+        if (nNewState != pItem->m_nState)
+        {
+            pItem->m_nState = nNewState;
+            bChanged = TRUE;
+        }
+    }
+    if (pRecord->mask & LVIF_PARAM)
+        pItem->m_lParam = pRecord->lParam;
+    if (nTell != 0)
+    {
+        LVITEMA tell = *pRecord;
+        tell.mask = nTell;
+        OnSetItemCallback(&tell);
+    }
+    if ((pRecord->mask & (LVIF_TEXT | LVIF_STATE)) == 0)
+        return TRUE;
+    if (pRecord->mask & LVIF_TEXT)
+        pItem->m_bDirty = TRUE;
+    if (bRedraw && bChanged && pRecord->iItem != m_nEditRow && this->m_hWnd != NULL)
+        InvalidateItems(pRecord->iItem, FALSE, FALSE, FALSE, bImmediate);
+    return TRUE;
+}
+
+template <class TBase>
+BOOL SECListBase<TBase>::SetItem(int nRow, int nSubItem, UINT nMask, LPCTSTR lpszText, int nImage, UINT nState,
+    UINT nStateMask, LPARAM lParam)
+{
+    LVITEMA item;
+    memset(&item, 0, sizeof(item));
+    item.mask = nMask;
+    item.iItem = nRow;
+    item.iSubItem = nSubItem;
+    item.pszText = (LPSTR)lpszText;
+    item.iImage = nImage;
+    item.state = nState;
+    item.stateMask = nStateMask;
+    item.lParam = lParam;
+    return SetItem(&item, TRUE);
+}
+
+template <class TBase> BOOL SECListBase<TBase>::GetItem(LVITEMA* pRecord, BOOL bCopyText, BOOL bNotify)
+{
+    if (pRecord == NULL)
+        return FALSE;
+    SECListItem* pItem = GetRow(pRecord->iItem);
+    if (pItem == NULL)
+        return FALSE;
+    UINT nAsk = 0;
+    if (pRecord->mask & LVIF_TEXT)
+    {
+        LPSTR pText = NULL;
+        BOOL bFound = TRUE;
+        if (pRecord->iSubItem == 0)
+            pText = pItem->m_pszText;
+        else if (SECListSubItem* pSub = pItem->GetSubItem(pRecord->iSubItem))
+            pText = pSub->m_pszText;
+        else
+            bFound = FALSE; // leaves the record's text untouched
+        if (bFound)
+        {
+            if (ListText::IsCallback(pText))
+            {
+                nAsk |= LVIF_TEXT;
+                if (!bNotify)
+                    pRecord->pszText = LPSTR_TEXTCALLBACKA;
+                else if (bCopyText && pRecord->pszText != NULL && pRecord->cchTextMax > 0)
+                    pRecord->pszText[0] = '\0';
+            }
+            else if (bCopyText)
+                ListText::CopyBounded(pRecord->pszText, pRecord->cchTextMax, pText);
+            else
+                pRecord->pszText = pText != NULL ? pText : (LPSTR) "";
+        }
+    }
+    if (pRecord->mask & LVIF_IMAGE)
+    {
+        pRecord->iImage = pItem->m_nImage;
+        if (pItem->m_nImage == -1)
+            nAsk |= LVIF_IMAGE;
+    }
+    if (pRecord->mask & LVIF_STATE)
+    {
+        if (m_nStateCallbackMask != 0)
+            nAsk |= LVIF_STATE;
+        else
+        {
+            UINT nMask = pRecord->stateMask;
+            UINT nState = pItem->m_nState & nMask;
+            if ((nMask & LVIS_SELECTED) && IsSelected(pRecord->iItem))
+                nState |= LVIS_SELECTED;
+            if ((nMask & LVIS_FOCUSED) && m_nFocusIndex == pRecord->iItem)
+                nState |= LVIS_FOCUSED;
+            if ((nMask & LVIS_DROPHILITED) && m_nDropHilite == pRecord->iItem)
+                nState |= LVIS_DROPHILITED;
+            pRecord->state = nState;
+        }
+    }
+    if ((pRecord->mask & LVIF_PARAM) || nAsk != 0)
+        pRecord->lParam = pItem->m_lParam;
+    if (bNotify && nAsk != 0)
+    {
+        pRecord->mask = nAsk;
+        NotifyGetDispInfo(pRecord);
+    }
+    return TRUE;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::GetItemEx(LVITEMA* pRecord, SEC_LVITEMEX* pEx, BOOL bNotify)
+{
+    SECListItem* pItem = pRecord != NULL ? GetRow(pRecord->iItem) : NULL;
+    if (pItem == NULL || pEx == NULL)
+        return FALSE;
+    if (m_nExCallbackMask != 0 && bNotify)
+    {
+        pEx->mask = 1;
+        OnGetItemExCallback(pEx);
+    }
+    else
+        pEx->state = pItem->m_nStateEx & pEx->stateMask;
+    return TRUE;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::SetItemEx(const LVITEMA* pRecord, const SEC_LVITEMEX* pEx)
+{
+    if (pEx == NULL || (pEx->mask & 1) == 0 || pRecord == NULL)
+        return TRUE;
+    SECListItem* pItem = GetRow(pRecord->iItem);
+    if (pItem == NULL)
+        return TRUE;
+    UINT nNew = (pItem->m_nStateEx & ~pEx->stateMask) | (pEx->state & pEx->stateMask);
+    BOOL bFullRow = (m_dwListStyleEx & ListStyle::EX_FULL_ROW_SELECT) != 0;
+    if (nNew != pItem->m_nStateEx)
+    {
+        pItem->m_nStateEx = nNew;
+        if (this->m_hWnd != NULL)
+            InvalidateItems(pRecord->iItem, !bFullRow, FALSE, FALSE, FALSE);
+    }
+    if (this->m_hWnd != NULL)
+    {
+        ReMeasureItem(pRecord->iItem);
+        if (pRecord->iItem != m_nEditRow)
+            InvalidateItems(pRecord->iItem, !bFullRow, FALSE, FALSE, FALSE);
+    }
+    return TRUE;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::SetItemText(int nRow, int nSubItem, LPCTSTR lpszText)
+{
+    LVITEMA item;
+    memset(&item, 0, sizeof(item));
+    item.mask = LVIF_TEXT;
+    item.iItem = nRow;
+    item.iSubItem = nSubItem;
+    item.pszText = (LPSTR)lpszText;
+    item.cchTextMax = ListText::IsCallback(lpszText) || lpszText == NULL ? 0 : (int)strlen(lpszText);
+    return SetItem(&item, TRUE);
+}
+
+template <class TBase> int SECListBase<TBase>::GetItemText(int nRow, int nSubItem, LPTSTR lpszBuffer, int nSize)
+{
+    if (lpszBuffer == NULL || nSize <= 0)
+        return 0;
+    lpszBuffer[0] = '\0';
+    LVITEMA item;
+    memset(&item, 0, sizeof(item));
+    item.mask = LVIF_TEXT;
+    item.iItem = nRow;
+    item.iSubItem = nSubItem;
+    item.pszText = lpszBuffer;
+    item.cchTextMax = nSize;
+    if (!GetItem(&item, TRUE, TRUE))
+        return 0;
+    // The owner may hand back its own pointer instead of filling the buffer.
+    if (item.pszText != lpszBuffer)
+        ListText::CopyBounded(lpszBuffer, nSize, item.pszText);
+    lpszBuffer[nSize - 1] = '\0';
+    return (int)strlen(lpszBuffer);
+}
+
+template <class TBase> CString SECListBase<TBase>::GetCellText(int nRow, int nSubItem)
+{
+    GetItemText(nRow, nSubItem, m_pszTextBuffer, ListMetrics::TEXT_BUFFER);
+    return CString(m_pszTextBuffer);
+}
+
+template <class TBase> BOOL SECListBase<TBase>::DeleteItem(SECListItem* pItem)
+{
+    return DeleteItem(FindRow(pItem), 1);
+}
+
+// The count is bounded by the rows left; a count below 1 deletes nothing.
+template <class TBase> BOOL SECListBase<TBase>::DeleteItem(int nRow, int nCount)
+{
+    if (GetRow(nRow) == NULL || nCount < 1)
+        return FALSE;
+    nCount = std::min(nCount, GetItemCount() - nRow);
+    if (this->m_hWnd != NULL)
+        InvalidateItems(std::max(0, nRow - 1), FALSE, TRUE, TRUE, FALSE);
+    NotifyDeleteItem(nRow);
+    int nEnd = nRow + nCount;
+    for (int i = nRow; i < nEnd; ++i)
+        delete m_arrItems[i];
+    m_arrItems.erase(m_arrItems.begin() + nRow, m_arrItems.begin() + nEnd);
+    int nNewCount = GetItemCount();
+    if (m_nTopIndex > nNewCount)
+        m_nTopIndex = nNewCount;
+    if (m_nTopIndex > 0 && m_nTopIndex >= nNewCount)
+        m_nTopIndex = std::max(0, nNewCount - 1);
+    auto adjust = [&](int& n) {
+        if (n > nRow || n >= nNewCount)
+            n = n >= nEnd ? n - nCount : nRow - 1;
+        if (n >= nNewCount)
+            n = nNewCount - 1;
+    };
+    if (m_nFocusIndex >= 0)
+        adjust(m_nFocusIndex);
+    if (m_nAnchorIndex >= 0)
+        adjust(m_nAnchorIndex);
+    if (m_nDropHilite > nRow)
+        m_nDropHilite = m_nDropHilite >= nEnd ? m_nDropHilite - nCount : nRow - 1;
+    else if (m_nDropHilite == nRow)
+        m_nDropHilite = -1;
+    if (m_nEditRow >= nRow && m_nEditRow < nEnd)
+        EndLabelEdit(FALSE);
+    std::vector<int> sel;
+    for (int n : m_arrSel)
+    {
+        if (n < nRow)
+            sel.push_back(n);
+        else if (n >= nEnd)
+            sel.push_back(n - nCount);
+    }
+    m_arrSel.swap(sel);
+    if (m_arrSel.empty() && m_nFocusIndex >= 0)
+        SelectFocusItem(m_nFocusIndex, TRUE);
+    if (this->m_hWnd != NULL)
+        RecalcLayout();
+    return TRUE;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::DeleteAllItems()
+{
+    KillEditTimer();
+    if (m_nEditRow >= 0)
+        EndLabelEdit(FALSE);
+    for (SECListItem* p : m_arrItems)
+        delete p;
+    m_arrItems.clear();
+    m_arrSel.clear();
+    m_nTopIndex = 0;
+    m_nFocusIndex = -1;
+    if (this->m_hWnd != NULL)
+    {
+        RecalcLayout();
+        this->Invalidate(TRUE);
+    }
+    return TRUE;
+}
+
+// ---- selection
+
+template <class TBase> int SECListBase<TBase>::FindSel(int nRow) const
+{
+    if (m_arrSel.size() <= 6)
+    {
+        size_t i = 0;
+        while (i < m_arrSel.size() && m_arrSel[i] < nRow)
+            ++i;
+        return (int)i;
+    }
+    return (int)(std::lower_bound(m_arrSel.begin(), m_arrSel.end(), nRow) - m_arrSel.begin());
+}
+
+template <class TBase> BOOL SECListBase<TBase>::IsSelected(int nRow) const
+{
+    int i = FindSel(nRow);
+    return i < (int)m_arrSel.size() && m_arrSel[i] == nRow;
+}
+
+template <class TBase> void SECListBase<TBase>::SetSelected(int nRow, BOOL bSelect, BOOL& bChanged)
+{
+    int i = FindSel(nRow);
+    BOOL bIn = i < (int)m_arrSel.size() && m_arrSel[i] == nRow;
+    if (bSelect && !bIn)
+    {
+        m_arrSel.insert(m_arrSel.begin() + i, nRow);
+        bChanged = TRUE;
+    }
+    else if (!bSelect && bIn)
+    {
+        m_arrSel.erase(m_arrSel.begin() + i);
+        bChanged = TRUE;
+    }
+}
+
+template <class TBase> BOOL SECListBase<TBase>::SetItemState(int nRow, UINT nState, UINT nMask)
+{
+    LVITEMA item;
+    memset(&item, 0, sizeof(item));
+    item.mask = LVIF_STATE;
+    item.iItem = nRow;
+    item.state = nState;
+    item.stateMask = nMask;
+    return SetItem(&item, TRUE);
+}
+
+template <class TBase> UINT SECListBase<TBase>::GetItemState(int nRow, UINT nMask)
+{
+    LVITEMA item;
+    memset(&item, 0, sizeof(item));
+    item.mask = LVIF_STATE;
+    item.iItem = nRow;
+    item.stateMask = nMask;
+    return GetItem(&item, TRUE, FALSE) ? item.state : 0;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::SetItemData(int nRow, LPARAM lParam)
+{
+    LVITEMA item;
+    memset(&item, 0, sizeof(item));
+    item.mask = LVIF_PARAM;
+    item.iItem = nRow;
+    item.lParam = lParam;
+    return SetItem(&item, TRUE);
+}
+
+template <class TBase> LPARAM SECListBase<TBase>::GetItemData(int nRow)
+{
+    LVITEMA item;
+    memset(&item, 0, sizeof(item));
+    item.mask = LVIF_PARAM;
+    item.iItem = nRow;
+    return GetItem(&item, TRUE, FALSE) ? item.lParam : 0;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::SelectItem(int nRow, BOOL bSelect)
+{
+    if (GetRow(nRow) == NULL)
+        return FALSE;
+    if (!GetMultiSelect())
+        DeselectAllItems(nRow);
+    return SetItemState(nRow, bSelect ? LVIS_SELECTED : 0, LVIS_SELECTED);
+}
+
+template <class TBase> void SECListBase<TBase>::SelectRange(int nFrom, int nTo, BOOL bSelect)
+{
+    int a = std::max(0, std::min(nFrom, nTo));
+    int b = std::min(GetItemCount() - 1, std::max(nFrom, nTo));
+    for (int i = a; i <= b; ++i)
+        SelectItem(i, bSelect);
+}
+
+template <class TBase> void SECListBase<TBase>::DeselectAllItems(int nExcept)
+{
+    for (int i = (int)m_arrSel.size() - 1; i >= 0; --i)
+    {
+        if (i >= (int)m_arrSel.size())
+            continue;
+        int nRow = m_arrSel[i];
+        if (nRow != nExcept)
+            SetItemState(nRow, 0, LVIS_SELECTED);
+    }
+}
+
+template <class TBase> BOOL SECListBase<TBase>::SelectFocusItem(int nRow, BOOL bSelect)
+{
+    if (!GetMultiSelect())
+        DeselectAllItems(nRow);
+    if (m_nFocusIndex >= 0 && m_nFocusIndex != nRow)
+        SetItemState(m_nFocusIndex, 0, LVIS_FOCUSED);
+    if (nRow >= 0)
+        SetItemState(nRow, LVIS_FOCUSED | (bSelect ? LVIS_SELECTED : 0), LVIS_FOCUSED | LVIS_SELECTED);
+    m_nAnchorIndex = m_nFocusIndex;
+    return TRUE;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::SetFocusItem(int nRow)
+{
+    if (m_nFocusIndex >= 0 && m_nFocusIndex != nRow)
+        SetItemState(m_nFocusIndex, 0, LVIS_FOCUSED);
+    if (nRow >= 0)
+        SetItemState(nRow, LVIS_FOCUSED, LVIS_FOCUSED);
+    m_nAnchorIndex = m_nFocusIndex;
+    return TRUE;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::SetDropHilightItem(int nRow)
+{
+    if (nRow == m_nDropHilite)
+        return TRUE;
+    if (m_nDropHilite >= 0)
+        SetItemState(m_nDropHilite, 0, LVIS_DROPHILITED);
+    if (nRow >= 0)
+        SetItemState(nRow, LVIS_DROPHILITED, LVIS_DROPHILITED);
+    return TRUE;
+}
+
+template <class TBase> int SECListBase<TBase>::GetNextItem(int nRow, UINT nFlags)
+{
+    UINT nMask = nFlags & 0xF;
+    BOOL bBack = (nFlags & (LVNI_ABOVE | LVNI_TOLEFT)) != 0;
+    if (!bBack && (nFlags & ~0xFu) != 0 && (nFlags & (LVNI_BELOW | LVNI_TORIGHT)) == 0)
+        return -1;
+    int nCount = GetItemCount();
+    int nStep = bBack ? -1 : 1;
+    int i = nRow + nStep;
+    if (nMask == 0)
+        return i >= 0 && i < nCount ? i : -1;
+    for (; i >= 0 && i < nCount; i += nStep)
+        if (GetItemState(i, nMask) & nMask)
+            return i;
+    return -1;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::IsCallbackItem(int nRow)
+{
+    SECListItem* pItem = GetRow(nRow);
+    if (pItem == NULL)
+        return FALSE;
+    if (ListText::IsCallback(pItem->m_pszText) || pItem->m_nImage == -1 || m_nStateCallbackMask != 0 ||
+        m_nExCallbackMask != 0)
+        return TRUE;
+    for (int i = 1; i < GetColumnCount(); ++i)
+    {
+        SECListSubItem* pSub = pItem->GetSubItem(m_arrColumns[i]->m_iSubItem);
+        if (pSub != NULL && ListText::IsCallback(pSub->m_pszText))
+            return TRUE;
+    }
+    return FALSE;
+}
+
+// ---- image lists
+
+template <class TBase> CImageList* SECListBase<TBase>::GetImageList(int nKind) const
+{
+    return nKind >= 0 && nKind < 4 ? m_pImageLists[nKind] : NULL;
+}
+
+template <class TBase> CImageList* SECListBase<TBase>::SetImageList(CImageList* pImageList, int nKind)
+{
+    if (nKind < 0 || nKind >= 4)
+        return NULL;
+    CImageList* pOld = m_pImageLists[nKind];
+    if (m_dwListStyle & ListStyle::SHARE_IMAGE_LISTS)
+        m_pImageLists[nKind] = pImageList;
+    else if (pImageList == NULL)
+        m_pImageLists[nKind] = NULL; // the caller takes the previous list back
+    else if (!CopyImageList(pImageList, nKind))
+        return pOld; // nothing changed
+    InvalidateMeasurements();
+    return pOld;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::CopyImageList(CImageList* pSource, int nKind)
+{
+    if (pSource == NULL || nKind < 0 || nKind >= 4)
+        return FALSE;
+    CMemFile file(1024);
+    {
+        CArchive ar(&file, CArchive::store);
+        if (!pSource->Write(&ar))
+            return FALSE;
+    }
+    file.SeekToBegin();
+    CImageList* pCopy = new CImageList;
+    CArchive ar(&file, CArchive::load);
+    if (!pCopy->Read(&ar))
+    {
+        delete pCopy;
+        return FALSE;
+    }
+    m_pImageLists[nKind] = pCopy;
+    return TRUE;
+}
+
+// ---- styles
+
+template <class TBase> void SECListBase<TBase>::GetListCtrlStyles(DWORD& dwStyle, DWORD& dwExStyle) const
+{
+    dwStyle = m_dwListStyle;
+    dwExStyle = m_dwListStyleEx;
+}
+
+template <class TBase> void SECListBase<TBase>::SetListCtrlStyle(DWORD dwStyle, BOOL bRedraw)
+{
+    DWORD dwOld = m_dwListStyle;
+    m_dwListStyle = dwStyle;
+    EndLabelEdit(TRUE);
+    KillEditTimer();
+    m_pTip->Hide();
+    if ((dwOld ^ dwStyle) & ListStyle::NO_LABEL_WRAP)
+        InvalidateMeasurements();
+    if (bRedraw && this->m_hWnd != NULL)
+    {
+        RecalcLayout();
+        this->Invalidate(TRUE);
+    }
+}
+
+template <class TBase> void SECListBase<TBase>::SetListCtrlStyleEx(DWORD dwExStyle, BOOL bRedraw)
+{
+    EndLabelEdit(TRUE);
+    m_pTip->Hide();
+    BOOL bFitOn = (dwExStyle & ~m_dwListStyleEx & ListStyle::EX_FIT_FIRST_COLUMN) != 0;
+    m_dwListStyleEx = dwExStyle;
+    if (bFitOn && this->m_hWnd != NULL)
+        FitFirstColumn();
+    if (bRedraw && this->m_hWnd != NULL)
+    {
+        RecalcLayout();
+        this->Invalidate(TRUE);
+    }
+}
+
+template <class TBase> void SECListBase<TBase>::SetListCtrlStyles(DWORD dwStyle, DWORD dwExStyle, BOOL bRedraw)
+{
+    SetListCtrlStyle(dwStyle, FALSE);
+    SetListCtrlStyleEx(dwExStyle, bRedraw);
+}
+
+template <class TBase> void SECListBase<TBase>::ModifyListCtrlStyle(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
+{
+    SetListCtrlStyle((m_dwListStyle & ~dwRemove) | dwAdd, bRedraw);
+}
+
+template <class TBase> void SECListBase<TBase>::ModifyListCtrlStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
+{
+    SetListCtrlStyleEx((m_dwListStyleEx & ~dwRemove) | dwAdd, bRedraw);
+}
+
+template <class TBase>
+void SECListBase<TBase>::ModifyListCtrlStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwRemoveEx, DWORD dwAddEx, BOOL bRedraw)
+{
+    ModifyListCtrlStyle(dwRemove, dwAdd, FALSE);
+    ModifyListCtrlStyleEx(dwRemoveEx, dwAddEx, bRedraw);
+}
+
+template <class TBase> void SECListBase<TBase>::SetLabelWrap(BOOL bWrap)
+{
+    ModifyListCtrlStyle(bWrap ? ListStyle::NO_LABEL_WRAP : 0, bWrap ? 0 : ListStyle::NO_LABEL_WRAP, TRUE);
+}
+
+template <class TBase> void SECListBase<TBase>::EnableItemTips(BOOL bOn)
+{
+    if (bOn)
+        m_dwListStyleEx |= ListStyle::EX_ITEM_TIPS;
+    else
+        m_dwListStyleEx &= ~ListStyle::EX_ITEM_TIPS;
+}
+
+template <class TBase> void SECListBase<TBase>::SetMultiSelect(BOOL bMulti)
+{
+    if (!bMulti && GetSelectedCount() > 1)
+        DeselectAllItems(-1);
+    ModifyListCtrlStyle(bMulti ? ListStyle::SINGLE_SEL : 0, bMulti ? 0 : ListStyle::SINGLE_SEL, TRUE);
+}
+
+template <class TBase> void SECListBase<TBase>::SetHeaderStyle(BOOL bNoHeader, BOOL bNoSortHeader)
+{
+    DWORD dwAdd = (bNoHeader ? ListStyle::NO_COLUMN_HEADER : 0) | (bNoSortHeader ? ListStyle::NO_SORT_HEADER : 0);
+    ModifyListCtrlStyle(ListStyle::NO_COLUMN_HEADER | ListStyle::NO_SORT_HEADER, dwAdd, TRUE);
+}

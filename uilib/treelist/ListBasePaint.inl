@@ -1,0 +1,1408 @@
+// SECListBase: measuring, layout, scroll bars, scrolling and painting.
+#pragma once
+#include "ListBase.h"
+#include "ListMemDC.h"
+
+// ---- geometry
+
+template <class TBase> void SECListBase<TBase>::GetClientRect(LPRECT lpRect) const
+{
+    ::GetClientRect(this->m_hWnd, lpRect);
+}
+
+template <class TBase> void SECListBase<TBase>::GetInsideRectangle(LPRECT lpRect) const
+{
+    GetClientRect(lpRect);
+    if (m_bVScrollShown)
+        lpRect->right = std::max(lpRect->left, lpRect->right - ::GetSystemMetrics(SM_CXVSCROLL));
+    if (m_bHScrollShown)
+        lpRect->bottom = std::max(lpRect->top, lpRect->bottom - ::GetSystemMetrics(SM_CYHSCROLL));
+    if ((m_dwListStyle & ListStyle::VIEW_MASK) == ListStyle::VIEW_REPORT && HasColumnHeader())
+        lpRect->top = std::min(lpRect->bottom, lpRect->top + m_cyHeader);
+}
+
+template <class TBase> void SECListBase<TBase>::GetScrollOffset(int& x, int& y) const
+{
+    x = m_nHorzOffset;
+    y = 0;
+}
+
+template <class TBase> CDC* SECListBase<TBase>::CreateClientDC(BOOL& bDelete)
+{
+    bDelete = TRUE;
+    return new CClientDC(this);
+}
+
+template <class TBase> void SECListBase<TBase>::InvalidateMeasurements()
+{
+    for (SECListItem* p : m_arrItems)
+        p->m_bDirty = TRUE;
+}
+
+template <class TBase> void SECListBase<TBase>::ReMeasureAllItems()
+{
+    InvalidateMeasurements();
+    RecalcLayout();
+}
+
+template <class TBase> void SECListBase<TBase>::ReMeasureItem(int nRow)
+{
+    SECListItem* pItem = GetRow(nRow);
+    if (pItem == NULL)
+        return;
+    pItem->m_bDirty = TRUE;
+    MeasureItem(nRow, NULL);
+}
+
+template <class TBase> BOOL SECListBase<TBase>::SetItemHeight(int nRow, int cy)
+{
+    SECListItem* pItem = GetRow(nRow);
+    if (pItem == NULL)
+        return FALSE;
+    pItem->m_cy = cy;
+    pItem->m_bDirty = FALSE;
+    return TRUE;
+}
+
+template <class TBase> void SECListBase<TBase>::MeasureItem(int nRow, SECListPaintContext* pContext)
+{
+    SECListItem* pItem = GetRow(nRow);
+    if (pItem == NULL || !pItem->m_bDirty || this->m_hWnd == NULL)
+        return;
+    BOOL bDelete = FALSE;
+    CDC* pDC = NULL;
+    BOOL bOwnContext = pContext == NULL;
+    if (bOwnContext)
+    {
+        pDC = CreateClientDC(bDelete);
+        pContext = CreatePaintContext(pDC);
+    }
+    int nOldRow = pContext->m_item.iItem;
+    pContext->m_item.iItem = nRow;
+    pContext->m_pItem = pItem;
+    MeasureRow(pContext);
+    pContext->m_item.iItem = nOldRow;
+    if (bOwnContext)
+    {
+        delete pContext;
+        if (bDelete)
+            delete pDC;
+    }
+}
+
+template <class TBase> void SECListBase<TBase>::MeasureRow(SECListPaintContext* pContext)
+{
+    SECListItem* pItem = pContext->m_pItem;
+    if (pItem == NULL || !pItem->m_bDirty)
+        return;
+    // Measured afresh, so a row shrinks again when its text does.
+    int cy = 0;
+    int nCols = std::max(1, GetColumnCount());
+    for (int nCol = 0; nCol < nCols; ++nCol)
+    {
+        pContext->m_nColumn = nCol;
+        pContext->m_pColumn = GetColumnAt(nCol);
+        int nSub = pContext->m_pColumn != NULL ? pContext->m_pColumn->m_iSubItem : 0;
+        pContext->m_item.iSubItem = nSub;
+        pContext->m_pSubItem = nSub > 0 ? pItem->GetSubItem(nSub) : NULL;
+        if (nSub > 0 && pContext->m_pSubItem == NULL)
+            continue;
+        if (!PrepareCell(pContext))
+            continue;
+        int cyCell = 0;
+        MeasureCell(pContext, cyCell);
+        cy = std::max(cy, cyCell);
+    }
+    pItem->m_cy = cy;
+    pItem->m_bDirty = FALSE;
+}
+
+template <class TBase> void SECListBase<TBase>::GetIconRect(SECListPaintContext* pContext, CRect& rect)
+{
+    rect.SetRectEmpty();
+    CImageList* pList = GetImageList(pContext->m_nView == ListStyle::VIEW_ICON ? LVSIL_NORMAL : LVSIL_SMALL);
+    if (pList == NULL || pList->GetSafeHandle() == NULL)
+        return;
+    int cx = 0, cy = 0;
+    ImageList_GetIconSize(pList->GetSafeHandle(), &cx, &cy);
+    rect.SetRect(2, 2, cx + 2, cy + 2);
+}
+
+template <class TBase> void SECListBase<TBase>::MeasureCell(SECListPaintContext* pContext, int& cy)
+{
+    cy = 0;
+    if (pContext->m_item.pszText == NULL)
+        return;
+    SECListItem* pItem = pContext->m_pItem;
+    BOOL bFirst = pContext->m_item.iSubItem == 0;
+    CRect rcIcon(0, 0, 0, 0);
+    if (bFirst)
+    {
+        GetIconRect(pContext, rcIcon);
+        pItem->m_rcIcon = rcIcon;
+    }
+    CRect rcLabel(0, 0, GetColumnWidth(pContext->m_nColumn) - rcIcon.Width() - 11, 0);
+    MeasureLabel(pContext, rcLabel);
+    if (bFirst)
+        pItem->m_rcLabel = rcLabel;
+    else if (pContext->m_pSubItem != NULL)
+        pContext->m_pSubItem->m_rcLabel = rcLabel;
+    // Rows keep a margin of 2 pixels above and below their tallest part.
+    if (pContext->m_nView == ListStyle::VIEW_ICON)
+        cy = rcIcon.Height() + rcLabel.Height() + 5;
+    else
+        cy = std::max(rcIcon.bottom, rcLabel.bottom) + 2;
+}
+
+template <class TBase> void SECListBase<TBase>::MeasureLabel(SECListPaintContext* pContext, CRect& rect)
+{
+    CDC* pDC = pContext->m_pDC;
+    HGDIOBJ hOld = ::SelectObject(pDC->m_hDC, pContext->m_hFont);
+    LPCSTR pszText = pContext->m_item.pszText != NULL ? pContext->m_item.pszText : "";
+    int nLen = (int)strlen(pszText);
+    int nFormat = pContext->m_pColumn != NULL ? (pContext->m_pColumn->m_fmt & LVCFMT_JUSTIFYMASK) : 0;
+    UINT nFlags = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS;
+    if (nFormat == LVCFMT_RIGHT)
+        nFlags |= DT_RIGHT;
+    else if (nFormat == LVCFMT_CENTER)
+        nFlags |= DT_CENTER;
+    if (m_dwListStyle & ListStyle::NO_LABEL_WRAP)
+    {
+        const char* pLF = strchr(pszText, '\n');
+        if (pLF != NULL)
+            nLen = (int)(pLF - pszText) + 1;
+        nFlags |= DT_SINGLELINE;
+    }
+    else
+        nFlags |= DT_WORDBREAK;
+    CRect rc(0, 0, std::max(1, rect.Width()), 0);
+    ::DrawText(pDC->m_hDC, pszText, nLen, &rc, nFlags);
+    if (rc.Height() <= 0)
+    {
+        TEXTMETRIC tm;
+        ::GetTextMetrics(pDC->m_hDC, &tm);
+        rc.bottom = rc.top + tm.tmHeight;
+    }
+    ::SelectObject(pDC->m_hDC, hOld);
+    CPoint ptOrigin(ListMetrics::LABEL_INSET_LEFT, 2);
+    SECListItem* pItem = pContext->m_pItem;
+    if (pContext->m_item.iSubItem == 0 && pItem != NULL && !pItem->m_rcIcon.IsRectEmpty())
+    {
+        const CRect& ri = pItem->m_rcIcon;
+        if (pContext->m_nView == ListStyle::VIEW_ICON)
+            ptOrigin = CPoint(8, ri.bottom + 2);
+        else
+            ptOrigin = CPoint(ri.right + 5, std::max(0, (ri.Height() - rc.Height()) / 2));
+    }
+    rect.SetRect(ptOrigin.x, ptOrigin.y, ptOrigin.x + rc.Width(), ptOrigin.y + rc.Height());
+}
+
+template <class TBase> int SECListBase<TBase>::RowTop(int nRow)
+{
+    CRect rc;
+    GetInsideRectangle(&rc);
+    int y = rc.top;
+    for (int i = m_nTopIndex; i < nRow && i < GetItemCount(); ++i)
+    {
+        MeasureItem(i, NULL);
+        y += std::max(0, m_arrItems[i]->m_cy) + GetRowSpacing();
+    }
+    return y;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::GetCellRect(int nRow, int nCol, LPRECT lpRect, UINT nCode)
+{
+    SECListItem* pItem = GetRow(nRow);
+    if (pItem == NULL || nRow < m_nTopIndex || lpRect == NULL)
+        return FALSE;
+    MeasureItem(nRow, NULL);
+    CRect rcInside;
+    GetInsideRectangle(&rcInside);
+    int nCols = GetColumnCount();
+    if (nCols > 0 && (nCol < 0 || nCol >= nCols))
+        return FALSE;
+    int top = RowTop(nRow);
+    CRect rcCell(GetColumnLeft(nCol), top, GetColumnLeft(nCol) + GetColumnWidth(nCol),
+        top + std::max(0, pItem->m_cy) + GetRowSpacing());
+    int nSub = GetSubItemOfColumn(nCol);
+    if (nCols == 0)
+        nSub = 0;
+    switch (nCode)
+    {
+    case LVIR_BOUNDS:
+        if (nCols < 2)
+            rcCell.right = std::max(rcCell.right, (LONG)rcInside.right);
+        *lpRect = rcCell;
+        return TRUE;
+    case LVIR_ICON:
+        if (nSub != 0)
+            return FALSE;
+        *lpRect = pItem->m_rcIcon;
+        ::OffsetRect(lpRect, rcCell.left, rcCell.top);
+        return TRUE;
+    case LVIR_LABEL:
+        if (nSub == 0)
+        {
+            *lpRect = pItem->m_rcLabel;
+            ::OffsetRect(lpRect, rcCell.left, rcCell.top);
+            return TRUE;
+        }
+        if (SECListSubItem* pSub = pItem->GetSubItem(nSub))
+        {
+            CRect rc = pSub->m_rcLabel;
+            if ((GetColumnFormat(nCol) & ~0x1000) == 3)
+                rc.OffsetRect((rcCell.Width() - rc.Width()) / 2 - rc.left, 0);
+            rc.OffsetRect(rcCell.left, rcCell.top);
+            *lpRect = rc;
+            return TRUE;
+        }
+        return FALSE;
+    default:
+        return FALSE;
+    }
+}
+
+template <class TBase> BOOL SECListBase<TBase>::GetItemRect(int nRow, LPRECT lpRect, UINT nCode)
+{
+    int nCol = 0;
+    for (int i = 0; i < GetColumnCount(); ++i)
+        if (m_arrColumns[i]->m_iSubItem == 0)
+            nCol = i;
+    return GetCellRect(nRow, nCol, lpRect, nCode);
+}
+
+template <class TBase> void SECListBase<TBase>::GetTotalSize(int& cx, int& cy)
+{
+    cx = GetTotalWidth(TRUE);
+    cy = GetItemCount();
+}
+
+// ---- row-position queries
+
+template <class TBase> int SECListBase<TBase>::GetCountPerPage()
+{
+    CRect rc;
+    GetInsideRectangle(&rc);
+    int cyLeft = rc.Height();
+    int n = 0;
+    for (int i = m_nTopIndex; i < GetItemCount(); ++i)
+    {
+        MeasureItem(i, NULL);
+        int cy = std::max(0, m_arrItems[i]->m_cy) + GetRowSpacing();
+        if (cy > cyLeft)
+            return n;
+        cyLeft -= cy;
+        ++n;
+    }
+    for (int i = m_nTopIndex - 1; i >= 0; --i)
+    {
+        MeasureItem(i, NULL);
+        int cy = std::max(0, m_arrItems[i]->m_cy) + GetRowSpacing();
+        if (cy > cyLeft)
+            break;
+        cyLeft -= cy;
+        ++n;
+    }
+    return n;
+}
+
+template <class TBase> int SECListBase<TBase>::GetCountPerPageAbove()
+{
+    CRect rc;
+    GetInsideRectangle(&rc);
+    int cyLeft = rc.Height();
+    int n = 0;
+    for (int i = m_nTopIndex - 1; i >= 0; --i)
+    {
+        MeasureItem(i, NULL);
+        int cy = std::max(0, m_arrItems[i]->m_cy) + GetRowSpacing();
+        if (cy > cyLeft)
+            break;
+        cyLeft -= cy;
+        ++n;
+    }
+    return n;
+}
+
+template <class TBase> int SECListBase<TBase>::GetMaxTopIndex()
+{
+    CRect rc;
+    GetInsideRectangle(&rc);
+    int cyLeft = rc.Height();
+    int nTop = GetItemCount();
+    for (int i = GetItemCount() - 1; i >= 0; --i)
+    {
+        MeasureItem(i, NULL);
+        int cy = std::max(0, m_arrItems[i]->m_cy) + GetRowSpacing();
+        if (cy > cyLeft)
+            break;
+        cyLeft -= cy;
+        nTop = i;
+    }
+    return std::min(nTop, std::max(0, GetItemCount() - 1));
+}
+
+template <class TBase> int SECListBase<TBase>::GetLastVisibleIndex(BOOL)
+{
+    CRect rc;
+    GetInsideRectangle(&rc);
+    int y = rc.top;
+    int nLast = m_nTopIndex - 1;
+    for (int i = m_nTopIndex; i < GetItemCount(); ++i)
+    {
+        MeasureItem(i, NULL);
+        y += std::max(0, m_arrItems[i]->m_cy) + GetRowSpacing();
+        if (y > rc.bottom)
+            break;
+        nLast = i;
+    }
+    return std::max(nLast, std::min(m_nTopIndex, GetItemCount() - 1));
+}
+
+template <class TBase> int SECListBase<TBase>::GetEndVisibleIndex()
+{
+    CRect rc;
+    GetInsideRectangle(&rc);
+    int y = rc.top;
+    int i = m_nTopIndex;
+    for (; i < GetItemCount() && y < rc.bottom; ++i)
+    {
+        MeasureItem(i, NULL);
+        y += std::max(0, m_arrItems[i]->m_cy) + GetRowSpacing();
+    }
+    return i;
+}
+
+template <class TBase> int SECListBase<TBase>::GetPrevPageTopIndex()
+{
+    return std::max(0, m_nTopIndex - std::max(1, GetCountPerPageAbove()));
+}
+
+template <class TBase> int SECListBase<TBase>::ItemFromPoint(CPoint pt)
+{
+    // Document coordinates: row 0 starts at 0.
+    int y = 0;
+    for (int i = 0; i < GetItemCount(); ++i)
+    {
+        MeasureItem(i, NULL);
+        y += std::max(0, m_arrItems[i]->m_cy) + GetRowSpacing();
+        if (y >= pt.y)
+            return i;
+    }
+    return GetItemCount();
+}
+
+template <class TBase> int SECListBase<TBase>::GetItemsHeight(int nFrom, int nTo)
+{
+    int nSign = 1;
+    if (nFrom > nTo)
+    {
+        std::swap(nFrom, nTo);
+        nSign = -1;
+    }
+    int cy = 0;
+    for (int i = std::max(0, nFrom); i <= nTo && i < GetItemCount(); ++i)
+    {
+        MeasureItem(i, NULL);
+        cy += std::max(0, m_arrItems[i]->m_cy) + GetRowSpacing();
+    }
+    return nSign * cy;
+}
+
+template <class TBase> int SECListBase<TBase>::CountItemsInHeight(int cy, int nStart, BOOL bDown)
+{
+    int n = 0;
+    for (int i = nStart; i >= 0 && i < GetItemCount(); i += bDown ? 1 : -1)
+    {
+        MeasureItem(i, NULL);
+        int cyRow = std::max(0, m_arrItems[i]->m_cy) + GetRowSpacing();
+        if (cyRow > cy)
+            break;
+        cy -= cyRow;
+        ++n;
+    }
+    return n;
+}
+
+// ---- invalidation
+
+template <class TBase>
+void SECListBase<TBase>::InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase, BOOL bToBottom, BOOL bUpdateNow)
+{
+    if (this->m_hWnd == NULL || nRow < m_nTopIndex || GetRow(nRow) == NULL)
+        return;
+    CRect rcInside;
+    GetInsideRectangle(&rcInside);
+    int top = RowTop(nRow);
+    if (top >= rcInside.bottom)
+        return;
+    CRect rc(rcInside.left, top, std::max((int)rcInside.right, GetTotalWidth(FALSE) - m_nHorzOffset),
+        top + std::max(0, m_arrItems[nRow]->m_cy) + GetRowSpacing());
+    if (bLabelOnly && (m_dwListStyleEx & ListStyle::EX_FULL_ROW_SELECT) == 0)
+    {
+        CRect rcLabel;
+        if (GetItemRect(nRow, &rcLabel, LVIR_LABEL))
+        {
+            rc.left = rcLabel.left - 3;
+            rc.right = rcLabel.right + 3;
+        }
+    }
+    if (bToBottom)
+    {
+        CRect rcBelow(rcInside.left, rc.bottom, rcInside.right, rcInside.bottom);
+        if (bErase)
+            rc.bottom = rcInside.bottom;
+        else if (!rcBelow.IsRectEmpty())
+        {
+            CClientDC dc(this);
+            dc.FillSolidRect(&rcBelow, GetWindowBkColor());
+        }
+    }
+    this->InvalidateRect(&rc, bErase);
+    if (bUpdateNow)
+        this->UpdateWindow();
+}
+
+template <class TBase> void SECListBase<TBase>::InvalidateRange(int nFrom, int nTo)
+{
+    if (nFrom > nTo)
+        std::swap(nFrom, nTo);
+    nFrom = std::max(nFrom, m_nTopIndex);
+    int nEnd = std::min(nTo, GetEndVisibleIndex());
+    for (int i = nFrom; i <= nEnd; ++i)
+        InvalidateItems(i, FALSE, FALSE, FALSE, FALSE);
+}
+
+// ---- layout
+
+template <class TBase> void SECListBase<TBase>::RecalcLayout()
+{
+    if (this->m_hWnd == NULL)
+        return;
+    UpdateVScroll(GetItemCount());
+    if (IsLabelWrap())
+        InvalidateMeasurements();
+    UpdateHScroll(GetTotalWidth(TRUE));
+    UpdateVScroll(GetItemCount());
+    LayoutScrollBars();
+}
+
+template <class TBase> int SECListBase<TBase>::GetTotalWidth(BOOL)
+{
+    CRect rcInside;
+    GetInsideRectangle(&rcInside);
+    if (GetColumnCount() >= 2)
+    {
+        int cx = 0;
+        for (SECListColumn* p : m_arrColumns)
+            cx += p->m_cx;
+        return cx;
+    }
+    int cx = 0;
+    int nFrom = IsLabelWrap() ? m_nTopIndex : 0;
+    int nTo = IsLabelWrap() ? GetEndVisibleIndex() : GetItemCount();
+    for (int i = nFrom; i < nTo; ++i)
+    {
+        MeasureItem(i, NULL);
+        cx = std::max(cx, (int)m_arrItems[i]->m_rcLabel.right + 5);
+    }
+    if ((m_dwListStyle & ListStyle::VIEW_MASK) == ListStyle::VIEW_REPORT)
+        cx = std::max(cx, rcInside.Width());
+    return cx;
+}
+
+template <class TBase> BOOL SECListBase<TBase>::FitFirstColumnIfNeeded()
+{
+    if (GetColumnCount() == 1 || (m_dwListStyleEx & ListStyle::EX_FIT_FIRST_COLUMN))
+    {
+        FitFirstColumn();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+template <class TBase> void SECListBase<TBase>::FitFirstColumn()
+{
+    CRect rc;
+    GetInsideRectangle(&rc);
+    int cxOthers = 0;
+    SECListColumn* pFirst = NULL;
+    for (SECListColumn* p : m_arrColumns)
+    {
+        if (p->m_iSubItem == 0)
+            pFirst = p;
+        else
+            cxOthers += p->m_cx;
+    }
+    if (pFirst != NULL)
+    {
+        int cx = std::max(0, rc.Width() - cxOthers);
+        if (cx != pFirst->m_cx && IsLabelWrap())
+            InvalidateMeasurements();
+        pFirst->m_cx = cx;
+    }
+}
+
+template <class TBase> void SECListBase<TBase>::UpdateVScroll(int nRows)
+{
+    CRect rcBefore;
+    GetInsideRectangle(&rcBefore);
+    SCROLLINFO si;
+    memset(&si, 0, sizeof(si));
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_ALL;
+    BOOL bShow;
+    if (GetCountPerPage() >= nRows)
+    {
+        m_nTopIndex = 0;
+        bShow = FALSE;
+    }
+    else
+    {
+        int nMaxTop = GetMaxTopIndex();
+        if (m_nTopIndex > nMaxTop)
+            m_nTopIndex = nMaxTop;
+        si.nMin = 0;
+        si.nMax = nRows - 1;
+        si.nPage = GetCountPerPage();
+        si.nPos = m_nTopIndex;
+        bShow = TRUE;
+    }
+    ShowScrollBarCtrl(SB_VERT, bShow, &si);
+    CRect rcAfter;
+    GetInsideRectangle(&rcAfter);
+    if (rcAfter.Width() != rcBefore.Width() && FitFirstColumnIfNeeded())
+        this->Invalidate(TRUE);
+}
+
+template <class TBase> void SECListBase<TBase>::UpdateHScroll(int cxTotal)
+{
+    CRect rc;
+    GetInsideRectangle(&rc);
+    SCROLLINFO si;
+    memset(&si, 0, sizeof(si));
+    si.cbSize = sizeof(si);
+    si.fMask = SIF_ALL;
+    BOOL bShow;
+    if (cxTotal <= rc.Width())
+    {
+        m_nHorzOffset = 0;
+        bShow = FALSE;
+    }
+    else
+    {
+        m_nHorzOffset = std::min(m_nHorzOffset, cxTotal - rc.Width());
+        si.nMin = 0;
+        si.nMax = cxTotal;
+        si.nPage = rc.Width();
+        si.nPos = m_nHorzOffset;
+        bShow = TRUE;
+    }
+    ShowScrollBarCtrl(SB_HORZ, bShow, &si);
+}
+
+template <class TBase> CScrollBar* SECListBase<TBase>::CreateScrollBarCtrl(int nBar, UINT nID)
+{
+    CScrollBar* pBar = new CScrollBar;
+    DWORD dwStyle = WS_CHILD | (nBar == SB_HORZ ? SBS_HORZ : SBS_VERT);
+    if (!pBar->Create(dwStyle, CRect(0, 0, 0, 0), this, nID))
+    {
+        delete pBar;
+        AfxThrowResourceException();
+    }
+    return pBar;
+}
+
+template <class TBase> CScrollBar* SECListBase<TBase>::GetScrollBarCtrl(int nBar) const
+{
+    return nBar == SB_HORZ ? m_pHScroll : (nBar == SB_VERT ? m_pVScroll : NULL);
+}
+
+template <class TBase> BOOL SECListBase<TBase>::ShowScrollBarCtrl(int nBar, BOOL bShow, SCROLLINFO* pInfo)
+{
+    if (m_dwListStyle & ListStyle::NO_SCROLL)
+        bShow = FALSE;
+    if (nBar == SB_BOTH)
+    {
+        ShowScrollBarCtrl(SB_HORZ, bShow, pInfo);
+        return ShowScrollBarCtrl(SB_VERT, bShow, pInfo);
+    }
+    CScrollBar*& pBar = nBar == SB_HORZ ? m_pHScroll : m_pVScroll;
+    BOOL& bShown = nBar == SB_HORZ ? m_bHScrollShown : m_bVScrollShown;
+    if (pBar == NULL)
+        pBar = CreateScrollBarCtrl(nBar, nBar == SB_HORZ ? AFX_IDW_HSCROLL_FIRST : AFX_IDW_VSCROLL_FIRST);
+    if (pInfo != NULL && bShow)
+        pBar->SetScrollInfo(pInfo, FALSE);
+    if (bShown != bShow)
+    {
+        bShown = bShow;
+        LayoutScrollBars();
+        pBar->ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
+        this->Invalidate(FALSE);
+    }
+    if (bShow)
+        pBar->Invalidate(FALSE);
+    return TRUE;
+}
+
+template <class TBase> void SECListBase<TBase>::LayoutScrollBars()
+{
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    int cxV = ::GetSystemMetrics(SM_CXVSCROLL);
+    int cyH = ::GetSystemMetrics(SM_CYHSCROLL);
+    HDWP hDWP = ::BeginDeferWindowPos(2);
+    auto place = [&](CScrollBar* pBar, const CRect& rc) {
+        if (pBar == NULL || pBar->m_hWnd == NULL)
+            return;
+        CRect rcNow;
+        pBar->GetWindowRect(&rcNow);
+        this->ScreenToClient(&rcNow);
+        if (rcNow != rc && hDWP != NULL)
+            hDWP = ::DeferWindowPos(hDWP, pBar->m_hWnd, NULL, rc.left, rc.top, rc.Width(), rc.Height(),
+                SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    place(m_pHScroll, CRect(rcClient.left, rcClient.bottom - cyH, rcClient.right - (m_bVScrollShown ? cxV : 0),
+                          rcClient.bottom));
+    place(m_pVScroll, CRect(rcClient.right - cxV, rcClient.top, rcClient.right,
+                          rcClient.bottom - (m_bHScrollShown ? cyH : 0)));
+    if (hDWP != NULL)
+        ::EndDeferWindowPos(hDWP);
+}
+
+template <class TBase> void SECListBase<TBase>::OnSize(UINT nType, int cx, int cy)
+{
+    LayoutScrollBars();
+    if (!m_arrItems.empty() || GetColumnCount() == 1)
+    {
+        FitFirstColumnIfNeeded();
+        ReMeasureAllItems();
+    }
+    TBase::OnSize(nType, cx, cy);
+}
+
+// ---- scrolling
+
+template <class TBase> void SECListBase<TBase>::Scroll(int nRows, BOOL bByPage)
+{
+    if (bByPage)
+    {
+        CRect rc;
+        GetInsideRectangle(&rc);
+        int nLast = GetLastVisibleIndex();
+        nRows = nRows > 0 ? std::min(nRows, std::max(1, CountItemsInHeight(rc.Height(), nLast + 1, TRUE)))
+                          : nRows;
+    }
+    int nNew = std::max(0, std::min(m_nTopIndex + nRows, GetItemCount() - 1));
+    if (nNew != m_nTopIndex)
+    {
+        m_nTopIndex = nNew;
+        this->Invalidate(FALSE);
+    }
+}
+
+template <class TBase> void SECListBase<TBase>::SetTopIndex(int nRow)
+{
+    Scroll(nRow - m_nTopIndex, FALSE);
+    RecalcLayout();
+}
+
+template <class TBase> void SECListBase<TBase>::ScrollHorz(int cx)
+{
+    CRect rc;
+    GetInsideRectangle(&rc);
+    int nMax = std::max(0, GetTotalWidth(FALSE) - rc.Width());
+    m_nHorzOffset = std::max(0, std::min(m_nHorzOffset - cx, nMax));
+    if (m_pHScroll != NULL)
+        m_pHScroll->SetScrollPos(m_nHorzOffset, TRUE);
+    this->Invalidate(FALSE);
+}
+
+template <class TBase> void SECListBase<TBase>::EnsureVisible(int nRow)
+{
+    if (GetRow(nRow) == NULL)
+        return;
+    int nLast = GetLastVisibleIndex();
+    if (nRow == nLast && nRow == GetItemCount() - 1)
+        return;
+    if (nRow >= nLast && nRow > m_nTopIndex)
+    {
+        // Scroll down until the row is fully shown.
+        while (m_nTopIndex < nRow && GetLastVisibleIndex() < nRow)
+            ++m_nTopIndex;
+        RecalcLayout();
+        this->Invalidate(FALSE);
+    }
+    else if (nRow <= m_nTopIndex && m_nTopIndex > 0)
+    {
+        m_nTopIndex = std::max(0, nRow - 1);
+        RecalcLayout();
+        this->Invalidate(FALSE);
+    }
+}
+
+template <class TBase> BOOL SECListBase<TBase>::EnsureRangeVisible(int nFirst, int nLast)
+{
+    if (nFirst > nLast || GetRow(nFirst) == NULL || GetRow(nLast) == NULL)
+        return FALSE;
+    if (nFirst >= m_nTopIndex && nLast <= GetLastVisibleIndex())
+        return TRUE;
+    CRect rc;
+    GetInsideRectangle(&rc);
+    if (GetItemsHeight(nFirst, nLast) > rc.Height())
+        m_nTopIndex = nFirst;
+    else
+    {
+        m_nTopIndex = nLast;
+        while (m_nTopIndex > 0 && GetItemsHeight(m_nTopIndex - 1, nLast) <= rc.Height())
+            --m_nTopIndex;
+    }
+    RecalcLayout();
+    this->Invalidate(FALSE);
+    return TRUE;
+}
+
+// Thumb positions come from the bar: the message's 16-bit position wraps for large ranges.
+template <class TBase> void SECListBase<TBase>::ScrollToTrackPos(int nBar)
+{
+    CScrollBar* pBar = GetScrollBarCtrl(nBar);
+    if (pBar == NULL)
+        return;
+    SCROLLINFO si;
+    memset(&si, 0, sizeof(si));
+    pBar->GetScrollInfo(&si, SIF_TRACKPOS);
+    if (nBar == SB_VERT)
+    {
+        m_nTopIndex = std::max(0, std::min(si.nTrackPos, GetMaxTopIndex()));
+        pBar->SetScrollPos(m_nTopIndex, TRUE);
+    }
+    else
+    {
+        CRect rc;
+        GetInsideRectangle(&rc);
+        m_nHorzOffset = std::max(0, std::min(si.nTrackPos, GetTotalWidth(FALSE) - rc.Width()));
+        pBar->SetScrollPos(m_nHorzOffset, TRUE);
+    }
+    this->Invalidate(FALSE);
+}
+
+template <class TBase> void SECListBase<TBase>::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
+{
+    EndLabelEdit(TRUE);
+    m_pTip->Hide();
+    int nOld = m_nTopIndex;
+    switch (nSBCode)
+    {
+    case SB_LINEUP:
+        m_nTopIndex = std::max(0, m_nTopIndex - 1);
+        break;
+    case SB_LINEDOWN:
+        m_nTopIndex = std::min(GetMaxTopIndex(), m_nTopIndex + 1);
+        break;
+    case SB_PAGEUP:
+        m_nTopIndex = GetPrevPageTopIndex();
+        break;
+    case SB_PAGEDOWN:
+        m_nTopIndex = std::min(GetMaxTopIndex(), m_nTopIndex + std::max(1, GetCountPerPage()));
+        break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+        ScrollToTrackPos(SB_VERT);
+        return;
+    case SB_TOP:
+        m_nTopIndex = 0;
+        break;
+    case SB_BOTTOM:
+        m_nTopIndex = GetMaxTopIndex();
+        break;
+    default:
+        return;
+    }
+    if (m_nTopIndex != nOld)
+    {
+        if (m_pVScroll != NULL)
+            m_pVScroll->SetScrollPos(m_nTopIndex, TRUE);
+        this->Invalidate(FALSE);
+    }
+}
+
+template <class TBase> void SECListBase<TBase>::OnHScroll(UINT nSBCode, UINT, CScrollBar*)
+{
+    EndLabelEdit(TRUE);
+    m_pTip->Hide();
+    CRect rc;
+    GetInsideRectangle(&rc);
+    switch (nSBCode)
+    {
+    case SB_LINELEFT:
+        ScrollHorz(ListMetrics::HSCROLL_LINE);
+        break;
+    case SB_LINERIGHT:
+        ScrollHorz(-ListMetrics::HSCROLL_LINE);
+        break;
+    case SB_PAGELEFT:
+        ScrollHorz(rc.Width());
+        break;
+    case SB_PAGERIGHT:
+        ScrollHorz(-rc.Width());
+        break;
+    case SB_THUMBPOSITION:
+    case SB_THUMBTRACK:
+        ScrollToTrackPos(SB_HORZ);
+        break;
+    case SB_LEFT:
+        ScrollHorz(m_nHorzOffset);
+        break;
+    case SB_RIGHT:
+        ScrollHorz(-GetTotalWidth(FALSE));
+        break;
+    default:
+        break;
+    }
+}
+
+// ---- painting
+
+template <class TBase> SECListPaintContext* SECListBase<TBase>::CreatePaintContext(CDC* pDC)
+{
+    SECListPaintContext* pContext = new SECListPaintContext(pDC);
+    pContext->m_nView = m_dwListStyle & ListStyle::VIEW_MASK;
+    pContext->m_bPrinting = pDC != NULL && pDC->IsPrinting();
+    return pContext;
+}
+
+template <class TBase> CDC* SECListBase<TBase>::CreateMemDC(CDC* pDC, BOOL& bDelete, const CRect& rect)
+{
+    if (m_bHeaderDrag || m_bItemDrag)
+    {
+        bDelete = FALSE;
+        return pDC;
+    }
+    bDelete = TRUE;
+    return new CListMemDC(pDC, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+template <class TBase> BOOL SECListBase<TBase>::HasFocusNow() const
+{
+    HWND hFocus = ::GetFocus();
+    return hFocus == this->m_hWnd || (hFocus != NULL && m_pEdit->m_hWnd == hFocus);
+}
+
+template <class TBase> COLORREF SECListBase<TBase>::GetCellBkColor(SECListPaintContext*) { return GetWindowBkColor(); }
+
+template <class TBase> COLORREF SECListBase<TBase>::GetCellSecondaryColor(SECListPaintContext* pContext)
+{
+    if (this->m_hWnd != NULL && !this->IsWindowEnabled())
+        return GetWindowBkColor();
+    if (IsSelected(pContext->m_item.iItem) && HasFocusNow())
+        return m_rgbSelSecondary;
+    return m_rgbSecondary;
+}
+
+template <class TBase> void SECListBase<TBase>::GetCellColors(SECListPaintContext* pContext)
+{
+    BOOL bGrey = (pContext->m_dwFlags[1] & SECListPaintContext::GREY_TEXT) != 0;
+    BOOL bFullRow = (m_dwListStyleEx & ListStyle::EX_FULL_ROW_SELECT) != 0;
+    BOOL bFirst = pContext->m_item.iSubItem == 0;
+    BOOL bFocus = HasFocusNow();
+    int nRow = pContext->m_item.iItem;
+    if (!pContext->m_bPrinting && this->m_hWnd != NULL && !this->IsWindowEnabled())
+    {
+        pContext->m_rgbText = m_rgbGrayText;
+        pContext->m_rgbBk = s_rgbMenu;
+        return;
+    }
+    pContext->m_rgbText = bGrey ? m_rgbGrayText : m_rgbText;
+    pContext->m_rgbBk = m_rgbBk;
+    if (IsSelected(nRow) && (bFocus || (m_dwListStyle & ListStyle::SHOW_SEL_ALWAYS)) && (bFirst || bFullRow))
+    {
+        if (!bFocus && m_nEditRow < 0)
+        {
+            pContext->m_rgbText = bGrey ? m_rgbGrayText : s_rgbMenuText;
+            pContext->m_rgbBk = s_rgbMenu;
+        }
+        else
+        {
+            pContext->m_rgbText = bGrey ? m_rgbGrayText : m_rgbSelText;
+            pContext->m_rgbBk = m_rgbSelBk;
+        }
+    }
+    if (nRow == m_nDropHilite && (bFirst || bFullRow))
+    {
+        pContext->m_rgbText = m_rgbSelText;
+        pContext->m_rgbBk = m_rgbSelBk;
+    }
+}
+
+template <class TBase> HFONT SECListBase<TBase>::GetCellFont(SECListPaintContext*) { return GetLabelFont(); }
+
+template <class TBase> BOOL SECListBase<TBase>::PrepareCell(SECListPaintContext* pContext)
+{
+    int nRow = pContext->m_item.iItem;
+    int nSub = pContext->m_item.iSubItem;
+    memset(&pContext->m_item, 0, sizeof(pContext->m_item));
+    pContext->m_item.mask = LVIF_TEXT | LVIF_STATE;
+    pContext->m_item.iItem = nRow;
+    pContext->m_item.iSubItem = nSub;
+    pContext->m_item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    pContext->m_item.pszText = m_pszTextBuffer;
+    pContext->m_item.cchTextMax = ListMetrics::TEXT_BUFFER;
+    m_pszTextBuffer[0] = '\0';
+    pContext->m_nView = m_dwListStyle & ListStyle::VIEW_MASK;
+    if (!GetItem(&pContext->m_item, FALSE, TRUE))
+        return FALSE;
+    if (ListText::IsCallback(pContext->m_item.pszText))
+        pContext->m_item.pszText = (LPSTR) "";
+    if (pContext->m_item.mask & LVIF_DI_SETITEM)
+        SetItem(&pContext->m_item, FALSE);
+    pContext->m_item.iItem = nRow;
+    pContext->m_item.iSubItem = nSub;
+    pContext->m_rgbCellBk = GetCellBkColor(pContext);
+    pContext->m_rgbSecondary = GetCellSecondaryColor(pContext);
+    GetCellColors(pContext);
+    pContext->m_hFont = GetCellFont(pContext);
+    return TRUE;
+}
+
+template <class TBase> void SECListBase<TBase>::OnPaint()
+{
+    PAINTSTRUCT ps;
+    CDC* pDC = this->BeginPaint(&ps);
+    OnDraw(pDC);
+    this->EndPaint(&ps);
+}
+
+template <class TBase> BOOL SECListBase<TBase>::OnEraseBkgnd(CDC*) { return TRUE; }
+
+template <class TBase> void SECListBase<TBase>::OnDraw(CDC* pDC)
+{
+    SECListPaintContext* pContext = NULL;
+    if (pDC->IsPrinting())
+    {
+        pContext = CreatePaintContext(pDC);
+        if ((m_dwListStyle & ListStyle::VIEW_MASK) == ListStyle::VIEW_REPORT && HasColumnHeader())
+            DrawHeader(pContext);
+        PaintRows(pContext);
+        delete pContext;
+        return;
+    }
+    CRect rcArea;
+    GetClientRect(&rcArea);
+    int cxV = ::GetSystemMetrics(SM_CXVSCROLL), cyH = ::GetSystemMetrics(SM_CYHSCROLL);
+    if (m_bVScrollShown)
+        rcArea.right -= cxV;
+    if (m_bHScrollShown)
+        rcArea.bottom -= cyH;
+    if (m_bVScrollShown && m_bHScrollShown)
+    {
+        CRect rcBox(rcArea.right, rcArea.bottom, rcArea.right + cxV, rcArea.bottom + cyH);
+        pDC->FillSolidRect(&rcBox, s_rgbBtnFace);
+    }
+    CRect rcClip;
+    pDC->GetClipBox(&rcClip);
+    CRect rcPaint;
+    if (!rcPaint.IntersectRect(&rcClip, &rcArea))
+        return;
+    BOOL bDelete = FALSE;
+    CDC* pMemDC = CreateMemDC(pDC, bDelete, rcPaint);
+    pMemDC->FillSolidRect(&rcPaint, GetWindowBkColor());
+    pContext = CreatePaintContext(pMemDC);
+    if ((m_dwListStyle & ListStyle::VIEW_MASK) == ListStyle::VIEW_REPORT && HasColumnHeader())
+        DrawHeader(pContext);
+    CRect rcRows;
+    GetInsideRectangle(&rcRows);
+    int nSaved = pMemDC->SaveDC();
+    pMemDC->IntersectClipRect(&rcRows);
+    PaintRows(pContext);
+    pMemDC->RestoreDC(nSaved);
+    delete pContext;
+    if (bDelete)
+        delete pMemDC;
+}
+
+template <class TBase> void SECListBase<TBase>::PaintRows(SECListPaintContext* pContext)
+{
+    CDC* pDC = pContext->m_pDC;
+    UINT nView = m_dwListStyle & ListStyle::VIEW_MASK;
+    if (nView >= 2)
+        return;
+    CRect rcInside;
+    if (pContext->m_bPrinting)
+        pDC->GetClipBox(&rcInside);
+    else
+        GetInsideRectangle(&rcInside);
+    CRect rcClip;
+    pDC->GetClipBox(&rcClip);
+    int nEnd = pContext->m_bPrinting ? GetLastVisibleIndex() + 1 : GetItemCount();
+    nEnd = std::min(nEnd, GetItemCount());
+    int cxTotal = std::max(GetTotalWidth(FALSE), rcInside.Width());
+    int y = rcInside.top;
+    if (nView == ListStyle::VIEW_REPORT)
+    {
+        for (int i = m_nTopIndex; i < nEnd && y < rcInside.bottom; ++i)
+        {
+            SECListItem* pItem = m_arrItems[i];
+            pContext->m_item.iItem = i;
+            pContext->m_pItem = pItem;
+            if (pItem->m_bDirty)
+                MeasureRow(pContext);
+            CRect rcRow(rcInside.left - m_nHorzOffset, y, rcInside.left - m_nHorzOffset + cxTotal,
+                y + std::max(0, pItem->m_cy) + GetRowSpacing());
+            y = rcRow.bottom;
+            CRect rcTest;
+            if (!rcTest.IntersectRect(&rcRow, &rcClip))
+                continue;
+            pContext->m_rect = rcRow;
+            pContext->m_item.iItem = i;
+            pContext->m_pItem = pItem;
+            PaintRow(pContext);
+            if (pContext->m_item.mask & LVIF_DI_SETITEM)
+                SetItem(&pContext->m_item, TRUE);
+        }
+        return;
+    }
+    // Icon view: cells as wide as the first column, side by side.
+    int cxCell = std::max(1, GetColumnWidth(0));
+    int x = rcInside.left;
+    int cyLine = 0;
+    for (int i = m_nTopIndex; i < nEnd && y < rcInside.bottom; ++i)
+    {
+        SECListItem* pItem = m_arrItems[i];
+        pContext->m_item.iItem = i;
+        pContext->m_pItem = pItem;
+        if (pItem->m_bDirty)
+            MeasureRow(pContext);
+        if (x > rcInside.left && x + cxCell > rcInside.right)
+        {
+            x = rcInside.left;
+            y += cyLine;
+            cyLine = 0;
+        }
+        pContext->m_rect.SetRect(x, y, x + cxCell, y + std::max(0, pItem->m_cy));
+        pContext->m_nColumn = 0;
+        pContext->m_pColumn = GetColumnAt(0);
+        pContext->m_item.iSubItem = 0;
+        pContext->m_pSubItem = NULL;
+        if (PrepareCell(pContext))
+            DrawCell(pContext);
+        cyLine = std::max(cyLine, std::max(0, pItem->m_cy));
+        x += cxCell;
+    }
+}
+
+template <class TBase> void SECListBase<TBase>::PaintRow(SECListPaintContext* pContext)
+{
+    CRect rcRow = pContext->m_rect;
+    SECListItem* pItem = pContext->m_pItem;
+    int nRow = pContext->m_item.iItem;
+    CDC* pDC = pContext->m_pDC;
+    CRect rcClip;
+    pDC->GetClipBox(&rcClip);
+    int x = rcRow.left;
+    int nCols = std::max(1, GetColumnCount());
+    for (int nCol = 0; nCol < nCols; ++nCol)
+    {
+        int cx = GetColumnWidth(nCol);
+        if (GetColumnCount() <= 1)
+            cx = std::max(cx, (int)pItem->m_rcLabel.right);
+        CRect rcCell(x, rcRow.top, x + cx, rcRow.bottom);
+        x += cx;
+        CRect rcTest;
+        if (!rcTest.IntersectRect(&rcCell, &rcClip))
+            continue;
+        pContext->m_nColumn = nCol;
+        pContext->m_pColumn = GetColumnAt(nCol);
+        int nSub = pContext->m_pColumn != NULL ? pContext->m_pColumn->m_iSubItem : 0;
+        pContext->m_item.iItem = nRow;
+        pContext->m_item.iSubItem = nSub;
+        pContext->m_pItem = pItem;
+        pContext->m_pSubItem = nSub > 0 ? pItem->GetSubItem(nSub) : NULL;
+        pContext->m_rect = rcCell;
+        if (PrepareCell(pContext))
+            DrawCell(pContext);
+    }
+    pContext->m_rect = rcRow;
+    pContext->m_item.iItem = nRow;
+    if ((m_dwListStyle & ListStyle::VIEW_MASK) == ListStyle::VIEW_REPORT &&
+        (m_dwListStyleEx & ListStyle::EX_FULL_ROW_SELECT) && nRow == m_nFocusIndex && HasFocusNow() &&
+        GetColumnCount() > 1)
+    {
+        CRect rcFocus(rcRow.left + pItem->m_rcLabel.left - 3, rcRow.top, rcRow.right, rcRow.bottom);
+        pDC->DrawFocusRect(&rcFocus);
+    }
+    if (m_dwListStyleEx & ListStyle::EX_VERT_GRID)
+        DrawVertGridLines(pDC, nRow, rcRow);
+    if (m_dwListStyleEx & ListStyle::EX_HORZ_GRID)
+        DrawHorzGridLine(pDC, nRow, rcRow);
+}
+
+template <class TBase> void SECListBase<TBase>::DrawCell(SECListPaintContext* pContext)
+{
+    pContext->m_pDC->FillSolidRect(&pContext->m_rect, pContext->m_rgbCellBk);
+    if (pContext->m_item.pszText == NULL)
+        return;
+    if (pContext->m_item.iSubItem == 0)
+        DrawImage(pContext);
+    DrawLabel(pContext);
+}
+
+template <class TBase> void SECListBase<TBase>::DrawImage(SECListPaintContext* pContext)
+{
+    BOOL bIconView = pContext->m_nView == ListStyle::VIEW_ICON;
+    CImageList* pList = GetImageList(bIconView ? LVSIL_NORMAL : LVSIL_SMALL);
+    SECListItem* pItem = pContext->m_pItem;
+    if (pList == NULL || pList->GetSafeHandle() == NULL || pItem == NULL)
+        return;
+    LVITEMA item;
+    memset(&item, 0, sizeof(item));
+    item.mask = LVIF_IMAGE;
+    item.iItem = pContext->m_item.iItem;
+    if (!GetItem(&item, FALSE, TRUE))
+        return;
+    CPoint pt(pContext->m_rect.left + pItem->m_rcIcon.left, pContext->m_rect.top + pItem->m_rcIcon.top);
+    if (bIconView)
+        pt.x = pContext->m_rect.left + pItem->m_rcLabel.left + (pItem->m_rcLabel.Width() - 16) / 2;
+    ImageList_Draw(pList->GetSafeHandle(), item.iImage, pContext->m_pDC->m_hDC, pt.x, pt.y, ILD_NORMAL);
+}
+
+template <class TBase> void SECListBase<TBase>::DrawLabel(SECListPaintContext* pContext)
+{
+    CDC* pDC = pContext->m_pDC;
+    const CRect& rcCell = pContext->m_rect;
+    SECListItem* pItem = pContext->m_pItem;
+    BOOL bFirst = pContext->m_item.iSubItem == 0;
+    CRect rcLabel = bFirst ? pItem->m_rcLabel
+                           : (pContext->m_pSubItem != NULL ? pContext->m_pSubItem->m_rcLabel : CRect(6, 2, 6, 2));
+    CRect rcText(rcCell.left + ListMetrics::LABEL_INSET_LEFT, rcCell.top + rcLabel.top,
+        rcCell.right - ListMetrics::LABEL_INSET_RIGHT, rcCell.top + rcLabel.bottom);
+    CRect rcHigh(rcCell.left + rcLabel.left - 2, rcCell.top, rcCell.left + rcLabel.right + 2, rcCell.bottom);
+    rcHigh.right = std::min(rcHigh.right, rcCell.right);
+    if (bFirst && !pItem->m_rcIcon.IsRectEmpty())
+    {
+        const CRect& ri = pItem->m_rcIcon;
+        if (pContext->m_nView == ListStyle::VIEW_ICON)
+        {
+            rcText = rcLabel;
+            rcText.OffsetRect(rcCell.TopLeft());
+            rcHigh = rcText;
+            rcHigh.InflateRect(2, 0);
+        }
+        else
+        {
+            rcText.left = rcCell.left + ri.right + 4;
+            rcHigh.SetRect(rcCell.left + ri.right + 2, rcCell.top + ri.top, rcCell.left + ri.right + 2 +
+                rcLabel.Width() + 4, rcCell.top + ri.bottom);
+            rcHigh.bottom = std::max(rcHigh.bottom, rcCell.top + rcLabel.bottom);
+        }
+    }
+    if (m_dwListStyleEx & ListStyle::EX_FULL_ROW_SELECT)
+        rcHigh.right = rcCell.right;
+    pDC->FillSolidRect(&rcHigh, pContext->m_rgbBk);
+    pDC->SetTextColor(pContext->m_rgbText);
+    pDC->SetBkMode(TRANSPARENT);
+    UINT nFlags = DT_WORDBREAK | DT_EXPANDTABS | DT_VCENTER | DT_NOPREFIX;
+    int nFormat = pContext->m_pColumn != NULL ? (pContext->m_pColumn->m_fmt & LVCFMT_JUSTIFYMASK) : 0;
+    if (nFormat == LVCFMT_RIGHT)
+        nFlags |= DT_RIGHT;
+    else if (nFormat == LVCFMT_CENTER)
+        nFlags |= DT_CENTER;
+    if (m_dwListStyle & ListStyle::NO_LABEL_WRAP)
+        nFlags = (nFlags & ~DT_WORDBREAK) | DT_SINGLELINE | DT_END_ELLIPSIS;
+    BOOL bEditing = pContext->m_item.iItem == m_nEditRow && pContext->m_item.iSubItem == m_nEditSubItem &&
+                    m_pEdit->GetSafeHwnd() != NULL;
+    if (bEditing)
+        return;
+    HGDIOBJ hOld = ::SelectObject(pDC->m_hDC, pContext->m_hFont);
+    LPCSTR pszText = pContext->m_item.pszText;
+    int nLen = (int)strlen(pszText);
+    if (m_dwListStyle & ListStyle::NO_LABEL_WRAP)
+    {
+        const char* pLF = strchr(pszText, '\n');
+        if (pLF != NULL)
+            nLen = (int)(pLF - pszText);
+    }
+    pDC->DrawText(pszText, nLen, &rcText, nFlags);
+    ::SelectObject(pDC->m_hDC, hOld);
+}
+
+template <class TBase> HPEN SECListBase<TBase>::GetGridPen()
+{
+    static HPEN s_hGridPen = ::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
+    return s_hGridPen;
+}
+
+template <class TBase> void SECListBase<TBase>::DrawVertGridLines(CDC* pDC, int nRow, const CRect& rect)
+{
+    HGDIOBJ hOld = ::SelectObject(pDC->m_hDC, GetGridPen());
+    int x = rect.left;
+    int nCols = GetColumnCount();
+    for (int i = 0; i < nCols; ++i)
+    {
+        x += m_arrColumns[i]->m_cx;
+        if (i == nCols - 1 && (m_dwListStyleEx & ListStyle::EX_FIT_FIRST_COLUMN))
+            break;
+        ::MoveToEx(pDC->m_hDC, x - 1, rect.top, NULL);
+        ::LineTo(pDC->m_hDC, x - 1, rect.bottom);
+    }
+    if (nRow == GetItemCount() - 1)
+    {
+        ::MoveToEx(pDC->m_hDC, rect.left, rect.bottom - 1, NULL);
+        ::LineTo(pDC->m_hDC, rect.right, rect.bottom - 1);
+    }
+    ::SelectObject(pDC->m_hDC, hOld);
+}
+
+template <class TBase> void SECListBase<TBase>::DrawHorzGridLine(CDC* pDC, int, const CRect& rect)
+{
+    HGDIOBJ hOld = ::SelectObject(pDC->m_hDC, GetGridPen());
+    ::MoveToEx(pDC->m_hDC, rect.left, rect.bottom - 1, NULL);
+    ::LineTo(pDC->m_hDC, rect.right, rect.bottom - 1);
+    ::SelectObject(pDC->m_hDC, hOld);
+}
+
+// ---- header
+
+template <class TBase> void SECListBase<TBase>::DrawHeaderColumn(CDC* pDC, int nCol, const CRect& rcItem, BOOL bPressed)
+{
+    CRect rc = rcItem;
+    if (bPressed)
+    {
+        pDC->FillSolidRect(&rc, s_rgbBtnFace);
+        pDC->DrawEdge(&rc, BDR_SUNKENOUTER, BF_RECT | BF_FLAT);
+    }
+    else
+        pDC->DrawFrameControl(&rc, DFC_BUTTON, DFCS_BUTTONPUSH);
+    SECListColumn* pCol = GetColumnAt(nCol);
+    if (pCol == NULL)
+        return;
+    CRect rcText(rcItem.left + 6, rcItem.top, rcItem.right - 6, rcItem.bottom);
+    if (bPressed)
+        rcText.OffsetRect(1, 1);
+    UINT nFlags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+    int nFormat = pCol->m_fmt & LVCFMT_JUSTIFYMASK;
+    if (nFormat == LVCFMT_RIGHT)
+        nFlags |= DT_RIGHT;
+    else if (nFormat == LVCFMT_CENTER)
+        nFlags |= DT_CENTER;
+    HGDIOBJ hOld = ::SelectObject(pDC->m_hDC, GetHeaderFont());
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
+    UINT nImageFlags = nFlags;
+    DrawHeaderImage(pDC, nCol, rcText, nImageFlags);
+    pDC->DrawText(pCol->m_strHeading, pCol->m_strHeading.GetLength(), &rcText, nImageFlags);
+    ::SelectObject(pDC->m_hDC, hOld);
+}
+
+template <class TBase> void SECListBase<TBase>::DrawHeaderImage(CDC* pDC, int nCol, CRect& rect, UINT& nFlags)
+{
+    CImageList* pList = GetImageList(3);
+    SECListColumn* pCol = GetColumnAt(nCol);
+    if (pList == NULL || pList->GetSafeHandle() == NULL || pCol == NULL || pCol->m_iImage < 0 || pCol->m_cx <= 22)
+        return;
+    int cxText = 0;
+    {
+        CSize sz = pDC->GetTextExtent(pCol->m_strHeading);
+        cxText = sz.cx;
+    }
+    int xArea = rect.left;
+    int x = rect.left;
+    int y = rect.top + (rect.Height() - 16) / 2;
+    int nFormat = pCol->m_fmt & LVCFMT_JUSTIFYMASK;
+    if (pCol->m_fmt & 0x1000)
+    {
+        x = std::min((int)rect.left + cxText + 10, (int)rect.right - 16);
+        rect.right = x - 10;
+        nFlags = (nFlags & ~DT_CENTER) | DT_RIGHT;
+    }
+    else if (nFormat == LVCFMT_RIGHT)
+        x = rect.right - 26 - cxText;
+    else if (nFormat == LVCFMT_CENTER)
+    {
+        x = rect.left + (rect.Width() - (cxText + 26)) / 2;
+        rect.left = x + 26;
+        nFlags &= ~DT_CENTER;
+    }
+    else
+        rect.left += 26;
+    x = std::max(x, xArea);
+    ImageList_DrawEx(pList->GetSafeHandle(), pCol->m_iImage, pDC->m_hDC, x, y, 16, 16, CLR_NONE, CLR_NONE,
+        ILD_NORMAL);
+}
+
+template <class TBase> void SECListBase<TBase>::DrawHeader(SECListPaintContext* pContext)
+{
+    CDC* pDC = pContext->m_pDC;
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    if (m_bVScrollShown)
+        rcClient.right -= ::GetSystemMetrics(SM_CXVSCROLL);
+    CRect rcBand(rcClient.left, rcClient.top, rcClient.right, rcClient.top + m_cyHeader);
+    CRect rcClip, rcTest;
+    pDC->GetClipBox(&rcClip);
+    if (!rcTest.IntersectRect(&rcBand, &rcClip))
+        return;
+    pDC->FillSolidRect(&rcBand, s_rgbBtnFace);
+    int x = rcClient.left - m_nHorzOffset;
+    for (int i = 0; i < GetColumnCount(); ++i)
+    {
+        int cx = m_arrColumns[i]->m_cx;
+        if (cx > 0)
+            DrawHeaderColumn(pDC, i, CRect(x, rcBand.top, x + cx, rcBand.bottom), i == m_nPressedColumn && !m_bHeaderDrag);
+        x += std::max(0, cx);
+    }
+    if (x < rcClient.right + 2)
+    {
+        CRect rcRest(x, rcBand.top, std::max((int)rcClient.right + 2, x + 2), rcBand.bottom);
+        pDC->DrawFrameControl(&rcRest, DFC_BUTTON, DFCS_BUTTONPUSH);
+    }
+}
+
+template <class TBase> void SECListBase<TBase>::DrawHeaderItem(int nCol, BOOL bPressed)
+{
+    if (this->m_hWnd == NULL || GetColumnAt(nCol) == NULL || !HasColumnHeader())
+        return;
+    CClientDC dc(this);
+    CRect rcClient;
+    GetClientRect(&rcClient);
+    if (m_bVScrollShown)
+        rcClient.right -= ::GetSystemMetrics(SM_CXVSCROLL);
+    dc.IntersectClipRect(&rcClient);
+    CRect rc(GetColumnLeft(nCol), rcClient.top, GetColumnRight(nCol), rcClient.top + m_cyHeader);
+    DrawHeaderColumn(&dc, nCol, rc, bPressed);
+}
+
+template <class TBase> CImageList* SECListBase<TBase>::CreateHeaderDragImage(int nCol)
+{
+    SECListColumn* pCol = GetColumnAt(nCol);
+    if (pCol == NULL || this->m_hWnd == NULL)
+        return NULL;
+    CClientDC dcScreen(this);
+    CRect rc(0, 0, pCol->m_cx, m_cyHeader + 1);
+    HDC hMem = ::CreateCompatibleDC(dcScreen.m_hDC);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(dcScreen.m_hDC, rc.Width(), rc.Height());
+    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+    CDC dc;
+    dc.Attach(hMem);
+    dc.FillSolidRect(&rc, RGB(0x6E, 0x6E, 0x6E));
+    CRect rcText(6, 0, rc.right - 6, m_cyHeader);
+    UINT nFlags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
+    int nFormat = pCol->m_fmt & LVCFMT_JUSTIFYMASK;
+    if (nFormat == LVCFMT_RIGHT)
+        nFlags |= DT_RIGHT;
+    else if (nFormat == LVCFMT_CENTER)
+        nFlags |= DT_CENTER;
+    HGDIOBJ hOldFont = ::SelectObject(hMem, GetHeaderFont());
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(::GetSysColor(COLOR_BTNTEXT));
+    DrawHeaderImage(&dc, nCol, rcText, nFlags);
+    dc.DrawText(pCol->m_strHeading, pCol->m_strHeading.GetLength(), &rcText, nFlags);
+    ::SelectObject(hMem, hOldFont);
+    ::SelectObject(hMem, hOld);
+    dc.Detach();
+    ::DeleteDC(hMem);
+    CImageList* pList = new CImageList;
+    pList->Create(rc.Width(), rc.Height(), ILC_MASK | ILC_COLOR24, 1, 0);
+    ImageList_AddMasked(pList->GetSafeHandle(), hBitmap, s_rgbBtnFace);
+    ::DeleteObject(hBitmap);
+    return pList;
+}
