@@ -5,6 +5,7 @@
 #include "BarsIds.h"
 #include "ControlBar.h"
 #include "DockBar.h"
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -58,3 +59,30 @@ class CDockTestFrame : public CFrameWnd
 
     DECLARE_MESSAGE_MAP()
 };
+
+// Real input for loops that take over the message queue (a bar's drag loop): a second thread
+// sends each step, first waiting (at most 3 s) until the step's condition holds, while this
+// thread keeps dispatching messages.
+class InputScript
+{
+  public:
+    void MoveTo(CPoint screen, std::function<bool()> waitBefore = nullptr);
+    void Button(DWORD dwFlags, std::function<bool()> waitBefore = nullptr); // MOUSEEVENTF_LEFTDOWN ...
+    void Key(WORD vk, bool bDown, std::function<bool()> waitBefore = nullptr);
+    void WaitFor(std::function<bool()> condition);
+    // Runs the steps; FALSE when a condition did not come true in time (the steps after it are
+    // still sent, so no button stays down).
+    bool Run();
+
+  private:
+    struct Step
+    {
+        INPUT input;
+        bool bInput;
+        std::function<bool()> waitBefore;
+    };
+    std::vector<Step> m_steps;
+};
+
+// The window holding the mouse capture on this thread, seen from any thread.
+HWND CaptureOf(DWORD dwThreadId);

@@ -2,50 +2,11 @@
 // same values, and missing entries give the defaults.
 #include "TestApp.h"
 #include "TestSupport.h"
-#include <shlwapi.h>
 
 using namespace testing_support;
 
 namespace
 {
-const char kRegistryKey[] = "HelvonTestFirma";
-
-// Points the application's profile at the registry or at an INI file for one test, then back.
-class ProfileScope
-{
-  public:
-    explicit ProfileScope(bool bRegistry)
-        : m_pOldKey(TheApp().m_pszRegistryKey), m_pOldName(TheApp().m_pszProfileName)
-    {
-        TheApp().m_pszRegistryKey = NULL;
-        TheApp().m_pszProfileName = NULL;
-        if (bRegistry)
-            TheApp().SetRegistryKey(kRegistryKey);
-        else
-        {
-            m_ini = TempFolder() + "\\profil.ini";
-            TheApp().m_pszProfileName = _strdup(m_ini.c_str());
-        }
-    }
-    ~ProfileScope()
-    {
-        free((void*)TheApp().m_pszRegistryKey);
-        free((void*)TheApp().m_pszProfileName);
-        TheApp().m_pszRegistryKey = m_pOldKey;
-        TheApp().m_pszProfileName = m_pOldName;
-        if (!m_ini.empty())
-            ::DeleteFileA(m_ini.c_str());
-        ::SHDeleteKeyA(HKEY_CURRENT_USER, (std::string("Software\\") + kRegistryKey).c_str());
-    }
-    ProfileScope(const ProfileScope&) = delete;
-    ProfileScope& operator=(const ProfileScope&) = delete;
-
-  private:
-    LPCTSTR m_pOldKey;
-    LPCTSTR m_pOldName;
-    std::string m_ini;
-};
-
 struct ProfileValues
 {
     UINT nInt;
@@ -90,13 +51,12 @@ TEST(Profile, RegistryAndIniFileGiveTheSameValues)
 {
     ProfileValues fromRegistry, fromIni;
     {
-        ProfileScope scope(true);
+        ProfileScope scope(ProfileScope::registry);
         fromRegistry = WriteAndReadBack();
         // It really is in the registry, below Software\<key>\<application>.
         HKEY hKey = NULL;
         ASSERT_EQ(ERROR_SUCCESS,
-                  ::RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\HelvonTestFirma\\HelvonWinTest\\Ofen", 0,
-                                  KEY_READ, &hKey));
+                  ::RegOpenKeyExA(HKEY_CURRENT_USER, scope.SectionKey("Ofen").c_str(), 0, KEY_READ, &hKey));
         DWORD dwValue = 0, cb = sizeof dwValue, type = 0;
         EXPECT_EQ(ERROR_SUCCESS, ::RegQueryValueExA(hKey, "Zonen", NULL, &type, (LPBYTE)&dwValue, &cb));
         EXPECT_EQ((DWORD)REG_DWORD, type);
@@ -104,11 +64,10 @@ TEST(Profile, RegistryAndIniFileGiveTheSameValues)
         ::RegCloseKey(hKey);
     }
     {
-        ProfileScope scope(false);
+        ProfileScope scope(ProfileScope::iniFile);
         fromIni = WriteAndReadBack();
         char text[64] = {};
-        ::GetPrivateProfileStringA("Ofen", "Zonen", "", text, sizeof text,
-                                   (TempFolder() + "\\profil.ini").c_str());
+        ::GetPrivateProfileStringA("Ofen", "Zonen", "", text, sizeof text, scope.IniPath().c_str());
         EXPECT_STREQ("12345", text);
     }
     for (const ProfileValues* v : {&fromRegistry, &fromIni})
@@ -127,7 +86,7 @@ TEST(Profile, RegistryAndIniFileGiveTheSameValues)
 
 TEST(Profile, RecentFilesGoThroughTheProfile)
 {
-    ProfileScope scope(true);
+    ProfileScope scope(ProfileScope::registry);
     TheApp().LoadStdProfileSettings(4);
     for (const char* name : {"C:\\a.hvt", "C:\\b.hvt", "C:\\a.hvt"})
         TheApp().AddToRecentFileList(name);

@@ -1,4 +1,6 @@
 #include "TestSupport.h"
+#include "WinApp.h"
+#include <shlwapi.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -211,6 +213,38 @@ std::string TempFolder()
         folder += "\\";
     }
     return folder;
+}
+
+ProfileScope::ProfileScope(Kind kind, const std::string& registryKey)
+    : m_pOldKey(AfxGetApp()->m_pszRegistryKey), m_pOldName(AfxGetApp()->m_pszProfileName), m_registryKey(registryKey)
+{
+    CWinApp* pApp = AfxGetApp();
+    pApp->m_pszRegistryKey = NULL;
+    pApp->m_pszProfileName = NULL;
+    if (kind == registry)
+        pApp->SetRegistryKey(registryKey.c_str());
+    else
+    {
+        m_ini = TempFolder() + "profil.ini";
+        pApp->m_pszProfileName = _strdup(m_ini.c_str());
+    }
+}
+
+ProfileScope::~ProfileScope()
+{
+    CWinApp* pApp = AfxGetApp();
+    free((void*)pApp->m_pszRegistryKey);
+    free((void*)pApp->m_pszProfileName);
+    pApp->m_pszRegistryKey = m_pOldKey;
+    pApp->m_pszProfileName = m_pOldName;
+    if (!m_ini.empty())
+        ::DeleteFileA(m_ini.c_str());
+    ::SHDeleteKeyA(HKEY_CURRENT_USER, ("Software\\" + m_registryKey).c_str());
+}
+
+std::string ProfileScope::SectionKey(const std::string& section) const
+{
+    return "Software\\" + m_registryKey + "\\" + AfxGetApp()->m_pszAppName + "\\" + section;
 }
 
 std::string HostTool(const std::string& name)

@@ -99,6 +99,34 @@ private:
     PROCESS_INFORMATION m_pi{};
 };
 
+// Points the application's profile at a test key in Wine's registry (below
+// Software\<registryKey>\<application>) or at an INI file in TempFolder() for a test's lifetime; afterwards the old
+// profile is back and what the test wrote is gone.
+class ProfileScope
+{
+public:
+    enum Kind
+    {
+        registry,
+        iniFile
+    };
+    explicit ProfileScope(Kind kind, const std::string& registryKey = "HelvonTestFirma");
+    ~ProfileScope();
+    ProfileScope(const ProfileScope&) = delete;
+    ProfileScope& operator=(const ProfileScope&) = delete;
+
+    // The INI file (empty for the registry).
+    const std::string& IniPath() const { return m_ini; }
+    // "Software\<registryKey>\<application>\<section>", to open with RegOpenKeyEx.
+    std::string SectionKey(const std::string& section) const;
+
+private:
+    LPCTSTR m_pOldKey;
+    LPCTSTR m_pOldName;
+    std::string m_registryKey;
+    std::string m_ini;
+};
+
 // Folder of a temporary file area private to this test executable, created on first use.
 std::string TempFolder();
 // Path of the Linux-side helper tools (HELVON_HOST_TOOLS), as a Windows path for CreateProcess.

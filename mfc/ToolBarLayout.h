@@ -1,0 +1,71 @@
+// CToolBarLayout: the rules a toolbar built on the common toolbar control follows for its layout
+// (wrapping into rows, vertical layout, sizes per mode) and its buttons' command state. Both
+// CToolBar and the library's own common-control toolbar call them, so the rules live once.
+//
+// Differences from MFC:
+// - The rules take the toolbar control's window and its bar, not a CToolBar, so a toolbar
+//   derived from another control-bar class uses them the same way.
+#pragma once
+#include "ControlBar.h"
+
+// Button styles as CToolBar reports them: the control's style in the low word, its state in the
+// high word, with the enabled bit turned into a disabled bit.
+#define TBBS_BUTTON MAKELONG(TBSTYLE_BUTTON, 0)
+#define TBBS_SEPARATOR MAKELONG(TBSTYLE_SEP, 0)
+#define TBBS_CHECKBOX MAKELONG(TBSTYLE_CHECK, 0)
+#define TBBS_GROUP MAKELONG(TBSTYLE_GROUP, 0)
+#define TBBS_CHECKGROUP (TBBS_GROUP | TBBS_CHECKBOX)
+#define TBBS_DROPDOWN MAKELONG(TBSTYLE_DROPDOWN, 0)
+#define TBBS_AUTOSIZE MAKELONG(TBSTYLE_AUTOSIZE, 0)
+#define TBBS_NOPREFIX MAKELONG(TBSTYLE_NOPREFIX, 0)
+#define TBBS_CHECKED MAKELONG(0, TBSTATE_CHECKED)
+#define TBBS_PRESSED MAKELONG(0, TBSTATE_PRESSED)
+#define TBBS_DISABLED MAKELONG(0, TBSTATE_ENABLED)
+#define TBBS_INDETERMINATE MAKELONG(0, TBSTATE_INDETERMINATE)
+#define TBBS_HIDDEN MAKELONG(0, TBSTATE_HIDDEN)
+#define TBBS_WRAPPED MAKELONG(0, TBSTATE_WRAP)
+#define TBBS_ELLIPSES MAKELONG(0, TBSTATE_ELLIPSES)
+#define TBBS_MARKED MAKELONG(0, TBSTATE_MARKED)
+
+class CToolBarLayout
+{
+public:
+    // pBar is the control bar whose window (hWndToolBar) is the toolbar control; sizeButton its
+    // button size.
+    CToolBarLayout(CControlBar* pBar, HWND hWndToolBar, CSize sizeButton);
+
+    // Size of the bar for a layout mode (LM_*), wrapping the buttons as the mode asks and, with
+    // LM_COMMIT, storing the wrap states in the control (and the MRU width of a floating bar).
+    CSize CalcLayout(DWORD dwMode, int nLength = -1);
+    // CalcDynamicLayout of a toolbar: docked sizes come from CalcFixedLayout's rules.
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode);
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) { return CalcLayout((bStretch ? LM_STRETCH : 0) | (bHorz ? LM_HORZ : 0)); }
+
+    // Button records as CToolBar shows them (TBSTATE_ENABLED inverted).
+    static BOOL GetButton(HWND hWndToolBar, int nIndex, TBBUTTON* pButton);
+    // Replaces a button when it changed, repainting only what changed.
+    static void SetButton(HWND hWndToolBar, int nIndex, TBBUTTON* pButton);
+    static UINT GetButtonStyle(HWND hWndToolBar, int nIndex);
+    static void SetButtonStyle(HWND hWndToolBar, int nIndex, UINT nStyle);
+    // Command-state update of every button that is not a separator (then the bar's controls).
+    static void UpdateButtons(CControlBar* pBar, HWND hWndToolBar, CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
+    // The button under point (client coordinates), its command id, or -1.
+    static INT_PTR HitTest(HWND hWndToolBar, CPoint point, TOOLINFO* pTI);
+
+    // Version of the common controls as major * 65536 + minor (4.0 when it cannot be asked).
+    static DWORD PASCAL ComCtlVersion();
+    // Width of the drop-down arrow of a TBSTYLE_DROPDOWN button.
+    static int PASCAL DropDownWidth();
+    // Width of a separator made by SetButtons.
+    static int PASCAL SeparatorWidth(HWND hWndToolBar);
+
+    // The rows, as stored in the buttons' wrap states.
+    int WrapToolBar(TBBUTTON* pData, int nCount, int nWidth) const;
+    CSize CalcSize(TBBUTTON* pData, int nCount) const;
+    void SizeToolBar(TBBUTTON* pData, int nCount, int nLength, BOOL bVert = FALSE) const;
+
+private:
+    CControlBar* m_pBar;
+    HWND m_hWnd;
+    CSize m_sizeButton;
+};
