@@ -10,6 +10,7 @@
 #include "OleDateTime.h"
 #include "OleVariant.h"
 #include "Object.h"
+#include "NoTrackObject.h"
 #include "Exception.h"
 #include "File.h"
 #include "Archive.h"

@@ -1,0 +1,866 @@
+// The built-in function table, the Excel number table and the argument-fetch operations.
+#include "grid/formula/WorksheetFunctions.h"
+#include "grid/formula/CellStore.h"
+#include "grid/formula/Evaluator.h"
+#include <math.h>
+#include <mbctype.h>
+#include <mbstring.h>
+#include <stdlib.h>
+#include <string.h>
+
+namespace
+{
+// Sorted by name in byte order: looked up by binary search.
+const GX_FUNCTION_ENTRY s_aFunctions[] = {
+    {"@", GXFunctionNotInstalled, 0, 0, 7, 1, {{3, 0}}, -1},
+    {"ABS", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 24},
+    {"ACCRINT",
+     GXFunctionNotInstalled,
+     0,
+     0,
+     0,
+     7,
+     {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}},
+     -1},
+    {"ACCRINTM", GXFunctionNotInstalled, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"ACOS", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 99},
+    {"AND", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, 36},
+    {"ASIN", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 98},
+    {"ATAN", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 18},
+    {"ATAN2", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, 97},
+    {"AVG", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, 5},
+    {"CAVG", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CCOUNT", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CEIL", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 288},
+    {"CELLINFO", GXFunctionNotInstalled, 0, 0, 10, 2, {{3, 0}, {7, 0}}, -1},
+    {"CELLREF", GXFunctionNotInstalled, 0, 0, 6, 2, {{1, 0}, {1, 0}}, -1},
+    {"CHAR", GXFunctionNotInstalled, 0, 0, 3, 1, {{1, 0}}, 111},
+    {"CHOOSE", GXFunctionNotInstalled, 0, 0, 10, 2, {{1, 0}, {10, 5}}, 100},
+    {"CLEAN", GXFunctionNotInstalled, 0, 0, 3, 1, {{4, 0}}, 162},
+    {"CMAX", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CMIN", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CODE", GXFunctionNotInstalled, 0, 0, 0, 1, {{4, 0}}, 121},
+    {"COL", GXFunctionNotInstalled, 0, 0, 0, 1, {{7, 2}}, 9},
+    {"COLS", GXFunctionNotInstalled, 0, 0, 0, 1, {{7, 2}}, 77},
+    {"CONFIDENCE", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, 277},
+    {"CORR", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 0}, {7, 0}}, 307},
+    {"COS", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 16},
+    {"COSH", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 230},
+    {"COUNT", GXFunctionNotInstalled, 0, 0, 0, 1, {{10, 4}}, 0},
+    {"COUPDAYBS", GXFunctionNotInstalled, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"COUPDAYS", GXFunctionNotInstalled, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"COUPDAYSNC", GXFunctionNotInstalled, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"COUPNCD", GXFunctionNotInstalled, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"COUPNUM", GXFunctionNotInstalled, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"COUPPCD", GXFunctionNotInstalled, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"CSTD", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CSTDS", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CSUM", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CTERM", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
+    {"CUMIPMT", GXFunctionNotInstalled, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}}, -1},
+    {"CUMPRINC", GXFunctionNotInstalled, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}}, -1},
+    {"CVAR", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CVARS", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"DATE", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, 65},
+    {"DATEVALUE", GXFunctionNotInstalled, 0, 0, 0, 1, {{4, 0}}, 140},
+    {"DAY", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 67},
+    {"DAYS360", GXFunctionNotInstalled, 0, 0, 0, 2, {{4, 0}, {4, 0}}, 220},
+    {"DB", GXFunctionNotInstalled, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"DDB", GXFunctionNotInstalled, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 0}}, -1},
+    {"DEGREES", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, -1},
+    {"DET", GXFunctionNotInstalled, 0, 0, 0, 1, {{8, 0}}, -1},
+    {"DFT", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, -1},
+    {"DISC", GXFunctionNotInstalled, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"DOLLARDE", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, -1},
+    {"DOLLARFR", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, -1},
+    {"DOT", GXFunctionNotInstalled, 0, 0, 0, 2, {{8, 0}, {8, 0}}, -1},
+    {"DURATION", GXFunctionNotInstalled, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"EDATE", GXFunctionNotInstalled, 0, 0, 0, 2, {{4, 0}, {1, 0}}, -1},
+    {"EFFECT", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, -1},
+    {"EIGEN", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, -1},
+    {"EOMONTH", GXFunctionNotInstalled, 0, 0, 0, 2, {{4, 0}, {1, 0}}, -1},
+    {"ERF", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 2}}, -1},
+    {"ERFC", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, -1},
+    {"EXACT", GXFunctionNotInstalled, 0, 0, 0, 2, {{4, 0}, {4, 0}}, 117},
+    {"EXP", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 21},
+    {"F", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
+    {"FACT", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 184},
+    {"FALSE", GXFunctionNotInstalled, 0, 0, 0, 0, {}, 35},
+    {"FFT", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, -1},
+    {"FILEEXISTS", GXFunctionNotInstalled, 0, 0, 0, 1, {{4, 0}}, -1},
+    {"FIND", GXFunctionNotInstalled, 0, 0, 0, 3, {{4, 0}, {4, 0}, {1, 0}}, -1},
+    {"FLOOR", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 285},
+    {"FORECAST", GXFunctionNotInstalled, 0, 0, 9, 3, {{1, 0}, {8, 0}, {8, 0}}, -1},
+    {"FRAC", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, -1},
+    {"FREQUENCY", GXFunctionNotInstalled, 0, 0, 9, 2, {{8, 0}, {7, 0}}, 252},
+    {"FTEST", GXFunctionNotInstalled, 0, 0, 0, 2, {{8, 0}, {8, 0}}, -1},
+    {"FV", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
+    {"FVSCHEDULE", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {8, 0}}, -1},
+    {"GAMMA", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, -1},
+    {"GMEAN", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, 319},
+    {"GRAND", GXFunctionNotInstalled, 0, 0, 0, 0, {}, -1},
+    {"HEXTONUM", GXFunctionNotInstalled, 0, 0, 0, 1, {{4, 0}}, -1},
+    {"HLOOKUP", GXFunctionNotInstalled, 0, 0, 10, 3, {{10, 0}, {8, 0}, {1, 0}}, 101},
+    {"HMEAN", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, 320},
+    {"HOUR", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 71},
+    {"IF", GXFunctionNotInstalled, 0, 0, 10, 3, {{1, 0}, {10, 1}, {10, 1}}, -1},
+    {"INDEX", GXFunctionNotInstalled, 0, 0, 7, 2, {{8, 0}, {1, 4}}, 29},
+    {"INIT", GXFunctionNotInstalled, 0, 0, 10, 2, {{10, 1}, {10, 1}}, -1},
+    {"INT", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 197},
+    {"INTERP2D", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {8, 0}, {7, 0}}, -1},
+    {"INTERP3D", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {7, 0}, {7, 0}}, -1},
+    {"INTERSECT", GXFunctionNotInstalled, 0, 0, 7, 2, {{8, 0}, {8, 0}}, -1},
+    {"INTRATE", GXFunctionNotInstalled, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"INVDFT", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, -1},
+    {"INVERT", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, -1},
+    {"INVFFT", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, -1},
+    {"IPMT", GXFunctionNotInstalled, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, 167},
+    {"IRR", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {8, 0}}, -1},
+    {"ISERROR", GXFunctionNotInstalled, 0, 0, 0, 1, {{10, 1}}, 3},
+    {"ISNUMBER", GXFunctionNotInstalled, 0, 0, 0, 1, {{10, 0}}, 128},
+    {"ISSTRING", GXFunctionNotInstalled, 0, 0, 0, 1, {{10, 0}}, 127},
+    {"LARGE", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 0}, {1, 0}}, 325},
+    {"LEFT", GXFunctionNotInstalled, 0, 0, 3, 2, {{4, 0}, {1, 0}}, -1},
+    {"LENGTH", GXFunctionNotInstalled, 0, 0, 0, 1, {{4, 0}}, 32},
+    {"LINFIT", GXFunctionNotInstalled, 0, 0, 9, 2, {{8, 0}, {8, 0}}, -1},
+    {"LLS", GXFunctionNotInstalled, 0, 0, 9, 2, {{8, 0}, {8, 0}}, -1},
+    {"LN", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 22},
+    {"LNGAMMA", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, -1},
+    {"LOG", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 109},
+    {"LOG10", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 23},
+    {"LOG2", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, -1},
+    {"LOWER", GXFunctionNotInstalled, 0, 0, 3, 1, {{4, 0}}, 112},
+    {"MATCH", GXFunctionNotInstalled, 0, 0, 0, 3, {{10, 0}, {8, 0}, {1, 2}}, 64},
+    {"MAX", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, 7},
+    {"MDURATION", GXFunctionNotInstalled, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}}, -1},
+    {"MEDIAN", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, 227},
+    {"MESSAGE", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {4, 0}}, -1},
+    {"MID", GXFunctionNotInstalled, 0, 0, 3, 3, {{4, 0}, {1, 0}, {1, 0}}, 31},
+    {"MIN", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, 6},
+    {"MINUTE", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 72},
+    {"MIRR", GXFunctionNotInstalled, 0, 0, 0, 3, {{7, 0}, {1, 0}, {1, 0}}, 61},
+    {"MMUL", GXFunctionNotInstalled, 0, 0, 9, 2, {{8, 0}, {8, 0}}, 165},
+    {"MOD", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, 39},
+    {"MODE", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, 330},
+    {"MODULUS", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, -1},
+    {"MONTH", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 68},
+    {"MSQ", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, -1},
+    {"N", GXFunctionNotInstalled, 0, 0, 0, 1, {{7, 0}}, -1},
+    {"NA", GXFunctionNotInstalled, 0, 0, 0, 0, {}, 10},
+    {"NAND", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, -1},
+    {"NETWORKDAYS", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 2}}, -1},
+    {"NOMINAL", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, -1},
+    {"NOR", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, -1},
+    {"NORMDIST", GXFunctionNotInstalled, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 0}}, 293},
+    {"NORMINV", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, 295},
+    {"NORMSDIST", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 294},
+    {"NORMSINV", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 296},
+    {"NOT", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 38},
+    {"NOW", GXFunctionNotInstalled, 0, 0, 0, 0, {}, 74},
+    {"NUMTOHEX", GXFunctionNotInstalled, 0, 0, 3, 1, {{1, 0}}, -1},
+    {"ODDFPRICE",
+     GXFunctionNotInstalled,
+     0,
+     0,
+     0,
+     9,
+     {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}},
+     -1},
+    {"ODDFYIELD",
+     GXFunctionNotInstalled,
+     0,
+     0,
+     0,
+     9,
+     {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}},
+     -1},
+    {"OR", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, 37},
+    {"PERCENTILE", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 0}, {1, 0}}, 328},
+    {"PERCENTRANK", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 0}, {1, 0}}, 329},
+    {"PERMUT", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, 299},
+    {"PI", GXFunctionNotInstalled, 0, 0, 0, 0, {}, 19},
+    {"PLS", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {8, 0}, {1, 0}}, -1},
+    {"PMT", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
+    {"POLY", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {2, 4}}, -1},
+    {"POLYCOEF", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {8, 0}, {1, 0}}, -1},
+    {"PPMT", GXFunctionNotInstalled, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"PRICE",
+     GXFunctionNotInstalled,
+     0,
+     0,
+     0,
+     7,
+     {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}},
+     -1},
+    {"PRICEDISC", GXFunctionNotInstalled, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"PRICEMAT", GXFunctionNotInstalled, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"PRODUCT", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, 183},
+    {"PROPER", GXFunctionNotInstalled, 0, 0, 3, 1, {{4, 0}}, 114},
+    {"PTTEST", GXFunctionNotInstalled, 0, 0, 0, 2, {{8, 0}, {8, 0}}, -1},
+    {"PV", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
+    {"QUARTILE", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 0}, {1, 0}}, 327},
+    {"RADIANS", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, -1},
+    {"RAND", GXFunctionNotInstalled, 0, 0, 0, 0, {}, -1},
+    {"RANGEREF", GXFunctionNotInstalled, 0, 0, 7, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 0}}, -1},
+    {"RANK", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {8, 0}, {1, 2}}, 216},
+    {"RATE", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
+    {"RECEIVED", GXFunctionNotInstalled, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"REGEX", GXFunctionNotInstalled, 0, 0, 0, 2, {{4, 0}, {4, 0}}, -1},
+    {"REPEAT", GXFunctionNotInstalled, 0, 0, 3, 2, {{4, 0}, {1, 0}}, 30},
+    {"REPLACE", GXFunctionNotInstalled, 0, 0, 3, 4, {{4, 0}, {1, 0}, {1, 0}, {4, 0}}, 119},
+    {"RIGHT", GXFunctionNotInstalled, 0, 0, 3, 2, {{4, 0}, {1, 0}}, -1},
+    {"RMS", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, -1},
+    {"ROUND", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, 27},
+    {"ROW", GXFunctionNotInstalled, 0, 0, 0, 1, {{7, 2}}, 8},
+    {"ROWS", GXFunctionNotInstalled, 0, 0, 0, 1, {{8, 0}}, 76},
+    {"S", GXFunctionNotInstalled, 0, 0, 3, 1, {{7, 0}}, -1},
+    {"SECOND", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 73},
+    {"SIGMOID", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, -1},
+    {"SIN", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 15},
+    {"SINH", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 229},
+    {"SLN", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, 142},
+    {"SMALL", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 0}, {1, 0}}, 326},
+    {"SQRT", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 20},
+    {"SSE", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, -1},
+    {"SSQ", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, -1},
+    {"STANDARDIZE", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, 297},
+    {"STD", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, 193},
+    {"STDS", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, 12},
+    {"STRCAT", GXFunctionNotInstalled, 0, 0, 3, 1, {{10, 4}}, 336},
+    {"STRING", GXFunctionNotInstalled, 0, 0, 3, 2, {{1, 0}, {1, 0}}, -1},
+    {"STRLEN", GXFunctionNotInstalled, 0, 0, 0, 1, {{10, 4}}, -1},
+    {"SUM", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, 4},
+    {"SUMPRODUCT", GXFunctionNotInstalled, 0, 0, 0, 2, {{8, 0}, {8, 0}}, 228},
+    {"SYD", GXFunctionNotInstalled, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 0}}, 143},
+    {"T", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, -1},
+    {"TAN", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 17},
+    {"TANH", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 231},
+    {"TBILLEQ", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
+    {"TBILLYIELD", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
+    {"TERM", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
+    {"TIME", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, 66},
+    {"TIMEVALUE", GXFunctionNotInstalled, 0, 0, 0, 1, {{4, 0}}, 141},
+    {"TODAY", GXFunctionNotInstalled, 0, 0, 0, 0, {}, 221},
+    {"TRANSPOSE", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, 83},
+    {"TREND", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {8, 0}, {8, 0}}, -1},
+    {"TRIM", GXFunctionNotInstalled, 0, 0, 3, 1, {{4, 0}}, 118},
+    {"TRUE", GXFunctionNotInstalled, 0, 0, 0, 0, {}, 34},
+    {"TSV", GXFunctionNotInstalled, 0, 0, 3, 1, {{10, 4}}, -1},
+    {"TTEST", GXFunctionNotInstalled, 0, 0, 0, 2, {{8, 0}, {1, 0}}, -1},
+    {"TTEST2EV", GXFunctionNotInstalled, 0, 0, 0, 2, {{8, 0}, {8, 0}}, -1},
+    {"TTEST2UV", GXFunctionNotInstalled, 0, 0, 0, 2, {{8, 0}, {8, 0}}, -1},
+    {"UPPER", GXFunctionNotInstalled, 0, 0, 3, 1, {{4, 0}}, 113},
+    {"VALUE", GXFunctionNotInstalled, 0, 0, 0, 1, {{4, 0}}, 33},
+    {"VAR", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, 194},
+    {"VARS", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, 46},
+    {"VDB", GXFunctionNotInstalled, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}}, -1},
+    {"VECLEN", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, -1},
+    {"VLOOKUP", GXFunctionNotInstalled, 0, 0, 10, 3, {{10, 0}, {8, 0}, {1, 0}}, 102},
+    {"VSUM", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, -1},
+    {"WEEKDAY", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, -1},
+    {"WORKDAY", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 2}}, -1},
+    {"XIRR", GXFunctionNotInstalled, 0, 0, 0, 3, {{7, 0}, {7, 0}, {1, 0}}, -1},
+    {"XNPV", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {7, 0}, {7, 0}}, -1},
+    {"XOR", GXFunctionNotInstalled, 0, 0, 0, 1, {{2, 4}}, -1},
+    {"YEAR", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 69},
+    {"YEARFRAC", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 2}}, -1},
+    {"YIELD",
+     GXFunctionNotInstalled,
+     0,
+     0,
+     0,
+     7,
+     {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}},
+     -1},
+    {"YIELDMAT", GXFunctionNotInstalled, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
+    {"ZTEST", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 2}}, 324},
+};
+
+GX_EXCEL_FUNCTION_ENTRY s_aExcelFunctions[GX_EXCEL_FUNCTIONS] = {
+    {-1, "COUNT", NULL},       // 0
+    {0, "", NULL},             // 1
+    {0, "", NULL},             // 2
+    {1, "ISERROR", NULL},      // 3
+    {-1, "SUM", NULL},         // 4
+    {-1, "AVG", NULL},         // 5
+    {-1, "MIN", NULL},         // 6
+    {-1, "MAX", NULL},         // 7
+    {-1, "ROW", NULL},         // 8
+    {-1, "COL", NULL},         // 9
+    {0, "NA", NULL},           // 10
+    {0, "", NULL},             // 11
+    {-1, "STDS", NULL},        // 12
+    {0, "", NULL},             // 13
+    {0, "", NULL},             // 14
+    {1, "SIN", NULL},          // 15
+    {1, "COS", NULL},          // 16
+    {1, "TAN", NULL},          // 17
+    {1, "ATAN", NULL},         // 18
+    {0, "PI", NULL},           // 19
+    {1, "SQRT", NULL},         // 20
+    {1, "EXP", NULL},          // 21
+    {1, "LN", NULL},           // 22
+    {1, "LOG10", NULL},        // 23
+    {1, "ABS", NULL},          // 24
+    {1, "FLOOR", NULL},        // 25
+    {0, "", NULL},             // 26
+    {2, "ROUND", NULL},        // 27
+    {0, "", NULL},             // 28
+    {-1, "INDEX", NULL},       // 29
+    {2, "REPEAT", NULL},       // 30
+    {3, "MID", NULL},          // 31
+    {1, "LENGTH", NULL},       // 32
+    {1, "VALUE", NULL},        // 33
+    {0, "TRUE", NULL},         // 34
+    {0, "FALSE", NULL},        // 35
+    {-1, "AND", NULL},         // 36
+    {-1, "OR", NULL},          // 37
+    {1, "NOT", NULL},          // 38
+    {2, "MOD", NULL},          // 39
+    {0, "", NULL},             // 40
+    {0, "", NULL},             // 41
+    {0, "", NULL},             // 42
+    {0, "", NULL},             // 43
+    {0, "", NULL},             // 44
+    {0, "", NULL},             // 45
+    {-1, "VARS", NULL},        // 46
+    {0, "", NULL},             // 47
+    {0, "", NULL},             // 48
+    {0, "", NULL},             // 49
+    {0, "", NULL},             // 50
+    {0, "", NULL},             // 51
+    {0, "", NULL},             // 52
+    {0, "", NULL},             // 53
+    {0, "", NULL},             // 54
+    {0, "", NULL},             // 55
+    {0, "", NULL},             // 56
+    {0, "", NULL},             // 57
+    {0, "", NULL},             // 58
+    {0, "", NULL},             // 59
+    {0, "", NULL},             // 60
+    {3, "MIRR", NULL},         // 61
+    {0, "", NULL},             // 62
+    {0, "RAND", NULL},         // 63
+    {-1, "MATCH", NULL},       // 64
+    {3, "DATE", NULL},         // 65
+    {3, "TIME", NULL},         // 66
+    {1, "DAY", NULL},          // 67
+    {1, "MONTH", NULL},        // 68
+    {1, "YEAR", NULL},         // 69
+    {0, "", NULL},             // 70
+    {1, "HOUR", NULL},         // 71
+    {1, "MINUTE", NULL},       // 72
+    {1, "SECOND", NULL},       // 73
+    {0, "NOW", NULL},          // 74
+    {0, "", NULL},             // 75
+    {1, "ROWS", NULL},         // 76
+    {1, "COLS", NULL},         // 77
+    {0, "", NULL},             // 78
+    {0, "", NULL},             // 79
+    {0, "", NULL},             // 80
+    {0, "", NULL},             // 81
+    {0, "", NULL},             // 82
+    {1, "TRANSPOSE", NULL},    // 83
+    {0, "", NULL},             // 84
+    {0, "", NULL},             // 85
+    {0, "", NULL},             // 86
+    {0, "", NULL},             // 87
+    {0, "", NULL},             // 88
+    {0, "", NULL},             // 89
+    {0, "", NULL},             // 90
+    {0, "", NULL},             // 91
+    {0, "", NULL},             // 92
+    {0, "", NULL},             // 93
+    {0, "", NULL},             // 94
+    {0, "", NULL},             // 95
+    {0, "", NULL},             // 96
+    {1, "ATAN2", NULL},        // 97
+    {1, "ASIN", NULL},         // 98
+    {1, "ACOS", NULL},         // 99
+    {-1, "CHOOSE", NULL},      // 100
+    {-1, "HLOOKUP", NULL},     // 101
+    {-1, "VLOOKUP", NULL},     // 102
+    {0, "", NULL},             // 103
+    {0, "", NULL},             // 104
+    {0, "", NULL},             // 105
+    {0, "", NULL},             // 106
+    {0, "", NULL},             // 107
+    {0, "", NULL},             // 108
+    {-1, "LOG", NULL},         // 109
+    {0, "", NULL},             // 110
+    {1, "CHAR", NULL},         // 111
+    {1, "LOWER", NULL},        // 112
+    {1, "UPPER", NULL},        // 113
+    {1, "PROPER", NULL},       // 114
+    {0, "", NULL},             // 115
+    {0, "", NULL},             // 116
+    {2, "EXACT", NULL},        // 117
+    {1, "TRIM", NULL},         // 118
+    {4, "REPLACE", NULL},      // 119
+    {0, "", NULL},             // 120
+    {1, "CODE", NULL},         // 121
+    {0, "", NULL},             // 122
+    {0, "", NULL},             // 123
+    {0, "", NULL},             // 124
+    {2, "CELLINFO", NULL},     // 125
+    {1, "ISERROR", NULL},      // 126
+    {1, "ISSTRING", NULL},     // 127
+    {1, "ISNUMBER", NULL},     // 128
+    {0, "", NULL},             // 129
+    {0, "", NULL},             // 130
+    {0, "", NULL},             // 131
+    {0, "", NULL},             // 132
+    {0, "", NULL},             // 133
+    {0, "", NULL},             // 134
+    {0, "", NULL},             // 135
+    {0, "", NULL},             // 136
+    {0, "", NULL},             // 137
+    {0, "", NULL},             // 138
+    {0, "", NULL},             // 139
+    {1, "DATEVALUE", NULL},    // 140
+    {1, "TIMEVALUE", NULL},    // 141
+    {3, "SLN", NULL},          // 142
+    {4, "SYD", NULL},          // 143
+    {0, "", NULL},             // 144
+    {0, "", NULL},             // 145
+    {0, "", NULL},             // 146
+    {0, "", NULL},             // 147
+    {0, "", NULL},             // 148
+    {0, "", NULL},             // 149
+    {0, "", NULL},             // 150
+    {0, "", NULL},             // 151
+    {0, "", NULL},             // 152
+    {0, "", NULL},             // 153
+    {0, "", NULL},             // 154
+    {0, "", NULL},             // 155
+    {0, "", NULL},             // 156
+    {0, "", NULL},             // 157
+    {0, "", NULL},             // 158
+    {0, "", NULL},             // 159
+    {0, "", NULL},             // 160
+    {0, "", NULL},             // 161
+    {1, "CLEAN", NULL},        // 162
+    {0, "", NULL},             // 163
+    {0, "", NULL},             // 164
+    {2, "MMUL", NULL},         // 165
+    {0, "", NULL},             // 166
+    {-1, "IPMT", NULL},        // 167
+    {0, "", NULL},             // 168
+    {0, "", NULL},             // 169
+    {0, "", NULL},             // 170
+    {0, "", NULL},             // 171
+    {0, "", NULL},             // 172
+    {0, "", NULL},             // 173
+    {0, "", NULL},             // 174
+    {0, "", NULL},             // 175
+    {0, "", NULL},             // 176
+    {0, "", NULL},             // 177
+    {0, "", NULL},             // 178
+    {0, "", NULL},             // 179
+    {0, "", NULL},             // 180
+    {0, "", NULL},             // 181
+    {0, "", NULL},             // 182
+    {-1, "PRODUCT", NULL},     // 183
+    {1, "FACT", NULL},         // 184
+    {0, "", NULL},             // 185
+    {0, "", NULL},             // 186
+    {0, "", NULL},             // 187
+    {0, "", NULL},             // 188
+    {0, "", NULL},             // 189
+    {0, "", NULL},             // 190
+    {0, "", NULL},             // 191
+    {0, "", NULL},             // 192
+    {-1, "STD", NULL},         // 193
+    {-1, "VAR", NULL},         // 194
+    {0, "", NULL},             // 195
+    {0, "", NULL},             // 196
+    {-1, "INT", NULL},         // 197
+    {0, "", NULL},             // 198
+    {0, "", NULL},             // 199
+    {0, "", NULL},             // 200
+    {0, "", NULL},             // 201
+    {0, "", NULL},             // 202
+    {0, "", NULL},             // 203
+    {0, "", NULL},             // 204
+    {0, "", NULL},             // 205
+    {0, "", NULL},             // 206
+    {0, "", NULL},             // 207
+    {0, "", NULL},             // 208
+    {0, "", NULL},             // 209
+    {0, "", NULL},             // 210
+    {0, "", NULL},             // 211
+    {0, "", NULL},             // 212
+    {0, "", NULL},             // 213
+    {0, "", NULL},             // 214
+    {0, "", NULL},             // 215
+    {-1, "RANK", NULL},        // 216
+    {0, "", NULL},             // 217
+    {0, "", NULL},             // 218
+    {0, "", NULL},             // 219
+    {2, "DAYS360", NULL},      // 220
+    {0, "TODAY", NULL},        // 221
+    {0, "", NULL},             // 222
+    {0, "", NULL},             // 223
+    {0, "", NULL},             // 224
+    {0, "", NULL},             // 225
+    {0, "", NULL},             // 226
+    {-1, "MEDIAN", NULL},      // 227
+    {-1, "SUMPRODUCT", NULL},  // 228
+    {1, "SINH", NULL},         // 229
+    {1, "COSH", NULL},         // 230
+    {1, "TANH", NULL},         // 231
+    {1, "ASINH", NULL},        // 232
+    {1, "ACOSH", NULL},        // 233
+    {1, "ATANH", NULL},        // 234
+    {0, "", NULL},             // 235
+    {0, "", NULL},             // 236
+    {0, "", NULL},             // 237
+    {0, "", NULL},             // 238
+    {0, "", NULL},             // 239
+    {0, "", NULL},             // 240
+    {0, "", NULL},             // 241
+    {0, "", NULL},             // 242
+    {0, "", NULL},             // 243
+    {0, "", NULL},             // 244
+    {0, "", NULL},             // 245
+    {0, "", NULL},             // 246
+    {0, "", NULL},             // 247
+    {0, "", NULL},             // 248
+    {0, "", NULL},             // 249
+    {0, "", NULL},             // 250
+    {0, "", NULL},             // 251
+    {2, "FREQUENCY", NULL},    // 252
+    {0, "", NULL},             // 253
+    {0, "", NULL},             // 254
+    {0, "", NULL},             // 255
+    {0, "", NULL},             // 256
+    {0, "", NULL},             // 257
+    {0, "", NULL},             // 258
+    {0, "", NULL},             // 259
+    {0, "", NULL},             // 260
+    {0, "", NULL},             // 261
+    {0, "", NULL},             // 262
+    {0, "", NULL},             // 263
+    {0, "", NULL},             // 264
+    {0, "", NULL},             // 265
+    {0, "", NULL},             // 266
+    {0, "", NULL},             // 267
+    {0, "", NULL},             // 268
+    {0, "", NULL},             // 269
+    {0, "", NULL},             // 270
+    {0, "", NULL},             // 271
+    {0, "", NULL},             // 272
+    {0, "", NULL},             // 273
+    {0, "", NULL},             // 274
+    {0, "", NULL},             // 275
+    {0, "", NULL},             // 276
+    {3, "CONFIDENCE", NULL},   // 277
+    {0, "", NULL},             // 278
+    {0, "", NULL},             // 279
+    {0, "", NULL},             // 280
+    {0, "", NULL},             // 281
+    {0, "", NULL},             // 282
+    {0, "", NULL},             // 283
+    {0, "", NULL},             // 284
+    {2, "FLOOR", NULL},        // 285
+    {0, "", NULL},             // 286
+    {0, "", NULL},             // 287
+    {2, "CEIL", NULL},         // 288
+    {0, "", NULL},             // 289
+    {0, "", NULL},             // 290
+    {0, "", NULL},             // 291
+    {0, "", NULL},             // 292
+    {4, "NORMDIST", NULL},     // 293
+    {1, "NORMSDIST", NULL},    // 294
+    {3, "NORMINV", NULL},      // 295
+    {1, "NORMSINV", NULL},     // 296
+    {3, "STANDARDIZE", NULL},  // 297
+    {0, "", NULL},             // 298
+    {2, "PERMUT", NULL},       // 299
+    {0, "", NULL},             // 300
+    {0, "", NULL},             // 301
+    {0, "", NULL},             // 302
+    {0, "", NULL},             // 303
+    {0, "", NULL},             // 304
+    {0, "", NULL},             // 305
+    {0, "", NULL},             // 306
+    {2, "CORR", NULL},         // 307
+    {0, "", NULL},             // 308
+    {0, "", NULL},             // 309
+    {0, "", NULL},             // 310
+    {0, "", NULL},             // 311
+    {0, "", NULL},             // 312
+    {0, "", NULL},             // 313
+    {0, "", NULL},             // 314
+    {0, "", NULL},             // 315
+    {0, "", NULL},             // 316
+    {0, "", NULL},             // 317
+    {0, "", NULL},             // 318
+    {-1, "GMEAN", NULL},       // 319
+    {-1, "HMEAN", NULL},       // 320
+    {0, "", NULL},             // 321
+    {0, "", NULL},             // 322
+    {0, "", NULL},             // 323
+    {-1, "ZTEST", NULL},       // 324
+    {2, "LARGE", NULL},        // 325
+    {-1, "SMALL", NULL},       // 326
+    {2, "QUARTILE", NULL},     // 327
+    {2, "PERCENTILE", NULL},   // 328
+    {-1, "PERCENTRANK", NULL}, // 329
+    {-1, "MODE", NULL},        // 330
+    {0, "", NULL},             // 331
+    {0, "", NULL},             // 332
+    {0, "", NULL},             // 333
+    {0, "", NULL},             // 334
+    {0, "", NULL},             // 335
+    {-1, "STRCAT", NULL},      // 336
+};
+
+int CompareEntry(const void* pKey, const void* pEntry)
+{
+    return _mbscmp((const unsigned char*)pKey,
+                   (const unsigned char*)((const GX_FUNCTION_ENTRY*)pEntry)->pszName);
+}
+} // namespace
+
+const GX_FUNCTION_ENTRY* CGXDefaultWorksheetFunctions::GetTable(int& nCount)
+{
+    nCount = (int)(sizeof(s_aFunctions) / sizeof(s_aFunctions[0]));
+    return s_aFunctions;
+}
+
+const GX_FUNCTION_ENTRY* CGXDefaultWorksheetFunctions::LookupFunction(const char* pszName)
+{
+    return (const GX_FUNCTION_ENTRY*)bsearch(pszName, s_aFunctions,
+                                             sizeof(s_aFunctions) / sizeof(s_aFunctions[0]),
+                                             sizeof(GX_FUNCTION_ENTRY), CompareEntry);
+}
+
+GX_VALUE* GXFunctionNotInstalled(GX_VALUE*, GX_VALUE*)
+{
+    GXRaiseFunctionError(GX_ERR_NOTINSTALLED);
+}
+
+const GX_FUNCTION_ENTRY* GXLookupFunction(const char* pszName)
+{
+    CGXWorksheetFunctions* pSet = GXGetEngineState()->m_pFunctions;
+    return pSet != NULL ? pSet->LookupFunction(pszName) : NULL;
+}
+
+GX_EXCEL_FUNCTION_ENTRY* GXExcelFunctionEntry(int nNumber)
+{
+    if (nNumber < 0 || nNumber >= GX_EXCEL_FUNCTIONS)
+        return NULL;
+    GX_EXCEL_FUNCTION_ENTRY* p = &s_aExcelFunctions[nNumber];
+    if (p->pszName == NULL || p->pszName[0] == 0)
+        return NULL;
+    if (p->pEntry == NULL)
+        p->pEntry = GXLookupFunction(p->pszName);
+    return p;
+}
+
+int GXAssignArgumentDescriptors(const GX_FUNCTION_ENTRY* pEntry, int n, int* pnDescriptor)
+{
+    if (n > GX_MAX_ARGUMENTS)
+        return GX_ERR_TOOMANYARGS;
+    int d = pEntry->nArgCount, nOptional = 0, nRepeat = -1;
+    for (int i = 0; i < d; i++)
+    {
+        DWORD dwKind = pEntry->aArgs[i][1] & (GX_ARGF_OPTIONAL | GX_ARGF_REPEATING);
+        if (dwKind == GX_ARGF_OPTIONAL)
+            nOptional++;
+        else if (dwKind == GX_ARGF_REPEATING && nRepeat < 0)
+            nRepeat = i;
+    }
+    if (n < d - nOptional)
+        return GX_ERR_TOOFEWARGS;
+    if (n > d && nRepeat < 0)
+        return GX_ERR_TOOMANYARGS;
+    int nAfter = nRepeat < 0 ? 0 : d - nRepeat - 1;
+    for (int i = 0; i < n; i++)
+    {
+        if (nRepeat < 0 || i < nRepeat)
+            pnDescriptor[i] = i;
+        else if (i >= n - nAfter)
+            pnDescriptor[i] = d - (n - i);
+        else
+            pnDescriptor[i] = nRepeat;
+    }
+    return 0;
+}
+
+[[noreturn]] void GXRaiseFunctionError(int nCode)
+{
+    GXFreeArguments();
+    GXRaiseError(nCode, GXGetCurrentFunction());
+    throw GXEvalException();
+}
+
+[[noreturn]] void GXRaiseValueError(const GX_VALUE& value)
+{
+    GXRaiseError((int)value.error.nCode, value.error.pszDetail);
+    throw GXEvalException();
+}
+
+void GXFreeArguments()
+{
+    GX_VALUE* pArgs = GXGetArguments();
+    if (pArgs == NULL)
+        return;
+    for (DWORD i = 1; i <= pArgs[0].nCount; i++)
+        GXReleaseValue(pArgs[i]);
+    GXSetArguments(NULL);
+}
+
+long long GXToInteger(double d)
+{
+    if (isnan(d) || d >= 4294967296.0 || d <= -2147483649.0)
+        GXRaiseFunctionError(GX_ERR_INTRANGE);
+    return (long long)d;
+}
+
+double GXFetchSingleNumber(GX_VALUE* pArgs)
+{
+    if (pArgs[0].nCount != 1)
+        GXRaiseFunctionError(GX_ERR_WRONGARGS);
+    GX_VALUE& v = pArgs[1];
+    double d = 0;
+    switch (v.nKind)
+    {
+    case GX_VALUE_NUMBER:
+        return v.dValue;
+    case GX_VALUE_STRING:
+        return 0;
+    case GX_VALUE_CELL:
+        GXGetCellNumber(v.range.Row1(), v.range.Col1(), &d);
+        return d;
+    case GX_VALUE_ERROR:
+        GXRaiseValueError(v);
+    }
+    GXRaiseFunctionError(GX_ERR_BADARGTYPE);
+}
+
+int GXResolveArgument(GX_VALUE* pValue)
+{
+    switch (pValue->nKind)
+    {
+    case GX_VALUE_NUMBER:
+    case GX_VALUE_STRING:
+        return 1;
+    case GX_VALUE_ERROR:
+        GXRaiseFunctionError((int)pValue->error.nCode);
+    case GX_VALUE_CELL: {
+        GX_CELL* p = GXFindCellRecord(GXGetCurrentSheet(), pValue->range.Row1(), pValue->range.Col1());
+        if (p == NULL || p->Content() == GX_CONTENT_NONE || p->ValueKind() == GX_CELLVALUE_NONE)
+        {
+            *pValue = GXNumberValue(0);
+            return 1;
+        }
+        switch (p->ValueKind())
+        {
+        case GX_CELLVALUE_ERROR:
+            GXRaiseFunctionError(GX_ERR_CELLERROR);
+        case GX_CELLVALUE_NUMBER:
+            *pValue = GXNumberValue(p->dValue);
+            return 1;
+        case GX_CELLVALUE_HEAPSTR:
+        case GX_CELLVALUE_INLINESTR:
+            pValue->nKind = GX_VALUE_STRING;
+            pValue->pszValue = GXStrDup(GXCellText(p));
+            return 1;
+        }
+        return 1;
+    }
+    }
+    return 0;
+}
+
+namespace
+{
+GX_CELL* CellAt(DWORD nRow, DWORD nCol)
+{
+    int nSheet = GXGetCurrentSheet();
+    GX_VALUE v;
+    GX_CELL* p = GXGetCellValue(nSheet, nRow, nCol, &v); // brings a stale formula up to date
+    if (v.nKind == GX_CELLVALUE_HEAPSTR)
+        GXFreeMemory(v.pszValue);
+    return p;
+}
+} // namespace
+
+int GXGetCellNumber(DWORD nRow, DWORD nCol, double* pd)
+{
+    *pd = 0;
+    GX_CELL* p = CellAt(nRow, nCol);
+    if (p == NULL)
+        return 0;
+    switch (p->ValueKind())
+    {
+    case GX_CELLVALUE_ERROR:
+        GXRaiseFunctionError(GX_ERR_CELLERROR);
+    case GX_CELLVALUE_NUMBER:
+        *pd = p->dValue;
+        return 1;
+    case GX_CELLVALUE_HEAPSTR:
+    case GX_CELLVALUE_INLINESTR: {
+        CString s = GXCellText(p);
+        const unsigned char* q = (const unsigned char*)(LPCTSTR)s;
+        int nBlanks = 0;
+        int nMaxBlanks = p->ValueKind() == GX_CELLVALUE_INLINESTR ? 8 : INT_MAX;
+        while (*q == ' ' && nBlanks < nMaxBlanks)
+            q++, nBlanks++;
+        if (*q == '-')
+            q++;
+        if (!_ismbcdigit(*q))
+            return 0;
+        *pd = atof(s);
+        return 1;
+    }
+    }
+    return 0;
+}
+
+int GXGetCellDisplayNumber(DWORD nRow, DWORD nCol, double* pd)
+{
+    *pd = 0;
+    GX_CELL* p = CellAt(nRow, nCol);
+    if (p == NULL || p->ValueKind() == GX_CELLVALUE_NONE || p->ValueKind() == GX_CELLVALUE_EMPTY)
+        return 0;
+    if (p->ValueKind() == GX_CELLVALUE_ERROR)
+        GXRaiseFunctionError(GX_ERR_CELLERROR);
+    *pd = atof(GXCellDisplayText(GXGetCurrentSheet(), p));
+    return 1;
+}
+
+int GXGetCellString(DWORD nRow, DWORD nCol, char* pszBuffer)
+{
+    GX_CELL* p = CellAt(nRow, nCol);
+    if (p == NULL)
+        return 0;
+    if (p->ValueKind() == GX_CELLVALUE_ERROR)
+        GXRaiseFunctionError(GX_ERR_CELLERROR);
+    if (p->ValueKind() != GX_CELLVALUE_HEAPSTR && p->ValueKind() != GX_CELLVALUE_INLINESTR)
+        return 0;
+    strcpy(pszBuffer, GXCellText(p));
+    return 1;
+}
+
+void GXCopyString(char* pszDest, const char* pszSource, int nCapacity)
+{
+    int n = (int)strlen(pszSource);
+    if (n >= nCapacity)
+    {
+        memcpy(pszDest, pszSource, nCapacity - 1);
+        pszDest[nCapacity - 1] = 0;
+        GXRaiseFunctionError(GX_ERR_STRTOOLONG);
+    }
+    memcpy(pszDest, pszSource, n + 1);
+}
+
+void GXAppendString(char* pszDest, const char* pszSource, int nCapacity)
+{
+    int n = (int)strlen(pszDest);
+    if (n >= nCapacity)
+        GXRaiseFunctionError(GX_ERR_STRTOOLONG);
+    GXCopyString(pszDest + n, pszSource, nCapacity - n);
+}
