@@ -509,12 +509,12 @@ void CDockBar::GetBarInfo(CControlBarInfo* pInfo)
     pInfo->m_bVisible = IsVisible();
     if (m_bFloating)
     {
-        CWnd* pFrame = GetParent();
+        // Where the floating frame's client area starts, on the screen.
         CRect rect;
-        pFrame->GetWindowRect(&rect);
+        GetWindowRect(&rect);
         pInfo->m_pointPos = rect.TopLeft();
         pInfo->m_bHorz = (m_dwStyle & CBRS_ORIENT_HORZ) != 0;
-        pInfo->m_bVisible = pFrame->IsWindowVisible();
+        pInfo->m_bVisible = GetParent()->IsWindowVisible();
     }
     pInfo->m_arrBarID.RemoveAll();
     // Entry 0 is always NULL and not saved; placeholders carry 0x10000 above their id.

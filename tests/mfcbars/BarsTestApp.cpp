@@ -99,6 +99,7 @@ void InputScript::WaitFor(std::function<bool()> condition)
 
 bool InputScript::Run()
 {
+    m_nQuitCode = -1;
     std::atomic<bool> bDone(false);
     std::atomic<bool> bAllInTime(true);
     std::thread player([&] {
@@ -128,8 +129,8 @@ bool InputScript::Run()
     while (!bDone && ::GetTickCount() - start < 30000)
     {
         MSG msg;
-        if (::PeekMessage(&msg, NULL, 0, 0, PM_NOREMOVE))
-            TheApp().PumpMessage();
+        if (::PeekMessage(&msg, NULL, 0, 0, PM_NOREMOVE) && !TheApp().PumpMessage())
+            m_nQuitCode = (int)TheApp().m_msgCur.wParam;
         else
             ::MsgWaitForMultipleObjects(0, NULL, FALSE, 20, QS_ALLINPUT);
     }
@@ -146,6 +147,15 @@ HWND CaptureOf(DWORD dwThreadId)
     if (!::GetGUIThreadInfo(dwThreadId, &info))
         return NULL;
     return info.hwndCapture;
+}
+
+HWND ActiveOf(DWORD dwThreadId)
+{
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof(info);
+    if (!::GetGUIThreadInfo(dwThreadId, &info))
+        return NULL;
+    return info.hwndActive;
 }
 
 namespace

@@ -73,8 +73,14 @@ class InputScript
     // Runs the steps; FALSE when a condition did not come true in time (the steps after it are
     // still sent, so no button stays down).
     bool Run();
+    // The exit code of a WM_QUIT that reached the application's loop during Run, or -1.
+    int QuitCode() const
+    {
+        return m_nQuitCode;
+    }
 
   private:
+    int m_nQuitCode = -1;
     struct Step
     {
         INPUT input;
@@ -84,5 +90,6 @@ class InputScript
     std::vector<Step> m_steps;
 };
 
-// The window holding the mouse capture on this thread, seen from any thread.
+// The window holding the mouse capture, and the active window, of a thread, seen from any thread.
 HWND CaptureOf(DWORD dwThreadId);
+HWND ActiveOf(DWORD dwThreadId);

@@ -385,6 +385,7 @@ protected:
     CWnd* m_pNotifyWnd = NULL;
     CImageList* m_pImageLists[4] = {NULL, NULL, NULL, NULL};
     BOOL m_bImmediateUpdate = FALSE;
+    BOOL m_bLayoutDirty = FALSE; // rows changed without immediate update: the next paint lays out
     char* m_pszTextBuffer;
     SECListEdit* m_pEdit;
     SECListTip* m_pTip;

@@ -651,6 +651,11 @@ template <class TBase> int SECListBase<TBase>::InsertItem(const LVITEMA* pRecord
         RecalcLayout();
         InvalidateItems(nRow, FALSE, FALSE, TRUE, FALSE);
     }
+    else if (this->m_hWnd != NULL && !m_bLayoutDirty)
+    {
+        m_bLayoutDirty = TRUE;
+        this->Invalidate(FALSE);
+    }
     return nRow;
 }
 

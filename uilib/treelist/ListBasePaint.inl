@@ -168,9 +168,10 @@ template <class TBase> void SECListBase<TBase>::MeasureLabel(SECListPaintContext
         nFlags |= DT_CENTER;
     if (m_dwListStyle & ListStyle::NO_LABEL_WRAP)
     {
+        // Up to the line feed: single-line drawing would show it as a box.
         const char* pLF = strchr(pszText, '\n');
         if (pLF != NULL)
-            nLen = (int)(pLF - pszText) + 1;
+            nLen = (int)(pLF - pszText);
         nFlags |= DT_SINGLELINE;
     }
     else
@@ -479,6 +480,8 @@ template <class TBase> void SECListBase<TBase>::RecalcLayout()
 {
     if (this->m_hWnd == NULL)
         return;
+    m_bLayoutDirty = FALSE;
+    FitFirstColumnIfNeeded();
     UpdateVScroll(GetItemCount());
     if (IsLabelWrap())
         InvalidateMeasurements();
@@ -986,6 +989,8 @@ template <class TBase> void SECListBase<TBase>::OnDraw(CDC* pDC)
         delete pContext;
         return;
     }
+    if (m_bLayoutDirty)
+        RecalcLayout();
     CRect rcArea;
     GetClientRect(&rcArea);
     int cxV = ::GetSystemMetrics(SM_CXVSCROLL), cyH = ::GetSystemMetrics(SM_CYHSCROLL);

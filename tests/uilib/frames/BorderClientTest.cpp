@@ -24,7 +24,7 @@ RECT Applied(SECLayoutNode& node)
 
 class CCountingReceiver : public ISECLNBorderClientEventRcvr
 {
-public:
+  public:
     int m_nCalls = 0;
     RECT m_rcLast = {};
     void OnClientRectChanged(const RECT& rc) override

@@ -10,6 +10,7 @@
 #include <vector>
 
 using namespace tessaron::foundation;
+using namespace testing_support;
 
 namespace
 {
@@ -85,7 +86,8 @@ enum HostKind
 HWND MakeHost(HostKind kind)
 {
     if (kind == HOST_DIALOG)
-        return ::CreateDialogParam(::GetModuleHandle(NULL), MAKEINTRESOURCE(IDD_PLAIN), NULL, PlainDlgProc, 0);
+        return ::CreateDialogParam(::GetModuleHandle(NULL), MAKEINTRESOURCE(IDD_PLAIN), NULL, PlainDlgProc,
+                                   0);
     RegisterHostClass(_T("HelvonChainHost"), 0);
     return ::CreateWindow(_T("HelvonChainHost"), _T("Host"), WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, NULL, NULL,
                           ::GetModuleHandle(NULL), NULL);
@@ -93,8 +95,10 @@ HWND MakeHost(HostKind kind)
 
 class CTestListener : public SECWndListener
 {
-public:
-    explicit CTestListener(const char* pszName) : m_name(pszName) {}
+  public:
+    explicit CTestListener(const char* pszName) : m_name(pszName)
+    {
+    }
 
     std::string m_name;
     UINT m_nFlags = 0;
@@ -104,7 +108,7 @@ public:
     MSG m_current = {};
     LRESULT m_lDefault = -1;
 
-protected:
+  protected:
     LRESULT OnTestMessage(WPARAM, LPARAM)
     {
         g_seen.push_back(m_name);
@@ -125,12 +129,12 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CTestListener, SECWndListener)
-    ON_MESSAGE(WM_TESTMSG, OnTestMessage)
+ON_MESSAGE(WM_TESTMSG, OnTestMessage)
 END_MESSAGE_MAP()
 
 class ChainTest : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         g_seen.clear();
@@ -177,8 +181,8 @@ TEST_F(ChainTest, FlagsDecideWhoSeesTheMessageAndWhatReturns)
     {
         for (const FlagCase& c : kFlagCases)
         {
-            SCOPED_TRACE(::testing::Message() << (kind == HOST_DIALOG ? "dialog" : "window") << " flags " << c.nFlags
-                                              << " result " << c.bSetResult);
+            SCOPED_TRACE(::testing::Message() << (kind == HOST_DIALOG ? "dialog" : "window") << " flags "
+                                              << c.nFlags << " result " << c.bSetResult);
             HWND hWnd = Host(kind);
             WNDPROC pfnWnd = (WNDPROC)::GetWindowLongPtr(hWnd, GWLP_WNDPROC);
             CTestListener a("A"), b("B");
@@ -214,8 +218,8 @@ TEST_F(ChainTest, TwoListenersSubclassOnceAndTheLastRestores)
     {
         for (bool bFirstLeavesFirst : {true, false})
         {
-            SCOPED_TRACE(::testing::Message() << (kind == HOST_DIALOG ? "dialog" : "window") << " first leaves first "
-                                              << bFirstLeavesFirst);
+            SCOPED_TRACE(::testing::Message() << (kind == HOST_DIALOG ? "dialog" : "window")
+                                              << " first leaves first " << bFirstLeavesFirst);
             HWND hWnd = Host(kind);
             LONG_PTR pfnWnd = ::GetWindowLongPtr(hWnd, GWLP_WNDPROC);
             LONG_PTR pfnDlg = kind == HOST_DIALOG ? ::GetWindowLongPtr(hWnd, DWLP_DLGPROC) : 0;
@@ -262,8 +266,8 @@ TEST_F(ChainTest, TwoListenersSubclassOnceAndTheLastRestores)
 TEST_F(ChainTest, WindowsWithExtraBytesKeepThem)
 {
     RegisterHostClass(_T("HelvonExtra32"), 32);
-    HWND hWnd = ::CreateWindow(_T("HelvonExtra32"), _T("Extra"), WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, NULL, NULL,
-                               ::GetModuleHandle(NULL), NULL);
+    HWND hWnd = ::CreateWindow(_T("HelvonExtra32"), _T("Extra"), WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, NULL,
+                               NULL, ::GetModuleHandle(NULL), NULL);
     m_hosts.push_back(hWnd);
     for (int i = 0; i < 4; ++i)
         ::SetWindowLongPtr(hWnd, i * 8, (LONG_PTR)0x1111111111111111LL * (i + 1));
@@ -285,7 +289,8 @@ TEST_F(ChainTest, WindowsWithExtraBytesKeepThem)
     ::SendMessage(hClient, WM_TESTMSG, 0, 0);
     EXPECT_EQ(Seen(), "A W C");
     for (int i = 0; i < 4; ++i)
-        EXPECT_EQ(::GetWindowLongPtr(hWnd, i * 8), (LONG_PTR)0x1111111111111111LL * (i + 1)) << "offset " << i * 8;
+        EXPECT_EQ(::GetWindowLongPtr(hWnd, i * 8), (LONG_PTR)0x1111111111111111LL * (i + 1))
+            << "offset " << i * 8;
     EXPECT_EQ(::GetWindowLongPtr(hClient, DWLP_DLGPROC), clientData);
     a.UnPlug();
     c.UnPlug();
@@ -340,12 +345,15 @@ TEST_F(ChainTest, HandlersSeeTheChainsMessageAndTheStateIsRestored)
 
 class CCommandPlugIn : public SECWndPlugIn
 {
-public:
+  public:
     int m_nCommands = 0;
     int m_nMessages = 0;
 
-protected:
-    void OnCommandX() { ++m_nCommands; }
+  protected:
+    void OnCommandX()
+    {
+        ++m_nCommands;
+    }
     LRESULT OnTestMessage(WPARAM, LPARAM)
     {
         ++m_nMessages;
@@ -357,8 +365,8 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CCommandPlugIn, SECWndPlugIn)
-    ON_COMMAND(4711, OnCommandX)
-    ON_MESSAGE(WM_TESTMSG, OnTestMessage)
+ON_COMMAND(4711, OnCommandX)
+ON_MESSAGE(WM_TESTMSG, OnTestMessage)
 END_MESSAGE_MAP()
 
 TEST_F(ChainTest, PlugInRoutesOnlyWhilePluggedAndLeavesItsHost)
@@ -428,7 +436,7 @@ struct LeaveCase
 {
     const char* pszName;
     bool bOnlyA;
-    std::function<void(CTestListener*[3], HWND)> setup;
+    std::function<void(CTestListener* [3], HWND)> setup;
     const char* pszSeen;
     bool bPlugged[3]; // after the message, for listeners still alive
     bool bAlive[3];
@@ -438,19 +446,32 @@ struct LeaveCase
 TEST_F(ChainTest, ListenersLeavingDuringDispatchAreNotTouchedAgain)
 {
     const LeaveCase cases[] = {
-        {"A unplugs itself", false,
+        {"A unplugs itself",
+         false,
          [](CTestListener* l[3], HWND) { l[0]->m_onMessage = [](CTestListener* p) { p->UnPlug(); }; },
-         "A B C W", {false, true, true}, {true, true, true}, "B C W"},
-        {"A unplugs a later one", false,
+         "A B C W",
+         {false, true, true},
+         {true, true, true},
+         "B C W"},
+        {"A unplugs a later one",
+         false,
          [](CTestListener* l[3], HWND) {
              CTestListener* pC = l[2];
              l[0]->m_onMessage = [pC](CTestListener*) { pC->UnPlug(); };
          },
-         "A B W", {true, true, false}, {true, true, true}, "A B W"},
-        {"the last leaves", true,
-         [](CTestListener* l[3], HWND) { l[0]->m_onMessage = [](CTestListener* p) { p->UnPlug(); }; }, "A W",
-         {false, false, false}, {true, true, true}, "W"},
-        {"A is deleted in its handler", false,
+         "A B W",
+         {true, true, false},
+         {true, true, true},
+         "A B W"},
+        {"the last leaves",
+         true,
+         [](CTestListener* l[3], HWND) { l[0]->m_onMessage = [](CTestListener* p) { p->UnPlug(); }; },
+         "A W",
+         {false, false, false},
+         {true, true, true},
+         "W"},
+        {"A is deleted in its handler",
+         false,
          [](CTestListener* l[3], HWND) {
              CTestListener** ppA = &l[0];
              l[0]->m_onMessage = [ppA](CTestListener* p) {
@@ -458,8 +479,12 @@ TEST_F(ChainTest, ListenersLeavingDuringDispatchAreNotTouchedAgain)
                  *ppA = nullptr;
              };
          },
-         "A B C W", {false, true, true}, {false, true, true}, "B C W"},
-        {"A eats the message and is deleted", false,
+         "A B C W",
+         {false, true, true},
+         {false, true, true},
+         "B C W"},
+        {"A eats the message and is deleted",
+         false,
          [](CTestListener* l[3], HWND) {
              CTestListener** ppA = &l[0];
              l[0]->m_nFlags = 255;
@@ -468,8 +493,12 @@ TEST_F(ChainTest, ListenersLeavingDuringDispatchAreNotTouchedAgain)
                  *ppA = nullptr;
              };
          },
-         "A", {false, true, true}, {false, true, true}, "B C W"},
-        {"A deletes a later one", false,
+         "A",
+         {false, true, true},
+         {false, true, true},
+         "B C W"},
+        {"A deletes a later one",
+         false,
          [](CTestListener* l[3], HWND) {
              CTestListener** ppC = &l[2];
              l[0]->m_onMessage = [ppC](CTestListener*) {
@@ -477,8 +506,12 @@ TEST_F(ChainTest, ListenersLeavingDuringDispatchAreNotTouchedAgain)
                  *ppC = nullptr;
              };
          },
-         "A B W", {true, true, false}, {true, true, false}, "A B W"},
-        {"the last is deleted", true,
+         "A B W",
+         {true, true, false},
+         {true, true, false},
+         "A B W"},
+        {"the last is deleted",
+         true,
          [](CTestListener* l[3], HWND) {
              CTestListener** ppA = &l[0];
              l[0]->m_onMessage = [ppA](CTestListener* p) {
@@ -486,8 +519,12 @@ TEST_F(ChainTest, ListenersLeavingDuringDispatchAreNotTouchedAgain)
                  *ppA = nullptr;
              };
          },
-         "A W", {false, false, false}, {false, true, true}, "W"},
-        {"the window deletes B", false,
+         "A W",
+         {false, false, false},
+         {false, true, true},
+         "W"},
+        {"the window deletes B",
+         false,
          [](CTestListener* l[3], HWND) {
              CTestListener** ppB = &l[1];
              g_onHost = [ppB](HWND, UINT message) {
@@ -498,12 +535,19 @@ TEST_F(ChainTest, ListenersLeavingDuringDispatchAreNotTouchedAgain)
                  }
              };
          },
-         "A B C W", {true, false, true}, {true, false, true}, "A C W"},
-        {"A destroys the host", false,
+         "A B C W",
+         {true, false, true},
+         {true, false, true},
+         "A C W"},
+        {"A destroys the host",
+         false,
          [](CTestListener* l[3], HWND hWnd) {
              l[0]->m_onMessage = [hWnd](CTestListener*) { ::DestroyWindow(hWnd); };
          },
-         "A W", {false, false, false}, {true, true, true}, ""},
+         "A W",
+         {false, false, false},
+         {true, true, true},
+         ""},
     };
     for (const LeaveCase& c : cases)
     {
@@ -568,5 +612,54 @@ TEST_F(ChainTest, NestedDispatchKeepsTheRecordUntilTheOuterReturns)
     // Outer: A; nested: B (leaves, the last); outer goes on without B, window last both times.
     EXPECT_EQ(Seen(), "A B W W");
     EXPECT_EQ(SECWndListener::LookupChain(hWnd), nullptr);
+}
+} // namespace
+
+namespace
+{
+// An exception out of a handler stops at the chain: reported as the framework reports one from a
+// window procedure, the later listeners skipped, the window still served.
+TEST_F(ChainTest, ExceptionsStopAtTheChain)
+{
+    HWND hWnd = Host(HOST_WINDOW);
+    CTestListener a("A"), b("B");
+    ASSERT_TRUE(a.PlugInTo(CWnd::FromHandle(hWnd)));
+    ASSERT_TRUE(b.PlugInTo(CWnd::FromHandle(hWnd)));
+    a.m_onMessage = [](CTestListener*) { AfxThrowNotSupportedException(); };
+    AFX_THREAD_STATE* pState = AfxGetThreadState();
+    pState->m_lastSentMsg.message = 0x5678;
+    {
+        MessageBoxes boxes;
+        boxes.Expect(IDOK);
+        EXPECT_EQ(::SendMessage(hWnd, WM_TESTMSG, 0, 0), HOST_RESULT);
+        EXPECT_EQ(boxes.Shown().size(), 1u);
+    }
+    EXPECT_EQ(Seen(), "A W");
+    EXPECT_EQ(pState->m_lastSentMsg.message, 0x5678u);
+    a.m_onMessage = nullptr;
+    g_seen.clear();
+    ::SendMessage(hWnd, WM_TESTMSG, 0, 0);
+    EXPECT_EQ(Seen(), "A B W");
+}
+} // namespace
+
+namespace
+{
+// A listener plugging another one in from its handler: the newcomer hears the next message.
+TEST_F(ChainTest, ListenerPluggedFromAHandlerHearsTheNextMessage)
+{
+    HWND hWnd = Host(HOST_WINDOW);
+    CTestListener a("A"), d("D");
+    ASSERT_TRUE(a.PlugInTo(CWnd::FromHandle(hWnd)));
+    a.m_onMessage = [&d, hWnd](CTestListener* p) {
+        d.PlugInTo(CWnd::FromHandle(hWnd));
+        p->m_onMessage = nullptr;
+    };
+    ::SendMessage(hWnd, WM_TESTMSG, 0, 0);
+    EXPECT_EQ(Seen(), "A W");
+    EXPECT_TRUE(d.IsPlugged());
+    g_seen.clear();
+    ::SendMessage(hWnd, WM_TESTMSG, 0, 0);
+    EXPECT_EQ(Seen(), "A D W");
 }
 } // namespace

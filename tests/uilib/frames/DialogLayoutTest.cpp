@@ -44,9 +44,9 @@ RECT ChildRect(HWND hParent, int nId)
 {
     if (::EqualRect(&rc, &expected))
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "rect is " << rc.left << "," << rc.top << "," << rc.right << ","
-                                         << rc.bottom << " not " << expected.left << "," << expected.top << ","
-                                         << expected.right << "," << expected.bottom;
+    return ::testing::AssertionFailure()
+           << "rect is " << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom << " not "
+           << expected.left << "," << expected.top << "," << expected.right << "," << expected.bottom;
 }
 
 SIZE WindowSizeFor(HWND hWnd, SIZE client)
@@ -61,8 +61,10 @@ SIZE WindowSizeFor(HWND hWnd, SIZE client)
 // known pixel rectangles.
 class CLayoutDlg : public CDialog
 {
-public:
-    CLayoutDlg(UINT nId, BOOL bUseWindowRect = FALSE) : CDialog(nId), m_bUseWindowRect(bUseWindowRect) {}
+  public:
+    CLayoutDlg(UINT nId, BOOL bUseWindowRect = FALSE) : CDialog(nId), m_bUseWindowRect(bUseWindowRect)
+    {
+    }
 
     SECLayoutFactory m_factory;
     SECLayoutNode* m_pRoot = NULL;
@@ -70,7 +72,7 @@ public:
     BOOL m_bUseWindowRect;
     RECT m_rcSeenInOnSize = {};
 
-protected:
+  protected:
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
@@ -79,8 +81,8 @@ protected:
         for (int i = 0; i < 3; ++i)
         {
             const RECT& rc = kStartRects[i];
-            ::MoveWindow(::GetDlgItem(m_hWnd, kBoxIds[i]), rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
-                         FALSE);
+            ::MoveWindow(::GetDlgItem(m_hWnd, kBoxIds[i]), rc.left, rc.top, rc.right - rc.left,
+                         rc.bottom - rc.top, FALSE);
         }
         static SECClassFactory_T<SECLNScale, SECLayoutNode> s_scale;
         m_pRoot = m_factory.CreateNode(s_scale);
@@ -99,15 +101,16 @@ protected:
 };
 
 BEGIN_MESSAGE_MAP(CLayoutDlg, CDialog)
-    ON_WM_SIZE()
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 class CParentWnd : public CWnd
 {
-public:
+  public:
     BOOL CreateHidden()
     {
-        return CreateEx(0, AfxRegisterWndClass(0), _T("Eltern"), WS_OVERLAPPEDWINDOW, 0, 0, 600, 400, NULL, NULL);
+        return CreateEx(0, AfxRegisterWndClass(0), _T("Eltern"), WS_OVERLAPPEDWINDOW, 0, 0, 600, 400, NULL,
+                        NULL);
     }
 };
 
@@ -217,16 +220,19 @@ TEST(DialogLayoutTest, TrackingLimitsComeFromTheTree)
 // A plain window is subclassed at its window procedure: its own WM_SIZE comes after the layout.
 class CPlainHost : public CWnd
 {
-public:
+  public:
     RECT m_rcSeenInOnSize = {};
 
-protected:
-    afx_msg void OnSize(UINT, int, int) { m_rcSeenInOnSize = ChildRect(m_hWnd, IDC_BOX2); }
+  protected:
+    afx_msg void OnSize(UINT, int, int)
+    {
+        m_rcSeenInOnSize = ChildRect(m_hWnd, IDC_BOX2);
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CPlainHost, CWnd)
-    ON_WM_SIZE()
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 
 TEST(DialogLayoutTest, PlainWindowSeesItsControlsMovedInItsOwnOnSize)
@@ -236,8 +242,9 @@ TEST(DialogLayoutTest, PlainWindowSeesItsControlsMovedInItsOwnOnSize)
     for (int i = 0; i < 3; ++i)
     {
         const RECT& rc = kStartRects[i];
-        ::CreateWindow(_T("STATIC"), _T(""), WS_CHILD, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
-                       host.m_hWnd, (HMENU)(INT_PTR)kBoxIds[i], ::GetModuleHandle(NULL), NULL);
+        ::CreateWindow(_T("STATIC"), _T(""), WS_CHILD, rc.left, rc.top, rc.right - rc.left,
+                       rc.bottom - rc.top, host.m_hWnd, (HMENU)(INT_PTR)kBoxIds[i], ::GetModuleHandle(NULL),
+                       NULL);
     }
     SECLayoutFactory factory;
     SECClassFactory_T<SECLNScale, SECLayoutNode> scale;
@@ -262,8 +269,11 @@ namespace
 {
 class CRefusingDockFactory : public SECLayoutDockFactory
 {
-public:
-    BOOL ApplyNodeDefaults(SECLayoutNode*) override { return FALSE; }
+  public:
+    BOOL ApplyNodeDefaults(SECLayoutNode*) override
+    {
+        return FALSE;
+    }
 };
 
 TEST(DialogLayoutTest, AttachLayoutToWindowScalesAndFailsCleanly)
@@ -273,8 +283,9 @@ TEST(DialogLayoutTest, AttachLayoutToWindowScalesAndFailsCleanly)
     for (int i = 0; i < 3; ++i)
     {
         const RECT& rc = kStartRects[i];
-        ::CreateWindow(_T("STATIC"), _T(""), WS_CHILD, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
-                       host.m_hWnd, (HMENU)(INT_PTR)kBoxIds[i], ::GetModuleHandle(NULL), NULL);
+        ::CreateWindow(_T("STATIC"), _T(""), WS_CHILD, rc.left, rc.top, rc.right - rc.left,
+                       rc.bottom - rc.top, host.m_hWnd, (HMENU)(INT_PTR)kBoxIds[i], ::GetModuleHandle(NULL),
+                       NULL);
     }
     {
         // No window, or a root the factory refuses: FALSE and nothing left made.

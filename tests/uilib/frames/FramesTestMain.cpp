@@ -11,8 +11,10 @@ namespace
 {
 class CFramesTestApp : public CWinApp
 {
-public:
-    CFramesTestApp() : CWinApp(_T("HelvonFramesTest")) {}
+  public:
+    CFramesTestApp() : CWinApp(_T("HelvonFramesTest"))
+    {
+    }
 };
 CFramesTestApp theApp;
 
@@ -31,11 +33,35 @@ void Poison(void* p)
 }
 } // namespace
 
-void* operator new(size_t n) { return Allocate(n); }
-void* operator new[](size_t n) { return Allocate(n); }
-void* operator new(size_t n, const std::nothrow_t&) noexcept { return std::malloc(n != 0 ? n : 1); }
-void* operator new[](size_t n, const std::nothrow_t&) noexcept { return std::malloc(n != 0 ? n : 1); }
-void operator delete(void* p) noexcept { Poison(p); }
-void operator delete[](void* p) noexcept { Poison(p); }
-void operator delete(void* p, size_t) noexcept { Poison(p); }
-void operator delete[](void* p, size_t) noexcept { Poison(p); }
+void* operator new(size_t n)
+{
+    return Allocate(n);
+}
+void* operator new[](size_t n)
+{
+    return Allocate(n);
+}
+void* operator new(size_t n, const std::nothrow_t&) noexcept
+{
+    return std::malloc(n != 0 ? n : 1);
+}
+void* operator new[](size_t n, const std::nothrow_t&) noexcept
+{
+    return std::malloc(n != 0 ? n : 1);
+}
+void operator delete(void* p) noexcept
+{
+    Poison(p);
+}
+void operator delete[](void* p) noexcept
+{
+    Poison(p);
+}
+void operator delete(void* p, size_t) noexcept
+{
+    Poison(p);
+}
+void operator delete[](void* p, size_t) noexcept
+{
+    Poison(p);
+}

@@ -34,21 +34,24 @@ void SendLeftButton(bool bDown)
 
 class CGripperHost : public CWnd
 {
-public:
+  public:
     int m_nClicks = 0;
 
-protected:
-    afx_msg void OnLButtonDown(UINT, CPoint) { ++m_nClicks; }
+  protected:
+    afx_msg void OnLButtonDown(UINT, CPoint)
+    {
+        ++m_nClicks;
+    }
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CGripperHost, CWnd)
-    ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDOWN()
 END_MESSAGE_MAP()
 
 class CTestGripper : public SECReparentableGripperEx
 {
-public:
+  public:
     int m_nCloses = 0;
     int m_nExpands = 0;
     std::function<void(CTestGripper*)> m_onClose;
@@ -61,13 +64,16 @@ public:
             onClose(this);
         }
     }
-    void OnExpandButton() override { ++m_nExpands; }
+    void OnExpandButton() override
+    {
+        ++m_nExpands;
+    }
 };
 
 // The host's client area as pixels.
 class CSnapshot
 {
-public:
+  public:
     explicit CSnapshot(HWND hWnd)
     {
         RECT rc;
@@ -80,7 +86,10 @@ public:
             ::ReleaseDC(hWnd, hdc);
         });
     }
-    COLORREF At(int x, int y) const { return m_pixels[y * m_cx + x]; }
+    COLORREF At(int x, int y) const
+    {
+        return m_pixels[y * m_cx + x];
+    }
 
     // Draws into a fresh 32-bit bitmap and returns its pixels as COLORREFs.
     static std::vector<COLORREF> Capture(int cx, int cy, const std::function<void(HDC, int, int)>& draw)
@@ -107,25 +116,27 @@ public:
         return pixels;
     }
 
-private:
+  private:
     int m_cx, m_cy;
     std::vector<COLORREF> m_pixels;
 };
 
 class GripperWindowTest : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         LPCTSTR lpszClass =
             AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1), NULL);
-        ASSERT_TRUE(m_host.CreateEx(WS_EX_TOPMOST, lpszClass, _T("Greifer"), WS_POPUP | WS_VISIBLE, 100, 100, 200,
-                                    150, NULL, NULL));
-        ASSERT_TRUE(m_child.Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, CRect(50, 50, 60, 60), &m_host, 1));
+        ASSERT_TRUE(m_host.CreateEx(WS_EX_TOPMOST, lpszClass, _T("Greifer"), WS_POPUP | WS_VISIBLE, 100, 100,
+                                    200, 150, NULL, NULL));
+        ASSERT_TRUE(
+            m_child.Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, CRect(50, 50, 60, 60), &m_host, 1));
         static SECClassFactory_T<CTestGripper, SECLayoutNodeDCBase> s_grippers;
         SECLayoutNode* pNode = m_factory.CreateWindowNode(&m_child, &m_host);
         ASSERT_NE(pNode, nullptr);
-        m_pGripper = dynamic_cast<CTestGripper*>(m_factory.CreateWrapperNode(&m_host, s_grippers, pNode, _T("g")));
+        m_pGripper =
+            dynamic_cast<CTestGripper*>(m_factory.CreateWrapperNode(&m_host, s_grippers, pNode, _T("g")));
         ASSERT_NE(m_pGripper, nullptr);
         m_pGripper->m_bHasCloseButton = m_pGripper->m_bHasExpandButton = TRUE;
         m_pGripper->SetInitialRect(RECT{0, 0, 200, 150});
@@ -182,14 +193,14 @@ protected:
     void ExpectGripperDrawn(const CSnapshot& shot)
     {
         const SECSystemData& data = SECGetSystemData();
-        EXPECT_EQ(shot.At(1, 100), data.m_clrBtnFace);    // gripper strip
-        EXPECT_EQ(shot.At(100, 1), data.m_clrBtnFace);    // top margin
-        EXPECT_EQ(shot.At(197, 100), data.m_clrBtnFace);  // right margin
-        EXPECT_EQ(shot.At(6, 29), data.m_clrBtnHilite);   // first bar, top-left
-        EXPECT_EQ(shot.At(8, 146), data.m_clrBtnShadow);  // first bar, bottom-right
-        EXPECT_EQ(shot.At(10, 29), data.m_clrBtnHilite);  // second bar
+        EXPECT_EQ(shot.At(1, 100), data.m_clrBtnFace);   // gripper strip
+        EXPECT_EQ(shot.At(100, 1), data.m_clrBtnFace);   // top margin
+        EXPECT_EQ(shot.At(197, 100), data.m_clrBtnFace); // right margin
+        EXPECT_EQ(shot.At(6, 29), data.m_clrBtnHilite);  // first bar, top-left
+        EXPECT_EQ(shot.At(8, 146), data.m_clrBtnShadow); // first bar, bottom-right
+        EXPECT_EQ(shot.At(10, 29), data.m_clrBtnHilite); // second bar
         EXPECT_EQ(shot.At(12, 146), data.m_clrBtnShadow);
-        EXPECT_EQ(shot.At(7, 100), data.m_clrBtnFace);    // inside a bar
+        EXPECT_EQ(shot.At(7, 100), data.m_clrBtnFace); // inside a bar
     }
 
     CGripperHost m_host;

@@ -20,8 +20,11 @@ namespace
 
 class CNamedNode : public SECLayoutNode
 {
-public:
-    explicit CNamedNode(const char* pszName = "") { SetNodeName(pszName); }
+  public:
+    explicit CNamedNode(const char* pszName = "")
+    {
+        SetNodeName(pszName);
+    }
 };
 
 class CHideableLeaf : public SECLayoutNode, public SECDefHideableNode
@@ -250,7 +253,7 @@ TEST(LayoutNodeTest, CountedShowAndHide)
 // A factory that refuses nodes, and listeners that report their death.
 class CRefusingFactory : public SECLayoutFactory
 {
-public:
+  public:
     BOOL m_bRefuse = FALSE;
     BOOL ApplyNodeDefaults(SECLayoutNode* pNode) override
     {
@@ -263,14 +266,20 @@ std::string g_deaths;
 
 class CMortalNode : public SECLayoutNode
 {
-public:
-    ~CMortalNode() override { g_deaths += "N"; }
+  public:
+    ~CMortalNode() override
+    {
+        g_deaths += "N";
+    }
 };
 
 class CMortalListener : public SECLayoutWndListener
 {
-public:
-    ~CMortalListener() override { g_deaths += "L"; }
+  public:
+    ~CMortalListener() override
+    {
+        g_deaths += "L";
+    }
 };
 
 TEST(LayoutNodeTest, FactoryOwnsWhatItMadeAndListenersDieFirst)
@@ -330,7 +339,7 @@ TEST(SystemDataTest, ColoursFollowTheSystemAndSplitterCursorsWaitForADockBar)
 // A drawing node paints at its applied rectangle minus its draw offset.
 class CFillingNode : public SECLayoutNodeDC
 {
-public:
+  public:
     void OnDraw(HDC hdc, const RECT& rc) override
     {
         HBRUSH hBrush = ::CreateSolidBrush(RGB(255, 0, 0));
@@ -370,5 +379,33 @@ TEST(LayoutNodeTest, DrawingNodesPaintAtTheirOffsetAndNotWhileHidden)
     ::SelectObject(hdcMem, hOld);
     ::DeleteObject(hbm);
     ::DeleteDC(hdcMem);
+}
+} // namespace
+
+namespace
+{
+TEST(LayoutNodeTest, RealizingWithoutWindowsSettlesMovedFlags)
+{
+    SECLayoutNode root, child, leaf;
+    root.AddLayoutChild(&child);
+    root.SetInitialRect(RECT{0, 0, 100, 100});
+    child.SetInitialRect(RECT{0, 0, 10, 10});
+    RECT rcOut;
+    root.RecalcNode(rcOut, RECT{5, 5, 100, 100}, FALSE, TRUE);
+    EXPECT_TRUE(root.IsNodeMoved());
+    EXPECT_TRUE(child.IsNodeMoved());
+    EXPECT_TRUE(root.RealizeNode(NULL));
+    EXPECT_FALSE(root.IsNodeMoved());
+    EXPECT_FALSE(child.IsNodeMoved());
+    // A node without children moves nothing, itself included.
+    leaf.SetInitialRect(RECT{0, 0, 10, 10});
+    leaf.RecalcNode(rcOut, RECT{1, 1, 10, 10}, FALSE, TRUE);
+    EXPECT_TRUE(leaf.RealizeNode(NULL));
+    RECT rc;
+    leaf.GetRealizedRect(rc);
+    EXPECT_TRUE(::IsRectEmpty(&rc));
+    // Frozen: nothing.
+    root.FreezeLayout(TRUE, FALSE);
+    EXPECT_FALSE(root.RealizeNode(NULL));
 }
 } // namespace

@@ -42,6 +42,12 @@ void SECSystemData::RefreshColors()
     m_clr3DDkShadow = ::GetSysColor(COLOR_3DDKSHADOW);
 }
 
-void PASCAL SECSystemData::EnableBarMenu(BOOL bEnable) { s_bBarMenu = bEnable; }
+void PASCAL SECSystemData::EnableBarMenu(BOOL bEnable)
+{
+    s_bBarMenu = bEnable;
+}
 
-BOOL PASCAL SECSystemData::IsBarMenuEnabled() { return s_bBarMenu; }
+BOOL PASCAL SECSystemData::IsBarMenuEnabled()
+{
+    return s_bBarMenu;
+}

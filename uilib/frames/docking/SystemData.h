@@ -7,7 +7,7 @@
 
 class SECSystemData
 {
-public:
+  public:
     // Construction
     SECSystemData();
     SECSystemData(const SECSystemData&) = delete;

@@ -11,16 +11,21 @@ namespace foundation
 
 template <class Base> class SECClassFactory
 {
-public:
-    virtual ~SECClassFactory() {}
+  public:
+    virtual ~SECClassFactory()
+    {
+    }
     // A new object, or NULL when it cannot be allocated.
     virtual Base* CreateObject() = 0;
 };
 
 template <class Class, class Base> class SECClassFactory_T : public SECClassFactory<Base>
 {
-public:
-    Base* CreateObject() override { return new (std::nothrow) Class; }
+  public:
+    Base* CreateObject() override
+    {
+        return new (std::nothrow) Class;
+    }
 };
 
 } // namespace foundation

@@ -10,10 +10,14 @@ namespace foundation
 
 template <class T> class SECComposite_T
 {
-public:
+  public:
     // Construction
-    SECComposite_T() : m_children(10), m_pParent(NULL) {}
-    virtual ~SECComposite_T() {}
+    SECComposite_T() : m_children(10), m_pParent(NULL)
+    {
+    }
+    virtual ~SECComposite_T()
+    {
+    }
     SECComposite_T(const SECComposite_T&) = delete;
     SECComposite_T& operator=(const SECComposite_T&) = delete;
 
@@ -27,7 +31,10 @@ public:
                 nCount += ((T)m_children.GetNext(pos))->GetChildCount(TRUE);
         return nCount;
     }
-    virtual T GetChildAt(POSITION pos) const { return pos != NULL ? (T)m_children.GetAt(pos) : NULL; }
+    virtual T GetChildAt(POSITION pos) const
+    {
+        return pos != NULL ? (T)m_children.GetAt(pos) : NULL;
+    }
     virtual BOOL AddChild(T pChild)
     {
         if (pChild == NULL)
@@ -68,8 +75,14 @@ public:
         pos = m_children.Find(pChild);
         return pos != NULL;
     }
-    virtual POSITION GetFirstChildPosition() const { return m_children.GetHeadPosition(); }
-    virtual POSITION GetLastChildPosition() const { return m_children.GetTailPosition(); }
+    virtual POSITION GetFirstChildPosition() const
+    {
+        return m_children.GetHeadPosition();
+    }
+    virtual POSITION GetLastChildPosition() const
+    {
+        return m_children.GetTailPosition();
+    }
     virtual POSITION GetNextChildPosition(POSITION pos) const
     {
         if (pos != NULL)
@@ -93,9 +106,12 @@ public:
         }
         m_pParent = pParent;
     }
-    virtual T GetParent() const { return m_pParent; }
+    virtual T GetParent() const
+    {
+        return m_pParent;
+    }
 
-protected:
+  protected:
     virtual T Self() = 0;
 
     CPtrList m_children;
@@ -105,8 +121,10 @@ protected:
 // Walks the direct children of one node; NULL past either end.
 template <class T> class Iterator_T
 {
-public:
-    explicit Iterator_T(T pNode) : m_pNode(pNode), m_pos(NULL) {}
+  public:
+    explicit Iterator_T(T pNode) : m_pNode(pNode), m_pos(NULL)
+    {
+    }
     T First()
     {
         m_pos = m_pNode->GetFirstChildPosition();
@@ -127,9 +145,12 @@ public:
         m_pos = m_pNode->GetPrevChildPosition(m_pos);
         return Current();
     }
-    T Current() const { return m_pNode->GetChildAt(m_pos); }
+    T Current() const
+    {
+        return m_pNode->GetChildAt(m_pos);
+    }
 
-private:
+  private:
     T m_pNode;
     POSITION m_pos;
 };
@@ -139,8 +160,10 @@ private:
 // change nodes it has passed.
 template <class T> class IteratorPreOrder_T
 {
-public:
-    explicit IteratorPreOrder_T(T pStart) : m_pStart(pStart), m_pCurrent(NULL) {}
+  public:
+    explicit IteratorPreOrder_T(T pStart) : m_pStart(pStart), m_pCurrent(NULL)
+    {
+    }
     T First()
     {
         m_pCurrent = m_pStart->GetChildCount(FALSE) > 0 ? Deepest(m_pStart) : NULL;
@@ -162,9 +185,12 @@ public:
         }
         return m_pCurrent = pParent;
     }
-    T Current() const { return m_pCurrent; }
+    T Current() const
+    {
+        return m_pCurrent;
+    }
 
-private:
+  private:
     static T Deepest(T pNode)
     {
         while (pNode->GetChildCount(FALSE) > 0)

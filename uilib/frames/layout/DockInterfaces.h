@@ -8,8 +8,10 @@ class SECLayoutNode;
 // Told after a node was docked or floated. Returning FALSE stops the event at this node.
 class ISECDockEventReceiver
 {
-public:
-    virtual ~ISECDockEventReceiver() {}
+  public:
+    virtual ~ISECDockEventReceiver()
+    {
+    }
     // pNode the node that moved, pOldParent the node that gave it up (NULL after a re-dock or a
     // float without a drag), pNewParent its parent now, pTarget the target's node (NULL when
     // floated), pAffected the list of affected nodes.
@@ -21,7 +23,9 @@ public:
 // asks its content so before a splitter drag).
 class ISECPreferredNodeRectSet
 {
-public:
-    virtual ~ISECPreferredNodeRectSet() {}
+  public:
+    virtual ~ISECPreferredNodeRectSet()
+    {
+    }
     virtual void UpdatePreferredRect() = 0;
 };

@@ -5,8 +5,10 @@
 
 class ISECHideableNode
 {
-public:
-    virtual ~ISECHideableNode() {}
+  public:
+    virtual ~ISECHideableNode()
+    {
+    }
     // TRUE when the visible state changed.
     virtual BOOL ShowNode(BOOL bShow, BOOL bForce, BOOL bRecursive) = 0;
     virtual BOOL IsVisible() const = 0;
@@ -15,17 +17,25 @@ public:
 
 class SECDefHideableNode : public ISECHideableNode
 {
-public:
-    SECDefHideableNode() : m_nShowCount(0), m_bVisible(TRUE) {}
+  public:
+    SECDefHideableNode() : m_nShowCount(0), m_bVisible(TRUE)
+    {
+    }
 
     // Nested show requests need as many hides; bForce resets the count.
     BOOL ShowNode(BOOL bShow, BOOL bForce, BOOL bRecursive) override;
-    BOOL IsVisible() const override { return m_bVisible; }
+    BOOL IsVisible() const override
+    {
+        return m_bVisible;
+    }
     BOOL SetVisible(BOOL bVisible) override;
 
-    int GetShowCount() const { return m_nShowCount; }
+    int GetShowCount() const
+    {
+        return m_nShowCount;
+    }
 
-protected:
+  protected:
     int m_nShowCount;
     BOOL m_bVisible;
 };

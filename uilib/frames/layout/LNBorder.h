@@ -8,7 +8,7 @@
 
 template <class Base> class SECLNBorder_T : public Base
 {
-public:
+  public:
     // Construction
     SECLNBorder_T()
         : m_nLeftBorder(0), m_nRightBorder(0), m_nTopBorder(0), m_nBottomBorder(0), m_nPendingTop(0),
@@ -24,7 +24,10 @@ public:
             return std::max(this->GetChildCount(FALSE), 1);
         return Base::AddLayoutChild(pChild);
     }
-    int RemoveLayoutChild(SECLayoutNode* pChild) override { return Base::RemoveLayoutChild(pChild); }
+    int RemoveLayoutChild(SECLayoutNode* pChild) override
+    {
+        return Base::RemoveLayoutChild(pChild);
+    }
     void GetPreferredRect(RECT& rc) override
     {
         SECLayoutNode* pWrapped = GetWrappedNode();
@@ -82,7 +85,10 @@ public:
     {
         return HasWrappedNode() ? this->GetChildAt(this->GetFirstChildPosition()) : NULL;
     }
-    virtual int HasWrappedNode() { return this->GetChildCount(FALSE); }
+    virtual int HasWrappedNode()
+    {
+        return this->GetChildCount(FALSE);
+    }
     virtual void RecalcWrappedNode(SECLayoutNode* pNode, const RECT& rc)
     {
         RECT rcIgnored;
@@ -154,7 +160,7 @@ public:
         m_nPendingRight += nRight;
     }
 
-protected:
+  protected:
     int m_nLeftBorder;
     int m_nRightBorder;
     int m_nTopBorder;

@@ -4,13 +4,23 @@
 
 namespace
 {
-int Width(const RECT& rc) { return rc.right - rc.left; }
-int Height(const RECT& rc) { return rc.bottom - rc.top; }
+int Width(const RECT& rc)
+{
+    return rc.right - rc.left;
+}
+int Height(const RECT& rc)
+{
+    return rc.bottom - rc.top;
+}
 } // namespace
 
-SECLNBorderClient::SECLNBorderClient() : m_pPosNodes{}, m_nArrangeMode(0), m_pEventRcvr(NULL) {}
+SECLNBorderClient::SECLNBorderClient() : m_pPosNodes{}, m_nArrangeMode(0), m_pEventRcvr(NULL)
+{
+}
 
-SECLNBorderClient::~SECLNBorderClient() {}
+SECLNBorderClient::~SECLNBorderClient()
+{
+}
 
 int SECLNBorderClient::AddLayoutChild(SECLayoutNode* pChild)
 {
@@ -55,8 +65,8 @@ int SECLNBorderClient::AddPositionNode(SECLayoutNode* pNode, int nPos)
     return nCount;
 }
 
-void SECLNBorderClient::SplitPositions(RECT& rcClient, const RECT& rc, RECT& rcTop, RECT& rcBottom, RECT& rcLeft,
-                                       RECT& rcRight)
+void SECLNBorderClient::SplitPositions(RECT& rcClient, const RECT& rc, RECT& rcTop, RECT& rcBottom,
+                                       RECT& rcLeft, RECT& rcRight)
 {
     GetBorderSizes(rcTop, rcBottom, rcLeft, rcRight);
     if (m_nArrangeMode == 0)
@@ -71,7 +81,8 @@ BOOL SECLNBorderClient::GetNextFreePosition(int& nPos)
 {
     // Positions in the order they are filled: the client only once both sides are taken.
     const bool bSidesTaken = m_pPosNodes[SEC_LN_POS_LEFT] != NULL && m_pPosNodes[SEC_LN_POS_RIGHT] != NULL;
-    static const int kTopBottomFirst[] = {SEC_LN_POS_TOP, SEC_LN_POS_BOTTOM, SEC_LN_POS_LEFT, SEC_LN_POS_RIGHT};
+    static const int kTopBottomFirst[] = {SEC_LN_POS_TOP, SEC_LN_POS_BOTTOM, SEC_LN_POS_LEFT,
+                                          SEC_LN_POS_RIGHT};
     static const int kTopBottomThenClient[] = {SEC_LN_POS_TOP, SEC_LN_POS_BOTTOM, SEC_LN_POS_CLIENT};
     static const int kSidesFirst[] = {SEC_LN_POS_LEFT, SEC_LN_POS_RIGHT};
     const int* pOrder;
@@ -151,8 +162,8 @@ void SECLNBorderClient::SplitLeftRightFirst(RECT& rcClient, const RECT& rc, RECT
     rcClient = ClientFromBorders(rcTop, rcBottom, rcLeft, rcRight);
 }
 
-BOOL SECLNBorderClient::FitClientToLimits(const RECT& rc, RECT& rcClient, RECT& rcTop, RECT& rcBottom, RECT& rcLeft,
-                                          RECT& rcRight)
+BOOL SECLNBorderClient::FitClientToLimits(const RECT& rc, RECT& rcClient, RECT& rcTop, RECT& rcBottom,
+                                          RECT& rcLeft, RECT& rcRight)
 {
     SECLayoutNode* pClient = m_pPosNodes[SEC_LN_POS_CLIENT];
     if (pClient == NULL)
@@ -234,7 +245,8 @@ void SECLNBorderClient::JoinBordersToClient(const RECT& rcClient, RECT& rcTop, R
     }
 }
 
-BOOL SECLNBorderClient::ArrangePositions(const RECT& rc, RECT& rcTop, RECT& rcBottom, RECT& rcLeft, RECT& rcRight)
+BOOL SECLNBorderClient::ArrangePositions(const RECT& rc, RECT& rcTop, RECT& rcBottom, RECT& rcLeft,
+                                         RECT& rcRight)
 {
     if (m_nArrangeMode == 0)
         return ConstrainBordersTopBottomFirst(rc, rcTop, rcBottom, rcLeft, rcRight);
@@ -249,26 +261,22 @@ BOOL SECLNBorderClient::ConstrainBorder(int nPos, RECT& rcBorder, const RECT& rc
     m_pPosNodes[nPos]->RecalcNode(rcRes, rcBorder, TRUE, TRUE);
     switch (nPos)
     {
-    case SEC_LN_POS_TOP:
-    {
+    case SEC_LN_POS_TOP: {
         BOOL bChanged = Height(rcRes) != Height(rcBorder);
         rcBorder.bottom = std::min(rcBorder.top + Height(rcRes), rc.bottom);
         return bChanged;
     }
-    case SEC_LN_POS_BOTTOM:
-    {
+    case SEC_LN_POS_BOTTOM: {
         BOOL bChanged = Height(rcRes) != Height(rcBorder);
         rcBorder.top = std::max({rcBorder.bottom - Height(rcRes), rc.top, rcBefore.bottom});
         return bChanged;
     }
-    case SEC_LN_POS_LEFT:
-    {
+    case SEC_LN_POS_LEFT: {
         BOOL bChanged = Width(rcRes) != Width(rcBorder);
         rcBorder.right = std::min(rcBorder.left + Width(rcRes), rc.right);
         return bChanged;
     }
-    default:
-    {
+    default: {
         BOOL bChanged = Width(rcRes) != Width(rcBorder);
         rcBorder.left = std::max({rcBorder.right - Width(rcRes), rc.left, rcBefore.right});
         return bChanged;
@@ -276,8 +284,8 @@ BOOL SECLNBorderClient::ConstrainBorder(int nPos, RECT& rcBorder, const RECT& rc
     }
 }
 
-BOOL SECLNBorderClient::ConstrainBordersTopBottomFirst(const RECT& rc, RECT& rcTop, RECT& rcBottom, RECT& rcLeft,
-                                                       RECT& rcRight)
+BOOL SECLNBorderClient::ConstrainBordersTopBottomFirst(const RECT& rc, RECT& rcTop, RECT& rcBottom,
+                                                       RECT& rcLeft, RECT& rcRight)
 {
     BOOL bChanged = FALSE;
     if (m_pPosNodes[SEC_LN_POS_TOP] != NULL)
@@ -297,8 +305,8 @@ BOOL SECLNBorderClient::ConstrainBordersTopBottomFirst(const RECT& rc, RECT& rcT
     return bChanged;
 }
 
-BOOL SECLNBorderClient::ConstrainBordersLeftRightFirst(const RECT& rc, RECT& rcTop, RECT& rcBottom, RECT& rcLeft,
-                                                       RECT& rcRight)
+BOOL SECLNBorderClient::ConstrainBordersLeftRightFirst(const RECT& rc, RECT& rcTop, RECT& rcBottom,
+                                                       RECT& rcLeft, RECT& rcRight)
 {
     BOOL bChanged = FALSE;
     if (m_pPosNodes[SEC_LN_POS_LEFT] != NULL)

@@ -19,14 +19,16 @@ enum
 // Told when the client area of a border client changes.
 class ISECLNBorderClientEventRcvr
 {
-public:
-    virtual ~ISECLNBorderClientEventRcvr() {}
+  public:
+    virtual ~ISECLNBorderClientEventRcvr()
+    {
+    }
     virtual void OnClientRectChanged(const RECT& rcClient) = 0;
 };
 
 class SECLNBorderClient : public SECLayoutNode
 {
-public:
+  public:
     // Construction
     SECLNBorderClient();
     ~SECLNBorderClient() override;
@@ -43,42 +45,56 @@ public:
     virtual BOOL GetNextFreePosition(int& nPos);
     virtual BOOL SetPositionNode(SECLayoutNode* pNode, int nPos);
     virtual BOOL ClearNodePosition(SECLayoutNode* pNode);
-    virtual void SplitTopBottomFirst(RECT& rcClient, const RECT& rc, RECT& rcTop, RECT& rcBottom, RECT& rcLeft,
-                                     RECT& rcRight);
-    virtual void SplitLeftRightFirst(RECT& rcClient, const RECT& rc, RECT& rcTop, RECT& rcBottom, RECT& rcLeft,
-                                     RECT& rcRight);
+    virtual void SplitTopBottomFirst(RECT& rcClient, const RECT& rc, RECT& rcTop, RECT& rcBottom,
+                                     RECT& rcLeft, RECT& rcRight);
+    virtual void SplitLeftRightFirst(RECT& rcClient, const RECT& rc, RECT& rcTop, RECT& rcBottom,
+                                     RECT& rcLeft, RECT& rcRight);
     virtual BOOL FitClientToLimits(const RECT& rc, RECT& rcClient, RECT& rcTop, RECT& rcBottom, RECT& rcLeft,
                                    RECT& rcRight);
     virtual void ShiftClientEdges(SECLayoutNode* pBefore, SECLayoutNode* pAfter, const RECT& rcBounds,
                                   RECT& rcClient, int nDelta, BOOL bHorizontal);
     virtual void ClipClientRect(RECT& rcClient, const RECT& rc);
-    virtual void JoinBordersToClient(const RECT& rcClient, RECT& rcTop, RECT& rcBottom, RECT& rcLeft, RECT& rcRight);
+    virtual void JoinBordersToClient(const RECT& rcClient, RECT& rcTop, RECT& rcBottom, RECT& rcLeft,
+                                     RECT& rcRight);
     virtual BOOL ArrangePositions(const RECT& rc, RECT& rcTop, RECT& rcBottom, RECT& rcLeft, RECT& rcRight);
     virtual BOOL ConstrainBordersTopBottomFirst(const RECT& rc, RECT& rcTop, RECT& rcBottom, RECT& rcLeft,
                                                 RECT& rcRight);
     virtual BOOL ConstrainBordersLeftRightFirst(const RECT& rc, RECT& rcTop, RECT& rcBottom, RECT& rcLeft,
                                                 RECT& rcRight);
-    virtual void RecalcPositionNodes(const RECT& rcClient, const RECT& rcTop, const RECT& rcBottom, const RECT& rcLeft,
-                                     const RECT& rcRight);
+    virtual void RecalcPositionNodes(const RECT& rcClient, const RECT& rcTop, const RECT& rcBottom,
+                                     const RECT& rcLeft, const RECT& rcRight);
     virtual double CalcShrinkFactor(int nAvailable, int a, int b);
-    virtual RECT ClientFromBorders(const RECT& rcTop, const RECT& rcBottom, const RECT& rcLeft, const RECT& rcRight);
+    virtual RECT ClientFromBorders(const RECT& rcTop, const RECT& rcBottom, const RECT& rcLeft,
+                                   const RECT& rcRight);
     virtual void GetBorderSizes(RECT& rcTop, RECT& rcBottom, RECT& rcLeft, RECT& rcRight);
     virtual void GetBorderSize(SECLayoutNode* pNode, RECT& rc);
 
     // Attributes
     // 0: top and bottom borders run the full width; otherwise the left and right ones run the
     // full height.
-    void SetArrangementMode(int nMode) { m_nArrangeMode = nMode; }
-    int GetArrangementMode() const { return m_nArrangeMode; }
-    void SetEventReceiver(ISECLNBorderClientEventRcvr* pRcvr) { m_pEventRcvr = pRcvr; }
-    ISECLNBorderClientEventRcvr* GetEventReceiver() const { return m_pEventRcvr; }
+    void SetArrangementMode(int nMode)
+    {
+        m_nArrangeMode = nMode;
+    }
+    int GetArrangementMode() const
+    {
+        return m_nArrangeMode;
+    }
+    void SetEventReceiver(ISECLNBorderClientEventRcvr* pRcvr)
+    {
+        m_pEventRcvr = pRcvr;
+    }
+    ISECLNBorderClientEventRcvr* GetEventReceiver() const
+    {
+        return m_pEventRcvr;
+    }
 
-protected:
+  protected:
     SECLayoutNode* m_pPosNodes[SEC_LN_POS_COUNT];
     int m_nArrangeMode;
     ISECLNBorderClientEventRcvr* m_pEventRcvr;
 
-private:
+  private:
     // Sizes one border edge to its node's constrained result; TRUE when the size changed.
     BOOL ConstrainBorder(int nPos, RECT& rcBorder, const RECT& rc, RECT& rcBefore);
 };

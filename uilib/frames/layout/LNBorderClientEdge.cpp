@@ -100,7 +100,8 @@ RECT SECLNBorderClientEdge::EdgeSubRect(const RECT& rcStrip, int nFrom, int nTo,
     return r;
 }
 
-void SECLNBorderClientEdge::DrawEdgeLines(HDC hdc, const RECT& rcBand, BOOL bHorizontal, int, HPEN hPen1, HPEN hPen2)
+void SECLNBorderClientEdge::DrawEdgeLines(HDC hdc, const RECT& rcBand, BOOL bHorizontal, int, HPEN hPen1,
+                                          HPEN hPen2)
 {
     HGDIOBJ hOld = ::SelectObject(hdc, hPen1);
     if (bHorizontal)

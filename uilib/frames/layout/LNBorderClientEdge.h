@@ -6,7 +6,7 @@
 
 class SECLNBorderClientEdge : public SECLayoutNodeBorderSpace, public SECParentOfNegotiableChildNode
 {
-public:
+  public:
     // Construction
     SECLNBorderClientEdge();
     ~SECLNBorderClientEdge() override;
@@ -19,10 +19,11 @@ public:
     virtual void SetEdges(BOOL bLeft, BOOL bTop, BOOL bRight, BOOL bBottom);
     virtual BOOL GetEdgeOrientation(int nSide, BOOL& bHorizontal);
     virtual RECT EdgeSubRect(const RECT& rcStrip, int nFrom, int nTo, int nSide);
-    virtual void DrawEdgeLines(HDC hdc, const RECT& rcBand, BOOL bHorizontal, int nSide, HPEN hPen1, HPEN hPen2);
+    virtual void DrawEdgeLines(HDC hdc, const RECT& rcBand, BOOL bHorizontal, int nSide, HPEN hPen1,
+                               HPEN hPen2);
     virtual void FillEdgeGap(HDC hdc, const RECT& rc);
 
-protected:
+  protected:
     BOOL m_bEdgeLeft;
     BOOL m_bEdgeTop;
     BOOL m_bEdgeRight;

@@ -13,7 +13,10 @@ BOOL SECLNHwndContainer::ClientToScreen(RECT* pRect)
     return ::ClientToScreen(m_hWnd, ((POINT*)pRect) + 1);
 }
 
-BOOL SECLNHwndContainer::ClientToScreen(POINT* pPoint) { return ::ClientToScreen(m_hWnd, pPoint); }
+BOOL SECLNHwndContainer::ClientToScreen(POINT* pPoint)
+{
+    return ::ClientToScreen(m_hWnd, pPoint);
+}
 
 BOOL SECLNHwndContainer::ScreenToClient(RECT* pRect)
 {
@@ -22,15 +25,30 @@ BOOL SECLNHwndContainer::ScreenToClient(RECT* pRect)
     return ::ScreenToClient(m_hWnd, ((POINT*)pRect) + 1);
 }
 
-BOOL SECLNHwndContainer::ScreenToClient(POINT* pPoint) { return ::ScreenToClient(m_hWnd, pPoint); }
+BOOL SECLNHwndContainer::ScreenToClient(POINT* pPoint)
+{
+    return ::ScreenToClient(m_hWnd, pPoint);
+}
 
-BOOL SECLNHwndContainer::NodeToScreen(RECT* pRect) { return NodeToClient(pRect) && ClientToScreen(pRect); }
+BOOL SECLNHwndContainer::NodeToScreen(RECT* pRect)
+{
+    return NodeToClient(pRect) && ClientToScreen(pRect);
+}
 
-BOOL SECLNHwndContainer::NodeToScreen(POINT* pPoint) { return NodeToClient(pPoint) && ClientToScreen(pPoint); }
+BOOL SECLNHwndContainer::NodeToScreen(POINT* pPoint)
+{
+    return NodeToClient(pPoint) && ClientToScreen(pPoint);
+}
 
-BOOL SECLNHwndContainer::ScreenToNode(RECT* pRect) { return ScreenToClient(pRect) && ClientToNode(pRect); }
+BOOL SECLNHwndContainer::ScreenToNode(RECT* pRect)
+{
+    return ScreenToClient(pRect) && ClientToNode(pRect);
+}
 
-BOOL SECLNHwndContainer::ScreenToNode(POINT* pPoint) { return ScreenToClient(pPoint) && ClientToNode(pPoint); }
+BOOL SECLNHwndContainer::ScreenToNode(POINT* pPoint)
+{
+    return ScreenToClient(pPoint) && ClientToNode(pPoint);
+}
 
 BOOL SECLNHwndContainer::GetNodeOrigin(POINT& pt)
 {
@@ -85,11 +103,20 @@ BOOL SECLNHwndContainer::ReparentContainer(HWND hWndNewParent)
     return ::SetParent(m_hWnd, hWndNewParent) != NULL;
 }
 
-ISECLNContainer* SECLNHwndContainer::CreateFloatingContainerObject(HWND) { return NULL; }
+ISECLNContainer* SECLNHwndContainer::CreateFloatingContainerObject(HWND)
+{
+    return NULL;
+}
 
-void PASCAL SECLNHwndContainer::SuppressRecalc(BOOL bSuppress) { s_bRecalcSuppressed = bSuppress; }
+void PASCAL SECLNHwndContainer::SuppressRecalc(BOOL bSuppress)
+{
+    s_bRecalcSuppressed = bSuppress;
+}
 
-BOOL PASCAL SECLNHwndContainer::IsRecalcSuppressed() { return s_bRecalcSuppressed; }
+BOOL PASCAL SECLNHwndContainer::IsRecalcSuppressed()
+{
+    return s_bRecalcSuppressed;
+}
 
 void PASCAL SECLNHwndContainer::RecalcAllFrames(BOOL bNotify)
 {

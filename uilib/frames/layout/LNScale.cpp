@@ -1,7 +1,9 @@
 // SECLNScale: proportional layout.
 #include "uilib/frames/layout/LNScale.h"
 
-SECLNScale::~SECLNScale() {}
+SECLNScale::~SECLNScale()
+{
+}
 
 void SECLNScale::ScaleChildRect(RECT& rcOut, const RECT& rcFrom, const RECT& rcTo, const RECT& rcChild)
 {

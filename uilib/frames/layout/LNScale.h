@@ -6,7 +6,7 @@
 
 class SECLNScale : public SECLayoutNode
 {
-public:
+  public:
     ~SECLNScale() override;
 
     // Overridables

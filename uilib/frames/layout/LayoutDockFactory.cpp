@@ -1,9 +1,9 @@
 // SECLayoutDockFactory: grippers around nodes and windows.
 #include "uilib/frames/layout/LayoutDockFactory.h"
 
-SECLayoutNodeDCBase* SECLayoutDockFactory::CreateWrapperNode(CWnd* pHost,
-                                                             tessaron::foundation::SECClassFactory<SECLayoutNodeDCBase>& cf,
-                                                             SECLayoutNode* pChild, LPCTSTR lpszName, DWORD_PTR)
+SECLayoutNodeDCBase* SECLayoutDockFactory::CreateWrapperNode(
+    CWnd* pHost, tessaron::foundation::SECClassFactory<SECLayoutNodeDCBase>& cf, SECLayoutNode* pChild,
+    LPCTSTR lpszName, DWORD_PTR)
 {
     SECLayoutNodeDCBase* pNode = CreateHostedNode(pHost, NULL, cf, lpszName);
     if (pNode == NULL)
@@ -18,15 +18,15 @@ SECLayoutNodeDCBase* SECLayoutDockFactory::CreateWrapperNode(CWnd* pHost,
     return pNode;
 }
 
-SECLayoutNodeDCBase* SECLayoutDockFactory::CreateGripperNode(CWnd* pHost, SECLayoutNode* pChild, LPCTSTR lpszName,
-                                                             DWORD_PTR x)
+SECLayoutNodeDCBase* SECLayoutDockFactory::CreateGripperNode(CWnd* pHost, SECLayoutNode* pChild,
+                                                             LPCTSTR lpszName, DWORD_PTR x)
 {
     return CreateWrapperNode(pHost, GetGripperFactory(), pChild, lpszName, x);
 }
 
-SECLayoutNodeDCBase* SECLayoutDockFactory::InsertGripperNode(SECLayoutNode* pParent, CWnd* pHost,
-                                                             tessaron::foundation::SECClassFactory<SECLayoutNode>& cf,
-                                                             LPCTSTR lpszName, SECLayoutNode** ppChild, DWORD_PTR x)
+SECLayoutNodeDCBase* SECLayoutDockFactory::InsertGripperNode(
+    SECLayoutNode* pParent, CWnd* pHost, tessaron::foundation::SECClassFactory<SECLayoutNode>& cf,
+    LPCTSTR lpszName, SECLayoutNode** ppChild, DWORD_PTR x)
 {
     if (pParent == NULL)
         return NULL;
@@ -48,9 +48,9 @@ SECLayoutNodeDCBase* SECLayoutDockFactory::InsertGripperNode(SECLayoutNode* pPar
     return pGripper;
 }
 
-SECLayoutNodeDCBase* SECLayoutDockFactory::CreateGrippedNode(CWnd* pHost,
-                                                             tessaron::foundation::SECClassFactory<SECLayoutNode>& cf,
-                                                             LPCTSTR lpszName, SECLayoutNode** ppChild, DWORD_PTR x)
+SECLayoutNodeDCBase* SECLayoutDockFactory::CreateGrippedNode(
+    CWnd* pHost, tessaron::foundation::SECClassFactory<SECLayoutNode>& cf, LPCTSTR lpszName,
+    SECLayoutNode** ppChild, DWORD_PTR x)
 {
     SECLayoutNode* pChild = CreateNode(cf, lpszName);
     if (pChild == NULL)
@@ -91,8 +91,8 @@ SECLayoutNodeDCBase* SECLayoutDockFactory::CreateGrippedDrawingNode(CWnd* pHost,
 }
 
 SECLayoutNodeDCBase* SECLayoutDockFactory::CreateGrippedWindowNode(
-    CWnd* pWnd, CWnd* pParentWnd, tessaron::foundation::SECClassFactory<SECLayoutNodeWnd>& cf, LPCTSTR lpszName,
-    BOOL bLayoutInside, SECLayoutNode** ppNode, DWORD_PTR x)
+    CWnd* pWnd, CWnd* pParentWnd, tessaron::foundation::SECClassFactory<SECLayoutNodeWnd>& cf,
+    LPCTSTR lpszName, BOOL bLayoutInside, SECLayoutNode** ppNode, DWORD_PTR x)
 {
     if (pWnd == NULL || pParentWnd == NULL)
         return NULL;
@@ -112,9 +112,9 @@ SECLayoutNodeDCBase* SECLayoutDockFactory::CreateGrippedWindowNode(
     return pGripper;
 }
 
-SECLayoutNodeDCBase* SECLayoutDockFactory::CreateGrippedWindowNode(CWnd* pWnd, CWnd* pParentWnd, LPCTSTR lpszName,
-                                                                   BOOL bLayoutInside, SECLayoutNode** ppNode,
-                                                                   DWORD_PTR x)
+SECLayoutNodeDCBase* SECLayoutDockFactory::CreateGrippedWindowNode(CWnd* pWnd, CWnd* pParentWnd,
+                                                                   LPCTSTR lpszName, BOOL bLayoutInside,
+                                                                   SECLayoutNode** ppNode, DWORD_PTR x)
 {
     return CreateGrippedWindowNode(pWnd, pParentWnd, m_wndNodeFactory, lpszName, bLayoutInside, ppNode, x);
 }
@@ -129,9 +129,9 @@ SECLayoutNodeDCBase* SECLayoutDockFactory::CreateGrippedWindowNodeById(
     return CreateGrippedWindowNode(pWnd, pParentWnd, cf, lpszName, bLayoutInside, ppNode, x);
 }
 
-SECLayoutNodeDCBase* SECLayoutDockFactory::CreateGrippedWindowNodeById(UINT nId, CWnd* pParentWnd, LPCTSTR lpszName,
-                                                                       BOOL bLayoutInside, SECLayoutNode** ppNode,
-                                                                       DWORD_PTR x)
+SECLayoutNodeDCBase* SECLayoutDockFactory::CreateGrippedWindowNodeById(UINT nId, CWnd* pParentWnd,
+                                                                       LPCTSTR lpszName, BOOL bLayoutInside,
+                                                                       SECLayoutNode** ppNode, DWORD_PTR x)
 {
     return CreateGrippedWindowNodeById(nId, pParentWnd, m_wndNodeFactory, lpszName, bLayoutInside, ppNode, x);
 }

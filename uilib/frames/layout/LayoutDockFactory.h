@@ -7,37 +7,43 @@
 
 class SECLayoutDockFactory : public SECLayoutFactory
 {
-public:
+  public:
     // Overridables
     // The class factory of the grippers put around docked nodes and windows.
-    virtual tessaron::foundation::SECClassFactory<SECLayoutNodeDCBase>& GetGripperFactory() { return m_gripperFactory; }
+    virtual tessaron::foundation::SECClassFactory<SECLayoutNodeDCBase>& GetGripperFactory()
+    {
+        return m_gripperFactory;
+    }
 
     // Operations (the trailing argument is passed down and not used here)
-    SECLayoutNodeDCBase* CreateWrapperNode(CWnd* pHost, tessaron::foundation::SECClassFactory<SECLayoutNodeDCBase>& cf,
+    SECLayoutNodeDCBase* CreateWrapperNode(CWnd* pHost,
+                                           tessaron::foundation::SECClassFactory<SECLayoutNodeDCBase>& cf,
                                            SECLayoutNode* pChild, LPCTSTR lpszName, DWORD_PTR x = 0);
-    SECLayoutNodeDCBase* CreateGripperNode(CWnd* pHost, SECLayoutNode* pChild, LPCTSTR lpszName, DWORD_PTR x = 0);
+    SECLayoutNodeDCBase* CreateGripperNode(CWnd* pHost, SECLayoutNode* pChild, LPCTSTR lpszName,
+                                           DWORD_PTR x = 0);
     SECLayoutNodeDCBase* InsertGripperNode(SECLayoutNode* pParent, CWnd* pHost,
-                                           tessaron::foundation::SECClassFactory<SECLayoutNode>& cf, LPCTSTR lpszName,
-                                           SECLayoutNode** ppChild, DWORD_PTR x = 0);
-    SECLayoutNodeDCBase* CreateGrippedNode(CWnd* pHost, tessaron::foundation::SECClassFactory<SECLayoutNode>& cf,
+                                           tessaron::foundation::SECClassFactory<SECLayoutNode>& cf,
                                            LPCTSTR lpszName, SECLayoutNode** ppChild, DWORD_PTR x = 0);
-    SECLayoutNodeDCBase* CreateGrippedHostedNode(CWnd* pHost,
-                                                 tessaron::foundation::SECClassFactory<SECLayoutNodeDCBase>& cf,
-                                                 LPCTSTR lpszName, SECLayoutNode** ppNode, DWORD_PTR x = 0);
+    SECLayoutNodeDCBase* CreateGrippedNode(CWnd* pHost,
+                                           tessaron::foundation::SECClassFactory<SECLayoutNode>& cf,
+                                           LPCTSTR lpszName, SECLayoutNode** ppChild, DWORD_PTR x = 0);
+    SECLayoutNodeDCBase* CreateGrippedHostedNode(
+        CWnd* pHost, tessaron::foundation::SECClassFactory<SECLayoutNodeDCBase>& cf, LPCTSTR lpszName,
+        SECLayoutNode** ppNode, DWORD_PTR x = 0);
     SECLayoutNodeDCBase* CreateGrippedDrawingNode(CWnd* pHost, LPCTSTR lpszName, SECLayoutNode** ppNode,
                                                   DWORD_PTR x = 0);
     SECLayoutNodeDCBase* CreateGrippedWindowNode(CWnd* pWnd, CWnd* pParentWnd,
                                                  tessaron::foundation::SECClassFactory<SECLayoutNodeWnd>& cf,
                                                  LPCTSTR lpszName, BOOL bLayoutInside, SECLayoutNode** ppNode,
                                                  DWORD_PTR x = 0);
-    SECLayoutNodeDCBase* CreateGrippedWindowNode(CWnd* pWnd, CWnd* pParentWnd, LPCTSTR lpszName, BOOL bLayoutInside,
-                                                 SECLayoutNode** ppNode, DWORD_PTR x = 0);
-    SECLayoutNodeDCBase* CreateGrippedWindowNodeById(UINT nId, CWnd* pParentWnd,
-                                                     tessaron::foundation::SECClassFactory<SECLayoutNodeWnd>& cf,
-                                                     LPCTSTR lpszName, BOOL bLayoutInside, SECLayoutNode** ppNode,
+    SECLayoutNodeDCBase* CreateGrippedWindowNode(CWnd* pWnd, CWnd* pParentWnd, LPCTSTR lpszName,
+                                                 BOOL bLayoutInside, SECLayoutNode** ppNode, DWORD_PTR x = 0);
+    SECLayoutNodeDCBase* CreateGrippedWindowNodeById(
+        UINT nId, CWnd* pParentWnd, tessaron::foundation::SECClassFactory<SECLayoutNodeWnd>& cf,
+        LPCTSTR lpszName, BOOL bLayoutInside, SECLayoutNode** ppNode, DWORD_PTR x = 0);
+    SECLayoutNodeDCBase* CreateGrippedWindowNodeById(UINT nId, CWnd* pParentWnd, LPCTSTR lpszName,
+                                                     BOOL bLayoutInside, SECLayoutNode** ppNode,
                                                      DWORD_PTR x = 0);
-    SECLayoutNodeDCBase* CreateGrippedWindowNodeById(UINT nId, CWnd* pParentWnd, LPCTSTR lpszName, BOOL bLayoutInside,
-                                                     SECLayoutNode** ppNode, DWORD_PTR x = 0);
     // A scaling root over the window's children, driven by a listener on the window. FALSE,
     // with nothing left made, when the root or the listener cannot be made or attached.
     BOOL AttachLayoutToWindow(CWnd* pWnd);

@@ -2,8 +2,9 @@
 #include "uilib/frames/layout/LayoutFactory.h"
 
 SECLayoutFactory::SECLayoutFactory()
-    : m_bApplySizeLimits(FALSE), m_bApplyPreferredRect(FALSE), m_bApplyInitialRect(FALSE), m_sizeDefaultMin{0, 0},
-      m_sizeDefaultMax{0, 0}, m_rcDefaultPreferred{}, m_rcDefaultInitial{}, m_dwDefaultMinMaxFlags(0)
+    : m_bApplySizeLimits(FALSE), m_bApplyPreferredRect(FALSE), m_bApplyInitialRect(FALSE),
+      m_sizeDefaultMin{0, 0}, m_sizeDefaultMax{0, 0}, m_rcDefaultPreferred{}, m_rcDefaultInitial{},
+      m_dwDefaultMinMaxFlags(0)
 {
 }
 
@@ -36,7 +37,8 @@ BOOL SECLayoutFactory::CreateChildWindowNodes(SECLayoutNode* pParent, CWnd* pWnd
         return FALSE;
     for (POSITION pos = children.GetHeadPosition(); pos != NULL;)
     {
-        SECLayoutNodeWnd* pNode = CreateWindowNode((CWnd*)children.GetNext(pos), pWnd, NULL, m_wndNodeFactory, NULL);
+        SECLayoutNodeWnd* pNode =
+            CreateWindowNode((CWnd*)children.GetNext(pos), pWnd, NULL, m_wndNodeFactory, NULL);
         if (pNode != NULL)
             pParent->AddLayoutChild(pNode);
     }
@@ -52,7 +54,10 @@ void SECLayoutFactory::DestroyNode(SECLayoutNode* pNode)
     delete pNode;
 }
 
-int SECLayoutFactory::DestroyAllNodes() { return m_nodeManager.DestroyAll(); }
+int SECLayoutFactory::DestroyAllNodes()
+{
+    return m_nodeManager.DestroyAll();
+}
 
 void SECLayoutFactory::DestroyLayoutWndListener(SECLayoutWndListener* pListener)
 {
@@ -62,7 +67,10 @@ void SECLayoutFactory::DestroyLayoutWndListener(SECLayoutWndListener* pListener)
     delete pListener;
 }
 
-int SECLayoutFactory::DestroyAllLayoutWndListeners() { return m_listenerManager.DestroyAll(); }
+int SECLayoutFactory::DestroyAllLayoutWndListeners()
+{
+    return m_listenerManager.DestroyAll();
+}
 
 BOOL SECLayoutFactory::ApplyNodeDefaults(SECLayoutNode* pNode)
 {
@@ -83,8 +91,8 @@ void SECLayoutFactory::AdoptNode(SECLayoutNode* pNode, LPCTSTR lpszName)
     pNode->SetMemoryManager(&m_nodeManager, FALSE);
 }
 
-SECLayoutNode* SECLayoutFactory::CreateNode(tessaron::foundation::SECClassFactory<SECLayoutNode>& classFactory,
-                                            LPCTSTR lpszName)
+SECLayoutNode* SECLayoutFactory::CreateNode(
+    tessaron::foundation::SECClassFactory<SECLayoutNode>& classFactory, LPCTSTR lpszName)
 {
     SECLayoutNode* pNode = classFactory.CreateObject();
     if (pNode == NULL)
@@ -98,7 +106,10 @@ SECLayoutNode* SECLayoutFactory::CreateNode(tessaron::foundation::SECClassFactor
     return pNode;
 }
 
-SECLayoutWndListener* SECLayoutFactory::CreateLayoutWndListener() { return CreateLayoutWndListener(m_listenerFactory); }
+SECLayoutWndListener* SECLayoutFactory::CreateLayoutWndListener()
+{
+    return CreateLayoutWndListener(m_listenerFactory);
+}
 
 SECLayoutWndListener* SECLayoutFactory::CreateLayoutWndListener(
     tessaron::foundation::SECClassFactory<SECLayoutWndListener>& classFactory)
@@ -109,9 +120,9 @@ SECLayoutWndListener* SECLayoutFactory::CreateLayoutWndListener(
     return pListener;
 }
 
-SECLayoutNodeWnd* SECLayoutFactory::CreateWindowNode(CWnd* pWnd, CWnd* pParentWnd, SECLayoutNode* pParentNode,
-                                                     tessaron::foundation::SECClassFactory<SECLayoutNodeWnd>& classFactory,
-                                                     LPCTSTR lpszName)
+SECLayoutNodeWnd* SECLayoutFactory::CreateWindowNode(
+    CWnd* pWnd, CWnd* pParentWnd, SECLayoutNode* pParentNode,
+    tessaron::foundation::SECClassFactory<SECLayoutNodeWnd>& classFactory, LPCTSTR lpszName)
 {
     SECLayoutNodeWnd* pNode = classFactory.CreateObject();
     if (pNode == NULL)
@@ -133,8 +144,8 @@ SECLayoutNodeWnd* SECLayoutFactory::CreateWindowNode(CWnd* pWnd, CWnd* pParentWn
 }
 
 SECLayoutNodeDCBase* SECLayoutFactory::CreateHostedNode(
-    CWnd* pHost, SECLayoutNode* pParentNode, tessaron::foundation::SECClassFactory<SECLayoutNodeDCBase>& classFactory,
-    LPCTSTR lpszName)
+    CWnd* pHost, SECLayoutNode* pParentNode,
+    tessaron::foundation::SECClassFactory<SECLayoutNodeDCBase>& classFactory, LPCTSTR lpszName)
 {
     SECLayoutNodeDCBase* pNode = classFactory.CreateObject();
     if (pNode == NULL)

@@ -10,7 +10,7 @@
 
 class SECLayoutFactory
 {
-public:
+  public:
     // Construction
     SECLayoutFactory();
     virtual ~SECLayoutFactory();
@@ -32,7 +32,10 @@ public:
     // Operations
     SECLayoutNode* CreateNode(tessaron::foundation::SECClassFactory<SECLayoutNode>& classFactory,
                               LPCTSTR lpszName = NULL);
-    SECLayoutNode* CreateNode(LPCTSTR lpszName = NULL) { return CreateNode(m_nodeFactory, lpszName); }
+    SECLayoutNode* CreateNode(LPCTSTR lpszName = NULL)
+    {
+        return CreateNode(m_nodeFactory, lpszName);
+    }
     SECLayoutWndListener* CreateLayoutWndListener();
     SECLayoutWndListener* CreateLayoutWndListener(
         tessaron::foundation::SECClassFactory<SECLayoutWndListener>& classFactory);
@@ -41,9 +44,9 @@ public:
                                        LPCTSTR lpszName = NULL);
     SECLayoutNodeWnd* CreateWindowNode(CWnd* pWnd, CWnd* pParentWnd, SECLayoutNode* pParentNode = NULL,
                                        LPCTSTR lpszName = NULL);
-    SECLayoutNodeDCBase* CreateHostedNode(CWnd* pHost, SECLayoutNode* pParentNode,
-                                          tessaron::foundation::SECClassFactory<SECLayoutNodeDCBase>& classFactory,
-                                          LPCTSTR lpszName = NULL);
+    SECLayoutNodeDCBase* CreateHostedNode(
+        CWnd* pHost, SECLayoutNode* pParentNode,
+        tessaron::foundation::SECClassFactory<SECLayoutNodeDCBase>& classFactory, LPCTSTR lpszName = NULL);
 
     // Attributes
     tessaron::foundation::SECClassFactory_T<SECLayoutNode, SECLayoutNode> m_nodeFactory;
@@ -60,7 +63,7 @@ public:
     RECT m_rcDefaultInitial;
     DWORD m_dwDefaultMinMaxFlags;
 
-protected:
+  protected:
     // Names the node, tells it it was made and hands it to the node manager.
     void AdoptNode(SECLayoutNode* pNode, LPCTSTR lpszName);
 };

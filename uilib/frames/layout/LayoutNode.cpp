@@ -5,8 +5,9 @@
 
 SECLayoutNode::SECLayoutNode()
     : m_sizeMin{0, 0}, m_sizeMax{0, 0}, m_dwMinMaxFlags(SEC_LN_NOMAX), m_bInvalid(TRUE), m_bMoved(FALSE),
-      m_dwNodeStyle(0), m_ptDrawOffset{0, 0}, m_bLayoutFrozen(FALSE), m_bOrientation(TRUE), m_rcCurrent{},
-      m_rcApplied{}, m_rcPreferred{}, m_rcRealized{}, m_rcPrevRealized{}, m_pMemoryManager(NULL)
+      m_dwNodeStyle(0), m_ptDrawOffset{0, 0}, m_bLayoutFrozen(FALSE),
+      m_bOrientation(TRUE), m_rcCurrent{}, m_rcApplied{}, m_rcPreferred{}, m_rcRealized{}, m_rcPrevRealized{},
+      m_pMemoryManager(NULL)
 {
 }
 
@@ -122,7 +123,10 @@ void SECLayoutNode::GetConstrainedRect(RECT& rc)
     LimitRect(rc, sizeMin, sizeMax, dwFlags);
 }
 
-void SECLayoutNode::ApplyMinMaxSize(RECT& rc) { LimitRect(rc, m_sizeMin, m_sizeMax, m_dwMinMaxFlags); }
+void SECLayoutNode::ApplyMinMaxSize(RECT& rc)
+{
+    LimitRect(rc, m_sizeMin, m_sizeMax, m_dwMinMaxFlags);
+}
 
 void SECLayoutNode::ApplyStyleLocks(const RECT& rcOld, RECT& rcNew)
 {
@@ -267,7 +271,10 @@ void SECLayoutNode::SettleMovedFlags()
     });
 }
 
-BOOL SECLayoutNode::RealizeSelf(HDWP*, HDC) { return TRUE; }
+BOOL SECLayoutNode::RealizeSelf(HDWP*, HDC)
+{
+    return TRUE;
+}
 
 void SECLayoutNode::OnLayoutNotify(BOOL bRecursive, LPARAM lValue)
 {
@@ -348,7 +355,9 @@ void SECLayoutNode::SetNodeOrientation(BOOL bOrientation, BOOL bRecursive)
         ForEachInSubtree([bOrientation](SECLayoutNode* p) { p->SetNodeOrientation(bOrientation, FALSE); });
 }
 
-void SECLayoutNode::InvalidateNodeRect(const RECT*, BOOL) {}
+void SECLayoutNode::InvalidateNodeRect(const RECT*, BOOL)
+{
+}
 
 BOOL SECLayoutNode::NeedsRecalc(BOOL bForce, const RECT& rc)
 {

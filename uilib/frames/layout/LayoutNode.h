@@ -23,40 +23,94 @@ typedef tessaron::foundation::SECObjectMemoryManager_T<SECLayoutNode> SECLayoutN
 
 class SECLayoutNode : public tessaron::foundation::SECComposite_T<SECLayoutNode*>
 {
-public:
+  public:
     // Construction
     SECLayoutNode();
     ~SECLayoutNode() override;
 
     // Overridables (in addition to the composite's)
-    virtual int GetWindowPosCount() const { return 0; }
-    virtual BOOL IsNodeValid() const { return TRUE; }
+    virtual int GetWindowPosCount() const
+    {
+        return 0;
+    }
+    virtual BOOL IsNodeValid() const
+    {
+        return TRUE;
+    }
     virtual void SetMinMaxSize(const SIZE& sizeMin, const SIZE& sizeMax, DWORD dwFlags);
     virtual void GetMinMaxSize(SIZE& sizeMin, SIZE& sizeMax, DWORD& dwFlags);
-    virtual void SetParentNode(SECLayoutNode* pParent) { SetParent(pParent, TRUE); }
-    virtual SECLayoutNode* GetParentNode() const { return GetParent(); }
+    virtual void SetParentNode(SECLayoutNode* pParent)
+    {
+        SetParent(pParent, TRUE);
+    }
+    virtual SECLayoutNode* GetParentNode() const
+    {
+        return GetParent();
+    }
     virtual SECLayoutNode* GetRootNode();
     virtual void InvalidateNode(BOOL bParents);
-    virtual void ValidateNode() { m_bInvalid = FALSE; }
-    virtual void MarkNodeMoved() { m_bMoved = TRUE; }
-    virtual BOOL IsNodeMoved() const { return m_bMoved; }
+    virtual void ValidateNode()
+    {
+        m_bInvalid = FALSE;
+    }
+    virtual void MarkNodeMoved()
+    {
+        m_bMoved = TRUE;
+    }
+    virtual BOOL IsNodeMoved() const
+    {
+        return m_bMoved;
+    }
     virtual void SetNodeStyle(DWORD dwStyle, BOOL bRecursive);
     virtual void ModifyNodeStyle(DWORD dwRemove, DWORD dwAdd, BOOL bRecursive);
-    virtual DWORD GetNodeStyle() const { return m_dwNodeStyle; }
+    virtual DWORD GetNodeStyle() const
+    {
+        return m_dwNodeStyle;
+    }
     virtual void FreezeLayout(BOOL bFrozen, BOOL bRecursive);
-    virtual void GetCurrentRect(RECT& rc) const { rc = m_rcCurrent; }
+    virtual void GetCurrentRect(RECT& rc) const
+    {
+        rc = m_rcCurrent;
+    }
     virtual void RecalcLayout();
     virtual void SetInitialRect(const RECT& rc);
-    virtual void SetCurrentRect(const RECT& rc) { m_rcCurrent = rc; }
-    virtual void GetPreferredRect(RECT& rc) { rc = m_rcPreferred; }
-    virtual void SetPreferredRect(const RECT& rc) { m_rcPreferred = rc; }
-    virtual void GetAppliedRect(RECT& rc) const { rc = m_rcApplied; }
+    virtual void SetCurrentRect(const RECT& rc)
+    {
+        m_rcCurrent = rc;
+    }
+    virtual void GetPreferredRect(RECT& rc)
+    {
+        rc = m_rcPreferred;
+    }
+    virtual void SetPreferredRect(const RECT& rc)
+    {
+        m_rcPreferred = rc;
+    }
+    virtual void GetAppliedRect(RECT& rc) const
+    {
+        rc = m_rcApplied;
+    }
     virtual void GetConstrainedRect(RECT& rc);
-    virtual void SetAppliedRect(const RECT& rc) { m_rcApplied = rc; }
-    virtual void GetRealizedRect(RECT& rc) const { rc = m_rcRealized; }
-    virtual void SetRealizedRect(const RECT& rc) { m_rcRealized = rc; }
-    virtual void GetPrevRealizedRect(RECT& rc) const { rc = m_rcPrevRealized; }
-    virtual void SetPrevRealizedRect(const RECT& rc) { m_rcPrevRealized = rc; }
+    virtual void SetAppliedRect(const RECT& rc)
+    {
+        m_rcApplied = rc;
+    }
+    virtual void GetRealizedRect(RECT& rc) const
+    {
+        rc = m_rcRealized;
+    }
+    virtual void SetRealizedRect(const RECT& rc)
+    {
+        m_rcRealized = rc;
+    }
+    virtual void GetPrevRealizedRect(RECT& rc) const
+    {
+        rc = m_rcPrevRealized;
+    }
+    virtual void SetPrevRealizedRect(const RECT& rc)
+    {
+        m_rcPrevRealized = rc;
+    }
     // New number of direct children, or -1.
     virtual int AddLayoutChild(SECLayoutNode* pChild);
     virtual BOOL MoveLayoutChild(SECLayoutNode* pChild, SECLayoutNode* pRef, BOOL bAfter);
@@ -71,11 +125,16 @@ public:
     virtual void RefreshNode(BOOL bErase, BOOL bRecursive);
     virtual void GetChildrenRect(RECT& rc);
     virtual void ResetZOrder(BOOL bRecursive);
-    virtual SECLayoutNodeMemoryManager* GetMemoryManager() const { return m_pMemoryManager; }
+    virtual SECLayoutNodeMemoryManager* GetMemoryManager() const
+    {
+        return m_pMemoryManager;
+    }
     virtual void SetMemoryManager(SECLayoutNodeMemoryManager* pManager, BOOL bRecursive);
     virtual void SetDrawOffset(int x, int y);
     virtual void SetNodeOrientation(BOOL bOrientation, BOOL bRecursive);
-    virtual void OnNodeCreated() {}
+    virtual void OnNodeCreated()
+    {
+    }
     // The class's own layout rule: the plain node moves its children with it.
     virtual void CalcLayout(RECT& rcOut, const RECT& rc, BOOL bConstrain, BOOL bForce);
     virtual void InvalidateNodeRect(const RECT* pRect, BOOL bErase);
@@ -85,12 +144,30 @@ public:
     virtual void InvalidateExposedStrips();
 
     // Attributes
-    void SetNodeName(LPCTSTR lpszName) { m_strNodeName = lpszName != NULL ? lpszName : _T(""); }
-    const CString& GetNodeName() const { return m_strNodeName; }
-    BOOL IsLayoutFrozen() const { return m_bLayoutFrozen; }
-    BOOL GetNodeOrientation() const { return m_bOrientation; }
-    BOOL IsNodeInvalid() const { return m_bInvalid; }
-    POINT GetDrawOffset() const { return m_ptDrawOffset; }
+    void SetNodeName(LPCTSTR lpszName)
+    {
+        m_strNodeName = lpszName != NULL ? lpszName : _T("");
+    }
+    const CString& GetNodeName() const
+    {
+        return m_strNodeName;
+    }
+    BOOL IsLayoutFrozen() const
+    {
+        return m_bLayoutFrozen;
+    }
+    BOOL GetNodeOrientation() const
+    {
+        return m_bOrientation;
+    }
+    BOOL IsNodeInvalid() const
+    {
+        return m_bInvalid;
+    }
+    POINT GetDrawOffset() const
+    {
+        return m_ptDrawOffset;
+    }
 
     // Implementation
     // Calls f on every node of the subtree, children first and this node last; nothing when
@@ -99,8 +176,11 @@ public:
     // Limits rc to the sizes as ApplyMinMaxSize does.
     static void PASCAL LimitRect(RECT& rc, const SIZE& sizeMin, const SIZE& sizeMax, DWORD dwFlags);
 
-protected:
-    SECLayoutNode* Self() override { return this; }
+  protected:
+    SECLayoutNode* Self() override
+    {
+        return this;
+    }
 
     SIZE m_sizeMin;
     SIZE m_sizeMax;
@@ -119,7 +199,7 @@ protected:
     RECT m_rcPrevRealized;
     SECLayoutNodeMemoryManager* m_pMemoryManager;
 
-private:
+  private:
     void SettleMovedFlags();
 };
 

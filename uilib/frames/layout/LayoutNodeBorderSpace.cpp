@@ -27,7 +27,10 @@ void SECLayoutNodeBorderSpace::SetBorderWidths(int nLeft, int nTop, int nRight, 
         SetBorders(0, 0, 0, 0);
 }
 
-void SECLayoutNodeBorderSpace::ApplyBorderSpace() { SetBorderWidths(m_nSpaceLeft, m_nSpaceTop, m_nSpaceRight, m_nSpaceBottom); }
+void SECLayoutNodeBorderSpace::ApplyBorderSpace()
+{
+    SetBorderWidths(m_nSpaceLeft, m_nSpaceTop, m_nSpaceRight, m_nSpaceBottom);
+}
 
 void SECLayoutNodeBorderSpace::DrawBorderPart(HDC hdc, const RECT& rcStrip, RECT& rcLastDrawn, int)
 {
@@ -68,8 +71,8 @@ void SECLayoutNodeBorderSpace::InvalidateBorderRect(const RECT* pRect)
         ::InvalidateRect(m_hWndHost, pRect, TRUE);
 }
 
-void SECLayoutNodeBorderSpace::SplitBorderStrips(const RECT& r, BOOL bFullHeightSides, RECT& rcLeft, RECT& rcRight,
-                                                 RECT& rcTop, RECT& rcBottom)
+void SECLayoutNodeBorderSpace::SplitBorderStrips(const RECT& r, BOOL bFullHeightSides, RECT& rcLeft,
+                                                 RECT& rcRight, RECT& rcTop, RECT& rcBottom)
 {
     const int lw = m_nSpaceLeft, tw = m_nSpaceTop, rw = m_nSpaceRight, bw = m_nSpaceBottom;
     if (bFullHeightSides)

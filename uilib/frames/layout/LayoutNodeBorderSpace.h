@@ -17,15 +17,17 @@ enum
 // A node that shows or hides its border; asked through SECNodeInterface.
 class ISECBorderWrapper
 {
-public:
-    virtual ~ISECBorderWrapper() {}
+  public:
+    virtual ~ISECBorderWrapper()
+    {
+    }
     virtual void ShowBorder(BOOL bShow, BOOL bRealize) = 0;
     virtual BOOL IsBorderShown() const = 0;
 };
 
 class SECLayoutNodeBorderSpace : public SECLNBorder_T<SECLayoutNodeDCBase>, public ISECBorderWrapper
 {
-public:
+  public:
     // Construction
     SECLayoutNodeBorderSpace();
 
@@ -33,20 +35,26 @@ public:
     void CalcLayout(RECT& rcOut, const RECT& rc, BOOL bConstrain, BOOL bForce) override;
     void OnDraw(HDC hdc, const RECT& rect) override;
     void ShowBorder(BOOL bShow, BOOL bRealize) override;
-    BOOL IsBorderShown() const override { return m_bBorderShown; }
+    BOOL IsBorderShown() const override
+    {
+        return m_bBorderShown;
+    }
     virtual void SetBorderWidths(int nLeft, int nTop, int nRight, int nBottom);
     virtual void ApplyBorderSpace();
     virtual void DrawBorderPart(HDC hdc, const RECT& rcStrip, RECT& rcLastDrawn, int nSide);
     virtual void InvalidateUncovered(const RECT& rcNow, RECT& rcLast);
     virtual void InvalidateBorderRect(const RECT* pRect);
-    virtual void SplitBorderStrips(const RECT& rc, BOOL bFullHeightSides, RECT& rcLeft, RECT& rcRight, RECT& rcTop,
-                                   RECT& rcBottom);
+    virtual void SplitBorderStrips(const RECT& rc, BOOL bFullHeightSides, RECT& rcLeft, RECT& rcRight,
+                                   RECT& rcTop, RECT& rcBottom);
 
     // Attributes
     void SetBorderSpace(int nLeft, int nTop, int nRight, int nBottom);
-    const RECT& GetStrip(int nSide) const { return *m_pStrips[nSide]; }
+    const RECT& GetStrip(int nSide) const
+    {
+        return *m_pStrips[nSide];
+    }
 
-protected:
+  protected:
     BOOL m_bFullHeightSides;
     BOOL m_bBorderShown;
     int m_nSpaceLeft;

@@ -33,7 +33,9 @@ void SECLayoutNodeDCBase::InvalidateNodeRect(const RECT* pRect, BOOL bErase)
         ::InvalidateRect(m_hWndHost, pRect, bErase);
 }
 
-void SECLayoutNodeDCBase::OnDraw(HDC, const RECT&) {}
+void SECLayoutNodeDCBase::OnDraw(HDC, const RECT&)
+{
+}
 
 void SECLayoutNodeDC::DrawNode(BOOL bRecursive, HDC hdc)
 {

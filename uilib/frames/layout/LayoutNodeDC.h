@@ -9,31 +9,45 @@
 
 class SECLayoutNodeDCBase : public SECLayoutNode
 {
-public:
+  public:
     // Construction
-    SECLayoutNodeDCBase() : m_hWndHost(NULL) {}
+    SECLayoutNodeDCBase() : m_hWndHost(NULL)
+    {
+    }
 
     // Overridables
     // Counted in the realize batch although it moves no window: it paints there instead.
-    int GetWindowPosCount() const override { return 1; }
-    BOOL IsNodeValid() const override { return m_hWndHost != NULL; }
+    int GetWindowPosCount() const override
+    {
+        return 1;
+    }
+    BOOL IsNodeValid() const override
+    {
+        return m_hWndHost != NULL;
+    }
     BOOL RealizeSelf(HDWP* pHdwp, HDC hdc) override;
     void DrawNode(BOOL bRecursive, HDC hdc) override;
     void InvalidateNodeRect(const RECT* pRect, BOOL bErase) override;
-    virtual void SetHostWindow(HWND hWnd) { m_hWndHost = hWnd; }
+    virtual void SetHostWindow(HWND hWnd)
+    {
+        m_hWndHost = hWnd;
+    }
     // The paint hook, rect the applied rectangle; empty here.
     virtual void OnDraw(HDC hdc, const RECT& rect);
 
     // Attributes
-    HWND GetHostWindow() const { return m_hWndHost; }
+    HWND GetHostWindow() const
+    {
+        return m_hWndHost;
+    }
 
-protected:
+  protected:
     HWND m_hWndHost;
 };
 
 class SECLayoutNodeDC : public SECLayoutNodeDCBase, public SECDefHideableNode
 {
-public:
+  public:
     // A hidden node paints nothing, not even its subtree.
     void DrawNode(BOOL bRecursive, HDC hdc) override;
     BOOL SetVisible(BOOL bVisible) override;
@@ -41,6 +55,9 @@ public:
 
 template <class Base> class SECReparentableLayoutNodeDC_T : public Base, public SECDefReparentableNode
 {
-public:
-    void Reparent(HWND hWndNewParent) override { this->SetHostWindow(hWndNewParent); }
+  public:
+    void Reparent(HWND hWndNewParent) override
+    {
+        this->SetHostWindow(hWndNewParent);
+    }
 };

@@ -15,7 +15,10 @@ void FillColor(HDC hdc, int x, int y, int cx, int cy, COLORREF clr)
 }
 } // namespace
 
-void PASCAL SECLayoutNodeGripper::SetDefaultFlat(BOOL bFlat) { s_bDefaultFlat = bFlat; }
+void PASCAL SECLayoutNodeGripper::SetDefaultFlat(BOOL bFlat)
+{
+    s_bDefaultFlat = bFlat;
+}
 
 SECLayoutNodeGripper::SECLayoutNodeGripper()
     : m_nGripperSide(SEC_SIDE_LEFT), m_nGripperSize(18), m_pBars(NULL), m_bFlat(s_bDefaultFlat)
@@ -23,7 +26,10 @@ SECLayoutNodeGripper::SECLayoutNodeGripper()
     SECLayoutNodeGripper::SetGripperSide(SEC_SIDE_LEFT);
 }
 
-SECLayoutNodeGripper::~SECLayoutNodeGripper() { delete[] m_pBars; }
+SECLayoutNodeGripper::~SECLayoutNodeGripper()
+{
+    delete[] m_pBars;
+}
 
 void SECLayoutNodeGripper::SetGripperSide(int nSide)
 {
@@ -51,7 +57,8 @@ void SECLayoutNodeGripper::SetBorderWidths(int nLeft, int nTop, int nRight, int 
         *widths[m_nGripperSide] = m_nGripperSize;
     SECLayoutNodeBorderSpace::SetBorderWidths(nLeft, nTop, nRight, nBottom);
     const bool bSideways = m_nGripperSide == SEC_SIDE_LEFT || m_nGripperSide == SEC_SIDE_RIGHT;
-    SetMinMaxSize(SIZE{bSideways ? m_nGripperSize : 0, bSideways ? 0 : m_nGripperSize}, SIZE{0, 0}, SEC_LN_NOMAX);
+    SetMinMaxSize(SIZE{bSideways ? m_nGripperSize : 0, bSideways ? 0 : m_nGripperSize}, SIZE{0, 0},
+                  SEC_LN_NOMAX);
 }
 
 void SECLayoutNodeGripper::CalcLayout(RECT& rcOut, const RECT& rc, BOOL bConstrain, BOOL bForce)
@@ -99,9 +106,15 @@ void SECLayoutNodeGripper::InvalidateBorderRect(const RECT* pRect)
     SECLayoutNodeBorderSpace::InvalidateBorderRect(&rc);
 }
 
-SECGripperBarMetrics* SECLayoutNodeGripper::NewBarMetrics() { return new SECGripperBarMetrics; }
+SECGripperBarMetrics* SECLayoutNodeGripper::NewBarMetrics()
+{
+    return new SECGripperBarMetrics;
+}
 
-RECT* SECLayoutNodeGripper::NewBarArray() { return new RECT[2](); }
+RECT* SECLayoutNodeGripper::NewBarArray()
+{
+    return new RECT[2]();
+}
 
 void SECLayoutNodeGripper::CalcGripperBars(const RECT& rcStrip, int nSide, RECT* pBars)
 {
@@ -157,7 +170,8 @@ void SECLayoutNodeGripper::PlaceVerticalBars(const RECT& rcStrip, const SECGripp
     ::OffsetRect(&pBars[1], m.nGap + m.nBarWidth, 0);
 }
 
-void SECLayoutNodeGripper::PlaceHorizontalBars(const RECT& rcStrip, const SECGripperBarMetrics& m, RECT* pBars)
+void SECLayoutNodeGripper::PlaceHorizontalBars(const RECT& rcStrip, const SECGripperBarMetrics& m,
+                                               RECT* pBars)
 {
     pBars[0].left = rcStrip.left + m.nStartInset;
     pBars[0].right = rcStrip.right - m.nEndInset;

@@ -6,7 +6,9 @@
 // How the bars of a gripper lie in its strip; built for each layout.
 struct SECGripperBarMetrics
 {
-    virtual ~SECGripperBarMetrics() {}
+    virtual ~SECGripperBarMetrics()
+    {
+    }
     int nNearOffset = 0;
     int nBarWidth = 0;
     int nGap = 0;
@@ -17,7 +19,7 @@ struct SECGripperBarMetrics
 
 class SECLayoutNodeGripper : public SECLayoutNodeBorderSpace
 {
-public:
+  public:
     // Construction
     SECLayoutNodeGripper();
     ~SECLayoutNodeGripper() override;
@@ -39,14 +41,23 @@ public:
     virtual void DrawGripperBars(HDC hdc, const RECT& rcStrip, int nSide, const RECT* pBars);
 
     // Attributes
-    int GetGripperSide() const { return m_nGripperSide; }
+    int GetGripperSide() const
+    {
+        return m_nGripperSide;
+    }
     void SetGripperSize(int nSize);
-    int GetGripperSize() const { return m_nGripperSize; }
-    const RECT* GetBars() const { return m_pBars; }
+    int GetGripperSize() const
+    {
+        return m_nGripperSize;
+    }
+    const RECT* GetBars() const
+    {
+        return m_pBars;
+    }
     // The default for grippers made from now on: flat grippers have one bar.
     static void PASCAL SetDefaultFlat(BOOL bFlat);
 
-protected:
+  protected:
     int m_nGripperSide;
     int m_nGripperSize;
     RECT* m_pBars;

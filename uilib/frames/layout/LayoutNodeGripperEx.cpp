@@ -5,9 +5,9 @@
 using tessaron::foundation::SECWndListener;
 
 BEGIN_MESSAGE_MAP(SECLayoutNodeGripperEx, SECWndListener)
-    ON_WM_LBUTTONDOWN()
-    ON_WM_MOUSEMOVE()
-    ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDOWN()
+ON_WM_MOUSEMOVE()
+ON_WM_LBUTTONUP()
 END_MESSAGE_MAP()
 
 SECLayoutNodeGripperEx::SECLayoutNodeGripperEx()
@@ -17,7 +17,9 @@ SECLayoutNodeGripperEx::SECLayoutNodeGripperEx()
 {
 }
 
-SECLayoutNodeGripperEx::~SECLayoutNodeGripperEx() {}
+SECLayoutNodeGripperEx::~SECLayoutNodeGripperEx()
+{
+}
 
 void SECLayoutNodeGripperEx::SetHostWindow(HWND hWnd)
 {
@@ -28,11 +30,18 @@ void SECLayoutNodeGripperEx::SetHostWindow(HWND hWnd)
         PlugInTo(CWnd::FromHandlePermanent(hWnd));
 }
 
-SECGripperBarMetrics* SECLayoutNodeGripperEx::NewBarMetrics() { return new SECGripperExBarMetrics; }
+SECGripperBarMetrics* SECLayoutNodeGripperEx::NewBarMetrics()
+{
+    return new SECGripperExBarMetrics;
+}
 
-RECT* SECLayoutNodeGripperEx::NewBarArray() { return new RECT[4](); }
+RECT* SECLayoutNodeGripperEx::NewBarArray()
+{
+    return new RECT[4]();
+}
 
-void SECLayoutNodeGripperEx::CalcRaisedBarMetrics(SECGripperBarMetrics& metrics, int nLength, int nThickness, int nSide)
+void SECLayoutNodeGripperEx::CalcRaisedBarMetrics(SECGripperBarMetrics& metrics, int nLength, int nThickness,
+                                                  int nSide)
 {
     SECLayoutNodeGripper::CalcRaisedBarMetrics(metrics, nLength, nThickness, nSide);
     SECGripperExBarMetrics* pm = dynamic_cast<SECGripperExBarMetrics*>(&metrics);
@@ -52,7 +61,8 @@ void SECLayoutNodeGripperEx::CalcRaisedBarMetrics(SECGripperBarMetrics& metrics,
     m.nEndInset += m.nExpandSize + m.nCloseGap + m.nCloseSize + m.nExpandGap;
 }
 
-void SECLayoutNodeGripperEx::PlaceVerticalBars(const RECT& rcStrip, const SECGripperBarMetrics& metrics, RECT* pBars)
+void SECLayoutNodeGripperEx::PlaceVerticalBars(const RECT& rcStrip, const SECGripperBarMetrics& metrics,
+                                               RECT* pBars)
 {
     SECLayoutNodeGripper::PlaceVerticalBars(rcStrip, metrics, pBars);
     const SECGripperExBarMetrics* pm = dynamic_cast<const SECGripperExBarMetrics*>(&metrics);
@@ -81,7 +91,8 @@ void SECLayoutNodeGripperEx::PlaceVerticalBars(const RECT& rcStrip, const SECGri
     }
 }
 
-void SECLayoutNodeGripperEx::PlaceHorizontalBars(const RECT& rcStrip, const SECGripperBarMetrics& metrics, RECT* pBars)
+void SECLayoutNodeGripperEx::PlaceHorizontalBars(const RECT& rcStrip, const SECGripperBarMetrics& metrics,
+                                                 RECT* pBars)
 {
     SECLayoutNodeGripper::PlaceHorizontalBars(rcStrip, metrics, pBars);
     const SECGripperExBarMetrics* pm = dynamic_cast<const SECGripperExBarMetrics*>(&metrics);
@@ -153,7 +164,10 @@ UINT SECLayoutNodeGripperEx::GetExpandButtonState(int nSide)
     return nState;
 }
 
-UINT SECLayoutNodeGripperEx::GetCloseButtonState(int) { return DFCS_CAPTIONCLOSE | (m_bClosePressed ? DFCS_PUSHED : 0); }
+UINT SECLayoutNodeGripperEx::GetCloseButtonState(int)
+{
+    return DFCS_CAPTIONCLOSE | (m_bClosePressed ? DFCS_PUSHED : 0);
+}
 
 BOOL SECLayoutNodeGripperEx::GetCloseButtonRect(RECT& rc)
 {

@@ -29,7 +29,7 @@ enum
 
 class SECLayoutNodeGripperEx : public tessaron::foundation::SECWndListener, public SECLayoutNodeGripper
 {
-public:
+  public:
     // Construction
     SECLayoutNodeGripperEx();
     ~SECLayoutNodeGripperEx() override;
@@ -44,8 +44,12 @@ public:
     void PlaceHorizontalBars(const RECT& rcStrip, const SECGripperBarMetrics& m, RECT* pBars) override;
     void DrawGripperBars(HDC hdc, const RECT& rcStrip, int nSide, const RECT* pBars) override;
     // A click on a button; a derived class acts on it (and may delete the gripper).
-    virtual void OnCloseButton() {}
-    virtual void OnExpandButton() {}
+    virtual void OnCloseButton()
+    {
+    }
+    virtual void OnExpandButton()
+    {
+    }
     virtual UINT GetExpandButtonState(int nSide);
     virtual UINT GetCloseButtonState(int nSide);
     virtual BOOL GetCloseButtonRect(RECT& rc);
@@ -62,7 +66,7 @@ public:
     BOOL m_bCloseTracking;
     BOOL m_bExpandTracking;
 
-protected:
+  protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
@@ -74,7 +78,10 @@ protected:
 class SECReparentableGripperEx : public SECReparentableLayoutNodeDC_T<SECLayoutNodeGripperEx>,
                                  public ISECDockEventReceiver
 {
-public:
+  public:
     // A gripper passes dock events on to its subtree.
-    BOOL OnDockEvent(SECLayoutNode*, SECLayoutNode*, SECLayoutNode*, SECLayoutNode*, CPtrList*) override { return TRUE; }
+    BOOL OnDockEvent(SECLayoutNode*, SECLayoutNode*, SECLayoutNode*, SECLayoutNode*, CPtrList*) override
+    {
+        return TRUE;
+    }
 };

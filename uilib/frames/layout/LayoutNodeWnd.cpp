@@ -1,9 +1,13 @@
 // SECLayoutNodeWnd: placing one window.
 #include "uilib/frames/layout/LayoutNodeWnd.h"
 
-SECLayoutNodeWnd::SECLayoutNodeWnd() : m_hWnd(NULL), m_hWndParent(NULL), m_bOleControl(FALSE) {}
+SECLayoutNodeWnd::SECLayoutNodeWnd() : m_hWnd(NULL), m_hWndParent(NULL), m_bOleControl(FALSE)
+{
+}
 
-SECLayoutNodeWnd::~SECLayoutNodeWnd() {}
+SECLayoutNodeWnd::~SECLayoutNodeWnd()
+{
+}
 
 BOOL SECLayoutNodeWnd::BindWindow(HWND hWnd, CWnd* pParent)
 {
@@ -35,7 +39,8 @@ BOOL SECLayoutNodeWnd::RealizeSelf(HDWP* pHdwp, HDC)
         // A control site moves its control through its MFC object, outside the batch.
         CWnd* pWnd = CWnd::FromHandlePermanent(m_hWnd);
         if (pWnd != NULL)
-            return pWnd->SetWindowPos(NULL, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, SWP_NOZORDER);
+            return pWnd->SetWindowPos(NULL, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
+                                      SWP_NOZORDER);
         return FALSE;
     }
     UINT nFlags = SWP_NOZORDER;
@@ -45,8 +50,8 @@ BOOL SECLayoutNodeWnd::RealizeSelf(HDWP* pHdwp, HDC)
         m_pContainer->NodeToClient(&rc);
     if (pHdwp != NULL && *pHdwp != NULL)
     {
-        *pHdwp = ::DeferWindowPos(*pHdwp, m_hWnd, NULL, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top,
-                                  nFlags);
+        *pHdwp = ::DeferWindowPos(*pHdwp, m_hWnd, NULL, rc.left, rc.top, rc.right - rc.left,
+                                  rc.bottom - rc.top, nFlags);
         return *pHdwp != NULL;
     }
     return ::SetWindowPos(m_hWnd, NULL, rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top, nFlags);

@@ -10,7 +10,8 @@ BOOL SECParentOfNegotiableChildNode::NegotiateChildSize(BOOL bAskParents, ISECLN
     SECLayoutNode* pParent = pNode->GetParentNode();
     if (bAskParents && pParent != NULL)
     {
-        if (ISECParentOfNegotiableChildNode* pNegotiator = SECNodeInterface<ISECParentOfNegotiableChildNode>(pParent))
+        if (ISECParentOfNegotiableChildNode* pNegotiator =
+                SECNodeInterface<ISECParentOfNegotiableChildNode>(pParent))
             return pNegotiator->NegotiateChildSize(bAskParents, pContainer);
     }
     SECLayoutNode* pRecalc = pParent != NULL ? pParent : pNode;

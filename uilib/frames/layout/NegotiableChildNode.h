@@ -6,13 +6,15 @@
 
 class ISECParentOfNegotiableChildNode
 {
-public:
-    virtual ~ISECParentOfNegotiableChildNode() {}
+  public:
+    virtual ~ISECParentOfNegotiableChildNode()
+    {
+    }
     virtual BOOL NegotiateChildSize(BOOL bAskParents, ISECLNContainer* pContainer) = 0;
 };
 
 class SECParentOfNegotiableChildNode : public ISECParentOfNegotiableChildNode
 {
-public:
+  public:
     BOOL NegotiateChildSize(BOOL bAskParents, ISECLNContainer* pContainer) override;
 };

@@ -11,10 +11,15 @@ namespace foundation
 
 template <class T> class SECObjectMemoryManager_T
 {
-public:
+  public:
     // Construction
-    SECObjectMemoryManager_T() : m_objects(10) {}
-    virtual ~SECObjectMemoryManager_T() { DestroyAll(); }
+    SECObjectMemoryManager_T() : m_objects(10)
+    {
+    }
+    virtual ~SECObjectMemoryManager_T()
+    {
+        DestroyAll();
+    }
     SECObjectMemoryManager_T(const SECObjectMemoryManager_T&) = delete;
     SECObjectMemoryManager_T& operator=(const SECObjectMemoryManager_T&) = delete;
 
@@ -35,7 +40,10 @@ public:
         m_objects.RemoveAt(pos);
         return TRUE;
     }
-    virtual POSITION IsTracked(T* pObject) const { return m_objects.Find(pObject); }
+    virtual POSITION IsTracked(T* pObject) const
+    {
+        return m_objects.Find(pObject);
+    }
     // Deletes every tracked object in tracking order; the number deleted.
     virtual int DestroyAll()
     {
@@ -49,9 +57,12 @@ public:
         }
         return nCount;
     }
-    virtual int GetCount() const { return (int)m_objects.GetCount(); }
+    virtual int GetCount() const
+    {
+        return (int)m_objects.GetCount();
+    }
 
-private:
+  private:
     CPtrList m_objects;
 };
 

@@ -6,8 +6,10 @@
 
 class ISECReparentableNode
 {
-public:
-    virtual ~ISECReparentableNode() {}
+  public:
+    virtual ~ISECReparentableNode()
+    {
+    }
     virtual BOOL SetContainer(ISECLNContainer* pContainer) = 0;
     virtual ISECLNContainer* GetContainer() const = 0;
     virtual void Reparent(HWND hWndNewParent) = 0;
@@ -17,20 +19,27 @@ public:
 
 class SECDefReparentableNode : public ISECReparentableNode
 {
-public:
-    SECDefReparentableNode() : m_pContainer(NULL) {}
+  public:
+    SECDefReparentableNode() : m_pContainer(NULL)
+    {
+    }
 
     // Stores the container, moves the node to its root's memory manager and into the
     // container's window.
     BOOL SetContainer(ISECLNContainer* pContainer) override;
-    ISECLNContainer* GetContainer() const override { return m_pContainer; }
-    void Reparent(HWND) override {}
+    ISECLNContainer* GetContainer() const override
+    {
+        return m_pContainer;
+    }
+    void Reparent(HWND) override
+    {
+    }
     void AdoptRootMemoryManager() override;
     BOOL ReparentToContainer(ISECLNContainer* pContainer) override;
 
     // Every node of pRoot's subtree (pRoot included) whose container is pContainer forgets it.
     static void PASCAL DetachContainer(SECLayoutNode* pRoot, ISECLNContainer* pContainer);
 
-protected:
+  protected:
     ISECLNContainer* m_pContainer;
 };

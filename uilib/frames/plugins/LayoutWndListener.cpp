@@ -3,16 +3,21 @@
 #include "uilib/frames/layout/LayoutNode.h"
 
 BEGIN_MESSAGE_MAP(SECLayoutWndListener, tessaron::foundation::SECWndListener)
-    ON_WM_SIZE()
-    ON_WM_GETMINMAXINFO()
-    ON_WM_ERASEBKGND()
-    ON_WM_PAINT()
-    ON_WM_MEASUREITEM()
+ON_WM_SIZE()
+ON_WM_GETMINMAXINFO()
+ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_MEASUREITEM()
 END_MESSAGE_MAP()
 
-SECLayoutWndListener::SECLayoutWndListener() : m_pLayoutRoot(NULL), m_bUseWindowRect(FALSE), m_bAutoRecalc(TRUE) {}
+SECLayoutWndListener::SECLayoutWndListener()
+    : m_pLayoutRoot(NULL), m_bUseWindowRect(FALSE), m_bAutoRecalc(TRUE)
+{
+}
 
-SECLayoutWndListener::~SECLayoutWndListener() {}
+SECLayoutWndListener::~SECLayoutWndListener()
+{
+}
 
 BOOL SECLayoutWndListener::SetRootNode(SECLayoutNode* pRoot)
 {
@@ -46,8 +51,8 @@ BOOL SECLayoutWndListener::AttachLayout(SECLayoutNode* pRoot, CWnd* pWnd, RECT* 
     return TRUE;
 }
 
-BOOL SECLayoutWndListener::AttachToWindow(SECLayoutNode* pRoot, CWnd* pWnd, DWORD_PTR dwExtra, BOOL bRecalcNow,
-                                          BOOL bUseWindowRect)
+BOOL SECLayoutWndListener::AttachToWindow(SECLayoutNode* pRoot, CWnd* pWnd, DWORD_PTR dwExtra,
+                                          BOOL bRecalcNow, BOOL bUseWindowRect)
 {
     if (pWnd == NULL || pWnd->GetSafeHwnd() == NULL)
         return FALSE;

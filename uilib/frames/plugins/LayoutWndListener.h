@@ -9,16 +9,20 @@ class SECLayoutNode;
 
 class SECLayoutWndListener : public tessaron::foundation::SECWndListener
 {
-public:
+  public:
     // Construction
     SECLayoutWndListener();
     ~SECLayoutWndListener() override;
 
     // Overridables
     virtual BOOL SetRootNode(SECLayoutNode* pRoot);
-    virtual SECLayoutNode* GetRootNode() const { return m_pLayoutRoot; }
+    virtual SECLayoutNode* GetRootNode() const
+    {
+        return m_pLayoutRoot;
+    }
     virtual BOOL SetAutoRecalc(BOOL bAutoRecalc);
-    virtual BOOL AttachLayout(SECLayoutNode* pRoot, CWnd* pWnd, RECT* pRect, DWORD_PTR dwExtra, BOOL bRecalcNow);
+    virtual BOOL AttachLayout(SECLayoutNode* pRoot, CWnd* pWnd, RECT* pRect, DWORD_PTR dwExtra,
+                              BOOL bRecalcNow);
     virtual BOOL AttachToWindow(SECLayoutNode* pRoot, CWnd* pWnd, DWORD_PTR dwExtra, BOOL bRecalcNow,
                                 BOOL bUseWindowRect);
 
@@ -27,7 +31,7 @@ public:
     BOOL m_bUseWindowRect; // the layout covers the window rectangle at origin 0, 0
     BOOL m_bAutoRecalc;
 
-protected:
+  protected:
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnGetMinMaxInfo(MINMAXINFO* lpMMI);
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);

@@ -38,9 +38,9 @@ ChainMap& Orphans()
 struct DispatchFrame
 {
     MsgProcInfo* pInfo;
-    BOOL bReleased;            // the last listener left: the outermost dispatch frees the record
-    SECWndListener* pCurrent;  // listener being called; NULL once it was deleted
-    UINT nFlagsOfDeleted;      // its chain flags, taken by its destructor
+    BOOL bReleased;           // the last listener left: the outermost dispatch frees the record
+    SECWndListener* pCurrent; // listener being called; NULL once it was deleted
+    UINT nFlagsOfDeleted;     // its chain flags, taken by its destructor
     DispatchFrame* pOuter;
 };
 
@@ -62,7 +62,7 @@ void FreeInfo(MsgProcInfo* pInfo)
 
 class FrameScope
 {
-public:
+  public:
     explicit FrameScope(MsgProcInfo* pInfo) : m_frame{pInfo, FALSE, NULL, 0, s_pInnermost}
     {
         s_pInnermost = &m_frame;
@@ -228,7 +228,9 @@ IMPLEMENT_DYNAMIC(SECWndListener, SECWndPlugIn)
 BEGIN_MESSAGE_MAP(SECWndListener, SECWndPlugIn)
 END_MESSAGE_MAP()
 
-SECWndListener::SECWndListener() : m_nChainFlags(0), m_hWndHost(NULL), m_bResultSet(FALSE), m_lResult(0) {}
+SECWndListener::SECWndListener() : m_nChainFlags(0), m_hWndHost(NULL), m_bResultSet(FALSE), m_lResult(0)
+{
+}
 
 SECWndListener::~SECWndListener()
 {
@@ -270,7 +272,10 @@ INT_PTR CALLBACK SECWndListener::ChainDlgProc(HWND hWnd, UINT message, WPARAM wP
     return bDecided ? DialogResult(hWnd, message, lResult) : (INT_PTR)lResult;
 }
 
-BOOL SECWndListener::OnNotify(WPARAM, LPARAM, LRESULT*) { return FALSE; }
+BOOL SECWndListener::OnNotify(WPARAM, LPARAM, LRESULT*)
+{
+    return FALSE;
+}
 
 BOOL SECWndListener::PlugInTo(CWnd* pHost)
 {
@@ -292,9 +297,15 @@ void SECWndListener::UnPlug()
     m_hWndHost = NULL;
 }
 
-LRESULT SECWndListener::SetMsgHandled(LRESULT lResult) { return lResult; }
+LRESULT SECWndListener::SetMsgHandled(LRESULT lResult)
+{
+    return lResult;
+}
 
-BOOL SECWndListener::PlugInToEx(CWnd* pHost, DWORD_PTR) { return PlugInTo(pHost); }
+BOOL SECWndListener::PlugInToEx(CWnd* pHost, DWORD_PTR)
+{
+    return PlugInTo(pHost);
+}
 
 UINT SECWndListener::SetChainFlags(UINT nFlags)
 {

@@ -17,8 +17,8 @@ class SECWndListener;
 struct SECWndListener_MsgProcInfo_tag
 {
     DWORD cbSize;
-    WNDPROC pfnOldWndProc; // replaced window procedure, or NULL
-    DLGPROC pfnOldDlgProc; // replaced dialog procedure, or NULL
+    WNDPROC pfnOldWndProc;                                // replaced window procedure, or NULL
+    DLGPROC pfnOldDlgProc;                                // replaced dialog procedure, or NULL
     CTypedPtrList<CPtrList, SECWndListener*>* pListeners; // in plugging order; owned
 };
 
@@ -33,7 +33,7 @@ class SECWndListener : public SECWndPlugIn
 {
     DECLARE_DYNAMIC(SECWndListener)
 
-public:
+  public:
     // Construction
     SECWndListener();
     ~SECWndListener() override;
@@ -60,7 +60,10 @@ public:
     // would after the listeners; a dialog's default handling included. A handler that does this
     // sets chain flag 2 so the host does not get the message twice.
     LRESULT CallHostProc(UINT message, WPARAM wParam, LPARAM lParam);
-    HWND GetHostWnd() const { return m_hWndHost; }
+    HWND GetHostWnd() const
+    {
+        return m_hWndHost;
+    }
 
     // The registered "mt.Listener.RemoveFromChain" message.
     static UINT PASCAL RemoveFromChainMessage();

@@ -13,7 +13,7 @@ class SECWndPlugIn : public CWnd
 {
     DECLARE_DYNAMIC(SECWndPlugIn)
 
-public:
+  public:
     // Construction
     SECWndPlugIn();
     ~SECWndPlugIn() override;
@@ -27,7 +27,10 @@ public:
     virtual LRESULT SetMsgHandled(LRESULT lResult);
     virtual BOOL PlugInTo(CWnd* pHost);
     virtual void UnPlug();
-    virtual BOOL IsPlugged() const { return m_bPlugged; }
+    virtual BOOL IsPlugged() const
+    {
+        return m_bPlugged;
+    }
 
     // Attributes
     BOOL m_bMsgConsumed;    // a handler tells the host not to process the message itself
@@ -41,20 +44,23 @@ public:
     // nothing touches it afterwards. Watches nest with re-entrant messages.
     class DeletionWatch
     {
-    public:
+      public:
         explicit DeletionWatch(SECWndPlugIn* pPlugIn);
         ~DeletionWatch();
         DeletionWatch(const DeletionWatch&) = delete;
         DeletionWatch& operator=(const DeletionWatch&) = delete;
-        BOOL IsDeleted() const { return m_bDeleted; }
+        BOOL IsDeleted() const
+        {
+            return m_bDeleted;
+        }
 
-    private:
+      private:
         SECWndPlugIn* m_pPlugIn;
         BOOL* m_pbOuter;
         BOOL m_bDeleted;
     };
 
-private:
+  private:
     BOOL* m_pbDeleted; // innermost watch, or NULL
 
     DECLARE_MESSAGE_MAP()

@@ -1,0 +1,415 @@
+// Splitter windows and layout-node splitters: bar modes, limits, real drags (live and by
+// rectangle, cancelled with Escape), virtual splitters and their observers, and sizable nodes
+// whose edges the user drags.
+#include "TestSupport.h"
+#include "uilib/frames/layout/LNSizable.h"
+#include "uilib/frames/layout/LayoutFactory.h"
+#include <vector>
+
+using namespace testing_support;
+
+namespace
+{
+// Queues a whole drag at once: the tracking loop takes it from the queue.
+void QueueDrag(POINT from, POINT to, bool bEscape)
+{
+    ::SetCursorPos(from.x, from.y);
+    PumpMessages(30);
+    auto abs = [](POINT pt) {
+        INPUT in = {};
+        in.type = INPUT_MOUSE;
+        in.mi.dx = pt.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+        in.mi.dy = pt.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+        in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        return in;
+    };
+    std::vector<INPUT> inputs;
+    inputs.push_back(abs(from));
+    INPUT down = {};
+    down.type = INPUT_MOUSE;
+    down.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs.push_back(down);
+    inputs.push_back(abs(POINT{(from.x + to.x) / 2, (from.y + to.y) / 2}));
+    inputs.push_back(abs(to));
+    if (bEscape)
+    {
+        INPUT key[2] = {};
+        for (int i = 0; i < 2; ++i)
+        {
+            key[i].type = INPUT_KEYBOARD;
+            key[i].ki.wVk = VK_ESCAPE;
+            key[i].ki.dwFlags = i ? KEYEVENTF_KEYUP : 0;
+            inputs.push_back(key[i]);
+        }
+    }
+    INPUT up = {};
+    up.type = INPUT_MOUSE;
+    up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    inputs.push_back(up);
+    ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+    PumpMessages(200);
+}
+
+::testing::AssertionResult RectIs(const RECT& rc, LONG l, LONG t, LONG r, LONG b)
+{
+    if (rc.left == l && rc.top == t && rc.right == r && rc.bottom == b)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "rect is " << rc.left << "," << rc.top << "," << rc.right << ","
+                                         << rc.bottom << " not " << l << "," << t << "," << r << "," << b;
+}
+
+class CHostWnd : public CWnd
+{
+  public:
+    BOOL CreateVisible(int cx, int cy)
+    {
+        LPCTSTR lpszClass =
+            AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1), NULL);
+        if (!CreateEx(WS_EX_TOPMOST, lpszClass, _T("Teiler"), WS_POPUP | WS_VISIBLE, 100, 100, cx, cy, NULL,
+                      NULL))
+            return FALSE;
+        ::SetForegroundWindow(m_hWnd);
+        ::SetFocus(m_hWnd);
+        UpdateWindow();
+        return TRUE;
+    }
+    POINT Screen(int x, int y)
+    {
+        POINT pt = {x, y};
+        ClientToScreen(&pt);
+        return pt;
+    }
+};
+
+// Records what the panes get, and whether it happened while a bar was dragged.
+class CRecordingSplitter : public SECSplitterBase
+{
+  public:
+    int m_nLayouts = 0;
+    int m_nLayoutsWhileTracking = 0;
+    RECT m_rcTopLeft = {};
+    void SetPaneRects(SECSplitterPaneInfo& info) override
+    {
+        ++m_nLayouts;
+        m_nLayoutsWhileTracking += m_bTracking ? 1 : 0;
+        info.GetPane(PANE_TOPLEFT, m_rcTopLeft);
+    }
+};
+
+TEST(SplitterTest, BarModesFollowThePanesAndFlagBit1)
+{
+    struct Case
+    {
+        bool panes[4]; // top-left, top-right, bottom-left, bottom-right
+        int horz, vert, horzRowFirst, vertRowFirst;
+    };
+    const Case cases[] = {
+        {{true, true, true, true}, 2, 2, 2, 2},     {{true, true, true, false}, 0, 2, 2, 0},
+        {{true, true, false, true}, 1, 2, 2, 0},    {{true, false, true, true}, 0, 2, 2, 1},
+        {{false, true, true, true}, 1, 2, 2, 1},    {{true, false, true, false}, 2, 3, 2, 3},
+        {{false, true, false, true}, 2, 3, 2, 3},   {{true, true, false, false}, 3, 2, 3, 2},
+        {{true, false, false, true}, 3, 2, 3, 2},   {{true, false, false, false}, 3, 3, 3, 3},
+        {{false, false, false, false}, 3, 3, 3, 3},
+    };
+    for (const Case& c : cases)
+    {
+        for (DWORD dwFlags : {(DWORD)0, (DWORD)SEC_SPLITTER_ROWFIRST})
+        {
+            SCOPED_TRACE(::testing::Message()
+                         << c.panes[0] << c.panes[1] << c.panes[2] << c.panes[3] << " flags " << dwFlags);
+            SECSplitterBase splitter;
+            splitter.m_dwFlags = dwFlags;
+            for (int i = 0; i < 4; ++i)
+            {
+                if (c.panes[i])
+                {
+                    ASSERT_TRUE(splitter.AddPane(i / 2, i % 2));
+                }
+            }
+            EXPECT_EQ(splitter.GetHorzMode(), dwFlags ? c.horzRowFirst : c.horz);
+            EXPECT_EQ(splitter.GetVertMode(), dwFlags ? c.vertRowFirst : c.vert);
+        }
+    }
+    SECSplitterBase splitter;
+    EXPECT_FALSE(splitter.AddPane(3, 0));
+    EXPECT_FALSE(splitter.IsPanePresent(SECSplitterBase::PANE_BOTTOMLEFT));
+    EXPECT_EQ(splitter.GetHorzMode(), 3);
+}
+
+TEST(SplitterTest, BarsStayInsideNarrowAreas)
+{
+    CHostWnd host;
+    ASSERT_TRUE(host.CreateVisible(300, 200));
+    CRecordingSplitter splitter;
+    ASSERT_TRUE(splitter.Create(&host, RECT{0, 0, 4, 100}, WS_CHILD | WS_VISIBLE, 1, 0));
+    for (int i = 0; i < 4; ++i)
+        splitter.AddPane(i / 2, i % 2);
+    splitter.SetSplitterPositions(50, 200);
+    EXPECT_TRUE(RectIs(splitter.GetVertBar(), 0, 0, 6, 100));
+    EXPECT_EQ(splitter.GetSplitX(), 0);
+    EXPECT_EQ(splitter.GetSplitY(), 94);
+    // Margins keep the bars off the edges.
+    splitter.SetMargins(10, 10, 5, 5);
+    splitter.SetSplitterPositions(-20, -20);
+    EXPECT_EQ(splitter.GetHorzBar().top, 5);
+    splitter.DestroyWindow();
+    host.DestroyWindow();
+}
+
+TEST(SplitterTest, DraggingABarMovesThePanesLiveOrOnRelease)
+{
+    for (DWORD dwFlags : {(DWORD)0, (DWORD)SEC_SPLITTER_LIVE})
+    {
+        for (bool bEscape : {false, true})
+        {
+            SCOPED_TRACE(::testing::Message()
+                         << (dwFlags ? "live" : "by rectangle") << (bEscape ? ", cancelled" : ""));
+            CHostWnd host;
+            ASSERT_TRUE(host.CreateVisible(300, 200));
+            CRecordingSplitter splitter;
+            ASSERT_TRUE(splitter.Create(&host, RECT{0, 0, 300, 200}, WS_CHILD | WS_VISIBLE, 1, dwFlags));
+            for (int i = 0; i < 4; ++i)
+                splitter.AddPane(i / 2, i % 2);
+            splitter.SetSplitterPositions(100, 80);
+            EXPECT_TRUE(RectIs(splitter.m_rcTopLeft, 0, 0, 100, 80));
+            splitter.UpdateWindow();
+            splitter.m_nLayouts = splitter.m_nLayoutsWhileTracking = 0;
+
+            QueueDrag(host.Screen(103, 40), host.Screen(153, 40), bEscape);
+            EXPECT_EQ(::GetCapture(), (HWND)NULL);
+            if (bEscape)
+            {
+                EXPECT_EQ(splitter.GetSplitX(), 100);
+                EXPECT_TRUE(RectIs(splitter.m_rcTopLeft, 0, 0, 100, 80));
+            }
+            else
+            {
+                EXPECT_EQ(splitter.GetSplitX(), 150);
+                EXPECT_EQ(splitter.GetSplitY(), 80);
+                EXPECT_TRUE(RectIs(splitter.m_rcTopLeft, 0, 0, 150, 80));
+                EXPECT_TRUE(RectIs(splitter.GetVertBar(), 150, 0, 156, 200));
+            }
+            if (dwFlags & SEC_SPLITTER_LIVE)
+            {
+                EXPECT_GE(splitter.m_nLayoutsWhileTracking, 1);
+            }
+            else
+            {
+                EXPECT_EQ(splitter.m_nLayoutsWhileTracking, 0);
+                EXPECT_EQ(splitter.m_nLayouts, bEscape ? 0 : 1); // once, at the release
+            }
+            splitter.DestroyWindow();
+            host.DestroyWindow();
+        }
+    }
+}
+
+class CObserver : public ISECVirtualSplitterObserver
+{
+  public:
+    std::vector<POINT> m_moves;
+    BOOL OnSplitterMoved(SECLNVirtualSplitter*, int dx, int dy) override
+    {
+        m_moves.push_back(POINT{dx, dy});
+        return TRUE;
+    }
+};
+
+TEST(SplitterTest, VirtualSplitterReportsOnlyItsAxis)
+{
+    CHostWnd host;
+    ASSERT_TRUE(host.CreateVisible(300, 200));
+    SECLNVirtualSplitter splitter;
+    ASSERT_TRUE(splitter.Create(&host, RECT{}, WS_CHILD | WS_VISIBLE, 60911, 0));
+    CObserver observer;
+    splitter.SetObserver(&observer);
+    splitter.SetLimitRect(RECT{0, 0, 300, 200});
+    RECT rcOut;
+    splitter.RecalcNode(rcOut, RECT{100, 0, 106, 200}, FALSE, TRUE);
+    EXPECT_TRUE(RectIs(splitter.GetVertBar(), 100, 0, 106, 200));
+    EXPECT_TRUE(::IsRectEmpty(&splitter.GetHorzBar()));
+    // The vertical splitter refuses a horizontal bar and reports horizontal moves only.
+    EXPECT_FALSE(splitter.SetBarRect(RECT{0, 50, 300, 56}, TRUE));
+    splitter.OnSplitterMoved(5, 7);
+    splitter.OnSplitterMoved(0, 7);
+    ASSERT_EQ(observer.m_moves.size(), 1u);
+    EXPECT_EQ(observer.m_moves[0].x, 5);
+    EXPECT_EQ(observer.m_moves[0].y, 0);
+    splitter.SetNodeOrientation(FALSE, FALSE);
+    splitter.OnSplitterMoved(5, 7);
+    ASSERT_EQ(observer.m_moves.size(), 2u);
+    EXPECT_EQ(observer.m_moves[1].x, 0);
+    EXPECT_EQ(observer.m_moves[1].y, 7);
+    splitter.DestroyWindow();
+    host.DestroyWindow();
+}
+
+TEST(SplitterTest, SplitterNodeSharesSizeChangesBetweenItsPanes)
+{
+    CHostWnd host;
+    ASSERT_TRUE(host.CreateVisible(300, 200));
+    SECLayoutNodeSplitter splitter;
+    ASSERT_TRUE(splitter.Create(&host, RECT{0, 0, 100, 100}, WS_CHILD | WS_VISIBLE, 1, 0));
+    SECLayoutNode left, right;
+    EXPECT_FALSE(splitter.AddPaneNode(3, 0, &left));
+    EXPECT_FALSE(splitter.AddPaneNode(0, 0, NULL));
+    ASSERT_TRUE(splitter.AddPaneNode(0, 0, &left));
+    ASSERT_TRUE(splitter.AddPaneNode(0, 1, &right));
+    EXPECT_FALSE(splitter.RemovePane(1, 1));
+    splitter.SetSplitterPositions(47, 0);
+    RECT rcOut, rc;
+    splitter.RecalcNode(rcOut, RECT{0, 0, 110, 100}, FALSE, TRUE);
+    EXPECT_EQ(splitter.GetSplitX(), 52);
+    left.GetAppliedRect(rc);
+    EXPECT_TRUE(RectIs(rc, 0, 0, 52, 100));
+    right.GetAppliedRect(rc);
+    EXPECT_TRUE(RectIs(rc, 58, 0, 110, 100));
+    // Odd changes: the odd pixel alternates, so two of them add up to the whole change.
+    splitter.RecalcNode(rcOut, RECT{0, 0, 113, 100}, FALSE, TRUE);
+    splitter.RecalcNode(rcOut, RECT{0, 0, 116, 100}, FALSE, TRUE);
+    EXPECT_EQ(splitter.GetSplitX(), 55);
+    // A pane's limits: the left pane keeps its minimum, the right one takes the rest.
+    left.SetMinMaxSize(SIZE{40, 0}, SIZE{0, 0}, SEC_LN_NOMAX);
+    splitter.RecalcNode(rcOut, RECT{0, 0, 76, 100}, FALSE, TRUE);
+    EXPECT_EQ(splitter.GetSplitX(), 40);
+    right.GetAppliedRect(rc);
+    EXPECT_TRUE(RectIs(rc, 46, 0, 76, 100));
+    EXPECT_TRUE(splitter.RemovePane(0, 1));
+    EXPECT_EQ(splitter.GetChildCount(FALSE), 1);
+    splitter.DestroyWindow();
+    host.DestroyWindow();
+}
+
+TEST(SplitterTest, SizableEdgesComeAndGo)
+{
+    CHostWnd host;
+    ASSERT_TRUE(host.CreateVisible(300, 200));
+    SECLNSizable node;
+    SECLayoutNode content, second;
+    EXPECT_EQ(node.AddLayoutChild(&content), 1);
+    EXPECT_FALSE(node.SetSizingEdges(NULL, TRUE, SEC_EDGE_TOP));
+    ASSERT_TRUE(node.SetSizingEdges(&host, TRUE, SEC_EDGE_TOP));
+    ASSERT_NE(node.GetEdgeSplitter(0), nullptr);
+    EXPECT_EQ(node.AddLayoutChild(&second), -1); // edge splitters are no content
+    EXPECT_EQ(node.GetWrappedNode(), &content);
+
+    ASSERT_TRUE(node.SetSizingEdges(&host, TRUE, SEC_EDGE_LEFT | SEC_EDGE_RIGHT));
+    EXPECT_EQ(node.GetEdgeSplitter(0), nullptr);
+    ASSERT_NE(node.GetEdgeSplitter(2), nullptr);
+    ASSERT_NE(node.GetEdgeSplitter(3), nullptr);
+    EXPECT_TRUE(node.GetEdgeSplitter(2)->GetNodeOrientation());
+    EXPECT_EQ(::GetDlgCtrlID(node.GetEdgeSplitter(2)->GetSplitterHwnd()), SEC_IDC_EDGE_SPLITTER);
+    EXPECT_EQ(node.GetChildCount(FALSE), 3);
+
+    RECT rcOut, rc;
+    node.RecalcNode(rcOut, RECT{0, 0, 100, 50}, FALSE, TRUE);
+    content.GetAppliedRect(rc);
+    EXPECT_TRUE(RectIs(rc, 6, 0, 94, 50));
+    node.GetEdgeSplitter(2)->GetAppliedRect(rc);
+    EXPECT_TRUE(RectIs(rc, 0, 0, 6, 50));
+    // Narrower than a bar: the left bar is an empty strip at the left edge.
+    node.RecalcNode(rcOut, RECT{0, 0, 4, 50}, FALSE, TRUE);
+    node.GetEdgeSplitter(2)->GetAppliedRect(rc);
+    EXPECT_TRUE(RectIs(rc, 0, 0, 0, 50));
+
+    node.EnableSizing(FALSE, TRUE, FALSE);
+    EXPECT_EQ(node.GetChildCount(FALSE), 1);
+    EXPECT_EQ(node.GetSizingEdges(), 0u);
+    node.EnableSizing(TRUE, TRUE, FALSE);
+    EXPECT_EQ(node.GetSizingEdges(), (DWORD)(SEC_EDGE_LEFT | SEC_EDGE_RIGHT));
+    EXPECT_NE(node.GetEdgeSplitter(2), nullptr);
+    EXPECT_NE(node.GetEdgeSplitter(3), nullptr);
+    EXPECT_EQ(node.GetEdgeSplitter(0), nullptr);
+    node.RemoveLayoutChild(&content);
+    host.DestroyWindow();
+}
+
+TEST(SplitterTest, DraggingTheBottomEdgeMakesTheNodeTallerOnce)
+{
+    CHostWnd host;
+    ASSERT_TRUE(host.CreateVisible(300, 200));
+    CWnd content;
+    ASSERT_TRUE(
+        content.Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, CRect(20, 20, 220, 114), &host, 2));
+    SECLayoutFactory factory;
+    SECLayoutNode* pRoot = factory.CreateNode();
+    pRoot->SetInitialRect(RECT{0, 0, 300, 200});
+    SECLNSizable sizable;
+    sizable.SetInitialRect(RECT{20, 20, 220, 120});
+    ASSERT_EQ(pRoot->AddLayoutChild(&sizable), 1);
+    ASSERT_EQ(sizable.AddLayoutChild(factory.CreateWindowNode(&content, &host)), 1);
+    ASSERT_TRUE(sizable.SetSizingEdges(&host, TRUE, SEC_EDGE_BOTTOM));
+    sizable.SetSizingLimits(RECT{0, 0, 300, 200}, FALSE);
+    RECT rcOut, rc;
+    pRoot->RecalcNode(rcOut, RECT{0, 0, 300, 200}, FALSE, TRUE);
+    pRoot->RealizeNode(NULL);
+    ::GetWindowRect(sizable.GetEdgeSplitter(1)->GetSplitterHwnd(), &rc);
+    host.ScreenToClient(&rc);
+    EXPECT_TRUE(RectIs(rc, 20, 114, 220, 120));
+    host.UpdateWindow();
+
+    QueueDrag(host.Screen(120, 117), host.Screen(120, 127), false);
+    sizable.GetAppliedRect(rc);
+    EXPECT_TRUE(RectIs(rc, 20, 20, 220, 130));
+    ::GetWindowRect(content.m_hWnd, &rc);
+    host.ScreenToClient(&rc);
+    EXPECT_TRUE(RectIs(rc, 20, 20, 220, 124));
+    // Laid out again, it keeps its new size: the drag acted once.
+    pRoot->RecalcNode(rcOut, RECT{0, 0, 300, 200}, TRUE, TRUE);
+    sizable.GetAppliedRect(rc);
+    EXPECT_TRUE(RectIs(rc, 20, 20, 220, 130));
+    pRoot->RemoveLayoutChild(&sizable);
+    sizable.EnableSizing(FALSE, FALSE, FALSE);
+    host.DestroyWindow();
+}
+} // namespace
+
+#include "uilib/frames/docking/SystemData.h"
+
+namespace
+{
+COLORREF PixelOf(HWND hWnd, int x, int y)
+{
+    HDC hdc = ::GetDC(hWnd);
+    COLORREF clr = ::GetPixel(hdc, x, y);
+    ::ReleaseDC(hWnd, hdc);
+    return clr;
+}
+
+// A 3-D bar: highlight on top, face inside, shadow then frame at the bottom; drawn with the
+// colours the system has when it paints.
+TEST(SplitterTest, BarsPaintWithTheCurrentSystemColours)
+{
+    CHostWnd host;
+    ASSERT_TRUE(host.CreateVisible(300, 200));
+    SECSplitterBase splitter;
+    ASSERT_TRUE(splitter.Create(&host, RECT{0, 0, 300, 200}, WS_CHILD | WS_VISIBLE, 1, 0));
+    splitter.AddPane(0, 0);
+    splitter.AddPane(1, 0);
+    splitter.SetSplitterPositions(0, 80);
+    ASSERT_TRUE(RectIs(splitter.GetHorzBar(), 0, 80, 300, 86));
+    SECSystemData& data = SECGetSystemData();
+    auto expectBar = [&]() {
+        splitter.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        PumpMessages(20);
+        EXPECT_EQ(PixelOf(splitter.m_hWnd, 150, 80), data.m_clrBtnHilite);
+        EXPECT_EQ(PixelOf(splitter.m_hWnd, 150, 82), data.m_clrBtnFace);
+        EXPECT_EQ(PixelOf(splitter.m_hWnd, 150, 84), data.m_clrBtnShadow);
+        EXPECT_EQ(PixelOf(splitter.m_hWnd, 150, 85), data.m_clrWindowFrame);
+    };
+    expectBar();
+    const int elements[4] = {COLOR_BTNFACE, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW, COLOR_WINDOWFRAME};
+    COLORREF oldColours[4],
+        newColours[4] = {RGB(10, 200, 30), RGB(250, 240, 1), RGB(5, 6, 100), RGB(90, 0, 90)};
+    for (int i = 0; i < 4; ++i)
+        oldColours[i] = ::GetSysColor(elements[i]);
+    ASSERT_TRUE(::SetSysColors(4, elements, newColours));
+    data.RefreshColors();
+    EXPECT_EQ(data.m_clrBtnFace, newColours[0]);
+    expectBar();
+    ::SetSysColors(4, elements, oldColours);
+    data.RefreshColors();
+    splitter.DestroyWindow();
+    host.DestroyWindow();
+}
+} // namespace

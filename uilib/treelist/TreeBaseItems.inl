@@ -1,0 +1,1329 @@
+// SECTreeBase: items, rows of shown nodes, navigation, expansion, deletion, styles, columns.
+#pragma once
+#include "TreeBase.h"
+
+template <class TList> SECTreeBase<TList>::SECTreeBase()
+{
+    m_pRoot = CreateNode();
+    m_pRoot->SetExpanded(TRUE);
+    this->m_dwListStyle |= ListStyle::VIEW_REPORT | ListStyle::SHARE_IMAGE_LISTS;
+    // The list follows the tree's extended style from the start: single selection, one line,
+    // no header.
+    SetTreeStyleEx(0, FALSE);
+}
+
+template <class TList> SECTreeBase<TList>::~SECTreeBase()
+{
+    // Rows go first (they point at nodes); then the nodes.
+    for (SECListItem* p : this->m_arrItems)
+        delete p;
+    this->m_arrItems.clear();
+    delete m_pStorage;
+    delete m_pRoot;
+}
+
+template <class TList>
+BOOL SECTreeBase<TList>::CreateEx(DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+    CCreateContext* pContext)
+{
+    if (this->GetColumnCount() == 0)
+        TList::InsertColumn(0, _T(""), LVCFMT_LEFT, -1, -1, -1, FALSE);
+    return TList::CreateEx(dwStyle, dwExStyle, rect, pParentWnd, nID, pContext);
+}
+
+template <class TList>
+BOOL SECTreeBase<TList>::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+{
+    return CreateEx(dwStyle, 0, rect, pParentWnd, nID, pContext);
+}
+
+template <class TList> void SECTreeBase<TList>::SplitCreateStyles(CREATESTRUCT& cs)
+{
+    DWORD dwTree = cs.style & TreeStyle::FROM_WINDOW_STYLE;
+    cs.style &= ~dwTree;
+    ModifyTreeStyle(0, dwTree, FALSE);
+    DWORD dwTreeEx = cs.dwExStyle & TreeStyle::EX_FROM_WINDOW_STYLE;
+    cs.dwExStyle &= ~dwTreeEx;
+    ModifyTreeStyleEx(0, dwTreeEx, FALSE);
+    TList::SplitCreateStyles(cs);
+}
+
+template <class TList> BOOL SECTreeBase<TList>::CreateFromDlgItem(UINT nID, CWnd* pParent)
+{
+    HWND hItem = ::GetDlgItem(pParent->GetSafeHwnd(), nID);
+    if (hItem == NULL)
+        return 0;
+    DWORD dwStyle = (DWORD)::GetWindowLongPtr(hItem, GWL_STYLE);
+    DWORD dwExStyle = (DWORD)::GetWindowLongPtr(hItem, GWL_EXSTYLE);
+    if ((dwStyle & TVS_NOTOOLTIPS) == 0)
+        dwExStyle |= TreeStyle::EX_ITEM_TIPS;
+    HWND hBefore = ::GetWindow(hItem, GW_HWNDPREV);
+    CRect rect;
+    ::GetWindowRect(hItem, &rect);
+    pParent->ScreenToClient(&rect);
+    ::DestroyWindow(hItem);
+    if (!CreateEx(dwStyle, dwExStyle, rect, pParent, nID))
+        return 0;
+    ::SetWindowPos(this->m_hWnd, hBefore != NULL ? hBefore : HWND_TOP, 0, 0, 0, 0,
+        SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+    return 1;
+}
+
+// ---- nodes and rows
+
+template <class TList> _Node* SECTreeBase<TList>::NodeFromHandle(HTREEITEM hItem) const
+{
+    if (hItem == NULL || hItem == TVI_ROOT)
+        return m_pRoot;
+    _Node* p = (_Node*)hItem;
+    return m_nodes.count(p) != 0 ? p : NULL;
+}
+
+template <class TList> _Node* SECTreeBase<TList>::NodeOfRow(int nRow) const
+{
+    SECTreeRow* pRow = static_cast<SECTreeRow*>(this->GetRow(nRow));
+    return pRow != NULL ? pRow->m_pNode : NULL;
+}
+
+template <class TList> HTREEITEM SECTreeBase<TList>::ItemOfRow(int nRow) const
+{
+    _Node* p = NodeOfRow(nRow);
+    return p != NULL ? p->Handle() : NULL;
+}
+
+template <class TList> int SECTreeBase<TList>::RowOfNode(_Node* pNode)
+{
+    if (pNode == NULL || pNode->m_pRow == NULL)
+        return -1;
+    SECTreeRow* pRow = static_cast<SECTreeRow*>(pNode->m_pRow);
+    int n = pRow->m_nIndexHint;
+    if (n >= 0 && n < this->GetItemCount() && this->m_arrItems[n] == pRow)
+        return n;
+    n = this->FindRow(pRow);
+    if (n >= this->GetItemCount())
+        return -1;
+    pRow->m_nIndexHint = n;
+    return n;
+}
+
+template <class TList> int SECTreeBase<TList>::RowOfItem(HTREEITEM hItem) { return RowOfNode(NodeFromHandle(hItem)); }
+
+template <class TList> SECListItem* SECTreeBase<TList>::CreateItem()
+{
+    SECTreeRow* pRow = new SECTreeRow;
+    if (this->InitItem(pRow) != 0)
+    {
+        delete pRow;
+        return NULL;
+    }
+    return pRow;
+}
+
+template <class TList> UINT SECTreeBase<TList>::InheritedStateEx(_Node* pNode) const
+{
+    UINT n = 0;
+    for (_Node* p = pNode; p != NULL && p != m_pRoot; p = p->Parent())
+        n |= p->m_nStateEx & 0x300;
+    return n;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::IsShown(_Node* pNode) const
+{
+    if (pNode == NULL || pNode == m_pRoot)
+        return FALSE;
+    if (pNode->m_nStateEx & 0x200)
+        return FALSE;
+    for (_Node* p = pNode->Parent(); p != NULL && p != m_pRoot; p = p->Parent())
+        if (!p->IsExpanded() || (p->m_nStateEx & 0x200))
+            return FALSE;
+    return TRUE;
+}
+
+template <class TList> _Node* SECTreeBase<TList>::PrevShownNode(_Node* pNode) const
+{
+    for (_Node* p = static_cast<_Node*>(pNode->GetPrevInOrder()); p != NULL && p != m_pRoot;
+         p = static_cast<_Node*>(p->GetPrevInOrder()))
+        if (IsShown(p))
+            return p;
+    return NULL;
+}
+
+template <class TList> _Node* SECTreeBase<TList>::NextShownNode(_Node* pNode) const
+{
+    for (_Node* p = static_cast<_Node*>(pNode->GetNextInOrder()); p != NULL; p = static_cast<_Node*>(p->GetNextInOrder()))
+        if (IsShown(p))
+            return p;
+    return NULL;
+}
+
+template <class TList> void SECTreeBase<TList>::AddRowFor(_Node* pNode, int nRow)
+{
+    SECTreeRow* pRow = static_cast<SECTreeRow*>(CreateItem());
+    if (pRow == NULL)
+        return;
+    pRow->m_pNode = pNode;
+    pRow->m_nStateEx = InheritedStateEx(pNode);
+    if (pNode->m_cyRow != 0)
+        pRow->m_cy = (int)pNode->m_cyRow;
+    pRow->m_nState = pNode->m_item.state & (TVIS_CUT | 0xF000 | (pNode->m_item.state & 0x0F00 ? 0x0F00 : 0));
+    pNode->m_pRow = pRow;
+    nRow = TList::InsertItem(nRow, pRow);
+    pRow->m_nIndexHint = nRow;
+    if (pNode->m_item.state & TVIS_SELECTED)
+    {
+        BOOL bChanged = FALSE;
+        this->SetSelected(nRow, TRUE, bChanged);
+    }
+}
+
+template <class TList> int SECTreeBase<TList>::AddShownDescendants(_Node* pNode, int nRow)
+{
+    int nAdded = 0;
+    for (_Node* p = pNode->FirstChild(); p != NULL; p = p->Next())
+    {
+        if (p->m_nStateEx & 0x200)
+            continue;
+        AddRowFor(p, nRow + nAdded);
+        ++nAdded;
+        if (p->IsExpanded())
+            nAdded += AddShownDescendants(p, nRow + nAdded);
+    }
+    return nAdded;
+}
+
+// Rows after nRow that belong to pNode's subtree.
+template <class TList> int SECTreeBase<TList>::CountRowsBelow(_Node* pNode, int nRow)
+{
+    int n = 0;
+    for (int i = nRow + 1; i < this->GetItemCount(); ++i)
+    {
+        if (!pNode->IsAncestorOf(NodeOfRow(i)))
+            break;
+        ++n;
+    }
+    return n;
+}
+
+template <class TList> void SECTreeBase<TList>::RemoveRowOf(_Node* pNode)
+{
+    int nRow = RowOfNode(pNode);
+    if (nRow < 0)
+        return;
+    pNode->m_pRow = NULL;
+    TList::DeleteItem(nRow, 1);
+}
+
+template <class TList> void SECTreeBase<TList>::RebuildRows()
+{
+    for (_Node* p = static_cast<_Node*>(m_pRoot->GetNextInOrder()); p != NULL; p = static_cast<_Node*>(p->GetNextInOrder()))
+    {
+        BOOL bShown = IsShown(p);
+        if (bShown && p->m_pRow == NULL)
+        {
+            _Node* pPrev = PrevShownNode(p);
+            AddRowFor(p, pPrev != NULL ? RowOfNode(pPrev) + 1 : 0);
+        }
+        else if (!bShown && p->m_pRow != NULL)
+        {
+            p->m_item.state &= ~TVIS_SELECTED;
+            RemoveRowOf(p);
+        }
+    }
+}
+
+// ---- item records
+
+template <class TList> void SECTreeBase<TList>::ApplyToNode(_Node* pNode, const TVITEMA* pItem, UINT& nTell)
+{
+    nTell = 0;
+    UINT mask = pItem->mask;
+    if (mask & TVIF_IMAGE)
+    {
+        if (pNode->m_item.iImage == I_IMAGECALLBACK)
+            nTell |= TVIF_IMAGE;
+        else
+            pNode->m_item.iImage = pItem->iImage;
+    }
+    if (mask & TVIF_SELECTEDIMAGE)
+    {
+        if (pNode->m_item.iSelectedImage == I_IMAGECALLBACK)
+            nTell |= TVIF_SELECTEDIMAGE;
+        else
+            pNode->m_item.iSelectedImage = pItem->iSelectedImage;
+    }
+    if (mask & TVIF_CHILDREN)
+    {
+        if (pNode->m_item.cChildren == I_CHILDRENCALLBACK)
+            nTell |= TVIF_CHILDREN;
+        else
+            pNode->m_item.cChildren = pItem->cChildren;
+    }
+    if (mask & TVIF_PARAM)
+        pNode->m_item.lParam = pItem->lParam;
+    if (mask & TVIF_STATE)
+        pNode->m_item.state = (pNode->m_item.state & ~pItem->stateMask) | (pItem->state & pItem->stateMask);
+    if (mask & TVIF_TEXT)
+    {
+        if (ListText::IsCallback(pItem->pszText))
+        {
+            ListText::Free(pNode->m_item.pszText);
+            pNode->m_item.pszText = LPSTR_TEXTCALLBACKA;
+        }
+        else if (pNode->IsCallbackLabel())
+            nTell |= TVIF_TEXT;
+        else
+            pNode->SetLabel(pItem->pszText);
+    }
+}
+
+template <class TList> void SECTreeBase<TList>::ApplyToRow(_Node* pNode, const TVITEMA* pItem)
+{
+    int nRow = RowOfNode(pNode);
+    if (nRow < 0)
+        return;
+    SECListItem* pRow = this->GetRow(nRow);
+    if (pItem->mask & TVIF_STATE)
+    {
+        UINT nMask = pItem->stateMask & (TVIS_CUT | TVIS_DROPHILITED | TVIS_SELECTED | 0xF000);
+        UINT nState = pItem->state;
+        if (pItem->stateMask & 0x0F00)
+        {
+            nMask |= 0x0F00;
+            nState = (nState & ~0x0F00) | ((pItem->state & 0x0F00) ? 0x0F00 : 0);
+        }
+        if (nMask != 0)
+        {
+            LVITEMA lv;
+            memset(&lv, 0, sizeof(lv));
+            lv.mask = LVIF_STATE;
+            lv.iItem = nRow;
+            lv.state = nState;
+            lv.stateMask = nMask;
+            TList::SetItem(&lv, FALSE);
+        }
+    }
+    if (pItem->mask & TVIF_IMAGE)
+        pRow->m_nImage = pNode->m_item.iImage;
+    BOOL bLook = (pItem->mask & (TVIF_TEXT | TVIF_IMAGE)) ||
+                 ((pItem->mask & TVIF_STATE) && (pItem->stateMask & (TVIS_DROPHILITED | 0x0F00 | 0xF000 | TVIS_BOLD)));
+    if ((pItem->mask & TVIF_STATE) && (pItem->stateMask & (TVIS_SELECTED | TVIS_CUT)))
+        bLook = TRUE;
+    if (bLook && nRow != this->m_nEditRow && this->m_hWnd != NULL)
+    {
+        this->ReMeasureItem(nRow);
+        this->InvalidateItems(nRow, FALSE, FALSE, FALSE, FALSE);
+    }
+}
+
+template <class TList> BOOL SECTreeBase<TList>::SetItem(TVITEMA* pItem)
+{
+    _Node* pNode = pItem != NULL ? NodeFromHandle(pItem->hItem) : NULL;
+    if (pNode == NULL || pNode == m_pRoot)
+        return FALSE;
+    UINT nTell = 0;
+    ApplyToNode(pNode, pItem, nTell);
+    if (nTell != 0)
+    {
+        TVITEMA tell = *pItem;
+        tell.mask = nTell | TVIF_HANDLE;
+        tell.lParam = pNode->m_item.lParam;
+        NotifyTreeSetDispInfo(&tell);
+    }
+    ApplyToRow(pNode, pItem);
+    return TRUE;
+}
+
+template <class TList> void SECTreeBase<TList>::FillRecord(_Node* pNode, TVITEMA* pItem)
+{
+    UINT mask = pItem->mask;
+    LPSTR pszBuffer = pItem->pszText;
+    int cchMax = pItem->cchTextMax;
+    UINT nStateMask = pItem->stateMask;
+    *pItem = pNode->m_item;
+    pItem->mask = mask;
+    pItem->hItem = pNode->Handle();
+    pItem->pszText = pszBuffer;
+    pItem->cchTextMax = cchMax;
+    pItem->stateMask = nStateMask;
+    UINT nState = pNode->m_item.state;
+    int nRow = RowOfNode(pNode);
+    if (nRow >= 0)
+    {
+        nState &= ~(TVIS_SELECTED | TVIS_DROPHILITED);
+        if (this->IsSelected(nRow))
+            nState |= TVIS_SELECTED;
+        if (this->m_nDropHilite == nRow)
+            nState |= TVIS_DROPHILITED;
+    }
+    pItem->state = nState & nStateMask;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::GetItem(TVITEMA* pItem, BOOL bCopyText, BOOL bResolve)
+{
+    _Node* pNode = pItem != NULL ? NodeFromHandle(pItem->hItem) : NULL;
+    if (pNode == NULL || pNode == m_pRoot)
+        return FALSE;
+    UINT mask = pItem->mask;
+    FillRecord(pNode, pItem);
+    UINT nAsk = 0;
+    if ((mask & TVIF_IMAGE) && pNode->m_item.iImage == I_IMAGECALLBACK)
+        nAsk |= TVIF_IMAGE;
+    if ((mask & TVIF_SELECTEDIMAGE) && pNode->m_item.iSelectedImage == I_IMAGECALLBACK)
+        nAsk |= TVIF_SELECTEDIMAGE;
+    if ((mask & TVIF_CHILDREN) && pNode->m_item.cChildren == I_CHILDRENCALLBACK)
+        nAsk |= TVIF_CHILDREN;
+    if (mask & TVIF_TEXT)
+    {
+        if (pNode->IsCallbackLabel())
+        {
+            if (!bResolve)
+            {
+                pItem->pszText = LPSTR_TEXTCALLBACKA;
+                return TRUE;
+            }
+            nAsk |= TVIF_TEXT;
+            if (bCopyText && pItem->pszText != NULL && pItem->cchTextMax > 0)
+                pItem->pszText[0] = '\0';
+        }
+        else if (bCopyText)
+            ListText::CopyBounded(pItem->pszText, pItem->cchTextMax, pNode->m_item.pszText);
+        else
+            pItem->pszText = pNode->m_item.pszText != NULL ? pNode->m_item.pszText : (LPSTR) "";
+    }
+    if (bResolve && nAsk != 0)
+    {
+        pItem->mask = nAsk;
+        pItem->lParam = pNode->m_item.lParam;
+        NotifyTreeGetDispInfo(pItem);
+        pItem->mask = mask;
+    }
+    return TRUE;
+}
+
+// The list's record for column 0 is the row's node.
+template <class TList> BOOL SECTreeBase<TList>::SetItem(const LVITEMA* pItem, BOOL bRedraw)
+{
+    if (pItem == NULL || pItem->iSubItem != 0)
+        return TList::SetItem(pItem, bRedraw);
+    _Node* pNode = NodeOfRow(pItem->iItem);
+    if (pNode == NULL)
+        return FALSE;
+    UINT nTell = 0;
+    TVITEMA tv;
+    memset(&tv, 0, sizeof(tv));
+    tv.hItem = pNode->Handle();
+    tv.mask = pItem->mask & (TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM);
+    tv.pszText = pItem->pszText;
+    tv.iImage = pItem->iImage;
+    tv.lParam = pItem->lParam;
+    if (pItem->mask & LVIF_STATE)
+    {
+        tv.mask |= TVIF_STATE;
+        tv.state = pItem->state & ~LVIS_FOCUSED;
+        tv.stateMask = pItem->stateMask & ~LVIS_FOCUSED;
+    }
+    if ((pItem->mask & LVIF_TEXT) && (pItem->mask & LVIF_DI_SETITEM) && pNode->IsCallbackLabel())
+        pNode->SetLabel(pItem->pszText), tv.mask &= ~TVIF_TEXT;
+    ApplyToNode(pNode, &tv, nTell);
+    if (nTell != 0)
+    {
+        tv.mask = nTell | TVIF_HANDLE;
+        tv.lParam = pNode->m_item.lParam;
+        NotifyTreeSetDispInfo(&tv);
+    }
+    if (pItem->mask & LVIF_STATE)
+    {
+        LVITEMA lv = *pItem;
+        lv.mask = LVIF_STATE;
+        TList::SetItem(&lv, bRedraw);
+    }
+    if ((pItem->mask & LVIF_TEXT) && pNode->m_pRow != NULL)
+        pNode->m_pRow->m_bDirty = TRUE;
+    return TRUE;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::GetItem(LVITEMA* pItem, BOOL bCopyText, BOOL bNotify)
+{
+    if (pItem == NULL || pItem->iSubItem != 0)
+        return TList::GetItem(pItem, bCopyText, bNotify);
+    _Node* pNode = NodeOfRow(pItem->iItem);
+    if (pNode == NULL)
+        return FALSE;
+    TVITEMA tv;
+    memset(&tv, 0, sizeof(tv));
+    tv.hItem = pNode->Handle();
+    tv.mask = (pItem->mask & (LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM)) | ((pItem->mask & LVIF_STATE) ? TVIF_STATE : 0);
+    tv.pszText = pItem->pszText;
+    tv.cchTextMax = pItem->cchTextMax;
+    tv.stateMask = pItem->stateMask;
+    if (!GetItem(&tv, bCopyText, bNotify))
+        return FALSE;
+    if (pItem->mask & LVIF_TEXT)
+        pItem->pszText = tv.pszText;
+    if (pItem->mask & LVIF_IMAGE)
+        pItem->iImage = tv.iImage;
+    pItem->lParam = tv.lParam;
+    if (pItem->mask & LVIF_STATE)
+    {
+        UINT nState = tv.state;
+        if ((pItem->stateMask & LVIS_FOCUSED) && this->m_nFocusIndex == pItem->iItem)
+            nState |= LVIS_FOCUSED;
+        pItem->state = nState & pItem->stateMask;
+    }
+    return TRUE;
+}
+
+template <class TList> LPARAM SECTreeBase<TList>::GetItemParam(SECListItem* pItem) const
+{
+    SECTreeRow* pRow = static_cast<SECTreeRow*>(pItem);
+    return pRow != NULL && pRow->m_pNode != NULL ? pRow->m_pNode->m_item.lParam : 0;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::IsCallbackItem(int nRow)
+{
+    _Node* pNode = NodeOfRow(nRow);
+    if (pNode != NULL && (pNode->IsCallbackLabel() || pNode->m_item.cChildren == I_CHILDRENCALLBACK ||
+                             pNode->m_item.iImage == I_IMAGECALLBACK ||
+                             pNode->m_item.iSelectedImage == I_IMAGECALLBACK))
+        return TRUE;
+    return TList::IsCallbackItem(nRow);
+}
+
+// ---- insertion
+
+template <class TList> HTREEITEM SECTreeBase<TList>::InsertItem(LPCTSTR lpszText, HTREEITEM hParent, HTREEITEM hAfter)
+{
+    TVINSERTSTRUCTA ins;
+    memset(&ins, 0, sizeof(ins));
+    ins.hParent = hParent;
+    ins.hInsertAfter = hAfter;
+    ins.item.mask = TVIF_TEXT;
+    ins.item.pszText = (LPSTR)lpszText;
+    return InsertItem(&ins);
+}
+
+template <class TList> HTREEITEM SECTreeBase<TList>::InsertItem(LPTVINSERTSTRUCTA pInsert)
+{
+    if (pInsert == NULL)
+        return NULL;
+    if (m_pRoot == NULL)
+    {
+        m_pRoot = CreateNode();
+        m_pRoot->SetExpanded(TRUE);
+    }
+    _Node* pParent = NodeFromHandle(pInsert->hParent);
+    if (pParent == NULL)
+        return NULL;
+    _Node* pNode = CreateNode();
+    TVITEMA item = pInsert->item;
+    item.mask |= TVIF_HANDLE;
+    // A new node takes every field as given (callback markers included).
+    if (item.mask & TVIF_TEXT)
+        pNode->m_item.pszText = ListText::IsCallback(item.pszText) ? LPSTR_TEXTCALLBACKA : ListText::Copy(item.pszText);
+    else
+        pNode->SetLabel("");
+    if (item.mask & TVIF_IMAGE)
+        pNode->m_item.iImage = item.iImage;
+    if (item.mask & TVIF_SELECTEDIMAGE)
+        pNode->m_item.iSelectedImage = item.iSelectedImage;
+    if (item.mask & TVIF_CHILDREN)
+        pNode->m_item.cChildren = item.cChildren;
+    if (item.mask & TVIF_PARAM)
+        pNode->m_item.lParam = item.lParam;
+    if (item.mask & TVIF_STATE)
+        pNode->m_item.state = item.state & item.stateMask;
+    HTREEITEM hAfter = pInsert->hInsertAfter;
+    SECTreeNode* pAfter = SEC_NODE_LAST;
+    if (hAfter == TVI_FIRST)
+        pAfter = SEC_NODE_FIRST;
+    else if (hAfter == TVI_SORT || hAfter == SEC_TVI_SORT_DESCENDING)
+    {
+        BOOL bDescending = hAfter == SEC_TVI_SORT_DESCENDING;
+        m_nodes.insert(pNode); // compared by handle
+        _Node* pBefore = NULL;
+        for (_Node* p = static_cast<_Node*>(pParent->RawFirstChild()); p != NULL; p = static_cast<_Node*>(p->RawNext()))
+        {
+            int n = CompareItemTexts(p->Handle(), pNode->Handle());
+            if (bDescending ? n < 0 : n > 0)
+            {
+                pBefore = p;
+                break;
+            }
+        }
+        m_nodes.erase(pNode);
+        if (pBefore != NULL)
+            pAfter = pBefore->RawPrev() != NULL ? pBefore->RawPrev() : SEC_NODE_FIRST;
+    }
+    else if (hAfter != NULL && hAfter != TVI_ROOT && hAfter != TVI_LAST && pParent->RawFirstChild() != NULL)
+    {
+        _Node* pSibling = NodeFromHandle(hAfter);
+        if (pSibling == NULL || pSibling == m_pRoot || pSibling->RawParent() != pParent)
+        {
+            delete pNode;
+            return NULL;
+        }
+        pAfter = pSibling;
+    }
+    if (!pParent->AddChild(pNode, pAfter))
+    {
+        delete pNode;
+        return NULL;
+    }
+    m_nodes.insert(pNode);
+    pNode->SetExpanded((item.mask & TVIF_STATE) && (item.stateMask & TVIS_EXPANDED) && (item.state & TVIS_EXPANDED));
+    if (IsShown(pNode))
+    {
+        _Node* pPrev = PrevShownNode(pNode);
+        int nRow = pPrev != NULL ? RowOfNode(pPrev) + 1 : 0;
+        AddRowFor(pNode, nRow);
+        if (pNode->IsExpanded())
+            AddShownDescendants(pNode, nRow + 1);
+    }
+    // A parent's button may appear.
+    if (pParent != m_pRoot && pParent->m_pRow != NULL && this->m_hWnd != NULL && this->m_bImmediateUpdate)
+        this->InvalidateItems(RowOfNode(pParent), FALSE, FALSE, FALSE, FALSE);
+    if (this->m_hWnd != NULL)
+    {
+        if (this->m_bImmediateUpdate)
+        {
+            this->RecalcLayout();
+            this->Invalidate(FALSE);
+        }
+        else if (!this->m_bLayoutDirty)
+        {
+            this->m_bLayoutDirty = TRUE;
+            this->Invalidate(FALSE);
+        }
+    }
+    return pNode->Handle();
+}
+
+// ---- deletion
+
+template <class TList> void SECTreeBase<TList>::NotifyTreeDeleteItem(_Node* pNode)
+{
+    NMTREEVIEWA nm;
+    memset(&nm, 0, sizeof(nm));
+    nm.itemOld.mask = TVIF_HANDLE | TVIF_PARAM;
+    nm.itemOld.hItem = pNode->Handle();
+    nm.itemOld.lParam = pNode->m_item.lParam;
+    SendTree(&nm.hdr, TVN_DELETEITEMA);
+}
+
+template <class TList> BOOL SECTreeBase<TList>::DeleteSingleNode(_Node* pNode)
+{
+    if (pNode->RawFirstChild() != NULL)
+        return 0;
+    pNode->Detach();
+    RemoveRowOf(pNode);
+    NotifyTreeDeleteItem(pNode);
+    if (m_pStorage != NULL)
+        m_pStorage->RemoveItem(pNode->Handle());
+    m_nodes.erase(pNode);
+    delete pNode;
+    return 1;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::DeleteItem(HTREEITEM hItem)
+{
+    _Node* pNode = NodeFromHandle(hItem);
+    if (pNode == NULL)
+        return FALSE;
+    if (pNode == m_pRoot)
+    {
+        this->EndLabelEdit(FALSE);
+        // Rows first: they point at the nodes.
+        TList::DeleteAllItems();
+        while (SECTreeNode* pLeaf = m_pRoot->GetFirstLeaf())
+        {
+            _Node* p = static_cast<_Node*>(pLeaf);
+            p->Detach();
+            p->m_pRow = NULL;
+            NotifyTreeDeleteItem(p);
+            m_nodes.erase(p);
+            delete p;
+        }
+        delete m_pRoot;
+        m_nodes.clear();
+        delete m_pStorage;
+        m_pStorage = m_pStorage != NULL ? new SECSubItemTextStorage : NULL;
+        m_pRoot = CreateNode();
+        m_pRoot->SetExpanded(TRUE);
+        return TRUE;
+    }
+    int nRow = RowOfNode(pNode);
+    if (nRow >= 0 && this->m_nEditRow >= nRow && this->m_nEditRow <= nRow + CountRowsBelow(pNode, nRow))
+        this->EndLabelEdit(FALSE);
+    while (SECTreeNode* pLeaf = pNode->GetFirstLeaf())
+        if (!DeleteSingleNode(static_cast<_Node*>(pLeaf)))
+            return FALSE;
+    _Node* pParent = pNode->Parent();
+    BOOL bOk = DeleteSingleNode(pNode);
+    if (pParent != NULL && pParent != m_pRoot && pParent->m_pRow != NULL && this->m_hWnd != NULL)
+        this->InvalidateItems(RowOfNode(pParent), FALSE, FALSE, FALSE, FALSE);
+    return bOk;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::DeleteAllItems()
+{
+    DeleteItem(TVI_ROOT);
+    if (this->m_hWnd != NULL)
+    {
+        this->RecalcLayout();
+        this->Invalidate(TRUE);
+    }
+    return TRUE;
+}
+
+template <class TList> void SECTreeBase<TList>::OnDestroy()
+{
+    DeleteItem(TVI_ROOT);
+    TList::OnDestroy();
+}
+
+// ---- texts, data, state
+
+template <class TList> CString SECTreeBase<TList>::GetItemText(HTREEITEM hItem, int nCol)
+{
+    _Node* pNode = NodeFromHandle(hItem);
+    if (pNode == NULL || pNode == m_pRoot)
+        return CString();
+    if (nCol == 0)
+    {
+        TVITEMA tv;
+        memset(&tv, 0, sizeof(tv));
+        tv.hItem = hItem;
+        tv.mask = TVIF_TEXT;
+        tv.pszText = this->m_pszTextBuffer;
+        tv.cchTextMax = ListMetrics::TEXT_BUFFER;
+        this->m_pszTextBuffer[0] = '\0';
+        if (!GetItem(&tv, TRUE, TRUE))
+            return CString();
+        return CString(tv.pszText != NULL && !ListText::IsCallback(tv.pszText) ? tv.pszText : "");
+    }
+    if (m_pStorage != NULL)
+        return m_pStorage->GetText(hItem, nCol);
+    int nRow = RowOfNode(pNode);
+    if (nRow < 0)
+        return CString();
+    char buf[ListMetrics::TEXT_BUFFER];
+    TList::GetItemText(nRow, this->GetSubItemOfColumn(nCol), buf, sizeof(buf));
+    return CString(buf);
+}
+
+template <class TList> BOOL SECTreeBase<TList>::SetItemLabel(HTREEITEM hItem, LPCTSTR lpszText)
+{
+    TVITEMA tv;
+    memset(&tv, 0, sizeof(tv));
+    tv.hItem = hItem;
+    tv.mask = TVIF_TEXT;
+    tv.pszText = (LPSTR)lpszText;
+    return SetItem(&tv);
+}
+
+template <class TList> BOOL SECTreeBase<TList>::SetItemColumnText(HTREEITEM hItem, int nCol, LPCTSTR lpszText)
+{
+    if (nCol == 0)
+        return SetItemLabel(hItem, lpszText);
+    _Node* pNode = NodeFromHandle(hItem);
+    if (pNode == NULL || pNode == m_pRoot || nCol < 0)
+        return FALSE;
+    int nRow = RowOfNode(pNode);
+    if (m_pStorage != NULL)
+    {
+        if (nCol > this->GetColumnCount())
+            return FALSE;
+        m_pStorage->SetSubItemText(hItem, nCol, lpszText);
+        if (nRow >= 0 && this->m_hWnd != NULL)
+        {
+            this->ReMeasureItem(nRow);
+            this->InvalidateItems(nRow, FALSE, FALSE, FALSE, FALSE);
+        }
+        return TRUE;
+    }
+    if (nRow < 0)
+        return FALSE;
+    return TList::SetItemText(nRow, this->GetSubItemOfColumn(nCol), lpszText);
+}
+
+template <class TList> DWORD_PTR SECTreeBase<TList>::GetItemData(HTREEITEM hItem)
+{
+    _Node* pNode = NodeFromHandle(hItem);
+    return pNode != NULL && pNode != m_pRoot ? (DWORD_PTR)pNode->m_item.lParam : 0;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::SetItemData(HTREEITEM hItem, DWORD_PTR dwData)
+{
+    TVITEMA tv;
+    memset(&tv, 0, sizeof(tv));
+    tv.hItem = hItem;
+    tv.mask = TVIF_PARAM;
+    tv.lParam = (LPARAM)dwData;
+    return SetItem(&tv);
+}
+
+template <class TList> BOOL SECTreeBase<TList>::SetItemState(HTREEITEM hItem, UINT nState, UINT nMask)
+{
+    TVITEMA tv;
+    memset(&tv, 0, sizeof(tv));
+    tv.hItem = hItem;
+    tv.mask = TVIF_STATE | TVIF_HANDLE;
+    tv.state = nState;
+    tv.stateMask = nMask;
+    return SetItem(&tv);
+}
+
+template <class TList> UINT SECTreeBase<TList>::GetItemStateBits(HTREEITEM hItem, UINT nMask)
+{
+    TVITEMA tv;
+    memset(&tv, 0, sizeof(tv));
+    tv.hItem = hItem;
+    tv.mask = TVIF_STATE | TVIF_HANDLE;
+    tv.stateMask = nMask;
+    return GetItem(&tv, FALSE, FALSE) ? tv.state : 0;
+}
+
+template <class TList> UINT SECTreeBase<TList>::GetRowStateBits(int nRow, UINT nMask) const
+{
+    _Node* pNode = NodeOfRow(nRow);
+    return pNode != NULL ? (pNode->m_item.state & nMask) : 0;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::SetItemStateEx(HTREEITEM hItem, UINT nStateEx, BOOL bSet)
+{
+    _Node* pNode = NodeFromHandle(hItem);
+    if (pNode == NULL || pNode == m_pRoot)
+        return FALSE;
+    nStateEx &= 0x300;
+    UINT nOld = pNode->m_nStateEx;
+    pNode->m_nStateEx = bSet ? (nOld | nStateEx) : (nOld & ~nStateEx);
+    if ((nOld ^ pNode->m_nStateEx) & 0x200)
+    {
+        RebuildRows();
+        if (this->m_hWnd != NULL)
+        {
+            this->RecalcLayout();
+            this->Invalidate(TRUE);
+        }
+    }
+    // Rows of the subtree carry the inherited bits.
+    for (int i = 0; i < this->GetItemCount(); ++i)
+    {
+        _Node* p = NodeOfRow(i);
+        if (p == pNode || pNode->IsAncestorOf(p))
+            this->GetRow(i)->m_nStateEx = InheritedStateEx(p);
+    }
+    if (this->m_hWnd != NULL)
+        this->Invalidate(FALSE);
+    return TRUE;
+}
+
+template <class TList> UINT SECTreeBase<TList>::GetItemStateEx(HTREEITEM hItem)
+{
+    _Node* pNode = NodeFromHandle(hItem);
+    if (pNode == NULL || pNode == m_pRoot)
+        return 0;
+    if (this->m_nExCallbackMask != 0)
+        return QueryItemStateEx(hItem);
+    return InheritedStateEx(pNode);
+}
+
+template <class TList> BOOL SECTreeBase<TList>::HasChildrenFor(_Node* pNode)
+{
+    if (pNode->RawFirstChild() != NULL)
+        return TRUE;
+    int nChildren = pNode->m_item.cChildren;
+    if (nChildren == I_CHILDRENCALLBACK)
+    {
+        TVITEMA tv;
+        memset(&tv, 0, sizeof(tv));
+        tv.hItem = pNode->Handle();
+        tv.mask = TVIF_CHILDREN;
+        GetItem(&tv, FALSE, TRUE);
+        nChildren = tv.cChildren == I_CHILDRENCALLBACK ? 0 : tv.cChildren;
+    }
+    return nChildren > 0;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::ItemHasChildren(HTREEITEM hItem)
+{
+    _Node* pNode = NodeFromHandle(hItem);
+    return pNode != NULL && HasChildrenFor(pNode);
+}
+
+// ---- navigation
+
+template <class TList> HTREEITEM SECTreeBase<TList>::GetNextItem(HTREEITEM hItem, UINT nCode)
+{
+    _Node* pNode = NodeFromHandle(hItem);
+    if (pNode == NULL)
+        return NULL;
+    auto handle = [](_Node* p) { return p != NULL ? p->Handle() : (HTREEITEM)NULL; };
+    BOOL bRoot = pNode == m_pRoot;
+    switch (nCode)
+    {
+    case TVGN_ROOT:
+        if (bRoot)
+            return handle(m_pRoot->FirstChild());
+        while (pNode->Parent() != NULL && pNode->Parent() != m_pRoot)
+            pNode = pNode->Parent();
+        return handle(pNode);
+    case TVGN_NEXT:
+        return bRoot ? NULL : handle(pNode->Next());
+    case TVGN_PREVIOUS:
+        return bRoot ? NULL : handle(pNode->Prev());
+    case TVGN_PARENT:
+        return bRoot || pNode->Parent() == m_pRoot ? NULL : handle(pNode->Parent());
+    case TVGN_CHILD:
+        return handle(pNode->FirstChild());
+    case TVGN_FIRSTVISIBLE:
+        return ItemOfRow(this->m_nTopIndex);
+    case TVGN_NEXTVISIBLE:
+    {
+        if (bRoot)
+            return NULL;
+        int nRow = RowOfNode(pNode);
+        if (nRow >= 0)
+            return ItemOfRow(nRow + 1);
+        return handle(NextShownNode(pNode));
+    }
+    case TVGN_PREVIOUSVISIBLE:
+    {
+        if (bRoot)
+            return NULL;
+        int nRow = RowOfNode(pNode);
+        if (nRow >= 0)
+            return nRow == 0 ? NULL : ItemOfRow(nRow - 1);
+        return handle(PrevShownNode(pNode));
+    }
+    case TVGN_DROPHILITE:
+        return ItemOfRow(this->m_nDropHilite);
+    case TVGN_CARET:
+        return ItemOfRow(this->m_nFocusIndex);
+    case 32: // first selected
+        return this->m_arrSel.empty() ? NULL : ItemOfRow(this->m_arrSel.front());
+    case 33: // next selected below
+    case 34: // next selected above
+    {
+        BOOL bDown = nCode == 33;
+        int nRow = RowOfNode(pNode);
+        if (nRow < 0)
+        {
+            _Node* pStart = bDown ? PrevShownNode(pNode) : NextShownNode(pNode);
+            nRow = pStart != NULL ? RowOfNode(pStart) : (bDown ? -1 : this->GetItemCount());
+        }
+        for (int i = nRow + (bDown ? 1 : -1); i >= 0 && i < this->GetItemCount(); i += bDown ? 1 : -1)
+            if (this->IsSelected(i))
+                return ItemOfRow(i);
+        return NULL;
+    }
+    default:
+        return NULL;
+    }
+}
+
+template <class TList> BOOL SECTreeBase<TList>::EnsureItemVisible(HTREEITEM hItem, BOOL bWithParent)
+{
+    _Node* pNode = NodeFromHandle(hItem);
+    if (pNode == NULL || pNode == m_pRoot)
+        return FALSE;
+    if (pNode->m_pRow == NULL)
+    {
+        for (_Node* p = pNode->Parent(); p != NULL && p != m_pRoot; p = p->Parent())
+            if (!p->IsExpanded() && !Expand(p->Handle(), TVE_EXPAND, FALSE, FALSE))
+                return FALSE;
+        RebuildRows();
+        if (this->m_hWnd != NULL)
+        {
+            this->RecalcLayout();
+            this->Invalidate(TRUE);
+        }
+        if (pNode->m_pRow == NULL)
+            return FALSE;
+    }
+    if (this->m_hWnd == NULL)
+        return TRUE;
+    int nRow = RowOfNode(pNode);
+    _Node* pParent = pNode->Parent();
+    if (bWithParent && pParent != NULL && pParent != m_pRoot && pParent->m_pRow != NULL)
+        this->EnsureRangeVisible(RowOfNode(pParent), nRow);
+    else
+        this->EnsureVisible(nRow);
+    return TRUE;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::Select(HTREEITEM hItem, UINT nCode)
+{
+    if (nCode == TVGN_DROPHILITE)
+        return SelectDropTarget(hItem, TRUE);
+    if (nCode != TVGN_FIRSTVISIBLE && nCode != TVGN_CARET)
+        return 0;
+    if (!EnsureItemVisible(hItem))
+        return 0;
+    int nRow = RowOfItem(hItem);
+    if (nCode == TVGN_FIRSTVISIBLE)
+    {
+        this->SetTopIndex(nRow);
+        return 1;
+    }
+    int nOld = this->m_nFocusIndex;
+    LRESULT lVeto = 0;
+    SendSelNotify(TVN_SELCHANGINGA, nRow, nOld, 0, &lVeto);
+    if (lVeto != 0)
+        return 0;
+    this->DeselectAllItems(nRow);
+    this->SelectFocusItem(nRow, TRUE);
+    SendSelNotify(TVN_SELCHANGEDA, nRow, nOld, 0, NULL);
+    return 1;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::SelectItem(HTREEITEM hItem)
+{
+    if (!EnsureItemVisible(hItem))
+        return 0;
+    int nRow = RowOfItem(hItem);
+    int nOld = this->m_nFocusIndex;
+    LRESULT lVeto = 0;
+    SendSelNotify(TVN_SELCHANGINGA, nRow, nOld, 0, &lVeto);
+    if (lVeto != 0)
+        return 0;
+    if (TList::SelectItem(nRow, TRUE))
+        SendSelNotify(TVN_SELCHANGEDA, nRow, nOld, 0, NULL);
+    if (!(m_dwTreeStyleEx & TreeStyle::EX_MULTI_SELECT))
+    {
+        this->SelectFocusItem(nRow, TRUE);
+    }
+    return 1;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::SelectDropTarget(HTREEITEM hItem, BOOL bMakeVisible)
+{
+    if (hItem == NULL)
+    {
+        this->SetDropHilightItem(-1);
+        if (m_nAutoExpandTimer != 0 && this->m_hWnd != NULL)
+            this->KillTimer(SEC_TREE_AUTO_EXPAND_TIMER);
+        m_nAutoExpandTimer = 0;
+        return TRUE;
+    }
+    if (NodeFromHandle(hItem) == NULL)
+        return FALSE;
+    if (bMakeVisible && !EnsureItemVisible(hItem))
+        return FALSE;
+    int nRow = RowOfItem(hItem);
+    if (nRow < 0)
+        return FALSE;
+    BOOL bChanged = nRow != this->m_nDropHilite;
+    this->SetDropHilightItem(nRow);
+    if ((m_dwTreeStyleEx & TreeStyle::EX_AUTO_EXPAND) && bChanged && this->m_hWnd != NULL)
+    {
+        if (m_nAutoExpandTimer != 0)
+            this->KillTimer(SEC_TREE_AUTO_EXPAND_TIMER);
+        m_nAutoExpandTimer = this->SetTimer(SEC_TREE_AUTO_EXPAND_TIMER, m_nAutoExpandDelayMs);
+    }
+    return TRUE;
+}
+
+// ---- expansion
+
+template <class TList> LRESULT SECTreeBase<TList>::NotifyItemExpanding(_Node* pNode, UINT nAction)
+{
+    NMTREEVIEWA nm;
+    memset(&nm, 0, sizeof(nm));
+    nm.action = nAction;
+    nm.itemNew = pNode->m_item;
+    nm.itemNew.hItem = pNode->Handle();
+    return SendTree(&nm.hdr, TVN_ITEMEXPANDINGA);
+}
+
+template <class TList> LRESULT SECTreeBase<TList>::NotifyItemExpanded(_Node* pNode, UINT nAction)
+{
+    NMTREEVIEWA nm;
+    memset(&nm, 0, sizeof(nm));
+    nm.action = nAction;
+    nm.itemNew = pNode->m_item;
+    nm.itemNew.hItem = pNode->Handle();
+    nm.itemNew.state = pNode->IsExpanded() ? TVIS_EXPANDED : 0;
+    return SendTree(&nm.hdr, TVN_ITEMEXPANDEDA);
+}
+
+template <class TList> BOOL SECTreeBase<TList>::Expand(HTREEITEM hItem, UINT nCode, BOOL bRedraw, BOOL bForce)
+{
+    _Node* pNode = NodeFromHandle(hItem);
+    if (pNode == NULL || pNode == m_pRoot)
+        return 0;
+    if (!bForce && !HasChildrenFor(pNode))
+        return 1;
+    int cxBefore = 0, cyBefore = 0;
+    this->GetTotalSize(cxBefore, cyBefore);
+    if (nCode == TVE_TOGGLE)
+        nCode = pNode->IsExpanded() ? TVE_COLLAPSE : TVE_EXPAND;
+    if (NotifyItemExpanding(pNode, nCode) != 0)
+        return 0;
+    int nRow = RowOfNode(pNode);
+    BOOL bAnimate = (m_dwTreeStyleEx & TreeStyle::EX_ANIMATE) != 0 && this->m_hWnd != NULL && bRedraw;
+    if ((nCode & 0xF) == TVE_EXPAND)
+    {
+        if (pNode->IsExpanded())
+            return 1;
+        if (pNode->RawFirstChild() == NULL)
+            return 0;
+        pNode->SetExpanded(TRUE);
+        m_nAnimationCount = 0;
+        if (nRow >= 0 && IsShown(pNode))
+            AddShownDescendants(pNode, nRow + 1);
+        if (bAnimate)
+            this->UpdateWindow();
+    }
+    else if (pNode->IsExpanded() || (nCode & TVE_COLLAPSERESET))
+    {
+        int nCaret = this->m_nFocusIndex;
+        _Node* pCaret = NodeOfRow(nCaret);
+        if (pCaret != NULL && pNode->IsAncestorOf(pCaret) && nRow >= 0)
+        {
+            SendSelNotify(TVN_SELCHANGINGA, nRow, nCaret, m_nExpandAction, NULL);
+            this->DeselectAllItems(-1);
+            this->SelectFocusItem(nRow, TRUE);
+            SendSelNotify(TVN_SELCHANGEDA, nRow, nCaret, m_nExpandAction, NULL);
+        }
+        pNode->SetExpanded(FALSE);
+        if (nRow >= 0)
+        {
+            int nCount = CountRowsBelow(pNode, nRow);
+            for (int i = nRow + 1; i <= nRow + nCount; ++i)
+            {
+                static_cast<SECTreeRow*>(this->GetRow(i))->m_pNode->m_pRow = NULL;
+                static_cast<SECTreeRow*>(this->GetRow(i))->m_pNode->m_item.state &= ~TVIS_SELECTED;
+            }
+            if (nCount > 0)
+                TList::DeleteItem(nRow + 1, nCount);
+        }
+        if (nCode & TVE_COLLAPSERESET)
+            while (SECTreeNode* pChild = pNode->RawFirstChild())
+                DeleteItem(static_cast<_Node*>(pChild)->Handle());
+    }
+    NotifyItemExpanded(pNode, nCode);
+    if (bRedraw && this->m_hWnd != NULL)
+    {
+        if ((nCode & 0xF) == TVE_EXPAND && m_bScrollOnExpand && pNode->RawFirstChild() != NULL && nRow >= 0)
+        {
+            int nLast = nRow + CountRowsBelow(pNode, nRow);
+            if (nLast > this->GetLastVisibleIndex())
+                this->EnsureRangeVisible(nRow, nLast);
+            if (nRow < this->m_nTopIndex)
+                this->SetTopIndex(nRow);
+        }
+        this->RecalcLayout();
+        int cxAfter = 0, cyAfter = 0;
+        this->GetTotalSize(cxAfter, cyAfter);
+        if (cxAfter == cxBefore && cyAfter == cyBefore && nRow >= 0)
+            this->InvalidateItems(nRow, FALSE, TRUE, TRUE, FALSE);
+        else
+            this->Invalidate(TRUE);
+    }
+    return 1;
+}
+
+template <class TList> void SECTreeBase<TList>::ExpandAll(_Node* pNode)
+{
+    if (pNode->RawFirstChild() != NULL && !pNode->IsExpanded())
+        Expand(pNode->Handle(), TVE_EXPAND, FALSE, FALSE);
+    for (_Node* p = pNode->FirstChild(); p != NULL; p = p->Next())
+        ExpandAll(p);
+}
+
+// ---- styles
+
+template <class TList> DWORD SECTreeBase<TList>::GetTreeStyle() const
+{
+    DWORD dw = m_dwTreeStyle;
+    if (this->m_dwListStyle & ListStyle::EDIT_LABELS)
+        dw |= TreeStyle::EDIT_LABELS;
+    if (this->m_dwListStyle & ListStyle::SHOW_SEL_ALWAYS)
+        dw |= TreeStyle::SHOW_SEL_ALWAYS;
+    return dw;
+}
+
+template <class TList> void SECTreeBase<TList>::GetStyles(DWORD& dwStyle, DWORD& dwExStyle) const
+{
+    dwStyle = GetTreeStyle();
+    dwExStyle = m_dwTreeStyleEx;
+}
+
+template <class TList> void SECTreeBase<TList>::SetTreeStyle(DWORD dwStyle, BOOL bRedraw)
+{
+    m_dwTreeStyle = dwStyle & TreeStyle::KEPT;
+    DWORD dwList = this->m_dwListStyle & ~(ListStyle::EDIT_LABELS | ListStyle::SHOW_SEL_ALWAYS);
+    if (dwStyle & TreeStyle::EDIT_LABELS)
+        dwList |= ListStyle::EDIT_LABELS;
+    if (dwStyle & TreeStyle::SHOW_SEL_ALWAYS)
+        dwList |= ListStyle::SHOW_SEL_ALWAYS;
+    if (this->m_hWnd != NULL)
+        this->SetListCtrlStyle(dwList, bRedraw);
+    else
+        this->m_dwListStyle = dwList;
+}
+
+template <class TList> void SECTreeBase<TList>::SetTreeStyleEx(DWORD dwExStyle, BOOL bRedraw)
+{
+    m_dwTreeStyleEx = dwExStyle;
+    DWORD dwList = this->m_dwListStyle;
+    DWORD dwListEx = this->m_dwListStyleEx;
+    auto put = [](DWORD& dw, DWORD bit, BOOL bOn) { dw = bOn ? (dw | bit) : (dw & ~bit); };
+    put(dwList, ListStyle::SINGLE_SEL, !(dwExStyle & TreeStyle::EX_MULTI_SELECT));
+    put(dwList, ListStyle::NO_LABEL_WRAP, !(dwExStyle & TreeStyle::EX_WORD_WRAP));
+    put(dwList, ListStyle::NO_COLUMN_HEADER, !(dwExStyle & TreeStyle::EX_HEADER));
+    put(dwListEx, ListStyle::EX_ITEM_TIPS, (dwExStyle & TreeStyle::EX_ITEM_TIPS) != 0);
+    put(dwList, ListStyle::NO_SORT_HEADER,
+        !((dwExStyle & TreeStyle::EX_SORT_HEADER) && (dwExStyle & TreeStyle::EX_HEADER)));
+    put(dwListEx, ListStyle::EX_HEADER_DRAG,
+        (dwExStyle & TreeStyle::EX_DRAG_COLUMNS) && (dwExStyle & TreeStyle::EX_SORT_HEADER));
+    if (this->m_hWnd != NULL)
+        this->SetListCtrlStyles(dwList, dwListEx, bRedraw);
+    else
+    {
+        this->m_dwListStyle = dwList;
+        this->m_dwListStyleEx = dwListEx;
+    }
+}
+
+template <class TList> void SECTreeBase<TList>::SetStyles(DWORD dwStyle, DWORD dwExStyle, BOOL bRedraw)
+{
+    SetTreeStyle(dwStyle, FALSE);
+    SetTreeStyleEx(dwExStyle, bRedraw);
+}
+
+template <class TList> void SECTreeBase<TList>::ModifyTreeStyle(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
+{
+    SetTreeStyle((GetTreeStyle() & ~dwRemove) | dwAdd, bRedraw);
+}
+
+template <class TList> void SECTreeBase<TList>::ModifyTreeStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
+{
+    SetTreeStyleEx((m_dwTreeStyleEx & ~dwRemove) | dwAdd, bRedraw);
+}
+
+template <class TList>
+void SECTreeBase<TList>::ModifyTreeStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwRemoveEx, DWORD dwAddEx, BOOL bRedraw)
+{
+    ModifyTreeStyle(dwRemove, dwAdd, FALSE);
+    ModifyTreeStyleEx(dwRemoveEx, dwAddEx, bRedraw);
+}
+
+template <class TList> void SECTreeBase<TList>::SetMultiSelect(BOOL bMulti)
+{
+    m_dwTreeStyleEx = bMulti ? (m_dwTreeStyleEx | TreeStyle::EX_MULTI_SELECT) : (m_dwTreeStyleEx & ~TreeStyle::EX_MULTI_SELECT);
+    TList::SetMultiSelect(bMulti);
+}
+
+template <class TList> void SECTreeBase<TList>::SetLabelWrap(BOOL bWrap)
+{
+    m_dwTreeStyleEx = bWrap ? (m_dwTreeStyleEx | TreeStyle::EX_WORD_WRAP) : (m_dwTreeStyleEx & ~TreeStyle::EX_WORD_WRAP);
+    TList::SetLabelWrap(bWrap);
+}
+
+template <class TList> void SECTreeBase<TList>::EnableItemTips(BOOL bOn)
+{
+    m_dwTreeStyleEx = bOn ? (m_dwTreeStyleEx | TreeStyle::EX_ITEM_TIPS) : (m_dwTreeStyleEx & ~TreeStyle::EX_ITEM_TIPS);
+    TList::EnableItemTips(bOn);
+}
+
+template <class TList> void SECTreeBase<TList>::SetHeaderStyle(BOOL bNoHeader, BOOL bNoSortHeader)
+{
+    DWORD dw = m_dwTreeStyleEx & ~(TreeStyle::EX_HEADER | TreeStyle::EX_SORT_HEADER);
+    if (!bNoHeader)
+        dw |= TreeStyle::EX_HEADER;
+    if (!bNoSortHeader)
+        dw |= TreeStyle::EX_SORT_HEADER;
+    m_dwTreeStyleEx = dw;
+    TList::SetHeaderStyle(bNoHeader, bNoSortHeader);
+}
+
+template <class TList> void SECTreeBase<TList>::SetIndent(UINT nIndent)
+{
+    m_nIndent = (int)((nIndent + 1) & ~1u);
+    this->InvalidateMeasurements();
+    if (this->m_hWnd != NULL)
+    {
+        this->RecalcLayout();
+        this->Invalidate(TRUE);
+    }
+}
+
+template <class TList> CImageList* SECTreeBase<TList>::SetImageList(CImageList* pImageList, int nKind)
+{
+    CImageList* pOld = TList::SetImageList(pImageList, nKind);
+    if (nKind == LVSIL_NORMAL && pImageList != NULL && pImageList->GetSafeHandle() != NULL)
+    {
+        int cx = 0, cy = 0;
+        ImageList_GetIconSize(pImageList->GetSafeHandle(), &cx, &cy);
+        if (cx > m_nIndent)
+            m_nIndent = (cx + 1) & ~1;
+    }
+    return pOld;
+}
+
+template <class TList> void SECTreeBase<TList>::UseSubItemStorage(BOOL bOn)
+{
+    if (bOn && m_pStorage == NULL)
+        m_pStorage = new SECSubItemTextStorage;
+    else if (!bOn)
+    {
+        delete m_pStorage;
+        m_pStorage = NULL;
+    }
+}
+
+template <class TList> int SECTreeBase<TList>::CompareItemTexts(HTREEITEM hItem1, HTREEITEM hItem2)
+{
+    CString s1 = GetItemText(hItem1, 0);
+    CString s2 = GetItemText(hItem2, 0);
+    return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, s1, -1, s2, -1) - CSTR_EQUAL;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::CompareItems(HTREEITEM hItem1, HTREEITEM hItem2)
+{
+    return CompareItemTexts(hItem1, hItem2);
+}
+
+template <class TList> void SECTreeBase<TList>::RedrawItem(HTREEITEM hItem)
+{
+    int nRow = RowOfItem(hItem);
+    if (nRow >= 0 && this->m_hWnd != NULL)
+        this->InvalidateItems(nRow, FALSE, FALSE, FALSE, FALSE);
+}
+
+// ---- columns
+
+template <class TList> BOOL SECTreeBase<TList>::InsertColumn(int nCol, SECListColumn* pColumn, BOOL bRedraw)
+{
+    // Column 0 always stays the tree column.
+    if (this->GetColumnCount() > 0)
+        nCol = std::max(1, std::min(nCol, this->GetColumnCount()));
+    if (!TList::InsertColumn(nCol, pColumn, bRedraw))
+        return FALSE;
+    if (m_pStorage != NULL && nCol >= 1)
+        m_pStorage->InsertColumn(nCol);
+    return TRUE;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::DeleteColumn(int nCol)
+{
+    if (nCol >= this->GetColumnCount() || (nCol == 0 && this->GetColumnCount() > 1))
+        return FALSE;
+    if (m_pStorage != NULL && nCol >= 1)
+        for (_Node* p : m_nodes)
+        {
+            m_pStorage->MoveSubItemText(p->Handle(), nCol, this->GetColumnCount() - 1);
+            m_pStorage->SetSubItemText(p->Handle(), this->GetColumnCount() - 1, "");
+        }
+    return TList::DeleteColumn(nCol);
+}
+
+template <class TList> void SECTreeBase<TList>::OnColumnMoved(int nFrom, int nTo)
+{
+    TList::OnColumnMoved(nFrom, nTo);
+    if (m_pStorage != NULL)
+        for (_Node* p : m_nodes)
+            m_pStorage->MoveSubItemText(p->Handle(), nFrom, nTo);
+}

@@ -1,0 +1,22 @@
+#include "TreeCtrl.h"
+#include "ListBaseItems.inl"
+#include "ListBasePaint.inl"
+#include "ListBaseInput.inl"
+#include "ListBaseNotify.inl"
+#include "TreeBaseItems.inl"
+#include "TreeBaseInput.inl"
+#include "TreeBasePaint.inl"
+
+// The list engine's code comes from ListCtrl.cpp.
+extern template class SECListBase<CWnd>;
+
+// The tree engine compiled for the plain-window host.
+IMPLEMENT_TEMPLATE_INSTANCE_CLASS(SECTreeBaseC, "SECTreeBaseC", RUNTIME_CLASS(SECListCtrl))
+template class SECTreeBase<SECListCtrl>;
+
+IMPLEMENT_DYNCREATE_ON_TEMPLATE(SECTreeCtrl, SECTreeBaseC)
+
+// The list's entries bind the tree's handlers where the tree has its own.
+BEGIN_MESSAGE_MAP(SECTreeCtrl, SECTreeBaseC)
+    SEC_LIST_MESSAGE_ENTRIES()
+END_MESSAGE_MAP()
