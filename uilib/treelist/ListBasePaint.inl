@@ -231,7 +231,7 @@ template <class TBase> BOOL SECListBase<TBase>::GetCellRect(int nRow, int nCol, 
         return FALSE;
     int top = RowTop(nRow);
     CRect rcCell(GetColumnLeft(nCol), top, GetColumnLeft(nCol) + GetColumnWidth(nCol),
-        top + std::max(0, pItem->m_cy) + GetRowSpacing());
+                 top + std::max(0, pItem->m_cy) + GetRowSpacing());
     int nSub = GetSubItemOfColumn(nCol);
     if (nCols == 0)
         nSub = 0;
@@ -435,7 +435,8 @@ template <class TBase> int SECListBase<TBase>::CountItemsInHeight(int cy, int nS
 // ---- invalidation
 
 template <class TBase>
-void SECListBase<TBase>::InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase, BOOL bToBottom, BOOL bUpdateNow)
+void SECListBase<TBase>::InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase, BOOL bToBottom,
+                                         BOOL bUpdateNow)
 {
     if (this->m_hWnd == NULL || nRow < m_nTopIndex || GetRow(nRow) == NULL)
         return;
@@ -445,7 +446,7 @@ void SECListBase<TBase>::InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase,
     if (top >= rcInside.bottom)
         return;
     CRect rc(rcInside.left, top, std::max((int)rcInside.right, GetTotalWidth(FALSE) - m_nHorzOffset),
-        top + std::max(0, m_arrItems[nRow]->m_cy) + GetRowSpacing());
+             top + std::max(0, m_arrItems[nRow]->m_cy) + GetRowSpacing());
     if (bLabelOnly && (m_dwListStyleEx & ListStyle::EX_FULL_ROW_SELECT) == 0)
     {
         CRect rcLabel;
@@ -682,12 +683,12 @@ template <class TBase> void SECListBase<TBase>::LayoutScrollBars()
         this->ScreenToClient(&rcNow);
         if (rcNow != rc && hDWP != NULL)
             hDWP = ::DeferWindowPos(hDWP, pBar->m_hWnd, NULL, rc.left, rc.top, rc.Width(), rc.Height(),
-                SWP_NOZORDER | SWP_NOACTIVATE);
+                                    SWP_NOZORDER | SWP_NOACTIVATE);
     };
-    place(m_pHScroll, CRect(rcClient.left, rcClient.bottom - cyH, rcClient.right - (m_bVScrollShown ? cxV : 0),
-                          rcClient.bottom));
+    place(m_pHScroll, CRect(rcClient.left, rcClient.bottom - cyH,
+                            rcClient.right - (m_bVScrollShown ? cxV : 0), rcClient.bottom));
     place(m_pVScroll, CRect(rcClient.right - cxV, rcClient.top, rcClient.right,
-                          rcClient.bottom - (m_bHScrollShown ? cyH : 0)));
+                            rcClient.bottom - (m_bHScrollShown ? cyH : 0)));
     if (hDWP != NULL)
         ::EndDeferWindowPos(hDWP);
 }
@@ -912,7 +913,10 @@ template <class TBase> BOOL SECListBase<TBase>::HasFocusNow() const
     return hFocus == this->m_hWnd || (hFocus != NULL && m_pEdit->m_hWnd == hFocus);
 }
 
-template <class TBase> COLORREF SECListBase<TBase>::GetCellBkColor(SECListPaintContext*) { return GetWindowBkColor(); }
+template <class TBase> COLORREF SECListBase<TBase>::GetCellBkColor(SECListPaintContext*)
+{
+    return GetWindowBkColor();
+}
 
 template <class TBase> COLORREF SECListBase<TBase>::GetCellSecondaryColor(SECListPaintContext* pContext)
 {
@@ -958,7 +962,10 @@ template <class TBase> void SECListBase<TBase>::GetCellColors(SECListPaintContex
     }
 }
 
-template <class TBase> HFONT SECListBase<TBase>::GetCellFont(SECListPaintContext*) { return GetLabelFont(); }
+template <class TBase> HFONT SECListBase<TBase>::GetCellFont(SECListPaintContext*)
+{
+    return GetLabelFont();
+}
 
 template <class TBase> BOOL SECListBase<TBase>::PrepareCell(SECListPaintContext* pContext)
 {
@@ -996,7 +1003,10 @@ template <class TBase> void SECListBase<TBase>::OnPaint()
     this->EndPaint(&ps);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::OnEraseBkgnd(CDC*) { return TRUE; }
+template <class TBase> BOOL SECListBase<TBase>::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
 
 template <class TBase> void SECListBase<TBase>::OnDraw(CDC* pDC)
 {
@@ -1081,7 +1091,7 @@ template <class TBase> void SECListBase<TBase>::PaintRows(SECListPaintContext* p
             if (pItem->m_bDirty)
                 MeasureRow(pContext);
             CRect rcRow(rcInside.left - m_nHorzOffset, y, rcInside.left - m_nHorzOffset + cxTotal,
-                y + std::max(0, pItem->m_cy) + GetRowSpacing());
+                        y + std::max(0, pItem->m_cy) + GetRowSpacing());
             y = rcRow.bottom;
             CRect rcTest;
             if (!rcTest.IntersectRect(&rcRow, &rcClip))
@@ -1205,10 +1215,11 @@ template <class TBase> void SECListBase<TBase>::DrawLabel(SECListPaintContext* p
     const CRect& rcCell = pContext->m_rect;
     SECListItem* pItem = pContext->m_pItem;
     BOOL bFirst = pContext->m_item.iSubItem == 0;
-    CRect rcLabel = bFirst ? pItem->m_rcLabel
-                           : (pContext->m_pSubItem != NULL ? pContext->m_pSubItem->m_rcLabel : CRect(6, 2, 6, 2));
+    CRect rcLabel =
+        bFirst ? pItem->m_rcLabel
+               : (pContext->m_pSubItem != NULL ? pContext->m_pSubItem->m_rcLabel : CRect(6, 2, 6, 2));
     CRect rcText(rcCell.left + ListMetrics::LABEL_INSET_LEFT, rcCell.top + rcLabel.top,
-        rcCell.right - ListMetrics::LABEL_INSET_RIGHT, rcCell.top + rcLabel.bottom);
+                 rcCell.right - ListMetrics::LABEL_INSET_RIGHT, rcCell.top + rcLabel.bottom);
     CRect rcHigh(rcCell.left + rcLabel.left - 2, rcCell.top, rcCell.left + rcLabel.right + 2, rcCell.bottom);
     rcHigh.right = std::min(rcHigh.right, rcCell.right);
     if (bFirst && !pItem->m_rcIcon.IsRectEmpty())
@@ -1224,8 +1235,8 @@ template <class TBase> void SECListBase<TBase>::DrawLabel(SECListPaintContext* p
         else
         {
             rcText.left = rcCell.left + ri.right + 4;
-            rcHigh.SetRect(rcCell.left + ri.right + 2, rcCell.top + ri.top, rcCell.left + ri.right + 2 +
-                rcLabel.Width() + 4, rcCell.top + ri.bottom);
+            rcHigh.SetRect(rcCell.left + ri.right + 2, rcCell.top + ri.top,
+                           rcCell.left + ri.right + 2 + rcLabel.Width() + 4, rcCell.top + ri.bottom);
             rcHigh.bottom = std::max(rcHigh.bottom, rcCell.top + rcLabel.bottom);
         }
     }
@@ -1296,7 +1307,8 @@ template <class TBase> void SECListBase<TBase>::DrawHorzGridLine(CDC* pDC, int, 
 
 // ---- header
 
-template <class TBase> void SECListBase<TBase>::DrawHeaderColumn(CDC* pDC, int nCol, const CRect& rcItem, BOOL bPressed)
+template <class TBase>
+void SECListBase<TBase>::DrawHeaderColumn(CDC* pDC, int nCol, const CRect& rcItem, BOOL bPressed)
 {
     CRect rc = rcItem;
     if (bPressed)
@@ -1331,7 +1343,8 @@ template <class TBase> void SECListBase<TBase>::DrawHeaderImage(CDC* pDC, int nC
 {
     CImageList* pList = GetImageList(3);
     SECListColumn* pCol = GetColumnAt(nCol);
-    if (pList == NULL || pList->GetSafeHandle() == NULL || pCol == NULL || pCol->m_iImage < 0 || pCol->m_cx <= 22)
+    if (pList == NULL || pList->GetSafeHandle() == NULL || pCol == NULL || pCol->m_iImage < 0 ||
+        pCol->m_cx <= 22)
         return;
     int cxText = 0;
     {
@@ -1360,7 +1373,7 @@ template <class TBase> void SECListBase<TBase>::DrawHeaderImage(CDC* pDC, int nC
         rect.left += 26;
     x = std::max(x, xArea);
     ImageList_DrawEx(pList->GetSafeHandle(), pCol->m_iImage, pDC->m_hDC, x, y, 16, 16, CLR_NONE, CLR_NONE,
-        ILD_NORMAL);
+                     ILD_NORMAL);
 }
 
 template <class TBase> void SECListBase<TBase>::DrawHeader(SECListPaintContext* pContext)
@@ -1381,7 +1394,8 @@ template <class TBase> void SECListBase<TBase>::DrawHeader(SECListPaintContext* 
     {
         int cx = m_arrColumns[i]->m_cx;
         if (cx > 0)
-            DrawHeaderColumn(pDC, i, CRect(x, rcBand.top, x + cx, rcBand.bottom), i == m_nPressedColumn && !m_bHeaderDrag);
+            DrawHeaderColumn(pDC, i, CRect(x, rcBand.top, x + cx, rcBand.bottom),
+                             i == m_nPressedColumn && !m_bHeaderDrag);
         x += std::max(0, cx);
     }
     if (x < rcClient.right + 2)

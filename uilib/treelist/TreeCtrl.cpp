@@ -18,5 +18,5 @@ IMPLEMENT_DYNCREATE_ON_TEMPLATE(SECTreeCtrl, SECTreeBaseC)
 
 // The list's entries bind the tree's handlers where the tree has its own.
 BEGIN_MESSAGE_MAP(SECTreeCtrl, SECTreeBaseC)
-    SEC_LIST_MESSAGE_ENTRIES()
+SEC_LIST_MESSAGE_ENTRIES()
 END_MESSAGE_MAP()
