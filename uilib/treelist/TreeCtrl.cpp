@@ -1,6 +1,7 @@
 #include "TreeCtrl.h"
 #include "ListBaseItems.inl"
 #include "ListBasePaint.inl"
+#include "ListBaseHeader.inl"
 #include "ListBaseInput.inl"
 #include "ListBaseNotify.inl"
 #include "TreeBaseItems.inl"

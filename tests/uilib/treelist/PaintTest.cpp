@@ -357,3 +357,56 @@ TEST_F(TreePaint, DragImageIsIconGapAndText)
     tree.SetImageList(NULL, LVSIL_NORMAL);
     delete pImages;
 }
+
+TEST_F(ListPaint, LabelsStandWhereDrawLabelPutsThemAndNotUnderTheEdit)
+{
+    Make(LVS_EDITLABELS | LVS_NOLABELWRAP, 2);
+    CRect rcLabel;
+    ASSERT_TRUE(list.GetItemRect(0, &rcLabel, LVIR_LABEL));
+    auto firstInk = [&](int x0, int x1) {
+        for (int x = x0; x < x1; ++x)
+            for (int y = rcLabel.top; y < rcLabel.bottom; ++y)
+            {
+                COLORREF rgb = PixelAt(&list, x, y);
+                if (rgb != kWindow && rgb != kHighlight && rgb != kMenu)
+                    return x;
+            }
+        return -1;
+    };
+    list.DeselectAllItems(-1);
+    list.Invalidate();
+    list.UpdateWindow();
+    int xInk = firstInk(0, rcLabel.right + 5);
+    EXPECT_GE(xInk, rcLabel.left);
+    EXPECT_LE(xInk, rcLabel.left + 2);
+    ActivateAndFocus(&owner, &list);
+    ASSERT_NE(nullptr, list.EditLabel(0, 0));
+    ASSERT_NE(nullptr, list.GetEditControl()->GetSafeHwnd());
+    // Under the edit: the list painted into a bitmap of its own.
+    CClientDC dcList(&list);
+    CDC dc;
+    dc.Attach(::CreateCompatibleDC(dcList.m_hDC));
+    CRect rcClient;
+    list.GetClientRect(&rcClient);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(dcList.m_hDC, rcClient.Width(), rcClient.Height());
+    HGDIOBJ hOld = ::SelectObject(dc.m_hDC, hBitmap);
+    list.OnDraw(&dc);
+    int xUnder = -1;
+    for (int x = 0; x < rcLabel.right + 5 && xUnder < 0; ++x)
+        for (int y = rcLabel.top; y < rcLabel.bottom; ++y)
+        {
+            COLORREF rgb = ::GetPixel(dc.m_hDC, x, y);
+            if (rgb != kWindow && rgb != kHighlight && rgb != kMenu)
+            {
+                xUnder = x;
+                break;
+            }
+        }
+    ::SelectObject(dc.m_hDC, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(dc.Detach());
+    EXPECT_EQ(-1, xUnder);
+    list.EndLabelEdit(FALSE);
+    list.UpdateWindow();
+    EXPECT_NE(-1, firstInk(0, rcLabel.right + 5));
+}
