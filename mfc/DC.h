@@ -124,6 +124,13 @@ public:
 
     // Clipping
     virtual int GetClipBox(LPRECT lpRect) const { return ::GetClipBox(m_hDC, lpRect); }
+    CPoint SetBrushOrg(int x, int y)
+    {
+        POINT pt = {0, 0};
+        ::SetBrushOrgEx(m_hDC, x, y, &pt);
+        return CPoint(pt);
+    }
+    CPoint SetBrushOrg(POINT point) { return SetBrushOrg(point.x, point.y); }
     virtual BOOL PtVisible(int x, int y) const { return ::PtVisible(m_hDC, x, y); }
     BOOL PtVisible(POINT point) const { return PtVisible(point.x, point.y); }
     virtual BOOL RectVisible(LPCRECT lpRect) const { return ::RectVisible(m_hDC, lpRect); }

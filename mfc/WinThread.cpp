@@ -338,6 +338,9 @@ LRESULT CWinThread::ProcessWndProcException(CException* e, const MSG* pMsg)
     // A failed WM_CREATE stops the creation; commands report their failure.
     if (pMsg->message == WM_CREATE)
         return -1;
+    // A failed paint validates the window, or every following WM_PAINT fails again.
+    if (pMsg->message == WM_PAINT)
+        ::ValidateRect(pMsg->hwnd, NULL);
     if (!e->IsKindOf(RUNTIME_CLASS(CUserException)))
         e->ReportError(MB_ICONEXCLAMATION, AFX_IDP_INTERNAL_FAILURE);
     return 0;

@@ -1,6 +1,7 @@
 // CWnd's geometry and layout helpers (RepositionBars, CenterWindow), scrolling, tool tips and the
 // modal message loop.
 #include "Wnd.h"
+#include "Rgn.h"
 #include "AfxState.h"
 #include "FrameWnd.h"
 #include "WinApp.h"
@@ -384,4 +385,11 @@ void CWnd::WinHelp(DWORD_PTR dwData, UINT nCmd)
     CWinApp* pApp = AfxGetApp();
     if (pApp != NULL)
         pApp->WinHelp(dwData, nCmd);
+}
+
+int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,
+                         LPRECT lpRectUpdate, UINT flags)
+{
+    return ::ScrollWindowEx(m_hWnd, dx, dy, lpRectScroll, lpRectClip,
+                            prgnUpdate != NULL ? (HRGN)prgnUpdate->GetSafeHandle() : NULL, lpRectUpdate, flags);
 }

@@ -8,6 +8,26 @@ CGXAppData::CGXAppData()
 
 CGXAppData::~CGXAppData()
 {
+    delete m_pControlFactory;
+    m_pControlFactory = NULL;
+    POSITION posText = m_libraryTexts.GetStartPosition();
+    while (posText != NULL)
+    {
+        WORD nID;
+        CObject* p;
+        m_libraryTexts.GetNextAssoc(posText, nID, p);
+        delete p;
+    }
+    m_libraryTexts.RemoveAll();
+    POSITION posReg = m_gridRegistry.GetStartPosition();
+    while (posReg != NULL)
+    {
+        void* pKey;
+        void* pList;
+        m_gridRegistry.GetNextAssoc(posReg, pKey, pList);
+        delete (CPtrList*)pList;
+    }
+    m_gridRegistry.RemoveAll();
     POSITION pos = m_exitList.GetHeadPosition();
     while (pos != NULL)
         delete m_exitList.GetNext(pos);
@@ -23,6 +43,100 @@ void CGXAppData::RegisterContainerClass(CRuntimeClass* pClass)
 {
     if (m_containerClasses.Find(pClass) == NULL)
         m_containerClasses.AddTail(pClass);
+}
+
+void CGXAppData::SetControlFactory(CGXAbstractControlFactory* pFactory)
+{
+    if (m_pControlFactory != pFactory)
+        delete m_pControlFactory;
+    m_pControlFactory = pFactory;
+}
+
+namespace
+{
+// A library text kept in the text map.
+class CLibraryText : public CObject
+{
+  public:
+    CString m_str;
+};
+} // namespace
+
+CString CGXAppData::GetLibraryText(UINT nID) const
+{
+    CObject* p = NULL;
+    if (m_libraryTexts.Lookup((WORD)nID, p))
+        return ((CLibraryText*)p)->m_str;
+    return CString();
+}
+
+void CGXAppData::LoadLibraryText(UINT nID)
+{
+    CObject*& p = m_libraryTexts[(WORD)nID];
+    if (p == NULL)
+        p = new CLibraryText;
+    ((CLibraryText*)p)->m_str.LoadString(nID);
+}
+
+void CGXAppData::RegisterGrid(const void* pObject, CGXGridCore* pGrid)
+{
+    void* p = NULL;
+    if (!m_gridRegistry.Lookup((void*)pObject, p))
+    {
+        p = new CPtrList(10);
+        m_gridRegistry[(void*)pObject] = p;
+    }
+    CPtrList* pList = (CPtrList*)p;
+    if (pList->Find(pGrid) == NULL)
+        pList->AddTail(pGrid);
+}
+
+CGXGridCore* CGXAppData::LookupGrid(const void* pObject) const
+{
+    void* p = NULL;
+    if (!m_gridRegistry.Lookup((void*)pObject, p) || ((CPtrList*)p)->IsEmpty())
+        return NULL;
+    return (CGXGridCore*)((CPtrList*)p)->GetHead();
+}
+
+void CGXAppData::UnregisterGrid(CGXGridCore* pGrid)
+{
+    CPtrArray emptied;
+    POSITION pos = m_gridRegistry.GetStartPosition();
+    while (pos != NULL)
+    {
+        void* pKey;
+        void* p;
+        m_gridRegistry.GetNextAssoc(pos, pKey, p);
+        CPtrList* pList = (CPtrList*)p;
+        POSITION posGrid;
+        while ((posGrid = pList->Find(pGrid)) != NULL)
+            pList->RemoveAt(posGrid);
+        if (pList->IsEmpty())
+            emptied.Add(pKey);
+    }
+    for (INT_PTR i = 0; i < emptied.GetSize(); i++)
+    {
+        void* p = NULL;
+        m_gridRegistry.Lookup(emptied[i], p);
+        delete (CPtrList*)p;
+        m_gridRegistry.RemoveKey(emptied[i]);
+    }
+}
+
+int CGXAppData::CountRegistrations(CGXGridCore* pGrid) const
+{
+    int n = 0;
+    POSITION pos = m_gridRegistry.GetStartPosition();
+    while (pos != NULL)
+    {
+        void* pKey;
+        void* p;
+        m_gridRegistry.GetNextAssoc(pos, pKey, p);
+        if (((CPtrList*)p)->Find(pGrid) != NULL)
+            n++;
+    }
+    return n;
 }
 
 void CGXAppData::LoadLocaleSeparators()
@@ -63,4 +177,43 @@ void AFXAPI GXSetParamDefaults(BOOL b1, BOOL b2, BOOL b3)
 BOOL AFXAPI GXIsPopupActive()
 {
     return GXGetAppData()->m_bPopupActive;
+}
+
+CWnd* AFXAPI GXGetParentOfKind(CWnd* pWnd, CRuntimeClass* pClass, BOOL bIgnoreIconic)
+{
+    if (pWnd == NULL)
+        return NULL;
+    if (!bIgnoreIconic)
+    {
+        for (HWND h = ::GetParent(pWnd->GetSafeHwnd()); h != NULL; h = ::GetParent(h))
+            if (::IsIconic(h))
+                return NULL;
+    }
+    CWnd* pParent = pWnd->GetParent();
+    return pParent != NULL && pParent->IsKindOf(pClass) ? pParent : NULL;
+}
+
+CWnd* AFXAPI GXGetContainerWnd(CWnd* pWnd)
+{
+    CGXAppData* pAppData = GXGetAppData();
+    POSITION pos = pAppData->m_containerClasses.GetHeadPosition();
+    while (pos != NULL)
+    {
+        CWnd* p = GXGetParentOfKind(pWnd, (CRuntimeClass*)pAppData->m_containerClasses.GetNext(pos), TRUE);
+        if (p != NULL)
+            return p;
+    }
+    return NULL;
+}
+
+CView* AFXAPI GXGetActiveView()
+{
+    CWnd* pMain = AfxGetMainWnd();
+    if (pMain == NULL || !pMain->IsKindOf(RUNTIME_CLASS(CFrameWnd)))
+        return NULL;
+    CFrameWnd* pFrame = (CFrameWnd*)pMain;
+    CView* pView = pFrame->GetActiveView();
+    if (pView == NULL && pFrame->GetActiveFrame() != NULL)
+        pView = pFrame->GetActiveFrame()->GetActiveView();
+    return pView;
 }

@@ -2,6 +2,7 @@
 // defaults, the locale separators and the exit list of components deleted at shut-down.
 #pragma once
 #include "grid/core/GridComponents.h"
+#include "afxwin.h"
 
 class CGXAppData
 {
@@ -20,9 +21,29 @@ class CGXAppData
     void LoadLocaleSeparators();
     // With the locale flag set, the first decimal separator in s becomes '.'.
     void NormalizeNumberText(CString& s) const;
+    // Replaces (and deletes) the installed control factory.
+    void SetControlFactory(CGXAbstractControlFactory* pFactory);
+    // The library text of a string id loaded at start-up (empty before).
+    CString GetLibraryText(UINT nID) const;
+
+    // Grid registry: which grids use a parameter object, properties, styles map or data object.
+    void RegisterGrid(const void* pObject, CGXGridCore* pGrid);
+    CGXGridCore* LookupGrid(const void* pObject) const;
+    void UnregisterGrid(CGXGridCore* pGrid);
+    // Number of objects a grid is registered under (for checks).
+    int CountRegistrations(CGXGridCore* pGrid) const;
 
     // Implementation
+    void LoadLibraryText(UINT nID);
+
     BOOL m_bInitDone = FALSE;
+    CGXAbstractControlFactory* m_pControlFactory = NULL; // owned
+    CMapWordToOb m_libraryTexts;                         // string id -> CString holder
+    CString m_strAuxWndClass;
+    // Windows version record.
+    DWORD m_dwVersion = 0; // major version in the high byte, minor in the low byte
+    BOOL m_bNotNT = FALSE, m_bWin4 = FALSE, m_bOldShell = FALSE, m_bWin32s = FALSE;
+    CObject* m_pWindowSettings = NULL; // not used by this program: step skipped
     UINT m_uiStylesClipboardFormat = 0;
     BOOL m_bPopupActive = FALSE;
 
@@ -47,7 +68,7 @@ class CGXAppData
     CObject* m_pDrawRotatedTextImp = NULL;
     CObject* m_pDateTimeImp = NULL;
     CGXAbstractDataCopyMoveCellsImp* m_pDataCopyMoveCellsImp = NULL;
-    CObject* m_pLongOperationImp = NULL;
+    CGXAbstractLongOperationImp* m_pLongOperationImp = NULL;
     CObject* m_pSerializeCompatibleImp = NULL;
     CGXAbstractNumberFormattingImp* m_pNumberFormattingImp = NULL;
 
@@ -59,9 +80,16 @@ class CGXAppData
 
     CPtrList m_containerClasses; // CRuntimeClass* of windows that may hold a grid
     CObList m_exitList;          // owned application-wide components
+    CMapPtrToPtr m_gridRegistry; // object -> CPtrList* of CGXGridCore*
 };
 
 // The library-wide data object.
 CGXAppData* AFXAPI GXGetAppData();
 void AFXAPI GXSetParamDefaults(BOOL b1, BOOL b2, BOOL b3);
 BOOL AFXAPI GXIsPopupActive();
+// The parent window when it is of the class; unless bIgnoreIconic, null when an ancestor is minimised.
+CWnd* AFXAPI GXGetParentOfKind(CWnd* pWnd, CRuntimeClass* pClass, BOOL bIgnoreIconic);
+// The first parent window of a registered container class, or null.
+CWnd* AFXAPI GXGetContainerWnd(CWnd* pWnd);
+// The main frame's active view, else the one of its active frame.
+CView* AFXAPI GXGetActiveView();

@@ -28,8 +28,9 @@ CGXCellBrush& CGXCellBrush::Set(UINT nStyle, COLORREF crBack, UINT nHatch)
 
 CGXCellBrush& CGXCellBrush::SetPattern(UINT nPattern)
 {
-    // A pattern brush draws its bitmap; the hatch carries nothing then.
-    m_dw0 &= ~7u;
+    // The hatch bits come from the pattern table's entry (its bitmap handle).
+    HBITMAP hbm = GXGetPatternBitmap((int)(nPattern & 63));
+    m_dw0 = (m_dw0 & ~7u) | ((DWORD)(UINT_PTR)hbm & 7u);
     m_dw1 = (m_dw1 & 0x00FFFFFF) | ((DWORD)(nPattern & 63) << 24) | (3u << 30);
     return *this;
 }

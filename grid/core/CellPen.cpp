@@ -67,3 +67,32 @@ const LOGPEN& CGXCellPen::GetLogPen() const
     s_lp.lopnColor = GetColor();
     return s_lp;
 }
+
+BOOL CGXCellPen::GetBorderBrush(const CGXCellBrush& interior, BOOL bHorizontal, BOOL bBlackWhite,
+                                CGXCellBrush& brush) const
+{
+    // Pattern indexes for dash, dot, dash-dot and dash-dot-dot: stripes along x for horizontal
+    // sides, along y for vertical ones.
+    static const UINT anHorizontal[4] = {33, 34, 35, 36};
+    static const UINT anVertical[4] = {37, 38, 39, 40};
+    UINT nStyle = GetStyle();
+    if (nStyle == PS_NULL)
+    {
+        brush = interior;
+        return TRUE;
+    }
+    if (nStyle < PS_DASH || nStyle > PS_DASHDOTDOT)
+        return FALSE;
+    brush.SetPattern((bHorizontal ? anHorizontal : anVertical)[nStyle - PS_DASH]);
+    if (bBlackWhite)
+    {
+        brush.SetColor(RGB(255, 255, 255));
+        brush.SetBackColor(RGB(0, 0, 0));
+    }
+    else
+    {
+        brush.SetBackColor(GetColorValue());
+        brush.SetColor(interior.GetStyle() == 0 ? interior.GetBackColorValue() : interior.GetColorValue());
+    }
+    return TRUE;
+}

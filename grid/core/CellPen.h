@@ -1,6 +1,6 @@
 // One side of a cell's border: Windows pen style (7 = side not set), width and colour value.
 #pragma once
-#include "grid/core/GridTypes.h"
+#include "grid/core/CellBrush.h"
 
 class CGXCellPen
 {
@@ -38,6 +38,10 @@ class CGXCellPen
     COLORREF GetColorValue() const;
     // The Windows pen description, in a shared record that the next call overwrites.
     const LOGPEN& GetLogPen() const;
+    // Dashed and dotted borders are drawn as brushes over the cell's interior: the brush for
+    // this pen on a horizontal or vertical side. FALSE for pens drawn as pens.
+    BOOL GetBorderBrush(const CGXCellBrush& interior, BOOL bHorizontal, BOOL bBlackWhite,
+                        CGXCellBrush& brush) const;
 
     BOOL operator==(const CGXCellPen& o) const
     {

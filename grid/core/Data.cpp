@@ -188,9 +188,61 @@ BOOL CGXData::ReorderCols(const CDWordArray& awOrder, ROWCOL nFirst)
     return pImp != NULL ? pImp->MoveDataCols(*this, awOrder, nFirst) : FALSE;
 }
 
-BOOL CGXData::IsFormulaCell(ROWCOL, ROWCOL)
+BOOL CGXData::IsCellChanged(ROWCOL, ROWCOL)
 {
     m_styleScratch1.SetValuePresent(FALSE);
+    return FALSE;
+}
+
+void CGXData::SetCellChanged(ROWCOL, ROWCOL, BOOL)
+{
+}
+
+void CGXData::AddRecalcRange(const CGXCellRange&)
+{
+}
+
+void CGXData::Recalc(BOOL)
+{
+}
+
+BOOL CGXData::SetReportNextError(BOOL)
+{
+    return FALSE;
+}
+
+BOOL CGXData::GetLastErrorText(CString&)
+{
+    return FALSE;
+}
+
+CObject* CGXData::DetachUndoInfo()
+{
+    return NULL;
+}
+
+BOOL CGXData::ApplyUndoInfo(CObject*, BOOL, BOOL)
+{
+    return FALSE;
+}
+
+BOOL CGXData::SetKeepUndoInfo(BOOL)
+{
+    return FALSE;
+}
+
+BOOL CGXData::SetRangeName(LPCTSTR, const CGXCellRange&, CObject*)
+{
+    return FALSE;
+}
+
+BOOL CGXData::GetRangeName(LPCTSTR, CGXCellRange&)
+{
+    return FALSE;
+}
+
+BOOL CGXData::DeleteRangeName(LPCTSTR, CObject*&, BOOL)
+{
     return FALSE;
 }
 

@@ -40,8 +40,25 @@ class CGXData : public CObject
     virtual BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType);
     virtual BOOL ReorderRows(const CDWordArray& awOrder, ROWCOL nFirst);
     virtual BOOL ReorderCols(const CDWordArray& awOrder, ROWCOL nFirst);
-    // Hook of formula-capable data objects; nothing is a formula here.
-    virtual BOOL IsFormulaCell(ROWCOL nRow, ROWCOL nCol);
+
+    // Hooks of formula-capable data objects (the formula sheet overrides them); the plain
+    // data object has no formulas, so they do nothing and answer 0.
+    // TRUE when the cell holds a formula whose value is not current.
+    virtual BOOL IsCellChanged(ROWCOL nRow, ROWCOL nCol);
+    virtual void SetCellChanged(ROWCOL nRow, ROWCOL nCol, BOOL bChanged);
+    virtual void AddRecalcRange(const CGXCellRange& range);
+    virtual void Recalc(BOOL bForce);
+    virtual BOOL SetReportNextError(BOOL bReport);
+    virtual BOOL GetLastErrorText(CString& strError);
+    // Collected undo information of cell changes (a CGXUndoEngineCellsInfo), given away.
+    virtual CObject* DetachUndoInfo();
+    // TRUE when applying needs a re-evaluation.
+    virtual BOOL ApplyUndoInfo(CObject* pUndoInfo, BOOL bRecordUndo, BOOL bBefore);
+    // Switches the collection of undo information; returns the previous setting.
+    virtual BOOL SetKeepUndoInfo(BOOL bKeep);
+    virtual BOOL SetRangeName(LPCTSTR pszName, const CGXCellRange& range, CObject* pUndoInfo);
+    virtual BOOL GetRangeName(LPCTSTR pszName, CGXCellRange& range);
+    virtual BOOL DeleteRangeName(LPCTSTR pszName, CObject*& pUndoInfo, BOOL bKeep);
 
     // Operations
     BOOL StoreValueRowCol(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszValue, GXModifyType mt, int nType,
@@ -55,6 +72,14 @@ class CGXData : public CObject
     CGXStylePtrArrayPtrArray m_apapCellStyle;
     CGXStyle m_styleScratch1; // emptied by IsFormulaCell
     CGXStyle m_styleScratch2; // carries values stored without a style
+
+    // Re-evaluation state the engine reads and clears before each re-evaluation.
+    enum
+    {
+        formulaError = 4 // an evaluation failed; the text is in m_strFormulaError
+    };
+    BYTE m_nFormulaFlags = 0;
+    CString m_strFormulaError;
 
   private:
     CGXData(const CGXData&) = delete;

@@ -97,3 +97,300 @@ class CGXAbstractGridSortMoveDataImp : public CObject
     virtual BOOL MoveDataRows(CGXData& data, const CDWordArray& awOrder, ROWCOL nFirst) = 0;
     virtual BOOL MoveDataCols(CGXData& data, const CDWordArray& awOrder, ROWCOL nFirst) = 0;
 };
+
+// ---------------------------------------------------------------------------------------------
+// Per-grid components. The grid owns each one it has installed; the engine calls them only when
+// installed. Their default bodies do nothing, so a component overrides what it provides.
+class CGXGridCore;
+class CGXControl;
+class CGXLongOperation;
+class CFindReplaceDialog;
+class CDC;
+
+// Turns control ids into cell controls, installs components and registers window classes.
+class CGXAbstractControlFactory : public CObject
+{
+  public:
+    virtual CGXControl* CreateControl(UINT nID, CGXGridCore* pGrid) = 0;
+    virtual void RegisterAllControls(CGXStylesMap* pStylesMap) = 0;
+    virtual void RegisterAllUserAttributes(CGXStylesMap* pStylesMap) = 0;
+    virtual void InitializeGridComponents(CGXGridCore* pGrid) = 0;
+    virtual void InitializeApplicationComponents() = 0;
+    virtual void RegisterWndClasses(HINSTANCE hInstance) = 0;
+    virtual void UnregisterWndClasses(HINSTANCE hInstance) = 0;
+};
+
+// Undo and redo: makes the command objects the engine adds to its undo list.
+class CGXAbstractCommandFactory : public CObject
+{
+  public:
+    virtual CObject* CreateSetStyleRangeCmd(CGXGridCore*, const CGXCellRange&, int /*nType*/, CObArray* /*pOldStyles*/)
+    {
+        return NULL;
+    }
+    virtual CObject* CreateSetStylesMapCmd(CGXGridCore*, CGXStylesMap* /*pOld*/, int /*ctCmd*/)
+    {
+        return NULL;
+    }
+    virtual CObject* CreateSetPropertiesCmd(CGXGridCore*, CGXProperties* /*pOld*/, int /*ctCmd*/)
+    {
+        return NULL;
+    }
+    virtual CObject* CreateChangeBaseStyleCmd(CGXGridCore*, WORD /*nID*/, CGXStyle* /*pOld*/, LPCTSTR /*pszName*/,
+                                              int /*ctCmd*/)
+    {
+        return NULL;
+    }
+    // Old sizes in pixels, one per row (column) first..last; the command owns the array.
+    virtual CObject* CreateSetRowHeightCmd(CGXGridCore*, ROWCOL, ROWCOL, int* /*anOld*/, int /*ctCmd*/)
+    {
+        return NULL;
+    }
+    virtual CObject* CreateSetColWidthCmd(CGXGridCore*, ROWCOL, ROWCOL, int* /*anOld*/, int /*ctCmd*/)
+    {
+        return NULL;
+    }
+    virtual CObject* CreateSetDefaultRowHeightCmd(CGXGridCore*, int /*nOld*/, int /*ctCmd*/)
+    {
+        return NULL;
+    }
+    virtual CObject* CreateSetDefaultColWidthCmd(CGXGridCore*, int /*nOld*/, int /*ctCmd*/)
+    {
+        return NULL;
+    }
+    virtual CObject* CreateRemoveRowsCmd(CGXGridCore*, ROWCOL /*nFirst*/, ROWCOL /*nLast*/, int /*ctCmd*/)
+    {
+        return NULL;
+    }
+    virtual CObject* CreateRemoveColsCmd(CGXGridCore*, ROWCOL /*nFirst*/, ROWCOL /*nLast*/, int /*ctCmd*/)
+    {
+        return NULL;
+    }
+    virtual CObject* CreateInsertRowsCmd(CGXGridCore*, ROWCOL /*nRow*/, ROWCOL /*nCount*/, int* /*anSizes*/,
+                                         CObArray* /*pCellStyles*/, CObArray* /*pRowStyles*/, ROWCOL /*nOldCount*/,
+                                         int /*ctCmd*/)
+    {
+        return NULL;
+    }
+    virtual CObject* CreateInsertColsCmd(CGXGridCore*, ROWCOL, ROWCOL, int*, CObArray*, CObArray*, ROWCOL, int)
+    {
+        return NULL;
+    }
+    virtual CObject* CreateSetFrozenRowsCmd(CGXGridCore*, ROWCOL /*nOldFrozen*/, ROWCOL /*nOldHeader*/, int /*ctCmd*/)
+    {
+        return NULL;
+    }
+    virtual CObject* CreateSetFrozenColsCmd(CGXGridCore*, ROWCOL, ROWCOL, int)
+    {
+        return NULL;
+    }
+    virtual void AddCommand(CGXGridCore*, CObject* pCmd, int /*ctCmd*/)
+    {
+        delete pCmd;
+    }
+    virtual BOOL Undo(CGXGridCore*)
+    {
+        return FALSE;
+    }
+    virtual BOOL Redo(CGXGridCore*)
+    {
+        return FALSE;
+    }
+    virtual void BeginTrans(CGXGridCore*, LPCTSTR /*pszName*/)
+    {
+    }
+    virtual void CommitTrans(CGXGridCore*)
+    {
+    }
+    virtual void Rollback(CGXGridCore*)
+    {
+    }
+    virtual void MoveToUndoCell(CGXGridCore*, ROWCOL /*nRow*/, ROWCOL /*nCol*/)
+    {
+    }
+    virtual void DiscardUndoInfo(CGXGridCore*)
+    {
+    }
+};
+
+// Keeps the other views of a document in step: each hint makes them update the same way.
+class CGXAbstractGridUpdateHintImp : public CObject
+{
+  public:
+    virtual BOOL OnGridUpdate(CGXGridCore*, CObject* /*pHint*/)
+    {
+        return FALSE;
+    }
+    virtual void HintRedrawRange(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT /*flags*/)
+    {
+    }
+    virtual void HintRedrawAll(CGXGridCore*, UINT /*flags*/)
+    {
+    }
+    virtual void HintScroll(CGXGridCore*, int /*nDirection*/, ROWCOL /*nCount*/)
+    {
+    }
+    virtual void HintStyleRange(CGXGridCore*, const CGXCellRange&, const CGXStyle*, int /*mode*/, int /*nType*/,
+                                UINT /*flags*/)
+    {
+    }
+    virtual void HintStylesMap(CGXGridCore*, UINT /*flags*/)
+    {
+    }
+    virtual void HintProperties(CGXGridCore*, UINT /*flags*/)
+    {
+    }
+    virtual void HintBaseStyle(CGXGridCore*, WORD /*nID*/, UINT /*flags*/)
+    {
+    }
+    virtual void HintReadOnly(CGXGridCore*, BOOL)
+    {
+    }
+    virtual void HintInsertRows(CGXGridCore*, ROWCOL, ROWCOL, UINT)
+    {
+    }
+    virtual void HintInsertCols(CGXGridCore*, ROWCOL, ROWCOL, UINT)
+    {
+    }
+    virtual void HintRemoveRows(CGXGridCore*, ROWCOL, ROWCOL, UINT)
+    {
+    }
+    virtual void HintRemoveCols(CGXGridCore*, ROWCOL, ROWCOL, UINT)
+    {
+    }
+    virtual void HintChangedRowCount(CGXGridCore*, ROWCOL, UINT)
+    {
+    }
+    virtual void HintChangedColCount(CGXGridCore*, ROWCOL, UINT)
+    {
+    }
+    virtual void HintChangedFrozenRows(CGXGridCore*, ROWCOL, ROWCOL, UINT)
+    {
+    }
+    virtual void HintChangedFrozenCols(CGXGridCore*, ROWCOL, ROWCOL, UINT)
+    {
+    }
+    virtual void HintSetTopRow(CGXGridCore*, ROWCOL, UINT)
+    {
+    }
+    virtual void HintSetLeftCol(CGXGridCore*, ROWCOL, UINT)
+    {
+    }
+    virtual void HintRecalc(CGXGridCore*, const CString& /*strError*/)
+    {
+    }
+    virtual void HintChangedRowHeight(CGXGridCore*, ROWCOL, ROWCOL, const int* /*anOld*/, UINT)
+    {
+    }
+    virtual void HintChangedColWidth(CGXGridCore*, ROWCOL, ROWCOL, const int*, UINT)
+    {
+    }
+    virtual void HintStoreZoom(CGXGridCore*, int)
+    {
+    }
+    virtual void HintZoomChanged(CGXGridCore*, int /*nOldZoom*/, UINT)
+    {
+    }
+};
+
+// Hidden rows and columns.
+class CGXAbstractGridHideCellsImp : public CObject
+{
+  public:
+    virtual BOOL IsRowHidden(CGXGridCore*, ROWCOL)
+    {
+        return FALSE;
+    }
+    virtual BOOL IsColHidden(CGXGridCore*, ROWCOL)
+    {
+        return FALSE;
+    }
+    virtual void StoreInsertRows(CGXGridCore*, ROWCOL, ROWCOL)
+    {
+    }
+    virtual void StoreRemoveRows(CGXGridCore*, ROWCOL, ROWCOL)
+    {
+    }
+};
+
+// Interactive resizing of rows and columns; its presence enables the resize cursors.
+class CGXAbstractGridUserResizeCellsImp : public CObject
+{
+  public:
+    virtual void BeginTracking(CGXGridCore*, CPoint, UINT, int)
+    {
+    }
+    virtual void MoveTracking(CGXGridCore*, CPoint)
+    {
+    }
+    virtual void CancelTracking(CGXGridCore*)
+    {
+    }
+    virtual void EndTracking(CGXGridCore*, CPoint)
+    {
+    }
+};
+
+// The application-wide long-operation component: wait cursor, status text, message pumping.
+class CGXAbstractLongOperationImp : public CObject
+{
+  public:
+    virtual void Start(CGXLongOperation* pOp) = 0;
+    virtual void End(CGXLongOperation* pOp) = 0;
+    virtual void FreeStatusText(CGXLongOperation* pOp) = 0;
+    virtual void SetStatusText(CGXLongOperation* pOp, LPCTSTR pszText, BOOL bCopy) = 0;
+    virtual BOOL DoMessages(CGXLongOperation* pOp, BOOL& bAbort) = 0;
+    virtual BOOL NeedMessages(CGXLongOperation* pOp) = 0;
+    virtual void ProcessMessages(CGXLongOperation* pOp) = 0;
+};
+
+// Find and replace in the cells of a grid.
+class CGXAbstractGridFindReplaceImp : public CObject
+{
+  public:
+    virtual void ShowFindDialog(CGXGridCore*, BOOL /*bFindOnly*/)
+    {
+    }
+    virtual void FindReplace(CGXGridCore*, LPCTSTR, LPCTSTR, BOOL)
+    {
+    }
+    virtual BOOL SearchCellsFrom(CGXGridCore*, CObject* /*pSettings*/, ROWCOL, ROWCOL)
+    {
+        return FALSE;
+    }
+    virtual BOOL SearchNext(CGXGridCore*, BOOL)
+    {
+        return FALSE;
+    }
+    virtual void OnFindReplaceNotify(CGXGridCore*, CFindReplaceDialog*)
+    {
+    }
+};
+
+// Selection of ranges by keyboard and mouse.
+class CGXAbstractGridUserSelectRangeImp : public CObject
+{
+  public:
+    virtual void SetSelection(CGXGridCore*, POSITION, ROWCOL, ROWCOL, ROWCOL, ROWCOL)
+    {
+    }
+};
+
+// The Excel-like frame around the selection.
+class CGXAbstractGridExcelLikeFrameImp : public CObject
+{
+  public:
+    virtual void DrawExcelFrame(CGXGridCore*, CDC*, BOOL, const CRect&)
+    {
+    }
+    virtual void UpdateExcelFrame(CGXGridCore*, const CGXCellRange*, BOOL)
+    {
+    }
+    virtual void OnGridScrolled(CGXGridCore*)
+    {
+    }
+    virtual BOOL ShowExcelFrame(CGXGridCore*, BOOL /*bHide*/, BOOL /*bRedraw*/)
+    {
+        return FALSE;
+    }
+};

@@ -11,8 +11,8 @@ CGXGridParam::CGXGridParam() : m_pAppData(GXGetAppData())
     m_ColWidths.InitHashTable(257);
     m_RowHeights[0] = 1400;
     m_ColWidths[0] = 6000;
-    m_bDrawOption1 = m_pAppData->m_bParamDefault1;
-    m_bDrawOption2 = m_pAppData->m_bParamDefault2;
+    m_nLinePosition = m_pAppData->m_bParamDefault1;
+    m_nGridLineStyle = (UINT)m_pAppData->m_bParamDefault2;
     CreateCoveredCellPool();
 }
 

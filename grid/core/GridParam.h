@@ -131,8 +131,9 @@ class CGXGridParam : public CObject
     CGXRangeList m_CoveredCellsList;
     CObject* m_pCoveredCellPool = NULL;
     CObject* m_pSpanPools[4] = {}; // float spans on screen and printing, merge spans (owned)
-    CGXRangeList m_RangeList1;     // kept in step with row and column insertions and removals
-    CGXRangeList m_RangeList2;
+    // Both kept in step with row and column insertions and removals.
+    CGXRangeList m_SelectedRanges;
+    CGXRangeList m_CopiedRanges; // marked by a pending cut
     CGXRangeList m_RecalcRangeList; // cells waiting for re-evaluation
     CByteArray m_abBytes1, m_abBytes2;
     CObArray m_aObjects1, m_aObjects2; // owned
@@ -140,7 +141,42 @@ class CGXGridParam : public CObject
 
     BOOL m_bRedrawLocked = FALSE;
     BOOL m_bZoomOff = FALSE;
-    BOOL m_bDrawOption1 = FALSE, m_bDrawOption2 = FALSE; // from the library defaults
+    // From the library defaults: where a cell's grid lines lie (0 on its left and top edge,
+    // 1 on its right and bottom edge) and the grid lines' pen style (PS_SOLID ...).
+    BOOL m_nLinePosition = FALSE;
+    UINT m_nGridLineStyle = PS_SOLID;
+
+    // Behaviour options (defaults as the constructor sets them).
+    BOOL m_bNumberedColHeaders = TRUE; // column headers show letters ("A", "B", ...)
+    BOOL m_bNumberedRowHeaders = TRUE; // row headers show row numbers
+    int m_nMaxUndoTransactions = 100;
+    WORD m_wRowHeaderSelect = 3, m_wColHeaderSelect = 3; // not read by the grid core itself
+    WORD m_wActivateFlags = 1;          // 4: activate the current cell's control at once
+    BOOL m_bThumbTrack = TRUE;
+    BOOL m_bImmediateUpdate = TRUE;
+    BOOL m_bClickActivation = TRUE;
+    BOOL m_bInvertSelection = TRUE;      // the selection is painted inverted
+    WORD m_wCurrentCellInSelection = 2;  // 1: the current cell is inverted with the selection
+    WORD m_wMarkerVisibility = 0;        // 0 always, 2 only with the focus, else never
+    int m_nDirectCopyLimit = 512;        // not read by the grid core itself
+    WORD m_wEnterKeyAction = 4;          // move direction after Enter, 0 none
+    BOOL m_bScrollBeforeMove = TRUE;
+    int m_nLastSortRow = -1, m_nLastSortCol = -1;
+    CString m_sWindowSetting;            // handed to the library's window-settings object
+
+    BOOL m_bTransparentBackground = FALSE;
+    int m_nPreComposeStyles = 0;         // 1: every visible cell is composed before flagging
+    BOOL m_bFrameCurrentCellInSelection = FALSE;
+    BOOL m_bHideMarker = FALSE;
+    BOOL m_bNoFrozenLineAdjust = FALSE;  // GetCellRect keeps the last frozen cell's edge
+    BOOL m_bProtectReadOnly = TRUE;      // read-only cells refuse stores
+    BOOL m_bDirectCut = FALSE;
+    BOOL m_bCutPending = FALSE;
+    CGXRangeList m_PendingRanges;        // rows repainted in partial-refresh mode
+    WORD m_wDisplayFlags = 0;            // 2: cells show their stored value texts
+    BOOL m_bExcelLikeFill = FALSE;
+    BOOL m_bInitialized = FALSE;
+    CObList m_deleteWithGrid;
     BOOL m_bExcelLikeFrame = FALSE;
 
   private:

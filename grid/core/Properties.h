@@ -60,6 +60,29 @@ class CGXProperties : public CObject
         return m_headerFooter[n];
     }
 
+    // The line and printing switches of m_abFlags.
+    enum
+    {
+        flagDisplayVertLines = 0,
+        flagDisplayHorzLines = 1,
+        flagPrintVertLines = 2,
+        flagPrintHorzLines = 3,
+        flagBlackWhite = 4,
+        flagPrinting = 5 // selects the print pair of line switches
+    };
+    BOOL GetDisplayVertLines() const
+    {
+        return m_abFlags[m_abFlags[flagPrinting] ? flagPrintVertLines : flagDisplayVertLines];
+    }
+    BOOL GetDisplayHorzLines() const
+    {
+        return m_abFlags[m_abFlags[flagPrinting] ? flagPrintHorzLines : flagDisplayHorzLines];
+    }
+    BOOL GetBlackWhite() const
+    {
+        return m_abFlags[flagPrinting] && m_abFlags[flagBlackWhite];
+    }
+
     // Implementation
     CGXAppData* m_pAppData;
     CString m_sMarkerInvert, m_sMarkerInvertBold, m_sMarkerFrame, m_sMarkerFrameBold, m_sMarkerNone;

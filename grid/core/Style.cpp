@@ -713,3 +713,47 @@ CGXStyle& CGXStyle::SetIncludeUserAttribute(WORD nID, BOOL b)
     }
     return *this;
 }
+
+BOOL CGXStyle::IsEqual(const CGXStyle& other) const
+{
+    if (m_include.m_dw != other.m_include.m_dw)
+        return FALSE;
+    for (const AttrField& a : s_attrFields)
+    {
+        if (!GetInclude(a.nBit))
+            continue;
+        if (((this->*a.pField ^ other.*a.pField) & a.dwMask) != 0)
+            return FALSE;
+        if (a.pField2 != nullptr && ((this->*a.pField2 ^ other.*a.pField2) & a.dwMask2) != 0)
+            return FALSE;
+    }
+    if (GetInclude(ibInterior) && m_interior != other.m_interior)
+        return FALSE;
+    if (GetInclude(ibValue) && (m_strValue != other.m_strValue || GetValueType() != other.GetValueType()))
+        return FALSE;
+    if (GetInclude(ibChoiceList) && m_strChoiceList != other.m_strChoiceList)
+        return FALSE;
+    if (GetInclude(ibFont) && (m_pFont == NULL) != (other.m_pFont == NULL))
+        return FALSE;
+    if (GetInclude(ibFont) && m_pFont != NULL && !m_pFont->IsEqualDescription(*other.m_pFont))
+        return FALSE;
+    if (GetInclude(ibBorders))
+        for (int side = 0; side < 4; side++)
+            if (HasBorder(side) != other.HasBorder(side) || (HasBorder(side) && GetBorder(side) != other.GetBorder(side)))
+                return FALSE;
+    if (GetInclude(ibUserAttributes))
+    {
+        INT_PTR n = m_pUserAttributes != NULL ? m_pUserAttributes->GetSize() : 0;
+        INT_PTR m = other.m_pUserAttributes != NULL ? other.m_pUserAttributes->GetSize() : 0;
+        if (n != m)
+            return FALSE;
+        for (INT_PTR i = 0; i < n; i++)
+        {
+            const CGXAbstractUserAttribute* p = m_pUserAttributes->GetAttributeAt(i);
+            const CGXAbstractUserAttribute* q = other.m_pUserAttributes->Lookup(p->GetId());
+            if (q == NULL || !p->IsEqual(*q))
+                return FALSE;
+        }
+    }
+    return TRUE;
+}

@@ -97,6 +97,8 @@ class CGXStyle : public CObject
     // Makes this the standard style.
     virtual CGXStyle& SetDefault();
     virtual BOOL CompareSubset(const CGXStyle& other) const;
+    // TRUE when both include the same attributes with equal values.
+    BOOL IsEqual(const CGXStyle& other) const;
     virtual void SerializeStyle(CArchive& ar, const CGXStylesMap* pStylesMap);
     virtual void WriteProfile(LPCTSTR pszSection, const CGXStylesMap* pStylesMap) const;
     virtual BOOL ReadProfile(LPCTSTR pszSection, const CGXStylesMap* pStylesMap);

@@ -61,6 +61,14 @@ void CSerialBaseClass::SetTransferTimeouts(DWORD readIntervalMs, DWORD readMulti
     m_timeouts.WriteTotalTimeoutConstant = writeConstantMs;
 }
 
+DWORD CSerialBaseClass::WriteTimeoutMs(DWORD dwLength) const
+{
+    // Zero multiplier and constant mean no limit, as they do for the port's own writes.
+    if (m_timeouts.WriteTotalTimeoutMultiplier == 0 && m_timeouts.WriteTotalTimeoutConstant == 0)
+        return INFINITE;
+    return m_timeouts.WriteTotalTimeoutMultiplier * dwLength + m_timeouts.WriteTotalTimeoutConstant;
+}
+
 void CSerialBaseClass::ClosePort()
 {
     m_pPort->Close();
@@ -127,10 +135,14 @@ int CSerialBaseClass::DoTransfer(DWORD dwBaud, BOOL bAtBaud, const BYTE* pReques
         m_pPort->TxClear();
         m_pPort->RxClear();
         TraceBytes('[', ']', pRequest, dwRequestLength);
-        m_pPort->Write(pRequest, dwRequestLength);
+        // A request the line did not take within the write time-out is a failed transfer, like
+        // a silent device: nothing is read.
+        if (m_pPort->Write(pRequest, dwRequestLength) < dwRequestLength)
+            AfxThrowSerialException(ERROR_TIMEOUT);
         // Wine turns the transmit purge below into a flush of unsent output: let the request
-        // leave first. On Windows this changes nothing the purge relies on.
-        m_pPort->Drain();
+        // leave first, within the write time-out. On Windows this changes nothing the purge
+        // relies on.
+        m_pPort->Drain(WriteTimeoutMs(dwRequestLength));
         if (!bAtBaud)
         {
             m_pPort->TxAbort();
@@ -151,6 +163,10 @@ int CSerialBaseClass::DoTransfer(DWORD dwBaud, BOOL bAtBaud, const BYTE* pReques
     {
         if (IsUnavailableError(e->m_dwError))
             m_bPortUnavailable = TRUE;
+        else if (e->m_dwError == ERROR_TIMEOUT)
+        {
+            // the line is held: a failed transfer, no fault of the port
+        }
         else
             m_dwTransferError = e->m_dwError; // reported by the worker to the user interface
         e->Delete();

@@ -57,6 +57,8 @@ public:
 
     // Implementation
 protected:
+    // The write time-out of a request of dwLength bytes; INFINITE when none is set.
+    DWORD WriteTimeoutMs(DWORD dwLength) const;
     int DoTransfer(DWORD dwBaud, BOOL bAtBaud, const BYTE* pRequest, DWORD dwRequestLength, DWORD dwReplyLength,
                    BOOL bCloseAfter);
 

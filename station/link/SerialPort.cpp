@@ -130,8 +130,21 @@ DWORD CSerialPort::Write(const void* pBuffer, DWORD dwCount)
     return dwWritten;
 }
 
-void CSerialPort::Drain()
+void CSerialPort::Drain(DWORD dwTimeoutMs)
 {
+    DWORD start = ::GetTickCount();
+    for (;;)
+    {
+        DWORD dwErrors = 0;
+        COMSTAT status = {};
+        if (!::ClearCommError(m_hComm, &dwErrors, &status))
+            AfxThrowSerialException();
+        if (status.cbOutQue == 0)
+            break;
+        if (dwTimeoutMs != INFINITE && ::GetTickCount() - start >= dwTimeoutMs)
+            AfxThrowSerialException(ERROR_TIMEOUT);
+        ::Sleep(1);
+    }
     if (!::FlushFileBuffers(m_hComm))
         AfxThrowSerialException();
 }

@@ -32,8 +32,10 @@ public:
     // Returns the count read; fewer than asked for when the time-outs ran out.
     DWORD Read(void* pBuffer, DWORD dwCount);
     DWORD Write(const void* pBuffer, DWORD dwCount);
-    // Waits until what was written has left (FlushFileBuffers).
-    void Drain();
+    // Waits until what was written has left the driver's queue, at most dwTimeoutMs (INFINITE:
+    // no limit), then for the line (FlushFileBuffers). A line held by flow control or a peer that
+    // stops reading throws ERROR_TIMEOUT instead of holding the caller for ever.
+    void Drain(DWORD dwTimeoutMs = INFINITE);
     void GetState(DCB* pDcb);
     void SetState(DCB* pDcb);
     void Purge(DWORD dwFlags);

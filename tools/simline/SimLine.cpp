@@ -1,4 +1,5 @@
 #include "SimLine.h"
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdarg>
@@ -31,7 +32,7 @@ const char* LineUsage()
            "  --ready FILE         write the process id to FILE once the line is linked; removing it stops\n"
            "  --log FILE           append one line per request and reply\n"
            "  --lifetime S         end after S seconds at the latest (default 600)\n"
-           "  --burst              write each reply at once instead of at the line's byte time\n"
+           "  --paced              write each reply at the line's byte time instead of at once\n"
            "  --verbose            dump the bytes to stderr\n";
 }
 
@@ -64,8 +65,8 @@ bool ParseLineOption(int argc, char** argv, int& i, LineOptions& o, const char* 
         o.log = value();
     else if (arg == "--lifetime")
         o.lifetimeSec = atoi(value());
-    else if (arg == "--burst")
-        o.paced = false;
+    else if (arg == "--paced")
+        o.paced = true;
     else if (arg == "--verbose")
         o.verbose = true;
     else
@@ -209,7 +210,17 @@ void Line::Send(const std::vector<uint8_t>& reply)
     size_t done = 0;
     while (done < reply.size())
     {
-        size_t chunk = m_o.paced && byteSec > 0 ? 1 : reply.size() - done;
+        size_t chunk = reply.size() - done;
+        if (m_o.paced && byteSec > 0)
+        {
+            // A byte is handed over once it would have left the wire; a simulator held up by the
+            // machine catches up with what is due at once.
+            double wait = start + (done + 1) * byteSec - Now();
+            if (wait > 0)
+                usleep(static_cast<useconds_t>(wait * 1e6));
+            size_t due = static_cast<size_t>((Now() - start) / byteSec);
+            chunk = std::min(std::max(due, done + 1) - done, chunk);
+        }
         ssize_t n = write(m_master, reply.data() + done, chunk);
         if (n > 0)
             done += static_cast<size_t>(n);
@@ -217,13 +228,6 @@ void Line::Send(const std::vector<uint8_t>& reply)
             break;
         else
             usleep(1000);
-        if (m_o.paced && byteSec > 0)
-        {
-            double due = start + done * byteSec;
-            double wait = due - Now();
-            if (wait > 0)
-                usleep(static_cast<useconds_t>(wait * 1e6));
-        }
     }
 }
 

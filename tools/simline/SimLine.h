@@ -18,7 +18,7 @@ struct LineOptions
     std::string log;
     int lifetimeSec = 600;
     bool verbose = false;
-    bool paced = true; // replies leave at the line's byte time
+    bool paced = false; // replies leave at the line's byte time instead of in one burst
 };
 
 // Takes argv[i] (and its value) when it is a line option; exits with a message when a value is

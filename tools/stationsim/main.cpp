@@ -2,67 +2,47 @@
 // port, and answers the station bus protocol on the master at its own rate only, like a real
 // station. Faults can be injected to test the program's reply checks and retries.
 #include "SimFrame.h"
+#include "SimLine.h"
 #include "SimStation.h"
-#include <cerrno>
-#include <cstdarg>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fcntl.h>
-#include <poll.h>
-#include <pty.h>
 #include <string>
-#include <termios.h>
-#include <time.h>
 #include <unistd.h>
 
 namespace
 {
 
-volatile sig_atomic_t g_stop = 0;
-void OnSignal(int) { g_stop = 1; }
-
-enum class Fault { None, Silence, Short, Error, Crc, Address, Function, Register, Late, Vanish };
+enum class Fault { None, Silence, Short, Error, Crc, Address, Function, Register, Late, Vanish, Stall };
 
 struct Options
 {
     sim::StationOptions station;
-    std::string link;
-    std::string ready;
-    std::string log;
+    sim::LineOptions line;
     Fault fault = Fault::None;
     int faultSkip = 0;
     int faultCount = 0; // 0: every request after the skipped ones
     int faultRegister = -1;
     int faultFunction = -1;
     int lateMs = 500;
-    int lifetimeSec = 600;
-    bool verbose = false;
 };
 
 void Usage()
 {
+    fprintf(stderr, "usage: stationsim (--com N | --link PATH) [options]\n%s", sim::LineUsage());
     fprintf(stderr,
-            "usage: stationsim (--com N | --link PATH) [options]\n"
-            "  --com N              link $WINEPREFIX/dosdevices/comN to the line\n"
-            "  --link PATH          link PATH to the line\n"
-            "  --ready FILE         write the process id to FILE once the line is linked; removing it stops\n"
-            "  --log FILE           append one line per request and reply\n"
             "  --address A          bus address (default 1)\n"
             "  --baud B             rate the station listens at (default 9600)\n"
             "  --firmware V         firmware version, variable 20 (default 1.71)\n"
             "  --process-delay S    start a soldering process S seconds after a profile download\n"
             "  --process            start a soldering process at once\n"
             "  --heat-rate R        degrees per second while heating (default 20)\n"
-            "  --fault KIND         silence|short|error|crc|address|function|register|late|vanish\n"
+            "  --fault KIND         silence|short|error|crc|address|function|register|late|vanish|stall\n"
             "  --fault-skip N       answer the first N matching requests normally\n"
             "  --fault-count N      spoil N requests, then answer normally (default: all)\n"
             "  --fault-register R   spoil only block requests for register R\n"
             "  --fault-function F   spoil only requests with function code F\n"
-            "  --late-ms MS         delay of a late reply (default 500)\n"
-            "  --lifetime S         end after S seconds at the latest (default 600)\n"
-            "  --verbose            dump the bytes to stderr\n");
+            "  --late-ms MS         delay of a late reply (default 500)\n");
 }
 
 bool ParseFault(const char* name, Fault& out)
@@ -73,7 +53,8 @@ bool ParseFault(const char* name, Fault& out)
         Fault fault;
     } faults[] = {{"silence", Fault::Silence}, {"short", Fault::Short},       {"error", Fault::Error},
                   {"crc", Fault::Crc},         {"address", Fault::Address},   {"function", Fault::Function},
-                  {"register", Fault::Register}, {"late", Fault::Late},       {"vanish", Fault::Vanish}};
+                  {"register", Fault::Register}, {"late", Fault::Late},       {"vanish", Fault::Vanish},
+                  {"stall", Fault::Stall}};
     for (const auto& f : faults)
         if (strcmp(name, f.name) == 0)
         {
@@ -87,6 +68,8 @@ bool ParseOptions(int argc, char** argv, Options& o)
 {
     for (int i = 1; i < argc; ++i)
     {
+        if (sim::ParseLineOption(argc, argv, i, o.line, "stationsim"))
+            continue;
         std::string arg = argv[i];
         auto value = [&]() -> const char* {
             if (i + 1 >= argc)
@@ -96,23 +79,7 @@ bool ParseOptions(int argc, char** argv, Options& o)
             }
             return argv[++i];
         };
-        if (arg == "--com")
-        {
-            const char* prefix = getenv("WINEPREFIX");
-            if (!prefix)
-            {
-                fprintf(stderr, "stationsim: --com needs WINEPREFIX\n");
-                return false;
-            }
-            o.link = std::string(prefix) + "/dosdevices/com" + value();
-        }
-        else if (arg == "--link")
-            o.link = value();
-        else if (arg == "--ready")
-            o.ready = value();
-        else if (arg == "--log")
-            o.log = value();
-        else if (arg == "--address")
+        if (arg == "--address")
             o.station.address = static_cast<uint8_t>(strtol(value(), nullptr, 0));
         else if (arg == "--baud")
             o.station.baud = atoi(value());
@@ -139,42 +106,10 @@ bool ParseOptions(int argc, char** argv, Options& o)
             o.faultFunction = static_cast<int>(strtol(value(), nullptr, 0));
         else if (arg == "--late-ms")
             o.lateMs = atoi(value());
-        else if (arg == "--lifetime")
-            o.lifetimeSec = atoi(value());
-        else if (arg == "--verbose")
-            o.verbose = true;
         else
             return false;
     }
-    return !o.link.empty();
-}
-
-double Now()
-{
-    struct timespec ts;
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec + ts.tv_nsec / 1e9;
-}
-
-// The rate the program set on its side of the line (the master reports the slave's termios).
-int LineBaud(int fd, int* stopBits)
-{
-    static const struct
-    {
-        speed_t speed;
-        int baud;
-    } rates[] = {{B1200, 1200},   {B2400, 2400},   {B4800, 4800},     {B9600, 9600},
-                 {B19200, 19200}, {B38400, 38400}, {B57600, 57600},   {B115200, 115200}};
-    struct termios t;
-    if (tcgetattr(fd, &t) != 0)
-        return 0;
-    if (stopBits)
-        *stopBits = (t.c_cflag & CSTOPB) ? 2 : 1;
-    speed_t speed = cfgetospeed(&t);
-    for (const auto& r : rates)
-        if (r.speed == speed)
-            return r.baud;
-    return 0;
+    return !o.line.link.empty();
 }
 
 // A pty cannot carry 14400: Wine leaves it at 38400 there, so the two look alike on the line.
@@ -183,134 +118,28 @@ bool RateMatches(int station, int line)
     return station == line || (station == 14400 && line == 38400);
 }
 
-std::string Hex(const std::vector<uint8_t>& bytes)
-{
-    std::string s;
-    char buf[4];
-    for (size_t i = 0; i < bytes.size(); ++i)
-    {
-        snprintf(buf, sizeof buf, i ? " %02X" : "%02X", bytes[i]);
-        s += buf;
-    }
-    return s;
-}
-
-class Simulator
+// The station as a device on the line: frames assembled by their announced length, answered by
+// the station model, spoiled by the chosen fault.
+class StationDevice : public sim::Device
 {
 public:
-    explicit Simulator(const Options& o) : m_o(o), m_station(o.station) {}
+    explicit StationDevice(const Options& o) : m_o(o), m_station(o.station) {}
 
-    bool Open();
-    void Run();
-    void Close();
-    void LogExit() { Log("exit"); }
+    void Advance(double nowSec) override { m_station.Advance(nowSec); }
+    void Receive(sim::Line& line, const uint8_t* bytes, size_t count, double nowSec) override;
 
 private:
-    void Log(const char* fmt, ...) __attribute__((format(printf, 2, 3)));
-    void HandleFrame(const std::vector<uint8_t>& frame);
+    void HandleFrame(sim::Line& line, const std::vector<uint8_t>& frame);
     bool Spoils(const sim::Request& r);
-    void Vanish();
 
     Options m_o;
     sim::Station m_station;
-    int m_master = -1;
-    int m_slave = -1; // kept open so the master never sees a hang-up between the program's opens
-    std::string m_slaveName;
     std::vector<uint8_t> m_buffer;
     double m_lastByte = 0;
     int m_matching = 0;
-    bool m_vanished = false;
-    double m_lastReadyCheck = 0;
 };
 
-void Simulator::Log(const char* fmt, ...)
-{
-    char line[1024];
-    va_list args;
-    va_start(args, fmt);
-    vsnprintf(line, sizeof line, fmt, args);
-    va_end(args);
-    if (m_o.verbose)
-        fprintf(stderr, "stationsim: %s\n", line);
-    if (!m_o.log.empty())
-    {
-        FILE* f = fopen(m_o.log.c_str(), "a");
-        if (f)
-        {
-            fprintf(f, "%s\n", line);
-            fclose(f);
-        }
-    }
-}
-
-bool Simulator::Open()
-{
-    char name[256];
-    if (openpty(&m_master, &m_slave, name, nullptr, nullptr) != 0)
-    {
-        perror("stationsim: openpty");
-        return false;
-    }
-    m_slaveName = name;
-    struct termios t;
-    tcgetattr(m_slave, &t);
-    cfmakeraw(&t);
-    cfsetispeed(&t, B9600);
-    cfsetospeed(&t, B9600);
-    tcsetattr(m_slave, TCSANOW, &t);
-    fcntl(m_master, F_SETFL, fcntl(m_master, F_GETFL) | O_NONBLOCK);
-    unlink(m_o.link.c_str());
-    if (symlink(m_slaveName.c_str(), m_o.link.c_str()) != 0)
-    {
-        perror("stationsim: symlink");
-        return false;
-    }
-    if (!m_o.ready.empty())
-    {
-        std::string tmp = m_o.ready + ".tmp";
-        FILE* f = fopen(tmp.c_str(), "w");
-        if (!f)
-            return false;
-        fprintf(f, "%d\n", static_cast<int>(getpid()));
-        fclose(f);
-        rename(tmp.c_str(), m_o.ready.c_str());
-    }
-    Log("ready %s -> %s address %d baud %d firmware %.2f", m_o.link.c_str(), m_slaveName.c_str(),
-        m_o.station.address, m_o.station.baud, m_o.station.firmware);
-    return true;
-}
-
-void Simulator::Close()
-{
-    char target[256];
-    ssize_t n = readlink(m_o.link.c_str(), target, sizeof target - 1);
-    if (n > 0)
-    {
-        target[n] = 0;
-        if (m_slaveName == target)
-            unlink(m_o.link.c_str());
-    }
-    if (m_master >= 0)
-        close(m_master);
-    if (m_slave >= 0)
-        close(m_slave);
-    m_master = m_slave = -1;
-    if (!m_o.ready.empty())
-        unlink(m_o.ready.c_str());
-}
-
-// The line is gone, as when a USB adapter is pulled: the device and its link disappear.
-void Simulator::Vanish()
-{
-    Log("vanish");
-    unlink(m_o.link.c_str());
-    close(m_master);
-    close(m_slave);
-    m_master = m_slave = -1;
-    m_vanished = true;
-}
-
-bool Simulator::Spoils(const sim::Request& r)
+bool StationDevice::Spoils(const sim::Request& r)
 {
     if (m_o.fault == Fault::None)
         return false;
@@ -324,29 +153,30 @@ bool Simulator::Spoils(const sim::Request& r)
     return m_o.faultCount == 0 || index < m_o.faultSkip + m_o.faultCount;
 }
 
-void Simulator::HandleFrame(const std::vector<uint8_t>& frame)
+void StationDevice::HandleFrame(sim::Line& line, const std::vector<uint8_t>& frame)
 {
     int stopBits = 0;
-    int line = LineBaud(m_master, &stopBits);
+    int baud = line.Baud(&stopBits);
+    std::string hex = sim::Line::Hex(frame);
     sim::Request r;
     if (!sim::ParseRequest(frame, r))
     {
-        Log("rx %d %d bad [%s]", line, stopBits, Hex(frame).c_str());
+        line.Log("rx %d %d bad [%s]", baud, stopBits, hex.c_str());
         return;
     }
-    if (!RateMatches(m_station.Baud(), line))
+    if (!RateMatches(m_station.Baud(), baud))
     {
-        Log("rx %d %d deaf [%s]", line, stopBits, Hex(frame).c_str());
+        line.Log("rx %d %d deaf [%s]", baud, stopBits, hex.c_str());
         return;
     }
     if (r.address != m_station.Address())
     {
-        Log("rx %d %d other [%s]", line, stopBits, Hex(frame).c_str());
+        line.Log("rx %d %d other [%s]", baud, stopBits, hex.c_str());
         return;
     }
     bool spoil = Spoils(r);
     std::vector<uint8_t> reply = m_station.Answer(r);
-    Log("rx %d %d [%s]", line, stopBits, Hex(frame).c_str());
+    line.Log("rx %d %d [%s]", baud, stopBits, hex.c_str());
     if (reply.empty())
         return;
     if (spoil)
@@ -359,10 +189,13 @@ void Simulator::HandleFrame(const std::vector<uint8_t>& frame)
         switch (m_o.fault)
         {
         case Fault::Silence:
-            Log("tx silent");
+            line.Log("tx silent");
             return;
         case Fault::Vanish:
-            Vanish();
+            line.Vanish();
+            return;
+        case Fault::Stall:
+            line.Stall();
             return;
         case Fault::Short:
             reply.resize(reply.size() - 2);
@@ -393,82 +226,33 @@ void Simulator::HandleFrame(const std::vector<uint8_t>& frame)
             break;
         }
     }
-    Log("tx [%s]", Hex(reply).c_str());
-    size_t done = 0;
-    while (done < reply.size())
-    {
-        ssize_t n = write(m_master, reply.data() + done, reply.size() - done);
-        if (n > 0)
-            done += static_cast<size_t>(n);
-        else if (n < 0 && errno != EAGAIN && errno != EINTR)
-            break;
-        else
-            usleep(1000);
-    }
+    line.Send(reply);
 }
 
-void Simulator::Run()
+void StationDevice::Receive(sim::Line& line, const uint8_t* bytes, size_t count, double nowSec)
 {
-    const double start = Now();
-    // No watch on the parent process: Wine starts a Linux program through an intermediate
-    // process that exits at once, so the parent changes while the test still runs. The ready
-    // file, the lifetime and the harness's clean-up end us instead.
-    while (!g_stop)
+    // A pause inside a frame ends it: the station starts over with the next byte.
+    if (!m_buffer.empty() && nowSec - m_lastByte > 0.05)
     {
-        double now = Now();
-        if (now - start > m_o.lifetimeSec)
-            break;
-        // Removing the ready file is how a test that cannot signal a Linux process stops us.
-        if (!m_o.ready.empty() && now - m_lastReadyCheck > 0.1)
+        line.Log("rx drop [%s]", sim::Line::Hex(m_buffer).c_str());
+        m_buffer.clear();
+    }
+    m_lastByte = nowSec;
+    m_buffer.insert(m_buffer.end(), bytes, bytes + count);
+    while (m_buffer.size() >= 3 && !line.Gone())
+    {
+        size_t length = sim::AnnouncedLength(m_buffer);
+        if (length < 8)
         {
-            m_lastReadyCheck = now;
-            if (access(m_o.ready.c_str(), F_OK) != 0)
-                break;
-        }
-        m_station.Advance(now - start + 1e-6);
-        if (m_vanished)
-        {
-            usleep(50000);
-            continue;
-        }
-        struct pollfd p = {m_master, POLLIN, 0};
-        int ready = poll(&p, 1, 20);
-        if (ready <= 0 || !(p.revents & POLLIN))
-        {
-            if (ready > 0 && (p.revents & (POLLHUP | POLLERR)))
-                usleep(20000);
-            continue;
-        }
-        uint8_t bytes[512];
-        ssize_t n = read(m_master, bytes, sizeof bytes);
-        if (n <= 0)
-            continue;
-        now = Now();
-        // A pause inside a frame ends it: the station starts over with the next byte.
-        if (!m_buffer.empty() && now - m_lastByte > 0.05)
-        {
-            Log("rx drop [%s]", Hex(m_buffer).c_str());
+            line.Log("rx drop [%s]", sim::Line::Hex(m_buffer).c_str());
             m_buffer.clear();
+            break;
         }
-        m_lastByte = now;
-        m_buffer.insert(m_buffer.end(), bytes, bytes + n);
-        while (m_buffer.size() >= 3)
-        {
-            size_t length = sim::AnnouncedLength(m_buffer);
-            if (length < 8)
-            {
-                Log("rx drop [%s]", Hex(m_buffer).c_str());
-                m_buffer.clear();
-                break;
-            }
-            if (m_buffer.size() < length)
-                break;
-            std::vector<uint8_t> frame(m_buffer.begin(), m_buffer.begin() + length);
-            m_buffer.erase(m_buffer.begin(), m_buffer.begin() + length);
-            HandleFrame(frame);
-            if (m_vanished)
-                break;
-        }
+        if (m_buffer.size() < length)
+            break;
+        std::vector<uint8_t> frame(m_buffer.begin(), m_buffer.begin() + length);
+        m_buffer.erase(m_buffer.begin(), m_buffer.begin() + length);
+        HandleFrame(line, frame);
     }
 }
 
@@ -482,17 +266,17 @@ int main(int argc, char** argv)
         Usage();
         return 2;
     }
-    signal(SIGTERM, OnSignal);
-    signal(SIGINT, OnSignal);
-    signal(SIGHUP, OnSignal);
-    Simulator simulator(options);
-    if (!simulator.Open())
+    sim::Line line(options.line);
+    StationDevice station(options);
+    char greeting[128];
+    snprintf(greeting, sizeof greeting, "address %d baud %d firmware %.2f", options.station.address,
+             options.station.baud, options.station.firmware);
+    if (!line.Open(greeting))
     {
-        simulator.Close();
+        line.Close();
         return 1;
     }
-    simulator.Run();
-    simulator.Close();
-    simulator.LogExit();
+    line.Run(station);
+    line.Close();
     return 0;
 }

@@ -168,9 +168,10 @@ template <class TBase> void SECListBase<TBase>::MeasureLabel(SECListPaintContext
         nFlags |= DT_CENTER;
     if (m_dwListStyle & ListStyle::NO_LABEL_WRAP)
     {
+        // Up to the line feed: single-line drawing would show it as a box.
         const char* pLF = strchr(pszText, '\n');
         if (pLF != NULL)
-            nLen = (int)(pLF - pszText) + 1;
+            nLen = (int)(pLF - pszText);
         nFlags |= DT_SINGLELINE;
     }
     else
@@ -480,6 +481,7 @@ template <class TBase> void SECListBase<TBase>::RecalcLayout()
     if (this->m_hWnd == NULL)
         return;
     m_bLayoutDirty = FALSE;
+    FitFirstColumnIfNeeded();
     UpdateVScroll(GetItemCount());
     if (IsLabelWrap())
         InvalidateMeasurements();

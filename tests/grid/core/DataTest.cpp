@@ -294,5 +294,5 @@ TEST(Data, CopiesAndDeleteContents)
     EXPECT_EQ("1 2 3", Column1(b, 3));
     EXPECT_EQ(CString("colstyle"), ValueAt(b, 0, 2, -1));
     EXPECT_FALSE(b.CopyCells(CGXCellRange(1, 1), 2, 2)); // no copy component
-    EXPECT_FALSE(b.IsFormulaCell(1, 1));
+    EXPECT_FALSE(b.IsCellChanged(1, 1));
 }

@@ -104,6 +104,9 @@ TEST(Font, LogFontAt96Dpi)
     EXPECT_EQ(900, lg.lfEscapement);
     EXPECT_EQ(900, lg.lfOrientation);
     EXPECT_EQ(pTable->GetEntry(0)->nPitchAndFamily + 4, lg.lfPitchAndFamily);
+    CGXFont e; // 32 quarter points * 96 / 288 = 10.67, truncated
+    e.SetSize(8).SetFaceName("Arial");
+    EXPECT_EQ(-10, e.GetLogFont().lfHeight);
     LOGFONT lz;
     g.GetZoomedLogFont(lz, 150);
     EXPECT_EQ(-24, lz.lfHeight);

@@ -194,7 +194,9 @@ TEST(Properties, Defaults)
 {
     CGXProperties prop;
     ASSERT_EQ(5, prop.GetColorCount());
-    EXPECT_EQ(CString("COLOR52232"), prop.GetColorName(0));
+    const char* names[] = {"Trennlinien", "Fixierte Spalten", "Gr\xf6\xdf" "e \xe4ndern" /* ANSI code page */, "Verschieben", "Hintergrund"};
+    for (int i = 0; i < 5; i++)
+        EXPECT_EQ(CString(names[i]), prop.GetColorName(i)) << i;
     EXPECT_EQ(GXSYSCOLOR(COLOR_GRAYTEXT), prop.GetColor(0));
     EXPECT_EQ(GXSYSCOLOR(COLOR_ACTIVECAPTION), prop.GetColor(1));
     EXPECT_EQ(RGB(255, 0, 0), prop.GetColor(2));

@@ -110,3 +110,62 @@ TEST(Line, DemoReadsTheSimulatedStation)
     EXPECT_GE(sim.Requests().size(), 3u + 3 * 4);
 }
 } // namespace
+
+namespace
+{
+// A station that stops reading without closing the line: what is written stays in the line until
+// the write time-out; the transfer fails within it instead of waiting for the bytes to leave.
+TEST(Line, StalledLineFailsWithinTheWriteTimeout)
+{
+    StationSimulator sim;
+    // the simulator's short lifetime ends a transfer that would wait for ever
+    ASSERT_TRUE(sim.Start(kPort, "--fault stall --fault-register 35 --lifetime 20"));
+    CIRComBase com(kPort, 9600, 8, stopBitsOne, parityNone, flowNone, FALSE);
+    com.SetStationAddress(1);
+    com.SetCloseAfterTransfer(FALSE);
+    com.SetTransferTimeouts(20, 10, 100, 0, 500); // writes may take half a second
+    EXPECT_FALSE(com.ReadStatusBlock()); // the station stalls here
+    std::vector<BYTE> big(64 * 1024, 0x55);
+    DWORD start = ::GetTickCount();
+    int nRead = com.Transfer(big.data(), (DWORD)big.size(), 10, FALSE);
+    DWORD elapsed = ::GetTickCount() - start;
+    EXPECT_EQ(0, nRead);
+    EXPECT_LT(elapsed, 500u + 2000) << "bounded by the write time-out";
+    EXPECT_EQ(0u, com.TakeTransferError()) << "a held line is a failed transfer, not a port error";
+    // the port stays usable: the next transfer fails within the time-outs as well
+    start = ::GetTickCount();
+    EXPECT_FALSE(com.ReadStatusBlock());
+    EXPECT_LT(::GetTickCount() - start, 2500u);
+    com.ClosePort();
+}
+} // namespace
+
+namespace
+{
+// Replies paced at the line's byte time take their wire time: the read time-outs are tried
+// against it, and a reply of some sixty bytes still arrives whole.
+TEST(Line, PacedRepliesTakeTheirWireTime)
+{
+    StationSimulator sim;
+    ASSERT_TRUE(sim.Start(kPort, "--paced"));
+    CIRComBase com(kPort, 9600, 8, stopBitsOne, parityNone, flowNone, FALSE);
+    com.SetStationAddress(1);
+    com.SetCloseAfterTransfer(FALSE);
+    ASSERT_TRUE(com.ReadStatusBlock()); // opens the port
+    // the performance counter: GetTickCount moves in coarse steps under Wine
+    LARGE_INTEGER frequency, before, after;
+    ::QueryPerformanceFrequency(&frequency);
+    ::QueryPerformanceCounter(&before);
+    ASSERT_TRUE(com.ReadSetupBlock());
+    ::QueryPerformanceCounter(&after);
+    double elapsed = (after.QuadPart - before.QuadPart) * 1000.0 / frequency.QuadPart;
+    std::string reply;
+    for (const std::string& line : sim.Log())
+        if (line.compare(0, 4, "tx [") == 0)
+            reply = line;
+    size_t bytes = (reply.size() - 4) / 3; // "XX " per byte, the last one closed by ']'
+    ASSERT_GT(bytes, 50u);
+    EXPECT_GE(elapsed, bytes * 10 * 1000.0 / 9600 - 2) << bytes << " bytes at 9600 baud";
+    com.ClosePort();
+}
+} // namespace

@@ -222,3 +222,34 @@ TEST(GripperGeometryTest, BorderSpaceStripsAndHiddenBorders)
     EXPECT_TRUE(RectIs(edge.EdgeSubRect(RECT{10, 10, 20, 40}, 0, 50, SEC_SIDE_BOTTOM), 10, 10, 20, 40));
 }
 } // namespace
+
+namespace
+{
+TEST(GripperGeometryTest, FlatGrippersHaveOneBarNearTheEdge)
+{
+    SECLayoutNodeGripper::SetDefaultFlat(TRUE);
+    SECLayoutNodeGripper flat;
+    SECLayoutNodeGripper::SetDefaultFlat(FALSE);
+    SECGripperBarMetrics m;
+    flat.CalcFlatBarMetrics(m, 100, 18, SEC_SIDE_TOP);
+    EXPECT_EQ(m.nNearOffset, 2);
+    EXPECT_EQ(m.nBarWidth, 3);
+    EXPECT_EQ(m.nGap, 0);
+    EXPECT_EQ(m.nFarOffset, 13);
+    RECT bars[2];
+    flat.CalcGripperBars(RECT{0, 0, 100, 18}, SEC_SIDE_TOP, bars);
+    EXPECT_TRUE(RectIs(bars[0], 6, 2, 94, 5));
+    // The gripper's side claims the gripper size as its minimum while nothing is wrapped.
+    flat.SetGripperSide(SEC_SIDE_TOP);
+    SIZE sizeMin, sizeMax;
+    DWORD dwFlags;
+    flat.GetMinMaxSize(sizeMin, sizeMax, dwFlags);
+    EXPECT_EQ(sizeMin.cx, 0);
+    EXPECT_EQ(sizeMin.cy, 18);
+    EXPECT_EQ(dwFlags, (DWORD)SEC_LN_NOMAX);
+    int nLeft, nTop, nRight, nBottom;
+    flat.GetBorders(nLeft, nTop, nRight, nBottom);
+    EXPECT_EQ(nTop, 18);
+    EXPECT_EQ(nBottom, 3);
+}
+} // namespace

@@ -381,3 +381,31 @@ TEST(LayoutNodeTest, DrawingNodesPaintAtTheirOffsetAndNotWhileHidden)
     ::DeleteDC(hdcMem);
 }
 } // namespace
+
+namespace
+{
+TEST(LayoutNodeTest, RealizingWithoutWindowsSettlesMovedFlags)
+{
+    SECLayoutNode root, child, leaf;
+    root.AddLayoutChild(&child);
+    root.SetInitialRect(RECT{0, 0, 100, 100});
+    child.SetInitialRect(RECT{0, 0, 10, 10});
+    RECT rcOut;
+    root.RecalcNode(rcOut, RECT{5, 5, 100, 100}, FALSE, TRUE);
+    EXPECT_TRUE(root.IsNodeMoved());
+    EXPECT_TRUE(child.IsNodeMoved());
+    EXPECT_TRUE(root.RealizeNode(NULL));
+    EXPECT_FALSE(root.IsNodeMoved());
+    EXPECT_FALSE(child.IsNodeMoved());
+    // A node without children moves nothing, itself included.
+    leaf.SetInitialRect(RECT{0, 0, 10, 10});
+    leaf.RecalcNode(rcOut, RECT{1, 1, 10, 10}, FALSE, TRUE);
+    EXPECT_TRUE(leaf.RealizeNode(NULL));
+    RECT rc;
+    leaf.GetRealizedRect(rc);
+    EXPECT_TRUE(::IsRectEmpty(&rc));
+    // Frozen: nothing.
+    root.FreezeLayout(TRUE, FALSE);
+    EXPECT_FALSE(root.RealizeNode(NULL));
+}
+} // namespace

@@ -363,3 +363,53 @@ TEST(SplitterTest, DraggingTheBottomEdgeMakesTheNodeTallerOnce)
     host.DestroyWindow();
 }
 } // namespace
+
+#include "uilib/frames/docking/SystemData.h"
+
+namespace
+{
+COLORREF PixelOf(HWND hWnd, int x, int y)
+{
+    HDC hdc = ::GetDC(hWnd);
+    COLORREF clr = ::GetPixel(hdc, x, y);
+    ::ReleaseDC(hWnd, hdc);
+    return clr;
+}
+
+// A 3-D bar: highlight on top, face inside, shadow then frame at the bottom; drawn with the
+// colours the system has when it paints.
+TEST(SplitterTest, BarsPaintWithTheCurrentSystemColours)
+{
+    CHostWnd host;
+    ASSERT_TRUE(host.CreateVisible(300, 200));
+    SECSplitterBase splitter;
+    ASSERT_TRUE(splitter.Create(&host, RECT{0, 0, 300, 200}, WS_CHILD | WS_VISIBLE, 1, 0));
+    splitter.AddPane(0, 0);
+    splitter.AddPane(1, 0);
+    splitter.SetSplitterPositions(0, 80);
+    ASSERT_TRUE(RectIs(splitter.GetHorzBar(), 0, 80, 300, 86));
+    SECSystemData& data = SECGetSystemData();
+    auto expectBar = [&]() {
+        splitter.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        PumpMessages(20);
+        EXPECT_EQ(PixelOf(splitter.m_hWnd, 150, 80), data.m_clrBtnHilite);
+        EXPECT_EQ(PixelOf(splitter.m_hWnd, 150, 82), data.m_clrBtnFace);
+        EXPECT_EQ(PixelOf(splitter.m_hWnd, 150, 84), data.m_clrBtnShadow);
+        EXPECT_EQ(PixelOf(splitter.m_hWnd, 150, 85), data.m_clrWindowFrame);
+    };
+    expectBar();
+    const int elements[4] = {COLOR_BTNFACE, COLOR_BTNHIGHLIGHT, COLOR_BTNSHADOW, COLOR_WINDOWFRAME};
+    COLORREF oldColours[4],
+        newColours[4] = {RGB(10, 200, 30), RGB(250, 240, 1), RGB(5, 6, 100), RGB(90, 0, 90)};
+    for (int i = 0; i < 4; ++i)
+        oldColours[i] = ::GetSysColor(elements[i]);
+    ASSERT_TRUE(::SetSysColors(4, elements, newColours));
+    data.RefreshColors();
+    EXPECT_EQ(data.m_clrBtnFace, newColours[0]);
+    expectBar();
+    ::SetSysColors(4, elements, oldColours);
+    data.RefreshColors();
+    splitter.DestroyWindow();
+    host.DestroyWindow();
+}
+} // namespace

@@ -210,11 +210,37 @@ void SECSplitterBase::InvalidateBarRect(const RECT* pRect, BOOL bErase)
     ::InvalidateRect(m_hWnd, &rc, bErase);
 }
 
-BOOL SECSplitterBase::InvalidateBarMove(const RECT& rcOld, const RECT& rcNew, BOOL)
+BOOL SECSplitterBase::InvalidateBarMove(const RECT& rcOld, const RECT& rcNew, BOOL bHorz)
 {
     if (::EqualRect(&rcOld, &rcNew))
         return FALSE;
-    InvalidateBarRect(&rcOld, TRUE);
+    const bool bSameAcross = bHorz ? (rcOld.top == rcNew.top && rcOld.bottom == rcNew.bottom)
+                                   : (rcOld.left == rcNew.left && rcOld.right == rcNew.right);
+    if (bSameAcross)
+    {
+        // Only the ends moved: repaint between the old and new ends, erasing where it shrank.
+        const LONG oldNear = bHorz ? rcOld.left : rcOld.top, newNear = bHorz ? rcNew.left : rcNew.top;
+        const LONG oldFar = bHorz ? rcOld.right : rcOld.bottom, newFar = bHorz ? rcNew.right : rcNew.bottom;
+        const LONG ends[2][2] = {{std::min(oldNear, newNear), std::max(oldNear, newNear)},
+                                 {std::min(oldFar, newFar), std::max(oldFar, newFar)}};
+        const BOOL bShorter[2] = {newNear > oldNear, newFar < oldFar};
+        for (int i = 0; i < 2; ++i)
+        {
+            if (ends[i][0] == ends[i][1])
+                continue;
+            RECT strip = rcOld;
+            (bHorz ? strip.left : strip.top) = ends[i][0];
+            (bHorz ? strip.right : strip.bottom) = ends[i][1];
+            InvalidateBarRect(&strip, bShorter[i]);
+        }
+        return TRUE;
+    }
+    // Moved across: where the other bar ends at the crossing, its end moved too.
+    RECT rcOldArea = rcOld;
+    const int nOtherMode = bHorz ? m_nVertMode : m_nHorzMode;
+    if (nOtherMode == BAR_TO_CROSSING || nOtherMode == BAR_FROM_CROSSING)
+        ::InflateRect(&rcOldArea, bHorz ? 0 : s_nSplitterWidth, bHorz ? s_nSplitterWidth : 0);
+    InvalidateBarRect(&rcOldArea, TRUE);
     InvalidateBarRect(&rcNew, FALSE);
     return TRUE;
 }
@@ -537,6 +563,10 @@ void SECSplitterBase::Draw(CDC* pDC)
         DrawHorzBar(pDC, m_rcHorzClient);
         DrawVertBar(pDC, m_rcVertClient);
     }
+    // The crossing stays open: no edge of one bar runs through the other.
+    RECT rcCross;
+    if (dwStyle != 8 && ::IntersectRect(&rcCross, &m_rcHorzClient, &m_rcVertClient))
+        FillBar(pDC, rcCross);
 }
 
 BOOL SECSplitterBase::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)

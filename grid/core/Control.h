@@ -1,0 +1,158 @@
+// Base of every cell control: draws a cell of its kind and, bound to the grid's current cell,
+// would take its input. One control per control id and grid, owned by the grid's control map,
+// re-bound to whichever cell it serves. Its identity is a light class record of its own.
+#pragma once
+#include "grid/core/Style.h"
+#include "afxwin.h"
+
+class CGXGridCore;
+class CGXChild;
+
+// The light class record of a cell control: its name and its base class's record.
+struct GX_CONTROL_CLASSINFO
+{
+    LPCSTR m_lpszClassName;
+    const GX_CONTROL_CLASSINFO* m_pBaseClass;
+};
+
+#define GX_DECLARE_CONTROL(class_name)                                                                             \
+  public:                                                                                                          \
+    static const GX_CONTROL_CLASSINFO class##class_name;                                                           \
+    const GX_CONTROL_CLASSINFO* GetControlClass() const override;
+
+#define GX_IMPLEMENT_CONTROL(class_name, base_class_name)                                                          \
+    const GX_CONTROL_CLASSINFO class_name::class##class_name = {#class_name, &base_class_name::class##base_class_name}; \
+    const GX_CONTROL_CLASSINFO* class_name::GetControlClass() const                                                \
+    {                                                                                                              \
+        return &class##class_name;                                                                                 \
+    }
+
+#define GX_CONTROL_CLASS(class_name) (&class_name::class##class_name)
+
+// A child object (a button) inside a cell control.
+class CGXChild
+{
+  public:
+    virtual ~CGXChild() = default;
+    virtual void Draw(CDC* pDC, BOOL bActive, const CGXStyle& style) = 0;
+    virtual BOOL HitTest(CPoint pt)
+    {
+        return m_rect.PtInRect(pt);
+    }
+    virtual BOOL LButtonDown(UINT, CPoint)
+    {
+        return FALSE;
+    }
+    CRect m_rect;
+};
+
+// What a cell tip object answers (the grid's static-text tip is its implementation).
+class CGXCellTipBase
+{
+  public:
+    virtual ~CGXCellTipBase() = default;
+    virtual BOOL NeedShowTip(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) = 0;
+    virtual int GetTipKind(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) = 0;
+    virtual void ShowTip(ROWCOL nRow, ROWCOL nCol, const CRect& rect, const CGXStyle& style) = 0;
+};
+
+class CGXControl
+{
+  public:
+    static const GX_CONTROL_CLASSINFO classCGXControl;
+
+    // Construction
+    explicit CGXControl(CGXGridCore* pGrid);
+    virtual ~CGXControl();
+    CGXControl(const CGXControl&) = delete;
+    CGXControl& operator=(const CGXControl&) = delete;
+
+    // Overridables
+    virtual const GX_CONTROL_CLASSINFO* GetControlClass() const;
+    virtual CRuntimeClass* GetWndRuntimeClass();
+    virtual CWnd* GetWndPtr() const;
+    virtual void SetActive(BOOL bActive);
+    virtual BOOL IsActive();
+    virtual void SetModify(BOOL bModified);
+    virtual BOOL GetModify();
+    virtual void Init(ROWCOL nRow, ROWCOL nCol);
+    virtual void Reset();
+    virtual BOOL Store();
+    virtual CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem = NULL, const CGXStyle* pStyle = NULL);
+    virtual CSize AddBorders(CSize size, const CGXStyle& style);
+    virtual CSize CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandard,
+                           BOOL bVert);
+    virtual BOOL HasValueText(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
+    // Draws the current-cell marker in rect (kind from the grid's properties).
+    virtual void DrawBackground(CDC* pDC, const CRect& rect);
+    virtual void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                      const CGXStyle* pStandardStyle);
+    virtual BOOL GetCurrentText(CString& strResult);
+    virtual BOOL GetValue(CString& strResult);
+    virtual void SetValue(LPCTSTR pszRawValue);
+    // The display text of a value (or of the style's value when pszRawValue is null).
+    virtual BOOL FormatValueText(CString& strResult, ROWCOL nRow, ROWCOL nCol, LPCTSTR pszRawValue,
+                                 const CGXStyle& style);
+    // Stores a style into a cell for the grid (controls may convert values first).
+    virtual BOOL StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, int mode, int nType,
+                            const CGXStyle* pOldStyle);
+    virtual BOOL GetChoiceListItem(CString& strResult, LPCTSTR pszChoiceList, int nIndex);
+    virtual void Hide();
+    virtual void Refresh();
+    virtual void LayoutChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect);
+    virtual void DrawFrame(CDC* pDC, const CRect& rect, const CGXStyle& style, BOOL bForce = FALSE);
+    virtual void Draw3dFrame(CDC* pDC, const CRect& rect, const CGXStyle& style);
+    virtual BOOL IsReadOnly();
+
+    // Operations
+    BOOL IsKindOf(const GX_CONTROL_CLASSINFO* pClass) const;
+    BOOL IsWndKindOf(CRuntimeClass* pClass);
+    BOOL IsInit() const
+    {
+        return m_bInit;
+    }
+    BOOL IsInitAt(ROWCOL nRow, ROWCOL nCol) const
+    {
+        return m_bInit && m_nRow == nRow && m_nCol == nCol;
+    }
+    CGXStyle& LoadStyle();
+    void FreeStyle(BOOL bReleaseCache = FALSE);
+    CWnd* GetGridWnd() const;
+    CFont* SelectStyleFont(CDC* pDC, const CGXStyle& style, const CGXStyle* pReferenceStyle);
+    void AddChild(CGXChild* pChild);
+    void RemoveChild(CGXChild* pChild);
+    CGXChild* GetChild(INT_PTR i) const;
+    INT_PTR GetChildCount() const
+    {
+        return m_pChildList != NULL ? m_pChildList->GetCount() : 0;
+    }
+    CGXChild* GetActiveChild() const
+    {
+        return m_pActiveChild;
+    }
+    void SetActiveChild(CGXChild* pChild)
+    {
+        m_pActiveChild = pChild;
+    }
+    void SetCellTip(CGXCellTipBase* pTip);
+    CGXCellTipBase* GetCellTip() const
+    {
+        return m_pCellTip;
+    }
+    int GetCellTipKind(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
+    // The user-attribute choice of the marker kind, as one of the five marker texts.
+    static void AddUserAttributes(CGXStylesMap* pStylesMap);
+
+    // Implementation
+    DWORD m_dwReserved = 0;
+    CGXGridCore* m_pGrid;
+    ROWCOL m_nRow = (ROWCOL)-1;
+    ROWCOL m_nCol = (ROWCOL)-1;
+    CGXStyle* m_pStyle = NULL;
+    BOOL m_bInit = FALSE;
+    CPtrList* m_pChildList = NULL;
+    CGXChild* m_pActiveChild = NULL;
+    BOOL m_bDbcsLeadPending = FALSE;
+    DWORD m_nDbcsLead = 0;
+    CGXCellTipBase* m_pCellTip = NULL;
+};

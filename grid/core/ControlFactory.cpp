@@ -1,0 +1,107 @@
+// The default control factory. Control classes of the cell-control library that do not exist
+// yet give the default control, so every id yields a drawable control.
+#include "grid/core/ControlFactory.h"
+#include "grid/core/GridCore.h"
+#include "grid/core/GridWnd.h"
+#include "grid/core/Header.h"
+#include "grid/core/SheetTabClasses.h"
+#include "GridIds.h"
+
+const UINT CGXControlFactory::s_anControlIds[37] = {
+    52512, 52520, 52527, 52517, 52526, 52525, 52531, 52532, 52528, 52529, 52522, 52513, 52514,
+    52515, 52524, 52516, 52523, 20130, 20131, 20137, 20136, 52535, 52536, 52537, 52539, 52540,
+    52541, 52534, 52542, 52519, 52518, 52521, 52543, 52544, 52545, 20128, 20132};
+
+namespace
+{
+// How an id is turned into a control. The classes of the cell-control library are created by
+// it when it is linked; here the table keeps the ids the grid core can build itself.
+enum ControlKind
+{
+    kindDefault, // the default control with id 52512
+    kindStatic,
+    kindHeader,
+    kindBrowserOnly // only on a browser grid, else no control
+};
+
+struct ControlEntry
+{
+    UINT nID;
+    ControlKind kind;
+    BOOL bCellTip;
+};
+
+const ControlEntry s_controlTable[] = {
+    {GX_IDS_CTRL_STATIC, kindStatic, TRUE},
+    {GX_IDS_CTRL_HEADER, kindHeader, TRUE},
+    {GX_IDS_CTRL_OLEPREVIEW, kindBrowserOnly, FALSE},
+};
+} // namespace
+
+CGXControl* CGXControlFactory::CreateControl(UINT nID, CGXGridCore* pGrid)
+{
+    ControlKind kind = kindDefault;
+    for (const ControlEntry& e : s_controlTable)
+        if (e.nID == nID)
+            kind = e.kind;
+    // The edit control (52512) comes with the cell-control library; until then the default
+    // control is the static one.
+    switch (kind)
+    {
+    case kindHeader:
+        return new CGXHeader(pGrid);
+    case kindBrowserOnly:
+        return NULL; // no browser grid in the grid core
+    case kindStatic:
+    case kindDefault:
+    default:
+        return new CGXStatic(pGrid);
+    }
+}
+
+void CGXControlFactory::RegisterAllControls(CGXStylesMap* pStylesMap)
+{
+    for (UINT nID : s_anControlIds)
+        pStylesMap->AddControlName((WORD)nID);
+}
+
+void CGXControlFactory::RegisterAllUserAttributes(CGXStylesMap* pStylesMap)
+{
+    // The cell-control library's own registrations follow CGXControl's when it is linked.
+    CGXControl::AddUserAttributes(pStylesMap);
+
+    const CGXStylesMap::UserAttrInfo* pValidMsg = pStylesMap->AddUserAttribute(GX_IDS_UA_VALID_MSG);
+    pStylesMap->AddUserAttribute(GX_IDS_UA_TOOLTIPTEXT, pValidMsg != NULL ? pValidMsg->pStyle : NULL);
+
+    CGXStyle ellipse;
+    CString strChoices;
+    strChoices.LoadString(GX_IDS_CHOICE_ELLIPSISTYPE);
+    ellipse.SetControl(GX_IDS_CTRL_CBS_DROPDOWNLIST).SetChoiceList(strChoices);
+    pStylesMap->AddUserAttribute(GX_IDS_UA_ELLIPSISTYPE, &ellipse);
+}
+
+void CGXControlFactory::InitializeGridComponents(CGXGridCore*)
+{
+    // Installers of the grid features (find/replace, hidden cells, auto scroll, hints, undo,
+    // sorting, spanned cells, printing, selection, frames, resizing, clipboard, ...) are added
+    // here, in that order, as the feature library provides them.
+}
+
+void CGXControlFactory::InitializeApplicationComponents()
+{
+    // Likewise for the application-wide components (printer device, style comparison and
+    // serialisation, profile, document serialisation, parameter copy, rotated text, number
+    // formatting, date/time, sorting, copy/move, long operations, cell pools).
+}
+
+void CGXControlFactory::RegisterWndClasses(HINSTANCE hInstance)
+{
+    CGXGridWnd::RegisterWndClass(hInstance);
+    GXRegisterSheetTabClasses(hInstance);
+}
+
+void CGXControlFactory::UnregisterWndClasses(HINSTANCE hInstance)
+{
+    CGXGridWnd::UnregisterWndClass(hInstance);
+    GXUnregisterSheetTabClasses(hInstance);
+}

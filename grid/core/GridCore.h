@@ -1,0 +1,597 @@
+// The grid engine shared by the window form and the view form: binds the parameter object,
+// keeps the cell controls, converts rows and columns to pixels, scrolls, stores and composes
+// styles, and paints. It has no base class; it reaches its window through m_pGridWnd. The window
+// forms hand every window message to one of its virtual operations.
+#pragma once
+#include "grid/core/AppData.h"
+#include "grid/core/Control.h"
+#include "grid/core/GridParam.h"
+#include "grid/core/MapByte8ToPtr.h"
+#include <functional>
+
+class CGXDrawingContext;
+class CGXLongOperation;
+class CGXPluginComponent;
+
+// Scroll directions of the grid (rows for up and down, columns for left and right).
+enum
+{
+    GX_UP = 1,
+    GX_LEFT = 2,
+    GX_DOWN = 3,
+    GX_RIGHT = 4
+};
+
+// Update flags of grid changes.
+enum
+{
+    GX_NOREDRAW = 0,
+    GX_INVALIDATE = 1,
+    GX_UPDATENOW = 2,
+    GX_SMART = 4
+};
+
+// Hit codes.
+enum
+{
+    GX_NOHIT = 0,
+    GX_VERTLINE = 1,
+    GX_HORZLINE = 2,
+    GX_CELLHIT = 3,
+    GX_HEADERHIT = 4,
+    GX_SELEDGEHIT = 5,
+    GX_FILLHANDLEHIT = 6,
+    GX_VERTLINE_PREVCOL = 7,
+    GX_HORZLINE_PREVROW = 8
+};
+
+// Command types of changes.
+enum
+{
+    gxDo = 0,
+    gxRollback = 1,
+    gxUndo = 2,
+    gxRedo = 3
+};
+
+// Scroll-bar modes.
+enum
+{
+    gxnDisabled = 0,
+    gxnEnabled = 1,
+    gxnAutomatic = 2,
+    gxnShared = 4,
+    gxnEnhanced = 8
+};
+
+class CGXGridCore
+{
+  public:
+    // Construction
+    CGXGridCore(CWnd* pGridWnd = NULL, CDocument* pDocument = NULL, BOOL bIsView = FALSE);
+    virtual ~CGXGridCore();
+    CGXGridCore(const CGXGridCore&) = delete;
+    CGXGridCore& operator=(const CGXGridCore&) = delete;
+
+    virtual void OnGridInitialUpdate();
+    void AttachParamObject(CGXGridParam* pParam, BOOL bMustDelete);
+    CGXGridParam* GetParam() const
+    {
+        return m_pParam;
+    }
+    CGXGridParam* GetParam()
+    {
+        return m_pParam;
+    }
+    CWnd* GridWnd() const
+    {
+        return m_pGridWnd;
+    }
+    BOOL IsInitialized() const
+    {
+        return m_bInitDone;
+    }
+    void AddOwnedImp(void* pImp);
+
+    // Cell controls
+    virtual CGXControl* GetRegisteredControl(WORD nID);
+    void RegisterControl(WORD nID, CGXControl* pControl, BOOL bDefault = FALSE, BOOL bAddToStylesMap = TRUE);
+    CGXControl* GetDefaultControl() const
+    {
+        return m_pDefaultControl;
+    }
+    CGXControl* GetControl(ROWCOL nRow, ROWCOL nCol);
+
+    // Base styles
+    CGXStyle& GetDefaultBaseStyle();
+    CGXStyle& GetRowHeaderBaseStyle();
+    CGXStyle& GetColHeaderBaseStyle();
+    CGXStyle& LookupBaseStyle(WORD nID);
+
+    // Settings
+    virtual void SetModifiedFlag(BOOL bModified = TRUE);
+    void SetHintsEnabled(BOOL b)
+    {
+        m_bUpdateDoc = b;
+    }
+    BOOL IsHintsEnabled() const
+    {
+        return m_bUpdateDoc && m_pUpdateHintImp != NULL;
+    }
+    virtual void SetPrinting(BOOL bPrinting, BOOL bClientToPrint = FALSE);
+    BOOL IsPrinting() const
+    {
+        return m_bPrinting;
+    }
+    CRect GetDrawingRect() const;
+    CWnd* GetContainerWnd() const
+    {
+        return GXGetContainerWnd(m_pGridWnd);
+    }
+    int SetPaintMode(int nMode);
+    BOOL IsLockUpdate() const;
+    CString GetStoredValueText(ROWCOL nRow, ROWCOL nCol);
+    CString GetComposedValueText(ROWCOL nRow, ROWCOL nCol);
+
+    // Style storage and composition (GridCoreStyles.cpp)
+    virtual BOOL SetStyleRange(const CGXCellRange& range, const CGXStyle* pStyle, int mode = gxOverride,
+                               int nType = 0, const CObArray* pStyleArray = NULL, UINT flags = GX_UPDATENOW,
+                               int ctCmd = gxDo);
+    BOOL SetStyleRange(const CGXCellRange& range, const CGXStyle& style, int mode = gxOverride, int nType = 0)
+    {
+        return SetStyleRange(range, &style, mode, nType);
+    }
+    BOOL SetValueRange(const CGXCellRange& range, LPCTSTR pszValue, int mode = gxOverride, int nType = 0,
+                       UINT flags = GX_UPDATENOW);
+    virtual BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, int mode, int nType);
+    virtual BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, int mode = gxCopy, int nType = 0);
+    virtual void ComposeStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle* pStyle, BOOL bApplyStandard = TRUE);
+    virtual CObArray* CopyStyleRange(const CGXCellRange& range, int nType, CGXLongOperation* pOp);
+    virtual void UpdateStyleRange(const CGXCellRange& range, const CGXStyle* pStyle, int mode, int nType,
+                                  UINT flags, BOOL bCreateHint);
+    virtual BOOL SetStylesMap(const CGXStylesMap& map, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL SetProperties(const CGXProperties& props, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL ChangeBaseStyle(WORD nBaseStyle, const CGXStyle& style, int mode = gxOverride,
+                                 UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    BOOL ChangeDefaultBaseStyle(const CGXStyle& style, int mode = gxOverride, UINT flags = GX_UPDATENOW);
+    BOOL ChangeRowHeaderBaseStyle(const CGXStyle& style, int mode = gxOverride, UINT flags = GX_UPDATENOW);
+    virtual void UpdateStylesMap(UINT flags, BOOL bCreateHint);
+    virtual void UpdateProperties(UINT flags, BOOL bCreateHint);
+    virtual void UpdateBaseStyle(WORD nBaseStyle, UINT flags, BOOL bCreateHint);
+    virtual BOOL IsReadOnly();
+    BOOL SetReadOnly(BOOL bReadOnly = TRUE);
+    virtual BOOL SetReadOnlyEx(BOOL bReadOnly, BOOL bCreateHint);
+    // The column header text: bijective base 26 ("A" .. "Z", "AA", ...).
+    static CString GetColumnLetters(ROWCOL nCol);
+
+    // Long-operation guarded progress of the engine's loops: TRUE when aborted.
+    BOOL CheckLongOperation(CGXLongOperation& op, DWORD nDone, DWORD nAll);
+
+    // Structure (GridCoreStructure.cpp)
+    virtual BOOL SetRowCount(ROWCOL nRows, UINT flags = GX_UPDATENOW);
+    virtual BOOL SetColCount(ROWCOL nCols, UINT flags = GX_UPDATENOW);
+    virtual ROWCOL GetRowCount();
+    virtual ROWCOL GetColCount();
+    virtual BOOL StoreRowCount(ROWCOL nRows);
+    virtual BOOL StoreColCount(ROWCOL nCols);
+    virtual void UpdateChangedRowCount(ROWCOL nOldRows, UINT flags, BOOL bCreateHint);
+    virtual void UpdateChangedColCount(ROWCOL nOldCols, UINT flags, BOOL bCreateHint);
+    virtual BOOL InsertRows(ROWCOL nRow, ROWCOL nCount, int* anHeights = NULL, CObArray* pCellsArray = NULL,
+                            CObArray* pRowsArray = NULL, ROWCOL nColCount = 0, UINT flags = GX_UPDATENOW,
+                            int ctCmd = gxDo);
+    virtual BOOL InsertCols(ROWCOL nCol, ROWCOL nCount, int* anWidths = NULL, CObArray* pCellsArray = NULL,
+                            CObArray* pColsArray = NULL, ROWCOL nRowCount = 0, UINT flags = GX_UPDATENOW,
+                            int ctCmd = gxDo);
+    virtual BOOL RemoveRows(ROWCOL nFirst, ROWCOL nLast, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL RemoveCols(ROWCOL nFirst, ROWCOL nLast, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bForce = FALSE);
+    virtual BOOL StoreInsertCols(ROWCOL nCol, ROWCOL nCount, BOOL bForce = FALSE);
+    virtual BOOL StoreRemoveRows(ROWCOL nFirst, ROWCOL nLast, BOOL bForce = FALSE);
+    virtual BOOL StoreRemoveCols(ROWCOL nFirst, ROWCOL nLast, BOOL bForce = FALSE);
+    virtual void UpdateInsertRows(ROWCOL nRow, ROWCOL nCount, UINT flags, BOOL bCreateHint);
+    virtual void UpdateInsertCols(ROWCOL nCol, ROWCOL nCount, UINT flags, BOOL bCreateHint);
+    virtual void UpdateRemoveRows(ROWCOL nFirst, ROWCOL nLast, int* anOldHeights, UINT flags, BOOL bCreateHint);
+    virtual void UpdateRemoveCols(ROWCOL nFirst, ROWCOL nLast, int* anOldWidths, UINT flags, BOOL bCreateHint);
+    virtual BOOL SetFrozenRows(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL SetFrozenCols(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual ROWCOL GetFrozenRows();
+    virtual ROWCOL GetFrozenCols();
+    virtual ROWCOL GetHeaderRows();
+    virtual ROWCOL GetHeaderCols();
+    virtual BOOL StoreFrozenRows(ROWCOL nFrozen, ROWCOL nHeader);
+    virtual BOOL StoreFrozenCols(ROWCOL nFrozen, ROWCOL nHeader);
+    virtual void UpdateFrozenRows(ROWCOL nOldFrozen, ROWCOL nOldHeader, UINT flags, BOOL bCreateHint);
+    virtual void UpdateFrozenCols(ROWCOL nOldFrozen, ROWCOL nOldHeader, UINT flags, BOOL bCreateHint);
+    virtual void SetTopRow(ROWCOL nRow, UINT flags = GX_UPDATENOW, BOOL bCreateHint = TRUE);
+    virtual void SetLeftCol(ROWCOL nCol, UINT flags = GX_UPDATENOW, BOOL bCreateHint = TRUE);
+    ROWCOL GetTopRow() const
+    {
+        return m_bPrinting ? m_nPrintTopRow : m_nTopRow;
+    }
+    ROWCOL GetLeftCol() const
+    {
+        return m_bPrinting ? m_nPrintLeftCol : m_nLeftCol;
+    }
+    virtual BOOL OnTopRowChanging(ROWCOL nNewTopRow);
+    virtual BOOL OnLeftColChanging(ROWCOL nNewLeftCol);
+    virtual void OnTopRowChanged();
+    virtual void OnLeftColChanged();
+    BOOL IsStructureLocked();
+    BOOL IsInFrozenRows(ROWCOL nRow);
+    BOOL IsInFrozenCols(ROWCOL nCol);
+    ROWCOL RowToClientRow(ROWCOL nRow);
+    ROWCOL ColToClientCol(ROWCOL nCol);
+    ROWCOL ClientRowToRow(ROWCOL nClientRow);
+    ROWCOL ClientColToCol(ROWCOL nClientCol);
+    BOOL IsNoModifierKeyDown();
+    CGXCellRange GetVisibleCellRange();
+
+    // Re-evaluation of formula-capable data objects
+    virtual BOOL IsFormulaCell(ROWCOL nRow, ROWCOL nCol);
+    virtual void MarkCellForRecalc(ROWCOL nRow, ROWCOL nCol, BOOL bChanged);
+    virtual void RecalcRange(const CGXCellRange& range);
+    virtual BOOL Recalc(BOOL bForce = FALSE, CString* pstrError = NULL, BOOL bCreateHint = TRUE);
+    virtual void RunRecalcPass(BOOL bForce);
+    virtual BOOL UpdateRecalcState(BOOL bReport);
+    virtual BOOL GetRecalcErrorText(CString& strError);
+    virtual BOOL SetRecordUndoInfo(BOOL bRecord);
+    virtual CObject* DetachUndoInfo();
+    virtual BOOL ApplyUndoInfo(CObject* pInfo, BOOL bRecordUndo, BOOL bBefore);
+
+    // Forwarders to the per-grid components: each does nothing and answers 0 without one.
+    virtual void DiscardUndoInfo();
+    virtual void AddCommand(CObject* pCmd, int ctCmd);
+    virtual BOOL Undo();
+    virtual BOOL Redo();
+    virtual void BeginTrans(LPCTSTR pszName);
+    virtual void CommitTrans();
+    virtual void Rollback();
+    virtual void MoveToUndoCell(ROWCOL nRow, ROWCOL nCol);
+    virtual void InvalidateFloatedCells(const CGXCellRange&);
+    virtual void InvalidateMergedCells(const CGXCellRange&);
+    virtual BOOL GetCellSpanRange(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
+    virtual void OnPrepareRedraw(ROWCOL, ROWCOL, ROWCOL, ROWCOL);
+    virtual void HandleVisibleRange(const CGXCellRange&, UINT);
+    virtual void DrawMarkEditHeader(ROWCOL, ROWCOL, int, UINT);
+    virtual void ShowFindDialog(BOOL bFindOnly);
+    virtual BOOL SearchNext(BOOL bRepeat);
+    virtual void OnFindReplaceNotify(CFindReplaceDialog* pDialog);
+    virtual void SetSelection(POSITION pos, ROWCOL nTop = 0, ROWCOL nLeft = 0, ROWCOL nBottom = 0,
+                              ROWCOL nRight = 0);
+    virtual void UpdateExcelFrame(const CGXCellRange* pRange, BOOL bHide);
+    virtual BOOL ShowExcelFrame(BOOL bHide, BOOL bRedraw);
+    void SetExcelFillImp(CObject* pImp, BOOL bAutoDelete);
+
+    // Selection queries
+    BOOL CopyRangeList(CGXRangeList& list, BOOL bCanUseCurrentCell);
+    ROWCOL GetSelectedRowIntervals(CDWordArray& awTop, CDWordArray& awBottom, BOOL bRangeRowsOnly,
+                                   BOOL bCanUseCurrentCell);
+    ROWCOL GetSelectedRows(CDWordArray& awRows, BOOL bRangeRowsOnly, BOOL bCanUseCurrentCell);
+    BOOL IsCellInRangeList(ROWCOL nRow, ROWCOL nCol, const CGXRangeList& list);
+    BOOL ReadCurrentCellText(CString& str);
+
+    // Current cell (its interaction belongs to the engine's keyboard and mouse operations)
+    BOOL GetCurrentCell(ROWCOL& nRow, ROWCOL& nCol);
+    BOOL IsCurrentCell(ROWCOL nRow, ROWCOL nCol);
+    void StoreCurrentCell(BOOL bSet, ROWCOL nRow = 0, ROWCOL nCol = 0);
+    virtual BOOL SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_UPDATENOW);
+    virtual BOOL TransferCurrentCell(BOOL bSave = TRUE, UINT flags = GX_UPDATENOW, BOOL bCreateHint = TRUE);
+    virtual void SetWarningText(LPCTSTR pszText);
+
+    // Sizes, rectangles, hit-testing and cursors (GridCoreSizes.cpp)
+    virtual BOOL SetRowHeight(ROWCOL nFirst, ROWCOL nLast, int nHeight, int* anHeights = NULL,
+                              UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL SetColWidth(ROWCOL nFirst, ROWCOL nLast, int nWidth, int* anWidths = NULL,
+                             UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL SetDefaultRowHeight(int nHeight, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL SetDefaultColWidth(int nWidth, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual int GetRowHeight(ROWCOL nRow);
+    virtual int GetColWidth(ROWCOL nCol);
+    virtual int GetDefaultRowHeight();
+    virtual int GetDefaultColWidth();
+    virtual BOOL IsRowHidden(ROWCOL nRow);
+    virtual BOOL IsColHidden(ROWCOL nCol);
+    virtual BOOL StoreDefaultRowHeight(int nHeight);
+    virtual BOOL StoreDefaultColWidth(int nWidth);
+    virtual BOOL StoreColWidth(ROWCOL nCol, int nWidth);
+    virtual BOOL StoreRowHeight(ROWCOL nRow, int nHeight);
+    virtual void UpdateChangedColWidth(ROWCOL nFirst, ROWCOL nLast, int* anOld, UINT flags, BOOL bCreateHint);
+    virtual void UpdateChangedRowHeight(ROWCOL nFirst, ROWCOL nLast, int* anOld, UINT flags, BOOL bCreateHint);
+    virtual int GetCharHeight();
+    virtual int GetCharWidth();
+    virtual int HitTest(CPoint pt, ROWCOL* pRow = NULL, ROWCOL* pCol = NULL, CRect* pRect = NULL);
+    virtual int HitTestSelectionEdge(ROWCOL nRow, ROWCOL nCol, CPoint pt, const CRect& rectCell);
+    virtual BOOL CanUserResizeCol(ROWCOL nCol);
+    virtual BOOL CanUserResizeRow(ROWCOL nRow);
+    virtual BOOL SetZoom(int nZoom, UINT flags = GX_UPDATENOW);
+    virtual int GetZoom();
+    virtual BOOL StoreZoom(int nZoom, BOOL bCreateHint = TRUE);
+    virtual void OnZoomChanged(int nOldZoom, UINT flags, BOOL bCreateHint = TRUE);
+    virtual void SetGridCursor(UINT nID, LPCTSTR pszFallback = IDC_ARROW);
+    virtual BOOL UpdateCursor(CPoint pt);
+    void SetForcedCursor(UINT nID)
+    {
+        m_nForcedCursor = nID;
+    }
+    UINT GetLastCursorId() const;
+    CRect CalcCellRect(ROWCOL nRow, ROWCOL nCol);
+    CRect CalcRangeRect(const CGXCellRange& range);
+    CRect CalcRangeClientRect(const CGXCellRange& range, BOOL bWalkPastEdge = FALSE);
+    ROWCOL ClientRowFromY(int y, int* pnEdge = NULL);
+    ROWCOL ClientColFromX(int x, int* pnEdge = NULL);
+    ROWCOL CalcLastRowInRect(const CRect& rect, BOOL* pbPartial = NULL);
+    ROWCOL CalcLastColInRect(const CRect& rect, BOOL* pbPartial = NULL);
+    CRect CalcRectBelowRow(ROWCOL nRow);
+    CRect CalcRectRightOfCol(ROWCOL nCol);
+    int SumRowHeights(ROWCOL nFirst, ROWCOL nLast, int nMax = 0);
+    int SumColWidths(ROWCOL nFirst, ROWCOL nLast, int nMax = 0);
+    int CalcClientRowTop(ROWCOL nClientRow);
+    int CalcClientColLeft(ROWCOL nClientCol);
+    CRect CalcClientCellRect(ROWCOL nClientRow, ROWCOL nClientCol);
+    BOOL ClientCellFromPoint(CPoint pt, ROWCOL& nClientRow, ROWCOL& nClientCol, CRect* pRect = NULL);
+    ROWCOL GetBottomVisibleRow(BOOL* pbPartial = NULL);
+    ROWCOL GetRightVisibleCol(BOOL* pbPartial = NULL);
+    void ResetLastVisibleCache()
+    {
+        m_nLastVisibleRow = m_nLastVisibleCol = (ROWCOL)-1;
+    }
+    // Pixels from a stored size and back, in integers over a clamped metric.
+    static int StoredToPixels(LONG nStored, int nMetric);
+    static LONG PixelsToStored(int nPixels, int nMetric);
+    void CalcCharMetricsFromStandard();
+
+    // Scrolling (GridCoreScroll.cpp)
+    void SetScrollBarMode(int nBar, DWORD dwMode, BOOL bRedraw = TRUE);
+    DWORD GetScrollBarMode(int nBar) const;
+    BOOL SetLockScrollbars(BOOL bLock);
+    virtual void UpdateScrollbars(BOOL bNoRepaint = TRUE, BOOL bOnlyIfCountsChanged = FALSE);
+    virtual void SetScrollRange(int nBar, ROWCOL nMin, ROWCOL nMax, BOOL bRedraw = TRUE);
+    virtual ROWCOL SetScrollPos(int nBar, ROWCOL nPos, BOOL bRedraw = TRUE);
+    virtual ROWCOL GetScrollPos(int nBar);
+    virtual void GetScrollRange(int nBar, ROWCOL* pMin, ROWCOL* pMax);
+    virtual void ShowGridScrollBar(int nBar, BOOL bShow);
+    virtual CScrollBar* GetScrollBarCtrl(int nBar) const;
+    virtual BOOL DoScroll(int nDirection, ROWCOL nCount);
+    virtual BOOL OnScrollBy(int nDirection, ROWCOL nCount);
+    virtual BOOL ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_UPDATENOW, BOOL bFloatCell = FALSE);
+    void ScrollWindow(int dx, int dy, LPCRECT lpRect = NULL, LPCRECT lpClipRect = NULL);
+    void BeginAutoScroll(BOOL bCapture, int nDirection, ROWCOL nStep);
+    ROWCOL CalcMaxTopRow();
+    ROWCOL CalcMaxLeftCol();
+    DWORD GetScrollFactor(int nBar) const
+    {
+        return nBar == SB_VERT ? m_nVScrollFactor : m_nHScrollFactor;
+    }
+
+    // Painting (GridCorePaint.cpp)
+    virtual void UpdateAllViews(CWnd* pSender, LPARAM lHint, CObject* pHint);
+    virtual void OnGridUpdate(CWnd* pSender, LPARAM lHint, CObject* pHint);
+    virtual const CGXStyle& LookupStyleRowCol(ROWCOL nRow, ROWCOL nCol);
+    virtual CGXStyle* CreateStyle();
+    virtual void RecycleStyle(CGXStyle* pStyle);
+    virtual void RedrawRange(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT flags = GX_UPDATENOW,
+                             BOOL bCreateHint = TRUE);
+    void RedrawRowCol(const CGXCellRange& range, UINT flags = GX_UPDATENOW, BOOL bCreateHint = TRUE);
+    virtual void RedrawAll(UINT flags = GX_UPDATENOW, BOOL bCreateHint = TRUE);
+    virtual void PrepareDataExtent(ROWCOL nLastRow, ROWCOL nLastCol);
+    virtual void OnGridDraw(CDC* pDC);
+    virtual void OnGridPrepareDC(CDC* pDC, CPrintInfo* pInfo = NULL);
+    virtual void DrawCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect, const CGXStyle& style);
+    virtual void DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, CDC* pDC);
+    virtual void DrawInvertCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, int left, int top, int right, int bottom);
+    virtual CFont* SelectCellFont(CDC* pDC, const CGXStyle& style, const CGXStyle* pPrevious);
+    virtual void FreeObjectCache();
+    virtual void CalcCharMetrics(CDC* pDC, int& nWidth, int& nHeight);
+    // The control of the cell being drawn paints its own background when this is set.
+    BOOL IsBackgroundPending() const
+    {
+        return m_bBackgroundPending;
+    }
+    BOOL HasFocus() const
+    {
+        return m_bActiveFrame;
+    }
+
+    // Lines, borders, brushes and the GDI cache (GridCoreLines.cpp)
+    virtual void SubtractBorders(CRect& rectOut, const CRect& rect, const CGXStyle& style, BOOL bWithLines);
+    virtual CSize CalcBorderExtent(int cx, int cy, const CGXStyle& style);
+    virtual void DrawGridLine(CDC* pDC, int x, int y, int cx, int cy, int nDirection, ROWCOL nClient, UINT mode);
+    void DrawRowColBand(CDC* pDC, int nType, ROWCOL nClient, UINT mode);
+    void DrawStyleBorders(CDC* pDC, const CRect& rect, const CGXStyle& style);
+    void DrawBorderLine(const CGXCellPen& pen, const CRect& rect, int nSide, CDC* pDC, const CGXCellBrush* pInterior);
+    void DrawBrushRect(CDC* pDC, const CRect& rect, const CGXCellBrush& brush);
+    CFont* LookupFont(const CGXFont& font, int nZoom);
+    CBrush* LookupBrush(const CGXCellBrush& brush);
+    CPen* LookupPen(const CGXCellPen& pen);
+    CDC* AcquireGridDC();
+    void ReleaseGridDC();
+    BOOL GetLinesOption(BOOL bVertical);
+    COLORREF GetPropertiesColor(int nIndex);
+
+    // Window messages: the window forms call these; the keyboard, mouse and message handling
+    // answer "not handled" here, so the forms run their default processing.
+    virtual BOOL OnGridPreTranslateMessage(MSG* pMsg);
+    virtual BOOL OnGridCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnGridKeyMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    virtual BOOL OnGridSize(UINT nType, int cx, int cy);
+    virtual BOOL OnGridShowWindow(BOOL bShow, UINT nStatus);
+    virtual BOOL OnGridSetFocus(CWnd* pOldWnd);
+    virtual BOOL OnGridKillFocus(CWnd* pNewWnd);
+    virtual BOOL OnGridSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
+    virtual BOOL OnGridMouseMove(UINT nFlags, CPoint point);
+    virtual BOOL OnGridButtonDown(UINT message, UINT nFlags, CPoint point);
+    virtual BOOL OnGridButtonUp(UINT message, UINT nFlags, CPoint point);
+    virtual BOOL OnGridButtonDblClk(UINT message, UINT nFlags, CPoint point);
+    virtual BOOL OnGridMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message, int& nResult);
+    virtual BOOL OnGridVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    virtual BOOL OnGridHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    virtual BOOL OnGridTimer(UINT_PTR nIDEvent);
+    virtual BOOL OnGridCancelMode();
+    virtual BOOL OnGridCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor, HBRUSH& hbr);
+    virtual BOOL OnGridDestroy();
+    virtual BOOL OnGridSysColorChange();
+    virtual BOOL OnGridWinIniChange(LPCTSTR pszSection);
+    virtual BOOL OnGridGetDlgCode(UINT& nCode);
+    virtual LRESULT OnGridNavigate(WPARAM wParam, LPARAM lParam);      // 0x790
+    virtual void OnGridProperty(WPARAM wParam);                        // 0x791
+    virtual int OnGridMoveCurrentCell(WPARAM wParam, LPARAM lParam);   // 0x792
+    virtual LRESULT OnGridActivateCell(WPARAM wParam, LPARAM lParam);  // 0x7A3
+    virtual void OnGridActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
+    virtual void OnGridBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnGridPrint(CDC* pDC, CPrintInfo* pInfo);
+    virtual void OnGridEndPrinting(CDC* pDC, CPrintInfo* pInfo);
+    // The window forms' message dispatch: plug-ins first, then the engine's operation from the
+    // message table, with the form's default processing (fnDefault) before, after or instead of
+    // it as the table says.
+    LRESULT DispatchGridMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                const std::function<LRESULT()>& fnDefault);
+    // Lets the grid's plug-ins see a message first; TRUE when one handled it (lResult its answer).
+    BOOL DispatchToPlugins(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
+    void AddPlugin(CGXPluginComponent* pPlugin);
+
+    // Implementation
+    // Group 1: per-grid components (owned through m_ownedImps).
+    CObject* m_pPrintImp = NULL;
+    CObject* m_pSortImp = NULL;
+    CObject* m_pOldDrawingImp = NULL;
+    CObject* m_pCoveredCellsImp = NULL;
+    CObject* m_pFloatCellsImp = NULL;
+    CObject* m_pMergeCellsImp = NULL;
+    CGXAbstractCommandFactory* m_pUndoImp = NULL;
+    CGXAbstractGridUpdateHintImp* m_pUpdateHintImp = NULL;
+    CObject* m_pResizeToFitImp = NULL;
+    CGXAbstractGridHideCellsImp* m_pHideCellsImp = NULL;
+    CGXAbstractGridFindReplaceImp* m_pFindReplaceImp = NULL;
+    CGXAbstractGridUserSelectRangeImp* m_pUserSelectRangeImp = NULL;
+    CGXAbstractGridExcelLikeFrameImp* m_pExcelLikeFrameImp = NULL;
+    CObject* m_pExcelLikeFillImp = NULL;
+    CObject* m_pUserDragSelectRangeImp = NULL;
+    CGXAbstractGridUserResizeCellsImp* m_pUserResizeCellsImp = NULL;
+    CObject* m_pOptimizedUpdateImp = NULL;
+    CObject* m_pMarkEditHeaderImp = NULL;
+    CObject* m_pFreezeMenuHelperImp = NULL;
+    CObject* m_pDirectCopyMoveCellsImp = NULL;
+    CObject* m_pTextDataExchangeImp = NULL;
+    CObject* m_pStyleDataExchangeImp = NULL;
+    CObject* m_pCutPasteImp = NULL;
+    CObject* m_pClearCellsImp = NULL;
+    CObject* m_pExtraObject = NULL; // deleted at destruction, not a component
+    CPtrList m_ownedImps;
+
+    CGXAppData* m_pAppData;
+    CWnd* m_pGridWnd;
+    CDocument* m_pGridDoc;
+    BOOL m_bIsViewContext;
+    BOOL m_bUpdateDoc = FALSE;
+    CObList m_deleteList;
+
+    CGXStyle* m_pStyleValue = NULL;
+    CGXStyle* m_pStyleGetValue = NULL;
+    CGXStyle* m_pStyleScratch3 = NULL;
+    CRuntimeClass* m_pStyleClass = NULL;
+
+    BOOL m_bDisableScrollCellInView = FALSE;
+    DWORD m_dwVScrollMode = 0, m_dwHScrollMode = 0;
+    BOOL m_bLockScrollbars = FALSE, m_bInUpdateScrollbars = FALSE, m_bScrollRangeSet = FALSE;
+    ROWCOL m_nLastSBRowCount = 0, m_nLastSBColCount = 0;
+
+    CGXControl* m_pDefaultControl = NULL;
+    CGXControl* m_pLastControl = NULL;
+    WORD m_nLastControlId = 0;
+    CMapPtrToPtr m_ControlMap; // control id -> CGXControl*
+
+    CObList m_pluginList; // owned
+    CRuntimeClass* m_pDataClass;
+
+    CGXMapByte8ToPtr* m_pFontMap = NULL;
+    CGXMapByte8ToPtr* m_pBrushMap = NULL;
+    CGXMapByte8ToPtr* m_pPenMap = NULL;
+    BOOL m_bKeepGDICache = FALSE, m_bKeepAllCaches = FALSE;
+    CMapPtrToPtr m_cellObjects; // (row << 16 | col) -> CObject*, owned
+
+    CGXStyle* m_pStyleStandard = NULL;
+    CGXStyle* m_pStyleRowHeader = NULL;
+    CGXStyle* m_pStyleColHeader = NULL;
+
+    int m_nZoom = 100;
+    ROWCOL m_nCurrentRow = 0, m_nCurrentCol = 0;
+    BOOL m_bCurrentCellValid = FALSE;
+    ROWCOL m_nTopRow = 1, m_nLeftCol = 1;
+    DWORD m_nVScrollFactor = 2, m_nHScrollFactor = 2;
+    BOOL m_bInitDone = FALSE;
+    CGXGridParam* m_pParam = NULL;
+    BOOL m_bOwnParam = FALSE;
+
+    BOOL m_bAutoScroll = FALSE;
+    int m_nAutoScrollDirection = 0;
+    ROWCOL m_nAutoScrollStep = 0;
+    int m_nAutoScrollCounter = 0;
+    UINT_PTR m_nAutoScrollTimer = 0;
+
+    BOOL m_bPrinting = FALSE;
+    CRect m_rectPrinting;
+    ROWCOL m_nPrintTopRow = 1, m_nPrintLeftCol = 1;
+    int m_cxFrame, m_cyFrame, m_cxBorder, m_cyBorder;
+    HCURSOR m_hcurArrow;
+    ROWCOL m_nLastVisibleRow = (ROWCOL)-1, m_nLastVisibleCol = (ROWCOL)-1;
+    ROWCOL m_nLastVisibleTopRow = 0, m_nLastVisibleLeftCol = 0;
+    BOOL m_bLastVisibleRowPartial = FALSE, m_bLastVisibleColPartial = FALSE;
+
+    // Painting state.
+    int m_nPaintMode = 1;
+    BOOL m_bDrawOuterFrame = FALSE;
+    BOOL m_bRefreshOnlyUpdatedCells = FALSE;
+    BOOL m_bSuppressedPaint = FALSE;
+    BOOL m_bLayoutChanged = FALSE;
+    BOOL m_bPaintRequested = FALSE;
+    BOOL m_bBackgroundPending = FALSE;
+    BOOL m_bForceInvert = FALSE;
+    BOOL m_bActiveFrame = FALSE; // the grid window has the focus
+    BOOL m_bLimitToWindow = FALSE;
+    BOOL m_bSuspendUpdate = FALSE;
+    BOOL m_bStoringStyles = FALSE;
+    BOOL m_bStopAtValue = FALSE;
+    int m_nDefaultStyleType;
+    BOOL m_bHoldCurrentCellStyle = FALSE;
+    BOOL m_bFrozenRowsOff = FALSE, m_bFrozenColsOff = FALSE, m_bFrozenOffWhilePrinting = FALSE;
+    int m_nCharWidth = 10, m_nCharHeight = 15;
+    int m_nPrintCharWidth = 10, m_nPrintCharHeight = 15;
+    int m_nHitTolerance = 8;
+    BOOL m_bDragDropEnabled = FALSE;
+    UINT m_nForcedCursor = 0;
+    UINT m_nTrackingPenStyle = PS_DOT;
+    CRect m_rectPreset; // forced drawing rectangle when not empty
+    CGXDrawingContext* m_pDrawContext = NULL;
+    int m_nDrawContextNesting = 0;
+    CMapPtrToPtr m_styleCache; // key: row << 32 | col folded into a pointer, value CGXStyle*
+    CPtrList m_freeStyles;     // at most maxFreeStyles recycled styles
+    CGXStyle* m_pCurrentCellStyle = NULL;
+    CGXControl* m_pCurrentCellControl = NULL;
+    BOOL m_bCurrentCellStyleValid = FALSE;
+    CPtrList m_excludedRects; // CRect*, owned
+    CObList m_deleteAtFlush;
+    CClientDC* m_pGridDC = NULL;
+    CFont* m_pGridDCOldFont = NULL;
+    CString m_strWarningText;
+    CGXCellRange m_lastSelectedRange;
+
+    enum
+    {
+        maxFreeStyles = 501
+    };
+
+  private:
+    void ReleaseParamObject();
+    void FreeExcludedRects();
+    void ForgetBaseStyles();
+    void* StyleCacheKey(ROWCOL nRow, ROWCOL nCol) const;
+    void PaintBody(CDC* pDC, const CRect& rectPaint, BOOL bBuffered);
+    void FlagCell(CGXDrawingContext& ctx, ROWCOL r, ROWCOL c);
+    void DrawRowBackground(CGXDrawingContext& ctx, ROWCOL r);
+    void DrawContextCell(CGXDrawingContext& ctx, ROWCOL r, ROWCOL c);
+    void DrawLineRuns(CGXDrawingContext& ctx, BOOL bVertical, ROWCOL nIndex);
+    void DrawOuterArea(CGXDrawingContext& ctx);
+};
+
+// Process-wide count of users of the grid DC; while positive the DC is kept.
+extern int g_nGridDCUsers;

@@ -1,0 +1,471 @@
+// Scrolling of the grid engine: scroll-bar modes, ranges scaled into 16 bits, the scroll-bar
+// update, scrolling by rows and columns, bringing a cell into view and automatic scrolling.
+#include <algorithm>
+#include "grid/core/GridCore.h"
+
+void CGXGridCore::SetScrollBarMode(int nBar, DWORD dwMode, BOOL bRedraw)
+{
+    if (nBar == SB_VERT || nBar == SB_BOTH)
+        m_dwVScrollMode = dwMode;
+    if (nBar == SB_HORZ || nBar == SB_BOTH)
+        m_dwHScrollMode = dwMode;
+    if (!bRedraw)
+        return;
+    if (dwMode == 0)
+        ShowGridScrollBar(nBar, FALSE);
+    else if (dwMode & gxnEnabled)
+        ShowGridScrollBar(nBar, TRUE);
+    if (dwMode & gxnAutomatic)
+        UpdateScrollbars(TRUE, FALSE);
+}
+
+DWORD CGXGridCore::GetScrollBarMode(int nBar) const
+{
+    return nBar == SB_VERT ? m_dwVScrollMode : nBar == SB_HORZ ? m_dwHScrollMode : 0;
+}
+
+BOOL CGXGridCore::SetLockScrollbars(BOOL bLock)
+{
+    BOOL bOld = m_bLockScrollbars;
+    m_bLockScrollbars = bLock;
+    if (!bLock)
+        UpdateScrollbars(TRUE, FALSE);
+    return bOld;
+}
+
+CScrollBar* CGXGridCore::GetScrollBarCtrl(int) const
+{
+    return NULL;
+}
+
+void CGXGridCore::ShowGridScrollBar(int nBar, BOOL bShow)
+{
+    if (m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL)
+        m_pGridWnd->ShowScrollBar(nBar, bShow);
+}
+
+void CGXGridCore::SetScrollRange(int nBar, ROWCOL nMin, ROWCOL nMax, BOOL bRedraw)
+{
+    DWORD dwMode = GetScrollBarMode(nBar);
+    if (dwMode == 0 || m_pGridWnd == NULL)
+        return;
+    SCROLLINFO si = {};
+    si.cbSize = sizeof(si);
+    BOOL bInfo = m_pGridWnd->GetScrollInfo(nBar, &si, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS);
+    DWORD& nFactor = nBar == SB_VERT ? m_nVScrollFactor : m_nHScrollFactor;
+    nFactor = nMax / 32767 + 1;
+    UINT nPage = 0;
+    if ((dwMode & gxnEnhanced) && bInfo)
+    {
+        ROWCOL nCount = nBar == SB_VERT ? GetRowCount() : GetColCount();
+        nPage = (UINT)((nCount + 1 - nMax) / nFactor);
+        nMax = nCount;
+    }
+    int nScaledMax = (int)(nMax / nFactor);
+    int nScaledMin = (int)nMin;
+    if (nScaledMax < nScaledMin)
+    {
+        nScaledMin = nScaledMax;
+        nPage = 1;
+    }
+    BOOL bSet = FALSE;
+    if (bInfo)
+    {
+        si.fMask = SIF_RANGE | SIF_PAGE;
+        si.nMin = nScaledMin;
+        si.nMax = nScaledMax;
+        si.nPage = nPage;
+        bSet = m_pGridWnd->SetScrollInfo(nBar, &si, bRedraw);
+    }
+    if (!bSet)
+        m_pGridWnd->SetScrollRange(nBar, nScaledMin, nScaledMax, bRedraw);
+    m_bScrollRangeSet = TRUE;
+}
+
+ROWCOL CGXGridCore::SetScrollPos(int nBar, ROWCOL nPos, BOOL bRedraw)
+{
+    if (GetScrollBarMode(nBar) == 0 || m_pGridWnd == NULL)
+        return 0;
+    DWORD nFactor = GetScrollFactor(nBar);
+    return (ROWCOL)m_pGridWnd->SetScrollPos(nBar, (int)(nPos / nFactor), bRedraw) * nFactor;
+}
+
+ROWCOL CGXGridCore::GetScrollPos(int nBar)
+{
+    if (GetScrollBarMode(nBar) == 0 || m_pGridWnd == NULL)
+        return 0;
+    return (ROWCOL)m_pGridWnd->GetScrollPos(nBar) * GetScrollFactor(nBar);
+}
+
+void CGXGridCore::GetScrollRange(int nBar, ROWCOL* pMin, ROWCOL* pMax)
+{
+    int nMin = 0, nMax = 0;
+    if (m_pGridWnd != NULL && GetScrollBarMode(nBar) != 0)
+        m_pGridWnd->GetScrollRange(nBar, &nMin, &nMax);
+    if (pMin != NULL)
+        *pMin = (ROWCOL)nMin;
+    if (pMax != NULL)
+        *pMax = (ROWCOL)nMax * GetScrollFactor(nBar);
+}
+
+// The first row that may stand at the top so that the last row ends in the window.
+static ROWCOL CalcMaxFirst(CGXGridCore* pGrid, BOOL bRows, int nExtra)
+{
+    CRect rect = pGrid->GetDrawingRect();
+    ROWCOL nFrozen = bRows ? pGrid->GetFrozenRows() : pGrid->GetFrozenCols();
+    ROWCOL nCount = bRows ? pGrid->GetRowCount() : pGrid->GetColCount();
+    int nScrollable = (bRows ? rect.Height() : rect.Width()) - nExtra -
+                      (bRows ? pGrid->SumRowHeights(0, nFrozen) : pGrid->SumColWidths(0, nFrozen));
+    int nSum = 0;
+    ROWCOL n = nCount;
+    for (; n > nFrozen + 1; n--)
+    {
+        int size = bRows ? pGrid->GetRowHeight(n) : pGrid->GetColWidth(n);
+        if (nSum + size > nScrollable)
+            return n + 1 <= nCount ? n + 1 : nCount;
+        nSum += size;
+    }
+    return std::max(n, nFrozen + 1);
+}
+
+ROWCOL CGXGridCore::CalcMaxTopRow()
+{
+    return CalcMaxFirst(this, TRUE, 0);
+}
+
+ROWCOL CGXGridCore::CalcMaxLeftCol()
+{
+    return CalcMaxFirst(this, FALSE, 0);
+}
+
+void CGXGridCore::UpdateScrollbars(BOOL bNoRepaint, BOOL bOnlyIfCountsChanged)
+{
+    // 1. - 3.
+    if (!m_bInitDone || m_bInUpdateScrollbars || m_bLockScrollbars || IsLockUpdate() || m_pGridWnd == NULL ||
+        m_pGridWnd->GetSafeHwnd() == NULL)
+        return;
+    if (GetContainerWnd() != NULL && !m_pGridWnd->IsWindowVisible())
+        return;
+    if (m_bPrinting)
+    {
+        ShowGridScrollBar(SB_BOTH, FALSE);
+        return;
+    }
+    if (m_dwVScrollMode == 0 && m_dwHScrollMode == 0)
+        return;
+    CRect rectClient;
+    m_pGridWnd->GetClientRect(&rectClient);
+    if (rectClient.IsRectEmpty())
+        return;
+
+    // 4. - 5.
+    ROWCOL nRows = m_dwVScrollMode != 0 ? GetRowCount() : 0;
+    ROWCOL nCols = m_dwHScrollMode != 0 ? GetColCount() : 0;
+    if (bOnlyIfCountsChanged && nRows == m_nLastSBRowCount && nCols == m_nLastSBColCount)
+        return;
+    ResetLastVisibleCache();
+
+    // 6. - 7.
+    ROWCOL nFrozenRows = GetFrozenRows(), nFrozenCols = GetFrozenCols();
+    ROWCOL nMaxTop = CalcMaxTopRow(), nMaxLeft = CalcMaxLeftCol();
+    if ((m_dwVScrollMode & gxnEnhanced) && m_nTopRow > nFrozenRows + 1 && m_nTopRow > nMaxTop)
+    {
+        SetTopRow(nMaxTop, GX_UPDATENOW);
+        m_pGridWnd->UpdateWindow();
+    }
+    if ((m_dwHScrollMode & gxnEnhanced) && m_nLeftCol > nFrozenCols + 1 && m_nLeftCol > nMaxLeft)
+    {
+        SetLeftCol(nMaxLeft, GX_UPDATENOW);
+        m_pGridWnd->UpdateWindow();
+    }
+
+    // 8. The bars by their modes. In mode 2 the second bar is decided with the first one's size
+    // counted: deciding each from the previous layout made the bars swap at every paint where
+    // showing one made the other necessary.
+    m_bInUpdateScrollbars = TRUE;
+    DWORD dwStyle = m_pGridWnd->GetStyle();
+    BOOL bHadV = (dwStyle & WS_VSCROLL) != 0, bHadH = (dwStyle & WS_HSCROLL) != 0;
+    BOOL bShowV = bHadV, bShowH = bHadH;
+    DWORD vMode = m_dwVScrollMode & 7, hMode = m_dwHScrollMode & 7;
+    // Content size against the client area without any bar.
+    CRect rectNoBars = rectClient;
+    if (bHadV)
+        rectNoBars.right += ::GetSystemMetrics(SM_CXVSCROLL);
+    if (bHadH)
+        rectNoBars.bottom += ::GetSystemMetrics(SM_CYHSCROLL);
+    int nContentHeight = SumRowHeights(0, GetRowCount(), rectNoBars.Height() + 1);
+    int nContentWidth = SumColWidths(0, GetColCount(), rectNoBars.Width() + 1);
+    if (vMode == gxnAutomatic || hMode == gxnAutomatic)
+    {
+        BOOL bNeedV = vMode == gxnAutomatic ? nContentHeight > rectNoBars.Height() || m_nTopRow > nFrozenRows + 1
+                                            : vMode == gxnEnabled;
+        BOOL bNeedH = hMode == gxnAutomatic ? nContentWidth > rectNoBars.Width() || m_nLeftCol > nFrozenCols + 1
+                                            : hMode == gxnEnabled;
+        // A shown bar takes space from the other direction.
+        if (vMode == gxnAutomatic && !bNeedV && bNeedH &&
+            nContentHeight > rectNoBars.Height() - ::GetSystemMetrics(SM_CYHSCROLL))
+            bNeedV = TRUE;
+        if (hMode == gxnAutomatic && !bNeedH && bNeedV &&
+            nContentWidth > rectNoBars.Width() - ::GetSystemMetrics(SM_CXVSCROLL))
+            bNeedH = TRUE;
+        if (vMode == gxnAutomatic)
+            bShowV = bNeedV;
+        if (hMode == gxnAutomatic)
+            bShowH = bNeedH;
+    }
+    struct BarStep
+    {
+        int nBar;
+        DWORD mode;
+        BOOL bHad;
+        BOOL bShowAuto;
+        ROWCOL nFrozen;
+        ROWCOL nMax;
+        ROWCOL nPos;
+    } bars[2] = {{SB_VERT, vMode, bHadV, bShowV, nFrozenRows, nMaxTop, m_nTopRow},
+                 {SB_HORZ, hMode, bHadH, bShowH, nFrozenCols, nMaxLeft, m_nLeftCol}};
+    BOOL bChanged[2] = {FALSE, FALSE};
+    for (int i = 0; i < 2; i++)
+    {
+        BarStep& b = bars[i];
+        switch (b.mode)
+        {
+        case gxnDisabled:
+            if (b.bHad)
+            {
+                ShowGridScrollBar(b.nBar, FALSE);
+                bChanged[i] = TRUE;
+            }
+            break;
+        case gxnAutomatic:
+            if (!b.bShowAuto)
+            {
+                if (b.bHad)
+                {
+                    ShowGridScrollBar(b.nBar, FALSE);
+                    bChanged[i] = TRUE;
+                }
+                break;
+            }
+            [[fallthrough]];
+        case gxnEnabled:
+            SetScrollRange(b.nBar, b.nFrozen + 1, b.nMax, FALSE);
+            SetScrollPos(b.nBar, b.nPos, FALSE);
+            if (!b.bHad)
+            {
+                ShowGridScrollBar(b.nBar, TRUE);
+                bChanged[i] = TRUE;
+            }
+            break;
+        default: // shared: range and position only
+            SetScrollRange(b.nBar, b.nFrozen + 1, b.nMax, FALSE);
+            SetScrollPos(b.nBar, b.nPos, TRUE);
+            break;
+        }
+    }
+
+    // 9. Repaint what the bars uncovered.
+    if (bChanged[0] || bChanged[1])
+        m_bLayoutChanged = TRUE;
+    if (!bNoRepaint && (bChanged[0] || bChanged[1]))
+    {
+        m_pGridWnd->UpdateWindow();
+        m_pGridWnd->GetClientRect(&rectClient);
+        if (bChanged[1])
+        {
+            CRect r(rectClient.left, rectClient.bottom - 2 * ::GetSystemMetrics(SM_CYHSCROLL), rectClient.right,
+                    rectClient.bottom);
+            m_pGridWnd->InvalidateRect(&r, TRUE);
+            m_pGridWnd->UpdateWindow();
+        }
+        if (bChanged[0])
+        {
+            CRect r(rectClient.right - 2 * ::GetSystemMetrics(SM_CXVSCROLL), rectClient.top, rectClient.right,
+                    rectClient.bottom);
+            m_pGridWnd->InvalidateRect(&r, TRUE);
+            m_pGridWnd->UpdateWindow();
+        }
+    }
+
+    // 10.
+    if (m_dwVScrollMode != 0)
+        SetScrollPos(SB_VERT, m_nTopRow, TRUE);
+    if (m_dwHScrollMode != 0)
+        SetScrollPos(SB_HORZ, m_nLeftCol, TRUE);
+    m_bInUpdateScrollbars = FALSE;
+    m_nLastSBRowCount = nRows;
+    m_nLastSBColCount = nCols;
+}
+
+BOOL CGXGridCore::DoScroll(int nDirection, ROWCOL nCount)
+{
+    BOOL bDone = OnScrollBy(nDirection, nCount);
+    if (bDone && IsHintsEnabled())
+        m_pUpdateHintImp->HintScroll(this, nDirection, nCount);
+    return bDone;
+}
+
+void CGXGridCore::ScrollWindow(int dx, int dy, LPCRECT lpRect, LPCRECT lpClipRect)
+{
+    if ((dx != 0 || dy != 0) && m_pExcelLikeFrameImp != NULL)
+        m_pExcelLikeFrameImp->ShowExcelFrame(this, TRUE, FALSE);
+    m_pGridWnd->ScrollWindowEx(dx, dy, lpRect, lpClipRect, NULL, NULL, SW_INVALIDATE | SW_ERASE | SW_SCROLLCHILDREN);
+}
+
+BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
+{
+    BOOL bRows = nDirection == GX_UP || nDirection == GX_DOWN;
+    BOOL bBack = nDirection == GX_UP || nDirection == GX_LEFT;
+    ResetLastVisibleCache();
+    CRect rectDraw = GetDrawingRect();
+    ROWCOL nFrozen = bRows ? GetFrozenRows() : GetFrozenCols();
+    ROWCOL nOld = bRows ? m_nTopRow : m_nLeftCol;
+    int nFrozenSize = bRows ? SumRowHeights(0, nFrozen) : SumColWidths(0, nFrozen);
+    int nVisible = (bRows ? rectDraw.Height() : rectDraw.Width()) - nFrozenSize;
+    auto sizeOf = [&](ROWCOL n) { return bRows ? GetRowHeight(n) : GetColWidth(n); };
+
+    // 2. The new first row and the pixel distance.
+    ROWCOL nNew = nOld;
+    int nDist = 0;
+    if (bBack)
+    {
+        nNew = nOld > nCount ? nOld - nCount : 1;
+        nNew = std::max(nNew, nFrozen + 1);
+        for (ROWCOL n = nNew; n < nOld && nDist <= nVisible; n++)
+            nDist += sizeOf(n);
+    }
+    else
+    {
+        ROWCOL nMax = bRows ? CalcMaxTopRow() : CalcMaxLeftCol();
+        if (nOld >= nMax)
+            return FALSE;
+        for (ROWCOL i = 0; i < nCount && nNew < nMax; i++)
+        {
+            nDist += sizeOf(nNew);
+            nNew++;
+            while (nNew < nMax && sizeOf(nNew) == 0) // hidden rows are skipped
+                nNew++;
+        }
+    }
+    if (nNew == nOld)
+        return FALSE;
+
+    // 3. The veto.
+    if (!(bRows ? OnTopRowChanging(nNew) : OnLeftColChanging(nNew)))
+        return FALSE;
+
+    // 5. Store, and hide an active control whose cell leaves the view.
+    (bRows ? m_nTopRow : m_nLeftCol) = nNew;
+    ResetLastVisibleCache();
+
+    // 6. Scroll the content and invalidate only the uncovered strip.
+    CRect rectScroll = rectDraw;
+    if (bRows)
+        rectScroll.top += nFrozenSize;
+    else
+        rectScroll.left += nFrozenSize;
+    if (m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL && !IsLockUpdate())
+    {
+        if (nDist < nVisible)
+        {
+            int d = bBack ? nDist : -nDist;
+            ScrollWindow(bRows ? 0 : d, bRows ? d : 0, &rectScroll, &rectScroll);
+        }
+        else
+            m_pGridWnd->InvalidateRect(&rectScroll, FALSE);
+    }
+
+    // 7.
+    int nBar = bRows ? SB_VERT : SB_HORZ;
+    SetScrollPos(nBar, nNew, TRUE);
+    if ((GetScrollBarMode(nBar) & gxnAutomatic) && nNew == nFrozen + 1)
+        UpdateScrollbars(TRUE, FALSE);
+
+    // 8.
+    if (m_pExcelLikeFrameImp != NULL)
+        m_pExcelLikeFrameImp->OnGridScrolled(this);
+    if (bRows)
+        OnTopRowChanged();
+    else
+        OnLeftColChanged();
+    return TRUE;
+}
+
+BOOL CGXGridCore::ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags, BOOL bFloatCell)
+{
+    if (m_bDisableScrollCellInView)
+    {
+        m_bDisableScrollCellInView = FALSE;
+        return FALSE;
+    }
+    CGXCellRange range;
+    if (GetCellSpanRange(nRow, nCol, range) || (bFloatCell && GetCellSpanRange(nRow, nCol, range)))
+    {
+        nRow = range.top;
+        nCol = range.left;
+        if (range.top <= GetFrozenRows() && range.bottom > GetFrozenRows())
+            nRow = GetFrozenRows() + 1;
+        if (range.left <= GetFrozenCols() && range.right > GetFrozenCols())
+            nCol = GetFrozenCols() + 1;
+    }
+    CRect rectDraw = GetDrawingRect();
+    ROWCOL nOldTop = m_nTopRow, nOldLeft = m_nLeftCol;
+    BOOL bPartial;
+
+    // Rows.
+    ROWCOL nFrozenRows = GetFrozenRows();
+    if (nRow > nFrozenRows && nRow < m_nTopRow)
+        SetTopRow(nRow, flags);
+    else if (nRow > nFrozenRows)
+    {
+        ROWCOL nLast = GetBottomVisibleRow(&bPartial);
+        if (nRow > nLast || (nRow == nLast && bPartial && nRow != GetRowCount()))
+        {
+            int nSum = SumRowHeights(0, nFrozenRows) + GetRowHeight(nRow);
+            ROWCOL nTop = nRow;
+            while (nTop > nFrozenRows + 1 && nTop > 1 && nSum + GetRowHeight(nTop - 1) <= rectDraw.Height())
+            {
+                nTop--;
+                nSum += GetRowHeight(nTop);
+            }
+            SetTopRow(std::min(nTop, GetRowCount()), flags);
+        }
+    }
+    // Columns.
+    ROWCOL nFrozenCols = GetFrozenCols();
+    if (nCol > nFrozenCols && nCol < m_nLeftCol)
+        SetLeftCol(nCol, flags);
+    else if (nCol > nFrozenCols)
+    {
+        ROWCOL nLast = GetRightVisibleCol(&bPartial);
+        if (nCol > nLast || (nCol == nLast && bPartial && nCol != GetColCount()))
+        {
+            int nSum = SumColWidths(0, nFrozenCols) + GetColWidth(nCol);
+            ROWCOL nLeft = nCol;
+            while (nLeft > nFrozenCols + 1 && nLeft > 1 && nSum + GetColWidth(nLeft - 1) <= rectDraw.Width())
+            {
+                nLeft--;
+                nSum += GetColWidth(nLeft);
+            }
+            SetLeftCol(std::min(nLeft, GetColCount()), flags);
+        }
+    }
+    if ((flags & (GX_UPDATENOW | GX_SMART)) && m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL)
+        m_pGridWnd->UpdateWindow();
+    return nOldTop != m_nTopRow || nOldLeft != m_nLeftCol;
+}
+
+void CGXGridCore::BeginAutoScroll(BOOL bCapture, int nDirection, ROWCOL nStep)
+{
+    m_nAutoScrollDirection = nDirection;
+    m_nAutoScrollStep = nStep;
+    m_nAutoScrollCounter = 0;
+    m_bAutoScroll = TRUE;
+    if (bCapture)
+        m_pGridWnd->SetCapture();
+    m_nAutoScrollTimer = m_pGridWnd->SetTimer(992, 10, NULL);
+    if (m_nAutoScrollTimer == 0)
+        m_bAutoScroll = FALSE;
+    else
+        m_pGridWnd->PostMessage(WM_TIMER, 992, 0); // the first step without waiting for the timer
+}

@@ -1,0 +1,8 @@
+// Header cells.
+#include "grid/core/Header.h"
+
+GX_IMPLEMENT_CONTROL(CGXHeader, CGXStatic)
+
+CGXHeader::CGXHeader(CGXGridCore* pGrid) : CGXStatic(pGrid)
+{
+}

@@ -1,0 +1,20 @@
+// The static-text cell control: draws a cell's value as text (or as the bitmap the value names)
+// through the library's drawing-and-formatting object. Base of the header control and, later,
+// of the edit control, which draws through it whenever it is not editing.
+#pragma once
+#include "grid/core/Control.h"
+
+class CGXStatic : public CGXControl
+{
+    GX_DECLARE_CONTROL(CGXStatic)
+
+  public:
+    // Construction
+    explicit CGXStatic(CGXGridCore* pGrid);
+
+    // Overridables
+    void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+              const CGXStyle* pStandardStyle) override;
+    CSize CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandard,
+                   BOOL bVert) override;
+};

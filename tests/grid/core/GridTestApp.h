@@ -1,0 +1,44 @@
+// The application object of the grid core tests and the helpers that put a grid on the screen:
+// a top-level parent, a grid window inside it, and pixel captures of windows and renders.
+#pragma once
+#include "grid/core/GridWnd.h"
+#include "GridTestIds.h"
+#include <memory>
+#include <vector>
+
+class CGridTestApp : public CWinApp
+{
+  public:
+    CGridTestApp() : CWinApp(_T("HelvonGridTest"))
+    {
+    }
+};
+
+// Starts the library once with the default factory (later tests may start it again).
+void EnsureGridLibrary();
+
+// A visible top-level window holding one grid window of the given client size.
+struct GridWindow
+{
+    GridWindow(int cx, int cy, DWORD dwGridStyle = 0);
+    ~GridWindow();
+    CWnd parent;
+    std::unique_ptr<CGXGridWnd> grid;
+};
+
+// The pixels of a rectangle of a window's client area, as the screen shows it (0x00RRGGBB).
+struct Pixels
+{
+    int cx = 0, cy = 0;
+    std::vector<DWORD> px;
+    DWORD At(int x, int y) const
+    {
+        return px[(size_t)y * cx + x];
+    }
+};
+Pixels CaptureClient(CWnd* pWnd);
+// Pixels of a DC's selected bitmap in a rectangle.
+Pixels CaptureDC(CDC* pDC, const CRect& rect);
+// Renders the grid's whole client area into a memory bitmap through its paint entry.
+Pixels RenderGrid(CGXGridCore* pGrid, CWnd* pWnd);
+DWORD ToRGB(COLORREF cr);

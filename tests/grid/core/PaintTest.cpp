@@ -1,0 +1,239 @@
+// Painting of a grid window: buffered and direct paints against the screen, headers, lines,
+// borders, the frozen boundary, the outer area, the selection and the current-cell marker.
+#include "GridTestApp.h"
+#include "grid/core/SysColorTable.h"
+#include "GridIds.h"
+#include "TestSupport.h"
+#include <gtest/gtest.h>
+
+namespace
+{
+// The 10 x 5 grid the painting tests look at.
+struct PaintedGrid : GridWindow
+{
+    CGXGridCore& g;
+    PaintedGrid() : GridWindow(420, 260), g(*grid)
+    {
+        g.OnGridInitialUpdate();
+        g.SetRowCount(10, GX_NOREDRAW);
+        g.SetColCount(5, GX_NOREDRAW);
+        for (ROWCOL r = 1; r <= 10; r++)
+            for (ROWCOL c = 1; c <= 5; c++)
+            {
+                CString s;
+                s.Format("%lu", r * 10 + c);
+                g.SetValueRange(CGXCellRange(r, c), s, gxOverride, 0, GX_NOREDRAW);
+            }
+        // A row style and a column style.
+        g.SetStyleRange(CGXCellRange().SetRows(9, 9), &CGXStyle().SetInterior(RGB(255, 255, 0)), gxOverride, 0,
+                        NULL, GX_NOREDRAW);
+        g.SetStyleRange(CGXCellRange().SetCols(4, 4), &CGXStyle().SetTextColor(RGB(0, 0, 255)), gxOverride, 0, NULL,
+                        GX_NOREDRAW);
+        // A solid border of width 3 on the right of (7, 2), a PS_NULL border on the left of (8, 3).
+        g.SetStyleRange(CGXCellRange(7, 2),
+                        &CGXStyle().SetBorder(CGXStyle::sideRight, CGXCellPen(PS_SOLID, 3, RGB(255, 0, 0))),
+                        gxOverride, 0, NULL, GX_NOREDRAW);
+        g.SetStyleRange(CGXCellRange(8, 3), &CGXStyle().SetBorder(CGXStyle::sideLeft, CGXCellPen(PS_NULL)), gxOverride,
+                        0, NULL, GX_NOREDRAW);
+        g.SetFrozenCols(1, 0, GX_NOREDRAW);
+        g.GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(2, 2, 3, 3));
+        g.SetCurrentCell(5, 3, GX_NOREDRAW);
+        grid->Invalidate();
+        grid->UpdateWindow();
+    }
+    CRect Cell(ROWCOL r, ROWCOL c)
+    {
+        return g.CalcCellRect(r, c);
+    }
+};
+
+DWORD SysRGB(int nIndex)
+{
+    return ToRGB(::GetSysColor(nIndex));
+}
+
+// Where the ink of a text drawn alone with the font lies in the pixels (exact match), or -1.
+bool FindText(const Pixels& px, const CRect& area, const char* pszText, const LOGFONT& lf, DWORD rgbBack,
+              DWORD rgbText)
+{
+    CClientDC screen(NULL);
+    CDC mem;
+    mem.CreateCompatibleDC(&screen);
+    CBitmap bm;
+    bm.CreateCompatibleBitmap(&screen, 100, 40);
+    CBitmap* pOld = mem.SelectObject(&bm);
+    COLORREF crBack = RGB((rgbBack >> 16) & 255, (rgbBack >> 8) & 255, rgbBack & 255);
+    COLORREF crText = RGB((rgbText >> 16) & 255, (rgbText >> 8) & 255, rgbText & 255);
+    mem.FillSolidRect(0, 0, 100, 40, crBack);
+    CFont font;
+    font.CreateFontIndirect(&lf);
+    CFont* pOldFont = mem.SelectObject(&font);
+    mem.SetTextColor(crText);
+    mem.SetBkMode(TRANSPARENT);
+    mem.TextOut(2, 2, pszText, lstrlenA(pszText));
+    mem.SelectObject(pOldFont);
+    Pixels ink = CaptureDC(&mem, CRect(0, 0, 100, 40));
+    mem.SelectObject(pOld);
+    // The ink's bounding box.
+    int x0 = 100, y0 = 40, x1 = -1, y1 = -1;
+    for (int y = 0; y < 40; y++)
+        for (int x = 0; x < 100; x++)
+            if (ink.At(x, y) != rgbBack)
+            {
+                x0 = std::min(x0, x);
+                y0 = std::min(y0, y);
+                x1 = std::max(x1, x);
+                y1 = std::max(y1, y);
+            }
+    if (x1 < 0)
+        return false;
+    for (int oy = area.top; oy + (y1 - y0) < area.bottom; oy++)
+        for (int ox = area.left; ox + (x1 - x0) < area.right; ox++)
+        {
+            bool bMatch = true;
+            for (int y = y0; y <= y1 && bMatch; y++)
+                for (int x = x0; x <= x1 && bMatch; x++)
+                    bMatch = px.At(ox + x - x0, oy + y - y0) == ink.At(x, y);
+            if (bMatch)
+                return true;
+        }
+    return false;
+}
+} // namespace
+
+TEST(GridPaint, ScreenEqualsMemoryRenderInBothModes)
+{
+    PaintedGrid w;
+    for (int nMode : {1, 0})
+    {
+        w.g.SetPaintMode(nMode);
+        w.grid->Invalidate();
+        w.grid->UpdateWindow();
+        Pixels screen = CaptureClient(w.grid.get());
+        Pixels render = RenderGrid(&w.g, w.grid.get());
+        ASSERT_EQ(screen.px.size(), render.px.size());
+        size_t nDiff = 0;
+        for (size_t i = 0; i < screen.px.size(); i++)
+            nDiff += screen.px[i] != render.px[i];
+        EXPECT_EQ(0u, nDiff) << "paint mode " << nMode;
+    }
+}
+
+TEST(GridPaint, HeadersLinesBordersAndAreas)
+{
+    PaintedGrid w;
+    Pixels px = RenderGrid(&w.g, w.grid.get());
+    DWORD rgbFace = SysRGB(COLOR_BTNFACE), rgbLine = SysRGB(COLOR_GRAYTEXT);
+
+    // Headers in button face with their letters and numbers in the header font.
+    const char* letters[] = {"A", "B", "C", "D", "E"};
+    for (ROWCOL c = 1; c <= 5; c++)
+    {
+        CRect rect = w.Cell(0, c);
+        EXPECT_EQ(rgbFace, px.At(rect.left + 2, rect.top + 2)) << c;
+        const CGXStyle& style = w.g.LookupStyleRowCol(0, c);
+        LOGFONT lf;
+        style.GetFontPtr()->GetZoomedLogFont(lf, 100);
+        EXPECT_TRUE(FindText(px, rect, letters[c - 1], lf, rgbFace, ToRGB(style.GetTextColor()))) << letters[c - 1];
+    }
+    for (ROWCOL r : {1u, 7u, 10u})
+    {
+        CRect rect = w.Cell(r, 0);
+        CString s;
+        s.Format("%lu", r);
+        LOGFONT lf;
+        w.g.LookupStyleRowCol(r, 0).GetFontPtr()->GetZoomedLogFont(lf, 100);
+        EXPECT_TRUE(FindText(px, rect, s, lf, rgbFace, ToRGB(w.g.LookupStyleRowCol(r, 0).GetTextColor()))) << r;
+    }
+
+    // Grid lines on the left and top edges in colour 0.
+    CRect c44 = w.Cell(4, 4);
+    EXPECT_EQ(rgbLine, px.At(c44.left, c44.top + 5));
+    EXPECT_EQ(rgbLine, px.At(c44.left + 5, c44.top));
+    // The frozen boundary: the last pixel column of column 1 in colour 1.
+    CRect c41 = w.Cell(4, 1);
+    EXPECT_EQ(SysRGB(COLOR_ACTIVECAPTION), px.At(c41.right - 1, c41.top + 5));
+    // Right of the last column: colour 4, and the closing line after column 5.
+    CRect c45 = w.Cell(4, 5);
+    EXPECT_EQ(rgbLine, px.At(c45.right, c45.top + 5));
+    EXPECT_EQ(SysRGB(COLOR_BTNFACE), px.At(c45.right + 5, c45.top + 5));
+    // Below the last row likewise.
+    CRect c10 = w.Cell(10, 2);
+    EXPECT_EQ(rgbLine, px.At(c10.left + 5, c10.bottom));
+    EXPECT_EQ(SysRGB(COLOR_BTNFACE), px.At(c10.left + 5, c10.bottom + 5));
+
+    // Borders: 3 red pixels on the right of (7, 2); no line where (8, 3) has a PS_NULL border.
+    CRect c72 = w.Cell(7, 2);
+    for (int dx = 1; dx <= 3; dx++)
+        EXPECT_EQ(0xFF0000u, px.At(c72.right - dx, c72.top + 5)) << dx;
+    EXPECT_NE(0xFF0000u, px.At(c72.right - 4, c72.top + 5));
+    CRect c83 = w.Cell(8, 3);
+    EXPECT_EQ(0xFFFFFFu, px.At(c83.left, c83.top + 5));
+    EXPECT_EQ(rgbLine, px.At(w.Cell(8, 4).left, c83.top + 5)); // its neighbour keeps its line
+
+    // The row style's interior.
+    CRect c95 = w.Cell(9, 5);
+    EXPECT_EQ(0xFFFF00u, px.At(c95.right - 3, c95.bottom - 3));
+}
+
+TEST(GridPaint, SelectionAndMarker)
+{
+    PaintedGrid w;
+    Pixels px = RenderGrid(&w.g, w.grid.get());
+    // Selected cells inverted (white becomes black), others not.
+    CRect c22 = w.Cell(2, 2), c33 = w.Cell(3, 3), c24 = w.Cell(2, 4);
+    EXPECT_EQ(0x000000u, px.At(c22.right - 3, c22.bottom - 3));
+    EXPECT_EQ(0x000000u, px.At(c33.right - 3, c33.bottom - 3));
+    EXPECT_EQ(0xFFFFFFu, px.At(c24.right - 3, c24.bottom - 3));
+    // The marker: the inner rectangle's edge inverted once (one pixel wide).
+    CRect c53 = w.Cell(5, 3);
+    CRect inner(c53.left + 1, c53.top + 1, c53.right, c53.bottom); // inside the left and top lines
+    EXPECT_EQ(0x000000u, px.At(inner.right - 1, inner.top + inner.Height() / 2));
+    EXPECT_EQ(0x000000u, px.At(inner.left + inner.Width() / 2, inner.bottom - 1));
+    EXPECT_EQ(0xFFFFFFu, px.At(inner.right - 2, inner.bottom - 2));
+    EXPECT_EQ(0x000000u, px.At(inner.left, inner.bottom - 1)); // a corner: inverted once, not twice
+}
+
+TEST(GridPaint, LockedAndChangingLayoutDrawNothing)
+{
+    PaintedGrid w;
+    // The redraw lock: nothing drawn into the target.
+    w.g.GetParam()->m_bRedrawLocked = TRUE;
+    Pixels locked = RenderGrid(&w.g, w.grid.get());
+    for (DWORD d : locked.px)
+        ASSERT_EQ(0x010203u, d);
+    w.g.GetParam()->m_bRedrawLocked = FALSE;
+
+    // A paint that changes the scroll-bar layout invalidates everything and draws nothing.
+    w.g.SetScrollBarMode(SB_BOTH, gxnAutomatic, FALSE);
+    w.grid->UpdateWindow();
+    ASSERT_FALSE(w.grid->GetStyle() & WS_VSCROLL);
+    w.g.SetRowCount(100, GX_NOREDRAW);
+    w.grid->ValidateRect(NULL);
+    Pixels changed = RenderGrid(&w.g, w.grid.get());
+    EXPECT_TRUE(w.grid->GetStyle() & WS_VSCROLL);
+    for (DWORD d : changed.px)
+        ASSERT_EQ(0x010203u, d);
+    CRect rectUpdate, rectClient;
+    EXPECT_TRUE(w.grid->GetUpdateRect(&rectUpdate));
+    w.grid->GetClientRect(&rectClient);
+    EXPECT_EQ(rectClient, rectUpdate);
+    // The next paint draws.
+    Pixels next = RenderGrid(&w.g, w.grid.get());
+    EXPECT_NE(0x010203u, next.At(5, 5));
+}
+
+TEST(GridPaint, StyleCacheKeepsAtMost501)
+{
+    CGXGridCore grid;
+    std::vector<CGXStyle*> styles;
+    for (int i = 0; i < 502; i++)
+        styles.push_back(new CGXStyle);
+    for (CGXStyle* p : styles)
+        grid.RecycleStyle(p);
+    EXPECT_EQ(501, grid.m_freeStyles.GetCount());
+    CGXStyle* p = grid.CreateStyle();
+    EXPECT_EQ(styles[500], p); // the last one kept comes back first
+    EXPECT_TRUE(p->IsEmpty());
+    delete p;
+}
