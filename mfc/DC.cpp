@@ -521,3 +521,14 @@ int CDC::StartDoc(LPCTSTR lpszDocName)
     di.lpszDocName = lpszDocName;
     return StartDoc(&di);
 }
+
+BOOL CDC::ResetDC(const DEVMODE* lpDevMode)
+{
+    ASSERT(m_hAttribDC != NULL);
+    HDC hDC = ::ResetDC(m_hAttribDC, lpDevMode);
+    if (hDC == NULL)
+        return FALSE;
+    if (m_hDC != m_hAttribDC && m_hDC != NULL)
+        ::ResetDC(m_hDC, lpDevMode);
+    return TRUE;
+}

@@ -227,6 +227,8 @@ public:
     int EndPage() { return ::EndPage(m_hDC); }
     int EndDoc() { return ::EndDoc(m_hDC); }
     int AbortDoc() { return ::AbortDoc(m_hDC); }
+    // Applies new device settings (orientation, paper) to the printer DC.
+    BOOL ResetDC(const DEVMODE* lpDevMode);
     int SetAbortProc(ABORTPROC lpfn) { return ::SetAbortProc(m_hDC, lpfn); }
 
     // Implementation

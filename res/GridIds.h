@@ -6,6 +6,8 @@
 #define GX_IDS_STYLE_STANDARD 52768
 #define GX_IDS_STYLE_ROWHEADER 52769
 #define GX_IDS_STYLE_COLHEADER 52770
+// Base style of formula cells whose constraint is violated.
+#define GX_IDS_STYLE_CONSTRAINT 52780
 
 // Control ids (each also names a string resource with the control's display name).
 #define GX_IDS_CTRL_EDIT 52512

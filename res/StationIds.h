@@ -55,6 +55,37 @@
 #define IDS_PENDIX_NO_INTERFACE 445
 #define IDS_PENDIX_VOLT 446
 #define IDS_PENDIX_USB_BROKEN 447
+
+// Recording document: object titles, display texts, analysis cursor.
+#define IDS_REC_CURVE_TOPHEATER 252
+#define IDS_REC_CURVE_TESOLDER 253
+#define IDS_REC_CURVE_IRSURFACE 254
+#define IDS_REC_CURVE_IRSOLDER 255
+#define IDS_REC_PROGRAM 259
+#define IDS_REC_SECONDS 297
+#define IDS_REC_STATE_ON 303
+#define IDS_REC_STATE_OFF 304
+#define IDS_REC_REFLINE_T1 311
+#define IDS_REC_REFLINE_T2 312
+#define IDS_REC_REFLINE_T3 313
+#define IDS_REC_T1 316
+#define IDS_REC_T2 317
+#define IDS_REC_T3 318
+#define IDS_REC_TL 319
+#define IDS_REC_SENSOR 320
+#define IDS_REC_ENERGY 321
+#define IDS_REC_TIME 322
+#define IDS_REC_PROFILE_TYPE_DEFAULT 348
+#define IDS_REC_TINIT 360
+#define IDS_REC_BAR_FAN 383
+#define IDS_REC_BAR_PIPETTE 384
+#define IDS_REC_BAR_PUMP 385
+#define IDS_REC_BAR_ARM 386
+#define IDS_REC_BAR_TOPHEATER 387
+#define IDS_REC_BAR_BOTTOMHEATER 388
+#define IDS_REC_SLOPE_UNIT 396
+#define IDS_REC_POSITION 397
+
 #define IDS_PENDIX_SERIAL_RANGE 453
 
 // Pendix window: form template, its menu, the state and button bitmaps.

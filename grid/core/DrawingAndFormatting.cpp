@@ -204,7 +204,7 @@ int CGXDrawingAndFormatting::DrawTextWithEllipsis(CDC* pDC, LPCTSTR lpszString, 
         {
             int nPound = pDC->GetTextExtent("#", 1).cx;
             int nFit = nPound > 0 ? rect.Width() / nPound : 0;
-            CString strPounds(nFit > 0 ? nFit : 1, '#');
+            CString strPounds('#', nFit > 0 ? nFit : 1);
             DrawLine(pDC, strPounds, strPounds.GetLength(), y, rect, nFormat);
             break;
         }

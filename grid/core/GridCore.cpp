@@ -522,6 +522,8 @@ void CGXGridCore::DiscardUndoInfo()
 
 void CGXGridCore::AddCommand(CObject* pCmd, int ctCmd)
 {
+    if (pCmd == NULL)
+        return;
     if (m_pUndoImp != NULL)
         m_pUndoImp->AddCommand(this, pCmd, ctCmd);
     else

@@ -251,11 +251,10 @@ void CGXGridCore::UpdateScrollbars(BOOL bNoRepaint, BOOL bOnlyIfCountsChanged)
         case gxnEnabled:
             SetScrollRange(b.nBar, b.nFrozen + 1, b.nMax, FALSE);
             SetScrollPos(b.nBar, b.nPos, FALSE);
-            if (!b.bHad)
-            {
+            // Windows hides a bar whose page covers its range: shown again after the range.
+            if (!(m_pGridWnd->GetStyle() & (b.nBar == SB_VERT ? WS_VSCROLL : WS_HSCROLL)))
                 ShowGridScrollBar(b.nBar, TRUE);
-                bChanged[i] = TRUE;
-            }
+            bChanged[i] = !b.bHad;
             break;
         default: // shared: range and position only
             SetScrollRange(b.nBar, b.nFrozen + 1, b.nMax, FALSE);

@@ -204,14 +204,21 @@ BOOL CGXGridCore::SetStyleRange(const CGXCellRange& rangeIn, const CGXStyle* pSt
 {
     if (m_pParam == NULL)
         return FALSE;
-    // 1. Style type.
+    // 1. Style type; rows are stored at column 0, columns at row 0, the table at (0, 0).
+    CGXCellRange rangeDraw = rangeIn;
     CGXCellRange range = rangeIn;
-    if (!range.IsCells())
+    if (!rangeIn.IsCells())
         nType = -1;
     else if (nType == 0)
         nType = m_nDefaultStyleType;
-    range.ExpandToCells(0, 0, GetRowCount(), GetColCount());
-    if (!range.IsValid() && !range.IsCells())
+    if (rangeIn.IsRows())
+        range = CGXCellRange(rangeIn.top, 0, rangeIn.bottom, 0);
+    else if (rangeIn.IsCols())
+        range = CGXCellRange(0, rangeIn.left, 0, rangeIn.right);
+    else if (rangeIn.IsTable())
+        range = CGXCellRange(0, 0);
+    rangeDraw.ExpandToCells(0, 0, GetRowCount(), GetColCount());
+    if (range.bottom < range.top || range.right < range.left)
         return FALSE;
 
     // 2. - 3. Undo record under a long operation.
@@ -241,7 +248,7 @@ BOOL CGXGridCore::SetStyleRange(const CGXCellRange& rangeIn, const CGXStyle* pSt
     op.SetCanAbort(ctCmd == gxDo && pOldStyles != NULL);
     FreeObjectCache();
     if (!m_bStoringStyles)
-        RecalcRange(range);
+        RecalcRange(rangeDraw);
     BOOL bOldStoring = m_bStoringStyles;
     m_bStoringStyles = TRUE;
     BOOL bOldRecord = SetRecordUndoInfo(m_pParam->IsUndoEnabled() && ctCmd != gxRollback);
@@ -322,9 +329,9 @@ BOOL CGXGridCore::SetStyleRange(const CGXCellRange& rangeIn, const CGXStyle* pSt
     }
     else
     {
-        InvalidateFloatedCells(range);
-        InvalidateMergedCells(range);
-        UpdateStyleRange(range, pStyle, mode, nType, flags, TRUE);
+        InvalidateFloatedCells(rangeDraw);
+        InvalidateMergedCells(rangeDraw);
+        UpdateStyleRange(rangeDraw, pStyle, mode, nType, flags, TRUE);
         SetModifiedFlag();
         if (pOldStyles != NULL)
         {
@@ -334,7 +341,7 @@ BOOL CGXGridCore::SetStyleRange(const CGXCellRange& rangeIn, const CGXStyle* pSt
             AddCommand(m_pUndoImp->CreateSetStyleRangeCmd(this, range, nType, pOldStyles), ctCmd);
         }
         if (ctCmd == gxUndo || ctCmd == gxRedo)
-            MoveToUndoCell(range.top, range.left);
+            MoveToUndoCell(rangeDraw.top, rangeDraw.left);
     }
     // 9.
     m_bStoringStyles = bOldStoring;

@@ -13,6 +13,8 @@ class CGXStylesMap;
 // Value types of a style's value.
 #define GX_VT_TEXT 0
 #define GX_VT_NUMBER 1
+#define GX_VT_EXPRESSION 2
+#define GX_VT_ERROR 3
 
 // The include word. Its mask form, exchanged with other parts, has bits 21 and 22 swapped.
 class CGXStyleIncludeBits

@@ -4,6 +4,7 @@
 #include "grid/formula/FormulaText.h"
 #include "grid/formula/RangeNames.h"
 #include "grid/core/Style.h"
+#include "grid/formula/FormulaSheet.h"
 #include <stddef.h>
 #include <stdlib.h>
 #include <string.h>
@@ -333,10 +334,10 @@ GX_CELL* GXAllocCellRecord(GX_CELL_POOL* pPool)
     return pCell;
 }
 
-void GXFreeCellRecord(GX_CELL* pCell)
+namespace
 {
-    if (pCell == NULL)
-        return;
+void FreeCellContents(GX_CELL* pCell)
+{
     delete pCell->pAttached;
     pCell->pAttached = NULL;
     if (pCell->Content() == GX_CONTENT_FORMULA || pCell->Content() == GX_CONTENT_CONSTFORMULA)
@@ -345,6 +346,61 @@ void GXFreeCellRecord(GX_CELL* pCell)
     if (pCell->ValueKind() == GX_CELLVALUE_HEAPSTR)
         free(pCell->pszValue);
     pCell->SetValueKind(0);
+}
+
+void ReleaseSlot(GX_CELL* pCell);
+} // namespace
+
+GX_CELL* GXDetachCellRecord(GX_CELL* pCell)
+{
+    GX_CELL* p = (GX_CELL*)malloc(sizeof(GX_CELL));
+    if (p == NULL)
+        AfxThrowMemoryException();
+    *p = *pCell;
+    p->pNext = NULL;
+    p->dwFlags &= ~(GX_CF_LINKED | (0x3Fu << 9));
+    pCell->pAttached = NULL;
+    pCell->pFormula = NULL;
+    pCell->SetValueKind(0);
+    ReleaseSlot(pCell);
+    return p;
+}
+
+GX_CELL* GXReattachCellRecord(int nSheet, GX_CELL* pDetached)
+{
+    GX_SHEET_CONTEXT* c = GXGetSheetContext(nSheet);
+    int nContent = pDetached->Content();
+    int nPool = nContent == GX_CONTENT_FORMULA ? GX_POOL_FORMULA
+                : nContent == GX_CONTENT_NONE  ? GX_POOL_PLACEHOLDER
+                                               : GX_POOL_CONST;
+    GX_CELL* p = GXAllocCellRecord(GXGetPool(c, nPool));
+    DWORD dwIndexBits = p->dwFlags & (0x3Fu << 9);
+    *p = *pDetached;
+    p->dwFlags = (pDetached->dwFlags & ~(GX_CF_LINKED | (0x3Fu << 9))) | dwIndexBits;
+    free(pDetached);
+    return p;
+}
+
+void GXFreeDetachedCell(GX_CELL* pDetached)
+{
+    if (pDetached == NULL)
+        return;
+    FreeCellContents(pDetached);
+    free(pDetached);
+}
+
+void GXFreeCellRecord(GX_CELL* pCell)
+{
+    if (pCell == NULL)
+        return;
+    FreeCellContents(pCell);
+    ReleaseSlot(pCell);
+}
+
+namespace
+{
+void ReleaseSlot(GX_CELL* pCell)
+{
     GX_CELL_BLOCK* p = BlockOf(pCell);
     GX_CELL_POOL* pPool = p->pPool;
     p->dwMask &= ~(1u << pCell->BlockIndex());
@@ -368,6 +424,7 @@ void GXFreeCellRecord(GX_CELL* pCell)
         ChainFront(pPool, p);
     }
 }
+} // namespace
 
 void GXDeletePoolCells(GX_CELL_POOL* pPool)
 {
@@ -620,7 +677,9 @@ CString GXCellText(const GX_CELL* pCell)
 
 CString GXCellDisplayText(int nSheet, GX_CELL* pCell)
 {
-    (void)nSheet;
+    GX_SHEET_CONTEXT* c = GXGetSheetContext(nSheet);
+    if (c != NULL && c->pOwner != NULL)
+        return c->pOwner->GetValueText(pCell);
     if (pCell->ValueKind() == GX_CELLVALUE_NUMBER)
     {
         CString s;

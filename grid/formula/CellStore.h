@@ -188,6 +188,12 @@ void GXFreeCellRecord(GX_CELL* pCell);
 GX_CELL* GXCopyCellRecord(GX_CELL_POOL* pPool, const GX_CELL* pCell);
 CObject* GXTakeAttachedObject(GX_CELL* pCell);
 void GXSetAttachedObject(GX_CELL* pCell, CObject* pObject);
+// Moves a record out of its pool into a heap block of its own (undo information outlives
+// the sheet's blocks); the slot is released.
+GX_CELL* GXDetachCellRecord(GX_CELL* pCell);
+// Takes a detached record back into a pool (the pool its content belongs to) and returns it.
+GX_CELL* GXReattachCellRecord(int nSheet, GX_CELL* pDetached);
+void GXFreeDetachedCell(GX_CELL* pDetached);
 // Deletes every record of a pool and its blocks.
 void GXDeletePoolCells(GX_CELL_POOL* pPool);
 

@@ -6,7 +6,7 @@
 class CCSVFile : public CObject
 {
     // Construction
-public:
+  public:
     // mode and decimal are accepted for the callers' sake; this file format needs neither.
     CCSVFile(int mode, char separator, char decimal, char replacement, LPCSTR extraSpecial = NULL);
     ~CCSVFile() override;
@@ -14,7 +14,7 @@ public:
     CCSVFile& operator=(const CCSVFile&) = delete;
 
     // Operations
-public:
+  public:
     // Opens for reading, or creates (truncating) for writing; a failure is shown to the user.
     BOOL Open(LPCSTR path, BOOL forWriting);
     // Ends the file; throws CFileException* when the last bytes cannot be written.
@@ -31,12 +31,21 @@ public:
     // Reads the fields of the next record; empty lines are no records. FALSE at the end of the file.
     BOOL ReadRecord(CStringArray& fields);
 
-    BOOL IsEndOfFile() const { return m_bEndOfFile; }
-    BOOL IsEndOfRecord() const { return m_bEndOfRecord; }
-    int GetRecordNumber() const { return m_nRecord; }
+    BOOL IsEndOfFile() const
+    {
+        return m_bEndOfFile;
+    }
+    BOOL IsEndOfRecord() const
+    {
+        return m_bEndOfRecord;
+    }
+    int GetRecordNumber() const
+    {
+        return m_nRecord;
+    }
 
     // Implementation
-private:
+  private:
     int ReadByte(); // -1 at the end of the file
     int PeekByte();
 

@@ -1,5 +1,6 @@
 // Profile table: load, save and the cell operations of the profile grid.
 #include "station/record/IRProfilRecord.h"
+#include "station/record/ApplicationValues.h"
 #include "station/record/CSVFile.h"
 #include "station/config/ProjektConfig.h"
 #include "StationIds.h"
@@ -7,8 +8,6 @@
 
 namespace
 {
-CProjektConfig* g_pConfig = NULL;
-
 void ShowFileError(UINT nID, LPCSTR path)
 {
     CString text;
@@ -17,26 +16,13 @@ void ShowFileError(UINT nID, LPCSTR path)
 }
 } // namespace
 
-void CIRProfilRecord::SetProjektConfig(CProjektConfig* pConfig)
-{
-    g_pConfig = pConfig;
-}
-
-CProjektConfig& CIRProfilRecord::GetProjektConfig()
-{
-    if (g_pConfig != NULL)
-        return *g_pConfig;
-    static CProjektConfig s_machineConfig(TRUE);
-    return s_machineConfig;
-}
-
 CIRProfilRecord::CIRProfilRecord()
     : m_sets(10), m_nIdCounter(0), m_nColumnCount(CIRProfilSet::FieldCount), m_bMayWrite(TRUE)
 {
     for (int n = 1; n <= CIRProfilSet::FieldCount; n++)
         m_strHeader[n].LoadString(CIRProfilSet::GetFieldInfo(n)->nTitleId);
     // A relative name belongs in the program's folder, whatever the current directory.
-    m_strPath = GetProjektConfig().GetProfilFile();
+    m_strPath = CApplicationValues::GetProjektConfig().GetProfilFile();
     if (m_strPath.IsEmpty() || ::PathIsRelativeA(m_strPath))
         m_strPath = CConfig::GetModuleDirectory() + m_strPath;
     ReadProfileCsv();
@@ -77,7 +63,7 @@ BOOL CIRProfilRecord::ReadProfileCsv()
     {
         CStringArray fields;
         // The limits come from the registry once per load, not once per record.
-        const CIRProfilSet limits(0, GetProjektConfig());
+        const CIRProfilSet limits(0, CApplicationValues::GetProjektConfig());
         while (csv.ReadRecord(fields))
         {
             CIRProfilSet* pSet = AddSet(&limits);
@@ -234,7 +220,7 @@ CIRProfilSet* CIRProfilRecord::AddSet(const CIRProfilSet* pLimits)
     try
     {
         pSet = pLimits != NULL ? new CIRProfilSet(m_nIdCounter + 1, *pLimits)
-                               : new CIRProfilSet(m_nIdCounter + 1, GetProjektConfig());
+                               : new CIRProfilSet(m_nIdCounter + 1, CApplicationValues::GetProjektConfig());
         m_sets.AddTail(pSet);
     }
     catch (CMemoryException* e)

@@ -18,11 +18,6 @@ class CIRProfilRecord
     CIRProfilRecord(const CIRProfilRecord&) = delete;
     CIRProfilRecord& operator=(const CIRProfilRecord&) = delete;
 
-    // The project configuration the table takes its file name and limits from; set by the
-    // application at start. Without one, a read-only view of the machine configuration is used.
-    static void SetProjektConfig(CProjektConfig* pConfig);
-    static CProjektConfig& GetProjektConfig();
-
     // Operations
   public:
     // Replaces the sets by the file's. A file that exists but cannot be opened or read is

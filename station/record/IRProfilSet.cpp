@@ -1,5 +1,6 @@
 // Profile set: one field table drives the text forms, limits and grid columns.
 #include "station/record/IRProfilSet.h"
+#include "station/record/ApplicationValues.h"
 #include "station/record/IRProfilRecord.h"
 #include "station/config/ProjektConfig.h"
 #include "StationIds.h"
@@ -73,7 +74,7 @@ void CIRProfilSet::StartAtMinimum()
     }
 }
 
-CIRProfilSet::CIRProfilSet(int id) : CIRProfilSet(id, CIRProfilRecord::GetProjektConfig())
+CIRProfilSet::CIRProfilSet(int id) : CIRProfilSet(id, CApplicationValues::GetProjektConfig())
 {
 }
 

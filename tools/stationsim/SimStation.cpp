@@ -12,6 +12,42 @@ const double kAmbient = 25.0;
 // Program states of variable 40.
 enum { kHeating = 1, kReady = 2, kSoldering = 3, kDesoldering = 4, kEnd = 5, kCalibrating = 6, kEndurance = 7 };
 
+// The station's variables as its firmware offers them: which can be read and written, and from
+// which firmware version. A variable outside every range, a write to a read-only variable and an
+// access below the gate get an error reply. The rate of functions 0x20 and 0x40 is no variable.
+struct VariableRange
+{
+    int first;
+    int last;
+    bool read;
+    bool write;
+    float gate; // the firmware version from which the access exists; 0: always
+};
+const VariableRange g_variableMap[] = {
+    {0, 5, true, false, 0.0f},     {4, 5, false, true, 1.6f},      {6, 18, true, false, 0.0f},
+    {7, 15, false, true, 0.0f},    {18, 19, false, true, 0.0f},    {20, 20, true, false, 0.0f},
+    {21, 34, true, false, 0.0f},   {35, 42, true, false, 0.0f},    {37, 38, false, true, 0.0f},
+    {43, 45, true, true, 0.0f},    {46, 46, false, true, 0.0f},    {48, 49, false, true, 1.6f},
+    {50, 51, true, true, 1.68f},   {52, 53, true, false, 1.71f},   {54, 62, true, false, 0.0f},
+    {54, 61, false, true, 0.0f},
+};
+
+bool Allowed(int n, bool write, float firmware)
+{
+    for (const VariableRange& range : g_variableMap)
+        if (n >= range.first && n <= range.last && (write ? range.write : range.read) && firmware >= range.gate)
+            return true;
+    return false;
+}
+
+bool AllAllowed(int first, int count, bool write, float firmware)
+{
+    for (int n = first; n < first + count; ++n)
+        if (!Allowed(n, write, firmware))
+            return false;
+    return true;
+}
+
 double TimeOfDay()
 {
     time_t now = time(nullptr);
@@ -44,7 +80,6 @@ Station::Station(const StationOptions& options) : m_options(options), m_baud(opt
     for (const auto& d : defaults)
         Set(d.n, d.value);
     Set(20, options.firmware);
-    Set(64, static_cast<float>(m_baud));
     Set(0, kAmbient);
     Set(1, kAmbient);
     Set(3, kAmbient);
@@ -58,33 +93,32 @@ std::vector<uint8_t> Station::Answer(const Request& r)
     const uint8_t a = m_options.address;
     switch (r.function)
     {
-    case 0x20: // baud query: the station's own rate
-        if (r.values.size() != 0)
-            return {};
+    case 0x20: // baud query: the station's own rate, asked for as register 0, one value
+        if (r.reg != 0 || r.count != 1 || !r.values.empty())
+            return BuildReply(a, r.function | 0x80, r.reg, 0, {}, false);
         return BuildReply(a, r.function, 0, 1, {FloatBits(static_cast<float>(m_baud))}, true);
     case 0x40: // baud change: the reply still goes out at the old rate
     {
-        if (r.values.size() != 1)
-            return {};
+        if (r.reg != 0 || r.count != 1 || r.values.size() != 1)
+            return BuildReply(a, r.function | 0x80, r.reg, 0, {}, false);
         std::vector<uint8_t> reply = BuildReply(a, r.function, 0, 0, {}, false);
         int baud = static_cast<int>(BitsFloat(r.values[0]));
         if (baud > 0)
-        {
             m_baud = baud;
-            Set(64, static_cast<float>(baud));
-        }
         return reply;
     }
     case '/':
     {
-        if (r.reg + r.count > kVariables || !r.values.empty())
+        if (r.count == 0 || r.reg + r.count > kVariables || !r.values.empty() ||
+            !AllAllowed(r.reg, r.count, false, m_options.firmware))
             return BuildReply(a, r.function | 0x80, r.reg, 0, {}, false);
         std::vector<uint32_t> values(m_vars.begin() + r.reg, m_vars.begin() + r.reg + r.count);
         return BuildReply(a, r.function, r.reg, r.count, values, true);
     }
     case 'O':
     {
-        if (r.count == 0 || r.reg + r.count > kVariables || r.values.size() != r.count)
+        if (r.count == 0 || r.reg + r.count > kVariables || r.values.size() != r.count ||
+            !AllAllowed(r.reg, r.count, true, m_options.firmware))
             return BuildReply(a, r.function | 0x80, r.reg, 0, {}, false);
         for (int i = 0; i < r.count; ++i)
             m_vars[r.reg + i] = r.values[i];

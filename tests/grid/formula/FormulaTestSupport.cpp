@@ -173,8 +173,8 @@ GX_VALUE* Temp(GX_VALUE* pResult, GX_VALUE* pArgs)
 const GX_FUNCTION_ENTRY s_aTest[] = {
     ENTRY("CNT", Count, 10, 1, {{10, 0}}), ENTRY("CSUM", Sum, 0, 2, {{7, 4}, {1, 1}}),
     ENTRY("ECHO", Echo, 10, 1, {{1, 0}}),  ENTRY("ECHOV", Echo, 10, 1, {{10, 0}}),
-    ENTRY("EMPTY", Empty, 10, 0, {}),      ENTRY("SUM", Sum, 0, 1, {{2, 4}}),
-    ENTRY("TEMP", Temp, 0, 1, {{1, 0}}),
+    ENTRY("EMPTY", Empty, 10, 0, {}),      ENTRY("NA", Empty, 10, 0, {}),
+    ENTRY("SUM", Sum, 0, 1, {{2, 4}}),     ENTRY("TEMP", Temp, 0, 1, {{1, 0}}),
 };
 
 class TestFunctions : public CGXWorksheetFunctions

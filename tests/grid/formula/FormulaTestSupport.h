@@ -5,6 +5,7 @@
 #include "grid/formula/FormulaParser.h"
 #include "grid/formula/FormulaText.h"
 #include "grid/formula/RangeNames.h"
+#include "grid/formula/ReferenceAdjust.h"
 #include "grid/formula/WorksheetFunctions.h"
 #include <gtest/gtest.h>
 #include <string>

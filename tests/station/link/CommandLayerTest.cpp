@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "station/link/CommJob.h"
 #include "station/link/IRComBase.h"
+#include <functional>
 
 namespace
 {
@@ -194,5 +195,51 @@ TEST_F(CommandLayer, ProcessMovesTheTemperatures)
     }
     EXPECT_TRUE(heated);
     EXPECT_NE(2.0f, m_com->GetCachedVar(40)) << "a process runs";
+}
+} // namespace
+
+namespace
+{
+// The simulated station answers as its variable map and firmware gates say: reads and writes
+// of the variables it has, an error reply for everything else.
+TEST_F(CommandLayer, SimulatorKeepsToTheStationsVariableMap)
+{
+    ASSERT_TRUE(m_sim.Start(kPort, "--firmware 1.68"));
+    Make();
+    m_com->SetCloseAfterTransfer(FALSE);
+    float values[9] = {};
+    DWORD one = CommJobWord(1.0f);
+    DWORD four[4] = {0, 0, 0, 0};
+    const struct
+    {
+        const char* what;
+        std::function<BOOL()> run;
+        bool answered;
+    } cases[] = {
+        {"read 0-5", [&] { return m_com->ReadFloatBlock(values, 1, 0, 6); }, true},
+        {"read 50-51 at 1.68", [&] { return m_com->ReadFloatBlock(values, 1, 50, 2); }, true},
+        {"read 52-53 below 1.71", [&] { return m_com->ReadFloatBlock(values, 1, 52, 2); }, false},
+        {"read 47: no such variable", [&] { return m_com->ReadFloatBlock(values, 1, 47, 1); }, false},
+        {"read 64: the rate is no variable", [&] { return m_com->ReadFloatBlock(values, 1, 64, 1); }, false},
+        {"read 100", [&] { return m_com->ReadFloatBlock(values, 1, 100, 1); }, false},
+        {"read 54-62", [&] { return m_com->ReadFloatBlock(values, 1, 54, 9); }, true},
+        {"write 20: the firmware version", [&] { return m_com->WriteValueBlock(&one, 1, 20, 1); }, false},
+        {"write 0: a measured value", [&] { return m_com->WriteValueBlock(&one, 1, 0, 1); }, false},
+        {"write 46: calibration", [&] { return m_com->WriteValueBlock(&one, 1, 46, 1); }, true},
+        {"write 58-61", [&] { return m_com->WriteValueBlock(four, 1, 58, 4); }, true},
+        {"write 60-63: past the map", [&] { return m_com->WriteValueBlock(four, 1, 60, 4); }, false},
+    };
+    for (const auto& c : cases)
+    {
+        size_t before = m_sim.Log().size();
+        EXPECT_EQ(c.answered, !!c.run()) << c.what;
+        std::vector<std::string> log = m_sim.Log();
+        ASSERT_GT(log.size(), before + 1) << c.what;
+        // the reply's function byte carries the error bit when refused
+        const std::string& reply = log.back();
+        ASSERT_EQ(0u, reply.find("tx [01 ")) << c.what;
+        EXPECT_EQ(c.answered, reply.compare(7, 1, "A") != 0 && reply.compare(7, 1, "C") != 0) << c.what << ": " << reply;
+    }
+    m_com->ClosePort();
 }
 } // namespace

@@ -2,6 +2,7 @@
 // and saves that lose nothing, deleting and pasting sets.
 #include "tests/station/config/ProgramKey.h"
 #include "station/config/ProjektConfig.h"
+#include "station/record/ApplicationValues.h"
 #include "station/record/IRProfilRecord.h"
 #include "station/record/CSVFile.h"
 #include <fstream>
@@ -53,7 +54,7 @@ int CountFiles(const std::string& folder)
 
 class ProfilTableTest : public ProgramKeyTest
 {
-protected:
+  protected:
     void SetUp() override
     {
         ProgramKeyTest::SetUp();
@@ -63,11 +64,11 @@ protected:
         ::DeleteFileA(m_path.c_str());
         WriteRawText(HKEY_LOCAL_MACHINE, "Settings", "ProfilFile", m_path);
         m_pConfig = new CProjektConfig(FALSE);
-        CIRProfilRecord::SetProjektConfig(m_pConfig);
+        CApplicationValues::SetProjektConfig(m_pConfig);
     }
     void TearDown() override
     {
-        CIRProfilRecord::SetProjektConfig(NULL);
+        CApplicationValues::SetProjektConfig(NULL);
         delete m_pConfig;
         ::SetFileAttributesA(m_path.c_str(), FILE_ATTRIBUTE_NORMAL);
         ::DeleteFileA(m_path.c_str());
@@ -303,19 +304,20 @@ TEST_F(ProfilTableTest, DeletingRenumbersAndPastingFillsTheLastSet)
 
 TEST_F(ProfilTableTest, DeletingASetWritesTheOthersRenumbered)
 {
-    const std::string a = "A;1;;100;0;100;200;200;0;TE-Sensor; \xB0" "C;x;y;z;30;1.000\r\n";
-    const std::string b = "B;2;;100;0;100;200;200;0;TE-Sensor; \xB0" "C;x;y;z;30;1.000\r\n";
-    const std::string c = "C;3;;100;0;100;200;200;0;TE-Sensor; \xB0" "C;x;y;z;30;1.000\r\n";
+    const std::string a = "A;1;;100;0;100;200;200;0;TE-Sensor; \xB0"
+                          "C;x;y;z;30;1.000\r\n";
+    const std::string b = "B;2;;100;0;100;200;200;0;TE-Sensor; \xB0"
+                          "C;x;y;z;30;1.000\r\n";
+    const std::string c = "C;3;;100;0;100;200;200;0;TE-Sensor; \xB0"
+                          "C;x;y;z;30;1.000\r\n";
     struct
     {
         int id;
         const char* boards; // boards of ids 1, 2, ... after the deletion
         std::string file;
     } cases[] = {
-        {1, "BC", b + c},
-        {2, "AC", a + c},
-        {3, "AB", a + b},
-        {4, "ABC", a + b + c}, // none: nothing changes, nothing is written
+        {1, "BC", b + c},      {2, "AC", a + c},
+        {3, "AB", a + b},      {4, "ABC", a + b + c}, // none: nothing changes, nothing is written
         {0, "ABC", a + b + c},
     };
     for (const auto& k : cases)
@@ -384,12 +386,16 @@ TEST_F(ProfilTableTest, ColumnsAndHeaderRow)
         int width;
         COLORREF colour;
         BOOL checkBox;
-    } cases[] = {{1, "Board", 100, 0xFBE084, FALSE},     {4, "T1/\xB0"
-                                                             "C",
-                                                          40, 0xFFFFFF, FALSE},
-                 {10, "Sensor", 70, 0xFFFFFF, FALSE},    {15, "Tinit/\xB0"
-                                                              "C",
-                                                          50, 0xF0FFE6, FALSE},
+    } cases[] = {{1, "Board", 100, 0xFBE084, FALSE},
+                 {4,
+                  "T1/\xB0"
+                  "C",
+                  40, 0xFFFFFF, FALSE},
+                 {10, "Sensor", 70, 0xFFFFFF, FALSE},
+                 {15,
+                  "Tinit/\xB0"
+                  "C",
+                  50, 0xF0FFE6, FALSE},
                  {16, "Kal.", 30, 0xF0FFE6, TRUE}};
     for (const auto& c : cases)
     {
@@ -433,7 +439,9 @@ TEST(CSVFile, FieldsAndRecordsOfAStream)
     {
         CCSVFile csv(1, ';', '.', '_');
         ASSERT_TRUE(csv.Open(path.c_str(), TRUE));
-        csv << "a" << "b;c" << "" << NULL;
+        csv << "a"
+            << "b;c"
+            << "" << NULL;
         csv << "d" << NULL;
         csv.Close();
     }

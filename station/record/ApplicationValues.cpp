@@ -1,0 +1,107 @@
+// The application's values for the recording core, with their fall-backs.
+#include "station/record/ApplicationValues.h"
+#include "station/config/ProjektConfig.h"
+#include "station/record/DrawConfig.h"
+
+namespace
+{
+struct SValues
+{
+    CProjektConfig* pProjektConfig = NULL;
+    CDrawConfig* pDrawConfig = NULL;
+    BOOL bExpertMode = FALSE;
+    CString printLogo;
+    BOOL bLeftLogo = FALSE;
+    BOOL bRightLogo = FALSE;
+    CApplicationValues::AnalyseDlgFactory pfnAnalyseDlg = NULL;
+};
+
+SValues& Values()
+{
+    static SValues s_values;
+    return s_values;
+}
+} // namespace
+
+CProjektConfig& CApplicationValues::GetProjektConfig()
+{
+    if (Values().pProjektConfig != NULL)
+        return *Values().pProjektConfig;
+    static CProjektConfig s_machineConfig(TRUE);
+    return s_machineConfig;
+}
+
+void CApplicationValues::SetProjektConfig(CProjektConfig* pConfig)
+{
+    Values().pProjektConfig = pConfig;
+}
+
+CDrawConfig& CApplicationValues::GetDrawConfig()
+{
+    if (Values().pDrawConfig != NULL)
+        return *Values().pDrawConfig;
+    static CDrawConfig s_machineConfig(TRUE);
+    return s_machineConfig;
+}
+
+void CApplicationValues::SetDrawConfig(CDrawConfig* pConfig)
+{
+    Values().pDrawConfig = pConfig;
+}
+
+BOOL CApplicationValues::IsExpertMode()
+{
+    return Values().bExpertMode;
+}
+
+void CApplicationValues::SetExpertMode(BOOL bExpert)
+{
+    Values().bExpertMode = bExpert;
+}
+
+CString CApplicationValues::GetPrintLogo()
+{
+    return Values().printLogo;
+}
+
+BOOL CApplicationValues::GetLeftLogo()
+{
+    return Values().bLeftLogo;
+}
+
+BOOL CApplicationValues::GetRightLogo()
+{
+    return Values().bRightLogo;
+}
+
+void CApplicationValues::SetPrintLogo(LPCSTR path, BOOL bLeftLogo, BOOL bRightLogo)
+{
+    Values().printLogo = path != NULL ? path : "";
+    Values().bLeftLogo = bLeftLogo;
+    Values().bRightLogo = bRightLogo;
+}
+
+void CApplicationValues::SetAnalyseDlgFactory(AnalyseDlgFactory pfnFactory)
+{
+    Values().pfnAnalyseDlg = pfnFactory;
+}
+
+CDialog* CApplicationValues::CreateAnalyseDlg()
+{
+    return Values().pfnAnalyseDlg != NULL ? Values().pfnAnalyseDlg() : NULL;
+}
+
+void CApplicationValues::Reset()
+{
+    Values() = SValues();
+}
+
+CProjektConfig* GetProjektConfig()
+{
+    return &CApplicationValues::GetProjektConfig();
+}
+
+CDrawConfig* GetDrawConfig()
+{
+    return &CApplicationValues::GetDrawConfig();
+}

@@ -1,0 +1,41 @@
+// The one place where the recording core finds what the application gives it: the configuration
+// objects, the expert-mode flag, the print logo with its flags and the maker of the analysis
+// dialog. The application fills it at start-up, tests fill it themselves; whatever is not set
+// falls back to read-only configurations and empty values.
+#pragma once
+#include "afxwin.h"
+
+class CProjektConfig;
+class CDrawConfig;
+class CDialog;
+
+class CApplicationValues
+{
+  public:
+    // Makes the analysis dialog of a recording document; NULL when there is none.
+    typedef CDialog* (*AnalyseDlgFactory)();
+
+    static CProjektConfig& GetProjektConfig();
+    static void SetProjektConfig(CProjektConfig* pConfig);
+    static CDrawConfig& GetDrawConfig();
+    static void SetDrawConfig(CDrawConfig* pConfig);
+
+    // Outside expert mode ("-expert" on the command line) the "TE-TopHeater" curve stays hidden.
+    static BOOL IsExpertMode();
+    static void SetExpertMode(BOOL bExpert);
+
+    static CString GetPrintLogo();
+    static BOOL GetLeftLogo();
+    static BOOL GetRightLogo();
+    static void SetPrintLogo(LPCSTR path, BOOL bLeftLogo, BOOL bRightLogo);
+
+    static void SetAnalyseDlgFactory(AnalyseDlgFactory pfnFactory);
+    static CDialog* CreateAnalyseDlg();
+
+    // Back to nothing set.
+    static void Reset();
+};
+
+// The application's configuration objects as the recording core reaches them.
+CProjektConfig* GetProjektConfig();
+CDrawConfig* GetDrawConfig();

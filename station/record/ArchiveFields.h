@@ -1,0 +1,30 @@
+// Fields of the recording file as the 32-bit program stored them, written one by one: RECT and
+// LOGPEN take 16 bytes, LOGBRUSH 12, LOGFONTA 60, a point 8; and object lists whose members
+// must be of one class.
+#pragma once
+#include "afxwin.h"
+#include "Archive.h"
+
+class CObList;
+
+namespace archive_fields
+{
+void Store(CArchive& ar, const RECT& rect);
+void Load(CArchive& ar, RECT& rect);
+void Store(CArchive& ar, const LOGPEN& pen);
+void Load(CArchive& ar, LOGPEN& pen);
+void Store(CArchive& ar, const LOGBRUSH& brush);
+void Load(CArchive& ar, LOGBRUSH& brush);
+void Store(CArchive& ar, const LOGFONTA& font);
+void Load(CArchive& ar, LOGFONTA& font);
+// The WORD 2 that ends each class's part of a stream (not checked on reading).
+void StoreEnd(CArchive& ar);
+void SkipEnd(CArchive& ar);
+// A BOOL or int stored as a WORD.
+WORD ToWord(int n);
+
+// A list as the archive stores it: a count, then object records. Reading takes only objects of
+// pClass (else the archive's badClass error) and appends them.
+void StoreList(CArchive& ar, const CObList& list);
+void LoadList(CArchive& ar, CObList& list, const CRuntimeClass* pClass);
+} // namespace archive_fields

@@ -1,0 +1,174 @@
+// CDrawPolyRect: runs of on points drawn as framed bars, and the stream.
+#include "station/record/DrawPolyRect.h"
+#include "station/record/ArchiveFields.h"
+#include "station/record/DrawViewBase.h"
+#include "Rgn.h"
+
+IMPLEMENT_SERIAL(CDrawPolyRect, CDrawObject, 0)
+
+using namespace archive_fields;
+
+CDrawPolyRect::CDrawPolyRect()
+    : m_nPoints(0), m_nAllocPoints(0), m_nBarHeight(10), m_frameColor(0), m_nMinX(0), m_nMaxX(0)
+{
+}
+
+CDrawPolyRect::CDrawPolyRect(const RECT& rect, int nBarHeight)
+    : CDrawObject(rect), m_nPoints(0), m_nAllocPoints(0), m_nBarHeight(nBarHeight), m_frameColor(0),
+      m_nMinX(0), m_nMaxX(0)
+{
+    m_bPen = TRUE;
+    m_bBrush = TRUE;
+}
+
+CDrawPolyRect::~CDrawPolyRect()
+{
+}
+
+void CDrawPolyRect::AddPoint(POINT point, CDrawViewBase* pView)
+{
+    if (m_nPoints > 0 && m_points[m_nPoints - 1].x == point.x && m_points[m_nPoints - 1].y == point.y)
+        return;
+    if (m_nPoints == m_nAllocPoints)
+    {
+        m_nAllocPoints += 10;
+        m_points.resize(m_nAllocPoints);
+    }
+    m_points[m_nPoints++] = point;
+    m_nMinX = m_nPoints == 1 ? point.x : std::min(m_nMinX, (int)point.x);
+    m_nMaxX = m_nPoints == 1 ? point.x : std::max(m_nMaxX, (int)point.x);
+    if (RecalcBounds())
+        InvalidateIn(pView);
+}
+
+void CDrawPolyRect::RemoveAllPoints()
+{
+    m_nPoints = m_nAllocPoints = 0;
+    std::vector<POINT>().swap(m_points);
+}
+
+// Only the right edge follows the points; left, top and bottom belong to the layout.
+BOOL CDrawPolyRect::RecalcBounds()
+{
+    if (m_nPoints == 0)
+        return FALSE;
+    CRect degenerate(m_nMinX, m_points[0].y, m_nMaxX, m_points[0].y);
+    m_position.right = m_nMaxX;
+    return degenerate != m_position;
+}
+
+std::vector<std::pair<int, int>> CDrawPolyRect::FindRuns(const POINT* pPoints, int nCount)
+{
+    std::vector<std::pair<int, int>> runs;
+    int i = 0;
+    while (i < nCount)
+    {
+        while (i < nCount && pPoints[i].y <= 0)
+            i++;
+        if (i >= nCount)
+            break;
+        int left = pPoints[i].x;
+        while (i < nCount && pPoints[i].y > 0)
+            i++;
+        int right = i < nCount ? pPoints[i].x : pPoints[nCount - 1].x;
+        runs.emplace_back(left, right);
+    }
+    return runs;
+}
+
+void CDrawPolyRect::Serialize(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        int nCount = std::min(m_nPoints, kMaxStoredPoints);
+        int nCapacity = std::max(std::min(m_nAllocPoints, kMaxStoredPoints), nCount);
+        ar << ToWord(nCount) << ToWord(nCapacity) << (DWORD)m_nBarHeight << (DWORD)m_frameColor;
+        for (int i = 0; i < nCount; i++)
+            ar << (LONG)m_points[i].x << (LONG)m_points[i].y;
+        StoreEnd(ar);
+    }
+    else
+    {
+        WORD nCount, nCapacity;
+        DWORD frame;
+        ar >> nCount >> nCapacity >> m_nBarHeight >> frame;
+        m_frameColor = frame;
+        m_nPoints = nCount;
+        m_nAllocPoints = std::max<int>(nCount, nCapacity);
+        m_points.assign(m_nAllocPoints, POINT{0, 0});
+        for (int i = 0; i < m_nPoints; i++)
+        {
+            ar >> m_points[i].x >> m_points[i].y;
+            m_nMinX = i == 0 ? m_points[i].x : std::min(m_nMinX, (int)m_points[i].x);
+            m_nMaxX = i == 0 ? m_points[i].x : std::max(m_nMaxX, (int)m_points[i].x);
+        }
+        SkipEnd(ar);
+    }
+    CDrawObject::Serialize(ar);
+}
+
+int CDrawPolyRect::GetHandleCount()
+{
+    return m_nPoints;
+}
+
+CPoint CDrawPolyRect::GetHandle(int nHandle)
+{
+    if (nHandle < 1 || nHandle > m_nPoints)
+        return CDrawObject::GetHandle(nHandle);
+    return CPoint(m_points[nHandle - 1]);
+}
+
+HCURSOR CDrawPolyRect::GetHandleCursor(int)
+{
+    return ::LoadCursor(NULL, IDC_ARROW);
+}
+
+void CDrawPolyRect::Draw(CDC* pDC)
+{
+    if (m_points.empty())
+        return;
+    SDrawTools tools;
+    if (!SelectTools(pDC, tools))
+        return;
+    CBrush frame;
+    if (!frame.CreateSolidBrush(m_frameColor))
+    {
+        RestoreTools(pDC, tools);
+        return;
+    }
+    std::vector<POINT> printPoints;
+    const POINT* pPoints = m_points.data();
+    int nCount = m_nPoints;
+    int from, to;
+    if (GetPrintSlice(pDC, from, to))
+    {
+        int xOrigin = m_nPoints > 0 ? m_points[0].x : 0;
+        for (int i = 0; i < m_nPoints; i++)
+            if (m_points[i].x >= from && m_points[i].x < to)
+                printPoints.push_back(POINT{m_points[i].x - from + xOrigin, m_points[i].y});
+        pPoints = printPoints.data();
+        nCount = (int)printPoints.size();
+    }
+    else if (m_nPoints < 3)
+        nCount = 0;
+    for (const auto& run : FindRuns(pPoints, nCount))
+    {
+        if (run.first == 0 && run.second == 0)
+            continue;
+        CRect bar(run.first, m_position.top, run.second, m_position.top + m_nBarHeight);
+        pDC->FillRect(&bar, &tools.brush);
+        pDC->FrameRect(&bar, &frame);
+    }
+    RestoreTools(pDC, tools);
+}
+
+BOOL CDrawPolyRect::Intersects(const RECT& rect)
+{
+    if (m_nPoints == 0)
+        return FALSE;
+    CRgn region;
+    if (!region.CreatePolygonRgn(m_points.data(), m_nPoints, ALTERNATE))
+        return FALSE;
+    return region.RectInRegion(&rect);
+}

@@ -1,0 +1,307 @@
+// CIRControlDoc: the document of one soldering recording: profile values and descriptive texts,
+// the measurement curves, reference lines for T1 to T3, six process-state bars, the analysis
+// cursor with up to four analysis points, and an optional print logo. Stored in ".hlv" files
+// (version 34). Owns every object its pointers name; the application's recording view drives it.
+#pragma once
+#include "station/record/DrawDoc.h"
+
+class CDrawLine;
+class CDrawViewBase;
+class CMeasureCurve;
+class CProcessStateCurve;
+class CReferenceLine;
+class CDialog;
+namespace tessaron
+{
+namespace foundation
+{
+class SECDib;
+}
+} // namespace tessaron
+
+class CIRControlDoc : public CDrawDoc
+{
+    DECLARE_DYNCREATE(CIRControlDoc)
+
+  public:
+    static const WORD kVersion = 34;
+    static const int kMaxAnalysePoints = 4;
+
+    // Curve slots (0-based): "TE-TopHeater", "TE-Solder", "IRS-Surface", "IRS-Solder".
+    enum Curve
+    {
+        TopHeater,
+        TESolder,
+        IRSurface,
+        IRSolder,
+        CurveCount
+    };
+    enum
+    {
+        LineCount = 3,
+        BarCount = 6
+    };
+    // One row of the tables of drawing objects the document makes.
+    struct SObjectInfo
+    {
+        UINT nTitleId;
+        LPCSTR registryName;
+        COLORREF color;
+        int nWidth; // pen width or bar height
+        BOOL bVisible;
+        BOOL bScale; // curves: values in measuring units
+    };
+    static const SObjectInfo& GetCurveInfo(int nSlot);
+    static const SObjectInfo& GetLineInfo(int n);
+    static const SObjectInfo& GetBarInfo(int n);
+
+    // Construction
+    CIRControlDoc();
+    ~CIRControlDoc() override;
+
+    // Attributes
+    CMeasureCurve* GetCurve(int nSlot) const
+    {
+        return m_pCurves[nSlot];
+    }
+    CReferenceLine* GetLine(int n) const
+    {
+        return m_pLines[n];
+    }
+    CProcessStateCurve* GetBar(int n) const
+    {
+        return m_pBars[n];
+    }
+    CDrawLine* GetCursorLine() const
+    {
+        return m_pCursor;
+    }
+    CDrawLine* GetPointLine(int n) const
+    {
+        return m_pPointLines[n];
+    }
+    tessaron::foundation::SECDib* GetPrintLogo() const
+    {
+        return m_pPrintLogo;
+    }
+    BOOL IsLoadedFromFile() const
+    {
+        return m_bLoadedFromFile;
+    }
+    BOOL GetLeftLogo() const
+    {
+        return m_bLeftLogo;
+    }
+    BOOL GetRightLogo() const
+    {
+        return m_bRightLogo;
+    }
+    int GetSamplingInterval() const
+    {
+        return m_nSamplingInterval;
+    }
+    int GetSampleCount() const
+    {
+        return m_nSampleCount;
+    }
+    int GetRecordingTime() const
+    {
+        return m_nRecordingTime;
+    }
+    // Set by the recording view after it appended a sample.
+    void SetSampleState(int nSampleCount, int nRecordingTime, BOOL bPending);
+    BOOL IsFahrenheit() const
+    {
+        return m_bFahrenheit;
+    }
+    int GetT1() const
+    {
+        return m_nT1;
+    }
+    int GetT2() const
+    {
+        return m_nT2;
+    }
+    int GetT3() const
+    {
+        return m_nT3;
+    }
+    int GetTL() const
+    {
+        return m_nTL;
+    }
+    int GetTime() const
+    {
+        return m_nTime;
+    }
+    int GetEnergy() const
+    {
+        return m_nEnergy;
+    }
+    int GetProgram() const
+    {
+        return m_nProgram;
+    }
+    int GetTinit() const
+    {
+        return m_nTinit;
+    }
+    void SetTexts(LPCSTR op, LPCSTR board, LPCSTR component, LPCSTR header);
+    CString GetOperator() const
+    {
+        return m_strOperator;
+    }
+    CString GetComponent() const
+    {
+        return m_strComponent;
+    }
+    CString GetHeaderLine() const
+    {
+        return m_strHeader;
+    }
+    CString GetTestDate() const
+    {
+        return m_strTestDate;
+    }
+    CString GetSensorText() const
+    {
+        return m_strSensor;
+    }
+    CString GetUnitText() const
+    {
+        return m_strUnit;
+    }
+    CString GetBoardName() const
+    {
+        return m_strBoard;
+    }
+    void GetIROptions(BOOL& bPipCal, int& nBuzzerMode) const;
+    void GetSensorFactors(float& f1, float& f2) const;
+    void SetSensorFactors(float f1, float f2);
+    CRect GetCurveLegendPlace() const
+    {
+        return m_curveLegendPlace;
+    }
+    CRect GetProcessLegendPlace() const
+    {
+        return m_processLegendPlace;
+    }
+    int GetAnalysePointCount() const
+    {
+        return m_nAnalysePoints;
+    }
+    void GetAnalysePoint(int n, double& position, double& value, double& slope) const;
+    void GetAnalysePoint2(int n, double& position, double& value, double& slope) const;
+
+    // File
+    void Serialize(CArchive& ar) override;
+    // Saves as directory + board + local time + extension; FALSE when the save failed.
+    BOOL QuickSave(CString directory, CDrawViewBase* pView);
+    // The name QuickSave uses, for a given time stamp text.
+    CString MakeQuickSavePath(CString directory, const CString& stamp) const;
+
+    // Layout
+    void CreateDrawObjects(CDrawViewBase* pView);
+    CRect NextCurveLegendRect(CDrawViewBase* pView, BOOL bFirst);
+    CRect NextProcessLegendRect(CDrawViewBase* pView, BOOL bFirst);
+    void LayoutCurves(CDrawViewBase* pView);
+    void DetachCurves(CDrawViewBase* pView);
+    void LayoutProcessBars(CDrawViewBase* pView);
+    void DetachProcessBars(CDrawViewBase* pView);
+    void LayoutReferenceLines(CDrawViewBase* pView);
+    void DetachReferenceLines();
+
+    // Print logo
+    BOOL SetPrintLogo(CString path, BOOL bLeftLogo, BOOL bRightLogo);
+
+    // Recording
+    BOOL ClearRecording(CDrawViewBase* pView);
+    void SetTestDate();
+    void SetProfileValues(int nProgram, int nT1, int nT2, int nT3, int nTime, int nTL, int nEnergy,
+                          CString sensorText, CString unitText, CDrawViewBase* pView);
+    BOOL UpdateMeasureValues(BOOL bActivate);
+    void ShowTestDate();
+
+    // Display texts; bBare: the value part only.
+    CString GetProgramText() const;
+    CString GetT1Text(BOOL bBare) const;
+    CString GetT2Text(BOOL bBare) const;
+    CString GetT3Text(BOOL bBare) const;
+    CString GetTLText(BOOL bBare) const;
+    CString GetTinitText(BOOL bBare) const;
+    CString GetEnergyText(BOOL bBare) const;
+    CString GetTimeText(BOOL bBare) const;
+    CString GetSensorText(BOOL bBare) const;
+    static int CelsiusToFahrenheit(int celsius);
+    static BOOL IsFahrenheitText(const CString& text);
+    static BOOL IsIRSensorText(const CString& text);
+
+    // Analysis
+    void AddAnalysePoint();
+    void UpdateAnalysePointLines(CDrawViewBase* pView);
+    void ShowPointLinesInRange(CDrawViewBase* pView, int from, int to);
+    void DeleteLastAnalysePoint();
+    void DeleteAllAnalysePoints();
+    void SortAnalysePoints();
+
+    // Implementation
+  protected:
+    void ReadVersionedPart(CArchive& ar);
+    // Outside expert mode the top-heater curve is hidden; the surface curve (slot 3) is dropped.
+    void AfterSerialize();
+    // Removes the object (and what refers to it) from every list and deletes it.
+    template <class T> void DropObject(T*& pObject);
+    CString TemperatureText(UINT nLabelId, int nValue, BOOL bBare) const;
+    CString LabelText(UINT nLabelId, const CString& value, BOOL bBare) const;
+    void ShowLine(CDrawLine* pLine, BOOL bShow);
+
+    tessaron::foundation::SECDib* m_pPrintLogo;
+    BOOL m_bPipCal;
+    BOOL m_bSoftCal;
+    BOOL m_bLoadedFromFile;
+    BOOL m_bLeftLogo;
+    BOOL m_bRightLogo;
+    BOOL m_bSamplesPending;
+    int m_nSamplingInterval;
+    int m_nStationRate;
+    int m_nSampleCount;
+    int m_nRecordingTime;
+    int m_nT1;
+    int m_nTime;
+    int m_nT2;
+    int m_nT3;
+    int m_nTL;
+    int m_nEnergy;
+    int m_nProgram;
+    BOOL m_bFahrenheit;
+    int m_nBuzzerMode;
+    int m_nTinit;
+    int m_nAutoRecord;
+    DWORD m_dwReserved;
+    float m_fSensorFactor1;
+    float m_fSensorFactor2;
+    CString m_strSensor;
+    CString m_strUnit;
+    CString m_strOperator;
+    CString m_strBoard;
+    CString m_strComponent;
+    CString m_strTestDate;
+    CString m_strHeader;
+    CString m_strApertureX;
+    CString m_strApertureY;
+    CString m_strPin1;
+    CString m_strProfileType;
+    CRect m_curveLegendPlace;
+    CRect m_processLegendPlace;
+    CMeasureCurve* m_pCurves[CurveCount];
+    CReferenceLine* m_pLines[LineCount];
+    CProcessStateCurve* m_pBars[BarCount];
+    double m_analyse[kMaxAnalysePoints][3];  // "TE-Solder": position, value, slope
+    double m_analyse2[kMaxAnalysePoints][3]; // "IRS-Solder"
+    int m_nAnalysePoints;
+    CDrawLine* m_pCursor;
+    CDrawLine* m_pPointLines[kMaxAnalysePoints];
+    CDialog* m_pMeasureValueDlg; // made by the measured-value table (not yet)
+    CDialog* m_pParameterDlg;    // the application's parameter dialog (not yet)
+    CDialog* m_pAnalyseDlg;      // made through the application's factory
+};
