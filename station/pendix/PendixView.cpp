@@ -3,6 +3,7 @@
 #include "DataExchange.h"
 #include "station/link/CommThreads.h"
 #include "station/pendix/PendixServices.h"
+#include "uilib/bars/LoadSysColorBitmap.h"
 
 IMPLEMENT_DYNCREATE(CPendixView, CFormView)
 
@@ -134,6 +135,7 @@ void CPendixView::OnInitialUpdate()
             m_channelButtons[n].Attach(IDC_PENDIX_CHANNEL1 + n, tessaron::foundation::SECBitmapButton::imageOnly,
                                        IDB_CONFIRM, this))
             m_channelButtons[n].SetDrawOption(TRUE);
+    LoadIndicatorImages();
     EnableCalibrationControls();
     CreateLink();
     if (m_pCom)
@@ -145,6 +147,22 @@ void CPendixView::OnInitialUpdate()
     }
     ShowIndicator(IDC_PENDIX_BATTERY_GOOD, IDC_PENDIX_BATTERY_BAD, TRUE);
     ShowIndicator(IDC_PENDIX_TEMPERATURE_GOOD, IDC_PENDIX_TEMPERATURE_BAD, TRUE);
+}
+
+void CPendixView::LoadIndicatorImages()
+{
+    if (!tessaron::foundation::SECLoadSysColorBitmap(m_bitmapGood, MAKEINTRESOURCE(IDB_STATE_GOOD)) ||
+        !tessaron::foundation::SECLoadSysColorBitmap(m_bitmapBad, MAKEINTRESOURCE(IDB_STATE_BAD)))
+        return;
+    for (const IndicatorEntry& entry : g_indicators)
+        for (UINT nID : {entry.nGood, entry.nBad})
+        {
+            HGDIOBJ hImage = nID == entry.nGood ? m_bitmapGood.GetSafeHandle() : m_bitmapBad.GetSafeHandle();
+            // The template's own image goes: the control made it, we replace it.
+            HGDIOBJ hOld = (HGDIOBJ)SendDlgItemMessage(nID, STM_SETIMAGE, IMAGE_BITMAP, (LPARAM)hImage);
+            if (hOld && hOld != hImage)
+                ::DeleteObject(hOld);
+        }
 }
 
 void CPendixView::CreateLink()

@@ -47,6 +47,7 @@ public:
     // Implementation
 protected:
     void CreateLink();
+    void LoadIndicatorImages();
     void EnableCalibrationControls();
     void ShowIndicator(UINT nGood, UINT nBad, BOOL bGood);
     void FillDisplay();
@@ -75,6 +76,8 @@ protected:
     int m_nOffset[CPendixStdComBase::channelCount];
     int m_nTickPhase;
     tessaron::foundation::SECBitmapButton m_channelButtons[CPendixStdComBase::channelCount];
+    CBitmap m_bitmapGood; // the indicators' images with the button greys of the system colours
+    CBitmap m_bitmapBad;
     CPendixStdComBase* m_pCom;
     CEvent* m_pStopEvent;
     DWORD m_dwRate;
