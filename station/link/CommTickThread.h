@@ -5,7 +5,7 @@
 
 class CCommTickThread
 {
-public:
+  public:
     // Construction
     CCommTickThread(CCommWindowRegistry& registry, UINT nMessage, LONG lPeriodMs);
     ~CCommTickThread();
@@ -26,7 +26,7 @@ public:
     unsigned Run();
 
     // Implementation
-private:
+  private:
     static unsigned __stdcall ThreadProc(void* pThis);
     void JoinEndedThread();
 
