@@ -30,6 +30,14 @@ class CCommTickThread
     static unsigned __stdcall ThreadProc(void* pThis);
     void JoinEndedThread();
 
+  protected:
+    // The timer the thread waits on; tests take it away to make the wait fail.
+    HANDLE GetTimer() const
+    {
+        return m_hTimer;
+    }
+
+  private:
     CCommWindowRegistry& m_registry;
     UINT m_nMessage;
     LONG m_lPeriodMs;

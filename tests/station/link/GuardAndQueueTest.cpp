@@ -1,5 +1,6 @@
 // The reader-writer guard with real threads, and the bounded job queue.
 #include "TestSupport.h"
+#include "station/link/CommTickThread.h"
 #include "station/link/CommWorkerThread.h"
 #include "station/link/MutexQueue.h"
 #include "station/link/SWMRGuard.h"
@@ -192,5 +193,55 @@ TEST(CommWorkerThread, StopEventsAreSignalledWhenAJobThrows)
     EXPECT_FALSE(bInHand) << "the record was let go";
     ::CloseHandle(hOwn);
     ::CloseHandle(hFlushed);
+}
+} // namespace
+
+namespace
+{
+class CBreakableTicker : public CCommTickThread
+{
+  public:
+    using CCommTickThread::CCommTickThread;
+    void BreakTimer()
+    {
+        ::CloseHandle(GetTimer());
+    }
+};
+
+UINT g_nTicks = 0;
+LRESULT CALLBACK TickCounter(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_APP + 1)
+    {
+        ++g_nTicks;
+        return 0;
+    }
+    return ::DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
+// A tick thread whose wait failed has ended by itself: it is joined and can be started again.
+TEST(CommTickThread, ThreadEndedByAFailedWaitIsJoinedAndRestarted)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = TickCounter;
+    wc.hInstance = ::GetModuleHandleA(NULL);
+    wc.lpszClassName = "TickCounterWindow";
+    ::RegisterClassA(&wc);
+    HWND hWnd = ::CreateWindowA("TickCounterWindow", "", 0, 0, 0, 10, 10, NULL, NULL, ::GetModuleHandleA(NULL), NULL);
+    CCommWindowRegistry registry;
+    registry.Register(hWnd);
+    CBreakableTicker ticker(registry, WM_APP + 1, 50);
+    ASSERT_TRUE(ticker.Start());
+    EXPECT_FALSE(ticker.Start()) << "only one at a time";
+    ASSERT_TRUE(testing_support::PumpUntil([] { return g_nTicks >= 2; }, 2000));
+    ticker.BreakTimer();
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return !ticker.IsRunning(); }, 2000))
+        << "the thread ended when its wait failed";
+    ASSERT_TRUE(ticker.Start()) << "started again";
+    g_nTicks = 0;
+    EXPECT_TRUE(testing_support::PumpUntil([] { return g_nTicks >= 2; }, 2000));
+    ticker.Stop();
+    EXPECT_FALSE(ticker.IsRunning());
+    ::DestroyWindow(hWnd);
 }
 } // namespace
