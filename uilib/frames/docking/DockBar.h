@@ -11,6 +11,20 @@
 
 class SECControlBar;
 
+// A logical place in a dock bar's rows.
+struct SECDockBarPosition
+{
+    enum
+    {
+        rowsFromEnd = 0x1,
+        columnsFromEnd = 0x2,
+        newRow = 0x4
+    };
+    int nRow;
+    int nColumn;
+    int nFlags;
+};
+
 class SECDockBar : public CDockBar
 {
     DECLARE_DYNCREATE(SECDockBar)
@@ -57,16 +71,31 @@ class SECDockBar : public CDockBar
     virtual void RecalcMinPercentWidth();
     // The part of fDelta the bar could not take because of the minimum (negative), else 0.
     virtual float AdjustPercentWidth(float fDelta, CControlBar* pBar);
+    virtual void DockControlBarAt(CControlBar* pBar, const SECDockBarPosition& pos);
+    virtual void DockControlBarAt(CControlBar* pBar, int nColumn, int nRow);
+    virtual int InsertBarAtPoint(CControlBar* pBar, const CRect& rectDrag, int x, int y);
+    virtual int InsertBarAtPosition(CControlBar* pBar, const SECDockBarPosition& pos);
+    virtual int InsertBarAtRowColumn(CControlBar* pBar, int nColumn, int nRow);
     virtual int InsertBarAsFirstRow(CControlBar* pBar);
     virtual int InsertBarAt(int nIndex, CControlBar* pBar);
+    // The feedback rectangle (screen) of a dragged bar docking here; the last row, rectangle and
+    // cursor go in and come back for the next call.
+    virtual CRect CalcDockingRect(CControlBar* pBar, const CRect& rectDrag, CPoint ptCursor, int& nLastRow,
+                                  CRect& rectLast, CPoint& ptLast);
+    virtual void ReDockControlBar(CControlBar* pBar, LPCRECT lpRect = NULL);
+    // TRUE when the floating frame holding this dock bar was destroyed.
+    virtual BOOL RemoveControlBar(CControlBar* pBar, int nPosExclude = -1, int nAddPlaceHolder = 0);
     virtual void MoveSplitter(Splitter* pSplitter, int nDelta);
+
+    // Operations
+    // Docks at a screen rectangle (the centre picks the place), or as a new last row.
+    void DockControlBar(CControlBar* pBar, LPCRECT lpRect = NULL);
 
     // Overrides
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void DoPaint(CDC* pDC) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
-    // Operations
     // Index of the row start (the entry after the NULL before nIndex).
     int GetRowStart(int nIndex) const;
     // Index of the NULL that ends the row holding nIndex (the array size when none).
@@ -132,6 +161,10 @@ class SECDockBar : public CDockBar
     DWORD GetBarMode(CControlBar* pBar) const;
     // Changes one bar's extent by nDelta; returns the part it could not take.
     int ChangeBarExtent(CControlBar* pBar, int nDelta, int nAvailable);
+    // Steps shared by the docking operations: style, title and alignment follow the dock bar.
+    void AdoptBar(CControlBar* pBar);
+    // Reparents and takes the bar from its previous dock bar.
+    void TakeBar(CControlBar* pBar, int nNewIndex);
     void DrawSplitterFeedback(CDC* pDC, Splitter* pSplitter, const CRect& rect, BOOL bErase);
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
