@@ -5,12 +5,13 @@
 #include "grid/formula/Evaluator.h"
 #include "grid/formula/WorksheetFunctions.h"
 #include <stdio.h>
+#include <stdlib.h>
 #include <string.h>
 #include <windows.h>
 
 namespace
 {
-const DWORD kCells = 100000;
+DWORD kCells = 100000; // or the first argument
 
 // The numeric list walk, enough for the sum of the wide sheet.
 GX_VALUE* Sum(GX_VALUE* pResult, GX_VALUE* pArgs)
@@ -58,8 +59,10 @@ double Value(int nSheet, DWORD nRow, DWORD nCol)
 }
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    if (argc > 1 && atol(argv[1]) > 0)
+        kCells = (DWORD)atol(argv[1]);
     GXGetEngineState()->SetWorksheetFunctions(new CBenchFunctions);
     char sz[64];
 
@@ -92,7 +95,8 @@ int main()
         sprintf(sz, "=A%lu*2", (unsigned long)r);
         GXStoreFormula(nWide, r, 1, sz, NULL);
     }
-    GXStoreFormula(nWide, 1, 2, "=SUM(B1..B100000)", NULL);
+    sprintf(sz, "=SUM(B1..B%lu)", (unsigned long)kCells);
+    GXStoreFormula(nWide, 1, 2, sz, NULL);
     t = Now();
     GXRecalcForced(nWide);
     double dWide = Now() - t;
