@@ -67,6 +67,23 @@ FAMILIES = {
         ("=STANDARDIZE(7,5,2)", "=STANDARDIZE(7,5,2)", CLOSED),
         ("=CONFIDENCE(0.05,2.5,50)", "=CONFIDENCE(0.05,2.5,50)", APPROX),
     ],
+    "OrderStatistics": [
+        ("=LARGE(B1..B8,3)", "=LARGE(B1:B8,3)", CLOSED),
+        ("=SMALL(C1..C5,2)", "=SMALL(C1:C5,2)", CLOSED),
+        ("=PERCENTILE(B1..B8,0.3)", "=PERCENTILE(B1:B8,0.3)", CLOSED),
+        ("=PERCENTILE(C1..C5,0.85)", "=PERCENTILE(C1:C5,0.85)", CLOSED),
+        ("=QUARTILE(C1..C5,3.7)", "=QUARTILE(C1:C5,3)", CLOSED),
+        ("=MEDIAN(B1..B8,C1..C5)", "=MEDIAN(B1:B8,C1:C5)", CLOSED),
+        ("=PERCENTRANK(B1..B8,4.5)", "=PERCENTRANK.INC(B1:B8,4.5,15)", CLOSED),
+        ("=PERCENTRANK(C1..C5,10.9)", "=PERCENTRANK.INC(C1:C5,10.9,15)", CLOSED),
+        ("=MODE(A1..A8)", "=MODE(A1:A8)", CLOSED),
+        ("=RANK(5,A1..A8)", "=RANK(5,A1:A8,0)", CLOSED),
+        ("=RANK(5,A1..A8,1)", "=RANK(5,A1:A8,1)", CLOSED),
+        ("=PERMUT(10,3)", "=PERMUT(10,3)", CLOSED),
+        ("=ERF(0.7)", "=ERF(0.7)", APPROX),
+        ("=ERF(0.2,1.1)", "=ERF(0.2,1.1)", APPROX),
+        ("=ERFC(1.3)", "=ERFC(1.3)", APPROX),
+    ],
 }
 
 
