@@ -2,6 +2,7 @@
 #include "grid/formula/WorksheetFunctions.h"
 #include "grid/formula/CellStore.h"
 #include "grid/formula/Evaluator.h"
+#include "grid/formula/MatrixFunctions.h"
 #include "grid/formula/OrderStatistics.h"
 #include "grid/formula/StatisticsFunctions.h"
 #include <math.h>
@@ -70,7 +71,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"DB", GXFunctionNotInstalled, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
     {"DDB", GXFunctionNotInstalled, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 0}}, -1},
     {"DEGREES", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, -1},
-    {"DET", GXFunctionNotInstalled, 0, 0, 0, 1, {{8, 0}}, -1},
+    {"DET", GXDet, 0, 0, 0, 1, {{8, 0}}, -1},
     {"DFT", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, -1},
     {"DISC", GXFunctionNotInstalled, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
     {"DOLLARDE", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, -1},
@@ -94,7 +95,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"FLOOR", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 285},
     {"FORECAST", GXFunctionNotInstalled, 0, 0, 9, 3, {{1, 0}, {8, 0}, {8, 0}}, -1},
     {"FRAC", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, -1},
-    {"FREQUENCY", GXFunctionNotInstalled, 0, 0, 9, 2, {{8, 0}, {7, 0}}, 252},
+    {"FREQUENCY", GXFrequency, 0, 0, 9, 2, {{8, 0}, {7, 0}}, 252},
     {"FTEST", GXFTest, 0, 0, 0, 2, {{8, 0}, {8, 0}}, -1},
     {"FV", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
     {"FVSCHEDULE", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {8, 0}}, -1},
@@ -114,7 +115,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"INTERSECT", GXFunctionNotInstalled, 0, 0, 7, 2, {{8, 0}, {8, 0}}, -1},
     {"INTRATE", GXFunctionNotInstalled, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
     {"INVDFT", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, -1},
-    {"INVERT", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, -1},
+    {"INVERT", GXInvert, 0, 0, 9, 1, {{8, 0}}, -1},
     {"INVFFT", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, -1},
     {"IPMT", GXFunctionNotInstalled, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, 167},
     {"IRR", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {8, 0}}, -1},
@@ -141,7 +142,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"MIN", GXMin, 0, 0, 0, 1, {{2, 4}}, 6},
     {"MINUTE", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 72},
     {"MIRR", GXFunctionNotInstalled, 0, 0, 0, 3, {{7, 0}, {1, 0}, {1, 0}}, 61},
-    {"MMUL", GXFunctionNotInstalled, 0, 0, 9, 2, {{8, 0}, {8, 0}}, 165},
+    {"MMUL", GXMMul, 0, 0, 9, 2, {{8, 0}, {8, 0}}, 165},
     {"MOD", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, 39},
     {"MODE", GXMode, 0, 0, 0, 1, {{2, 4}}, 330},
     {"MODULUS", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, -1},
@@ -243,7 +244,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"TIME", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, 66},
     {"TIMEVALUE", GXFunctionNotInstalled, 0, 0, 0, 1, {{4, 0}}, 141},
     {"TODAY", GXFunctionNotInstalled, 0, 0, 0, 0, {}, 221},
-    {"TRANSPOSE", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, 83},
+    {"TRANSPOSE", GXTranspose, 0, 0, 9, 1, {{8, 0}}, 83},
     {"TREND", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {8, 0}, {8, 0}}, -1},
     {"TRIM", GXFunctionNotInstalled, 0, 0, 3, 1, {{4, 0}}, 118},
     {"TRUE", GXFunctionNotInstalled, 0, 0, 0, 0, {}, 34},
