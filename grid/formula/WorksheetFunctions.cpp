@@ -4,6 +4,7 @@
 #include "grid/formula/Evaluator.h"
 #include "grid/formula/MatrixFunctions.h"
 #include "grid/formula/OrderStatistics.h"
+#include "grid/formula/Regression.h"
 #include "grid/formula/StatisticsFunctions.h"
 #include <math.h>
 #include <mbctype.h>
@@ -93,7 +94,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"FILEEXISTS", GXFunctionNotInstalled, 0, 0, 0, 1, {{4, 0}}, -1},
     {"FIND", GXFunctionNotInstalled, 0, 0, 0, 3, {{4, 0}, {4, 0}, {1, 0}}, -1},
     {"FLOOR", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 285},
-    {"FORECAST", GXFunctionNotInstalled, 0, 0, 9, 3, {{1, 0}, {8, 0}, {8, 0}}, -1},
+    {"FORECAST", GXForecast, 0, 0, 9, 3, {{1, 0}, {8, 0}, {8, 0}}, -1},
     {"FRAC", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, -1},
     {"FREQUENCY", GXFrequency, 0, 0, 9, 2, {{8, 0}, {7, 0}}, 252},
     {"FTEST", GXFTest, 0, 0, 0, 2, {{8, 0}, {8, 0}}, -1},
@@ -125,8 +126,8 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"LARGE", GXLarge, 0, 0, 0, 2, {{7, 0}, {1, 0}}, 325},
     {"LEFT", GXFunctionNotInstalled, 0, 0, 3, 2, {{4, 0}, {1, 0}}, -1},
     {"LENGTH", GXFunctionNotInstalled, 0, 0, 0, 1, {{4, 0}}, 32},
-    {"LINFIT", GXFunctionNotInstalled, 0, 0, 9, 2, {{8, 0}, {8, 0}}, -1},
-    {"LLS", GXFunctionNotInstalled, 0, 0, 9, 2, {{8, 0}, {8, 0}}, -1},
+    {"LINFIT", GXLinFit, 0, 0, 9, 2, {{8, 0}, {8, 0}}, -1},
+    {"LLS", GXLls, 0, 0, 9, 2, {{8, 0}, {8, 0}}, -1},
     {"LN", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 22},
     {"LNGAMMA", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, -1},
     {"LOG", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 109},
@@ -182,10 +183,10 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"PERCENTRANK", GXPercentRank, 0, 0, 0, 2, {{7, 0}, {1, 0}}, 329},
     {"PERMUT", GXPermut, 0, 0, 0, 2, {{1, 0}, {1, 0}}, 299},
     {"PI", GXFunctionNotInstalled, 0, 0, 0, 0, {}, 19},
-    {"PLS", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {8, 0}, {1, 0}}, -1},
+    {"PLS", GXPls, 0, 0, 9, 3, {{8, 0}, {8, 0}, {1, 0}}, -1},
     {"PMT", GXFunctionNotInstalled, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
     {"POLY", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {2, 4}}, -1},
-    {"POLYCOEF", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {8, 0}, {1, 0}}, -1},
+    {"POLYCOEF", GXPolyCoef, 0, 0, 9, 3, {{8, 0}, {8, 0}, {1, 0}}, -1},
     {"PPMT", GXFunctionNotInstalled, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
     {"PRICE",
      GXFunctionNotInstalled,
@@ -245,7 +246,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"TIMEVALUE", GXFunctionNotInstalled, 0, 0, 0, 1, {{4, 0}}, 141},
     {"TODAY", GXFunctionNotInstalled, 0, 0, 0, 0, {}, 221},
     {"TRANSPOSE", GXTranspose, 0, 0, 9, 1, {{8, 0}}, 83},
-    {"TREND", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {8, 0}, {8, 0}}, -1},
+    {"TREND", GXTrend, 0, 0, 9, 3, {{8, 0}, {8, 0}, {8, 0}}, -1},
     {"TRIM", GXFunctionNotInstalled, 0, 0, 3, 1, {{4, 0}}, 118},
     {"TRUE", GXFunctionNotInstalled, 0, 0, 0, 0, {}, 34},
     {"TSV", GXFunctionNotInstalled, 0, 0, 3, 1, {{10, 4}}, -1},
