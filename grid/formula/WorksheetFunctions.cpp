@@ -2,6 +2,7 @@
 #include "grid/formula/WorksheetFunctions.h"
 #include "grid/formula/CellStore.h"
 #include "grid/formula/Evaluator.h"
+#include "grid/formula/Fourier.h"
 #include "grid/formula/MatrixFunctions.h"
 #include "grid/formula/OrderStatistics.h"
 #include "grid/formula/Regression.h"
@@ -73,7 +74,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"DDB", GXFunctionNotInstalled, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 0}}, -1},
     {"DEGREES", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, -1},
     {"DET", GXDet, 0, 0, 0, 1, {{8, 0}}, -1},
-    {"DFT", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, -1},
+    {"DFT", GXDft, 0, 0, 9, 1, {{8, 0}}, -1},
     {"DISC", GXFunctionNotInstalled, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
     {"DOLLARDE", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, -1},
     {"DOLLARFR", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, -1},
@@ -81,7 +82,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"DURATION", GXFunctionNotInstalled, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
     {"EDATE", GXFunctionNotInstalled, 0, 0, 0, 2, {{4, 0}, {1, 0}}, -1},
     {"EFFECT", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {1, 0}}, -1},
-    {"EIGEN", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, -1},
+    {"EIGEN", GXEigenvalues, 0, 0, 9, 1, {{8, 0}}, -1},
     {"EOMONTH", GXFunctionNotInstalled, 0, 0, 0, 2, {{4, 0}, {1, 0}}, -1},
     {"ERF", GXErf, 0, 0, 0, 2, {{1, 0}, {1, 2}}, -1},
     {"ERFC", GXErfc, 0, 0, 0, 1, {{1, 0}}, -1},
@@ -90,7 +91,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"F", GXFDist, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
     {"FACT", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 184},
     {"FALSE", GXFunctionNotInstalled, 0, 0, 0, 0, {}, 35},
-    {"FFT", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, -1},
+    {"FFT", GXFft, 0, 0, 9, 1, {{8, 0}}, -1},
     {"FILEEXISTS", GXFunctionNotInstalled, 0, 0, 0, 1, {{4, 0}}, -1},
     {"FIND", GXFunctionNotInstalled, 0, 0, 0, 3, {{4, 0}, {4, 0}, {1, 0}}, -1},
     {"FLOOR", GXFunctionNotInstalled, 0, 0, 0, 1, {{1, 0}}, 285},
@@ -115,9 +116,9 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"INTERP3D", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {7, 0}, {7, 0}}, -1},
     {"INTERSECT", GXFunctionNotInstalled, 0, 0, 7, 2, {{8, 0}, {8, 0}}, -1},
     {"INTRATE", GXFunctionNotInstalled, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
-    {"INVDFT", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, -1},
+    {"INVDFT", GXInvDft, 0, 0, 9, 1, {{8, 0}}, -1},
     {"INVERT", GXInvert, 0, 0, 9, 1, {{8, 0}}, -1},
-    {"INVFFT", GXFunctionNotInstalled, 0, 0, 9, 1, {{8, 0}}, -1},
+    {"INVFFT", GXInvFft, 0, 0, 9, 1, {{8, 0}}, -1},
     {"IPMT", GXFunctionNotInstalled, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, 167},
     {"IRR", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {8, 0}}, -1},
     {"ISERROR", GXFunctionNotInstalled, 0, 0, 0, 1, {{10, 1}}, 3},
