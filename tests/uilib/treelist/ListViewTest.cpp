@@ -53,46 +53,6 @@ BEGIN_MESSAGE_MAP(CPrintListView, SECListView)
 ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
 END_MESSAGE_MAP()
 
-std::string UnixPath(const std::string& windowsPath)
-{
-    typedef char*(CDECL * PFN)(LPCWSTR);
-    FARPROC proc = ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
-    PFN pfn;
-    memcpy(&pfn, &proc, sizeof(pfn));
-    if (pfn == NULL)
-        return std::string();
-    WCHAR wide[MAX_PATH];
-    ::MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
-    char* p = pfn(wide);
-    std::string result = p != NULL ? p : "";
-    ::HeapFree(::GetProcessHeap(), 0, p);
-    return result;
-}
-
-// Runs a shell command on the Linux side; the script ends by writing doneFile, which the test polls.
-bool RunUnix(const std::string& script, const std::string& doneFile, DWORD timeoutMs)
-{
-    ::DeleteFileA(doneFile.c_str());
-    std::string cmd = "Z:\\bin\\sh -c \"" + script + "; touch " + UnixPath(doneFile) + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!::CreateProcessA(NULL, &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
-        return false;
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
-    return PumpUntil([&] { return ::GetFileAttributesA(doneFile.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                     timeoutMs);
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
 struct ListViewFixture : ::testing::Test
 {
     COwnerWnd owner;
@@ -263,11 +223,8 @@ TEST_F(ListViewFixture, PrintsEveryRowOnceInOrderWithTheCaptionsOnEveryPage)
 
     std::string out = UnixPath(TempFolder());
     ASSERT_FALSE(out.empty());
-    std::string script =
-        "for i in $(seq 600); do f=$(ls $HOME/PDF/" + std::string(docName) +
-        "*.pdf 2>/dev/null | head -1); [ -n \\\"$f\\\" ] && pdfinfo \\\"$f\\\" >/dev/null 2>&1 "
-        "&& break; sleep 0.1; done; pdftotext -layout \\\"$f\\\" " +
-        out + "/list.txt; rm -f \\\"$f\\\"";
+    std::string script = WaitForPdfScript(std::string(docName)) + "pdftotext -layout \\\"$f\\\" " + out +
+                         "/list.txt; rm -f \\\"$f\\\"";
     ASSERT_TRUE(RunUnix(script, TempFolder() + "\\done.txt", 90000));
     std::string text = ReadFile(TempFolder() + "\\list.txt");
     ASSERT_FALSE(text.empty());
