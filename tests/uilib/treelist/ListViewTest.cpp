@@ -1,7 +1,7 @@
 // The list and tree hosted in views: what the view host adds (life cycle, the host's own answers
 // to GetNextItem and to a caret moved by the program) and printing: real pages to the PDF printer
 // of CUPS read back with pdftotext, the preview's page count, the fallback font, a failing font,
-// a row taller than a page, and the screen state afterwards.
+// a row taller than a page, a printer that is not there, and the screen state afterwards.
 #include "uilib/treelist/ListCtrl.h"
 #include "uilib/treelist/ListView.h"
 #include "uilib/treelist/TreeCtrl.h"
@@ -363,4 +363,36 @@ TEST_F(ListViewFixture, PrintCommandOffersOnlyTheWholeList)
     EXPECT_FALSE(g_dialog.selectionEnabled);
     EXPECT_FALSE(g_dialog.pagesEnabled);
     EXPECT_TRUE(pView->m_tops.empty()); // cancelled: nothing printed
+}
+
+// The machine's printer cannot be hidden from Wine for one test, so the application is left
+// with a printer that is not there, as after the default printer was removed.
+TEST_F(ListViewFixture, PreviewWithoutAPrinterShowsTheFrameworksMessage)
+{
+    Make(5);
+    CWinApp* pApp = AfxGetApp();
+    HGLOBAL hOldNames = pApp->m_hDevNames;
+    HGLOBAL hOldMode = pApp->m_hDevMode;
+    const char kDriver[] = "winspool", kDevice[] = "Kein Drucker", kPort[] = "nul:";
+    HGLOBAL hNames = ::GlobalAlloc(GHND, sizeof(DEVNAMES) + sizeof kDriver + sizeof kDevice + sizeof kPort);
+    ASSERT_NE(nullptr, hNames);
+    DEVNAMES* pNames = (DEVNAMES*)::GlobalLock(hNames);
+    pNames->wDriverOffset = sizeof(DEVNAMES);
+    pNames->wDeviceOffset = (WORD)(pNames->wDriverOffset + sizeof kDriver);
+    pNames->wOutputOffset = (WORD)(pNames->wDeviceOffset + sizeof kDevice);
+    memcpy((char*)pNames + pNames->wDriverOffset, kDriver, sizeof kDriver);
+    memcpy((char*)pNames + pNames->wDeviceOffset, kDevice, sizeof kDevice);
+    memcpy((char*)pNames + pNames->wOutputOffset, kPort, sizeof kPort);
+    ::GlobalUnlock(hNames);
+    pApp->SelectPrinter(hNames, NULL, FALSE);
+
+    boxes.Expect(IDOK, "Der Druckauftrag konnte nicht gestartet werden.");
+    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    EXPECT_EQ(nullptr, CPreviewView::GetActivePreview());
+    EXPECT_EQ(1u, boxes.Shown().size());
+    EXPECT_TRUE(pView->m_tops.empty());
+    EXPECT_FALSE(pView->IsPrinting());
+
+    pApp->SelectPrinter(hOldNames, hOldMode, FALSE);
+    ::GlobalFree(hNames);
 }
