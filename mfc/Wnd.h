@@ -419,6 +419,7 @@ public:
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg void OnCancelMode();
     afx_msg void OnSysColorChange();
+    afx_msg void OnWinIniChange(LPCTSTR lpszSection);
     afx_msg BOOL OnQueryEndSession();
     afx_msg void OnEndSession(BOOL bEnding);
     afx_msg void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
