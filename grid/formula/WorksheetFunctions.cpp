@@ -6,6 +6,7 @@
 #include "grid/formula/DateFunctions.h"
 #include "grid/formula/FinanceFunctions.h"
 #include "grid/formula/Fourier.h"
+#include "grid/formula/Interpolation.h"
 #include "grid/formula/LookupFunctions.h"
 #include "grid/formula/MathFunctions.h"
 #include "grid/formula/MatrixFunctions.h"
@@ -119,8 +120,8 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"INDEX", GXIndex, 0, 0, 7, 2, {{8, 0}, {1, 4}}, 29},
     {"INIT", GXInit, 0, 0, 10, 2, {{10, 1}, {10, 1}}, -1},
     {"INT", GXInt, 0, 0, 0, 1, {{1, 0}}, 197},
-    {"INTERP2D", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {8, 0}, {7, 0}}, -1},
-    {"INTERP3D", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {7, 0}, {7, 0}}, -1},
+    {"INTERP2D", GXInterp2D, 0, 0, 9, 3, {{8, 0}, {8, 0}, {7, 0}}, -1},
+    {"INTERP3D", GXInterp3D, 0, 0, 9, 3, {{8, 0}, {7, 0}, {7, 0}}, -1},
     {"INTERSECT", GXIntersect, 0, 0, 7, 2, {{8, 0}, {8, 0}}, -1},
     {"INTRATE", GXIntRate, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
     {"INVDFT", GXInvDft, 0, 0, 9, 1, {{8, 0}}, -1},
