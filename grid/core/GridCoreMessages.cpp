@@ -296,16 +296,6 @@ BOOL CGXGridCore::OnGridMouseActivate(CWnd*, UINT, UINT, int&)
     return FALSE;
 }
 
-BOOL CGXGridCore::OnGridVScroll(UINT, UINT, CScrollBar*)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridHScroll(UINT, UINT, CScrollBar*)
-{
-    return FALSE;
-}
-
 BOOL CGXGridCore::OnGridTimer(UINT_PTR)
 {
     return FALSE;
@@ -327,11 +317,6 @@ BOOL CGXGridCore::OnGridSysColorChange()
 }
 
 BOOL CGXGridCore::OnGridWinIniChange(LPCTSTR)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridGetDlgCode(UINT&)
 {
     return FALSE;
 }
