@@ -291,31 +291,6 @@ BOOL CGXGridCore::OnGridKillFocus(CWnd*)
     return FALSE;
 }
 
-BOOL CGXGridCore::OnGridSetCursor(CWnd*, UINT, UINT)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridMouseMove(UINT, CPoint)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridButtonDown(UINT, UINT, CPoint)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridButtonUp(UINT, UINT, CPoint)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridButtonDblClk(UINT, UINT, CPoint)
-{
-    return FALSE;
-}
-
 BOOL CGXGridCore::OnGridMouseActivate(CWnd*, UINT, UINT, int&)
 {
     return FALSE;
@@ -332,11 +307,6 @@ BOOL CGXGridCore::OnGridHScroll(UINT, UINT, CScrollBar*)
 }
 
 BOOL CGXGridCore::OnGridTimer(UINT_PTR)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridCancelMode()
 {
     return FALSE;
 }
