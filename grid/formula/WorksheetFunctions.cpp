@@ -2,11 +2,14 @@
 #include "grid/formula/WorksheetFunctions.h"
 #include "grid/formula/CellStore.h"
 #include "grid/formula/Evaluator.h"
+#include "grid/formula/ConditionalAggregates.h"
 #include "grid/formula/DateFunctions.h"
 #include "grid/formula/FinanceFunctions.h"
 #include "grid/formula/Fourier.h"
+#include "grid/formula/Interpolation.h"
 #include "grid/formula/LookupFunctions.h"
 #include "grid/formula/MathFunctions.h"
+#include "grid/formula/RegexState.h"
 #include "grid/formula/MatrixFunctions.h"
 #include "grid/formula/OrderStatistics.h"
 #include "grid/formula/Regression.h"
@@ -40,16 +43,16 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"ATAN", GXAtan, 0, 0, 0, 1, {{1, 0}}, 18},
     {"ATAN2", GXAtan2, 0, 0, 0, 2, {{1, 0}, {1, 0}}, 97},
     {"AVG", GXAvg, 0, 0, 0, 1, {{2, 4}}, 5},
-    {"CAVG", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
-    {"CCOUNT", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CAVG", GXCAvg, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CCOUNT", GXCCount, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
     {"CEIL", GXCeil, 0, 0, 0, 1, {{1, 0}}, 288},
-    {"CELLINFO", GXFunctionNotInstalled, 0, 0, 10, 2, {{3, 0}, {7, 0}}, -1},
+    {"CELLINFO", GXCellInfo, 0, 0, 10, 2, {{3, 0}, {7, 0}}, -1},
     {"CELLREF", GXCellRefFunction, 0, 0, 6, 2, {{1, 0}, {1, 0}}, -1},
     {"CHAR", GXChar, 0, 0, 3, 1, {{1, 0}}, 111},
     {"CHOOSE", GXChoose, 0, 0, 10, 2, {{1, 0}, {10, 5}}, 100},
     {"CLEAN", GXClean, 0, 0, 3, 1, {{4, 0}}, 162},
-    {"CMAX", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
-    {"CMIN", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CMAX", GXCMax, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CMIN", GXCMin, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
     {"CODE", GXCode, 0, 0, 0, 1, {{4, 0}}, 121},
     {"COL", GXCol, 0, 0, 0, 1, {{7, 2}}, 9},
     {"COLS", GXCols, 0, 0, 0, 1, {{7, 2}}, 77},
@@ -64,14 +67,14 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"COUPNCD", GXCoupNcd, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
     {"COUPNUM", GXCoupNum, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
     {"COUPPCD", GXCoupPcd, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
-    {"CSTD", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
-    {"CSTDS", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
-    {"CSUM", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CSTD", GXCStd, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CSTDS", GXCStds, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CSUM", GXCSum, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
     {"CTERM", GXCTerm, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
     {"CUMIPMT", GXCumIpmt, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}}, -1},
     {"CUMPRINC", GXCumPrinc, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}}, -1},
-    {"CVAR", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
-    {"CVARS", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CVAR", GXCVar, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CVARS", GXCVars, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
     {"DATE", GXDate, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, 65},
     {"DATEVALUE", GXDateValue, 0, 0, 0, 1, {{4, 0}}, 140},
     {"DAY", GXDay, 0, 0, 0, 1, {{1, 0}}, 67},
@@ -116,10 +119,10 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"HOUR", GXHour, 0, 0, 0, 1, {{1, 0}}, 71},
     {"IF", GXIf, 0, 0, 10, 3, {{1, 0}, {10, 1}, {10, 1}}, -1},
     {"INDEX", GXIndex, 0, 0, 7, 2, {{8, 0}, {1, 4}}, 29},
-    {"INIT", GXFunctionNotInstalled, 0, 0, 10, 2, {{10, 1}, {10, 1}}, -1},
+    {"INIT", GXInit, 0, 0, 10, 2, {{10, 1}, {10, 1}}, -1},
     {"INT", GXInt, 0, 0, 0, 1, {{1, 0}}, 197},
-    {"INTERP2D", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {8, 0}, {7, 0}}, -1},
-    {"INTERP3D", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {7, 0}, {7, 0}}, -1},
+    {"INTERP2D", GXInterp2D, 0, 0, 9, 3, {{8, 0}, {8, 0}, {7, 0}}, -1},
+    {"INTERP3D", GXInterp3D, 0, 0, 9, 3, {{8, 0}, {7, 0}, {7, 0}}, -1},
     {"INTERSECT", GXIntersect, 0, 0, 7, 2, {{8, 0}, {8, 0}}, -1},
     {"INTRATE", GXIntRate, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
     {"INVDFT", GXInvDft, 0, 0, 9, 1, {{8, 0}}, -1},
@@ -145,7 +148,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"MAX", GXMax, 0, 0, 0, 1, {{2, 4}}, 7},
     {"MDURATION", GXMDuration, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}}, -1},
     {"MEDIAN", GXMedian, 0, 0, 0, 1, {{2, 4}}, 227},
-    {"MESSAGE", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {4, 0}}, -1},
+    {"MESSAGE", GXMessage, 0, 0, 0, 2, {{1, 0}, {4, 0}}, -1},
     {"MID", GXMid, 0, 0, 3, 3, {{4, 0}, {1, 0}, {1, 0}}, 31},
     {"MIN", GXMin, 0, 0, 0, 1, {{2, 4}}, 6},
     {"MINUTE", GXMinute, 0, 0, 0, 1, {{1, 0}}, 72},
@@ -216,7 +219,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"RANK", GXRank, 0, 0, 0, 3, {{1, 0}, {8, 0}, {1, 2}}, 216},
     {"RATE", GXRate, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
     {"RECEIVED", GXReceived, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
-    {"REGEX", GXFunctionNotInstalled, 0, 0, 0, 2, {{4, 0}, {4, 0}}, -1},
+    {"REGEX", GXRegex, 0, 0, 0, 2, {{4, 0}, {4, 0}}, -1},
     {"REPEAT", GXRepeat, 0, 0, 3, 2, {{4, 0}, {1, 0}}, 30},
     {"REPLACE", GXReplace, 0, 0, 3, 4, {{4, 0}, {1, 0}, {1, 0}, {4, 0}}, 119},
     {"RIGHT", GXRight, 0, 0, 3, 2, {{4, 0}, {1, 0}}, -1},
