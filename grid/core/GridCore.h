@@ -645,6 +645,9 @@ class CGXGridCore
     int m_nMouseMargin = 0;
     BOOL m_bAutoScrollOnDrag = TRUE;
     BOOL m_bAutoScrollStop = FALSE;
+    CSize m_sizeLastClient = CSize(0, 0); // client size at the last WM_SIZE, 0 when forgotten
+    CRect m_rectLastWnd;
+    BOOL m_bLastFrameZoomed = FALSE;
     CGXCellRange m_lastSelectedRange;
 
     enum
