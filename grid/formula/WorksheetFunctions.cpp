@@ -29,7 +29,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"@", GXFunctionNotInstalled, 0, 0, 7, 1, {{3, 0}}, -1},
     {"ABS", GXAbs, 0, 0, 0, 1, {{1, 0}}, 24},
     {"ACCRINT",
-     GXFunctionNotInstalled,
+     GXAccrInt,
      0,
      0,
      0,
