@@ -112,6 +112,36 @@ TEST_F(EditFixture, TypingShowsAtOnceAndReturnOrEscapeEnd)
     EXPECT_EQ("Beta", Text(1)); // restored
 }
 
+// Rows inserted or removed above keep the edit on its own row, for the text typed and the
+// restore; removing the edited row ends the edit cancelled first.
+TEST_F(EditFixture, TheEditKeepsItsRowWhenRowsComeAndGo)
+{
+    Make(LVS_NOLABELWRAP);
+    StartByF2(1);
+    list.InsertItem(0, "Neu");
+    TypeChars("Delta");
+    EXPECT_EQ("Neu Alpha Delta Gamma", Text(0) + " " + Text(1) + " " + Text(2) + " " + Text(3));
+    Key(VK_ESCAPE);
+    EXPECT_EQ(nullptr, Edit());
+    EXPECT_EQ("Neu Alpha Beta Gamma", Text(0) + " " + Text(1) + " " + Text(2) + " " + Text(3));
+
+    owner.answers[LVN_ENDLABELEDITA] = 1;
+    StartByF2(3);
+    list.DeleteItem(0, 2);
+    TypeChars("Omega");
+    Key(VK_RETURN);
+    EXPECT_EQ("Beta Omega", Text(0) + " " + Text(1));
+
+    owner.Clear();
+    StartByF2(1);
+    TypeChars("Weg");
+    list.DeleteItem(1, 1);
+    EXPECT_EQ(nullptr, Edit());
+    ASSERT_EQ(1, owner.Count(LVN_ENDLABELEDITA));
+    EXPECT_EQ(1, list.GetItemCount());
+    EXPECT_EQ("Beta", Text(0));
+}
+
 TEST_F(EditFixture, ReturnAddsALineWhenLabelsWrap)
 {
     Make(0);
