@@ -403,8 +403,32 @@ class CGXAbstractGridUserSelectRangeImp : public CObject
     virtual void ClearPending(CGXGridCore*)
     {
     }
+    // The mouse steps of a selection by dragging; each may change its arguments.
+    virtual void OnLButtonDown(CGXGridCore*, CPoint&, UINT&, int&, ROWCOL&, ROWCOL&)
+    {
+    }
+    virtual void OnMouseMove(CGXGridCore*, CPoint&, UINT&, ROWCOL&, ROWCOL&)
+    {
+    }
+    virtual void OnLButtonUp(CGXGridCore*, CPoint&, UINT&)
+    {
+    }
+    virtual BOOL OnLButtonClickedRowCol(CGXGridCore*, ROWCOL, ROWCOL, UINT, CPoint)
+    {
+        return FALSE;
+    }
     virtual void SetSelection(CGXGridCore*, POSITION, ROWCOL, ROWCOL, ROWCOL, ROWCOL)
     {
+    }
+};
+
+// The sort component: a double click on a header cell may sort by that row or column.
+class CGXAbstractGridSortImp : public CObject
+{
+  public:
+    virtual BOOL OnLButtonDblClkRowCol(CGXGridCore*, ROWCOL, ROWCOL, UINT, CPoint)
+    {
+        return FALSE;
     }
 };
 

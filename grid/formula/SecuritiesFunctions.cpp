@@ -45,6 +45,26 @@ long NextCoupon(long nSettlement, long nMaturity, int nFrequency)
     return n;
 }
 
+// A date moved by whole months; leaving the calendar raises 111 (stepping would never end).
+long AddMonths(long nSerial, long nMonths)
+{
+    long n = GXAddMonths(nSerial, nMonths);
+    if (n == 0)
+        GXRaiseFunctionError(GX_ERR_BADDATE);
+    return n;
+}
+
+// Days between two dates, 30/360 for basis 0, and the length of the period (x, y).
+double Days(long x, long y, int nBasis)
+{
+    return nBasis == 0 ? (double)GXDays360(x, y) : (double)(y - x);
+}
+
+double PeriodLength(long x, long y, int nFrequency, int nBasis)
+{
+    return nBasis == 0 ? 360.0 / nFrequency : (double)(y - x);
+}
+
 // The arguments as numbers: count within [nMin, nMax] (165), numbers (56), not negative (313)
 // unless bAnySign.
 void Numbers(GX_VALUE* pArgs, DWORD nMin, DWORD nMax, double* a, BOOL bAnySign = FALSE)
@@ -308,6 +328,62 @@ GX_VALUE* GXCoupDaysNc(GX_VALUE* pResult, GX_VALUE* pArgs)
 {
     Coupon c = CouponArguments(pArgs, TRUE);
     return GXReturnNumber(pResult, GXCouponDaysToNext(c.s, c.m, c.f, c.b));
+}
+
+double GXAccruedFraction(long i, long f, long s, int nFrequency, int b, double c)
+{
+    long step = 12 / nFrequency;
+    double fraction;
+    if (s > f)
+    {
+        // Since the last coupon date before settlement.
+        long d1 = AddMonths(f, step);
+        if (d1 < s)
+        {
+            long k = 2, d;
+            while ((d = AddMonths(f, k * step)) < s)
+                k++;
+            long p = AddMonths(f, (k - 1) * step);
+            fraction = Days(p, s, b) / Days(p, d, b);
+        }
+        else
+            fraction = Days(f, s, b) / PeriodLength(f, d1, nFrequency, b);
+    }
+    else
+    {
+        // From the issue date, over the quasi-coupon periods before the first interest date.
+        long k = 1, q;
+        while ((q = AddMonths(f, -k * step)) > s)
+            k++;
+        long l = AddMonths(q, step);
+        double len = PeriodLength(q, l, nFrequency, b);
+        if (i < q)
+        {
+            fraction = Days(q, s, b) / len;
+            long j = 1, d;
+            while ((d = AddMonths(q, -j * step)) > i)
+            {
+                fraction += 1;
+                j++;
+            }
+            long n = AddMonths(d, step);
+            fraction += Days(i, n, b) / PeriodLength(d, n, nFrequency, b);
+        }
+        else
+            fraction = Days(i, s, b) / len;
+    }
+    return fraction * c;
+}
+
+GX_VALUE* GXAccrInt(GX_VALUE* pResult, GX_VALUE* pArgs)
+{
+    double a[7] = {0, 0, 0, 0, 0, 0, 0};
+    Numbers(pArgs, 6, 7, a);
+    long i = Date(a[0]), f = Date(a[1]), s = Date(a[2]);
+    if (s <= i || f <= i)
+        GXRaiseFunctionError(GX_ERR_SETTLEMATURITY);
+    int nFrequency = GXCheckFrequency(a[5]);
+    return GXReturnNumber(pResult, GXAccruedFraction(i, f, s, nFrequency, GXCheckBasis(a[6]), a[3] * a[4] / nFrequency));
 }
 
 GX_VALUE* GXAccrIntM(GX_VALUE* pResult, GX_VALUE* pArgs)

@@ -91,3 +91,35 @@ TEST_F(FunctionSheetTest, YieldInvertsPrice)
     EXPECT_NEAR(1.5 / 1.04, Value(m_nSheet, "=MDURATION(DATE(2004,1,31),DATE(2005,7,31),0,0.08,2,0)"), 1e-12);
 }
 } // namespace
+
+namespace
+{
+// ACCRINT: accrual from the issue date over quasi-coupon periods, or since the last coupon date.
+TEST_F(FunctionSheetTest, AccruedInterest)
+{
+    const std::string sFirstActual = Number(50 * 62 / 184.0);
+    const std::string sLater = Number(50 * 60 / 180.0);
+    const EdgeCase aCases[] = {
+        // Issue on the quasi-coupon date: 90 of 180 days of a 50 coupon.
+        {"=ACCRINT(DATE(2004,1,1),DATE(2004,7,1),DATE(2004,4,1),0.1,1000,2,0)", "25"},
+        // Issue inside the period before: half a period plus the issue's 90 of 180 days.
+        {"=ACCRINT(DATE(2003,10,1),DATE(2004,7,1),DATE(2004,4,1),0.1,1000,2,0)", "50"},
+        // One more whole quasi period between issue and settlement.
+        {"=ACCRINT(DATE(2003,4,1),DATE(2004,7,1),DATE(2004,4,1),0.1,1000,2,0)", "100"},
+        // Settlement in the period after the first interest date, actual days.
+        {"=ACCRINT(DATE(2004,1,1),DATE(2004,7,1),DATE(2004,9,1),0.1,1000,2,1)", sFirstActual.c_str()},
+        // Settlement two periods on: since 1 January 2005.
+        {"=ACCRINT(DATE(2004,1,1),DATE(2004,7,1),DATE(2005,3,1),0.1,1000,2,0)", sLater.c_str()},
+        // The next coupon date would lie past the calendar's end.
+        {"=ACCRINT(DATE(2099,1,1),DATE(2099,7,1),DATE(2099,12,1),0.1,1000,1)", "#111"},
+        {"=ACCRINT(DATE(2099,1,1),DATE(2099,2,1),DATE(2099,12,1),0.1,1000,4)", "#111"},
+        {"=ACCRINT(DATE(2004,4,1),DATE(2004,7,1),DATE(2004,4,1),0.1,1000,2)", "#292"},
+        {"=ACCRINT(DATE(2004,7,1),DATE(2004,7,1),DATE(2004,9,1),0.1,1000,2)", "#292"},
+        {"=ACCRINT(DATE(2004,1,1),DATE(2004,7,1),DATE(2004,9,1),-0.1,1000,2)", "#313"},
+        {"=ACCRINT(DATE(2004,1,1),DATE(2004,7,1),DATE(2004,9,1),0.1,1000,3)", "#295"},
+        {"=ACCRINT(DATE(2004,1,1),DATE(2004,7,1),DATE(2004,9,1),0.1,1000,2,5)", "#294"},
+        {"=ACCRINT(DATE(2004,1,1),DATE(2004,7,1),1e10,0.1,1000,2)", "#111"},
+    };
+    CheckCases(aCases, sizeof(aCases) / sizeof(aCases[0]));
+}
+} // namespace
