@@ -30,6 +30,8 @@ GX_VALUE* GXPriceMat(GX_VALUE* pResult, GX_VALUE* pArgs);
 GX_VALUE* GXYieldMat(GX_VALUE* pResult, GX_VALUE* pArgs);
 GX_VALUE* GXPrice(GX_VALUE* pResult, GX_VALUE* pArgs);
 GX_VALUE* GXYield(GX_VALUE* pResult, GX_VALUE* pArgs);
+GX_VALUE* GXOddFPrice(GX_VALUE* pResult, GX_VALUE* pArgs);
+GX_VALUE* GXOddFYield(GX_VALUE* pResult, GX_VALUE* pArgs);
 GX_VALUE* GXDuration(GX_VALUE* pResult, GX_VALUE* pArgs);
 GX_VALUE* GXMDuration(GX_VALUE* pResult, GX_VALUE* pArgs);
 GX_VALUE* GXTBillEq(GX_VALUE* pResult, GX_VALUE* pArgs);
