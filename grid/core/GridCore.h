@@ -507,7 +507,9 @@ class CGXGridCore
     // Group 1: per-grid components (owned through m_ownedImps).
     CObject* m_pPrintImp = NULL;
     CObject* m_pSortImp = NULL;
-    CObject* m_pOldDrawingImp = NULL;
+    CGXAbstractGridOldDrawingImp* m_pOldDrawingImp = NULL;
+    CGXAbstractDrawSpannedCellsImp* m_pDrawSpannedCellsImp = NULL;
+    CGXAbstractGridPrepareRedrawImp* m_pPrepareRedrawImp = NULL;
     CObject* m_pCoveredCellsImp = NULL;
     CObject* m_pFloatCellsImp = NULL;
     CObject* m_pMergeCellsImp = NULL;
