@@ -20,10 +20,17 @@ DATA = {
     "B": [1.5, 3.7, 4.1, 3.9, 6.2, 5.1, 8.0, 9.3],
     "C": [10.2, 11.5, 9.8, 12.1, 10.9],
     "D": [0.5, 1.25, 3, 8, 0.75],
+    # A design matrix P..R (R the constant column) and its observations S.
+    "P": [10.2, 11.5, 9.8, 12.1, 10.9, 13.4],
+    "Q": [0.5, 1.25, 3, 8, 0.75, 2.5],
+    "R": [1, 1, 1, 1, 1, 1],
+    "S": [3.1, 4.7, 2.2, 8.9, 5.5, 6.1],
 }
 
 CLOSED = 1e-12
 APPROX = 1e-9
+# Least squares through the normal equations loses a few digits to the inversion.
+FIT = 1e-10
 
 FAMILIES = {
     "Statistics": [
@@ -66,6 +73,55 @@ FAMILIES = {
         ("=ZTEST(C1..C5,10,1.5)", "=ZTEST(C1:C5,10,1.5)", APPROX),
         ("=STANDARDIZE(7,5,2)", "=STANDARDIZE(7,5,2)", CLOSED),
         ("=CONFIDENCE(0.05,2.5,50)", "=CONFIDENCE(0.05,2.5,50)", APPROX),
+    ],
+    # The test stores PLS(A1..A8,B1..B8,1) at M20, LLS(P1..R6,S1..S6) at M30,
+    # POLYCOEF(A1..A8,B1..B8,2) at M40, TREND(C1..C3,A1..A8,B1..B8) at M50 and
+    # LINFIT(A1..A8,B1..B8) at M60; the rows read their blocks.
+    "Regression": [
+        ("=M20", "=INDEX(LINEST(B1:B8,A1:A8,1,1),1,1)", FIT),
+        ("=N20", "=INDEX(LINEST(B1:B8,A1:A8,1,1),1,2)", FIT),
+        ("=O20", "=INDEX(LINEST(B1:B8,A1:A8,1,1),3,2)^2", FIT),
+        ("=M21", "=INDEX(LINEST(B1:B8,A1:A8,1,1),2,1)", FIT),
+        ("=N21", "=INDEX(LINEST(B1:B8,A1:A8,1,1),2,2)", FIT),
+        ("=O21", "=INDEX(LINEST(B1:B8,A1:A8,1,1),3,1)", FIT),
+        ("=M22", "=INDEX(LINEST(B1:B8,A1:A8,1,1),1,1)/INDEX(LINEST(B1:B8,A1:A8,1,1),2,1)", FIT),
+        ("=O22", "=INDEX(LINEST(B1:B8,A1:A8,1,1),4,1)", FIT),
+        ("=N23", "=TDIST(ABS(INDEX(LINEST(B1:B8,A1:A8,1,1),1,2)/INDEX(LINEST(B1:B8,A1:A8,1,1),2,2)),6,2)", APPROX),
+        ("=O23", "=FDIST(INDEX(LINEST(B1:B8,A1:A8,1,1),4,1),1,6)", APPROX),
+        ("=M30", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),1,2)", FIT),
+        ("=N30", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),1,1)", FIT),
+        ("=O30", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),1,3)", FIT),
+        ("=P30", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),3,2)^2", FIT),
+        ("=M31", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),2,2)", FIT),
+        ("=O31", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),2,3)", FIT),
+        ("=P31", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),3,1)", FIT),
+        ("=P32", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),4,1)", FIT),
+        ("=P33", "=FDIST(INDEX(LINEST(S1:S6,P1:Q6,1,1),4,1),2,3)", APPROX),
+        ("=M40", "=INDEX(LINEST(B1:B8,A1:A8^{1,2}),1,1)", FIT),
+        ("=M41", "=INDEX(LINEST(B1:B8,A1:A8^{1,2}),1,2)", FIT),
+        ("=M42", "=INDEX(LINEST(B1:B8,A1:A8^{1,2}),1,3)", FIT),
+        ("=M50", "=FORECAST(C1,B1:B8,A1:A8)", FIT),
+        ("=M52", "=FORECAST(C3,B1:B8,A1:A8)", FIT),
+        ("=M60", "=FORECAST(A1,B1:B8,A1:A8)", FIT),
+        ("=M67", "=FORECAST(A8,B1:B8,A1:A8)", FIT),
+        ("=FORECAST(6,A1..A8,B1..B8)", "=FORECAST(6,B1:B8,A1:A8)", FIT),
+    ],
+    "OrderStatistics": [
+        ("=LARGE(B1..B8,3)", "=LARGE(B1:B8,3)", CLOSED),
+        ("=SMALL(C1..C5,2)", "=SMALL(C1:C5,2)", CLOSED),
+        ("=PERCENTILE(B1..B8,0.3)", "=PERCENTILE(B1:B8,0.3)", CLOSED),
+        ("=PERCENTILE(C1..C5,0.85)", "=PERCENTILE(C1:C5,0.85)", CLOSED),
+        ("=QUARTILE(C1..C5,3.7)", "=QUARTILE(C1:C5,3)", CLOSED),
+        ("=MEDIAN(B1..B8,C1..C5)", "=MEDIAN(B1:B8,C1:C5)", CLOSED),
+        ("=PERCENTRANK(B1..B8,4.5)", "=PERCENTRANK.INC(B1:B8,4.5,15)", CLOSED),
+        ("=PERCENTRANK(C1..C5,10.9)", "=PERCENTRANK.INC(C1:C5,10.9,15)", CLOSED),
+        ("=MODE(A1..A8)", "=MODE(A1:A8)", CLOSED),
+        ("=RANK(5,A1..A8)", "=RANK(5,A1:A8,0)", CLOSED),
+        ("=RANK(5,A1..A8,1)", "=RANK(5,A1:A8,1)", CLOSED),
+        ("=PERMUT(10,3)", "=PERMUT(10,3)", CLOSED),
+        ("=ERF(0.7)", "=ERF(0.7)", APPROX),
+        ("=ERF(0.2,1.1)", "=ERF(0.2,1.1)", APPROX),
+        ("=ERFC(1.3)", "=ERFC(1.3)", APPROX),
     ],
 }
 

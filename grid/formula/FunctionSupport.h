@@ -6,6 +6,7 @@
 #include "grid/formula/WorksheetFunctions.h"
 #include <errno.h>
 #include <math.h>
+#include <vector>
 
 const double GX_PI = 3.14159265358979323846;
 
@@ -29,13 +30,75 @@ enum
     GX_ERR_SAMPLELT1 = 153,
     GX_ERR_SAMPLELT2 = 154,
     GX_ERR_TOOFEW = 159,
-    GX_ERR_TOOMANY = 160
+    GX_ERR_TOOMANY = 160,
+    GX_ERR_CASHFLOWRANGE = 58,
+    GX_ERR_DEPENDENT = 61,
+    GX_ERR_NOROOT = 63,
+    GX_ERR_SETLT3 = 65,
+    GX_ERR_SETLTDEGREE = 66,
+    GX_ERR_DIMENSIONS = 103,
+    GX_ERR_MATRIXVALUE = 130,
+    GX_ERR_VECTORVALUE = 131,
+    GX_ERR_DEGREE = 143,
+    GX_ERR_NODUPLICATE = 300,
+    GX_ERR_NOTINLIST = 301,
+    GX_ERR_LOWERLIMIT = 310,
+    GX_ERR_UPPERLIMIT = 311,
+    GX_ERR_PERMUT = 312
 };
+
+// The stored cells of a range in position order: rows top to bottom, each row left to right
+// (the store itself visits large ranges pool by pool).
+std::vector<GX_CELL*> GXRangeCellsInOrder(const GX_RANGE& range);
+
+// A temporary array of the running evaluation, released when the holder goes out of scope
+// (also when an error unwinds through it).
+class CGXTempNumbers
+{
+  public:
+    CGXTempNumbers() = default;
+    ~CGXTempNumbers();
+    // Room for n numbers (at least one).
+    void Alloc(long long n);
+    void Add(double d)
+    {
+        m_pData[m_n++] = d;
+    }
+    double* Data()
+    {
+        return m_pData;
+    }
+    int Count() const
+    {
+        return m_n;
+    }
+    long long Capacity() const
+    {
+        return m_nCapacity;
+    }
+    double& operator[](int i)
+    {
+        return m_pData[i];
+    }
+
+  private:
+    CGXTempNumbers(const CGXTempNumbers&) = delete;
+    CGXTempNumbers& operator=(const CGXTempNumbers&) = delete;
+    double* m_pData = NULL;
+    int m_n = 0;
+    long long m_nCapacity = 0;
+};
+
+// Gathers the numbers of a range's cells, in position order, into a temporary array no larger
+// than the smaller of the range's cell count and the cells stored in the sheet.
+void GXGatherRange(const GX_RANGE& range, CGXTempNumbers& numbers);
 
 // Calls f(x) for each number of a numeric list, arguments nFirst.. of the list: numbers count,
 // texts are skipped, cells and the stored cells of ranges are read with GXGetCellNumber (with
 // GXGetCellDisplayNumber when bDisplay), error values are raised.
-template <class F> void GXWalkNumericList(GX_VALUE* pArgs, DWORD nFirst, BOOL bDisplay, F f)
+// With bInOrder the cells of a range are read in position order.
+template <class F>
+void GXWalkNumericList(GX_VALUE* pArgs, DWORD nFirst, BOOL bDisplay, F f, BOOL bInOrder = FALSE)
 {
     int (*pfnRead)(DWORD, DWORD, double*) = bDisplay ? GXGetCellDisplayNumber : GXGetCellNumber;
     double d;
@@ -52,6 +115,13 @@ template <class F> void GXWalkNumericList(GX_VALUE* pArgs, DWORD nFirst, BOOL bD
                 f(d);
             break;
         case GX_VALUE_RANGE: {
+            if (bInOrder)
+            {
+                for (GX_CELL* p : GXRangeCellsInOrder(v.range))
+                    if (pfnRead(p->nRow, p->nCol, &d))
+                        f(d);
+                break;
+            }
             GX_RANGE_ITER it;
             GXRangeIterInit(&it, GXGetCurrentSheet(), v.range, GX_POOL_ALL);
             while (GX_CELL* p = GXRangeIterNext(&it))
@@ -88,6 +158,9 @@ struct GX_SAMPLE
         return dSumSq - dSum * dSum / n;
     }
 };
+
+// Counts the numbers of a numeric list.
+int GXCountNumbers(GX_VALUE* pArgs, DWORD nFirst);
 
 // Checks that the list holds nCount arguments (165 otherwise).
 void GXCheckArgumentCount(GX_VALUE* pArgs, DWORD nCount);

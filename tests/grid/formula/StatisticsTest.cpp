@@ -1,75 +1,19 @@
 // The statistics functions through formulas on an engine sheet: values against LibreOffice
 // Calc, then edge cases and errors.
-#include "FormulaTestSupport.h"
-#include <math.h>
+#include "FunctionSheetTest.h"
 
 using namespace formula_test;
 
 namespace
 {
-struct OracleCase
-{
-    const char* pszOurs;
-    const char* pszCalc;
-    double dTolerance;
-    double dExpected;
-};
-
-struct DataCell
-{
-    DWORD nRow;
-    DWORD nCol;
-    double d;
-};
-
-const DataCell s_aData[] = {
-#include "OracleData.inc"
-};
-
 const OracleCase s_aStatistics[] = {
 #include "StatisticsOracle.inc"
-};
-
-// A sheet with the built-in functions and the oracle's data columns.
-class FunctionSheetTest : public ::testing::Test
-{
-  protected:
-    void SetUp() override
-    {
-        GXGetEngineState()->SetWorksheetFunctions(new CGXDefaultWorksheetFunctions);
-        m_nSheet = GXCreateSheet();
-        for (const DataCell& c : s_aData)
-            GXStoreNumber(m_nSheet, c.nRow, c.nCol, c.d);
-    }
-    void TearDown() override
-    {
-        GXDeleteSheet(m_nSheet);
-    }
-    void CheckOracle(const OracleCase* pCases, size_t n)
-    {
-        for (size_t i = 0; i < n; i++)
-        {
-            const OracleCase& c = pCases[i];
-            GX_VALUE v;
-            ASSERT_TRUE(GXEvaluateText(m_nSheet, c.pszOurs, 100, 10, &v)) << c.pszOurs;
-            ASSERT_EQ((DWORD)GX_VALUE_NUMBER, v.nKind) << c.pszOurs << " gave " << Take(v);
-            double dAllowed = fmax(fabs(c.dExpected) * c.dTolerance, 1e-12);
-            EXPECT_NEAR(c.dExpected, v.dValue, dAllowed) << c.pszOurs << " against " << c.pszCalc;
-        }
-    }
-    int m_nSheet = 0;
 };
 
 TEST_F(FunctionSheetTest, StatisticsAgreeWithCalc)
 {
     CheckOracle(s_aStatistics, sizeof(s_aStatistics) / sizeof(s_aStatistics[0]));
 }
-
-struct EdgeCase
-{
-    const char* pszFormula;
-    const char* pszExpected;
-};
 
 TEST_F(FunctionSheetTest, StatisticsEdgeCasesAndErrors)
 {
@@ -144,8 +88,7 @@ TEST_F(FunctionSheetTest, StatisticsEdgeCasesAndErrors)
         {"=CONFIDENCE(0.05,1,1e10)", "#109"},
         {"=CONFIDENCE(0.05,-1,5)", "#138"},
     };
-    for (const EdgeCase& c : aCases)
-        EXPECT_EQ(c.pszExpected, Eval(m_nSheet, c.pszFormula)) << c.pszFormula;
+    CheckCases(aCases, sizeof(aCases) / sizeof(aCases[0]));
     // An empty range averages to 0 where blank cells are zero.
     GXSetBlankIsZero(m_nSheet, 1);
     EXPECT_EQ("0", Eval(m_nSheet, "=AVG(J1..J5)"));
