@@ -1,6 +1,8 @@
 // REGEX: the pattern syntax, compile failures and the bound on backtracking.
 #include "FunctionSheetTest.h"
 #include "grid/formula/RegexState.h"
+#include "TestSupport.h"
+#include <stdio.h>
 #include <string>
 #include <windows.h>
 
@@ -99,5 +101,41 @@ TEST_F(FunctionSheetTest, RegexGroupsAndLimits)
     // The same pattern still matches where a match is found early.
     sFormula = "=REGEX(\"a*a*a*a*a*a*a*a*a*a*b\",\"" + std::string(500, 'a') + "b\")";
     EXPECT_EQ("1", Eval(m_nSheet, sFormula.c_str()));
+}
+} // namespace
+
+namespace
+{
+// Runs in a process of its own (below): an empty pattern has nothing to reuse there.
+TEST_F(FunctionSheetTest, DISABLED_RegexEmptyPatternAsFirstCall)
+{
+    EXPECT_EQ(0, GXGetRegexState()->bValid);
+    EXPECT_EQ("#79", Eval(m_nSheet, "=REGEX(\"\",\"abc\")"));
+}
+
+TEST(RegexProcess, EmptyPatternAsTheProcessFirstCallRaises79)
+{
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(NULL, path, MAX_PATH);
+    ASSERT_TRUE(n > 0 && n < MAX_PATH);
+    // The report shows that the child ran the case (a filter matching nothing also exits 0).
+    std::string report = testing_support::TempFolder() + "\\regex-first-call.xml";
+    DeleteFileA(report.c_str());
+    testing_support::ChildProcess process;
+    ASSERT_TRUE(process.Start("\"" + std::string(path) +
+                              "\" --gtest_also_run_disabled_tests "
+                              "--gtest_filter=FunctionSheetTest.DISABLED_RegexEmptyPatternAsFirstCall "
+                              "--gtest_output=xml:" + report));
+    EXPECT_EQ(0, process.Wait(60000));
+    FILE* pFile = fopen(report.c_str(), "rb");
+    ASSERT_TRUE(pFile != NULL);
+    std::string xml;
+    char buf[4096];
+    size_t nRead;
+    while ((nRead = fread(buf, 1, sizeof(buf), pFile)) > 0)
+        xml.append(buf, nRead);
+    fclose(pFile);
+    DeleteFileA(report.c_str());
+    EXPECT_NE(std::string::npos, xml.find("tests=\"1\" failures=\"0\""));
 }
 } // namespace
