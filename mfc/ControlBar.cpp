@@ -36,8 +36,22 @@ END_MESSAGE_MAP()
 CControlBar::CControlBar()
     : m_cxLeftBorder(6), m_cxRightBorder(6), m_cyTopBorder(1), m_cyBottomBorder(1), m_cxDefaultGap(2),
       m_nMRUWidth(32767), m_bAutoDelete(FALSE), m_nStateFlags(0), m_dwStyle(0), m_dwDockStyle(0),
-      m_pDockSite(NULL), m_pDockBar(NULL), m_pDockContext(NULL)
+      m_pDockSite(NULL), m_pDockBar(NULL), m_pDockContext(NULL), m_nCount(0), m_pData(NULL)
 {
+}
+
+BOOL CControlBar::AllocElements(int nElements, int cbElement)
+{
+    ::free(m_pData);
+    m_pData = NULL;
+    m_nCount = 0;
+    if (nElements <= 0 || cbElement <= 0)
+        return TRUE;
+    m_pData = ::calloc((size_t)nElements, (size_t)cbElement);
+    if (m_pData == NULL)
+        return FALSE;
+    m_nCount = nElements;
+    return TRUE;
 }
 
 CControlBar::~CControlBar()
@@ -54,6 +68,7 @@ CControlBar::~CControlBar()
     // A bar deleted without its window closing first still leaves its frame's list.
     if (m_pDockSite != NULL)
         m_pDockSite->RemoveControlBar(this);
+    ::free(m_pData);
 }
 
 void CControlBar::PostNcDestroy()

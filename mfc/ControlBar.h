@@ -47,6 +47,13 @@ class CControlBarInfo;
 #define CBRS_BOTTOM (CBRS_ALIGN_BOTTOM | CBRS_BORDER_TOP)
 
 // Layout modes of CalcDynamicLayout.
+// Pane styles of status bars (high word; the low word goes to the control with each text).
+#define SBPS_NORMAL 0x0000
+#define SBPS_NOBORDERS 0x00000100
+#define SBPS_POPOUT 0x00000200
+#define SBPS_DISABLED 0x04000000
+#define SBPS_STRETCH 0x08000000
+
 #define LM_STRETCH 0x01  // stretch to the length (docked rows)
 #define LM_HORZ 0x02     // horizontal, else vertical
 #define LM_MRUWIDTH 0x04 // the most recently used width of a floating bar
@@ -138,6 +145,12 @@ class CControlBar : public CWnd
 
     // Shows the prompt of command nHit on the owner's message bar (-1: back to the idle text).
     BOOL SetStatusText(INT_PTR nHit);
+
+    // Element storage of derived bars (a status bar's panes): nElements zero-filled records of
+    // cbElement bytes; the old ones are freed first. FALSE when out of memory (no elements then).
+    BOOL AllocElements(int nElements, int cbElement);
+    int m_nCount;
+    void* m_pData;
 
     afx_msg int OnCreate(LPCREATESTRUCT lpcs);
     afx_msg void OnDestroy();
