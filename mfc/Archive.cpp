@@ -15,13 +15,17 @@ const WORD wClassTag = 0x8000;
 const DWORD dwBigClassTag = 0x80000000;
 const WORD wBigObjectTag = 0x7FFF;
 const DWORD nMaxMapCount = 0x3FFFFFFE;
+
+// The archive whose ReadObject runs on this thread (the innermost, when several do).
+thread_local CArchive* t_pLoading = NULL;
 } // namespace
 
 CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     : m_pDocument(NULL), m_nMode(nMode), m_pFile(pFile), m_lpBufStart(NULL), m_lpBufCur(NULL),
       m_lpBufMax(NULL), m_nBufSize(nBufSize < 128 ? 128 : (UINT)nBufSize),
       // A caller's buffer must hold the largest value (8 bytes) with room to spare.
-      m_bUserBuf(lpBuf != NULL && nBufSize >= 16), m_nObjectSchema((UINT)-1), m_nMapCount(1)
+      m_bUserBuf(lpBuf != NULL && nBufSize >= 16), m_nObjectSchema((UINT)-1), m_nMapCount(1),
+      m_nLoadDepth(0), m_pOuterLoading(NULL)
 {
     ASSERT(pFile != NULL);
     if (m_pFile != NULL)
@@ -551,6 +555,9 @@ CRuntimeClass* CArchive::ReadClass(const CRuntimeClass* pClassRefRequested, UINT
         pClassRef = CRuntimeClass::Load(*this, &nSchema);
         if (pClassRef == NULL)
             ThrowArchive(CArchiveException::badClass);
+        // Only a serialisable class with a factory can come from a stream (CObject, CWnd, ... cannot).
+        if (pClassRef->m_wSchema == 0xFFFF || pClassRef->m_pfnCreateObject == NULL)
+            ThrowArchive(CArchiveException::badClass);
         if ((pClassRef->m_wSchema & ~VERSIONABLE_SCHEMA) != nSchema)
         {
             if (!(pClassRef->m_wSchema & VERSIONABLE_SCHEMA))
@@ -590,6 +597,63 @@ void CArchive::SerializeClass(const CRuntimeClass* pClassRef)
         ReadClass(pClassRef);
 }
 
+// One level of ReadObject creating an object. The outermost level makes the archive the one
+// this thread's CObject destructors report to, and forgets the created objects when it ends:
+// from then on they are the caller's.
+class CArchive::CLoadScope
+{
+  public:
+    explicit CLoadScope(CArchive* pArchive) : m_pArchive(pArchive)
+    {
+        if (m_pArchive->m_nLoadDepth++ == 0)
+        {
+            m_pArchive->m_pOuterLoading = t_pLoading;
+            t_pLoading = m_pArchive;
+        }
+    }
+    ~CLoadScope()
+    {
+        if (--m_pArchive->m_nLoadDepth == 0)
+        {
+            t_pLoading = m_pArchive->m_pOuterLoading;
+            m_pArchive->m_pOuterLoading = NULL;
+            m_pArchive->m_created.clear();
+            m_pArchive->m_createdIndex.clear();
+        }
+    }
+    CLoadScope(const CLoadScope&) = delete;
+    CLoadScope& operator=(const CLoadScope&) = delete;
+
+  private:
+    CArchive* m_pArchive;
+};
+
+void AFXAPI AfxObjectDestroyed(CObject* pOb)
+{
+    for (CArchive* pArchive = t_pLoading; pArchive != NULL; pArchive = pArchive->m_pOuterLoading)
+        pArchive->ForgetObject(pOb);
+}
+
+void CArchive::ForgetObject(CObject* pOb)
+{
+    auto it = m_createdIndex.find(pOb);
+    if (it == m_createdIndex.end())
+        return;
+    CreatedEntry& entry = m_created[it->second];
+    if (entry.nLoadIndex < m_loadArray.size())
+        m_loadArray[entry.nLoadIndex].p = NULL; // references to it fail from now on
+    entry.p = NULL;
+    m_createdIndex.erase(it);
+}
+
+// Outer objects first: their destructors may delete what they own, which then drops out here.
+void CArchive::DeleteCreatedSince(size_t nFirst)
+{
+    for (size_t i = nFirst; i < m_created.size(); ++i)
+        delete m_created[i].p;
+    m_created.resize(nFirst);
+}
+
 CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 {
     UINT nSchema = 0;
@@ -608,26 +672,36 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
         return pOb;
     }
 
+    // Each level costs stack: a damaged or hostile file must not nest without end.
+    if (m_nLoadDepth >= nMaxLoadDepth)
+        ThrowArchive(CArchiveException::generic);
+    CLoadScope scope(this);
+    size_t nFirst = m_created.size();
+    size_t nIndex = m_loadArray.size();
     CObject* pOb = pClassRef->CreateObject();
     if (pOb == NULL)
         AfxThrowMemoryException();
-    size_t nIndex = m_loadArray.size();
     try
     {
+        m_created.push_back(CreatedEntry{pOb, SIZE_MAX});
+        m_createdIndex.emplace(pOb, nFirst);
         CheckCount();
         // Entered before its members are read, so they can refer back to it.
         m_loadArray.push_back(LoadEntry{pOb, false});
+        m_created[nFirst].nLoadIndex = nIndex;
         ++m_nMapCount;
         m_nObjectSchema = nSchema;
         pOb->Serialize(*this);
     }
     catch (...)
     {
-        // Whatever was loaded inside it may be gone with it: references to those fail from now on.
+        if (m_created.size() == nFirst) // not even recorded
+            delete pOb;
+        DeleteCreatedSince(nFirst);
+        // Mapped objects loaded inside it may be gone with it: references to those fail too.
         for (size_t i = nIndex; i < m_loadArray.size(); ++i)
             if (!m_loadArray[i].bClass)
                 m_loadArray[i].p = NULL;
-        delete pOb;
         throw;
     }
     return pOb;

@@ -7,7 +7,11 @@
 // - The class and object maps are standard containers; SetStoreParams/SetLoadParams are gone.
 // - Asking for a non-serialisable base class in ReadObject is allowed (only derivation is checked).
 // - Indexes that name a class where an object is expected (or the reverse) throw badIndex.
-// - An object whose Serialize throws while loading is deleted before the exception goes on.
+// - A failed ReadObject deletes every object it created, nested ones too, before the exception
+//   goes on (objects its container already deleted are not deleted twice: CObject's destructor
+//   tells the loading archive).
+// - A class record naming a class that cannot be created or is not serialisable throws badClass;
+//   ReadObject nested deeper than nMaxLoadDepth throws generic instead of exhausting the stack.
 // - The destructor never throws: a failing final flush is only traced (call Close to see it).
 // - No bool operators: a pointer or a string literal must not silently become one byte.
 #pragma once
@@ -74,6 +78,8 @@ class CArchive
     DWORD ReadCount();
 
     // Operations: objects and classes
+    // Deepest nesting of objects read inside the Serialize of others.
+    static const UINT nMaxLoadDepth = 400;
     CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
     void WriteObject(const CObject* pOb);
     // Enters an object that is not written into the map, so that others can refer to it.
@@ -156,7 +162,29 @@ class CArchive
     };
     std::vector<LoadEntry> m_loadArray;
     std::unordered_map<const CRuntimeClass*, UINT> m_loadedSchemas;
+
+    // Objects the outermost ReadObject now running has created, in creation order (NULL once
+    // destroyed), with their load index; a failed ReadObject deletes those it created.
+    struct CreatedEntry
+    {
+        CObject* p;
+        size_t nLoadIndex; // SIZE_MAX until entered in m_loadArray
+    };
+    std::vector<CreatedEntry> m_created;
+    std::unordered_map<const CObject*, size_t> m_createdIndex;
+    UINT m_nLoadDepth;
+    CArchive* m_pOuterLoading; // the archive that was loading on this thread before this one
+
+    class CLoadScope;
+    friend class CLoadScope;
+    friend void AFXAPI AfxObjectDestroyed(CObject* pOb);
+    void DeleteCreatedSince(size_t nFirst);
+    void ForgetObject(CObject* pOb);
 };
+
+// Called by CObject's destructor: a loading archive forgets the object, so that it neither
+// deletes it again nor hands it out as a reference.
+void AFXAPI AfxObjectDestroyed(CObject* pOb);
 
 // Strings: length prefix (BYTE; 0xFF + WORD; 0xFF 0xFFFF + DWORD) and the characters. A
 // wide-character string (prefix 0xFF 0xFFFE, then the length in characters) is converted on load.

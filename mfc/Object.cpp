@@ -97,6 +97,11 @@ CRuntimeClass* PASCAL CRuntimeClass::Load(CArchive& ar, UINT* pwSchemaNum)
     return pClass;
 }
 
+CObject::~CObject()
+{
+    AfxObjectDestroyed(this);
+}
+
 CRuntimeClass* CObject::GetRuntimeClass() const
 {
     return RUNTIME_CLASS(CObject);

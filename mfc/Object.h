@@ -60,7 +60,7 @@ class CObject
 {
   public:
     // Construction
-    virtual ~CObject() = default;
+    virtual ~CObject();
     CObject(const CObject&) = delete;
     CObject& operator=(const CObject&) = delete;
 

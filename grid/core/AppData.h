@@ -37,6 +37,7 @@ class CGXAppData
     void LoadLibraryText(UINT nID);
 
     BOOL m_bInitDone = FALSE;
+    BOOL m_bFormulaEngine = FALSE; // a grid switched to formulas
     CGXAbstractControlFactory* m_pControlFactory = NULL; // owned
     CMapWordToOb m_libraryTexts;                         // string id -> CString holder
     CString m_strAuxWndClass;

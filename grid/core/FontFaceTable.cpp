@@ -34,6 +34,8 @@ CGXFontFaceTable::CGXFontFaceTable()
     LOGFONT lf = {};
     lf.lfCharSet = DEFAULT_CHARSET;
     ::EnumFontFamiliesExA(hdc, &lf, (FONTENUMPROCA)EnumProc, (LPARAM)this, 0);
+    if (m_enumerated.empty())
+        ::EnumFontFamiliesA(hdc, NULL, (FONTENUMPROCA)PlainEnumProc, (LPARAM)this);
     std::sort(m_enumerated.begin(), m_enumerated.end(), NameLess);
     m_nLogPixelsY = ::GetDeviceCaps(hdc, LOGPIXELSY);
     m_nLogPixelsX = ::GetDeviceCaps(hdc, LOGPIXELSX);
@@ -46,6 +48,17 @@ CGXFontFaceTable::~CGXFontFaceTable()
 {
     for (GXFaceEntry* p : m_added)
         delete p;
+}
+
+int CALLBACK CGXFontFaceTable::PlainEnumProc(const LOGFONT* plf, const TEXTMETRIC*, DWORD dwType, LPARAM lParam)
+{
+    CGXFontFaceTable* pThis = reinterpret_cast<CGXFontFaceTable*>(lParam);
+    if (pThis->m_enumerated.size() + 1 > kMaxEntries)
+        return 0;
+    GXFaceEntry e;
+    InitEntry(e, plf->lfFaceName, plf->lfPitchAndFamily, plf->lfCharSet, ((dwType & 7) << 10) | kEnumerated | kPlainName);
+    pThis->m_enumerated.push_back(e);
+    return 1;
 }
 
 int CALLBACK CGXFontFaceTable::EnumProc(const LOGFONT* plf, const TEXTMETRIC*, DWORD dwType, LPARAM lParam)

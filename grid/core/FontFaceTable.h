@@ -55,6 +55,8 @@ class CGXFontFaceTable
 
   private:
     static int CALLBACK EnumProc(const LOGFONT* plf, const TEXTMETRIC* ptm, DWORD dwType, LPARAM lParam);
+    // The plain enumeration, used when the extended one finds nothing.
+    static int CALLBACK PlainEnumProc(const LOGFONT* plf, const TEXTMETRIC*, DWORD dwType, LPARAM lParam);
     GXFaceEntry* Find(LPCTSTR pszName);
 
     int m_nLogPixelsY = 96;

@@ -120,10 +120,34 @@ class CGXAbstractControlFactory : public CObject
     virtual void UnregisterWndClasses(HINSTANCE hInstance) = 0;
 };
 
+// Named ranges of the formula engine; installed by CGXGridCore::EnableFormulaEngine.
+class CGXAbstractGridRangeNameImp : public CObject
+{
+  public:
+    // pUndoInfo: the data object's saved cells to put back (undo), or NULL.
+    virtual BOOL SetRangeName(CGXGridCore* pGrid, LPCTSTR pszName, const CGXCellRange& range, CObject* pUndoInfo,
+                              UINT flags, int ctCmd) = 0;
+    virtual BOOL GetRangeName(CGXGridCore* pGrid, LPCTSTR pszName, CGXCellRange& range) = 0;
+    virtual BOOL DeleteRangeName(CGXGridCore* pGrid, LPCTSTR pszName, UINT flags, int ctCmd) = 0;
+};
+
 // Undo and redo: makes the command objects the engine adds to its undo list.
 class CGXAbstractCommandFactory : public CObject
 {
   public:
+    // Range names: the command that undoes a definition (the name existed before with the old
+    // range, or not) and the one that undoes a deletion (the stored object goes with it).
+    virtual CObject* CreateSetRangeNameCmd(CGXGridCore*, LPCTSTR /*pszName*/, BOOL /*bExisted*/,
+                                           const CGXCellRange& /*oldRange*/)
+    {
+        return NULL;
+    }
+    virtual CObject* CreateDeleteRangeNameCmd(CGXGridCore*, LPCTSTR /*pszName*/, const CGXCellRange& /*range*/,
+                                              CObject* pObject)
+    {
+        delete pObject;
+        return NULL;
+    }
     virtual CObject* CreateSetStyleRangeCmd(CGXGridCore*, const CGXCellRange&, int /*nType*/, CObArray* /*pOldStyles*/)
     {
         return NULL;

@@ -767,3 +767,23 @@ BOOL CGXGridCore::Recalc(BOOL bForce, CString* pstrError, BOOL bCreateHint)
     m_pParam->m_RecalcRangeList.DeleteAll();
     return TRUE;
 }
+
+BOOL CGXGridCore::SetRangeName(LPCTSTR pszName, const CGXCellRange& range, CObject* pUndoInfo, UINT flags, int ctCmd)
+{
+    if (m_pRangeNameImp == NULL)
+    {
+        delete pUndoInfo;
+        return FALSE;
+    }
+    return m_pRangeNameImp->SetRangeName(this, pszName, range, pUndoInfo, flags, ctCmd);
+}
+
+BOOL CGXGridCore::GetRangeName(LPCTSTR pszName, CGXCellRange& range)
+{
+    return m_pRangeNameImp != NULL && m_pRangeNameImp->GetRangeName(this, pszName, range);
+}
+
+BOOL CGXGridCore::DeleteRangeName(LPCTSTR pszName, UINT flags, int ctCmd)
+{
+    return m_pRangeNameImp != NULL && m_pRangeNameImp->DeleteRangeName(this, pszName, flags, ctCmd);
+}

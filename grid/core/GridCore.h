@@ -12,6 +12,7 @@
 class CGXDrawingContext;
 class CGXLongOperation;
 class CGXPluginComponent;
+class CGXFormulaSheet;
 
 // Scroll directions of the grid (rows for up and down, columns for left and right).
 enum
@@ -237,6 +238,16 @@ class CGXGridCore
     virtual BOOL SetRecordUndoInfo(BOOL bRecord);
     virtual CObject* DetachUndoInfo();
     virtual BOOL ApplyUndoInfo(CObject* pInfo, BOOL bRecordUndo, BOOL bBefore);
+
+    // Formulas (defined with the formula engine): the grid's data object becomes a formula
+    // sheet, the range-name component is installed. Call before the grid is initialised.
+    void EnableFormulaEngine();
+    // The data object when it is a formula sheet, else NULL.
+    CGXFormulaSheet* GetFormulaSheet();
+    virtual BOOL SetRangeName(LPCTSTR pszName, const CGXCellRange& range, CObject* pUndoInfo = NULL,
+                              UINT flags = GX_UPDATENOW, int ctCmd = 0);
+    virtual BOOL GetRangeName(LPCTSTR pszName, CGXCellRange& range);
+    virtual BOOL DeleteRangeName(LPCTSTR pszName, UINT flags = GX_UPDATENOW, int ctCmd = 0);
 
     // Forwarders to the per-grid components: each does nothing and answers 0 without one.
     virtual void DiscardUndoInfo();
@@ -475,6 +486,7 @@ class CGXGridCore
     CObject* m_pStyleDataExchangeImp = NULL;
     CObject* m_pCutPasteImp = NULL;
     CObject* m_pClearCellsImp = NULL;
+    CGXAbstractGridRangeNameImp* m_pRangeNameImp = NULL;
     CObject* m_pExtraObject = NULL; // deleted at destruction, not a component
     CPtrList m_ownedImps;
 

@@ -3,6 +3,7 @@
 // absolute and client rows. Each row operation has a column twin sharing one body.
 #include <algorithm>
 #include "grid/core/GridCore.h"
+#include "grid/core/FrameHideGuard.h"
 #include "grid/core/LongOperation.h"
 #include "GridIds.h"
 
@@ -268,6 +269,7 @@ BOOL CGXGridCore::InsertRows(ROWCOL nRow, ROWCOL nCount, int* anHeights, CObArra
 {
     if (!TransferCurrentCell())
         return FALSE;
+    CGXFrameHideGuard frame(this);
     CGXLongOperation op;
     op.SetStatusText(m_pAppData->GetLibraryText(GX_IDS_INSERTROWS), FALSE);
     if (ctCmd == gxDo)
@@ -323,6 +325,7 @@ BOOL CGXGridCore::InsertCols(ROWCOL nCol, ROWCOL nCount, int* anWidths, CObArray
 {
     if (!TransferCurrentCell())
         return FALSE;
+    CGXFrameHideGuard frame(this);
     CGXLongOperation op;
     op.SetStatusText(m_pAppData->GetLibraryText(GX_IDS_INSERTCOLS), FALSE);
     if (ctCmd == gxDo)
@@ -369,6 +372,7 @@ BOOL CGXGridCore::RemoveRows(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
 {
     if (nLast < nFirst || !TransferCurrentCell())
         return FALSE;
+    CGXFrameHideGuard frame(this);
     CGXLongOperation op;
     op.SetStatusText(m_pAppData->GetLibraryText(GX_IDS_REMOVEROWS), FALSE);
     if (ctCmd == gxDo)
@@ -413,6 +417,7 @@ BOOL CGXGridCore::RemoveCols(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
 {
     if (nLast < nFirst || !TransferCurrentCell())
         return FALSE;
+    CGXFrameHideGuard frame(this);
     CGXLongOperation op;
     op.SetStatusText(m_pAppData->GetLibraryText(GX_IDS_REMOVECOLS), FALSE);
     if (ctCmd == gxDo)

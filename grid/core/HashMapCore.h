@@ -41,12 +41,34 @@ template <class KEY, class VALUE, UINT (*HASH)(const KEY&)> class CGXHashMapCore
         return m_nHashTableSize;
     }
 
+    // A filled map is rehashed into the new table, so every entry stays reachable.
     void InitHashTable(UINT nHashSize)
     {
-        ASSERT(m_nCount == 0 && nHashSize > 0);
-        delete[] m_pHashTable;
-        m_pHashTable = NULL;
+        if (nHashSize == 0)
+            return;
+        CAssoc** pOld = m_pHashTable;
+        UINT nOldSize = m_nHashTableSize;
         m_nHashTableSize = nHashSize;
+        m_pHashTable = NULL;
+        if (pOld == NULL || m_nCount == 0)
+        {
+            delete[] pOld;
+            return;
+        }
+        m_pHashTable = new CAssoc*[nHashSize];
+        memset(m_pHashTable, 0, sizeof(CAssoc*) * nHashSize);
+        for (UINT n = 0; n < nOldSize; n++)
+        {
+            for (CAssoc* p = pOld[n]; p != NULL;)
+            {
+                CAssoc* pNext = p->pNext;
+                p->nHashValue = HASH(p->key) % nHashSize;
+                p->pNext = m_pHashTable[p->nHashValue];
+                m_pHashTable[p->nHashValue] = p;
+                p = pNext;
+            }
+        }
+        delete[] pOld;
     }
 
     CAssoc* Find(const KEY& key) const

@@ -23,18 +23,10 @@ CGXUserAttributeMap& CGXUserAttributeMap::operator=(const CGXUserAttributeMap& s
 
 INT_PTR CGXUserAttributeMap::Find(WORD nId) const
 {
-    INT_PTR lo = 0, hi = GetSize() - 1;
-    while (lo <= hi)
-    {
-        INT_PTR mid = (lo + hi) / 2;
-        WORD n = GetAttributeAt(mid)->m_nId;
-        if (n == nId)
-            return mid;
-        if (n < nId)
-            lo = mid + 1;
-        else
-            hi = mid - 1;
-    }
+    // Linear: a loaded map keeps its stored order, which need not be sorted.
+    for (INT_PTR i = 0; i < GetSize(); i++)
+        if (GetAttributeAt(i)->m_nId == nId)
+            return i;
     return -1;
 }
 
@@ -149,26 +141,32 @@ void CGXUserAttributeMap::Serialize(CArchive& ar)
         RemoveAll();
         WORD wCount;
         ar >> wCount;
-        for (WORD i = 0; i < wCount; i++)
+        try
         {
-            CObject* pObject = ar.ReadObject(RUNTIME_CLASS(CGXAbstractUserAttribute));
-            // Every stored entry is an attribute; a null reference means a damaged archive.
-            if (pObject == NULL)
-                AfxThrowArchiveException(CArchiveException::generic);
-            WORD nId = 0;
-            try
+            for (WORD i = 0; i < wCount; i++)
             {
-                ar >> nId;
+                // Each attribute is owned by one map: a reference to an object loaded before
+                // (which someone already owns) or a null entry means a damaged archive.
+                UINT nSchema = 0;
+                DWORD dwTag = 0;
+                CRuntimeClass* pClass = ar.ReadClass(RUNTIME_CLASS(CGXAbstractUserAttribute), &nSchema, &dwTag);
+                if (pClass == NULL)
+                    AfxThrowArchiveException(CArchiveException::generic);
+                CObject* pObject = pClass->CreateObject();
+                if (pObject == NULL)
+                    AfxThrowMemoryException();
+                CGXAbstractUserAttribute* p = static_cast<CGXAbstractUserAttribute*>(pObject);
+                Add(p); // owned from here, so a failure below deletes it with the others
+                ar.MapObject(p);
+                ar.SetObjectSchema(nSchema);
+                p->Serialize(ar);
+                ar >> p->m_nId;
             }
-            catch (...)
-            {
-                delete pObject;
-                throw;
-            }
-            CGXAbstractUserAttribute* p = static_cast<CGXAbstractUserAttribute*>(pObject);
-            p->m_nId = nId;
-            Add(p);
         }
-        Sort();
+        catch (...)
+        {
+            RemoveAll(); // only what this load created
+            throw;
+        }
     }
 }

@@ -2,7 +2,8 @@
 #include <process.h>
 
 CCommTickThread::CCommTickThread(CCommWindowRegistry& registry, UINT nMessage, LONG lPeriodMs)
-    : m_registry(registry), m_nMessage(nMessage), m_lPeriodMs(lPeriodMs), m_hTimer(NULL), m_hThread(NULL), m_bStop(FALSE)
+    : m_registry(registry), m_nMessage(nMessage), m_lPeriodMs(lPeriodMs), m_hTimer(NULL), m_hThread(NULL),
+      m_bStop(FALSE)
 {
 }
 

@@ -5,7 +5,7 @@
 
 class CCommTickThread
 {
-public:
+  public:
     // Construction
     CCommTickThread(CCommWindowRegistry& registry, UINT nMessage, LONG lPeriodMs);
     ~CCommTickThread();
@@ -26,10 +26,18 @@ public:
     unsigned Run();
 
     // Implementation
-private:
+  private:
     static unsigned __stdcall ThreadProc(void* pThis);
     void JoinEndedThread();
 
+  protected:
+    // The timer the thread waits on; tests take it away to make the wait fail.
+    HANDLE GetTimer() const
+    {
+        return m_hTimer;
+    }
+
+  private:
     CCommWindowRegistry& m_registry;
     UINT m_nMessage;
     LONG m_lPeriodMs;

@@ -2,16 +2,19 @@
 
 class CCommWindowRegistry::CLock
 {
-public:
+  public:
     explicit CLock(CCommWindowRegistry& registry) : m_section(registry.m_section)
     {
         ::EnterCriticalSection(&m_section);
     }
-    ~CLock() { ::LeaveCriticalSection(&m_section); }
+    ~CLock()
+    {
+        ::LeaveCriticalSection(&m_section);
+    }
     CLock(const CLock&) = delete;
     CLock& operator=(const CLock&) = delete;
 
-private:
+  private:
     CRITICAL_SECTION& m_section;
 };
 

@@ -7,7 +7,7 @@
 
 class CCommWindowRegistry
 {
-public:
+  public:
     // Construction
     CCommWindowRegistry();
     ~CCommWindowRegistry();
@@ -27,7 +27,7 @@ public:
     void PostToAll(UINT message);
 
     // Implementation
-private:
+  private:
     class CLock;
     CRITICAL_SECTION m_section;
     std::map<int, HWND> m_windows;

@@ -35,6 +35,10 @@ unsigned CCommWorkerThread::Run()
             // Nothing may end the worker: the job goes, the others are served.
             e->Delete();
         }
+        catch (...)
+        {
+            // Not even a fault outside the framework: the record must be let go below.
+        }
         m_queue.EndJob(stopEvents);
     }
     return 0;

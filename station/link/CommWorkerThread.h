@@ -6,7 +6,7 @@
 
 class CCommWorkerThread
 {
-public:
+  public:
     // Runs one record. Appends the events it must signal (stop events of records it flushed);
     // the worker signals them, and the record's own stop event, once the function has returned
     // and before it lets go of the record, also when the function throws.
@@ -24,14 +24,17 @@ public:
     // Sets the stop flag, waits for the thread (it sees the flag within 100 ms plus the job in
     // hand), closes its handle and clears the flag.
     void Stop();
-    BOOL IsRunning() const { return m_hThread != NULL; }
+    BOOL IsRunning() const
+    {
+        return m_hThread != NULL;
+    }
 
     // The loop: until the stop flag is set, take a record (100 ms time-out) and run it. A record
     // once taken is always run, so a stop job is never dropped on the way out. Returns 0.
     unsigned Run();
 
     // Implementation
-private:
+  private:
     static unsigned __stdcall ThreadProc(void* pThis);
 
     CMutexQueue& m_queue;

@@ -6,7 +6,7 @@ class CPendixDoc : public CDocument
 {
     DECLARE_DYNCREATE(CPendixDoc)
 
-public:
+  public:
     // Construction
     CPendixDoc();
     ~CPendixDoc() override;

@@ -24,10 +24,12 @@ PENDIX_SERVICES g_services = g_defaults;
 PENDIX_SERVICES SetPendixServices(const PENDIX_SERVICES& services)
 {
     PENDIX_SERVICES previous = g_services;
-    g_services.pfnAcquireSerialInterface =
-        services.pfnAcquireSerialInterface ? services.pfnAcquireSerialInterface : g_defaults.pfnAcquireSerialInterface;
-    g_services.pfnReleaseSerialInterface =
-        services.pfnReleaseSerialInterface ? services.pfnReleaseSerialInterface : g_defaults.pfnReleaseSerialInterface;
+    g_services.pfnAcquireSerialInterface = services.pfnAcquireSerialInterface
+                                               ? services.pfnAcquireSerialInterface
+                                               : g_defaults.pfnAcquireSerialInterface;
+    g_services.pfnReleaseSerialInterface = services.pfnReleaseSerialInterface
+                                               ? services.pfnReleaseSerialInterface
+                                               : g_defaults.pfnReleaseSerialInterface;
     g_services.pfnSetPendixViewOpen =
         services.pfnSetPendixViewOpen ? services.pfnSetPendixViewOpen : g_defaults.pfnSetPendixViewOpen;
     g_services.pfnAskSerialNumber =

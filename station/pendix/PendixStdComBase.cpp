@@ -19,12 +19,12 @@ struct BlockField
     int nCount; // consecutive fields of this size
 };
 const BlockField g_blockLayout[] = {
-    {0, 2, 1},  // serial number
-    {2, 1, 7},  // three versions, seconds, minutes, hours, 500 Hz counter
-    {9, 2, 1},  // 2 Hz counter
-    {11, 2, 8}, // raw channels 0-7
+    {0, 2, 1},                                      // serial number
+    {2, 1, 7},                                      // three versions, seconds, minutes, hours, 500 Hz counter
+    {9, 2, 1},                                      // 2 Hz counter
+    {11, 2, 8},                                     // raw channels 0-7
     {27, 2, 1}, {29, 2, 1}, {31, 2, 1}, {33, 2, 1}, // -, internal temperature, -, battery
-    {35, 2, 2}, // two values not shown
+    {35, 2, 2},                                     // two values not shown
     {39, 2, 6}, // packet length, contact, analog memory size, free memory, contact and analog values
     {51, 1, 4}, // data, contact, analog overflow, temperature warning
     {55, 2, 1}, // maximum internal temperature
@@ -32,7 +32,15 @@ const BlockField g_blockLayout[] = {
 static_assert(sizeof(PENDIX_STATUS) == 34 * sizeof(DWORD), "the block layout fills every field");
 
 // How a displayed entry is formatted, and from which field.
-enum TextKind { kindCount, kindMemory, kindTenth, kindTemperature, kindVoltage, kindClock };
+enum TextKind
+{
+    kindCount,
+    kindMemory,
+    kindTenth,
+    kindTemperature,
+    kindVoltage,
+    kindClock
+};
 struct TextEntry
 {
     CPendixStdComBase::StatusText text;
@@ -47,7 +55,8 @@ const TextEntry g_texts[] = {
     {CPendixStdComBase::textClock, kindClock, offsetof(PENDIX_STATUS, dwSeconds)},
     {CPendixStdComBase::textCounter500Hz, kindCount, offsetof(PENDIX_STATUS, dwCounter500Hz)},
     {CPendixStdComBase::textCounter2Hz, kindCount, offsetof(PENDIX_STATUS, dwCounter2Hz)},
-    {CPendixStdComBase::textInternalTemperature, kindTemperature, offsetof(PENDIX_STATUS, dwInternalTemperatureRaw)},
+    {CPendixStdComBase::textInternalTemperature, kindTemperature,
+     offsetof(PENDIX_STATUS, dwInternalTemperatureRaw)},
     {CPendixStdComBase::textBatteryVoltage, kindVoltage, offsetof(PENDIX_STATUS, dwBatteryRaw)},
     {CPendixStdComBase::textPacketLength, kindCount, offsetof(PENDIX_STATUS, dwPacketLength)},
     {CPendixStdComBase::textContactMemorySize, kindMemory, offsetof(PENDIX_STATUS, dwContactMemorySize)},
@@ -72,8 +81,8 @@ CString LoadText(UINT nID)
 }
 } // namespace
 
-CPendixStdComBase::CPendixStdComBase(DWORD dwPort, DWORD dwBaud, DWORD dwDataBits, DWORD dwStopBits, DWORD dwParity,
-                                     DWORD dwFlow, BOOL bUsbLink)
+CPendixStdComBase::CPendixStdComBase(DWORD dwPort, DWORD dwBaud, DWORD dwDataBits, DWORD dwStopBits,
+                                     DWORD dwParity, DWORD dwFlow, BOOL bUsbLink)
     : CSerialBaseClass(dwPort, dwBaud, 0, dwDataBits, dwStopBits, dwParity, dwFlow), m_nFailures(0),
       m_bCloseAfterTransfer(FALSE), m_bUsbLink(bUsbLink)
 {

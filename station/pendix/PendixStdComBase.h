@@ -41,7 +41,7 @@ class CPendixStdComBase : public CSerialBaseClass
 {
     DECLARE_DYNAMIC(CPendixStdComBase)
 
-public:
+  public:
     enum
     {
         statusLength = 57,
@@ -74,8 +74,8 @@ public:
     };
 
     // Construction
-    CPendixStdComBase(DWORD dwPort, DWORD dwBaud, DWORD dwDataBits, DWORD dwStopBits, DWORD dwParity, DWORD dwFlow,
-                      BOOL bUsbLink);
+    CPendixStdComBase(DWORD dwPort, DWORD dwBaud, DWORD dwDataBits, DWORD dwStopBits, DWORD dwParity,
+                      DWORD dwFlow, BOOL bUsbLink);
 
     // Device commands
     BOOL Identify();
@@ -93,16 +93,40 @@ public:
 
     // Failure count
     void CountResult(BOOL bOk);
-    BOOL IsBroken() const { return m_nFailures > brokenAfter; }
-    void ClearFailures() { m_nFailures = 0; }
-    int GetFailures() const { return m_nFailures; }
-    BOOL IsUsbLink() const { return m_bUsbLink; }
-    BOOL GetCloseAfterTransfer() const { return m_bCloseAfterTransfer; }
-    void SetCloseAfterTransfer(BOOL bClose) { m_bCloseAfterTransfer = bClose; }
+    BOOL IsBroken() const
+    {
+        return m_nFailures > brokenAfter;
+    }
+    void ClearFailures()
+    {
+        m_nFailures = 0;
+    }
+    int GetFailures() const
+    {
+        return m_nFailures;
+    }
+    BOOL IsUsbLink() const
+    {
+        return m_bUsbLink;
+    }
+    BOOL GetCloseAfterTransfer() const
+    {
+        return m_bCloseAfterTransfer;
+    }
+    void SetCloseAfterTransfer(BOOL bClose)
+    {
+        m_bCloseAfterTransfer = bClose;
+    }
 
     // Values (read under the read lock)
-    const CString& GetIdentification() const { return m_strIdentification; }
-    const PENDIX_STATUS& GetStatus() const { return m_status; }
+    const CString& GetIdentification() const
+    {
+        return m_strIdentification;
+    }
+    const PENDIX_STATUS& GetStatus() const
+    {
+        return m_status;
+    }
     double GetChannelTemperature(int n) const;
     CString FormatChannelTemperature(int n) const;
     // The channel's captured mark; *pnOffset gets the live value raw - 581.
@@ -118,7 +142,7 @@ public:
     static void ParseStatus(const BYTE* pBlock, PENDIX_STATUS& out);
 
     // Implementation
-protected:
+  protected:
     // One command: the request, the reply length it waits for; TRUE on a full reply.
     BOOL Command(const BYTE* pRequest, DWORD dwLength, DWORD dwReplyLength);
     BOOL ReadWord(BYTE byCommand, WORD* pwOut);

@@ -25,12 +25,18 @@ struct JobEntry
 };
 
 const JobEntry g_jobs[] = {
-    {0, [](CPendixStdComBase& c, STRUCT_COMM_JOB&) { c.ClosePort(); return TRUE; }, 0, FALSE},
+    {0,
+     [](CPendixStdComBase& c, STRUCT_COMM_JOB&) {
+         c.ClosePort();
+         return TRUE;
+     },
+     0, FALSE},
     {1, [](CPendixStdComBase&, STRUCT_COMM_JOB&) { return TRUE; }, 0, FALSE},
     {2, [](CPendixStdComBase& c, STRUCT_COMM_JOB&) { return c.Identify(); }, WM_PENDIX_IDENTITY, FALSE},
     {3, [](CPendixStdComBase& c, STRUCT_COMM_JOB&) { return c.ReadStatus(); }, WM_PENDIX_STATUS, FALSE},
-    {4, [](CPendixStdComBase& c, STRUCT_COMM_JOB& j) { return c.SetSerialNumber(CommJobFloat(j.dwParams[0])); }, 0,
-     TRUE},
+    {4,
+     [](CPendixStdComBase& c, STRUCT_COMM_JOB& j) { return c.SetSerialNumber(CommJobFloat(j.dwParams[0])); },
+     0, TRUE},
     {5, [](CPendixStdComBase& c, STRUCT_COMM_JOB&) { return c.TriggerReset(); }, 0, FALSE},
     {6, [](CPendixStdComBase& c, STRUCT_COMM_JOB&) { return c.SetClock(); }, 0, FALSE},
     {7, [](CPendixStdComBase& c, STRUCT_COMM_JOB&) { return c.SetCalibration(TRUE); }, 0, FALSE},

@@ -3,6 +3,7 @@
 #include "DataExchange.h"
 #include "station/link/CommThreads.h"
 #include "station/pendix/PendixServices.h"
+#include "uilib/bars/LoadSysColorBitmap.h"
 
 IMPLEMENT_DYNCREATE(CPendixView, CFormView)
 
@@ -62,7 +63,8 @@ const DisplayEntry g_display[] = {
 };
 
 // The offset edits of channels 0 to 7.
-const UINT g_offsetControls[CPendixStdComBase::channelCount] = {1166, 1167, 1180, 1181, 1182, 1183, 1184, 1185};
+const UINT g_offsetControls[CPendixStdComBase::channelCount] = {1166, 1167, 1180, 1181,
+                                                                1182, 1183, 1184, 1185};
 
 // Indicator pairs: the good control shows while the state is good, the bad one otherwise.
 struct IndicatorEntry
@@ -72,7 +74,8 @@ struct IndicatorEntry
     BOOL (*good)(const CPendixStdComBase& com);
 };
 const IndicatorEntry g_indicators[] = {
-    {IDC_PENDIX_BATTERY_GOOD, IDC_PENDIX_BATTERY_BAD, [](const CPendixStdComBase& c) -> BOOL { return !c.IsBatteryLow(); }},
+    {IDC_PENDIX_BATTERY_GOOD, IDC_PENDIX_BATTERY_BAD,
+     [](const CPendixStdComBase& c) -> BOOL { return !c.IsBatteryLow(); }},
     {IDC_PENDIX_TEMPERATURE_GOOD, IDC_PENDIX_TEMPERATURE_BAD,
      [](const CPendixStdComBase& c) -> BOOL { return c.GetStatus().dwTemperatureWarning == 0; }},
     {IDC_PENDIX_DATA_OVERFLOW_GOOD, IDC_PENDIX_DATA_OVERFLOW_BAD,
@@ -131,9 +134,10 @@ void CPendixView::OnInitialUpdate()
     GetPendixServices().pfnSetPendixViewOpen(TRUE);
     for (int n = 0; n < CPendixStdComBase::channelCount; ++n)
         if (m_channelButtons[n].m_hWnd == NULL &&
-            m_channelButtons[n].Attach(IDC_PENDIX_CHANNEL1 + n, tessaron::foundation::SECBitmapButton::imageOnly,
-                                       IDB_CONFIRM, this))
+            m_channelButtons[n].Attach(IDC_PENDIX_CHANNEL1 + n,
+                                       tessaron::foundation::SECBitmapButton::imageOnly, IDB_CONFIRM, this))
             m_channelButtons[n].SetDrawOption(TRUE);
+    LoadIndicatorImages();
     EnableCalibrationControls();
     CreateLink();
     if (m_pCom)
@@ -147,6 +151,22 @@ void CPendixView::OnInitialUpdate()
     ShowIndicator(IDC_PENDIX_TEMPERATURE_GOOD, IDC_PENDIX_TEMPERATURE_BAD, TRUE);
 }
 
+void CPendixView::LoadIndicatorImages()
+{
+    if (!tessaron::foundation::SECLoadSysColorBitmap(m_bitmapGood, MAKEINTRESOURCE(IDB_STATE_GOOD)) ||
+        !tessaron::foundation::SECLoadSysColorBitmap(m_bitmapBad, MAKEINTRESOURCE(IDB_STATE_BAD)))
+        return;
+    for (const IndicatorEntry& entry : g_indicators)
+        for (UINT nID : {entry.nGood, entry.nBad})
+        {
+            HGDIOBJ hImage = nID == entry.nGood ? m_bitmapGood.GetSafeHandle() : m_bitmapBad.GetSafeHandle();
+            // The template's own image goes: the control made it, we replace it.
+            HGDIOBJ hOld = (HGDIOBJ)SendDlgItemMessage(nID, STM_SETIMAGE, IMAGE_BITMAP, (LPARAM)hImage);
+            if (hOld && hOld != hImage)
+                ::DeleteObject(hOld);
+        }
+}
+
 void CPendixView::CreateLink()
 {
     if (m_pCom)
@@ -155,7 +175,8 @@ void CPendixView::CreateLink()
     serial.bUsbDevice = FALSE;
     if (!GetPendixServices().pfnAcquireSerialInterface(serial, this, TRUE, LoadText(IDS_PENDIX_DEVICE_TEXT)))
     {
-        MessageBox(LoadText(IDS_PENDIX_NO_INTERFACE), LoadText(IDS_SERIAL_INTERFACE_TITLE), MB_ICONEXCLAMATION);
+        MessageBox(LoadText(IDS_PENDIX_NO_INTERFACE), LoadText(IDS_SERIAL_INTERFACE_TITLE),
+                   MB_ICONEXCLAMATION);
         return;
     }
     m_strPortName = serial.strPortName;

@@ -13,7 +13,7 @@ class CPendixView : public CFormView
 {
     DECLARE_DYNCREATE(CPendixView)
 
-public:
+  public:
     enum
     {
         textFieldCount = 25,
@@ -26,12 +26,30 @@ public:
     ~CPendixView() override;
 
     // Attributes
-    BOOL IsLinkOn() const { return m_bLinkOn; }
-    BOOL IsCalibrating() const { return m_bCalibrating; }
-    CPendixStdComBase* GetProtocol() const { return m_pCom; }
-    const CString& GetPortName() const { return m_strPortName; }
-    const CString& GetDeviceName() const { return m_strDeviceName; }
-    HANDLE GetStopEvent() const { return m_pStopEvent ? m_pStopEvent->m_hObject : NULL; }
+    BOOL IsLinkOn() const
+    {
+        return m_bLinkOn;
+    }
+    BOOL IsCalibrating() const
+    {
+        return m_bCalibrating;
+    }
+    CPendixStdComBase* GetProtocol() const
+    {
+        return m_pCom;
+    }
+    const CString& GetPortName() const
+    {
+        return m_strPortName;
+    }
+    const CString& GetDeviceName() const
+    {
+        return m_strDeviceName;
+    }
+    HANDLE GetStopEvent() const
+    {
+        return m_pStopEvent ? m_pStopEvent->m_hObject : NULL;
+    }
 
     // Operations
     // Fills a job record for this view and puts it into the Pendix queue, only while the link is
@@ -45,8 +63,9 @@ public:
     void DoDataExchange(CDataExchange* pDX) override;
 
     // Implementation
-protected:
+  protected:
     void CreateLink();
+    void LoadIndicatorImages();
     void EnableCalibrationControls();
     void ShowIndicator(UINT nGood, UINT nBad, BOOL bGood);
     void FillDisplay();
@@ -75,6 +94,8 @@ protected:
     int m_nOffset[CPendixStdComBase::channelCount];
     int m_nTickPhase;
     tessaron::foundation::SECBitmapButton m_channelButtons[CPendixStdComBase::channelCount];
+    CBitmap m_bitmapGood; // the indicators' images with the button greys of the system colours
+    CBitmap m_bitmapBad;
     CPendixStdComBase* m_pCom;
     CEvent* m_pStopEvent;
     DWORD m_dwRate;

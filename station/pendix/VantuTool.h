@@ -7,7 +7,7 @@ class CVantuTool : public CObject
 {
     DECLARE_DYNAMIC(CVantuTool)
 
-public:
+  public:
     // x = value / gain - offset; kinds 0 to 2 are the polynomials of the sensor types, any other
     // kind returns x itself.
     double Convert(double value, double gain, double offset, int kind) const;

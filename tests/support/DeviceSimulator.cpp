@@ -42,8 +42,8 @@ bool DeviceSimulator::Start(int nPort, const std::string& options)
     m_nPort = nPort;
     ::DeleteFileA(WindowsPath(m_base + ".log").c_str());
     ::DeleteFileA(WindowsPath(m_base + ".ready").c_str());
-    std::string cmd = testing_support::HostTool(m_tool) + " --com " + std::to_string(nPort) +
-                      " --ready " + m_base + ".ready --log " + m_base + ".log --lifetime 240 " + options;
+    std::string cmd = testing_support::HostTool(m_tool) + " --com " + std::to_string(nPort) + " --ready " +
+                      m_base + ".ready --log " + m_base + ".log --lifetime 240 " + options;
     testing_support::ChildProcess process; // Wine cannot wait for a Linux process: it is left alone
     DWORD dwError = 0;
     if (!process.Start(cmd, &dwError))
@@ -102,7 +102,8 @@ std::vector<std::string> DeviceSimulator::Requests() const
     for (const std::string& line : Log())
     {
         size_t open = line.find('[');
-        if (line.compare(0, 3, "rx ") == 0 && open != std::string::npos && line.find(" drop ") == std::string::npos)
+        if (line.compare(0, 3, "rx ") == 0 && open != std::string::npos &&
+            line.find(" drop ") == std::string::npos)
             frames.push_back(line.substr(open + 1, line.find(']') - open - 1));
     }
     return frames;

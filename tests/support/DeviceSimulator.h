@@ -7,9 +7,11 @@
 
 class DeviceSimulator
 {
-public:
+  public:
     // tool: the simulator's path below the host tools ("stationsim/stationsim").
-    explicit DeviceSimulator(const std::string& tool) : m_tool(tool) {}
+    explicit DeviceSimulator(const std::string& tool) : m_tool(tool)
+    {
+    }
     ~DeviceSimulator();
     DeviceSimulator(const DeviceSimulator&) = delete;
     DeviceSimulator& operator=(const DeviceSimulator&) = delete;
@@ -22,9 +24,12 @@ public:
     std::vector<std::string> Log() const;
     // Requests that reached the device and were answered or refused, as "01 2F ...".
     std::vector<std::string> Requests() const;
-    int Port() const { return m_nPort; }
+    int Port() const
+    {
+        return m_nPort;
+    }
 
-private:
+  private:
     std::string m_tool;
     std::string m_base; // Linux path prefix of the ready and log files
     int m_nPort = 0;
@@ -34,15 +39,19 @@ private:
 // The QM240D station (tools/stationsim).
 class StationSimulator : public DeviceSimulator
 {
-public:
-    StationSimulator() : DeviceSimulator("stationsim/stationsim") {}
+  public:
+    StationSimulator() : DeviceSimulator("stationsim/stationsim")
+    {
+    }
     static const int kPort = 7; // outside the harness's pairs, not a two-digit port
 };
 
 // The Pendix device (tools/pendixsim).
 class PendixSimulator : public DeviceSimulator
 {
-public:
-    PendixSimulator() : DeviceSimulator("pendixsim/pendixsim") {}
+  public:
+    PendixSimulator() : DeviceSimulator("pendixsim/pendixsim")
+    {
+    }
     static const int kPort = 8; // beside the station simulator's, so both can run at once
 };

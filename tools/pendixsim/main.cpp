@@ -13,7 +13,15 @@
 namespace
 {
 
-enum class Fault { None, Silence, Short, Echo, Vanish, Stall };
+enum class Fault
+{
+    None,
+    Silence,
+    Short,
+    Echo,
+    Vanish,
+    Stall
+};
 
 struct Options
 {
@@ -22,8 +30,8 @@ struct Options
     int serial = 1234;
     int versions[3] = {12, 11, 10}; // software, digital, analog, in tenths
     int channels[8] = {581, 100, 581, 581, 581, 581, 581, 581};
-    int battery = 600;       // 3.87 V
-    int temperature = 200;   // 25.8 °C
+    int battery = 600;     // 3.87 V
+    int temperature = 200; // 25.8 °C
     int maxTemperature = 250;
     int warning = 0;
     int overflow[3] = {0, 0, 0};
@@ -39,22 +47,21 @@ struct Options
 void Usage()
 {
     fprintf(stderr, "usage: pendixsim (--com N | --link PATH) [options]\n%s", sim::LineUsage());
-    fprintf(stderr,
-            "  --ident TEXT         identification text\n"
-            "  --serial N           serial number\n"
-            "  --versions S,D,A     software, digital and analog versions in tenths\n"
-            "  --channels R0,..,R7  raw channel readings\n"
-            "  --battery R          raw battery reading\n"
-            "  --temperature R      raw internal temperature\n"
-            "  --max-temperature R  raw maximum internal temperature\n"
-            "  --warning F          internal temperature warning flag\n"
-            "  --overflow D,C,A     data, contact and analog overflow flags\n"
-            "  --memory P,C,A,F,NC,NA  packet length, memory sizes, free memory, value counts\n"
-            "  --log-start N, --log-end N  what 'g' and 'P' report\n"
-            "  --fault KIND         silence|short|echo|vanish|stall\n"
-            "  --fault-command C    spoil only this command (a letter or a number)\n"
-            "  --fault-skip N       answer the first N matching commands normally\n"
-            "  --fault-count N      spoil N commands, then answer normally (default: all)\n");
+    fprintf(stderr, "  --ident TEXT         identification text\n"
+                    "  --serial N           serial number\n"
+                    "  --versions S,D,A     software, digital and analog versions in tenths\n"
+                    "  --channels R0,..,R7  raw channel readings\n"
+                    "  --battery R          raw battery reading\n"
+                    "  --temperature R      raw internal temperature\n"
+                    "  --max-temperature R  raw maximum internal temperature\n"
+                    "  --warning F          internal temperature warning flag\n"
+                    "  --overflow D,C,A     data, contact and analog overflow flags\n"
+                    "  --memory P,C,A,F,NC,NA  packet length, memory sizes, free memory, value counts\n"
+                    "  --log-start N, --log-end N  what 'g' and 'P' report\n"
+                    "  --fault KIND         silence|short|echo|vanish|stall\n"
+                    "  --fault-command C    spoil only this command (a letter or a number)\n"
+                    "  --fault-skip N       answer the first N matching commands normally\n"
+                    "  --fault-count N      spoil N commands, then answer normally (default: all)\n");
 }
 
 void ParseList(const char* text, int* out, int count)
@@ -73,8 +80,11 @@ bool ParseOptions(int argc, char** argv, Options& o)
     {
         const char* name;
         Fault fault;
-    } faults[] = {{"silence", Fault::Silence}, {"short", Fault::Short}, {"echo", Fault::Echo},
-                  {"vanish", Fault::Vanish},   {"stall", Fault::Stall}};
+    } faults[] = {{"silence", Fault::Silence},
+                  {"short", Fault::Short},
+                  {"echo", Fault::Echo},
+                  {"vanish", Fault::Vanish},
+                  {"stall", Fault::Stall}};
     for (int i = 1; i < argc; ++i)
     {
         if (sim::ParseLineOption(argc, argv, i, o.line, "pendixsim"))
@@ -140,9 +150,9 @@ struct Command
     const char* name;
 };
 const Command g_commands[] = {
-    {0x0D, 0, "identify"}, {'I', 0, "status"},    {'N', 2, "serial"},    {' ', 0, "reset"},
+    {0x0D, 0, "identify"}, {'I', 0, "status"},        {'N', 2, "serial"},    {' ', 0, "reset"},
     {'U', 3, "clock"},     {'K', 0, "calibrate end"}, {'k', 0, "calibrate"}, {'O', 16, "offsets"},
-    {'R', 0, "log reset"}, {'g', 0, "log start"}, {'P', 0, "log end"},   {'S', 2, "set log start"},
+    {'R', 0, "log reset"}, {'g', 0, "log start"},     {'P', 0, "log end"},   {'S', 2, "set log start"},
     {'l', 0, "log"},
 };
 
@@ -162,12 +172,17 @@ void Put16(std::vector<uint8_t>& out, size_t at, int value)
 
 class Pendix : public sim::Device
 {
-public:
-    explicit Pendix(const Options& o) : m_o(o) {}
-    void Advance(double nowSec) override { m_now = nowSec; }
+  public:
+    explicit Pendix(const Options& o) : m_o(o)
+    {
+    }
+    void Advance(double nowSec) override
+    {
+        m_now = nowSec;
+    }
     void Receive(sim::Line& line, const uint8_t* bytes, size_t count, double nowSec) override;
 
-private:
+  private:
     void Handle(sim::Line& line, const std::vector<uint8_t>& frame);
     std::vector<uint8_t> Answer(sim::Line& line, const std::vector<uint8_t>& frame);
     std::vector<uint8_t> Status() const;
@@ -267,8 +282,7 @@ std::vector<uint8_t> Pendix::Answer(sim::Line& line, const std::vector<uint8_t>&
     case 'S':
         m_o.logStart = frame[1] | frame[2] << 8;
         break;
-    case 'l':
-    {
+    case 'l': {
         // The device sends what its figures announce, whatever the program can take.
         int length = m_o.logStart < m_o.logEnd ? m_o.logStart : m_o.logEnd;
         reply.resize(static_cast<size_t>(length));

@@ -32,18 +32,23 @@ class Line;
 // What a device model implements.
 class Device
 {
-public:
+  public:
     virtual ~Device() = default;
     // Advances the device's own clock to nowSec (monotonic seconds since the start).
-    virtual void Advance(double nowSec) { (void)nowSec; }
+    virtual void Advance(double nowSec)
+    {
+        (void)nowSec;
+    }
     // Bytes that arrived; the device answers with line.Send.
     virtual void Receive(Line& line, const uint8_t* bytes, size_t count, double nowSec) = 0;
 };
 
 class Line
 {
-public:
-    explicit Line(const LineOptions& options) : m_o(options) {}
+  public:
+    explicit Line(const LineOptions& options) : m_o(options)
+    {
+    }
     Line(const Line&) = delete;
     Line& operator=(const Line&) = delete;
 
@@ -59,13 +64,16 @@ public:
     void Send(const std::vector<uint8_t>& reply);
     void Vanish();
     void Stall();
-    bool Gone() const { return m_vanished; }
+    bool Gone() const
+    {
+        return m_vanished;
+    }
 
     static std::string Hex(const std::vector<uint8_t>& bytes);
     static std::string Hex(const uint8_t* bytes, size_t count);
     static double Now();
 
-private:
+  private:
     LineOptions m_o;
     int m_master = -1;
     int m_slave = -1; // kept open so the master never sees a hang-up between the program's opens

@@ -62,14 +62,14 @@ BOOL SECBitmapButton::Attach(UINT nID, UINT nPlacement, LPCTSTR lpszBitmap, CWnd
     return TRUE;
 }
 
-BOOL SECBitmapButton::Create(LPCTSTR lpszText, DWORD dwStyle, UINT nPlacement, UINT nBitmapID, const RECT& rect,
-                             CWnd* pParent, UINT nID, DWORD dwExtra)
+BOOL SECBitmapButton::Create(LPCTSTR lpszText, DWORD dwStyle, UINT nPlacement, UINT nBitmapID,
+                             const RECT& rect, CWnd* pParent, UINT nID, DWORD dwExtra)
 {
     return Create(lpszText, dwStyle, nPlacement, MAKEINTRESOURCE(nBitmapID), rect, pParent, nID, dwExtra);
 }
 
-BOOL SECBitmapButton::Create(LPCTSTR lpszText, DWORD dwStyle, UINT nPlacement, LPCTSTR lpszBitmap, const RECT& rect,
-                             CWnd* pParent, UINT nID, DWORD dwExtra)
+BOOL SECBitmapButton::Create(LPCTSTR lpszText, DWORD dwStyle, UINT nPlacement, LPCTSTR lpszBitmap,
+                             const RECT& rect, CWnd* pParent, UINT nID, DWORD dwExtra)
 {
     if (!LoadBitmapResource(lpszBitmap))
         return FALSE;
@@ -136,19 +136,23 @@ void SECBitmapButton::CalcLayout()
     switch (m_nPlacement)
     {
     case imageLeft:
-        img.SetRect(reduced.left + m_nMarginX, yCentred, reduced.left + m_nMarginX + image.cx, yCentred + image.cy);
+        img.SetRect(reduced.left + m_nMarginX, yCentred, reduced.left + m_nMarginX + image.cx,
+                    yCentred + image.cy);
         text.left = img.right + 1;
         break;
     case imageRight:
-        img.SetRect(reduced.right - m_nMarginX - image.cx, yCentred, reduced.right - m_nMarginX, yCentred + image.cy);
+        img.SetRect(reduced.right - m_nMarginX - image.cx, yCentred, reduced.right - m_nMarginX,
+                    yCentred + image.cy);
         text.right = img.left - 1;
         break;
     case imageAbove:
-        img.SetRect(xCentred, reduced.top + m_nMarginY, xCentred + image.cx, reduced.top + m_nMarginY + image.cy);
+        img.SetRect(xCentred, reduced.top + m_nMarginY, xCentred + image.cx,
+                    reduced.top + m_nMarginY + image.cy);
         text.top = img.bottom + 1;
         break;
     case imageBelow:
-        img.SetRect(xCentred, reduced.bottom - m_nMarginY - image.cy, xCentred + image.cx, reduced.bottom - m_nMarginY);
+        img.SetRect(xCentred, reduced.bottom - m_nMarginY - image.cy, xCentred + image.cx,
+                    reduced.bottom - m_nMarginY);
         text.bottom = img.top - 1;
         break;
     default:

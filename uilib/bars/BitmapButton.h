@@ -41,8 +41,8 @@ class SECBitmapButton : public SECOwnerDrawButton
     virtual BOOL Attach(UINT nID, UINT nPlacement, LPCTSTR lpszBitmap, CWnd* pParent, DWORD dwExtra = 0);
     virtual BOOL Create(LPCTSTR lpszText, DWORD dwStyle, UINT nPlacement, UINT nBitmapID, const RECT& rect,
                         CWnd* pParent, UINT nID, DWORD dwExtra = 0);
-    virtual BOOL Create(LPCTSTR lpszText, DWORD dwStyle, UINT nPlacement, LPCTSTR lpszBitmap, const RECT& rect,
-                        CWnd* pParent, UINT nID, DWORD dwExtra = 0);
+    virtual BOOL Create(LPCTSTR lpszText, DWORD dwStyle, UINT nPlacement, LPCTSTR lpszBitmap,
+                        const RECT& rect, CWnd* pParent, UINT nID, DWORD dwExtra = 0);
 
     // Operations
     // Places the image and text rectangles in the client area.
@@ -50,15 +50,30 @@ class SECBitmapButton : public SECOwnerDrawButton
     // On failure the previous bitmap is loaded again and FALSE returned.
     BOOL SetBitmap(UINT nBitmapID);
     void SetMargins(int x, int y);
-    CSize GetMargins() const { return CSize(m_nMarginX, m_nMarginY); }
+    CSize GetMargins() const
+    {
+        return CSize(m_nMarginX, m_nMarginY);
+    }
     // Resizes the window to its caption and image plus the margins.
     void SizeToContent();
 
     // Attributes
-    UINT GetPlacement() const { return m_nPlacement; }
-    const CRect& GetImageRect() const { return m_rectImage; }
-    const CRect& GetTextRect() const { return m_rectText; }
-    CBitmap& GetBitmap() { return m_bitmap; }
+    UINT GetPlacement() const
+    {
+        return m_nPlacement;
+    }
+    const CRect& GetImageRect() const
+    {
+        return m_rectImage;
+    }
+    const CRect& GetTextRect() const
+    {
+        return m_rectText;
+    }
+    CBitmap& GetBitmap()
+    {
+        return m_bitmap;
+    }
 
     // Overridables
     void DrawContent(CDC* pDC, LPDRAWITEMSTRUCT lpDIS, RECT* pInterior) override;
@@ -76,8 +91,8 @@ class SECBitmapButton : public SECOwnerDrawButton
     afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
-    UINT m_nBitmapID;         // the bitmap's resource id; 0 when it has a name
-    CString m_strBitmapName;  // the bitmap's resource name when it has no id
+    UINT m_nBitmapID;        // the bitmap's resource id; 0 when it has a name
+    CString m_strBitmapName; // the bitmap's resource name when it has no id
     CBitmap m_bitmap;
     int m_nMarginX;
     int m_nMarginY;

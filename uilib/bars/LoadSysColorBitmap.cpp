@@ -68,12 +68,14 @@ BOOL SECLoadSysColorBitmap(CBitmap& bitmap, LPCTSTR lpszResourceName)
     DWORD dwColors = header.biClrUsed;
     if (bPalette && (dwColors == 0 || dwColors > (1u << header.biBitCount)))
         dwColors = 1u << header.biBitCount;
-    DWORD dwMasks = (!bPalette && header.biCompression == BI_BITFIELDS && header.biSize == sizeof header) ? 3 : 0;
+    DWORD dwMasks =
+        (!bPalette && header.biCompression == BI_BITFIELDS && header.biSize == sizeof header) ? 3 : 0;
     DWORD dwTableBytes = (dwColors + dwMasks) * sizeof(RGBQUAD);
     LONG lHeight = header.biHeight < 0 ? -header.biHeight : header.biHeight;
     DWORD dwStride = ((DWORD)header.biWidth * header.biBitCount + 31) / 32 * 4;
-    DWORD dwPixels = header.biCompression == BI_RGB || header.biCompression == BI_BITFIELDS ? dwStride * lHeight
-                                                                                           : header.biSizeImage;
+    DWORD dwPixels = header.biCompression == BI_RGB || header.biCompression == BI_BITFIELDS
+                         ? dwStride * lHeight
+                         : header.biSizeImage;
     if ((DWORDLONG)header.biSize + dwTableBytes + dwPixels > dwSize)
         return FALSE;
     // Header and table into a buffer of our own, where the greys are replaced.

@@ -386,6 +386,9 @@ protected:
     CImageList* m_pImageLists[4] = {NULL, NULL, NULL, NULL};
     BOOL m_bImmediateUpdate = FALSE;
     BOOL m_bLayoutDirty = FALSE; // rows changed without immediate update: the next paint lays out
+    int m_cxLabelMax = 0;        // widest measured single-line label (right edge + 5)
+    int m_cxLaidOut = 0;         // the total width the horizontal bar was last set for
+    int m_nPaintFocus = -1;      // whether the list has the focus, fixed for one paint pass
     char* m_pszTextBuffer;
     SECListEdit* m_pEdit;
     SECListTip* m_pTip;

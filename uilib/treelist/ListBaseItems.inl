@@ -1051,6 +1051,7 @@ template <class TBase> BOOL SECListBase<TBase>::DeleteAllItems()
     m_arrSel.clear();
     m_nTopIndex = 0;
     m_nFocusIndex = -1;
+    m_cxLabelMax = 0;
     if (this->m_hWnd != NULL)
     {
         RecalcLayout();

@@ -37,6 +37,7 @@ template <class TBase> void SECListBase<TBase>::InvalidateMeasurements()
 {
     for (SECListItem* p : m_arrItems)
         p->m_bDirty = TRUE;
+    m_cxLabelMax = 0;
 }
 
 template <class TBase> void SECListBase<TBase>::ReMeasureAllItems()
@@ -115,6 +116,7 @@ template <class TBase> void SECListBase<TBase>::MeasureRow(SECListPaintContext* 
     }
     pItem->m_cy = cy;
     pItem->m_bDirty = FALSE;
+    m_cxLabelMax = std::max(m_cxLabelMax, (int)pItem->m_rcLabel.right + 5);
 }
 
 template <class TBase> void SECListBase<TBase>::GetIconRect(SECListPaintContext* pContext, CRect& rect)
@@ -177,7 +179,12 @@ template <class TBase> void SECListBase<TBase>::MeasureLabel(SECListPaintContext
     else
         nFlags |= DT_WORDBREAK;
     CRect rc(0, 0, std::max(1, rect.Width()), 0);
-    ::DrawText(pDC->m_hDC, pszText, nLen, &rc, nFlags);
+    SIZE sz;
+    if ((nFlags & DT_SINGLELINE) && memchr(pszText, '\t', nLen) == NULL && nLen > 0 &&
+        ::GetTextExtentPoint32A(pDC->m_hDC, pszText, nLen, &sz))
+        rc.SetRect(0, 0, sz.cx, sz.cy); // the same as DT_CALCRECT, without its formatting pass
+    else
+        ::DrawText(pDC->m_hDC, pszText, nLen, &rc, nFlags);
     if (rc.Height() <= 0)
     {
         TEXTMETRIC tm;
@@ -485,12 +492,15 @@ template <class TBase> void SECListBase<TBase>::RecalcLayout()
     UpdateVScroll(GetItemCount());
     if (IsLabelWrap())
         InvalidateMeasurements();
-    UpdateHScroll(GetTotalWidth(TRUE));
+    UpdateHScroll(GetTotalWidth(FALSE));
     UpdateVScroll(GetItemCount());
     LayoutScrollBars();
 }
 
-template <class TBase> int SECListBase<TBase>::GetTotalWidth(BOOL)
+// Without bMeasure, single-line labels count as far as rows were measured (painting measures
+// the rows it shows and lays out again when one is wider): measuring every row of a long list
+// for the first paint would take seconds.
+template <class TBase> int SECListBase<TBase>::GetTotalWidth(BOOL bMeasure)
 {
     CRect rcInside;
     GetInsideRectangle(&rcInside);
@@ -502,12 +512,20 @@ template <class TBase> int SECListBase<TBase>::GetTotalWidth(BOOL)
         return cx;
     }
     int cx = 0;
-    int nFrom = IsLabelWrap() ? m_nTopIndex : 0;
-    int nTo = IsLabelWrap() ? GetEndVisibleIndex() : GetItemCount();
-    for (int i = nFrom; i < nTo; ++i)
+    if (IsLabelWrap())
     {
-        MeasureItem(i, NULL);
-        cx = std::max(cx, (int)m_arrItems[i]->m_rcLabel.right + 5);
+        for (int i = m_nTopIndex; i < GetEndVisibleIndex(); ++i)
+        {
+            MeasureItem(i, NULL);
+            cx = std::max(cx, (int)m_arrItems[i]->m_rcLabel.right + 5);
+        }
+    }
+    else
+    {
+        if (bMeasure)
+            for (int i = 0; i < GetItemCount(); ++i)
+                MeasureItem(i, NULL);
+        cx = m_cxLabelMax;
     }
     if ((m_dwListStyle & ListStyle::VIEW_MASK) == ListStyle::VIEW_REPORT)
         cx = std::max(cx, rcInside.Width());
@@ -587,6 +605,7 @@ template <class TBase> void SECListBase<TBase>::UpdateHScroll(int cxTotal)
     si.cbSize = sizeof(si);
     si.fMask = SIF_ALL;
     BOOL bShow;
+    m_cxLaidOut = cxTotal;
     if (cxTotal <= rc.Width())
     {
         m_nHorzOffset = 0;
@@ -887,6 +906,8 @@ template <class TBase> CDC* SECListBase<TBase>::CreateMemDC(CDC* pDC, BOOL& bDel
 
 template <class TBase> BOOL SECListBase<TBase>::HasFocusNow() const
 {
+    if (m_nPaintFocus >= 0)
+        return m_nPaintFocus;
     HWND hFocus = ::GetFocus();
     return hFocus == this->m_hWnd || (hFocus != NULL && m_pEdit->m_hWnd == hFocus);
 }
@@ -991,6 +1012,7 @@ template <class TBase> void SECListBase<TBase>::OnDraw(CDC* pDC)
     }
     if (m_bLayoutDirty)
         RecalcLayout();
+    m_nPaintFocus = HasFocusNow() ? 1 : 0;
     CRect rcArea;
     GetClientRect(&rcArea);
     int cxV = ::GetSystemMetrics(SM_CXVSCROLL), cyH = ::GetSystemMetrics(SM_CYHSCROLL);
@@ -1023,6 +1045,13 @@ template <class TBase> void SECListBase<TBase>::OnDraw(CDC* pDC)
     delete pContext;
     if (bDelete)
         delete pMemDC;
+    m_nPaintFocus = -1;
+    // Rows measured for this paint may be wider than the horizontal bar knows.
+    if (GetColumnCount() < 2 && !IsLabelWrap() && GetTotalWidth(FALSE) > m_cxLaidOut && !m_bLayoutDirty)
+    {
+        m_bLayoutDirty = TRUE;
+        this->Invalidate(FALSE);
+    }
 }
 
 template <class TBase> void SECListBase<TBase>::PaintRows(SECListPaintContext* pContext)

@@ -126,9 +126,15 @@ template <class TList> void SECTreeBase<TList>::CalcLabelRect(CDC* pDC, _Node* p
     while (n < 259 && pszText[n] != '\0' && pszText[n] != '\n')
         ++n;
     CRect rc(rect.left, 0, rect.right, 0);
-    ::DrawText(hDC, pszText, n, &rc, DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE);
-    DWORD dwTabbed = ::GetTabbedTextExtentA(hDC, pszText, n, 0, NULL);
-    rc.right = std::max((int)rc.right, (int)rect.left + (int)LOWORD(dwTabbed));
+    SIZE sz;
+    if (n > 0 && memchr(pszText, '\t', n) == NULL && ::GetTextExtentPoint32A(hDC, pszText, n, &sz))
+        rc.SetRect(rect.left, 0, rect.left + sz.cx, sz.cy); // no tabs: both measures agree
+    else
+    {
+        ::DrawText(hDC, pszText, n, &rc, DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE);
+        DWORD dwTabbed = ::GetTabbedTextExtentA(hDC, pszText, n, 0, NULL);
+        rc.right = std::max((int)rc.right, (int)rect.left + (int)LOWORD(dwTabbed));
+    }
     if (rc.Height() == 0)
     {
         TEXTMETRIC tm;

@@ -97,7 +97,7 @@ BOOL SECTreeNode::AddChild(SECTreeNode* pChild, SECTreeNode* pAfter)
         return 0;
     if (m_pFirstChild == nullptr)
     {
-        m_pFirstChild = pChild;
+        m_pFirstChild = m_pLastChild = pChild;
         pChild->m_pParent = this;
         pChild->m_pPrev = pChild->m_pNext = nullptr;
         return 1;
@@ -112,12 +112,7 @@ BOOL SECTreeNode::AddChild(SECTreeNode* pChild, SECTreeNode* pAfter)
         return 1;
     }
     if (pAfter == SEC_NODE_LAST || pAfter == (SECTreeNode*)2)
-    {
-        SECTreeNode* pLast = m_pFirstChild;
-        while (pLast->m_pNext != nullptr)
-            pLast = pLast->m_pNext;
-        pAfter = pLast;
-    }
+        pAfter = m_pLastChild;
     else
     {
         SECTreeNode* p = m_pFirstChild;
@@ -132,6 +127,8 @@ BOOL SECTreeNode::AddChild(SECTreeNode* pChild, SECTreeNode* pAfter)
         pAfter->m_pNext->m_pPrev = pChild;
     pAfter->m_pNext = pChild;
     pChild->m_pParent = this;
+    if (pAfter == m_pLastChild)
+        m_pLastChild = pChild;
     return 1;
 }
 
@@ -143,6 +140,8 @@ void SECTreeNode::Detach()
         m_pNext->m_pPrev = m_pPrev;
     if (m_pParent != nullptr && m_pParent->m_pFirstChild == this)
         m_pParent->m_pFirstChild = m_pNext;
+    if (m_pParent != nullptr && m_pParent->m_pLastChild == this)
+        m_pParent->m_pLastChild = m_pPrev;
     m_pPrev = m_pNext = nullptr;
     m_pParent = nullptr;
 }

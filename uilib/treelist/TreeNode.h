@@ -54,6 +54,7 @@ private:
     SECTreeNode* m_pNext = nullptr;
     SECTreeNode* m_pPrev = nullptr;
     SECTreeNode* m_pFirstChild = nullptr;
+    SECTreeNode* m_pLastChild = nullptr; // kept with the links, so appending does not walk the chain
 };
 
 // The after values of AddChild that are not nodes.

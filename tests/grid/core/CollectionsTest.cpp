@@ -51,6 +51,27 @@ TEST(Collections, DWordToLongBasics)
     EXPECT_EQ(5000, m.GetCount());
     EXPECT_TRUE(m.Lookup(4999, v));
     EXPECT_EQ(9998, v);
+
+    // A filled map keeps its entries through a new table size: lookups, additions, iteration.
+    m.InitHashTable(257);
+    EXPECT_EQ(257u, m.GetHashTableSize());
+    EXPECT_EQ(5000, m.GetCount());
+    EXPECT_TRUE(m.Lookup(1234, v));
+    EXPECT_EQ(2468, v);
+    m[6000] = 1;
+    EXPECT_EQ(5001, m.GetCount());
+    LONG nSum = 0;
+    int nSeen = 0;
+    POSITION pos = m.GetStartPosition();
+    while (pos != NULL)
+    {
+        DWORD k;
+        m.GetNextAssoc(pos, k, v);
+        nSum += v;
+        nSeen++;
+    }
+    EXPECT_EQ(5001, nSeen);
+    EXPECT_EQ(4999L * 5000 + 1, nSum);
 }
 
 TEST(Collections, Rekeying)

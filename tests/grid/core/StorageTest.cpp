@@ -1,6 +1,7 @@
 // Style storage and composition: what a cell is drawn with, undo records through a fake command
 // factory, hints through a fake hint component, and the question before too large a change.
 #include "GridTestApp.h"
+#include "grid/core/FindReplaceSettings.h"
 #include "grid/core/LongOperation.h"
 #include "grid/core/PluginComponent.h"
 #include "Dialog.h"
@@ -307,4 +308,51 @@ TEST(GridWindow, UninitialisedPaintValidatesTheWindow)
     EXPECT_EQ(1u, boxes.Shown().size());
     grid.DestroyWindow();
     parent.DestroyWindow();
+}
+
+namespace
+{
+class FakeFrame : public CGXAbstractGridExcelLikeFrameImp
+{
+  public:
+    BOOL ShowExcelFrame(CGXGridCore*, BOOL bHide, BOOL bRedraw) override
+    {
+        calls.push_back(std::to_string(bHide) + std::to_string(bRedraw));
+        BOOL bOld = bHidden;
+        bHidden = bHide;
+        return bOld;
+    }
+    BOOL bHidden = FALSE;
+    std::vector<std::string> calls;
+};
+} // namespace
+
+TEST(GridForwarders, FrameHiddenDuringStructureChanges)
+{
+    StoreGrid w;
+    FakeFrame* pFrame = new FakeFrame;
+    w.g.m_pExcelLikeFrameImp = pFrame;
+    w.g.AddOwnedImp(pFrame);
+    EXPECT_TRUE(w.g.InsertRows(2, 1, NULL, NULL, NULL, 0, GX_NOREDRAW));
+    EXPECT_EQ((std::vector<std::string>{"11", "01"}), pFrame->calls);
+    EXPECT_FALSE(pFrame->bHidden);
+    // Without components the forwarders answer 0.
+    CGXGridCore bare;
+    EXPECT_FALSE(bare.ShowExcelFrame(TRUE, TRUE));
+    EXPECT_FALSE(bare.Undo());
+    EXPECT_FALSE(bare.SearchNext(TRUE));
+    EXPECT_FALSE(bare.IsRowHidden(3));
+    EXPECT_FALSE(bare.CanUserResizeCol(1));
+}
+
+TEST(GridForwarders, FindSettingsWorkingCopy)
+{
+    CGXFindReplaceSettings* p = GXGetFindReplaceSettings();
+    p->m_strFind = "Abc";
+    p->m_bMatchCase = FALSE;
+    p->PrepareSearchText();
+    EXPECT_EQ(CString("ABC"), p->m_strFindUpper);
+    p->m_bMatchCase = TRUE;
+    p->PrepareSearchText();
+    EXPECT_EQ(CString("Abc"), p->m_strFindUpper);
 }

@@ -244,3 +244,61 @@ TEST(UserAttribute, ArchiveForms)
     EXPECT_EQ(3u, loaded.GetKind());
     EXPECT_EQ(CString("12"), loaded.GetValueText());
 }
+
+TEST(UserAttribute, MapArchiveBytesAndStoredOrder)
+{
+    using testing_support::Cat;
+    using testing_support::Str;
+    CGXUserAttributeMap map;
+    map.SetAttribute(9, new CGXUserAttribute((LONG)-2));         // kind 2
+    map.SetAttribute(3, new CGXUserAttribute(1.5));              // kind 5
+    map.SetAttribute(5, new CGXUserAttribute((DWORD)1, (DWORD)2)); // kind 6
+    Bytes bytes = StoreBytes([&](CArchive& ar) { map.Serialize(ar); });
+    // Count, then each object (new class, schema, name, body) followed by its id; the map's order.
+    auto klass = Cat({{0xFF, 0xFF, 1, 0, 16, 0}, testing_support::Text("CGXUserAttribute")});
+    double dv = 1.5;
+    Bytes dbl((BYTE*)&dv, (BYTE*)&dv + 8);
+    // The map keeps ids sorted as they are set; the archive writes that order.
+    Bytes expectedSorted = Cat({{3, 0},
+                                klass, {5}, dbl, {3, 0},
+                                {1, 0x80}, {6, 1, 0, 0, 0, 2, 0, 0, 0}, {5, 0},
+                                {1, 0x80}, {2, 0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0}, {9, 0}}); // a long in the first half
+    ASSERT_EQ(expectedSorted.size(), bytes.size());
+    for (size_t i = 0; i < bytes.size(); i++)
+        EXPECT_EQ((int)expectedSorted[i], (int)bytes[i]) << "byte " << i;
+
+    // Loading keeps the stored order (ids 9, 3 here), and lookups still find each.
+    Bytes unsorted = Cat({{2, 0},
+                          klass, {1, 7, 0, 0, 0, 0, 0, 0, 0}, {9, 0},
+                          {1, 0x80}, {1, 4, 0, 0, 0, 0, 0, 0, 0}, {3, 0}});
+    CGXUserAttributeMap loaded;
+    LoadBytes(unsorted, [&](CArchive& ar) { loaded.Serialize(ar); });
+    ASSERT_EQ(2, loaded.GetSize());
+    EXPECT_EQ(9, loaded.GetAttributeAt(0)->GetId());
+    EXPECT_EQ(3, loaded.GetAttributeAt(1)->GetId());
+    EXPECT_EQ(7u, loaded.Lookup(9)->GetDWordValue());
+    EXPECT_EQ(4u, loaded.Lookup(3)->GetDWordValue());
+    EXPECT_EQ(unsorted, StoreBytes([&](CArchive& ar) { loaded.Serialize(ar); }));
+
+    // An unknown kind reads back and shows "Value?".
+    CGXUserAttribute odd;
+    LoadBytes(Bytes{9, 1, 2, 3, 4, 5, 6, 7, 8}, [&](CArchive& ar) { odd.Serialize(ar); });
+    EXPECT_EQ(CString("Value?"), odd.GetValueText());
+}
+
+TEST(UserAttribute, MapRefusesSharedAttributes)
+{
+    // The second entry refers back to the first attribute: owned twice, so refused, and the
+    // failed load deletes only what it made.
+    using testing_support::Cat;
+    Bytes bytes = Cat({{2, 0, 0xFF, 0xFF, 1, 0, 16, 0},
+                       testing_support::Text("CGXUserAttribute"),
+                       {0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 2, 0, 2, 0}});
+    ASSERT_EQ(39u, bytes.size());
+    CGXUserAttributeMap map;
+    EXPECT_EQ(CArchiveException::generic, testing_support::LoadCause(bytes, [&](CArchive& ar) { map.Serialize(ar); }));
+    EXPECT_TRUE(map.IsEmpty());
+    // Loaded again into the same map and destroyed: nothing freed twice.
+    EXPECT_EQ(CArchiveException::generic, testing_support::LoadCause(bytes, [&](CArchive& ar) { map.Serialize(ar); }));
+    EXPECT_TRUE(map.IsEmpty());
+}

@@ -1,5 +1,7 @@
 // The reader-writer guard with real threads, and the bounded job queue.
 #include "TestSupport.h"
+#include "station/link/CommTickThread.h"
+#include "station/link/CommWorkerThread.h"
 #include "station/link/MutexQueue.h"
 #include "station/link/SWMRGuard.h"
 #include <process.h>
@@ -146,5 +148,100 @@ TEST(MutexQueue, RemoveJobsOfOneObjectKeepsTheOthers)
     EXPECT_FALSE(bInHand);
     EXPECT_FALSE(queue.Get(&out, 10));
     ::CloseHandle(hStop);
+}
+} // namespace
+
+namespace
+{
+// A job function that throws: the worker goes on, and the stop events of the record and of the
+// records the function flushed before it threw are still signalled.
+void ThrowingJob(STRUCT_COMM_JOB& job, std::vector<HANDLE>& stopEvents)
+{
+    if (job.dwArgument)
+        stopEvents.push_back(job.hEvent);
+    AfxThrowMemoryException();
+}
+
+TEST(CommWorkerThread, StopEventsAreSignalledWhenAJobThrows)
+{
+    CMutexQueue queue(10, 30);
+    CCommWorkerThread worker(queue, ThrowingJob);
+    HANDLE hOwn = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+    HANDLE hFlushed = ::CreateEventA(NULL, TRUE, FALSE, NULL);
+    CSerialBaseClass* a = (CSerialBaseClass*)0x1000;
+    STRUCT_COMM_JOB stop = Job(30, a);
+    stop.hEvent = hOwn;
+    STRUCT_COMM_JOB flushing = Job(5, a);
+    flushing.dwArgument = 1;
+    flushing.dwParams[0] = 1;
+    flushing.hEvent = hFlushed;
+    ASSERT_TRUE(queue.Put(&stop, 100));
+    ASSERT_TRUE(queue.Put(&flushing, 100));
+    worker.Start();
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hOwn, 2000)) << "the stop job's own event";
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hFlushed, 2000)) << "an event the job collected";
+    EXPECT_TRUE(worker.IsRunning());
+    // the worker still serves the queue
+    ::ResetEvent(hOwn);
+    ASSERT_TRUE(queue.Put(&stop, 100));
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(hOwn, 2000));
+    worker.Stop();
+    EXPECT_FALSE(worker.IsRunning());
+    BOOL bInHand = TRUE;
+    std::vector<HANDLE> none;
+    queue.RemoveJobsOf(a, none, &bInHand);
+    EXPECT_FALSE(bInHand) << "the record was let go";
+    ::CloseHandle(hOwn);
+    ::CloseHandle(hFlushed);
+}
+} // namespace
+
+namespace
+{
+class CBreakableTicker : public CCommTickThread
+{
+  public:
+    using CCommTickThread::CCommTickThread;
+    void BreakTimer()
+    {
+        ::CloseHandle(GetTimer());
+    }
+};
+
+UINT g_nTicks = 0;
+LRESULT CALLBACK TickCounter(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_APP + 1)
+    {
+        ++g_nTicks;
+        return 0;
+    }
+    return ::DefWindowProcA(hWnd, message, wParam, lParam);
+}
+
+// A tick thread whose wait failed has ended by itself: it is joined and can be started again.
+TEST(CommTickThread, ThreadEndedByAFailedWaitIsJoinedAndRestarted)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = TickCounter;
+    wc.hInstance = ::GetModuleHandleA(NULL);
+    wc.lpszClassName = "TickCounterWindow";
+    ::RegisterClassA(&wc);
+    HWND hWnd = ::CreateWindowA("TickCounterWindow", "", 0, 0, 0, 10, 10, NULL, NULL, ::GetModuleHandleA(NULL), NULL);
+    CCommWindowRegistry registry;
+    registry.Register(hWnd);
+    CBreakableTicker ticker(registry, WM_APP + 1, 50);
+    ASSERT_TRUE(ticker.Start());
+    EXPECT_FALSE(ticker.Start()) << "only one at a time";
+    ASSERT_TRUE(testing_support::PumpUntil([] { return g_nTicks >= 2; }, 2000));
+    ticker.BreakTimer();
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return !ticker.IsRunning(); }, 2000))
+        << "the thread ended when its wait failed";
+    ASSERT_TRUE(ticker.Start()) << "started again";
+    g_nTicks = 0;
+    EXPECT_TRUE(testing_support::PumpUntil([] { return g_nTicks >= 2; }, 2000));
+    ticker.Stop();
+    EXPECT_FALSE(ticker.IsRunning());
+    ::DestroyWindow(hWnd);
 }
 } // namespace

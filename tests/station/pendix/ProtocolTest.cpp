@@ -43,7 +43,7 @@ std::vector<BYTE> Block()
 
 class DecodedBlock : public CPendixStdComBase
 {
-public:
+  public:
     explicit DecodedBlock(const std::vector<BYTE>& block) : CPendixStdComBase(99, 9600, 8, 0, 2, 0, TRUE)
     {
         ParseStatus(block.data(), m_status);
@@ -58,14 +58,24 @@ TEST(PendixStatus, TextsOfTheBlock)
         CPendixStdComBase::StatusText text;
         const char* expected;
     } cases[] = {
-        {CPendixStdComBase::textSerialNumber, "40000"},        {CPendixStdComBase::textSoftwareVersion, "1.2 "},
-        {CPendixStdComBase::textDigitalVersion, "1.1 "},       {CPendixStdComBase::textAnalogVersion, "0.7 "},
-        {CPendixStdComBase::textClock, "13:04:05"},            {CPendixStdComBase::textCounter500Hz, "200"},
-        {CPendixStdComBase::textCounter2Hz, "3000"},           {CPendixStdComBase::textInternalTemperature, "25.8  \xB0" "C"},
-        {CPendixStdComBase::textBatteryVoltage, "3.56 V"},     {CPendixStdComBase::textPacketLength, "64"},
-        {CPendixStdComBase::textContactMemorySize, "04096"},   {CPendixStdComBase::textAnalogMemorySize, "00042"},
-        {CPendixStdComBase::textFreeMemory, "00007"},          {CPendixStdComBase::textContactValues, "12"},
-        {CPendixStdComBase::textAnalogValues, "34"},           {CPendixStdComBase::textMaxInternalTemperature, "32.2  \xB0" "C"},
+        {CPendixStdComBase::textSerialNumber, "40000"},
+        {CPendixStdComBase::textSoftwareVersion, "1.2 "},
+        {CPendixStdComBase::textDigitalVersion, "1.1 "},
+        {CPendixStdComBase::textAnalogVersion, "0.7 "},
+        {CPendixStdComBase::textClock, "13:04:05"},
+        {CPendixStdComBase::textCounter500Hz, "200"},
+        {CPendixStdComBase::textCounter2Hz, "3000"},
+        {CPendixStdComBase::textInternalTemperature, "25.8  \xB0"
+                                                     "C"},
+        {CPendixStdComBase::textBatteryVoltage, "3.56 V"},
+        {CPendixStdComBase::textPacketLength, "64"},
+        {CPendixStdComBase::textContactMemorySize, "04096"},
+        {CPendixStdComBase::textAnalogMemorySize, "00042"},
+        {CPendixStdComBase::textFreeMemory, "00007"},
+        {CPendixStdComBase::textContactValues, "12"},
+        {CPendixStdComBase::textAnalogValues, "34"},
+        {CPendixStdComBase::textMaxInternalTemperature, "32.2  \xB0"
+                                                        "C"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(std::string(c.expected), (LPCSTR)com.GetStatusText(c.text)) << "text " << c.text;
@@ -94,9 +104,14 @@ TEST(PendixStatus, ChannelTemperaturesAndOffsets)
 {
     DecodedBlock com(Block());
     EXPECT_NEAR(249.9, com.GetChannelTemperature(0), 0.05);
-    EXPECT_EQ(std::string("249.9  \xB0" "C"), (LPCSTR)com.FormatChannelTemperature(0));
+    EXPECT_EQ(std::string("249.9  \xB0"
+                          "C"),
+              (LPCSTR)com.FormatChannelTemperature(0));
     EXPECT_NEAR(42.7, com.GetChannelTemperature(1), 0.05);
-    EXPECT_EQ(std::string("1.0   \xB0" "C"), (LPCSTR)com.FormatChannelTemperature(2)) << "raw 0 is the constant 0.9827";
+    EXPECT_EQ(std::string("1.0   \xB0"
+                          "C"),
+              (LPCSTR)com.FormatChannelTemperature(2))
+        << "raw 0 is the constant 0.9827";
     int offset = -1;
     EXPECT_FALSE(com.GetChannelOffset(0, &offset));
     EXPECT_EQ(0, offset);
@@ -116,10 +131,12 @@ TEST(VantuTool, ConvertByKind)
         int kind;
         double expected;
     } cases[] = {
-        {0.0, 184.3, 0.0, 1, 0.9827},         {0.0, 184.3, 0.0, 0, 2.5343},       {0.0, 184.3, 0.0, 2, 2.8976},
-        {10.0, 4.0, 0.5, 5, 10.0 / 4.0 - 0.5}, {10.0, 4.0, 0.5, -1, 2.0},         {0.001, 1.0, 0.0, 0,
-                                                                                   18130.0 * 0.001 + -772658.0 * 1e-9 +
-                                                                                       22259.0 * 1e-6 + 2.5343},
+        {0.0, 184.3, 0.0, 1, 0.9827},
+        {0.0, 184.3, 0.0, 0, 2.5343},
+        {0.0, 184.3, 0.0, 2, 2.8976},
+        {10.0, 4.0, 0.5, 5, 10.0 / 4.0 - 0.5},
+        {10.0, 4.0, 0.5, -1, 2.0},
+        {0.001, 1.0, 0.0, 0, 18130.0 * 0.001 + -772658.0 * 1e-9 + 22259.0 * 1e-6 + 2.5343},
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(c.expected, tool.Convert(c.value, c.gain, c.offset, c.kind)) << "kind " << c.kind;
@@ -128,7 +145,7 @@ TEST(VantuTool, ConvertByKind)
 // The protocol object against the simulator.
 class PendixCommands : public ::testing::Test
 {
-protected:
+  protected:
     void Start(const std::string& options = std::string())
     {
         ASSERT_TRUE(m_sim.Start(kPort, options));
@@ -169,13 +186,16 @@ TEST_F(PendixCommands, RequestBytesAndReplies)
     } cases[] = {
         {"identify", [](CPendixStdComBase& c) { return c.Identify(); }, "0D", nullptr},
         {"status", [](CPendixStdComBase& c) { return c.ReadStatus(); }, "49", nullptr},
-        {"serial 40000", [](CPendixStdComBase& c) { return c.SetSerialNumber(40000.0f); }, "4E 40 9C", "40 9C"},
+        {"serial 40000", [](CPendixStdComBase& c) { return c.SetSerialNumber(40000.0f); }, "4E 40 9C",
+         "40 9C"},
         {"reset", [](CPendixStdComBase& c) { return c.TriggerReset(); }, "20", nullptr},
         {"calibrate end", [](CPendixStdComBase& c) { return c.SetCalibration(TRUE); }, "4B", "06"},
         {"calibrate", [](CPendixStdComBase& c) { return c.SetCalibration(FALSE); }, "6B", "06"},
         {"log reset", [](CPendixStdComBase& c) { return c.ResetLog(); }, "52", nullptr},
-        {"log start", [&](CPendixStdComBase& c) { return c.GetLogStart(&wValue) && wValue == 10; }, "67", "0A 00"},
-        {"log end", [&](CPendixStdComBase& c) { return c.GetLogEnd(&wValue) && wValue == 30; }, "50", "1E 00"},
+        {"log start", [&](CPendixStdComBase& c) { return c.GetLogStart(&wValue) && wValue == 10; }, "67",
+         "0A 00"},
+        {"log end", [&](CPendixStdComBase& c) { return c.GetLogEnd(&wValue) && wValue == 30; }, "50",
+         "1E 00"},
         {"set log start", [](CPendixStdComBase& c) { return c.SetLogStart(0x1234); }, "53 34 12", nullptr},
     };
     for (const auto& c : cases)

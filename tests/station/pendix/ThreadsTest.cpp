@@ -38,7 +38,8 @@ HWND MakeWindow()
         ::RegisterClassA(&wc);
         registered = true;
     }
-    return ::CreateWindowA("PendixJobTestWindow", "", 0, 0, 0, 10, 10, NULL, NULL, ::GetModuleHandleA(NULL), NULL);
+    return ::CreateWindowA("PendixJobTestWindow", "", 0, 0, 0, 10, 10, NULL, NULL, ::GetModuleHandleA(NULL),
+                           NULL);
 }
 
 int Count(HWND hWnd, UINT message, WPARAM wParam = (WPARAM)-1)
@@ -51,7 +52,7 @@ int Count(HWND hWnd, UINT message, WPARAM wParam = (WPARAM)-1)
 
 class PendixJobs : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         g_received.clear();
@@ -123,9 +124,14 @@ TEST_F(PendixJobs, JobsSendTheirCommandsAndPostTheirMessages)
         const char* request; // nullptr: nothing sent
         UINT message;
     } jobs[] = {
-        {1, {}, nullptr, 0},           {0, {}, nullptr, 0},           {2, {}, "0D", WM_PENDIX_IDENTITY},
-        {3, {}, "49", WM_PENDIX_STATUS}, {4, {40000.0f}, "4E 40 9C", 0}, {5, {}, "20", 0},
-        {7, {}, "4B", 0},              {8, {}, "6B", 0},
+        {1, {}, nullptr, 0},
+        {0, {}, nullptr, 0},
+        {2, {}, "0D", WM_PENDIX_IDENTITY},
+        {3, {}, "49", WM_PENDIX_STATUS},
+        {4, {40000.0f}, "4E 40 9C", 0},
+        {5, {}, "20", 0},
+        {7, {}, "4B", 0},
+        {8, {}, "6B", 0},
         {9, {}, "4F 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00", 0},
     };
     for (const auto& j : jobs)

@@ -265,23 +265,36 @@ class PendixView : public ::testing::Test
 TEST_F(PendixView, ShowsTheDevicesStateFromTheSimulator)
 {
     PendixSimulator sim;
-    CPendixView* pView =
-        OpenLinked(sim, "--serial 4711 --battery 552 --warning 0 --overflow 0,1,0 --memory 64,4096,42,7,12,34");
+    CPendixView* pView = OpenLinked(
+        sim, "--serial 4711 --battery 552 --warning 0 --overflow 0,1,0 --memory 64,4096,42,7,12,34");
     ASSERT_NE(nullptr, pView);
     EXPECT_TRUE(g_app.bViewOpen);
     EXPECT_EQ("COM8", pView->GetPortName());
     EXPECT_EQ(CString("  Pendix2004 V1.2 Simulator"), TextOf(pView, IDC_PENDIX_IDENTITY));
-    ASSERT_TRUE(PumpUntil([&] { return !TextOf(pView, IDC_PENDIX_SERIAL).IsEmpty(); }, 3000)) << "a tick read the status";
+    ASSERT_TRUE(PumpUntil([&] { return !TextOf(pView, IDC_PENDIX_SERIAL).IsEmpty(); }, 3000))
+        << "a tick read the status";
     const struct
     {
         UINT control;
         const char* text;
     } shown[] = {
-        {IDC_PENDIX_SERIAL, "4711"},           {IDC_PENDIX_SOFTWARE, "1.2 "},        {IDC_PENDIX_DIGITAL_VERSION, "1.1 "},
-        {IDC_PENDIX_ANALOG_VERSION, "1.0 "},   {IDC_PENDIX_BATTERY, "3.56 V"},       {IDC_PENDIX_TE1, "249.9  \xB0" "C"},
-        {IDC_PENDIX_TE1 + 1, "42.7  \xB0" "C"}, {IDC_PENDIX_FREE_MEMORY, "00007"},   {IDC_PENDIX_ANALOG_MEMORY, "00042"},
-        {IDC_PENDIX_CONTACT_MEMORY, "04096"},  {IDC_PENDIX_PACKET_LENGTH, "64"},     {IDC_PENDIX_CONTACT_VALUES, "12"},
-        {IDC_PENDIX_ANALOG_VALUES, "34"},      {IDC_PENDIX_TEMPERATURE, "25.8  \xB0" "C"},
+        {IDC_PENDIX_SERIAL, "4711"},
+        {IDC_PENDIX_SOFTWARE, "1.2 "},
+        {IDC_PENDIX_DIGITAL_VERSION, "1.1 "},
+        {IDC_PENDIX_ANALOG_VERSION, "1.0 "},
+        {IDC_PENDIX_BATTERY, "3.56 V"},
+        {IDC_PENDIX_TE1, "249.9  \xB0"
+                         "C"},
+        {IDC_PENDIX_TE1 + 1, "42.7  \xB0"
+                             "C"},
+        {IDC_PENDIX_FREE_MEMORY, "00007"},
+        {IDC_PENDIX_ANALOG_MEMORY, "00042"},
+        {IDC_PENDIX_CONTACT_MEMORY, "04096"},
+        {IDC_PENDIX_PACKET_LENGTH, "64"},
+        {IDC_PENDIX_CONTACT_VALUES, "12"},
+        {IDC_PENDIX_ANALOG_VALUES, "34"},
+        {IDC_PENDIX_TEMPERATURE, "25.8  \xB0"
+                                 "C"},
     };
     for (const auto& s : shown)
         EXPECT_EQ(CString(s.text), TextOf(pView, s.control)) << s.control;
@@ -311,7 +324,8 @@ TEST_F(PendixView, MenuStatesFollowLinkAndCalibration)
     PendixSimulator sim;
     CPendixView* pView = OpenLinked(sim);
     ASSERT_NE(nullptr, pView);
-    const UINT linkCommands[] = {ID_PENDIX_SERIAL_NUMBER, ID_PENDIX_RESET, ID_PENDIX_SET_CLOCK, ID_PENDIX_CALIBRATE};
+    const UINT linkCommands[] = {ID_PENDIX_SERIAL_NUMBER, ID_PENDIX_RESET, ID_PENDIX_SET_CLOCK,
+                                 ID_PENDIX_CALIBRATE};
     EXPECT_TRUE(StateOf(pView, ID_PENDIX_LINK).checked);
     for (UINT id : linkCommands)
         EXPECT_TRUE(StateOf(pView, id).enabled) << id;
@@ -376,7 +390,8 @@ TEST_F(PendixView, CalibrationCapturesClickedChannelsAndSendsThemOnLinkOff)
 
     Command(pView, ID_PENDIX_CALIBRATE);
     EXPECT_TRUE(pButton->IsWindowEnabled());
-    ASSERT_TRUE(PumpUntil([&] { return TextOf(pView, IDC_PENDIX_OFFSET2) == "-481"; }, 3000)) << "the live value";
+    ASSERT_TRUE(PumpUntil([&] { return TextOf(pView, IDC_PENDIX_OFFSET2) == "-481"; }, 3000))
+        << "the live value";
     ClickAt(CentreOfWindow(pButton->m_hWnd));
     int nOffset = 0;
     ASSERT_TRUE(PumpUntil(
@@ -425,8 +440,9 @@ TEST_F(PendixView, CalibrationStartForgetsCapturesSoZerosAreSent)
     }
     Command(pView, ID_PENDIX_CALIBRATE); // 'k' forgets
     Command(pView, ID_PENDIX_CALIBRATE); // 'K' and the offsets
-    ASSERT_TRUE(PumpUntil([&] { return CountOf(Requests(sim), "4F 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00") == 1; },
-                          3000));
+    ASSERT_TRUE(PumpUntil(
+        [&] { return CountOf(Requests(sim), "4F 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00") == 1; },
+        3000));
     EXPECT_EQ(1, CountOf(Requests(sim), "6B"));
     EXPECT_EQ(1, CountOf(Requests(sim), "4B"));
 }
@@ -461,7 +477,8 @@ TEST_F(PendixView, BrokenDeviceAndPulledCableAreReported)
     CPendixView* pView = OpenLinked(sim, "--fault silence --fault-command I");
     ASSERT_NE(nullptr, pView);
     MessageBoxes boxes;
-    boxes.Expect(IDOK, "Bitte pr\xFC" "fen Sie, ob das Ger\xE4t eingeschaltet ist");
+    boxes.Expect(IDOK, "Bitte pr\xFC"
+                       "fen Sie, ob das Ger\xE4t eingeschaltet ist");
     ASSERT_TRUE(PumpUntil([&] { return boxes.Pending() == 0; }, 8000)) << "three failed reads: string 309";
     EXPECT_FALSE(pView->IsLinkOn());
     EXPECT_FALSE(StateOf(pView, ID_PENDIX_LINK).checked);

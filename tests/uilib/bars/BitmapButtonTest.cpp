@@ -41,7 +41,9 @@ TEST(SysColorBitmap, GreysFollowTheSystemColoursInPaletteBitmapsOnly)
         {"4 bits", IDB_GREY4, mapped},
         {"4 bits, five colours in the table", IDB_GREY4_SHORT, mapped},
         {"8 bits", IDB_GREY8, mapped},
-        {"24 bits: unchanged", IDB_GREY24, {RGB(0, 0, 0), RGB(128, 128, 128), RGB(192, 192, 192), RGB(255, 255, 255), red}},
+        {"24 bits: unchanged",
+         IDB_GREY24,
+         {RGB(0, 0, 0), RGB(128, 128, 128), RGB(192, 192, 192), RGB(255, 255, 255), red}},
     };
     for (const auto& c : cases)
     {
@@ -110,8 +112,8 @@ TEST(BitmapButton, MissingBitmapFailsToAttachOrCreate)
     EXPECT_FALSE(attached.Attach(IDC_PLAIN, SECBitmapButton::imageOnly, IDB_MISSING, &dlg));
     EXPECT_EQ(nullptr, attached.m_hWnd) << "nothing subclassed";
     SECBitmapButton created;
-    EXPECT_FALSE(created.Create("X", WS_CHILD, SECBitmapButton::imageLeft, IDB_MISSING, CRect(0, 0, 60, 20), &dlg,
-                                9201));
+    EXPECT_FALSE(created.Create("X", WS_CHILD, SECBitmapButton::imageLeft, IDB_MISSING, CRect(0, 0, 60, 20),
+                                &dlg, 9201));
     EXPECT_EQ(nullptr, created.m_hWnd);
     EXPECT_TRUE(attached.Attach(IDC_PLAIN, SECBitmapButton::imageOnly, IDB_GREY4, &dlg));
     EXPECT_EQ((DWORD)BS_OWNERDRAW, attached.GetStyle() & BS_TYPEMASK);
@@ -137,8 +139,8 @@ TEST(BitmapButton, LayoutByPlacement)
     for (const auto& c : cases)
     {
         SECBitmapButton button;
-        ASSERT_TRUE(button.Create("Text", WS_CHILD | WS_VISIBLE, c.placement, IDB_GREY4, CRect(100, 10, 160, 30), &dlg,
-                                  9202));
+        ASSERT_TRUE(button.Create("Text", WS_CHILD | WS_VISIBLE, c.placement, IDB_GREY4,
+                                  CRect(100, 10, 160, 30), &dlg, 9202));
         EXPECT_EQ(c.image, button.GetImageRect()) << "placement " << c.placement;
         EXPECT_EQ(c.text, button.GetTextRect()) << "placement " << c.placement;
         button.DestroyWindow();
@@ -159,8 +161,8 @@ TEST(BitmapButton, DrawsItsImageAtTheInteriorsOrigin)
 {
     CButtonsHost dlg;
     SECBitmapButton button;
-    ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE, SECBitmapButton::imageOnly, IDB_GREY4, CRect(100, 10, 160, 30),
-                              &dlg, 9204));
+    ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE, SECBitmapButton::imageOnly, IDB_GREY4,
+                              CRect(100, 10, 160, 30), &dlg, 9204));
     const COLORREF red = RGB(255, 0, 0);
     // The image rectangle starts at (26, 7); the interior inside the raised frame at (2, 2), and
     // pressed at (3, 3). The red column is the image's fifth.
@@ -175,8 +177,8 @@ TEST(BitmapButton, SizeToContentAndSetBitmap)
 {
     CButtonsHost dlg;
     SECBitmapButton button;
-    ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE, SECBitmapButton::imageOnly, IDB_GREY4, CRect(100, 10, 160, 30),
-                              &dlg, 9205));
+    ASSERT_TRUE(button.Create("", WS_CHILD | WS_VISIBLE, SECBitmapButton::imageOnly, IDB_GREY4,
+                              CRect(100, 10, 160, 30), &dlg, 9205));
     button.SizeToContent();
     CRect window;
     button.GetWindowRect(&window);
@@ -187,8 +189,8 @@ TEST(BitmapButton, SizeToContentAndSetBitmap)
                             CRect(100, 40, 160, 60), &dlg, 9206));
     text.SizeToContent();
     CClientDC dc(&text);
-    CFont* pOld = dc.SelectObject(text.GetFont() ? text.GetFont()
-                                                 : CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
+    CFont* pOld = dc.SelectObject(
+        text.GetFont() ? text.GetFont() : CFont::FromHandle((HFONT)::GetStockObject(DEFAULT_GUI_FONT)));
     CSize extent = dc.GetTextExtent("Weiter");
     dc.SelectObject(pOld);
     text.GetWindowRect(&window);

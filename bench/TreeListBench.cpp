@@ -1,0 +1,301 @@
+// Our list and tree against the system's list view and tree view: fill, first paint, repaints
+// spread over the content, and (lists) Shift+End from row 0. Run under Xvfb:
+//   wine treelist_bench.exe
+#include "uilib/treelist/TreeCtrl.h"
+#include "WinApp.h"
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace
+{
+class CBenchApp : public CWinApp
+{
+public:
+    CBenchApp() : CWinApp(_T("HelvonTreeListBench")) {}
+};
+CBenchApp theApp;
+
+double Now()
+{
+    LARGE_INTEGER f, c;
+    ::QueryPerformanceFrequency(&f);
+    ::QueryPerformanceCounter(&c);
+    return (double)c.QuadPart / (double)f.QuadPart;
+}
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
+}
+
+void Repaint(HWND hWnd)
+{
+    ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+void ShiftEnd()
+{
+    INPUT in[4] = {};
+    for (INPUT& i : in)
+        i.type = INPUT_KEYBOARD;
+    in[0].ki.wVk = VK_SHIFT;
+    in[1].ki.wVk = VK_END;
+    in[1].ki.dwFlags = KEYEVENTF_EXTENDEDKEY;
+    in[2].ki.wVk = VK_END;
+    in[2].ki.dwFlags = KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP;
+    in[3].ki.wVk = VK_SHIFT;
+    in[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(4, in, sizeof(INPUT));
+}
+
+struct Result
+{
+    double fill, firstPaint, repaint, shiftEnd;
+};
+
+void Print(const char* what, const Result& r, bool bShiftEnd)
+{
+    printf("%-34s fill %7.3f s  first paint %7.3f s  repaint %6.1f ms", what, r.fill, r.firstPaint, r.repaint * 1000);
+    if (bShiftEnd)
+        printf("  Shift+End %7.3f s", r.shiftEnd);
+    printf("\n");
+}
+
+const int kRows = 100000;
+const CRect kRect(0, 0, 600, 440);
+
+Result SystemList(CWnd* pOwner)
+{
+    Result r{};
+    HWND h = ::CreateWindowEx(0, WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0, 600,
+        440, pOwner->m_hWnd, (HMENU)1, AfxGetInstanceHandle(), NULL);
+    LVCOLUMNA col{};
+    col.mask = LVCF_TEXT | LVCF_WIDTH;
+    col.cx = 200;
+    col.pszText = (LPSTR) "Name";
+    ::SendMessage(h, LVM_INSERTCOLUMNA, 0, (LPARAM)&col);
+    col.cx = 300;
+    col.pszText = (LPSTR) "Beschreibung";
+    ::SendMessage(h, LVM_INSERTCOLUMNA, 1, (LPARAM)&col);
+    double t = Now();
+    ::SendMessage(h, WM_SETREDRAW, FALSE, 0);
+    char buf[64];
+    for (int i = 0; i < kRows; ++i)
+    {
+        LVITEMA item{};
+        item.mask = LVIF_TEXT;
+        item.iItem = i;
+        wsprintfA(buf, "Item %06d", i);
+        item.pszText = buf;
+        ::SendMessage(h, LVM_INSERTITEMA, 0, (LPARAM)&item);
+        wsprintfA(buf, "Beschreibung %d", i);
+        item.iSubItem = 1;
+        item.pszText = buf;
+        ::SendMessage(h, LVM_SETITEMTEXTA, i, (LPARAM)&item);
+    }
+    ::SendMessage(h, WM_SETREDRAW, TRUE, 0);
+    r.fill = Now() - t;
+    t = Now();
+    Repaint(h);
+    r.firstPaint = Now() - t;
+    std::vector<double> times;
+    for (int k = 0; k < 200; ++k)
+    {
+        ::SendMessage(h, LVM_ENSUREVISIBLE, (WPARAM)(k * (kRows / 200)), FALSE);
+        double t0 = Now();
+        Repaint(h);
+        times.push_back(Now() - t0);
+    }
+    r.repaint = Median(times);
+    ::SendMessage(h, LVM_ENSUREVISIBLE, 0, FALSE);
+    LVITEMA state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    ::SendMessage(h, LVM_SETITEMSTATE, 0, (LPARAM)&state);
+    ::SetFocus(h);
+    Pump();
+    t = Now();
+    ShiftEnd();
+    while ((int)::SendMessage(h, LVM_GETSELECTEDCOUNT, 0, 0) < kRows && Now() - t < 120)
+    {
+        Pump();
+        ::Sleep(1);
+    }
+    r.shiftEnd = Now() - t;
+    ::DestroyWindow(h);
+    return r;
+}
+
+Result OurList(CWnd* pOwner)
+{
+    Result r{};
+    SECListCtrl list;
+    list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, kRect, pOwner, 2);
+    list.AddColumn("Name", LVCFMT_LEFT, 200);
+    list.AddColumn("Beschreibung", LVCFMT_LEFT, 300);
+    list.SetImmediateUpdate(FALSE);
+    double t = Now();
+    char buf[64];
+    for (int i = 0; i < kRows; ++i)
+    {
+        wsprintfA(buf, "Item %06d", i);
+        list.InsertItem(i, buf);
+        wsprintfA(buf, "Beschreibung %d", i);
+        list.SetItemText(i, 1, buf);
+    }
+    r.fill = Now() - t;
+    t = Now();
+    Repaint(list.m_hWnd);
+    r.firstPaint = Now() - t;
+    std::vector<double> times;
+    for (int k = 0; k < 200; ++k)
+    {
+        list.SetTopIndex(std::min(k * (kRows / 200), list.GetMaxTopIndex()));
+        double t0 = Now();
+        Repaint(list.m_hWnd);
+        times.push_back(Now() - t0);
+    }
+    r.repaint = Median(times);
+    list.SetTopIndex(0);
+    list.DeselectAllItems(-1);
+    list.SelectFocusItem(0, TRUE);
+    list.SetFocus();
+    Pump();
+    t = Now();
+    ShiftEnd();
+    while (list.GetSelectedCount() < kRows && Now() - t < 120)
+    {
+        Pump();
+        ::Sleep(1);
+    }
+    r.shiftEnd = Now() - t;
+    list.DestroyWindow();
+    return r;
+}
+
+// nTop top-level items with nChildren children each, all expanded.
+Result SystemTree(CWnd* pOwner, int nTop, int nChildren)
+{
+    Result r{};
+    HWND h = ::CreateWindowEx(0, WC_TREEVIEW, "", WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, 0, 0, 600,
+        440, pOwner->m_hWnd, (HMENU)3, AfxGetInstanceHandle(), NULL);
+    double t = Now();
+    ::SendMessage(h, WM_SETREDRAW, FALSE, 0);
+    char buf[64];
+    for (int i = 0; i < nTop; ++i)
+    {
+        TVINSERTSTRUCTA ins{};
+        ins.hParent = TVI_ROOT;
+        ins.hInsertAfter = TVI_LAST;
+        ins.item.mask = TVIF_TEXT | TVIF_STATE;
+        ins.item.state = ins.item.stateMask = nChildren > 0 ? TVIS_EXPANDED : 0;
+        wsprintfA(buf, "Item %06d", i);
+        ins.item.pszText = buf;
+        HTREEITEM hParent = (HTREEITEM)::SendMessage(h, TVM_INSERTITEMA, 0, (LPARAM)&ins);
+        for (int c = 0; c < nChildren; ++c)
+        {
+            ins.hParent = hParent;
+            ins.item.state = 0;
+            wsprintfA(buf, "Kind %d", c);
+            ::SendMessage(h, TVM_INSERTITEMA, 0, (LPARAM)&ins);
+        }
+    }
+    ::SendMessage(h, WM_SETREDRAW, TRUE, 0);
+    r.fill = Now() - t;
+    t = Now();
+    Repaint(h);
+    r.firstPaint = Now() - t;
+    std::vector<double> times;
+    HTREEITEM hItem = (HTREEITEM)::SendMessage(h, TVM_GETNEXTITEM, TVGN_ROOT, 0);
+    int nTotal = nTop * (nChildren + 1);
+    for (int k = 0; k < 200; ++k)
+    {
+        ::SendMessage(h, TVM_SELECTITEM, TVGN_FIRSTVISIBLE, (LPARAM)hItem);
+        double t0 = Now();
+        Repaint(h);
+        times.push_back(Now() - t0);
+        for (int s = 0; s < nTotal / 200 && hItem != NULL; ++s)
+            hItem = (HTREEITEM)::SendMessage(h, TVM_GETNEXTITEM, TVGN_NEXTVISIBLE, (LPARAM)hItem);
+        if (hItem == NULL)
+            break;
+    }
+    r.repaint = Median(times);
+    ::DestroyWindow(h);
+    return r;
+}
+
+Result OurTree(CWnd* pOwner, int nTop, int nChildren)
+{
+    Result r{};
+    SECTreeCtrl tree;
+    tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, kRect, pOwner, 4);
+    tree.SetImmediateUpdate(FALSE);
+    double t = Now();
+    char buf[64];
+    for (int i = 0; i < nTop; ++i)
+    {
+        TVINSERTSTRUCTA ins{};
+        ins.hParent = TVI_ROOT;
+        ins.hInsertAfter = TVI_LAST;
+        ins.item.mask = TVIF_TEXT | TVIF_STATE;
+        ins.item.state = ins.item.stateMask = nChildren > 0 ? TVIS_EXPANDED : 0;
+        wsprintfA(buf, "Item %06d", i);
+        ins.item.pszText = buf;
+        HTREEITEM hParent = tree.InsertItem(&ins);
+        for (int c = 0; c < nChildren; ++c)
+        {
+            ins.hParent = hParent;
+            ins.item.state = 0;
+            wsprintfA(buf, "Kind %d", c);
+            tree.InsertItem(&ins);
+        }
+    }
+    r.fill = Now() - t;
+    t = Now();
+    Repaint(tree.m_hWnd);
+    r.firstPaint = Now() - t;
+    std::vector<double> times;
+    int nRows = tree.GetItemCount();
+    for (int k = 0; k < 200; ++k)
+    {
+        tree.SetTopIndex(std::min(k * (nRows / 200), tree.GetMaxTopIndex()));
+        double t0 = Now();
+        Repaint(tree.m_hWnd);
+        times.push_back(Now() - t0);
+    }
+    r.repaint = Median(times);
+    tree.DestroyWindow();
+    return r;
+}
+} // namespace
+
+int main()
+{
+    AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), SW_SHOWNORMAL);
+    CWnd owner;
+    owner.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1)), "Messung",
+        WS_POPUP | WS_VISIBLE, CRect(0, 0, 600, 440), NULL, 0);
+    ::SetForegroundWindow(owner.m_hWnd);
+    Pump();
+    Print("system list, 100,000 rows", SystemList(&owner), true);
+    Print("SECListCtrl, 100,000 rows", OurList(&owner), true);
+    Print("system tree, 1,000 x 99 expanded", SystemTree(&owner, 1000, 99), false);
+    Print("SECTreeCtrl, 1,000 x 99 expanded", OurTree(&owner, 1000, 99), false);
+    Print("system tree, 100,000 top-level", SystemTree(&owner, 100000, 0), false);
+    Print("SECTreeCtrl, 100,000 top-level", OurTree(&owner, 100000, 0), false);
+    owner.DestroyWindow();
+    return 0;
+}
