@@ -12,8 +12,10 @@ namespace
 {
 class CBenchApp : public CWinApp
 {
-public:
-    CBenchApp() : CWinApp(_T("HelvonTreeListBench")) {}
+  public:
+    CBenchApp() : CWinApp(_T("HelvonTreeListBench"))
+    {
+    }
 };
 CBenchApp theApp;
 
@@ -68,7 +70,8 @@ struct Result
 
 void Print(const char* what, const Result& r, bool bShiftEnd)
 {
-    printf("%-34s fill %7.3f s  first paint %7.3f s  repaint %6.1f ms", what, r.fill, r.firstPaint, r.repaint * 1000);
+    printf("%-34s fill %7.3f s  first paint %7.3f s  repaint %6.1f ms", what, r.fill, r.firstPaint,
+           r.repaint * 1000);
     if (bShiftEnd)
         printf("  Shift+End %7.3f s", r.shiftEnd);
     printf("\n");
@@ -80,8 +83,8 @@ const CRect kRect(0, 0, 600, 440);
 Result SystemList(CWnd* pOwner)
 {
     Result r{};
-    HWND h = ::CreateWindowEx(0, WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0, 600,
-        440, pOwner->m_hWnd, (HMENU)1, AfxGetInstanceHandle(), NULL);
+    HWND h = ::CreateWindowEx(0, WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0,
+                              0, 600, 440, pOwner->m_hWnd, (HMENU)1, AfxGetInstanceHandle(), NULL);
     LVCOLUMNA col{};
     col.mask = LVCF_TEXT | LVCF_WIDTH;
     col.cx = 200;
@@ -190,8 +193,8 @@ Result OurList(CWnd* pOwner)
 Result SystemTree(CWnd* pOwner, int nTop, int nChildren)
 {
     Result r{};
-    HWND h = ::CreateWindowEx(0, WC_TREEVIEW, "", WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, 0, 0, 600,
-        440, pOwner->m_hWnd, (HMENU)3, AfxGetInstanceHandle(), NULL);
+    HWND h = ::CreateWindowEx(0, WC_TREEVIEW, "", WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, 0, 0,
+                              600, 440, pOwner->m_hWnd, (HMENU)3, AfxGetInstanceHandle(), NULL);
     double t = Now();
     ::SendMessage(h, WM_SETREDRAW, FALSE, 0);
     char buf[64];
@@ -286,8 +289,8 @@ int main()
 {
     AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), SW_SHOWNORMAL);
     CWnd owner;
-    owner.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1)), "Messung",
-        WS_POPUP | WS_VISIBLE, CRect(0, 0, 600, 440), NULL, 0);
+    owner.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1)),
+                   "Messung", WS_POPUP | WS_VISIBLE, CRect(0, 0, 600, 440), NULL, 0);
     ::SetForegroundWindow(owner.m_hWnd);
     Pump();
     Print("system list, 100,000 rows", SystemList(&owner), true);

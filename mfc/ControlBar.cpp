@@ -19,18 +19,18 @@ const UINT kFlybyCheckMs = 200;
 } // namespace
 
 BEGIN_MESSAGE_MAP(CControlBar, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_PAINT()
-    ON_WM_NCHITTEST()
-    ON_WM_WINDOWPOSCHANGING()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONDBLCLK()
-    ON_WM_TIMER()
-    ON_WM_CANCELMODE()
-    ON_WM_CTLCOLOR()
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_NCHITTEST()
+ON_WM_WINDOWPOSCHANGING()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_TIMER()
+ON_WM_CANCELMODE()
+ON_WM_CTLCOLOR()
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 END_MESSAGE_MAP()
 
 CControlBar::CControlBar()
@@ -73,7 +73,9 @@ void CControlBar::SetBarStyle(DWORD dwStyle)
     OnBarStyleChange(dwOldStyle, dwStyle);
 }
 
-void CControlBar::OnBarStyleChange(DWORD, DWORD) {}
+void CControlBar::OnBarStyleChange(DWORD, DWORD)
+{
+}
 
 void CControlBar::SetBorders(int cxLeft, int cyTop, int cxRight, int cyBottom)
 {
@@ -139,7 +141,7 @@ DWORD CControlBar::RecalcDelayShow(AFX_SIZEPARENTPARAMS* lpLayout)
         UINT nFlags = (m_nStateFlags & delayHide) ? SWP_HIDEWINDOW : SWP_SHOWWINDOW;
         m_nStateFlags &= ~(delayHide | delayShow);
         lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, m_hWnd, NULL, 0, 0, 0, 0,
-            nFlags | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                                          nFlags | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     return dwStyle;
 }
@@ -326,10 +328,11 @@ void CControlBar::DrawGripper(CDC* pDC, const CRect& rect)
     COLORREF clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
     if (m_dwStyle & CBRS_ORIENT_HORZ)
         pDC->Draw3dRect(rect.left + AFX_CX_BORDER_GRIPPER, rect.top + m_cyTopBorder, AFX_CX_GRIPPER,
-            rect.Height() - m_cyTopBorder - m_cyBottomBorder, clrHilite, clrShadow);
+                        rect.Height() - m_cyTopBorder - m_cyBottomBorder, clrHilite, clrShadow);
     else
         pDC->Draw3dRect(rect.left + m_cyTopBorder, rect.top + AFX_CX_BORDER_GRIPPER,
-            rect.Width() - m_cyTopBorder - m_cyBottomBorder, AFX_CX_GRIPPER, clrHilite, clrShadow);
+                        rect.Width() - m_cyTopBorder - m_cyBottomBorder, AFX_CX_GRIPPER, clrHilite,
+                        clrShadow);
 }
 
 HBRUSH CControlBar::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
@@ -377,7 +380,10 @@ void CControlBar::OnDestroy()
 
 // ---- mouse
 
-LRESULT CControlBar::OnNcHitTest(CPoint) { return HTCLIENT; }
+LRESULT CControlBar::OnNcHitTest(CPoint)
+{
+    return HTCLIENT;
+}
 
 void CControlBar::OnLButtonDown(UINT nFlags, CPoint point)
 {
@@ -420,8 +426,7 @@ LRESULT CControlBar::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DELETEITEM:
     case WM_COMPAREITEM:
     case WM_VKEYTOITEM:
-    case WM_CHARTOITEM:
-    {
+    case WM_CHARTOITEM: {
         // What the bar's buttons and controls send, and the bar does not handle itself, belongs to
         // the frame's command routing.
         LRESULT lResult = 0;
@@ -539,9 +544,10 @@ void CControlBar::GetBarInfo(CControlBarInfo* pInfo)
     }
 }
 
-void CControlBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
+void CControlBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd*)
 {
-    UINT nFlags = (pInfo->m_bVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+    UINT nFlags =
+        (pInfo->m_bVisible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW) | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
     if (m_pDockBar == NULL)
         nFlags |= SWP_NOMOVE; // not docked anywhere: the position means nothing
     m_nMRUWidth = pInfo->m_nMRUWidth;
@@ -555,5 +561,4 @@ void CControlBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
     }
     m_nStateFlags &= ~(delayHide | delayShow);
     SetWindowPos(NULL, pInfo->m_pointPos.x, pInfo->m_pointPos.y, 0, 0, nFlags);
-    (void)pFrameWnd;
 }

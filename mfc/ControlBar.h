@@ -66,20 +66,29 @@ class CControlBar : public CWnd
 {
     DECLARE_DYNAMIC(CControlBar)
 
-protected:
+  protected:
     CControlBar();
 
-public:
+  public:
     ~CControlBar() override;
 
     // Attributes
-    DWORD GetBarStyle() const { return m_dwStyle; }
+    DWORD GetBarStyle() const
+    {
+        return m_dwStyle;
+    }
     void SetBarStyle(DWORD dwStyle);
     void SetBorders(int cxLeft = 0, int cyTop = 0, int cxRight = 0, int cyBottom = 0);
-    CRect GetBorders() const { return CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder); }
+    CRect GetBorders() const
+    {
+        return CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder);
+    }
     CFrameWnd* GetDockingFrame() const;
     BOOL IsFloating() const;
-    virtual BOOL IsDockBar() const { return FALSE; }
+    virtual BOOL IsDockBar() const
+    {
+        return FALSE;
+    }
     virtual BOOL IsVisible() const;
 
     // Operations
@@ -143,6 +152,6 @@ public:
     afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
 
-protected:
+  protected:
     DECLARE_MESSAGE_MAP()
 };

@@ -5,9 +5,9 @@
 #include "WinApp.h"
 
 CControlBarInfo::CControlBarInfo()
-    : m_nBarID(0), m_bVisible(FALSE), m_bFloating(FALSE), m_bHorz(FALSE), m_bDockBar(FALSE), m_pointPos(-1, -1),
-      m_nMRUWidth(32767), m_bDocking(FALSE), m_uMRUDockID(0), m_rectMRUDockPos(0, 0, 0, 0), m_dwMRUFloatStyle(0),
-      m_ptMRUFloatPos(0, 0), m_pBar(NULL)
+    : m_nBarID(0), m_bVisible(FALSE), m_bFloating(FALSE), m_bHorz(FALSE), m_bDockBar(FALSE),
+      m_pointPos(-1, -1), m_nMRUWidth(32767), m_bDocking(FALSE), m_uMRUDockID(0),
+      m_rectMRUDockPos(0, 0, 0, 0), m_dwMRUFloatStyle(0), m_ptMRUFloatPos(0, 0), m_pBar(NULL)
 {
 }
 
@@ -90,7 +90,7 @@ BOOL CControlBarInfo::LoadState(LPCTSTR lpszProfileName, int nIndex, CDockState*
     m_bHorz = (BOOL)pApp->GetProfileInt(strSection, _T("Horz"), TRUE);
     m_bFloating = (BOOL)pApp->GetProfileInt(strSection, _T("Floating"), FALSE);
     m_pointPos = CPoint((int)pApp->GetProfileInt(strSection, _T("XPos"), -1),
-        (int)pApp->GetProfileInt(strSection, _T("YPos"), -1));
+                        (int)pApp->GetProfileInt(strSection, _T("YPos"), -1));
     pDockState->ScalePoint(m_pointPos);
     m_nMRUWidth = pApp->GetProfileInt(strSection, _T("MRUWidth"), 32767);
     m_bDocking = (BOOL)pApp->GetProfileInt(strSection, _T("Docking"), 0);
@@ -98,13 +98,13 @@ BOOL CControlBarInfo::LoadState(LPCTSTR lpszProfileName, int nIndex, CDockState*
     {
         m_uMRUDockID = pApp->GetProfileInt(strSection, _T("MRUDockID"), 0);
         m_rectMRUDockPos = CRect((int)pApp->GetProfileInt(strSection, _T("MRUDockLeftPos"), 0),
-            (int)pApp->GetProfileInt(strSection, _T("MRUDockTopPos"), 0),
-            (int)pApp->GetProfileInt(strSection, _T("MRUDockRightPos"), 0),
-            (int)pApp->GetProfileInt(strSection, _T("MRUDockBottomPos"), 0));
+                                 (int)pApp->GetProfileInt(strSection, _T("MRUDockTopPos"), 0),
+                                 (int)pApp->GetProfileInt(strSection, _T("MRUDockRightPos"), 0),
+                                 (int)pApp->GetProfileInt(strSection, _T("MRUDockBottomPos"), 0));
         pDockState->ScaleRectPos(m_rectMRUDockPos);
         m_dwMRUFloatStyle = pApp->GetProfileInt(strSection, _T("MRUFloatStyle"), 0);
         m_ptMRUFloatPos = CPoint((int)pApp->GetProfileInt(strSection, _T("MRUFloatXPos"), 0),
-            (int)pApp->GetProfileInt(strSection, _T("MRUFloatYPos"), 0));
+                                 (int)pApp->GetProfileInt(strSection, _T("MRUFloatYPos"), 0));
         pDockState->ScalePoint(m_ptMRUFloatPos);
     }
     int nBars = (int)pApp->GetProfileInt(strSection, _T("Bars"), 0);
@@ -124,12 +124,14 @@ void CControlBarInfo::Serialize(CArchive& ar, CDockState* pDockState)
 {
     if (ar.IsStoring())
     {
-        ar << (DWORD)m_nBarID << (DWORD)m_bVisible << (DWORD)m_bFloating << (DWORD)m_bHorz << (POINT)m_pointPos;
+        ar << (DWORD)m_nBarID << (DWORD)m_bVisible << (DWORD)m_bFloating << (DWORD)m_bHorz
+           << (POINT)m_pointPos;
         if (pDockState->GetVersion() > 1)
         {
             ar << (DWORD)m_nMRUWidth << (DWORD)m_bDocking;
             if (m_bDocking)
-                ar << (DWORD)m_uMRUDockID << (const RECT&)m_rectMRUDockPos << m_dwMRUFloatStyle << (POINT)m_ptMRUFloatPos;
+                ar << (DWORD)m_uMRUDockID << (const RECT&)m_rectMRUDockPos << m_dwMRUFloatStyle
+                   << (POINT)m_ptMRUFloatPos;
         }
         ar << (WORD)m_arrBarID.GetSize();
         for (int i = 0; i < m_arrBarID.GetSize(); i++)

@@ -14,7 +14,7 @@ class CDockState;
 
 class CControlBarInfo
 {
-public:
+  public:
     // Construction
     CControlBarInfo();
     virtual ~CControlBarInfo() = default;

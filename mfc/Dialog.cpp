@@ -40,32 +40,7 @@ CDialog::~CDialog()
         DestroyWindow();
 }
 
-// ---- dialog procedure
-
-INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
-{
-    if (message != WM_INITDIALOG)
-        return FALSE;
-    CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
-    CDialog* pDlg = pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CDialog)) ? (CDialog*)pWnd : NULL;
-    if (pDlg == NULL)
-        return FALSE; // a form view: its frame decides about the focus
-    return AfxCallFromWin32<INT_PTR>(TRUE, [pDlg] { return pDlg->OnInitDialog(); });
-}
-
 // ---- creation
-
-static LPCDLGTEMPLATE AfxLoadDialogTemplate(LPCTSTR lpszTemplateName, HINSTANCE* phInst)
-{
-    HINSTANCE hInst = AfxFindResourceHandle(lpszTemplateName, RT_DIALOG);
-    HRSRC hResource = ::FindResource(hInst, lpszTemplateName, RT_DIALOG);
-    if (hResource == NULL)
-        return NULL;
-    HGLOBAL hTemplate = ::LoadResource(hInst, hResource);
-    if (phInst != NULL)
-        *phInst = hInst;
-    return hTemplate != NULL ? (LPCDLGTEMPLATE)::LockResource(hTemplate) : NULL;
-}
 
 BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) { return Create(MAKEINTRESOURCE(nIDTemplate), pParentWnd); }
 
@@ -106,16 +81,7 @@ BOOL CDialog::InitModalIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWn
 
 BOOL CDialog::CreateRunDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst)
 {
-    if (lpDialogTemplate == NULL)
-        return FALSE;
-    HWND hWndParent = pParentWnd->GetSafeHwnd();
-    AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParam(hInst, lpDialogTemplate, hWndParent, AfxDlgProc, 0);
-    if (!AfxUnhookWindowCreate())
-        PostNcDestroy();
-    if (hWnd != NULL && m_hWnd == NULL)
-        ::DestroyWindow(hWnd); // never reached this object
-    return m_hWnd != NULL && hWnd != NULL;
+    return CreateDlgIndirect(lpDialogTemplate, pParentWnd, hInst);
 }
 
 // ---- modal run
@@ -198,48 +164,6 @@ void CDialog::GotoDlgCtrl(CWnd* pWndCtrl)
 {
     if (pWndCtrl != NULL && pWndCtrl->m_hWnd != NULL)
         ::SendMessage(m_hWnd, WM_NEXTDLGCTL, (WPARAM)pWndCtrl->m_hWnd, 1L);
-}
-
-BOOL CDialog::ExecuteDlgInit(LPCTSTR lpszResourceName)
-{
-    if (lpszResourceName == NULL)
-        return TRUE;
-    // RT_DLGINIT is 240; a template without one has nothing to add.
-    HINSTANCE hInst = AfxFindResourceHandle(lpszResourceName, MAKEINTRESOURCE(240));
-    HRSRC hRes = ::FindResource(hInst, lpszResourceName, MAKEINTRESOURCE(240));
-    if (hRes == NULL)
-        return TRUE;
-    HGLOBAL hData = ::LoadResource(hInst, hRes);
-    return hData == NULL || ExecuteDlgInit(::LockResource(hData));
-}
-
-// Records of (WORD control id, WORD message, DWORD length, text) ending with a zero id; each
-// adds one string to a list or combo box.
-BOOL CDialog::ExecuteDlgInit(LPVOID lpResource)
-{
-    if (lpResource == NULL)
-        return TRUE;
-    const BYTE* p = (const BYTE*)lpResource;
-    for (;;)
-    {
-        WORD nIDC;
-        memcpy(&nIDC, p, sizeof(WORD));
-        if (nIDC == 0)
-            break;
-        WORD nMsg;
-        DWORD dwLen;
-        memcpy(&nMsg, p + 2, sizeof(WORD));
-        memcpy(&dwLen, p + 4, sizeof(DWORD));
-        p += 8;
-        UINT nSend = nMsg == 0x0403 ? (UINT)LB_ADDSTRING : nMsg == 0x0406 ? (UINT)CB_ADDSTRING : nMsg;
-        if (nSend == LB_ADDSTRING || nSend == CB_ADDSTRING)
-        {
-            if (::SendDlgItemMessage(m_hWnd, nIDC, nSend, 0, (LPARAM)p) < 0)
-                return FALSE;
-        }
-        p += dwLen;
-    }
-    return TRUE;
 }
 
 BOOL CDialog::OnInitDialog()

@@ -11,10 +11,10 @@
 IMPLEMENT_DYNAMIC(CDockBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(CDockBar, CControlBar)
-    ON_WM_NCPAINT()
-    ON_WM_NCCALCSIZE()
-    ON_WM_ERASEBKGND()
-    ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
+ON_WM_NCPAINT()
+ON_WM_NCCALCSIZE()
+ON_WM_ERASEBKGND()
+ON_MESSAGE(WM_SIZEPARENT, OnSizeParent)
 END_MESSAGE_MAP()
 
 CDockBar::CDockBar(BOOL bFloating) : m_bFloating(bFloating), m_bLayoutQuery(FALSE)
@@ -122,7 +122,7 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
     if (pBar->m_pDockBar != this && pBar->IsWindowVisible())
     {
         pBar->SetWindowPos(NULL, 0, 0, 0, 0,
-            SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+                           SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
         bShow = TRUE;
     }
     int nPos = -1;
@@ -133,7 +133,7 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
         CPoint ptMid(rect.left + rect.Width() / 2, rect.top + rect.Height() / 2);
         nPos = Insert(pBar, rect, ptMid);
         pBar->SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(),
-            SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+                           SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     }
     else
     {
@@ -141,7 +141,7 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
         m_arrBars.Add(pBar);
         m_arrBars.Add(NULL);
         pBar->SetWindowPos(NULL, -AFX_CX_BORDER2, -AFX_CY_BORDER2, 0, 0,
-            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     }
     if (pBar->GetParent() != this)
         pBar->SetParent(this);
@@ -152,7 +152,7 @@ void CDockBar::DockControlBar(CControlBar* pBar, LPCRECT lpRect)
     pBar->m_pDockBar = this;
     if (bShow)
         pBar->SetWindowPos(NULL, 0, 0, 0, 0,
-            SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+                           SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     RemovePlaceHolder(pBar);
     CFrameWnd* pFrameWnd = GetDockingFrame();
     if (pFrameWnd != NULL)
@@ -170,7 +170,7 @@ void CDockBar::ReDockControlBar(CControlBar* pBar, LPCRECT lpRect)
     if (pBar->m_pDockBar != this && pBar->IsWindowVisible())
     {
         pBar->SetWindowPos(NULL, 0, 0, 0, 0,
-            SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
+                           SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_HIDEWINDOW);
         bShow = TRUE;
     }
     // Back at its placeholder when it has one: the same row, the same order.
@@ -187,7 +187,7 @@ void CDockBar::ReDockControlBar(CControlBar* pBar, LPCRECT lpRect)
             nPos = Insert(pBar, rect, ptMid);
         }
         pBar->SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(),
-            SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+                           SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     }
     else if (nPos <= 0)
     {
@@ -195,7 +195,7 @@ void CDockBar::ReDockControlBar(CControlBar* pBar, LPCRECT lpRect)
         m_arrBars.Add(NULL);
         nPos = (int)m_arrBars.GetSize() - 2;
         pBar->SetWindowPos(NULL, -AFX_CX_BORDER2, -AFX_CY_BORDER2, 0, 0,
-            SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
+                           SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOCOPYBITS);
     }
     if (pBar->GetParent() != this)
         pBar->SetParent(this);
@@ -206,7 +206,7 @@ void CDockBar::ReDockControlBar(CControlBar* pBar, LPCRECT lpRect)
     pBar->m_pDockBar = this;
     if (bShow)
         pBar->SetWindowPos(NULL, 0, 0, 0, 0,
-            SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+                           SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     RemovePlaceHolder(pBar);
     CFrameWnd* pFrameWnd = GetDockingFrame();
     if (pFrameWnd != NULL)
@@ -409,7 +409,8 @@ CSize CDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
                         rect.OffsetRect(0, nAlong - rect.top);
                     if (rect != rectBar)
                     {
-                        if (!m_bLayoutQuery && !(pBar->m_dwStyle & CBRS_FLOATING) && pBar->m_pDockContext != NULL)
+                        if (!m_bLayoutQuery && !(pBar->m_dwStyle & CBRS_FLOATING) &&
+                            pBar->m_pDockContext != NULL)
                             pBar->m_pDockContext->m_rectMRUDockPos = rect;
                         if (layout.hDWP != NULL)
                             AfxRepositionWindow(&layout, pBar->m_hWnd, &rect);
@@ -496,7 +497,9 @@ BOOL CDockBar::OnEraseBkgnd(CDC* pDC)
     return TRUE;
 }
 
-void CDockBar::DoPaint(CDC*) {}
+void CDockBar::DoPaint(CDC*)
+{
+}
 
 // ---- saved state
 

@@ -16,21 +16,27 @@ class CDockBar : public CControlBar
 {
     DECLARE_DYNAMIC(CDockBar)
 
-public:
+  public:
     // Construction
     explicit CDockBar(BOOL bFloating = FALSE);
     ~CDockBar() override;
     virtual BOOL Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID);
 
     // Attributes
-    BOOL IsDockBar() const override { return TRUE; }
+    BOOL IsDockBar() const override
+    {
+        return TRUE;
+    }
     int GetDockedCount() const;
     virtual int GetDockedVisibleCount() const;
     // The bar at nPos, NULL for a row end or a placeholder.
     CControlBar* GetDockedControlBar(int nPos) const;
     // Index of pBar (or of the placeholder pBar stands for) other than nPosExclude; -1 when none.
     int FindBar(CControlBar* pBar, int nPosExclude = -1) const;
-    static BOOL IsPlaceHolder(void* pEntry) { return pEntry != NULL && (UINT_PTR)pEntry <= 0xFFFF; }
+    static BOOL IsPlaceHolder(void* pEntry)
+    {
+        return pEntry != NULL && (UINT_PTR)pEntry <= 0xFFFF;
+    }
 
     // Operations
     void DockControlBar(CControlBar* pBar, LPCRECT lpRect = NULL);
@@ -44,7 +50,9 @@ public:
     // Overrides
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void DoPaint(CDC* pDC) override;
-    void OnUpdateCmdUI(CFrameWnd*, BOOL) override {}
+    void OnUpdateCmdUI(CFrameWnd*, BOOL) override
+    {
+    }
     void GetBarInfo(CControlBarInfo* pInfo) override;
     void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd) override;
 
@@ -64,6 +72,6 @@ public:
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg LRESULT OnSizeParent(WPARAM wParam, LPARAM lParam);
 
-protected:
+  protected:
     DECLARE_MESSAGE_MAP()
 };

@@ -11,8 +11,14 @@
 
 namespace
 {
-BOOL IsHorz(DWORD dwStyle) { return (dwStyle & CBRS_ORIENT_HORZ) != 0; }
-BOOL IsVert(DWORD dwStyle) { return (dwStyle & CBRS_ORIENT_VERT) != 0; }
+BOOL IsHorz(DWORD dwStyle)
+{
+    return (dwStyle & CBRS_ORIENT_HORZ) != 0;
+}
+BOOL IsVert(DWORD dwStyle)
+{
+    return (dwStyle & CBRS_ORIENT_VERT) != 0;
+}
 
 // Moves rect so that it contains pt.
 void AdjustRectangle(CRect& rect, CPoint pt)
@@ -199,7 +205,8 @@ void CDockContext::EndDrag()
         m_pDockSite->DockControlBar(m_pBar, pDockBar, &rect);
         m_pDockSite->RecalcLayout();
     }
-    else if ((m_pBar->m_dwStyle & CBRS_SIZE_DYNAMIC) || (IsHorz(m_dwStyle) && !m_bFlip) || (IsVert(m_dwStyle) && m_bFlip))
+    else if ((m_pBar->m_dwStyle & CBRS_SIZE_DYNAMIC) || (IsHorz(m_dwStyle) && !m_bFlip) ||
+             (IsVert(m_dwStyle) && m_bFlip))
     {
         m_dwMRUFloatStyle = CBRS_ALIGN_TOP | (m_dwDockStyle & CBRS_FLOAT_MULTI);
         m_ptMRUFloatPos = m_rectFrameDragHorz.TopLeft();
@@ -300,7 +307,7 @@ void CDockContext::EndResize()
     CancelLoop();
     m_pBar->CalcDynamicLayout(m_rectDragVert.Width(), LM_HORZ | LM_COMMIT);
     m_pDockSite->FloatControlBar(m_pBar, m_rectFrameDragHorz.TopLeft(),
-        CBRS_ALIGN_TOP | (m_dwDockStyle & CBRS_FLOAT_MULTI) | CBRS_SIZE_DYNAMIC);
+                                 CBRS_ALIGN_TOP | (m_dwDockStyle & CBRS_FLOAT_MULTI) | CBRS_SIZE_DYNAMIC);
 }
 
 // ---- double click
@@ -469,7 +476,8 @@ void CDockContext::DrawFocusRect(BOOL bRemoveRect)
         size.cx = size.cy = 0;
     if (IsHorz(m_dwOverDockStyle) || IsVert(m_dwOverDockStyle))
         rect.InflateRect(-1, -1); // looks pressed into the dock bar
-    m_pDC->DrawDragRect(&rect, size, &m_rectLast, m_sizeLast, pBrush, m_bDitherLast ? pDitherBrush : pWhiteBrush);
+    m_pDC->DrawDragRect(&rect, size, &m_rectLast, m_sizeLast, pBrush,
+                        m_bDitherLast ? pDitherBrush : pWhiteBrush);
     m_rectLast = rect;
     m_sizeLast = size;
     m_bDitherLast = pBrush == pDitherBrush;

@@ -16,7 +16,7 @@ class CDC;
 
 class CDockContext
 {
-public:
+  public:
     // Construction
     explicit CDockContext(CControlBar* pBar);
     virtual ~CDockContext();

@@ -6,9 +6,14 @@
 
 IMPLEMENT_SERIAL(CDockState, CObject, 0)
 
-CDockState::CDockState() : m_dwVersion(2), m_sizeDevice(0, 0), m_bScaling(FALSE) {}
+CDockState::CDockState() : m_dwVersion(2), m_sizeDevice(0, 0), m_bScaling(FALSE)
+{
+}
 
-CDockState::~CDockState() { Clear(); }
+CDockState::~CDockState()
+{
+    Clear();
+}
 
 void CDockState::Clear()
 {
@@ -74,7 +79,7 @@ void CDockState::LoadState(LPCTSTR lpszProfileName)
     strSection.Format(_T("%s-Summary"), lpszProfileName);
     int nBars = (int)pApp->GetProfileInt(strSection, _T("Bars"), 0);
     CSize size((int)pApp->GetProfileInt(strSection, _T("ScreenCX"), 0),
-        (int)pApp->GetProfileInt(strSection, _T("ScreenCY"), 0));
+               (int)pApp->GetProfileInt(strSection, _T("ScreenCY"), 0));
     SetScreenSize(size);
     for (int i = 0; i < nBars; i++)
     {

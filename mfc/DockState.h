@@ -16,7 +16,7 @@ class CDockState : public CObject
 {
     DECLARE_SERIAL(CDockState)
 
-public:
+  public:
     // Construction
     CDockState();
     ~CDockState() override;
@@ -25,7 +25,10 @@ public:
 
     // Attributes
     CPtrArray m_arrBarInfo; // CControlBarInfo*, owned
-    DWORD GetVersion() const { return m_dwVersion; }
+    DWORD GetVersion() const
+    {
+        return m_dwVersion;
+    }
     static CSize PASCAL GetScreenSize();
     void SetScreenSize(CSize size);
 

@@ -25,24 +25,15 @@ CFormView::~CFormView()
 BOOL CFormView::Create(LPCTSTR, LPCTSTR, DWORD dwRequestedStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
                        CCreateContext* pContext)
 {
-    HINSTANCE hInst = AfxFindResourceHandle(m_lpszTemplateName, RT_DIALOG);
-    HRSRC hResource = ::FindResource(hInst, m_lpszTemplateName, RT_DIALOG);
-    HGLOBAL hTemplate = hResource != NULL ? ::LoadResource(hInst, hResource) : NULL;
-    LPCDLGTEMPLATE lpTemplate = hTemplate != NULL ? (LPCDLGTEMPLATE)::LockResource(hTemplate) : NULL;
+    HINSTANCE hInst = NULL;
+    LPCDLGTEMPLATE lpTemplate = AfxLoadDialogTemplate(m_lpszTemplateName, &hInst);
     if (lpTemplate == NULL)
         return FALSE;
     m_pCreateContext = pContext;
-    AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParam(hInst, lpTemplate, pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
-    if (!AfxUnhookWindowCreate())
-        PostNcDestroy();
+    BOOL bCreated = CreateDlgIndirect(lpTemplate, pParentWnd, hInst);
     m_pCreateContext = NULL;
-    if (hWnd == NULL || m_hWnd == NULL)
-    {
-        if (hWnd != NULL)
-            ::DestroyWindow(hWnd);
+    if (!bCreated)
         return FALSE;
-    }
 
     // The template's own size is the scrollable area.
     CRect rectTemplate;

@@ -43,7 +43,8 @@ void CFrameWnd::EnableDocking(DWORD dwDockStyle)
         if (!(side.dwStyle & dwDockStyle & CBRS_ALIGN_ANY) || GetControlBar(side.nID) != NULL)
             continue;
         CDockBar* pDock = new CDockBar; // deletes itself with its window
-        if (!pDock->Create(this, WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | side.dwStyle, side.nID))
+        if (!pDock->Create(this, WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_CHILD | WS_VISIBLE | side.dwStyle,
+                           side.nID))
         {
             delete pDock;
             AfxThrowResourceException();
@@ -129,7 +130,8 @@ void CFrameWnd::ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT 
 
 CMiniDockFrameWnd* CFrameWnd::CreateFloatingFrame(DWORD dwStyle)
 {
-    CRuntimeClass* pClass = m_pFloatingFrameClass != NULL ? m_pFloatingFrameClass : RUNTIME_CLASS(CMiniDockFrameWnd);
+    CRuntimeClass* pClass =
+        m_pFloatingFrameClass != NULL ? m_pFloatingFrameClass : RUNTIME_CLASS(CMiniDockFrameWnd);
     CMiniDockFrameWnd* pFrame = (CMiniDockFrameWnd*)pClass->CreateObject();
     if (pFrame == NULL)
         AfxThrowMemoryException();
@@ -268,7 +270,8 @@ void CFrameWnd::NotifyFloatingWindows(DWORD dwFlags)
         BOOL bActivate = !(dwFlags & FS_DEACTIVATE);
         pParent->SendMessage(WM_NCACTIVATE, bActivate && pParent->IsWindowEnabled());
     }
-    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    for (HWND hWnd = ::GetWindow(::GetDesktopWindow(), GW_CHILD); hWnd != NULL;
+         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
     {
         if (hWnd != pParent->m_hWnd && IsDescendant(pParent->m_hWnd, hWnd) &&
             ::GetWindowThreadProcessId(hWnd, NULL) == ::GetCurrentThreadId())
@@ -313,10 +316,12 @@ void CFrameWnd::SetDockState(const CDockState& state)
         pInfo->m_pBar = NULL;
         if (pInfo->m_bFloating)
         {
-            CMiniDockFrameWnd* pDockFrame = CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
+            CMiniDockFrameWnd* pDockFrame =
+                CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
             CRect rect(pInfo->m_pointPos, CSize(10, 10));
             pDockFrame->CalcWindowRect(&rect);
-            pDockFrame->SetWindowPos(NULL, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            pDockFrame->SetWindowPos(NULL, rect.left, rect.top, 0, 0,
+                                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             pInfo->m_pBar = &pDockFrame->m_wndDockBar;
         }
         else

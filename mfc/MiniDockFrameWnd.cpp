@@ -43,7 +43,8 @@ BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
             ::AppendMenu(hSysMenu, MF_STRING | MF_ENABLED, SC_CLOSE, strHide);
         }
     }
-    DWORD dwDockStyle = (dwBarStyle & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) ? CBRS_ALIGN_LEFT : CBRS_ALIGN_TOP;
+    DWORD dwDockStyle =
+        (dwBarStyle & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) ? CBRS_ALIGN_LEFT : CBRS_ALIGN_TOP;
     dwDockStyle |= dwBarStyle & CBRS_FLOAT_MULTI;
     // Created as a child of the docking frame first, so it joins that frame's bars (where
     // CanDock and the saved state find it), then moved in here.

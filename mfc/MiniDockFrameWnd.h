@@ -11,7 +11,7 @@ class CMiniDockFrameWnd : public CMiniFrameWnd
 {
     DECLARE_DYNCREATE(CMiniDockFrameWnd)
 
-public:
+  public:
     // Construction
     CMiniDockFrameWnd();
     virtual BOOL Create(CWnd* pParent, DWORD dwBarStyle);
@@ -30,6 +30,6 @@ public:
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
 
-protected:
+  protected:
     DECLARE_MESSAGE_MAP()
 };

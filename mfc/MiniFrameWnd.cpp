@@ -29,8 +29,8 @@ BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWin
     // system thick frame, the hit test narrows what they do.
     if (dwStyle & (MFS_THICKFRAME | MFS_4THICKFRAME))
         dwStyle |= WS_THICKFRAME;
-    return CWnd::CreateEx(dwExStyle | WS_EX_TOOLWINDOW, lpClassName, lpWindowName, dwStyle, rect.left, rect.top,
-                          rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+    return CWnd::CreateEx(dwExStyle | WS_EX_TOOLWINDOW, lpClassName, lpWindowName, dwStyle, rect.left,
+                          rect.top, rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
                           (HMENU)(UINT_PTR)nID);
 }
 
@@ -44,8 +44,8 @@ BOOL CMiniFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 void PASCAL CMiniFrameWnd::CalcBorders(LPRECT lpClientRect, DWORD dwStyle, DWORD dwExStyle)
 {
     // The frame the layer gives its mini frames: a tool window with these styles.
-    ::AdjustWindowRectEx(lpClientRect, dwStyle & (WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME), FALSE,
-                         (dwExStyle & ~WS_EX_CLIENTEDGE) | WS_EX_TOOLWINDOW);
+    ::AdjustWindowRectEx(lpClientRect, dwStyle & (WS_CAPTION | WS_THICKFRAME | WS_BORDER | WS_DLGFRAME),
+                         FALSE, (dwExStyle & ~WS_EX_CLIENTEDGE) | WS_EX_TOOLWINDOW);
 }
 
 LRESULT CMiniFrameWnd::OnNcHitTest(CPoint point)
@@ -95,7 +95,8 @@ BOOL CMiniFrameWnd::IsOwnerActive() const
     if (pOwnerFrame == NULL || pOwnerFrame == this)
         return FALSE;
     HWND hActive = ::GetActiveWindow();
-    return hActive == pOwnerFrame->m_hWnd || hActive == m_hWnd || (pOwnerFrame->m_nFlags & WF_STAYACTIVE) != 0;
+    return hActive == pOwnerFrame->m_hWnd || hActive == m_hWnd ||
+           (pOwnerFrame->m_nFlags & WF_STAYACTIVE) != 0;
 }
 
 BOOL CMiniFrameWnd::OnNcActivate(BOOL bActive)

@@ -8,16 +8,17 @@
 IMPLEMENT_DYNAMIC(CToolBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(CToolBar, CControlBar)
-    ON_WM_NCCREATE()
-    ON_WM_NCPAINT()
-    ON_WM_NCCALCSIZE()
-    ON_WM_SYSCOLORCHANGE()
-    ON_MESSAGE(TB_SETBUTTONSIZE, OnSetButtonSize)
-    ON_MESSAGE(TB_SETBITMAPSIZE, OnSetBitmapSize)
+ON_WM_NCCREATE()
+ON_WM_NCPAINT()
+ON_WM_NCCALCSIZE()
+ON_WM_SYSCOLORCHANGE()
+ON_MESSAGE(TB_SETBUTTONSIZE, OnSetButtonSize)
+ON_MESSAGE(TB_SETBITMAPSIZE, OnSetBitmapSize)
 END_MESSAGE_MAP()
 
 CToolBar::CToolBar()
-    : m_hbmImageWell(NULL), m_hInstImageWell(NULL), m_hRsrcImageWell(NULL), m_sizeButton(23, 22), m_sizeImage(16, 15)
+    : m_hbmImageWell(NULL), m_hInstImageWell(NULL), m_hRsrcImageWell(NULL), m_sizeButton(23, 22),
+      m_sizeImage(16, 15)
 {
     m_cyTopBorder = m_cyBottomBorder = 3;
 }
@@ -32,8 +33,8 @@ CToolBar::~CToolBar()
 
 BOOL CToolBar::Create(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
 {
-    return CreateEx(pParentWnd, 0, dwStyle, CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder),
-        nID);
+    return CreateEx(pParentWnd, 0, dwStyle,
+                    CRect(m_cxLeftBorder, m_cyTopBorder, m_cxRightBorder, m_cyBottomBorder), nID);
 }
 
 BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRect rcBorders, UINT nID)
@@ -43,7 +44,8 @@ BOOL CToolBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, CRec
     if (nID == AFX_IDW_TOOLBAR)
         m_dwStyle |= CBRS_HIDE_INPLACE;
     // The control does not place or size itself: the frame's layout does.
-    DWORD dwWndStyle = (dwStyle & ~CBRS_ALL) | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER | CCS_NORESIZE | dwCtrlStyle;
+    DWORD dwWndStyle =
+        (dwStyle & ~CBRS_ALL) | CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NODIVIDER | CCS_NORESIZE | dwCtrlStyle;
     if (!AfxDeferRegisterClass(AFX_WNDCOMMCTL_BAR_REG))
         return FALSE;
     CToolBarLayout::ComCtlVersion();
@@ -253,15 +255,22 @@ void CToolBar::OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
 
 // ---- layout
 
-CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz) { return Layout().CalcFixedLayout(bStretch, bHorz); }
+CSize CToolBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
+{
+    return Layout().CalcFixedLayout(bStretch, bHorz);
+}
 
-CSize CToolBar::CalcDynamicLayout(int nLength, DWORD dwMode) { return Layout().CalcDynamicLayout(nLength, dwMode); }
+CSize CToolBar::CalcDynamicLayout(int nLength, DWORD dwMode)
+{
+    return Layout().CalcDynamicLayout(nLength, dwMode);
+}
 
 void CToolBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
 {
     // Other borders mean another non-client area.
     if ((dwOldStyle ^ dwNewStyle) & (CBRS_BORDER_ANY | CBRS_GRIPPER | CBRS_ORIENT_ANY | CBRS_FLOATING))
-        SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        SetWindowPos(NULL, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void CToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
@@ -297,9 +306,10 @@ HBITMAP AFXAPI AfxLoadSysColorBitmap(HINSTANCE hInst, HRSRC hRsrc, BOOL bMono)
 {
     HGLOBAL hGlobal = ::LoadResource(hInst, hRsrc);
     DWORD cbResource = ::SizeofResource(hInst, hRsrc);
-    const BITMAPINFOHEADER* pHeader = hGlobal != NULL ? (const BITMAPINFOHEADER*)::LockResource(hGlobal) : NULL;
-    if (pHeader == NULL || cbResource < sizeof(BITMAPINFOHEADER) || pHeader->biSize < sizeof(BITMAPINFOHEADER) ||
-        pHeader->biBitCount > 8 || pHeader->biBitCount == 0)
+    const BITMAPINFOHEADER* pHeader =
+        hGlobal != NULL ? (const BITMAPINFOHEADER*)::LockResource(hGlobal) : NULL;
+    if (pHeader == NULL || cbResource < sizeof(BITMAPINFOHEADER) ||
+        pHeader->biSize < sizeof(BITMAPINFOHEADER) || pHeader->biBitCount > 8 || pHeader->biBitCount == 0)
         return NULL;
     int nColors = pHeader->biClrUsed != 0 ? (int)pHeader->biClrUsed : 1 << pHeader->biBitCount;
     DWORD cbInfo = pHeader->biSize + nColors * sizeof(RGBQUAD);
@@ -323,7 +333,8 @@ HBITMAP AFXAPI AfxLoadSysColorBitmap(HINSTANCE hInst, HRSRC hRsrc, BOOL bMono)
         COLORREF rgb = RGB(pColors[i].rgbRed, pColors[i].rgbGreen, pColors[i].rgbBlue);
         for (const auto& m : kMap)
         {
-            if (rgb != m.rgbFrom || (bMono && m.nSysColor != COLOR_BTNTEXT && m.nSysColor != COLOR_BTNHIGHLIGHT))
+            if (rgb != m.rgbFrom ||
+                (bMono && m.nSysColor != COLOR_BTNTEXT && m.nSysColor != COLOR_BTNHIGHLIGHT))
                 continue;
             COLORREF rgbTo = ::GetSysColor(m.nSysColor);
             pColors[i].rgbRed = GetRValue(rgbTo);
@@ -365,7 +376,8 @@ void CToolCmdUI::Enable(BOOL bOn)
 void CToolCmdUI::SetCheck(int nCheck)
 {
     HWND hWndToolBar = m_pOther->GetSafeHwnd();
-    UINT nNewStyle = CToolBarLayout::GetButtonStyle(hWndToolBar, (int)m_nIndex) & ~(TBBS_CHECKED | TBBS_INDETERMINATE);
+    UINT nNewStyle =
+        CToolBarLayout::GetButtonStyle(hWndToolBar, (int)m_nIndex) & ~(TBBS_CHECKED | TBBS_INDETERMINATE);
     if (nCheck == 1)
         nNewStyle |= TBBS_CHECKED;
     else if (nCheck == 2)

@@ -13,17 +13,21 @@ class CToolBar : public CControlBar
 {
     DECLARE_DYNAMIC(CToolBar)
 
-public:
+  public:
     // Construction
     CToolBar();
     ~CToolBar() override;
-    BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP, UINT nID = AFX_IDW_TOOLBAR);
+    BOOL Create(CWnd* pParentWnd, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOP,
+                UINT nID = AFX_IDW_TOOLBAR);
     BOOL CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle = TBSTYLE_FLAT,
-        DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect rcBorders = CRect(0, 0, 0, 0),
-        UINT nID = AFX_IDW_TOOLBAR);
+                  DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, CRect rcBorders = CRect(0, 0, 0, 0),
+                  UINT nID = AFX_IDW_TOOLBAR);
     void SetSizes(SIZE sizeButton, SIZE sizeImage);
     BOOL LoadBitmap(LPCTSTR lpszResourceName);
-    BOOL LoadBitmap(UINT nIDResource) { return LoadBitmap(MAKEINTRESOURCE(nIDResource)); }
+    BOOL LoadBitmap(UINT nIDResource)
+    {
+        return LoadBitmap(MAKEINTRESOURCE(nIDResource));
+    }
     BOOL SetBitmap(HBITMAP hbmImageWell);
     BOOL SetButtons(const UINT* lpIDArray, int nIDCount);
 
@@ -31,11 +35,20 @@ public:
     int CommandToIndex(UINT nIDFind) const;
     UINT GetItemID(int nIndex) const;
     virtual void GetItemRect(int nIndex, LPRECT lpRect) const;
-    UINT GetButtonStyle(int nIndex) const { return CToolBarLayout::GetButtonStyle(m_hWnd, nIndex); }
-    void SetButtonStyle(int nIndex, UINT nStyle) { CToolBarLayout::SetButtonStyle(m_hWnd, nIndex, nStyle); }
+    UINT GetButtonStyle(int nIndex) const
+    {
+        return CToolBarLayout::GetButtonStyle(m_hWnd, nIndex);
+    }
+    void SetButtonStyle(int nIndex, UINT nStyle)
+    {
+        CToolBarLayout::SetButtonStyle(m_hWnd, nIndex, nStyle);
+    }
     void GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const;
     void SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage);
-    int GetCount() const { return (int)::SendMessage(m_hWnd, TB_BUTTONCOUNT, 0, 0); }
+    int GetCount() const
+    {
+        return (int)::SendMessage(m_hWnd, TB_BUTTONCOUNT, 0, 0);
+    }
     void SetOwner(CWnd* pOwnerWnd);
 
     // Overrides
@@ -53,7 +66,10 @@ public:
     CSize m_sizeImage;
 
     BOOL AddReplaceBitmap(HBITMAP hbmImageWell);
-    CToolBarLayout Layout() { return CToolBarLayout(this, m_hWnd, m_sizeButton); }
+    CToolBarLayout Layout()
+    {
+        return CToolBarLayout(this, m_hWnd, m_sizeButton);
+    }
 
     afx_msg BOOL OnNcCreate(LPCREATESTRUCT lpcs);
     afx_msg void OnNcPaint();
@@ -62,17 +78,19 @@ public:
     afx_msg LRESULT OnSetButtonSize(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSetBitmapSize(WPARAM wParam, LPARAM lParam);
 
-protected:
+  protected:
     DECLARE_MESSAGE_MAP()
 };
 
 // Updates one toolbar button: disabled, checked or indeterminate.
 class CToolCmdUI : public CCmdUI
 {
-public:
+  public:
     void Enable(BOOL bOn = TRUE) override;
     void SetCheck(int nCheck = 1) override;
-    void SetText(LPCTSTR) override {}
+    void SetText(LPCTSTR) override
+    {
+    }
 };
 
 // A bitmap resource with the standard button colours (black, grey, light grey, white) replaced by

@@ -58,8 +58,8 @@ int PASCAL CToolBarLayout::DropDownWidth()
     if (nWidth >= 0)
         return nWidth;
     HDC hDC = ::GetDC(NULL);
-    HFONT hFont = ::CreateFont(::GetSystemMetrics(SM_CYMENUCHECK), 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET, 0, 0, 0,
-        0, _T("Marlett"));
+    HFONT hFont = ::CreateFont(::GetSystemMetrics(SM_CYMENUCHECK), 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                               SYMBOL_CHARSET, 0, 0, 0, 0, _T("Marlett"));
     HGDIOBJ hOld = ::SelectObject(hDC, hFont);
     ABC abc;
     INT nCharWidth = 0;
@@ -107,7 +107,8 @@ void CToolBarLayout::SetButton(HWND hWndToolBar, int nIndex, TBBUTTON* pButton)
     Send(hWndToolBar, TB_DELETEBUTTON, nIndex);
     Send(hWndToolBar, TB_INSERTBUTTON, nIndex, (LPARAM)&button);
     CWnd::ModifyStyle(hWndToolBar, 0, dwStyle & WS_VISIBLE, 0);
-    if (((button.fsStyle ^ old.fsStyle) & TBSTYLE_SEP) || ((button.fsStyle & TBSTYLE_SEP) && button.iBitmap != old.iBitmap))
+    if (((button.fsStyle ^ old.fsStyle) & TBSTYLE_SEP) ||
+        ((button.fsStyle & TBSTYLE_SEP) && button.iBitmap != old.iBitmap))
         ::InvalidateRect(hWndToolBar, NULL, TRUE);
     else
     {
@@ -137,7 +138,8 @@ void CToolBarLayout::SetButtonStyle(HWND hWndToolBar, int nIndex, UINT nStyle)
     SetButton(hWndToolBar, nIndex, &button);
 }
 
-void CToolBarLayout::UpdateButtons(CControlBar* pBar, HWND hWndToolBar, CFrameWnd* pTarget, BOOL bDisableIfNoHndler)
+void CToolBarLayout::UpdateButtons(CControlBar* pBar, HWND hWndToolBar, CFrameWnd* pTarget,
+                                   BOOL bDisableIfNoHndler)
 {
     CToolCmdUI state;
     state.m_pOther = pBar;
@@ -204,7 +206,8 @@ int CToolBarLayout::WrapToolBar(TBBUTTON* pData, int nCount, int nWidth) const
         BOOL bFound = FALSE;
         for (int j = i; j >= 0 && !(pData[j].fsState & TBSTATE_WRAP); j--)
         {
-            if ((pData[j].fsStyle & TBSTYLE_SEP) && pData[j].idCommand == 0 && !(pData[j].fsState & TBSTATE_HIDDEN))
+            if ((pData[j].fsStyle & TBSTYLE_SEP) && pData[j].idCommand == 0 &&
+                !(pData[j].fsState & TBSTATE_HIDDEN))
             {
                 bFound = TRUE;
                 i = j;
@@ -219,7 +222,8 @@ int CToolBarLayout::WrapToolBar(TBBUTTON* pData, int nCount, int nWidth) const
             for (int j = i - 1; j >= 0 && !(pData[j].fsState & TBSTATE_WRAP); j--)
             {
                 // Hidden buttons and controls on separators never end a row.
-                if ((pData[j].fsState & TBSTATE_HIDDEN) || ((pData[j].fsStyle & TBSTYLE_SEP) && pData[j].idCommand != 0))
+                if ((pData[j].fsState & TBSTATE_HIDDEN) ||
+                    ((pData[j].fsStyle & TBSTYLE_SEP) && pData[j].idCommand != 0))
                     continue;
                 bFound = TRUE;
                 i = j;

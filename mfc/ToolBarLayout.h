@@ -29,7 +29,7 @@
 
 class CToolBarLayout
 {
-public:
+  public:
     // pBar is the control bar whose window (hWndToolBar) is the toolbar control; sizeButton its
     // button size.
     CToolBarLayout(CControlBar* pBar, HWND hWndToolBar, CSize sizeButton);
@@ -39,7 +39,10 @@ public:
     CSize CalcLayout(DWORD dwMode, int nLength = -1);
     // CalcDynamicLayout of a toolbar: docked sizes come from CalcFixedLayout's rules.
     CSize CalcDynamicLayout(int nLength, DWORD dwMode);
-    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) { return CalcLayout((bStretch ? LM_STRETCH : 0) | (bHorz ? LM_HORZ : 0)); }
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz)
+    {
+        return CalcLayout((bStretch ? LM_STRETCH : 0) | (bHorz ? LM_HORZ : 0));
+    }
 
     // Button records as CToolBar shows them (TBSTATE_ENABLED inverted).
     static BOOL GetButton(HWND hWndToolBar, int nIndex, TBBUTTON* pButton);
@@ -48,7 +51,8 @@ public:
     static UINT GetButtonStyle(HWND hWndToolBar, int nIndex);
     static void SetButtonStyle(HWND hWndToolBar, int nIndex, UINT nStyle);
     // Command-state update of every button that is not a separator (then the bar's controls).
-    static void UpdateButtons(CControlBar* pBar, HWND hWndToolBar, CFrameWnd* pTarget, BOOL bDisableIfNoHndler);
+    static void UpdateButtons(CControlBar* pBar, HWND hWndToolBar, CFrameWnd* pTarget,
+                              BOOL bDisableIfNoHndler);
     // The button under point (client coordinates), its command id, or -1.
     static INT_PTR HitTest(HWND hWndToolBar, CPoint point, TOOLINFO* pTI);
 
@@ -64,7 +68,7 @@ public:
     CSize CalcSize(TBBUTTON* pData, int nCount) const;
     void SizeToolBar(TBBUTTON* pData, int nCount, int nLength, BOOL bVert = FALSE) const;
 
-private:
+  private:
     CControlBar* m_pBar;
     HWND m_hWnd;
     CSize m_sizeButton;

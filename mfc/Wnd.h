@@ -88,6 +88,8 @@ struct AFX_SIZEPARENTPARAMS
 
 // Moves hWnd to lpRect, through the layout's deferred positions when it has them (bars use it
 // in their WM_SIZEPARENT handlers).
+// The dialog template of that name from the resources, and the module that holds it; NULL when missing.
+LPCDLGTEMPLATE AFXAPI AfxLoadDialogTemplate(LPCTSTR lpszTemplateName, HINSTANCE* phInst);
 void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
@@ -119,6 +121,14 @@ public:
     BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
         const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = NULL);
     virtual BOOL DestroyWindow();
+    // A window made by the dialog manager from a dialog template (a dialog bar, a form view):
+    // this object receives its messages, as for a dialog.
+    BOOL CreateDlg(LPCTSTR lpszTemplateName, CWnd* pParentWnd);
+    BOOL CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
+    // Adds the list and combo box strings of a template's RT_DLGINIT resource (or of such
+    // records in memory) to the controls; TRUE when there are none.
+    BOOL ExecuteDlgInit(LPCTSTR lpszResourceName);
+    BOOL ExecuteDlgInit(LPVOID lpResource);
 
     // Handle maps
     static CWnd* PASCAL FromHandle(HWND hWnd);
@@ -405,6 +415,9 @@ public:
     afx_msg void OnNcLButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
     afx_msg void OnNcRButtonDown(UINT nHitTest, CPoint point);
+    afx_msg void OnNcRButtonUp(UINT nHitTest, CPoint point);
+    afx_msg void OnNcRButtonDblClk(UINT nHitTest, CPoint point);
+    afx_msg void OnNcMButtonDown(UINT nHitTest, CPoint point);
     afx_msg void OnNcMouseMove(UINT nHitTest, CPoint point);
     afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
     afx_msg void OnParentNotify(UINT message, LPARAM lParam);
@@ -419,6 +432,7 @@ public:
     afx_msg void OnCaptureChanged(CWnd* pWnd);
     afx_msg void OnCancelMode();
     afx_msg void OnSysColorChange();
+    afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     afx_msg BOOL OnQueryEndSession();
     afx_msg void OnEndSession(BOOL bEnding);
     afx_msg void OnMDIActivate(BOOL bActivate, CWnd* pActivateWnd, CWnd* pDeactivateWnd);
@@ -434,7 +448,6 @@ public:
     static BOOL PASCAL ReflectLastMsg(HWND hWndChild, LRESULT* pResult = NULL);
     BOOL SendChildNotifyLastMsg(LRESULT* pResult = NULL);
     static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
-    BOOL ExecuteDlgInit(LPCTSTR lpszResourceName) { return lpszResourceName != NULL; }
     BOOL FilterToolTipMessage(MSG* pMsg);
     void AttachTemporaryHandle(HWND h) { m_hWnd = h; }
     void DetachTemporaryHandle() { m_hWnd = NULL; }

@@ -204,6 +204,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         void (CWnd::*pfn_vs)(LPCTSTR);
         int (CWnd::*pfn_iiCIS)(int, LPCOMPAREITEMSTRUCT);
         void (CWnd::*pfn_viDEL)(int, LPDELETEITEMSTRUCT);
+        void (CWnd::*pfn_vws)(UINT, LPCTSTR);
     } mmf;
     mmf.pfn = lpEntry->pfn;
 
@@ -343,6 +344,9 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         break;
     case AfxSig_vs:
         (this->*mmf.pfn_vs)((LPCTSTR)lParam);
+        break;
+    case AfxSig_vws:
+        (this->*mmf.pfn_vws)((UINT)wParam, (LPCTSTR)lParam);
         break;
     case AfxSig_iiCIS:
         lResult = (this->*mmf.pfn_iiCIS)((int)wParam, (LPCOMPAREITEMSTRUCT)lParam);

@@ -42,6 +42,13 @@ void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRE
     ::MapWindowPoints(NULL, ::GetParent(hWnd), (LPPOINT)&rectOld, 2);
     if (::EqualRect(&rectOld, lpRect))
         return;
+    if (lpLayout == NULL)
+    {
+        // No layout pass to join: the window moves at once.
+        ::SetWindowPos(hWnd, NULL, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
+            lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER);
+        return;
+    }
     if (lpLayout->hDWP != NULL)
         lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, NULL, lpRect->left, lpRect->top,
             lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER);

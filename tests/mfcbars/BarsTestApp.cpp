@@ -16,8 +16,8 @@ BOOL CTestBar::Create(CWnd* pParent, DWORD dwStyle, UINT nID, LPCTSTR lpszTitle)
     m_dwStyle = dwStyle & CBRS_ALL;
     if (!AfxDeferRegisterClass(AFX_WNDCONTROLBAR_REG))
         return FALSE;
-    return CWnd::Create(_afxWndControlBar, lpszTitle, (dwStyle & ~CBRS_ALL) | WS_CHILD, CRect(0, 0, 0, 0), pParent,
-                        nID);
+    return CWnd::Create(_afxWndControlBar, lpszTitle, (dwStyle & ~CBRS_ALL) | WS_CHILD, CRect(0, 0, 0, 0),
+                        pParent, nID);
 }
 
 CSize CTestBar::CalcFixedLayout(BOOL, BOOL bHorz)

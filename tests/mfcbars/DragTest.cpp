@@ -22,8 +22,9 @@ class DragFrame : public ::testing::Test
     {
         m_pFrame = new CDockTestFrame;
         ASSERT_TRUE(m_pFrame->CreateAt(CRect(80, 80, 680, 560)));
-        ASSERT_TRUE(m_toolBar.CreateEx(m_pFrame, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER,
-                                       CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR));
+        ASSERT_TRUE(m_toolBar.CreateEx(m_pFrame, TBSTYLE_FLAT,
+                                       WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER, CRect(0, 0, 0, 0),
+                                       AFX_IDW_TOOLBAR));
         ASSERT_TRUE(m_toolBar.LoadBitmap(IDB_TEST_TOOLBAR));
         ASSERT_TRUE(m_toolBar.SetButtons(kButtons, 4));
         m_toolBar.SetWindowText(_T("Werkzeuge"));
@@ -103,7 +104,9 @@ class DragFrame : public ::testing::Test
     CMiniDockFrameWnd* FloatingFrame()
     {
         CFrameWnd* pFrame = m_toolBar.GetParentFrame();
-        return pFrame != NULL && pFrame->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)) ? (CMiniDockFrameWnd*)pFrame : NULL;
+        return pFrame != NULL && pFrame->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd))
+                   ? (CMiniDockFrameWnd*)pFrame
+                   : NULL;
     }
 
     CDockTestFrame* m_pFrame = NULL;
@@ -277,8 +280,9 @@ TEST_F(DragFrame, ALostCaptureOrAQuitMessageEndsTheLoopLeavingTheBar)
 TEST_F(DragFrame, TheBorderOfADynamicFloatingBarResizesIt)
 {
     // Wider than the narrowest frame the system allows.
-    const UINT buttons[] = {ID_TOOL_HANDLED, ID_TOOL_UNHANDLED, ID_TOOL_THIRD, 0, ID_TOOL_HANDLED,
-                            ID_TOOL_UNHANDLED, ID_TOOL_THIRD, 0, ID_TOOL_HANDLED, ID_TOOL_UNHANDLED};
+    const UINT buttons[] = {ID_TOOL_HANDLED, ID_TOOL_UNHANDLED, ID_TOOL_THIRD, 0,
+                            ID_TOOL_HANDLED, ID_TOOL_UNHANDLED, ID_TOOL_THIRD, 0,
+                            ID_TOOL_HANDLED, ID_TOOL_UNHANDLED};
     ASSERT_TRUE(m_toolBar.SetButtons(buttons, 10));
     m_toolBar.SetBarStyle(m_toolBar.GetBarStyle() | CBRS_SIZE_DYNAMIC);
     m_pFrame->FloatControlBar(&m_toolBar, CPoint(720, 200));
@@ -348,7 +352,8 @@ TEST_F(FloatingBar, TheFrameStaysActiveWhileTheFloatingToolbarIsClicked)
 
     // Another top-level window takes the activation: the frame is drawn inactive.
     CFrameWnd* pOther = new CFrameWnd;
-    ASSERT_TRUE(pOther->Create(NULL, _T("Anderes"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(700, 500, 900, 650)));
+    ASSERT_TRUE(
+        pOther->Create(NULL, _T("Anderes"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(700, 500, 900, 650)));
     pOther->SetForegroundWindow();
     PumpUntil([&] { return ::GetActiveWindow() == pOther->m_hWnd; }, 2000);
     EXPECT_FALSE(m_pFrame->m_nFlags & WF_STAYACTIVE);

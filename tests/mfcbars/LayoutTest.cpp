@@ -47,7 +47,8 @@ class DockedFrame : public ::testing::Test
     std::vector<CRect> Regions()
     {
         std::vector<CRect> regions;
-        for (UINT nID : {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT})
+        for (UINT nID :
+             {AFX_IDW_DOCKBAR_TOP, AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT})
             regions.push_back(m_pFrame->ClientRectOf(m_pFrame->DockBar(nID)));
         regions.push_back(m_pFrame->ClientRectOf(&m_pFrame->m_wndView));
         return regions;
@@ -141,6 +142,19 @@ TEST_F(DockedFrame, AHiddenBarGivesItsSpaceToTheView)
     EXPECT_TRUE(m_bottom.GetStyle() & WS_VISIBLE);
     EXPECT_EQ(bottomBefore, Regions()[1]);
     EXPECT_EQ(viewBefore, Regions()[4]);
+}
+
+TEST_F(DockedFrame, CommandsOfControlsOnABarGoOnToTheFrame)
+{
+    // The bar has no handler of its own: its owner, the frame, routes the command.
+    CWnd button;
+    ASSERT_TRUE(button.Create(_T("BUTTON"), _T("Los"), WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                              CRect(4, 4, 40, 24), &m_top, ID_TOOL_HANDLED));
+    m_pFrame->m_handled.clear();
+    button.SendMessage(BM_CLICK);
+    ASSERT_EQ(1u, m_pFrame->m_handled.size());
+    EXPECT_EQ("frame:" + std::to_string(ID_TOOL_HANDLED), m_pFrame->m_handled[0]);
+    EXPECT_EQ(m_pFrame, m_top.GetOwner());
 }
 
 TEST_F(DockedFrame, DockingIntoARowAndOutOfItLeavesAPlaceholder)

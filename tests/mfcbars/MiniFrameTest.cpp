@@ -10,8 +10,8 @@ TEST(MiniFrame, StylesActThroughTheHitTestAndCalcBordersMatchesTheFrame)
     struct
     {
         DWORD dwStyle;
-        int nCorner;   // what the top-left corner reports
-        int nLeft;     // what the left border reports
+        int nCorner; // what the top-left corner reports
+        int nLeft;   // what the left border reports
     } cases[] = {
         {MFS_THICKFRAME, HTTOPLEFT, HTLEFT},
         {MFS_4THICKFRAME, HTLEFT, HTLEFT},
@@ -22,7 +22,8 @@ TEST(MiniFrame, StylesActThroughTheHitTestAndCalcBordersMatchesTheFrame)
     {
         SCOPED_TRACE(c.dwStyle);
         CMiniFrameWnd* pMini = new CMiniFrameWnd; // deletes itself with its window
-        ASSERT_TRUE(pMini->Create(NULL, _T("Palette"), WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | c.dwStyle,
+        ASSERT_TRUE(pMini->Create(NULL, _T("Palette"),
+                                  WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | c.dwStyle,
                                   CRect(300, 300, 460, 400), NULL));
         EXPECT_EQ(c.dwStyle, pMini->GetStyle() & c.dwStyle); // kept in the window style
         EXPECT_TRUE(pMini->GetStyle() & WS_THICKFRAME);

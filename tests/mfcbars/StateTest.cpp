@@ -31,7 +31,8 @@ class StateFrame
             CTestBar* pBar;
             DWORD dwStyle;
             UINT nID;
-        } bars[] = {{&m_a, CBRS_TOP, ID_BAR_TOP}, {&m_b, CBRS_TOP, ID_BAR_SPARE}, {&m_c, CBRS_LEFT, ID_BAR_LEFT}};
+        } bars[] = {
+            {&m_a, CBRS_TOP, ID_BAR_TOP}, {&m_b, CBRS_TOP, ID_BAR_SPARE}, {&m_c, CBRS_LEFT, ID_BAR_LEFT}};
         for (auto& b : bars)
         {
             EXPECT_TRUE(b.pBar->Create(m_pFrame, WS_VISIBLE | b.dwStyle, b.nID, _T("Leiste")));
@@ -52,7 +53,8 @@ class StateFrame
     std::vector<void*> Row(UINT nDockBarID)
     {
         CDockBar* pDock = m_pFrame->DockBar(nDockBarID);
-        return std::vector<void*>(pDock->m_arrBars.GetData(), pDock->m_arrBars.GetData() + pDock->m_arrBars.GetSize());
+        return std::vector<void*>(pDock->m_arrBars.GetData(),
+                                  pDock->m_arrBars.GetData() + pDock->m_arrBars.GetSize());
     }
 
     CDockTestFrame* m_pFrame;
@@ -79,29 +81,65 @@ std::map<std::string, Values> ExpectedSections()
     CPoint origin = FloatingClientOrigin();
     return {
         {"Leisten-Summary",
-         {{"Bars", 6}, {"ScreenCX", ::GetSystemMetrics(SM_CXSCREEN)}, {"ScreenCY", ::GetSystemMetrics(SM_CYSCREEN)}}},
+         {{"Bars", 6},
+          {"ScreenCX", ::GetSystemMetrics(SM_CXSCREEN)},
+          {"ScreenCY", ::GetSystemMetrics(SM_CYSCREEN)}}},
         // Top dock bar: A, row end, B's placeholder, row end.
         {"Leisten-Bar0",
          {{"BarID", 0xE81B}, {"Bars", 4}, {"Bar#0", 0xE810}, {"Bar#1", 0}, {"Bar#2", 0x1E813}, {"Bar#3", 0}}},
         // Left dock bar: C (hidden, still in its row).
         {"Leisten-Bar1", {{"BarID", 0xE81C}, {"Bars", 2}, {"Bar#0", 0xE811}, {"Bar#1", 0}}},
         {"Leisten-Bar2",
-         {{"BarID", 0xE810}, {"XPos", -2}, {"YPos", -2}, {"Docking", 1}, {"MRUDockID", 0}, {"MRUDockLeftPos", -2},
-          {"MRUDockTopPos", -2}, {"MRUDockRightPos", 118}, {"MRUDockBottomPos", 28}, {"MRUFloatStyle", 0x2000},
-          {"MRUFloatXPos", kUseDefault}, {"MRUFloatYPos", 0}}},
+         {{"BarID", 0xE810},
+          {"XPos", -2},
+          {"YPos", -2},
+          {"Docking", 1},
+          {"MRUDockID", 0},
+          {"MRUDockLeftPos", -2},
+          {"MRUDockTopPos", -2},
+          {"MRUDockRightPos", 118},
+          {"MRUDockBottomPos", 28},
+          {"MRUFloatStyle", 0x2000},
+          {"MRUFloatXPos", kUseDefault},
+          {"MRUFloatYPos", 0}}},
         // B floats; its last docked place was the second row of the top.
         {"Leisten-Bar3",
-         {{"BarID", 0xE813}, {"XPos", -2}, {"YPos", -2}, {"Docking", 1}, {"MRUDockID", 0}, {"MRUDockLeftPos", -2},
-          {"MRUDockTopPos", 26}, {"MRUDockRightPos", 78}, {"MRUDockBottomPos", 50}, {"MRUFloatStyle", 0x2000},
-          {"MRUFloatXPos", kUseDefault}, {"MRUFloatYPos", 0}}},
+         {{"BarID", 0xE813},
+          {"XPos", -2},
+          {"YPos", -2},
+          {"Docking", 1},
+          {"MRUDockID", 0},
+          {"MRUDockLeftPos", -2},
+          {"MRUDockTopPos", 26},
+          {"MRUDockRightPos", 78},
+          {"MRUDockBottomPos", 50},
+          {"MRUFloatStyle", 0x2000},
+          {"MRUFloatXPos", kUseDefault},
+          {"MRUFloatYPos", 0}}},
         {"Leisten-Bar4",
-         {{"BarID", 0xE811}, {"Visible", 0}, {"XPos", -2}, {"YPos", -2}, {"Docking", 1}, {"MRUDockID", 0},
-          {"MRUDockLeftPos", -2}, {"MRUDockTopPos", -2}, {"MRUDockRightPos", 28}, {"MRUDockBottomPos", 118},
-          {"MRUFloatStyle", 0x1000}, {"MRUFloatXPos", kUseDefault}, {"MRUFloatYPos", 0}}},
+         {{"BarID", 0xE811},
+          {"Visible", 0},
+          {"XPos", -2},
+          {"YPos", -2},
+          {"Docking", 1},
+          {"MRUDockID", 0},
+          {"MRUDockLeftPos", -2},
+          {"MRUDockTopPos", -2},
+          {"MRUDockRightPos", 28},
+          {"MRUDockBottomPos", 118},
+          {"MRUFloatStyle", 0x1000},
+          {"MRUFloatXPos", kUseDefault},
+          {"MRUFloatYPos", 0}}},
         // The floating frame's dock bar.
         {"Leisten-Bar5",
-         {{"BarID", 0xE81F}, {"Horz", 1}, {"Floating", 1}, {"XPos", origin.x}, {"YPos", origin.y}, {"Bars", 2},
-          {"Bar#0", 0xE813}, {"Bar#1", 0}}},
+         {{"BarID", 0xE81F},
+          {"Horz", 1},
+          {"Floating", 1},
+          {"XPos", origin.x},
+          {"YPos", origin.y},
+          {"Bars", 2},
+          {"Bar#0", 0xE813},
+          {"Bar#1", 0}}},
     };
 }
 
@@ -112,7 +150,8 @@ Values ReadSection(const ProfileScope& scope, const std::string& section)
     if (scope.IniPath().empty())
     {
         HKEY hKey = NULL;
-        if (::RegOpenKeyExA(HKEY_CURRENT_USER, scope.SectionKey(section).c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        if (::RegOpenKeyExA(HKEY_CURRENT_USER, scope.SectionKey(section).c_str(), 0, KEY_READ, &hKey) !=
+            ERROR_SUCCESS)
             return values;
         for (DWORD i = 0;; i++)
         {
@@ -233,7 +272,8 @@ TEST(DockStateFaults, ToggleDockingWithAnUnknownDockBarDocksAsIfNoneWereNamed)
         frame.m_b.m_pDockContext->m_uMRUDockID = nBadID; // no dock bar of the frame
         frame.m_b.m_pDockContext->ToggleDocking();
         EXPECT_FALSE(frame.m_b.IsFloating());
-        EXPECT_EQ(frame.m_pFrame->DockBar(AFX_IDW_DOCKBAR_TOP), frame.m_b.m_pDockBar); // its placeholder's row
+        EXPECT_EQ(frame.m_pFrame->DockBar(AFX_IDW_DOCKBAR_TOP),
+                  frame.m_b.m_pDockBar); // its placeholder's row
     }
 }
 

@@ -18,11 +18,12 @@ class ToolBarFrame : public ::testing::Test
         m_pFrame = new CDockTestFrame;
         ASSERT_TRUE(m_pFrame->CreateAt(CRect(60, 60, 560, 420)));
         // The message bar the flyby prompts go to.
-        ASSERT_TRUE(m_status.Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), m_pFrame,
-                                    AFX_IDW_STATUS_BAR));
-        ASSERT_TRUE(m_toolBar.CreateEx(m_pFrame, TBSTYLE_FLAT,
-                                       WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY,
-                                       CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR));
+        ASSERT_TRUE(m_status.Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10),
+                                    m_pFrame, AFX_IDW_STATUS_BAR));
+        ASSERT_TRUE(
+            m_toolBar.CreateEx(m_pFrame, TBSTYLE_FLAT,
+                               WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY,
+                               CRect(0, 0, 0, 0), AFX_IDW_TOOLBAR));
         ASSERT_TRUE(m_toolBar.LoadBitmap(IDB_TEST_TOOLBAR));
         ASSERT_TRUE(m_toolBar.SetButtons(kButtons, 4));
         m_toolBar.SetWindowText(_T("Werkzeuge"));
@@ -127,6 +128,27 @@ TEST_F(ToolBarFrame, ButtonsReachTheFrameAndShowTheirPrompt)
     EXPECT_EQ(-1, m_toolBar.OnToolHitTest(CPoint(-3, pt.y), NULL));
 }
 
+TEST_F(ToolBarFrame, SizesAndBitmapsGoToTheControl)
+{
+    m_toolBar.SetSizes(CSize(30, 28), CSize(16, 15));
+    DWORD dwSize = (DWORD)m_toolBar.SendMessage(TB_GETBUTTONSIZE);
+    EXPECT_EQ(30, LOWORD(dwSize));
+    EXPECT_EQ(28, HIWORD(dwSize));
+    EXPECT_EQ(CSize(30, 28), m_toolBar.m_sizeButton);
+    CSize size = m_toolBar.CalcFixedLayout(FALSE, TRUE);
+    CRect inside(0, 0, 0, 0);
+    m_toolBar.CalcInsideRect(inside, TRUE);
+    EXPECT_EQ(3 * 30 + 6 - inside.Width(), size.cx); // three buttons and a flat separator
+    EXPECT_EQ(28 - inside.Height(), size.cy);
+
+    // A second bitmap replaces the first.
+    HBITMAP hbm = ::CreateBitmap(48, 15, 1, 32, NULL);
+    ASSERT_TRUE(m_toolBar.SetBitmap(hbm));
+    EXPECT_EQ(hbm, m_toolBar.m_hbmImageWell);
+    EXPECT_FALSE(m_toolBar.SetBitmap(NULL));
+    EXPECT_EQ(hbm, m_toolBar.m_hbmImageWell);
+}
+
 TEST(SysColorBitmap, StandardColoursBecomeTheSystemsButtonColours)
 {
     HINSTANCE hInst = ::GetModuleHandle(NULL);
@@ -145,8 +167,10 @@ TEST(SysColorBitmap, StandardColoursBecomeTheSystemsButtonColours)
     {
         int x;
         COLORREF expected;
-    } stripes[] = {{1, ::GetSysColor(COLOR_BTNTEXT)},  {4, ::GetSysColor(COLOR_BTNSHADOW)},
-                   {7, ::GetSysColor(COLOR_BTNFACE)},  {10, ::GetSysColor(COLOR_BTNHIGHLIGHT)},
+    } stripes[] = {{1, ::GetSysColor(COLOR_BTNTEXT)},
+                   {4, ::GetSysColor(COLOR_BTNSHADOW)},
+                   {7, ::GetSysColor(COLOR_BTNFACE)},
+                   {10, ::GetSysColor(COLOR_BTNHIGHLIGHT)},
                    {13, RGB(0xFF, 0, 0)}};
     for (const auto& s : stripes)
         EXPECT_EQ(s.expected, ::GetPixel(hDC, s.x, 7)) << "x " << s.x;

@@ -335,3 +335,86 @@ TEST_F(Dialogs, MissingTemplateFailsWithoutAWindow)
     EXPECT_TRUE(AfxGetMainWnd()->IsWindowEnabled());
 }
 } // namespace
+
+namespace
+{
+// A window made from a template by the dialog manager, as a dialog bar is.
+class CTemplateChild : public CWnd
+{
+  public:
+    UINT m_nSettingChanges = 0;
+
+  protected:
+    afx_msg void OnSettingChange(UINT, LPCTSTR)
+    {
+        ++m_nSettingChanges;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CTemplateChild, CWnd)
+ON_WM_SETTINGCHANGE()
+END_MESSAGE_MAP()
+
+std::vector<std::string> BoxStrings(HWND hBox, UINT nCount, UINT nGetText)
+{
+    std::vector<std::string> strings;
+    int n = (int)::SendMessage(hBox, nCount, 0, 0);
+    for (int i = 0; i < n; ++i)
+    {
+        char sz[64] = "";
+        ::SendMessage(hBox, nGetText, i, (LPARAM)sz);
+        strings.push_back(sz);
+    }
+    return strings;
+}
+
+TEST(DialogTemplates, CreateDlgMakesAChildThatExecuteDlgInitFills)
+{
+    CTemplateChild child;
+    ASSERT_TRUE(child.CreateDlg(MAKEINTRESOURCE(IDD_DLGBAR), AfxGetMainWnd()));
+    EXPECT_EQ(&child, CWnd::FromHandlePermanent(child.m_hWnd));
+    EXPECT_EQ(AfxGetMainWnd()->m_hWnd, ::GetParent(child.m_hWnd));
+    HWND hList = ::GetDlgItem(child.m_hWnd, IDC_BARLIST);
+    HWND hCombo = ::GetDlgItem(child.m_hWnd, IDC_BARCOMBO);
+    ASSERT_NE(nullptr, hList);
+    EXPECT_TRUE(BoxStrings(hList, LB_GETCOUNT, LB_GETTEXT).empty()); // the caller runs the init
+
+    EXPECT_TRUE(child.ExecuteDlgInit(MAKEINTRESOURCE(IDD_DLGBAR)));
+    EXPECT_EQ((std::vector<std::string>{"Rot", "Gruen"}), BoxStrings(hList, LB_GETCOUNT, LB_GETTEXT));
+    EXPECT_EQ((std::vector<std::string>{"Eis"}), BoxStrings(hCombo, CB_GETCOUNT, CB_GETLBTEXT));
+    // A template without records has nothing to add.
+    EXPECT_TRUE(child.ExecuteDlgInit(MAKEINTRESOURCE(IDD_FORM)));
+
+    // Its messages come to the object's map.
+    child.SendMessage(WM_SETTINGCHANGE, 0, (LPARAM) "intl");
+    EXPECT_EQ(1u, child.m_nSettingChanges);
+    child.DestroyWindow();
+
+    CTemplateChild missing;
+    EXPECT_FALSE(missing.CreateDlg(MAKEINTRESOURCE(4711), AfxGetMainWnd()));
+    EXPECT_EQ(nullptr, missing.m_hWnd);
+}
+
+TEST(DialogTemplates, ADialogRunsTheSameInitFromItsTemplate)
+{
+    CDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_DLGBAR, AfxGetMainWnd()));
+    EXPECT_EQ((std::vector<std::string>{"Rot", "Gruen"}),
+              BoxStrings(::GetDlgItem(dlg.m_hWnd, IDC_BARLIST), LB_GETCOUNT, LB_GETTEXT));
+    dlg.DestroyWindow();
+}
+
+TEST(DialogTemplates, RepositionWithoutALayoutMovesAtOnce)
+{
+    CWnd wnd;
+    ASSERT_TRUE(wnd.Create(NULL, _T("moved"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 20, 20), AfxGetMainWnd(), 77));
+    CRect rect(10, 15, 60, 45);
+    AfxRepositionWindow(NULL, wnd.m_hWnd, &rect);
+    CRect now;
+    wnd.GetWindowRect(&now);
+    AfxGetMainWnd()->ScreenToClient(&now);
+    EXPECT_EQ(rect, now);
+    wnd.DestroyWindow();
+}
+} // namespace

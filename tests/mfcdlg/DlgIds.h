@@ -26,3 +26,6 @@
 #define IDC_SPIN 1023
 #define IDC_PAGEEDIT 1030
 #define IDC_FILEEXTRA_CHECK 1040
+#define IDD_DLGBAR 8107 // a bar's template with RT_DLGINIT strings
+#define IDC_BARLIST 1050
+#define IDC_BARCOMBO 1051

@@ -84,6 +84,22 @@ class CDispatchWnd : public CWnd
     {
         Record("contextmenu %s %d %d", pWnd == this ? "self" : "other", pos.x, pos.y);
     }
+    void OnNcRButtonUp(UINT nHitTest, CPoint point)
+    {
+        Record("ncrbuttonup %u %d %d", nHitTest, point.x, point.y);
+    }
+    void OnNcRButtonDblClk(UINT nHitTest, CPoint point)
+    {
+        Record("ncrbuttondblclk %u %d %d", nHitTest, point.x, point.y);
+    }
+    void OnNcMButtonDown(UINT nHitTest, CPoint point)
+    {
+        Record("ncmbuttondown %u %d %d", nHitTest, point.x, point.y);
+    }
+    void OnSettingChange(UINT uFlags, LPCTSTR lpszSection)
+    {
+        Record("settingchange %u %s", uFlags, lpszSection == NULL ? "null" : lpszSection);
+    }
     LRESULT OnUserMessage(WPARAM wParam, LPARAM lParam)
     {
         Record("user %u %ld", (UINT)wParam, (long)lParam);
@@ -126,6 +142,10 @@ ON_WM_HSCROLL()
 ON_WM_VSCROLL()
 ON_WM_TIMER()
 ON_WM_CONTEXTMENU()
+ON_WM_NCRBUTTONUP()
+ON_WM_NCRBUTTONDBLCLK()
+ON_WM_NCMBUTTONDOWN()
+ON_WM_SETTINGCHANGE()
 ON_MESSAGE(WM_APP + 1, OnUserMessage)
 ON_REGISTERED_MESSAGE(kRegistered, OnRegistered)
 ON_COMMAND_RANGE(ID_TEST_RANGE_FIRST, ID_TEST_RANGE_LAST, OnRange)
@@ -191,6 +211,12 @@ const DispatchCase kCases[] = {
     {"hscroll thumb", WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 1234), 0, "hscroll 5 1234 null", -1},
     {"vscroll line", WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0, "vscroll 1 0 null", -1},
     {"timer", WM_TIMER, 17, 0, "timer 17", -1},
+    {"nc right button up", WM_NCRBUTTONUP, HTCAPTION, MAKELPARAM(-20, 30), "ncrbuttonup 2 -20 30", -1},
+    {"nc right double click", WM_NCRBUTTONDBLCLK, HTSYSMENU, MAKELPARAM(40, 5), "ncrbuttondblclk 3 40 5", -1},
+    {"nc middle button down", WM_NCMBUTTONDOWN, HTBORDER, MAKELPARAM(7, 8), "ncmbuttondown 18 7 8", -1},
+    {"setting change", WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS, (LPARAM) "WindowMetrics",
+     "settingchange 42 WindowMetrics", -1},
+    {"setting change without section", WM_SETTINGCHANGE, 0, 0, "settingchange 0 null", -1},
     {"user message", WM_APP + 1, 7, -9, "user 7 -9", 42},
     {"registered message", kRegistered, 8, 10, "registered 8 10", 43},
     {"command range", WM_COMMAND, MAKEWPARAM(ID_TEST_RANGE_FIRST + 3, 0), 0, "range 32013", -1},

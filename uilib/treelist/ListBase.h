@@ -7,6 +7,7 @@
 #pragma once
 #include "ImageList.h"
 #include "ListClient.h"
+#include "ListColumn.h"
 #include "ListEdit.h"
 #include "ListItem.h"
 #include "ListPaintContext.h"
@@ -18,48 +19,125 @@
 
 template <class TBase> class SECListBase : public TBase, public SECListClient
 {
-public:
+  public:
     // Run-time class of each instance (defined with the explicit instantiation).
     static CRuntimeClass classTemplateInstance;
-    CRuntimeClass* GetRuntimeClass() const override { return &classTemplateInstance; }
+    CRuntimeClass* GetRuntimeClass() const override
+    {
+        return &classTemplateInstance;
+    }
 
     // Construction
     SECListBase();
     ~SECListBase() override;
 
     virtual BOOL CreateEx(DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
-        CCreateContext* pContext = NULL);
+                          CCreateContext* pContext = NULL);
     BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-        CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL) override;
-    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL);
-    virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x,
-        int y, int nWidth, int nHeight, HWND hWndParent, UINT nID, LPVOID lpParam);
+                CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL) override;
+    virtual BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                        CCreateContext* pContext = NULL);
+    virtual BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
+                          int x, int y, int nWidth, int nHeight, HWND hWndParent, UINT nID, LPVOID lpParam);
     virtual BOOL CreateFromDlgItem(UINT nID, CWnd* pParentDialog);
 
     // Colours and fonts (setters only store)
     virtual COLORREF GetWindowBkColor() const;
-    virtual COLORREF GetTextColor() const { return m_rgbText; }
-    virtual COLORREF GetBkColor() const { return m_rgbBk; }
-    virtual COLORREF GetGrayTextColor() const { return m_rgbGrayText; }
-    virtual COLORREF GetSecondaryColor() const { return m_rgbSecondary; }
-    virtual COLORREF GetSelSecondaryColor() const { return m_rgbSelSecondary; }
+    virtual COLORREF GetTextColor() const
+    {
+        return m_rgbText;
+    }
+    virtual COLORREF GetBkColor() const
+    {
+        return m_rgbBk;
+    }
+    virtual COLORREF GetGrayTextColor() const
+    {
+        return m_rgbGrayText;
+    }
+    virtual COLORREF GetSecondaryColor() const
+    {
+        return m_rgbSecondary;
+    }
+    virtual COLORREF GetSelSecondaryColor() const
+    {
+        return m_rgbSelSecondary;
+    }
     virtual HFONT GetHeaderFont() const;
-    virtual CWnd* GetNotifyWnd() const { return m_pNotifyWnd; }
+    virtual CWnd* GetNotifyWnd() const
+    {
+        return m_pNotifyWnd;
+    }
     virtual BOOL SetWindowBkColor(COLORREF rgb);
-    virtual BOOL SetTextColor(COLORREF rgb) { m_rgbText = rgb; return TRUE; }
-    virtual BOOL SetBkColor(COLORREF rgb) { m_rgbBk = rgb; return TRUE; }
-    virtual BOOL SetSelTextColor(COLORREF rgb) { m_rgbSelText = rgb; return TRUE; }
-    virtual BOOL SetSelBkColor(COLORREF rgb) { m_rgbSelBk = rgb; return TRUE; }
-    virtual BOOL SetGrayTextColor(COLORREF rgb) { m_rgbGrayText = rgb; return TRUE; }
-    virtual BOOL SetSecondaryColor(COLORREF rgb) { m_rgbSecondary = rgb; return TRUE; }
-    virtual BOOL SetSelSecondaryColor(COLORREF rgb) { m_rgbSelSecondary = rgb; return TRUE; }
-    virtual BOOL SetToolTipBkColor(COLORREF rgb) { m_rgbTipBk = rgb; return TRUE; }
-    virtual BOOL SetToolTipTextColor(COLORREF rgb) { m_rgbTipText = rgb; return TRUE; }
-    virtual BOOL SetLabelFont(CFont* pFont) { m_hLabelFont = (HFONT)pFont->GetSafeHandle(); return TRUE; }
-    virtual BOOL SetHeaderFont(CFont* pFont) { m_hHeaderFont = (HFONT)pFont->GetSafeHandle(); return TRUE; }
-    virtual BOOL SetNotifyWnd(CWnd* pWnd) { m_pNotifyWnd = pWnd; return TRUE; }
-    virtual BOOL SetUseSysColors(BOOL bUse) { m_bUseSysColors = bUse; return TRUE; }
-    virtual BOOL GetUseSysColors() const { return m_bUseSysColors; }
+    virtual BOOL SetTextColor(COLORREF rgb)
+    {
+        m_rgbText = rgb;
+        return TRUE;
+    }
+    virtual BOOL SetBkColor(COLORREF rgb)
+    {
+        m_rgbBk = rgb;
+        return TRUE;
+    }
+    virtual BOOL SetSelTextColor(COLORREF rgb)
+    {
+        m_rgbSelText = rgb;
+        return TRUE;
+    }
+    virtual BOOL SetSelBkColor(COLORREF rgb)
+    {
+        m_rgbSelBk = rgb;
+        return TRUE;
+    }
+    virtual BOOL SetGrayTextColor(COLORREF rgb)
+    {
+        m_rgbGrayText = rgb;
+        return TRUE;
+    }
+    virtual BOOL SetSecondaryColor(COLORREF rgb)
+    {
+        m_rgbSecondary = rgb;
+        return TRUE;
+    }
+    virtual BOOL SetSelSecondaryColor(COLORREF rgb)
+    {
+        m_rgbSelSecondary = rgb;
+        return TRUE;
+    }
+    virtual BOOL SetToolTipBkColor(COLORREF rgb)
+    {
+        m_rgbTipBk = rgb;
+        return TRUE;
+    }
+    virtual BOOL SetToolTipTextColor(COLORREF rgb)
+    {
+        m_rgbTipText = rgb;
+        return TRUE;
+    }
+    virtual BOOL SetLabelFont(CFont* pFont)
+    {
+        m_hLabelFont = (HFONT)pFont->GetSafeHandle();
+        return TRUE;
+    }
+    virtual BOOL SetHeaderFont(CFont* pFont)
+    {
+        m_hHeaderFont = (HFONT)pFont->GetSafeHandle();
+        return TRUE;
+    }
+    virtual BOOL SetNotifyWnd(CWnd* pWnd)
+    {
+        m_pNotifyWnd = pWnd;
+        return TRUE;
+    }
+    virtual BOOL SetUseSysColors(BOOL bUse)
+    {
+        m_bUseSysColors = bUse;
+        return TRUE;
+    }
+    virtual BOOL GetUseSysColors() const
+    {
+        return m_bUseSysColors;
+    }
 
     // Timers
     virtual void SetScrollTimer(UINT nPeriodMs);
@@ -68,7 +146,10 @@ public:
     // Layout queries and invalidation
     virtual void InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase, BOOL bToBottom, BOOL bUpdateNow);
     virtual void InvalidateRange(int nFrom, int nTo);
-    virtual int GetTopIndex() const { return m_nTopIndex; }
+    virtual int GetTopIndex() const
+    {
+        return m_nTopIndex;
+    }
     virtual int GetCountPerPage();
     virtual int GetCountPerPageAbove();
     virtual int GetMaxTopIndex();
@@ -76,8 +157,14 @@ public:
     virtual int GetEndVisibleIndex();
     virtual int GetPrevPageTopIndex();
     virtual int ItemFromPoint(CPoint pt);
-    virtual int RowFromPoint(CPoint pt) { return ItemFromPoint(pt); }
-    virtual int IndexFromPoint(CPoint pt) { return ItemFromPoint(pt); }
+    virtual int RowFromPoint(CPoint pt)
+    {
+        return ItemFromPoint(pt);
+    }
+    virtual int IndexFromPoint(CPoint pt)
+    {
+        return ItemFromPoint(pt);
+    }
     virtual BOOL SetItemHeight(int nRow, int cy);
     virtual int GetItemsHeight(int nFrom, int nTo);
     virtual int CountItemsInHeight(int cy, int nStart, BOOL bDown);
@@ -90,11 +177,11 @@ public:
     virtual BOOL DeleteAllColumns();
     virtual BOOL AddColumn(const LVCOLUMNA* pColumn);
     virtual BOOL AddColumn(LPCTSTR lpszHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1, int nSubItem = -1,
-        int nImage = -1);
+                           int nImage = -1);
     virtual BOOL AddColumn(SECListColumn* pColumn);
     virtual BOOL InsertColumn(int nCol, const LVCOLUMNA* pColumn, BOOL bRedraw = TRUE);
     virtual BOOL InsertColumn(int nCol, LPCTSTR lpszHeading, int nFormat = LVCFMT_LEFT, int nWidth = -1,
-        int nSubItem = -1, int nImage = -1, BOOL bRedraw = TRUE);
+                              int nSubItem = -1, int nImage = -1, BOOL bRedraw = TRUE);
     virtual BOOL InsertColumn(int nCol, SECListColumn* pColumn, BOOL bRedraw = TRUE);
     virtual BOOL MoveColumn(int nFrom, int nTo, BOOL bRedraw = TRUE);
     virtual BOOL GetColumn(int nCol, LVCOLUMNA* pColumn) const;
@@ -108,17 +195,29 @@ public:
     virtual BOOL SetColumnHeading(int nCol, LPCTSTR lpszHeading);
     virtual CString GetColumnHeading(int nCol) const;
     virtual BOOL ColumnExists(LPCTSTR lpszHeading) const;
-    virtual int GetColumnCount() const { return (int)m_arrColumns.size(); }
+    virtual int GetColumnCount() const
+    {
+        return (int)m_arrColumns.size();
+    }
     virtual BOOL FindColumn(LPCTSTR lpszHeading, int& nCol, int& nSubItem) const;
     virtual SECListColumn* GetColumnAt(int nCol) const;
 
     // Items
-    virtual LPARAM GetItemParam(SECListItem* pItem) const { return pItem != NULL ? pItem->m_lParam : 0; }
-    virtual int GetItemCount() const { return (int)m_arrItems.size(); }
-    virtual int GetSubItemCount() const { return m_nSubItemColumns; }
+    virtual LPARAM GetItemParam(SECListItem* pItem) const
+    {
+        return pItem != NULL ? pItem->m_lParam : 0;
+    }
+    virtual int GetItemCount() const
+    {
+        return (int)m_arrItems.size();
+    }
+    virtual int GetSubItemCount() const
+    {
+        return m_nSubItemColumns;
+    }
     virtual BOOL SetItem(const LVITEMA* pItem, BOOL bRedraw = TRUE);
     virtual BOOL SetItem(int nRow, int nSubItem, UINT nMask, LPCTSTR lpszText, int nImage, UINT nState,
-        UINT nStateMask, LPARAM lParam);
+                         UINT nStateMask, LPARAM lParam);
     virtual BOOL SetItemEx(const LVITEMA* pItem, const SEC_LVITEMEX* pEx);
     virtual BOOL GetItem(LVITEMA* pItem, BOOL bCopyText = TRUE, BOOL bNotify = TRUE);
     virtual BOOL GetItemEx(LVITEMA* pItem, SEC_LVITEMEX* pEx, BOOL bNotify = TRUE);
@@ -127,11 +226,14 @@ public:
     virtual BOOL DeleteItem(SECListItem* pItem);
     virtual BOOL DeleteItem(int nRow, int nCount = 1);
     virtual BOOL DeleteAllItems();
-    virtual int GetSelectedCount() const { return (int)m_arrSel.size(); }
+    virtual int GetSelectedCount() const
+    {
+        return (int)m_arrSel.size();
+    }
     virtual BOOL GetItemRect(int nRow, LPRECT lpRect, UINT nCode);
     virtual int InsertItem(int nRow, SECListItem* pItem);
     virtual int InsertItem(UINT nMask, int nRow, LPCTSTR lpszText, UINT nState, UINT nStateMask, int nImage,
-        LPARAM lParam);
+                           LPARAM lParam);
     virtual int InsertItem(int nRow, LPCTSTR lpszText, int nImage);
     virtual int InsertItem(int nRow, LPCTSTR lpszText);
     virtual int InsertItem(const LVITEMA* pItem);
@@ -143,22 +245,43 @@ public:
     virtual BOOL SetFocusItem(int nRow);
     virtual void DeselectAllItems(int nExcept = -1);
     virtual void SelectRange(int nFrom, int nTo, BOOL bSelect);
-    virtual int GetFocusIndex() const { return m_nFocusIndex; }
+    virtual int GetFocusIndex() const
+    {
+        return m_nFocusIndex;
+    }
     virtual void GetTotalSize(int& cx, int& cy);
     virtual BOOL SetItemState(int nRow, UINT nState, UINT nMask);
     virtual UINT GetItemState(int nRow, UINT nMask);
     virtual BOOL SetItemData(int nRow, LPARAM lParam);
     virtual LPARAM GetItemData(int nRow);
     virtual BOOL SelectItem(int nRow, BOOL bSelect);
-    virtual UINT GetStateCallbackMask() const { return m_nStateCallbackMask; }
-    virtual void SetStateCallbackMask(UINT nMask) { m_nStateCallbackMask = nMask; }
-    virtual UINT GetCallbackMask() const { return m_nExCallbackMask; }
-    virtual void SetCallbackMask(UINT nMask) { m_nExCallbackMask = nMask; }
+    virtual UINT GetStateCallbackMask() const
+    {
+        return m_nStateCallbackMask;
+    }
+    virtual void SetStateCallbackMask(UINT nMask)
+    {
+        m_nStateCallbackMask = nMask;
+    }
+    virtual UINT GetCallbackMask() const
+    {
+        return m_nExCallbackMask;
+    }
+    virtual void SetCallbackMask(UINT nMask)
+    {
+        m_nExCallbackMask = nMask;
+    }
     virtual BOOL IsCallbackItem(int nRow);
     virtual int GetNextItem(int nRow, UINT nFlags);
     virtual BOOL SetDropHilightItem(int nRow);
-    virtual int GetDropHilightItem() const { return m_nDropHilite; }
-    int GetAnchorIndex() const { return m_nAnchorIndex; }
+    virtual int GetDropHilightItem() const
+    {
+        return m_nDropHilite;
+    }
+    int GetAnchorIndex() const
+    {
+        return m_nAnchorIndex;
+    }
     BOOL IsSelected(int nRow) const;
 
     // Image lists
@@ -174,38 +297,77 @@ public:
     virtual void EnsureVisible(int nRow);
     virtual BOOL EnsureRangeVisible(int nFirst, int nLast);
     virtual SECListEdit* EditLabel(int nRow, int nCol);
-    virtual SECListEdit* GetEditControl() { return m_pEdit; }
+    virtual SECListEdit* GetEditControl()
+    {
+        return m_pEdit;
+    }
     virtual void KillEditTimer();
-    SECListTip* GetToolTip() { return m_pTip; }
-    int GetEditRow() const { return m_nEditRow; }
+    SECListTip* GetToolTip()
+    {
+        return m_pTip;
+    }
+    int GetEditRow() const
+    {
+        return m_nEditRow;
+    }
 
     // Styles
-    virtual BOOL HasListCtrlStyle(DWORD dw) const { return (m_dwListStyle & dw) == dw; }
-    virtual BOOL HasListCtrlStyleEx(DWORD dw) const { return (m_dwListStyleEx & dw) == dw; }
+    virtual BOOL HasListCtrlStyle(DWORD dw) const
+    {
+        return (m_dwListStyle & dw) == dw;
+    }
+    virtual BOOL HasListCtrlStyleEx(DWORD dw) const
+    {
+        return (m_dwListStyleEx & dw) == dw;
+    }
     virtual void GetListCtrlStyles(DWORD& dwStyle, DWORD& dwExStyle) const;
     virtual void SetListCtrlStyles(DWORD dwStyle, DWORD dwExStyle, BOOL bRedraw = TRUE);
-    virtual DWORD GetListCtrlStyle() const { return m_dwListStyle; }
-    virtual DWORD GetListCtrlStyleEx() const { return m_dwListStyleEx; }
+    virtual DWORD GetListCtrlStyle() const
+    {
+        return m_dwListStyle;
+    }
+    virtual DWORD GetListCtrlStyleEx() const
+    {
+        return m_dwListStyleEx;
+    }
     virtual void SetListCtrlStyle(DWORD dwStyle, BOOL bRedraw = TRUE);
     virtual void SetListCtrlStyleEx(DWORD dwExStyle, BOOL bRedraw = TRUE);
     virtual void ModifyListCtrlStyle(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw = TRUE);
     virtual void ModifyListCtrlStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw = TRUE);
     virtual void ModifyListCtrlStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwRemoveEx, DWORD dwAddEx,
-        BOOL bRedraw = TRUE);
+                                      BOOL bRedraw = TRUE);
     virtual void SetLabelWrap(BOOL bWrap);
     virtual void EnableItemTips(BOOL bOn);
     virtual void SetMultiSelect(BOOL bMulti);
-    virtual BOOL IsItemTipsEnabled() const { return (m_dwListStyleEx & ListStyle::EX_ITEM_TIPS) != 0; }
-    virtual BOOL HasColumnHeader() const { return (m_dwListStyle & ListStyle::NO_COLUMN_HEADER) == 0; }
+    virtual BOOL IsItemTipsEnabled() const
+    {
+        return (m_dwListStyleEx & ListStyle::EX_ITEM_TIPS) != 0;
+    }
+    virtual BOOL HasColumnHeader() const
+    {
+        return (m_dwListStyle & ListStyle::NO_COLUMN_HEADER) == 0;
+    }
     virtual void SetHeaderStyle(BOOL bNoHeader, BOOL bNoSortHeader);
-    virtual BOOL GetMultiSelect() const { return (m_dwListStyle & ListStyle::SINGLE_SEL) == 0; }
-    virtual void SetImmediateUpdate(BOOL bOn) { m_bImmediateUpdate = bOn; }
-    virtual BOOL GetImmediateUpdate() const { return m_bImmediateUpdate; }
+    virtual BOOL GetMultiSelect() const
+    {
+        return (m_dwListStyle & ListStyle::SINGLE_SEL) == 0;
+    }
+    virtual void SetImmediateUpdate(BOOL bOn)
+    {
+        m_bImmediateUpdate = bOn;
+    }
+    virtual BOOL GetImmediateUpdate() const
+    {
+        return m_bImmediateUpdate;
+    }
 
     // Layout
     virtual void RecalcLayout();
     virtual int GetTotalWidth(BOOL bMeasure = TRUE);
-    virtual int GetTotalRows() { return GetItemCount(); }
+    virtual int GetTotalRows()
+    {
+        return GetItemCount();
+    }
     virtual void GetClientRect(LPRECT lpRect) const;
     virtual CDC* CreateClientDC(BOOL& bDelete);
     virtual void InvalidateMeasurements();
@@ -234,7 +396,10 @@ public:
     virtual void MeasureLabel(SECListPaintContext* pContext, CRect& rect);
     virtual void LayoutScrollBars();
     virtual void FitFirstColumn();
-    virtual int GetRowSpacing() const { return 0; }
+    virtual int GetRowSpacing() const
+    {
+        return 0;
+    }
     virtual void OnDraw(CDC* pDC);
     virtual BOOL PrepareCell(SECListPaintContext* pContext);
     virtual SECListPaintContext* CreatePaintContext(CDC* pDC);
@@ -268,18 +433,37 @@ public:
     virtual void OnKeyReturn(int nFocus, int nSubItem, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags);
     virtual void OnKeyHome(int nFocus, int nSubItem, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags);
     virtual void OnKeyEnd(int nFocus, int nSubItem, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags);
-    virtual void OnKeyLeft(int, int, BOOL, BOOL, UINT, UINT) {}
-    virtual void OnKeyBack(int, int, BOOL, BOOL, UINT, UINT) {}
-    virtual void OnKeyRight(int, int, BOOL, BOOL, UINT, UINT) {}
-    virtual void OnKeyMultiply(int, int, BOOL, BOOL, UINT, UINT) {}
+    virtual void OnKeyLeft(int, int, BOOL, BOOL, UINT, UINT)
+    {
+    }
+    virtual void OnKeyBack(int, int, BOOL, BOOL, UINT, UINT)
+    {
+    }
+    virtual void OnKeyRight(int, int, BOOL, BOOL, UINT, UINT)
+    {
+    }
+    virtual void OnKeyMultiply(int, int, BOOL, BOOL, UINT, UINT)
+    {
+    }
     virtual void OnKeyPageUp(int nFocus, int nSubItem, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags);
     virtual void OnKeyPageDown(int nFocus, int nSubItem, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags);
-    virtual void OnBeginDrag(int, CPoint) {}
-    virtual void OnBeginRDrag(int, CPoint) {}
-    virtual void OnSelChanged(int, int, BOOL) {}
-    virtual BOOL OnSelChanging(int, int, BOOL) { return 0; }
+    virtual void OnBeginDrag(int, CPoint)
+    {
+    }
+    virtual void OnBeginRDrag(int, CPoint)
+    {
+    }
+    virtual void OnSelChanged(int, int, BOOL)
+    {
+    }
+    virtual BOOL OnSelChanging(int, int, BOOL)
+    {
+        return 0;
+    }
     virtual BOOL ChangeSelection(int nRow, UINT nKeyFlags, BOOL bByMouse);
-    virtual void OnSelectItem(int, BOOL) {}
+    virtual void OnSelectItem(int, BOOL)
+    {
+    }
     virtual void FilterHitFlags(CPoint pt, int nRow, UINT nFlags, BOOL& bArm, BOOL& bSelect);
     virtual void OnColumnMoved(int nFrom, int nTo);
 
@@ -292,32 +476,70 @@ public:
     virtual LRESULT NotifyInsertItem(int nRow);
     virtual void NotifyKeyDown(UINT nKey);
     virtual void NotifyColumnClick(int nCol);
-    virtual void OnLabelEdited(int, int) {}
-    virtual void OnSetItemCallback(LVITEMA*) {}
-    virtual void OnGetItemExCallback(SEC_LVITEMEX*) {}
-    virtual void OnSpareItemHook(SEC_LVITEMEX*) {}
+    virtual void OnLabelEdited(int, int)
+    {
+    }
+    virtual void OnSetItemCallback(LVITEMA*)
+    {
+    }
+    virtual void OnGetItemExCallback(SEC_LVITEMEX*)
+    {
+    }
+    virtual void OnSpareItemHook(SEC_LVITEMEX*)
+    {
+    }
     virtual CWnd* GetNotifyTarget() const;
-    LRESULT GetLastNotifyResult() const { return m_lLastResult; }
+    LRESULT GetLastNotifyResult() const
+    {
+        return m_lLastResult;
+    }
 
     // Creation-style split: moves the list's bits out of the window styles.
     virtual void SplitCreateStyles(CREATESTRUCT& cs);
 
     // SECListClient
-    HWND GetClientHwnd() const override { return this->GetSafeHwnd(); }
-    BOOL IsLabelWrap() const override { return (m_dwListStyle & ListStyle::NO_LABEL_WRAP) == 0; }
+    HWND GetClientHwnd() const override
+    {
+        return this->GetSafeHwnd();
+    }
+    BOOL IsLabelWrap() const override
+    {
+        return (m_dwListStyle & ListStyle::NO_LABEL_WRAP) == 0;
+    }
     BOOL EndLabelEdit(BOOL bAccept) override;
     int GetSubItemOfColumn(int nCol) const override;
     void GetScrollOffset(int& x, int& y) const override;
-    void GetInsideRect(LPRECT lpRect) const override { GetInsideRectangle(lpRect); }
+    void GetInsideRect(LPRECT lpRect) const override
+    {
+        GetInsideRectangle(lpRect);
+    }
     BOOL GetCellRect(int nRow, int nCol, LPRECT lpRect, UINT nCode) override;
     CString GetCellText(int nRow, int nSubItem) override;
-    void ClientToScreenRect(LPRECT lpRect) const override { this->ClientToScreen(lpRect); }
+    void ClientToScreenRect(LPRECT lpRect) const override
+    {
+        this->ClientToScreen(lpRect);
+    }
     void CaptureMouse(BOOL bCapture) override;
-    BOOL IsItemSelected(int nRow) const override { return IsSelected(nRow); }
-    COLORREF GetSelTextColor() const override { return m_rgbSelText; }
-    COLORREF GetSelBkColor() const override { return m_rgbSelBk; }
-    COLORREF GetToolTipTextColor() const override { return m_rgbTipText; }
-    COLORREF GetToolTipBkColor() const override { return m_rgbTipBk; }
+    BOOL IsItemSelected(int nRow) const override
+    {
+        return IsSelected(nRow);
+    }
+    COLORREF GetSelTextColor() const override
+    {
+        return m_rgbSelText;
+    }
+    COLORREF GetSelBkColor() const override
+    {
+        return m_rgbSelBk;
+    }
+    COLORREF GetToolTipTextColor() const override
+    {
+        return m_rgbTipText;
+    }
+    COLORREF GetToolTipBkColor() const override
+    {
+        return m_rgbTipBk;
+    }
     HFONT GetLabelFont() const override;
 
     // Message handlers (mapped by the concrete classes)
@@ -349,7 +571,7 @@ public:
     afx_msg void OnEditKillFocus();
     afx_msg void OnEditUpdate();
 
-protected:
+  protected:
     void LoadSysColors();
     void SetSelected(int nRow, BOOL bSelect, BOOL& bChanged);
     int FindSel(int nRow) const; // position of the first entry not below nRow
@@ -437,18 +659,26 @@ template <class TBase> COLORREF SECListBase<TBase>::s_rgbMenu = 0;
 template <class TBase> COLORREF SECListBase<TBase>::s_rgbMenuText = 0;
 template <class TBase> COLORREF SECListBase<TBase>::s_rgbBtnFace = 0;
 
-
-
-
 // Run-time classes of template instances and of classes derived from them: the instance's
 // record is named classTemplateInstance.
-#define IMPLEMENT_TEMPLATE_INSTANCE_CLASS(instance, name, base_record)                            \
-    template <> CRuntimeClass instance::classTemplateInstance = {                                  \
-        name, (int)sizeof(instance), 0xFFFF, NULL, base_record, NULL};
+#define IMPLEMENT_TEMPLATE_INSTANCE_CLASS(instance, name, base_record)                                       \
+    template <>                                                                                              \
+    CRuntimeClass instance::classTemplateInstance = {name, (int)sizeof(instance), 0xFFFF,                    \
+                                                     NULL, base_record,           NULL};
 
-#define IMPLEMENT_DYNCREATE_ON_TEMPLATE(class_name, base_instance)                                 \
-    CObject* PASCAL class_name::CreateObject() { return new class_name; }                          \
-    CRuntimeClass class_name::class##class_name = {#class_name, (int)sizeof(class class_name),     \
-        0xFFFF, class_name::CreateObject, &base_instance::classTemplateInstance, NULL};             \
-    static const AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name));                      \
-    CRuntimeClass* class_name::GetRuntimeClass() const { return RUNTIME_CLASS(class_name); }
+#define IMPLEMENT_DYNCREATE_ON_TEMPLATE(class_name, base_instance)                                           \
+    CObject* PASCAL class_name::CreateObject()                                                               \
+    {                                                                                                        \
+        return new class_name;                                                                               \
+    }                                                                                                        \
+    CRuntimeClass class_name::class##class_name = {#class_name,                                              \
+                                                   (int)sizeof(class class_name),                            \
+                                                   0xFFFF,                                                   \
+                                                   class_name::CreateObject,                                 \
+                                                   &base_instance::classTemplateInstance,                    \
+                                                   NULL};                                                    \
+    static const AFX_CLASSINIT _init_##class_name(RUNTIME_CLASS(class_name));                                \
+    CRuntimeClass* class_name::GetRuntimeClass() const                                                       \
+    {                                                                                                        \
+        return RUNTIME_CLASS(class_name);                                                                    \
+    }

@@ -110,7 +110,8 @@ template <class TBase> int SECListBase<TBase>::HitTest(int x, int y, UINT& nFlag
     return -1;
 }
 
-template <class TBase> void SECListBase<TBase>::FilterHitFlags(CPoint pt, int nRow, UINT nFlags, BOOL& bArm, BOOL& bSelect)
+template <class TBase>
+void SECListBase<TBase>::FilterHitFlags(CPoint pt, int nRow, UINT nFlags, BOOL& bArm, BOOL& bSelect)
 {
     bArm = bSelect = FALSE;
     if (nFlags & (ListHit::ON_ICON | ListHit::ON_LABEL))
@@ -132,7 +133,8 @@ template <class TBase> void SECListBase<TBase>::FilterHitFlags(CPoint pt, int nR
         else if (nFlags & ListHit::LEFT_OF_LABEL)
         {
             SECListItem* pItem = GetRow(nRow);
-            if (pItem != NULL && !pItem->m_rcIcon.IsRectEmpty() && pt.x >= GetColumnLeft(0) + pItem->m_rcIcon.right)
+            if (pItem != NULL && !pItem->m_rcIcon.IsRectEmpty() &&
+                pt.x >= GetColumnLeft(0) + pItem->m_rcIcon.right)
                 bSelect = TRUE;
         }
         bArm = bSelect;
@@ -310,8 +312,7 @@ template <class TBase> int SECListBase<TBase>::TrackColumnResize(int, int, int n
             break; // capture lost: keep the current position
         switch (msg.message)
         {
-        case WM_MOUSEMOVE:
-        {
+        case WM_MOUSEMOVE: {
             int x = std::max(xMin, (int)(short)LOWORD(msg.lParam));
             if (x != xNow)
             {
@@ -553,7 +554,7 @@ template <class TBase> void SECListBase<TBase>::OnLButtonUp(UINT nFlags, CPoint 
         SECListItem* pItem = GetRow(nRow);
         BOOL bOnPart = (nHit & (ListHit::ON_ICON | ListHit::ON_LABEL)) || bFullRow ||
                        ((nHit & ListHit::LEFT_OF_LABEL) && !pItem->m_rcIcon.IsRectEmpty() &&
-                           point.x >= GetColumnLeft(0) + pItem->m_rcIcon.right);
+                        point.x >= GetColumnLeft(0) + pItem->m_rcIcon.right);
         if (bOnPart && nRow == m_nClickRow)
         {
             KillEditTimer();
@@ -580,7 +581,8 @@ template <class TBase> void SECListBase<TBase>::OnRButtonDown(UINT nFlags, CPoin
 {
     nFlags = SecListMouseKeys(nFlags);
     if (m_pTip->GetSafeHwnd() != NULL && m_pTip->IsWindowVisible())
-        this->SendMessage(WM_MOUSEACTIVATE, (WPARAM)this->GetParent()->GetSafeHwnd(), MAKELPARAM(HTCLIENT, WM_RBUTTONDOWN));
+        this->SendMessage(WM_MOUSEACTIVATE, (WPARAM)this->GetParent()->GetSafeHwnd(),
+                          MAKELPARAM(HTCLIENT, WM_RBUTTONDOWN));
     this->SetFocus();
     UINT nHit;
     int nCol;
@@ -768,9 +770,13 @@ template <class TBase> void SECListBase<TBase>::OnSysKeyDown(UINT nChar, UINT, U
     this->Default();
 }
 
-static inline UINT SecListKeyFlags(BOOL bShift, BOOL bCtrl) { return (bShift ? MK_SHIFT : 0) | (bCtrl ? MK_CONTROL : 0); }
+static inline UINT SecListKeyFlags(BOOL bShift, BOOL bCtrl)
+{
+    return (bShift ? MK_SHIFT : 0) | (bCtrl ? MK_CONTROL : 0);
+}
 
-template <class TBase> void SECListBase<TBase>::OnKeySpace(int nFocus, int, BOOL bShift, BOOL bCtrl, UINT, UINT)
+template <class TBase>
+void SECListBase<TBase>::OnKeySpace(int nFocus, int, BOOL bShift, BOOL bCtrl, UINT, UINT)
 {
     if (nFocus < 0)
         return;
@@ -781,13 +787,15 @@ template <class TBase> void SECListBase<TBase>::OnKeySpace(int nFocus, int, BOOL
     }
 }
 
-template <class TBase> void SECListBase<TBase>::OnKeyLineUp(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
+template <class TBase>
+void SECListBase<TBase>::OnKeyLineUp(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
 {
     if (nFocus > 0)
         OnKeySpace(nFocus - 1, nSub, bShift, bCtrl, nRep, nFlags);
 }
 
-template <class TBase> void SECListBase<TBase>::OnKeyLineDown(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
+template <class TBase>
+void SECListBase<TBase>::OnKeyLineDown(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
 {
     if (nFocus < GetItemCount() - 1)
         OnKeySpace(nFocus < 0 ? 0 : nFocus + 1, nSub, bShift, bCtrl, nRep, nFlags);
@@ -822,7 +830,8 @@ template <class TBase> void SECListBase<TBase>::OnKeyEnd(int, int, BOOL bShift, 
     this->Invalidate(FALSE);
 }
 
-template <class TBase> void SECListBase<TBase>::OnKeyPageUp(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
+template <class TBase>
+void SECListBase<TBase>::OnKeyPageUp(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
 {
     if (!m_bVScrollShown)
     {
@@ -837,7 +846,8 @@ template <class TBase> void SECListBase<TBase>::OnKeyPageUp(int nFocus, int nSub
     this->Invalidate(FALSE);
 }
 
-template <class TBase> void SECListBase<TBase>::OnKeyPageDown(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
+template <class TBase>
+void SECListBase<TBase>::OnKeyPageDown(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
 {
     if (!m_bVScrollShown)
     {
@@ -858,7 +868,10 @@ template <class TBase> void SECListBase<TBase>::OnKeyF2(int nFocus, int, BOOL, B
         EditLabel(nFocus, m_nClickColumn < 0 ? 0 : m_nClickColumn);
 }
 
-template <class TBase> void SECListBase<TBase>::OnKeyReturn(int, int, BOOL, BOOL, UINT, UINT) { NotifyCode(NM_RETURN); }
+template <class TBase> void SECListBase<TBase>::OnKeyReturn(int, int, BOOL, BOOL, UINT, UINT)
+{
+    NotifyCode(NM_RETURN);
+}
 
 template <class TBase> void SECListBase<TBase>::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
 {

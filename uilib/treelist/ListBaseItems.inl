@@ -51,29 +51,30 @@ template <class TBase> void SECListBase<TBase>::LoadSysColors()
 // ---- creation
 
 template <class TBase>
-BOOL SECListBase<TBase>::CreateEx(DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
-    CCreateContext* pContext)
+BOOL SECListBase<TBase>::CreateEx(DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd,
+                                  UINT nID, CCreateContext* pContext)
 {
     return CreateEx(dwExStyle, NULL, NULL, dwStyle, rect.left, rect.top, rect.right - rect.left,
-        rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), nID, pContext);
+                    rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), nID, pContext);
 }
 
 template <class TBase>
 BOOL SECListBase<TBase>::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
-    CCreateContext* pContext)
+                                CCreateContext* pContext)
 {
     return CreateEx(dwStyle, 0, rect, pParentWnd, nID, pContext);
 }
 
 template <class TBase>
-BOOL SECListBase<TBase>::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+BOOL SECListBase<TBase>::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                                CCreateContext* pContext)
 {
     return CreateEx(dwStyle, 0, rect, pParentWnd, nID, pContext);
 }
 
 template <class TBase>
 BOOL SECListBase<TBase>::CreateEx(DWORD dwExStyle, LPCTSTR, LPCTSTR, DWORD dwStyle, int x, int y, int nWidth,
-    int nHeight, HWND hWndParent, UINT nID, LPVOID lpParam)
+                                  int nHeight, HWND hWndParent, UINT nID, LPVOID lpParam)
 {
     CREATESTRUCT cs;
     memset(&cs, 0, sizeof(cs));
@@ -102,7 +103,7 @@ BOOL SECListBase<TBase>::CreateEx(DWORD dwExStyle, LPCTSTR, LPCTSTR, DWORD dwSty
     SplitCreateStyles(cs);
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
-        cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+                                 cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     AfxUnhookWindowCreate();
     return hWnd != NULL;
 }
@@ -133,7 +134,7 @@ template <class TBase> BOOL SECListBase<TBase>::CreateFromDlgItem(UINT nID, CWnd
     if (!CreateEx(dwStyle, dwExStyle, rect, pParentDialog, nID))
         return FALSE;
     ::SetWindowPos(this->m_hWnd, hAfter != NULL ? hAfter : HWND_TOP, 0, 0, 0, 0,
-        SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     return TRUE;
 }
 
@@ -250,14 +251,15 @@ template <class TBase> BOOL SECListBase<TBase>::InsertColumn(int nCol, const LVC
     if (pColumn == NULL)
         return FALSE;
     UINT mask = pColumn->mask;
-    return InsertColumn(nCol, (mask & LVCF_TEXT) && pColumn->pszText != NULL ? pColumn->pszText : _T(""),
+    return InsertColumn(
+        nCol, (mask & LVCF_TEXT) && pColumn->pszText != NULL ? pColumn->pszText : _T(""),
         (mask & LVCF_FMT) ? pColumn->fmt : LVCFMT_LEFT, (mask & LVCF_WIDTH) ? pColumn->cx : -1,
         (mask & LVCF_SUBITEM) ? pColumn->iSubItem : -1, (mask & LVCF_IMAGE) ? pColumn->iImage : -1, bRedraw);
 }
 
 template <class TBase>
-BOOL SECListBase<TBase>::InsertColumn(
-    int nCol, LPCTSTR lpszHeading, int nFormat, int nWidth, int /*nSubItem*/, int nImage, BOOL bRedraw)
+BOOL SECListBase<TBase>::InsertColumn(int nCol, LPCTSTR lpszHeading, int nFormat, int nWidth,
+                                      int /*nSubItem*/, int nImage, BOOL bRedraw)
 {
     // The sub-item argument is not used: a new column always gets a fresh sub-item.
     SECListColumn* pColumn = new SECListColumn;
@@ -294,8 +296,9 @@ template <class TBase> BOOL SECListBase<TBase>::InsertColumn(int nCol, SECListCo
             pColumn->m_cx = 10;
         ++m_nSubItemColumns;
     }
-    else if (std::any_of(m_arrColumns.begin(), m_arrColumns.end(),
-                 [&](SECListColumn* p) { return p != pColumn && p->m_iSubItem == pColumn->m_iSubItem; }))
+    else if (std::any_of(m_arrColumns.begin(), m_arrColumns.end(), [&](SECListColumn* p) {
+                 return p != pColumn && p->m_iSubItem == pColumn->m_iSubItem;
+             }))
     {
         // A sub-item already in use (always so at position 0): every row gets a slot there and
         // the later sub-items move up with their columns, so cells stay under their heading.
@@ -396,7 +399,8 @@ template <class TBase> BOOL SECListBase<TBase>::DeleteAllColumns()
     return TRUE;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::FindColumn(LPCTSTR lpszHeading, int& nCol, int& nSubItem) const
+template <class TBase>
+BOOL SECListBase<TBase>::FindColumn(LPCTSTR lpszHeading, int& nCol, int& nSubItem) const
 {
     for (int i = 0; i < GetColumnCount(); ++i)
         if (strcmp(m_arrColumns[i]->m_strHeading, lpszHeading) == 0)
@@ -437,7 +441,10 @@ template <class TBase> BOOL SECListBase<TBase>::MoveColumn(int nFrom, int nTo, B
 
 // Cells follow their heading: each row's sub-item moves with its column (the columns were
 // renumbered by position, so the rows' sub-items must be renumbered the same way).
-template <class TBase> void SECListBase<TBase>::OnColumnMoved(int nFrom, int nTo) { MoveColumnSubItems(nFrom, nTo); }
+template <class TBase> void SECListBase<TBase>::OnColumnMoved(int nFrom, int nTo)
+{
+    MoveColumnSubItems(nFrom, nTo);
+}
 
 template <class TBase> void SECListBase<TBase>::MoveColumnSubItems(int nFrom, int nTo)
 {
@@ -579,7 +586,10 @@ template <class TBase> BOOL SECListBase<TBase>::RemoveSubItems(SECListItem* pIte
     return TRUE;
 }
 
-template <class TBase> int SECListBase<TBase>::InitItem(SECListItem* pItem) { return AddSubItems(pItem) ? 0 : -1; }
+template <class TBase> int SECListBase<TBase>::InitItem(SECListItem* pItem)
+{
+    return AddSubItems(pItem) ? 0 : -1;
+}
 
 template <class TBase> SECListItem* SECListBase<TBase>::CreateItem()
 {
@@ -660,8 +670,8 @@ template <class TBase> int SECListBase<TBase>::InsertItem(const LVITEMA* pRecord
 }
 
 template <class TBase>
-int SECListBase<TBase>::InsertItem(
-    UINT nMask, int nRow, LPCTSTR lpszText, UINT nState, UINT nStateMask, int nImage, LPARAM lParam)
+int SECListBase<TBase>::InsertItem(UINT nMask, int nRow, LPCTSTR lpszText, UINT nState, UINT nStateMask,
+                                   int nImage, LPARAM lParam)
 {
     LVITEMA item;
     memset(&item, 0, sizeof(item));
@@ -787,7 +797,8 @@ template <class TBase> BOOL SECListBase<TBase>::SetItem(const LVITEMA* pRecord, 
         }
         if (nMask & LVIS_DROPHILITED)
         {
-            int nNew = (pRecord->state & LVIS_DROPHILITED) ? nRow : (m_nDropHilite == nRow ? -1 : m_nDropHilite);
+            int nNew =
+                (pRecord->state & LVIS_DROPHILITED) ? nRow : (m_nDropHilite == nRow ? -1 : m_nDropHilite);
             if (nNew != m_nDropHilite)
             {
                 int nOld = m_nDropHilite;
@@ -824,8 +835,8 @@ template <class TBase> BOOL SECListBase<TBase>::SetItem(const LVITEMA* pRecord, 
 }
 
 template <class TBase>
-BOOL SECListBase<TBase>::SetItem(int nRow, int nSubItem, UINT nMask, LPCTSTR lpszText, int nImage, UINT nState,
-    UINT nStateMask, LPARAM lParam)
+BOOL SECListBase<TBase>::SetItem(int nRow, int nSubItem, UINT nMask, LPCTSTR lpszText, int nImage,
+                                 UINT nState, UINT nStateMask, LPARAM lParam)
 {
     LVITEMA item;
     memset(&item, 0, sizeof(item));
@@ -958,7 +969,8 @@ template <class TBase> BOOL SECListBase<TBase>::SetItemText(int nRow, int nSubIt
     return SetItem(&item, TRUE);
 }
 
-template <class TBase> int SECListBase<TBase>::GetItemText(int nRow, int nSubItem, LPTSTR lpszBuffer, int nSize)
+template <class TBase>
+int SECListBase<TBase>::GetItemText(int nRow, int nSubItem, LPTSTR lpszBuffer, int nSize)
 {
     if (lpszBuffer == NULL || nSize <= 0)
         return 0;
@@ -1315,7 +1327,8 @@ template <class TBase> void SECListBase<TBase>::SetListCtrlStyleEx(DWORD dwExSty
     }
 }
 
-template <class TBase> void SECListBase<TBase>::SetListCtrlStyles(DWORD dwStyle, DWORD dwExStyle, BOOL bRedraw)
+template <class TBase>
+void SECListBase<TBase>::SetListCtrlStyles(DWORD dwStyle, DWORD dwExStyle, BOOL bRedraw)
 {
     SetListCtrlStyle(dwStyle, FALSE);
     SetListCtrlStyleEx(dwExStyle, bRedraw);
@@ -1326,13 +1339,15 @@ template <class TBase> void SECListBase<TBase>::ModifyListCtrlStyle(DWORD dwRemo
     SetListCtrlStyle((m_dwListStyle & ~dwRemove) | dwAdd, bRedraw);
 }
 
-template <class TBase> void SECListBase<TBase>::ModifyListCtrlStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
+template <class TBase>
+void SECListBase<TBase>::ModifyListCtrlStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
 {
     SetListCtrlStyleEx((m_dwListStyleEx & ~dwRemove) | dwAdd, bRedraw);
 }
 
 template <class TBase>
-void SECListBase<TBase>::ModifyListCtrlStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwRemoveEx, DWORD dwAddEx, BOOL bRedraw)
+void SECListBase<TBase>::ModifyListCtrlStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwRemoveEx, DWORD dwAddEx,
+                                              BOOL bRedraw)
 {
     ModifyListCtrlStyle(dwRemove, dwAdd, FALSE);
     ModifyListCtrlStyleEx(dwRemoveEx, dwAddEx, bRedraw);
@@ -1360,6 +1375,7 @@ template <class TBase> void SECListBase<TBase>::SetMultiSelect(BOOL bMulti)
 
 template <class TBase> void SECListBase<TBase>::SetHeaderStyle(BOOL bNoHeader, BOOL bNoSortHeader)
 {
-    DWORD dwAdd = (bNoHeader ? ListStyle::NO_COLUMN_HEADER : 0) | (bNoSortHeader ? ListStyle::NO_SORT_HEADER : 0);
+    DWORD dwAdd =
+        (bNoHeader ? ListStyle::NO_COLUMN_HEADER : 0) | (bNoSortHeader ? ListStyle::NO_SORT_HEADER : 0);
     ModifyListCtrlStyle(ListStyle::NO_COLUMN_HEADER | ListStyle::NO_SORT_HEADER, dwAdd, TRUE);
 }

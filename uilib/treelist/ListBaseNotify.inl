@@ -212,7 +212,10 @@ template <class TBase> BOOL SECListBase<TBase>::EndLabelEdit(BOOL bAccept)
     return TRUE;
 }
 
-template <class TBase> void SECListBase<TBase>::OnEditKillFocus() { EndLabelEdit(TRUE); }
+template <class TBase> void SECListBase<TBase>::OnEditKillFocus()
+{
+    EndLabelEdit(TRUE);
+}
 
 template <class TBase> void SECListBase<TBase>::OnEditUpdate()
 {

@@ -231,7 +231,7 @@ template <class TBase> BOOL SECListBase<TBase>::GetCellRect(int nRow, int nCol, 
         return FALSE;
     int top = RowTop(nRow);
     CRect rcCell(GetColumnLeft(nCol), top, GetColumnLeft(nCol) + GetColumnWidth(nCol),
-        top + std::max(0, pItem->m_cy) + GetRowSpacing());
+                 top + std::max(0, pItem->m_cy) + GetRowSpacing());
     int nSub = GetSubItemOfColumn(nCol);
     if (nCols == 0)
         nSub = 0;
@@ -435,7 +435,8 @@ template <class TBase> int SECListBase<TBase>::CountItemsInHeight(int cy, int nS
 // ---- invalidation
 
 template <class TBase>
-void SECListBase<TBase>::InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase, BOOL bToBottom, BOOL bUpdateNow)
+void SECListBase<TBase>::InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase, BOOL bToBottom,
+                                         BOOL bUpdateNow)
 {
     if (this->m_hWnd == NULL || nRow < m_nTopIndex || GetRow(nRow) == NULL)
         return;
@@ -445,7 +446,7 @@ void SECListBase<TBase>::InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase,
     if (top >= rcInside.bottom)
         return;
     CRect rc(rcInside.left, top, std::max((int)rcInside.right, GetTotalWidth(FALSE) - m_nHorzOffset),
-        top + std::max(0, m_arrItems[nRow]->m_cy) + GetRowSpacing());
+             top + std::max(0, m_arrItems[nRow]->m_cy) + GetRowSpacing());
     if (bLabelOnly && (m_dwListStyleEx & ListStyle::EX_FULL_ROW_SELECT) == 0)
     {
         CRect rcLabel;
@@ -682,12 +683,12 @@ template <class TBase> void SECListBase<TBase>::LayoutScrollBars()
         this->ScreenToClient(&rcNow);
         if (rcNow != rc && hDWP != NULL)
             hDWP = ::DeferWindowPos(hDWP, pBar->m_hWnd, NULL, rc.left, rc.top, rc.Width(), rc.Height(),
-                SWP_NOZORDER | SWP_NOACTIVATE);
+                                    SWP_NOZORDER | SWP_NOACTIVATE);
     };
-    place(m_pHScroll, CRect(rcClient.left, rcClient.bottom - cyH, rcClient.right - (m_bVScrollShown ? cxV : 0),
-                          rcClient.bottom));
+    place(m_pHScroll, CRect(rcClient.left, rcClient.bottom - cyH,
+                            rcClient.right - (m_bVScrollShown ? cxV : 0), rcClient.bottom));
     place(m_pVScroll, CRect(rcClient.right - cxV, rcClient.top, rcClient.right,
-                          rcClient.bottom - (m_bHScrollShown ? cyH : 0)));
+                            rcClient.bottom - (m_bHScrollShown ? cyH : 0)));
     if (hDWP != NULL)
         ::EndDeferWindowPos(hDWP);
 }
@@ -912,7 +913,10 @@ template <class TBase> BOOL SECListBase<TBase>::HasFocusNow() const
     return hFocus == this->m_hWnd || (hFocus != NULL && m_pEdit->m_hWnd == hFocus);
 }
 
-template <class TBase> COLORREF SECListBase<TBase>::GetCellBkColor(SECListPaintContext*) { return GetWindowBkColor(); }
+template <class TBase> COLORREF SECListBase<TBase>::GetCellBkColor(SECListPaintContext*)
+{
+    return GetWindowBkColor();
+}
 
 template <class TBase> COLORREF SECListBase<TBase>::GetCellSecondaryColor(SECListPaintContext* pContext)
 {
@@ -958,7 +962,10 @@ template <class TBase> void SECListBase<TBase>::GetCellColors(SECListPaintContex
     }
 }
 
-template <class TBase> HFONT SECListBase<TBase>::GetCellFont(SECListPaintContext*) { return GetLabelFont(); }
+template <class TBase> HFONT SECListBase<TBase>::GetCellFont(SECListPaintContext*)
+{
+    return GetLabelFont();
+}
 
 template <class TBase> BOOL SECListBase<TBase>::PrepareCell(SECListPaintContext* pContext)
 {
@@ -996,7 +1003,10 @@ template <class TBase> void SECListBase<TBase>::OnPaint()
     this->EndPaint(&ps);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::OnEraseBkgnd(CDC*) { return TRUE; }
+template <class TBase> BOOL SECListBase<TBase>::OnEraseBkgnd(CDC*)
+{
+    return TRUE;
+}
 
 template <class TBase> void SECListBase<TBase>::OnDraw(CDC* pDC)
 {
@@ -1081,7 +1091,7 @@ template <class TBase> void SECListBase<TBase>::PaintRows(SECListPaintContext* p
             if (pItem->m_bDirty)
                 MeasureRow(pContext);
             CRect rcRow(rcInside.left - m_nHorzOffset, y, rcInside.left - m_nHorzOffset + cxTotal,
-                y + std::max(0, pItem->m_cy) + GetRowSpacing());
+                        y + std::max(0, pItem->m_cy) + GetRowSpacing());
             y = rcRow.bottom;
             CRect rcTest;
             if (!rcTest.IntersectRect(&rcRow, &rcClip))
@@ -1205,10 +1215,11 @@ template <class TBase> void SECListBase<TBase>::DrawLabel(SECListPaintContext* p
     const CRect& rcCell = pContext->m_rect;
     SECListItem* pItem = pContext->m_pItem;
     BOOL bFirst = pContext->m_item.iSubItem == 0;
-    CRect rcLabel = bFirst ? pItem->m_rcLabel
-                           : (pContext->m_pSubItem != NULL ? pContext->m_pSubItem->m_rcLabel : CRect(6, 2, 6, 2));
+    CRect rcLabel =
+        bFirst ? pItem->m_rcLabel
+               : (pContext->m_pSubItem != NULL ? pContext->m_pSubItem->m_rcLabel : CRect(6, 2, 6, 2));
     CRect rcText(rcCell.left + ListMetrics::LABEL_INSET_LEFT, rcCell.top + rcLabel.top,
-        rcCell.right - ListMetrics::LABEL_INSET_RIGHT, rcCell.top + rcLabel.bottom);
+                 rcCell.right - ListMetrics::LABEL_INSET_RIGHT, rcCell.top + rcLabel.bottom);
     CRect rcHigh(rcCell.left + rcLabel.left - 2, rcCell.top, rcCell.left + rcLabel.right + 2, rcCell.bottom);
     rcHigh.right = std::min(rcHigh.right, rcCell.right);
     if (bFirst && !pItem->m_rcIcon.IsRectEmpty())
@@ -1224,8 +1235,8 @@ template <class TBase> void SECListBase<TBase>::DrawLabel(SECListPaintContext* p
         else
         {
             rcText.left = rcCell.left + ri.right + 4;
-            rcHigh.SetRect(rcCell.left + ri.right + 2, rcCell.top + ri.top, rcCell.left + ri.right + 2 +
-                rcLabel.Width() + 4, rcCell.top + ri.bottom);
+            rcHigh.SetRect(rcCell.left + ri.right + 2, rcCell.top + ri.top,
+                           rcCell.left + ri.right + 2 + rcLabel.Width() + 4, rcCell.top + ri.bottom);
             rcHigh.bottom = std::max(rcHigh.bottom, rcCell.top + rcLabel.bottom);
         }
     }
@@ -1292,151 +1303,4 @@ template <class TBase> void SECListBase<TBase>::DrawHorzGridLine(CDC* pDC, int, 
     ::MoveToEx(pDC->m_hDC, rect.left, rect.bottom - 1, NULL);
     ::LineTo(pDC->m_hDC, rect.right, rect.bottom - 1);
     ::SelectObject(pDC->m_hDC, hOld);
-}
-
-// ---- header
-
-template <class TBase> void SECListBase<TBase>::DrawHeaderColumn(CDC* pDC, int nCol, const CRect& rcItem, BOOL bPressed)
-{
-    CRect rc = rcItem;
-    if (bPressed)
-    {
-        pDC->FillSolidRect(&rc, s_rgbBtnFace);
-        pDC->DrawEdge(&rc, BDR_SUNKENOUTER, BF_RECT | BF_FLAT);
-    }
-    else
-        pDC->DrawFrameControl(&rc, DFC_BUTTON, DFCS_BUTTONPUSH);
-    SECListColumn* pCol = GetColumnAt(nCol);
-    if (pCol == NULL)
-        return;
-    CRect rcText(rcItem.left + 6, rcItem.top, rcItem.right - 6, rcItem.bottom);
-    if (bPressed)
-        rcText.OffsetRect(1, 1);
-    UINT nFlags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
-    int nFormat = pCol->m_fmt & LVCFMT_JUSTIFYMASK;
-    if (nFormat == LVCFMT_RIGHT)
-        nFlags |= DT_RIGHT;
-    else if (nFormat == LVCFMT_CENTER)
-        nFlags |= DT_CENTER;
-    HGDIOBJ hOld = ::SelectObject(pDC->m_hDC, GetHeaderFont());
-    pDC->SetBkMode(TRANSPARENT);
-    pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
-    UINT nImageFlags = nFlags;
-    DrawHeaderImage(pDC, nCol, rcText, nImageFlags);
-    pDC->DrawText(pCol->m_strHeading, pCol->m_strHeading.GetLength(), &rcText, nImageFlags);
-    ::SelectObject(pDC->m_hDC, hOld);
-}
-
-template <class TBase> void SECListBase<TBase>::DrawHeaderImage(CDC* pDC, int nCol, CRect& rect, UINT& nFlags)
-{
-    CImageList* pList = GetImageList(3);
-    SECListColumn* pCol = GetColumnAt(nCol);
-    if (pList == NULL || pList->GetSafeHandle() == NULL || pCol == NULL || pCol->m_iImage < 0 || pCol->m_cx <= 22)
-        return;
-    int cxText = 0;
-    {
-        CSize sz = pDC->GetTextExtent(pCol->m_strHeading);
-        cxText = sz.cx;
-    }
-    int xArea = rect.left;
-    int x = rect.left;
-    int y = rect.top + (rect.Height() - 16) / 2;
-    int nFormat = pCol->m_fmt & LVCFMT_JUSTIFYMASK;
-    if (pCol->m_fmt & 0x1000)
-    {
-        x = std::min((int)rect.left + cxText + 10, (int)rect.right - 16);
-        rect.right = x - 10;
-        nFlags = (nFlags & ~DT_CENTER) | DT_RIGHT;
-    }
-    else if (nFormat == LVCFMT_RIGHT)
-        x = rect.right - 26 - cxText;
-    else if (nFormat == LVCFMT_CENTER)
-    {
-        x = rect.left + (rect.Width() - (cxText + 26)) / 2;
-        rect.left = x + 26;
-        nFlags &= ~DT_CENTER;
-    }
-    else
-        rect.left += 26;
-    x = std::max(x, xArea);
-    ImageList_DrawEx(pList->GetSafeHandle(), pCol->m_iImage, pDC->m_hDC, x, y, 16, 16, CLR_NONE, CLR_NONE,
-        ILD_NORMAL);
-}
-
-template <class TBase> void SECListBase<TBase>::DrawHeader(SECListPaintContext* pContext)
-{
-    CDC* pDC = pContext->m_pDC;
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    if (m_bVScrollShown)
-        rcClient.right -= ::GetSystemMetrics(SM_CXVSCROLL);
-    CRect rcBand(rcClient.left, rcClient.top, rcClient.right, rcClient.top + m_cyHeader);
-    CRect rcClip, rcTest;
-    pDC->GetClipBox(&rcClip);
-    if (!rcTest.IntersectRect(&rcBand, &rcClip))
-        return;
-    pDC->FillSolidRect(&rcBand, s_rgbBtnFace);
-    int x = rcClient.left - m_nHorzOffset;
-    for (int i = 0; i < GetColumnCount(); ++i)
-    {
-        int cx = m_arrColumns[i]->m_cx;
-        if (cx > 0)
-            DrawHeaderColumn(pDC, i, CRect(x, rcBand.top, x + cx, rcBand.bottom), i == m_nPressedColumn && !m_bHeaderDrag);
-        x += std::max(0, cx);
-    }
-    if (x < rcClient.right + 2)
-    {
-        CRect rcRest(x, rcBand.top, std::max((int)rcClient.right + 2, x + 2), rcBand.bottom);
-        pDC->DrawFrameControl(&rcRest, DFC_BUTTON, DFCS_BUTTONPUSH);
-    }
-}
-
-template <class TBase> void SECListBase<TBase>::DrawHeaderItem(int nCol, BOOL bPressed)
-{
-    if (this->m_hWnd == NULL || GetColumnAt(nCol) == NULL || !HasColumnHeader())
-        return;
-    CClientDC dc(this);
-    CRect rcClient;
-    GetClientRect(&rcClient);
-    if (m_bVScrollShown)
-        rcClient.right -= ::GetSystemMetrics(SM_CXVSCROLL);
-    dc.IntersectClipRect(&rcClient);
-    CRect rc(GetColumnLeft(nCol), rcClient.top, GetColumnRight(nCol), rcClient.top + m_cyHeader);
-    DrawHeaderColumn(&dc, nCol, rc, bPressed);
-}
-
-template <class TBase> CImageList* SECListBase<TBase>::CreateHeaderDragImage(int nCol)
-{
-    SECListColumn* pCol = GetColumnAt(nCol);
-    if (pCol == NULL || this->m_hWnd == NULL)
-        return NULL;
-    CClientDC dcScreen(this);
-    CRect rc(0, 0, pCol->m_cx, m_cyHeader + 1);
-    HDC hMem = ::CreateCompatibleDC(dcScreen.m_hDC);
-    HBITMAP hBitmap = ::CreateCompatibleBitmap(dcScreen.m_hDC, rc.Width(), rc.Height());
-    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
-    CDC dc;
-    dc.Attach(hMem);
-    dc.FillSolidRect(&rc, RGB(0x6E, 0x6E, 0x6E));
-    CRect rcText(6, 0, rc.right - 6, m_cyHeader);
-    UINT nFlags = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS;
-    int nFormat = pCol->m_fmt & LVCFMT_JUSTIFYMASK;
-    if (nFormat == LVCFMT_RIGHT)
-        nFlags |= DT_RIGHT;
-    else if (nFormat == LVCFMT_CENTER)
-        nFlags |= DT_CENTER;
-    HGDIOBJ hOldFont = ::SelectObject(hMem, GetHeaderFont());
-    dc.SetBkMode(TRANSPARENT);
-    dc.SetTextColor(::GetSysColor(COLOR_BTNTEXT));
-    DrawHeaderImage(&dc, nCol, rcText, nFlags);
-    dc.DrawText(pCol->m_strHeading, pCol->m_strHeading.GetLength(), &rcText, nFlags);
-    ::SelectObject(hMem, hOldFont);
-    ::SelectObject(hMem, hOld);
-    dc.Detach();
-    ::DeleteDC(hMem);
-    CImageList* pList = new CImageList;
-    pList->Create(rc.Width(), rc.Height(), ILC_MASK | ILC_COLOR24, 1, 0);
-    ImageList_AddMasked(pList->GetSafeHandle(), hBitmap, s_rgbBtnFace);
-    ::DeleteObject(hBitmap);
-    return pList;
 }

@@ -1,6 +1,7 @@
 #include "ListCtrl.h"
 #include "ListBaseItems.inl"
 #include "ListBasePaint.inl"
+#include "ListBaseHeader.inl"
 #include "ListBaseInput.inl"
 #include "ListBaseNotify.inl"
 
@@ -11,5 +12,5 @@ template class SECListBase<CWnd>;
 IMPLEMENT_DYNCREATE_ON_TEMPLATE(SECListCtrl, SECListBaseC)
 
 BEGIN_MESSAGE_MAP(SECListCtrl, SECListBaseC)
-    SEC_LIST_MESSAGE_ENTRIES()
+SEC_LIST_MESSAGE_ENTRIES()
 END_MESSAGE_MAP()

@@ -3,12 +3,15 @@
 IMPLEMENT_DYNAMIC(SECListEdit, CEdit)
 
 BEGIN_MESSAGE_MAP(SECListEdit, CEdit)
-    ON_WM_GETDLGCODE()
-    ON_WM_KEYDOWN()
-    ON_WM_CHAR()
+ON_WM_GETDLGCODE()
+ON_WM_KEYDOWN()
+ON_WM_CHAR()
 END_MESSAGE_MAP()
 
-UINT SECListEdit::OnGetDlgCode() { return DLGC_WANTALLKEYS; }
+UINT SECListEdit::OnGetDlgCode()
+{
+    return DLGC_WANTALLKEYS;
+}
 
 void SECListEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {

@@ -8,16 +8,18 @@ class SECListEdit : public CEdit
 {
     DECLARE_DYNAMIC(SECListEdit)
 
-public:
+  public:
     // Construction
-    explicit SECListEdit(SECListClient* pClient) : m_pClient(pClient) {}
+    explicit SECListEdit(SECListClient* pClient) : m_pClient(pClient)
+    {
+    }
 
-protected:
+  protected:
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     DECLARE_MESSAGE_MAP()
 
-private:
+  private:
     SECListClient* m_pClient;
 };

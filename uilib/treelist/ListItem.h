@@ -8,7 +8,10 @@
 // Texts of rows and sub-items: NULL, LPSTR_TEXTCALLBACKA (ask the owner) or an owned copy.
 namespace ListText
 {
-inline bool IsCallback(LPCSTR p) { return p == LPSTR_TEXTCALLBACKA; }
+inline bool IsCallback(LPCSTR p)
+{
+    return p == LPSTR_TEXTCALLBACKA;
+}
 LPSTR Copy(LPCSTR p);
 void Free(LPSTR& p);
 // Copies at most nSize - 1 bytes, never half a double-byte character, and terminates.
@@ -17,9 +20,12 @@ void CopyBounded(LPSTR pDest, int nSize, LPCSTR pSrc);
 
 class SECListSubItem
 {
-public:
+  public:
     SECListSubItem() = default;
-    ~SECListSubItem() { ListText::Free(m_pszText); }
+    ~SECListSubItem()
+    {
+        ListText::Free(m_pszText);
+    }
     SECListSubItem(const SECListSubItem&) = delete;
     SECListSubItem& operator=(const SECListSubItem&) = delete;
 
@@ -33,7 +39,7 @@ public:
 
 class SECListItem
 {
-public:
+  public:
     SECListItem() = default;
     virtual ~SECListItem();
     SECListItem(const SECListItem&) = delete;
@@ -56,18 +62,6 @@ public:
     {
         return nSubItem >= 1 && nSubItem <= (int)m_arrSubItems.size() ? m_arrSubItems[nSubItem - 1] : NULL;
     }
-};
-
-class SECListColumn
-{
-public:
-    UINT m_mask = 0;
-    int m_fmt = LVCFMT_LEFT;
-    int m_cx = 0;
-    CString m_strHeading;
-    DWORD m_dwValue = 0;
-    int m_iSubItem = -1;
-    int m_iImage = -1;
 };
 
 // The extended-state record of SetItemEx / GetItemEx.

@@ -6,7 +6,8 @@ CListMemDC::CListMemDC(CDC* pDC, int left, int top, int right, int bottom)
     if (pDC == NULL || pDC->m_hDC == NULL)
         AfxThrowResourceException();
     Attach(::CreateCompatibleDC(pDC->m_hDC));
-    m_hBitmap = ::CreateCompatibleBitmap(pDC->m_hDC, std::max(1, m_rect.Width()), std::max(1, m_rect.Height()));
+    m_hBitmap =
+        ::CreateCompatibleBitmap(pDC->m_hDC, std::max(1, m_rect.Width()), std::max(1, m_rect.Height()));
     if (m_hDC == NULL || m_hBitmap == NULL)
     {
         if (m_hBitmap != NULL)
@@ -23,7 +24,7 @@ CListMemDC::CListMemDC(CDC* pDC, int left, int top, int right, int bottom)
 CListMemDC::~CListMemDC()
 {
     ::BitBlt(m_pTarget->m_hDC, m_rect.left, m_rect.top, m_rect.Width(), m_rect.Height(), m_hDC, m_rect.left,
-        m_rect.top, SRCCOPY);
+             m_rect.top, SRCCOPY);
     ::SelectObject(m_hDC, m_hOldBitmap);
     ::DeleteObject(m_hBitmap);
     ::DeleteDC(Detach());

@@ -5,14 +5,14 @@
 
 class CListMemDC : public CDC
 {
-public:
+  public:
     // Throws the framework's resource exception when pDC is none.
     CListMemDC(CDC* pDC, int left, int top, int right, int bottom);
     ~CListMemDC() override;
     CListMemDC(const CListMemDC&) = delete;
     CListMemDC& operator=(const CListMemDC&) = delete;
 
-private:
+  private:
     CDC* m_pTarget;
     CRect m_rect;
     HBITMAP m_hBitmap = NULL;

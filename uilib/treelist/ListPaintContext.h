@@ -1,12 +1,16 @@
 // SECListPaintContext: what painting and measuring know about the cell in hand. Made by the
 // list's CreatePaintContext per pass, so a derived control can carry more.
 #pragma once
+#include "ListColumn.h"
 #include "ListItem.h"
 
 class SECListPaintContext
 {
-public:
-    explicit SECListPaintContext(CDC* pDC) : m_pDC(pDC) { memset(&m_item, 0, sizeof(m_item)); }
+  public:
+    explicit SECListPaintContext(CDC* pDC) : m_pDC(pDC)
+    {
+        memset(&m_item, 0, sizeof(m_item));
+    }
     virtual ~SECListPaintContext() = default;
     SECListPaintContext(const SECListPaintContext&) = delete;
     SECListPaintContext& operator=(const SECListPaintContext&) = delete;

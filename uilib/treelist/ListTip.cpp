@@ -4,15 +4,15 @@
 IMPLEMENT_DYNAMIC(SECListTip, CWnd)
 
 BEGIN_MESSAGE_MAP(SECListTip, CWnd)
-    ON_WM_PAINT()
-    ON_WM_TIMER()
-    ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_TIMER()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 BOOL SECListTip::CreateTip()
 {
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_SAVEBITS | CS_OWNDC | CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW,
-        ::LoadCursor(NULL, IDC_ARROW));
+                                            ::LoadCursor(NULL, IDC_ARROW));
     return CreateEx(0, lpszClass, _T(""), WS_POPUP | WS_BORDER, 0, 0, 0, 0, m_pClient->GetClientHwnd(), NULL);
 }
 
@@ -21,7 +21,8 @@ void SECListTip::Hide()
     if (m_hWnd != NULL && IsWindowVisible())
     {
         ShowWindow(SW_HIDE);
-        ::RedrawWindow(m_pClient->GetClientHwnd(), &m_rect, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASENOW);
+        ::RedrawWindow(m_pClient->GetClientHwnd(), &m_rect, NULL,
+                       RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASENOW);
         KillTimer(HIDE_TIMER);
     }
     m_nRow = m_nSubItem = -1;
@@ -66,7 +67,7 @@ BOOL SECListTip::ShowCellTip(UINT nHitFlags, int nRow, int nColumn)
     SetTipText(strText);
     m_pClient->ClientToScreenRect(&rcLabel);
     SetWindowPos(NULL, rcLabel.left - 1, rcLabel.top, rcLabel.Width() + 3, rcCell.Height(),
-        SWP_NOACTIVATE | SWP_NOZORDER);
+                 SWP_NOACTIVATE | SWP_NOZORDER);
     ShowWindow(SW_SHOWNOACTIVATE);
     SetTimer(HIDE_TIMER, HIDE_TIMER_MS);
     RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);

@@ -8,9 +8,11 @@ class SECListTip : public CWnd
 {
     DECLARE_DYNAMIC(SECListTip)
 
-public:
+  public:
     // Construction
-    explicit SECListTip(SECListClient* pClient) : m_pClient(pClient) {}
+    explicit SECListTip(SECListClient* pClient) : m_pClient(pClient)
+    {
+    }
 
     enum
     {
@@ -22,22 +24,34 @@ public:
     virtual void Hide();
     // TRUE while a tip is shown for the cell; nHitFlags are the list's hit-test flags.
     virtual BOOL ShowCellTip(UINT nHitFlags, int nRow, int nColumn);
-    virtual void SetTipText(LPCTSTR lpszText) { m_strText = lpszText; }
+    virtual void SetTipText(LPCTSTR lpszText)
+    {
+        m_strText = lpszText;
+    }
     virtual void RefreshTip();
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // Attributes
-    int GetRow() const { return m_nRow; }
-    int GetSubItem() const { return m_nSubItem; }
-    const CString& GetText() const { return m_strText; }
+    int GetRow() const
+    {
+        return m_nRow;
+    }
+    int GetSubItem() const
+    {
+        return m_nSubItem;
+    }
+    const CString& GetText() const
+    {
+        return m_strText;
+    }
 
-protected:
+  protected:
     afx_msg void OnPaint();
     afx_msg void OnTimer(UINT_PTR nIDEvent);
     afx_msg void OnDestroy();
     DECLARE_MESSAGE_MAP()
 
-private:
+  private:
     BOOL CreateTip();
 
     int m_nRow = -1;

@@ -9,11 +9,14 @@ class SECListItem;
 
 class _Node : public SECTreeNodeX
 {
-public:
+  public:
     _Node();
     ~_Node() override;
 
-    BOOL IsExpanded() const override { return (m_item.state & TVIS_EXPANDED) != 0; }
+    BOOL IsExpanded() const override
+    {
+        return (m_item.state & TVIS_EXPANDED) != 0;
+    }
     void SetExpanded(BOOL bExpanded) override
     {
         if (bExpanded)
@@ -24,12 +27,30 @@ public:
 
     // Replaces the label by a copy of pszText, or makes it a callback label.
     void SetLabel(LPCSTR pszText);
-    BOOL IsCallbackLabel() const { return m_item.pszText == LPSTR_TEXTCALLBACKA; }
-    HTREEITEM Handle() const { return (HTREEITEM)this; }
-    _Node* Parent() const { return static_cast<_Node*>(GetParentNode()); }
-    _Node* FirstChild() const { return static_cast<_Node*>(GetFirstChild()); }
-    _Node* Next() const { return static_cast<_Node*>(GetNextSibling()); }
-    _Node* Prev() const { return static_cast<_Node*>(GetPrevSibling()); }
+    BOOL IsCallbackLabel() const
+    {
+        return m_item.pszText == LPSTR_TEXTCALLBACKA;
+    }
+    HTREEITEM Handle() const
+    {
+        return (HTREEITEM)this;
+    }
+    _Node* Parent() const
+    {
+        return static_cast<_Node*>(GetParentNode());
+    }
+    _Node* FirstChild() const
+    {
+        return static_cast<_Node*>(GetFirstChild());
+    }
+    _Node* Next() const
+    {
+        return static_cast<_Node*>(GetNextSibling());
+    }
+    _Node* Prev() const
+    {
+        return static_cast<_Node*>(GetPrevSibling());
+    }
 
     TVITEMA m_item;
     UINT m_bHighlight = 0;

@@ -1,7 +1,10 @@
 #include "SubItemTextStorage.h"
 #include "ListItem.h"
 
-SECSubItemTextStorage::SECSubItemTextStorage() : m_map(10) { m_map.InitHashTable(17); }
+SECSubItemTextStorage::SECSubItemTextStorage() : m_map(10)
+{
+    m_map.InitHashTable(17);
+}
 
 SECSubItemTextStorage::~SECSubItemTextStorage()
 {

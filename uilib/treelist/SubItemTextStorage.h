@@ -7,7 +7,7 @@
 
 class SECSubItemTextStorage
 {
-public:
+  public:
     SECSubItemTextStorage();
     ~SECSubItemTextStorage();
     SECSubItemTextStorage(const SECSubItemTextStorage&) = delete;
@@ -21,6 +21,6 @@ public:
     void RemoveItem(HTREEITEM hItem);
     CString GetText(HTREEITEM hItem, int nCol) const;
 
-private:
+  private:
     CMapPtrToPtr m_map; // HTREEITEM -> CStringArray*
 };

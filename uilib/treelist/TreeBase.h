@@ -12,7 +12,7 @@
 // A list row of the tree: it knows its node.
 class SECTreeRow : public SECListItem
 {
-public:
+  public:
     _Node* m_pNode = nullptr;
     int m_nIndexHint = -1;
 };
@@ -68,8 +68,11 @@ constexpr UINT_PTR SEC_TREE_AUTO_EXPAND_TIMER = 4;
 // The tree's paint context: the row's item record and node.
 class SECTreePaintContext : public SECListPaintContext
 {
-public:
-    explicit SECTreePaintContext(CDC* pDC) : SECListPaintContext(pDC) { memset(&m_tvi, 0, sizeof(m_tvi)); }
+  public:
+    explicit SECTreePaintContext(CDC* pDC) : SECListPaintContext(pDC)
+    {
+        memset(&m_tvi, 0, sizeof(m_tvi));
+    }
     TVITEMA m_tvi;
     DWORD m_dwTreeFlags[3] = {0, 0, 0};
     _Node* m_pNode = nullptr;
@@ -78,16 +81,20 @@ public:
 
 template <class TList> class SECTreeBase : public TList
 {
-public:
+  public:
     static CRuntimeClass classTemplateInstance;
-    CRuntimeClass* GetRuntimeClass() const override { return &classTemplateInstance; }
+    CRuntimeClass* GetRuntimeClass() const override
+    {
+        return &classTemplateInstance;
+    }
 
     // Construction
     SECTreeBase();
     ~SECTreeBase() override;
     BOOL CreateEx(DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
-        CCreateContext* pContext = NULL) override;
-    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL) override;
+                  CCreateContext* pContext = NULL) override;
+    BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                CCreateContext* pContext = NULL) override;
     BOOL CreateFromDlgItem(UINT nID, CWnd* pParent) override;
     void SplitCreateStyles(CREATESTRUCT& cs) override;
 
@@ -116,8 +123,14 @@ public:
     UINT GetItemStateBits(HTREEITEM hItem, UINT nMask);
     virtual BOOL SetItemStateEx(HTREEITEM hItem, UINT nStateEx, BOOL bSet);
     virtual UINT GetItemStateEx(HTREEITEM hItem);
-    virtual UINT QueryItemStateEx(HTREEITEM) { return 0; }
-    UINT GetCount() const { return (UINT)m_nodes.size(); }
+    virtual UINT QueryItemStateEx(HTREEITEM)
+    {
+        return 0;
+    }
+    UINT GetCount() const
+    {
+        return (UINT)m_nodes.size();
+    }
     BOOL ItemHasChildren(HTREEITEM hItem);
     LPARAM GetItemParam(SECListItem* pItem) const override;
     BOOL IsCallbackItem(int nRow) override;
@@ -125,11 +138,26 @@ public:
     // Navigation and selection
     HTREEITEM GetNextItem(HTREEITEM hItem, UINT nCode);
     using TList::GetNextItem;
-    HTREEITEM GetSelectedItem() { return GetNextItem((HTREEITEM)NULL, TVGN_CARET); }
-    HTREEITEM GetRootItem() { return GetNextItem((HTREEITEM)NULL, TVGN_ROOT); }
-    HTREEITEM GetChildItem(HTREEITEM h) { return GetNextItem(h, TVGN_CHILD); }
-    HTREEITEM GetNextSiblingItem(HTREEITEM h) { return GetNextItem(h, TVGN_NEXT); }
-    HTREEITEM GetParentItem(HTREEITEM h) { return GetNextItem(h, TVGN_PARENT); }
+    HTREEITEM GetSelectedItem()
+    {
+        return GetNextItem((HTREEITEM)NULL, TVGN_CARET);
+    }
+    HTREEITEM GetRootItem()
+    {
+        return GetNextItem((HTREEITEM)NULL, TVGN_ROOT);
+    }
+    HTREEITEM GetChildItem(HTREEITEM h)
+    {
+        return GetNextItem(h, TVGN_CHILD);
+    }
+    HTREEITEM GetNextSiblingItem(HTREEITEM h)
+    {
+        return GetNextItem(h, TVGN_NEXT);
+    }
+    HTREEITEM GetParentItem(HTREEITEM h)
+    {
+        return GetNextItem(h, TVGN_PARENT);
+    }
     BOOL Select(HTREEITEM hItem, UINT nCode);
     BOOL SelectItem(HTREEITEM hItem);
     using TList::SelectItem;
@@ -139,7 +167,10 @@ public:
     HTREEITEM HitTest(CPoint pt, UINT* pFlags = NULL);
     HTREEITEM HitTest(TVHITTESTINFO* pInfo);
     using TList::HitTest;
-    UINT GetIndent() const { return m_nIndent; }
+    UINT GetIndent() const
+    {
+        return m_nIndent;
+    }
     void SetIndent(UINT nIndent);
     virtual BOOL CompareItems(HTREEITEM hItem1, HTREEITEM hItem2);
     virtual int CompareItemTexts(HTREEITEM hItem1, HTREEITEM hItem2);
@@ -149,18 +180,25 @@ public:
 
     // Sub-item storage
     virtual void UseSubItemStorage(BOOL bOn);
-    virtual BOOL HasSubItemStorage() const { return m_pStorage != NULL; }
+    virtual BOOL HasSubItemStorage() const
+    {
+        return m_pStorage != NULL;
+    }
 
     // Styles
     virtual void GetStyles(DWORD& dwStyle, DWORD& dwExStyle) const;
     virtual void SetStyles(DWORD dwStyle, DWORD dwExStyle, BOOL bRedraw = TRUE);
     virtual DWORD GetTreeStyle() const;
-    virtual DWORD GetTreeStyleEx() const { return m_dwTreeStyleEx; }
+    virtual DWORD GetTreeStyleEx() const
+    {
+        return m_dwTreeStyleEx;
+    }
     virtual void SetTreeStyle(DWORD dwStyle, BOOL bRedraw = TRUE);
     virtual void SetTreeStyleEx(DWORD dwExStyle, BOOL bRedraw = TRUE);
     virtual void ModifyTreeStyle(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw = TRUE);
     virtual void ModifyTreeStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw = TRUE);
-    virtual void ModifyTreeStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwRemoveEx, DWORD dwAddEx, BOOL bRedraw = TRUE);
+    virtual void ModifyTreeStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwRemoveEx, DWORD dwAddEx,
+                                  BOOL bRedraw = TRUE);
     void SetMultiSelect(BOOL bMulti) override;
     void SetLabelWrap(BOOL bWrap) override;
     void EnableItemTips(BOOL bOn) override;
@@ -200,7 +238,10 @@ public:
     virtual LRESULT NotifyItemExpanding(_Node* pNode, UINT nAction);
     virtual LRESULT NotifyItemExpanded(_Node* pNode, UINT nAction);
     virtual void NotifyTreeDeleteItem(_Node* pNode);
-    virtual _Node* CreateNode() { return new _Node; }
+    virtual _Node* CreateNode()
+    {
+        return new _Node;
+    }
     BOOL OnSelChanging(int nRow, int nOldFocus, BOOL bByMouse) override;
     void OnSelChanged(int nRow, int nOldFocus, BOOL bByMouse) override;
     void OnBeginDrag(int nRow, CPoint pt) override;
@@ -209,7 +250,9 @@ public:
     BOOL NotifyEndLabelEdit(int nRow, int nSubItem, CString& strText, BOOL bAccept) override;
     BOOL EndLabelEdit(BOOL bAccept) override;
     void NotifyKeyDown(UINT nKey) override;
-    void NotifyDeleteItem(int) override {}
+    void NotifyDeleteItem(int) override
+    {
+    }
     LRESULT NotifyGetDispInfo(LVITEMA* pItem) override;
     void OnSetItemCallback(LVITEMA* pItem) override;
 
@@ -230,7 +273,7 @@ public:
     _Node* NodeOfRow(int nRow) const;
     int RowOfNode(_Node* pNode);
 
-protected:
+  protected:
     SECListItem* CreateItem() override;
     BOOL IsShown(_Node* pNode) const;
     BOOL HasChildrenFor(_Node* pNode);

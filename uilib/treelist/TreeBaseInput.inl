@@ -188,7 +188,8 @@ template <class TList> LRESULT SECTreeBase<TList>::NotifyGetDispInfo(LVITEMA* pI
 
 template <class TList> void SECTreeBase<TList>::OnSetItemCallback(LVITEMA* pItem)
 {
-    if (m_pStorage != NULL && pItem->iSubItem > 0 && (pItem->mask & LVIF_TEXT) && !ListText::IsCallback(pItem->pszText))
+    if (m_pStorage != NULL && pItem->iSubItem > 0 && (pItem->mask & LVIF_TEXT) &&
+        !ListText::IsCallback(pItem->pszText))
     {
         int nCol = 0;
         for (int i = 0; i < this->GetColumnCount(); ++i)
@@ -239,9 +240,10 @@ template <class TList> HTREEITEM SECTreeBase<TList>::HitTest(CPoint pt, UINT* pF
         static const struct
         {
             UINT list, tree;
-        } map[] = {{ListHit::NOWHERE, TreeHit::NOWHERE}, {ListHit::ABOVE, TreeHit::ABOVE},
-            {ListHit::BELOW, TreeHit::BELOW}, {ListHit::TO_RIGHT, TreeHit::TO_RIGHT}, {ListHit::TO_LEFT, TreeHit::TO_LEFT},
-            {ListHit::ON_DIVIDER, TreeHit::ON_DIVIDER}, {ListHit::ON_HEADER, TreeHit::ON_HEADER}};
+        } map[] = {{ListHit::NOWHERE, TreeHit::NOWHERE},    {ListHit::ABOVE, TreeHit::ABOVE},
+                   {ListHit::BELOW, TreeHit::BELOW},        {ListHit::TO_RIGHT, TreeHit::TO_RIGHT},
+                   {ListHit::TO_LEFT, TreeHit::TO_LEFT},    {ListHit::ON_DIVIDER, TreeHit::ON_DIVIDER},
+                   {ListHit::ON_HEADER, TreeHit::ON_HEADER}};
         for (const auto& m : map)
             if (nListFlags & m.list)
                 nFlags |= m.tree;
@@ -285,7 +287,8 @@ template <class TList> void SECTreeBase<TList>::OnKeyLeft(int nFocus, int, BOOL,
         this->m_pTip->Hide();
 }
 
-template <class TList> void SECTreeBase<TList>::OnKeyBack(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
+template <class TList>
+void SECTreeBase<TList>::OnKeyBack(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
 {
     OnKeyLeft(nFocus, nSub, bShift, bCtrl, nRep, nFlags);
 }
@@ -325,7 +328,8 @@ template <class TList> void SECTreeBase<TList>::OnKeyMultiply(int nFocus, int, B
 template <class TList> void SECTreeBase<TList>::OnLButtonDown(UINT nFlags, CPoint point)
 {
     if (this->m_pTip->GetSafeHwnd() != NULL && this->m_pTip->IsWindowVisible())
-        this->SendMessage(WM_MOUSEACTIVATE, (WPARAM)this->GetParentFrame()->GetSafeHwnd(), MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+        this->SendMessage(WM_MOUSEACTIVATE, (WPARAM)this->GetParentFrame()->GetSafeHwnd(),
+                          MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
     if (::GetFocus() != this->m_hWnd)
         this->SetFocus();
     UINT nHit = 0;
@@ -365,7 +369,8 @@ template <class TList> void SECTreeBase<TList>::OnLButtonDblClk(UINT nFlags, CPo
     {
         UINT nHit = 0;
         HTREEITEM hItem = HitTest(point, &nHit);
-        if (hItem != NULL && (nHit == TreeHit::ON_IMAGE || nHit == TreeHit::ON_LABEL || nHit == TreeHit::ON_BUTTON))
+        if (hItem != NULL &&
+            (nHit == TreeHit::ON_IMAGE || nHit == TreeHit::ON_LABEL || nHit == TreeHit::ON_BUTTON))
             Expand(hItem, TVE_TOGGLE, TRUE, FALSE);
     }
     if (this->m_pTip->GetSafeHwnd() != NULL && this->m_pTip->IsWindowVisible())

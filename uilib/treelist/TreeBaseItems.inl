@@ -23,8 +23,8 @@ template <class TList> SECTreeBase<TList>::~SECTreeBase()
 }
 
 template <class TList>
-BOOL SECTreeBase<TList>::CreateEx(DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
-    CCreateContext* pContext)
+BOOL SECTreeBase<TList>::CreateEx(DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd,
+                                  UINT nID, CCreateContext* pContext)
 {
     if (this->GetColumnCount() == 0)
         TList::InsertColumn(0, _T(""), LVCFMT_LEFT, -1, -1, -1, FALSE);
@@ -32,7 +32,8 @@ BOOL SECTreeBase<TList>::CreateEx(DWORD dwStyle, DWORD dwExStyle, const RECT& re
 }
 
 template <class TList>
-BOOL SECTreeBase<TList>::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+BOOL SECTreeBase<TList>::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                                CCreateContext* pContext)
 {
     return CreateEx(dwStyle, 0, rect, pParentWnd, nID, pContext);
 }
@@ -65,7 +66,7 @@ template <class TList> BOOL SECTreeBase<TList>::CreateFromDlgItem(UINT nID, CWnd
     if (!CreateEx(dwStyle, dwExStyle, rect, pParent, nID))
         return 0;
     ::SetWindowPos(this->m_hWnd, hBefore != NULL ? hBefore : HWND_TOP, 0, 0, 0, 0,
-        SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+                   SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     return 1;
 }
 
@@ -106,7 +107,10 @@ template <class TList> int SECTreeBase<TList>::RowOfNode(_Node* pNode)
     return n;
 }
 
-template <class TList> int SECTreeBase<TList>::RowOfItem(HTREEITEM hItem) { return RowOfNode(NodeFromHandle(hItem)); }
+template <class TList> int SECTreeBase<TList>::RowOfItem(HTREEITEM hItem)
+{
+    return RowOfNode(NodeFromHandle(hItem));
+}
 
 template <class TList> SECListItem* SECTreeBase<TList>::CreateItem()
 {
@@ -150,7 +154,8 @@ template <class TList> _Node* SECTreeBase<TList>::PrevShownNode(_Node* pNode) co
 
 template <class TList> _Node* SECTreeBase<TList>::NextShownNode(_Node* pNode) const
 {
-    for (_Node* p = static_cast<_Node*>(pNode->GetNextInOrder()); p != NULL; p = static_cast<_Node*>(p->GetNextInOrder()))
+    for (_Node* p = static_cast<_Node*>(pNode->GetNextInOrder()); p != NULL;
+         p = static_cast<_Node*>(p->GetNextInOrder()))
         if (IsShown(p))
             return p;
     return NULL;
@@ -215,7 +220,8 @@ template <class TList> void SECTreeBase<TList>::RemoveRowOf(_Node* pNode)
 
 template <class TList> void SECTreeBase<TList>::RebuildRows()
 {
-    for (_Node* p = static_cast<_Node*>(m_pRoot->GetNextInOrder()); p != NULL; p = static_cast<_Node*>(p->GetNextInOrder()))
+    for (_Node* p = static_cast<_Node*>(m_pRoot->GetNextInOrder()); p != NULL;
+         p = static_cast<_Node*>(p->GetNextInOrder()))
     {
         BOOL bShown = IsShown(p);
         if (bShown && p->m_pRow == NULL)
@@ -304,8 +310,9 @@ template <class TList> void SECTreeBase<TList>::ApplyToRow(_Node* pNode, const T
     }
     if (pItem->mask & TVIF_IMAGE)
         pRow->m_nImage = pNode->m_item.iImage;
-    BOOL bLook = (pItem->mask & (TVIF_TEXT | TVIF_IMAGE)) ||
-                 ((pItem->mask & TVIF_STATE) && (pItem->stateMask & (TVIS_DROPHILITED | 0x0F00 | 0xF000 | TVIS_BOLD)));
+    BOOL bLook =
+        (pItem->mask & (TVIF_TEXT | TVIF_IMAGE)) ||
+        ((pItem->mask & TVIF_STATE) && (pItem->stateMask & (TVIS_DROPHILITED | 0x0F00 | 0xF000 | TVIS_BOLD)));
     if ((pItem->mask & TVIF_STATE) && (pItem->stateMask & (TVIS_SELECTED | TVIS_CUT)))
         bLook = TRUE;
     if (bLook && nRow != this->m_nEditRow && this->m_hWnd != NULL)
@@ -452,7 +459,8 @@ template <class TList> BOOL SECTreeBase<TList>::GetItem(LVITEMA* pItem, BOOL bCo
     TVITEMA tv;
     memset(&tv, 0, sizeof(tv));
     tv.hItem = pNode->Handle();
-    tv.mask = (pItem->mask & (LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM)) | ((pItem->mask & LVIF_STATE) ? TVIF_STATE : 0);
+    tv.mask =
+        (pItem->mask & (LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM)) | ((pItem->mask & LVIF_STATE) ? TVIF_STATE : 0);
     tv.pszText = pItem->pszText;
     tv.cchTextMax = pItem->cchTextMax;
     tv.stateMask = pItem->stateMask;
@@ -482,16 +490,17 @@ template <class TList> LPARAM SECTreeBase<TList>::GetItemParam(SECListItem* pIte
 template <class TList> BOOL SECTreeBase<TList>::IsCallbackItem(int nRow)
 {
     _Node* pNode = NodeOfRow(nRow);
-    if (pNode != NULL && (pNode->IsCallbackLabel() || pNode->m_item.cChildren == I_CHILDRENCALLBACK ||
-                             pNode->m_item.iImage == I_IMAGECALLBACK ||
-                             pNode->m_item.iSelectedImage == I_IMAGECALLBACK))
+    if (pNode != NULL &&
+        (pNode->IsCallbackLabel() || pNode->m_item.cChildren == I_CHILDRENCALLBACK ||
+         pNode->m_item.iImage == I_IMAGECALLBACK || pNode->m_item.iSelectedImage == I_IMAGECALLBACK))
         return TRUE;
     return TList::IsCallbackItem(nRow);
 }
 
 // ---- insertion
 
-template <class TList> HTREEITEM SECTreeBase<TList>::InsertItem(LPCTSTR lpszText, HTREEITEM hParent, HTREEITEM hAfter)
+template <class TList>
+HTREEITEM SECTreeBase<TList>::InsertItem(LPCTSTR lpszText, HTREEITEM hParent, HTREEITEM hAfter)
 {
     TVINSERTSTRUCTA ins;
     memset(&ins, 0, sizeof(ins));
@@ -519,7 +528,8 @@ template <class TList> HTREEITEM SECTreeBase<TList>::InsertItem(LPTVINSERTSTRUCT
     item.mask |= TVIF_HANDLE;
     // A new node takes every field as given (callback markers included).
     if (item.mask & TVIF_TEXT)
-        pNode->m_item.pszText = ListText::IsCallback(item.pszText) ? LPSTR_TEXTCALLBACKA : ListText::Copy(item.pszText);
+        pNode->m_item.pszText =
+            ListText::IsCallback(item.pszText) ? LPSTR_TEXTCALLBACKA : ListText::Copy(item.pszText);
     else
         pNode->SetLabel("");
     if (item.mask & TVIF_IMAGE)
@@ -541,7 +551,8 @@ template <class TList> HTREEITEM SECTreeBase<TList>::InsertItem(LPTVINSERTSTRUCT
         BOOL bDescending = hAfter == SEC_TVI_SORT_DESCENDING;
         m_nodes.insert(pNode); // compared by handle
         _Node* pBefore = NULL;
-        for (_Node* p = static_cast<_Node*>(pParent->RawFirstChild()); p != NULL; p = static_cast<_Node*>(p->RawNext()))
+        for (_Node* p = static_cast<_Node*>(pParent->RawFirstChild()); p != NULL;
+             p = static_cast<_Node*>(p->RawNext()))
         {
             int n = CompareItemTexts(p->Handle(), pNode->Handle());
             if (bDescending ? n < 0 : n > 0)
@@ -570,7 +581,8 @@ template <class TList> HTREEITEM SECTreeBase<TList>::InsertItem(LPTVINSERTSTRUCT
         return NULL;
     }
     m_nodes.insert(pNode);
-    pNode->SetExpanded((item.mask & TVIF_STATE) && (item.stateMask & TVIS_EXPANDED) && (item.state & TVIS_EXPANDED));
+    pNode->SetExpanded((item.mask & TVIF_STATE) && (item.stateMask & TVIS_EXPANDED) &&
+                       (item.state & TVIS_EXPANDED));
     if (IsShown(pNode))
     {
         _Node* pPrev = PrevShownNode(pNode);
@@ -878,8 +890,7 @@ template <class TList> HTREEITEM SECTreeBase<TList>::GetNextItem(HTREEITEM hItem
         return handle(pNode->FirstChild());
     case TVGN_FIRSTVISIBLE:
         return ItemOfRow(this->m_nTopIndex);
-    case TVGN_NEXTVISIBLE:
-    {
+    case TVGN_NEXTVISIBLE: {
         if (bRoot)
             return NULL;
         int nRow = RowOfNode(pNode);
@@ -887,8 +898,7 @@ template <class TList> HTREEITEM SECTreeBase<TList>::GetNextItem(HTREEITEM hItem
             return ItemOfRow(nRow + 1);
         return handle(NextShownNode(pNode));
     }
-    case TVGN_PREVIOUSVISIBLE:
-    {
+    case TVGN_PREVIOUSVISIBLE: {
         if (bRoot)
             return NULL;
         int nRow = RowOfNode(pNode);
@@ -1204,7 +1214,8 @@ template <class TList> void SECTreeBase<TList>::ModifyTreeStyleEx(DWORD dwRemove
 }
 
 template <class TList>
-void SECTreeBase<TList>::ModifyTreeStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwRemoveEx, DWORD dwAddEx, BOOL bRedraw)
+void SECTreeBase<TList>::ModifyTreeStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwRemoveEx, DWORD dwAddEx,
+                                          BOOL bRedraw)
 {
     ModifyTreeStyle(dwRemove, dwAdd, FALSE);
     ModifyTreeStyleEx(dwRemoveEx, dwAddEx, bRedraw);
@@ -1212,19 +1223,22 @@ void SECTreeBase<TList>::ModifyTreeStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwR
 
 template <class TList> void SECTreeBase<TList>::SetMultiSelect(BOOL bMulti)
 {
-    m_dwTreeStyleEx = bMulti ? (m_dwTreeStyleEx | TreeStyle::EX_MULTI_SELECT) : (m_dwTreeStyleEx & ~TreeStyle::EX_MULTI_SELECT);
+    m_dwTreeStyleEx = bMulti ? (m_dwTreeStyleEx | TreeStyle::EX_MULTI_SELECT)
+                             : (m_dwTreeStyleEx & ~TreeStyle::EX_MULTI_SELECT);
     TList::SetMultiSelect(bMulti);
 }
 
 template <class TList> void SECTreeBase<TList>::SetLabelWrap(BOOL bWrap)
 {
-    m_dwTreeStyleEx = bWrap ? (m_dwTreeStyleEx | TreeStyle::EX_WORD_WRAP) : (m_dwTreeStyleEx & ~TreeStyle::EX_WORD_WRAP);
+    m_dwTreeStyleEx =
+        bWrap ? (m_dwTreeStyleEx | TreeStyle::EX_WORD_WRAP) : (m_dwTreeStyleEx & ~TreeStyle::EX_WORD_WRAP);
     TList::SetLabelWrap(bWrap);
 }
 
 template <class TList> void SECTreeBase<TList>::EnableItemTips(BOOL bOn)
 {
-    m_dwTreeStyleEx = bOn ? (m_dwTreeStyleEx | TreeStyle::EX_ITEM_TIPS) : (m_dwTreeStyleEx & ~TreeStyle::EX_ITEM_TIPS);
+    m_dwTreeStyleEx =
+        bOn ? (m_dwTreeStyleEx | TreeStyle::EX_ITEM_TIPS) : (m_dwTreeStyleEx & ~TreeStyle::EX_ITEM_TIPS);
     TList::EnableItemTips(bOn);
 }
 

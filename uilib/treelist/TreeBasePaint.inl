@@ -74,7 +74,8 @@ template <class TList> int SECTreeBase<TList>::RowDepthX0(_Node* pNode) const
 {
     int d = pNode->GetDepth();
     int x0 = (d - 1) * m_nIndent;
-    if ((m_dwTreeStyle & TreeStyle::LINES_AT_ROOT) && (m_dwTreeStyle & (TreeStyle::HAS_BUTTONS | TreeStyle::HAS_LINES)))
+    if ((m_dwTreeStyle & TreeStyle::LINES_AT_ROOT) &&
+        (m_dwTreeStyle & (TreeStyle::HAS_BUTTONS | TreeStyle::HAS_LINES)))
         x0 += m_nIndent;
     return x0;
 }
@@ -88,7 +89,8 @@ template <class TList> BOOL SECTreeBase<TList>::HasImageFor(_Node* pNode, int& n
     return pList != NULL && pList->GetSafeHandle() != NULL && nImage != SEC_TREE_NO_IMAGE;
 }
 
-template <class TList> void SECTreeBase<TList>::CalcLabelRect(CDC* pDC, _Node* pNode, LPCSTR pszText, CRect& rect)
+template <class TList>
+void SECTreeBase<TList>::CalcLabelRect(CDC* pDC, _Node* pNode, LPCSTR pszText, CRect& rect)
 {
     HDC hDC = pDC->m_hDC;
     if (!(this->m_dwListStyle & ListStyle::NO_LABEL_WRAP))
@@ -110,7 +112,8 @@ template <class TList> void SECTreeBase<TList>::CalcLabelRect(CDC* pDC, _Node* p
             ::GetTextExtentPoint32A(hDC, pNode->m_strBeforeMarker, pNode->m_strBeforeMarker.GetLength(), &sz);
             pNode->m_cxBeforeMarker = sz.cx;
             CRect rc(rect.left + sz.cx, 0, rect.right, 0);
-            ::DrawText(hDC, pNode->m_strAfterMarker, -1, &rc, DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK);
+            ::DrawText(hDC, pNode->m_strAfterMarker, -1, &rc,
+                       DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | DT_WORDBREAK);
             rect = rc;
         }
         if (rect.Height() == 0)
@@ -131,7 +134,8 @@ template <class TList> void SECTreeBase<TList>::CalcLabelRect(CDC* pDC, _Node* p
         rc.SetRect(rect.left, 0, rect.left + sz.cx, sz.cy); // no tabs: both measures agree
     else
     {
-        ::DrawText(hDC, pszText, n, &rc, DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE);
+        ::DrawText(hDC, pszText, n, &rc,
+                   DT_CALCRECT | DT_NOPREFIX | DT_NOCLIP | DT_EXPANDTABS | DT_SINGLELINE);
         DWORD dwTabbed = ::GetTabbedTextExtentA(hDC, pszText, n, 0, NULL);
         rc.right = std::max((int)rc.right, (int)rect.left + (int)LOWORD(dwTabbed));
     }
@@ -190,7 +194,8 @@ template <class TList> void SECTreeBase<TList>::MeasureCell(SECListPaintContext*
         xLimit = 10000;
     HGDIOBJ hOld = ::SelectObject(pContext->m_pDC->m_hDC, pContext->m_hFont);
     CRect rcLabel(xLabel, 0, std::max(xLabel + 1, xLimit), 0);
-    CalcLabelRect(pContext->m_pDC, pNode, pContext->m_item.pszText != NULL ? pContext->m_item.pszText : "", rcLabel);
+    CalcLabelRect(pContext->m_pDC, pNode, pContext->m_item.pszText != NULL ? pContext->m_item.pszText : "",
+                  rcLabel);
     ::SelectObject(pContext->m_pDC->m_hDC, hOld);
     int cyRow = std::max({rcState.Height(), rcIcon.Height(), rcLabel.Height()});
     if (cyRow & 1)
@@ -226,7 +231,8 @@ template <class TList> int SECTreeBase<TList>::GetButtonRect(CRect& rect, int nR
     if (bImage)
         ImageList_GetIconSize(this->GetImageList(LVSIL_NORMAL)->GetSafeHandle(), &cxImage, &cyImage);
     int cx = m_nIndent * (d - 2) + (bImage ? cxImage / 2 : 8) + ptOrigin.x;
-    if ((m_dwTreeStyle & TreeStyle::LINES_AT_ROOT) && (m_dwTreeStyle & (TreeStyle::HAS_BUTTONS | TreeStyle::HAS_LINES)))
+    if ((m_dwTreeStyle & TreeStyle::LINES_AT_ROOT) &&
+        (m_dwTreeStyle & (TreeStyle::HAS_BUTTONS | TreeStyle::HAS_LINES)))
         cx += m_nIndent;
     int cy = ptOrigin.y + std::max(0, pRow->m_cy) / 2;
     int nSide = 8;
@@ -291,7 +297,8 @@ template <class TList> void SECTreeBase<TList>::DrawLines(SECTreePaintContext* p
     BOOL bPrinting = pContext->m_bPrinting;
     const CRect& rc = pContext->m_rect;
     int nRow = pContext->m_item.iItem;
-    BOOL bRootLines = (m_dwTreeStyle & TreeStyle::LINES_AT_ROOT) && (m_dwTreeStyle & (TreeStyle::HAS_BUTTONS | TreeStyle::HAS_LINES));
+    BOOL bRootLines = (m_dwTreeStyle & TreeStyle::LINES_AT_ROOT) &&
+                      (m_dwTreeStyle & (TreeStyle::HAS_BUTTONS | TreeStyle::HAS_LINES));
     int d = pNode->GetDepth();
     CRect rcButton;
     GetButtonRect(rcButton, nRow, rc.TopLeft());
@@ -309,7 +316,8 @@ template <class TList> void SECTreeBase<TList>::DrawLines(SECTreePaintContext* p
     if (bOwnColumn)
     {
         int xEnd = rc.left + (!pRow->m_rcStateIcon.IsRectEmpty() ? pRow->m_rcStateIcon.left
-                               : !pRow->m_rcIcon.IsRectEmpty() ? pRow->m_rcIcon.left : pRow->m_rcLabel.left);
+                              : !pRow->m_rcIcon.IsRectEmpty()    ? pRow->m_rcIcon.left
+                                                                 : pRow->m_rcLabel.left);
         DrawHorzLine(pDC, bPrinting, xColumn, xEnd, yCentre);
         if (nRow != 0)
             DrawVertLine(pDC, bPrinting, xColumn, rc.top, yCentre);
@@ -383,17 +391,18 @@ template <class TList> void SECTreeBase<TList>::DrawCell(SECListPaintContext* pC
     SECListItem* pRow = pContext->m_pItem;
     const CRect rc = pContext->m_rect;
     int nRow = pContext->m_item.iItem;
-    BOOL bEditing = nRow == this->m_nEditRow && this->m_nEditSubItem == 0 && this->m_pEdit->GetSafeHwnd() != NULL;
+    BOOL bEditing =
+        nRow == this->m_nEditRow && this->m_nEditSubItem == 0 && this->m_pEdit->GetSafeHwnd() != NULL;
     pDC->FillSolidRect(&rc, this->GetBkColor());
     // State image.
     CImageList* pStateList = this->GetImageList(LVSIL_STATE);
     int nState = (pTree->m_tvi.state >> 12) & 0xF;
-    if (pStateList != NULL && pStateList->GetSafeHandle() != NULL && nState < pStateList->GetImageCount() && nState > 0 &&
-        !pRow->m_rcStateIcon.IsRectEmpty())
+    if (pStateList != NULL && pStateList->GetSafeHandle() != NULL && nState < pStateList->GetImageCount() &&
+        nState > 0 && !pRow->m_rcStateIcon.IsRectEmpty())
     {
         ImageList_SetBkColor(pStateList->GetSafeHandle(), this->GetBkColor());
         ImageList_Draw(pStateList->GetSafeHandle(), nState, pDC->m_hDC, rc.left + pRow->m_rcStateIcon.left,
-            rc.top + pRow->m_rcStateIcon.top, ILD_NORMAL);
+                       rc.top + pRow->m_rcStateIcon.top, ILD_NORMAL);
     }
     // Image.
     int nImage;
@@ -404,10 +413,11 @@ template <class TList> void SECTreeBase<TList>::DrawCell(SECListPaintContext* pC
             nImage = 0;
         UINT nStyle = ILD_NORMAL | (pTree->m_tvi.state & 0x0F00);
         BOOL bSelected = this->IsSelected(nRow) && this->HasFocusNow();
-        if (((this->m_dwListStyleEx & ListStyle::EX_SELECTION_BLEND) && bSelected) || nRow == this->m_nDropHilite)
+        if (((this->m_dwListStyleEx & ListStyle::EX_SELECTION_BLEND) && bSelected) ||
+            nRow == this->m_nDropHilite)
             nStyle |= ILD_BLEND50;
         ImageList_Draw(pList->GetSafeHandle(), nImage, pDC->m_hDC, rc.left + pRow->m_rcIcon.left,
-            rc.top + pRow->m_rcIcon.top, nStyle);
+                       rc.top + pRow->m_rcIcon.top, nStyle);
     }
     if (m_dwTreeStyle & TreeStyle::HAS_LINES)
         DrawLines(pTree);
@@ -419,7 +429,8 @@ template <class TList> void SECTreeBase<TList>::DrawCell(SECListPaintContext* pC
     CRect rcBox(rcLabel.left - 3, rc.top, rcLabel.right + 3, rc.bottom);
     if (this->GetColumnCount() > 1)
         rcBox.right = std::min((int)rcBox.right, this->GetColumnRight(0) - 2);
-    BOOL bFullRow = (this->m_dwListStyleEx & ListStyle::EX_FULL_ROW_SELECT) != 0 && this->GetColumnCount() >= 1;
+    BOOL bFullRow =
+        (this->m_dwListStyleEx & ListStyle::EX_FULL_ROW_SELECT) != 0 && this->GetColumnCount() >= 1;
     if (bFullRow)
         rcBox.right = rc.right;
     if (!bEditing || bFullRow)
@@ -443,9 +454,9 @@ template <class TList> void SECTreeBase<TList>::DrawCell(SECListPaintContext* pC
             }
             else if (pNode->m_bHighlight)
             {
-                CRect rcFirst(rcText.left - pNode->m_cxBeforeMarker, rcText.top,
-                    rcText.left, rcText.bottom);
-                pDC->DrawText(pNode->m_strBeforeMarker, pNode->m_strBeforeMarker.GetLength(), &rcFirst, 0x860);
+                CRect rcFirst(rcText.left - pNode->m_cxBeforeMarker, rcText.top, rcText.left, rcText.bottom);
+                pDC->DrawText(pNode->m_strBeforeMarker, pNode->m_strBeforeMarker.GetLength(), &rcFirst,
+                              0x860);
                 pDC->DrawText(pNode->m_strAfterMarker, pNode->m_strAfterMarker.GetLength(), &rcText, 0x850);
             }
             else
@@ -518,7 +529,8 @@ template <class TList> CImageList* SECTreeBase<TList>::CreateDragImage(HTREEITEM
 {
     CImageList* pNormal = this->GetImageList(LVSIL_NORMAL);
     _Node* pNode = NodeFromHandle(hItem);
-    if (pNormal == NULL || pNormal->GetSafeHandle() == NULL || pNode == NULL || pNode == m_pRoot || this->m_hWnd == NULL)
+    if (pNormal == NULL || pNormal->GetSafeHandle() == NULL || pNode == NULL || pNode == m_pRoot ||
+        this->m_hWnd == NULL)
         return NULL;
     TVITEMA tv;
     memset(&tv, 0, sizeof(tv));
@@ -533,7 +545,8 @@ template <class TList> CImageList* SECTreeBase<TList>::CreateDragImage(HTREEITEM
     CDC dc;
     dc.Attach(::CreateCompatibleDC(dcWindow.m_hDC));
     HFONT hFont = (tv.state & TVIS_BOLD) ? BoldFont(this->GetLabelFont()) : this->GetLabelFont();
-    HGDIOBJ hOldFont = ::SelectObject(dc.m_hDC, (pNode->m_item.state & TVIS_BOLD) ? BoldFont(this->GetLabelFont()) : hFont);
+    HGDIOBJ hOldFont =
+        ::SelectObject(dc.m_hDC, (pNode->m_item.state & TVIS_BOLD) ? BoldFont(this->GetLabelFont()) : hFont);
     CImageList* pText = CreateTextDragImage(&dc, strText);
     CImageList* pIcon = NULL;
     if (tv.iImage >= 0 && tv.iImage < pNormal->GetImageCount())

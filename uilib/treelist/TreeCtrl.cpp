@@ -1,6 +1,7 @@
 #include "TreeCtrl.h"
 #include "ListBaseItems.inl"
 #include "ListBasePaint.inl"
+#include "ListBaseHeader.inl"
 #include "ListBaseInput.inl"
 #include "ListBaseNotify.inl"
 #include "TreeBaseItems.inl"
@@ -18,5 +19,5 @@ IMPLEMENT_DYNCREATE_ON_TEMPLATE(SECTreeCtrl, SECTreeBaseC)
 
 // The list's entries bind the tree's handlers where the tree has its own.
 BEGIN_MESSAGE_MAP(SECTreeCtrl, SECTreeBaseC)
-    SEC_LIST_MESSAGE_ENTRIES()
+SEC_LIST_MESSAGE_ENTRIES()
 END_MESSAGE_MAP()

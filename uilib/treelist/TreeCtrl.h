@@ -10,9 +10,9 @@ class SECTreeCtrl : public SECTreeBaseC
 {
     DECLARE_DYNCREATE(SECTreeCtrl)
 
-public:
+  public:
     SECTreeCtrl() = default;
 
-protected:
+  protected:
     DECLARE_MESSAGE_MAP()
 };

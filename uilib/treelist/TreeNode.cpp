@@ -1,7 +1,10 @@
 #include "TreeNode.h"
 #include "TreeNodeX.h"
 
-SECTreeNode::~SECTreeNode() { DeleteChildren(); }
+SECTreeNode::~SECTreeNode()
+{
+    DeleteChildren();
+}
 
 WORD SECTreeNode::GetDepth() const
 {

@@ -6,7 +6,7 @@
 
 class SECTreeNode
 {
-public:
+  public:
     // Construction
     SECTreeNode() = default;
     virtual ~SECTreeNode();
@@ -14,17 +14,49 @@ public:
     SECTreeNode& operator=(const SECTreeNode&) = delete;
 
     // Links
-    virtual SECTreeNode* GetParentNode() const { return m_pParent; }
-    virtual SECTreeNode* GetNextSibling() const { return m_pNext; }
-    virtual SECTreeNode* GetPrevSibling() const { return m_pPrev; }
-    virtual SECTreeNode* GetFirstChild() const { return m_pFirstChild; }
-    virtual SECTreeNode* SetParentNode(SECTreeNode* p) { return m_pParent = p; }
-    virtual SECTreeNode* SetNextSibling(SECTreeNode* p) { return m_pNext = p; }
-    virtual SECTreeNode* SetPrevSibling(SECTreeNode* p) { return m_pPrev = p; }
-    virtual SECTreeNode* SetFirstChild(SECTreeNode* p) { return m_pFirstChild = p; }
-    virtual LRESULT OnNodeHook(WPARAM, LPARAM) { return 0; }
-    virtual BOOL IsExpanded() const { return 0; }
-    virtual void SetExpanded(BOOL) {}
+    virtual SECTreeNode* GetParentNode() const
+    {
+        return m_pParent;
+    }
+    virtual SECTreeNode* GetNextSibling() const
+    {
+        return m_pNext;
+    }
+    virtual SECTreeNode* GetPrevSibling() const
+    {
+        return m_pPrev;
+    }
+    virtual SECTreeNode* GetFirstChild() const
+    {
+        return m_pFirstChild;
+    }
+    virtual SECTreeNode* SetParentNode(SECTreeNode* p)
+    {
+        return m_pParent = p;
+    }
+    virtual SECTreeNode* SetNextSibling(SECTreeNode* p)
+    {
+        return m_pNext = p;
+    }
+    virtual SECTreeNode* SetPrevSibling(SECTreeNode* p)
+    {
+        return m_pPrev = p;
+    }
+    virtual SECTreeNode* SetFirstChild(SECTreeNode* p)
+    {
+        return m_pFirstChild = p;
+    }
+    virtual LRESULT OnNodeHook(WPARAM, LPARAM)
+    {
+        return 0;
+    }
+    virtual BOOL IsExpanded() const
+    {
+        return 0;
+    }
+    virtual void SetExpanded(BOOL)
+    {
+    }
 
     // Walks
     WORD GetDepth() const;
@@ -44,12 +76,24 @@ public:
     void Detach();
     void DeleteChildren();
 
-    SECTreeNode* RawParent() const { return m_pParent; }
-    SECTreeNode* RawFirstChild() const { return m_pFirstChild; }
-    SECTreeNode* RawNext() const { return m_pNext; }
-    SECTreeNode* RawPrev() const { return m_pPrev; }
+    SECTreeNode* RawParent() const
+    {
+        return m_pParent;
+    }
+    SECTreeNode* RawFirstChild() const
+    {
+        return m_pFirstChild;
+    }
+    SECTreeNode* RawNext() const
+    {
+        return m_pNext;
+    }
+    SECTreeNode* RawPrev() const
+    {
+        return m_pPrev;
+    }
 
-private:
+  private:
     SECTreeNode* m_pParent = nullptr;
     SECTreeNode* m_pNext = nullptr;
     SECTreeNode* m_pPrev = nullptr;

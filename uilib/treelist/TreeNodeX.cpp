@@ -23,7 +23,8 @@ SECTreeNode* SECTreeNodeX::GetNextSibling() const
     WORD L = GetHiddenLevel();
     if (L != 0 && GetRawDepth() == L + 1 && RawNext() == nullptr)
     {
-        for (SECTreeNode* p = RawParent() != nullptr ? RawParent()->RawNext() : nullptr; p != nullptr; p = p->RawNext())
+        for (SECTreeNode* p = RawParent() != nullptr ? RawParent()->RawNext() : nullptr; p != nullptr;
+             p = p->RawNext())
             if (p->RawFirstChild() != nullptr)
                 return p->RawFirstChild();
         return nullptr;
@@ -36,7 +37,8 @@ SECTreeNode* SECTreeNodeX::GetPrevSibling() const
     WORD L = GetHiddenLevel();
     if (L != 0 && GetRawDepth() == L + 1 && RawPrev() == nullptr)
     {
-        for (SECTreeNode* p = RawParent() != nullptr ? RawParent()->RawPrev() : nullptr; p != nullptr; p = p->RawPrev())
+        for (SECTreeNode* p = RawParent() != nullptr ? RawParent()->RawPrev() : nullptr; p != nullptr;
+             p = p->RawPrev())
             if (SECTreeNode* pChild = p->RawFirstChild())
             {
                 while (pChild->RawNext() != nullptr)

@@ -6,7 +6,7 @@
 
 class SECTreeNodeX : public SECTreeNode
 {
-public:
+  public:
     SECTreeNode* GetParentNode() const override;
     SECTreeNode* GetNextSibling() const override;
     SECTreeNode* GetPrevSibling() const override;

@@ -367,6 +367,13 @@ TEST_F(PendixView, WithoutAFreeInterfaceEveryDeviceCommandIsDisabled)
     EXPECT_EQ("Serielle Schnittstelle", boxes.Shown()[0].caption);
     EXPECT_EQ((UINT)MB_ICONEXCLAMATION, boxes.Shown()[0].type & MB_ICONMASK);
     EXPECT_EQ(nullptr, pView->GetProtocol());
+    // one control of each indicator pair shows: the good one until a status says otherwise
+    for (UINT good : {IDC_PENDIX_BATTERY_GOOD, IDC_PENDIX_TEMPERATURE_GOOD, IDC_PENDIX_DATA_OVERFLOW_GOOD,
+                      IDC_PENDIX_CONTACT_OVERFLOW_GOOD, IDC_PENDIX_ANALOG_OVERFLOW_GOOD})
+    {
+        EXPECT_TRUE(Visible(pView, good)) << good;
+        EXPECT_FALSE(Visible(pView, good - 1)) << good - 1;
+    }
     Command(pView, ID_PENDIX_LINK);
     EXPECT_FALSE(pView->IsLinkOn());
     for (UINT id : {ID_PENDIX_SERIAL_NUMBER, ID_PENDIX_RESET, ID_PENDIX_SET_CLOCK, ID_PENDIX_CALIBRATE})

@@ -14,8 +14,8 @@ struct EditFixture : ::testing::Test
     void Make(DWORD dwStyle, int nColumns = 1)
     {
         ASSERT_TRUE(owner.CreateOwner(CRect(100, 100, 520, 420)));
-        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_EDITLABELS | dwStyle, CRect(10, 10, 310, 210),
-            &owner, 77));
+        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_EDITLABELS | dwStyle,
+                                CRect(10, 10, 310, 210), &owner, 77));
         list.AddColumn("Name", LVCFMT_LEFT, nColumns == 1 ? 280 : 120);
         if (nColumns > 1)
             list.AddColumn("Wert", LVCFMT_LEFT, 100);
@@ -36,7 +36,10 @@ struct EditFixture : ::testing::Test
         EXPECT_TRUE(list.GetItemRect(nRow, &rc, LVIR_LABEL));
         return CPoint(rc.left + 3, rc.CenterPoint().y);
     }
-    HWND Edit() { return list.GetEditControl()->GetSafeHwnd(); }
+    HWND Edit()
+    {
+        return list.GetEditControl()->GetSafeHwnd();
+    }
     void StartByF2(int nRow)
     {
         list.DeselectAllItems(-1);
@@ -172,7 +175,8 @@ struct TipFixture : ::testing::Test
     void SetUp() override
     {
         ASSERT_TRUE(owner.CreateOwner(CRect(100, 100, 520, 420)));
-        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOLABELWRAP, CRect(10, 10, 310, 210), &owner, 77));
+        ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOLABELWRAP, CRect(10, 10, 310, 210),
+                                &owner, 77));
         list.AddColumn("Name", LVCFMT_LEFT, 100);
         list.AddColumn("Wert", LVCFMT_LEFT, 100);
         list.EnableItemTips(TRUE);
@@ -188,8 +192,14 @@ struct TipFixture : ::testing::Test
         EXPECT_TRUE(list.GetItemRect(nRow, &rc, LVIR_LABEL));
         return CPoint(rc.left + 5, rc.CenterPoint().y);
     }
-    HWND Tip() { return list.GetToolTip()->GetSafeHwnd(); }
-    bool TipShown() { return Tip() != NULL && ::IsWindowVisible(Tip()); }
+    HWND Tip()
+    {
+        return list.GetToolTip()->GetSafeHwnd();
+    }
+    bool TipShown()
+    {
+        return Tip() != NULL && ::IsWindowVisible(Tip());
+    }
 };
 } // namespace
 
@@ -198,7 +208,8 @@ TEST_F(TipFixture, ShowsTheCutOffLabelOverTheCell)
     MoveTo(&list, LabelPoint(1));
     ASSERT_TRUE(TipShown());
     EXPECT_EQ(1, list.GetToolTip()->GetRow());
-    EXPECT_EQ("Ein sehr langer Text, der nicht passt\nzweite Zeile", std::string(list.GetToolTip()->GetText()));
+    EXPECT_EQ("Ein sehr langer Text, der nicht passt\nzweite Zeile",
+              std::string(list.GetToolTip()->GetText()));
     CRect rcLabel, rcCell, rcTip;
     list.GetItemRect(1, &rcLabel, LVIR_LABEL);
     list.GetItemRect(1, &rcCell, LVIR_BOUNDS);
@@ -209,7 +220,8 @@ TEST_F(TipFixture, ShowsTheCutOffLabelOverTheCell)
     EXPECT_EQ(rcLabel.Width() + 7, rcTip.Width());
     EXPECT_EQ(rcCell.Height(), rcTip.Height());
     // Only the first line is drawn: the tip is one line high and ends before "zweite".
-    EXPECT_EQ(::GetWindowLongPtr(Tip(), GWL_STYLE) & (WS_POPUP | WS_BORDER), (LONG_PTR)(WS_POPUP | WS_BORDER));
+    EXPECT_EQ(::GetWindowLongPtr(Tip(), GWL_STYLE) & (WS_POPUP | WS_BORDER),
+              (LONG_PTR)(WS_POPUP | WS_BORDER));
 
     MoveTo(&list, LabelPoint(2)); // another cut-off cell replaces it
     ASSERT_TRUE(TipShown());

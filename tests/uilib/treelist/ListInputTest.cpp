@@ -10,8 +10,11 @@ namespace
 {
 class CVetoList : public SECListCtrl
 {
-public:
-    BOOL OnSelChanging(int nRow, int, BOOL) override { return nRow == m_nVetoRow; }
+  public:
+    BOOL OnSelChanging(int nRow, int, BOOL) override
+    {
+        return nRow == m_nVetoRow;
+    }
     int m_nVetoRow = -1;
 };
 
@@ -71,9 +74,27 @@ TEST_F(InputFixture, SelectionEngineFollowsKeysAndClicks)
     };
     const std::vector<Step> steps = {
         {"Shift+Down", 2, {2}, [] { Key(VK_DOWN, {VK_SHIFT}); }, 3, 2, {2, 3}},
-        {"Shift+Down twice", 2, {2}, [] { Key(VK_DOWN, {VK_SHIFT}); Key(VK_DOWN, {VK_SHIFT}); }, 4, 2, {2, 3, 4}},
+        {"Shift+Down twice",
+         2,
+         {2},
+         [] {
+             Key(VK_DOWN, {VK_SHIFT});
+             Key(VK_DOWN, {VK_SHIFT});
+         },
+         4,
+         2,
+         {2, 3, 4}},
         {"Ctrl+Up", 3, {3}, [] { Key(VK_UP, {VK_CONTROL}); }, 2, 3, {3}},
-        {"Ctrl+Up, Ctrl+Space", 3, {3}, [] { Key(VK_UP, {VK_CONTROL}); Key(VK_SPACE, {VK_CONTROL}); }, 2, 2, {2, 3}},
+        {"Ctrl+Up, Ctrl+Space",
+         3,
+         {3},
+         [] {
+             Key(VK_UP, {VK_CONTROL});
+             Key(VK_SPACE, {VK_CONTROL});
+         },
+         2,
+         2,
+         {2, 3}},
         {"Down", 3, {3}, [] { Key(VK_DOWN); }, 4, 4, {4}},
         {"Shift+click", 1, {1}, [this] { Click(&list, LabelPoint(4), {VK_SHIFT}); }, 4, 1, {1, 2, 3, 4}},
         {"Ctrl+click", 1, {1}, [this] { Click(&list, LabelPoint(3), {VK_CONTROL}); }, 3, 3, {1, 3}},
@@ -184,7 +205,7 @@ TEST_F(InputFixture, DialogKeysGoToTheParent)
     PumpMessages(30);
     EXPECT_EQ((std::vector<UINT>{0xFFFF, 0xFFFE, IDCANCEL}), owner.commands);
     EXPECT_EQ((UINT)(DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTCHARS),
-        (UINT)list.SendMessage(WM_GETDLGCODE));
+              (UINT)list.SendMessage(WM_GETDLGCODE));
 }
 
 TEST_F(InputFixture, TypeAheadSearchesFirstColumnTexts)
@@ -232,14 +253,33 @@ TEST_F(InputFixture, DividerDragResizesAndEscapeRestores)
     ASSERT_NE(nullptr, hResize);
     EXPECT_EQ(hResize, ::GetCursor());
 
-    CInputScript(&list).Move(ptDivider).Down().Move(ptDivider + CPoint(20, 0)).Move(ptDivider + CPoint(40, 0)).Up().Send();
+    CInputScript(&list)
+        .Move(ptDivider)
+        .Down()
+        .Move(ptDivider + CPoint(20, 0))
+        .Move(ptDivider + CPoint(40, 0))
+        .Up()
+        .Send();
     EXPECT_EQ(cx0 + 40, list.GetColumnWidth(0));
 
     ptDivider.x = list.GetColumnRight(0);
-    CInputScript(&list).Move(ptDivider).Down().Move(ptDivider + CPoint(-30, 0)).KeyPress(VK_ESCAPE).Up().Send();
+    CInputScript(&list)
+        .Move(ptDivider)
+        .Down()
+        .Move(ptDivider + CPoint(-30, 0))
+        .KeyPress(VK_ESCAPE)
+        .Up()
+        .Send();
     EXPECT_EQ(cx0 + 40, list.GetColumnWidth(0));
 
-    CInputScript(&list).Move(ptDivider).Down().Move(ptDivider + CPoint(25, 0)).Down(true).Up(true).Up().Send();
+    CInputScript(&list)
+        .Move(ptDivider)
+        .Down()
+        .Move(ptDivider + CPoint(25, 0))
+        .Down(true)
+        .Up(true)
+        .Up()
+        .Send();
     EXPECT_EQ(cx0 + 40, list.GetColumnWidth(0));
 
     // Never narrower than 10 pixels.

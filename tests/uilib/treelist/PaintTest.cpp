@@ -19,11 +19,18 @@ const COLORREF kGrayText = RGB(128, 100, 100);
 
 struct PaintFixture : ::testing::Test
 {
-    CSysColors colors{{COLOR_WINDOW, kWindow}, {COLOR_MENU, kMenu}, {COLOR_MENUTEXT, kMenuText},
-        {COLOR_HIGHLIGHT, kHighlight}, {COLOR_HIGHLIGHTTEXT, kHighlightText}, {COLOR_BTNFACE, kFace},
-        {COLOR_GRAYTEXT, kGrayText}};
+    CSysColors colors{{COLOR_WINDOW, kWindow},
+                      {COLOR_MENU, kMenu},
+                      {COLOR_MENUTEXT, kMenuText},
+                      {COLOR_HIGHLIGHT, kHighlight},
+                      {COLOR_HIGHLIGHTTEXT, kHighlightText},
+                      {COLOR_BTNFACE, kFace},
+                      {COLOR_GRAYTEXT, kGrayText}};
     COwnerWnd owner;
-    void SetUp() override { ASSERT_TRUE(owner.CreateOwner(CRect(100, 100, 560, 480))); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(owner.CreateOwner(CRect(100, 100, 560, 480)));
+    }
 };
 
 struct ListPaint : PaintFixture
@@ -85,7 +92,7 @@ TEST_F(ListPaint, GridLinesInThePenColour)
     ::GetObject(list.GetGridPen(), sizeof(lp), &lp);
     CRect rc;
     list.GetItemRect(0, &rc, LVIR_BOUNDS);
-    EXPECT_EQ(lp.lopnColor, PixelAt(&list, 200, rc.bottom - 1)); // under the row
+    EXPECT_EQ(lp.lopnColor, PixelAt(&list, 200, rc.bottom - 1));      // under the row
     EXPECT_EQ(lp.lopnColor, PixelAt(&list, 119, rc.CenterPoint().y)); // between the columns
     EXPECT_NE(lp.lopnColor, PixelAt(&list, 200, rc.CenterPoint().y));
 }
@@ -110,7 +117,7 @@ TEST_F(ListPaint, SelectionColoursFollowFocusAndStyle)
     EXPECT_EQ(kHighlight, LabelBk(2));
     list.EnableWindow(FALSE);
     list.UpdateWindow();
-    EXPECT_EQ(kMenu, LabelBk(0)); // disabled
+    EXPECT_EQ(kMenu, LabelBk(0));               // disabled
     EXPECT_EQ(kMenu, PixelAt(&list, 250, 150)); // the window background too
     list.EnableWindow(TRUE);
 }
@@ -239,13 +246,13 @@ TEST_F(TreePaint, ButtonsAndDottedLines)
     EXPECT_EQ(9, rcA.Width());
     EXPECT_EQ(9, rcA.Height());
     COLORREF rgbShadow = ::GetSysColor(COLOR_BTNSHADOW);
-    EXPECT_EQ(rgbShadow, PixelAt(&tree, rcA.left, rcA.top + 2)); // the outline
+    EXPECT_EQ(rgbShadow, PixelAt(&tree, rcA.left, rcA.top + 2));              // the outline
     EXPECT_EQ(RGB(255, 255, 255), PixelAt(&tree, rcA.left + 1, rcA.top + 1)); // filled white
     CPoint cA(rcA.left + 4, rcA.top + 4), cB(rcB.left + 4, rcB.top + 4);
     COLORREF rgbText = PixelAt(&tree, cA.x, cA.y);
-    EXPECT_NE(RGB(255, 255, 255), rgbText); // the minus sign
+    EXPECT_NE(RGB(255, 255, 255), rgbText);                        // the minus sign
     EXPECT_EQ(RGB(255, 255, 255), PixelAt(&tree, cA.x, cA.y - 2)); // A is expanded: minus
-    EXPECT_EQ(rgbText, PixelAt(&tree, cB.x, cB.y - 2)); // B is collapsed: plus
+    EXPECT_EQ(rgbText, PixelAt(&tree, cB.x, cB.y - 2));            // B is collapsed: plus
     // Dotted line from A's button down to B: shadow and background alternate.
     int x = cA.x;
     int nShadow = 0, nGap = 0;
@@ -349,4 +356,57 @@ TEST_F(TreePaint, DragImageIsIconGapAndText)
     delete pDrag;
     tree.SetImageList(NULL, LVSIL_NORMAL);
     delete pImages;
+}
+
+TEST_F(ListPaint, LabelsStandWhereDrawLabelPutsThemAndNotUnderTheEdit)
+{
+    Make(LVS_EDITLABELS | LVS_NOLABELWRAP, 2);
+    CRect rcLabel;
+    ASSERT_TRUE(list.GetItemRect(0, &rcLabel, LVIR_LABEL));
+    auto firstInk = [&](int x0, int x1) {
+        for (int x = x0; x < x1; ++x)
+            for (int y = rcLabel.top; y < rcLabel.bottom; ++y)
+            {
+                COLORREF rgb = PixelAt(&list, x, y);
+                if (rgb != kWindow && rgb != kHighlight && rgb != kMenu)
+                    return x;
+            }
+        return -1;
+    };
+    list.DeselectAllItems(-1);
+    list.Invalidate();
+    list.UpdateWindow();
+    int xInk = firstInk(0, rcLabel.right + 5);
+    EXPECT_GE(xInk, rcLabel.left);
+    EXPECT_LE(xInk, rcLabel.left + 2);
+    ActivateAndFocus(&owner, &list);
+    ASSERT_NE(nullptr, list.EditLabel(0, 0));
+    ASSERT_NE(nullptr, list.GetEditControl()->GetSafeHwnd());
+    // Under the edit: the list painted into a bitmap of its own.
+    CClientDC dcList(&list);
+    CDC dc;
+    dc.Attach(::CreateCompatibleDC(dcList.m_hDC));
+    CRect rcClient;
+    list.GetClientRect(&rcClient);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(dcList.m_hDC, rcClient.Width(), rcClient.Height());
+    HGDIOBJ hOld = ::SelectObject(dc.m_hDC, hBitmap);
+    list.OnDraw(&dc);
+    int xUnder = -1;
+    for (int x = 0; x < rcLabel.right + 5 && xUnder < 0; ++x)
+        for (int y = rcLabel.top; y < rcLabel.bottom; ++y)
+        {
+            COLORREF rgb = ::GetPixel(dc.m_hDC, x, y);
+            if (rgb != kWindow && rgb != kHighlight && rgb != kMenu)
+            {
+                xUnder = x;
+                break;
+            }
+        }
+    ::SelectObject(dc.m_hDC, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(dc.Detach());
+    EXPECT_EQ(-1, xUnder);
+    list.EndLabelEdit(FALSE);
+    list.UpdateWindow();
+    EXPECT_NE(-1, firstInk(0, rcLabel.right + 5));
 }

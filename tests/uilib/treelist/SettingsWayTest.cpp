@@ -21,11 +21,11 @@ struct PortPage : ::testing::Test
     {
         ASSERT_TRUE(owner.CreateOwner(CRect(100, 100, 520, 480)));
         ASSERT_TRUE(edit.CreateEx(0, _T("EDIT"), _T(""), WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_BORDER,
-            CRect(10, 10, 200, 30), &owner, 1001));
+                                  CRect(10, 10, 200, 30), &owner, 1001));
         ASSERT_TRUE(placeholder.CreateEx(0, _T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-            CRect(10, 40, 330, 260), &owner, 1126));
+                                         CRect(10, 40, 330, 260), &owner, 1126));
         ASSERT_TRUE(button.CreateEx(0, _T("BUTTON"), _T("OK"), WS_CHILD | WS_VISIBLE | WS_TABSTOP,
-            CRect(10, 270, 100, 295), &owner, 1002));
+                                    CRect(10, 270, 100, 295), &owner, 1002));
         placeholder.Detach(); // the tree destroys the window it replaces
         ASSERT_TRUE(tree.CreateFromDlgItem(1126, &owner));
         tree.SetTreeStyle(0x50000038);
@@ -48,8 +48,9 @@ struct PortPage : ::testing::Test
             const char* description;
             bool used;
             int number;
-        } rows[] = {{"COM1", "Kommunikationsanschluss", true, 1}, {"COM5", "QM240D", false, 5},
-            {"COM6", "Serial Port", true, 6}};
+        } rows[] = {{"COM1", "Kommunikationsanschluss", true, 1},
+                    {"COM5", "QM240D", false, 5},
+                    {"COM6", "Serial Port", true, 6}};
         for (const auto& r : rows)
         {
             TVINSERTSTRUCTA ins{};
@@ -89,7 +90,10 @@ struct PortPage : ::testing::Test
         tree.RecalcLayout();
         ActivateAndFocus(&owner, &tree);
     }
-    int Box(HTREEITEM h) { return (int)(tree.GetItemStateBits(h, TVIS_STATEIMAGEMASK) >> 12); }
+    int Box(HTREEITEM h)
+    {
+        return (int)(tree.GetItemStateBits(h, TVIS_STATEIMAGEMASK) >> 12);
+    }
 };
 } // namespace
 
@@ -119,7 +123,8 @@ TEST_F(PortPage, AClickOnTheBoxTogglesItAndOneOnTheLabelNot)
 {
     SECListItem* pRow = tree.GetRow(1);
     int top = tree.GetItemsHeight(0, 0);
-    CPoint ptBox(tree.GetColumnLeft(0) + pRow->m_rcStateIcon.CenterPoint().x, top + pRow->m_rcStateIcon.CenterPoint().y);
+    CPoint ptBox(tree.GetColumnLeft(0) + pRow->m_rcStateIcon.CenterPoint().x,
+                 top + pRow->m_rcStateIcon.CenterPoint().y);
     CPoint ptLabel(tree.GetColumnLeft(0) + pRow->m_rcLabel.left + 3, top + pRow->m_rcLabel.CenterPoint().y);
     EXPECT_EQ(1, Box(ports[1]));
     Click(&tree, ptBox);

@@ -18,9 +18,10 @@ struct TreeFixture : ::testing::Test
     {
         ASSERT_TRUE(owner.CreateOwner(CRect(100, 100, 520, 460)));
         ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
-            CRect(10, 10, 310, 310), &owner, 88));
+                                CRect(10, 10, 310, 310), &owner, 88));
     }
-    HTREEITEM Add(const char* text, HTREEITEM hParent = TVI_ROOT, HTREEITEM hAfter = TVI_LAST, bool bExpanded = false)
+    HTREEITEM Add(const char* text, HTREEITEM hParent = TVI_ROOT, HTREEITEM hAfter = TVI_LAST,
+                  bool bExpanded = false)
     {
         TVINSERTSTRUCTA ins{};
         ins.hParent = hParent;
@@ -95,15 +96,29 @@ TEST_F(TreeFixture, NextItemCodes)
         UINT code;
         HTREEITEM* expected; // NULL member: none
     } cases[] = {
-        {&A2a, TVGN_ROOT, &A}, {&B1, TVGN_ROOT, &B}, {nullptr, TVGN_ROOT, &A},
-        {&A1, TVGN_NEXT, &A2}, {&A2, TVGN_NEXT, nullptr}, {&A2, TVGN_PREVIOUS, &A1},
-        {&A, TVGN_PARENT, nullptr}, {&A2a, TVGN_PARENT, &A2},
-        {&B, TVGN_CHILD, &B1}, {nullptr, TVGN_CHILD, &A},
+        {&A2a, TVGN_ROOT, &A},
+        {&B1, TVGN_ROOT, &B},
+        {nullptr, TVGN_ROOT, &A},
+        {&A1, TVGN_NEXT, &A2},
+        {&A2, TVGN_NEXT, nullptr},
+        {&A2, TVGN_PREVIOUS, &A1},
+        {&A, TVGN_PARENT, nullptr},
+        {&A2a, TVGN_PARENT, &A2},
+        {&B, TVGN_CHILD, &B1},
+        {nullptr, TVGN_CHILD, &A},
         {nullptr, TVGN_FIRSTVISIBLE, &A},
-        {&A2a, TVGN_NEXTVISIBLE, &B}, {&B, TVGN_NEXTVISIBLE, &D}, {&B1, TVGN_NEXTVISIBLE, &D},
-        {&A, TVGN_PREVIOUSVISIBLE, nullptr}, {&D, TVGN_PREVIOUSVISIBLE, &B}, {&B1, TVGN_PREVIOUSVISIBLE, &B},
-        {nullptr, TVGN_DROPHILITE, &D}, {nullptr, TVGN_CARET, &A2},
-        {nullptr, 32, &A2}, {&A, 33, &A2}, {&B1, 34, &A2}, {&A2, 33, nullptr},
+        {&A2a, TVGN_NEXTVISIBLE, &B},
+        {&B, TVGN_NEXTVISIBLE, &D},
+        {&B1, TVGN_NEXTVISIBLE, &D},
+        {&A, TVGN_PREVIOUSVISIBLE, nullptr},
+        {&D, TVGN_PREVIOUSVISIBLE, &B},
+        {&B1, TVGN_PREVIOUSVISIBLE, &B},
+        {nullptr, TVGN_DROPHILITE, &D},
+        {nullptr, TVGN_CARET, &A2},
+        {nullptr, 32, &A2},
+        {&A, 33, &A2},
+        {&B1, 34, &A2},
+        {&A2, 33, nullptr},
     };
     for (const auto& c : cases)
     {

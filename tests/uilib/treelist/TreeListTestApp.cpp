@@ -8,15 +8,20 @@ namespace
 {
 class CTreeListTestApp : public CWinApp
 {
-public:
-    CTreeListTestApp() : CWinApp(_T("HelvonTreeListTest")) {}
+  public:
+    CTreeListTestApp() : CWinApp(_T("HelvonTreeListTest"))
+    {
+    }
 };
 CTreeListTestApp theApp;
 
 class AppEnvironment : public ::testing::Environment
 {
-public:
-    void SetUp() override { AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), SW_SHOWNORMAL); }
+  public:
+    void SetUp() override
+    {
+        AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), SW_SHOWNORMAL);
+    }
 };
 const auto* const g_env = ::testing::AddGlobalTestEnvironment(new AppEnvironment);
 } // namespace
@@ -31,7 +36,8 @@ COwnerWnd::~COwnerWnd()
 
 BOOL COwnerWnd::CreateOwner(const CRect& rect)
 {
-    return CreateEx(0, AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)),
+    return CreateEx(
+        0, AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)),
         _T("Besitzer"), WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, rect, NULL, 0);
 }
 
@@ -78,7 +84,8 @@ LRESULT COwnerWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
         {
             NMTVDISPINFOA* p = (NMTVDISPINFOA*)pHdr;
             n.hItem = p->item.hItem;
-            if (p->item.pszText != NULL && p->item.pszText != LPSTR_TEXTCALLBACKA && code == TVN_ENDLABELEDITA)
+            if (p->item.pszText != NULL && p->item.pszText != LPSTR_TEXTCALLBACKA &&
+                code == TVN_ENDLABELEDITA)
                 n.text = p->item.pszText;
         }
         else if (code == TVN_KEYDOWN)
@@ -188,7 +195,7 @@ void MoveTo(CWnd* pWnd, CPoint pt)
 }
 
 static void SendBatch(std::initializer_list<UINT> keysDown, DWORD dwMouse1, DWORD dwMouse2,
-    std::initializer_list<UINT> keysUp)
+                      std::initializer_list<UINT> keysUp)
 {
     std::vector<INPUT> inputs;
     for (UINT vk : keysDown)
@@ -244,7 +251,7 @@ void Click(CWnd* pWnd, CPoint pt, std::initializer_list<UINT> modifiers, bool bR
 {
     MoveTo(pWnd, pt);
     SendBatch(modifiers, bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN,
-        bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, modifiers);
+              bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, modifiers);
 }
 
 void DoubleClick(CWnd* pWnd, CPoint pt)

@@ -12,7 +12,7 @@ struct Notice
 {
     UINT code;
     UINT idFrom;
-    int item;       // list: iItem; tree: the item handle's low bits are not useful, see hItem
+    int item; // list: iItem; tree: the item handle's low bits are not useful, see hItem
     int subItem;
     std::string text;
     HTREEITEM hItem;    // tree: itemNew.hItem (or item.hItem for display info)
@@ -26,7 +26,7 @@ struct Notice
 // registered message are logged; answers come from a table by code, or from a hook.
 class COwnerWnd : public CWnd
 {
-public:
+  public:
     COwnerWnd();
     ~COwnerWnd() override;
     BOOL CreateOwner(const CRect& rect);
@@ -39,9 +39,14 @@ public:
 
     int Count(UINT code) const;
     std::vector<UINT> Codes() const;
-    void Clear() { log.clear(); endEditMessages.clear(); commands.clear(); }
+    void Clear()
+    {
+        log.clear();
+        endEditMessages.clear();
+        commands.clear();
+    }
 
-protected:
+  protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };
 
@@ -63,15 +68,17 @@ void Wheel(CWnd* pWnd, CPoint ptClient, int nDelta);
 // pWnd's client coordinates.
 class CInputScript
 {
-public:
-    explicit CInputScript(CWnd* pWnd) : m_pWnd(pWnd) {}
+  public:
+    explicit CInputScript(CWnd* pWnd) : m_pWnd(pWnd)
+    {
+    }
     CInputScript& Move(CPoint pt);
     CInputScript& Down(bool bRight = false);
     CInputScript& Up(bool bRight = false);
     CInputScript& KeyPress(UINT vk);
     void Send(DWORD pumpMs = 100);
 
-private:
+  private:
     CWnd* m_pWnd;
     std::vector<INPUT> m_inputs;
 };
@@ -85,11 +92,11 @@ COLORREF PixelAt(CWnd* pWnd, int x, int y);
 // The system colours for a test's lifetime: set distinct ones, restore at the end.
 class CSysColors
 {
-public:
+  public:
     CSysColors(std::initializer_list<std::pair<int, COLORREF>> colors);
     ~CSysColors();
 
-private:
+  private:
     std::vector<int> m_ids;
     std::vector<COLORREF> m_old;
 };

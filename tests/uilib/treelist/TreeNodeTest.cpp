@@ -11,8 +11,10 @@ std::vector<std::string>* g_pDeleted = nullptr;
 
 class CNamedNode : public _Node
 {
-public:
-    explicit CNamedNode(const char* name) : m_name(name) {}
+  public:
+    explicit CNamedNode(const char* name) : m_name(name)
+    {
+    }
     ~CNamedNode() override
     {
         DeleteChildren();
@@ -22,7 +24,10 @@ public:
     std::string m_name;
 };
 
-std::string Name(SECTreeNode* p) { return p != nullptr ? static_cast<CNamedNode*>(p)->m_name : "-"; }
+std::string Name(SECTreeNode* p)
+{
+    return p != nullptr ? static_cast<CNamedNode*>(p)->m_name : "-";
+}
 } // namespace
 
 TEST(TreeNode, AddChildPlacesAndRefuses)

@@ -1,0 +1,26 @@
+// SECControlBarManager: the frame's control-bar manager, set on the frame by the application.
+// The base makes no extension records and no bars; the toolbar manager derives from it.
+#pragma once
+#include "afxwin.h"
+
+class SECControlBar;
+class SECControlBarInfo;
+class SECControlBarInfoEx;
+
+class SECControlBarManager : public CCmdTarget
+{
+    DECLARE_DYNAMIC(SECControlBarManager)
+
+  public:
+    // Construction
+    SECControlBarManager() = default;
+    ~SECControlBarManager() override = default;
+
+    // Overridables
+    // The extension record for a bar's saved record; NULL here.
+    virtual SECControlBarInfoEx* CreateBarInfo(SECControlBarInfo* pInfo);
+    // A bar that a saved record names and the frame lacks; NULL here.
+    virtual SECControlBar* CreateBar(SECControlBarInfo* pInfo);
+    // The type id saved with a bar; 0 here.
+    virtual DWORD GetBarTypeID(SECControlBar* pBar);
+};
