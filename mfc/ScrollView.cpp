@@ -401,7 +401,7 @@ BOOL CScrollView::OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll)
                 SCROLLINFO si = {};
                 si.cbSize = sizeof(si);
                 si.fMask = SIF_TRACKPOS;
-                pos = ::GetScrollInfo(m_hWnd, nBar == 0 ? SB_HORZ : SB_VERT, &si) ? si.nTrackPos : (int)nPos;
+                pos = GetScrollInfo(nBar == 0 ? SB_HORZ : SB_VERT, &si, SIF_TRACKPOS) ? si.nTrackPos : (int)nPos;
                 break;
             }
             }

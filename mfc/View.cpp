@@ -1,5 +1,6 @@
 // CView: joining the document, painting through OnDraw, activation within the frame.
 #include "View.h"
+#include "SplitterWnd.h"
 #include "PrintInfo.h"
 #include <ole2.h>
 #include "AfxState.h"
@@ -85,6 +86,23 @@ int CView::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)
     if (pParentFrame != NULL)
         pParentFrame->SetActiveView(this);
     return nResult;
+}
+
+CScrollBar* CView::GetScrollBarCtrl(int nBar) const
+{
+    if (nBar != SB_HORZ && nBar != SB_VERT)
+        return NULL;
+    if (GetStyle() & (nBar == SB_HORZ ? WS_HSCROLL : WS_VSCROLL))
+        return NULL;
+    CWnd* pParent = CWnd::FromHandlePermanent(::GetParent(m_hWnd));
+    if (pParent == NULL || !pParent->IsKindOf(RUNTIME_CLASS(CSplitterWnd)))
+        return NULL;
+    int row = 0, col = 0;
+    if (!((CSplitterWnd*)pParent)->IsChildPane(const_cast<CView*>(this), &row, &col))
+        return NULL;
+    UINT nID = nBar == SB_HORZ ? AFX_IDW_HSCROLL_FIRST + col : AFX_IDW_VSCROLL_FIRST + row;
+    CWnd* pBar = CWnd::FromHandlePermanent(::GetDlgItem(pParent->m_hWnd, nID));
+    return pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(CScrollBar)) ? (CScrollBar*)pBar : NULL;
 }
 
 LRESULT CView::OnInitialUpdateMessage(WPARAM, LPARAM)

@@ -62,6 +62,9 @@ class CView : public CWnd
     virtual DWORD OnDragScroll(DWORD dwKeyState, CPoint point);
 
     // Overrides
+    // In a splitter, the bar the splitter shares with the pane's row or column, unless the view
+    // has a bar of its own.
+    CScrollBar* GetScrollBarCtrl(int nBar) const override;
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void PostNcDestroy() override;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;

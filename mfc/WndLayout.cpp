@@ -2,6 +2,7 @@
 // modal message loop.
 #include "Wnd.h"
 #include "Rgn.h"
+#include "ScrollBar.h"
 #include "AfxState.h"
 #include "FrameWnd.h"
 #include "WinApp.h"
@@ -166,10 +167,44 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
 
 // ---- scrolling
 
+HWND CWnd::ScrollBarTarget(int& nBar) const
+{
+    CScrollBar* pBar = nBar == SB_HORZ || nBar == SB_VERT ? GetScrollBarCtrl(nBar) : NULL;
+    if (pBar == NULL)
+        return m_hWnd;
+    nBar = SB_CTL;
+    return pBar->m_hWnd;
+}
+
+int CWnd::GetScrollPos(int nBar) const
+{
+    HWND hWnd = ScrollBarTarget(nBar);
+    return ::GetScrollPos(hWnd, nBar);
+}
+
+int CWnd::SetScrollPos(int nBar, int nPos, BOOL bRedraw)
+{
+    HWND hWnd = ScrollBarTarget(nBar);
+    return ::SetScrollPos(hWnd, nBar, nPos, bRedraw);
+}
+
+void CWnd::GetScrollRange(int nBar, LPINT lpMinPos, LPINT lpMaxPos) const
+{
+    HWND hWnd = ScrollBarTarget(nBar);
+    ::GetScrollRange(hWnd, nBar, lpMinPos, lpMaxPos);
+}
+
+void CWnd::SetScrollRange(int nBar, int nMinPos, int nMaxPos, BOOL bRedraw)
+{
+    HWND hWnd = ScrollBarTarget(nBar);
+    ::SetScrollRange(hWnd, nBar, nMinPos, nMaxPos, bRedraw);
+}
+
 BOOL CWnd::SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw)
 {
     lpScrollInfo->cbSize = sizeof(SCROLLINFO);
-    ::SetScrollInfo(m_hWnd, nBar, lpScrollInfo, bRedraw);
+    HWND hWnd = ScrollBarTarget(nBar);
+    ::SetScrollInfo(hWnd, nBar, lpScrollInfo, bRedraw);
     return TRUE;
 }
 
@@ -177,7 +212,8 @@ BOOL CWnd::GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask)
 {
     lpScrollInfo->cbSize = sizeof(SCROLLINFO);
     lpScrollInfo->fMask = nMask;
-    return ::GetScrollInfo(m_hWnd, nBar, lpScrollInfo);
+    HWND hWnd = ScrollBarTarget(nBar);
+    return ::GetScrollInfo(hWnd, nBar, lpScrollInfo);
 }
 
 int CWnd::GetScrollLimit(int nBar)
@@ -196,6 +232,14 @@ void CWnd::EnableScrollBarCtrl(int nBar, BOOL bEnable)
     {
         EnableScrollBarCtrl(SB_HORZ, bEnable);
         EnableScrollBarCtrl(SB_VERT, bEnable);
+        return;
+    }
+    // A shared bar stays in place for the other panes: it is only enabled or disabled.
+    CScrollBar* pBar = GetScrollBarCtrl(nBar);
+    if (pBar != NULL)
+    {
+        ::EnableScrollBar(pBar->m_hWnd, SB_CTL, bEnable ? ESB_ENABLE_BOTH : ESB_DISABLE_BOTH);
+        pBar->EnableWindow(bEnable);
         return;
     }
     ::ShowScrollBar(m_hWnd, nBar, bEnable);

@@ -30,5 +30,6 @@
 #include "MDIChildWnd.h"
 #include "MiniFrameWnd.h"
 #include "ScrollView.h"
+#include "SplitterWnd.h"
 #include "CtrlView.h"
 #include "ImageList.h"

@@ -4,3 +4,11 @@
 // Colour wells: the "Other..." button's caption and control id.
 #define IDS_SEC_OTHER_COLOR 23100
 #define IDC_SEC_OTHER_COLOR 59953
+
+// Control bars: tool tips of the gripper buttons, and the context menu's commands (their
+// texts under the same ids).
+#define IDS_SEC_GRIPPER_CLOSE_TIP 20655
+#define IDS_SEC_GRIPPER_EXPAND_TIP 20657
+#define IDS_SEC_GRIPPER_CONTRACT_TIP 20658
+#define ID_SEC_ALLOW_DOCKING 43040
+#define ID_SEC_HIDE_BAR 43041

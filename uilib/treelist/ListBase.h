@@ -15,11 +15,17 @@
 #include "ListTip.h"
 #include "TreeListIds.h"
 #include "ScrollBar.h"
+#include "View.h"
+#include <type_traits>
 #include <vector>
 
 template <class TBase> class SECListBase : public TBase, public SECListClient
 {
   public:
+    // The few behaviours that differ between the hosts follow from this: the view wants every
+    // state flag of GetNextItem on a row, the plain window any of them.
+    static constexpr bool s_bViewHosted = std::is_base_of<CView, TBase>::value;
+
     // Run-time class of each instance (defined with the explicit instantiation).
     static CRuntimeClass classTemplateInstance;
     CRuntimeClass* GetRuntimeClass() const override
@@ -682,3 +688,33 @@ template <class TBase> COLORREF SECListBase<TBase>::s_rgbBtnFace = 0;
     {                                                                                                        \
         return RUNTIME_CLASS(class_name);                                                                    \
     }
+
+// Message-map entries of the list engine, shared by every concrete list and tree class.
+#define SEC_LIST_MESSAGE_ENTRIES()                                                                           \
+    ON_WM_CREATE()                                                                                           \
+    ON_WM_DESTROY()                                                                                          \
+    ON_WM_SYSCOLORCHANGE()                                                                                   \
+    ON_WM_PAINT()                                                                                            \
+    ON_WM_ERASEBKGND()                                                                                       \
+    ON_WM_SIZE()                                                                                             \
+    ON_WM_HSCROLL()                                                                                          \
+    ON_WM_VSCROLL()                                                                                          \
+    ON_WM_SETCURSOR()                                                                                        \
+    ON_WM_MOUSEMOVE()                                                                                        \
+    ON_WM_CANCELMODE()                                                                                       \
+    ON_WM_LBUTTONDOWN()                                                                                      \
+    ON_WM_LBUTTONUP()                                                                                        \
+    ON_WM_LBUTTONDBLCLK()                                                                                    \
+    ON_WM_RBUTTONDOWN()                                                                                      \
+    ON_WM_RBUTTONUP()                                                                                        \
+    ON_WM_TIMER()                                                                                            \
+    ON_WM_KEYDOWN()                                                                                          \
+    ON_WM_CHAR()                                                                                             \
+    ON_WM_SYSKEYDOWN()                                                                                       \
+    ON_WM_ENABLE()                                                                                           \
+    ON_WM_GETDLGCODE()                                                                                       \
+    ON_WM_SETFOCUS()                                                                                         \
+    ON_WM_KILLFOCUS()                                                                                        \
+    ON_WM_MOUSEWHEEL()                                                                                       \
+    ON_EN_KILLFOCUS(1, OnEditKillFocus)                                                                      \
+    ON_EN_UPDATE(1, OnEditUpdate)

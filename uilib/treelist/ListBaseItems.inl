@@ -1222,8 +1222,11 @@ template <class TBase> int SECListBase<TBase>::GetNextItem(int nRow, UINT nFlags
     if (nMask == 0)
         return i >= 0 && i < nCount ? i : -1;
     for (; i >= 0 && i < nCount; i += nStep)
-        if (GetItemState(i, nMask) & nMask)
+    {
+        UINT nHave = GetItemState(i, nMask) & nMask;
+        if (s_bViewHosted ? nHave == nMask : nHave != 0)
             return i;
+    }
     return -1;
 }
 

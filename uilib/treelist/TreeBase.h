@@ -7,6 +7,7 @@
 #include "ListBase.h"
 #include "Node.h"
 #include "SubItemTextStorage.h"
+#include <algorithm>
 #include <unordered_set>
 
 // A list row of the tree: it knows its node.
@@ -292,6 +293,11 @@ template <class TList> class SECTreeBase : public TList
     void ForEachNode(_Node* pFrom, void (*fn)(_Node*, void*), void* pData);
     LRESULT SendTree(NMHDR* pHdr, int nCode);
     void SendSelNotify(int nCode, int nRow, int nOldRow, UINT nAction, LRESULT* pResult);
+    // The action a caret moved by the program reports: the view's tree says keyboard.
+    static constexpr UINT ProgrammaticAction()
+    {
+        return TList::s_bViewHosted ? TVC_BYKEYBOARD : 0;
+    }
     int RowDepthX0(_Node* pNode) const;
     BOOL HasImageFor(_Node* pNode, int& nImage);
     void ExpandAll(_Node* pNode);

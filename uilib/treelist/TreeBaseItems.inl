@@ -978,12 +978,12 @@ template <class TList> BOOL SECTreeBase<TList>::Select(HTREEITEM hItem, UINT nCo
     }
     int nOld = this->m_nFocusIndex;
     LRESULT lVeto = 0;
-    SendSelNotify(TVN_SELCHANGINGA, nRow, nOld, 0, &lVeto);
+    SendSelNotify(TVN_SELCHANGINGA, nRow, nOld, ProgrammaticAction(), &lVeto);
     if (lVeto != 0)
         return 0;
     this->DeselectAllItems(nRow);
     this->SelectFocusItem(nRow, TRUE);
-    SendSelNotify(TVN_SELCHANGEDA, nRow, nOld, 0, NULL);
+    SendSelNotify(TVN_SELCHANGEDA, nRow, nOld, ProgrammaticAction(), NULL);
     return 1;
 }
 
@@ -994,11 +994,11 @@ template <class TList> BOOL SECTreeBase<TList>::SelectItem(HTREEITEM hItem)
     int nRow = RowOfItem(hItem);
     int nOld = this->m_nFocusIndex;
     LRESULT lVeto = 0;
-    SendSelNotify(TVN_SELCHANGINGA, nRow, nOld, 0, &lVeto);
+    SendSelNotify(TVN_SELCHANGINGA, nRow, nOld, ProgrammaticAction(), &lVeto);
     if (lVeto != 0)
         return 0;
     if (TList::SelectItem(nRow, TRUE))
-        SendSelNotify(TVN_SELCHANGEDA, nRow, nOld, 0, NULL);
+        SendSelNotify(TVN_SELCHANGEDA, nRow, nOld, ProgrammaticAction(), NULL);
     if (!(m_dwTreeStyleEx & TreeStyle::EX_MULTI_SELECT))
     {
         this->SelectFocusItem(nRow, TRUE);

@@ -7,6 +7,7 @@
 #include "grid/formula/FormulaSheet.h"
 #include "TestSupport.h"
 #include "afxwin.h"
+#include <string>
 
 namespace
 {
@@ -101,4 +102,48 @@ TEST_F(FormulaGridTest, ReadOnlyGridRefusesRangeNames)
     m_grid.SetReadOnly(FALSE);
     EXPECT_TRUE(m_grid.DeleteRangeName("Top"));
     EXPECT_EQ(CString("=SUM(A1..A2)"), Expression(1, 3));
+}
+
+namespace
+{
+// Records which range-name commands the grid asks for.
+class RecordingFactory : public CGXAbstractCommandFactory
+{
+  public:
+    CObject* CreateSetRangeNameCmd(CGXGridCore*, LPCTSTR pszName, BOOL bExisted, const CGXCellRange&) override
+    {
+        m_log += std::string("set ") + pszName + (bExisted ? " existed;" : " new;");
+        return new CGXStyle; // any command object
+    }
+    CObject* CreateDeleteRangeNameCmd(CGXGridCore*, LPCTSTR pszName, const CGXCellRange& range,
+                                      CObject* pObject) override
+    {
+        m_log += std::string("delete ") + pszName + " row " + std::to_string(range.top) + ";";
+        delete pObject;
+        return new CGXStyle; // any command object
+    }
+    void AddCommand(CGXGridCore*, CObject* pCmd, int) override
+    {
+        m_nAdded += pCmd != NULL;
+        delete pCmd;
+    }
+    std::string m_log;
+    int m_nAdded = 0;
+};
+} // namespace
+
+TEST_F(FormulaGridTest, RangeNameChangesRecordUndoCommands)
+{
+    RecordingFactory factory;
+    m_grid.m_pUndoImp = &factory;
+    ASSERT_TRUE(m_grid.SetRangeName("Top", CGXCellRange(3, 1, 4, 1)));
+    ASSERT_TRUE(m_grid.SetRangeName("Top", CGXCellRange(5, 1, 6, 1)));
+    ASSERT_TRUE(m_grid.DeleteRangeName("Top"));
+    // Rolling back records nothing.
+    ASSERT_TRUE(m_grid.SetRangeName("Other", CGXCellRange(1, 1), NULL, GX_UPDATENOW, 1));
+    m_grid.GetParam()->SetUndoEnabled(FALSE);
+    ASSERT_TRUE(m_grid.SetRangeName("Third", CGXCellRange(1, 1)));
+    m_grid.m_pUndoImp = NULL;
+    EXPECT_EQ("set Top new;set Top existed;delete Top row 5;", factory.m_log);
+    EXPECT_EQ(3, factory.m_nAdded);
 }

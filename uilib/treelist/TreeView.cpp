@@ -1,0 +1,18 @@
+#include "TreeView.h"
+#include "TreeBaseItems.inl"
+#include "TreeBaseInput.inl"
+#include "TreeBasePaint.inl"
+
+// The list engine's code for the view comes from ListView.cpp.
+extern template class SECListBase<CView>;
+
+// The tree engine compiled for the view host.
+IMPLEMENT_TEMPLATE_INSTANCE_CLASS(SECTreeBaseV, "SECTreeBaseV", RUNTIME_CLASS(SECListView))
+template class SECTreeBase<SECListView>;
+
+IMPLEMENT_DYNCREATE_ON_TEMPLATE(SECTreeView, SECTreeBaseV)
+
+// The list's entries bind the tree's handlers where the tree has its own.
+BEGIN_MESSAGE_MAP(SECTreeView, SECTreeBaseV)
+SEC_LIST_VIEW_MESSAGE_ENTRIES()
+END_MESSAGE_MAP()
