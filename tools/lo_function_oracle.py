@@ -20,10 +20,19 @@ DATA = {
     "B": [1.5, 3.7, 4.1, 3.9, 6.2, 5.1, 8.0, 9.3],
     "C": [10.2, 11.5, 9.8, 12.1, 10.9],
     "D": [0.5, 1.25, 3, 8, 0.75],
+    # A design matrix P..R (R the constant column) and its observations S.
+    "P": [10.2, 11.5, 9.8, 12.1, 10.9, 13.4],
+    "Q": [0.5, 1.25, 3, 8, 0.75, 2.5],
+    "R": [1, 1, 1, 1, 1, 1],
+    "S": [3.1, 4.7, 2.2, 8.9, 5.5, 6.1],
+    "T": [-1000, 300, 420, 250, 180],
+    "U": [38000, 38100, 38250, 38400, 38700],
 }
 
 CLOSED = 1e-12
 APPROX = 1e-9
+# Least squares through the normal equations loses a few digits to the inversion.
+FIT = 1e-10
 
 FAMILIES = {
     "Statistics": [
@@ -66,6 +75,63 @@ FAMILIES = {
         ("=ZTEST(C1..C5,10,1.5)", "=ZTEST(C1:C5,10,1.5)", APPROX),
         ("=STANDARDIZE(7,5,2)", "=STANDARDIZE(7,5,2)", CLOSED),
         ("=CONFIDENCE(0.05,2.5,50)", "=CONFIDENCE(0.05,2.5,50)", APPROX),
+    ],
+    # The test stores PLS(A1..A8,B1..B8,1) at M20, LLS(P1..R6,S1..S6) at M30,
+    # POLYCOEF(A1..A8,B1..B8,2) at M40, TREND(C1..C3,A1..A8,B1..B8) at M50 and
+    # LINFIT(A1..A8,B1..B8) at M60; the rows read their blocks.
+    "Regression": [
+        ("=M20", "=INDEX(LINEST(B1:B8,A1:A8,1,1),1,1)", FIT),
+        ("=N20", "=INDEX(LINEST(B1:B8,A1:A8,1,1),1,2)", FIT),
+        ("=O20", "=INDEX(LINEST(B1:B8,A1:A8,1,1),3,2)^2", FIT),
+        ("=M21", "=INDEX(LINEST(B1:B8,A1:A8,1,1),2,1)", FIT),
+        ("=N21", "=INDEX(LINEST(B1:B8,A1:A8,1,1),2,2)", FIT),
+        ("=O21", "=INDEX(LINEST(B1:B8,A1:A8,1,1),3,1)", FIT),
+        ("=M22", "=INDEX(LINEST(B1:B8,A1:A8,1,1),1,1)/INDEX(LINEST(B1:B8,A1:A8,1,1),2,1)", FIT),
+        ("=O22", "=INDEX(LINEST(B1:B8,A1:A8,1,1),4,1)", FIT),
+        ("=N23", "=TDIST(ABS(INDEX(LINEST(B1:B8,A1:A8,1,1),1,2)/INDEX(LINEST(B1:B8,A1:A8,1,1),2,2)),6,2)", APPROX),
+        ("=O23", "=FDIST(INDEX(LINEST(B1:B8,A1:A8,1,1),4,1),1,6)", APPROX),
+        ("=M30", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),1,2)", FIT),
+        ("=N30", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),1,1)", FIT),
+        ("=O30", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),1,3)", FIT),
+        ("=P30", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),3,2)^2", FIT),
+        ("=M31", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),2,2)", FIT),
+        ("=O31", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),2,3)", FIT),
+        ("=P31", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),3,1)", FIT),
+        ("=P32", "=INDEX(LINEST(S1:S6,P1:Q6,1,1),4,1)", FIT),
+        ("=P33", "=FDIST(INDEX(LINEST(S1:S6,P1:Q6,1,1),4,1),2,3)", APPROX),
+        ("=M40", "=INDEX(LINEST(B1:B8,A1:A8^{1,2}),1,1)", FIT),
+        ("=M41", "=INDEX(LINEST(B1:B8,A1:A8^{1,2}),1,2)", FIT),
+        ("=M42", "=INDEX(LINEST(B1:B8,A1:A8^{1,2}),1,3)", FIT),
+        ("=M50", "=FORECAST(C1,B1:B8,A1:A8)", FIT),
+        ("=M52", "=FORECAST(C3,B1:B8,A1:A8)", FIT),
+        ("=M60", "=FORECAST(A1,B1:B8,A1:A8)", FIT),
+        ("=M67", "=FORECAST(A8,B1:B8,A1:A8)", FIT),
+        ("=FORECAST(6,A1..A8,B1..B8)", "=FORECAST(6,B1:B8,A1:A8)", FIT),
+    ],
+    # Cash flows in T1..T5 with their dates in U1..U5.
+    "Finance": [
+        ("=FV(100,0.05,12)", "=FV(0.05,12,-100)", CLOSED),
+        ("=PV(100,0.05,12)", "=PV(0.05,12,-100)", CLOSED),
+        ("=PMT(1000,0.01,24)", "=-PMT(0.01,24,1000)", CLOSED),
+        ("=RATE(200,100,7)", "=RATE(7,0,-100,200)", 1e-9),
+        ("=CTERM(0.04,200,100)", "=NPER(0.04,0,-100,200)", CLOSED),
+        ("=TERM(100,0.05,2000)", "=NPER(0.05,-100,0,2000)", CLOSED),
+        ("=SLN(1000,100,7)", "=SLN(1000,100,7)", CLOSED),
+        ("=SYD(1000,100,5,2)", "=SYD(1000,100,5,2)", CLOSED),
+        ("=DDB(1000,100,5,2)", "=DDB(1000,100,5,2)", CLOSED),
+        ("=DB(1000,100,5,2)", "=DB(1000,100,5,2)", CLOSED),
+        ("=DB(1000,100,5,3,7)", "=DB(1000,100,5,3,7)", CLOSED),
+        ("=IPMT(0.01,3,24,1000,0)", "=-IPMT(0.01,3,24,1000,0)", CLOSED),
+        ("=PPMT(0.01,3,24,1000,0)", "=-PPMT(0.01,3,24,1000,0)", CLOSED),
+        ("=IPMT(0.01,3,24,1000,0,1)", "=-IPMT(0.01,3,24,1000,0,1)", CLOSED),
+        ("=CUMIPMT(0.01,24,1000,2,5,0)", "=-CUMIPMT(0.01,24,1000,2,5,0)", CLOSED),
+        ("=CUMPRINC(0.01,24,1000,2,5,0)", "=-CUMPRINC(0.01,24,1000,2,5,0)", CLOSED),
+        ("=CUMPRINC(0.01,24,1000,2,5,1)", "=-CUMPRINC(0.01,24,1000,2,5,1)", CLOSED),
+        ("=EFFECT(0.08,4)", "=EFFECTIVE(0.08,4)", CLOSED),
+        ("=NOMINAL(0.08,4)", "=NOMINAL(0.08,4)", CLOSED),
+        ("=FVSCHEDULE(100,D1..D3)", "=100*PRODUCT(1+D1,1+D2,1+D3)", CLOSED),
+        ("=IRR(0.1,T1..T5)", "=IRR(T1:T5,0.1)", 1e-9),
+        ("=MIRR(T1..T5,0.1,0.12)", "=MIRR(T1:T5,0.1,0.12)", CLOSED),
     ],
     "OrderStatistics": [
         ("=LARGE(B1..B8,3)", "=LARGE(B1:B8,3)", CLOSED),

@@ -81,6 +81,7 @@ void CGXTempNumbers::Alloc(long long n)
         GXRaiseFunctionError(GX_ERR_NOMEM);
     m_pData = GXAllocTempNumbers((int)n);
     m_n = 0;
+    m_nCapacity = n;
 }
 
 void GXGatherRange(const GX_RANGE& range, CGXTempNumbers& numbers)

@@ -72,6 +72,10 @@ class CGXTempNumbers
     {
         return m_n;
     }
+    long long Capacity() const
+    {
+        return m_nCapacity;
+    }
     double& operator[](int i)
     {
         return m_pData[i];
@@ -82,6 +86,7 @@ class CGXTempNumbers
     CGXTempNumbers& operator=(const CGXTempNumbers&) = delete;
     double* m_pData = NULL;
     int m_n = 0;
+    long long m_nCapacity = 0;
 };
 
 // Gathers the numbers of a range's cells, in position order, into a temporary array no larger

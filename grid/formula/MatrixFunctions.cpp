@@ -1,4 +1,4 @@
-// MMUL, TRANSPOSE, INVERT, DET and FREQUENCY.
+// MMUL, TRANSPOSE, INVERT, DET, EIGEN and FREQUENCY.
 #include "grid/formula/MatrixFunctions.h"
 #include "grid/formula/FunctionSupport.h"
 #include "grid/formula/MatrixRoutines.h"
@@ -9,7 +9,8 @@ enum
 {
     GX_ERR_INCOMPATIBLE = 104,
     GX_ERR_SINGULAR = 117,
-    GX_ERR_NOTSQUARE = 118
+    GX_ERR_NOTSQUARE = 118,
+    GX_ERR_NOTSYMMETRIC = 119
 };
 
 GX_VALUE* ArrayResult(GX_VALUE* pResult, const CGXTempMatrix& a)
@@ -67,6 +68,19 @@ GX_VALUE* GXDet(GX_VALUE* pResult, GX_VALUE* pArgs)
     CGXTempMatrix a;
     GXReadMatrix(r, a);
     return GXReturnNumber(pResult, GXDeterminant(a));
+}
+
+GX_VALUE* GXEigenvalues(GX_VALUE* pResult, GX_VALUE* pArgs)
+{
+    GX_RANGE r = SquareRange(pArgs);
+    CGXTempMatrix a, values;
+    GXReadMatrix(r, a);
+    if (GXIsNotSymmetric(a))
+        GXRaiseFunctionError(GX_ERR_NOTSYMMETRIC);
+    GXEigen(a, values);
+    if (values.Rows() == 0)
+        GXRaiseFunctionError(GX_ERR_NOROOT);
+    return ArrayResult(pResult, values);
 }
 
 GX_VALUE* GXFrequency(GX_VALUE* pResult, GX_VALUE* pArgs)

@@ -6,4 +6,5 @@ GX_VALUE* GXMMul(GX_VALUE* pResult, GX_VALUE* pArgs);
 GX_VALUE* GXTranspose(GX_VALUE* pResult, GX_VALUE* pArgs);
 GX_VALUE* GXInvert(GX_VALUE* pResult, GX_VALUE* pArgs);
 GX_VALUE* GXDet(GX_VALUE* pResult, GX_VALUE* pArgs);
+GX_VALUE* GXEigenvalues(GX_VALUE* pResult, GX_VALUE* pArgs);
 GX_VALUE* GXFrequency(GX_VALUE* pResult, GX_VALUE* pArgs);

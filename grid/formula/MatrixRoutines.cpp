@@ -264,3 +264,140 @@ void GXWriteArrayResult(const CGXTempMatrix& a)
             GXInsertCellRecord(nSheet, pCell);
         }
 }
+
+int GXIsNotSymmetric(const CGXTempMatrix& a)
+{
+    for (int i = 0; i < a.Rows(); i++)
+        for (int j = 0; j < i; j++)
+        {
+            double x = a.At(i, j), y = a.At(j, i);
+            if (fabs(x - y) > 1e-10 * fmax(fabs(x), fabs(y)))
+                return 1;
+        }
+    return 0;
+}
+
+namespace
+{
+// sqrt(a² + b²) from the larger magnitude, so that the squares do not overflow.
+double Hypot(double a, double b)
+{
+    double x = fabs(a), y = fabs(b);
+    if (x > y)
+        return x * sqrt(1 + (y / x) * (y / x));
+    return y == 0 ? 0 : y * sqrt(1 + (x / y) * (x / y));
+}
+
+const int kMaxEigenSteps = 30;
+} // namespace
+
+void GXEigen(CGXTempMatrix& a, CGXTempMatrix& result)
+{
+    int n = a.Rows();
+    std::vector<double> d(n), e(n);
+    // Householder reduction to tridiagonal form, diagonal and off-diagonal only.
+    for (int i = n - 1; i > 0; i--)
+    {
+        int l = i - 1;
+        double h = 0, scale = 0;
+        if (l > 0)
+        {
+            for (int k = 0; k <= l; k++)
+                scale += fabs(a.At(i, k));
+            if (scale == 0)
+                e[i] = a.At(i, l);
+            else
+            {
+                for (int k = 0; k <= l; k++)
+                {
+                    a.At(i, k) /= scale;
+                    h += a.At(i, k) * a.At(i, k);
+                }
+                double f = a.At(i, l);
+                double g = f >= 0 ? -sqrt(h) : sqrt(h);
+                e[i] = scale * g;
+                h -= f * g;
+                a.At(i, l) = f - g;
+                f = 0;
+                for (int j = 0; j <= l; j++)
+                {
+                    g = 0;
+                    for (int k = 0; k <= j; k++)
+                        g += a.At(j, k) * a.At(i, k);
+                    for (int k = j + 1; k <= l; k++)
+                        g += a.At(k, j) * a.At(i, k);
+                    e[j] = g / h;
+                    f += e[j] * a.At(i, j);
+                }
+                double hh = f / (h + h);
+                for (int j = 0; j <= l; j++)
+                {
+                    f = a.At(i, j);
+                    e[j] = g = e[j] - hh * f;
+                    for (int k = 0; k <= j; k++)
+                        a.At(j, k) -= f * e[k] + g * a.At(i, k);
+                }
+            }
+        }
+        else
+            e[i] = a.At(i, l);
+    }
+    for (int i = 0; i < n; i++)
+        d[i] = a.At(i, i);
+    // Implicit QL with shifts.
+    for (int i = 1; i < n; i++)
+        e[i - 1] = e[i];
+    if (n > 0)
+        e[n - 1] = 0;
+    for (int l = 0; l < n; l++)
+    {
+        int nSteps = 0, m;
+        do
+        {
+            for (m = l; m < n - 1; m++)
+            {
+                double dd = fabs(d[m]) + fabs(d[m + 1]);
+                if (fabs(e[m]) + dd == dd)
+                    break;
+            }
+            if (m != l)
+            {
+                if (nSteps++ == kMaxEigenSteps)
+                {
+                    result.Alloc(0, 0);
+                    return;
+                }
+                double g = (d[l + 1] - d[l]) / (2 * e[l]);
+                double r = sqrt(g * g + 1);
+                g = d[m] - d[l] + e[l] / (g + (g >= 0 ? fabs(r) : -fabs(r)));
+                double s = 1, c = 1, p = 0;
+                int i;
+                for (i = m - 1; i >= l; i--)
+                {
+                    double f = s * e[i], b = c * e[i];
+                    e[i + 1] = r = Hypot(f, g);
+                    if (r == 0)
+                    {
+                        d[i + 1] -= p;
+                        e[m] = 0;
+                        break;
+                    }
+                    s = f / r;
+                    c = g / r;
+                    g = d[i + 1] - p;
+                    r = (d[i] - g) * s + 2 * c * b;
+                    d[i + 1] = g + (p = s * r);
+                    g = c * r - b;
+                }
+                if (r == 0 && i >= l)
+                    continue;
+                d[l] -= p;
+                e[l] = g;
+                e[m] = 0;
+            }
+        } while (m != l);
+    }
+    result.Alloc(n, 1);
+    for (int i = 0; i < n; i++)
+        result.At(i, 0) = d[i];
+}

@@ -62,3 +62,8 @@ void GXInvertMatrix(CGXTempMatrix& a, CGXTempMatrix& result);
 double GXDeterminant(CGXTempMatrix& a);
 // Writes the matrix from the current formula cell on; element (0, 0) is the caller's value.
 void GXWriteArrayResult(const CGXTempMatrix& a);
+// 1 when some pair a_ij, a_ji differs by more than 1e-10 relative to the larger magnitude.
+int GXIsNotSymmetric(const CGXTempMatrix& a);
+// Eigenvalues of a symmetric matrix as an n x 1 matrix; zero rows when an eigenvalue does not
+// settle within 30 steps. a is overwritten.
+void GXEigen(CGXTempMatrix& a, CGXTempMatrix& result);

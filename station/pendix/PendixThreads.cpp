@@ -64,7 +64,10 @@ void RunPendixJob(STRUCT_COMM_JOB& job, std::vector<HANDLE>& stopEvents)
             pCom->ClearFailures();
             pCom->ClearPortUnavailable();
         }
-        if (!pCom->IsBroken() && job.dwTries < kMaxTries && job.dwCode < pendixStopJob)
+        // The view may have switched its link off between the failure and the requeue, so a retry
+        // can sit behind the stop job: it must not reopen the port then.
+        BOOL bRetryOfClosedLink = job.dwTries > 0 && !g_pendixWindows.IsRegistered(job.hWnd);
+        if (!pCom->IsBroken() && job.dwTries < kMaxTries && job.dwCode < pendixStopJob && !bRetryOfClosedLink)
         {
             const JobEntry& entry = g_jobs[job.dwCode];
             BOOL bOk = entry.run(*pCom, job);
@@ -73,7 +76,7 @@ void RunPendixJob(STRUCT_COMM_JOB& job, std::vector<HANDLE>& stopEvents)
             else
                 bRetry = entry.bRetry;
         }
-        if (pCom->IsBroken() || job.dwTries >= kMaxTries)
+        if (!bRetryOfClosedLink && (pCom->IsBroken() || job.dwTries >= kMaxTries))
         {
             bRetry = FALSE;
             nMessage = WM_PENDIX_BROKEN;

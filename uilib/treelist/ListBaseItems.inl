@@ -630,6 +630,11 @@ template <class TBase> int SECListBase<TBase>::InsertItem(int nRow, SECListItem*
         ++m_nAnchorIndex;
     if (m_nDropHilite >= nRow)
         ++m_nDropHilite;
+    // The edit and the edit waiting for its timer keep their row.
+    if (m_nEditRow >= nRow)
+        ++m_nEditRow;
+    if (m_nClickRow >= nRow)
+        ++m_nClickRow;
     for (int& n : m_arrSel)
         if (n >= nRow)
             ++n;
@@ -1008,10 +1013,19 @@ template <class TBase> BOOL SECListBase<TBase>::DeleteItem(int nRow, int nCount)
     if (GetRow(nRow) == NULL || nCount < 1)
         return FALSE;
     nCount = std::min(nCount, GetItemCount() - nRow);
+    int nEnd = nRow + nCount;
+    // An edit of a row going away ends cancelled while its row is still there.
+    if (m_nEditRow >= nRow && m_nEditRow < nEnd)
+        EndLabelEdit(FALSE);
+    if (m_nClickRow >= nRow && m_nClickRow < nEnd)
+        m_nClickRow = -1;
+    else if (m_nClickRow >= nEnd)
+        m_nClickRow -= nCount;
+    if (m_nEditRow >= nEnd)
+        m_nEditRow -= nCount;
     if (this->m_hWnd != NULL)
         InvalidateItems(std::max(0, nRow - 1), FALSE, TRUE, TRUE, FALSE);
     NotifyDeleteItem(nRow);
-    int nEnd = nRow + nCount;
     for (int i = nRow; i < nEnd; ++i)
         delete m_arrItems[i];
     m_arrItems.erase(m_arrItems.begin() + nRow, m_arrItems.begin() + nEnd);
@@ -1034,8 +1048,6 @@ template <class TBase> BOOL SECListBase<TBase>::DeleteItem(int nRow, int nCount)
         m_nDropHilite = m_nDropHilite >= nEnd ? m_nDropHilite - nCount : nRow - 1;
     else if (m_nDropHilite == nRow)
         m_nDropHilite = -1;
-    if (m_nEditRow >= nRow && m_nEditRow < nEnd)
-        EndLabelEdit(FALSE);
     std::vector<int> sel;
     for (int n : m_arrSel)
     {

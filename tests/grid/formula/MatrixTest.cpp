@@ -2,6 +2,9 @@
 // the sheet's edge and the records saved for undo.
 #include "FunctionSheetTest.h"
 #include "grid/formula/CellStore.h"
+#include <algorithm>
+#include <math.h>
+#include <vector>
 
 using namespace formula_test;
 
@@ -135,5 +138,101 @@ TEST_F(MatrixTest, ArrayResultSavesOverwrittenCellsForUndo)
     EXPECT_NE(std::string::npos, sSaved.find("31,11:-1 ")) << sSaved;
     GXFreeSavedCells(m_nSheet);
     c->bKeepUndo = 0;
+}
+} // namespace
+
+namespace
+{
+// Values of a block of cells, compared with a tolerance.
+void ExpectBlockNear(int nSheet, DWORD nRow, DWORD nCol, int nRows, int nCols, const double* pExpected)
+{
+    for (int i = 0; i < nRows; i++)
+        for (int j = 0; j < nCols; j++)
+        {
+            GX_VALUE v;
+            GX_CELL* p = GXGetCellValue(nSheet, nRow + i, nCol + j, &v);
+            ASSERT_TRUE(p != NULL && v.nKind == GX_CELLVALUE_NUMBER) << i << "," << j;
+            EXPECT_NEAR(pExpected[i * nCols + j], v.dValue, 1e-12) << i << "," << j;
+        }
+    EXPECT_EQ("none", CellValue(nSheet, nRow + nRows, nCol));
+    EXPECT_EQ("none", CellValue(nSheet, nRow, nCol + nCols));
+}
+
+TEST_F(MatrixTest, TransformsAndTheirShapes)
+{
+    GXStoreNumber(m_nSheet, 20, 5, 1); // F20..F23 1, 0, 0, 0
+    for (int i = 1; i <= 3; i++)
+        GXStoreNumber(m_nSheet, 20 + i, 5, 0);
+    Put("=FFT(F20..F23)");
+    const double aImpulse[] = {1, 0, 1, 0, 1, 0, 1, 0};
+    ExpectBlockNear(m_nSheet, 30, 10, 4, 2, aImpulse);
+    Put("=FFT(F14..F17)"); // 1, 2, 3, 4
+    const double aRamp[] = {10, 0, -2, -2, -2, 0, -2, 2};
+    ExpectBlockNear(m_nSheet, 30, 10, 4, 2, aRamp);
+    ASSERT_TRUE(GXStoreFormula(m_nSheet, 30, 14, "=INVFFT(K30..L33)", NULL));
+    GXRecalc(m_nSheet);
+    const double aBack[] = {1, 0, 2, 0, 3, 0, 4, 0};
+    ExpectBlockNear(m_nSheet, 30, 14, 4, 2, aBack);
+    // Across a row: a 2 x n block.
+    GXRemoveCellAt(m_nSheet, 30, 14);
+    for (int i = 0; i < 4; i++)
+        for (int j = 0; j < 4; j++)
+            GXRemoveCellAt(m_nSheet, 30 + i, 10 + j);
+    GXStoreNumber(m_nSheet, 1, 8, 4); // F1..I1 1, 2, 3, 4
+    Put("=FFT(F1..I1)");
+    const double aRow[] = {10, -2, -2, -2, 0, -2, 0, 2};
+    ExpectBlockNear(m_nSheet, 30, 10, 2, 4, aRow);
+    for (int i = 0; i < 2; i++)
+        for (int j = 0; j < 4; j++)
+            GXRemoveCellAt(m_nSheet, 30 + i, 10 + j);
+    // Any length for the direct transform, and it agrees with the fast one.
+    Put("=DFT(F14..F16)");
+    const double aThree[] = {6, 0, -1.5, -sqrt(0.75), -1.5, sqrt(0.75)};
+    ExpectBlockNear(m_nSheet, 30, 10, 3, 2, aThree);
+    Put("=INVDFT(K30..L32)");
+    GXRemoveCellAt(m_nSheet, 30, 10);
+    const EdgeCase aCases[] = {
+        {"=FFT(F14..F16)", "#69"},
+        {"=INVFFT(F14..F16)", "#69"},
+        {"=FFT(F14..H17)", "#103"},
+        {"=DFT(F1..H3)", "#103"},
+        {"=FFT(A1..A1048577)", "#103"},
+        {"=FFT(F14..F18)", "#130"},
+        {"=FFT(3)", "#98"},
+        {"=DFT(F14)", "1"},
+    };
+    CheckCases(aCases, sizeof(aCases) / sizeof(aCases[0]));
+}
+
+TEST_F(MatrixTest, EigenvaluesOfSymmetricMatrices)
+{
+    // F20..H22 the second-difference matrix, eigenvalues 2 - √2, 2, 2 + √2.
+    const double a[] = {2, -1, 0, -1, 2, -1, 0, -1, 2};
+    for (int i = 0; i < 9; i++)
+        GXStoreNumber(m_nSheet, 20 + i / 3, 5 + i % 3, a[i]);
+    Put("=EIGEN(F20..H22)");
+    std::vector<double> values;
+    for (int i = 0; i < 3; i++)
+    {
+        GX_VALUE v;
+        ASSERT_TRUE(GXGetCellValue(m_nSheet, 30 + i, 10, &v) != NULL);
+        values.push_back(v.dValue);
+    }
+    EXPECT_EQ("none", CellValue(m_nSheet, 33, 10));
+    EXPECT_EQ("none", CellValue(m_nSheet, 30, 11));
+    std::sort(values.begin(), values.end());
+    EXPECT_NEAR(2 - sqrt(2.0), values[0], 1e-12);
+    EXPECT_NEAR(2, values[1], 1e-12);
+    EXPECT_NEAR(2 + sqrt(2.0), values[2], 1e-12);
+    // Symmetric within one part in 1e12, not within one part in 1e6.
+    GXStoreNumber(m_nSheet, 21, 5, -1 * (1 + 1e-12));
+    EXPECT_NE("#119", Eval(m_nSheet, "=EIGEN(F20..H22)"));
+    GXStoreNumber(m_nSheet, 21, 5, -1 * (1 + 1e-6));
+    EXPECT_EQ("#119", Eval(m_nSheet, "=EIGEN(F20..H22)"));
+    EXPECT_EQ("#118", Eval(m_nSheet, "=EIGEN(F20..H21)"));
+    // A value that never settles gives up after a bounded number of steps.
+    GXStoreNumber(m_nSheet, 21, 5, -1);
+    GXStoreNumber(m_nSheet, 20, 5, NAN);
+    EXPECT_EQ("#63", Eval(m_nSheet, "=EIGEN(F20..H22)"));
 }
 } // namespace

@@ -283,10 +283,12 @@ TEST_F(PendixJobs, TicksReachEveryViewWithALink)
 
 TEST_F(PendixJobs, StopJobBehindAFailingJob)
 {
-    Start("--fault echo --fault-command N");
+    // Both jobs are queued before the worker runs, so the link is off when the write fails.
+    Start("--fault echo --fault-command N", false);
     RegisterPendixWindow(m_hWnd);
     Queue(4, NULL, NULL, NULL, {40000.0f});
     ASSERT_TRUE(QueuePendixStopJob(m_com.get(), m_hWnd, m_hEvent));
+    StartThreads();
     EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(m_hEvent, 5000));
     ASSERT_TRUE(testing_support::PumpUntil([&] { return Count(m_hWnd, WM_PENDIX_CLOSED) == 1; }, 2000));
     // the failed job is not tried again behind the stop job: the port stays closed
@@ -299,6 +301,32 @@ TEST_F(PendixJobs, StopJobBehindAFailingJob)
     EXPECT_EQ(0, GetPendixJobQueue().GetCount());
     StopPendixThreads(m_com.get(), NULL, 0);
     m_bStarted = false;
+}
+
+TEST_F(PendixJobs, RetryQueuedBehindTheStopJobIsDropped)
+{
+    // The worker decided on the retry just before the view switched its link off: the retry then
+    // sits behind the stop job and must neither reopen the port nor report anything.
+    Start("--fault echo --fault-command N", false);
+    ASSERT_TRUE(QueuePendixStopJob(m_com.get(), m_hWnd, m_hEvent));
+    STRUCT_COMM_JOB retry;
+    memset(&retry, 0, sizeof retry);
+    retry.pProtocol = m_com.get();
+    retry.dwCode = 4;
+    retry.dwParams[0] = CommJobWord(40000.0f);
+    retry.hWnd = m_hWnd;
+    for (DWORD dwTries : {1u, 4u})
+    {
+        retry.dwTries = dwTries;
+        ASSERT_TRUE(GetPendixJobQueue().Put(&retry, 100));
+    }
+    Queue(3); // a marker behind the retries, from a view whose link is on
+    StartThreads();
+    EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(m_hEvent, 5000));
+    ASSERT_TRUE(testing_support::PumpUntil([&] { return Count(m_hWnd, WM_PENDIX_STATUS) == 1; }, 5000));
+    EXPECT_EQ(1, Count(m_hWnd, WM_PENDIX_CLOSED));
+    EXPECT_EQ(0, Count(m_hWnd, WM_PENDIX_BROKEN));
+    EXPECT_EQ(std::vector<std::string>{"49"}, Requests()) << "only the marker reached the device";
 }
 
 TEST_F(PendixJobs, StopJobThatCannotBeQueuedReleasesTheLink)

@@ -12,6 +12,7 @@
 #include "PrintInfo.h"
 #include "TestSupport.h"
 #include "TreeListTestApp.h"
+#include <dlgs.h>
 #include <fstream>
 #include <sstream>
 
@@ -348,4 +349,61 @@ TEST_F(ListViewFixture, FailingPrintFontsPrintNothingAndKeepTheScreen)
     EXPECT_GT(PreviewPages(), 0u);
     EXPECT_STREQ("Arial", pView->m_lfItem.lfFaceName);
     EXPECT_EQ((HFONT)font.GetSafeHandle(), pView->GetLabelFont());
+}
+
+namespace
+{
+struct PrintDialogSeen
+{
+    bool found = false;
+    bool selectionEnabled = true;
+    bool pagesEnabled = true;
+} g_dialog;
+
+int g_nTicks = 0;
+
+BOOL CALLBACK FindPrintDialog(HWND hWnd, LPARAM lParam)
+{
+    char szClass[16] = "";
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    bool bDialog = ::IsWindowVisible(hWnd) && lstrcmpA(szClass, "#32770") == 0;
+    // After ten seconds any dialog is taken, so that a dialog without the buttons cannot hang the test.
+    if (bDialog && (g_nTicks > 100 || (::GetDlgItem(hWnd, rad3) != NULL && ::GetDlgItem(hWnd, rad2) != NULL)))
+    {
+        *(HWND*)lParam = hWnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Runs inside the print dialog's own loop: reads its range buttons and cancels it.
+VOID CALLBACK ExaminePrintDialog(HWND, UINT, UINT_PTR nID, DWORD)
+{
+    HWND hDlg = NULL;
+    ++g_nTicks;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindPrintDialog, (LPARAM)&hDlg);
+    if (hDlg == NULL)
+        return;
+    ::KillTimer(NULL, nID);
+    g_dialog.found = true;
+    g_dialog.selectionEnabled = ::IsWindowEnabled(::GetDlgItem(hDlg, rad2)) != FALSE;
+    g_dialog.pagesEnabled = ::IsWindowEnabled(::GetDlgItem(hDlg, rad3)) != FALSE;
+    ::PostMessage(hDlg, WM_COMMAND, IDCANCEL, 0);
+}
+} // namespace
+
+TEST_F(ListViewFixture, PrintCommandOffersOnlyTheWholeList)
+{
+    if (!HavePdfPrinter())
+        GTEST_SKIP() << "no PDF printer is set up";
+    Make(5);
+    g_dialog = PrintDialogSeen();
+    g_nTicks = 0;
+    UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, ExaminePrintDialog);
+    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+    ::KillTimer(NULL, nTimer);
+    ASSERT_TRUE(g_dialog.found);
+    EXPECT_FALSE(g_dialog.selectionEnabled);
+    EXPECT_FALSE(g_dialog.pagesEnabled);
+    EXPECT_TRUE(pView->m_tops.empty()); // cancelled: nothing printed
 }

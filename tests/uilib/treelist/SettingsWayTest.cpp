@@ -2,6 +2,7 @@
 // columns kept in the tree's own storage, check boxes as state images toggled by the owner.
 // And a very long list scrolled by its thumb.
 #include "uilib/treelist/TreeCtrl.h"
+#include "HostedViews.h"
 #include "TestSupport.h"
 #include "TreeListTestApp.h"
 
@@ -170,10 +171,13 @@ TEST_F(PortPage, ReadBackAsThePageDoes)
     EXPECT_EQ(0u, tree.GetCount());
 }
 
-TEST(LongList, ThumbDraggedToTheBottomShowsTheLastPage)
+namespace
+{
+// Past row 32,767 the thumb's position no longer fits the message: it is read from the bar.
+template <class TList> void DragThumbToTheBottom()
 {
     COwnerWnd owner;
-    SECListCtrl list;
+    TList list;
     ASSERT_TRUE(owner.CreateOwner(CRect(100, 100, 520, 480)));
     ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, CRect(10, 10, 310, 310), &owner, 77));
     list.AddColumn("Name", LVCFMT_LEFT, 150);
@@ -203,4 +207,15 @@ TEST(LongList, ThumbDraggedToTheBottomShowsTheLastPage)
         .Send(300);
     EXPECT_EQ(list.GetMaxTopIndex(), list.GetTopIndex());
     EXPECT_EQ(99999, list.GetLastVisibleIndex());
+}
+} // namespace
+
+TEST(LongList, ThumbDraggedToTheBottomShowsTheLastPage)
+{
+    DragThumbToTheBottom<SECListCtrl>();
+}
+
+TEST(LongList, ThumbDraggedToTheBottomShowsTheLastPageOfTheView)
+{
+    DragThumbToTheBottom<CHostedListView>();
 }

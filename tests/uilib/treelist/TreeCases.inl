@@ -1,0 +1,465 @@
+// The tree control: inserting, navigating, expanding and collapsing with their notifications,
+// deleting, keys and clicks, the drop target, hit flags, and label editing of the tree.
+// Compiled once per host: the including file defines TREE_HOST and TREELIST_CASES_NS, the namespace of its fixtures (and may rename them).
+#include "TestSupport.h"
+#include "TreeListTestApp.h"
+
+using namespace testing_support;
+
+namespace TREELIST_CASES_NS
+{
+struct TreeFixture : ::testing::Test
+{
+    COwnerWnd owner;
+    TREE_HOST tree;
+    HTREEITEM A = NULL, A1 = NULL, A2 = NULL, A2a = NULL, B = NULL, B1 = NULL, C = NULL, D = NULL;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(owner.CreateOwner(CRect(100, 100, 520, 460)));
+        ASSERT_TRUE(tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT,
+                                CRect(10, 10, 310, 310), &owner, 88));
+    }
+    HTREEITEM Add(const char* text, HTREEITEM hParent = TVI_ROOT, HTREEITEM hAfter = TVI_LAST,
+                  bool bExpanded = false)
+    {
+        TVINSERTSTRUCTA ins{};
+        ins.hParent = hParent;
+        ins.hInsertAfter = hAfter;
+        ins.item.mask = TVIF_TEXT | TVIF_STATE;
+        ins.item.pszText = (LPSTR)text;
+        ins.item.state = bExpanded ? TVIS_EXPANDED : 0;
+        ins.item.stateMask = TVIS_EXPANDED;
+        return tree.InsertItem(&ins);
+    }
+    // A (expanded: A1, A2 (expanded: A2a)), B (collapsed: B1), C (hidden), D
+    void Fixture()
+    {
+        A = Add("A", TVI_ROOT, TVI_LAST, true);
+        A1 = Add("A1", A);
+        A2 = Add("A2", A, TVI_LAST, true);
+        A2a = Add("A2a", A2);
+        B = Add("B");
+        B1 = Add("B1", B);
+        C = Add("C");
+        D = Add("D");
+        tree.SetItemStateEx(C, 0x200, TRUE);
+        tree.RecalcLayout();
+        ActivateAndFocus(&owner, &tree);
+    }
+    std::string Rows()
+    {
+        std::string s;
+        for (int i = 0; i < tree.GetItemCount(); ++i)
+            s += std::string(tree.GetItemText(tree.ItemOfRow(i), 0)) + " ";
+        return s;
+    }
+    std::string Children(HTREEITEM hParent)
+    {
+        std::string s;
+        for (HTREEITEM h = tree.GetChildItem(hParent); h != NULL; h = tree.GetNextSiblingItem(h))
+            s += std::string(tree.GetItemText(h, 0)) + " ";
+        return s;
+    }
+    CPoint LabelPoint(HTREEITEM h)
+    {
+        CRect rc;
+        EXPECT_TRUE(tree.GetItemRect(tree.RowOfItem(h), &rc, LVIR_LABEL));
+        return rc.CenterPoint();
+    }
+    CPoint ButtonPoint(HTREEITEM h)
+    {
+        int nRow = tree.RowOfItem(h);
+        CRect rc;
+        int top = nRow > tree.GetTopIndex() ? tree.GetItemsHeight(tree.GetTopIndex(), nRow - 1) : 0;
+        tree.GetButtonRect(rc, nRow, CPoint(tree.GetColumnLeft(0), top));
+        return rc.CenterPoint();
+    }
+};
+} // namespace TREELIST_CASES_NS
+using namespace TREELIST_CASES_NS;
+
+TEST_F(TreeFixture, RowsAreTheShownNodes)
+{
+    Fixture();
+    EXPECT_EQ("A A1 A2 A2a B D ", Rows());
+    EXPECT_EQ(8u, tree.GetCount());
+}
+
+TEST_F(TreeFixture, NextItemCodes)
+{
+    Fixture();
+    tree.SelectItem(A2);
+    tree.SelectDropTarget(D, FALSE);
+    const struct
+    {
+        HTREEITEM* from;
+        UINT code;
+        HTREEITEM* expected; // NULL member: none
+    } cases[] = {
+        {&A2a, TVGN_ROOT, &A},
+        {&B1, TVGN_ROOT, &B},
+        {nullptr, TVGN_ROOT, &A},
+        {&A1, TVGN_NEXT, &A2},
+        {&A2, TVGN_NEXT, nullptr},
+        {&A2, TVGN_PREVIOUS, &A1},
+        {&A, TVGN_PARENT, nullptr},
+        {&A2a, TVGN_PARENT, &A2},
+        {&B, TVGN_CHILD, &B1},
+        {nullptr, TVGN_CHILD, &A},
+        {nullptr, TVGN_FIRSTVISIBLE, &A},
+        {&A2a, TVGN_NEXTVISIBLE, &B},
+        {&B, TVGN_NEXTVISIBLE, &D},
+        {&B1, TVGN_NEXTVISIBLE, &D},
+        {&A, TVGN_PREVIOUSVISIBLE, nullptr},
+        {&D, TVGN_PREVIOUSVISIBLE, &B},
+        {&B1, TVGN_PREVIOUSVISIBLE, &B},
+        {nullptr, TVGN_DROPHILITE, &D},
+        {nullptr, TVGN_CARET, &A2},
+        {nullptr, 32, &A2},
+        {&A, 33, &A2},
+        {&B1, 34, &A2},
+        {&A2, 33, nullptr},
+    };
+    for (const auto& c : cases)
+    {
+        HTREEITEM hFrom = c.from != nullptr ? *c.from : NULL;
+        HTREEITEM hExpected = c.expected != nullptr ? *c.expected : NULL;
+        EXPECT_EQ(hExpected, tree.GetNextItem(hFrom, c.code))
+            << (hFrom ? std::string(tree.GetItemText(hFrom, 0)) : "root") << " code " << c.code;
+    }
+    EXPECT_TRUE(tree.GetNextItem(A, 99) == NULL);
+}
+
+TEST_F(TreeFixture, SortedInsertsAndBadInsertAfter)
+{
+    HTREEITEM P = Add("P");
+    HTREEITEM Q = Add("Q");
+    for (const char* t : {"b", "A", "a", "c"})
+        Add(t, P, TVI_SORT);
+    EXPECT_EQ("A a b c ", Children(P));
+    for (const char* t : {"b", "A", "a", "c"})
+        Add(t, Q, SEC_TVI_SORT_DESCENDING);
+    EXPECT_EQ("c b A a ", Children(Q));
+    UINT nCount = tree.GetCount();
+    // A sibling from another parent, a deleted item and a made-up handle: no item.
+    EXPECT_TRUE(Add("x", P, tree.GetChildItem(Q)) == NULL);
+    HTREEITEM gone = Add("weg", P);
+    tree.DeleteItem(gone);
+    EXPECT_TRUE(Add("x", P, gone) == NULL);
+    EXPECT_TRUE(Add("x", P, (HTREEITEM)&nCount) == NULL);
+    EXPECT_TRUE(Add("x", gone) == NULL);
+    EXPECT_EQ(nCount, tree.GetCount());
+    // Foreign handles are missing items everywhere.
+    EXPECT_EQ(CString(), tree.GetItemText(gone, 0));
+    EXPECT_FALSE(tree.SetItemData(gone, 5));
+    EXPECT_FALSE(tree.DeleteItem(gone));
+    EXPECT_FALSE(tree.Expand(gone, TVE_EXPAND));
+    EXPECT_TRUE(tree.GetNextItem(gone, TVGN_NEXT) == NULL);
+    EXPECT_TRUE(tree.GetNextItem((HTREEITEM)&nCount, TVGN_CHILD) == NULL);
+}
+
+TEST_F(TreeFixture, ExpandingAskesTheOwner)
+{
+    Fixture();
+    owner.Clear();
+    owner.answers[TVN_ITEMEXPANDINGA] = 1; // vetoed
+    EXPECT_FALSE(tree.Expand(B, TVE_EXPAND));
+    EXPECT_EQ("A A1 A2 A2a B D ", Rows());
+    EXPECT_EQ(0, owner.Count(TVN_ITEMEXPANDEDA));
+    owner.answers.clear();
+
+    // Children count without child nodes: a button, but nothing to expand unless the owner adds.
+    TVITEMA item{};
+    item.hItem = D;
+    item.mask = TVIF_CHILDREN;
+    item.cChildren = 1;
+    tree.SetItem(&item);
+    EXPECT_TRUE(tree.ItemHasChildren(D));
+    owner.Clear();
+    EXPECT_FALSE(tree.Expand(D, TVE_EXPAND));
+    EXPECT_EQ(1, owner.Count(TVN_ITEMEXPANDINGA));
+    EXPECT_EQ(0, owner.Count(TVN_ITEMEXPANDEDA));
+
+    owner.hook = [&](NMHDR* pHdr) -> LRESULT {
+        if (pHdr->code == TVN_ITEMEXPANDINGA && ((NMTREEVIEWA*)pHdr)->itemNew.hItem == D)
+            Add("D1", D);
+        return -999;
+    };
+    owner.Clear();
+    EXPECT_TRUE(tree.Expand(D, TVE_EXPAND));
+    EXPECT_EQ("A A1 A2 A2a B D D1 ", Rows());
+    ASSERT_EQ(1, owner.Count(TVN_ITEMEXPANDEDA));
+    EXPECT_EQ((UINT)TVIS_EXPANDED, owner.log.back().state);
+    EXPECT_EQ((UINT)TVE_EXPAND, owner.log.back().action);
+}
+
+TEST_F(TreeFixture, CollapsingAboveTheCaretMovesIt)
+{
+    Fixture();
+    tree.SelectItem(A2a);
+    owner.Clear();
+    Click(&tree, ButtonPoint(A)); // a click on the button collapses A
+    EXPECT_EQ("A B D ", Rows());
+    EXPECT_EQ(A, tree.GetSelectedItem());
+    ASSERT_EQ(1, owner.Count(TVN_SELCHANGINGA));
+    ASSERT_EQ(1, owner.Count(TVN_SELCHANGEDA));
+    for (const Notice& n : owner.log)
+        if (n.code == TVN_SELCHANGINGA || n.code == TVN_SELCHANGEDA)
+        {
+            EXPECT_EQ(A, n.hItem);
+            EXPECT_EQ(A2a, n.hOldItem);
+            EXPECT_EQ((UINT)TVC_BYMOUSE, n.action);
+        }
+    Click(&tree, ButtonPoint(A)); // expands again
+    EXPECT_EQ("A A1 A2 A2a B D ", Rows());
+    tree.SelectItem(A1);
+    tree.SetFocus();
+    Key(VK_UP);
+    EXPECT_EQ(A, tree.GetSelectedItem());
+    tree.SelectItem(A2);
+    owner.Clear();
+    Key(VK_LEFT); // A2 expanded: collapses, the caret stays
+    EXPECT_EQ("A A1 A2 B D ", Rows());
+    EXPECT_EQ(A2, tree.GetSelectedItem());
+    Key(VK_LEFT); // now to the parent
+    EXPECT_EQ(A, tree.GetSelectedItem());
+    bool bByKeys = false;
+    for (const Notice& n : owner.log)
+        bByKeys |= n.code == TVN_SELCHANGEDA && n.action == TVC_BYKEYBOARD;
+    EXPECT_TRUE(bByKeys);
+    EXPECT_EQ(2, owner.Count(TVN_KEYDOWN));
+}
+
+TEST_F(TreeFixture, KeysExpandCollapseAndMove)
+{
+    Fixture();
+    HTREEITEM plus = Add("+plus");
+    HTREEITEM minus = Add("-minus");
+    (void)plus;
+    (void)minus;
+    tree.SelectItem(B);
+    tree.SetFocus();
+    Key(VK_RIGHT); // collapsed with children: expands
+    EXPECT_EQ("A A1 A2 A2a B B1 D +plus -minus ", Rows());
+    EXPECT_EQ(B, tree.GetSelectedItem());
+    Key(VK_RIGHT); // expanded: to the first child
+    EXPECT_EQ(B1, tree.GetSelectedItem());
+    Key(VK_BACK); // to the parent
+    EXPECT_EQ(B, tree.GetSelectedItem());
+    Key(VK_SUBTRACT);
+    EXPECT_EQ("A A1 A2 A2a B D +plus -minus ", Rows());
+    Key(VK_ADD);
+    EXPECT_EQ("A A1 A2 A2a B B1 D +plus -minus ", Rows());
+    EXPECT_EQ(B, tree.GetSelectedItem()); // the '+' and '-' characters never searched
+    tree.Expand(A, TVE_COLLAPSE);
+    tree.Expand(A2, TVE_COLLAPSE);
+    tree.SelectItem(A);
+    Key(VK_MULTIPLY);
+    EXPECT_EQ("A A1 A2 A2a B B1 D +plus -minus ", Rows());
+    EXPECT_EQ(A, tree.GetSelectedItem());
+}
+
+TEST_F(TreeFixture, DeletingACollapsedSubtreeNotifiesLeavesFirst)
+{
+    Fixture();
+    HTREEITEM B1x = Add("B1x", B1);
+    HTREEITEM B2 = Add("B2", B);
+    tree.SetItemData(B1x, 11);
+    owner.Clear();
+    EXPECT_TRUE(tree.DeleteItem(B));
+    std::vector<HTREEITEM> order;
+    for (const Notice& n : owner.log)
+        if (n.code == TVN_DELETEITEMA)
+            order.push_back(n.hOldItem);
+    EXPECT_EQ((std::vector<HTREEITEM>{B1x, B1, B2, B}), order);
+    EXPECT_EQ("A A1 A2 A2a D ", Rows());
+    EXPECT_EQ(6u, tree.GetCount()); // the hidden C is an item too
+    owner.Clear();
+    tree.DeleteAllItems();
+    EXPECT_EQ(6, owner.Count(TVN_DELETEITEMA));
+    EXPECT_EQ(0u, tree.GetCount());
+    EXPECT_EQ(0, tree.GetItemCount());
+    EXPECT_TRUE(Add("neu") != NULL);
+}
+
+TEST_F(TreeFixture, ClicksOnButtonAndDoubleClicksToggle)
+{
+    Fixture();
+    Click(&tree, ButtonPoint(B));
+    EXPECT_EQ("A A1 A2 A2a B B1 D ", Rows());
+    Click(&tree, ButtonPoint(B));
+    EXPECT_EQ("A A1 A2 A2a B D ", Rows());
+    DoubleClick(&tree, LabelPoint(B));
+    EXPECT_EQ("A A1 A2 A2a B B1 D ", Rows());
+    owner.answers[NM_DBLCLK] = 1;
+    PumpMessages(600);
+    DoubleClick(&tree, LabelPoint(B));
+    EXPECT_EQ("A A1 A2 A2a B B1 D ", Rows());
+}
+
+TEST_F(TreeFixture, SingleExpandCollapsesThePreviousItem)
+{
+    Fixture();
+    tree.Expand(A, TVE_COLLAPSE);
+    tree.ModifyTreeStyle(0, TVS_SINGLEEXPAND);
+    tree.SelectItem(A);
+    Click(&tree, LabelPoint(A)); // the caret stays: toggles
+    EXPECT_EQ("A A1 A2 A2a B D ", Rows());
+    PumpMessages(600);
+    Click(&tree, LabelPoint(B)); // moves on: A collapses, B expands
+    EXPECT_EQ("A B B1 D ", Rows());
+    EXPECT_EQ(B, tree.GetSelectedItem());
+}
+
+TEST_F(TreeFixture, DropTargetExpandsAfterASecondAndTypeAheadStillWorks)
+{
+    Fixture();
+    tree.ModifyTreeStyleEx(0, 0x02000000);
+    tree.SelectItem(A);
+    tree.SelectDropTarget(B, FALSE);
+    EXPECT_EQ(B, tree.GetNextItem((HTREEITEM)NULL, TVGN_DROPHILITE));
+    PumpMessages(600);
+    EXPECT_EQ("A A1 A2 A2a B D ", Rows());
+    EXPECT_TRUE(PumpUntil([&] { return Rows() == "A A1 A2 A2a B B1 D "; }, 1500));
+    tree.SelectDropTarget(NULL);
+    // The expand timer does not touch the type-ahead: searches end with a pause as always.
+    tree.SetFocus();
+    TypeChars("d");
+    EXPECT_EQ(D, tree.GetSelectedItem());
+    TypeChars("x"); // fails
+    PumpMessages(700);
+    TypeChars("b");
+    EXPECT_EQ(B, tree.GetSelectedItem());
+    PumpMessages(700);
+    tree.SelectDropTarget(A2a, FALSE);
+    TypeChars("a");
+    EXPECT_EQ(A, tree.GetSelectedItem());
+    PumpMessages(700);
+    TypeChars("d");
+    EXPECT_EQ(D, tree.GetSelectedItem());
+}
+
+TEST_F(TreeFixture, HitFlagsOfTheRowParts)
+{
+    Fixture();
+    CImageList states;
+    states.Create(16, 16, ILC_COLOR24, 3, 0);
+    HBITMAP hBitmap = ::CreateBitmap(48, 16, 1, 32, NULL);
+    ImageList_Add(states.GetSafeHandle(), hBitmap, NULL);
+    ::DeleteObject(hBitmap);
+    tree.SetImageList(&states, LVSIL_STATE);
+    tree.SetItemState(A1, INDEXTOSTATEIMAGEMASK(1), TVIS_STATEIMAGEMASK);
+    tree.Invalidate();
+    tree.UpdateWindow();
+    int nRow = tree.RowOfItem(A1);
+    SECListItem* pRow = tree.GetRow(nRow);
+    int top = tree.GetItemsHeight(0, nRow - 1);
+    int x0 = tree.GetColumnLeft(0);
+    CRect rcState = pRow->m_rcStateIcon;
+    ASSERT_FALSE(rcState.IsRectEmpty());
+    const struct
+    {
+        CPoint pt;
+        UINT flags;
+        bool item;
+    } cases[] = {
+        {CPoint(x0 + rcState.CenterPoint().x, top + rcState.CenterPoint().y), 0x4040, true},
+        {CPoint(x0 + pRow->m_rcLabel.left + 2, top + pRow->m_rcLabel.CenterPoint().y), 0x4004, true},
+        {CPoint(x0 + pRow->m_rcLabel.right + 20, top + 3), 0x4020, true},
+        {CPoint(x0 + 2, top + 3), 0x4008, true},
+        {ButtonPoint(A), 0x4010, true},
+        {CPoint(20, 290), 0x0001, false},
+        {CPoint(-5, 20), 0x0800, false},
+        {CPoint(20, 400), 0x0200, false},
+    };
+    for (const auto& c : cases)
+    {
+        UINT nFlags = 0;
+        HTREEITEM h = tree.HitTest(c.pt, &nFlags);
+        EXPECT_EQ(c.flags, nFlags) << c.pt.x << "," << c.pt.y;
+        EXPECT_EQ(c.item, h != NULL) << c.pt.x << "," << c.pt.y;
+    }
+    TVHITTESTINFO info{};
+    info.pt = cases[0].pt;
+    EXPECT_EQ(A1, tree.HitTest(&info));
+    EXPECT_EQ((UINT)0x4040, info.flags);
+    tree.SetImageList(NULL, LVSIL_STATE);
+}
+
+TEST_F(TreeFixture, SetItemWithStateImageMaskKeepsOtherBits)
+{
+    Fixture();
+    tree.SetItemState(A1, TVIS_BOLD | TVIS_CUT, TVIS_BOLD | TVIS_CUT);
+    tree.SetItemState(A1, 0xFFFFFFFF & ~0x0F00u, TVIS_STATEIMAGEMASK);
+    EXPECT_EQ((UINT)(TVIS_BOLD | TVIS_CUT | 0xF000), tree.GetItemStateBits(A1, 0xFFFF & ~TVIS_SELECTED));
+}
+
+TEST_F(TreeFixture, LabelEditingSendsTheTreeCodesAndTheRegisteredMessage)
+{
+    Fixture();
+    tree.ModifyTreeStyle(0, TVS_EDITLABELS);
+    tree.SelectItem(A1);
+    tree.SetFocus();
+    owner.Clear();
+    owner.answers[TVN_BEGINLABELEDITA] = 5; // any non-zero refuses
+    Key(VK_F2);
+    EXPECT_TRUE(tree.GetEditControl()->GetSafeHwnd() == NULL);
+    EXPECT_EQ(1, owner.Count(TVN_BEGINLABELEDITA));
+    owner.answers.clear();
+    Key(VK_F2);
+    ASSERT_NE(nullptr, tree.GetEditControl()->GetSafeHwnd());
+    EXPECT_EQ(1, tree.GetEditControl()->GetDlgCtrlID());
+    tree.GetEditControl()->SetWindowText("Neu");
+    owner.answers[TVN_ENDLABELEDITA] = 1;
+    Key(VK_RETURN);
+    EXPECT_TRUE(tree.GetEditControl()->GetSafeHwnd() == NULL);
+    EXPECT_EQ("Neu", std::string(tree.GetItemText(A1, 0)));
+    ASSERT_EQ(1, owner.Count(TVN_ENDLABELEDITA));
+    ASSERT_EQ(1u, owner.endEditMessages.size());
+    EXPECT_EQ(88u, owner.endEditMessages[0].first);
+    EXPECT_EQ((LPARAM)A1, owner.endEditMessages[0].second);
+    EXPECT_EQ(0, owner.Count(LVN_ENDLABELEDITA));
+    // Cancelled: text 0, label kept.
+    owner.Clear();
+    Key(VK_F2);
+    tree.GetEditControl()->SetWindowText("Verworfen");
+    Key(VK_ESCAPE);
+    EXPECT_EQ("Neu", std::string(tree.GetItemText(A1, 0)));
+    ASSERT_EQ(1, owner.Count(TVN_ENDLABELEDITA));
+    for (const Notice& n : owner.log)
+    {
+        if (n.code == TVN_ENDLABELEDITA)
+        {
+            EXPECT_EQ("", n.text); // no text when cancelled
+        }
+    }
+}
+
+TEST_F(TreeFixture, CallbackLabelsAskTheOwner)
+{
+    owner.hook = [](NMHDR* pHdr) -> LRESULT {
+        if (pHdr->code == TVN_GETDISPINFOA)
+        {
+            NMTVDISPINFOA* p = (NMTVDISPINFOA*)pHdr;
+            if (p->item.mask & TVIF_TEXT)
+                lstrcpynA(p->item.pszText, "vom Eigner", p->item.cchTextMax);
+        }
+        return -999;
+    };
+    TVINSERTSTRUCTA ins{};
+    ins.hParent = TVI_ROOT;
+    ins.hInsertAfter = TVI_LAST;
+    ins.item.mask = TVIF_TEXT;
+    ins.item.pszText = LPSTR_TEXTCALLBACKA;
+    HTREEITEM h = tree.InsertItem(&ins);
+    EXPECT_EQ("vom Eigner", std::string(tree.GetItemText(h, 0)));
+    TVITEMA item{};
+    item.hItem = h;
+    item.mask = TVIF_TEXT;
+    item.pszText = (LPSTR) "fest";
+    owner.Clear();
+    tree.SetItem(&item);
+    EXPECT_EQ(1, owner.Count(TVN_SETDISPINFOA));
+    EXPECT_EQ("vom Eigner", std::string(tree.GetItemText(h, 0)));
+}
