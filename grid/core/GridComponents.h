@@ -395,6 +395,14 @@ class CGXAbstractGridFindReplaceImp : public CObject
 class CGXAbstractGridUserSelectRangeImp : public CObject
 {
   public:
+    // Moves the current cell by the keyboard, extending the selection while Shift is held.
+    virtual BOOL MoveByKey(CGXGridCore*, int /*nDirection*/, ROWCOL /*nCount*/)
+    {
+        return FALSE;
+    }
+    virtual void ClearPending(CGXGridCore*)
+    {
+    }
     virtual void SetSelection(CGXGridCore*, POSITION, ROWCOL, ROWCOL, ROWCOL, ROWCOL)
     {
     }

@@ -289,6 +289,33 @@ class CGXGridCore
     virtual BOOL TransferCurrentCell(BOOL bSave = TRUE, UINT flags = GX_UPDATENOW, BOOL bCreateHint = TRUE);
     virtual void SetWarningText(LPCTSTR pszText);
 
+    // Current cell and keyboard (GridCoreCurrentCell.cpp, GridCoreKeys.cpp)
+    virtual BOOL ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags = 0x0A);
+    virtual BOOL CanLeaveOrEnterCell(BOOL bEnter, ROWCOL nRow, ROWCOL nCol, ROWCOL nOldRow, ROWCOL nOldCol);
+    virtual BOOL FindNextEnabledCell(int nDirection, ROWCOL& nRow, ROWCOL& nCol);
+    virtual BOOL MoveCurrentCellBy(int nDirection, ROWCOL nCount = 1, BOOL bSelect = TRUE);
+    virtual BOOL MoveCurrentCellByKey(int nDirection, ROWCOL nCount = 1);
+    virtual BOOL CanDeactivateGrid(BOOL bForce = FALSE);
+    virtual void ShowWarningText();
+    virtual BOOL ProcessKeyMessage(CWnd* pFromWnd, UINT message, UINT nKey, UINT nRepeat, UINT flags);
+    virtual BOOL OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridChars(LPCTSTR pszChars, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridSysChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridSysDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual void OnNavigateMessage(int nCode, ROWCOL nIndex);
+    // Hooks the cell controls ask (a derived grid overrides them).
+    virtual BOOL OnValidateCell(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL OnStartEditing(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL OnCancelEditing(ROWCOL nRow, ROWCOL nCol);
+    virtual void OnCanceledEditing(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL OnEndEditing(ROWCOL nRow, ROWCOL nCol);
+    virtual void OnModifyCell(ROWCOL nRow, ROWCOL nCol);
+
     // Sizes, rectangles, hit-testing and cursors (GridCoreSizes.cpp)
     virtual BOOL SetRowHeight(ROWCOL nFirst, ROWCOL nLast, int nHeight, int* anHeights = NULL,
                               UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
@@ -585,6 +612,13 @@ class CGXGridCore
     CClientDC* m_pGridDC = NULL;
     CFont* m_pGridDCOldFont = NULL;
     CString m_strWarningText;
+    BOOL m_bMovingCell = FALSE;     // inside MoveCurrentCellBy
+    BOOL m_bEnteredByMove = FALSE;  // TransferCurrentCell keeps the cached current style
+    BOOL m_bStoringCell = FALSE;    // the old current cell is being stored
+    BOOL m_bInterrupted = FALSE;    // a warning or a focus loss interrupted a change
+    BOOL m_bRefusedDeactivate = FALSE;
+    BOOL m_bLockFocusHandler = FALSE;
+    UINT m_nDbcsLeadKey = 0;
     CGXCellRange m_lastSelectedRange;
 
     enum

@@ -269,11 +269,6 @@ BOOL CGXGridCore::OnGridCommand(WPARAM, LPARAM)
     return FALSE;
 }
 
-BOOL CGXGridCore::OnGridKeyMessage(UINT, WPARAM, LPARAM)
-{
-    return FALSE;
-}
-
 BOOL CGXGridCore::OnGridSize(UINT, int, int)
 {
     return FALSE;
@@ -381,11 +376,6 @@ void CGXGridCore::OnGridProperty(WPARAM)
 }
 
 int CGXGridCore::OnGridMoveCurrentCell(WPARAM, LPARAM)
-{
-    return 0;
-}
-
-LRESULT CGXGridCore::OnGridActivateCell(WPARAM, LPARAM)
 {
     return 0;
 }
