@@ -1,0 +1,26 @@
+// Lookup, reference and information worksheet functions.
+#pragma once
+#include "grid/formula/FormulaTypes.h"
+
+#define GX_LOOKUP_ENTRY(name) GX_VALUE* name(GX_VALUE* pResult, GX_VALUE* pArgs);
+GX_LOOKUP_ENTRY(GXVLookup)
+GX_LOOKUP_ENTRY(GXHLookup)
+GX_LOOKUP_ENTRY(GXMatch)
+GX_LOOKUP_ENTRY(GXIndex)
+GX_LOOKUP_ENTRY(GXIntersect)
+GX_LOOKUP_ENTRY(GXNa)
+GX_LOOKUP_ENTRY(GXRow)
+GX_LOOKUP_ENTRY(GXCol)
+GX_LOOKUP_ENTRY(GXRows)
+GX_LOOKUP_ENTRY(GXCols)
+GX_LOOKUP_ENTRY(GXCellRefFunction)
+GX_LOOKUP_ENTRY(GXRangeRef)
+GX_LOOKUP_ENTRY(GXChoose)
+GX_LOOKUP_ENTRY(GXIf)
+GX_LOOKUP_ENTRY(GXIsNumber)
+GX_LOOKUP_ENTRY(GXIsString)
+GX_LOOKUP_ENTRY(GXIsError)
+GX_LOOKUP_ENTRY(GXFileExists)
+GX_LOOKUP_ENTRY(GXTrue)
+GX_LOOKUP_ENTRY(GXFalse)
+#undef GX_LOOKUP_ENTRY
