@@ -2,6 +2,7 @@
 #include "grid/formula/WorksheetFunctions.h"
 #include "grid/formula/CellStore.h"
 #include "grid/formula/Evaluator.h"
+#include "grid/formula/ConditionalAggregates.h"
 #include "grid/formula/DateFunctions.h"
 #include "grid/formula/FinanceFunctions.h"
 #include "grid/formula/Fourier.h"
@@ -40,16 +41,16 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"ATAN", GXAtan, 0, 0, 0, 1, {{1, 0}}, 18},
     {"ATAN2", GXAtan2, 0, 0, 0, 2, {{1, 0}, {1, 0}}, 97},
     {"AVG", GXAvg, 0, 0, 0, 1, {{2, 4}}, 5},
-    {"CAVG", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
-    {"CCOUNT", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CAVG", GXCAvg, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CCOUNT", GXCCount, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
     {"CEIL", GXCeil, 0, 0, 0, 1, {{1, 0}}, 288},
     {"CELLINFO", GXFunctionNotInstalled, 0, 0, 10, 2, {{3, 0}, {7, 0}}, -1},
     {"CELLREF", GXCellRefFunction, 0, 0, 6, 2, {{1, 0}, {1, 0}}, -1},
     {"CHAR", GXChar, 0, 0, 3, 1, {{1, 0}}, 111},
     {"CHOOSE", GXChoose, 0, 0, 10, 2, {{1, 0}, {10, 5}}, 100},
     {"CLEAN", GXClean, 0, 0, 3, 1, {{4, 0}}, 162},
-    {"CMAX", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
-    {"CMIN", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CMAX", GXCMax, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CMIN", GXCMin, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
     {"CODE", GXCode, 0, 0, 0, 1, {{4, 0}}, 121},
     {"COL", GXCol, 0, 0, 0, 1, {{7, 2}}, 9},
     {"COLS", GXCols, 0, 0, 0, 1, {{7, 2}}, 77},
@@ -64,14 +65,14 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"COUPNCD", GXCoupNcd, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
     {"COUPNUM", GXCoupNum, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
     {"COUPPCD", GXCoupPcd, 0, 0, 0, 4, {{1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
-    {"CSTD", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
-    {"CSTDS", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
-    {"CSUM", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CSTD", GXCStd, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CSTDS", GXCStds, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CSUM", GXCSum, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
     {"CTERM", GXCTerm, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
     {"CUMIPMT", GXCumIpmt, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}}, -1},
     {"CUMPRINC", GXCumPrinc, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}}, -1},
-    {"CVAR", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
-    {"CVARS", GXFunctionNotInstalled, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CVAR", GXCVar, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
+    {"CVARS", GXCVars, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
     {"DATE", GXDate, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, 65},
     {"DATEVALUE", GXDateValue, 0, 0, 0, 1, {{4, 0}}, 140},
     {"DAY", GXDay, 0, 0, 0, 1, {{1, 0}}, 67},
