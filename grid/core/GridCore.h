@@ -586,6 +586,7 @@ class CGXGridCore
     BOOL m_bBackgroundPending = FALSE;
     BOOL m_bForceInvert = FALSE;
     BOOL m_bActiveFrame = FALSE; // the grid window has the focus
+    BOOL m_bLockedKillFocus = FALSE; // set by the view while the engine loses the focus
     BOOL m_bLimitToWindow = FALSE;
     BOOL m_bSuspendUpdate = FALSE;
     BOOL m_bStoringStyles = FALSE;
