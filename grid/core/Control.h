@@ -120,6 +120,17 @@ class CGXControl
     virtual BOOL SysKeyUp(UINT nMessage, UINT nChar, UINT nFlags);
     virtual BOOL SysChar(UINT nMessage, UINT nChar, UINT nFlags);
     virtual BOOL SysDeadChar(UINT nMessage, UINT nChar, UINT nFlags);
+    virtual BOOL LButtonDown(UINT nFlags, CPoint pt, UINT nHitState);
+    virtual BOOL LButtonUp(UINT nFlags, CPoint pt, UINT nHitState);
+    virtual BOOL LButtonDblClk(UINT nFlags, CPoint pt);
+    virtual BOOL MButtonDown(UINT nFlags, CPoint pt, UINT nHitState);
+    virtual BOOL MButtonUp(UINT nFlags, CPoint pt, UINT nHitState);
+    virtual BOOL MButtonDblClk(UINT nFlags, CPoint pt);
+    virtual BOOL RButtonDown(UINT nFlags, CPoint pt, UINT nHitState);
+    virtual BOOL RButtonUp(UINT nFlags, CPoint pt, UINT nHitState);
+    virtual BOOL RButtonDblClk(UINT nFlags, CPoint pt);
+    virtual BOOL MouseMove(UINT nFlags, CPoint pt, UINT nHitState);
+    virtual BOOL OnCancelMode();
 
     // Operations
     BOOL IsKindOf(const GX_CONTROL_CLASSINFO* pClass) const;

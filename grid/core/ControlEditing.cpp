@@ -147,3 +147,58 @@ BOOL CGXControl::SysDeadChar(UINT, UINT, UINT)
 {
     return FALSE;
 }
+
+BOOL CGXControl::LButtonDown(UINT, CPoint, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXControl::LButtonUp(UINT, CPoint, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXControl::LButtonDblClk(UINT, CPoint)
+{
+    return FALSE;
+}
+
+BOOL CGXControl::MButtonDown(UINT, CPoint, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXControl::MButtonUp(UINT, CPoint, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXControl::MButtonDblClk(UINT, CPoint)
+{
+    return FALSE;
+}
+
+BOOL CGXControl::RButtonDown(UINT, CPoint, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXControl::RButtonUp(UINT, CPoint, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXControl::RButtonDblClk(UINT, CPoint)
+{
+    return FALSE;
+}
+
+BOOL CGXControl::MouseMove(UINT, CPoint, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXControl::OnCancelMode()
+{
+    return FALSE;
+}

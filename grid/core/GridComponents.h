@@ -106,6 +106,7 @@ class CGXControl;
 class CGXLongOperation;
 class CFindReplaceDialog;
 class CDC;
+class CGXDrawingContext;
 
 // Turns control ids into cell controls, installs components and registers window classes.
 class CGXAbstractControlFactory : public CObject
@@ -403,7 +404,79 @@ class CGXAbstractGridUserSelectRangeImp : public CObject
     virtual void ClearPending(CGXGridCore*)
     {
     }
+    // The mouse steps of a selection by dragging; each may change its arguments.
+    virtual void OnLButtonDown(CGXGridCore*, CPoint&, UINT&, int&, ROWCOL&, ROWCOL&)
+    {
+    }
+    virtual void OnMouseMove(CGXGridCore*, CPoint&, UINT&, ROWCOL&, ROWCOL&)
+    {
+    }
+    virtual void OnLButtonUp(CGXGridCore*, CPoint&, UINT&)
+    {
+    }
+    virtual BOOL OnLButtonClickedRowCol(CGXGridCore*, ROWCOL, ROWCOL, UINT, CPoint)
+    {
+        return FALSE;
+    }
     virtual void SetSelection(CGXGridCore*, POSITION, ROWCOL, ROWCOL, ROWCOL, ROWCOL)
+    {
+    }
+};
+
+// The sort component: a double click on a header cell may sort by that row or column.
+class CGXAbstractGridSortImp : public CObject
+{
+  public:
+    virtual BOOL OnLButtonDblClkRowCol(CGXGridCore*, ROWCOL, ROWCOL, UINT, CPoint)
+    {
+        return FALSE;
+    }
+};
+
+// Covered, merged and floating cells in the paint pass (DrawCells).
+class CGXAbstractDrawSpannedCellsImp : public CObject
+{
+  public:
+    // TRUE when the cell (context row and column) starts or belongs to a span and was flagged
+    // here: the paint pass then leaves the cell's own flags alone.
+    virtual BOOL MarkSpannedCell(CGXGridCore*, CGXDrawingContext&, ROWCOL, ROWCOL)
+    {
+        return FALSE;
+    }
+    // TRUE when the component drew the cell itself.
+    virtual BOOL DrawSpannedCell(CGXGridCore*, CGXDrawingContext&, ROWCOL, ROWCOL)
+    {
+        return FALSE;
+    }
+    // The range about to be drawn, the last frozen row and column, the first scrolling row and
+    // column, the last visible row and column, the keep-lock flag, the cells whose span changed
+    // and the use-cache flag; TRUE when spans changed.
+    virtual BOOL PrepareSpans(CGXGridCore*, const CGXCellRange&, ROWCOL, ROWCOL, ROWCOL, ROWCOL, ROWCOL, ROWCOL, BOOL,
+                              CGXCellRange*, BOOL)
+    {
+        return FALSE;
+    }
+};
+
+// Cell-by-cell drawing of a whole paint pass in place of the engine's own.
+class CGXAbstractGridOldDrawingImp : public CObject
+{
+  public:
+    // FALSE when the component does not draw; the engine then draws the block itself.
+    virtual BOOL DrawBlock(CGXGridCore*, CDC*, CGXDrawingContext&)
+    {
+        return FALSE;
+    }
+    virtual void DrawBackgrounds(CGXGridCore*, CGXDrawingContext&)
+    {
+    }
+};
+
+// Told at the start of every paint and by the scrolling code (the engine's OnPrepareRedraw).
+class CGXAbstractGridPrepareRedrawImp : public CObject
+{
+  public:
+    virtual void OnPrepareRedraw(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL)
     {
     }
 };

@@ -308,6 +308,22 @@ class CGXGridCore
     virtual BOOL OnGridSysChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     virtual BOOL OnGridSysDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     virtual void OnNavigateMessage(int nCode, ROWCOL nIndex);
+
+    // Mouse (GridCoreMouse.cpp): one press-move-release sequence per button.
+    virtual BOOL OnLButtonHitRowCol(ROWCOL nHitRow, ROWCOL nHitCol, ROWCOL nRow, ROWCOL nCol, CPoint pt,
+                                    UINT nFlags, WORD nHitState);
+    virtual BOOL OnMButtonHitRowCol(ROWCOL nHitRow, ROWCOL nHitCol, ROWCOL nRow, ROWCOL nCol, CPoint pt,
+                                    UINT nFlags, WORD nHitState);
+    virtual BOOL OnRButtonHitRowCol(ROWCOL nHitRow, ROWCOL nHitCol, ROWCOL nRow, ROWCOL nCol, CPoint pt,
+                                    UINT nFlags, WORD nHitState);
+    virtual BOOL OnLButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual BOOL OnMButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual BOOL OnRButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual BOOL OnLButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual BOOL OnMButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual BOOL OnRButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual BOOL StartDragDrop(ROWCOL nRow, ROWCOL nCol);
+    CWnd* SetCapture();
     // Hooks the cell controls ask (a derived grid overrides them).
     virtual BOOL OnValidateCell(ROWCOL nRow, ROWCOL nCol);
     virtual BOOL OnStartEditing(ROWCOL nRow, ROWCOL nCol);
@@ -491,7 +507,9 @@ class CGXGridCore
     // Group 1: per-grid components (owned through m_ownedImps).
     CObject* m_pPrintImp = NULL;
     CObject* m_pSortImp = NULL;
-    CObject* m_pOldDrawingImp = NULL;
+    CGXAbstractGridOldDrawingImp* m_pOldDrawingImp = NULL;
+    CGXAbstractDrawSpannedCellsImp* m_pDrawSpannedCellsImp = NULL;
+    CGXAbstractGridPrepareRedrawImp* m_pPrepareRedrawImp = NULL;
     CObject* m_pCoveredCellsImp = NULL;
     CObject* m_pFloatCellsImp = NULL;
     CObject* m_pMergeCellsImp = NULL;
@@ -620,6 +638,16 @@ class CGXGridCore
     BOOL m_bRefusedDeactivate = FALSE;
     BOOL m_bLockFocusHandler = FALSE;
     UINT m_nDbcsLeadKey = 0;
+    WORD m_nHitState = 0;           // button state of the running mouse sequence
+    UINT m_nMouseFlags = 0;         // MK_ flags of its press
+    ROWCOL m_nHitRow = 0, m_nHitCol = 0, m_nLastHitRow = 0, m_nLastHitCol = 0;
+    BOOL m_bMouseMoved = FALSE;
+    int m_nMouseMargin = 0;
+    BOOL m_bAutoScrollOnDrag = TRUE;
+    BOOL m_bAutoScrollStop = FALSE;
+    CSize m_sizeLastClient = CSize(0, 0); // client size at the last WM_SIZE, 0 when forgotten
+    CRect m_rectLastWnd;
+    BOOL m_bLastFrameZoomed = FALSE;
     CGXCellRange m_lastSelectedRange;
 
     enum

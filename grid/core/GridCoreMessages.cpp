@@ -269,11 +269,6 @@ BOOL CGXGridCore::OnGridCommand(WPARAM, LPARAM)
     return FALSE;
 }
 
-BOOL CGXGridCore::OnGridSize(UINT, int, int)
-{
-    return FALSE;
-}
-
 BOOL CGXGridCore::OnGridShowWindow(BOOL, UINT)
 {
     return FALSE;
@@ -291,52 +286,12 @@ BOOL CGXGridCore::OnGridKillFocus(CWnd*)
     return FALSE;
 }
 
-BOOL CGXGridCore::OnGridSetCursor(CWnd*, UINT, UINT)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridMouseMove(UINT, CPoint)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridButtonDown(UINT, UINT, CPoint)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridButtonUp(UINT, UINT, CPoint)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridButtonDblClk(UINT, UINT, CPoint)
-{
-    return FALSE;
-}
-
 BOOL CGXGridCore::OnGridMouseActivate(CWnd*, UINT, UINT, int&)
 {
     return FALSE;
 }
 
-BOOL CGXGridCore::OnGridVScroll(UINT, UINT, CScrollBar*)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridHScroll(UINT, UINT, CScrollBar*)
-{
-    return FALSE;
-}
-
 BOOL CGXGridCore::OnGridTimer(UINT_PTR)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridCancelMode()
 {
     return FALSE;
 }
@@ -357,11 +312,6 @@ BOOL CGXGridCore::OnGridSysColorChange()
 }
 
 BOOL CGXGridCore::OnGridWinIniChange(LPCTSTR)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridGetDlgCode(UINT&)
 {
     return FALSE;
 }

@@ -1,20 +1,50 @@
 // The grid view form.
 #include "grid/core/GridView.h"
 #include "FrameworkIds.h"
+#include "SplitterWnd.h"
 #include "PrintDialog.h"
 #include "PrintInfo.h"
 
 IMPLEMENT_DYNCREATE(CGXGridView, CGXView)
 
-// The dynamic splitter holding a view; none until the framework has splitter windows.
-static CWnd* GXFindDynamicSplitter(CWnd*)
+// The dynamic splitter holding a view, or null.
+static CWnd* GXFindDynamicSplitter(CWnd* pView)
 {
-    return NULL;
+    CWnd* pSplitter = GXGetParentOfKind(pView, RUNTIME_CLASS(CSplitterWnd), TRUE);
+    return pSplitter != NULL && (pSplitter->GetStyle() & SPLS_DYNAMIC_SPLIT) ? pSplitter : NULL;
 }
 
-// A pane split off another takes over its top row and left column.
-static void GXInitSplitterPane(CGXGridView*, CWnd*)
+// A pane split off another takes over where the first-row (first-column) pane stands.
+static void GXInitSplitterPane(CGXGridView* pView, CWnd* pWnd)
 {
+    CSplitterWnd* pSplitter = (CSplitterWnd*)pWnd;
+    int nRow = 0, nCol = 0;
+    if (!pSplitter->IsChildPane(pView, &nRow, &nCol) || (nRow == 0 && nCol == 0))
+        return;
+    CWnd* pFirst = pSplitter->GetPane(0, 0);
+    if (pFirst == NULL || !pFirst->IsKindOf(RUNTIME_CLASS(CGXGridView)))
+        return;
+    if (nRow > 0)
+    {
+        CGXGridView* pAbove = (CGXGridView*)pSplitter->GetPane(0, nCol);
+        if (pAbove != NULL && pAbove->IsKindOf(RUNTIME_CLASS(CGXGridView)))
+        {
+            pView->SetLeftCol(pAbove->GetLeftCol(), GX_NOREDRAW, FALSE);
+            pView->SetTopRow(pAbove->GetTopRow(), GX_NOREDRAW, FALSE);
+        }
+        pView->m_bFirstPaneRow = FALSE;
+    }
+    if (nCol > 0)
+    {
+        CGXGridView* pLeft = (CGXGridView*)pSplitter->GetPane(nRow, 0);
+        if (pLeft != NULL && pLeft->IsKindOf(RUNTIME_CLASS(CGXGridView)))
+        {
+            pView->SetTopRow(pLeft->GetTopRow(), GX_NOREDRAW, FALSE);
+            if (nRow == 0)
+                pView->SetLeftCol(pLeft->GetLeftCol(), GX_NOREDRAW, FALSE);
+        }
+        pView->m_bFirstPaneCol = FALSE;
+    }
 }
 
 BEGIN_MESSAGE_MAP(CGXGridView, CGXView)

@@ -2,6 +2,7 @@
 // row by row, whatever order the cell store keeps.
 #include "grid/formula/LookupFunctions.h"
 #include "grid/formula/Evaluator.h"
+#include "grid/formula/FormulaParser.h"
 #include "grid/formula/FunctionSupport.h"
 #include <mbstring.h>
 #include <stdio.h>
@@ -396,4 +397,69 @@ GX_VALUE* GXTrue(GX_VALUE* pResult, GX_VALUE* pArgs)
 GX_VALUE* GXFalse(GX_VALUE* pResult, GX_VALUE* pArgs)
 {
     return Constant(pResult, pArgs, 0);
+}
+
+GX_VALUE* GXInit(GX_VALUE* pResult, GX_VALUE* pArgs)
+{
+    GXCheckArgumentCount(pArgs, 2);
+    // The second argument only while a circular sheet is being iterated.
+    BOOL bIterating = (GXGetSheetContext(GXGetCurrentSheet())->nRunning & 64) != 0;
+    return Evaluate(pResult, pArgs[bIterating ? 2 : 1]);
+}
+
+GX_VALUE* GXMessage(GX_VALUE* pResult, GX_VALUE* pArgs)
+{
+    GXCheckArgumentCount(pArgs, 2);
+    double flag = GXNumberArgument(pArgs, 1);
+    GXResolveArgument(&pArgs[2]);
+    if (pArgs[2].nKind != GX_VALUE_STRING)
+        GXRaiseFunctionError(GX_ERR_BADARGTYPE);
+    GX_SHEET_CONTEXT* c = GXGetSheetContext(GXGetCurrentSheet());
+    if (flag != 0 && c->bReportNextError)
+    {
+        Beep(400, 100);
+        GXCopyString(c->szMessage, pArgs[2].pszValue, sizeof(c->szMessage));
+        c->bReportNextError = 0;
+    }
+    return GXReturnNumber(pResult, flag);
+}
+
+GX_VALUE* GXCellInfo(GX_VALUE* pResult, GX_VALUE* pArgs)
+{
+    GXCheckArgumentCount(pArgs, 2);
+    GXResolveArgument(&pArgs[1]);
+    if (pArgs[1].nKind != GX_VALUE_STRING)
+        GXRaiseFunctionError(GX_ERR_BADARGTYPE);
+    GX_RANGE r = GXRangeArgument(pArgs, 2);
+    char szAttribute[GX_MAX_TEXT + 1];
+    GXCopyString(szAttribute, pArgs[1].pszValue, sizeof(szAttribute));
+    _mbslwr((unsigned char*)szAttribute);
+    const unsigned char* a = (const unsigned char*)szAttribute;
+    if (_mbscmp(a, (const unsigned char*)"row") == 0)
+        return GXReturnNumber(pResult, r.Row1());
+    if (_mbscmp(a, (const unsigned char*)"col") == 0)
+        return GXReturnNumber(pResult, r.Col1());
+    if (_mbscmp(a, (const unsigned char*)"address") == 0)
+    {
+        pResult->nKind = GX_VALUE_STRING;
+        pResult->pszValue = GXStrDup(FormatCellReference(r));
+        return pResult;
+    }
+    if (_mbscmp(a, (const unsigned char*)"contents") == 0)
+    {
+        *pResult = pArgs[2];
+        return pResult;
+    }
+    if (_mbscmp(a, (const unsigned char*)"type") == 0)
+    {
+        GX_CELL* p = GXFindCellRecord(GXGetCurrentSheet(), r.Row1(), r.Col1());
+        int k = p == NULL ? GX_CELLVALUE_NONE : p->ValueKind();
+        const char* psz = k == GX_CELLVALUE_NONE || k == GX_CELLVALUE_EMPTY          ? "b"
+                          : k == GX_CELLVALUE_HEAPSTR || k == GX_CELLVALUE_INLINESTR ? "l"
+                                                                                     : "v";
+        pResult->nKind = GX_VALUE_STRING;
+        pResult->pszValue = GXStrDup(psz);
+        return pResult;
+    }
+    GXRaiseFunctionError(GX_ERR_ARGVALUE);
 }

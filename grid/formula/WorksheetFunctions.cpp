@@ -6,8 +6,10 @@
 #include "grid/formula/DateFunctions.h"
 #include "grid/formula/FinanceFunctions.h"
 #include "grid/formula/Fourier.h"
+#include "grid/formula/Interpolation.h"
 #include "grid/formula/LookupFunctions.h"
 #include "grid/formula/MathFunctions.h"
+#include "grid/formula/RegexState.h"
 #include "grid/formula/MatrixFunctions.h"
 #include "grid/formula/OrderStatistics.h"
 #include "grid/formula/Regression.h"
@@ -27,7 +29,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"@", GXFunctionNotInstalled, 0, 0, 7, 1, {{3, 0}}, -1},
     {"ABS", GXAbs, 0, 0, 0, 1, {{1, 0}}, 24},
     {"ACCRINT",
-     GXFunctionNotInstalled,
+     GXAccrInt,
      0,
      0,
      0,
@@ -44,7 +46,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"CAVG", GXCAvg, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
     {"CCOUNT", GXCCount, 0, 0, 0, 2, {{7, 4}, {1, 1}}, -1},
     {"CEIL", GXCeil, 0, 0, 0, 1, {{1, 0}}, 288},
-    {"CELLINFO", GXFunctionNotInstalled, 0, 0, 10, 2, {{3, 0}, {7, 0}}, -1},
+    {"CELLINFO", GXCellInfo, 0, 0, 10, 2, {{3, 0}, {7, 0}}, -1},
     {"CELLREF", GXCellRefFunction, 0, 0, 6, 2, {{1, 0}, {1, 0}}, -1},
     {"CHAR", GXChar, 0, 0, 3, 1, {{1, 0}}, 111},
     {"CHOOSE", GXChoose, 0, 0, 10, 2, {{1, 0}, {10, 5}}, 100},
@@ -117,10 +119,10 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"HOUR", GXHour, 0, 0, 0, 1, {{1, 0}}, 71},
     {"IF", GXIf, 0, 0, 10, 3, {{1, 0}, {10, 1}, {10, 1}}, -1},
     {"INDEX", GXIndex, 0, 0, 7, 2, {{8, 0}, {1, 4}}, 29},
-    {"INIT", GXFunctionNotInstalled, 0, 0, 10, 2, {{10, 1}, {10, 1}}, -1},
+    {"INIT", GXInit, 0, 0, 10, 2, {{10, 1}, {10, 1}}, -1},
     {"INT", GXInt, 0, 0, 0, 1, {{1, 0}}, 197},
-    {"INTERP2D", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {8, 0}, {7, 0}}, -1},
-    {"INTERP3D", GXFunctionNotInstalled, 0, 0, 9, 3, {{8, 0}, {7, 0}, {7, 0}}, -1},
+    {"INTERP2D", GXInterp2D, 0, 0, 9, 3, {{8, 0}, {8, 0}, {7, 0}}, -1},
+    {"INTERP3D", GXInterp3D, 0, 0, 9, 3, {{8, 0}, {7, 0}, {7, 0}}, -1},
     {"INTERSECT", GXIntersect, 0, 0, 7, 2, {{8, 0}, {8, 0}}, -1},
     {"INTRATE", GXIntRate, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
     {"INVDFT", GXInvDft, 0, 0, 9, 1, {{8, 0}}, -1},
@@ -146,7 +148,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"MAX", GXMax, 0, 0, 0, 1, {{2, 4}}, 7},
     {"MDURATION", GXMDuration, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}}, -1},
     {"MEDIAN", GXMedian, 0, 0, 0, 1, {{2, 4}}, 227},
-    {"MESSAGE", GXFunctionNotInstalled, 0, 0, 0, 2, {{1, 0}, {4, 0}}, -1},
+    {"MESSAGE", GXMessage, 0, 0, 0, 2, {{1, 0}, {4, 0}}, -1},
     {"MID", GXMid, 0, 0, 3, 3, {{4, 0}, {1, 0}, {1, 0}}, 31},
     {"MIN", GXMin, 0, 0, 0, 1, {{2, 4}}, 6},
     {"MINUTE", GXMinute, 0, 0, 0, 1, {{1, 0}}, 72},
@@ -171,7 +173,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"NOW", GXNow, 0, 0, 0, 0, {}, 74},
     {"NUMTOHEX", GXNumToHex, 0, 0, 3, 1, {{1, 0}}, -1},
     {"ODDFPRICE",
-     GXFunctionNotInstalled,
+     GXOddFPrice,
      0,
      0,
      0,
@@ -179,7 +181,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
      {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}},
      -1},
     {"ODDFYIELD",
-     GXFunctionNotInstalled,
+     GXOddFYield,
      0,
      0,
      0,
@@ -217,7 +219,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"RANK", GXRank, 0, 0, 0, 3, {{1, 0}, {8, 0}, {1, 2}}, 216},
     {"RATE", GXRate, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
     {"RECEIVED", GXReceived, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
-    {"REGEX", GXFunctionNotInstalled, 0, 0, 0, 2, {{4, 0}, {4, 0}}, -1},
+    {"REGEX", GXRegex, 0, 0, 0, 2, {{4, 0}, {4, 0}}, -1},
     {"REPEAT", GXRepeat, 0, 0, 3, 2, {{4, 0}, {1, 0}}, 30},
     {"REPLACE", GXReplace, 0, 0, 3, 4, {{4, 0}, {1, 0}, {1, 0}, {4, 0}}, 119},
     {"RIGHT", GXRight, 0, 0, 3, 2, {{4, 0}, {1, 0}}, -1},

@@ -7,6 +7,7 @@
 #include "FrameWnd.h"
 #include "FrameworkIds.h"
 #include "ScrollBar.h"
+#include "SplitterWnd.h"
 #include "TestSupport.h"
 #include <gtest/gtest.h>
 
@@ -88,4 +89,58 @@ TEST(GridView, ContainerSharesItsBars)
     EXPECT_EQ(f.pFrame, v.GetContainerWnd());
     pApp->m_containerClasses.RemoveAll();
     EXPECT_EQ(nullptr, v.GetContainerWnd());
+}
+
+namespace
+{
+// Panes of one document share its parameter object, as an application's grid views do.
+CGXGridParam* s_pSharedParam = NULL;
+class CSharedGridView : public CGXGridView
+{
+    DECLARE_DYNCREATE(CSharedGridView)
+
+  public:
+    void OnInitialUpdate() override
+    {
+        AttachParamObject(s_pSharedParam, FALSE);
+        CGXGridView::OnInitialUpdate();
+    }
+};
+IMPLEMENT_DYNCREATE(CSharedGridView, CGXGridView)
+} // namespace
+
+TEST(GridView, SplitPaneStartsAtFirstPaneRow)
+{
+    CGXGridParam param;
+    s_pSharedParam = &param;
+    EnsureGridLibrary();
+    CFrameWnd* pFrame = new CFrameWnd;
+    CDocument doc;
+    doc.m_bAutoDelete = FALSE;
+    pFrame->Create(NULL, _T("Geteilt"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(30, 30, 430, 430));
+    CSplitterWnd* pSplitter = new CSplitterWnd;
+    CCreateContext ctx;
+    ctx.m_pNewViewClass = RUNTIME_CLASS(CSharedGridView);
+    ctx.m_pCurrentDoc = &doc;
+    ASSERT_TRUE(pSplitter->Create(pFrame, 2, 1, CSize(10, 10), &ctx));
+    pFrame->InitialUpdateFrame(&doc, TRUE);
+    CGXGridView* pFirst = (CGXGridView*)pSplitter->GetPane(0, 0);
+    ASSERT_TRUE(pFirst->IsKindOf(RUNTIME_CLASS(CGXGridView)));
+    EXPECT_EQ(pSplitter, pFirst->m_pSplitter);
+    EXPECT_EQ((DWORD)(gxnShared | gxnEnhanced), pFirst->GetScrollBarMode(SB_VERT));
+    EXPECT_NE(nullptr, pFirst->GetScrollBarCtrl(SB_VERT)); // the splitter's bar
+    pFirst->SetRowCount(300, GX_NOREDRAW);
+    pFirst->SetColCount(3, GX_NOREDRAW);
+    pFirst->SetTopRow(50, GX_NOREDRAW);
+    ASSERT_TRUE(pSplitter->SplitRow(150));
+    CGXGridView* pSecond = (CGXGridView*)pSplitter->GetPane(1, 0);
+    ASSERT_NE(nullptr, pSecond);
+    ASSERT_TRUE(pSecond->IsKindOf(RUNTIME_CLASS(CGXGridView)));
+    EXPECT_TRUE(pSecond->IsInitialized());
+    EXPECT_EQ(50u, pSecond->GetTopRow());
+    EXPECT_FALSE(pSecond->m_bFirstPaneRow);
+    EXPECT_EQ(pFirst->GetParam(), pSecond->GetParam());
+    EXPECT_NE(nullptr, pSecond->GetScrollBarCtrl(SB_VERT));
+    pFrame->DestroyWindow();
+    s_pSharedParam = NULL;
 }

@@ -1,5 +1,6 @@
 // Lookup, reference and information functions: searches, positions, references and choices.
 #include "FunctionSheetTest.h"
+#include "grid/formula/CellStore.h"
 
 using namespace formula_test;
 
@@ -103,8 +104,32 @@ TEST_F(LookupTest, LookupEdgeCasesAndErrors)
         {"=ISERROR(F1..F2)", "#98"},
         {"=FILEEXISTS(\"C:\\\\no such file.txt\")", "0"},
         {"=FILEEXISTS(3)", "#98"},
+        {"=INIT(0,1/0)", "0"},
+        {"=CELLINFO(\"TYPE\",K9)", "'b'"},
+        {"=CELLINFO(\"type\",G1)", "'l'"},
+        {"=CELLINFO(\"Type\",F1)", "'v'"},
+        {"=CELLINFO(\"row\",F2..G3)", "2"},
+        {"=CELLINFO(\"col\",F2)", "5"},
+        {"=CELLINFO(\"contents\",F2..G3)", "range"},
+        {"=CELLINFO(\"bogus\",F1)", "#97"},
     };
     CheckCases(aCases, sizeof(aCases) / sizeof(aCases[0]));
+}
+
+// MESSAGE posts its text once the sheet asks for the next error to be reported.
+TEST_F(LookupTest, MessageFillsTheSheetsBuffer)
+{
+    GX_SHEET_CONTEXT* c = GXGetSheetContext(m_nSheet);
+    c->szMessage[0] = 0;
+    EXPECT_EQ("1", Eval(m_nSheet, "=MESSAGE(1,\"first\")"));
+    EXPECT_STREQ("", c->szMessage);
+    GXSetReportNextError(m_nSheet);
+    EXPECT_EQ("0", Eval(m_nSheet, "=MESSAGE(0,\"zero\")"));
+    EXPECT_STREQ("", c->szMessage);
+    EXPECT_EQ("1", Eval(m_nSheet, "=MESSAGE(1,\"hello\")"));
+    EXPECT_STREQ("hello", c->szMessage);
+    EXPECT_EQ(0, c->bReportNextError);
+    EXPECT_EQ("#98", Eval(m_nSheet, "=MESSAGE(1,5)"));
 }
 
 // MATCH answers a position in the range even where the store keeps constants and formulas
