@@ -151,7 +151,7 @@ void CArchive::Write(const void* lpBuf, UINT nMax)
         UINT nRoom = (UINT)(m_lpBufMax - m_lpBufCur);
         if (nRoom == 0)
         {
-            Flush();
+            WriteBuffer();
             if (nMax >= m_nBufSize)
             {
                 m_pFile->Write(lpSource, nMax);
@@ -179,13 +179,20 @@ void CArchive::Flush()
         m_lpBufCur = m_lpBufMax = m_lpBufStart;
         return;
     }
-    if (m_lpBufCur != m_lpBufStart)
+    WriteBuffer();
+    m_pFile->Flush();
+}
+
+// A full buffer goes to the file without flushing the file itself (that would wait for the disk
+// every few kilobytes).
+void CArchive::WriteBuffer()
+{
+    if (m_pFile != NULL && m_lpBufCur != m_lpBufStart)
     {
         UINT nPending = (UINT)(m_lpBufCur - m_lpBufStart);
         m_lpBufCur = m_lpBufStart;
         m_pFile->Write(m_lpBufStart, nPending);
     }
-    m_pFile->Flush();
 }
 
 void CArchive::Close()
@@ -210,7 +217,7 @@ template <class T> void CArchive::StoreValue(const T& value)
     if (!IsStoring())
         ThrowArchive(CArchiveException::readOnly);
     if ((size_t)(m_lpBufMax - m_lpBufCur) < sizeof(T))
-        Flush();
+        WriteBuffer();
     if (m_pFile == NULL)
         ThrowArchive(CArchiveException::generic);
     memcpy(m_lpBufCur, &value, sizeof(T));

@@ -138,6 +138,7 @@ class CArchive
         return (UINT)(m_lpBufMax - m_lpBufCur);
     }
     void CheckCount();
+    void WriteBuffer();
     [[noreturn]] void ThrowArchive(int cause) const;
     // The schema the archive recorded for a loaded class.
     UINT LoadedSchema(const CRuntimeClass* pClass) const;

@@ -125,7 +125,9 @@ TEST_F(WellButtons, EscapeAndAClickOutsideCloseThePopupWithoutAColour)
     EXPECT_FALSE(Popup().IsShowing());
     EXPECT_EQ(nullptr, ::GetCapture());
 
-    DropWithAClick(8); // away from the last click: a second one there would be a double click
+    // A second click soon after and near the last one would be a double click.
+    PumpMessages(::GetDoubleClickTime() + 50);
+    DropWithAClick(8);
     CRect dlg, popup;
     m_dlg.GetWindowRect(&dlg);
     Popup().GetWindowRect(&popup);
