@@ -130,9 +130,20 @@ std::vector<ComPair> ComPairs()
     return pairs;
 }
 
+ULONGLONG NowMs()
+{
+    LARGE_INTEGER frequency, count;
+    ::QueryPerformanceFrequency(&frequency);
+    ::QueryPerformanceCounter(&count);
+    // Split so the product cannot overflow.
+    ULONGLONG seconds = (ULONGLONG)(count.QuadPart / frequency.QuadPart);
+    ULONGLONG rest = (ULONGLONG)(count.QuadPart % frequency.QuadPart);
+    return seconds * 1000 + rest * 1000 / (ULONGLONG)frequency.QuadPart;
+}
+
 void PumpMessages(DWORD ms)
 {
-    DWORD start = ::GetTickCount();
+    ULONGLONG start = NowMs();
     for (;;)
     {
         MSG msg;
@@ -141,7 +152,7 @@ void PumpMessages(DWORD ms)
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
-        DWORD elapsed = ::GetTickCount() - start;
+        DWORD elapsed = (DWORD)(NowMs() - start);
         if (elapsed >= ms)
             break;
         ::MsgWaitForMultipleObjects(0, NULL, FALSE, ms - elapsed, QS_ALLINPUT);
