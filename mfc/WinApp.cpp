@@ -4,6 +4,7 @@
 #include "DocManager.h"
 #include "DocTemplate.h"
 #include "FrameWnd.h"
+#include "PrintDialog.h"
 #include "FrameworkIds.h"
 #include <commdlg.h>
 #include <shellapi.h>
@@ -434,6 +435,21 @@ void CWinApp::OnHelp()
     CWnd* pWnd = GetMainWnd();
     if (pWnd != NULL && !pWnd->SendMessage(WM_COMMANDHELP, 0, 0))
         WinHelp(0, HELP_CONTENTS);
+}
+
+int CWinApp::DoPrintDialog(CPrintDialog* pPD)
+{
+    UpdatePrinterSelection(FALSE);
+    pPD->m_pd.hDevMode = m_hDevMode;
+    pPD->m_pd.hDevNames = m_hDevNames;
+    int nResponse = (int)pPD->DoModal();
+    // The dialog may replace the handles it was given; the application keeps the current ones.
+    if (pPD->m_pd.hDevMode != NULL || pPD->m_pd.hDevNames != NULL)
+    {
+        m_hDevMode = pPD->m_pd.hDevMode;
+        m_hDevNames = pPD->m_pd.hDevNames;
+    }
+    return nResponse;
 }
 
 void CWinApp::OnFilePrintSetup()

@@ -91,6 +91,8 @@ public:
 
     // Printing
     BOOL GetPrinterDeviceDefaults(PRINTDLG* pPrintDlg);
+    // Runs a print dialog on the application's printer selection and keeps what it chose.
+    int DoPrintDialog(class CPrintDialog* pPD);
     void SelectPrinter(HANDLE hDevNames, HANDLE hDevMode, BOOL bFreeOld = TRUE);
     void UpdatePrinterSelection(BOOL bForceDefaults);
 

@@ -615,6 +615,11 @@ void CWnd::OnDeleteItem(int, LPDELETEITEMSTRUCT lpDeleteItemStruct)
 void CWnd::OnCaptureChanged(CWnd*) { Default(); }
 void CWnd::OnCancelMode() { Default(); }
 
+void CWnd::OnWinIniChange(LPCTSTR)
+{
+    Default();
+}
+
 void CWnd::OnSysColorChange()
 {
     // Top-level windows pass the change on to their children, as Windows does not.

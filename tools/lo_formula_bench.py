@@ -8,50 +8,22 @@ calculation off). Also usable as a reference for expected values: --eval FORMULA
 value LibreOffice computes for one formula.
 """
 import os
-import subprocess
 import sys
-import tempfile
 import time
 
-import uno
-from com.sun.star.beans import PropertyValue
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import lo_uno  # noqa: E402
 
 CELLS = int(os.environ.get("HELVON_BENCH_CELLS", "100000"))
-PIPE = "helvon_formula_bench_%d" % os.getpid()
-
-
-def start_office():
-    profile = tempfile.mkdtemp(prefix="helvon-lo-")
-    proc = subprocess.Popen(
-        ["soffice", "--headless", "--invisible", "--norestore", "--nologo", "--nodefault",
-         "-env:UserInstallation=file://" + profile,
-         "--accept=pipe,name=%s;urp;StarOffice.ComponentContext" % PIPE],
-        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    local = uno.getComponentContext()
-    resolver = local.ServiceManager.createInstanceWithContext("com.sun.star.bridge.UnoUrlResolver", local)
-    deadline = time.time() + 60
-    while True:
-        try:
-            ctx = resolver.resolve("uno:pipe,name=%s;urp;StarOffice.ComponentContext" % PIPE)
-            break
-        except Exception:
-            if time.time() > deadline or proc.poll() is not None:
-                proc.kill()
-                raise SystemExit("LibreOffice did not start")
-            time.sleep(0.2)
-    desktop = ctx.ServiceManager.createInstanceWithContext("com.sun.star.frame.Desktop", ctx)
-    return proc, desktop
 
 
 def new_sheet(desktop):
-    hidden = PropertyValue()
-    hidden.Name = "Hidden"
-    hidden.Value = True
-    doc = desktop.loadComponentFromURL("private:factory/scalc", "_blank", 0, (hidden,))
+    """A new sheet with automatic calculation and screen updates off, so only calculateAll counts."""
+    doc, sheet = lo_uno.new_sheet(desktop)
     doc.enableAutomaticCalculation(False)
     doc.lockControllers()
     doc.addActionLock()
-    return doc, doc.Sheets.getByIndex(0)
+    return doc, sheet
 
 
 def step(text):
@@ -64,7 +36,7 @@ def ms(t):
 
 
 def main():
-    proc, desktop = start_office()
+    proc, desktop = lo_uno.start_office()
     try:
         if len(sys.argv) == 3 and sys.argv[1] == "--eval":
             doc, sheet = new_sheet(desktop)
@@ -110,14 +82,7 @@ def main():
         doc.close(True)
         print("chain=%.1f\nwide=%.1f\nstore=%.1f" % (chain, wide, store))
     finally:
-        try:
-            desktop.terminate()
-        except Exception:
-            pass
-        try:
-            proc.wait(timeout=20)
-        except subprocess.TimeoutExpired:
-            proc.kill()
+        lo_uno.stop_office(proc, desktop)
 
 
 if __name__ == "__main__":

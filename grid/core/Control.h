@@ -103,6 +103,34 @@ class CGXControl
     virtual void DrawFrame(CDC* pDC, const CRect& rect, const CGXStyle& style, BOOL bForce = FALSE);
     virtual void Draw3dFrame(CDC* pDC, const CRect& rect, const CGXStyle& style);
     virtual BOOL IsReadOnly();
+    // Editing protocol the engine drives while the cell is current.
+    virtual BOOL Validate();
+    virtual BOOL ValidateText(const CString& strText);
+    virtual BOOL BeginEditing();
+    virtual BOOL CancelEditing();
+    virtual void NotifyEditingCanceled();
+    virtual BOOL EndEditing();
+    virtual BOOL DispatchKeyMessage(UINT message, WPARAM wParam, LPARAM lParam, UINT flags);
+    virtual BOOL KeyDown(UINT nMessage, UINT nChar, UINT nFlags);
+    virtual BOOL KeyUp(UINT nMessage, UINT nChar, UINT nFlags);
+    virtual BOOL HandleChar(UINT nMessage, UINT nChar, UINT nFlags);
+    virtual BOOL HandleText(LPCTSTR pszText);
+    virtual BOOL DeadChar(UINT nMessage, UINT nChar, UINT nFlags);
+    virtual BOOL SysKeyDown(UINT nMessage, UINT nChar, UINT nFlags);
+    virtual BOOL SysKeyUp(UINT nMessage, UINT nChar, UINT nFlags);
+    virtual BOOL SysChar(UINT nMessage, UINT nChar, UINT nFlags);
+    virtual BOOL SysDeadChar(UINT nMessage, UINT nChar, UINT nFlags);
+    virtual BOOL LButtonDown(UINT nFlags, CPoint pt, UINT nHitState);
+    virtual BOOL LButtonUp(UINT nFlags, CPoint pt, UINT nHitState);
+    virtual BOOL LButtonDblClk(UINT nFlags, CPoint pt);
+    virtual BOOL MButtonDown(UINT nFlags, CPoint pt, UINT nHitState);
+    virtual BOOL MButtonUp(UINT nFlags, CPoint pt, UINT nHitState);
+    virtual BOOL MButtonDblClk(UINT nFlags, CPoint pt);
+    virtual BOOL RButtonDown(UINT nFlags, CPoint pt, UINT nHitState);
+    virtual BOOL RButtonUp(UINT nFlags, CPoint pt, UINT nHitState);
+    virtual BOOL RButtonDblClk(UINT nFlags, CPoint pt);
+    virtual BOOL MouseMove(UINT nFlags, CPoint pt, UINT nHitState);
+    virtual BOOL OnCancelMode();
 
     // Operations
     BOOL IsKindOf(const GX_CONTROL_CLASSINFO* pClass) const;

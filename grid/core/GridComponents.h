@@ -395,8 +395,40 @@ class CGXAbstractGridFindReplaceImp : public CObject
 class CGXAbstractGridUserSelectRangeImp : public CObject
 {
   public:
+    // Moves the current cell by the keyboard, extending the selection while Shift is held.
+    virtual BOOL MoveByKey(CGXGridCore*, int /*nDirection*/, ROWCOL /*nCount*/)
+    {
+        return FALSE;
+    }
+    virtual void ClearPending(CGXGridCore*)
+    {
+    }
+    // The mouse steps of a selection by dragging; each may change its arguments.
+    virtual void OnLButtonDown(CGXGridCore*, CPoint&, UINT&, int&, ROWCOL&, ROWCOL&)
+    {
+    }
+    virtual void OnMouseMove(CGXGridCore*, CPoint&, UINT&, ROWCOL&, ROWCOL&)
+    {
+    }
+    virtual void OnLButtonUp(CGXGridCore*, CPoint&, UINT&)
+    {
+    }
+    virtual BOOL OnLButtonClickedRowCol(CGXGridCore*, ROWCOL, ROWCOL, UINT, CPoint)
+    {
+        return FALSE;
+    }
     virtual void SetSelection(CGXGridCore*, POSITION, ROWCOL, ROWCOL, ROWCOL, ROWCOL)
     {
+    }
+};
+
+// The sort component: a double click on a header cell may sort by that row or column.
+class CGXAbstractGridSortImp : public CObject
+{
+  public:
+    virtual BOOL OnLButtonDblClkRowCol(CGXGridCore*, ROWCOL, ROWCOL, UINT, CPoint)
+    {
+        return FALSE;
     }
 };
 

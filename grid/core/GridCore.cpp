@@ -437,12 +437,6 @@ BOOL CGXGridCore::SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
     return TRUE;
 }
 
-BOOL CGXGridCore::TransferCurrentCell(BOOL, UINT, BOOL)
-{
-    // The current cell's control cannot edit before the edit control exists: nothing pending.
-    return TRUE;
-}
-
 void CGXGridCore::SetWarningText(LPCTSTR pszText)
 {
     m_strWarningText = pszText;

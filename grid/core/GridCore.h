@@ -289,6 +289,49 @@ class CGXGridCore
     virtual BOOL TransferCurrentCell(BOOL bSave = TRUE, UINT flags = GX_UPDATENOW, BOOL bCreateHint = TRUE);
     virtual void SetWarningText(LPCTSTR pszText);
 
+    // Current cell and keyboard (GridCoreCurrentCell.cpp, GridCoreKeys.cpp)
+    virtual BOOL ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags = 0x0A);
+    virtual BOOL CanLeaveOrEnterCell(BOOL bEnter, ROWCOL nRow, ROWCOL nCol, ROWCOL nOldRow, ROWCOL nOldCol);
+    virtual BOOL FindNextEnabledCell(int nDirection, ROWCOL& nRow, ROWCOL& nCol);
+    virtual BOOL MoveCurrentCellBy(int nDirection, ROWCOL nCount = 1, BOOL bSelect = TRUE);
+    virtual BOOL MoveCurrentCellByKey(int nDirection, ROWCOL nCount = 1);
+    virtual BOOL CanDeactivateGrid(BOOL bForce = FALSE);
+    virtual void ShowWarningText();
+    virtual BOOL ProcessKeyMessage(CWnd* pFromWnd, UINT message, UINT nKey, UINT nRepeat, UINT flags);
+    virtual BOOL OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridChars(LPCTSTR pszChars, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridSysChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnGridSysDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual void OnNavigateMessage(int nCode, ROWCOL nIndex);
+
+    // Mouse (GridCoreMouse.cpp): one press-move-release sequence per button.
+    virtual BOOL OnLButtonHitRowCol(ROWCOL nHitRow, ROWCOL nHitCol, ROWCOL nRow, ROWCOL nCol, CPoint pt,
+                                    UINT nFlags, WORD nHitState);
+    virtual BOOL OnMButtonHitRowCol(ROWCOL nHitRow, ROWCOL nHitCol, ROWCOL nRow, ROWCOL nCol, CPoint pt,
+                                    UINT nFlags, WORD nHitState);
+    virtual BOOL OnRButtonHitRowCol(ROWCOL nHitRow, ROWCOL nHitCol, ROWCOL nRow, ROWCOL nCol, CPoint pt,
+                                    UINT nFlags, WORD nHitState);
+    virtual BOOL OnLButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual BOOL OnMButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual BOOL OnRButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual BOOL OnLButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual BOOL OnMButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual BOOL OnRButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt);
+    virtual BOOL StartDragDrop(ROWCOL nRow, ROWCOL nCol);
+    CWnd* SetCapture();
+    // Hooks the cell controls ask (a derived grid overrides them).
+    virtual BOOL OnValidateCell(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL OnStartEditing(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL OnCancelEditing(ROWCOL nRow, ROWCOL nCol);
+    virtual void OnCanceledEditing(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL OnEndEditing(ROWCOL nRow, ROWCOL nCol);
+    virtual void OnModifyCell(ROWCOL nRow, ROWCOL nCol);
+
     // Sizes, rectangles, hit-testing and cursors (GridCoreSizes.cpp)
     virtual BOOL SetRowHeight(ROWCOL nFirst, ROWCOL nLast, int nHeight, int* anHeights = NULL,
                               UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
@@ -559,6 +602,7 @@ class CGXGridCore
     BOOL m_bBackgroundPending = FALSE;
     BOOL m_bForceInvert = FALSE;
     BOOL m_bActiveFrame = FALSE; // the grid window has the focus
+    BOOL m_bLockedKillFocus = FALSE; // set by the view while the engine loses the focus
     BOOL m_bLimitToWindow = FALSE;
     BOOL m_bSuspendUpdate = FALSE;
     BOOL m_bStoringStyles = FALSE;
@@ -585,6 +629,20 @@ class CGXGridCore
     CClientDC* m_pGridDC = NULL;
     CFont* m_pGridDCOldFont = NULL;
     CString m_strWarningText;
+    BOOL m_bMovingCell = FALSE;     // inside MoveCurrentCellBy
+    BOOL m_bEnteredByMove = FALSE;  // TransferCurrentCell keeps the cached current style
+    BOOL m_bStoringCell = FALSE;    // the old current cell is being stored
+    BOOL m_bInterrupted = FALSE;    // a warning or a focus loss interrupted a change
+    BOOL m_bRefusedDeactivate = FALSE;
+    BOOL m_bLockFocusHandler = FALSE;
+    UINT m_nDbcsLeadKey = 0;
+    WORD m_nHitState = 0;           // button state of the running mouse sequence
+    UINT m_nMouseFlags = 0;         // MK_ flags of its press
+    ROWCOL m_nHitRow = 0, m_nHitCol = 0, m_nLastHitRow = 0, m_nLastHitCol = 0;
+    BOOL m_bMouseMoved = FALSE;
+    int m_nMouseMargin = 0;
+    BOOL m_bAutoScrollOnDrag = TRUE;
+    BOOL m_bAutoScrollStop = FALSE;
     CGXCellRange m_lastSelectedRange;
 
     enum

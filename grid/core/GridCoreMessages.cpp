@@ -269,11 +269,6 @@ BOOL CGXGridCore::OnGridCommand(WPARAM, LPARAM)
     return FALSE;
 }
 
-BOOL CGXGridCore::OnGridKeyMessage(UINT, WPARAM, LPARAM)
-{
-    return FALSE;
-}
-
 BOOL CGXGridCore::OnGridSize(UINT, int, int)
 {
     return FALSE;
@@ -296,52 +291,12 @@ BOOL CGXGridCore::OnGridKillFocus(CWnd*)
     return FALSE;
 }
 
-BOOL CGXGridCore::OnGridSetCursor(CWnd*, UINT, UINT)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridMouseMove(UINT, CPoint)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridButtonDown(UINT, UINT, CPoint)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridButtonUp(UINT, UINT, CPoint)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridButtonDblClk(UINT, UINT, CPoint)
-{
-    return FALSE;
-}
-
 BOOL CGXGridCore::OnGridMouseActivate(CWnd*, UINT, UINT, int&)
 {
     return FALSE;
 }
 
-BOOL CGXGridCore::OnGridVScroll(UINT, UINT, CScrollBar*)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridHScroll(UINT, UINT, CScrollBar*)
-{
-    return FALSE;
-}
-
 BOOL CGXGridCore::OnGridTimer(UINT_PTR)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridCancelMode()
 {
     return FALSE;
 }
@@ -366,11 +321,6 @@ BOOL CGXGridCore::OnGridWinIniChange(LPCTSTR)
     return FALSE;
 }
 
-BOOL CGXGridCore::OnGridGetDlgCode(UINT&)
-{
-    return FALSE;
-}
-
 LRESULT CGXGridCore::OnGridNavigate(WPARAM, LPARAM)
 {
     return 0;
@@ -381,11 +331,6 @@ void CGXGridCore::OnGridProperty(WPARAM)
 }
 
 int CGXGridCore::OnGridMoveCurrentCell(WPARAM, LPARAM)
-{
-    return 0;
-}
-
-LRESULT CGXGridCore::OnGridActivateCell(WPARAM, LPARAM)
 {
     return 0;
 }

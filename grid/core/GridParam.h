@@ -161,6 +161,7 @@ class CGXGridParam : public CObject
     int m_nDirectCopyLimit = 512;        // not read by the grid core itself
     WORD m_wEnterKeyAction = 4;          // move direction after Enter, 0 none
     BOOL m_bScrollBeforeMove = TRUE;
+    BOOL m_bSelectCurrentCell = FALSE;   // the selection follows the current cell
     int m_nLastSortRow = -1, m_nLastSortCol = -1;
     CString m_sWindowSetting;            // handed to the library's window-settings object
 

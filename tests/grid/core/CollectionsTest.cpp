@@ -233,6 +233,78 @@ TEST(Collections, CellToObject)
     delete pStyle;
 }
 
+// Cell maps nested nDepth deep below an outer map read by its own Serialize: each map holds
+// the next at (level, 2), the innermost is empty.
+Bytes NestedCellMaps(int nDepth)
+{
+    Bytes bytes;
+    for (int nLevel = 0; nLevel < nDepth; nLevel++)
+    {
+        PutWord(bytes, 1);
+        PutDWord(bytes, (DWORD)nLevel);
+        PutDWord(bytes, 2);
+        if (nLevel == 0) // the class once, then references to it (class index 1)
+            bytes = testing_support::Cat({bytes, {0xFF, 0xFF, 1, 0, 14, 0}, testing_support::Text("CGXMapCellToOb")});
+        else
+            PutWord(bytes, 0x8001);
+    }
+    PutWord(bytes, 0);
+    return bytes;
+}
+
+TEST(Collections, CellMapsNestedBeyondTheArchiveBoundFail)
+{
+    const int nMax = (int)CArchive::nMaxLoadDepth;
+    const struct
+    {
+        int nDepth;
+        int cause;
+    } cases[] = {{1, testing_support::kNoError},
+                 {nMax, testing_support::kNoError},
+                 {nMax + 1, CArchiveException::generic},
+                 {7000, CArchiveException::generic}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.nDepth);
+        CGXMapCellToOb outer;
+        EXPECT_EQ(c.cause,
+                  testing_support::LoadCause(NestedCellMaps(c.nDepth), [&](CArchive& ar) { outer.Serialize(ar); }));
+        // A failed load leaves nothing in the outer map (the archive deleted what it made); a
+        // loaded chain has every level at its key.
+        if (c.cause != testing_support::kNoError)
+        {
+            EXPECT_TRUE(outer.IsEmpty());
+            continue;
+        }
+        int nLevels = 0;
+        CMapNdxToOb* pMap = &outer;
+        for (;;)
+        {
+            CObject* pNext = NULL;
+            if (!pMap->Lookup((ROWCOL)nLevels, 2, pNext))
+                break;
+            ASSERT_TRUE(pNext != NULL && pNext->IsKindOf(RUNTIME_CLASS(CGXMapCellToOb)));
+            pMap = static_cast<CMapNdxToOb*>(pNext);
+            nLevels++;
+        }
+        EXPECT_EQ(c.nDepth, nLevels);
+        EXPECT_TRUE(pMap->IsEmpty());
+        // The maps do not own their objects: free the chain from the inside out.
+        std::vector<CObject*> chain;
+        for (CMapNdxToOb* p = &outer; !p->IsEmpty();)
+        {
+            POSITION pos = p->GetStartPosition();
+            ROWCOL nRow, nCol;
+            CObject* pNext;
+            p->GetNextAssoc(pos, nRow, nCol, pNext);
+            chain.push_back(pNext);
+            p = static_cast<CMapNdxToOb*>(pNext);
+        }
+        for (CObject* p : chain)
+            delete p;
+    }
+}
+
 TEST(Collections, Byte8MapsAndFontData)
 {
     CGXMapByte8ToPtr m;

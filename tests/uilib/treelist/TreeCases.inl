@@ -463,3 +463,28 @@ TEST_F(TreeFixture, CallbackLabelsAskTheOwner)
     EXPECT_EQ(1, owner.Count(TVN_SETDISPINFOA));
     EXPECT_EQ("vom Eigner", std::string(tree.GetItemText(h, 0)));
 }
+
+// Columns inserted and deleted around the tree column move the stored texts with them; every
+// node keeps its own expanded state and the caret stays.
+TEST_F(TreeFixture, ColumnChangesKeepTextsExpandedStatesAndCaret)
+{
+    tree.UseSubItemStorage(TRUE);
+    Fixture();
+    tree.InsertColumn(1, "Wert", LVCFMT_LEFT, 60, 1);
+    for (HTREEITEM h : {A, A1, B, B1, D})
+        tree.SetItemColumnText(h, 1, (std::string(tree.GetItemText(h, 0)) + "-w").c_str());
+    tree.Select(A2a, TVGN_CARET);
+    std::string rows = Rows();
+    tree.InsertColumn(0, "Neu", LVCFMT_LEFT, 40, 2); // column 0 stays the tree's
+    EXPECT_EQ(rows, Rows());
+    EXPECT_EQ(3, tree.GetColumnCount());
+    EXPECT_EQ("", std::string(tree.GetItemText(B1, 1)));
+    EXPECT_EQ("B1-w", std::string(tree.GetItemText(B1, 2)));
+    EXPECT_EQ(A2a, tree.GetSelectedItem());
+    EXPECT_TRUE(tree.DeleteColumn(1));
+    EXPECT_EQ(rows, Rows());
+    EXPECT_EQ("B1-w", std::string(tree.GetItemText(B1, 1)));
+    EXPECT_EQ("D-w", std::string(tree.GetItemText(D, 1)));
+    EXPECT_EQ(A2a, tree.GetSelectedItem());
+    EXPECT_FALSE(tree.DeleteColumn(0)); // the tree column while another remains
+}

@@ -1,0 +1,248 @@
+// Painting and scrolling speed of a large grid window over the whole screen, against the same
+// cells drawn with plain GDI into a memory bitmap and copied. Run under Xvfb (1280 x 1024):
+//   wine grid_bench.exe
+#include "grid/core/GridLibrary.h"
+#include "grid/core/GridWnd.h"
+#include "grid/core/Data.h"
+#include "grid/core/Style.h"
+#include "WinApp.h"
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace
+{
+class CBenchApp : public CWinApp
+{
+  public:
+    CBenchApp() : CWinApp(_T("HelvonGridBench"))
+    {
+    }
+};
+CBenchApp theApp;
+
+const ROWCOL kRows = 65535;
+const ROWCOL kCols = 257;
+const ROWCOL kFilledCols = 26;
+const int kFrames = 30;
+
+double Now()
+{
+    LARGE_INTEGER f, c;
+    ::QueryPerformanceFrequency(&f);
+    ::QueryPerformanceCounter(&c);
+    return (double)c.QuadPart / (double)f.QuadPart;
+}
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v.empty() ? 0 : v[v.size() / 2];
+}
+
+// Milliseconds of each call of the step, median over the count.
+double MedianMs(int nCount, const std::function<void()>& step)
+{
+    std::vector<double> times;
+    for (int i = 0; i < nCount; i++)
+    {
+        double t = Now();
+        step();
+        times.push_back((Now() - t) * 1000);
+    }
+    return Median(times);
+}
+
+void CellText(ROWCOL nRow, ROWCOL nCol, char* psz)
+{
+    wsprintfA(psz, "%lu", (unsigned long)(nRow * 100 + nCol));
+}
+
+// The column name shown in the header: bijective base 26.
+void ColumnName(ROWCOL nCol, char* psz)
+{
+    char buf[8];
+    int n = 0;
+    for (; nCol > 0; nCol = (nCol - 1) / 26)
+        buf[n++] = (char)('A' + (nCol - 1) % 26);
+    for (int i = 0; i < n; i++)
+        psz[i] = buf[n - 1 - i];
+    psz[n] = 0;
+}
+
+// Full paint of the grid at a position: invalidate, then time until UpdateWindow returns.
+double FullFrame(CGXGridWnd& grid, ROWCOL nTop, ROWCOL nLeft)
+{
+    grid.SetTopRow(nTop, GX_NOREDRAW);
+    grid.SetLeftCol(nLeft, GX_NOREDRAW);
+    grid.Invalidate();
+    grid.UpdateWindow();
+    return MedianMs(kFrames, [&] {
+        grid.Invalidate();
+        grid.UpdateWindow();
+    });
+}
+
+// The visible cells of the grid at its current position, drawn with plain GDI as the grid does
+// (header faces, texts in the grid's font, one-pixel line fills) into a bitmap, then copied.
+double Baseline(CGXGridWnd& grid, int* pnCells)
+{
+    CRect rectClient;
+    grid.GetClientRect(&rectClient);
+    ROWCOL nBottom = grid.GetBottomVisibleRow();
+    ROWCOL nRight = grid.GetRightVisibleCol();
+    struct Cell
+    {
+        ROWCOL nRow, nCol;
+        CRect rect;
+    };
+    std::vector<Cell> cells;
+    for (ROWCOL r = 0; r <= nBottom; r = r == 0 ? grid.GetTopRow() : r + 1)
+        for (ROWCOL c = 0; c <= nRight; c = c == 0 ? grid.GetLeftCol() : c + 1)
+            cells.push_back({r, c, grid.CalcCellRect(r, c)});
+    *pnCells = (int)cells.size();
+
+    CGXFont font;
+    grid.LookupStyleRowCol(1, 1).GetFont(font);
+    HFONT hFont = (HFONT)grid.LookupFont(font, grid.GetZoom())->GetSafeHandle();
+    COLORREF crFace = ::GetSysColor(COLOR_BTNFACE), crWindow = ::GetSysColor(COLOR_WINDOW);
+    COLORREF crLine = RGB(192, 192, 192);
+
+    HDC hdcWnd = ::GetDC(grid.m_hWnd);
+    double ms = MedianMs(kFrames, [&] {
+        HDC hdc = ::CreateCompatibleDC(hdcWnd);
+        HBITMAP hbm = ::CreateCompatibleBitmap(hdcWnd, rectClient.Width(), rectClient.Height());
+        HGDIOBJ hOldBm = ::SelectObject(hdc, hbm);
+        HGDIOBJ hOldFont = ::SelectObject(hdc, hFont);
+        ::SetBkMode(hdc, TRANSPARENT);
+        char sz[16];
+        for (const Cell& cell : cells)
+        {
+            BOOL bHeader = cell.nRow == 0 || cell.nCol == 0;
+            CRect rect = cell.rect;
+            ::SetBkColor(hdc, bHeader ? crFace : crWindow);
+            ::ExtTextOutA(hdc, 0, 0, ETO_OPAQUE, &rect, NULL, 0, NULL);
+            if (cell.nRow == 0 && cell.nCol == 0)
+                sz[0] = 0;
+            else if (cell.nRow == 0)
+                ColumnName(cell.nCol, sz);
+            else if (cell.nCol == 0)
+                wsprintfA(sz, "%lu", (unsigned long)cell.nRow);
+            else if (cell.nCol <= kFilledCols)
+                CellText(cell.nRow, cell.nCol, sz);
+            else
+                sz[0] = 0;
+            if (sz[0] != 0)
+            {
+                CRect rectText(rect.left + 2, rect.top + 1, rect.right - 2, rect.bottom - 1);
+                ::DrawTextA(hdc, sz, -1, &rectText,
+                            DT_SINGLELINE | DT_NOPREFIX | (bHeader ? DT_CENTER | DT_VCENTER : DT_RIGHT | DT_TOP));
+            }
+            // The lines right and below, as fills.
+            ::SetBkColor(hdc, crLine);
+            CRect rectLine(rect.right - 1, rect.top, rect.right, rect.bottom);
+            ::ExtTextOutA(hdc, 0, 0, ETO_OPAQUE, &rectLine, NULL, 0, NULL);
+            rectLine.SetRect(rect.left, rect.bottom - 1, rect.right, rect.bottom);
+            ::ExtTextOutA(hdc, 0, 0, ETO_OPAQUE, &rectLine, NULL, 0, NULL);
+        }
+        ::BitBlt(hdcWnd, 0, 0, rectClient.Width(), rectClient.Height(), hdc, 0, 0, SRCCOPY);
+        ::GdiFlush();
+        ::SelectObject(hdc, hOldFont);
+        ::SelectObject(hdc, hOldBm);
+        ::DeleteObject(hbm);
+        ::DeleteDC(hdc);
+    });
+    ::ReleaseDC(grid.m_hWnd, hdcWnd);
+    grid.Invalidate();
+    grid.UpdateWindow();
+    return ms;
+}
+
+// Scrolls of a number of rows from row 1, each timed until UpdateWindow returns.
+double Scrolls(CGXGridWnd& grid, int nCount, ROWCOL nRows)
+{
+    grid.SetTopRow(1, GX_NOREDRAW);
+    grid.SetLeftCol(1, GX_NOREDRAW);
+    grid.Invalidate();
+    grid.UpdateWindow();
+    return MedianMs(nCount, [&] {
+        if (grid.GetTopRow() >= grid.CalcMaxTopRow())
+            grid.SetTopRow(1, GX_NOREDRAW);
+        grid.DoScroll(GX_DOWN, nRows);
+        grid.UpdateWindow();
+    });
+}
+
+const char* Verdict(bool bOk)
+{
+    return bOk ? "ok" : "MISSED";
+}
+} // namespace
+
+int main()
+{
+    AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), SW_SHOWNORMAL);
+    InitGridLibraryWithDefaultFactory();
+    int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
+    CWnd owner;
+    owner.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1)), "Messung",
+                   WS_POPUP | WS_VISIBLE, CRect(0, 0, cx, cy), NULL, 0);
+    CGXGridWnd grid;
+    grid.Create(WS_VISIBLE | WS_CHILD, CRect(0, 0, cx, cy), &owner, 100);
+    ::SetForegroundWindow(owner.m_hWnd);
+    grid.OnGridInitialUpdate();
+    grid.SetPaintMode(1);
+
+    double t = Now();
+    grid.SetRowCount(kRows, GX_NOREDRAW);
+    grid.SetColCount(kCols, GX_NOREDRAW);
+    CGXData* pData = grid.GetParam()->GetData();
+    char sz[16];
+    for (ROWCOL r = 1; r <= kRows; r++)
+        for (ROWCOL c = 1; c <= kFilledCols; c++)
+        {
+            CellText(r, c, sz);
+            pData->StoreValueRowCol(r, c, sz, gxOverride, 0);
+        }
+    double fill = Now() - t;
+    grid.Invalidate();
+    grid.UpdateWindow();
+    Pump();
+
+    printf("grid %lu x %lu over %d x %d, filled in %.2f s\n", (unsigned long)kRows, (unsigned long)kCols, cx, cy, fill);
+    double first = FullFrame(grid, 1, 1);
+    int nCells = 0;
+    double base = Baseline(grid, &nCells);
+    double middle = FullFrame(grid, 32000, 1);
+    double last = FullFrame(grid, grid.CalcMaxTopRow(), 1);
+    double right = FullFrame(grid, 1, 240);
+    grid.SetTopRow(1, GX_NOREDRAW);
+    ROWCOL nPage = std::max<ROWCOL>(1, grid.GetBottomVisibleRow() - grid.GetTopRow());
+    double line = Scrolls(grid, 1000, 1);
+    double page = Scrolls(grid, 300, nPage);
+
+    printf("plain GDI baseline, %d cells        %6.2f ms\n", nCells, base);
+    printf("full frame at row 1                 %6.2f ms  %s (16 ms, %.1f x baseline)\n", first,
+           Verdict(first <= 16 && first <= 4 * base), base > 0 ? first / base : 0);
+    printf("full frame at row 32,000            %6.2f ms  %s (1.25 x first)\n", middle,
+           Verdict(middle <= 1.25 * first));
+    printf("full frame at the last rows         %6.2f ms  %s (1.25 x first)\n", last, Verdict(last <= 1.25 * first));
+    printf("full frame at column 240            %6.2f ms\n", right);
+    printf("one-row scroll, median of 1,000     %6.2f ms  %s (16 ms)\n", line, Verdict(line <= 16));
+    printf("page scroll (%lu rows), median of 300 %6.2f ms\n", (unsigned long)nPage, page);
+
+    grid.DestroyWindow();
+    owner.DestroyWindow();
+    return 0;
+}

@@ -1,0 +1,522 @@
+// CGXGridCore: the current cell, how it is left and entered, and how it moves in the twelve
+// directions. The keyboard dispatch that drives these lives in GridCoreKeys.cpp.
+#include "grid/core/GridCore.h"
+#include "grid/core/Control.h"
+#include "grid/core/GridComponents.h"
+#include "grid/core/GridParam.h"
+#include "grid/core/Style.h"
+
+namespace
+{
+// Removes the keyboard messages still queued for the focus window when it is a child of the
+// grid window, so that keys typed ahead do not land in the wrong cell.
+void DiscardChildKeys(CWnd* pGridWnd)
+{
+    HWND hFocus = ::GetFocus();
+    if (pGridWnd == NULL || hFocus == NULL || !::IsChild(pGridWnd->GetSafeHwnd(), hFocus))
+        return;
+    MSG msg;
+    while (::PeekMessage(&msg, hFocus, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE))
+    {
+    }
+}
+
+BOOL IsStyleEnabled(const CGXStyle& style)
+{
+    return !style.GetInclude(CGXStyle::ibEnabled) || style.GetEnabled();
+}
+} // namespace
+
+// The control of the current cell, fetched once per stored cell.
+static CGXControl* CurrentControl(CGXGridCore* pGrid)
+{
+    ROWCOL nRow, nCol;
+    if (!pGrid->GetCurrentCell(nRow, nCol))
+        return NULL;
+    if (pGrid->m_pCurrentCellControl == NULL)
+        pGrid->m_pCurrentCellControl = pGrid->GetControl(nRow, nCol);
+    return pGrid->m_pCurrentCellControl;
+}
+
+BOOL CGXGridCore::OnValidateCell(ROWCOL, ROWCOL)
+{
+    return TRUE;
+}
+
+BOOL CGXGridCore::OnStartEditing(ROWCOL, ROWCOL)
+{
+    return TRUE;
+}
+
+BOOL CGXGridCore::OnCancelEditing(ROWCOL, ROWCOL)
+{
+    return TRUE;
+}
+
+void CGXGridCore::OnCanceledEditing(ROWCOL, ROWCOL)
+{
+}
+
+BOOL CGXGridCore::OnEndEditing(ROWCOL, ROWCOL)
+{
+    return TRUE;
+}
+
+void CGXGridCore::OnModifyCell(ROWCOL, ROWCOL)
+{
+    SetModifiedFlag(TRUE);
+}
+
+BOOL CGXGridCore::CanLeaveOrEnterCell(BOOL bEnter, ROWCOL nRow, ROWCOL nCol, ROWCOL nOldRow, ROWCOL nOldCol)
+{
+    if (!bEnter)
+    {
+        m_strWarningText.Empty();
+        CGXControl* pControl = CurrentControl(this);
+        if (pControl != NULL && IsCurrentCell(nOldRow, nOldCol) && pControl->GetModify())
+            return pControl->Validate();
+        return TRUE;
+    }
+    if (nRow > GetRowCount() || nCol > GetColCount())
+        return FALSE;
+    return IsStyleEnabled(LookupStyleRowCol(nRow, nCol));
+}
+
+void CGXGridCore::ShowWarningText()
+{
+    if (m_strWarningText.IsEmpty())
+        return;
+    CString strText = m_strWarningText;
+    m_strWarningText.Empty();
+    m_bStoringCell = TRUE;
+    HWND hFocus = ::GetFocus();
+    if (hFocus != NULL)
+    {
+        MSG msg;
+        while (::PeekMessage(&msg, hFocus, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE))
+        {
+        }
+    }
+    ROWCOL nRow, nCol;
+    if (GetCurrentCell(nRow, nCol))
+        ScrollCellInView(nRow, nCol, GX_UPDATENOW);
+    AfxMessageBox(strText, MB_OK);
+    m_bInterrupted = TRUE;
+    if (hFocus != NULL && ::IsWindow(hFocus))
+    {
+        ::SetFocus(hFocus);
+        HWND hGrid = m_pGridWnd != NULL ? m_pGridWnd->GetSafeHwnd() : NULL;
+        if (hGrid != NULL && (hFocus == hGrid || ::IsChild(hGrid, hFocus)))
+            m_bActiveFrame = TRUE;
+    }
+    m_bStoringCell = FALSE;
+}
+
+BOOL CGXGridCore::CanDeactivateGrid(BOOL bForce)
+{
+    if (bForce)
+        return TRUE;
+    CGXControl* pControl = CurrentControl(this);
+    if (pControl == NULL || !pControl->IsActive())
+        return TRUE;
+    DiscardChildKeys(m_pGridWnd);
+    m_bStoringCell = TRUE;
+    BOOL bValid = pControl->Validate();
+    m_bStoringCell = FALSE;
+    if (bValid)
+        return TRUE;
+    ShowWarningText();
+    m_bRefusedDeactivate = TRUE;
+    return FALSE;
+}
+
+BOOL CGXGridCore::TransferCurrentCell(BOOL bSave, UINT flags, BOOL bCreateHint)
+{
+    ROWCOL nRow, nCol;
+    BOOL bResult = TRUE;
+    CGXControl* pControl = CurrentControl(this);
+    if (pControl != NULL && GetCurrentCell(nRow, nCol))
+    {
+        if (bSave)
+        {
+            if (pControl->IsActive() || pControl->GetModify())
+                bResult = ChangeCurrentCell(nRow, nCol, flags);
+        }
+        else
+        {
+            if (pControl->IsActive())
+                bResult = pControl->CancelEditing();
+            pControl->Init(nRow, nCol);
+            pControl->Refresh();
+            pControl->NotifyEditingCanceled();
+        }
+    }
+    if (!m_bEnteredByMove)
+    {
+        m_bCurrentCellStyleValid = FALSE;
+        m_pCurrentCellControl = NULL;
+    }
+    (void)bCreateHint; // the update-hint component has no say in a transfer yet
+    return bResult;
+}
+
+BOOL CGXGridCore::ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
+{
+    // 1. Let the data extend itself, then enter covered ranges at their top-left cell.
+    PrepareDataExtent(nRow, nCol);
+    CGXCellRange span;
+    if (GetCellSpanRange(nRow, nCol, span))
+    {
+        nRow = span.top;
+        nCol = span.left;
+    }
+
+    // 2. What changes, for the mark-edit-header component.
+    ROWCOL nOldRow = 0, nOldCol = 0;
+    BOOL bOld = GetCurrentCell(nOldRow, nOldCol) && nOldRow <= GetRowCount() && nOldCol <= GetColCount();
+    CGXControl* pOld = bOld ? CurrentControl(this) : NULL;
+    int nKind = 0;
+    if (pOld != NULL && nOldRow > GetHeaderRows() && nOldCol > GetHeaderCols())
+    {
+        if (nOldRow == nRow && nOldCol == nCol)
+            nKind = -1;
+        else if (nOldRow == nRow)
+            nKind = 1;
+        else if (nOldCol == nCol)
+            nKind = 2;
+    }
+
+    // 3. Leave the old cell: validate, store, end editing.
+    BOOL bOldStored = FALSE;
+    if (pOld != NULL)
+    {
+        m_bStoringCell = TRUE;
+        BOOL bWasActive = pOld->IsActive();
+        if (bWasActive)
+            DiscardChildKeys(m_pGridWnd);
+        if (!CanLeaveOrEnterCell(FALSE, nRow, nCol, nOldRow, nOldCol))
+        {
+            if (bWasActive)
+            {
+                CWnd* pWnd = pOld->GetWndPtr();
+                if (pWnd != NULL && pWnd->GetSafeHwnd() != NULL && pWnd->IsWindowVisible())
+                    pWnd->SetFocus();
+                m_bActiveFrame = TRUE;
+            }
+            m_bStoringCell = FALSE;
+            ShowWarningText();
+            pOld->Refresh();
+            return FALSE;
+        }
+        BOOL bOk = TRUE;
+        if (pOld->GetModify())
+        {
+            bOk = pOld->Store();
+            bOldStored = bOk;
+        }
+        if (bOk && pOld->IsInit())
+            bOk = pOld->EndEditing();
+        m_bStoringCell = FALSE;
+        if (!bOk)
+        {
+            pOld->Init(nOldRow, nOldCol);
+            if (bWasActive)
+                pOld->SetActive(TRUE);
+            pOld->Refresh();
+            ShowWarningText();
+            return FALSE;
+        }
+        StoreCurrentCell(FALSE);
+        pOld->SetActive(FALSE);
+        pOld->Refresh();
+        pOld->Hide();
+        if ((flags & (0x02 | 0x04)) && m_pGridWnd->GetSafeHwnd() != NULL)
+            m_pGridWnd->UpdateWindow();
+    }
+
+    // 4. Enter the new cell; a refusal puts the old one back.
+    if (!CanLeaveOrEnterCell(TRUE, nRow, nCol, nOldRow, nOldCol))
+    {
+        if (pOld != NULL)
+        {
+            StoreCurrentCell(TRUE, nOldRow, nOldCol);
+            CGXControl* pBack = CurrentControl(this);
+            if (pBack != NULL)
+            {
+                pBack->Init(nOldRow, nOldCol);
+                pBack->Refresh();
+            }
+        }
+        return FALSE;
+    }
+
+    // 5. Store it, give the grid the focus, initialise (and maybe activate) its control.
+    CGXControl* pNew = NULL;
+    if (m_pParam->m_bRedrawLocked)
+    {
+        StoreCurrentCell(TRUE, nRow, nCol);
+        if ((pNew = CurrentControl(this)) != NULL)
+            pNew->Init(nRow, nCol);
+    }
+    else
+    {
+        CWnd* pGridWnd = m_pGridWnd;
+        if (!(flags & 0x20) && pGridWnd->GetSafeHwnd() != NULL && pGridWnd->IsWindowVisible())
+        {
+            HWND hFocus = ::GetFocus();
+            if (hFocus != pGridWnd->GetSafeHwnd() && !::IsChild(pGridWnd->GetSafeHwnd(), hFocus))
+            {
+                m_bLockFocusHandler = TRUE;
+                pGridWnd->SetFocus();
+                m_bLockFocusHandler = FALSE;
+            }
+        }
+        StoreCurrentCell(TRUE, nRow, nCol);
+        if ((pNew = CurrentControl(this)) != NULL)
+        {
+            pNew->Init(nRow, nCol);
+            if (flags & 0x10)
+                pNew->SetActive(TRUE);
+            pNew->Refresh();
+        }
+        if (flags & 0x08)
+            ScrollCellInView(nRow, nCol, flags);
+    }
+
+    // 6. Update and tell the mark-edit-header component.
+    if ((flags & (0x02 | 0x04)) && m_pGridWnd->GetSafeHwnd() != NULL)
+        m_pGridWnd->UpdateWindow();
+    if (nKind != -1)
+    {
+        if (bOldStored)
+            DrawMarkEditHeader(nOldRow, nOldCol, nKind, flags);
+        DrawMarkEditHeader(nRow, nCol, nKind, flags);
+    }
+
+    // 8. The selection follows the current cell when asked to.
+    if (m_pParam->m_bSelectCurrentCell && !(flags & 0x80) &&
+        !IsCellInRangeList(nRow, nCol, m_pParam->m_SelectedRanges))
+    {
+        m_pParam->m_SelectedRanges.DeleteAll();
+        if (nRow > GetHeaderRows() && nCol > GetHeaderCols())
+            m_pParam->m_SelectedRanges.AddTail(new CGXCellRange(nRow, nCol, nRow, nCol));
+        RedrawAll(GX_INVALIDATE, FALSE);
+    }
+    return TRUE;
+}
+
+BOOL CGXGridCore::FindNextEnabledCell(int nDirection, ROWCOL& nRow, ROWCOL& nCol)
+{
+    const BOOL bVertical = nDirection == GX_UP || nDirection == GX_DOWN;
+    const BOOL bBackward = nDirection == GX_UP || nDirection == GX_LEFT;
+    const ROWCOL nLimit = bVertical ? GetRowCount() : GetColCount();
+    ROWCOL r = nRow, c = nCol;
+    ROWCOL& i = bVertical ? r : c;
+    for (;;)
+    {
+        if (i >= 1 && i <= nLimit && (bVertical ? GetRowHeight(r) : GetColWidth(c)) != 0)
+        {
+            CGXCellRange span;
+            ROWCOL nStyleRow = r, nStyleCol = c;
+            BOOL bInside = FALSE;
+            if (GetCellSpanRange(r, c, span))
+            {
+                bInside = bVertical ? span.top != r : span.left != c;
+                nStyleRow = span.top;
+                nStyleCol = span.left;
+            }
+            if (!bInside && IsStyleEnabled(LookupStyleRowCol(nStyleRow, nStyleCol)))
+            {
+                nRow = r;
+                nCol = c;
+                return TRUE;
+            }
+        }
+        if (bBackward ? i <= 1 : i >= nLimit)
+            return FALSE;
+        bBackward ? --i : ++i;
+    }
+}
+
+BOOL CGXGridCore::MoveCurrentCellByKey(int nDirection, ROWCOL nCount)
+{
+    if (m_pUserSelectRangeImp != NULL)
+        return m_pUserSelectRangeImp->MoveByKey(this, nDirection, nCount);
+    return MoveCurrentCellBy(nDirection, nCount, TRUE);
+}
+
+BOOL CGXGridCore::MoveCurrentCellBy(int nDirection, ROWCOL nCount, BOOL bSelect)
+{
+    const ROWCOL nRows = GetRowCount(), nCols = GetColCount();
+    const ROWCOL nHeaderRows = GetHeaderRows(), nHeaderCols = GetHeaderCols();
+    const ROWCOL nFrozenRows = GetFrozenRows(), nFrozenCols = GetFrozenCols();
+    const ROWCOL nFirstRow = std::min(nHeaderRows + 1, nRows), nFirstCol = std::min(nHeaderCols + 1, nCols);
+    if (nCount == 0)
+        nCount = 1;
+
+    ROWCOL nRow, nCol;
+    BOOL bHad = GetCurrentCell(nRow, nCol) && nRow <= nRows && nCol <= nCols;
+    if (!bHad)
+    {
+        nRow = std::max(std::min(m_pParam->m_nCurrentRow, nRows), nFirstRow);
+        nCol = std::max(std::min(m_pParam->m_nCurrentCol, nCols), nFirstCol);
+    }
+    const ROWCOL nStartRow = nRow, nStartCol = nCol;
+    m_bMovingCell = TRUE;
+    const BOOL bSavedEntered = m_bEnteredByMove;
+    m_bEnteredByMove = TRUE;
+
+    BOOL bFound = FALSE;
+    CGXCellRange span;
+    auto stepBack = [&](ROWCOL& n, ROWCOL nHeader, int nDir) {
+        for (ROWCOL k = 0; k < nCount && n > nHeader + 1; k++)
+        {
+            ROWCOL r = nRow, c = nCol;
+            (nDir == GX_UP ? r : c) = n - 1;
+            if (!FindNextEnabledCell(nDir, r, c) || (nDir == GX_UP ? r : c) <= nHeader)
+                break;
+            n = nDir == GX_UP ? r : c;
+            bFound = TRUE;
+        }
+    };
+    auto stepOn = [&](ROWCOL& n, ROWCOL nLimit, int nDir) {
+        for (ROWCOL k = 0; k < nCount && n < nLimit; k++)
+        {
+            ROWCOL nEnd = n;
+            if (GetCellSpanRange(nRow, nCol, span))
+                nEnd = nDir == GX_DOWN ? span.bottom : span.right;
+            if (nEnd >= nLimit)
+                break;
+            ROWCOL r = nRow, c = nCol;
+            (nDir == GX_DOWN ? r : c) = nEnd + 1;
+            if (!FindNextEnabledCell(nDir, r, c))
+                break;
+            n = nDir == GX_DOWN ? r : c;
+            bFound = TRUE;
+        }
+    };
+    auto find = [&](int nDir, ROWCOL r, ROWCOL c) {
+        if (!FindNextEnabledCell(nDir, r, c))
+            return FALSE;
+        nRow = r;
+        nCol = c;
+        return TRUE;
+    };
+
+    switch (nDirection)
+    {
+    case 1:
+        stepBack(nRow, nHeaderRows, GX_UP);
+        break;
+    case 2:
+        stepBack(nCol, nHeaderCols, GX_LEFT);
+        break;
+    case 3:
+        stepOn(nRow, nRows, GX_DOWN);
+        break;
+    case 4:
+        stepOn(nCol, nCols, GX_RIGHT);
+        break;
+    case 5:
+    {
+        ROWCOL nTop = GetTopRow();
+        if (nTop >= nRows)
+            break;
+        ROWCOL nNewTop = std::max(GetBottomVisibleRow(), nTop + 1);
+        ROWCOL nDelta = nNewTop - nTop;
+        DoScroll(GX_DOWN, nDelta);
+        ROWCOL r = nRow;
+        if (nRow > nFrozenRows)
+            r = std::min(nRow + nDelta, nRows);
+        bFound = find(GX_DOWN, r, nCol) || find(GX_UP, r, nCol);
+        break;
+    }
+    case 6:
+    {
+        ROWCOL nTop = GetTopRow();
+        if (nTop > nFrozenRows + 1)
+        {
+            int nAvail = GetDrawingRect().Height() - SumRowHeights(0, nFrozenRows);
+            ROWCOL nDelta = 0;
+            int nSum = 0;
+            while (nTop - nDelta > nFrozenRows + 1 && nTop - nDelta > 1)
+            {
+                nSum += GetRowHeight(nTop - nDelta - 1);
+                if (nDelta > 0 && nSum > nAvail)
+                    break;
+                nDelta++;
+            }
+            if (nDelta == 0)
+                nDelta = 1;
+            DoScroll(GX_UP, nDelta);
+            ROWCOL r = nRow;
+            if (nRow > nFrozenRows)
+                r = nRow > nDelta + nHeaderRows ? nRow - nDelta : nFirstRow;
+            bFound = find(GX_UP, r, nCol);
+            if (!bFound)
+            {
+                PrepareDataExtent(r, nCol);
+                bFound = find(GX_DOWN, r, nCol);
+            }
+            break;
+        }
+        // at the top already: as the first row
+    }
+        [[fallthrough]];
+    case 7:
+        PrepareDataExtent(nFirstRow, nCol);
+        bFound = find(GX_DOWN, nFirstRow, nCol);
+        break;
+    case 8:
+        PrepareDataExtent(0xFFFFFFFE, nCol);
+        bFound = find(GX_UP, GetRowCount(), nCol);
+        break;
+    case 9:
+        if (nCol > nHeaderCols && GetLeftCol() > nFrozenCols + 1)
+            SetLeftCol(nFrozenCols + 1);
+        bFound = find(GX_RIGHT, nRow, nFirstCol);
+        break;
+    case 10:
+        PrepareDataExtent(nRow, 0xFFFFFFFE);
+        bFound = find(GX_LEFT, nRow, GetColCount());
+        break;
+    case 11:
+    {
+        PrepareDataExtent(nFirstRow, nFirstCol);
+        BOOL bRow = find(GX_DOWN, nFirstRow, nCol);
+        BOOL bCol = find(GX_RIGHT, nRow, nFirstCol);
+        bFound = bRow || bCol;
+        break;
+    }
+    case 12:
+    {
+        PrepareDataExtent(0xFFFFFFFE, 0xFFFFFFFE);
+        BOOL bRow = find(GX_UP, GetRowCount(), nCol);
+        BOOL bCol = find(GX_LEFT, nRow, GetColCount());
+        bFound = bRow || bCol;
+        break;
+    }
+    default:
+        break;
+    }
+
+    BOOL bEntered = FALSE;
+    if (bFound && (!bHad || ((nRow != nStartRow || nCol != nStartCol) && nRow > nHeaderRows && nCol > nHeaderCols)))
+    {
+        UINT flags = 0x8A;
+        if (m_pParam->m_bSelectCurrentCell && bSelect)
+        {
+            if (!m_pParam->m_SelectedRanges.IsEmpty() &&
+                !IsCellInRangeList(nRow, nCol, m_pParam->m_SelectedRanges))
+            {
+                m_pParam->m_SelectedRanges.DeleteAll();
+                RedrawAll(GX_INVALIDATE, FALSE);
+            }
+            flags = 0x0A;
+        }
+        bEntered = ChangeCurrentCell(nRow, nCol, flags);
+    }
+    m_bMovingCell = FALSE;
+    m_bEnteredByMove = bSavedEntered;
+    return bEntered;
+}

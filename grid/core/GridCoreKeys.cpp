@@ -1,0 +1,295 @@
+// CGXGridCore: keyboard messages of the grid window. The current cell's control sees them
+// first; what it leaves goes to the engine's key and character tables.
+#include "grid/core/GridCore.h"
+#include "grid/core/Control.h"
+#include "grid/core/GridParam.h"
+
+namespace
+{
+enum KeyMods : BYTE
+{
+    modNone = 1,  // neither Ctrl nor Shift
+    modCtrl = 2,  // Ctrl without Shift
+    modShift = 4, // Shift without Ctrl
+    modAny = 7
+};
+
+using KeyAction = BOOL (*)(CGXGridCore* pGrid, UINT nCount);
+
+BOOL Enter(CGXGridCore* g, UINT)
+{
+    if (!g->TransferCurrentCell(TRUE, GX_INVALIDATE, TRUE))
+        return TRUE;
+    WORD wAction = g->GetParam()->m_wEnterKeyAction;
+    if (wAction != 0)
+        g->MoveCurrentCellByKey(wAction, 1);
+    return TRUE;
+}
+
+BOOL Tab(CGXGridCore* g, UINT, int nDirection)
+{
+    if (g->TransferCurrentCell(TRUE, GX_INVALIDATE, TRUE))
+        g->MoveCurrentCellBy(nDirection, 1, TRUE);
+    return TRUE;
+}
+
+BOOL F2(CGXGridCore* g, UINT nCount)
+{
+    ROWCOL nRow, nCol;
+    CGXControl* pControl = g->GetCurrentCell(nRow, nCol) ? g->GetControl(nRow, nCol) : NULL;
+    if (pControl == NULL)
+        return Enter(g, nCount);
+    if (pControl->IsActive())
+        g->TransferCurrentCell(TRUE, GX_UPDATENOW, TRUE);
+    else
+    {
+        g->TransferCurrentCell(FALSE, GX_UPDATENOW, TRUE);
+        if (!pControl->IsReadOnly() && pControl->BeginEditing())
+        {
+            pControl->SetActive(TRUE);
+            pControl->Refresh();
+        }
+    }
+    return TRUE;
+}
+
+BOOL Escape(CGXGridCore* g, UINT)
+{
+    CGXGridParam* pParam = g->GetParam();
+    if (pParam->m_bCutPending)
+    {
+        pParam->m_bCutPending = FALSE;
+        g->RedrawAll(GX_INVALIDATE, FALSE);
+    }
+    ROWCOL nRow, nCol;
+    CGXControl* pControl = g->GetCurrentCell(nRow, nCol) ? g->GetControl(nRow, nCol) : NULL;
+    if (pControl != NULL)
+    {
+        if (pControl->CancelEditing())
+        {
+            pControl->Init(nRow, nCol);
+            pControl->Refresh();
+            pControl->NotifyEditingCanceled();
+        }
+        else
+            pControl->Refresh();
+        g->ScrollCellInView(nRow, nCol, GX_UPDATENOW);
+    }
+    if (!pParam->m_bSelectCurrentCell && !pParam->m_SelectedRanges.IsEmpty())
+    {
+        pParam->m_SelectedRanges.DeleteAll();
+        g->RedrawAll(GX_INVALIDATE, FALSE);
+    }
+    return TRUE;
+}
+
+// Moves that the arrow and page keys start; they may begin keyboard auto-repeat.
+template <int nDirection, bool bByCount> BOOL Move(CGXGridCore* g, UINT nCount)
+{
+    g->MoveCurrentCellByKey(nDirection, bByCount ? nCount : 1);
+    return TRUE;
+}
+
+struct KeyEntry
+{
+    UINT nKey;
+    BYTE mods;
+    KeyAction pfn;
+};
+
+const KeyEntry s_keyTable[] = {
+    {VK_UP, modNone, Move<1, true>},
+    {VK_UP, modCtrl, Move<7, false>},
+    {VK_DOWN, modNone, Move<3, true>},
+    {VK_DOWN, modCtrl, Move<8, false>},
+    {VK_LEFT, modNone, Move<2, true>},
+    {VK_LEFT, modCtrl, Move<9, false>},
+    {VK_RIGHT, modNone, Move<4, true>},
+    {VK_RIGHT, modCtrl, Move<10, false>},
+    {VK_NEXT, modAny, Move<5, true>},
+    {VK_PRIOR, modAny, Move<6, true>},
+    {VK_HOME, modCtrl, Move<11, false>},
+    {VK_END, modCtrl, Move<12, false>},
+    {VK_TAB, modNone, [](CGXGridCore* g, UINT n) { return Tab(g, n, 4); }},
+    {VK_TAB, modShift, [](CGXGridCore* g, UINT n) { return Tab(g, n, 2); }},
+    {VK_RETURN, modNone, Enter},
+    {VK_F2, modNone, F2},
+    {VK_ESCAPE, modAny, Escape},
+    {VK_BACK, modCtrl, [](CGXGridCore* g, UINT) { return g->Redo(), TRUE; }},
+};
+
+struct CharEntry
+{
+    UINT nChar;
+    KeyAction pfn;
+};
+
+const CharEntry s_charTable[] = {
+    {26, [](CGXGridCore* g, UINT) { return g->Undo(), TRUE; }}, // Ctrl+Z
+    {18, [](CGXGridCore* g, UINT) { return g->Redo(), TRUE; }}, // Ctrl+R
+    {9, [](CGXGridCore*, UINT) { return TRUE; }},
+    {13, [](CGXGridCore*, UINT) { return TRUE; }},
+    {127, [](CGXGridCore*, UINT) { return TRUE; }},
+};
+
+BOOL IsDown(int nVirtKey)
+{
+    return (::GetKeyState(nVirtKey) & 0x8000) != 0;
+}
+} // namespace
+
+BOOL CGXGridCore::OnGridKeyMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return ProcessKeyMessage(m_pGridWnd, message, (UINT)wParam, LOWORD(lParam), HIWORD(lParam));
+}
+
+BOOL CGXGridCore::ProcessKeyMessage(CWnd* pFromWnd, UINT message, UINT nKey, UINT nRepeat, UINT flags)
+{
+    HWND hGrid = m_pGridWnd != NULL ? m_pGridWnd->GetSafeHwnd() : NULL;
+    // A mouse operation in progress swallows the keyboard; Esc ends it.
+    if (hGrid != NULL && ::GetCapture() == hGrid)
+    {
+        if (message == WM_KEYDOWN && nKey == VK_ESCAPE)
+            m_pGridWnd->SendMessage(WM_CANCELMODE);
+        return TRUE;
+    }
+
+    ROWCOL nRow, nCol;
+    if (pFromWnd != NULL && pFromWnd->GetSafeHwnd() == hGrid && GetCurrentCell(nRow, nCol))
+    {
+        CGXControl* pControl = GetControl(nRow, nCol);
+        if (pControl != NULL)
+        {
+            if (!pControl->IsInitAt(nRow, nCol))
+                pControl->Init(nRow, nCol);
+            if (pControl->DispatchKeyMessage(message, nKey, MAKELPARAM(nRepeat, flags), flags))
+            {
+                ScrollCellInView(nRow, nCol, GX_UPDATENOW);
+                if (hGrid != NULL)
+                    m_pGridWnd->UpdateWindow();
+                return TRUE;
+            }
+        }
+    }
+
+    switch (message)
+    {
+    case WM_KEYDOWN:
+        return OnGridKeyDown(nKey, nRepeat, flags);
+    case WM_KEYUP:
+        return OnGridKeyUp(nKey, nRepeat, flags);
+    case WM_CHAR:
+        if (m_nDbcsLeadKey == 0 && nKey < 0x100 && ::IsDBCSLeadByte((BYTE)nKey))
+        {
+            m_nDbcsLeadKey = nKey;
+            return TRUE;
+        }
+        if (m_nDbcsLeadKey != 0)
+        {
+            TCHAR sz[3] = {(TCHAR)m_nDbcsLeadKey, (TCHAR)nKey, 0};
+            m_nDbcsLeadKey = 0;
+            return OnGridChars(sz, nRepeat, flags);
+        }
+        return OnGridChar(nKey, nRepeat, flags);
+    case WM_DEADCHAR:
+        return OnGridDeadChar(nKey, nRepeat, flags);
+    case WM_SYSKEYDOWN:
+        return OnGridSysKeyDown(nKey, nRepeat, flags);
+    case WM_SYSKEYUP:
+        return OnGridSysKeyUp(nKey, nRepeat, flags);
+    case WM_SYSCHAR:
+        return OnGridSysChar(nKey, nRepeat, flags);
+    case WM_SYSDEADCHAR:
+        return OnGridSysDeadChar(nKey, nRepeat, flags);
+    default:
+        return FALSE;
+    }
+}
+
+BOOL CGXGridCore::OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT)
+{
+    BOOL bCtrl = IsDown(VK_CONTROL), bShift = IsDown(VK_SHIFT);
+    BYTE mod = bCtrl ? (bShift ? 0 : modCtrl) : (bShift ? modShift : modNone);
+    if (nChar == VK_RETURN && (bCtrl || bShift || IsDown(VK_MENU)))
+        return FALSE;
+    for (const KeyEntry& e : s_keyTable)
+    {
+        if (e.nKey != nChar || !(e.mods & mod || (e.mods == modAny)))
+            continue;
+        BOOL bHandled = e.pfn(this, nRepCnt == 0 ? 1 : nRepCnt);
+        if (bHandled && m_pGridWnd->GetSafeHwnd() != NULL)
+            m_pGridWnd->UpdateWindow();
+        return bHandled;
+    }
+    return FALSE;
+}
+
+BOOL CGXGridCore::OnGridChar(UINT nChar, UINT nRepCnt, UINT)
+{
+    for (const CharEntry& e : s_charTable)
+        if (e.nChar == nChar)
+            return e.pfn(this, nRepCnt);
+    return FALSE;
+}
+
+BOOL CGXGridCore::OnGridSysKeyDown(UINT nChar, UINT, UINT)
+{
+    if (nChar == VK_BACK)
+    {
+        Undo();
+        return TRUE;
+    }
+    return FALSE;
+}
+
+BOOL CGXGridCore::OnGridKeyUp(UINT, UINT, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXGridCore::OnGridChars(LPCTSTR, UINT, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXGridCore::OnGridDeadChar(UINT, UINT, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXGridCore::OnGridSysKeyUp(UINT, UINT, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXGridCore::OnGridSysChar(UINT, UINT, UINT)
+{
+    return FALSE;
+}
+
+BOOL CGXGridCore::OnGridSysDeadChar(UINT, UINT, UINT)
+{
+    return FALSE;
+}
+
+// The grid window's navigation message: codes 0-3 move, 4 goes to the index-th row.
+void CGXGridCore::OnNavigateMessage(int nCode, ROWCOL nIndex)
+{
+    static const int s_anMoves[] = {7, 1, 3, 8};
+    if (nCode >= 0 && nCode < 4)
+        MoveCurrentCellByKey(s_anMoves[nCode], 1);
+    else if (nCode == 4)
+    {
+        ROWCOL nRow = std::min(GetHeaderRows() + nIndex, GetRowCount());
+        ROWCOL nCol = std::min(GetHeaderCols() + 1, GetColCount());
+        ChangeCurrentCell(nRow, nCol, 0x0A);
+        if (m_pGridWnd->GetSafeHwnd() != NULL)
+            m_pGridWnd->SetFocus();
+    }
+}
+
+LRESULT CGXGridCore::OnGridActivateCell(WPARAM wParam, LPARAM lParam)
+{
+    OnNavigateMessage((int)wParam, (ROWCOL)lParam);
+    return 0;
+}

@@ -1,0 +1,102 @@
+// CGXGridCore: the scroll-bar messages of the grid window and the dialog code it answers.
+#include "grid/core/GridCore.h"
+#include "grid/core/GridParam.h"
+
+// One scroll message for rows (bVert) or columns. Thumb positions are in scroll-bar units, each
+// worth the bar's scroll factor of rows or columns.
+static BOOL ScrollMessage(CGXGridCore* g, BOOL bVert, UINT nSBCode, UINT nPos)
+{
+    const ROWCOL nCount = bVert ? g->GetRowCount() : g->GetColCount();
+    const ROWCOL nFrozen = bVert ? g->GetFrozenRows() : g->GetFrozenCols();
+    const ROWCOL nTop = bVert ? g->GetTopRow() : g->GetLeftCol();
+    const int nBack = bVert ? GX_UP : GX_LEFT, nOn = bVert ? GX_DOWN : GX_RIGHT;
+    auto sizeOf = [&](ROWCOL n) { return bVert ? g->GetRowHeight(n) : g->GetColWidth(n); };
+    auto sumSizes = [&](ROWCOL a, ROWCOL b) { return bVert ? g->SumRowHeights(a, b) : g->SumColWidths(a, b); };
+    if (nCount == 0 || nCount <= nFrozen + 1)
+        return FALSE;
+    const ROWCOL nFirst = nFrozen + 1;
+    ROWCOL nThumb = nPos < nFirst ? nFirst : nFirst + (nPos - nFirst) * g->GetScrollFactor(bVert ? SB_VERT : SB_HORZ);
+    auto scrollTo = [&](ROWCOL nNew) {
+        if (nNew < nTop && sumSizes(nNew, nTop - 1) > 0)
+            g->DoScroll(nBack, nTop - nNew);
+        else if (nNew > nTop && sumSizes(nTop, nNew - 1) > 0)
+            g->DoScroll(nOn, nNew - nTop);
+    };
+    switch (nSBCode)
+    {
+    case SB_LINEUP:
+        g->DoScroll(nBack, 1);
+        break;
+    case SB_LINEDOWN:
+        g->DoScroll(nOn, 1);
+        break;
+    case SB_PAGEUP:
+    {
+        if (nTop < 2)
+            break;
+        CRect rect = g->GetDrawingRect();
+        int nAvail = (bVert ? rect.Height() : rect.Width()) - sumSizes(0, nFrozen);
+        ROWCOL n = 0;
+        int nSum = 0;
+        while (nTop - n > nFirst && nTop - n > 1)
+        {
+            nSum += sizeOf(nTop - n - 1);
+            if (n > 0 && nSum > nAvail)
+                break;
+            n++;
+        }
+        g->DoScroll(nBack, std::max<ROWCOL>(n, 1));
+        break;
+    }
+    case SB_PAGEDOWN:
+    {
+        if (nTop >= nCount)
+            break;
+        ROWCOL nLast = bVert ? g->GetBottomVisibleRow() : g->GetRightVisibleCol();
+        g->DoScroll(nOn, nLast > nTop ? nLast - nTop : 1);
+        break;
+    }
+    case SB_THUMBTRACK:
+        if (g->GetParam()->m_bThumbTrack)
+            scrollTo(nThumb);
+        break;
+    case SB_THUMBPOSITION:
+        scrollTo(nThumb);
+        break;
+    case SB_TOP:
+        if (nTop > 1)
+            scrollTo(nFirst);
+        break;
+    case SB_BOTTOM:
+        scrollTo(nCount);
+        break;
+    case SB_ENDSCROLL:
+        if (g->m_bAutoScroll)
+            g->m_bAutoScrollStop = TRUE;
+        break;
+    default:
+        break;
+    }
+    return TRUE;
+}
+
+BOOL CGXGridCore::OnGridVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
+{
+    if (!m_bInitDone || m_nDrawContextNesting > 0)
+        return FALSE;
+    return ScrollMessage(this, TRUE, nSBCode, nPos);
+}
+
+BOOL CGXGridCore::OnGridHScroll(UINT nSBCode, UINT nPos, CScrollBar*)
+{
+    if (!m_bInitDone || m_nDrawContextNesting > 0)
+        return FALSE;
+    return ScrollMessage(this, FALSE, nSBCode, nPos);
+}
+
+// Arrows, Tab and characters belong to the grid, also inside a dialog.
+BOOL CGXGridCore::OnGridGetDlgCode(UINT& nCode)
+{
+    nCode |= DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
+    return TRUE;
+}

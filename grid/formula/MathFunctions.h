@@ -1,0 +1,53 @@
+// Elementary mathematics, rounding, lists, gamma and factorial, random numbers and the
+// three-valued logical functions.
+#pragma once
+#include "grid/formula/FormulaTypes.h"
+
+int GXTruthValue(double d);
+double GXRandom();
+double GXLnGamma(double x);
+
+#define GX_MATH_ENTRY(name) GX_VALUE* name(GX_VALUE* pResult, GX_VALUE* pArgs);
+GX_MATH_ENTRY(GXAbs)
+GX_MATH_ENTRY(GXAtan)
+GX_MATH_ENTRY(GXCos)
+GX_MATH_ENTRY(GXSin)
+GX_MATH_ENTRY(GXTan)
+GX_MATH_ENTRY(GXTanh)
+GX_MATH_ENTRY(GXAcos)
+GX_MATH_ENTRY(GXAsin)
+GX_MATH_ENTRY(GXExp)
+GX_MATH_ENTRY(GXCosh)
+GX_MATH_ENTRY(GXSinh)
+GX_MATH_ENTRY(GXLn)
+GX_MATH_ENTRY(GXLog10)
+GX_MATH_ENTRY(GXLog2)
+GX_MATH_ENTRY(GXSqrt)
+GX_MATH_ENTRY(GXDegrees)
+GX_MATH_ENTRY(GXRadians)
+GX_MATH_ENTRY(GXInt)
+GX_MATH_ENTRY(GXFrac)
+GX_MATH_ENTRY(GXCeil)
+GX_MATH_ENTRY(GXFloor)
+GX_MATH_ENTRY(GXSigmoid)
+GX_MATH_ENTRY(GXGamma)
+GX_MATH_ENTRY(GXLnGammaFunction)
+GX_MATH_ENTRY(GXFact)
+GX_MATH_ENTRY(GXPi)
+GX_MATH_ENTRY(GXRand)
+GX_MATH_ENTRY(GXGRand)
+GX_MATH_ENTRY(GXAtan2)
+GX_MATH_ENTRY(GXMod)
+GX_MATH_ENTRY(GXModulus)
+GX_MATH_ENTRY(GXRound)
+GX_MATH_ENTRY(GXProduct)
+GX_MATH_ENTRY(GXVecLen)
+GX_MATH_ENTRY(GXPoly)
+GX_MATH_ENTRY(GXDot)
+GX_MATH_ENTRY(GXNot)
+GX_MATH_ENTRY(GXAnd)
+GX_MATH_ENTRY(GXOr)
+GX_MATH_ENTRY(GXXor)
+GX_MATH_ENTRY(GXNand)
+GX_MATH_ENTRY(GXNor)
+#undef GX_MATH_ENTRY
