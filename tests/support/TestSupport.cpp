@@ -143,7 +143,7 @@ ULONGLONG NowMs()
 
 void PumpMessages(DWORD ms)
 {
-    ULONGLONG start = NowMs();
+    DWORD start = ::GetTickCount();
     for (;;)
     {
         MSG msg;
@@ -152,7 +152,7 @@ void PumpMessages(DWORD ms)
             ::TranslateMessage(&msg);
             ::DispatchMessageA(&msg);
         }
-        DWORD elapsed = (DWORD)(NowMs() - start);
+        DWORD elapsed = ::GetTickCount() - start;
         if (elapsed >= ms)
             break;
         ::MsgWaitForMultipleObjects(0, NULL, FALSE, ms - elapsed, QS_ALLINPUT);

@@ -273,7 +273,7 @@ void Wheel(CWnd* pWnd, CPoint pt, int nDelta)
 
 void PumpWithTranslate(DWORD ms)
 {
-    ULONGLONG start = NowMs();
+    DWORD start = ::GetTickCount();
     for (;;)
     {
         MSG msg;
@@ -285,7 +285,7 @@ void PumpWithTranslate(DWORD ms)
                 ::DispatchMessageA(&msg);
             }
         }
-        DWORD elapsed = (DWORD)(NowMs() - start);
+        DWORD elapsed = ::GetTickCount() - start;
         if (elapsed >= ms)
             break;
         ::MsgWaitForMultipleObjects(0, NULL, FALSE, ms - elapsed, QS_ALLINPUT);
