@@ -12,7 +12,16 @@ BEGIN_MESSAGE_MAP(CMDIFrameWnd, CFrameWnd)
 ON_UPDATE_COMMAND_UI_RANGE(ID_WINDOW_ARRANGE, ID_WINDOW_TILE_VERT, OnUpdateMDIWindowCmd)
 ON_COMMAND_EX_RANGE(ID_WINDOW_ARRANGE, ID_WINDOW_TILE_VERT, OnMDIWindowCmd)
 ON_COMMAND(ID_WINDOW_NEW, OnWindowNew)
+ON_WM_SIZE()
 END_MESSAGE_MAP()
+
+void CMDIFrameWnd::OnSize(UINT nType, int, int)
+{
+    // Not the default: it would size the MDI client to the whole client area first, and the
+    // layout would then move it a second time around the bars.
+    if (nType != SIZE_MINIMIZED)
+        RecalcLayout();
+}
 
 CMDIFrameWnd::CMDIFrameWnd() : m_hWndMDIClient(NULL)
 {

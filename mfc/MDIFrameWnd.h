@@ -76,6 +76,7 @@ class CMDIFrameWnd : public CFrameWnd
     afx_msg void OnUpdateMDIWindowCmd(CCmdUI* pCmdUI);
     afx_msg BOOL OnMDIWindowCmd(UINT nID);
     afx_msg void OnWindowNew();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
 
   protected:
     DECLARE_MESSAGE_MAP()

@@ -106,6 +106,7 @@ class CGXControl;
 class CGXLongOperation;
 class CFindReplaceDialog;
 class CDC;
+class CGXDrawingContext;
 
 // Turns control ids into cell controls, installs components and registers window classes.
 class CGXAbstractControlFactory : public CObject
@@ -429,6 +430,54 @@ class CGXAbstractGridSortImp : public CObject
     virtual BOOL OnLButtonDblClkRowCol(CGXGridCore*, ROWCOL, ROWCOL, UINT, CPoint)
     {
         return FALSE;
+    }
+};
+
+// Covered, merged and floating cells in the paint pass (DrawCells).
+class CGXAbstractDrawSpannedCellsImp : public CObject
+{
+  public:
+    // TRUE when the cell (context row and column) starts or belongs to a span and was flagged
+    // here: the paint pass then leaves the cell's own flags alone.
+    virtual BOOL MarkSpannedCell(CGXGridCore*, CGXDrawingContext&, ROWCOL, ROWCOL)
+    {
+        return FALSE;
+    }
+    // TRUE when the component drew the cell itself.
+    virtual BOOL DrawSpannedCell(CGXGridCore*, CGXDrawingContext&, ROWCOL, ROWCOL)
+    {
+        return FALSE;
+    }
+    // The range about to be drawn, the last frozen row and column, the first scrolling row and
+    // column, the last visible row and column, the keep-lock flag, the cells whose span changed
+    // and the use-cache flag; TRUE when spans changed.
+    virtual BOOL PrepareSpans(CGXGridCore*, const CGXCellRange&, ROWCOL, ROWCOL, ROWCOL, ROWCOL, ROWCOL, ROWCOL, BOOL,
+                              CGXCellRange*, BOOL)
+    {
+        return FALSE;
+    }
+};
+
+// Cell-by-cell drawing of a whole paint pass in place of the engine's own.
+class CGXAbstractGridOldDrawingImp : public CObject
+{
+  public:
+    // FALSE when the component does not draw; the engine then draws the block itself.
+    virtual BOOL DrawBlock(CGXGridCore*, CDC*, CGXDrawingContext&)
+    {
+        return FALSE;
+    }
+    virtual void DrawBackgrounds(CGXGridCore*, CGXDrawingContext&)
+    {
+    }
+};
+
+// Told at the start of every paint and by the scrolling code (the engine's OnPrepareRedraw).
+class CGXAbstractGridPrepareRedrawImp : public CObject
+{
+  public:
+    virtual void OnPrepareRedraw(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL)
+    {
     }
 };
 

@@ -570,12 +570,20 @@ BOOL CGXGridCore::GetCellSpanRange(ROWCOL, ROWCOL, CGXCellRange&)
     return FALSE;
 }
 
-void CGXGridCore::OnPrepareRedraw(ROWCOL, ROWCOL, ROWCOL, ROWCOL)
+void CGXGridCore::OnPrepareRedraw(ROWCOL n1, ROWCOL n2, ROWCOL n3, ROWCOL n4)
 {
+    GX_FORWARD_VOID(m_pPrepareRedrawImp, OnPrepareRedraw(this, n1, n2, n3, n4));
 }
 
-void CGXGridCore::HandleVisibleRange(const CGXCellRange&, UINT)
+// Flag bit 0 keeps the spans' lock, bit 1 lets the component use its cache.
+void CGXGridCore::HandleVisibleRange(const CGXCellRange& range, UINT flags)
 {
+    if (m_pDrawSpannedCellsImp == NULL)
+        return;
+    CGXCellRange changed;
+    m_pDrawSpannedCellsImp->PrepareSpans(this, range, GetFrozenRows(), GetFrozenCols(), GetTopRow(), GetLeftCol(),
+                                         GetBottomVisibleRow(), GetRightVisibleCol(), (flags & 1) != 0, &changed,
+                                         (flags & 2) != 0);
 }
 
 void CGXGridCore::DrawMarkEditHeader(ROWCOL, ROWCOL, int, UINT)

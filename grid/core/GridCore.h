@@ -507,7 +507,9 @@ class CGXGridCore
     // Group 1: per-grid components (owned through m_ownedImps).
     CObject* m_pPrintImp = NULL;
     CObject* m_pSortImp = NULL;
-    CObject* m_pOldDrawingImp = NULL;
+    CGXAbstractGridOldDrawingImp* m_pOldDrawingImp = NULL;
+    CGXAbstractDrawSpannedCellsImp* m_pDrawSpannedCellsImp = NULL;
+    CGXAbstractGridPrepareRedrawImp* m_pPrepareRedrawImp = NULL;
     CObject* m_pCoveredCellsImp = NULL;
     CObject* m_pFloatCellsImp = NULL;
     CObject* m_pMergeCellsImp = NULL;
@@ -643,6 +645,9 @@ class CGXGridCore
     int m_nMouseMargin = 0;
     BOOL m_bAutoScrollOnDrag = TRUE;
     BOOL m_bAutoScrollStop = FALSE;
+    CSize m_sizeLastClient = CSize(0, 0); // client size at the last WM_SIZE, 0 when forgotten
+    CRect m_rectLastWnd;
+    BOOL m_bLastFrameZoomed = FALSE;
     CGXCellRange m_lastSelectedRange;
 
     enum

@@ -269,11 +269,6 @@ BOOL CGXGridCore::OnGridCommand(WPARAM, LPARAM)
     return FALSE;
 }
 
-BOOL CGXGridCore::OnGridSize(UINT, int, int)
-{
-    return FALSE;
-}
-
 BOOL CGXGridCore::OnGridShowWindow(BOOL, UINT)
 {
     return FALSE;

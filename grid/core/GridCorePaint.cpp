@@ -399,13 +399,21 @@ void CGXGridCore::DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nR
                 if (ctx.m_anRowId[r] <= nRowCount && ctx.m_anColId[c] <= nColCount)
                     ctx.Style(r, c) = &LookupStyleRowCol(ctx.m_anRowId[r], ctx.m_anColId[c]);
 
-    // 4. - 6. Spanned cells would be prepared here; then every cell is flagged.
+    // 4. - 6. The spanned-cell component prepares the range; then every cell is flagged.
     HandleVisibleRange(CGXCellRange(ctx.m_anRowId[0], ctx.m_anColId[0], ctx.m_anRowId[nRows - 1],
                                     ctx.m_anColId[nCols - 1]),
                        0);
     for (ROWCOL r = 0; r < nRows; r++)
         for (ROWCOL c = 0; c < nCols; c++)
             FlagCell(ctx, r, c);
+
+    // 7. The old-drawing component may draw the whole pass.
+    if (m_pOldDrawingImp != NULL && m_pOldDrawingImp->DrawBlock(this, pDC, ctx))
+    {
+        m_pDrawContext = ctx.m_pPrevious;
+        m_nDrawContextNesting--;
+        return;
+    }
 
     // 8. Rows: backgrounds, cells, the marker, then the row's horizontal lines.
     for (ROWCOL r = 0; r < nRows; r++)
@@ -456,7 +464,9 @@ void CGXGridCore::FlagCell(CGXDrawingContext& ctx, ROWCOL r, ROWCOL c)
     WORD& wFlags = ctx.Flags(r, c);
     if (nRow > GetRowCount() || nCol > GetColCount())
         return;
-    if (!(wFlags & gxCovered))
+    BOOL bSpanned = !(wFlags & gxCovered) && m_pDrawSpannedCellsImp != NULL &&
+                    m_pDrawSpannedCellsImp->MarkSpannedCell(this, ctx, r, c);
+    if (!(wFlags & gxCovered) && !bSpanned)
     {
         if (ctx.Style(r, c) == NULL)
             ctx.Style(r, c) = &LookupStyleRowCol(nRow, nCol);
@@ -524,6 +534,8 @@ void CGXGridCore::DrawRowBackground(CGXDrawingContext& ctx, ROWCOL r)
 
 void CGXGridCore::DrawContextCell(CGXDrawingContext& ctx, ROWCOL r, ROWCOL c)
 {
+    if (m_pDrawSpannedCellsImp != NULL && m_pDrawSpannedCellsImp->DrawSpannedCell(this, ctx, r, c))
+        return;
     const CGXStyle* pStyle = ctx.Style(r, c);
     if (pStyle == NULL || ctx.m_rectCell.IsRectEmpty() || (ctx.Flags(r, c) & gxCovered))
         return;

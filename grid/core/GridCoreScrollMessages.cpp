@@ -1,4 +1,4 @@
-// CGXGridCore: the scroll-bar messages of the grid window and the dialog code it answers.
+// CGXGridCore: the scroll-bar and size messages of the grid window and the dialog code it answers.
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
 
@@ -98,5 +98,57 @@ BOOL CGXGridCore::OnGridHScroll(UINT nSBCode, UINT nPos, CScrollBar*)
 BOOL CGXGridCore::OnGridGetDlgCode(UINT& nCode)
 {
     nCode |= DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS;
+    return TRUE;
+}
+
+static BOOL IsFrameZoomed(CWnd* pWnd)
+{
+    HWND hTop = ::GetAncestor(pWnd->GetSafeHwnd(), GA_ROOT);
+    return hTop != NULL && ::IsZoomed(hTop);
+}
+
+BOOL CGXGridCore::OnGridSize(UINT nType, int cx, int cy)
+{
+    ResetLastVisibleCache();
+    if (nType == SIZE_MAXIMIZED)
+    {
+        UpdateScrollbars(TRUE, FALSE);
+        return FALSE;
+    }
+    CWnd* pWnd = m_pGridWnd;
+    if (pWnd->GetSafeHwnd() == NULL)
+        return FALSE;
+    CRect rectWnd;
+    pWnd->GetWindowRect(&rectWnd);
+    BOOL bZoomed = IsFrameZoomed(pWnd);
+    if (nType == SIZE_RESTORED && m_bInitDone)
+    {
+        if (m_sizeLastClient.cx > 0 && m_sizeLastClient.cy > 0 && rectWnd.TopLeft() == m_rectLastWnd.TopLeft() &&
+            bZoomed == m_bLastFrameZoomed && m_pParam != NULL && m_pParam->m_bImmediateUpdate)
+        {
+            // Only what growing exposed needs painting; a shrink paints nothing.
+            pWnd->ValidateRect(NULL);
+            if (cx > m_sizeLastClient.cx)
+                pWnd->InvalidateRect(CRect(m_sizeLastClient.cx, 0, cx, cy), TRUE);
+            if (cy > m_sizeLastClient.cy)
+                pWnd->InvalidateRect(CRect(0, m_sizeLastClient.cy, cx, cy), TRUE);
+        }
+        else
+            pWnd->Invalidate();
+        pWnd->UpdateWindow();
+    }
+    if (m_bInitDone)
+    {
+        if (m_pParam != NULL && m_pParam->m_bImmediateUpdate)
+            pWnd->UpdateWindow();
+        UpdateScrollbars(TRUE, FALSE);
+    }
+    // Remembered less the bars, so that the strips where a bar may have been are painted too.
+    BOOL bVisible = pWnd->IsWindowVisible();
+    m_sizeLastClient = bVisible ? CSize(std::max(0, cx - ::GetSystemMetrics(SM_CXVSCROLL)),
+                                        std::max(0, cy - ::GetSystemMetrics(SM_CYHSCROLL)))
+                                : CSize(0, 0);
+    m_rectLastWnd = rectWnd;
+    m_bLastFrameZoomed = bZoomed;
     return TRUE;
 }

@@ -13,6 +13,7 @@ enum
     GX_ERR_SETTLEISSUE = 293,
     GX_ERR_BASIS = 294,
     GX_ERR_FREQUENCY = 295,
+    GX_ERR_FIRSTCOUPON = 298,
     GX_ERR_TBILLYEAR = 305,
     GX_ERR_NEGATIVE = 313
 };
@@ -43,6 +44,26 @@ long NextCoupon(long nSettlement, long nMaturity, int nFrequency)
     if (n == 0)
         GXRaiseFunctionError(GX_ERR_BADDATE);
     return n;
+}
+
+// A date moved by whole months; leaving the calendar raises 111 (stepping would never end).
+long AddMonths(long nSerial, long nMonths)
+{
+    long n = GXAddMonths(nSerial, nMonths);
+    if (n == 0)
+        GXRaiseFunctionError(GX_ERR_BADDATE);
+    return n;
+}
+
+// Days between two dates, 30/360 for basis 0, and the length of the period (x, y).
+double Days(long x, long y, int nBasis)
+{
+    return nBasis == 0 ? (double)GXDays360(x, y) : (double)(y - x);
+}
+
+double PeriodLength(long x, long y, int nFrequency, int nBasis)
+{
+    return nBasis == 0 ? 360.0 / nFrequency : (double)(y - x);
 }
 
 // The arguments as numbers: count within [nMin, nMax] (165), numbers (56), not negative (313)
@@ -198,6 +219,101 @@ void DollarArguments(GX_VALUE* pArgs, int nKindError, double* price, double* f, 
     while (*p < *f)
         *p *= 10;
 }
+// YIELD and ODDFYIELD: raise the yield by 0.05 from y0 until the price falls to the given one,
+// then bisect on [0, y]; after 50 halvings the last midpoint stands.
+template <class PriceAt> double SolveYield(PriceAt price, double given, double y0)
+{
+    double y = y0, p;
+    do
+    {
+        y += 0.05;
+        // A price that no yield reaches (0 with nothing accrued) would raise y for ever.
+        if (y > kMaxYield)
+            GXRaiseFunctionError(GX_ERR_NOROOT);
+        p = price(y);
+    } while (!(p <= given));
+    if (fabs(given - p) < 1e-08)
+        return y;
+    double lo = 0, hi = y, m = y * 0.5;
+    for (int i = 0; i < 50; i++)
+    {
+        p = price(m);
+        if (fabs(given - p) < 1e-08)
+            break;
+        if (given <= p)
+            lo = m;
+        else
+            hi = m;
+        m = (lo + hi) * 0.5;
+    }
+    return m;
+}
+
+// A bond with an odd first coupon period: coupon, redemption, periods to the first coupon, the
+// first coupon's amount, the accrued amount and the number of regular periods.
+struct OddFirst
+{
+    double c, redemption, d, first, accrued;
+    long n;
+    int f;
+};
+
+// ODDFPRICE and ODDFYIELD: settlement, maturity, issue, first coupon, rate, yield or price,
+// redemption, frequency, basis.
+OddFirst OddFirstArguments(GX_VALUE* pArgs, double* pSecond)
+{
+    double a[9] = {0, 0, 0, 0, 0, 0, 0, 0, 0};
+    Numbers(pArgs, 8, 9, a);
+    long s = Date(a[0]), m = Date(a[1]), i = Date(a[2]), fc = Date(a[3]);
+    CheckMaturity(s, m);
+    if (s < i)
+        GXRaiseFunctionError(GX_ERR_SETTLEISSUE);
+    if (fc <= i || fc >= m)
+        GXRaiseFunctionError(GX_ERR_FIRSTCOUPON);
+    int f = GXCheckFrequency(a[7]), b = GXCheckBasis(a[8]);
+    long step = 12 / f;
+    double d = GXCouponDaysToNext(s, m, f, b) / GXCouponPeriodDays(s, m, f, b);
+    long n;
+    if (AddMonths(fc, -step) > i)
+    {
+        // Long first period: n counts the regular periods; d grows by the whole quasi periods
+        // between settlement and the first coupon.
+        n = GXCouponCount(fc, m, f) + 1;
+        if (fc >= s)
+        {
+            long k = 0, date = fc;
+            // The last step reaches the quasi-coupon date at or before settlement; the steps
+            // before it are the whole periods (d already covers the first partial one).
+            while (date > s)
+                date = AddMonths(fc, -++k * step);
+            d += k - 1;
+        }
+    }
+    else
+        n = GXCouponCount(s, m, f);
+    double c = a[4] * 100 / f;
+    // The first coupon: c for each full quasi period, the share of the period the issue falls in.
+    double first = 0;
+    long k = 1, last = fc, q;
+    while ((q = AddMonths(fc, -k * step)) > i)
+    {
+        first += c;
+        last = q;
+        k++;
+    }
+    first += c * Days(i, last, b) / Days(q, last, b);
+    *pSecond = a[5];
+    return {c, a[6], d, first, GXAccruedFraction(i, fc, s, f, b, c), n - 1, f};
+}
+
+// The odd-first-period price at yield y (n' = n - 1 short, n long, as n - 1 is stored).
+double OddFirstPrice(const OddFirst& o, double y)
+{
+    double v = 1 / (1 + y / o.f), sum = 0;
+    for (long k = 1; k <= o.n - 1; k++)
+        sum += o.c * pow(v, k + o.d);
+    return sum + o.first * pow(v, o.d) + (o.c + o.redemption) * pow(v, o.n + o.d) - o.accrued;
+}
 } // namespace
 
 int GXCheckFrequency(double d)
@@ -310,6 +426,62 @@ GX_VALUE* GXCoupDaysNc(GX_VALUE* pResult, GX_VALUE* pArgs)
     return GXReturnNumber(pResult, GXCouponDaysToNext(c.s, c.m, c.f, c.b));
 }
 
+double GXAccruedFraction(long i, long f, long s, int nFrequency, int b, double c)
+{
+    long step = 12 / nFrequency;
+    double fraction;
+    if (s > f)
+    {
+        // Since the last coupon date before settlement.
+        long d1 = AddMonths(f, step);
+        if (d1 < s)
+        {
+            long k = 2, d;
+            while ((d = AddMonths(f, k * step)) < s)
+                k++;
+            long p = AddMonths(f, (k - 1) * step);
+            fraction = Days(p, s, b) / Days(p, d, b);
+        }
+        else
+            fraction = Days(f, s, b) / PeriodLength(f, d1, nFrequency, b);
+    }
+    else
+    {
+        // From the issue date, over the quasi-coupon periods before the first interest date.
+        long k = 1, q;
+        while ((q = AddMonths(f, -k * step)) > s)
+            k++;
+        long l = AddMonths(q, step);
+        double len = PeriodLength(q, l, nFrequency, b);
+        if (i < q)
+        {
+            fraction = Days(q, s, b) / len;
+            long j = 1, d;
+            while ((d = AddMonths(q, -j * step)) > i)
+            {
+                fraction += 1;
+                j++;
+            }
+            long n = AddMonths(d, step);
+            fraction += Days(i, n, b) / PeriodLength(d, n, nFrequency, b);
+        }
+        else
+            fraction = Days(i, s, b) / len;
+    }
+    return fraction * c;
+}
+
+GX_VALUE* GXAccrInt(GX_VALUE* pResult, GX_VALUE* pArgs)
+{
+    double a[7] = {0, 0, 0, 0, 0, 0, 0};
+    Numbers(pArgs, 6, 7, a);
+    long i = Date(a[0]), f = Date(a[1]), s = Date(a[2]);
+    if (s <= i || f <= i)
+        GXRaiseFunctionError(GX_ERR_SETTLEMATURITY);
+    int nFrequency = GXCheckFrequency(a[5]);
+    return GXReturnNumber(pResult, GXAccruedFraction(i, f, s, nFrequency, GXCheckBasis(a[6]), a[3] * a[4] / nFrequency));
+}
+
 GX_VALUE* GXAccrIntM(GX_VALUE* pResult, GX_VALUE* pArgs)
 {
     double a[5] = {0, 0, 0, 0, 0};
@@ -367,30 +539,21 @@ GX_VALUE* GXYield(GX_VALUE* pResult, GX_VALUE* pArgs)
 {
     double given;
     Bond b = BondArguments(pArgs, &given);
-    double y = 0.05, p;
-    do
-    {
-        y += 0.05;
-        // A price that no yield reaches (0 with nothing accrued) would raise y for ever.
-        if (y > kMaxYield)
-            GXRaiseFunctionError(GX_ERR_NOROOT);
-        p = Price(b, y);
-    } while (!(p <= given));
-    if (fabs(given - p) < 1e-08)
-        return GXReturnNumber(pResult, y);
-    double lo = 0, hi = y, m = y * 0.5;
-    for (int i = 0; i < 50; i++)
-    {
-        p = Price(b, m);
-        if (fabs(given - p) < 1e-08)
-            break;
-        if (given <= p)
-            lo = m;
-        else
-            hi = m;
-        m = (lo + hi) * 0.5;
-    }
-    return GXReturnNumber(pResult, m);
+    return GXReturnNumber(pResult, SolveYield([&](double y) { return Price(b, y); }, given, 0.05));
+}
+
+GX_VALUE* GXOddFPrice(GX_VALUE* pResult, GX_VALUE* pArgs)
+{
+    double y;
+    OddFirst o = OddFirstArguments(pArgs, &y);
+    return GXReturnNumber(pResult, OddFirstPrice(o, y));
+}
+
+GX_VALUE* GXOddFYield(GX_VALUE* pResult, GX_VALUE* pArgs)
+{
+    double given;
+    OddFirst o = OddFirstArguments(pArgs, &given);
+    return GXReturnNumber(pResult, SolveYield([&](double y) { return OddFirstPrice(o, y); }, given, 0));
 }
 
 GX_VALUE* GXDuration(GX_VALUE* pResult, GX_VALUE* pArgs)

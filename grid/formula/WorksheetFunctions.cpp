@@ -9,6 +9,7 @@
 #include "grid/formula/Interpolation.h"
 #include "grid/formula/LookupFunctions.h"
 #include "grid/formula/MathFunctions.h"
+#include "grid/formula/RegexState.h"
 #include "grid/formula/MatrixFunctions.h"
 #include "grid/formula/OrderStatistics.h"
 #include "grid/formula/Regression.h"
@@ -28,7 +29,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"@", GXFunctionNotInstalled, 0, 0, 7, 1, {{3, 0}}, -1},
     {"ABS", GXAbs, 0, 0, 0, 1, {{1, 0}}, 24},
     {"ACCRINT",
-     GXFunctionNotInstalled,
+     GXAccrInt,
      0,
      0,
      0,
@@ -172,7 +173,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"NOW", GXNow, 0, 0, 0, 0, {}, 74},
     {"NUMTOHEX", GXNumToHex, 0, 0, 3, 1, {{1, 0}}, -1},
     {"ODDFPRICE",
-     GXFunctionNotInstalled,
+     GXOddFPrice,
      0,
      0,
      0,
@@ -180,7 +181,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
      {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}},
      -1},
     {"ODDFYIELD",
-     GXFunctionNotInstalled,
+     GXOddFYield,
      0,
      0,
      0,
@@ -218,7 +219,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"RANK", GXRank, 0, 0, 0, 3, {{1, 0}, {8, 0}, {1, 2}}, 216},
     {"RATE", GXRate, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 0}}, -1},
     {"RECEIVED", GXReceived, 0, 0, 0, 5, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
-    {"REGEX", GXFunctionNotInstalled, 0, 0, 0, 2, {{4, 0}, {4, 0}}, -1},
+    {"REGEX", GXRegex, 0, 0, 0, 2, {{4, 0}, {4, 0}}, -1},
     {"REPEAT", GXRepeat, 0, 0, 3, 2, {{4, 0}, {1, 0}}, 30},
     {"REPLACE", GXReplace, 0, 0, 3, 4, {{4, 0}, {1, 0}, {1, 0}, {4, 0}}, 119},
     {"RIGHT", GXRight, 0, 0, 3, 2, {{4, 0}, {1, 0}}, -1},

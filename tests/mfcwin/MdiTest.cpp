@@ -3,6 +3,7 @@
 #include "TestApp.h"
 #include "TestSupport.h"
 #include <shlobj.h>
+#include <vector>
 
 using namespace testing_support;
 
@@ -209,5 +210,59 @@ TEST_F(Mdi, OpeningAnOpenFileActivatesItsWindow)
     EXPECT_EQ(FrameOf(pDoc), MainFrame()->MDIGetActive());
     EXPECT_EQ(2, TheApp().GetOpenDocumentCount());
     ::DeleteFile(path);
+}
+} // namespace
+
+namespace
+{
+// A bar 30 pixels high along the top, so the MDI client's place differs from the client area.
+class CTopBar : public CControlBar
+{
+  public:
+    CSize CalcFixedLayout(BOOL, BOOL) override
+    {
+        return CSize(32767, 30);
+    }
+    void OnUpdateCmdUI(CFrameWnd*, BOOL) override
+    {
+    }
+};
+
+std::vector<CSize> g_clientSizes;
+WNDPROC g_pfnClientProc = NULL;
+
+LRESULT CALLBACK RecordClientSizes(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (nMsg == WM_WINDOWPOSCHANGED)
+    {
+        const WINDOWPOS* pPos = (const WINDOWPOS*)lParam;
+        if (!(pPos->flags & SWP_NOSIZE))
+            g_clientSizes.push_back(CSize(pPos->cx, pPos->cy));
+    }
+    return ::CallWindowProc(g_pfnClientProc, hWnd, nMsg, wParam, lParam);
+}
+
+TEST_F(Mdi, ResizingTheFrameSizesTheClientOnceAroundTheBars)
+{
+    CMainFrame* pFrame = MainFrame();
+    CTopBar* pBar = new CTopBar;
+    pBar->m_dwStyle = CBRS_TOP;
+    ASSERT_TRUE(pBar->CreateEx(0, AfxRegisterWndClass(0), NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 0, 0),
+                               pFrame, AFX_IDW_TOOLBAR));
+    pFrame->RecalcLayout();
+    g_clientSizes.clear();
+    g_pfnClientProc =
+        (WNDPROC)::SetWindowLongPtr(pFrame->m_hWndMDIClient, GWLP_WNDPROC, (LONG_PTR)RecordClientSizes);
+    CRect rect;
+    pFrame->GetWindowRect(&rect);
+    pFrame->SetWindowPos(NULL, 0, 0, rect.Width() + 40, rect.Height() + 30, SWP_NOMOVE | SWP_NOZORDER);
+    ::SetWindowLongPtr(pFrame->m_hWndMDIClient, GWLP_WNDPROC, (LONG_PTR)g_pfnClientProc);
+    CRect rectClient;
+    pFrame->GetClientRect(&rectClient);
+    ASSERT_EQ(1u, g_clientSizes.size());
+    EXPECT_EQ(CSize(rectClient.Width(), rectClient.Height() - 30), g_clientSizes[0]);
+    pBar->DestroyWindow();
+    delete pBar;
+    pFrame->SetWindowPos(NULL, 0, 0, rect.Width(), rect.Height(), SWP_NOMOVE | SWP_NOZORDER);
 }
 } // namespace

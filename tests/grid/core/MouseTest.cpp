@@ -174,3 +174,23 @@ TEST(GridMouse, HeaderDoubleClickReachesTheSortComponent)
     EXPECT_EQ(3u, sort.col);
 }
 } // namespace
+
+namespace
+{
+TEST(GridMouse, KeysDuringADragAreSwallowedAndEscCancels)
+{
+    MouseGrid w;
+    ASSERT_TRUE(w.grid.ChangeCurrentCell(2, 2, 0x0A));
+    CPoint pt = w.CellCentre(2, 2);
+    Mouse(MOUSEEVENTF_LEFTDOWN, pt);
+    ASSERT_EQ(w.grid.GetSafeHwnd(), ::GetCapture());
+    w.grid.SendMessage(WM_KEYDOWN, VK_DOWN, 1);
+    ROWCOL nRow, nCol;
+    w.grid.GetCurrentCell(nRow, nCol);
+    EXPECT_EQ(2u, nRow); // swallowed
+    w.grid.SendMessage(WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_EQ(NULL, ::GetCapture());
+    EXPECT_EQ(0, w.grid.m_nHitState);
+    Mouse(MOUSEEVENTF_LEFTUP, pt);
+}
+} // namespace

@@ -1,6 +1,7 @@
 // Painting of a grid window: buffered and direct paints against the screen, headers, lines,
 // borders, the frozen boundary, the outer area, the selection and the current-cell marker.
 #include "GridTestApp.h"
+#include "grid/core/DrawingContext.h"
 #include "grid/core/SysColorTable.h"
 #include "GridIds.h"
 #include "TestSupport.h"
@@ -236,4 +237,168 @@ TEST(GridPaint, StyleCacheKeepsAtMost501)
     EXPECT_EQ(styles[500], p); // the last one kept comes back first
     EXPECT_TRUE(p->IsEmpty());
     delete p;
+}
+
+namespace
+{
+// Takes over cell (4, 2) as a span reaching over (4, 3) and paints it green itself; records the
+// prepared range and whether preparing came before flagging.
+class FakeSpans : public CGXAbstractDrawSpannedCellsImp
+{
+  public:
+    BOOL MarkSpannedCell(CGXGridCore*, CGXDrawingContext& ctx, ROWCOL r, ROWCOL c) override
+    {
+        m_nMarked++;
+        if (ctx.m_anRowId[r] != 4 || (ctx.m_anColId[c] != 2 && ctx.m_anColId[c] != 3))
+            return FALSE;
+        if (ctx.m_anColId[c] == 3)
+            ctx.Flags(r, c) |= gxCovered;
+        return TRUE;
+    }
+    BOOL DrawSpannedCell(CGXGridCore*, CGXDrawingContext& ctx, ROWCOL r, ROWCOL c) override
+    {
+        if (ctx.m_anRowId[r] != 4 || ctx.m_anColId[c] != 2)
+            return FALSE;
+        CRect rect = ctx.CellRect(r, c);
+        rect.right = ctx.CellRect(r, c + 1).right;
+        ctx.m_pDC->FillSolidRect(rect, RGB(0, 128, 0));
+        return TRUE;
+    }
+    BOOL PrepareSpans(CGXGridCore*, const CGXCellRange& range, ROWCOL, ROWCOL, ROWCOL, ROWCOL, ROWCOL nLastRow,
+                      ROWCOL nLastCol, BOOL, CGXCellRange*, BOOL) override
+    {
+        m_nPrepared++;
+        m_nMarkedWhenPrepared = m_nMarked;
+        m_range = range;
+        m_nLastRow = nLastRow;
+        m_nLastCol = nLastCol;
+        return FALSE;
+    }
+    int m_nMarked = 0, m_nPrepared = 0, m_nMarkedWhenPrepared = -1;
+    CGXCellRange m_range;
+    ROWCOL m_nLastRow = 0, m_nLastCol = 0;
+};
+
+// Draws the whole pass magenta, after noting how the engine had flagged it.
+class FakeOldDrawing : public CGXAbstractGridOldDrawingImp
+{
+  public:
+    BOOL DrawBlock(CGXGridCore*, CDC* pDC, CGXDrawingContext& ctx) override
+    {
+        for (ROWCOL r = 0; r < ctx.m_nRows; r++)
+            for (ROWCOL c = 0; c < ctx.m_nCols; c++)
+                if (ctx.m_anRowId[r] == 2 && ctx.m_anColId[c] == 2)
+                    m_wFlagsOfSelected = ctx.Flags(r, c);
+        if (m_bDraws)
+            pDC->FillSolidRect(ctx.m_rectClip, RGB(255, 0, 255));
+        return m_bDraws;
+    }
+    BOOL m_bDraws = TRUE;
+    WORD m_wFlagsOfSelected = 0;
+};
+
+class FakePrepareRedraw : public CGXAbstractGridPrepareRedrawImp
+{
+  public:
+    void OnPrepareRedraw(CGXGridCore*, ROWCOL n1, ROWCOL n2, ROWCOL n3, ROWCOL n4) override
+    {
+        m_calls.push_back({n1, n2, n3, n4});
+    }
+    std::vector<std::vector<ROWCOL>> m_calls;
+};
+
+void Repaint(PaintedGrid& w)
+{
+    w.grid->Invalidate();
+    w.grid->UpdateWindow();
+}
+} // namespace
+
+TEST(GridPaint, SpannedCellComponentFlagsAndDrawsItsCells)
+{
+    PaintedGrid w;
+    const DWORD green = 0x008000;
+    CRect left = w.Cell(4, 2), right = w.Cell(4, 3);
+    CPoint ptLeft = left.CenterPoint(), ptRight = right.CenterPoint();
+    // Grid lines sit on the left and top edges of cells here.
+    CPoint ptSeam(right.left, ptLeft.y), ptEdge(left.left, ptLeft.y), ptTop(ptLeft.x, left.top);
+    Pixels before = CaptureClient(w.grid.get());
+    EXPECT_NE(green, before.At(ptLeft.x, ptLeft.y));
+
+    FakeSpans spans;
+    w.g.m_pDrawSpannedCellsImp = &spans;
+    for (int nMode : {1, 0})
+    {
+        SCOPED_TRACE(nMode);
+        w.g.SetPaintMode(nMode);
+        spans.m_nMarked = spans.m_nPrepared = 0;
+        spans.m_nMarkedWhenPrepared = -1;
+        Repaint(w);
+        Pixels px = CaptureClient(w.grid.get());
+        // Both cells and their edges are the component's: the engine draws no line of its own
+        // across the span or on the cells' left and top edges.
+        for (CPoint pt : {ptLeft, ptRight, ptSeam, ptEdge, ptTop})
+            EXPECT_EQ(green, px.At(pt.x, pt.y)) << pt.x << "," << pt.y;
+        // The rest is drawn as before.
+        CPoint ptOther = w.Cell(6, 2).CenterPoint();
+        EXPECT_EQ(before.At(ptOther.x, ptOther.y), px.At(ptOther.x, ptOther.y));
+        // Prepared once per pass, before any cell was flagged, with the visible range.
+        EXPECT_EQ(1, spans.m_nPrepared);
+        EXPECT_EQ(0, spans.m_nMarkedWhenPrepared);
+        EXPECT_GT(spans.m_nMarked, 50);
+        EXPECT_EQ(0u, spans.m_range.top);
+        EXPECT_EQ(0u, spans.m_range.left);
+        EXPECT_EQ(10u, spans.m_range.bottom);
+        EXPECT_EQ(5u, spans.m_range.right);
+        EXPECT_EQ(w.g.GetBottomVisibleRow(), spans.m_nLastRow);
+        EXPECT_EQ(w.g.GetRightVisibleCol(), spans.m_nLastCol);
+    }
+    w.g.m_pDrawSpannedCellsImp = NULL;
+    Repaint(w);
+    Pixels after = CaptureClient(w.grid.get());
+    EXPECT_EQ(before.px, after.px);
+}
+
+TEST(GridPaint, OldDrawingComponentTakesTheWholePass)
+{
+    PaintedGrid w;
+    Pixels normal = CaptureClient(w.grid.get());
+    FakeOldDrawing old;
+    w.g.m_pOldDrawingImp = &old;
+    for (int nMode : {1, 0})
+    {
+        SCOPED_TRACE(nMode);
+        w.g.SetPaintMode(nMode);
+        old.m_bDraws = TRUE;
+        Repaint(w);
+        Pixels px = CaptureClient(w.grid.get());
+        // Cells, headers and lines alike are the component's.
+        for (CPoint pt : {w.Cell(1, 1).CenterPoint(), w.Cell(0, 0).CenterPoint(), w.Cell(3, 3).TopLeft(),
+                          CPoint(w.Cell(5, 2).right - 1, w.Cell(5, 2).bottom - 1)})
+            EXPECT_EQ(0xFF00FFu, px.At(pt.x, pt.y)) << pt.x << "," << pt.y;
+        // The cells were flagged before it was asked.
+        EXPECT_TRUE(old.m_wFlagsOfSelected & gxSelected);
+
+        // A component that declines leaves the pass to the engine.
+        old.m_bDraws = FALSE;
+        Repaint(w);
+        EXPECT_EQ(normal.px, CaptureClient(w.grid.get()).px);
+    }
+    w.g.m_pOldDrawingImp = NULL;
+}
+
+TEST(GridPaint, EveryPaintStartsWithPrepareRedraw)
+{
+    PaintedGrid w;
+    FakePrepareRedraw prepare;
+    w.g.m_pPrepareRedrawImp = &prepare;
+    Repaint(w);
+    ASSERT_EQ(1u, prepare.m_calls.size());
+    EXPECT_EQ((std::vector<ROWCOL>{0, 0, 1, 0}), prepare.m_calls[0]);
+    // Even a paint the redraw lock keeps empty.
+    w.g.GetParam()->m_bRedrawLocked = TRUE;
+    Repaint(w);
+    w.g.GetParam()->m_bRedrawLocked = FALSE;
+    EXPECT_EQ(2u, prepare.m_calls.size());
+    w.g.m_pPrepareRedrawImp = NULL;
 }

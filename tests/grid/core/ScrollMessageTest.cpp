@@ -91,3 +91,51 @@ TEST(GridScrollMessages, DialogCodeWantsArrowsTabAndChars)
     EXPECT_EQ((LRESULT)(DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTCHARS), n & 0x83);
 }
 } // namespace
+
+namespace
+{
+// Records the clip box of every paint.
+class PaintRecordingGrid : public CGXGridWnd
+{
+  public:
+    std::vector<CRect> paints;
+    void OnGridDraw(CDC* pDC) override
+    {
+        CRect rect;
+        pDC->GetClipBox(&rect);
+        paints.push_back(rect);
+        CGXGridWnd::OnGridDraw(pDC);
+    }
+};
+
+TEST(GridScrollMessages, ShrinkingPaintsNothing)
+{
+    EnsureGridLibrary();
+    CWnd parent;
+    parent.CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)(COLOR_WINDOW + 1)), _T("Gitter"),
+                    WS_POPUP | WS_VISIBLE, CRect(20, 20, 520, 420), NULL, 0);
+    PaintRecordingGrid grid;
+    grid.Create(WS_VISIBLE, CRect(0, 0, 300, 200), &parent, 100);
+    grid.OnGridInitialUpdate();
+    grid.SetRowCount(30, GX_NOREDRAW);
+    grid.SetColCount(10, GX_NOREDRAW);
+    grid.GetParam()->m_bImmediateUpdate = TRUE;
+    grid.SetWindowPos(NULL, 0, 0, 300, 190, SWP_NOZORDER | SWP_NOMOVE); // shown: the size is remembered
+    grid.UpdateWindow();
+    PumpMessages(50);
+
+    grid.paints.clear();
+    grid.SetWindowPos(NULL, 0, 0, 360, 190, SWP_NOZORDER | SWP_NOMOVE);
+    PumpMessages(50);
+    // The window class redraws on every resize here, so only the growth's paint is checked.
+    ASSERT_FALSE(grid.paints.empty());
+    EXPECT_EQ(360, grid.paints.back().right);
+
+    grid.paints.clear();
+    grid.SetWindowPos(NULL, 0, 0, 320, 170, SWP_NOZORDER | SWP_NOMOVE);
+    PumpMessages(50);
+    EXPECT_TRUE(grid.paints.empty());
+    grid.DestroyWindow();
+    parent.DestroyWindow();
+}
+} // namespace

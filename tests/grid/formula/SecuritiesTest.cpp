@@ -91,3 +91,73 @@ TEST_F(FunctionSheetTest, YieldInvertsPrice)
     EXPECT_NEAR(1.5 / 1.04, Value(m_nSheet, "=MDURATION(DATE(2004,1,31),DATE(2005,7,31),0,0.08,2,0)"), 1e-12);
 }
 } // namespace
+
+namespace
+{
+// ACCRINT: accrual from the issue date over quasi-coupon periods, or since the last coupon date.
+TEST_F(FunctionSheetTest, AccruedInterest)
+{
+    const std::string sFirstActual = Number(50 * 62 / 184.0);
+    const std::string sLater = Number(50 * 60 / 180.0);
+    const EdgeCase aCases[] = {
+        // Issue on the quasi-coupon date: 90 of 180 days of a 50 coupon.
+        {"=ACCRINT(DATE(2004,1,1),DATE(2004,7,1),DATE(2004,4,1),0.1,1000,2,0)", "25"},
+        // Issue inside the period before: half a period plus the issue's 90 of 180 days.
+        {"=ACCRINT(DATE(2003,10,1),DATE(2004,7,1),DATE(2004,4,1),0.1,1000,2,0)", "50"},
+        // One more whole quasi period between issue and settlement.
+        {"=ACCRINT(DATE(2003,4,1),DATE(2004,7,1),DATE(2004,4,1),0.1,1000,2,0)", "100"},
+        // Settlement in the period after the first interest date, actual days.
+        {"=ACCRINT(DATE(2004,1,1),DATE(2004,7,1),DATE(2004,9,1),0.1,1000,2,1)", sFirstActual.c_str()},
+        // Settlement two periods on: since 1 January 2005.
+        {"=ACCRINT(DATE(2004,1,1),DATE(2004,7,1),DATE(2005,3,1),0.1,1000,2,0)", sLater.c_str()},
+        // The next coupon date would lie past the calendar's end.
+        {"=ACCRINT(DATE(2099,1,1),DATE(2099,7,1),DATE(2099,12,1),0.1,1000,1)", "#111"},
+        {"=ACCRINT(DATE(2099,1,1),DATE(2099,2,1),DATE(2099,12,1),0.1,1000,4)", "#111"},
+        {"=ACCRINT(DATE(2004,4,1),DATE(2004,7,1),DATE(2004,4,1),0.1,1000,2)", "#292"},
+        {"=ACCRINT(DATE(2004,7,1),DATE(2004,7,1),DATE(2004,9,1),0.1,1000,2)", "#292"},
+        {"=ACCRINT(DATE(2004,1,1),DATE(2004,7,1),DATE(2004,9,1),-0.1,1000,2)", "#313"},
+        {"=ACCRINT(DATE(2004,1,1),DATE(2004,7,1),DATE(2004,9,1),0.1,1000,3)", "#295"},
+        {"=ACCRINT(DATE(2004,1,1),DATE(2004,7,1),DATE(2004,9,1),0.1,1000,2,5)", "#294"},
+        {"=ACCRINT(DATE(2004,1,1),DATE(2004,7,1),1e10,0.1,1000,2)", "#111"},
+    };
+    CheckCases(aCases, sizeof(aCases) / sizeof(aCases[0]));
+}
+} // namespace
+
+namespace
+{
+// Yearly coupons of 10, basis 0, yield 10%: the cash flows discounted by hand.
+double Discount(double t)
+{
+    return pow(1 / 1.1, t);
+}
+
+TEST_F(FunctionSheetTest, OddFirstPeriod)
+{
+    // Short: issue 1 Jan 2004, first coupon 1 Jan 2005, settlement 1 Mar 2004 (d = 300/360);
+    // the first coupon is a whole 10, accrued 60/360 of it.
+    double d = 300 / 360.0;
+    const std::string sShort = Number(10 * Discount(d) + 10 * Discount(1 + d) + 110 * Discount(2 + d) - 10 / 6.0);
+    // Long: issue 1 Jul 2003, first coupon 1 Jan 2005 (15: one period and a half), settlement
+    // 1 Sep 2003, 16 months before the first coupon.
+    d = 4 / 3.0;
+    const std::string sLong = Number(15 * Discount(d) + 10 * Discount(1 + d) + 110 * Discount(2 + d) - 10 / 6.0);
+    const std::string sLongYield = "=ROUND(ODDFYIELD(DATE(2003,9,1),DATE(2007,1,1),DATE(2003,7,1),DATE(2005,1,1),0.1," + sLong + ",100,1,0),6)";
+    const std::string sShortYield = "=ROUND(ODDFYIELD(DATE(2004,3,1),DATE(2007,1,1),DATE(2004,1,1),DATE(2005,1,1),0.1," + sShort + ",100,1,0),6)";
+    const EdgeCase aCases[] = {
+        {"=ODDFPRICE(DATE(2004,3,1),DATE(2007,1,1),DATE(2004,1,1),DATE(2005,1,1),0.1,0.1,100,1,0)", sShort.c_str()},
+        {"=ODDFPRICE(DATE(2003,9,1),DATE(2007,1,1),DATE(2003,7,1),DATE(2005,1,1),0.1,0.1,100,1,0)", sLong.c_str()},
+        {sLongYield.c_str(), "0.1"},
+        {sShortYield.c_str(), "0.1"},
+        // Nothing accrued at settlement on the issue date: no yield brings the price to 0.
+        {"=ODDFYIELD(DATE(2004,1,1),DATE(2007,1,1),DATE(2004,1,1),DATE(2005,1,1),0.1,0,100,1,0)", "#63"},
+        {"=ODDFPRICE(DATE(2003,9,1),DATE(2007,1,1),DATE(2003,10,1),DATE(2005,1,1),0.1,0.1,100,1)", "#293"},
+        {"=ODDFPRICE(DATE(2003,9,1),DATE(2007,1,1),DATE(2003,7,1),DATE(2003,7,1),0.1,0.1,100,1)", "#298"},
+        {"=ODDFPRICE(DATE(2003,9,1),DATE(2007,1,1),DATE(2003,7,1),DATE(2007,1,1),0.1,0.1,100,1)", "#298"},
+        {"=ODDFPRICE(DATE(2007,9,1),DATE(2007,1,1),DATE(2003,7,1),DATE(2005,1,1),0.1,0.1,100,1)", "#292"},
+        {"=ODDFYIELD(DATE(2003,9,1),DATE(2007,1,1),DATE(2003,7,1),DATE(2005,1,1),0.1,-1,100,1)", "#313"},
+        {"=ODDFPRICE(DATE(2003,9,1),DATE(2007,1,1),DATE(2003,7,1),DATE(2005,1,1),0.1,0.1,100,3)", "#295"},
+    };
+    CheckCases(aCases, sizeof(aCases) / sizeof(aCases[0]));
+}
+} // namespace
