@@ -1,5 +1,6 @@
 // Our list and tree against the system's list view and tree view: fill, first paint, repaints
-// spread over the content, and (lists) Shift+End from row 0. Run under Xvfb:
+// spread over the content, and (lists) Shift+End from row 0. Then the list view's single
+// operations against their targets, each timed to the end of UpdateWindow. Run under Xvfb:
 //   wine treelist_bench.exe
 #include "uilib/treelist/TreeCtrl.h"
 #include "uilib/treelist/ListView.h"
@@ -293,6 +294,174 @@ Result OurTree(CWnd* pOwner, int nTop, int nChildren)
     tree.DestroyWindow();
     return r;
 }
+// ---- the list view's operations on 100,000 rows, each against its target
+
+// Bytes the program holds in all its heaps.
+size_t HeapBytes()
+{
+    std::vector<HANDLE> heaps(::GetProcessHeaps(0, NULL) + 16);
+    heaps.resize(::GetProcessHeaps((DWORD)heaps.size(), heaps.data()));
+    size_t nBytes = 0;
+    for (HANDLE hHeap : heaps)
+    {
+        PROCESS_HEAP_ENTRY entry{};
+        ::HeapLock(hHeap);
+        while (::HeapWalk(hHeap, &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+                nBytes += entry.cbData;
+        ::HeapUnlock(hHeap);
+    }
+    return nBytes;
+}
+
+void Verdict(const char* what, double seconds, double limit)
+{
+    printf("  %-44s %8.1f ms  (target %4.0f ms) %s\n", what, seconds * 1000, limit * 1000,
+           seconds <= limit ? "ok" : "TOO SLOW");
+}
+
+// Shift held for this thread only while the key is handled: the list asks GetKeyState.
+void SendShifted(HWND hWnd, UINT nKey)
+{
+    BYTE keys[256];
+    ::GetKeyboardState(keys);
+    BYTE old = keys[VK_SHIFT];
+    keys[VK_SHIFT] = 0x80;
+    ::SetKeyboardState(keys);
+    ::SendMessage(hWnd, WM_KEYDOWN, nKey, 0);
+    keys[VK_SHIFT] = old;
+    ::SetKeyboardState(keys);
+}
+
+void Click(HWND hWnd, CPoint pt)
+{
+    ::SendMessage(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    ::SendMessage(hWnd, WM_LBUTTONUP, 0, MAKELPARAM(pt.x, pt.y));
+}
+
+// The middle of the label of the row shown nBelow rows under the top one.
+CPoint RowPoint(SECListView& list, int nBelow)
+{
+    CRect rc;
+    list.GetItemRect(list.GetTopIndex() + nBelow, &rc, LVIR_LABEL);
+    return rc.CenterPoint();
+}
+
+// The operation timed up to the end of the repaint it caused.
+double Timed(SECListView& list, const std::function<void()>& operation)
+{
+    list.UpdateWindow();
+    Pump();
+    double t = Now();
+    operation();
+    list.UpdateWindow();
+    return Now() - t;
+}
+
+// prepare(k) sets the scene of run k untimed, then operation(k) is timed.
+double MedianOfTen(SECListView& list, const std::function<void(int)>& prepare,
+                   const std::function<void(int)>& operation)
+{
+    std::vector<double> times;
+    for (int k = 0; k < 10; ++k)
+    {
+        prepare(k);
+        times.push_back(Timed(list, [&] { operation(k); }));
+    }
+    return Median(times);
+}
+
+void ListViewOperations(CWnd* pOwner)
+{
+    printf("SECListView, three columns, 100,000 rows, one operation each (median of ten):\n");
+    size_t nHeapBefore = HeapBytes();
+    CBenchListView list;
+    list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, kRect, pOwner, 5);
+    list.AddColumn("Name", LVCFMT_LEFT, 200);
+    list.AddColumn("Beschreibung", LVCFMT_LEFT, 250);
+    list.AddColumn("Wert", LVCFMT_RIGHT, 100);
+    list.SetImmediateUpdate(FALSE);
+    HWND h = list.m_hWnd;
+    double t = Now();
+    char buf[64];
+    for (int i = 0; i < kRows; ++i)
+    {
+        wsprintfA(buf, "Item %06d", i);
+        list.InsertItem(i, buf);
+        wsprintfA(buf, "Beschreibung %d", i);
+        list.SetItemText(i, 1, buf);
+        wsprintfA(buf, "%d", i * 7);
+        list.SetItemText(i, 2, buf);
+    }
+    double fill = Now() - t;
+    t = Now();
+    Repaint(h);
+    Verdict("fill and first paint", fill + Now() - t, 1.0);
+    double perRow = (double)(HeapBytes() - nHeapBefore) / kRows;
+    printf("  %-44s %8.0f B   (target 1024 B) %s\n", "memory a row", perRow, perRow <= 1024 ? "ok" : "TOO MUCH");
+    list.SetFocus();
+
+    auto atRow = [&](int nRow) {
+        list.DeselectAllItems(-1);
+        list.SelectFocusItem(nRow, TRUE);
+        list.SetTopIndex(std::min(nRow, list.GetMaxTopIndex()));
+    };
+    auto key = [&](UINT nKey) { return [&, nKey](int) { ::SendMessage(h, WM_KEYDOWN, nKey, 0); }; };
+    Verdict("End", MedianOfTen(list, [&](int k) { atRow(k * 1000); }, key(VK_END)), 0.1);
+    Verdict("Page Down", MedianOfTen(list, [&](int k) { atRow(k * 9000); }, key(VK_NEXT)), 0.1);
+    // A drag leaves the bar's track position at the bottom, then the bar reports it.
+    Verdict("thumb dragged to the bottom", MedianOfTen(list, [&](int) { atRow(0); }, [&](int) {
+                CScrollBar* pBar = list.GetScrollBarCtrl(SB_VERT);
+                HWND hBar = pBar != NULL ? pBar->m_hWnd : NULL;
+                ::SetScrollPos(hBar, SB_CTL, list.GetMaxTopIndex(), FALSE);
+                for (UINT nCode : {SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL})
+                    ::SendMessage(h, WM_VSCROLL, MAKEWPARAM(nCode, 0), (LPARAM)hBar);
+            }), 0.1);
+    Verdict("wheel notch", MedianOfTen(list, [&](int k) { atRow(k * 9000); }, [&](int) {
+                CRect rc;
+                list.GetWindowRect(&rc);
+                ::SendMessage(h, WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)-WHEEL_DELTA),
+                              MAKELPARAM(rc.CenterPoint().x, rc.CenterPoint().y));
+            }), 0.1);
+    Verdict("click", MedianOfTen(list, [&](int k) { atRow(k * 9000); },
+                                 [&](int k) { Click(h, RowPoint(list, 2 + k % 5)); }), 0.1);
+    std::vector<double> shiftEnd, clickAfter;
+    int nSelected = 0;
+    for (int k = 0; k < 10; ++k)
+    {
+        atRow(0);
+        shiftEnd.push_back(Timed(list, [&] { SendShifted(h, VK_END); }));
+        nSelected = list.GetSelectedCount();
+        clickAfter.push_back(Timed(list, [&] { Click(h, RowPoint(list, 3)); }));
+    }
+    Verdict("Shift+End from row 0", Median(shiftEnd), 0.1);
+    if (nSelected != kRows)
+        printf("  (Shift+End selected %d rows, not all)\n", nSelected);
+    Verdict("a click ending that selection", Median(clickAfter), 0.1);
+    // Every row starts "Item 0"; the whole name is the last row's alone. Two type-ahead ticks end
+    // a search as a pause would.
+    Verdict("type-ahead to the last row", MedianOfTen(list, [&](int) {
+                ::SendMessage(h, WM_TIMER, ListTimer::TYPE_AHEAD, 0);
+                ::SendMessage(h, WM_TIMER, ListTimer::TYPE_AHEAD, 0);
+                atRow(0);
+            }, [&](int) {
+                for (const char* p = "Item 099999"; *p != 0; ++p)
+                    ::SendMessage(h, WM_CHAR, (BYTE)*p, 0);
+            }), 0.1);
+    if (list.GetFocusIndex() != kRows - 1)
+        printf("  (type-ahead stopped at row %d)\n", list.GetFocusIndex());
+    Verdict("frame resize", MedianOfTen(list, [&](int k) { atRow(k * 9000); }, [&](int k) {
+                int d = k % 2 == 0 ? 60 : 0;
+                list.SetWindowPos(NULL, 0, 0, kRect.Width() - d, kRect.Height() - d, SWP_NOMOVE | SWP_NOZORDER);
+            }), 0.1);
+    Verdict("column width change", MedianOfTen(list, [&](int k) { atRow(k * 9000); },
+                                               [&](int k) { list.SetColumnWidth(1, 200 + 10 * k); }), 0.1);
+    t = Now();
+    list.DeleteAllItems();
+    list.UpdateWindow();
+    Verdict("DeleteAllItems", Now() - t, 1.0);
+    list.DestroyWindow();
+}
 } // namespace
 
 int main()
@@ -306,6 +475,7 @@ int main()
     Print("system list, 100,000 rows", SystemList(&owner), true);
     Print("SECListCtrl, 100,000 rows", OurList<SECListCtrl>(&owner), true);
     Print("SECListView, 100,000 rows", OurList<CBenchListView>(&owner), true);
+    ListViewOperations(&owner);
     Print("system tree, 1,000 x 99 expanded", SystemTree(&owner, 1000, 99), false);
     Print("SECTreeCtrl, 1,000 x 99 expanded", OurTree(&owner, 1000, 99), false);
     Print("system tree, 100,000 top-level", SystemTree(&owner, 100000, 0), false);

@@ -47,48 +47,6 @@ BEGIN_MESSAGE_MAP(CPrintView, CView)
     ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
 END_MESSAGE_MAP()
 
-std::string UnixPath(const std::string& windowsPath)
-{
-    typedef char*(CDECL * PFN)(LPCWSTR);
-    FARPROC proc = ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
-    PFN pfn;
-    memcpy(&pfn, &proc, sizeof(pfn));
-    if (pfn == NULL)
-        return std::string();
-    WCHAR wide[MAX_PATH];
-    ::MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
-    char* p = pfn(wide);
-    std::string result = p != NULL ? p : "";
-    ::HeapFree(::GetProcessHeap(), 0, p);
-    return result;
-}
-
-// Runs a shell command on the Linux side. Wine starts native programs but hands back no process
-// to wait on, so the script ends by writing doneFile (a Windows path) and the test polls for it.
-bool RunUnix(const std::string& script, const std::string& doneFile, DWORD timeoutMs)
-{
-    ::DeleteFileA(doneFile.c_str());
-    std::string cmd = "Z:\\bin\\sh -c \"" + script + "; touch " + UnixPath(doneFile) + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!::CreateProcessA(NULL, &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
-        return false;
-    if (pi.hThread != NULL)
-        ::CloseHandle(pi.hThread);
-    if (pi.hProcess != NULL)
-        ::CloseHandle(pi.hProcess);
-    return PumpUntil([&] { return ::GetFileAttributesA(doneFile.c_str()) != INVALID_FILE_ATTRIBUTES; }, timeoutMs);
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
 // A binary PGM (P5) as pdftoppm -gray writes it.
 struct Gray
 {
@@ -149,8 +107,7 @@ TEST_F(Printing, ViewPrintsTwoPagesToThePdfPrinter)
 
     std::string out = UnixPath(TempFolder());
     ASSERT_FALSE(out.empty());
-    std::string script = "for i in $(seq 600); do f=$(ls $HOME/PDF/" + std::string(docName) +
-        "*.pdf 2>/dev/null | head -1); [ -n \\\"$f\\\" ] && pdfinfo \\\"$f\\\" >/dev/null 2>&1 && break; sleep 0.1; done; "
+    std::string script = WaitForPdfScript(std::string(docName)) +
         "pdfinfo \\\"$f\\\" | sed -n 's/^Pages: *//p' > " + out + "/pages.txt; "
         "pdftoppm -gray -r 20 \\\"$f\\\" " + out + "/page; rm -f \\\"$f\\\"";
     ASSERT_TRUE(RunUnix(script, TempFolder() + "\\done.txt", 90000));

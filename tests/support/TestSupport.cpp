@@ -1,6 +1,8 @@
 #include "TestSupport.h"
 #include "WinApp.h"
 #include <shlwapi.h>
+#include <fstream>
+#include <sstream>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -272,6 +274,54 @@ std::string HostTool(const std::string& name)
         if (c == '/')
             c = '\\';
     return path;
+}
+
+std::string UnixPath(const std::string& windowsPath)
+{
+    typedef char*(CDECL * PFN)(LPCWSTR);
+    FARPROC proc = ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
+    PFN pfn;
+    memcpy(&pfn, &proc, sizeof(pfn));
+    if (pfn == NULL)
+        return std::string();
+    WCHAR wide[MAX_PATH];
+    ::MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
+    char* p = pfn(wide);
+    std::string result = p != NULL ? p : "";
+    ::HeapFree(::GetProcessHeap(), 0, p);
+    return result;
+}
+
+bool RunUnix(const std::string& script, const std::string& doneFile, DWORD timeoutMs)
+{
+    ::DeleteFileA(doneFile.c_str());
+    std::string cmd = "Z:\\bin\\sh -c \"" + script + "; touch " + UnixPath(doneFile) + "\"";
+    STARTUPINFOA si = {};
+    si.cb = sizeof(si);
+    PROCESS_INFORMATION pi = {};
+    if (!::CreateProcessA(NULL, &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
+        return false;
+    if (pi.hThread != NULL)
+        ::CloseHandle(pi.hThread);
+    if (pi.hProcess != NULL)
+        ::CloseHandle(pi.hProcess);
+    return PumpUntil([&] { return ::GetFileAttributesA(doneFile.c_str()) != INVALID_FILE_ATTRIBUTES; },
+                     timeoutMs);
+}
+
+std::string WaitForPdfScript(const std::string& docName)
+{
+    return "for i in $(seq 600); do f=$(ls $HOME/PDF/" + docName +
+           "*.pdf 2>/dev/null | head -1); [ -n \\\"$f\\\" ] && pdfinfo \\\"$f\\\" >/dev/null 2>&1 "
+           "&& break; sleep 0.1; done; ";
+}
+
+std::string ReadFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream content;
+    content << in.rdbuf();
+    return content.str();
 }
 
 } // namespace testing_support

@@ -1,7 +1,7 @@
 // SECListBase: measuring, layout, scroll bars, scrolling and painting.
 #pragma once
 #include "ListBase.h"
-#include "ListMemDC.h"
+#include "uilib/bars/MemDC.h"
 
 // ---- geometry
 
@@ -902,7 +902,7 @@ template <class TBase> CDC* SECListBase<TBase>::CreateMemDC(CDC* pDC, BOOL& bDel
         return pDC;
     }
     bDelete = TRUE;
-    return new CListMemDC(pDC, rect.left, rect.top, rect.right, rect.bottom);
+    return new tessaron::foundation::SECMemDC(pDC, rect.left, rect.top, rect.right, rect.bottom);
 }
 
 template <class TBase> BOOL SECListBase<TBase>::HasFocusNow() const

@@ -22,14 +22,6 @@ const char kOpenError[] = "Es ist ein Fehler beim \xD6"
                           "ffnen der Datei aufgetreten.";
 const char kCreateError[] = "Es ist ein Fehler beim Erstellen der CSV Datei aufgetreten.";
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
 void WriteFile(const std::string& path, const std::string& content)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);

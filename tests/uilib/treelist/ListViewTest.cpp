@@ -1,7 +1,7 @@
 // The list and tree hosted in views: what the view host adds (life cycle, the host's own answers
 // to GetNextItem and to a caret moved by the program) and printing: real pages to the PDF printer
 // of CUPS read back with pdftotext, the preview's page count, the fallback font, a failing font,
-// a row taller than a page, and the screen state afterwards.
+// a row taller than a page, a printer that is not there, and the screen state afterwards.
 #include "uilib/treelist/ListCtrl.h"
 #include "uilib/treelist/ListView.h"
 #include "uilib/treelist/TreeCtrl.h"
@@ -52,46 +52,6 @@ class CPrintListView : public SECListView
 BEGIN_MESSAGE_MAP(CPrintListView, SECListView)
 ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
 END_MESSAGE_MAP()
-
-std::string UnixPath(const std::string& windowsPath)
-{
-    typedef char*(CDECL * PFN)(LPCWSTR);
-    FARPROC proc = ::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name");
-    PFN pfn;
-    memcpy(&pfn, &proc, sizeof(pfn));
-    if (pfn == NULL)
-        return std::string();
-    WCHAR wide[MAX_PATH];
-    ::MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, wide, MAX_PATH);
-    char* p = pfn(wide);
-    std::string result = p != NULL ? p : "";
-    ::HeapFree(::GetProcessHeap(), 0, p);
-    return result;
-}
-
-// Runs a shell command on the Linux side; the script ends by writing doneFile, which the test polls.
-bool RunUnix(const std::string& script, const std::string& doneFile, DWORD timeoutMs)
-{
-    ::DeleteFileA(doneFile.c_str());
-    std::string cmd = "Z:\\bin\\sh -c \"" + script + "; touch " + UnixPath(doneFile) + "\"";
-    STARTUPINFOA si = {};
-    si.cb = sizeof(si);
-    PROCESS_INFORMATION pi = {};
-    if (!::CreateProcessA(NULL, &cmd[0], NULL, NULL, FALSE, 0, NULL, NULL, &si, &pi))
-        return false;
-    ::CloseHandle(pi.hThread);
-    ::CloseHandle(pi.hProcess);
-    return PumpUntil([&] { return ::GetFileAttributesA(doneFile.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                     timeoutMs);
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
 
 struct ListViewFixture : ::testing::Test
 {
@@ -263,11 +223,8 @@ TEST_F(ListViewFixture, PrintsEveryRowOnceInOrderWithTheCaptionsOnEveryPage)
 
     std::string out = UnixPath(TempFolder());
     ASSERT_FALSE(out.empty());
-    std::string script =
-        "for i in $(seq 600); do f=$(ls $HOME/PDF/" + std::string(docName) +
-        "*.pdf 2>/dev/null | head -1); [ -n \\\"$f\\\" ] && pdfinfo \\\"$f\\\" >/dev/null 2>&1 "
-        "&& break; sleep 0.1; done; pdftotext -layout \\\"$f\\\" " +
-        out + "/list.txt; rm -f \\\"$f\\\"";
+    std::string script = WaitForPdfScript(std::string(docName)) + "pdftotext -layout \\\"$f\\\" " + out +
+                         "/list.txt; rm -f \\\"$f\\\"";
     ASSERT_TRUE(RunUnix(script, TempFolder() + "\\done.txt", 90000));
     std::string text = ReadFile(TempFolder() + "\\list.txt");
     ASSERT_FALSE(text.empty());
@@ -406,4 +363,36 @@ TEST_F(ListViewFixture, PrintCommandOffersOnlyTheWholeList)
     EXPECT_FALSE(g_dialog.selectionEnabled);
     EXPECT_FALSE(g_dialog.pagesEnabled);
     EXPECT_TRUE(pView->m_tops.empty()); // cancelled: nothing printed
+}
+
+// The machine's printer cannot be hidden from Wine for one test, so the application is left
+// with a printer that is not there, as after the default printer was removed.
+TEST_F(ListViewFixture, PreviewWithoutAPrinterShowsTheFrameworksMessage)
+{
+    Make(5);
+    CWinApp* pApp = AfxGetApp();
+    HGLOBAL hOldNames = pApp->m_hDevNames;
+    HGLOBAL hOldMode = pApp->m_hDevMode;
+    const char kDriver[] = "winspool", kDevice[] = "Kein Drucker", kPort[] = "nul:";
+    HGLOBAL hNames = ::GlobalAlloc(GHND, sizeof(DEVNAMES) + sizeof kDriver + sizeof kDevice + sizeof kPort);
+    ASSERT_NE(nullptr, hNames);
+    DEVNAMES* pNames = (DEVNAMES*)::GlobalLock(hNames);
+    pNames->wDriverOffset = sizeof(DEVNAMES);
+    pNames->wDeviceOffset = (WORD)(pNames->wDriverOffset + sizeof kDriver);
+    pNames->wOutputOffset = (WORD)(pNames->wDeviceOffset + sizeof kDevice);
+    memcpy((char*)pNames + pNames->wDriverOffset, kDriver, sizeof kDriver);
+    memcpy((char*)pNames + pNames->wDeviceOffset, kDevice, sizeof kDevice);
+    memcpy((char*)pNames + pNames->wOutputOffset, kPort, sizeof kPort);
+    ::GlobalUnlock(hNames);
+    pApp->SelectPrinter(hNames, NULL, FALSE);
+
+    boxes.Expect(IDOK, "Der Druckauftrag konnte nicht gestartet werden.");
+    pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_PREVIEW);
+    EXPECT_EQ(nullptr, CPreviewView::GetActivePreview());
+    EXPECT_EQ(1u, boxes.Shown().size());
+    EXPECT_TRUE(pView->m_tops.empty());
+    EXPECT_FALSE(pView->IsPrinting());
+
+    pApp->SelectPrinter(hOldNames, hOldMode, FALSE);
+    ::GlobalFree(hNames);
 }
