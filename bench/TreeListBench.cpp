@@ -386,7 +386,7 @@ void ListViewOperations(CWnd* pOwner)
     char buf[64];
     for (int i = 0; i < kRows; ++i)
     {
-        wsprintfA(buf, "Item %06d", i);
+        wsprintfA(buf, "Item-%06d", i);
         list.InsertItem(i, buf);
         wsprintfA(buf, "Beschreibung %d", i);
         list.SetItemText(i, 1, buf);
@@ -438,14 +438,14 @@ void ListViewOperations(CWnd* pOwner)
     if (nSelected != kRows)
         printf("  (Shift+End selected %d rows, not all)\n", nSelected);
     Verdict("a click ending that selection", Median(clickAfter), 0.1);
-    // Every row starts "Item 0"; the whole name is the last row's alone. Two type-ahead ticks end
-    // a search as a pause would.
+    // Every row starts "Item-0"; the whole name is the last row's alone (a space would select
+    // instead of search). Two type-ahead ticks end a search as a pause would.
     Verdict("type-ahead to the last row", MedianOfTen(list, [&](int) {
                 ::SendMessage(h, WM_TIMER, ListTimer::TYPE_AHEAD, 0);
                 ::SendMessage(h, WM_TIMER, ListTimer::TYPE_AHEAD, 0);
                 atRow(0);
             }, [&](int) {
-                for (const char* p = "Item 099999"; *p != 0; ++p)
+                for (const char* p = "Item-099999"; *p != 0; ++p)
                     ::SendMessage(h, WM_CHAR, (BYTE)*p, 0);
             }), 0.1);
     if (list.GetFocusIndex() != kRows - 1)

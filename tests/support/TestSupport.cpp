@@ -132,6 +132,17 @@ std::vector<ComPair> ComPairs()
     return pairs;
 }
 
+ULONGLONG NowMs()
+{
+    LARGE_INTEGER frequency, count;
+    ::QueryPerformanceFrequency(&frequency);
+    ::QueryPerformanceCounter(&count);
+    // Split so the product cannot overflow.
+    ULONGLONG seconds = (ULONGLONG)(count.QuadPart / frequency.QuadPart);
+    ULONGLONG rest = (ULONGLONG)(count.QuadPart % frequency.QuadPart);
+    return seconds * 1000 + rest * 1000 / (ULONGLONG)frequency.QuadPart;
+}
+
 void PumpMessages(DWORD ms)
 {
     DWORD start = ::GetTickCount();

@@ -63,15 +63,20 @@ struct ComPair
 std::vector<ComPair> ComPairs();
 std::string ComPortPath(int nPort); // "\\\\.\\COM5"
 
+// Milliseconds on the performance counter. Time that tests assert or wait for is taken from here:
+// under Wine GetTickCount moves only when the wineserver updates it and lags far behind on a loaded
+// machine (a 150 ms read measured 33 ms).
+ULONGLONG NowMs();
+
 // Dispatches this thread's messages for about ms milliseconds.
 void PumpMessages(DWORD ms);
 // Dispatches messages until pred() holds or ms pass; returns pred().
 template <class Pred> bool PumpUntil(Pred pred, DWORD ms)
 {
-    DWORD start = ::GetTickCount();
+    ULONGLONG start = NowMs();
     while (!pred())
     {
-        if (::GetTickCount() - start >= ms)
+        if (NowMs() - start >= ms)
             return pred();
         PumpMessages(10);
     }

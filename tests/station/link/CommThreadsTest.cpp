@@ -118,10 +118,10 @@ protected:
         if (m_com)
         {
             QueueStopJob(m_com.get(), m_hWnd, m_hEvent);
-            DWORD start = ::GetTickCount();
+            ULONGLONG start = testing_support::NowMs();
             StopCommThreads(m_com.get(), m_hEvent, 3000);
             // a job in hand ends within its port time-outs (half a second at most); load adds some
-            EXPECT_LT(::GetTickCount() - start, 2500u) << "threads stop within a bound";
+            EXPECT_LT(testing_support::NowMs() - start, 2500u) << "threads stop within a bound";
         }
         else
             StopCommThreads(NULL, NULL, 0);
@@ -314,9 +314,9 @@ TEST_F(Jobs, TicksReachEachRegisteredWindow)
     RegisterCommWindow(m_hWnd);
     RegisterCommWindow(m_hWnd);
     RegisterCommWindow(hSecond);
-    DWORD start = ::GetTickCount();
+    ULONGLONG start = testing_support::NowMs();
     testing_support::PumpMessages(2000);
-    DWORD elapsed = ::GetTickCount() - start;
+    DWORD elapsed = (DWORD)(testing_support::NowMs() - start);
     // A periodic timer does not drift, but a thread held up under load can miss a period.
     int expected = (int)(elapsed / 200);
     for (HWND hWnd : {m_hWnd, hSecond})
@@ -350,9 +350,9 @@ TEST_F(Jobs, StopJobThatCannotRunReleasesTheLink)
     StopCommThreads(NULL, NULL, 0);
     Queue(1);
     QueueStopJob(m_com.get(), m_hWnd, m_hEvent);
-    DWORD start = ::GetTickCount();
+    ULONGLONG start = testing_support::NowMs();
     StopCommThreads(m_com.get(), m_hEvent, 300);
-    DWORD elapsed = ::GetTickCount() - start;
+    DWORD elapsed = (DWORD)(testing_support::NowMs() - start);
     EXPECT_GE(elapsed, 250u) << "the bounded wait ran";
     EXPECT_LT(elapsed, 2000u);
     EXPECT_EQ(0, GetCommJobQueue().GetCount());

@@ -185,8 +185,8 @@ TEST_F(CommandLayer, ProcessMovesTheTemperatures)
         m_com->m_dwBlockWrite[i] = CommJobWord(i == 0 ? 100.0f : 150.0f);
     ASSERT_TRUE(m_com->WriteVars7To14(FALSE));
     bool heated = false;
-    DWORD start = ::GetTickCount();
-    while (!heated && ::GetTickCount() - start < 8000)
+    ULONGLONG start = testing_support::NowMs();
+    while (!heated && testing_support::NowMs() - start < 8000)
     {
         ::Sleep(100);
         ASSERT_TRUE(m_com->ReadVars0To5());

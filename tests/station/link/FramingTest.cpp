@@ -123,8 +123,8 @@ private:
         FarEnd* self = (FarEnd*)p;
         BYTE buffer[128];
         DWORD dwTotal = 0;
-        DWORD start = ::GetTickCount();
-        while (dwTotal < self->m_dwRequestLength && ::GetTickCount() - start < 2000)
+        ULONGLONG start = testing_support::NowMs();
+        while (dwTotal < self->m_dwRequestLength && testing_support::NowMs() - start < 2000)
         {
             DWORD n = 0;
             ::ReadFile(self->m_hPort, buffer + dwTotal, self->m_dwRequestLength - dwTotal, &n, NULL);

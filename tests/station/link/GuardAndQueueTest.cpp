@@ -105,10 +105,10 @@ TEST(MutexQueue, FifoFullEmptyAndReset)
         EXPECT_EQ(i, out.dwCode);
         queue.EndJob();
     }
-    DWORD start = ::GetTickCount();
+    ULONGLONG start = testing_support::NowMs();
     EXPECT_FALSE(queue.Get(&out, 100));
     EXPECT_EQ((DWORD)ERROR_TIMEOUT, ::GetLastError());
-    EXPECT_GE(::GetTickCount() - start, 90u);
+    EXPECT_GE(testing_support::NowMs() - start, 90u);
     extra = Job(7);
     queue.Put(&extra, 100);
     queue.Put(&extra, 100);

@@ -90,9 +90,9 @@ TEST_F(SerialPortTest, ReadThatTimesOutReturnsTheCount)
     port.SetTimeouts(&timeouts);
     port.RxClear();
     BYTE buffer[16];
-    DWORD start = ::GetTickCount();
+    ULONGLONG start = testing_support::NowMs();
     EXPECT_EQ(0u, port.Read(buffer, sizeof buffer));
-    DWORD elapsed = ::GetTickCount() - start;
+    DWORD elapsed = (DWORD)(testing_support::NowMs() - start);
     EXPECT_GE(elapsed, 100u);
     EXPECT_LT(elapsed, 3000u) << "the read timed out rather than waiting for data";
     DWORD n = 0;

@@ -164,8 +164,8 @@ class PendixCommands : public ::testing::Test
     std::vector<std::string> WaitLines(const char* prefix, size_t count)
     {
         std::vector<std::string> lines;
-        DWORD start = ::GetTickCount();
-        while ((lines = Lines(prefix)).size() < count && ::GetTickCount() - start < 2000)
+        ULONGLONG start = testing_support::NowMs();
+        while ((lines = Lines(prefix)).size() < count && testing_support::NowMs() - start < 2000)
             ::Sleep(10);
         return lines;
     }
@@ -295,7 +295,7 @@ TEST_F(PendixCommands, LogIsReadWithinTheReplyBuffer)
     for (const auto& c : cases)
     {
         Start(c.options);
-        DWORD start = ::GetTickCount();
+        ULONGLONG start = testing_support::NowMs();
         EXPECT_FALSE(m_com->ReadLog()) << c.options;
         std::vector<std::string> requests = WaitLines("rx ", c.setStart ? 5 : 4);
         ASSERT_GE(requests.size(), 4u) << c.options;
@@ -309,7 +309,7 @@ TEST_F(PendixCommands, LogIsReadWithinTheReplyBuffer)
         }
         ASSERT_EQ(next + 1, requests.size()) << c.options;
         EXPECT_EQ("6C", requests[next]) << c.options;
-        EXPECT_LT(::GetTickCount() - start, 15000u);
+        EXPECT_LT(testing_support::NowMs() - start, 15000u);
         m_com->ClosePort();
         m_sim.Stop();
     }

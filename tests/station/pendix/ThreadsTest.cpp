@@ -65,9 +65,9 @@ class PendixJobs : public ::testing::Test
         {
             if (m_com)
                 QueuePendixStopJob(m_com.get(), m_hWnd, m_hEvent);
-            DWORD start = ::GetTickCount();
+            ULONGLONG start = testing_support::NowMs();
             StopPendixThreads(m_com.get(), m_com ? m_hEvent : NULL, 3000);
-            EXPECT_LT(::GetTickCount() - start, 2500u) << "threads stop within a bound";
+            EXPECT_LT(testing_support::NowMs() - start, 2500u) << "threads stop within a bound";
         }
         EXPECT_FALSE(IsPendixWorkerRunning());
         EXPECT_FALSE(IsPendixTimerRunning());
@@ -264,9 +264,9 @@ TEST_F(PendixJobs, TicksReachEveryViewWithALink)
     RegisterPendixWindow(m_hWnd);
     RegisterPendixWindow(hSecond);
     RegisterPendixWindow(m_hWnd);
-    DWORD start = ::GetTickCount();
+    ULONGLONG start = testing_support::NowMs();
     testing_support::PumpMessages(2000);
-    DWORD elapsed = ::GetTickCount() - start;
+    DWORD elapsed = (DWORD)(testing_support::NowMs() - start);
     int expected = (int)(elapsed / 250);
     for (HWND hWnd : {m_hWnd, hSecond})
     {
@@ -336,9 +336,9 @@ TEST_F(PendixJobs, StopJobThatCannotBeQueuedReleasesTheLink)
     CPendixStdComBase other(99, 9600, 8, stopBitsOne, parityNone, flowNone, TRUE);
     for (int i = 0; i < pendixQueueCapacity; ++i)
         Queue(3, &other);
-    DWORD start = ::GetTickCount();
+    ULONGLONG start = testing_support::NowMs();
     EXPECT_FALSE(QueuePendixStopJob(m_com.get(), m_hWnd, m_hEvent));
-    EXPECT_LT(::GetTickCount() - start, 1000u);
+    EXPECT_LT(testing_support::NowMs() - start, 1000u);
     EXPECT_EQ(WAIT_OBJECT_0, ::WaitForSingleObject(m_hEvent, 0)) << "signalled at once";
     ASSERT_TRUE(testing_support::PumpUntil([&] { return Count(m_hWnd, WM_PENDIX_CLOSED) == 1; }, 1000));
     EXPECT_EQ(pendixQueueCapacity, GetPendixJobQueue().GetCount()) << "the other device's jobs stay";

@@ -504,9 +504,9 @@ TEST_F(PendixView, ClosingWithTheLinkOnWaitsForTheWorkerWithinABound)
     ASSERT_NE(nullptr, pView);
     CPendixStdComBase* pCom = pView->GetProtocol();
     ASSERT_TRUE(PumpUntil([&] { return pCom->IsPortOpen(); }, 3000));
-    DWORD start = ::GetTickCount();
+    ULONGLONG start = testing_support::NowMs();
     m_docs.back()->OnCloseDocument();
-    DWORD elapsed = ::GetTickCount() - start;
+    DWORD elapsed = (DWORD)(testing_support::NowMs() - start);
     EXPECT_LT(elapsed, 3000u);
     EXPECT_FALSE(IsPendixWorkerRunning()) << "the last view stopped the threads";
     EXPECT_EQ(0, GetPendixJobQueue().GetCount());
