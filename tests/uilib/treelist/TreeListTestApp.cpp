@@ -1,6 +1,7 @@
 #include "TreeListTestApp.h"
 #include "TestSupport.h"
 #include "WinApp.h"
+#include <functional>
 
 using namespace testing_support;
 
@@ -147,6 +148,8 @@ static void SendKey(UINT vk, bool bUp)
     ::SendInput(1, &in, sizeof(in));
 }
 
+static void PumpUntilSeen(const std::function<bool(const MSG&)>& seen);
+
 void KeyDown(UINT vk)
 {
     SendKey(vk, false);
@@ -167,6 +170,13 @@ void Key(UINT vk, std::initializer_list<UINT> modifiers)
     SendKey(vk, true);
     for (UINT m : modifiers)
         SendKey(m, true);
+    // Under load the keys can reach the queue later than any fixed pause: wait for the last one.
+    UINT last = vk;
+    for (UINT m : modifiers)
+        last = m;
+    PumpUntilSeen([last](const MSG& msg) {
+        return (msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) && msg.wParam == last;
+    });
     PumpWithTranslate(40);
 }
 
@@ -268,7 +278,34 @@ void Wheel(CWnd* pWnd, CPoint pt, int nDelta)
 {
     MoveTo(pWnd, pt);
     SendMouse(MOUSEEVENTF_WHEEL, nDelta);
+    PumpUntilSeen([](const MSG& msg) { return msg.message == WM_MOUSEWHEEL; });
     PumpWithTranslate(30);
+}
+
+// Pumps as PumpWithTranslate does until a message the predicate accepts has been taken from the
+// queue, at most two seconds (input swallowed by a loop of the code under test ends the wait there).
+static void PumpUntilSeen(const std::function<bool(const MSG&)>& seen)
+{
+    const ULONGLONG deadline = testing_support::NowMs() + 2000;
+    for (;;)
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+            bool bSeen = seen(msg);
+            if (!AfxGetApp()->PreTranslateMessage(&msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessageA(&msg);
+            }
+            if (bSeen)
+                return;
+        }
+        ULONGLONG now = testing_support::NowMs();
+        if (now >= deadline)
+            return;
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, (DWORD)(deadline - now), QS_ALLINPUT);
+    }
 }
 
 void PumpWithTranslate(DWORD ms)
