@@ -147,5 +147,9 @@ bool RunUnix(const std::string& script, const std::string& doneFile, DWORD timeo
 std::string WaitForPdfScript(const std::string& docName);
 // A whole file's bytes (empty when it cannot be read).
 std::string ReadFile(const std::string& path);
+// Moves the cursor to a screen point and lets the windows see the move.
+void MoveMouseTo(POINT screen);
+// Presses (bDown) or releases the left button where the cursor is.
+void SendLeftButton(bool bDown);
 
 } // namespace testing_support

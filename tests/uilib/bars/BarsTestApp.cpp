@@ -6,27 +6,6 @@ static CBarsTestApp theApp;
 
 using namespace testing_support;
 
-void MoveMouseTo(POINT screen)
-{
-    ::SetCursorPos(screen.x, screen.y);
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = screen.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
-    in.mi.dy = screen.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &in, sizeof(INPUT));
-    PumpMessages(50);
-}
-
-void SendLeftButton(bool bDown)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = bDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    ::SendInput(1, &in, sizeof(INPUT));
-    PumpMessages(50);
-}
-
 void ClickAt(POINT screen)
 {
     MoveMouseTo(screen);

@@ -13,10 +13,6 @@ class CBarsTestApp : public CWinApp
     }
 };
 
-// Moves the cursor to a screen point and lets the windows see the move.
-void MoveMouseTo(POINT screen);
-// Presses (bDown) or releases the left button where the cursor is.
-void SendLeftButton(bool bDown);
 // A full click at a screen point.
 void ClickAt(POINT screen);
 // One key pressed and released through the system's queue.

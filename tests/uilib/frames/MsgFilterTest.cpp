@@ -222,27 +222,6 @@ TEST(MsgFilter, ClonesOwnTheirChildrenAndTablesRoundTrip)
 
 // ---- caption buttons on real windows
 
-void MoveMouseTo(POINT screen)
-{
-    ::SetCursorPos(screen.x, screen.y);
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dx = screen.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
-    in.mi.dy = screen.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
-    in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    ::SendInput(1, &in, sizeof(INPUT));
-    PumpMessages(50);
-}
-
-void SendLeftButton(bool bDown)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = bDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-    ::SendInput(1, &in, sizeof(INPUT));
-    PumpMessages(50);
-}
-
 // A window that hands its messages to a root filter holding a caption-button list, and keeps
 // the system commands it gets instead of acting on them.
 class CCaptionHost : public CWnd
