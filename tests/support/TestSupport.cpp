@@ -324,6 +324,20 @@ std::string ReadFile(const std::string& path)
     return content.str();
 }
 
+HWND CreateMessageWindow(const char* className, WNDPROC proc)
+{
+    HINSTANCE hInstance = ::GetModuleHandleA(NULL);
+    WNDCLASSA wc = {};
+    if (!::GetClassInfoA(hInstance, className, &wc))
+    {
+        wc.lpfnWndProc = proc;
+        wc.hInstance = hInstance;
+        wc.lpszClassName = className;
+        ::RegisterClassA(&wc);
+    }
+    return ::CreateWindowA(className, "", 0, 0, 0, 10, 10, NULL, NULL, hInstance, NULL);
+}
+
 void MoveMouseTo(POINT screen)
 {
     ::SetCursorPos(screen.x, screen.y);

@@ -147,6 +147,8 @@ bool RunUnix(const std::string& script, const std::string& doneFile, DWORD timeo
 std::string WaitForPdfScript(const std::string& docName);
 // A whole file's bytes (empty when it cannot be read).
 std::string ReadFile(const std::string& path);
+// A small hidden top-level window whose messages go to proc; the class is registered on first use.
+HWND CreateMessageWindow(const char* className, WNDPROC proc);
 // Moves the cursor to a screen point and lets the windows see the move.
 void MoveMouseTo(POINT screen);
 // Presses (bDown) or releases the left button where the cursor is.

@@ -29,17 +29,7 @@ LRESULT CALLBACK CollectProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPar
 
 HWND MakeWindow()
 {
-    static bool registered = false;
-    if (!registered)
-    {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = CollectProc;
-        wc.hInstance = ::GetModuleHandleA(NULL);
-        wc.lpszClassName = "StationJobTestWindow";
-        ::RegisterClassA(&wc);
-        registered = true;
-    }
-    return ::CreateWindowA("StationJobTestWindow", "", 0, 0, 0, 10, 10, NULL, NULL, ::GetModuleHandleA(NULL), NULL);
+    return testing_support::CreateMessageWindow("StationJobTestWindow", CollectProc);
 }
 
 // The write requests ('O') the station saw from log line nFrom on: register and float values.

@@ -222,12 +222,7 @@ LRESULT CALLBACK TickCounter(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPar
 // A tick thread whose wait failed has ended by itself: it is joined and can be started again.
 TEST(CommTickThread, ThreadEndedByAFailedWaitIsJoinedAndRestarted)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = TickCounter;
-    wc.hInstance = ::GetModuleHandleA(NULL);
-    wc.lpszClassName = "TickCounterWindow";
-    ::RegisterClassA(&wc);
-    HWND hWnd = ::CreateWindowA("TickCounterWindow", "", 0, 0, 0, 10, 10, NULL, NULL, ::GetModuleHandleA(NULL), NULL);
+    HWND hWnd = testing_support::CreateMessageWindow("TickCounterWindow", TickCounter);
     CCommWindowRegistry registry;
     registry.Register(hWnd);
     CBreakableTicker ticker(registry, WM_APP + 1, 50);

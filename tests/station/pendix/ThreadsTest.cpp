@@ -28,18 +28,7 @@ LRESULT CALLBACK CollectProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPar
 
 HWND MakeWindow()
 {
-    static bool registered = false;
-    if (!registered)
-    {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = CollectProc;
-        wc.hInstance = ::GetModuleHandleA(NULL);
-        wc.lpszClassName = "PendixJobTestWindow";
-        ::RegisterClassA(&wc);
-        registered = true;
-    }
-    return ::CreateWindowA("PendixJobTestWindow", "", 0, 0, 0, 10, 10, NULL, NULL, ::GetModuleHandleA(NULL),
-                           NULL);
+    return testing_support::CreateMessageWindow("PendixJobTestWindow", CollectProc);
 }
 
 int Count(HWND hWnd, UINT message, WPARAM wParam = (WPARAM)-1)
