@@ -232,6 +232,19 @@ static void SendBatch(std::initializer_list<UINT> keysDown, DWORD dwMouse1, DWOR
         inputs.push_back(in);
     }
     ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+    // As with keys: wait until the last button message has been taken from the queue.
+    DWORD dwLast = dwMouse2 != 0 ? dwMouse2 : dwMouse1;
+    UINT nMessage = dwLast == MOUSEEVENTF_LEFTDOWN    ? WM_LBUTTONDOWN
+                    : dwLast == MOUSEEVENTF_LEFTUP    ? WM_LBUTTONUP
+                    : dwLast == MOUSEEVENTF_RIGHTDOWN ? WM_RBUTTONDOWN
+                    : dwLast == MOUSEEVENTF_RIGHTUP   ? WM_RBUTTONUP
+                                                      : 0;
+    // A press can arrive as a double click.
+    UINT nDblClk = nMessage == WM_LBUTTONDOWN   ? WM_LBUTTONDBLCLK
+                   : nMessage == WM_RBUTTONDOWN ? WM_RBUTTONDBLCLK
+                                                : nMessage;
+    if (nMessage != 0)
+        PumpUntilSeen([nMessage, nDblClk](const MSG& msg) { return msg.message == nMessage || msg.message == nDblClk; });
     PumpWithTranslate(30);
 }
 
