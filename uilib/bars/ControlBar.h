@@ -9,6 +9,10 @@
 class SECControlBarManager;
 class SECDockBar;
 
+// Sent by a bar to its dock site's frame with the bar's context menu before it opens, so the
+// docking layer can add its own items. WPARAM: the SECControlBar*; LPARAM: the CMenu*. Returns 0.
+#define WM_SEC_BARCONTEXTMENU 0x38FF
+
 // Extended bar styles.
 #define BAR_EX_CONTEXT_MENU 0x0001L
 #define BAR_EX_SCALE_CHILDREN 0x0002L
@@ -21,6 +25,46 @@ class SECDockBar;
 #define BAR_EX_GRIPPER 0x0200L
 #define BAR_EX_CLOSE_BUTTON 0x0400L
 #define BAR_EX_EXPAND_BUTTON 0x0800L
+
+// The gripper strip's measures and the tool tips of its buttons.
+class SECGripperInfo : public CObject
+{
+  public:
+    SECGripperInfo();
+    // Sums of the five measures across the strip: the strip's thickness.
+    int GetWidth() const
+    {
+        return m_cxLeftLead + m_cxLeftLine1 + m_cxLeftGap + m_cxLeftLine2 + m_cxLeftTail;
+    }
+    int GetHeight() const
+    {
+        return m_cyTopLead + m_cyTopLine1 + m_cyTopGap + m_cyTopLine2 + m_cyTopTail;
+    }
+
+    // Gripper on the left of a horizontal bar.
+    int m_cxLeftLead;
+    int m_cxLeftLine1;
+    int m_cxLeftGap;
+    int m_cxLeftLine2;
+    int m_cxLeftTail;
+    // Gripper along the top of a vertical bar.
+    int m_cyTopLead;
+    int m_cyTopLine1;
+    int m_cyTopGap;
+    int m_cyTopLine2;
+    int m_cyTopTail;
+    int m_nInset; // distance of the lines from both ends of the strip
+    CString m_strCloseTip;
+    CString m_strExpandTip;
+    CString m_strContractTip;
+};
+
+// One entry of the recorded child layout (element 0 holds the area the children were laid out in).
+struct SECChildLayoutEntry
+{
+    HWND hWnd;
+    CRect rect; // client coordinates of the bar
+};
 
 class SECControlBar : public CControlBar
 {
@@ -49,15 +93,59 @@ class SECControlBar : public CControlBar
     static UINT PASCAL FindUnusedBarID(CFrameWnd* pFrame, UINT nFirstID);
     static BOOL PASCAL IsBarIDUnused(CFrameWnd* pFrame, UINT nID);
 
+    // Records the client area and every child's rectangle as the layout that resizing scales.
+    void RecordChildLayout();
+    // Forgets the recorded layout.
+    void DropChildLayout();
+    const CPtrArray* GetChildLayout() const
+    {
+        return m_pChildLayout;
+    }
+    // Gripper buttons, laid out by the last paint (empty when not shown).
+    CRect GetCloseButtonRect() const
+    {
+        return m_rectCloseBtn;
+    }
+    CRect GetExpandButtonRect() const
+    {
+        return m_rectExpandBtn;
+    }
+    const SECGripperInfo& GetGripperInfo() const
+    {
+        return m_gripperInfo;
+    }
+
     // Overridables
-    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
-    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
-    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    // The area the bar's children may use: less the gripper strip, else less the margins.
+    virtual void CalcChildArea(CRect& rect);
+    using CControlBar::CalcInsideRect;
+    virtual void CalcInsideRect(CRect& rect, BOOL bHorz, BOOL bWithGripper) const;
     // Notifications of the frame around docking and floating the bar.
     virtual void OnBeforeDock();
     virtual void OnAfterDock();
     virtual void OnBeforeFloat();
     virtual void OnAfterFloat();
+    virtual void AddContextMenuItems(CMenu* pMenu);
+    virtual BOOL CanPressClose();
+    virtual BOOL CanPressExpand();
+    virtual void AddGripperSize(CRect& rect, BOOL bHorz) const;
+    virtual void LayoutCloseButton(CRect& rectStrip, BOOL bGripperLeft);
+    virtual void DrawCloseButtonPressed(CDC* pDC);
+    virtual void DrawCloseButton(CDC* pDC);
+    virtual void LayoutExpandButton(CRect& rectStrip, BOOL bGripperLeft);
+    virtual void DrawExpandButtonPressed(CDC* pDC);
+    virtual void DrawExpandButton(CDC* pDC);
+    // Asks the dock bar whether the bar is expanded in its row and may be expanded at all.
+    virtual void UpdateExpandState(BOOL bGripperLeft);
+
+    // Overrides
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    void DoPaint(CDC* pDC) override;
+    void DrawBorders(CDC* pDC, CRect& rect) override;
+    void DrawGripper(CDC* pDC, const CRect& rect) override;
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
     // Attributes (read and written by the dock bars)
     BOOL m_bPctWidthSet; // the dock bar has scaled the share; cleared while hidden
@@ -72,8 +160,34 @@ class SECControlBar : public CControlBar
     CRect m_rectMargins;
     SECControlBarManager* m_pManager;
     CSize m_szDefault; // size the remembered sizes start from
+    SECGripperInfo m_gripperInfo;
+    CRect m_rectCloseBtn;
+    BOOL m_bClosePressed;
+    CRect m_rectExpandBtn;
+    BOOL m_bExpandPressed;
+    BOOL m_bExpandEnabled;
+    BOOL m_bNotExpanded;
+    BOOL m_bLastExpandGripperLeft;
+    CPtrArray* m_pChildLayout;    // SECChildLayoutEntry records; NULL when none is recorded
+    HWND m_hWndRepaintAfterPaint; // redrawn with its children after each paint
 
     // Implementation
   protected:
+    // The gripper is drawn and reserved: flat look with a gripper, docked.
+    BOOL HasGripper() const;
+    // The frame the bar floats in is the layer's mini dock frame.
+    BOOL FloatsInMiniDockFrame() const;
+    void ScaleChildren(const CRect& rectInside);
+    void RedrawGripperButtons();
+
+    afx_msg void OnDestroy();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg void OnAllowDocking();
+    afx_msg void OnHideBar();
     DECLARE_MESSAGE_MAP()
 };
