@@ -30,12 +30,21 @@ const int kKeyboardMenuDrop = 10;
 } // namespace
 
 SECGripperInfo::SECGripperInfo()
-    : m_cxLeftLead(4), m_cxLeftLine1(3), m_cxLeftGap(1), m_cxLeftLine2(3), m_cxLeftTail(6), m_cyTopLead(4),
-      m_cyTopLine1(3), m_cyTopGap(1), m_cyTopLine2(3), m_cyTopTail(6), m_nInset(3)
 {
+    SetMeasures(4, 3, 1, 3, 6, 3);
     m_strCloseTip.LoadString(IDS_SEC_GRIPPER_CLOSE_TIP);
     m_strExpandTip.LoadString(IDS_SEC_GRIPPER_EXPAND_TIP);
     m_strContractTip.LoadString(IDS_SEC_GRIPPER_CONTRACT_TIP);
+}
+
+void SECGripperInfo::SetMeasures(int nLead, int nLine1, int nGap, int nLine2, int nTail, int nInset)
+{
+    m_cxLead = m_cyLead = nLead;
+    m_cxLine1 = m_cyLine1 = nLine1;
+    m_cxGap = m_cyGap = nGap;
+    m_cxLine2 = m_cyLine2 = nLine2;
+    m_cxTail = m_cyTail = nTail;
+    m_nInset = nInset;
 }
 
 SECControlBar::SECControlBar()
@@ -216,11 +225,11 @@ void SECControlBar::CalcChildArea(CRect& rect)
     GetClientRect(&rect);
     if (HasGripper())
     {
-        const int nInset = m_gripperInfo.m_nInset;
+        const int nInset = m_GripperInfo.m_nInset;
         if (m_dwStyle & CBRS_ORIENT_HORZ)
-            rect.DeflateRect(m_gripperInfo.GetWidth(), nInset, nInset, nInset);
+            rect.DeflateRect(m_GripperInfo.GetWidth(), nInset, nInset, nInset);
         else
-            rect.DeflateRect(nInset, m_gripperInfo.GetHeight(), nInset, nInset);
+            rect.DeflateRect(nInset, m_GripperInfo.GetHeight(), nInset, nInset);
     }
     else if (m_dwExStyle & BAR_EX_MARGINS)
         rect.DeflateRect(m_rectMargins.left, m_rectMargins.top, m_rectMargins.right, m_rectMargins.bottom);

@@ -26,34 +26,26 @@ class SECDockBar;
 #define BAR_EX_CLOSE_BUTTON 0x0400L
 #define BAR_EX_EXPAND_BUTTON 0x0800L
 
-// The gripper strip's measures and the tool tips of its buttons.
+// Measures of the gripper strip: lead, first line, gap, second line and tail for a gripper on
+// the left and for one along the top, and the lines' distance from the strip's ends; and the tool
+// tips of the strip's buttons.
 class SECGripperInfo : public CObject
 {
   public:
     SECGripperInfo();
-    // Sums of the five measures across the strip: the strip's thickness.
+    void SetMeasures(int nLead, int nLine1, int nGap, int nLine2, int nTail, int nInset);
     int GetWidth() const
     {
-        return m_cxLeftLead + m_cxLeftLine1 + m_cxLeftGap + m_cxLeftLine2 + m_cxLeftTail;
+        return m_cxLead + m_cxLine1 + m_cxGap + m_cxLine2 + m_cxTail;
     }
     int GetHeight() const
     {
-        return m_cyTopLead + m_cyTopLine1 + m_cyTopGap + m_cyTopLine2 + m_cyTopTail;
+        return m_cyLead + m_cyLine1 + m_cyGap + m_cyLine2 + m_cyTail;
     }
 
-    // Gripper on the left of a horizontal bar.
-    int m_cxLeftLead;
-    int m_cxLeftLine1;
-    int m_cxLeftGap;
-    int m_cxLeftLine2;
-    int m_cxLeftTail;
-    // Gripper along the top of a vertical bar.
-    int m_cyTopLead;
-    int m_cyTopLine1;
-    int m_cyTopGap;
-    int m_cyTopLine2;
-    int m_cyTopTail;
-    int m_nInset; // distance of the lines from both ends of the strip
+    int m_cxLead, m_cxLine1, m_cxGap, m_cxLine2, m_cxTail;
+    int m_cyLead, m_cyLine1, m_cyGap, m_cyLine2, m_cyTail;
+    int m_nInset;
     CString m_strCloseTip;
     CString m_strExpandTip;
     CString m_strContractTip;
@@ -112,13 +104,18 @@ class SECControlBar : public CControlBar
     }
     const SECGripperInfo& GetGripperInfo() const
     {
-        return m_gripperInfo;
+        return m_GripperInfo;
     }
 
     // Overridables
     // The area the bar's children may use: less the gripper strip, else less the margins.
     virtual void CalcChildArea(CRect& rect);
-    using CControlBar::CalcInsideRect;
+    void CalcInsideRect(CRect& rect, BOOL bHorz) const override
+    {
+        CalcInsideRect(rect, bHorz, TRUE);
+    }
+    // With BAR_EX_FLAT: one pixel per bordered side, the bar's borders, and the gripper strip in
+    // place of the leading border (a vertical bar's only when bWithGripper).
     virtual void CalcInsideRect(CRect& rect, BOOL bHorz, BOOL bWithGripper) const;
     // Notifications of the frame around docking and floating the bar.
     virtual void OnBeforeDock();
@@ -160,7 +157,7 @@ class SECControlBar : public CControlBar
     CRect m_rectMargins;
     SECControlBarManager* m_pManager;
     CSize m_szDefault; // size the remembered sizes start from
-    SECGripperInfo m_gripperInfo;
+    SECGripperInfo m_GripperInfo;
     CRect m_rectCloseBtn;
     BOOL m_bClosePressed;
     CRect m_rectExpandBtn;
@@ -172,9 +169,10 @@ class SECControlBar : public CControlBar
     HWND m_hWndRepaintAfterPaint; // redrawn with its children after each paint
 
     // Implementation
-  protected:
-    // The gripper is drawn and reserved: flat look with a gripper, docked.
+    // TRUE when the gripper strip is drawn and reserved: flat, gripper bit, docked.
     BOOL HasGripper() const;
+
+  protected:
     // The frame the bar floats in is the layer's mini dock frame.
     BOOL FloatsInMiniDockFrame() const;
     void ScaleChildren(const CRect& rectInside);

@@ -48,10 +48,10 @@ void SECControlBar::CalcInsideRect(CRect& rect, BOOL bHorz, BOOL bWithGripper) c
         rect.right--;
     if (m_dwStyle & CBRS_BORDER_BOTTOM)
         rect.bottom--;
-    const BOOL bGripper = (m_dwExStyle & BAR_EX_GRIPPER) && !(m_dwStyle & CBRS_FLOATING);
+    const BOOL bGripper = HasGripper();
     if (bHorz)
     {
-        rect.left += bGripper ? m_gripperInfo.GetWidth() : m_cxLeftBorder;
+        rect.left += bGripper ? m_GripperInfo.GetWidth() : m_cxLeftBorder;
         rect.top += m_cyTopBorder;
         rect.right -= m_cxRightBorder;
         rect.bottom -= m_cyBottomBorder;
@@ -59,7 +59,7 @@ void SECControlBar::CalcInsideRect(CRect& rect, BOOL bHorz, BOOL bWithGripper) c
     else
     {
         rect.left += m_cyTopBorder;
-        rect.top += bGripper && bWithGripper ? m_gripperInfo.GetHeight() : m_cxLeftBorder;
+        rect.top += bGripper && bWithGripper ? m_GripperInfo.GetHeight() : m_cxLeftBorder;
         rect.right -= m_cyBottomBorder;
         rect.bottom -= m_cxRightBorder;
     }
@@ -68,9 +68,9 @@ void SECControlBar::CalcInsideRect(CRect& rect, BOOL bHorz, BOOL bWithGripper) c
 void SECControlBar::AddGripperSize(CRect& rect, BOOL bHorz) const
 {
     if (bHorz)
-        rect.left += m_gripperInfo.GetWidth();
+        rect.left += m_GripperInfo.GetWidth();
     else
-        rect.top += m_gripperInfo.GetHeight();
+        rect.top += m_GripperInfo.GetHeight();
 }
 
 // ---- painting
@@ -114,7 +114,7 @@ void SECControlBar::DrawGripper(CDC* pDC, const CRect& rect)
 {
     if (m_dwStyle & CBRS_FLOATING)
         return; // the floating frame's caption moves the bar
-    const SECGripperInfo& g = m_gripperInfo;
+    const SECGripperInfo& g = m_GripperInfo;
     const SECSystemData& sys = SECGetSystemData();
     CRect strip(rect);
     strip.DeflateRect(1, 1);
@@ -148,21 +148,21 @@ void SECControlBar::DrawGripper(CDC* pDC, const CRect& rect)
     }
     if (bGripperLeft)
     {
-        const int x1 = strip.left + g.m_cxLeftLead;
-        const int x2 = x1 + g.m_cxLeftLine1 + g.m_cxLeftGap;
-        pDC->Draw3dRect(x1, strip.top, g.m_cxLeftLine1, strip.Height(), sys.m_clrBtnHilite,
-                        sys.m_clrBtnShadow);
-        pDC->Draw3dRect(x2, strip.top, g.m_cxLeftLine2, strip.Height(), sys.m_clrBtnHilite,
-                        sys.m_clrBtnShadow);
+        const int x1 = strip.left + g.m_cxLead;
+        const int x2 = x1 + g.m_cxLine1 + g.m_cxGap;
+        pDC->Draw3dRect(x1, strip.top, g.m_cxLine1, strip.Height(), sys.m_clrBtnHilite, sys.m_clrBtnShadow);
+        if (g.m_cxLine2 > 0)
+            pDC->Draw3dRect(x2, strip.top, g.m_cxLine2, strip.Height(), sys.m_clrBtnHilite,
+                            sys.m_clrBtnShadow);
     }
     else
     {
-        const int y1 = strip.top + g.m_cyTopLead;
-        const int y2 = y1 + g.m_cyTopLine1 + g.m_cyTopGap;
-        pDC->Draw3dRect(strip.left, y1, strip.Width(), g.m_cyTopLine1, sys.m_clrBtnHilite,
-                        sys.m_clrBtnShadow);
-        pDC->Draw3dRect(strip.left, y2, strip.Width(), g.m_cyTopLine2, sys.m_clrBtnHilite,
-                        sys.m_clrBtnShadow);
+        const int y1 = strip.top + g.m_cyLead;
+        const int y2 = y1 + g.m_cyLine1 + g.m_cyGap;
+        pDC->Draw3dRect(strip.left, y1, strip.Width(), g.m_cyLine1, sys.m_clrBtnHilite, sys.m_clrBtnShadow);
+        if (g.m_cyLine2 > 0)
+            pDC->Draw3dRect(strip.left, y2, strip.Width(), g.m_cyLine2, sys.m_clrBtnHilite,
+                            sys.m_clrBtnShadow);
     }
 }
 
@@ -173,16 +173,16 @@ static CRect LayoutGripperButton(CRect& strip, BOOL bGripperLeft, const SECGripp
     CRect rect;
     if (bGripperLeft)
     {
-        rect.left = std::max<LONG>(0, strip.left + g.m_cxLeftLead - kButtonOverhang);
-        rect.right = std::min<LONG>(strip.right, strip.right - g.m_cxLeftTail + kButtonOverhang);
+        rect.left = std::max<LONG>(0, strip.left + g.m_cxLead - kButtonOverhang);
+        rect.right = std::min<LONG>(strip.right, strip.right - g.m_cxTail + kButtonOverhang);
         rect.top = strip.top;
         rect.bottom = rect.top + rect.Width();
         strip.top = rect.bottom + kButtonGap;
     }
     else
     {
-        rect.top = std::max<LONG>(0, strip.top + g.m_cyTopLead - kButtonOverhang);
-        rect.bottom = std::min<LONG>(strip.bottom, strip.bottom - g.m_cyTopTail + kButtonOverhang);
+        rect.top = std::max<LONG>(0, strip.top + g.m_cyLead - kButtonOverhang);
+        rect.bottom = std::min<LONG>(strip.bottom, strip.bottom - g.m_cyTail + kButtonOverhang);
         rect.right = strip.right;
         rect.left = rect.right - rect.Height();
         strip.right = rect.left - kButtonGap;
@@ -192,12 +192,12 @@ static CRect LayoutGripperButton(CRect& strip, BOOL bGripperLeft, const SECGripp
 
 void SECControlBar::LayoutCloseButton(CRect& rectStrip, BOOL bGripperLeft)
 {
-    m_rectCloseBtn = LayoutGripperButton(rectStrip, bGripperLeft, m_gripperInfo);
+    m_rectCloseBtn = LayoutGripperButton(rectStrip, bGripperLeft, m_GripperInfo);
 }
 
 void SECControlBar::LayoutExpandButton(CRect& rectStrip, BOOL bGripperLeft)
 {
-    m_rectExpandBtn = LayoutGripperButton(rectStrip, bGripperLeft, m_gripperInfo);
+    m_rectExpandBtn = LayoutGripperButton(rectStrip, bGripperLeft, m_GripperInfo);
 }
 
 void SECControlBar::DrawCloseButtonPressed(CDC* pDC)
@@ -370,13 +370,13 @@ INT_PTR SECControlBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
     if (m_rectCloseBtn.PtInRect(point))
     {
         nHit = kCloseToolHit;
-        pTip = &m_gripperInfo.m_strCloseTip;
+        pTip = &m_GripperInfo.m_strCloseTip;
         rect = m_rectCloseBtn;
     }
     else if (m_rectExpandBtn.PtInRect(point))
     {
         nHit = kExpandToolHit;
-        pTip = m_bNotExpanded ? &m_gripperInfo.m_strExpandTip : &m_gripperInfo.m_strContractTip;
+        pTip = m_bNotExpanded ? &m_GripperInfo.m_strExpandTip : &m_GripperInfo.m_strContractTip;
         rect = m_rectExpandBtn;
     }
     else
