@@ -467,6 +467,10 @@ class CGXAbstractGridCoveredCellsImp : public CObject
     {
         return NULL;
     }
+    // Widens the range over every covered range it touches.
+    virtual void WidenByCoveredCells(CGXGridCore*, CGXCellRange&)
+    {
+    }
 };
 
 // Floating cells: a cell's text running on over empty cells to its right.
@@ -496,6 +500,9 @@ class CGXAbstractGridFloatCellsImp : public CObject
     virtual void RedrawFloatedSpanAt(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT, BOOL)
     {
     }
+    virtual void WidenByFloatedCells(CGXGridCore*, CGXCellRange&)
+    {
+    }
 };
 
 // Merged cells: neighbours with equal contents shown as one cell.
@@ -523,6 +530,9 @@ class CGXAbstractGridMergeCellsImp : public CObject
         return FALSE;
     }
     virtual void RedrawMergedSpanAt(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT, BOOL)
+    {
+    }
+    virtual void WidenByMergedCells(CGXGridCore*, CGXCellRange&)
     {
     }
 };

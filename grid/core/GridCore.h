@@ -278,6 +278,10 @@ class CGXGridCore
                                     UINT flags);
     virtual void RedrawMergedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight, UINT flags,
                                     BOOL bCreateHint);
+    // Widen a range over the spans it touches.
+    virtual void WidenByCoveredCells(CGXCellRange& range);
+    virtual void WidenByMergedCells(CGXCellRange& range);
+    virtual void WidenByFloatedCells(CGXCellRange& range);
     WORD GetFloatingMode() const;
     WORD GetMergingMode() const;
     // The covered, merged or floated range holding the cell, asked in that order.

@@ -82,6 +82,24 @@ void CGXGridCore::RedrawMergedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom
         m_pMergeCellsImp->RedrawMergedSpanAt(this, nRow, nCol, nOldBottom, nOldRight, flags, bCreateHint);
 }
 
+void CGXGridCore::WidenByCoveredCells(CGXCellRange& range)
+{
+    if (m_pCoveredCellsImp != NULL)
+        m_pCoveredCellsImp->WidenByCoveredCells(this, range);
+}
+
+void CGXGridCore::WidenByMergedCells(CGXCellRange& range)
+{
+    if (m_pMergeCellsImp != NULL)
+        m_pMergeCellsImp->WidenByMergedCells(this, range);
+}
+
+void CGXGridCore::WidenByFloatedCells(CGXCellRange& range)
+{
+    if (m_pFloatCellsImp != NULL)
+        m_pFloatCellsImp->WidenByFloatedCells(this, range);
+}
+
 WORD CGXGridCore::GetFloatingMode() const
 {
     return m_pParam != NULL ? m_pParam->m_wFloatCellsMode : 0;

@@ -109,6 +109,7 @@ bool FindText(const Pixels& px, const CRect& area, const char* pszText, const LO
 TEST(GridPaint, ScreenEqualsMemoryRenderInBothModes)
 {
     PaintedGrid w;
+    std::vector<Pixels> renders;
     for (int nMode : {1, 0})
     {
         w.g.SetPaintMode(nMode);
@@ -121,7 +122,46 @@ TEST(GridPaint, ScreenEqualsMemoryRenderInBothModes)
         for (size_t i = 0; i < screen.px.size(); i++)
             nDiff += screen.px[i] != render.px[i];
         EXPECT_EQ(0u, nDiff) << "paint mode " << nMode;
+        renders.push_back(render);
     }
+    // Both modes draw the same pixels.
+    EXPECT_EQ(renders[0].px, renders[1].px);
+}
+
+TEST(GridPaint, ClipBoxOutsideTheDrawingRectDrawsNothing)
+{
+    PaintedGrid w;
+    // The grid draws into the left 200 pixels only.
+    w.g.m_rectPreset.SetRect(0, 0, 200, 260);
+    auto render = [&](const CRect& rectClip) {
+        CClientDC dcWnd(w.grid.get());
+        CDC mem;
+        mem.CreateCompatibleDC(&dcWnd);
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(&dcWnd, 420, 260);
+        CBitmap* pOld = mem.SelectObject(&bitmap);
+        mem.FillSolidRect(0, 0, 420, 260, RGB(1, 2, 3));
+        mem.IntersectClipRect(&rectClip);
+        w.g.OnGridDraw(&mem);
+        mem.SelectClipRgn(NULL);
+        Pixels p = CaptureDC(&mem, CRect(0, 0, 420, 260));
+        mem.SelectObject(pOld);
+        return p;
+    };
+    for (int nMode : {1, 0})
+    {
+        SCOPED_TRACE(nMode);
+        w.g.SetPaintMode(nMode);
+        Pixels outside = render(CRect(250, 0, 420, 260));
+        for (DWORD d : outside.px)
+            ASSERT_EQ(0x010203u, d);
+        // Overlapping it, only the common part is drawn.
+        Pixels overlap = render(CRect(150, 0, 420, 260));
+        EXPECT_NE(0x010203u, overlap.At(160, 5));
+        EXPECT_EQ(0x010203u, overlap.At(140, 5));
+        EXPECT_EQ(0x010203u, overlap.At(200, 5));
+    }
+    w.g.m_rectPreset.SetRectEmpty();
 }
 
 TEST(GridPaint, HeadersLinesBordersAndAreas)
@@ -457,6 +497,12 @@ class FakeSpanComponents
             range.SetCells(6, 3, 6, 4);
             return &range;
         }
+        void WidenByCoveredCells(CGXGridCore*, CGXCellRange& range) override
+        {
+            CGXCellRange span(6, 3, 6, 4), common;
+            if (common.Intersect(range, span))
+                range.Union(range, span);
+        }
     };
 };
 
@@ -598,4 +644,24 @@ TEST(GridPaint, OldDrawingComponentReachesItsBackgroundsThroughTheEngine)
     w.g.m_pOldDrawingImp = NULL;
     EXPECT_EQ(&w.g, old.m_pGrid);
     EXPECT_EQ(11u, old.m_nRows);
+}
+
+TEST(GridPaint, RedrawRangeWidensOverSpans)
+{
+    PaintedGrid w;
+    FakeSpanComponents::Covered covered;
+    auto invalidated = [&](const CGXCellRange& range) {
+        w.grid->ValidateRect(NULL);
+        w.g.RedrawRange(range.top, range.left, range.bottom, range.right, GX_INVALIDATE, FALSE);
+        CRect rect;
+        w.grid->GetUpdateRect(&rect);
+        return rect;
+    };
+    EXPECT_EQ(w.g.CalcRangeClientRect(CGXCellRange(6, 4)), invalidated(CGXCellRange(6, 4)));
+    w.g.m_pCoveredCellsImp = &covered;
+    EXPECT_EQ(w.g.CalcRangeClientRect(CGXCellRange(6, 3, 6, 4)), invalidated(CGXCellRange(6, 4)));
+    EXPECT_EQ(w.g.CalcRangeClientRect(CGXCellRange(5, 2, 6, 4)), invalidated(CGXCellRange(5, 2, 6, 3)));
+    EXPECT_EQ(w.g.CalcRangeClientRect(CGXCellRange(7, 3)), invalidated(CGXCellRange(7, 3)));
+    w.g.m_pCoveredCellsImp = NULL;
+    w.grid->ValidateRect(NULL);
 }
