@@ -5,19 +5,19 @@ IMPLEMENT_DYNAMIC(SEC3DTab, SECTab)
 IMPLEMENT_DYNAMIC(SEC3DTabControl, SECTabControlBase)
 
 BEGIN_MESSAGE_MAP(SEC3DTabControl, SECTabControlBase)
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
-    ON_WM_LBUTTONDOWN()
-    ON_WM_LBUTTONUP()
-    ON_WM_LBUTTONDBLCLK()
-    ON_WM_MOUSEMOVE()
-    ON_WM_KEYDOWN()
-    ON_WM_GETDLGCODE()
-    ON_WM_SETFOCUS()
-    ON_WM_KILLFOCUS()
-    ON_WM_SYSCOLORCHANGE()
-    ON_WM_SIZE()
-    ON_WM_DESTROY()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_MOUSEMOVE()
+ON_WM_KEYDOWN()
+ON_WM_GETDLGCODE()
+ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
+ON_WM_SYSCOLORCHANGE()
+ON_WM_SIZE()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
 namespace
@@ -63,7 +63,12 @@ const Outline kBottom = {3,
                          {{highlight, 2, {{L, 0, T, 1}, {L, 0, B, -2}}},
                           {shadow,
                            7,
-                           {{L, 1, B, -2}, {L, 1, B, -1}, {r, -2, B, -1}, {r, -2, B, -2}, {r, -1, B, -2}, {r, -1, T, 0},
+                           {{L, 1, B, -2},
+                            {L, 1, B, -1},
+                            {r, -2, B, -1},
+                            {r, -2, B, -2},
+                            {r, -1, B, -2},
+                            {r, -1, T, 0},
                             {r, 0, T, 0}}},
                           {black, 4, {{r, 0, T, 2}, {r, 0, B, -2}, {r, -2, B, 0}, {L, 2, B, 0}}}}};
 const Outline kTop = {3,
@@ -94,8 +99,8 @@ const FocusInset kFocusInsets[] = {{SEC_TABS_TOP, 2, 2, 3, 1},
 
 const TCHAR kEllipsis[] = _T("...");
 
-void DrawOutline(CDC* pDC, const RECT& rc, DWORD dwStyle, const Outline& outline, CPen* pHighlight, CPen* pShadow,
-                 CPen* pBlack)
+void DrawOutline(CDC* pDC, const RECT& rc, DWORD dwStyle, const Outline& outline, CPen* pHighlight,
+                 CPen* pShadow, CPen* pBlack)
 {
     int nInset = (dwStyle & SEC_TABS_INSET_FAR_EDGE) ? 1 : 0;
     const int bases[] = {rc.left, rc.top, rc.right, rc.bottom, rc.right - nInset, rc.bottom - nInset};
@@ -122,8 +127,8 @@ void DrawOutline(CDC* pDC, const RECT& rc, DWORD dwStyle, const Outline& outline
 
 SEC3DTabControl::SEC3DTabControl()
     : m_bAutoShorten(TRUE), m_nTabHeightHorz(22), m_nTabHeightVert(22), m_nStartHorz(7), m_nStartVert(7),
-      m_bToolTipCapture(FALSE), m_crText(::GetSysColor(COLOR_BTNTEXT)), m_crActiveText(::GetSysColor(COLOR_BTNTEXT)),
-      m_bShowLabels(TRUE)
+      m_bToolTipCapture(FALSE), m_crText(::GetSysColor(COLOR_BTNTEXT)),
+      m_crActiveText(::GetSysColor(COLOR_BTNTEXT)), m_bShowLabels(TRUE)
 {
 }
 
@@ -255,9 +260,8 @@ int SEC3DTabControl::LabelWidth(const CString& strLabel) const
     if (m_hWnd == NULL)
         return 0;
     CClientDC dc(const_cast<SEC3DTabControl*>(this));
-    CFont* pOld = m_fontActive.GetSafeHandle() != NULL
-                      ? dc.SelectObject(const_cast<CFont*>(&m_fontActive))
-                      : NULL;
+    CFont* pOld =
+        m_fontActive.GetSafeHandle() != NULL ? dc.SelectObject(const_cast<CFont*>(&m_fontActive)) : NULL;
     int cx = dc.GetTextExtent(strLabel).cx;
     if (pOld != NULL)
         dc.SelectObject(pOld);
@@ -361,7 +365,8 @@ void SEC3DTabControl::RecalcLayout()
     for (int i = 0; i < nCount; ++i)
     {
         SEC3DTab* pTab = GetTab3D(i);
-        nTotal += kTabMargin + (pTab->m_hIcon != NULL ? kIconRoom : 0) + LabelWidth(pTab->m_csFullLabel) + kTabMargin;
+        nTotal += kTabMargin + (pTab->m_hIcon != NULL ? kIconRoom : 0) + LabelWidth(pTab->m_csFullLabel) +
+                  kTabMargin;
     }
     int nAvailable = bVertical ? rcClient.Height() : rcClient.Width();
     if (m_bAutoShorten)
@@ -572,8 +577,8 @@ void SEC3DTabControl::DrawTabContent(CDC* pDC, SEC3DTab* pTab, DWORD dwStyle)
     if (bIcon)
         ::DrawIconEx(pTarget->m_hDC, xIcon, yIcon, pTab->m_hIcon, 16, 16, 0, NULL, DI_NORMAL);
     if (m_bShowLabels)
-        pTarget->ExtTextOut(x, y, ETO_CLIPPED, rc, pTab->m_csLabel, static_cast<UINT>(pTab->m_csLabel.GetLength()),
-                            NULL);
+        pTarget->ExtTextOut(x, y, ETO_CLIPPED, rc, pTab->m_csLabel,
+                            static_cast<UINT>(pTab->m_csLabel.GetLength()), NULL);
 
     if (!pTab->m_bEnabled)
     {
@@ -588,7 +593,8 @@ void SEC3DTabControl::DrawTabContent(CDC* pDC, SEC3DTab* pTab, DWORD dwStyle)
     int nActive;
     if (GetActiveTab(nActive) && GetTab3D(nActive) == pTab && HasTabStop() && ::GetFocus() == m_hWnd)
         for (const FocusInset& inset : kFocusInsets)
-            if ((dwStyle & SEC_TABS_SIDES & inset.dwSide) || ((dwStyle & SEC_TABS_SIDES) == 0 && inset.dwSide == SEC_TABS_BOTTOM))
+            if ((dwStyle & SEC_TABS_SIDES & inset.dwSide) ||
+                ((dwStyle & SEC_TABS_SIDES) == 0 && inset.dwSide == SEC_TABS_BOTTOM))
             {
                 CRect rcFocus(rc.left + inset.l, rc.top + inset.t, rc.right - inset.rr, rc.bottom - inset.bb);
                 pDC->DrawFocusRect(rcFocus);

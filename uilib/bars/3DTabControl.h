@@ -8,10 +8,10 @@
 // Style bits of the strip (low word of the window style).
 enum : DWORD
 {
-    SEC_TABS_BOTTOM = 0x0010,         // strip below the content, tabs hang down
-    SEC_TABS_TOP = 0x0020,            // strip above the content
-    SEC_TABS_LEFT = 0x0040,           // labels run upwards
-    SEC_TABS_RIGHT = 0x0080,          // labels run downwards
+    SEC_TABS_BOTTOM = 0x0010, // strip below the content, tabs hang down
+    SEC_TABS_TOP = 0x0020,    // strip above the content
+    SEC_TABS_LEFT = 0x0040,   // labels run upwards
+    SEC_TABS_RIGHT = 0x0080,  // labels run downwards
     SEC_TABS_SIDES = 0x00F0,
     SEC_TABS_NO_ACTIVE_GROW = 0x0100, // the active tab is not enlarged
     SEC_TABS_INSET_FAR_EDGE = 0x0200, // the outline's far edge one pixel further in

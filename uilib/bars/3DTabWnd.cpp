@@ -3,11 +3,11 @@
 IMPLEMENT_DYNCREATE(SEC3DTabWnd, SECTabWndBase)
 
 BEGIN_MESSAGE_MAP(SEC3DTabWnd, SECTabWndBase)
-    ON_MESSAGE(TCM_TABSEL, OnTabSel)
-    ON_WM_ERASEBKGND()
-    ON_WM_PAINT()
-    ON_WM_SIZE()
-    ON_WM_SETFOCUS()
+ON_MESSAGE(TCM_TABSEL, OnTabSel)
+ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_SIZE()
+ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
 namespace
@@ -125,7 +125,8 @@ void SEC3DTabWnd::RecalcLayout()
         pWnd->GetWindowRect(&rcNow);
         ScreenToClient(&rcNow);
         if (rcNow != rc)
-            hDwp = ::DeferWindowPos(hDwp, pWnd->m_hWnd, NULL, rc.left, rc.top, rc.Width(), rc.Height(), nFlags | nExtra);
+            hDwp = ::DeferWindowPos(hDwp, pWnd->m_hWnd, NULL, rc.left, rc.top, rc.Width(), rc.Height(),
+                                    nFlags | nExtra);
     };
     place(m_pTabCtrl, rcStrip, SWP_NOREDRAW);
     place(m_pActiveWnd, CRect(rcInside.left, rcInside.top, rcInside.right - 1, rcInside.bottom), 0);
@@ -184,14 +185,14 @@ void SEC3DTabWnd::OnPaint()
                                  RGB(0, 0, 0)};
     int nLeft = rc.left - 4;
     int nTop = rc.top - 4;
-    int nRight = rc.right + (bFlat ? 2 : 0);  // first column of the right edge
+    int nRight = rc.right + (bFlat ? 2 : 0); // first column of the right edge
     int nBottom = rc.bottom + ((m_dwTabStyle & (SEC_TABS_BOTTOM | SEC_TABS_RIGHT)) ? 1 : 0);
     int nWidth = nRight + 4 - nLeft;
     const int topStart[4] = {0, 1, 2, 3}, topShorter[4] = {1, 3, 6, 8};
     const int bottomStart[4] = {2, 1, 1, 0}, bottomShorter[4] = {5, 3, 2, 0};
     for (int k = 0; k < 4; ++k)
     {
-        BOOL bOuterEdge = !bFlat || k < 2; // left and top: the inner two are nearest the content
+        BOOL bOuterEdge = !bFlat || k < 2;  // left and top: the inner two are nearest the content
         BOOL bInnerEdge = !bFlat || k >= 2; // right and bottom: the first two are
         if (bOuterEdge)
         {
@@ -276,7 +277,8 @@ BOOL SEC3DTabWnd::PreTranslateMessage(MSG* pMsg)
             return ::IsDialogMessage(hChild, pMsg);
         HWND hTarget = SiblingWithTabStop(m_hWnd, GW_HWNDNEXT);
         if (hTarget == NULL)
-            for (HWND h = ::GetWindow(m_hWnd, GW_HWNDFIRST); h != NULL && hTarget == NULL; h = ::GetWindow(h, GW_HWNDNEXT))
+            for (HWND h = ::GetWindow(m_hWnd, GW_HWNDFIRST); h != NULL && hTarget == NULL;
+                 h = ::GetWindow(h, GW_HWNDNEXT))
                 if (h != m_hWnd && (::GetWindowLong(h, GWL_STYLE) & WS_TABSTOP))
                     hTarget = h;
         if (hTarget == NULL)

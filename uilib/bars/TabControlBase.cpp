@@ -4,10 +4,11 @@ IMPLEMENT_DYNAMIC(SECTab, CObject)
 IMPLEMENT_DYNAMIC(SECTabControlBase, CWnd)
 
 BEGIN_MESSAGE_MAP(SECTabControlBase, CWnd)
-    ON_WM_DESTROY()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-SECTabControlBase::SECTabControlBase() : m_pTabArray(NULL), m_nActiveTab(0), m_bActiveTab(FALSE), m_hCursor(NULL)
+SECTabControlBase::SECTabControlBase()
+    : m_pTabArray(NULL), m_nActiveTab(0), m_bActiveTab(FALSE), m_hCursor(NULL)
 {
 }
 
@@ -49,7 +50,8 @@ void SECTabControlBase::DeleteFonts()
 {
 }
 
-SECTab* SECTabControlBase::InsertTab(int nIndex, LPCTSTR lpszLabel, CObject* pClient, DWORD dwExtra1, DWORD dwExtra2)
+SECTab* SECTabControlBase::InsertTab(int nIndex, LPCTSTR lpszLabel, CObject* pClient, DWORD dwExtra1,
+                                     DWORD dwExtra2)
 {
     if (m_pTabArray == NULL)
         m_pTabArray = new CObArray;

@@ -24,9 +24,9 @@ struct SECTabNotify
 {
     UINT nCtrlID;
     int nTab;
-    int nPrevTab;            // -1 when there was no active tab
+    int nPrevTab; // -1 when there was no active tab
     CObject* pClient;
-    CObject* pPrevClient;    // NULL when there was no active tab
+    CObject* pPrevClient; // NULL when there was no active tab
 };
 
 // One tab.
@@ -73,7 +73,8 @@ class SECTabControlBase : public CWnd
     virtual void DeleteFonts();
     virtual SECTab* InsertTab(int nIndex, LPCTSTR lpszLabel, CObject* pClient = NULL, DWORD dwExtra1 = 0,
                               DWORD dwExtra2 = 0);
-    virtual SECTab* AddTab(LPCTSTR lpszLabel, CObject* pClient = NULL, DWORD dwExtra1 = 0, DWORD dwExtra2 = 0);
+    virtual SECTab* AddTab(LPCTSTR lpszLabel, CObject* pClient = NULL, DWORD dwExtra1 = 0,
+                           DWORD dwExtra2 = 0);
     virtual void SetTabIcon(int nIndex, LPCTSTR lpszResource, int cx = 16, int cy = 16);
     virtual void SetTabIconByID(int nIndex, UINT nID, int cx = 16, int cy = 16);
     virtual void SetTabIconHandle(int nIndex, HICON hIcon);

@@ -4,14 +4,15 @@
 IMPLEMENT_DYNAMIC(SECTabWndBase, CWnd)
 
 BEGIN_MESSAGE_MAP(SECTabWndBase, CWnd)
-    ON_MESSAGE(TCM_TABSEL, OnTabSel)
-    ON_MESSAGE(TCM_TABREACTIVATE, OnTabReactivate)
-    ON_WM_CHILDACTIVATE()
-    ON_WM_NCCREATE()
-    ON_WM_DESTROY()
+ON_MESSAGE(TCM_TABSEL, OnTabSel)
+ON_MESSAGE(TCM_TABREACTIVATE, OnTabReactivate)
+ON_WM_CHILDACTIVATE()
+ON_WM_NCCREATE()
+ON_WM_DESTROY()
 END_MESSAGE_MAP()
 
-SECTabWndBase::SECTabWndBase() : m_pTabCtrl(NULL), m_pActiveWnd(NULL), m_pCreatingWnd(NULL), m_pNotifyWnd(NULL)
+SECTabWndBase::SECTabWndBase()
+    : m_pTabCtrl(NULL), m_pActiveWnd(NULL), m_pCreatingWnd(NULL), m_pNotifyWnd(NULL)
 {
 }
 
@@ -26,8 +27,8 @@ BOOL SECTabWndBase::Create(CWnd* pParent, DWORD dwStyle, UINT nID)
     if (m_hWnd == NULL)
     {
         LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, 0, 0, 0);
-        if (!CWnd::CreateEx(0, lpszClass, NULL, dwStyle & ~(WS_HSCROLL | WS_VSCROLL), CRect(0, 0, 0, 0), pParent,
-                            nID))
+        if (!CWnd::CreateEx(0, lpszClass, NULL, dwStyle & ~(WS_HSCROLL | WS_VSCROLL), CRect(0, 0, 0, 0),
+                            pParent, nID))
             return FALSE;
     }
     try
@@ -43,7 +44,8 @@ BOOL SECTabWndBase::Create(CWnd* pParent, DWORD dwStyle, UINT nID)
     return TRUE;
 }
 
-BOOL SECTabWndBase::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT&, CWnd* pParentWnd, UINT nID, CCreateContext*)
+BOOL SECTabWndBase::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT&, CWnd* pParentWnd, UINT nID,
+                           CCreateContext*)
 {
     return Create(pParentWnd, dwStyle, nID);
 }
@@ -64,8 +66,8 @@ BOOL SECTabWndBase::CreateTabCtrl(DWORD, UINT)
     return FALSE;
 }
 
-SECTab* SECTabWndBase::InsertTab(CRuntimeClass* pClass, int nIndex, LPCTSTR lpszLabel, CCreateContext* pContext,
-                                 UINT nID)
+SECTab* SECTabWndBase::InsertTab(CRuntimeClass* pClass, int nIndex, LPCTSTR lpszLabel,
+                                 CCreateContext* pContext, UINT nID)
 {
     CObject* pObject = pClass != NULL ? pClass->CreateObject() : NULL;
     if (pObject == NULL)
@@ -292,7 +294,8 @@ BOOL SECTabWndBase::GetTabInfo(int nIndex, LPCTSTR& lpszLabel, BOOL& bSelected, 
                                DWORD& dwExtra2) const
 {
     CObject* pClient = NULL;
-    if (m_pTabCtrl == NULL || !m_pTabCtrl->GetTabInfo(nIndex, lpszLabel, bSelected, pClient, dwExtra1, dwExtra2))
+    if (m_pTabCtrl == NULL ||
+        !m_pTabCtrl->GetTabInfo(nIndex, lpszLabel, bSelected, pClient, dwExtra1, dwExtra2))
         return FALSE;
     pWnd = static_cast<CWnd*>(pClient);
     return TRUE;

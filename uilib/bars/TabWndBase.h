@@ -20,13 +20,13 @@ class SECTabWndBase : public CWnd
 
     // Overridables
     virtual BOOL Create(CWnd* pParent, DWORD dwStyle = WS_CHILD | WS_VISIBLE, UINT nID = AFX_IDW_PANE_FIRST);
-    BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd,
-                UINT nID, CCreateContext* pContext = NULL) override;
+    BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
+                CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL) override;
     virtual CWnd* CreateScrollBar(DWORD dwStyle, UINT nID);
     virtual BOOL CreateTabCtrl(DWORD dwStyle, UINT nID);
     // nID (UINT)-1 gives the child 60160 + the number of tabs.
-    virtual SECTab* InsertTab(CRuntimeClass* pClass, int nIndex, LPCTSTR lpszLabel, CCreateContext* pContext = NULL,
-                              UINT nID = static_cast<UINT>(-1));
+    virtual SECTab* InsertTab(CRuntimeClass* pClass, int nIndex, LPCTSTR lpszLabel,
+                              CCreateContext* pContext = NULL, UINT nID = static_cast<UINT>(-1));
     virtual SECTab* InsertTabWnd(CWnd* pWnd, int nIndex, LPCTSTR lpszLabel);
     virtual SECTab* AddTab(CRuntimeClass* pClass, LPCTSTR lpszLabel, CCreateContext* pContext = NULL,
                            UINT nID = static_cast<UINT>(-1));

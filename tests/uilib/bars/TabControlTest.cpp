@@ -154,9 +154,9 @@ TEST_F(TabControlTest, InsertingAndDeletingKeepTheRightTabActive)
         int nActive;
         const char* label;
     } cases[] = {
-        {3, 3, 2, "B"},  // the last while active: the new last
-        {1, 1, 1, "B"},  // the active one in the middle: the one now there
-        {2, 0, 1, "B"},  // before the active one: the same tab, one lower
+        {3, 3, 2, "B"}, // the last while active: the new last
+        {1, 1, 1, "B"}, // the active one in the middle: the one now there
+        {2, 0, 1, "B"}, // before the active one: the same tab, one lower
     };
     for (const auto& c : cases)
     {
@@ -209,7 +209,8 @@ TEST_F(TabControlTest, LabelsAreShortenedThenCutToDotsThenHidden)
             {
                 ASSERT_GE(label.size(), 4u);
                 EXPECT_EQ("...", label.substr(label.size() - 3));
-                EXPECT_EQ(std::string(pTab->m_csFullLabel).substr(0, label.size() - 3), label.substr(0, label.size() - 3));
+                EXPECT_EQ(std::string(pTab->m_csFullLabel).substr(0, label.size() - 3),
+                          label.substr(0, label.size() - 3));
             }
             else if (!pTab->m_bShortened)
             {
@@ -267,14 +268,17 @@ TEST_F(TabControlTest, ShortLabelsEndTheShorteningLoop)
 TEST_F(TabControlTest, StripsOnAllFourSidesPaintTheirEdgeAndJoinTheActiveTab)
 {
     const COLORREF kBlack = RGB(0, 0, 0);
-    const COLORREF lines[4] = {::GetSysColor(COLOR_BTNHIGHLIGHT), Face(), ::GetSysColor(COLOR_BTNSHADOW), kBlack};
+    const COLORREF lines[4] = {::GetSysColor(COLOR_BTNHIGHLIGHT), Face(), ::GetSysColor(COLOR_BTNSHADOW),
+                               kBlack};
     struct Side
     {
         DWORD dwStyle;
         bool bVertical;
         int nFirstLine; // across position of the highlight line (w or h minus 4 from the far side)
         int nJoinLine;  // the line the active tab covers
-    } sides[] = {{SEC_TABS_BOTTOM, false, 0, 3}, {SEC_TABS_TOP, false, 26, 0}, {SEC_TABS_LEFT, true, 26, 0},
+    } sides[] = {{SEC_TABS_BOTTOM, false, 0, 3},
+                 {SEC_TABS_TOP, false, 26, 0},
+                 {SEC_TABS_LEFT, true, 26, 0},
                  {SEC_TABS_RIGHT, true, 0, 3}};
     for (const Side& side : sides)
     {
@@ -288,7 +292,9 @@ TEST_F(TabControlTest, StripsOnAllFourSidesPaintTheirEdgeAndJoinTheActiveTab)
         strip.UpdateWindow();
         PumpMessages(50);
         // (along, across) to client coordinates.
-        auto at = [&](int along, int across) { return side.bVertical ? CPoint(across, along) : CPoint(along, across); };
+        auto at = [&](int along, int across) {
+            return side.bVertical ? CPoint(across, along) : CPoint(along, across);
+        };
         for (int k = 0; k < 4; ++k)
         {
             CPoint pt = at(315, side.nFirstLine + k); // beyond the last tab
@@ -297,8 +303,10 @@ TEST_F(TabControlTest, StripsOnAllFourSidesPaintTheirEdgeAndJoinTheActiveTab)
         RECT rcActive, rcOther;
         strip.GetTabRect(1, rcActive);
         strip.GetTabRect(2, rcOther);
-        int nActiveMid = side.bVertical ? (rcActive.top + rcActive.bottom) / 2 : (rcActive.left + rcActive.right) / 2;
-        int nOtherMid = side.bVertical ? (rcOther.top + rcOther.bottom) / 2 : (rcOther.left + rcOther.right) / 2;
+        int nActiveMid =
+            side.bVertical ? (rcActive.top + rcActive.bottom) / 2 : (rcActive.left + rcActive.right) / 2;
+        int nOtherMid =
+            side.bVertical ? (rcOther.top + rcOther.bottom) / 2 : (rcOther.left + rcOther.right) / 2;
         CPoint joined = at(nActiveMid, side.nFirstLine + side.nJoinLine);
         CPoint crossed = at(nOtherMid, side.nFirstLine + side.nJoinLine);
         EXPECT_EQ(Face(), ScreenPixel(strip.m_hWnd, joined.x, joined.y));

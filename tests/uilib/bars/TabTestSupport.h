@@ -20,8 +20,8 @@ class CTabRecorder : public CWnd
   public:
     CTabRecorder()
     {
-        CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)), "Tabs",
-                 WS_POPUP | WS_VISIBLE | WS_CAPTION, CRect(40, 40, 640, 440), NULL, 0);
+        CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1)),
+                 "Tabs", WS_POPUP | WS_VISIBLE | WS_CAPTION, CRect(40, 40, 640, 440), NULL, 0);
         ::SetForegroundWindow(m_hWnd);
     }
     ~CTabRecorder() override
