@@ -3,6 +3,7 @@
 #include "uilib/bars/ControlBar.h"
 #include "BarsIds.h"
 #include "uilib/frames/docking/DockBar.h"
+#include "uilib/frames/docking/DockContext.h"
 #include "uilib/frames/docking/SystemData.h"
 #include <algorithm>
 
@@ -103,7 +104,7 @@ void SECControlBar::EnableDocking(DWORD dwDockStyle)
 
 CDockContext* SECControlBar::CreateDockContext()
 {
-    return new CDockContext(this);
+    return new SECDockContext(this);
 }
 
 void SECControlBar::SetExBarStyle(DWORD dwExBarStyle, BOOL bRedraw)

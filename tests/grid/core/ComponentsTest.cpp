@@ -75,7 +75,8 @@ class FakePrint : public CGXAbstractGridPrintImp
 class FakeMerge : public CGXAbstractGridMergeCellsImp
 {
   public:
-    void InvalidateMergedCells(CGXGridCore*, const CGXCellRange& r, ROWCOL nRowLimit, ROWCOL nColLimit) override
+    void InvalidateMergedCells(CGXGridCore*, const CGXCellRange& r, ROWCOL nRowLimit,
+                               ROWCOL nColLimit) override
     {
         g_log.push_back("merge " + Args({r.top, r.left, r.bottom, r.right, (int)nRowLimit, (int)nColLimit}));
     }
