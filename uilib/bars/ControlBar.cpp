@@ -2,6 +2,7 @@
 // and the proportional layout of the bar's children. The gripper is in ControlBarGripper.cpp.
 #include "uilib/bars/ControlBar.h"
 #include "BarsIds.h"
+#include "FramesIds.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockContext.h"
 #include "uilib/frames/docking/SystemData.h"
@@ -19,6 +20,7 @@ ON_WM_LBUTTONDBLCLK()
 ON_WM_CONTEXTMENU()
 ON_COMMAND(ID_SEC_ALLOW_DOCKING, OnAllowDocking)
 ON_COMMAND(ID_SEC_HIDE_BAR, OnHideBar)
+ON_COMMAND(ID_SEC_FLOAT_AS_MDICHILD, OnFloatAsMDIChild)
 END_MESSAGE_MAP()
 
 namespace
@@ -424,4 +426,12 @@ void SECControlBar::OnHideBar()
     CView* pView = pFrame->GetActiveView();
     if (pView != NULL)
         pView->SetFocus();
+}
+
+void SECControlBar::OnFloatAsMDIChild()
+{
+    // A bar whose factory made the layer's plain context cannot float as an MDI child.
+    SECDockContext* pContext = dynamic_cast<SECDockContext*>(m_pDockContext);
+    if (pContext != NULL)
+        pContext->ToggleMDIChildFloating();
 }

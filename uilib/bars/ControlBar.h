@@ -187,5 +187,6 @@ class SECControlBar : public CControlBar
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnAllowDocking();
     afx_msg void OnHideBar();
+    afx_msg void OnFloatAsMDIChild();
     DECLARE_MESSAGE_MAP()
 };
