@@ -262,18 +262,19 @@ class CGXGridCore
     virtual CGXCellRange* GetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
     virtual void SetFloatingMode(WORD nMode, BOOL bRedraw = TRUE);
     virtual void InvalidateFloatedCells(const CGXCellRange& range, ROWCOL nColLimit = (ROWCOL)-1);
-    virtual BOOL RecalcFloatedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE, CGXCellRange* pChanged = NULL,
-                                    BOOL bUseCache = FALSE);
+    virtual BOOL RecalcFloatedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE,
+                                    CGXCellRange* pChanged = NULL, BOOL bUseCache = FALSE);
     virtual CGXCellRange* GetFloatedRangeAt(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
     virtual BOOL UpdateFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags);
-    virtual void RedrawFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight, UINT flags,
-                                     BOOL bCreateHint);
+    virtual void RedrawFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight,
+                                     UINT flags, BOOL bCreateHint);
     virtual void SetMergingMode(WORD nMode, BOOL bRedraw = TRUE);
     virtual void InvalidateMergedCells(const CGXCellRange& range, ROWCOL nRowLimit = (ROWCOL)-1,
                                        ROWCOL nColLimit = (ROWCOL)-1);
-    virtual BOOL RecalcMergedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE, CGXCellRange* pChanged = NULL,
-                                   BOOL bUseCache = FALSE);
-    virtual CGXCellRange* GetMergedRangeAt(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range, int nDirection = -1);
+    virtual BOOL RecalcMergedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE,
+                                   CGXCellRange* pChanged = NULL, BOOL bUseCache = FALSE);
+    virtual CGXCellRange* GetMergedRangeAt(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range,
+                                           int nDirection = -1);
     virtual BOOL UpdateMergedSpanAt(int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol,
                                     UINT flags);
     virtual void RedrawMergedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight, UINT flags,
@@ -532,7 +533,7 @@ class CGXGridCore
 
     // Implementation
     // Group 1: per-grid components (owned through m_ownedImps).
-    CObject* m_pPrintImp = NULL;
+    CGXAbstractGridPrintImp* m_pPrintImp = NULL;
     CObject* m_pSortImp = NULL;
     CGXAbstractGridOldDrawingImp* m_pOldDrawingImp = NULL;
     CGXAbstractDrawSpannedCellsImp* m_pDrawSpannedCellsImp = NULL;
@@ -550,8 +551,8 @@ class CGXGridCore
     CObject* m_pExcelLikeFillImp = NULL;
     CObject* m_pUserDragSelectRangeImp = NULL;
     CGXAbstractGridUserResizeCellsImp* m_pUserResizeCellsImp = NULL;
-    CObject* m_pOptimizedUpdateImp = NULL;
-    CObject* m_pMarkEditHeaderImp = NULL;
+    CGXAbstractGridOptimizedUpdateImp* m_pOptimizedUpdateImp = NULL;
+    CGXAbstractGridMarkEditHeaderImp* m_pMarkEditHeaderImp = NULL;
     CObject* m_pFreezeMenuHelperImp = NULL;
     CObject* m_pDirectCopyMoveCellsImp = NULL;
     CObject* m_pTextDataExchangeImp = NULL;
