@@ -498,6 +498,85 @@ class CGXAbstractDrawSpannedCellsImp : public CObject
     }
 };
 
+// Covered cells: a rectangle of cells shown as its top-left cell.
+class CGXAbstractGridCoveredCellsImp : public CObject
+{
+  public:
+    // The covered range holding the cell, filled into the given range; NULL when none.
+    virtual CGXCellRange* GetCoveredRangeAt(CGXGridCore*, ROWCOL, ROWCOL, CGXCellRange&)
+    {
+        return NULL;
+    }
+    // Widens the range over every covered range it touches.
+    virtual void WidenByCoveredCells(CGXGridCore*, CGXCellRange&)
+    {
+    }
+};
+
+// Floating cells: a cell's text running on over empty cells to its right.
+class CGXAbstractGridFloatCellsImp : public CObject
+{
+  public:
+    virtual void SetFloatingMode(CGXGridCore*, WORD, BOOL)
+    {
+    }
+    // The range whose floats must be evaluated again; a column limit of (ROWCOL)-1 is none.
+    virtual void InvalidateFloatedCells(CGXGridCore*, const CGXCellRange&, ROWCOL)
+    {
+    }
+    // Evaluates the floats of a range (keep-lock flag, changed cells, use-cache flag).
+    virtual BOOL RecalcFloatedCells(CGXGridCore*, const CGXCellRange&, BOOL, CGXCellRange*, BOOL)
+    {
+        return FALSE;
+    }
+    virtual CGXCellRange* GetFloatedRangeAt(CGXGridCore*, ROWCOL, ROWCOL, CGXCellRange&)
+    {
+        return NULL;
+    }
+    virtual BOOL UpdateFloatedSpanAt(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT)
+    {
+        return FALSE;
+    }
+    virtual void RedrawFloatedSpanAt(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT, BOOL)
+    {
+    }
+    virtual void WidenByFloatedCells(CGXGridCore*, CGXCellRange&)
+    {
+    }
+};
+
+// Merged cells: neighbours with equal contents shown as one cell.
+class CGXAbstractGridMergeCellsImp : public CObject
+{
+  public:
+    virtual void SetMergingMode(CGXGridCore*, WORD, BOOL)
+    {
+    }
+    // The range whose merges must be evaluated again; row and column limits of (ROWCOL)-1 are none.
+    virtual void InvalidateMergedCells(CGXGridCore*, const CGXCellRange&, ROWCOL, ROWCOL)
+    {
+    }
+    virtual BOOL RecalcMergedCells(CGXGridCore*, const CGXCellRange&, BOOL, CGXCellRange*, BOOL)
+    {
+        return FALSE;
+    }
+    // Direction 0 along the row, 1 along the column, -1 either.
+    virtual CGXCellRange* GetMergedRangeAt(CGXGridCore*, ROWCOL, ROWCOL, CGXCellRange&, int)
+    {
+        return NULL;
+    }
+    virtual BOOL UpdateMergedSpanAt(CGXGridCore*, int, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT)
+    {
+        return FALSE;
+    }
+    virtual void RedrawMergedSpanAt(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT, BOOL)
+    {
+    }
+    virtual void WidenByMergedCells(CGXGridCore*, CGXCellRange&)
+    {
+    }
+};
+
 // Cell-by-cell drawing of a whole paint pass in place of the engine's own.
 class CGXAbstractGridOldDrawingImp : public CObject
 {
@@ -512,7 +591,8 @@ class CGXAbstractGridOldDrawingImp : public CObject
     }
 };
 
-// Told at the start of every paint and by the scrolling code (the engine's OnPrepareRedraw).
+// Told at the start of every paint with (0, 0, 1, 0), and by the scrolling code before the top
+// row or left column changes with (new top row, new left column, 0, scroll direction).
 class CGXAbstractGridPrepareRedrawImp : public CObject
 {
   public:

@@ -555,21 +555,6 @@ void CGXGridCore::MoveToUndoCell(ROWCOL nRow, ROWCOL nCol)
         m_pUndoImp->MoveToUndoCell(this, nRow, nCol);
 }
 
-void CGXGridCore::InvalidateFloatedCells(const CGXCellRange&)
-{
-    // Floating cells come with the grid features.
-}
-
-void CGXGridCore::InvalidateMergedCells(const CGXCellRange&)
-{
-    // Merged cells come with the grid features.
-}
-
-BOOL CGXGridCore::GetCellSpanRange(ROWCOL, ROWCOL, CGXCellRange&)
-{
-    return FALSE;
-}
-
 void CGXGridCore::OnPrepareRedraw(ROWCOL n1, ROWCOL n2, ROWCOL n3, ROWCOL n4)
 {
     GX_FORWARD_VOID(m_pPrepareRedrawImp, OnPrepareRedraw(this, n1, n2, n3, n4));

@@ -258,8 +258,33 @@ class CGXGridCore
     virtual void CommitTrans();
     virtual void Rollback();
     virtual void MoveToUndoCell(ROWCOL nRow, ROWCOL nCol);
-    virtual void InvalidateFloatedCells(const CGXCellRange&);
-    virtual void InvalidateMergedCells(const CGXCellRange&);
+    // Spanned cells (GridCoreSpans.cpp): limits of (ROWCOL)-1 are none.
+    virtual CGXCellRange* GetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
+    virtual void SetFloatingMode(WORD nMode, BOOL bRedraw = TRUE);
+    virtual void InvalidateFloatedCells(const CGXCellRange& range, ROWCOL nColLimit = (ROWCOL)-1);
+    virtual BOOL RecalcFloatedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE, CGXCellRange* pChanged = NULL,
+                                    BOOL bUseCache = FALSE);
+    virtual CGXCellRange* GetFloatedRangeAt(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
+    virtual BOOL UpdateFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags);
+    virtual void RedrawFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight, UINT flags,
+                                     BOOL bCreateHint);
+    virtual void SetMergingMode(WORD nMode, BOOL bRedraw = TRUE);
+    virtual void InvalidateMergedCells(const CGXCellRange& range, ROWCOL nRowLimit = (ROWCOL)-1,
+                                       ROWCOL nColLimit = (ROWCOL)-1);
+    virtual BOOL RecalcMergedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE, CGXCellRange* pChanged = NULL,
+                                   BOOL bUseCache = FALSE);
+    virtual CGXCellRange* GetMergedRangeAt(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range, int nDirection = -1);
+    virtual BOOL UpdateMergedSpanAt(int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol,
+                                    UINT flags);
+    virtual void RedrawMergedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight, UINT flags,
+                                    BOOL bCreateHint);
+    // Widen a range over the spans it touches.
+    virtual void WidenByCoveredCells(CGXCellRange& range);
+    virtual void WidenByMergedCells(CGXCellRange& range);
+    virtual void WidenByFloatedCells(CGXCellRange& range);
+    WORD GetFloatingMode() const;
+    WORD GetMergingMode() const;
+    // The covered, merged or floated range holding the cell, asked in that order.
     virtual BOOL GetCellSpanRange(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
     virtual void OnPrepareRedraw(ROWCOL, ROWCOL, ROWCOL, ROWCOL);
     virtual void HandleVisibleRange(const CGXCellRange&, UINT);
@@ -453,6 +478,8 @@ class CGXGridCore
     virtual void DrawCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect, const CGXStyle& style);
     virtual void DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, CDC* pDC);
     virtual void DrawInvertCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, int left, int top, int right, int bottom);
+    // The old-drawing component paints the backgrounds of its pass through here.
+    virtual void DrawWithOldDrawingImp(CGXDrawingContext& ctx);
     virtual CFont* SelectCellFont(CDC* pDC, const CGXStyle& style, const CGXStyle* pPrevious);
     virtual void FreeObjectCache();
     virtual void CalcCharMetrics(CDC* pDC, int& nWidth, int& nHeight);
@@ -530,9 +557,9 @@ class CGXGridCore
     CGXAbstractGridOldDrawingImp* m_pOldDrawingImp = NULL;
     CGXAbstractDrawSpannedCellsImp* m_pDrawSpannedCellsImp = NULL;
     CGXAbstractGridPrepareRedrawImp* m_pPrepareRedrawImp = NULL;
-    CObject* m_pCoveredCellsImp = NULL;
-    CObject* m_pFloatCellsImp = NULL;
-    CObject* m_pMergeCellsImp = NULL;
+    CGXAbstractGridCoveredCellsImp* m_pCoveredCellsImp = NULL;
+    CGXAbstractGridFloatCellsImp* m_pFloatCellsImp = NULL;
+    CGXAbstractGridMergeCellsImp* m_pMergeCellsImp = NULL;
     CGXAbstractCommandFactory* m_pUndoImp = NULL;
     CGXAbstractGridUpdateHintImp* m_pUpdateHintImp = NULL;
     CObject* m_pResizeToFitImp = NULL;
@@ -686,7 +713,7 @@ class CGXGridCore
     void* StyleCacheKey(ROWCOL nRow, ROWCOL nCol) const;
     void PaintBody(CDC* pDC, const CRect& rectPaint, BOOL bBuffered);
     void FlagCell(CGXDrawingContext& ctx, ROWCOL r, ROWCOL c);
-    void DrawRowBackground(CGXDrawingContext& ctx, ROWCOL r);
+    void DrawRowBackground(CGXDrawingContext& ctx, ROWCOL r, ROWCOL nFirst);
     void DrawContextCell(CGXDrawingContext& ctx, ROWCOL r, ROWCOL c);
     void DrawLineRuns(CGXDrawingContext& ctx, BOOL bVertical, ROWCOL nIndex);
     void DrawOuterArea(CGXDrawingContext& ctx);

@@ -458,8 +458,12 @@ CRect CGXGridCore::CalcRangeClientRect(const CGXCellRange& rangeIn, BOOL bWalkPa
     return CRect(xLeft, yTop, xRight, yBottom);
 }
 
-CRect CGXGridCore::CalcRangeRect(const CGXCellRange& range)
+CRect CGXGridCore::CalcRangeRect(const CGXCellRange& rangeIn)
 {
+    CGXCellRange range = rangeIn;
+    WidenByCoveredCells(range);
+    WidenByMergedCells(range);
+    WidenByFloatedCells(range);
     return CalcRangeClientRect(range);
 }
 
