@@ -110,6 +110,7 @@ class CGXLongOperation;
 class CFindReplaceDialog;
 class CDC;
 class CGXDrawingContext;
+class CPrintInfo;
 
 // Turns control ids into cell controls, installs components and registers window classes.
 class CGXAbstractControlFactory : public CObject
@@ -573,6 +574,44 @@ class CGXAbstractGridMergeCellsImp : public CObject
     {
     }
     virtual void WidenByMergedCells(CGXGridCore*, CGXCellRange&)
+    {
+    }
+};
+
+// Redraws after row heights or column widths changed (first, last, old sizes or NULL, flags),
+// in place of a redraw of everything.
+class CGXAbstractGridOptimizedUpdateImp : public CObject
+{
+  public:
+    virtual void UpdateChangedRowHeight(CGXGridCore*, ROWCOL, ROWCOL, int*, UINT)
+    {
+    }
+    virtual void UpdateChangedColWidth(CGXGridCore*, ROWCOL, ROWCOL, int*, UINT)
+    {
+    }
+};
+
+// Marks the headers of the current cell's row and column (row, column, change kind: 0 both
+// changed, 1 same row, 2 same column; flags).
+class CGXAbstractGridMarkEditHeaderImp : public CObject
+{
+  public:
+    virtual void OnCurrentCellChanged(CGXGridCore*, ROWCOL, ROWCOL, int, UINT)
+    {
+    }
+};
+
+// Printing of a grid: the window's and the view's printing steps.
+class CGXAbstractGridPrintImp : public CObject
+{
+  public:
+    virtual void OnGridBeginPrinting(CGXGridCore*, CDC*, CPrintInfo*)
+    {
+    }
+    virtual void OnGridPrint(CGXGridCore*, CDC*, CPrintInfo*)
+    {
+    }
+    virtual void OnGridEndPrinting(CGXGridCore*, CDC*, CPrintInfo*)
     {
     }
 };

@@ -552,7 +552,7 @@ class CGXGridCore
 
     // Implementation
     // Group 1: per-grid components (owned through m_ownedImps).
-    CObject* m_pPrintImp = NULL;
+    CGXAbstractGridPrintImp* m_pPrintImp = NULL;
     CObject* m_pSortImp = NULL;
     CGXAbstractGridOldDrawingImp* m_pOldDrawingImp = NULL;
     CGXAbstractDrawSpannedCellsImp* m_pDrawSpannedCellsImp = NULL;
@@ -570,8 +570,8 @@ class CGXGridCore
     CObject* m_pExcelLikeFillImp = NULL;
     CObject* m_pUserDragSelectRangeImp = NULL;
     CGXAbstractGridUserResizeCellsImp* m_pUserResizeCellsImp = NULL;
-    CObject* m_pOptimizedUpdateImp = NULL;
-    CObject* m_pMarkEditHeaderImp = NULL;
+    CGXAbstractGridOptimizedUpdateImp* m_pOptimizedUpdateImp = NULL;
+    CGXAbstractGridMarkEditHeaderImp* m_pMarkEditHeaderImp = NULL;
     CObject* m_pFreezeMenuHelperImp = NULL;
     CObject* m_pDirectCopyMoveCellsImp = NULL;
     CObject* m_pTextDataExchangeImp = NULL;

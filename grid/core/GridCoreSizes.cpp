@@ -205,7 +205,12 @@ void CGXGridCore::UpdateChangedRowHeight(ROWCOL nFirst, ROWCOL nLast, int* anOld
 {
     ResetLastVisibleCache();
     if (!IsLockUpdate())
-        RedrawAll(flags, FALSE);
+    {
+        if (m_pOptimizedUpdateImp != NULL)
+            m_pOptimizedUpdateImp->UpdateChangedRowHeight(this, nFirst, nLast, anOld, flags);
+        else
+            RedrawAll(flags, FALSE);
+    }
     if (bCreateHint && IsHintsEnabled())
         m_pUpdateHintImp->HintChangedRowHeight(this, nFirst, nLast, anOld, flags);
 }
@@ -214,7 +219,12 @@ void CGXGridCore::UpdateChangedColWidth(ROWCOL nFirst, ROWCOL nLast, int* anOld,
 {
     ResetLastVisibleCache();
     if (!IsLockUpdate())
-        RedrawAll(flags, FALSE);
+    {
+        if (m_pOptimizedUpdateImp != NULL)
+            m_pOptimizedUpdateImp->UpdateChangedColWidth(this, nFirst, nLast, anOld, flags);
+        else
+            RedrawAll(flags, FALSE);
+    }
     if (bCreateHint && IsHintsEnabled())
         m_pUpdateHintImp->HintChangedColWidth(this, nFirst, nLast, anOld, flags);
 }
