@@ -578,15 +578,29 @@ class CGXAbstractGridMergeCellsImp : public CObject
     }
 };
 
-// Redraws after row heights or column widths changed (first, last, old sizes or NULL, flags),
-// in place of a redraw of everything.
+// Brings the window up to date after rows or columns were inserted, removed or resized, in place
+// of a redraw of everything: moves what stayed and invalidates the rest. Insertions take the first
+// index and the count, the others the first and last index and the old sizes (or NULL); each
+// takes the update flags, which it may mask.
 class CGXAbstractGridOptimizedUpdateImp : public CObject
 {
   public:
-    virtual void UpdateChangedRowHeight(CGXGridCore*, ROWCOL, ROWCOL, int*, UINT)
+    virtual void UpdateAfterInsertRows(CGXGridCore*, ROWCOL*, ROWCOL*, UINT*)
     {
     }
-    virtual void UpdateChangedColWidth(CGXGridCore*, ROWCOL, ROWCOL, int*, UINT)
+    virtual void UpdateAfterInsertCols(CGXGridCore*, ROWCOL*, ROWCOL*, UINT*)
+    {
+    }
+    virtual void UpdateAfterRemoveRows(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
+    {
+    }
+    virtual void UpdateAfterRemoveCols(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
+    {
+    }
+    virtual void UpdateAfterRowHeights(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
+    {
+    }
+    virtual void UpdateAfterColWidths(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
     {
     }
 };

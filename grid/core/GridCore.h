@@ -262,18 +262,19 @@ class CGXGridCore
     virtual CGXCellRange* GetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
     virtual void SetFloatingMode(WORD nMode, BOOL bRedraw = TRUE);
     virtual void InvalidateFloatedCells(const CGXCellRange& range, ROWCOL nColLimit = (ROWCOL)-1);
-    virtual BOOL RecalcFloatedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE, CGXCellRange* pChanged = NULL,
-                                    BOOL bUseCache = FALSE);
+    virtual BOOL RecalcFloatedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE,
+                                    CGXCellRange* pChanged = NULL, BOOL bUseCache = FALSE);
     virtual CGXCellRange* GetFloatedRangeAt(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
     virtual BOOL UpdateFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags);
-    virtual void RedrawFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight, UINT flags,
-                                     BOOL bCreateHint);
+    virtual void RedrawFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight,
+                                     UINT flags, BOOL bCreateHint);
     virtual void SetMergingMode(WORD nMode, BOOL bRedraw = TRUE);
     virtual void InvalidateMergedCells(const CGXCellRange& range, ROWCOL nRowLimit = (ROWCOL)-1,
                                        ROWCOL nColLimit = (ROWCOL)-1);
-    virtual BOOL RecalcMergedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE, CGXCellRange* pChanged = NULL,
-                                   BOOL bUseCache = FALSE);
-    virtual CGXCellRange* GetMergedRangeAt(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range, int nDirection = -1);
+    virtual BOOL RecalcMergedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE,
+                                   CGXCellRange* pChanged = NULL, BOOL bUseCache = FALSE);
+    virtual CGXCellRange* GetMergedRangeAt(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range,
+                                           int nDirection = -1);
     virtual BOOL UpdateMergedSpanAt(int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol,
                                     UINT flags);
     virtual void RedrawMergedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight, UINT flags,

@@ -457,8 +457,8 @@ void CGXGridCore::DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nR
             nSavedDC = pDC->SaveDC();
             pDC->IntersectClipRect(ctx.m_rectClip.left, ctx.m_anRowTop[r], ctx.m_rectClip.right,
                                    ctx.m_anRowTop[r] + ctx.m_anRowHeight[r]);
-            m_pParam->m_PendingRanges.AddTail(
-                new CGXCellRange(ctx.m_anRowId[r], ctx.m_anColId[nFirst], ctx.m_anRowId[r], ctx.m_anColId[nCols - 1]));
+            m_pParam->m_PendingRanges.AddTail(new CGXCellRange(ctx.m_anRowId[r], ctx.m_anColId[nFirst],
+                                                               ctx.m_anRowId[r], ctx.m_anColId[nCols - 1]));
         }
         DrawRowBackground(ctx, r, nFirst);
         for (ROWCOL c = nFirst; c < nCols; c++)

@@ -610,7 +610,7 @@ void SECDockContext::ToggleMDIChildFloating()
         if (pSECBar != NULL)
             pSECBar->m_fPctWidthSaved = pSECBar->m_fPctWidth;
         m_bWasFloating = m_pBar->IsFloating();
-        pSite->FloatControlBarAsMDIChild(m_pBar, m_ptMRUFloatPos, m_dwMRUFloatStyle);
+        pSite->FloatControlBarInMDIChild(m_pBar, m_ptMRUFloatPos, m_dwMRUFloatStyle);
     }
     else
     {

@@ -5,6 +5,8 @@
 #pragma once
 #include "afxwin.h"
 
+class SECControlBarManager;
+
 class SECDockSite
 {
   public:
@@ -14,11 +16,26 @@ class SECDockSite
     virtual void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect) = 0;
     virtual void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect) = 0;
     virtual void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle) = 0;
-    // Floats the bar as an MDI child at a screen point (negative: the frame's next place);
-    // FALSE for a frame that has no MDI client.
-    virtual BOOL FloatControlBarAsMDIChild(CControlBar* /*pBar*/, CPoint /*point*/, DWORD /*dwStyle*/)
+    // Floats the bar as an MDI child at a screen point (negative: the frame's next place); a frame
+    // without an MDI client leaves the bar as it is.
+    virtual void FloatControlBarInMDIChild(CControlBar* /*pBar*/, CPoint /*point*/, DWORD /*dwStyle*/)
     {
-        return FALSE;
+    }
+    // A new MDI child frame that hosts a bar floating as an MDI child; NULL without an MDI client.
+    virtual CFrameWnd* CreateMDIChildFrameForBar()
+    {
+        return NULL;
+    }
+    // The manager handed to the dock state; NULL when the application set none.
+    virtual SECControlBarManager* GetControlBarManager() const
+    {
+        return NULL;
+    }
+    // The list the dock state appends the bars it re-creates by class name to (the frame deletes
+    // them); NULL when the frame keeps none.
+    virtual CPtrList* GetDynamicBarList()
+    {
+        return NULL;
     }
     // Set while a bar moves between the MDI client and its dock place.
     virtual void SetDockingBusy(BOOL /*bBusy*/)

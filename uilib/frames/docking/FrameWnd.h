@@ -37,7 +37,7 @@ class SECFrameWnd : public CFrameWnd, public SECDockSite
     void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP) override;
     virtual void DockControlBarEx(CControlBar* pBar, UINT nDockBarID = 0, int nCol = 0, int nRow = 0,
                                   float fPctWidth = 1.0f, int nHeight = 150);
-    virtual SECControlBarManager* GetControlBarManager() const
+    SECControlBarManager* GetControlBarManager() const override
     {
         return m_pControlBarManager;
     }
@@ -76,9 +76,9 @@ class SECFrameWnd : public CFrameWnd, public SECDockSite
         return m_pMenuBar;
     }
     // Bars the dock state made by class name; the frame deletes them.
-    CPtrList& GetDynamicBars()
+    CPtrList* GetDynamicBarList() override
     {
-        return m_listDynamicBars;
+        return &m_listDynamicBars;
     }
 
     // Overrides
