@@ -207,7 +207,11 @@ void CGXGridCore::UpdateChangedRowHeight(ROWCOL nFirst, ROWCOL nLast, int* anOld
     if (!IsLockUpdate())
     {
         if (m_pOptimizedUpdateImp != NULL)
-            m_pOptimizedUpdateImp->UpdateChangedRowHeight(this, nFirst, nLast, anOld, flags);
+        {
+            ROWCOL nFrom = nFirst, nTo = nLast;
+            UINT mode = flags;
+            m_pOptimizedUpdateImp->UpdateAfterRowHeights(this, &nFrom, &nTo, anOld, &mode);
+        }
         else
             RedrawAll(flags, FALSE);
     }
@@ -221,7 +225,11 @@ void CGXGridCore::UpdateChangedColWidth(ROWCOL nFirst, ROWCOL nLast, int* anOld,
     if (!IsLockUpdate())
     {
         if (m_pOptimizedUpdateImp != NULL)
-            m_pOptimizedUpdateImp->UpdateChangedColWidth(this, nFirst, nLast, anOld, flags);
+        {
+            ROWCOL nFrom = nFirst, nTo = nLast;
+            UINT mode = flags;
+            m_pOptimizedUpdateImp->UpdateAfterColWidths(this, &nFrom, &nTo, anOld, &mode);
+        }
         else
             RedrawAll(flags, FALSE);
     }

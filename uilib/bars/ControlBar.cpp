@@ -1,6 +1,7 @@
 // SECControlBar: remembered sizes, row shares and extended styles of the library's bars.
 #include "uilib/bars/ControlBar.h"
 #include "uilib/frames/docking/DockBar.h"
+#include "uilib/frames/docking/DockContext.h"
 #include "uilib/frames/docking/SystemData.h"
 
 IMPLEMENT_DYNAMIC(SECControlBar, CControlBar)
@@ -80,7 +81,7 @@ void SECControlBar::EnableDocking(DWORD dwDockStyle)
 
 CDockContext* SECControlBar::CreateDockContext()
 {
-    return new CDockContext(this);
+    return new SECDockContext(this);
 }
 
 void SECControlBar::SetExBarStyle(DWORD dwExBarStyle, BOOL bRedraw)

@@ -35,13 +35,41 @@ std::string Args(std::initializer_list<long long> values)
 class FakeOptimizedUpdate : public CGXAbstractGridOptimizedUpdateImp
 {
   public:
-    void UpdateChangedRowHeight(CGXGridCore*, ROWCOL nFirst, ROWCOL nLast, int* anOld, UINT flags) override
+    void UpdateAfterInsertRows(CGXGridCore* pGrid, ROWCOL* pFirst, ROWCOL* pCount, UINT* pMode) override
     {
-        g_log.push_back("rows " + Args({nFirst, nLast, anOld != NULL ? anOld[0] : -1, flags}));
+        Log(pGrid, "insert rows", *pFirst, *pCount, NULL, *pMode);
     }
-    void UpdateChangedColWidth(CGXGridCore*, ROWCOL nFirst, ROWCOL nLast, int* anOld, UINT flags) override
+    void UpdateAfterInsertCols(CGXGridCore* pGrid, ROWCOL* pFirst, ROWCOL* pCount, UINT* pMode) override
     {
-        g_log.push_back("cols " + Args({nFirst, nLast, anOld != NULL ? anOld[0] : -1, flags}));
+        Log(pGrid, "insert cols", *pFirst, *pCount, NULL, *pMode);
+    }
+    void UpdateAfterRemoveRows(CGXGridCore* pGrid, ROWCOL* pFirst, ROWCOL* pLast, int* anOld,
+                               UINT* pMode) override
+    {
+        Log(pGrid, "remove rows", *pFirst, *pLast, anOld, *pMode);
+    }
+    void UpdateAfterRemoveCols(CGXGridCore* pGrid, ROWCOL* pFirst, ROWCOL* pLast, int* anOld,
+                               UINT* pMode) override
+    {
+        Log(pGrid, "remove cols", *pFirst, *pLast, anOld, *pMode);
+    }
+    void UpdateAfterRowHeights(CGXGridCore* pGrid, ROWCOL* pFirst, ROWCOL* pLast, int* anOld,
+                               UINT* pMode) override
+    {
+        Log(pGrid, "rows", *pFirst, *pLast, anOld, *pMode);
+    }
+    void UpdateAfterColWidths(CGXGridCore* pGrid, ROWCOL* pFirst, ROWCOL* pLast, int* anOld,
+                              UINT* pMode) override
+    {
+        Log(pGrid, "cols", *pFirst, *pLast, anOld, *pMode);
+    }
+
+  private:
+    // Notes whether the scroll bars were locked during the call.
+    static void Log(CGXGridCore* pGrid, const char* pszWhat, ROWCOL n1, ROWCOL n2, int* anOld, UINT mode)
+    {
+        g_log.push_back(std::string(pszWhat) + " " + Args({n1, n2, anOld != NULL ? anOld[0] : -1, mode}) +
+                        (pGrid->m_bLockScrollbars ? " locked" : ""));
     }
 };
 
@@ -75,7 +103,8 @@ class FakePrint : public CGXAbstractGridPrintImp
 class FakeMerge : public CGXAbstractGridMergeCellsImp
 {
   public:
-    void InvalidateMergedCells(CGXGridCore*, const CGXCellRange& r, ROWCOL nRowLimit, ROWCOL nColLimit) override
+    void InvalidateMergedCells(CGXGridCore*, const CGXCellRange& r, ROWCOL nRowLimit,
+                               ROWCOL nColLimit) override
     {
         g_log.push_back("merge " + Args({r.top, r.left, r.bottom, r.right, (int)nRowLimit, (int)nColLimit}));
     }
@@ -128,6 +157,18 @@ TEST(GridComponents, OptimizedUpdateRedrawsChangedSizes)
     EXPECT_EQ((std::vector<std::string>{"rows " + Args({6, 7, nOld, GX_INVALIDATE}),
                                         "cols " + Args({2, 2, nOldWidth, GX_UPDATENOW})}),
               g_log);
+    EXPECT_FALSE(w.grid->GetUpdateRect(&rectUpdate));
+
+    // Rows and columns that come and go, with the scroll bars locked meanwhile.
+    g_log.clear();
+    EXPECT_TRUE(w.g.InsertRows(3, 2, NULL, NULL, NULL, 0, GX_INVALIDATE));
+    EXPECT_TRUE(w.g.RemoveRows(4, 5, GX_INVALIDATE));
+    EXPECT_TRUE(w.g.InsertCols(2, 1, NULL, NULL, NULL, 0, GX_INVALIDATE));
+    EXPECT_TRUE(w.g.RemoveCols(2, 2, GX_INVALIDATE));
+    EXPECT_EQ((std::vector<std::string>{"insert rows 3,2,-1,1 locked", "remove rows 4,5,-1,1 locked",
+                                        "insert cols 2,1,-1,1 locked", "remove cols 2,2,-1,1 locked"}),
+              g_log);
+    EXPECT_FALSE(w.g.m_bLockScrollbars);
     EXPECT_FALSE(w.grid->GetUpdateRect(&rectUpdate));
     // Not while redrawing is locked.
     g_log.clear();
