@@ -19,7 +19,8 @@ template <class P> int FindInterface(CSerialInterfaceMap& table, STRUCT_SERIAL_I
 }
 } // namespace
 
-CIRControlApp::CIRControlApp() : CWinApp(_T("Helvon")), m_interfaces(10), m_bExpertMode(FALSE), m_nInterfacesHandedOut(0)
+CIRControlApp::CIRControlApp()
+    : CWinApp(_T("Helvon")), m_interfaces(10), m_bExpertMode(FALSE), m_nInterfacesHandedOut(0)
 {
     m_interfaces.InitHashTable(17);
 }
@@ -76,9 +77,8 @@ void CIRControlApp::ReleaseSerialInterface(CWnd* pOwner)
     if (pOwner == NULL)
         return;
     STRUCT_SERIAL_INTERFACE record;
-    int nKey = FindInterface(m_interfaces, record, [pOwner](const STRUCT_SERIAL_INTERFACE& r) {
-        return r.pOwner == pOwner;
-    });
+    int nKey = FindInterface(m_interfaces, record,
+                             [pOwner](const STRUCT_SERIAL_INTERFACE& r) { return r.pOwner == pOwner; });
     if (nKey < 0)
         return;
     record.pOwner = NULL;
@@ -95,8 +95,8 @@ void CIRControlApp::ReleaseSerialInterface(CWnd* pOwner)
 BOOL CIRControlApp::IsNoInterfaceInUse()
 {
     STRUCT_SERIAL_INTERFACE record;
-    return FindInterface(m_interfaces, record, [](const STRUCT_SERIAL_INTERFACE& r) { return r.pOwner != NULL; }) <
-           0;
+    return FindInterface(m_interfaces, record,
+                         [](const STRUCT_SERIAL_INTERFACE& r) { return r.pOwner != NULL; }) < 0;
 }
 
 void CIRControlApp::OnExternApp()
@@ -111,8 +111,8 @@ void CIRControlApp::OnExternApp()
     PROCESS_INFORMATION process;
     memset(&process, 0, sizeof(process));
     // A failure to start is not reported.
-    if (::CreateProcessA(m_strExternApp, strCommand.GetBuffer(strCommand.GetLength()), NULL, NULL, FALSE, CREATE_NEW_CONSOLE, NULL, NULL,
-                         &startup, &process))
+    if (::CreateProcessA(m_strExternApp, strCommand.GetBuffer(strCommand.GetLength()), NULL, NULL, FALSE,
+                         CREATE_NEW_CONSOLE, NULL, NULL, &startup, &process))
     {
         ::CloseHandle(process.hThread);
         ::CloseHandle(process.hProcess);

@@ -39,7 +39,8 @@ class CIRControlApp : public CWinApp
     BOOL AssignSerialInterface(STRUCT_SERIAL_INTERFACE& out, CWnd* pView);
     // A device view's interface: the first free one in use with the given USB flag whose device
     // name contains lpszDevice; not counted.
-    BOOL AcquireSerialInterface(STRUCT_SERIAL_INTERFACE& out, CWnd* pOwner, BOOL bUsbDevice, LPCTSTR lpszDevice);
+    BOOL AcquireSerialInterface(STRUCT_SERIAL_INTERFACE& out, CWnd* pOwner, BOOL bUsbDevice,
+                                LPCTSTR lpszDevice);
     // Frees the interface the window holds; nothing when it holds none.
     void ReleaseSerialInterface(CWnd* pOwner);
     BOOL IsNoInterfaceInUse();

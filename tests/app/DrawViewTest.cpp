@@ -25,7 +25,8 @@ class DrawViewTest : public ::testing::Test
         m_pDoc->m_bAutoDelete = FALSE;
         m_pDoc->SetLayout(1, TRUE, kBack, kGrid, 300, 60, 250, 50);
         m_pFrame = new CFrameWnd;
-        ASSERT_TRUE(m_pFrame->Create(NULL, "Zeichnung", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 800, 600)));
+        ASSERT_TRUE(
+            m_pFrame->Create(NULL, "Zeichnung", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 800, 600)));
         m_pView = new CDrawView;
         CCreateContext context;
         context.m_pCurrentDoc = m_pDoc;

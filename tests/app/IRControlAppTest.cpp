@@ -126,8 +126,8 @@ TEST(IRControlApp, ExpertModeOnlyForExactlyTheSwitch)
     {
         const char* commandLine;
         BOOL bExpert;
-    } cases[] = {{"-expert", TRUE}, {"-Expert", FALSE}, {"-expert x", FALSE}, {"", FALSE}, {" -expert", FALSE},
-                 {"expert", FALSE}};
+    } cases[] = {{"-expert", TRUE}, {"-Expert", FALSE},  {"-expert x", FALSE},
+                 {"", FALSE},       {" -expert", FALSE}, {"expert", FALSE}};
     for (const auto& c : cases)
         EXPECT_EQ(c.bExpert, CIRControlApp::IsExpertCommandLine(c.commandLine)) << c.commandLine;
 }
@@ -139,7 +139,8 @@ TEST_F(IRControlAppTest, TheExternalApplicationStartsEvenWithBlanksInItsPath)
     std::string system32 = "C:\\windows\\system32\\";
     std::string tools = folder + "\\Ext App";
     ::CreateDirectoryA(tools.c_str(), NULL);
-    std::string program = tools + "\\my tool.exe", decoy = folder + "\\Ext.exe", marker = folder + "\\ext-marker.txt";
+    std::string program = tools + "\\my tool.exe", decoy = folder + "\\Ext.exe",
+                marker = folder + "\\ext-marker.txt";
     ASSERT_TRUE(::CopyFileA((system32 + "cmd.exe").c_str(), program.c_str(), FALSE));
     ASSERT_TRUE(::CopyFileA((system32 + "hostname.exe").c_str(), decoy.c_str(), FALSE));
     ::DeleteFileA(marker.c_str());
@@ -160,7 +161,8 @@ TEST_F(IRControlAppTest, TheExternalApplicationStartsEvenWithBlanksInItsPath)
     EXPECT_TRUE(ui.bEnabled);
     m_pApp->OnCmdMsg(ID_EXTERN_APP, CN_COMMAND, NULL, NULL);
     DWORD dwStart = ::GetTickCount();
-    while (::GetFileAttributesA(marker.c_str()) == INVALID_FILE_ATTRIBUTES && ::GetTickCount() - dwStart < 10000)
+    while (::GetFileAttributesA(marker.c_str()) == INVALID_FILE_ATTRIBUTES &&
+           ::GetTickCount() - dwStart < 10000)
         ::Sleep(50);
     EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(marker.c_str()));
     // A program that does not exist is not reported.
