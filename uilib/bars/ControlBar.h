@@ -6,6 +6,7 @@
 #include "afxwin.h"
 #include "mfc/DockContext.h"
 
+class SECControlBarInfo;
 class SECControlBarManager;
 class SECDockBar;
 
@@ -117,6 +118,9 @@ class SECControlBar : public CControlBar
     // With BAR_EX_FLAT: one pixel per bordered side, the bar's borders, and the gripper strip in
     // place of the leading border (a vertical bar's only when bWithGripper).
     virtual void CalcInsideRect(CRect& rect, BOOL bHorz, BOOL bWithGripper) const;
+    // The bar's saved record: place, visibility, sizes, styles, share and names.
+    virtual void GetBarInfoEx(SECControlBarInfo* pInfo);
+    virtual void SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrameWnd);
     // Notifications of the frame around docking and floating the bar.
     virtual void OnBeforeDock();
     virtual void OnAfterDock();
