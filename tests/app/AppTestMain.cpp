@@ -1,14 +1,4 @@
-// The application tests' application object.
-#include "afxwin.h"
+// The application tests' application object: the program's own.
+#include "app/IRControlApp.h"
 
-namespace
-{
-class CAppTestApp : public CWinApp
-{
-  public:
-    CAppTestApp() : CWinApp(_T("HelvonAppTest"))
-    {
-    }
-};
-CAppTestApp theApp;
-} // namespace
+CIRControlApp theApp;
