@@ -42,7 +42,7 @@ namespace
 BOOL AcquireForPendix(STRUCT_SERIAL_INTERFACE& out, CWnd* pOwner, BOOL bUsbDevice, LPCTSTR lpszDevice)
 {
     CIRControlApp* pApp = GetIRControlApp();
-    return pApp != NULL && pApp->AcquireSerialInterface(out, pOwner, bUsbDevice, lpszDevice) == 1;
+    return pApp != NULL && pApp->AcquireSerialInterface(out, pOwner, bUsbDevice, lpszDevice);
 }
 
 void ReleaseForPendix(CWnd* pOwner)
@@ -75,8 +75,7 @@ CIRControlApp::CIRControlApp()
 
 CIRControlApp::~CIRControlApp()
 {
-    if (CApplicationValues::GetProjektConfig().IsReadOnlyConfig() == FALSE &&
-        &CApplicationValues::GetProjektConfig() == m_pProjektConfig)
+    if (&CApplicationValues::GetProjektConfig() == m_pProjektConfig)
         CApplicationValues::SetProjektConfig(NULL);
     if (&CApplicationValues::GetDrawConfig() == m_pDrawConfig)
         CApplicationValues::SetDrawConfig(NULL);
@@ -202,22 +201,25 @@ BOOL CIRControlApp::AssignSerialInterface(STRUCT_SERIAL_INTERFACE& out, CWnd* pV
     return TRUE;
 }
 
-int CIRControlApp::AcquireSerialInterface(STRUCT_SERIAL_INTERFACE& out, CWnd* pOwner, BOOL bUsbDevice,
-                                          LPCTSTR lpszDevice)
+BOOL CIRControlApp::AcquireSerialInterface(STRUCT_SERIAL_INTERFACE& out, CWnd* pOwner, BOOL bUsbDevice,
+                                           LPCTSTR lpszDevice)
 {
+    // The device may be named by the user's assignment text or by the port's friendly name
+    // ("Pendix2004 USB Serial Port"), whose default is what a freshly set up machine has.
+    LPCTSTR lpszText = lpszDevice != NULL ? lpszDevice : "";
     STRUCT_SERIAL_INTERFACE record;
     int nKey = FindInterface(
         [&](const STRUCT_SERIAL_INTERFACE& r) {
-            return r.pOwner == NULL && r.bUseInterface && r.bUsbDevice == bUsbDevice &&
-                   r.strDescription.Find(lpszDevice) >= 0;
+            return r.pOwner == NULL && r.bUseInterface && (r.bUsbDevice != FALSE) == (bUsbDevice != FALSE) &&
+                   (r.strDevice.Find(lpszText) >= 0 || r.strDescription.Find(lpszText) >= 0);
         },
         record);
     if (nKey < 0)
-        return 0;
+        return FALSE;
     record.pOwner = pOwner;
     m_interfaces.SetAt(nKey, record);
     out = record;
-    return 1;
+    return TRUE;
 }
 
 void CIRControlApp::ReleaseSerialInterface(CWnd* pOwner)

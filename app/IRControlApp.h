@@ -44,7 +44,7 @@ class CIRControlApp : public CWinApp
     {
         return m_pDrawConfig;
     }
-    CSerialInterfaceMap& GetInterfaceTable()
+    CSerialInterfaceMap& GetInterfaces()
     {
         return m_interfaces;
     }
@@ -72,14 +72,19 @@ class CIRControlApp : public CWinApp
     {
         m_bPendixViewOpen = bOpen;
     }
+    void SetExternApp(const CString& strPath, const CString& strOptions)
+    {
+        m_strExternApp = strPath;
+        m_strExternOptions = strOptions;
+    }
 
     // Serial interfaces
     // The first free enabled interface whose queue index is not above the number handed out so
     // far goes to the recording view; TRUE when there was one.
     BOOL AssignSerialInterface(STRUCT_SERIAL_INTERFACE& out, CWnd* pView);
-    // The first free enabled interface with the USB flag given whose description contains the
-    // text goes to the window (the Pendix view); not counted as handed out. 1 on success.
-    int AcquireSerialInterface(STRUCT_SERIAL_INTERFACE& out, CWnd* pOwner, BOOL bUsbDevice,
+    // The first free enabled interface with the USB flag given whose device name or description
+    // contains the text goes to the window (the Pendix view); not counted as handed out.
+    BOOL AcquireSerialInterface(STRUCT_SERIAL_INTERFACE& out, CWnd* pOwner, BOOL bUsbDevice,
                                LPCTSTR lpszDevice);
     // Frees the interface the window holds; nothing when it holds none.
     void ReleaseSerialInterface(CWnd* pOwner);
@@ -100,7 +105,6 @@ class CIRControlApp : public CWinApp
     BOOL InitInstance() override;
 
     // Implementation
-  protected:
     HINSTANCE m_hLanguageDll;
     CSerialConfig* m_pSerialConfig;
     CSerialUserConfig* m_pSerialUserConfig;
@@ -121,6 +125,7 @@ class CIRControlApp : public CWinApp
     CPtrList m_countedOwners;
     BOOL m_bPendixViewOpen;
 
+  protected:
     // The first record in key order that passes; its key, or -1.
     template <class P> int FindInterface(P pass, STRUCT_SERIAL_INTERFACE& out);
 

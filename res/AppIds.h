@@ -15,7 +15,8 @@
 // The recording view's station link.
 #define ID_COMMUNICATION 32793  // "&Kommunikation\tF8"
 #define ID_RECORD 32811         // "&Aufnahme\tF9"
-#define ID_EXTERN_APP 32856
 #define IDS_APP_CONNECTED_WITH 414
 #define IDS_APP_NOT_CONNECTED 415
 #define IDS_APP_NO_INTERFACE 423
+// Application commands.
+#define ID_EXTERN_APP 32856 // starts the external application

@@ -15,6 +15,9 @@ class CGXProperties;
 class CGXGridParam;
 class CGXRangeList;
 class CGXCellRange;
+class CGXControl;
+class CGXGridCore;
+struct CGXFindReplaceSettings;
 
 // Compares a style with the attributes another one includes.
 class CGXAbstractStyleCompareSubsetImp : public CObject
@@ -391,6 +394,43 @@ class CGXAbstractGridFindReplaceImp : public CObject
     virtual void OnFindReplaceNotify(CGXGridCore*, CFindReplaceDialog*)
     {
     }
+    // Find and replace inside a cell control that has no text of its own to search.
+    virtual BOOL FindInControl(CGXGridCore*, CGXControl*, const CGXFindReplaceSettings&, ROWCOL, ROWCOL, BOOL,
+                               BOOL)
+    {
+        return FALSE;
+    }
+    virtual BOOL ReplaceInControl(CGXGridCore*, CGXControl*, const CGXFindReplaceSettings&, ROWCOL, ROWCOL)
+    {
+        return FALSE;
+    }
+};
+
+// Cut, copy and paste of a grid's cells.
+class CGXAbstractGridCutPasteImp : public CObject
+{
+  public:
+    virtual BOOL CanCopy(CGXGridCore* pGrid) = 0;
+    virtual BOOL Copy(CGXGridCore* pGrid) = 0;
+    virtual BOOL CopyRangesToClipboard(CGXGridCore* pGrid, const CGXRangeList& ranges) = 0;
+    virtual BOOL CanCut(CGXGridCore* pGrid) = 0;
+    virtual BOOL Cut(CGXGridCore* pGrid) = 0;
+    virtual BOOL CutRangesToClipboard(CGXGridCore* pGrid, const CGXRangeList& ranges, BOOL bStyles) = 0;
+    virtual BOOL CanPaste(CGXGridCore* pGrid) = 0;
+    virtual BOOL CanPasteFromClipboard(CGXGridCore* pGrid) = 0;
+    virtual BOOL Paste(CGXGridCore* pGrid) = 0;
+    virtual BOOL PasteDirect(CGXGridCore* pGrid, const CGXCellRange& range) = 0;
+    virtual BOOL PasteFromClipboardAt(CGXGridCore* pGrid, const CGXCellRange& range) = 0;
+    virtual BOOL ConfirmPasteSize(CGXGridCore* pGrid) = 0;
+};
+
+// Emptying cells: their values, or with the flag their whole styles.
+class CGXAbstractGridClearCellsImp : public CObject
+{
+  public:
+    virtual BOOL CanClear(CGXGridCore* pGrid) = 0;
+    virtual BOOL Clear(CGXGridCore* pGrid, BOOL bStyles) = 0;
+    virtual BOOL ClearCells(CGXGridCore* pGrid, const CGXRangeList& ranges, BOOL bStyles) = 0;
 };
 
 // Selection of ranges by keyboard and mouse.

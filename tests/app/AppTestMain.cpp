@@ -1,4 +1,14 @@
-// The application tests' application object: the program's own.
+// The application object of the tests: the program's own.
 #include "app/IRControlApp.h"
 
-CIRControlApp theApp;
+namespace
+{
+class CAppTestApp : public CIRControlApp
+{
+  public:
+    CAppTestApp()
+    {
+    }
+};
+CAppTestApp theApp;
+} // namespace

@@ -1,5 +1,5 @@
-// The application object: handing serial interfaces to recording views and the Pendix view and
-// taking them back, the expert switch of the command line, and the administrator check.
+// The application object as the Pendix view and the station threads reach it through the
+// functions it installs, and the administrator check.
 #include "TestSupport.h"
 #include "app/IRControlApp.h"
 #include "app/SysInfo.h"
@@ -48,65 +48,23 @@ class InterfaceHandOut : public ::testing::Test
     {
         for (CWnd& view : g_views)
             App().ReleaseSerialInterface(&view);
-        App().GetInterfaceTable().RemoveAll();
+        App().GetInterfaces().RemoveAll();
     }
     void Fill(std::initializer_list<STRUCT_SERIAL_INTERFACE> records)
     {
         int nKey = 0;
         for (STRUCT_SERIAL_INTERFACE record : records)
-            App().GetInterfaceTable().SetAt(nKey++, record);
+            App().GetInterfaces().SetAt(nKey++, record);
     }
     CWnd* OwnerOf(int nKey)
     {
         STRUCT_SERIAL_INTERFACE record;
-        EXPECT_TRUE(App().GetInterfaceTable().Lookup(nKey, record));
+        EXPECT_TRUE(App().GetInterfaces().Lookup(nKey, record));
         return record.pOwner;
     }
 };
 
-TEST_F(InterfaceHandOut, QueueIndexAboveTheCountHandedOutWaits)
-{
-    Fill({Interface(7, 1)});
-    STRUCT_SERIAL_INTERFACE out;
-    EXPECT_FALSE(App().AssignSerialInterface(out, &g_views[0]));
-    EXPECT_EQ(0, App().GetInterfacesHandedOut());
-    EXPECT_TRUE(App().IsNoInterfaceInUse());
-}
-
-TEST_F(InterfaceHandOut, ViewsTakeInterfacesInQueueOrder)
-{
-    // Disabled and queue-index gaps: COM5 is off, COM7 may go first, COM8 second.
-    Fill({Interface(5, 0, FALSE), Interface(8, 1), Interface(7, 0), Interface(9, 2)});
-    STRUCT_SERIAL_INTERFACE out;
-    ASSERT_TRUE(App().AssignSerialInterface(out, &g_views[0]));
-    EXPECT_EQ("COM7", std::string(out.strPortName));
-    EXPECT_EQ(&g_views[0], out.pOwner);
-    EXPECT_EQ(&g_views[0], OwnerOf(2));
-    ASSERT_TRUE(App().AssignSerialInterface(out, &g_views[1]));
-    EXPECT_EQ("COM8", std::string(out.strPortName));
-    EXPECT_EQ(2, App().GetInterfacesHandedOut());
-    EXPECT_FALSE(App().IsNoInterfaceInUse());
-
-    // Releasing the first frees its port for the next view; the count follows.
-    App().ReleaseSerialInterface(&g_views[0]);
-    EXPECT_EQ(NULL, OwnerOf(2));
-    EXPECT_EQ(1, App().GetInterfacesHandedOut());
-    ASSERT_TRUE(App().AssignSerialInterface(out, &g_views[2]));
-    EXPECT_EQ("COM7", std::string(out.strPortName));
-}
-
-TEST_F(InterfaceHandOut, ReleasingAWindowWithoutInterfaceChangesNothing)
-{
-    Fill({Interface(7, 0)});
-    STRUCT_SERIAL_INTERFACE out;
-    ASSERT_TRUE(App().AssignSerialInterface(out, &g_views[0]));
-    App().ReleaseSerialInterface(&g_views[1]);
-    App().ReleaseSerialInterface(NULL);
-    EXPECT_EQ(&g_views[0], OwnerOf(0));
-    EXPECT_EQ(1, App().GetInterfacesHandedOut());
-}
-
-TEST_F(InterfaceHandOut, PendixInterfaceIsNotCounted)
+TEST_F(InterfaceHandOut, ThroughTheInstalledServices)
 {
     App().InstallServices();
     Fill({Interface(8, 2, TRUE, "Pendix2004 USB Serial Port"), Interface(7, 0), Interface(9, 1)});
@@ -133,17 +91,18 @@ TEST_F(InterfaceHandOut, PendixInterfaceIsNotCounted)
     EXPECT_TRUE(App().IsNoInterfaceInUse());
 }
 
-TEST(ApplicationStart, ExpertModeOnlyForTheExactWord)
+TEST_F(InterfaceHandOut, TheThreadsAskWhetherAnInterfaceIsInUse)
 {
-    const struct
-    {
-        LPCSTR commandLine;
-        BOOL bExpert;
-    } cases[] = {{"-expert", TRUE}, {"-Expert", FALSE}, {"-expert x", FALSE},
-                 {"", FALSE},       {NULL, FALSE},      {" -expert", FALSE}};
-    for (const auto& c : cases)
-        EXPECT_EQ(c.bExpert, CIRControlApp::IsExpertCommandLine(c.commandLine))
-            << (c.commandLine ? c.commandLine : "(null)");
+    App().InstallServices();
+    Fill({Interface(7, 0)});
+    // The installed answer replaces the previous one; asking through the link's hook.
+    COMM_INTERFACE_CHECK pfnCheck = SetIsNoInterfaceInUse(NULL);
+    SetIsNoInterfaceInUse(pfnCheck);
+    ASSERT_TRUE(pfnCheck != NULL);
+    EXPECT_TRUE(pfnCheck());
+    STRUCT_SERIAL_INTERFACE out;
+    ASSERT_TRUE(App().AssignSerialInterface(out, &g_views[0]));
+    EXPECT_FALSE(pfnCheck());
 }
 
 TEST(SystemInformation, AdministratorAsTheTokenSays)

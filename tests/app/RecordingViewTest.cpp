@@ -108,7 +108,7 @@ class RecordingView : public ProgramKeyTest
         WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "AutoCom", 0);
         App().CreateConfiguration();
         App().InstallServices();
-        App().GetInterfaceTable().RemoveAll();
+        App().GetInterfaces().RemoveAll();
     }
     void TearDown() override
     {
@@ -118,7 +118,7 @@ class RecordingView : public ProgramKeyTest
             delete pDoc;
         EXPECT_FALSE(IsCommWorkerRunning());
         EXPECT_FALSE(IsCommTimerRunning());
-        App().GetInterfaceTable().RemoveAll();
+        App().GetInterfaces().RemoveAll();
         m_sim.Stop();
         ProgramKeyTest::TearDown();
     }
@@ -130,7 +130,7 @@ class RecordingView : public ProgramKeyTest
         serial.nParity = parityNone;
         serial.nStopBits = stopBitsOne;
         serial.nPortNumber = nPort;
-        serial.nQueueIndex = (int)App().GetInterfaceTable().GetCount();
+        serial.nQueueIndex = (int)App().GetInterfaces().GetCount();
         serial.strPortName.Format("COM%d", nPort);
         serial.strDescription = bUsb ? "QM240D USB Serial Port" : "Kommunikationsanschluss";
         serial.dwReadTimeout = 100;
@@ -140,7 +140,7 @@ class RecordingView : public ProgramKeyTest
         serial.dwWriteTimeoutConstant = 100;
         serial.bUseInterface = TRUE;
         serial.bUsbDevice = bUsb;
-        App().GetInterfaceTable().SetAt((int)App().GetInterfaceTable().GetCount(), serial);
+        App().GetInterfaces().SetAt((int)App().GetInterfaces().GetCount(), serial);
     }
     ViewInFrame& Open()
     {
@@ -197,7 +197,7 @@ TEST_F(RecordingView, ConnectsToTheFirstInterface)
 TEST_F(RecordingView, NoInterfaceLeftWorksOffline)
 {
     AddInterface(StationSimulator::kPort);
-    App().GetInterfaceTable()[0].nQueueIndex = 1; // not reached before one was handed out
+    App().GetInterfaces()[0].nQueueIndex = 1; // not reached before one was handed out
     MessageBoxes boxes;
     boxes.Expect(IDOK, "Es ist keine weitere Schnittstelle mehr verf");
     CIRControlView* pView = Open().pView;
@@ -229,7 +229,7 @@ TEST_F(RecordingView, ScheduleFollowsTheTicks)
     {
         SCOPED_TRACE(c.firmware);
         ASSERT_TRUE(m_sim.Start(StationSimulator::kPort, std::string("--firmware ") + c.firmware));
-        App().GetInterfaceTable().RemoveAll();
+        App().GetInterfaces().RemoveAll();
         AddInterface(StationSimulator::kPort);
         ViewInFrame& v = Open();
         Command(v.pView, ID_COMMUNICATION);
@@ -307,7 +307,7 @@ TEST_F(RecordingView, NoStationReportsOnce)
         {
             ASSERT_TRUE(m_sim.Start(c.nPort, "--fault silence"));
         }
-        App().GetInterfaceTable().RemoveAll();
+        App().GetInterfaces().RemoveAll();
         AddInterface(c.nPort, c.bUsb);
         CBoxCounter boxes;
         ViewInFrame& v = Open();
