@@ -125,12 +125,12 @@ class CIRControlApp : public CWinApp
     CPtrList m_countedOwners;
     BOOL m_bPendixViewOpen;
 
+    afx_msg void OnExternApp();
+    afx_msg void OnUpdateExternApp(CCmdUI* pCmdUI);
+
   protected:
     // The first record in key order that passes; its key, or -1.
     template <class P> int FindInterface(P pass, STRUCT_SERIAL_INTERFACE& out);
-
-    afx_msg void OnExternApp();
-    afx_msg void OnUpdateExternApp(CCmdUI* pCmdUI);
 
     DECLARE_MESSAGE_MAP()
 };
