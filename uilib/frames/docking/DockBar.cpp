@@ -528,6 +528,13 @@ CSize SECDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
             continue;
         }
         const int nEnd = GetRowEnd(nStart);
+        // A hide asked for with DelayShow happens with this layout, not at the next idle.
+        for (int i = nStart; i < nEnd && !m_bLayoutQuery; ++i)
+        {
+            CControlBar* pBar = GetDockedControlBar(i);
+            if (pBar != NULL && !pBar->IsVisible())
+                pBar->RecalcDelayShow(&layout);
+        }
         int nFlexible = 0, nFixed = 0;
         NormalizeRow(nStart, m_pBarBeingDocked, &nFlexible, &nFixed);
         const int nVisible = nFlexible + nFixed;
