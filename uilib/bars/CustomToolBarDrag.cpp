@@ -26,7 +26,8 @@ BOOL SECCustomToolBar::AcceptsDrop() const
     return TRUE;
 }
 
-SECToolBarRectTracker::SECToolBarRectTracker(LPCRECT lpRect) : CRectTracker(lpRect, CRectTracker::hatchedBorder)
+SECToolBarRectTracker::SECToolBarRectTracker(LPCRECT lpRect)
+    : CRectTracker(lpRect, CRectTracker::hatchedBorder)
 {
 }
 
@@ -48,8 +49,8 @@ SECCustomToolBar* SECCustomToolBar::FindDropTarget(const CRect& rect) const
     if (pTarget != NULL)
         return pTarget;
     // A custom toolbar (or a floating frame holding one) under a corner of the rectangle.
-    const CPoint corners[] = {rect.TopLeft(), CPoint(rect.right - 1, rect.top), CPoint(rect.left, rect.bottom - 1),
-                              CPoint(rect.right - 1, rect.bottom - 1)};
+    const CPoint corners[] = {rect.TopLeft(), CPoint(rect.right - 1, rect.top),
+                              CPoint(rect.left, rect.bottom - 1), CPoint(rect.right - 1, rect.bottom - 1)};
     for (const CPoint& pt : corners)
     {
         CWnd* pWnd = CWnd::FromHandle(::WindowFromPoint(pt));
@@ -59,8 +60,10 @@ SECCustomToolBar* SECCustomToolBar::FindDropTarget(const CRect& rect) const
                 return static_cast<SECCustomToolBar*>(pWnd);
             if (pWnd->IsKindOf(RUNTIME_CLASS(CMiniDockFrameWnd)))
             {
-                for (CWnd* pChild = pWnd->GetWindow(GW_CHILD); pChild != NULL; pChild = pChild->GetWindow(GW_HWNDNEXT))
-                    for (CWnd* pBar = pChild->GetWindow(GW_CHILD); pBar != NULL; pBar = pBar->GetWindow(GW_HWNDNEXT))
+                for (CWnd* pChild = pWnd->GetWindow(GW_CHILD); pChild != NULL;
+                     pChild = pChild->GetWindow(GW_HWNDNEXT))
+                    for (CWnd* pBar = pChild->GetWindow(GW_CHILD); pBar != NULL;
+                         pBar = pBar->GetWindow(GW_HWNDNEXT))
                         if (pBar->IsKindOf(RUNTIME_CLASS(SECCustomToolBar)))
                             return static_cast<SECCustomToolBar*>(pBar);
                 break;
@@ -230,7 +233,8 @@ BOOL SECCustomToolBar::DropButton(CRect rect, SECStdBtn* pBtn, BOOL bCopy, BOOL 
             for (size_t i = nPos; i <= nLast; i++)
                 if (!m_btns[(size_t)visible[i]]->HasStyle(TBBS_SEPARATOR))
                     cyRow = std::max(cyRow, m_btns[(size_t)visible[i]]->m_cy);
-            const BOOL bSepEnd = m_btns[(size_t)visible[nLast]]->HasStyle(TBBS_SEPARATOR) && nLast + 1 < visible.size();
+            const BOOL bSepEnd =
+                m_btns[(size_t)visible[nLast]]->HasStyle(TBBS_SEPARATOR) && nLast + 1 < visible.size();
             nFirst = nPos;
             nEnd = nLast;
             yRow += cyRow + (bSepEnd ? nGap : 0);

@@ -230,9 +230,10 @@ CSize SECCustomToolBar::LayoutButtons(int nLength, DWORD dwMode)
     // Only a committed layout, or one for the state the bar is in, moves the buttons: the dock
     // context asks for the other orientations while dragging.
     const BOOL bFloatingNow = (m_dwStyle & CBRS_FLOATING) != 0;
-    const BOOL bPlace = (dwMode & LM_COMMIT) ||
-                        (bFloatingNow ? !(dwMode & (LM_HORZDOCK | LM_VERTDOCK))
-                                      : (dwMode & ((m_dwStyle & CBRS_ORIENT_VERT) ? LM_VERTDOCK : LM_HORZDOCK)) != 0);
+    const BOOL bPlace =
+        (dwMode & LM_COMMIT) ||
+        (bFloatingNow ? !(dwMode & (LM_HORZDOCK | LM_VERTDOCK))
+                      : (dwMode & ((m_dwStyle & CBRS_ORIENT_VERT) ? LM_VERTDOCK : LM_HORZDOCK)) != 0);
     std::vector<UINT> savedStyles;
     if (!bPlace)
         for (const SECStdBtn* pBtn : m_btns)

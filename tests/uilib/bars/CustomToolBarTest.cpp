@@ -56,7 +56,8 @@ TEST(CustomToolBarPressing, ACheckButtonToggledOnOneToolBarShowsCheckedOnTheOthe
     ToolBarFrame frame;
     ASSERT_EQ(UINT(ID_TB_CHECK), frame.m_pSecond->GetItemID(kSecondCheck));
     frame.m_pFirst->SetButtonStyle(kCheck, frame.m_pFirst->GetButtonStyle(kCheck) | TBBS_CHECKBOX);
-    frame.m_pSecond->SetButtonStyle(kSecondCheck, frame.m_pSecond->GetButtonStyle(kSecondCheck) | TBBS_CHECKBOX);
+    frame.m_pSecond->SetButtonStyle(kSecondCheck,
+                                    frame.m_pSecond->GetButtonStyle(kSecondCheck) | TBBS_CHECKBOX);
     ClickAt(frame.ButtonCentre(frame.m_pFirst, kCheck));
     EXPECT_EQ(std::vector<UINT>{ID_TB_CHECK}, frame.m_pFrame->m_commands);
     EXPECT_TRUE(frame.m_pFirst->GetButtonStyle(kCheck) & TBBS_CHECKED);
