@@ -15,6 +15,9 @@ class CGXProperties;
 class CGXGridParam;
 class CGXRangeList;
 class CGXCellRange;
+class CGXControl;
+class CGXGridCore;
+struct CGXFindReplaceSettings;
 
 // Compares a style with the attributes another one includes.
 class CGXAbstractStyleCompareSubsetImp : public CObject
@@ -107,6 +110,7 @@ class CGXLongOperation;
 class CFindReplaceDialog;
 class CDC;
 class CGXDrawingContext;
+class CPrintInfo;
 
 // Turns control ids into cell controls, installs components and registers window classes.
 class CGXAbstractControlFactory : public CObject
@@ -390,6 +394,43 @@ class CGXAbstractGridFindReplaceImp : public CObject
     virtual void OnFindReplaceNotify(CGXGridCore*, CFindReplaceDialog*)
     {
     }
+    // Find and replace inside a cell control that has no text of its own to search.
+    virtual BOOL FindInControl(CGXGridCore*, CGXControl*, const CGXFindReplaceSettings&, ROWCOL, ROWCOL, BOOL,
+                               BOOL)
+    {
+        return FALSE;
+    }
+    virtual BOOL ReplaceInControl(CGXGridCore*, CGXControl*, const CGXFindReplaceSettings&, ROWCOL, ROWCOL)
+    {
+        return FALSE;
+    }
+};
+
+// Cut, copy and paste of a grid's cells.
+class CGXAbstractGridCutPasteImp : public CObject
+{
+  public:
+    virtual BOOL CanCopy(CGXGridCore* pGrid) = 0;
+    virtual BOOL Copy(CGXGridCore* pGrid) = 0;
+    virtual BOOL CopyRangesToClipboard(CGXGridCore* pGrid, const CGXRangeList& ranges) = 0;
+    virtual BOOL CanCut(CGXGridCore* pGrid) = 0;
+    virtual BOOL Cut(CGXGridCore* pGrid) = 0;
+    virtual BOOL CutRangesToClipboard(CGXGridCore* pGrid, const CGXRangeList& ranges, BOOL bStyles) = 0;
+    virtual BOOL CanPaste(CGXGridCore* pGrid) = 0;
+    virtual BOOL CanPasteFromClipboard(CGXGridCore* pGrid) = 0;
+    virtual BOOL Paste(CGXGridCore* pGrid) = 0;
+    virtual BOOL PasteDirect(CGXGridCore* pGrid, const CGXCellRange& range) = 0;
+    virtual BOOL PasteFromClipboardAt(CGXGridCore* pGrid, const CGXCellRange& range) = 0;
+    virtual BOOL ConfirmPasteSize(CGXGridCore* pGrid) = 0;
+};
+
+// Emptying cells: their values, or with the flag their whole styles.
+class CGXAbstractGridClearCellsImp : public CObject
+{
+  public:
+    virtual BOOL CanClear(CGXGridCore* pGrid) = 0;
+    virtual BOOL Clear(CGXGridCore* pGrid, BOOL bStyles) = 0;
+    virtual BOOL ClearCells(CGXGridCore* pGrid, const CGXRangeList& ranges, BOOL bStyles) = 0;
 };
 
 // Selection of ranges by keyboard and mouse.
@@ -533,6 +574,58 @@ class CGXAbstractGridMergeCellsImp : public CObject
     {
     }
     virtual void WidenByMergedCells(CGXGridCore*, CGXCellRange&)
+    {
+    }
+};
+
+// Brings the window up to date after rows or columns were inserted, removed or resized, in place
+// of a redraw of everything: moves what stayed and invalidates the rest. Insertions take the first
+// index and the count, the others the first and last index and the old sizes (or NULL); each
+// takes the update flags, which it may mask.
+class CGXAbstractGridOptimizedUpdateImp : public CObject
+{
+  public:
+    virtual void UpdateAfterInsertRows(CGXGridCore*, ROWCOL*, ROWCOL*, UINT*)
+    {
+    }
+    virtual void UpdateAfterInsertCols(CGXGridCore*, ROWCOL*, ROWCOL*, UINT*)
+    {
+    }
+    virtual void UpdateAfterRemoveRows(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
+    {
+    }
+    virtual void UpdateAfterRemoveCols(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
+    {
+    }
+    virtual void UpdateAfterRowHeights(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
+    {
+    }
+    virtual void UpdateAfterColWidths(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
+    {
+    }
+};
+
+// Marks the headers of the current cell's row and column (row, column, change kind: 0 both
+// changed, 1 same row, 2 same column; flags).
+class CGXAbstractGridMarkEditHeaderImp : public CObject
+{
+  public:
+    virtual void OnCurrentCellChanged(CGXGridCore*, ROWCOL, ROWCOL, int, UINT)
+    {
+    }
+};
+
+// Printing of a grid: the window's and the view's printing steps.
+class CGXAbstractGridPrintImp : public CObject
+{
+  public:
+    virtual void OnGridBeginPrinting(CGXGridCore*, CDC*, CPrintInfo*)
+    {
+    }
+    virtual void OnGridPrint(CGXGridCore*, CDC*, CPrintInfo*)
+    {
+    }
+    virtual void OnGridEndPrinting(CGXGridCore*, CDC*, CPrintInfo*)
     {
     }
 };

@@ -262,18 +262,19 @@ class CGXGridCore
     virtual CGXCellRange* GetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
     virtual void SetFloatingMode(WORD nMode, BOOL bRedraw = TRUE);
     virtual void InvalidateFloatedCells(const CGXCellRange& range, ROWCOL nColLimit = (ROWCOL)-1);
-    virtual BOOL RecalcFloatedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE, CGXCellRange* pChanged = NULL,
-                                    BOOL bUseCache = FALSE);
+    virtual BOOL RecalcFloatedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE,
+                                    CGXCellRange* pChanged = NULL, BOOL bUseCache = FALSE);
     virtual CGXCellRange* GetFloatedRangeAt(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
     virtual BOOL UpdateFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags);
-    virtual void RedrawFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight, UINT flags,
-                                     BOOL bCreateHint);
+    virtual void RedrawFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight,
+                                     UINT flags, BOOL bCreateHint);
     virtual void SetMergingMode(WORD nMode, BOOL bRedraw = TRUE);
     virtual void InvalidateMergedCells(const CGXCellRange& range, ROWCOL nRowLimit = (ROWCOL)-1,
                                        ROWCOL nColLimit = (ROWCOL)-1);
-    virtual BOOL RecalcMergedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE, CGXCellRange* pChanged = NULL,
-                                   BOOL bUseCache = FALSE);
-    virtual CGXCellRange* GetMergedRangeAt(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range, int nDirection = -1);
+    virtual BOOL RecalcMergedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE,
+                                   CGXCellRange* pChanged = NULL, BOOL bUseCache = FALSE);
+    virtual CGXCellRange* GetMergedRangeAt(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range,
+                                           int nDirection = -1);
     virtual BOOL UpdateMergedSpanAt(int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol,
                                     UINT flags);
     virtual void RedrawMergedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight, UINT flags,
@@ -356,6 +357,26 @@ class CGXGridCore
     virtual void OnCanceledEditing(ROWCOL nRow, ROWCOL nCol);
     virtual BOOL OnEndEditing(ROWCOL nRow, ROWCOL nCol);
     virtual void OnModifyCell(ROWCOL nRow, ROWCOL nCol);
+    // Asked before the Delete key empties a cell's text in its control.
+    virtual BOOL OnClearCellText(ROWCOL nRow, ROWCOL nCol);
+
+    // Clipboard and clearing (GridCoreClipboard.cpp): forwarded to the cut-and-paste and the
+    // clear-cells components; each answers FALSE without its component.
+    virtual BOOL CanCopy();
+    virtual BOOL Copy();
+    virtual BOOL CopyRangesToClipboard(const CGXRangeList& ranges);
+    virtual BOOL CanCut();
+    virtual BOOL Cut();
+    virtual BOOL CutRangesToClipboard(const CGXRangeList& ranges, BOOL bStyles);
+    virtual BOOL CanPaste();
+    virtual BOOL CanPasteFromClipboard();
+    virtual BOOL Paste();
+    virtual BOOL PasteDirect(const CGXCellRange& range);
+    virtual BOOL PasteFromClipboardAt(const CGXCellRange& range);
+    virtual BOOL ConfirmPasteSize();
+    virtual BOOL CanClear();
+    virtual BOOL Clear(BOOL bStyles);
+    virtual BOOL ClearCells(const CGXRangeList& ranges, BOOL bStyles);
 
     // Sizes, rectangles, hit-testing and cursors (GridCoreSizes.cpp)
     virtual BOOL SetRowHeight(ROWCOL nFirst, ROWCOL nLast, int nHeight, int* anHeights = NULL,
@@ -532,7 +553,7 @@ class CGXGridCore
 
     // Implementation
     // Group 1: per-grid components (owned through m_ownedImps).
-    CObject* m_pPrintImp = NULL;
+    CGXAbstractGridPrintImp* m_pPrintImp = NULL;
     CObject* m_pSortImp = NULL;
     CGXAbstractGridOldDrawingImp* m_pOldDrawingImp = NULL;
     CGXAbstractDrawSpannedCellsImp* m_pDrawSpannedCellsImp = NULL;
@@ -550,14 +571,14 @@ class CGXGridCore
     CObject* m_pExcelLikeFillImp = NULL;
     CObject* m_pUserDragSelectRangeImp = NULL;
     CGXAbstractGridUserResizeCellsImp* m_pUserResizeCellsImp = NULL;
-    CObject* m_pOptimizedUpdateImp = NULL;
-    CObject* m_pMarkEditHeaderImp = NULL;
+    CGXAbstractGridOptimizedUpdateImp* m_pOptimizedUpdateImp = NULL;
+    CGXAbstractGridMarkEditHeaderImp* m_pMarkEditHeaderImp = NULL;
     CObject* m_pFreezeMenuHelperImp = NULL;
     CObject* m_pDirectCopyMoveCellsImp = NULL;
     CObject* m_pTextDataExchangeImp = NULL;
     CObject* m_pStyleDataExchangeImp = NULL;
-    CObject* m_pCutPasteImp = NULL;
-    CObject* m_pClearCellsImp = NULL;
+    CGXAbstractGridCutPasteImp* m_pCutPasteImp = NULL;
+    CGXAbstractGridClearCellsImp* m_pClearCellsImp = NULL;
     CGXAbstractGridRangeNameImp* m_pRangeNameImp = NULL;
     CObject* m_pExtraObject = NULL; // deleted at destruction, not a component
     CPtrList m_ownedImps;
@@ -676,6 +697,10 @@ class CGXGridCore
     CRect m_rectLastWnd;
     BOOL m_bLastFrameZoomed = FALSE;
     CGXCellRange m_lastSelectedRange;
+    // Clipboard options: 0x0008 text, 0x0010 styles (the default writes and reads both).
+    DWORD m_nClipboardFlags = 0x0018;
+    CString m_sCopySeparator;   // written between cells; TAB when empty
+    CString m_sPasteSeparators; // each character ends a field; TAB when empty
 
     enum
     {

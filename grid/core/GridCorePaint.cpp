@@ -385,8 +385,12 @@ void CGXGridCore::DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nR
     ctx.m_bInvertSelection = !m_bPrinting && m_pParam->m_bInvertSelection;
     ctx.m_penHorz = ctx.m_penVert = CGXCellPen(m_pParam->m_nGridLineStyle & 7, 1, GetPropertiesColor(0));
 
-    // 2. The current cell's cached style is composed again.
-    if (m_bCurrentCellValid && !m_bHoldCurrentCellStyle)
+    // 2. A current cell in the range has its cached style composed again.
+    auto drawn = [](const std::vector<ROWCOL>& anIds, ROWCOL nCount, ROWCOL nId) {
+        return std::find(anIds.begin(), anIds.begin() + nCount, nId) != anIds.begin() + nCount;
+    };
+    if (m_bCurrentCellValid && !m_bHoldCurrentCellStyle && drawn(ctx.m_anRowId, nRows, m_nCurrentRow) &&
+        drawn(ctx.m_anColId, nCols, m_nCurrentCol))
     {
         m_pCurrentCellControl = NULL;
         m_bCurrentCellStyleValid = FALSE;
@@ -453,8 +457,8 @@ void CGXGridCore::DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nR
             nSavedDC = pDC->SaveDC();
             pDC->IntersectClipRect(ctx.m_rectClip.left, ctx.m_anRowTop[r], ctx.m_rectClip.right,
                                    ctx.m_anRowTop[r] + ctx.m_anRowHeight[r]);
-            m_pParam->m_PendingRanges.AddTail(
-                new CGXCellRange(ctx.m_anRowId[r], ctx.m_anColId[nFirst], ctx.m_anRowId[r], ctx.m_anColId[nCols - 1]));
+            m_pParam->m_PendingRanges.AddTail(new CGXCellRange(ctx.m_anRowId[r], ctx.m_anColId[nFirst],
+                                                               ctx.m_anRowId[r], ctx.m_anColId[nCols - 1]));
         }
         DrawRowBackground(ctx, r, nFirst);
         for (ROWCOL c = nFirst; c < nCols; c++)

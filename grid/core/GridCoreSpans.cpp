@@ -33,11 +33,12 @@ CGXCellRange* CGXGridCore::GetFloatedRangeAt(ROWCOL nRow, ROWCOL nCol, CGXCellRa
 
 BOOL CGXGridCore::UpdateFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags)
 {
-    return m_pFloatCellsImp != NULL && m_pFloatCellsImp->UpdateFloatedSpanAt(this, nRow, nCol, nToRow, nToCol, flags);
+    return m_pFloatCellsImp != NULL &&
+           m_pFloatCellsImp->UpdateFloatedSpanAt(this, nRow, nCol, nToRow, nToCol, flags);
 }
 
-void CGXGridCore::RedrawFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight, UINT flags,
-                                      BOOL bCreateHint)
+void CGXGridCore::RedrawFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight,
+                                      UINT flags, BOOL bCreateHint)
 {
     if (m_pFloatCellsImp != NULL)
         m_pFloatCellsImp->RedrawFloatedSpanAt(this, nRow, nCol, nOldBottom, nOldRight, flags, bCreateHint);
@@ -75,8 +76,8 @@ BOOL CGXGridCore::UpdateMergedSpanAt(int nDirection, ROWCOL nRow, ROWCOL nCol, R
            m_pMergeCellsImp->UpdateMergedSpanAt(this, nDirection, nRow, nCol, nToRow, nToCol, flags);
 }
 
-void CGXGridCore::RedrawMergedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight, UINT flags,
-                                     BOOL bCreateHint)
+void CGXGridCore::RedrawMergedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight,
+                                     UINT flags, BOOL bCreateHint)
 {
     if (m_pMergeCellsImp != NULL)
         m_pMergeCellsImp->RedrawMergedSpanAt(this, nRow, nCol, nOldBottom, nOldRight, flags, bCreateHint);
@@ -112,6 +113,6 @@ WORD CGXGridCore::GetMergingMode() const
 
 BOOL CGXGridCore::GetCellSpanRange(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range)
 {
-    return GetCoveredCellsRowCol(nRow, nCol, range) != NULL || GetMergedRangeAt(nRow, nCol, range, -1) != NULL ||
-           GetFloatedRangeAt(nRow, nCol, range) != NULL;
+    return GetCoveredCellsRowCol(nRow, nCol, range) != NULL ||
+           GetMergedRangeAt(nRow, nCol, range, -1) != NULL || GetFloatedRangeAt(nRow, nCol, range) != NULL;
 }

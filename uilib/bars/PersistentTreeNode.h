@@ -65,7 +65,7 @@ class SECPersistentTreeNode : public CObject
     };
 
     // Binary blocks encode to two letters a byte; longer texts than this are stored in pieces.
-    static const int kMaxBinaryPiece = 250;
+    static constexpr int kMaxBinaryPiece = 250;
 
     // Construction
     SECPersistentTreeNode();

@@ -14,9 +14,9 @@ class SECRegistry : public CObject
 
   public:
     // Buffer sizes of the enumerations and of a string value, in characters / bytes.
-    static const DWORD kMaxKeyNameChars = 2047;
-    static const DWORD kMaxValueNameChars = 2048;
-    static const DWORD kStringValueBytes = 2048;
+    static constexpr DWORD kMaxKeyNameChars = 2047;
+    static constexpr DWORD kMaxValueNameChars = 2048;
+    static constexpr DWORD kStringValueBytes = 2048;
 
     // Construction
     SECRegistry();

@@ -2,6 +2,7 @@
 // borders, the frozen boundary, the outer area, the selection and the current-cell marker.
 #include "GridTestApp.h"
 #include "grid/core/DrawingContext.h"
+#include "grid/core/Static.h"
 #include "grid/core/SysColorTable.h"
 #include "GridIds.h"
 #include "TestSupport.h"
@@ -237,6 +238,33 @@ TEST(GridPaint, SelectionAndMarker)
     EXPECT_EQ(0x000000u, px.At(inner.left + inner.Width() / 2, inner.bottom - 1));
     EXPECT_EQ(0xFFFFFFu, px.At(inner.right - 2, inner.bottom - 2));
     EXPECT_EQ(0x000000u, px.At(inner.left, inner.bottom - 1)); // a corner: inverted once, not twice
+}
+
+TEST(GridPaint, NoMarkerWhileTheCurrentCellIsBeingEdited)
+{
+    PaintedGrid w;
+    class ActiveStatic : public CGXStatic
+    {
+      public:
+        using CGXStatic::CGXStatic;
+        BOOL IsActive() override
+        {
+            return m_bActive;
+        }
+        BOOL m_bActive = TRUE;
+    };
+    ActiveStatic* pControl = new ActiveStatic(&w.g);
+    const WORD nId = 30100;
+    w.g.RegisterControl(nId, pControl, FALSE, FALSE);
+    w.g.SetStyleRange(CGXCellRange(5, 3), &CGXStyle().SetControl(nId), gxOverride, 0, NULL, GX_NOREDRAW);
+    CRect c53 = w.Cell(5, 3);
+    CPoint ptMarker(c53.right - 1, c53.top + c53.Height() / 2);
+    Pixels px = RenderGrid(&w.g, w.grid.get());
+    EXPECT_EQ(0xFFFFFFu, px.At(ptMarker.x, ptMarker.y));
+    // The same control, no longer editing: the marker is back.
+    pControl->m_bActive = FALSE;
+    px = RenderGrid(&w.g, w.grid.get());
+    EXPECT_EQ(0x000000u, px.At(ptMarker.x, ptMarker.y));
 }
 
 TEST(GridPaint, LockedAndChangingLayoutDrawNothing)

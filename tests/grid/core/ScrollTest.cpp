@@ -174,6 +174,7 @@ TEST(GridScroll, PrepareRedrawHearsOfEveryScrollFirst)
     EXPECT_TRUE(w.g.DoScroll(GX_UP, 5));
     EXPECT_FALSE(w.g.DoScroll(GX_UP, 1)); // nothing to scroll: not told
     w.g.m_pPrepareRedrawImp = NULL;
-    std::vector<std::vector<ROWCOL>> expected = {{3, 1, 0, GX_DOWN, 1}, {2, 1, 0, GX_UP, 3}, {1, 1, 0, GX_UP, 2}};
+    std::vector<std::vector<ROWCOL>> expected = {
+        {3, 1, 0, GX_DOWN, 1}, {2, 1, 0, GX_UP, 3}, {1, 1, 0, GX_UP, 2}};
     EXPECT_EQ(expected, prepare.calls);
 }

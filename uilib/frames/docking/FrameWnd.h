@@ -4,6 +4,7 @@
 // state re-created by class name and its plug-ins; the menu bar is the application's.
 #pragma once
 #include "afxwin.h"
+#include "uilib/frames/docking/DockSite.h"
 
 class SECControlBarManager;
 class SECDockBar;
@@ -18,7 +19,7 @@ class SECWndPlugIn;
 }
 } // namespace tessaron
 
-class SECFrameWnd : public CFrameWnd
+class SECFrameWnd : public CFrameWnd, public SECDockSite
 {
     DECLARE_DYNCREATE(SECFrameWnd)
 
@@ -33,10 +34,14 @@ class SECFrameWnd : public CFrameWnd
 
     // Overridables, in this order
     virtual SECDockBar* CreateDockBar();
-    virtual void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP);
+    void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP) override;
     virtual void DockControlBarEx(CControlBar* pBar, UINT nDockBarID = 0, int nCol = 0, int nRow = 0,
                                   float fPctWidth = 1.0f, int nHeight = 150);
-    virtual SECControlBarManager* GetControlBarManager() const
+    virtual void LoadBarState(LPCTSTR lpszProfileName);
+    virtual void SaveBarState(LPCTSTR lpszProfileName);
+    virtual void SetDockState(SECDockState& state);
+    virtual void GetDockState(SECDockState& state);
+    SECControlBarManager* GetControlBarManager() const override
     {
         return m_pControlBarManager;
     }
@@ -52,9 +57,10 @@ class SECFrameWnd : public CFrameWnd
     HMENU GetDefaultMenu() override;
 
     // Operations
-    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = NULL);
     void DockControlBar(CControlBar* pBar, UINT nDockBarID = 0, LPCRECT lpRect = NULL);
-    void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = NULL);
+    // Also the dock site's operations (virtual there, so the dock context reaches them).
+    void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = NULL) override;
+    void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = NULL) override;
     // Switches the custom caption; the previous setting (always FALSE before Windows 4).
     BOOL EnableCustomCaption(BOOL bEnable, BOOL bRedraw = TRUE);
     BOOL IsCustomCaptionEnabled() const
@@ -74,9 +80,9 @@ class SECFrameWnd : public CFrameWnd
         return m_pMenuBar;
     }
     // Bars the dock state made by class name; the frame deletes them.
-    CPtrList& GetDynamicBars()
+    CPtrList* GetDynamicBarList() override
     {
-        return m_listDynamicBars;
+        return &m_listDynamicBars;
     }
 
     // Overrides
