@@ -191,3 +191,11 @@ bool DragWithInput(POINT from, POINT to, bool bCtrl)
     PumpMessages(50);
     return bCaptured;
 }
+
+std::vector<UINT> ButtonIDs(SECCustomToolBar* pBar)
+{
+    std::vector<UINT> ids;
+    for (int i = 0; i < pBar->GetBtnCount(); i++)
+        ids.push_back((pBar->GetButtonStyle(i) & TBBS_SEPARATOR) ? 0 : pBar->GetItemID(i));
+    return ids;
+}

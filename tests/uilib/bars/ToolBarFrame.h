@@ -57,6 +57,9 @@ class ToolBarFrame
 // the loop owns the queue. bCtrl holds Ctrl during the drag. False when no capture came.
 bool DragWithInput(POINT from, POINT to, bool bCtrl = false);
 
+// The ids of a toolbar's buttons, 0 for separators.
+std::vector<UINT> ButtonIDs(SECCustomToolBar* pBar);
+
 // The button colours the toolbars draw with.
 struct SysColors
 {
