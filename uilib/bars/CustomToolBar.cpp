@@ -217,7 +217,7 @@ void SECCustomToolBar::SetButtonSize(int, int)
 
 // ---- buttons
 
-SECStdBtn* SECCustomToolBar::NewButton(UINT nID, const UINT* pInfo)
+SECStdBtn* SECCustomToolBar::NewButton(UINT nID, const UINT_PTR* pInfo)
 {
     const SECToolBarManager* pManager = GetManager();
     const SECBtnMapEntry* pMap =

@@ -40,7 +40,8 @@ TEST(ToolBarDragging, AButtonDroppedOnAnotherToolBarMovesThereAndWithCtrlIsCopie
 {
     Customising frame;
     ASSERT_TRUE(frame.m_pFirst->IsCustomise());
-    ASSERT_TRUE(DragWithInput(frame.ButtonCentre(frame.m_pFirst, kRed), frame.ButtonCentre(frame.m_pSecond, 0)));
+    ASSERT_TRUE(
+        DragWithInput(frame.ButtonCentre(frame.m_pFirst, kRed), frame.ButtonCentre(frame.m_pSecond, 0)));
     EXPECT_EQ((std::vector<UINT>{CYAN, RED, 0, CHECK, ORANGE}), ButtonIDs(frame.m_pSecond));
     EXPECT_EQ((std::vector<UINT>{GREEN, 0, BLUE, CHECK, DROP}), ButtonIDs(frame.m_pFirst));
     EXPECT_EQ(1, frame.m_pSecond->GetSelectedButton());
@@ -49,7 +50,8 @@ TEST(ToolBarDragging, AButtonDroppedOnAnotherToolBarMovesThereAndWithCtrlIsCopie
     EXPECT_TRUE(frame.m_pFrame->m_commands.empty());
 
     // With Ctrl the source keeps its button.
-    ASSERT_TRUE(DragWithInput(frame.ButtonCentre(frame.m_pFirst, 0), frame.ButtonCentre(frame.m_pSecond, 3), true));
+    ASSERT_TRUE(
+        DragWithInput(frame.ButtonCentre(frame.m_pFirst, 0), frame.ButtonCentre(frame.m_pSecond, 3), true));
     EXPECT_EQ((std::vector<UINT>{CYAN, RED, 0, CHECK, GREEN, ORANGE}), ButtonIDs(frame.m_pSecond));
     EXPECT_EQ((std::vector<UINT>{GREEN, 0, BLUE, CHECK, DROP}), ButtonIDs(frame.m_pFirst));
 }
