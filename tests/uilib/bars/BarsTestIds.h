@@ -32,3 +32,12 @@
 #define IDD_BITMAP_DIALOG 9130
 #define IDC_BD_STATIC 9131
 #define IDC_BD_TRACKBAR 9132
+
+// A menu for the menu-template reader and menu buttons, and one cut short.
+#define IDM_TB_MENU 9300
+#define ID_TB_MENU_NEW 9301
+#define ID_TB_MENU_ONE 9302
+#define ID_TB_MENU_END 9303
+#define ID_TB_MENU_BAR 9304
+#define ID_TB_MENU_HELP 9305
+#define IDM_TB_MENU_CUT 9310
