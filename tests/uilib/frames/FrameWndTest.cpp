@@ -1,6 +1,7 @@
 // The docking frame on real windows: its dock bars, docking at a logical place with a share,
 // floating kept on the work area, and the custom caption's gradient.
 #include "FramesIds.h"
+#include "FramesTestIds.h"
 #include "TestSupport.h"
 #include "afxwin.h"
 #include "uilib/bars/ControlBar.h"
@@ -176,6 +177,18 @@ TEST(SECFrameWnd, FloatingAFloatingBarAgainOnlyMovesItsFrame)
     PumpMessages(30);
     EXPECT_FALSE(::IsWindowVisible(hFloat));
     EXPECT_EQ(fix.Dock(AFX_IDW_DOCKBAR_TOP), pBar->m_pDockBar);
+}
+
+TEST(SECFrameWnd, LoadFrameTakesTitleAndIdsFromItsResource)
+{
+    SECFrameWnd* pFrame = new SECFrameWnd;
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_TEST_FRAME, WS_OVERLAPPEDWINDOW));
+    EXPECT_STREQ(_T("Rahmentitel"), pFrame->GetTitle());
+    EXPECT_EQ((UINT)IDR_TEST_FRAME, pFrame->m_nIDHelp);
+    EXPECT_EQ((UINT)IDR_TEST_FRAME, pFrame->m_nIDMenuResource);
+    EXPECT_EQ(nullptr, ::GetMenu(pFrame->m_hWnd)); // the id names no menu
+    EXPECT_EQ(nullptr, pFrame->GetDefaultMenu());
+    pFrame->DestroyWindow();
 }
 
 TEST(SECFrameWnd, GetMenuMessageAnswersNothingWithoutAMenuBarMenu)
