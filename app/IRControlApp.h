@@ -85,7 +85,7 @@ class CIRControlApp : public CWinApp
     // The first free enabled interface with the USB flag given whose device name or description
     // contains the text goes to the window (the Pendix view); not counted as handed out.
     BOOL AcquireSerialInterface(STRUCT_SERIAL_INTERFACE& out, CWnd* pOwner, BOOL bUsbDevice,
-                               LPCTSTR lpszDevice);
+                                LPCTSTR lpszDevice);
     // Frees the interface the window holds; nothing when it holds none.
     void ReleaseSerialInterface(CWnd* pOwner);
     BOOL IsNoInterfaceInUse();
