@@ -804,8 +804,9 @@ void SECCustomToolBar::SetHot(int nIndex)
 
 void SECCustomToolBar::RestartHotTracking()
 {
-    if (!IsFlat() || m_hWnd == NULL || ::GetActiveWindow() == NULL ||
-        SECGetToolBarState().bDropDownInProgress || m_nTracking >= 0 || GetCapture() != NULL)
+    const SECToolBarState& state = SECGetToolBarState();
+    if (!IsFlat() || m_hWnd == NULL || ::GetActiveWindow() == NULL || state.bDropDownInProgress ||
+        state.bDragInProgress || m_nTracking >= 0 || GetCapture() != NULL)
         return;
     const int nIndex = ButtonAtForHot();
     SetHot(nIndex);
