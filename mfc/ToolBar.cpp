@@ -105,61 +105,17 @@ LRESULT CToolBar::OnSetBitmapSize(WPARAM, LPARAM lParam)
 
 BOOL CToolBar::SetButtons(const UINT* lpIDArray, int nIDCount)
 {
-    int nCount = GetCount();
-    while (nCount-- > 0)
-        DefWindowProc(TB_DELETEBUTTON, 0, 0);
-    TBBUTTON button = {};
-    button.iString = -1;
-    int iImage = 0;
-    for (int i = 0; i < nIDCount; i++)
-    {
-        button.fsState = TBSTATE_ENABLED;
-        button.idCommand = lpIDArray != NULL ? (int)lpIDArray[i] : 0;
-        if (lpIDArray == NULL)
-        {
-            button.fsStyle = TBSTYLE_BUTTON; // an empty button the caller fills in
-            button.iBitmap = 0;
-        }
-        else if (button.idCommand == 0)
-        {
-            button.fsStyle = TBSTYLE_SEP;
-            button.iBitmap = CToolBarLayout::SeparatorWidth(m_hWnd);
-        }
-        else
-        {
-            button.fsStyle = TBSTYLE_BUTTON;
-            button.iBitmap = iImage++;
-        }
-        if (!DefWindowProc(TB_ADDBUTTONS, 1, (LPARAM)&button))
-            return FALSE;
-    }
-    return TRUE;
+    return CToolBarLayout::SetButtons(m_hWnd, lpIDArray, nIDCount);
 }
 
 BOOL CToolBar::AddReplaceBitmap(HBITMAP hbmImageWell)
 {
-    BITMAP bitmap;
-    if (hbmImageWell == NULL || !::GetObject(hbmImageWell, sizeof(BITMAP), &bitmap) || m_sizeImage.cx <= 0)
+    if (!CToolBarLayout::AddReplaceBitmap(m_hWnd, m_hbmImageWell, hbmImageWell, m_sizeImage.cx))
         return FALSE;
-    int nImages = bitmap.bmWidth / m_sizeImage.cx;
-    BOOL bResult;
-    if (m_hbmImageWell == NULL)
-    {
-        TBADDBITMAP addBitmap = {NULL, (UINT_PTR)hbmImageWell};
-        bResult = DefWindowProc(TB_ADDBITMAP, nImages, (LPARAM)&addBitmap) != -1;
-    }
-    else
-    {
-        TBREPLACEBITMAP replace = {NULL, (UINT_PTR)m_hbmImageWell, NULL, (UINT_PTR)hbmImageWell, nImages};
-        bResult = (BOOL)DefWindowProc(TB_REPLACEBITMAP, 0, (LPARAM)&replace);
-    }
-    if (bResult)
-    {
-        if (m_hbmImageWell != NULL)
-            ::DeleteObject(m_hbmImageWell);
-        m_hbmImageWell = hbmImageWell;
-    }
-    return bResult;
+    if (m_hbmImageWell != NULL && m_hbmImageWell != hbmImageWell)
+        ::DeleteObject(m_hbmImageWell);
+    m_hbmImageWell = hbmImageWell;
+    return TRUE;
 }
 
 BOOL CToolBar::SetBitmap(HBITMAP hbmImageWell)

@@ -28,28 +28,43 @@ CToolBarLayout::CToolBarLayout(CControlBar* pBar, HWND hWndToolBar, CSize sizeBu
 
 // ---- versions and metrics
 
-DWORD PASCAL CToolBarLayout::ComCtlVersion()
+namespace
 {
-    static DWORD dwVersion = 0;
-    if (dwVersion != 0)
-        return dwVersion;
-    dwVersion = 0x40000;
+CToolBarLayout::PFNFINDDLLGETVERSION g_pfnFindDllGetVersion = &CToolBarLayout::FindComCtlDllGetVersion;
+DWORD g_dwComCtlVersion = 0;
+} // namespace
+
+CToolBarLayout::PFNDLLGETVERSION PASCAL CToolBarLayout::FindComCtlDllGetVersion()
+{
     HMODULE hComCtl = ::GetModuleHandle(_T("COMCTL32.DLL"));
     if (hComCtl == NULL)
         hComCtl = ::LoadLibrary(_T("COMCTL32.DLL"));
-    if (hComCtl != NULL)
-    {
-        typedef HRESULT(CALLBACK * PFNDLLGETVERSION)(DLLVERSIONINFO*);
-        FARPROC pProc = ::GetProcAddress(hComCtl, "DllGetVersion");
-        PFNDLLGETVERSION pfn;
-        static_assert(sizeof(pfn) == sizeof(pProc), "function pointers");
-        memcpy(&pfn, &pProc, sizeof(pfn));
-        DLLVERSIONINFO dvi = {};
-        dvi.cbSize = sizeof(dvi);
-        if (pfn != NULL && SUCCEEDED(pfn(&dvi)))
-            dwVersion = MAKELONG(dvi.dwMinorVersion, dvi.dwMajorVersion);
-    }
-    return dwVersion;
+    if (hComCtl == NULL)
+        return NULL;
+    FARPROC pProc = ::GetProcAddress(hComCtl, "DllGetVersion");
+    PFNDLLGETVERSION pfn;
+    static_assert(sizeof(pfn) == sizeof(pProc), "function pointers");
+    memcpy(&pfn, &pProc, sizeof(pfn));
+    return pfn;
+}
+
+void PASCAL CToolBarLayout::SetDllGetVersionSource(PFNFINDDLLGETVERSION pfnFind)
+{
+    g_pfnFindDllGetVersion = pfnFind != NULL ? pfnFind : &FindComCtlDllGetVersion;
+    g_dwComCtlVersion = 0;
+}
+
+DWORD PASCAL CToolBarLayout::ComCtlVersion()
+{
+    if (g_dwComCtlVersion != 0)
+        return g_dwComCtlVersion;
+    g_dwComCtlVersion = 0x40000;
+    PFNDLLGETVERSION pfn = g_pfnFindDllGetVersion();
+    DLLVERSIONINFO dvi = {};
+    dvi.cbSize = sizeof(dvi);
+    if (pfn != NULL && SUCCEEDED(pfn(&dvi)))
+        g_dwComCtlVersion = MAKELONG(dvi.dwMinorVersion, dvi.dwMajorVersion);
+    return g_dwComCtlVersion;
 }
 
 int PASCAL CToolBarLayout::DropDownWidth()
@@ -79,6 +94,54 @@ int PASCAL CToolBarLayout::SeparatorWidth(HWND hWndToolBar)
 {
     BOOL bFlat = (::GetWindowLongPtr(hWndToolBar, GWL_STYLE) & TBSTYLE_FLAT) != 0;
     return (bFlat || ComCtlVersion() == kVersion471) ? 6 : 8;
+}
+
+BOOL PASCAL CToolBarLayout::SetButtons(HWND hWndToolBar, const UINT* lpIDArray, int nIDCount)
+{
+    int nCount = (int)Send(hWndToolBar, TB_BUTTONCOUNT);
+    while (nCount-- > 0)
+        Send(hWndToolBar, TB_DELETEBUTTON, 0);
+    TBBUTTON button = {};
+    button.iString = -1;
+    int iImage = 0;
+    for (int i = 0; i < nIDCount; i++)
+    {
+        button.fsState = TBSTATE_ENABLED;
+        button.idCommand = lpIDArray != NULL ? (int)lpIDArray[i] : 0;
+        if (lpIDArray == NULL)
+        {
+            button.fsStyle = TBSTYLE_BUTTON; // an empty button the caller fills in
+            button.iBitmap = 0;
+        }
+        else if (button.idCommand == 0)
+        {
+            button.fsStyle = TBSTYLE_SEP;
+            button.iBitmap = SeparatorWidth(hWndToolBar);
+        }
+        else
+        {
+            button.fsStyle = TBSTYLE_BUTTON;
+            button.iBitmap = iImage++;
+        }
+        if (!Send(hWndToolBar, TB_ADDBUTTONS, 1, (LPARAM)&button))
+            return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL PASCAL CToolBarLayout::AddReplaceBitmap(HWND hWndToolBar, HBITMAP hbmOld, HBITMAP hbmNew, int cxImage)
+{
+    BITMAP bitmap;
+    if (hbmNew == NULL || !::GetObject(hbmNew, sizeof(BITMAP), &bitmap) || cxImage <= 0)
+        return FALSE;
+    int nImages = bitmap.bmWidth / cxImage;
+    if (hbmOld == NULL)
+    {
+        TBADDBITMAP addBitmap = {NULL, (UINT_PTR)hbmNew};
+        return Send(hWndToolBar, TB_ADDBITMAP, nImages, (LPARAM)&addBitmap) != -1;
+    }
+    TBREPLACEBITMAP replace = {NULL, (UINT_PTR)hbmOld, NULL, (UINT_PTR)hbmNew, nImages};
+    return (BOOL)Send(hWndToolBar, TB_REPLACEBITMAP, 0, (LPARAM)&replace);
 }
 
 // ---- button records

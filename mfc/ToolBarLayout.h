@@ -7,6 +7,7 @@
 //   derived from another control-bar class uses them the same way.
 #pragma once
 #include "ControlBar.h"
+#include <shlwapi.h>
 
 // Button styles as CToolBar reports them: the control's style in the low word, its state in the
 // high word, with the enabled bit turned into a disabled bit.
@@ -58,10 +59,21 @@ class CToolBarLayout
 
     // Version of the common controls as major * 65536 + minor (4.0 when it cannot be asked).
     static DWORD PASCAL ComCtlVersion();
+    // Where ComCtlVersion finds DllGetVersion: by default in COMCTL32.DLL. Setting another source
+    // (a function returning NULL: none) asks again on the next call.
+    typedef HRESULT(CALLBACK* PFNDLLGETVERSION)(DLLVERSIONINFO*);
+    typedef PFNDLLGETVERSION(PASCAL* PFNFINDDLLGETVERSION)();
+    static void PASCAL SetDllGetVersionSource(PFNFINDDLLGETVERSION pfnFind);
+    static PFNDLLGETVERSION PASCAL FindComCtlDllGetVersion();
     // Width of the drop-down arrow of a TBSTYLE_DROPDOWN button.
     static int PASCAL DropDownWidth();
     // Width of a separator made by SetButtons.
     static int PASCAL SeparatorWidth(HWND hWndToolBar);
+    // Replaces all buttons by one per id (0: a separator; no ids: count empty buttons), images
+    // numbered in order.
+    static BOOL PASCAL SetButtons(HWND hWndToolBar, const UINT* lpIDArray, int nIDCount);
+    // Adds the image well, or replaces hbmOld by it; the image count is its width / cxImage.
+    static BOOL PASCAL AddReplaceBitmap(HWND hWndToolBar, HBITMAP hbmOld, HBITMAP hbmNew, int cxImage);
 
     // The rows, as stored in the buttons' wrap states.
     int WrapToolBar(TBBUTTON* pData, int nCount, int nWidth) const;

@@ -620,6 +620,11 @@ void CWnd::OnWinIniChange(LPCTSTR)
     Default();
 }
 
+void CWnd::OnStyleChanged(int, LPSTYLESTRUCT)
+{
+    Default();
+}
+
 void CWnd::OnSysColorChange()
 {
     // Top-level windows pass the change on to their children, as Windows does not.

@@ -431,6 +431,7 @@ public:
     afx_msg void OnCancelMode();
     afx_msg void OnSysColorChange();
     afx_msg void OnWinIniChange(LPCTSTR lpszSection);
+    afx_msg void OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct);
     afx_msg void OnSettingChange(UINT uFlags, LPCTSTR lpszSection);
     afx_msg BOOL OnQueryEndSession();
     afx_msg void OnEndSession(BOOL bEnding);

@@ -205,6 +205,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         int (CWnd::*pfn_iiCIS)(int, LPCOMPAREITEMSTRUCT);
         void (CWnd::*pfn_viDEL)(int, LPDELETEITEMSTRUCT);
         void (CWnd::*pfn_vws)(UINT, LPCTSTR);
+        void (CWnd::*pfn_viSS)(int, LPSTYLESTRUCT);
     } mmf;
     mmf.pfn = lpEntry->pfn;
 
@@ -354,6 +355,9 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     case AfxSig_viDEL:
         (this->*mmf.pfn_viDEL)((int)wParam, (LPDELETEITEMSTRUCT)lParam);
         lResult = TRUE;
+        break;
+    case AfxSig_viSS:
+        (this->*mmf.pfn_viSS)((int)wParam, (LPSTYLESTRUCT)lParam);
         break;
     default:
         ASSERT(FALSE);

@@ -12,3 +12,6 @@
 #define IDS_SEC_GRIPPER_CONTRACT_TIP 20658
 #define ID_SEC_ALLOW_DOCKING 43040
 #define ID_SEC_HIDE_BAR 43041
+
+// Custom toolbars: the title of a new user toolbar ("%d": its number from 1).
+#define IDS_SEC_USER_TOOLBAR 20674

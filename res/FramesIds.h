@@ -18,3 +18,6 @@
 #define IDS_SEC_STATE_MDICHILD_AS 21086
 // Context-menu item of control bars added by the docking layer; also its command id.
 #define ID_SEC_FLOAT_AS_MDICHILD 43042
+// The overview window of pan views: default title and the cursor while its rectangle is dragged.
+#define IDS_SEC_PANWND_TITLE 20676
+#define IDC_SEC_PANWND_DRAG 20693

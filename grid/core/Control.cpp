@@ -5,7 +5,7 @@
 #include "grid/core/GridCore.h"
 #include "GridIds.h"
 
-const GX_CONTROL_CLASSINFO CGXControl::classCGXControl = {"CGXControl", NULL};
+const GX_CONTROL_CLASSINFO CGXControl::controlClassCGXControl = {"CGXControl", NULL};
 
 CGXControl::CGXControl(CGXGridCore* pGrid) : m_pGrid(pGrid)
 {
@@ -26,7 +26,7 @@ CGXControl::~CGXControl()
 
 const GX_CONTROL_CLASSINFO* CGXControl::GetControlClass() const
 {
-    return &classCGXControl;
+    return &controlClassCGXControl;
 }
 
 CRuntimeClass* CGXControl::GetWndRuntimeClass()

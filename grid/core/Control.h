@@ -7,6 +7,7 @@
 
 class CGXGridCore;
 class CGXChild;
+struct CGXFindReplaceSettings;
 
 // The light class record of a cell control: its name and its base class's record.
 struct GX_CONTROL_CLASSINFO
@@ -15,19 +16,20 @@ struct GX_CONTROL_CLASSINFO
     const GX_CONTROL_CLASSINFO* m_pBaseClass;
 };
 
-#define GX_DECLARE_CONTROL(class_name)                                                                             \
-  public:                                                                                                          \
-    static const GX_CONTROL_CLASSINFO class##class_name;                                                           \
+#define GX_DECLARE_CONTROL(class_name)                                                                       \
+  public:                                                                                                    \
+    static const GX_CONTROL_CLASSINFO controlClass##class_name;                                              \
     const GX_CONTROL_CLASSINFO* GetControlClass() const override;
 
-#define GX_IMPLEMENT_CONTROL(class_name, base_class_name)                                                          \
-    const GX_CONTROL_CLASSINFO class_name::class##class_name = {#class_name, &base_class_name::class##base_class_name}; \
-    const GX_CONTROL_CLASSINFO* class_name::GetControlClass() const                                                \
-    {                                                                                                              \
-        return &class##class_name;                                                                                 \
+#define GX_IMPLEMENT_CONTROL(class_name, base_class_name)                                                    \
+    const GX_CONTROL_CLASSINFO class_name::controlClass##class_name = {                                      \
+        #class_name, &base_class_name::controlClass##base_class_name};                                       \
+    const GX_CONTROL_CLASSINFO* class_name::GetControlClass() const                                          \
+    {                                                                                                        \
+        return &controlClass##class_name;                                                                    \
     }
 
-#define GX_CONTROL_CLASS(class_name) (&class_name::class##class_name)
+#define GX_CONTROL_CLASS(class_name) (&class_name::controlClass##class_name)
 
 // A child object (a button) inside a cell control.
 class CGXChild
@@ -59,7 +61,7 @@ class CGXCellTipBase
 class CGXControl
 {
   public:
-    static const GX_CONTROL_CLASSINFO classCGXControl;
+    static const GX_CONTROL_CLASSINFO controlClassCGXControl;
 
     // Construction
     explicit CGXControl(CGXGridCore* pGrid);
@@ -78,10 +80,11 @@ class CGXControl
     virtual void Init(ROWCOL nRow, ROWCOL nCol);
     virtual void Reset();
     virtual BOOL Store();
-    virtual CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem = NULL, const CGXStyle* pStyle = NULL);
+    virtual CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem = NULL,
+                              const CGXStyle* pStyle = NULL);
     virtual CSize AddBorders(CSize size, const CGXStyle& style);
-    virtual CSize CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandard,
-                           BOOL bVert);
+    virtual CSize CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                           const CGXStyle* pStandard, BOOL bVert);
     virtual BOOL HasValueText(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
     // Draws the current-cell marker in rect (kind from the grid's properties).
     virtual void DrawBackground(CDC* pDC, const CRect& rect);
@@ -131,6 +134,30 @@ class CGXControl
     virtual BOOL RButtonDblClk(UINT nFlags, CPoint pt);
     virtual BOOL MouseMove(UINT nFlags, CPoint pt, UINT nHitState);
     virtual BOOL OnCancelMode();
+    // Text and clipboard operations (ControlText.cpp).
+    virtual void NotifyModified();
+    virtual BOOL QueryClearText();
+    virtual void SetCurrentText(const CString& str);
+    virtual BOOL StoreTextInCell(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText, UINT flags,
+                                 const CGXStyle* pStyle = NULL);
+    virtual BOOL PrepareStoreText(CString& strText, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
+    virtual BOOL ConvertValue(ROWCOL nRow, ROWCOL nCol, CGXStyle& style);
+    virtual int FindInChoiceList(CString& strResult, LPCTSTR pszText, LPCTSTR pszChoiceList, BOOL bExactOnly);
+    virtual BOOL Copy();
+    virtual BOOL Paste();
+    virtual BOOL Cut();
+    virtual BOOL CanCopy();
+    virtual BOOL CanCut();
+    virtual BOOL CanPaste();
+    virtual void GetStyleValueText(const CGXStyle& style, CString& strResult);
+    virtual BOOL FindText(const CGXFindReplaceSettings& find, ROWCOL nRow, ROWCOL nCol, BOOL bAtCaret,
+                          BOOL bSelect);
+    virtual void ReplaceSel(LPCTSTR pszText);
+    virtual BOOL ReplaceText(const CGXFindReplaceSettings& find, ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL GetSelectedText(CString& strResult);
+    virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    virtual BOOL ValidatePaste(const CString& strPaste);
+    virtual void OnInvalidText(const CString& strText);
 
     // Operations
     BOOL IsKindOf(const GX_CONTROL_CLASSINFO* pClass) const;

@@ -1,6 +1,7 @@
 // The default control factory. Control classes of the cell-control library that do not exist
 // yet give the default control, so every id yields a drawable control.
 #include "grid/core/ControlFactory.h"
+#include "grid/core/EditControl.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridWnd.h"
 #include "grid/core/Header.h"
@@ -18,7 +19,8 @@ namespace
 // it when it is linked; here the table keeps the ids the grid core can build itself.
 enum ControlKind
 {
-    kindDefault, // the default control with id 52512
+    kindDefault, // the default control: the edit control with id 52512
+    kindEdit,
     kindStatic,
     kindHeader,
     kindBrowserOnly // only on a browser grid, else no control
@@ -32,6 +34,7 @@ struct ControlEntry
 };
 
 const ControlEntry s_controlTable[] = {
+    {GX_IDS_CTRL_EDIT, kindEdit, TRUE},
     {GX_IDS_CTRL_STATIC, kindStatic, TRUE},
     {GX_IDS_CTRL_HEADER, kindHeader, TRUE},
     {GX_IDS_CTRL_OLEPREVIEW, kindBrowserOnly, FALSE},
@@ -44,8 +47,6 @@ CGXControl* CGXControlFactory::CreateControl(UINT nID, CGXGridCore* pGrid)
     for (const ControlEntry& e : s_controlTable)
         if (e.nID == nID)
             kind = e.kind;
-    // The edit control (52512) comes with the cell-control library; until then the default
-    // control is the static one.
     switch (kind)
     {
     case kindHeader:
@@ -53,9 +54,11 @@ CGXControl* CGXControlFactory::CreateControl(UINT nID, CGXGridCore* pGrid)
     case kindBrowserOnly:
         return NULL; // no browser grid in the grid core
     case kindStatic:
+        return new CGXStatic(pGrid);
+    case kindEdit:
     case kindDefault:
     default:
-        return new CGXStatic(pGrid);
+        return new CGXEditControl(pGrid, GX_IDS_CTRL_EDIT);
     }
 }
 

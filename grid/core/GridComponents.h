@@ -15,6 +15,9 @@ class CGXProperties;
 class CGXGridParam;
 class CGXRangeList;
 class CGXCellRange;
+class CGXControl;
+class CGXGridCore;
+struct CGXFindReplaceSettings;
 
 // Compares a style with the attributes another one includes.
 class CGXAbstractStyleCompareSubsetImp : public CObject
@@ -107,6 +110,7 @@ class CGXLongOperation;
 class CFindReplaceDialog;
 class CDC;
 class CGXDrawingContext;
+class CPrintInfo;
 
 // Turns control ids into cell controls, installs components and registers window classes.
 class CGXAbstractControlFactory : public CObject
@@ -390,6 +394,43 @@ class CGXAbstractGridFindReplaceImp : public CObject
     virtual void OnFindReplaceNotify(CGXGridCore*, CFindReplaceDialog*)
     {
     }
+    // Find and replace inside a cell control that has no text of its own to search.
+    virtual BOOL FindInControl(CGXGridCore*, CGXControl*, const CGXFindReplaceSettings&, ROWCOL, ROWCOL, BOOL,
+                               BOOL)
+    {
+        return FALSE;
+    }
+    virtual BOOL ReplaceInControl(CGXGridCore*, CGXControl*, const CGXFindReplaceSettings&, ROWCOL, ROWCOL)
+    {
+        return FALSE;
+    }
+};
+
+// Cut, copy and paste of a grid's cells.
+class CGXAbstractGridCutPasteImp : public CObject
+{
+  public:
+    virtual BOOL CanCopy(CGXGridCore* pGrid) = 0;
+    virtual BOOL Copy(CGXGridCore* pGrid) = 0;
+    virtual BOOL CopyRangesToClipboard(CGXGridCore* pGrid, const CGXRangeList& ranges) = 0;
+    virtual BOOL CanCut(CGXGridCore* pGrid) = 0;
+    virtual BOOL Cut(CGXGridCore* pGrid) = 0;
+    virtual BOOL CutRangesToClipboard(CGXGridCore* pGrid, const CGXRangeList& ranges, BOOL bStyles) = 0;
+    virtual BOOL CanPaste(CGXGridCore* pGrid) = 0;
+    virtual BOOL CanPasteFromClipboard(CGXGridCore* pGrid) = 0;
+    virtual BOOL Paste(CGXGridCore* pGrid) = 0;
+    virtual BOOL PasteDirect(CGXGridCore* pGrid, const CGXCellRange& range) = 0;
+    virtual BOOL PasteFromClipboardAt(CGXGridCore* pGrid, const CGXCellRange& range) = 0;
+    virtual BOOL ConfirmPasteSize(CGXGridCore* pGrid) = 0;
+};
+
+// Emptying cells: their values, or with the flag their whole styles.
+class CGXAbstractGridClearCellsImp : public CObject
+{
+  public:
+    virtual BOOL CanClear(CGXGridCore* pGrid) = 0;
+    virtual BOOL Clear(CGXGridCore* pGrid, BOOL bStyles) = 0;
+    virtual BOOL ClearCells(CGXGridCore* pGrid, const CGXRangeList& ranges, BOOL bStyles) = 0;
 };
 
 // Selection of ranges by keyboard and mouse.
@@ -458,6 +499,137 @@ class CGXAbstractDrawSpannedCellsImp : public CObject
     }
 };
 
+// Covered cells: a rectangle of cells shown as its top-left cell.
+class CGXAbstractGridCoveredCellsImp : public CObject
+{
+  public:
+    // The covered range holding the cell, filled into the given range; NULL when none.
+    virtual CGXCellRange* GetCoveredRangeAt(CGXGridCore*, ROWCOL, ROWCOL, CGXCellRange&)
+    {
+        return NULL;
+    }
+    // Widens the range over every covered range it touches.
+    virtual void WidenByCoveredCells(CGXGridCore*, CGXCellRange&)
+    {
+    }
+};
+
+// Floating cells: a cell's text running on over empty cells to its right.
+class CGXAbstractGridFloatCellsImp : public CObject
+{
+  public:
+    virtual void SetFloatingMode(CGXGridCore*, WORD, BOOL)
+    {
+    }
+    // The range whose floats must be evaluated again; a column limit of (ROWCOL)-1 is none.
+    virtual void InvalidateFloatedCells(CGXGridCore*, const CGXCellRange&, ROWCOL)
+    {
+    }
+    // Evaluates the floats of a range (keep-lock flag, changed cells, use-cache flag).
+    virtual BOOL RecalcFloatedCells(CGXGridCore*, const CGXCellRange&, BOOL, CGXCellRange*, BOOL)
+    {
+        return FALSE;
+    }
+    virtual CGXCellRange* GetFloatedRangeAt(CGXGridCore*, ROWCOL, ROWCOL, CGXCellRange&)
+    {
+        return NULL;
+    }
+    virtual BOOL UpdateFloatedSpanAt(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT)
+    {
+        return FALSE;
+    }
+    virtual void RedrawFloatedSpanAt(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT, BOOL)
+    {
+    }
+    virtual void WidenByFloatedCells(CGXGridCore*, CGXCellRange&)
+    {
+    }
+};
+
+// Merged cells: neighbours with equal contents shown as one cell.
+class CGXAbstractGridMergeCellsImp : public CObject
+{
+  public:
+    virtual void SetMergingMode(CGXGridCore*, WORD, BOOL)
+    {
+    }
+    // The range whose merges must be evaluated again; row and column limits of (ROWCOL)-1 are none.
+    virtual void InvalidateMergedCells(CGXGridCore*, const CGXCellRange&, ROWCOL, ROWCOL)
+    {
+    }
+    virtual BOOL RecalcMergedCells(CGXGridCore*, const CGXCellRange&, BOOL, CGXCellRange*, BOOL)
+    {
+        return FALSE;
+    }
+    // Direction 0 along the row, 1 along the column, -1 either.
+    virtual CGXCellRange* GetMergedRangeAt(CGXGridCore*, ROWCOL, ROWCOL, CGXCellRange&, int)
+    {
+        return NULL;
+    }
+    virtual BOOL UpdateMergedSpanAt(CGXGridCore*, int, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT)
+    {
+        return FALSE;
+    }
+    virtual void RedrawMergedSpanAt(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT, BOOL)
+    {
+    }
+    virtual void WidenByMergedCells(CGXGridCore*, CGXCellRange&)
+    {
+    }
+};
+
+// Brings the window up to date after rows or columns were inserted, removed or resized, in place
+// of a redraw of everything: moves what stayed and invalidates the rest. Insertions take the first
+// index and the count, the others the first and last index and the old sizes (or NULL); each
+// takes the update flags, which it may mask.
+class CGXAbstractGridOptimizedUpdateImp : public CObject
+{
+  public:
+    virtual void UpdateAfterInsertRows(CGXGridCore*, ROWCOL*, ROWCOL*, UINT*)
+    {
+    }
+    virtual void UpdateAfterInsertCols(CGXGridCore*, ROWCOL*, ROWCOL*, UINT*)
+    {
+    }
+    virtual void UpdateAfterRemoveRows(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
+    {
+    }
+    virtual void UpdateAfterRemoveCols(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
+    {
+    }
+    virtual void UpdateAfterRowHeights(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
+    {
+    }
+    virtual void UpdateAfterColWidths(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
+    {
+    }
+};
+
+// Marks the headers of the current cell's row and column (row, column, change kind: 0 both
+// changed, 1 same row, 2 same column; flags).
+class CGXAbstractGridMarkEditHeaderImp : public CObject
+{
+  public:
+    virtual void OnCurrentCellChanged(CGXGridCore*, ROWCOL, ROWCOL, int, UINT)
+    {
+    }
+};
+
+// Printing of a grid: the window's and the view's printing steps.
+class CGXAbstractGridPrintImp : public CObject
+{
+  public:
+    virtual void OnGridBeginPrinting(CGXGridCore*, CDC*, CPrintInfo*)
+    {
+    }
+    virtual void OnGridPrint(CGXGridCore*, CDC*, CPrintInfo*)
+    {
+    }
+    virtual void OnGridEndPrinting(CGXGridCore*, CDC*, CPrintInfo*)
+    {
+    }
+};
+
 // Cell-by-cell drawing of a whole paint pass in place of the engine's own.
 class CGXAbstractGridOldDrawingImp : public CObject
 {
@@ -472,7 +644,8 @@ class CGXAbstractGridOldDrawingImp : public CObject
     }
 };
 
-// Told at the start of every paint and by the scrolling code (the engine's OnPrepareRedraw).
+// Told at the start of every paint with (0, 0, 1, 0), and by the scrolling code before the top
+// row or left column changes with (new top row, new left column, 0, scroll direction).
 class CGXAbstractGridPrepareRedrawImp : public CObject
 {
   public:

@@ -555,21 +555,6 @@ void CGXGridCore::MoveToUndoCell(ROWCOL nRow, ROWCOL nCol)
         m_pUndoImp->MoveToUndoCell(this, nRow, nCol);
 }
 
-void CGXGridCore::InvalidateFloatedCells(const CGXCellRange&)
-{
-    // Floating cells come with the grid features.
-}
-
-void CGXGridCore::InvalidateMergedCells(const CGXCellRange&)
-{
-    // Merged cells come with the grid features.
-}
-
-BOOL CGXGridCore::GetCellSpanRange(ROWCOL, ROWCOL, CGXCellRange&)
-{
-    return FALSE;
-}
-
 void CGXGridCore::OnPrepareRedraw(ROWCOL n1, ROWCOL n2, ROWCOL n3, ROWCOL n4)
 {
     GX_FORWARD_VOID(m_pPrepareRedrawImp, OnPrepareRedraw(this, n1, n2, n3, n4));
@@ -586,8 +571,9 @@ void CGXGridCore::HandleVisibleRange(const CGXCellRange& range, UINT flags)
                                          (flags & 2) != 0);
 }
 
-void CGXGridCore::DrawMarkEditHeader(ROWCOL, ROWCOL, int, UINT)
+void CGXGridCore::DrawMarkEditHeader(ROWCOL nRow, ROWCOL nCol, int nKind, UINT flags)
 {
+    GX_FORWARD_VOID(m_pMarkEditHeaderImp, OnCurrentCellChanged(this, nRow, nCol, nKind, flags));
 }
 
 void CGXGridCore::ShowFindDialog(BOOL bFindOnly)
@@ -647,16 +633,19 @@ BOOL CGXGridCore::CanUserResizeRow(ROWCOL)
     return m_pUserResizeCellsImp != NULL;
 }
 
-void CGXGridCore::OnGridBeginPrinting(CDC*, CPrintInfo*)
+void CGXGridCore::OnGridBeginPrinting(CDC* pDC, CPrintInfo* pInfo)
 {
+    GX_FORWARD_VOID(m_pPrintImp, OnGridBeginPrinting(this, pDC, pInfo));
 }
 
-void CGXGridCore::OnGridPrint(CDC*, CPrintInfo*)
+void CGXGridCore::OnGridPrint(CDC* pDC, CPrintInfo* pInfo)
 {
+    GX_FORWARD_VOID(m_pPrintImp, OnGridPrint(this, pDC, pInfo));
 }
 
-void CGXGridCore::OnGridEndPrinting(CDC*, CPrintInfo*)
+void CGXGridCore::OnGridEndPrinting(CDC* pDC, CPrintInfo* pInfo)
 {
+    GX_FORWARD_VOID(m_pPrintImp, OnGridEndPrinting(this, pDC, pInfo));
 }
 
 // -- Re-evaluation services of the data object ----------------------------------------------

@@ -258,8 +258,34 @@ class CGXGridCore
     virtual void CommitTrans();
     virtual void Rollback();
     virtual void MoveToUndoCell(ROWCOL nRow, ROWCOL nCol);
-    virtual void InvalidateFloatedCells(const CGXCellRange&);
-    virtual void InvalidateMergedCells(const CGXCellRange&);
+    // Spanned cells (GridCoreSpans.cpp): limits of (ROWCOL)-1 are none.
+    virtual CGXCellRange* GetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
+    virtual void SetFloatingMode(WORD nMode, BOOL bRedraw = TRUE);
+    virtual void InvalidateFloatedCells(const CGXCellRange& range, ROWCOL nColLimit = (ROWCOL)-1);
+    virtual BOOL RecalcFloatedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE,
+                                    CGXCellRange* pChanged = NULL, BOOL bUseCache = FALSE);
+    virtual CGXCellRange* GetFloatedRangeAt(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
+    virtual BOOL UpdateFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags);
+    virtual void RedrawFloatedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight,
+                                     UINT flags, BOOL bCreateHint);
+    virtual void SetMergingMode(WORD nMode, BOOL bRedraw = TRUE);
+    virtual void InvalidateMergedCells(const CGXCellRange& range, ROWCOL nRowLimit = (ROWCOL)-1,
+                                       ROWCOL nColLimit = (ROWCOL)-1);
+    virtual BOOL RecalcMergedCells(const CGXCellRange& range, BOOL bKeepLock = FALSE,
+                                   CGXCellRange* pChanged = NULL, BOOL bUseCache = FALSE);
+    virtual CGXCellRange* GetMergedRangeAt(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range,
+                                           int nDirection = -1);
+    virtual BOOL UpdateMergedSpanAt(int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol,
+                                    UINT flags);
+    virtual void RedrawMergedSpanAt(ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight, UINT flags,
+                                    BOOL bCreateHint);
+    // Widen a range over the spans it touches.
+    virtual void WidenByCoveredCells(CGXCellRange& range);
+    virtual void WidenByMergedCells(CGXCellRange& range);
+    virtual void WidenByFloatedCells(CGXCellRange& range);
+    WORD GetFloatingMode() const;
+    WORD GetMergingMode() const;
+    // The covered, merged or floated range holding the cell, asked in that order.
     virtual BOOL GetCellSpanRange(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
     virtual void OnPrepareRedraw(ROWCOL, ROWCOL, ROWCOL, ROWCOL);
     virtual void HandleVisibleRange(const CGXCellRange&, UINT);
@@ -331,6 +357,26 @@ class CGXGridCore
     virtual void OnCanceledEditing(ROWCOL nRow, ROWCOL nCol);
     virtual BOOL OnEndEditing(ROWCOL nRow, ROWCOL nCol);
     virtual void OnModifyCell(ROWCOL nRow, ROWCOL nCol);
+    // Asked before the Delete key empties a cell's text in its control.
+    virtual BOOL OnClearCellText(ROWCOL nRow, ROWCOL nCol);
+
+    // Clipboard and clearing (GridCoreClipboard.cpp): forwarded to the cut-and-paste and the
+    // clear-cells components; each answers FALSE without its component.
+    virtual BOOL CanCopy();
+    virtual BOOL Copy();
+    virtual BOOL CopyRangesToClipboard(const CGXRangeList& ranges);
+    virtual BOOL CanCut();
+    virtual BOOL Cut();
+    virtual BOOL CutRangesToClipboard(const CGXRangeList& ranges, BOOL bStyles);
+    virtual BOOL CanPaste();
+    virtual BOOL CanPasteFromClipboard();
+    virtual BOOL Paste();
+    virtual BOOL PasteDirect(const CGXCellRange& range);
+    virtual BOOL PasteFromClipboardAt(const CGXCellRange& range);
+    virtual BOOL ConfirmPasteSize();
+    virtual BOOL CanClear();
+    virtual BOOL Clear(BOOL bStyles);
+    virtual BOOL ClearCells(const CGXRangeList& ranges, BOOL bStyles);
 
     // Sizes, rectangles, hit-testing and cursors (GridCoreSizes.cpp)
     virtual BOOL SetRowHeight(ROWCOL nFirst, ROWCOL nLast, int nHeight, int* anHeights = NULL,
@@ -433,6 +479,8 @@ class CGXGridCore
     virtual void DrawCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect, const CGXStyle& style);
     virtual void DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, CDC* pDC);
     virtual void DrawInvertCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, int left, int top, int right, int bottom);
+    // The old-drawing component paints the backgrounds of its pass through here.
+    virtual void DrawWithOldDrawingImp(CGXDrawingContext& ctx);
     virtual CFont* SelectCellFont(CDC* pDC, const CGXStyle& style, const CGXStyle* pPrevious);
     virtual void FreeObjectCache();
     virtual void CalcCharMetrics(CDC* pDC, int& nWidth, int& nHeight);
@@ -505,14 +553,14 @@ class CGXGridCore
 
     // Implementation
     // Group 1: per-grid components (owned through m_ownedImps).
-    CObject* m_pPrintImp = NULL;
+    CGXAbstractGridPrintImp* m_pPrintImp = NULL;
     CObject* m_pSortImp = NULL;
     CGXAbstractGridOldDrawingImp* m_pOldDrawingImp = NULL;
     CGXAbstractDrawSpannedCellsImp* m_pDrawSpannedCellsImp = NULL;
     CGXAbstractGridPrepareRedrawImp* m_pPrepareRedrawImp = NULL;
-    CObject* m_pCoveredCellsImp = NULL;
-    CObject* m_pFloatCellsImp = NULL;
-    CObject* m_pMergeCellsImp = NULL;
+    CGXAbstractGridCoveredCellsImp* m_pCoveredCellsImp = NULL;
+    CGXAbstractGridFloatCellsImp* m_pFloatCellsImp = NULL;
+    CGXAbstractGridMergeCellsImp* m_pMergeCellsImp = NULL;
     CGXAbstractCommandFactory* m_pUndoImp = NULL;
     CGXAbstractGridUpdateHintImp* m_pUpdateHintImp = NULL;
     CObject* m_pResizeToFitImp = NULL;
@@ -523,14 +571,14 @@ class CGXGridCore
     CObject* m_pExcelLikeFillImp = NULL;
     CObject* m_pUserDragSelectRangeImp = NULL;
     CGXAbstractGridUserResizeCellsImp* m_pUserResizeCellsImp = NULL;
-    CObject* m_pOptimizedUpdateImp = NULL;
-    CObject* m_pMarkEditHeaderImp = NULL;
+    CGXAbstractGridOptimizedUpdateImp* m_pOptimizedUpdateImp = NULL;
+    CGXAbstractGridMarkEditHeaderImp* m_pMarkEditHeaderImp = NULL;
     CObject* m_pFreezeMenuHelperImp = NULL;
     CObject* m_pDirectCopyMoveCellsImp = NULL;
     CObject* m_pTextDataExchangeImp = NULL;
     CObject* m_pStyleDataExchangeImp = NULL;
-    CObject* m_pCutPasteImp = NULL;
-    CObject* m_pClearCellsImp = NULL;
+    CGXAbstractGridCutPasteImp* m_pCutPasteImp = NULL;
+    CGXAbstractGridClearCellsImp* m_pClearCellsImp = NULL;
     CGXAbstractGridRangeNameImp* m_pRangeNameImp = NULL;
     CObject* m_pExtraObject = NULL; // deleted at destruction, not a component
     CPtrList m_ownedImps;
@@ -649,6 +697,10 @@ class CGXGridCore
     CRect m_rectLastWnd;
     BOOL m_bLastFrameZoomed = FALSE;
     CGXCellRange m_lastSelectedRange;
+    // Clipboard options: 0x0008 text, 0x0010 styles (the default writes and reads both).
+    DWORD m_nClipboardFlags = 0x0018;
+    CString m_sCopySeparator;   // written between cells; TAB when empty
+    CString m_sPasteSeparators; // each character ends a field; TAB when empty
 
     enum
     {
@@ -662,7 +714,7 @@ class CGXGridCore
     void* StyleCacheKey(ROWCOL nRow, ROWCOL nCol) const;
     void PaintBody(CDC* pDC, const CRect& rectPaint, BOOL bBuffered);
     void FlagCell(CGXDrawingContext& ctx, ROWCOL r, ROWCOL c);
-    void DrawRowBackground(CGXDrawingContext& ctx, ROWCOL r);
+    void DrawRowBackground(CGXDrawingContext& ctx, ROWCOL r, ROWCOL nFirst);
     void DrawContextCell(CGXDrawingContext& ctx, ROWCOL r, ROWCOL c);
     void DrawLineRuns(CGXDrawingContext& ctx, BOOL bVertical, ROWCOL nIndex);
     void DrawOuterArea(CGXDrawingContext& ctx);

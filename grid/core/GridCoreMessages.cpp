@@ -264,9 +264,12 @@ BOOL CGXGridCore::OnGridPreTranslateMessage(MSG*)
     return FALSE;
 }
 
-BOOL CGXGridCore::OnGridCommand(WPARAM, LPARAM)
+BOOL CGXGridCore::OnGridCommand(WPARAM wParam, LPARAM lParam)
 {
-    return FALSE;
+    // Notifications of a control's window (an edit window's EN_CHANGE) go to that control.
+    ROWCOL nRow, nCol;
+    CGXControl* pControl = GetCurrentCell(nRow, nCol) ? GetControl(nRow, nCol) : NULL;
+    return pControl != NULL && pControl->OnCommand(wParam, lParam);
 }
 
 BOOL CGXGridCore::OnGridShowWindow(BOOL, UINT)

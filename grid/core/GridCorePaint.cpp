@@ -385,8 +385,12 @@ void CGXGridCore::DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nR
     ctx.m_bInvertSelection = !m_bPrinting && m_pParam->m_bInvertSelection;
     ctx.m_penHorz = ctx.m_penVert = CGXCellPen(m_pParam->m_nGridLineStyle & 7, 1, GetPropertiesColor(0));
 
-    // 2. The current cell's cached style is composed again.
-    if (m_bCurrentCellValid && !m_bHoldCurrentCellStyle)
+    // 2. A current cell in the range has its cached style composed again.
+    auto drawn = [](const std::vector<ROWCOL>& anIds, ROWCOL nCount, ROWCOL nId) {
+        return std::find(anIds.begin(), anIds.begin() + nCount, nId) != anIds.begin() + nCount;
+    };
+    if (m_bCurrentCellValid && !m_bHoldCurrentCellStyle && drawn(ctx.m_anRowId, nRows, m_nCurrentRow) &&
+        drawn(ctx.m_anColId, nCols, m_nCurrentCol))
     {
         m_pCurrentCellControl = NULL;
         m_bCurrentCellStyleValid = FALSE;
@@ -399,13 +403,34 @@ void CGXGridCore::DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nR
                 if (ctx.m_anRowId[r] <= nRowCount && ctx.m_anColId[c] <= nColCount)
                     ctx.Style(r, c) = &LookupStyleRowCol(ctx.m_anRowId[r], ctx.m_anColId[c]);
 
-    // 4. - 6. The spanned-cell component prepares the range; then every cell is flagged.
+    // 4. Formula cells: their floats are evaluated again. The answers also steer a partial
+    // refresh, which repaints each row from its first formula cell on.
+    std::vector<char> abFormula((size_t)nRows * nCols);
+    std::vector<ROWCOL> anFirstFormula(nRows, nCols);
+    for (ROWCOL r = 0; r < nRows; r++)
+        for (ROWCOL c = 0; c < nCols; c++)
+        {
+            ROWCOL nRow = ctx.m_anRowId[r], nCol = ctx.m_anColId[c];
+            if (nRow > nRowCount || nCol > nColCount || !IsFormulaCell(nRow, nCol))
+                continue;
+            abFormula[(size_t)r * nCols + c] = TRUE;
+            anFirstFormula[r] = std::min(anFirstFormula[r], c);
+            InvalidateFloatedCells(CGXCellRange(nRow, nCol));
+        }
+
+    // 5. - 6. The spanned-cell component prepares the range; then the cells are flagged.
     HandleVisibleRange(CGXCellRange(ctx.m_anRowId[0], ctx.m_anColId[0], ctx.m_anRowId[nRows - 1],
                                     ctx.m_anColId[nCols - 1]),
                        0);
+    BOOL bPartial = m_bRefreshOnlyUpdatedCells;
     for (ROWCOL r = 0; r < nRows; r++)
         for (ROWCOL c = 0; c < nCols; c++)
-            FlagCell(ctx, r, c);
+        {
+            if (!bPartial || c >= anFirstFormula[r])
+                FlagCell(ctx, r, c);
+            else if (ctx.m_anRowHeight[r] > 0 && ctx.m_anColWidth[c] > 0)
+                m_excludedRects.AddTail(new CRect(ctx.CellRect(r, c)));
+        }
 
     // 7. The old-drawing component may draw the whole pass.
     if (m_pOldDrawingImp != NULL && m_pOldDrawingImp->DrawBlock(this, pDC, ctx))
@@ -415,13 +440,28 @@ void CGXGridCore::DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nR
         return;
     }
 
-    // 8. Rows: backgrounds, cells, the marker, then the row's horizontal lines.
+    // 8. Rows: backgrounds, cells, the marker, then the row's horizontal lines. A partial
+    // refresh paints only rows holding a formula cell, each inside its own band, and notes them
+    // as pending.
     for (ROWCOL r = 0; r < nRows; r++)
     {
         if (ctx.m_anRowId[r] > nRowCount || ctx.m_anRowHeight[r] == 0)
             continue;
-        DrawRowBackground(ctx, r);
-        for (ROWCOL c = 0; c < nCols; c++)
+        ROWCOL nFirst = 0;
+        int nSavedDC = 0;
+        if (bPartial)
+        {
+            nFirst = anFirstFormula[r];
+            if (nFirst >= nCols)
+                continue;
+            nSavedDC = pDC->SaveDC();
+            pDC->IntersectClipRect(ctx.m_rectClip.left, ctx.m_anRowTop[r], ctx.m_rectClip.right,
+                                   ctx.m_anRowTop[r] + ctx.m_anRowHeight[r]);
+            m_pParam->m_PendingRanges.AddTail(new CGXCellRange(ctx.m_anRowId[r], ctx.m_anColId[nFirst],
+                                                               ctx.m_anRowId[r], ctx.m_anColId[nCols - 1]));
+        }
+        DrawRowBackground(ctx, r, nFirst);
+        for (ROWCOL c = nFirst; c < nCols; c++)
         {
             ctx.m_rectCell = ctx.CellRect(r, c);
             DrawContextCell(ctx, r, c);
@@ -433,6 +473,8 @@ void CGXGridCore::DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nR
             ctx.m_bMarkerDrawn = TRUE;
         }
         DrawLineRuns(ctx, FALSE, r);
+        if (bPartial)
+            pDC->RestoreDC(nSavedDC);
     }
 
     // 9. - 10. The area beyond the last row and column, then the vertical lines.
@@ -456,6 +498,12 @@ void CGXGridCore::DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nR
     // 12.
     m_pDrawContext = ctx.m_pPrevious;
     m_nDrawContextNesting--;
+}
+
+void CGXGridCore::DrawWithOldDrawingImp(CGXDrawingContext& ctx)
+{
+    if (m_pOldDrawingImp != NULL)
+        m_pOldDrawingImp->DrawBackgrounds(this, ctx);
 }
 
 void CGXGridCore::FlagCell(CGXDrawingContext& ctx, ROWCOL r, ROWCOL c)
@@ -494,17 +542,17 @@ void CGXGridCore::FlagCell(CGXDrawingContext& ctx, ROWCOL r, ROWCOL c)
         wFlags |= gxSelected;
 }
 
-void CGXGridCore::DrawRowBackground(CGXDrawingContext& ctx, ROWCOL r)
+void CGXGridCore::DrawRowBackground(CGXDrawingContext& ctx, ROWCOL r, ROWCOL nFirst)
 {
     ROWCOL nCols = ctx.m_nCols;
     if (m_pParam->m_bTransparentBackground)
         return;
-    for (ROWCOL c = 0; c < nCols; c++)
+    for (ROWCOL c = nFirst; c < nCols; c++)
         if (ctx.Style(r, c) != NULL)
             ctx.Flags(r, c) |= gxBackground;
     CGXProperties* pProps = m_pParam->GetProperties();
     BOOL bBlackWhite = m_bPrinting && pProps != NULL && pProps->GetBlackWhite();
-    for (ROWCOL c = 0; c < nCols;)
+    for (ROWCOL c = nFirst; c < nCols;)
     {
         const CGXStyle* pStyle = ctx.Style(r, c);
         if (!(ctx.Flags(r, c) & gxBackground) || pStyle == NULL)

@@ -349,7 +349,8 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
     if (nNew == nOld)
         return FALSE;
 
-    // 3. The veto.
+    // 3. The prepare-redraw component hears of the new position first; then the veto.
+    OnPrepareRedraw(bRows ? nNew : m_nTopRow, bRows ? m_nLeftCol : nNew, 0, (ROWCOL)nDirection);
     if (!(bRows ? OnTopRowChanging(nNew) : OnLeftColChanging(nNew)))
         return FALSE;
 

@@ -205,7 +205,16 @@ void CGXGridCore::UpdateChangedRowHeight(ROWCOL nFirst, ROWCOL nLast, int* anOld
 {
     ResetLastVisibleCache();
     if (!IsLockUpdate())
-        RedrawAll(flags, FALSE);
+    {
+        if (m_pOptimizedUpdateImp != NULL)
+        {
+            ROWCOL nFrom = nFirst, nTo = nLast;
+            UINT mode = flags;
+            m_pOptimizedUpdateImp->UpdateAfterRowHeights(this, &nFrom, &nTo, anOld, &mode);
+        }
+        else
+            RedrawAll(flags, FALSE);
+    }
     if (bCreateHint && IsHintsEnabled())
         m_pUpdateHintImp->HintChangedRowHeight(this, nFirst, nLast, anOld, flags);
 }
@@ -214,7 +223,16 @@ void CGXGridCore::UpdateChangedColWidth(ROWCOL nFirst, ROWCOL nLast, int* anOld,
 {
     ResetLastVisibleCache();
     if (!IsLockUpdate())
-        RedrawAll(flags, FALSE);
+    {
+        if (m_pOptimizedUpdateImp != NULL)
+        {
+            ROWCOL nFrom = nFirst, nTo = nLast;
+            UINT mode = flags;
+            m_pOptimizedUpdateImp->UpdateAfterColWidths(this, &nFrom, &nTo, anOld, &mode);
+        }
+        else
+            RedrawAll(flags, FALSE);
+    }
     if (bCreateHint && IsHintsEnabled())
         m_pUpdateHintImp->HintChangedColWidth(this, nFirst, nLast, anOld, flags);
 }
@@ -458,8 +476,12 @@ CRect CGXGridCore::CalcRangeClientRect(const CGXCellRange& rangeIn, BOOL bWalkPa
     return CRect(xLeft, yTop, xRight, yBottom);
 }
 
-CRect CGXGridCore::CalcRangeRect(const CGXCellRange& range)
+CRect CGXGridCore::CalcRangeRect(const CGXCellRange& rangeIn)
 {
+    CGXCellRange range = rangeIn;
+    WidenByCoveredCells(range);
+    WidenByMergedCells(range);
+    WidenByFloatedCells(range);
     return CalcRangeClientRect(range);
 }
 

@@ -188,6 +188,22 @@ static void NotifyPlugins(CGXGridCore*)
     // Plug-ins see the grid's window messages only; nothing of theirs listens to structure yet.
 }
 
+// Redraws after rows or columns came or went: the optimised-update component, when installed,
+// moves what stayed and invalidates the rest while the scroll bars stay locked; without it
+// everything is redrawn.
+template <class F> static void RedrawStructure(CGXGridCore* pGrid, UINT flags, F callComponent)
+{
+    if (pGrid->m_pOptimizedUpdateImp == NULL)
+    {
+        pGrid->RedrawAll(flags, FALSE);
+        return;
+    }
+    BOOL bOldLock = pGrid->SetLockScrollbars(TRUE);
+    UINT mode = flags;
+    callComponent(pGrid->m_pOptimizedUpdateImp, &mode);
+    pGrid->SetLockScrollbars(bOldLock);
+}
+
 void CGXGridCore::UpdateInsertRows(ROWCOL nRow, ROWCOL nCount, UINT flags, BOOL bCreateHint)
 {
     ResetLastVisibleCache();
@@ -198,7 +214,10 @@ void CGXGridCore::UpdateInsertRows(ROWCOL nRow, ROWCOL nCount, UINT flags, BOOL 
     FreeObjectCache();
     if (!IsLockUpdate())
     {
-        RedrawAll(flags, FALSE);
+        RedrawStructure(this, flags, [&](CGXAbstractGridOptimizedUpdateImp* pImp, UINT* pMode) {
+            ROWCOL n1 = nRow, n2 = nCount;
+            pImp->UpdateAfterInsertRows(this, &n1, &n2, pMode);
+        });
         if (flags & (GX_UPDATENOW | GX_SMART))
             UpdateScrollbars(FALSE, FALSE);
     }
@@ -217,7 +236,10 @@ void CGXGridCore::UpdateInsertCols(ROWCOL nCol, ROWCOL nCount, UINT flags, BOOL 
     FreeObjectCache();
     if (!IsLockUpdate())
     {
-        RedrawAll(flags, FALSE);
+        RedrawStructure(this, flags, [&](CGXAbstractGridOptimizedUpdateImp* pImp, UINT* pMode) {
+            ROWCOL n1 = nCol, n2 = nCount;
+            pImp->UpdateAfterInsertCols(this, &n1, &n2, pMode);
+        });
         if (flags & (GX_UPDATENOW | GX_SMART))
             UpdateScrollbars(FALSE, FALSE);
     }
@@ -226,7 +248,8 @@ void CGXGridCore::UpdateInsertCols(ROWCOL nCol, ROWCOL nCount, UINT flags, BOOL 
         m_pUpdateHintImp->HintInsertCols(this, nCol, nCount, flags);
 }
 
-void CGXGridCore::UpdateRemoveRows(ROWCOL nFirst, ROWCOL nLast, int*, UINT flags, BOOL bCreateHint)
+void CGXGridCore::UpdateRemoveRows(ROWCOL nFirst, ROWCOL nLast, int* anOldHeights, UINT flags,
+                                   BOOL bCreateHint)
 {
     ResetLastVisibleCache();
     if (m_bCurrentCellValid && m_nCurrentRow >= nFirst && m_nCurrentRow <= nLast)
@@ -236,7 +259,10 @@ void CGXGridCore::UpdateRemoveRows(ROWCOL nFirst, ROWCOL nLast, int*, UINT flags
     FreeObjectCache();
     if (!IsLockUpdate())
     {
-        RedrawAll(flags, FALSE);
+        RedrawStructure(this, flags, [&](CGXAbstractGridOptimizedUpdateImp* pImp, UINT* pMode) {
+            ROWCOL n1 = nFirst, n2 = nLast;
+            pImp->UpdateAfterRemoveRows(this, &n1, &n2, anOldHeights, pMode);
+        });
         UpdateScrollbars(FALSE, FALSE);
     }
     NotifyPlugins(this);
@@ -244,7 +270,8 @@ void CGXGridCore::UpdateRemoveRows(ROWCOL nFirst, ROWCOL nLast, int*, UINT flags
         m_pUpdateHintImp->HintRemoveRows(this, nFirst, nLast, flags);
 }
 
-void CGXGridCore::UpdateRemoveCols(ROWCOL nFirst, ROWCOL nLast, int*, UINT flags, BOOL bCreateHint)
+void CGXGridCore::UpdateRemoveCols(ROWCOL nFirst, ROWCOL nLast, int* anOldWidths, UINT flags,
+                                   BOOL bCreateHint)
 {
     ResetLastVisibleCache();
     if (m_bCurrentCellValid && m_nCurrentCol >= nFirst && m_nCurrentCol <= nLast)
@@ -254,7 +281,10 @@ void CGXGridCore::UpdateRemoveCols(ROWCOL nFirst, ROWCOL nLast, int*, UINT flags
     FreeObjectCache();
     if (!IsLockUpdate())
     {
-        RedrawAll(flags, FALSE);
+        RedrawStructure(this, flags, [&](CGXAbstractGridOptimizedUpdateImp* pImp, UINT* pMode) {
+            ROWCOL n1 = nFirst, n2 = nLast;
+            pImp->UpdateAfterRemoveCols(this, &n1, &n2, anOldWidths, pMode);
+        });
         UpdateScrollbars(FALSE, FALSE);
     }
     NotifyPlugins(this);

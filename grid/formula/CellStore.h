@@ -136,6 +136,8 @@ struct GX_SHEET_CONTEXT
     int bNamesChanged;
     int bCreatePlaceholders;
     int bKeepUndo;
+    int bUndoBlock; // an array result recorded undoBlock while saving for undo
+    GX_RANGE undoBlock;
     int nCells;
     int bModified;
     DWORD nGeneration;

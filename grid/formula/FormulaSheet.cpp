@@ -113,6 +113,7 @@ void CGXFormulaSheet::Grow(ROWCOL nRow, ROWCOL nCol)
 void CGXFormulaSheet::BeginChange()
 {
     GetContext()->bKeepUndo = m_bKeepUndoInfo;
+    GetContext()->bUndoBlock = 0;
 }
 
 void CGXFormulaSheet::CollectSaved(BOOL bRedo)
@@ -144,6 +145,8 @@ void CGXFormulaSheet::EndChange(const GX_RANGE* pRange, BOOL bClearFirst, BOOL b
         c->bForeground = bForeground;
     }
     c->bKeepUndo = 0;
+    BOOL bBlock = c->bUndoBlock;
+    c->bUndoBlock = 0;
     if (!m_bKeepUndoInfo)
     {
         GXFreeSavedCells(m_nSheet);
@@ -157,6 +160,11 @@ void CGXFormulaSheet::EndChange(const GX_RANGE* pRange, BOOL bClearFirst, BOOL b
     if (pRange != NULL)
     {
         m_pUndoInfo->m_range = *pRange;
+        // An array result written from the stored cell itself: every cell of its block was
+        // saved, so the whole block is cleared and put back on undo. Blocks rewritten by a
+        // recalculation elsewhere are left to their saved records.
+        if (bBlock && SameReference(*pRange, GXCellRef(c->undoBlock.Row1(), c->undoBlock.Col1())))
+            m_pUndoInfo->m_range = c->undoBlock;
         if (bClearFirst)
             m_pUndoInfo->m_bClearRangeFirst = TRUE;
     }

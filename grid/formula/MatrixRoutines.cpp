@@ -263,6 +263,11 @@ void GXWriteArrayResult(const CGXTempMatrix& a)
             pCell->pAttached = pAttached;
             GXInsertCellRecord(nSheet, pCell);
         }
+    if (c->bKeepUndo)
+    {
+        c->undoBlock = GXBoxRef(nRow, nCol, nRow + a.Rows() - 1, nCol + a.Cols() - 1);
+        c->bUndoBlock = 1;
+    }
 }
 
 int GXIsNotSymmetric(const CGXTempMatrix& a)

@@ -304,7 +304,12 @@ BOOL EnumSerialPorts(CSerInfoArray& ports, BOOL ignoreBusyPorts, CString& error,
     }
     BOOL completed = TRUE;
     if (version.dwMajorVersion >= 5)
+    {
         completed = EnumBySetupApi(ports, error, system);
+        // Wine's setup library lists no COM port at all; its DOS device list has them.
+        if (completed && error.IsEmpty() && ports.GetSize() == 0)
+            EnumByDosDevices(ports, system);
+    }
     else if (version.dwPlatformId == VER_PLATFORM_WIN32_NT)
         EnumByDosDevices(ports, system);
     else

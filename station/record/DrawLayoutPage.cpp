@@ -21,10 +21,12 @@ struct SRangeControl
 };
 const SRangeControl s_ranges[] = {
     {1030, 1031, 1, 3, &CDrawLayoutPage::m_nPen},
-    {1023, 1024, 5, 100, &CDrawLayoutPage::m_nTempIntervall},
-    {1020, 1021, 100, 500, &CDrawLayoutPage::m_nTempBase},
-    {1025, 1012, 5, 600, &CDrawLayoutPage::m_nTimeIntervall},
-    {1022, 1027, 100, 3600, &CDrawLayoutPage::m_nTimeBase},
+    {1023, 1024, CDrawLayoutPage::TempIntervalMin, CDrawLayoutPage::TempIntervalMax,
+     &CDrawLayoutPage::m_nTempIntervall},
+    {1020, 1021, CDrawLayoutPage::TempBaseMin, CDrawLayoutPage::TempBaseMax, &CDrawLayoutPage::m_nTempBase},
+    {1025, 1012, CDrawLayoutPage::TimeIntervalMin, CDrawLayoutPage::TimeIntervalMax,
+     &CDrawLayoutPage::m_nTimeIntervall},
+    {1022, 1027, CDrawLayoutPage::TimeBaseMin, CDrawLayoutPage::TimeBaseMax, &CDrawLayoutPage::m_nTimeBase},
 };
 } // namespace
 

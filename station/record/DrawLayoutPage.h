@@ -15,6 +15,18 @@ class CDrawLayoutPage : public CMyPropertyPage
     {
         IDD = IDD_DRAW_LAYOUT_PAGE
     };
+    // Ranges of the scales; the drawing view draws with stored values clamped to them.
+    enum
+    {
+        TempIntervalMin = 5,
+        TempIntervalMax = 100,
+        TempBaseMin = 100,
+        TempBaseMax = 500,
+        TimeIntervalMin = 5,
+        TimeIntervalMax = 600,
+        TimeBaseMin = 100,
+        TimeBaseMax = 3600
+    };
     CDrawLayoutPage();
 
     int m_nPen;

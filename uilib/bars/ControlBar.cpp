@@ -1,6 +1,8 @@
 // SECControlBar: remembered sizes, row shares and extended styles of the library's bars.
 #include "uilib/bars/ControlBar.h"
 #include "uilib/frames/docking/DockBar.h"
+#include "uilib/frames/docking/DockContext.h"
+#include "uilib/frames/docking/SystemData.h"
 
 IMPLEMENT_DYNAMIC(SECControlBar, CControlBar)
 
@@ -13,6 +15,21 @@ const int kDefaultCx = 300;
 const int kDefaultCy = 180;
 const UINT kIdProbes = 1000;
 } // namespace
+
+SECGripperInfo::SECGripperInfo()
+{
+    SetMeasures(4, 3, 1, 3, 6, 3);
+}
+
+void SECGripperInfo::SetMeasures(int nLead, int nLine1, int nGap, int nLine2, int nTail, int nInset)
+{
+    m_cxLead = m_cyLead = nLead;
+    m_cxLine1 = m_cyLine1 = nLine1;
+    m_cxGap = m_cyGap = nGap;
+    m_cxLine2 = m_cyLine2 = nLine2;
+    m_cxTail = m_cyTail = nTail;
+    m_nInset = nInset;
+}
 
 SECControlBar::SECControlBar()
     : m_bPctWidthSet(TRUE), m_szDockHorz(0, 0), m_szReserved(0, 0), m_szDockVert(0, 0), m_szFloat(0, 0),
@@ -64,7 +81,7 @@ void SECControlBar::EnableDocking(DWORD dwDockStyle)
 
 CDockContext* SECControlBar::CreateDockContext()
 {
-    return new CDockContext(this);
+    return new SECDockContext(this);
 }
 
 void SECControlBar::SetExBarStyle(DWORD dwExBarStyle, BOOL bRedraw)
@@ -158,4 +175,103 @@ void SECControlBar::OnBeforeFloat()
 
 void SECControlBar::OnAfterFloat()
 {
+}
+
+// ---- borders and gripper
+
+BOOL SECControlBar::HasGripper() const
+{
+    return (m_dwExStyle & (BAR_EX_FLAT | BAR_EX_GRIPPER)) == (BAR_EX_FLAT | BAR_EX_GRIPPER) &&
+           !(m_dwStyle & CBRS_FLOATING);
+}
+
+void SECControlBar::CalcInsideRect(CRect& rect, BOOL bHorz, BOOL bWithGripper) const
+{
+    if (!(m_dwExStyle & BAR_EX_FLAT))
+    {
+        CControlBar::CalcInsideRect(rect, bHorz);
+        return;
+    }
+    if (m_dwStyle & CBRS_BORDER_LEFT)
+        rect.left++;
+    if (m_dwStyle & CBRS_BORDER_TOP)
+        rect.top++;
+    if (m_dwStyle & CBRS_BORDER_RIGHT)
+        rect.right--;
+    if (m_dwStyle & CBRS_BORDER_BOTTOM)
+        rect.bottom--;
+    const BOOL bGripper = HasGripper();
+    if (bHorz)
+    {
+        rect.left += bGripper ? m_GripperInfo.GetWidth() : m_cxLeftBorder;
+        rect.top += m_cyTopBorder;
+        rect.right -= m_cxRightBorder;
+        rect.bottom -= m_cyBottomBorder;
+    }
+    else
+    {
+        // A vertical bar turns its borders with it.
+        rect.left += m_cyTopBorder;
+        rect.top += (bGripper && bWithGripper) ? m_GripperInfo.GetHeight() : m_cxLeftBorder;
+        rect.right -= m_cyBottomBorder;
+        rect.bottom -= m_cxRightBorder;
+    }
+}
+
+void SECControlBar::DoPaint(CDC* pDC)
+{
+    CRect rect;
+    GetClientRect(&rect);
+    DrawBorders(pDC, rect);
+}
+
+void SECControlBar::DrawBorders(CDC* pDC, CRect& rect)
+{
+    if (!(m_dwExStyle & BAR_EX_FLAT))
+    {
+        CControlBar::DrawBorders(pDC, rect);
+        return;
+    }
+    if (m_dwStyle & CBRS_BORDER_LEFT)
+        rect.left++;
+    if (m_dwStyle & CBRS_BORDER_TOP)
+        rect.top++;
+    if (m_dwStyle & CBRS_BORDER_RIGHT)
+        rect.right--;
+    if (m_dwStyle & CBRS_BORDER_BOTTOM)
+        rect.bottom--;
+    if (m_dwExStyle & BAR_EX_GRIPPER)
+        DrawGripper(pDC, rect);
+}
+
+void SECControlBar::DrawGripper(CDC* pDC, const CRect& rectBar)
+{
+    if (m_dwStyle & CBRS_FLOATING)
+        return;
+    const SECSystemData& sys = SECGetSystemData();
+    const SECGripperInfo& g = m_GripperInfo;
+    CRect rect = rectBar;
+    rect.DeflateRect(1, 1);
+    if (m_dwStyle & CBRS_ORIENT_HORZ)
+    {
+        rect.right = rect.left + g.GetWidth();
+        rect.top += g.m_nInset;
+        rect.bottom -= g.m_nInset;
+        int x = rect.left + g.m_cxLead;
+        pDC->Draw3dRect(x, rect.top, g.m_cxLine1, rect.Height(), sys.m_clrBtnHilite, sys.m_clrBtnShadow);
+        if (g.m_cxLine2 > 0)
+            pDC->Draw3dRect(x + g.m_cxLine1 + g.m_cxGap, rect.top, g.m_cxLine2, rect.Height(),
+                            sys.m_clrBtnHilite, sys.m_clrBtnShadow);
+    }
+    else
+    {
+        rect.bottom = rect.top + g.GetHeight();
+        rect.left += g.m_nInset;
+        rect.right -= g.m_nInset;
+        int y = rect.top + g.m_cyLead;
+        pDC->Draw3dRect(rect.left, y, rect.Width(), g.m_cyLine1, sys.m_clrBtnHilite, sys.m_clrBtnShadow);
+        if (g.m_cyLine2 > 0)
+            pDC->Draw3dRect(rect.left, y + g.m_cyLine1 + g.m_cyGap, rect.Width(), g.m_cyLine2,
+                            sys.m_clrBtnHilite, sys.m_clrBtnShadow);
+    }
 }

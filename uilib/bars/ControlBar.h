@@ -22,6 +22,27 @@ class SECDockBar;
 #define BAR_EX_CLOSE_BUTTON 0x0400L
 #define BAR_EX_EXPAND_BUTTON 0x0800L
 
+// Measures of the gripper strip: lead, first line, gap, second line and tail for a gripper on
+// the left and for one along the top, and the lines' distance from the strip's ends.
+class SECGripperInfo : public CObject
+{
+  public:
+    SECGripperInfo();
+    void SetMeasures(int nLead, int nLine1, int nGap, int nLine2, int nTail, int nInset);
+    int GetWidth() const
+    {
+        return m_cxLead + m_cxLine1 + m_cxGap + m_cxLine2 + m_cxTail;
+    }
+    int GetHeight() const
+    {
+        return m_cyLead + m_cyLine1 + m_cyGap + m_cyLine2 + m_cyTail;
+    }
+
+    int m_cxLead, m_cxLine1, m_cxGap, m_cxLine2, m_cxTail;
+    int m_cyLead, m_cyLine1, m_cyGap, m_cyLine2, m_cyTail;
+    int m_nInset;
+};
+
 class SECControlBar : public CControlBar
 {
     DECLARE_DYNAMIC(SECControlBar)
@@ -53,6 +74,18 @@ class SECControlBar : public CControlBar
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
     void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    void CalcInsideRect(CRect& rect, BOOL bHorz) const override
+    {
+        CalcInsideRect(rect, bHorz, TRUE);
+    }
+    // With BAR_EX_FLAT: one pixel per bordered side, the bar's borders, and the gripper strip in
+    // place of the leading border (a vertical bar's only when bWithGripper).
+    virtual void CalcInsideRect(CRect& rect, BOOL bHorz, BOOL bWithGripper) const;
+    void DoPaint(CDC* pDC) override;
+    void DrawBorders(CDC* pDC, CRect& rect) override;
+    void DrawGripper(CDC* pDC, const CRect& rect) override;
+    // TRUE when the gripper strip is drawn and reserved: flat, gripper bit, docked.
+    BOOL HasGripper() const;
     // Notifications of the frame around docking and floating the bar.
     virtual void OnBeforeDock();
     virtual void OnAfterDock();
@@ -72,6 +105,7 @@ class SECControlBar : public CControlBar
     CRect m_rectMargins;
     SECControlBarManager* m_pManager;
     CSize m_szDefault; // size the remembered sizes start from
+    SECGripperInfo m_GripperInfo;
 
     // Implementation
   protected:

@@ -13,14 +13,23 @@ class SECControlBarManager : public CCmdTarget
 
   public:
     // Construction
-    SECControlBarManager() = default;
+    explicit SECControlBarManager(CFrameWnd* pFrame = NULL) : m_pFrame(pFrame)
+    {
+    }
     ~SECControlBarManager() override = default;
 
     // Overridables
+    virtual CFrameWnd* GetFrame() const
+    {
+        return m_pFrame;
+    }
     // The extension record for a bar's saved record; NULL here.
     virtual SECControlBarInfoEx* CreateBarInfo(SECControlBarInfo* pInfo);
     // A bar that a saved record names and the frame lacks; NULL here.
     virtual SECControlBar* CreateBar(SECControlBarInfo* pInfo);
     // The type id saved with a bar; 0 here.
     virtual DWORD GetBarTypeID(SECControlBar* pBar);
+
+    // Attributes
+    CFrameWnd* m_pFrame;
 };

@@ -2,10 +2,12 @@
 // borders, the frozen boundary, the outer area, the selection and the current-cell marker.
 #include "GridTestApp.h"
 #include "grid/core/DrawingContext.h"
+#include "grid/core/Static.h"
 #include "grid/core/SysColorTable.h"
 #include "GridIds.h"
 #include "TestSupport.h"
 #include <gtest/gtest.h>
+#include <set>
 
 namespace
 {
@@ -13,9 +15,12 @@ namespace
 struct PaintedGrid : GridWindow
 {
     CGXGridCore& g;
-    PaintedGrid() : GridWindow(420, 260), g(*grid)
+    // pData, when given, takes the place of the plain data object.
+    explicit PaintedGrid(CGXData* pData = NULL) : GridWindow(420, 260), g(*grid)
     {
         g.OnGridInitialUpdate();
+        if (pData != NULL)
+            g.GetParam()->SetDataObject(pData, TRUE);
         g.SetRowCount(10, GX_NOREDRAW);
         g.SetColCount(5, GX_NOREDRAW);
         for (ROWCOL r = 1; r <= 10; r++)
@@ -105,6 +110,7 @@ bool FindText(const Pixels& px, const CRect& area, const char* pszText, const LO
 TEST(GridPaint, ScreenEqualsMemoryRenderInBothModes)
 {
     PaintedGrid w;
+    std::vector<Pixels> renders;
     for (int nMode : {1, 0})
     {
         w.g.SetPaintMode(nMode);
@@ -117,7 +123,46 @@ TEST(GridPaint, ScreenEqualsMemoryRenderInBothModes)
         for (size_t i = 0; i < screen.px.size(); i++)
             nDiff += screen.px[i] != render.px[i];
         EXPECT_EQ(0u, nDiff) << "paint mode " << nMode;
+        renders.push_back(render);
     }
+    // Both modes draw the same pixels.
+    EXPECT_EQ(renders[0].px, renders[1].px);
+}
+
+TEST(GridPaint, ClipBoxOutsideTheDrawingRectDrawsNothing)
+{
+    PaintedGrid w;
+    // The grid draws into the left 200 pixels only.
+    w.g.m_rectPreset.SetRect(0, 0, 200, 260);
+    auto render = [&](const CRect& rectClip) {
+        CClientDC dcWnd(w.grid.get());
+        CDC mem;
+        mem.CreateCompatibleDC(&dcWnd);
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(&dcWnd, 420, 260);
+        CBitmap* pOld = mem.SelectObject(&bitmap);
+        mem.FillSolidRect(0, 0, 420, 260, RGB(1, 2, 3));
+        mem.IntersectClipRect(&rectClip);
+        w.g.OnGridDraw(&mem);
+        mem.SelectClipRgn(NULL);
+        Pixels p = CaptureDC(&mem, CRect(0, 0, 420, 260));
+        mem.SelectObject(pOld);
+        return p;
+    };
+    for (int nMode : {1, 0})
+    {
+        SCOPED_TRACE(nMode);
+        w.g.SetPaintMode(nMode);
+        Pixels outside = render(CRect(250, 0, 420, 260));
+        for (DWORD d : outside.px)
+            ASSERT_EQ(0x010203u, d);
+        // Overlapping it, only the common part is drawn.
+        Pixels overlap = render(CRect(150, 0, 420, 260));
+        EXPECT_NE(0x010203u, overlap.At(160, 5));
+        EXPECT_EQ(0x010203u, overlap.At(140, 5));
+        EXPECT_EQ(0x010203u, overlap.At(200, 5));
+    }
+    w.g.m_rectPreset.SetRectEmpty();
 }
 
 TEST(GridPaint, HeadersLinesBordersAndAreas)
@@ -193,6 +238,33 @@ TEST(GridPaint, SelectionAndMarker)
     EXPECT_EQ(0x000000u, px.At(inner.left + inner.Width() / 2, inner.bottom - 1));
     EXPECT_EQ(0xFFFFFFu, px.At(inner.right - 2, inner.bottom - 2));
     EXPECT_EQ(0x000000u, px.At(inner.left, inner.bottom - 1)); // a corner: inverted once, not twice
+}
+
+TEST(GridPaint, NoMarkerWhileTheCurrentCellIsBeingEdited)
+{
+    PaintedGrid w;
+    class ActiveStatic : public CGXStatic
+    {
+      public:
+        using CGXStatic::CGXStatic;
+        BOOL IsActive() override
+        {
+            return m_bActive;
+        }
+        BOOL m_bActive = TRUE;
+    };
+    ActiveStatic* pControl = new ActiveStatic(&w.g);
+    const WORD nId = 30100;
+    w.g.RegisterControl(nId, pControl, FALSE, FALSE);
+    w.g.SetStyleRange(CGXCellRange(5, 3), &CGXStyle().SetControl(nId), gxOverride, 0, NULL, GX_NOREDRAW);
+    CRect c53 = w.Cell(5, 3);
+    CPoint ptMarker(c53.right - 1, c53.top + c53.Height() / 2);
+    Pixels px = RenderGrid(&w.g, w.grid.get());
+    EXPECT_EQ(0xFFFFFFu, px.At(ptMarker.x, ptMarker.y));
+    // The same control, no longer editing: the marker is back.
+    pControl->m_bActive = FALSE;
+    px = RenderGrid(&w.g, w.grid.get());
+    EXPECT_EQ(0x000000u, px.At(ptMarker.x, ptMarker.y));
 }
 
 TEST(GridPaint, LockedAndChangingLayoutDrawNothing)
@@ -401,4 +473,223 @@ TEST(GridPaint, EveryPaintStartsWithPrepareRedraw)
     w.g.GetParam()->m_bRedrawLocked = FALSE;
     EXPECT_EQ(2u, prepare.m_calls.size());
     w.g.m_pPrepareRedrawImp = NULL;
+}
+
+namespace
+{
+using Cell = std::pair<ROWCOL, ROWCOL>;
+
+// A data object whose formula hooks answer "changed" for the cells in m_changed until a paint
+// marks them drawn.
+class FakeFormulaData : public CGXData
+{
+  public:
+    BOOL IsCellChanged(ROWCOL nRow, ROWCOL nCol) override
+    {
+        return m_changed.count({nRow, nCol}) != 0;
+    }
+    void SetCellChanged(ROWCOL nRow, ROWCOL nCol, BOOL bChanged) override
+    {
+        m_nMarked++;
+        if (bChanged)
+            m_changed.insert({nRow, nCol});
+        else
+            m_changed.erase({nRow, nCol});
+    }
+    std::set<Cell> m_changed;
+    int m_nMarked = 0;
+};
+
+// Records the ranges whose floats are invalidated; covers (6, 3)-(6, 4).
+class FakeSpanComponents
+{
+  public:
+    class Floats : public CGXAbstractGridFloatCellsImp
+    {
+      public:
+        void InvalidateFloatedCells(CGXGridCore*, const CGXCellRange& range, ROWCOL nColLimit) override
+        {
+            m_ranges.push_back(range);
+            m_nColLimit = nColLimit;
+        }
+        std::vector<CGXCellRange> m_ranges;
+        ROWCOL m_nColLimit = 0;
+    };
+    class Covered : public CGXAbstractGridCoveredCellsImp
+    {
+      public:
+        CGXCellRange* GetCoveredRangeAt(CGXGridCore*, ROWCOL nRow, ROWCOL nCol, CGXCellRange& range) override
+        {
+            if (nRow != 6 || (nCol != 3 && nCol != 4))
+                return NULL;
+            range.SetCells(6, 3, 6, 4);
+            return &range;
+        }
+        void WidenByCoveredCells(CGXGridCore*, CGXCellRange& range) override
+        {
+            CGXCellRange span(6, 3, 6, 4), common;
+            if (common.Intersect(range, span))
+                range.Union(range, span);
+        }
+    };
+};
+
+std::vector<CGXCellRange> Ranges(const CGXRangeList& list)
+{
+    std::vector<CGXCellRange> v;
+    for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
+        v.push_back(*list.GetNext(pos));
+    return v;
+}
+
+bool SameRect(const Pixels& a, const Pixels& b, const CRect& rect)
+{
+    for (int y = rect.top; y < rect.bottom; y++)
+        for (int x = rect.left; x < rect.right; x++)
+            if (a.At(x, y) != b.At(x, y))
+                return false;
+    return true;
+}
+} // namespace
+
+TEST(GridPaint, FormulaCellsInvalidateTheirFloatsAndAreMarkedDrawn)
+{
+    FakeFormulaData* pData = new FakeFormulaData;
+    PaintedGrid w(pData);
+    FakeSpanComponents::Floats floats;
+    FakeSpanComponents::Covered covered;
+    w.g.m_pFloatCellsImp = &floats;
+    w.g.m_pCoveredCellsImp = &covered;
+
+    // (6, 4) lies in a covered range whose top-left cell (6, 3) holds a formula.
+    pData->m_changed = {{3, 3}, {7, 2}, {6, 3}};
+    EXPECT_TRUE(w.g.IsFormulaCell(6, 4));
+    EXPECT_FALSE(w.g.IsFormulaCell(6, 2));
+    CGXCellRange span;
+    ASSERT_TRUE(w.g.GetCellSpanRange(6, 4, span));
+    EXPECT_EQ(CGXCellRange(6, 3, 6, 4), span);
+
+    pData->m_nMarked = 0;
+    Repaint(w);
+    // Each formula cell once, in drawing order, without a column limit.
+    std::vector<CGXCellRange> expected = {CGXCellRange(3, 3), CGXCellRange(6, 3), CGXCellRange(6, 4),
+                                          CGXCellRange(7, 2)};
+    EXPECT_EQ(expected, floats.m_ranges);
+    EXPECT_EQ((ROWCOL)-1, floats.m_nColLimit);
+    // Every drawn cell is marked drawn: the formula marks are gone, headers included.
+    EXPECT_TRUE(pData->m_changed.empty());
+    EXPECT_EQ(11 * 6, pData->m_nMarked);
+
+    // A paint without formula cells invalidates nothing.
+    floats.m_ranges.clear();
+    Repaint(w);
+    EXPECT_TRUE(floats.m_ranges.empty());
+    w.g.m_pFloatCellsImp = NULL;
+    w.g.m_pCoveredCellsImp = NULL;
+}
+
+TEST(GridPaint, PartialRefreshRepaintsRowsFromTheirFirstFormulaCell)
+{
+    FakeFormulaData* pData = new FakeFormulaData;
+    PaintedGrid w(pData);
+    const Cell changedCells[] = {{3, 2}, {3, 4}, {5, 2}, {7, 4}, {3, 3}};
+    int nRound = 0;
+    for (int nMode : {1, 0})
+    {
+        SCOPED_TRACE(nMode);
+        w.g.SetPaintMode(nMode);
+        w.g.m_bRefreshOnlyUpdatedCells = FALSE;
+        Repaint(w);
+        Pixels before = CaptureClient(w.grid.get());
+
+        // New values everywhere, but only (3, 3) and (7, 2) count as formula cells.
+        nRound++;
+        for (const Cell& cell : changedCells)
+        {
+            CString s;
+            s.Format("n%d", nRound * 100 + (int)cell.second);
+            w.g.SetValueRange(CGXCellRange(cell.first, cell.second), s, gxOverride, 0, GX_NOREDRAW);
+        }
+        pData->m_changed = {{3, 3}, {7, 2}};
+        w.g.GetParam()->m_PendingRanges.DeleteAll();
+        w.g.m_bRefreshOnlyUpdatedCells = TRUE;
+        Repaint(w);
+        Pixels partial = CaptureClient(w.grid.get());
+        EXPECT_TRUE(w.g.m_excludedRects.IsEmpty());
+        EXPECT_TRUE(pData->m_changed.empty());
+        // One pending range per painted row, from its first formula cell to the last column.
+        std::vector<CGXCellRange> pending = {CGXCellRange(3, 3, 3, 5), CGXCellRange(7, 2, 7, 5)};
+        EXPECT_EQ(pending, Ranges(w.g.GetParam()->m_PendingRanges));
+
+        w.g.m_bRefreshOnlyUpdatedCells = FALSE;
+        Repaint(w);
+        Pixels full = CaptureClient(w.grid.get());
+        // Repainted: the formula cells and what follows them in their rows (the selected
+        // (3, 3) inverted again).
+        for (Cell cell : {Cell{3, 3}, Cell{3, 4}, Cell{7, 4}, Cell{7, 2}})
+        {
+            CRect rect = w.Cell(cell.first, cell.second);
+            EXPECT_TRUE(SameRect(partial, full, rect)) << cell.first << "," << cell.second;
+        }
+        EXPECT_FALSE(SameRect(partial, before, w.Cell(3, 4)));
+        // Left alone: cells before a row's first formula cell, and rows without one.
+        for (Cell cell : {Cell{3, 2}, Cell{5, 2}, Cell{3, 0}})
+        {
+            CRect rect = w.Cell(cell.first, cell.second);
+            EXPECT_TRUE(SameRect(partial, before, rect)) << cell.first << "," << cell.second;
+        }
+        EXPECT_FALSE(SameRect(partial, full, w.Cell(3, 2)));
+        EXPECT_FALSE(SameRect(partial, full, w.Cell(5, 2)));
+    }
+    w.g.GetParam()->m_PendingRanges.DeleteAll();
+}
+
+TEST(GridPaint, OldDrawingComponentReachesItsBackgroundsThroughTheEngine)
+{
+    PaintedGrid w;
+    // Without the component the forwarder does nothing.
+    CGXDrawingContext ctx(1, 1);
+    w.g.DrawWithOldDrawingImp(ctx);
+
+    class Backgrounds : public CGXAbstractGridOldDrawingImp
+    {
+      public:
+        BOOL DrawBlock(CGXGridCore* pGrid, CDC*, CGXDrawingContext& ctx) override
+        {
+            pGrid->DrawWithOldDrawingImp(ctx);
+            return FALSE;
+        }
+        void DrawBackgrounds(CGXGridCore* pGrid, CGXDrawingContext& ctx) override
+        {
+            m_pGrid = pGrid;
+            m_nRows = ctx.m_nRows;
+        }
+        CGXGridCore* m_pGrid = NULL;
+        ROWCOL m_nRows = 0;
+    } old;
+    w.g.m_pOldDrawingImp = &old;
+    Repaint(w);
+    w.g.m_pOldDrawingImp = NULL;
+    EXPECT_EQ(&w.g, old.m_pGrid);
+    EXPECT_EQ(11u, old.m_nRows);
+}
+
+TEST(GridPaint, RedrawRangeWidensOverSpans)
+{
+    PaintedGrid w;
+    FakeSpanComponents::Covered covered;
+    auto invalidated = [&](const CGXCellRange& range) {
+        w.grid->ValidateRect(NULL);
+        w.g.RedrawRange(range.top, range.left, range.bottom, range.right, GX_INVALIDATE, FALSE);
+        CRect rect;
+        w.grid->GetUpdateRect(&rect);
+        return rect;
+    };
+    EXPECT_EQ(w.g.CalcRangeClientRect(CGXCellRange(6, 4)), invalidated(CGXCellRange(6, 4)));
+    w.g.m_pCoveredCellsImp = &covered;
+    EXPECT_EQ(w.g.CalcRangeClientRect(CGXCellRange(6, 3, 6, 4)), invalidated(CGXCellRange(6, 4)));
+    EXPECT_EQ(w.g.CalcRangeClientRect(CGXCellRange(5, 2, 6, 4)), invalidated(CGXCellRange(5, 2, 6, 3)));
+    EXPECT_EQ(w.g.CalcRangeClientRect(CGXCellRange(7, 3)), invalidated(CGXCellRange(7, 3)));
+    w.g.m_pCoveredCellsImp = NULL;
+    w.grid->ValidateRect(NULL);
 }

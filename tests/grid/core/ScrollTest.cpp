@@ -3,6 +3,7 @@
 #include "GridTestApp.h"
 #include "TestSupport.h"
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace
 {
@@ -153,4 +154,27 @@ TEST(GridScroll, AutoScrollTimerAndFirstStep)
     EXPECT_EQ(992u, msg.wParam);
     w.grid->KillTimer(992);
     ::PeekMessageA(&msg, w.grid->GetSafeHwnd(), WM_TIMER, WM_TIMER, PM_REMOVE);
+}
+
+TEST(GridScroll, PrepareRedrawHearsOfEveryScrollFirst)
+{
+    ScrollGrid w(100);
+    struct Prepare : CGXAbstractGridPrepareRedrawImp
+    {
+        void OnPrepareRedraw(CGXGridCore* pGrid, ROWCOL n1, ROWCOL n2, ROWCOL n3, ROWCOL n4) override
+        {
+            calls.push_back({n1, n2, n3, n4, pGrid->GetTopRow()});
+        }
+        std::vector<std::vector<ROWCOL>> calls;
+    } prepare;
+    w.g.m_pPrepareRedrawImp = &prepare;
+    // New top row, left column, 0, direction; the top row itself still the old one.
+    EXPECT_TRUE(w.g.DoScroll(GX_DOWN, 2));
+    EXPECT_TRUE(w.g.DoScroll(GX_UP, 1));
+    EXPECT_TRUE(w.g.DoScroll(GX_UP, 5));
+    EXPECT_FALSE(w.g.DoScroll(GX_UP, 1)); // nothing to scroll: not told
+    w.g.m_pPrepareRedrawImp = NULL;
+    std::vector<std::vector<ROWCOL>> expected = {
+        {3, 1, 0, GX_DOWN, 1}, {2, 1, 0, GX_UP, 3}, {1, 1, 0, GX_UP, 2}};
+    EXPECT_EQ(expected, prepare.calls);
 }

@@ -1,6 +1,7 @@
 // Library start-up, the control factory and the initial update of the grid engine.
 #include "GridTestApp.h"
 #include "grid/core/ControlFactory.h"
+#include "grid/core/EditControl.h"
 #include "grid/core/GridLibrary.h"
 #include "grid/core/Header.h"
 #include "GridIds.h"
@@ -113,11 +114,11 @@ TEST(GridStartup, FactoryControls)
     } cases[] = {
         {GX_IDS_CTRL_STATIC, GX_CONTROL_CLASS(CGXStatic)},
         {GX_IDS_CTRL_HEADER, GX_CONTROL_CLASS(CGXHeader)},
-        {GX_IDS_CTRL_EDIT, GX_CONTROL_CLASS(CGXStatic)}, // default until the edit control exists
-        {52530, GX_CONTROL_CLASS(CGXStatic)},
-        {52533, GX_CONTROL_CLASS(CGXStatic)},
-        {52538, GX_CONTROL_CLASS(CGXStatic)},
-        {12345, GX_CONTROL_CLASS(CGXStatic)},
+        {GX_IDS_CTRL_EDIT, GX_CONTROL_CLASS(CGXEditControl)},
+        {52530, GX_CONTROL_CLASS(CGXEditControl)},
+        {52533, GX_CONTROL_CLASS(CGXEditControl)},
+        {52538, GX_CONTROL_CLASS(CGXEditControl)},
+        {12345, GX_CONTROL_CLASS(CGXEditControl)},
         {GX_IDS_CTRL_OLEPREVIEW, NULL}, // only on a browser grid
     };
     for (const Case& c : cases)

@@ -3,6 +3,7 @@
 #include "grid/core/DIBPool.h"
 #include "grid/core/DrawingAndFormatting.h"
 #include "TestSupport.h"
+#include "GridIds.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -281,7 +282,11 @@ TEST(GridBitmaps, CellShowsBitmap)
     g.SetColCount(3, GX_NOREDRAW);
     g.SetRowHeight(2, 2, 30, NULL, GX_NOREDRAW);
     g.SetStyleRange(CGXCellRange(2, 2),
-                    &CGXStyle().SetValue("#BMP(30001)").SetHorizontalAlignment(DT_CENTER).SetVerticalAlignment(DT_VCENTER),
+                    &CGXStyle()
+                         .SetControl(GX_IDS_CTRL_STATIC)
+                         .SetValue("#BMP(30001)")
+                         .SetHorizontalAlignment(DT_CENTER)
+                         .SetVerticalAlignment(DT_VCENTER),
                     gxOverride, 0, NULL, GX_NOREDRAW);
     Pixels px = RenderGrid(&g, w.grid.get());
     CRect c = g.CalcCellRect(2, 2);

@@ -1,6 +1,8 @@
 #include "FormulaTestSupport.h"
+#include "TestSupport.h"
 #include <stdio.h>
 #include <string.h>
+#include <windows.h>
 
 namespace formula_test
 {
@@ -189,6 +191,32 @@ class TestFunctions : public CGXWorksheetFunctions
     }
 };
 } // namespace
+
+bool RunDisabledTestInChild(const char* pszTest)
+{
+    char path[MAX_PATH];
+    DWORD n = GetModuleFileNameA(NULL, path, MAX_PATH);
+    if (n == 0 || n >= MAX_PATH)
+        return false;
+    std::string report = testing_support::TempFolder() + "\\child-" + pszTest + ".xml";
+    DeleteFileA(report.c_str());
+    testing_support::ChildProcess process;
+    if (!process.Start("\"" + std::string(path) + "\" --gtest_also_run_disabled_tests --gtest_filter=" + pszTest +
+                       " --gtest_output=xml:" + report))
+        return false;
+    int nExit = process.Wait(60000);
+    std::string xml;
+    if (FILE* pFile = fopen(report.c_str(), "rb"))
+    {
+        char buf[4096];
+        size_t nRead;
+        while ((nRead = fread(buf, 1, sizeof(buf), pFile)) > 0)
+            xml.append(buf, nRead);
+        fclose(pFile);
+    }
+    DeleteFileA(report.c_str());
+    return nExit == 0 && xml.find("tests=\"1\" failures=\"0\"") != std::string::npos;
+}
 
 void InstallTestFunctions()
 {

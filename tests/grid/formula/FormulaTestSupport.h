@@ -22,6 +22,10 @@ std::string CellValue(int nSheet, DWORD nRow, DWORD nCol);
 std::string Eval(int nSheet, const char* pszText);
 // Parse error as "code@pos", or the formula's text again.
 std::string Reparse(int nSheet, const char* pszText);
+// Runs one disabled test of this executable in a child process, for checks of process-wide
+// state as a fresh process has it; true when the child passed and its report shows that the
+// case ran (a filter matching nothing also passes).
+bool RunDisabledTestInChild(const char* pszTest);
 
 // Counts calls of CNT().
 extern int g_nCounted;

@@ -131,4 +131,21 @@ TEST_F(FunctionSheetTest, RandomDrawsFollowTheGenerator)
         EXPECT_TRUE(v.dValue >= -6 && v.dValue <= 6) << v.dValue;
     }
 }
+
+// Runs in a process of its own (below): the generator starts from its fixed seed there.
+TEST_F(FunctionSheetTest, DISABLED_RandomFirstDrawOfTheProcess)
+{
+    GX_VALUE v;
+    ASSERT_TRUE(GXEvaluateText(m_nSheet, "=RAND()", 1, 1, &v));
+    EXPECT_EQ(0.39646477376027534, v.dValue);
+    ASSERT_TRUE(GXEvaluateText(m_nSheet, "=RAND()", 1, 1, &v));
+    unsigned long long x = (0x5DEECE66DULL * (unsigned long long)ldexp(0.39646477376027534, 48) + 0xB) &
+                           0xFFFFFFFFFFFFULL;
+    EXPECT_EQ(ldexp((double)x, -48), v.dValue);
+}
+
+TEST(RandomProcess, FirstDrawOfTheProcess)
+{
+    EXPECT_TRUE(RunDisabledTestInChild("FunctionSheetTest.DISABLED_RandomFirstDrawOfTheProcess"));
+}
 } // namespace

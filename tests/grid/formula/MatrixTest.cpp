@@ -1,7 +1,12 @@
 // Matrix functions and array results: blocks written from the formula cell on, shapes, errors,
 // the sheet's edge and the records saved for undo.
 #include "FunctionSheetTest.h"
+#include "grid/core/GridParam.h"
 #include "grid/formula/CellStore.h"
+#include "grid/formula/FormulaSheet.h"
+#include "grid/formula/Fourier.h"
+#include "grid/formula/FunctionSupport.h"
+#include "grid/formula/UndoEngineCellsInfo.h"
 #include <algorithm>
 #include <math.h>
 #include <vector>
@@ -33,12 +38,13 @@ class MatrixTest : public FunctionSheetTest
         GXStoreNumber(m_nSheet, 14, 6, 2);
         GXStoreNumber(m_nSheet, 15, 6, 3);
     }
-    std::string Block(DWORD nRow, DWORD nCol, int nRows, int nCols)
+    std::string Block(DWORD nRow, DWORD nCol, int nRows, int nCols, int nSheet = 0)
     {
         std::string s;
         for (int i = 0; i < nRows; i++)
             for (int j = 0; j < nCols; j++)
-                s += (s.empty() ? "" : (j == 0 ? " / " : " ")) + CellValue(m_nSheet, nRow + i, nCol + j);
+                s += (s.empty() ? "" : (j == 0 ? " / " : " ")) +
+                     CellValue(nSheet ? nSheet : m_nSheet, nRow + i, nCol + j);
         return s;
     }
     // Stores a formula at row 30 of column K and recalculates.
@@ -139,6 +145,48 @@ TEST_F(MatrixTest, ArrayResultSavesOverwrittenCellsForUndo)
     GXFreeSavedCells(m_nSheet);
     c->bKeepUndo = 0;
 }
+
+// Through the formula sheet: undo takes the whole block back to what it overwrote (a number
+// and empty cells) and restores the cell the formula went into; redo brings the block back.
+TEST_F(MatrixTest, UndoOfAnArrayResultRestoresTheBlock)
+{
+    CGXGridParam param;
+    param.SetStylesMapObject(new CGXStylesMap);
+    param.GetStylesMap()->CreateStandardStyles();
+    CGXFormulaSheet sheet;
+    sheet.InitParamObject(&param);
+    int nSheet = sheet.GetEngineSheet();
+    // Grid column n is engine column n - 1: the matrices stand in engine columns 5..7.
+    const double a[] = {1, 2, 3, 4, 5, 6};
+    for (int i = 0; i < 6; i++)
+    {
+        sheet.SetNumberRowCol(1 + i / 3, 6 + i % 3, a[i]);
+        sheet.SetNumberRowCol(4 + i / 2, 6 + i % 2, 7 + i);
+    }
+    sheet.SetNumberRowCol(20, 10, 5);
+    sheet.SetNumberRowCol(21, 11, 99);
+    sheet.SetKeepUndoInfo(TRUE);
+    delete sheet.DetachUndoInfo();
+    ASSERT_TRUE(sheet.SetExpressionRowCol(20, 10, "=MMUL(F1..H2,F4..G6)"));
+    EXPECT_EQ("58 64 / 139 154", Block(20, 9, 2, 2, nSheet));
+    CObject* pInfo = sheet.DetachUndoInfo();
+    CGXUndoEngineCellsInfo* pCells = dynamic_cast<CGXUndoEngineCellsInfo*>(pInfo);
+    ASSERT_TRUE(pCells != NULL);
+    sheet.SetKeepUndoInfo(FALSE);
+    // The whole block is the range the operation touched.
+    EXPECT_TRUE(SameReference(GXBoxRef(20, 9, 21, 10), pCells->m_range));
+    EXPECT_TRUE(pCells->m_bClearRangeFirst);
+
+    ASSERT_TRUE(sheet.ApplyUndoInfo(pInfo, TRUE, TRUE));
+    // Where nothing stood, the saved placeholder (a record without a value) comes back.
+    EXPECT_EQ("5 no value / no value 99", Block(20, 9, 2, 2, nSheet));
+    EXPECT_EQ(CString(""), sheet.GetValueTextRowCol(20, 11));
+
+    ASSERT_TRUE(sheet.ApplyUndoInfo(pInfo, TRUE, TRUE));
+    EXPECT_EQ("58 64 / 139 154", Block(20, 9, 2, 2, nSheet));
+    EXPECT_EQ(CString("=MMUL(F1..H2,F4..G6)"), sheet.GetExpressionTextRowCol(20, 10));
+    delete pInfo;
+}
 } // namespace
 
 namespace
@@ -202,6 +250,63 @@ TEST_F(MatrixTest, TransformsAndTheirShapes)
         {"=DFT(F14)", "1"},
     };
     CheckCases(aCases, sizeof(aCases) / sizeof(aCases[0]));
+}
+
+// The fast transform at its largest length, on a signal whose transform is known in every bin:
+// cos(2π·3j/n) + 0.5·sin(2π·5j/n) gives n/2 at bins 3 and n - 3, i·n/4 at bin 5, -i·n/4 at
+// bin n - 5 and 0 elsewhere; the inverse gives the signal back.
+TEST_F(MatrixTest, FastTransformOfTheLargestLength)
+{
+    const int n = GX_FFT_MAX_POINTS;
+    CGXTempMatrix x;
+    x.Alloc(n, 2);
+    for (int j = 0; j < n; j++)
+        x.At(j, 0) = cos(2 * GX_PI * 3 * j / n) + 0.5 * sin(2 * GX_PI * 5.0 * j / n);
+    ASSERT_TRUE(GXFastFourier(x, 1));
+    double dWorst = 0;
+    int nWorst = -1;
+    for (int k = 0; k < n; k++)
+    {
+        double re = (k == 3 || k == n - 3) ? n / 2.0 : 0;
+        double im = k == 5 ? n / 4.0 : (k == n - 5 ? -n / 4.0 : 0);
+        double d = fmax(fabs(x.At(k, 0) - re), fabs(x.At(k, 1) - im));
+        if (d > dWorst)
+            dWorst = d, nWorst = k;
+    }
+    EXPECT_LT(dWorst, 1e-6) << "bin " << nWorst;
+    ASSERT_TRUE(GXFastFourier(x, -1));
+    dWorst = 0;
+    for (int j = 0; j < n; j++)
+    {
+        double re = cos(2 * GX_PI * 3 * j / n) + 0.5 * sin(2 * GX_PI * 5.0 * j / n);
+        dWorst = fmax(dWorst, fmax(fabs(x.At(j, 0) - re), fabs(x.At(j, 1))));
+    }
+    EXPECT_LT(dWorst, 1e-12);
+}
+
+// Fast and direct transforms agree on an irregular complex signal, both ways.
+TEST_F(MatrixTest, FastAndDirectTransformsAgree)
+{
+    const int n = 1024;
+    CGXTempMatrix fast, direct;
+    fast.Alloc(n, 2);
+    direct.Alloc(n, 2);
+    unsigned int seed = 12345;
+    for (int j = 0; j < n; j++)
+        for (int c = 0; c < 2; c++)
+        {
+            seed = seed * 1103515245u + 12345u;
+            fast.At(j, c) = direct.At(j, c) = (seed >> 8) / 16777216.0 - 0.5;
+        }
+    for (int nDirection : {1, -1})
+    {
+        ASSERT_TRUE(GXFastFourier(fast, nDirection));
+        GXDirectFourier(direct, nDirection);
+        for (int k = 0; k < n; k++)
+            for (int c = 0; c < 2; c++)
+                ASSERT_NEAR(direct.At(k, c), fast.At(k, c), 1e-9) << nDirection << " bin " << k;
+    }
+    EXPECT_FALSE(GXFastFourier(fast, 0));
 }
 
 TEST_F(MatrixTest, EigenvaluesOfSymmetricMatrices)

@@ -1,7 +1,6 @@
 // REGEX: the pattern syntax, compile failures and the bound on backtracking.
 #include "FunctionSheetTest.h"
 #include "grid/formula/RegexState.h"
-#include "TestSupport.h"
 #include <stdio.h>
 #include <string>
 #include <windows.h>
@@ -115,27 +114,6 @@ TEST_F(FunctionSheetTest, DISABLED_RegexEmptyPatternAsFirstCall)
 
 TEST(RegexProcess, EmptyPatternAsTheProcessFirstCallRaises79)
 {
-    char path[MAX_PATH];
-    DWORD n = GetModuleFileNameA(NULL, path, MAX_PATH);
-    ASSERT_TRUE(n > 0 && n < MAX_PATH);
-    // The report shows that the child ran the case (a filter matching nothing also exits 0).
-    std::string report = testing_support::TempFolder() + "\\regex-first-call.xml";
-    DeleteFileA(report.c_str());
-    testing_support::ChildProcess process;
-    ASSERT_TRUE(process.Start("\"" + std::string(path) +
-                              "\" --gtest_also_run_disabled_tests "
-                              "--gtest_filter=FunctionSheetTest.DISABLED_RegexEmptyPatternAsFirstCall "
-                              "--gtest_output=xml:" + report));
-    EXPECT_EQ(0, process.Wait(60000));
-    FILE* pFile = fopen(report.c_str(), "rb");
-    ASSERT_TRUE(pFile != NULL);
-    std::string xml;
-    char buf[4096];
-    size_t nRead;
-    while ((nRead = fread(buf, 1, sizeof(buf), pFile)) > 0)
-        xml.append(buf, nRead);
-    fclose(pFile);
-    DeleteFileA(report.c_str());
-    EXPECT_NE(std::string::npos, xml.find("tests=\"1\" failures=\"0\""));
+    EXPECT_TRUE(RunDisabledTestInChild("FunctionSheetTest.DISABLED_RegexEmptyPatternAsFirstCall"));
 }
 } // namespace

@@ -332,6 +332,24 @@ TEST(EnumSerialPorts, DosDeviceNamesBeforeWindows2000)
     EXPECT_EQ(0, int(ports.GetSize()));
 }
 
+// A setup library that ends without a port (as Wine's does) leaves the DOS device names to list
+// them; a library that lists ports is not second-guessed.
+TEST(EnumSerialPorts, DosDeviceNamesWhenTheSetupLibraryListsNone)
+{
+    FakeSystem system;
+    system.dosDevices = "COM7|LPT1|COM8";
+    CSerInfoArray ports;
+    CString error;
+    EXPECT_TRUE(EnumSerialPorts(ports, FALSE, error, system));
+    EXPECT_EQ("COM7|COM7|COM7|-|\\\\.\\COM7\n"
+              "COM8|COM8|COM8|-|\\\\.\\COM8\n",
+              Describe(ports));
+    EXPECT_EQ(1, system.frees);
+    system.devices = {{"a", "Communications Port (COM1)", "Communications Port", ""}};
+    EXPECT_TRUE(EnumSerialPorts(ports, FALSE, error, system));
+    EXPECT_EQ("COM1|Communications Port (COM1)|Communications Port|-|a\n", Describe(ports));
+}
+
 TEST_F(ProgramKeyTest, TheWindows9xHardwareTree)
 {
     // The tree is built under the program's own key so the test cleans it up with the rest.

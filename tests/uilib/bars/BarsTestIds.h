@@ -15,3 +15,17 @@
 #define IDS_PANE_SCRL 9122
 #define IDS_PANE_WIDE 9123
 #define IDS_PANE_NO_STRING 9129
+// Toolbars: two type-241 resources with their image strips, their commands, and resources that
+// do not fit their size (item count past the end, shorter than the head) or do not exist.
+#define IDR_TB_FIRST 9130
+#define ID_TB_RED 9131
+#define ID_TB_GREEN 9132
+#define ID_TB_BLUE 9133
+#define ID_TB_CHECK 9134
+#define ID_TB_DROP 9135
+#define IDR_TB_SECOND 9140
+#define ID_TB_CYAN 9141
+#define ID_TB_ORANGE 9142
+#define IDR_TB_COUNT_PAST_END 9150
+#define IDR_TB_HEAD_ONLY 9151
+#define IDR_TB_MISSING 9152

@@ -1,6 +1,7 @@
 // Dock bars on a real frame: row shares, minimum shares, placement in pixels, splitter drags
 // with real mouse input (limits, cancelling, a quit during the drag), insertion rules and the
 // bar menu.
+#include "DragInput.h"
 #include "TestSupport.h"
 #include "afxwin.h"
 #include "uilib/bars/ControlBar.h"
@@ -11,6 +12,7 @@
 #include <memory>
 #include <vector>
 
+using namespace drag_input;
 using namespace testing_support;
 
 namespace
@@ -215,38 +217,6 @@ TEST(DockBar, ThreeBarsShareTheirRowInPixels)
 }
 
 // ---- splitter drags with real input
-
-// A button event, or with a point a move there (kept on the screen).
-void SendMouse(DWORD dwFlags, const POINT* pScreen = NULL)
-{
-    INPUT in = {};
-    in.type = INPUT_MOUSE;
-    in.mi.dwFlags = dwFlags;
-    if (pScreen != NULL)
-    {
-        const LONG x = std::max<LONG>(0, pScreen->x), y = std::max<LONG>(0, pScreen->y);
-        in.mi.dx = x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
-        in.mi.dy = y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
-        in.mi.dwFlags |= MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    }
-    ::SendInput(1, &in, sizeof(INPUT));
-}
-
-void SendKey(WORD vk, bool bUp)
-{
-    INPUT in = {};
-    in.type = INPUT_KEYBOARD;
-    in.ki.wVk = vk;
-    in.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &in, sizeof(INPUT));
-}
-
-// Ends a drag whose input went missing, so a fault fails the test instead of hanging it.
-VOID CALLBACK DropCapture(HWND, UINT, UINT_PTR nIDEvent, DWORD)
-{
-    ::KillTimer(NULL, nIDEvent);
-    ::ReleaseCapture();
-}
 
 enum class DragEnd
 {

@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the loader's test bitmaps: a stripe of the four button greys and red, at 1, 4, 8 and
 24 bits per pixel, one 4-bit bitmap with a short colour table (biClrUsed), and one whose header
-claims more pixels than the resource holds. Run in this folder."""
+claims more pixels than the resource holds; and two toolbar image strips of 16 x 15 images, each a
+block of its own colour (x 3..12, y 3..11) on the button face grey. Run in this folder."""
 import struct
 
 GREYS = [(0, 0, 0), (0x80, 0x80, 0x80), (0xC0, 0xC0, 0xC0), (0xFF, 0xFF, 0xFF), (0xFF, 0, 0)]
@@ -37,7 +38,21 @@ def write(name, data):
         f.write(data)
 
 
+FACE = (0xC0, 0xC0, 0xC0)
+TOOLBAR1 = [(0xFF, 0, 0), (0, 0xC0, 0), (0, 0, 0xFF), (0xFF, 0xFF, 0), (0xFF, 0, 0xFF)]
+TOOLBAR2 = [(0, 0xFF, 0xFF), (0x80, 0, 0x80), (0xFF, 0x80, 0)]
+
+
+def toolbar_strip(colours):
+    table = [FACE] + colours
+    rows = [[1 + x // 16 if 3 <= x % 16 <= 12 and 3 <= y <= 11 else 0 for x in range(16 * len(colours))]
+            for y in range(15)]
+    return bmp(16 * len(colours), 15, 8, table + [(0, 0, 0)] * (256 - len(table)), rows)
+
+
 if __name__ == '__main__':
+    write('toolbar1.bmp', toolbar_strip(TOOLBAR1))
+    write('toolbar2.bmp', toolbar_strip(TOOLBAR2))
     stripe = [list(range(5))] * 2
     write('grey1.bmp', bmp(2, 2, 1, [(0, 0, 0), (0xFF, 0xFF, 0xFF)], [[0, 1]] * 2))
     write('grey4.bmp', bmp(5, 2, 4, GREYS + [(0, 0, 0xFF)] * 11, stripe))

@@ -1,0 +1,14 @@
+// Resource and command ids of the application shell: views, their commands and cursors.
+#pragma once
+// Zoom tools of the recording page.
+#define ID_ZOOM_STEP 22166   // "&Schrittweise"
+#define ID_ZOOM_ACTUAL 22167 // "&Orginalgrösse"
+#define ID_ZOOM_RECT 22168   // "&Ausschnittsvergrösserung"
+#define ID_ZOOM_FIT 22169    // "In &Fenster einpassen"
+// Cursors of the zoom tools and of panning.
+#define IDC_ZOOM_RECT_DRAG 22158
+#define IDC_PAN_HAND 22159
+#define IDC_ZOOM_STEP 22162
+#define IDC_ZOOM_RECT 22163
+// Unit after the time-axis labels.
+#define IDS_APP_SECONDS 345

@@ -1,0 +1,344 @@
+// The edit control under real key input: typing opens the "GXEDIT" window over the cell, Enter
+// stores, Esc restores, validation refuses, numbers are converted, the maximum length cuts and
+// the arrow keys leave the cell only at the edges of the text.
+#include "GridTestApp.h"
+#include "TestSupport.h"
+#include "grid/core/AppData.h"
+#include "grid/core/EditControl.h"
+#include "grid/core/FindReplaceSettings.h"
+#include "grid/core/GridComponents.h"
+#include "grid/core/GridParam.h"
+#include "grid/core/Style.h"
+#include "GridIds.h"
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace
+{
+// Reads numbers with strtod (the C locale's point) after turning the library separator into one.
+class TestParser : public CGXAbstractNumberFormattingImp
+{
+  public:
+    BOOL ParseValueText(LPCTSTR pszText, double& d, unsigned, unsigned) override
+    {
+        CString s = pszText;
+        char cSep = GXGetAppData()->m_cDecimalSeparator;
+        if (cSep != '.')
+        {
+            if (s.Find('.') >= 0)
+                return FALSE;
+            s.Replace(cSep, '.');
+        }
+        char* pEnd = NULL;
+        d = strtod(s, &pEnd);
+        return pEnd != (LPCTSTR)s && *pEnd == 0;
+    }
+};
+
+// Installs the parser and a decimal separator for one scope.
+struct NumberScope
+{
+    TestParser parser;
+    char cOld;
+    explicit NumberScope(char cSep)
+    {
+        cOld = GXGetAppData()->m_cDecimalSeparator;
+        GXGetAppData()->m_cDecimalSeparator = cSep;
+        GXGetAppData()->m_pNumberFormattingImp = &parser;
+    }
+    ~NumberScope()
+    {
+        GXGetAppData()->m_pNumberFormattingImp = NULL;
+        GXGetAppData()->m_cDecimalSeparator = cOld;
+    }
+};
+
+void SendKey(WORD vk, bool bUp)
+{
+    INPUT i = {};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = vk;
+    i.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &i, sizeof(INPUT));
+}
+
+void Press(WORD vk, bool bShift = false)
+{
+    if (bShift)
+        SendKey(VK_SHIFT, false);
+    SendKey(vk, false);
+    SendKey(vk, true);
+    if (bShift)
+        SendKey(VK_SHIFT, true);
+    PumpMessages(120);
+}
+
+// Types lower-case letters, digits, ',' and '.' through the keyboard.
+void Type(const char* psz)
+{
+    for (; *psz; psz++)
+    {
+        char c = *psz;
+        WORD vk = c >= 'a' && c <= 'z' ? (WORD)(c - 'a' + 'A')
+                  : c == ','           ? VK_OEM_COMMA
+                  : c == '.'           ? VK_OEM_PERIOD
+                                       : (WORD)c;
+        SendKey(vk, false);
+        SendKey(vk, true);
+    }
+    PumpMessages(200);
+}
+
+// 10 rows x 4 columns, current cell (2,2), Enter moves down.
+struct EditGrid : GridWindow
+{
+    CGXGridCore& g;
+    EditGrid() : GridWindow(400, 250), g(*grid)
+    {
+        g.OnGridInitialUpdate();
+        g.SetRowCount(10, GX_NOREDRAW);
+        g.SetColCount(4, GX_NOREDRAW);
+        g.GetParam()->m_wEnterKeyAction = 3;
+        grid->UpdateWindow();
+        Start(2, 2);
+    }
+    void Start(ROWCOL nRow, ROWCOL nCol)
+    {
+        g.ChangeCurrentCell(nRow, nCol, 0x0A);
+        grid->SetFocus();
+        PumpMessages(80);
+    }
+    CGXEditControl* Edit()
+    {
+        ROWCOL r, c;
+        g.GetCurrentCell(r, c);
+        CGXControl* p = g.GetControl(r, c);
+        return p != NULL && p->IsKindOf(GX_CONTROL_CLASS(CGXEditControl)) ? static_cast<CGXEditControl*>(p)
+                                                                          : NULL;
+    }
+    HWND EditWnd()
+    {
+        return ::FindWindowExA(grid->GetSafeHwnd(), NULL, "GXEDIT", NULL);
+    }
+    void SetStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style)
+    {
+        g.SetStyleRange(CGXCellRange(nRow, nCol), &style, gxOverride, 0, NULL, GX_UPDATENOW);
+    }
+    CString Value(ROWCOL nRow, ROWCOL nCol)
+    {
+        return g.GetStoredValueText(nRow, nCol);
+    }
+    void ExpectCurrent(ROWCOL nRow, ROWCOL nCol)
+    {
+        ROWCOL r = 0, c = 0;
+        EXPECT_TRUE(g.GetCurrentCell(r, c));
+        EXPECT_EQ(nRow, r);
+        EXPECT_EQ(nCol, c);
+    }
+};
+} // namespace
+
+TEST(GridEditControl, TypingOpensTheWindowAndEnterStores)
+{
+    EditGrid w;
+    ASSERT_NE(nullptr, w.Edit());
+    Type("abc");
+    HWND hEdit = w.EditWnd();
+    ASSERT_NE((HWND)NULL, hEdit);
+    EXPECT_TRUE(::IsWindowVisible(hEdit));
+    EXPECT_EQ(hEdit, ::GetFocus());
+    char sz[32] = {};
+    ::GetWindowTextA(hEdit, sz, sizeof(sz));
+    EXPECT_STREQ("abc", sz);
+    // The window lies over the cell.
+    CRect rectCell = w.g.CalcCellRect(2, 2), rectEdit;
+    ::GetWindowRect(hEdit, &rectEdit);
+    w.grid->ScreenToClient(&rectEdit);
+    CRect rectBoth;
+    EXPECT_TRUE(rectBoth.IntersectRect(rectCell, rectEdit));
+    EXPECT_EQ(rectEdit.left, rectBoth.left);
+    EXPECT_EQ(rectEdit.right, rectBoth.right);
+
+    Press(VK_RETURN);
+    EXPECT_STREQ("abc", w.Value(2, 2));
+    w.ExpectCurrent(3, 2);
+    EXPECT_FALSE(::IsWindowVisible(hEdit));
+    EXPECT_EQ(w.grid->GetSafeHwnd(), ::GetFocus());
+}
+
+TEST(GridEditControl, EscapeRestoresAndF2Activates)
+{
+    EditGrid w;
+    w.g.SetValueRange(CGXCellRange(2, 2), "alt");
+    w.Start(2, 2);
+    Type("xyz");
+    ASSERT_TRUE(w.Edit()->IsActive());
+    Press(VK_ESCAPE);
+    EXPECT_FALSE(w.Edit()->IsActive());
+    EXPECT_STREQ("alt", w.Value(2, 2));
+    CString str;
+    w.Edit()->GetCurrentText(str);
+    EXPECT_STREQ("alt", str);
+    w.ExpectCurrent(2, 2);
+
+    Press(VK_F2);
+    EXPECT_TRUE(w.Edit()->IsActive());
+    EXPECT_EQ(w.EditWnd(), ::GetFocus());
+    Press(VK_END);
+    Type("e");
+    Press(VK_F2); // F2 again stores
+    EXPECT_FALSE(w.Edit()->IsActive());
+    EXPECT_STREQ("alte", w.Value(2, 2));
+}
+
+TEST(GridEditControl, MinimumRefusesWithTheWarningText)
+{
+    EditGrid w;
+    CGXStyle style;
+    style.SetUserAttributeText(GX_IDS_UA_VALID_MIN, "10");
+    style.SetUserAttributeText(GX_IDS_UA_VALID_MSG, "Mindestens zehn");
+    w.SetStyle(2, 2, style);
+    w.Start(2, 2);
+    MessageBoxes boxes;
+    boxes.Expect(IDOK, "Mindestens zehn");
+    Type("9.99");
+    Press(VK_RETURN);
+    PumpMessages(100);
+    EXPECT_EQ(1u, boxes.Shown().size());
+    w.ExpectCurrent(2, 2);
+    EXPECT_STREQ("", w.Value(2, 2));
+    // Equal to the minimum is valid.
+    ASSERT_TRUE(w.Edit()->IsActive());
+    ::SendMessage(w.EditWnd(), EM_SETSEL, 0, -1);
+    Type("10");
+    Press(VK_RETURN);
+    EXPECT_EQ(1u, boxes.Shown().size());
+    EXPECT_STREQ("10", w.Value(2, 2));
+    w.ExpectCurrent(3, 2);
+}
+
+TEST(GridEditControl, NumbersWithACommaSeparator)
+{
+    NumberScope numbers(',');
+    EditGrid w;
+    struct Case
+    {
+        UINT nFormat;
+        const char* typed;
+        const char* stored;
+    } cases[] = {
+        {1, "3,50", "3.5"},
+        {6, "3,50", "3,50"},
+        {1, "abc", "abc"},
+    };
+    ROWCOL nRow = 2;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.typed);
+        CGXStyle style;
+        style.SetFormat(c.nFormat);
+        w.SetStyle(nRow, 2, style);
+        w.Start(nRow, 2);
+        Type(c.typed);
+        Press(VK_RETURN);
+        CGXStyle stored;
+        w.g.GetStyleRowCol(nRow++, 2, stored);
+        EXPECT_STREQ(c.stored, stored.GetValue());
+    }
+
+    // Stored number texts go back to the separator; without a number format nothing changes.
+    CGXEditControl* pEdit = w.Edit();
+    CGXStyle numeric, plain;
+    numeric.SetFormat(1);
+    CString s = "3.5";
+    EXPECT_TRUE(pEdit->LocalizeDecimalText(s, numeric));
+    EXPECT_STREQ("3,5", s);
+    s = "3.5";
+    EXPECT_FALSE(pEdit->LocalizeDecimalText(s, plain));
+    EXPECT_STREQ("3.5", s);
+}
+
+TEST(GridEditControl, MaximumLengthCuts)
+{
+    EditGrid w;
+    CGXStyle style;
+    style.SetMaxLength(3);
+    w.SetStyle(2, 2, style);
+    w.Start(2, 2);
+    Type("abcdef");
+    Press(VK_RETURN);
+    EXPECT_STREQ("abc", w.Value(2, 2));
+
+    w.SetStyle(5, 3, style);
+    EXPECT_TRUE(w.Edit()->StoreTextInCell(5, 3, "uvwxyz", GX_UPDATENOW));
+    EXPECT_STREQ("uvw", w.Value(5, 3));
+}
+
+TEST(GridEditControl, LeftLeavesTheCellOnlyAtTheStart)
+{
+    EditGrid w;
+    Type("ab");
+    ASSERT_TRUE(w.Edit()->IsActive());
+    Press(VK_LEFT);
+    w.ExpectCurrent(2, 2);
+    int nStart = -1, nEnd = -1;
+    ::SendMessage(w.EditWnd(), EM_GETSEL, (WPARAM)&nStart, (LPARAM)&nEnd);
+    EXPECT_EQ(1, nStart);
+    Press(VK_LEFT);
+    w.ExpectCurrent(2, 2);
+    Press(VK_LEFT);
+    w.ExpectCurrent(2, 1);
+    EXPECT_STREQ("ab", w.Value(2, 2));
+}
+
+TEST(GridEditControl, FailedStoreShowsError)
+{
+    EditGrid w;
+    CGXStyle style;
+    style.SetReadOnly(TRUE);
+    w.SetStyle(4, 4, style);
+    EXPECT_FALSE(w.Edit()->StoreTextInCell(4, 4, "neu", GX_UPDATENOW));
+    EXPECT_STREQ("", w.Value(4, 4));
+    CString str;
+    w.Edit()->GetCurrentText(str);
+    EXPECT_STREQ("Error!", str);
+}
+
+TEST(GridEditControl, ReplaceTextHasNoLengthLimit)
+{
+    EditGrid w;
+    CString strText;
+    for (int i = 0; i < 1500; i++)
+        strText += "aB";
+    w.g.SetValueRange(CGXCellRange(6, 1), strText);
+    CGXFindReplaceSettings find;
+    find.m_strFind = "b";
+    find.m_strReplace = "xyz";
+    EXPECT_TRUE(w.Edit()->ReplaceText(find, 6, 1));
+    CString strExpected;
+    for (int i = 0; i < 1500; i++)
+        strExpected += "axyz";
+    EXPECT_EQ(6000, w.Value(6, 1).GetLength());
+    EXPECT_STREQ(strExpected, w.Value(6, 1));
+    find.m_strFind = "q";
+    EXPECT_FALSE(w.Edit()->ReplaceText(find, 6, 1));
+    // Case must match: nothing found.
+    find.m_strFind = "A";
+    find.m_bMatchCase = TRUE;
+    EXPECT_FALSE(w.Edit()->ReplaceText(find, 6, 1));
+}
+
+TEST(GridEditControl, AlignmentOfTheWindowBecomesTheCells)
+{
+    EditGrid w;
+    Type("r");
+    HWND hEdit = w.EditWnd();
+    ASSERT_TRUE(w.Edit()->IsActive());
+    LONG lStyle = ::GetWindowLongA(hEdit, GWL_STYLE);
+    ::SetWindowLongA(hEdit, GWL_STYLE, (lStyle & ~(ES_CENTER | ES_RIGHT)) | ES_RIGHT);
+    CGXStyle stored;
+    w.g.GetStyleRowCol(2, 2, stored);
+    ASSERT_TRUE(stored.GetInclude(CGXStyle::ibHorzAlign));
+    EXPECT_EQ((DWORD)DT_RIGHT, stored.GetHorizontalAlignment());
+}

@@ -1,0 +1,128 @@
+// The toolbar tests' frame.
+#include "ToolBarFrame.h"
+#include "TestSupport.h"
+#include "uilib/bars/BmpMgr.h"
+#include "uilib/frames/docking/SystemData.h"
+#include <memory>
+
+using namespace testing_support;
+
+BOOL CToolTestFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if (nID >= ID_TB_RED && nID <= ID_TB_ORANGE && pHandlerInfo == NULL)
+    {
+        if (nCode == CN_COMMAND)
+        {
+            m_commands.push_back(nID);
+            CWnd* pBar = GetMessageBar();
+            CString text;
+            if (pBar != NULL)
+                pBar->GetWindowText(text);
+            m_paneTexts.push_back(text);
+            return TRUE;
+        }
+        if (nCode == (int)CN_UPDATE_COMMAND_UI)
+        {
+            ((CCmdUI*)pExtra)->Enable(nID != ID_TB_BLUE);
+            return TRUE;
+        }
+    }
+    return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+LRESULT CToolTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_NOTIFY && ((NMHDR*)lParam)->code == (UINT)TBN_DROPDOWN)
+    {
+        // NMTOOLBAR, then the button's index.
+        const NMTOOLBAR* pNm = (const NMTOOLBAR*)lParam;
+        const UINT_PTR* pExtra = (const UINT_PTR*)(pNm + 1);
+        m_dropDowns.push_back(DropDown{pNm->iItem, (int)pExtra[0], pNm->hdr.idFrom});
+        return 0;
+    }
+    return CFrameWnd::WindowProc(message, wParam, lParam);
+}
+
+ToolBarFrame::ToolBarFrame(BOOL bFlat, DWORD dwStyle) : m_pFrame(new CToolTestFrame)
+{
+    m_pFrame->Create(NULL, _T("Symbolleisten"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 640, 440));
+    m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
+    m_status.Create(m_pFrame);
+    const UINT indicators[] = {0};
+    m_status.SetIndicators(indicators, 1);
+    m_view.Create(NULL, _T("Ansicht"), WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 10, 10), m_pFrame,
+                  AFX_IDW_PANE_FIRST);
+    m_pManager = new SECToolBarManager(m_pFrame, m_pFrame);
+    m_pManager->GetBmpMgr()->AddToolBarResource(IDR_TB_FIRST);
+    m_pManager->GetBmpMgr()->AddToolBarResource(IDR_TB_SECOND);
+    const DWORD dwExStyle = bFlat ? BAR_EX_FLAT | BAR_EX_GRIPPER : 0;
+    m_pFirst = AddBar(0xE810, IDR_TB_FIRST, dwExStyle, dwStyle);
+    m_pSecond = AddBar(0xE811, IDR_TB_SECOND, dwExStyle, dwStyle);
+    m_pFrame->RecalcLayout();
+    m_pFrame->SetActiveWindow();
+    m_pFrame->UpdateWindow();
+    UpdateCommands();
+    PumpMessages(30);
+}
+
+ToolBarFrame::~ToolBarFrame()
+{
+    m_status.DestroyWindow();
+    m_pFrame->DestroyWindow();
+    delete m_pManager;
+    PumpMessages(10);
+}
+
+SECCustomToolBar* ToolBarFrame::AddBar(UINT nID, UINT nResource, DWORD dwExStyle, DWORD dwStyle)
+{
+    SECCustomToolBar* pBar = new SECCustomToolBar;
+    pBar->SetManager(m_pManager);
+    pBar->SetOwner(m_pFrame);
+    pBar->CreateEx(dwExStyle, m_pFrame, dwStyle, nID, _T("Leiste"));
+    pBar->m_bAutoDelete = TRUE;
+    UINT* pIDs = NULL;
+    int nCount = 0, cx = 0, cy = 0;
+    if (SECBmpMgr::ReadToolBarResource(nResource, pIDs, nCount, cx, cy, TRUE))
+    {
+        std::unique_ptr<UINT[]> ids(pIDs);
+        pBar->SetButtons(ids.get(), nCount);
+    }
+    pBar->EnableDocking(CBRS_ALIGN_ANY);
+    m_pFrame->DockControlBar(pBar);
+    return pBar;
+}
+
+void ToolBarFrame::UpdateCommands()
+{
+    m_pFrame->SendMessageToDescendants(WM_IDLEUPDATECMDUI, TRUE, 0, TRUE, TRUE);
+    PumpMessages(20);
+}
+
+CRect ToolBarFrame::ButtonRect(SECCustomToolBar* pBar, int nIndex) const
+{
+    CRect rect;
+    pBar->GetItemRect(nIndex, &rect);
+    return rect;
+}
+
+POINT ToolBarFrame::ButtonCentre(SECCustomToolBar* pBar, int nIndex) const
+{
+    CRect rect = ButtonRect(pBar, nIndex);
+    CPoint point = rect.CenterPoint();
+    pBar->ClientToScreen(&point);
+    return point;
+}
+
+CString ToolBarFrame::PaneText() const
+{
+    return m_status.GetPaneText(0);
+}
+
+SysColors::SysColors()
+{
+    const SECSystemData& sys = SECGetSystemData();
+    face = sys.m_clrBtnFace;
+    shadow = sys.m_clrBtnShadow;
+    hilite = sys.m_clrBtnHilite;
+    frame = sys.m_clrWindowFrame;
+}

@@ -1,0 +1,60 @@
+// A frame with two custom toolbars on a toolbar manager, images from the test's type-241
+// resources, a status bar and a view, for the toolbar tests.
+#pragma once
+#include "BarsTestApp.h"
+#include "uilib/bars/CustomToolBar.h"
+#include "uilib/bars/StatusBar.h"
+#include "uilib/bars/ToolBarManager.h"
+#include <vector>
+
+// Records the commands and drop-down notifications it receives; ID_TB_BLUE is disabled by its
+// update handler.
+class CToolTestFrame : public CFrameWnd
+{
+  public:
+    struct DropDown
+    {
+        int nItem;
+        int nIndex;
+        UINT_PTR nFrom;
+    };
+    std::vector<UINT> m_commands;
+    std::vector<DropDown> m_dropDowns;
+    std::vector<CString> m_paneTexts; // pane 0 when each command arrived
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
+class ToolBarFrame
+{
+  public:
+    // bFlat: the cool look (flat and gripper).
+    explicit ToolBarFrame(BOOL bFlat = FALSE, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP |
+                                                              CBRS_BORDER_BOTTOM | CBRS_SIZE_DYNAMIC);
+    ~ToolBarFrame();
+    ToolBarFrame(const ToolBarFrame&) = delete;
+    ToolBarFrame& operator=(const ToolBarFrame&) = delete;
+
+    // A new toolbar with the buttons of a type-241 resource (separators kept).
+    SECCustomToolBar* AddBar(UINT nID, UINT nResource, DWORD dwExStyle, DWORD dwStyle);
+    // Runs the idle command update of the bars.
+    void UpdateCommands();
+    // Screen centre of a button.
+    POINT ButtonCentre(SECCustomToolBar* pBar, int nIndex) const;
+    CRect ButtonRect(SECCustomToolBar* pBar, int nIndex) const;
+    CString PaneText() const;
+
+    CToolTestFrame* m_pFrame;
+    SECToolBarManager* m_pManager;
+    SECCustomToolBar* m_pFirst;
+    SECCustomToolBar* m_pSecond;
+    SECStatusBar m_status;
+    CWnd m_view;
+};
+
+// The button colours the toolbars draw with.
+struct SysColors
+{
+    SysColors();
+    COLORREF face, shadow, hilite, frame;
+};

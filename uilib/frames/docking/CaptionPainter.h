@@ -1,0 +1,35 @@
+// SECCaptionPainter: the custom caption the library's frames draw themselves: a gradient
+// background, the class icon and the title in an italic and a plain caption font. Shared by the
+// single-document and the MDI frame; it holds nothing between calls.
+#pragma once
+#include "afxwin.h"
+
+class SECCaptionPainter
+{
+  public:
+    enum
+    {
+        maxGradientBands = 120
+    };
+
+    // What a frame hands over for one caption.
+    struct Caption
+    {
+        BOOL bActive;
+        int nAlign;           // 0 left, 1 centred, other right
+        COLORREF clrFrom;     // gradient start (left)
+        COLORREF clrTo;       // gradient end (right); equal to clrFrom for a plain fill
+        COLORREF clrText;
+        COLORREF clrIconBack; // behind the icon
+    };
+
+    // The caption's rectangle in window coordinates, less the caption buttons.
+    static CRect CaptionRect(CWnd* pWnd);
+    // The system's caption font, italic or not; FALSE when it cannot be made.
+    static BOOL CreateCaptionFont(CFont& font, BOOL bItalic);
+    // Fills rect left to right from clrFrom to clrTo in at most maxGradientBands bands; the
+    // number of bands drawn (0 for a rectangle without width).
+    static int FillGradient(CDC* pDC, const CRect& rect, COLORREF clrFrom, COLORREF clrTo);
+    // Paints the caption of pWnd; FALSE when the memory DC or bitmap cannot be made.
+    static BOOL Draw(CWnd* pWnd, const Caption& caption, CFont& fontItalic, CFont& fontPlain);
+};

@@ -1,0 +1,340 @@
+// SECFrameWnd: loading, docking and floating through the shared frame steps, the layout's
+// repaint of the dock bars, and the custom caption.
+#include "uilib/frames/docking/FrameWnd.h"
+#include "FrameworkIds.h"
+#include "uilib/frames/docking/CaptionPainter.h"
+#include "uilib/frames/docking/DockBar.h"
+#include "uilib/frames/docking/FrameDocking.h"
+#include "uilib/frames/docking/SystemData.h"
+#include "uilib/frames/plugins/WndPlugIn.h"
+
+using tessaron::foundation::SECWndPlugIn;
+
+namespace
+{
+UINT s_nGetMenuMessage = SECFrameDocking::GetMenuMessage();
+
+// Workspace commands the workspace plug-in handles; the frame itself does nothing with them.
+enum : UINT
+{
+    kWorkspaceFirstRange = 43031,
+    kWorkspaceLastRange = 43039
+};
+} // namespace
+
+IMPLEMENT_DYNCREATE(SECFrameWnd, CFrameWnd)
+
+BEGIN_MESSAGE_MAP(SECFrameWnd, CFrameWnd)
+ON_WM_NCPAINT()
+ON_WM_SYSCOLORCHANGE()
+ON_WM_NCACTIVATE()
+ON_REGISTERED_MESSAGE(s_nGetMenuMessage, OnSecGetMenu)
+ON_MESSAGE(WM_SETTEXT, OnSetText)
+ON_WM_ENTERIDLE()
+ON_WM_CLOSE()
+ON_COMMAND(43007, OnWorkspaceCommand)
+ON_COMMAND(43008, OnWorkspaceCommand)
+ON_COMMAND(43009, OnWorkspaceCommand)
+ON_COMMAND(43012, OnWorkspaceCommand)
+ON_COMMAND(43013, OnWorkspaceCommand)
+ON_COMMAND(43014, OnWorkspaceCommand)
+ON_COMMAND_EX_RANGE(kWorkspaceFirstRange, kWorkspaceLastRange, OnWorkspaceCommandRange)
+ON_UPDATE_COMMAND_UI(43007, OnUpdateWorkspaceCommand)
+ON_UPDATE_COMMAND_UI(43008, OnUpdateWorkspaceCommand)
+ON_UPDATE_COMMAND_UI(43009, OnUpdateWorkspaceCommand)
+ON_UPDATE_COMMAND_UI(43012, OnUpdateWorkspaceCommand)
+ON_UPDATE_COMMAND_UI(43013, OnUpdateWorkspaceCommand)
+ON_UPDATE_COMMAND_UI(43014, OnUpdateWorkspaceCommand)
+ON_UPDATE_COMMAND_UI_RANGE(kWorkspaceFirstRange, kWorkspaceLastRange, OnUpdateWorkspaceCommand)
+END_MESSAGE_MAP()
+
+SECFrameWnd::SECFrameWnd()
+    : m_bNewShell(LOBYTE(LOWORD(::GetVersion())) >= 4), m_bClosing(FALSE), m_pCommandPlugIn(NULL),
+      m_rectLastClient(0, 0, 0, 0), m_nCaptionAlign(0), m_bCustomCaption(FALSE), m_bCaptionActive(FALSE),
+      m_pControlBarManager(NULL), m_pMenuFeature(NULL), m_bBmpMenus(FALSE), m_dwReserved(0), m_pMenuBar(NULL),
+      m_hMenuBarMenu(NULL), m_nIDMenuResource(0)
+{
+    m_hAccelTable = NULL;
+}
+
+SECFrameWnd::~SECFrameWnd()
+{
+    if (m_hMenuBarMenu != NULL)
+        ::DestroyMenu(m_hMenuBarMenu);
+    POSITION pos = m_listDynamicBars.GetHeadPosition();
+    while (pos != NULL)
+        delete (CControlBar*)m_listDynamicBars.GetNext(pos);
+    m_listDynamicBars.RemoveAll();
+    delete m_pMenuFeature;
+    delete m_pCommandPlugIn;
+}
+
+BOOL SECFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+{
+    m_nIDHelp = nIDResource;
+    m_nIDMenuResource = nIDResource;
+    CString strFullString;
+    if (strFullString.LoadString(nIDResource))
+        AfxExtractSubString(m_strTitle, strFullString, 0);
+    if (!AfxDeferRegisterClass(AFX_WNDFRAMEORVIEW_REG))
+        return FALSE;
+    // Without a menu bar the menu resource becomes the window menu, when there is one.
+    LPCTSTR lpszMenuName = NULL;
+    if (m_pMenuBar == NULL)
+    {
+        HMENU hTest = ::LoadMenu(AfxFindResourceHandle(MAKEINTRESOURCE(nIDResource), RT_MENU),
+                                 MAKEINTRESOURCE(nIDResource));
+        if (hTest != NULL)
+        {
+            ::DestroyMenu(hTest);
+            lpszMenuName = MAKEINTRESOURCE(nIDResource);
+        }
+    }
+    LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
+    const CString strTitle = m_strTitle;
+    if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenuName, 0L, pContext))
+        return FALSE; // this object is gone (PostNcDestroy)
+    m_hMenuDefault = ::GetMenu(m_hWnd);
+    if (m_pMenuBar != NULL)
+        m_hMenuBarMenu = ::LoadMenu(AfxFindResourceHandle(MAKEINTRESOURCE(nIDResource), RT_MENU),
+                                    MAKEINTRESOURCE(nIDResource));
+    if (m_hAccelTable == NULL)
+        m_hAccelTable = ::LoadAccelerators(AfxFindResourceHandle(MAKEINTRESOURCE(nIDResource), RT_ACCELERATOR),
+                                           MAKEINTRESOURCE(nIDResource));
+    if (pContext == NULL)
+        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+    return TRUE;
+}
+
+void SECFrameWnd::EnableDocking(DWORD dwDockStyle)
+{
+    SECFrameDocking::EnableDocking(this, dwDockStyle, 0, [this]() -> CDockBar* { return CreateDockBar(); });
+}
+
+SECDockBar* SECFrameWnd::CreateDockBar()
+{
+    return new SECDockBar(FALSE, FALSE);
+}
+
+// ---- docking and floating
+
+void SECFrameWnd::FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle)
+{
+    SECFrameDocking::FloatControlBar(this, pBar, point, dwStyle);
+}
+
+void SECFrameWnd::DockControlBarEx(CControlBar* pBar, UINT nDockBarID, int nCol, int nRow, float fPctWidth,
+                                   int nHeight)
+{
+    SECFrameDocking::DockControlBarEx(this, pBar, nDockBarID, SECDockBarPosition{nRow, nCol, 0}, fPctWidth,
+                                      nHeight);
+}
+
+void SECFrameWnd::DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+    SECFrameDocking::DockControlBar(this, pBar, pDockBar, lpRect);
+}
+
+void SECFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpRect)
+{
+    SECFrameDocking::DockControlBar(this, pBar, SECFrameDocking::GetDockBar(this, nDockBarID), lpRect);
+}
+
+void SECFrameWnd::ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+{
+    SECFrameDocking::ReDockControlBar(this, pBar, pDockBar, lpRect);
+}
+
+// ---- routing and layout
+
+BOOL SECFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    SECWndPlugIn* pPlugIn = m_pCommandPlugIn;
+    if (pPlugIn == NULL)
+    {
+        CFrameWnd* pTop = GetTopLevelFrame();
+        if (pTop != NULL && pTop != this && pTop->IsKindOf(RUNTIME_CLASS(SECFrameWnd)))
+            pPlugIn = static_cast<SECFrameWnd*>(pTop)->m_pCommandPlugIn;
+    }
+    if (pPlugIn != NULL)
+    {
+        CPushRoutingFrame push(this);
+        if (pPlugIn->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
+            return TRUE;
+    }
+    return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+void SECFrameWnd::RecalcLayout(BOOL bNotify)
+{
+    if (m_bInRecalcLayout)
+        return;
+    CFrameWnd::RecalcLayout(bNotify);
+    SECFrameDocking::AfterRecalcLayout(this, m_rectLastClient);
+}
+
+void SECFrameWnd::OnSetPreviewMode(BOOL bPreview, void* pState)
+{
+    CFrameWnd::OnSetPreviewMode(bPreview, pState);
+    if (!bPreview)
+        RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+HMENU SECFrameWnd::GetMenuForID(UINT nIDResource)
+{
+    return nIDResource == m_nIDMenuResource ? m_hMenuBarMenu : NULL;
+}
+
+HMENU SECFrameWnd::GetDefaultMenu()
+{
+    return m_pMenuBar != NULL ? m_hMenuBarMenu : m_hMenuDefault;
+}
+
+void SECFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
+{
+    CFrameWnd::OnEnterIdle(nWhy, pWho);
+}
+
+LRESULT SECFrameWnd::OnSecGetMenu(WPARAM wParam, LPARAM lParam)
+{
+    return SECFrameDocking::AnswerGetMenu(GetMenuForID((UINT)wParam), (int)lParam);
+}
+
+void SECFrameWnd::OnSysColorChange()
+{
+    SECGetSystemData().RefreshColors();
+    CFrameWnd::OnSysColorChange();
+}
+
+void SECFrameWnd::OnClose()
+{
+    m_bClosing = TRUE;
+    CFrameWnd::OnClose();
+}
+
+void SECFrameWnd::OnWorkspaceCommand()
+{
+}
+
+BOOL SECFrameWnd::OnWorkspaceCommandRange(UINT /*nID*/)
+{
+    return TRUE;
+}
+
+void SECFrameWnd::OnUpdateWorkspaceCommand(CCmdUI* /*pCmdUI*/)
+{
+}
+
+// ---- custom caption
+
+BOOL SECFrameWnd::EnableCustomCaption(BOOL bEnable, BOOL bRedraw)
+{
+    if (!m_bNewShell)
+        return FALSE;
+    const BOOL bOld = m_bCustomCaption;
+    m_bCustomCaption = bEnable;
+    if (m_hWnd != NULL)
+    {
+        if (bRedraw)
+            PostMessage(WM_NCPAINT, 1, 0);
+        PostMessage(WM_NCACTIVATE, 0, 0);
+    }
+    return bOld;
+}
+
+void SECFrameWnd::CreateCaptionFontItalic(CFont& font)
+{
+    SECCaptionPainter::CreateCaptionFont(font, TRUE);
+}
+
+void SECFrameWnd::CreateCaptionFont(CFont& font)
+{
+    SECCaptionPainter::CreateCaptionFont(font, FALSE);
+}
+
+void SECFrameWnd::DrawCaption()
+{
+    SECCaptionPainter::Caption caption;
+    caption.bActive = m_bCaptionActive;
+    caption.nAlign = m_nCaptionAlign;
+    caption.clrFrom = ::GetSysColor(m_bCaptionActive ? COLOR_ACTIVECAPTION : COLOR_INACTIVECAPTION);
+    const COLORREF clrGradient =
+        ::GetSysColor(m_bCaptionActive ? COLOR_GRADIENTACTIVECAPTION : COLOR_GRADIENTINACTIVECAPTION);
+    caption.clrTo = clrGradient != 0 ? clrGradient : caption.clrFrom;
+    caption.clrText = ::GetSysColor(m_bCaptionActive ? COLOR_CAPTIONTEXT : COLOR_INACTIVECAPTIONTEXT);
+    caption.clrIconBack = m_bCaptionActive ? RGB(0, 0, 0) : ::GetSysColor(COLOR_INACTIVECAPTION);
+    CFont fontItalic, fontPlain;
+    CreateCaptionFontItalic(fontItalic);
+    CreateCaptionFont(fontPlain);
+    if (!SECCaptionPainter::Draw(this, caption, fontItalic, fontPlain))
+        EnableCustomCaption(FALSE, TRUE);
+}
+
+void SECFrameWnd::OnNcPaint()
+{
+    if (!m_bCustomCaption)
+    {
+        Default();
+        return;
+    }
+    const MSG* pMsg = GetCurrentMessage();
+    HRGN hUpdate = (HRGN)pMsg->wParam;
+    CRect rectCaption = SECCaptionPainter::CaptionRect(this);
+    CRect rectWnd;
+    GetWindowRect(&rectWnd);
+    rectCaption.OffsetRect(rectWnd.TopLeft()); // the update region is in screen coordinates
+    const BOOL bRealRegion = (UINT_PTR)hUpdate > 1;
+    if (bRealRegion && !::RectInRegion(hUpdate, &rectCaption))
+    {
+        Default();
+        return;
+    }
+    HRGN hRest = ::CreateRectRgnIndirect(&rectWnd);
+    if (bRealRegion)
+        ::CombineRgn(hRest, hUpdate, NULL, RGN_COPY);
+    HRGN hCaption = ::CreateRectRgnIndirect(&rectCaption);
+    ::CombineRgn(hRest, hRest, hCaption, RGN_DIFF);
+    ::DeleteObject(hCaption);
+    DefWindowProc(WM_NCPAINT, (WPARAM)hRest, 0);
+    ::DeleteObject(hRest);
+    DrawCaption();
+}
+
+BOOL SECFrameWnd::OnNcActivate(BOOL bActive)
+{
+    if (!m_bCustomCaption)
+        return CFrameWnd::OnNcActivate(bActive);
+    BOOL bNow = (m_nFlags & WF_STAYACTIVE) ? TRUE : bActive;
+    if (!IsWindowEnabled())
+        bNow = FALSE;
+    m_bCaptionActive = bNow;
+    CFrameWnd* pActive = GetActiveFrame();
+    if (pActive != NULL && pActive != this)
+    {
+        pActive->SendMessage(WM_NCACTIVATE, bNow);
+        pActive->SendMessage(WM_NCPAINT, 1);
+    }
+    // Windows must not paint its own caption over ours.
+    const BOOL bVisible = (GetStyle() & WS_VISIBLE) != 0;
+    if (bVisible)
+        ModifyStyle(WS_VISIBLE, 0);
+    DefWindowProc(WM_NCACTIVATE, bNow, 0);
+    if (bVisible)
+        ModifyStyle(0, WS_VISIBLE);
+    SendMessage(WM_NCPAINT, 1);
+    return TRUE;
+}
+
+LRESULT SECFrameWnd::OnSetText(WPARAM, LPARAM)
+{
+    if (!m_bCustomCaption)
+        return Default();
+    const BOOL bVisible = (GetStyle() & WS_VISIBLE) != 0;
+    if (bVisible)
+        ModifyStyle(WS_VISIBLE, 0);
+    Default();
+    if (bVisible)
+        ModifyStyle(0, WS_VISIBLE);
+    DrawCaption();
+    return TRUE;
+}
