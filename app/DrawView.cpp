@@ -48,7 +48,8 @@ CDrawDoc* CDrawView::GetDocument() const
 int CDrawView::GetTimeBase() const
 {
     CDrawDoc* pDoc = GetDocument();
-    return Clamp(pDoc != NULL ? pDoc->GetTimeBase() : 0, CDrawLayoutPage::TimeBaseMin, CDrawLayoutPage::TimeBaseMax);
+    return Clamp(pDoc != NULL ? pDoc->GetTimeBase() : 0, CDrawLayoutPage::TimeBaseMin,
+                 CDrawLayoutPage::TimeBaseMax);
 }
 
 int CDrawView::GetTimeInterval() const
@@ -61,7 +62,8 @@ int CDrawView::GetTimeInterval() const
 int CDrawView::GetTempBase() const
 {
     CDrawDoc* pDoc = GetDocument();
-    return Clamp(pDoc != NULL ? pDoc->GetTempBase() : 0, CDrawLayoutPage::TempBaseMin, CDrawLayoutPage::TempBaseMax);
+    return Clamp(pDoc != NULL ? pDoc->GetTempBase() : 0, CDrawLayoutPage::TempBaseMin,
+                 CDrawLayoutPage::TempBaseMax);
 }
 
 int CDrawView::GetTempInterval() const
@@ -96,7 +98,8 @@ int CDrawView::TimeToX(int seconds)
 int CDrawView::XToTime(int x)
 {
     CRect plot = GetPlotRect();
-    return (int)((x - kPlotLeft) / ((double)(plot.right - plot.left) / ((double)m_nTimePages * GetTimeBase())));
+    return (int)((x - kPlotLeft) /
+                 ((double)(plot.right - plot.left) / ((double)m_nTimePages * GetTimeBase())));
 }
 
 int CDrawView::TempToY(int value)
@@ -183,7 +186,8 @@ void CDrawView::InvalidateObject(CDrawObject* pObject)
 void CDrawView::SetPageSize(int cx, int cy)
 {
     CWindowDC dc(NULL);
-    CSize pixels(::MulDiv(cx, dc.GetDeviceCaps(LOGPIXELSX), 100), ::MulDiv(cy, dc.GetDeviceCaps(LOGPIXELSY), 100));
+    CSize pixels(::MulDiv(cx, dc.GetDeviceCaps(LOGPIXELSX), 100),
+                 ::MulDiv(cy, dc.GetDeviceCaps(LOGPIXELSY), 100));
     CDrawDoc* pDoc = GetDocument();
     SetScrollSizes(pDoc != NULL ? pDoc->GetMapMode() : MM_TEXT, pixels);
     if (pDoc != NULL)

@@ -25,7 +25,8 @@ const float kZoomStep = 1.25f;
 
 HCURSOR LoadOwnCursor(UINT nId)
 {
-    return (HCURSOR)::LoadImage(AfxGetResourceHandle(), MAKEINTRESOURCE(nId), IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR);
+    return (HCURSOR)::LoadImage(AfxGetResourceHandle(), MAKEINTRESOURCE(nId), IMAGE_CURSOR, 0, 0,
+                                LR_DEFAULTCOLOR);
 }
 } // namespace
 

@@ -12,3 +12,5 @@
 #define IDC_ZOOM_RECT 22163
 // Unit after the time-axis labels.
 #define IDS_APP_SECONDS 345
+// Application commands.
+#define ID_EXTERN_APP 32856 // starts the external application

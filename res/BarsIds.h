@@ -15,3 +15,10 @@
 
 // Custom toolbars: the title of a new user toolbar ("%d": its number from 1).
 #define IDS_SEC_USER_TOOLBAR 20674
+
+// Browse edits: the old-style directory dialog's template and the name it puts in its hidden
+// file-name edit; the choosers' titles.
+#define IDD_SEC_DIRSELECT 2000
+#define IDS_SEC_DIRSELECT_FILENAME 20624
+#define IDS_SEC_DIRSELECT_TITLE 20625
+#define IDS_SEC_FILESELECT_TITLE 20626

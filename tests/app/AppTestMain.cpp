@@ -1,12 +1,12 @@
-// The application tests' application object.
-#include "afxwin.h"
+// The application object of the tests: the program's own.
+#include "app/IRControlApp.h"
 
 namespace
 {
-class CAppTestApp : public CWinApp
+class CAppTestApp : public CIRControlApp
 {
   public:
-    CAppTestApp() : CWinApp(_T("HelvonAppTest"))
+    CAppTestApp()
     {
     }
 };

@@ -25,7 +25,8 @@ class DrawViewTest : public ::testing::Test
         m_pDoc->m_bAutoDelete = FALSE;
         m_pDoc->SetLayout(1, TRUE, kBack, kGrid, 300, 60, 250, 50);
         m_pFrame = new CFrameWnd;
-        ASSERT_TRUE(m_pFrame->Create(NULL, "Zeichnung", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 800, 600)));
+        ASSERT_TRUE(
+            m_pFrame->Create(NULL, "Zeichnung", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 800, 600)));
         m_pView = new CDrawView;
         CCreateContext context;
         context.m_pCurrentDoc = m_pDoc;
@@ -214,6 +215,45 @@ TEST_F(DrawViewTest, BackgroundGridAndTicksInPixels)
     Draw(plain);
     EXPECT_EQ(kBack, plain.At(x, plot.bottom - 4));
     EXPECT_EQ(kBack, plain.At(300, plot.bottom));
+}
+
+// Update hints invalidate objects with a margin that is larger for the active view's selection;
+// hint 3 deselects the objects of another list, never the selection itself.
+TEST_F(DrawViewTest, UpdateHintsInvalidateObjectsAndTheSelection)
+{
+    CDrawText* pText = new CDrawText(CRect(100, 100, 140, 110), "x", kGrid);
+    CDrawText* pOther = new CDrawText(CRect(300, 200, 320, 220), "y", kGrid);
+    m_pDoc->AddObject(pText);
+    m_pDoc->AddObject(pOther);
+    m_pView->UpdateWindow();
+    auto updated = [&](LPARAM lHint, CObject* pHint) {
+        m_pView->ValidateRect(NULL);
+        m_pView->OnUpdate(NULL, lHint, pHint);
+        CRect rect;
+        m_pView->GetUpdateRect(&rect);
+        return rect;
+    };
+    EXPECT_EQ(CRect(90, 90, 150, 120), updated(1, pText));
+    m_pView->GetSelection().AddTail(pText);
+    EXPECT_TRUE(m_pView->IsActive());
+    EXPECT_EQ(CRect(80, 80, 160, 130), updated(1, pText));
+    EXPECT_EQ(CRect(80, 80, 160, 130), updated(2, NULL)); // the selection
+    CRect client;
+    m_pView->GetClientRect(&client);
+    EXPECT_EQ(client, updated(0, NULL));
+    // Hint 3 on the selection itself changes nothing; on another list it deselects.
+    updated(3, NULL);
+    EXPECT_TRUE(m_pView->IsSelected(pText));
+    CObList list;
+    list.AddTail(pText);
+    list.AddTail(pOther);
+    CRect both = updated(3, &list);
+    EXPECT_EQ(CRect(80, 80, 330, 230), both);
+    EXPECT_FALSE(m_pView->IsSelected(pText));
+    m_pDoc->ForgetObject(pText);
+    m_pDoc->ForgetObject(pOther);
+    delete pText;
+    delete pOther;
 }
 
 TEST_F(DrawViewTest, StepZoomByClicksAndTheCommandTogglesIt)

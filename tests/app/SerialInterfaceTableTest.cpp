@@ -35,7 +35,8 @@ std::string Order(CSerialInterfaceMap& table)
     for (int nKey = 0; nKey < (int)table.GetCount(); nKey++)
     {
         STRUCT_SERIAL_INTERFACE r = At(table, nKey);
-        s += std::string(r.strPortName) + ":" + std::to_string(r.nQueueIndex) + (r.bUseInterface ? " " : "- ");
+        s +=
+            std::string(r.strPortName) + ":" + std::to_string(r.nQueueIndex) + (r.bUseInterface ? " " : "- ");
     }
     return s;
 }
@@ -69,8 +70,8 @@ TEST_F(SerialInterfaceTableTest, DefaultsAndStoredValues)
     Store("COM5", "WriteTimeOutMul", 8);
     Store("COM5", "WriteTimeOutConstant", 90);
     WriteRawText(HKEY_CURRENT_USER, "Interface\\COM5", "Device", "QM240D Werkbank");
-    FillInterfaceTable(CPorts({{"COM1", "Communications Port (COM1)"}, {"COM5", "Communications Port (COM5)"}}),
-                       m_table);
+    FillInterfaceTable(
+        CPorts({{"COM1", "Communications Port (COM1)"}, {"COM5", "Communications Port (COM5)"}}), m_table);
     ASSERT_EQ(2, (int)m_table.GetCount());
     STRUCT_SERIAL_INTERFACE d = At(m_table, 0), s = At(m_table, 1);
     const struct
@@ -92,7 +93,7 @@ TEST_F(SerialInterfaceTableTest, DefaultsAndStoredValues)
         {"port number", d.nPortNumber, s.nPortNumber},
         {"use", d.bUseInterface, s.bUseInterface},
     };
-    const long long expected[][2] = {{9600, 19200}, {8, 7}, {2, 0}, {0, 5}, {1, 2}, {0, 2}, {100, 50},
+    const long long expected[][2] = {{9600, 19200}, {8, 7},    {2, 0}, {0, 5},    {1, 2}, {0, 2}, {100, 50},
                                      {5, 6},        {100, 70}, {5, 8}, {100, 90}, {1, 5}, {1, 1}};
     for (size_t i = 0; i < sizeof(fields) / sizeof(fields[0]); i++)
     {
@@ -116,9 +117,14 @@ TEST_F(SerialInterfaceTableTest, KnownDevicesAndUsbAdaptersAreUsbDevices)
         const char* friendlyName;
         BOOL bUsb;
     } cases[] = {
-        {"QM240D (COM3)", TRUE},           {"Pendix2004 (COM4)", TRUE},    {"USB Serial Port (COM5)", TRUE},
-        {"Prolific Serial Port x", TRUE},  {"usb serial port (COM6)", FALSE}, {"qm240d (COM7)", FALSE},
-        {"Communications Port (COM1)", FALSE}, {"COM8", FALSE},
+        {"QM240D (COM3)", TRUE},
+        {"Pendix2004 (COM4)", TRUE},
+        {"USB Serial Port (COM5)", TRUE},
+        {"Prolific Serial Port x", TRUE},
+        {"usb serial port (COM6)", FALSE},
+        {"qm240d (COM7)", FALSE},
+        {"Communications Port (COM1)", FALSE},
+        {"COM8", FALSE},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.bUsb, IsUsbSerialDevice(c.friendlyName)) << c.friendlyName;

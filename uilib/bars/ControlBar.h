@@ -6,6 +6,7 @@
 #include "afxwin.h"
 #include "mfc/DockContext.h"
 
+class SECControlBarInfo;
 class SECControlBarManager;
 class SECDockBar;
 
@@ -86,6 +87,9 @@ class SECControlBar : public CControlBar
     void DrawGripper(CDC* pDC, const CRect& rect) override;
     // TRUE when the gripper strip is drawn and reserved: flat, gripper bit, docked.
     BOOL HasGripper() const;
+    // The bar's saved record: place, visibility, sizes, styles, share and names.
+    virtual void GetBarInfoEx(SECControlBarInfo* pInfo);
+    virtual void SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrameWnd);
     // Notifications of the frame around docking and floating the bar.
     virtual void OnBeforeDock();
     virtual void OnAfterDock();

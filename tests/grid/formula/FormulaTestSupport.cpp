@@ -201,8 +201,8 @@ bool RunDisabledTestInChild(const char* pszTest)
     std::string report = testing_support::TempFolder() + "\\child-" + pszTest + ".xml";
     DeleteFileA(report.c_str());
     testing_support::ChildProcess process;
-    if (!process.Start("\"" + std::string(path) + "\" --gtest_also_run_disabled_tests --gtest_filter=" + pszTest +
-                       " --gtest_output=xml:" + report))
+    if (!process.Start("\"" + std::string(path) + "\" --gtest_also_run_disabled_tests --gtest_filter=" +
+                       pszTest + " --gtest_output=xml:" + report))
         return false;
     int nExit = process.Wait(60000);
     std::string xml;

@@ -139,8 +139,8 @@ TEST_F(FunctionSheetTest, DISABLED_RandomFirstDrawOfTheProcess)
     ASSERT_TRUE(GXEvaluateText(m_nSheet, "=RAND()", 1, 1, &v));
     EXPECT_EQ(0.39646477376027534, v.dValue);
     ASSERT_TRUE(GXEvaluateText(m_nSheet, "=RAND()", 1, 1, &v));
-    unsigned long long x = (0x5DEECE66DULL * (unsigned long long)ldexp(0.39646477376027534, 48) + 0xB) &
-                           0xFFFFFFFFFFFFULL;
+    unsigned long long x =
+        (0x5DEECE66DULL * (unsigned long long)ldexp(0.39646477376027534, 48) + 0xB) & 0xFFFFFFFFFFFFULL;
     EXPECT_EQ(ldexp((double)x, -48), v.dValue);
 }
 

@@ -6,3 +6,5 @@
 #define IDC_BOX1 2001
 #define IDC_BOX2 2002
 #define IDC_BOX3 2003
+#define IDD_DOCK_DIALOGBAR 203
+#define IDC_DOCK_EDIT 2004

@@ -117,7 +117,9 @@ TEST_F(PanViewTest, OverviewWindowsAreKeptUntilTheViewGoes)
     ASSERT_TRUE(pFirst != NULL && ::IsWindow(pFirst->m_hWnd));
     CString strTitle;
     pFirst->GetWindowText(strTitle);
-    EXPECT_EQ(CString("\xDC" "bersicht Fenster"), strTitle); // the window text is ANSI
+    EXPECT_EQ(CString("\xDC"
+                      "bersicht Fenster"),
+              strTitle); // the window text is ANSI
     EXPECT_TRUE(pFirst->GetExStyle() & WS_EX_TOPMOST);
     EXPECT_EQ((DWORD)(WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU),
               pFirst->GetStyle() & 0xFFFF0000);

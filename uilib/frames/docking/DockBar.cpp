@@ -534,11 +534,18 @@ CSize SECDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
         const int nVisible = nFlexible + nFixed;
         std::vector<Item> items;
         int nThickness = 0;
-        for (int i = nStart; i < nEnd && nVisible > 0; ++i)
+        for (int i = nStart; i < nEnd; ++i)
         {
             CControlBar* pBar = GetDockedControlBar(i);
-            if (pBar == NULL || !pBar->IsVisible())
+            if (pBar == NULL)
                 continue;
+            if (!pBar->IsVisible())
+            {
+                // A hide asked for with DelayShow happens with this layout.
+                if (!m_bLayoutQuery && pBar->m_hWnd != NULL && (pBar->GetStyle() & WS_VISIBLE))
+                    pBar->RecalcDelayShow(&layout);
+                continue;
+            }
             DWORD dwMode = GetBarMode(pBar);
             if (nFlexible > 0)
                 dwMode |= LM_STRETCH;

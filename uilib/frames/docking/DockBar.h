@@ -92,6 +92,9 @@ class SECDockBar : public CDockBar
     void DockControlBar(CControlBar* pBar, LPCRECT lpRect = NULL);
 
     // Overrides
+    // MFC's record plus whether the dock bar floats as an MDI child, and that child's placement.
+    void GetBarInfo(CControlBarInfo* pInfo) override;
+    void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd) override;
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void DoPaint(CDC* pDC) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;

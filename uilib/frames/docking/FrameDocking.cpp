@@ -4,6 +4,7 @@
 #include "mfc/MiniFrameWnd.h"
 #include "uilib/bars/ControlBar.h"
 #include "uilib/frames/docking/DockBar.h"
+#include "uilib/frames/docking/DockState.h"
 #include "uilib/frames/docking/MiniDockFrameWnd.h"
 
 const SECFrameDocking::Side SECFrameDocking::s_sides[4] = {
@@ -279,4 +280,25 @@ UINT SECFrameDocking::GetMenuMessage()
 LRESULT SECFrameDocking::AnswerGetMenu(HMENU hMenu, int nPos)
 {
     return hMenu != NULL ? (LRESULT)::GetSubMenu(hMenu, nPos) : 0;
+}
+
+void SECFrameDocking::LoadBarState(CFrameWnd* pFrame, SECControlBarManager* pManager, CPtrList* pDynamicBars,
+                                   LPCTSTR lpszProfileName)
+{
+    SECDockState state(pManager);
+    state.m_pDynamicBars = pDynamicBars;
+    state.LoadStateFromProfile(lpszProfileName);
+    CWinThread* pThread = AfxGetThread();
+    if (pThread != NULL && pThread->m_pMainWnd == NULL)
+        pThread->m_pMainWnd = pFrame;
+    state.ApplyToFrame(pFrame);
+}
+
+void SECFrameDocking::SaveBarState(CFrameWnd* pFrame, SECControlBarManager* pManager, LPCTSTR lpszProfileName)
+{
+    SECDockState state(pManager);
+    if (!state.CollectFrameState(pFrame))
+        return;
+    state.RemoveStaleBarEntries();
+    state.SaveStateToProfile(lpszProfileName);
 }

@@ -67,6 +67,12 @@ class SECFrameDocking
     // no height, else lets each SECDockBar redraw; then stores the client area left for the view.
     static void AfterRecalcLayout(CFrameWnd* pFrame, CRect& rectLastClient);
 
+    // The frames' bar layout in the application profile, with their manager and the list the
+    // re-created bars go to.
+    static void LoadBarState(CFrameWnd* pFrame, SECControlBarManager* pManager, CPtrList* pDynamicBars,
+                             LPCTSTR lpszProfileName);
+    static void SaveBarState(CFrameWnd* pFrame, SECControlBarManager* pManager, LPCTSTR lpszProfileName);
+
     // The registered message "WM_SECGETMENU" (wParam menu resource id, lParam position): the
     // frames answer with that popup of the menu, NULL when there is none.
     static UINT GetMenuMessage();

@@ -4,6 +4,7 @@
 #include "FrameworkIds.h"
 #include "uilib/frames/docking/CaptionPainter.h"
 #include "uilib/frames/docking/DockBar.h"
+#include "uilib/frames/docking/DockState.h"
 #include "uilib/frames/docking/FrameDocking.h"
 #include "uilib/frames/docking/SystemData.h"
 #include "uilib/frames/plugins/WndPlugIn.h"
@@ -143,6 +144,28 @@ void SECFrameWnd::DockControlBar(CControlBar* pBar, UINT nDockBarID, LPCRECT lpR
 void SECFrameWnd::ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
 {
     SECFrameDocking::ReDockControlBar(this, pBar, pDockBar, lpRect);
+}
+
+// ---- bar state
+
+void SECFrameWnd::LoadBarState(LPCTSTR lpszProfileName)
+{
+    SECFrameDocking::LoadBarState(this, m_pControlBarManager, &m_listDynamicBars, lpszProfileName);
+}
+
+void SECFrameWnd::SaveBarState(LPCTSTR lpszProfileName)
+{
+    SECFrameDocking::SaveBarState(this, m_pControlBarManager, lpszProfileName);
+}
+
+void SECFrameWnd::SetDockState(SECDockState& state)
+{
+    state.ApplyToFrame(this);
+}
+
+void SECFrameWnd::GetDockState(SECDockState& state)
+{
+    state.CollectFrameState(this);
 }
 
 // ---- routing and layout

@@ -37,6 +37,10 @@ class SECFrameWnd : public CFrameWnd, public SECDockSite
     void FloatControlBar(CControlBar* pBar, CPoint point, DWORD dwStyle = CBRS_ALIGN_TOP) override;
     virtual void DockControlBarEx(CControlBar* pBar, UINT nDockBarID = 0, int nCol = 0, int nRow = 0,
                                   float fPctWidth = 1.0f, int nHeight = 150);
+    virtual void LoadBarState(LPCTSTR lpszProfileName);
+    virtual void SaveBarState(LPCTSTR lpszProfileName);
+    virtual void SetDockState(SECDockState& state);
+    virtual void GetDockState(SECDockState& state);
     SECControlBarManager* GetControlBarManager() const override
     {
         return m_pControlBarManager;

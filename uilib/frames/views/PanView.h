@@ -45,7 +45,8 @@ class SECPanView : public SECZoomView
     virtual BOOL CloseOverviewWnd();
     virtual void UpdateOverviewWnd(CView* pSender, LPARAM lHint, CObject* pHint);
     // Invalidates the whole overview; a view may draw its update into pDC instead.
-    virtual void RefreshOverviewWnd(CView* pSender, LPARAM lHint, CObject* pHint, CDC* pDC, SECPanWnd* pOverview);
+    virtual void RefreshOverviewWnd(CView* pSender, LPARAM lHint, CObject* pHint, CDC* pDC,
+                                    SECPanWnd* pOverview);
     virtual void PanBy(const POINT* pPoint);
 
     // Overrides

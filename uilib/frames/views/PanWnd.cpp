@@ -40,8 +40,8 @@ SECPanWnd::SECPanWnd(SECPanView* pView)
     : m_pView(pView), m_rectTrack(0, 0, 0, 0), m_szOffset(0, 0), m_bDragging(FALSE), m_hDragCursor(NULL),
       m_bClipConfirmed(FALSE)
 {
-    m_hDragCursor = (HCURSOR)::LoadImage(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_SEC_PANWND_DRAG), IMAGE_CURSOR,
-                                         0, 0, LR_DEFAULTCOLOR);
+    m_hDragCursor = (HCURSOR)::LoadImage(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_SEC_PANWND_DRAG),
+                                         IMAGE_CURSOR, 0, 0, LR_DEFAULTCOLOR);
 }
 
 SECPanWnd::~SECPanWnd()
@@ -62,8 +62,9 @@ BOOL SECPanWnd::Create(RECT rect, LPCTSTR lpszTitle)
     else
         strTitle.LoadString(IDS_SEC_PANWND_TITLE);
     LPCTSTR lpszClass = AfxRegisterWndClass(CS_CLASSDC, NULL, (HBRUSH)(COLOR_WINDOW + 1), NULL);
-    return CreateEx(WS_EX_TOPMOST, lpszClass, strTitle, WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU,
-                    rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, NULL, NULL);
+    return CreateEx(WS_EX_TOPMOST, lpszClass, strTitle,
+                    WS_POPUP | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CAPTION | WS_SYSMENU, rect.left, rect.top,
+                    rect.right - rect.left, rect.bottom - rect.top, NULL, NULL);
 }
 
 BOOL SECPanWnd::PreCreateWindow(CREATESTRUCT& cs)
