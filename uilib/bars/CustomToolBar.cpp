@@ -217,7 +217,7 @@ void SECCustomToolBar::SetButtonSize(int, int)
 
 // ---- buttons
 
-SECStdBtn* SECCustomToolBar::NewButton(UINT nID, const UINT* pInfo)
+SECStdBtn* SECCustomToolBar::NewButton(UINT nID, const UINT_PTR* pInfo)
 {
     const SECToolBarManager* pManager = GetManager();
     const SECBtnMapEntry* pMap =
@@ -359,17 +359,14 @@ LRESULT SECCustomToolBar::OnDestroyEmpty(WPARAM, LPARAM)
     // A button may have arrived since.
     if (!m_btns.empty())
         return 0;
-    CFrameWnd* pFrame = GetDockingFrame();
-    if (IsFloating())
-    {
-        CFrameWnd* pMiniFrame = GetParentFrame();
-        DestroyWindow();
-        if (pMiniFrame != NULL && pMiniFrame != pFrame)
-            pMiniFrame->DestroyWindow();
-    }
-    else
-        DestroyWindow();
-    if (pFrame != NULL)
+    CFrameWnd* pFrame = m_pDockSite;
+    // A floating bar's frame has nothing left to hold once the bar is gone.
+    CFrameWnd* pMiniFrame = IsFloating() ? GetParentFrame() : NULL;
+    const HWND hWndMini = pMiniFrame != NULL && pMiniFrame != pFrame ? pMiniFrame->m_hWnd : NULL;
+    DestroyWindow();
+    if (hWndMini != NULL && ::IsWindow(hWndMini))
+        ::DestroyWindow(hWndMini);
+    if (pFrame != NULL && ::IsWindow(pFrame->m_hWnd))
         pFrame->RecalcLayout();
     return 0;
 }

@@ -40,7 +40,7 @@ struct SECBtnMapEntry
     SECBtnFactory pfnCreate;
     UINT nID;
     UINT nStyle;
-    UINT info[4];
+    UINT_PTR info[4]; // pointer-sized: a menu button keeps a menu handle and a text here
 };
 
 typedef std::vector<SECStdBtn*> SECBtnArray;
@@ -107,7 +107,7 @@ class SECCustomToolBar : public SECControlBar
     virtual int HitTest(CPoint point) const;
     virtual void UpdateButton(int nIndex);
     virtual BOOL DropButton(CRect rect, SECStdBtn* pBtn, BOOL bCopy, BOOL bBatch = FALSE);
-    virtual SECStdBtn* NewButton(UINT nID, const UINT* pInfo = NULL);
+    virtual SECStdBtn* NewButton(UINT nID, const UINT_PTR* pInfo = NULL);
     virtual SECStdBtn* NewSeparator(SECCustomToolBar* pOwner = NULL);
 
     void SetButtonStyle(int nIndex, UINT nStyle);
@@ -199,7 +199,6 @@ class SECCustomToolBar : public SECControlBar
     void SendButtonCommand(int nIndex, UINT nCmd);
     SECCustomToolBar* FindDropTarget(const CRect& rect) const;
     void FloatNewToolBar(SECCustomToolBar* pBar, CPoint ptDrop);
-    void RemoveForDrop(SECCustomToolBar* pSource, int nSourceIndex, int& nIndex);
 
     int m_nMenuTracked; // button whose menu is tracked
     BOOL m_bMenuMode;
@@ -240,9 +239,9 @@ class SECCustomToolCmdUI : public CCmdUI
 class SECToolBarRectTracker : public CRectTracker
 {
   public:
-    SECToolBarRectTracker(LPCRECT lpRect);
-    // Follows the mouse from the press at point (screen); TRUE with the final rectangle in
-    // m_rect (screen) unless cancelled.
-    BOOL TrackFromScreen(CWnd* pWnd, CPoint point);
-    void DrawTrackerRect(LPCRECT lpRect, CWnd* pWndClipTo, CDC* pDC, CWnd* pWnd) override;
+    explicit SECToolBarRectTracker(LPCRECT lpRect);
+    // Follows the mouse from the press at point (pWnd's client coordinates, the rectangle's
+    // too) with pWnd holding the capture; FALSE when cancelled, else the final rectangle in
+    // screen coordinates.
+    BOOL TrackButton(CWnd* pWnd, CPoint point, CRect& rectScreen);
 };

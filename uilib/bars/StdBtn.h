@@ -22,6 +22,8 @@ struct SECToolBarState
 {
     BOOL bDropDownInProgress; // a drop-down button's notification is being sent
     BOOL bCommandInProgress;  // a button's WM_COMMAND is being sent
+    BOOL bDragInProgress;     // a button is being dragged
+    BOOL bAltDrag;            // the dragged button was taken with ALT outside customisation
 };
 SECToolBarState& PASCAL SECGetToolBarState();
 
@@ -51,7 +53,7 @@ class SECStdBtn
     virtual void SetPos(int x, int y);
     virtual void Invalidate(BOOL bErase = FALSE);
     // info: the creation data of a special button, NULL for a plain one.
-    virtual void SetCmdID(UINT nID, const UINT* pInfo = NULL);
+    virtual void SetCmdID(UINT nID, const UINT_PTR* pInfo = NULL);
     virtual BOOL CanDrag() const;
     virtual void Paint(CDC* pDC, SECBtnDrawData& data);
     // TRUE: the toolbar captures the mouse for this button.
