@@ -191,6 +191,8 @@ class SECCustomToolBar : public SECControlBar
     void NotifyManager(int nCode);
     void ClearButtons();
     void ArrangeSeparators();
+    // The first and last index of the row (by the wrap bits of the last layout) holding nIndex.
+    void RowOf(int nIndex, int& nFirst, int& nLast) const;
     int ButtonAtForHot() const;
     void SetHot(int nIndex);
     void StopHotTracking();
