@@ -84,6 +84,7 @@ BOOL CGXGridCore::OnGridVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
 {
     if (!m_bInitDone || m_nDrawContextNesting > 0)
         return FALSE;
+    HideCellTip();
     return ScrollMessage(this, TRUE, nSBCode, nPos);
 }
 
@@ -91,6 +92,7 @@ BOOL CGXGridCore::OnGridHScroll(UINT nSBCode, UINT nPos, CScrollBar*)
 {
     if (!m_bInitDone || m_nDrawContextNesting > 0)
         return FALSE;
+    HideCellTip();
     return ScrollMessage(this, FALSE, nSBCode, nPos);
 }
 
