@@ -657,8 +657,11 @@ void CIRControlView::AppendSample()
     for (const auto& s : samples)
         if (CMeasureCurve* pCurve = pDoc->GetCurve(s.nSlot))
             pCurve->AddValue(nIndex, t, s.dValue, s.fScale, s.bFahrenheit, this);
+    // The page widens by a page for every time base recorded. The same page count gives the same
+    // page size, so the document (which asks the printer every time) is only told of a new one.
     int nPages = GetTimePages();
-    if (FitTimeAxis(t) != nPages)
+    int nFitted = FitTimeAxis(t);
+    if (nFitted != nPages && pDoc->UpdatePageSize(FALSE, nFitted, FALSE))
         CreateScaleLabels();
     pDoc->SetSampleState(nIndex, t, TRUE);
     if (bScaleChanged)
@@ -675,7 +678,6 @@ void CIRControlView::AppendSample()
         logical.x = (int)((x - client.Width() / 2) / GetZoomLevel());
         ScrollToPosition(logical);
     }
-    Invalidate(FALSE);
 }
 
 void CIRControlView::AppendProcessState()
@@ -707,7 +709,6 @@ void CIRControlView::AppendProcessState()
         if (CProcessStateCurve* pBar = pDoc->GetBar(n))
             pBar->AddValue(nIndex, pDoc->GetRecordingTime(), states[n], this);
     pDoc->SetSamplesPending(FALSE);
-    Invalidate(FALSE);
 }
 
 void CIRControlView::ApplyProfileBlock()

@@ -3,6 +3,7 @@
 #include "AppIds.h"
 #include "DeviceSimulator.h"
 #include "ProgramKey.h"
+#include "Rgn.h"
 #include "TestSupport.h"
 #include "CreateContext.h"
 #include "app/IRControlApp.h"
@@ -244,6 +245,9 @@ class RecordingView : public ProgramKeyTest
                                     AFX_IDW_PANE_FIRST, &context));
         v.pView->OnInitialUpdate();
         v.pFrame->SetActiveView(v.pView);
+        // The first frame is the main window: the document gives page sizes to its active view.
+        if (AfxGetApp()->m_pMainWnd == NULL)
+            AfxGetApp()->m_pMainWnd = v.pFrame;
         m_views.push_back(v);
         return m_views.back();
     }
@@ -261,6 +265,8 @@ class RecordingView : public ProgramKeyTest
     ULONGLONG Close(ViewInFrame& v)
     {
         ULONGLONG start = NowMs();
+        if (AfxGetApp()->m_pMainWnd == v.pFrame)
+            AfxGetApp()->m_pMainWnd = NULL;
         if (v.pFrame != NULL)
             v.pFrame->DestroyWindow();
         v.pFrame = NULL;
@@ -557,6 +563,26 @@ TEST_F(RecordingView, RecordingUntilTheStationVanishes)
         EXPECT_TRUE(bReplied) << pFirst->GetValue();
         EXPECT_EQ(pDoc->GetRecordingTime(), ((CMeasureValue*)curve.first->GetValues().GetTail())->GetTime());
     }
+    // One more sample: it lies right of the last one, and the window repaints where it is.
+    pView->UpdateWindow();
+    CMeasureValue* pBefore = (CMeasureValue*)pIR->GetValues().GetTail();
+    pView->SendMessage(WM_COMM_SAMPLE);
+    CMeasureValue* pNew = (CMeasureValue*)pIR->GetValues().GetTail();
+    ASSERT_NE(pBefore, pNew);
+    EXPECT_EQ(pBefore->GetTime() + 1, pNew->GetTime());
+    CPoint at(pView->TimeToX(pNew->GetTime()), pView->TempToY((int)pNew->GetValue()));
+    EXPECT_GT(at.x, pView->TimeToX(pBefore->GetTime()));
+    pView->DocToClient(at);
+    CRgn update;
+    update.CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(ERROR, ::GetUpdateRgn(pView->m_hWnd, (HRGN)update.m_hObject, FALSE));
+    EXPECT_TRUE(::PtInRegion((HRGN)update.m_hObject, at.x, at.y)) << at.x << ", " << at.y;
+    CRect bounds;
+    ::GetRgnBox((HRGN)update.m_hObject, &bounds);
+    CRect client;
+    pView->GetClientRect(&client);
+    EXPECT_LT(bounds.Width(), client.Width() / 2) << "only around the new samples";
+    pView->UpdateWindow();
     RegisterCommWindow(pView->m_hWnd);
     // One sample a second: the times step by one.
     CObList& values = pSolder->GetValues();
