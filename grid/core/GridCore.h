@@ -557,6 +557,9 @@ class CGXGridCore
     virtual BOOL OnActivateGrid(BOOL bActive);
     virtual void DeactivateCurrentCell(BOOL bStore);
     virtual void ResetCurrentCellControl();
+    // For a grid window a dialog attached to one of its controls: the scroll-bar modes from the
+    // window's style (or the container's shared bars), then the initial update.
+    void InitFromWindowStyle();
     // Cell tips (GridCoreCellTips.cpp): a tip shows after the hover time on one cell and goes
     // when the pointer leaves the cell, on a key or a scroll.
     void TrackCellTip(ROWCOL nRow, ROWCOL nCol);
