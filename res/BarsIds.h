@@ -43,3 +43,6 @@
 #define IDS_SEC_WS_FILTER_NAME 20687
 #define IDS_SEC_WS_ALL_FILES 20688
 #define IDS_SEC_WS_SAVE_CAPTION 20689
+
+// Bitmap menus: the check mark shown with the library's own radio dot.
+#define IDB_SEC_MENU_CHECK 20525

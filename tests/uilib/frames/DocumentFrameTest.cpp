@@ -343,3 +343,105 @@ TEST(DocumentFrames, ADockingThatCannotMakeItsFrameLeavesTheDocumentsWindowAsItW
     ASSERT_NE(nullptr, pDocked);
     EXPECT_EQ(nullptr, pTemplate->DockFrame(pDocked));
 }
+
+TEST(DocumentFrames, HoldingTheButtonOpensTheStateMenuOnceAndTheReleaseSendsNothing)
+{
+    CCaptionButtonsOn buttons;
+    CSecMdiFixture fixture;
+    CDocument* pDoc = fixture.OpenDocument();
+    CFrameWnd* pChild = CSecMdiFixture::FrameOf(pDoc);
+    const CRect rectButton = CSecMdiFixture::ButtonRectOnScreen(pChild);
+    ASSERT_FALSE(rectButton.IsRectEmpty());
+    g_menu = MenuSeen();
+    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 30, ReadMenuAndEscape);
+    const POINT pt = rectButton.CenterPoint();
+    SendMouse(0, &pt);
+    PumpMessages(30);
+    const ULONGLONG nStart = NowMs();
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_TRUE(PumpUntil([] { return g_menu.bSeen; }, 3000));
+    const ULONGLONG nHeldMs = NowMs() - nStart;
+    ::KillTimer(NULL, nTimer);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    PumpMessages(150);
+    EXPECT_GE(nHeldMs, 350u);
+    EXPECT_EQ(CPoint(rectButton.left, rectButton.bottom), g_menu.ptMenu);
+    const std::vector<UINT> expected = {scxMDIChild, scxMDIRestored};
+    EXPECT_EQ(expected, g_menu.checked);
+    // Neither the held press nor the release changed the frame.
+    EXPECT_EQ(pChild, CSecMdiFixture::FrameOf(pDoc));
+}
+
+TEST(DocumentFrames, ChoosingTheCheckedStateChangesNothing)
+{
+    CSecMdiFixture fixture;
+    CDocument* pDoc = fixture.OpenDocument();
+    CFrameWnd* pChild = CSecMdiFixture::FrameOf(pDoc);
+    CRect rectBefore;
+    pChild->GetWindowRect(&rectBefore);
+    for (int nState : {scxMDIRestored, scxMDIChild})
+    {
+        CSecMdiFixture::SendCommand(pChild, scxSetState, nState);
+        EXPECT_EQ(pChild, CSecMdiFixture::FrameOf(pDoc)) << nState;
+        CRect rectAfter;
+        pChild->GetWindowRect(&rectAfter);
+        EXPECT_EQ(rectBefore, rectAfter) << nState;
+    }
+    // The same for a docked frame asked to dock.
+    CFrameWnd* pDocked = SecTestTemplate()->DockFrame(pChild);
+    ASSERT_NE(nullptr, pDocked);
+    CSecMdiFixture::SendCommand(pDocked, scxSetState, scxDocked);
+    EXPECT_EQ(pDocked, CSecMdiFixture::FrameOf(pDoc));
+}
+
+TEST(DocumentFrames, AClickInADockedFramesViewActivatesItInTheMDIFrame)
+{
+    CSecMdiFixture fixture;
+    CDocument* pDocked = fixture.OpenDocument(TRUE);
+    CDocument* pChildDoc = fixture.OpenDocument();
+    CFrameWnd* pChild = CSecMdiFixture::FrameOf(pChildDoc);
+    fixture.m_pFrame->MDIActivate(pChild);
+    fixture.m_pFrame->DeactivateDockableFrame(TRUE);
+    ASSERT_EQ(pChild, fixture.m_pFrame->GetActiveFrame());
+    CRect rectView;
+    CSecMdiFixture::ViewOf(pDocked)->GetWindowRect(&rectView);
+    ClickAt(rectView.CenterPoint());
+    EXPECT_EQ(CSecMdiFixture::FrameOf(pDocked), fixture.m_pFrame->GetActiveFrame());
+    // A click back in the MDI child hands activation back.
+    CRect rectChildView;
+    CSecMdiFixture::ViewOf(pChildDoc)->GetWindowRect(&rectChildView);
+    ClickAt(rectChildView.CenterPoint());
+    EXPECT_EQ(pChild, fixture.m_pFrame->GetActiveFrame());
+}
+
+TEST(DocumentFrames, DraggingADockedFrameByItsCaptionOverTheClientFloatsIt)
+{
+    CSecMdiFixture fixture;
+    CDocument* pDoc = fixture.OpenDocument(TRUE);
+    CFrameWnd* pDocked = CSecMdiFixture::FrameOf(pDoc);
+    ASSERT_EQ(SECMultiDocTemplate::stateBottom, SecTestTemplate()->GetDockingState(pDocked));
+    CRect rectFrame;
+    pDocked->GetWindowRect(&rectFrame);
+    const POINT ptCaption = {rectFrame.left + 60, rectFrame.top + ::GetSystemMetrics(SM_CYCAPTION) / 2};
+    ASSERT_EQ(HTCAPTION, (int)pDocked->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptCaption.x, ptCaption.y)));
+    CRect rectClient;
+    ::GetWindowRect(fixture.m_pFrame->m_hWndMDIClient, &rectClient);
+    const POINT ptDrop = {rectClient.left + 200, rectClient.top + 120};
+    SendMouse(0, &ptCaption);
+    PumpMessages(30);
+    // The whole drag is queued before the press is taken: the drag loop finds it waiting.
+    const UINT_PTR nWatchdog = ::SetTimer(NULL, 0, 4000, DropCapture);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    for (int i = 1; i <= 8; ++i)
+    {
+        const POINT pt = {ptCaption.x + (ptDrop.x - ptCaption.x) * i / 8, ptCaption.y + (ptDrop.y - ptCaption.y) * i / 8};
+        SendMouse(0, &pt);
+    }
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    PumpMessages(300);
+    ::KillTimer(NULL, nWatchdog);
+    CFrameWnd* pAfter = CSecMdiFixture::FrameOf(pDoc);
+    ASSERT_NE(nullptr, pAfter);
+    EXPECT_EQ(pDocked, pAfter); // the same frame, carried by its bar
+    EXPECT_EQ(SECMultiDocTemplate::stateFloating, SecTestTemplate()->GetDockingState(pAfter));
+}
