@@ -1,6 +1,7 @@
 // SECMenuBar: the menu's top-level items as toolbar buttons, one bit per loaded menu.
 #include "uilib/bars/MenuBar.h"
 #include "mfc/MiniDockFrameWnd.h"
+#include "uilib/bars/MenuBarMessages.h"
 #include "uilib/bars/MenuTemplate.h"
 #include "uilib/bars/TBMenuBtn.h"
 #include <cstdarg>
@@ -236,6 +237,37 @@ void SECMenuBar::DropHotButton()
 {
     if (GetButton(m_nMenuTracked) != NULL)
         OpenButtonMenu(m_nMenuTracked);
+}
+
+void SECMenuBar::RequestSystemMenu()
+{
+    if (GetButton(m_nMenuTracked) != NULL)
+        EndTracking();
+    CWnd* pOwner = GetOwner();
+    if (pOwner == NULL || m_hWnd == NULL)
+        return;
+    SECMenuBarNotify notify = {};
+    notify.nm.hdr.hwndFrom = m_hWnd;
+    notify.nm.hdr.idFrom = (UINT_PTR)GetDlgCtrlID();
+    notify.nm.hdr.code = (UINT)SEC_MBN_DROPMENU;
+    notify.nButton = (UINT_PTR)-1;
+    notify.nPopupIndex = -1;
+    pOwner->SendMessage(WM_NOTIFY, notify.nm.hdr.idFrom, (LPARAM)&notify);
+}
+
+void SECMenuBar::SetMenuFocus(int nIndex)
+{
+    const BOOL bWasMenuMode = IsMenuMode();
+    SECCustomToolBar::SetMenuFocus(nIndex);
+    CWnd* pOwner = GetOwner();
+    if (bWasMenuMode || !IsMenuMode() || pOwner == NULL)
+        return;
+    SECMenuBarNotify notify = {};
+    notify.nm.hdr.hwndFrom = m_hWnd;
+    notify.nm.hdr.idFrom = (UINT_PTR)GetDlgCtrlID();
+    notify.nm.hdr.code = (UINT)SEC_MBN_MENUMODE;
+    notify.nButton = (UINT_PTR)nIndex;
+    pOwner->SendMessage(WM_NOTIFY, notify.nm.hdr.idFrom, (LPARAM)&notify);
 }
 
 void SECMenuBar::MoveToNeighbour(BOOL bNext)

@@ -34,6 +34,10 @@ class SECMenuBar : public SECCustomToolBar
         m_bIgnoreNextHide = bIgnore;
     }
     void DropHotButton();
+    // Asks the frame, as a drop notification of no button, for the system menu.
+    void RequestSystemMenu();
+    // Starting menu mode tells the owner, so that the tracking takes the keys.
+    void SetMenuFocus(int nIndex) override;
     void MoveToNeighbour(BOOL bNext);
 
     // Attributes
