@@ -141,7 +141,8 @@ BOOL SECMenuBar::BuildMenuTable(const UINT* pMenuIDs, int nCount, std::vector<UI
 
 BOOL SECMenuBar::LoadMenus(const UINT* pMenuIDs, int nCount)
 {
-    ClearButtons();
+    // The old buttons hold texts of the old table.
+    RemoveAllButtons();
     std::vector<UINT> ids;
     BOOL bLoaded = BuildMenuTable(pMenuIDs, nCount, ids);
     SetButtons(ids.empty() ? NULL : ids.data(), (int)ids.size());
