@@ -3,6 +3,7 @@
 // leave what was there before.
 #include "BarsTestApp.h"
 #include "TestSupport.h"
+#include "BarsIds.h"
 #include "MemFile.h"
 #include "ToolBarFrame.h"
 #include "uilib/bars/CustomToolBarInfoEx.h"
@@ -253,6 +254,25 @@ TEST(ToolBarState, AToolBarFillsItsRecordAndIsRestoredFromIt)
     pInfoEx->m_bButtonsValid = FALSE;
     pOther->SetBarInfoExtra(&info, frame.m_pFrame);
     EXPECT_EQ(std::vector<UINT>{57602}, ButtonIDs(pOther));
+}
+
+TEST(ToolBarState, TextsOfTheToolBarPages)
+{
+    const struct
+    {
+        UINT nID;
+        const char* pszText;
+    } rows[] = {{IDS_SEC_RESET_TOOLBAR, "&Zur\xFC"
+                                        "cksetzen"},
+                {IDS_SEC_DELETE_TOOLBAR, "&L\xF6schen"},
+                {IDS_SEC_MENUBAR_TITLE, "Men\xFCleiste"},
+                {IDS_SEC_USER_TOOLBAR, "Symbolleiste%d"}};
+    for (const auto& row : rows)
+    {
+        CString str;
+        EXPECT_TRUE(str.LoadString(row.nID)) << row.nID;
+        EXPECT_STREQ(row.pszText, (LPCTSTR)str) << row.nID;
+    }
 }
 
 } // namespace
