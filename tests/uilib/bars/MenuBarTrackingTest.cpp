@@ -201,3 +201,74 @@ TEST_F(MenuBarTrackingTest, AltAndTheMnemonicDropThePopupWithItsFirstItemSelecte
     EXPECT_TRUE(seen.bFirstSelected);
     EXPECT_FALSE(m_pBar->IsMenuMode());
 }
+
+TEST_F(MenuBarTrackingTest, EscapeEndsMenuModeAndTheKeysGoBackToTheFrame)
+{
+    Keys({{VK_MENU, true}, {VK_MENU, false}});
+    PumpFrame(150);
+    ASSERT_TRUE(m_pBar->IsMenuMode());
+    Keys({{VK_ESCAPE, true}, {VK_ESCAPE, false}});
+    PumpFrame(150);
+    EXPECT_FALSE(m_pBar->IsMenuMode());
+    // With the keyboard hook gone a plain key reaches the frame's queue again.
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, WM_KEYFIRST, WM_KEYLAST, PM_REMOVE))
+    {
+    }
+    Keys({{'Q', true}, {'Q', false}});
+    BOOL bSeen = PumpUntil(
+        [&] { return ::PeekMessage(&msg, NULL, WM_KEYDOWN, WM_KEYDOWN, PM_NOREMOVE) != FALSE; }, 500);
+    EXPECT_TRUE(bSeen);
+}
+
+namespace
+{
+struct MoveSeen
+{
+    HMENU hFirst = NULL, hSecond = NULL;
+    BOOL bRightSent = FALSE;
+    BOOL bSecondSelected = FALSE;
+};
+MoveSeen* s_pMove = nullptr;
+
+void CALLBACK WatchMove(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (s_pMove == nullptr)
+        return;
+    if (!s_pMove->bRightSent && (::GetMenuState(s_pMove->hFirst, 0, MF_BYPOSITION) & MF_HILITE))
+    {
+        s_pMove->bRightSent = TRUE;
+        Keys({{VK_RIGHT, true}, {VK_RIGHT, false}});
+    }
+    else if (s_pMove->bRightSent && (::GetMenuState(s_pMove->hSecond, 0, MF_BYPOSITION) & MF_HILITE))
+    {
+        s_pMove->bSecondSelected = TRUE;
+        ::EndMenu();
+    }
+}
+} // namespace
+
+TEST_F(MenuBarTrackingTest, RightOnAPlainItemOpensTheNextPopup)
+{
+    m_pBar->SwitchMenu(IDM_TB_MENU);
+    m_pHost->RecalcLayout();
+    PumpFrame(50);
+    MoveSeen seen;
+    HMENU hMenu = ::LoadMenu(AfxGetResourceHandle(), MAKEINTRESOURCE(IDM_TB_MENU));
+    m_pHost->m_menus[IDM_TB_MENU] = hMenu;
+    seen.hFirst = ::GetSubMenu(hMenu, 0);
+    seen.hSecond = ::GetSubMenu(hMenu, 1);
+    s_pMove = &seen;
+    UINT_PTR nTimer = ::SetTimer(NULL, 0, 30, WatchMove);
+    Keys({{VK_MENU, true}, {'D', true}, {'D', false}, {VK_MENU, false}});
+    ULONGLONG until = NowMs() + 3000;
+    while (!seen.bSecondSelected && NowMs() < until)
+        PumpFrame(30);
+    ::KillTimer(NULL, nTimer);
+    s_pMove = nullptr;
+    if (!seen.bSecondSelected)
+        ::EndMenu();
+    PumpFrame(50);
+    EXPECT_TRUE(seen.bRightSent) << "the first popup opened with its first item selected";
+    EXPECT_TRUE(seen.bSecondSelected) << "the next popup opened";
+}
