@@ -422,3 +422,44 @@ TEST(GridEditControl, ClickPutsTheCaretUnderThePointer)
     }
 }
 } // namespace
+
+namespace
+{
+// Asking to deactivate the grid validates the active cell: a refusal shows the pending warning
+// once and marks the grid; forcing or a valid value lets it go without a box.
+TEST(GridEditControl, RefusedDeactivationShowsTheWarningOnce)
+{
+    struct Case
+    {
+        const char* pszTyped;
+        BOOL bForce;
+        BOOL bResult;
+        size_t nBoxes;
+    } cases[] = {{"5", FALSE, FALSE, 1}, {"5", TRUE, TRUE, 0}, {"15", FALSE, TRUE, 0}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.pszTyped) + (c.bForce ? " forced" : ""));
+        EditGrid w;
+        CGXStyle style;
+        style.SetUserAttributeText(GX_IDS_UA_VALID_MIN, "10");
+        style.SetUserAttributeText(GX_IDS_UA_VALID_MSG, "Mindestens zehn");
+        w.SetStyle(2, 2, style);
+        w.Start(2, 2);
+        Type(c.pszTyped);
+        ASSERT_TRUE(w.Edit()->IsActive());
+        MessageBoxes boxes;
+        if (c.nBoxes != 0)
+            boxes.Expect(IDOK, "Mindestens zehn");
+        EXPECT_EQ(c.bResult, w.g.CanDeactivateGrid(c.bForce));
+        PumpMessages(80);
+        EXPECT_EQ(c.nBoxes, boxes.Shown().size());
+        EXPECT_EQ(!c.bResult, w.g.m_bRefusedDeactivate);
+        // The edit stays in the cell, with the focus in its window after the box.
+        EXPECT_TRUE(w.Edit()->IsActive());
+        if (c.nBoxes != 0)
+        {
+            EXPECT_EQ(w.EditWnd(), ::GetFocus());
+        }
+    }
+}
+} // namespace
