@@ -135,7 +135,7 @@ void ActivateAndFocus(CWnd* pTop, CWnd* pFocus)
     PumpMessages(30);
 }
 
-static void SendKey(UINT vk, bool bUp)
+static INPUT KeyInput(UINT vk, bool bUp)
 {
     INPUT in{};
     in.type = INPUT_KEYBOARD;
@@ -145,6 +145,12 @@ static void SendKey(UINT vk, bool bUp)
     if (vk == VK_PRIOR || vk == VK_NEXT || vk == VK_HOME || vk == VK_END || vk == VK_UP || vk == VK_DOWN ||
         vk == VK_LEFT || vk == VK_RIGHT)
         in.ki.dwFlags |= KEYEVENTF_EXTENDEDKEY;
+    return in;
+}
+
+static void SendKey(UINT vk, bool bUp)
+{
+    INPUT in = KeyInput(vk, bUp);
     ::SendInput(1, &in, sizeof(in));
 }
 
@@ -168,15 +174,22 @@ void Key(UINT vk, std::initializer_list<UINT> modifiers)
         SendKey(m, false);
     SendKey(vk, false);
     SendKey(vk, true);
+    // Under load the keys can reach the queue later than any fixed pause: wait for each batch.
+    // The modifiers go up only after the key was handled (see SendBatch).
+    auto keyUpSeen = [](UINT key) {
+        PumpUntilSeen([key](const MSG& msg) {
+            return (msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) && msg.wParam == key;
+        });
+    };
+    keyUpSeen(vk);
+    UINT last = 0;
     for (UINT m : modifiers)
+    {
         SendKey(m, true);
-    // Under load the keys can reach the queue later than any fixed pause: wait for the last one.
-    UINT last = vk;
-    for (UINT m : modifiers)
         last = m;
-    PumpUntilSeen([last](const MSG& msg) {
-        return (msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) && msg.wParam == last;
-    });
+    }
+    if (last != 0)
+        keyUpSeen(last);
     PumpWithTranslate(40);
 }
 
@@ -204,17 +217,18 @@ void MoveTo(CWnd* pWnd, CPoint pt)
     PumpWithTranslate(20);
 }
 
+static void SendInputs(const std::vector<INPUT>& inputs)
+{
+    if (!inputs.empty())
+        ::SendInput((UINT)inputs.size(), const_cast<INPUT*>(inputs.data()), sizeof(INPUT));
+}
+
 static void SendBatch(std::initializer_list<UINT> keysDown, DWORD dwMouse1, DWORD dwMouse2,
                       std::initializer_list<UINT> keysUp)
 {
     std::vector<INPUT> inputs;
     for (UINT vk : keysDown)
-    {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = (WORD)vk;
-        inputs.push_back(in);
-    }
+        inputs.push_back(KeyInput(vk, false));
     for (DWORD dw : {dwMouse1, dwMouse2})
         if (dw != 0)
         {
@@ -223,15 +237,7 @@ static void SendBatch(std::initializer_list<UINT> keysDown, DWORD dwMouse1, DWOR
             in.mi.dwFlags = dw;
             inputs.push_back(in);
         }
-    for (UINT vk : keysUp)
-    {
-        INPUT in{};
-        in.type = INPUT_KEYBOARD;
-        in.ki.wVk = (WORD)vk;
-        in.ki.dwFlags = KEYEVENTF_KEYUP;
-        inputs.push_back(in);
-    }
-    ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+    SendInputs(inputs);
     // As with keys: wait until the last button message has been taken from the queue.
     DWORD dwLast = dwMouse2 != 0 ? dwMouse2 : dwMouse1;
     UINT nMessage = dwLast == MOUSEEVENTF_LEFTDOWN    ? WM_LBUTTONDOWN
@@ -245,6 +251,22 @@ static void SendBatch(std::initializer_list<UINT> keysDown, DWORD dwMouse1, DWOR
                                                 : nMessage;
     if (nMessage != 0)
         PumpUntilSeen([nMessage, nDblClk](const MSG& msg) { return msg.message == nMessage || msg.message == nDblClk; });
+    // Modifiers go up only after the buttons were handled: under Wine the key state a handler
+    // reads can already show a key release that was queued behind its button message.
+    if (keysUp.size() != 0)
+    {
+        inputs.clear();
+        UINT last = 0;
+        for (UINT vk : keysUp)
+        {
+            inputs.push_back(KeyInput(vk, true));
+            last = vk;
+        }
+        SendInputs(inputs);
+        PumpUntilSeen([last](const MSG& msg) {
+            return (msg.message == WM_KEYUP || msg.message == WM_SYSKEYUP) && msg.wParam == last;
+        });
+    }
     PumpWithTranslate(30);
 }
 
