@@ -1,38 +1,90 @@
-// CIRControlApp: handing out and taking back serial interfaces, the external application.
+// The application object: start-up without windows, the serial-interface hand-out and the
+// external application command.
 #include "app/IRControlApp.h"
 #include "AppIds.h"
+#include "app/IRControlView.h"
+#include "app/SysInfo.h"
+#include "grid/core/GridLibrary.h"
+#include "station/config/ProjektConfig.h"
+#include "station/config/ProjektUserConfig.h"
+#include "station/config/SerialConfig.h"
+#include "station/config/SerialUserConfig.h"
+#include "station/link/CommThreads.h"
+#include "station/pendix/PendixServices.h"
+#include "station/record/ApplicationValues.h"
+#include "station/record/DrawConfig.h"
+#include "station/record/IRControlDoc.h"
+#include <string.h>
+
+IMPLEMENT_DYNAMIC(CIRControlApp, CWinApp)
 
 BEGIN_MESSAGE_MAP(CIRControlApp, CWinApp)
 ON_COMMAND(ID_EXTERN_APP, OnExternApp)
 ON_UPDATE_COMMAND_UI(ID_EXTERN_APP, OnUpdateExternApp)
 END_MESSAGE_MAP()
 
+CIRControlApp* GetIRControlApp()
+{
+    CWinApp* pApp = AfxGetApp();
+    return pApp != NULL && pApp->IsKindOf(RUNTIME_CLASS(CIRControlApp)) ? static_cast<CIRControlApp*>(pApp)
+                                                                        : NULL;
+}
+
+CSerialUserConfig* GetSerialUserConfig()
+{
+    CIRControlApp* pApp = GetIRControlApp();
+    return pApp != NULL ? pApp->GetSerialUserConfig() : NULL;
+}
+
 namespace
 {
-// The first record in key order that passes; its key, or -1.
-template <class P> int FindInterface(CSerialInterfaceMap& table, STRUCT_SERIAL_INTERFACE& record, P pass)
+// What the Pendix view and the station threads reach the application through.
+BOOL AcquireForPendix(STRUCT_SERIAL_INTERFACE& out, CWnd* pOwner, BOOL bUsbDevice, LPCTSTR lpszDevice)
 {
-    for (int nKey = 0; nKey < (int)table.GetCount(); nKey++)
-        if (table.Lookup(nKey, record) && pass(record))
-            return nKey;
-    return -1;
+    CIRControlApp* pApp = GetIRControlApp();
+    return pApp != NULL && pApp->AcquireSerialInterface(out, pOwner, bUsbDevice, lpszDevice);
+}
+
+void ReleaseForPendix(CWnd* pOwner)
+{
+    if (CIRControlApp* pApp = GetIRControlApp())
+        pApp->ReleaseSerialInterface(pOwner);
+}
+
+void SetPendixOpen(BOOL bOpen)
+{
+    if (CIRControlApp* pApp = GetIRControlApp())
+        pApp->SetPendixViewOpen(bOpen);
+}
+
+BOOL NoInterfaceInUse()
+{
+    CIRControlApp* pApp = GetIRControlApp();
+    return pApp == NULL || pApp->IsNoInterfaceInUse();
 }
 } // namespace
 
 CIRControlApp::CIRControlApp()
-    : CWinApp(_T("Helvon")), m_interfaces(10), m_bExpertMode(FALSE), m_nInterfacesHandedOut(0)
+    : CWinApp(_T("Helvon")), m_hLanguageDll(NULL), m_pSerialConfig(NULL), m_pSerialUserConfig(NULL),
+      m_pProjektConfig(NULL), m_pProjektUserConfig(NULL), m_pDrawConfig(NULL),
+      m_bParameterSetsProtected(FALSE), m_interfaces(10), m_bAdministrator(FALSE), m_bExpertMode(FALSE),
+      m_bLeftLogo(FALSE), m_bRightLogo(FALSE), m_nInterfacesHandedOut(0), m_bPendixViewOpen(FALSE)
 {
     m_interfaces.InitHashTable(17);
 }
 
 CIRControlApp::~CIRControlApp()
 {
+    if (&CApplicationValues::GetProjektConfig() == m_pProjektConfig)
+        CApplicationValues::SetProjektConfig(NULL);
+    if (&CApplicationValues::GetDrawConfig() == m_pDrawConfig)
+        CApplicationValues::SetDrawConfig(NULL);
+    delete m_pSerialConfig;
+    delete m_pSerialUserConfig;
+    delete m_pProjektConfig;
+    delete m_pProjektUserConfig;
+    delete m_pDrawConfig;
     m_interfaces.RemoveAll();
-}
-
-CIRControlApp* GetIRControlApp()
-{
-    return dynamic_cast<CIRControlApp*>(AfxGetApp());
 }
 
 BOOL CIRControlApp::IsExpertCommandLine(LPCTSTR lpszCommandLine)
@@ -40,12 +92,105 @@ BOOL CIRControlApp::IsExpertCommandLine(LPCTSTR lpszCommandLine)
     return lpszCommandLine != NULL && strcmp(lpszCommandLine, "-expert") == 0;
 }
 
+void CIRControlApp::CreateConfiguration()
+{
+    BOOL bReadOnly = !m_bAdministrator;
+    delete m_pSerialConfig;
+    delete m_pSerialUserConfig;
+    delete m_pProjektConfig;
+    delete m_pProjektUserConfig;
+    delete m_pDrawConfig;
+    m_pSerialConfig = new CSerialConfig(bReadOnly);
+    m_pSerialUserConfig = new CSerialUserConfig;
+    m_pProjektConfig = new CProjektConfig(bReadOnly);
+    m_pProjektUserConfig = new CProjektUserConfig;
+    m_pDrawConfig = new CDrawConfig(bReadOnly);
+    CApplicationValues::SetProjektConfig(m_pProjektConfig);
+    CApplicationValues::SetDrawConfig(m_pDrawConfig);
+    CApplicationValues::SetExpertMode(m_bExpertMode);
+
+    m_strExternApp = m_pProjektConfig->GetExternApp();
+    m_strExternOptions = m_pProjektConfig->GetExternOptions();
+    m_bLeftLogo = m_pProjektConfig->GetLeftLogo();
+    m_bRightLogo = m_pProjektConfig->GetRightLogo();
+    m_strPrintLogo = m_pProjektConfig->GetPrintLogo();
+    CApplicationValues::SetPrintLogo(m_strPrintLogo, m_bLeftLogo, m_bRightLogo);
+}
+
+void CIRControlApp::LoadLanguage()
+{
+    CString language = m_pProjektConfig->GetLanguage();
+    if (language.IsEmpty())
+        return;
+    CString library = m_pProjektConfig->GetLanguageDll(language);
+    if (!library.IsEmpty())
+    {
+        // A missing library leaves the program's own resources in use.
+        HINSTANCE hLibrary = AfxLoadLibrary(CConfig::GetModuleDirectory() + library);
+        if (hLibrary != NULL)
+        {
+            m_hLanguageDll = hLibrary;
+            AfxSetResourceHandle(hLibrary);
+        }
+    }
+    CString help = m_pProjektConfig->GetHelpFile(language);
+    if (!help.IsEmpty())
+    {
+        free((void*)m_pszHelpFilePath);
+        m_pszHelpFilePath = _tcsdup(help);
+    }
+}
+
+void CIRControlApp::InstallServices()
+{
+    PENDIX_SERVICES services = GetPendixServices();
+    services.pfnAcquireSerialInterface = AcquireForPendix;
+    services.pfnReleaseSerialInterface = ReleaseForPendix;
+    services.pfnSetPendixViewOpen = SetPendixOpen;
+    SetPendixServices(services);
+    SetIsNoInterfaceInUse(NoInterfaceInUse);
+}
+
+BOOL CIRControlApp::InitInstance()
+{
+    AfxOleInit();
+    Enable3dControls();
+    m_bExpertMode = IsExpertCommandLine(m_lpCmdLine);
+    {
+        CSysInfo info;
+        info.Collect();
+        m_bAdministrator = info.IsAdministrator();
+    }
+    SetRegistryKey(_T("KUVO GmbH"));
+    CreateConfiguration();
+    LoadStdProfileSettings(5);
+    InitGridLibraryWithDefaultFactory();
+    LoadLanguage();
+    InstallServices();
+    LoadInterfaceTable(m_interfaces);
+    m_bParameterSetsProtected = !m_pProjektConfig->GetModule().IsEmpty();
+    // The main frame, the document template and the first start's options come with the frame
+    // windows; without a main window there is nothing to run.
+    return FALSE;
+}
+
+template <class P> int CIRControlApp::FindInterface(P pass, STRUCT_SERIAL_INTERFACE& out)
+{
+    int nCount = (int)m_interfaces.GetCount();
+    for (int nKey = 0; nKey < nCount; nKey++)
+        if (m_interfaces.Lookup(nKey, out) && pass(out))
+            return nKey;
+    return -1;
+}
+
 BOOL CIRControlApp::AssignSerialInterface(STRUCT_SERIAL_INTERFACE& out, CWnd* pView)
 {
     STRUCT_SERIAL_INTERFACE record;
-    int nKey = FindInterface(m_interfaces, record, [this](const STRUCT_SERIAL_INTERFACE& r) {
-        return r.pOwner == NULL && r.bUseInterface && r.nQueueIndex <= m_nInterfacesHandedOut;
-    });
+    int nKey = FindInterface(
+        [this](const STRUCT_SERIAL_INTERFACE& r) {
+            return r.pOwner == NULL && r.bUseInterface && r.nQueueIndex <= m_nInterfacesHandedOut;
+        },
+        record);
     if (nKey < 0)
         return FALSE;
     record.pOwner = pView;
@@ -59,11 +204,16 @@ BOOL CIRControlApp::AssignSerialInterface(STRUCT_SERIAL_INTERFACE& out, CWnd* pV
 BOOL CIRControlApp::AcquireSerialInterface(STRUCT_SERIAL_INTERFACE& out, CWnd* pOwner, BOOL bUsbDevice,
                                            LPCTSTR lpszDevice)
 {
+    // The device may be named by the user's assignment text or by the port's friendly name
+    // ("Pendix2004 USB Serial Port"), whose default is what a freshly set up machine has.
+    LPCTSTR lpszText = lpszDevice != NULL ? lpszDevice : "";
     STRUCT_SERIAL_INTERFACE record;
-    int nKey = FindInterface(m_interfaces, record, [&](const STRUCT_SERIAL_INTERFACE& r) {
-        return r.pOwner == NULL && r.bUseInterface && (r.bUsbDevice != FALSE) == (bUsbDevice != FALSE) &&
-               r.strDevice.Find(lpszDevice != NULL ? lpszDevice : "") >= 0;
-    });
+    int nKey = FindInterface(
+        [&](const STRUCT_SERIAL_INTERFACE& r) {
+            return r.pOwner == NULL && r.bUseInterface && (r.bUsbDevice != FALSE) == (bUsbDevice != FALSE) &&
+                   (r.strDevice.Find(lpszText) >= 0 || r.strDescription.Find(lpszText) >= 0);
+        },
+        record);
     if (nKey < 0)
         return FALSE;
     record.pOwner = pOwner;
@@ -77,15 +227,16 @@ void CIRControlApp::ReleaseSerialInterface(CWnd* pOwner)
     if (pOwner == NULL)
         return;
     STRUCT_SERIAL_INTERFACE record;
-    int nKey = FindInterface(m_interfaces, record,
-                             [pOwner](const STRUCT_SERIAL_INTERFACE& r) { return r.pOwner == pOwner; });
+    int nKey =
+        FindInterface([pOwner](const STRUCT_SERIAL_INTERFACE& r) { return r.pOwner == pOwner; }, record);
     if (nKey < 0)
         return;
     record.pOwner = NULL;
     m_interfaces.SetAt(nKey, record);
-    // Only interfaces a recording view was given count: a device view's release must not
-    // lower the number and so hold back the next recording view's interface.
-    if (POSITION pos = m_countedOwners.Find(pOwner))
+    // An interface the Pendix view acquired was never counted: taking one off for it would leave
+    // the recording views without an interface.
+    POSITION pos = m_countedOwners.Find(pOwner);
+    if (pos != NULL)
     {
         m_countedOwners.RemoveAt(pos);
         m_nInterfacesHandedOut--;
@@ -95,29 +246,47 @@ void CIRControlApp::ReleaseSerialInterface(CWnd* pOwner)
 BOOL CIRControlApp::IsNoInterfaceInUse()
 {
     STRUCT_SERIAL_INTERFACE record;
-    return FindInterface(m_interfaces, record,
-                         [](const STRUCT_SERIAL_INTERFACE& r) { return r.pOwner != NULL; }) < 0;
+    return FindInterface([](const STRUCT_SERIAL_INTERFACE& r) { return r.pOwner != NULL; }, record) < 0;
+}
+
+void CIRControlApp::ApplyInterfaceSettings()
+{
+    int nCount = (int)m_interfaces.GetCount();
+    for (int nKey = 0; nKey < nCount; nKey++)
+    {
+        STRUCT_SERIAL_INTERFACE record;
+        if (!m_interfaces.Lookup(nKey, record))
+            continue;
+        if (record.pOwner == NULL || !record.pOwner->IsKindOf(RUNTIME_CLASS(CIRControlView)))
+            continue;
+        CIRControlView* pView = static_cast<CIRControlView*>(record.pOwner);
+        if (!record.bUsbDevice)
+            pView->SetBaudRate(record.dwBaudRate);
+        pView->SetPortTimeouts(record.dwReadTimeout, record.dwReadTimeoutMul, record.dwReadTimeoutConstant,
+                               record.dwWriteTimeoutMul, record.dwWriteTimeoutConstant);
+        pView->SetDeviceName(record.strDevice);
+        if (CIRControlDoc* pDoc = pView->GetDocument())
+            pDoc->SetPrintLogo(m_strPrintLogo, m_bLeftLogo, m_bRightLogo);
+    }
 }
 
 void CIRControlApp::OnExternApp()
 {
-    // The path goes as the program to start and, quoted, at the head of the command line, so a
-    // path with blanks starts this file and not the one named by its first word.
-    CString strCommand;
-    strCommand.Format("\"%s\" %s", (LPCTSTR)m_strExternApp, (LPCTSTR)m_strExternOptions);
-    STARTUPINFOA startup;
-    memset(&startup, 0, sizeof(startup));
-    startup.cb = sizeof(startup);
+    // The path goes as the program to start and, quoted, as the first word of the command line,
+    // so that a path with blanks starts this program and nothing else.
+    CString commandLine;
+    commandLine.Format(_T("\"%s\" %s"), (LPCTSTR)m_strExternApp, (LPCTSTR)m_strExternOptions);
+    STARTUPINFO startup;
+    memset(&startup, 0, sizeof startup);
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process;
-    memset(&process, 0, sizeof(process));
-    // A failure to start is not reported.
-    if (::CreateProcessA(m_strExternApp, strCommand.GetBuffer(strCommand.GetLength()), NULL, NULL, FALSE,
-                         CREATE_NEW_CONSOLE, NULL, NULL, &startup, &process))
+    if (::CreateProcess(m_strExternApp, commandLine.GetBuffer(0), NULL, NULL, FALSE, CREATE_NEW_CONSOLE, NULL,
+                        NULL, &startup, &process))
     {
         ::CloseHandle(process.hThread);
         ::CloseHandle(process.hProcess);
     }
-    strCommand.ReleaseBuffer();
+    commandLine.ReleaseBuffer();
 }
 
 void CIRControlApp::OnUpdateExternApp(CCmdUI* pCmdUI)

@@ -295,10 +295,14 @@ void CControlBar::DoPaint(CDC* pDC)
 
 void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
 {
+    DrawBorderLines(pDC, rect, ::GetSysColor(COLOR_BTNFACE));
+}
+
+void CControlBar::DrawBorderLines(CDC* pDC, CRect& rect, COLORREF clrFace)
+{
     DWORD dwStyle = m_dwStyle;
     if (!(dwStyle & CBRS_BORDER_ANY))
         return;
-    COLORREF clrFace = ::GetSysColor(COLOR_BTNFACE);
     COLORREF clrShadow = ::GetSysColor(COLOR_BTNSHADOW);
     COLORREF clrHilite = ::GetSysColor(COLOR_BTNHIGHLIGHT);
     // Outer line: shadow on every bordered side; inner line: highlight for a 3-D bar, else face.

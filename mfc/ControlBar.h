@@ -143,6 +143,8 @@ class CControlBar : public CWnd
     CDockBar* m_pDockBar;
     CDockContext* m_pDockContext;
 
+    // The borders as DrawBorders draws them, with clrFace for the inner line of a flat border.
+    void DrawBorderLines(CDC* pDC, CRect& rect, COLORREF clrFace);
     // Shows the prompt of command nHit on the owner's message bar (-1: back to the idle text).
     BOOL SetStatusText(INT_PTR nHit);
 

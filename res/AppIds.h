@@ -88,5 +88,11 @@
 #define IDC_ZOOM_RECT 22163
 // Unit after the time-axis labels.
 #define IDS_APP_SECONDS 345
+// The recording view's station link.
+#define ID_COMMUNICATION 32793  // "&Kommunikation\tF8"
+#define ID_RECORD 32811         // "&Aufnahme\tF9"
+#define IDS_APP_CONNECTED_WITH 414
+#define IDS_APP_NOT_CONNECTED 415
+#define IDS_APP_NO_INTERFACE 423
 // Application commands.
 #define ID_EXTERN_APP 32856 // starts the external application

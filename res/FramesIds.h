@@ -21,3 +21,8 @@
 // The overview window of pan views: default title and the cursor while its rectangle is dragged.
 #define IDS_SEC_PANWND_TITLE 20676
 #define IDC_SEC_PANWND_DRAG 20693
+// Cursors over the dock bars' splitters: across vertical strips and across horizontal ones.
+#define IDC_SEC_SPLITTER_VERT 30980
+#define IDC_SEC_SPLITTER_HORZ 30981
+// The frame resource (icon) of the MDI child frames that host a floating control bar.
+#define IDR_SEC_BAR_MDICHILD 20514

@@ -1,7 +1,9 @@
 // The default control factory. Control classes of the cell-control library that do not exist
 // yet give the default control, so every id yields a drawable control.
 #include "grid/core/ControlFactory.h"
+#include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
+#include "grid/core/StyleSerializeImp.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridWnd.h"
 #include "grid/core/Header.h"
@@ -83,11 +85,18 @@ void CGXControlFactory::RegisterAllUserAttributes(CGXStylesMap* pStylesMap)
     pStylesMap->AddUserAttribute(GX_IDS_UA_ELLIPSISTYPE, &ellipse);
 }
 
-void CGXControlFactory::InitializeGridComponents(CGXGridCore*)
+void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
 {
     // Installers of the grid features (find/replace, hidden cells, auto scroll, hints, undo,
-    // sorting, spanned cells, printing, selection, frames, resizing, clipboard, ...) are added
-    // here, in that order, as the feature library provides them.
+    // sorting, spanned cells, printing, selection, frames, resizing, ...) go before the
+    // clipboard ones, in that order, as the feature library provides them.
+    static void (CGXGridCore::*const s_apfnInstall[])() = {
+        &CGXGridCore::InstallDirectCopyMoveCellsImp, &CGXGridCore::InstallTextDataExchangeImp,
+        &CGXGridCore::InstallStyleDataExchangeImp,   &CGXGridCore::InstallCutPasteImp,
+        &CGXGridCore::InstallClearCellsImp,
+    };
+    for (auto pfn : s_apfnInstall)
+        (pGrid->*pfn)();
 }
 
 void CGXControlFactory::InitializeApplicationComponents()
@@ -95,6 +104,8 @@ void CGXControlFactory::InitializeApplicationComponents()
     // Likewise for the application-wide components (printer device, style comparison and
     // serialisation, profile, document serialisation, parameter copy, rotated text, number
     // formatting, date/time, sorting, copy/move, long operations, cell pools).
+    GXInstallStyleSerializeImp();
+    GXInstallDataCopyMoveCellsImp();
 }
 
 void CGXControlFactory::RegisterWndClasses(HINSTANCE hInstance)

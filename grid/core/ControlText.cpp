@@ -145,7 +145,9 @@ BOOL CGXControl::Cut()
     {
         CGXRangeList list;
         list.AddTail(new CGXCellRange(m_nRow, m_nCol));
-        return m_pGrid->ClearCells(list, (m_pGrid->m_nClipboardFlags & 0x0010) != 0);
+        // Copied first: a cut that only cleared would lose the cell.
+        return m_pGrid->CopyRangesToClipboard(list) &&
+               m_pGrid->ClearCells(list, (m_pGrid->m_nClipboardFlags & 0x0010) != 0);
     }
     return FALSE;
 }

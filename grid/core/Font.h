@@ -165,6 +165,12 @@ class CGXFont : public CObject
     {
         return m_dw2;
     }
+    // Takes both description words (as read back from an archive).
+    void SetDescriptionWords(DWORD dw1, DWORD dw2)
+    {
+        m_dw1 = dw1 & ~bitHoldsRecord;
+        m_dw2 = dw2;
+    }
 
   private:
     DWORD FieldWeight() const

@@ -424,6 +424,43 @@ class CGXAbstractGridCutPasteImp : public CObject
     virtual BOOL ConfirmPasteSize(CGXGridCore* pGrid) = 0;
 };
 
+// Cells as tab-separated text and text pasted into cells.
+class CGXAbstractGridTextDataExchangeImp : public CObject
+{
+  public:
+    virtual BOOL CopyTextToFile(CGXGridCore* pGrid, CFile& file, const CGXRangeList& ranges) = 0;
+    virtual CString GetCopyTextRowCol(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol) = 0;
+    virtual BOOL PasteTextFromBuffer(CGXGridCore* pGrid, LPCSTR pszText, DWORD dwSize, const CGXCellRange& range) = 0;
+    virtual BOOL PasteTextRowCol(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, const CString& strText, UINT flags,
+                                 const CGXStyle* pStyle) = 0;
+    virtual BOOL CalcBufferDimension(CGXGridCore* pGrid, LPCSTR pszText, DWORD dwSize, ROWCOL& nRows,
+                                     ROWCOL& nCols) = 0;
+};
+
+// Cells as an archive of their styles and such an archive pasted into cells.
+class CGXAbstractGridStyleDataExchangeImp : public CObject
+{
+  public:
+    virtual BOOL CopyCellsToArchive(CGXGridCore* pGrid, CArchive& ar, const CGXRangeList& ranges,
+                                    BOOL bComposed) = 0;
+    virtual BOOL GetCopyStyleRowCol(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, CGXStyle& style,
+                                    BOOL bComposed) = 0;
+    virtual BOOL PasteCellsFromArchive(CGXGridCore* pGrid, CArchive& ar, const CGXCellRange& range,
+                                       BOOL bNoSizeCheck) = 0;
+};
+
+// Copy and move of blocks of cells inside one grid.
+class CGXAbstractGridDirectCopyMoveCellsImp : public CObject
+{
+  public:
+    virtual BOOL CopyCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
+                           UINT flags) = 0;
+    virtual BOOL StoreCopyCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol) = 0;
+    virtual BOOL MoveCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
+                           UINT flags) = 0;
+    virtual BOOL StoreMoveCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol) = 0;
+};
+
 // Emptying cells: their values, or with the flag their whole styles.
 class CGXAbstractGridClearCellsImp : public CObject
 {

@@ -377,6 +377,25 @@ class CGXGridCore
     virtual BOOL CanClear();
     virtual BOOL Clear(BOOL bStyles);
     virtual BOOL ClearCells(const CGXRangeList& ranges, BOOL bStyles);
+    // Text and style data exchange and direct copy and move, forwarded likewise.
+    virtual BOOL CopyTextToFile(CFile& file, const CGXRangeList& ranges);
+    virtual CString GetCopyTextRowCol(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL PasteTextFromBuffer(LPCSTR pszText, DWORD dwSize, const CGXCellRange& range);
+    virtual BOOL PasteTextRowCol(ROWCOL nRow, ROWCOL nCol, const CString& strText, UINT flags, const CGXStyle* pStyle);
+    virtual BOOL CalcBufferDimension(LPCSTR pszText, DWORD dwSize, ROWCOL& nRows, ROWCOL& nCols);
+    virtual BOOL CopyCellsToArchive(CArchive& ar, const CGXRangeList& ranges, BOOL bComposed);
+    virtual BOOL GetCopyStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, BOOL bComposed);
+    virtual BOOL PasteCellsFromArchive(CArchive& ar, const CGXCellRange& range, BOOL bNoSizeCheck);
+    virtual BOOL CopyCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, UINT flags = GX_UPDATENOW);
+    virtual BOOL StoreCopyCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol);
+    virtual BOOL MoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, UINT flags = GX_UPDATENOW);
+    virtual BOOL StoreMoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol);
+    // Installers of the clipboard components (each installs once and keeps the first).
+    void InstallDirectCopyMoveCellsImp();
+    void InstallTextDataExchangeImp();
+    void InstallStyleDataExchangeImp();
+    void InstallCutPasteImp();
+    void InstallClearCellsImp();
 
     // Sizes, rectangles, hit-testing and cursors (GridCoreSizes.cpp)
     virtual BOOL SetRowHeight(ROWCOL nFirst, ROWCOL nLast, int nHeight, int* anHeights = NULL,
@@ -574,9 +593,9 @@ class CGXGridCore
     CGXAbstractGridOptimizedUpdateImp* m_pOptimizedUpdateImp = NULL;
     CGXAbstractGridMarkEditHeaderImp* m_pMarkEditHeaderImp = NULL;
     CObject* m_pFreezeMenuHelperImp = NULL;
-    CObject* m_pDirectCopyMoveCellsImp = NULL;
-    CObject* m_pTextDataExchangeImp = NULL;
-    CObject* m_pStyleDataExchangeImp = NULL;
+    CGXAbstractGridDirectCopyMoveCellsImp* m_pDirectCopyMoveCellsImp = NULL;
+    CGXAbstractGridTextDataExchangeImp* m_pTextDataExchangeImp = NULL;
+    CGXAbstractGridStyleDataExchangeImp* m_pStyleDataExchangeImp = NULL;
     CGXAbstractGridCutPasteImp* m_pCutPasteImp = NULL;
     CGXAbstractGridClearCellsImp* m_pClearCellsImp = NULL;
     CGXAbstractGridRangeNameImp* m_pRangeNameImp = NULL;
@@ -701,6 +720,7 @@ class CGXGridCore
     DWORD m_nClipboardFlags = 0x0018;
     CString m_sCopySeparator;   // written between cells; TAB when empty
     CString m_sPasteSeparators; // each character ends a field; TAB when empty
+    ROWCOL m_nLastCopiedRows = 0, m_nLastCopiedCols = 0;
 
     enum
     {

@@ -86,3 +86,86 @@ BOOL CGXGridCore::ClearCells(const CGXRangeList& ranges, BOOL bStyles)
 {
     return m_pClearCellsImp != NULL ? m_pClearCellsImp->ClearCells(this, ranges, bStyles) : FALSE;
 }
+
+BOOL CGXGridCore::CopyTextToFile(CFile& file, const CGXRangeList& ranges)
+{
+    return m_pTextDataExchangeImp != NULL ? m_pTextDataExchangeImp->CopyTextToFile(this, file, ranges)
+                                          : FALSE;
+}
+
+CString CGXGridCore::GetCopyTextRowCol(ROWCOL nRow, ROWCOL nCol)
+{
+    return m_pTextDataExchangeImp != NULL ? m_pTextDataExchangeImp->GetCopyTextRowCol(this, nRow, nCol)
+                                          : CString();
+}
+
+BOOL CGXGridCore::PasteTextFromBuffer(LPCSTR pszText, DWORD dwSize, const CGXCellRange& range)
+{
+    return m_pTextDataExchangeImp != NULL
+               ? m_pTextDataExchangeImp->PasteTextFromBuffer(this, pszText, dwSize, range)
+               : FALSE;
+}
+
+BOOL CGXGridCore::PasteTextRowCol(ROWCOL nRow, ROWCOL nCol, const CString& strText, UINT flags,
+                                  const CGXStyle* pStyle)
+{
+    return m_pTextDataExchangeImp != NULL
+               ? m_pTextDataExchangeImp->PasteTextRowCol(this, nRow, nCol, strText, flags, pStyle)
+               : FALSE;
+}
+
+BOOL CGXGridCore::CalcBufferDimension(LPCSTR pszText, DWORD dwSize, ROWCOL& nRows, ROWCOL& nCols)
+{
+    return m_pTextDataExchangeImp != NULL
+               ? m_pTextDataExchangeImp->CalcBufferDimension(this, pszText, dwSize, nRows, nCols)
+               : FALSE;
+}
+
+BOOL CGXGridCore::CopyCellsToArchive(CArchive& ar, const CGXRangeList& ranges, BOOL bComposed)
+{
+    return m_pStyleDataExchangeImp != NULL
+               ? m_pStyleDataExchangeImp->CopyCellsToArchive(this, ar, ranges, bComposed)
+               : FALSE;
+}
+
+BOOL CGXGridCore::GetCopyStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, BOOL bComposed)
+{
+    return m_pStyleDataExchangeImp != NULL
+               ? m_pStyleDataExchangeImp->GetCopyStyleRowCol(this, nRow, nCol, style, bComposed)
+               : FALSE;
+}
+
+BOOL CGXGridCore::PasteCellsFromArchive(CArchive& ar, const CGXCellRange& range, BOOL bNoSizeCheck)
+{
+    return m_pStyleDataExchangeImp != NULL
+               ? m_pStyleDataExchangeImp->PasteCellsFromArchive(this, ar, range, bNoSizeCheck)
+               : FALSE;
+}
+
+BOOL CGXGridCore::CopyCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, UINT flags)
+{
+    return m_pDirectCopyMoveCellsImp != NULL
+               ? m_pDirectCopyMoveCellsImp->CopyCells(this, range, nToRow, nToCol, flags)
+               : FALSE;
+}
+
+BOOL CGXGridCore::StoreCopyCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol)
+{
+    return m_pDirectCopyMoveCellsImp != NULL
+               ? m_pDirectCopyMoveCellsImp->StoreCopyCells(this, range, nToRow, nToCol)
+               : FALSE;
+}
+
+BOOL CGXGridCore::MoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, UINT flags)
+{
+    return m_pDirectCopyMoveCellsImp != NULL
+               ? m_pDirectCopyMoveCellsImp->MoveCells(this, range, nToRow, nToCol, flags)
+               : FALSE;
+}
+
+BOOL CGXGridCore::StoreMoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol)
+{
+    return m_pDirectCopyMoveCellsImp != NULL
+               ? m_pDirectCopyMoveCellsImp->StoreMoveCells(this, range, nToRow, nToCol)
+               : FALSE;
+}

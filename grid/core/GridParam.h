@@ -171,7 +171,8 @@ class CGXGridParam : public CObject
     BOOL m_bHideMarker = FALSE;
     BOOL m_bNoFrozenLineAdjust = FALSE;  // GetCellRect keeps the last frozen cell's edge
     BOOL m_bProtectReadOnly = TRUE;      // read-only cells refuse stores
-    BOOL m_bDirectCut = FALSE;
+    BOOL m_bDirectCopy = FALSE;          // a paste in the same grid copies cells with their styles
+    BOOL m_bDirectCut = FALSE;           // a cut marks the cells; the next paste moves them
     BOOL m_bCutPending = FALSE;
     CGXRangeList m_PendingRanges;        // rows repainted in partial-refresh mode
     WORD m_wDisplayFlags = 0;            // 2: cells show their stored value texts

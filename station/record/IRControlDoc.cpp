@@ -86,7 +86,7 @@ CIRControlDoc::CIRControlDoc()
       m_fSensorFactor2(1.0f), m_curveLegendPlace(0, 0, 0, 0),
       m_processLegendPlace(0, 0, 0, 0), m_pCurves{}, m_pLines{}, m_pBars{}, m_analyse{}, m_analyse2{},
       m_nAnalysePoints(0), m_pCursor(NULL), m_pPointLines{}, m_pMeasureValueDlg(NULL), m_pParameterDlg(NULL),
-      m_pAnalyseDlg(NULL)
+      m_pAnalyseDlg(NULL), m_nSerialNumber(0)
 {
     CProjektConfig& config = CApplicationValues::GetProjektConfig();
     m_bPipCal = config.GetPipCal();

@@ -110,6 +110,45 @@ class CIRControlDoc : public CDrawDoc
     }
     // Set by the recording view after it appended a sample.
     void SetSampleState(int nSampleCount, int nRecordingTime, BOOL bPending);
+    BOOL AreSamplesPending() const
+    {
+        return m_bSamplesPending;
+    }
+    void SetSamplesPending(BOOL bPending)
+    {
+        m_bSamplesPending = bPending;
+    }
+    // 0 start when the top heater swings in, 1 on reaching Tinit, 2 no automatic start.
+    int GetAutoRecord() const
+    {
+        return m_nAutoRecord;
+    }
+    void SetAutoRecord(int nMode)
+    {
+        m_nAutoRecord = nMode;
+    }
+    void SetTinit(int nTinit)
+    {
+        m_nTinit = nTinit;
+    }
+    BOOL IsSoftCal() const
+    {
+        return m_bSoftCal;
+    }
+    // The station's bus address, sent when the link is switched on (the file's "station rate").
+    int GetSlaveAddress() const
+    {
+        return m_nStationRate;
+    }
+    // The station's serial number as last read; not stored in the file.
+    int GetSerialNumber() const
+    {
+        return m_nSerialNumber;
+    }
+    void SetSerialNumber(int nNumber)
+    {
+        m_nSerialNumber = nNumber;
+    }
     BOOL IsFahrenheit() const
     {
         return m_bFahrenheit;
@@ -304,4 +343,5 @@ class CIRControlDoc : public CDrawDoc
     CDialog* m_pMeasureValueDlg; // made by the measured-value table (not yet)
     CDialog* m_pParameterDlg;    // the application's parameter dialog (not yet)
     CDialog* m_pAnalyseDlg;      // made through the application's factory
+    int m_nSerialNumber;
 };

@@ -1,12 +1,26 @@
-// SECControlBar: remembered sizes, row shares and extended styles of the library's bars.
+// SECControlBar: remembered sizes, row shares, extended styles, the context menu and its commands,
+// and the proportional layout of the bar's children. The gripper is in ControlBarGripper.cpp.
 #include "uilib/bars/ControlBar.h"
+#include "BarsIds.h"
+#include "FramesIds.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockContext.h"
 #include "uilib/frames/docking/SystemData.h"
+#include <algorithm>
 
 IMPLEMENT_DYNAMIC(SECControlBar, CControlBar)
 
 BEGIN_MESSAGE_MAP(SECControlBar, CControlBar)
+ON_WM_DESTROY()
+ON_WM_SIZE()
+ON_WM_ERASEBKGND()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_LBUTTONDBLCLK()
+ON_WM_CONTEXTMENU()
+ON_COMMAND(ID_SEC_ALLOW_DOCKING, OnAllowDocking)
+ON_COMMAND(ID_SEC_HIDE_BAR, OnHideBar)
+ON_COMMAND(ID_SEC_FLOAT_AS_MDICHILD, OnFloatAsMDIChild)
 END_MESSAGE_MAP()
 
 namespace
@@ -14,11 +28,16 @@ namespace
 const int kDefaultCx = 300;
 const int kDefaultCy = 180;
 const UINT kIdProbes = 1000;
+// Where a menu asked for by the keyboard opens, below the window's top edge.
+const int kKeyboardMenuDrop = 10;
 } // namespace
 
 SECGripperInfo::SECGripperInfo()
 {
     SetMeasures(4, 3, 1, 3, 6, 3);
+    m_strCloseTip.LoadString(IDS_SEC_GRIPPER_CLOSE_TIP);
+    m_strExpandTip.LoadString(IDS_SEC_GRIPPER_EXPAND_TIP);
+    m_strContractTip.LoadString(IDS_SEC_GRIPPER_CONTRACT_TIP);
 }
 
 void SECGripperInfo::SetMeasures(int nLead, int nLine1, int nGap, int nLine2, int nTail, int nInset)
@@ -34,7 +53,10 @@ void SECGripperInfo::SetMeasures(int nLead, int nLine1, int nGap, int nLine2, in
 SECControlBar::SECControlBar()
     : m_bPctWidthSet(TRUE), m_szDockHorz(0, 0), m_szReserved(0, 0), m_szDockVert(0, 0), m_szFloat(0, 0),
       m_dwSavedDockStyle(0), m_fPctWidth(1.0f), m_fPctWidthSaved(1.0f), m_dwExStyle(0),
-      m_rectMargins(10, 10, 10, 10), m_pManager(NULL), m_szDefault(kDefaultCx, kDefaultCy)
+      m_rectMargins(10, 10, 10, 10), m_pManager(NULL), m_szDefault(kDefaultCx, kDefaultCy),
+      m_rectCloseBtn(0, 0, 0, 0), m_bClosePressed(FALSE), m_rectExpandBtn(0, 0, 0, 0),
+      m_bExpandPressed(FALSE), m_bExpandEnabled(TRUE), m_bNotExpanded(TRUE), m_bLastExpandGripperLeft(TRUE),
+      m_pChildLayout(NULL), m_hWndRepaintAfterPaint(NULL)
 {
 }
 
@@ -43,6 +65,7 @@ SECControlBar::~SECControlBar()
     // A bar deleted while its window lives first leaves its dock bar and frame.
     if (m_hWnd != NULL)
         DestroyWindow();
+    DropChildLayout();
 }
 
 BOOL SECControlBar::Create(CWnd* pParentWnd, LPCTSTR lpszWindowName, DWORD dwStyle, DWORD dwExBarStyle,
@@ -65,6 +88,8 @@ BOOL SECControlBar::CreateEx(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWOR
     }
     if (!CWnd::Create(lpszClassName, lpszWindowName, dwStyle & ~CBRS_ALL, rect, pParentWnd, nID, pContext))
         return FALSE;
+    if (m_dwExStyle & BAR_EX_SCALE_CHILDREN)
+        RecordChildLayout();
     m_szDockHorz = m_szDockVert = m_szFloat = m_szDefault;
     EnableToolTips(TRUE);
     return TRUE;
@@ -88,7 +113,26 @@ void SECControlBar::SetExBarStyle(DWORD dwExBarStyle, BOOL bRedraw)
 {
     const DWORD dwOld = m_dwExStyle;
     m_dwExStyle = dwExBarStyle;
-    if (dwOld != dwExBarStyle && bRedraw && m_hWnd != NULL)
+    const DWORD dwChanged = dwOld ^ dwExBarStyle;
+    if (m_hWnd == NULL)
+        return;
+    CFrameWnd* pFloatFrame = (m_dwStyle & CBRS_FLOATING) ? GetParentFrame() : NULL;
+    if (pFloatFrame != NULL && (dwChanged & BAR_EX_FIXED_FLOAT_SIZE))
+    {
+        // Our mini frames size through WS_THICKFRAME either way; the MFS_ bit picks the edges.
+        if (dwExBarStyle & BAR_EX_FIXED_FLOAT_SIZE)
+            pFloatFrame->ModifyStyle(MFS_THICKFRAME, MFS_4THICKFRAME | WS_THICKFRAME, SWP_FRAMECHANGED);
+        else
+            pFloatFrame->ModifyStyle(MFS_4THICKFRAME, MFS_THICKFRAME | WS_THICKFRAME, SWP_FRAMECHANGED);
+    }
+    if (dwChanged & BAR_EX_SCALE_CHILDREN)
+    {
+        if (dwExBarStyle & BAR_EX_SCALE_CHILDREN)
+            RecordChildLayout();
+        else
+            DropChildLayout();
+    }
+    if (dwChanged != 0 && bRedraw)
         SetWindowPos(&wndTop, 0, 0, 0, 0, SWP_NOMOVE);
 }
 
@@ -177,101 +221,217 @@ void SECControlBar::OnAfterFloat()
 {
 }
 
-// ---- borders and gripper
+// ---- child layout
 
-BOOL SECControlBar::HasGripper() const
+void SECControlBar::CalcChildArea(CRect& rect)
 {
-    return (m_dwExStyle & (BAR_EX_FLAT | BAR_EX_GRIPPER)) == (BAR_EX_FLAT | BAR_EX_GRIPPER) &&
-           !(m_dwStyle & CBRS_FLOATING);
-}
-
-void SECControlBar::CalcInsideRect(CRect& rect, BOOL bHorz, BOOL bWithGripper) const
-{
-    if (!(m_dwExStyle & BAR_EX_FLAT))
-    {
-        CControlBar::CalcInsideRect(rect, bHorz);
-        return;
-    }
-    if (m_dwStyle & CBRS_BORDER_LEFT)
-        rect.left++;
-    if (m_dwStyle & CBRS_BORDER_TOP)
-        rect.top++;
-    if (m_dwStyle & CBRS_BORDER_RIGHT)
-        rect.right--;
-    if (m_dwStyle & CBRS_BORDER_BOTTOM)
-        rect.bottom--;
-    const BOOL bGripper = HasGripper();
-    if (bHorz)
-    {
-        rect.left += bGripper ? m_GripperInfo.GetWidth() : m_cxLeftBorder;
-        rect.top += m_cyTopBorder;
-        rect.right -= m_cxRightBorder;
-        rect.bottom -= m_cyBottomBorder;
-    }
-    else
-    {
-        // A vertical bar turns its borders with it.
-        rect.left += m_cyTopBorder;
-        rect.top += (bGripper && bWithGripper) ? m_GripperInfo.GetHeight() : m_cxLeftBorder;
-        rect.right -= m_cyBottomBorder;
-        rect.bottom -= m_cxRightBorder;
-    }
-}
-
-void SECControlBar::DoPaint(CDC* pDC)
-{
-    CRect rect;
     GetClientRect(&rect);
-    DrawBorders(pDC, rect);
+    if (HasGripper())
+    {
+        const int nInset = m_GripperInfo.m_nInset;
+        if (m_dwStyle & CBRS_ORIENT_HORZ)
+            rect.DeflateRect(m_GripperInfo.GetWidth(), nInset, nInset, nInset);
+        else
+            rect.DeflateRect(nInset, m_GripperInfo.GetHeight(), nInset, nInset);
+    }
+    else if (m_dwExStyle & BAR_EX_MARGINS)
+        rect.DeflateRect(m_rectMargins.left, m_rectMargins.top, m_rectMargins.right, m_rectMargins.bottom);
 }
 
-void SECControlBar::DrawBorders(CDC* pDC, CRect& rect)
+void SECControlBar::RecordChildLayout()
 {
-    if (!(m_dwExStyle & BAR_EX_FLAT))
+    DropChildLayout();
+    if (m_hWnd == NULL)
+        return;
+    m_pChildLayout = new CPtrArray;
+    // Children are kept relative to the area they were laid out in, so margins and the gripper
+    // strip move them once, not twice.
+    SECChildLayoutEntry* pArea = new SECChildLayoutEntry;
+    pArea->hWnd = NULL;
+    CalcChildArea(pArea->rect);
+    m_pChildLayout->Add(pArea);
+    for (HWND hChild = ::GetWindow(m_hWnd, GW_CHILD); hChild != NULL;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
     {
-        CControlBar::DrawBorders(pDC, rect);
+        SECChildLayoutEntry* pEntry = new SECChildLayoutEntry;
+        pEntry->hWnd = hChild;
+        ::GetWindowRect(hChild, &pEntry->rect);
+        ScreenToClient(&pEntry->rect);
+        m_pChildLayout->Add(pEntry);
+    }
+}
+
+void SECControlBar::DropChildLayout()
+{
+    if (m_pChildLayout == NULL)
+        return;
+    for (INT_PTR i = 0; i < m_pChildLayout->GetSize(); ++i)
+        delete (SECChildLayoutEntry*)m_pChildLayout->GetAt(i);
+    delete m_pChildLayout;
+    m_pChildLayout = NULL;
+}
+
+void SECControlBar::ScaleChildren(const CRect& rectInside)
+{
+    const SECChildLayoutEntry* pArea = (const SECChildLayoutEntry*)m_pChildLayout->GetAt(0);
+    const int cxRecorded = pArea->rect.Width(), cyRecorded = pArea->rect.Height();
+    if (cxRecorded <= 0 || cyRecorded <= 0 || m_pChildLayout->GetSize() < 2)
+        return;
+    const int cx = rectInside.Width(), cy = rectInside.Height();
+    UINT nFlags = SWP_NOZORDER | SWP_NOACTIVATE;
+    if (SECSystemData::s_nDeferredPainting > 0)
+        nFlags |= SWP_NOREDRAW;
+    HDWP hDWP = ::BeginDeferWindowPos((int)m_pChildLayout->GetSize() - 1);
+    for (INT_PTR i = 1; i < m_pChildLayout->GetSize() && hDWP != NULL; ++i)
+    {
+        const SECChildLayoutEntry* pEntry = (const SECChildLayoutEntry*)m_pChildLayout->GetAt(i);
+        if (!::IsWindow(pEntry->hWnd))
+            continue;
+        const CRect& r = pEntry->rect;
+        const int left = (r.left - pArea->rect.left) * cx / cxRecorded + rectInside.left;
+        const int top = (r.top - pArea->rect.top) * cy / cyRecorded + rectInside.top;
+        const int right = (r.right - pArea->rect.left) * cx / cxRecorded + rectInside.left;
+        const int bottom = (r.bottom - pArea->rect.top) * cy / cyRecorded + rectInside.top;
+        hDWP = ::DeferWindowPos(hDWP, pEntry->hWnd, NULL, left, top, right - left, bottom - top, nFlags);
+    }
+    if (hDWP != NULL)
+        ::EndDeferWindowPos(hDWP);
+    if (m_dwStyle & CBRS_FLOATING)
+        Invalidate();
+}
+
+void SECControlBar::OnSize(UINT nType, int cx, int cy)
+{
+    CControlBar::OnSize(nType, cx, cy);
+    if (nType == SIZE_MINIMIZED || cx <= 0 || cy <= 0)
+        return;
+    CRect rectInside;
+    CalcChildArea(rectInside);
+    rectInside.right = std::max(rectInside.right, rectInside.left);
+    rectInside.bottom = std::max(rectInside.bottom, rectInside.top);
+    if ((m_dwExStyle & BAR_EX_SCALE_CHILDREN) && m_pChildLayout != NULL)
+        ScaleChildren(rectInside);
+    else if (m_dwExStyle & BAR_EX_FILL_CHILD)
+    {
+        CWnd* pChild = GetWindow(GW_CHILD);
+        if (pChild != NULL)
+            pChild->MoveWindow(&rectInside);
+    }
+}
+
+BOOL SECControlBar::OnEraseBkgnd(CDC* pDC)
+{
+    if (m_dwExStyle & BAR_EX_MARGINS)
+    {
+        CRect rectClient, rectInside;
+        GetClientRect(&rectClient);
+        CalcChildArea(rectInside);
+        const COLORREF clrFace = SECGetSystemData().m_clrBtnFace;
+        pDC->FillSolidRect(rectClient.left, rectClient.top, rectClient.Width(),
+                           rectInside.top - rectClient.top, clrFace);
+        pDC->FillSolidRect(rectClient.left, rectInside.bottom, rectClient.Width(),
+                           rectClient.bottom - rectInside.bottom, clrFace);
+        pDC->FillSolidRect(rectClient.left, rectInside.top, rectInside.left - rectClient.left,
+                           rectInside.Height(), clrFace);
+        pDC->FillSolidRect(rectInside.right, rectInside.top, rectClient.right - rectInside.right,
+                           rectInside.Height(), clrFace);
+    }
+    return CControlBar::OnEraseBkgnd(pDC);
+}
+
+// ---- life cycle
+
+void SECControlBar::OnDestroy()
+{
+    if (m_pDockBar != NULL && m_pDockBar->IsKindOf(RUNTIME_CLASS(SECDockBar)))
+    {
+        CPtrArray& arrBars = m_pDockBar->m_arrBars;
+        for (INT_PTR i = arrBars.GetSize() - 1; i > 0; --i)
+        {
+            if (arrBars[i] != this)
+                continue;
+            arrBars.RemoveAt(i);
+            // A row emptied by the removal goes with it.
+            if (i < arrBars.GetSize() && arrBars[i] == NULL && arrBars[i - 1] == NULL)
+                arrBars.RemoveAt(i);
+        }
+        m_pDockBar = NULL;
+    }
+    DropChildLayout();
+    CFrameWnd* pFrame = GetDockingFrame();
+    CControlBar::OnDestroy();
+    if (pFrame != NULL)
+        pFrame->DelayRecalcLayout();
+}
+
+// ---- context menu and its commands
+
+void SECControlBar::AddContextMenuItems(CMenu*)
+{
+}
+
+void SECControlBar::OnContextMenu(CWnd* pWnd, CPoint point)
+{
+    if (!(m_dwExStyle & BAR_EX_CONTEXT_MENU))
+    {
+        Default();
         return;
     }
-    if (m_dwStyle & CBRS_BORDER_LEFT)
-        rect.left++;
-    if (m_dwStyle & CBRS_BORDER_TOP)
-        rect.top++;
-    if (m_dwStyle & CBRS_BORDER_RIGHT)
-        rect.right--;
-    if (m_dwStyle & CBRS_BORDER_BOTTOM)
-        rect.bottom--;
-    if (m_dwExStyle & BAR_EX_GRIPPER)
-        DrawGripper(pDC, rect);
+    CMenu menu;
+    if (!menu.CreatePopupMenu())
+        return;
+    CString strItem;
+    strItem.LoadString(ID_SEC_ALLOW_DOCKING);
+    menu.AppendMenu(MF_STRING | ((m_dwDockStyle & CBRS_ALIGN_ANY) ? MF_CHECKED : MF_UNCHECKED),
+                    ID_SEC_ALLOW_DOCKING, strItem);
+    strItem.LoadString(ID_SEC_HIDE_BAR);
+    menu.AppendMenu(MF_STRING, ID_SEC_HIDE_BAR, strItem);
+    AddContextMenuItems(&menu);
+    if (m_pDockContext != NULL && m_pDockContext->m_pDockSite != NULL)
+        m_pDockContext->m_pDockSite->SendMessage(WM_SEC_BARCONTEXTMENU, (WPARAM)this, (LPARAM)&menu);
+    if (point.x == -1 && point.y == -1)
+    {
+        CWnd* pClicked = pWnd != NULL ? pWnd : this;
+        CRect rect;
+        pClicked->GetClientRect(&rect);
+        point = CPoint(rect.Width() / 4, kKeyboardMenuDrop);
+        pClicked->ClientToScreen(&point);
+    }
+    menu.TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, this);
 }
 
-void SECControlBar::DrawGripper(CDC* pDC, const CRect& rectBar)
+void SECControlBar::OnAllowDocking()
 {
-    if (m_dwStyle & CBRS_FLOATING)
-        return;
-    const SECSystemData& sys = SECGetSystemData();
-    const SECGripperInfo& g = m_GripperInfo;
-    CRect rect = rectBar;
-    rect.DeflateRect(1, 1);
-    if (m_dwStyle & CBRS_ORIENT_HORZ)
+    if (m_dwDockStyle & CBRS_ALIGN_ANY)
     {
-        rect.right = rect.left + g.GetWidth();
-        rect.top += g.m_nInset;
-        rect.bottom -= g.m_nInset;
-        int x = rect.left + g.m_cxLead;
-        pDC->Draw3dRect(x, rect.top, g.m_cxLine1, rect.Height(), sys.m_clrBtnHilite, sys.m_clrBtnShadow);
-        if (g.m_cxLine2 > 0)
-            pDC->Draw3dRect(x + g.m_cxLine1 + g.m_cxGap, rect.top, g.m_cxLine2, rect.Height(),
-                            sys.m_clrBtnHilite, sys.m_clrBtnShadow);
+        m_dwSavedDockStyle = m_dwDockStyle & CBRS_ALIGN_ANY;
+        if (!IsFloating() && m_pDockContext != NULL)
+            m_pDockContext->ToggleDocking();
+        EnableDocking(m_dwDockStyle & ~CBRS_ALIGN_ANY);
     }
     else
-    {
-        rect.bottom = rect.top + g.GetHeight();
-        rect.left += g.m_nInset;
-        rect.right -= g.m_nInset;
-        int y = rect.top + g.m_cyLead;
-        pDC->Draw3dRect(rect.left, y, rect.Width(), g.m_cyLine1, sys.m_clrBtnHilite, sys.m_clrBtnShadow);
-        if (g.m_cyLine2 > 0)
-            pDC->Draw3dRect(rect.left, y + g.m_cyLine1 + g.m_cyGap, rect.Width(), g.m_cyLine2,
-                            sys.m_clrBtnHilite, sys.m_clrBtnShadow);
-    }
+        EnableDocking(m_dwDockStyle | m_dwSavedDockStyle);
+}
+
+void SECControlBar::OnHideBar()
+{
+    CFrameWnd* pParentFrame = GetParentFrame();
+    if (pParentFrame != NULL && pParentFrame->IsKindOf(RUNTIME_CLASS(CMDIChildWnd)) &&
+        pParentFrame->IsZoomed())
+        static_cast<CMDIChildWnd*>(pParentFrame)->MDIRestore();
+    CFrameWnd* pFrame = m_pDockSite != NULL ? m_pDockSite : pParentFrame;
+    if (pFrame == NULL)
+        return;
+    pFrame->ShowControlBar(this, FALSE, FALSE);
+    CView* pView = pFrame->GetActiveView();
+    if (pView != NULL)
+        pView->SetFocus();
+}
+
+void SECControlBar::OnFloatAsMDIChild()
+{
+    // A bar whose factory made the layer's plain context cannot float as an MDI child.
+    SECDockContext* pContext = dynamic_cast<SECDockContext*>(m_pDockContext);
+    if (pContext != NULL)
+        pContext->ToggleMDIChildFloating();
 }

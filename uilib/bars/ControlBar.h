@@ -10,6 +10,10 @@ class SECControlBarInfo;
 class SECControlBarManager;
 class SECDockBar;
 
+// Sent by a bar to its dock site's frame with the bar's context menu before it opens, so the
+// docking layer can add its own items. WPARAM: the SECControlBar*; LPARAM: the CMenu*. Returns 0.
+#define WM_SEC_BARCONTEXTMENU 0x38FF
+
 // Extended bar styles.
 #define BAR_EX_CONTEXT_MENU 0x0001L
 #define BAR_EX_SCALE_CHILDREN 0x0002L
@@ -24,7 +28,8 @@ class SECDockBar;
 #define BAR_EX_EXPAND_BUTTON 0x0800L
 
 // Measures of the gripper strip: lead, first line, gap, second line and tail for a gripper on
-// the left and for one along the top, and the lines' distance from the strip's ends.
+// the left and for one along the top, and the lines' distance from the strip's ends; and the tool
+// tips of the strip's buttons.
 class SECGripperInfo : public CObject
 {
   public:
@@ -42,6 +47,16 @@ class SECGripperInfo : public CObject
     int m_cxLead, m_cxLine1, m_cxGap, m_cxLine2, m_cxTail;
     int m_cyLead, m_cyLine1, m_cyGap, m_cyLine2, m_cyTail;
     int m_nInset;
+    CString m_strCloseTip;
+    CString m_strExpandTip;
+    CString m_strContractTip;
+};
+
+// One entry of the recorded child layout (element 0 holds the area the children were laid out in).
+struct SECChildLayoutEntry
+{
+    HWND hWnd;
+    CRect rect; // client coordinates of the bar
 };
 
 class SECControlBar : public CControlBar
@@ -71,10 +86,31 @@ class SECControlBar : public CControlBar
     static UINT PASCAL FindUnusedBarID(CFrameWnd* pFrame, UINT nFirstID);
     static BOOL PASCAL IsBarIDUnused(CFrameWnd* pFrame, UINT nID);
 
+    // Records the client area and every child's rectangle as the layout that resizing scales.
+    void RecordChildLayout();
+    // Forgets the recorded layout.
+    void DropChildLayout();
+    const CPtrArray* GetChildLayout() const
+    {
+        return m_pChildLayout;
+    }
+    // Gripper buttons, laid out by the last paint (empty when not shown).
+    CRect GetCloseButtonRect() const
+    {
+        return m_rectCloseBtn;
+    }
+    CRect GetExpandButtonRect() const
+    {
+        return m_rectExpandBtn;
+    }
+    const SECGripperInfo& GetGripperInfo() const
+    {
+        return m_GripperInfo;
+    }
+
     // Overridables
-    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
-    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
-    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
+    // The area the bar's children may use: less the gripper strip, else less the margins.
+    virtual void CalcChildArea(CRect& rect);
     void CalcInsideRect(CRect& rect, BOOL bHorz) const override
     {
         CalcInsideRect(rect, bHorz, TRUE);
@@ -82,11 +118,6 @@ class SECControlBar : public CControlBar
     // With BAR_EX_FLAT: one pixel per bordered side, the bar's borders, and the gripper strip in
     // place of the leading border (a vertical bar's only when bWithGripper).
     virtual void CalcInsideRect(CRect& rect, BOOL bHorz, BOOL bWithGripper) const;
-    void DoPaint(CDC* pDC) override;
-    void DrawBorders(CDC* pDC, CRect& rect) override;
-    void DrawGripper(CDC* pDC, const CRect& rect) override;
-    // TRUE when the gripper strip is drawn and reserved: flat, gripper bit, docked.
-    BOOL HasGripper() const;
     // The bar's saved record: place, visibility, sizes, styles, share and names.
     virtual void GetBarInfoEx(SECControlBarInfo* pInfo);
     virtual void SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrameWnd);
@@ -95,6 +126,27 @@ class SECControlBar : public CControlBar
     virtual void OnAfterDock();
     virtual void OnBeforeFloat();
     virtual void OnAfterFloat();
+    virtual void AddContextMenuItems(CMenu* pMenu);
+    virtual BOOL CanPressClose();
+    virtual BOOL CanPressExpand();
+    virtual void AddGripperSize(CRect& rect, BOOL bHorz) const;
+    virtual void LayoutCloseButton(CRect& rectStrip, BOOL bGripperLeft);
+    virtual void DrawCloseButtonPressed(CDC* pDC);
+    virtual void DrawCloseButton(CDC* pDC);
+    virtual void LayoutExpandButton(CRect& rectStrip, BOOL bGripperLeft);
+    virtual void DrawExpandButtonPressed(CDC* pDC);
+    virtual void DrawExpandButton(CDC* pDC);
+    // Asks the dock bar whether the bar is expanded in its row and may be expanded at all.
+    virtual void UpdateExpandState(BOOL bGripperLeft);
+
+    // Overrides
+    CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
+    CSize CalcDynamicLayout(int nLength, DWORD dwMode) override;
+    void DoPaint(CDC* pDC) override;
+    void DrawBorders(CDC* pDC, CRect& rect) override;
+    void DrawGripper(CDC* pDC, const CRect& rect) override;
+    INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
+    void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) override;
 
     // Attributes (read and written by the dock bars)
     BOOL m_bPctWidthSet; // the dock bar has scaled the share; cleared while hidden
@@ -110,8 +162,35 @@ class SECControlBar : public CControlBar
     SECControlBarManager* m_pManager;
     CSize m_szDefault; // size the remembered sizes start from
     SECGripperInfo m_GripperInfo;
+    CRect m_rectCloseBtn;
+    BOOL m_bClosePressed;
+    CRect m_rectExpandBtn;
+    BOOL m_bExpandPressed;
+    BOOL m_bExpandEnabled;
+    BOOL m_bNotExpanded;
+    BOOL m_bLastExpandGripperLeft;
+    CPtrArray* m_pChildLayout;    // SECChildLayoutEntry records; NULL when none is recorded
+    HWND m_hWndRepaintAfterPaint; // redrawn with its children after each paint
 
     // Implementation
+    // TRUE when the gripper strip is drawn and reserved: flat, gripper bit, docked.
+    BOOL HasGripper() const;
+
   protected:
+    // The frame the bar floats in is the layer's mini dock frame.
+    BOOL FloatsInMiniDockFrame() const;
+    void ScaleChildren(const CRect& rectInside);
+    void RedrawGripperButtons();
+
+    afx_msg void OnDestroy();
+    afx_msg void OnSize(UINT nType, int cx, int cy);
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg void OnAllowDocking();
+    afx_msg void OnHideBar();
+    afx_msg void OnFloatAsMDIChild();
     DECLARE_MESSAGE_MAP()
 };

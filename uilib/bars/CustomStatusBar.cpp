@@ -51,7 +51,8 @@ BOOL SECCustomStatusBar::SetIndicators(const UINT* lpIDArray, int nIDCount)
     m_pAttributes = m_nCount > 0 ? new PaneAttributes[(size_t)m_nCount] : NULL;
     for (int i = 0; i < m_nCount; i++)
     {
-        m_pAttributes[i] = PaneAttributes{::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_WINDOW), NULL, NULL, 0, 0};
+        m_pAttributes[i] =
+            PaneAttributes{::GetSysColor(COLOR_WINDOWTEXT), ::GetSysColor(COLOR_WINDOW), NULL, NULL, 0, 0};
         GetPanePtr(i)->nStyle |= SBT_OWNERDRAW;
         UINT nType = HIWORD(DefWindowProc(SB_GETTEXTLENGTH, (WPARAM)i, 0));
         DefWindowProc(SB_SETTEXT, (WPARAM)((nType | (UINT)i) | SBT_OWNERDRAW), 0);
@@ -149,7 +150,8 @@ void SECCustomStatusBar::GetPaneInfoEx(SECStatusPaneInfo* pInfo) const
     int i = pInfo->index;
     if (GetPanePtr(i) == NULL || m_pAttributes == NULL)
         return;
-    if (pInfo->mask & (SECStatusPaneInfo::maskID | SECStatusPaneInfo::maskStyle | SECStatusPaneInfo::maskWidth))
+    if (pInfo->mask &
+        (SECStatusPaneInfo::maskID | SECStatusPaneInfo::maskStyle | SECStatusPaneInfo::maskWidth))
         GetPaneInfo(i, pInfo->id, pInfo->style, pInfo->width);
     if (pInfo->mask & SECStatusPaneInfo::maskText)
         GetPaneText(i, pInfo->text);
@@ -318,7 +320,8 @@ void SECCustomStatusBar::PositionPaneWindows()
             rect.bottom = rect.top + rcWnd.Height();
         else if (nFlags & paneWindowInset)
             rect.DeflateRect(0, 1);
-        pWnd->SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        pWnd->SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(),
+                           SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -367,8 +370,8 @@ BOOL SECCustomStatusBar::ShowProgress(LPCTSTR lpszText, int nLower, int nUpper, 
                                   SECStatusPaneInfo::maskAlign;
             GetPaneInfoEx(m_pSavedPane0);
             // The colours the pane had stay in force while it shows progress and after.
-            m_pSavedPane0->mask |= m_pAttributes[0].flags & (SECStatusPaneInfo::maskTextColour |
-                                                           SECStatusPaneInfo::maskBackColour);
+            m_pSavedPane0->mask |= m_pAttributes[0].flags &
+                                   (SECStatusPaneInfo::maskTextColour | SECStatusPaneInfo::maskBackColour);
             GetPaneInfoEx(m_pSavedPane0);
         }
         SECStatusPaneInfo info;
@@ -379,9 +382,10 @@ BOOL SECCustomStatusBar::ShowProgress(LPCTSTR lpszText, int nLower, int nUpper, 
         info.textAlign = 0;
         info.textColour = m_pAttributes[0].textColour;
         info.backColour = m_pAttributes[0].backColour;
-        info.mask = SECStatusPaneInfo::maskStyle | SECStatusPaneInfo::maskWidth | SECStatusPaneInfo::maskText |
-                    SECStatusPaneInfo::maskAlign |
-                    (m_pSavedPane0->mask & (SECStatusPaneInfo::maskTextColour | SECStatusPaneInfo::maskBackColour));
+        info.mask =
+            SECStatusPaneInfo::maskStyle | SECStatusPaneInfo::maskWidth | SECStatusPaneInfo::maskText |
+            SECStatusPaneInfo::maskAlign |
+            (m_pSavedPane0->mask & (SECStatusPaneInfo::maskTextColour | SECStatusPaneInfo::maskBackColour));
         SetPaneInfoEx(&info, TRUE);
         int borders[3];
         GetControlBorders(borders);
@@ -443,8 +447,10 @@ BOOL SECCustomStatusBar::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
 {
     if (nHitTest == HTCLIENT && m_pAttributes != NULL)
     {
-        DWORD dwPos = ::GetMessagePos();
-        CPoint point(GET_X_LPARAM(dwPos), GET_Y_LPARAM(dwPos));
+        // The cursor itself: while WM_SETCURSOR is sent the message position is still the
+        // previous message's.
+        CPoint point;
+        ::GetCursorPos(&point);
         ScreenToClient(&point);
         for (int i = 0; i < m_nCount; i++)
             if ((m_pAttributes[i].flags & SECStatusPaneInfo::maskCursor) && m_pAttributes[i].cursor != NULL &&

@@ -199,7 +199,6 @@ class SECCustomToolBar : public SECControlBar
     void SendButtonCommand(int nIndex, UINT nCmd);
     SECCustomToolBar* FindDropTarget(const CRect& rect) const;
     void FloatNewToolBar(SECCustomToolBar* pBar, CPoint ptDrop);
-    void RemoveForDrop(SECCustomToolBar* pSource, int nSourceIndex, int& nIndex);
 
     int m_nMenuTracked; // button whose menu is tracked
     BOOL m_bMenuMode;
@@ -240,9 +239,9 @@ class SECCustomToolCmdUI : public CCmdUI
 class SECToolBarRectTracker : public CRectTracker
 {
   public:
-    SECToolBarRectTracker(LPCRECT lpRect);
-    // Follows the mouse from the press at point (screen); TRUE with the final rectangle in
-    // m_rect (screen) unless cancelled.
-    BOOL TrackFromScreen(CWnd* pWnd, CPoint point);
-    void DrawTrackerRect(LPCRECT lpRect, CWnd* pWndClipTo, CDC* pDC, CWnd* pWnd) override;
+    explicit SECToolBarRectTracker(LPCRECT lpRect);
+    // Follows the mouse from the press at point (pWnd's client coordinates, the rectangle's
+    // too) with pWnd holding the capture; FALSE when cancelled, else the final rectangle in
+    // screen coordinates.
+    BOOL TrackButton(CWnd* pWnd, CPoint point, CRect& rectScreen);
 };

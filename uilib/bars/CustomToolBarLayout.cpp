@@ -227,30 +227,36 @@ CSize SECCustomToolBar::LayoutButtons(int nLength, DWORD dwMode)
         }
     }
 
+    // Only a committed layout, or one for the state the bar is in, moves the buttons: the dock
+    // context asks for the other orientations while dragging.
+    const BOOL bFloatingNow = (m_dwStyle & CBRS_FLOATING) != 0;
+    const BOOL bPlace =
+        (dwMode & LM_COMMIT) ||
+        (bFloatingNow ? !(dwMode & (LM_HORZDOCK | LM_VERTDOCK))
+                      : (dwMode & ((m_dwStyle & CBRS_ORIENT_VERT) ? LM_VERTDOCK : LM_HORZDOCK)) != 0);
+    std::vector<UINT> savedStyles;
+    if (!bPlace)
+        for (const SECStdBtn* pBtn : m_btns)
+            savedStyles.push_back(pBtn->GetStyle());
+    std::vector<CPoint> places(m_btns.size(), CPoint(-1, -1));
+
     CSize size;
     const std::vector<int> visible = VisibleButtons(m_btns);
     if (visible.empty())
         size = CSize(GetButtonWidth(), GetButtonHeight()) + szMargins;
     else
     {
+        // Docked vertically or floating by width: rows of at most the width (0: one column);
+        // by height: as many rows as fit.
+        const BOOL bByHeight = (dwMode & LM_LENGTHY) != 0;
         int nInner;
         if (nLength < 0)
             nInner = bVertical ? 0 : 32767;
         else if (nLength >= 32767)
             nInner = 32767;
         else
-            nInner = nLength - ((dwMode & LM_LENGTHY) || (bVertical && !(dwMode & LM_HORZ)) ? szMargins.cy
-                                                                                            : szMargins.cx);
-        if (bVertical && (dwMode & LM_VERTDOCK))
-            WrapButtons(0, TRUE);
-        else if (bVertical && (dwMode & LM_LENGTHY))
-            WrapButtons(nInner, TRUE);
-        else if (bVertical)
-            WrapButtons(0, TRUE);
-        else if (dwMode & LM_LENGTHY)
-            WrapButtons(nInner, TRUE);
-        else
-            WrapButtons(nInner, FALSE);
+            nInner = nLength - (bByHeight ? szMargins.cy : szMargins.cx);
+        WrapButtons(nInner, bByHeight);
 
         // Place row by row.
         const int nGap = m_nSepWidth * 2 / 3;
@@ -273,11 +279,11 @@ CSize SECCustomToolBar::LayoutButtons(int nLength, DWORD dwMode)
                 SECStdBtn* pBtn = m_btns[(size_t)visible[i]];
                 if (i == nEnd && row.bSepEnd)
                 {
-                    pBtn->SetPos(ptOrigin.x, y + row.cy + nSepDrop);
+                    places[(size_t)visible[i]] = CPoint(ptOrigin.x, y + row.cy + nSepDrop);
                     continue;
                 }
                 const int yBtn = pBtn->HasStyle(SEC_TBBS_VCENTER) ? y + (row.cy - pBtn->m_cy) / 2 : y;
-                pBtn->SetPos(x, yBtn);
+                places[(size_t)visible[i]] = CPoint(x, yBtn);
                 x += pBtn->m_cx;
             }
             cxMax = std::max(cxMax, row.cx);
@@ -294,10 +300,11 @@ CSize SECCustomToolBar::LayoutButtons(int nLength, DWORD dwMode)
                 SECStdBtn* pBtn = m_btns[(size_t)visible[(size_t)i]];
                 if (pBtn->m_nType != SECStdBtn::BtnRightSide)
                     continue;
+                CPoint& place = places[(size_t)visible[(size_t)i]];
                 if (bVertical)
-                    pBtn->SetPos(pBtn->m_x, nLength - szMargins.cy + ptOrigin.y - pBtn->m_cy);
+                    place.y = nLength - szMargins.cy + ptOrigin.y - pBtn->m_cy;
                 else
-                    pBtn->SetPos(nLength - szMargins.cx + ptOrigin.x - pBtn->m_cx, pBtn->m_y);
+                    place.x = nLength - szMargins.cx + ptOrigin.x - pBtn->m_cx;
                 break;
             }
             if (bVertical)
@@ -307,9 +314,20 @@ CSize SECCustomToolBar::LayoutButtons(int nLength, DWORD dwMode)
         }
     }
 
+    if (!bPlace)
+    {
+        for (size_t i = 0; i < m_btns.size(); i++)
+            m_btns[i]->SetStyle(savedStyles[i]);
+    }
+    else
+    {
+        for (size_t i = 0; i < m_btns.size(); i++)
+            m_btns[i]->SetPos(places[i].x, places[i].y);
+    }
+
     const DWORD dwVertBits =
         bVertical ? ((m_dwStyle & CBRS_ORIENT_VERT) ? (m_dwStyle & CBRS_ORIENT_VERT) : CBRS_ALIGN_LEFT) : 0;
-    if (dwVertBits != m_dwVertBits)
+    if (bPlace && dwVertBits != m_dwVertBits)
     {
         m_dwVertBits = dwVertBits;
         for (SECStdBtn* pBtn : m_btns)
@@ -338,7 +356,7 @@ CSize SECCustomToolBar::LayoutButtons(int nLength, DWORD dwMode)
             m_bPendingFloat = FALSE;
         }
     }
-    if (m_hWnd != NULL)
+    if (bPlace && m_hWnd != NULL)
         Invalidate();
     return size;
 }

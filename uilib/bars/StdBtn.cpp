@@ -17,7 +17,7 @@ const int kDragFrame = 3;
 
 SECToolBarState& PASCAL SECGetToolBarState()
 {
-    static SECToolBarState state = {FALSE, FALSE};
+    static SECToolBarState state = {FALSE, FALSE, FALSE, FALSE};
     return state;
 }
 

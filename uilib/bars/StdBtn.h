@@ -22,6 +22,8 @@ struct SECToolBarState
 {
     BOOL bDropDownInProgress; // a drop-down button's notification is being sent
     BOOL bCommandInProgress;  // a button's WM_COMMAND is being sent
+    BOOL bDragInProgress;     // a button is being dragged
+    BOOL bAltDrag;            // the dragged button was taken with ALT outside customisation
 };
 SECToolBarState& PASCAL SECGetToolBarState();
 

@@ -1,4 +1,5 @@
 // The grid's hash maps: lookups, re-keying and archive forms.
+#include "grid/core/AppData.h"
 #include "grid/core/CollMapDWordToLong.h"
 #include "grid/core/MapByte8ToPtr.h"
 #include "grid/core/MapFontData.h"
@@ -208,6 +209,9 @@ TEST(Collections, CellToObject)
     EXPECT_EQ(pStyle, p);
     EXPECT_FALSE(m.Lookup(3, 2, p));
 
+    // Without a style-serialisation component (the library start-up of other tests installs one).
+    CGXAbstractStyleSerializeImp* pSerializeImp = GXGetAppData()->m_pStyleSerializeImp;
+    GXGetAppData()->m_pStyleSerializeImp = NULL;
     std::vector<BYTE> bytes = StoreBytes([&](CArchive& ar) { m.Serialize(ar); });
     // Count, row, column, then the object record: a new-class tag, the schema and the class
     // name; the style itself adds nothing without a style-serialisation component.
@@ -229,6 +233,7 @@ TEST(Collections, CellToObject)
     CObject* pLoaded = NULL;
     ASSERT_TRUE(loaded.Lookup(2, 3, pLoaded));
     EXPECT_TRUE(pLoaded->IsKindOf(RUNTIME_CLASS(CGXStyle)));
+    GXGetAppData()->m_pStyleSerializeImp = pSerializeImp;
     delete pLoaded;
     delete pStyle;
 }

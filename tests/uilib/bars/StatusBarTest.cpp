@@ -129,7 +129,7 @@ TEST(StatusBar, MessagePaneTextThroughWindowText)
 {
     CStatusFrame<SECStatusBar> frame;
     SECStatusBar& bar = frame.m_bar;
-    EXPECT_EQ(0, bar.SendMessage(WM_SETTEXT, 0, (LPARAM)_T("Bereit")));
+    EXPECT_EQ(0, bar.SendMessage(WM_SETTEXT, 0, (LPARAM) _T("Bereit")));
     EXPECT_EQ(CString(_T("Bereit")), bar.GetPaneText(0));
     EXPECT_EQ(CString(_T("Bereit")), frame.ControlText(0));
     EXPECT_EQ(6, bar.SendMessage(WM_GETTEXTLENGTH));
@@ -218,7 +218,8 @@ TEST(CustomStatusBar, PanesDrawWithTheAttributesTheLastCallNamed)
     info.text = _T("WW");
     info.textColour = kText;
     info.backColour = kBack;
-    info.mask = SECStatusPaneInfo::maskText | SECStatusPaneInfo::maskTextColour | SECStatusPaneInfo::maskBackColour;
+    info.mask =
+        SECStatusPaneInfo::maskText | SECStatusPaneInfo::maskTextColour | SECStatusPaneInfo::maskBackColour;
     bar.SetPaneInfoEx(&info);
     {
         CDrawnPane pane(bar, 1);
@@ -291,7 +292,7 @@ TEST(CustomStatusBar, ProgressPaneAndItsEnd)
 {
     CStatusFrame<SECCustomStatusBar> frame;
     SECCustomStatusBar& bar = frame.m_bar;
-    bar.SendMessage(WM_SETTEXT, 0, (LPARAM)_T("Bereit"));
+    bar.SendMessage(WM_SETTEXT, 0, (LPARAM) _T("Bereit"));
     UINT nID0, nStyle0;
     int cx0;
     bar.GetPaneInfo(0, nID0, nStyle0, cx0);
@@ -323,7 +324,7 @@ TEST(CustomStatusBar, ProgressPaneAndItsEnd)
     bar.ScreenToClient(&rcProgress);
     EXPECT_GT(rcProgress.left, rcClient.left + cx);
     EXPECT_EQ(rcClient.right, rcProgress.right);
-    EXPECT_EQ(0, bar.SendMessage(WM_SETTEXT, 0, (LPARAM)_T("Anderes")));
+    EXPECT_EQ(0, bar.SendMessage(WM_SETTEXT, 0, (LPARAM) _T("Anderes")));
     EXPECT_EQ(CString(_T("Lade ")), bar.GetPaneText(0)) << "the message line waits while progress shows";
 
     bar.HideProgress();
@@ -334,6 +335,136 @@ TEST(CustomStatusBar, ProgressPaneAndItsEnd)
     EXPECT_EQ(nStyle0 | SBT_OWNERDRAW, nStyle);
     EXPECT_EQ(cx0, cx);
     bar.HideProgress(); // nothing to hide
+}
+
+TEST(CustomStatusBar, PaneCursorsFollowTheMouse)
+{
+    CStatusFrame<SECCustomStatusBar> frame;
+    SECCustomStatusBar& bar = frame.m_bar;
+    frame.m_pFrame->SetForegroundWindow();
+    const HCURSOR hHand = ::LoadCursor(NULL, IDC_HAND);
+    SECStatusPaneInfo info;
+    info.index = 2;
+    info.cursor = hHand;
+    info.mask = SECStatusPaneInfo::maskCursor;
+    bar.SetPaneInfoEx(&info);
+    auto cursorOver = [&](int nPane) {
+        CPoint pt = bar.GetPaneRect(nPane).CenterPoint();
+        bar.ClientToScreen(&pt);
+        MoveMouseTo(pt);
+        PumpMessages(30);
+        return ::GetCursor();
+    };
+    EXPECT_EQ(hHand, cursorOver(2));
+    EXPECT_NE(hHand, cursorOver(1));
+    EXPECT_EQ(hHand, cursorOver(2));
+    // A later call that does not name the cursor takes it out of force.
+    info.text = _T("NUM");
+    info.mask = SECStatusPaneInfo::maskText;
+    bar.SetPaneInfoEx(&info);
+    cursorOver(1);
+    EXPECT_NE(hHand, cursorOver(2));
+}
+
+TEST(CustomStatusBar, ATallBitmapRaisesTheBar)
+{
+    CStatusFrame<SECCustomStatusBar> frame;
+    SECCustomStatusBar& bar = frame.m_bar;
+    int borders[3] = {};
+    bar.SendMessage(SB_GETBORDERS, 0, (LPARAM)borders);
+    CRect rcBefore;
+    bar.GetWindowRect(&rcBefore);
+    const int cyBitmap = rcBefore.Height() + 15;
+    CClientDC screen(NULL);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&screen, 30, cyBitmap);
+    SECStatusPaneInfo info;
+    info.index = 3;
+    info.bitmap = &bitmap;
+    info.mask = SECStatusPaneInfo::maskBitmap;
+    // Without adjusting nothing grows.
+    bar.SetPaneInfoEx(&info, FALSE);
+    PumpMessages(20);
+    CRect rc;
+    bar.GetWindowRect(&rc);
+    EXPECT_EQ(rcBefore.Height(), rc.Height());
+    bar.SetPaneInfoEx(&info, TRUE);
+    PumpMessages(20);
+    bar.GetWindowRect(&rc);
+    // The control keeps its own border lines on top of the height asked for.
+    EXPECT_GE(rc.Height(), cyBitmap + 2 * borders[1]);
+    EXPECT_LE(rc.Height(), cyBitmap + 2 * borders[1] + 2 * ::GetSystemMetrics(SM_CYBORDER));
+    CRect rcPane;
+    bar.SendMessage(SB_GETRECT, 3, (LPARAM)&rcPane);
+    EXPECT_GE(rcPane.Height(), cyBitmap) << "the whole bitmap shows";
+    CRect rcFrame;
+    frame.m_pFrame->GetClientRect(&rcFrame);
+    frame.m_pFrame->ClientToScreen(&rcFrame);
+    EXPECT_EQ(rcFrame.bottom, rc.bottom) << "the frame laid the taller bar out";
+    UINT nID, nStyle;
+    int cx;
+    bar.GetPaneInfo(3, nID, nStyle, cx);
+    EXPECT_EQ(30, cx);
+}
+
+TEST(CustomStatusBar, FitPanesToContentSizesPanesAndPlacesTheirWindows)
+{
+    CStatusFrame<SECCustomStatusBar> frame;
+    SECCustomStatusBar& bar = frame.m_bar;
+    CWnd insetWnd, ownWnd;
+    insetWnd.Create(_T("STATIC"), NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 40, 3), &bar, 101);
+    ownWnd.Create(_T("STATIC"), NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 7, 5), &bar, 102);
+    ASSERT_TRUE(bar.SetPaneWindow(3, &insetWnd, SECCustomStatusBar::paneWindowInset));
+    ASSERT_TRUE(bar.SetPaneWindow(
+        4, &ownWnd, SECCustomStatusBar::paneWindowOwnWidth | SECCustomStatusBar::paneWindowOwnHeight));
+    EXPECT_FALSE(bar.SetPaneWindow(6, &ownWnd, 0));
+    EXPECT_EQ(nullptr, bar.GetPaneWindow(6));
+    EXPECT_EQ(0u, bar.GetPaneWindowFlags(-1));
+    UINT nID, nStyle;
+    int cxPane3, cxPane4;
+    bar.GetPaneInfo(3, nID, nStyle, cxPane3);
+    bar.GetPaneInfo(4, nID, nStyle, cxPane4);
+    bar.SetPaneText(1, _T("Ein langer Text"));
+    bar.FitPanesToContent();
+    PumpMessages(20);
+
+    // A pane without a window takes its text's width in the bar's font.
+    CClientDC dc(&bar);
+    CFont* pOld = dc.SelectObject(bar.GetFont());
+    const int cxText = dc.GetTextExtent(_T("Ein langer Text")).cx;
+    dc.SelectObject(pOld);
+    int cx;
+    bar.GetPaneInfo(1, nID, nStyle, cx);
+    EXPECT_EQ(cxText, cx);
+    // Panes holding windows keep their widths.
+    bar.GetPaneInfo(3, nID, nStyle, cx);
+    EXPECT_EQ(cxPane3, cx);
+    bar.GetPaneInfo(4, nID, nStyle, cx);
+    EXPECT_EQ(cxPane4, cx);
+    // The windows follow their panes: inset by a pixel, or at their own size at the pane's corner.
+    auto rectIn = [&](CWnd& wnd) {
+        CRect rect;
+        wnd.GetWindowRect(&rect);
+        bar.ScreenToClient(&rect);
+        return rect;
+    };
+    auto paneRect = [&](int i) {
+        CRect rect;
+        bar.SendMessage(SB_GETRECT, i, (LPARAM)&rect);
+        return rect;
+    };
+    CRect expected = paneRect(3);
+    expected.DeflateRect(1, 1);
+    EXPECT_EQ(expected, rectIn(insetWnd));
+    const CRect pane4 = paneRect(4);
+    EXPECT_EQ(CRect(pane4.left, pane4.top, pane4.left + 7, pane4.top + 5), rectIn(ownWnd));
+    // Hidden and shown with the progress pane.
+    ASSERT_TRUE(bar.ShowProgress(NULL));
+    EXPECT_FALSE(insetWnd.IsWindowVisible());
+    bar.HideProgress();
+    EXPECT_TRUE(insetWnd.IsWindowVisible());
+    bar.SetPaneWindow(3, NULL, 0);
+    bar.SetPaneWindow(4, NULL, 0);
 }
 
 } // namespace

@@ -3,7 +3,9 @@
 #include "TestSupport.h"
 #include "uilib/bars/BmpMgr.h"
 #include "uilib/frames/docking/SystemData.h"
+#include <atomic>
 #include <memory>
+#include <thread>
 
 using namespace testing_support;
 
@@ -125,4 +127,67 @@ SysColors::SysColors()
     shadow = sys.m_clrBtnShadow;
     hilite = sys.m_clrBtnHilite;
     frame = sys.m_clrWindowFrame;
+}
+
+bool DragWithInput(POINT from, POINT to, bool bCtrl)
+{
+    MoveMouseTo(from);
+    const DWORD dwThread = ::GetCurrentThreadId();
+    std::atomic<bool> bCaptured(false);
+    auto send = [](DWORD dwFlags, POINT pt) {
+        INPUT in = {};
+        in.type = INPUT_MOUSE;
+        in.mi.dx = pt.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+        in.mi.dy = pt.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+        in.mi.dwFlags = dwFlags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        ::SendInput(1, &in, sizeof(INPUT));
+        ::Sleep(30);
+    };
+    auto key = [](WORD vk, bool bDown) {
+        INPUT in = {};
+        in.type = INPUT_KEYBOARD;
+        in.ki.wVk = vk;
+        in.ki.dwFlags = bDown ? 0 : KEYEVENTF_KEYUP;
+        ::SendInput(1, &in, sizeof(INPUT));
+        ::Sleep(30);
+    };
+    if (bCtrl)
+        key(VK_CONTROL, true);
+    std::thread player([&] {
+        const ULONGLONG start = NowMs();
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof(info);
+        while (NowMs() - start < 3000)
+        {
+            if (::GetGUIThreadInfo(dwThread, &info) && info.hwndCapture != NULL)
+            {
+                bCaptured = true;
+                break;
+            }
+            ::Sleep(10);
+        }
+        const int nSteps = 8;
+        for (int i = 1; i <= nSteps; i++)
+            send(0, POINT{from.x + (to.x - from.x) * i / nSteps, from.y + (to.y - from.y) * i / nSteps});
+        send(MOUSEEVENTF_LEFTUP, to);
+    });
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    ::SendInput(1, &in, sizeof(INPUT));
+    // The press starts the loop inside this pump; it returns once the release has been taken.
+    const ULONGLONG start = NowMs();
+    while (NowMs() - start < 5000 && player.joinable())
+    {
+        PumpMessages(20);
+        GUITHREADINFO info = {};
+        info.cbSize = sizeof(info);
+        if (bCaptured && ::GetGUIThreadInfo(dwThread, &info) && info.hwndCapture == NULL)
+            break;
+    }
+    player.join();
+    if (bCtrl)
+        key(VK_CONTROL, false);
+    PumpMessages(50);
+    return bCaptured;
 }

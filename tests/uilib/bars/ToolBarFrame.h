@@ -52,6 +52,11 @@ class ToolBarFrame
     CWnd m_view;
 };
 
+// Presses the left button at from and, once a window of this thread holds the capture (a drag
+// loop runs), moves in steps to to and releases there; input comes from a second thread since
+// the loop owns the queue. bCtrl holds Ctrl during the drag. False when no capture came.
+bool DragWithInput(POINT from, POINT to, bool bCtrl = false);
+
 // The button colours the toolbars draw with.
 struct SysColors
 {

@@ -91,6 +91,7 @@ struct CDragFixture
 
 struct DragSteps
 {
+    bool bShift = false;
     bool bCtrl = false;
     bool bEscape = false;
     bool bRightButton = false;
@@ -106,6 +107,8 @@ void Drag(CPoint ptFrom, CPoint ptTo, const DragSteps& steps = DragSteps())
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     if (steps.bCtrl)
         SendKey(VK_CONTROL, false);
+    if (steps.bShift)
+        SendKey(VK_SHIFT, false);
     const CPoint ptHalf((ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2);
     SendMouse(0, &ptHalf);
     SendMouse(0, &ptTo);
@@ -122,6 +125,8 @@ void Drag(CPoint ptFrom, CPoint ptTo, const DragSteps& steps = DragSteps())
     SendMouse(MOUSEEVENTF_LEFTUP);
     if (steps.bCtrl)
         SendKey(VK_CONTROL, true);
+    if (steps.bShift)
+        SendKey(VK_SHIFT, true);
     const UINT_PTR nWatchdog = ::SetTimer(NULL, 0, 3000, DropCapture);
     PumpMessages(250);
     ::KillTimer(NULL, nWatchdog);
@@ -188,10 +193,13 @@ TEST(SECDockContext, DroppedOverTheClientTheBarFloats)
     {
         const char* name;
         bool bCtrl;
+        bool bShift;
         bool bToLeftEdge;
+        DWORD dwFloatAlign; // the floating dock bar's alignment
     } rows[] = {
-        {"over the client", false, false},
-        {"Ctrl held over the left dock bar", true, true},
+        {"over the client", false, false, false, CBRS_ALIGN_TOP},
+        {"Ctrl held over the left dock bar", true, false, true, CBRS_ALIGN_TOP},
+        {"Shift held: the other orientation", false, true, false, CBRS_ALIGN_LEFT},
     };
     for (const auto& row : rows)
     {
@@ -202,11 +210,13 @@ TEST(SECDockContext, DroppedOverTheClientTheBarFloats)
         fix.m_pFrame->GetClientRect(&rectClient);
         DragSteps steps;
         steps.bCtrl = row.bCtrl;
+        steps.bShift = row.bShift;
         const CPoint ptTo = row.bToLeftEdge ? fix.ClientPoint(3, rectClient.Height() / 2)
                                             : fix.ClientPoint(rectClient.Width() / 2, rectClient.Height() / 2);
         Drag(CDragFixture::Centre(pBar), ptTo, steps);
         ASSERT_NE(nullptr, pBar->m_pDockBar);
         EXPECT_TRUE(pBar->IsFloating());
+        EXPECT_EQ(row.dwFloatAlign, pBar->m_pDockBar->m_dwStyle & (CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT));
         CFrameWnd* pFloat = pBar->GetParentFrame();
         EXPECT_TRUE(pFloat->IsKindOf(RUNTIME_CLASS(SECMiniDockFrameWnd)));
         EXPECT_TRUE(pFloat->IsWindowVisible());
@@ -380,16 +390,13 @@ TEST(SECDockContext, DockingBackToADockBarTheFrameLacksDocksAsIfNoneWereNamed)
     pFrame->DestroyWindow();
 }
 
-TEST(SECDockContext, ADoubleClickOnADockedBarFloatsIt)
+// Two clicks at pt: the first picks the bar up and puts it back where it was, the second is the
+// double click.
+void DoubleClick(CPoint pt)
 {
-    CDragFixture fix;
-    SECControlBar* pBar = fix.AddTopBar(_T("Eins"));
-    ContextOf(pBar)->m_ptMRUFloatPos = CPoint(250, 300);
-    const CPoint pt = CDragFixture::Centre(pBar);
     ::SetCursorPos(pt.x, pt.y);
     SendMouse(0, &pt);
     PumpMessages(50);
-    // The first click picks the bar up and puts it back where it was; the second toggles.
     for (int i = 0; i < 2; ++i)
     {
         SendMouse(MOUSEEVENTF_LEFTDOWN);
@@ -398,10 +405,58 @@ TEST(SECDockContext, ADoubleClickOnADockedBarFloatsIt)
     const UINT_PTR nWatchdog = ::SetTimer(NULL, 0, 3000, DropCapture);
     PumpMessages(250);
     ::KillTimer(NULL, nWatchdog);
-    ASSERT_TRUE(pBar->IsFloating());
-    CRect rect;
-    pBar->GetParentFrame()->GetWindowRect(&rect);
-    EXPECT_EQ(CPoint(250, 300), rect.TopLeft());
+}
+
+TEST(SECDockContext, ADoubleClickOnADockedBarFloatsIt)
+{
+    for (bool bFloatedBefore : {false, true})
+    {
+        SCOPED_TRACE(bFloatedBefore ? "floated before" : "never floated");
+        CDragFixture fix;
+        SECControlBar* pBar = fix.AddTopBar(_T("Eins"));
+        CRect rectDocked;
+        pBar->GetWindowRect(&rectDocked);
+        if (bFloatedBefore)
+            ContextOf(pBar)->m_ptMRUFloatPos = CPoint(250, 300);
+        DoubleClick(CDragFixture::Centre(pBar));
+        ASSERT_TRUE(pBar->IsFloating());
+        CRect rect;
+        pBar->GetParentFrame()->GetWindowRect(&rect);
+        // Never floated: where it was docked.
+        EXPECT_EQ(bFloatedBefore ? CPoint(250, 300) : rectDocked.TopLeft(), rect.TopLeft());
+    }
+}
+
+TEST(SECDockContext, ADoubleClickOnAFloatingCaptionDocksTheBarBackIntoItsRow)
+{
+    CDragFixture fix;
+    SECControlBar* pA = fix.AddTopBar(_T("Eins"), 0.4f);
+    SECControlBar* pB = fix.AddTopBar(_T("Zwei"), 0.6f);
+    CDockBar* pTop = fix.Dock(AFX_IDW_DOCKBAR_TOP);
+    pTop->m_arrBars.RemoveAll();
+    pTop->m_arrBars.Add(NULL);
+    pTop->m_arrBars.Add(pA);
+    pTop->m_arrBars.Add(pB);
+    pTop->m_arrBars.Add(NULL);
+    pA->m_fPctWidth = 0.4f;
+    pB->m_fPctWidth = 0.6f;
+    fix.Layout();
+    ASSERT_NEAR(0.6f, pB->m_fPctWidth, 1e-6);
+    ContextOf(pB)->m_uMRUDockID = AFX_IDW_DOCKBAR_TOP;
+    ContextOf(pB)->m_ptMRUFloatPos = CPoint(300, 300);
+    ContextOf(pB)->ToggleDocking();
+    PumpMessages(50);
+    ASSERT_TRUE(pB->IsFloating());
+    CFrameWnd* pFloat = pB->GetParentFrame();
+    CRect rectFloat;
+    pFloat->GetWindowRect(&rectFloat);
+    DoubleClick(CPoint(rectFloat.left + 30, rectFloat.top + ::GetSystemMetrics(SM_CYFRAME) +
+                                                   ::GetSystemMetrics(SM_CYSMCAPTION) / 2));
+    fix.Layout();
+    ASSERT_FALSE(pB->IsFloating());
+    EXPECT_EQ(pTop, pB->m_pDockBar);
+    EXPECT_EQ(pTop->FindBar(pA) + 1, pTop->FindBar(pB)); // its place in the row, after A
+    EXPECT_NEAR(0.6f, pB->m_fPctWidth, 0.01);
 }
 
 TEST(SECDockContext, AFloatingBarIsResizedByItsBorderNotBelowTheMinimumWidth)

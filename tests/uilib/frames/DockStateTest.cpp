@@ -6,7 +6,9 @@
 #include "TestSupport.h"
 #include "afxwin.h"
 #include "uilib/bars/ControlBar.h"
+#include "uilib/bars/ControlBarManager.h"
 #include "uilib/frames/docking/ControlBarInfo.h"
+#include "uilib/frames/docking/ControlBarInfoEx.h"
 #include "uilib/frames/docking/DialogBar.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockState.h"
@@ -477,5 +479,113 @@ TEST(SECDockState, TheArchiveFormEqualsTheBytesWrittenByHand)
     const Bytes cut(expected.begin(), expected.begin() + 40);
     SECDockState partial;
     EXPECT_EQ(CArchiveException::endOfFile, LoadCause(cut, [&](CArchive& ar) { partial.Serialize(ar); }));
+}
+} // namespace
+
+// ---- the control-bar manager's part
+
+namespace
+{
+// An extension record holding one number, in the profile and in the archive.
+class CExtraInfo : public SECControlBarInfoEx
+{
+  public:
+    DWORD m_dwExtra = 0;
+    void Serialize(CArchive& ar, SECDockState*) override
+    {
+        if (ar.IsStoring())
+            ar << m_dwExtra;
+        else
+            ar >> m_dwExtra;
+    }
+    void LoadStateFromProfile(LPCTSTR lpszSection, SECDockState*) override
+    {
+        m_dwExtra = AfxGetApp()->GetProfileInt(lpszSection, _T("Extra"), 0);
+    }
+    void SaveStateToProfile(LPCTSTR lpszSection) override
+    {
+        AfxGetApp()->WriteProfileInt(lpszSection, _T("Extra"), (int)m_dwExtra);
+    }
+};
+
+// Gives every record an extension, types bars by their id, and makes the bar 0x403 again.
+class CTestManager : public SECControlBarManager
+{
+  public:
+    CFrameWnd* m_pFrame = NULL;
+    int m_nCreated = 0;
+    SECControlBarInfoEx* CreateBarInfo(SECControlBarInfo* pInfo) override
+    {
+        CExtraInfo* pExtra = new CExtraInfo;
+        pExtra->m_dwExtra = pInfo->m_nBarID * 2;
+        return pExtra;
+    }
+    SECControlBar* CreateBar(SECControlBarInfo* pInfo) override
+    {
+        if (pInfo->m_nBarID != idD)
+            return NULL;
+        SECControlBar* pBar = new SECControlBar;
+        pBar->Create(m_pFrame, _T("Neu"), WS_CHILD | CBRS_TOP, 0, idD);
+        pBar->m_bAutoDelete = TRUE;
+        pBar->EnableDocking(CBRS_ALIGN_ANY);
+        ++m_nCreated;
+        return pBar;
+    }
+    DWORD GetBarTypeID(SECControlBar* pBar) override
+    {
+        return (DWORD)pBar->GetDlgCtrlID() + 1;
+    }
+};
+
+TEST(SECDockState, TheManagerTypesMakesAndExtendsTheRecords)
+{
+    ProfileScope scope(ProfileScope::iniFile);
+    CTestManager manager;
+    {
+        CStateFrame frame;
+        for (auto& entry : frame.m_bars)
+            entry.second->m_pManager = &manager;
+        frame.m_pFrame->SetControlBarManager(&manager);
+        // Collected records carry the manager's extension; the profile gets its value.
+        frame.m_pFrame->SaveBarState(kProfile);
+    }
+    const CString strA = SectionOf(scope, idA);
+    ASSERT_FALSE(strA.IsEmpty());
+    EXPECT_EQ(Num(idA + 1), ReadBack(scope, strA, "TypeID"));
+    AfxGetApp()->WriteProfileInt(strA, _T("Extra"), 77);
+
+    // A frame without D: the manager makes it before any class name is tried.
+    CStateFrame frame(true, false);
+    frame.m_pFrame->GetControlBar(idD)->DestroyWindow();
+    manager.m_pFrame = frame.m_pFrame;
+    frame.m_pFrame->SetControlBarManager(&manager);
+    SECDockState state(&manager);
+    state.LoadStateFromProfile(kProfile);
+    int nExtraOfA = -1;
+    for (int i = 0; i < state.GetBarInfoCount(); i++)
+    {
+        const SECControlBarInfo* pInfo = state.GetBarInfo(i);
+        ASSERT_NE(nullptr, dynamic_cast<CExtraInfo*>(pInfo->m_pInfoEx));
+        if (pInfo->m_nBarID == idA)
+            nExtraOfA = (int)static_cast<CExtraInfo*>(pInfo->m_pInfoEx)->m_dwExtra;
+    }
+    EXPECT_EQ(77, nExtraOfA);
+    ASSERT_TRUE(state.ApplyToFrame(frame.m_pFrame));
+    EXPECT_EQ(1, manager.m_nCreated);
+    CControlBar* pD = frame.m_pFrame->GetControlBar(idD);
+    ASSERT_NE(nullptr, pD);
+    EXPECT_EQ(frame.Dock(AFX_IDW_DOCKBAR_LEFT), pD->m_pDockBar);
+
+    // The archive carries the extension's data after the record's own.
+    const Bytes stored = Store([&](CArchive& ar) { state.Serialize(ar); });
+    SECDockState loaded(&manager);
+    ASSERT_EQ(kNoError, LoadCause(stored, [&](CArchive& ar) { loaded.Serialize(ar); }));
+    ASSERT_EQ(state.GetBarInfoCount(), loaded.GetBarInfoCount());
+    for (int i = 0; i < loaded.GetBarInfoCount(); i++)
+    {
+        const CExtraInfo* pExtra = dynamic_cast<CExtraInfo*>(loaded.GetBarInfo(i)->m_pInfoEx);
+        ASSERT_NE(nullptr, pExtra);
+        EXPECT_EQ(static_cast<CExtraInfo*>(state.GetBarInfo(i)->m_pInfoEx)->m_dwExtra, pExtra->m_dwExtra);
+    }
 }
 } // namespace

@@ -1,5 +1,7 @@
 // The docking frame on real windows: its dock bars, docking at a logical place with a share,
 // floating kept on the work area, and the custom caption's gradient.
+#include "FramesIds.h"
+#include "FramesTestIds.h"
 #include "TestSupport.h"
 #include "afxwin.h"
 #include "uilib/bars/ControlBar.h"
@@ -8,6 +10,7 @@
 #include "uilib/frames/docking/FrameDocking.h"
 #include "uilib/frames/docking/FrameWnd.h"
 #include "uilib/frames/docking/MiniDockFrameWnd.h"
+#include "uilib/frames/docking/SystemData.h"
 
 using namespace testing_support;
 
@@ -176,6 +179,18 @@ TEST(SECFrameWnd, FloatingAFloatingBarAgainOnlyMovesItsFrame)
     EXPECT_EQ(fix.Dock(AFX_IDW_DOCKBAR_TOP), pBar->m_pDockBar);
 }
 
+TEST(SECFrameWnd, LoadFrameTakesTitleAndIdsFromItsResource)
+{
+    SECFrameWnd* pFrame = new SECFrameWnd;
+    ASSERT_TRUE(pFrame->LoadFrame(IDR_TEST_FRAME, WS_OVERLAPPEDWINDOW));
+    EXPECT_STREQ(_T("Rahmentitel"), pFrame->GetTitle());
+    EXPECT_EQ((UINT)IDR_TEST_FRAME, pFrame->m_nIDHelp);
+    EXPECT_EQ((UINT)IDR_TEST_FRAME, pFrame->m_nIDMenuResource);
+    EXPECT_EQ(nullptr, ::GetMenu(pFrame->m_hWnd)); // the id names no menu
+    EXPECT_EQ(nullptr, pFrame->GetDefaultMenu());
+    pFrame->DestroyWindow();
+}
+
 TEST(SECFrameWnd, GetMenuMessageAnswersNothingWithoutAMenuBarMenu)
 {
     CFrameFixture fix;
@@ -262,5 +277,22 @@ TEST(SECCaptionPainter, TheCaptionShowsTheGradientEndColours)
     EXPECT_NEAR(GetBValue(clrStart), GetBValue(clrLeft), 8);
     EXPECT_NEAR(GetRValue(clrEnd), GetRValue(clrRight), 8);
     EXPECT_NEAR(GetBValue(clrEnd), GetBValue(clrRight), 8);
+}
+} // namespace
+
+namespace
+{
+TEST(DockingResources, SplitterCursorsAndTheBarFrameIconAreThere)
+{
+    CFrameFixture fix; // its dock bars load the splitter cursors
+    const SECSystemData& data = SECGetSystemData();
+    const HINSTANCE hInst = AfxGetResourceHandle();
+    for (UINT nID : {IDC_SEC_SPLITTER_VERT, IDC_SEC_SPLITTER_HORZ})
+        EXPECT_NE(nullptr, ::FindResource(hInst, MAKEINTRESOURCE(nID), RT_GROUP_CURSOR)) << nID;
+    EXPECT_NE(nullptr, data.m_hcurVSplit);
+    EXPECT_NE(nullptr, data.m_hcurHSplit);
+    EXPECT_NE(::LoadCursor(NULL, IDC_SIZEWE), data.m_hcurVSplit); // ours, not the system's fallback
+    EXPECT_NE(::LoadCursor(NULL, IDC_SIZENS), data.m_hcurHSplit);
+    EXPECT_NE(nullptr, ::LoadIcon(hInst, MAKEINTRESOURCE(IDR_SEC_BAR_MDICHILD)));
 }
 } // namespace

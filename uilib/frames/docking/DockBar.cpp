@@ -1,5 +1,6 @@
 // SECDockBar: proportional rows, splitters and their drags, the repaint list and the bar menu.
 #include "uilib/frames/docking/DockBar.h"
+#include "FramesIds.h"
 #include "uilib/bars/ControlBar.h"
 #include "uilib/frames/docking/SystemData.h"
 #include <algorithm>
@@ -22,8 +23,6 @@ namespace
 {
 const float kDefaultMinPct = 0.05f;
 const float kMaxNewPct = 0.95f;
-const UINT kCursorVSplit = 30980;
-const UINT kCursorHSplit = 30981;
 
 // Bars of the platform's own kinds have no share: they keep their size like fixed-size bars.
 BOOL IsFixedSize(CControlBar* pBar)
@@ -529,6 +528,13 @@ CSize SECDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
             continue;
         }
         const int nEnd = GetRowEnd(nStart);
+        // A hide asked for with DelayShow happens with this layout, not at the next idle.
+        for (int i = nStart; i < nEnd && !m_bLayoutQuery; ++i)
+        {
+            CControlBar* pBar = GetDockedControlBar(i);
+            if (pBar != NULL && !pBar->IsVisible())
+                pBar->RecalcDelayShow(&layout);
+        }
         int nFlexible = 0, nFixed = 0;
         NormalizeRow(nStart, m_pBarBeingDocked, &nFlexible, &nFixed);
         const int nVisible = nFlexible + nFixed;
@@ -978,13 +984,13 @@ int SECDockBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
     SECSystemData& data = SECGetSystemData();
     if (data.m_hcurVSplit == NULL)
     {
-        data.m_hcurVSplit = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(kCursorVSplit));
+        data.m_hcurVSplit = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_SEC_SPLITTER_VERT));
         if (data.m_hcurVSplit == NULL)
             data.m_hcurVSplit = ::LoadCursor(NULL, IDC_SIZEWE);
     }
     if (data.m_hcurHSplit == NULL)
     {
-        data.m_hcurHSplit = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(kCursorHSplit));
+        data.m_hcurHSplit = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_SEC_SPLITTER_HORZ));
         if (data.m_hcurHSplit == NULL)
             data.m_hcurHSplit = ::LoadCursor(NULL, IDC_SIZENS);
     }

@@ -1,0 +1,714 @@
+// The recording view's online side: connecting, the tick schedule, the jobs it queues and the
+// handlers of the worker's results, going offline and closing.
+#include "app/IRControlView.h"
+#include "AppIds.h"
+#include "StationIds.h"
+#include "app/IRControlApp.h"
+#include "Event.h"
+#include "station/config/ProjektConfig.h"
+#include "station/link/CommThreads.h"
+#include "station/record/ApplicationValues.h"
+#include "station/record/IRControlDoc.h"
+#include "station/record/MeasureCurve.h"
+#include "station/record/ProcessStateCurve.h"
+#include <algorithm>
+#include <stdlib.h>
+
+IMPLEMENT_DYNCREATE(CIRControlView, CDrawView)
+
+BEGIN_MESSAGE_MAP(CIRControlView, CDrawView)
+ON_WM_DESTROY()
+ON_COMMAND(ID_COMMUNICATION, OnCommunication)
+ON_UPDATE_COMMAND_UI(ID_COMMUNICATION, OnUpdateCommunication)
+ON_COMMAND(ID_RECORD, OnRecord)
+ON_UPDATE_COMMAND_UI(ID_RECORD, OnUpdateRecord)
+ON_MESSAGE(WM_COMM_CLOCK, OnCommClock)
+ON_MESSAGE(WM_COMM_STATUS, OnCommStatus)
+ON_MESSAGE(WM_COMM_SAMPLE, OnCommSample)
+ON_MESSAGE(WM_COMM_PROFILE, OnCommProfile)
+ON_MESSAGE(WM_COMM_LIMITS, OnCommLimits)
+ON_MESSAGE(WM_COMM_BAUD, OnCommBaud)
+ON_MESSAGE(WM_COMM_VERSION, OnCommVersion)
+ON_MESSAGE(WM_COMM_TICK, OnPollTick)
+ON_MESSAGE(WM_COMM_CLOSED, OnCommClosed)
+ON_MESSAGE(WM_COMM_OFFLINE, OnCommOffline)
+ON_MESSAGE(WM_COMM_LONGLIFE, OnCommLongLife)
+ON_MESSAGE(WM_COMM_LONGLIFE_JOB, OnCommLongLifeJob)
+ON_MESSAGE(WM_COMM_HOURS, OnCommHours)
+ON_MESSAGE(WM_COMM_PORT_ERROR, OnCommPortError)
+END_MESSAGE_MAP()
+
+namespace
+{
+// Job codes the view queues.
+enum
+{
+    JobClock = 0,
+    JobStatus = 1,
+    JobCalibrate = 3,
+    JobPassword = 4,
+    JobPipetteCalibration = 9,
+    JobBuzzerMode = 10,
+    JobSample = 14,
+    JobProfileBlock = 15,
+    JobLimits = 16,
+    JobStationBaud = 18,
+    JobConnect = 19,
+    JobAddress = 20,
+    JobTimeouts = 21,
+    JobOperatingHours = 24,
+    JobLongLife = 25,
+    JobLongLifeParameters = 29,
+};
+
+// Firmware from which the station takes a new baud rate (job 18).
+const float kBaudChangeFirmware = 1.6f;
+
+// The station limits the view stores in the machine-wide configuration.
+const struct
+{
+    int nVariable;
+    CProjektConfig::Value value;
+} s_limits[] = {
+    {23, CProjektConfig::T1Min},   {24, CProjektConfig::T1Max},     {25, CProjektConfig::TimeMin},
+    {26, CProjektConfig::TimeMax}, {27, CProjektConfig::T2Min},     {28, CProjektConfig::T2Max},
+    {29, CProjektConfig::T3Min},   {30, CProjektConfig::T3Max},     {31, CProjektConfig::TLMin},
+    {32, CProjektConfig::TLMax},   {33, CProjektConfig::EnergyMin}, {34, CProjektConfig::EnergyMax},
+};
+
+// The process bars in the document's order and the variable each shows; -1 the bottom heater's
+// computed state.
+const int s_barVariables[CIRControlDoc::BarCount] = {37, 35, 38, 36, 42, -1};
+const int kBottomHeaterBar = 5;
+const int kTopHeaterBar = 4;
+
+CString LoadText(UINT nID)
+{
+    CString text;
+    text.LoadString(nID);
+    return text;
+}
+
+} // namespace
+
+CIRControlView::CIRControlView()
+    : m_bOnline(FALSE), m_bLimitsRequest(TRUE), m_bProfileRequest(TRUE), m_bSampleDue(TRUE),
+      m_bRecording(FALSE), m_bActiveView(FALSE), m_bIROptionsRequest(FALSE), m_bAnalyseCursor(FALSE),
+      m_bPasswordRequest(FALSE), m_nAutoRecordEdge(0), m_bAutoRecordLatch(FALSE), m_nPreviousTemperature(0),
+      m_bStationIdle(FALSE), m_bOfflineReported(FALSE), m_nPollPhase(0), m_nSecondCounter(0),
+      m_nStationPassword(0), m_fBottomHeaterRestore(0.0f), m_fLastEnergy(0.0f), m_fLastScale{1.0f, 1.0f},
+      m_dwBaudRate(0), m_fStation{}, m_dwProfileWords{}, m_pComBase(NULL), m_pQuickSaveDlg(NULL),
+      m_pLongLifeDlg(NULL), m_pEvent(NULL), m_bInitialized(FALSE)
+{
+}
+
+CIRControlView::~CIRControlView()
+{
+    // Bounded: a silent station must not hold the program open. When the worker does not give
+    // the link back in time it is taken from it, so the command layer can go.
+    StopCommThreads(m_pComBase, m_pEvent != NULL ? (HANDLE)*m_pEvent : NULL, StopWaitMs);
+    delete m_pComBase;
+    if (m_pQuickSaveDlg != NULL)
+        m_pQuickSaveDlg->DestroyWindow();
+    delete m_pQuickSaveDlg;
+    if (m_pLongLifeDlg != NULL)
+        m_pLongLifeDlg->DestroyWindow();
+    delete m_pLongLifeDlg;
+    delete m_pEvent;
+}
+
+CIRControlDoc* CIRControlView::GetDocument() const
+{
+    return m_pDocument != NULL && m_pDocument->IsKindOf(RUNTIME_CLASS(CIRControlDoc))
+               ? static_cast<CIRControlDoc*>(m_pDocument)
+               : NULL;
+}
+
+BOOL CIRControlView::IsRegisteredForTicks() const
+{
+    return m_hWnd != NULL && IsCommWindowRegistered(m_hWnd);
+}
+
+void CIRControlView::QueueJob(DWORD dwCode, const DWORD* pParams, DWORD dwArgument, int nParams)
+{
+    if (!m_bOnline)
+        return;
+    STRUCT_COMM_JOB job;
+    memset(&job, 0, sizeof job);
+    job.pProtocol = m_pComBase;
+    job.dwCode = dwCode;
+    job.dwArgument = dwArgument;
+    nParams = std::min(std::max(nParams, 0), 10);
+    if (pParams != NULL)
+        memcpy(job.dwParams, pParams, nParams * sizeof(DWORD));
+    job.hWnd = m_hWnd;
+    job.hEvent = m_pEvent != NULL ? (HANDLE)*m_pEvent : NULL;
+    GetCommJobQueue().Put(&job, 100);
+}
+
+BOOL CIRControlView::ConnectInterface()
+{
+    if (m_pComBase != NULL)
+        return TRUE;
+    CIRControlApp* pApp = GetIRControlApp();
+    STRUCT_SERIAL_INTERFACE serial;
+    if (pApp == NULL || !pApp->AssignSerialInterface(serial, this))
+    {
+        MessageBox(LoadText(IDS_APP_NO_INTERFACE), LoadText(IDS_SERIAL_INTERFACE_TITLE), MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    m_dwBaudRate = serial.bUsbDevice ? (DWORD)CIRComBase::fixedRate : serial.dwBaudRate;
+    m_strInterfaceName = serial.strPortName;
+    m_strDeviceName = serial.strDevice;
+    m_pComBase = new CIRComBase(serial.nPortNumber, m_dwBaudRate, serial.nDataBits, serial.nStopBits,
+                                serial.nParity, serial.nProtocol, serial.bUsbDevice);
+    m_pComBase->SetTransferTimeouts(serial.dwReadTimeout, serial.dwReadTimeoutMul,
+                                    serial.dwReadTimeoutConstant, serial.dwWriteTimeoutMul,
+                                    serial.dwWriteTimeoutConstant);
+    return TRUE;
+}
+
+void CIRControlView::UpdateTitle()
+{
+    CIRControlDoc* pDoc = GetDocument();
+    if (pDoc == NULL)
+        return;
+    CString title;
+    if (!m_strDeviceName.IsEmpty() || !m_strInterfaceName.IsEmpty())
+        title.Format("%s %s %s", (LPCSTR)m_strDeviceName, (LPCSTR)LoadText(IDS_APP_CONNECTED_WITH),
+                     (LPCSTR)m_strInterfaceName);
+    else
+        title.Format("%s %s", (LPCSTR)pDoc->GetTitle(), (LPCSTR)LoadText(IDS_APP_NOT_CONNECTED));
+    pDoc->SetTitle(title);
+}
+
+void CIRControlView::SetBaudRate(DWORD dwBaudRate)
+{
+    m_dwBaudRate = dwBaudRate;
+    if (!m_bOnline || m_pComBase == NULL)
+        return;
+    if (m_fStation[20] < kBaudChangeFirmware)
+    {
+        // Older firmware takes no new rate: poll at the rate the probe found.
+        RegisterCommWindow(m_hWnd);
+        return;
+    }
+    UnregisterCommWindow(m_hWnd);
+    DWORD dwRate = CommJobWord((float)dwBaudRate);
+    QueueJob(JobStationBaud, &dwRate, 0, 1);
+}
+
+void CIRControlView::SetPortTimeouts(DWORD dwReadTimeout, DWORD dwReadTimeoutMul, DWORD dwReadTimeoutConstant,
+                                     DWORD dwWriteTimeoutMul, DWORD dwWriteTimeoutConstant)
+{
+    const DWORD values[5] = {dwReadTimeout, dwReadTimeoutMul, dwReadTimeoutConstant, dwWriteTimeoutMul,
+                             dwWriteTimeoutConstant};
+    DWORD params[5];
+    for (int i = 0; i < 5; i++)
+        params[i] = CommJobWord((float)values[i]);
+    QueueJob(JobTimeouts, params, 0, 5);
+}
+
+void CIRControlView::SetDeviceName(LPCTSTR lpszDeviceName)
+{
+    m_strDeviceName = lpszDeviceName;
+}
+
+void CIRControlView::OnInitialUpdate()
+{
+    CIRControlDoc* pDoc = GetDocument();
+    if (!m_bInitialized && pDoc != NULL)
+    {
+        m_bInitialized = TRUE;
+        pDoc->CreateDrawObjects(this);
+        BOOL bLive = !pDoc->IsLoadedFromFile();
+        if (bLive)
+        {
+            if (ConnectInterface())
+                StartCommThreads();
+            UpdateTitle();
+        }
+        pDoc->UpdateMeasureValues(bLive);
+        if (m_pEvent == NULL)
+            m_pEvent = new CEvent(FALSE, FALSE);
+        CDrawView::OnInitialUpdate();
+        ZoomFit();
+        if (bLive && CApplicationValues::GetProjektConfig().GetAutoCom())
+            OnCommunication();
+        return;
+    }
+    CDrawView::OnInitialUpdate();
+}
+
+void CIRControlView::OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView)
+{
+    CIRControlDoc* pDoc = GetDocument();
+    if (bActivate && pActivateView == this && !m_bActiveView)
+    {
+        m_bActiveView = TRUE;
+        if (pDoc != NULL)
+            pDoc->UpdateMeasureValues(pDoc->IsLoadedFromFile() || m_bOnline);
+    }
+    else if (!bActivate && pDeactiveView == this)
+        m_bActiveView = FALSE;
+    CDrawView::OnActivateView(bActivate, pActivateView, pDeactiveView);
+}
+
+void CIRControlView::OnDestroy()
+{
+    CDrawView::OnDestroy();
+    if (m_bOnline)
+        OnCommunication();
+    else if (m_pEvent != NULL)
+        m_pEvent->SetEvent();
+    if (CIRControlApp* pApp = GetIRControlApp())
+        pApp->ReleaseSerialInterface(this);
+}
+
+// ---- communication on and off
+
+void CIRControlView::OnCommunication()
+{
+    if (m_bOnline)
+    {
+        // Stays online until the worker has closed the port (WM_COMM_CLOSED).
+        m_bRecording = FALSE;
+        QueueStopJob(m_pComBase, m_hWnd, m_pEvent != NULL ? (HANDLE)*m_pEvent : NULL);
+        return;
+    }
+    if (m_pComBase == NULL)
+        return;
+    {
+        CSWMRGuard::CWriteLock lock(*m_pComBase);
+        m_pComBase->ClearErrorCount();
+        m_pComBase->ClearPortUnavailable();
+        m_pComBase->ClosePort();
+    }
+    m_bOnline = TRUE;
+    m_bLimitsRequest = TRUE;
+    CIRControlDoc* pDoc = GetDocument();
+    DWORD dwAddress = CommJobWord((float)(pDoc != NULL ? pDoc->GetSlaveAddress() : 1));
+    QueueJob(JobAddress, &dwAddress, 0, 1);
+    QueueJob(JobConnect);
+}
+
+void CIRControlView::OnUpdateCommunication(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetCheck(m_bOnline);
+}
+
+void CIRControlView::ToggleRecording()
+{
+    CIRControlDoc* pDoc = GetDocument();
+    if (pDoc == NULL || pDoc->IsLoadedFromFile())
+        return;
+    if (!m_bOnline)
+    {
+        OnCommunication();
+        if (!m_bOnline)
+            return;
+    }
+    m_bRecording = !m_bRecording;
+    if (m_bRecording)
+        pDoc->SetTestDate();
+    else
+        m_bAutoRecordLatch = FALSE;
+}
+
+void CIRControlView::OnRecord()
+{
+    ToggleRecording();
+}
+
+void CIRControlView::OnUpdateRecord(CCmdUI* pCmdUI)
+{
+    CIRControlDoc* pDoc = GetDocument();
+    pCmdUI->Enable(pDoc != NULL && !pDoc->IsLoadedFromFile());
+    pCmdUI->SetCheck(m_bRecording);
+}
+
+// ---- the tick
+
+LRESULT CIRControlView::OnPollTick(WPARAM, LPARAM)
+{
+    switch (m_nPollPhase)
+    {
+    case 0:
+        QueueJob(JobStatus);
+        break;
+    case 1:
+        if (CApplicationValues::IsExpertMode())
+            QueueJob(JobClock);
+        break;
+    case 2:
+        m_bProfileRequest = TRUE;
+        break;
+    case 3:
+        QueueJob(JobOperatingHours);
+        break;
+    case 4:
+        if (m_pLongLifeDlg != NULL)
+            QueueJob(JobLongLife);
+        break;
+    }
+    if (++m_nPollPhase >= 5)
+    {
+        // Five ticks are a second: the shortest sampling period.
+        CIRControlDoc* pDoc = GetDocument();
+        int nSeconds = pDoc != NULL ? pDoc->GetSamplingInterval() / 1000 : 1;
+        if (++m_nSecondCounter >= nSeconds)
+        {
+            m_nSecondCounter = 0;
+            m_bSampleDue = TRUE;
+        }
+        m_nPollPhase = 0;
+    }
+    CheckAutoRecord();
+    if (m_bPasswordRequest)
+    {
+        DWORD dwPassword = CommJobWord((float)m_nStationPassword);
+        QueueJob(JobPassword, &dwPassword, 1, 1);
+        m_bPasswordRequest = FALSE;
+    }
+    if (m_bIROptionsRequest)
+    {
+        BOOL bPipCal = FALSE;
+        int nBuzzerMode = 0;
+        if (CIRControlDoc* pDoc = GetDocument())
+            pDoc->GetIROptions(bPipCal, nBuzzerMode);
+        DWORD dwPipCal = CommJobWord((float)bPipCal);
+        DWORD dwBuzzer = CommJobWord((float)nBuzzerMode);
+        QueueJob(JobPipetteCalibration, &dwPipCal, 0, 1);
+        QueueJob(JobBuzzerMode, &dwBuzzer, 1, 1);
+        m_bIROptionsRequest = FALSE;
+    }
+    if (m_bSampleDue)
+    {
+        QueueJob(JobSample);
+        m_bSampleDue = FALSE;
+    }
+    if (m_bProfileRequest)
+    {
+        QueueJob(JobProfileBlock);
+        m_bProfileRequest = FALSE;
+    }
+    if (m_bLimitsRequest)
+    {
+        QueueJob(JobLimits);
+        m_bLimitsRequest = FALSE;
+    }
+    return 0;
+}
+
+void CIRControlView::CheckAutoRecord()
+{
+    CIRControlDoc* pDoc = GetDocument();
+    if (pDoc == NULL || pDoc->GetAutoRecord() == 2 || m_bRecording)
+        return;
+    switch (pDoc->GetAutoRecord())
+    {
+    case 0: {
+        // Starts on the top heater swinging in (its state turning non-zero).
+        int v = Var(42);
+        if (v != 0 && m_nAutoRecordEdge == 0)
+            ToggleRecording();
+        m_nAutoRecordEdge = v;
+        m_bAutoRecordLatch = FALSE;
+        break;
+    }
+    case 1: {
+        // Starts once when a rising temperature comes within 3 degrees of Tinit.
+        m_nAutoRecordEdge = 0;
+        int t = Var(3);
+        if (abs(t - pDoc->GetTinit()) < 3 && m_nPreviousTemperature < t && !m_bAutoRecordLatch)
+        {
+            ToggleRecording();
+            m_bAutoRecordLatch = TRUE;
+        }
+        m_nPreviousTemperature = t;
+        break;
+    }
+    default:
+        m_nAutoRecordEdge = 0;
+        m_bAutoRecordLatch = FALSE;
+        break;
+    }
+}
+
+// ---- results
+
+void CIRControlView::Mirror(int nFirst, const float* pValues, int nCount)
+{
+    memcpy(&m_fStation[nFirst], pValues, nCount * sizeof(float));
+}
+
+void CIRControlView::RefreshVersion()
+{
+    if (m_pComBase == NULL)
+        return;
+    // The status bar's rate pane comes with the main frame.
+    CSWMRGuard::CReadLock lock(*m_pComBase);
+    m_fStation[20] = m_pComBase->m_fVersion;
+}
+
+LRESULT CIRControlView::OnCommClock(WPARAM, LPARAM)
+{
+    RefreshVersion();
+    return 0;
+}
+
+LRESULT CIRControlView::OnCommStatus(WPARAM, LPARAM)
+{
+    if (m_pComBase != NULL)
+    {
+        CSWMRGuard::CReadLock lock(*m_pComBase);
+        Mirror(35, m_pComBase->m_fStatus, 8);
+        memcpy(m_dwProfileWords, m_pComBase->m_dwBlockWrite, sizeof m_dwProfileWords);
+    }
+    m_bStationIdle = Var(40) <= 2;
+    AppendProcessState();
+    RefreshVersion();
+    return 0;
+}
+
+LRESULT CIRControlView::OnCommSample(WPARAM, LPARAM)
+{
+    if (m_pComBase != NULL)
+    {
+        {
+            CSWMRGuard::CReadLock lock(*m_pComBase);
+            Mirror(0, m_pComBase->m_fVars0To5, 6);
+        }
+        AppendSample();
+    }
+    RefreshVersion();
+    return 0;
+}
+
+LRESULT CIRControlView::OnCommProfile(WPARAM, LPARAM)
+{
+    if (m_pComBase != NULL)
+    {
+        {
+            CSWMRGuard::CReadLock lock(*m_pComBase);
+            Mirror(6, m_pComBase->m_fSetup, 13);
+        }
+        ApplyProfileBlock();
+    }
+    RefreshVersion();
+    return 0;
+}
+
+LRESULT CIRControlView::OnCommLimits(WPARAM, LPARAM)
+{
+    if (m_pComBase != NULL)
+    {
+        {
+            CSWMRGuard::CReadLock lock(*m_pComBase);
+            Mirror(21, m_pComBase->m_fVars21To34, 14);
+        }
+        StoreLimits();
+    }
+    RefreshVersion();
+    return 0;
+}
+
+LRESULT CIRControlView::OnCommBaud(WPARAM, LPARAM)
+{
+    RegisterCommWindow(m_hWnd);
+    RefreshVersion();
+    return 0;
+}
+
+LRESULT CIRControlView::OnCommVersion(WPARAM, LPARAM)
+{
+    RefreshVersion();
+    m_bIROptionsRequest = TRUE;
+    SetBaudRate(m_dwBaudRate);
+    m_bOfflineReported = FALSE;
+    return 0;
+}
+
+LRESULT CIRControlView::OnCommClosed(WPARAM, LPARAM)
+{
+    m_bOnline = FALSE;
+    return 0;
+}
+
+LRESULT CIRControlView::OnCommOffline(WPARAM wParam, LPARAM)
+{
+    UnregisterCommWindow(m_hWnd);
+    if (m_bOfflineReported && wParam == 0)
+        return 0;
+    // Both flags go before the box: ticks and results that arrive while it is open find the
+    // view offline.
+    m_bOfflineReported = TRUE;
+    m_bRecording = FALSE;
+    m_bOnline = FALSE;
+    AfxMessageBox(wParam == 240 ? IDS_PENDIX_USB_BROKEN : IDS_PENDIX_BROKEN, MB_ICONEXCLAMATION);
+    return 0;
+}
+
+LRESULT CIRControlView::OnCommLongLife(WPARAM, LPARAM)
+{
+    if (m_pComBase != NULL)
+    {
+        CSWMRGuard::CReadLock lock(*m_pComBase);
+        Mirror(54, m_pComBase->m_fVars54To62, 9);
+    }
+    if (m_pLongLifeDlg != NULL && m_pLongLifeDlg->m_hWnd != NULL)
+        m_pLongLifeDlg->PostMessage(WM_LONGLIFE_UPDATE);
+    return 0;
+}
+
+LRESULT CIRControlView::OnCommLongLifeJob(WPARAM wParam, LPARAM)
+{
+    // The parameter dialog of code 29 comes with the long-life test window.
+    if (wParam != JobLongLifeParameters)
+        QueueJob((DWORD)wParam);
+    return 0;
+}
+
+LRESULT CIRControlView::OnCommHours(WPARAM, LPARAM)
+{
+    if (m_pComBase != NULL)
+    {
+        CSWMRGuard::CReadLock lock(*m_pComBase);
+        m_fStation[52] = m_pComBase->m_fCounters52To53[0];
+    }
+    return 0;
+}
+
+LRESULT CIRControlView::OnCommPortError(WPARAM wParam, LPARAM)
+{
+    AfxMessageBox(GetCommPortErrorText((DWORD)wParam), MB_ICONEXCLAMATION);
+    return 0;
+}
+
+// ---- what the results change in the document
+
+void CIRControlView::AppendSample()
+{
+    CIRControlDoc* pDoc = GetDocument();
+    if (pDoc == NULL)
+        return;
+    pDoc->SetSensorFactors(m_fStation[4], m_fStation[5]);
+    if (pDoc->IsSoftCal() && Var(40) == 4 && (float)pDoc->GetTL() + 2.0f < m_fStation[3])
+    {
+        QueueJob(JobCalibrate);
+        QueueJob(JobStatus);
+    }
+    if (!m_bRecording)
+        return;
+    int t = pDoc->GetRecordingTime() + pDoc->GetSamplingInterval() / 1000;
+    int nIndex = pDoc->GetSampleCount() + 1;
+    BOOL bScaleChanged = FALSE;
+    if (m_fStation[4] != m_fLastScale[0] || m_fStation[5] != m_fLastScale[1])
+    {
+        m_fLastScale[0] = m_fStation[4];
+        m_fLastScale[1] = m_fStation[5];
+        bScaleChanged = TRUE;
+    }
+    BOOL bFahrenheit = Var(14);
+    const struct
+    {
+        int nSlot;
+        double dValue;
+        float fScale;
+        BOOL bFahrenheit;
+    } samples[] = {
+        {CIRControlDoc::TESolder, m_fStation[0], m_fStation[4], bFahrenheit},
+        {CIRControlDoc::IRSolder, m_fStation[1], m_fStation[5], bFahrenheit},
+        {CIRControlDoc::TopHeater, m_fStation[52] * 0.1, 1.0f, FALSE},
+    };
+    for (const auto& s : samples)
+    {
+        CMeasureCurve* pCurve = pDoc->GetCurve(s.nSlot);
+        if (pCurve == NULL || !pCurve->IsFirstSample())
+            continue;
+        pCurve->AddValue(nIndex, 0, s.dValue, s.fScale, s.bFahrenheit, this);
+        if (s.nSlot == CIRControlDoc::IRSolder)
+            nIndex++;
+    }
+    for (const auto& s : samples)
+        if (CMeasureCurve* pCurve = pDoc->GetCurve(s.nSlot))
+            pCurve->AddValue(nIndex, t, s.dValue, s.fScale, s.bFahrenheit, this);
+    int nPages = GetTimePages();
+    if (FitTimeAxis(t) != nPages)
+        CreateScaleLabels();
+    pDoc->SetSampleState(nIndex, t, TRUE);
+    if (bScaleChanged)
+        pDoc->UpdateMeasureValues(m_bOnline);
+    // Keep the newest sample in sight unless the page is fitted to the window.
+    CRect client;
+    GetClientRect(&client);
+    POINT at = {TimeToX(t), 0};
+    int x = (int)(GetZoomLevel() * at.x);
+    CPoint scroll = GetDeviceScrollPosition();
+    if (scroll.x + client.Width() < x && GetZoomMode() != SEC_ZOOMFIT)
+    {
+        CPoint logical = GetScrollPosition();
+        logical.x = (int)((x - client.Width() / 2) / GetZoomLevel());
+        ScrollToPosition(logical);
+    }
+    Invalidate(FALSE);
+}
+
+void CIRControlView::AppendProcessState()
+{
+    CIRControlDoc* pDoc = GetDocument();
+    if (m_pComBase == NULL || pDoc == NULL || !pDoc->AreSamplesPending())
+        return;
+    int states[CIRControlDoc::BarCount];
+    for (int n = 0; n < CIRControlDoc::BarCount; n++)
+        states[n] =
+            s_barVariables[n] >= 0 ? Var(s_barVariables[n]) : (Var(41) > 0 && m_fStation[12] > 0.0f ? 1 : 0);
+    int nIndex = pDoc->GetSampleCount();
+    CProcessStateCurve* pBottom = pDoc->GetBar(kBottomHeaterBar);
+    if (pBottom != NULL && pBottom->IsFirstSample())
+    {
+        nIndex = std::max(nIndex - 1, 0);
+        pBottom->AddValue(nIndex, 0, states[kBottomHeaterBar], this);
+    }
+    for (int n = 0; n < kBottomHeaterBar; n++)
+    {
+        CProcessStateCurve* pBar = pDoc->GetBar(n);
+        if (pBar == NULL || !pBar->IsFirstSample())
+            continue;
+        pBar->AddValue(nIndex, 0, states[n], this);
+        if (n == kTopHeaterBar)
+            nIndex++;
+    }
+    for (int n = 0; n < CIRControlDoc::BarCount; n++)
+        if (CProcessStateCurve* pBar = pDoc->GetBar(n))
+            pBar->AddValue(nIndex, pDoc->GetRecordingTime(), states[n], this);
+    pDoc->SetSamplesPending(FALSE);
+    Invalidate(FALSE);
+}
+
+void CIRControlView::ApplyProfileBlock()
+{
+    CIRControlDoc* pDoc = GetDocument();
+    if (pDoc == NULL)
+        return;
+    CString unit = CIRComBase::FormatUnit(m_fStation[14]);
+    pDoc->SetProfileValues(Var(6), Var(7), Var(9), Var(10), Var(8), Var(11), Var(12),
+                           CIRComBase::FormatSensorType(m_fStation[13]), unit, this);
+    pDoc->SetSerialNumber(Var(18));
+    m_nStationPassword = Var(15);
+    if (unit != m_strUnitText)
+    {
+        CreateScaleLabels();
+        m_strUnitText = unit;
+    }
+    m_fLastEnergy = m_fStation[12];
+}
+
+void CIRControlView::StoreLimits()
+{
+    // A read-only configuration (a user without administrator rights) writes nothing.
+    CProjektConfig& config = CApplicationValues::GetProjektConfig();
+    for (const auto& limit : s_limits)
+        config.SetNumber(limit.value, (DWORD)Var(limit.nVariable));
+}

@@ -1,0 +1,159 @@
+// CIRControlView: the recording view. Besides drawing the recording page (CDrawView) it is the
+// station's online client: it takes a serial interface from the application, owns the station
+// command layer for it, starts the process's two communication threads, queues jobs on the 200 ms
+// tick and takes the worker's results into its mirror of the station and into the document.
+#pragma once
+#include "app/DrawView.h"
+#include "station/link/CommJob.h"
+
+// Posted by the recording view to the long-life test window after the values 54-62 were read.
+#define WM_LONGLIFE_UPDATE 0x4AB
+
+class CIRComBase;
+class CIRControlDoc;
+class CEvent;
+struct STRUCT_SERIAL_INTERFACE;
+
+class CIRControlView : public CDrawView
+{
+    DECLARE_DYNCREATE(CIRControlView)
+
+  public:
+    // Station variables the view mirrors, by bus number (0-64).
+    enum
+    {
+        MirrorSize = 65,
+        // How long closing waits for the worker to give the link back before it takes it away.
+        StopWaitMs = 3000
+    };
+
+    // Construction
+    CIRControlView();
+    ~CIRControlView() override;
+
+    // Attributes
+    CIRControlDoc* GetDocument() const;
+    BOOL IsOnline() const
+    {
+        return m_bOnline;
+    }
+    BOOL IsRecording() const
+    {
+        return m_bRecording;
+    }
+    BOOL IsRegisteredForTicks() const;
+    BOOL IsStationIdle() const
+    {
+        return m_bStationIdle;
+    }
+    CIRComBase* GetComBase() const
+    {
+        return m_pComBase;
+    }
+    DWORD GetBaudRate() const
+    {
+        return m_dwBaudRate;
+    }
+    float GetMirroredVar(int nVariable) const
+    {
+        return nVariable >= 0 && nVariable < MirrorSize ? m_fStation[nVariable] : 0.0f;
+    }
+    const CString& GetInterfaceName() const
+    {
+        return m_strInterfaceName;
+    }
+    const CString& GetDeviceName() const
+    {
+        return m_strDeviceName;
+    }
+
+    // Operations
+    // Puts a job for this view's command layer into the station queue; nothing while offline,
+    // and a job that does not fit within 100 ms is dropped.
+    void QueueJob(DWORD dwCode, const DWORD* pParams = NULL, DWORD dwArgument = 0, int nParams = 0);
+    // Called by the application when the interface settings change.
+    void SetBaudRate(DWORD dwBaudRate);
+    void SetPortTimeouts(DWORD dwReadTimeout, DWORD dwReadTimeoutMul, DWORD dwReadTimeoutConstant,
+                         DWORD dwWriteTimeoutMul, DWORD dwWriteTimeoutConstant);
+    void SetDeviceName(LPCTSTR lpszDeviceName);
+    // Takes an interface from the application and makes the command layer; TRUE when there is one.
+    BOOL ConnectInterface();
+    void UpdateTitle();
+    // Starts or stops a recording (also the automatic start).
+    void ToggleRecording();
+
+    // Overrides
+    void OnInitialUpdate() override;
+    void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
+
+    // Implementation
+  protected:
+    // Copies cache variables into the mirror; the caller holds the read lock.
+    void Mirror(int nFirst, const float* pValues, int nCount);
+    // Under the read lock: the firmware version and, while active, the link's rate in the status bar.
+    void RefreshVersion();
+    void AppendSample();
+    void AppendProcessState();
+    void ApplyProfileBlock();
+    void StoreLimits();
+    void CheckAutoRecord();
+    int Var(int nVariable) const
+    {
+        return (int)m_fStation[nVariable];
+    }
+
+    BOOL m_bOnline;
+    BOOL m_bLimitsRequest;
+    BOOL m_bProfileRequest;
+    BOOL m_bSampleDue;
+    BOOL m_bRecording;
+    BOOL m_bActiveView;
+    BOOL m_bIROptionsRequest;
+    BOOL m_bAnalyseCursor;
+    BOOL m_bPasswordRequest;
+    int m_nAutoRecordEdge;
+    BOOL m_bAutoRecordLatch;
+    // Each view keeps its own: the temperatures of two stations must not mix.
+    int m_nPreviousTemperature;
+    BOOL m_bStationIdle;
+    BOOL m_bOfflineReported;
+    int m_nPollPhase;
+    int m_nSecondCounter;
+    int m_nStationPassword;
+    float m_fBottomHeaterRestore;
+    float m_fLastEnergy;
+    float m_fLastScale[2]; // "TE-Solder", "IRS-Solder"
+    DWORD m_dwBaudRate;
+    float m_fStation[MirrorSize];
+    DWORD m_dwProfileWords[8]; // the eight words last written as profile (variables 7-14)
+    CString m_strUnitText;
+    CString m_strInterfaceName;
+    CString m_strDeviceName;
+    CIRComBase* m_pComBase;
+    CWnd* m_pQuickSaveDlg;
+    CWnd* m_pLongLifeDlg;
+    CEvent* m_pEvent;
+    BOOL m_bInitialized;
+
+    afx_msg void OnDestroy();
+    afx_msg void OnCommunication();
+    afx_msg void OnUpdateCommunication(CCmdUI* pCmdUI);
+    afx_msg void OnRecord();
+    afx_msg void OnUpdateRecord(CCmdUI* pCmdUI);
+    afx_msg LRESULT OnCommClock(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCommStatus(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCommSample(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCommProfile(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCommLimits(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCommBaud(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCommVersion(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnPollTick(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCommClosed(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCommOffline(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCommLongLife(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCommLongLifeJob(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCommHours(WPARAM wParam, LPARAM lParam);
+    afx_msg LRESULT OnCommPortError(WPARAM wParam, LPARAM lParam);
+
+    DECLARE_MESSAGE_MAP()
+};

@@ -1,0 +1,125 @@
+// The application object as the Pendix view and the station threads reach it through the
+// functions it installs, and the administrator check.
+#include "TestSupport.h"
+#include "app/IRControlApp.h"
+#include "app/SysInfo.h"
+#include "station/link/CommThreads.h"
+#include "station/pendix/PendixServices.h"
+#include <string>
+
+namespace
+{
+CIRControlApp& App()
+{
+    return *GetIRControlApp();
+}
+
+STRUCT_SERIAL_INTERFACE Interface(int nPort, int nQueueIndex, BOOL bUse = TRUE,
+                                  LPCSTR description = "COM-Port")
+{
+    STRUCT_SERIAL_INTERFACE serial = {};
+    serial.dwBaudRate = 9600;
+    serial.nDataBits = 8;
+    serial.nParity = 2;
+    serial.nPortNumber = nPort;
+    serial.nQueueIndex = nQueueIndex;
+    serial.strPortName.Format("COM%d", nPort);
+    serial.strDescription = description;
+    serial.bUseInterface = bUse;
+    serial.bUsbDevice = strstr(description, "Pendix2004") != NULL;
+    return serial;
+}
+
+// Windows only stand for owners here.
+CWnd g_views[3];
+
+class InterfaceHandOut : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        Reset();
+    }
+    void TearDown() override
+    {
+        Reset();
+    }
+    void Reset()
+    {
+        for (CWnd& view : g_views)
+            App().ReleaseSerialInterface(&view);
+        App().GetInterfaces().RemoveAll();
+    }
+    void Fill(std::initializer_list<STRUCT_SERIAL_INTERFACE> records)
+    {
+        int nKey = 0;
+        for (STRUCT_SERIAL_INTERFACE record : records)
+            App().GetInterfaces().SetAt(nKey++, record);
+    }
+    CWnd* OwnerOf(int nKey)
+    {
+        STRUCT_SERIAL_INTERFACE record;
+        EXPECT_TRUE(App().GetInterfaces().Lookup(nKey, record));
+        return record.pOwner;
+    }
+};
+
+TEST_F(InterfaceHandOut, ThroughTheInstalledServices)
+{
+    App().InstallServices();
+    Fill({Interface(8, 2, TRUE, "Pendix2004 USB Serial Port"), Interface(7, 0), Interface(9, 1)});
+    STRUCT_SERIAL_INTERFACE out;
+    // Through the functions the Pendix view reaches the application with.
+    EXPECT_FALSE(GetPendixServices().pfnAcquireSerialInterface(out, &g_views[0], FALSE, "Pendix2004"));
+    EXPECT_FALSE(GetPendixServices().pfnAcquireSerialInterface(out, &g_views[0], TRUE, "QM240D"));
+    ASSERT_TRUE(GetPendixServices().pfnAcquireSerialInterface(out, &g_views[0], TRUE, "Pendix2004"));
+    EXPECT_EQ("COM8", std::string(out.strPortName));
+    EXPECT_EQ(0, App().GetInterfacesHandedOut());
+    ASSERT_TRUE(App().AssignSerialInterface(out, &g_views[1]));
+    EXPECT_EQ("COM7", std::string(out.strPortName));
+
+    // The Pendix window closes: the recording views' count stays, so the next view still gets the
+    // port in the second place.
+    GetPendixServices().pfnReleaseSerialInterface(&g_views[0]);
+    EXPECT_EQ(1, App().GetInterfacesHandedOut());
+    EXPECT_EQ(NULL, OwnerOf(0));
+    ASSERT_TRUE(App().AssignSerialInterface(out, &g_views[2]));
+    EXPECT_EQ("COM9", std::string(out.strPortName));
+    App().ReleaseSerialInterface(&g_views[1]);
+    App().ReleaseSerialInterface(&g_views[2]);
+    EXPECT_EQ(0, App().GetInterfacesHandedOut());
+    EXPECT_TRUE(App().IsNoInterfaceInUse());
+}
+
+TEST_F(InterfaceHandOut, TheThreadsAskWhetherAnInterfaceIsInUse)
+{
+    App().InstallServices();
+    Fill({Interface(7, 0)});
+    // The installed answer replaces the previous one; asking through the link's hook.
+    COMM_INTERFACE_CHECK pfnCheck = SetIsNoInterfaceInUse(NULL);
+    SetIsNoInterfaceInUse(pfnCheck);
+    ASSERT_TRUE(pfnCheck != NULL);
+    EXPECT_TRUE(pfnCheck());
+    STRUCT_SERIAL_INTERFACE out;
+    ASSERT_TRUE(App().AssignSerialInterface(out, &g_views[0]));
+    EXPECT_FALSE(pfnCheck());
+}
+
+TEST(SystemInformation, AdministratorAsTheTokenSays)
+{
+    // The platform's own membership test is the reference.
+    SID_IDENTIFIER_AUTHORITY nt = {SECURITY_NT_AUTHORITY};
+    PSID pAdmins = NULL;
+    ASSERT_TRUE(::AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0,
+                                           0, 0, 0, 0, &pAdmins));
+    BOOL bMember = FALSE;
+    ASSERT_TRUE(::CheckTokenMembership(NULL, pAdmins, &bMember));
+    ::FreeSid(pAdmins);
+
+    CSysInfo info;
+    EXPECT_TRUE(info.IsNTPlatform());
+    EXPECT_FALSE(info.IsAdministrator()) << "nothing is known before collecting";
+    info.Collect();
+    EXPECT_EQ(bMember, info.IsAdministrator());
+}
+} // namespace

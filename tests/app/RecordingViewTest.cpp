@@ -1,0 +1,662 @@
+// The recording view against the station simulator: connecting, the job schedule as the station
+// sees it, going offline when the station is missing or silent, and closing while polling.
+#include "AppIds.h"
+#include "DeviceSimulator.h"
+#include "ProgramKey.h"
+#include "TestSupport.h"
+#include "CreateContext.h"
+#include "app/IRControlApp.h"
+#include "app/IRControlView.h"
+#include "station/link/CommThreads.h"
+#include "station/link/IRComBase.h"
+#include "station/record/IRControlDoc.h"
+#include "station/record/MeasureCurve.h"
+#include "station/record/MeasureValue.h"
+#include "station/record/ProcessStateCurve.h"
+#include "station/record/ProcessStateValues.h"
+#include <cmath>
+#include <deque>
+#include <map>
+#include <sstream>
+
+using namespace testing_support;
+
+namespace
+{
+CIRControlApp& App()
+{
+    return *GetIRControlApp();
+}
+
+// Records every box and answers OK: the tests count the boxes afterwards.
+class CBoxCounter : public CMessageSink
+{
+  public:
+    CBoxCounter() : m_pPrevious(AfxSetMessageSink(this))
+    {
+    }
+    ~CBoxCounter() override
+    {
+        AfxSetMessageSink(m_pPrevious);
+    }
+    int Show(HWND, LPCSTR lpszText, LPCSTR, UINT, UINT) override
+    {
+        m_texts.push_back(lpszText);
+        return IDOK;
+    }
+    int Count(const std::string& part) const
+    {
+        int n = 0;
+        for (const std::string& text : m_texts)
+            n += text.find(part) != std::string::npos;
+        return n;
+    }
+    std::vector<std::string> m_texts;
+
+  private:
+    CMessageSink* m_pPrevious;
+};
+
+// A request as the station saw it, named after the job that sends it: "1" the status block,
+// "24" the operating hours and "24b" variables 52-53 of the same job, "c" a store command, "p" a
+// baud probe, "18" the baud write.
+std::string JobOf(const std::string& frame)
+{
+    std::istringstream in(frame);
+    std::vector<unsigned> b;
+    unsigned byte;
+    while (in >> std::hex >> byte)
+        b.push_back(byte);
+    if (b.size() < 6)
+        return "?";
+    unsigned reg = b[3] | b[4] << 8;
+    if (b[1] == 0x20)
+        return "p";
+    if (b[1] == 0x40)
+        return "18";
+    static const std::map<unsigned, std::string> reads = {{35, "1"},   {43, "0"},  {0, "14"},
+                                                          {6, "15"},   {21, "16"}, {50, "24"},
+                                                          {52, "24b"}, {54, "25"}, {20, "19"}};
+    static const std::map<unsigned, std::string> writes = {{48, "9"}, {49, "10"}, {19, "c"}, {15, "4"}};
+    const auto& table = b[1] == '/' ? reads : writes;
+    auto it = table.find(reg);
+    return it != table.end() ? it->second : "?" + std::to_string(reg);
+}
+
+std::vector<std::string> JobsFrom(const StationSimulator& sim, size_t nFrom)
+{
+    std::vector<std::string> jobs;
+    std::vector<std::string> requests = sim.Requests();
+    for (size_t i = nFrom; i < requests.size(); i++)
+        jobs.push_back(JobOf(requests[i]));
+    return jobs;
+}
+
+int CountOf(const std::vector<std::string>& jobs, const std::string& job)
+{
+    return (int)std::count(jobs.begin(), jobs.end(), job);
+}
+
+// The view with its mirror of the station open to the tests.
+class CProbeView : public CIRControlView
+{
+  public:
+    void SetVar(int nVariable, float fValue)
+    {
+        m_fStation[nVariable] = fValue;
+    }
+    // One tick as the timer posts it, with the mirror as the test set it.
+    void Tick(std::initializer_list<std::pair<int, float>> vars)
+    {
+        for (const auto& v : vars)
+            SetVar(v.first, v.second);
+        SendMessage(WM_COMM_TICK);
+    }
+};
+
+// The view in a frame of its own, as the document template would make it.
+struct ViewInFrame
+{
+    CFrameWnd* pFrame = NULL;
+    CProbeView* pView = NULL;
+};
+
+// The state an update handler gives a command.
+struct CommandState
+{
+    bool enabled;
+    int check;
+};
+CommandState StateOf(CCmdTarget* pTarget, UINT nId)
+{
+    struct CStateUI : CCmdUI
+    {
+        void Enable(BOOL bOn) override
+        {
+            bEnabled = bOn;
+        }
+        void SetCheck(int nCheck) override
+        {
+            nChecked = nCheck;
+        }
+        BOOL bEnabled = -1;
+        int nChecked = -1;
+    } ui;
+    ui.m_nID = nId;
+    EXPECT_TRUE(pTarget->OnCmdMsg(nId, CN_UPDATE_COMMAND_UI, &ui, NULL));
+    return {ui.bEnabled == TRUE, ui.nChecked};
+}
+
+// The floats of the station's replies to block reads of the register, oldest first.
+std::vector<std::vector<float>> Replies(const StationSimulator& sim, unsigned reg)
+{
+    std::vector<std::vector<float>> replies;
+    std::vector<std::string> log = sim.Log();
+    for (size_t i = 0; i + 1 < log.size(); i++)
+    {
+        std::vector<unsigned> rx, tx;
+        for (auto pair : {std::make_pair(&log[i], &rx), std::make_pair(&log[i + 1], &tx)})
+        {
+            size_t open = pair.first->find('[');
+            if (open == std::string::npos)
+                break;
+            std::istringstream in(pair.first->substr(open + 1, pair.first->find(']') - open - 1));
+            unsigned byte;
+            while (in >> std::hex >> byte)
+                pair.second->push_back(byte);
+        }
+        if (log[i].compare(0, 3, "rx ") != 0 || log[i + 1].compare(0, 3, "tx ") != 0 || rx.size() < 6 ||
+            rx[1] != '/' || (rx[3] | rx[4] << 8) != reg || tx.size() < 8)
+            continue;
+        std::vector<float> values;
+        for (size_t at = 6; at + 4 <= tx.size() - 2; at += 4)
+            values.push_back(
+                CommJobFloat(tx[at] | tx[at + 1] << 8 | tx[at + 2] << 16 | (DWORD)tx[at + 3] << 24));
+        replies.push_back(values);
+    }
+    return replies;
+}
+
+class RecordingView : public ProgramKeyTest
+{
+  protected:
+    void SetUp() override
+    {
+        ProgramKeyTest::SetUp();
+        // Communication goes on by command only.
+        WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "AutoCom", 0);
+        App().CreateConfiguration();
+        App().InstallServices();
+        App().GetInterfaces().RemoveAll();
+    }
+    void TearDown() override
+    {
+        for (ViewInFrame& v : m_views)
+            Close(v);
+        for (CIRControlDoc* pDoc : m_docs)
+            delete pDoc;
+        EXPECT_FALSE(IsCommWorkerRunning());
+        EXPECT_FALSE(IsCommTimerRunning());
+        App().GetInterfaces().RemoveAll();
+        m_sim.Stop();
+        m_sim2.Stop();
+        ProgramKeyTest::TearDown();
+    }
+    void AddInterface(int nPort, BOOL bUsb = FALSE)
+    {
+        STRUCT_SERIAL_INTERFACE serial = {};
+        serial.dwBaudRate = 9600;
+        serial.nDataBits = 8;
+        serial.nParity = parityNone;
+        serial.nStopBits = stopBitsOne;
+        serial.nPortNumber = nPort;
+        serial.nQueueIndex = (int)App().GetInterfaces().GetCount();
+        serial.strPortName.Format("COM%d", nPort);
+        serial.strDescription = bUsb ? "QM240D USB Serial Port" : "Kommunikationsanschluss";
+        serial.dwReadTimeout = 100;
+        serial.dwReadTimeoutMul = 5;
+        serial.dwReadTimeoutConstant = 100;
+        serial.dwWriteTimeoutMul = 5;
+        serial.dwWriteTimeoutConstant = 100;
+        serial.bUseInterface = TRUE;
+        serial.bUsbDevice = bUsb;
+        App().GetInterfaces().SetAt((int)App().GetInterfaces().GetCount(), serial);
+    }
+    ViewInFrame& Open()
+    {
+        CIRControlDoc* pDoc = new CIRControlDoc;
+        pDoc->m_bAutoDelete = FALSE;
+        pDoc->SetTitle("Aufnahme");
+        m_docs.push_back(pDoc);
+        ViewInFrame v;
+        v.pFrame = new CFrameWnd;
+        EXPECT_TRUE(
+            v.pFrame->Create(NULL, "Aufnahme", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 800, 600)));
+        v.pView = new CProbeView;
+        CCreateContext context;
+        context.m_pCurrentDoc = pDoc;
+        EXPECT_TRUE(v.pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 700, 500), v.pFrame,
+                                    AFX_IDW_PANE_FIRST, &context));
+        v.pView->OnInitialUpdate();
+        v.pFrame->SetActiveView(v.pView);
+        m_views.push_back(v);
+        return m_views.back();
+    }
+    // A view on a simulated station at the port, switched on and polled.
+    ViewInFrame& OpenOnline(StationSimulator& sim, int nPort, const std::string& options = std::string())
+    {
+        EXPECT_TRUE(sim.Start(nPort, options));
+        AddInterface(nPort);
+        ViewInFrame& v = Open();
+        Command(v.pView, ID_COMMUNICATION);
+        EXPECT_TRUE(PumpUntil([&] { return v.pView->IsRegisteredForTicks(); }, 10000));
+        return v;
+    }
+    // Closes the frame; the view's destructor has run when this returns. Milliseconds it took.
+    ULONGLONG Close(ViewInFrame& v)
+    {
+        ULONGLONG start = NowMs();
+        if (v.pFrame != NULL)
+            v.pFrame->DestroyWindow();
+        v.pFrame = NULL;
+        v.pView = NULL;
+        return NowMs() - start;
+    }
+    void Command(CIRControlView* pView, UINT nId)
+    {
+        pView->SendMessage(WM_COMMAND, nId);
+    }
+    StationSimulator m_sim;
+    StationSimulator m_sim2;
+    std::deque<ViewInFrame> m_views;
+    std::vector<CIRControlDoc*> m_docs;
+};
+
+TEST_F(RecordingView, ConnectsToTheFirstInterface)
+{
+    AddInterface(StationSimulator::kPort);
+    CIRControlView* pView = Open().pView;
+    EXPECT_TRUE(pView->GetComBase() != NULL);
+    EXPECT_EQ("COM7", std::string(pView->GetInterfaceName()));
+    EXPECT_EQ(" verbunden mit COM7", std::string(pView->GetDocument()->GetTitle()));
+    EXPECT_EQ(9600u, pView->GetBaudRate());
+    EXPECT_TRUE(IsCommWorkerRunning());
+    EXPECT_TRUE(IsCommTimerRunning());
+    EXPECT_FALSE(pView->IsOnline()) << "\"AutoCom\" is off by default";
+}
+
+TEST_F(RecordingView, NoInterfaceLeftWorksOffline)
+{
+    AddInterface(StationSimulator::kPort);
+    App().GetInterfaces()[0].nQueueIndex = 1; // not reached before one was handed out
+    MessageBoxes boxes;
+    boxes.Expect(IDOK, "Es ist keine weitere Schnittstelle mehr verf");
+    CIRControlView* pView = Open().pView;
+    EXPECT_EQ(0u, boxes.Pending());
+    EXPECT_TRUE(pView->GetComBase() == NULL);
+    EXPECT_EQ("Aufnahme Ohne Verbindung", std::string(pView->GetDocument()->GetTitle()));
+    Command(pView, ID_COMMUNICATION);
+    EXPECT_FALSE(pView->IsOnline());
+    EXPECT_FALSE(IsCommWorkerRunning());
+}
+
+// The schedule the station sees, by firmware: the first tick after registration, then five
+// seconds of polling.
+TEST_F(RecordingView, ScheduleFollowsTheTicks)
+{
+    const struct
+    {
+        const char* firmware;
+        bool bBaudChange;  // job 18 before registration
+        int nHourReads;    // reads of variables 50-51 per job 24
+        int nCounterReads; // reads of variables 52-53 per job 24
+        std::vector<std::string> firstTick;
+    } cases[] = {
+        {"1.71", true, 1, 1, {"1", "9", "10", "c", "14", "15", "16"}},
+        {"1.68", true, 1, 0, {"1", "9", "10", "c", "14", "15", "16"}},
+        {"1.5", false, 0, 0, {"1", "14", "15", "16"}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.firmware);
+        ASSERT_TRUE(m_sim.Start(StationSimulator::kPort, std::string("--firmware ") + c.firmware));
+        App().GetInterfaces().RemoveAll();
+        AddInterface(StationSimulator::kPort);
+        ViewInFrame& v = Open();
+        Command(v.pView, ID_COMMUNICATION);
+        EXPECT_TRUE(v.pView->IsOnline());
+        ASSERT_TRUE(PumpUntil([&] { return v.pView->IsRegisteredForTicks(); }, 10000));
+        EXPECT_NEAR(atof(c.firmware), v.pView->GetMirroredVar(20), 1e-4);
+
+        // Up to the registration: connect, then the baud change when the firmware has one.
+        std::vector<std::string> jobs = JobsFrom(m_sim, 0);
+        ASSERT_FALSE(jobs.empty());
+        size_t nRegistered = std::find(jobs.begin(), jobs.end(), "18") - jobs.begin();
+        EXPECT_EQ(c.bBaudChange, nRegistered < jobs.size());
+        if (!c.bBaudChange)
+            nRegistered = std::find(jobs.begin(), jobs.end(), "19") - jobs.begin();
+        ASSERT_LT(nRegistered, jobs.size());
+        // The first tick's jobs, then the steady polling.
+        ASSERT_TRUE(
+            PumpUntil([&] { return JobsFrom(m_sim, nRegistered + 1).size() >= c.firstTick.size(); }, 3000));
+        std::vector<std::string> first = JobsFrom(m_sim, nRegistered + 1);
+        first.resize(c.firstTick.size());
+        EXPECT_EQ(c.firstTick, first);
+
+        size_t nFrom = m_sim.Requests().size();
+        PumpMessages(5000);
+        jobs = JobsFrom(m_sim, nFrom);
+        for (const char* job : {"1", "15", "14"})
+            EXPECT_NEAR(5, CountOf(jobs, job), 1) << "job " << job;
+        EXPECT_NEAR(5 * c.nHourReads, CountOf(jobs, "24"), c.nHourReads);
+        EXPECT_NEAR(5 * c.nCounterReads, CountOf(jobs, "24b"), c.nCounterReads);
+        for (const char* job : {"16", "9", "10", "0", "25", "18", "p"})
+            EXPECT_EQ(0, CountOf(jobs, job)) << "job " << job;
+        EXPECT_TRUE(v.pView->IsOnline());
+        EXPECT_LT(Close(v), 5000u);
+        m_sim.Stop();
+    }
+}
+
+TEST_F(RecordingView, SamplingIntervalOfFiveSeconds)
+{
+    WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "ControlRate", 5);
+    App().CreateConfiguration();
+    ASSERT_TRUE(m_sim.Start(StationSimulator::kPort));
+    AddInterface(StationSimulator::kPort);
+    ViewInFrame& v = Open();
+    ASSERT_EQ(5000, v.pView->GetDocument()->GetSamplingInterval());
+    Command(v.pView, ID_COMMUNICATION);
+    ASSERT_TRUE(PumpUntil([&] { return v.pView->IsRegisteredForTicks(); }, 10000));
+    PumpMessages(1000); // the first tick's sample is behind us
+    size_t nFrom = m_sim.Requests().size();
+    PumpMessages(5000);
+    std::vector<std::string> jobs = JobsFrom(m_sim, nFrom);
+    EXPECT_EQ(1, CountOf(jobs, "14"));
+    EXPECT_NEAR(5, CountOf(jobs, "1"), 1);
+}
+
+// Without a station: the offline message once, the view offline, the program responsive.
+TEST_F(RecordingView, NoStationReportsOnce)
+{
+    const struct
+    {
+        const char* name;
+        bool bSimulator;
+        bool bUsb;
+        int nPort;
+        const char* message;
+    } cases[] = {
+        {"silent station", true, false, StationSimulator::kPort, "Schnittstelle ist gest"},
+        {"missing USB port", false, true, 29, "USB Port ist gest"},
+        {"missing port", false, false, 29, "Schnittstelle ist gest"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        if (c.bSimulator)
+        {
+            ASSERT_TRUE(m_sim.Start(c.nPort, "--fault silence"));
+        }
+        App().GetInterfaces().RemoveAll();
+        AddInterface(c.nPort, c.bUsb);
+        CBoxCounter boxes;
+        ViewInFrame& v = Open();
+        Command(v.pView, ID_COMMUNICATION);
+        ASSERT_TRUE(PumpUntil([&] { return boxes.Count(c.message) == 1; }, 20000));
+        PumpMessages(2000);
+        EXPECT_EQ(1, boxes.Count(c.message));
+        EXPECT_LE(boxes.m_texts.size(), 2u) << "besides at most one port error";
+        EXPECT_FALSE(v.pView->IsOnline());
+        EXPECT_FALSE(v.pView->IsRegisteredForTicks());
+        EXPECT_LT(Close(v), 5000u);
+        m_sim.Stop();
+    }
+}
+
+// The station falls silent while the view polls it: closing does not wait for it.
+TEST_F(RecordingView, ClosingWhileTheStationIsSilent)
+{
+    ASSERT_TRUE(m_sim.Start(StationSimulator::kPort, "--fault silence --fault-skip 12"));
+    AddInterface(StationSimulator::kPort);
+    CBoxCounter boxes;
+    ViewInFrame& v = Open();
+    Command(v.pView, ID_COMMUNICATION);
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            std::vector<std::string> log = m_sim.Log();
+            return std::find(log.begin(), log.end(), "tx silent") != log.end();
+        },
+        10000));
+    ULONGLONG ms = Close(v);
+    EXPECT_LT(ms, 5000u);
+    EXPECT_FALSE(IsCommWorkerRunning());
+    EXPECT_FALSE(IsCommTimerRunning());
+}
+
+// Automatic start by mode: 0 on the top heater swinging in, 1 on a rising temperature reaching
+// Tinit, 2 never; each start once per edge.
+TEST_F(RecordingView, AutoRecordStartsOnItsEdges)
+{
+    ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
+    CProbeView* pView = v.pView;
+    // Only the test's ticks from here on: the station's results do not reach the mirror between
+    // setting it and the tick.
+    UnregisterCommWindow(pView->m_hWnd);
+    CIRControlDoc* pDoc = pView->GetDocument();
+    pDoc->SetTinit(200);
+    auto stop = [&] {
+        Command(pView, ID_RECORD);
+        EXPECT_FALSE(pView->IsRecording());
+    };
+
+    pDoc->SetAutoRecord(0);
+    pView->Tick({{42, 0.0f}});
+    EXPECT_FALSE(pView->IsRecording());
+    pView->Tick({{42, 1.0f}});
+    EXPECT_TRUE(pView->IsRecording()) << "the top heater swung in";
+    stop();
+    pView->Tick({{42, 1.0f}});
+    EXPECT_FALSE(pView->IsRecording()) << "still in: no new edge";
+    pView->Tick({{42, 0.0f}});
+    pView->Tick({{42, 1.0f}});
+    EXPECT_TRUE(pView->IsRecording()) << "swung in again";
+    stop();
+
+    pDoc->SetAutoRecord(1);
+    pView->Tick({{3, 210.0f}});
+    pView->Tick({{3, 201.0f}});
+    EXPECT_FALSE(pView->IsRecording()) << "falling towards Tinit";
+    pView->Tick({{3, 190.0f}});
+    pView->Tick({{3, 196.0f}});
+    EXPECT_FALSE(pView->IsRecording()) << "4 degrees below";
+    pView->Tick({{3, 198.0f}});
+    EXPECT_TRUE(pView->IsRecording()) << "rising to 198";
+    stop();
+
+    pDoc->SetAutoRecord(2);
+    pView->Tick({{42, 0.0f}, {3, 190.0f}});
+    pView->Tick({{42, 1.0f}, {3, 199.0f}});
+    EXPECT_FALSE(pView->IsRecording());
+}
+
+// Two stations: each view has its own interface, its own previous temperature, and the threads
+// run until the last connected view is gone.
+TEST_F(RecordingView, TwoViewsOnTwoStations)
+{
+    const int kSecondPort = PendixSimulator::kPort;
+    ViewInFrame& a = OpenOnline(m_sim, StationSimulator::kPort);
+    ViewInFrame& b = OpenOnline(m_sim2, kSecondPort);
+    EXPECT_EQ("COM7", std::string(a.pView->GetInterfaceName()));
+    EXPECT_EQ("COM8", std::string(b.pView->GetInterfaceName()));
+    EXPECT_EQ(2, App().GetInterfacesHandedOut());
+
+    for (ViewInFrame* v : {&a, &b})
+    {
+        UnregisterCommWindow(v->pView->m_hWnd);
+        v->pView->GetDocument()->SetAutoRecord(1);
+        v->pView->GetDocument()->SetTinit(200);
+    }
+    a.pView->Tick({{3, 190.0f}});
+    b.pView->Tick({{3, 190.0f}});
+    a.pView->Tick({{3, 199.0f}});
+    EXPECT_TRUE(a.pView->IsRecording());
+    b.pView->Tick({{3, 198.0f}});
+    EXPECT_TRUE(b.pView->IsRecording()) << "its own station rose from 190 to 198";
+
+    EXPECT_LT(Close(a), 5000u);
+    EXPECT_TRUE(IsCommWorkerRunning());
+    EXPECT_TRUE(IsCommTimerRunning());
+    EXPECT_EQ(1, App().GetInterfacesHandedOut());
+    EXPECT_LT(Close(b), 5000u);
+    EXPECT_FALSE(IsCommWorkerRunning());
+    EXPECT_FALSE(IsCommTimerRunning());
+    EXPECT_TRUE(App().IsNoInterfaceInUse());
+}
+
+// Recording: every second each curve gains the sample the station replied, the bars follow the
+// status block; the station vanishes: one message, recording stopped, the samples kept; with the
+// station back, communication resumes polling.
+TEST_F(RecordingView, RecordingUntilTheStationVanishes)
+{
+    // About nine seconds of polling, then the line is gone as when a USB cable is pulled.
+    ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort, "--process --fault vanish --fault-skip 60");
+    CProbeView* pView = v.pView;
+    CIRControlDoc* pDoc = pView->GetDocument();
+    pDoc->SetAutoRecord(2);
+    EXPECT_TRUE(StateOf(pView, ID_RECORD).enabled);
+    EXPECT_EQ(0, StateOf(pView, ID_RECORD).check);
+    Command(pView, ID_RECORD);
+    EXPECT_EQ(1, StateOf(pView, ID_RECORD).check);
+    EXPECT_EQ(1, StateOf(pView, ID_COMMUNICATION).check);
+    ASSERT_TRUE(PumpUntil([&] { return pDoc->GetSampleCount() >= 4; }, 8000));
+
+    // Held for a moment: no new jobs, the results under way arrive. The mirror holds the
+    // station's last reply; each curve began with a value the station replied.
+    UnregisterCommWindow(pView->m_hWnd);
+    PumpMessages(600);
+    std::vector<std::vector<float>> replies = Replies(m_sim, 0);
+    ASSERT_FALSE(replies.empty());
+    ASSERT_EQ(6u, replies.back().size());
+    for (int n = 0; n < 6; n++)
+        EXPECT_EQ(replies.back()[n], pView->GetMirroredVar(n)) << "variable " << n;
+    CMeasureCurve* pSolder = pDoc->GetCurve(CIRControlDoc::TESolder);
+    CMeasureCurve* pIR = pDoc->GetCurve(CIRControlDoc::IRSolder);
+    for (auto curve : {std::make_pair(pSolder, 0), std::make_pair(pIR, 1)})
+    {
+        CMeasureValue* pFirst = (CMeasureValue*)curve.first->GetValues().GetHead();
+        EXPECT_EQ(0, pFirst->GetTime());
+        bool bReplied = false;
+        for (const auto& reply : replies)
+            bReplied |= std::fabs(reply[curve.second] - pFirst->GetValue()) < 1e-3;
+        EXPECT_TRUE(bReplied) << pFirst->GetValue();
+        EXPECT_EQ(pDoc->GetRecordingTime(), ((CMeasureValue*)curve.first->GetValues().GetTail())->GetTime());
+    }
+    RegisterCommWindow(pView->m_hWnd);
+    // One sample a second: the times step by one.
+    CObList& values = pSolder->GetValues();
+    POSITION pos = values.GetTailPosition();
+    int nNewest = ((CMeasureValue*)values.GetPrev(pos))->GetTime();
+    EXPECT_EQ(nNewest - 1, ((CMeasureValue*)values.GetPrev(pos))->GetTime());
+    CProcessStateCurve* pTop = pDoc->GetBar(4);
+    ASSERT_FALSE(pTop->GetValues().IsEmpty());
+    ASSERT_TRUE(PumpUntil([&] { return !pDoc->AreSamplesPending(); }, 2000));
+    std::vector<std::vector<float>> status = Replies(m_sim, 35);
+    ASSERT_FALSE(status.empty());
+    ASSERT_EQ(8u, status.back().size());
+    // Bars take the status block that follows a sample, so it is one of the latest replies.
+    int nState = ((CProcessStateValues*)pTop->GetValues().GetTail())->GetState();
+    bool bReplied = false;
+    for (size_t i = status.size() > 5 ? status.size() - 5 : 0; i < status.size(); i++)
+        bReplied |= (int)status[i][7] == nState;
+    EXPECT_TRUE(bReplied) << nState;
+
+    // The station goes: the next requests find no line.
+    CBoxCounter boxes;
+    ASSERT_TRUE(PumpUntil([&] { return boxes.Count("Schnittstelle ist gest") == 1; }, 20000));
+    PumpMessages(1500);
+    EXPECT_EQ(1, boxes.Count("Schnittstelle ist gest"));
+    EXPECT_LE(boxes.m_texts.size(), 2u) << "besides at most one port error";
+    EXPECT_FALSE(pView->IsRecording());
+    EXPECT_FALSE(pView->IsOnline());
+    int nSamples = pDoc->GetSampleCount();
+    EXPECT_GE((int)pSolder->GetValues().GetCount(), nSamples);
+    PumpMessages(1500);
+    EXPECT_EQ(nSamples, pDoc->GetSampleCount());
+
+    // Saved and read back: the same samples; the reopened document never connects.
+    std::string path = TempFolder() + "\\vanished.hlv";
+    ASSERT_TRUE(pDoc->OnSaveDocument(path.c_str()));
+    CIRControlDoc* pReopened = new CIRControlDoc;
+    pReopened->m_bAutoDelete = FALSE;
+    ASSERT_TRUE(pReopened->OnOpenDocument(path.c_str()));
+    m_docs.push_back(pReopened);
+    ASSERT_TRUE(pReopened->GetCurve(CIRControlDoc::TESolder) != NULL);
+    EXPECT_EQ(pSolder->GetValues().GetCount(),
+              pReopened->GetCurve(CIRControlDoc::TESolder)->GetValues().GetCount());
+    EXPECT_EQ(pDoc->GetSampleCount(), pReopened->GetSampleCount());
+
+    // Back again: F8 resumes polling.
+    ASSERT_TRUE(m_sim.Start(StationSimulator::kPort));
+    Command(pView, ID_COMMUNICATION);
+    ASSERT_TRUE(PumpUntil([&] { return pView->IsRegisteredForTicks(); }, 10000));
+    size_t nFrom = m_sim.Requests().size();
+    PumpMessages(1500);
+    EXPECT_GE(CountOf(JobsFrom(m_sim, nFrom), "1"), 1);
+    DeleteFileA(path.c_str());
+}
+
+TEST_F(RecordingView, ADocumentFromAFileNeverConnects)
+{
+    AddInterface(StationSimulator::kPort);
+    std::string path = TempFolder() + "\\empty.hlv";
+    {
+        CIRControlDoc doc;
+        doc.m_bAutoDelete = FALSE;
+        ASSERT_TRUE(doc.OnSaveDocument(path.c_str()));
+    }
+    CIRControlDoc* pDoc = new CIRControlDoc;
+    pDoc->m_bAutoDelete = FALSE;
+    ASSERT_TRUE(pDoc->OnOpenDocument(path.c_str()));
+    ASSERT_TRUE(pDoc->IsLoadedFromFile());
+    m_docs.push_back(pDoc);
+    ViewInFrame v;
+    v.pFrame = new CFrameWnd;
+    ASSERT_TRUE(v.pFrame->Create(NULL, "Datei", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 800, 600)));
+    v.pView = new CProbeView;
+    CCreateContext context;
+    context.m_pCurrentDoc = pDoc;
+    ASSERT_TRUE(v.pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 700, 500), v.pFrame,
+                                AFX_IDW_PANE_FIRST, &context));
+    v.pView->OnInitialUpdate();
+    m_views.push_back(v);
+    EXPECT_TRUE(v.pView->GetComBase() == NULL);
+    EXPECT_EQ(0, App().GetInterfacesHandedOut());
+    EXPECT_FALSE(IsCommWorkerRunning());
+    EXPECT_FALSE(StateOf(v.pView, ID_RECORD).enabled);
+    Command(v.pView, ID_RECORD);
+    EXPECT_FALSE(v.pView->IsRecording());
+    EXPECT_FALSE(v.pView->IsOnline());
+    DeleteFileA(path.c_str());
+}
+
+// New settings from the options: the view takes the new rate to the station and polls on at it.
+TEST_F(RecordingView, NewInterfaceSettingsReachTheStation)
+{
+    ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
+    App().GetInterfaces()[0].dwBaudRate = 19200;
+    size_t nFrom = m_sim.Requests().size();
+    App().ApplyInterfaceSettings();
+    EXPECT_FALSE(v.pView->IsRegisteredForTicks()) << "until the station took the rate";
+    ASSERT_TRUE(PumpUntil([&] { return v.pView->IsRegisteredForTicks(); }, 10000));
+    EXPECT_EQ(19200u, v.pView->GetBaudRate());
+    std::vector<std::string> log = m_sim.Log();
+    PumpMessages(1500);
+    std::vector<std::string> later = m_sim.Log();
+    int nAt19200 = 0;
+    for (size_t i = log.size(); i < later.size(); i++)
+        nAt19200 += later[i].compare(0, 9, "rx 19200 ") == 0;
+    EXPECT_GT(nAt19200, 3) << "polling goes on at the new rate";
+    EXPECT_GE(CountOf(JobsFrom(m_sim, nFrom), "18"), 1);
+}
+} // namespace
