@@ -1,5 +1,6 @@
 // HTML help through hhctrl.ocx, loaded at run time: the program starts without it.
 #include "app/HtmlHelp.h"
+#include <string.h>
 
 namespace
 {
@@ -11,8 +12,9 @@ HWND WINAPI SystemHtmlHelp(HWND hWndCaller, LPCSTR lpszFile, UINT uCommand, DWOR
     {
         s_bLoaded = TRUE;
         HMODULE hModule = ::LoadLibraryA("hhctrl.ocx");
-        if (hModule != NULL)
-            s_pfn = (HTMLHELPPROC)(void*)::GetProcAddress(hModule, "HtmlHelpA");
+        FARPROC pProc = hModule != NULL ? ::GetProcAddress(hModule, "HtmlHelpA") : NULL;
+        static_assert(sizeof(s_pfn) == sizeof(pProc), "function pointers");
+        memcpy(&s_pfn, &pProc, sizeof(s_pfn));
     }
     return s_pfn != NULL ? s_pfn(hWndCaller, lpszFile, uCommand, dwData) : NULL;
 }

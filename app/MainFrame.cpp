@@ -137,6 +137,12 @@ const HelpTopic s_helpTopics[] = {
 #undef HELP_CMD
 static_assert(sizeof(s_helpTopics) / sizeof(s_helpTopics[0]) == 63, "one topic per help context");
 
+// The active recording page, NULL when none.
+CDrawView* ActiveDrawView()
+{
+    return dynamic_cast<CDrawView*>(GetActiveDrawView());
+}
+
 BOOL IsExpert()
 {
     CIRControlApp* pApp = GetIRControlApp();
@@ -150,15 +156,6 @@ CString LoadText(UINT nID)
     return s;
 }
 } // namespace
-
-CDrawView* GetActiveDrawView()
-{
-    CMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CMDIFrameWnd, AfxGetMainWnd());
-    if (pFrame == NULL)
-        return NULL;
-    CMDIChildWnd* pChild = pFrame->MDIGetActive();
-    return pChild != NULL ? DYNAMIC_DOWNCAST(CDrawView, pChild->GetActiveView()) : NULL;
-}
 
 CMainFrame::CMainFrame()
     : m_helpIdMap(10), m_bMinimizedView(FALSE), m_pToolBarManager(NULL), m_pMenuBar(NULL), m_pWorkspaceManager(NULL)
@@ -201,7 +198,6 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
-    EnableDocking(CBRS_ALIGN_ANY);
     if (!DefineDefaultToolBars())
         return -1;
     static const UINT s_indicators[] = {ID_SEPARATOR, ID_INDICATOR_ANALYSE, ID_INDICATOR_BAUD,
@@ -210,7 +206,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         !m_wndStatusBar.SetIndicators(s_indicators, sizeof(s_indicators) / sizeof(s_indicators[0])))
         return -1;
     m_pToolBarManager->m_bCoolLook = TRUE;
-    if (!CreateBars())
+    EnableDocking(CBRS_ALIGN_ANY);
+    if (!CreateBars() || !CreateDefaultToolBars())
         return -1;
     // Status panes: widths, left-aligned texts.
     const struct
@@ -245,12 +242,20 @@ BOOL CMainFrame::DefineDefaultToolBars()
         const DefaultToolBar& def = s_toolBars[i];
         if (def.bExpertOnly && !bExpert)
             continue;
-        UINT* pIDs = NULL;
-        int nCount = 0, cx = 0, cy = 0;
-        if (!SECBmpMgr::ReadToolBarResource(def.nResourceId, pIDs, nCount, cx, cy, TRUE))
+        int cx = 0, cy = 0;
+        if (!SECBmpMgr::ReadToolBarResource(def.nResourceId, m_pButtons[i], m_nButtons[i], cx, cy, TRUE))
             return FALSE;
-        m_pButtons[i] = pIDs;
-        m_nButtons[i] = nCount;
+    }
+    return TRUE;
+}
+
+BOOL CMainFrame::CreateDefaultToolBars()
+{
+    for (int i = 0; i < toolbarCount; i++)
+    {
+        const DefaultToolBar& def = s_toolBars[i];
+        if (m_pButtons[i] == NULL)
+            continue;
         SECCustomToolBar* pBar = new SECCustomToolBar;
         pBar->SetManager(m_pToolBarManager);
         pBar->SetOwner(this);
@@ -262,7 +267,7 @@ BOOL CMainFrame::DefineDefaultToolBars()
             return FALSE;
         }
         pBar->m_bAutoDelete = TRUE;
-        pBar->SetButtons(pIDs, nCount);
+        pBar->SetButtons(m_pButtons[i], m_nButtons[i]);
         pBar->EnableDocking(CBRS_ALIGN_ANY);
         m_pToolBars[i] = pBar;
         if (def.nAfter >= 0 && m_pToolBars[def.nAfter] != NULL)
@@ -338,9 +343,9 @@ BOOL CMainFrame::ShowUserMask()
 
 BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    if ((nCode == CN_COMMAND || nCode == CN_UPDATE_COMMAND_UI) && IsWaitingCommand(nID))
+    if ((nCode == (int)CN_COMMAND || nCode == (int)CN_UPDATE_COMMAND_UI) && IsWaitingCommand(nID))
     {
-        if (nCode == CN_UPDATE_COMMAND_UI)
+        if (nCode == (int)CN_UPDATE_COMMAND_UI)
         {
             if (pExtra != NULL)
                 ((CCmdUI*)pExtra)->Enable(FALSE);
@@ -426,7 +431,7 @@ void CMainFrame::ToggleMinimizedView()
     }
     else
         ShowWindow(SW_SHOWMAXIMIZED);
-    if (CDrawView* pView = GetActiveDrawView())
+    if (CDrawView* pView = ActiveDrawView())
         pView->ZoomFit();
     m_bMinimizedView = bEnter;
 }

@@ -104,7 +104,9 @@ class CMainFrame : public CMDIFrameWnd
     SECMDIMenuBar* m_pMenuBar;
     SECWorkspaceManagerEx* m_pWorkspaceManager;
 
+    // The toolbars' images and button arrays; the bars are made and docked after the others.
     BOOL DefineDefaultToolBars();
+    BOOL CreateDefaultToolBars();
     BOOL CreateBars();
     void FitPanes();
     void ToggleBar(CControlBar* pBar);
@@ -126,6 +128,3 @@ class CMainFrame : public CMDIFrameWnd
     afx_msg LRESULT OnFullScreenChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };
-
-// The active view of the main window's active MDI child when it draws a recording, or NULL.
-CDrawView* GetActiveDrawView();

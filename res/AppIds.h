@@ -36,13 +36,11 @@
 #define ID_FAN 32790                // "&Fan"
 #define ID_PUMP 32791               // "&Pumpe"
 #define ID_CALIBRATE 32792          // "K&alibrieren"
-#define ID_COMMUNICATION 32793
 #define ID_STATION_CLOCK_SET 32799
 #define ID_STATION_CLOCK_RESET 32800
 #define ID_SETTINGS_LAYOUT 32806
 #define ID_SETTINGS_CURVES 32809
 #define ID_SETTINGS_SAMPLING 32810
-#define ID_RECORD 32811
 #define ID_RECORD_CLEAR 32812       // "&Löschen\tF10"
 #define ID_BOTTOM_HEATER 32818      // "U&ntenstrahler"
 #define ID_EXPORT_TABLE 32820       // "&Messtabelle exportieren..."
