@@ -1,5 +1,6 @@
 // Command routing through message maps, command-state updates and the wait cursor.
 #include "CmdTarget.h"
+#include <vector>
 #include "Wnd.h"
 #include "Menu.h"
 #include "WinApp.h"
@@ -186,17 +187,55 @@ void CCmdUI::SetCheck(int nCheck)
     }
 }
 
+namespace
+{
+
+HBITMAP s_hMenuDot = NULL;
+
+// A monochrome bitmap of the menu check size, white with a black round dot in the middle.
+HBITMAP MakeMenuDot()
+{
+    int cx = ::GetSystemMetrics(SM_CXMENUCHECK);
+    int cy = ::GetSystemMetrics(SM_CYMENUCHECK);
+    if (cx <= 0 || cy <= 0)
+        return NULL;
+    int nStride = (cx + 15) / 16 * 2;
+    std::vector<BYTE> bits(static_cast<size_t>(nStride) * cy, 0xFF);
+    // The dot's radius, in tenths of a pixel: a fifth of the smaller side.
+    int nRadius10 = (cx < cy ? cx : cy) * 2;
+    for (int y = 0; y < cy; ++y)
+        for (int x = 0; x < cx; ++x)
+        {
+            int dx = x * 10 + 5 - cx * 5, dy = y * 10 + 5 - cy * 5;
+            if (dx * dx + dy * dy <= nRadius10 * nRadius10)
+                bits[static_cast<size_t>(y) * nStride + x / 8] &= static_cast<BYTE>(~(0x80 >> (x % 8)));
+        }
+    return ::CreateBitmap(cx, cy, 1, 1, bits.data());
+}
+
+} // namespace
+
+HBITMAP AFXAPI AfxGetMenuDotBitmap()
+{
+    if (s_hMenuDot == NULL)
+        s_hMenuDot = MakeMenuDot();
+    return s_hMenuDot;
+}
+
+HBITMAP AFXAPI AfxSetMenuDotBitmap(HBITMAP hBitmap)
+{
+    HBITMAP hOld = s_hMenuDot;
+    s_hMenuDot = hBitmap;
+    return hOld;
+}
+
 void CCmdUI::SetRadio(BOOL bOn)
 {
     if (m_pMenu != NULL && m_pSubMenu == NULL)
     {
-        MENUITEMINFO mii = {};
-        mii.cbSize = sizeof(mii);
-        mii.fMask = MIIM_FTYPE | MIIM_STATE;
-        ::GetMenuItemInfo(m_pMenu->m_hMenu, m_nIndex, TRUE, &mii);
-        mii.fType = bOn ? (mii.fType | MFT_RADIOCHECK) : (mii.fType & ~MFT_RADIOCHECK);
-        mii.fState = bOn ? (mii.fState | MFS_CHECKED) : (mii.fState & ~MFS_CHECKED);
-        ::SetMenuItemInfo(m_pMenu->m_hMenu, m_nIndex, TRUE, &mii);
+        // Checked, the item shows the shared dot instead of the check mark.
+        ::SetMenuItemBitmaps(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION, NULL, AfxGetMenuDotBitmap());
+        ::CheckMenuItem(m_pMenu->m_hMenu, m_nIndex, MF_BYPOSITION | (bOn ? MF_CHECKED : MF_UNCHECKED));
         return;
     }
     SetCheck(bOn ? 1 : 0);

@@ -4,6 +4,8 @@
 // Differences from MFC:
 // - No OLE automation, dispatch maps, connection points or interface maps.
 // - Handler pointers in map entries are stored through AfxMsgFn (a bit copy), not C casts.
+// - The radio mark of menu items is one shared bitmap reached through AfxGetMenuDotBitmap and
+//   AfxSetMenuDotBitmap (MFC keeps it in its global data).
 #pragma once
 #include "afx.h"
 #include "FrameworkIds.h"
@@ -175,6 +177,13 @@ public:
     void SetText(LPCTSTR) override {}
     BOOL m_bEnabled;
 };
+
+// The mark CCmdUI::SetRadio gives menu items (with SetMenuItemBitmaps): a round dot of the menu
+// check size, made on first use. AfxSetMenuDotBitmap puts another in its place for items set
+// from then on and returns the one it replaced; the caller owns the bitmap it set and puts the
+// old one back before deleting it.
+HBITMAP AFXAPI AfxGetMenuDotBitmap();
+HBITMAP AFXAPI AfxSetMenuDotBitmap(HBITMAP hBitmap);
 
 // Shows the wait cursor for its lifetime.
 class CWaitCursor

@@ -189,6 +189,8 @@ class CGXControl
     {
         m_pActiveChild = pChild;
     }
+    // Tells the grid that the focus left a window of this control for one outside the grid.
+    void NotifyGridKillFocus(CWnd* pNewWnd);
     void SetCellTip(CGXCellTipBase* pTip);
     CGXCellTipBase* GetCellTip() const
     {

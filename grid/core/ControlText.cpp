@@ -261,3 +261,14 @@ BOOL CGXControl::ValidatePaste(const CString&)
 void CGXControl::OnInvalidText(const CString&)
 {
 }
+
+void CGXControl::NotifyGridKillFocus(CWnd* pNewWnd)
+{
+    CWnd* pGridWnd = GetGridWnd();
+    HWND hGrid = pGridWnd != NULL ? pGridWnd->GetSafeHwnd() : NULL;
+    HWND hNew = pNewWnd != NULL ? pNewWnd->GetSafeHwnd() : NULL;
+    if (hGrid == NULL || hNew == hGrid || (hNew != NULL && ::IsChild(hGrid, hNew)) ||
+        m_pGrid->m_bLockFocusHandler)
+        return;
+    pGridWnd->SendMessage(WM_KILLFOCUS, (WPARAM)hNew);
+}

@@ -22,6 +22,7 @@ ON_WM_CHAR()
 ON_WM_ERASEBKGND()
 ON_WM_SHOWWINDOW()
 ON_WM_SETFOCUS()
+ON_WM_KILLFOCUS()
 ON_WM_KEYUP()
 ON_WM_LBUTTONDOWN()
 ON_WM_STYLECHANGED()
@@ -1006,6 +1007,13 @@ void CGXEditControl::OnSetFocus(CWnd* pOldWnd)
 {
     CEdit::OnSetFocus(pOldWnd);
     UpdateEditWindow();
+}
+
+void CGXEditControl::OnKillFocus(CWnd* pNewWnd)
+{
+    CEdit::OnKillFocus(pNewWnd);
+    // The grid stores and deactivates the cell when the focus leaves it altogether.
+    NotifyGridKillFocus(pNewWnd);
 }
 
 void CGXEditControl::OnLButtonDown(UINT, CPoint)

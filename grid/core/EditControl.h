@@ -105,6 +105,7 @@ class CGXEditControl : public CEdit, public CGXStatic
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnShowWindow(BOOL bShow, UINT nStatus);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
+    afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct);

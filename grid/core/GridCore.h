@@ -553,6 +553,10 @@ class CGXGridCore
     virtual BOOL OnGridSysColorChange();
     virtual BOOL OnGridWinIniChange(LPCTSTR pszSection);
     virtual BOOL OnGridGetDlgCode(UINT& nCode);
+    // Focus and activation (GridCoreActivation.cpp).
+    virtual BOOL OnActivateGrid(BOOL bActive);
+    virtual void DeactivateCurrentCell(BOOL bStore);
+    virtual void ResetCurrentCellControl();
     virtual LRESULT OnGridNavigate(WPARAM wParam, LPARAM lParam);      // 0x790
     virtual void OnGridProperty(WPARAM wParam);                        // 0x791
     virtual int OnGridMoveCurrentCell(WPARAM wParam, LPARAM lParam);   // 0x792
@@ -704,6 +708,8 @@ class CGXGridCore
     BOOL m_bInterrupted = FALSE;    // a warning or a focus loss interrupted a change
     BOOL m_bRefusedDeactivate = FALSE;
     BOOL m_bLockFocusHandler = FALSE;
+    HWND m_hLastFocusWnd = NULL;     // the window that had the focus before the grid
+    BOOL m_bLostFocus = FALSE;
     UINT m_nDbcsLeadKey = 0;
     WORD m_nHitState = 0;           // button state of the running mouse sequence
     UINT m_nMouseFlags = 0;         // MK_ flags of its press

@@ -83,6 +83,38 @@ BOOL Escape(CGXGridCore* g, UINT)
     return TRUE;
 }
 
+// The clipboard keys act only when the operation is possible.
+BOOL CopyKey(CGXGridCore* g, UINT)
+{
+    if (g->CanCopy())
+        g->Copy();
+    return TRUE;
+}
+
+BOOL PasteKey(CGXGridCore* g, UINT)
+{
+    if (g->CanPaste())
+        g->Paste();
+    return TRUE;
+}
+
+BOOL CutKey(CGXGridCore* g, UINT)
+{
+    if (g->CanCut())
+        g->Cut();
+    return TRUE;
+}
+
+BOOL DeleteKey(CGXGridCore* g, UINT)
+{
+    ROWCOL nRow, nCol;
+    CGXControl* pControl = g->GetCurrentCell(nRow, nCol) ? g->GetControl(nRow, nCol) : NULL;
+    if (pControl == NULL || pControl->IsActive() || !g->CanClear() || !pControl->QueryClearText())
+        return FALSE;
+    g->Clear((::GetKeyState(VK_CONTROL) & 0x8000) != 0);
+    return TRUE;
+}
+
 // Moves that the arrow and page keys start; they may begin keyboard auto-repeat.
 template <int nDirection, bool bByCount> BOOL Move(CGXGridCore* g, UINT nCount)
 {
@@ -116,6 +148,10 @@ const KeyEntry s_keyTable[] = {
     {VK_F2, modNone, F2},
     {VK_ESCAPE, modAny, Escape},
     {VK_BACK, modCtrl, [](CGXGridCore* g, UINT) { return g->Redo(), TRUE; }},
+    {VK_INSERT, modCtrl, CopyKey},
+    {VK_INSERT, modShift, PasteKey},
+    {VK_DELETE, modShift, CutKey},
+    {VK_DELETE, modNone | modCtrl, DeleteKey},
 };
 
 struct CharEntry
@@ -125,6 +161,9 @@ struct CharEntry
 };
 
 const CharEntry s_charTable[] = {
+    {3, CopyKey},                                               // Ctrl+C
+    {22, PasteKey},                                             // Ctrl+V
+    {24, CutKey},                                               // Ctrl+X
     {26, [](CGXGridCore* g, UINT) { return g->Undo(), TRUE; }}, // Ctrl+Z
     {18, [](CGXGridCore* g, UINT) { return g->Redo(), TRUE; }}, // Ctrl+R
     {9, [](CGXGridCore*, UINT) { return TRUE; }},

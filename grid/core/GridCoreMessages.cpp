@@ -272,49 +272,7 @@ BOOL CGXGridCore::OnGridCommand(WPARAM wParam, LPARAM lParam)
     return pControl != NULL && pControl->OnCommand(wParam, lParam);
 }
 
-BOOL CGXGridCore::OnGridShowWindow(BOOL, UINT)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridSetFocus(CWnd*)
-{
-    m_bActiveFrame = TRUE;
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridKillFocus(CWnd*)
-{
-    m_bActiveFrame = FALSE;
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridMouseActivate(CWnd*, UINT, UINT, int&)
-{
-    return FALSE;
-}
-
 BOOL CGXGridCore::OnGridTimer(UINT_PTR)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridCtlColor(CDC*, CWnd*, UINT, HBRUSH&)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridDestroy()
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridSysColorChange()
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::OnGridWinIniChange(LPCTSTR)
 {
     return FALSE;
 }

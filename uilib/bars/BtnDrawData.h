@@ -21,6 +21,10 @@ class SECBtnDrawData
     void SysColorChange();
     // Selects an image strip into the image DC (NULL: none).
     void SelectImage(HBITMAP hbm);
+    BOOL HasImage() const
+    {
+        return m_hOldImage != NULL;
+    }
 
     // Attributes
     HDC m_hDCImage;

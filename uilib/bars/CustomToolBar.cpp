@@ -217,7 +217,7 @@ void SECCustomToolBar::SetButtonSize(int, int)
 
 // ---- buttons
 
-SECStdBtn* SECCustomToolBar::NewButton(UINT nID, const UINT* pInfo)
+SECStdBtn* SECCustomToolBar::NewButton(UINT nID, const UINT_PTR* pInfo)
 {
     const SECToolBarManager* pManager = GetManager();
     const SECBtnMapEntry* pMap =
@@ -283,6 +283,12 @@ BOOL SECCustomToolBar::InsertButton(int nIndex, UINT nID, BOOL bSeparator, BOOL 
     nIndex = std::max(0, std::min(nIndex, GetBtnCount()));
     SECStdBtn* pBtn = bSeparator ? NewSeparator() : NewButton(nID);
     m_btns.insert(m_btns.begin() + nIndex, pBtn);
+    // Separators of its row are as tall as its tallest button.
+    int nFirst = 0, nLast = 0;
+    RowOf(nIndex, nFirst, nLast);
+    for (int i = nFirst; i <= nLast; i++)
+        if (m_btns[(size_t)i]->HasStyle(TBBS_SEPARATOR) && !bSeparator)
+            m_btns[(size_t)i]->m_cy = std::max(m_btns[(size_t)i]->m_cy, pBtn->m_cy);
     if (m_nSelected >= nIndex)
         m_nSelected++;
     if (m_nHot >= nIndex)
@@ -293,6 +299,16 @@ BOOL SECCustomToolBar::InsertButton(int nIndex, UINT nID, BOOL bSeparator, BOOL 
     if (!bBatch)
         SizeToParent();
     return TRUE;
+}
+
+void SECCustomToolBar::RowOf(int nIndex, int& nFirst, int& nLast) const
+{
+    nFirst = nIndex;
+    while (nFirst > 0 && !m_btns[(size_t)nFirst - 1]->HasStyle(TBBS_WRAPPED))
+        nFirst--;
+    nLast = nIndex;
+    while (nLast + 1 < GetBtnCount() && !m_btns[(size_t)nLast]->HasStyle(TBBS_WRAPPED))
+        nLast++;
 }
 
 void SECCustomToolBar::ArrangeSeparators()
@@ -334,8 +350,19 @@ BOOL SECCustomToolBar::RemoveButton(int nIndex, BOOL bBatch)
         m_nHot--;
     if (m_nTracking == nIndex)
         m_nTracking = -1;
+    int nRowFirst = 0, nRowLast = 0;
+    RowOf(nIndex, nRowFirst, nRowLast);
     delete m_btns[(size_t)nIndex];
     m_btns.erase(m_btns.begin() + nIndex);
+    // The row's separators take its tallest remaining button's height.
+    nRowLast = std::min(nRowLast - 1, GetBtnCount() - 1);
+    int cyRow = 0;
+    for (int i = nRowFirst; i <= nRowLast; i++)
+        if (!m_btns[(size_t)i]->HasStyle(TBBS_SEPARATOR))
+            cyRow = std::max(cyRow, m_btns[(size_t)i]->m_cy);
+    for (int i = nRowFirst; i <= nRowLast; i++)
+        if (m_btns[(size_t)i]->HasStyle(TBBS_SEPARATOR))
+            m_btns[(size_t)i]->m_cy = cyRow > 0 ? cyRow : m_nSepWidth * 2 / 3;
     ArrangeSeparators();
     m_bPendingFloat = m_bPendingHorz = m_bPendingVert = TRUE;
     if (m_btns.empty() && IsUserToolBar() && !bBatch)
@@ -359,17 +386,14 @@ LRESULT SECCustomToolBar::OnDestroyEmpty(WPARAM, LPARAM)
     // A button may have arrived since.
     if (!m_btns.empty())
         return 0;
-    CFrameWnd* pFrame = GetDockingFrame();
-    if (IsFloating())
-    {
-        CFrameWnd* pMiniFrame = GetParentFrame();
-        DestroyWindow();
-        if (pMiniFrame != NULL && pMiniFrame != pFrame)
-            pMiniFrame->DestroyWindow();
-    }
-    else
-        DestroyWindow();
-    if (pFrame != NULL)
+    CFrameWnd* pFrame = m_pDockSite;
+    // A floating bar's frame has nothing left to hold once the bar is gone.
+    CFrameWnd* pMiniFrame = IsFloating() ? GetParentFrame() : NULL;
+    const HWND hWndMini = pMiniFrame != NULL && pMiniFrame != pFrame ? pMiniFrame->m_hWnd : NULL;
+    DestroyWindow();
+    if (hWndMini != NULL && ::IsWindow(hWndMini))
+        ::DestroyWindow(hWndMini);
+    if (pFrame != NULL && ::IsWindow(pFrame->m_hWnd))
         pFrame->RecalcLayout();
     return 0;
 }
@@ -807,8 +831,9 @@ void SECCustomToolBar::SetHot(int nIndex)
 
 void SECCustomToolBar::RestartHotTracking()
 {
-    if (!IsFlat() || m_hWnd == NULL || ::GetActiveWindow() == NULL ||
-        SECGetToolBarState().bDropDownInProgress || m_nTracking >= 0 || GetCapture() != NULL)
+    const SECToolBarState& state = SECGetToolBarState();
+    if (!IsFlat() || m_hWnd == NULL || ::GetActiveWindow() == NULL || state.bDropDownInProgress ||
+        state.bDragInProgress || m_nTracking >= 0 || GetCapture() != NULL)
         return;
     const int nIndex = ButtonAtForHot();
     SetHot(nIndex);

@@ -40,7 +40,7 @@ struct SECBtnMapEntry
     SECBtnFactory pfnCreate;
     UINT nID;
     UINT nStyle;
-    UINT info[4];
+    UINT_PTR info[4]; // pointer-sized: a menu button keeps a menu handle and a text here
 };
 
 typedef std::vector<SECStdBtn*> SECBtnArray;
@@ -107,7 +107,7 @@ class SECCustomToolBar : public SECControlBar
     virtual int HitTest(CPoint point) const;
     virtual void UpdateButton(int nIndex);
     virtual BOOL DropButton(CRect rect, SECStdBtn* pBtn, BOOL bCopy, BOOL bBatch = FALSE);
-    virtual SECStdBtn* NewButton(UINT nID, const UINT* pInfo = NULL);
+    virtual SECStdBtn* NewButton(UINT nID, const UINT_PTR* pInfo = NULL);
     virtual SECStdBtn* NewSeparator(SECCustomToolBar* pOwner = NULL);
 
     void SetButtonStyle(int nIndex, UINT nStyle);
@@ -191,6 +191,8 @@ class SECCustomToolBar : public SECControlBar
     void NotifyManager(int nCode);
     void ClearButtons();
     void ArrangeSeparators();
+    // The first and last index of the row (by the wrap bits of the last layout) holding nIndex.
+    void RowOf(int nIndex, int& nFirst, int& nLast) const;
     int ButtonAtForHot() const;
     void SetHot(int nIndex);
     void StopHotTracking();

@@ -152,6 +152,19 @@ void SECCustomToolBar::FloatNewToolBar(SECCustomToolBar* pBar, CPoint ptDrop)
     point.Offset(-pBar->m_cxLeftBorder, -pBar->m_cyTopBorder);
     point.Offset(-::GetSystemMetrics(SM_CXBORDER), -::GetSystemMetrics(SM_CYBORDER));
     pFrame->FloatControlBar(pBar, point, CBRS_ALIGN_TOP);
+    // The floating frame's borders may differ from those reckoned with: the bar's client origin
+    // is put at the drop point exactly.
+    CFrameWnd* pMiniFrame = pBar->GetParentFrame();
+    if (pMiniFrame == NULL || pMiniFrame == pFrame)
+        return;
+    CPoint ptOrigin(0, 0);
+    pBar->ClientToScreen(&ptOrigin);
+    if (ptOrigin == ptDrop)
+        return;
+    CRect rect;
+    pMiniFrame->GetWindowRect(&rect);
+    rect.OffsetRect(ptDrop - ptOrigin);
+    pMiniFrame->SetWindowPos(NULL, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 BOOL SECCustomToolBar::DropButton(CRect rect, SECStdBtn* pBtn, BOOL bCopy, BOOL bBatch)

@@ -224,6 +224,12 @@ CSize SECCustomToolBar::LayoutButtons(int nLength, DWORD dwMode)
             CRect rect;
             pDock->GetClientRect(&rect);
             nLength = bVertical ? rect.Height() : rect.Width();
+            // Room for the caption buttons of a maximised child at the right end.
+            const bool bRightSide = std::any_of(m_btns.begin(), m_btns.end(), [](const SECStdBtn* pBtn) {
+                return pBtn->m_nType == SECStdBtn::BtnRightSide;
+            });
+            if (!bVertical && bRightSide)
+                nLength += 12;
         }
     }
 

@@ -63,7 +63,7 @@ void SECStdBtn::Invalidate(BOOL bErase)
     }
 }
 
-void SECStdBtn::SetCmdID(UINT nID, const UINT*)
+void SECStdBtn::SetCmdID(UINT nID, const UINT_PTR*)
 {
     m_nID = nID;
     AdjustSize();
@@ -332,7 +332,7 @@ void SECStdBtn::DrawButton(CDC& dc, BOOL bForceRaised, int& x, int& y, int& cx, 
 void SECStdBtn::BlitImage(CDC& dc, int x, int y)
 {
     SECBtnDrawData* pData = m_pToolBar != NULL ? m_pToolBar->m_pDrawData : NULL;
-    if (pData == NULL || ::GetCurrentObject(pData->m_hDCImage, OBJ_BITMAP) == NULL)
+    if (pData == NULL || !pData->HasImage() || m_nImage < 0)
         return;
     const int cxImage = m_pToolBar->GetImageWidth();
     const int cyImage = m_pToolBar->GetImageHeight();
@@ -346,6 +346,8 @@ void SECStdBtn::CreateMask(SECBtnDrawData& data, const CRect& rcInside, CPoint p
     const int cyImage = m_pToolBar != NULL ? m_pToolBar->GetImageHeight() : 15;
     ::PatBlt(data.m_hDCMask, 0, 0, m_cx, m_cy, WHITENESS);
     (void)rcInside;
+    if (!data.HasImage() || m_nImage < 0)
+        return;
     // Pixels of the face colour become white, then those of the highlight colour are added.
     ::SetBkColor(data.m_hDCImage, sys.m_clrBtnFace);
     ::BitBlt(data.m_hDCMask, ptImage.x, ptImage.y, cxImage, cyImage, data.m_hDCImage, m_nImage * cxImage, 0,

@@ -53,7 +53,7 @@ class SECStdBtn
     virtual void SetPos(int x, int y);
     virtual void Invalidate(BOOL bErase = FALSE);
     // info: the creation data of a special button, NULL for a plain one.
-    virtual void SetCmdID(UINT nID, const UINT* pInfo = NULL);
+    virtual void SetCmdID(UINT nID, const UINT_PTR* pInfo = NULL);
     virtual BOOL CanDrag() const;
     virtual void Paint(CDC* pDC, SECBtnDrawData& data);
     // TRUE: the toolbar captures the mouse for this button.

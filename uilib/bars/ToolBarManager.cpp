@@ -91,6 +91,8 @@ SECCustomToolBar* SECToolBarManager::FindToolBarAt(const CRect& rect)
         CRect rcBar, rcMeet;
         CWnd* pWnd =
             pBar->IsFloating() ? static_cast<CWnd*>(pBar->GetParentFrame()) : static_cast<CWnd*>(pBar);
+        if (pWnd == NULL)
+            continue;
         pWnd->GetWindowRect(&rcBar);
         if (rcMeet.IntersectRect(&rcBar, &rect))
             found.push_back(static_cast<SECCustomToolBar*>(pBar));

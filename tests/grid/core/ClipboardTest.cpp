@@ -340,3 +340,49 @@ TEST(GridClipboard, ControlCopyKeepsOtherFormats)
     ASSERT_TRUE(TextOf(ClipboardBytes(CF_TEXT), text));
     EXPECT_EQ("bc", text);
 }
+
+namespace
+{
+void PressWith(WORD vkMod, WORD vk)
+{
+    INPUT in[4] = {};
+    WORD keys[4] = {vkMod, vk, vk, vkMod};
+    for (int i = 0; i < 4; i++)
+    {
+        in[i].type = INPUT_KEYBOARD;
+        in[i].ki.wVk = keys[i];
+        in[i].ki.dwFlags = i >= 2 ? KEYEVENTF_KEYUP : 0;
+    }
+    ::SendInput(4, in, sizeof(INPUT));
+    PumpMessages(150);
+}
+} // namespace
+
+TEST(GridClipboard, KeysReachTheClipboardOperations)
+{
+    ClipGrid w;
+    w.Set(1, 1, "k1");
+    w.Set(1, 2, "k2");
+    w.g.ChangeCurrentCell(1, 1, 0x0A);
+    w.grid->SetFocus();
+    PumpMessages(50);
+    w.Select(CGXCellRange(1, 1, 1, 2));
+    PutText("vorher");
+    PressWith(VK_CONTROL, 'C');
+    std::string text;
+    ASSERT_TRUE(TextOf(ClipboardBytes(CF_TEXT), text));
+    EXPECT_EQ("k1\tk2\r\n", text);
+
+    w.Unselect();
+    w.g.ChangeCurrentCell(3, 1, 0x0A);
+    w.grid->SetFocus();
+    PressWith(VK_SHIFT, VK_INSERT);
+    EXPECT_STREQ("k1", w.Value(3, 1));
+    EXPECT_STREQ("k2", w.Value(3, 2));
+
+    w.Select(CGXCellRange(3, 1, 3, 2));
+    PressWith(VK_CONTROL, VK_DELETE);
+    EXPECT_STREQ("", w.Value(3, 1));
+    EXPECT_STREQ("", w.Value(3, 2));
+    EXPECT_STREQ("k1", w.Value(1, 1));
+}

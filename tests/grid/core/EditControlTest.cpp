@@ -342,3 +342,32 @@ TEST(GridEditControl, AlignmentOfTheWindowBecomesTheCells)
     ASSERT_TRUE(stored.GetInclude(CGXStyle::ibHorzAlign));
     EXPECT_EQ((DWORD)DT_RIGHT, stored.GetHorizontalAlignment());
 }
+
+TEST(GridEditControl, LeavingTheGridStoresUnlessInvalid)
+{
+    EditGrid w;
+    HWND hOther = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE, 0, 0, 30, 20,
+                                    w.parent.GetSafeHwnd(), NULL, NULL, NULL);
+    ASSERT_NE((HWND)NULL, hOther);
+    Type("abc");
+    // The focus went into the cell's own window: the grid stays active.
+    ASSERT_TRUE(w.Edit()->IsActive());
+    ::SetFocus(hOther);
+    PumpMessages(80);
+    EXPECT_STREQ("abc", w.Value(2, 2));
+    EXPECT_FALSE(w.Edit()->IsActive());
+    EXPECT_FALSE(::IsWindowVisible(w.EditWnd()));
+
+    // A value the cell refuses stays in the control.
+    CGXStyle style;
+    style.SetUserAttributeText(GX_IDS_UA_VALID_MIN, "10");
+    w.SetStyle(3, 2, style);
+    w.Start(3, 2);
+    Type("5");
+    ASSERT_TRUE(w.Edit()->IsActive());
+    ::SetFocus(hOther);
+    PumpMessages(80);
+    EXPECT_STREQ("", w.Value(3, 2));
+    EXPECT_TRUE(w.Edit()->IsActive());
+    ::DestroyWindow(hOther);
+}

@@ -29,3 +29,11 @@
 #define IDR_TB_COUNT_PAST_END 9150
 #define IDR_TB_HEAD_ONLY 9151
 #define IDR_TB_MISSING 9152
+// A menu for the menu-template reader and menu buttons, and one cut short.
+#define IDM_TB_MENU 9300
+#define ID_TB_MENU_NEW 9301
+#define ID_TB_MENU_ONE 9302
+#define ID_TB_MENU_END 9303
+#define ID_TB_MENU_BAR 9304
+#define ID_TB_MENU_HELP 9305
+#define IDM_TB_MENU_CUT 9310

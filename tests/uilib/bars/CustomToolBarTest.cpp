@@ -75,6 +75,7 @@ TEST(CustomToolBarPressing, ADropDownButtonNotifiesItsIndexAndSendsNoCommand)
     frame.m_pFirst->SetButtonStyle(kDrop, frame.m_pFirst->GetButtonStyle(kDrop) | TBBS_DROPDOWN);
     ClickAt(frame.ButtonCentre(frame.m_pFirst, kDrop));
     ASSERT_EQ(1u, frame.m_pFrame->m_dropDowns.size());
+    EXPECT_EQ((int)TBN_DROPDOWN, frame.m_pFrame->m_dropDowns[0].nCode);
     EXPECT_EQ(ID_TB_DROP, frame.m_pFrame->m_dropDowns[0].nItem);
     EXPECT_EQ(kDrop, frame.m_pFrame->m_dropDowns[0].nIndex);
     EXPECT_EQ(UINT_PTR(0xE810), frame.m_pFrame->m_dropDowns[0].nFrom);

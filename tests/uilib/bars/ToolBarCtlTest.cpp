@@ -189,3 +189,22 @@ TEST(SECToolBar, LaysOutAsTheLayersToolBar)
     EXPECT_EQ(layer.CalcFixedLayout(FALSE, TRUE), bar.CalcFixedLayout(FALSE, TRUE));
     EXPECT_EQ(layer.CalcFixedLayout(FALSE, FALSE), bar.CalcFixedLayout(FALSE, FALSE));
 }
+
+TEST(SECToolBar, NewerControlsTakeSizesWhileFlatAndKeepTheirStyle)
+{
+    VersionSource source(&FindVersion471);
+    ToolBarCtlFrame frame;
+    SECToolBar bar;
+    ASSERT_TRUE(bar.CreateEx(frame.m_pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE820));
+    bar.SetButtons(kIDs, kCount);
+    const CSize before = bar.CalcFixedLayout(FALSE, TRUE);
+    bar.SetSizes(CSize(30, 28), CSize(22, 20));
+    EXPECT_EQ(CSize(30, 28), bar.m_sizeButton);
+    EXPECT_EQ(CSize(22, 20), bar.m_sizeImage);
+    EXPECT_FALSE(bar.GetStyle() & (TBSTYLE_FLAT | TBSTYLE_TRANSPARENT))
+        << "restored after the default handling";
+    // Five buttons 7 wider each, the rows 6 taller.
+    const CSize after = bar.CalcFixedLayout(FALSE, TRUE);
+    EXPECT_EQ(before.cx + 5 * 7, after.cx);
+    EXPECT_EQ(before.cy + 6, after.cy);
+}

@@ -34,12 +34,13 @@ BOOL CToolTestFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERI
 
 LRESULT CToolTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_NOTIFY && ((NMHDR*)lParam)->code == (UINT)TBN_DROPDOWN)
+    const int nCode = message == WM_NOTIFY ? (int)((NMHDR*)lParam)->code : 0;
+    if (nCode == (int)TBN_DROPDOWN || nCode == -2120 || nCode == -2121)
     {
-        // NMTOOLBAR, then the button's index.
         const NMTOOLBAR* pNm = (const NMTOOLBAR*)lParam;
         const UINT_PTR* pExtra = (const UINT_PTR*)(pNm + 1);
-        m_dropDowns.push_back(DropDown{pNm->iItem, (int)pExtra[0], pNm->hdr.idFrom});
+        m_dropDowns.push_back(
+            DropDown{pNm->iItem, (int)pExtra[0], pNm->hdr.idFrom, nCode, pExtra[1], pExtra[2]});
         return 0;
     }
     return CFrameWnd::WindowProc(message, wParam, lParam);
@@ -190,4 +191,12 @@ bool DragWithInput(POINT from, POINT to, bool bCtrl)
         key(VK_CONTROL, false);
     PumpMessages(50);
     return bCaptured;
+}
+
+std::vector<UINT> ButtonIDs(SECCustomToolBar* pBar)
+{
+    std::vector<UINT> ids;
+    for (int i = 0; i < pBar->GetBtnCount(); i++)
+        ids.push_back((pBar->GetButtonStyle(i) & TBBS_SEPARATOR) ? 0 : pBar->GetItemID(i));
+    return ids;
 }

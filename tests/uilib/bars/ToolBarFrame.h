@@ -7,16 +7,19 @@
 #include "uilib/bars/ToolBarManager.h"
 #include <vector>
 
-// Records the commands and drop-down notifications it receives; ID_TB_BLUE is disabled by its
+// Records the commands and button notifications (drop-down, menu) it receives; ID_TB_BLUE is disabled by its
 // update handler.
 class CToolTestFrame : public CFrameWnd
 {
   public:
+    // A notification of a toolbar button: NMTOOLBAR, then the button's index and two values.
     struct DropDown
     {
         int nItem;
         int nIndex;
         UINT_PTR nFrom;
+        int nCode;
+        UINT_PTR a, b;
     };
     std::vector<UINT> m_commands;
     std::vector<DropDown> m_dropDowns;
@@ -56,6 +59,9 @@ class ToolBarFrame
 // loop runs), moves in steps to to and releases there; input comes from a second thread since
 // the loop owns the queue. bCtrl holds Ctrl during the drag. False when no capture came.
 bool DragWithInput(POINT from, POINT to, bool bCtrl = false);
+
+// The ids of a toolbar's buttons, 0 for separators.
+std::vector<UINT> ButtonIDs(SECCustomToolBar* pBar);
 
 // The button colours the toolbars draw with.
 struct SysColors

@@ -489,3 +489,117 @@ TEST(SECDockContext, AFloatingBarIsResizedByItsBorderNotBelowTheMinimumWidth)
     EXPECT_EQ(150, pBar->m_szFloat.cx);
 }
 } // namespace
+
+// ---- floating as an MDI child, through the dock site
+
+namespace
+{
+// A frame that records what the dock context asks of an MDI frame.
+class CRecordingSite : public SECFrameWnd
+{
+  public:
+    int m_nMDIFloats = 0;
+    CPoint m_ptMDIFloat;
+    DWORD m_dwMDIStyle = 0;
+    std::vector<BOOL> m_busy;
+    void FloatControlBarInMDIChild(CControlBar*, CPoint point, DWORD dwStyle) override
+    {
+        ++m_nMDIFloats;
+        m_ptMDIFloat = point;
+        m_dwMDIStyle = dwStyle;
+    }
+    void SetDockingBusy(BOOL bBusy) override
+    {
+        m_busy.push_back(bBusy);
+    }
+};
+
+TEST(SECDockContext, ToggleMDIChildFloatingGoesThroughTheDockSite)
+{
+    const struct
+    {
+        const char* name;
+        bool bAsMDIChild; // the bar floats as an MDI child now
+        bool bWasFloating;
+        UINT nMRUDockID;
+        bool bExpectDocked;
+    } rows[] = {
+        {"docked bar becomes an MDI child", false, false, AFX_IDW_DOCKBAR_TOP, false},
+        {"back to its dock place", true, false, AFX_IDW_DOCKBAR_TOP, true},
+        {"back to a dock bar the frame lacks", true, false, AFX_IDW_DOCKBAR_RIGHT, true},
+        {"back to floating", true, true, AFX_IDW_DOCKBAR_TOP, false},
+    };
+    for (const auto& row : rows)
+    {
+        SCOPED_TRACE(row.name);
+        CRecordingSite* pFrame = new CRecordingSite;
+        pFrame->Create(NULL, _T("MDI"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 600, 450));
+        pFrame->EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_LEFT);
+        AfxGetApp()->m_pMainWnd = pFrame;
+        SECControlBar* pBar = new SECControlBar;
+        pBar->Create(pFrame, _T("Eins"), WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, 0x320);
+        pBar->m_bAutoDelete = TRUE;
+        pBar->EnableDocking(CBRS_ALIGN_ANY);
+        pFrame->DockControlBar(pBar);
+        SECControlBar* pOther = new SECControlBar;
+        pOther->Create(pFrame, _T("Zwei"), WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, 0x321);
+        pOther->m_bAutoDelete = TRUE;
+        pOther->EnableDocking(CBRS_ALIGN_ANY);
+        pFrame->DockControlBar(pOther);
+        // One row: the bar with 0.7, the other with 0.3.
+        CDockBar* pTop = SECFrameDocking::GetDockBar(pFrame, AFX_IDW_DOCKBAR_TOP);
+        pTop->m_arrBars.RemoveAll();
+        pTop->m_arrBars.Add(NULL);
+        pTop->m_arrBars.Add(pBar);
+        pTop->m_arrBars.Add(pOther);
+        pTop->m_arrBars.Add(NULL);
+        pBar->m_fPctWidth = 0.7f;
+        pOther->m_fPctWidth = 0.3f;
+        pFrame->RecalcLayout();
+        SECDockContext* pContext = ContextOf(pBar);
+        pContext->m_ptMRUFloatPos = CPoint(222, 233);
+        pContext->m_uMRUDockID = row.nMRUDockID;
+        if (row.bAsMDIChild)
+        {
+            // As the MDI frame leaves it: in a dock bar that floats as an MDI child.
+            pBar->m_fPctWidthSaved = 0.7f;
+            pFrame->FloatControlBar(pBar, CPoint(300, 300), CBRS_ALIGN_TOP);
+            static_cast<SECDockBar*>(pBar->m_pDockBar)->m_bFloatsAsMDIChild = TRUE;
+            pBar->m_fPctWidth = 1.0f;
+            pContext->m_bWasFloating = row.bWasFloating;
+        }
+        pContext->ToggleMDIChildFloating();
+        PumpMessages(30);
+        EXPECT_EQ((std::vector<BOOL>{TRUE, FALSE}), pFrame->m_busy);
+        if (!row.bAsMDIChild)
+        {
+            EXPECT_EQ(1, pFrame->m_nMDIFloats);
+            EXPECT_EQ(CPoint(222, 233), pFrame->m_ptMDIFloat);
+            EXPECT_EQ(pContext->m_dwMRUFloatStyle, pFrame->m_dwMDIStyle);
+            EXPECT_NEAR(0.7f, pBar->m_fPctWidthSaved, 1e-6);
+            EXPECT_FALSE(pContext->m_bWasFloating);
+        }
+        else
+        {
+            EXPECT_EQ(0, pFrame->m_nMDIFloats);
+            EXPECT_EQ(row.bExpectDocked, !pBar->IsFloating());
+            if (row.bExpectDocked)
+            {
+                // Back in its row, before the other bar, with its old share.
+                pFrame->RecalcLayout();
+                EXPECT_EQ(pTop, pBar->m_pDockBar);
+                EXPECT_EQ(pTop->FindBar(pBar) + 1, pTop->FindBar(pOther));
+                EXPECT_NEAR(0.7f, pBar->m_fPctWidth, 1e-5);
+            }
+            else
+            {
+                CRect rect;
+                pBar->GetParentFrame()->GetWindowRect(&rect);
+                EXPECT_EQ(CPoint(222, 233), rect.TopLeft());
+            }
+        }
+        AfxGetApp()->m_pMainWnd = NULL;
+        pFrame->DestroyWindow();
+    }
+}
+} // namespace

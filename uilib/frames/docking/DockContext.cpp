@@ -4,6 +4,7 @@
 #include "FrameworkIds.h"
 #include "mfc/MiniFrameWnd.h"
 #include "uilib/bars/ControlBar.h"
+#include "uilib/bars/CustomToolBar.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockSite.h"
 #include "uilib/frames/docking/SystemData.h"
@@ -287,7 +288,9 @@ void SECDockContext::EndDrag()
         else
         {
             m_dwMRUFloatStyle = CBRS_ALIGN_TOP | (m_dwDockStyle & CBRS_FLOAT_MULTI);
-            m_ptMRUFloatPos = m_rectFrameDragHorz.TopLeft() + CSize(1 - data.m_cxBorder, 1 - data.m_cyBorder);
+            m_ptMRUFloatPos = m_rectFrameDragHorz.TopLeft();
+            if (!m_pBar->IsKindOf(RUNTIME_CLASS(SECCustomToolBar)))
+                m_ptMRUFloatPos += CSize(1 - data.m_cxBorder, 1 - data.m_cyBorder);
         }
         FloatThroughSite(m_ptMRUFloatPos, m_dwMRUFloatStyle);
     }
