@@ -8,6 +8,7 @@
 #include "app/HtmlHelp.h"
 #include "app/IRControlApp.h"
 #include "app/MainFrame.h"
+#include "station/config/Config.h"
 #include "station/config/ProjektConfig.h"
 #include "station/link/CommThreads.h"
 #include "uilib/bars/CustomToolBar.h"
@@ -38,6 +39,35 @@ HWND WINAPI RecordHtmlHelp(HWND, LPCSTR, UINT uCommand, DWORD_PTR dwData)
     g_helpCalls.push_back(HelpCall{uCommand, dwData});
     return g_hHelpAnswer;
 }
+
+// Every port the machine lists but the simulator's is switched off for the user.
+void OnlySimulatorPort()
+{
+    HKEY hKey = NULL;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return;
+    char name[256], port[64];
+    for (DWORD i = 0;; i++)
+    {
+        DWORD cchName = sizeof(name), cbPort = sizeof(port), type = 0;
+        if (::RegEnumValueA(hKey, i, name, &cchName, NULL, &type, (BYTE*)port, &cbPort) != ERROR_SUCCESS)
+            break;
+        if (type != REG_SZ || std::string(port) == "COM" + std::to_string(StationSimulator::kPort))
+            continue;
+        CConfig user(HELVON_REGISTRY_KEY, HKEY_CURRENT_USER, 0);
+        user.SetInt(CConfig::MakeSection("Interface", port), "UseInterface", 0);
+    }
+    ::RegCloseKey(hKey);
+}
+
+// The expert flag as the start-up sets it from the command line.
+struct ExpertSwitch : CIRControlApp
+{
+    static void Set(CIRControlApp& app, LPCTSTR lpszCommandLine)
+    {
+        static_cast<ExpertSwitch&>(app).m_bExpertMode = IsExpertCommandLine(lpszCommandLine);
+    }
+};
 
 class HelpFixture : public ProgramKeyTest
 {
@@ -144,6 +174,37 @@ TEST_F(FrameHelp, HelpThatCannotBeShownSaysSo)
     EXPECT_EQ(2u, g_helpCalls.size());
 }
 
+TEST_F(HelpFixture, ExpertModeOnlyForExactlyTheSwitch)
+{
+    const struct
+    {
+        const char* commandLine;
+        bool bExpert;
+    } cases[] = {{"-expert", true}, {"-Expert", false}, {"-expert x", false}, {"", false}};
+    SetLanguage(NULL);
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.commandLine);
+        ExpertSwitch::Set(App(), c.commandLine);
+        CMainFrame* pFrame = new CMainFrame;
+        ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME_MENU, WS_OVERLAPPEDWINDOW));
+        EXPECT_NE(-1, pFrame->GetWorkspaceFile().Find(c.bExpert ? "\\VAZovIni.wsp" : "\\HelvonIni.wsp"));
+        int nBars = 0;
+        for (int i = 0; i < CMainFrame::toolbarCount; i++)
+            nBars += pFrame->GetDefaultToolBar(i) != NULL;
+        EXPECT_EQ(c.bExpert ? 6 : 5, nBars);
+        if (c.bExpert)
+        {
+            CControlBar* pExpert = pFrame->GetControlBar(IDW_TOOLBAR_EXPERT);
+            ASSERT_TRUE(pExpert != NULL && pExpert->m_pDockBar != NULL);
+            EXPECT_EQ(AFX_IDW_DOCKBAR_LEFT, pExpert->m_pDockBar->GetDlgCtrlID());
+        }
+        pFrame->DestroyWindow();
+    }
+    ExpertSwitch::Set(App(), "");
+    PumpMessages(20);
+}
+
 class Language : public ProgramKeyTest
 {
   protected:
@@ -206,20 +267,7 @@ class FirstStart : public ProgramKeyTest
     void SetUp() override
     {
         ProgramKeyTest::SetUp();
-        HKEY hKey = NULL;
-        if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &hKey) == ERROR_SUCCESS)
-        {
-            char name[256], port[64];
-            for (DWORD i = 0;; i++)
-            {
-                DWORD cchName = sizeof(name), cbPort = sizeof(port), type = 0;
-                if (::RegEnumValueA(hKey, i, name, &cchName, NULL, &type, (BYTE*)port, &cbPort) != ERROR_SUCCESS)
-                    break;
-                if (type == REG_SZ && std::string(port) != "COM7")
-                    WriteRawDword(HKEY_CURRENT_USER, (std::string("Interface\\") + port).c_str(), "UseInterface", 0);
-            }
-            ::RegCloseKey(hKey);
-        }
+        OnlySimulatorPort();
         ASSERT_TRUE(m_sim.Start(StationSimulator::kPort, "--process"));
     }
     void TearDown() override
@@ -339,6 +387,17 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     EXPECT_TRUE(pFrame->IsZoomed());
     EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
 
+    // Full-screen changes reach the active view.
+    CView* pView = pFrame->MDIGetActive() != NULL ? pFrame->MDIGetActive()->GetActiveView() : NULL;
+    ASSERT_TRUE(pView != NULL);
+    MSG msg;
+    while (::PeekMessage(&msg, pView->m_hWnd, 0x1401, 0x1401, PM_REMOVE))
+    {
+    }
+    EXPECT_EQ(1, pFrame->SendMessage(0x702, 1));
+    ASSERT_TRUE(::PeekMessage(&msg, pView->m_hWnd, 0x1401, 0x1401, PM_REMOVE));
+    EXPECT_EQ(1u, msg.wParam);
+
     // Closing while polling: gone within 5 s, the threads stopped, no box.
     ULONGLONG start = NowMs();
     pFrame->PostMessage(WM_CLOSE);
@@ -349,3 +408,4 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     EXPECT_EQ(1u, boxes.Shown().size());
 }
 } // namespace
+
