@@ -4,6 +4,7 @@
 #include "AppIds.h"
 #include "StationIds.h"
 #include "app/IRControlApp.h"
+#include "app/StationJobCodes.h"
 #include "Event.h"
 #include "station/config/ProjektConfig.h"
 #include "station/link/CommThreads.h"
@@ -36,31 +37,53 @@ ON_MESSAGE(WM_COMM_LONGLIFE, OnCommLongLife)
 ON_MESSAGE(WM_COMM_LONGLIFE_JOB, OnCommLongLifeJob)
 ON_MESSAGE(WM_COMM_HOURS, OnCommHours)
 ON_MESSAGE(WM_COMM_PORT_ERROR, OnCommPortError)
+// Recording, service and mouse commands (IRControlViewCommands.cpp)
+ON_COMMAND(ID_RECORD_CLEAR, OnRecordClear)
+ON_UPDATE_COMMAND_UI(ID_RECORD_CLEAR, OnUpdateLive)
+ON_COMMAND(ID_FAN, OnFan)
+ON_UPDATE_COMMAND_UI(ID_FAN, OnUpdateFan)
+ON_COMMAND(ID_PUMP, OnPump)
+ON_UPDATE_COMMAND_UI(ID_PUMP, OnUpdatePump)
+ON_COMMAND(ID_CALIBRATE, OnCalibrate)
+ON_UPDATE_COMMAND_UI(ID_CALIBRATE, OnUpdateOnline)
+ON_COMMAND(ID_BOTTOM_HEATER, OnBottomHeater)
+ON_UPDATE_COMMAND_UI(ID_BOTTOM_HEATER, OnUpdateBottomHeater)
+ON_COMMAND(ID_STATION_CLOCK_SET, OnStationClockSet)
+ON_UPDATE_COMMAND_UI(ID_STATION_CLOCK_SET, OnUpdateOnline)
+ON_COMMAND(ID_STATION_CLOCK_RESET, OnStationClockReset)
+ON_UPDATE_COMMAND_UI(ID_STATION_CLOCK_RESET, OnUpdateOnline)
+// Commands whose dialogs and sheets are not there yet.
+ON_UPDATE_COMMAND_UI(ID_SETTINGS_LAYOUT, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_SETTINGS_CURVES, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_SETTINGS_SAMPLING, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_EXPORT_TABLE, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_PROFILE_DOWNLOAD, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_PROFILE_UPLOAD, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_PROFILE_COPY, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_PROFILE_PASTE, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_ANALYSE_CURSOR, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_ANALYSE_ADD, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_ANALYSE_DELETE_LAST, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_ANALYSE_DELETE_ALL, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_QUICK_SAVE, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_STATION_PASSWORD, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_STATION_SERIAL, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_STATION_HOURS, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_LONGLIFE_TEST, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_FILE_PRINT, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_DIRECT, OnUpdateNotAvailable)
+ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_PREVIEW, OnUpdateNotAvailable)
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_WM_MOUSEMOVE()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
+ON_WM_CONTEXTMENU()
+ON_MESSAGE(WM_VIEW_FULLSCREEN, OnFullScreenChanged)
 END_MESSAGE_MAP()
 
 namespace
 {
-// Job codes the view queues.
-enum
-{
-    JobClock = 0,
-    JobStatus = 1,
-    JobCalibrate = 3,
-    JobPassword = 4,
-    JobPipetteCalibration = 9,
-    JobBuzzerMode = 10,
-    JobSample = 14,
-    JobProfileBlock = 15,
-    JobLimits = 16,
-    JobStationBaud = 18,
-    JobConnect = 19,
-    JobAddress = 20,
-    JobTimeouts = 21,
-    JobOperatingHours = 24,
-    JobLongLife = 25,
-    JobLongLifeParameters = 29,
-};
-
 // Firmware from which the station takes a new baud rate (job 18).
 const float kBaudChangeFirmware = 1.6f;
 
@@ -634,8 +657,11 @@ void CIRControlView::AppendSample()
     for (const auto& s : samples)
         if (CMeasureCurve* pCurve = pDoc->GetCurve(s.nSlot))
             pCurve->AddValue(nIndex, t, s.dValue, s.fScale, s.bFahrenheit, this);
+    // The page widens by a page for every time base recorded. The same page count gives the same
+    // page size, so the document (which asks the printer every time) is only told of a new one.
     int nPages = GetTimePages();
-    if (FitTimeAxis(t) != nPages)
+    int nFitted = FitTimeAxis(t);
+    if (nFitted != nPages && pDoc->UpdatePageSize(FALSE, nFitted, FALSE))
         CreateScaleLabels();
     pDoc->SetSampleState(nIndex, t, TRUE);
     if (bScaleChanged)
@@ -652,7 +678,6 @@ void CIRControlView::AppendSample()
         logical.x = (int)((x - client.Width() / 2) / GetZoomLevel());
         ScrollToPosition(logical);
     }
-    Invalidate(FALSE);
 }
 
 void CIRControlView::AppendProcessState()
@@ -684,7 +709,6 @@ void CIRControlView::AppendProcessState()
         if (CProcessStateCurve* pBar = pDoc->GetBar(n))
             pBar->AddValue(nIndex, pDoc->GetRecordingTime(), states[n], this);
     pDoc->SetSamplesPending(FALSE);
-    Invalidate(FALSE);
 }
 
 void CIRControlView::ApplyProfileBlock()

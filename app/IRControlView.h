@@ -8,6 +8,8 @@
 
 // Posted by the recording view to the long-life test window after the values 54-62 were read.
 #define WM_LONGLIFE_UPDATE 0x4AB
+// Posted by the main frame to the active view when full-screen mode changed; returns 1.
+#define WM_VIEW_FULLSCREEN 0x1401
 
 class CIRComBase;
 class CIRControlDoc;
@@ -154,6 +156,31 @@ class CIRControlView : public CDrawView
     afx_msg LRESULT OnCommLongLifeJob(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCommHours(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCommPortError(WPARAM wParam, LPARAM lParam);
+
+    // Recording, service and mouse commands (IRControlViewCommands.cpp)
+    // The analysis dialog follows the cursor line; it comes with the analysis cursor command.
+    void UpdateAnalyseDialog();
+    BOOL IsLive() const;
+    afx_msg void OnRecordClear();
+    afx_msg void OnUpdateLive(CCmdUI* pCmdUI);
+    afx_msg void OnFan();
+    afx_msg void OnUpdateFan(CCmdUI* pCmdUI);
+    afx_msg void OnPump();
+    afx_msg void OnUpdatePump(CCmdUI* pCmdUI);
+    afx_msg void OnCalibrate();
+    afx_msg void OnBottomHeater();
+    afx_msg void OnUpdateBottomHeater(CCmdUI* pCmdUI);
+    afx_msg void OnStationClockSet();
+    afx_msg void OnStationClockReset();
+    afx_msg void OnUpdateOnline(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateNotAvailable(CCmdUI* pCmdUI);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
+    afx_msg void OnMouseMove(UINT nFlags, CPoint point);
+    afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg LRESULT OnFullScreenChanged(WPARAM wParam, LPARAM lParam);
 
     DECLARE_MESSAGE_MAP()
 };

@@ -50,6 +50,8 @@ BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
     ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
     ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
     ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
+    ON_MESSAGE(WM_EXITHELPMODE, OnExitHelpMode)
+    ON_WM_SETCURSOR()
     ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
     ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
     ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
@@ -754,6 +756,7 @@ BOOL CFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
         {
             if (!SendMessage(WM_COMMANDHELP, 0, HID_BASE_COMMAND + nID))
                 SendMessage(WM_COMMAND, ID_DEFAULT_HELP);
+            pFrameWnd->ExitHelpMode(); // one answer per help mode
             return TRUE;
         }
     }
@@ -784,21 +787,245 @@ LRESULT CFrameWnd::OnHelpHitTest(WPARAM, LPARAM)
     return m_nIDHelp != 0 ? HID_BASE_RESOURCE + m_nIDHelp : 0;
 }
 
+namespace
+{
+// TRUE when hWnd is hWndParent or lies below it (parents and owners of pop-ups included).
+BOOL IsDescendant(HWND hWndParent, HWND hWnd)
+{
+    for (; hWnd != NULL; hWnd = ::GetParent(hWnd))
+    {
+        if (hWnd == hWndParent)
+            return TRUE;
+    }
+    return FALSE;
+}
+
+HCURSOR HelpCursor()
+{
+    static HCURSOR hcur = ::LoadCursor(NULL, IDC_HELP);
+    return hcur != NULL ? hcur : ::LoadCursor(NULL, IDC_ARROW);
+}
+} // namespace
+
 void CFrameWnd::OnContextHelp()
 {
-    // Help mode: the next click asks for help on what it hits.
-    if (m_bHelpMode || !CanEnterHelpMode())
+    // Help mode: the next click asks for help on what it hits. It belongs to the top-level frame,
+    // whose flag turns commands into help requests, also when a child frame got the command.
+    CFrameWnd* pTopFrame = GetTopLevelFrame();
+    if (pTopFrame != NULL && pTopFrame != this)
+    {
+        pTopFrame->OnContextHelp();
         return;
-    m_bHelpMode = TRUE;
-    SetMessageText(AFX_IDS_HELPMODEMESSAGE);
+    }
+    if (m_bHelpMode == HELP_ACTIVE || !CanEnterHelpMode())
+        return;
+    // An exit request still queued from the last help mode wins.
+    MSG msg;
+    if (::PeekMessage(&msg, m_hWnd, WM_EXITHELPMODE, WM_EXITHELPMODE, PM_REMOVE | PM_NOYIELD))
+    {
+        m_bHelpMode = HELP_INACTIVE;
+        return;
+    }
+    if (m_bHelpMode == HELP_INACTIVE)
+    {
+        // Start once the menu or accelerator that gave the command has finished.
+        m_bHelpMode = HELP_ENTERING;
+        PostMessage(WM_COMMAND, ID_CONTEXT_HELP);
+        return;
+    }
+    m_bHelpMode = HELP_ACTIVE;
+    UINT nMsgSave = (UINT)SendMessage(WM_SETMESSAGESTRING, AFX_IDS_HELPMODEMESSAGE);
+    if (nMsgSave == 0)
+        nMsgSave = AFX_IDS_IDLEMESSAGE;
+    DWORD dwContext = 0;
+    POINT point;
+    ::GetCursorPos(&point);
+    SetHelpCapture(point, NULL);
+    CWinThread* pThread = AfxGetThread();
+    LONG lIdleCount = 0;
+    while (m_bHelpMode == HELP_ACTIVE)
+    {
+        if (::PeekMessage(&msg, NULL, 0, 0, PM_NOREMOVE))
+        {
+
+            if (msg.message == WM_QUIT)
+                break; // left in the queue for the main loop
+            if (!ProcessHelpMsg(msg, &dwContext))
+                break;
+        }
+        else if (pThread == NULL || !pThread->OnIdle(lIdleCount++))
+        {
+            lIdleCount = 0;
+            ::WaitMessage();
+        }
+    }
+    m_bHelpMode = HELP_INACTIVE;
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    SendMessage(WM_SETMESSAGESTRING, nMsgSave);
+
+    if (dwContext == (DWORD)-1)
+        SendMessage(WM_COMMAND, ID_DEFAULT_HELP);
+    else if (dwContext != 0)
+    {
+        CWinApp* pApp = AfxGetApp();
+        if (pApp != NULL)
+            pApp->WinHelp(dwContext);
+    }
+    PostMessage(WM_KICKIDLE);
+}
+
+BOOL CFrameWnd::ProcessHelpMsg(MSG& msg, DWORD* pContext)
+{
+    if (msg.message == WM_EXITHELPMODE || (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE))
+    {
+        ::PeekMessage(&msg, NULL, msg.message, msg.message, PM_REMOVE);
+        return FALSE;
+    }
+    const BOOL bMouse = (msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST) ||
+                        (msg.message >= WM_NCMOUSEMOVE && msg.message <= WM_NCMBUTTONDBLCLK);
+    if (bMouse)
+    {
+        POINT point = msg.pt;
+        BOOL bDescendant = FALSE;
+        HWND hWndHit = SetHelpCapture(point, &bDescendant);
+        if (hWndHit == NULL)
+        {
+            // Not our turn (another window is active): the message takes its normal way.
+            if (::PeekMessage(&msg, NULL, msg.message, msg.message, PM_REMOVE))
+                ::DispatchMessage(&msg);
+            return TRUE;
+        }
+        if (!bDescendant)
+        {
+            // Outside this frame (another program or the desktop): let it have the message.
+            ::PeekMessage(&msg, NULL, msg.message, msg.message, PM_REMOVE);
+            ::DispatchMessage(&msg);
+            return TRUE;
+        }
+        if (msg.message != WM_LBUTTONDOWN && msg.message != WM_NCLBUTTONDOWN)
+        {
+            ::PeekMessage(&msg, NULL, msg.message, msg.message, PM_REMOVE);
+            return TRUE;
+        }
+        const int nHit = (int)::SendMessage(hWndHit, WM_NCHITTEST, 0, MAKELPARAM(point.x, point.y));
+        if (nHit == HTMENU || nHit == HTSYSMENU)
+        {
+            // The menu opens as usual; a command chosen from it asks for its help.
+            ::ReleaseCapture();
+            ::PeekMessage(&msg, NULL, msg.message, msg.message, PM_REMOVE);
+            ::SendMessage(hWndHit, WM_NCLBUTTONDOWN, (WPARAM)nHit, MAKELPARAM(point.x, point.y));
+            ::GetCursorPos(&point);
+            SetHelpCapture(point, NULL);
+            return TRUE;
+        }
+        *pContext = nHit == HTCLIENT ? MapClientArea(hWndHit, point) : MapNonClientArea(nHit);
+        ::PeekMessage(&msg, NULL, msg.message, msg.message, PM_REMOVE);
+        return FALSE;
+    }
+    if (msg.message == WM_SYSCOMMAND || (msg.message >= WM_KEYFIRST && msg.message <= WM_KEYLAST))
+    {
+        // Keys work as usual, but only system keys and system commands are dispatched.
+        if (::GetCapture() != NULL)
+        {
+            ::ReleaseCapture();
+            MSG msgMouse;
+            while (::PeekMessage(&msgMouse, NULL, WM_MOUSEFIRST, WM_MOUSELAST, PM_REMOVE | PM_NOYIELD))
+            {
+            }
+        }
+        if (::PeekMessage(&msg, NULL, msg.message, msg.message, PM_REMOVE) && !PreTranslateMessage(&msg))
+        {
+            ::TranslateMessage(&msg);
+            if (msg.message == WM_SYSCOMMAND || (msg.message >= WM_SYSKEYDOWN && msg.message <= WM_SYSDEADCHAR))
+                ::DispatchMessage(&msg);
+        }
+        return TRUE;
+    }
+    // Everything else goes through while the capture stays.
+    if (::PeekMessage(&msg, NULL, msg.message, msg.message, PM_REMOVE))
+        ::DispatchMessage(&msg);
+    return TRUE;
+}
+
+HWND CFrameWnd::SetHelpCapture(POINT point, BOOL* pbDescendant)
+{
+    if (pbDescendant != NULL)
+        *pbDescendant = FALSE;
+    if (!IsDescendant(m_hWnd, ::GetActiveWindow()))
+        return NULL;
+    // The window under the point, found with our capture out of the way.
+    HWND hWndHit = ::WindowFromPoint(point);
+    if (hWndHit != NULL)
+    {
+        POINT ptClient = point;
+        ::ScreenToClient(hWndHit, &ptClient);
+        HWND hWndChild = ::ChildWindowFromPointEx(hWndHit, ptClient, CWP_SKIPINVISIBLE);
+        if (hWndChild != NULL)
+            hWndHit = hWndChild;
+    }
+    const BOOL bDescendant = hWndHit != NULL && IsDescendant(m_hWnd, hWndHit);
+    if (pbDescendant != NULL)
+        *pbDescendant = bDescendant;
+    if (bDescendant)
+    {
+        if (::GetCapture() != m_hWnd)
+            ::SetCapture(m_hWnd);
+        ::SetCursor(HelpCursor());
+    }
+    else if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+    return hWndHit != NULL ? hWndHit : m_hWnd;
+}
+
+DWORD CFrameWnd::MapClientArea(HWND hWnd, POINT point)
+{
+    for (; hWnd != NULL; hWnd = ::GetParent(hWnd))
+    {
+        POINT ptClient = point;
+        ::ScreenToClient(hWnd, &ptClient);
+        const DWORD dwContext = (DWORD)::SendMessage(hWnd, WM_HELPHITTEST, 0, MAKELPARAM(ptClient.x, ptClient.y));
+        if (dwContext != 0)
+            return dwContext;
+        if (hWnd == m_hWnd)
+            break;
+    }
+    return (DWORD)-1;
+}
+
+DWORD CFrameWnd::MapNonClientArea(int nHit)
+{
+    return HID_BASE_NCAREAS + (DWORD)nHit;
 }
 
 void CFrameWnd::ExitHelpMode()
 {
-    if (!m_bHelpMode)
+    if (m_bHelpMode == HELP_INACTIVE)
         return;
-    m_bHelpMode = FALSE;
-    SetMessageText(AFX_IDS_IDLEMESSAGE);
+    // One exit request in the queue is enough.
+    MSG msg;
+    if (!::PeekMessage(&msg, m_hWnd, WM_EXITHELPMODE, WM_EXITHELPMODE, PM_NOREMOVE | PM_NOYIELD))
+        ::PostMessage(m_hWnd, WM_EXITHELPMODE, 0, 0);
+    if (::GetCapture() == m_hWnd)
+        ::ReleaseCapture();
+}
+
+LRESULT CFrameWnd::OnExitHelpMode(WPARAM, LPARAM)
+{
+    // Reaches here only when no help loop took it, e.g. while entering.
+    m_bHelpMode = HELP_INACTIVE;
+    return 0;
+}
+
+BOOL CFrameWnd::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+{
+    CFrameWnd* pFrame = GetTopLevelFrame();
+    if (pFrame != NULL && pFrame->m_bHelpMode == HELP_ACTIVE)
+    {
+        ::SetCursor(HelpCursor());
+        return TRUE;
+    }
+    return CWnd::OnSetCursor(pWnd, nHitTest, message);
 }
 
 BOOL CFrameWnd::OnToolTipText(UINT, NMHDR* pNMHDR, LRESULT* pResult)

@@ -8,6 +8,9 @@
 // - No OLE in-place frames of our own: a COleFrameHook set in m_pNotifyHook is told of
 //   activation, layout and keyboard messages only.
 // - LoadFrame accepts a resource id without a menu: the frame then has none (MFC fails).
+// - ID_CONTEXT_HELP is handled by every frame and always runs the help mode of the top-level
+//   frame (a child frame that gets the command routed first passes it up).
+// - ProcessHelpMsg is virtual, so a frame with its own non-client parts can map clicks on them.
 #pragma once
 #include "Wnd.h"
 #include "CreateContext.h"
@@ -33,6 +36,7 @@ enum
 // Help context bases and the command id of a system command.
 #define HID_BASE_COMMAND 0x00010000UL
 #define HID_BASE_RESOURCE 0x00020000UL
+#define HID_BASE_NCAREAS 0x00040000UL
 #define AFX_IDS_SCFIRST 0xEF00
 #define ID_COMMAND_FROM_SC(sc) ((((sc)-0xF000) >> 4) + AFX_IDS_SCFIRST)
 
@@ -116,6 +120,9 @@ public:
     virtual void GetMessageString(UINT nID, CString& rMessage) const;
     virtual BOOL CanEnterHelpMode() { return TRUE; }
     virtual void ExitHelpMode();
+    // One message of the context-help loop: FALSE ends the loop, with *pContext the help context
+    // asked for (0: none, (DWORD)-1: the default help).
+    virtual BOOL ProcessHelpMsg(MSG& msg, DWORD* pContext);
 
     // Overrides
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
@@ -125,7 +132,22 @@ public:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0) override;
 
+    // Values of m_bHelpMode.
+    enum
+    {
+        HELP_INACTIVE = 0,
+        HELP_ACTIVE = 1,
+        HELP_ENTERING = 2 // ID_CONTEXT_HELP was posted again; the loop starts when it arrives
+    };
+
     // Implementation (members other parts of the program rely on by name)
+    // Captures the mouse while it is over this frame's windows; returns the window under point
+    // (NULL when the frame is not active), *pbDescendant telling whether it is one of ours.
+    HWND SetHelpCapture(POINT point, BOOL* pbDescendant);
+    // The help context of a click in a client area (WM_HELPHITTEST up the parents), -1 for none.
+    DWORD MapClientArea(HWND hWnd, POINT point);
+    // The help context of a click on a non-client part.
+    DWORD MapNonClientArea(int nHit);
     // The document's name with this window's number (":2") when the document has several.
     CString NumberedDocumentName(LPCTSTR lpszDocName) const;
     // Sets the caption only when it changes, so the title bar does not flicker on idle updates.
@@ -181,6 +203,8 @@ public:
     afx_msg LRESULT OnHelpHitTest(WPARAM wParam, LPARAM lParam);
     afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnContextHelp();
+    afx_msg LRESULT OnExitHelpMode(WPARAM wParam, LPARAM lParam);
+    afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     afx_msg BOOL OnBarCheck(UINT nID);
 

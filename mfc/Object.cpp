@@ -117,6 +117,11 @@ BOOL CObject::IsKindOf(const CRuntimeClass* pClass) const
     return GetRuntimeClass()->IsDerivedFrom(pClass);
 }
 
+CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject)
+{
+    return pObject != NULL && pObject->IsKindOf(pClass) ? pObject : NULL;
+}
+
 void CObject::Serialize(CArchive&)
 {
 }

@@ -130,3 +130,7 @@ class CObject
 
 // CArchive::ReadObject for IMPLEMENT_SERIAL, usable where only this header is included.
 CObject* AFXAPI AfxReadObjectFromArchive(CArchive& ar, const CRuntimeClass* pClass);
+
+// The object as a pointer of class_name when it is one (IsKindOf), else NULL; NULL stays NULL.
+CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
+#define DYNAMIC_DOWNCAST(class_name, object) ((class_name*)AfxDynamicDownCast(RUNTIME_CLASS(class_name), object))

@@ -23,6 +23,14 @@ void COleClientItem::DeactivateUI()
         m_nItemState = activeState;
 }
 
+void COleClientItem::Activate(LONG, CView* pView)
+{
+    if (m_nItemState == emptyState || pView == NULL)
+        return;
+    m_pView = pView;
+    m_nItemState = activeState;
+}
+
 void COleClientItem::Deactivate()
 {
     DeactivateUI();

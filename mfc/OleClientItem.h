@@ -51,6 +51,9 @@ class COleClientItem : public CCmdTarget
     }
 
     // Operations
+    // Activates the item in place in pView; the verb (OLEIVERB_SHOW and the like) is for derived
+    // classes, as no server stands behind the item here.
+    virtual void Activate(LONG nVerb, CView* pView);
     // Ends in-place activation: UI first, then the activation itself.
     virtual void DeactivateUI();
     virtual void Deactivate();

@@ -143,6 +143,11 @@
 #define AFX_IDW_DOCKBAR_BOTTOM 0xE81E
 #define AFX_IDW_DOCKBAR_FLOAT 0xE81F
 #define AFX_IDW_PANE_FIRST 0xE900
+// Record navigation commands (command ids, not window ids).
+#define ID_RECORD_FIRST 0xE900
+#define ID_RECORD_LAST 0xE901
+#define ID_RECORD_NEXT 0xE902
+#define ID_RECORD_PREV 0xE903
 #define AFX_IDW_PANE_LAST 0xE9FF
 #define AFX_IDW_HSCROLL_FIRST 0xEA00
 #define AFX_IDW_VSCROLL_FIRST 0xEA10

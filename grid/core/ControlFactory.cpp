@@ -1,6 +1,7 @@
 // The default control factory. Control classes of the cell-control library that do not exist
 // yet give the default control, so every id yields a drawable control.
 #include "grid/core/ControlFactory.h"
+#include "grid/core/CellTipStatic.h"
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
 #include "grid/core/StyleSerializeImp.h"
@@ -46,22 +47,33 @@ const ControlEntry s_controlTable[] = {
 CGXControl* CGXControlFactory::CreateControl(UINT nID, CGXGridCore* pGrid)
 {
     ControlKind kind = kindDefault;
+    BOOL bCellTip = TRUE;
     for (const ControlEntry& e : s_controlTable)
         if (e.nID == nID)
+        {
             kind = e.kind;
+            bCellTip = e.bCellTip;
+        }
+    CGXControl* pControl = NULL;
     switch (kind)
     {
     case kindHeader:
-        return new CGXHeader(pGrid);
+        pControl = new CGXHeader(pGrid);
+        break;
     case kindBrowserOnly:
         return NULL; // no browser grid in the grid core
     case kindStatic:
-        return new CGXStatic(pGrid);
+        pControl = new CGXStatic(pGrid);
+        break;
     case kindEdit:
     case kindDefault:
     default:
-        return new CGXEditControl(pGrid, GX_IDS_CTRL_EDIT);
+        pControl = new CGXEditControl(pGrid, GX_IDS_CTRL_EDIT);
+        break;
     }
+    if (bCellTip && pControl->GetCellTip() == NULL)
+        pControl->SetCellTip(new CGXCellTipStatic(pControl));
+    return pControl;
 }
 
 void CGXControlFactory::RegisterAllControls(CGXStylesMap* pStylesMap)

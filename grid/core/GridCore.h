@@ -557,6 +557,13 @@ class CGXGridCore
     virtual BOOL OnActivateGrid(BOOL bActive);
     virtual void DeactivateCurrentCell(BOOL bStore);
     virtual void ResetCurrentCellControl();
+    // For a grid window a dialog attached to one of its controls: the scroll-bar modes from the
+    // window's style (or the container's shared bars), then the initial update.
+    void InitFromWindowStyle();
+    // Cell tips (GridCoreCellTips.cpp): a tip shows after the hover time on one cell and goes
+    // when the pointer leaves the cell, on a key or a scroll.
+    void TrackCellTip(ROWCOL nRow, ROWCOL nCol);
+    void HideCellTip();
     virtual LRESULT OnGridNavigate(WPARAM wParam, LPARAM lParam);      // 0x790
     virtual void OnGridProperty(WPARAM wParam);                        // 0x791
     virtual int OnGridMoveCurrentCell(WPARAM wParam, LPARAM lParam);   // 0x792
@@ -709,6 +716,12 @@ class CGXGridCore
     BOOL m_bRefusedDeactivate = FALSE;
     BOOL m_bLockFocusHandler = FALSE;
     HWND m_hLastFocusWnd = NULL;     // the window that had the focus before the grid
+    ROWCOL m_nTipRow = 0, m_nTipCol = 0; // the cell the pointer rests on for a tip (0: none)
+    BOOL m_bTipShown = FALSE;
+    enum
+    {
+        tipTimerId = 993
+    };
     BOOL m_bLostFocus = FALSE;
     UINT m_nDbcsLeadKey = 0;
     WORD m_nHitState = 0;           // button state of the running mouse sequence

@@ -2,6 +2,7 @@
 // the current cell like leaving the cell would; focus moving between the grid and the windows
 // of its own controls changes nothing.
 #include "grid/core/GridCore.h"
+#include "grid/core/CellTipWnd.h"
 #include "grid/core/SysColorTable.h"
 
 namespace
@@ -154,6 +155,10 @@ BOOL CGXGridCore::OnGridShowWindow(BOOL bShow, UINT)
 
 BOOL CGXGridCore::OnGridDestroy()
 {
+    HideCellTip();
+    CGXCellTipWnd* pTip = CGXCellTipWnd::GetExisting();
+    if (pTip != NULL && pTip->m_hOwner == m_pGridWnd->GetSafeHwnd())
+        CGXCellTipWnd::DestroyTip();
     return FALSE;
 }
 

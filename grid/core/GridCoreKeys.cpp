@@ -185,6 +185,8 @@ BOOL CGXGridCore::OnGridKeyMessage(UINT message, WPARAM wParam, LPARAM lParam)
 BOOL CGXGridCore::ProcessKeyMessage(CWnd* pFromWnd, UINT message, UINT nKey, UINT nRepeat, UINT flags)
 {
     HWND hGrid = m_pGridWnd != NULL ? m_pGridWnd->GetSafeHwnd() : NULL;
+    if (message == WM_KEYDOWN || message == WM_SYSKEYDOWN)
+        HideCellTip();
     // A mouse operation in progress swallows the keyboard; Esc ends it.
     if (hGrid != NULL && ::GetCapture() == hGrid)
     {

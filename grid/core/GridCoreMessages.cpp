@@ -272,11 +272,6 @@ BOOL CGXGridCore::OnGridCommand(WPARAM wParam, LPARAM lParam)
     return pControl != NULL && pControl->OnCommand(wParam, lParam);
 }
 
-BOOL CGXGridCore::OnGridTimer(UINT_PTR)
-{
-    return FALSE;
-}
-
 LRESULT CGXGridCore::OnGridNavigate(WPARAM, LPARAM)
 {
     return 0;

@@ -212,6 +212,7 @@ BOOL CGXGridCore::OnGridMouseMove(UINT nFlags, CPoint point)
         CGXControl* pControl = GetControl(nRow, nCol);
         if (pControl == NULL || !pControl->MouseMove(nFlags, point, 0))
             UpdateCursor(point);
+        TrackCellTip(nRow, nCol);
         return TRUE;
     }
     if (!HoldsCapture(this))

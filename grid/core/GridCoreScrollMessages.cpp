@@ -11,11 +11,14 @@ static BOOL ScrollMessage(CGXGridCore* g, BOOL bVert, UINT nSBCode, UINT nPos)
     const ROWCOL nTop = bVert ? g->GetTopRow() : g->GetLeftCol();
     const int nBack = bVert ? GX_UP : GX_LEFT, nOn = bVert ? GX_DOWN : GX_RIGHT;
     auto sizeOf = [&](ROWCOL n) { return bVert ? g->GetRowHeight(n) : g->GetColWidth(n); };
-    auto sumSizes = [&](ROWCOL a, ROWCOL b) { return bVert ? g->SumRowHeights(a, b) : g->SumColWidths(a, b); };
+    auto sumSizes = [&](ROWCOL a, ROWCOL b) {
+        return bVert ? g->SumRowHeights(a, b) : g->SumColWidths(a, b);
+    };
     if (nCount == 0 || nCount <= nFrozen + 1)
         return FALSE;
     const ROWCOL nFirst = nFrozen + 1;
-    ROWCOL nThumb = nPos < nFirst ? nFirst : nFirst + (nPos - nFirst) * g->GetScrollFactor(bVert ? SB_VERT : SB_HORZ);
+    ROWCOL nThumb =
+        nPos < nFirst ? nFirst : nFirst + (nPos - nFirst) * g->GetScrollFactor(bVert ? SB_VERT : SB_HORZ);
     auto scrollTo = [&](ROWCOL nNew) {
         if (nNew < nTop && sumSizes(nNew, nTop - 1) > 0)
             g->DoScroll(nBack, nTop - nNew);
@@ -30,8 +33,7 @@ static BOOL ScrollMessage(CGXGridCore* g, BOOL bVert, UINT nSBCode, UINT nPos)
     case SB_LINEDOWN:
         g->DoScroll(nOn, 1);
         break;
-    case SB_PAGEUP:
-    {
+    case SB_PAGEUP: {
         if (nTop < 2)
             break;
         CRect rect = g->GetDrawingRect();
@@ -48,8 +50,7 @@ static BOOL ScrollMessage(CGXGridCore* g, BOOL bVert, UINT nSBCode, UINT nPos)
         g->DoScroll(nBack, std::max<ROWCOL>(n, 1));
         break;
     }
-    case SB_PAGEDOWN:
-    {
+    case SB_PAGEDOWN: {
         if (nTop >= nCount)
             break;
         ROWCOL nLast = bVert ? g->GetBottomVisibleRow() : g->GetRightVisibleCol();
@@ -84,6 +85,7 @@ BOOL CGXGridCore::OnGridVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
 {
     if (!m_bInitDone || m_nDrawContextNesting > 0)
         return FALSE;
+    HideCellTip();
     return ScrollMessage(this, TRUE, nSBCode, nPos);
 }
 
@@ -91,6 +93,7 @@ BOOL CGXGridCore::OnGridHScroll(UINT nSBCode, UINT nPos, CScrollBar*)
 {
     if (!m_bInitDone || m_nDrawContextNesting > 0)
         return FALSE;
+    HideCellTip();
     return ScrollMessage(this, FALSE, nSBCode, nPos);
 }
 
@@ -123,8 +126,9 @@ BOOL CGXGridCore::OnGridSize(UINT nType, int cx, int cy)
     BOOL bZoomed = IsFrameZoomed(pWnd);
     if (nType == SIZE_RESTORED && m_bInitDone)
     {
-        if (m_sizeLastClient.cx > 0 && m_sizeLastClient.cy > 0 && rectWnd.TopLeft() == m_rectLastWnd.TopLeft() &&
-            bZoomed == m_bLastFrameZoomed && m_pParam != NULL && m_pParam->m_bImmediateUpdate)
+        if (m_sizeLastClient.cx > 0 && m_sizeLastClient.cy > 0 &&
+            rectWnd.TopLeft() == m_rectLastWnd.TopLeft() && bZoomed == m_bLastFrameZoomed &&
+            m_pParam != NULL && m_pParam->m_bImmediateUpdate)
         {
             // Only what growing exposed needs painting; a shrink paints nothing.
             pWnd->ValidateRect(NULL);
@@ -151,4 +155,21 @@ BOOL CGXGridCore::OnGridSize(UINT nType, int cx, int cy)
     m_rectLastWnd = rectWnd;
     m_bLastFrameZoomed = bZoomed;
     return TRUE;
+}
+
+void CGXGridCore::InitFromWindowStyle()
+{
+    DWORD dwStyle = m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL ? m_pGridWnd->GetStyle() : 0;
+    if (GetContainerWnd() != NULL)
+    {
+        // The container's shared bars, in both directions.
+        SetScrollBarMode(SB_VERT, gxnShared | gxnEnhanced, FALSE);
+        SetScrollBarMode(SB_HORZ, gxnShared | gxnEnhanced, FALSE);
+    }
+    else
+    {
+        SetScrollBarMode(SB_VERT, (dwStyle & WS_VSCROLL) ? gxnAutomatic | gxnEnhanced : gxnDisabled, FALSE);
+        SetScrollBarMode(SB_HORZ, (dwStyle & WS_HSCROLL) ? gxnAutomatic | gxnEnhanced : gxnDisabled, FALSE);
+    }
+    OnGridInitialUpdate();
 }

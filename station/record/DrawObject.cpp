@@ -192,6 +192,23 @@ void CDrawObject::InvalidateIn(CDrawViewBase* pView)
         Invalidate();
 }
 
+void CDrawObject::InvalidatePartIn(CDrawViewBase* pView, const RECT& part)
+{
+    CView* pWnd = pView != NULL ? pView->GetView() : NULL;
+    if (pWnd == NULL || pWnd->m_hWnd == NULL || pView->IsSelected(this))
+    {
+        InvalidateIn(pView);
+        return;
+    }
+    CPoint topLeft(part.left, part.top), bottomRight(part.right, part.bottom);
+    pView->DocToClient(topLeft);
+    pView->DocToClient(bottomRight);
+    CRect rect(topLeft, bottomRight);
+    rect.NormalizeRect();
+    rect.InflateRect(10, 10);
+    pWnd->InvalidateRect(&rect, FALSE);
+}
+
 void CDrawObject::MoveTo(const RECT& rect)
 {
     if (m_position == rect)

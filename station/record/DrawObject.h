@@ -66,6 +66,9 @@ class CDrawObject : public CObject
     CRect GetHandleRect(int nHandle, CDrawViewBase* pView);
     // Invalidates through the view when there is one, else as Invalidate.
     void InvalidateIn(CDrawViewBase* pView);
+    // Only a part (document coordinates) of the object, with room for its pen; the whole object
+    // while its trackers show or without a view window.
+    void InvalidatePartIn(CDrawViewBase* pView, const RECT& part);
     // The pen and brush of the object selected into the DC; FALSE (nothing selected) on failure.
     struct SDrawTools
     {

@@ -2,6 +2,7 @@
 #include "station/record/DrawPolyRect.h"
 #include "station/record/ArchiveFields.h"
 #include "station/record/DrawViewBase.h"
+#include "station/record/PointRun.h"
 #include "Rgn.h"
 
 IMPLEMENT_SERIAL(CDrawPolyRect, CDrawObject, 0)
@@ -9,13 +10,14 @@ IMPLEMENT_SERIAL(CDrawPolyRect, CDrawObject, 0)
 using namespace archive_fields;
 
 CDrawPolyRect::CDrawPolyRect()
-    : m_nPoints(0), m_nAllocPoints(0), m_nBarHeight(10), m_frameColor(0), m_nMinX(0), m_nMaxX(0)
+    : m_nPoints(0), m_nAllocPoints(0), m_nBarHeight(10), m_nDescents(0), m_frameColor(0), m_nMinX(0),
+      m_nMaxX(0)
 {
 }
 
 CDrawPolyRect::CDrawPolyRect(const RECT& rect, int nBarHeight)
-    : CDrawObject(rect), m_nPoints(0), m_nAllocPoints(0), m_nBarHeight(nBarHeight), m_frameColor(0),
-      m_nMinX(0), m_nMaxX(0)
+    : CDrawObject(rect), m_nPoints(0), m_nAllocPoints(0), m_nBarHeight(nBarHeight), m_nDescents(0),
+      m_frameColor(0), m_nMinX(0), m_nMaxX(0)
 {
     m_bPen = TRUE;
     m_bBrush = TRUE;
@@ -25,7 +27,7 @@ CDrawPolyRect::~CDrawPolyRect()
 {
 }
 
-void CDrawPolyRect::AddPoint(POINT point, CDrawViewBase* pView)
+void CDrawPolyRect::AddPoint(POINT point, CDrawViewBase* pView, BOOL bInvalidate)
 {
     if (m_nPoints > 0 && m_points[m_nPoints - 1].x == point.x && m_points[m_nPoints - 1].y == point.y)
         return;
@@ -37,13 +39,18 @@ void CDrawPolyRect::AddPoint(POINT point, CDrawViewBase* pView)
     m_points[m_nPoints++] = point;
     m_nMinX = m_nPoints == 1 ? point.x : std::min(m_nMinX, (int)point.x);
     m_nMaxX = m_nPoints == 1 ? point.x : std::max(m_nMaxX, (int)point.x);
-    if (RecalcBounds())
-        InvalidateIn(pView);
+    RecalcBounds();
+    // The bar's row from the previous point on.
+    int left = m_nPoints > 1 ? m_points[m_nPoints - 2].x : point.x;
+    m_nDescents += point.x < left;
+    if (bInvalidate)
+        InvalidatePartIn(pView, CRect(std::min(left, (int)point.x), m_position.top,
+                                      std::max(left, (int)point.x), m_position.top + m_nBarHeight));
 }
 
 void CDrawPolyRect::RemoveAllPoints()
 {
-    m_nPoints = m_nAllocPoints = 0;
+    m_nPoints = m_nAllocPoints = m_nDescents = 0;
     std::vector<POINT>().swap(m_points);
 }
 
@@ -102,6 +109,7 @@ void CDrawPolyRect::Serialize(CArchive& ar)
             m_nMinX = i == 0 ? m_points[i].x : std::min(m_nMinX, (int)m_points[i].x);
             m_nMaxX = i == 0 ? m_points[i].x : std::max(m_nMaxX, (int)m_points[i].x);
         }
+        m_nDescents = point_run::CountDescents(m_points.data(), m_nPoints);
         SkipEnd(ar);
     }
     CDrawObject::Serialize(ar);
@@ -152,6 +160,18 @@ void CDrawPolyRect::Draw(CDC* pDC)
     }
     else if (m_nPoints < 3)
         nCount = 0;
+    else if (m_nDescents == 0)
+    {
+        // A long recording: only the bars the repaint needs.
+        CRect clip;
+        if (pDC->GetClipBox(&clip) != ERROR)
+        {
+            clip.NormalizeRect();
+            int first = 0;
+            point_run::VisibleRange(m_points.data(), m_nPoints, clip.left, clip.right, first, nCount);
+            pPoints += first;
+        }
+    }
     for (const auto& run : FindRuns(pPoints, nCount))
     {
         if (run.first == 0 && run.second == 0)

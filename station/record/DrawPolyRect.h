@@ -47,7 +47,7 @@ class CDrawPolyRect : public CDrawObject
     }
 
     // Operations
-    void AddPoint(POINT point, CDrawViewBase* pView);
+    void AddPoint(POINT point, CDrawViewBase* pView, BOOL bInvalidate = TRUE);
     void RemoveAllPoints();
     // The on runs of the points as (left, right) pairs: from the first on point to the next off
     // point, or to the last point when the run is still on.
@@ -68,6 +68,7 @@ class CDrawPolyRect : public CDrawObject
     int m_nAllocPoints;
     int m_nBarHeight;
     std::vector<POINT> m_points;
+    int m_nDescents; // 0: the points are sorted by x and a repaint bisects them
     COLORREF m_frameColor;
     // The smallest and largest x of the points, kept as they are added.
     int m_nMinX;

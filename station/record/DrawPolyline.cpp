@@ -2,17 +2,19 @@
 #include "station/record/DrawPolyline.h"
 #include "station/record/ArchiveFields.h"
 #include "station/record/DrawViewBase.h"
+#include "station/record/PointRun.h"
 #include "Rgn.h"
 
 IMPLEMENT_SERIAL(CDrawPolyline, CDrawObject, 0)
 
 using namespace archive_fields;
 
-CDrawPolyline::CDrawPolyline() : m_nPoints(0), m_nAllocPoints(0)
+CDrawPolyline::CDrawPolyline() : m_nPoints(0), m_nAllocPoints(0), m_nDescents(0)
 {
 }
 
-CDrawPolyline::CDrawPolyline(const RECT& rect) : CDrawObject(rect), m_nPoints(0), m_nAllocPoints(0)
+CDrawPolyline::CDrawPolyline(const RECT& rect)
+    : CDrawObject(rect), m_nPoints(0), m_nAllocPoints(0), m_nDescents(0)
 {
     m_bPen = TRUE;
     m_bBrush = FALSE;
@@ -22,7 +24,7 @@ CDrawPolyline::~CDrawPolyline()
 {
 }
 
-void CDrawPolyline::AddPoint(POINT point, CDrawViewBase* pView)
+void CDrawPolyline::AddPoint(POINT point, CDrawViewBase* pView, BOOL bInvalidate)
 {
     if (m_nPoints > 0 && m_points[m_nPoints - 1].x == point.x && m_points[m_nPoints - 1].y == point.y)
         return;
@@ -32,13 +34,16 @@ void CDrawPolyline::AddPoint(POINT point, CDrawViewBase* pView)
         m_points.resize(m_nAllocPoints);
     }
     m_points[m_nPoints++] = point;
-    if (ExtendBounds(point))
-        InvalidateIn(pView);
+    ExtendBounds(point);
+    const POINT& previous = m_points[m_nPoints > 1 ? m_nPoints - 2 : 0];
+    m_nDescents += point.x < previous.x;
+    if (bInvalidate)
+        InvalidatePartIn(pView, CRect(previous, point));
 }
 
 void CDrawPolyline::RemoveAllPoints()
 {
-    m_nPoints = m_nAllocPoints = 0;
+    m_nPoints = m_nAllocPoints = m_nDescents = 0;
     std::vector<POINT>().swap(m_points);
 }
 
@@ -98,6 +103,7 @@ void CDrawPolyline::SerializePoints(CArchive& ar)
     m_points.assign(m_nAllocPoints, POINT{0, 0});
     for (int i = 0; i < m_nPoints; i++)
         ar >> m_points[i].x >> m_points[i].y;
+    m_nDescents = point_run::CountDescents(m_points.data(), m_nPoints);
 }
 
 void CDrawPolyline::Serialize(CArchive& ar)
@@ -148,7 +154,18 @@ void CDrawPolyline::Draw(CDC* pDC)
         }
     }
     else if (m_nPoints > 0)
-        pDC->Polyline(m_points.data(), m_nPoints);
+    {
+        // A long recording: only the part the repaint needs.
+        int first = 0, count = m_nPoints;
+        CRect clip;
+        if (m_nDescents == 0 && pDC->GetClipBox(&clip) != ERROR)
+        {
+            clip.NormalizeRect();
+            point_run::VisibleRange(m_points.data(), m_nPoints, clip.left, clip.right, first, count);
+        }
+        if (count > 0)
+            pDC->Polyline(m_points.data() + first, count);
+    }
     RestoreTools(pDC, tools);
 }
 
@@ -186,6 +203,7 @@ void CDrawPolyline::MoveHandleTo(int nHandle, int x, int y)
     if (point.x == x && point.y == y)
         return;
     point = POINT{x, y};
+    m_nDescents = point_run::CountDescents(m_points.data(), m_nPoints);
     if (RecalcBounds())
         InvalidateIn(GetActiveDrawView());
 }

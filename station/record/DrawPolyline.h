@@ -32,8 +32,9 @@ class CDrawPolyline : public CDrawObject
     }
 
     // Operations
-    // Appends the point unless it equals the last one; grows 10 points at a time.
-    void AddPoint(POINT point, CDrawViewBase* pView);
+    // Appends the point unless it equals the last one; grows 10 points at a time. Only the new
+    // segment is repainted.
+    void AddPoint(POINT point, CDrawViewBase* pView, BOOL bInvalidate = TRUE);
     void RemoveAllPoints();
 
     // Overridables
@@ -57,4 +58,5 @@ class CDrawPolyline : public CDrawObject
     int m_nPoints;
     int m_nAllocPoints;
     std::vector<POINT> m_points; // m_nAllocPoints entries
+    int m_nDescents;             // 0: the points are sorted by x and a repaint bisects them
 };

@@ -62,7 +62,7 @@ void CMeasureCurve::UpdateLegendColor()
         m_pLegend->SetTextColor(GetLineColor());
 }
 
-void CMeasureCurve::AddPointOf(CMeasureValue* pValue, CDrawViewBase* pView)
+void CMeasureCurve::AddPointOf(CMeasureValue* pValue, CDrawViewBase* pView, BOOL bInvalidate)
 {
     if (pView == NULL)
         return;
@@ -71,7 +71,7 @@ void CMeasureCurve::AddPointOf(CMeasureValue* pValue, CDrawViewBase* pView)
         x = 0;
     // Whole degrees: through a float, then truncated toward zero (199.9 plots at 199).
     float degrees = (float)(m_bScale ? pValue->GetValue() : pValue->GetScaledValue());
-    AddPoint(POINT{x, pView->TempToY((int)degrees)}, pView);
+    AddPoint(POINT{x, pView->TempToY((int)degrees)}, pView, bInvalidate);
 }
 
 // Smoothing and slope work on stored values in one unit, whatever the display unit: the slope is
@@ -127,8 +127,11 @@ void CMeasureCurve::ClearValues(CDrawViewBase* pView)
 void CMeasureCurve::RebuildPoints(CDrawViewBase* pView)
 {
     RemoveAllPoints();
+    // One repaint for the whole line, not one per point.
     for (POSITION pos = m_values.GetHeadPosition(); pos != NULL;)
-        AddPointOf((CMeasureValue*)m_values.GetNext(pos), pView);
+        AddPointOf((CMeasureValue*)m_values.GetNext(pos), pView, FALSE);
+    if (pView != NULL && m_nPoints > 0)
+        InvalidateIn(pView);
 }
 
 CMeasureValue* CMeasureCurve::FindValueAt(int nTime)

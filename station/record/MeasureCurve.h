@@ -71,7 +71,7 @@ class CMeasureCurve : public CDrawPolyline
 
   private:
     CMeasureValue* FindValueAt(int nTime);
-    void AddPointOf(CMeasureValue* pValue, CDrawViewBase* pView);
+    void AddPointOf(CMeasureValue* pValue, CDrawViewBase* pView, BOOL bInvalidate = TRUE);
     void DeleteValues();
 
     CDrawText* m_pLegend;

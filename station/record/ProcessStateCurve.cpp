@@ -88,8 +88,11 @@ void CProcessStateCurve::RebuildPoints(CDrawViewBase* pView)
     RemoveAllPoints();
     if (pView == NULL)
         return;
+    // One repaint for the whole bar, not one per point.
     for (POSITION pos = m_values.GetHeadPosition(); pos != NULL;)
-        AddPoint(PointOf((CProcessStateValues*)m_values.GetNext(pos), pView), pView);
+        AddPoint(PointOf((CProcessStateValues*)m_values.GetNext(pos), pView), pView, FALSE);
+    if (m_nPoints > 0)
+        InvalidateIn(pView);
 }
 
 void CProcessStateCurve::Serialize(CArchive& ar)

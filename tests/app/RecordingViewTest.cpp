@@ -3,12 +3,14 @@
 #include "AppIds.h"
 #include "DeviceSimulator.h"
 #include "ProgramKey.h"
+#include "Rgn.h"
 #include "TestSupport.h"
 #include "CreateContext.h"
 #include "app/IRControlApp.h"
 #include "app/IRControlView.h"
 #include "station/link/CommThreads.h"
 #include "station/link/IRComBase.h"
+#include "station/record/DrawLine.h"
 #include "station/record/IRControlDoc.h"
 #include "station/record/MeasureCurve.h"
 #include "station/record/MeasureValue.h"
@@ -101,6 +103,10 @@ int CountOf(const std::vector<std::string>& jobs, const std::string& job)
 class CProbeView : public CIRControlView
 {
   public:
+    void SetRecordingForTest(BOOL bRecording)
+    {
+        m_bRecording = bRecording;
+    }
     void SetVar(int nVariable, float fValue)
     {
         m_fStation[nVariable] = fValue;
@@ -239,6 +245,9 @@ class RecordingView : public ProgramKeyTest
                                     AFX_IDW_PANE_FIRST, &context));
         v.pView->OnInitialUpdate();
         v.pFrame->SetActiveView(v.pView);
+        // The first frame is the main window: the document gives page sizes to its active view.
+        if (AfxGetApp()->m_pMainWnd == NULL)
+            AfxGetApp()->m_pMainWnd = v.pFrame;
         m_views.push_back(v);
         return m_views.back();
     }
@@ -256,6 +265,8 @@ class RecordingView : public ProgramKeyTest
     ULONGLONG Close(ViewInFrame& v)
     {
         ULONGLONG start = NowMs();
+        if (AfxGetApp()->m_pMainWnd == v.pFrame)
+            AfxGetApp()->m_pMainWnd = NULL;
         if (v.pFrame != NULL)
             v.pFrame->DestroyWindow();
         v.pFrame = NULL;
@@ -552,6 +563,26 @@ TEST_F(RecordingView, RecordingUntilTheStationVanishes)
         EXPECT_TRUE(bReplied) << pFirst->GetValue();
         EXPECT_EQ(pDoc->GetRecordingTime(), ((CMeasureValue*)curve.first->GetValues().GetTail())->GetTime());
     }
+    // One more sample: it lies right of the last one, and the window repaints where it is.
+    pView->UpdateWindow();
+    CMeasureValue* pBefore = (CMeasureValue*)pIR->GetValues().GetTail();
+    pView->SendMessage(WM_COMM_SAMPLE);
+    CMeasureValue* pNew = (CMeasureValue*)pIR->GetValues().GetTail();
+    ASSERT_NE(pBefore, pNew);
+    EXPECT_EQ(pBefore->GetTime() + 1, pNew->GetTime());
+    CPoint at(pView->TimeToX(pNew->GetTime()), pView->TempToY((int)pNew->GetValue()));
+    EXPECT_GT(at.x, pView->TimeToX(pBefore->GetTime()));
+    pView->DocToClient(at);
+    CRgn update;
+    update.CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(ERROR, ::GetUpdateRgn(pView->m_hWnd, (HRGN)update.m_hObject, FALSE));
+    EXPECT_TRUE(::PtInRegion((HRGN)update.m_hObject, at.x, at.y)) << at.x << ", " << at.y;
+    CRect bounds;
+    ::GetRgnBox((HRGN)update.m_hObject, &bounds);
+    CRect client;
+    pView->GetClientRect(&client);
+    EXPECT_LT(bounds.Width(), client.Width() / 2) << "only around the new samples";
+    pView->UpdateWindow();
     RegisterCommWindow(pView->m_hWnd);
     // One sample a second: the times step by one.
     CObList& values = pSolder->GetValues();
@@ -659,4 +690,225 @@ TEST_F(RecordingView, NewInterfaceSettingsReachTheStation)
     EXPECT_GT(nAt19200, 3) << "polling goes on at the new rate";
     EXPECT_GE(CountOf(JobsFrom(m_sim, nFrom), "18"), 1);
 }
+// The values of each write request to the register the station received, oldest first.
+std::vector<std::vector<float>> Writes(const StationSimulator& sim, unsigned reg)
+{
+    std::vector<std::vector<float>> writes;
+    for (const std::string& frame : sim.Requests())
+    {
+        std::istringstream in(frame);
+        std::vector<unsigned> b;
+        unsigned byte;
+        while (in >> std::hex >> byte)
+            b.push_back(byte);
+        if (b.size() < 8 || b[1] != 'O' || (b[3] | b[4] << 8) != reg)
+            continue;
+        std::vector<float> values;
+        for (size_t at = 6; at + 4 <= b.size() - 2; at += 4)
+            values.push_back(CommJobFloat(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | (DWORD)b[at + 3] << 24));
+        writes.push_back(values);
+    }
+    return writes;
+}
+
+// The service switches: each command writes its variable, the status read that follows sets the
+// check mark; offline they are disabled.
+TEST_F(RecordingView, ServiceSwitchesReachTheStation)
+{
+    AddInterface(StationSimulator::kPort);
+    ViewInFrame& offline = Open();
+    for (UINT nId : {ID_FAN, ID_PUMP, ID_CALIBRATE, ID_BOTTOM_HEATER, ID_STATION_CLOCK_SET, ID_STATION_CLOCK_RESET})
+        EXPECT_FALSE(StateOf(offline.pView, nId).enabled) << nId;
+    Close(offline);
+    m_views.clear();
+    App().GetInterfaces().RemoveAll();
+
+    ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
+    CProbeView* pView = v.pView;
+    const struct
+    {
+        UINT nId;
+        unsigned reg;
+        int nVariable;
+    } switches[] = {{ID_FAN, 37, 37}, {ID_PUMP, 38, 38}};
+    for (const auto& sw : switches)
+    {
+        SCOPED_TRACE(sw.nId);
+        ASSERT_TRUE(PumpUntil([&] { return StateOf(pView, sw.nId).enabled; }, 2000));
+        EXPECT_EQ(0, StateOf(pView, sw.nId).check);
+        for (float fExpected : {1.0f, 0.0f})
+        {
+            size_t nBefore = Writes(m_sim, sw.reg).size();
+            Command(pView, sw.nId);
+            ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, sw.reg).size() > nBefore; }, 3000));
+            EXPECT_EQ(std::vector<float>{fExpected}, Writes(m_sim, sw.reg).back());
+            ASSERT_TRUE(PumpUntil([&] { return pView->GetMirroredVar(sw.nVariable) == fExpected; }, 3000));
+            EXPECT_EQ(fExpected != 0.0f ? 1 : 0, StateOf(pView, sw.nId).check);
+        }
+    }
+
+    // Calibrating: the trigger, then the station reports its calibration state.
+    Command(pView, ID_CALIBRATE);
+    ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, 46).empty(); }, 3000));
+    EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 46).back());
+    ASSERT_TRUE(PumpUntil([&] { return pView->GetMirroredVar(40) == 6.0f; }, 3000)) << "Kal-Modus";
+
+    // The bottom heater: off keeps the energy read last, on restores it.
+    ASSERT_TRUE(PumpUntil([&] { return pView->GetMirroredVar(12) == 50.0f; }, 3000));
+    EXPECT_EQ(0, StateOf(pView, ID_BOTTOM_HEATER).check);
+    Command(pView, ID_BOTTOM_HEATER);
+    EXPECT_EQ(1, StateOf(pView, ID_BOTTOM_HEATER).check);
+    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 12).size() == 1; }, 3000));
+    EXPECT_EQ(std::vector<float>{0.0f}, Writes(m_sim, 12).back());
+    Command(pView, ID_BOTTOM_HEATER);
+    EXPECT_EQ(0, StateOf(pView, ID_BOTTOM_HEATER).check);
+    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 12).size() == 2; }, 3000));
+    EXPECT_EQ(std::vector<float>{50.0f}, Writes(m_sim, 12).back());
+
+    // The station clock: now, then zeros.
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    Command(pView, ID_STATION_CLOCK_SET);
+    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 43).size() == 1; }, 3000));
+    std::vector<float> clock = Writes(m_sim, 43).back();
+    ASSERT_EQ(3u, clock.size());
+    int nSent = (int)clock[2] * 3600 + (int)clock[1] * 60 + (int)clock[0];
+    int nNow = now.wHour * 3600 + now.wMinute * 60 + now.wSecond;
+    EXPECT_NEAR(nNow, nSent, 2);
+    Command(pView, ID_STATION_CLOCK_RESET);
+    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 43).size() == 2; }, 3000));
+    EXPECT_EQ((std::vector<float>{0.0f, 0.0f, 0.0f}), Writes(m_sim, 43).back());
+}
+
+// Commands whose dialogs are missing stay disabled, online or not.
+TEST_F(RecordingView, CommandsWithoutTheirDialogsAreDisabled)
+{
+    ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
+    for (UINT nId : std::initializer_list<UINT>{ID_SETTINGS_LAYOUT, ID_SETTINGS_CURVES, ID_SETTINGS_SAMPLING, ID_EXPORT_TABLE,
+                     ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD, ID_PROFILE_COPY, ID_PROFILE_PASTE, ID_ANALYSE_CURSOR,
+                     ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL, ID_QUICK_SAVE,
+                     ID_STATION_PASSWORD, ID_STATION_SERIAL, ID_STATION_HOURS, ID_LONGLIFE_TEST,
+                     ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
+        EXPECT_FALSE(StateOf(v.pView, nId).enabled) << nId;
+    EXPECT_TRUE(StateOf(v.pView, ID_RECORD_CLEAR).enabled);
+    EXPECT_EQ(1, (int)v.pView->SendMessage(WM_VIEW_FULLSCREEN)) << "the frame's full-screen message";
+}
+
+// A recording saved and read back: the same samples; the reopened document never connects and
+// takes neither recording command. Clearing the live one empties it.
+TEST_F(RecordingView, RecordingSavedReopenedAndCleared)
+{
+    ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort, "--process");
+    CProbeView* pView = v.pView;
+    CIRControlDoc* pDoc = pView->GetDocument();
+    pDoc->SetAutoRecord(2);
+    Command(pView, ID_RECORD);
+    EXPECT_EQ(1, StateOf(pView, ID_RECORD).check);
+    ASSERT_TRUE(PumpUntil([&] { return pDoc->GetSampleCount() >= 4; }, 8000));
+    Command(pView, ID_RECORD);
+    EXPECT_EQ(0, StateOf(pView, ID_RECORD).check);
+    PumpMessages(400);
+
+    std::string path = TempFolder() + "\\saved.hlv";
+    ASSERT_TRUE(pDoc->OnSaveDocument(path.c_str()));
+    CIRControlDoc* pReopened = new CIRControlDoc;
+    pReopened->m_bAutoDelete = FALSE;
+    ASSERT_TRUE(pReopened->OnOpenDocument(path.c_str()));
+    m_docs.push_back(pReopened);
+    for (int nSlot : {CIRControlDoc::TESolder, CIRControlDoc::IRSolder, CIRControlDoc::TopHeater})
+    {
+        SCOPED_TRACE(nSlot);
+        CObList& saved = pDoc->GetCurve(nSlot)->GetValues();
+        ASSERT_TRUE(pReopened->GetCurve(nSlot) != NULL);
+        CObList& read = pReopened->GetCurve(nSlot)->GetValues();
+        ASSERT_EQ(saved.GetCount(), read.GetCount());
+        ASSERT_GT(saved.GetCount(), 3);
+        for (POSITION a = saved.GetHeadPosition(), b = read.GetHeadPosition(); a != NULL;)
+        {
+            CMeasureValue* pSaved = (CMeasureValue*)saved.GetNext(a);
+            CMeasureValue* pRead = (CMeasureValue*)read.GetNext(b);
+            EXPECT_EQ(pSaved->GetTime(), pRead->GetTime());
+            EXPECT_EQ(pSaved->GetValue(), pRead->GetValue());
+        }
+    }
+    for (int n = 0; n < CIRControlDoc::BarCount; n++)
+        EXPECT_EQ(pDoc->GetBar(n)->GetValues().GetCount(), pReopened->GetBar(n)->GetValues().GetCount());
+
+    ViewInFrame r;
+    r.pFrame = new CFrameWnd;
+    ASSERT_TRUE(r.pFrame->Create(NULL, "Datei", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 800, 600)));
+    r.pView = new CProbeView;
+    CCreateContext context;
+    context.m_pCurrentDoc = pReopened;
+    ASSERT_TRUE(r.pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 700, 500), r.pFrame,
+                                AFX_IDW_PANE_FIRST, &context));
+    r.pView->OnInitialUpdate();
+    m_views.push_back(r);
+    EXPECT_TRUE(r.pView->GetComBase() == NULL);
+    EXPECT_EQ(1, App().GetInterfacesHandedOut()) << "only the live view's";
+    for (UINT nId : {ID_RECORD, ID_RECORD_CLEAR, ID_FAN})
+        EXPECT_FALSE(StateOf(r.pView, nId).enabled) << nId;
+    int nCount = (int)pReopened->GetCurve(CIRControlDoc::TESolder)->GetValues().GetCount();
+    Command(r.pView, ID_RECORD);
+    Command(r.pView, ID_RECORD_CLEAR);
+    PumpMessages(1500);
+    EXPECT_FALSE(r.pView->IsRecording());
+    EXPECT_FALSE(r.pView->IsOnline());
+    EXPECT_EQ(nCount, (int)pReopened->GetCurve(CIRControlDoc::TESolder)->GetValues().GetCount());
+
+    // F10 on the live one: nothing recorded is left.
+    Command(pView, ID_RECORD_CLEAR);
+    EXPECT_EQ(0, pDoc->GetSampleCount());
+    EXPECT_EQ(0, pDoc->GetRecordingTime());
+    for (int nSlot : {CIRControlDoc::TESolder, CIRControlDoc::IRSolder, CIRControlDoc::TopHeater})
+        EXPECT_TRUE(pDoc->GetCurve(nSlot)->GetValues().IsEmpty());
+    for (int n = 0; n < CIRControlDoc::BarCount; n++)
+        EXPECT_TRUE(pDoc->GetBar(n)->GetValues().IsEmpty());
+    DeleteFileA(path.c_str());
+}
+
+// The analysis cursor line under the mouse: a click grabs the shown line, moving drags it to the
+// time under the mouse, the next click lets it go; while recording a click never grabs it.
+TEST_F(RecordingView, CursorLineFollowsTheMouse)
+{
+    AddInterface(StationSimulator::kPort);
+    ViewInFrame& v = Open();
+    CProbeView* pView = v.pView;
+    CIRControlDoc* pDoc = pView->GetDocument();
+    CDrawLine* pCursor = pDoc->GetCursorLine();
+    ASSERT_TRUE(pCursor != NULL);
+    auto click = [&](CPoint at) {
+        pView->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        pView->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(at.x, at.y));
+    };
+    CRect plot = pView->GetPlotRect();
+    CPoint inside(plot.left + 100, plot.top + 20);
+    POINT client = inside;
+    pView->DocToClient(client);
+
+    click(client);
+    EXPECT_FALSE(pCursor->IsArmed()) << "a hidden line is not grabbed";
+    pCursor->SetShown(TRUE);
+    click(client);
+    ASSERT_TRUE(pCursor->IsArmed());
+    pView->SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(client.x, client.y));
+    POINT logical = client;
+    pView->ClientToDoc(logical);
+    EXPECT_EQ(pView->XToTime(logical.x), pCursor->GetPosition());
+    EXPECT_GT(pCursor->GetPosition(), 0);
+    EXPECT_EQ(logical.x, pCursor->GetRect().left);
+    EXPECT_EQ(pView->GetTimeSpan(), pCursor->GetMaximum());
+    click(client);
+    EXPECT_FALSE(pCursor->IsArmed());
+
+    // Recording releases it and never grabs it.
+    pCursor->SetArmed(TRUE);
+    pView->SetRecordingForTest(TRUE);
+    click(client);
+    EXPECT_FALSE(pCursor->IsArmed());
+    click(client);
+    EXPECT_FALSE(pCursor->IsArmed());
+    pView->SetRecordingForTest(FALSE);
+}
+
 } // namespace

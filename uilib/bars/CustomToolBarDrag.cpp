@@ -3,6 +3,7 @@
 #include "uilib/bars/ToolBarManager.h"
 #include "mfc/FrameWnd.h"
 #include "mfc/MiniDockFrameWnd.h"
+#include "uilib/frames/docking/DockSite.h"
 #include <algorithm>
 
 namespace
@@ -151,7 +152,12 @@ void SECCustomToolBar::FloatNewToolBar(SECCustomToolBar* pBar, CPoint ptDrop)
     point.Offset(rcFrame.left, rcFrame.top);
     point.Offset(-pBar->m_cxLeftBorder, -pBar->m_cyTopBorder);
     point.Offset(-::GetSystemMetrics(SM_CXBORDER), -::GetSystemMetrics(SM_CYBORDER));
-    pFrame->FloatControlBar(pBar, point, CBRS_ALIGN_TOP);
+    // A library frame floats through its own operation (its dock bars are the library's).
+    SECDockSite* pSite = SECGetDockSite(pFrame);
+    if (pSite != NULL)
+        pSite->FloatControlBar(pBar, point, CBRS_ALIGN_TOP);
+    else
+        pFrame->FloatControlBar(pBar, point, CBRS_ALIGN_TOP);
     // The floating frame's borders may differ from those reckoned with: the bar's client origin
     // is put at the drop point exactly.
     CFrameWnd* pMiniFrame = pBar->GetParentFrame();

@@ -224,7 +224,18 @@ void SECListBoxEditor::EndEdit()
 
 void SECListBoxEditor::NotifySelChange()
 {
+    PostSelChange();
+}
+
+void SECListBoxEditor::PostSelChange()
+{
     SendCode(LBE_SELCHANGE, TRUE);
+}
+
+void SECListBoxEditor::RemoveEntry(int nIndex)
+{
+    if (nIndex >= 0 && nIndex < m_pListBox->GetCount())
+        m_pListBox->DeleteString(static_cast<UINT>(nIndex));
 }
 
 void SECListBoxEditor::CheckSelection()
@@ -239,7 +250,7 @@ void SECListBoxEditor::CheckSelection()
         else
             m_pListBox->SetCurSel(m_pListBox->GetCount() - 1);
     }
-    NotifySelChange();
+    PostSelChange();
 }
 
 void SECListBoxEditor::OnItemTextChanged(int nIndex, LPCTSTR, LPCTSTR lpszNew)

@@ -128,6 +128,10 @@ class SECListBoxEditor : public CWnd
     int ButtonAt(CPoint point) const;
     // Runs a button's action.
     void PressButton(int nButton);
+    // Posts the selection-change code to the dialog.
+    void PostSelChange();
+    // Takes an entry out without asking or reporting (the entry being added that is refused).
+    void RemoveEntry(int nIndex);
 
   protected:
     // Implementation

@@ -84,7 +84,7 @@ void SECListBoxEditorHelper::OnLButtonDown(UINT nFlags, CPoint point)
     }
     int nSel = GetCurSel();
     if (bNoted && nSel != nNoted && nSel != LB_ERR)
-        m_pEditor->NotifySelChange();
+        m_pEditor->PostSelChange();
 }
 
 void SECListBoxEditorHelper::OnLButtonDblClk(UINT, CPoint)

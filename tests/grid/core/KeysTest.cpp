@@ -5,6 +5,7 @@
 #include "grid/core/Control.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/Style.h"
+#include "Dialog.h"
 #include "GridIds.h"
 #include <gtest/gtest.h>
 
@@ -145,7 +146,8 @@ TEST(GridKeys, NavigationMessage)
         WPARAM code;
         LPARAM index;
         ROWCOL row, col;
-    } cases[] = {{1, 0, 6, 2}, {2, 0, 7, 2}, {3, 0, 20, 2}, {0, 0, 1, 2}, {4, 9, 9, 1}, {4, 500, 20, 1}, {9, 0, 20, 1}};
+    } cases[] = {{1, 0, 6, 2}, {2, 0, 7, 2},    {3, 0, 20, 2}, {0, 0, 1, 2},
+                 {4, 9, 9, 1}, {4, 500, 20, 1}, {9, 0, 20, 1}};
     for (auto& c : cases)
     {
         w.grid->SendMessage(0x7A3, c.code, c.index);
@@ -211,7 +213,8 @@ TEST(GridKeys, RefusedLeaveShowsTheWarningOnce)
     {
         const TCHAR* text;
         bool bAccepted;
-    } cases[] = {{_T("9.99"), false}, {_T("20.5"), false}, {_T("10"), true}, {_T("20"), true}, {_T(""), true}};
+    } cases[] = {
+        {_T("9.99"), false}, {_T("20.5"), false}, {_T("10"), true}, {_T("20"), true}, {_T(""), true}};
     for (auto& c : cases)
     {
         SCOPED_TRACE(c.text);
@@ -237,3 +240,47 @@ TEST(GridKeys, RefusedLeaveShowsTheWarningOnce)
     }
 }
 } // namespace
+
+TEST(GridKeys, DialogGridFromWindowStyleTakesTabAndArrows)
+{
+    EnsureGridLibrary();
+    CDialog dlg;
+    ASSERT_TRUE(dlg.Create(IDD_TEST_GRIDDLG2, NULL));
+    CGXGridWnd* pGrid = (CGXGridWnd*)CWnd::FromHandle(dlg.GetDlgItem(IDC_TEST_GRID)->GetSafeHwnd());
+    ASSERT_TRUE(pGrid->IsKindOf(RUNTIME_CLASS(CGXGridWnd)));
+    pGrid->InitFromWindowStyle();
+    EXPECT_EQ(10u, pGrid->GetScrollBarMode(SB_VERT));
+    EXPECT_EQ(0u, pGrid->GetScrollBarMode(SB_HORZ));
+    pGrid->SetRowCount(10);
+    pGrid->SetColCount(4);
+    pGrid->ChangeCurrentCell(1, 1, 0x0A);
+    pGrid->SetFocus();
+    // A modeless dialog's loop: the dialog manager sees every message first.
+    auto pump = [&](WORD vk) {
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_KEYBOARD;
+        in[0].ki.wVk = in[1].ki.wVk = vk;
+        in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(2, in, sizeof(INPUT));
+        DWORD start = ::GetTickCount();
+        while (::GetTickCount() - start < 200)
+        {
+            MSG msg;
+            while (::PeekMessageA(&msg, NULL, 0, 0, PM_REMOVE))
+                if (!::IsDialogMessageA(dlg.GetSafeHwnd(), &msg))
+                {
+                    ::TranslateMessage(&msg);
+                    ::DispatchMessageA(&msg);
+                }
+            ::Sleep(10);
+        }
+    };
+    pump(VK_TAB);
+    pump(VK_DOWN);
+    ROWCOL nRow = 0, nCol = 0;
+    pGrid->GetCurrentCell(nRow, nCol);
+    EXPECT_EQ(2u, nRow);
+    EXPECT_EQ(2u, nCol);
+    EXPECT_EQ(pGrid->GetSafeHwnd(), ::GetFocus());
+    dlg.DestroyWindow();
+}

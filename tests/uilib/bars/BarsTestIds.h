@@ -37,3 +37,9 @@
 #define ID_TB_MENU_BAR 9304
 #define ID_TB_MENU_HELP 9305
 #define IDM_TB_MENU_CUT 9310
+// Bitmap menus: a menu whose commands partly have toolbar images.
+#define IDM_BMP_MENU 9320
+#define ID_BMP_FIRST_F 9321
+#define ID_BMP_SECOND_F 9322
+#define ID_BMP_PLAIN 9323
+#define ID_BMP_RADIO 9324

@@ -392,3 +392,48 @@ TEST_F(TabControlTest, DraggingTheActiveTabOverAnotherMovesIt)
     EXPECT_STREQ("A", fixed.GetTab3D(0)->m_csLabel);
     fixed.DestroyWindow();
 }
+
+namespace
+{
+// Shows the strip's tool hit test.
+class CTipStrip : public SEC3DTabControl
+{
+  public:
+    INT_PTR HitTest(CPoint point, TOOLINFO* pTI) const
+    {
+        return OnToolHitTest(point, pTI);
+    }
+};
+} // namespace
+
+TEST_F(TabControlTest, ShortenedTabsShowTheFullLabelAsTipAndIconsWidenTheirTab)
+{
+    CTipStrip strip;
+    ASSERT_TRUE(strip.Create(WS_VISIBLE | SEC_TABS_BOTTOM, CRect(10, 10, 610, 40), &m_recorder, kStripID));
+    strip.AddTab("Kurz");
+    strip.AddTab("Einstellungen der Schnittstellen");
+    RECT rc;
+    strip.GetTabRect(1, rc);
+    int nWide = rc.right - rc.left;
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof(ti);
+    CPoint ptSecond((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    EXPECT_EQ(-1, strip.HitTest(ptSecond, &ti)); // nothing cut: no tip
+
+    strip.MoveWindow(10, 10, nWide, 30);
+    ASSERT_TRUE(strip.GetTab3D(1)->m_bShortened);
+    strip.GetTabRect(1, rc);
+    ptSecond = CPoint((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    EXPECT_EQ(2, strip.HitTest(ptSecond, &ti));
+    EXPECT_EQ(2u, ti.uId);
+    EXPECT_STREQ("Einstellungen der Schnittstellen", ti.lpszText);
+    EXPECT_EQ(CRect(rc), CRect(ti.rect));
+
+    strip.MoveWindow(10, 10, 600, 30);
+    strip.GetTabRect(0, rc);
+    int nPlain = rc.right - rc.left;
+    strip.SetTabIconHandle(0, ::LoadIcon(NULL, IDI_INFORMATION));
+    strip.GetTabRect(0, rc);
+    EXPECT_EQ(nPlain + SEC3DTabControl::kIconRoom, rc.right - rc.left);
+    strip.DestroyWindow();
+}

@@ -29,7 +29,7 @@ BOOL CToolTestFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERI
             return TRUE;
         }
     }
-    return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    return SECFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 LRESULT CToolTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
@@ -43,7 +43,7 @@ LRESULT CToolTestFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
             DropDown{pNm->iItem, (int)pExtra[0], pNm->hdr.idFrom, nCode, pExtra[1], pExtra[2]});
         return 0;
     }
-    return CFrameWnd::WindowProc(message, wParam, lParam);
+    return SECFrameWnd::WindowProc(message, wParam, lParam);
 }
 
 ToolBarFrame::ToolBarFrame(BOOL bFlat, DWORD dwStyle) : m_pFrame(new CToolTestFrame)
@@ -56,6 +56,7 @@ ToolBarFrame::ToolBarFrame(BOOL bFlat, DWORD dwStyle) : m_pFrame(new CToolTestFr
     m_view.Create(NULL, _T("Ansicht"), WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 10, 10), m_pFrame,
                   AFX_IDW_PANE_FIRST);
     m_pManager = new SECToolBarManager(m_pFrame, m_pFrame);
+    m_pFrame->SetControlBarManager(m_pManager);
     m_pManager->GetBmpMgr()->AddToolBarResource(IDR_TB_FIRST);
     m_pManager->GetBmpMgr()->AddToolBarResource(IDR_TB_SECOND);
     const DWORD dwExStyle = bFlat ? BAR_EX_FLAT | BAR_EX_GRIPPER : 0;

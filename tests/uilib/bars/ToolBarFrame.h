@@ -1,15 +1,16 @@
-// A frame with two custom toolbars on a toolbar manager, images from the test's type-241
+// The library's docking frame with two custom toolbars on a toolbar manager, images from the test's type-241
 // resources, a status bar and a view, for the toolbar tests.
 #pragma once
 #include "BarsTestApp.h"
 #include "uilib/bars/CustomToolBar.h"
 #include "uilib/bars/StatusBar.h"
 #include "uilib/bars/ToolBarManager.h"
+#include "uilib/frames/docking/FrameWnd.h"
 #include <vector>
 
 // Records the commands and button notifications (drop-down, menu) it receives; ID_TB_BLUE is disabled by its
 // update handler.
-class CToolTestFrame : public CFrameWnd
+class CToolTestFrame : public SECFrameWnd
 {
   public:
     // A notification of a toolbar button: NMTOOLBAR, then the button's index and two values.

@@ -312,6 +312,7 @@ TEST(LayoutNodeTest, FactoryOwnsWhatItMadeAndListenersDieFirst)
 }
 } // namespace
 
+#include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/SystemData.h"
 #include "uilib/frames/layout/LayoutNodeDC.h"
 
@@ -320,8 +321,21 @@ namespace
 TEST(SystemDataTest, ColoursFollowTheSystemAndSplitterCursorsWaitForADockBar)
 {
     SECSystemData& data = SECGetSystemData();
-    EXPECT_EQ(data.m_hcurVSplit, (HCURSOR)NULL);
-    EXPECT_EQ(data.m_hcurHSplit, (HCURSOR)NULL);
+    // As in a fresh process (other tests made dock bars already): no splitter cursors until the
+    // first dock bar is made.
+    data.m_hcurVSplit = NULL;
+    data.m_hcurHSplit = NULL;
+    {
+        CFrameWnd* pFrame = new CFrameWnd;
+        ASSERT_TRUE(pFrame->Create(NULL, _T("Cursors")));
+        EXPECT_EQ(data.m_hcurVSplit, (HCURSOR)NULL);
+        SECDockBar dockBar;
+        ASSERT_TRUE(dockBar.Create(pFrame, WS_CHILD | CBRS_ALIGN_TOP, AFX_IDW_DOCKBAR_TOP));
+        EXPECT_NE(data.m_hcurVSplit, (HCURSOR)NULL);
+        EXPECT_NE(data.m_hcurHSplit, (HCURSOR)NULL);
+        dockBar.DestroyWindow();
+        pFrame->DestroyWindow();
+    }
     EXPECT_NE(data.m_hcurArrow, (HCURSOR)NULL);
     EXPECT_EQ(data.m_cxBorder, data.m_bNewShell ? 2 : 1);
     const COLORREF clrOld = ::GetSysColor(COLOR_BTNFACE);

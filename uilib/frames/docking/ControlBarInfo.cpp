@@ -3,6 +3,7 @@
 #include "uilib/bars/ControlBarManager.h"
 #include "uilib/frames/docking/ControlBarInfoEx.h"
 #include "uilib/frames/docking/DockState.h"
+#include "uilib/bars/PersistentTreeNode.h"
 #include <cstring>
 
 namespace
@@ -259,4 +260,195 @@ void SECControlBarInfo::Serialize(CArchive& ar, SECDockState* pDockState)
         ar >> dw;
         m_arrBarID.Add((void*)(UINT_PTR)dw);
     }
+}
+
+// ---- the state tree
+
+namespace
+{
+
+SECPersistentTreeNode* const kNoNode = NULL;
+
+int TreeInt(SECPersistentTreeNode* pNode, LPCTSTR lpszKey, int nDefault)
+{
+    int n = nDefault;
+    pNode->GetKeyValue(lpszKey, n, nDefault);
+    return n;
+}
+
+void WriteTreeValues(SECPersistentTreeNode* pNode, const SECControlBarInfo& info, const IntValue* pValues, size_t nCount)
+{
+    for (size_t i = 0; i < nCount; ++i)
+        pNode->SetKeyValue(pValues[i].pszName, pValues[i].get(info));
+}
+
+void ReadTreeValues(SECPersistentTreeNode* pNode, SECControlBarInfo& info, const IntValue* pValues, size_t nCount)
+{
+    for (size_t i = 0; i < nCount; ++i)
+    {
+        const IntValue& v = pValues[i];
+        int n = TreeInt(pNode, v.pszName, v.missing == Missing::current ? v.get(info) : 0);
+        if (v.missing == Missing::zeroNotNegative && n < 0)
+            n = 0;
+        v.set(info, n);
+    }
+}
+
+} // namespace
+
+BOOL SECControlBarInfo::IsDeclined() const
+{
+    // The rule of MFC's profile writer (CControlBarInfo::SaveState).
+    return m_bDockBar && m_bVisible && !m_bFloating && m_pointPos == CPoint(-1, -1) && m_arrBarID.GetSize() <= 1;
+}
+
+BOOL SECControlBarInfo::SaveStateToTree(SECPTNFactory* pFactory, SECPersistentTreeNode* pParent, int nIndex)
+{
+    if (pFactory == NULL || pParent == NULL || IsDeclined())
+        return FALSE;
+    CString strName;
+    strName.Format(_T("Bar-%d"), nIndex);
+    SECPersistentTreeNode* pNode = pFactory->CreateNode(strName, pParent);
+    if (pNode == kNoNode)
+        return FALSE;
+    SaveBaseToTree(pFactory, pNode);
+    SaveExtraToTree(pFactory, pNode);
+    if (m_pInfoEx != NULL)
+        m_pInfoEx->SaveStateToTree(pFactory, pNode);
+    return TRUE;
+}
+
+void SECControlBarInfo::SaveBaseToTree(SECPTNFactory*, SECPersistentTreeNode* pNode)
+{
+    // Values equal to what a reader takes for a missing one are left out, as in the profile.
+    pNode->SetKeyValue(_T("BarID"), (int)m_nBarID);
+    if (!m_bVisible)
+        pNode->SetKeyValue(_T("Visible"), (int)m_bVisible);
+    if (m_bFloating)
+    {
+        pNode->SetKeyValue(_T("Horz"), (int)m_bHorz);
+        pNode->SetKeyValue(_T("Floating"), (int)m_bFloating);
+    }
+    if (m_pointPos.x != -1)
+        pNode->SetKeyValue(_T("XPos"), (int)m_pointPos.x);
+    if (m_pointPos.y != -1)
+        pNode->SetKeyValue(_T("YPos"), (int)m_pointPos.y);
+    if (m_nMRUWidth != 32767)
+        pNode->SetKeyValue(_T("MRUWidth"), (int)m_nMRUWidth);
+    if (m_bDocking)
+    {
+        pNode->SetKeyValue(_T("Docking"), (int)m_bDocking);
+        pNode->SetKeyValue(_T("MRUDockID"), (int)m_uMRUDockID);
+        pNode->SetKeyValue(_T("MRUDockLeftPos"), (int)m_rectMRUDockPos.left);
+        pNode->SetKeyValue(_T("MRUDockTopPos"), (int)m_rectMRUDockPos.top);
+        pNode->SetKeyValue(_T("MRUDockRightPos"), (int)m_rectMRUDockPos.right);
+        pNode->SetKeyValue(_T("MRUDockBottomPos"), (int)m_rectMRUDockPos.bottom);
+        pNode->SetKeyValue(_T("MRUFloatStyle"), (int)m_dwMRUFloatStyle);
+        pNode->SetKeyValue(_T("MRUFloatXPos"), (int)m_ptMRUFloatPos.x);
+        pNode->SetKeyValue(_T("MRUFloatYPos"), (int)m_ptMRUFloatPos.y);
+    }
+    if (m_arrBarID.GetSize() > 1)
+    {
+        pNode->SetKeyValue(_T("Bars"), (int)m_arrBarID.GetSize());
+        for (int i = 0; i < m_arrBarID.GetSize(); i++)
+        {
+            CString strKey;
+            strKey.Format(_T("Bar#%d"), i);
+            pNode->SetKeyValue(strKey, (int)(UINT_PTR)m_arrBarID[i]);
+        }
+    }
+}
+
+void SECControlBarInfo::SaveExtraToTree(SECPTNFactory*, SECPersistentTreeNode* pNode)
+{
+    pNode->SetKeyValue(_T("Style"), (int)m_dwStyle);
+    pNode->SetKeyValue(_T("ExStyle"), (int)m_dwExStyle);
+    pNode->SetKeyValue(_T("PrevFloating"), m_bPrevFloating != FALSE);
+    pNode->SetKeyValue(_T("MDIChild"), m_bMDIChild != FALSE);
+    if (m_bMDIChild)
+    {
+        WINDOWPLACEMENT wp = m_wpMDIChild;
+        pNode->SetKeyValue(_T("MDIChildWindowPlacement"), &wp, kPlacementBytes, TRUE);
+    }
+    pNode->SetKeyValue(_T("PctWidth"), static_cast<LPCTSTR>(FormatPctWidth(m_fPctWidth)));
+    WriteTreeValues(pNode, *this, kSizeValues, sizeof(kSizeValues) / sizeof(kSizeValues[0]));
+    pNode->SetKeyValue(_T("ClassName"), static_cast<LPCTSTR>(m_strClassName));
+    pNode->SetKeyValue(_T("WindowName"), static_cast<LPCTSTR>(m_strWindowName));
+    WriteTreeValues(pNode, *this, &kResourceValue, 1);
+}
+
+void SECControlBarInfo::LoadStateFromTree(SECPersistentTreeNode* pNode, SECDockState* pDockState)
+{
+    if (pNode == NULL)
+        return;
+    LoadBaseFromTree(pNode, pDockState);
+    LoadExtraFromTree(pNode, pDockState);
+    if (m_pManager != NULL)
+    {
+        delete m_pInfoEx;
+        m_pInfoEx = m_pManager->CreateBarInfo(this);
+        if (m_pInfoEx != NULL)
+            m_pInfoEx->LoadStateFromTree(pNode);
+    }
+}
+
+void SECControlBarInfo::LoadBaseFromTree(SECPersistentTreeNode* pNode, SECDockState* pDockState)
+{
+    m_nBarID = (UINT)TreeInt(pNode, _T("BarID"), 0);
+    m_bVisible = (BOOL)TreeInt(pNode, _T("Visible"), TRUE);
+    m_bHorz = (BOOL)TreeInt(pNode, _T("Horz"), TRUE);
+    m_bFloating = (BOOL)TreeInt(pNode, _T("Floating"), FALSE);
+    m_pointPos = CPoint(TreeInt(pNode, _T("XPos"), -1), TreeInt(pNode, _T("YPos"), -1));
+    pDockState->ScalePoint(m_pointPos);
+    m_nMRUWidth = (UINT)TreeInt(pNode, _T("MRUWidth"), 32767);
+    m_bDocking = (BOOL)TreeInt(pNode, _T("Docking"), FALSE);
+    if (m_bDocking)
+    {
+        m_uMRUDockID = (UINT)TreeInt(pNode, _T("MRUDockID"), 0);
+        m_rectMRUDockPos = CRect(TreeInt(pNode, _T("MRUDockLeftPos"), 0), TreeInt(pNode, _T("MRUDockTopPos"), 0),
+                                 TreeInt(pNode, _T("MRUDockRightPos"), 0), TreeInt(pNode, _T("MRUDockBottomPos"), 0));
+        pDockState->ScaleRectPos(m_rectMRUDockPos);
+        m_dwMRUFloatStyle = (DWORD)TreeInt(pNode, _T("MRUFloatStyle"), 0);
+        m_ptMRUFloatPos = CPoint(TreeInt(pNode, _T("MRUFloatXPos"), 0), TreeInt(pNode, _T("MRUFloatYPos"), 0));
+        pDockState->ScalePoint(m_ptMRUFloatPos);
+    }
+    // Entries that are not there end the list: a damaged count cannot make it long.
+    const int nBars = TreeInt(pNode, _T("Bars"), 0);
+    for (int i = 0; i < nBars; i++)
+    {
+        CString strKey;
+        strKey.Format(_T("Bar#%d"), i);
+        int nID = 0;
+        if (pNode->GetKeyValue(strKey, nID, 0) != SECPTN_OK)
+            break;
+        m_arrBarID.Add((void*)(UINT_PTR)(UINT)nID);
+    }
+}
+
+void SECControlBarInfo::LoadExtraFromTree(SECPersistentTreeNode* pNode, SECDockState*)
+{
+    m_dwStyle = (DWORD)TreeInt(pNode, _T("Style"), 0);
+    m_dwExStyle = (DWORD)TreeInt(pNode, _T("ExStyle"), 0);
+    bool bValue = false;
+    pNode->GetKeyValue(_T("PrevFloating"), bValue, false);
+    m_bPrevFloating = bValue;
+    pNode->GetKeyValue(_T("MDIChild"), bValue, false);
+    m_bMDIChild = bValue;
+    if (m_bMDIChild)
+    {
+        void* pData = NULL;
+        UINT nBytes = 0;
+        if (pNode->GetKeyValue(_T("MDIChildWindowPlacement"), &pData, &nBytes) == SECPTN_OK && pData != NULL)
+        {
+            std::memcpy(&m_wpMDIChild, pData, nBytes < kPlacementBytes ? nBytes : kPlacementBytes);
+            delete[] static_cast<BYTE*>(pData);
+        }
+    }
+    CString strPct;
+    pNode->GetKeyValue(_T("PctWidth"), strPct, _T("0"));
+    m_fPctWidth = ParsePctWidth(strPct);
+    ReadTreeValues(pNode, *this, kSizeValues, sizeof(kSizeValues) / sizeof(kSizeValues[0]));
+    pNode->GetKeyValue(_T("ClassName"), m_strClassName, _T(""));
+    pNode->GetKeyValue(_T("WindowName"), m_strWindowName, _T(""));
+    ReadTreeValues(pNode, *this, &kResourceValue, 1);
 }

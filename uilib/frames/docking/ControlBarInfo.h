@@ -9,6 +9,8 @@
 class SECControlBarInfoEx;
 class SECControlBarManager;
 class SECDockState;
+class SECPersistentTreeNode;
+class SECPTNFactory;
 
 class SECControlBarInfo : public CControlBarInfo
 {
@@ -17,14 +19,25 @@ class SECControlBarInfo : public CControlBarInfo
     SECControlBarInfo();
     ~SECControlBarInfo() override;
 
-    // Overridables, in this order (the tree form comes with the persistent state tree)
+    // Overridables, in this order
+    // Reads the bar's node "Bar-<n>" of a state tree, missing values as the profile reader.
+    virtual void LoadStateFromTree(SECPersistentTreeNode* pNode, SECDockState* pDockState);
     // Reads "<profile>-Bar<index>"; the result of MFC's part (FALSE: no such bar).
     virtual BOOL LoadStateFromProfile(LPCTSTR lpszProfileName, int nIndex, SECDockState* pDockState);
+    // Writes the node "Bar-<index>" under pParent; FALSE (nothing written) for a bar MFC's
+    // profile writer declines.
+    virtual BOOL SaveStateToTree(SECPTNFactory* pFactory, SECPersistentTreeNode* pParent, int nIndex);
     // Writes it; FALSE when MFC's part declines the bar (nothing of the library is written then).
     virtual BOOL SaveStateToProfile(LPCTSTR lpszProfileName, int nIndex);
+    virtual void LoadBaseFromTree(SECPersistentTreeNode* pNode, SECDockState* pDockState);
+    virtual void LoadExtraFromTree(SECPersistentTreeNode* pNode, SECDockState* pDockState);
+    virtual void SaveBaseToTree(SECPTNFactory* pFactory, SECPersistentTreeNode* pNode);
+    virtual void SaveExtraToTree(SECPTNFactory* pFactory, SECPersistentTreeNode* pNode);
 
     // Operations
     void Serialize(CArchive& ar, SECDockState* pDockState);
+    // MFC's profile writer leaves out a dock bar showing what a new frame shows.
+    BOOL IsDeclined() const;
 
     // The share as saved: millionths, truncated ("333333" for 0.333333).
     static CString FormatPctWidth(float fPctWidth);

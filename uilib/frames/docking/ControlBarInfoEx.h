@@ -5,6 +5,8 @@
 #include "afxwin.h"
 
 class SECDockState;
+class SECPersistentTreeNode;
+class SECPTNFactory;
 
 class SECControlBarInfoEx : public CObject
 {
@@ -15,8 +17,12 @@ class SECControlBarInfoEx : public CObject
     SECControlBarInfoEx() = default;
     ~SECControlBarInfoEx() override = default;
 
-    // Overridables, in this order (the tree form comes with the persistent state tree)
+    // Overridables, in this order
     virtual void Serialize(CArchive& ar, SECDockState* pDockState);
+    // Reads from the bar's node of a state tree; TRUE here when a node is given.
+    virtual BOOL LoadStateFromTree(SECPersistentTreeNode* pNode);
     virtual void LoadStateFromProfile(LPCTSTR lpszSection, SECDockState* pDockState);
+    // Writes under the bar's node, making nodes through pFactory; nothing here.
+    virtual void SaveStateToTree(SECPTNFactory* pFactory, SECPersistentTreeNode* pNode);
     virtual void SaveStateToProfile(LPCTSTR lpszSection);
 };

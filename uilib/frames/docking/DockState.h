@@ -9,6 +9,8 @@
 class SECControlBar;
 class SECControlBarInfo;
 class SECControlBarManager;
+class SECPersistentTreeNode;
+class SECPTNFactory;
 
 class SECDockState : public CDockState
 {
@@ -19,9 +21,14 @@ class SECDockState : public CDockState
     explicit SECDockState(SECControlBarManager* pManager = NULL);
     ~SECDockState() override;
 
-    // Overridables, in this order (the state-tree form comes with the persistent state tree)
+    // Overridables, in this order
     void Serialize(CArchive& ar) override;
+    // Writes the node "DockState" under pParent: "Bars", "ScreenCX", "ScreenCY" and a child
+    // "Bar-<n>" per saved bar. FALSE without a factory or parent.
+    virtual BOOL SaveStateToTree(SECPTNFactory* pFactory, SECPersistentTreeNode* pParent);
     virtual void SaveStateToProfile(LPCTSTR lpszProfileName);
+    // Reads pParent's node "DockState"; FALSE when there is none.
+    virtual BOOL LoadStateFromTree(SECPersistentTreeNode* pParent);
     // Reads "<profile>-Summary" and the bar sections; stops at the first missing bar section.
     virtual void LoadStateFromProfile(LPCTSTR lpszProfileName);
     virtual BOOL CollectFrameState(CFrameWnd* pFrame);

@@ -1,5 +1,6 @@
 // SECMsgFilter: dispatch through a tree of filters, and building the tree from descriptors.
 #include "uilib/frames/mdi/MsgFilter.h"
+#include <vector>
 
 IMPLEMENT_DYNCREATE(SECMsgFilter, CObject)
 
@@ -99,10 +100,42 @@ void SECMsgFilter::SetWindow(CWnd* pWnd, BOOL bRecurse)
     }
 }
 
+namespace
+{
+// Filters at work on this thread, and root filters whose window went away meanwhile (a command
+// a filter sent destroyed it): those are deleted once no filter is at work any more.
+thread_local int t_nDispatchDepth = 0;
+thread_local std::vector<SECMsgFilter*> t_deferred;
+} // namespace
+
+void SECMsgFilter::DeleteRoot(SECMsgFilter* pRoot)
+{
+    if (pRoot == NULL)
+        return;
+    if (t_nDispatchDepth > 0)
+        t_deferred.push_back(pRoot);
+    else
+        delete pRoot;
+}
+
 UINT SECMsgFilter::FilterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {
     if (!m_bEnabled)
         return 0;
+    ++t_nDispatchDepth;
+    struct Leave
+    {
+        ~Leave()
+        {
+            if (--t_nDispatchDepth == 0)
+            {
+                std::vector<SECMsgFilter*> deferred;
+                deferred.swap(t_deferred);
+                for (SECMsgFilter* pRoot : deferred)
+                    delete pRoot;
+            }
+        }
+    } leave;
     return OnFilterMessage(message, wParam, lParam, pResult);
 }
 

@@ -70,6 +70,9 @@ class SECMsgFilter : public CObject
     virtual void ApplyDescriptorTableAll(const DescriptorTable& table, BOOL bEnable);
 
     // Operations
+    // Deletes a window's root filter; while filters are at work on this thread (a command they
+    // sent destroys the window), only when the outermost one returns.
+    static void DeleteRoot(SECMsgFilter* pRoot);
     // Filters the message the window's thread is processing now.
     UINT FilterMessage(LRESULT* pResult = NULL);
     UINT GetID() const

@@ -1,0 +1,199 @@
+// The recording view's commands beyond polling: clearing the recording, the station's service
+// switches and clock, the analysis cursor under the mouse, the context menu and the update
+// handlers that keep commands without their dialogs disabled.
+#include "app/IRControlView.h"
+#include "AppIds.h"
+#include "Menu.h"
+#include "app/StationJobCodes.h"
+#include "station/link/CommJob.h"
+#include "station/record/DrawLine.h"
+#include "station/record/IRControlDoc.h"
+#include <algorithm>
+
+BOOL CIRControlView::IsLive() const
+{
+    CIRControlDoc* pDoc = GetDocument();
+    return pDoc != NULL && !pDoc->IsLoadedFromFile();
+}
+
+void CIRControlView::UpdateAnalyseDialog()
+{
+    // Nothing to follow until the analysis cursor command shows its dialog.
+}
+
+// ---- recording
+
+void CIRControlView::OnRecordClear()
+{
+    CIRControlDoc* pDoc = GetDocument();
+    if (!IsLive())
+        return;
+    if (pDoc->ClearRecording(this))
+        CreateScaleLabels();
+    Invalidate(FALSE);
+}
+
+void CIRControlView::OnUpdateLive(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(IsLive());
+}
+
+// ---- the station's service switches
+
+void CIRControlView::OnFan()
+{
+    QueueJob(Var(37) == 0 ? JobFanOn : JobFanOff);
+}
+
+void CIRControlView::OnUpdateFan(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_bOnline);
+    pCmdUI->SetCheck(Var(37) != 0);
+}
+
+void CIRControlView::OnPump()
+{
+    QueueJob(Var(38) == 0 ? JobPumpOn : JobPumpOff);
+}
+
+void CIRControlView::OnUpdatePump(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_bOnline);
+    pCmdUI->SetCheck(Var(38) != 0);
+}
+
+void CIRControlView::OnCalibrate()
+{
+    QueueJob(JobCalibrate);
+    QueueJob(JobStatus);
+}
+
+// Off: the energy goes to 0 and the last one read is kept to restore; on again: restored. A
+// negative value left by nothing here only refreshes the status.
+void CIRControlView::OnBottomHeater()
+{
+    if (m_fBottomHeaterRestore < 0.0f)
+    {
+        QueueJob(JobStatus);
+        return;
+    }
+    DWORD dwEnergy = CommJobWord(m_fBottomHeaterRestore);
+    m_fBottomHeaterRestore = m_fBottomHeaterRestore == 0.0f ? m_fLastEnergy : 0.0f;
+    QueueJob(JobEnergy, &dwEnergy, 0, 1);
+    m_bProfileRequest = TRUE;
+    QueueJob(JobStatus);
+}
+
+void CIRControlView::OnUpdateBottomHeater(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_bOnline);
+    pCmdUI->SetCheck(m_fBottomHeaterRestore > 0.0f);
+}
+
+void CIRControlView::OnStationClockSet()
+{
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    const DWORD clock[3] = {CommJobWord((float)now.wSecond), CommJobWord((float)now.wMinute),
+                            CommJobWord((float)now.wHour)};
+    QueueJob(JobStationClock, clock, 0, 3);
+}
+
+void CIRControlView::OnStationClockReset()
+{
+    const DWORD clock[3] = {CommJobWord(0.0f), CommJobWord(0.0f), CommJobWord(0.0f)};
+    QueueJob(JobStationClock, clock, 0, 3);
+}
+
+void CIRControlView::OnUpdateOnline(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(m_bOnline);
+}
+
+void CIRControlView::OnUpdateNotAvailable(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(FALSE);
+}
+
+// ---- the mouse: the analysis cursor line
+
+void CIRControlView::OnLButtonDown(UINT nFlags, CPoint point)
+{
+    CIRControlDoc* pDoc = GetDocument();
+    CDrawLine* pCursor = pDoc != NULL ? pDoc->GetCursorLine() : NULL;
+    if (pCursor != NULL)
+    {
+        // A click grabs the shown line and the next one lets it go; zooming and recording never
+        // grab it.
+        if (GetZoomTool() != ToolNone || m_bRecording)
+            pCursor->SetArmed(FALSE);
+        else if (pCursor->IsShown())
+            pCursor->SetArmed(!pCursor->IsArmed());
+    }
+    CDrawView::OnLButtonDown(nFlags, point);
+}
+
+void CIRControlView::OnMouseMove(UINT nFlags, CPoint point)
+{
+    CIRControlDoc* pDoc = GetDocument();
+    CDrawLine* pCursor = pDoc != NULL ? pDoc->GetCursorLine() : NULL;
+    if (pCursor != NULL && pCursor->IsArmed())
+    {
+        InvalidateObject(pCursor);
+        CRect plot = GetPlotRect();
+        pCursor->SetMinimum(0);
+        pCursor->SetMaximum(GetTimeSpan());
+        pCursor->SetDragRange(plot);
+        CPoint logical = point;
+        ClientToDoc(logical);
+        int x = std::min(std::max((int)logical.x, (int)plot.left), (int)plot.right);
+        CRect line = pCursor->GetRect();
+        pCursor->MoveTo(CRect(x, plot.top, x + std::max(line.Width(), 1), plot.bottom));
+        pCursor->SetPosition(XToTime(x));
+        InvalidateObject(pCursor);
+        UpdateAnalyseDialog();
+    }
+    CDrawView::OnMouseMove(nFlags, point);
+}
+
+void CIRControlView::OnLButtonUp(UINT nFlags, CPoint point)
+{
+    CDrawView::OnLButtonUp(nFlags, point);
+    UpdateAnalyseDialog();
+}
+
+void CIRControlView::OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    UpdateAnalyseDialog();
+    CDrawView::OnHScroll(nSBCode, nPos, pScrollBar);
+}
+
+void CIRControlView::OnVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
+{
+    UpdateAnalyseDialog();
+    CDrawView::OnVScroll(nSBCode, nPos, pScrollBar);
+}
+
+// ---- the context menu and the frame's messages
+
+void CIRControlView::OnContextMenu(CWnd*, CPoint point)
+{
+    if (GetZoomTool() == ToolStep)
+        return;
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_POPUP_MENUS))
+        return;
+    CIRControlDoc* pDoc = GetDocument();
+    CDrawLine* pCursor = pDoc != NULL ? pDoc->GetCursorLine() : NULL;
+    // Sub-menus by position: 1 "IRControlView", 3 "Analyse".
+    CMenu* pPopup = menu.GetSubMenu(pCursor != NULL && pCursor->IsArmed() ? 3 : 1);
+    CWnd* pMain = AfxGetMainWnd();
+    if (pPopup != NULL)
+        pPopup->TrackPopupMenu(TPM_RIGHTBUTTON, point.x, point.y, pMain != NULL ? pMain : this);
+}
+
+LRESULT CIRControlView::OnFullScreenChanged(WPARAM, LPARAM)
+{
+    UpdateAnalyseDialog();
+    return 1;
+}

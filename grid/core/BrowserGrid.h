@@ -1,0 +1,82 @@
+// The record browser: every row below the headers is a record and every column a field. The
+// changes of a record are buffered (edit mode, or append mode on the extra last row) until the
+// record is written back as a whole (Update) or dropped (CancelRecord). The data source here is
+// the grid's own data object; derived grids override the load and store operations.
+#pragma once
+#include "grid/core/BrowseParam.h"
+#include "grid/core/GridCore.h"
+
+class CGXBrowserGrid : public CGXGridCore
+{
+  public:
+    // Construction
+    CGXBrowserGrid(CWnd* pGridWnd = NULL, CDocument* pDocument = NULL, BOOL bIsView = FALSE);
+    void OnGridInitialUpdate() override;
+    CGXBrowseParam* GetBrowseParam() const
+    {
+        return (CGXBrowseParam*)m_pParam;
+    }
+
+    // Overridables
+    virtual BOOL CanUpdate();
+    virtual BOOL CanAppend();
+    virtual long GetRecordCount();
+    virtual ROWCOL GetAppendRow();
+    virtual ROWCOL CalcRecordRowCount();
+    virtual BOOL DeleteSelectedRecords();
+    virtual BOOL DeleteRecords(const CDWordArray& awFirst, const CDWordArray& awLast);
+    virtual BOOL Requery();
+    virtual BOOL IsRecordRow(ROWCOL nRow);
+    virtual BOOL Edit(ROWCOL nRow);
+    virtual ROWCOL AddNew();
+    virtual BOOL Update(CString* pstrError = NULL);
+    virtual void CancelRecordAndUndo();
+    virtual void CancelRecord();
+    virtual ROWCOL GetRecordFromRow(ROWCOL nRow);
+    virtual ROWCOL GetFieldFromColIndex(ROWCOL nCol);
+    virtual void OnAddedNewRecord();
+    virtual void InitBrowserGrid();
+    virtual BOOL LoadCellValue(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, const CString* pstrBuffered);
+    virtual void StoreCellValue(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText);
+    virtual void StoreCellObject(ROWCOL nRow, ROWCOL nCol, CObject* pObject);
+    virtual BOOL StoreRecordFields(ROWCOL nRow, CString* pstrError);
+    virtual BOOL OnStoreBufferedValue(const CGXStyle& style, int nField);
+
+    // Operations
+    ROWCOL GetFirstRecordRow()
+    {
+        return GetHeaderRows() + 1;
+    }
+    int GetFieldFromCol(ROWCOL nCol);
+    BOOL IsFirstRecordCurrent();
+    BOOL IsLastRowCurrent();
+    void ResetEditBuffer();
+    BOOL AnyFieldChanged();
+    int GetEditMode() const
+    {
+        return GetBrowseParam()->m_nEditMode;
+    }
+
+    // Engine operations the browser takes over
+    ROWCOL GetRowCount() override;
+    BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, int mode = gxCopy, int nType = 0) override;
+    BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, int mode, int nType) override;
+    BOOL SetStyleRange(const CGXCellRange& range, const CGXStyle* pStyle, int mode = gxOverride,
+                       int nType = 0, const CObArray* pStyleArray = NULL, UINT flags = GX_UPDATENOW,
+                       int ctCmd = gxDo) override;
+    using CGXGridCore::SetStyleRange;
+    BOOL CanLeaveOrEnterCell(BOOL bEnter, ROWCOL nRow, ROWCOL nCol, ROWCOL nOldRow, ROWCOL nOldCol) override;
+    void OnModifyCell(ROWCOL nRow, ROWCOL nCol) override;
+
+    // Implementation
+    BOOL m_bRecordUpdated = FALSE;
+
+  private:
+    BOOL InMode() const
+    {
+        return m_pParam != NULL && GetBrowseParam()->m_nEditMode != CGXBrowseParam::modeNone;
+    }
+    BOOL IsRecordCell(ROWCOL nRow, ROWCOL nCol);
+    void RedrawRowHeader(ROWCOL nRow);
+    BOOL m_bInBrowserStore = FALSE;
+};

@@ -1,0 +1,28 @@
+// The "BIFF8" clipboard handler and the workbook adapters.
+#include "grid/core/ExcelClipHandler.h"
+#include "afxwin.h"
+
+CGXExcelClipHandler::CGXExcelClipHandler(BOOL bFormulaSheet)
+    : m_bFormulaSheet(bFormulaSheet), m_nFormat(::RegisterClipboardFormatA("BIFF8"))
+{
+}
+
+BOOL CGXExcelClipHandler::CopyToClipboard(CGXGridCore*, const CGXRangeList&)
+{
+    return FALSE; // no workbook writer yet: the grid's own formats carry the copy
+}
+
+BOOL CGXExcelClipHandler::PasteFromClipboard(CGXGridCore*, const CGXCellRange&)
+{
+    return FALSE; // no workbook reader yet: the grid's own paste takes over
+}
+
+BOOL CGXExcelClipHandler::CanPaste()
+{
+    return m_nFormat != 0 && ::IsClipboardFormatAvailable(m_nFormat);
+}
+
+BOOL CGXExcelWndDocAdapter::SaveDocument(LPCTSTR)
+{
+    return FALSE;
+}

@@ -1,0 +1,67 @@
+// The Excel-capable grid view.
+#include "grid/core/ExcelReadView.h"
+#include "grid/core/AppData.h"
+#include "grid/core/ExcelClipHandler.h"
+#include "grid/core/ExcelReadWnd.h"
+#include "Document.h"
+
+IMPLEMENT_DYNCREATE(CGXExcelReadView, CGXGridView)
+
+// 0x7E5: wParam -1 runs the options and then the defaults of the sheet set-up; answers 0.
+BEGIN_MESSAGE_MAP(CGXExcelReadView, CGXGridView)
+ON_MESSAGE(0x7E5, OnInitSheet)
+END_MESSAGE_MAP()
+
+CGXGridParam* CGXExcelReadView::GetDocParam()
+{
+    return NULL;
+}
+
+CGXExcelDocAdapter* CGXExcelReadView::GetDocAdapter()
+{
+    return NULL;
+}
+
+void CGXExcelReadView::OnInitialUpdate()
+{
+    CGXExcelDocAdapter* pAdapter = GetDocAdapter();
+    if (pAdapter != NULL && pAdapter->m_bState)
+        return; // the adapter drives the set-up
+    CGXGridView::OnInitialUpdate();
+}
+
+void CGXExcelReadView::InitSheetParam()
+{
+    if (CGXGridParam* pParam = GetDocParam())
+        AttachParamObject(pParam, FALSE);
+    CGXGridView::OnInitialUpdate();
+    GXInitExcelSheetSize(this);
+}
+
+void CGXExcelReadView::InitSheetDefaults()
+{
+    GXInitExcelSheetDefaults(this);
+    SetHintsEnabled(TRUE);
+    if (CDocument* pDoc = GetDocument())
+        pDoc->SetModifiedFlag(FALSE);
+}
+
+void CGXExcelReadView::InitSheetOptions()
+{
+    GXSetParamDefaults(1, 2, 1);
+}
+
+LRESULT CGXExcelReadView::OnInitSheet(WPARAM wParam, LPARAM)
+{
+    if ((int)wParam == -1)
+    {
+        InitSheetOptions();
+        InitSheetDefaults();
+    }
+    return 0;
+}
+
+void CGXExcelReadView::ShowGridScrollBar(int nBar, BOOL bShow)
+{
+    ShowScrollBar(nBar, bShow);
+}

@@ -1,0 +1,85 @@
+// The Excel-capable window: a new sheet's size and standard style, and its clipboard falling
+// back to the grid's own formats while no workbook data is there.
+#include "GridTestApp.h"
+#include "TestSupport.h"
+#include "grid/core/ExcelReadWnd.h"
+#include "grid/core/GridParam.h"
+#include "grid/core/Style.h"
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace
+{
+struct ExcelWindow
+{
+    CWnd parent;
+    CGXExcelReadWnd* pGrid = new CGXExcelReadWnd;
+    ExcelWindow()
+    {
+        EnsureGridLibrary();
+        parent.CreateEx(0, AfxRegisterWndClass(0), _T("Blatt"), WS_POPUP | WS_VISIBLE,
+                        CRect(20, 20, 420, 270), NULL, 0);
+        pGrid->Create(WS_VISIBLE | WS_CHILD, CRect(0, 0, 400, 250), &parent, 100);
+        CGXExcelReadWnd::RegisterSelfDeleting(pGrid);
+        pGrid->OnGridInitialUpdate();
+        pGrid->InitSheetSize();
+        pGrid->InitSheetDefaults();
+    }
+    ~ExcelWindow()
+    {
+        parent.DestroyWindow(); // deletes the registered grid with its window
+    }
+};
+
+std::string ClipboardText()
+{
+    std::string s;
+    if (::OpenClipboard(NULL))
+    {
+        HANDLE h = ::GetClipboardData(CF_TEXT);
+        if (h != NULL)
+        {
+            s = (const char*)::GlobalLock(h);
+            ::GlobalUnlock(h);
+        }
+        ::CloseClipboard();
+    }
+    return s;
+}
+} // namespace
+
+TEST(GridExcel, NewSheet)
+{
+    ExcelWindow w;
+    EXPECT_EQ(65535u, w.pGrid->GetRowCount());
+    EXPECT_EQ(257u, w.pGrid->GetColCount());
+    EXPECT_FALSE(w.pGrid->GetDefaultBaseStyle().GetWrapText());
+    EXPECT_EQ(1, w.pGrid->GetParam()->m_wFloatCellsMode);
+    EXPECT_FALSE(w.pGrid->SaveExcelFile("C:\\\\blatt.xls")); // no workbook writer: says so
+}
+
+TEST(GridExcel, ClipboardFallsBackToTheGridsOwn)
+{
+    ExcelWindow w;
+    w.pGrid->SetValueRange(CGXCellRange(1, 1), "eins");
+    w.pGrid->GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(1, 1));
+    EXPECT_TRUE(w.pGrid->Copy());
+    EXPECT_EQ("eins", ClipboardText());
+    EXPECT_FALSE(::IsClipboardFormatAvailable(::RegisterClipboardFormatA("BIFF8")));
+
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    const char text[] = "x\ty";
+    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(text));
+    memcpy(::GlobalLock(h), text, sizeof(text));
+    ::GlobalUnlock(h);
+    ::SetClipboardData(CF_TEXT, h);
+    ::CloseClipboard();
+    w.pGrid->GetParam()->m_SelectedRanges.DeleteAll();
+    w.pGrid->ChangeCurrentCell(2, 2, 0x0A);
+    EXPECT_TRUE(w.pGrid->CanPasteFromClipboard());
+    EXPECT_TRUE(w.pGrid->Paste());
+    EXPECT_STREQ("x", w.pGrid->GetStoredValueText(2, 2));
+    EXPECT_STREQ("y", w.pGrid->GetStoredValueText(2, 3));
+}

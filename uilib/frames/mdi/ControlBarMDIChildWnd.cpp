@@ -1,0 +1,121 @@
+// SECControlBarMDIChildWnd: layout, title and closing of the bar-hosting MDI child.
+#include "uilib/frames/mdi/ControlBarMDIChildWnd.h"
+#include "uilib/frames/docking/SystemData.h"
+#include "uilib/frames/mdi/MDIFrameWnd.h"
+
+IMPLEMENT_DYNCREATE(SECControlBarMDIChildWnd, SECMDIChildWnd)
+
+BEGIN_MESSAGE_MAP(SECControlBarMDIChildWnd, SECMDIChildWnd)
+ON_WM_SIZE()
+ON_WM_CLOSE()
+ON_WM_WINDOWPOSCHANGED()
+ON_WM_SHOWWINDOW()
+END_MESSAGE_MAP()
+
+SECControlBarMDIChildWnd::SECControlBarMDIChildWnd() : m_wndDockBar(TRUE, TRUE), m_dwReserved(0)
+{
+}
+
+BOOL SECControlBarMDIChildWnd::PreCreateWindow(CREATESTRUCT& cs)
+{
+    if (!SECMDIChildWnd::PreCreateWindow(cs))
+        return FALSE;
+    // The bar's own caption names it; no document title is added.
+    cs.style &= ~(FWS_ADDTOTITLE | FWS_PREFIXTITLE);
+    return TRUE;
+}
+
+BOOL SECControlBarMDIChildWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext*)
+{
+    CWnd* pOwner = GetMDIFrame();
+    if (!m_wndDockBar.Create(pOwner, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_LEFT, AFX_IDW_DOCKBAR_FLOAT))
+        return FALSE;
+    m_wndDockBar.SetParent(this);
+    return TRUE;
+}
+
+CControlBar* SECControlBarMDIChildWnd::GetHostedBar() const
+{
+    if (m_wndDockBar.m_hWnd == NULL || (m_wndDockBar.m_dwStyle & CBRS_FLOAT_MULTI))
+        return NULL;
+    for (int i = 0; i < m_wndDockBar.m_arrBars.GetSize(); ++i)
+    {
+        void* p = m_wndDockBar.m_arrBars[i];
+        // Row ends are NULL and placeholders small control ids.
+        if ((DWORD_PTR)p > 0xFFFF)
+            return (CControlBar*)p;
+    }
+    return NULL;
+}
+
+void SECControlBarMDIChildWnd::RecalcLayout(BOOL bNotify)
+{
+    if (m_bInRecalcLayout)
+        return;
+    CFrameWnd::RecalcLayout(bNotify);
+    CString strTitle;
+    m_wndDockBar.GetWindowText(strTitle);
+    SetCaptionIfChanged(strTitle);
+}
+
+void SECControlBarMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
+{
+    CString strText;
+    GetWindowText(strText);
+    SECMDIChildWnd::OnUpdateFrameTitle(bAddToTitle);
+    SetCaptionIfChanged(strText);
+}
+
+void SECControlBarMDIChildWnd::OnSize(UINT nType, int cx, int cy)
+{
+    CControlBar* pBar = GetHostedBar();
+    if (pBar != NULL && pBar->IsVisible())
+    {
+        const SECSystemData& data = SECGetSystemData();
+        pBar->CalcDynamicLayout(cx + 2 * data.m_cxBorder, LM_MRUWIDTH | LM_COMMIT);
+        pBar->CalcDynamicLayout(cy + 2 * data.m_cyBorder, LM_LENGTHY | LM_MRUWIDTH | LM_COMMIT);
+    }
+    SECMDIChildWnd::OnSize(nType, cx, cy);
+}
+
+void SECControlBarMDIChildWnd::OnClose()
+{
+    CControlBar* pBar = GetHostedBar();
+    if (pBar == NULL)
+    {
+        CFrameWnd::OnClose();
+        return;
+    }
+    // Closing only hides the bar; showing it again brings the child back.
+    CMDIFrameWnd* pFrame = GetMDIFrame();
+    if (pFrame != NULL)
+        ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIRESTORE, (WPARAM)m_hWnd, 0);
+    SECMDIFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(SECMDIFrameWnd, pFrame);
+    if (pLibraryFrame != NULL)
+        pLibraryFrame->ShowControlBar(pBar, FALSE, FALSE);
+    else if (pFrame != NULL)
+        pFrame->ShowControlBar(pBar, FALSE, FALSE);
+}
+
+void SECControlBarMDIChildWnd::OnWindowPosChanged(WINDOWPOS* lpwndpos)
+{
+    CControlBar* pBar = GetHostedBar();
+    if (pBar != NULL && pBar->m_pDockContext != NULL && !(lpwndpos->flags & SWP_NOMOVE))
+    {
+        // Screen coordinates, as every reader of the last floating place expects.
+        CRect rect;
+        GetWindowRect(&rect);
+        pBar->m_pDockContext->m_ptMRUFloatPos = rect.TopLeft();
+    }
+    Default();
+}
+
+void SECControlBarMDIChildWnd::OnShowWindow(BOOL bShow, UINT nStatus)
+{
+    Default();
+    (void)bShow;
+    (void)nStatus;
+    CMDIFrameWnd* pFrame = DYNAMIC_DOWNCAST(CMDIFrameWnd, AfxGetMainWnd());
+    if (pFrame != NULL && pFrame->m_hWndMDIClient != NULL)
+        ::PostMessage(pFrame->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
+}
