@@ -1,7 +1,6 @@
 // Resource and command ids of the application shell: views, their commands and cursors.
 #pragma once
 // Frames, menus, toolbars and accelerators of the application.
-<<<<<<< HEAD
 #define IDR_MAINFRAME_MENU 128 // menu, accelerators, toolbar "Hauptsymbolleiste", title
 #define IDR_IRCONTROLTYPE 129  // the recording document: menu, accelerators, document string
 #define IDR_POPUP_MENUS 296    // 0 "Mainframe", 1 "IRControlView", 2 "Profiles", 3 "Analyse"
@@ -33,9 +32,6 @@
 // Application commands.
 #define ID_OPTIONS 32778            // "&Optionen..."
 #define ID_PROTECT_PARAMETERS 32837 // "Parametersätze &schützen..."
-=======
-#define IDR_POPUP_MENUS 296    // 0 "Mainframe", 1 "IRControlView", 2 "Profiles", 3 "Analyse"
->>>>>>> main
 // Recording view commands.
 #define ID_FAN 32790                // "&Fan"
 #define ID_PUMP 32791               // "&Pumpe"
@@ -61,7 +57,6 @@
 #define ID_PROFILE_PASTE 32860      // "&Einfügen"
 #define ID_STATION_HOURS 32861
 #define ID_LONGLIFE_TEST 32872
-<<<<<<< HEAD
 // Strings of the frames and the start-up.
 #define IDS_BAR_PARAMETER 130       // "Parameterfenster"
 #define IDS_BAR_STATE 131           // "Statusfenster"
@@ -79,8 +74,6 @@
 #define IDS_TB_MENUBAR 22094        // "Menüleiste"
 #define IDS_TB_COMMANDS 22095       // "Befehle"
 #define IDS_TB_VIEWS 22096          // "Ansichten"
-=======
->>>>>>> main
 // Zoom tools of the recording page.
 #define ID_ZOOM_STEP 22166   // "&Schrittweise"
 #define ID_ZOOM_ACTUAL 22167 // "&Orginalgrösse"
