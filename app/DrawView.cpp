@@ -255,25 +255,46 @@ void CDrawView::DrawGrid(CDC* pDC)
     COLORREF oldBack = pDC->GetBkColor();
     CPen solid(PS_SOLID, pDoc->GetPen(), pDoc->GetGridColor());
     CPen dotted(PS_DOT, 0, pDoc->GetGridColor());
+    // A repaint of a part of a long page draws only that part of the lines: a dotted line is
+    // drawn dot by dot over its whole length. Lines start on a whole number of dot periods so
+    // that the dots do not shift between repaints.
+    int nLeft = plot.left, nLineRight = nRight;
+    CRect clip;
+    if (!pDC->IsPrinting() && pDC->GetClipBox(&clip) != ERROR)
+    {
+        clip.NormalizeRect();
+        const int kPeriod = 96;
+        if (clip.left > plot.left + kPeriod)
+            nLeft = plot.left + (clip.left - plot.left) / kPeriod * kPeriod - kPeriod;
+        nLineRight = std::min(nRight, (int)clip.right + 5);
+    }
     CPen* pOldPen = pDC->SelectObject(&solid);
-    pDC->MoveTo(plot.left, plot.bottom);
-    pDC->LineTo(nRight, plot.bottom);
-    pDC->MoveTo(plot.left, plot.top);
-    pDC->LineTo(nRight, plot.top);
+    pDC->MoveTo(nLeft, plot.bottom);
+    pDC->LineTo(nLineRight, plot.bottom);
+    pDC->MoveTo(nLeft, plot.top);
+    pDC->LineTo(nLineRight, plot.top);
     pDC->SelectObject(&dotted);
     int nTempBase = GetTempBase(), nTempInterval = GetTempInterval();
     for (int t = nTempInterval; t < nTempBase; t += nTempInterval)
     {
         int y = TempToY(t);
-        pDC->MoveTo(plot.left, y);
-        pDC->LineTo(nRight, y);
+        pDC->MoveTo(nLeft, y);
+        pDC->LineTo(nLineRight, y);
     }
     pDC->SelectObject(&solid);
     int nSpan = GetTimeSpan(), nTimeInterval = GetTimeInterval();
-    for (int t = 0; t < nSpan; t += nTimeInterval)
+    // The ticks, too, start and end where the repaint does.
+    int tFirst = 0;
+    if (nLeft > plot.left)
+    {
+        int tClip = XToTime(nLeft) - nTimeInterval;
+        if (tClip > 0)
+            tFirst = tClip - tClip % nTimeInterval;
+    }
+    for (int t = tFirst; t < nSpan; t += nTimeInterval)
     {
         int x = TimeToX(t);
-        if (x >= nRight)
+        if (x >= nRight || x > nLineRight)
             break;
         pDC->MoveTo(x + 2, plot.bottom - 5);
         pDC->LineTo(x + 2, plot.bottom + 5);

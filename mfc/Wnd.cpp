@@ -634,6 +634,8 @@ void CWnd::OnSysColorChange()
 }
 
 BOOL CWnd::OnQueryEndSession() { return (BOOL)Default(); }
+BOOL CWnd::OnQueryNewPalette() { return (BOOL)Default(); }
+void CWnd::OnPaletteChanged(CWnd*) { Default(); }
 void CWnd::OnEndSession(BOOL) { Default(); }
 void CWnd::OnMDIActivate(BOOL, CWnd*, CWnd*) { Default(); }
 void CWnd::OnChildActivate() { Default(); }

@@ -46,3 +46,8 @@
 
 // Bitmap menus: the check mark shown with the library's own radio dot.
 #define IDB_SEC_MENU_CHECK 20525
+
+// Toolbars: the customisation page's reset and delete buttons, and the menu bar's title.
+#define IDS_SEC_RESET_TOOLBAR 20536
+#define IDS_SEC_DELETE_TOOLBAR 20537
+#define IDS_SEC_MENUBAR_TITLE 20619

@@ -41,7 +41,44 @@ class CGXChild
     {
         return m_rect.PtInRect(pt);
     }
+    // Mouse input the control hands on; FALSE = not taken.
     virtual BOOL LButtonDown(UINT, CPoint)
+    {
+        return FALSE;
+    }
+    virtual BOOL LButtonUp(UINT, CPoint)
+    {
+        return FALSE;
+    }
+    virtual BOOL LButtonDblClk(UINT, CPoint)
+    {
+        return FALSE;
+    }
+    virtual BOOL MButtonDown(UINT, CPoint)
+    {
+        return FALSE;
+    }
+    virtual BOOL MButtonUp(UINT, CPoint)
+    {
+        return FALSE;
+    }
+    virtual BOOL MButtonDblClk(UINT, CPoint)
+    {
+        return FALSE;
+    }
+    virtual BOOL RButtonDown(UINT, CPoint)
+    {
+        return FALSE;
+    }
+    virtual BOOL RButtonUp(UINT, CPoint)
+    {
+        return FALSE;
+    }
+    virtual BOOL RButtonDblClk(UINT, CPoint)
+    {
+        return FALSE;
+    }
+    virtual BOOL MouseMove(UINT, CPoint)
     {
         return FALSE;
     }
@@ -133,6 +170,10 @@ class CGXControl
     virtual BOOL RButtonUp(UINT nFlags, CPoint pt, UINT nHitState);
     virtual BOOL RButtonDblClk(UINT nFlags, CPoint pt);
     virtual BOOL MouseMove(UINT nFlags, CPoint pt, UINT nHitState);
+    // The shared defaults of the three buttons (0 left, 1 middle, 2 right).
+    BOOL ButtonDown(int nButton, UINT nFlags, CPoint pt);
+    BOOL ButtonUp(int nButton, UINT nFlags, CPoint pt);
+    BOOL ButtonDblClk(int nButton, UINT nFlags, CPoint pt);
     virtual BOOL OnCancelMode();
     // Text and clipboard operations (ControlText.cpp).
     virtual void NotifyModified();

@@ -148,54 +148,120 @@ BOOL CGXControl::SysDeadChar(UINT, UINT, UINT)
     return FALSE;
 }
 
-BOOL CGXControl::LButtonDown(UINT, CPoint, UINT)
+// -- Mouse: children first, then the grid's per-cell click hooks -------------------------------
+
+namespace
 {
-    return FALSE;
+// One button's child operations and the grid hooks its release and double click end in.
+struct ControlButton
+{
+    BOOL (CGXChild::*pfnDown)(UINT, CPoint);
+    BOOL (CGXChild::*pfnUp)(UINT, CPoint);
+    BOOL (CGXChild::*pfnDblClk)(UINT, CPoint);
+    BOOL (CGXGridCore::*pfnClicked)(ROWCOL, ROWCOL, UINT, CPoint);
+    BOOL (CGXGridCore::*pfnDblClkRowCol)(ROWCOL, ROWCOL, UINT, CPoint);
+};
+
+const ControlButton controlButtons[] = {
+    {&CGXChild::LButtonDown, &CGXChild::LButtonUp, &CGXChild::LButtonDblClk, &CGXGridCore::OnLButtonClickedRowCol,
+     &CGXGridCore::OnLButtonDblClkRowCol},
+    {&CGXChild::MButtonDown, &CGXChild::MButtonUp, &CGXChild::MButtonDblClk, &CGXGridCore::OnMButtonClickedRowCol,
+     &CGXGridCore::OnMButtonDblClkRowCol},
+    {&CGXChild::RButtonDown, &CGXChild::RButtonUp, &CGXChild::RButtonDblClk, &CGXGridCore::OnRButtonClickedRowCol,
+     &CGXGridCore::OnRButtonDblClkRowCol},
+};
+
+enum
+{
+    buttonLeft,
+    buttonMiddle,
+    buttonRight
+};
+
+CGXChild* ChildAt(const CGXControl* pControl, CPoint pt)
+{
+    for (INT_PTR i = 0; i < pControl->GetChildCount(); i++)
+        if (pControl->GetChild(i)->HitTest(pt))
+            return pControl->GetChild(i);
+    return NULL;
+}
+} // namespace
+
+BOOL CGXControl::ButtonDown(int nButton, UINT nFlags, CPoint pt)
+{
+    LayoutChildren(m_nRow, m_nCol, GetCellRect(m_nRow, m_nCol));
+    CGXChild* pChild = ChildAt(this, pt);
+    m_pActiveChild = pChild;
+    return pChild != NULL && (pChild->*controlButtons[nButton].pfnDown)(nFlags, pt);
 }
 
-BOOL CGXControl::LButtonUp(UINT, CPoint, UINT)
+BOOL CGXControl::ButtonUp(int nButton, UINT nFlags, CPoint pt)
 {
-    return FALSE;
+    const ControlButton& button = controlButtons[nButton];
+    BOOL bHandled = m_pActiveChild != NULL && (m_pActiveChild->*button.pfnUp)(nFlags, pt);
+    // A release that left the cell is no click on it.
+    if (m_pGrid->CalcCellRect(m_nRow, m_nCol).PtInRect(pt))
+        bHandled = (m_pGrid->*button.pfnClicked)(m_nRow, m_nCol, nFlags, pt) || bHandled;
+    return bHandled;
 }
 
-BOOL CGXControl::LButtonDblClk(UINT, CPoint)
+BOOL CGXControl::ButtonDblClk(int nButton, UINT nFlags, CPoint pt)
 {
-    return FALSE;
+    const ControlButton& button = controlButtons[nButton];
+    CGXChild* pChild = ChildAt(this, pt);
+    BOOL bHandled = pChild != NULL && (pChild->*button.pfnDblClk)(nFlags, pt);
+    return (m_pGrid->*button.pfnDblClkRowCol)(m_nRow, m_nCol, nFlags, pt) || bHandled;
 }
 
-BOOL CGXControl::MButtonDown(UINT, CPoint, UINT)
+BOOL CGXControl::LButtonDown(UINT nFlags, CPoint pt, UINT)
 {
-    return FALSE;
+    return ButtonDown(buttonLeft, nFlags, pt);
 }
 
-BOOL CGXControl::MButtonUp(UINT, CPoint, UINT)
+BOOL CGXControl::LButtonUp(UINT nFlags, CPoint pt, UINT)
 {
-    return FALSE;
+    return ButtonUp(buttonLeft, nFlags, pt);
 }
 
-BOOL CGXControl::MButtonDblClk(UINT, CPoint)
+BOOL CGXControl::LButtonDblClk(UINT nFlags, CPoint pt)
 {
-    return FALSE;
+    return ButtonDblClk(buttonLeft, nFlags, pt);
 }
 
-BOOL CGXControl::RButtonDown(UINT, CPoint, UINT)
+BOOL CGXControl::MButtonDown(UINT nFlags, CPoint pt, UINT)
 {
-    return FALSE;
+    return ButtonDown(buttonMiddle, nFlags, pt);
 }
 
-BOOL CGXControl::RButtonUp(UINT, CPoint, UINT)
+BOOL CGXControl::MButtonUp(UINT nFlags, CPoint pt, UINT)
 {
-    return FALSE;
+    return ButtonUp(buttonMiddle, nFlags, pt);
 }
 
-BOOL CGXControl::RButtonDblClk(UINT, CPoint)
+BOOL CGXControl::MButtonDblClk(UINT nFlags, CPoint pt)
 {
-    return FALSE;
+    return ButtonDblClk(buttonMiddle, nFlags, pt);
 }
 
-BOOL CGXControl::MouseMove(UINT, CPoint, UINT)
+BOOL CGXControl::RButtonDown(UINT nFlags, CPoint pt, UINT)
 {
-    return FALSE;
+    return ButtonDown(buttonRight, nFlags, pt);
+}
+
+BOOL CGXControl::RButtonUp(UINT nFlags, CPoint pt, UINT)
+{
+    return ButtonUp(buttonRight, nFlags, pt);
+}
+
+BOOL CGXControl::RButtonDblClk(UINT nFlags, CPoint pt)
+{
+    return ButtonDblClk(buttonRight, nFlags, pt);
+}
+
+BOOL CGXControl::MouseMove(UINT nFlags, CPoint pt, UINT)
+{
+    LayoutChildren(m_nRow, m_nCol, GetCellRect(m_nRow, m_nCol));
+    return m_pActiveChild != NULL && m_pActiveChild->MouseMove(nFlags, pt);
 }
 
 BOOL CGXControl::OnCancelMode()

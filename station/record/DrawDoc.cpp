@@ -134,12 +134,28 @@ BOOL CDrawDoc::UpdatePageSize(BOOL bUsePrinterSize, int nPages, BOOL bForce)
     return TRUE;
 }
 
+namespace
+{
+// What an object may draw beyond its rectangle: pens, text overhang, trackers.
+const int kDrawMargin = 20;
+} // namespace
+
 void CDrawDoc::Draw(CDC* pDC)
 {
     CDrawViewBase* pView = GetActiveDrawView();
+    // A repaint of a part of a long recording's page skips the objects (mostly axis labels)
+    // that lie elsewhere; a printed page is drawn whole.
+    CRect clip;
+    BOOL bClip = !pDC->IsPrinting() && pDC->GetClipBox(&clip) != ERROR;
+    clip.NormalizeRect();
+    clip.InflateRect(kDrawMargin, kDrawMargin);
     for (POSITION pos = m_objects.GetHeadPosition(); pos != NULL;)
     {
         CDrawObject* pObject = (CDrawObject*)m_objects.GetNext(pos);
+        CRect rect = pObject->GetRect();
+        rect.NormalizeRect();
+        if (bClip && (rect.right < clip.left || rect.left > clip.right))
+            continue;
         pObject->Draw(pDC);
         if (pView != NULL && pView->IsSelectionShown() && !pDC->IsPrinting() && pView->IsSelected(pObject))
             pObject->DrawTracker(pDC, 1);

@@ -121,6 +121,9 @@ class SECControlBar : public CControlBar
     // The bar's saved record: place, visibility, sizes, styles, share and names.
     virtual void GetBarInfoEx(SECControlBarInfo* pInfo);
     virtual void SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrameWnd);
+    // A derived bar's own part of the saved record (its manager's extension record).
+    virtual void GetBarInfoExtra(SECControlBarInfo* pInfo);
+    virtual void SetBarInfoExtra(SECControlBarInfo* pInfo, CFrameWnd* pFrameWnd);
     // Notifications of the frame around docking and floating the bar.
     virtual void OnBeforeDock();
     virtual void OnAfterDock();

@@ -29,6 +29,7 @@ void SECControlBar::GetBarInfoEx(SECControlBarInfo* pInfo)
     pInfo->m_strClassName = GetRuntimeClass()->m_lpszClassName;
     GetWindowText(pInfo->m_strWindowName);
     pInfo->m_dwTypeID = m_pManager != NULL ? m_pManager->GetBarTypeID(this) : 0;
+    GetBarInfoExtra(pInfo);
 }
 
 void SECControlBar::SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
@@ -50,4 +51,14 @@ void SECControlBar::SetBarInfoEx(SECControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
                                    : pInfo->m_dwStyle);
     if (SECDockContext* pContext = dynamic_cast<SECDockContext*>(m_pDockContext))
         pContext->m_bWasFloating = pInfo->m_bPrevFloating;
+    if (pInfo->m_pInfoEx != NULL)
+        SetBarInfoExtra(pInfo, pFrameWnd);
+}
+
+void SECControlBar::GetBarInfoExtra(SECControlBarInfo*)
+{
+}
+
+void SECControlBar::SetBarInfoExtra(SECControlBarInfo*, CFrameWnd*)
+{
 }

@@ -168,6 +168,9 @@ class SECCustomToolBar : public SECControlBar
     INT_PTR OnToolHitTest(CPoint point, TOOLINFO* pTI) const override;
     void DoPaint(CDC* pDC) override;
     void DelayShow(BOOL bShow) override;
+    // Title and buttons in the saved record's extension (SECCustomToolBarInfoEx).
+    void GetBarInfoExtra(SECControlBarInfo* pInfo) override;
+    void SetBarInfoExtra(SECControlBarInfo* pInfo, CFrameWnd* pFrameWnd) override;
 
     // Attributes
     SECBmpMgr* m_pBmpMgr;

@@ -56,6 +56,15 @@ class SECImage : public CObject
     }
     // Bytes of one pixel row as stored (padded to 32 bits).
     static DWORD PaddedRowBytes(int nWidth, int nBits);
+    // Draw through a halftone palette (set on loading when the display's depth differs).
+    void SetHalftone(BOOL bHalftone)
+    {
+        m_bUseHalftone = bHalftone;
+    }
+    BOOL GetHalftone() const
+    {
+        return m_bUseHalftone;
+    }
 
     // Overridables
     void Serialize(CArchive& ar) override;

@@ -4,6 +4,8 @@
 #include "uilib/bars/BtnDrawData.h"
 #include "mfc/FrameWnd.h"
 #include "BarsIds.h"
+#include "uilib/bars/CustomToolBarInfoEx.h"
+#include "uilib/frames/docking/ControlBarInfo.h"
 #include <vector>
 
 IMPLEMENT_DYNAMIC(SECToolBarManager, SECControlBarManager)
@@ -168,4 +170,18 @@ BOOL SECToolBarManager::GetCommandSource(CRect& rect) const
 {
     rect = m_rectCmdSource;
     return m_bInCommand;
+}
+
+DWORD SECToolBarManager::GetBarTypeID(SECControlBar* pBar)
+{
+    if (pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(SECCustomToolBar)))
+        return SEC_BARTYPE_CUSTOMTOOLBAR;
+    return SECControlBarManager::GetBarTypeID(pBar);
+}
+
+SECControlBarInfoEx* SECToolBarManager::CreateBarInfo(SECControlBarInfo* pInfo)
+{
+    if (pInfo != NULL && pInfo->m_dwTypeID == SEC_BARTYPE_CUSTOMTOOLBAR)
+        return new SECCustomToolBarInfoEx;
+    return SECControlBarManager::CreateBarInfo(pInfo);
 }

@@ -11,6 +11,8 @@ class SECBtnDrawData;
 // The first and last ids of user toolbars.
 #define SEC_IDW_FIRST_USER_TOOLBAR 0xE820
 #define SEC_IDW_LAST_USER_TOOLBAR 0xE8FF
+// Bar type id saved with a custom toolbar.
+#define SEC_BARTYPE_CUSTOMTOOLBAR 14946
 
 class SECToolBarManager : public SECControlBarManager
 {
@@ -33,6 +35,12 @@ class SECToolBarManager : public SECControlBarManager
     void RegisterNotifyWindow(CWnd* pWnd);
     void UnregisterNotifyWindow(CWnd* pWnd);
     void SetToolBarCustomise(BOOL bCustomise);
+
+    // Overrides
+    // 14946 for a custom toolbar.
+    DWORD GetBarTypeID(SECControlBar* pBar) override;
+    // A toolbar record (SECCustomToolBarInfoEx) for type 14946.
+    SECControlBarInfoEx* CreateBarInfo(SECControlBarInfo* pInfo) override;
 
     // Attributes
     SECBmpMgr* GetBmpMgr() const

@@ -371,3 +371,95 @@ TEST(GridEditControl, LeavingTheGridStoresUnlessInvalid)
     EXPECT_TRUE(w.Edit()->IsActive());
     ::DestroyWindow(hOther);
 }
+
+namespace
+{
+// A click on the current cell opens the window with the caret under the pointer; a click on
+// another cell stores and moves the current cell there.
+TEST(GridEditControl, ClickPutsTheCaretUnderThePointer)
+{
+    struct Case
+    {
+        bool bRightEdge;
+        int nCaret;
+    } cases[] = {{false, 0}, {true, 2}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.bRightEdge);
+        EditGrid w;
+        w.g.SetValueRange(CGXCellRange(2, 2), "ab");
+        w.Start(2, 2);
+        ASSERT_NE(nullptr, w.Edit());
+        ASSERT_FALSE(w.Edit()->IsActive());
+        CRect cell = w.g.CalcCellRect(2, 2);
+        CPoint pt(c.bRightEdge ? cell.right - 3 : cell.left + 1, cell.CenterPoint().y);
+        w.grid->ClientToScreen(&pt);
+        MoveMouseTo(pt);
+        SendLeftButton(true);
+        SendLeftButton(false);
+        PumpMessages(80);
+        EXPECT_TRUE(w.Edit()->IsActive());
+        HWND hEdit = w.EditWnd();
+        ASSERT_NE((HWND)NULL, hEdit);
+        EXPECT_TRUE(::IsWindowVisible(hEdit));
+        EXPECT_EQ(hEdit, ::GetFocus());
+        DWORD nStart = 0, nEnd = 0;
+        ::SendMessage(hEdit, EM_GETSEL, (WPARAM)&nStart, (LPARAM)&nEnd);
+        EXPECT_EQ((DWORD)c.nCaret, nStart);
+        EXPECT_EQ((DWORD)c.nCaret, nEnd);
+
+        // Typing goes in at the caret; a click on another cell stores it and moves there.
+        Type("x");
+        CPoint ptOther = w.g.CalcCellRect(4, 1).CenterPoint();
+        w.grid->ClientToScreen(&ptOther);
+        MoveMouseTo(ptOther);
+        SendLeftButton(true);
+        SendLeftButton(false);
+        PumpMessages(80);
+        w.ExpectCurrent(4, 1);
+        EXPECT_STREQ(c.bRightEdge ? "abx" : "xab", w.Value(2, 2));
+        EXPECT_TRUE(w.Edit()->IsInitAt(4, 1));
+    }
+}
+} // namespace
+
+namespace
+{
+// Asking to deactivate the grid validates the active cell: a refusal shows the pending warning
+// once and marks the grid; forcing or a valid value lets it go without a box.
+TEST(GridEditControl, RefusedDeactivationShowsTheWarningOnce)
+{
+    struct Case
+    {
+        const char* pszTyped;
+        BOOL bForce;
+        BOOL bResult;
+        size_t nBoxes;
+    } cases[] = {{"5", FALSE, FALSE, 1}, {"5", TRUE, TRUE, 0}, {"15", FALSE, TRUE, 0}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.pszTyped) + (c.bForce ? " forced" : ""));
+        EditGrid w;
+        CGXStyle style;
+        style.SetUserAttributeText(GX_IDS_UA_VALID_MIN, "10");
+        style.SetUserAttributeText(GX_IDS_UA_VALID_MSG, "Mindestens zehn");
+        w.SetStyle(2, 2, style);
+        w.Start(2, 2);
+        Type(c.pszTyped);
+        ASSERT_TRUE(w.Edit()->IsActive());
+        MessageBoxes boxes;
+        if (c.nBoxes != 0)
+            boxes.Expect(IDOK, "Mindestens zehn");
+        EXPECT_EQ(c.bResult, w.g.CanDeactivateGrid(c.bForce));
+        PumpMessages(80);
+        EXPECT_EQ(c.nBoxes, boxes.Shown().size());
+        EXPECT_EQ(!c.bResult, w.g.m_bRefusedDeactivate);
+        // The edit stays in the cell, with the focus in its window after the box.
+        EXPECT_TRUE(w.Edit()->IsActive());
+        if (c.nBoxes != 0)
+        {
+            EXPECT_EQ(w.EditWnd(), ::GetFocus());
+        }
+    }
+}
+} // namespace

@@ -3,9 +3,13 @@
 // double click reaches the sort component.
 #include "GridTestApp.h"
 #include "TestSupport.h"
+#include "grid/core/Control.h"
 #include "grid/core/GridComponents.h"
 #include "grid/core/GridParam.h"
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <string>
+#include <vector>
 
 using namespace testing_support;
 
@@ -21,6 +25,28 @@ class RecordingGrid : public CGXGridWnd
         WORD flags;
     };
     std::vector<Step> steps;
+    // The per-cell hooks reached: 'L' left click, 'R' right click, 'D' left double click.
+    struct Hook
+    {
+        char kind;
+        ROWCOL row, col;
+    };
+    std::vector<Hook> hooks;
+    BOOL OnLButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt) override
+    {
+        hooks.push_back({'L', nRow, nCol});
+        return CGXGridWnd::OnLButtonClickedRowCol(nRow, nCol, nFlags, pt);
+    }
+    BOOL OnRButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt) override
+    {
+        hooks.push_back({'R', nRow, nCol});
+        return CGXGridWnd::OnRButtonClickedRowCol(nRow, nCol, nFlags, pt);
+    }
+    BOOL OnLButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt) override
+    {
+        hooks.push_back({'D', nRow, nCol});
+        return CGXGridWnd::OnLButtonDblClkRowCol(nRow, nCol, nFlags, pt);
+    }
     BOOL OnLButtonHitRowCol(ROWCOL nHitRow, ROWCOL nHitCol, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags,
                             WORD nHitState) override
     {
@@ -192,5 +218,97 @@ TEST(GridMouse, KeysDuringADragAreSwallowedAndEscCancels)
     EXPECT_EQ(NULL, ::GetCapture());
     EXPECT_EQ(0, w.grid.m_nHitState);
     Mouse(MOUSEEVENTF_LEFTUP, pt);
+}
+} // namespace
+
+namespace
+{
+// A button drawn inside a cell: logs the mouse input its control hands on.
+struct LoggingChild : CGXChild
+{
+    std::vector<std::string>* pLog;
+    explicit LoggingChild(std::vector<std::string>* p) : pLog(p)
+    {
+    }
+    void Draw(CDC*, BOOL, const CGXStyle&) override
+    {
+    }
+    BOOL LButtonDown(UINT, CPoint) override
+    {
+        pLog->push_back("down");
+        return TRUE;
+    }
+    BOOL LButtonUp(UINT, CPoint) override
+    {
+        pLog->push_back("up");
+        return TRUE;
+    }
+};
+
+// Clicks on the current cell go to its control, which ends them in the grid's per-cell hooks.
+TEST(GridMouse, ClicksOnTheCurrentCellReachTheHooksThroughItsControl)
+{
+    struct Case
+    {
+        DWORD down, up;
+        int nClicks;
+        char kind;
+    } cases[] = {
+        {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1, 'L'},
+        {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 1, 'R'},
+        {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2, 'D'},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.kind);
+        MouseGrid w;
+        w.grid.GetParam()->m_bClickActivation = FALSE; // keeps the edit window off the cell
+        ASSERT_TRUE(w.grid.ChangeCurrentCell(2, 3, 0x0A));
+        CPoint pt = w.CellCentre(2, 3);
+        Mouse(0, pt);
+        for (int i = 0; i < c.nClicks; i++)
+        {
+            Mouse(c.down, pt);
+            Mouse(c.up, pt);
+        }
+        auto it = std::find_if(w.grid.hooks.begin(), w.grid.hooks.end(),
+                               [&](const RecordingGrid::Hook& h) { return h.kind == c.kind; });
+        ASSERT_NE(w.grid.hooks.end(), it);
+        EXPECT_EQ(2u, it->row);
+        EXPECT_EQ(3u, it->col);
+    }
+}
+
+// The child under the press takes the press and, as the active child, the release.
+TEST(GridMouse, TheChildUnderThePressTakesPressAndRelease)
+{
+    MouseGrid w;
+    w.grid.GetParam()->m_bClickActivation = FALSE;
+    ASSERT_TRUE(w.grid.ChangeCurrentCell(2, 2, 0x0A));
+    CGXControl* pControl = w.grid.GetControl(2, 2);
+    ASSERT_NE(nullptr, pControl);
+    std::vector<std::string> log;
+    CRect cell = w.grid.CalcCellRect(2, 2);
+    auto* pChild = new LoggingChild(&log);
+    pChild->m_rect = CRect(cell.left, cell.top, cell.CenterPoint().x, cell.bottom);
+    pControl->AddChild(pChild);
+
+    CPoint ptOutside(cell.right - 3, cell.CenterPoint().y);
+    w.grid.ClientToScreen(&ptOutside);
+    Mouse(0, ptOutside);
+    Mouse(MOUSEEVENTF_LEFTDOWN, ptOutside);
+    Mouse(MOUSEEVENTF_LEFTUP, ptOutside);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(nullptr, pControl->GetActiveChild());
+
+    CPoint ptInside(cell.left + 3, cell.CenterPoint().y);
+    w.grid.ClientToScreen(&ptInside);
+    Mouse(0, ptInside);
+    Mouse(MOUSEEVENTF_LEFTDOWN, ptInside);
+    EXPECT_EQ(pChild, pControl->GetActiveChild());
+    Mouse(MOUSEEVENTF_LEFTUP, ptInside);
+    EXPECT_EQ((std::vector<std::string>{"down", "up"}), log);
+    pControl->RemoveChild(pChild);
+    delete pChild;
 }
 } // namespace

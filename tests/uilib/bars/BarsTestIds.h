@@ -29,6 +29,10 @@
 #define IDR_TB_COUNT_PAST_END 9150
 #define IDR_TB_HEAD_ONLY 9151
 #define IDR_TB_MISSING 9152
+#define IDD_BITMAP_DIALOG 9130
+#define IDC_BD_STATIC 9131
+#define IDC_BD_TRACKBAR 9132
+
 // A menu for the menu-template reader and menu buttons, and one cut short.
 #define IDM_TB_MENU 9300
 #define ID_TB_MENU_NEW 9301

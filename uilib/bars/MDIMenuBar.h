@@ -1,0 +1,52 @@
+// SECMDIMenuBar: the menu bar of an MDI frame. While the active child is maximised it shows the
+// child's system-menu icon as its first button and the child's caption buttons as its last;
+// both are its own (embedded) and never part of the saved button list.
+#pragma once
+#include "uilib/bars/BtnCaption.h"
+#include "uilib/bars/CapMenuBtn.h"
+#include "uilib/bars/MenuBar.h"
+
+class SECMDIMenuBar : public SECMenuBar
+{
+    DECLARE_DYNCREATE(SECMDIMenuBar)
+
+  public:
+    // Construction
+    SECMDIMenuBar();
+    ~SECMDIMenuBar() override;
+
+    // Operations
+    // Shows or hides the extra buttons after the active child; TRUE when something changed.
+    BOOL UpdateCaptionButtons(BOOL bForceHide);
+    void ShowMenuButtonsAndCaption(UINT nBit);
+    SECBtnCaption& GetCaptionButtons()
+    {
+        return m_btnCaption;
+    }
+    SECCapMenuBtn& GetSysMenuButton()
+    {
+        return m_btnSysMenu;
+    }
+
+    // Overrides
+    BOOL SetButtons(const UINT* pIDs, int nCount) override;
+    void RemoveAllButtons() override;
+    int GetButtonHeight() const override;
+    void OnTrackMessage(MSG* pMsg) override;
+    void RebuildFromMenu(BOOL bNoRecalc) override;
+
+    // Implementation
+  protected:
+    // Takes the two own buttons off the list without deleting them.
+    void TakeOwnButtonsOff();
+    CMDIChildWnd* GetActiveChild() const;
+
+    SECBtnCaption m_btnCaption;
+    SECCapMenuBtn m_btnSysMenu;
+    HICON m_hChildIcon;
+    DWORD m_dwClickTime; // of the press being handled, 0 otherwise
+
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);
+    DECLARE_MESSAGE_MAP()
+};
