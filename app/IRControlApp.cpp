@@ -2,7 +2,9 @@
 // external application command.
 #include "app/IRControlApp.h"
 #include "AppIds.h"
+#include "app/ChildFrame.h"
 #include "app/IRControlView.h"
+#include "app/MainFrame.h"
 #include "app/SysInfo.h"
 #include "grid/core/GridLibrary.h"
 #include "station/config/ProjektConfig.h"
@@ -21,6 +23,9 @@ IMPLEMENT_DYNAMIC(CIRControlApp, CWinApp)
 BEGIN_MESSAGE_MAP(CIRControlApp, CWinApp)
 ON_COMMAND(ID_EXTERN_APP, OnExternApp)
 ON_UPDATE_COMMAND_UI(ID_EXTERN_APP, OnUpdateExternApp)
+ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
+ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
+ON_COMMAND(ID_FILE_PRINT_SETUP, CWinApp::OnFilePrintSetup)
 END_MESSAGE_MAP()
 
 CIRControlApp* GetIRControlApp()
@@ -168,10 +173,40 @@ BOOL CIRControlApp::InitInstance()
     LoadLanguage();
     InstallServices();
     LoadInterfaceTable(m_interfaces);
+    if (!CreateMainWindow())
+        return FALSE;
+    // The workspace (bar layout) is loaded here once the library's workspace manager exists.
+    m_pMainWnd->DragAcceptFiles();
+    EnableShellOpen();
+    RegisterShellFileTypes(TRUE);
+    CCommandLineInfo cmdInfo;
+    ParseCommandLine(cmdInfo);
+    m_pMainWnd->ShowWindow(m_nCmdShow);
+    m_pMainWnd->UpdateWindow();
     m_bParameterSetsProtected = !m_pProjektConfig->GetModule().IsEmpty();
-    // The main frame, the document template and the first start's options come with the frame
-    // windows; without a main window there is nothing to run.
-    return FALSE;
+    ShowFirstStart();
+    return ProcessShellCommand(cmdInfo);
+}
+
+BOOL CIRControlApp::CreateMainWindow()
+{
+    AddDocTemplate(new CMultiDocTemplate(IDR_IRCONTROLTYPE, RUNTIME_CLASS(CIRControlDoc), RUNTIME_CLASS(CChildFrame),
+                                         RUNTIME_CLASS(CIRControlView)));
+    CMainFrame* pMainFrame = new CMainFrame;
+    // A frame whose creation failed has deleted itself.
+    if (!pMainFrame->LoadFrame(IDR_MAINFRAME_MENU, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE))
+        return FALSE;
+    m_pMainWnd = pMainFrame;
+    return TRUE;
+}
+
+void CIRControlApp::ShowFirstStart()
+{
+    if (m_pProjektConfig == NULL || !m_pProjektConfig->GetFirstStart())
+        return;
+    AfxMessageBox(IDS_FIRST_START, MB_ICONINFORMATION);
+    // The options sheet follows here, and its OK clears "FirstStart"; until the sheet exists the
+    // value stays set and the text comes again at the next start.
 }
 
 template <class P> int CIRControlApp::FindInterface(P pass, STRUCT_SERIAL_INTERFACE& out)

@@ -64,6 +64,11 @@ class CIRControlApp : public CWinApp
     {
         return m_nInterfacesHandedOut;
     }
+    // The language's resource library, NULL when the program's own resources are in use.
+    HINSTANCE GetLanguageLibrary() const
+    {
+        return m_hLanguageDll;
+    }
     BOOL IsPendixViewOpen() const
     {
         return m_bPendixViewOpen;
@@ -103,6 +108,11 @@ class CIRControlApp : public CWinApp
 
     // Overrides
     BOOL InitInstance() override;
+
+    // The start-up's window steps: the document template and the main frame made and loaded
+    // (FALSE when the frame cannot be loaded); the first start's text while "FirstStart" is set.
+    BOOL CreateMainWindow();
+    void ShowFirstStart();
 
     // Implementation
     HINSTANCE m_hLanguageDll;

@@ -425,6 +425,11 @@ void CWinApp::OnAppExit()
         m_pMainWnd->SendMessage(WM_CLOSE);
 }
 
+void CWinApp::OnHelpFinder()
+{
+    WinHelp(0, HELP_FINDER);
+}
+
 void CWinApp::OnHelp()
 {
     if (m_dwPromptContext != 0)
@@ -626,10 +631,15 @@ BOOL CWinApp::OnIdle(LONG lCount)
 
 void CWinApp::WinHelp(DWORD_PTR dwData, UINT nCmd)
 {
+    m_bHelpMode = FALSE;
     CWnd* pMainWnd = AfxGetMainWnd();
-    HWND hWnd = pMainWnd != NULL ? pMainWnd->m_hWnd : NULL;
+    if (pMainWnd != NULL && pMainWnd->m_hWnd != NULL)
+    {
+        pMainWnd->WinHelp(dwData, nCmd);
+        return;
+    }
     BeginWaitCursor();
-    BOOL bOk = ::WinHelp(hWnd, m_pszHelpFilePath, nCmd, dwData);
+    BOOL bOk = ::WinHelp(NULL, m_pszHelpFilePath, nCmd, dwData);
     EndWaitCursor();
     if (!bOk)
         AfxMessageBox(AFX_IDP_FAILED_TO_LAUNCH_HELP);

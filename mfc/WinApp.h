@@ -102,6 +102,7 @@ public:
     int ExitInstance() override;
     int Run() override;
     BOOL OnIdle(LONG lCount) override;
+    // Hands the request to the main window's WinHelp (WinHelp itself without a main window).
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
     virtual void DoWaitCursor(int nCode);
     virtual int DoMessageBox(LPCTSTR lpszPrompt, UINT nType, UINT nIDPrompt);
@@ -114,6 +115,8 @@ public:
     afx_msg void OnFilePrintSetup();
     afx_msg void OnAppExit();
     afx_msg void OnHelp();
+    // The help contents: WinHelp with HELP_FINDER.
+    afx_msg void OnHelpFinder();
     afx_msg BOOL OnOpenRecentFile(UINT nID);
     afx_msg void OnUpdateRecentFileMenu(CCmdUI* pCmdUI);
 

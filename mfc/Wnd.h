@@ -6,6 +6,8 @@
 // - No OLE control containment: GetControlUnknown is always NULL.
 // - MessageBox goes through AfxMessageBox's sink like every other box of the program.
 // - EnableToolTips creates a real tooltip control; OnToolHitTest has MFC's child-window default.
+// - WinHelp runs WinHelp itself; CWinApp::WinHelp hands its requests to the main window's, so a
+//   frame overriding WinHelp sees every help request (F1, help mode, help menu).
 #pragma once
 #include "CmdTarget.h"
 #include "HandleMap.h"
@@ -347,8 +349,17 @@ public:
     virtual BOOL ContinueModal();
     virtual void EndModalLoop(int nResult);
 
-    // Help
+    // Help: wait cursor, help mode and modes of this window's family ended, then WinHelp for
+    // the top-level parent with the application's help file; a failure is reported.
     virtual void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT);
+    // Ends help mode and every mode (menu loop, capture) of this window, its descendants, its
+    // top-level parent and the window holding the capture.
+    void PrepareForHelp();
+    // F1 (ID_HELP): help for whoever holds the capture, then the focus, then the active pop-up,
+    // asked in turn with WM_COMMANDHELP up their parents; without an answer ID_DEFAULT_HELP.
+    afx_msg void OnHelp();
+    // The help contents (ID_HELP_FINDER, ID_DEFAULT_HELP).
+    afx_msg void OnHelpFinder();
 
     // Overridables
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);

@@ -431,11 +431,64 @@ void CWnd::EndModalLoop(int nResult)
     }
 }
 
+void CWnd::PrepareForHelp()
+{
+    CFrameWnd* pFrame = GetTopLevelFrame();
+    if (pFrame != NULL)
+        pFrame->ExitHelpMode();
+    SendMessage(WM_CANCELMODE);
+    SendMessageToDescendants(WM_CANCELMODE, 0, 0, TRUE, TRUE);
+    CWnd* pTop = GetTopLevelParent();
+    if (pTop != NULL && pTop != this)
+    {
+        pTop->SendMessage(WM_CANCELMODE);
+        pTop->SendMessageToDescendants(WM_CANCELMODE, 0, 0, TRUE, TRUE);
+    }
+    HWND hWndCapture = ::GetCapture();
+    if (hWndCapture != NULL)
+        ::SendMessage(hWndCapture, WM_CANCELMODE, 0, 0);
+}
+
 void CWnd::WinHelp(DWORD_PTR dwData, UINT nCmd)
 {
     CWinApp* pApp = AfxGetApp();
+    CWaitCursor wait;
+    PrepareForHelp();
+    CWnd* pTop = GetTopLevelParent();
+    HWND hWnd = pTop != NULL ? pTop->m_hWnd : m_hWnd;
+    if (!::WinHelp(hWnd, pApp != NULL ? pApp->m_pszHelpFilePath : NULL, nCmd, dwData))
+        AfxMessageBox(AFX_IDP_FAILED_TO_LAUNCH_HELP);
+}
+
+namespace
+{
+// Asks hWnd and then its parents (or owners) for help on their context; TRUE when one answered.
+BOOL AskForCommandHelp(HWND hWnd)
+{
+    for (; hWnd != NULL; hWnd = ::GetParent(hWnd))
+    {
+        if (::SendMessage(hWnd, WM_COMMANDHELP, 0, 0))
+            return TRUE;
+    }
+    return FALSE;
+}
+} // namespace
+
+void CWnd::OnHelp()
+{
+    if (AskForCommandHelp(::GetCapture()) || AskForCommandHelp(::GetFocus()))
+        return;
+    CWnd* pTop = GetTopLevelParent();
+    if (pTop != NULL && AskForCommandHelp(::GetLastActivePopup(pTop->m_hWnd)))
+        return;
+    SendMessage(WM_COMMAND, ID_DEFAULT_HELP);
+}
+
+void CWnd::OnHelpFinder()
+{
+    CWinApp* pApp = AfxGetApp();
     if (pApp != NULL)
-        pApp->WinHelp(dwData, nCmd);
+        pApp->WinHelp(0, HELP_FINDER);
 }
 
 int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectClip, CRgn* prgnUpdate,

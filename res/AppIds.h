@@ -1,7 +1,37 @@
 // Resource and command ids of the application shell: views, their commands and cursors.
 #pragma once
 // Frames, menus, toolbars and accelerators of the application.
+#define IDR_MAINFRAME_MENU 128 // menu, accelerators, toolbar "Hauptsymbolleiste", title
+#define IDR_IRCONTROLTYPE 129  // the recording document: menu, accelerators, document string
 #define IDR_POPUP_MENUS 296    // 0 "Mainframe", 1 "IRControlView", 2 "Profiles", 3 "Analyse"
+#define IDR_TOOLBAR_RECORD 287
+#define IDR_TOOLBAR_ANALYSE 318
+#define IDR_TOOLBAR_VIEWS 274
+#define IDR_TOOLBAR_ZOOM 22165
+#define IDR_TOOLBAR_EXPERT 328
+#define IDR_TOOLBAR_MENU_IMAGES 22136
+// Bar ids of the default toolbars (the main one is AFX_IDW_TOOLBAR).
+#define IDW_TOOLBAR_ZOOM 59396
+#define IDW_TOOLBAR_VIEWS 59397
+#define IDW_TOOLBAR_RECORD 59398
+#define IDW_TOOLBAR_ANALYSE 59399
+#define IDW_TOOLBAR_EXPERT 59400
+// Main frame commands.
+#define ID_VIEW_PARAMETER 32771     // "&Parameter\tF2"
+#define ID_VIEW_STATEWND 32772      // "Status&fenster\tF3"
+#define ID_VIEW_TB_ZOOM 32777       // toolbar "Zoom"
+#define ID_VIEW_FULLSCREEN 32783    // "&Ganzseitenansicht"
+#define ID_VIEW_HIDE_ALL 32787      // "&Alle Ausblenden\tF5"
+#define ID_VIEW_TB_VIEWS 32788      // toolbar "Ansichten"
+#define ID_VIEW_CUSTOMIZE 32789     // "&Anpassen..."
+#define ID_VIEW_TB_RECORD 32815     // toolbar "Aufzeichnung"
+#define ID_VIEW_MINIMIZED 32819     // "M&inimierte Ansicht\tF6"
+#define ID_VIEW_TB_ANALYSE 32849    // toolbar "Analyse"
+#define ID_INDICATOR_ANALYSE 32850  // status pane: number of analysis points
+#define ID_INDICATOR_BAUD 32851     // status pane: baud rate
+// Application commands.
+#define ID_OPTIONS 32778            // "&Optionen..."
+#define ID_PROTECT_PARAMETERS 32837 // "Parametersätze &schützen..."
 // Recording view commands.
 #define ID_FAN 32790                // "&Fan"
 #define ID_PUMP 32791               // "&Pumpe"
@@ -27,6 +57,23 @@
 #define ID_PROFILE_PASTE 32860      // "&Einfügen"
 #define ID_STATION_HOURS 32861
 #define ID_LONGLIFE_TEST 32872
+// Strings of the frames and the start-up.
+#define IDS_BAR_PARAMETER 130       // "Parameterfenster"
+#define IDS_BAR_STATE 131           // "Statusfenster"
+#define IDS_TB_ZOOM 133             // "Zoom"
+#define IDS_TB_RECORD 256           // "Aufzeichnung"
+#define IDS_OPTIONS_CAPTION 305
+#define IDS_BAUD_PREFIX 378         // "Baudrate: "
+#define IDS_BAUD_SUFFIX 379         // "  Baud"
+#define IDS_TB_ANALYSE 409          // "Analyse"
+#define IDS_ANALYSE_POINTS 410      // "Anzahl Analysepunkte:"
+#define IDS_TB_EXPERT 429           // "Expertenleiste"
+#define IDS_FIRST_START 441
+#define IDS_NO_HELP_TOPIC 22092
+#define IDS_TB_MAIN 22093           // "Hauptsymbolleiste"
+#define IDS_TB_MENUBAR 22094        // "Menüleiste"
+#define IDS_TB_COMMANDS 22095       // "Befehle"
+#define IDS_TB_VIEWS 22096          // "Ansichten"
 // Zoom tools of the recording page.
 #define ID_ZOOM_STEP 22166   // "&Schrittweise"
 #define ID_ZOOM_ACTUAL 22167 // "&Orginalgrösse"

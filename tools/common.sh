@@ -79,6 +79,20 @@ helvon_start_wine() {
     # Wine draws the frames itself: with no window manager to answer, every hide would otherwise
     # wait 2 s, and a press on a caption would reach no window.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # The station simulator's port COM7: Wine's device manager lists only the ports it made when
+    # its services started, so it is registered (its target need not exist; the simulator links
+    # its line there) and the server is started once more. COM8 stays unlisted: the Pendix tests
+    # need a port that is missing when no simulator runs.
+    if ! wine reg query 'HKLM\Software\Wine\Ports' /v COM7 >/dev/null 2>&1 ||
+        wine reg query 'HKLM\Software\Wine\Ports' /v COM8 >/dev/null 2>&1; then
+        wine reg delete 'HKLM\Software\Wine\Ports' /v COM8 /f >/dev/null 2>&1 || true
+        rm -f "$WINEPREFIX/dosdevices/com8"
+        wine reg add 'HKLM\Software\Wine\Ports' /v COM7 /d "$BUILD_DIR/simcom7" /f >/dev/null 2>&1
+        wineserver -k >/dev/null 2>&1 || true
+        wineserver -w >/dev/null 2>&1 || true
+        wineserver -p
+        wineboot >/dev/null 2>&1
+    fi
 }
 
 # helvon_start_printer: the "PDF" queue of CUPS with the cups-pdf driver (files land in

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and starts the program under Wine against the
+# Installs what is missing, builds everything and starts Helvon.exe under Wine against the
 # bundled station simulator on COM7 (a pty the simulator owns, away from the test pairs).
 source "$(dirname "$0")/common.sh"
 
 helvon_install
 helvon_build
 trap helvon_stop_all EXIT
+own_x=1
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then own_x=0; fi
 helvon_start_x
 helvon_start_wine
 export HELVON_HOST_TOOLS="$BUILD_DIR/host"
@@ -21,12 +23,25 @@ for _ in $(seq 50); do [ -e "$ready" ] && break; sleep 0.1; done
 [ -e "$ready" ] || { echo "the station simulator did not start" >&2; exit 1; }
 helvon_log "station simulator on COM$port (log $BUILD_DIR/stationsim.log)"
 
-app="$BUILD_DIR/win/app/Helvon.exe"
-if [ -f "$app" ]; then
-    helvon_log "starting the program (display $DISPLAY)"
-    "$HELVON_ROOT/tools/wine-run.sh" "$app" "$@"
-else
-    # The application itself is not built yet: show the station link working against the simulator.
-    helvon_log "the application is not built yet; reading the simulated station through the station link"
-    "$HELVON_ROOT/tools/wine-run.sh" "$BUILD_DIR/win/tests/station/link/station_link_demo.exe" --port "$port" "$@"
+# A user's first-start choices: the options are set (no first-start text), recording starts
+# when the top heater swings in, and the simulator's port is the only one in use.
+key='Software\KUVO GmbH\Helvon'
+wine reg add "HKLM\\$key\\Settings" /v FirstStart /t REG_DWORD /d 0 /f >/dev/null 2>&1
+wine reg add "HKLM\\$key\\Settings" /v AutoRecord /t REG_DWORD /d 0 /f >/dev/null 2>&1
+for other in $(wine reg query 'HKLM\HARDWARE\DEVICEMAP\SERIALCOMM' 2>/dev/null | tr -d '\r' |
+    awk '$2 == "REG_SZ" { print $3 }'); do
+    use=0
+    [ "$other" = "COM$port" ] && use=1
+    wine reg add "HKCU\\$key\\Interface\\$other" /v UseInterface /t REG_DWORD /d "$use" /f >/dev/null 2>&1
+done
+
+# Under an X server of its own nobody sees the program: a screenshot every 10 s shows it.
+if [ "$own_x" = 1 ]; then
+    (while sleep 10; do import -display "$DISPLAY" -window root "$BUILD_DIR/helvon.png.tmp" 2>/dev/null &&
+        mv "$BUILD_DIR/helvon.png.tmp" "$BUILD_DIR/helvon.png"; done) &
+    HELVON_PIDS+=($!)
+    helvon_log "screenshots every 10 s: $BUILD_DIR/helvon.png"
 fi
+
+helvon_log "starting the program (display $DISPLAY)"
+"$HELVON_ROOT/tools/wine-run.sh" "$BUILD_DIR/win/app/Helvon.exe" "$@"

@@ -156,17 +156,35 @@ TEST(PrinterDefaults, FollowTheSystemsDefaultPrinter)
 TEST(Help, RequestsReachTheApplicationsWinHelp)
 {
     Handled().clear();
-    // A window asks through the application.
-    MainFrame()->WinHelp(0x1234, HELP_CONTEXT);
+    // The application's own help call goes to the main window's.
+    TheApp().CWinApp::WinHelp(0x1234, HELP_CONTEXT);
     // F1 without a prompt context and no menu item tracked: the frame's resource help id.
     MainFrame()->m_nIDTracking = AFX_IDS_IDLEMESSAGE;
     MainFrame()->SendMessage(WM_COMMAND, ID_HELP);
     // A help request for a given context.
     MainFrame()->SendMessage(WM_COMMANDHELP, 0, HID_BASE_COMMAND + ID_TEST_VIEWCMD);
     const std::vector<std::string> expected = {
-        "help:4660:" + std::to_string(HELP_CONTEXT),
+        "frame-help:4660:" + std::to_string(HELP_CONTEXT),
         "help:" + std::to_string(HID_BASE_RESOURCE + IDR_MAINFRAME) + ":" + std::to_string(HELP_CONTEXT),
         "help:" + std::to_string(HID_BASE_COMMAND + ID_TEST_VIEWCMD) + ":" + std::to_string(HELP_CONTEXT),
+    };
+    EXPECT_EQ(expected, Handled());
+}
+
+TEST(Help, ContentsAndF1OfAWindow)
+{
+    Handled().clear();
+    // The contents, asked of the application and of a window.
+    TheApp().OnHelpFinder();
+    MainFrame()->OnHelpFinder();
+    // F1 handled by a window: the focused frame answers with its own help id.
+    MainFrame()->SetFocus();
+    MainFrame()->m_nIDTracking = AFX_IDS_IDLEMESSAGE;
+    MainFrame()->CWnd::OnHelp();
+    const std::vector<std::string> expected = {
+        "help:0:" + std::to_string(HELP_FINDER),
+        "help:0:" + std::to_string(HELP_FINDER),
+        "help:" + std::to_string(HID_BASE_RESOURCE + IDR_MAINFRAME) + ":" + std::to_string(HELP_CONTEXT),
     };
     EXPECT_EQ(expected, Handled());
 }

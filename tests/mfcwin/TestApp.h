@@ -108,6 +108,13 @@ class CChildFrame : public CMDIChildWnd
 class CMainFrame : public CMDIFrameWnd
 {
     DECLARE_DYNCREATE(CMainFrame)
+
+  public:
+    // Help the application hands to its main window is recorded ("frame-help:<data>:<command>").
+    void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override
+    {
+        Handled().push_back("frame-help:" + std::to_string(dwData) + ":" + std::to_string(nCmd));
+    }
 };
 
 // A plain frame (no MDI) for documents opened outside the MDI tests.

@@ -1,8 +1,8 @@
 // Resource and command ids of the window-layer tests, shared by mfcwin.rc and the C++ side.
 #pragma once
-#define IDR_MAINFRAME 128
-#define IDR_TEXTTYPE 129
-#define IDR_LISTTYPE 130
+#define IDR_MAINFRAME 8128
+#define IDR_TEXTTYPE 8129
+#define IDR_LISTTYPE 8130
 #define ID_TEST_VIEWCMD 32001
 #define ID_TEST_DOCCMD 32002
 #define ID_TEST_APPCMD 32003

@@ -1,0 +1,19 @@
+// CChildFrame: maximised recording frames.
+#include "app/ChildFrame.h"
+
+IMPLEMENT_DYNCREATE(CChildFrame, CMDIChildWnd)
+
+CChildFrame::CChildFrame()
+{
+}
+
+CChildFrame::~CChildFrame()
+{
+}
+
+void CChildFrame::ActivateFrame(int nCmdShow)
+{
+    CMDIChildWnd::ActivateFrame(nCmdShow == -1 ? SW_SHOWMAXIMIZED : nCmdShow);
+    if (CWnd* pMainWnd = AfxGetMainWnd())
+        pMainWnd->Invalidate(TRUE);
+}

@@ -1,0 +1,479 @@
+// CMainFrame: bars, status panes, minimised view and help of the main window.
+#include "app/MainFrame.h"
+#include "AppIds.h"
+#include "app/DrawView.h"
+#include "app/HtmlHelp.h"
+#include "app/IRControlApp.h"
+#include "station/config/Config.h"
+#include "station/config/ProjektConfig.h"
+#include "station/record/ApplicationValues.h"
+#include "uilib/bars/BmpMgr.h"
+#include "uilib/bars/ToolBarManager.h"
+#include <htmlhelp.h>
+
+IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
+
+BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
+ON_WM_CREATE()
+ON_COMMAND(ID_VIEW_PARAMETER, OnViewParameter)
+ON_UPDATE_COMMAND_UI(ID_VIEW_PARAMETER, OnUpdateViewParameter)
+ON_COMMAND(ID_VIEW_STATEWND, OnViewStateWnd)
+ON_UPDATE_COMMAND_UI(ID_VIEW_STATEWND, OnUpdateViewStateWnd)
+ON_COMMAND_EX(ID_VIEW_TB_ZOOM, OnViewToolBar)
+ON_UPDATE_COMMAND_UI(ID_VIEW_TB_ZOOM, OnUpdateViewToolBar)
+ON_COMMAND_EX(ID_VIEW_TB_RECORD, OnViewToolBar)
+ON_UPDATE_COMMAND_UI(ID_VIEW_TB_RECORD, OnUpdateViewToolBar)
+ON_COMMAND_EX(ID_VIEW_TB_VIEWS, OnViewToolBar)
+ON_UPDATE_COMMAND_UI(ID_VIEW_TB_VIEWS, OnUpdateViewToolBar)
+ON_COMMAND_EX(ID_VIEW_TB_ANALYSE, OnViewToolBar)
+ON_UPDATE_COMMAND_UI(ID_VIEW_TB_ANALYSE, OnUpdateViewToolBar)
+ON_MESSAGE(0x702, OnFullScreenChanged)
+ON_COMMAND(ID_VIEW_HIDE_ALL, OnViewHideAll)
+ON_COMMAND(ID_VIEW_MINIMIZED, OnViewMinimized)
+ON_UPDATE_COMMAND_UI(ID_VIEW_MINIMIZED, OnUpdateViewMinimized)
+ON_WM_CONTEXTMENU()
+ON_WM_CLOSE()
+ON_COMMAND(ID_HELP_FINDER, OnHelpContents)
+ON_COMMAND(ID_HELP, CWnd::OnHelp)
+ON_COMMAND(ID_DEFAULT_HELP, CWnd::OnHelpFinder)
+END_MESSAGE_MAP()
+
+namespace
+{
+// The view tells the active view that full-screen mode changed (wParam as received).
+const UINT WM_VIEW_FULLSCREEN_CHANGED = 0x1401;
+// Ids the state window and the table bar search a free bar id from.
+const UINT kFirstBarId = 100;
+const int kStateWndWidth = 185;
+const int kMeasureTableHeight = 210;
+const int kBaudPaneWidth = 180;
+const int kAnalysePaneWidth = 350;
+const UINT kPopupMainframe = 0;
+const DWORD kBarStyle = 0x50004114;
+const DWORD kBarExStyle = 0xF11;
+const DWORD kStateWndDocking = 0x5000;      // left and right
+const DWORD kMeasureTableDocking = 0xA000;  // top and bottom
+
+struct DefaultToolBar
+{
+    UINT nBarId;
+    UINT nTitleId;
+    UINT nResourceId;
+    UINT nDockBarId;
+    int nAfter; // index of the bar it is placed after, -1 for none
+    BOOL bExpertOnly;
+};
+
+// In the order the toolbars are defined (CMainFrame::toolbarMain ...).
+const DefaultToolBar s_toolBars[CMainFrame::toolbarCount] = {
+    {AFX_IDW_TOOLBAR, IDS_TB_MAIN, IDR_MAINFRAME_MENU, AFX_IDW_DOCKBAR_TOP, -1, FALSE},
+    {IDW_TOOLBAR_RECORD, IDS_TB_RECORD, IDR_TOOLBAR_RECORD, AFX_IDW_DOCKBAR_TOP, CMainFrame::toolbarMain, FALSE},
+    {IDW_TOOLBAR_ANALYSE, IDS_TB_ANALYSE, IDR_TOOLBAR_ANALYSE, AFX_IDW_DOCKBAR_TOP, CMainFrame::toolbarRecord,
+     FALSE},
+    {IDW_TOOLBAR_VIEWS, IDS_TB_VIEWS, IDR_TOOLBAR_VIEWS, AFX_IDW_DOCKBAR_TOP, CMainFrame::toolbarAnalyse, FALSE},
+    {IDW_TOOLBAR_ZOOM, IDS_TB_ZOOM, IDR_TOOLBAR_ZOOM, AFX_IDW_DOCKBAR_TOP, CMainFrame::toolbarViews, FALSE},
+    {IDW_TOOLBAR_EXPERT, IDS_TB_EXPERT, IDR_TOOLBAR_EXPERT, AFX_IDW_DOCKBAR_LEFT, -1, TRUE},
+};
+
+// The commands that toggle a toolbar, and the bar they toggle.
+struct ToolBarToggle
+{
+    UINT nCommand;
+    UINT nBarId;
+};
+const ToolBarToggle s_toolBarToggles[] = {
+    {ID_VIEW_TB_ZOOM, IDW_TOOLBAR_ZOOM},
+    {ID_VIEW_TB_RECORD, IDW_TOOLBAR_RECORD},
+    {ID_VIEW_TB_VIEWS, IDW_TOOLBAR_VIEWS},
+    {ID_VIEW_TB_ANALYSE, IDW_TOOLBAR_ANALYSE},
+};
+
+// Commands whose implementation is not part of the program yet: disabled, and never run even
+// where a framework base would take them (printing).
+const UINT s_waitingCommands[] = {
+    ID_APP_ABOUT,        ID_PROTECT_PARAMETERS, ID_OPTIONS,          ID_SETTINGS_LAYOUT,     ID_SETTINGS_CURVES,
+    ID_SETTINGS_SAMPLING, ID_EXPORT_TABLE,      ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD,      ID_PROFILE_COPY,
+    ID_PROFILE_PASTE,    ID_ANALYSE_CURSOR,     ID_ANALYSE_ADD,      ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL,
+    ID_QUICK_SAVE,       ID_STATION_PASSWORD,   ID_STATION_SERIAL,   ID_STATION_HOURS,       ID_LONGLIFE_TEST,
+    ID_VIEW_FULLSCREEN,  ID_VIEW_CUSTOMIZE,     ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW,  ID_FILE_PRINT_DIRECT,
+};
+
+BOOL IsWaitingCommand(UINT nID)
+{
+    for (UINT nWaiting : s_waitingCommands)
+        if (nWaiting == nID)
+            return TRUE;
+    return FALSE;
+}
+
+// A help context, its topic with the German help file and with the others.
+struct HelpTopic
+{
+    UINT nContext;
+    UINT nGerman;
+    UINT nOther;
+};
+#define HELP_RES(id) (HID_BASE_RESOURCE + (id))
+#define HELP_CMD(id) (HID_BASE_COMMAND + (id))
+const HelpTopic s_helpTopics[] = {
+    {HELP_RES(279), 48, 79},   {HELP_RES(209), 7, 3},     {HELP_RES(280), 19, 81},   {HELP_RES(278), 39, 14},
+    {HELP_RES(108), 72, 77},   {HELP_RES(289), 43, 30},   {HELP_RES(292), 31, 4},    {HELP_RES(295), 24, 13},
+    {HELP_RES(290), 3, 75},    {HELP_RES(421), 2, 34},    {HELP_RES(20509), 46, 41}, {HELP_RES(20513), 46, 41},
+    {HELP_RES(310), 54, 64},   {HELP_RES(302), 1, 68},    {HELP_RES(22067), 17, 70}, {HELP_RES(314), 17, 70},
+    {HELP_RES(300), 42, 80},   {HELP_RES(311), 71, 69},   {HELP_RES(419), 44, 78},   {HELP_RES(420), 41, 76},
+    {HELP_RES(326), 22, 85},   {HELP_RES(106), 28, 87},   {HELP_CMD(57600), 56, 12}, {HELP_CMD(57601), 56, 12},
+    {HELP_CMD(57603), 56, 12}, {HELP_CMD(32820), 56, 12}, {HELP_CMD(57607), 56, 12}, {HELP_CMD(32818), 56, 12},
+    {HELP_CMD(32790), 56, 12}, {HELP_CMD(32791), 56, 12}, {HELP_CMD(32792), 56, 12}, {HELP_CMD(32799), 56, 12},
+    {HELP_CMD(32800), 56, 12}, {HELP_CMD(32778), 56, 12}, {HELP_CMD(32793), 67, 42}, {HELP_CMD(32821), 17, 70},
+    {HELP_CMD(32822), 47, 70}, {HELP_CMD(57664), 63, 15}, {HELP_CMD(57669), 63, 15}, {HELP_CMD(32834), 14, 74},
+    {HELP_CMD(32842), 14, 74}, {HELP_CMD(32843), 14, 74}, {HELP_CMD(32844), 14, 74}, {HELP_CMD(32839), 24, 70},
+    {HELP_CMD(32837), 71, 69}, {HELP_CMD(32811), 20, 44}, {HELP_CMD(32812), 20, 44}, {HELP_CMD(32806), 20, 44},
+    {HELP_CMD(32810), 20, 44}, {HELP_CMD(32809), 20, 44}, {HELP_CMD(32783), 49, 10}, {HELP_CMD(32771), 49, 10},
+    {HELP_CMD(32772), 49, 10}, {HELP_CMD(32787), 49, 10}, {HELP_CMD(32819), 49, 10}, {HELP_CMD(22167), 4, 18},
+    {HELP_CMD(22166), 4, 18},  {HELP_CMD(22168), 4, 18},  {HELP_CMD(22169), 4, 18},  {HELP_CMD(32852), 22, 85},
+    {HELP_CMD(32856), 55, 84}, {HELP_RES(129), 25, 11},   {HELP_RES(128), 13, 51},
+};
+#undef HELP_RES
+#undef HELP_CMD
+static_assert(sizeof(s_helpTopics) / sizeof(s_helpTopics[0]) == 63, "one topic per help context");
+
+// The active recording page, NULL when none.
+CDrawView* ActiveDrawView()
+{
+    return dynamic_cast<CDrawView*>(GetActiveDrawView());
+}
+
+BOOL IsExpert()
+{
+    CIRControlApp* pApp = GetIRControlApp();
+    return pApp != NULL && pApp->IsExpertMode();
+}
+
+CString LoadText(UINT nID)
+{
+    CString s;
+    s.LoadString(nID);
+    return s;
+}
+} // namespace
+
+CMainFrame::CMainFrame()
+    : m_helpIdMap(10), m_bMinimizedView(FALSE), m_pToolBarManager(NULL), m_pMenuBar(NULL), m_pWorkspaceManager(NULL)
+{
+    m_helpIdMap.InitHashTable(17);
+    for (int i = 0; i < toolbarCount; i++)
+    {
+        m_pButtons[i] = NULL;
+        m_nButtons[i] = 0;
+        m_pToolBars[i] = NULL;
+    }
+    m_pToolBarManager = new SECToolBarManager(this, this);
+    m_strWorkspaceFile = CConfig::GetModuleDirectory() + (IsExpert() ? "VAZovIni.wsp" : "HelvonIni.wsp");
+    InitHelpIdMap();
+}
+
+CMainFrame::~CMainFrame()
+{
+    delete m_pToolBarManager;
+    for (int i = 0; i < toolbarCount; i++)
+        delete[] m_pButtons[i];
+    m_helpIdMap.RemoveAll();
+}
+
+void CMainFrame::InitHelpIdMap()
+{
+    const BOOL bGerman = GetProjektConfig() != NULL && GetProjektConfig()->GetLanguage() == "Deutsch";
+    m_helpIdMap.RemoveAll();
+    for (const HelpTopic& topic : s_helpTopics)
+        m_helpIdMap.SetAt(topic.nContext, bGerman ? topic.nGerman : topic.nOther);
+}
+
+UINT CMainFrame::TranslateHelpContext(DWORD_PTR dwContext) const
+{
+    UINT nTopic = 0;
+    return m_helpIdMap.Lookup((UINT)dwContext, nTopic) ? nTopic : (UINT)dwContext;
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    if (!DefineDefaultToolBars())
+        return -1;
+    static const UINT s_indicators[] = {ID_SEPARATOR, ID_INDICATOR_ANALYSE, ID_INDICATOR_BAUD,
+                                        ID_INDICATOR_CAPS, ID_INDICATOR_NUM,     ID_INDICATOR_SCRL};
+    if (!m_wndStatusBar.Create(this, 0x50008200, AFX_IDW_STATUS_BAR) ||
+        !m_wndStatusBar.SetIndicators(s_indicators, sizeof(s_indicators) / sizeof(s_indicators[0])))
+        return -1;
+    m_pToolBarManager->m_bCoolLook = TRUE;
+    EnableDocking(CBRS_ALIGN_ANY);
+    if (!CreateBars() || !CreateDefaultToolBars())
+        return -1;
+    // Status panes: widths, left-aligned texts.
+    const struct
+    {
+        UINT nID;
+        int nWidth;
+    } panes[] = {{ID_INDICATOR_BAUD, kBaudPaneWidth}, {ID_INDICATOR_ANALYSE, kAnalysePaneWidth}};
+    for (const auto& pane : panes)
+    {
+        SECStatusPaneInfo info;
+        info.index = m_wndStatusBar.CommandToIndex(pane.nID);
+        m_wndStatusBar.GetPaneInfoEx(&info);
+        info.width = pane.nWidth;
+        info.textAlign = TA_LEFT;
+        info.mask = SECStatusPaneInfo::maskWidth | SECStatusPaneInfo::maskText | SECStatusPaneInfo::maskAlign;
+        m_wndStatusBar.SetPaneInfoEx(&info);
+    }
+    SetBaudText("0");
+    SetAnalysePointCount(0);
+    return 0;
+}
+
+BOOL CMainFrame::DefineDefaultToolBars()
+{
+    const BOOL bExpert = IsExpert();
+    SECBmpMgr* pBmpMgr = m_pToolBarManager->GetBmpMgr();
+    for (const DefaultToolBar& def : s_toolBars)
+        if (!def.bExpertOnly || bExpert)
+            pBmpMgr->AddToolBarResource(def.nResourceId);
+    for (int i = 0; i < toolbarCount; i++)
+    {
+        const DefaultToolBar& def = s_toolBars[i];
+        if (def.bExpertOnly && !bExpert)
+            continue;
+        int cx = 0, cy = 0;
+        if (!SECBmpMgr::ReadToolBarResource(def.nResourceId, m_pButtons[i], m_nButtons[i], cx, cy, TRUE))
+            return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CMainFrame::CreateDefaultToolBars()
+{
+    for (int i = 0; i < toolbarCount; i++)
+    {
+        const DefaultToolBar& def = s_toolBars[i];
+        if (m_pButtons[i] == NULL)
+            continue;
+        SECCustomToolBar* pBar = new SECCustomToolBar;
+        pBar->SetManager(m_pToolBarManager);
+        pBar->SetOwner(this);
+        const DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC |
+                              (def.nDockBarId == AFX_IDW_DOCKBAR_LEFT ? CBRS_ALIGN_LEFT : CBRS_ALIGN_TOP);
+        if (!pBar->CreateEx(BAR_EX_FLAT | BAR_EX_GRIPPER, this, dwStyle, def.nBarId, LoadText(def.nTitleId)))
+        {
+            delete pBar;
+            return FALSE;
+        }
+        pBar->m_bAutoDelete = TRUE;
+        pBar->SetButtons(m_pButtons[i], m_nButtons[i]);
+        pBar->EnableDocking(CBRS_ALIGN_ANY);
+        m_pToolBars[i] = pBar;
+        if (def.nAfter >= 0 && m_pToolBars[def.nAfter] != NULL)
+        {
+            // Beside the bar it follows, on the same row.
+            RecalcLayout(TRUE);
+            CRect rect;
+            m_pToolBars[def.nAfter]->GetWindowRect(&rect);
+            rect.OffsetRect(rect.Width(), 0);
+            DockControlBar(pBar, def.nDockBarId, &rect);
+        }
+        else
+            DockControlBar(pBar, def.nDockBarId);
+    }
+    return TRUE;
+}
+
+BOOL CMainFrame::CreateBars()
+{
+    const struct
+    {
+        SECControlBar* pBar;
+        UINT nTitleId;
+        DWORD dwDocking;
+        UINT nDockBarId;
+    } bars[] = {
+        {&m_wndState, IDS_BAR_STATE, kStateWndDocking, AFX_IDW_DOCKBAR_RIGHT},
+        {&m_wndMeasureTable, IDS_BAR_PARAMETER, kMeasureTableDocking, AFX_IDW_DOCKBAR_BOTTOM},
+    };
+    for (const auto& bar : bars)
+    {
+        const UINT nID = SECControlBar::FindUnusedBarID(this, kFirstBarId);
+        if (nID == 0 || !bar.pBar->Create(this, LoadText(bar.nTitleId), kBarStyle, kBarExStyle, nID))
+            return FALSE;
+        bar.pBar->EnableDocking(bar.dwDocking);
+        bar.pBar->m_szDockVert.cx = kStateWndWidth;
+        bar.pBar->m_szDockHorz.cy = kMeasureTableHeight;
+        DockControlBar(bar.pBar, bar.nDockBarId);
+    }
+    return TRUE;
+}
+
+SECCustomToolBar* CMainFrame::GetDefaultToolBar(int nIndex) const
+{
+    return nIndex >= 0 && nIndex < toolbarCount ? m_pToolBars[nIndex] : NULL;
+}
+
+void CMainFrame::FitPanes()
+{
+    m_wndStatusBar.FitPanesToContent();
+}
+
+void CMainFrame::SetBaudText(LPCTSTR lpszBaud)
+{
+    m_wndStatusBar.SetPaneText(m_wndStatusBar.CommandToIndex(ID_INDICATOR_BAUD),
+                               LoadText(IDS_BAUD_PREFIX) + lpszBaud + LoadText(IDS_BAUD_SUFFIX));
+    FitPanes();
+}
+
+void CMainFrame::SetAnalysePointCount(int nPoints)
+{
+    CString strCount;
+    strCount.Format(" %d", nPoints);
+    m_wndStatusBar.SetPaneText(m_wndStatusBar.CommandToIndex(ID_INDICATOR_ANALYSE),
+                               LoadText(IDS_ANALYSE_POINTS) + strCount);
+    FitPanes();
+}
+
+BOOL CMainFrame::ShowUserMask()
+{
+    return m_wndMeasureTable.ShowUserMask() && m_wndMeasureTable.FocusUserMask();
+}
+
+BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
+{
+    if ((nCode == (int)CN_COMMAND || nCode == (int)CN_UPDATE_COMMAND_UI) && IsWaitingCommand(nID))
+    {
+        if (nCode == (int)CN_UPDATE_COMMAND_UI)
+        {
+            if (pExtra != NULL)
+                ((CCmdUI*)pExtra)->Enable(FALSE);
+            return TRUE;
+        }
+        // Asked for a handler: there is none. Sent anyway (an accelerator): nothing runs.
+        return pHandlerInfo == NULL;
+    }
+    return CMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+void CMainFrame::ToggleBar(CControlBar* pBar)
+{
+    ShowControlBar(pBar, !pBar->IsWindowVisible(), FALSE);
+}
+
+void CMainFrame::OnViewParameter()
+{
+    ToggleBar(&m_wndMeasureTable);
+}
+
+void CMainFrame::OnUpdateViewParameter(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_wndMeasureTable.IsWindowVisible());
+}
+
+void CMainFrame::OnViewStateWnd()
+{
+    ToggleBar(&m_wndState);
+}
+
+void CMainFrame::OnUpdateViewStateWnd(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_wndState.IsWindowVisible());
+}
+
+BOOL CMainFrame::OnViewToolBar(UINT nID)
+{
+    for (const ToolBarToggle& toggle : s_toolBarToggles)
+        if (toggle.nCommand == nID)
+            if (CControlBar* pBar = GetControlBar(toggle.nBarId))
+                ToggleBar(pBar);
+    return TRUE;
+}
+
+void CMainFrame::OnUpdateViewToolBar(CCmdUI* pCmdUI)
+{
+    for (const ToolBarToggle& toggle : s_toolBarToggles)
+        if (toggle.nCommand == pCmdUI->m_nID)
+        {
+            CControlBar* pBar = GetControlBar(toggle.nBarId);
+            pCmdUI->Enable(pBar != NULL);
+            pCmdUI->SetCheck(pBar != NULL && pBar->IsWindowVisible());
+        }
+}
+
+void CMainFrame::OnViewHideAll()
+{
+    const BOOL bShow = !m_wndMeasureTable.IsWindowVisible() && !m_wndState.IsWindowVisible();
+    ShowControlBar(&m_wndMeasureTable, bShow, FALSE);
+    ShowControlBar(&m_wndState, bShow, FALSE);
+}
+
+void CMainFrame::OnViewMinimized()
+{
+    ToggleMinimizedView();
+}
+
+void CMainFrame::OnUpdateViewMinimized(CCmdUI* pCmdUI)
+{
+    pCmdUI->SetCheck(m_bMinimizedView);
+}
+
+void CMainFrame::ToggleMinimizedView()
+{
+    const BOOL bEnter = !m_bMinimizedView;
+    ShowControlBar(&m_wndMeasureTable, !bEnter, FALSE);
+    ShowControlBar(&m_wndState, !bEnter, FALSE);
+    if (bEnter)
+    {
+        ShowWindow(SW_SHOWNOACTIVATE);
+        SetWindowPos(NULL, 10, 10, 500, 450, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    else
+        ShowWindow(SW_SHOWMAXIMIZED);
+    if (CDrawView* pView = ActiveDrawView())
+        pView->ZoomFit();
+    m_bMinimizedView = bEnter;
+}
+
+LRESULT CMainFrame::OnFullScreenChanged(WPARAM wParam, LPARAM)
+{
+    CMDIChildWnd* pChild = MDIGetActive();
+    CView* pView = pChild != NULL ? pChild->GetActiveView() : NULL;
+    if (pView != NULL && ::IsWindow(pView->m_hWnd))
+        pView->PostMessage(WM_VIEW_FULLSCREEN_CHANGED, wParam);
+    return 1;
+}
+
+void CMainFrame::OnContextMenu(CWnd*, CPoint point)
+{
+    CMenu menu;
+    if (!menu.LoadMenu(IDR_POPUP_MENUS))
+        return;
+    CMenu* pPopup = menu.GetSubMenu(kPopupMainframe);
+    if (pPopup != NULL)
+        pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, AfxGetMainWnd());
+}
+
+void CMainFrame::OnClose()
+{
+    // The workspace (bar layout) is saved here once the library's workspace manager exists.
+    CMDIFrameWnd::OnClose();
+}
+
+void CMainFrame::OnHelpContents()
+{
+    CWinApp* pApp = AfxGetApp();
+    if (CallHtmlHelp(m_hWnd, pApp != NULL ? pApp->m_pszHelpFilePath : NULL, HH_DISPLAY_TOPIC, 0) == NULL)
+        AfxMessageBox(IDS_NO_HELP_TOPIC, MB_ICONEXCLAMATION);
+}
+
+void CMainFrame::WinHelp(DWORD_PTR dwData, UINT nCmd)
+{
+    CWaitCursor wait;
+    PrepareForHelp();
+    const DWORD_PTR dwTopic = nCmd == HELP_CONTEXT ? TranslateHelpContext(dwData) : 0;
+    CWinApp* pApp = AfxGetApp();
+    if (CallHtmlHelp(m_hWnd, pApp != NULL ? pApp->m_pszHelpFilePath : NULL, HH_HELP_CONTEXT, dwTopic) == NULL)
+        AfxMessageBox(IDS_NO_HELP_TOPIC, MB_ICONEXCLAMATION);
+}

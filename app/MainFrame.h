@@ -1,0 +1,130 @@
+// CMainFrame: the application's main window: status bar, default toolbars, the docking bars
+// "Statusfenster" and "Parameterfenster", the minimised view and HTML help with the
+// language's table of help topics. Made and loaded by the application's start-up.
+//
+// Built on the framework's MDI frame until the library's MDI frame, menu bar, bitmap menus,
+// full-screen view, toolbar customisation and workspace manager are there: the pointers to the
+// menu bar and the workspace manager stay NULL, and the commands that need the missing pieces
+// are disabled.
+#pragma once
+#include "afxwin.h"
+#include "afxtempl.h"
+#include "MDIFrameWnd.h"
+#include "app/MeasureTableWnd.h"
+#include "app/StateWnd.h"
+#include "uilib/bars/CustomStatusBar.h"
+
+class CDrawView;
+class SECToolBarManager;
+class SECCustomToolBar;
+class SECMDIMenuBar;
+class SECWorkspaceManagerEx;
+
+class CMainFrame : public CMDIFrameWnd
+{
+    DECLARE_DYNCREATE(CMainFrame)
+
+  public:
+    // Construction
+    CMainFrame();
+    ~CMainFrame() override;
+    CMainFrame(const CMainFrame&) = delete;
+    CMainFrame& operator=(const CMainFrame&) = delete;
+
+    // The default toolbars, in the order they are defined.
+    enum
+    {
+        toolbarMain,
+        toolbarRecord,
+        toolbarAnalyse,
+        toolbarViews,
+        toolbarZoom,
+        toolbarExpert,
+        toolbarCount
+    };
+
+    // Attributes
+    const CString& GetWorkspaceFile() const
+    {
+        return m_strWorkspaceFile;
+    }
+    BOOL IsMinimizedView() const
+    {
+        return m_bMinimizedView;
+    }
+    SECCustomStatusBar& GetStatusBar()
+    {
+        return m_wndStatusBar;
+    }
+    CMeasureTableWnd& GetMeasureTableWnd()
+    {
+        return m_wndMeasureTable;
+    }
+    CStateWnd& GetStateWnd()
+    {
+        return m_wndState;
+    }
+    SECToolBarManager* GetToolBarManager() const
+    {
+        return m_pToolBarManager;
+    }
+    // NULL while the library has no workspace manager for MDI frames.
+    SECWorkspaceManagerEx* GetWorkspaceManager() const
+    {
+        return m_pWorkspaceManager;
+    }
+    // The toolbar defined as nIndex (toolbarMain ...), NULL when not made.
+    SECCustomToolBar* GetDefaultToolBar(int nIndex) const;
+    // The topic a help context is shown with (the context itself when the table has none).
+    UINT TranslateHelpContext(DWORD_PTR dwContext) const;
+
+    // Operations
+    void SetBaudText(LPCTSTR lpszBaud);
+    void SetAnalysePointCount(int nPoints);
+    BOOL ShowUserMask();
+    // The 63 help topics of the language: German ones for "Deutsch", the others else.
+    void InitHelpIdMap();
+
+    // Overrides
+    void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
+    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+
+    // Implementation
+  protected:
+    CMap<UINT, UINT, UINT, UINT> m_helpIdMap;
+    CString m_strWorkspaceFile;
+    BOOL m_bMinimizedView;
+    UINT* m_pButtons[toolbarCount];
+    int m_nButtons[toolbarCount];
+    SECCustomToolBar* m_pToolBars[toolbarCount];
+    SECCustomStatusBar m_wndStatusBar;
+    CMeasureTableWnd m_wndMeasureTable;
+    CStateWnd m_wndState;
+    SECToolBarManager* m_pToolBarManager;
+    SECMDIMenuBar* m_pMenuBar;
+    SECWorkspaceManagerEx* m_pWorkspaceManager;
+
+    // The toolbars' images and button arrays; the bars are made and docked after the others.
+    BOOL DefineDefaultToolBars();
+    BOOL CreateDefaultToolBars();
+    BOOL CreateBars();
+    void FitPanes();
+    void ToggleBar(CControlBar* pBar);
+    void ToggleMinimizedView();
+
+    afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
+    afx_msg void OnClose();
+    afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
+    afx_msg void OnViewParameter();
+    afx_msg void OnUpdateViewParameter(CCmdUI* pCmdUI);
+    afx_msg void OnViewStateWnd();
+    afx_msg void OnUpdateViewStateWnd(CCmdUI* pCmdUI);
+    afx_msg BOOL OnViewToolBar(UINT nID);
+    afx_msg void OnUpdateViewToolBar(CCmdUI* pCmdUI);
+    afx_msg void OnViewHideAll();
+    afx_msg void OnViewMinimized();
+    afx_msg void OnUpdateViewMinimized(CCmdUI* pCmdUI);
+    afx_msg void OnHelpContents();
+    afx_msg LRESULT OnFullScreenChanged(WPARAM wParam, LPARAM lParam);
+    DECLARE_MESSAGE_MAP()
+};

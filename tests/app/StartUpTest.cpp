@@ -1,0 +1,411 @@
+// The application's start-up and main window: help through HTML help with the language's topic
+// table, the language library, and a first start against the simulated station up to closing.
+#include "AppIds.h"
+#include "DeviceSimulator.h"
+#include "DockBar.h"
+#include "ProgramKey.h"
+#include "TestSupport.h"
+#include "app/HtmlHelp.h"
+#include "app/IRControlApp.h"
+#include "app/MainFrame.h"
+#include "station/config/Config.h"
+#include "station/config/ProjektConfig.h"
+#include "station/link/CommThreads.h"
+#include "uilib/bars/CustomToolBar.h"
+#include <htmlhelp.h>
+#include <string>
+#include <vector>
+
+using namespace testing_support;
+
+namespace
+{
+CIRControlApp& App()
+{
+    return *GetIRControlApp();
+}
+
+// What HTML help was asked for; the answer the test chose.
+struct HelpCall
+{
+    UINT uCommand;
+    DWORD_PTR dwData;
+};
+std::vector<HelpCall> g_helpCalls;
+HWND g_hHelpAnswer = NULL;
+
+HWND WINAPI RecordHtmlHelp(HWND, LPCSTR, UINT uCommand, DWORD_PTR dwData)
+{
+    g_helpCalls.push_back(HelpCall{uCommand, dwData});
+    return g_hHelpAnswer;
+}
+
+// Every port the machine lists but the simulator's is switched off for the user.
+void OnlySimulatorPort()
+{
+    HKEY hKey = NULL;
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return;
+    char name[256], port[64];
+    for (DWORD i = 0;; i++)
+    {
+        DWORD cchName = sizeof(name), cbPort = sizeof(port), type = 0;
+        if (::RegEnumValueA(hKey, i, name, &cchName, NULL, &type, (BYTE*)port, &cbPort) != ERROR_SUCCESS)
+            break;
+        if (type != REG_SZ || std::string(port) == "COM" + std::to_string(StationSimulator::kPort))
+            continue;
+        CConfig user(HELVON_REGISTRY_KEY, HKEY_CURRENT_USER, 0);
+        user.SetInt(CConfig::MakeSection("Interface", port), "UseInterface", 0);
+    }
+    ::RegCloseKey(hKey);
+}
+
+// The expert flag as the start-up sets it from the command line.
+struct ExpertSwitch : CIRControlApp
+{
+    static void Set(CIRControlApp& app, LPCTSTR lpszCommandLine)
+    {
+        static_cast<ExpertSwitch&>(app).m_bExpertMode = IsExpertCommandLine(lpszCommandLine);
+    }
+};
+
+class HelpFixture : public ProgramKeyTest
+{
+  protected:
+    void SetUp() override
+    {
+        ProgramKeyTest::SetUp();
+        g_helpCalls.clear();
+        g_hHelpAnswer = NULL;
+        SetHtmlHelpFunction(RecordHtmlHelp);
+    }
+    void TearDown() override
+    {
+        SetHtmlHelpFunction(NULL);
+        ProgramKeyTest::TearDown();
+    }
+    void SetLanguage(const char* language)
+    {
+        if (language != NULL)
+            WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "Language", REG_SZ, language, (DWORD)strlen(language) + 1);
+        App().CreateConfiguration();
+    }
+};
+
+TEST_F(HelpFixture, TopicTableFollowsTheLanguage)
+{
+    const struct
+    {
+        const char* language; // NULL: not set
+        UINT nTopicOfRecord;  // 32811
+        UINT nTopicOfMainResource;
+    } cases[] = {
+        {"Deutsch", 20, 13},
+        {"deutsch", 44, 51},
+        {"English", 44, 51},
+        {NULL, 44, 51},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.language != NULL ? c.language : "(none)");
+        RemoveProgramKeys();
+        SetLanguage(c.language);
+        CMainFrame frame;
+        EXPECT_EQ(c.nTopicOfRecord, frame.TranslateHelpContext(HID_BASE_COMMAND + ID_RECORD));
+        EXPECT_EQ(c.nTopicOfMainResource, frame.TranslateHelpContext(HID_BASE_RESOURCE + IDR_MAINFRAME_MENU));
+        // A context without an entry passes unchanged.
+        EXPECT_EQ(HID_BASE_COMMAND + 40000u, frame.TranslateHelpContext(HID_BASE_COMMAND + 40000));
+    }
+}
+
+// A main frame of its own, without the application's start-up.
+class FrameHelp : public HelpFixture
+{
+  protected:
+    void SetUp() override
+    {
+        HelpFixture::SetUp();
+        SetLanguage("Deutsch");
+        m_pFrame = new CMainFrame;
+        ASSERT_TRUE(m_pFrame->LoadFrame(IDR_MAINFRAME_MENU, WS_OVERLAPPEDWINDOW));
+        m_pOldMain = App().m_pMainWnd;
+        App().m_pMainWnd = m_pFrame;
+        m_pFrame->ShowWindow(SW_SHOW);
+        PumpMessages(20);
+    }
+    void TearDown() override
+    {
+        App().m_pMainWnd = m_pOldMain;
+        m_pFrame->DestroyWindow();
+        PumpMessages(20);
+        HelpFixture::TearDown();
+    }
+    CMainFrame* m_pFrame = NULL;
+    CWnd* m_pOldMain = NULL;
+};
+
+TEST_F(FrameHelp, RequestsReachHtmlHelpWithTheirTopic)
+{
+    g_hHelpAnswer = m_pFrame->m_hWnd;
+    // A command's context, through the application as F1 and help mode send it.
+    m_pFrame->SendMessage(WM_COMMANDHELP, 0, HID_BASE_COMMAND + ID_COMMUNICATION);
+    // Another help command than a context: topic 0.
+    App().WinHelp(0, HELP_FINDER);
+    // The contents.
+    m_pFrame->SendMessage(WM_COMMAND, ID_HELP_FINDER);
+    ASSERT_EQ(3u, g_helpCalls.size());
+    EXPECT_EQ((UINT)HH_HELP_CONTEXT, g_helpCalls[0].uCommand);
+    EXPECT_EQ(67u, g_helpCalls[0].dwData);
+    EXPECT_EQ((UINT)HH_HELP_CONTEXT, g_helpCalls[1].uCommand);
+    EXPECT_EQ(0u, g_helpCalls[1].dwData);
+    EXPECT_EQ((UINT)HH_DISPLAY_TOPIC, g_helpCalls[2].uCommand);
+}
+
+TEST_F(FrameHelp, HelpThatCannotBeShownSaysSo)
+{
+    MessageBoxes boxes;
+    boxes.Expect(IDOK, "kein\nHilfeeintrag");
+    boxes.Expect(IDOK, "kein\nHilfeeintrag");
+    m_pFrame->SendMessage(WM_COMMAND, ID_HELP_FINDER);
+    m_pFrame->WinHelp(HID_BASE_COMMAND + ID_RECORD);
+    EXPECT_EQ(0u, boxes.Pending());
+    ASSERT_EQ(2u, boxes.Shown().size());
+    EXPECT_EQ((UINT)MB_ICONEXCLAMATION, boxes.Shown()[1].type & MB_ICONMASK);
+    EXPECT_EQ(2u, g_helpCalls.size());
+}
+
+TEST_F(HelpFixture, ExpertModeOnlyForExactlyTheSwitch)
+{
+    const struct
+    {
+        const char* commandLine;
+        bool bExpert;
+    } cases[] = {{"-expert", true}, {"-Expert", false}, {"-expert x", false}, {"", false}};
+    SetLanguage(NULL);
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.commandLine);
+        ExpertSwitch::Set(App(), c.commandLine);
+        CMainFrame* pFrame = new CMainFrame;
+        ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME_MENU, WS_OVERLAPPEDWINDOW));
+        EXPECT_NE(-1, pFrame->GetWorkspaceFile().Find(c.bExpert ? "\\VAZovIni.wsp" : "\\HelvonIni.wsp"));
+        int nBars = 0;
+        for (int i = 0; i < CMainFrame::toolbarCount; i++)
+            nBars += pFrame->GetDefaultToolBar(i) != NULL;
+        EXPECT_EQ(c.bExpert ? 6 : 5, nBars);
+        if (c.bExpert)
+        {
+            CControlBar* pExpert = pFrame->GetControlBar(IDW_TOOLBAR_EXPERT);
+            ASSERT_TRUE(pExpert != NULL && pExpert->m_pDockBar != NULL);
+            EXPECT_EQ(AFX_IDW_DOCKBAR_LEFT, pExpert->m_pDockBar->GetDlgCtrlID());
+        }
+        pFrame->DestroyWindow();
+    }
+    ExpertSwitch::Set(App(), "");
+    PumpMessages(20);
+}
+
+class Language : public ProgramKeyTest
+{
+  protected:
+    void TearDown() override
+    {
+        if (HINSTANCE hLibrary = App().GetLanguageLibrary())
+        {
+            AfxSetResourceHandle(::GetModuleHandle(NULL));
+            ::FreeLibrary(hLibrary);
+        }
+        ProgramKeyTest::TearDown();
+    }
+};
+
+TEST_F(Language, LibraryAndHelpFileOfTheChosenLanguage)
+{
+    const std::string ownHelp = App().m_pszHelpFilePath != NULL ? App().m_pszHelpFilePath : "";
+    const struct
+    {
+        const char* language;
+        const char* library; // NULL: no entry
+        const char* help;    // NULL: no entry
+        bool bLoaded;
+        const char* expectedHelp; // NULL: the program's own
+    } cases[] = {
+        {"", "HelvonEnglish.dll", "en.chm", false, NULL},
+        {"English", NULL, "en.chm", false, "en.chm"},
+        {"English", "Missing.dll", NULL, false, NULL},
+        {"English", "", "", false, NULL},
+        // Last: a loaded library stays loaded.
+        {"English", "HelvonEnglish.dll", "en.chm", true, "en.chm"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.language) + " / " + (c.library != NULL ? c.library : "(none)"));
+        RemoveProgramKeys();
+        WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "Language", REG_SZ, c.language, (DWORD)strlen(c.language) + 1);
+        if (c.library != NULL)
+            WriteRaw(HKEY_LOCAL_MACHINE, "Language", "English", REG_SZ, c.library, (DWORD)strlen(c.library) + 1);
+        if (c.help != NULL)
+            WriteRaw(HKEY_LOCAL_MACHINE, "Help", "English", REG_SZ, c.help, (DWORD)strlen(c.help) + 1);
+        free((void*)App().m_pszHelpFilePath);
+        App().m_pszHelpFilePath = _strdup(ownHelp.c_str());
+        App().CreateConfiguration();
+        App().LoadLanguage();
+
+        EXPECT_EQ(c.bLoaded, App().GetLanguageLibrary() != NULL);
+        EXPECT_EQ(c.bLoaded, AfxGetResourceHandle() == App().GetLanguageLibrary());
+        CString strTitle;
+        strTitle.LoadString(IDS_TB_MAIN);
+        EXPECT_STREQ(c.bLoaded ? "Main toolbar" : "Hauptsymbolleiste", strTitle);
+        EXPECT_EQ(c.expectedHelp != NULL ? c.expectedHelp : ownHelp, App().m_pszHelpFilePath);
+    }
+}
+
+// The whole start-up with the simulated station on its port, every other port switched off.
+class FirstStart : public ProgramKeyTest
+{
+  protected:
+    void SetUp() override
+    {
+        ProgramKeyTest::SetUp();
+        OnlySimulatorPort();
+        ASSERT_TRUE(m_sim.Start(StationSimulator::kPort, "--process"));
+    }
+    void TearDown() override
+    {
+        if (App().m_pMainWnd != NULL)
+            App().m_pMainWnd->DestroyWindow();
+        PumpMessages(50);
+        m_sim.Stop();
+        ProgramKeyTest::TearDown();
+    }
+    static BOOL IsEnabled(CFrameWnd* pFrame, UINT nID, int* pnCheck = NULL)
+    {
+        struct Probe : CCmdUI
+        {
+            BOOL bEnabled = TRUE;
+            int nCheck = 0;
+            void Enable(BOOL bOn) override
+            {
+                bEnabled = bOn;
+                m_bEnableChanged = TRUE;
+            }
+            void SetCheck(int n) override
+            {
+                nCheck = n;
+            }
+        } probe;
+        probe.m_nID = nID;
+        probe.DoUpdate(pFrame, TRUE);
+        if (pnCheck != NULL)
+            *pnCheck = probe.nCheck;
+        return probe.bEnabled;
+    }
+    StationSimulator m_sim;
+};
+
+TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
+{
+    MessageBoxes boxes;
+    boxes.Expect(IDOK, "Bitte konfigurieren Sie die seriellen Schnittstellen");
+    App().m_lpCmdLine = (LPTSTR) "";
+    ASSERT_TRUE(App().InitInstance());
+    EXPECT_EQ(0u, boxes.Pending());
+    EXPECT_EQ((UINT)MB_ICONINFORMATION, boxes.Shown().at(0).type & MB_ICONMASK);
+
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    EXPECT_TRUE(pFrame->IsWindowVisible());
+    EXPECT_TRUE(::GetMenu(pFrame->m_hWnd) != NULL);
+    EXPECT_FALSE(App().IsExpertMode());
+    EXPECT_NE(-1, pFrame->GetWorkspaceFile().Find("\\HelvonIni.wsp"));
+    // Five toolbars, no expert bar.
+    for (int i = CMainFrame::toolbarMain; i <= CMainFrame::toolbarZoom; i++)
+    {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(pFrame->GetDefaultToolBar(i) != NULL);
+        EXPECT_TRUE(pFrame->GetDefaultToolBar(i)->IsWindowVisible());
+    }
+    EXPECT_TRUE(pFrame->GetDefaultToolBar(CMainFrame::toolbarExpert) == NULL);
+    EXPECT_TRUE(pFrame->GetControlBar(IDW_TOOLBAR_ZOOM) == pFrame->GetDefaultToolBar(CMainFrame::toolbarZoom));
+    // Status panes and the two bars on their sides.
+    SECCustomStatusBar& status = pFrame->GetStatusBar();
+    EXPECT_EQ(1, status.CommandToIndex(ID_INDICATOR_ANALYSE));
+    EXPECT_EQ(2, status.CommandToIndex(ID_INDICATOR_BAUD));
+    EXPECT_STREQ("Anzahl Analysepunkte: 0", status.GetPaneText(1));
+    EXPECT_STREQ("Baudrate: 0  Baud", status.GetPaneText(2));
+    ASSERT_TRUE(pFrame->GetStateWnd().m_pDockBar != NULL);
+    EXPECT_EQ(AFX_IDW_DOCKBAR_RIGHT, pFrame->GetStateWnd().m_pDockBar->GetDlgCtrlID());
+    ASSERT_TRUE(pFrame->GetMeasureTableWnd().m_pDockBar != NULL);
+    EXPECT_EQ(AFX_IDW_DOCKBAR_BOTTOM, pFrame->GetMeasureTableWnd().m_pDockBar->GetDlgCtrlID());
+    CString strTitle;
+    pFrame->GetStateWnd().GetWindowText(strTitle);
+    EXPECT_STREQ("Statusfenster", strTitle);
+
+    // A new recording whose view took the simulator's port.
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            CString strText;
+            pFrame->GetWindowText(strText);
+            return strText.Find("verbunden mit COM7") >= 0;
+        },
+        10000));
+    CProjektConfig config(TRUE);
+    EXPECT_TRUE(config.GetFirstStart());
+
+    // Commands waiting for their parts are greyed; the bars' commands work.
+    for (UINT nID : {(UINT)ID_APP_ABOUT, (UINT)ID_OPTIONS, (UINT)ID_PROTECT_PARAMETERS, (UINT)ID_FILE_PRINT,
+                     (UINT)ID_FILE_PRINT_PREVIEW, (UINT)ID_VIEW_FULLSCREEN, (UINT)ID_QUICK_SAVE,
+                     (UINT)ID_ANALYSE_CURSOR, (UINT)ID_PROFILE_DOWNLOAD})
+    {
+        SCOPED_TRACE(nID);
+        EXPECT_FALSE(IsEnabled(pFrame, nID));
+    }
+    int nCheck = 0;
+    EXPECT_TRUE(IsEnabled(pFrame, ID_VIEW_PARAMETER, &nCheck));
+    EXPECT_EQ(1, nCheck);
+    // Hiding all with one bar visible hides that one; again shows both.
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATEWND);
+    PumpMessages(20);
+    EXPECT_FALSE(pFrame->GetStateWnd().IsWindowVisible());
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_HIDE_ALL);
+    PumpMessages(20);
+    EXPECT_FALSE(pFrame->GetMeasureTableWnd().IsWindowVisible());
+    EXPECT_FALSE(pFrame->GetStateWnd().IsWindowVisible());
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_HIDE_ALL);
+    PumpMessages(20);
+    EXPECT_TRUE(pFrame->GetMeasureTableWnd().IsWindowVisible());
+    EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
+    // The minimised view and back.
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_MINIMIZED);
+    PumpMessages(20);
+    CRect rect;
+    pFrame->GetWindowRect(&rect);
+    EXPECT_EQ(CRect(10, 10, 510, 460), rect);
+    EXPECT_FALSE(pFrame->GetStateWnd().IsWindowVisible());
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_MINIMIZED);
+    PumpMessages(20);
+    EXPECT_TRUE(pFrame->IsZoomed());
+    EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
+
+    // Full-screen changes reach the active view.
+    CView* pView = pFrame->MDIGetActive() != NULL ? pFrame->MDIGetActive()->GetActiveView() : NULL;
+    ASSERT_TRUE(pView != NULL);
+    MSG msg;
+    while (::PeekMessage(&msg, pView->m_hWnd, 0x1401, 0x1401, PM_REMOVE))
+    {
+    }
+    EXPECT_EQ(1, pFrame->SendMessage(0x702, 1));
+    ASSERT_TRUE(::PeekMessage(&msg, pView->m_hWnd, 0x1401, 0x1401, PM_REMOVE));
+    EXPECT_EQ(1u, msg.wParam);
+
+    // Closing while polling: gone within 5 s, the threads stopped, no box.
+    ULONGLONG start = NowMs();
+    pFrame->PostMessage(WM_CLOSE);
+    EXPECT_TRUE(PumpUntil([&] { return App().m_pMainWnd == NULL; }, 5000));
+    EXPECT_LT(NowMs() - start, 5000u);
+    EXPECT_FALSE(IsCommWorkerRunning());
+    EXPECT_FALSE(IsCommTimerRunning());
+    EXPECT_EQ(1u, boxes.Shown().size());
+}
+} // namespace
+
