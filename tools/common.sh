@@ -73,8 +73,10 @@ helvon_start_wine() {
     mkdir -p "$WINEPREFIX"
     # Keep one server for the whole run: each program then starts in a fraction of a second.
     # A server left from an earlier run of this prefix is ended first (-p refuses a second one).
+    # Its output goes to a log: the server lists all its objects whenever a serial port's pty
+    # hangs up (it holds the line as its terminal), thousands of lines per simulator run.
     wineserver -k 2>/dev/null || true
-    wineserver -p
+    wineserver -p >"$BUILD_DIR/wineserver.log" 2>&1
     wineboot -i >/dev/null 2>&1
     # Wine draws the frames itself: with no window manager to answer, every hide would otherwise
     # wait 2 s, and a press on a caption would reach no window.
@@ -90,7 +92,7 @@ helvon_start_wine() {
         wine reg add 'HKLM\Software\Wine\Ports' /v COM7 /d "$BUILD_DIR/simcom7" /f >/dev/null 2>&1
         wineserver -k >/dev/null 2>&1 || true
         wineserver -w >/dev/null 2>&1 || true
-        wineserver -p
+        wineserver -p >>"$BUILD_DIR/wineserver.log" 2>&1
         wineboot >/dev/null 2>&1
     fi
 }
