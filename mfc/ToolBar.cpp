@@ -158,42 +158,27 @@ void CToolBar::OnSysColorChange()
 
 int CToolBar::CommandToIndex(UINT nIDFind) const
 {
-    return (int)const_cast<CToolBar*>(this)->DefWindowProc(TB_COMMANDTOINDEX, nIDFind, 0);
+    return CToolBarLayout::CommandToIndex(m_hWnd, nIDFind);
 }
 
 UINT CToolBar::GetItemID(int nIndex) const
 {
-    TBBUTTON button = {};
-    if (!CToolBarLayout::GetButton(m_hWnd, nIndex, &button))
-        return 0;
-    return (UINT)button.idCommand;
+    return CToolBarLayout::GetItemID(m_hWnd, nIndex);
 }
 
 void CToolBar::GetItemRect(int nIndex, LPRECT lpRect) const
 {
-    if (!const_cast<CToolBar*>(this)->DefWindowProc(TB_GETITEMRECT, nIndex, (LPARAM)lpRect))
-        ::SetRectEmpty(lpRect);
+    CToolBarLayout::GetItemRect(m_hWnd, nIndex, lpRect);
 }
 
 void CToolBar::GetButtonInfo(int nIndex, UINT& nID, UINT& nStyle, int& iImage) const
 {
-    TBBUTTON button = {};
-    CToolBarLayout::GetButton(m_hWnd, nIndex, &button);
-    nID = (UINT)button.idCommand;
-    nStyle = MAKELONG(button.fsStyle, button.fsState);
-    iImage = button.iBitmap;
+    CToolBarLayout::GetButtonInfo(m_hWnd, nIndex, nID, nStyle, iImage);
 }
 
 void CToolBar::SetButtonInfo(int nIndex, UINT nID, UINT nStyle, int iImage)
 {
-    TBBUTTON button = {};
-    if (!CToolBarLayout::GetButton(m_hWnd, nIndex, &button))
-        return;
-    button.idCommand = (int)nID;
-    button.iBitmap = iImage;
-    button.fsStyle = (BYTE)LOWORD(nStyle);
-    button.fsState = (BYTE)HIWORD(nStyle);
-    CToolBarLayout::SetButton(m_hWnd, nIndex, &button);
+    CToolBarLayout::SetButtonInfo(m_hWnd, nIndex, nID, nStyle, iImage);
 }
 
 INT_PTR CToolBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const

@@ -154,6 +154,46 @@ BOOL CToolBarLayout::GetButton(HWND hWndToolBar, int nIndex, TBBUTTON* pButton)
     return TRUE;
 }
 
+int CToolBarLayout::CommandToIndex(HWND hWndToolBar, UINT nIDFind)
+{
+    return (int)Send(hWndToolBar, TB_COMMANDTOINDEX, nIDFind, 0);
+}
+
+UINT CToolBarLayout::GetItemID(HWND hWndToolBar, int nIndex)
+{
+    TBBUTTON button = {};
+    if (!GetButton(hWndToolBar, nIndex, &button))
+        return 0;
+    return (UINT)button.idCommand;
+}
+
+void CToolBarLayout::GetItemRect(HWND hWndToolBar, int nIndex, LPRECT lpRect)
+{
+    if (!Send(hWndToolBar, TB_GETITEMRECT, nIndex, (LPARAM)lpRect))
+        ::SetRectEmpty(lpRect);
+}
+
+void CToolBarLayout::GetButtonInfo(HWND hWndToolBar, int nIndex, UINT& nID, UINT& nStyle, int& iImage)
+{
+    TBBUTTON button = {};
+    GetButton(hWndToolBar, nIndex, &button);
+    nID = (UINT)button.idCommand;
+    nStyle = MAKELONG(button.fsStyle, button.fsState);
+    iImage = button.iBitmap;
+}
+
+void CToolBarLayout::SetButtonInfo(HWND hWndToolBar, int nIndex, UINT nID, UINT nStyle, int iImage)
+{
+    TBBUTTON button = {};
+    if (!GetButton(hWndToolBar, nIndex, &button))
+        return;
+    button.idCommand = (int)nID;
+    button.iBitmap = iImage;
+    button.fsStyle = (BYTE)LOWORD(nStyle);
+    button.fsState = (BYTE)HIWORD(nStyle);
+    SetButton(hWndToolBar, nIndex, &button);
+}
+
 void CToolBarLayout::SetButton(HWND hWndToolBar, int nIndex, TBBUTTON* pButton)
 {
     TBBUTTON old = {};

@@ -50,6 +50,12 @@ class CToolBarLayout
     // Replaces a button when it changed, repainting only what changed.
     static void SetButton(HWND hWndToolBar, int nIndex, TBBUTTON* pButton);
     static UINT GetButtonStyle(HWND hWndToolBar, int nIndex);
+    // The button operations both toolbars share, on the control's own procedure.
+    static int CommandToIndex(HWND hWndToolBar, UINT nIDFind);
+    static UINT GetItemID(HWND hWndToolBar, int nIndex);
+    static void GetItemRect(HWND hWndToolBar, int nIndex, LPRECT lpRect);
+    static void GetButtonInfo(HWND hWndToolBar, int nIndex, UINT& nID, UINT& nStyle, int& iImage);
+    static void SetButtonInfo(HWND hWndToolBar, int nIndex, UINT nID, UINT nStyle, int iImage);
     static void SetButtonStyle(HWND hWndToolBar, int nIndex, UINT nStyle);
     // Command-state update of every button that is not a separator (then the bar's controls).
     static void UpdateButtons(CControlBar* pBar, HWND hWndToolBar, CFrameWnd* pTarget,
