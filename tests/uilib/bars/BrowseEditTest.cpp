@@ -156,16 +156,16 @@ TEST(BrowseEdit, TheFileChooserStartsWithAnExistingFileOnlyAndCancelKeepsTheText
     ASSERT_TRUE(edit.Initialize(kEditID, &host));
     std::string missing = TempFolder() + "nicht_da.txt";
     edit.SetWindowText(missing.c_str());
-    std::string spec = "unread", title;
+    std::string shownName = "unread", title;
     Answer cancel;
     cancel.inspect = [&](HWND hDialog) {
         title = WindowText(hDialog);
         char sz[MAX_PATH] = {};
         ::SendMessage(hDialog, CDM_GETSPEC, MAX_PATH, reinterpret_cast<LPARAM>(sz));
-        spec = sz;
+        shownName = sz;
     };
     Browse(edit, cancel);
-    EXPECT_EQ("", spec);
+    EXPECT_EQ("", shownName);
     EXPECT_EQ(missing, WindowText(edit.m_hWnd));
     EXPECT_EQ("Datei ausw\xE4hlen", title);
 
@@ -177,7 +177,7 @@ TEST(BrowseEdit, TheFileChooserStartsWithAnExistingFileOnlyAndCancelKeepsTheText
     ok.nCommand = IDOK;
     ok.inspect = cancel.inspect;
     Browse(edit, ok);
-    EXPECT_EQ("vorhanden.txt", spec);
+    EXPECT_EQ("vorhanden.txt", shownName);
     EXPECT_STRCASEEQ(existing.c_str(), WindowText(edit.m_hWnd).c_str());
     char szAfter[MAX_PATH];
     ::GetCurrentDirectory(MAX_PATH, szAfter);
