@@ -161,3 +161,25 @@ BOOL SECCaptionPainter::Draw(CWnd* pWnd, const Caption& caption, CFont& fontItal
     dcMem.SelectObject(pOldBitmap);
     return TRUE;
 }
+
+void SECCaptionPainter::NcActivate(CFrameWnd* pFrame, BOOL bActive, BOOL& bCaptionActive)
+{
+    BOOL bNow = (pFrame->m_nFlags & WF_STAYACTIVE) ? TRUE : bActive;
+    if (!pFrame->IsWindowEnabled())
+        bNow = FALSE;
+    bCaptionActive = bNow;
+    CFrameWnd* pActive = pFrame->GetActiveFrame();
+    if (pActive != NULL && pActive != pFrame)
+    {
+        pActive->SendMessage(WM_NCACTIVATE, bNow);
+        pActive->SendMessage(WM_NCPAINT, 1);
+    }
+    // Windows must not paint its own caption over ours.
+    const BOOL bVisible = (pFrame->GetStyle() & WS_VISIBLE) != 0;
+    if (bVisible)
+        pFrame->ModifyStyle(WS_VISIBLE, 0);
+    pFrame->DefWindowProc(WM_NCACTIVATE, bNow, 0);
+    if (bVisible)
+        pFrame->ModifyStyle(0, WS_VISIBLE);
+    pFrame->SendMessage(WM_NCPAINT, 1);
+}

@@ -32,4 +32,7 @@ class SECCaptionPainter
     static int FillGradient(CDC* pDC, const CRect& rect, COLORREF clrFrom, COLORREF clrTo);
     // Paints the caption of pWnd; FALSE when the memory DC or bitmap cannot be made.
     static BOOL Draw(CWnd* pWnd, const Caption& caption, CFont& fontItalic, CFont& fontPlain);
+    // WM_NCACTIVATE of a frame that paints its own caption: sets bCaptionActive to the state the
+    // caption shows before the active child frame and the frame itself repaint theirs.
+    static void NcActivate(CFrameWnd* pFrame, BOOL bActive, BOOL& bCaptionActive);
 };

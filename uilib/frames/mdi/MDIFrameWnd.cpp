@@ -866,23 +866,7 @@ BOOL SECMDIFrameWnd::OnNcActivate(BOOL bActive)
             m_pMsgFilter->FilterMessage(WM_NCACTIVATE, bActive, 0, NULL);
         return bResult;
     }
-    BOOL bNow = (m_nFlags & WF_STAYACTIVE) ? TRUE : bActive;
-    if (!IsWindowEnabled())
-        bNow = FALSE;
-    m_bCaptionActive = bNow;
-    CFrameWnd* pActive = GetActiveFrame();
-    if (pActive != NULL && pActive != this)
-    {
-        pActive->SendMessage(WM_NCACTIVATE, bNow);
-        pActive->SendMessage(WM_NCPAINT, 1);
-    }
-    const BOOL bVisible = (GetStyle() & WS_VISIBLE) != 0;
-    if (bVisible)
-        ModifyStyle(WS_VISIBLE, 0);
-    DefWindowProc(WM_NCACTIVATE, bNow, 0);
-    if (bVisible)
-        ModifyStyle(0, WS_VISIBLE);
-    SendMessage(WM_NCPAINT, 1);
+    SECCaptionPainter::NcActivate(this, bActive, m_bCaptionActive);
     return TRUE;
 }
 
