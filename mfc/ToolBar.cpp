@@ -59,10 +59,7 @@ BOOL CToolBar::OnNcCreate(LPCREATESTRUCT lpcs)
 {
     if (!CControlBar::OnNcCreate(lpcs))
         return FALSE;
-    // An owner set before the window existed receives the control's notifications.
-    if (m_hWndOwner != NULL)
-        DefWindowProc(TB_SETPARENT, (WPARAM)m_hWndOwner, 0);
-    DefWindowProc(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    CToolBarLayout::InitControl(m_hWnd, m_hWndOwner);
     return TRUE;
 }
 
@@ -70,7 +67,7 @@ void CToolBar::SetOwner(CWnd* pOwnerWnd)
 {
     CControlBar::SetOwner(pOwnerWnd);
     if (m_hWnd != NULL)
-        DefWindowProc(TB_SETPARENT, (WPARAM)pOwnerWnd->GetSafeHwnd(), 0);
+        CToolBarLayout::SetOwner(m_hWnd, pOwnerWnd->GetSafeHwnd());
 }
 
 void CToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage)
@@ -82,9 +79,7 @@ void CToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage)
         m_sizeImage = sizeImage;
         return;
     }
-    SendMessage(TB_SETBITMAPSIZE, 0, MAKELONG(sizeImage.cx, sizeImage.cy));
-    SendMessage(TB_SETBUTTONSIZE, 0, MAKELONG(sizeButton.cx, sizeButton.cy));
-    Invalidate();
+    CToolBarLayout::ApplySizes(this, sizeButton, sizeImage);
 }
 
 LRESULT CToolBar::OnSetButtonSize(WPARAM, LPARAM lParam)

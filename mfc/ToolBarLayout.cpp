@@ -154,6 +154,25 @@ BOOL CToolBarLayout::GetButton(HWND hWndToolBar, int nIndex, TBBUTTON* pButton)
     return TRUE;
 }
 
+void CToolBarLayout::InitControl(HWND hWndToolBar, HWND hWndOwner)
+{
+    if (hWndOwner != NULL)
+        SetOwner(hWndToolBar, hWndOwner);
+    Send(hWndToolBar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+}
+
+void CToolBarLayout::SetOwner(HWND hWndToolBar, HWND hWndOwner)
+{
+    Send(hWndToolBar, TB_SETPARENT, (WPARAM)hWndOwner, 0);
+}
+
+void CToolBarLayout::ApplySizes(CWnd* pBar, SIZE sizeButton, SIZE sizeImage)
+{
+    pBar->SendMessage(TB_SETBITMAPSIZE, 0, MAKELONG(sizeImage.cx, sizeImage.cy));
+    pBar->SendMessage(TB_SETBUTTONSIZE, 0, MAKELONG(sizeButton.cx, sizeButton.cy));
+    pBar->Invalidate();
+}
+
 int CToolBarLayout::CommandToIndex(HWND hWndToolBar, UINT nIDFind)
 {
     return (int)Send(hWndToolBar, TB_COMMANDTOINDEX, nIDFind, 0);

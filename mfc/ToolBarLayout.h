@@ -50,6 +50,12 @@ class CToolBarLayout
     // Replaces a button when it changed, repainting only what changed.
     static void SetButton(HWND hWndToolBar, int nIndex, TBBUTTON* pButton);
     static UINT GetButtonStyle(HWND hWndToolBar, int nIndex);
+    // A new toolbar control: an owner set before the window existed receives its notifications,
+    // and the button records are this build's (not the 32-bit size).
+    static void InitControl(HWND hWndToolBar, HWND hWndOwner);
+    static void SetOwner(HWND hWndToolBar, HWND hWndOwner);
+    // Button and image sizes of an existing bar, through the bar's own handlers.
+    static void ApplySizes(CWnd* pBar, SIZE sizeButton, SIZE sizeImage);
     // The button operations both toolbars share, on the control's own procedure.
     static int CommandToIndex(HWND hWndToolBar, UINT nIDFind);
     static UINT GetItemID(HWND hWndToolBar, int nIndex);

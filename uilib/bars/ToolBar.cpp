@@ -79,10 +79,7 @@ BOOL SECToolBar::OnNcCreate(LPCREATESTRUCT lpcs)
 {
     if (!SECControlBar::OnNcCreate(lpcs))
         return FALSE;
-    if (m_hWndOwner != NULL)
-        DefWindowProc(TB_SETPARENT, (WPARAM)m_hWndOwner, 0);
-    // The structure of this build, not the 32-bit one.
-    DefWindowProc(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    CToolBarLayout::InitControl(m_hWnd, m_hWndOwner);
     return TRUE;
 }
 
@@ -90,7 +87,7 @@ void SECToolBar::SetOwner(CWnd* pOwnerWnd)
 {
     SECControlBar::SetOwner(pOwnerWnd);
     if (m_hWnd != NULL)
-        DefWindowProc(TB_SETPARENT, (WPARAM)pOwnerWnd->GetSafeHwnd(), 0);
+        CToolBarLayout::SetOwner(m_hWnd, pOwnerWnd->GetSafeHwnd());
 }
 
 void SECToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage)
@@ -101,9 +98,7 @@ void SECToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage)
         m_sizeImage = sizeImage;
         return;
     }
-    SendMessage(TB_SETBITMAPSIZE, 0, MAKELONG(sizeImage.cx, sizeImage.cy));
-    SendMessage(TB_SETBUTTONSIZE, 0, MAKELONG(sizeButton.cx, sizeButton.cy));
-    Invalidate();
+    CToolBarLayout::ApplySizes(this, sizeButton, sizeImage);
 }
 
 LRESULT SECToolBar::DefaultAsFlat()
