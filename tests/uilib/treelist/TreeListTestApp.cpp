@@ -213,7 +213,13 @@ static void SendMouse(DWORD dwFlags, int nData = 0)
 void MoveTo(CWnd* pWnd, CPoint pt)
 {
     pWnd->ClientToScreen(&pt);
+    CPoint now;
+    ::GetCursorPos(&now);
     ::SetCursorPos(pt.x, pt.y);
+    // Moves come in order: once this one was handled, no older one (from a window's creation
+    // or the last test) can reach a press as a drag.
+    if (now != pt)
+        PumpUntilSeen([pt](const MSG& msg) { return msg.message == WM_MOUSEMOVE && msg.pt.x == pt.x && msg.pt.y == pt.y; });
     PumpWithTranslate(20);
 }
 
