@@ -16,6 +16,7 @@
 #include "station/record/ApplicationValues.h"
 #include "station/record/DrawConfig.h"
 #include "station/record/IRControlDoc.h"
+#include "uilib/frames/mdi/MultiDocTemplate.h"
 #include <string.h>
 
 IMPLEMENT_DYNAMIC(CIRControlApp, CWinApp)
@@ -190,8 +191,8 @@ BOOL CIRControlApp::InitInstance()
 
 BOOL CIRControlApp::CreateMainWindow()
 {
-    AddDocTemplate(new CMultiDocTemplate(IDR_IRCONTROLTYPE, RUNTIME_CLASS(CIRControlDoc), RUNTIME_CLASS(CChildFrame),
-                                         RUNTIME_CLASS(CIRControlView)));
+    AddDocTemplate(new SECMultiDocTemplate(IDR_IRCONTROLTYPE, RUNTIME_CLASS(CIRControlDoc),
+                                           RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CIRControlView)));
     CMainFrame* pMainFrame = new CMainFrame;
     // A frame whose creation failed has deleted itself.
     if (!pMainFrame->LoadFrame(IDR_MAINFRAME_MENU, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE))
