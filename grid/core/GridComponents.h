@@ -479,9 +479,13 @@ class CGXAbstractGridDirectCopyMoveCellsImp : public CObject
     virtual BOOL CopyCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
                            UINT flags) = 0;
     virtual BOOL StoreCopyCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol) = 0;
+    // pUndoInfo (owned): what an earlier move overwrote, put back after this one (an undo);
+    // ctCmd as for every undoable change (gxRollback records nothing).
     virtual BOOL MoveCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
-                           UINT flags) = 0;
-    virtual BOOL StoreMoveCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol) = 0;
+                           CObject* pUndoInfo, UINT flags, int ctCmd) = 0;
+    // Consumes pApplyInfo; with ppNewInfo receives what this move overwrites (or NULL).
+    virtual BOOL StoreMoveCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
+                                CObject* pApplyInfo, CObject** ppNewInfo) = 0;
 };
 
 // Emptying cells: their values, or with the flag their whole styles.

@@ -399,8 +399,10 @@ class CGXGridCore
     virtual BOOL PasteCellsFromArchive(CArchive& ar, const CGXCellRange& range, BOOL bNoSizeCheck);
     virtual BOOL CopyCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, UINT flags = GX_UPDATENOW);
     virtual BOOL StoreCopyCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol);
-    virtual BOOL MoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, UINT flags = GX_UPDATENOW);
-    virtual BOOL StoreMoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol);
+    virtual BOOL MoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, CObject* pUndoInfo = NULL,
+                           UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL StoreMoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, CObject* pApplyInfo = NULL,
+                                CObject** ppNewInfo = NULL);
     // Installers of the clipboard components (each installs once and keeps the first).
     void InstallDirectCopyMoveCellsImp();
     void InstallTextDataExchangeImp();
