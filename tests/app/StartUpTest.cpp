@@ -4,6 +4,7 @@
 #include "DeviceSimulator.h"
 #include "DockBar.h"
 #include "ProgramKey.h"
+#include "SimulatorPort.h"
 #include "TestSupport.h"
 #include "app/HtmlHelp.h"
 #include "app/IRControlApp.h"
@@ -41,26 +42,6 @@ HWND WINAPI RecordHtmlHelp(HWND, LPCSTR, UINT uCommand, DWORD_PTR dwData)
 {
     g_helpCalls.push_back(HelpCall{uCommand, dwData});
     return g_hHelpAnswer;
-}
-
-// Every port the machine lists but the simulator's is switched off for the user.
-void OnlySimulatorPort()
-{
-    HKEY hKey = NULL;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-        return;
-    char name[256], port[64];
-    for (DWORD i = 0;; i++)
-    {
-        DWORD cchName = sizeof(name), cbPort = sizeof(port), type = 0;
-        if (::RegEnumValueA(hKey, i, name, &cchName, NULL, &type, (BYTE*)port, &cbPort) != ERROR_SUCCESS)
-            break;
-        if (type != REG_SZ || std::string(port) == "COM" + std::to_string(StationSimulator::kPort))
-            continue;
-        CConfig user(HELVON_REGISTRY_KEY, HKEY_CURRENT_USER, 0);
-        user.SetInt(CConfig::MakeSection("Interface", port), "UseInterface", 0);
-    }
-    ::RegCloseKey(hKey);
 }
 
 // The expert flag as the start-up sets it from the command line.
