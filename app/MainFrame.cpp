@@ -11,9 +11,9 @@
 #include "uilib/bars/ToolBarManager.h"
 #include <htmlhelp.h>
 
-IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
+IMPLEMENT_DYNCREATE(CMainFrame, SECMDIFrameWnd)
 
-BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
+BEGIN_MESSAGE_MAP(CMainFrame, SECMDIFrameWnd)
 ON_WM_CREATE()
 ON_COMMAND(ID_VIEW_PARAMETER, OnViewParameter)
 ON_UPDATE_COMMAND_UI(ID_VIEW_PARAMETER, OnUpdateViewParameter)
@@ -53,6 +53,7 @@ const DWORD kBarStyle = 0x50004114;
 const DWORD kBarExStyle = 0xF11;
 const DWORD kStateWndDocking = 0x5000;      // left and right
 const DWORD kMeasureTableDocking = 0xA000;  // top and bottom
+const DWORD kCoolLookBits = 0x300;          // flat buttons and grippers
 
 struct DefaultToolBar
 {
@@ -158,16 +159,16 @@ CString LoadText(UINT nID)
 } // namespace
 
 CMainFrame::CMainFrame()
-    : m_helpIdMap(10), m_bMinimizedView(FALSE), m_pToolBarManager(NULL), m_pMenuBar(NULL), m_pWorkspaceManager(NULL)
+    : m_helpIdMap(10), m_bMinimizedView(FALSE), m_pToolBarManager(NULL), m_pWorkspaceManager(NULL)
 {
     m_helpIdMap.InitHashTable(17);
     for (int i = 0; i < toolbarCount; i++)
     {
         m_pButtons[i] = NULL;
         m_nButtons[i] = 0;
-        m_pToolBars[i] = NULL;
     }
     m_pToolBarManager = new SECToolBarManager(this, this);
+    SetControlBarManager(m_pToolBarManager);
     m_strWorkspaceFile = CConfig::GetModuleDirectory() + (IsExpert() ? "VAZovIni.wsp" : "HelvonIni.wsp");
     InitHelpIdMap();
 }
@@ -196,7 +197,7 @@ UINT CMainFrame::TranslateHelpContext(DWORD_PTR dwContext) const
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
+    if (SECMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     if (!DefineDefaultToolBars())
         return -1;
@@ -205,10 +206,12 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!m_wndStatusBar.Create(this, 0x50008200, AFX_IDW_STATUS_BAR) ||
         !m_wndStatusBar.SetIndicators(s_indicators, sizeof(s_indicators) / sizeof(s_indicators[0])))
         return -1;
-    m_pToolBarManager->m_bCoolLook = TRUE;
+    m_pToolBarManager->EnableCoolLook(TRUE, kCoolLookBits);
     EnableDocking(CBRS_ALIGN_ANY);
-    if (!CreateBars() || !CreateDefaultToolBars())
+    if (!CreateBars())
         return -1;
+    m_pToolBarManager->LoadMenuBarMenus(this, 2, IDR_MAINFRAME_MENU, IDR_IRCONTROLTYPE);
+    m_pToolBarManager->CreateDefaultToolBars();
     // Status panes: widths, left-aligned texts.
     const struct
     {
@@ -233,54 +236,19 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 BOOL CMainFrame::DefineDefaultToolBars()
 {
     const BOOL bExpert = IsExpert();
-    SECBmpMgr* pBmpMgr = m_pToolBarManager->GetBmpMgr();
     for (const DefaultToolBar& def : s_toolBars)
         if (!def.bExpertOnly || bExpert)
-            pBmpMgr->AddToolBarResource(def.nResourceId);
+            m_pToolBarManager->AddToolBarResource(def.nResourceId, def.nResourceId);
     for (int i = 0; i < toolbarCount; i++)
     {
         const DefaultToolBar& def = s_toolBars[i];
         if (def.bExpertOnly && !bExpert)
             continue;
-        int cx = 0, cy = 0;
-        if (!SECBmpMgr::ReadToolBarResource(def.nResourceId, m_pButtons[i], m_nButtons[i], cx, cy, TRUE))
+        const UINT nBeside = def.nAfter >= 0 ? s_toolBars[def.nAfter].nBarId : 0;
+        if (!m_pToolBarManager->DefineDefaultToolBar(def.nBarId, LoadText(def.nTitleId), def.nResourceId,
+                                                     m_nButtons[i], m_pButtons[i], CBRS_ALIGN_ANY, def.nDockBarId,
+                                                     nBeside))
             return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CMainFrame::CreateDefaultToolBars()
-{
-    for (int i = 0; i < toolbarCount; i++)
-    {
-        const DefaultToolBar& def = s_toolBars[i];
-        if (m_pButtons[i] == NULL)
-            continue;
-        SECCustomToolBar* pBar = new SECCustomToolBar;
-        pBar->SetManager(m_pToolBarManager);
-        pBar->SetOwner(this);
-        const DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC |
-                              (def.nDockBarId == AFX_IDW_DOCKBAR_LEFT ? CBRS_ALIGN_LEFT : CBRS_ALIGN_TOP);
-        if (!pBar->CreateEx(BAR_EX_FLAT | BAR_EX_GRIPPER, this, dwStyle, def.nBarId, LoadText(def.nTitleId)))
-        {
-            delete pBar;
-            return FALSE;
-        }
-        pBar->m_bAutoDelete = TRUE;
-        pBar->SetButtons(m_pButtons[i], m_nButtons[i]);
-        pBar->EnableDocking(CBRS_ALIGN_ANY);
-        m_pToolBars[i] = pBar;
-        if (def.nAfter >= 0 && m_pToolBars[def.nAfter] != NULL)
-        {
-            // Beside the bar it follows, on the same row.
-            RecalcLayout(TRUE);
-            CRect rect;
-            m_pToolBars[def.nAfter]->GetWindowRect(&rect);
-            rect.OffsetRect(rect.Width(), 0);
-            DockControlBar(pBar, def.nDockBarId, &rect);
-        }
-        else
-            DockControlBar(pBar, def.nDockBarId);
     }
     return TRUE;
 }
@@ -293,9 +261,10 @@ BOOL CMainFrame::CreateBars()
         UINT nTitleId;
         DWORD dwDocking;
         UINT nDockBarId;
+        int nThickness;
     } bars[] = {
-        {&m_wndState, IDS_BAR_STATE, kStateWndDocking, AFX_IDW_DOCKBAR_RIGHT},
-        {&m_wndMeasureTable, IDS_BAR_PARAMETER, kMeasureTableDocking, AFX_IDW_DOCKBAR_BOTTOM},
+        {&m_wndState, IDS_BAR_STATE, kStateWndDocking, AFX_IDW_DOCKBAR_RIGHT, kStateWndWidth},
+        {&m_wndMeasureTable, IDS_BAR_PARAMETER, kMeasureTableDocking, AFX_IDW_DOCKBAR_BOTTOM, kMeasureTableHeight},
     };
     for (const auto& bar : bars)
     {
@@ -303,16 +272,16 @@ BOOL CMainFrame::CreateBars()
         if (nID == 0 || !bar.pBar->Create(this, LoadText(bar.nTitleId), kBarStyle, kBarExStyle, nID))
             return FALSE;
         bar.pBar->EnableDocking(bar.dwDocking);
-        bar.pBar->m_szDockVert.cx = kStateWndWidth;
-        bar.pBar->m_szDockHorz.cy = kMeasureTableHeight;
-        DockControlBar(bar.pBar, bar.nDockBarId);
+        DockControlBarEx(bar.pBar, bar.nDockBarId, 0, 0, 1.0f, bar.nThickness);
     }
     return TRUE;
 }
 
 SECCustomToolBar* CMainFrame::GetDefaultToolBar(int nIndex) const
 {
-    return nIndex >= 0 && nIndex < toolbarCount ? m_pToolBars[nIndex] : NULL;
+    if (nIndex < 0 || nIndex >= toolbarCount || m_pButtons[nIndex] == NULL)
+        return NULL;
+    return m_pToolBarManager->FindBar(s_toolBars[nIndex].nBarId);
 }
 
 void CMainFrame::FitPanes()
@@ -354,7 +323,7 @@ BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
         // Asked for a handler: there is none. Sent anyway (an accelerator): nothing runs.
         return pHandlerInfo == NULL;
     }
-    return CMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    return SECMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 void CMainFrame::ToggleBar(CControlBar* pBar)
@@ -458,7 +427,7 @@ void CMainFrame::OnContextMenu(CWnd*, CPoint point)
 void CMainFrame::OnClose()
 {
     // The workspace (bar layout) is saved here once the library's workspace manager exists.
-    CMDIFrameWnd::OnClose();
+    SECMDIFrameWnd::OnClose();
 }
 
 void CMainFrame::OnHelpContents()

@@ -4,6 +4,7 @@
 #include "DeviceSimulator.h"
 #include "DockBar.h"
 #include "ProgramKey.h"
+#include "SimulatorPort.h"
 #include "TestSupport.h"
 #include "app/HtmlHelp.h"
 #include "app/IRControlApp.h"
@@ -12,6 +13,9 @@
 #include "station/config/ProjektConfig.h"
 #include "station/link/CommThreads.h"
 #include "uilib/bars/CustomToolBar.h"
+#include "uilib/bars/ToolBarManager.h"
+#include "uilib/frames/mdi/MDIChildWnd.h"
+#include "uilib/frames/mdi/MultiDocTemplate.h"
 #include <htmlhelp.h>
 #include <string>
 #include <vector>
@@ -38,26 +42,6 @@ HWND WINAPI RecordHtmlHelp(HWND, LPCSTR, UINT uCommand, DWORD_PTR dwData)
 {
     g_helpCalls.push_back(HelpCall{uCommand, dwData});
     return g_hHelpAnswer;
-}
-
-// Every port the machine lists but the simulator's is switched off for the user.
-void OnlySimulatorPort()
-{
-    HKEY hKey = NULL;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-        return;
-    char name[256], port[64];
-    for (DWORD i = 0;; i++)
-    {
-        DWORD cchName = sizeof(name), cbPort = sizeof(port), type = 0;
-        if (::RegEnumValueA(hKey, i, name, &cchName, NULL, &type, (BYTE*)port, &cbPort) != ERROR_SUCCESS)
-            break;
-        if (type != REG_SZ || std::string(port) == "COM" + std::to_string(StationSimulator::kPort))
-            continue;
-        CConfig user(HELVON_REGISTRY_KEY, HKEY_CURRENT_USER, 0);
-        user.SetInt(CConfig::MakeSection("Interface", port), "UseInterface", 0);
-    }
-    ::RegCloseKey(hKey);
 }
 
 // The expert flag as the start-up sets it from the command line.
@@ -172,6 +156,20 @@ TEST_F(FrameHelp, HelpThatCannotBeShownSaysSo)
     ASSERT_EQ(2u, boxes.Shown().size());
     EXPECT_EQ((UINT)MB_ICONEXCLAMATION, boxes.Shown()[1].type & MB_ICONMASK);
     EXPECT_EQ(2u, g_helpCalls.size());
+}
+
+TEST_F(FrameHelp, StatusPanesWithoutARecording)
+{
+    SECCustomStatusBar& status = m_pFrame->GetStatusBar();
+    EXPECT_EQ((DWORD)CBRS_ALIGN_BOTTOM, status.m_dwStyle & CBRS_ALIGN_ANY);
+    const UINT ids[] = {ID_SEPARATOR,       ID_INDICATOR_ANALYSE, ID_INDICATOR_BAUD,
+                        ID_INDICATOR_CAPS, ID_INDICATOR_NUM,     ID_INDICATOR_SCRL};
+    for (int i = 0; i < 6; i++)
+        EXPECT_EQ(ids[i], status.GetItemID(i)) << i;
+    EXPECT_STREQ("Anzahl Analysepunkte: 0", status.GetPaneText(1));
+    EXPECT_STREQ("Baudrate: 0  Baud", status.GetPaneText(2));
+    m_pFrame->SetBaudText("19200");
+    EXPECT_STREQ("Baudrate: 19200  Baud", status.GetPaneText(2));
 }
 
 TEST_F(HelpFixture, ExpertModeOnlyForExactlyTheSwitch)
@@ -318,12 +316,41 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     EXPECT_TRUE(::GetMenu(pFrame->m_hWnd) != NULL);
     EXPECT_FALSE(App().IsExpertMode());
     EXPECT_NE(-1, pFrame->GetWorkspaceFile().Find("\\HelvonIni.wsp"));
-    // Five toolbars, no expert bar.
+    // Five toolbars made by the frame's toolbar manager, no expert bar: titles, cool look, one row
+    // at the top in their order.
+    ASSERT_TRUE(pFrame->GetToolBarManager() != NULL);
+    EXPECT_EQ(pFrame->GetToolBarManager(), pFrame->GetControlBarManager());
+    EXPECT_EQ(5, pFrame->GetToolBarManager()->GetDefaultToolBarCount());
+    const struct
+    {
+        UINT nBarId;
+        const char* title;
+    } toolBars[] = {{AFX_IDW_TOOLBAR, "Hauptsymbolleiste"}, {IDW_TOOLBAR_RECORD, "Aufzeichnung"},
+                    {IDW_TOOLBAR_ANALYSE, "Analyse"},       {IDW_TOOLBAR_VIEWS, "Ansichten"},
+                    {IDW_TOOLBAR_ZOOM, "Zoom"}};
+    CRect rectBefore;
     for (int i = CMainFrame::toolbarMain; i <= CMainFrame::toolbarZoom; i++)
     {
-        SCOPED_TRACE(i);
-        ASSERT_TRUE(pFrame->GetDefaultToolBar(i) != NULL);
-        EXPECT_TRUE(pFrame->GetDefaultToolBar(i)->IsWindowVisible());
+        SCOPED_TRACE(toolBars[i].title);
+        SECCustomToolBar* pBar = pFrame->GetDefaultToolBar(i);
+        ASSERT_TRUE(pBar != NULL);
+        EXPECT_EQ(toolBars[i].nBarId, (UINT)pBar->GetDlgCtrlID());
+        EXPECT_TRUE(pBar->IsWindowVisible());
+        CString strTitle;
+        pBar->GetWindowText(strTitle);
+        EXPECT_STREQ(toolBars[i].title, strTitle);
+        EXPECT_EQ(0x300u, pBar->GetExBarStyle() & 0x300u);
+        EXPECT_LT(0, pBar->GetBtnCount());
+        ASSERT_TRUE(pBar->m_pDockBar != NULL);
+        EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, pBar->m_pDockBar->GetDlgCtrlID());
+        CRect rect;
+        pBar->GetWindowRect(&rect);
+        if (i > CMainFrame::toolbarMain)
+        {
+            EXPECT_EQ(rectBefore.top, rect.top);
+            EXPECT_LE(rectBefore.right, rect.left);
+        }
+        rectBefore = rect;
     }
     EXPECT_TRUE(pFrame->GetDefaultToolBar(CMainFrame::toolbarExpert) == NULL);
     EXPECT_TRUE(pFrame->GetControlBar(IDW_TOOLBAR_ZOOM) == pFrame->GetDefaultToolBar(CMainFrame::toolbarZoom));
@@ -332,14 +359,44 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     EXPECT_EQ(1, status.CommandToIndex(ID_INDICATOR_ANALYSE));
     EXPECT_EQ(2, status.CommandToIndex(ID_INDICATOR_BAUD));
     EXPECT_STREQ("Anzahl Analysepunkte: 0", status.GetPaneText(1));
-    EXPECT_STREQ("Baudrate: 0  Baud", status.GetPaneText(2));
-    ASSERT_TRUE(pFrame->GetStateWnd().m_pDockBar != NULL);
-    EXPECT_EQ(AFX_IDW_DOCKBAR_RIGHT, pFrame->GetStateWnd().m_pDockBar->GetDlgCtrlID());
-    ASSERT_TRUE(pFrame->GetMeasureTableWnd().m_pDockBar != NULL);
-    EXPECT_EQ(AFX_IDW_DOCKBAR_BOTTOM, pFrame->GetMeasureTableWnd().m_pDockBar->GetDlgCtrlID());
-    CString strTitle;
-    pFrame->GetStateWnd().GetWindowText(strTitle);
-    EXPECT_STREQ("Statusfenster", strTitle);
+    EXPECT_EQ(AFX_IDW_STATUS_BAR, status.GetDlgCtrlID());
+    // The library's frames and template.
+    EXPECT_TRUE(pFrame->IsKindOf(RUNTIME_CLASS(SECMDIFrameWnd)));
+    ASSERT_TRUE(pFrame->MDIGetActive() != NULL);
+    EXPECT_TRUE(pFrame->MDIGetActive()->IsKindOf(RUNTIME_CLASS(SECMDIChildWnd)));
+    EXPECT_TRUE(pFrame->MDIGetActive()->IsZoomed());
+    POSITION pos = App().GetFirstDocTemplatePosition();
+    ASSERT_TRUE(pos != NULL);
+    EXPECT_TRUE(App().GetNextDocTemplate(pos)->IsKindOf(RUNTIME_CLASS(SECMultiDocTemplate)));
+    EXPECT_TRUE(pos == NULL);
+    // The two bars: first free ids from 100, titles, styles, sides and thickness.
+    const struct
+    {
+        SECControlBar* pBar;
+        const char* title;
+        UINT nDockBarId;
+        DWORD dwDockStyle;
+        int nThickness;
+    } bars[] = {
+        {&pFrame->GetStateWnd(), "Statusfenster", AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT, 185},
+        {&pFrame->GetMeasureTableWnd(), "Parameterfenster", AFX_IDW_DOCKBAR_BOTTOM,
+         CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM, 210},
+    };
+    for (int i = 0; i < 2; i++)
+    {
+        SECControlBar* pBar = bars[i].pBar;
+        SCOPED_TRACE(bars[i].title);
+        EXPECT_EQ(100 + i, pBar->GetDlgCtrlID());
+        CString strTitle;
+        pBar->GetWindowText(strTitle);
+        EXPECT_STREQ(bars[i].title, strTitle);
+        EXPECT_EQ(bars[i].dwDockStyle, pBar->m_dwDockStyle);
+        ASSERT_TRUE(pBar->m_pDockBar != NULL);
+        EXPECT_EQ(bars[i].nDockBarId, (UINT)pBar->m_pDockBar->GetDlgCtrlID());
+        CRect rect;
+        pBar->GetWindowRect(&rect);
+        EXPECT_EQ(bars[i].nThickness, bars[i].nDockBarId == AFX_IDW_DOCKBAR_RIGHT ? rect.Width() : rect.Height());
+    }
 
     // A new recording whose view took the simulator's port.
     EXPECT_TRUE(PumpUntil(
@@ -349,6 +406,9 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
             return strText.Find("verbunden mit COM7") >= 0;
         },
         10000));
+    // The baud pane shows the link's rate.
+    EXPECT_TRUE(PumpUntil([&] { return CString(status.GetPaneText(2)) == "Baudrate: 9600  Baud"; }, 10000))
+        << (LPCSTR)status.GetPaneText(2);
     CProjektConfig config(TRUE);
     EXPECT_TRUE(config.GetFirstStart());
 
