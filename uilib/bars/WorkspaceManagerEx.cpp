@@ -406,6 +406,8 @@ BOOL SECWorkspaceManagerEx::ReadControlBars(SECPersistentTreeNode* pRoot)
     if (pSite == NULL)
         return TRUE;
     SECControlBarManager* pManager = pSite->GetControlBarManager();
+    if (pManager != NULL)
+        pManager->LoadState(pRoot);
     SECDockState state(pManager);
     state.m_pDynamicBars = pSite->GetDynamicBarList();
     if (state.LoadStateFromTree(pRoot))
@@ -420,12 +422,15 @@ BOOL SECWorkspaceManagerEx::WriteControlBars(SECPTNFactory& factory, SECPersiste
     SECDockSite* pSite = dynamic_cast<SECDockSite*>(m_pFrame);
     if (pSite == NULL)
         return TRUE;
-    SECDockState state(pSite->GetControlBarManager());
+    SECControlBarManager* pManager = pSite->GetControlBarManager();
+    SECDockState state(pManager);
     if (state.CollectFrameState(m_pFrame))
     {
         state.RemoveStaleBarEntries();
         state.SaveStateToTree(&factory, pRoot);
     }
+    if (pManager != NULL)
+        pManager->SaveState(&factory, pRoot);
     return TRUE;
 }
 
