@@ -47,6 +47,10 @@ CWorkspaceApp::CWorkspaceApp(int nMode, CRuntimeClass* pManagerClass)
     // The frame's own commands are answered by the workspace manager; nothing else is disabled.
     m_pFrame->m_bAutoMenuEnable = FALSE;
 
+    m_pToolBars = new SECToolBarManager(m_pFrame, m_pFrame);
+    m_pFrame->SetControlBarManager(m_pToolBars);
+    m_pToolBars->AddToolBarResource(IDR_TB_FIRST, IDR_TB_FIRST);
+
     m_pBar = new SECControlBar;
     m_pBar->m_szDefault = CSize(160, 40);
     m_pBar->Create(m_pFrame, _T("Leiste"), WS_CHILD | WS_VISIBLE | CBRS_TOP, BAR_EX_GRIPPER, ID_WS_BAR);
@@ -69,6 +73,7 @@ CWorkspaceApp::~CWorkspaceApp()
     PumpMessages(20);
     pApp->m_pMainWnd = NULL;
     m_pFrame->DestroyWindow();
+    delete m_pToolBars;
     PumpMessages(20);
     for (SECMultiDocTemplate* pTemplate : {m_pTemplateA, m_pTemplateB})
     {

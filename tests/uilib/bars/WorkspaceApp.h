@@ -1,11 +1,12 @@
 // The workspace tests' MDI application on the library's frames: two document types (the second
-// shows two views in a split frame), a docking bar, the workspace manager plugged into the main
-// frame, the stored workspace read back as sections, and dialogs answered from a timer.
+// shows two views in a split frame), a docking bar, a toolbar manager, the workspace manager
+// plugged into the main frame, the stored workspace read back as sections, and dialogs answered from a timer.
 #pragma once
 #include "BarsTestApp.h"
 #include "SplitterWnd.h"
 #include "TestSupport.h"
 #include "uilib/bars/ControlBar.h"
+#include "uilib/bars/ToolBarManager.h"
 #include "uilib/bars/WorkspaceManagerEx.h"
 #include "uilib/frames/mdi/MDIChildWnd.h"
 #include "uilib/frames/mdi/MDIFrameWnd.h"
@@ -67,6 +68,7 @@ struct CWorkspaceApp
     SECMultiDocTemplate* m_pTemplateA = NULL;
     SECMultiDocTemplate* m_pTemplateB = NULL;
     SECControlBar* m_pBar = NULL;
+    SECToolBarManager* m_pToolBars = NULL; // owned
     SECWorkspaceManagerEx* m_pManager = NULL;
     int m_nOldCmdShow;
 

@@ -90,8 +90,10 @@ struct Scene
     CDocument *pA = NULL, *pB = NULL, *pC = NULL, *pD = NULL;
     CFrameWnd *pA1 = NULL, *pA2 = NULL, *pB1 = NULL, *pD1 = NULL;
     WINDOWPLACEMENT wpMain{}, wpA1{}, wpA2{}, wpB1{};
-    CRect rectDockedFloat, rectBarFloat;
+    CRect rectDockedFloat, rectBarFloat, rectUserBar;
     int nDockedBarID = 0;
+    UINT nUserBarID = 0;
+    const std::vector<UINT> userButtons = {ID_TB_RED, ID_TB_GREEN, ID_TB_BLUE};
 
     explicit Scene(CWorkspaceApp& theApp) : app(theApp)
     {
@@ -118,7 +120,15 @@ struct Scene
         pB1->MoveWindow(100, 80, 420, 330);
         app.m_pFrame->MDIActivate(pB1);
         app.m_pFrame->FloatControlBar(app.m_pBar, CPoint(300, 500), CBRS_ALIGN_TOP);
+        SECCustomToolBar* pUser = app.m_pToolBars->CreateUserToolBar(_T("Eigene"));
+        pUser->SetButtons(userButtons.data(), (int)userButtons.size());
+        nUserBarID = pUser->GetDlgCtrlID();
+        app.m_pFrame->DockControlBar(pUser, AFX_IDW_DOCKBAR_RIGHT);
+        app.m_pToolBars->SetToolTips(FALSE);
+        app.m_pToolBars->EnableCoolLook(TRUE);
+        app.m_pToolBars->SetLargeButtons(FALSE);
         app.Layout();
+        rectUserBar = WindowRect(pUser);
         wpMain = PlacementOf(app.m_pFrame);
         wpA1 = PlacementOf(pA1);
         wpA2 = PlacementOf(pA2);
@@ -135,7 +145,8 @@ std::vector<StoredNode> Golden(const Scene& s, bool bIni)
     const std::string doc0 = children + ".Document-0", doc1 = children + ".Document-1",
                       doc3 = children + ".Document-3";
     std::vector<StoredNode> nodes = {
-        {root, {{"ptn_Child1", "DockState"}, {"ptn_Child2", "Frames"}}},
+        {root, {{"ptn_Child1", "DockState"}, {"ptn_Child2", "ToolBarMgr"}, {"ptn_Child3", "Frames"}}},
+        {root + ".ToolBarMgr", {{"ToolTips", "False"}, {"CoolLook", "True"}, {"LargeButtons", "False"}}},
         {frames, {{"ptn_Child1", "MainFrame"}, {"ptn_Child2", "ChildFrames"}}},
         {frames + ".MainFrame", {{"WindowPlacement", "<wp>"}, {"Title", "Arbeitsbereich-Test"}}},
         {children,
@@ -284,6 +295,8 @@ TEST(WorkspaceManager, SavedWorkspaceMatchesHandWrittenDataAndComesBackAfterClos
         EXPECT_TRUE(app.Documents().empty());
         EXPECT_FALSE(app.m_pManager->IsWorkspaceLoaded());
         app.m_pFrame->DockControlBar(app.m_pBar, AFX_IDW_DOCKBAR_LEFT);
+        app.m_pToolBars->FindBar(scene.nUserBarID)->DestroyWindow();
+        app.m_pToolBars->SetToolTips(TRUE);
         app.m_pFrame->MoveWindow(60, 50, 700, 500);
         app.m_pFrame->SetWindowText(_T("anders"));
         app.Layout();
@@ -331,6 +344,17 @@ TEST(WorkspaceManager, SavedWorkspaceMatchesHandWrittenDataAndComesBackAfterClos
         ASSERT_TRUE(pBarFloat->IsKindOf(RUNTIME_CLASS(SECMiniDockFrameWnd)));
         EXPECT_EQ(scene.rectBarFloat, WindowRect(pBarFloat));
         EXPECT_TRUE(app.m_pBar->IsWindowVisible());
+
+        // The user toolbar made again, with its buttons, in its place; the options as saved.
+        SECCustomToolBar* pUser = app.m_pToolBars->FindBar(scene.nUserBarID);
+        ASSERT_TRUE(pUser != NULL);
+        std::vector<UINT> buttons;
+        for (int i = 0; i < pUser->GetBtnCount(); i++)
+            buttons.push_back(pUser->GetItemID(i));
+        EXPECT_EQ(scene.userButtons, buttons);
+        EXPECT_EQ(scene.rectUserBar, WindowRect(pUser));
+        EXPECT_FALSE(app.m_pToolBars->ToolTipsEnabled());
+        EXPECT_TRUE(app.m_pToolBars->CoolLookEnabled());
 
         EXPECT_EQ(CRect(scene.wpMain.rcNormalPosition), CRect(PlacementOf(app.m_pFrame).rcNormalPosition));
         EXPECT_TRUE(app.m_pFrame->IsWindowVisible());
