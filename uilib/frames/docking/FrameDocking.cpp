@@ -3,6 +3,7 @@
 #include "FrameworkIds.h"
 #include "mfc/MiniFrameWnd.h"
 #include "uilib/bars/ControlBar.h"
+#include "uilib/bars/ToolBarManager.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockState.h"
 #include "uilib/frames/docking/MiniDockFrameWnd.h"
@@ -269,6 +270,20 @@ void SECFrameDocking::AfterRecalcLayout(CFrameWnd* pFrame, CRect& rectLastClient
         }
     }
     pFrame->RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rectLastClient);
+}
+
+BOOL SECFrameDocking::IsCustomising(SECControlBarManager* pManager)
+{
+    SECToolBarManager* pToolBars = DYNAMIC_DOWNCAST(SECToolBarManager, pManager);
+    return pToolBars != NULL && pToolBars->InConfigMode();
+}
+
+void SECFrameDocking::EnterIdleWhileCustomising(CFrameWnd* pFrame, SECControlBarManager* pManager, UINT nWhy)
+{
+    if (nWhy != MSGF_DIALOGBOX || !IsCustomising(pManager) || !(pFrame->m_nIdleFlags & CFrameWnd::idleLayout))
+        return;
+    pFrame->RecalcLayout((pFrame->m_nIdleFlags & CFrameWnd::idleNotify) != 0);
+    pFrame->UpdateWindow();
 }
 
 UINT SECFrameDocking::GetMenuMessage()
