@@ -1,7 +1,7 @@
 // CChildFrame: maximised recording frames.
 #include "app/ChildFrame.h"
 
-IMPLEMENT_DYNCREATE(CChildFrame, CMDIChildWnd)
+IMPLEMENT_DYNCREATE(CChildFrame, SECMDIChildWnd)
 
 CChildFrame::CChildFrame()
 {
@@ -13,7 +13,7 @@ CChildFrame::~CChildFrame()
 
 void CChildFrame::ActivateFrame(int nCmdShow)
 {
-    CMDIChildWnd::ActivateFrame(nCmdShow == -1 ? SW_SHOWMAXIMIZED : nCmdShow);
+    SECMDIChildWnd::ActivateFrame(nCmdShow == -1 ? SW_SHOWMAXIMIZED : nCmdShow);
     if (CWnd* pMainWnd = AfxGetMainWnd())
         pMainWnd->Invalidate(TRUE);
 }

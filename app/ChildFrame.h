@@ -1,10 +1,9 @@
 // CChildFrame: the MDI child frame of a recording; documents open maximised.
-// Built on the framework's MDI child until the library's child frame is there.
 #pragma once
 #include "afxwin.h"
-#include "MDIChildWnd.h"
+#include "uilib/frames/mdi/MDIChildWnd.h"
 
-class CChildFrame : public CMDIChildWnd
+class CChildFrame : public SECMDIChildWnd
 {
     DECLARE_DYNCREATE(CChildFrame)
 

@@ -5,6 +5,7 @@
 #include "app/ChildFrame.h"
 #include "app/IRControlView.h"
 #include "app/MainFrame.h"
+#include "app/SerialNumberDlg.h"
 #include "app/SysInfo.h"
 #include "grid/core/GridLibrary.h"
 #include "station/config/ProjektConfig.h"
@@ -16,6 +17,7 @@
 #include "station/record/ApplicationValues.h"
 #include "station/record/DrawConfig.h"
 #include "station/record/IRControlDoc.h"
+#include "uilib/frames/mdi/MultiDocTemplate.h"
 #include <string.h>
 
 IMPLEMENT_DYNAMIC(CIRControlApp, CWinApp)
@@ -152,6 +154,7 @@ void CIRControlApp::InstallServices()
     services.pfnAcquireSerialInterface = AcquireForPendix;
     services.pfnReleaseSerialInterface = ReleaseForPendix;
     services.pfnSetPendixViewOpen = SetPendixOpen;
+    services.pfnAskSerialNumber = AskSerialNumber;
     SetPendixServices(services);
     SetIsNoInterfaceInUse(NoInterfaceInUse);
 }
@@ -190,8 +193,8 @@ BOOL CIRControlApp::InitInstance()
 
 BOOL CIRControlApp::CreateMainWindow()
 {
-    AddDocTemplate(new CMultiDocTemplate(IDR_IRCONTROLTYPE, RUNTIME_CLASS(CIRControlDoc), RUNTIME_CLASS(CChildFrame),
-                                         RUNTIME_CLASS(CIRControlView)));
+    AddDocTemplate(new SECMultiDocTemplate(IDR_IRCONTROLTYPE, RUNTIME_CLASS(CIRControlDoc),
+                                           RUNTIME_CLASS(CChildFrame), RUNTIME_CLASS(CIRControlView)));
     CMainFrame* pMainFrame = new CMainFrame;
     // A frame whose creation failed has deleted itself.
     if (!pMainFrame->LoadFrame(IDR_MAINFRAME_MENU, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE))

@@ -4,6 +4,7 @@
 #include "AppIds.h"
 #include "StationIds.h"
 #include "app/IRControlApp.h"
+#include "app/MainFrame.h"
 #include "app/StationJobCodes.h"
 #include "Event.h"
 #include "station/config/ProjektConfig.h"
@@ -244,6 +245,7 @@ void CIRControlView::OnInitialUpdate()
     {
         m_bInitialized = TRUE;
         pDoc->CreateDrawObjects(this);
+        ShowAnalysePointCount();
         BOOL bLive = !pDoc->IsLoadedFromFile();
         if (bLive)
         {
@@ -271,6 +273,14 @@ void CIRControlView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*
         m_bActiveView = TRUE;
         if (pDoc != NULL)
             pDoc->UpdateMeasureValues(pDoc->IsLoadedFromFile() || m_bOnline);
+        ShowAnalysePointCount();
+        DWORD dwBaudRate = m_dwBaudRate;
+        if (m_pComBase != NULL)
+        {
+            CSWMRGuard::CReadLock lock(*m_pComBase);
+            dwBaudRate = m_pComBase->GetBaud();
+        }
+        ShowBaudRate(dwBaudRate);
     }
     else if (!bActivate && pDeactiveView == this)
         m_bActiveView = FALSE;
@@ -470,9 +480,32 @@ void CIRControlView::RefreshVersion()
 {
     if (m_pComBase == NULL)
         return;
-    // The status bar's rate pane comes with the main frame.
-    CSWMRGuard::CReadLock lock(*m_pComBase);
-    m_fStation[20] = m_pComBase->m_fVersion;
+    DWORD dwBaudRate = 0;
+    {
+        CSWMRGuard::CReadLock lock(*m_pComBase);
+        m_fStation[20] = m_pComBase->m_fVersion;
+        dwBaudRate = m_pComBase->GetBaud();
+    }
+    if (m_bActiveView)
+        ShowBaudRate(dwBaudRate);
+}
+
+void CIRControlView::ShowBaudRate(DWORD dwBaudRate)
+{
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+    if (pFrame == NULL)
+        return;
+    CString strBaud;
+    strBaud.Format("%lu", (unsigned long)dwBaudRate);
+    pFrame->SetBaudText(strBaud);
+}
+
+void CIRControlView::ShowAnalysePointCount()
+{
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+    CIRControlDoc* pDoc = GetDocument();
+    if (pFrame != NULL && pDoc != NULL)
+        pFrame->SetAnalysePointCount(pDoc->GetAnalysePointCount());
 }
 
 LRESULT CIRControlView::OnCommClock(WPARAM, LPARAM)

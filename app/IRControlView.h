@@ -94,6 +94,9 @@ class CIRControlView : public CDrawView
     void Mirror(int nFirst, const float* pValues, int nCount);
     // Under the read lock: the firmware version and, while active, the link's rate in the status bar.
     void RefreshVersion();
+    // The main frame's baud pane: the command layer's rate (the view's own without one).
+    void ShowBaudRate(DWORD dwBaudRate);
+    void ShowAnalysePointCount();
     void AppendSample();
     void AppendProcessState();
     void ApplyProfileBlock();

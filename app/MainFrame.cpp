@@ -11,9 +11,9 @@
 #include "uilib/bars/ToolBarManager.h"
 #include <htmlhelp.h>
 
-IMPLEMENT_DYNCREATE(CMainFrame, CMDIFrameWnd)
+IMPLEMENT_DYNCREATE(CMainFrame, SECMDIFrameWnd)
 
-BEGIN_MESSAGE_MAP(CMainFrame, CMDIFrameWnd)
+BEGIN_MESSAGE_MAP(CMainFrame, SECMDIFrameWnd)
 ON_WM_CREATE()
 ON_COMMAND(ID_VIEW_PARAMETER, OnViewParameter)
 ON_UPDATE_COMMAND_UI(ID_VIEW_PARAMETER, OnUpdateViewParameter)
@@ -158,7 +158,7 @@ CString LoadText(UINT nID)
 } // namespace
 
 CMainFrame::CMainFrame()
-    : m_helpIdMap(10), m_bMinimizedView(FALSE), m_pToolBarManager(NULL), m_pMenuBar(NULL), m_pWorkspaceManager(NULL)
+    : m_helpIdMap(10), m_bMinimizedView(FALSE), m_pToolBarManager(NULL), m_pWorkspaceManager(NULL)
 {
     m_helpIdMap.InitHashTable(17);
     for (int i = 0; i < toolbarCount; i++)
@@ -196,7 +196,7 @@ UINT CMainFrame::TranslateHelpContext(DWORD_PTR dwContext) const
 
 int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
-    if (CMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
+    if (SECMDIFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     if (!DefineDefaultToolBars())
         return -1;
@@ -293,9 +293,10 @@ BOOL CMainFrame::CreateBars()
         UINT nTitleId;
         DWORD dwDocking;
         UINT nDockBarId;
+        int nThickness;
     } bars[] = {
-        {&m_wndState, IDS_BAR_STATE, kStateWndDocking, AFX_IDW_DOCKBAR_RIGHT},
-        {&m_wndMeasureTable, IDS_BAR_PARAMETER, kMeasureTableDocking, AFX_IDW_DOCKBAR_BOTTOM},
+        {&m_wndState, IDS_BAR_STATE, kStateWndDocking, AFX_IDW_DOCKBAR_RIGHT, kStateWndWidth},
+        {&m_wndMeasureTable, IDS_BAR_PARAMETER, kMeasureTableDocking, AFX_IDW_DOCKBAR_BOTTOM, kMeasureTableHeight},
     };
     for (const auto& bar : bars)
     {
@@ -303,9 +304,7 @@ BOOL CMainFrame::CreateBars()
         if (nID == 0 || !bar.pBar->Create(this, LoadText(bar.nTitleId), kBarStyle, kBarExStyle, nID))
             return FALSE;
         bar.pBar->EnableDocking(bar.dwDocking);
-        bar.pBar->m_szDockVert.cx = kStateWndWidth;
-        bar.pBar->m_szDockHorz.cy = kMeasureTableHeight;
-        DockControlBar(bar.pBar, bar.nDockBarId);
+        DockControlBarEx(bar.pBar, bar.nDockBarId, 0, 0, 1.0f, bar.nThickness);
     }
     return TRUE;
 }
@@ -354,7 +353,7 @@ BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
         // Asked for a handler: there is none. Sent anyway (an accelerator): nothing runs.
         return pHandlerInfo == NULL;
     }
-    return CMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+    return SECMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 void CMainFrame::ToggleBar(CControlBar* pBar)
@@ -458,7 +457,7 @@ void CMainFrame::OnContextMenu(CWnd*, CPoint point)
 void CMainFrame::OnClose()
 {
     // The workspace (bar layout) is saved here once the library's workspace manager exists.
-    CMDIFrameWnd::OnClose();
+    SECMDIFrameWnd::OnClose();
 }
 
 void CMainFrame::OnHelpContents()

@@ -2,14 +2,13 @@
 // "Statusfenster" and "Parameterfenster", the minimised view and HTML help with the
 // language's table of help topics. Made and loaded by the application's start-up.
 //
-// Built on the framework's MDI frame until the library's MDI frame, menu bar, bitmap menus,
-// full-screen view, toolbar customisation and workspace manager are there: the pointers to the
-// menu bar and the workspace manager stay NULL, and the commands that need the missing pieces
-// are disabled.
+// Built on the library's MDI frame. Until the library's menu bar, bitmap menus, full-screen
+// view, toolbar customisation and workspace manager are there, the pointers to the menu bar and
+// the workspace manager stay NULL and the commands that need the missing pieces are disabled.
 #pragma once
 #include "afxwin.h"
 #include "afxtempl.h"
-#include "MDIFrameWnd.h"
+#include "uilib/frames/mdi/MDIFrameWnd.h"
 #include "app/MeasureTableWnd.h"
 #include "app/StateWnd.h"
 #include "uilib/bars/CustomStatusBar.h"
@@ -17,10 +16,9 @@
 class CDrawView;
 class SECToolBarManager;
 class SECCustomToolBar;
-class SECMDIMenuBar;
 class SECWorkspaceManagerEx;
 
-class CMainFrame : public CMDIFrameWnd
+class CMainFrame : public SECMDIFrameWnd
 {
     DECLARE_DYNCREATE(CMainFrame)
 
@@ -101,7 +99,6 @@ class CMainFrame : public CMDIFrameWnd
     CMeasureTableWnd m_wndMeasureTable;
     CStateWnd m_wndState;
     SECToolBarManager* m_pToolBarManager;
-    SECMDIMenuBar* m_pMenuBar;
     SECWorkspaceManagerEx* m_pWorkspaceManager;
 
     // The toolbars' images and button arrays; the bars are made and docked after the others.

@@ -170,6 +170,9 @@ class CGXControl
     virtual BOOL RButtonUp(UINT nFlags, CPoint pt, UINT nHitState);
     virtual BOOL RButtonDblClk(UINT nFlags, CPoint pt);
     virtual BOOL MouseMove(UINT nFlags, CPoint pt, UINT nHitState);
+    // A move without a button over a cell of this control (bound to it or not): the child under
+    // the pointer gets it, then the grid's per-cell hook. FALSE = nobody took it.
+    virtual BOOL MouseMoveOver(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt, UINT nHitState);
     // The shared defaults of the three buttons (0 left, 1 middle, 2 right).
     BOOL ButtonDown(int nButton, UINT nFlags, CPoint pt);
     BOOL ButtonUp(int nButton, UINT nFlags, CPoint pt);
@@ -230,6 +233,9 @@ class CGXControl
     {
         m_pActiveChild = pChild;
     }
+    // Hands the grid a copy of a rectangle its paint routine leaves alone after drawing the
+    // cells (the area of this control's window).
+    void QueueGridRect(const CRect& rect);
     // Tells the grid that the focus left a window of this control for one outside the grid.
     void NotifyGridKillFocus(CWnd* pNewWnd);
     void SetCellTip(CGXCellTipBase* pTip);

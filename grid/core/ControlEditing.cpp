@@ -264,6 +264,19 @@ BOOL CGXControl::MouseMove(UINT nFlags, CPoint pt, UINT)
     return m_pActiveChild != NULL && m_pActiveChild->MouseMove(nFlags, pt);
 }
 
+BOOL CGXControl::MouseMoveOver(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt, UINT)
+{
+    LayoutChildren(nRow, nCol, GetCellRect(nRow, nCol));
+    CGXChild* pChild = ChildAt(this, pt);
+    BOOL bHandled = pChild != NULL && pChild->MouseMove(nFlags, pt);
+    return m_pGrid->OnMouseMoveOver(nRow, nCol, nFlags, pt) || bHandled;
+}
+
+void CGXControl::QueueGridRect(const CRect& rect)
+{
+    m_pGrid->m_excludedRects.AddTail(new CRect(rect));
+}
+
 BOOL CGXControl::OnCancelMode()
 {
     return FALSE;

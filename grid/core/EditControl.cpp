@@ -294,6 +294,8 @@ void CGXEditControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
             GetWindowRect(&rectWnd);
             GetGridWnd()->ScreenToClient(&rectWnd);
             pDC->ExcludeClipRect(&rectWnd);
+            // The paint routine must not copy its buffer over the window either.
+            QueueGridRect(rectWnd);
         }
         return;
     }
@@ -498,7 +500,7 @@ BOOL CGXEditControl::KeyDown(UINT, UINT nChar, UINT)
         ActivateAndPlaceCaret(nChar == VK_END);
         return TRUE;
     case VK_DELETE:
-        if (IsReadOnly() || IsKeyDown(VK_SHIFT) || !QueryClearText() || !BeginEditing())
+        if (m_pGrid->GetParam()->m_wDeleteHandling != 0 || IsReadOnly() || IsKeyDown(VK_SHIFT) || !QueryClearText() || !BeginEditing())
             return FALSE;
         SetActive(TRUE);
         SetModify(TRUE);
@@ -616,7 +618,48 @@ BOOL CGXEditControl::OnCommand(WPARAM wParam, LPARAM lParam)
     if (!m_bActive || !HasWindow() || (HWND)lParam != m_hWnd || HIWORD(wParam) != EN_CHANGE)
         return FALSE;
     NotifyModified();
+    if (m_bAutoSize && m_bInit)
+        GrowCellToText();
     return TRUE;
+}
+
+void CGXEditControl::GrowCellToText()
+{
+    CString strText;
+    GetWindowText(strText);
+    const CGXStyle& style = LoadStyle();
+    CRect rectCell = m_pGrid->CalcCellRect(m_nRow, m_nCol);
+    CRect rectInner = GetCellRect(m_nRow, m_nCol, rectCell, &style);
+    CClientDC dc(this);
+    CFont* pOld = m_font.GetSafeHandle() != NULL ? dc.SelectObject(&m_font) : NULL;
+    // Wrapped text makes the row taller, a single line the column wider; the cell never shrinks
+    // while the user types.
+    BOOL bGrew = FALSE;
+    if (m_bWrapText)
+    {
+        CRect rectText(0, 0, std::max(1, rectInner.Width()), 0);
+        dc.DrawText(strText.IsEmpty() ? CString("X") : strText, &rectText,
+                    DT_CALCRECT | DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+        int nNeed = rectText.Height() + rectCell.Height() - rectInner.Height();
+        if (nNeed > m_pGrid->GetRowHeight(m_nRow))
+            bGrew = m_pGrid->SetRowHeight(m_nRow, m_nRow, nNeed, NULL, GX_UPDATENOW);
+    }
+    else
+    {
+        // Room for the caret behind the last character.
+        int nNeed = dc.GetTextExtent(strText).cx + m_nCharWidth + rectCell.Width() - rectInner.Width();
+        if (nNeed > m_pGrid->GetColWidth(m_nCol))
+            bGrew = m_pGrid->SetColWidth(m_nCol, m_nCol, nNeed, NULL, GX_UPDATENOW);
+    }
+    if (pOld != NULL)
+        dc.SelectObject(pOld);
+    if (bGrew && HasWindow())
+    {
+        UpdateEditWindow();
+        // The text scrolled while the window was too small: show it from its start again.
+        SendMessage(EM_LINESCROLL, (WPARAM)-0x7FFF, 0);
+        SendMessage(EM_SCROLLCARET);
+    }
 }
 
 namespace
@@ -1016,15 +1059,29 @@ void CGXEditControl::OnKillFocus(CWnd* pNewWnd)
     NotifyGridKillFocus(pNewWnd);
 }
 
-void CGXEditControl::OnLButtonDown(UINT, CPoint)
+void CGXEditControl::OnLButtonDown(UINT, CPoint point)
 {
     BOOL bWasVisible = IsWindowVisible();
+    int nOldStart = 0, nOldEnd = 0;
+    CEdit::GetSel(nOldStart, nOldEnd);
     Default();
     if (!bWasVisible && m_bInit)
     {
         SetActive(TRUE);
         Refresh();
+        return;
     }
+    int nStart = 0, nEnd = 0;
+    CEdit::GetSel(nStart, nEnd);
+    int nPos = LOWORD(SendMessage(EM_CHARFROMPOS, 0, MAKELPARAM(point.x, point.y)));
+    if (!m_bInit || nOldStart >= nOldEnd || nStart != nEnd || nPos < nOldStart || nPos >= nOldEnd)
+        return;
+    // A press on the selected text: the selection stays for the grid, which may drag it.
+    CEdit::SetSel(nOldStart, nOldEnd, TRUE);
+    ROWCOL nRow = m_nRow, nCol = m_nCol;
+    m_pGrid->OnStartTextDrag(nRow, nCol);
+    if (m_bActive && HasWindow() && IsInitAt(nRow, nCol) && m_pGrid->IsCurrentCell(nRow, nCol))
+        CEdit::SetSel(nStart, nStart, TRUE);
 }
 
 void CGXEditControl::OnStyleChanged(int nStyleType, LPSTYLESTRUCT lpStyleStruct)

@@ -121,5 +121,7 @@ class CGXEditControl : public CEdit, public CGXStatic
     // The edit window's style for the cell's style (what must be fixed at creation).
     void ApplyStyle(const CGXStyle& style);
     void ActivateAndPlaceCaret(BOOL bEnd);
+    // With auto-size: makes the row (wrapped text) or the column as large as the typed text.
+    void GrowCellToText();
     BOOL IsCaretAtEdge(BOOL bStart);
 };

@@ -359,6 +359,17 @@ class CGXGridCore
     virtual void OnModifyCell(ROWCOL nRow, ROWCOL nCol);
     // Asked before the Delete key empties a cell's text in its control.
     virtual BOOL OnClearCellText(ROWCOL nRow, ROWCOL nCol);
+    // A move without a button over a cell, after the children of the cell's control saw it.
+    virtual BOOL OnMouseMoveOver(ROWCOL, ROWCOL, UINT, CPoint)
+    {
+        return FALSE;
+    }
+    // A press in the cell's edit window fell inside its selection: dragging the text may start
+    // here (the selection is still there). Nothing in the engine.
+    virtual BOOL OnStartTextDrag(ROWCOL, ROWCOL)
+    {
+        return FALSE;
+    }
 
     // Clipboard and clearing (GridCoreClipboard.cpp): forwarded to the cut-and-paste and the
     // clear-cells components; each answers FALSE without its component.

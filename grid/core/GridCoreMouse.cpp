@@ -210,7 +210,7 @@ BOOL CGXGridCore::OnGridMouseMove(UINT nFlags, CPoint point)
         nCol = std::min(nCol, GetColCount());
         TopLeftOfSpan(this, nRow, nCol);
         CGXControl* pControl = GetControl(nRow, nCol);
-        if (pControl == NULL || !pControl->MouseMove(nFlags, point, 0))
+        if (pControl == NULL || !pControl->MouseMoveOver(nRow, nCol, nFlags, point, 0))
             UpdateCursor(point);
         TrackCellTip(nRow, nCol);
         return TRUE;

@@ -160,6 +160,7 @@ class CGXGridParam : public CObject
     WORD m_wMarkerVisibility = 0;        // 0 always, 2 only with the focus, else never
     int m_nDirectCopyLimit = 512;        // not read by the grid core itself
     WORD m_wEnterKeyAction = 4;          // move direction after Enter, 0 none
+    WORD m_wDeleteHandling = 0;          // 0: Delete empties the cell in its edit control
     BOOL m_bScrollBeforeMove = TRUE;
     BOOL m_bSelectCurrentCell = FALSE;   // the selection follows the current cell
     int m_nLastSortRow = -1, m_nLastSortCol = -1;

@@ -12,6 +12,8 @@
 #include "station/config/ProjektConfig.h"
 #include "station/link/CommThreads.h"
 #include "uilib/bars/CustomToolBar.h"
+#include "uilib/frames/mdi/MDIChildWnd.h"
+#include "uilib/frames/mdi/MultiDocTemplate.h"
 #include <htmlhelp.h>
 #include <string>
 #include <vector>
@@ -174,6 +176,20 @@ TEST_F(FrameHelp, HelpThatCannotBeShownSaysSo)
     EXPECT_EQ(2u, g_helpCalls.size());
 }
 
+TEST_F(FrameHelp, StatusPanesWithoutARecording)
+{
+    SECCustomStatusBar& status = m_pFrame->GetStatusBar();
+    EXPECT_EQ((DWORD)CBRS_ALIGN_BOTTOM, status.m_dwStyle & CBRS_ALIGN_ANY);
+    const UINT ids[] = {ID_SEPARATOR,       ID_INDICATOR_ANALYSE, ID_INDICATOR_BAUD,
+                        ID_INDICATOR_CAPS, ID_INDICATOR_NUM,     ID_INDICATOR_SCRL};
+    for (int i = 0; i < 6; i++)
+        EXPECT_EQ(ids[i], status.GetItemID(i)) << i;
+    EXPECT_STREQ("Anzahl Analysepunkte: 0", status.GetPaneText(1));
+    EXPECT_STREQ("Baudrate: 0  Baud", status.GetPaneText(2));
+    m_pFrame->SetBaudText("19200");
+    EXPECT_STREQ("Baudrate: 19200  Baud", status.GetPaneText(2));
+}
+
 TEST_F(HelpFixture, ExpertModeOnlyForExactlyTheSwitch)
 {
     const struct
@@ -332,14 +348,44 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     EXPECT_EQ(1, status.CommandToIndex(ID_INDICATOR_ANALYSE));
     EXPECT_EQ(2, status.CommandToIndex(ID_INDICATOR_BAUD));
     EXPECT_STREQ("Anzahl Analysepunkte: 0", status.GetPaneText(1));
-    EXPECT_STREQ("Baudrate: 0  Baud", status.GetPaneText(2));
-    ASSERT_TRUE(pFrame->GetStateWnd().m_pDockBar != NULL);
-    EXPECT_EQ(AFX_IDW_DOCKBAR_RIGHT, pFrame->GetStateWnd().m_pDockBar->GetDlgCtrlID());
-    ASSERT_TRUE(pFrame->GetMeasureTableWnd().m_pDockBar != NULL);
-    EXPECT_EQ(AFX_IDW_DOCKBAR_BOTTOM, pFrame->GetMeasureTableWnd().m_pDockBar->GetDlgCtrlID());
-    CString strTitle;
-    pFrame->GetStateWnd().GetWindowText(strTitle);
-    EXPECT_STREQ("Statusfenster", strTitle);
+    EXPECT_EQ(AFX_IDW_STATUS_BAR, status.GetDlgCtrlID());
+    // The library's frames and template.
+    EXPECT_TRUE(pFrame->IsKindOf(RUNTIME_CLASS(SECMDIFrameWnd)));
+    ASSERT_TRUE(pFrame->MDIGetActive() != NULL);
+    EXPECT_TRUE(pFrame->MDIGetActive()->IsKindOf(RUNTIME_CLASS(SECMDIChildWnd)));
+    EXPECT_TRUE(pFrame->MDIGetActive()->IsZoomed());
+    POSITION pos = App().GetFirstDocTemplatePosition();
+    ASSERT_TRUE(pos != NULL);
+    EXPECT_TRUE(App().GetNextDocTemplate(pos)->IsKindOf(RUNTIME_CLASS(SECMultiDocTemplate)));
+    EXPECT_TRUE(pos == NULL);
+    // The two bars: first free ids from 100, titles, styles, sides and thickness.
+    const struct
+    {
+        SECControlBar* pBar;
+        const char* title;
+        UINT nDockBarId;
+        DWORD dwDockStyle;
+        int nThickness;
+    } bars[] = {
+        {&pFrame->GetStateWnd(), "Statusfenster", AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT, 185},
+        {&pFrame->GetMeasureTableWnd(), "Parameterfenster", AFX_IDW_DOCKBAR_BOTTOM,
+         CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM, 210},
+    };
+    for (int i = 0; i < 2; i++)
+    {
+        SECControlBar* pBar = bars[i].pBar;
+        SCOPED_TRACE(bars[i].title);
+        EXPECT_EQ(100 + i, pBar->GetDlgCtrlID());
+        CString strTitle;
+        pBar->GetWindowText(strTitle);
+        EXPECT_STREQ(bars[i].title, strTitle);
+        EXPECT_EQ(bars[i].dwDockStyle, pBar->m_dwDockStyle);
+        ASSERT_TRUE(pBar->m_pDockBar != NULL);
+        EXPECT_EQ(bars[i].nDockBarId, (UINT)pBar->m_pDockBar->GetDlgCtrlID());
+        CRect rect;
+        pBar->GetWindowRect(&rect);
+        EXPECT_EQ(bars[i].nThickness, bars[i].nDockBarId == AFX_IDW_DOCKBAR_RIGHT ? rect.Width() : rect.Height());
+    }
 
     // A new recording whose view took the simulator's port.
     EXPECT_TRUE(PumpUntil(
@@ -349,6 +395,9 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
             return strText.Find("verbunden mit COM7") >= 0;
         },
         10000));
+    // The baud pane shows the link's rate.
+    EXPECT_TRUE(PumpUntil([&] { return CString(status.GetPaneText(2)) == "Baudrate: 9600  Baud"; }, 10000))
+        << (LPCSTR)status.GetPaneText(2);
     CProjektConfig config(TRUE);
     EXPECT_TRUE(config.GetFirstStart());
 

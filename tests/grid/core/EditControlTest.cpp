@@ -11,6 +11,7 @@
 #include "grid/core/Style.h"
 #include "GridIds.h"
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace testing_support;
 
@@ -460,6 +461,174 @@ TEST(GridEditControl, RefusedDeactivationShowsTheWarningOnce)
         {
             EXPECT_EQ(w.EditWnd(), ::GetFocus());
         }
+    }
+}
+} // namespace
+
+namespace
+{
+// With auto-size, typing past the cell's edge makes the column wider (a single line) or the row
+// taller (wrapped text); without it the cell keeps its size. The window grows with the cell, and
+// a repaint of the grid leaves the window's pixels alone.
+TEST(GridEditControl, AutoSizeGrowsTheCellWhileTyping)
+{
+    struct Case
+    {
+        BOOL bAutoSize, bWrap;
+        bool bWider, bTaller;
+    } cases[] = {
+        {TRUE, FALSE, true, false},
+        {TRUE, TRUE, false, true},
+        {FALSE, FALSE, false, false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(std::to_string(c.bAutoSize) + " " + std::to_string(c.bWrap));
+        EditGrid w;
+        CGXStyle style;
+        style.SetAutoSize(c.bAutoSize).SetWrapText(c.bWrap);
+        w.SetStyle(2, 2, style);
+        w.Start(2, 2);
+        int nWidth = w.g.GetColWidth(2), nHeight = w.g.GetRowHeight(2);
+        Type("abc def ghi jkl mno pqr stu vwx");
+        ASSERT_TRUE(w.Edit()->IsActive());
+        EXPECT_EQ(c.bWider, w.g.GetColWidth(2) > nWidth);
+        EXPECT_EQ(c.bTaller, w.g.GetRowHeight(2) > nHeight);
+        if (!c.bAutoSize)
+            continue;
+        // The whole text is inside the window: its last character starts left of the edge.
+        HWND hEdit = w.EditWnd();
+        CRect rectClient;
+        ::GetClientRect(hEdit, &rectClient);
+        int nLen = ::GetWindowTextLengthA(hEdit);
+        LRESULT lPos = ::SendMessage(hEdit, EM_POSFROMCHAR, nLen - 1, 0);
+        EXPECT_LT((short)LOWORD(lPos), rectClient.right);
+        EXPECT_LT((short)HIWORD(lPos), rectClient.bottom);
+        EXPECT_GE((short)LOWORD(::SendMessage(hEdit, EM_POSFROMCHAR, 0, 0)), 0);
+
+        // A whole repaint of the grid keeps the window's text on the screen.
+        CRect rectEdit;
+        ::GetWindowRect(hEdit, &rectEdit);
+        w.grid->ScreenToClient(&rectEdit);
+        w.grid->Invalidate(FALSE);
+        w.grid->UpdateWindow();
+        EXPECT_TRUE(w.g.m_excludedRects.IsEmpty());
+        Pixels px = CaptureClient(w.grid.get());
+        int nDark = 0;
+        for (int y = rectEdit.top; y < rectEdit.bottom; y++)
+            for (int x = rectEdit.left; x < rectEdit.right; x++)
+                nDark += (px.At(x, y) & 0xFF) < 0x60;
+        EXPECT_GT(nDark, 20);
+        Press(VK_ESCAPE);
+    }
+}
+
+// The Delete key on a cell that is not being edited: with the option word 0 the edit window
+// opens empty and the cell keeps its value until Enter; otherwise the grid clears the cell.
+TEST(GridEditControl, DeleteFollowsTheOptionWord)
+{
+    struct Case
+    {
+        WORD wDeleteHandling;
+        bool bEditing;
+    } cases[] = {{0, true}, {1, false}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.wDeleteHandling);
+        EditGrid w;
+        w.g.GetParam()->m_wDeleteHandling = c.wDeleteHandling;
+        w.g.SetValueRange(CGXCellRange(2, 2), "abc");
+        w.Start(2, 2);
+        Press(VK_DELETE);
+        EXPECT_EQ(c.bEditing, w.Edit()->IsActive() != FALSE);
+        if (c.bEditing)
+        {
+            char sz[16] = "x";
+            ::GetWindowTextA(w.EditWnd(), sz, sizeof(sz));
+            EXPECT_STREQ("", sz);
+            EXPECT_STREQ("abc", w.Value(2, 2));
+            Press(VK_RETURN);
+        }
+        EXPECT_STREQ("", w.Value(2, 2));
+    }
+}
+
+// A grid window that notes what its text-drag hook saw.
+class DragGrid : public CGXGridWnd
+{
+  public:
+    int nCalls = 0;
+    ROWCOL nRow = 0, nCol = 0;
+    DWORD nSelStart = 0, nSelEnd = 0;
+    BOOL OnStartTextDrag(ROWCOL r, ROWCOL c) override
+    {
+        nCalls++;
+        nRow = r;
+        nCol = c;
+        HWND hEdit = ::FindWindowExA(GetSafeHwnd(), NULL, "GXEDIT", NULL);
+        ::SendMessage(hEdit, EM_GETSEL, (WPARAM)&nSelStart, (LPARAM)&nSelEnd);
+        return FALSE;
+    }
+};
+
+// A press on the selected text of the active window keeps the selection for the grid's
+// text-drag hook and then puts the caret there; a press elsewhere only places the caret.
+TEST(GridEditControl, PressOnTheSelectionOffersATextDrag)
+{
+    struct Case
+    {
+        int nChar;
+        int nCalls;
+    } cases[] = {{8, 1}, {2, 0}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.nChar);
+        EnsureGridLibrary();
+        CWnd parent;
+        CRect rect(0, 0, 400, 200);
+        ::AdjustWindowRectEx(&rect, WS_POPUP | WS_VISIBLE, FALSE, 0);
+        parent.CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)(COLOR_WINDOW + 1)), _T("Gitter"),
+                        WS_POPUP | WS_VISIBLE, CRect(20, 20, 20 + rect.Width(), 20 + rect.Height()), NULL, 0);
+        DragGrid grid;
+        grid.Create(WS_VISIBLE, CRect(0, 0, 400, 200), &parent, 100);
+        ::SetForegroundWindow(parent.GetSafeHwnd());
+        grid.OnGridInitialUpdate();
+        grid.SetRowCount(5, GX_NOREDRAW);
+        grid.SetColCount(3, GX_NOREDRAW);
+        grid.SetColWidth(2, 2, 200, NULL, GX_NOREDRAW);
+        grid.SetValueRange(CGXCellRange(2, 2), "hello world");
+        grid.UpdateWindow();
+        grid.ChangeCurrentCell(2, 2, 0x0A);
+        grid.SetFocus();
+        PumpMessages(50);
+        Press(VK_F2);
+        HWND hEdit = ::FindWindowExA(grid.GetSafeHwnd(), NULL, "GXEDIT", NULL);
+        ASSERT_NE((HWND)NULL, hEdit);
+        ASSERT_TRUE(::IsWindowVisible(hEdit));
+        ::SendMessage(hEdit, EM_SETSEL, 6, 11);
+        LRESULT lFrom = ::SendMessage(hEdit, EM_POSFROMCHAR, c.nChar, 0);
+        LRESULT lTo = ::SendMessage(hEdit, EM_POSFROMCHAR, c.nChar + 1, 0);
+        CPoint pt(((short)LOWORD(lFrom) + (short)LOWORD(lTo)) / 2, (short)HIWORD(lFrom) + 4);
+        ::ClientToScreen(hEdit, &pt);
+        MoveMouseTo(pt);
+        SendLeftButton(true);
+        SendLeftButton(false);
+        PumpMessages(80);
+        EXPECT_EQ(c.nCalls, grid.nCalls);
+        if (c.nCalls != 0)
+        {
+            EXPECT_EQ(2u, grid.nRow);
+            EXPECT_EQ(2u, grid.nCol);
+            EXPECT_EQ(6u, grid.nSelStart);
+            EXPECT_EQ(11u, grid.nSelEnd);
+        }
+        DWORD nStart = 0, nEnd = 0;
+        ::SendMessage(hEdit, EM_GETSEL, (WPARAM)&nStart, (LPARAM)&nEnd);
+        EXPECT_EQ(nStart, nEnd);
+        EXPECT_LE((DWORD)c.nChar, nStart);
+        EXPECT_GE((DWORD)c.nChar + 1, nStart);
+        grid.DestroyWindow();
+        parent.DestroyWindow();
     }
 }
 } // namespace
