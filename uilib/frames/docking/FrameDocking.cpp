@@ -280,9 +280,9 @@ BOOL SECFrameDocking::IsCustomising(SECControlBarManager* pManager)
 
 void SECFrameDocking::EnterIdleWhileCustomising(CFrameWnd* pFrame, SECControlBarManager* pManager, UINT nWhy)
 {
-    if (nWhy != MSGF_DIALOGBOX || !IsCustomising(pManager) || !(pFrame->m_nIdleFlags & CFrameWnd::idleLayout))
+    if (nWhy != MSGF_DIALOGBOX || !IsCustomising(pManager) || !(pFrame->m_nIdleFlags & idleLayout))
         return;
-    pFrame->RecalcLayout((pFrame->m_nIdleFlags & CFrameWnd::idleNotify) != 0);
+    pFrame->RecalcLayout((pFrame->m_nIdleFlags & idleNotify) != 0);
     pFrame->UpdateWindow();
 }
 
