@@ -5,6 +5,8 @@
 #include "TestSupport.h"
 #include "BarsIds.h"
 #include "uilib/bars/BmpMgr.h"
+#include "uilib/bars/CustomToolBarInfoEx.h"
+#include "uilib/frames/docking/ControlBarInfo.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/FrameDocking.h"
 #include <functional>
@@ -281,4 +283,94 @@ TEST(ToolBarManager, BarChangesAreSentToEachRegisteredWindowOnce)
     frame.m_pManager->RegisterNotifyWindow(&sink.m_wnd);
     frame.m_pManager->NotifyBarChange(kFirstBar, SECBarSelChanged);
     EXPECT_EQ((std::pair<WPARAM, LPARAM>(kFirstBar, SECBarSelChanged)), sink.Log().back());
+}
+
+TEST(ToolBarManager, TheMenuBarIsMadeFirstFromTheLoadedMenus)
+{
+    ManagedFrame frame(ManagedFrame::s_twoBars, true);
+    ASSERT_TRUE(frame.m_pManager->LoadMenuBarMenus(frame.m_pFrame, 1, IDM_TB_MENU));
+    const std::vector<UINT> ids = frame.m_pManager->GetMenuBarButtons();
+    EXPECT_EQ((std::vector<UINT>{0x80000001, 0x80000002, 0x80000003}), ids);
+
+    ASSERT_TRUE(frame.m_pManager->CreateDefaultToolBars());
+    PumpMessages(30);
+    SECMenuBar* pMenuBar = frame.m_pMenuBar.get();
+    ASSERT_NE(nullptr, pMenuBar->m_hWnd);
+    EXPECT_EQ(3u, frame.Bars().size());
+    EXPECT_EQ(pMenuBar, frame.Bar(SEC_IDW_MENUBAR));
+    CString strTitle, strExpected;
+    pMenuBar->GetWindowText(strTitle);
+    strExpected.LoadString(IDS_SEC_MENUBAR_TITLE);
+    EXPECT_EQ(strExpected, strTitle);
+    EXPECT_EQ(ids, ButtonIDs(pMenuBar));
+    EXPECT_EQ((UINT)AFX_IDW_DOCKBAR_TOP, DockBarOf(pMenuBar));
+    EXPECT_EQ(frame.m_pManager, pMenuBar->GetManager());
+    EXPECT_FALSE(pMenuBar->m_bAutoDelete) << "the frame's";
+    EXPECT_EQ((DWORD)SEC_BARTYPE_MENUBAR, frame.m_pManager->GetBarTypeID(pMenuBar));
+    EXPECT_EQ((DWORD)SEC_BARTYPE_CUSTOMTOOLBAR, frame.m_pManager->GetBarTypeID(frame.Bar(kFirstBar)));
+    // The menu bar takes the last user toolbar id; the first is still free.
+    SECCustomToolBar* pUser = frame.m_pManager->CreateUserToolBar();
+    ASSERT_NE(nullptr, pUser);
+    EXPECT_EQ(SEC_IDW_FIRST_USER_TOOLBAR, (UINT)pUser->GetDlgCtrlID());
+
+    // Menus that give no item: FALSE and no buttons kept.
+    EXPECT_FALSE(frame.m_pManager->LoadMenuBarMenus(frame.m_pFrame, 1, IDM_TB_MENU_CUT));
+    EXPECT_TRUE(frame.m_pManager->GetMenuBarButtons().empty());
+    // A frame without a menu bar.
+    ManagedFrame plain;
+    EXPECT_FALSE(plain.m_pManager->LoadMenuBarMenus(plain.m_pFrame, 1, IDM_TB_MENU));
+    EXPECT_TRUE(plain.m_pManager->GetMenuBarButtons().empty());
+}
+
+TEST(ToolBarManager, SavedRecordsGetTheirExtensionAndTheirBar)
+{
+    ManagedFrame frame(ManagedFrame::s_twoBars, true);
+    frame.m_pManager->EnableCoolLook(TRUE);
+    const struct
+    {
+        DWORD dwType;
+        UINT nBarID;
+        bool bRecord;
+        CRuntimeClass* pClass; // of the bar made, NULL: none
+    } cases[] = {
+        {SEC_BARTYPE_CUSTOMTOOLBAR, 0xE821, true, RUNTIME_CLASS(SECCustomToolBar)},
+        {SEC_BARTYPE_MENUBAR, SEC_IDW_MENUBAR, true, RUNTIME_CLASS(SECMenuBar)},
+        {0, 0xE822, false, NULL},
+        {14948, 0xE823, false, NULL},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.dwType);
+        SECControlBarInfo info;
+        info.m_dwTypeID = c.dwType;
+        info.m_nBarID = c.nBarID;
+        std::unique_ptr<SECControlBarInfoEx> pEx(frame.m_pManager->CreateBarInfo(&info));
+        EXPECT_EQ(c.bRecord, pEx != nullptr && pEx->IsKindOf(RUNTIME_CLASS(SECCustomToolBarInfoEx)));
+        SECControlBar* pBar = frame.m_pManager->CreateBar(&info);
+        if (c.pClass == NULL)
+        {
+            EXPECT_EQ(nullptr, pBar);
+            continue;
+        }
+        ASSERT_NE(nullptr, pBar);
+        EXPECT_TRUE(pBar->IsKindOf(c.pClass));
+        ASSERT_NE(nullptr, pBar->m_hWnd);
+        EXPECT_EQ(c.nBarID, (UINT)pBar->GetDlgCtrlID());
+        EXPECT_EQ(frame.m_pManager, static_cast<SECCustomToolBar*>(pBar)->GetManager());
+        EXPECT_EQ(SEC_COOLLOOK_BITS, pBar->GetExBarStyle() & SEC_COOLLOOK_BITS);
+        EXPECT_TRUE(pBar->GetBarStyle() & CBRS_TOOLTIPS);
+        // No title, buttons or docking sides: the saved state brings them.
+        CString strTitle;
+        pBar->GetWindowText(strTitle);
+        EXPECT_TRUE(strTitle.IsEmpty());
+        EXPECT_EQ(0, static_cast<SECCustomToolBar*>(pBar)->GetBtnCount());
+        EXPECT_EQ(0u, pBar->m_dwDockStyle);
+        EXPECT_EQ(c.dwType == SEC_BARTYPE_CUSTOMTOOLBAR, pBar->m_bAutoDelete != FALSE);
+    }
+    // Without a menu bar of the frame there is none to make.
+    ManagedFrame plain;
+    SECControlBarInfo info;
+    info.m_dwTypeID = SEC_BARTYPE_MENUBAR;
+    info.m_nBarID = SEC_IDW_MENUBAR;
+    EXPECT_EQ(nullptr, plain.m_pManager->CreateBar(&info));
 }
