@@ -14,6 +14,7 @@
 #include "uilib/bars/ToolBarCmdPage.h"
 #include "uilib/bars/ToolBarSheet.h"
 #include "uilib/bars/ToolBarsPage.h"
+#include "uilib/frames/mdi/MDIFrameWnd.h"
 #include <string>
 
 using namespace testing_support;
@@ -215,6 +216,40 @@ void CALLBACK AnswerNameDialog(HWND, UINT, UINT_PTR nIDEvent, DWORD)
     ClickWithoutPumping(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
+// What a frame does with a click on its caption, with Alt+F4 and a posted close, and with a
+// pending layout while a dialog box idles.
+struct FrameReaction
+{
+    int nHitTest;
+    BOOL bAltF4Dropped, bCloseDropped;
+    bool bLaidOutInIdle;
+};
+
+FrameReaction ReactionOf(CFrameWnd* pFrame)
+{
+    FrameReaction reaction;
+    const POINT caption = CaptionPoint(pFrame);
+    reaction.nHitTest = (int)pFrame->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y));
+    MSG altF4 = {pFrame->m_hWnd, WM_SYSKEYDOWN, VK_F4, 0x20000001, 0, {0, 0}};
+    MSG close = {pFrame->m_hWnd, WM_SYSCOMMAND, SC_CLOSE, 0, 0, {0, 0}};
+    reaction.bAltF4Dropped = pFrame->PreTranslateMessage(&altF4);
+    reaction.bCloseDropped = pFrame->PreTranslateMessage(&close);
+    pFrame->DelayRecalcLayout();
+    pFrame->SendMessage(WM_ENTERIDLE, MSGF_DIALOGBOX, 0);
+    reaction.bLaidOutInIdle = (pFrame->m_nIdleFlags & idleLayout) == 0;
+    pFrame->m_nIdleFlags &= ~(idleLayout | idleNotify);
+    return reaction;
+}
+
+void ExpectCustomisingReaction(CFrameWnd* pFrame, bool bCustomising)
+{
+    const FrameReaction reaction = ReactionOf(pFrame);
+    EXPECT_EQ(bCustomising ? HTERROR : HTCAPTION, reaction.nHitTest);
+    EXPECT_EQ(bCustomising, reaction.bAltF4Dropped != FALSE);
+    EXPECT_EQ(bCustomising, reaction.bCloseDropped != FALSE);
+    EXPECT_EQ(bCustomising, reaction.bLaidOutInIdle);
+}
+
 bool InCustomisation(Customisation& c)
 {
     SECToolBarManager* pManager = c.Manager();
@@ -236,13 +271,11 @@ TEST(ToolBarSheet, WhileAPageIsActiveTheToolBarsCustomiseAndTheFramesOtherChildr
     EXPECT_FALSE(c.m_frame.m_view.IsWindowEnabled());
     EXPECT_FALSE(c.m_frame.m_status.IsWindowEnabled());
     EXPECT_TRUE(c.m_frame.Bar(kFirstBar)->IsWindowEnabled());
-    // The frame itself takes no click, and carries out a pending layout while the sheet idles.
-    CFrameWnd* pFrame = c.m_frame.m_pFrame;
-    EXPECT_EQ(HTERROR, (int)pFrame->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(CaptionPoint(pFrame).x,
-                                                                            CaptionPoint(pFrame).y)));
-    pFrame->DelayRecalcLayout();
-    pFrame->SendMessage(WM_ENTERIDLE, MSGF_DIALOGBOX, (LPARAM)c.m_sheet.m_hWnd);
-    EXPECT_EQ(0u, pFrame->m_nIdleFlags & idleLayout);
+    // The frame takes no click and cannot be closed from the keyboard; it carries out a pending
+    // layout while the sheet idles. Alt+F4 on the sheet is the sheet's.
+    ExpectCustomisingReaction(c.m_frame.m_pFrame, true);
+    MSG altF4 = {c.m_sheet.m_hWnd, WM_SYSKEYDOWN, VK_F4, 0x20000001, 0, {0, 0}};
+    EXPECT_FALSE(c.m_frame.m_pFrame->PreTranslateMessage(&altF4));
 
     // Switching pages keeps the mode.
     c.m_sheet.SetActivePage(1);
@@ -455,11 +488,7 @@ TEST(ToolBarSheet, LeavingTheSheetEndsCustomisationAndOkKeepsTheOptions)
         EXPECT_TRUE(c.m_frame.m_view.IsWindowEnabled()) << nButton;
         EXPECT_TRUE(c.m_frame.m_status.IsWindowEnabled()) << nButton;
         EXPECT_TRUE(c.m_frame.m_pFrame->IsWindowEnabled()) << nButton;
-        const POINT caption = CaptionPoint(c.m_frame.m_pFrame);
-        EXPECT_EQ(HTCAPTION, (int)c.m_frame.m_pFrame->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(caption.x, caption.y)));
-        c.m_frame.m_pFrame->DelayRecalcLayout();
-        c.m_frame.m_pFrame->SendMessage(WM_ENTERIDLE, MSGF_DIALOGBOX, 0);
-        EXPECT_NE(0u, c.m_frame.m_pFrame->m_nIdleFlags & idleLayout) << nButton;
+        ExpectCustomisingReaction(c.m_frame.m_pFrame, false);
         EXPECT_EQ(nButton == IDOK ? !bToolTips : bToolTips, c.Manager()->ToolTipsEnabled()) << nButton;
         c.m_sheet.DestroyWindow();
         EXPECT_EQ(NULL, c.Manager()->GetCustomiseDialog()) << nButton;
@@ -606,4 +635,21 @@ TEST(ToolBarSheet, NoMenuButtonGroupWithoutAMenuBar)
     Customisation c;
     EXPECT_FALSE(c.m_cmdPage.AddMenuButtonGroup(_T("Men\xFC" "leiste")));
     EXPECT_EQ(0, c.m_cmdPage.GetGroupCount());
+}
+
+TEST(ToolBarSheet, TheMDIFrameTooRefusesClicksAndClosingWhileCustomising)
+{
+    SECMDIFrameWnd* pFrame = new SECMDIFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, _T("MDI"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 640, 440)));
+    SECToolBarManager manager(pFrame, pFrame);
+    pFrame->SetControlBarManager(&manager);
+    ExpectCustomisingReaction(pFrame, false);
+    manager.EnterCustomise();
+    ExpectCustomisingReaction(pFrame, true);
+    manager.ExitCustomise();
+    pFrame->EnableWindow(TRUE);
+    ExpectCustomisingReaction(pFrame, false);
+    pFrame->SetControlBarManager(NULL);
+    pFrame->DestroyWindow();
+    PumpMessages(10);
 }

@@ -286,6 +286,15 @@ void SECFrameDocking::EnterIdleWhileCustomising(CFrameWnd* pFrame, SECControlBar
     pFrame->UpdateWindow();
 }
 
+BOOL SECFrameDocking::IsCloseWhileCustomising(CFrameWnd* pFrame, SECControlBarManager* pManager, const MSG* pMsg)
+{
+    const BOOL bClose = (pMsg->message == WM_SYSCOMMAND && (pMsg->wParam & 0xFFF0) == SC_CLOSE) ||
+                        (pMsg->message == WM_SYSKEYDOWN && pMsg->wParam == VK_F4);
+    if (!bClose || !IsCustomising(pManager))
+        return FALSE;
+    return pMsg->hwnd == pFrame->m_hWnd || ::IsChild(pFrame->m_hWnd, pMsg->hwnd);
+}
+
 UINT SECFrameDocking::GetMenuMessage()
 {
     static const UINT s_nMessage = ::RegisterWindowMessage(_T("WM_SECGETMENU"));

@@ -79,6 +79,10 @@ class SECFrameDocking
     // frame's own idle time does not come while the sheet runs).
     static void EnterIdleWhileCustomising(CFrameWnd* pFrame, SECControlBarManager* pManager, UINT nWhy);
 
+    // While customising, a close of the frame from the keyboard (Alt+F4, or a posted SC_CLOSE)
+    // aimed at the frame or one of its children: the frame's PreTranslateMessage drops it.
+    static BOOL IsCloseWhileCustomising(CFrameWnd* pFrame, SECControlBarManager* pManager, const MSG* pMsg);
+
     // The registered message "WM_SECGETMENU" (wParam menu resource id, lParam position): the
     // frames answer with that popup of the menu, NULL when there is none.
     static UINT GetMenuMessage();

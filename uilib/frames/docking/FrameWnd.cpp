@@ -267,6 +267,8 @@ BOOL SECFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     if (SECFrameMenus::PreTranslateMessage(m_pMenuFeature, pMsg))
         return TRUE;
+    if (SECFrameDocking::IsCloseWhileCustomising(this, m_pControlBarManager, pMsg))
+        return TRUE;
     return CFrameWnd::PreTranslateMessage(pMsg);
 }
 

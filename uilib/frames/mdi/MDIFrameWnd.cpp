@@ -815,6 +815,8 @@ BOOL SECMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     if (SECFrameMenus::PreTranslateMessage(m_pMenuPlugIn, pMsg))
         return TRUE;
+    if (SECFrameDocking::IsCloseWhileCustomising(this, m_pControlBarManager, pMsg))
+        return TRUE;
     return CMDIFrameWnd::PreTranslateMessage(pMsg);
 }
 
