@@ -5,6 +5,7 @@
 #include "app/ChildFrame.h"
 #include "app/IRControlView.h"
 #include "app/MainFrame.h"
+#include "app/SerialNumberDlg.h"
 #include "app/SysInfo.h"
 #include "grid/core/GridLibrary.h"
 #include "station/config/ProjektConfig.h"
@@ -153,6 +154,7 @@ void CIRControlApp::InstallServices()
     services.pfnAcquireSerialInterface = AcquireForPendix;
     services.pfnReleaseSerialInterface = ReleaseForPendix;
     services.pfnSetPendixViewOpen = SetPendixOpen;
+    services.pfnAskSerialNumber = AskSerialNumber;
     SetPendixServices(services);
     SetIsNoInterfaceInUse(NoInterfaceInUse);
 }

@@ -53,6 +53,7 @@ const DWORD kBarStyle = 0x50004114;
 const DWORD kBarExStyle = 0xF11;
 const DWORD kStateWndDocking = 0x5000;      // left and right
 const DWORD kMeasureTableDocking = 0xA000;  // top and bottom
+const DWORD kCoolLookBits = 0x300;          // flat buttons and grippers
 
 struct DefaultToolBar
 {
@@ -165,9 +166,9 @@ CMainFrame::CMainFrame()
     {
         m_pButtons[i] = NULL;
         m_nButtons[i] = 0;
-        m_pToolBars[i] = NULL;
     }
     m_pToolBarManager = new SECToolBarManager(this, this);
+    SetControlBarManager(m_pToolBarManager);
     m_strWorkspaceFile = CConfig::GetModuleDirectory() + (IsExpert() ? "VAZovIni.wsp" : "HelvonIni.wsp");
     InitHelpIdMap();
 }
@@ -205,10 +206,12 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (!m_wndStatusBar.Create(this, 0x50008200, AFX_IDW_STATUS_BAR) ||
         !m_wndStatusBar.SetIndicators(s_indicators, sizeof(s_indicators) / sizeof(s_indicators[0])))
         return -1;
-    m_pToolBarManager->m_bCoolLook = TRUE;
+    m_pToolBarManager->EnableCoolLook(TRUE, kCoolLookBits);
     EnableDocking(CBRS_ALIGN_ANY);
-    if (!CreateBars() || !CreateDefaultToolBars())
+    if (!CreateBars())
         return -1;
+    m_pToolBarManager->LoadMenuBarMenus(this, 2, IDR_MAINFRAME_MENU, IDR_IRCONTROLTYPE);
+    m_pToolBarManager->CreateDefaultToolBars();
     // Status panes: widths, left-aligned texts.
     const struct
     {
@@ -233,54 +236,19 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
 BOOL CMainFrame::DefineDefaultToolBars()
 {
     const BOOL bExpert = IsExpert();
-    SECBmpMgr* pBmpMgr = m_pToolBarManager->GetBmpMgr();
     for (const DefaultToolBar& def : s_toolBars)
         if (!def.bExpertOnly || bExpert)
-            pBmpMgr->AddToolBarResource(def.nResourceId);
+            m_pToolBarManager->AddToolBarResource(def.nResourceId, def.nResourceId);
     for (int i = 0; i < toolbarCount; i++)
     {
         const DefaultToolBar& def = s_toolBars[i];
         if (def.bExpertOnly && !bExpert)
             continue;
-        int cx = 0, cy = 0;
-        if (!SECBmpMgr::ReadToolBarResource(def.nResourceId, m_pButtons[i], m_nButtons[i], cx, cy, TRUE))
+        const UINT nBeside = def.nAfter >= 0 ? s_toolBars[def.nAfter].nBarId : 0;
+        if (!m_pToolBarManager->DefineDefaultToolBar(def.nBarId, LoadText(def.nTitleId), def.nResourceId,
+                                                     m_nButtons[i], m_pButtons[i], CBRS_ALIGN_ANY, def.nDockBarId,
+                                                     nBeside))
             return FALSE;
-    }
-    return TRUE;
-}
-
-BOOL CMainFrame::CreateDefaultToolBars()
-{
-    for (int i = 0; i < toolbarCount; i++)
-    {
-        const DefaultToolBar& def = s_toolBars[i];
-        if (m_pButtons[i] == NULL)
-            continue;
-        SECCustomToolBar* pBar = new SECCustomToolBar;
-        pBar->SetManager(m_pToolBarManager);
-        pBar->SetOwner(this);
-        const DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_TOOLTIPS | CBRS_FLYBY | CBRS_SIZE_DYNAMIC |
-                              (def.nDockBarId == AFX_IDW_DOCKBAR_LEFT ? CBRS_ALIGN_LEFT : CBRS_ALIGN_TOP);
-        if (!pBar->CreateEx(BAR_EX_FLAT | BAR_EX_GRIPPER, this, dwStyle, def.nBarId, LoadText(def.nTitleId)))
-        {
-            delete pBar;
-            return FALSE;
-        }
-        pBar->m_bAutoDelete = TRUE;
-        pBar->SetButtons(m_pButtons[i], m_nButtons[i]);
-        pBar->EnableDocking(CBRS_ALIGN_ANY);
-        m_pToolBars[i] = pBar;
-        if (def.nAfter >= 0 && m_pToolBars[def.nAfter] != NULL)
-        {
-            // Beside the bar it follows, on the same row.
-            RecalcLayout(TRUE);
-            CRect rect;
-            m_pToolBars[def.nAfter]->GetWindowRect(&rect);
-            rect.OffsetRect(rect.Width(), 0);
-            DockControlBar(pBar, def.nDockBarId, &rect);
-        }
-        else
-            DockControlBar(pBar, def.nDockBarId);
     }
     return TRUE;
 }
@@ -311,7 +279,9 @@ BOOL CMainFrame::CreateBars()
 
 SECCustomToolBar* CMainFrame::GetDefaultToolBar(int nIndex) const
 {
-    return nIndex >= 0 && nIndex < toolbarCount ? m_pToolBars[nIndex] : NULL;
+    if (nIndex < 0 || nIndex >= toolbarCount || m_pButtons[nIndex] == NULL)
+        return NULL;
+    return m_pToolBarManager->FindBar(s_toolBars[nIndex].nBarId);
 }
 
 void CMainFrame::FitPanes()

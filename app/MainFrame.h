@@ -94,16 +94,14 @@ class CMainFrame : public SECMDIFrameWnd
     BOOL m_bMinimizedView;
     UINT* m_pButtons[toolbarCount];
     int m_nButtons[toolbarCount];
-    SECCustomToolBar* m_pToolBars[toolbarCount];
     SECCustomStatusBar m_wndStatusBar;
     CMeasureTableWnd m_wndMeasureTable;
     CStateWnd m_wndState;
     SECToolBarManager* m_pToolBarManager;
     SECWorkspaceManagerEx* m_pWorkspaceManager;
 
-    // The toolbars' images and button arrays; the bars are made and docked after the others.
+    // The toolbars' images and definitions; the manager makes and docks them after the other bars.
     BOOL DefineDefaultToolBars();
-    BOOL CreateDefaultToolBars();
     BOOL CreateBars();
     void FitPanes();
     void ToggleBar(CControlBar* pBar);

@@ -94,3 +94,7 @@
 #define IDS_APP_NO_INTERFACE 423
 // Application commands.
 #define ID_EXTERN_APP 32856 // starts the external application
+// The serial-number prompt of the device windows.
+#define IDD_SERIAL_NUMBER 330 // "Vergabe der Seriennummer"
+#define IDC_SERIAL_NUMBER 1131
+#define IDB_CANCEL 22024

@@ -103,6 +103,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
     // sorting, spanned cells, printing, selection, frames, resizing, ...) go before the
     // clipboard ones, in that order, as the feature library provides them.
     static void (CGXGridCore::*const s_apfnInstall[])() = {
+        &CGXGridCore::InstallAutoScrollPlugin,       &CGXGridCore::InstallUpdateHintImp,
         &CGXGridCore::InstallDirectCopyMoveCellsImp, &CGXGridCore::InstallTextDataExchangeImp,
         &CGXGridCore::InstallStyleDataExchangeImp,   &CGXGridCore::InstallCutPasteImp,
         &CGXGridCore::InstallClearCellsImp,

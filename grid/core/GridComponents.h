@@ -240,6 +240,20 @@ class CGXAbstractCommandFactory : public CObject
     virtual void DiscardUndoInfo(CGXGridCore*)
     {
     }
+    // The command that moves a block back to where a direct move took it (source range,
+    // destination row and column, the data object's undo information, owned by the command).
+    virtual CObject* CreateMoveCellsCmd(CGXGridCore*, const CGXCellRange& /*range*/, ROWCOL /*nToRow*/,
+                                        ROWCOL /*nToCol*/, CObject* pUndoInfo)
+    {
+        delete pUndoInfo;
+        return NULL;
+    }
+    // Bracket around a change of cell data: switches the data object's recording of its own undo
+    // information and answers the previous setting.
+    virtual BOOL SetAdvancedUndoRecording(CGXGridCore*, BOOL /*bRecord*/)
+    {
+        return FALSE;
+    }
 };
 
 // Keeps the other views of a document in step: each hint makes them update the same way.
@@ -319,6 +333,15 @@ class CGXAbstractGridUpdateHintImp : public CObject
     }
     virtual void HintZoomChanged(CGXGridCore*, int /*nOldZoom*/, UINT)
     {
+    }
+    // The current cell moved; the other views move theirs (flags as they are to use them).
+    virtual void HintCurrentCell(CGXGridCore*, ROWCOL, ROWCOL, UINT /*flags*/)
+    {
+    }
+    // The current cell's edits are stored (bSave) or dropped; TRUE when every other view agreed.
+    virtual BOOL HintTransferCurrentCell(CGXGridCore*, BOOL /*bSave*/, UINT /*flags*/)
+    {
+        return TRUE;
     }
 };
 
@@ -456,9 +479,13 @@ class CGXAbstractGridDirectCopyMoveCellsImp : public CObject
     virtual BOOL CopyCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
                            UINT flags) = 0;
     virtual BOOL StoreCopyCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol) = 0;
+    // pUndoInfo (owned): what an earlier move overwrote, put back after this one (an undo);
+    // ctCmd as for every undoable change (gxRollback records nothing).
     virtual BOOL MoveCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
-                           UINT flags) = 0;
-    virtual BOOL StoreMoveCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol) = 0;
+                           CObject* pUndoInfo, UINT flags, int ctCmd) = 0;
+    // Consumes pApplyInfo; with ppNewInfo receives what this move overwrites (or NULL).
+    virtual BOOL StoreMoveCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
+                                CObject* pApplyInfo, CObject** ppNewInfo) = 0;
 };
 
 // Emptying cells: their values, or with the flag their whole styles.
@@ -707,5 +734,46 @@ class CGXAbstractGridExcelLikeFrameImp : public CObject
     virtual BOOL ShowExcelFrame(CGXGridCore*, BOOL /*bHide*/, BOOL /*bRedraw*/)
     {
         return FALSE;
+    }
+};
+
+// Moving the selected cells by dragging them. Each mouse step answers TRUE when it took it (the
+// engine then does nothing more with it).
+class CGXAbstractGridUserDragSelectRangeImp : public CObject
+{
+  public:
+    virtual BOOL OnLButtonDown(CGXGridCore*, CPoint&, UINT&, int& /*nHit*/, ROWCOL&, ROWCOL&)
+    {
+        return FALSE;
+    }
+    virtual BOOL OnMouseMove(CGXGridCore*, CPoint&, UINT&)
+    {
+        return FALSE;
+    }
+    virtual BOOL OnLButtonUp(CGXGridCore*, CPoint&, UINT&)
+    {
+        return FALSE;
+    }
+    // Ends a drag in progress (the grid's cancel mode).
+    virtual void Cancel(CGXGridCore*)
+    {
+    }
+};
+
+// Filling cells by dragging the fill handle of the selection; asked only while the parameter
+// object's Excel-like fill option is set.
+class CGXAbstractGridExcelLikeFillImp : public CObject
+{
+  public:
+    virtual void OnLButtonDown(CGXGridCore*, CPoint&, UINT&, int& /*nHit*/, ROWCOL&, ROWCOL&)
+    {
+    }
+    // TRUE when it took the move: the selection component then does not see it.
+    virtual BOOL OnMouseMove(CGXGridCore*, CPoint&, UINT&, ROWCOL&, ROWCOL&)
+    {
+        return FALSE;
+    }
+    virtual void OnLButtonUp(CGXGridCore*, CPoint&, UINT&)
+    {
     }
 };

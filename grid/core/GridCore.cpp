@@ -43,6 +43,8 @@ CGXGridCore::~CGXGridCore()
     while (pos != NULL)
         delete m_pluginList.GetNext(pos);
     m_pluginList.RemoveAll();
+    delete m_pAuxPlugin;
+    m_pAuxPlugin = NULL;
     pos = m_deleteList.GetHeadPosition();
     while (pos != NULL)
         delete m_deleteList.GetNext(pos);
@@ -127,6 +129,23 @@ void CGXGridCore::AddPlugin(CGXPluginComponent* pPlugin)
     m_pluginList.AddTail(pPlugin);
 }
 
+void CGXGridCore::AttachPluginComponent(CGXPluginComponent* pPlugin)
+{
+    m_pluginList.AddTail(pPlugin);
+    if (m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL)
+        pPlugin->PlugIn(m_pGridWnd);
+}
+
+void CGXGridCore::SetAuxiliaryPlugin(CGXPluginComponent* pPlugin, BOOL bEnabled)
+{
+    if (pPlugin != m_pAuxPlugin)
+        delete m_pAuxPlugin;
+    m_pAuxPlugin = pPlugin;
+    m_bAuxPluginEnabled = bEnabled;
+    if (pPlugin != NULL && m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL)
+        pPlugin->PlugIn(m_pGridWnd);
+}
+
 void CGXGridCore::OnGridInitialUpdate()
 {
     // 1. The library must have been initialised.
@@ -139,6 +158,8 @@ void CGXGridCore::OnGridInitialUpdate()
     POSITION pos = m_pluginList.GetHeadPosition();
     while (pos != NULL)
         ((CGXPluginComponent*)m_pluginList.GetNext(pos))->PlugIn(m_pGridWnd);
+    if (m_pAuxPlugin != NULL)
+        m_pAuxPlugin->PlugIn(m_pGridWnd);
 
     // 4. Scratch styles.
     if (m_pStyleValue == NULL)
@@ -606,7 +627,7 @@ BOOL CGXGridCore::ShowExcelFrame(BOOL bHide, BOOL bRedraw)
     return GX_FORWARD(m_pExcelLikeFrameImp, ShowExcelFrame(this, bHide, bRedraw));
 }
 
-void CGXGridCore::SetExcelFillImp(CObject* pImp, BOOL bAutoDelete)
+void CGXGridCore::SetExcelFillImp(CGXAbstractGridExcelLikeFillImp* pImp, BOOL bAutoDelete)
 {
     m_pExcelLikeFillImp = pImp;
     if (bAutoDelete && pImp != NULL)

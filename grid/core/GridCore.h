@@ -324,7 +324,7 @@ class CGXGridCore
                               ROWCOL nRight = 0);
     virtual void UpdateExcelFrame(const CGXCellRange* pRange, BOOL bHide);
     virtual BOOL ShowExcelFrame(BOOL bHide, BOOL bRedraw);
-    void SetExcelFillImp(CObject* pImp, BOOL bAutoDelete);
+    void SetExcelFillImp(CGXAbstractGridExcelLikeFillImp* pImp, BOOL bAutoDelete);
 
     // Selection queries
     BOOL CopyRangeList(CGXRangeList& list, BOOL bCanUseCurrentCell);
@@ -426,8 +426,10 @@ class CGXGridCore
     virtual BOOL PasteCellsFromArchive(CArchive& ar, const CGXCellRange& range, BOOL bNoSizeCheck);
     virtual BOOL CopyCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, UINT flags = GX_UPDATENOW);
     virtual BOOL StoreCopyCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol);
-    virtual BOOL MoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, UINT flags = GX_UPDATENOW);
-    virtual BOOL StoreMoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol);
+    virtual BOOL MoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, CObject* pUndoInfo = NULL,
+                           UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL StoreMoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, CObject* pApplyInfo = NULL,
+                                CObject** ppNewInfo = NULL);
     // Installers of the clipboard components (each installs once and keeps the first).
     void InstallDirectCopyMoveCellsImp();
     void InstallTextDataExchangeImp();
@@ -512,6 +514,8 @@ class CGXGridCore
     virtual BOOL OnScrollBy(int nDirection, ROWCOL nCount);
     virtual BOOL ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_UPDATENOW, BOOL bFloatCell = FALSE);
     void ScrollWindow(int dx, int dy, LPCRECT lpRect = NULL, LPCRECT lpClipRect = NULL);
+    // Starts the auto-scroll plug-in's run: nDirection 1-4 scrolls by nStep that way, -1 follows
+    // the mouse (m_bAutoScrollVert, m_bAutoScrollHorz), keyboard mode repeats m_nAutoScrollKey.
     void BeginAutoScroll(BOOL bCapture, int nDirection, ROWCOL nStep);
     ROWCOL CalcMaxTopRow();
     ROWCOL CalcMaxLeftCol();
@@ -618,6 +622,14 @@ class CGXGridCore
     // Lets the grid's plug-ins see a message first; TRUE when one handled it (lResult its answer).
     BOOL DispatchToPlugins(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& lResult);
     void AddPlugin(CGXPluginComponent* pPlugin);
+    // Appends a plug-in (owned) and plugs it into the grid window when that exists.
+    void AttachPluginComponent(CGXPluginComponent* pPlugin);
+    // The auxiliary plug-in (owned): while enabled it sees mouse moves without capture,
+    // pre-translated messages and size changes first.
+    void SetAuxiliaryPlugin(CGXPluginComponent* pPlugin, BOOL bEnabled = TRUE);
+    // Installers of the components of the grid features that the engine carries itself.
+    void InstallAutoScrollPlugin();
+    void InstallUpdateHintImp();
 
     // Implementation
     // Group 1: per-grid components (owned through m_ownedImps).
@@ -636,8 +648,8 @@ class CGXGridCore
     CGXAbstractGridFindReplaceImp* m_pFindReplaceImp = NULL;
     CGXAbstractGridUserSelectRangeImp* m_pUserSelectRangeImp = NULL;
     CGXAbstractGridExcelLikeFrameImp* m_pExcelLikeFrameImp = NULL;
-    CObject* m_pExcelLikeFillImp = NULL;
-    CObject* m_pUserDragSelectRangeImp = NULL;
+    CGXAbstractGridExcelLikeFillImp* m_pExcelLikeFillImp = NULL;
+    CGXAbstractGridUserDragSelectRangeImp* m_pUserDragSelectRangeImp = NULL;
     CGXAbstractGridUserResizeCellsImp* m_pUserResizeCellsImp = NULL;
     CGXAbstractGridOptimizedUpdateImp* m_pOptimizedUpdateImp = NULL;
     CGXAbstractGridMarkEditHeaderImp* m_pMarkEditHeaderImp = NULL;
@@ -695,11 +707,25 @@ class CGXGridCore
     CGXGridParam* m_pParam = NULL;
     BOOL m_bOwnParam = FALSE;
 
+    // Automatic scrolling, run by the auto-scroll plug-in on timer 992. Direction -1 follows the
+    // mouse (rows and columns as the two flags allow); keyboard mode repeats a key instead.
     BOOL m_bAutoScroll = FALSE;
-    int m_nAutoScrollDirection = 0;
+    int m_nAutoScrollDirection = -1;
     ROWCOL m_nAutoScrollStep = 0;
     int m_nAutoScrollCounter = 0;
     UINT_PTR m_nAutoScrollTimer = 0;
+    BOOL m_bAutoScrollStart = FALSE; // set by BeginAutoScroll, cleared by the first tick
+    BOOL m_bAutoScrollCapture = FALSE;
+    BOOL m_bAutoScrollVert = TRUE, m_bAutoScrollHorz = TRUE;
+    BOOL m_bAutoScrollByKey = FALSE;    // keyboard mode
+    UINT m_nAutoScrollKey = 0;          // the repeated key and its key data
+    LPARAM m_nAutoScrollKeyData = 0;
+    BOOL m_bKeyAutoRepeat = TRUE;       // held arrow and page keys repeat
+    BOOL m_bScrollbarAutoRepeat = TRUE; // a held scroll-bar arrow repeats
+    BOOL m_bAutoScrollInstalled = FALSE; // set by the auto-scroll plug-in
+    BOOL m_bDragSelectInProgress = FALSE; // set by the drag-select component while it drags
+    CGXPluginComponent* m_pAuxPlugin = NULL;
+    BOOL m_bAuxPluginEnabled = FALSE;
 
     BOOL m_bPrinting = FALSE;
     CRect m_rectPrinting;

@@ -156,16 +156,26 @@ BOOL CGXGridCore::StoreCopyCells(const CGXCellRange& range, ROWCOL nToRow, ROWCO
                : FALSE;
 }
 
-BOOL CGXGridCore::MoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, UINT flags)
+BOOL CGXGridCore::MoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, CObject* pUndoInfo, UINT flags,
+                            int ctCmd)
 {
-    return m_pDirectCopyMoveCellsImp != NULL
-               ? m_pDirectCopyMoveCellsImp->MoveCells(this, range, nToRow, nToCol, flags)
-               : FALSE;
+    if (m_pDirectCopyMoveCellsImp == NULL)
+    {
+        delete pUndoInfo;
+        return FALSE;
+    }
+    return m_pDirectCopyMoveCellsImp->MoveCells(this, range, nToRow, nToCol, pUndoInfo, flags, ctCmd);
 }
 
-BOOL CGXGridCore::StoreMoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol)
+BOOL CGXGridCore::StoreMoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, CObject* pApplyInfo,
+                                 CObject** ppNewInfo)
 {
-    return m_pDirectCopyMoveCellsImp != NULL
-               ? m_pDirectCopyMoveCellsImp->StoreMoveCells(this, range, nToRow, nToCol)
-               : FALSE;
+    if (ppNewInfo != NULL)
+        *ppNewInfo = NULL;
+    if (m_pDirectCopyMoveCellsImp == NULL)
+    {
+        delete pApplyInfo;
+        return FALSE;
+    }
+    return m_pDirectCopyMoveCellsImp->StoreMoveCells(this, range, nToRow, nToCol, pApplyInfo, ppNewInfo);
 }

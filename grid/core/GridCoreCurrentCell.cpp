@@ -156,7 +156,9 @@ BOOL CGXGridCore::TransferCurrentCell(BOOL bSave, UINT flags, BOOL bCreateHint)
         m_bCurrentCellStyleValid = FALSE;
         m_pCurrentCellControl = NULL;
     }
-    (void)bCreateHint; // the update-hint component has no say in a transfer yet
+    // The other views of the document store (or drop) theirs too; each may refuse.
+    if (bCreateHint && IsHintsEnabled() && !m_pUpdateHintImp->HintTransferCurrentCell(this, bSave, flags))
+        bResult = FALSE;
     return bResult;
 }
 
@@ -293,6 +295,10 @@ BOOL CGXGridCore::ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
         DrawMarkEditHeader(nRow, nCol, nKind, flags);
     }
 
+    // 7. The other views follow, without scrolling, focus, hints or selection of their own.
+    if (!(flags & 0x40) && IsHintsEnabled())
+        m_pUpdateHintImp->HintCurrentCell(this, nRow, nCol, (flags & ~0x08u) | 0xE0);
+
     // 8. The selection follows the current cell when asked to.
     if (m_pParam->m_bSelectCurrentCell && !(flags & 0x80) &&
         !IsCellInRangeList(nRow, nCol, m_pParam->m_SelectedRanges))
@@ -368,30 +374,52 @@ BOOL CGXGridCore::MoveCurrentCellBy(int nDirection, ROWCOL nCount, BOOL bSelect)
 
     BOOL bFound = FALSE;
     CGXCellRange span;
+    // Rows (columns) to scroll back once the move has entered the frozen rows (columns).
+    ROWCOL nFrozenScroll = 0;
     auto stepBack = [&](ROWCOL& n, ROWCOL nHeader, int nDir) {
+        const BOOL bRows = nDir == GX_UP;
+        const ROWCOL nFrozen = bRows ? nFrozenRows : nFrozenCols;
         for (ROWCOL k = 0; k < nCount && n > nHeader + 1; k++)
         {
+            // From the first scrolled row the step either scrolls (the row above comes into
+            // view) or, in client rows, enters the frozen rows and counts a row to scroll.
+            ROWCOL nNext = n - 1;
+            const ROWCOL nFirstScrolled = bRows ? GetTopRow() : GetLeftCol();
+            BOOL bIntoFrozen = FALSE;
+            if (!m_pParam->m_bScrollBeforeMove && n > nFrozen && n == nFirstScrolled && n > nFrozen + 1 &&
+                nFrozen > nHeader)
+            {
+                nNext = nFrozen;
+                bIntoFrozen = TRUE;
+            }
             ROWCOL r = nRow, c = nCol;
-            (nDir == GX_UP ? r : c) = n - 1;
-            if (!FindNextEnabledCell(nDir, r, c) || (nDir == GX_UP ? r : c) <= nHeader)
+            (bRows ? r : c) = nNext;
+            if (!FindNextEnabledCell(nDir, r, c) || (bRows ? r : c) <= nHeader)
                 break;
-            n = nDir == GX_UP ? r : c;
+            n = bRows ? r : c;
+            nFrozenScroll += bIntoFrozen;
             bFound = TRUE;
         }
     };
     auto stepOn = [&](ROWCOL& n, ROWCOL nLimit, int nDir) {
+        const BOOL bRows = nDir == GX_DOWN;
+        const ROWCOL nFrozen = bRows ? nFrozenRows : nFrozenCols;
         for (ROWCOL k = 0; k < nCount && n < nLimit; k++)
         {
             ROWCOL nEnd = n;
             if (GetCellSpanRange(nRow, nCol, span))
-                nEnd = nDir == GX_DOWN ? span.bottom : span.right;
+                nEnd = bRows ? span.bottom : span.right;
             if (nEnd >= nLimit)
                 break;
+            // Out of the frozen rows the step goes on in client rows: to the first one shown.
+            ROWCOL nNext = nEnd + 1;
+            if (nEnd <= nFrozen && nNext > nFrozen)
+                nNext = std::max(nNext, bRows ? GetTopRow() : GetLeftCol());
             ROWCOL r = nRow, c = nCol;
-            (nDir == GX_DOWN ? r : c) = nEnd + 1;
+            (bRows ? r : c) = std::min(nNext, nLimit);
             if (!FindNextEnabledCell(nDir, r, c))
                 break;
-            n = nDir == GX_DOWN ? r : c;
+            n = bRows ? r : c;
             bFound = TRUE;
         }
     };
@@ -515,6 +543,13 @@ BOOL CGXGridCore::MoveCurrentCellBy(int nDirection, ROWCOL nCount, BOOL bSelect)
             flags = 0x0A;
         }
         bEntered = ChangeCurrentCell(nRow, nCol, flags);
+        if (bEntered && nFrozenScroll > 0)
+        {
+            if (nDirection == GX_UP && nRow <= nFrozenRows)
+                DoScroll(GX_UP, nFrozenScroll);
+            else if (nDirection == GX_LEFT && nCol <= nFrozenCols)
+                DoScroll(GX_LEFT, nFrozenScroll);
+        }
     }
     m_bMovingCell = FALSE;
     m_bEnteredByMove = bSavedEntered;

@@ -247,7 +247,17 @@ BOOL CGXGridCore::ProcessKeyMessage(CWnd* pFromWnd, UINT message, UINT nKey, UIN
     }
 }
 
-BOOL CGXGridCore::OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT)
+// The keys whose moves repeat while they are held.
+static BOOL IsRepeatingKey(UINT nChar)
+{
+    static const UINT s_anKeys[] = {VK_UP, VK_DOWN, VK_LEFT, VK_RIGHT, VK_PRIOR, VK_NEXT};
+    for (UINT n : s_anKeys)
+        if (n == nChar)
+            return TRUE;
+    return FALSE;
+}
+
+BOOL CGXGridCore::OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     BOOL bCtrl = IsDown(VK_CONTROL), bShift = IsDown(VK_SHIFT);
     BYTE mod = bCtrl ? (bShift ? 0 : modCtrl) : (bShift ? modShift : modNone);
@@ -257,9 +267,23 @@ BOOL CGXGridCore::OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT)
     {
         if (e.nKey != nChar || !(e.mods & mod || (e.mods == modAny)))
             continue;
+        ROWCOL nOldRow = 0, nOldCol = 0;
+        BOOL bHadCell = GetCurrentCell(nOldRow, nOldCol);
+        m_bInterrupted = FALSE;
         BOOL bHandled = e.pfn(this, nRepCnt == 0 ? 1 : nRepCnt);
         if (bHandled && m_pGridWnd->GetSafeHwnd() != NULL)
             m_pGridWnd->UpdateWindow();
+        // A held arrow or page key goes on moving through the auto-scroll plug-in.
+        ROWCOL nRow = 0, nCol = 0;
+        BOOL bMoved = GetCurrentCell(nRow, nCol) && (!bHadCell || nRow != nOldRow || nCol != nOldCol);
+        if (bHandled && bMoved && IsRepeatingKey(nChar) && !m_bInterrupted && m_bKeyAutoRepeat &&
+            !m_bAutoScrollByKey && m_bAutoScrollInstalled && m_pGridWnd->GetSafeHwnd() != NULL)
+        {
+            m_bAutoScrollByKey = TRUE;
+            m_nAutoScrollKey = nChar;
+            m_nAutoScrollKeyData = MAKELPARAM(0, nFlags);
+            BeginAutoScroll(FALSE, -1, 1);
+        }
         return bHandled;
     }
     return FALSE;

@@ -259,9 +259,13 @@ BOOL CGXGridCore::DispatchToPlugins(UINT message, WPARAM wParam, LPARAM lParam, 
 
 // -- Operations of the grid interaction: not handled here --------------------------------------------
 
-BOOL CGXGridCore::OnGridPreTranslateMessage(MSG*)
+BOOL CGXGridCore::OnGridPreTranslateMessage(MSG* pMsg)
 {
-    return FALSE;
+    if (!m_bInitDone || m_pGridWnd->GetSafeHwnd() == NULL || !m_pGridWnd->IsWindowVisible())
+        return FALSE;
+    LRESULT lResult = 0;
+    return m_pAuxPlugin != NULL && m_bAuxPluginEnabled &&
+           m_pAuxPlugin->HandlePluginMessage(pMsg->message, pMsg->wParam, pMsg->lParam, lResult);
 }
 
 BOOL CGXGridCore::OnGridCommand(WPARAM wParam, LPARAM lParam)

@@ -4,6 +4,7 @@
 #include "grid/core/Control.h"
 #include "grid/core/GridComponents.h"
 #include "grid/core/GridParam.h"
+#include "grid/core/PluginComponent.h"
 
 namespace
 {
@@ -80,6 +81,23 @@ static void TopLeftOfSpan(CGXGridCore* g, ROWCOL& nRow, ROWCOL& nCol)
     }
 }
 
+// Captures the mouse for a drag; the rows (columns) scroll by themselves while the pointer is
+// beyond the edge, unless the press was in the header or frozen rows (columns).
+static void CaptureForDrag(CGXGridCore* g, ROWCOL nRow, ROWCOL nCol)
+{
+    BOOL bVert = nRow != 0 && !g->IsInFrozenRows(nRow);
+    BOOL bHorz = nCol != 0 && !g->IsInFrozenCols(nCol);
+    if (g->m_bAutoScrollOnDrag && g->m_bAutoScrollInstalled && (bVert || bHorz))
+    {
+        g->m_bAutoScrollVert = bVert;
+        g->m_bAutoScrollHorz = bHorz;
+        g->m_bAutoScrollByKey = FALSE;
+        g->BeginAutoScroll(TRUE, -1, 1);
+    }
+    else
+        g->SetCapture();
+}
+
 // The point pulled into the grid area less the pointer margin.
 static CPoint ClampPoint(CGXGridCore* g, CPoint pt)
 {
@@ -144,7 +162,9 @@ BOOL CGXGridCore::OnGridButtonDown(UINT message, UINT nFlags, CPoint point)
         m_nHitRow = m_nLastHitRow = nRow;
         m_nHitCol = m_nLastHitCol = nCol;
         m_nHitState = 1;
-        SetCapture();
+        if (m_pParam->m_bExcelLikeFill && m_pExcelLikeFillImp != NULL)
+            m_pExcelLikeFillImp->OnLButtonDown(this, point, nFlags, nHit, nRow, nCol);
+        CaptureForDrag(this, m_nHitRow, m_nHitCol);
         return TRUE;
     }
     if (nHit != 3 && nHit != 4)
@@ -158,6 +178,10 @@ BOOL CGXGridCore::OnGridButtonDown(UINT message, UINT nFlags, CPoint point)
     }
 
     BOOL bCorner = nRow == 0 && nCol == 0;
+    // Dragging the selected cells away.
+    if (bLeft && !bCorner && m_pUserDragSelectRangeImp != NULL &&
+        m_pUserDragSelectRangeImp->OnLButtonDown(this, point, nFlags, nHit, nRow, nCol))
+        return TRUE;
     m_nHitRow = nRow;
     m_nHitCol = nCol;
     m_nHitState = 1;
@@ -181,7 +205,10 @@ BOOL CGXGridCore::OnGridButtonDown(UINT message, UINT nFlags, CPoint point)
         m_pGridWnd->SendMessage(WM_CANCELMODE);
         return TRUE;
     }
-    SetCapture();
+    if (bLeft)
+        CaptureForDrag(this, m_nHitRow, m_nHitCol);
+    else
+        SetCapture();
     return TRUE;
 }
 
@@ -200,6 +227,13 @@ BOOL CGXGridCore::OnGridMouseMove(UINT nFlags, CPoint point)
 {
     if (!m_bInitDone)
         return FALSE;
+    LRESULT lResult = 0;
+    if (m_pAuxPlugin != NULL && m_bAuxPluginEnabled && !HoldsCapture(this) &&
+        m_pAuxPlugin->HandlePluginMessage(WM_MOUSEMOVE, nFlags, MAKELPARAM((short)point.x, (short)point.y), lResult))
+        return TRUE;
+    CPoint ptClamped = ClampPoint(this, point);
+    if (m_pUserDragSelectRangeImp != NULL && m_pUserDragSelectRangeImp->OnMouseMove(this, ptClamped, nFlags))
+        return TRUE;
     if (m_nHitState == 0)
     {
         if (!GetDrawingRect().PtInRect(point))
@@ -217,11 +251,14 @@ BOOL CGXGridCore::OnGridMouseMove(UINT nFlags, CPoint point)
     }
     if (!HoldsCapture(this))
         return FALSE;
-    point = ClampPoint(this, point);
+    point = ptClamped;
     ROWCOL nRow = 0, nCol = 0;
     DragCell(this, point, nRow, nCol);
     WORD flags = StepFlags(this, hitMove, nRow, nCol);
     (this->*ButtonOfFlags(m_nMouseFlags)->pfnHit)(m_nHitRow, m_nHitCol, nRow, nCol, point, nFlags, flags);
+    if (m_pParam->m_bExcelLikeFill && m_pExcelLikeFillImp != NULL &&
+        m_pExcelLikeFillImp->OnMouseMove(this, point, nFlags, nRow, nCol))
+        return TRUE;
     if (nRow != m_nLastHitRow || nCol != m_nLastHitCol)
     {
         if (m_pUserSelectRangeImp != NULL)
@@ -239,6 +276,8 @@ BOOL CGXGridCore::OnGridButtonUp(UINT message, UINT nFlags, CPoint point)
     if (!m_bInitDone || pButton == NULL || !HoldsCapture(this))
         return FALSE;
     point = ClampPoint(this, point);
+    if (m_pUserDragSelectRangeImp != NULL && m_pUserDragSelectRangeImp->OnLButtonUp(this, point, nFlags))
+        return TRUE;
     if (m_nHitState == 0)
     {
         if (message == WM_LBUTTONUP && m_pUserResizeCellsImp != NULL)
@@ -250,6 +289,8 @@ BOOL CGXGridCore::OnGridButtonUp(UINT message, UINT nFlags, CPoint point)
         return FALSE;
     }
     ::ReleaseCapture();
+    if (message == WM_LBUTTONUP && m_pParam->m_bExcelLikeFill && m_pExcelLikeFillImp != NULL)
+        m_pExcelLikeFillImp->OnLButtonUp(this, point, nFlags);
     if (message == WM_LBUTTONUP && m_pUserSelectRangeImp != NULL)
         m_pUserSelectRangeImp->OnLButtonUp(this, point, nFlags);
     ROWCOL nRow = 0, nCol = 0;
@@ -305,6 +346,8 @@ BOOL CGXGridCore::OnGridCancelMode()
     }
     else if (m_pUserResizeCellsImp != NULL && HoldsCapture(this))
         m_pUserResizeCellsImp->CancelTracking(this);
+    else if (m_bDragSelectInProgress && m_pUserDragSelectRangeImp != NULL)
+        m_pUserDragSelectRangeImp->Cancel(this);
     if (m_pParam->m_bCutPending)
     {
         m_pParam->m_bCutPending = FALSE;

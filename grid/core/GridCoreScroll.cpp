@@ -461,6 +461,9 @@ void CGXGridCore::BeginAutoScroll(BOOL bCapture, int nDirection, ROWCOL nStep)
     m_nAutoScrollStep = nStep;
     m_nAutoScrollCounter = 0;
     m_bAutoScroll = TRUE;
+    m_bAutoScrollStart = TRUE;
+    m_bAutoScrollStop = FALSE;
+    m_bAutoScrollCapture = bCapture;
     if (bCapture)
         m_pGridWnd->SetCapture();
     m_nAutoScrollTimer = m_pGridWnd->SetTimer(992, 10, NULL);

@@ -1,6 +1,7 @@
 // CGXGridCore: the scroll-bar and size messages of the grid window and the dialog code it answers.
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
+#include "grid/core/PluginComponent.h"
 
 // One scroll message for rows (bVert) or columns. Thumb positions are in scroll-bar units, each
 // worth the bar's scroll factor of rows or columns.
@@ -25,13 +26,23 @@ static BOOL ScrollMessage(CGXGridCore* g, BOOL bVert, UINT nSBCode, UINT nPos)
         else if (nNew > nTop && sumSizes(nTop, nNew - 1) > 0)
             g->DoScroll(nOn, nNew - nTop);
     };
+    // A held arrow goes on scrolling through the auto-scroll plug-in until SB_ENDSCROLL.
+    auto repeat = [&](int nDirection) {
+        if (g->m_bScrollbarAutoRepeat && g->m_bAutoScrollInstalled && g->m_nAutoScrollDirection != nDirection)
+        {
+            g->m_bAutoScrollByKey = FALSE;
+            g->BeginAutoScroll(FALSE, nDirection, 1);
+        }
+    };
     switch (nSBCode)
     {
     case SB_LINEUP:
         g->DoScroll(nBack, 1);
+        repeat(nBack);
         break;
     case SB_LINEDOWN:
         g->DoScroll(nOn, 1);
+        repeat(nOn);
         break;
     case SB_PAGEUP: {
         if (nTop < 2)
@@ -140,6 +151,11 @@ BOOL CGXGridCore::OnGridSize(UINT nType, int cx, int cy)
         else
             pWnd->Invalidate();
         pWnd->UpdateWindow();
+    }
+    if (m_pAuxPlugin != NULL && m_bAuxPluginEnabled)
+    {
+        LRESULT lResult = 0;
+        m_pAuxPlugin->HandlePluginMessage(WM_SIZE, nType, MAKELPARAM(cx, cy), lResult);
     }
     if (m_bInitDone)
     {

@@ -388,7 +388,7 @@ BOOL CGXGridCutPasteImp::PasteDirect(CGXGridCore* pGrid, const CGXCellRange& ran
         for (INT_PTR ci = 0; ci < awColFirst.GetSize() && bOk; ci++)
         {
             CGXCellRange block(awRowFirst[ri], awColFirst[ci], awRowLast[ri], awColLast[ci]);
-            bOk = bMove ? pGrid->MoveCells(block, nToRow, nToCol, GX_UPDATENOW)
+            bOk = bMove ? pGrid->MoveCells(block, nToRow, nToCol, NULL, GX_UPDATENOW)
                         : pGrid->CopyCells(block, nToRow, nToCol, GX_UPDATENOW);
             CGXCellRange target(nToRow, nToCol, nToRow + block.bottom - block.top,
                                 nToCol + block.right - block.left);

@@ -1,10 +1,14 @@
-// Copying and moving blocks of cells inside a grid through its data object.
+// Copying and moving blocks of cells inside a grid through its data object. With a command
+// factory and undo enabled each copy or move becomes one undo step: a copy records the styles the
+// destination had, a move the cells it overwrote, so that moving back puts them in place again.
 #include "grid/core/GridDirectCopyMoveCellsImp.h"
 #include "grid/core/Data.h"
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/LongOperation.h"
+#include "grid/core/Style.h"
 #include "GridIds.h"
+#include <memory>
 
 void CGXGridCore::InstallDirectCopyMoveCellsImp()
 {
@@ -17,6 +21,37 @@ void CGXGridCore::InstallDirectCopyMoveCellsImp()
 
 namespace
 {
+// The cells a move overwrote at its destination, in row-major order (NULL for an empty cell).
+class CGXMovedOverCells : public CObject
+{
+  public:
+    CGXCellRange m_range;
+    CObArray m_styles; // owned CGXStyle*
+
+    ~CGXMovedOverCells() override
+    {
+        for (INT_PTR i = 0; i < m_styles.GetSize(); i++)
+            delete m_styles[i];
+    }
+    void Read(CGXData& data, const CGXCellRange& range)
+    {
+        m_range = range;
+        for (ROWCOL r = range.top; r <= range.bottom; r++)
+            for (ROWCOL c = range.left; c <= range.right; c++)
+            {
+                std::unique_ptr<CGXStyle> p(new CGXStyle);
+                m_styles.Add(data.GetStyleRowCol(r, c, *p, gxCopy, 0) ? p.release() : NULL);
+            }
+    }
+    void PutBack(CGXData& data) const
+    {
+        INT_PTR i = 0;
+        for (ROWCOL r = m_range.top; r <= m_range.bottom; r++)
+            for (ROWCOL c = m_range.left; c <= m_range.right && i < m_styles.GetSize(); c++, i++)
+                data.StoreStyleRowCol(r, c, (const CGXStyle*)m_styles[i], gxCopy, 0);
+    }
+};
+
 // The block cut so that its destination stays inside the grid; FALSE when nothing is left.
 BOOL FitBlock(CGXGridCore* pGrid, CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol)
 {
@@ -33,6 +68,38 @@ CGXCellRange Destination(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol
     return CGXCellRange(nToRow, nToCol, nToRow + (range.bottom - range.top),
                         nToCol + (range.right - range.left));
 }
+
+BOOL CanUndo(CGXGridCore* pGrid, int ctCmd)
+{
+    return pGrid->m_pUndoImp != NULL && ctCmd != gxRollback && pGrid->GetParam()->IsUndoEnabled();
+}
+
+// Blocks this large are not saved for undo.
+BOOL TooLargeForUndo(const CGXCellRange& range)
+{
+    unsigned long long nRows = range.bottom - range.top + 1ull, nCols = range.right - range.left + 1ull;
+    return nRows > 0x7FFF || nCols > 0x7FFF || nRows * nCols >= 0x7FFFFFFF;
+}
+
+void DeleteStyles(CObArray* pStyles)
+{
+    if (pStyles == NULL)
+        return;
+    for (INT_PTR i = 0; i < pStyles->GetSize(); i++)
+        delete pStyles->GetAt(i);
+    delete pStyles;
+}
+
+// The data change runs inside the command factory's bracket, so that a data object keeping its
+// own undo information records it for this change.
+template <class Fn> BOOL InUndoBracket(CGXGridCore* pGrid, BOOL bUndo, Fn fn)
+{
+    BOOL bOld = bUndo ? pGrid->m_pUndoImp->SetAdvancedUndoRecording(pGrid, TRUE) : FALSE;
+    BOOL bOk = fn();
+    if (bUndo)
+        pGrid->m_pUndoImp->SetAdvancedUndoRecording(pGrid, bOld);
+    return bOk;
+}
 } // namespace
 
 BOOL CGXGridDirectCopyMoveCellsImp::CopyCells(CGXGridCore* pGrid, const CGXCellRange& rangeIn, ROWCOL nToRow,
@@ -47,9 +114,29 @@ BOOL CGXGridDirectCopyMoveCellsImp::CopyCells(CGXGridCore* pGrid, const CGXCellR
     op.SetStatusText(strText);
     pGrid->BeginTrans(strText);
     CGXCellRange dest = Destination(range, nToRow, nToCol);
-    BOOL bOk = pGrid->StoreCopyCells(range, nToRow, nToCol);
+    const int nType = pGrid->m_nDefaultStyleType;
+    BOOL bUndo = CanUndo(pGrid, gxDo);
+    CObArray* pSaved = NULL;
+    if (bUndo)
+    {
+        if (!TooLargeForUndo(dest))
+            pSaved = pGrid->CopyStyleRange(dest, nType, &op);
+        else
+        {
+            CString strAsk;
+            strAsk.LoadString(GX_IDS_CANNOTUNDO);
+            if (AfxMessageBox(strAsk, MB_OKCANCEL) != IDOK)
+            {
+                pGrid->Rollback();
+                return FALSE;
+            }
+            bUndo = FALSE;
+        }
+    }
+    BOOL bOk = InUndoBracket(pGrid, bUndo, [&] { return pGrid->StoreCopyCells(range, nToRow, nToCol); });
     if (!bOk)
     {
+        DeleteStyles(pSaved);
         pGrid->Rollback();
         return FALSE;
     }
@@ -58,6 +145,8 @@ BOOL CGXGridDirectCopyMoveCellsImp::CopyCells(CGXGridCore* pGrid, const CGXCellR
     pGrid->InvalidateMergedCells(dest);
     pGrid->SetModifiedFlag(TRUE);
     pGrid->m_bCurrentCellStyleValid = FALSE;
+    if (pSaved != NULL)
+        pGrid->AddCommand(pGrid->m_pUndoImp->CreateSetStyleRangeCmd(pGrid, dest, nType, pSaved), gxDo);
     pGrid->RedrawRange(dest.top, dest.left, dest.bottom, dest.right, flags, FALSE);
     return TRUE;
 }
@@ -70,8 +159,9 @@ BOOL CGXGridDirectCopyMoveCellsImp::StoreCopyCells(CGXGridCore* pGrid, const CGX
 }
 
 BOOL CGXGridDirectCopyMoveCellsImp::MoveCells(CGXGridCore* pGrid, const CGXCellRange& rangeIn, ROWCOL nToRow,
-                                              ROWCOL nToCol, UINT flags)
+                                              ROWCOL nToCol, CObject* pUndoInfo, UINT flags, int ctCmd)
 {
+    std::unique_ptr<CObject> undoInfo(pUndoInfo);
     CGXCellRange range = rangeIn;
     if (pGrid->IsReadOnly() || pGrid->GetParam()->GetData() == NULL ||
         !FitBlock(pGrid, range, nToRow, nToCol))
@@ -86,7 +176,12 @@ BOOL CGXGridDirectCopyMoveCellsImp::MoveCells(CGXGridCore* pGrid, const CGXCellR
         pGrid->RedrawRange(range.top, range.left, range.bottom, range.right, GX_INVALIDATE, FALSE);
         pGrid->RedrawRange(dest.top, dest.left, dest.bottom, dest.right, GX_INVALIDATE, FALSE);
     }
-    if (pGrid->StoreMoveCells(range, nToRow, nToCol))
+    BOOL bUndo = CanUndo(pGrid, ctCmd) && !TooLargeForUndo(dest);
+    CObject* pNewInfo = NULL;
+    BOOL bOk = InUndoBracket(pGrid, bUndo, [&] {
+        return pGrid->StoreMoveCells(range, nToRow, nToCol, undoInfo.release(), bUndo ? &pNewInfo : NULL);
+    });
+    if (bOk)
     {
         pGrid->InvalidateFloatedCells(range);
         pGrid->InvalidateFloatedCells(dest);
@@ -94,15 +189,38 @@ BOOL CGXGridDirectCopyMoveCellsImp::MoveCells(CGXGridCore* pGrid, const CGXCellR
         pGrid->InvalidateMergedCells(dest);
         pGrid->SetModifiedFlag(TRUE);
         pGrid->m_bCurrentCellStyleValid = FALSE;
+        if (bUndo)
+            pGrid->AddCommand(pGrid->m_pUndoImp->CreateMoveCellsCmd(pGrid, range, nToRow, nToCol, pNewInfo), ctCmd);
+        else
+            delete pNewInfo;
     }
     pGrid->RedrawRange(range.top, range.left, range.bottom, range.right, flags, FALSE);
     pGrid->RedrawRange(dest.top, dest.left, dest.bottom, dest.right, flags, FALSE);
-    return TRUE;
+    return bOk;
 }
 
 BOOL CGXGridDirectCopyMoveCellsImp::StoreMoveCells(CGXGridCore* pGrid, const CGXCellRange& range,
-                                                   ROWCOL nToRow, ROWCOL nToCol)
+                                                   ROWCOL nToRow, ROWCOL nToCol, CObject* pApplyInfo,
+                                                   CObject** ppNewInfo)
 {
+    std::unique_ptr<CObject> applyInfo(pApplyInfo);
+    if (ppNewInfo != NULL)
+        *ppNewInfo = NULL;
     CGXData* pData = pGrid->GetParam()->GetData();
-    return pData == NULL || pData->MoveCells(range, nToRow, nToCol);
+    if (pData == NULL)
+        return TRUE;
+    std::unique_ptr<CGXMovedOverCells> movedOver;
+    if (ppNewInfo != NULL)
+    {
+        movedOver.reset(new CGXMovedOverCells);
+        movedOver->Read(*pData, Destination(range, nToRow, nToCol));
+    }
+    if (!pData->MoveCells(range, nToRow, nToCol))
+        return FALSE;
+    // Moving back: what the first move overwrote comes back.
+    if (CGXMovedOverCells* pBack = dynamic_cast<CGXMovedOverCells*>(applyInfo.get()))
+        pBack->PutBack(*pData);
+    if (ppNewInfo != NULL)
+        *ppNewInfo = movedOver.release();
+    return TRUE;
 }

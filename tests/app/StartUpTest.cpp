@@ -4,6 +4,7 @@
 #include "DeviceSimulator.h"
 #include "DockBar.h"
 #include "ProgramKey.h"
+#include "SimulatorPort.h"
 #include "TestSupport.h"
 #include "app/HtmlHelp.h"
 #include "app/IRControlApp.h"
@@ -12,6 +13,7 @@
 #include "station/config/ProjektConfig.h"
 #include "station/link/CommThreads.h"
 #include "uilib/bars/CustomToolBar.h"
+#include "uilib/bars/ToolBarManager.h"
 #include "uilib/frames/mdi/MDIChildWnd.h"
 #include "uilib/frames/mdi/MultiDocTemplate.h"
 #include <htmlhelp.h>
@@ -40,26 +42,6 @@ HWND WINAPI RecordHtmlHelp(HWND, LPCSTR, UINT uCommand, DWORD_PTR dwData)
 {
     g_helpCalls.push_back(HelpCall{uCommand, dwData});
     return g_hHelpAnswer;
-}
-
-// Every port the machine lists but the simulator's is switched off for the user.
-void OnlySimulatorPort()
-{
-    HKEY hKey = NULL;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &hKey) != ERROR_SUCCESS)
-        return;
-    char name[256], port[64];
-    for (DWORD i = 0;; i++)
-    {
-        DWORD cchName = sizeof(name), cbPort = sizeof(port), type = 0;
-        if (::RegEnumValueA(hKey, i, name, &cchName, NULL, &type, (BYTE*)port, &cbPort) != ERROR_SUCCESS)
-            break;
-        if (type != REG_SZ || std::string(port) == "COM" + std::to_string(StationSimulator::kPort))
-            continue;
-        CConfig user(HELVON_REGISTRY_KEY, HKEY_CURRENT_USER, 0);
-        user.SetInt(CConfig::MakeSection("Interface", port), "UseInterface", 0);
-    }
-    ::RegCloseKey(hKey);
 }
 
 // The expert flag as the start-up sets it from the command line.
@@ -334,12 +316,41 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     EXPECT_TRUE(::GetMenu(pFrame->m_hWnd) != NULL);
     EXPECT_FALSE(App().IsExpertMode());
     EXPECT_NE(-1, pFrame->GetWorkspaceFile().Find("\\HelvonIni.wsp"));
-    // Five toolbars, no expert bar.
+    // Five toolbars made by the frame's toolbar manager, no expert bar: titles, cool look, one row
+    // at the top in their order.
+    ASSERT_TRUE(pFrame->GetToolBarManager() != NULL);
+    EXPECT_EQ(pFrame->GetToolBarManager(), pFrame->GetControlBarManager());
+    EXPECT_EQ(5, pFrame->GetToolBarManager()->GetDefaultToolBarCount());
+    const struct
+    {
+        UINT nBarId;
+        const char* title;
+    } toolBars[] = {{AFX_IDW_TOOLBAR, "Hauptsymbolleiste"}, {IDW_TOOLBAR_RECORD, "Aufzeichnung"},
+                    {IDW_TOOLBAR_ANALYSE, "Analyse"},       {IDW_TOOLBAR_VIEWS, "Ansichten"},
+                    {IDW_TOOLBAR_ZOOM, "Zoom"}};
+    CRect rectBefore;
     for (int i = CMainFrame::toolbarMain; i <= CMainFrame::toolbarZoom; i++)
     {
-        SCOPED_TRACE(i);
-        ASSERT_TRUE(pFrame->GetDefaultToolBar(i) != NULL);
-        EXPECT_TRUE(pFrame->GetDefaultToolBar(i)->IsWindowVisible());
+        SCOPED_TRACE(toolBars[i].title);
+        SECCustomToolBar* pBar = pFrame->GetDefaultToolBar(i);
+        ASSERT_TRUE(pBar != NULL);
+        EXPECT_EQ(toolBars[i].nBarId, (UINT)pBar->GetDlgCtrlID());
+        EXPECT_TRUE(pBar->IsWindowVisible());
+        CString strTitle;
+        pBar->GetWindowText(strTitle);
+        EXPECT_STREQ(toolBars[i].title, strTitle);
+        EXPECT_EQ(0x300u, pBar->GetExBarStyle() & 0x300u);
+        EXPECT_LT(0, pBar->GetBtnCount());
+        ASSERT_TRUE(pBar->m_pDockBar != NULL);
+        EXPECT_EQ(AFX_IDW_DOCKBAR_TOP, pBar->m_pDockBar->GetDlgCtrlID());
+        CRect rect;
+        pBar->GetWindowRect(&rect);
+        if (i > CMainFrame::toolbarMain)
+        {
+            EXPECT_EQ(rectBefore.top, rect.top);
+            EXPECT_LE(rectBefore.right, rect.left);
+        }
+        rectBefore = rect;
     }
     EXPECT_TRUE(pFrame->GetDefaultToolBar(CMainFrame::toolbarExpert) == NULL);
     EXPECT_TRUE(pFrame->GetControlBar(IDW_TOOLBAR_ZOOM) == pFrame->GetDefaultToolBar(CMainFrame::toolbarZoom));

@@ -219,19 +219,20 @@ void SECCustomToolBar::SetButtonSize(int, int)
 
 SECStdBtn* SECCustomToolBar::NewButton(UINT nID, const UINT_PTR* pInfo)
 {
+    // The manager's special buttons first, then the bar's own (the menu bar's menu table).
     const SECToolBarManager* pManager = GetManager();
-    const SECBtnMapEntry* pMap =
-        pManager != NULL && pManager->GetButtonMap() != NULL ? pManager->GetButtonMap() : m_pBtnMap;
-    for (const SECBtnMapEntry* pEntry = pMap; pEntry != NULL && pEntry->pfnCreate != NULL; pEntry++)
-    {
-        if (pEntry->nID != nID)
-            continue;
-        SECStdBtn* pBtn = pEntry->pfnCreate();
-        pBtn->m_pToolBar = this;
-        pBtn->SetStyle(pEntry->nStyle);
-        pBtn->SetCmdID(nID, pEntry->info);
-        return pBtn;
-    }
+    const SECBtnMapEntry* maps[] = {pManager != NULL ? pManager->GetButtonMap() : NULL, m_pBtnMap};
+    for (const SECBtnMapEntry* pMap : maps)
+        for (const SECBtnMapEntry* pEntry = pMap; pEntry != NULL && pEntry->pfnCreate != NULL; pEntry++)
+        {
+            if (pEntry->nID != nID)
+                continue;
+            SECStdBtn* pBtn = pEntry->pfnCreate();
+            pBtn->m_pToolBar = this;
+            pBtn->SetStyle(pEntry->nStyle);
+            pBtn->SetCmdID(nID, pEntry->info);
+            return pBtn;
+        }
     SECStdBtn* pBtn = new SECStdBtn;
     pBtn->m_pToolBar = this;
     pBtn->SetCmdID(nID, pInfo);

@@ -1,6 +1,7 @@
-// SECCustomToolBarInfoEx: a toolbar's title and buttons in the archive and profile forms.
+// SECCustomToolBarInfoEx: a toolbar's title and buttons in the archive, profile and state-tree forms.
 #include "uilib/bars/CustomToolBarInfoEx.h"
 #include "ArchiveException.h"
+#include "uilib/bars/PersistentTreeNode.h"
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(SECCustomToolBarInfoEx, SECControlBarInfoEx)
@@ -10,6 +11,7 @@ namespace
 const int kHeadBytes = 5; // command id, 32-bit little-endian, then the extra data's length
 const TCHAR kTitleEntry[] = _T("Title");
 const TCHAR kButtonsEntry[] = _T("Buttons");
+const TCHAR kTreeNode[] = _T("ToolBarInfoEx");
 } // namespace
 
 SECBtnInfoArray::~SECBtnInfoArray()
@@ -142,4 +144,43 @@ void SECCustomToolBarInfoEx::SaveStateToProfile(LPCTSTR lpszSection)
     std::vector<BYTE> bytes;
     m_btnInfo.ToBytes(bytes);
     pApp->WriteProfileBinary(lpszSection, kButtonsEntry, bytes.data(), (UINT)bytes.size());
+}
+
+BOOL SECCustomToolBarInfoEx::LoadStateFromTree(SECPersistentTreeNode* pNode)
+{
+    SECPersistentTreeNode* pChild = pNode != NULL ? pNode->FindChild(kTreeNode) : NULL;
+    if (pChild == NULL)
+        return FALSE;
+    pChild->GetKeyValue(kTitleEntry, m_strTitle, _T(""));
+    m_bButtonsValid = FALSE;
+    CString strText;
+    if (pChild->GetKeyValue(kButtonsEntry, strText) == SECPTN_OK && strText.IsEmpty())
+    {
+        // An empty list is kept as an empty text: the letter encoding has no empty block.
+        m_btnInfo.RemoveAllInfo();
+        m_bButtonsValid = TRUE;
+        return TRUE;
+    }
+    void* pData = NULL;
+    UINT nBytes = 0;
+    if (pChild->GetKeyValue(kButtonsEntry, &pData, &nBytes) == SECPTN_OK)
+        m_bButtonsValid = m_btnInfo.FromBytes(static_cast<const BYTE*>(pData), nBytes);
+    delete[] static_cast<BYTE*>(pData);
+    return TRUE;
+}
+
+void SECCustomToolBarInfoEx::SaveStateToTree(SECPTNFactory* pFactory, SECPersistentTreeNode* pNode)
+{
+    if (pFactory == NULL || pNode == NULL)
+        return;
+    SECPersistentTreeNode* pChild = pFactory->CreateNode(kTreeNode, pNode);
+    if (pChild == NULL)
+        return;
+    pChild->SetKeyValue(kTitleEntry, static_cast<LPCTSTR>(m_strTitle));
+    std::vector<BYTE> bytes;
+    m_btnInfo.ToBytes(bytes);
+    if (bytes.empty())
+        pChild->SetKeyValue(kButtonsEntry, _T(""));
+    else
+        pChild->SetKeyValue(kButtonsEntry, bytes.data(), (UINT)bytes.size(), TRUE);
 }

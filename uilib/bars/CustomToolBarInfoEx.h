@@ -55,7 +55,10 @@ class SECCustomToolBarInfoEx : public SECControlBarInfoEx
     // Loading throws CArchiveException when the data end before the count says; the record keeps
     // what it held then.
     void Serialize(CArchive& ar, SECDockState* pDockState) override;
+    // The child node "ToolBarInfoEx" of the bar's node; FALSE when it is missing.
+    BOOL LoadStateFromTree(SECPersistentTreeNode* pNode) override;
     void LoadStateFromProfile(LPCTSTR lpszSection, SECDockState* pDockState) override;
+    void SaveStateToTree(SECPTNFactory* pFactory, SECPersistentTreeNode* pNode) override;
     void SaveStateToProfile(LPCTSTR lpszSection) override;
 
     // Attributes

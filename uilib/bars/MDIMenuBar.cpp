@@ -32,11 +32,40 @@ SECMDIMenuBar::~SECMDIMenuBar()
     TakeOwnButtonsOff();
 }
 
-void SECMDIMenuBar::TakeOwnButtonsOff()
+BOOL SECMDIMenuBar::TakeOwnButtonsOff()
 {
-    m_btns.erase(std::remove_if(m_btns.begin(), m_btns.end(),
-                                [this](SECStdBtn* p) { return p == &m_btnCaption || p == &m_btnSysMenu; }),
-                 m_btns.end());
+    const auto end = std::remove_if(m_btns.begin(), m_btns.end(),
+                                    [this](SECStdBtn* p) { return p == &m_btnCaption || p == &m_btnSysMenu; });
+    const BOOL bWereOn = end != m_btns.end();
+    m_btns.erase(end, m_btns.end());
+    return bWereOn;
+}
+
+void SECMDIMenuBar::PutOwnButtonsBack()
+{
+    m_btnCaption.m_pToolBar = this;
+    m_btnSysMenu.m_pToolBar = this;
+    m_btns.push_back(&m_btnCaption);
+    m_btns.insert(m_btns.begin(), &m_btnSysMenu);
+    m_btnCaption.AdjustSize();
+    m_btnSysMenu.AdjustSize();
+}
+
+void SECMDIMenuBar::GetBarInfoExtra(SECControlBarInfo* pInfo)
+{
+    const BOOL bWereOn = TakeOwnButtonsOff();
+    SECMenuBar::GetBarInfoExtra(pInfo);
+    if (bWereOn)
+        PutOwnButtonsBack();
+}
+
+void SECMDIMenuBar::SetBarInfoExtra(SECControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
+{
+    TakeOwnButtonsOff();
+    SECMenuBar::SetBarInfoExtra(pInfo, pFrameWnd);
+    // The restored list is a menu bar's like one set by SetButtons.
+    PutOwnButtonsBack();
+    UpdateCaptionButtons(FALSE);
 }
 
 CMDIChildWnd* SECMDIMenuBar::GetActiveChild() const
@@ -49,12 +78,7 @@ BOOL SECMDIMenuBar::SetButtons(const UINT* pIDs, int nCount)
 {
     if (!SECMenuBar::SetButtons(pIDs, nCount))
         return FALSE;
-    m_btnCaption.m_pToolBar = this;
-    m_btnSysMenu.m_pToolBar = this;
-    m_btns.push_back(&m_btnCaption);
-    m_btns.insert(m_btns.begin(), &m_btnSysMenu);
-    m_btnCaption.AdjustSize();
-    m_btnSysMenu.AdjustSize();
+    PutOwnButtonsBack();
     UpdateCaptionButtons(FALSE);
     return TRUE;
 }

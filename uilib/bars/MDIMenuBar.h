@@ -34,11 +34,16 @@ class SECMDIMenuBar : public SECMenuBar
     int GetButtonHeight() const override;
     void OnTrackMessage(MSG* pMsg) override;
     void RebuildFromMenu(BOOL bNoRecalc) override;
+    // The saved button list without the two own buttons.
+    void GetBarInfoExtra(SECControlBarInfo* pInfo) override;
+    void SetBarInfoExtra(SECControlBarInfo* pInfo, CFrameWnd* pFrameWnd) override;
 
     // Implementation
   protected:
-    // Takes the two own buttons off the list without deleting them.
-    void TakeOwnButtonsOff();
+    // Takes the two own buttons off the list without deleting them; TRUE when they were on it.
+    BOOL TakeOwnButtonsOff();
+    // The system-menu button first, the caption buttons last.
+    void PutOwnButtonsBack();
     CMDIChildWnd* GetActiveChild() const;
 
     SECBtnCaption m_btnCaption;

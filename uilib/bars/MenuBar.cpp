@@ -4,6 +4,7 @@
 #include "uilib/bars/MenuBarMessages.h"
 #include "uilib/bars/MenuTemplate.h"
 #include "uilib/bars/TBMenuBtn.h"
+#include "uilib/frames/mdi/MDIFrameWnd.h"
 #include <cstdarg>
 
 IMPLEMENT_DYNCREATE(SECMenuBar, SECCustomToolBar)
@@ -227,6 +228,16 @@ int SECMenuBar::FindMnemonic(TCHAR ch) const
 BOOL SECMenuBar::SwitchMenu(UINT nMenuID)
 {
     UINT nBit = GetMenuBit(nMenuID);
+    if (nBit == 0 && nMenuID == IDR_SEC_BAR_MDICHILD)
+    {
+        // A bar floating as an MDI child has no menu of its own: it shows the document's menu.
+        CWinApp* pApp = AfxGetApp();
+        POSITION pos = pApp != NULL ? pApp->GetFirstDocTemplatePosition() : NULL;
+        CMultiDocTemplate* pTemplate =
+            pos != NULL ? DYNAMIC_DOWNCAST(CMultiDocTemplate, pApp->GetNextDocTemplate(pos)) : NULL;
+        if (pTemplate != NULL)
+            nBit = GetMenuBit(pTemplate->m_nIDResource);
+    }
     if (nBit == 0)
         return FALSE;
     ShowMenuButtons(nBit, FALSE);

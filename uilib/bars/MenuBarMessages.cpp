@@ -1,6 +1,7 @@
 // SECMenuBarMessages: one popup at a time below the menu bar, and the hooks that move between them.
 #include "uilib/bars/MenuBarMessages.h"
 #include "uilib/bars/MenuBar.h"
+#include "uilib/frames/mdi/MDIFrameWnd.h"
 
 namespace
 {
@@ -83,7 +84,14 @@ void SECMenuBarMessages::OnMenuChanged(UINT nMenuID)
     if (m_pBar == NULL)
         return;
     m_pBar->SwitchMenu(nMenuID);
-    if (CFrameWnd* pFrame = GetFrame())
+    if (m_pBar->m_hWnd == NULL)
+        return;
+    // An MDI frame that lays the menu bar out later gets the layout on its next idle turn.
+    CFrameWnd* pFrame = GetFrame();
+    SECMDIFrameWnd* pMDIFrame = DYNAMIC_DOWNCAST(SECMDIFrameWnd, pFrame);
+    if (pMDIFrame != NULL && pMDIFrame->m_bDelayMenuBarLayout)
+        pMDIFrame->m_nIdleFlags |= idleNotify | idleLayout;
+    else if (pFrame != NULL)
         pFrame->RecalcLayout();
     m_pBar->Invalidate();
 }

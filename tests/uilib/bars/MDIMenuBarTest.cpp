@@ -2,7 +2,9 @@
 // shown only while the child is maximised, acting on the child.
 #include "BarsTestApp.h"
 #include "TestSupport.h"
+#include "uilib/bars/CustomToolBarInfoEx.h"
 #include "uilib/bars/MDIMenuBar.h"
+#include "uilib/frames/docking/ControlBarInfo.h"
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -114,4 +116,35 @@ TEST_F(MDIMenuBarTest, WithoutAMinimiseBoxOnlyTheClosePartActsAndItClosesTheChil
     EXPECT_FALSE(::IsWindow(hChild));
     EXPECT_TRUE(m_pBar->UpdateCaptionButtons(FALSE));
     EXPECT_FALSE(OwnShown());
+}
+
+TEST_F(MDIMenuBarTest, TheOwnButtonsAreNeverSavedAndComeBackAfterARestore)
+{
+    CMDIChildWnd* pChild = NewChild(WS_OVERLAPPEDWINDOW);
+    m_pFrame->MDIMaximize(pChild);
+    m_pBar->UpdateCaptionButtons(FALSE);
+    ASSERT_TRUE(OwnShown());
+    SECControlBarInfo info;
+    m_pBar->GetBarInfoExtra(&info);
+    SECCustomToolBarInfoEx* pEx = dynamic_cast<SECCustomToolBarInfoEx*>(info.m_pInfoEx);
+    ASSERT_NE(nullptr, pEx);
+    std::vector<UINT> saved;
+    for (INT_PTR i = 0; i < pEx->m_btnInfo.GetSize(); ++i)
+        saved.push_back(pEx->m_btnInfo.GetInfo(i)->m_nID);
+    EXPECT_EQ((std::vector<UINT>{0x80000001, 0x80000002, 0x80000003}), saved);
+    ASSERT_EQ(5, m_pBar->GetBtnCount()) << "both are back on the bar";
+    EXPECT_EQ(&m_pBar->GetSysMenuButton(), m_pBar->GetButton(0));
+    EXPECT_EQ(&m_pBar->GetCaptionButtons(), m_pBar->GetButton(4));
+
+    // A list of two restored: the own buttons again at their places, still shown.
+    pEx->m_btnInfo.RemoveAllInfo();
+    pEx->m_btnInfo.Add(new SECBtnInfo(0x80000003));
+    pEx->m_btnInfo.Add(new SECBtnInfo(0x80000001));
+    m_pBar->SetBarInfoExtra(&info, m_pFrame);
+    ASSERT_EQ(4, m_pBar->GetBtnCount());
+    EXPECT_EQ(&m_pBar->GetSysMenuButton(), m_pBar->GetButton(0));
+    EXPECT_EQ(0x80000003u, m_pBar->GetItemID(1));
+    EXPECT_EQ(0x80000001u, m_pBar->GetItemID(2));
+    EXPECT_EQ(&m_pBar->GetCaptionButtons(), m_pBar->GetButton(3));
+    EXPECT_TRUE(OwnShown());
 }

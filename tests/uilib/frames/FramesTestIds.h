@@ -11,3 +11,9 @@
 #define IDR_TEST_FRAME 210
 #define IDR_SECDOC_TYPE 220
 #define ID_SECDOC_CMD 32101
+// The menu-bar frame: its own menu, a toolbar whose images the popups show, and its commands.
+#define IDR_MB_FRAME 230
+#define IDR_MB_TOOLBAR 231
+#define ID_MB_OPEN 32110
+#define ID_MB_SAVE 32111
+#define ID_MB_VIEW 32112

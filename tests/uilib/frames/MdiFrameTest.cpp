@@ -145,7 +145,7 @@ TEST(MdiFrame, TheBarContextMenuHookOffersFloatingAsMDIChild)
     CMenu menu;
     menu.CreatePopupMenu();
     menu.AppendMenu(MF_STRING, 43040, _T("Ausblenden "));
-    fixture.m_pFrame->SendMessage(WM_SEC_BARCONTEXTMENU, (WPARAM)pBar, (LPARAM)menu.m_hMenu);
+    fixture.m_pFrame->SendMessage(WM_SEC_BARCONTEXTMENU, (WPARAM)pBar, (LPARAM)&menu);
     ASSERT_EQ(3, menu.GetMenuItemCount());
     EXPECT_EQ((UINT)ID_SEC_FLOAT_AS_MDICHILD, menu.GetMenuItemID(2));
     EXPECT_EQ(0u, menu.GetMenuState(ID_SEC_FLOAT_AS_MDICHILD, MF_BYCOMMAND) & MF_CHECKED);
@@ -156,14 +156,14 @@ TEST(MdiFrame, TheBarContextMenuHookOffersFloatingAsMDIChild)
     CMenu other;
     other.CreatePopupMenu();
     int nDummy = 0;
-    fixture.m_pFrame->SendMessage(WM_SEC_BARCONTEXTMENU, (WPARAM)&nDummy, (LPARAM)other.m_hMenu);
+    fixture.m_pFrame->SendMessage(WM_SEC_BARCONTEXTMENU, (WPARAM)&nDummy, (LPARAM)&other);
     EXPECT_EQ(0, other.GetMenuItemCount());
     // Floating as an MDI child: the hide item is greyed, the float item checked.
     fixture.m_pFrame->FloatControlBarInMDIChild(pBar, CPoint(-1, -1), CBRS_ALIGN_TOP);
     CMenu menu2;
     menu2.CreatePopupMenu();
     menu2.AppendMenu(MF_STRING, 43040, _T("Ausblenden "));
-    fixture.m_pFrame->SendMessage(WM_SEC_BARCONTEXTMENU, (WPARAM)pBar, (LPARAM)menu2.m_hMenu);
+    fixture.m_pFrame->SendMessage(WM_SEC_BARCONTEXTMENU, (WPARAM)pBar, (LPARAM)&menu2);
     EXPECT_NE(0u, menu2.GetMenuState(43040, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_NE(0u, menu2.GetMenuState(ID_SEC_FLOAT_AS_MDICHILD, MF_BYCOMMAND) & MF_CHECKED);
 }

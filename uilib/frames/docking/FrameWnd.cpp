@@ -6,6 +6,7 @@
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockState.h"
 #include "uilib/frames/docking/FrameDocking.h"
+#include "uilib/frames/docking/FrameMenus.h"
 #include "uilib/frames/docking/SystemData.h"
 #include "uilib/frames/plugins/WndPlugIn.h"
 
@@ -26,6 +27,7 @@ enum : UINT
 IMPLEMENT_DYNCREATE(SECFrameWnd, CFrameWnd)
 
 BEGIN_MESSAGE_MAP(SECFrameWnd, CFrameWnd)
+ON_WM_CREATE()
 ON_WM_NCPAINT()
 ON_WM_SYSCOLORCHANGE()
 ON_WM_NCACTIVATE()
@@ -220,7 +222,42 @@ void SECFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
 
 LRESULT SECFrameWnd::OnSecGetMenu(WPARAM wParam, LPARAM lParam)
 {
-    return SECFrameDocking::AnswerGetMenu(GetMenuForID((UINT)wParam), (int)lParam);
+    // Id 0 asks for the menu shown now.
+    HMENU hMenu = GetMenuForID((UINT)wParam);
+    if (wParam == 0)
+        hMenu = m_pMenuBar != NULL ? m_hMenuBarMenu : ::GetMenu(m_hWnd);
+    return SECFrameDocking::AnswerGetMenu(hMenu, (int)lParam);
+}
+
+int SECFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
+{
+    if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
+        return -1;
+    m_pMenuFeature = SECFrameMenus::CreatePlugIn(this, m_pMenuBar, m_bBmpMenus, m_pControlBarManager);
+    return 0;
+}
+
+LRESULT SECFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return SECFrameMenus::WindowProc(m_pMenuFeature, m_bBmpMenus, message, wParam, lParam,
+                                     [this](UINT nMsg, WPARAM w, LPARAM l) {
+                                         return CFrameWnd::WindowProc(nMsg, w, l);
+                                     });
+}
+
+BOOL SECFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (SECFrameMenus::PreTranslateMessage(m_pMenuFeature, pMsg))
+        return TRUE;
+    return CFrameWnd::PreTranslateMessage(pMsg);
+}
+
+BOOL SECFrameWnd::DestroyWindow()
+{
+    // The plug-in lets go of the window (and its hooks) before the window goes.
+    delete m_pMenuFeature;
+    m_pMenuFeature = NULL;
+    return CFrameWnd::DestroyWindow();
 }
 
 void SECFrameWnd::OnSysColorChange()

@@ -87,6 +87,9 @@ class SECFrameWnd : public CFrameWnd, public SECDockSite
 
     // Overrides
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL DestroyWindow() override;
     void RecalcLayout(BOOL bNotify = TRUE) override;
     void OnSetPreviewMode(BOOL bPreview, void* pState) override;
 
@@ -99,11 +102,11 @@ class SECFrameWnd : public CFrameWnd, public SECDockSite
     BOOL m_bCustomCaption;
     BOOL m_bCaptionActive;
     SECControlBarManager* m_pControlBarManager;
-    tessaron::foundation::SECWndPlugIn* m_pMenuFeature; // owned
-    BOOL m_bBmpMenus;
+    tessaron::foundation::SECWndPlugIn* m_pMenuFeature; // owned: the menu-bar feature or bitmap menus
+    BOOL m_bBmpMenus;                                   // set before the window is created
     DWORD m_dwReserved;
-    SECMenuBar* m_pMenuBar;
-    HMENU m_hMenuBarMenu; // owned
+    SECMenuBar* m_pMenuBar; // the application's, set before LoadFrame
+    HMENU m_hMenuBarMenu;   // owned
     UINT m_nIDMenuResource;
     CPtrList m_listDynamicBars;
 

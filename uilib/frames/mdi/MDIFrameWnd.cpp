@@ -4,10 +4,13 @@
 #include "FramesIds.h"
 #include "FrameworkIds.h"
 #include "uilib/bars/ControlBar.h"
+#include "uilib/bars/MDIMenuBar.h"
+#include "uilib/bars/MenuBarFeature.h"
 #include "uilib/frames/docking/CaptionPainter.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockableFrame.h"
 #include "uilib/frames/docking/FrameDocking.h"
+#include "uilib/frames/docking/FrameMenus.h"
 #include "uilib/frames/docking/MiniDockFrameWnd.h"
 #include "uilib/frames/docking/SystemData.h"
 #include "uilib/frames/mdi/CapConLstMDIMaxChildMsgFilter.h"
@@ -639,7 +642,46 @@ BOOL SECMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPa
 {
     m_nIDMenuResource = nIDResource;
     m_nIDFrameResource = nIDResource;
-    return CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext);
+    if (!HasMenuBar())
+        return CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext);
+    // With a menu bar the window has no menu: the resource's menu is the bar's default menu,
+    // loaded first so that the MDI client finds its window popup there.
+    m_nIDHelp = nIDResource;
+    CString strFullString;
+    if (strFullString.LoadString(nIDResource))
+        AfxExtractSubString(m_strTitle, strFullString, 0);
+    if (!AfxDeferRegisterClass(AFX_WNDFRAMEORVIEW_REG))
+        return FALSE;
+    if (m_hMenuBarDefault == NULL)
+        m_hMenuBarDefault = ::LoadMenu(AfxFindResourceHandle(MAKEINTRESOURCE(nIDResource), RT_MENU),
+                                       MAKEINTRESOURCE(nIDResource));
+    LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
+    const CString strTitle = m_strTitle;
+    if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, NULL, 0L, pContext))
+        return FALSE; // this object is gone (PostNcDestroy)
+    m_hMenuDefault = ::GetMenu(m_hWnd);
+    if (m_hAccelTable == NULL)
+        m_hAccelTable = ::LoadAccelerators(AfxFindResourceHandle(MAKEINTRESOURCE(nIDResource), RT_ACCELERATOR),
+                                           MAKEINTRESOURCE(nIDResource));
+    SwitchMenuBarMenu((UINT)-1);
+    if (pContext == NULL)
+        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+    return TRUE;
+}
+
+BOOL SECMDIFrameWnd::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext*)
+{
+    HMENU hWindowMenu = GetWindowMenuPopup(GetCurrentMenu());
+    return CreateClient(lpcs, hWindowMenu != NULL ? CMenu::FromHandle(hWindowMenu) : NULL);
+}
+
+HMENU SECMDIFrameWnd::GetCurrentMenu()
+{
+    if (!HasMenuBar())
+        return ::GetMenu(m_hWnd);
+    // A bar-hosting child's id (or none yet) names no menu of its own: the default menu stands in.
+    HMENU hMenu = GetMenuForResource(m_pMenuBar->GetCurrentMenuID());
+    return hMenu != NULL ? hMenu : GetDefaultMenu();
 }
 
 HMENU SECMDIFrameWnd::GetDefaultMenu()
@@ -669,23 +711,56 @@ HMENU SECMDIFrameWnd::GetMenuForResource(UINT nID)
 
 LRESULT SECMDIFrameWnd::OnSecGetMenu(WPARAM wParam, LPARAM lParam)
 {
-    return SECFrameDocking::AnswerGetMenu(GetMenuForResource((UINT)wParam), (int)lParam);
+    // Id 0 asks for the menu shown now.
+    HMENU hMenu = wParam != 0 ? GetMenuForResource((UINT)wParam) : GetCurrentMenu();
+    return SECFrameDocking::AnswerGetMenu(hMenu, (int)lParam);
 }
 
-void SECMDIFrameWnd::SwitchMenuBarMenu(UINT)
+SECMenuBarFeature* SECMDIFrameWnd::GetMenuBarFeature() const
 {
-    // The menu bar shows menus by resource id; without one the MDI menus are the window's own.
-    if (!HasMenuBar() || m_pMenuPlugIn == NULL)
+    return HasMenuBar() ? SECFrameMenus::GetFeature(m_pMenuPlugIn) : NULL;
+}
+
+BOOL SECMDIFrameWnd::AddMenuImages(UINT nToolBarID)
+{
+    return SECFrameMenus::AddMenuImages(m_pMenuPlugIn, nToolBarID);
+}
+
+void SECMDIFrameWnd::SwitchMenuBarMenu(UINT nID)
+{
+    SECMenuBarFeature* pFeature = GetMenuBarFeature();
+    if (pFeature == NULL)
         return;
+    if (nID != 0 && nID != (UINT)-1)
+        pFeature->OnMenuChanged(nID);
+    else
+    {
+        pFeature->OnMenuChanged(m_nIDMenuResource);
+        UpdateMenuBarCaptionButtons();
+    }
     SyncMDIWindowMenu();
 }
 
 void SECMDIFrameWnd::UpdateMenuBarCaptionButtons()
 {
+    SECMDIMenuBar* pBar = DYNAMIC_DOWNCAST(SECMDIMenuBar, m_pMenuBar);
+    if (pBar == NULL || pBar->m_hWnd == NULL || !pBar->UpdateCaptionButtons(FALSE))
+        return;
+    pBar->Invalidate();
+    CFrameWnd* pDockFrame = pBar->GetDockingFrame();
+    (pDockFrame != NULL ? pDockFrame : this)->RecalcLayout();
 }
 
 void SECMDIFrameWnd::SyncMDIWindowMenu()
 {
+    if (!HasMenuBar() || m_hWndMDIClient == NULL)
+        return;
+    // The child list goes into the window popup of the menu the bar shows, unless the main window
+    // has a window menu of its own that holds it.
+    HMENU hWindowMenu = GetWindowMenuPopup(GetMenuForResource(m_pMenuBar->GetCurrentMenuID()));
+    CWnd* pMain = AfxGetMainWnd();
+    if (hWindowMenu != NULL && ::GetMenu(pMain != NULL ? pMain->m_hWnd : m_hWnd) == NULL)
+        ::SendMessage(m_hWndMDIClient, WM_MDISETMENU, 0, (LPARAM)hWindowMenu);
 }
 
 LRESULT SECMDIFrameWnd::OnBarContextMenu(WPARAM wParam, LPARAM lParam)
@@ -694,9 +769,10 @@ LRESULT SECMDIFrameWnd::OnBarContextMenu(WPARAM wParam, LPARAM lParam)
     if (::InSendMessage())
         return 0;
     CControlBar* pBar = (CControlBar*)wParam;
-    HMENU hMenu = (HMENU)lParam;
-    if (pBar == NULL || m_listControlBars.Find(pBar) == NULL || !::IsMenu(hMenu))
+    CMenu* pMenu = (CMenu*)lParam;
+    if (pBar == NULL || m_listControlBars.Find(pBar) == NULL || pMenu == NULL || !::IsMenu(pMenu->m_hMenu))
         return 0;
+    HMENU hMenu = pMenu->m_hMenu;
     SECControlBar* pSECBar = DYNAMIC_DOWNCAST(SECControlBar, pBar);
     const BOOL bInMDIChild = pSECBar != NULL && pSECBar->IsFloatingAsMDIChild();
     if (bInMDIChild)
@@ -718,7 +794,34 @@ int SECMDIFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
     if (CFrameWnd::OnCreate(lpCreateStruct) == -1)
         return -1;
     m_pMsgFilter->SetWindow(this, TRUE);
+    m_pMenuPlugIn = SECFrameMenus::CreatePlugIn(this, m_pMenuBar, m_bBmpMenus, m_pControlBarManager);
+    // The menu bar shows a maximised child's caption buttons itself.
+    if (HasMenuBar())
+        m_pMsgFilter->ApplyDescriptor(*m_pCaptionListDescriptor, FALSE);
     return 0;
+}
+
+LRESULT SECMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return SECFrameMenus::WindowProc(m_pMenuPlugIn, m_bBmpMenus, message, wParam, lParam,
+                                     [this](UINT nMsg, WPARAM w, LPARAM l) {
+                                         return CMDIFrameWnd::WindowProc(nMsg, w, l);
+                                     });
+}
+
+BOOL SECMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
+{
+    if (SECFrameMenus::PreTranslateMessage(m_pMenuPlugIn, pMsg))
+        return TRUE;
+    return CMDIFrameWnd::PreTranslateMessage(pMsg);
+}
+
+BOOL SECMDIFrameWnd::DestroyWindow()
+{
+    // The plug-in lets go of the window (and its hooks) before the window goes.
+    delete m_pMenuPlugIn;
+    m_pMenuPlugIn = NULL;
+    return CMDIFrameWnd::DestroyWindow();
 }
 
 BOOL SECMDIFrameWnd::FilterCurrent()

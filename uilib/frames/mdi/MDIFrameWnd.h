@@ -13,6 +13,7 @@
 class SECControlBarManager;
 class SECDockBar;
 class SECMenuBar;
+class SECMenuBarFeature;
 
 namespace tessaron
 {
@@ -22,7 +23,7 @@ class SECWndPlugIn;
 }
 } // namespace tessaron
 
-// Sent by a control bar before it shows its context menu (wParam the bar, lParam the menu).
+// Sent by a control bar before it shows its context menu (wParam the bar, lParam its CMenu*).
 #define WM_SEC_BARCONTEXTMENU 0x38FF
 // Resource id of the frames that host a bar floating as an MDI child.
 #define IDR_SEC_BAR_MDICHILD 20514
@@ -58,6 +59,14 @@ class SECMDIFrameWnd : public CMDIFrameWnd, public SECDockSite
     void SetCaptionTextAlign(int nAlign, BOOL bRedraw = TRUE);
     static void EnableBarContextMenu(BOOL bEnable);
     static BOOL IsBarContextMenuEnabled();
+    // Popups with toolbar images; takes effect when the window is created.
+    void EnableBmpMenus(BOOL bEnable = TRUE, BOOL bEnable2 = FALSE)
+    {
+        m_bBmpMenus = bEnable;
+        m_bBmpMenus2 = bEnable2;
+    }
+    // A toolbar resource's images for the popups' items; FALSE without a bitmap-menu plug-in.
+    BOOL AddMenuImages(UINT nToolBarID);
 
     // Overridables (after CMDIFrameWnd's, in this order)
     virtual SECDockBar* CreateDockBar();
@@ -110,6 +119,8 @@ class SECMDIFrameWnd : public CMDIFrameWnd, public SECDockSite
     {
         return m_pMenuBar != NULL;
     }
+    // The plug-in serving the menu bar, NULL without a menu bar.
+    SECMenuBarFeature* GetMenuBarFeature() const;
     BOOL IsCustomCaptionEnabled() const
     {
         return m_bCustomCaption;
@@ -134,11 +145,15 @@ class SECMDIFrameWnd : public CMDIFrameWnd, public SECDockSite
     // Overrides
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
+    BOOL DestroyWindow() override;
     BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
                    CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL) override;
     CFrameWnd* GetActiveFrame() override;
     void RecalcLayout(BOOL bNotify = TRUE) override;
+    BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
     void OnUpdateFrameMenu(HMENU hMenuAlt) override;
 
@@ -156,8 +171,8 @@ class SECMDIFrameWnd : public CMDIFrameWnd, public SECDockSite
     SECMsgFilter::DescriptorTable m_filterTable;
     SECMsgFilter::Descriptor* m_pCaptionListDescriptor;
     BOOL m_bDelayMenuBarLayout;
-    SECMenuBar* m_pMenuBar;                           // none here: the menu-bar branches stay idle
-    tessaron::foundation::SECWndPlugIn* m_pMenuPlugIn; // owned
+    SECMenuBar* m_pMenuBar;                            // the application's, set before LoadFrame
+    tessaron::foundation::SECWndPlugIn* m_pMenuPlugIn; // owned: the menu-bar feature or bitmap menus
     BOOL m_bBmpMenus;
     BOOL m_bBmpMenus2;
     HMENU m_hMenuBarDefault; // owned
@@ -175,6 +190,9 @@ class SECMDIFrameWnd : public CMDIFrameWnd, public SECDockSite
     // Implementation
   protected:
     BOOL FilterCurrent();
+    // The menu the menu bar shows now (the default menu when it shows none of the known ones),
+    // without a menu bar the window's menu.
+    HMENU GetCurrentMenu();
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,8 @@
+// Update hints between views.
+#include "grid/core/GridHint.h"
+
+IMPLEMENT_DYNAMIC(CGXGridHint, CObject)
+
+CGXGridHint::CGXGridHint(UINT id, UINT nViewId) : m_id(id), m_nViewId(nViewId)
+{
+}

@@ -1,0 +1,81 @@
+// SECToolBarManager: the options in the profile ("<prefix>-ToolBarManager") and in a state tree
+// (node "ToolBarMgr"). The toolbars' own titles and buttons travel with the dock state.
+#include "uilib/bars/ToolBarManager.h"
+#include "uilib/bars/PersistentTreeNode.h"
+
+namespace
+{
+const TCHAR kProfileSection[] = _T("%s-ToolBarManager");
+const TCHAR kTreeNode[] = _T("ToolBarMgr");
+const TCHAR kToolTips[] = _T("ToolTips");
+const TCHAR kCoolLook[] = _T("CoolLook");
+const TCHAR kLargeButtons[] = _T("LargeButtons");
+
+CString ProfileSection(LPCTSTR lpszProfileName)
+{
+    CString strSection;
+    strSection.Format(kProfileSection, lpszProfileName != NULL ? lpszProfileName : _T(""));
+    return strSection;
+}
+} // namespace
+
+BOOL SECToolBarManager::LoadState(LPCTSTR lpszProfileName)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == NULL)
+        return FALSE;
+    const CString strSection = ProfileSection(lpszProfileName);
+    // Values missing keep what is set now.
+    const BOOL bToolTips = pApp->GetProfileInt(strSection, kToolTips, m_bToolTips) != 0;
+    const BOOL bCoolLook = pApp->GetProfileInt(strSection, kCoolLook, m_bCoolLook) != 0;
+    const BOOL bLargeButtons = pApp->GetProfileInt(strSection, kLargeButtons, m_bLargeButtons) != 0;
+    SetToolTips(bToolTips);
+    EnableCoolLook(bCoolLook, SEC_COOLLOOK_BITS);
+    SetLargeButtons(bLargeButtons);
+    RepaintToolBars();
+    return TRUE;
+}
+
+BOOL SECToolBarManager::SaveState(LPCTSTR lpszProfileName)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == NULL)
+        return FALSE;
+    const CString strSection = ProfileSection(lpszProfileName);
+    return pApp->WriteProfileInt(strSection, kToolTips, m_bToolTips) &&
+           pApp->WriteProfileInt(strSection, kCoolLook, m_bCoolLook) &&
+           pApp->WriteProfileInt(strSection, kLargeButtons, m_bLargeButtons);
+}
+
+BOOL SECToolBarManager::LoadState(SECPersistentTreeNode* pNode)
+{
+    SECPersistentTreeNode* pChild = pNode != NULL ? pNode->FindChild(kTreeNode) : NULL;
+    // Without a node the defaults hold: tips and cool look on, small buttons. They go through the
+    // setters, so bars that exist already match the options.
+    bool bToolTips = true, bCoolLook = true, bLargeButtons = false;
+    if (pChild != NULL)
+    {
+        // A missing value reads as on.
+        pChild->GetKeyValue(kToolTips, bToolTips, true);
+        pChild->GetKeyValue(kCoolLook, bCoolLook, true);
+        pChild->GetKeyValue(kLargeButtons, bLargeButtons, true);
+    }
+    SetToolTips(bToolTips);
+    EnableCoolLook(bCoolLook, SEC_COOLLOOK_BITS);
+    SetLargeButtons(bLargeButtons);
+    RepaintToolBars();
+    return pNode != NULL;
+}
+
+BOOL SECToolBarManager::SaveState(SECPTNFactory* pFactory, SECPersistentTreeNode* pNode)
+{
+    if (pFactory == NULL || pNode == NULL)
+        return FALSE;
+    SECPersistentTreeNode* pChild = pFactory->CreateNode(kTreeNode, pNode);
+    if (pChild == NULL)
+        return FALSE;
+    pChild->SetKeyValue(kToolTips, m_bToolTips != FALSE);
+    pChild->SetKeyValue(kCoolLook, m_bCoolLook != FALSE);
+    pChild->SetKeyValue(kLargeButtons, m_bLargeButtons != FALSE);
+    return TRUE;
+}

@@ -1,0 +1,88 @@
+// SECFrameMenus: the menu plug-in steps of the library frames.
+#include "uilib/frames/docking/FrameMenus.h"
+#include "mfc/PreviewView.h"
+#include "uilib/bars/BmpMenuPlugIn.h"
+#include "uilib/bars/MenuBar.h"
+#include "uilib/bars/MenuBarFeature.h"
+#include "uilib/bars/ToolBarManager.h"
+
+namespace
+{
+// The high word of WM_INITMENUPOPUP's lParam: the popup is a system menu.
+const LPARAM kSysMenuFlag = 0x10000;
+} // namespace
+
+SECFrameMenus::PlugIn* SECFrameMenus::CreatePlugIn(CFrameWnd* pFrame, SECMenuBar* pMenuBar, BOOL bBmpMenus,
+                                                   SECControlBarManager* pManager)
+{
+    SECBmpMenuPlugIn* pPlugIn = NULL;
+    if (pMenuBar != NULL)
+    {
+        SECMenuBarFeature* pFeature = new SECMenuBarFeature;
+        pFeature->AttachMenuBar(pMenuBar);
+        pPlugIn = pFeature;
+    }
+    else if (bBmpMenus)
+        pPlugIn = new SECBmpMenuPlugIn(TRUE);
+    else
+        return NULL;
+    if (!pPlugIn->PlugInTo(pFrame))
+    {
+        delete pPlugIn;
+        return NULL;
+    }
+    SECToolBarManager* pToolBarManager = DYNAMIC_DOWNCAST(SECToolBarManager, (CObject*)pManager);
+    if (bBmpMenus && pToolBarManager != NULL && pToolBarManager->GetBmpMgr() != NULL)
+        pPlugIn->SetBitmapManager(pToolBarManager->GetBmpMgr());
+    return pPlugIn;
+}
+
+SECMenuBarFeature* SECFrameMenus::GetFeature(PlugIn* pPlugIn)
+{
+    return DYNAMIC_DOWNCAST(SECMenuBarFeature, pPlugIn);
+}
+
+LRESULT SECFrameMenus::WindowProc(PlugIn* const& rpPlugIn, BOOL bBmpMenus, UINT message, WPARAM wParam,
+                                  LPARAM lParam,
+                                  const std::function<LRESULT(UINT, WPARAM, LPARAM)>& frameProc)
+{
+    const BOOL bPopupImages = message == WM_INITMENUPOPUP && rpPlugIn != NULL && bBmpMenus;
+    // A child's system menu dropped from the menu bar is still a system menu: no command updates,
+    // no images.
+    if (bPopupImages && SECMenuBarMessages::IsTrackingSysMenu())
+        lParam = LOWORD(lParam) | kSysMenuFlag;
+    if (PlugIn* pPlugIn = rpPlugIn)
+    {
+        LRESULT lResult = 0;
+        const BOOL bResult = pPlugIn->OnWndMsg(message, wParam, lParam, &lResult);
+        // The handler may have deleted the plug-in (the frame clears its field then).
+        if (rpPlugIn == pPlugIn && (pPlugIn->m_bMsgConsumed || (message == WM_HELP && bResult)))
+            return lResult;
+    }
+    const LRESULT lResult = frameProc(message, wParam, lParam);
+    // Nothing of the frame is read after other messages: the last one deletes it.
+    if (bPopupImages)
+    {
+        if (SECBmpMenuPlugIn* pBmpPlugIn = DYNAMIC_DOWNCAST(SECBmpMenuPlugIn, rpPlugIn))
+            pBmpPlugIn->InitMenuPopup((HMENU)wParam, LOWORD(lParam), HIWORD(lParam));
+    }
+    return lResult;
+}
+
+BOOL SECFrameMenus::PreTranslateMessage(PlugIn* pPlugIn, MSG* pMsg)
+{
+    if (pPlugIn == NULL)
+        return FALSE;
+    // The print preview is a window of its own over the frame: its keys are not the bar's.
+    HWND hTop = pMsg->hwnd != NULL ? ::GetAncestor(pMsg->hwnd, GA_ROOT) : NULL;
+    CWnd* pTop = hTop != NULL ? CWnd::FromHandlePermanent(hTop) : NULL;
+    if (pTop != NULL && pTop->IsKindOf(RUNTIME_CLASS(CPreviewView)))
+        return FALSE;
+    return pPlugIn->PreTranslateMessage(pMsg);
+}
+
+BOOL SECFrameMenus::AddMenuImages(PlugIn* pPlugIn, UINT nToolBarID)
+{
+    SECBmpMenuPlugIn* pBmpPlugIn = DYNAMIC_DOWNCAST(SECBmpMenuPlugIn, pPlugIn);
+    return pBmpPlugIn != NULL && pBmpPlugIn->AddToolBarImages(nToolBarID);
+}
