@@ -43,6 +43,11 @@
 #define IDS_SEC_WS_FILTER_NAME 20687
 #define IDS_SEC_WS_ALL_FILES 20688
 #define IDS_SEC_WS_SAVE_CAPTION 20689
+// Workspace manager: the recent-list items and its messages.
+#define IDS_SEC_WS_SAVE_FAILED 20663
+#define IDS_SEC_WS_MORE 20664
+#define IDS_SEC_WS_NO_RECENT 20685
+#define IDS_SEC_WS_INVALID 20690
 
 // Bitmap menus: the check mark shown with the library's own radio dot.
 #define IDB_SEC_MENU_CHECK 20525

@@ -275,7 +275,8 @@ BOOL SECToolBarManager::CreateDefaultToolBars()
             pBeside->GetWindowRect(&rect);
             // Moved by the whole length of that bar: the dock bars put a bar whose leading edge lies
             // before another's middle in front of it, so a shift by one pixel would dock it before.
-            const BOOL bHorz = pDef->nDockBarID == AFX_IDW_DOCKBAR_TOP || pDef->nDockBarID == AFX_IDW_DOCKBAR_BOTTOM;
+            const BOOL bHorz =
+                pDef->nDockBarID == AFX_IDW_DOCKBAR_TOP || pDef->nDockBarID == AFX_IDW_DOCKBAR_BOTTOM;
             rect.OffsetRect(bHorz ? rect.Width() : 0, bHorz ? 0 : rect.Height());
             DockBar(pBar, pDef->nDockBarID, &rect);
         }
@@ -338,7 +339,8 @@ void SECToolBarManager::SetToolTips(BOOL bToolTips)
         return;
     m_bToolTips = bToolTips ? TRUE : FALSE;
     for (SECCustomToolBar* pBar : GetToolBars())
-        pBar->SetBarStyle(m_bToolTips ? pBar->GetBarStyle() | CBRS_TOOLTIPS : pBar->GetBarStyle() & ~CBRS_TOOLTIPS);
+        pBar->SetBarStyle(m_bToolTips ? pBar->GetBarStyle() | CBRS_TOOLTIPS
+                                      : pBar->GetBarStyle() & ~CBRS_TOOLTIPS);
 }
 
 void SECToolBarManager::EnableCoolLook(BOOL bCoolLook, DWORD dwBits)
@@ -414,7 +416,8 @@ void SECToolBarManager::EnterCustomise()
     m_bConfig = TRUE;
     // A modal sheet has disabled the frame: the toolbars in it must take the drags.
     pFrame->EnableWindow(TRUE);
-    for (HWND hWnd = ::GetWindow(pFrame->m_hWnd, GW_CHILD); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    for (HWND hWnd = ::GetWindow(pFrame->m_hWnd, GW_CHILD); hWnd != NULL;
+         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
     {
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CDockBar)))

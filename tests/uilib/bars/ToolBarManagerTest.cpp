@@ -94,7 +94,11 @@ TEST(ToolBarManager, DefaultToolBarsAreCreatedFromTheirResourcesAndDockedAsDefin
         UINT nDockBar;
         bool bVisible;
     } expected[] = {
-        {kFirstBar, "Erste", {ID_TB_RED, ID_TB_GREEN, 0, ID_TB_BLUE, ID_TB_CHECK, ID_TB_DROP}, AFX_IDW_DOCKBAR_TOP, true},
+        {kFirstBar,
+         "Erste",
+         {ID_TB_RED, ID_TB_GREEN, 0, ID_TB_BLUE, ID_TB_CHECK, ID_TB_DROP},
+         AFX_IDW_DOCKBAR_TOP,
+         true},
         {kSecondBar, "Zweite", {ID_TB_CYAN, 0, ID_TB_CHECK, ID_TB_ORANGE}, AFX_IDW_DOCKBAR_TOP, true},
         {kLeftBar, "Links", {ID_TB_CYAN, 0, ID_TB_CHECK, ID_TB_ORANGE}, AFX_IDW_DOCKBAR_LEFT, false},
         {kFloatingBar, "Frei", {ID_TB_RED, ID_TB_GREEN, 0, ID_TB_BLUE, ID_TB_CHECK, ID_TB_DROP}, 0, true},
@@ -189,7 +193,8 @@ TEST(ToolBarManager, OptionsReachEveryToolBar)
         {"ToolTips", [&](BOOL b) { frame.m_pManager->SetToolTips(b); },
          [](SECCustomToolBar* p) { return (p->GetBarStyle() & CBRS_TOOLTIPS) != 0; }, true},
         {"CoolLook", [&](BOOL b) { frame.m_pManager->EnableCoolLook(b, SEC_COOLLOOK_BITS); },
-         [](SECCustomToolBar* p) { return (p->GetExBarStyle() & SEC_COOLLOOK_BITS) == SEC_COOLLOOK_BITS; }, false},
+         [](SECCustomToolBar* p) { return (p->GetExBarStyle() & SEC_COOLLOOK_BITS) == SEC_COOLLOOK_BITS; },
+         false},
     };
     for (const auto& option : options)
     {

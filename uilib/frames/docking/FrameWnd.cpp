@@ -2,6 +2,7 @@
 // repaint of the dock bars, and the custom caption.
 #include "uilib/frames/docking/FrameWnd.h"
 #include "FrameworkIds.h"
+#include "uilib/bars/WorkspaceManagerEx.h"
 #include "uilib/frames/docking/CaptionPainter.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockState.h"
@@ -168,6 +169,14 @@ void SECFrameWnd::SetDockState(SECDockState& state)
 void SECFrameWnd::GetDockState(SECDockState& state)
 {
     state.CollectFrameState(this);
+}
+
+SECWndPlugIn* SECFrameWnd::CreateCommandPlugIn(LPCTSTR lpszBaseKey, int nMode, CRuntimeClass* pClass,
+                                               BOOL bListInAppSection)
+{
+    delete m_pCommandPlugIn;
+    m_pCommandPlugIn = SECWorkspaceManagerEx::CreatePlugIn(pClass, this, lpszBaseKey, nMode, bListInAppSection);
+    return m_pCommandPlugIn;
 }
 
 // ---- routing and layout

@@ -6,6 +6,7 @@
 #include "uilib/bars/ControlBar.h"
 #include "uilib/bars/MDIMenuBar.h"
 #include "uilib/bars/MenuBarFeature.h"
+#include "uilib/bars/WorkspaceManagerEx.h"
 #include "uilib/frames/docking/CaptionPainter.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockableFrame.h"
@@ -563,7 +564,30 @@ BOOL SECMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERI
         if (pActive->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
             return TRUE;
     }
+    if (m_pWorkspacePlugIn != NULL)
+    {
+        // Only what the plug-in marks handled stays away from the frame's own map.
+        BOOL bResult = m_pWorkspacePlugIn->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+        if (m_pWorkspacePlugIn->m_bMsgConsumed)
+        {
+            m_pWorkspacePlugIn->m_bMsgConsumed = FALSE;
+            return bResult;
+        }
+    }
     return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+tessaron::foundation::SECWndPlugIn* SECMDIFrameWnd::InitWorkspaceMgrEx(LPCTSTR lpszBaseKey, int nMode,
+                                                                        CRuntimeClass* pClass, BOOL bListInAppSection)
+{
+    tessaron::foundation::SECWndPlugIn* pPlugIn =
+        SECWorkspaceManagerEx::CreatePlugIn(pClass, this, lpszBaseKey, nMode, bListInAppSection);
+    if (pPlugIn != NULL)
+    {
+        delete m_pWorkspacePlugIn;
+        m_pWorkspacePlugIn = pPlugIn;
+    }
+    return pPlugIn;
 }
 
 BOOL SECMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
