@@ -237,7 +237,12 @@ BOOL SECWorkspaceManagerEx::StoreTree(SECPersistentTreeNode* pRoot, const CStrin
     }
     SECRegistry registry;
     if (registry.Connect(m_hRoot))
+    {
         registry.DeleteKey(m_strBaseKey + strTemp, TRUE);
+        // A name never stored before leaves no empty key behind.
+        if (!bStored)
+            registry.DeleteKey(m_strBaseKey + strName, FALSE);
+    }
     return bStored;
 }
 
