@@ -54,6 +54,7 @@ const DWORD kBarExStyle = 0xF11;
 const DWORD kStateWndDocking = 0x5000;      // left and right
 const DWORD kMeasureTableDocking = 0xA000;  // top and bottom
 const DWORD kCoolLookBits = 0x300;          // flat buttons and grippers
+const int kCaptionLeft = 0;
 
 struct DefaultToolBar
 {
@@ -212,6 +213,9 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     m_pToolBarManager->LoadMenuBarMenus(this, 2, IDR_MAINFRAME_MENU, IDR_IRCONTROLTYPE);
     m_pToolBarManager->CreateDefaultToolBars();
+    EnableCustomCaption(TRUE);
+    SetCaptionTextAlign(kCaptionLeft);
+    EnableBarContextMenu(TRUE);
     // Status panes: widths, left-aligned texts.
     const struct
     {

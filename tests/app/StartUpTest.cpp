@@ -273,6 +273,9 @@ class FirstStart : public ProgramKeyTest
         if (App().m_pMainWnd != NULL)
             App().m_pMainWnd->DestroyWindow();
         PumpMessages(50);
+        // The next start registers its template again.
+        delete App().m_pDocManager;
+        App().m_pDocManager = NULL;
         m_sim.Stop();
         ProgramKeyTest::TearDown();
     }
@@ -466,6 +469,46 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     EXPECT_FALSE(IsCommWorkerRunning());
     EXPECT_FALSE(IsCommTimerRunning());
     EXPECT_EQ(1u, boxes.Shown().size());
+}
+
+// The popup titles the main window shows (without a maximised child's system menu and buttons).
+std::vector<std::string> MenuTitles(CMainFrame* pFrame)
+{
+    std::vector<std::string> titles;
+    HMENU hMenu = ::GetMenu(pFrame->m_hWnd);
+    for (int i = 0; hMenu != NULL && i < ::GetMenuItemCount(hMenu); i++)
+    {
+        char text[64] = "";
+        ::GetMenuStringA(hMenu, i, text, sizeof(text), MF_BYPOSITION);
+        if (text[0] != '\0')
+            titles.push_back(text);
+    }
+    return titles;
+}
+
+TEST_F(FirstStart, MenusFollowTheDocument)
+{
+    // A later start: no first-start text, no automatic recording (nothing to save when closing).
+    WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "FirstStart", 0);
+    WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "AutoRecord", 2);
+    App().m_lpCmdLine = (LPTSTR) "";
+    ASSERT_TRUE(App().InitInstance());
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    EXPECT_TRUE(pFrame->IsCustomCaptionEnabled());
+    EXPECT_TRUE(SECMDIFrameWnd::IsBarContextMenuEnabled());
+
+    const std::vector<std::string> document = {"&Datei",   "&Aufzeichnung", "A&nalyse", "&Ansicht",
+                                               "E&xtras", "&Fenster",      "&Hilfe"};
+    const std::vector<std::string> none = {"&Datei", "&Ansicht", "E&xtras", "&Hilfe"};
+    EXPECT_EQ(document, MenuTitles(pFrame));
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+    EXPECT_TRUE(PumpUntil([&] { return pFrame->MDIGetActive() == NULL; }, 5000));
+    PumpMessages(20);
+    EXPECT_EQ(none, MenuTitles(pFrame));
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    PumpMessages(20);
+    EXPECT_EQ(document, MenuTitles(pFrame));
 }
 } // namespace
 

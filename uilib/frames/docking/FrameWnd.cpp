@@ -35,6 +35,8 @@ ON_WM_NCACTIVATE()
 ON_REGISTERED_MESSAGE(s_nGetMenuMessage, OnSecGetMenu)
 ON_MESSAGE(WM_SETTEXT, OnSetText)
 ON_WM_ENTERIDLE()
+ON_WM_NCHITTEST()
+ON_WM_ENABLE()
 ON_WM_CLOSE()
 ON_COMMAND(43007, OnWorkspaceCommand)
 ON_COMMAND(43008, OnWorkspaceCommand)
@@ -226,7 +228,23 @@ HMENU SECFrameWnd::GetDefaultMenu()
 
 void SECFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
 {
+    SECFrameDocking::EnterIdleWhileCustomising(this, m_pControlBarManager, nWhy);
     CFrameWnd::OnEnterIdle(nWhy, pWho);
+}
+
+LRESULT SECFrameWnd::OnNcHitTest(CPoint)
+{
+    // While the toolbars are customised the frame itself takes no click.
+    if (SECFrameDocking::IsCustomising(m_pControlBarManager))
+        return HTERROR;
+    return Default();
+}
+
+void SECFrameWnd::OnEnable(BOOL bEnable)
+{
+    if (SECFrameDocking::IsCustomising(m_pControlBarManager))
+        m_nFlags &= ~WF_STAYACTIVE;
+    CFrameWnd::OnEnable(bEnable);
 }
 
 LRESULT SECFrameWnd::OnSecGetMenu(WPARAM wParam, LPARAM lParam)
@@ -257,6 +275,8 @@ LRESULT SECFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 BOOL SECFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     if (SECFrameMenus::PreTranslateMessage(m_pMenuFeature, pMsg))
+        return TRUE;
+    if (SECFrameDocking::IsCloseWhileCustomising(this, m_pControlBarManager, pMsg))
         return TRUE;
     return CFrameWnd::PreTranslateMessage(pMsg);
 }
@@ -373,6 +393,8 @@ BOOL SECFrameWnd::OnNcActivate(BOOL bActive)
 {
     if (!m_bCustomCaption)
         return CFrameWnd::OnNcActivate(bActive);
+    if (SECFrameDocking::IsCustomising(m_pControlBarManager))
+        m_nFlags &= ~WF_STAYACTIVE;
     SECCaptionPainter::NcActivate(this, bActive, m_bCaptionActive);
     return TRUE;
 }

@@ -100,6 +100,8 @@ ON_MESSAGE(WM_LBUTTONUP, OnFilteredMouse)
 ON_MESSAGE(WM_MOUSEMOVE, OnFilteredMouse)
 ON_WM_ACTIVATEAPP()
 ON_WM_ENTERIDLE()
+ON_WM_NCHITTEST()
+ON_WM_ENABLE()
 ON_WM_SYSCOLORCHANGE()
 ON_MESSAGE(WM_SEC_BARCONTEXTMENU, OnBarContextMenu)
 ON_REGISTERED_MESSAGE(s_nGetMenuMessage, OnSecGetMenu)
@@ -837,6 +839,8 @@ BOOL SECMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     if (SECFrameMenus::PreTranslateMessage(m_pMenuPlugIn, pMsg))
         return TRUE;
+    if (SECFrameDocking::IsCloseWhileCustomising(this, m_pControlBarManager, pMsg))
+        return TRUE;
     return CMDIFrameWnd::PreTranslateMessage(pMsg);
 }
 
@@ -873,7 +877,23 @@ void SECMDIFrameWnd::OnActivateApp(BOOL bActive, DWORD dwThreadID)
 
 void SECMDIFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
 {
+    SECFrameDocking::EnterIdleWhileCustomising(this, m_pControlBarManager, nWhy);
     CFrameWnd::OnEnterIdle(nWhy, pWho);
+}
+
+LRESULT SECMDIFrameWnd::OnNcHitTest(CPoint)
+{
+    // While the toolbars are customised the frame itself takes no click.
+    if (SECFrameDocking::IsCustomising(m_pControlBarManager))
+        return HTERROR;
+    return Default();
+}
+
+void SECMDIFrameWnd::OnEnable(BOOL bEnable)
+{
+    if (SECFrameDocking::IsCustomising(m_pControlBarManager))
+        m_nFlags &= ~WF_STAYACTIVE;
+    CMDIFrameWnd::OnEnable(bEnable);
 }
 
 void SECMDIFrameWnd::OnSysColorChange()
@@ -979,6 +999,8 @@ LRESULT SECMDIFrameWnd::OnSetText(WPARAM, LPARAM)
 
 BOOL SECMDIFrameWnd::OnNcActivate(BOOL bActive)
 {
+    if (SECFrameDocking::IsCustomising(m_pControlBarManager))
+        m_nFlags &= ~WF_STAYACTIVE;
     if (m_pActiveDockableFrame != NULL)
     {
         // The frame stays drawn active while one of its dockable frames is.

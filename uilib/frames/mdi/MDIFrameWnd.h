@@ -211,5 +211,7 @@ class SECMDIFrameWnd : public CMDIFrameWnd, public SECDockSite
     afx_msg void OnWorkspaceCommand();
     afx_msg BOOL OnWorkspaceCommandRange(UINT nID);
     afx_msg void OnUpdateWorkspaceCommand(CCmdUI* pCmdUI);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnEnable(BOOL bEnable);
     DECLARE_MESSAGE_MAP()
 };
