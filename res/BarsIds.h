@@ -43,6 +43,11 @@
 #define IDS_SEC_WS_FILTER_NAME 20687
 #define IDS_SEC_WS_ALL_FILES 20688
 #define IDS_SEC_WS_SAVE_CAPTION 20689
+// Workspace manager: the recent-list items and its messages.
+#define IDS_SEC_WS_SAVE_FAILED 20663
+#define IDS_SEC_WS_MORE 20664
+#define IDS_SEC_WS_NO_RECENT 20685
+#define IDS_SEC_WS_INVALID 20690
 
 // Bitmap menus: the check mark shown with the library's own radio dot.
 #define IDB_SEC_MENU_CHECK 20525
@@ -51,3 +56,21 @@
 #define IDS_SEC_RESET_TOOLBAR 20536
 #define IDS_SEC_DELETE_TOOLBAR 20537
 #define IDS_SEC_MENUBAR_TITLE 20619
+
+// Toolbar customisation: the commands page, the new-toolbar dialog and the toolbars page with
+// their controls; the cursor of a drag that copies a button.
+#define IDD_SEC_TOOLBAR_COMMANDS 20509
+#define IDD_SEC_NEW_TOOLBAR 20511
+#define IDD_SEC_TOOLBARS 20513
+#define IDC_SEC_TB_BUTTONS_FRAME 43093
+#define IDC_SEC_TB_LIST 43094
+#define IDC_SEC_TB_DESCRIPTION 43095
+#define IDC_SEC_TB_NEW_NAME 43096
+#define IDC_SEC_TB_NAME_LABEL 43097
+#define IDC_SEC_TB_NEW 43098
+#define IDC_SEC_TB_RESET 43100
+#define IDC_SEC_TB_TOOLTIPS 43101
+#define IDC_SEC_TB_NAME 43102
+#define IDC_SEC_TB_LARGE 43103
+#define IDC_SEC_TB_COOLLOOK 43104
+#define IDC_SEC_COPY_DRAG 20691

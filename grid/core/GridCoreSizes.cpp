@@ -204,6 +204,10 @@ BOOL CGXGridCore::SetDefaultColWidth(int nWidth, UINT flags, int ctCmd)
 void CGXGridCore::UpdateChangedRowHeight(ROWCOL nFirst, ROWCOL nLast, int* anOld, UINT flags, BOOL bCreateHint)
 {
     ResetLastVisibleCache();
+    // A control left standing in a hidden row stores and goes.
+    ROWCOL nCurRow, nCurCol;
+    if (GetRowHeight(nFirst) == 0 && GetCurrentCell(nCurRow, nCurCol) && nCurRow >= nFirst && nCurRow <= nLast)
+        DeactivateCurrentCell(TRUE);
     if (!IsLockUpdate())
     {
         if (m_pOptimizedUpdateImp != NULL)
@@ -222,6 +226,10 @@ void CGXGridCore::UpdateChangedRowHeight(ROWCOL nFirst, ROWCOL nLast, int* anOld
 void CGXGridCore::UpdateChangedColWidth(ROWCOL nFirst, ROWCOL nLast, int* anOld, UINT flags, BOOL bCreateHint)
 {
     ResetLastVisibleCache();
+    // A control left standing in a hidden column stores and goes.
+    ROWCOL nCurRow, nCurCol;
+    if (GetColWidth(nFirst) == 0 && GetCurrentCell(nCurRow, nCurCol) && nCurCol >= nFirst && nCurCol <= nLast)
+        DeactivateCurrentCell(TRUE);
     if (!IsLockUpdate())
     {
         if (m_pOptimizedUpdateImp != NULL)

@@ -64,12 +64,36 @@ MOVE = ['.......#.......', '......###......', '.....#####.....', '.......#......
         '..##...#...##..', '.###...#...###.', '#######x#######', '.###...#...###.', '..##...#...##..',
         '...#...#...#...', '.......#.......', '.....#####.....', '......###......', '.......#.......']
 
+# An arrow with a small plus box: a dragged toolbar button is copied.
+COPY = [
+    'x...............',
+    '##..............',
+    '#o#.............',
+    '#oo#............',
+    '#ooo#...........',
+    '#oooo#..........',
+    '#ooooo#.........',
+    '#oooooo#........',
+    '#ooooooo#.......',
+    '#oooo#####......',
+    '#oo#oo#.........',
+    '#o#.#oo#........',
+    '##..#oo#.#######',
+    '#....#oo##ooooo#',
+    '.....#oo##oo#oo#',
+    '......##.#o###o#',
+    '.........#oo#oo#',
+    '.........#ooooo#',
+    '.........#######',
+]
+
 CURSORS = {
     'zoom_step.cur': (magnifier_with(PLUS), (5, 5)),    # 22162: step zoom
     'zoom_rect.cur': (magnifier_with(FRAME), (5, 5)),   # 22163: zoom rectangle, ready
     'zoom_drag.cur': (CROSS, None),                      # 22158: zoom rectangle, dragging
     'pan_hand.cur': (HAND, None),                        # 22159: panning
     'pan_move.cur': (MOVE, None),                        # 20693: dragging in the overview
+    'copy_drag.cur': (COPY, None),                       # 20691: copying a toolbar button
 }
 
 

@@ -99,6 +99,10 @@ class SECCustomToolBar : public SECControlBar
     virtual void OnTrackMessage(MSG* pMsg);
     virtual void EndTracking();
     virtual void DragButton(int nIndex, CPoint point);
+    // Where a dragged button lands (rect: screen): on a toolbar; on the customisation dialog
+    // nothing changes; elsewhere a moved button goes and a copy starts a user toolbar. nIndex is
+    // the button's place on this toolbar (-1: a button of none).
+    virtual void DropDraggedButton(SECStdBtn* pBtn, int nIndex, const CRect& rect, BOOL bCopy);
     virtual void SizeInReBar();
     virtual void WrapRows(int nWidth, std::vector<Row>& rows);
     virtual void WrapButtons(int nLength, BOOL bVertical);

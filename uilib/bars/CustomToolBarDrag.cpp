@@ -105,6 +105,12 @@ void SECCustomToolBar::DragButton(int nIndex, CPoint point)
         state.bAltDrag = FALSE;
         return;
     }
+    DropDraggedButton(pBtn, nIndex, rect, bCopy);
+}
+
+void SECCustomToolBar::DropDraggedButton(SECStdBtn* pBtn, int nIndex, const CRect& rect, BOOL bCopy)
+{
+    SECToolBarState& state = SECGetToolBarState();
     SECCustomToolBar* pTarget = FindDropTarget(rect);
     if (pTarget != NULL)
     {

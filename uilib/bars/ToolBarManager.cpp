@@ -275,7 +275,8 @@ BOOL SECToolBarManager::CreateDefaultToolBars()
             pBeside->GetWindowRect(&rect);
             // Moved by the whole length of that bar: the dock bars put a bar whose leading edge lies
             // before another's middle in front of it, so a shift by one pixel would dock it before.
-            const BOOL bHorz = pDef->nDockBarID == AFX_IDW_DOCKBAR_TOP || pDef->nDockBarID == AFX_IDW_DOCKBAR_BOTTOM;
+            const BOOL bHorz =
+                pDef->nDockBarID == AFX_IDW_DOCKBAR_TOP || pDef->nDockBarID == AFX_IDW_DOCKBAR_BOTTOM;
             rect.OffsetRect(bHorz ? rect.Width() : 0, bHorz ? 0 : rect.Height());
             DockBar(pBar, pDef->nDockBarID, &rect);
         }
@@ -338,7 +339,8 @@ void SECToolBarManager::SetToolTips(BOOL bToolTips)
         return;
     m_bToolTips = bToolTips ? TRUE : FALSE;
     for (SECCustomToolBar* pBar : GetToolBars())
-        pBar->SetBarStyle(m_bToolTips ? pBar->GetBarStyle() | CBRS_TOOLTIPS : pBar->GetBarStyle() & ~CBRS_TOOLTIPS);
+        pBar->SetBarStyle(m_bToolTips ? pBar->GetBarStyle() | CBRS_TOOLTIPS
+                                      : pBar->GetBarStyle() & ~CBRS_TOOLTIPS);
 }
 
 void SECToolBarManager::EnableCoolLook(BOOL bCoolLook, DWORD dwBits)
@@ -414,7 +416,8 @@ void SECToolBarManager::EnterCustomise()
     m_bConfig = TRUE;
     // A modal sheet has disabled the frame: the toolbars in it must take the drags.
     pFrame->EnableWindow(TRUE);
-    for (HWND hWnd = ::GetWindow(pFrame->m_hWnd, GW_CHILD); hWnd != NULL; hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
+    for (HWND hWnd = ::GetWindow(pFrame->m_hWnd, GW_CHILD); hWnd != NULL;
+         hWnd = ::GetWindow(hWnd, GW_HWNDNEXT))
     {
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CDockBar)))
@@ -422,7 +425,7 @@ void SECToolBarManager::EnterCustomise()
         if (!::IsWindowEnabled(hWnd))
             continue;
         ::EnableWindow(hWnd, FALSE);
-        m_arrDisabled.Add((DWORD)(DWORD_PTR)hWnd);
+        m_arrDisabled.push_back(hWnd);
     }
 }
 
@@ -434,14 +437,10 @@ void SECToolBarManager::ExitCustomise()
     CFrameWnd* pFrame = GetFrame();
     if (pFrame != NULL && pFrame->m_hWnd != NULL)
         pFrame->EnableWindow(FALSE);
-    for (INT_PTR i = 0; i < m_arrDisabled.GetSize(); i++)
-    {
-        // Window handles keep their low 32 bits significant on 64-bit Windows.
-        HWND hWnd = (HWND)(DWORD_PTR)m_arrDisabled[i];
+    for (HWND hWnd : m_arrDisabled)
         if (::IsWindow(hWnd))
             ::EnableWindow(hWnd, TRUE);
-    }
-    m_arrDisabled.RemoveAll();
+    m_arrDisabled.clear();
 }
 
 // ---- notifications and the command source

@@ -65,9 +65,10 @@ class SECToolBarManager : public SECControlBarManager
     // Defines a default toolbar from a toolbar resource (separators kept). pBtnIDs receives a new
     // array (the caller's, delete[]) of nBtnCount ids; FALSE, nothing defined, when the resource
     // cannot be read.
-    BOOL DefineDefaultToolBar(UINT nBarID, LPCTSTR lpszTitle, UINT nResourceID, int& nBtnCount, UINT*& pBtnIDs,
-                              DWORD dwAlignment = CBRS_ALIGN_ANY, UINT nDockBarID = AFX_IDW_DOCKBAR_TOP,
-                              UINT nBesideBarID = 0, BOOL bDocked = TRUE, BOOL bVisible = TRUE);
+    BOOL DefineDefaultToolBar(UINT nBarID, LPCTSTR lpszTitle, UINT nResourceID, int& nBtnCount,
+                              UINT*& pBtnIDs, DWORD dwAlignment = CBRS_ALIGN_ANY,
+                              UINT nDockBarID = AFX_IDW_DOCKBAR_TOP, UINT nBesideBarID = 0,
+                              BOOL bDocked = TRUE, BOOL bVisible = TRUE);
     int GetDefaultToolBarCount() const
     {
         return (int)m_defaultBars.size();
@@ -207,7 +208,7 @@ class SECToolBarManager : public SECControlBarManager
         m_pToolBarClass = pClass;
     }
 
-    CDWordArray m_arrDisabled; // handles of the windows disabled while customising
+    std::vector<HWND> m_arrDisabled; // the windows disabled while customising
     CPtrArray m_arrNotifyWnds;
     CWnd* m_pCustDlg;
     BOOL m_bConfig;

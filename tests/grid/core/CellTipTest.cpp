@@ -1,9 +1,11 @@
 // Cell tips under the real pointer: a clipped text gets a tip with the whole text, wrapped text
-// none, and a tip near the screen's right edge ends at the edge.
+// none, and a tip near the screen's right edge ends at the edge; a bitmap reference too large
+// for its cell shows the bitmap, except in an edit cell, where it is text.
 #include "GridTestApp.h"
 #include "TestSupport.h"
 #include "grid/core/CellTipWnd.h"
 #include "grid/core/Style.h"
+#include "GridIds.h"
 #include <gtest/gtest.h>
 
 using namespace testing_support;
@@ -103,4 +105,58 @@ TEST(GridCellTips, TipEndsAtTheScreensRightEdge)
     CGXCellTipWnd::GetExisting()->GetWindowRect(&rectTip);
     EXPECT_EQ(cxScreen, rectTip.right);
     EXPECT_GT(rectTip.Width(), 60);
+}
+
+namespace
+{
+// A 10 x 10 red bitmap in cells of a static control too small for it, one large enough, and an
+// edit-control cell with the same reference.
+struct BitmapTipGrid : TipGrid
+{
+    BitmapTipGrid()
+    {
+        g.SetColWidth(1, 1, 6, NULL, GX_NOREDRAW);
+        g.SetColWidth(3, 3, 40, NULL, GX_NOREDRAW);
+        g.SetRowHeight(5, 5, 30, NULL, GX_NOREDRAW);
+        CGXStyle bmp;
+        bmp.SetControl(GX_IDS_CTRL_STATIC).SetValue("#BMP(30001)").SetWrapText(FALSE);
+        g.SetStyleRange(CGXCellRange(2, 1), bmp);
+        g.SetStyleRange(CGXCellRange(5, 3), bmp);
+        g.SetStyleRange(CGXCellRange(3, 1), CGXStyle(bmp).SetControl(GX_IDS_CTRL_EDIT));
+        grid->Invalidate();
+        grid->UpdateWindow();
+    }
+};
+} // namespace
+
+TEST(GridCellTips, BitmapReferenceShowsTheBitmap)
+{
+    BitmapTipGrid w;
+    ASSERT_TRUE(w.RestOn(2, 1, 3000));
+    CGXCellTipWnd* pTip = CGXCellTipWnd::GetExisting();
+    EXPECT_EQ((int)CGXCellTipWnd::kindBitmap, (int)pTip->GetKind());
+    EXPECT_NE(nullptr, dynamic_cast<CGXStaticBitmapCellTipWnd*>(pTip));
+    CRect rectTip, rectCell = w.g.CalcCellRect(2, 1);
+    pTip->GetWindowRect(&rectTip);
+    w.grid->ClientToScreen(&rectCell);
+    EXPECT_GE(rectTip.Width(), 11);
+    EXPECT_GE(rectTip.Height(), 11);
+    EXPECT_EQ(rectCell.left, rectTip.left);
+    // The tip paints the bitmap: red where it lies.
+    pTip->UpdateWindow();
+    Pixels px = CaptureClient(pTip);
+    EXPECT_EQ(0xFF0000u, px.At(5, 5));
+    // A cell that holds the bitmap whole needs no tip.
+    EXPECT_FALSE(w.RestOn(5, 3, 1200));
+}
+
+TEST(GridCellTips, BitmapReferenceInAnEditCellIsText)
+{
+    BitmapTipGrid w;
+    ASSERT_TRUE(w.RestOn(3, 1, 3000));
+    CGXCellTipWnd* pTip = CGXCellTipWnd::GetExisting();
+    EXPECT_EQ((int)CGXCellTipWnd::kindText, (int)pTip->GetKind());
+    CString strText;
+    pTip->GetWindowText(strText);
+    EXPECT_STREQ("#BMP(30001)", strText);
 }

@@ -248,3 +248,35 @@ TEST(GridCurrentCell, OtherViewsOfTheDocumentFollow)
     }
     s_pHintParam = NULL;
 }
+
+TEST(GridCurrentCell, HidingTheEditedRowOrColumnStoresTheEdit)
+{
+    struct Case
+    {
+        const char* name;
+        bool bRow;
+    } cases[] = {{"row", true}, {"column", false}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        GridWindow w(300, 200);
+        CGXGridCore& g = *w.grid;
+        g.OnGridInitialUpdate();
+        g.SetRowCount(10, GX_NOREDRAW);
+        g.SetColCount(5, GX_NOREDRAW);
+        ASSERT_TRUE(g.ChangeCurrentCell(3, 2, 0x0A));
+        w.grid->SetFocus();
+        PumpMessages(50);
+        for (WORD vk : {'N', 'E', 'U'})
+            Press(vk);
+        CGXControl* pControl = g.GetControl(3, 2);
+        ASSERT_TRUE(pControl != NULL && pControl->GetWndPtr() != NULL);
+        ASSERT_TRUE(pControl->GetWndPtr()->IsWindowVisible());
+        if (c.bRow)
+            g.SetRowHeight(3, 3, 0);
+        else
+            g.SetColWidth(2, 2, 0);
+        EXPECT_EQ(CString("neu"), g.GetStoredValueText(3, 2));
+        EXPECT_FALSE(pControl->GetWndPtr()->IsWindowVisible());
+    }
+}

@@ -47,3 +47,9 @@
 #define ID_BMP_SECOND_F 9322
 #define ID_BMP_PLAIN 9323
 #define ID_BMP_RADIO 9324
+// Workspaces: the test application's two document types and its main frame's menu with the
+// workspace commands.
+#define IDR_WS_DOCA 9400
+#define IDR_WS_DOCB 9401
+#define IDR_WS_MAIN 9402
+#define ID_WS_BAR 9410

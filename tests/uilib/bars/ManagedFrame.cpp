@@ -31,8 +31,9 @@ ManagedFrame::ManagedFrame(const std::vector<Def>& defs, bool bMenuBar) : m_pFra
     {
         int nCount = 0;
         UINT* pIDs = NULL;
-        m_pManager->DefineDefaultToolBar(def.nBarID, def.pszTitle, def.nResource, nCount, pIDs, CBRS_ALIGN_ANY,
-                                         def.nDockBarID, def.nBeside, def.bDocked, def.bVisible);
+        m_pManager->DefineDefaultToolBar(def.nBarID, def.pszTitle, def.nResource, nCount, pIDs,
+                                         CBRS_ALIGN_ANY, def.nDockBarID, def.nBeside, def.bDocked,
+                                         def.bVisible);
         m_ids.emplace_back(pIDs);
         m_counts.push_back(nCount);
     }

@@ -6,11 +6,13 @@
 #include "TestSupport.h"
 #include "MemFile.h"
 #include "uilib/bars/CustomToolBarInfoEx.h"
+#include "uilib/bars/MDIMenuBar.h"
 #include "uilib/bars/PTNStrategyProfile.h"
 #include "uilib/bars/PersistentTreeNode.h"
 #include "uilib/frames/docking/ControlBarInfo.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockState.h"
+#include "uilib/frames/mdi/MDIFrameWnd.h"
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -87,28 +89,32 @@ TEST(ToolBarManagerState, OptionsInTheProfileAreWrittenAndReadBack)
         if (kind == ProfileScope::registry)
         {
             HKEY hKey = NULL;
-            ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyEx(HKEY_CURRENT_USER, scope.SectionKey(kManagerSection).c_str(), 0,
-                                                    KEY_READ, &hKey));
+            ASSERT_EQ(ERROR_SUCCESS,
+                      ::RegOpenKeyEx(HKEY_CURRENT_USER, scope.SectionKey(kManagerSection).c_str(), 0,
+                                     KEY_READ, &hKey));
             std::vector<std::pair<std::string, DWORD>> values;
             char name[64];
             DWORD dwValue, dwType;
             for (DWORD i = 0;; ++i)
             {
                 DWORD cchName = sizeof(name), cb = sizeof(dwValue);
-                if (::RegEnumValue(hKey, i, name, &cchName, NULL, &dwType, (BYTE*)&dwValue, &cb) != ERROR_SUCCESS)
+                if (::RegEnumValue(hKey, i, name, &cchName, NULL, &dwType, (BYTE*)&dwValue, &cb) !=
+                    ERROR_SUCCESS)
                     break;
                 EXPECT_EQ((DWORD)REG_DWORD, dwType);
                 values.emplace_back(name, dwValue);
             }
             ::RegCloseKey(hKey);
             std::sort(values.begin(), values.end()); // Wine lists values by name
-            EXPECT_EQ((std::vector<std::pair<std::string, DWORD>>{{"CoolLook", 1}, {"LargeButtons", 1}, {"ToolTips", 0}}),
+            EXPECT_EQ((std::vector<std::pair<std::string, DWORD>>{
+                          {"CoolLook", 1}, {"LargeButtons", 1}, {"ToolTips", 0}}),
                       values);
         }
         else
         {
             char buffer[512] = {};
-            const DWORD n = ::GetPrivateProfileSection(kManagerSection, buffer, sizeof(buffer), scope.IniPath().c_str());
+            const DWORD n =
+                ::GetPrivateProfileSection(kManagerSection, buffer, sizeof(buffer), scope.IniPath().c_str());
             EXPECT_EQ(std::string("ToolTips=0\0CoolLook=1\0LargeButtons=1\0", 37), std::string(buffer, n));
         }
 
@@ -122,6 +128,24 @@ TEST(ToolBarManagerState, OptionsInTheProfileAreWrittenAndReadBack)
         // Without the section the current values stay.
         EXPECT_TRUE(frame.m_pManager->LoadState(_T("Anders")));
         EXPECT_EQ((Options{FALSE, TRUE, TRUE}), OptionsOf(frame.m_pManager));
+
+        // Values of the wrong kind in the registry count as missing.
+        if (kind == ProfileScope::registry)
+        {
+            frame.m_pManager->SetToolTips(TRUE);
+            frame.m_pManager->SetLargeButtons(FALSE);
+            HKEY hKey = NULL;
+            ASSERT_EQ(ERROR_SUCCESS,
+                      ::RegOpenKeyEx(HKEY_CURRENT_USER, scope.SectionKey(kManagerSection).c_str(), 0,
+                                     KEY_SET_VALUE, &hKey));
+            const BYTE one[] = {1, 0, 0, 0};
+            ::RegSetValueEx(hKey, _T("ToolTips"), 0, REG_SZ, (const BYTE*)"0", 2);
+            ::RegSetValueEx(hKey, _T("LargeButtons"), 0, REG_BINARY, one, sizeof(one));
+            ::RegCloseKey(hKey);
+            EXPECT_TRUE(frame.m_pManager->LoadState(kPrefix));
+            EXPECT_EQ((Options{TRUE, TRUE, FALSE}), OptionsOf(frame.m_pManager));
+            ExpectBarsFollow(frame, Options{TRUE, TRUE, FALSE});
+        }
     }
 }
 
@@ -139,7 +163,8 @@ TEST(ToolBarManagerState, OptionsInTheStateTree)
         ASSERT_TRUE(frame.m_pManager->SaveState(&factory, &root));
         SECPersistentTreeNode* pNode = root.FindChild(_T("ToolBarMgr"));
         ASSERT_NE(nullptr, pNode);
-        EXPECT_EQ((Pairs{{"ToolTips", "False"}, {"CoolLook", "True"}, {"LargeButtons", "False"}}), PairsOf(pNode));
+        EXPECT_EQ((Pairs{{"ToolTips", "False"}, {"CoolLook", "True"}, {"LargeButtons", "False"}}),
+                  PairsOf(pNode));
         EXPECT_EQ(0, pNode->GetChildCount());
     }
 
@@ -153,9 +178,15 @@ TEST(ToolBarManagerState, OptionsInTheStateTree)
         Options expected;
     } cases[] = {
         {"no node", false, {}, {TRUE, TRUE, FALSE}},
-        {"all off", true, {{"ToolTips", "False"}, {"CoolLook", "False"}, {"LargeButtons", "False"}}, {FALSE, FALSE, FALSE}},
+        {"all off",
+         true,
+         {{"ToolTips", "False"}, {"CoolLook", "False"}, {"LargeButtons", "False"}},
+         {FALSE, FALSE, FALSE}},
         {"no LargeButtons", true, {{"ToolTips", "True"}, {"CoolLook", "False"}}, {TRUE, FALSE, TRUE}},
-        {"1 and tRuE", true, {{"ToolTips", "1"}, {"CoolLook", "tRuE"}, {"LargeButtons", "yes"}}, {FALSE, TRUE, FALSE}},
+        {"1 and tRuE",
+         true,
+         {{"ToolTips", "1"}, {"CoolLook", "tRuE"}, {"LargeButtons", "yes"}},
+         {FALSE, TRUE, FALSE}},
         {"empty node", true, {}, {TRUE, TRUE, TRUE}},
     };
     for (const auto& c : cases)
@@ -390,4 +421,96 @@ TEST(ToolBarManagerState, AFrameSavedInEachFormComesBackInANewFrame)
         frame.m_pFrame->SetDockState(state);
         ExpectLayout(frame, saved, true);
     }
+}
+
+namespace
+{
+// The library's MDI frame with an MDI menu bar of the test's.
+class CManagedMDIFrame : public SECMDIFrameWnd
+{
+  public:
+    void SetMenuBar(SECMenuBar* pMenuBar)
+    {
+        m_pMenuBar = pMenuBar;
+    }
+};
+
+struct ManagedMDIFrame
+{
+    ManagedMDIFrame() : m_pFrame(new CManagedMDIFrame), m_pMenuBar(new SECMDIMenuBar)
+    {
+        m_pFrame->SetMenuBar(m_pMenuBar.get());
+        m_pFrame->Create(NULL, _T("MDI"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(60, 60, 700, 520));
+        m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        m_pManager = new SECToolBarManager(m_pFrame, m_pFrame);
+        m_pFrame->SetControlBarManager(m_pManager);
+        m_pManager->AddToolBarResource(IDR_TB_FIRST, IDR_TB_FIRST);
+        m_pManager->AddToolBarResource(IDR_TB_SECOND, IDR_TB_SECOND);
+        for (const ManagedFrame::Def& def : ManagedFrame::s_twoBars)
+        {
+            int nCount = 0;
+            UINT* pIDs = NULL;
+            m_pManager->DefineDefaultToolBar(def.nBarID, def.pszTitle, def.nResource, nCount, pIDs,
+                                             CBRS_ALIGN_ANY, def.nDockBarID, def.nBeside, def.bDocked,
+                                             def.bVisible);
+            delete[] pIDs;
+        }
+        m_pManager->LoadMenuBarMenus(m_pFrame, 2, IDM_TB_MENU, IDM_BMP_MENU);
+    }
+    ~ManagedMDIFrame()
+    {
+        m_pFrame->DestroyWindow();
+        delete m_pManager;
+        PumpMessages(10);
+    }
+    std::vector<UINT> MenuButtons() const
+    {
+        std::vector<UINT> ids;
+        for (int i = 0; i < m_pMenuBar->GetBtnCount(); ++i)
+            ids.push_back(m_pMenuBar->GetItemID(i));
+        return ids;
+    }
+    CManagedMDIFrame* m_pFrame;
+    std::unique_ptr<SECMDIMenuBar> m_pMenuBar;
+    SECToolBarManager* m_pManager;
+};
+} // namespace
+
+TEST(ToolBarManagerState, TheMDIFramesMenuBarAndToolBarsComeBackInANewFrame)
+{
+    ProfileScope scope(ProfileScope::registry);
+    // The system-menu button, the four menus' buttons, the caption buttons.
+    const std::vector<UINT> initial = {0x80000000, 0x80000001, 0x80000002,
+                                       0x80000003, 0x80000004, 0x80000000};
+    CRect rectSecond;
+    {
+        ManagedMDIFrame frame;
+        ASSERT_TRUE(frame.m_pManager->CreateDefaultToolBars());
+        ASSERT_NE(nullptr, frame.m_pMenuBar->m_hWnd);
+        ASSERT_EQ(initial.size(), (size_t)frame.m_pMenuBar->GetBtnCount());
+        EXPECT_EQ(&frame.m_pMenuBar->GetSysMenuButton(), frame.m_pMenuBar->GetButton(0));
+        ASSERT_NE(nullptr, frame.m_pManager->FindBar(kSecondBar));
+        ASSERT_NE(nullptr, frame.m_pManager->FindBar(kFirstBar));
+        // The user drops the last menu and moves the second toolbar to the bottom.
+        frame.m_pMenuBar->RemoveButton(4);
+        frame.m_pFrame->DockControlBar(frame.m_pManager->FindBar(kSecondBar), AFX_IDW_DOCKBAR_BOTTOM);
+        frame.m_pFrame->RecalcLayout();
+        frame.m_pManager->SetLargeButtons(TRUE);
+        frame.m_pFrame->SaveBarState(kPrefix);
+        ASSERT_TRUE(frame.m_pManager->SaveState(kPrefix));
+    }
+    ManagedMDIFrame frame;
+    ASSERT_TRUE(frame.m_pManager->LoadState(kPrefix));
+    frame.m_pFrame->LoadBarState(kPrefix);
+    PumpMessages(30);
+    EXPECT_TRUE(frame.m_pManager->LargeButtonsEnabled());
+    ASSERT_EQ(5, frame.m_pMenuBar->GetBtnCount());
+    EXPECT_EQ(&frame.m_pMenuBar->GetSysMenuButton(), frame.m_pMenuBar->GetButton(0));
+    EXPECT_EQ(0x80000003u, frame.m_pMenuBar->GetItemID(3));
+    EXPECT_EQ(&frame.m_pMenuBar->GetCaptionButtons(), frame.m_pMenuBar->GetButton(4));
+    SECCustomToolBar* pSecond = frame.m_pManager->FindBar(kSecondBar);
+    ASSERT_NE(nullptr, pSecond);
+    ASSERT_NE(nullptr, pSecond->m_pDockBar);
+    EXPECT_EQ(AFX_IDW_DOCKBAR_BOTTOM, pSecond->m_pDockBar->GetDlgCtrlID());
+    EXPECT_EQ((DWORD)SEC_BARTYPE_MENUBAR, frame.m_pManager->GetBarTypeID(frame.m_pMenuBar.get()));
 }

@@ -3,6 +3,7 @@
 #include "FrameworkIds.h"
 #include "mfc/MiniFrameWnd.h"
 #include "uilib/bars/ControlBar.h"
+#include "uilib/bars/ToolBarManager.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockState.h"
 #include "uilib/frames/docking/MiniDockFrameWnd.h"
@@ -269,6 +270,29 @@ void SECFrameDocking::AfterRecalcLayout(CFrameWnd* pFrame, CRect& rectLastClient
         }
     }
     pFrame->RepositionBars(0, 0xFFFF, AFX_IDW_PANE_FIRST, reposQuery, &rectLastClient);
+}
+
+BOOL SECFrameDocking::IsCustomising(SECControlBarManager* pManager)
+{
+    SECToolBarManager* pToolBars = DYNAMIC_DOWNCAST(SECToolBarManager, pManager);
+    return pToolBars != NULL && pToolBars->InConfigMode();
+}
+
+void SECFrameDocking::EnterIdleWhileCustomising(CFrameWnd* pFrame, SECControlBarManager* pManager, UINT nWhy)
+{
+    if (nWhy != MSGF_DIALOGBOX || !IsCustomising(pManager) || !(pFrame->m_nIdleFlags & idleLayout))
+        return;
+    pFrame->RecalcLayout((pFrame->m_nIdleFlags & idleNotify) != 0);
+    pFrame->UpdateWindow();
+}
+
+BOOL SECFrameDocking::IsCloseWhileCustomising(CFrameWnd* pFrame, SECControlBarManager* pManager, const MSG* pMsg)
+{
+    const BOOL bClose = (pMsg->message == WM_SYSCOMMAND && (pMsg->wParam & 0xFFF0) == SC_CLOSE) ||
+                        (pMsg->message == WM_SYSKEYDOWN && pMsg->wParam == VK_F4);
+    if (!bClose || !IsCustomising(pManager))
+        return FALSE;
+    return pMsg->hwnd == pFrame->m_hWnd || ::IsChild(pFrame->m_hWnd, pMsg->hwnd);
 }
 
 UINT SECFrameDocking::GetMenuMessage()

@@ -73,6 +73,16 @@ class SECFrameDocking
                              LPCTSTR lpszProfileName);
     static void SaveBarState(CFrameWnd* pFrame, SECControlBarManager* pManager, LPCTSTR lpszProfileName);
 
+    // Whether the manager is a toolbar manager whose user is customising the toolbars.
+    static BOOL IsCustomising(SECControlBarManager* pManager);
+    // While customising, a dialog box's idle carries out the frame's pending layout at once (the
+    // frame's own idle time does not come while the sheet runs).
+    static void EnterIdleWhileCustomising(CFrameWnd* pFrame, SECControlBarManager* pManager, UINT nWhy);
+
+    // While customising, a close of the frame from the keyboard (Alt+F4, or a posted SC_CLOSE)
+    // aimed at the frame or one of its children: the frame's PreTranslateMessage drops it.
+    static BOOL IsCloseWhileCustomising(CFrameWnd* pFrame, SECControlBarManager* pManager, const MSG* pMsg);
+
     // The registered message "WM_SECGETMENU" (wParam menu resource id, lParam position): the
     // frames answer with that popup of the menu, NULL when there is none.
     static UINT GetMenuMessage();

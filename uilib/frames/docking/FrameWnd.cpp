@@ -2,6 +2,7 @@
 // repaint of the dock bars, and the custom caption.
 #include "uilib/frames/docking/FrameWnd.h"
 #include "FrameworkIds.h"
+#include "uilib/bars/WorkspaceManagerEx.h"
 #include "uilib/frames/docking/CaptionPainter.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockState.h"
@@ -34,6 +35,8 @@ ON_WM_NCACTIVATE()
 ON_REGISTERED_MESSAGE(s_nGetMenuMessage, OnSecGetMenu)
 ON_MESSAGE(WM_SETTEXT, OnSetText)
 ON_WM_ENTERIDLE()
+ON_WM_NCHITTEST()
+ON_WM_ENABLE()
 ON_WM_CLOSE()
 ON_COMMAND(43007, OnWorkspaceCommand)
 ON_COMMAND(43008, OnWorkspaceCommand)
@@ -170,6 +173,14 @@ void SECFrameWnd::GetDockState(SECDockState& state)
     state.CollectFrameState(this);
 }
 
+SECWndPlugIn* SECFrameWnd::CreateCommandPlugIn(LPCTSTR lpszBaseKey, int nMode, CRuntimeClass* pClass,
+                                               BOOL bListInAppSection)
+{
+    delete m_pCommandPlugIn;
+    m_pCommandPlugIn = SECWorkspaceManagerEx::CreatePlugIn(pClass, this, lpszBaseKey, nMode, bListInAppSection);
+    return m_pCommandPlugIn;
+}
+
 // ---- routing and layout
 
 BOOL SECFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
@@ -217,7 +228,23 @@ HMENU SECFrameWnd::GetDefaultMenu()
 
 void SECFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
 {
+    SECFrameDocking::EnterIdleWhileCustomising(this, m_pControlBarManager, nWhy);
     CFrameWnd::OnEnterIdle(nWhy, pWho);
+}
+
+LRESULT SECFrameWnd::OnNcHitTest(CPoint)
+{
+    // While the toolbars are customised the frame itself takes no click.
+    if (SECFrameDocking::IsCustomising(m_pControlBarManager))
+        return HTERROR;
+    return Default();
+}
+
+void SECFrameWnd::OnEnable(BOOL bEnable)
+{
+    if (SECFrameDocking::IsCustomising(m_pControlBarManager))
+        m_nFlags &= ~WF_STAYACTIVE;
+    CFrameWnd::OnEnable(bEnable);
 }
 
 LRESULT SECFrameWnd::OnSecGetMenu(WPARAM wParam, LPARAM lParam)
@@ -248,6 +275,8 @@ LRESULT SECFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 BOOL SECFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     if (SECFrameMenus::PreTranslateMessage(m_pMenuFeature, pMsg))
+        return TRUE;
+    if (SECFrameDocking::IsCloseWhileCustomising(this, m_pControlBarManager, pMsg))
         return TRUE;
     return CFrameWnd::PreTranslateMessage(pMsg);
 }
@@ -364,6 +393,8 @@ BOOL SECFrameWnd::OnNcActivate(BOOL bActive)
 {
     if (!m_bCustomCaption)
         return CFrameWnd::OnNcActivate(bActive);
+    if (SECFrameDocking::IsCustomising(m_pControlBarManager))
+        m_nFlags &= ~WF_STAYACTIVE;
     SECCaptionPainter::NcActivate(this, bActive, m_bCaptionActive);
     return TRUE;
 }

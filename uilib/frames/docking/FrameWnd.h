@@ -61,6 +61,11 @@ class SECFrameWnd : public CFrameWnd, public SECDockSite
     // Also the dock site's operations (virtual there, so the dock context reaches them).
     void DockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = NULL) override;
     void ReDockControlBar(CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect = NULL) override;
+    // The command plug-in of class pClass (the workspace manager, set up with the base key and
+    // storage mode below HKEY_CURRENT_USER); NULL, and the frame keeps none, for a NULL class or
+    // a failed plug-in.
+    tessaron::foundation::SECWndPlugIn* CreateCommandPlugIn(LPCTSTR lpszBaseKey, int nMode, CRuntimeClass* pClass,
+                                                            BOOL bListInAppSection);
     // Switches the custom caption; the previous setting (always FALSE before Windows 4).
     BOOL EnableCustomCaption(BOOL bEnable, BOOL bRedraw = TRUE);
     BOOL IsCustomCaptionEnabled() const
@@ -122,5 +127,7 @@ class SECFrameWnd : public CFrameWnd, public SECDockSite
     afx_msg void OnWorkspaceCommand();
     afx_msg BOOL OnWorkspaceCommandRange(UINT nID);
     afx_msg void OnUpdateWorkspaceCommand(CCmdUI* pCmdUI);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnEnable(BOOL bEnable);
     DECLARE_MESSAGE_MAP()
 };

@@ -6,6 +6,7 @@
 #include "uilib/bars/ControlBar.h"
 #include "uilib/bars/MDIMenuBar.h"
 #include "uilib/bars/MenuBarFeature.h"
+#include "uilib/bars/WorkspaceManagerEx.h"
 #include "uilib/frames/docking/CaptionPainter.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockableFrame.h"
@@ -99,6 +100,8 @@ ON_MESSAGE(WM_LBUTTONUP, OnFilteredMouse)
 ON_MESSAGE(WM_MOUSEMOVE, OnFilteredMouse)
 ON_WM_ACTIVATEAPP()
 ON_WM_ENTERIDLE()
+ON_WM_NCHITTEST()
+ON_WM_ENABLE()
 ON_WM_SYSCOLORCHANGE()
 ON_MESSAGE(WM_SEC_BARCONTEXTMENU, OnBarContextMenu)
 ON_REGISTERED_MESSAGE(s_nGetMenuMessage, OnSecGetMenu)
@@ -563,7 +566,30 @@ BOOL SECMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERI
         if (pActive->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
             return TRUE;
     }
+    if (m_pWorkspacePlugIn != NULL)
+    {
+        // Only what the plug-in marks handled stays away from the frame's own map.
+        BOOL bResult = m_pWorkspacePlugIn->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+        if (m_pWorkspacePlugIn->m_bMsgConsumed)
+        {
+            m_pWorkspacePlugIn->m_bMsgConsumed = FALSE;
+            return bResult;
+        }
+    }
     return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+}
+
+tessaron::foundation::SECWndPlugIn* SECMDIFrameWnd::InitWorkspaceMgrEx(LPCTSTR lpszBaseKey, int nMode,
+                                                                        CRuntimeClass* pClass, BOOL bListInAppSection)
+{
+    tessaron::foundation::SECWndPlugIn* pPlugIn =
+        SECWorkspaceManagerEx::CreatePlugIn(pClass, this, lpszBaseKey, nMode, bListInAppSection);
+    if (pPlugIn != NULL)
+    {
+        delete m_pWorkspacePlugIn;
+        m_pWorkspacePlugIn = pPlugIn;
+    }
+    return pPlugIn;
 }
 
 BOOL SECMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
@@ -813,6 +839,8 @@ BOOL SECMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
     if (SECFrameMenus::PreTranslateMessage(m_pMenuPlugIn, pMsg))
         return TRUE;
+    if (SECFrameDocking::IsCloseWhileCustomising(this, m_pControlBarManager, pMsg))
+        return TRUE;
     return CMDIFrameWnd::PreTranslateMessage(pMsg);
 }
 
@@ -849,7 +877,23 @@ void SECMDIFrameWnd::OnActivateApp(BOOL bActive, DWORD dwThreadID)
 
 void SECMDIFrameWnd::OnEnterIdle(UINT nWhy, CWnd* pWho)
 {
+    SECFrameDocking::EnterIdleWhileCustomising(this, m_pControlBarManager, nWhy);
     CFrameWnd::OnEnterIdle(nWhy, pWho);
+}
+
+LRESULT SECMDIFrameWnd::OnNcHitTest(CPoint)
+{
+    // While the toolbars are customised the frame itself takes no click.
+    if (SECFrameDocking::IsCustomising(m_pControlBarManager))
+        return HTERROR;
+    return Default();
+}
+
+void SECMDIFrameWnd::OnEnable(BOOL bEnable)
+{
+    if (SECFrameDocking::IsCustomising(m_pControlBarManager))
+        m_nFlags &= ~WF_STAYACTIVE;
+    CMDIFrameWnd::OnEnable(bEnable);
 }
 
 void SECMDIFrameWnd::OnSysColorChange()
@@ -955,6 +999,8 @@ LRESULT SECMDIFrameWnd::OnSetText(WPARAM, LPARAM)
 
 BOOL SECMDIFrameWnd::OnNcActivate(BOOL bActive)
 {
+    if (SECFrameDocking::IsCustomising(m_pControlBarManager))
+        m_nFlags &= ~WF_STAYACTIVE;
     if (m_pActiveDockableFrame != NULL)
     {
         // The frame stays drawn active while one of its dockable frames is.

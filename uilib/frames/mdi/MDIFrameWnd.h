@@ -101,6 +101,10 @@ class SECMDIFrameWnd : public CMDIFrameWnd, public SECDockSite
     {
         return m_pMenuBar;
     }
+    // The workspace plug-in of class pClass, set up with the base key and storage mode below
+    // HKEY_CURRENT_USER and plugged in; NULL (and none made) for a NULL class or a failed plug-in.
+    virtual tessaron::foundation::SECWndPlugIn* InitWorkspaceMgrEx(LPCTSTR lpszBaseKey, int nMode,
+                                                                   CRuntimeClass* pClass, BOOL bListInAppSection);
     virtual CFrameWnd* GetEmbeddedFrame(CWnd* pBar);
     virtual void SetDockableFrameFloatStyles(CFrameWnd* pFrame, BOOL bFloating);
     virtual void FitEmbeddedFrame(CWnd* pFrame);
@@ -207,5 +211,7 @@ class SECMDIFrameWnd : public CMDIFrameWnd, public SECDockSite
     afx_msg void OnWorkspaceCommand();
     afx_msg BOOL OnWorkspaceCommandRange(UINT nID);
     afx_msg void OnUpdateWorkspaceCommand(CCmdUI* pCmdUI);
+    afx_msg LRESULT OnNcHitTest(CPoint point);
+    afx_msg void OnEnable(BOOL bEnable);
     DECLARE_MESSAGE_MAP()
 };
