@@ -18,6 +18,7 @@
 #include "uilib/bars/TBMenuBtn.h"
 #include "uilib/bars/ToolBarCmdPage.h"
 #include "uilib/bars/ToolBarManager.h"
+#include "uilib/bars/BmpMgr.h"
 #include "uilib/bars/BtnGroup.h"
 #include "PropertySheet.h"
 #include "uilib/frames/mdi/MDIChildWnd.h"
@@ -520,6 +521,12 @@ TEST_F(FirstStart, MenusFollowTheDocument)
     ASSERT_TRUE(pFrame->GetMenuBar() != NULL);
     EXPECT_TRUE(pFrame->GetMenuBar()->IsWindowVisible());
     EXPECT_TRUE(::GetMenu(pFrame->m_hWnd) == NULL);
+    // The popups take their pictures from the toolbars' images and the menus' own.
+    SECBmpMgr* pImages = pFrame->GetToolBarManager()->GetBmpMgr();
+    EXPECT_EQ(6, pImages->GetSourceCount()) << "five toolbars and the menus' pictures";
+    HBITMAP hbm = NULL;
+    int nImage = -1;
+    EXPECT_TRUE(pImages->GetImage(ID_VIEW_HIDE_ALL, hbm, nImage));
 
     const std::vector<std::string> document = {"&Datei",   "&Aufzeichnung", "A&nalyse", "&Ansicht",
                                                "E&xtras", "&Fenster",      "&Hilfe"};
