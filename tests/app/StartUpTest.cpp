@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "app/HtmlHelp.h"
 #include "app/IRControlApp.h"
+#include "app/IRControlView.h"
 #include "app/MainFrame.h"
 #include "app/MyWorkspaceEx.h"
 #include "station/config/Config.h"
@@ -604,6 +605,64 @@ TEST_F(FirstStart, CustomisationSheetOffersTheDefaultToolBars)
                                              "Zoom",              "Ansichten",    "Men\xFCleiste"};
     EXPECT_EQ(groups, seen.groups);
     EXPECT_FALSE(pFrame->GetToolBarManager()->InConfigMode());
+}
+
+// Messages of this thread as the application's loop handles them: its PreTranslateMessage walk
+// (accelerators, the menu bar) first.
+void PumpAsTheApplication(DWORD ms)
+{
+    const ULONGLONG until = NowMs() + ms;
+    while (NowMs() < until)
+    {
+        MSG msg;
+        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+            if (!AfxGetThread()->PreTranslateMessage(&msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessage(&msg);
+            }
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void PressKey(WORD vk)
+{
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = vk;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, in, sizeof(INPUT));
+}
+
+TEST_F(FirstStart, KeysReachTheRecording)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    CIRControlView* pView =
+        pFrame->MDIGetActive() != NULL ? dynamic_cast<CIRControlView*>(pFrame->MDIGetActive()->GetActiveView()) : NULL;
+    ASSERT_TRUE(pView != NULL);
+    ASSERT_TRUE(PumpUntil([&] { return pView->IsOnline(); }, 10000));
+    pFrame->SetForegroundWindow();
+    pView->SetFocus();
+    PumpAsTheApplication(100);
+    // F9 starts and stops recording, F3 toggles the state window.
+    int nCheck = 0;
+    PressKey(VK_F9);
+    for (int i = 0; i < 30 && !pView->IsRecording(); i++)
+        PumpAsTheApplication(100);
+    EXPECT_TRUE(pView->IsRecording());
+    IsEnabled(pFrame, ID_RECORD, &nCheck);
+    EXPECT_EQ(1, nCheck);
+    PressKey(VK_F9);
+    PumpAsTheApplication(200);
+    EXPECT_FALSE(pView->IsRecording());
+    PressKey(VK_F3);
+    PumpAsTheApplication(200);
+    EXPECT_FALSE(pFrame->GetStateWnd().IsWindowVisible());
+    PressKey(VK_F3);
+    PumpAsTheApplication(200);
+    EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
 }
 
 // Documents open in a frame: in every template, those with a view.
