@@ -4,10 +4,12 @@
 #include "app/DrawView.h"
 #include "app/HtmlHelp.h"
 #include "app/IRControlApp.h"
+#include "app/MyWorkspaceEx.h"
 #include "station/config/Config.h"
 #include "station/config/ProjektConfig.h"
 #include "station/record/ApplicationValues.h"
 #include "uilib/bars/BmpMgr.h"
+#include "uilib/bars/MDIMenuBar.h"
 #include "uilib/bars/ToolBarManager.h"
 #include <htmlhelp.h>
 
@@ -54,6 +56,8 @@ const DWORD kBarExStyle = 0xF11;
 const DWORD kStateWndDocking = 0x5000;      // left and right
 const DWORD kMeasureTableDocking = 0xA000;  // top and bottom
 const DWORD kCoolLookBits = 0x300;          // flat buttons and grippers
+const int kCaptionLeft = 0;
+const TCHAR kRegistryRoot[] = _T("Software\\KUVO GmbH\\Helvon");
 
 struct DefaultToolBar
 {
@@ -159,7 +163,7 @@ CString LoadText(UINT nID)
 } // namespace
 
 CMainFrame::CMainFrame()
-    : m_helpIdMap(10), m_bMinimizedView(FALSE), m_pToolBarManager(NULL), m_pWorkspaceManager(NULL)
+    : m_helpIdMap(10), m_bMinimizedView(FALSE), m_pToolBarManager(NULL)
 {
     m_helpIdMap.InitHashTable(17);
     for (int i = 0; i < toolbarCount; i++)
@@ -169,13 +173,18 @@ CMainFrame::CMainFrame()
     }
     m_pToolBarManager = new SECToolBarManager(this, this);
     SetControlBarManager(m_pToolBarManager);
+    m_pMenuBar = new SECMDIMenuBar;
+    EnableBmpMenus(TRUE);
     m_strWorkspaceFile = CConfig::GetModuleDirectory() + (IsExpert() ? "VAZovIni.wsp" : "HelvonIni.wsp");
     InitHelpIdMap();
 }
 
 CMainFrame::~CMainFrame()
 {
+    delete m_pMenuBar;
+    m_pMenuBar = NULL;
     delete m_pToolBarManager;
+    SetControlBarManager(NULL);
     for (int i = 0; i < toolbarCount; i++)
         delete[] m_pButtons[i];
     m_helpIdMap.RemoveAll();
@@ -212,6 +221,11 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     m_pToolBarManager->LoadMenuBarMenus(this, 2, IDR_MAINFRAME_MENU, IDR_IRCONTROLTYPE);
     m_pToolBarManager->CreateDefaultToolBars();
+    AddMenuImages(IDR_TOOLBAR_MENU_IMAGES);
+    EnableCustomCaption(TRUE);
+    SetCaptionTextAlign(kCaptionLeft);
+    EnableBarContextMenu(TRUE);
+    InitWorkspaceMgrEx(kRegistryRoot, SECWorkspaceManagerEx::storeProfile, RUNTIME_CLASS(CMyWorkspaceEx), FALSE);
     // Status panes: widths, left-aligned texts.
     const struct
     {
@@ -424,9 +438,15 @@ void CMainFrame::OnContextMenu(CWnd*, CPoint point)
         pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, AfxGetMainWnd());
 }
 
+SECWorkspaceManagerEx* CMainFrame::GetWorkspaceManager() const
+{
+    return DYNAMIC_DOWNCAST(SECWorkspaceManagerEx, m_pWorkspacePlugIn);
+}
+
 void CMainFrame::OnClose()
 {
-    // The workspace (bar layout) is saved here once the library's workspace manager exists.
+    if (SECWorkspaceManagerEx* pWorkspace = GetWorkspaceManager())
+        pWorkspace->SaveWorkspace(m_strWorkspaceFile);
     SECMDIFrameWnd::OnClose();
 }
 

@@ -161,3 +161,7 @@
 // Progress texts of the clipboard copies (ids of our own).
 #define GX_IDS_COPYINGTEXT 20246
 #define GX_IDS_COPYINGSTYLES 20247
+// The browser's row header marks: the edited record, the append row, the current record.
+#define GX_IDB_BROWSE_EDIT 20020
+#define GX_IDB_BROWSE_APPEND 20021
+#define GX_IDB_BROWSE_CURRENT 20022

@@ -33,7 +33,7 @@ class CGXBrowseParam : public CGXGridParam
     CGXBrowseBufferEntry* GetEntry(int nField);
 
     // Implementation
-    DWORD m_dwOptions = 0;
+    BOOL m_bPasteAsCells = FALSE;     // a paste goes to the grid's cell paste, not the current cell
     BOOL m_bAllowDirectStore = FALSE; // a record cell may be stored outside the buffer
     DWORD m_dwReserved255 = 255;
     BOOL m_bCanAppend = TRUE;

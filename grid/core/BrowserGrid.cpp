@@ -1,5 +1,6 @@
 // The record browser's buffering of a record's changes.
 #include "grid/core/BrowserGrid.h"
+#include "grid/core/BrowseGridArrowRowHeader.h"
 #include "grid/core/Data.h"
 #include "GridIds.h"
 
@@ -18,12 +19,16 @@ void CGXBrowserGrid::OnGridInitialUpdate()
 
 void CGXBrowserGrid::InitBrowserGrid()
 {
+    RegisterControl(GX_IDS_CTRL_HEADER_ARROW2, new CGXBrowseGridArrowRowHeader(this));
     CGXBrowseParam* pParam = GetBrowseParam();
     if (pParam->m_bBrowserInitialized)
         return;
     pParam->m_bBrowserInitialized = TRUE;
     BOOL bUndo = pParam->IsUndoEnabled();
     pParam->SetUndoEnabled(FALSE);
+    CGXStyle rowHeader;
+    rowHeader.SetControl(GX_IDS_CTRL_HEADER_ARROW2);
+    ChangeRowHeaderBaseStyle(rowHeader, gxOverride, GX_NOREDRAW);
     SetFrozenRows(0, 0, GX_NOREDRAW);
     SetFrozenCols(0, 0, GX_NOREDRAW);
     pParam->SetUndoEnabled(bUndo);
@@ -132,10 +137,17 @@ BOOL CGXBrowserGrid::AnyFieldChanged()
     return FALSE;
 }
 
+void CGXBrowserGrid::OnRecordRowsChanged()
+{
+    // The row count changed without a row operation: what is visible must be measured again.
+    ResetLastVisibleCache();
+    UpdateScrollbars();
+}
+
 void CGXBrowserGrid::RedrawRowHeader(ROWCOL nRow)
 {
     if (nRow != 0 && nRow <= GetRowCount())
-        RedrawRowCol(CGXCellRange(nRow, 0, nRow, GetColCount()), GX_INVALIDATE, FALSE);
+        RedrawRowCol(CGXCellRange(nRow, 0, nRow, 0), GX_INVALIDATE, FALSE);
 }
 
 // -- Modes -------------------------------------------------------------------------------------
@@ -180,7 +192,7 @@ ROWCOL CGXBrowserGrid::AddNew()
         return (ROWCOL)-1;
     pParam->m_nEditMode = CGXBrowseParam::modeAppend;
     // The grid grows by the new append row below.
-    UpdateScrollbars();
+    OnRecordRowsChanged();
     RedrawRowCol(CGXCellRange(nAppend, 0, nAppend + 1, GetColCount()), GX_INVALIDATE, FALSE);
     return nAppend;
 }
@@ -212,7 +224,7 @@ BOOL CGXBrowserGrid::Update(CString* pstrError)
         m_bRecordUpdated = TRUE;
     }
     pParam->m_nEditMode = CGXBrowseParam::modeNone;
-    UpdateScrollbars();
+    OnRecordRowsChanged();
     RedrawRowHeader(nEditRow);
     return TRUE;
 }
@@ -229,7 +241,7 @@ void CGXBrowserGrid::CancelRecord()
     if (nMode == CGXBrowseParam::modeAppend)
     {
         // The extra append row goes away again.
-        UpdateScrollbars();
+        OnRecordRowsChanged();
         RedrawAll(GX_INVALIDATE, FALSE);
     }
     else
@@ -367,12 +379,13 @@ BOOL CGXBrowserGrid::SetStyleRange(const CGXCellRange& range, const CGXStyle* pS
     if (InMode() && pParam->m_nEditRow != range.top && !Update())
         return FALSE;
     // 2. Enter a mode for this record.
+    BOOL bNewRecord = FALSE;
     if (!InMode())
     {
         if (IsRecordRow(range.top))
             Edit(range.top);
         else
-            AddNew();
+            bNewRecord = AddNew() != (ROWCOL)-1;
     }
     if (!InMode() || pParam->m_nEditRow != range.top)
         return FALSE;
@@ -380,21 +393,105 @@ BOOL CGXBrowserGrid::SetStyleRange(const CGXCellRange& range, const CGXStyle* pS
     m_bInBrowserStore = TRUE;
     BOOL bOk = CGXGridCore::SetStyleRange(range, pStyle, mode, nType, pStyleArray, flags, ctCmd);
     m_bInBrowserStore = FALSE;
+    // 4. A copy of the cells counts as changed only where it differs from the stored record.
+    if (bOk && mode == gxCopy && InMode())
+    {
+        BOOL bAnyChanged = FALSE;
+        for (ROWCOL nCol = range.left; nCol <= range.right; nCol++)
+        {
+            CGXBrowseBufferEntry* pEntry = pParam->GetEntry(GetFieldFromCol(nCol));
+            if (pEntry == NULL)
+                continue;
+            pEntry->m_bChanged = FALSE;
+            CGXStyle stored;
+            CGXGridCore::GetStyleRowCol(GetRecordFromRow(range.top), GetFieldFromColIndex(nCol), stored, gxCopy, 0);
+            if (OnStoreBufferedValue(stored, GetFieldFromCol(nCol)))
+                continue;
+            pEntry->m_bChanged = stored.GetValue() != pEntry->m_strText;
+            bAnyChanged = bAnyChanged || pEntry->m_bChanged;
+        }
+        m_bCurrentCellStyleValid = FALSE;
+        if (!bAnyChanged)
+            CancelRecord();
+    }
+    // 5. A new record whose current cell stays empty keeps nothing of the control's edit.
+    ROWCOL nCurRow, nCurCol;
+    CGXControl* pControl = GetCurrentCell(nCurRow, nCurCol) ? GetControl(nCurRow, nCurCol) : NULL;
+    CString strCurrent;
+    if (bOk && bNewRecord && pControl != NULL && pControl->GetCurrentText(strCurrent) && strCurrent.IsEmpty())
+        TransferCurrentCell(FALSE, GX_UPDATENOW, FALSE);
     // 6. Write the record now when asked to.
-    if (bOk && (pParam->m_bUpdateAtOnce || pParam->m_bRecordChanged))
+    if (bOk && InMode() && (pParam->m_bUpdateAtOnce || pParam->m_bRecordChanged))
     {
         pParam->m_bRecordChanged = FALSE;
         CString strError;
         if (!Update(&strError))
         {
-            if (m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL)
-                m_pGridWnd->SendMessage(WM_CANCELMODE);
+            RollBackCurrentField();
             if (!strError.IsEmpty())
                 SetWarningText(strError);
             return FALSE;
         }
     }
     return bOk;
+}
+
+void CGXBrowserGrid::RollBackCurrentField()
+{
+    if (m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL)
+        m_pGridWnd->SendMessage(WM_CANCELMODE);
+    // The record could not be written: the current field's text goes back into its control for
+    // the user to correct, and counts as unchanged until it is stored again.
+    ROWCOL nRow, nCol;
+    CGXControl* pControl = GetCurrentCell(nRow, nCol) ? GetControl(nRow, nCol) : NULL;
+    CGXBrowseBufferEntry* pEntry = pControl != NULL ? GetBrowseParam()->GetEntry(GetFieldFromCol(nCol)) : NULL;
+    if (pEntry != NULL)
+    {
+        CString strText = pEntry->m_strText;
+        pEntry->m_bChanged = FALSE;
+        m_bCurrentCellStyleValid = FALSE;
+        if (!pControl->IsInitAt(nRow, nCol))
+            pControl->Init(nRow, nCol);
+        pControl->SetCurrentText(strText);
+    }
+    CGXBrowseParam* pParam = GetBrowseParam();
+    if (pParam->IsUndoEnabled() && m_pUndoImp != NULL && !pParam->m_UndoList.IsEmpty())
+        CGXGridCore::Undo();
+}
+
+BOOL CGXBrowserGrid::ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
+{
+    ROWCOL nOldRow = 0, nOldCol = 0;
+    BOOL bHadCurrent = GetCurrentCell(nOldRow, nOldCol);
+    BOOL bOk = CGXGridCore::ChangeCurrentCell(nRow, nCol, flags);
+    ROWCOL nNewRow = 0, nNewCol = 0;
+    BOOL bCurrent = GetCurrentCell(nNewRow, nNewCol);
+    if (m_pParam != NULL && (bCurrent != bHadCurrent || nNewRow != nOldRow))
+    {
+        if (bCurrent && !InMode())
+            GetBrowseParam()->m_nEditRow = nNewRow;
+        if (bHadCurrent)
+            RedrawRowHeader(nOldRow);
+        if (bCurrent)
+            RedrawRowHeader(nNewRow);
+    }
+    return bOk;
+}
+
+BOOL CGXBrowserGrid::CanChangeSelection(const CGXCellRange* pRange, BOOL bClearAll, BOOL bFlag)
+{
+    if (pRange != NULL && !pRange->IsCols() && InMode())
+    {
+        TransferCurrentCell(TRUE, GX_UPDATENOW, TRUE);
+        CString strError;
+        if (!Update(&strError))
+        {
+            if (!strError.IsEmpty())
+                SetWarningText(strError);
+            return FALSE;
+        }
+    }
+    return CGXGridCore::CanChangeSelection(pRange, bClearAll, bFlag);
 }
 
 BOOL CGXBrowserGrid::CanLeaveOrEnterCell(BOOL bEnter, ROWCOL nRow, ROWCOL nCol, ROWCOL nOldRow,

@@ -67,16 +67,52 @@ class CGXBrowserGrid : public CGXGridCore
     using CGXGridCore::SetStyleRange;
     BOOL CanLeaveOrEnterCell(BOOL bEnter, ROWCOL nRow, ROWCOL nCol, ROWCOL nOldRow, ROWCOL nOldCol) override;
     void OnModifyCell(ROWCOL nRow, ROWCOL nCol) override;
+    BOOL ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags = 0x0A) override;
+    BOOL CanChangeSelection(const CGXCellRange* pRange, BOOL bClearAll, BOOL bFlag) override;
+
+    // Structure (BrowserGridMaps.cpp): moves and sorts change only the row and column maps, so a
+    // moved column keeps its field; insertion and removal keep the maps in step with the data.
+    BOOL StoreMoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce = FALSE) override;
+    BOOL StoreMoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce = FALSE) override;
+    BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bForce = FALSE) override;
+    BOOL StoreInsertCols(ROWCOL nCol, ROWCOL nCount, BOOL bForce = FALSE) override;
+    BOOL StoreRemoveRows(ROWCOL nFirst, ROWCOL nLast, BOOL bForce = FALSE) override;
+    BOOL StoreRemoveCols(ROWCOL nFirst, ROWCOL nLast, BOOL bForce = FALSE) override;
+    BOOL RemoveRows(ROWCOL nFirst, ROWCOL nLast, UINT flags = GX_UPDATENOW, int ctCmd = gxDo) override;
+    BOOL RemoveCols(ROWCOL nFirst, ROWCOL nLast, UINT flags = GX_UPDATENOW, int ctCmd = gxDo) override;
+    BOOL ReorderDataRows(const CGXCellRange& range, const CDWordArray& awOrder) override;
+    BOOL ReorderDataCols(const CGXCellRange& range, const CDWordArray& awOrder) override;
+
+    // Commands (BrowserGridCommands.cpp)
+    BOOL CanCut() override;
+    BOOL Cut() override;
+    BOOL CanPaste() override;
+    BOOL Paste() override;
+    BOOL ClearCells(const CGXRangeList& ranges, BOOL bStyles) override;
+    BOOL PasteTextFromBuffer(LPCSTR pszText, DWORD dwSize, const CGXCellRange& range) override;
+    BOOL ProcessKeyMessage(CWnd* pFromWnd, UINT message, UINT nKey, UINT nRepeat, UINT flags) override;
+    BOOL OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+    BOOL Undo() override;
+    void ReplaceAll(const CGXFindReplaceSettings& settings) override;
 
     // Implementation
     BOOL m_bRecordUpdated = FALSE;
 
   private:
+    // Writes a pending record before the structure changes; FALSE refuses the change.
+    BOOL WritePendingRecord();
+    // Browsing by Tab (and Enter when its action is 4): forward or backward through the records.
+    void BrowseCell(BOOL bForward);
+    // The clipboard may act on the current cell alone: no selection, or just that cell marked.
+    BOOL IsCellSelectionOnly();
+    // After a record could not be written: the current field goes back to its control.
+    void RollBackCurrentField();
     BOOL InMode() const
     {
         return m_pParam != NULL && GetBrowseParam()->m_nEditMode != CGXBrowseParam::modeNone;
     }
     BOOL IsRecordCell(ROWCOL nRow, ROWCOL nCol);
     void RedrawRowHeader(ROWCOL nRow);
+    void OnRecordRowsChanged();
     BOOL m_bInBrowserStore = FALSE;
 };

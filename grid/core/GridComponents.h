@@ -776,4 +776,8 @@ class CGXAbstractGridExcelLikeFillImp : public CObject
     virtual void OnLButtonUp(CGXGridCore*, CPoint&, UINT&)
     {
     }
+    // Before the window's content is scrolled (the fill outline must not move with it).
+    virtual void OnBeforeScroll(CGXGridCore*)
+    {
+    }
 };

@@ -193,6 +193,19 @@ class CGXGridCore
     virtual void UpdateInsertCols(ROWCOL nCol, ROWCOL nCount, UINT flags, BOOL bCreateHint);
     virtual void UpdateRemoveRows(ROWCOL nFirst, ROWCOL nLast, int* anOldHeights, UINT flags, BOOL bCreateHint);
     virtual void UpdateRemoveCols(ROWCOL nFirst, ROWCOL nLast, int* anOldWidths, UINT flags, BOOL bCreateHint);
+    // Moving rows and columns: the engine itself moves nothing (no moving component yet), so its
+    // store step refuses; a grid that can move them overrides the store step. nDest counts after
+    // the move.
+    virtual BOOL MoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL MoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL StoreMoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce = FALSE);
+    virtual BOOL StoreMoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce = FALSE);
+    virtual void UpdateMoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, BOOL bCreateHint);
+    virtual void UpdateMoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, BOOL bCreateHint);
+    // Puts the rows (columns) of a block into a sorted order: entry i of awOrder is the old
+    // position, counted from the block's start, of what goes to position i.
+    virtual BOOL ReorderDataRows(const CGXCellRange& range, const CDWordArray& awOrder);
+    virtual BOOL ReorderDataCols(const CGXCellRange& range, const CDWordArray& awOrder);
     virtual BOOL SetFrozenRows(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
     virtual BOOL SetFrozenCols(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
     virtual ROWCOL GetFrozenRows();
@@ -293,6 +306,20 @@ class CGXGridCore
     virtual void ShowFindDialog(BOOL bFindOnly);
     virtual BOOL SearchNext(BOOL bRepeat);
     virtual void OnFindReplaceNotify(CFindReplaceDialog* pDialog);
+    // Replaces in every cell of the current column from the current row on; the engine leaves it
+    // to a find/replace component that can do it (none yet), the browser grid does it itself.
+    virtual void ReplaceAll(const CGXFindReplaceSettings&)
+    {
+    }
+    // A search or replacement found nothing (the find/replace component tells the user).
+    virtual void OnTextNotFound(LPCTSTR)
+    {
+    }
+    // Asked before the selection changes (range or NULL for all): FALSE keeps the selection.
+    virtual BOOL CanChangeSelection(const CGXCellRange*, BOOL /*bClearAll*/, BOOL /*bFlag*/)
+    {
+        return TRUE;
+    }
     virtual void SetSelection(POSITION pos, ROWCOL nTop = 0, ROWCOL nLeft = 0, ROWCOL nBottom = 0,
                               ROWCOL nRight = 0);
     virtual void UpdateExcelFrame(const CGXCellRange* pRange, BOOL bHide);

@@ -366,6 +366,8 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
         rectScroll.left += nFrozenSize;
     if (m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL && !IsLockUpdate())
     {
+        if (m_pParam->m_bExcelLikeFill && m_pExcelLikeFillImp != NULL)
+            m_pExcelLikeFillImp->OnBeforeScroll(this);
         if (nDist < nVisible)
         {
             int d = bBack ? nDist : -nDist;

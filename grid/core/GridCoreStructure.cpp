@@ -746,3 +746,62 @@ CGXCellRange CGXGridCore::GetVisibleCellRange()
     HandleVisibleRange(range, 0);
     return range;
 }
+
+// -- Moving and reordering ----------------------------------------------------------------------
+
+static BOOL MoveBlock(CGXGridCore* g, BOOL bRows, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags)
+{
+    if (nLast < nFirst || nDest == nFirst || !g->TransferCurrentCell())
+        return FALSE;
+    if (!(bRows ? g->StoreMoveRows(nFirst, nLast, nDest) : g->StoreMoveCols(nFirst, nLast, nDest)))
+        return FALSE;
+    if (bRows)
+        g->UpdateMoveRows(nFirst, nLast, nDest, flags, TRUE);
+    else
+        g->UpdateMoveCols(nFirst, nLast, nDest, flags, TRUE);
+    return TRUE;
+}
+
+BOOL CGXGridCore::MoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, int)
+{
+    return MoveBlock(this, TRUE, nFirst, nLast, nDest, flags);
+}
+
+BOOL CGXGridCore::MoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, int)
+{
+    return MoveBlock(this, FALSE, nFirst, nLast, nDest, flags);
+}
+
+BOOL CGXGridCore::StoreMoveRows(ROWCOL, ROWCOL, ROWCOL, BOOL)
+{
+    return FALSE;
+}
+
+BOOL CGXGridCore::StoreMoveCols(ROWCOL, ROWCOL, ROWCOL, BOOL)
+{
+    return FALSE;
+}
+
+void CGXGridCore::UpdateMoveRows(ROWCOL, ROWCOL, ROWCOL, UINT flags, BOOL bCreateHint)
+{
+    FreeObjectCache();
+    RedrawAll(flags, bCreateHint);
+}
+
+void CGXGridCore::UpdateMoveCols(ROWCOL, ROWCOL, ROWCOL, UINT flags, BOOL bCreateHint)
+{
+    FreeObjectCache();
+    RedrawAll(flags, bCreateHint);
+}
+
+BOOL CGXGridCore::ReorderDataRows(const CGXCellRange& range, const CDWordArray& awOrder)
+{
+    CGXData* pData = m_pParam != NULL ? m_pParam->GetData() : NULL;
+    return pData != NULL && pData->ReorderRows(awOrder, range.top);
+}
+
+BOOL CGXGridCore::ReorderDataCols(const CGXCellRange& range, const CDWordArray& awOrder)
+{
+    CGXData* pData = m_pParam != NULL ? m_pParam->GetData() : NULL;
+    return pData != NULL && pData->ReorderCols(awOrder, range.left);
+}

@@ -425,7 +425,7 @@ void SECToolBarManager::EnterCustomise()
         if (!::IsWindowEnabled(hWnd))
             continue;
         ::EnableWindow(hWnd, FALSE);
-        m_arrDisabled.Add((DWORD)(DWORD_PTR)hWnd);
+        m_arrDisabled.push_back(hWnd);
     }
 }
 
@@ -437,14 +437,10 @@ void SECToolBarManager::ExitCustomise()
     CFrameWnd* pFrame = GetFrame();
     if (pFrame != NULL && pFrame->m_hWnd != NULL)
         pFrame->EnableWindow(FALSE);
-    for (INT_PTR i = 0; i < m_arrDisabled.GetSize(); i++)
-    {
-        // Window handles keep their low 32 bits significant on 64-bit Windows.
-        HWND hWnd = (HWND)(DWORD_PTR)m_arrDisabled[i];
+    for (HWND hWnd : m_arrDisabled)
         if (::IsWindow(hWnd))
             ::EnableWindow(hWnd, TRUE);
-    }
-    m_arrDisabled.RemoveAll();
+    m_arrDisabled.clear();
 }
 
 // ---- notifications and the command source

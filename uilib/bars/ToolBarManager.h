@@ -208,7 +208,7 @@ class SECToolBarManager : public SECControlBarManager
         m_pToolBarClass = pClass;
     }
 
-    CDWordArray m_arrDisabled; // handles of the windows disabled while customising
+    std::vector<HWND> m_arrDisabled; // the windows disabled while customising
     CPtrArray m_arrNotifyWnds;
     CWnd* m_pCustDlg;
     BOOL m_bConfig;

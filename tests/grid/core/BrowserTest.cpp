@@ -3,8 +3,11 @@
 // the self-deleting windows.
 #include "GridTestApp.h"
 #include "TestSupport.h"
+#include "grid/core/BrowseGridArrowRowHeader.h"
 #include "grid/core/BrowserWnd.h"
 #include "grid/core/Data.h"
+#include "grid/core/FindReplaceSettings.h"
+#include "GridIds.h"
 #include "FrameworkIds.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -29,7 +32,17 @@ class TestBrowser : public CGXBrowserWnd
         writes.push_back(std::to_string(nRow) + "," + std::to_string(nCol) + "=" + pszText);
         CGXBrowserWnd::StoreCellValue(nRow, nCol, pszText);
     }
+    // With bRefuse set, writing a record fails with an error text.
+    BOOL StoreRecordFields(ROWCOL nRow, CString* pstrError) override
+    {
+        if (!bRefuse)
+            return CGXBrowserWnd::StoreRecordFields(nRow, pstrError);
+        if (pstrError != NULL)
+            *pstrError = "Datensatz gesperrt";
+        return FALSE;
+    }
     std::vector<std::string> writes;
+    BOOL bRefuse = FALSE;
 };
 
 // Three records of three fields, "r<row>c<col>".
@@ -186,4 +199,340 @@ TEST(GridBrowser, OnlyRegisteredWindowsDeleteThemselves)
     EXPECT_EQ(NULL, pOwned->GetSafeHwnd());
     delete pOwned;
     EXPECT_EQ(2, s_nDeleted);
+}
+
+namespace
+{
+// Which of the three row marks the screen shows centred in a header cell (0: none of them).
+UINT MarkShown(CGXBrowserWnd* pGrid, ROWCOL nRow)
+{
+    pGrid->UpdateWindow();
+    Pixels px = CaptureClient(pGrid);
+    CRect cell = pGrid->CalcCellRect(nRow, 0);
+    for (UINT nID : {GX_IDB_BROWSE_EDIT, GX_IDB_BROWSE_APPEND, GX_IDB_BROWSE_CURRENT})
+    {
+        CBitmap bitmap;
+        if (!bitmap.LoadBitmap(nID))
+            continue;
+        BITMAP bm;
+        bitmap.GetObject(sizeof(bm), &bm);
+        CClientDC dcScreen(NULL);
+        CDC dc;
+        dc.CreateCompatibleDC(&dcScreen);
+        CBitmap* pOld = dc.SelectObject(&bitmap);
+        Pixels mark = CaptureDC(&dc, CRect(0, 0, bm.bmWidth, bm.bmHeight));
+        dc.SelectObject(pOld);
+        int x0 = cell.left + (cell.Width() - bm.bmWidth) / 2, y0 = cell.top + (cell.Height() - bm.bmHeight) / 2;
+        bool bAll = true;
+        for (int y = 0; y < bm.bmHeight && bAll; y++)
+            for (int x = 0; x < bm.bmWidth && bAll; x++)
+                if (mark.At(x, y) != 0xC0C0C0)
+                    bAll = px.At(x0 + x, y0 + y) == mark.At(x, y);
+        if (bAll)
+            return nID;
+    }
+    return 0;
+}
+} // namespace
+
+// The row header marks the current record with an arrow, the record being edited with a pencil
+// and the append row with a star.
+TEST(GridBrowser, TheRowHeaderMarksCurrentEditedAndAppendRows)
+{
+    BrowserWindow w;
+    w.g->ChangeCurrentCell(2, 1, 0x0A);
+    struct Expect
+    {
+        ROWCOL nRow;
+        UINT nMark;
+    };
+    auto check = [&](const char* pszStep, std::initializer_list<Expect> expects) {
+        SCOPED_TRACE(pszStep);
+        for (const Expect& e : expects)
+            EXPECT_EQ(e.nMark, MarkShown(w.g, e.nRow)) << "row " << e.nRow;
+    };
+    check("browsing", {{1, 0u}, {2, GX_IDB_BROWSE_CURRENT}, {3, 0u}, {4, GX_IDB_BROWSE_APPEND}});
+    ASSERT_TRUE(w.g->SetValueRange(CGXCellRange(2, 2), "neu"));
+    check("editing", {{2, GX_IDB_BROWSE_EDIT}, {4, GX_IDB_BROWSE_APPEND}});
+    ASSERT_TRUE(w.g->Update());
+    check("written", {{2, GX_IDB_BROWSE_CURRENT}});
+    w.g->ChangeCurrentCell(3, 1, 0x0A);
+    check("moved on", {{2, 0u}, {3, GX_IDB_BROWSE_CURRENT}});
+    ASSERT_EQ(4u, w.g->AddNew());
+    check("appending", {{3, 0u}, {4, GX_IDB_BROWSE_EDIT}, {5, GX_IDB_BROWSE_APPEND}});
+}
+
+// Moving rows and columns changes only what the screen positions show: the data stays, a moved
+// column keeps its field and a record edited after a move is written to its own place.
+TEST(GridBrowser, AMovedColumnKeepsItsField)
+{
+    BrowserWindow w;
+    int nField3 = w.g->GetFieldFromCol(3);
+    ASSERT_TRUE(w.g->MoveCols(3, 3, 2));
+    EXPECT_EQ(nField3, w.g->GetFieldFromCol(2));
+    EXPECT_EQ(nField3 - 1, w.g->GetFieldFromCol(3));
+    EXPECT_STREQ("r1c3", w.g->GetStoredValueText(1, 2));
+    EXPECT_STREQ("r1c2", w.g->GetStoredValueText(1, 3));
+    EXPECT_STREQ("r1c2", w.Data(1, 2)); // the data did not move
+
+    ASSERT_TRUE(w.g->MoveRows(3, 3, 1));
+    EXPECT_STREQ("r3c1", w.g->GetStoredValueText(1, 1));
+    EXPECT_STREQ("r1c1", w.g->GetStoredValueText(2, 1));
+
+    // The field shown at (1, 2) is field 3 of record 3.
+    ASSERT_TRUE(w.g->SetValueRange(CGXCellRange(1, 2), "neu"));
+    ASSERT_TRUE(w.g->Update());
+    EXPECT_STREQ("neu", w.Data(3, 3));
+    EXPECT_STREQ("r1c3", w.Data(1, 3));
+    EXPECT_STREQ("neu", w.g->GetStoredValueText(1, 2));
+
+    // Removing a moved row takes its own record away.
+    ASSERT_TRUE(w.g->RemoveRows(1, 1));
+    EXPECT_EQ(2, w.g->GetRecordCount());
+    EXPECT_STREQ("r1c1", w.g->GetStoredValueText(1, 1));
+    EXPECT_STREQ("r2c1", w.g->GetStoredValueText(2, 1));
+}
+
+// A plain grid has nothing that moves rows or columns.
+TEST(GridBrowser, APlainGridRefusesToMoveColumns)
+{
+    GridWindow w(200, 100);
+    w.grid->OnGridInitialUpdate();
+    w.grid->SetRowCount(3, GX_NOREDRAW);
+    w.grid->SetColCount(3, GX_NOREDRAW);
+    w.grid->SetValueRange(CGXCellRange(1, 3), "c");
+    EXPECT_FALSE(w.grid->MoveCols(3, 3, 1));
+    EXPECT_STREQ("c", w.grid->GetStoredValueText(1, 3));
+}
+
+// Sorting puts the records in a new order on the screen through the row map; the records keep
+// their places in the data and edits still reach the right record.
+TEST(GridBrowser, SortingReordersTheScreenNotTheData)
+{
+    BrowserWindow w;
+    CDWordArray order; // position i shows what position order[i] showed
+    order.Add(2);
+    order.Add(0);
+    order.Add(1);
+    ASSERT_TRUE(w.g->ReorderDataRows(CGXCellRange(1, 1, 3, 3), order));
+    EXPECT_STREQ("r3c1", w.g->GetStoredValueText(1, 1));
+    EXPECT_STREQ("r1c1", w.g->GetStoredValueText(2, 1));
+    EXPECT_STREQ("r2c1", w.g->GetStoredValueText(3, 1));
+    EXPECT_STREQ("r1c1", w.Data(1, 1));
+    // A second sort starts from what the screen shows.
+    ASSERT_TRUE(w.g->ReorderDataRows(CGXCellRange(1, 1, 3, 3), order));
+    EXPECT_STREQ("r2c1", w.g->GetStoredValueText(1, 1));
+    EXPECT_STREQ("r3c1", w.g->GetStoredValueText(2, 1));
+    ASSERT_TRUE(w.g->SetValueRange(CGXCellRange(1, 1), "neu"));
+    ASSERT_TRUE(w.g->Update());
+    EXPECT_STREQ("neu", w.Data(2, 1));
+
+    // Columns likewise, through the column map.
+    CDWordArray cols;
+    cols.Add(1);
+    cols.Add(0);
+    ASSERT_TRUE(w.g->ReorderDataCols(CGXCellRange(1, 1, 3, 2), cols));
+    EXPECT_STREQ("r3c2", w.g->GetStoredValueText(2, 1));
+    EXPECT_STREQ("r3c1", w.g->GetStoredValueText(2, 2));
+}
+
+// Changes typed into a record are dropped with Esc: nothing is written and the record shows its
+// stored values again.
+TEST(GridBrowser, EscapeDropsTheRecordsChanges)
+{
+    BrowserWindow w;
+    w.g->ChangeCurrentCell(2, 1, 0x0A);
+    w.g->SetFocus();
+    PumpMessages(50);
+    Type("xy");
+    Press(VK_TAB); // stores the field into the record and moves to the next one
+    EXPECT_EQ(CGXBrowseParam::modeEdit, w.g->GetEditMode());
+    EXPECT_STREQ("xy", w.g->GetStoredValueText(2, 1));
+    ROWCOL nRow, nCol;
+    ASSERT_TRUE(w.g->GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(2u, nRow);
+    EXPECT_EQ(2u, nCol);
+    Type("z");
+    Press(VK_ESCAPE);
+    EXPECT_EQ(CGXBrowseParam::modeNone, w.g->GetEditMode());
+    EXPECT_STREQ("r2c1", w.g->GetStoredValueText(2, 1));
+    EXPECT_STREQ("r2c2", w.g->GetStoredValueText(2, 2));
+    EXPECT_TRUE(w.g->writes.empty());
+    EXPECT_STREQ("r2c1", w.Data(2, 1));
+}
+
+// A record that cannot be written when it is stored at once: the field's text goes back into
+// the cell's control for correction, the field counts as unchanged and the error is the warning.
+TEST(GridBrowser, ARefusedRecordGivesTheFieldBackToItsControl)
+{
+    BrowserWindow w;
+    w.g->GetBrowseParam()->m_bUpdateAtOnce = TRUE;
+    w.g->bRefuse = TRUE;
+    w.g->ChangeCurrentCell(2, 2, 0x0A);
+    EXPECT_FALSE(w.g->SetValueRange(CGXCellRange(2, 2), "neu"));
+    EXPECT_STREQ("Datensatz gesperrt", w.g->m_strWarningText);
+    EXPECT_STREQ("r2c2", w.g->GetStoredValueText(2, 2));
+    CGXControl* pControl = w.g->GetControl(2, 2);
+    ASSERT_NE(nullptr, pControl);
+    CString strText;
+    pControl->GetCurrentText(strText);
+    EXPECT_STREQ("neu", strText);
+    EXPECT_TRUE(w.g->writes.empty());
+    w.g->bRefuse = FALSE;
+    w.g->CancelRecord();
+}
+
+// Tab browses through the fields and on to the next record; Shift+Tab goes back across records.
+TEST(GridBrowser, TabBrowsesThroughTheRecords)
+{
+    BrowserWindow w;
+    w.g->ChangeCurrentCell(1, 3, 0x0A);
+    w.g->SetFocus();
+    PumpMessages(50);
+    ROWCOL nRow, nCol;
+    Press(VK_TAB);
+    ASSERT_TRUE(w.g->GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(2u, nRow);
+    EXPECT_EQ(1u, nCol);
+    INPUT in[4] = {};
+    for (INPUT& i : in)
+        i.type = INPUT_KEYBOARD;
+    in[0].ki.wVk = VK_SHIFT;
+    in[1].ki.wVk = in[2].ki.wVk = VK_TAB;
+    in[2].ki.dwFlags = KEYEVENTF_KEYUP;
+    in[3].ki.wVk = VK_SHIFT;
+    in[3].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(4, in, sizeof(INPUT));
+    PumpMessages(150);
+    ASSERT_TRUE(w.g->GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(1u, nRow);
+    EXPECT_EQ(3u, nCol);
+}
+
+// Replace-all walks the current column from the current row down and writes each changed record.
+TEST(GridBrowser, ReplaceAllWritesEachRecord)
+{
+    BrowserWindow w;
+    w.g->ChangeCurrentCell(2, 2, 0x0A);
+    CGXFindReplaceSettings settings;
+    settings.m_strFind = "C2";
+    settings.m_strReplace = "x";
+    settings.m_bNext = TRUE;
+    settings.PrepareSearchText();
+    w.g->ReplaceAll(settings);
+    EXPECT_EQ((std::vector<std::string>{"2,2=r2x", "3,2=r3x"}), w.g->writes);
+    EXPECT_STREQ("r1c2", w.Data(1, 2));
+    EXPECT_STREQ("r2x", w.Data(2, 2));
+    EXPECT_EQ(CGXBrowseParam::modeNone, w.g->GetEditMode());
+    EXPECT_FALSE(w.g->GetBrowseParam()->m_bUpdateAtOnce);
+}
+
+namespace
+{
+void PutClipboardText(const char* psz)
+{
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    size_t n = strlen(psz) + 1;
+    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, n);
+    memcpy(::GlobalLock(h), psz, n);
+    ::GlobalUnlock(h);
+    ::SetClipboardData(CF_TEXT, h);
+    ::CloseClipboard();
+}
+} // namespace
+
+// Pasting goes into the current field as its text (the record is then in edit mode); with the
+// paste-as-cells option the grid's own text paste runs and takes no new rows when the browser
+// cannot append.
+TEST(GridBrowser, PastingGoesIntoTheCurrentFieldOrTheCells)
+{
+    {
+        BrowserWindow w;
+        w.g->ChangeCurrentCell(2, 2, 0x0A);
+        PutClipboardText("neu");
+        EXPECT_TRUE(w.g->CanPaste());
+        ASSERT_TRUE(w.g->Paste());
+        CGXControl* pControl = w.g->GetControl(2, 2);
+        ASSERT_NE(nullptr, pControl);
+        CString strText;
+        pControl->GetCurrentText(strText);
+        EXPECT_STREQ("neu", strText);
+        EXPECT_TRUE(pControl->IsActive());
+        ASSERT_TRUE(w.g->TransferCurrentCell());
+        EXPECT_EQ(CGXBrowseParam::modeEdit, w.g->GetEditMode());
+        ASSERT_TRUE(w.g->Update());
+        EXPECT_STREQ("neu", w.Data(2, 2));
+    }
+    struct Case
+    {
+        BOOL bCanAppend;
+        long nRecords;
+    } cases[] = {{FALSE, 3}, {TRUE, 4}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.bCanAppend);
+        BrowserWindow w;
+        w.g->GetBrowseParam()->m_bPasteAsCells = TRUE;
+        w.g->GetBrowseParam()->m_bCanAppend = c.bCanAppend;
+        w.g->ChangeCurrentCell(3, 1, 0x0A);
+        PutClipboardText("x\r\ny\r\n");
+        ASSERT_TRUE(w.g->Paste());
+        w.g->Update();
+        EXPECT_STREQ("x", w.Data(3, 1));
+        EXPECT_EQ(c.nRecords, w.g->GetRecordCount());
+        // A selection keeps the cells from being pasted.
+        CGXCellRange rows;
+        rows.SetRows(1, 1);
+        w.g->GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(rows));
+        EXPECT_FALSE(w.g->Paste());
+    }
+}
+
+// Delete on selected whole rows deletes their records; the append row is never deleted.
+TEST(GridBrowser, DeleteKeyDeletesSelectedRecords)
+{
+    BrowserWindow w;
+    w.g->SetFocus();
+    PumpMessages(50);
+    CGXCellRange rows;
+    rows.SetRows(1, 2);
+    w.g->GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(rows));
+    Press(VK_DELETE);
+    EXPECT_EQ(1, w.g->GetRecordCount());
+    EXPECT_STREQ("r3c1", w.Data(1, 1));
+    w.g->GetParam()->m_SelectedRanges.DeleteAll();
+    rows.SetRows(1, 2); // record 1 and the append row
+    w.g->GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(rows));
+    Press(VK_DELETE);
+    EXPECT_EQ(1, w.g->GetRecordCount());
+}
+
+// Before the selection changes a pending record is written; a record that cannot be written
+// keeps the selection as it is.
+TEST(GridBrowser, SelectingWritesThePendingRecord)
+{
+    struct Case
+    {
+        BOOL bRefuse;
+        BOOL bAllowed;
+    } cases[] = {{FALSE, TRUE}, {TRUE, FALSE}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.bRefuse);
+        BrowserWindow w;
+        ASSERT_TRUE(w.g->SetValueRange(CGXCellRange(2, 2), "neu"));
+        w.g->bRefuse = c.bRefuse;
+        CGXCellRange rows;
+        rows.SetRows(3, 3);
+        EXPECT_EQ(c.bAllowed, w.g->CanChangeSelection(&rows, FALSE, FALSE));
+        EXPECT_STREQ(c.bRefuse ? "r2c2" : "neu", w.Data(2, 2));
+        EXPECT_STREQ(c.bRefuse ? "Datensatz gesperrt" : "", w.g->m_strWarningText);
+        // Whole columns never ask for the record.
+        CGXCellRange cols;
+        cols.SetCols(1, 1);
+        EXPECT_TRUE(w.g->CanChangeSelection(&cols, FALSE, FALSE));
+        w.g->bRefuse = FALSE;
+        w.g->CancelRecord();
+    }
 }

@@ -161,7 +161,7 @@ class FakeDragSelect : public CGXAbstractGridUserDragSelectRangeImp
     {
         if (nRow != 3 || nCol != 3)
             return FALSE;
-        bDragging = TRUE;
+        bDragging = pGrid->m_bDragSelectInProgress = TRUE;
         pGrid->SetCapture();
         steps.push_back("down");
         return TRUE;
@@ -172,14 +172,20 @@ class FakeDragSelect : public CGXAbstractGridUserDragSelectRangeImp
             steps.push_back("move");
         return bDragging;
     }
-    BOOL OnLButtonUp(CGXGridCore*, CPoint&, UINT&) override
+    BOOL OnLButtonUp(CGXGridCore* pGrid, CPoint&, UINT&) override
     {
         if (!bDragging)
             return FALSE;
-        bDragging = FALSE;
+        bDragging = pGrid->m_bDragSelectInProgress = FALSE;
         ::ReleaseCapture();
         steps.push_back("up");
         return TRUE;
+    }
+    void Cancel(CGXGridCore* pGrid) override
+    {
+        bDragging = pGrid->m_bDragSelectInProgress = FALSE;
+        ::ReleaseCapture();
+        steps.push_back("cancel");
     }
     BOOL bDragging = FALSE;
     std::vector<std::string> steps;
@@ -200,6 +206,10 @@ class FakeFill : public CGXAbstractGridExcelLikeFillImp
     void OnLButtonUp(CGXGridCore*, CPoint&, UINT&) override
     {
         steps.push_back("up");
+    }
+    void OnBeforeScroll(CGXGridCore*) override
+    {
+        steps.push_back("scroll");
     }
     std::vector<std::string> steps;
 };
@@ -256,6 +266,14 @@ TEST(GridMouseRouting, DragSelectComponentTakesItsPressMoveAndRelease)
     w.g.GetCurrentCell(nRow, nCol);
     EXPECT_EQ(1u, nRow); // the engine left the press alone
     EXPECT_EQ(0, w.g.m_nHitState);
+    // Cancel mode during its drag ends the drag (a second press, not a double click).
+    PumpMessages(::GetDoubleClickTime() + 50);
+    MoveMouseTo(w.CellCenter(3, 3));
+    SendLeftButton(true);
+    w.grid.SendMessage(WM_CANCELMODE);
+    EXPECT_EQ("cancel", pDrag->steps.back());
+    EXPECT_FALSE(pDrag->bDragging);
+    SendLeftButton(false);
     // A press the component declines is the engine's.
     MoveMouseTo(w.CellCenter(2, 2));
     SendLeftButton(true);
@@ -294,6 +312,8 @@ TEST(GridMouseRouting, FillHandleDragGoesToTheFillComponent)
     EXPECT_EQ("move 6", pFill->steps[pFill->steps.size() - 2]);
     EXPECT_EQ("up", pFill->steps.back());
     EXPECT_EQ(0, pSelect->nMoves); // the fill took every move
+    ASSERT_TRUE(w.g.DoScroll(GX_DOWN, 1));
+    EXPECT_EQ("scroll", pFill->steps.back());
     // With the option off the fill component hears nothing.
     w.g.GetParam()->m_bExcelLikeFill = FALSE;
     size_t nSteps = pFill->steps.size();

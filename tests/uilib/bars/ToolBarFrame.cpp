@@ -55,14 +55,26 @@ ToolBarFrame::ToolBarFrame(BOOL bFlat, DWORD dwStyle) : m_pFrame(new CToolTestFr
     m_status.SetIndicators(indicators, 1);
     m_view.Create(NULL, _T("Ansicht"), WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(0, 0, 10, 10), m_pFrame,
                   AFX_IDW_PANE_FIRST);
+    // The two default toolbars of the manager, each in a row of its own at the top; no tool tips
+    // or fly-by prompts unless the test asks for them.
     m_pManager = new SECToolBarManager(m_pFrame, m_pFrame);
     m_pFrame->SetControlBarManager(m_pManager);
-    m_pManager->GetBmpMgr()->AddToolBarResource(IDR_TB_FIRST);
-    m_pManager->GetBmpMgr()->AddToolBarResource(IDR_TB_SECOND);
-    const DWORD dwExStyle = bFlat ? BAR_EX_FLAT | BAR_EX_GRIPPER : 0;
-    m_pFirst = AddBar(0xE810, IDR_TB_FIRST, dwExStyle, dwStyle);
-    m_pSecond = AddBar(0xE811, IDR_TB_SECOND, dwExStyle, dwStyle);
-    m_pFrame->RecalcLayout();
+    m_pManager->AddToolBarResource(IDR_TB_FIRST, IDR_TB_FIRST);
+    m_pManager->AddToolBarResource(IDR_TB_SECOND, IDR_TB_SECOND);
+    m_pManager->m_bToolTips = (dwStyle & CBRS_TOOLTIPS) != 0;
+    m_pManager->m_bFlyBy = (dwStyle & CBRS_FLYBY) != 0;
+    m_pManager->m_bCoolLook = bFlat;
+    for (UINT nResource : {IDR_TB_FIRST, IDR_TB_SECOND})
+    {
+        int nCount = 0;
+        UINT* pIDs = NULL;
+        m_pManager->DefineDefaultToolBar(nResource == IDR_TB_FIRST ? 0xE810 : 0xE811, _T("Leiste"), nResource,
+                                         nCount, pIDs);
+        delete[] pIDs;
+    }
+    m_pManager->CreateDefaultToolBars();
+    m_pFirst = m_pManager->FindBar(0xE810);
+    m_pSecond = m_pManager->FindBar(0xE811);
     m_pFrame->SetActiveWindow();
     m_pFrame->UpdateWindow();
     UpdateCommands();

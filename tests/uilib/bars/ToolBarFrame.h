@@ -1,5 +1,5 @@
-// The library's docking frame with two custom toolbars on a toolbar manager, images from the test's type-241
-// resources, a status bar and a view, for the toolbar tests.
+// The library's docking frame with a toolbar manager and its two default toolbars, images from the test's
+// type-241 resources, a status bar and a view, for the toolbar tests.
 #pragma once
 #include "BarsTestApp.h"
 #include "uilib/bars/CustomToolBar.h"
@@ -32,7 +32,8 @@ class CToolTestFrame : public SECFrameWnd
 class ToolBarFrame
 {
   public:
-    // bFlat: the cool look (flat and gripper).
+    // bFlat: the cool look (flat and gripper); of dwStyle the manager's toolbars take the tool-tip
+    // and fly-by bits.
     explicit ToolBarFrame(BOOL bFlat = FALSE, DWORD dwStyle = WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP |
                                                               CBRS_BORDER_BOTTOM | CBRS_SIZE_DYNAMIC);
     ~ToolBarFrame();

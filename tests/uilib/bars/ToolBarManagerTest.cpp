@@ -215,6 +215,14 @@ TEST(ToolBarManager, OptionsReachEveryToolBar)
     EXPECT_TRUE(frame.m_pManager->ToolTipsEnabled());
     EXPECT_FALSE(frame.m_pManager->CoolLookEnabled());
     EXPECT_FALSE(frame.m_pManager->LargeButtonsEnabled());
+
+    // The cool look's gripper takes room once the frame's delayed layout ran.
+    SECCustomToolBar* pFirst = frame.Bar(kFirstBar);
+    const int cxPlain = WindowRect(pFirst).Width();
+    frame.m_pManager->EnableCoolLook(TRUE);
+    frame.m_pFrame->SendMessage(WM_IDLEUPDATECMDUI, TRUE);
+    PumpMessages(20);
+    EXPECT_GT(WindowRect(pFirst).Width(), cxPlain);
 }
 
 TEST(ToolBarManager, CustomisingDisablesTheFramesOtherChildrenUntilItEnds)
@@ -240,7 +248,7 @@ TEST(ToolBarManager, CustomisingDisablesTheFramesOtherChildrenUntilItEnds)
     EXPECT_FALSE(gone.IsWindowEnabled());
     EXPECT_TRUE(pTop->IsWindowEnabled()) << "dock bars stay";
     EXPECT_TRUE(frame.Bar(kFirstBar)->IsWindowEnabled());
-    EXPECT_EQ(3, frame.m_pManager->m_arrDisabled.GetSize()) << "view, status bar and the one destroyed next";
+    EXPECT_EQ(3u, frame.m_pManager->m_arrDisabled.size()) << "view, status bar and the one destroyed next";
     gone.DestroyWindow();
 
     frame.m_pManager->ExitCustomise();
@@ -249,7 +257,7 @@ TEST(ToolBarManager, CustomisingDisablesTheFramesOtherChildrenUntilItEnds)
     EXPECT_TRUE(frame.m_view.IsWindowEnabled());
     EXPECT_TRUE(frame.m_status.IsWindowEnabled());
     EXPECT_FALSE(other.IsWindowEnabled()) << "it was disabled before";
-    EXPECT_EQ(0, frame.m_pManager->m_arrDisabled.GetSize());
+    EXPECT_TRUE(frame.m_pManager->m_arrDisabled.empty());
 
     // Leaving when not customising changes nothing.
     frame.m_pFrame->EnableWindow(TRUE);
