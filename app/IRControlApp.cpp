@@ -17,6 +17,7 @@
 #include "station/record/ApplicationValues.h"
 #include "station/record/DrawConfig.h"
 #include "station/record/IRControlDoc.h"
+#include "uilib/bars/WorkspaceManagerEx.h"
 #include "uilib/frames/mdi/MultiDocTemplate.h"
 #include <string.h>
 
@@ -178,7 +179,7 @@ BOOL CIRControlApp::InitInstance()
     LoadInterfaceTable(m_interfaces);
     if (!CreateMainWindow())
         return FALSE;
-    // The workspace (bar layout) is loaded here once the library's workspace manager exists.
+    LoadWorkspace();
     m_pMainWnd->DragAcceptFiles();
     EnableShellOpen();
     RegisterShellFileTypes(TRUE);
@@ -201,6 +202,15 @@ BOOL CIRControlApp::CreateMainWindow()
         return FALSE;
     m_pMainWnd = pMainFrame;
     return TRUE;
+}
+
+void CIRControlApp::LoadWorkspace()
+{
+    CMainFrame* pMainFrame = dynamic_cast<CMainFrame*>(m_pMainWnd);
+    SECWorkspaceManagerEx* pWorkspace = pMainFrame != NULL ? pMainFrame->GetWorkspaceManager() : NULL;
+    // Before the first close there is no file: the default layout stays, without a word.
+    if (pWorkspace != NULL && ::GetFileAttributes(pMainFrame->GetWorkspaceFile()) != INVALID_FILE_ATTRIBUTES)
+        pWorkspace->LoadWorkspace(pMainFrame->GetWorkspaceFile());
 }
 
 void CIRControlApp::ShowFirstStart()

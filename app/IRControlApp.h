@@ -112,6 +112,8 @@ class CIRControlApp : public CWinApp
     // The start-up's window steps: the document template and the main frame made and loaded
     // (FALSE when the frame cannot be loaded); the first start's text while "FirstStart" is set.
     BOOL CreateMainWindow();
+    // The bar layout of the main frame's workspace file, when there is one.
+    void LoadWorkspace();
     void ShowFirstStart();
 
     // Implementation

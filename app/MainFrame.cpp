@@ -4,11 +4,17 @@
 #include "app/DrawView.h"
 #include "app/HtmlHelp.h"
 #include "app/IRControlApp.h"
+#include "app/MyWorkspaceEx.h"
 #include "station/config/Config.h"
 #include "station/config/ProjektConfig.h"
 #include "station/record/ApplicationValues.h"
 #include "uilib/bars/BmpMgr.h"
+#include "uilib/bars/MDIMenuBar.h"
+#include "uilib/bars/ToolBarCmdPage.h"
 #include "uilib/bars/ToolBarManager.h"
+#include "uilib/bars/ToolBarSheet.h"
+#include "uilib/bars/ToolBarsPage.h"
+#include "BarsIds.h"
 #include <htmlhelp.h>
 
 IMPLEMENT_DYNCREATE(CMainFrame, SECMDIFrameWnd)
@@ -30,6 +36,7 @@ ON_UPDATE_COMMAND_UI(ID_VIEW_TB_ANALYSE, OnUpdateViewToolBar)
 ON_MESSAGE(0x702, OnFullScreenChanged)
 ON_COMMAND(ID_VIEW_HIDE_ALL, OnViewHideAll)
 ON_COMMAND(ID_VIEW_MINIMIZED, OnViewMinimized)
+ON_COMMAND(ID_VIEW_CUSTOMIZE, OnViewCustomize)
 ON_UPDATE_COMMAND_UI(ID_VIEW_MINIMIZED, OnUpdateViewMinimized)
 ON_WM_CONTEXTMENU()
 ON_WM_CLOSE()
@@ -55,6 +62,7 @@ const DWORD kStateWndDocking = 0x5000;      // left and right
 const DWORD kMeasureTableDocking = 0xA000;  // top and bottom
 const DWORD kCoolLookBits = 0x300;          // flat buttons and grippers
 const int kCaptionLeft = 0;
+const TCHAR kRegistryRoot[] = _T("Software\\KUVO GmbH\\Helvon");
 
 struct DefaultToolBar
 {
@@ -97,7 +105,7 @@ const UINT s_waitingCommands[] = {
     ID_SETTINGS_SAMPLING, ID_EXPORT_TABLE,      ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD,      ID_PROFILE_COPY,
     ID_PROFILE_PASTE,    ID_ANALYSE_CURSOR,     ID_ANALYSE_ADD,      ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL,
     ID_QUICK_SAVE,       ID_STATION_PASSWORD,   ID_STATION_SERIAL,   ID_STATION_HOURS,       ID_LONGLIFE_TEST,
-    ID_VIEW_FULLSCREEN,  ID_VIEW_CUSTOMIZE,     ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW,  ID_FILE_PRINT_DIRECT,
+    ID_VIEW_FULLSCREEN,  ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW,  ID_FILE_PRINT_DIRECT,
 };
 
 BOOL IsWaitingCommand(UINT nID)
@@ -160,7 +168,7 @@ CString LoadText(UINT nID)
 } // namespace
 
 CMainFrame::CMainFrame()
-    : m_helpIdMap(10), m_bMinimizedView(FALSE), m_pToolBarManager(NULL), m_pWorkspaceManager(NULL)
+    : m_helpIdMap(10), m_bMinimizedView(FALSE), m_pToolBarManager(NULL)
 {
     m_helpIdMap.InitHashTable(17);
     for (int i = 0; i < toolbarCount; i++)
@@ -170,13 +178,18 @@ CMainFrame::CMainFrame()
     }
     m_pToolBarManager = new SECToolBarManager(this, this);
     SetControlBarManager(m_pToolBarManager);
+    m_pMenuBar = new SECMDIMenuBar;
+    EnableBmpMenus(TRUE);
     m_strWorkspaceFile = CConfig::GetModuleDirectory() + (IsExpert() ? "VAZovIni.wsp" : "HelvonIni.wsp");
     InitHelpIdMap();
 }
 
 CMainFrame::~CMainFrame()
 {
+    delete m_pMenuBar;
+    m_pMenuBar = NULL;
     delete m_pToolBarManager;
+    SetControlBarManager(NULL);
     for (int i = 0; i < toolbarCount; i++)
         delete[] m_pButtons[i];
     m_helpIdMap.RemoveAll();
@@ -213,9 +226,11 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     m_pToolBarManager->LoadMenuBarMenus(this, 2, IDR_MAINFRAME_MENU, IDR_IRCONTROLTYPE);
     m_pToolBarManager->CreateDefaultToolBars();
+    AddMenuImages(IDR_TOOLBAR_MENU_IMAGES);
     EnableCustomCaption(TRUE);
     SetCaptionTextAlign(kCaptionLeft);
     EnableBarContextMenu(TRUE);
+    InitWorkspaceMgrEx(kRegistryRoot, SECWorkspaceManagerEx::storeProfile, RUNTIME_CLASS(CMyWorkspaceEx), FALSE);
     // Status panes: widths, left-aligned texts.
     const struct
     {
@@ -409,6 +424,27 @@ void CMainFrame::ToggleMinimizedView()
     m_bMinimizedView = bEnter;
 }
 
+void CMainFrame::OnViewCustomize()
+{
+    SECToolBarSheet sheet(IDS_CUSTOMIZE, this);
+    sheet.m_psh.dwFlags &= ~PSH_HASHELP;
+    SECToolBarsPage barsPage;
+    SECToolBarCmdPage commandsPage(IDD_SEC_TOOLBAR_COMMANDS, IDS_TB_COMMANDS);
+    barsPage.m_psp.dwFlags &= ~PSP_HASHELP;
+    commandsPage.m_psp.dwFlags &= ~PSP_HASHELP;
+    barsPage.SetManager(m_pToolBarManager);
+    commandsPage.SetManager(m_pToolBarManager);
+    // The categories: the default toolbars in this order, then the menu bar's menus.
+    static const int s_groups[] = {toolbarMain, toolbarRecord, toolbarAnalyse, toolbarZoom, toolbarViews, toolbarExpert};
+    for (int i : s_groups)
+        if (m_pButtons[i] != NULL)
+            commandsPage.AddButtonGroup(LoadText(s_toolBars[i].nTitleId), m_pButtons[i], m_nButtons[i]);
+    commandsPage.AddMenuButtonGroup(LoadText(IDS_TB_MENUBAR));
+    sheet.AddPage(&barsPage);
+    sheet.AddPage(&commandsPage);
+    sheet.DoModal();
+}
+
 LRESULT CMainFrame::OnFullScreenChanged(WPARAM wParam, LPARAM)
 {
     CMDIChildWnd* pChild = MDIGetActive();
@@ -428,9 +464,15 @@ void CMainFrame::OnContextMenu(CWnd*, CPoint point)
         pPopup->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, AfxGetMainWnd());
 }
 
+SECWorkspaceManagerEx* CMainFrame::GetWorkspaceManager() const
+{
+    return DYNAMIC_DOWNCAST(SECWorkspaceManagerEx, m_pWorkspacePlugIn);
+}
+
 void CMainFrame::OnClose()
 {
-    // The workspace (bar layout) is saved here once the library's workspace manager exists.
+    if (SECWorkspaceManagerEx* pWorkspace = GetWorkspaceManager())
+        pWorkspace->SaveWorkspace(m_strWorkspaceFile);
     SECMDIFrameWnd::OnClose();
 }
 

@@ -2,9 +2,8 @@
 // "Statusfenster" and "Parameterfenster", the minimised view and HTML help with the
 // language's table of help topics. Made and loaded by the application's start-up.
 //
-// Built on the library's MDI frame. Until the library's menu bar, bitmap menus, full-screen
-// view, toolbar customisation and workspace manager are there, the pointers to the menu bar and
-// the workspace manager stay NULL and the commands that need the missing pieces are disabled.
+// Built on the library's MDI frame with its menu bar, bitmap menus and workspace manager. The
+// full-screen view is not part of the library yet: its command stays disabled.
 #pragma once
 #include "afxwin.h"
 #include "afxtempl.h"
@@ -17,6 +16,7 @@ class CDrawView;
 class SECToolBarManager;
 class SECCustomToolBar;
 class SECWorkspaceManagerEx;
+class SECMDIMenuBar;
 
 class CMainFrame : public SECMDIFrameWnd
 {
@@ -66,11 +66,8 @@ class CMainFrame : public SECMDIFrameWnd
     {
         return m_pToolBarManager;
     }
-    // NULL while the library has no workspace manager for MDI frames.
-    SECWorkspaceManagerEx* GetWorkspaceManager() const
-    {
-        return m_pWorkspaceManager;
-    }
+    // NULL when it could not be set up.
+    SECWorkspaceManagerEx* GetWorkspaceManager() const;
     // The toolbar defined as nIndex (toolbarMain ...), NULL when not made.
     SECCustomToolBar* GetDefaultToolBar(int nIndex) const;
     // The topic a help context is shown with (the context itself when the table has none).
@@ -98,7 +95,6 @@ class CMainFrame : public SECMDIFrameWnd
     CMeasureTableWnd m_wndMeasureTable;
     CStateWnd m_wndState;
     SECToolBarManager* m_pToolBarManager;
-    SECWorkspaceManagerEx* m_pWorkspaceManager;
 
     // The toolbars' images and definitions; the manager makes and docks them after the other bars.
     BOOL DefineDefaultToolBars();
@@ -119,6 +115,8 @@ class CMainFrame : public SECMDIFrameWnd
     afx_msg void OnViewHideAll();
     afx_msg void OnViewMinimized();
     afx_msg void OnUpdateViewMinimized(CCmdUI* pCmdUI);
+    // The toolbar customisation sheet, modal.
+    afx_msg void OnViewCustomize();
     afx_msg void OnHelpContents();
     afx_msg LRESULT OnFullScreenChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()

@@ -89,6 +89,7 @@ class CGXBrowserGrid : public CGXGridCore
     BOOL CanPaste() override;
     BOOL Paste() override;
     BOOL ClearCells(const CGXRangeList& ranges, BOOL bStyles) override;
+    BOOL PasteTextFromBuffer(LPCSTR pszText, DWORD dwSize, const CGXCellRange& range) override;
     BOOL ProcessKeyMessage(CWnd* pFromWnd, UINT message, UINT nKey, UINT nRepeat, UINT flags) override;
     BOOL OnGridKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags) override;
     BOOL Undo() override;

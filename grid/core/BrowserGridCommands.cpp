@@ -63,13 +63,11 @@ BOOL CGXBrowserGrid::CanPaste()
         return FALSE;
     if (GetBrowseParam()->m_bPasteAsCells)
         return CGXGridCore::CanPaste();
+    // The current field takes the clipboard's text even where its control would not paste.
     ROWCOL nRow, nCol;
-    if (IsCellSelectionOnly() && GetCurrentCell(nRow, nCol))
-    {
-        CGXControl* pControl = GetControl(nRow, nCol);
-        if (pControl != NULL)
-            return pControl->CanPaste();
-    }
+    CGXControl* pControl = GetCurrentCell(nRow, nCol) ? GetControl(nRow, nCol) : NULL;
+    if (pControl != NULL && IsCellSelectionOnly() && pControl->CanPaste())
+        return TRUE;
     return ::IsClipboardFormatAvailable(CF_TEXT);
 }
 
@@ -111,9 +109,11 @@ BOOL CGXBrowserGrid::Paste()
         }
     }
     ::CloseClipboard();
-    pControl->ReplaceSel(strText);
+    // Activated first, so that an edit window takes the text as the user's edit (an inactive
+    // one would store it and then show its old text).
     if (!pControl->IsActive())
         pControl->SetActive(TRUE);
+    pControl->ReplaceSel(strText);
     pControl->Refresh();
     return TRUE;
 }
@@ -142,6 +142,28 @@ BOOL CGXBrowserGrid::ClearCells(const CGXRangeList& ranges, BOOL bStyles)
                      GX_INVALIDATE, FALSE);
     else
         RedrawAll(GX_INVALIDATE, FALSE);
+    return bOk;
+}
+
+BOOL CGXBrowserGrid::PasteTextFromBuffer(LPCSTR pszText, DWORD dwSize, const CGXCellRange& range)
+{
+    ROWCOL nOldRow = 0, nOldCol = 0, nNewRow = 0, nNewCol = 0;
+    GetCurrentCell(nOldRow, nOldCol);
+    CGXGridParam* pParam = m_pParam;
+    BOOL bLocked = pParam->m_bRedrawLocked;
+    DWORD dwFlags = m_nClipboardFlags;
+    pParam->m_bRedrawLocked = TRUE;
+    // A browser that cannot append takes no new rows from the text.
+    if (!CanAppend())
+        m_nClipboardFlags |= 0x0200;
+    BOOL bOk = CGXGridCore::PasteTextFromBuffer(pszText, dwSize, range);
+    m_nClipboardFlags = dwFlags;
+    pParam->m_bRedrawLocked = bLocked;
+    GetCurrentCell(nNewRow, nNewCol);
+    ResetLastVisibleCache();
+    UpdateScrollbars();
+    RedrawRowCol(CGXCellRange(std::min(nOldRow, nNewRow), 0, std::max(nOldRow, nNewRow), GetColCount()), GX_INVALIDATE,
+                 FALSE);
     return bOk;
 }
 

@@ -276,7 +276,8 @@ BOOL CGXGridCore::OnGridButtonUp(UINT message, UINT nFlags, CPoint point)
     if (!m_bInitDone || pButton == NULL || !HoldsCapture(this))
         return FALSE;
     point = ClampPoint(this, point);
-    if (m_pUserDragSelectRangeImp != NULL && m_pUserDragSelectRangeImp->OnLButtonUp(this, point, nFlags))
+    if (message == WM_LBUTTONUP && m_pUserDragSelectRangeImp != NULL &&
+        m_pUserDragSelectRangeImp->OnLButtonUp(this, point, nFlags))
         return TRUE;
     if (m_nHitState == 0)
     {

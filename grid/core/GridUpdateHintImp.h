@@ -1,6 +1,7 @@
 // Keeps the other views of a grid's document in step with the current cell: a move of the
-// current cell and the storing of its edits are repeated by each other view. One per grid,
-// owned by the grid's list of components.
+// current cell and the storing of its edits are repeated by each other view. The other hints of
+// the interface are not sent yet (its defaults do nothing). One per grid, owned by the grid's
+// list of components.
 #pragma once
 #include "grid/core/GridComponents.h"
 

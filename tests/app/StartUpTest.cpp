@@ -9,11 +9,17 @@
 #include "app/HtmlHelp.h"
 #include "app/IRControlApp.h"
 #include "app/MainFrame.h"
+#include "app/MyWorkspaceEx.h"
 #include "station/config/Config.h"
 #include "station/config/ProjektConfig.h"
 #include "station/link/CommThreads.h"
 #include "uilib/bars/CustomToolBar.h"
+#include "uilib/bars/MenuBar.h"
+#include "uilib/bars/TBMenuBtn.h"
+#include "uilib/bars/ToolBarCmdPage.h"
 #include "uilib/bars/ToolBarManager.h"
+#include "uilib/bars/BtnGroup.h"
+#include "PropertySheet.h"
 #include "uilib/frames/mdi/MDIChildWnd.h"
 #include "uilib/frames/mdi/MultiDocTemplate.h"
 #include <htmlhelp.h>
@@ -265,6 +271,7 @@ class FirstStart : public ProgramKeyTest
     void SetUp() override
     {
         ProgramKeyTest::SetUp();
+        RemoveWorkspaceFile();
         OnlySimulatorPort();
         ASSERT_TRUE(m_sim.Start(StationSimulator::kPort, "--process"));
     }
@@ -276,8 +283,26 @@ class FirstStart : public ProgramKeyTest
         // The next start registers its template again.
         delete App().m_pDocManager;
         App().m_pDocManager = NULL;
+        RemoveWorkspaceFile();
         m_sim.Stop();
         ProgramKeyTest::TearDown();
+    }
+    // The main frame's workspace file, beside the program.
+    static std::string WorkspaceFile()
+    {
+        return std::string(CConfig::GetModuleDirectory()) + "HelvonIni.wsp";
+    }
+    static void RemoveWorkspaceFile()
+    {
+        ::DeleteFileA(WorkspaceFile().c_str());
+    }
+    // A later start: no first-start text, no automatic recording (nothing to save when closing).
+    void StartAgain()
+    {
+        WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "FirstStart", 0);
+        WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "AutoRecord", 2);
+        App().m_lpCmdLine = (LPTSTR) "";
+        ASSERT_TRUE(App().InitInstance());
     }
     static BOOL IsEnabled(CFrameWnd* pFrame, UINT nID, int* pnCheck = NULL)
     {
@@ -316,7 +341,6 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
     ASSERT_TRUE(pFrame != NULL);
     EXPECT_TRUE(pFrame->IsWindowVisible());
-    EXPECT_TRUE(::GetMenu(pFrame->m_hWnd) != NULL);
     EXPECT_FALSE(App().IsExpertMode());
     EXPECT_NE(-1, pFrame->GetWorkspaceFile().Find("\\HelvonIni.wsp"));
     // Five toolbars made by the frame's toolbar manager, no expert bar: titles, cool look, one row
@@ -471,32 +495,31 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     EXPECT_EQ(1u, boxes.Shown().size());
 }
 
-// The popup titles the main window shows (without a maximised child's system menu and buttons).
+// The menus the main window's menu bar shows (its visible menu buttons).
 std::vector<std::string> MenuTitles(CMainFrame* pFrame)
 {
     std::vector<std::string> titles;
-    HMENU hMenu = ::GetMenu(pFrame->m_hWnd);
-    for (int i = 0; hMenu != NULL && i < ::GetMenuItemCount(hMenu); i++)
+    SECMenuBar* pBar = pFrame->GetMenuBar();
+    for (int i = 0; pBar != NULL && i < pBar->GetBtnCount(); i++)
     {
-        char text[64] = "";
-        ::GetMenuStringA(hMenu, i, text, sizeof(text), MF_BYPOSITION);
-        if (text[0] != '\0')
-            titles.push_back(text);
+        SECStdBtn* pBtn = pBar->GetButton(i);
+        if (pBtn->m_nType == SECStdBtn::BtnMenu && !pBtn->HasStyle(TBBS_HIDDEN))
+            titles.push_back((LPCSTR) static_cast<SECTBMenuBtn*>(pBtn)->m_strText);
     }
     return titles;
 }
 
 TEST_F(FirstStart, MenusFollowTheDocument)
 {
-    // A later start: no first-start text, no automatic recording (nothing to save when closing).
-    WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "FirstStart", 0);
-    WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "AutoRecord", 2);
-    App().m_lpCmdLine = (LPTSTR) "";
-    ASSERT_TRUE(App().InitInstance());
+    StartAgain();
     CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
     ASSERT_TRUE(pFrame != NULL);
     EXPECT_TRUE(pFrame->IsCustomCaptionEnabled());
     EXPECT_TRUE(SECMDIFrameWnd::IsBarContextMenuEnabled());
+    // The menus are the menu bar's: the window has none of its own.
+    ASSERT_TRUE(pFrame->GetMenuBar() != NULL);
+    EXPECT_TRUE(pFrame->GetMenuBar()->IsWindowVisible());
+    EXPECT_TRUE(::GetMenu(pFrame->m_hWnd) == NULL);
 
     const std::vector<std::string> document = {"&Datei",   "&Aufzeichnung", "A&nalyse", "&Ansicht",
                                                "E&xtras", "&Fenster",      "&Hilfe"};
@@ -509,6 +532,137 @@ TEST_F(FirstStart, MenusFollowTheDocument)
     pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
     PumpMessages(20);
     EXPECT_EQ(document, MenuTitles(pFrame));
+}
+
+// What the customisation sheet showed while it ran.
+struct SheetSeen
+{
+    bool bSeen = false;
+    int nPages = 0;
+    bool bHelpButton = true;
+    bool bCustomising = false;
+    std::vector<std::string> groups;
+    SECToolBarManager* pManager = NULL;
+};
+SheetSeen* g_pSheetSeen = NULL;
+
+BOOL CALLBACK FindSheet(HWND hWnd, LPARAM lParam)
+{
+    char caption[64] = "";
+    ::GetWindowTextA(hWnd, caption, sizeof(caption));
+    if (!::IsWindowVisible(hWnd) || std::string(caption) != "Anpassen")
+        return TRUE;
+    *(HWND*)lParam = hWnd;
+    return FALSE;
+}
+
+void CALLBACK LookAtSheet(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    HWND hSheet = NULL;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindSheet, (LPARAM)&hSheet);
+    CPropertySheet* pSheet = DYNAMIC_DOWNCAST(CPropertySheet, CWnd::FromHandlePermanent(hSheet));
+    if (g_pSheetSeen == NULL || pSheet == NULL)
+        return;
+    ::KillTimer(NULL, nTimer);
+    SheetSeen& seen = *g_pSheetSeen;
+    seen.bSeen = true;
+    seen.nPages = pSheet->GetPageCount();
+    HWND hHelp = ::GetDlgItem(hSheet, IDHELP);
+    seen.bHelpButton = hHelp != NULL && ::IsWindowVisible(hHelp);
+    seen.bCustomising = seen.pManager->InConfigMode() != FALSE;
+    pSheet->SetActivePage(1);
+    SECToolBarCmdPage* pCommands = DYNAMIC_DOWNCAST(SECToolBarCmdPage, pSheet->GetPage(1));
+    for (int i = 0; pCommands != NULL && i < pCommands->GetGroupCount(); i++)
+        seen.groups.push_back((LPCSTR)pCommands->GetGroup(i)->GetTitle());
+    ::PostMessageA(hSheet, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(FirstStart, CustomisationSheetOffersTheDefaultToolBars)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    EXPECT_TRUE(IsEnabled(pFrame, ID_VIEW_CUSTOMIZE));
+    SheetSeen seen;
+    seen.pManager = pFrame->GetToolBarManager();
+    g_pSheetSeen = &seen;
+    ::SetTimer(NULL, 0, 50, LookAtSheet);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_CUSTOMIZE);
+    g_pSheetSeen = NULL;
+    ASSERT_TRUE(seen.bSeen);
+    EXPECT_EQ(2, seen.nPages);
+    EXPECT_FALSE(seen.bHelpButton);
+    EXPECT_TRUE(seen.bCustomising);
+    const std::vector<std::string> groups = {"Hauptsymbolleiste", "Aufzeichnung", "Analyse",
+                                             "Zoom",              "Ansichten",    "Men\xFCleiste"};
+    EXPECT_EQ(groups, seen.groups);
+    EXPECT_FALSE(pFrame->GetToolBarManager()->InConfigMode());
+}
+
+// Documents open in a frame: in every template, those with a view.
+std::vector<CDocument*> OpenDocuments()
+{
+    std::vector<CDocument*> documents;
+    for (POSITION pos = App().GetFirstDocTemplatePosition(); pos != NULL;)
+    {
+        CDocTemplate* pTemplate = App().GetNextDocTemplate(pos);
+        for (POSITION posDoc = pTemplate->GetFirstDocPosition(); posDoc != NULL;)
+            documents.push_back(pTemplate->GetNextDoc(posDoc));
+    }
+    return documents;
+}
+
+TEST_F(FirstStart, WorkspaceKeepsTheBarLayoutButNoRecordings)
+{
+    MessageBoxes boxes; // none expected
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    ASSERT_TRUE(pFrame->GetWorkspaceManager() != NULL);
+    EXPECT_TRUE(pFrame->GetWorkspaceManager()->IsKindOf(RUNTIME_CLASS(CMyWorkspaceEx)));
+    // A saved recording stays open; the state window and the zoom toolbar are hidden.
+    ASSERT_EQ(1u, OpenDocuments().size());
+    const std::string path = TempFolder() + "\\kept.hlv";
+    ASSERT_TRUE(OpenDocuments()[0]->OnSaveDocument(path.c_str()));
+    OpenDocuments()[0]->SetPathName(path.c_str(), FALSE);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_STATEWND);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_TB_ZOOM);
+    PumpMessages(20);
+    ASSERT_FALSE(pFrame->GetStateWnd().IsWindowVisible());
+    ASSERT_FALSE(pFrame->GetDefaultToolBar(CMainFrame::toolbarZoom)->IsWindowVisible());
+
+    pFrame->PostMessage(WM_CLOSE);
+    ASSERT_TRUE(PumpUntil([&] { return App().m_pMainWnd == NULL; }, 5000));
+    // The file holds a workspace tree.
+    FILE* pFile = fopen(WorkspaceFile().c_str(), "rb");
+    ASSERT_TRUE(pFile != NULL);
+    std::string text(4096, '\0');
+    text.resize(fread(&text[0], 1, text.size(), pFile));
+    fclose(pFile);
+    EXPECT_NE(std::string::npos, text.find("WorkState_v1_2"));
+    EXPECT_EQ(std::string::npos, text.find("kept.hlv")) << "no recording in the workspace";
+
+    // The next start: the same bars, only the new recording of the start.
+    delete App().m_pDocManager;
+    App().m_pDocManager = NULL;
+    StartAgain();
+    pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    PumpMessages(50);
+    EXPECT_FALSE(pFrame->GetStateWnd().IsWindowVisible());
+    EXPECT_TRUE(pFrame->GetMeasureTableWnd().IsWindowVisible());
+    ASSERT_TRUE(pFrame->GetMeasureTableWnd().m_pDockBar != NULL);
+    EXPECT_EQ(AFX_IDW_DOCKBAR_BOTTOM, pFrame->GetMeasureTableWnd().m_pDockBar->GetDlgCtrlID());
+    for (int i = CMainFrame::toolbarMain; i <= CMainFrame::toolbarZoom; i++)
+    {
+        SCOPED_TRACE(i);
+        ASSERT_TRUE(pFrame->GetDefaultToolBar(i) != NULL);
+        EXPECT_EQ(i != CMainFrame::toolbarZoom, pFrame->GetDefaultToolBar(i)->IsWindowVisible() != FALSE);
+    }
+    ASSERT_EQ(1u, OpenDocuments().size());
+    EXPECT_TRUE(OpenDocuments()[0]->GetPathName().IsEmpty());
+    EXPECT_TRUE(pFrame->IsWindowVisible());
+    EXPECT_EQ(0u, boxes.Shown().size());
 }
 } // namespace
 

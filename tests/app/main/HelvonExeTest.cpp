@@ -1,5 +1,5 @@
 // Helvon.exe as a user starts it: it connects to the simulated station, and closing its main
-// window ends the process with exit code 0.
+// window keeps the bar layout and ends the process with exit code 0.
 #include "ProgramKey.h"
 #include "SimulatorPort.h"
 #include "TestSupport.h"
@@ -10,13 +10,19 @@ using namespace testing_support;
 namespace
 {
 // Helvon.exe of the same build: the tests live in tests\app\main beside app\.
-std::string ProgramPath()
+std::string ProgramFolder()
 {
     char path[MAX_PATH] = "";
     ::GetModuleFileNameA(NULL, path, sizeof(path));
     std::string folder(path);
     folder.erase(folder.find_last_of('\\') + 1);
-    return folder + "..\\..\\..\\app\\Helvon.exe";
+    return folder + "..\\..\\..\\app\\";
+}
+
+// The workspace file the program writes beside itself when it closes.
+std::string WorkspaceFile()
+{
+    return ProgramFolder() + "HelvonIni.wsp";
 }
 
 struct WindowSearch
@@ -57,6 +63,7 @@ class Program : public ProgramKeyTest
     void SetUp() override
     {
         ProgramKeyTest::SetUp();
+        ::DeleteFileA(WorkspaceFile().c_str());
         // A user's first-start choices: no first-start text, no automatic recording, and the
         // simulator's port alone.
         WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "FirstStart", 0);
@@ -68,6 +75,7 @@ class Program : public ProgramKeyTest
     {
         m_program.Stop();
         m_sim.Stop();
+        ::DeleteFileA(WorkspaceFile().c_str());
         ProgramKeyTest::TearDown();
     }
     StationSimulator m_sim;
@@ -76,7 +84,7 @@ class Program : public ProgramKeyTest
 
 TEST_F(Program, ConnectsAndEndsWithZeroWhenClosed)
 {
-    ASSERT_TRUE(m_program.Start("\"" + ProgramPath() + "\""));
+    ASSERT_TRUE(m_program.Start("\"" + ProgramFolder() + "Helvon.exe\""));
     HWND hMain = NULL;
     EXPECT_TRUE(PumpUntil(
         [&] {
@@ -89,5 +97,6 @@ TEST_F(Program, ConnectsAndEndsWithZeroWhenClosed)
     ::PostMessageA(hMain, WM_CLOSE, 0, 0);
     EXPECT_EQ(0, m_program.Wait(10000));
     EXPECT_FALSE(m_program.IsRunning());
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(WorkspaceFile().c_str())) << "the bar layout is kept";
 }
 } // namespace

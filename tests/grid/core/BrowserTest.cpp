@@ -426,3 +426,113 @@ TEST(GridBrowser, ReplaceAllWritesEachRecord)
     EXPECT_EQ(CGXBrowseParam::modeNone, w.g->GetEditMode());
     EXPECT_FALSE(w.g->GetBrowseParam()->m_bUpdateAtOnce);
 }
+
+namespace
+{
+void PutClipboardText(const char* psz)
+{
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    size_t n = strlen(psz) + 1;
+    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, n);
+    memcpy(::GlobalLock(h), psz, n);
+    ::GlobalUnlock(h);
+    ::SetClipboardData(CF_TEXT, h);
+    ::CloseClipboard();
+}
+} // namespace
+
+// Pasting goes into the current field as its text (the record is then in edit mode); with the
+// paste-as-cells option the grid's own text paste runs and takes no new rows when the browser
+// cannot append.
+TEST(GridBrowser, PastingGoesIntoTheCurrentFieldOrTheCells)
+{
+    {
+        BrowserWindow w;
+        w.g->ChangeCurrentCell(2, 2, 0x0A);
+        PutClipboardText("neu");
+        EXPECT_TRUE(w.g->CanPaste());
+        ASSERT_TRUE(w.g->Paste());
+        CGXControl* pControl = w.g->GetControl(2, 2);
+        ASSERT_NE(nullptr, pControl);
+        CString strText;
+        pControl->GetCurrentText(strText);
+        EXPECT_STREQ("neu", strText);
+        EXPECT_TRUE(pControl->IsActive());
+        ASSERT_TRUE(w.g->TransferCurrentCell());
+        EXPECT_EQ(CGXBrowseParam::modeEdit, w.g->GetEditMode());
+        ASSERT_TRUE(w.g->Update());
+        EXPECT_STREQ("neu", w.Data(2, 2));
+    }
+    struct Case
+    {
+        BOOL bCanAppend;
+        long nRecords;
+    } cases[] = {{FALSE, 3}, {TRUE, 4}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.bCanAppend);
+        BrowserWindow w;
+        w.g->GetBrowseParam()->m_bPasteAsCells = TRUE;
+        w.g->GetBrowseParam()->m_bCanAppend = c.bCanAppend;
+        w.g->ChangeCurrentCell(3, 1, 0x0A);
+        PutClipboardText("x\r\ny\r\n");
+        ASSERT_TRUE(w.g->Paste());
+        w.g->Update();
+        EXPECT_STREQ("x", w.Data(3, 1));
+        EXPECT_EQ(c.nRecords, w.g->GetRecordCount());
+        // A selection keeps the cells from being pasted.
+        CGXCellRange rows;
+        rows.SetRows(1, 1);
+        w.g->GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(rows));
+        EXPECT_FALSE(w.g->Paste());
+    }
+}
+
+// Delete on selected whole rows deletes their records; the append row is never deleted.
+TEST(GridBrowser, DeleteKeyDeletesSelectedRecords)
+{
+    BrowserWindow w;
+    w.g->SetFocus();
+    PumpMessages(50);
+    CGXCellRange rows;
+    rows.SetRows(1, 2);
+    w.g->GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(rows));
+    Press(VK_DELETE);
+    EXPECT_EQ(1, w.g->GetRecordCount());
+    EXPECT_STREQ("r3c1", w.Data(1, 1));
+    w.g->GetParam()->m_SelectedRanges.DeleteAll();
+    rows.SetRows(1, 2); // record 1 and the append row
+    w.g->GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(rows));
+    Press(VK_DELETE);
+    EXPECT_EQ(1, w.g->GetRecordCount());
+}
+
+// Before the selection changes a pending record is written; a record that cannot be written
+// keeps the selection as it is.
+TEST(GridBrowser, SelectingWritesThePendingRecord)
+{
+    struct Case
+    {
+        BOOL bRefuse;
+        BOOL bAllowed;
+    } cases[] = {{FALSE, TRUE}, {TRUE, FALSE}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.bRefuse);
+        BrowserWindow w;
+        ASSERT_TRUE(w.g->SetValueRange(CGXCellRange(2, 2), "neu"));
+        w.g->bRefuse = c.bRefuse;
+        CGXCellRange rows;
+        rows.SetRows(3, 3);
+        EXPECT_EQ(c.bAllowed, w.g->CanChangeSelection(&rows, FALSE, FALSE));
+        EXPECT_STREQ(c.bRefuse ? "r2c2" : "neu", w.Data(2, 2));
+        EXPECT_STREQ(c.bRefuse ? "Datensatz gesperrt" : "", w.g->m_strWarningText);
+        // Whole columns never ask for the record.
+        CGXCellRange cols;
+        cols.SetCols(1, 1);
+        EXPECT_TRUE(w.g->CanChangeSelection(&cols, FALSE, FALSE));
+        w.g->bRefuse = FALSE;
+        w.g->CancelRecord();
+    }
+}
