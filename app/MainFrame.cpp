@@ -10,7 +10,11 @@
 #include "station/record/ApplicationValues.h"
 #include "uilib/bars/BmpMgr.h"
 #include "uilib/bars/MDIMenuBar.h"
+#include "uilib/bars/ToolBarCmdPage.h"
 #include "uilib/bars/ToolBarManager.h"
+#include "uilib/bars/ToolBarSheet.h"
+#include "uilib/bars/ToolBarsPage.h"
+#include "BarsIds.h"
 #include <htmlhelp.h>
 
 IMPLEMENT_DYNCREATE(CMainFrame, SECMDIFrameWnd)
@@ -32,6 +36,7 @@ ON_UPDATE_COMMAND_UI(ID_VIEW_TB_ANALYSE, OnUpdateViewToolBar)
 ON_MESSAGE(0x702, OnFullScreenChanged)
 ON_COMMAND(ID_VIEW_HIDE_ALL, OnViewHideAll)
 ON_COMMAND(ID_VIEW_MINIMIZED, OnViewMinimized)
+ON_COMMAND(ID_VIEW_CUSTOMIZE, OnViewCustomize)
 ON_UPDATE_COMMAND_UI(ID_VIEW_MINIMIZED, OnUpdateViewMinimized)
 ON_WM_CONTEXTMENU()
 ON_WM_CLOSE()
@@ -99,8 +104,8 @@ const UINT s_waitingCommands[] = {
     ID_APP_ABOUT,        ID_PROTECT_PARAMETERS, ID_OPTIONS,          ID_SETTINGS_LAYOUT,     ID_SETTINGS_CURVES,
     ID_SETTINGS_SAMPLING, ID_EXPORT_TABLE,      ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD,      ID_PROFILE_COPY,
     ID_PROFILE_PASTE,    ID_ANALYSE_CURSOR,     ID_ANALYSE_ADD,      ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL,
-    ID_QUICK_SAVE,       ID_STATION_PASSWORD,   ID_STATION_SERIAL,   ID_STATION_HOURS,       ID_LONGLIFE_TEST,
-    ID_VIEW_FULLSCREEN,  ID_VIEW_CUSTOMIZE,     ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW,  ID_FILE_PRINT_DIRECT,
+    ID_QUICK_SAVE,       ID_STATION_PASSWORD,   ID_STATION_HOURS,    ID_LONGLIFE_TEST,
+    ID_VIEW_FULLSCREEN,  ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW,  ID_FILE_PRINT_DIRECT,
 };
 
 BOOL IsWaitingCommand(UINT nID)
@@ -417,6 +422,27 @@ void CMainFrame::ToggleMinimizedView()
     if (CDrawView* pView = ActiveDrawView())
         pView->ZoomFit();
     m_bMinimizedView = bEnter;
+}
+
+void CMainFrame::OnViewCustomize()
+{
+    SECToolBarSheet sheet(IDS_CUSTOMIZE, this);
+    sheet.m_psh.dwFlags &= ~PSH_HASHELP;
+    SECToolBarsPage barsPage;
+    SECToolBarCmdPage commandsPage(IDD_SEC_TOOLBAR_COMMANDS, IDS_TB_COMMANDS);
+    barsPage.m_psp.dwFlags &= ~PSP_HASHELP;
+    commandsPage.m_psp.dwFlags &= ~PSP_HASHELP;
+    barsPage.SetManager(m_pToolBarManager);
+    commandsPage.SetManager(m_pToolBarManager);
+    // The categories: the default toolbars in this order, then the menu bar's menus.
+    static const int s_groups[] = {toolbarMain, toolbarRecord, toolbarAnalyse, toolbarZoom, toolbarViews, toolbarExpert};
+    for (int i : s_groups)
+        if (m_pButtons[i] != NULL)
+            commandsPage.AddButtonGroup(LoadText(s_toolBars[i].nTitleId), m_pButtons[i], m_nButtons[i]);
+    commandsPage.AddMenuButtonGroup(LoadText(IDS_TB_MENUBAR));
+    sheet.AddPage(&barsPage);
+    sheet.AddPage(&commandsPage);
+    sheet.DoModal();
 }
 
 LRESULT CMainFrame::OnFullScreenChanged(WPARAM wParam, LPARAM)

@@ -115,6 +115,8 @@ class CMainFrame : public SECMDIFrameWnd
     afx_msg void OnViewHideAll();
     afx_msg void OnViewMinimized();
     afx_msg void OnUpdateViewMinimized(CCmdUI* pCmdUI);
+    // The toolbar customisation sheet, modal.
+    afx_msg void OnViewCustomize();
     afx_msg void OnHelpContents();
     afx_msg LRESULT OnFullScreenChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()

@@ -74,6 +74,7 @@
 #define IDS_TB_MENUBAR 22094        // "Menüleiste"
 #define IDS_TB_COMMANDS 22095       // "Befehle"
 #define IDS_TB_VIEWS 22096          // "Ansichten"
+#define IDS_CUSTOMIZE 20538         // "Anpassen": the toolbar customisation sheet
 // Zoom tools of the recording page.
 #define ID_ZOOM_STEP 22166   // "&Schrittweise"
 #define ID_ZOOM_ACTUAL 22167 // "&Orginalgrösse"

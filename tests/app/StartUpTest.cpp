@@ -16,7 +16,10 @@
 #include "uilib/bars/CustomToolBar.h"
 #include "uilib/bars/MenuBar.h"
 #include "uilib/bars/TBMenuBtn.h"
+#include "uilib/bars/ToolBarCmdPage.h"
 #include "uilib/bars/ToolBarManager.h"
+#include "uilib/bars/BtnGroup.h"
+#include "PropertySheet.h"
 #include "uilib/frames/mdi/MDIChildWnd.h"
 #include "uilib/frames/mdi/MultiDocTemplate.h"
 #include <htmlhelp.h>
@@ -529,6 +532,71 @@ TEST_F(FirstStart, MenusFollowTheDocument)
     pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
     PumpMessages(20);
     EXPECT_EQ(document, MenuTitles(pFrame));
+}
+
+// What the customisation sheet showed while it ran.
+struct SheetSeen
+{
+    bool bSeen = false;
+    int nPages = 0;
+    bool bHelpButton = true;
+    bool bCustomising = false;
+    std::vector<std::string> groups;
+    SECToolBarManager* pManager = NULL;
+};
+SheetSeen* g_pSheetSeen = NULL;
+
+BOOL CALLBACK FindSheet(HWND hWnd, LPARAM lParam)
+{
+    char caption[64] = "";
+    ::GetWindowTextA(hWnd, caption, sizeof(caption));
+    if (!::IsWindowVisible(hWnd) || std::string(caption) != "Anpassen")
+        return TRUE;
+    *(HWND*)lParam = hWnd;
+    return FALSE;
+}
+
+void CALLBACK LookAtSheet(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    HWND hSheet = NULL;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindSheet, (LPARAM)&hSheet);
+    CPropertySheet* pSheet = DYNAMIC_DOWNCAST(CPropertySheet, CWnd::FromHandlePermanent(hSheet));
+    if (g_pSheetSeen == NULL || pSheet == NULL)
+        return;
+    ::KillTimer(NULL, nTimer);
+    SheetSeen& seen = *g_pSheetSeen;
+    seen.bSeen = true;
+    seen.nPages = pSheet->GetPageCount();
+    HWND hHelp = ::GetDlgItem(hSheet, IDHELP);
+    seen.bHelpButton = hHelp != NULL && ::IsWindowVisible(hHelp);
+    seen.bCustomising = seen.pManager->InConfigMode() != FALSE;
+    pSheet->SetActivePage(1);
+    SECToolBarCmdPage* pCommands = DYNAMIC_DOWNCAST(SECToolBarCmdPage, pSheet->GetPage(1));
+    for (int i = 0; pCommands != NULL && i < pCommands->GetGroupCount(); i++)
+        seen.groups.push_back((LPCSTR)pCommands->GetGroup(i)->GetTitle());
+    ::PostMessageA(hSheet, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(FirstStart, CustomisationSheetOffersTheDefaultToolBars)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    EXPECT_TRUE(IsEnabled(pFrame, ID_VIEW_CUSTOMIZE));
+    SheetSeen seen;
+    seen.pManager = pFrame->GetToolBarManager();
+    g_pSheetSeen = &seen;
+    ::SetTimer(NULL, 0, 50, LookAtSheet);
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_CUSTOMIZE);
+    g_pSheetSeen = NULL;
+    ASSERT_TRUE(seen.bSeen);
+    EXPECT_EQ(2, seen.nPages);
+    EXPECT_FALSE(seen.bHelpButton);
+    EXPECT_TRUE(seen.bCustomising);
+    const std::vector<std::string> groups = {"Hauptsymbolleiste", "Aufzeichnung", "Analyse",
+                                             "Zoom",              "Ansichten",    "Men\xFCleiste"};
+    EXPECT_EQ(groups, seen.groups);
+    EXPECT_FALSE(pFrame->GetToolBarManager()->InConfigMode());
 }
 
 // Documents open in a frame: in every template, those with a view.

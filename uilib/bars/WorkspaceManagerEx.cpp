@@ -67,8 +67,8 @@ int FindName(const CStringArray& names, const CString& strName)
 
 SECWorkspaceManagerEx::SECWorkspaceManagerEx()
     : m_pFrame(NULL), m_bLoaded(FALSE), m_strFileFilter(_T("*.wsp")), m_strBaseKey(kDefaultBaseKey),
-      m_hRoot(HKEY_CURRENT_USER), m_nStorageMode(storeProfile), m_bListInAppSection(FALSE), m_nActiveChildShowCmd(SW_SHOWNORMAL),
-      m_nRecentLimit(8), m_bOldVersionTree(FALSE)
+      m_hRoot(HKEY_CURRENT_USER), m_nStorageMode(storeProfile), m_bListInAppSection(FALSE),
+      m_nActiveChildShowCmd(SW_SHOWNORMAL), m_nRecentLimit(8), m_bOldVersionTree(FALSE)
 {
 }
 
@@ -93,7 +93,8 @@ void SECWorkspaceManagerEx::SetStorageMode(int nMode, BOOL bListInAppSection)
     m_bListInAppSection = bListInAppSection;
 }
 
-void SECWorkspaceManagerEx::SetRegistryInfo(LPCTSTR lpszBaseKey, int nMode, HKEY hRoot, BOOL bListInAppSection)
+void SECWorkspaceManagerEx::SetRegistryInfo(LPCTSTR lpszBaseKey, int nMode, HKEY hRoot,
+                                            BOOL bListInAppSection)
 {
     m_strBaseKey = lpszBaseKey != NULL ? lpszBaseKey : _T("");
     m_hRoot = hRoot;
@@ -102,9 +103,8 @@ void SECWorkspaceManagerEx::SetRegistryInfo(LPCTSTR lpszBaseKey, int nMode, HKEY
         m_strBaseKey += _T("\\");
 }
 
-SECWndPlugIn* SECWorkspaceManagerEx::CreatePlugIn(CRuntimeClass* pClass, CWnd* pHost,
-                                                                        LPCTSTR lpszBaseKey, int nMode,
-                                                                        BOOL bListInAppSection)
+SECWndPlugIn* SECWorkspaceManagerEx::CreatePlugIn(CRuntimeClass* pClass, CWnd* pHost, LPCTSTR lpszBaseKey,
+                                                  int nMode, BOOL bListInAppSection)
 {
     if (pClass == NULL)
         return NULL;
@@ -237,7 +237,12 @@ BOOL SECWorkspaceManagerEx::StoreTree(SECPersistentTreeNode* pRoot, const CStrin
     }
     SECRegistry registry;
     if (registry.Connect(m_hRoot))
+    {
         registry.DeleteKey(m_strBaseKey + strTemp, TRUE);
+        // A name never stored before leaves no empty key behind.
+        if (!bStored)
+            registry.DeleteKey(m_strBaseKey + strName, FALSE);
+    }
     return bStored;
 }
 
@@ -281,8 +286,10 @@ BOOL SECWorkspaceManagerEx::LoadWorkspace(CString strName, BOOL bSilent)
     BOOL bOldVersion = FALSE;
     SECPersistentTreeNode* pRoot = ReadTree(factory, strName, bOldVersion);
     // Checked before anything open is touched: without the frames there is nothing to restore.
+    // A node listed but not stored comes back empty.
     SECPersistentTreeNode* pFrames = pRoot != NULL ? pRoot->FindChild(_T("Frames")) : NULL;
-    if (pFrames == NULL || pFrames->FindChild(_T("MainFrame")) == NULL)
+    SECPersistentTreeNode* pMainFrame = pFrames != NULL ? pFrames->FindChild(_T("MainFrame")) : NULL;
+    if (pMainFrame == NULL || pMainFrame->GetKeyValueCount() == 0)
     {
         if (!bSilent)
             ShowMessage(IDS_SEC_WS_INVALID);
@@ -457,7 +464,8 @@ BOOL SECWorkspaceManagerEx::ChooseWorkspaceFile(CString& strName, BOOL bForSave)
     DWORD dwFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST;
     if (!bForSave)
         dwFlags |= OFN_FILEMUSTEXIST;
-    CFileDialog dialog(!bForSave, strDefExt.IsEmpty() ? NULL : (LPCTSTR)strDefExt, NULL, dwFlags, strFilter, m_pFrame);
+    CFileDialog dialog(!bForSave, strDefExt.IsEmpty() ? NULL : (LPCTSTR)strDefExt, NULL, dwFlags, strFilter,
+                       m_pFrame);
     dialog.m_ofn.lpstrTitle = strTitle;
     if (dialog.DoModal() != IDOK)
         return FALSE;
@@ -488,7 +496,8 @@ BOOL SECWorkspaceManagerEx::ApplyWorkspaceEdits(const CStringArray& oldNames, CS
         return FALSE;
     BOOL bResult = TRUE;
     for (int i = 0; i < deletedNames.GetSize(); i++)
-        if (!IsValidRegistryName(deletedNames[i]) || !registry.DeleteKey(m_strBaseKey + deletedNames[i], TRUE))
+        if (!IsValidRegistryName(deletedNames[i]) ||
+            !registry.DeleteKey(m_strBaseKey + deletedNames[i], TRUE))
             bResult = FALSE;
     const int nPairs = (int)std::min(oldNames.GetSize(), newNames.GetSize());
     for (int i = 0; i < nPairs; i++)
@@ -723,7 +732,8 @@ void SECWorkspaceManagerEx::OnUpdateRecent(CCmdUI* pCmdUI)
         {
             CString strMore;
             strMore.LoadString(IDS_SEC_WS_MORE);
-            pMenu->InsertMenu(nPos + nShown, MF_BYPOSITION | MF_STRING, ID_SEC_WORKSPACE_MRU_FIRST + nShown, strMore);
+            pMenu->InsertMenu(nPos + nShown, MF_BYPOSITION | MF_STRING, ID_SEC_WORKSPACE_MRU_FIRST + nShown,
+                              strMore);
         }
         pMenu->EnableMenuItem(ID_SEC_WORKSPACE_MRU_FIRST + nShown, MF_BYCOMMAND | MF_ENABLED);
     }

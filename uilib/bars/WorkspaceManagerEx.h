@@ -66,12 +66,13 @@ class SECWorkspaceManagerEx : public tessaron::foundation::SECWndPlugIn
     virtual BOOL OnCloseWorkspace(CPtrList& controlBars, CFrameWnd* pFrame);
     virtual BOOL RestoreAdditionalView(CDocument* pDoc, CFrameWnd* pFrame, SECPersistentTreeNode* pNode);
     virtual SECPersistentTreeNode* WriteAdditionalView(CDocument* pDoc, CView* pView, CFrameWnd* pFrame,
-                                                       SECPTNFactory& factory, SECPersistentTreeNode* pFrameNode,
-                                                       int nIndex);
+                                                       SECPTNFactory& factory,
+                                                       SECPersistentTreeNode* pFrameNode, int nIndex);
     virtual BOOL ReadMainFrame(SECPersistentTreeNode* pFrames);
     virtual BOOL WriteMainFrame(SECPTNFactory& factory, SECPersistentTreeNode* pFrames);
     virtual BOOL ReadChildFrames(SECPersistentTreeNode* pFrames, CFrameWnd*& pActiveFrame);
-    virtual BOOL WriteChildFrames(SECPTNFactory& factory, SECPersistentTreeNode* pFrames, CFrameWnd* pActiveChild);
+    virtual BOOL WriteChildFrames(SECPTNFactory& factory, SECPersistentTreeNode* pFrames,
+                                  CFrameWnd* pActiveChild);
     virtual BOOL ReadViewFrame(SECPersistentTreeNode* pNode, CDocument*& pDoc, CFrameWnd*& pPreviousFrame,
                                CFrameWnd*& pActiveFrame);
     virtual SECPersistentTreeNode* WriteViewFrame(CDocument* pDoc, CView* pView, CFrameWnd* pFrame,
@@ -87,7 +88,8 @@ class SECWorkspaceManagerEx : public tessaron::foundation::SECWndPlugIn
                                            const CString& strPathName);
     virtual BOOL ReadDockedViewFloating(CFrameWnd* pFrame, SECPersistentTreeNode* pNode, CDocument* pDoc);
     virtual BOOL ReadDockedViewFloatingForNewDocument(SECPersistentTreeNode* pNode, CDocument* pDoc);
-    virtual CFrameWnd* CreateFrameForDocument(CDocTemplate* pTemplate, CDocument* pDoc, CFrameWnd* pPreviousFrame);
+    virtual CFrameWnd* CreateFrameForDocument(CDocTemplate* pTemplate, CDocument* pDoc,
+                                              CFrameWnd* pPreviousFrame);
     virtual CFrameWnd* ReadDockedViewForDocument(SECPersistentTreeNode* pNode, CDocTemplate* pTemplate,
                                                  CDocument* pDoc, CFrameWnd* pPreviousFrame);
     virtual void ActivateChild(CFrameWnd* pFrame);
@@ -105,8 +107,9 @@ class SECWorkspaceManagerEx : public tessaron::foundation::SECWndPlugIn
     // The frames' set-up of a workspace plug-in: an object of pClass (a window plug-in), given
     // the registry information below HKEY_CURRENT_USER when it is a workspace manager, plugged
     // into pHost. NULL for a NULL class or when plugging in fails (nothing left over).
-    static tessaron::foundation::SECWndPlugIn* CreatePlugIn(CRuntimeClass* pClass, CWnd* pHost, LPCTSTR lpszBaseKey,
-                                                            int nMode, BOOL bListInAppSection);
+    static tessaron::foundation::SECWndPlugIn* CreatePlugIn(CRuntimeClass* pClass, CWnd* pHost,
+                                                            LPCTSTR lpszBaseKey, int nMode,
+                                                            BOOL bListInAppSection);
     // Names become keys below the base key: an empty name or one with "\" is refused.
     static BOOL IsValidRegistryName(const CString& strName);
 

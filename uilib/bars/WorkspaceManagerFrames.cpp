@@ -152,7 +152,8 @@ BOOL SECWorkspaceManagerEx::WriteChildFrames(SECPTNFactory& factory, SECPersiste
                 SECPersistentTreeNode* pFrameNode = NULL;
                 if (!written.Lookup(pFrame, pFrameNode))
                 {
-                    pFrameNode = WriteViewFrame(pDoc, pView, pFrame, pActiveChild, factory, pDocNode, nViewFrame++);
+                    pFrameNode =
+                        WriteViewFrame(pDoc, pView, pFrame, pActiveChild, factory, pDocNode, nViewFrame++);
                     if (pFrameNode != NULL)
                         written.SetAt(pFrame, pFrameNode);
                 }
@@ -193,9 +194,10 @@ SECPersistentTreeNode* SECWorkspaceManagerEx::WriteViewFrame(CDocument* pDoc, CV
     return pNode;
 }
 
-SECPersistentTreeNode* SECWorkspaceManagerEx::WriteAdditionalView(CDocument* pDoc, CView* pView, CFrameWnd* pFrame,
-                                                                  SECPTNFactory& factory,
-                                                                  SECPersistentTreeNode* pFrameNode, int nIndex)
+SECPersistentTreeNode* SECWorkspaceManagerEx::WriteAdditionalView(CDocument* pDoc, CView* pView,
+                                                                  CFrameWnd* pFrame, SECPTNFactory& factory,
+                                                                  SECPersistentTreeNode* pFrameNode,
+                                                                  int nIndex)
 {
     if (pDoc == NULL || pView == NULL || pFrame == NULL || pFrameNode == NULL)
         return NULL;
@@ -264,7 +266,8 @@ BOOL SECWorkspaceManagerEx::ReadFrames(SECPersistentTreeNode* pRoot, CFrameWnd*&
 
 BOOL SECWorkspaceManagerEx::ReadMainFrame(SECPersistentTreeNode* pFrames)
 {
-    SECPersistentTreeNode* pNode = pFrames != NULL && m_pFrame != NULL ? pFrames->FindChild(kMainFrame) : NULL;
+    SECPersistentTreeNode* pNode =
+        pFrames != NULL && m_pFrame != NULL ? pFrames->FindChild(kMainFrame) : NULL;
     if (pNode == NULL)
         return FALSE;
     WINDOWPLACEMENT wp = {};
@@ -301,8 +304,8 @@ BOOL SECWorkspaceManagerEx::ReadChildFrames(SECPersistentTreeNode* pFrames, CFra
     return TRUE;
 }
 
-BOOL SECWorkspaceManagerEx::ReadViewFrame(SECPersistentTreeNode* pNode, CDocument*& pDoc, CFrameWnd*& pPreviousFrame,
-                                          CFrameWnd*& pActiveFrame)
+BOOL SECWorkspaceManagerEx::ReadViewFrame(SECPersistentTreeNode* pNode, CDocument*& pDoc,
+                                          CFrameWnd*& pPreviousFrame, CFrameWnd*& pActiveFrame)
 {
     if (pNode == NULL)
         return FALSE;
@@ -365,12 +368,14 @@ BOOL SECWorkspaceManagerEx::ReadViewFrame(SECPersistentTreeNode* pNode, CDocumen
     return TRUE;
 }
 
-BOOL SECWorkspaceManagerEx::RestoreAdditionalView(CDocument* pDoc, CFrameWnd* pFrame, SECPersistentTreeNode* pNode)
+BOOL SECWorkspaceManagerEx::RestoreAdditionalView(CDocument* pDoc, CFrameWnd* pFrame,
+                                                  SECPersistentTreeNode* pNode)
 {
     return pDoc != NULL && pFrame != NULL && pNode != NULL;
 }
 
-CFrameWnd* SECWorkspaceManagerEx::OpenDocument(CDocTemplate* pTemplate, const CString& strPathName, CDocument*& pDoc)
+CFrameWnd* SECWorkspaceManagerEx::OpenDocument(CDocTemplate* pTemplate, const CString& strPathName,
+                                               CDocument*& pDoc)
 {
     if (pTemplate == NULL)
         return NULL;
@@ -387,19 +392,21 @@ CDocument* SECWorkspaceManagerEx::ReadDockedViewBarID(SECPersistentTreeNode* pNo
     SECMultiDocTemplate* pSecTemplate = DYNAMIC_DOWNCAST(SECMultiDocTemplate, pTemplate);
     if (nBarID == 0 || pSecTemplate == NULL)
         return NULL;
-    CDocument* pDoc = pSecTemplate->OpenDocumentFileEx(strPathName.IsEmpty() ? NULL : (LPCTSTR)strPathName, TRUE,
-                                                       TRUE, (UINT)nBarID);
+    CDocument* pDoc = pSecTemplate->OpenDocumentFileEx(strPathName.IsEmpty() ? NULL : (LPCTSTR)strPathName,
+                                                       TRUE, TRUE, (UINT)nBarID);
     if (pDoc != NULL)
         ReadDockedViewFloatingForNewDocument(pNode, pDoc);
     return pDoc;
 }
 
-BOOL SECWorkspaceManagerEx::ReadDockedViewFloatingForNewDocument(SECPersistentTreeNode* pNode, CDocument* pDoc)
+BOOL SECWorkspaceManagerEx::ReadDockedViewFloatingForNewDocument(SECPersistentTreeNode* pNode,
+                                                                 CDocument* pDoc)
 {
     return ReadDockedViewFloating(NULL, pNode, pDoc);
 }
 
-BOOL SECWorkspaceManagerEx::ReadDockedViewFloating(CFrameWnd* pFrame, SECPersistentTreeNode* pNode, CDocument* pDoc)
+BOOL SECWorkspaceManagerEx::ReadDockedViewFloating(CFrameWnd* pFrame, SECPersistentTreeNode* pNode,
+                                                   CDocument* pDoc)
 {
     if (pNode == NULL || pDoc == NULL || !ReadBool(pNode, kDockedFloating, false))
         return FALSE;
@@ -432,8 +439,9 @@ BOOL SECWorkspaceManagerEx::ReadDockedViewFloating(CFrameWnd* pFrame, SECPersist
     return TRUE;
 }
 
-CFrameWnd* SECWorkspaceManagerEx::ReadDockedViewForDocument(SECPersistentTreeNode* pNode, CDocTemplate* pTemplate,
-                                                            CDocument* pDoc, CFrameWnd* pPreviousFrame)
+CFrameWnd* SECWorkspaceManagerEx::ReadDockedViewForDocument(SECPersistentTreeNode* pNode,
+                                                            CDocTemplate* pTemplate, CDocument* pDoc,
+                                                            CFrameWnd* pPreviousFrame)
 {
     int nBarID = 0;
     pNode->GetKeyValue(kDockedBarID, nBarID, 0);

@@ -40,8 +40,8 @@ CWorkspaceApp::CWorkspaceApp(int nMode, CRuntimeClass* pManagerClass)
     pApp->AddDocTemplate(m_pTemplateB);
 
     m_pFrame = new CWsMainFrame;
-    m_pFrame->Create(NULL, _T("Arbeitsbereich-Test"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 840, 640), NULL,
-                     MAKEINTRESOURCE(IDR_WS_MAIN));
+    m_pFrame->Create(NULL, _T("Arbeitsbereich-Test"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                     CRect(40, 40, 840, 640), NULL, MAKEINTRESOURCE(IDR_WS_MAIN));
     m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
     pApp->m_pMainWnd = m_pFrame;
     // The frame's own commands are answered by the workspace manager; nothing else is disabled.
@@ -248,7 +248,8 @@ void ReadKey(HKEY hKey, const std::string& path, std::vector<StoredNode>& nodes)
         if (::RegEnumValue(hKey, i, szName, &cchName, NULL, &dwType, data, &cbData) != ERROR_SUCCESS)
             break;
         data[cbData] = data[cbData + 1] = 0;
-        node.values.emplace_back(szName, dwType == REG_SZ ? std::string((const char*)data) : std::string("<type>"));
+        node.values.emplace_back(szName,
+                                 dwType == REG_SZ ? std::string((const char*)data) : std::string("<type>"));
     }
     nodes.push_back(node);
     for (DWORD i = 0;; i++)
@@ -307,4 +308,81 @@ void DeleteRegistryTree(HKEY hRoot, const std::string& key)
 {
     ::RegDeleteTree(hRoot, key.c_str());
     ::RegDeleteKey(hRoot, key.c_str());
+}
+
+// ---- storage of the tests' workspaces
+
+const char kWorkspaceBaseKey[] = "Software\\Tessaron\\DefWorkspace";
+const WorkspaceMode kWorkspaceModes[2] = {{SECWorkspaceManagerEx::storeProfile, "INI file"},
+                                          {SECWorkspaceManagerEx::storeRegistry, "registry"}};
+
+std::string WorkspaceName(int nMode, const char* stem)
+{
+    return nMode == SECWorkspaceManagerEx::storeProfile ? TempFolder() + stem + ".wsp" : std::string(stem);
+}
+
+namespace
+{
+std::string NodeKey(const std::string& name, const std::string& path)
+{
+    std::string key = std::string(kWorkspaceBaseKey) + "\\" + name + "\\" + path;
+    std::replace(key.begin(), key.end(), '.', '\\');
+    return key;
+}
+} // namespace
+
+std::vector<StoredNode> StoredTree(int nMode, const std::string& name)
+{
+    if (nMode == SECWorkspaceManagerEx::storeProfile)
+        return ReadIniTree(name);
+    return ReadRegistryTree(HKEY_CURRENT_USER, NodeKey(name, "WorkState_v1_2"));
+}
+
+void DeleteStoredNode(int nMode, const std::string& name, const std::string& path)
+{
+    if (nMode != SECWorkspaceManagerEx::storeProfile)
+    {
+        DeleteRegistryTree(HKEY_CURRENT_USER, NodeKey(name, path));
+        return;
+    }
+    for (const StoredNode& node : ReadIniTree(name))
+        if (node.path == path || node.path.compare(0, path.size() + 1, path + ".") == 0)
+            ::WritePrivateProfileString(node.path.c_str(), NULL, NULL, name.c_str());
+    ::WritePrivateProfileString(NULL, NULL, NULL, name.c_str());
+}
+
+void SetStoredValue(int nMode, const std::string& name, const std::string& path, const std::string& key,
+                    const std::string& value)
+{
+    if (nMode == SECWorkspaceManagerEx::storeProfile)
+    {
+        ::WritePrivateProfileString(path.c_str(), key.c_str(), value.c_str(), name.c_str());
+        ::WritePrivateProfileString(NULL, NULL, NULL, name.c_str());
+        return;
+    }
+    std::vector<BYTE> data(value.begin(), value.end());
+    data.push_back(0);
+    SetStoredRaw(name, path, key, REG_SZ, data);
+}
+
+void SetStoredRaw(const std::string& name, const std::string& path, const std::string& key, DWORD dwType,
+                  const std::vector<BYTE>& data)
+{
+    HKEY hKey;
+    if (::RegOpenKeyEx(HKEY_CURRENT_USER, NodeKey(name, path).c_str(), 0, KEY_SET_VALUE, &hKey) !=
+        ERROR_SUCCESS)
+        return;
+    ::RegSetValueEx(hKey, key.c_str(), 0, dwType, data.data(), (DWORD)data.size());
+    ::RegCloseKey(hKey);
+}
+
+WorkspaceRegistryCleaner::WorkspaceRegistryCleaner()
+{
+    DeleteRegistryTree(HKEY_CURRENT_USER, kWorkspaceBaseKey);
+}
+
+WorkspaceRegistryCleaner::~WorkspaceRegistryCleaner()
+{
+    DeleteRegistryTree(HKEY_CURRENT_USER, kWorkspaceBaseKey);
+    ::RegDeleteKey(HKEY_CURRENT_USER, "Software\\Tessaron");
 }

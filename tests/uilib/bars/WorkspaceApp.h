@@ -128,3 +128,29 @@ std::string ValueOf(const StoredNode* pNode, const std::string& key);
 std::vector<BYTE> DecodeLetters(const std::string& text);
 // Deletes a registry key with everything below it.
 void DeleteRegistryTree(HKEY hRoot, const std::string& key);
+
+// The registry key below which the tests' workspaces are stored, the two storage modes, the
+// name a mode stores a workspace under and the tree stored there.
+extern const char kWorkspaceBaseKey[];
+struct WorkspaceMode
+{
+    int nMode;
+    const char* label;
+};
+extern const WorkspaceMode kWorkspaceModes[2];
+std::string WorkspaceName(int nMode, const char* stem);
+std::vector<StoredNode> StoredTree(int nMode, const std::string& name);
+// A stored node damaged the way a test needs: removed with what is below it, or one value set
+// (as text; in the registry also as raw data of another type).
+void DeleteStoredNode(int nMode, const std::string& name, const std::string& path);
+void SetStoredValue(int nMode, const std::string& name, const std::string& path, const std::string& key,
+                    const std::string& value);
+void SetStoredRaw(const std::string& name, const std::string& path, const std::string& key, DWORD dwType,
+                  const std::vector<BYTE>& data);
+
+// What a test wrote below the workspace key goes, before and after.
+struct WorkspaceRegistryCleaner
+{
+    WorkspaceRegistryCleaner();
+    ~WorkspaceRegistryCleaner();
+};

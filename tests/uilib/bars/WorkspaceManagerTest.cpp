@@ -12,43 +12,6 @@ using namespace testing_support;
 
 namespace
 {
-const char kBaseKey[] = "Software\\Tessaron\\DefWorkspace";
-
-struct Mode
-{
-    int nMode;
-    const char* label;
-};
-const Mode kModes[] = {{SECWorkspaceManagerEx::storeProfile, "INI file"},
-                       {SECWorkspaceManagerEx::storeRegistry, "registry"}};
-
-// The name a mode stores the workspace under, and the tree stored there.
-std::string WorkspaceName(int nMode, const char* stem)
-{
-    return nMode == SECWorkspaceManagerEx::storeProfile ? TempFolder() + stem + ".wsp" : std::string(stem);
-}
-
-std::vector<StoredNode> StoredTree(int nMode, const std::string& name)
-{
-    if (nMode == SECWorkspaceManagerEx::storeProfile)
-        return ReadIniTree(name);
-    return ReadRegistryTree(HKEY_CURRENT_USER, std::string(kBaseKey) + "\\" + name + "\\WorkState_v1_2");
-}
-
-// What a test wrote below the workspace key goes, before and after.
-struct RegistryCleaner
-{
-    RegistryCleaner()
-    {
-        DeleteRegistryTree(HKEY_CURRENT_USER, kBaseKey);
-    }
-    ~RegistryCleaner()
-    {
-        DeleteRegistryTree(HKEY_CURRENT_USER, kBaseKey);
-        ::RegDeleteKey(HKEY_CURRENT_USER, "Software\\Tessaron");
-    }
-};
-
 WINDOWPLACEMENT PlacementOf(CWnd* pWnd)
 {
     WINDOWPLACEMENT wp = {};
@@ -188,7 +151,8 @@ std::vector<StoredNode> Golden(const Scene& s, bool bIni)
           {"IsActiveChildFrame", "True"},
           {"IsFrameVisible", "True"},
           {"ptn_Child1", "AdditionalViewPerFrame-0"}}},
-        {doc3 + ".ViewFrame-0.AdditionalViewPerFrame-0", {{"DocumentString", "Helvon.WsB"}, {"DocTemplateIndex", "0"}}},
+        {doc3 + ".ViewFrame-0.AdditionalViewPerFrame-0",
+         {{"DocumentString", "Helvon.WsB"}, {"DocTemplateIndex", "0"}}},
     };
     if (!bIni)
     {
@@ -255,12 +219,12 @@ void ExpectPlacement(const std::vector<StoredNode>& stored, const std::string& p
 
 TEST(WorkspaceManager, SavedWorkspaceMatchesHandWrittenDataAndComesBackAfterClosing)
 {
-    RegistryCleaner cleaner;
-    for (const Mode& mode : kModes)
+    WorkspaceRegistryCleaner cleaner;
+    for (const WorkspaceMode& mode : kWorkspaceModes)
     {
         SCOPED_TRACE(mode.label);
         ProfileScope profile(mode.nMode == SECWorkspaceManagerEx::storeProfile ? ProfileScope::iniFile
-                                                                                : ProfileScope::registry);
+                                                                               : ProfileScope::registry);
         MessageBoxes boxes;
         CWorkspaceApp app(mode.nMode);
         ASSERT_TRUE(app.m_pManager != NULL);
@@ -285,7 +249,8 @@ TEST(WorkspaceManager, SavedWorkspaceMatchesHandWrittenDataAndComesBackAfterClos
         ExpectPlacement(stored, docs + "0.ViewFrame-1", "WindowPlacement", scene.wpA2);
         ExpectPlacement(stored, docs + "3.ViewFrame-0", "WindowPlacement", scene.wpB1);
         WINDOWPLACEMENT wpDocked = {};
-        ASSERT_TRUE(DecodePlacement(ValueOf(FindNode(stored, docs + "1.ViewFrame-0"), "DockedViewFloatingWP"), wpDocked));
+        ASSERT_TRUE(DecodePlacement(ValueOf(FindNode(stored, docs + "1.ViewFrame-0"), "DockedViewFloatingWP"),
+                                    wpDocked));
         EXPECT_EQ(scene.rectDockedFloat.TopLeft(), CRect(wpDocked.rcNormalPosition).TopLeft());
         EXPECT_TRUE(FindNode(stored, "WorkState_v1_2.DockState") != NULL);
 
