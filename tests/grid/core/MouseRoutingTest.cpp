@@ -114,8 +114,30 @@ TEST(GridMouseRouting, DragBelowTheGridScrollsUntilRelease)
     PumpMessages(300);
     EXPECT_EQ(nTop, w.g.GetTopRow());
 
+    // Esc during the drag ends it and the scrolling.
+    w.g.SetTopRow(1, GX_UPDATENOW);
+    PumpMessages(::GetDoubleClickTime() + 50);
+    MoveMouseTo(w.CellCenter(2, 2));
+    SendLeftButton(true);
+    MoveMouseTo(w.BelowGrid(30));
+    PumpMessages(300);
+    ASSERT_TRUE(w.g.m_bAutoScroll);
+    INPUT esc[2] = {};
+    esc[0].type = esc[1].type = INPUT_KEYBOARD;
+    esc[0].ki.wVk = esc[1].ki.wVk = VK_ESCAPE;
+    esc[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, esc, sizeof(INPUT));
+    PumpMessages(100);
+    EXPECT_FALSE(w.g.m_bAutoScroll);
+    EXPECT_EQ(NULL, ::GetCapture());
+    nTop = w.g.GetTopRow();
+    PumpMessages(300);
+    EXPECT_EQ(nTop, w.g.GetTopRow());
+    SendLeftButton(false);
+
     // A press in the column headers scrolls no rows.
     w.g.SetTopRow(1, GX_UPDATENOW);
+    PumpMessages(::GetDoubleClickTime() + 50);
     MoveMouseTo(w.CellCenter(0, 2));
     SendLeftButton(true);
     MoveMouseTo(w.BelowGrid(30));
