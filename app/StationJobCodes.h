@@ -23,6 +23,7 @@ enum StationJobCode
     JobConnect = 19,
     JobAddress = 20,
     JobTimeouts = 21,
+    JobSerialNumber = 22,     // write variable 18 (argument 1: commit)
     JobOperatingHours = 24,
     JobLongLife = 25,
     JobLongLifeParameters = 29,

@@ -49,10 +49,10 @@ class TestBrowser : public CGXBrowserWnd
 struct BrowserWindow
 {
     CWnd parent;
-    TestBrowser* g = new TestBrowser;
+    // The library (and its component factory) must be there before the grid is made.
+    TestBrowser* g = (EnsureGridLibrary(), new TestBrowser);
     BrowserWindow()
     {
-        EnsureGridLibrary();
         parent.CreateEx(0, AfxRegisterWndClass(0), _T("Browser"), WS_POPUP | WS_VISIBLE,
                         CRect(20, 20, 420, 270), NULL, 0);
         g->Create(WS_VISIBLE, CRect(0, 0, 400, 250), &parent, 100);
@@ -506,6 +506,17 @@ TEST(GridBrowser, DeleteKeyDeletesSelectedRecords)
     w.g->GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(rows));
     Press(VK_DELETE);
     EXPECT_EQ(1, w.g->GetRecordCount());
+
+    // Without a row selection Delete empties the current field of the record, buffered.
+    w.g->GetParam()->m_SelectedRanges.DeleteAll();
+    w.g->ChangeCurrentCell(1, 2, 0x0A);
+    w.g->GetParam()->m_wDeleteHandling = 1; // the grid clears, not the edit control
+    Press(VK_DELETE);
+    EXPECT_EQ(CGXBrowseParam::modeEdit, w.g->GetEditMode());
+    EXPECT_STREQ("", w.g->GetStoredValueText(1, 2));
+    EXPECT_STREQ("r3c2", w.Data(1, 2));
+    ASSERT_TRUE(w.g->Update());
+    EXPECT_STREQ("", w.Data(1, 2));
 }
 
 // Before the selection changes a pending record is written; a record that cannot be written
@@ -535,4 +546,20 @@ TEST(GridBrowser, SelectingWritesThePendingRecord)
         w.g->bRefuse = FALSE;
         w.g->CancelRecord();
     }
+}
+
+// A row inserted among moved rows is a new empty record; every other row keeps its record.
+TEST(GridBrowser, InsertingAmongMovedRowsKeepsTheirRecords)
+{
+    BrowserWindow w;
+    ASSERT_TRUE(w.g->MoveRows(3, 3, 1));
+    ASSERT_TRUE(w.g->InsertRows(2, 1));
+    EXPECT_EQ(4, w.g->GetRecordCount());
+    const char* expected[] = {"r3c1", "", "r1c1", "r2c1"};
+    for (ROWCOL nRow = 1; nRow <= 4; nRow++)
+        EXPECT_STREQ(expected[nRow - 1], w.g->GetStoredValueText(nRow, 1)) << "row " << nRow;
+    ASSERT_TRUE(w.g->SetValueRange(CGXCellRange(2, 1), "neu"));
+    ASSERT_TRUE(w.g->Update());
+    EXPECT_STREQ("neu", w.g->GetStoredValueText(2, 1));
+    EXPECT_STREQ("r1c1", w.g->GetStoredValueText(3, 1));
 }

@@ -48,6 +48,19 @@ CString DlgText(CWnd* pDlg, UINT nID)
     return text;
 }
 
+// The sheet, recording how its caption was last told to look.
+class RecordingSheet : public SECToolBarSheet
+{
+  public:
+    int m_nLastNcActivate = -1;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_NCACTIVATE)
+            m_nLastNcActivate = wParam != 0;
+        return SECToolBarSheet::WindowProc(message, wParam, lParam);
+    }
+};
+
 // The customisation sheet with both pages over a managed frame, to the right of the frame.
 class Customisation
 {
@@ -71,14 +84,19 @@ class Customisation
     Customisation(const Customisation&) = delete;
     Customisation& operator=(const Customisation&) = delete;
 
-    // Opens the sheet on a page; the commands page gets two categories.
-    void Open(int nPage = 0)
+    // Both pages on the sheet, starting at nPage; the commands page gets two categories.
+    void AddPages(int nPage)
     {
         m_cmdPage.AddButtonGroup(_T("Rot-Gr\xFC" "n"), kGroupOne, 3);
         m_cmdPage.AddButtonGroup(_T("Andere"), kGroupTwo, 2);
         m_sheet.Construct(_T("Anpassen"), m_frame.m_pFrame, (UINT)nPage);
         m_sheet.AddPage(&m_barsPage);
         m_sheet.AddPage(&m_cmdPage);
+    }
+    // Opens the sheet modeless.
+    void Open(int nPage = 0)
+    {
+        AddPages(nPage);
         ASSERT_TRUE(m_sheet.Create(m_frame.m_pFrame));
         m_sheet.SetWindowPos(NULL, 700, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         PumpMessages(50);
@@ -154,7 +172,7 @@ class Customisation
     }
 
     ManagedFrame m_frame;
-    SECToolBarSheet m_sheet;
+    RecordingSheet m_sheet;
     SECToolBarsPage m_barsPage;
     SECToolBarCmdPage m_cmdPage;
 };
@@ -652,4 +670,84 @@ TEST(ToolBarSheet, TheMDIFrameTooRefusesClicksAndClosingWhileCustomising)
     pFrame->SetControlBarManager(NULL);
     pFrame->DestroyWindow();
     PumpMessages(10);
+}
+
+namespace
+{
+// What the timer saw while the sheet ran modally, after dragging a button between toolbars.
+struct ModalRun
+{
+    Customisation* pCustomisation;
+    bool bSeen = false;
+    bool bFrameEnabled = false, bViewEnabled = true, bCustomising = false;
+    std::vector<UINT> secondAfterDrag;
+};
+ModalRun* s_pModalRun = NULL;
+
+void CALLBACK DriveModalSheet(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    ModalRun& run = *s_pModalRun;
+    Customisation& c = *run.pCustomisation;
+    if (c.m_sheet.m_hWnd == NULL || !c.m_sheet.IsWindowVisible())
+        return;
+    ::KillTimer(NULL, nIDEvent);
+    run.bSeen = true;
+    run.bFrameEnabled = c.m_frame.m_pFrame->IsWindowEnabled() != FALSE;
+    run.bViewEnabled = c.m_frame.m_view.IsWindowEnabled() != FALSE;
+    run.bCustomising = InCustomisation(c);
+    c.m_sheet.SetWindowPos(NULL, 700, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    DragWithInput(c.BarButton(kFirstBar, 0), c.BarButton(kSecondBar, 0));
+    run.secondAfterDrag = ButtonIDs(c.m_frame.Bar(kSecondBar));
+    ClickWithoutPumping(Centre(c.m_sheet.GetDlgItem(IDCANCEL)));
+}
+} // namespace
+
+TEST(ToolBarSheet, RunModallyTheFrameTakesDragsAndTheEndLeavesCustomisation)
+{
+    Customisation c;
+    c.AddPages(0);
+    ModalRun run;
+    run.pCustomisation = &c;
+    s_pModalRun = &run;
+    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, DriveModalSheet);
+    const INT_PTR nResult = c.m_sheet.DoModal();
+    ::KillTimer(NULL, nTimer);
+    ASSERT_TRUE(run.bSeen);
+    EXPECT_EQ(IDCANCEL, nResult);
+    EXPECT_TRUE(run.bFrameEnabled);
+    EXPECT_FALSE(run.bViewEnabled);
+    EXPECT_TRUE(run.bCustomising);
+    EXPECT_EQ((std::vector<UINT>{CYAN, RED, 0, CHECK, ORANGE}), run.secondAfterDrag);
+    EXPECT_FALSE(c.Manager()->InConfigMode());
+    EXPECT_TRUE(c.m_frame.m_pFrame->IsWindowEnabled());
+    EXPECT_TRUE(c.m_frame.m_view.IsWindowEnabled());
+}
+
+TEST(ToolBarSheet, TheSheetStaysDrawnActiveWhileAFloatingToolBarOfTheFrameIsActive)
+{
+    Customisation c;
+    SECCustomToolBar* pUser = c.Manager()->CreateUserToolBar(_T("Schwebend"));
+    pUser->SetButtons(&RED, 1);
+    c.m_frame.m_pFrame->FloatControlBar(pUser, CPoint(100, 560), CBRS_ALIGN_TOP);
+    c.Open(0);
+    c.m_sheet.SetActiveWindow();
+    PumpMessages(30);
+    CFrameWnd* pMiniFrame = pUser->GetParentFrame();
+    ASSERT_TRUE(pMiniFrame != NULL && pMiniFrame != c.m_frame.m_pFrame);
+    // A press on its button (a drag to where it is) activates the floating frame.
+    CRect rectButton;
+    pUser->GetItemRect(0, &rectButton);
+    pUser->ClientToScreen(&rectButton);
+    ASSERT_TRUE(DragWithInput(rectButton.CenterPoint(), rectButton.CenterPoint()));
+    ASSERT_EQ(pMiniFrame->m_hWnd, ::GetActiveWindow());
+    EXPECT_EQ(1, c.m_sheet.m_nLastNcActivate);
+
+    // Another window of the program taking the activation leaves the sheet inactive.
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, AfxRegisterWndClass(0), _T("Anderes"), WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                               CRect(300, 700, 500, 800), NULL, 0));
+    other.SetActiveWindow();
+    PumpMessages(30);
+    EXPECT_EQ(0, c.m_sheet.m_nLastNcActivate);
+    other.DestroyWindow();
 }
