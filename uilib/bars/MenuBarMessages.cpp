@@ -261,6 +261,9 @@ LRESULT CALLBACK SECMenuBarMessages::FilterHook(int nCode, WPARAM wParam, LPARAM
             msg.hwnd = s_state.hWndTracked;
             msg.lParam = MAKELPARAM(ptBar.x, ptBar.y);
             pTracker->m_pBar->OnTrackMessage(&msg);
+            // A bar that used the message cleared it: the menu does not see it.
+            if (msg.message == WM_NULL)
+                return 1;
         }
         break;
     }

@@ -564,6 +564,35 @@ TEST_F(MenuBarFrameTest, AClickElsewhereEndsMenuModeAndKeysReachTheWindowsAgain)
     EXPECT_EQ(std::vector<WPARAM>{VK_F5}, s_keysQueued) << "no keyboard hook left behind";
 }
 
+TEST_F(MenuBarFrameTest, AClickOnTheFramesIconClosesItsOpenSystemMenuWithoutOpeningItAgain)
+{
+    CRect rectWindow;
+    m_pFrame->GetWindowRect(&rectWindow);
+    const CPoint ptIcon(rectWindow.left + ::GetSystemMetrics(SM_CXFRAME) + ::GetSystemMetrics(SM_CXSIZE) / 2,
+                        rectWindow.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYSIZE) / 2);
+    PopupWatch watch;
+    watch.ullGiveUp = NowMs() + 3000;
+    watch.onTick = [&](HWND, HMENU) {
+        if (watch.seen.size() == 1)
+        {
+            watch.seen.push_back(NULL); // done once
+            Click(ptIcon);
+        }
+    };
+    Key(VK_MENU, true);
+    Key(VK_SPACE, true);
+    Key(VK_SPACE, false);
+    Key(VK_MENU, false);
+    PumpFor([&] { return watch.seen.size() == 2 && ::FindWindow(_T("#32768"), NULL) == NULL; }, 2000);
+    Pump(200);
+    ASSERT_EQ(2u, watch.seen.size()) << "not opened again";
+    EXPECT_EQ(::GetSystemMenu(m_pFrame->m_hWnd, FALSE), watch.seen[0]);
+    EXPECT_LT(NowMs(), watch.ullGiveUp);
+    EXPECT_TRUE(m_pFrame->m_sysCommands.empty());
+    HWND hPopup = ::FindWindow(_T("#32768"), NULL);
+    EXPECT_TRUE(hPopup == NULL || !::IsWindowVisible(hPopup));
+}
+
 TEST_F(MenuBarFrameTest, AltSpaceOpensTheFramesSystemMenuAndADoubleClickOnTheIconRunsItsDefault)
 {
     HMENU hSystem = ::GetSystemMenu(m_pFrame->m_hWnd, FALSE);
@@ -634,6 +663,31 @@ TEST_F(MenuBarFrameTest, TheMaximisedChildsIconOnTheBarDropsTheChildsMenuWhoseCo
     EXPECT_FALSE(::IsWindow(hChild)) << "its close item closed the child";
     EXPECT_TRUE(m_pFrame->m_sysCommands.empty()) << "and nothing of it reached the frame";
     EXPECT_EQ(kFrameMenu, Visible());
+}
+
+TEST_F(MenuBarFrameTest, ADoubleClickOnTheMaximisedChildsIconClosesTheChild)
+{
+    CDocument* pOther = OpenDocument();
+    CMDIChildWnd* pChild = (CMDIChildWnd*)CSecMdiFixture::FrameOf(OpenDocument());
+    ASSERT_NE(nullptr, pChild);
+    m_pFrame->MDIMaximize(pChild);
+    Pump(50);
+    SECCapMenuBtn& btn = Bar().GetSysMenuButton();
+    ASSERT_FALSE(btn.HasStyle(TBBS_HIDDEN));
+    CPoint ptIcon(btn.m_x + btn.m_cx / 2, btn.m_y + btn.m_cy / 2);
+    Bar().ClientToScreen(&ptIcon);
+    const HWND hChild = pChild->m_hWnd, hOther = CSecMdiFixture::FrameOf(pOther)->m_hWnd;
+    PopupWatch watch;
+    watch.ullGiveUp = NowMs() + 3000;
+    DoubleClick(ptIcon);
+    PumpFor([&] { return !::IsWindow(hChild); }, 3000);
+    Pump(100);
+    EXPECT_LT(NowMs(), watch.ullGiveUp) << "the second press closed the menu the first one dropped";
+    EXPECT_FALSE(::IsWindow(hChild));
+    EXPECT_TRUE(::IsWindow(hOther)) << "only the child whose icon it was";
+    EXPECT_TRUE(m_pFrame->m_sysCommands.empty());
+    HWND hPopup = ::FindWindow(_T("#32768"), NULL);
+    EXPECT_TRUE(hPopup == NULL || !::IsWindowVisible(hPopup));
 }
 
 TEST_F(MenuBarFrameTest, TheBarsContextMenuFloatsItAsAnMDIChildAndDocksItBack)
