@@ -345,7 +345,11 @@ void CIRControlView::ToggleRecording()
     }
     m_bRecording = !m_bRecording;
     if (m_bRecording)
+    {
         pDoc->SetTestDate();
+        if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()))
+            pFrame->ShowUserMask();
+    }
     else
         m_bAutoRecordLatch = FALSE;
 }

@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "app/HtmlHelp.h"
 #include "app/IRControlApp.h"
+#include "app/IRControlView.h"
 #include "app/MainFrame.h"
 #include "app/MyWorkspaceEx.h"
 #include "station/config/Config.h"
@@ -18,6 +19,7 @@
 #include "uilib/bars/TBMenuBtn.h"
 #include "uilib/bars/ToolBarCmdPage.h"
 #include "uilib/bars/ToolBarManager.h"
+#include "uilib/bars/BmpMgr.h"
 #include "uilib/bars/BtnGroup.h"
 #include "PropertySheet.h"
 #include "uilib/frames/mdi/MDIChildWnd.h"
@@ -520,6 +522,12 @@ TEST_F(FirstStart, MenusFollowTheDocument)
     ASSERT_TRUE(pFrame->GetMenuBar() != NULL);
     EXPECT_TRUE(pFrame->GetMenuBar()->IsWindowVisible());
     EXPECT_TRUE(::GetMenu(pFrame->m_hWnd) == NULL);
+    // The popups take their pictures from the toolbars' images and the menus' own.
+    SECBmpMgr* pImages = pFrame->GetToolBarManager()->GetBmpMgr();
+    EXPECT_EQ(6, pImages->GetSourceCount()) << "five toolbars and the menus' pictures";
+    HBITMAP hbm = NULL;
+    int nImage = -1;
+    EXPECT_TRUE(pImages->GetImage(ID_VIEW_HIDE_ALL, hbm, nImage));
 
     const std::vector<std::string> document = {"&Datei",   "&Aufzeichnung", "A&nalyse", "&Ansicht",
                                                "E&xtras", "&Fenster",      "&Hilfe"};
@@ -597,6 +605,64 @@ TEST_F(FirstStart, CustomisationSheetOffersTheDefaultToolBars)
                                              "Zoom",              "Ansichten",    "Men\xFCleiste"};
     EXPECT_EQ(groups, seen.groups);
     EXPECT_FALSE(pFrame->GetToolBarManager()->InConfigMode());
+}
+
+// Messages of this thread as the application's loop handles them: its PreTranslateMessage walk
+// (accelerators, the menu bar) first.
+void PumpAsTheApplication(DWORD ms)
+{
+    const ULONGLONG until = NowMs() + ms;
+    while (NowMs() < until)
+    {
+        MSG msg;
+        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+            if (!AfxGetThread()->PreTranslateMessage(&msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessage(&msg);
+            }
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void PressKey(WORD vk)
+{
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = vk;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, in, sizeof(INPUT));
+}
+
+TEST_F(FirstStart, KeysReachTheRecording)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    CIRControlView* pView =
+        pFrame->MDIGetActive() != NULL ? dynamic_cast<CIRControlView*>(pFrame->MDIGetActive()->GetActiveView()) : NULL;
+    ASSERT_TRUE(pView != NULL);
+    ASSERT_TRUE(PumpUntil([&] { return pView->IsOnline(); }, 10000));
+    pFrame->SetForegroundWindow();
+    pView->SetFocus();
+    PumpAsTheApplication(100);
+    // F9 starts and stops recording, F3 toggles the state window.
+    int nCheck = 0;
+    PressKey(VK_F9);
+    for (int i = 0; i < 30 && !pView->IsRecording(); i++)
+        PumpAsTheApplication(100);
+    EXPECT_TRUE(pView->IsRecording());
+    IsEnabled(pFrame, ID_RECORD, &nCheck);
+    EXPECT_EQ(1, nCheck);
+    PressKey(VK_F9);
+    PumpAsTheApplication(200);
+    EXPECT_FALSE(pView->IsRecording());
+    PressKey(VK_F3);
+    PumpAsTheApplication(200);
+    EXPECT_FALSE(pFrame->GetStateWnd().IsWindowVisible());
+    PressKey(VK_F3);
+    PumpAsTheApplication(200);
+    EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
 }
 
 // Documents open in a frame: in every template, those with a view.
