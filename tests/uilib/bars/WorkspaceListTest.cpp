@@ -317,6 +317,37 @@ TEST(WorkspaceManager, DialogEditsReachTheRegistryOnlyAfterOk)
     EXPECT_TRUE(exists("Beta"));
     EXPECT_EQ((Names{"Beta", "Alpha"}), RecentList(app.m_pManager));
     EXPECT_TRUE(boxes.Shown().empty());
+
+    // Save as: a name typed into the dialog's empty entry and confirmed is saved under.
+    boxes.Expect(IDYES, "Neuen Arbeitsbereich 'Delta' speichern?");
+    {
+        CDialogAnswers answers({[&](HWND hDialog) {
+            SECWsMgrDialogEx* pDialog =
+                DYNAMIC_DOWNCAST(SECWsMgrDialogEx, CWnd::FromHandlePermanent(hDialog));
+            ASSERT_TRUE(pDialog != NULL);
+            SECWSLBEditorEx* pEditor = pDialog->GetEditor();
+            pEditor->GetListBox()->SetCurSel(pEditor->GetListBox()->GetCount() - 1);
+            pEditor->EditCurrent(0);
+            ASSERT_TRUE(pEditor->GetEdit() != NULL);
+            pEditor->GetEdit()->SetWindowText(_T("Delta"));
+            SendKey(VK_RETURN);
+        }});
+        EXPECT_TRUE(app.m_pManager->SaveWorkspace(CString()));
+        EXPECT_EQ("Arbeitsbereich speichern", answers.Captions().at(0));
+    }
+    EXPECT_EQ(0u, boxes.Pending());
+    EXPECT_TRUE(exists("Delta"));
+    EXPECT_EQ("Delta", std::string(app.m_pManager->GetCurrentWorkspace()));
+    EXPECT_EQ((Names{"Delta", "Beta", "Alpha"}), RecentList(app.m_pManager));
+
+    // The most recent one opens without asking; a missing one silently fails and leaves the list.
+    app.m_pManager->CloseWorkspace();
+    EXPECT_TRUE(app.m_pManager->OpenWorkspace(TRUE, TRUE));
+    EXPECT_EQ("Delta", std::string(app.m_pManager->GetCurrentWorkspace()));
+    DeleteRegistryTree(HKEY_CURRENT_USER, std::string(kWorkspaceBaseKey) + "\\Beta");
+    EXPECT_FALSE(app.m_pManager->LoadWorkspace(_T("Beta"), TRUE));
+    EXPECT_EQ((Names{"Delta", "Alpha"}), RecentList(app.m_pManager));
+    EXPECT_EQ(1u, boxes.Shown().size());
 }
 
 TEST(WorkspaceManager, RenamesMoveTheStoredWorkspaceOnlyWhenBothStepsSucceed)
@@ -373,6 +404,16 @@ TEST(WorkspaceManager, RenamesMoveTheStoredWorkspaceOnlyWhenBothStepsSucceed)
     EXPECT_FALSE(
         ReadRegistryTree(HKEY_CURRENT_USER, std::string(kWorkspaceBaseKey) + "\\Bleibt\\WorkState_v1_2")
             .empty());
+    // Nor is a workspace saved or opened under a name that is no single key.
+    MessageBoxes boxes;
+    boxes.Expect(IDOK, "Der Arbeitsbereich 'a\\b' konnte nicht gespeichert werden.");
+    EXPECT_FALSE(app.m_pManager->SaveWorkspace(_T("a\\b")));
+    EXPECT_EQ(0u, boxes.Pending());
+    EXPECT_TRUE(ReadRegistryTree(HKEY_CURRENT_USER, std::string(kWorkspaceBaseKey) + "\\a").empty());
+    EXPECT_EQ("Bleibt", std::string(app.m_pManager->GetCurrentWorkspace()));
+    boxes.Expect(IDOK, "ltiger Arbeitsbereich.");
+    EXPECT_FALSE(app.m_pManager->LoadWorkspace(_T("..\\Bleibt")));
+    EXPECT_EQ(0u, boxes.Pending());
 }
 
 TEST(WorkspaceManager, FailedSaveSaysSoAndKeepsWhatWasStored)

@@ -8,6 +8,7 @@
 #include "uilib/bars/MDIMenuBar.h"
 #include "uilib/bars/MenuBarFeature.h"
 #include "uilib/bars/TBMenuBtn.h"
+#include "uilib/bars/ToolBarManager.h"
 #include "uilib/frames/docking/FrameWnd.h"
 #include <functional>
 #include <gtest/gtest.h>
@@ -191,6 +192,8 @@ class MenuBarFrameTest : public ::testing::Test
     }
     void Destroy()
     {
+        if (m_pFrame == nullptr)
+            return;
         if (m_pFrame->m_wndMenuBar.m_hWnd != NULL && m_pFrame->m_wndMenuBar.IsMenuMode())
             m_pFrame->m_wndMenuBar.ExitMenuMode();
         SecTestTemplate()->CloseAllDocuments(FALSE);
@@ -818,4 +821,23 @@ TEST(SdiMenuBarFrame, TheSingleDocumentFrameServesItsMenuBarToo)
     AfxGetApp()->m_pMainWnd = pOldMain;
     pFrame->DestroyWindow();
     Pump(20);
+}
+
+TEST_F(MenuBarFrameTest, WithBitmapMenusTheMenuPlugInSharesTheToolbarManagersImages)
+{
+    for (BOOL bBmpMenus : {TRUE, FALSE})
+    {
+        SCOPED_TRACE(bBmpMenus);
+        Destroy();
+        SECToolBarManager manager;
+        ASSERT_NE(nullptr, manager.GetBmpMgr());
+        m_pFrame = new CMenuBarTestFrame(TRUE, bBmpMenus);
+        m_pFrame->SetControlBarManager(&manager);
+        ASSERT_TRUE(m_pFrame->LoadFrame(IDR_MB_FRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+        SECBmpMenuPlugIn* pPlugIn = DYNAMIC_DOWNCAST(SECBmpMenuPlugIn, m_pFrame->m_pMenuPlugIn);
+        ASSERT_NE(nullptr, pPlugIn);
+        EXPECT_EQ(bBmpMenus != FALSE, pPlugIn->GetBitmapManager() == manager.GetBmpMgr());
+        m_pFrame->SetControlBarManager(NULL);
+        Destroy();
+    }
 }
