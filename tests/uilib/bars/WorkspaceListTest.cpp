@@ -6,6 +6,7 @@
 #include "uilib/bars/PTNStrategy.h"
 #include "uilib/bars/WSLBEditorEx.h"
 #include "uilib/bars/WsMgrDialogEx.h"
+#include "uilib/frames/docking/DockableFrame.h"
 #include "uilib/frames/docking/FrameWnd.h"
 #include <fstream>
 #include <sstream>
@@ -526,6 +527,15 @@ TEST(WorkspaceManager, FramesSetUpTheirWorkspacePlugIn)
     pFrame->GetWindowText(strTitle);
     EXPECT_EQ("Einzeln", std::string(strTitle));
     EXPECT_TRUE(pFrame->IsWindowVisible());
+    // A stored show command that would hide the frame shows it normally.
+    WINDOWPLACEMENT wp = {};
+    wp.length = sizeof wp;
+    pFrame->GetWindowPlacement(&wp);
+    wp.showCmd = SW_HIDE;
+    SetStoredValue(SECWorkspaceManagerEx::storeProfile, name, "WorkState_v1_2.Frames.MainFrame",
+                   "WindowPlacement", EncodeLetters(&wp, sizeof wp));
+    ASSERT_TRUE(pManager->LoadWorkspace(name.c_str()));
+    EXPECT_TRUE(pFrame->IsWindowVisible());
     pFrame->SendMessage(WM_COMMAND, ID_SEC_WORKSPACE_CLOSE);
     EXPECT_FALSE(pManager->IsWorkspaceLoaded());
     pFrame->DestroyWindow();
@@ -537,4 +547,41 @@ TEST(WorkspaceManager, FramesSetUpTheirWorkspacePlugIn)
     EXPECT_EQ(nullptr, pMDIFrame->InitWorkspaceMgrEx(_T("x"), 0, NULL, FALSE));
     EXPECT_EQ(nullptr, pMDIFrame->m_pWorkspacePlugIn);
     pMDIFrame->DestroyWindow();
+}
+
+TEST(WorkspaceManager, ActiveDockedViewIsActiveAgainAfterLoading)
+{
+    ProfileScope profile(ProfileScope::iniFile);
+    MessageBoxes boxes;
+    CWorkspaceApp app(SECWorkspaceManagerEx::storeProfile);
+    const std::string name = WorkspaceName(SECWorkspaceManagerEx::storeProfile, "angedockt");
+    const std::string d = CWorkspaceApp::MakeFile("angedockt.wsa");
+    app.Open(app.m_pTemplateA, CWorkspaceApp::MakeFile("daneben.wsa"));
+    CDocument* pD = app.m_pTemplateA->OpenDocumentFileEx(d.c_str(), TRUE, TRUE, 0);
+    ASSERT_TRUE(pD != NULL);
+    app.m_pFrame->ActivateDockableFrame(CWorkspaceApp::FramesOf(pD)[0], TRUE);
+    app.Layout();
+    ASSERT_TRUE(app.m_pManager->SaveWorkspace(name.c_str()));
+    const std::vector<StoredNode> stored = StoredTree(SECWorkspaceManagerEx::storeProfile, name);
+    EXPECT_EQ("True", ValueOf(FindNode(stored, "WorkState_v1_2.Frames.ChildFrames.Document-1.ViewFrame-0"),
+                              "IsActiveChildFrame"));
+    EXPECT_EQ("0", ValueOf(FindNode(stored, "WorkState_v1_2.Frames.ChildFrames.Document-1.ViewFrame-0"),
+                           "DockedViewFloating"));
+    app.m_pManager->CloseWorkspace();
+    ASSERT_TRUE(app.Documents().empty());
+
+    ASSERT_TRUE(app.m_pManager->LoadWorkspace(name.c_str()));
+    app.Layout();
+    CDocument* pLoaded = NULL;
+    for (CDocument* pDoc : app.Documents())
+        if (CString(d.c_str()).CompareNoCase(pDoc->GetPathName()) == 0)
+            pLoaded = pDoc;
+    ASSERT_TRUE(pLoaded != NULL);
+    CFrameWnd* pDocked = CWorkspaceApp::FramesOf(pLoaded)[0];
+    EXPECT_TRUE(pDocked->IsKindOf(RUNTIME_CLASS(SECDockableFrame)));
+    EXPECT_EQ(pDocked, app.m_pFrame->m_pActiveDockableFrame);
+    EXPECT_EQ(pDocked, app.m_pFrame->GetActiveFrame());
+    EXPECT_TRUE(boxes.Shown().empty());
+    app.m_pManager->CloseWorkspace();
+    ::DeleteFile(name.c_str());
 }
