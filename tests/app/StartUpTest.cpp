@@ -607,6 +607,39 @@ TEST_F(FirstStart, CustomisationSheetOffersTheDefaultToolBars)
     EXPECT_FALSE(pFrame->GetToolBarManager()->InConfigMode());
 }
 
+// Documents open in a frame: in every template, those with a view.
+std::vector<CDocument*> OpenDocuments()
+{
+    std::vector<CDocument*> documents;
+    for (POSITION pos = App().GetFirstDocTemplatePosition(); pos != NULL;)
+    {
+        CDocTemplate* pTemplate = App().GetNextDocTemplate(pos);
+        for (POSITION posDoc = pTemplate->GetFirstDocPosition(); posDoc != NULL;)
+            documents.push_back(pTemplate->GetNextDoc(posDoc));
+    }
+    return documents;
+}
+
+TEST_F(FirstStart, DamagedWorkspaceFileIsReportedAndTheDefaultLayoutStays)
+{
+    FILE* pFile = fopen(WorkspaceFile().c_str(), "wb");
+    ASSERT_TRUE(pFile != NULL);
+    fputs("[Nothing]\r\nof=a workspace\r\n", pFile);
+    fclose(pFile);
+    MessageBoxes boxes;
+    boxes.Expect(IDOK, "Ung\xFCltiger Arbeitsbereich");
+    StartAgain();
+    EXPECT_EQ(0u, boxes.Pending());
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    EXPECT_TRUE(pFrame->IsWindowVisible());
+    EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
+    EXPECT_TRUE(pFrame->GetMeasureTableWnd().IsWindowVisible());
+    for (int i = CMainFrame::toolbarMain; i <= CMainFrame::toolbarZoom; i++)
+        EXPECT_TRUE(pFrame->GetDefaultToolBar(i) != NULL && pFrame->GetDefaultToolBar(i)->IsWindowVisible()) << i;
+    EXPECT_EQ(1u, OpenDocuments().size());
+}
+
 // Messages of this thread as the application's loop handles them: its PreTranslateMessage walk
 // (accelerators, the menu bar) first.
 void PumpAsTheApplication(DWORD ms)
@@ -663,19 +696,6 @@ TEST_F(FirstStart, KeysReachTheRecording)
     PressKey(VK_F3);
     PumpAsTheApplication(200);
     EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
-}
-
-// Documents open in a frame: in every template, those with a view.
-std::vector<CDocument*> OpenDocuments()
-{
-    std::vector<CDocument*> documents;
-    for (POSITION pos = App().GetFirstDocTemplatePosition(); pos != NULL;)
-    {
-        CDocTemplate* pTemplate = App().GetNextDocTemplate(pos);
-        for (POSITION posDoc = pTemplate->GetFirstDocPosition(); posDoc != NULL;)
-            documents.push_back(pTemplate->GetNextDoc(posDoc));
-    }
-    return documents;
 }
 
 TEST_F(FirstStart, WorkspaceKeepsTheBarLayoutButNoRecordings)

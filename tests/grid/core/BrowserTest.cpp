@@ -563,3 +563,44 @@ TEST(GridBrowser, InsertingAmongMovedRowsKeepsTheirRecords)
     EXPECT_STREQ("neu", w.g->GetStoredValueText(2, 1));
     EXPECT_STREQ("r1c1", w.g->GetStoredValueText(3, 1));
 }
+
+// Starting a new record on the last row shown whole scrolls the new append row into view;
+// with room below nothing scrolls.
+TEST(GridBrowser, AddNewOnTheLastWholeRowScrollsDown)
+{
+    ROWCOL nWhole = 0;
+    {
+        BrowserWindow probe;
+        CGXData* pData = probe.g->GetParam()->GetData();
+        for (ROWCOL r = 4; r <= 60; r++)
+            pData->StoreValueRowCol(r, 1, "x", gxOverride, 0);
+        probe.g->ResetLastVisibleCache();
+        BOOL bPartial = FALSE;
+        ROWCOL nBottom = probe.g->GetBottomVisibleRow(&bPartial);
+        nWhole = bPartial ? nBottom - 1 : nBottom;
+    }
+    ASSERT_GT(nWhole, 6u);
+    // (From the first row the engine's largest top row keeps the last row cut off, so the
+    // case that scrolls starts scrolled.)
+    // Scrolled by two rows first, the append row is the last row shown whole.
+    struct Case
+    {
+        ROWCOL nRecords, nScroll, nTopRow;
+    } cases[] = {{nWhole + 1, 2, 4}, {nWhole - 3, 0, 1}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.nRecords);
+        BrowserWindow w;
+        CGXData* pData = w.g->GetParam()->GetData();
+        for (ROWCOL r = 4; r <= c.nRecords; r++)
+            pData->StoreValueRowCol(r, 1, "x", gxOverride, 0);
+        w.g->ResetLastVisibleCache();
+        w.g->UpdateScrollbars();
+        if (c.nScroll != 0)
+        {
+            ASSERT_TRUE(w.g->DoScroll(GX_DOWN, c.nScroll));
+        }
+        ASSERT_EQ(c.nRecords + 1, w.g->AddNew());
+        EXPECT_EQ(c.nTopRow, w.g->GetTopRow());
+    }
+}

@@ -352,6 +352,15 @@ TEST(ToolBarSheet, OnlyAUserToolBarOffersDeleteAndItsNameForEditing)
         EXPECT_EQ(test.bNameEnabled, c.m_barsPage.GetDlgItem(IDC_SEC_TB_NAME)->IsWindowEnabled() != FALSE);
         EXPECT_EQ(test.bNameEnabled, c.m_barsPage.GetDlgItem(IDC_SEC_TB_NAME_LABEL)->IsWindowEnabled() != FALSE);
     }
+    // The menu bar's reset is its own: its buttons come from its menus again.
+    SECCustomToolBar* pMenuBar = c.m_frame.Bar(SEC_IDW_MENUBAR);
+    const std::vector<UINT> menuButtons = ButtonIDs(pMenuBar);
+    pMenuBar->RemoveButton(0);
+    ASSERT_NE(menuButtons, ButtonIDs(pMenuBar));
+    ClickAt(c.ItemPoint(c.ItemOf(SEC_IDW_MENUBAR), false));
+    c.ClickControl(&c.m_barsPage, IDC_SEC_TB_RESET);
+    EXPECT_EQ(menuButtons, ButtonIDs(pMenuBar));
+    EXPECT_TRUE(c.m_frame.Bar(SEC_IDW_MENUBAR) != NULL);
 }
 
 TEST(ToolBarSheet, NewAsksForANameAndFloatsTheNewToolBarBelowTheTopDockBar)
@@ -615,8 +624,7 @@ TEST(ToolBarSheet, AMenuButtonGroupListsTheCurrentMenusDropDownsAndDragsThemOnto
         SECMenuBtnGroup::CollectMenuButtons(c.Manager(), ids);
         ASSERT_EQ(test.texts.size(), ids.size()) << test.nMenu;
     }
-    // The manager's table knows the menu buttons, so any toolbar makes them.
-    c.Manager()->SetButtonMap(pMenuBar->GetMenuTable());
+    // Only the menu bar's own table knows its menu buttons; any toolbar makes them from it.
     ASSERT_TRUE(c.m_cmdPage.AddMenuButtonGroup(_T("Men\xFC" "leiste")));
     c.Open(1);
     SECMenuBtnGroup* pGroup = DYNAMIC_DOWNCAST(SECMenuBtnGroup, c.m_cmdPage.GetGroup(0));

@@ -304,6 +304,18 @@ std::vector<BYTE> DecodeLetters(const std::string& text)
     return bytes;
 }
 
+std::string EncodeLetters(const void* pData, size_t nSize)
+{
+    std::string text;
+    for (size_t i = 0; i < nSize; i++)
+    {
+        BYTE b = static_cast<const BYTE*>(pData)[i];
+        text += (char)('A' + (b & 0xF));
+        text += (char)('A' + (b >> 4));
+    }
+    return text;
+}
+
 void DeleteRegistryTree(HKEY hRoot, const std::string& key)
 {
     ::RegDeleteTree(hRoot, key.c_str());
