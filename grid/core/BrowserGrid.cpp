@@ -262,8 +262,9 @@ void CGXBrowserGrid::CancelRecordAndUndo()
     if (pParam->IsUndoEnabled())
     {
         BOOL bRedoToo = pParam->m_UndoList.GetCount() > 1;
-        DiscardUndoInfo();
-        (void)bRedoToo; // the command factory keeps both lists
+        pParam->ClearUndoList();
+        if (bRedoToo)
+            pParam->ClearRedoList();
     }
 }
 

@@ -604,3 +604,30 @@ TEST(GridBrowser, AddNewOnTheLastWholeRowScrollsDown)
         EXPECT_EQ(c.nTopRow, w.g->GetTopRow());
     }
 }
+
+// Dropping a record with its undo steps empties the undo list, and the redo list as well when
+// more than one step was recorded.
+TEST(GridBrowser, CancelRecordAndUndoEmptiesTheLists)
+{
+    struct Case
+    {
+        int nUndo;
+        INT_PTR nRedoLeft;
+    } cases[] = {{1, 1}, {2, 0}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.nUndo);
+        BrowserWindow w;
+        CGXGridParam* pParam = w.g->GetParam();
+        pParam->SetUndoEnabled(TRUE);
+        ASSERT_TRUE(w.g->SetValueRange(CGXCellRange(2, 2), "neu"));
+        for (int i = 0; i < c.nUndo; i++)
+            pParam->GetUndoList().AddTail(new CGXStyle);
+        pParam->GetRedoList().AddTail(new CGXStyle);
+        w.g->CancelRecordAndUndo();
+        EXPECT_EQ(CGXBrowseParam::modeNone, w.g->GetEditMode());
+        EXPECT_EQ(0, pParam->GetUndoList().GetCount());
+        EXPECT_EQ(c.nRedoLeft, pParam->GetRedoList().GetCount());
+        EXPECT_STREQ("r2c2", w.g->GetStoredValueText(2, 2));
+    }
+}

@@ -44,8 +44,6 @@ CWorkspaceApp::CWorkspaceApp(int nMode, CRuntimeClass* pManagerClass)
                      CRect(40, 40, 840, 640), NULL, MAKEINTRESOURCE(IDR_WS_MAIN));
     m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
     pApp->m_pMainWnd = m_pFrame;
-    // The frame's own commands are answered by the workspace manager; nothing else is disabled.
-    m_pFrame->m_bAutoMenuEnable = FALSE;
 
     m_pToolBars = new SECToolBarManager(m_pFrame, m_pFrame);
     m_pFrame->SetControlBarManager(m_pToolBars);
