@@ -487,13 +487,14 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     ASSERT_TRUE(::PeekMessage(&msg, pView->m_hWnd, 0x1401, 0x1401, PM_REMOVE));
     EXPECT_EQ(1u, msg.wParam);
 
-    // Closing while polling: gone within 5 s, the threads stopped, no box.
+    // Closing while polling: gone within 5 s, the threads stopped, the workspace written, no box.
     ULONGLONG start = NowMs();
     pFrame->PostMessage(WM_CLOSE);
     EXPECT_TRUE(PumpUntil([&] { return App().m_pMainWnd == NULL; }, 5000));
     EXPECT_LT(NowMs() - start, 5000u);
     EXPECT_FALSE(IsCommWorkerRunning());
     EXPECT_FALSE(IsCommTimerRunning());
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(WorkspaceFile().c_str())) << "the bar layout is kept";
     EXPECT_EQ(1u, boxes.Shown().size());
 }
 

@@ -223,7 +223,8 @@ SECStdBtn* SECCustomToolBar::NewButton(UINT nID, const UINT_PTR* pInfo)
     // The manager's special buttons first, then the bar's own (the menu bar's menu table), then
     // the frame's menu bar's: a menu button dragged from the customisation sheet stays one.
     const SECToolBarManager* pManager = GetManager();
-    const SECMenuBar* pMenuBar = pManager != NULL ? SECToolBarManager::GetFrameMenuBar(pManager->GetFrame()) : NULL;
+    const SECMenuBar* pMenuBar =
+        pManager != NULL ? SECToolBarManager::GetFrameMenuBar(pManager->GetFrame()) : NULL;
     const SECBtnMapEntry* maps[] = {pManager != NULL ? pManager->GetButtonMap() : NULL, m_pBtnMap,
                                     pMenuBar != NULL ? pMenuBar->GetMenuTable() : NULL};
     for (const SECBtnMapEntry* pMap : maps)

@@ -38,7 +38,8 @@ POINT CaptionPoint(CWnd* pFrame)
 {
     CRect rect;
     pFrame->GetWindowRect(&rect);
-    return POINT{rect.left + 60, rect.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYCAPTION) / 2};
+    return POINT{rect.left + 60,
+                 rect.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYCAPTION) / 2};
 }
 
 CString DlgText(CWnd* pDlg, UINT nID)
@@ -87,7 +88,9 @@ class Customisation
     // Both pages on the sheet, starting at nPage; the commands page gets two categories.
     void AddPages(int nPage)
     {
-        m_cmdPage.AddButtonGroup(_T("Rot-Gr\xFC" "n"), kGroupOne, 3);
+        m_cmdPage.AddButtonGroup(_T("Rot-Gr\xFC"
+                                    "n"),
+                                 kGroupOne, 3);
         m_cmdPage.AddButtonGroup(_T("Andere"), kGroupTwo, 2);
         m_sheet.Construct(_T("Anpassen"), m_frame.m_pFrame, (UINT)nPage);
         m_sheet.AddPage(&m_barsPage);
@@ -234,13 +237,14 @@ void CALLBACK AnswerNameDialog(HWND, UINT, UINT_PTR nIDEvent, DWORD)
     ClickWithoutPumping(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
-// What a frame does with a click on its caption, with Alt+F4 and a posted close, and with a
-// pending layout while a dialog box idles.
+// What a frame does with a click on its caption, with Alt+F4 and a posted close, with a pending
+// layout while a dialog box idles, and with its stay-active flag when it is enabled.
 struct FrameReaction
 {
     int nHitTest;
     BOOL bAltF4Dropped, bCloseDropped;
     bool bLaidOutInIdle;
+    bool bStayActiveKept; // through WM_ENABLE
 };
 
 FrameReaction ReactionOf(CFrameWnd* pFrame)
@@ -256,6 +260,10 @@ FrameReaction ReactionOf(CFrameWnd* pFrame)
     pFrame->SendMessage(WM_ENTERIDLE, MSGF_DIALOGBOX, 0);
     reaction.bLaidOutInIdle = (pFrame->m_nIdleFlags & idleLayout) == 0;
     pFrame->m_nIdleFlags &= ~(idleLayout | idleNotify);
+    pFrame->m_nFlags |= WF_STAYACTIVE;
+    pFrame->SendMessage(WM_ENABLE, TRUE);
+    reaction.bStayActiveKept = (pFrame->m_nFlags & WF_STAYACTIVE) != 0;
+    pFrame->m_nFlags &= ~WF_STAYACTIVE;
     return reaction;
 }
 
@@ -266,6 +274,7 @@ void ExpectCustomisingReaction(CFrameWnd* pFrame, bool bCustomising)
     EXPECT_EQ(bCustomising, reaction.bAltF4Dropped != FALSE);
     EXPECT_EQ(bCustomising, reaction.bCloseDropped != FALSE);
     EXPECT_EQ(bCustomising, reaction.bLaidOutInIdle);
+    EXPECT_EQ(!bCustomising, reaction.bStayActiveKept);
 }
 
 bool InCustomisation(Customisation& c)
@@ -305,9 +314,14 @@ TEST(ToolBarSheet, WhileAPageIsActiveTheToolBarsCustomiseAndTheFramesOtherChildr
 TEST(ToolBarSheet, TheListHoldsEveryToolBarSortedAndItsChecksShowAndHideThem)
 {
     Customisation c(true);
-    c.m_frame.m_pFrame->FloatControlBar(c.Manager()->CreateUserToolBar(_T("Aaa")), CPoint(100, 500), CBRS_ALIGN_TOP);
+    c.m_frame.m_pFrame->FloatControlBar(c.Manager()->CreateUserToolBar(_T("Aaa")), CPoint(100, 500),
+                                        CBRS_ALIGN_TOP);
     c.Open(0);
-    EXPECT_EQ((std::vector<CString>{_T("Aaa"), _T("Erste"), _T("Men\xFC" "leiste"), _T("Zweite")}), c.ListTexts());
+    EXPECT_EQ((std::vector<CString>{_T("Aaa"), _T("Erste"),
+                                    _T("Men\xFC"
+                                       "leiste"),
+                                    _T("Zweite")}),
+              c.ListTexts());
     EXPECT_EQ((int)SEC_IDW_FIRST_USER_TOOLBAR, (int)c.List().GetItemData(0));
     EXPECT_EQ((int)kFirstBar, (int)c.List().GetItemData(1));
     EXPECT_EQ((int)SEC_IDW_MENUBAR, (int)c.List().GetItemData(2));
@@ -326,7 +340,8 @@ TEST(ToolBarSheet, TheListHoldsEveryToolBarSortedAndItsChecksShowAndHideThem)
 TEST(ToolBarSheet, OnlyAUserToolBarOffersDeleteAndItsNameForEditing)
 {
     Customisation c(true);
-    c.m_frame.m_pFrame->FloatControlBar(c.Manager()->CreateUserToolBar(_T("Eigene")), CPoint(100, 500), CBRS_ALIGN_TOP);
+    c.m_frame.m_pFrame->FloatControlBar(c.Manager()->CreateUserToolBar(_T("Eigene")), CPoint(100, 500),
+                                        CBRS_ALIGN_TOP);
     c.Open(0);
     struct Case
     {
@@ -336,10 +351,21 @@ TEST(ToolBarSheet, OnlyAUserToolBarOffersDeleteAndItsNameForEditing)
         const char* pszName;
     };
     const Case cases[] = {
-        {kFirstBar, "&Zur\xFC" "cksetzen", false, "Erste"},
-        {SEC_IDW_MENUBAR, "&Zur\xFC" "cksetzen", false, "Men\xFC" "leiste"},
+        {kFirstBar,
+         "&Zur\xFC"
+         "cksetzen",
+         false, "Erste"},
+        {SEC_IDW_MENUBAR,
+         "&Zur\xFC"
+         "cksetzen",
+         false,
+         "Men\xFC"
+         "leiste"},
         {SEC_IDW_FIRST_USER_TOOLBAR, "&L\xF6schen", true, "Eigene"},
-        {kSecondBar, "&Zur\xFC" "cksetzen", false, "Zweite"},
+        {kSecondBar,
+         "&Zur\xFC"
+         "cksetzen",
+         false, "Zweite"},
     };
     for (const Case& test : cases)
     {
@@ -350,7 +376,8 @@ TEST(ToolBarSheet, OnlyAUserToolBarOffersDeleteAndItsNameForEditing)
         EXPECT_EQ(CString(test.pszButton), strButton) << test.nBarID;
         EXPECT_EQ(CString(test.pszName), strName) << test.nBarID;
         EXPECT_EQ(test.bNameEnabled, c.m_barsPage.GetDlgItem(IDC_SEC_TB_NAME)->IsWindowEnabled() != FALSE);
-        EXPECT_EQ(test.bNameEnabled, c.m_barsPage.GetDlgItem(IDC_SEC_TB_NAME_LABEL)->IsWindowEnabled() != FALSE);
+        EXPECT_EQ(test.bNameEnabled,
+                  c.m_barsPage.GetDlgItem(IDC_SEC_TB_NAME_LABEL)->IsWindowEnabled() != FALSE);
     }
     // The menu bar's reset is its own: its buttons come from its menus again.
     SECCustomToolBar* pMenuBar = c.m_frame.Bar(SEC_IDW_MENUBAR);
@@ -401,7 +428,8 @@ TEST(ToolBarSheet, NewAsksForANameAndFloatsTheNewToolBarBelowTheTopDockBar)
         ASSERT_EQ(test.bCreated, pNew != NULL) << test.text;
     }
     SECCustomToolBar* pNew = c.m_frame.Bar(SEC_IDW_FIRST_USER_TOOLBAR);
-    EXPECT_EQ(CString(std::string(SEC_TOOLBAR_NAME_MAX, 'N').c_str()), c.m_frame.Title(SEC_IDW_FIRST_USER_TOOLBAR));
+    EXPECT_EQ(CString(std::string(SEC_TOOLBAR_NAME_MAX, 'N').c_str()),
+              c.m_frame.Title(SEC_IDW_FIRST_USER_TOOLBAR));
     EXPECT_TRUE(pNew->IsFloating());
     EXPECT_TRUE(pNew->IsCustomise());
     CRect rectDock, rectFloat;
@@ -562,7 +590,9 @@ TEST(ToolBarSheet, TheCommandsPageShowsTheChosenCategoryAndDescribesTheSelectedB
         int nIndex;
         const char* pszDescription;
     };
-    for (const Case& test : {Case{0, "Roter Knopf"}, Case{2, ""}, Case{1, "Gr\xFC" "ner Knopf"}})
+    for (const Case& test : {Case{0, "Roter Knopf"}, Case{2, ""},
+                             Case{1, "Gr\xFC"
+                                     "ner Knopf"}})
     {
         ASSERT_TRUE(DragWithInput(c.PaletteButton(0, test.nIndex), onSheet));
         CString strDescription;
@@ -625,7 +655,8 @@ TEST(ToolBarSheet, AMenuButtonGroupListsTheCurrentMenusDropDownsAndDragsThemOnto
         ASSERT_EQ(test.texts.size(), ids.size()) << test.nMenu;
     }
     // Only the menu bar's own table knows its menu buttons; any toolbar makes them from it.
-    ASSERT_TRUE(c.m_cmdPage.AddMenuButtonGroup(_T("Men\xFC" "leiste")));
+    ASSERT_TRUE(c.m_cmdPage.AddMenuButtonGroup(_T("Men\xFC"
+                                                  "leiste")));
     c.Open(1);
     SECMenuBtnGroup* pGroup = DYNAMIC_DOWNCAST(SECMenuBtnGroup, c.m_cmdPage.GetGroup(0));
     ASSERT_TRUE(pGroup != NULL);
@@ -659,7 +690,8 @@ TEST(ToolBarSheet, AMenuButtonGroupListsTheCurrentMenusDropDownsAndDragsThemOnto
 TEST(ToolBarSheet, NoMenuButtonGroupWithoutAMenuBar)
 {
     Customisation c;
-    EXPECT_FALSE(c.m_cmdPage.AddMenuButtonGroup(_T("Men\xFC" "leiste")));
+    EXPECT_FALSE(c.m_cmdPage.AddMenuButtonGroup(_T("Men\xFC"
+                                                   "leiste")));
     EXPECT_EQ(0, c.m_cmdPage.GetGroupCount());
 }
 
