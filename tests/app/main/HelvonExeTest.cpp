@@ -45,7 +45,8 @@ BOOL CALLBACK FindMainWindow(HWND hWnd, LPARAM lParam)
     WindowSearch* pSearch = reinterpret_cast<WindowSearch*>(lParam);
     DWORD dwProcessId = 0;
     ::GetWindowThreadProcessId(hWnd, &dwProcessId);
-    if (dwProcessId != pSearch->dwProcessId || ::GetWindow(hWnd, GW_OWNER) != NULL || !::IsWindowVisible(hWnd))
+    if (dwProcessId != pSearch->dwProcessId || ::GetWindow(hWnd, GW_OWNER) != NULL ||
+        !::IsWindowVisible(hWnd))
         return TRUE;
     pSearch->hWnd = hWnd;
     return FALSE;
