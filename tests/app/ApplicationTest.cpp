@@ -110,13 +110,13 @@ TEST(SerialNumberPrompt, ThroughTheInstalledServices)
 {
     App().InstallServices();
     CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 200, 100),
-                                NULL, 0));
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPED | WS_VISIBLE,
+                                CRect(0, 0, 200, 100), NULL, 0));
     const struct
     {
-        const char* typed;  // NULL: cancelled
+        const char* typed; // NULL: cancelled
         BOOL bResult;
-        float fNumber;      // what the caller gets (1.5 untouched)
+        float fNumber; // what the caller gets (1.5 untouched)
     } cases[] = {{"40000", TRUE, 40000.0f}, {"12.5", TRUE, 12.5f}, {NULL, FALSE, 1.5f}};
     for (const auto& c : cases)
     {

@@ -718,8 +718,8 @@ TEST_F(RecordingView, ServiceSwitchesReachTheStation)
 {
     AddInterface(StationSimulator::kPort);
     ViewInFrame& offline = Open();
-    for (UINT nId : {ID_FAN, ID_PUMP, ID_CALIBRATE, ID_BOTTOM_HEATER, ID_STATION_CLOCK_SET, ID_STATION_CLOCK_RESET,
-                     ID_STATION_SERIAL})
+    for (UINT nId : {ID_FAN, ID_PUMP, ID_CALIBRATE, ID_BOTTOM_HEATER, ID_STATION_CLOCK_SET,
+                     ID_STATION_CLOCK_RESET, ID_STATION_SERIAL})
         EXPECT_FALSE(StateOf(offline.pView, nId).enabled) << nId;
     Close(offline);
     m_views.clear();
@@ -801,11 +801,12 @@ TEST_F(RecordingView, ServiceSwitchesReachTheStation)
 TEST_F(RecordingView, CommandsWithoutTheirDialogsAreDisabled)
 {
     ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
-    for (UINT nId : std::initializer_list<UINT>{ID_SETTINGS_LAYOUT, ID_SETTINGS_CURVES, ID_SETTINGS_SAMPLING, ID_EXPORT_TABLE,
-                     ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD, ID_PROFILE_COPY, ID_PROFILE_PASTE, ID_ANALYSE_CURSOR,
-                     ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL, ID_QUICK_SAVE,
-                     ID_STATION_PASSWORD, ID_STATION_HOURS, ID_LONGLIFE_TEST,
-                     ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
+    for (UINT nId : std::initializer_list<UINT>{
+             ID_SETTINGS_LAYOUT, ID_SETTINGS_CURVES, ID_SETTINGS_SAMPLING, ID_EXPORT_TABLE,
+             ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD, ID_PROFILE_COPY, ID_PROFILE_PASTE, ID_ANALYSE_CURSOR,
+             ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL, ID_QUICK_SAVE,
+             ID_STATION_PASSWORD, ID_STATION_HOURS, ID_LONGLIFE_TEST, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT,
+             ID_FILE_PRINT_PREVIEW})
         EXPECT_FALSE(StateOf(v.pView, nId).enabled) << nId;
     EXPECT_TRUE(StateOf(v.pView, ID_RECORD_CLEAR).enabled);
     EXPECT_EQ(1, (int)v.pView->SendMessage(WM_VIEW_FULLSCREEN)) << "the frame's full-screen message";

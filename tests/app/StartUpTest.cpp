@@ -79,7 +79,8 @@ class HelpFixture : public ProgramKeyTest
     void SetLanguage(const char* language)
     {
         if (language != NULL)
-            WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "Language", REG_SZ, language, (DWORD)strlen(language) + 1);
+            WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "Language", REG_SZ, language,
+                     (DWORD)strlen(language) + 1);
         App().CreateConfiguration();
     }
 };
@@ -170,7 +171,7 @@ TEST_F(FrameHelp, StatusPanesWithoutARecording)
 {
     SECCustomStatusBar& status = m_pFrame->GetStatusBar();
     EXPECT_EQ((DWORD)CBRS_ALIGN_BOTTOM, status.m_dwStyle & CBRS_ALIGN_ANY);
-    const UINT ids[] = {ID_SEPARATOR,       ID_INDICATOR_ANALYSE, ID_INDICATOR_BAUD,
+    const UINT ids[] = {ID_SEPARATOR,      ID_INDICATOR_ANALYSE, ID_INDICATOR_BAUD,
                         ID_INDICATOR_CAPS, ID_INDICATOR_NUM,     ID_INDICATOR_SCRL};
     for (int i = 0; i < 6; i++)
         EXPECT_EQ(ids[i], status.GetItemID(i)) << i;
@@ -247,9 +248,11 @@ TEST_F(Language, LibraryAndHelpFileOfTheChosenLanguage)
     {
         SCOPED_TRACE(std::string(c.language) + " / " + (c.library != NULL ? c.library : "(none)"));
         RemoveProgramKeys();
-        WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "Language", REG_SZ, c.language, (DWORD)strlen(c.language) + 1);
+        WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "Language", REG_SZ, c.language,
+                 (DWORD)strlen(c.language) + 1);
         if (c.library != NULL)
-            WriteRaw(HKEY_LOCAL_MACHINE, "Language", "English", REG_SZ, c.library, (DWORD)strlen(c.library) + 1);
+            WriteRaw(HKEY_LOCAL_MACHINE, "Language", "English", REG_SZ, c.library,
+                     (DWORD)strlen(c.library) + 1);
         if (c.help != NULL)
             WriteRaw(HKEY_LOCAL_MACHINE, "Help", "English", REG_SZ, c.help, (DWORD)strlen(c.help) + 1);
         free((void*)App().m_pszHelpFilePath);
@@ -354,8 +357,10 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     {
         UINT nBarId;
         const char* title;
-    } toolBars[] = {{AFX_IDW_TOOLBAR, "Hauptsymbolleiste"}, {IDW_TOOLBAR_RECORD, "Aufzeichnung"},
-                    {IDW_TOOLBAR_ANALYSE, "Analyse"},       {IDW_TOOLBAR_VIEWS, "Ansichten"},
+    } toolBars[] = {{AFX_IDW_TOOLBAR, "Hauptsymbolleiste"},
+                    {IDW_TOOLBAR_RECORD, "Aufzeichnung"},
+                    {IDW_TOOLBAR_ANALYSE, "Analyse"},
+                    {IDW_TOOLBAR_VIEWS, "Ansichten"},
                     {IDW_TOOLBAR_ZOOM, "Zoom"}};
     CRect rectBefore;
     for (int i = CMainFrame::toolbarMain; i <= CMainFrame::toolbarZoom; i++)
@@ -382,7 +387,8 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
         rectBefore = rect;
     }
     EXPECT_TRUE(pFrame->GetDefaultToolBar(CMainFrame::toolbarExpert) == NULL);
-    EXPECT_TRUE(pFrame->GetControlBar(IDW_TOOLBAR_ZOOM) == pFrame->GetDefaultToolBar(CMainFrame::toolbarZoom));
+    EXPECT_TRUE(pFrame->GetControlBar(IDW_TOOLBAR_ZOOM) ==
+                pFrame->GetDefaultToolBar(CMainFrame::toolbarZoom));
     // Status panes and the two bars on their sides.
     SECCustomStatusBar& status = pFrame->GetStatusBar();
     EXPECT_EQ(1, status.CommandToIndex(ID_INDICATOR_ANALYSE));
@@ -407,7 +413,8 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
         DWORD dwDockStyle;
         int nThickness;
     } bars[] = {
-        {&pFrame->GetStateWnd(), "Statusfenster", AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT, 185},
+        {&pFrame->GetStateWnd(), "Statusfenster", AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT,
+         185},
         {&pFrame->GetMeasureTableWnd(), "Parameterfenster", AFX_IDW_DOCKBAR_BOTTOM,
          CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM, 210},
     };
@@ -424,7 +431,8 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
         EXPECT_EQ(bars[i].nDockBarId, (UINT)pBar->m_pDockBar->GetDlgCtrlID());
         CRect rect;
         pBar->GetWindowRect(&rect);
-        EXPECT_EQ(bars[i].nThickness, bars[i].nDockBarId == AFX_IDW_DOCKBAR_RIGHT ? rect.Width() : rect.Height());
+        EXPECT_EQ(bars[i].nThickness,
+                  bars[i].nDockBarId == AFX_IDW_DOCKBAR_RIGHT ? rect.Width() : rect.Height());
     }
 
     // A new recording whose view took the simulator's port.
@@ -487,13 +495,15 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     ASSERT_TRUE(::PeekMessage(&msg, pView->m_hWnd, 0x1401, 0x1401, PM_REMOVE));
     EXPECT_EQ(1u, msg.wParam);
 
-    // Closing while polling: gone within 5 s, the threads stopped, no box.
+    // Closing while polling: gone within 5 s, the threads stopped, the workspace written, no box.
     ULONGLONG start = NowMs();
     pFrame->PostMessage(WM_CLOSE);
     EXPECT_TRUE(PumpUntil([&] { return App().m_pMainWnd == NULL; }, 5000));
     EXPECT_LT(NowMs() - start, 5000u);
     EXPECT_FALSE(IsCommWorkerRunning());
     EXPECT_FALSE(IsCommTimerRunning());
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(WorkspaceFile().c_str()))
+        << "the bar layout is kept";
     EXPECT_EQ(1u, boxes.Shown().size());
 }
 
@@ -529,7 +539,7 @@ TEST_F(FirstStart, MenusFollowTheDocument)
     int nImage = -1;
     EXPECT_TRUE(pImages->GetImage(ID_VIEW_HIDE_ALL, hbm, nImage));
 
-    const std::vector<std::string> document = {"&Datei",   "&Aufzeichnung", "A&nalyse", "&Ansicht",
+    const std::vector<std::string> document = {"&Datei",  "&Aufzeichnung", "A&nalyse", "&Ansicht",
                                                "E&xtras", "&Fenster",      "&Hilfe"};
     const std::vector<std::string> none = {"&Datei", "&Ansicht", "E&xtras", "&Hilfe"};
     EXPECT_EQ(document, MenuTitles(pFrame));
@@ -601,8 +611,8 @@ TEST_F(FirstStart, CustomisationSheetOffersTheDefaultToolBars)
     EXPECT_EQ(2, seen.nPages);
     EXPECT_FALSE(seen.bHelpButton);
     EXPECT_TRUE(seen.bCustomising);
-    const std::vector<std::string> groups = {"Hauptsymbolleiste", "Aufzeichnung", "Analyse",
-                                             "Zoom",              "Ansichten",    "Men\xFCleiste"};
+    const std::vector<std::string> groups = {"Hauptsymbolleiste", "Aufzeichnung", "Analyse", "Zoom",
+                                             "Ansichten",         "Men\xFCleiste"};
     EXPECT_EQ(groups, seen.groups);
     EXPECT_FALSE(pFrame->GetToolBarManager()->InConfigMode());
 }
@@ -636,7 +646,8 @@ TEST_F(FirstStart, DamagedWorkspaceFileIsReportedAndTheDefaultLayoutStays)
     EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
     EXPECT_TRUE(pFrame->GetMeasureTableWnd().IsWindowVisible());
     for (int i = CMainFrame::toolbarMain; i <= CMainFrame::toolbarZoom; i++)
-        EXPECT_TRUE(pFrame->GetDefaultToolBar(i) != NULL && pFrame->GetDefaultToolBar(i)->IsWindowVisible()) << i;
+        EXPECT_TRUE(pFrame->GetDefaultToolBar(i) != NULL && pFrame->GetDefaultToolBar(i)->IsWindowVisible())
+            << i;
     EXPECT_EQ(1u, OpenDocuments().size());
 }
 
@@ -672,8 +683,9 @@ TEST_F(FirstStart, KeysReachTheRecording)
     StartAgain();
     CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
     ASSERT_TRUE(pFrame != NULL);
-    CIRControlView* pView =
-        pFrame->MDIGetActive() != NULL ? dynamic_cast<CIRControlView*>(pFrame->MDIGetActive()->GetActiveView()) : NULL;
+    CIRControlView* pView = pFrame->MDIGetActive() != NULL
+                                ? dynamic_cast<CIRControlView*>(pFrame->MDIGetActive()->GetActiveView())
+                                : NULL;
     ASSERT_TRUE(pView != NULL);
     ASSERT_TRUE(PumpUntil([&] { return pView->IsOnline(); }, 10000));
     pFrame->SetForegroundWindow();
@@ -751,4 +763,3 @@ TEST_F(FirstStart, WorkspaceKeepsTheBarLayoutButNoRecordings)
     EXPECT_EQ(0u, boxes.Shown().size());
 }
 } // namespace
-

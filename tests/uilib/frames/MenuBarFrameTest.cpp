@@ -841,3 +841,26 @@ TEST_F(MenuBarFrameTest, WithBitmapMenusTheMenuPlugInSharesTheToolbarManagersIma
         Destroy();
     }
 }
+
+TEST_F(MenuBarFrameTest, WhenTheLastChildClosesADockedDocumentFrameTakesOverWithItsMenu)
+{
+    CDocument* pDocked = SecTestTemplate()->OpenDocumentFileEx(NULL, TRUE, TRUE, 0);
+    ASSERT_NE(nullptr, pDocked);
+    Pump(50);
+    CFrameWnd* pDockedFrame = CSecMdiFixture::FrameOf(pDocked);
+    ASSERT_TRUE(pDockedFrame->IsKindOf(RUNTIME_CLASS(SECDockableFrame)));
+    CDocument* pDoc = OpenDocument();
+    ASSERT_NE(nullptr, pDoc);
+    m_pFrame->ActivateDockableFrame(NULL, TRUE);
+    m_pFrame->MDIActivate(CSecMdiFixture::FrameOf(pDoc));
+    Pump(30);
+    ASSERT_EQ(nullptr, m_pFrame->m_pActiveDockableFrame);
+    // The frame's own menu shows for a moment so that the switch back is seen.
+    m_pFrame->SwitchMenuBarMenu((UINT)-1);
+    ASSERT_EQ(kFrameMenu, Visible());
+    pDoc->OnCloseDocument();
+    Pump(50);
+    EXPECT_EQ(pDockedFrame, m_pFrame->m_pActiveDockableFrame);
+    EXPECT_EQ((UINT)IDR_SECDOC_TYPE, Bar().GetCurrentMenuID());
+    EXPECT_EQ(kDocumentMenu, Visible());
+}
