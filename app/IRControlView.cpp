@@ -68,7 +68,8 @@ ON_UPDATE_COMMAND_UI(ID_ANALYSE_DELETE_LAST, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_ANALYSE_DELETE_ALL, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_QUICK_SAVE, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_STATION_PASSWORD, OnUpdateNotAvailable)
-ON_UPDATE_COMMAND_UI(ID_STATION_SERIAL, OnUpdateNotAvailable)
+ON_COMMAND(ID_STATION_SERIAL, OnStationSerialNumber)
+ON_UPDATE_COMMAND_UI(ID_STATION_SERIAL, OnUpdateOnline)
 ON_UPDATE_COMMAND_UI(ID_STATION_HOURS, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_LONGLIFE_TEST, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_FILE_PRINT, OnUpdateNotAvailable)
@@ -344,7 +345,11 @@ void CIRControlView::ToggleRecording()
     }
     m_bRecording = !m_bRecording;
     if (m_bRecording)
+    {
         pDoc->SetTestDate();
+        if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()))
+            pFrame->ShowUserMask();
+    }
     else
         m_bAutoRecordLatch = FALSE;
 }

@@ -174,6 +174,7 @@ class CIRControlView : public CDrawView
     afx_msg void OnBottomHeater();
     afx_msg void OnUpdateBottomHeater(CCmdUI* pCmdUI);
     afx_msg void OnStationClockSet();
+    afx_msg void OnStationSerialNumber();
     afx_msg void OnStationClockReset();
     afx_msg void OnUpdateOnline(CCmdUI* pCmdUI);
     afx_msg void OnUpdateNotAvailable(CCmdUI* pCmdUI);

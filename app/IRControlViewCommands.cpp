@@ -4,6 +4,7 @@
 #include "app/IRControlView.h"
 #include "AppIds.h"
 #include "Menu.h"
+#include "app/SerialNumberDlg.h"
 #include "app/StationJobCodes.h"
 #include "station/link/CommJob.h"
 #include "station/record/DrawLine.h"
@@ -103,6 +104,15 @@ void CIRControlView::OnStationClockReset()
 {
     const DWORD clock[3] = {CommJobWord(0.0f), CommJobWord(0.0f), CommJobWord(0.0f)};
     QueueJob(JobStationClock, clock, 0, 3);
+}
+
+void CIRControlView::OnStationSerialNumber()
+{
+    float fNumber = 1.0f;
+    if (!AskSerialNumber(this, &fNumber))
+        return;
+    const DWORD dwNumber = CommJobWord(fNumber);
+    QueueJob(JobSerialNumber, &dwNumber, 1, 1);
 }
 
 void CIRControlView::OnUpdateOnline(CCmdUI* pCmdUI)

@@ -58,9 +58,9 @@ const int kAnalysePaneWidth = 350;
 const UINT kPopupMainframe = 0;
 const DWORD kBarStyle = 0x50004114;
 const DWORD kBarExStyle = 0xF11;
-const DWORD kStateWndDocking = 0x5000;      // left and right
-const DWORD kMeasureTableDocking = 0xA000;  // top and bottom
-const DWORD kCoolLookBits = 0x300;          // flat buttons and grippers
+const DWORD kStateWndDocking = 0x5000;     // left and right
+const DWORD kMeasureTableDocking = 0xA000; // top and bottom
+const DWORD kCoolLookBits = 0x300;         // flat buttons and grippers
 const int kCaptionLeft = 0;
 const TCHAR kRegistryRoot[] = _T("Software\\KUVO GmbH\\Helvon");
 
@@ -77,10 +77,12 @@ struct DefaultToolBar
 // In the order the toolbars are defined (CMainFrame::toolbarMain ...).
 const DefaultToolBar s_toolBars[CMainFrame::toolbarCount] = {
     {AFX_IDW_TOOLBAR, IDS_TB_MAIN, IDR_MAINFRAME_MENU, AFX_IDW_DOCKBAR_TOP, -1, FALSE},
-    {IDW_TOOLBAR_RECORD, IDS_TB_RECORD, IDR_TOOLBAR_RECORD, AFX_IDW_DOCKBAR_TOP, CMainFrame::toolbarMain, FALSE},
+    {IDW_TOOLBAR_RECORD, IDS_TB_RECORD, IDR_TOOLBAR_RECORD, AFX_IDW_DOCKBAR_TOP, CMainFrame::toolbarMain,
+     FALSE},
     {IDW_TOOLBAR_ANALYSE, IDS_TB_ANALYSE, IDR_TOOLBAR_ANALYSE, AFX_IDW_DOCKBAR_TOP, CMainFrame::toolbarRecord,
      FALSE},
-    {IDW_TOOLBAR_VIEWS, IDS_TB_VIEWS, IDR_TOOLBAR_VIEWS, AFX_IDW_DOCKBAR_TOP, CMainFrame::toolbarAnalyse, FALSE},
+    {IDW_TOOLBAR_VIEWS, IDS_TB_VIEWS, IDR_TOOLBAR_VIEWS, AFX_IDW_DOCKBAR_TOP, CMainFrame::toolbarAnalyse,
+     FALSE},
     {IDW_TOOLBAR_ZOOM, IDS_TB_ZOOM, IDR_TOOLBAR_ZOOM, AFX_IDW_DOCKBAR_TOP, CMainFrame::toolbarViews, FALSE},
     {IDW_TOOLBAR_EXPERT, IDS_TB_EXPERT, IDR_TOOLBAR_EXPERT, AFX_IDW_DOCKBAR_LEFT, -1, TRUE},
 };
@@ -101,11 +103,14 @@ const ToolBarToggle s_toolBarToggles[] = {
 // Commands whose implementation is not part of the program yet: disabled, and never run even
 // where a framework base would take them (printing).
 const UINT s_waitingCommands[] = {
-    ID_APP_ABOUT,        ID_PROTECT_PARAMETERS, ID_OPTIONS,          ID_SETTINGS_LAYOUT,     ID_SETTINGS_CURVES,
-    ID_SETTINGS_SAMPLING, ID_EXPORT_TABLE,      ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD,      ID_PROFILE_COPY,
-    ID_PROFILE_PASTE,    ID_ANALYSE_CURSOR,     ID_ANALYSE_ADD,      ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL,
-    ID_QUICK_SAVE,       ID_STATION_PASSWORD,   ID_STATION_SERIAL,   ID_STATION_HOURS,       ID_LONGLIFE_TEST,
-    ID_VIEW_FULLSCREEN,  ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW,  ID_FILE_PRINT_DIRECT,
+    ID_APP_ABOUT,          ID_PROTECT_PARAMETERS,  ID_OPTIONS,
+    ID_SETTINGS_LAYOUT,    ID_SETTINGS_CURVES,     ID_SETTINGS_SAMPLING,
+    ID_EXPORT_TABLE,       ID_PROFILE_DOWNLOAD,    ID_PROFILE_UPLOAD,
+    ID_PROFILE_COPY,       ID_PROFILE_PASTE,       ID_ANALYSE_CURSOR,
+    ID_ANALYSE_ADD,        ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL,
+    ID_QUICK_SAVE,         ID_STATION_PASSWORD,    ID_STATION_HOURS,
+    ID_LONGLIFE_TEST,      ID_VIEW_FULLSCREEN,     ID_FILE_PRINT,
+    ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_DIRECT,
 };
 
 BOOL IsWaitingCommand(UINT nID)
@@ -126,21 +131,26 @@ struct HelpTopic
 #define HELP_RES(id) (HID_BASE_RESOURCE + (id))
 #define HELP_CMD(id) (HID_BASE_COMMAND + (id))
 const HelpTopic s_helpTopics[] = {
-    {HELP_RES(279), 48, 79},   {HELP_RES(209), 7, 3},     {HELP_RES(280), 19, 81},   {HELP_RES(278), 39, 14},
-    {HELP_RES(108), 72, 77},   {HELP_RES(289), 43, 30},   {HELP_RES(292), 31, 4},    {HELP_RES(295), 24, 13},
-    {HELP_RES(290), 3, 75},    {HELP_RES(421), 2, 34},    {HELP_RES(20509), 46, 41}, {HELP_RES(20513), 46, 41},
-    {HELP_RES(310), 54, 64},   {HELP_RES(302), 1, 68},    {HELP_RES(22067), 17, 70}, {HELP_RES(314), 17, 70},
-    {HELP_RES(300), 42, 80},   {HELP_RES(311), 71, 69},   {HELP_RES(419), 44, 78},   {HELP_RES(420), 41, 76},
-    {HELP_RES(326), 22, 85},   {HELP_RES(106), 28, 87},   {HELP_CMD(57600), 56, 12}, {HELP_CMD(57601), 56, 12},
-    {HELP_CMD(57603), 56, 12}, {HELP_CMD(32820), 56, 12}, {HELP_CMD(57607), 56, 12}, {HELP_CMD(32818), 56, 12},
-    {HELP_CMD(32790), 56, 12}, {HELP_CMD(32791), 56, 12}, {HELP_CMD(32792), 56, 12}, {HELP_CMD(32799), 56, 12},
-    {HELP_CMD(32800), 56, 12}, {HELP_CMD(32778), 56, 12}, {HELP_CMD(32793), 67, 42}, {HELP_CMD(32821), 17, 70},
-    {HELP_CMD(32822), 47, 70}, {HELP_CMD(57664), 63, 15}, {HELP_CMD(57669), 63, 15}, {HELP_CMD(32834), 14, 74},
-    {HELP_CMD(32842), 14, 74}, {HELP_CMD(32843), 14, 74}, {HELP_CMD(32844), 14, 74}, {HELP_CMD(32839), 24, 70},
-    {HELP_CMD(32837), 71, 69}, {HELP_CMD(32811), 20, 44}, {HELP_CMD(32812), 20, 44}, {HELP_CMD(32806), 20, 44},
-    {HELP_CMD(32810), 20, 44}, {HELP_CMD(32809), 20, 44}, {HELP_CMD(32783), 49, 10}, {HELP_CMD(32771), 49, 10},
-    {HELP_CMD(32772), 49, 10}, {HELP_CMD(32787), 49, 10}, {HELP_CMD(32819), 49, 10}, {HELP_CMD(22167), 4, 18},
-    {HELP_CMD(22166), 4, 18},  {HELP_CMD(22168), 4, 18},  {HELP_CMD(22169), 4, 18},  {HELP_CMD(32852), 22, 85},
+    {HELP_RES(279), 48, 79},   {HELP_RES(209), 7, 3},     {HELP_RES(280), 19, 81},
+    {HELP_RES(278), 39, 14},   {HELP_RES(108), 72, 77},   {HELP_RES(289), 43, 30},
+    {HELP_RES(292), 31, 4},    {HELP_RES(295), 24, 13},   {HELP_RES(290), 3, 75},
+    {HELP_RES(421), 2, 34},    {HELP_RES(20509), 46, 41}, {HELP_RES(20513), 46, 41},
+    {HELP_RES(310), 54, 64},   {HELP_RES(302), 1, 68},    {HELP_RES(22067), 17, 70},
+    {HELP_RES(314), 17, 70},   {HELP_RES(300), 42, 80},   {HELP_RES(311), 71, 69},
+    {HELP_RES(419), 44, 78},   {HELP_RES(420), 41, 76},   {HELP_RES(326), 22, 85},
+    {HELP_RES(106), 28, 87},   {HELP_CMD(57600), 56, 12}, {HELP_CMD(57601), 56, 12},
+    {HELP_CMD(57603), 56, 12}, {HELP_CMD(32820), 56, 12}, {HELP_CMD(57607), 56, 12},
+    {HELP_CMD(32818), 56, 12}, {HELP_CMD(32790), 56, 12}, {HELP_CMD(32791), 56, 12},
+    {HELP_CMD(32792), 56, 12}, {HELP_CMD(32799), 56, 12}, {HELP_CMD(32800), 56, 12},
+    {HELP_CMD(32778), 56, 12}, {HELP_CMD(32793), 67, 42}, {HELP_CMD(32821), 17, 70},
+    {HELP_CMD(32822), 47, 70}, {HELP_CMD(57664), 63, 15}, {HELP_CMD(57669), 63, 15},
+    {HELP_CMD(32834), 14, 74}, {HELP_CMD(32842), 14, 74}, {HELP_CMD(32843), 14, 74},
+    {HELP_CMD(32844), 14, 74}, {HELP_CMD(32839), 24, 70}, {HELP_CMD(32837), 71, 69},
+    {HELP_CMD(32811), 20, 44}, {HELP_CMD(32812), 20, 44}, {HELP_CMD(32806), 20, 44},
+    {HELP_CMD(32810), 20, 44}, {HELP_CMD(32809), 20, 44}, {HELP_CMD(32783), 49, 10},
+    {HELP_CMD(32771), 49, 10}, {HELP_CMD(32772), 49, 10}, {HELP_CMD(32787), 49, 10},
+    {HELP_CMD(32819), 49, 10}, {HELP_CMD(22167), 4, 18},  {HELP_CMD(22166), 4, 18},
+    {HELP_CMD(22168), 4, 18},  {HELP_CMD(22169), 4, 18},  {HELP_CMD(32852), 22, 85},
     {HELP_CMD(32856), 55, 84}, {HELP_RES(129), 25, 11},   {HELP_RES(128), 13, 51},
 };
 #undef HELP_RES
@@ -167,8 +177,7 @@ CString LoadText(UINT nID)
 }
 } // namespace
 
-CMainFrame::CMainFrame()
-    : m_helpIdMap(10), m_bMinimizedView(FALSE), m_pToolBarManager(NULL)
+CMainFrame::CMainFrame() : m_helpIdMap(10), m_bMinimizedView(FALSE), m_pToolBarManager(NULL)
 {
     m_helpIdMap.InitHashTable(17);
     for (int i = 0; i < toolbarCount; i++)
@@ -215,7 +224,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         return -1;
     if (!DefineDefaultToolBars())
         return -1;
-    static const UINT s_indicators[] = {ID_SEPARATOR, ID_INDICATOR_ANALYSE, ID_INDICATOR_BAUD,
+    static const UINT s_indicators[] = {ID_SEPARATOR,      ID_INDICATOR_ANALYSE, ID_INDICATOR_BAUD,
                                         ID_INDICATOR_CAPS, ID_INDICATOR_NUM,     ID_INDICATOR_SCRL};
     if (!m_wndStatusBar.Create(this, 0x50008200, AFX_IDW_STATUS_BAR) ||
         !m_wndStatusBar.SetIndicators(s_indicators, sizeof(s_indicators) / sizeof(s_indicators[0])))
@@ -230,7 +239,8 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
     EnableCustomCaption(TRUE);
     SetCaptionTextAlign(kCaptionLeft);
     EnableBarContextMenu(TRUE);
-    InitWorkspaceMgrEx(kRegistryRoot, SECWorkspaceManagerEx::storeProfile, RUNTIME_CLASS(CMyWorkspaceEx), FALSE);
+    InitWorkspaceMgrEx(kRegistryRoot, SECWorkspaceManagerEx::storeProfile, RUNTIME_CLASS(CMyWorkspaceEx),
+                       FALSE);
     // Status panes: widths, left-aligned texts.
     const struct
     {
@@ -265,8 +275,8 @@ BOOL CMainFrame::DefineDefaultToolBars()
             continue;
         const UINT nBeside = def.nAfter >= 0 ? s_toolBars[def.nAfter].nBarId : 0;
         if (!m_pToolBarManager->DefineDefaultToolBar(def.nBarId, LoadText(def.nTitleId), def.nResourceId,
-                                                     m_nButtons[i], m_pButtons[i], CBRS_ALIGN_ANY, def.nDockBarId,
-                                                     nBeside))
+                                                     m_nButtons[i], m_pButtons[i], CBRS_ALIGN_ANY,
+                                                     def.nDockBarId, nBeside))
             return FALSE;
     }
     return TRUE;
@@ -283,7 +293,8 @@ BOOL CMainFrame::CreateBars()
         int nThickness;
     } bars[] = {
         {&m_wndState, IDS_BAR_STATE, kStateWndDocking, AFX_IDW_DOCKBAR_RIGHT, kStateWndWidth},
-        {&m_wndMeasureTable, IDS_BAR_PARAMETER, kMeasureTableDocking, AFX_IDW_DOCKBAR_BOTTOM, kMeasureTableHeight},
+        {&m_wndMeasureTable, IDS_BAR_PARAMETER, kMeasureTableDocking, AFX_IDW_DOCKBAR_BOTTOM,
+         kMeasureTableHeight},
     };
     for (const auto& bar : bars)
     {
@@ -435,7 +446,8 @@ void CMainFrame::OnViewCustomize()
     barsPage.SetManager(m_pToolBarManager);
     commandsPage.SetManager(m_pToolBarManager);
     // The categories: the default toolbars in this order, then the menu bar's menus.
-    static const int s_groups[] = {toolbarMain, toolbarRecord, toolbarAnalyse, toolbarZoom, toolbarViews, toolbarExpert};
+    static const int s_groups[] = {toolbarMain, toolbarRecord, toolbarAnalyse,
+                                   toolbarZoom, toolbarViews,  toolbarExpert};
     for (int i : s_groups)
         if (m_pButtons[i] != NULL)
             commandsPage.AddButtonGroup(LoadText(s_toolBars[i].nTitleId), m_pButtons[i], m_nButtons[i]);

@@ -1,9 +1,10 @@
-// CMainFrame: the application's main window: status bar, default toolbars, the docking bars
-// "Statusfenster" and "Parameterfenster", the minimised view and HTML help with the
-// language's table of help topics. Made and loaded by the application's start-up.
+// CMainFrame: the application's main window: menu bar with bitmap menus, status bar, default
+// toolbars with their customisation sheet, the docking bars "Statusfenster" and
+// "Parameterfenster", the workspace that keeps the bar layout, the minimised view and HTML help
+// with the language's table of help topics. Made and loaded by the application's start-up; it
+// owns the menu bar and the toolbar manager.
 //
-// Built on the library's MDI frame with its menu bar, bitmap menus and workspace manager. The
-// full-screen view is not part of the library yet: its command stays disabled.
+// The library has no full-screen view yet: that command stays disabled.
 #pragma once
 #include "afxwin.h"
 #include "afxtempl.h"
@@ -16,7 +17,6 @@ class CDrawView;
 class SECToolBarManager;
 class SECCustomToolBar;
 class SECWorkspaceManagerEx;
-class SECMDIMenuBar;
 
 class CMainFrame : public SECMDIFrameWnd
 {

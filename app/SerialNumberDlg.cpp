@@ -5,7 +5,8 @@
 
 IMPLEMENT_DYNAMIC(CSerialNumberDlg, SECBitmapDialog)
 
-CSerialNumberDlg::CSerialNumberDlg(CWnd* pParent) : SECBitmapDialog(IDD_SERIAL_NUMBER, pParent), m_fSerialNumber(1.0f)
+CSerialNumberDlg::CSerialNumberDlg(CWnd* pParent)
+    : SECBitmapDialog(IDD_SERIAL_NUMBER, pParent), m_fSerialNumber(1.0f)
 {
 }
 

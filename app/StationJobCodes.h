@@ -4,25 +4,26 @@
 
 enum StationJobCode
 {
-    JobClock = 0,             // read variables 43-45
-    JobStatus = 1,            // read the status block 35-42
-    JobEnergy = 2,            // write variable 12, then read the status block
-    JobCalibrate = 3,         // write the trigger 46, then read the status block
-    JobPassword = 4,          // write variable 15, commit
-    JobFanOff = 5,            // write 0 to variable 37, then read the status block
-    JobFanOn = 6,             // write 1 to variable 37, ...
-    JobPumpOff = 7,           // write 0 to variable 38, ...
-    JobPumpOn = 8,            // write 1 to variable 38, ...
+    JobClock = 0,     // read variables 43-45
+    JobStatus = 1,    // read the status block 35-42
+    JobEnergy = 2,    // write variable 12, then read the status block
+    JobCalibrate = 3, // write the trigger 46, then read the status block
+    JobPassword = 4,  // write variable 15, commit
+    JobFanOff = 5,    // write 0 to variable 37, then read the status block
+    JobFanOn = 6,     // write 1 to variable 37, ...
+    JobPumpOff = 7,   // write 0 to variable 38, ...
+    JobPumpOn = 8,    // write 1 to variable 38, ...
     JobPipetteCalibration = 9,
     JobBuzzerMode = 10,
-    JobSample = 14,           // read variables 0-5
-    JobProfileBlock = 15,     // read variables 6-18
-    JobLimits = 16,           // read variables 21-34
-    JobStationClock = 17,     // write variables 43-45: seconds, minutes, hours
+    JobSample = 14,       // read variables 0-5
+    JobProfileBlock = 15, // read variables 6-18
+    JobLimits = 16,       // read variables 21-34
+    JobStationClock = 17, // write variables 43-45: seconds, minutes, hours
     JobStationBaud = 18,
     JobConnect = 19,
     JobAddress = 20,
     JobTimeouts = 21,
+    JobSerialNumber = 22, // write variable 18 (argument 1: commit)
     JobOperatingHours = 24,
     JobLongLife = 25,
     JobLongLifeParameters = 29,

@@ -169,11 +169,17 @@ INT_PTR CPropertySheet::DoModal()
         hWndParent = ::GetParent(hWndParent);
     BOOL bEnableParent = hWndParent != NULL && ::IsWindowEnabled(hWndParent);
     m_nLastButton = IDCANCEL;
-    if (!Create(CWnd::FromHandle(hWndParent)))
-        return -1;
-    m_bModeless = FALSE;
+    // The parent is disabled before the pages are made, so a page's first activation may enable
+    // it again (as the toolbar customisation does).
     if (bEnableParent)
         ::EnableWindow(hWndParent, FALSE);
+    if (!Create(CWnd::FromHandle(hWndParent)))
+    {
+        if (bEnableParent)
+            ::EnableWindow(hWndParent, TRUE);
+        return -1;
+    }
+    m_bModeless = FALSE;
     m_nModalResult = -1;
     m_nFlags |= WF_CONTINUEMODAL;
     RunModalLoop(MLF_SHOWONIDLE);

@@ -190,10 +190,17 @@ ROWCOL CGXBrowserGrid::AddNew()
     pParam->m_nEditRow = nRow;
     if (nRow != nAppend)
         return (ROWCOL)-1;
+    BOOL bPartial = FALSE;
+    ROWCOL nBottom = GetBottomVisibleRow(&bPartial);
     pParam->m_nEditMode = CGXBrowseParam::modeAppend;
-    // The grid grows by the new append row below.
+    // The grid grows by the new append row below; it scrolls into view when the record row
+    // was the last one shown whole.
     OnRecordRowsChanged();
     RedrawRowCol(CGXCellRange(nAppend, 0, nAppend + 1, GetColCount()), GX_INVALIDATE, FALSE);
+    BOOL bNowPartial = FALSE;
+    if (!bPartial && nBottom == nAppend &&
+        (GetBottomVisibleRow(&bNowPartial) < nAppend + 1 || bNowPartial))
+        DoScroll(GX_DOWN, 1);
     return nAppend;
 }
 
@@ -255,8 +262,9 @@ void CGXBrowserGrid::CancelRecordAndUndo()
     if (pParam->IsUndoEnabled())
     {
         BOOL bRedoToo = pParam->m_UndoList.GetCount() > 1;
-        DiscardUndoInfo();
-        (void)bRedoToo; // the command factory keeps both lists
+        pParam->ClearUndoList();
+        if (bRedoToo)
+            pParam->ClearRedoList();
     }
 }
 

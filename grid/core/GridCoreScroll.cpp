@@ -118,7 +118,9 @@ static ROWCOL CalcMaxFirst(CGXGridCore* pGrid, BOOL bRows, int nExtra)
                       (bRows ? pGrid->SumRowHeights(0, nFrozen) : pGrid->SumColWidths(0, nFrozen));
     int nSum = 0;
     ROWCOL n = nCount;
-    for (; n > nFrozen + 1; n--)
+    // The first scrollable row counts too: when it alone does not fit above the others, the last
+    // row could otherwise never be scrolled fully into view.
+    for (; n > nFrozen; n--)
     {
         int size = bRows ? pGrid->GetRowHeight(n) : pGrid->GetColWidth(n);
         if (nSum + size > nScrollable)

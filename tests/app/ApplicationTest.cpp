@@ -1,12 +1,11 @@
 // The application object as the Pendix view and the station threads reach it through the
 // functions it installs, and the administrator check.
 #include "TestSupport.h"
-#include "AppIds.h"
+#include "SerialNumberPrompt.h"
 #include "app/IRControlApp.h"
 #include "app/SysInfo.h"
 #include "station/link/CommThreads.h"
 #include "station/pendix/PendixServices.h"
-#include <functional>
 #include <string>
 
 namespace
@@ -107,69 +106,29 @@ TEST_F(InterfaceHandOut, TheThreadsAskWhetherAnInterfaceIsInUse)
     EXPECT_FALSE(pfnCheck());
 }
 
-// What the serial-number prompt showed, and how the test answered it.
-struct PromptAnswer
-{
-    std::function<void(HWND)> answer;
-    CString strCaption;
-    CString strShown;
-    BOOL bOwnerDrawnButtons = FALSE;
-    bool bSeen = false;
-};
-PromptAnswer* g_pPrompt = NULL;
-
-void CALLBACK AnswerPrompt(HWND, UINT, UINT_PTR nTimer, DWORD)
-{
-    HWND hDlg = ::GetActiveWindow();
-    if (g_pPrompt == NULL || g_pPrompt->bSeen || hDlg == NULL || ::GetDlgItem(hDlg, IDC_SERIAL_NUMBER) == NULL)
-        return;
-    ::KillTimer(NULL, nTimer);
-    g_pPrompt->bSeen = true;
-    char text[64] = "";
-    ::GetWindowTextA(hDlg, text, sizeof(text));
-    g_pPrompt->strCaption = text;
-    ::GetDlgItemTextA(hDlg, IDC_SERIAL_NUMBER, text, sizeof(text));
-    g_pPrompt->strShown = text;
-    g_pPrompt->bOwnerDrawnButtons = TRUE;
-    for (int nID : {IDOK, IDCANCEL})
-        g_pPrompt->bOwnerDrawnButtons &=
-            (::GetWindowLongA(::GetDlgItem(hDlg, nID), GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
-    g_pPrompt->answer(hDlg);
-}
-
 TEST(SerialNumberPrompt, ThroughTheInstalledServices)
 {
     App().InstallServices();
     CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 200, 100),
-                                NULL, 0));
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPED | WS_VISIBLE,
+                                CRect(0, 0, 200, 100), NULL, 0));
     const struct
     {
-        const char* typed;  // NULL: cancelled
+        const char* typed; // NULL: cancelled
         BOOL bResult;
-        float fNumber;      // what the caller gets (1.5 untouched)
+        float fNumber; // what the caller gets (1.5 untouched)
     } cases[] = {{"40000", TRUE, 40000.0f}, {"12.5", TRUE, 12.5f}, {NULL, FALSE, 1.5f}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.typed != NULL ? c.typed : "(cancel)");
-        PromptAnswer prompt;
-        prompt.answer = [&](HWND hDlg) {
-            if (c.typed != NULL)
-            {
-                ::SetDlgItemTextA(hDlg, IDC_SERIAL_NUMBER, c.typed);
-                ::PostMessageA(hDlg, WM_COMMAND, IDOK, (LPARAM)::GetDlgItem(hDlg, IDOK));
-            }
-            else
-                ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, (LPARAM)::GetDlgItem(hDlg, IDCANCEL));
-        };
-        g_pPrompt = &prompt;
-        ::SetTimer(NULL, 0, 50, AnswerPrompt);
+        SerialNumberPromptAnswer prompt;
+        prompt.typed = c.typed;
+        prompt.Arm();
         float fNumber = 1.5f;
         EXPECT_EQ(c.bResult, GetPendixServices().pfnAskSerialNumber(&parent, &fNumber));
-        g_pPrompt = NULL;
         EXPECT_TRUE(prompt.bSeen);
-        EXPECT_STREQ("Vergabe der Seriennummer", prompt.strCaption);
-        EXPECT_STREQ("1", prompt.strShown) << "the number starts at 1.0";
+        EXPECT_EQ("Vergabe der Seriennummer", prompt.caption);
+        EXPECT_EQ("1", prompt.shown) << "the number starts at 1.0";
         EXPECT_TRUE(prompt.bOwnerDrawnButtons);
         EXPECT_EQ(c.fNumber, fNumber);
     }

@@ -4,6 +4,7 @@
 #include "DeviceSimulator.h"
 #include "ProgramKey.h"
 #include "Rgn.h"
+#include "SerialNumberPrompt.h"
 #include "TestSupport.h"
 #include "CreateContext.h"
 #include "app/IRControlApp.h"
@@ -717,7 +718,8 @@ TEST_F(RecordingView, ServiceSwitchesReachTheStation)
 {
     AddInterface(StationSimulator::kPort);
     ViewInFrame& offline = Open();
-    for (UINT nId : {ID_FAN, ID_PUMP, ID_CALIBRATE, ID_BOTTOM_HEATER, ID_STATION_CLOCK_SET, ID_STATION_CLOCK_RESET})
+    for (UINT nId : {ID_FAN, ID_PUMP, ID_CALIBRATE, ID_BOTTOM_HEATER, ID_STATION_CLOCK_SET,
+                     ID_STATION_CLOCK_RESET, ID_STATION_SERIAL})
         EXPECT_FALSE(StateOf(offline.pView, nId).enabled) << nId;
     Close(offline);
     m_views.clear();
@@ -778,17 +780,33 @@ TEST_F(RecordingView, ServiceSwitchesReachTheStation)
     Command(pView, ID_STATION_CLOCK_RESET);
     ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 43).size() == 2; }, 3000));
     EXPECT_EQ((std::vector<float>{0.0f, 0.0f, 0.0f}), Writes(m_sim, 43).back());
+
+    // The serial number as entered; nothing for a cancelled prompt.
+    SerialNumberPromptAnswer cancelled;
+    cancelled.Arm();
+    Command(pView, ID_STATION_SERIAL);
+    EXPECT_TRUE(cancelled.bSeen);
+    SerialNumberPromptAnswer entered;
+    entered.typed = "4711";
+    entered.Arm();
+    Command(pView, ID_STATION_SERIAL);
+    EXPECT_TRUE(entered.bSeen);
+    ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, 18).empty(); }, 3000));
+    PumpMessages(300);
+    ASSERT_EQ(1u, Writes(m_sim, 18).size());
+    EXPECT_EQ(std::vector<float>{4711.0f}, Writes(m_sim, 18).back());
 }
 
 // Commands whose dialogs are missing stay disabled, online or not.
 TEST_F(RecordingView, CommandsWithoutTheirDialogsAreDisabled)
 {
     ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
-    for (UINT nId : std::initializer_list<UINT>{ID_SETTINGS_LAYOUT, ID_SETTINGS_CURVES, ID_SETTINGS_SAMPLING, ID_EXPORT_TABLE,
-                     ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD, ID_PROFILE_COPY, ID_PROFILE_PASTE, ID_ANALYSE_CURSOR,
-                     ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL, ID_QUICK_SAVE,
-                     ID_STATION_PASSWORD, ID_STATION_SERIAL, ID_STATION_HOURS, ID_LONGLIFE_TEST,
-                     ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
+    for (UINT nId : std::initializer_list<UINT>{
+             ID_SETTINGS_LAYOUT, ID_SETTINGS_CURVES, ID_SETTINGS_SAMPLING, ID_EXPORT_TABLE,
+             ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD, ID_PROFILE_COPY, ID_PROFILE_PASTE, ID_ANALYSE_CURSOR,
+             ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL, ID_QUICK_SAVE,
+             ID_STATION_PASSWORD, ID_STATION_HOURS, ID_LONGLIFE_TEST, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT,
+             ID_FILE_PRINT_PREVIEW})
         EXPECT_FALSE(StateOf(v.pView, nId).enabled) << nId;
     EXPECT_TRUE(StateOf(v.pView, ID_RECORD_CLEAR).enabled);
     EXPECT_EQ(1, (int)v.pView->SendMessage(WM_VIEW_FULLSCREEN)) << "the frame's full-screen message";

@@ -8,7 +8,8 @@
 inline void OnlySimulatorPort()
 {
     HKEY hKey = NULL;
-    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(HKEY_LOCAL_MACHINE, "HARDWARE\\DEVICEMAP\\SERIALCOMM", 0, KEY_READ, &hKey) !=
+        ERROR_SUCCESS)
         return;
     char name[256], port[64];
     for (DWORD i = 0;; i++)

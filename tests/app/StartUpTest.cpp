@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "app/HtmlHelp.h"
 #include "app/IRControlApp.h"
+#include "app/IRControlView.h"
 #include "app/MainFrame.h"
 #include "app/MyWorkspaceEx.h"
 #include "station/config/Config.h"
@@ -18,6 +19,7 @@
 #include "uilib/bars/TBMenuBtn.h"
 #include "uilib/bars/ToolBarCmdPage.h"
 #include "uilib/bars/ToolBarManager.h"
+#include "uilib/bars/BmpMgr.h"
 #include "uilib/bars/BtnGroup.h"
 #include "PropertySheet.h"
 #include "uilib/frames/mdi/MDIChildWnd.h"
@@ -77,7 +79,8 @@ class HelpFixture : public ProgramKeyTest
     void SetLanguage(const char* language)
     {
         if (language != NULL)
-            WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "Language", REG_SZ, language, (DWORD)strlen(language) + 1);
+            WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "Language", REG_SZ, language,
+                     (DWORD)strlen(language) + 1);
         App().CreateConfiguration();
     }
 };
@@ -168,7 +171,7 @@ TEST_F(FrameHelp, StatusPanesWithoutARecording)
 {
     SECCustomStatusBar& status = m_pFrame->GetStatusBar();
     EXPECT_EQ((DWORD)CBRS_ALIGN_BOTTOM, status.m_dwStyle & CBRS_ALIGN_ANY);
-    const UINT ids[] = {ID_SEPARATOR,       ID_INDICATOR_ANALYSE, ID_INDICATOR_BAUD,
+    const UINT ids[] = {ID_SEPARATOR,      ID_INDICATOR_ANALYSE, ID_INDICATOR_BAUD,
                         ID_INDICATOR_CAPS, ID_INDICATOR_NUM,     ID_INDICATOR_SCRL};
     for (int i = 0; i < 6; i++)
         EXPECT_EQ(ids[i], status.GetItemID(i)) << i;
@@ -245,9 +248,11 @@ TEST_F(Language, LibraryAndHelpFileOfTheChosenLanguage)
     {
         SCOPED_TRACE(std::string(c.language) + " / " + (c.library != NULL ? c.library : "(none)"));
         RemoveProgramKeys();
-        WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "Language", REG_SZ, c.language, (DWORD)strlen(c.language) + 1);
+        WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "Language", REG_SZ, c.language,
+                 (DWORD)strlen(c.language) + 1);
         if (c.library != NULL)
-            WriteRaw(HKEY_LOCAL_MACHINE, "Language", "English", REG_SZ, c.library, (DWORD)strlen(c.library) + 1);
+            WriteRaw(HKEY_LOCAL_MACHINE, "Language", "English", REG_SZ, c.library,
+                     (DWORD)strlen(c.library) + 1);
         if (c.help != NULL)
             WriteRaw(HKEY_LOCAL_MACHINE, "Help", "English", REG_SZ, c.help, (DWORD)strlen(c.help) + 1);
         free((void*)App().m_pszHelpFilePath);
@@ -352,8 +357,10 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     {
         UINT nBarId;
         const char* title;
-    } toolBars[] = {{AFX_IDW_TOOLBAR, "Hauptsymbolleiste"}, {IDW_TOOLBAR_RECORD, "Aufzeichnung"},
-                    {IDW_TOOLBAR_ANALYSE, "Analyse"},       {IDW_TOOLBAR_VIEWS, "Ansichten"},
+    } toolBars[] = {{AFX_IDW_TOOLBAR, "Hauptsymbolleiste"},
+                    {IDW_TOOLBAR_RECORD, "Aufzeichnung"},
+                    {IDW_TOOLBAR_ANALYSE, "Analyse"},
+                    {IDW_TOOLBAR_VIEWS, "Ansichten"},
                     {IDW_TOOLBAR_ZOOM, "Zoom"}};
     CRect rectBefore;
     for (int i = CMainFrame::toolbarMain; i <= CMainFrame::toolbarZoom; i++)
@@ -380,7 +387,8 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
         rectBefore = rect;
     }
     EXPECT_TRUE(pFrame->GetDefaultToolBar(CMainFrame::toolbarExpert) == NULL);
-    EXPECT_TRUE(pFrame->GetControlBar(IDW_TOOLBAR_ZOOM) == pFrame->GetDefaultToolBar(CMainFrame::toolbarZoom));
+    EXPECT_TRUE(pFrame->GetControlBar(IDW_TOOLBAR_ZOOM) ==
+                pFrame->GetDefaultToolBar(CMainFrame::toolbarZoom));
     // Status panes and the two bars on their sides.
     SECCustomStatusBar& status = pFrame->GetStatusBar();
     EXPECT_EQ(1, status.CommandToIndex(ID_INDICATOR_ANALYSE));
@@ -405,7 +413,8 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
         DWORD dwDockStyle;
         int nThickness;
     } bars[] = {
-        {&pFrame->GetStateWnd(), "Statusfenster", AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT, 185},
+        {&pFrame->GetStateWnd(), "Statusfenster", AFX_IDW_DOCKBAR_RIGHT, CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT,
+         185},
         {&pFrame->GetMeasureTableWnd(), "Parameterfenster", AFX_IDW_DOCKBAR_BOTTOM,
          CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM, 210},
     };
@@ -422,7 +431,8 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
         EXPECT_EQ(bars[i].nDockBarId, (UINT)pBar->m_pDockBar->GetDlgCtrlID());
         CRect rect;
         pBar->GetWindowRect(&rect);
-        EXPECT_EQ(bars[i].nThickness, bars[i].nDockBarId == AFX_IDW_DOCKBAR_RIGHT ? rect.Width() : rect.Height());
+        EXPECT_EQ(bars[i].nThickness,
+                  bars[i].nDockBarId == AFX_IDW_DOCKBAR_RIGHT ? rect.Width() : rect.Height());
     }
 
     // A new recording whose view took the simulator's port.
@@ -485,13 +495,15 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     ASSERT_TRUE(::PeekMessage(&msg, pView->m_hWnd, 0x1401, 0x1401, PM_REMOVE));
     EXPECT_EQ(1u, msg.wParam);
 
-    // Closing while polling: gone within 5 s, the threads stopped, no box.
+    // Closing while polling: gone within 5 s, the threads stopped, the workspace written, no box.
     ULONGLONG start = NowMs();
     pFrame->PostMessage(WM_CLOSE);
     EXPECT_TRUE(PumpUntil([&] { return App().m_pMainWnd == NULL; }, 5000));
     EXPECT_LT(NowMs() - start, 5000u);
     EXPECT_FALSE(IsCommWorkerRunning());
     EXPECT_FALSE(IsCommTimerRunning());
+    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(WorkspaceFile().c_str()))
+        << "the bar layout is kept";
     EXPECT_EQ(1u, boxes.Shown().size());
 }
 
@@ -520,8 +532,14 @@ TEST_F(FirstStart, MenusFollowTheDocument)
     ASSERT_TRUE(pFrame->GetMenuBar() != NULL);
     EXPECT_TRUE(pFrame->GetMenuBar()->IsWindowVisible());
     EXPECT_TRUE(::GetMenu(pFrame->m_hWnd) == NULL);
+    // The popups take their pictures from the toolbars' images and the menus' own.
+    SECBmpMgr* pImages = pFrame->GetToolBarManager()->GetBmpMgr();
+    EXPECT_EQ(6, pImages->GetSourceCount()) << "five toolbars and the menus' pictures";
+    HBITMAP hbm = NULL;
+    int nImage = -1;
+    EXPECT_TRUE(pImages->GetImage(ID_VIEW_HIDE_ALL, hbm, nImage));
 
-    const std::vector<std::string> document = {"&Datei",   "&Aufzeichnung", "A&nalyse", "&Ansicht",
+    const std::vector<std::string> document = {"&Datei",  "&Aufzeichnung", "A&nalyse", "&Ansicht",
                                                "E&xtras", "&Fenster",      "&Hilfe"};
     const std::vector<std::string> none = {"&Datei", "&Ansicht", "E&xtras", "&Hilfe"};
     EXPECT_EQ(document, MenuTitles(pFrame));
@@ -593,8 +611,8 @@ TEST_F(FirstStart, CustomisationSheetOffersTheDefaultToolBars)
     EXPECT_EQ(2, seen.nPages);
     EXPECT_FALSE(seen.bHelpButton);
     EXPECT_TRUE(seen.bCustomising);
-    const std::vector<std::string> groups = {"Hauptsymbolleiste", "Aufzeichnung", "Analyse",
-                                             "Zoom",              "Ansichten",    "Men\xFCleiste"};
+    const std::vector<std::string> groups = {"Hauptsymbolleiste", "Aufzeichnung", "Analyse", "Zoom",
+                                             "Ansichten",         "Men\xFCleiste"};
     EXPECT_EQ(groups, seen.groups);
     EXPECT_FALSE(pFrame->GetToolBarManager()->InConfigMode());
 }
@@ -610,6 +628,86 @@ std::vector<CDocument*> OpenDocuments()
             documents.push_back(pTemplate->GetNextDoc(posDoc));
     }
     return documents;
+}
+
+TEST_F(FirstStart, DamagedWorkspaceFileIsReportedAndTheDefaultLayoutStays)
+{
+    FILE* pFile = fopen(WorkspaceFile().c_str(), "wb");
+    ASSERT_TRUE(pFile != NULL);
+    fputs("[Nothing]\r\nof=a workspace\r\n", pFile);
+    fclose(pFile);
+    MessageBoxes boxes;
+    boxes.Expect(IDOK, "Ung\xFCltiger Arbeitsbereich");
+    StartAgain();
+    EXPECT_EQ(0u, boxes.Pending());
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    EXPECT_TRUE(pFrame->IsWindowVisible());
+    EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
+    EXPECT_TRUE(pFrame->GetMeasureTableWnd().IsWindowVisible());
+    for (int i = CMainFrame::toolbarMain; i <= CMainFrame::toolbarZoom; i++)
+        EXPECT_TRUE(pFrame->GetDefaultToolBar(i) != NULL && pFrame->GetDefaultToolBar(i)->IsWindowVisible())
+            << i;
+    EXPECT_EQ(1u, OpenDocuments().size());
+}
+
+// Messages of this thread as the application's loop handles them: its PreTranslateMessage walk
+// (accelerators, the menu bar) first.
+void PumpAsTheApplication(DWORD ms)
+{
+    const ULONGLONG until = NowMs() + ms;
+    while (NowMs() < until)
+    {
+        MSG msg;
+        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+            if (!AfxGetThread()->PreTranslateMessage(&msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessage(&msg);
+            }
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void PressKey(WORD vk)
+{
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = vk;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, in, sizeof(INPUT));
+}
+
+TEST_F(FirstStart, KeysReachTheRecording)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    CIRControlView* pView = pFrame->MDIGetActive() != NULL
+                                ? dynamic_cast<CIRControlView*>(pFrame->MDIGetActive()->GetActiveView())
+                                : NULL;
+    ASSERT_TRUE(pView != NULL);
+    ASSERT_TRUE(PumpUntil([&] { return pView->IsOnline(); }, 10000));
+    pFrame->SetForegroundWindow();
+    pView->SetFocus();
+    PumpAsTheApplication(100);
+    // F9 starts and stops recording, F3 toggles the state window.
+    int nCheck = 0;
+    PressKey(VK_F9);
+    for (int i = 0; i < 30 && !pView->IsRecording(); i++)
+        PumpAsTheApplication(100);
+    EXPECT_TRUE(pView->IsRecording());
+    IsEnabled(pFrame, ID_RECORD, &nCheck);
+    EXPECT_EQ(1, nCheck);
+    PressKey(VK_F9);
+    PumpAsTheApplication(200);
+    EXPECT_FALSE(pView->IsRecording());
+    PressKey(VK_F3);
+    PumpAsTheApplication(200);
+    EXPECT_FALSE(pFrame->GetStateWnd().IsWindowVisible());
+    PressKey(VK_F3);
+    PumpAsTheApplication(200);
+    EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
 }
 
 TEST_F(FirstStart, WorkspaceKeepsTheBarLayoutButNoRecordings)
@@ -665,4 +763,3 @@ TEST_F(FirstStart, WorkspaceKeepsTheBarLayoutButNoRecordings)
     EXPECT_EQ(0u, boxes.Shown().size());
 }
 } // namespace
-

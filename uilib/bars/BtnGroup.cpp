@@ -66,8 +66,8 @@ BOOL SECTBBtnGroup::Create(CWnd* pPage, SECToolBarManager* pManager, UINT nID)
     pPalette->SetManager(pManager);
     if (pManager->GetOwner() != NULL)
         pPalette->SetOwner(pManager->GetOwner());
-    const DWORD dwStyle =
-        kPaletteStyle | (pManager->FlyByEnabled() ? CBRS_FLYBY : 0) | (pManager->ToolTipsEnabled() ? CBRS_TOOLTIPS : 0);
+    const DWORD dwStyle = kPaletteStyle | (pManager->FlyByEnabled() ? CBRS_FLYBY : 0) |
+                          (pManager->ToolTipsEnabled() ? CBRS_TOOLTIPS : 0);
     if (!pPalette->CreateEx(pManager->CoolLookEnabled() ? kCoolLookBits : 0, pPage, dwStyle, nID))
     {
         delete pPalette;
@@ -94,7 +94,7 @@ void SECTBBtnGroup::ApplyStyleChange(SECToolBarManager* pManager, BOOL bSize)
         pPalette->SetButtonSize();
     else
         pPalette->SetExBarStyle(pManager->CoolLookEnabled() ? pPalette->m_dwExStyle | kCoolLookBits
-                                                      : pPalette->m_dwExStyle & ~kCoolLookBits,
+                                                            : pPalette->m_dwExStyle & ~kCoolLookBits,
                                 FALSE);
     pPalette->SizeToParent();
 }

@@ -4,6 +4,7 @@
 #include "uilib/bars/CustomToolBar.h"
 #include "uilib/bars/BmpMgr.h"
 #include "uilib/bars/BtnDrawData.h"
+#include "uilib/bars/MenuBar.h"
 #include "uilib/bars/ToolBarManager.h"
 #include "mfc/FrameWnd.h"
 #include <algorithm>
@@ -219,9 +220,13 @@ void SECCustomToolBar::SetButtonSize(int, int)
 
 SECStdBtn* SECCustomToolBar::NewButton(UINT nID, const UINT_PTR* pInfo)
 {
-    // The manager's special buttons first, then the bar's own (the menu bar's menu table).
+    // The manager's special buttons first, then the bar's own (the menu bar's menu table), then
+    // the frame's menu bar's: a menu button dragged from the customisation sheet stays one.
     const SECToolBarManager* pManager = GetManager();
-    const SECBtnMapEntry* maps[] = {pManager != NULL ? pManager->GetButtonMap() : NULL, m_pBtnMap};
+    const SECMenuBar* pMenuBar =
+        pManager != NULL ? SECToolBarManager::GetFrameMenuBar(pManager->GetFrame()) : NULL;
+    const SECBtnMapEntry* maps[] = {pManager != NULL ? pManager->GetButtonMap() : NULL, m_pBtnMap,
+                                    pMenuBar != NULL ? pMenuBar->GetMenuTable() : NULL};
     for (const SECBtnMapEntry* pMap : maps)
         for (const SECBtnMapEntry* pEntry = pMap; pEntry != NULL && pEntry->pfnCreate != NULL; pEntry++)
         {

@@ -99,10 +99,21 @@ int SECMDIMenuBar::GetButtonHeight() const
 
 void SECMDIMenuBar::OnTrackMessage(MSG* pMsg)
 {
-    // A second press within the double-click time belongs to the popup.
+    // A second press within the double-click time is a double click. On the icon it does what a
+    // double click on a child's icon does: the child's menu closes and the child runs its default
+    // command (closes). The press is used (the menu loop need not end on it by itself).
     if (pMsg->message == WM_LBUTTONDOWN && m_dwClickTime != 0 &&
         pMsg->time - m_dwClickTime <= ::GetDoubleClickTime())
+    {
+        CPoint point((short)LOWORD(pMsg->lParam), (short)HIWORD(pMsg->lParam));
+        if (GetButton(HitTest(point)) == &m_btnSysMenu)
+        {
+            ::EndMenu();
+            RunChildDefaultCommand(TRUE);
+            pMsg->message = WM_NULL;
+        }
         return;
+    }
     SECMenuBar::OnTrackMessage(pMsg);
 }
 
@@ -170,14 +181,23 @@ void SECMDIMenuBar::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
     if (GetButton(HitTest(point)) == &m_btnSysMenu)
     {
-        // A double click on the icon runs the child's default system command (closing it).
-        CMDIChildWnd* pChild = GetActiveChild();
-        HMENU hMenu = SECCapMenuBtn::GetSystemMenuOf(pChild);
-        UINT nDefault = hMenu != NULL ? ::GetMenuDefaultItem(hMenu, FALSE, 0) : (UINT)-1;
-        if (pChild != NULL && nDefault != (UINT)-1)
-            pChild->SendMessage(WM_SYSCOMMAND, nDefault);
+        RunChildDefaultCommand(FALSE);
         SECCustomToolBar::OnLButtonDblClk(nFlags, point);
         return;
     }
     SECMenuBar::OnLButtonDblClk(nFlags, point);
+}
+
+void SECMDIMenuBar::RunChildDefaultCommand(BOOL bPost)
+{
+    // A double click on the icon runs the child's default system command (closing it).
+    CMDIChildWnd* pChild = GetActiveChild();
+    HMENU hMenu = SECCapMenuBtn::GetSystemMenuOf(pChild);
+    const UINT nDefault = hMenu != NULL ? ::GetMenuDefaultItem(hMenu, FALSE, 0) : (UINT)-1;
+    if (pChild == NULL || nDefault == (UINT)-1)
+        return;
+    if (bPost)
+        pChild->PostMessage(WM_SYSCOMMAND, nDefault);
+    else
+        pChild->SendMessage(WM_SYSCOMMAND, nDefault);
 }

@@ -32,6 +32,7 @@ class SECMDIMenuBar : public SECMenuBar
     BOOL SetButtons(const UINT* pIDs, int nCount) override;
     void RemoveAllButtons() override;
     int GetButtonHeight() const override;
+    // Clears pMsg->message when it used the message (a double click on the icon).
     void OnTrackMessage(MSG* pMsg) override;
     void RebuildFromMenu(BOOL bNoRecalc) override;
     // The saved button list without the two own buttons.
@@ -45,6 +46,8 @@ class SECMDIMenuBar : public SECMenuBar
     // The system-menu button first, the caption buttons last.
     void PutOwnButtonsBack();
     CMDIChildWnd* GetActiveChild() const;
+    // Posted while a menu loop runs, sent otherwise.
+    void RunChildDefaultCommand(BOOL bPost);
 
     SECBtnCaption m_btnCaption;
     SECCapMenuBtn m_btnSysMenu;

@@ -1,5 +1,6 @@
 // SECMenuBarMessages: one popup at a time below the menu bar, and the hooks that move between them.
 #include "uilib/bars/MenuBarMessages.h"
+#include "uilib/bars/MDIMenuBar.h"
 #include "uilib/bars/MenuBar.h"
 #include "uilib/frames/mdi/MDIFrameWnd.h"
 
@@ -26,7 +27,8 @@ const int kMaxAccelerators = 255;
 } // namespace
 
 SECMenuBarMessages::SECMenuBarMessages()
-    : m_pBar(NULL), m_bMovePending(FALSE), m_bSubmenuEntered(FALSE), m_nDirection(0), m_bSwallowAltUp(FALSE)
+    : m_pBar(NULL), m_bMovePending(FALSE), m_bSubmenuEntered(FALSE), m_nDirection(0), m_bSwallowAltUp(FALSE),
+      m_dwIconClickTime(0)
 {
 }
 
@@ -145,11 +147,11 @@ BOOL SECMenuBarMessages::OnClickInMenu(MSG* pMsg)
     pFrame->PostMessage(WM_CANCELMODE);
     if (pMsg->message == WM_LBUTTONDBLCLK)
     {
-        UINT nDefault =
-            ::GetMenuDefaultItem(::GetSystemMenu(pFrame->m_hWnd, FALSE), FALSE, GMDI_GOINTOPOPUPS);
-        if (nDefault != (UINT)-1)
-            pFrame->PostMessage(WM_SYSCOMMAND, nDefault);
+        m_dwIconClickTime = 0;
+        PostDefaultSysCommand(pFrame);
     }
+    else
+        m_dwIconClickTime = pMsg->time != 0 ? pMsg->time : 1;
     return TRUE;
 }
 
@@ -172,11 +174,26 @@ void SECMenuBarMessages::TrackSystemMenu(HMENU hMenu)
     if (pFrame == NULL)
         return;
     CRect rect = SysMenuIconRect(FALSE);
+    // A maximised child's menu, dropped from its icon on the bar: it opens below the icon and its
+    // commands are the child's (the child's "close" must not close the frame).
+    CWnd* pTarget = pFrame;
+    CMDIFrameWnd* pMDIFrame = DYNAMIC_DOWNCAST(CMDIFrameWnd, pFrame);
+    CMDIChildWnd* pChild = pMDIFrame != NULL ? pMDIFrame->MDIGetActive() : NULL;
+    if (pChild != NULL && hMenu == ::GetSystemMenu(pChild->m_hWnd, FALSE))
+    {
+        pTarget = pChild;
+        if (SECMDIMenuBar* pBar = DYNAMIC_DOWNCAST(SECMDIMenuBar, m_pBar))
+        {
+            const SECCapMenuBtn& btn = pBar->GetSysMenuButton();
+            rect.SetRect(btn.m_x, btn.m_y, btn.m_x + btn.m_cx, btn.m_y + btn.m_cy);
+            pBar->ClientToScreen(rect);
+        }
+    }
     InstallFilterHook(TRUE);
     s_state.bSysMenu = TRUE;
     UINT nCmd = (UINT)::TrackPopupMenu(hMenu, TPM_RETURNCMD, rect.left, rect.bottom, 0, pFrame->m_hWnd, rect);
     if (nCmd != 0)
-        pFrame->PostMessage(WM_SYSCOMMAND, nCmd);
+        pTarget->PostMessage(WM_SYSCOMMAND, nCmd);
     s_state.bSysMenu = FALSE;
     InstallFilterHook(FALSE);
 }
@@ -244,6 +261,9 @@ LRESULT CALLBACK SECMenuBarMessages::FilterHook(int nCode, WPARAM wParam, LPARAM
             msg.hwnd = s_state.hWndTracked;
             msg.lParam = MAKELPARAM(ptBar.x, ptBar.y);
             pTracker->m_pBar->OnTrackMessage(&msg);
+            // A bar that used the message cleared it: the menu does not see it.
+            if (msg.message == WM_NULL)
+                return 1;
         }
         break;
     }
@@ -438,8 +458,25 @@ BOOL SECMenuBarMessages::OnSysCommand(UINT nID, LPARAM)
 {
     if (m_pBar == NULL || nID != kScMouseMenuSysIcon)
         return FALSE;
+    // The system may hand the second press of a double click on the icon, whose first press closed
+    // the open system menu, to the frame as a new press: that is the double click.
+    const DWORD dwClick = m_dwIconClickTime;
+    m_dwIconClickTime = 0;
+    CFrameWnd* pFrame = GetFrame();
+    if (dwClick != 0 && pFrame != NULL && (DWORD)::GetMessageTime() - dwClick <= ::GetDoubleClickTime())
+    {
+        PostDefaultSysCommand(pFrame);
+        return TRUE;
+    }
     m_pBar->RequestSystemMenu();
     return TRUE;
+}
+
+void SECMenuBarMessages::PostDefaultSysCommand(CFrameWnd* pFrame)
+{
+    const UINT nDefault = ::GetMenuDefaultItem(::GetSystemMenu(pFrame->m_hWnd, FALSE), FALSE, GMDI_GOINTOPOPUPS);
+    if (nDefault != (UINT)-1)
+        pFrame->PostMessage(WM_SYSCOMMAND, nDefault);
 }
 
 BOOL SECMenuBarMessages::OnNcActivate(BOOL bActive)
@@ -480,9 +517,10 @@ BOOL SECMenuBarMessages::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
             if (pNotify->nMenuValue != 0 && pNotify->nPopupIndex >= 0)
                 hMenu =
                     (HMENU)pFrame->SendMessage(GetMenuMessage(), pNotify->nMenuValue, pNotify->nPopupIndex);
-            else if (pNotify->nMenuValue == 0 && pNotify->nPopupIndex == -1)
+            else if (pNotify->nPopupIndex == -1)
             {
-                hMenu = ::GetSystemMenu(pFrame->m_hWnd, FALSE);
+                // The frame's own system menu, or the one a button brings (a maximised child's).
+                hMenu = pNotify->nMenuValue != 0 ? (HMENU)pNotify->nMenuValue : ::GetSystemMenu(pFrame->m_hWnd, FALSE);
                 bSysMenu = TRUE;
             }
         }

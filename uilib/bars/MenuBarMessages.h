@@ -71,6 +71,7 @@ class SECMenuBarMessages
     BOOL HasF10Accelerator();
     BOOL IsViewMnemonic(UINT nKey);
     CRect SysMenuIconRect(BOOL bForClick);
+    void PostDefaultSysCommand(CFrameWnd* pFrame);
     static LRESULT CALLBACK FilterHook(int nCode, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK KeyboardHook(int nCode, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK MouseHook(int nCode, WPARAM wParam, LPARAM lParam);
@@ -80,4 +81,5 @@ class SECMenuBarMessages
     BOOL m_bSubmenuEntered; // the popup reacted to Left/Right itself
     int m_nDirection;       // 0 previous, 1 next
     BOOL m_bSwallowAltUp;
+    DWORD m_dwIconClickTime; // a press on the frame's icon closed the open system menu, 0 otherwise
 };

@@ -1,6 +1,5 @@
 // SECMenuBtnGroup: the drop-down menu buttons of the menu bar as a list.
 #include "uilib/bars/MenuBtnGroup.h"
-#include "mfc/FrameWnd.h"
 #include "uilib/bars/MenuBar.h"
 #include "uilib/bars/MenuListBox.h"
 #include "uilib/bars/TBMenuBtn.h"
@@ -31,17 +30,7 @@ SECMenuListBox* SECMenuBtnGroup::GetListBox() const
 
 SECMenuBar* SECMenuBtnGroup::FindMenuBar(SECToolBarManager* pManager)
 {
-    CFrameWnd* pFrame = pManager != NULL ? pManager->GetFrame() : NULL;
-    if (pFrame == NULL)
-        return NULL;
-    POSITION pos = pFrame->m_listControlBars.GetHeadPosition();
-    while (pos != NULL)
-    {
-        CControlBar* pBar = (CControlBar*)pFrame->m_listControlBars.GetNext(pos);
-        if (pBar->IsKindOf(RUNTIME_CLASS(SECMenuBar)))
-            return static_cast<SECMenuBar*>(pBar);
-    }
-    return NULL;
+    return pManager != NULL ? SECToolBarManager::GetFrameMenuBar(pManager->GetFrame()) : NULL;
 }
 
 const SECBtnMapEntry* SECMenuBtnGroup::FindMenuButtonDef(SECToolBarManager* pManager, UINT nID)

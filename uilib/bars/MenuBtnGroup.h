@@ -18,7 +18,7 @@ class SECMenuBtnGroup : public SECBtnGroup
 
     // Operations
     SECMenuListBox* GetListBox() const;
-    // The menu bar among the manager's frame's bars, NULL when there is none.
+    // The menu bar of the manager's frame, NULL when it has none.
     static SECMenuBar* FindMenuBar(SECToolBarManager* pManager);
     // The special button definition of a command that makes a drop-down menu button: the
     // manager's table first, then the menu bar's; NULL when neither has one.

@@ -254,16 +254,18 @@ BOOL SECToolBarManager::CreateDefaultToolBars()
         else
             bResult = FALSE;
     }
+    std::vector<std::pair<const DefaultToolBarDef*, SECCustomToolBar*>> made;
     for (const DefaultToolBarDef* pDef : m_defaultBars)
     {
         if (FindBar(pDef->nBarID) != NULL)
-            continue; // made before, or restored by the dock state
+            continue; // made before, or restored by the dock state: left as it is
         SECCustomToolBar* pBar = NewToolBar(pDef->nBarID, pDef->strTitle);
         if (pBar == NULL)
         {
             bResult = FALSE;
             continue;
         }
+        made.emplace_back(pDef, pBar);
         pBar->SetButtonSize();
         pBar->SetButtons(pDef->btnIDs.empty() ? NULL : pDef->btnIDs.data(), (int)pDef->btnIDs.size());
         pBar->EnableDocking(pDef->dwAlignment);
@@ -284,11 +286,10 @@ BOOL SECToolBarManager::CreateDefaultToolBars()
             DockBar(pBar, pDef->nDockBarID, NULL);
     }
     pFrame->RecalcLayout();
-    for (const DefaultToolBarDef* pDef : m_defaultBars)
+    for (const auto& entry : made)
     {
-        SECCustomToolBar* pBar = FindBar(pDef->nBarID);
-        if (pBar == NULL)
-            continue;
+        const DefaultToolBarDef* pDef = entry.first;
+        SECCustomToolBar* pBar = entry.second;
         if (!pDef->bVisible)
             ShowBar(pBar, FALSE);
         if (!pDef->bDocked && !pBar->IsFloating() && pBar->m_pDockContext != NULL)

@@ -11,6 +11,20 @@ const TCHAR kToolTips[] = _T("ToolTips");
 const TCHAR kCoolLook[] = _T("CoolLook");
 const TCHAR kLargeButtons[] = _T("LargeButtons");
 
+// A stored option; a value that is missing, of another kind or no number keeps the current one.
+BOOL ReadOption(CWinApp* pApp, LPCTSTR lpszSection, LPCTSTR lpszEntry, BOOL bCurrent)
+{
+    if (pApp->m_pszRegistryKey != NULL)
+        return pApp->GetProfileInt(lpszSection, lpszEntry, bCurrent) != 0;
+    // In an INI file the platform reads text that is no number as 0.
+    const CString strValue = pApp->GetProfileString(lpszSection, lpszEntry, _T(""));
+    LPTSTR pEnd = NULL;
+    const long nValue = _tcstol(strValue, &pEnd, 10);
+    if (strValue.IsEmpty() || pEnd == NULL || *pEnd != _T('\0'))
+        return bCurrent;
+    return nValue != 0;
+}
+
 CString ProfileSection(LPCTSTR lpszProfileName)
 {
     CString strSection;
@@ -25,10 +39,9 @@ BOOL SECToolBarManager::LoadState(LPCTSTR lpszProfileName)
     if (pApp == NULL)
         return FALSE;
     const CString strSection = ProfileSection(lpszProfileName);
-    // Values missing keep what is set now.
-    const BOOL bToolTips = pApp->GetProfileInt(strSection, kToolTips, m_bToolTips) != 0;
-    const BOOL bCoolLook = pApp->GetProfileInt(strSection, kCoolLook, m_bCoolLook) != 0;
-    const BOOL bLargeButtons = pApp->GetProfileInt(strSection, kLargeButtons, m_bLargeButtons) != 0;
+    const BOOL bToolTips = ReadOption(pApp, strSection, kToolTips, m_bToolTips);
+    const BOOL bCoolLook = ReadOption(pApp, strSection, kCoolLook, m_bCoolLook);
+    const BOOL bLargeButtons = ReadOption(pApp, strSection, kLargeButtons, m_bLargeButtons);
     SetToolTips(bToolTips);
     EnableCoolLook(bCoolLook, SEC_COOLLOOK_BITS);
     SetLargeButtons(bLargeButtons);

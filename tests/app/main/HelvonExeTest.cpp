@@ -19,10 +19,19 @@ std::string ProgramFolder()
     return folder + "..\\..\\..\\app\\";
 }
 
-// The workspace file the program writes beside itself when it closes.
-std::string WorkspaceFile()
+// The workspace files the program writes beside itself when it closes: its own, and the one of
+// the expert mode.
+const char* const kWorkspaceFiles[] = {"HelvonIni.wsp", "VAZovIni.wsp"};
+
+void RemoveWorkspaceFiles()
 {
-    return ProgramFolder() + "HelvonIni.wsp";
+    for (const char* name : kWorkspaceFiles)
+        ::DeleteFileA((ProgramFolder() + name).c_str());
+}
+
+bool Exists(const std::string& path)
+{
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 struct WindowSearch
@@ -36,7 +45,8 @@ BOOL CALLBACK FindMainWindow(HWND hWnd, LPARAM lParam)
     WindowSearch* pSearch = reinterpret_cast<WindowSearch*>(lParam);
     DWORD dwProcessId = 0;
     ::GetWindowThreadProcessId(hWnd, &dwProcessId);
-    if (dwProcessId != pSearch->dwProcessId || ::GetWindow(hWnd, GW_OWNER) != NULL || !::IsWindowVisible(hWnd))
+    if (dwProcessId != pSearch->dwProcessId || ::GetWindow(hWnd, GW_OWNER) != NULL ||
+        !::IsWindowVisible(hWnd))
         return TRUE;
     pSearch->hWnd = hWnd;
     return FALSE;
@@ -63,7 +73,7 @@ class Program : public ProgramKeyTest
     void SetUp() override
     {
         ProgramKeyTest::SetUp();
-        ::DeleteFileA(WorkspaceFile().c_str());
+        RemoveWorkspaceFiles();
         // A user's first-start choices: no first-start text, no automatic recording, and the
         // simulator's port alone.
         WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "FirstStart", 0);
@@ -73,30 +83,41 @@ class Program : public ProgramKeyTest
     }
     void TearDown() override
     {
-        m_program.Stop();
         m_sim.Stop();
-        ::DeleteFileA(WorkspaceFile().c_str());
+        RemoveWorkspaceFiles();
         ProgramKeyTest::TearDown();
     }
     StationSimulator m_sim;
-    ChildProcess m_program;
 };
 
 TEST_F(Program, ConnectsAndEndsWithZeroWhenClosed)
 {
-    ASSERT_TRUE(m_program.Start("\"" + ProgramFolder() + "Helvon.exe\""));
-    HWND hMain = NULL;
-    EXPECT_TRUE(PumpUntil(
-        [&] {
-            hMain = MainWindowOf(m_program.Id());
-            return hMain != NULL && TextOf(hMain).find("verbunden mit COM7") != std::string::npos;
-        },
-        20000))
-        << (hMain != NULL ? TextOf(hMain) : "no window");
-    ASSERT_TRUE(hMain != NULL);
-    ::PostMessageA(hMain, WM_CLOSE, 0, 0);
-    EXPECT_EQ(0, m_program.Wait(10000));
-    EXPECT_FALSE(m_program.IsRunning());
-    EXPECT_NE(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(WorkspaceFile().c_str())) << "the bar layout is kept";
+    const struct
+    {
+        const char* arguments;
+        const char* workspace;
+    } cases[] = {{"", "HelvonIni.wsp"}, {" -expert", "VAZovIni.wsp"}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.workspace);
+        RemoveWorkspaceFiles();
+        ChildProcess program;
+        ASSERT_TRUE(program.Start("\"" + ProgramFolder() + "Helvon.exe\"" + c.arguments));
+        HWND hMain = NULL;
+        EXPECT_TRUE(PumpUntil(
+            [&] {
+                hMain = MainWindowOf(program.Id());
+                return hMain != NULL && TextOf(hMain).find("verbunden mit COM7") != std::string::npos;
+            },
+            20000))
+            << (hMain != NULL ? TextOf(hMain) : "no window");
+        ASSERT_TRUE(hMain != NULL);
+        ::PostMessageA(hMain, WM_CLOSE, 0, 0);
+        EXPECT_EQ(0, program.Wait(10000));
+        EXPECT_FALSE(program.IsRunning());
+        // The bar layout is kept in the mode's own file.
+        for (const char* name : kWorkspaceFiles)
+            EXPECT_EQ(std::string(name) == c.workspace, Exists(ProgramFolder() + name)) << name;
+    }
 }
 } // namespace

@@ -49,10 +49,10 @@ class TestBrowser : public CGXBrowserWnd
 struct BrowserWindow
 {
     CWnd parent;
-    TestBrowser* g = new TestBrowser;
+    // The library (and its component factory) must be there before the grid is made.
+    TestBrowser* g = (EnsureGridLibrary(), new TestBrowser);
     BrowserWindow()
     {
-        EnsureGridLibrary();
         parent.CreateEx(0, AfxRegisterWndClass(0), _T("Browser"), WS_POPUP | WS_VISIBLE,
                         CRect(20, 20, 420, 270), NULL, 0);
         g->Create(WS_VISIBLE, CRect(0, 0, 400, 250), &parent, 100);
@@ -506,6 +506,17 @@ TEST(GridBrowser, DeleteKeyDeletesSelectedRecords)
     w.g->GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(rows));
     Press(VK_DELETE);
     EXPECT_EQ(1, w.g->GetRecordCount());
+
+    // Without a row selection Delete empties the current field of the record, buffered.
+    w.g->GetParam()->m_SelectedRanges.DeleteAll();
+    w.g->ChangeCurrentCell(1, 2, 0x0A);
+    w.g->GetParam()->m_wDeleteHandling = 1; // the grid clears, not the edit control
+    Press(VK_DELETE);
+    EXPECT_EQ(CGXBrowseParam::modeEdit, w.g->GetEditMode());
+    EXPECT_STREQ("", w.g->GetStoredValueText(1, 2));
+    EXPECT_STREQ("r3c2", w.Data(1, 2));
+    ASSERT_TRUE(w.g->Update());
+    EXPECT_STREQ("", w.Data(1, 2));
 }
 
 // Before the selection changes a pending record is written; a record that cannot be written
@@ -534,5 +545,89 @@ TEST(GridBrowser, SelectingWritesThePendingRecord)
         EXPECT_TRUE(w.g->CanChangeSelection(&cols, FALSE, FALSE));
         w.g->bRefuse = FALSE;
         w.g->CancelRecord();
+    }
+}
+
+// A row inserted among moved rows is a new empty record; every other row keeps its record.
+TEST(GridBrowser, InsertingAmongMovedRowsKeepsTheirRecords)
+{
+    BrowserWindow w;
+    ASSERT_TRUE(w.g->MoveRows(3, 3, 1));
+    ASSERT_TRUE(w.g->InsertRows(2, 1));
+    EXPECT_EQ(4, w.g->GetRecordCount());
+    const char* expected[] = {"r3c1", "", "r1c1", "r2c1"};
+    for (ROWCOL nRow = 1; nRow <= 4; nRow++)
+        EXPECT_STREQ(expected[nRow - 1], w.g->GetStoredValueText(nRow, 1)) << "row " << nRow;
+    ASSERT_TRUE(w.g->SetValueRange(CGXCellRange(2, 1), "neu"));
+    ASSERT_TRUE(w.g->Update());
+    EXPECT_STREQ("neu", w.g->GetStoredValueText(2, 1));
+    EXPECT_STREQ("r1c1", w.g->GetStoredValueText(3, 1));
+}
+
+// Starting a new record on the last row shown whole scrolls the new append row into view;
+// with room below nothing scrolls.
+TEST(GridBrowser, AddNewOnTheLastWholeRowScrollsDown)
+{
+    ROWCOL nWhole = 0;
+    {
+        BrowserWindow probe;
+        CGXData* pData = probe.g->GetParam()->GetData();
+        for (ROWCOL r = 4; r <= 60; r++)
+            pData->StoreValueRowCol(r, 1, "x", gxOverride, 0);
+        probe.g->ResetLastVisibleCache();
+        BOOL bPartial = FALSE;
+        ROWCOL nBottom = probe.g->GetBottomVisibleRow(&bPartial);
+        nWhole = bPartial ? nBottom - 1 : nBottom;
+    }
+    ASSERT_GT(nWhole, 6u);
+    // (From the first row the engine's largest top row keeps the last row cut off, so the
+    // case that scrolls starts scrolled.)
+    // Scrolled by two rows first, the append row is the last row shown whole.
+    struct Case
+    {
+        ROWCOL nRecords, nScroll, nTopRow;
+    } cases[] = {{nWhole + 1, 2, 4}, {nWhole - 3, 0, 1}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.nRecords);
+        BrowserWindow w;
+        CGXData* pData = w.g->GetParam()->GetData();
+        for (ROWCOL r = 4; r <= c.nRecords; r++)
+            pData->StoreValueRowCol(r, 1, "x", gxOverride, 0);
+        w.g->ResetLastVisibleCache();
+        w.g->UpdateScrollbars();
+        if (c.nScroll != 0)
+        {
+            ASSERT_TRUE(w.g->DoScroll(GX_DOWN, c.nScroll));
+        }
+        ASSERT_EQ(c.nRecords + 1, w.g->AddNew());
+        EXPECT_EQ(c.nTopRow, w.g->GetTopRow());
+    }
+}
+
+// Dropping a record with its undo steps empties the undo list, and the redo list as well when
+// more than one step was recorded.
+TEST(GridBrowser, CancelRecordAndUndoEmptiesTheLists)
+{
+    struct Case
+    {
+        int nUndo;
+        INT_PTR nRedoLeft;
+    } cases[] = {{1, 1}, {2, 0}};
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.nUndo);
+        BrowserWindow w;
+        CGXGridParam* pParam = w.g->GetParam();
+        pParam->SetUndoEnabled(TRUE);
+        ASSERT_TRUE(w.g->SetValueRange(CGXCellRange(2, 2), "neu"));
+        for (int i = 0; i < c.nUndo; i++)
+            pParam->GetUndoList().AddTail(new CGXStyle);
+        pParam->GetRedoList().AddTail(new CGXStyle);
+        w.g->CancelRecordAndUndo();
+        EXPECT_EQ(CGXBrowseParam::modeNone, w.g->GetEditMode());
+        EXPECT_EQ(0, pParam->GetUndoList().GetCount());
+        EXPECT_EQ(c.nRedoLeft, pParam->GetRedoList().GetCount());
+        EXPECT_STREQ("r2c2", w.g->GetStoredValueText(2, 2));
     }
 }

@@ -99,6 +99,34 @@ TEST(GridScroll, EnhancedModePullsTopRowBack)
     EXPECT_FALSE(rect.IsRectEmpty());
 }
 
+TEST(GridScroll, MaximumTopRowLetsTheLastRowEndInside)
+{
+    struct Case
+    {
+        ROWCOL nFrozen;
+        int nTallRowHeight; // height of the first scrollable row
+        ROWCOL nExpectedMaxTop;
+    } cases[] = {
+        {0, 150, 2}, // rows 2..4 fit, 1..4 do not
+        {0, 20, 1},  // everything fits
+        {1, 150, 3}, // the same behind one frozen row
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << "frozen " << c.nFrozen << ", tall row " << c.nTallRowHeight);
+        ScrollGrid w(4 + c.nFrozen);
+        w.g.SetFrozenRows(c.nFrozen, 0, GX_NOREDRAW);
+        w.g.SetDefaultRowHeight(20, GX_NOREDRAW);
+        w.g.SetRowHeight(c.nFrozen + 1, c.nFrozen + 1, c.nTallRowHeight, NULL, GX_NOREDRAW);
+        w.g.UpdateScrollbars(FALSE, FALSE);
+        EXPECT_EQ(c.nExpectedMaxTop, w.g.CalcMaxTopRow());
+        w.g.SetTopRow(c.nExpectedMaxTop, GX_UPDATENOW);
+        CRect rectClient;
+        w.grid->GetClientRect(&rectClient);
+        EXPECT_LE(w.g.CalcCellRect(4 + c.nFrozen, 1).bottom, rectClient.bottom);
+    }
+}
+
 TEST(GridScroll, OneRowDownInvalidatesOnlyTheNewStrip)
 {
     ScrollGrid w(100);

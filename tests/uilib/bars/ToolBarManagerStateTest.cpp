@@ -129,11 +129,19 @@ TEST(ToolBarManagerState, OptionsInTheProfileAreWrittenAndReadBack)
         EXPECT_TRUE(frame.m_pManager->LoadState(_T("Anders")));
         EXPECT_EQ((Options{FALSE, TRUE, TRUE}), OptionsOf(frame.m_pManager));
 
-        // Values of the wrong kind in the registry count as missing.
-        if (kind == ProfileScope::registry)
+        // Values of the wrong kind, or text that is no number, count as missing.
+        frame.m_pManager->SetToolTips(TRUE);
+        frame.m_pManager->SetLargeButtons(FALSE);
+        if (kind == ProfileScope::iniFile)
         {
-            frame.m_pManager->SetToolTips(TRUE);
-            frame.m_pManager->SetLargeButtons(FALSE);
+            ::WritePrivateProfileString(kManagerSection, _T("ToolTips"), _T("x"), scope.IniPath().c_str());
+            ::WritePrivateProfileString(kManagerSection, _T("LargeButtons"), _T("1a"),
+                                        scope.IniPath().c_str());
+            EXPECT_TRUE(frame.m_pManager->LoadState(kPrefix));
+            EXPECT_EQ((Options{TRUE, TRUE, FALSE}), OptionsOf(frame.m_pManager));
+        }
+        else
+        {
             HKEY hKey = NULL;
             ASSERT_EQ(ERROR_SUCCESS,
                       ::RegOpenKeyEx(HKEY_CURRENT_USER, scope.SectionKey(kManagerSection).c_str(), 0,

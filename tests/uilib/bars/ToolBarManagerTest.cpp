@@ -126,9 +126,13 @@ TEST(ToolBarManager, DefaultToolBarsAreCreatedFromTheirResourcesAndDockedAsDefin
     EXPECT_EQ(first.top, second.top);
     EXPECT_GE(second.left, first.right - 2);
 
-    // Again: what exists is not made twice.
+    // Again: what exists is not made twice, and bars the user showed or docked stay so.
+    frame.m_pFrame->ShowControlBar(frame.Bar(kLeftBar), TRUE, FALSE);
+    frame.m_pFrame->DockControlBar(frame.Bar(kFloatingBar), AFX_IDW_DOCKBAR_BOTTOM);
     EXPECT_TRUE(frame.m_pManager->CreateDefaultToolBars());
     EXPECT_EQ(4u, frame.Bars().size());
+    EXPECT_TRUE(frame.Bar(kLeftBar)->IsWindowVisible());
+    EXPECT_EQ((UINT)AFX_IDW_DOCKBAR_BOTTOM, DockBarOf(frame.Bar(kFloatingBar)));
 }
 
 TEST(ToolBarManager, RepaintingWithoutToolBarsCreatesTheDefaultOnes)

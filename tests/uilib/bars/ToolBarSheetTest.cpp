@@ -38,7 +38,8 @@ POINT CaptionPoint(CWnd* pFrame)
 {
     CRect rect;
     pFrame->GetWindowRect(&rect);
-    return POINT{rect.left + 60, rect.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYCAPTION) / 2};
+    return POINT{rect.left + 60,
+                 rect.top + ::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYCAPTION) / 2};
 }
 
 CString DlgText(CWnd* pDlg, UINT nID)
@@ -47,6 +48,19 @@ CString DlgText(CWnd* pDlg, UINT nID)
     pDlg->GetDlgItem(nID)->GetWindowText(text);
     return text;
 }
+
+// The sheet, recording how its caption was last told to look.
+class RecordingSheet : public SECToolBarSheet
+{
+  public:
+    int m_nLastNcActivate = -1;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_NCACTIVATE)
+            m_nLastNcActivate = wParam != 0;
+        return SECToolBarSheet::WindowProc(message, wParam, lParam);
+    }
+};
 
 // The customisation sheet with both pages over a managed frame, to the right of the frame.
 class Customisation
@@ -71,14 +85,21 @@ class Customisation
     Customisation(const Customisation&) = delete;
     Customisation& operator=(const Customisation&) = delete;
 
-    // Opens the sheet on a page; the commands page gets two categories.
-    void Open(int nPage = 0)
+    // Both pages on the sheet, starting at nPage; the commands page gets two categories.
+    void AddPages(int nPage)
     {
-        m_cmdPage.AddButtonGroup(_T("Rot-Gr\xFC" "n"), kGroupOne, 3);
+        m_cmdPage.AddButtonGroup(_T("Rot-Gr\xFC"
+                                    "n"),
+                                 kGroupOne, 3);
         m_cmdPage.AddButtonGroup(_T("Andere"), kGroupTwo, 2);
         m_sheet.Construct(_T("Anpassen"), m_frame.m_pFrame, (UINT)nPage);
         m_sheet.AddPage(&m_barsPage);
         m_sheet.AddPage(&m_cmdPage);
+    }
+    // Opens the sheet modeless.
+    void Open(int nPage = 0)
+    {
+        AddPages(nPage);
         ASSERT_TRUE(m_sheet.Create(m_frame.m_pFrame));
         m_sheet.SetWindowPos(NULL, 700, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
         PumpMessages(50);
@@ -154,7 +175,7 @@ class Customisation
     }
 
     ManagedFrame m_frame;
-    SECToolBarSheet m_sheet;
+    RecordingSheet m_sheet;
     SECToolBarsPage m_barsPage;
     SECToolBarCmdPage m_cmdPage;
 };
@@ -216,13 +237,14 @@ void CALLBACK AnswerNameDialog(HWND, UINT, UINT_PTR nIDEvent, DWORD)
     ClickWithoutPumping(POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
 }
 
-// What a frame does with a click on its caption, with Alt+F4 and a posted close, and with a
-// pending layout while a dialog box idles.
+// What a frame does with a click on its caption, with Alt+F4 and a posted close, with a pending
+// layout while a dialog box idles, and with its stay-active flag when it is enabled.
 struct FrameReaction
 {
     int nHitTest;
     BOOL bAltF4Dropped, bCloseDropped;
     bool bLaidOutInIdle;
+    bool bStayActiveKept; // through WM_ENABLE
 };
 
 FrameReaction ReactionOf(CFrameWnd* pFrame)
@@ -238,6 +260,10 @@ FrameReaction ReactionOf(CFrameWnd* pFrame)
     pFrame->SendMessage(WM_ENTERIDLE, MSGF_DIALOGBOX, 0);
     reaction.bLaidOutInIdle = (pFrame->m_nIdleFlags & idleLayout) == 0;
     pFrame->m_nIdleFlags &= ~(idleLayout | idleNotify);
+    pFrame->m_nFlags |= WF_STAYACTIVE;
+    pFrame->SendMessage(WM_ENABLE, TRUE);
+    reaction.bStayActiveKept = (pFrame->m_nFlags & WF_STAYACTIVE) != 0;
+    pFrame->m_nFlags &= ~WF_STAYACTIVE;
     return reaction;
 }
 
@@ -248,6 +274,7 @@ void ExpectCustomisingReaction(CFrameWnd* pFrame, bool bCustomising)
     EXPECT_EQ(bCustomising, reaction.bAltF4Dropped != FALSE);
     EXPECT_EQ(bCustomising, reaction.bCloseDropped != FALSE);
     EXPECT_EQ(bCustomising, reaction.bLaidOutInIdle);
+    EXPECT_EQ(!bCustomising, reaction.bStayActiveKept);
 }
 
 bool InCustomisation(Customisation& c)
@@ -287,9 +314,14 @@ TEST(ToolBarSheet, WhileAPageIsActiveTheToolBarsCustomiseAndTheFramesOtherChildr
 TEST(ToolBarSheet, TheListHoldsEveryToolBarSortedAndItsChecksShowAndHideThem)
 {
     Customisation c(true);
-    c.m_frame.m_pFrame->FloatControlBar(c.Manager()->CreateUserToolBar(_T("Aaa")), CPoint(100, 500), CBRS_ALIGN_TOP);
+    c.m_frame.m_pFrame->FloatControlBar(c.Manager()->CreateUserToolBar(_T("Aaa")), CPoint(100, 500),
+                                        CBRS_ALIGN_TOP);
     c.Open(0);
-    EXPECT_EQ((std::vector<CString>{_T("Aaa"), _T("Erste"), _T("Men\xFC" "leiste"), _T("Zweite")}), c.ListTexts());
+    EXPECT_EQ((std::vector<CString>{_T("Aaa"), _T("Erste"),
+                                    _T("Men\xFC"
+                                       "leiste"),
+                                    _T("Zweite")}),
+              c.ListTexts());
     EXPECT_EQ((int)SEC_IDW_FIRST_USER_TOOLBAR, (int)c.List().GetItemData(0));
     EXPECT_EQ((int)kFirstBar, (int)c.List().GetItemData(1));
     EXPECT_EQ((int)SEC_IDW_MENUBAR, (int)c.List().GetItemData(2));
@@ -308,7 +340,8 @@ TEST(ToolBarSheet, TheListHoldsEveryToolBarSortedAndItsChecksShowAndHideThem)
 TEST(ToolBarSheet, OnlyAUserToolBarOffersDeleteAndItsNameForEditing)
 {
     Customisation c(true);
-    c.m_frame.m_pFrame->FloatControlBar(c.Manager()->CreateUserToolBar(_T("Eigene")), CPoint(100, 500), CBRS_ALIGN_TOP);
+    c.m_frame.m_pFrame->FloatControlBar(c.Manager()->CreateUserToolBar(_T("Eigene")), CPoint(100, 500),
+                                        CBRS_ALIGN_TOP);
     c.Open(0);
     struct Case
     {
@@ -318,10 +351,21 @@ TEST(ToolBarSheet, OnlyAUserToolBarOffersDeleteAndItsNameForEditing)
         const char* pszName;
     };
     const Case cases[] = {
-        {kFirstBar, "&Zur\xFC" "cksetzen", false, "Erste"},
-        {SEC_IDW_MENUBAR, "&Zur\xFC" "cksetzen", false, "Men\xFC" "leiste"},
+        {kFirstBar,
+         "&Zur\xFC"
+         "cksetzen",
+         false, "Erste"},
+        {SEC_IDW_MENUBAR,
+         "&Zur\xFC"
+         "cksetzen",
+         false,
+         "Men\xFC"
+         "leiste"},
         {SEC_IDW_FIRST_USER_TOOLBAR, "&L\xF6schen", true, "Eigene"},
-        {kSecondBar, "&Zur\xFC" "cksetzen", false, "Zweite"},
+        {kSecondBar,
+         "&Zur\xFC"
+         "cksetzen",
+         false, "Zweite"},
     };
     for (const Case& test : cases)
     {
@@ -332,8 +376,18 @@ TEST(ToolBarSheet, OnlyAUserToolBarOffersDeleteAndItsNameForEditing)
         EXPECT_EQ(CString(test.pszButton), strButton) << test.nBarID;
         EXPECT_EQ(CString(test.pszName), strName) << test.nBarID;
         EXPECT_EQ(test.bNameEnabled, c.m_barsPage.GetDlgItem(IDC_SEC_TB_NAME)->IsWindowEnabled() != FALSE);
-        EXPECT_EQ(test.bNameEnabled, c.m_barsPage.GetDlgItem(IDC_SEC_TB_NAME_LABEL)->IsWindowEnabled() != FALSE);
+        EXPECT_EQ(test.bNameEnabled,
+                  c.m_barsPage.GetDlgItem(IDC_SEC_TB_NAME_LABEL)->IsWindowEnabled() != FALSE);
     }
+    // The menu bar's reset is its own: its buttons come from its menus again.
+    SECCustomToolBar* pMenuBar = c.m_frame.Bar(SEC_IDW_MENUBAR);
+    const std::vector<UINT> menuButtons = ButtonIDs(pMenuBar);
+    pMenuBar->RemoveButton(0);
+    ASSERT_NE(menuButtons, ButtonIDs(pMenuBar));
+    ClickAt(c.ItemPoint(c.ItemOf(SEC_IDW_MENUBAR), false));
+    c.ClickControl(&c.m_barsPage, IDC_SEC_TB_RESET);
+    EXPECT_EQ(menuButtons, ButtonIDs(pMenuBar));
+    EXPECT_TRUE(c.m_frame.Bar(SEC_IDW_MENUBAR) != NULL);
 }
 
 TEST(ToolBarSheet, NewAsksForANameAndFloatsTheNewToolBarBelowTheTopDockBar)
@@ -374,7 +428,8 @@ TEST(ToolBarSheet, NewAsksForANameAndFloatsTheNewToolBarBelowTheTopDockBar)
         ASSERT_EQ(test.bCreated, pNew != NULL) << test.text;
     }
     SECCustomToolBar* pNew = c.m_frame.Bar(SEC_IDW_FIRST_USER_TOOLBAR);
-    EXPECT_EQ(CString(std::string(SEC_TOOLBAR_NAME_MAX, 'N').c_str()), c.m_frame.Title(SEC_IDW_FIRST_USER_TOOLBAR));
+    EXPECT_EQ(CString(std::string(SEC_TOOLBAR_NAME_MAX, 'N').c_str()),
+              c.m_frame.Title(SEC_IDW_FIRST_USER_TOOLBAR));
     EXPECT_TRUE(pNew->IsFloating());
     EXPECT_TRUE(pNew->IsCustomise());
     CRect rectDock, rectFloat;
@@ -535,7 +590,9 @@ TEST(ToolBarSheet, TheCommandsPageShowsTheChosenCategoryAndDescribesTheSelectedB
         int nIndex;
         const char* pszDescription;
     };
-    for (const Case& test : {Case{0, "Roter Knopf"}, Case{2, ""}, Case{1, "Gr\xFC" "ner Knopf"}})
+    for (const Case& test : {Case{0, "Roter Knopf"}, Case{2, ""},
+                             Case{1, "Gr\xFC"
+                                     "ner Knopf"}})
     {
         ASSERT_TRUE(DragWithInput(c.PaletteButton(0, test.nIndex), onSheet));
         CString strDescription;
@@ -597,9 +654,9 @@ TEST(ToolBarSheet, AMenuButtonGroupListsTheCurrentMenusDropDownsAndDragsThemOnto
         SECMenuBtnGroup::CollectMenuButtons(c.Manager(), ids);
         ASSERT_EQ(test.texts.size(), ids.size()) << test.nMenu;
     }
-    // The manager's table knows the menu buttons, so any toolbar makes them.
-    c.Manager()->SetButtonMap(pMenuBar->GetMenuTable());
-    ASSERT_TRUE(c.m_cmdPage.AddMenuButtonGroup(_T("Men\xFC" "leiste")));
+    // Only the menu bar's own table knows its menu buttons; any toolbar makes them from it.
+    ASSERT_TRUE(c.m_cmdPage.AddMenuButtonGroup(_T("Men\xFC"
+                                                  "leiste")));
     c.Open(1);
     SECMenuBtnGroup* pGroup = DYNAMIC_DOWNCAST(SECMenuBtnGroup, c.m_cmdPage.GetGroup(0));
     ASSERT_TRUE(pGroup != NULL);
@@ -633,7 +690,8 @@ TEST(ToolBarSheet, AMenuButtonGroupListsTheCurrentMenusDropDownsAndDragsThemOnto
 TEST(ToolBarSheet, NoMenuButtonGroupWithoutAMenuBar)
 {
     Customisation c;
-    EXPECT_FALSE(c.m_cmdPage.AddMenuButtonGroup(_T("Men\xFC" "leiste")));
+    EXPECT_FALSE(c.m_cmdPage.AddMenuButtonGroup(_T("Men\xFC"
+                                                   "leiste")));
     EXPECT_EQ(0, c.m_cmdPage.GetGroupCount());
 }
 
@@ -652,4 +710,84 @@ TEST(ToolBarSheet, TheMDIFrameTooRefusesClicksAndClosingWhileCustomising)
     pFrame->SetControlBarManager(NULL);
     pFrame->DestroyWindow();
     PumpMessages(10);
+}
+
+namespace
+{
+// What the timer saw while the sheet ran modally, after dragging a button between toolbars.
+struct ModalRun
+{
+    Customisation* pCustomisation;
+    bool bSeen = false;
+    bool bFrameEnabled = false, bViewEnabled = true, bCustomising = false;
+    std::vector<UINT> secondAfterDrag;
+};
+ModalRun* s_pModalRun = NULL;
+
+void CALLBACK DriveModalSheet(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    ModalRun& run = *s_pModalRun;
+    Customisation& c = *run.pCustomisation;
+    if (c.m_sheet.m_hWnd == NULL || !c.m_sheet.IsWindowVisible())
+        return;
+    ::KillTimer(NULL, nIDEvent);
+    run.bSeen = true;
+    run.bFrameEnabled = c.m_frame.m_pFrame->IsWindowEnabled() != FALSE;
+    run.bViewEnabled = c.m_frame.m_view.IsWindowEnabled() != FALSE;
+    run.bCustomising = InCustomisation(c);
+    c.m_sheet.SetWindowPos(NULL, 700, 40, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    DragWithInput(c.BarButton(kFirstBar, 0), c.BarButton(kSecondBar, 0));
+    run.secondAfterDrag = ButtonIDs(c.m_frame.Bar(kSecondBar));
+    ClickWithoutPumping(Centre(c.m_sheet.GetDlgItem(IDCANCEL)));
+}
+} // namespace
+
+TEST(ToolBarSheet, RunModallyTheFrameTakesDragsAndTheEndLeavesCustomisation)
+{
+    Customisation c;
+    c.AddPages(0);
+    ModalRun run;
+    run.pCustomisation = &c;
+    s_pModalRun = &run;
+    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, DriveModalSheet);
+    const INT_PTR nResult = c.m_sheet.DoModal();
+    ::KillTimer(NULL, nTimer);
+    ASSERT_TRUE(run.bSeen);
+    EXPECT_EQ(IDCANCEL, nResult);
+    EXPECT_TRUE(run.bFrameEnabled);
+    EXPECT_FALSE(run.bViewEnabled);
+    EXPECT_TRUE(run.bCustomising);
+    EXPECT_EQ((std::vector<UINT>{CYAN, RED, 0, CHECK, ORANGE}), run.secondAfterDrag);
+    EXPECT_FALSE(c.Manager()->InConfigMode());
+    EXPECT_TRUE(c.m_frame.m_pFrame->IsWindowEnabled());
+    EXPECT_TRUE(c.m_frame.m_view.IsWindowEnabled());
+}
+
+TEST(ToolBarSheet, TheSheetStaysDrawnActiveWhileAFloatingToolBarOfTheFrameIsActive)
+{
+    Customisation c;
+    SECCustomToolBar* pUser = c.Manager()->CreateUserToolBar(_T("Schwebend"));
+    pUser->SetButtons(&RED, 1);
+    c.m_frame.m_pFrame->FloatControlBar(pUser, CPoint(100, 560), CBRS_ALIGN_TOP);
+    c.Open(0);
+    c.m_sheet.SetActiveWindow();
+    PumpMessages(30);
+    CFrameWnd* pMiniFrame = pUser->GetParentFrame();
+    ASSERT_TRUE(pMiniFrame != NULL && pMiniFrame != c.m_frame.m_pFrame);
+    // A press on its button (a drag to where it is) activates the floating frame.
+    CRect rectButton;
+    pUser->GetItemRect(0, &rectButton);
+    pUser->ClientToScreen(&rectButton);
+    ASSERT_TRUE(DragWithInput(rectButton.CenterPoint(), rectButton.CenterPoint()));
+    ASSERT_EQ(pMiniFrame->m_hWnd, ::GetActiveWindow());
+    EXPECT_EQ(1, c.m_sheet.m_nLastNcActivate);
+
+    // Another window of the program taking the activation leaves the sheet inactive.
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, AfxRegisterWndClass(0), _T("Anderes"), WS_POPUP | WS_CAPTION | WS_VISIBLE,
+                               CRect(300, 700, 500, 800), NULL, 0));
+    other.SetActiveWindow();
+    PumpMessages(30);
+    EXPECT_EQ(0, c.m_sheet.m_nLastNcActivate);
+    other.DestroyWindow();
 }

@@ -44,8 +44,6 @@ CWorkspaceApp::CWorkspaceApp(int nMode, CRuntimeClass* pManagerClass)
                      CRect(40, 40, 840, 640), NULL, MAKEINTRESOURCE(IDR_WS_MAIN));
     m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
     pApp->m_pMainWnd = m_pFrame;
-    // The frame's own commands are answered by the workspace manager; nothing else is disabled.
-    m_pFrame->m_bAutoMenuEnable = FALSE;
 
     m_pToolBars = new SECToolBarManager(m_pFrame, m_pFrame);
     m_pFrame->SetControlBarManager(m_pToolBars);
@@ -302,6 +300,18 @@ std::vector<BYTE> DecodeLetters(const std::string& text)
     for (size_t i = 0; i + 1 < text.size(); i += 2)
         bytes.push_back((BYTE)((text[i] - 'A') | ((text[i + 1] - 'A') << 4)));
     return bytes;
+}
+
+std::string EncodeLetters(const void* pData, size_t nSize)
+{
+    std::string text;
+    for (size_t i = 0; i < nSize; i++)
+    {
+        BYTE b = static_cast<const BYTE*>(pData)[i];
+        text += (char)('A' + (b & 0xF));
+        text += (char)('A' + (b >> 4));
+    }
+    return text;
 }
 
 void DeleteRegistryTree(HKEY hRoot, const std::string& key)

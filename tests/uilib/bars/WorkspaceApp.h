@@ -124,8 +124,9 @@ std::vector<StoredNode> ReadRegistryTree(HKEY hRoot, const std::string& key);
 const StoredNode* FindNode(const std::vector<StoredNode>& nodes, const std::string& path);
 std::string ValueOf(const StoredNode* pNode, const std::string& key);
 
-// The letter encoding read back as bytes.
+// The letter encoding read back as bytes, and bytes written in it.
 std::vector<BYTE> DecodeLetters(const std::string& text);
+std::string EncodeLetters(const void* pData, size_t nSize);
 // Deletes a registry key with everything below it.
 void DeleteRegistryTree(HKEY hRoot, const std::string& key);
 

@@ -18,18 +18,6 @@ const char kRefused[] = "ltiger Arbeitsbereich. Die Operation wurde abgebrochen.
 const char kCannotOpen[] = "schaden.wsa wurde nicht gefunden.";
 const char kBadPath[] = "ltigen Pfad.";
 
-std::string EncodeLetters(const void* pData, size_t nSize)
-{
-    std::string text;
-    for (size_t i = 0; i < nSize; i++)
-    {
-        BYTE b = static_cast<const BYTE*>(pData)[i];
-        text += (char)('A' + (b & 0xF));
-        text += (char)('A' + (b >> 4));
-    }
-    return text;
-}
-
 std::string StoredPlacementWith(int nMode, const std::string& name, UINT nLength, UINT nShowCmd)
 {
     WINDOWPLACEMENT wp = {};

@@ -6,6 +6,7 @@
 #include "uilib/bars/PTNStrategy.h"
 #include "uilib/bars/WSLBEditorEx.h"
 #include "uilib/bars/WsMgrDialogEx.h"
+#include "uilib/frames/docking/DockableFrame.h"
 #include "uilib/frames/docking/FrameWnd.h"
 #include <fstream>
 #include <sstream>
@@ -317,6 +318,37 @@ TEST(WorkspaceManager, DialogEditsReachTheRegistryOnlyAfterOk)
     EXPECT_TRUE(exists("Beta"));
     EXPECT_EQ((Names{"Beta", "Alpha"}), RecentList(app.m_pManager));
     EXPECT_TRUE(boxes.Shown().empty());
+
+    // Save as: a name typed into the dialog's empty entry and confirmed is saved under.
+    boxes.Expect(IDYES, "Neuen Arbeitsbereich 'Delta' speichern?");
+    {
+        CDialogAnswers answers({[&](HWND hDialog) {
+            SECWsMgrDialogEx* pDialog =
+                DYNAMIC_DOWNCAST(SECWsMgrDialogEx, CWnd::FromHandlePermanent(hDialog));
+            ASSERT_TRUE(pDialog != NULL);
+            SECWSLBEditorEx* pEditor = pDialog->GetEditor();
+            pEditor->GetListBox()->SetCurSel(pEditor->GetListBox()->GetCount() - 1);
+            pEditor->EditCurrent(0);
+            ASSERT_TRUE(pEditor->GetEdit() != NULL);
+            pEditor->GetEdit()->SetWindowText(_T("Delta"));
+            SendKey(VK_RETURN);
+        }});
+        EXPECT_TRUE(app.m_pManager->SaveWorkspace(CString()));
+        EXPECT_EQ("Arbeitsbereich speichern", answers.Captions().at(0));
+    }
+    EXPECT_EQ(0u, boxes.Pending());
+    EXPECT_TRUE(exists("Delta"));
+    EXPECT_EQ("Delta", std::string(app.m_pManager->GetCurrentWorkspace()));
+    EXPECT_EQ((Names{"Delta", "Beta", "Alpha"}), RecentList(app.m_pManager));
+
+    // The most recent one opens without asking; a missing one silently fails and leaves the list.
+    app.m_pManager->CloseWorkspace();
+    EXPECT_TRUE(app.m_pManager->OpenWorkspace(TRUE, TRUE));
+    EXPECT_EQ("Delta", std::string(app.m_pManager->GetCurrentWorkspace()));
+    DeleteRegistryTree(HKEY_CURRENT_USER, std::string(kWorkspaceBaseKey) + "\\Beta");
+    EXPECT_FALSE(app.m_pManager->LoadWorkspace(_T("Beta"), TRUE));
+    EXPECT_EQ((Names{"Delta", "Alpha"}), RecentList(app.m_pManager));
+    EXPECT_EQ(1u, boxes.Shown().size());
 }
 
 TEST(WorkspaceManager, RenamesMoveTheStoredWorkspaceOnlyWhenBothStepsSucceed)
@@ -373,6 +405,16 @@ TEST(WorkspaceManager, RenamesMoveTheStoredWorkspaceOnlyWhenBothStepsSucceed)
     EXPECT_FALSE(
         ReadRegistryTree(HKEY_CURRENT_USER, std::string(kWorkspaceBaseKey) + "\\Bleibt\\WorkState_v1_2")
             .empty());
+    // Nor is a workspace saved or opened under a name that is no single key.
+    MessageBoxes boxes;
+    boxes.Expect(IDOK, "Der Arbeitsbereich 'a\\b' konnte nicht gespeichert werden.");
+    EXPECT_FALSE(app.m_pManager->SaveWorkspace(_T("a\\b")));
+    EXPECT_EQ(0u, boxes.Pending());
+    EXPECT_TRUE(ReadRegistryTree(HKEY_CURRENT_USER, std::string(kWorkspaceBaseKey) + "\\a").empty());
+    EXPECT_EQ("Bleibt", std::string(app.m_pManager->GetCurrentWorkspace()));
+    boxes.Expect(IDOK, "ltiger Arbeitsbereich.");
+    EXPECT_FALSE(app.m_pManager->LoadWorkspace(_T("..\\Bleibt")));
+    EXPECT_EQ(0u, boxes.Pending());
 }
 
 TEST(WorkspaceManager, FailedSaveSaysSoAndKeepsWhatWasStored)
@@ -485,6 +527,15 @@ TEST(WorkspaceManager, FramesSetUpTheirWorkspacePlugIn)
     pFrame->GetWindowText(strTitle);
     EXPECT_EQ("Einzeln", std::string(strTitle));
     EXPECT_TRUE(pFrame->IsWindowVisible());
+    // A stored show command that would hide the frame shows it normally.
+    WINDOWPLACEMENT wp = {};
+    wp.length = sizeof wp;
+    pFrame->GetWindowPlacement(&wp);
+    wp.showCmd = SW_HIDE;
+    SetStoredValue(SECWorkspaceManagerEx::storeProfile, name, "WorkState_v1_2.Frames.MainFrame",
+                   "WindowPlacement", EncodeLetters(&wp, sizeof wp));
+    ASSERT_TRUE(pManager->LoadWorkspace(name.c_str()));
+    EXPECT_TRUE(pFrame->IsWindowVisible());
     pFrame->SendMessage(WM_COMMAND, ID_SEC_WORKSPACE_CLOSE);
     EXPECT_FALSE(pManager->IsWorkspaceLoaded());
     pFrame->DestroyWindow();
@@ -496,4 +547,41 @@ TEST(WorkspaceManager, FramesSetUpTheirWorkspacePlugIn)
     EXPECT_EQ(nullptr, pMDIFrame->InitWorkspaceMgrEx(_T("x"), 0, NULL, FALSE));
     EXPECT_EQ(nullptr, pMDIFrame->m_pWorkspacePlugIn);
     pMDIFrame->DestroyWindow();
+}
+
+TEST(WorkspaceManager, ActiveDockedViewIsActiveAgainAfterLoading)
+{
+    ProfileScope profile(ProfileScope::iniFile);
+    MessageBoxes boxes;
+    CWorkspaceApp app(SECWorkspaceManagerEx::storeProfile);
+    const std::string name = WorkspaceName(SECWorkspaceManagerEx::storeProfile, "angedockt");
+    const std::string d = CWorkspaceApp::MakeFile("angedockt.wsa");
+    app.Open(app.m_pTemplateA, CWorkspaceApp::MakeFile("daneben.wsa"));
+    CDocument* pD = app.m_pTemplateA->OpenDocumentFileEx(d.c_str(), TRUE, TRUE, 0);
+    ASSERT_TRUE(pD != NULL);
+    app.m_pFrame->ActivateDockableFrame(CWorkspaceApp::FramesOf(pD)[0], TRUE);
+    app.Layout();
+    ASSERT_TRUE(app.m_pManager->SaveWorkspace(name.c_str()));
+    const std::vector<StoredNode> stored = StoredTree(SECWorkspaceManagerEx::storeProfile, name);
+    EXPECT_EQ("True", ValueOf(FindNode(stored, "WorkState_v1_2.Frames.ChildFrames.Document-1.ViewFrame-0"),
+                              "IsActiveChildFrame"));
+    EXPECT_EQ("0", ValueOf(FindNode(stored, "WorkState_v1_2.Frames.ChildFrames.Document-1.ViewFrame-0"),
+                           "DockedViewFloating"));
+    app.m_pManager->CloseWorkspace();
+    ASSERT_TRUE(app.Documents().empty());
+
+    ASSERT_TRUE(app.m_pManager->LoadWorkspace(name.c_str()));
+    app.Layout();
+    CDocument* pLoaded = NULL;
+    for (CDocument* pDoc : app.Documents())
+        if (CString(d.c_str()).CompareNoCase(pDoc->GetPathName()) == 0)
+            pLoaded = pDoc;
+    ASSERT_TRUE(pLoaded != NULL);
+    CFrameWnd* pDocked = CWorkspaceApp::FramesOf(pLoaded)[0];
+    EXPECT_TRUE(pDocked->IsKindOf(RUNTIME_CLASS(SECDockableFrame)));
+    EXPECT_EQ(pDocked, app.m_pFrame->m_pActiveDockableFrame);
+    EXPECT_EQ(pDocked, app.m_pFrame->GetActiveFrame());
+    EXPECT_TRUE(boxes.Shown().empty());
+    app.m_pManager->CloseWorkspace();
+    ::DeleteFile(name.c_str());
 }
