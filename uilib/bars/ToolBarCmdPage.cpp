@@ -185,11 +185,7 @@ void SECToolBarCmdPage::OnCancel()
 
 void SECToolBarCmdPage::OnDestroy()
 {
-    if (m_pManager != NULL)
-    {
-        m_pManager->UnregisterNotifyWindow(this);
-        m_pManager->SetCustomiseDialog(NULL);
-    }
+    SECToolBarSheet::PageDestroyed(m_pManager, this);
     CPropertyPage::OnDestroy();
 }
 

@@ -78,6 +78,17 @@ void SECToolBarSheet::LeaveCustomise(SECToolBarManager* pManager, CWnd* pPage, B
         ::EnableWindow(hParent, TRUE);
 }
 
+void SECToolBarSheet::PageDestroyed(SECToolBarManager* pManager, CWnd* pPage)
+{
+    if (pManager == NULL)
+        return;
+    pManager->UnregisterNotifyWindow(pPage);
+    CWnd* pDialog = pManager->GetCustomiseDialog();
+    if (pDialog != NULL && pDialog->m_hWnd == SheetOf(pPage) && pManager->InConfigMode())
+        LeaveCustomise(pManager, pPage, TRUE);
+    pManager->SetCustomiseDialog(NULL);
+}
+
 void SECToolBarSheet::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CPropertySheet::OnActivate(nState, pWndOther, bMinimized);

@@ -23,6 +23,9 @@ class SECToolBarSheet : public CPropertySheet
     static void EnterCustomise(SECToolBarManager* pManager, CWnd* pPage);
     // A page was left (bCancel: the sheet is cancelled and stops being the customisation dialog).
     static void LeaveCustomise(SECToolBarManager* pManager, CWnd* pPage, BOOL bCancel);
+    // A page goes: it hears no more of the bars and the sheet stops being the customisation
+    // dialog; a sheet destroyed without OK or Cancel leaves customisation too.
+    static void PageDestroyed(SECToolBarManager* pManager, CWnd* pPage);
     // The registered message "WM_TOOLBARSTYLECHANGING" that the toolbars page sends to the other
     // pages: WPARAM 1 after "LargeButtons" changed, 2 after "CoolLook" changed.
     static UINT StyleChangingMessage();

@@ -83,11 +83,7 @@ void SECToolBarsPage::OnCancel()
 
 void SECToolBarsPage::OnDestroy()
 {
-    if (m_pManager != NULL)
-    {
-        m_pManager->UnregisterNotifyWindow(this);
-        m_pManager->SetCustomiseDialog(NULL);
-    }
+    SECToolBarSheet::PageDestroyed(m_pManager, this);
     CPropertyPage::OnDestroy();
 }
 

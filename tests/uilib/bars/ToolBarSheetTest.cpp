@@ -311,6 +311,19 @@ TEST(ToolBarSheet, WhileAPageIsActiveTheToolBarsCustomiseAndTheFramesOtherChildr
     EXPECT_FALSE(c.m_frame.m_view.IsWindowEnabled());
 }
 
+TEST(ToolBarSheet, ASheetDestroyedWithoutOkOrCancelLeavesCustomisation)
+{
+    Customisation c;
+    c.Open(1);
+    ASSERT_TRUE(InCustomisation(c));
+    c.m_sheet.DestroyWindow();
+    EXPECT_FALSE(c.Manager()->InConfigMode());
+    EXPECT_FALSE(c.m_frame.Bar(kFirstBar)->IsCustomise());
+    EXPECT_TRUE(c.m_frame.m_view.IsWindowEnabled());
+    EXPECT_TRUE(c.m_frame.m_pFrame->IsWindowEnabled());
+    EXPECT_EQ(NULL, c.Manager()->GetCustomiseDialog());
+}
+
 TEST(ToolBarSheet, TheListHoldsEveryToolBarSortedAndItsChecksShowAndHideThem)
 {
     Customisation c(true);
@@ -670,6 +683,12 @@ TEST(ToolBarSheet, AMenuButtonGroupListsTheCurrentMenusDropDownsAndDragsThemOnto
         EXPECT_EQ(pGroup->GetID(i), (UINT)pList->GetItemData(i));
     }
     EXPECT_TRUE(pList->IsWindowVisible());
+    // The list sits 2 pixels lower than the palettes, in the same area.
+    CRect rectList, rectPalette;
+    pList->GetWindowRect(&rectList);
+    c.Palette(1)->GetWindowRect(&rectPalette);
+    EXPECT_EQ(rectPalette.top + 2, rectList.top);
+    EXPECT_EQ(rectPalette.left, rectList.left);
 
     CRect rectItem;
     pList->GetItemRect(1, &rectItem);

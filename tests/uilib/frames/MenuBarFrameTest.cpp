@@ -30,10 +30,15 @@ class CMenuBarTestFrame : public SECMDIFrameWnd
     }
 
     SECMDIMenuBar m_wndMenuBar;
+    std::vector<DWORD_PTR> m_helpAsked; // help requests, taken instead of run
     int m_nOpened = 0;
     int m_nLayouts = 0;
     std::vector<UINT> m_sysCommands; // taken instead of run
 
+    void WinHelp(DWORD_PTR dwData, UINT) override
+    {
+        m_helpAsked.push_back(dwData);
+    }
     void RecalcLayout(BOOL bNotify = TRUE) override
     {
         m_nLayouts++;
@@ -863,4 +868,79 @@ TEST_F(MenuBarFrameTest, WhenTheLastChildClosesADockedDocumentFrameTakesOverWith
     EXPECT_EQ(pDockedFrame, m_pFrame->m_pActiveDockableFrame);
     EXPECT_EQ((UINT)IDR_SECDOC_TYPE, Bar().GetCurrentMenuID());
     EXPECT_EQ(kDocumentMenu, Visible());
+}
+
+namespace
+{
+// The press a timer sends once help mode runs.
+struct HelpModeInput
+{
+    CFrameWnd* pFrame;
+    CPoint pt;
+    bool bSent;
+};
+HelpModeInput s_helpInput;
+
+void CALLBACK SendWhenHelpModeRuns(HWND, UINT, UINT_PTR nID, DWORD)
+{
+    if (s_helpInput.bSent || s_helpInput.pFrame->m_bHelpMode != CFrameWnd::HELP_ACTIVE)
+        return;
+    ::KillTimer(NULL, nID);
+    s_helpInput.bSent = true;
+    Click(s_helpInput.pt);
+}
+
+// Ends a help loop that missed its input, so a failure does not hang the test program.
+void CALLBACK EndHelpModeWatchdog(HWND, UINT, UINT_PTR nID, DWORD)
+{
+    ::KillTimer(NULL, nID);
+    if (s_helpInput.pFrame->m_bHelpMode != CFrameWnd::HELP_INACTIVE)
+        s_helpInput.pFrame->ExitHelpMode();
+}
+} // namespace
+
+TEST_F(MenuBarFrameTest, InHelpModeAPressOnTheBarsButtonsAsksForTheirHelp)
+{
+    CMDIChildWnd* pChild = (CMDIChildWnd*)CSecMdiFixture::FrameOf(OpenDocument());
+    ASSERT_NE(nullptr, pChild);
+    m_pFrame->MDIMaximize(pChild);
+    Pump(50);
+    SECBtnCaption& caption = Bar().GetCaptionButtons();
+    ASSERT_FALSE(caption.HasStyle(TBBS_HIDDEN));
+    const int cxPart = ::GetSystemMetrics(SM_CXSIZE) - 2, cyPart = ::GetSystemMetrics(SM_CYSIZE) - 4;
+    auto onBar = [&](int x, int y) {
+        CPoint pt(x, y);
+        Bar().ClientToScreen(&pt);
+        return pt;
+    };
+    const CPoint ptFile = ButtonCentre(_T("&Datei"));
+    struct
+    {
+        CPoint pt;
+        std::vector<DWORD_PTR> expected;
+    } const cases[] = {
+        {onBar(caption.m_x + cxPart / 2, caption.m_y + cyPart / 2), {0x1EF02}},
+        {onBar(caption.m_x + cxPart + cxPart / 2, caption.m_y + cyPart / 2), {0x1EF12}},
+        {onBar(caption.m_x + 2 * cxPart + 2 + cxPart / 2, caption.m_y + cyPart / 2), {0x1EF06}},
+        {ptFile, {HID_BASE_NCAREAS}},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(::testing::Message() << c.pt.x << "," << c.pt.y);
+        m_pFrame->m_helpAsked.clear();
+        s_helpInput = {m_pFrame, c.pt, false};
+        const UINT_PTR nTimer = ::SetTimer(NULL, 0, 20, SendWhenHelpModeRuns);
+        const UINT_PTR nWatchdog = ::SetTimer(NULL, 0, 2500, EndHelpModeWatchdog);
+        m_pFrame->PostMessage(WM_COMMAND, ID_CONTEXT_HELP);
+        EXPECT_TRUE(PumpFor([] { return s_helpInput.bSent; }, 3000));
+        Pump(150);
+        EXPECT_TRUE(PumpFor([&] { return m_pFrame->m_bHelpMode == CFrameWnd::HELP_INACTIVE; }, 3000));
+        ::KillTimer(NULL, nTimer);
+        ::KillTimer(NULL, nWatchdog);
+        if (m_pFrame->m_bHelpMode != CFrameWnd::HELP_INACTIVE)
+            m_pFrame->ExitHelpMode();
+        Pump(50);
+        EXPECT_EQ(c.expected, m_pFrame->m_helpAsked);
+        EXPECT_TRUE(::IsWindow(pChild->m_hWnd)) << "no caption button ran";
+    }
 }

@@ -10,6 +10,18 @@ namespace
 {
 // The high word of WM_INITMENUPOPUP's lParam: the popup is a system menu.
 const LPARAM kSysMenuFlag = 0x10000;
+
+// Help ids of the caption buttons' parts (the system commands' help), by the hit code their tool
+// hit test gives.
+const struct
+{
+    UINT nHitCode;
+    DWORD dwHelpID;
+} kCaptionHelp[] = {
+    {8, 0x1EF02},  // minimise
+    {9, 0x1EF12},  // restore
+    {20, 0x1EF06}, // close
+};
 } // namespace
 
 SECFrameMenus::PlugIn* SECFrameMenus::CreatePlugIn(CFrameWnd* pFrame, SECMenuBar* pMenuBar, BOOL bBmpMenus,
@@ -85,4 +97,28 @@ BOOL SECFrameMenus::AddMenuImages(PlugIn* pPlugIn, UINT nToolBarID)
 {
     SECBmpMenuPlugIn* pBmpPlugIn = DYNAMIC_DOWNCAST(SECBmpMenuPlugIn, pPlugIn);
     return pBmpPlugIn != NULL && pBmpPlugIn->AddToolBarImages(nToolBarID);
+}
+
+SECFrameMenus::HelpHit SECFrameMenus::MenuBarHelp(SECMenuBar* pMenuBar, MSG& msg, DWORD* pContext)
+{
+    if (msg.message != WM_LBUTTONDOWN || pMenuBar == NULL || pMenuBar->m_hWnd == NULL ||
+        ::WindowFromPoint(msg.pt) != pMenuBar->m_hWnd)
+        return helpNotOnBar;
+    CPoint point(msg.pt);
+    pMenuBar->ScreenToClient(&point);
+    TOOLINFO ti = {};
+    ti.cbSize = sizeof(ti);
+    const INT_PTR nHit = pMenuBar->OnToolHitTest(point, &ti);
+    ::PeekMessage(&msg, NULL, msg.message, msg.message, PM_REMOVE);
+    if (nHit == -1)
+    {
+        ::ReleaseCapture();
+        pMenuBar->SendMessage(WM_LBUTTONDOWN, msg.wParam, MAKELPARAM(point.x, point.y));
+        return helpPassedOn;
+    }
+    *pContext = HID_BASE_NCAREAS + (DWORD)ti.uFlags;
+    for (const auto& part : kCaptionHelp)
+        if (ti.uFlags == part.nHitCode)
+            *pContext = part.dwHelpID;
+    return helpFound;
 }

@@ -281,6 +281,25 @@ BOOL SECFrameWnd::PreTranslateMessage(MSG* pMsg)
     return CFrameWnd::PreTranslateMessage(pMsg);
 }
 
+BOOL SECFrameWnd::ProcessHelpMsg(MSG& msg, DWORD* pContext)
+{
+    switch (SECFrameMenus::MenuBarHelp(m_pMenuBar, msg, pContext))
+    {
+    case SECFrameMenus::helpFound:
+        return FALSE;
+    case SECFrameMenus::helpPassedOn: {
+        // Whatever the bar opened has run: help mode takes the mouse again.
+        POINT point;
+        ::GetCursorPos(&point);
+        SetHelpCapture(point, NULL);
+        return TRUE;
+    }
+    case SECFrameMenus::helpNotOnBar:
+        break;
+    }
+    return CFrameWnd::ProcessHelpMsg(msg, pContext);
+}
+
 BOOL SECFrameWnd::DestroyWindow()
 {
     // The plug-in lets go of the window (and its hooks) before the window goes.

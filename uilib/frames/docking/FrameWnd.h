@@ -93,6 +93,7 @@ class SECFrameWnd : public CFrameWnd, public SECDockSite
     // Overrides
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL ProcessHelpMsg(MSG& msg, DWORD* pContext) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL DestroyWindow() override;
     void RecalcLayout(BOOL bNotify = TRUE) override;

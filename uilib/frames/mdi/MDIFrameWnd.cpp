@@ -844,6 +844,25 @@ BOOL SECMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
     return CMDIFrameWnd::PreTranslateMessage(pMsg);
 }
 
+BOOL SECMDIFrameWnd::ProcessHelpMsg(MSG& msg, DWORD* pContext)
+{
+    switch (SECFrameMenus::MenuBarHelp(m_pMenuBar, msg, pContext))
+    {
+    case SECFrameMenus::helpFound:
+        return FALSE;
+    case SECFrameMenus::helpPassedOn: {
+        // Whatever the bar opened has run: help mode takes the mouse again.
+        POINT point;
+        ::GetCursorPos(&point);
+        SetHelpCapture(point, NULL);
+        return TRUE;
+    }
+    case SECFrameMenus::helpNotOnBar:
+        break;
+    }
+    return CMDIFrameWnd::ProcessHelpMsg(msg, pContext);
+}
+
 BOOL SECMDIFrameWnd::DestroyWindow()
 {
     // The plug-in lets go of the window (and its hooks) before the window goes.

@@ -150,6 +150,7 @@ class SECMDIFrameWnd : public CMDIFrameWnd, public SECDockSite
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
+    BOOL ProcessHelpMsg(MSG& msg, DWORD* pContext) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     LRESULT DefWindowProc(UINT nMsg, WPARAM wParam, LPARAM lParam) override;
     BOOL DestroyWindow() override;
