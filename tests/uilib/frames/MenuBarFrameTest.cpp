@@ -944,3 +944,20 @@ TEST_F(MenuBarFrameTest, InHelpModeAPressOnTheBarsButtonsAsksForTheirHelp)
         EXPECT_TRUE(::IsWindow(pChild->m_hWnd)) << "no caption button ran";
     }
 }
+
+TEST_F(MenuBarFrameTest, TakingAllBorderSpaceAwayLeavesTheMenuBarShown)
+{
+    CRect rectNone(0, 0, 0, 0);
+    EXPECT_TRUE(m_pFrame->NegotiateBorderSpace(2, &rectNone));
+    Bar().DelayShow(FALSE);
+    EXPECT_TRUE(Bar().IsVisible()) << "the first hide request after it is ignored";
+    Bar().DelayShow(FALSE);
+    EXPECT_FALSE(Bar().IsVisible()) << "only the first";
+    Bar().DelayShow(TRUE);
+    // Other border space leaves the bar's hide requests alone.
+    CRect rectSome(0, 20, 0, 0);
+    m_pFrame->NegotiateBorderSpace(2, &rectSome);
+    Bar().DelayShow(FALSE);
+    EXPECT_FALSE(Bar().IsVisible());
+    Bar().DelayShow(TRUE);
+}
