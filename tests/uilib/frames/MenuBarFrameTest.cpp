@@ -469,6 +469,19 @@ TEST_F(MenuBarFrameTest, BitmapMenusShowTheToolbarImagesInPopupsOfTheBarAndOfThe
     }
 }
 
+TEST_F(MenuBarFrameTest, TheBarTakesTheMaximisedChildsButtonsOverFromTheCaptionButtonFilter)
+{
+    for (BOOL bMenuBar : {TRUE, FALSE})
+    {
+        SCOPED_TRACE(bMenuBar);
+        Make(bMenuBar, FALSE);
+        SECMsgFilter* pList =
+            m_pFrame->GetMsgFilter()->FindOrCreateFilter(SECMDIFrameWnd::filterButtonList, NULL, -1);
+        ASSERT_NE(nullptr, pList);
+        EXPECT_EQ(bMenuBar == FALSE, pList->IsEnabled() != FALSE);
+    }
+}
+
 TEST_F(MenuBarFrameTest, WithoutBitmapMenusTheWindowMenuStaysTheSystemsAndTheFrameHasNoPlugIn)
 {
     Make(FALSE, FALSE);
@@ -943,4 +956,21 @@ TEST_F(MenuBarFrameTest, InHelpModeAPressOnTheBarsButtonsAsksForTheirHelp)
         EXPECT_EQ(c.expected, m_pFrame->m_helpAsked);
         EXPECT_TRUE(::IsWindow(pChild->m_hWnd)) << "no caption button ran";
     }
+}
+
+TEST_F(MenuBarFrameTest, TakingAllBorderSpaceAwayLeavesTheMenuBarShown)
+{
+    CRect rectNone(0, 0, 0, 0);
+    EXPECT_TRUE(m_pFrame->NegotiateBorderSpace(2, &rectNone));
+    Bar().DelayShow(FALSE);
+    EXPECT_TRUE(Bar().IsVisible()) << "the first hide request after it is ignored";
+    Bar().DelayShow(FALSE);
+    EXPECT_FALSE(Bar().IsVisible()) << "only the first";
+    Bar().DelayShow(TRUE);
+    // Other border space leaves the bar's hide requests alone.
+    CRect rectSome(0, 20, 0, 0);
+    m_pFrame->NegotiateBorderSpace(2, &rectSome);
+    Bar().DelayShow(FALSE);
+    EXPECT_FALSE(Bar().IsVisible());
+    Bar().DelayShow(TRUE);
 }
