@@ -469,6 +469,19 @@ TEST_F(MenuBarFrameTest, BitmapMenusShowTheToolbarImagesInPopupsOfTheBarAndOfThe
     }
 }
 
+TEST_F(MenuBarFrameTest, TheBarTakesTheMaximisedChildsButtonsOverFromTheCaptionButtonFilter)
+{
+    for (BOOL bMenuBar : {TRUE, FALSE})
+    {
+        SCOPED_TRACE(bMenuBar);
+        Make(bMenuBar, FALSE);
+        SECMsgFilter* pList =
+            m_pFrame->GetMsgFilter()->FindOrCreateFilter(SECMDIFrameWnd::filterButtonList, NULL, -1);
+        ASSERT_NE(nullptr, pList);
+        EXPECT_EQ(bMenuBar == FALSE, pList->IsEnabled() != FALSE);
+    }
+}
+
 TEST_F(MenuBarFrameTest, WithoutBitmapMenusTheWindowMenuStaysTheSystemsAndTheFrameHasNoPlugIn)
 {
     Make(FALSE, FALSE);
