@@ -3,6 +3,8 @@
 #include "grid/core/AppData.h"
 #include "grid/core/ExcelClipHandler.h"
 #include "grid/core/ExcelReadWnd.h"
+#include "grid/core/GridParam.h"
+#include "grid/core/Properties.h"
 #include "Document.h"
 
 IMPLEMENT_DYNCREATE(CGXExcelReadView, CGXGridView)
@@ -48,6 +50,10 @@ void CGXExcelReadView::InitSheetDefaults()
 
 void CGXExcelReadView::InitSheetOptions()
 {
+    // The properties' two further options (the pair archived after the print settings).
+    if (CGXGridParam* pParam = GetParam())
+        if (CGXProperties* pProp = pParam->GetProperties())
+            pProp->m_w1 = pProp->m_w2 = 1;
     GXSetParamDefaults(1, 2, 1);
 }
 

@@ -206,6 +206,25 @@ class CDrawnPane
     int m_cx, m_cy;
 };
 
+TEST(CustomStatusBar, OnlyTheFirst32PanesHaveARectangle)
+{
+    CStatusFrame<SECCustomStatusBar> frame;
+    SECCustomStatusBar& bar = frame.m_bar;
+    std::vector<UINT> ids(34, IDS_PANE_CAPS);
+    ids[0] = 0;
+    ASSERT_TRUE(bar.SetIndicators(ids.data(), (int)ids.size()));
+    for (int i = 0; i < (int)ids.size(); i++)
+        bar.SetPaneInfo(i, ids[i], SBPS_NORMAL, 8);
+    frame.m_pFrame->RecalcLayout();
+    PumpMessages(20);
+    ASSERT_EQ(34, (int)bar.SendMessage(SB_GETPARTS, 0, 0)) << "the control holds every pane";
+    const CRect last = bar.GetPaneRect(31);
+    EXPECT_FALSE(last.IsRectEmpty());
+    EXPECT_GT(last.left, bar.GetPaneRect(30).left);
+    for (int i : {32, 33})
+        EXPECT_TRUE(bar.GetPaneRect(i).IsRectNull()) << i;
+}
+
 TEST(CustomStatusBar, PanesDrawWithTheAttributesTheLastCallNamed)
 {
     CStatusFrame<SECCustomStatusBar> frame;

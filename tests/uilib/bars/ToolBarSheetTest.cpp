@@ -455,6 +455,35 @@ TEST(ToolBarSheet, NewAsksForANameAndFloatsTheNewToolBarBelowTheTopDockBar)
     EXPECT_EQ(1, c.List().GetCheck(nItem));
 }
 
+TEST(ToolBarSheet, WithoutAFreeUserToolBarIdNewMakesNothing)
+{
+    Customisation c;
+    std::vector<SECCustomToolBar*> bars;
+    for (SECCustomToolBar* pBar; (pBar = c.Manager()->CreateUserToolBar(NULL)) != NULL;)
+    {
+        pBar->ShowWindow(SW_HIDE);
+        bars.push_back(pBar);
+    }
+    ASSERT_EQ(224u, bars.size());
+    c.Open(0);
+    const std::vector<SECCustomToolBar*> before = c.m_frame.Bars();
+    const int nListed = c.List().GetCount();
+    NameDialogAnswer answer;
+    answer.text = "Zuviel";
+    answer.nAnswer = IDOK;
+    answer.pManager = c.Manager();
+    s_pAnswer = &answer;
+    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 50, AnswerNameDialog);
+    c.ClickControl(&c.m_barsPage, IDC_SEC_TB_NEW);
+    PumpUntil([&] { return answer.bSeen; }, 3000);
+    ::KillTimer(NULL, nTimer);
+    PumpMessages(50);
+    ASSERT_TRUE(answer.bSeen);
+    EXPECT_EQ(before, c.m_frame.Bars()) << "no toolbar made, none lost";
+    EXPECT_TRUE(InCustomisation(c));
+    EXPECT_EQ(nListed, c.List().GetCount()) << "the list gained nothing";
+}
+
 TEST(ToolBarSheet, RenamingAUserToolBarNamesItsFloatingFrameAndKeepsTheListSorted)
 {
     Customisation c;

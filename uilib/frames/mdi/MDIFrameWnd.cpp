@@ -701,6 +701,16 @@ BOOL SECMDIFrameWnd::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext*)
     return CreateClient(lpcs, hWindowMenu != NULL ? CMenu::FromHandle(hWindowMenu) : NULL);
 }
 
+BOOL SECMDIFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
+{
+    // Whoever takes all border space away (an in-place item) hides the frame's bars: the menu
+    // bar stays.
+    const UINT kBorderGet = 1;
+    if (HasMenuBar() && nBorderCmd != kBorderGet && (lpRectBorder == NULL || CRect(lpRectBorder).IsRectNull()))
+        m_pMenuBar->SetIgnoreNextHide(TRUE);
+    return CMDIFrameWnd::NegotiateBorderSpace(nBorderCmd, lpRectBorder);
+}
+
 HMENU SECMDIFrameWnd::GetCurrentMenu()
 {
     if (!HasMenuBar())

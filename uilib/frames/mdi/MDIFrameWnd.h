@@ -159,6 +159,7 @@ class SECMDIFrameWnd : public CMDIFrameWnd, public SECDockSite
     CFrameWnd* GetActiveFrame() override;
     void RecalcLayout(BOOL bNotify = TRUE) override;
     BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext) override;
+    BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder) override;
     void OnUpdateFrameTitle(BOOL bAddToTitle) override;
     void OnUpdateFrameMenu(HMENU hMenuAlt) override;
 
