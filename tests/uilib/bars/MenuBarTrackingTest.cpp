@@ -272,3 +272,83 @@ TEST_F(MenuBarTrackingTest, RightOnAPlainItemOpensTheNextPopup)
     EXPECT_TRUE(seen.bRightSent) << "the first popup opened with its first item selected";
     EXPECT_TRUE(seen.bSecondSelected) << "the next popup opened";
 }
+
+namespace
+{
+// Steps through the open "&Datei" popup: down to its submenu item, Right, then watches which
+// popup opens.
+struct SubmenuSeen
+{
+    HMENU hFirst = NULL, hSub = NULL, hSecond = NULL;
+    int nStep = 0;
+    ULONGLONG ullRight = 0;
+    BOOL bSubOpened = FALSE;
+    BOOL bNextOpened = FALSE;
+    BOOL bDone = FALSE;
+};
+SubmenuSeen* s_pSub = nullptr;
+
+BOOL IsHilited(HMENU hMenu, int nPos)
+{
+    return (::GetMenuState(hMenu, nPos, MF_BYPOSITION) & MF_HILITE) != 0;
+}
+
+void CALLBACK WatchSubmenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    SubmenuSeen* p = s_pSub;
+    if (p == nullptr || p->bDone)
+        return;
+    if (p->nStep == 0 && IsHilited(p->hFirst, 0))
+    {
+        p->nStep = 1;
+        Keys({{VK_DOWN, true}, {VK_DOWN, false}});
+    }
+    else if (p->nStep == 1 && IsHilited(p->hFirst, 1))
+    {
+        p->nStep = 2;
+        p->ullRight = NowMs();
+        Keys({{VK_RIGHT, true}, {VK_RIGHT, false}});
+    }
+    else if (p->nStep == 2)
+    {
+        if (IsHilited(p->hSub, 0))
+            p->bSubOpened = TRUE;
+        if (IsHilited(p->hSecond, 0))
+            p->bNextOpened = TRUE;
+        // Give a wrongly posted move to the next popup time to arrive before ending.
+        if (NowMs() - p->ullRight > 400)
+        {
+            p->bDone = TRUE;
+            ::EndMenu();
+        }
+    }
+}
+} // namespace
+
+TEST_F(MenuBarTrackingTest, RightOnAnItemWithASubmenuOpensTheSubmenuNotTheNextPopup)
+{
+    m_pBar->SwitchMenu(IDM_TB_MENU);
+    m_pHost->RecalcLayout();
+    PumpFrame(50);
+    SubmenuSeen seen;
+    HMENU hMenu = ::LoadMenu(AfxGetResourceHandle(), MAKEINTRESOURCE(IDM_TB_MENU));
+    m_pHost->m_menus[IDM_TB_MENU] = hMenu;
+    seen.hFirst = ::GetSubMenu(hMenu, 0);
+    seen.hSub = ::GetSubMenu(seen.hFirst, 1);
+    seen.hSecond = ::GetSubMenu(hMenu, 1);
+    ASSERT_NE(nullptr, seen.hSub);
+    s_pSub = &seen;
+    UINT_PTR nTimer = ::SetTimer(NULL, 0, 30, WatchSubmenu);
+    Keys({{VK_MENU, true}, {'D', true}, {'D', false}, {VK_MENU, false}});
+    ULONGLONG until = NowMs() + 4000;
+    while (!seen.bDone && NowMs() < until)
+        PumpFrame(30);
+    ::KillTimer(NULL, nTimer);
+    s_pSub = nullptr;
+    if (!seen.bDone)
+        ::EndMenu();
+    PumpFrame(100);
+    EXPECT_EQ(2, seen.nStep) << "the popup opened and the submenu item was reached";
+    EXPECT_TRUE(seen.bSubOpened) << "the submenu opened with its first item selected";
+    EXPECT_FALSE(seen.bNextOpened) << "the bar did not move on to the next popup";
+}

@@ -17,3 +17,7 @@
 #define ID_MB_OPEN 32110
 #define ID_MB_SAVE 32111
 #define ID_MB_VIEW 32112
+// A form view whose button shares its mnemonic with a menu-bar button.
+#define IDD_MB_FORM 204
+#define IDC_MB_FORM_EDIT 2005
+#define IDC_MB_FORM_BUTTON 2006

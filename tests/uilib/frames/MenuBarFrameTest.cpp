@@ -9,6 +9,7 @@
 #include "uilib/bars/MenuBarFeature.h"
 #include "uilib/bars/TBMenuBtn.h"
 #include "uilib/bars/ToolBarManager.h"
+#include "afxdlgs.h"
 #include "uilib/frames/docking/FrameWnd.h"
 #include <functional>
 #include <gtest/gtest.h>
@@ -973,4 +974,86 @@ TEST_F(MenuBarFrameTest, TakingAllBorderSpaceAwayLeavesTheMenuBarShown)
     Bar().DelayShow(FALSE);
     EXPECT_FALSE(Bar().IsVisible());
     Bar().DelayShow(TRUE);
+}
+
+// A form view of the document type whose button "&Dokument prüfen" shares the mnemonic D with
+// the bar's "&Datei" and "&Dokument".
+class CMbFormView : public CFormView
+{
+    DECLARE_DYNCREATE(CMbFormView)
+
+  public:
+    CMbFormView() : CFormView(IDD_MB_FORM)
+    {
+    }
+    int m_nClicked = 0;
+
+  protected:
+    afx_msg void OnButton()
+    {
+        m_nClicked++;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+IMPLEMENT_DYNCREATE(CMbFormView, CFormView)
+BEGIN_MESSAGE_MAP(CMbFormView, CFormView)
+ON_BN_CLICKED(IDC_MB_FORM_BUTTON, OnButton)
+END_MESSAGE_MAP()
+
+namespace
+{
+SECMultiDocTemplate* FormTemplate()
+{
+    static SECMultiDocTemplate* pTemplate = [] {
+        SECMultiDocTemplate* p = new SECMultiDocTemplate(IDR_SECDOC_TYPE, RUNTIME_CLASS(CSecTestDoc), NULL,
+                                                         RUNTIME_CLASS(CMbFormView));
+        p->LoadTemplate();
+        return p;
+    }();
+    return pTemplate;
+}
+} // namespace
+
+TEST_F(MenuBarFrameTest, AltAndTheMnemonicOfAFormViewsButtonReachTheButtonAndOthersStillTheBar)
+{
+    CDocument* pDoc = FormTemplate()->OpenDocumentFileEx(NULL, TRUE, FALSE, 0);
+    ASSERT_NE(nullptr, pDoc);
+    Pump(100);
+    POSITION pos = pDoc->GetFirstViewPosition();
+    CMbFormView* pView = static_cast<CMbFormView*>(pDoc->GetNextView(pos));
+    ASSERT_NE(nullptr, pView);
+    EXPECT_EQ(kDocumentMenu, Visible()) << "the bar's own D buttons compete";
+    pView->GetDlgItem(IDC_MB_FORM_EDIT)->SetFocus();
+    Pump(50);
+    {
+        PopupWatch watch;
+        watch.onTick = [](HWND, HMENU) { ::EndMenu(); };
+        Key(VK_MENU, true);
+        Key('D', true);
+        Key('D', false);
+        Key(VK_MENU, false);
+        EXPECT_TRUE(PumpFor([&] { return pView->m_nClicked > 0; }, 1500));
+        Pump(200);
+        EXPECT_EQ(1, pView->m_nClicked) << "the form's button took its mnemonic";
+        EXPECT_TRUE(watch.seen.empty()) << "no popup of the bar dropped";
+        EXPECT_FALSE(Bar().IsMenuMode()) << "releasing Alt after the mnemonic left the bar alone";
+    }
+    {
+        // A letter no control of the form carries still drops the bar's popup.
+        PopupWatch watch;
+        watch.onTick = [](HWND, HMENU) { ::EndMenu(); };
+        Key(VK_MENU, true);
+        Key('F', true);
+        Key('F', false);
+        Key(VK_MENU, false);
+        EXPECT_TRUE(PumpFor([&] { return !watch.seen.empty(); }, 1500));
+        ASSERT_FALSE(watch.seen.empty());
+        EXPECT_EQ(::GetSubMenu(Shared(), 2), watch.seen[0]) << "the document menu's \"&Fenster\"";
+        EXPECT_EQ(1, pView->m_nClicked);
+    }
+    if (Bar().IsMenuMode())
+        Bar().ExitMenuMode();
+    FormTemplate()->CloseAllDocuments(FALSE);
+    Pump(50);
 }
