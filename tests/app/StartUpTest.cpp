@@ -547,6 +547,18 @@ TEST_F(FirstStart, MenusFollowTheDocument)
     EXPECT_TRUE(PumpUntil([&] { return pFrame->MDIGetActive() == NULL; }, 5000));
     PumpMessages(20);
     EXPECT_EQ(none, MenuTitles(pFrame));
+    // The minimised view without a recording: only the window and the bars change.
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_MINIMIZED);
+    PumpMessages(20);
+    CRect rect;
+    pFrame->GetWindowRect(&rect);
+    EXPECT_EQ(CRect(10, 10, 510, 460), rect);
+    EXPECT_FALSE(pFrame->GetMeasureTableWnd().IsWindowVisible());
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_MINIMIZED);
+    PumpMessages(20);
+    EXPECT_TRUE(pFrame->IsZoomed());
+    EXPECT_TRUE(pFrame->GetMeasureTableWnd().IsWindowVisible());
+    EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
     pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
     PumpMessages(20);
     EXPECT_EQ(document, MenuTitles(pFrame));
