@@ -783,16 +783,26 @@ void SECCustomToolBar::SendButtonCommand(int nIndex, UINT nCmd)
     ClientToScreen(&rect);
     SECToolBarState& state = SECGetToolBarState();
     SECToolBarManager* pManager = GetManager();
+    // The handler may destroy this bar, its frame and the manager: nothing of them is touched
+    // afterwards, only the source record held here.
+    SECCommandSource* pSource = pManager != NULL ? pManager->GetCommandSourceRecord() : NULL;
     state.bCommandInProgress = TRUE;
-    if (pManager != NULL)
-        pManager->SetCommandSource(TRUE, rect);
+    if (pSource != NULL)
+    {
+        pSource->AddRef();
+        pSource->m_bInCommand = TRUE;
+        pSource->m_rect = rect;
+    }
     CWnd* pOwner = GetOwner();
-    // The handler may destroy this bar: nothing of it is touched afterwards.
     if (pOwner != NULL)
         pOwner->SendMessage(WM_COMMAND, nCmd);
     state.bCommandInProgress = FALSE;
-    if (pManager != NULL)
-        pManager->SetCommandSource(FALSE, CRect(0, 0, 0, 0));
+    if (pSource != NULL)
+    {
+        pSource->m_bInCommand = FALSE;
+        pSource->m_rect.SetRectEmpty();
+        pSource->Release();
+    }
 }
 
 int SECCustomToolBar::OnMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message)

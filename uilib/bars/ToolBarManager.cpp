@@ -31,8 +31,8 @@ SECToolBarManager::SECToolBarManager(CFrameWnd* pFrame, CWnd* pOwner)
     : SECControlBarManager(pFrame), m_pCustDlg(NULL), m_bConfig(FALSE), m_bToolBarCustomise(FALSE),
       m_bToolTips(TRUE), m_bFlyBy(TRUE), m_bCoolLook(FALSE), m_bLargeButtons(FALSE), m_pBtnMap(NULL),
       m_pBmpMgr(new SECBmpMgr), m_pDrawData(new SECBtnDrawData), m_pOwner(pOwner),
-      m_pToolBarClass(RUNTIME_CLASS(SECCustomToolBar)), m_pSelectedBar(NULL), m_bInCommand(FALSE),
-      m_rectCmdSource(0, 0, 0, 0)
+      m_pToolBarClass(RUNTIME_CLASS(SECCustomToolBar)), m_pSelectedBar(NULL),
+      m_pCmdSource(new SECCommandSource)
 {
 }
 
@@ -42,6 +42,7 @@ SECToolBarManager::~SECToolBarManager()
         delete pDef;
     m_pBmpMgr->Release();
     delete m_pDrawData;
+    m_pCmdSource->Release();
 }
 
 UINT SECToolBarManager::GetBarNotifyMessage()
@@ -473,14 +474,14 @@ void SECToolBarManager::UnregisterNotifyWindow(CWnd* pWnd)
 
 void SECToolBarManager::SetCommandSource(BOOL bInCommand, const CRect& rect)
 {
-    m_bInCommand = bInCommand;
-    m_rectCmdSource = rect;
+    m_pCmdSource->m_bInCommand = bInCommand;
+    m_pCmdSource->m_rect = rect;
 }
 
 BOOL SECToolBarManager::GetCommandSource(CRect& rect) const
 {
-    rect = m_rectCmdSource;
-    return m_bInCommand;
+    rect = m_pCmdSource->m_rect;
+    return m_pCmdSource->m_bInCommand;
 }
 
 // ---- the dock state's calls

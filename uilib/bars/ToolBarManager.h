@@ -23,6 +23,28 @@ class SECMenuBar;
 // The extended bar style of the cool look: flat buttons and a gripper.
 #define SEC_COOLLOOK_BITS (BAR_EX_FLAT | BAR_EX_GRIPPER)
 
+// Where the toolbar button whose command is being sent lies (screen) and whether one is. Reference
+// counted: the sending toolbar holds it across the command, whose handler may destroy the frame and
+// with it the manager.
+class SECCommandSource
+{
+  public:
+    void AddRef()
+    {
+        ++m_nRefs;
+    }
+    void Release()
+    {
+        if (--m_nRefs == 0)
+            delete this;
+    }
+    CRect m_rect{0, 0, 0, 0};
+    BOOL m_bInCommand = FALSE;
+
+  private:
+    int m_nRefs = 1;
+};
+
 class SECToolBarManager : public SECControlBarManager
 {
     DECLARE_DYNAMIC(SECToolBarManager)
@@ -198,6 +220,10 @@ class SECToolBarManager : public SECControlBarManager
     // Where the button whose command is being sent lies (screen), and whether one is.
     void SetCommandSource(BOOL bInCommand, const CRect& rect);
     BOOL GetCommandSource(CRect& rect) const;
+    SECCommandSource* GetCommandSourceRecord() const
+    {
+        return m_pCmdSource;
+    }
     CWnd* GetOwner() const
     {
         return m_pOwner;
@@ -237,6 +263,5 @@ class SECToolBarManager : public SECControlBarManager
     std::vector<DefaultToolBarDef*> m_defaultBars; // owned
     std::vector<UINT> m_menuBarBtns;
     SECCustomToolBar* m_pSelectedBar;
-    BOOL m_bInCommand;
-    CRect m_rectCmdSource;
+    SECCommandSource* m_pCmdSource;
 };

@@ -229,6 +229,11 @@ static void SendInputs(const std::vector<INPUT>& inputs)
         ::SendInput((UINT)inputs.size(), const_cast<INPUT*>(inputs.data()), sizeof(INPUT));
 }
 
+// Modifier keys go down in the same SendInput batch as the buttons they modify. Under Wine the X
+// server never sees keys sent with SendInput, and whenever it reports the keyboard (after every
+// cursor move, whose warp grabs the pointer, and after an activation; at a time no message shows)
+// Wine lets go of every key X does not hold. Reports are handled only when the queue is empty, so
+// a batch reaches its handlers whole.
 static void SendBatch(std::initializer_list<UINT> keysDown, DWORD dwMouse1, DWORD dwMouse2,
                       std::initializer_list<UINT> keysUp)
 {
@@ -295,7 +300,9 @@ void ButtonUp(CWnd* pWnd, CPoint pt, bool bRight, std::initializer_list<UINT> mo
 {
     if (!CursorAt(pWnd, pt))
         MoveTo(pWnd, pt);
-    SendBatch({}, bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, 0, modifiers);
+    // Modifiers held since ButtonDown are pressed again with the release: Wine may have let them go
+    // in between (see SendBatch).
+    SendBatch(modifiers, bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP, 0, modifiers);
 }
 
 void Click(CWnd* pWnd, CPoint pt, std::initializer_list<UINT> modifiers, bool bRight)
