@@ -82,6 +82,13 @@ class CGXChild
     {
         return FALSE;
     }
+    // System changes the control passes on (a child caching colours or metrics refreshes them).
+    virtual void OnWinIniChange(LPCTSTR)
+    {
+    }
+    virtual void OnSysColorChange()
+    {
+    }
     CRect m_rect;
 };
 
@@ -178,6 +185,9 @@ class CGXControl
     BOOL ButtonUp(int nButton, UINT nFlags, CPoint pt);
     BOOL ButtonDblClk(int nButton, UINT nFlags, CPoint pt);
     virtual BOOL OnCancelMode();
+    // A settings or system-colour change, passed to every child.
+    virtual void OnGridWinIniChange(LPCTSTR pszSection);
+    virtual void OnGridSysColorChange();
     // Text and clipboard operations (ControlText.cpp).
     virtual void NotifyModified();
     virtual BOOL QueryClearText();

@@ -281,3 +281,15 @@ BOOL CGXControl::OnCancelMode()
 {
     return FALSE;
 }
+
+void CGXControl::OnGridWinIniChange(LPCTSTR pszSection)
+{
+    for (INT_PTR i = 0; i < GetChildCount(); i++)
+        GetChild(i)->OnWinIniChange(pszSection);
+}
+
+void CGXControl::OnGridSysColorChange()
+{
+    for (INT_PTR i = 0; i < GetChildCount(); i++)
+        GetChild(i)->OnSysColorChange();
+}

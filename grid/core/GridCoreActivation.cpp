@@ -4,6 +4,7 @@
 #include "grid/core/GridCore.h"
 #include "grid/core/CellTipWnd.h"
 #include "grid/core/SysColorTable.h"
+#include <functional>
 
 namespace
 {
@@ -162,13 +163,27 @@ BOOL CGXGridCore::OnGridDestroy()
     return FALSE;
 }
 
+// Every control registered with the grid.
+static void ForEachControl(CMapPtrToPtr& map, const std::function<void(CGXControl*)>& fn)
+{
+    for (POSITION pos = map.GetStartPosition(); pos != NULL;)
+    {
+        void* pKey = NULL;
+        void* pValue = NULL;
+        map.GetNextAssoc(pos, pKey, pValue);
+        if (pValue != NULL)
+            fn((CGXControl*)pValue);
+    }
+}
+
 BOOL CGXGridCore::OnGridSysColorChange()
 {
     GXGetSysColorTable()->Refresh();
+    ForEachControl(m_ControlMap, [](CGXControl* p) { p->OnGridSysColorChange(); });
     return FALSE;
 }
 
-BOOL CGXGridCore::OnGridWinIniChange(LPCTSTR)
+BOOL CGXGridCore::OnGridWinIniChange(LPCTSTR pszSection)
 {
     m_pAppData->LoadLocaleSeparators();
     ROWCOL nRow, nCol;
@@ -176,6 +191,7 @@ BOOL CGXGridCore::OnGridWinIniChange(LPCTSTR)
     if (pControl != NULL && !pControl->IsActive())
         DeactivateCurrentCell(FALSE);
     GXGetSysColorTable()->Refresh();
+    ForEachControl(m_ControlMap, [pszSection](CGXControl* p) { p->OnGridWinIniChange(pszSection); });
     if (m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL)
         m_pGridWnd->Invalidate(TRUE);
     return FALSE;

@@ -218,6 +218,15 @@ LRESULT CGXGridCore::DispatchGridMessage(UINT message, WPARAM wParam, LPARAM lPa
     }
     if (message == WM_COMMAND && OnGridCommand(wParam, lParam))
         return 0;
+    // The colour messages of every kind of child window (WM_CTLCOLOR).
+    if (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC)
+    {
+        HBRUSH hbr = NULL;
+        if (OnGridCtlColor(CDC::FromHandle((HDC)wParam), CWnd::FromHandle((HWND)lParam),
+                           message - WM_CTLCOLORMSGBOX, hbr))
+            return (LRESULT)hbr;
+        return fnDefault();
+    }
     for (const MessageEntry& e : s_messageTable)
     {
         if (e.message != message)

@@ -181,7 +181,13 @@ BOOL SECToolBar::LoadBitmap(LPCTSTR lpszResourceName)
         return FALSE;
     }
     m_hInstImageWell = hInst;
-    m_lpszResourceName = lpszResourceName;
+    if (IS_INTRESOURCE(lpszResourceName))
+        m_lpszResourceName = lpszResourceName;
+    else
+    {
+        m_strResourceName = lpszResourceName;
+        m_lpszResourceName = m_strResourceName;
+    }
     return TRUE;
 }
 

@@ -69,6 +69,7 @@ class SECToolBar : public SECControlBar
     HBITMAP m_hbmImageWell;
     HINSTANCE m_hInstImageWell;
     LPCTSTR m_lpszResourceName; // kept to reload the images with new system colours
+    CString m_strResourceName;  // a string name's own copy: the caller's may not live that long
     BOOL m_bDelayedButtonLayout;
     BOOL m_bPendingFloat, m_bPendingHorz, m_bPendingVert;
     CSize m_sizeImage;

@@ -145,7 +145,6 @@ TEST(GridExcelView, InAFrameItIsAGridViewWithTheSheetsClipboard)
     EXPECT_TRUE(v.Paste());
     EXPECT_STREQ("x", v.GetStoredValueText(2, 2));
     EXPECT_STREQ("y", v.GetStoredValueText(2, 3));
-
 }
 
 TEST(GridExcelView, SheetSetUpInThreeStepsOverTheDocumentsParameters)

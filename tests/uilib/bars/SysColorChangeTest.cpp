@@ -5,6 +5,8 @@
 #include "TestSupport.h"
 #include "uilib/bars/LoadSysColorBitmap.h"
 #include "uilib/bars/ToolBar.h"
+#include <algorithm>
+#include <vector>
 
 using namespace testing_support;
 using tessaron::foundation::SECLoadSysColorBitmap;
@@ -140,6 +142,15 @@ TEST(SysColorChange, TheCommonControlToolBarReloadsItsBitmap)
             EXPECT_EQ(kRedRgb, PixelOf(bar.m_hbmImageWell, 3 + 3, 3 + 3));
         }
         EXPECT_EQ(oldFace, PixelOf(bar.m_hbmImageWell, 1, 1)) << "and again when they are put back";
+        // By name, from a buffer that does not outlive the call.
+        {
+            std::vector<TCHAR> name(_T("TOOLBARSTRIP"), _T("TOOLBARSTRIP") + 13);
+            ASSERT_TRUE(bar.LoadBitmap(name.data()));
+            std::fill(name.begin(), name.end() - 1, _T('X'));
+        }
+        ChangedButtonColours colours;
+        ASSERT_TRUE(colours.m_bChanged);
+        EXPECT_EQ(Sys(COLOR_BTNFACE), PixelOf(bar.m_hbmImageWell, 1, 1)) << "reloaded by its name";
         bar.DestroyWindow();
     }
     pFrame->DestroyWindow();
