@@ -29,6 +29,8 @@ BOOL CToolTestFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERI
             return TRUE;
         }
     }
+    if (nCode == CN_COMMAND && pHandlerInfo == NULL && m_onCommand && m_onCommand(nID))
+        return TRUE;
     return SECFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 

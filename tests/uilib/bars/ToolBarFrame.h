@@ -6,6 +6,7 @@
 #include "uilib/bars/StatusBar.h"
 #include "uilib/bars/ToolBarManager.h"
 #include "uilib/frames/docking/FrameWnd.h"
+#include <functional>
 #include <vector>
 
 // Records the commands and button notifications (drop-down, menu) it receives; ID_TB_BLUE is disabled by its
@@ -25,6 +26,8 @@ class CToolTestFrame : public SECFrameWnd
     std::vector<UINT> m_commands;
     std::vector<DropDown> m_dropDowns;
     std::vector<CString> m_paneTexts; // pane 0 when each command arrived
+    // Handles other commands for a test: returns true when it took the command.
+    std::function<bool(UINT)> m_onCommand;
     BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 };

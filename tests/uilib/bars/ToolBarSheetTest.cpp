@@ -790,16 +790,27 @@ void CALLBACK DriveModalSheet(HWND, UINT, UINT_PTR nIDEvent, DWORD)
 }
 } // namespace
 
-TEST(ToolBarSheet, RunModallyTheFrameTakesDragsAndTheEndLeavesCustomisation)
+TEST(ToolBarSheet, RunModallyByACommandTheFrameTakesDragsAndTheEndLeavesCustomisation)
 {
     Customisation c;
     c.AddPages(0);
     ModalRun run;
     run.pCustomisation = &c;
     s_pModalRun = &run;
+    // The frame's command opens the sheet, as an application's customise command does.
+    const UINT kCustomise = 0x8F10;
+    INT_PTR nResult = -2;
+    c.m_frame.m_pFrame->m_onCommand = [&](UINT nID) {
+        if (nID != kCustomise)
+            return false;
+        nResult = c.m_sheet.DoModal();
+        return true;
+    };
     const UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, DriveModalSheet);
-    const INT_PTR nResult = c.m_sheet.DoModal();
+    c.m_frame.m_pFrame->PostMessage(WM_COMMAND, kCustomise);
+    PumpUntil([&] { return nResult != -2; }, 20000);
     ::KillTimer(NULL, nTimer);
+    c.m_frame.m_pFrame->m_onCommand = nullptr;
     ASSERT_TRUE(run.bSeen);
     EXPECT_EQ(IDCANCEL, nResult);
     EXPECT_TRUE(run.bFrameEnabled);
