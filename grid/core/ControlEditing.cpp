@@ -17,9 +17,15 @@ BOOL CGXControl::Validate()
         if (!strText.IsEmpty())
         {
             const CGXStyle& style = m_pGrid->LookupStyleRowCol(m_nRow, m_nCol);
-            double d = _tstof(strText);
+            // Typed with the locale's decimal separator, compared as a number.
+            CString strNumber = strText;
+            CGXAppData* pApp = GXGetAppData();
+            pApp->NormalizeNumberText(strNumber);
+            double d = _tstof(strNumber);
             CString strMin = style.GetUserAttribute(GX_IDS_UA_VALID_MIN).GetValueText();
             CString strMax = style.GetUserAttribute(GX_IDS_UA_VALID_MAX).GetValueText();
+            pApp->NormalizeNumberText(strMin);
+            pApp->NormalizeNumberText(strMax);
             if (!strMin.IsEmpty() && d < _tstof(strMin))
                 bValid = FALSE;
             else if (!strMax.IsEmpty() && d > _tstof(strMax))

@@ -219,6 +219,51 @@ TEST(GridEditControl, MinimumRefusesWithTheWarningText)
     w.ExpectCurrent(3, 2);
 }
 
+TEST(GridEditControl, BoundsRefuseOutsideValuesInTheUsersNotation)
+{
+    struct Case
+    {
+        const char* name;
+        char cSep;
+        const char *min, *max, *typed;
+        bool bValid;
+    } cases[] = {
+        {"above the maximum", '.', "", "20", "20.5", false},
+        {"at the maximum", '.', "", "20", "20", true},
+        {"comma above the minimum", ',', "3,2", "", "3,50", true},
+        {"comma below the minimum", ',', "3,2", "", "3,10", false},
+    };
+    CGXAppData* pApp = GXGetAppData();
+    BOOL bLocale = pApp->m_bUseLocaleSeparators;
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        NumberScope numbers(c.cSep);
+        pApp->m_bUseLocaleSeparators = TRUE;
+        EditGrid w;
+        CGXStyle style;
+        if (*c.min)
+            style.SetUserAttributeText(GX_IDS_UA_VALID_MIN, c.min);
+        if (*c.max)
+            style.SetUserAttributeText(GX_IDS_UA_VALID_MAX, c.max);
+        style.SetUserAttributeText(GX_IDS_UA_VALID_MSG, "Ausserhalb");
+        w.SetStyle(2, 2, style);
+        w.Start(2, 2);
+        MessageBoxes boxes;
+        if (!c.bValid)
+            boxes.Expect(IDOK, "Ausserhalb");
+        Type(c.typed);
+        Press(VK_RETURN);
+        PumpMessages(100);
+        EXPECT_EQ(c.bValid ? 0u : 1u, boxes.Shown().size());
+        w.ExpectCurrent(c.bValid ? 3 : 2, 2);
+        // Close an open refused edit so the grid goes without another warning.
+        if (!c.bValid)
+            Press(VK_ESCAPE);
+    }
+    pApp->m_bUseLocaleSeparators = bLocale;
+}
+
 TEST(GridEditControl, NumbersWithACommaSeparator)
 {
     NumberScope numbers(',');
