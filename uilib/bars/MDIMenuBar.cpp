@@ -123,6 +123,21 @@ void SECMDIMenuBar::RebuildFromMenu(BOOL bNoRecalc)
     SECMenuBar::RebuildFromMenu(bNoRecalc);
 }
 
+BOOL SECMDIMenuBar::DropButton(CRect rect, SECStdBtn* pBtn, BOOL bCopy, BOOL bBatch)
+{
+    const BOOL bResult = SECMenuBar::DropButton(rect, pBtn, bCopy, TRUE);
+    // The hot and the selected button stay the same buttons when the own ones move back.
+    SECStdBtn* pHot = GetButton(m_nHot);
+    SECStdBtn* pSelected = GetButton(m_nSelected);
+    if (TakeOwnButtonsOff())
+        PutOwnButtonsBack();
+    m_nHot = pHot != NULL ? IndexOfButton(pHot) : -1;
+    m_nSelected = pSelected != NULL ? IndexOfButton(pSelected) : -1;
+    if (!bBatch)
+        SizeToParent();
+    return bResult;
+}
+
 BOOL SECMDIMenuBar::UpdateCaptionButtons(BOOL bForceHide)
 {
     CMDIChildWnd* pChild = bForceHide ? NULL : GetActiveChild();

@@ -35,6 +35,8 @@ class SECMDIMenuBar : public SECMenuBar
     // Clears pMsg->message when it used the message (a double click on the icon).
     void OnTrackMessage(MSG* pMsg) override;
     void RebuildFromMenu(BOOL bNoRecalc) override;
+    // A dropped button never ends up before the icon or after the caption buttons.
+    BOOL DropButton(CRect rect, SECStdBtn* pBtn, BOOL bCopy, BOOL bBatch = FALSE) override;
     // The saved button list without the two own buttons.
     void GetBarInfoExtra(SECControlBarInfo* pInfo) override;
     void SetBarInfoExtra(SECControlBarInfo* pInfo, CFrameWnd* pFrameWnd) override;

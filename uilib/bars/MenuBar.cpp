@@ -4,6 +4,7 @@
 #include "uilib/bars/MenuBarMessages.h"
 #include "uilib/bars/MenuTemplate.h"
 #include "uilib/bars/TBMenuBtn.h"
+#include "uilib/bars/ToolBarManager.h"
 #include "uilib/frames/mdi/MDIFrameWnd.h"
 #include <cstdarg>
 
@@ -199,9 +200,14 @@ void SECMenuBar::RecalcParent()
 
 void SECMenuBar::RebuildFromMenu(BOOL bNoRecalc)
 {
+    // The manager's list is the one the application defined for this bar (its order, the menus
+    // it leaves out); without one the table gives every menu.
     std::vector<UINT> ids;
-    for (const SECBtnMapEntry* e = m_pMenuTable; e != NULL && e->pfnCreate != NULL; e++)
-        ids.push_back(e->nID);
+    if (SECToolBarManager* pManager = GetManager())
+        ids = pManager->GetMenuBarButtons();
+    if (ids.empty())
+        for (const SECBtnMapEntry* e = m_pMenuTable; e != NULL && e->pfnCreate != NULL; e++)
+            ids.push_back(e->nID);
     SetButtons(ids.empty() ? NULL : ids.data(), (int)ids.size());
     ShowMenuButtons(m_nCurrentBit, FALSE);
     if (!bNoRecalc)

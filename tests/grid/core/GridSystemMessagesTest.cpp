@@ -1,12 +1,17 @@
 // Window messages of the grid about the system and its own window: settings and colour changes
 // reach every registered control's children and a settings change repaints the whole window;
 // the current cell's window shows the cell's colours; the size-optimisation lock; hiding the
-// window forgets its remembered size.
+// window forgets its remembered size; the click that activates a grid view's frame is eaten.
 #include "GridTestApp.h"
 #include "TestSupport.h"
 #include "grid/core/EditControl.h"
+#include "grid/core/GridView.h"
 #include "grid/core/Static.h"
 #include "grid/core/Style.h"
+#include "CreateContext.h"
+#include "Document.h"
+#include "Edit.h"
+#include "FrameWnd.h"
 #include "GridIds.h"
 #include <gtest/gtest.h>
 
@@ -139,4 +144,79 @@ TEST(GridSystemMessages, HidingTheWindowForgetsItsSize)
     ASSERT_NE(CSize(0, 0), g.m_sizeLastClient);
     w.grid->ShowWindow(SW_HIDE);
     EXPECT_EQ(CSize(0, 0), g.m_sizeLastClient);
+}
+
+namespace
+{
+// A frame with one grid view of a plain document.
+struct ViewInFrame
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    CDocument doc;
+    CGXGridView* pView = NULL;
+    ViewInFrame()
+    {
+        EnsureGridLibrary();
+        doc.m_bAutoDelete = FALSE;
+        pFrame->Create(NULL, _T("Ansicht"), WS_OVERLAPPEDWINDOW, CRect(30, 30, 430, 330));
+        CCreateContext ctx;
+        ctx.m_pNewViewClass = RUNTIME_CLASS(CGXGridView);
+        ctx.m_pCurrentDoc = &doc;
+        pView = (CGXGridView*)pFrame->CreateView(&ctx);
+        pFrame->InitialUpdateFrame(&doc, TRUE);
+        pView->SetRowCount(6, GX_NOREDRAW);
+        pView->SetColCount(4, GX_NOREDRAW);
+        pFrame->UpdateWindow();
+    }
+    ~ViewInFrame()
+    {
+        pFrame->DestroyWindow();
+    }
+};
+} // namespace
+
+TEST(GridSystemMessages, AClickActivatingTheViewsFrameIsEaten)
+{
+    ViewInFrame f;
+    CGXGridView& v = *f.pView;
+    // Another top-level window with an edit; the view had the focus from there once.
+    CWnd other;
+    other.CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)(COLOR_WINDOW + 1)), _T("Anderes"),
+                   WS_POPUP | WS_VISIBLE, CRect(500, 30, 700, 130), NULL, 0);
+    CEdit edit;
+    edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(10, 10, 150, 40), &other, 1);
+    ::SetForegroundWindow(other.GetSafeHwnd());
+    edit.SetFocus();
+    PumpMessages(50);
+    ASSERT_TRUE(v.ChangeCurrentCell(1, 1, 0x0A));
+    ::SetForegroundWindow(f.pFrame->GetSafeHwnd());
+    v.SetFocus();
+    PumpMessages(50);
+    ::SetForegroundWindow(other.GetSafeHwnd());
+    edit.SetFocus();
+    PumpMessages(100);
+    ASSERT_EQ(edit.GetSafeHwnd(), ::GetFocus());
+
+    struct Step
+    {
+        const char* name;
+        ROWCOL row;
+    } steps[] = {{"the click activating the frame is eaten", 1},
+                 {"the next click makes the cell current", 3}};
+    for (const Step& s : steps)
+    {
+        SCOPED_TRACE(s.name);
+        CPoint pt = v.CalcCellRect(3, 2).CenterPoint();
+        v.ClientToScreen(&pt);
+        MoveMouseTo(pt);
+        SendLeftButton(true);
+        SendLeftButton(false);
+        PumpMessages(150);
+        EXPECT_EQ(v.GetSafeHwnd(), ::GetFocus());
+        ROWCOL nRow = 0, nCol = 0;
+        EXPECT_TRUE(v.GetCurrentCell(nRow, nCol));
+        EXPECT_EQ(s.row, nRow);
+    }
+    edit.DestroyWindow();
+    other.DestroyWindow();
 }

@@ -148,3 +148,48 @@ TEST_F(MDIMenuBarTest, TheOwnButtonsAreNeverSavedAndComeBackAfterARestore)
     EXPECT_EQ(&m_pBar->GetCaptionButtons(), m_pBar->GetButton(3));
     EXPECT_TRUE(OwnShown());
 }
+
+TEST_F(MDIMenuBarTest, AButtonDroppedBeforeTheIconOrAfterTheCaptionButtonsLandsBetweenThem)
+{
+    CMDIChildWnd* pChild = NewChild(WS_OVERLAPPEDWINDOW);
+    m_pFrame->MDIMaximize(pChild);
+    m_pBar->UpdateCaptionButtons(FALSE);
+    m_pFrame->RecalcLayout();
+    PumpMessages(20);
+    ASSERT_TRUE(OwnShown());
+    // A rectangle wholly above the bar puts the button first, one wholly below it last.
+    struct
+    {
+        const char* label;
+        UINT nMoved;
+        int nAbove; // 1 above, -1 below
+        int nExpected; // where the moved button ends up
+    } const cases[] = {
+        {"dropped above", 0x80000002, 1, 1},
+        {"dropped below", 0x80000001, -1, -2},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.label);
+        int nSource = -1;
+        for (int i = 0; i < m_pBar->GetBtnCount(); i++)
+            if (m_pBar->GetItemID(i) == c.nMoved)
+                nSource = i;
+        ASSERT_GE(nSource, 0);
+        CRect rcBar;
+        m_pBar->GetWindowRect(&rcBar);
+        const CRect rcDrop = c.nAbove > 0 ? CRect(rcBar.left + 4, rcBar.top - 40, rcBar.left + 30, rcBar.top - 20)
+                                          : CRect(rcBar.left + 4, rcBar.bottom + 20, rcBar.left + 30, rcBar.bottom + 40);
+        EXPECT_TRUE(m_pBar->DropButton(rcDrop, m_pBar->GetButton(nSource), FALSE));
+        const int nCount = m_pBar->GetBtnCount();
+        EXPECT_EQ(&m_pBar->GetSysMenuButton(), m_pBar->GetButton(0)) << "the icon stays first";
+        EXPECT_EQ(&m_pBar->GetCaptionButtons(), m_pBar->GetButton(nCount - 1)) << "the caption buttons stay last";
+        const int nAt = c.nExpected > 0 ? c.nExpected : nCount + c.nExpected;
+        EXPECT_EQ(c.nMoved, m_pBar->GetItemID(nAt));
+        EXPECT_EQ(nAt, m_pBar->GetSelectedButton()) << "the dropped button is the selected one";
+        int nFound = 0;
+        for (int i = 0; i < nCount; i++)
+            nFound += m_pBar->GetItemID(i) == c.nMoved ? 1 : 0;
+        EXPECT_EQ(1, nFound) << "moved, not copied";
+    }
+}

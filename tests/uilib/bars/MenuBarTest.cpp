@@ -1,9 +1,11 @@
 // The menu bar: buttons of several menus loaded once, each menu's buttons shown by its bit, and
 // mnemonics found among the visible ones.
 #include "BarsTestApp.h"
+#include "ManagedFrame.h"
 #include "TestSupport.h"
 #include "uilib/bars/MenuBar.h"
 #include "uilib/bars/TBMenuBtn.h"
+#include "uilib/bars/ToolBarManager.h"
 #include "uilib/frames/docking/FrameWnd.h"
 #include <gtest/gtest.h>
 
@@ -157,4 +159,30 @@ TEST_F(MenuBarTest, TheButtonsUseTheSystemsMenuFont)
     ASSERT_TRUE(::GetObject(m_pBar->GetFont()->m_hObject, sizeof(lf), &lf));
     EXPECT_STREQ(ncm.lfMenuFont.lfFaceName, lf.lfFaceName);
     EXPECT_EQ(ncm.lfMenuFont.lfHeight, lf.lfHeight);
+}
+
+TEST(MenuBarRebuild, AManagedBarIsRebuiltFromTheManagersListOtherwiseFromItsMenus)
+{
+    ManagedFrame frame(ManagedFrame::s_twoBars, true);
+    ASSERT_TRUE(frame.m_pManager->LoadMenuBarMenus(frame.m_pFrame, 1, IDM_TB_MENU));
+    ASSERT_TRUE(frame.m_pManager->CreateDefaultToolBars());
+    PumpMessages(30);
+    SECMenuBar* pBar = frame.m_pMenuBar.get();
+    ASSERT_NE(nullptr, pBar->m_hWnd);
+    auto ids = [pBar] {
+        std::vector<UINT> v;
+        for (int i = 0; i < pBar->GetBtnCount(); i++)
+            v.push_back(pBar->GetItemID(i));
+        return v;
+    };
+    // The application's list for the bar: "&Hilfe" first, "&Ansicht" left out.
+    const UINT kDefined[] = {0x80000003, 0x80000001};
+    frame.m_pManager->SetMenuBarButtons(kDefined, 2);
+    pBar->RemoveButton(0, FALSE);
+    pBar->RebuildFromMenu(FALSE);
+    EXPECT_EQ((std::vector<UINT>{0x80000003, 0x80000001}), ids());
+    // Without a list on the manager every menu of the table comes back.
+    frame.m_pManager->SetMenuBarButtons(NULL, 0);
+    pBar->RebuildFromMenu(FALSE);
+    EXPECT_EQ((std::vector<UINT>{0x80000001, 0x80000002, 0x80000003}), ids());
 }

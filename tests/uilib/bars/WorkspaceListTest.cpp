@@ -585,3 +585,56 @@ TEST(WorkspaceManager, ActiveDockedViewIsActiveAgainAfterLoading)
     app.m_pManager->CloseWorkspace();
     ::DeleteFile(name.c_str());
 }
+
+namespace
+{
+// A single-document frame with its own handlers for two workspace commands.
+class CWsCommandFrame : public SECFrameWnd
+{
+  public:
+    int m_nFirst = 0;
+    int m_nClose = 0;
+
+  protected:
+    afx_msg void OnFirst()
+    {
+        m_nFirst++;
+    }
+    afx_msg void OnClose()
+    {
+        m_nClose++;
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CWsCommandFrame, SECFrameWnd)
+ON_COMMAND(ID_SEC_WORKSPACE_FIRST, OnFirst)
+ON_COMMAND(ID_SEC_WORKSPACE_CLOSE, OnClose)
+END_MESSAGE_MAP()
+} // namespace
+
+TEST(WorkspaceManager, ACommandThePlugInDoesNotMarkHandledStillReachesTheFrame)
+{
+    WorkspaceRegistryCleaner cleaner;
+    ProfileScope profile(ProfileScope::iniFile);
+    CWsCommandFrame* pFrame = new CWsCommandFrame;
+    pFrame->Create(NULL, _T("Einzeln"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(50, 50, 450, 350));
+    ASSERT_NE(nullptr, pFrame->CreateCommandPlugIn(_T("Software\\Tessaron\\DefWorkspace"),
+                                                   SECWorkspaceManagerEx::storeProfile,
+                                                   RUNTIME_CLASS(SECWorkspaceManagerEx), FALSE));
+    // The first id does nothing in the plug-in and is not marked: the frame's handler runs too.
+    pFrame->SendMessage(WM_COMMAND, ID_SEC_WORKSPACE_FIRST);
+    EXPECT_EQ(1, pFrame->m_nFirst);
+    // Closing is the plug-in's alone.
+    pFrame->SendMessage(WM_COMMAND, ID_SEC_WORKSPACE_CLOSE);
+    EXPECT_EQ(0, pFrame->m_nClose);
+    // The plug-in's commands stay enabled in the frame's menus.
+    CMenu menu;
+    menu.CreatePopupMenu();
+    menu.AppendMenu(MF_STRING, ID_SEC_WORKSPACE_OPEN, _T("&Öffnen"));
+    menu.AppendMenu(MF_STRING, ID_SEC_WORKSPACE_SAVEAS, _T("Speichern &unter"));
+    pFrame->SendMessage(WM_INITMENUPOPUP, (WPARAM)menu.m_hMenu, 0);
+    EXPECT_EQ(0u, ItemState(&menu, ID_SEC_WORKSPACE_OPEN));
+    EXPECT_EQ(0u, ItemState(&menu, ID_SEC_WORKSPACE_SAVEAS));
+    pFrame->DestroyWindow();
+}

@@ -194,9 +194,14 @@ BOOL SECFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO
     }
     if (pPlugIn != NULL)
     {
+        // Only what the plug-in marks handled stays away from the frame's own map.
         CPushRoutingFrame push(this);
-        if (pPlugIn->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo))
-            return TRUE;
+        BOOL bResult = pPlugIn->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
+        if (pPlugIn->m_bMsgConsumed)
+        {
+            pPlugIn->m_bMsgConsumed = FALSE;
+            return bResult;
+        }
     }
     return CFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
