@@ -83,3 +83,40 @@ TEST(GridExcel, ClipboardFallsBackToTheGridsOwn)
     EXPECT_STREQ("x", w.pGrid->GetStoredValueText(2, 2));
     EXPECT_STREQ("y", w.pGrid->GetStoredValueText(2, 3));
 }
+
+namespace
+{
+int s_nSheetsDeleted = 0;
+class CCountedSheet : public CGXExcelReadWnd
+{
+  public:
+    ~CCountedSheet() override
+    {
+        s_nSheetsDeleted++;
+    }
+};
+} // namespace
+
+TEST(GridExcel, OnlyRegisteredWindowsDeleteThemselves)
+{
+    EnsureGridLibrary();
+    CWnd parent;
+    parent.CreateEx(0, AfxRegisterWndClass(0), _T("Blatt"), WS_POPUP | WS_VISIBLE, CRect(20, 20, 420, 270),
+                    NULL, 0);
+    s_nSheetsDeleted = 0;
+    {
+        CCountedSheet kept; // its owner deletes it
+        kept.Create(WS_VISIBLE | WS_CHILD, CRect(0, 0, 200, 100), &parent, 100);
+        kept.DestroyWindow();
+        EXPECT_EQ(0, s_nSheetsDeleted);
+        EXPECT_EQ(nullptr, kept.GetSafeHwnd());
+    }
+    EXPECT_EQ(1, s_nSheetsDeleted);
+    s_nSheetsDeleted = 0;
+    CCountedSheet* pSelf = new CCountedSheet;
+    pSelf->Create(WS_VISIBLE | WS_CHILD, CRect(0, 0, 200, 100), &parent, 101);
+    CGXExcelReadWnd::RegisterSelfDeleting(pSelf);
+    pSelf->DestroyWindow(); // deletes the object
+    EXPECT_EQ(1, s_nSheetsDeleted);
+    parent.DestroyWindow();
+}

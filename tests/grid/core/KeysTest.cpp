@@ -113,6 +113,20 @@ TEST(GridKeys, KeyTableMovesTheCurrentCell)
     }
 }
 
+TEST(GridKeys, RightInTheLastColumnStays)
+{
+    KeyGrid w;
+    w.g.SetColCount(5, GX_UPDATENOW); // without the disabled column, column 5 is the last
+    ASSERT_TRUE(w.g.ChangeCurrentCell(3, 5, 0x0A));
+    w.grid->SetFocus();
+    PumpMessages(50);
+    Press(VK_RIGHT, false, false);
+    ROWCOL nRow = 0, nCol = 0;
+    EXPECT_TRUE(w.g.GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(3u, nRow);
+    EXPECT_EQ(5u, nCol);
+}
+
 TEST(GridKeys, PagesScrollAndCarryTheCurrentCell)
 {
     KeyGrid w;
