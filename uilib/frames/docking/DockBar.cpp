@@ -2,6 +2,10 @@
 #include "uilib/frames/docking/DockBar.h"
 #include "FramesIds.h"
 #include "uilib/bars/ControlBar.h"
+#include "uilib/bars/MenuBar.h"
+#include "uilib/bars/StatusBar.h"
+#include "uilib/bars/ToolBar.h"
+#include "uilib/frames/docking/FrameBar.h"
 #include "uilib/frames/docking/SystemData.h"
 #include <algorithm>
 #include <vector>
@@ -1058,14 +1062,20 @@ BOOL SECDockBar::BuildBarMenu(CMenu& menu)
     while (pos != NULL && nID <= lastBarMenuID)
     {
         CControlBar* pBar = (CControlBar*)pMain->m_listControlBars.GetNext(pos);
-        if (pBar->IsKindOf(RUNTIME_CLASS(SECDockBar)) || !pBar->IsKindOf(RUNTIME_CLASS(SECControlBar)))
+        if (!pBar->IsKindOf(RUNTIME_CLASS(SECControlBar)) || pBar->IsKindOf(RUNTIME_CLASS(SECDockBar)) ||
+            pBar->IsKindOf(RUNTIME_CLASS(SECStatusBar)) || pBar->IsKindOf(RUNTIME_CLASS(SECMenuBar)) ||
+            pBar->IsKindOf(RUNTIME_CLASS(SECFrameBar)))
             continue;
         CString strTitle;
         pBar->GetWindowText(strTitle);
         if (strTitle.IsEmpty())
             continue;
         const UINT nFlags = MF_STRING | ((pBar->GetStyle() & WS_VISIBLE) ? MF_CHECKED : MF_UNCHECKED);
-        menu.InsertMenu(nOthers++, MF_BYPOSITION | nFlags, nID, strTitle);
+        // Toolbars go below the separator, the other bars above it.
+        if (pBar->IsKindOf(RUNTIME_CLASS(SECToolBar)) || pBar->IsKindOf(RUNTIME_CLASS(SECCustomToolBar)))
+            menu.AppendMenu(nFlags, nID, strTitle);
+        else
+            menu.InsertMenu(nOthers++, MF_BYPOSITION | nFlags, nID, strTitle);
         m_mapBarMenu.SetAt(nID, static_cast<SECControlBar*>(pBar));
         ++nID;
     }
