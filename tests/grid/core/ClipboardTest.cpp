@@ -386,3 +386,24 @@ TEST(GridClipboard, KeysReachTheClipboardOperations)
     EXPECT_STREQ("", w.Value(3, 2));
     EXPECT_STREQ("k1", w.Value(1, 1));
 }
+
+TEST(GridClipboard, PastingIntoSeveralRangesIsRefusedWithItsText)
+{
+    ClipGrid w(5, 5);
+    w.g.ChangeCurrentCell(1, 1, 0x0A);
+    w.g.GetParam()->m_SelectedRanges.DeleteAll();
+    w.g.GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(1, 1, 1, 2));
+    w.g.GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(3, 3, 4, 4));
+    PutText("x\ty");
+    MessageBoxes boxes;
+    boxes.Expect(IDOK, "Mehrfachauswahl");
+    EXPECT_FALSE(w.g.Paste());
+    EXPECT_EQ(1u, boxes.Shown().size());
+    EXPECT_STREQ("", w.Value(1, 1));
+    EXPECT_STREQ("", w.Value(3, 3));
+    // One range takes the paste.
+    w.Select(CGXCellRange(3, 3, 4, 4));
+    EXPECT_TRUE(w.g.Paste());
+    EXPECT_EQ(1u, boxes.Shown().size());
+    EXPECT_STREQ("x", w.Value(3, 3));
+}
