@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 #include "WinApp.h"
+#include <gtest/gtest.h>
 #include <shlwapi.h>
 #include <fstream>
 #include <sstream>
@@ -357,6 +358,53 @@ void SendLeftButton(bool bDown)
     in.mi.dwFlags = bDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
     ::SendInput(1, &in, sizeof(INPUT));
     PumpMessages(50);
+}
+
+std::string ClipboardBytes(UINT nFormat)
+{
+    std::string s;
+    if (!::OpenClipboard(NULL))
+        return s;
+    HANDLE h = ::GetClipboardData(nFormat);
+    if (h != NULL)
+    {
+        const char* p = (const char*)::GlobalLock(h);
+        s.assign(p, ::GlobalSize(h));
+        ::GlobalUnlock(h);
+    }
+    ::CloseClipboard();
+    return s;
+}
+
+std::string ClipboardText()
+{
+    std::string s = ClipboardBytes(CF_TEXT);
+    return s.substr(0, s.find('\0'));
+}
+
+void PutClipboard(UINT nFormat, const void* pData, size_t nSize, bool bEmpty)
+{
+    if (!::OpenClipboard(NULL))
+    {
+        ADD_FAILURE() << "clipboard not opened";
+        return;
+    }
+    if (bEmpty)
+        ::EmptyClipboard();
+    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
+    memcpy(::GlobalLock(h), pData, nSize);
+    ::GlobalUnlock(h);
+    if (::SetClipboardData(nFormat, h) == NULL)
+    {
+        ::GlobalFree(h);
+        ADD_FAILURE() << "clipboard format " << nFormat << " not set";
+    }
+    ::CloseClipboard();
+}
+
+void PutClipboardText(const char* psz)
+{
+    PutClipboard(CF_TEXT, psz, strlen(psz) + 1);
 }
 
 } // namespace testing_support

@@ -153,5 +153,13 @@ HWND CreateMessageWindow(const char* className, WNDPROC proc);
 void MoveMouseTo(POINT screen);
 // Presses (bDown) or releases the left button where the cursor is.
 void SendLeftButton(bool bDown);
+// The whole block of a clipboard format (empty when the format is not there).
+std::string ClipboardBytes(UINT nFormat);
+// The clipboard's CF_TEXT up to its first NUL.
+std::string ClipboardText();
+// Puts a block on the clipboard, emptying it first unless bEmpty is false; a failure fails the test.
+void PutClipboard(UINT nFormat, const void* pData, size_t nSize, bool bEmpty = true);
+// Puts a text with its NUL as the clipboard's only CF_TEXT.
+void PutClipboardText(const char* psz);
 
 } // namespace testing_support

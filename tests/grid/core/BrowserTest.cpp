@@ -427,21 +427,6 @@ TEST(GridBrowser, ReplaceAllWritesEachRecord)
     EXPECT_FALSE(w.g->GetBrowseParam()->m_bUpdateAtOnce);
 }
 
-namespace
-{
-void PutClipboardText(const char* psz)
-{
-    ASSERT_TRUE(::OpenClipboard(NULL));
-    ::EmptyClipboard();
-    size_t n = strlen(psz) + 1;
-    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, n);
-    memcpy(::GlobalLock(h), psz, n);
-    ::GlobalUnlock(h);
-    ::SetClipboardData(CF_TEXT, h);
-    ::CloseClipboard();
-}
-} // namespace
-
 // Pasting goes into the current field as its text (the record is then in edit mode); with the
 // paste-as-cells option the grid's own text paste runs and takes no new rows when the browser
 // cannot append.

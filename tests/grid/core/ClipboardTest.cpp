@@ -46,40 +46,6 @@ struct ClipGrid : GridWindow
     }
 };
 
-// The bytes of a clipboard format (the whole block).
-std::string ClipboardBytes(UINT nFormat)
-{
-    std::string s;
-    if (!::OpenClipboard(NULL))
-        return s;
-    HANDLE h = ::GetClipboardData(nFormat);
-    if (h != NULL)
-    {
-        const char* p = (const char*)::GlobalLock(h);
-        s.assign(p, ::GlobalSize(h));
-        ::GlobalUnlock(h);
-    }
-    ::CloseClipboard();
-    return s;
-}
-
-void PutClipboard(UINT nFormat, const void* pData, size_t nSize, bool bEmpty = true)
-{
-    ASSERT_TRUE(::OpenClipboard(NULL));
-    if (bEmpty)
-        ::EmptyClipboard();
-    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, nSize);
-    memcpy(::GlobalLock(h), pData, nSize);
-    ::GlobalUnlock(h);
-    ::SetClipboardData(nFormat, h);
-    ::CloseClipboard();
-}
-
-void PutText(const char* psz)
-{
-    PutClipboard(CF_TEXT, psz, strlen(psz) + 1);
-}
-
 // The text up to its first NUL; FALSE when the block has none.
 bool TextOf(const std::string& block, std::string& text)
 {
@@ -156,7 +122,7 @@ TEST(GridClipboard, PastedTextFillsCellsAndAddsRows)
         ClipGrid w(3, 5);
         w.g.m_nClipboardFlags = c.dwFlags;
         w.g.ChangeCurrentCell(3, 3, 0x0A);
-        PutText(c.text);
+        PutClipboardText(c.text);
         EXPECT_TRUE(w.g.Paste());
         EXPECT_EQ(c.rowsAfter, w.g.GetRowCount());
         EXPECT_STREQ("1", w.Value(3, 3));
@@ -367,7 +333,7 @@ TEST(GridClipboard, KeysReachTheClipboardOperations)
     w.grid->SetFocus();
     PumpMessages(50);
     w.Select(CGXCellRange(1, 1, 1, 2));
-    PutText("vorher");
+    PutClipboardText("vorher");
     PressWith(VK_CONTROL, 'C');
     std::string text;
     ASSERT_TRUE(TextOf(ClipboardBytes(CF_TEXT), text));
@@ -394,7 +360,7 @@ TEST(GridClipboard, PastingIntoSeveralRangesIsRefusedWithItsText)
     w.g.GetParam()->m_SelectedRanges.DeleteAll();
     w.g.GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(1, 1, 1, 2));
     w.g.GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(3, 3, 4, 4));
-    PutText("x\ty");
+    PutClipboardText("x\ty");
     MessageBoxes boxes;
     boxes.Expect(IDOK, "Mehrfachauswahl");
     EXPECT_FALSE(w.g.Paste());

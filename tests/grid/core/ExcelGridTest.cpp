@@ -31,22 +31,6 @@ struct ExcelWindow
         parent.DestroyWindow(); // deletes the registered grid with its window
     }
 };
-
-std::string ClipboardText()
-{
-    std::string s;
-    if (::OpenClipboard(NULL))
-    {
-        HANDLE h = ::GetClipboardData(CF_TEXT);
-        if (h != NULL)
-        {
-            s = (const char*)::GlobalLock(h);
-            ::GlobalUnlock(h);
-        }
-        ::CloseClipboard();
-    }
-    return s;
-}
 } // namespace
 
 TEST(GridExcel, NewSheet)
@@ -68,14 +52,7 @@ TEST(GridExcel, ClipboardFallsBackToTheGridsOwn)
     EXPECT_EQ("eins", ClipboardText());
     EXPECT_FALSE(::IsClipboardFormatAvailable(::RegisterClipboardFormatA("BIFF8")));
 
-    ASSERT_TRUE(::OpenClipboard(NULL));
-    ::EmptyClipboard();
-    const char text[] = "x\ty";
-    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, sizeof(text));
-    memcpy(::GlobalLock(h), text, sizeof(text));
-    ::GlobalUnlock(h);
-    ::SetClipboardData(CF_TEXT, h);
-    ::CloseClipboard();
+    PutClipboardText("x\ty");
     w.pGrid->GetParam()->m_SelectedRanges.DeleteAll();
     w.pGrid->ChangeCurrentCell(2, 2, 0x0A);
     EXPECT_TRUE(w.pGrid->CanPasteFromClipboard());

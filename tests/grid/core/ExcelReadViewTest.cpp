@@ -83,34 +83,6 @@ struct ParamDefaultsKept
     }
 };
 
-std::string ClipboardText()
-{
-    std::string s;
-    if (::OpenClipboard(NULL))
-    {
-        HANDLE h = ::GetClipboardData(CF_TEXT);
-        if (h != NULL)
-        {
-            s = (const char*)::GlobalLock(h);
-            ::GlobalUnlock(h);
-        }
-        ::CloseClipboard();
-    }
-    return s;
-}
-
-void PutText(const char* text)
-{
-    ASSERT_TRUE(::OpenClipboard(NULL));
-    ::EmptyClipboard();
-    size_t n = strlen(text) + 1;
-    HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, n);
-    memcpy(::GlobalLock(h), text, n);
-    ::GlobalUnlock(h);
-    ::SetClipboardData(CF_TEXT, h);
-    ::CloseClipboard();
-}
-
 BOOL StandardWraps(CGXGridCore& g)
 {
     return g.GetDefaultBaseStyle().GetWrapText();
@@ -138,7 +110,7 @@ TEST(GridExcelView, InAFrameItIsAGridViewWithTheSheetsClipboard)
     EXPECT_TRUE(v.Copy()); // the handler declines, the grid's own copy works
     EXPECT_EQ("eins", ClipboardText());
     EXPECT_FALSE(::IsClipboardFormatAvailable(::RegisterClipboardFormatA("BIFF8")));
-    PutText("x\ty");
+    PutClipboardText("x\ty");
     v.GetParam()->m_SelectedRanges.DeleteAll();
     v.ChangeCurrentCell(2, 2, 0x0A);
     EXPECT_TRUE(v.CanPasteFromClipboard());
