@@ -16,13 +16,6 @@ using tessaron::foundation::SECWndPlugIn;
 namespace
 {
 UINT s_nGetMenuMessage = SECFrameDocking::GetMenuMessage();
-
-// Workspace commands the workspace plug-in handles; the frame itself does nothing with them.
-enum : UINT
-{
-    kWorkspaceFirstRange = 43031,
-    kWorkspaceLastRange = 43039
-};
 } // namespace
 
 IMPLEMENT_DYNCREATE(SECFrameWnd, CFrameWnd)
@@ -38,20 +31,7 @@ ON_WM_ENTERIDLE()
 ON_WM_NCHITTEST()
 ON_WM_ENABLE()
 ON_WM_CLOSE()
-ON_COMMAND(43007, OnWorkspaceCommand)
-ON_COMMAND(43008, OnWorkspaceCommand)
-ON_COMMAND(43009, OnWorkspaceCommand)
-ON_COMMAND(43012, OnWorkspaceCommand)
-ON_COMMAND(43013, OnWorkspaceCommand)
-ON_COMMAND(43014, OnWorkspaceCommand)
-ON_COMMAND_EX_RANGE(kWorkspaceFirstRange, kWorkspaceLastRange, OnWorkspaceCommandRange)
-ON_UPDATE_COMMAND_UI(43007, OnUpdateWorkspaceCommand)
-ON_UPDATE_COMMAND_UI(43008, OnUpdateWorkspaceCommand)
-ON_UPDATE_COMMAND_UI(43009, OnUpdateWorkspaceCommand)
-ON_UPDATE_COMMAND_UI(43012, OnUpdateWorkspaceCommand)
-ON_UPDATE_COMMAND_UI(43013, OnUpdateWorkspaceCommand)
-ON_UPDATE_COMMAND_UI(43014, OnUpdateWorkspaceCommand)
-ON_UPDATE_COMMAND_UI_RANGE(kWorkspaceFirstRange, kWorkspaceLastRange, OnUpdateWorkspaceCommand)
+SEC_ON_WORKSPACE_COMMANDS()
 END_MESSAGE_MAP()
 
 SECFrameWnd::SECFrameWnd()

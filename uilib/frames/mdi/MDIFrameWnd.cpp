@@ -40,13 +40,6 @@ const DWORD kDockCycle[SECMDIFrameWnd::dockCycleLength] = {
     AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT,
 };
 
-// Workspace commands: the workspace plug-in sees them first; the frame itself does nothing.
-enum : UINT
-{
-    kWorkspaceFirstRange = 43031,
-    kWorkspaceLastRange = 43039
-};
-
 const DWORD kBarMDIChildStyle = WS_CHILD | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
                                 WS_MINIMIZEBOX | WS_MAXIMIZEBOX | FWS_ADDTOTITLE | FWS_SNAPTOBARS;
 
@@ -106,20 +99,7 @@ ON_WM_SYSCOLORCHANGE()
 ON_MESSAGE(WM_SEC_BARCONTEXTMENU, OnBarContextMenu)
 ON_REGISTERED_MESSAGE(s_nGetMenuMessage, OnSecGetMenu)
 ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
-ON_COMMAND(43007, OnWorkspaceCommand)
-ON_COMMAND(43008, OnWorkspaceCommand)
-ON_COMMAND(43009, OnWorkspaceCommand)
-ON_COMMAND(43012, OnWorkspaceCommand)
-ON_COMMAND(43013, OnWorkspaceCommand)
-ON_COMMAND(43014, OnWorkspaceCommand)
-ON_COMMAND_EX_RANGE(kWorkspaceFirstRange, kWorkspaceLastRange, OnWorkspaceCommandRange)
-ON_UPDATE_COMMAND_UI(43007, OnUpdateWorkspaceCommand)
-ON_UPDATE_COMMAND_UI(43008, OnUpdateWorkspaceCommand)
-ON_UPDATE_COMMAND_UI(43009, OnUpdateWorkspaceCommand)
-ON_UPDATE_COMMAND_UI(43012, OnUpdateWorkspaceCommand)
-ON_UPDATE_COMMAND_UI(43013, OnUpdateWorkspaceCommand)
-ON_UPDATE_COMMAND_UI(43014, OnUpdateWorkspaceCommand)
-ON_UPDATE_COMMAND_UI_RANGE(kWorkspaceFirstRange, kWorkspaceLastRange, OnUpdateWorkspaceCommand)
+SEC_ON_WORKSPACE_COMMANDS()
 END_MESSAGE_MAP()
 
 SECMDIFrameWnd::SECMDIFrameWnd()
