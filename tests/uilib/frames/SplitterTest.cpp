@@ -413,3 +413,165 @@ TEST(SplitterTest, BarsPaintWithTheCurrentSystemColours)
     host.DestroyWindow();
 }
 } // namespace
+
+namespace
+{
+// The virtual splitter's bar is laid out in the host's coordinates; painting its window realizes
+// it there first, so a bar moved by a layout that was not realized yet is painted in its new place.
+TEST(SplitterTest, VirtualSplitterPaintsItsBarWhereTheLayoutPutIt)
+{
+    CHostWnd host;
+    ASSERT_TRUE(host.CreateVisible(300, 200));
+    SECLNVirtualSplitter splitter;
+    ASSERT_TRUE(splitter.Create(&host, RECT{}, WS_CHILD | WS_VISIBLE, 60911, 0));
+    splitter.SetLimitRect(RECT{0, 0, 300, 200});
+    RECT rcOut, rc;
+    splitter.RecalcNode(rcOut, RECT{100, 0, 106, 200}, FALSE, TRUE);
+    // Realized as part of a tree, the way the layouts that own virtual splitters realize them.
+    SECLayoutNode root;
+    ASSERT_EQ(root.AddLayoutChild(&splitter), 1);
+    root.RealizeNode(NULL);
+    ::GetWindowRect(splitter.GetSplitterHwnd(), &rc);
+    host.ScreenToClient(&rc);
+    ASSERT_TRUE(RectIs(rc, 100, 0, 106, 200));
+
+    splitter.RecalcNode(rcOut, RECT{150, 0, 156, 200}, FALSE, TRUE);
+    ::RedrawWindow(splitter.GetSplitterHwnd(), NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    PumpMessages(20);
+    ::GetWindowRect(splitter.GetSplitterHwnd(), &rc);
+    host.ScreenToClient(&rc);
+    EXPECT_TRUE(RectIs(rc, 150, 0, 156, 200));
+    // A vertical 3-D bar: highlight at the left, face inside, shadow then frame at the right.
+    SECSystemData& data = SECGetSystemData();
+    EXPECT_EQ(PixelOf(host.m_hWnd, 150, 100), data.m_clrBtnHilite);
+    EXPECT_EQ(PixelOf(host.m_hWnd, 152, 100), data.m_clrBtnFace);
+    EXPECT_EQ(PixelOf(host.m_hWnd, 154, 100), data.m_clrBtnShadow);
+    EXPECT_EQ(PixelOf(host.m_hWnd, 155, 100), data.m_clrWindowFrame);
+    root.RemoveLayoutChild(&splitter);
+    splitter.DestroyWindow();
+    host.DestroyWindow();
+}
+
+// Keeps what the drag feedback was drawn with, in the DC's (screen) coordinates.
+class CDragRectSplitter : public SECLNVirtualSplitter
+{
+  public:
+    std::vector<RECT> m_drawn, m_erased;
+    void AdjustDragRect(RECT& rc, RECT& rcLast) override
+    {
+        SECLNVirtualSplitter::AdjustDragRect(rc, rcLast);
+        m_drawn.push_back(rc);
+        m_erased.push_back(rcLast);
+    }
+};
+
+std::vector<COLORREF> ScreenRow(int x0, int x1, int y)
+{
+    std::vector<COLORREF> row;
+    HDC hdc = ::GetDC(NULL);
+    for (int x = x0; x < x1; ++x)
+        row.push_back(::GetPixel(hdc, x, y));
+    ::ReleaseDC(NULL, hdc);
+    return row;
+}
+
+// Dragged by rectangle on a host away from the screen's origin: each rectangle is drawn at the
+// bar's screen place and erased there, so a cancelled drag leaves the screen as it was.
+TEST(SplitterTest, VirtualSplitterDragRectanglesAreInScreenCoordinates)
+{
+    CHostWnd host;
+    ASSERT_TRUE(host.CreateVisible(300, 200));
+    CDragRectSplitter splitter;
+    ASSERT_TRUE(splitter.Create(&host, RECT{}, WS_CHILD | WS_VISIBLE, 60911, 0));
+    splitter.SetLimitRect(RECT{0, 0, 300, 200});
+    RECT rcOut;
+    splitter.RecalcNode(rcOut, RECT{100, 0, 106, 200}, FALSE, TRUE);
+    SECLayoutNode root;
+    ASSERT_EQ(root.AddLayoutChild(&splitter), 1);
+    root.RealizeNode(NULL);
+    host.UpdateWindow();
+    PumpMessages(20);
+    const POINT ptOrigin = host.Screen(0, 0);
+    ASSERT_NE(ptOrigin.x, 0);
+    const std::vector<COLORREF> before = ScreenRow(ptOrigin.x + 90, ptOrigin.x + 170, ptOrigin.y + 40);
+
+    QueueDrag(host.Screen(103, 40), host.Screen(153, 40), true);
+    EXPECT_EQ(::GetCapture(), (HWND)NULL);
+    EXPECT_EQ(splitter.GetVertBar().left, 100);
+    ASSERT_GE(splitter.m_drawn.size(), 3u); // the start, at least one move, the erase
+    // The bar in the splitter's client, one pixel shorter at each end, moved to the screen.
+    EXPECT_TRUE(
+        RectIs(splitter.m_drawn[0], ptOrigin.x + 100, ptOrigin.y + 1, ptOrigin.x + 106, ptOrigin.y + 199));
+    EXPECT_TRUE(::IsRectEmpty(&splitter.m_erased[0]));
+    for (size_t i = 1; i < splitter.m_drawn.size(); ++i)
+    {
+        SCOPED_TRACE(::testing::Message() << "rectangle " << i);
+        const RECT& prev = splitter.m_drawn[i - 1];
+        EXPECT_TRUE(RectIs(splitter.m_erased[i], prev.left, prev.top, prev.right, prev.bottom));
+    }
+    EXPECT_EQ(ScreenRow(ptOrigin.x + 90, ptOrigin.x + 170, ptOrigin.y + 40), before);
+    root.RemoveLayoutChild(&splitter);
+    splitter.DestroyWindow();
+    host.DestroyWindow();
+}
+
+// Each side takes a change within its panes' limits in three steps: up to the minimum, up to
+// the preferred extent, up to the maximum (the other way round when shrinking); what no limit
+// lets either side take is shared.
+TEST(SplitterTest, DistributeSizeWeighsMinimumPreferredAndMaximum)
+{
+    struct Side
+    {
+        int nMin, nPref, nMax; // 0: none
+    };
+    struct Case
+    {
+        const char* name;
+        bool bRows;
+        Side nearSide, farSide;
+        int nOld, nNew, nSplit, nExpected;
+    };
+    const Case cases[] = {
+        {"no limits: half each", false, {0, 0, 0}, {0, 0, 0}, 100, 120, 47, 57},
+        {"near wants more: takes it all", false, {0, 80, 0}, {0, 0, 0}, 100, 120, 47, 67},
+        {"near's preference reached, then shared", false, {0, 52, 0}, {0, 0, 0}, 100, 120, 47, 59},
+        {"near's maximum", false, {0, 0, 50}, {0, 0, 0}, 100, 120, 47, 50},
+        {"both at their maximum: the rest shared", false, {0, 0, 50}, {0, 0, 50}, 100, 120, 47, 57},
+        {"near below its minimum fills up first", false, {60, 0, 0}, {0, 0, 0}, 100, 120, 47, 63},
+        {"shrinking: near keeps its minimum", false, {40, 0, 0}, {0, 0, 0}, 100, 80, 47, 40},
+        {"shrinking: both to their preferences, then shared", false, {0, 30, 0}, {0, 45, 0}, 100, 80, 47, 30},
+        {"rows: top wants more", true, {0, 80, 0}, {0, 0, 0}, 100, 120, 47, 67},
+        {"rows: top keeps its minimum", true, {40, 0, 0}, {0, 0, 0}, 100, 80, 47, 40},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        SECLayoutNodeSplitter splitter;
+        SECLayoutNode nodes[2];
+        const Side* sides[2] = {&c.nearSide, &c.farSide};
+        for (int i = 0; i < 2; ++i)
+        {
+            const Side& s = *sides[i];
+            const SIZE sizeMin = c.bRows ? SIZE{0, s.nMin} : SIZE{s.nMin, 0};
+            const SIZE sizeMax = c.bRows ? SIZE{1000, s.nMax} : SIZE{s.nMax, 1000};
+            nodes[i].SetMinMaxSize(sizeMin, sizeMax, s.nMax ? 0 : SEC_LN_NOMAX);
+            nodes[i].SetPreferredRect(c.bRows ? RECT{0, 0, 0, s.nPref} : RECT{0, 0, s.nPref, 0});
+            ASSERT_TRUE(c.bRows ? splitter.AddPaneNode(i, 0, &nodes[i])
+                                : splitter.AddPaneNode(0, i, &nodes[i]));
+        }
+        const RECT rcOld = c.bRows ? RECT{0, 0, 100, c.nOld} : RECT{0, 0, c.nOld, 100};
+        const RECT rcNew = c.bRows ? RECT{0, 0, 100, c.nNew} : RECT{0, 0, c.nNew, 100};
+        int nSplitX = c.bRows ? 0 : c.nSplit, nSplitY = c.bRows ? c.nSplit : 0;
+        splitter.DistributeSize(rcOld, rcNew, nSplitX, nSplitY, FALSE);
+        EXPECT_EQ(c.bRows ? nSplitY : nSplitX, c.nExpected);
+        EXPECT_EQ(c.bRows ? nSplitX : nSplitY, 0); // the other axis did not change
+        // With keep, the far side takes the whole change.
+        nSplitX = c.bRows ? 0 : c.nSplit;
+        nSplitY = c.bRows ? c.nSplit : 0;
+        splitter.DistributeSize(rcOld, rcNew, nSplitX, nSplitY, TRUE);
+        EXPECT_EQ(c.bRows ? nSplitY : nSplitX, c.nSplit);
+        for (int i = 0; i < 2; ++i)
+            splitter.RemovePane(c.bRows ? i : 0, c.bRows ? 0 : i);
+    }
+}
+} // namespace

@@ -159,10 +159,12 @@ void SECLayoutNodeSplitter::AdjustPanePair(int& a, int& b, int nLimitA, int nLim
         nRest -= take(a, nLimitA, nRest);
 }
 
-void SECLayoutNodeSplitter::GetLimits(const int* pSlots, BOOL bWidth, int nFull, int& nMin, int& nMax)
+void SECLayoutNodeSplitter::GetLimits(const int* pSlots, BOOL bWidth, int nFull, int& nMin, int& nMax,
+                                      int& nPref)
 {
     nMin = 0;
     nMax = nFull;
+    nPref = 0;
     for (int i = 0; i < 2; ++i)
     {
         SECLayoutNode* pNode = m_pPaneNodes[pSlots[i]];
@@ -175,23 +177,26 @@ void SECLayoutNodeSplitter::GetLimits(const int* pSlots, BOOL bWidth, int nFull,
             nMin = std::max(nMin, (int)(bWidth ? sizeMin.cx : sizeMin.cy));
         if (!(dwFlags & SEC_LN_NOMAX))
             nMax = std::min(nMax, (int)(bWidth ? sizeMax.cx : sizeMax.cy));
+        RECT rcPref;
+        pNode->GetPreferredRect(rcPref);
+        nPref = std::max(nPref, (int)(bWidth ? rcPref.right - rcPref.left : rcPref.bottom - rcPref.top));
     }
 }
 
-void SECLayoutNodeSplitter::GetColumnLimits(int nFull, int& nMinLeft, int& nMaxLeft, int& nMinRight,
-                                            int& nMaxRight)
+void SECLayoutNodeSplitter::GetColumnLimits(int nFull, int& nMinLeft, int& nMaxLeft, int& nPrefLeft,
+                                            int& nMinRight, int& nMaxRight, int& nPrefRight)
 {
     static const int kLeft[2] = {0, 1}, kRight[2] = {2, 3};
-    GetLimits(kLeft, TRUE, nFull, nMinLeft, nMaxLeft);
-    GetLimits(kRight, TRUE, nFull, nMinRight, nMaxRight);
+    GetLimits(kLeft, TRUE, nFull, nMinLeft, nMaxLeft, nPrefLeft);
+    GetLimits(kRight, TRUE, nFull, nMinRight, nMaxRight, nPrefRight);
 }
 
-void SECLayoutNodeSplitter::GetRowLimits(int nFull, int& nMinTop, int& nMaxTop, int& nMinBottom,
-                                         int& nMaxBottom)
+void SECLayoutNodeSplitter::GetRowLimits(int nFull, int& nMinTop, int& nMaxTop, int& nPrefTop,
+                                         int& nMinBottom, int& nMaxBottom, int& nPrefBottom)
 {
     static const int kTop[2] = {0, 2}, kBottom[2] = {1, 3};
-    GetLimits(kTop, FALSE, nFull, nMinTop, nMaxTop);
-    GetLimits(kBottom, FALSE, nFull, nMinBottom, nMaxBottom);
+    GetLimits(kTop, FALSE, nFull, nMinTop, nMaxTop, nPrefTop);
+    GetLimits(kBottom, FALSE, nFull, nMinBottom, nMaxBottom, nPrefBottom);
 }
 
 void SECLayoutNodeSplitter::DistributeSize(const RECT& rcOld, const RECT& rcNew, int& nSplitX, int& nSplitY,
@@ -205,16 +210,28 @@ void SECLayoutNodeSplitter::DistributeSize(const RECT& rcOld, const RECT& rcNew,
         const int d = newExtents[axis] - oldExtents[axis];
         if (d == 0 || bKeep)
             continue; // kept: the far panes take the whole change
-        int nMinNear, nMaxNear, nMinFar, nMaxFar;
+        // Per side (near, far): minimum, preferred and maximum extent.
+        int nMin[2], nMax[2], nPref[2];
         if (axis == 0)
-            GetColumnLimits(newExtents[axis], nMinNear, nMaxNear, nMinFar, nMaxFar);
+            GetColumnLimits(newExtents[axis], nMin[0], nMax[0], nPref[0], nMin[1], nMax[1], nPref[1]);
         else
-            GetRowLimits(newExtents[axis], nMinNear, nMaxNear, nMinFar, nMaxFar);
+            GetRowLimits(newExtents[axis], nMin[0], nMax[0], nPref[0], nMin[1], nMax[1], nPref[1]);
+        for (int side = 0; side < 2; ++side)
+            nPref[side] = std::min(std::max(nPref[side], nMin[side]), std::max(nMax[side], nMin[side]));
+        // Growing, the panes first reach their minimum, then their preferred, then their maximum
+        // extent; shrinking runs the other way.
         const BOOL bGrowing = d > 0;
+        const int* pairs[3] = {nMin, nPref, nMax};
         int nNear = *splits[axis];
         int nFar = oldExtents[axis] - nNear - s_nSplitterWidth;
         int nRest = d;
-        AdjustPanePair(nNear, nFar, bGrowing ? nMaxNear : nMinNear, bGrowing ? nMaxFar : nMinFar, nRest);
+        for (int i = 0; i < 3 && nRest != 0; ++i)
+        {
+            const int* pLimits = pairs[bGrowing ? i : 2 - i];
+            AdjustPanePair(nNear, nFar, pLimits[0], pLimits[1], nRest);
+        }
+        // What no limit let either side take is shared as if there were none.
+        nNear += nRest / 2;
         if (d % 2 != 0 && nNear == *splits[axis] + d / 2)
         {
             // An odd change: the odd pixel goes to each side in turn.
@@ -279,10 +296,11 @@ void SECLNVirtualSplitter::ReleaseTrackDC(CDC*)
     m_hdcScreen = NULL;
 }
 
-void SECLNVirtualSplitter::AdjustDragRect(RECT& rc, RECT&)
+void SECLNVirtualSplitter::AdjustDragRect(RECT& rc, RECT& rcLast)
 {
-    // The drag feedback is drawn on the screen; the last rectangle was kept in screen terms.
+    // The drag feedback is drawn on the screen DC.
     ::MapWindowPoints(CWnd::m_hWnd, NULL, (POINT*)&rc, 2);
+    ::MapWindowPoints(CWnd::m_hWnd, NULL, (POINT*)&rcLast, 2);
 }
 
 void SECLNVirtualSplitter::GetTrackLimits(int& nMinX, int& nMinY, int& nMaxX, int& nMaxY)
@@ -325,6 +343,26 @@ void SECLNVirtualSplitter::Draw(CDC* pDC)
 {
     if (IsVisible())
         SECLayoutNodeSplitter::Draw(pDC);
+}
+
+BOOL SECLNVirtualSplitter::CanPaint(CDC* pDC)
+{
+    // The bar is laid out in the host's coordinates: realized with the DC's origin at the
+    // node's place, the window moves to its applied rectangle and the bar lands in it.
+    RECT rc, rcBefore, rcAfter;
+    GetAppliedRect(rc);
+    ::GetWindowRect(CWnd::m_hWnd, &rcBefore);
+    const HDC hdc = pDC->GetSafeHdc();
+    POINT ptOld;
+    ::GetViewportOrgEx(hdc, &ptOld);
+    ::SetViewportOrgEx(hdc, ptOld.x - rc.left, ptOld.y - rc.top, NULL);
+    RealizeSelf(NULL, hdc);
+    ::SetViewportOrgEx(hdc, ptOld.x, ptOld.y, NULL);
+    // Moved now, the window was being painted where it no longer is: paint it again there.
+    ::GetWindowRect(CWnd::m_hWnd, &rcAfter);
+    if (!::EqualRect(&rcBefore, &rcAfter))
+        ::InvalidateRect(CWnd::m_hWnd, NULL, TRUE);
+    return TRUE;
 }
 
 void SECLNVirtualSplitter::BarRectsToClient()

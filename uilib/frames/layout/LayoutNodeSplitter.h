@@ -40,18 +40,23 @@ class SECLayoutNodeSplitter : public SECSplitterBase, public SECLayoutNodeWnd
     void CalcLayout(RECT& rcOut, const RECT& rc, BOOL bConstrain, BOOL bForce) override;
     // Appended
     virtual BOOL AddPaneNode(int nRow, int nCol, SECLayoutNode* pNode);
-    // Moves the splits for a change of the area from rcOld to rcNew: half of each change to the
-    // near panes, as far as the panes' limits allow; with bKeep the far panes take it all.
+    // Moves the splits for a change of the area from rcOld to rcNew. Each side of an axis takes
+    // its share within its panes' limits in three steps (minimum, preferred, maximum extent,
+    // reversed when shrinking), half of each change to the near side first; with bKeep the far
+    // panes take it all.
     virtual void DistributeSize(const RECT& rcOld, const RECT& rcNew, int& nSplitX, int& nSplitY, BOOL bKeep);
     virtual BOOL IsBeyondLimit(int nValue, int nLimit, BOOL bGrowing);
     virtual BOOL IsWithinLimit(int nValue, int nLimit, BOOL bGrowing);
     // Shares nRest between a and b (half to a first), each kept within its limit; what neither
     // could take stays in nRest.
     virtual void AdjustPanePair(int& a, int& b, int nLimitA, int nLimitB, int& nRest);
-    // The largest minimum and smallest maximum width of the left and the right column's panes.
-    virtual void GetColumnLimits(int nFull, int& nMinLeft, int& nMaxLeft, int& nMinRight, int& nMaxRight);
+    // The largest minimum, smallest maximum and largest preferred width of the left and the
+    // right column's panes.
+    virtual void GetColumnLimits(int nFull, int& nMinLeft, int& nMaxLeft, int& nPrefLeft, int& nMinRight,
+                                 int& nMaxRight, int& nPrefRight);
     // The same heights for the top and the bottom row.
-    virtual void GetRowLimits(int nFull, int& nMinTop, int& nMaxTop, int& nMinBottom, int& nMaxBottom);
+    virtual void GetRowLimits(int nFull, int& nMinTop, int& nMaxTop, int& nPrefTop, int& nMinBottom,
+                              int& nMaxBottom, int& nPrefBottom);
 
     // Attributes
     SECLayoutNode* GetPaneNode(int nRow, int nCol) const;
@@ -67,7 +72,7 @@ class SECLayoutNodeSplitter : public SECSplitterBase, public SECLayoutNodeWnd
     BOOL m_bRoundUp[2]; // per axis: who gets the odd pixel next
 
   private:
-    void GetLimits(const int* pSlots, BOOL bWidth, int nFull, int& nMin, int& nMax);
+    void GetLimits(const int* pSlots, BOOL bWidth, int nFull, int& nMin, int& nMax, int& nPref);
 };
 
 class SECLNVirtualSplitter : public SECLayoutNodeSplitter
@@ -85,6 +90,7 @@ class SECLNVirtualSplitter : public SECLayoutNodeSplitter
     void OnSplitterMoved(int dx, int dy) override;
     int ClampToArea(RECT& rc, const RECT& rcArea, BOOL bHorz) override;
     void Draw(CDC* pDC) override;
+    BOOL CanPaint(CDC* pDC) override;
     void BarRectsToClient() override;
     void SetNodeOrientation(BOOL bVertical, BOOL bRecursive) override;
     void CalcLayout(RECT& rcOut, const RECT& rc, BOOL bConstrain, BOOL bForce) override;

@@ -469,13 +469,14 @@ void SECSplitterBase::DrawTrackRect(const RECT& rc, CDC* pDC, BOOL bHorz, BOOL b
         ::InflateRect(&r, -1, 0);
     else
         ::InflateRect(&r, 0, -1);
+    // Both rectangles are kept in client coordinates; AdjustDragRect brings them to the DC's.
+    const RECT rcClient = r;
     RECT rcLast = m_rcLastDrag[i];
     AdjustDragRect(r, rcLast);
     const SIZE size = bErase ? SIZE{0, 0} : SIZE{s_nSplitterWidth - 1, s_nSplitterWidth - 1};
     pDC->DrawDragRect(&r, size, &rcLast, m_sizeLastDrag[i]);
-    m_rcLastDrag[i] = r;
+    m_rcLastDrag[i] = rcClient;
     m_sizeLastDrag[i] = size;
-    // What was drawn is kept in the coordinates it was drawn in.
     if (bErase)
     {
         m_rcLastDrag[i] = RECT{};
