@@ -7,8 +7,6 @@ HELVON_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 BUILD_DIR=${BUILD_DIR:-$HELVON_ROOT/build}
 mkdir -p "$BUILD_DIR"
 BUILD_DIR=$(cd "$BUILD_DIR" && pwd)
-# ccache keys on paths relative to the checkout, so clones of the project share one cache.
-export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$HELVON_ROOT} CCACHE_NOHASHDIR=${CCACHE_NOHASHDIR:-1}
 HELVON_PIDS=()
 
 HELVON_PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-x86-64-dev
