@@ -6,8 +6,12 @@
 #include "uilib/bars/ControlBar.h"
 #include "uilib/frames/docking/FrameBar.h"
 #include "uilib/frames/mdi/SysCommandEx.h"
+#include <algorithm>
 #include <atomic>
+#include <ostream>
+#include <string>
 #include <thread>
+#include <vector>
 
 using namespace drag_input;
 using namespace testing_support;
@@ -45,17 +49,23 @@ struct MenuSeen
     bool bSeen = false;
     CPoint ptMenu;
     std::vector<UINT> checked;
+    std::vector<UINT> ids;
 };
 MenuSeen g_menu;
 
-void CollectChecked(HMENU hMenu, std::vector<UINT>& checked)
+void CollectChecked(HMENU hMenu, std::vector<UINT>& checked, std::vector<UINT>* pIds = NULL)
 {
     for (int i = 0; i < ::GetMenuItemCount(hMenu); ++i)
     {
         HMENU hSub = ::GetSubMenu(hMenu, i);
         if (hSub != NULL)
-            CollectChecked(hSub, checked);
-        else if (::GetMenuState(hMenu, i, MF_BYPOSITION) & MF_CHECKED)
+        {
+            CollectChecked(hSub, checked, pIds);
+            continue;
+        }
+        if (pIds != NULL)
+            pIds->push_back(::GetMenuItemID(hMenu, i));
+        if (::GetMenuState(hMenu, i, MF_BYPOSITION) & MF_CHECKED)
             checked.push_back(::GetMenuItemID(hMenu, i));
     }
 }
@@ -72,7 +82,7 @@ void CALLBACK ReadMenuAndEscape(HWND, UINT, UINT_PTR nID, DWORD)
     g_menu.ptMenu = rect.TopLeft();
     HMENU hMenu = (HMENU)::SendMessage(hPopup, MN_GETHMENU, 0, 0);
     if (hMenu != NULL)
-        CollectChecked(hMenu, g_menu.checked);
+        CollectChecked(hMenu, g_menu.checked, &g_menu.ids);
     SendKey(VK_ESCAPE, false);
     SendKey(VK_ESCAPE, true);
 }
@@ -444,4 +454,273 @@ TEST(DocumentFrames, DraggingADockedFrameByItsCaptionOverTheClientFloatsIt)
     ASSERT_NE(nullptr, pAfter);
     EXPECT_EQ(pDocked, pAfter); // the same frame, carried by its bar
     EXPECT_EQ(SECMultiDocTemplate::stateFloating, SecTestTemplate()->GetDockingState(pAfter));
+}
+
+namespace
+{
+// The frame bar of a docked frame: its control id and the dock bar it sits in.
+CControlBar* BarOf(CFrameWnd* pDocked)
+{
+    return pDocked != NULL ? DYNAMIC_DOWNCAST(CControlBar, pDocked->GetParent()) : NULL;
+}
+} // namespace
+
+// A docked frame's bar takes the id asked for when no bar of the main frame has it, else the
+// first free id from 256.
+TEST(DocumentFrames, ARequestedBarIdInUseBecomesTheFirstFreeIdFrom256)
+{
+    CSecMdiFixture fixture;
+    SECControlBar* pOther = new SECControlBar;
+    pOther->Create(fixture.m_pFrame, _T("Andere"), WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, 0x301);
+    pOther->m_bAutoDelete = TRUE;
+    const struct
+    {
+        const char* name;
+        UINT nRequested;
+        int nExpected;
+    } cases[] = {
+        {"none asked for", 0, 256},
+        {"256 taken by the first", 256, 257},
+        {"taken by another bar", 0x301, 258},
+        {"free", 0x300, 0x300},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CDocument* pDoc = SecTestTemplate()->OpenDocumentFileEx(NULL, TRUE, TRUE, c.nRequested);
+        fixture.Layout();
+        CControlBar* pBar = BarOf(CSecMdiFixture::FrameOf(pDoc));
+        ASSERT_NE(nullptr, pBar);
+        EXPECT_EQ(c.nExpected, pBar->GetDlgCtrlID());
+        EXPECT_EQ(0u, SecTestTemplate()->m_nRequestedID);
+    }
+    EXPECT_EQ(pOther, fixture.m_pFrame->GetControlBar(0x301));
+}
+
+// Docked at the top edge by its id: a new last row of the top dock bar ({1, 0, 3}), and the main
+// frame's cycle of docking places stays where it was.
+TEST(DocumentFrames, DockingAtTheTopEdgeOpensANewLastRowAndLeavesTheCycle)
+{
+    CSecMdiFixture fixture;
+    SECControlBar* pFirst = new SECControlBar;
+    pFirst->m_szDefault = CSize(120, 40);
+    pFirst->Create(fixture.m_pFrame, _T("Oben"), WS_CHILD | WS_VISIBLE | CBRS_TOP, 0, 0x302);
+    pFirst->m_bAutoDelete = TRUE;
+    pFirst->EnableDocking(CBRS_ALIGN_ANY);
+    fixture.m_pFrame->DockControlBar(pFirst, AFX_IDW_DOCKBAR_TOP);
+    CDockBar* pTop = DYNAMIC_DOWNCAST(CDockBar, fixture.m_pFrame->GetControlBar(AFX_IDW_DOCKBAR_TOP));
+    ASSERT_NE(nullptr, pTop);
+    std::vector<void*> expected = {NULL, pFirst, NULL};
+    for (int i = 0; i < 2; ++i)
+    {
+        CDocument* pDoc = fixture.OpenDocument();
+        CFrameWnd* pDocked =
+            SecTestTemplate()->DockFrameEx(CSecMdiFixture::FrameOf(pDoc), AFX_IDW_DOCKBAR_TOP, NULL, NULL);
+        ASSERT_NE(nullptr, pDocked);
+        EXPECT_EQ(SECMultiDocTemplate::stateTop, SecTestTemplate()->GetDockingState(pDocked));
+        expected.push_back(BarOf(pDocked));
+        expected.push_back(NULL);
+        EXPECT_EQ(expected, std::vector<void*>(pTop->m_arrBars.GetData(),
+                                               pTop->m_arrBars.GetData() + pTop->m_arrBars.GetSize()));
+    }
+    // The cycle's first place is still the next one: the bottom edge.
+    CDocument* pDoc = fixture.OpenDocument();
+    CFrameWnd* pDocked = SecTestTemplate()->DockFrame(CSecMdiFixture::FrameOf(pDoc));
+    ASSERT_NE(nullptr, pDocked);
+    EXPECT_EQ(SECMultiDocTemplate::stateBottom, SecTestTemplate()->GetDockingState(pDocked));
+}
+
+// With the right double-click on, it changes the frame's state and the caption has no state
+// menu; with the state menu on, the caption offers it and the double-click does nothing.
+TEST(DocumentFrames, RightDoubleClickAndContextMenuOnTheCaptionExcludeEachOther)
+{
+    SECMultiDocTemplate* pTemplate = SecTestTemplate();
+    const DWORD dwOldMDI = pTemplate->m_dwMDICaptionStyle,
+                dwOldDockable = pTemplate->m_dwDockableCaptionStyle;
+    for (bool bDblClk : {true, false})
+    {
+        SCOPED_TRACE(bDblClk ? "right double-click on" : "context menu on");
+        CSecMdiFixture fixture;
+        if (bDblClk)
+            pTemplate->EnableCaptionRDblClk(TRUE, TRUE);
+        else
+            pTemplate->EnableCaptionContextMenu(TRUE, TRUE);
+        EXPECT_EQ(bDblClk, pTemplate->HasCaptionRDblClk() != FALSE);
+        EXPECT_EQ(!bDblClk, pTemplate->HasCaptionContextMenu() != FALSE);
+        CDocument* pDoc = fixture.OpenDocument();
+        CFrameWnd* pChild = CSecMdiFixture::FrameOf(pDoc);
+        ASSERT_TRUE(pChild->IsKindOf(RUNTIME_CLASS(SECMDIChildWnd)));
+        CRect rectFrame;
+        pChild->GetWindowRect(&rectFrame);
+        const CPoint ptCaption(rectFrame.left + 40, rectFrame.top + ::GetSystemMetrics(SM_CYCAPTION) / 2);
+        ASSERT_EQ(HTCAPTION, (int)pChild->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptCaption.x, ptCaption.y)));
+
+        g_menu = MenuSeen();
+        const UINT_PTR nTimer = ::SetTimer(NULL, 0, 30, ReadMenuAndEscape);
+        pChild->SendMessage(WM_NCRBUTTONUP, HTCAPTION, MAKELPARAM(ptCaption.x, ptCaption.y));
+        PumpUntil([] { return g_menu.bSeen; }, bDblClk ? 500 : 3000);
+        ::KillTimer(NULL, nTimer);
+        PumpMessages(50);
+        const bool bStateMenu = g_menu.bSeen && std::find(g_menu.ids.begin(), g_menu.ids.end(),
+                                                          (UINT)scxDocked) != g_menu.ids.end();
+        EXPECT_EQ(!bDblClk, bStateMenu);
+        EXPECT_EQ(pChild, CSecMdiFixture::FrameOf(pDoc));
+
+        pChild->SendMessage(WM_NCRBUTTONDBLCLK, HTCAPTION, MAKELPARAM(ptCaption.x, ptCaption.y));
+        PumpMessages(50);
+        EXPECT_EQ(bDblClk, pChild != CSecMdiFixture::FrameOf(pDoc));
+    }
+    pTemplate->m_dwMDICaptionStyle = dwOldMDI;
+    pTemplate->m_dwDockableCaptionStyle = dwOldDockable;
+}
+
+namespace
+{
+struct FeedbackCall
+{
+    const char* what;
+    CFrameWnd* pOld;
+    CFrameWnd* pNew;
+    bool operator==(const FeedbackCall& o) const
+    {
+        return std::string(what) == o.what && pOld == o.pOld && pNew == o.pNew;
+    }
+};
+std::vector<FeedbackCall> g_feedback;
+
+std::ostream& operator<<(std::ostream& os, const FeedbackCall& c)
+{
+    return os << c.what << "(" << c.pOld << ", " << c.pNew << ")";
+}
+
+// A view that hears of its frame changing form, framed by a client edge of its own.
+class CFeedbackView : public CView, public ISECVwDockFeedBack
+{
+    DECLARE_DYNCREATE(CFeedbackView)
+
+  public:
+    void OnDraw(CDC*) override
+    {
+    }
+    void OnBeforeDock(CFrameWnd* pOld, CFrameWnd* pNew) override
+    {
+        g_feedback.push_back({"before dock", pOld, pNew});
+    }
+    void OnAfterDock(CFrameWnd* pNew) override
+    {
+        g_feedback.push_back({"after dock", NULL, pNew});
+    }
+    void OnBeforeFloat(CFrameWnd* pOld, CFrameWnd* pNew) override
+    {
+        g_feedback.push_back({"before float", pOld, pNew});
+    }
+    void OnAfterFloat(CFrameWnd* pNew) override
+    {
+        g_feedback.push_back({"after float", NULL, pNew});
+    }
+
+  protected:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override
+    {
+        cs.dwExStyle |= WS_EX_CLIENTEDGE;
+        return CView::PreCreateWindow(cs);
+    }
+};
+IMPLEMENT_DYNCREATE(CFeedbackView, CView)
+
+// Switches the library-wide client-edge removal for a scope.
+struct CRemoveClientEdge
+{
+    explicit CRemoveClientEdge(BOOL bRemove) : m_bOld(SECMultiDocTemplate::GetRemoveFrameClientEdge())
+    {
+        SECMultiDocTemplate::SetRemoveFrameClientEdge(bRemove);
+    }
+    ~CRemoveClientEdge()
+    {
+        SECMultiDocTemplate::SetRemoveFrameClientEdge(m_bOld);
+    }
+    BOOL m_bOld;
+};
+} // namespace
+
+// A view implementing the feedback interface is told before and after its frame docks and
+// floats, with the old and the new frame; with the library-wide flag on, the new frame of a view
+// that has its own client edge loses the frame's.
+TEST(DocumentFrames, TheViewHearsOfDockingAndFloatingAndKeepsOneClientEdge)
+{
+    for (BOOL bRemove : {TRUE, FALSE})
+    {
+        SCOPED_TRACE(bRemove ? "client edge removed" : "client edges kept");
+        CRemoveClientEdge flag(bRemove);
+        CSecMdiFixture fixture;
+        SECMultiDocTemplate* pTemplate = SecTestTemplate();
+        CRuntimeClass* pOldView = pTemplate->m_pViewClass;
+        pTemplate->m_pViewClass = RUNTIME_CLASS(CFeedbackView);
+        CDocument* pDoc = fixture.OpenDocument();
+        pTemplate->m_pViewClass = pOldView;
+        CFrameWnd* pChild = CSecMdiFixture::FrameOf(pDoc);
+        ASSERT_TRUE(CSecMdiFixture::ViewOf(pDoc)->IsKindOf(RUNTIME_CLASS(CFeedbackView)));
+        g_feedback.clear();
+
+        CFrameWnd* pDocked = pTemplate->DockFrame(pChild);
+        ASSERT_NE(nullptr, pDocked);
+        const std::vector<FeedbackCall> docked = {{"before dock", pChild, pDocked},
+                                                  {"after dock", NULL, pDocked}};
+        EXPECT_EQ(docked, g_feedback);
+        EXPECT_EQ(!bRemove, (pDocked->GetExStyle() & WS_EX_CLIENTEDGE) != 0);
+
+        g_feedback.clear();
+        CFrameWnd* pAgain = pTemplate->FloatFrameAsMDIChild(pDocked);
+        ASSERT_NE(nullptr, pAgain);
+        EXPECT_EQ(pAgain, CSecMdiFixture::FrameOf(pDoc));
+        const std::vector<FeedbackCall> floated = {{"before float", pDocked, pAgain},
+                                                   {"after float", NULL, pAgain}};
+        EXPECT_EQ(floated, g_feedback);
+    }
+}
+
+// MoveViews takes the client edge off the receiving frame only with the flag on and only for a
+// view that has one; the windows move over either way.
+TEST(DocumentFrames, MovingViewsTakesTheFramesClientEdgeOffOnlyForAViewWithOne)
+{
+    const struct
+    {
+        BOOL bFlag;
+        bool bView;     // the child is a CView
+        bool bEdge;     // the child has a client edge
+        bool bEdgeKept; // the receiving frame keeps its own
+    } cases[] = {
+        {TRUE, true, true, false},
+        {FALSE, true, true, true},
+        {TRUE, true, false, true},
+        {TRUE, false, true, true},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(::testing::Message()
+                     << "flag " << c.bFlag << " view " << c.bView << " edge " << c.bEdge);
+        CRemoveClientEdge flag(c.bFlag);
+        CFrameWnd* pFrom = new CFrameWnd;
+        CFrameWnd* pTo = new CFrameWnd;
+        ASSERT_TRUE(pFrom->Create(NULL, _T("Von"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 150)));
+        ASSERT_TRUE(pTo->Create(NULL, _T("Nach"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 200, 150)));
+        ASSERT_TRUE(pTo->GetExStyle() & WS_EX_CLIENTEDGE);
+        CRect rectClientBefore;
+        pTo->GetClientRect(&rectClientBefore);
+        CWnd* pChild = c.bView ? (CWnd*)new CSecTestView : new CWnd;
+        ASSERT_TRUE(pChild->CreateEx(c.bEdge ? WS_EX_CLIENTEDGE : 0, AfxRegisterWndClass(0), NULL,
+                                     WS_CHILD | WS_VISIBLE, CRect(0, 0, 50, 50), pFrom, AFX_IDW_PANE_FIRST));
+        const HWND hChild = pChild->m_hWnd;
+        SecTestTemplate()->MoveViews(pFrom, pTo);
+        EXPECT_EQ(pTo->m_hWnd, ::GetParent(hChild));
+        EXPECT_EQ(c.bEdgeKept, (pTo->GetExStyle() & WS_EX_CLIENTEDGE) != 0);
+        // The frame change took effect: without the edge the client area grew.
+        CRect rectClientAfter;
+        pTo->GetClientRect(&rectClientAfter);
+        EXPECT_EQ(c.bEdgeKept, rectClientAfter == rectClientBefore);
+        pFrom->DestroyWindow();
+        pTo->DestroyWindow();
+        if (!c.bView)
+            delete pChild;
+    }
 }

@@ -10,6 +10,8 @@
 
 IMPLEMENT_DYNAMIC(SECMultiDocTemplate, CMultiDocTemplate)
 
+BOOL SECMultiDocTemplate::s_bRemoveFrameClientEdge = FALSE;
+
 namespace
 {
 // Style of the bar that hosts a docked frame, by dock bar.
@@ -359,8 +361,16 @@ void SECMultiDocTemplate::MoveViews(CWnd* pFrom, CWnd* pTo)
     CArray<HWND, HWND> children;
     for (HWND hChild = ::GetWindow(pFrom->m_hWnd, GW_CHILD); hChild != NULL; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
         children.Add(hChild);
+    BOOL bViewWithEdge = FALSE;
     for (int i = 0; i < children.GetSize(); ++i)
+    {
         ::SetParent(children[i], pTo->m_hWnd);
+        if ((::GetWindowLong(children[i], GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0 &&
+            DYNAMIC_DOWNCAST(CView, CWnd::FromHandlePermanent(children[i])) != NULL)
+            bViewWithEdge = TRUE;
+    }
+    if (s_bRemoveFrameClientEdge && bViewWithEdge)
+        pTo->ModifyStyleEx(WS_EX_CLIENTEDGE, 0, SWP_FRAMECHANGED);
 }
 
 BOOL SECMultiDocTemplate::ActivateNewFrame(CFrameWnd* pFrame)

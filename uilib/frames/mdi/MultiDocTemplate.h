@@ -91,6 +91,16 @@ class SECMultiDocTemplate : public CMultiDocTemplate
     {
         m_listKeptFrames.AddTail(hWnd);
     }
+    // Library-wide: a frame that receives a view with a client edge loses its own, so the view
+    // is not framed twice. Off unless set.
+    static void SetRemoveFrameClientEdge(BOOL bRemove)
+    {
+        s_bRemoveFrameClientEdge = bRemove;
+    }
+    static BOOL GetRemoveFrameClientEdge()
+    {
+        return s_bRemoveFrameClientEdge;
+    }
 
     // Attributes
     CRuntimeClass* m_pDockableFrameClass;
@@ -105,6 +115,7 @@ class SECMultiDocTemplate : public CMultiDocTemplate
     CList<HWND, HWND> m_listKeptFrames;
     HMENU m_hMenuDockable;
     HACCEL m_hAccelDockable;
+    static BOOL s_bRemoveFrameClientEdge;
 
     // Implementation
   protected:
