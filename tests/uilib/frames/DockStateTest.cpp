@@ -308,21 +308,70 @@ TEST(SECDockState, AMissingSummaryChangesNothing)
     EXPECT_NE(nullptr, frame.m_pFrame->GetControlBar(idE));
 }
 
-TEST(SECDockState, ACountBeyondTheSavedSectionsStopsAtTheFirstMissingOne)
+TEST(SECDockState, ACountBeyondTheSavedSectionsStopsAfterTheLastOne)
 {
-    ProfileScope scope(ProfileScope::iniFile);
+    for (ProfileScope::Kind kind : {ProfileScope::registry, ProfileScope::iniFile})
     {
-        CStateFrame frame;
-        frame.m_pFrame->SaveBarState(kProfile);
+        SCOPED_TRACE(kind == ProfileScope::registry ? "registry" : "INI file");
+        ProfileScope scope(kind);
+        {
+            CStateFrame frame;
+            frame.m_pFrame->SaveBarState(kProfile);
+        }
+        const int nSaved = std::stoi(ReadBack(scope, CString(kProfile) + _T("-Summary"), "Bars"));
+        ASSERT_GT(nSaved, 3);
+        AfxGetApp()->WriteProfileInt(CString(kProfile) + _T("-Summary"), _T("Bars"), 2000000000);
+        const ULONGLONG nStart = NowMs();
+        SECDockState state;
+        state.LoadStateFromProfile(kProfile);
+        EXPECT_EQ(nSaved, state.GetBarInfoCount());
+        EXPECT_LT(NowMs() - nStart, 5000u);
     }
-    const int nSaved = std::stoi(ReadBack(scope, CString(kProfile) + _T("-Summary"), "Bars"));
-    ASSERT_GT(nSaved, 3);
-    AfxGetApp()->WriteProfileInt(CString(kProfile) + _T("-Summary"), _T("Bars"), 2000000000);
-    const ULONGLONG nStart = NowMs();
-    SECDockState state;
-    state.LoadStateFromProfile(kProfile);
-    EXPECT_EQ(nSaved, state.GetBarInfoCount());
-    EXPECT_LT(NowMs() - nStart, 5000u);
+}
+
+// Every counted section is read: one missing in the middle reads as defaults, finds no bar and
+// is left out, and the bars saved after it are restored.
+TEST(SECDockState, AMissingMiddleSectionLosesNoBarAfterIt)
+{
+    for (ProfileScope::Kind kind : {ProfileScope::registry, ProfileScope::iniFile})
+    {
+        SCOPED_TRACE(kind == ProfileScope::registry ? "registry" : "INI file");
+        ProfileScope scope(kind);
+        {
+            CStateFrame frame;
+            frame.m_pFrame->SaveBarState(kProfile);
+        }
+        const int nSaved = std::stoi(ReadBack(scope, CString(kProfile) + _T("-Summary"), "Bars"));
+        auto indexOf = [](const CString& strSection) {
+            return _ttoi((LPCTSTR)strSection + _tcslen(kProfile) + 4);
+        };
+        const CString strB = SectionOf(scope, idB), strC = SectionOf(scope, idC),
+                      strFloat = SectionOf(scope, AFX_IDW_DOCKBAR_FLOAT, true), strD = SectionOf(scope, idD);
+        ASSERT_FALSE(strB.IsEmpty());
+        ASSERT_GT(indexOf(strB), 0);
+        ASSERT_LT(indexOf(strB), nSaved - 1);
+        // The floating and the hidden bar come after the section that goes.
+        ASSERT_GT(indexOf(strC), indexOf(strB));
+        ASSERT_GT(indexOf(strFloat), indexOf(strB));
+        ASSERT_GT(indexOf(strD), indexOf(strB));
+        AfxGetApp()->WriteProfileString(strB, NULL, NULL);
+        ASSERT_EQ("<none>", ReadBack(scope, strB, "BarID"));
+
+        SECDockState state;
+        state.LoadStateFromProfile(kProfile);
+        EXPECT_EQ(nSaved, state.GetBarInfoCount());
+        EXPECT_EQ(0u, state.GetBarInfo(indexOf(strB))->m_nBarID);
+
+        CStateFrame frame(false, false);
+        frame.m_pFrame->LoadBarState(kProfile);
+        frame.Layout();
+        ASSERT_TRUE(frame.m_bars[idC]->IsFloating());
+        EXPECT_TRUE(frame.m_bars[idC]->GetParentFrame()->IsWindowVisible());
+        EXPECT_EQ(frame.Dock(AFX_IDW_DOCKBAR_LEFT), frame.m_bars[idD]->m_pDockBar);
+        EXPECT_FALSE(frame.m_bars[idD]->IsWindowVisible());
+        EXPECT_EQ(frame.Dock(AFX_IDW_DOCKBAR_TOP), frame.m_bars[idB]->m_pDockBar);
+        EXPECT_NE(nullptr, frame.m_pFrame->GetControlBar(idE));
+    }
 }
 
 TEST(SECDockState, PercentWidthIsSavedInMillionths)

@@ -9,6 +9,8 @@
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockSite.h"
 #include "uilib/frames/docking/MiniDockFrameWnd.h"
+#include <algorithm>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(SECDockState, CDockState)
 
@@ -21,6 +23,64 @@ CDockBar* FloatingDockBarOf(CFrameWnd* pFrame)
 {
     CWnd* pWnd = CWnd::FromHandlePermanent(::GetDlgItem(pFrame->m_hWnd, AFX_IDW_DOCKBAR_FLOAT));
     return pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CDockBar)) ? static_cast<CDockBar*>(pWnd) : NULL;
+}
+
+// One more than the highest n of the profile's "<name>-Bar<n>" sections below nCount, read from
+// the section names the profile holds (registry keys or INI sections).
+int BarSectionsToRead(LPCTSTR lpszProfileName, int nCount)
+{
+    CWinApp* pApp = AfxGetApp();
+    if (nCount <= 0)
+        return 0;
+    CString strPrefix;
+    strPrefix.Format(_T("%s-Bar"), lpszProfileName);
+    int nEnd = 0;
+    auto consider = [&](LPCTSTR lpszName) {
+        const int nPrefix = strPrefix.GetLength();
+        const CString strName(lpszName);
+        if (strName.GetLength() <= nPrefix || strName.Left(nPrefix).CompareNoCase(strPrefix) != 0)
+            return;
+        int n = 0;
+        for (LPCTSTR p = lpszName + nPrefix; *p != 0; ++p)
+        {
+            if (*p < '0' || *p > '9' || n > (nCount - (*p - '0')) / 10)
+                return; // not a bar section, or beyond the count
+            n = n * 10 + (*p - '0');
+        }
+        if (n < nCount)
+            nEnd = std::max(nEnd, n + 1);
+    };
+    if (pApp->m_pszRegistryKey != NULL)
+    {
+        HKEY hAppKey = pApp->GetAppRegistryKey();
+        if (hAppKey == NULL)
+            return 0;
+        TCHAR szName[256];
+        for (DWORD i = 0;; ++i)
+        {
+            DWORD cch = sizeof(szName) / sizeof(szName[0]);
+            const LONG lResult = ::RegEnumKeyEx(hAppKey, i, szName, &cch, NULL, NULL, NULL, NULL);
+            if (lResult == ERROR_MORE_DATA)
+                continue; // too long for a bar section
+            if (lResult != ERROR_SUCCESS)
+                break;
+            consider(szName);
+        }
+        ::RegCloseKey(hAppKey);
+        return nEnd;
+    }
+    std::vector<TCHAR> names(4096);
+    for (;;)
+    {
+        const DWORD cch =
+            ::GetPrivateProfileSectionNames(names.data(), (DWORD)names.size(), pApp->m_pszProfileName);
+        if (cch + 2 < names.size())
+            break;
+        names.resize(names.size() * 2);
+    }
+    for (LPCTSTR p = names.data(); *p != 0; p += lstrlen(p) + 1)
+        consider(p);
+    return nEnd;
 }
 
 // Bars in a floating frame that hosts a document frame are the frame bar's business.
@@ -88,17 +148,14 @@ void SECDockState::LoadStateFromProfile(LPCTSTR lpszProfileName)
     CWinApp* pApp = AfxGetApp();
     CString strSection;
     strSection.Format(_T("%s-Summary"), lpszProfileName);
-    const int nBars = (int)pApp->GetProfileInt(strSection, _T("Bars"), 0);
+    // A damaged count must not make it read for ever: nothing beyond the last saved section.
+    const int nBars = BarSectionsToRead(lpszProfileName, (int)pApp->GetProfileInt(strSection, _T("Bars"), 0));
     SetScreenSize(CSize((int)pApp->GetProfileInt(strSection, _T("ScreenCX"), 0),
                         (int)pApp->GetProfileInt(strSection, _T("ScreenCY"), 0)));
     for (int i = 0; i < nBars; i++)
     {
-        // A missing section means the count is wrong: nothing after it is there either.
-        CString strBarSection;
-        strBarSection.Format(_T("%s-Bar%d"), lpszProfileName, i);
-        int nBarID;
-        if (!AfxGetProfileIntIfPresent(strBarSection, _T("BarID"), &nBarID))
-            break;
+        // A missing section reads as defaults (bar id 0): its record finds no bar and is left
+        // out when applied, and the bars after it still load.
         SECControlBarInfo* pInfo = CreateBarInfo(m_pManager);
         m_arrBarInfo.Add(pInfo);
         pInfo->LoadStateFromProfile(lpszProfileName, i, this);
