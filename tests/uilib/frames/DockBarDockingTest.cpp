@@ -4,6 +4,8 @@
 #include "afxwin.h"
 #include "uilib/bars/ControlBar.h"
 #include "uilib/frames/docking/DockBar.h"
+#include "uilib/frames/docking/FrameDocking.h"
+#include "uilib/frames/docking/FrameWnd.h"
 #include <vector>
 
 using namespace testing_support;
@@ -171,5 +173,68 @@ TEST(DockBarDocking, FeedbackKeepsItsSizeAlongARowAndFollowsTheCursor)
         fix.pDock->CalcDockingRect(fix.bars[2], rectBelow, rectBelow.CenterPoint(), nRow, rectLast, ptLast);
     EXPECT_EQ(1, nRow);
     EXPECT_EQ(rectClient.Width(), r3.Width());
+}
+
+// A bar docked out of a floating frame: the frame is hidden while its dock bar keeps a
+// placeholder (the bar may float back there), destroyed when nothing is left in it, and left
+// alone while another bar is shown in it.
+TEST(DockBarDocking, TheLastBarLeavingAFloatingFrameHidesOrDestroysIt)
+{
+    enum Outcome
+    {
+        hidden,
+        destroyed,
+        shown
+    };
+    const struct
+    {
+        const char* name;
+        UINT nID;
+        bool bSecondBar;
+        Outcome outcome;
+    } cases[] = {
+        {"a bar with an id leaves a placeholder", 0x320, false, hidden},
+        {"a bar without an id leaves nothing", 0, false, destroyed},
+        {"another bar is still shown", 0x320, true, shown},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        SECFrameWnd* pFrame = new SECFrameWnd;
+        pFrame->Create(NULL, _T("Schwebend"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(80, 80, 680, 480));
+        pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        SECControlBar* pBars[2];
+        for (int i = 0; i < 2; ++i)
+        {
+            pBars[i] = new SECControlBar;
+            pBars[i]->m_szDefault = CSize(120, 40);
+            pBars[i]->Create(pFrame, _T("Leiste"), WS_CHILD | WS_VISIBLE | CBRS_TOP, 0,
+                             i == 0 ? c.nID : 0x321);
+            pBars[i]->m_bAutoDelete = TRUE;
+            pBars[i]->EnableDocking(CBRS_ALIGN_ANY);
+            pFrame->DockControlBar(pBars[i], AFX_IDW_DOCKBAR_TOP);
+        }
+        pFrame->FloatControlBar(pBars[0], CPoint(300, 300), CBRS_ALIGN_TOP);
+        ASSERT_TRUE(pBars[0]->IsFloating());
+        CDockBar* pFloating = pBars[0]->m_pDockBar;
+        ASSERT_TRUE(pFloating->IsKindOf(RUNTIME_CLASS(SECDockBar)));
+        if (c.bSecondBar)
+            static_cast<SECDockBar*>(pFloating)->DockControlBar(pBars[1], NULL);
+        const HWND hFloatFrame = pBars[0]->GetParentFrame()->GetSafeHwnd();
+        PumpMessages(30);
+        ASSERT_TRUE(::IsWindowVisible(hFloatFrame));
+
+        pFrame->DockControlBar(pBars[0], AFX_IDW_DOCKBAR_LEFT);
+        PumpMessages(30);
+        EXPECT_EQ(SECFrameDocking::GetDockBar(pFrame, AFX_IDW_DOCKBAR_LEFT), pBars[0]->m_pDockBar);
+        EXPECT_TRUE(pBars[0]->IsWindowVisible());
+        EXPECT_EQ(c.outcome != destroyed, ::IsWindow(hFloatFrame) != FALSE);
+        EXPECT_EQ(c.outcome == shown, ::IsWindowVisible(hFloatFrame) != FALSE);
+        if (c.bSecondBar)
+        {
+            EXPECT_TRUE(pBars[1]->IsFloating());
+        }
+        pFrame->DestroyWindow();
+    }
 }
 } // namespace

@@ -3,7 +3,9 @@
 #include "TestSupport.h"
 #include "uilib/frames/docking/SystemData.h"
 #include "uilib/frames/layout/LayoutDockFactory.h"
+#include <algorithm>
 #include <functional>
+#include <string>
 #include <vector>
 
 using namespace tessaron::foundation;
@@ -300,5 +302,193 @@ TEST_F(GripperWindowTest, CloseHandlerMayDestroyItsGripper)
     EXPECT_EQ(m_host.m_nClicks, 1);
     m_host.SetWindowPos(NULL, 0, 0, 250, 160, SWP_NOMOVE | SWP_NOZORDER);
     PumpMessages(20);
+}
+} // namespace
+
+#include "uilib/frames/layout/LNBorderClientEdge.h"
+
+namespace
+{
+const COLORREF kBackground = RGB(1, 2, 3);
+
+// Plain GDI: solid fills, one brush per colour.
+void Fill(HDC hdc, const RECT& rc, COLORREF clr)
+{
+    HBRUSH hBrush = ::CreateSolidBrush(clr);
+    ::FillRect(hdc, &rc, hBrush);
+    ::DeleteObject(hBrush);
+}
+
+void Raised(HDC hdc, const RECT& rc, const SECSystemData& data)
+{
+    Fill(hdc, RECT{rc.left, rc.top, rc.right - 1, rc.top + 1}, data.m_clrBtnHilite);
+    Fill(hdc, RECT{rc.left, rc.top, rc.left + 1, rc.bottom - 1}, data.m_clrBtnHilite);
+    Fill(hdc, RECT{rc.right - 1, rc.top, rc.right, rc.bottom}, data.m_clrBtnShadow);
+    Fill(hdc, RECT{rc.left, rc.bottom - 1, rc.right, rc.bottom}, data.m_clrBtnShadow);
+}
+
+int CountDifferent(const std::vector<COLORREF>& a, const std::vector<COLORREF>& b, int cx, std::string& first)
+{
+    int n = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+    {
+        if (a[i] == b[i])
+            continue;
+        if (n++ < 4)
+            first += " at " + std::to_string(i % cx) + "," + std::to_string(i / cx) + ": " +
+                     std::to_string(a[i]) + " not " + std::to_string(b[i]);
+    }
+    return n;
+}
+
+// What the self-drawing border nodes paint on a 120 x 60 node, against the same picture drawn
+// with plain GDI calls: face-coloured margins, etched edge lines (shadow outside, highlight
+// inside), raised gripper bars; the inside stays untouched.
+TEST(BorderDrawing, NodesPaintWhatPlainGdiPaints)
+{
+    const int cx = 120, cy = 60;
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(0, AfxRegisterWndClass(0), _T("Rand"), WS_POPUP, 0, 0, cx, cy, NULL, NULL));
+    const SECSystemData& data = SECGetSystemData();
+    const COLORREF face = data.m_clrBtnFace, hi = data.m_clrBtnHilite, sh = data.m_clrBtnShadow;
+    ASSERT_NE(face, hi);
+    ASSERT_NE(face, sh);
+
+    SECLayoutNodeBorderSpace space;
+    SECLNBorderClientEdge edge;
+    edge.SetEdges(TRUE, TRUE, TRUE, TRUE);
+    SECLayoutNodeGripper leftGripper, topGripper;
+    topGripper.SetGripperSide(SEC_SIDE_TOP);
+    struct Case
+    {
+        const char* name;
+        SECLayoutNodeBorderSpace* pNode;
+        std::function<void(HDC)> expected;
+    };
+    const Case cases[] = {
+        {"border space", &space,
+         [&](HDC hdc) {
+             for (RECT rc :
+                  {RECT{0, 0, 6, 60}, RECT{114, 0, 120, 60}, RECT{6, 0, 114, 3}, RECT{6, 57, 114, 60}})
+                 Fill(hdc, rc, face);
+         }},
+        {"client edge on every side", &edge,
+         [&](HDC hdc) {
+             Fill(hdc, RECT{0, 2, 1, 58}, sh); // left
+             Fill(hdc, RECT{1, 2, 2, 58}, hi);
+             Fill(hdc, RECT{118, 2, 119, 58}, sh); // right
+             Fill(hdc, RECT{119, 2, 120, 58}, hi);
+             Fill(hdc, RECT{0, 0, 120, 1}, sh); // top
+             Fill(hdc, RECT{0, 1, 120, 2}, hi);
+             Fill(hdc, RECT{0, 58, 120, 59}, sh); // bottom
+             Fill(hdc, RECT{0, 59, 120, 60}, hi);
+         }},
+        {"gripper at the left", &leftGripper,
+         [&](HDC hdc) {
+             for (RECT rc :
+                  {RECT{0, 0, 18, 60}, RECT{114, 0, 120, 60}, RECT{18, 0, 114, 3}, RECT{18, 57, 114, 60}})
+                 Fill(hdc, rc, face);
+             Raised(hdc, RECT{6, 3, 9, 57}, data);
+             Raised(hdc, RECT{10, 3, 13, 57}, data);
+         }},
+        {"gripper at the top", &topGripper,
+         [&](HDC hdc) {
+             for (RECT rc :
+                  {RECT{0, 0, 120, 18}, RECT{0, 57, 120, 60}, RECT{0, 18, 6, 57}, RECT{114, 18, 120, 57}})
+                 Fill(hdc, rc, face);
+             Raised(hdc, RECT{6, 6, 114, 9}, data);
+             Raised(hdc, RECT{6, 10, 114, 13}, data);
+         }},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        c.pNode->SetHostWindow(host.m_hWnd);
+        RECT rcOut;
+        const RECT rc = {0, 0, cx, cy};
+        c.pNode->RecalcNode(rcOut, rc, FALSE, TRUE);
+        const std::vector<COLORREF> drawn = CSnapshot::Capture(cx, cy, [&](HDC hdc, int, int) {
+            Fill(hdc, rc, kBackground);
+            c.pNode->OnDraw(hdc, rc);
+        });
+        const std::vector<COLORREF> expected = CSnapshot::Capture(cx, cy, [&](HDC hdc, int, int) {
+            Fill(hdc, rc, kBackground);
+            c.expected(hdc);
+        });
+        std::string first;
+        EXPECT_EQ(CountDifferent(drawn, expected, cx, first), 0) << first;
+        EXPECT_EQ(drawn[30 * cx + 60], kBackground); // the inside is the wrapped node's
+    }
+    // A client edge without flags paints nothing.
+    SECLNBorderClientEdge none;
+    none.SetHostWindow(host.m_hWnd);
+    RECT rcOut;
+    none.RecalcNode(rcOut, RECT{0, 0, cx, cy}, FALSE, TRUE);
+    const std::vector<COLORREF> drawn = CSnapshot::Capture(cx, cy, [&](HDC hdc, int, int) {
+        Fill(hdc, RECT{0, 0, cx, cy}, kBackground);
+        none.OnDraw(hdc, RECT{0, 0, cx, cy});
+    });
+    EXPECT_EQ(std::count(drawn.begin(), drawn.end(), kBackground), (long)drawn.size());
+    host.DestroyWindow();
+}
+
+// A strip that shrank invalidates on its host only what it no longer covers, grown by the
+// node's margin (3 for a client edge, 15 for a gripper); a strip that still covers its old
+// place invalidates nothing.
+TEST(BorderDrawing, OnlyTheUncoveredPartsOfAStripAreInvalidated)
+{
+    CWnd host;
+    ASSERT_TRUE(host.CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), _T("Rand"), WS_POPUP | WS_VISIBLE, 100,
+                              100, 300, 200, NULL, NULL));
+    host.UpdateWindow();
+    PumpMessages(20);
+    SECLayoutNodeBorderSpace space;
+    SECLNBorderClientEdge edge;
+    SECLayoutNodeGripper gripper;
+    struct Case
+    {
+        const char* name;
+        SECLayoutNodeBorderSpace* pNode;
+        RECT now;
+        std::vector<RECT> expected;
+    };
+    const RECT old = {50, 50, 150, 100};
+    const Case cases[] = {
+        {"top gone", &space, {50, 60, 150, 100}, {{50, 50, 150, 60}}},
+        {"bottom gone", &space, {50, 50, 150, 90}, {{50, 90, 150, 100}}},
+        {"left gone", &space, {70, 50, 150, 100}, {{50, 50, 70, 100}}},
+        {"top and right gone", &space, {50, 55, 140, 100}, {{50, 50, 150, 55}, {140, 55, 150, 100}}},
+        {"still covered", &space, {40, 40, 160, 110}, {}},
+        {"unchanged", &space, {50, 50, 150, 100}, {}},
+        {"client edge: top gone", &edge, {50, 60, 150, 100}, {{47, 47, 153, 63}}},
+        {"gripper: left gone", &gripper, {70, 50, 150, 100}, {{35, 35, 85, 115}}},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        c.pNode->SetHostWindow(host.m_hWnd);
+        host.ValidateRect(NULL);
+        RECT last = old;
+        c.pNode->InvalidateUncovered(c.now, last);
+        EXPECT_TRUE(::EqualRect(&last, &c.now));
+        HRGN hrgnUpdate = ::CreateRectRgn(0, 0, 0, 0);
+        HRGN hrgnExpected = ::CreateRectRgn(0, 0, 0, 0);
+        for (const RECT& rc : c.expected)
+        {
+            HRGN hrgnPart = ::CreateRectRgnIndirect(&rc);
+            ::CombineRgn(hrgnExpected, hrgnExpected, hrgnPart, RGN_OR);
+            ::DeleteObject(hrgnPart);
+        }
+        const int nKind = ::GetUpdateRgn(host.m_hWnd, hrgnUpdate, FALSE);
+        EXPECT_EQ(nKind,
+                  c.expected.empty() ? NULLREGION : (c.expected.size() == 1 ? SIMPLEREGION : COMPLEXREGION));
+        RECT rcBox;
+        ::GetRgnBox(hrgnUpdate, &rcBox);
+        EXPECT_TRUE(::EqualRgn(hrgnUpdate, hrgnExpected))
+            << "update box " << rcBox.left << "," << rcBox.top << "," << rcBox.right << "," << rcBox.bottom;
+        ::DeleteObject(hrgnUpdate);
+        ::DeleteObject(hrgnExpected);
+    }
+    host.DestroyWindow();
 }
 } // namespace

@@ -29,7 +29,13 @@ void SECLNBorderClientEdge::SetEdges(BOOL bLeft, BOOL bTop, BOOL bRight, BOOL bB
 void SECLNBorderClientEdge::SetBorderWidths(int, int, int, int)
 {
     const int w = m_nOuterGap + m_nLineWidth + m_nInnerGap;
-    SetBorders(m_bEdgeLeft ? w : 0, m_bEdgeTop ? w : 0, m_bEdgeRight ? w : 0, m_bEdgeBottom ? w : 0);
+    // The edge is its whole margin: strips as wide as the borders, so the lines of neighbouring
+    // sides meet at the corners instead of leaving them unpainted.
+    m_nSpaceLeft = m_bEdgeLeft ? w : 0;
+    m_nSpaceTop = m_bEdgeTop ? w : 0;
+    m_nSpaceRight = m_bEdgeRight ? w : 0;
+    m_nSpaceBottom = m_bEdgeBottom ? w : 0;
+    SetBorders(m_nSpaceLeft, m_nSpaceTop, m_nSpaceRight, m_nSpaceBottom);
 }
 
 void SECLNBorderClientEdge::CalcLayout(RECT& rcOut, const RECT& rc, BOOL bConstrain, BOOL bForce)

@@ -56,11 +56,10 @@ void SECLayoutNodeBorderSpace::InvalidateUncovered(const RECT& rcNow, RECT& rcLa
         parts[2] = RECT{o.left, std::max(o.top, n.top), n.left, std::min(o.bottom, n.bottom)};
     if (n.right < o.right)
         parts[3] = RECT{n.right, std::max(o.top, n.top), o.right, std::min(o.bottom, n.bottom)};
-    bool bAny = false;
+    // An empty part covers nothing: grown by a node's margin it would invalidate a corner of
+    // the host that has nothing to do with the strip.
     for (const RECT& part : parts)
-        bAny = bAny || !::IsRectEmpty(&part);
-    if (bAny)
-        for (const RECT& part : parts)
+        if (!::IsRectEmpty(&part))
             InvalidateBorderRect(&part);
     rcLast = rcNow;
 }
