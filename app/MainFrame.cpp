@@ -33,7 +33,8 @@ ON_COMMAND_EX(ID_VIEW_TB_VIEWS, OnViewToolBar)
 ON_UPDATE_COMMAND_UI(ID_VIEW_TB_VIEWS, OnUpdateViewToolBar)
 ON_COMMAND_EX(ID_VIEW_TB_ANALYSE, OnViewToolBar)
 ON_UPDATE_COMMAND_UI(ID_VIEW_TB_ANALYSE, OnUpdateViewToolBar)
-ON_MESSAGE(0x702, OnFullScreenChanged)
+ON_COMMAND(ID_VIEW_FULLSCREEN, OnViewFullScreen)
+ON_MESSAGE(SEC_WM_FULLSCREEN_CHANGED, OnFullScreenChanged)
 ON_COMMAND(ID_VIEW_HIDE_ALL, OnViewHideAll)
 ON_COMMAND(ID_VIEW_MINIMIZED, OnViewMinimized)
 ON_COMMAND(ID_VIEW_CUSTOMIZE, OnViewCustomize)
@@ -103,14 +104,14 @@ const ToolBarToggle s_toolBarToggles[] = {
 // Commands whose implementation is not part of the program yet: disabled, and never run even
 // where a framework base would take them (printing).
 const UINT s_waitingCommands[] = {
-    ID_APP_ABOUT,          ID_PROTECT_PARAMETERS,  ID_OPTIONS,
-    ID_SETTINGS_LAYOUT,    ID_SETTINGS_CURVES,     ID_SETTINGS_SAMPLING,
-    ID_EXPORT_TABLE,       ID_PROFILE_DOWNLOAD,    ID_PROFILE_UPLOAD,
-    ID_PROFILE_COPY,       ID_PROFILE_PASTE,       ID_ANALYSE_CURSOR,
-    ID_ANALYSE_ADD,        ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL,
-    ID_QUICK_SAVE,         ID_STATION_PASSWORD,    ID_STATION_HOURS,
-    ID_LONGLIFE_TEST,      ID_VIEW_FULLSCREEN,     ID_FILE_PRINT,
-    ID_FILE_PRINT_PREVIEW, ID_FILE_PRINT_DIRECT,
+    ID_APP_ABOUT,         ID_PROTECT_PARAMETERS,  ID_OPTIONS,
+    ID_SETTINGS_LAYOUT,   ID_SETTINGS_CURVES,     ID_SETTINGS_SAMPLING,
+    ID_EXPORT_TABLE,      ID_PROFILE_DOWNLOAD,    ID_PROFILE_UPLOAD,
+    ID_PROFILE_COPY,      ID_PROFILE_PASTE,       ID_ANALYSE_CURSOR,
+    ID_ANALYSE_ADD,       ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL,
+    ID_QUICK_SAVE,        ID_STATION_PASSWORD,    ID_STATION_HOURS,
+    ID_LONGLIFE_TEST,     ID_FILE_PRINT,          ID_FILE_PRINT_PREVIEW,
+    ID_FILE_PRINT_DIRECT,
 };
 
 BOOL IsWaitingCommand(UINT nID)
@@ -455,6 +456,12 @@ void CMainFrame::OnViewCustomize()
     sheet.AddPage(&barsPage);
     sheet.AddPage(&commandsPage);
     sheet.DoModal();
+}
+
+void CMainFrame::OnViewFullScreen()
+{
+    if (!m_fullScreen.IsFullScreen())
+        m_fullScreen.EnterFullScreenMode(SEC_FS_HIDE_TASKBAR);
 }
 
 LRESULT CMainFrame::OnFullScreenChanged(WPARAM wParam, LPARAM)

@@ -3,8 +3,6 @@
 // "Parameterfenster", the workspace that keeps the bar layout, the minimised view and HTML help
 // with the language's table of help topics. Made and loaded by the application's start-up; it
 // owns the menu bar and the toolbar manager.
-//
-// The library has no full-screen view yet: that command stays disabled.
 #pragma once
 #include "afxwin.h"
 #include "afxtempl.h"
@@ -12,6 +10,7 @@
 #include "app/MeasureTableWnd.h"
 #include "app/StateWnd.h"
 #include "uilib/bars/CustomStatusBar.h"
+#include "uilib/frames/views/FullScreenView.h"
 
 class CDrawView;
 class SECToolBarManager;
@@ -62,6 +61,10 @@ class CMainFrame : public SECMDIFrameWnd
     {
         return m_wndState;
     }
+    SECFullScreenView& GetFullScreenView()
+    {
+        return m_fullScreen;
+    }
     SECToolBarManager* GetToolBarManager() const
     {
         return m_pToolBarManager;
@@ -92,6 +95,7 @@ class CMainFrame : public SECMDIFrameWnd
     UINT* m_pButtons[toolbarCount];
     int m_nButtons[toolbarCount];
     SECCustomStatusBar m_wndStatusBar;
+    SECFullScreenView m_fullScreen;
     CMeasureTableWnd m_wndMeasureTable;
     CStateWnd m_wndState;
     SECToolBarManager* m_pToolBarManager;
@@ -118,6 +122,7 @@ class CMainFrame : public SECMDIFrameWnd
     // The toolbar customisation sheet, modal.
     afx_msg void OnViewCustomize();
     afx_msg void OnHelpContents();
+    afx_msg void OnViewFullScreen();
     afx_msg LRESULT OnFullScreenChanged(WPARAM wParam, LPARAM lParam);
     DECLARE_MESSAGE_MAP()
 };

@@ -26,3 +26,5 @@
 #define IDC_SEC_SPLITTER_HORZ 30981
 // The frame resource (icon) of the MDI child frames that host a floating control bar.
 #define IDR_SEC_BAR_MDICHILD 20514
+// The full-screen toolbar's button image.
+#define IDB_SEC_FULLSCREEN 20694

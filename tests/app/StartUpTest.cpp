@@ -451,13 +451,14 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
 
     // Commands waiting for their parts are greyed; the bars' commands work.
     for (UINT nID : {(UINT)ID_APP_ABOUT, (UINT)ID_OPTIONS, (UINT)ID_PROTECT_PARAMETERS, (UINT)ID_FILE_PRINT,
-                     (UINT)ID_FILE_PRINT_PREVIEW, (UINT)ID_VIEW_FULLSCREEN, (UINT)ID_QUICK_SAVE,
-                     (UINT)ID_ANALYSE_CURSOR, (UINT)ID_PROFILE_DOWNLOAD})
+                     (UINT)ID_FILE_PRINT_PREVIEW, (UINT)ID_QUICK_SAVE, (UINT)ID_ANALYSE_CURSOR,
+                     (UINT)ID_PROFILE_DOWNLOAD})
     {
         SCOPED_TRACE(nID);
         EXPECT_FALSE(IsEnabled(pFrame, nID));
     }
     int nCheck = 0;
+    EXPECT_TRUE(IsEnabled(pFrame, ID_VIEW_FULLSCREEN));
     EXPECT_TRUE(IsEnabled(pFrame, ID_VIEW_PARAMETER, &nCheck));
     EXPECT_EQ(1, nCheck);
     // Hiding all with one bar visible hides that one; again shows both.
@@ -720,6 +721,82 @@ TEST_F(FirstStart, KeysReachTheRecording)
     PressKey(VK_F3);
     PumpAsTheApplication(200);
     EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
+}
+
+// Full-screen mode by its menu command, left by Escape: the active view hears of both; closing
+// the program in full screen keeps the bar layout of before.
+TEST_F(FirstStart, FullScreenByMenuAndEscape)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    CView* pView = pFrame->MDIGetActive() != NULL ? pFrame->MDIGetActive()->GetActiveView() : NULL;
+    ASSERT_TRUE(pView != NULL);
+    pFrame->SetForegroundWindow();
+    pView->SetFocus();
+    PumpAsTheApplication(100);
+    CRect rectBefore;
+    pFrame->GetWindowRect(&rectBefore);
+    ASSERT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
+
+    // What the view was told, taken from the queue the way the application's loop would.
+    std::vector<WPARAM> told;
+    auto pump = [&](DWORD ms) {
+        const ULONGLONG until = NowMs() + ms;
+        while (NowMs() < until)
+        {
+            MSG msg;
+            while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+            {
+                if (msg.hwnd == pView->m_hWnd && msg.message == 0x1401)
+                    told.push_back(msg.wParam);
+                if (!AfxGetThread()->PreTranslateMessage(&msg))
+                {
+                    ::TranslateMessage(&msg);
+                    ::DispatchMessage(&msg);
+                }
+            }
+            ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
+        }
+    };
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_FULLSCREEN);
+    pump(100);
+    EXPECT_TRUE(pFrame->GetFullScreenView().IsFullScreen());
+    EXPECT_FALSE(pFrame->GetStateWnd().IsWindowVisible());
+    EXPECT_EQ(0u, pFrame->GetStyle() & WS_CAPTION & ~WS_BORDER);
+    EXPECT_EQ(std::vector<WPARAM>{1}, told);
+    // A second command changes nothing.
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_FULLSCREEN);
+    pump(50);
+    EXPECT_EQ(std::vector<WPARAM>{1}, told);
+
+    pView->SetFocus();
+    PressKey(VK_ESCAPE);
+    for (int i = 0; i < 20 && pFrame->GetFullScreenView().IsFullScreen(); i++)
+        pump(50);
+    EXPECT_FALSE(pFrame->GetFullScreenView().IsFullScreen());
+    EXPECT_EQ((std::vector<WPARAM>{1, 0}), told);
+    EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
+    EXPECT_EQ((DWORD)WS_CAPTION, pFrame->GetStyle() & WS_CAPTION);
+    CRect rectAfter;
+    pFrame->GetWindowRect(&rectAfter);
+    EXPECT_EQ(rectBefore, rectAfter);
+
+    // Closed in full screen: the next start shows the bars again.
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_FULLSCREEN);
+    pump(50);
+    ASSERT_TRUE(pFrame->GetFullScreenView().IsFullScreen());
+    pFrame->PostMessage(WM_CLOSE);
+    ASSERT_TRUE(PumpUntil([&] { return App().m_pMainWnd == NULL; }, 5000));
+    delete App().m_pDocManager;
+    App().m_pDocManager = NULL;
+    StartAgain();
+    pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    PumpMessages(50);
+    EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
+    EXPECT_TRUE(pFrame->GetDefaultToolBar(CMainFrame::toolbarMain)->IsWindowVisible());
+    EXPECT_TRUE(pFrame->GetMenuBar()->IsWindowVisible());
 }
 
 TEST_F(FirstStart, WorkspaceKeepsTheBarLayoutButNoRecordings)
