@@ -4,7 +4,9 @@
 #include "FirstStart.h"
 #include "app/IRControlView.h"
 #include "app/MainFrame.h"
+#include "app/SerialNumberDlg.h"
 #include "uilib/frames/views/ZoomView.h"
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -152,5 +154,91 @@ TEST_F(FirstStart, StatusPanesEmptyAfterTheLastRecordingCloses)
     PumpMessages(50);
     EXPECT_STREQ("Baudrate: 0  Baud", status.GetPaneText(nBaud));
     EXPECT_STREQ("Anzahl Analysepunkte: 0", status.GetPaneText(nPoints));
+}
+// The first dialog window owned by the main window that a thread timer finds while a modal loop
+// runs: where it lay; then it is cancelled.
+struct DialogSeen
+{
+    HWND hOwner = NULL;
+    bool bSeen = false;
+    CRect rect;
+
+    void Arm()
+    {
+        Current() = this;
+        ::SetTimer(NULL, 0, 50, Tick);
+    }
+    ~DialogSeen()
+    {
+        if (Current() == this)
+            Current() = NULL;
+    }
+
+  private:
+    static DialogSeen*& Current()
+    {
+        static DialogSeen* s_p = NULL;
+        return s_p;
+    }
+    static BOOL CALLBACK Find(HWND hWnd, LPARAM lParam)
+    {
+        char name[16] = "";
+        ::GetClassNameA(hWnd, name, sizeof(name));
+        if (!::IsWindowVisible(hWnd) || std::string(name) != "#32770" ||
+            ::GetWindow(hWnd, GW_OWNER) != Current()->hOwner)
+            return TRUE;
+        *(HWND*)lParam = hWnd;
+        return FALSE;
+    }
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR nTimer, DWORD)
+    {
+        DialogSeen* pSeen = Current();
+        HWND hDlg = NULL;
+        if (pSeen == NULL)
+            return;
+        ::EnumThreadWindows(::GetCurrentThreadId(), Find, (LPARAM)&hDlg);
+        if (hDlg == NULL)
+            return;
+        ::KillTimer(NULL, nTimer);
+        Current() = NULL;
+        pSeen->bSeen = true;
+        ::GetWindowRect(hDlg, &pSeen->rect);
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, (LPARAM)::GetDlgItem(hDlg, IDCANCEL));
+    }
+};
+
+TEST_F(FirstStart, DialogsOpenOverTheMainWindow)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    PumpMessages(100);
+    CRect main;
+    pFrame->GetWindowRect(&main);
+    const struct
+    {
+        const char* name;
+        std::function<void()> open;
+    } dialogs[] = {
+        {"customisation sheet", [&] { pFrame->SendMessage(WM_COMMAND, ID_VIEW_CUSTOMIZE); }},
+        {"serial number",
+         [&] {
+             float fNumber = 0.0f;
+             AskSerialNumber(pFrame, &fNumber);
+         }},
+        {"save as", [&] { pFrame->SendMessage(WM_COMMAND, ID_FILE_SAVE_AS); }},
+    };
+    for (const auto& dialog : dialogs)
+    {
+        SCOPED_TRACE(dialog.name);
+        DialogSeen seen;
+        seen.hOwner = pFrame->m_hWnd;
+        seen.Arm();
+        dialog.open();
+        ASSERT_TRUE(seen.bSeen);
+        EXPECT_NEAR(main.CenterPoint().x, seen.rect.CenterPoint().x, 2);
+        EXPECT_NEAR(main.CenterPoint().y, seen.rect.CenterPoint().y, 2);
+        EXPECT_TRUE((seen.rect & main) == seen.rect) << "within the main window";
+    }
 }
 } // namespace
