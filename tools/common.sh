@@ -11,7 +11,16 @@ HELVON_PIDS=()
 
 HELVON_PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-x86-64-dev
     xvfb xauth socat googletest cmake ccache python3 g++ make
-    cups printer-driver-cups-pdf poppler-utils libcups2 imagemagick fonts-wine)
+    cups printer-driver-cups-pdf poppler-utils libcups2 imagemagick fonts-wine
+    fonts-liberation2 locales x11-utils)
+
+# The only fonts Wine sees: Liberation has the metrics of Arial, Times New Roman and Courier New,
+# so layouts match what a Windows user sees, whatever else the machine has installed.
+HELVON_FONT_DIRS=(/usr/share/fonts/truetype/liberation2)
+# Wine's own symbol font, which draws the caption, menu and scroll-bar glyphs (DrawFrameControl).
+# Debian's Wine looks for its fonts under a path it cannot open, so without it those buttons show
+# the letters and digits the glyphs are coded as. Only this one: the text fonts stay Liberation.
+HELVON_WINE_FONTS=(/usr/share/wine/fonts/marlett.ttf)
 
 helvon_log() { printf '== %s\n' "$*" >&2; }
 
@@ -29,15 +38,50 @@ helvon_install() {
     fi
 }
 
+# helvon_build ["windows targets" "host targets"]: everything when no targets are named.
 helvon_build() {
+    local win=() host=() t
+    for t in ${1:-}; do win+=(--target "$t"); done
+    for t in ${2:-}; do host+=(--target "$t"); done
     helvon_log "building in $BUILD_DIR"
     cmake -S "$HELVON_ROOT" -B "$BUILD_DIR/win" \
         -DCMAKE_TOOLCHAIN_FILE="$HELVON_ROOT/cmake/mingw-w64-x86_64.cmake" \
         -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$BUILD_DIR/win" -j "$(nproc)"
+    cmake --build "$BUILD_DIR/win" -j "$(nproc)" "${win[@]}"
     # Linux-side helpers: station simulator, the pty flush shim.
     cmake -S "$HELVON_ROOT/tools" -B "$BUILD_DIR/host" -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$BUILD_DIR/host" -j "$(nproc)"
+    cmake --build "$BUILD_DIR/host" -j "$(nproc)" "${host[@]}"
+}
+
+# helvon_locale LOCALE: generates the locale when the machine lacks it and makes it the only one
+# in force; Wine takes the user's language and number formats from it.
+helvon_locale() {
+    local want=$1 norm
+    norm=$(printf '%s' "$want" | tr 'A-Z' 'a-z' | sed 's/utf-8/utf8/')
+    if ! locale -a 2>/dev/null | tr 'A-Z' 'a-z' | grep -qx "$norm"; then
+        helvon_log "generating the locale $want"
+        sed -i "s/^# *\(${want%%.*}\.UTF-8 UTF-8\)/\1/" /etc/locale.gen
+        grep -q "^${want%%.*}\.UTF-8 UTF-8" /etc/locale.gen || echo "${want%%.*}.UTF-8 UTF-8" >>/etc/locale.gen
+        locale-gen >/dev/null
+    fi
+    unset LANGUAGE
+    export LANG=$want LC_ALL=$want
+}
+
+# helvon_fonts: a fontconfig file that lists only the project's font folders, with its cache in
+# the build. Wine ignores <rejectfont>, so the folders are the only way to choose what it sees.
+helvon_fonts() {
+    local conf="$BUILD_DIR/fonts.conf" d
+    {
+        echo '<?xml version="1.0"?>'
+        echo '<!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd">'
+        echo '<fontconfig>'
+        for d in "${HELVON_FONT_DIRS[@]}"; do echo "  <dir>$d</dir>"; done
+        echo "  <cachedir>$BUILD_DIR/fontconfig-cache</cachedir>"
+        echo '  <include ignore_missing="yes">/etc/fonts/conf.d/30-metric-aliases.conf</include>'
+        echo '</fontconfig>'
+    } >"$conf"
+    export FONTCONFIG_FILE=$conf
 }
 
 helvon_stop_all() {
@@ -70,7 +114,25 @@ helvon_start_x() {
 
 helvon_start_wine() {
     export WINEPREFIX="$BUILD_DIR/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+    helvon_fonts
+    # A prefix remembers the fonts it has seen: a new font set needs a new prefix.
+    local fonts
+    fonts=$(cat "$FONTCONFIG_FILE"; find "${HELVON_FONT_DIRS[@]}" -type f 2>/dev/null | LC_ALL=C sort)
+    fonts=$(printf '%s' "$fonts" | md5sum | cut -d' ' -f1)
+    if [ -d "$WINEPREFIX" ] && [ "$(cat "$BUILD_DIR/wineprefix.fonts" 2>/dev/null)" != "$fonts" ]; then
+        helvon_log "the font set changed: a new Wine prefix"
+        WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true
+        rm -rf "$WINEPREFIX"
+    fi
     mkdir -p "$WINEPREFIX"
+    echo "$fonts" >"$BUILD_DIR/wineprefix.fonts"
+    # In the prefix's font folder before the server starts: it reads its font list once.
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    local f
+    for f in "${HELVON_WINE_FONTS[@]}"; do
+        [ -e "$f" ] || { echo "Wine's font $f is missing (package fonts-wine)" >&2; return 1; }
+        ln -sf "$f" "$WINEPREFIX/drive_c/windows/Fonts/"
+    done
     # Keep one server for the whole run: each program then starts in a fraction of a second.
     # A server left from an earlier run of this prefix is ended first (-p refuses a second one).
     # Its output goes to a log: the server lists all its objects whenever a serial port's pty

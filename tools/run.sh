@@ -4,7 +4,10 @@
 source "$(dirname "$0")/common.sh"
 
 helvon_install
-helvon_build
+# The operator's Windows is German: Wine's own dialogs and the number formats follow the locale.
+helvon_locale de_DE.UTF-8
+# Only what this command starts: the program, the station simulator and the pty flush shim.
+helvon_build Helvon "stationsim ptyflush"
 trap helvon_stop_all EXIT
 own_x=1
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then own_x=0; fi
@@ -37,11 +40,12 @@ done
 
 # Under an X server of its own nobody sees the program: a screenshot every 10 s shows it.
 if [ "$own_x" = 1 ]; then
-    (while sleep 10; do import -display "$DISPLAY" -window root "$BUILD_DIR/helvon.png.tmp" 2>/dev/null &&
+    # The format is named: ImageMagick takes a ".tmp" file for PostScript, which Debian forbids.
+    (while sleep 10; do import -display "$DISPLAY" -window root "png:$BUILD_DIR/helvon.png.tmp" &&
         mv "$BUILD_DIR/helvon.png.tmp" "$BUILD_DIR/helvon.png"; done) &
     HELVON_PIDS+=($!)
     helvon_log "screenshots every 10 s: $BUILD_DIR/helvon.png"
 fi
 
-helvon_log "starting the program (display $DISPLAY)"
+helvon_log "starting the program (display $DISPLAY); close its window or press Ctrl+C to stop"
 "$HELVON_ROOT/tools/wine-run.sh" "$BUILD_DIR/win/app/Helvon.exe" "$@"

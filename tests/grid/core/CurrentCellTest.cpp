@@ -39,6 +39,9 @@ struct FrozenGrid : GridWindow
         g.OnGridInitialUpdate();
         g.SetRowCount(60, GX_NOREDRAW);
         g.SetColCount(30, GX_NOREDRAW);
+        // Widths of our own, whatever the font: the cases count on columns 1 to 5 being seen.
+        g.SetColWidth(0, 0, 40, NULL, GX_NOREDRAW);
+        g.SetColWidth(1, 30, 60, NULL, GX_NOREDRAW);
         g.SetFrozenRows(2, 0, GX_NOREDRAW);
         g.SetFrozenCols(2, 0, GX_NOREDRAW);
         grid->SetFocus();

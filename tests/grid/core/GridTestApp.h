@@ -3,6 +3,7 @@
 #pragma once
 #include "grid/core/GridWnd.h"
 #include "GridTestIds.h"
+#include <gtest/gtest.h>
 #include <memory>
 #include <vector>
 
@@ -31,8 +32,14 @@ struct Pixels
 {
     int cx = 0, cy = 0;
     std::vector<DWORD> px;
+    // Outside the capture the test fails: a wrong layout must not read a neighbouring row.
     DWORD At(int x, int y) const
     {
+        if (x < 0 || y < 0 || x >= cx || y >= cy)
+        {
+            ADD_FAILURE() << "pixel (" << x << ", " << y << ") outside the " << cx << " x " << cy << " capture";
+            return 0xFFFFFFFF;
+        }
         return px[(size_t)y * cx + x];
     }
 };

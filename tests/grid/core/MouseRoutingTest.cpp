@@ -52,6 +52,9 @@ struct MouseGrid : LibraryFirst
         g.OnGridInitialUpdate();
         g.SetRowCount(nRows, GX_NOREDRAW);
         g.SetColCount(4, GX_NOREDRAW);
+        // Widths of our own, whatever the font: the four columns fit the 300 px window.
+        g.SetColWidth(0, 0, 40, NULL, GX_NOREDRAW);
+        g.SetColWidth(1, 4, 60, NULL, GX_NOREDRAW);
         g.UpdateScrollbars(FALSE, FALSE);
         grid.UpdateWindow();
         grid.SetFocus();

@@ -23,6 +23,10 @@ struct PaintedGrid : GridWindow
             g.GetParam()->SetDataObject(pData, TRUE);
         g.SetRowCount(10, GX_NOREDRAW);
         g.SetColCount(5, GX_NOREDRAW);
+        // Sizes of our own, whatever the font: all five columns and ten rows fit the window.
+        g.SetColWidth(0, 0, 40, NULL, GX_NOREDRAW);
+        g.SetColWidth(1, 5, 64, NULL, GX_NOREDRAW);
+        g.SetRowHeight(0, 10, 20, NULL, GX_NOREDRAW);
         for (ROWCOL r = 1; r <= 10; r++)
             for (ROWCOL c = 1; c <= 5; c++)
             {

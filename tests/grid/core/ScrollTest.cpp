@@ -16,6 +16,9 @@ struct ScrollGrid : GridWindow
         g.OnGridInitialUpdate();
         g.SetColCount(3, GX_NOREDRAW);
         g.SetRowCount(nRows, GX_NOREDRAW);
+        // Widths of our own, whatever the font: the three columns fit the 300 px window.
+        g.SetColWidth(0, 0, 40, NULL, GX_NOREDRAW);
+        g.SetColWidth(1, 3, 64, NULL, GX_NOREDRAW);
         g.UpdateScrollbars(FALSE, FALSE);
         grid->UpdateWindow();
     }
