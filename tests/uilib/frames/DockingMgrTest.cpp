@@ -4,7 +4,7 @@
 #include "TestSupport.h"
 #include "uilib/frames/dockengine/DockInProgressInfo.h"
 #include "uilib/frames/dockengine/DockingMgr.h"
-#include "uilib/frames/dockengine/DynamicGrid2d.h"
+#include "uilib/frames/dockengine/DynGridLineTarget.h"
 #include "uilib/frames/dockengine/NodeSearch.h"
 #include "uilib/frames/layout/DockInterfaces.h"
 #include <string>
@@ -296,9 +296,10 @@ TEST(DockingMgrTest, NodeRecordsKeepFloatRectsAndPlaces)
     EXPECT_TRUE(record.GetLastInsertion(&out));
     EXPECT_EQ(out.nLength, 77);
 
-    // A docked node's place comes from the grid holding it.
-    SECLNDynamicGrid2d grid;
+    // A docked node's place comes from the dock target holding it, with its side.
+    SECDynGridLineTarget grid;
     grid.Initialize(NULL, TRUE);
+    grid.SetDockPosition(2);
     SECLayoutNode a, b, loose;
     grid.InsertNode(&a, NULL);
     SECDynGridInsertConstraints next;
@@ -315,6 +316,9 @@ TEST(DockingMgrTest, NodeRecordsKeepFloatRectsAndPlaces)
     EXPECT_EQ(nIndex, 0);
     EXPECT_TRUE(out.bAfter);
     EXPECT_EQ(out.nLineIndex, 0);
+    SECDockInsertionConstraints side;
+    EXPECT_TRUE(place.GetLastInsertion(&side));
+    EXPECT_EQ(side.nDockPosition, 2);
 }
 
 TEST(DockingMgrTest, DragRecordResetsEveryField)

@@ -423,15 +423,16 @@ TEST_F(GridTest, GrowToFitLengthensTheGridInsteadOfSqueezing)
         grid.InsertNode(&y, &rec);
         if (bGrow)
         {
-            // Each new line adds its thickness; the splitter between them comes out of the lines.
-            EXPECT_EQ(Height(grid), 70);
+            // Each new line adds its thickness and the splitter it brings.
+            EXPECT_EQ(Height(grid), 70 + s);
             RECT rcPreferred;
             grid.GetPreferredRect(rcPreferred);
-            EXPECT_TRUE(RectIs(rcPreferred, 0, 0, 300, 70));
-            const int nSecond = Height(*grid.GetLineAt(1));
-            EXPECT_EQ(Height(*grid.GetLineAt(0)) + nSecond + s, 70);
+            EXPECT_TRUE(RectIs(rcPreferred, 0, 0, 300, 70 + s));
+            EXPECT_EQ(Height(*grid.GetLineAt(0)), 40);
+            EXPECT_EQ(Height(*grid.GetLineAt(1)), 30);
             grid.RemoveLayoutChild(&y);
-            EXPECT_EQ(Height(grid), 70 - nSecond);
+            EXPECT_EQ(Height(grid), 40);
+            EXPECT_EQ(Height(*grid.GetLineAt(0)), 40);
         }
         else
         {

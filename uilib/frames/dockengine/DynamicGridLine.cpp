@@ -104,6 +104,14 @@ int SECLNDynamicGridLine::GetAverageLength(BOOL bOneMore) const
     return nCount > 0 ? nSum / nCount : 0;
 }
 
+int SECLNDynamicGridLine::CountSplitters() const
+{
+    int nCount = 0;
+    for (POSITION pos = m_cells.GetHeadPosition(); pos != NULL;)
+        nCount += GetCell((SECLayoutNode*)m_cells.GetNext(pos))->pSplitterAfter != NULL;
+    return nCount;
+}
+
 int SECLNDynamicGridLine::NodeLength(SECLayoutNode* pNode) const
 {
     RECT rc;
@@ -302,7 +310,9 @@ int SECLNDynamicGridLine::InsertNode(SECLayoutNode* pNode, SECDynGridInsertConst
     else
         m_cells.InsertBefore(posRef, pNode);
 
+    const int nSplittersBefore = CountSplitters();
     LinkSplitters(pNode);
+    const int nSplitterGrowth = (CountSplitters() - nSplittersBefore) * SECSplitterBase::s_nSplitterWidth;
     if (GetNodeCount() == 1)
         ShowNode(TRUE, TRUE, FALSE);
 
@@ -331,8 +341,9 @@ int SECLNDynamicGridLine::InsertNode(SECLayoutNode* pNode, SECDynGridInsertConst
     }
     else
     {
-        (GetNodeOrientation() ? m_extra.cx : m_extra.cy) += nLength;
-        rcLine.SetEnd(rcLine.GetEnd() + nLength);
+        // The line grows by the node and the splitter it brings, so no neighbour gives up room.
+        (GetNodeOrientation() ? m_extra.cx : m_extra.cy) += nLength + nSplitterGrowth;
+        rcLine.SetEnd(rcLine.GetEnd() + nLength + nSplitterGrowth);
         SetAppliedRect(rcLine);
         DistributeLength(rcLine.GetLength(), NULL);
         LayoutCells(rcLine);
@@ -359,9 +370,10 @@ int SECLNDynamicGridLine::RemoveLayoutChild(SECLayoutNode* pNode)
         }
         return SECLayoutNode::RemoveLayoutChild(pNode) == -1 ? -1 : GetNodeCount();
     }
-    const int nLength = NodeLength(pNode);
+    const int nSplittersBefore = CountSplitters();
     SECLayoutNode::RemoveLayoutChild(pNode);
     UnlinkSplitters(pNode);
+    const int nLength = NodeLength(pNode) + (nSplittersBefore - CountSplitters()) * SECSplitterBase::s_nSplitterWidth;
     delete GetCell(pNode);
     m_cellMap.RemoveKey(pNode);
     m_cells.RemoveAt(m_cells.Find(pNode));
@@ -544,8 +556,14 @@ void SECLNDynamicGridLine::CalcLayout(RECT& rcOut, const RECT& rc, BOOL bConstra
     RECT r = rc;
     if (bConstrain)
     {
-        r.right = std::max(r.left, r.right + m_extra.cx);
-        r.bottom = std::max(r.top, r.bottom + m_extra.cy);
+        // The growth of grow-to-fit insertions, for a parent that lays the line out at its old
+        // size; a parent that already gives the grown (preferred) size gets nothing added twice.
+        RECT rcPreferred;
+        GetPreferredRect(rcPreferred);
+        const LONG cxRoom = std::max<LONG>(rcPreferred.right - rcPreferred.left - (r.right - r.left), 0);
+        const LONG cyRoom = std::max<LONG>(rcPreferred.bottom - rcPreferred.top - (r.bottom - r.top), 0);
+        r.right = std::max(r.left, r.right + std::min(m_extra.cx, cxRoom));
+        r.bottom = std::max(r.top, r.bottom + std::min(m_extra.cy, cyRoom));
         m_extra.cx = m_extra.cy = 0;
         ApplyMinMaxSize(r);
     }

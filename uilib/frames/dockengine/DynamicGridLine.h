@@ -110,6 +110,7 @@ class SECLNDynamicGridLine : public SECLayoutNode,
     void DestroySplitter(SECLNVirtualSplitter* pSplitter);
     void LinkSplitters(SECLayoutNode* pNode);
     void UnlinkSplitters(SECLayoutNode* pNode);
+    int CountSplitters() const;
     int NodeLength(SECLayoutNode* pNode) const;
     void SetNodeLength(SECLayoutNode* pNode, int nLength);
     int NodeMinLength(SECLayoutNode* pNode) const;
