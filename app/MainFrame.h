@@ -79,6 +79,8 @@ class CMainFrame : public SECMDIFrameWnd
     // Operations
     void SetBaudText(LPCTSTR lpszBaud);
     void SetAnalysePointCount(int nPoints);
+    // The baud and analysis panes as without a recording: "0" and 0.
+    void ClearRecordingPanes();
     BOOL ShowUserMask();
     // The 63 help topics of the language: German ones for "Deutsch", the others else.
     void InitHelpIdMap();
