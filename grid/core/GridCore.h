@@ -535,6 +535,9 @@ class CGXGridCore
     virtual CScrollBar* GetScrollBarCtrl(int nBar) const;
     virtual BOOL DoScroll(int nDirection, ROWCOL nCount);
     virtual BOOL OnScrollBy(int nDirection, ROWCOL nCount);
+    // After a scroll: hides the current cell's active control when its cell left the view,
+    // unless the cell is frozen or the control has the focus.
+    void HideControlOutOfView(BOOL bRows, ROWCOL nFrozen);
     virtual BOOL ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_UPDATENOW, BOOL bFloatCell = FALSE);
     void ScrollWindow(int dx, int dy, LPCRECT lpRect = NULL, LPCRECT lpClipRect = NULL);
     // Starts the auto-scroll plug-in's run: nDirection 1-4 scrolls by nStep that way, -1 follows
