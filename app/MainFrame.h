@@ -11,6 +11,8 @@
 #include "app/StateWnd.h"
 #include "uilib/bars/CustomStatusBar.h"
 #include "uilib/frames/views/FullScreenView.h"
+#include "uilib/frames/dockengine/FrameDockingFeature.h"
+#include "uilib/frames/layout/LayoutDockFactory.h"
 
 class CDrawView;
 class SECToolBarManager;
@@ -100,6 +102,9 @@ class CMainFrame : public SECMDIFrameWnd
     SECFullScreenView m_fullScreen;
     CMeasureTableWnd m_wndMeasureTable;
     CStateWnd m_wndState;
+    // Layout-node docking is held but never switched on: the bars dock in dock bars.
+    SECLayoutDockFactory m_layoutFactory;
+    SECFrameDockingFeature m_dockingFeature;
     SECToolBarManager* m_pToolBarManager;
 
     // The toolbars' images and definitions; the manager makes and docks them after the other bars.
