@@ -750,9 +750,23 @@ template <class TBase> void SECListBase<TBase>::EnsureVisible(int nRow)
         return;
     if (nRow >= nLast && nRow > m_nTopIndex)
     {
-        // Scroll down until the row is fully shown.
-        while (m_nTopIndex < nRow && GetLastVisibleIndex() < nRow)
-            ++m_nTopIndex;
+        // The lowest top row that shows the row whole (the row itself when it is higher than the
+        // list), found by measuring one page back from the row rather than scrolling row by row.
+        CRect rc;
+        GetInsideRectangle(&rc);
+        MeasureItem(nRow, NULL);
+        int cy = std::max(0, m_arrItems[nRow]->m_cy) + GetRowSpacing();
+        int nTop = nRow;
+        while (nTop > m_nTopIndex)
+        {
+            MeasureItem(nTop - 1, NULL);
+            int cyAbove = std::max(0, m_arrItems[nTop - 1]->m_cy) + GetRowSpacing();
+            if (cy + cyAbove > rc.Height())
+                break;
+            cy += cyAbove;
+            --nTop;
+        }
+        m_nTopIndex = nTop;
         RecalcLayout();
         this->Invalidate(FALSE);
     }
