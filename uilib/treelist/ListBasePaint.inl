@@ -205,13 +205,15 @@ template <class TBase> void SECListBase<TBase>::MeasureLabel(SECListPaintContext
     rect.SetRect(ptOrigin.x, ptOrigin.y, ptOrigin.x + rc.Width(), ptOrigin.y + rc.Height());
 }
 
-template <class TBase> int SECListBase<TBase>::RowTop(int nRow)
+template <class TBase> int SECListBase<TBase>::RowTop(int nRow, BOOL bWithinView)
 {
     CRect rc;
     GetInsideRectangle(&rc);
     int y = rc.top;
     for (int i = m_nTopIndex; i < nRow && i < GetItemCount(); ++i)
     {
+        if (bWithinView && y >= rc.bottom)
+            break;
         MeasureItem(i, NULL);
         y += std::max(0, m_arrItems[i]->m_cy) + GetRowSpacing();
     }
@@ -442,7 +444,8 @@ void SECListBase<TBase>::InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase,
         return;
     CRect rcInside;
     GetInsideRectangle(&rcInside);
-    int top = RowTop(nRow);
+    // A row far below the view costs nothing to leave alone.
+    int top = RowTop(nRow, TRUE);
     if (top >= rcInside.bottom)
         return;
     CRect rc(rcInside.left, top, std::max((int)rcInside.right, GetTotalWidth(FALSE) - m_nHorzOffset),

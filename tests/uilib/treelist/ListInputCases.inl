@@ -238,6 +238,17 @@ TEST_F(InputFixture, EnsureVisibleJumpsToTheRowAndShowsItLast)
     }
     // Measuring a page, not every row skipped: far below 20,000 rows' worth (seconds before).
     EXPECT_LT(dSlowest, 0.5);
+
+    // Focusing a row far below the view repaints nothing there, and measures nothing up to it.
+    list.SetTopIndex(0);
+    LARGE_INTEGER f, t0, t1;
+    ::QueryPerformanceFrequency(&f);
+    ::QueryPerformanceCounter(&t0);
+    list.SelectFocusItem(19999, TRUE);
+    ::QueryPerformanceCounter(&t1);
+    EXPECT_LT((double)(t1.QuadPart - t0.QuadPart) / (double)f.QuadPart, 0.1);
+    EXPECT_EQ(19999, list.GetFocusIndex());
+    EXPECT_EQ(0, list.GetTopIndex());
 }
 
 TEST_F(InputFixture, TypeAheadSearchesFirstColumnTexts)
