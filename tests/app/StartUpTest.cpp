@@ -7,7 +7,7 @@
 #include "ProgramKey.h"
 #include "SimulatorPort.h"
 #include "TestSupport.h"
-#include "app/HtmlHelp.h"
+#include "station/record/HtmlHelp.h"
 #include "app/IRControlApp.h"
 #include "app/IRControlView.h"
 #include "app/MainFrame.h"
