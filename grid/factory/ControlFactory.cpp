@@ -115,7 +115,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         NULL,                                        // printing
         NULL,                                        // range selection
         NULL,                                        // Excel-like frame
-        NULL,                                        // drag-select
+        &CGXGridCore::InstallMoveRowsColsImp,        // drag-select: so far only what it installs with it
         NULL,                                        // interactive resizing
         NULL,                                        // optimised update
         NULL,                                        // mark-edit header
