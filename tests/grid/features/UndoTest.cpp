@@ -179,6 +179,14 @@ TEST(GridUndo, EveryChangeComesBackWithUndoAndGoesAgainWithRedo)
          [](CGXGridCore& g) { return g.ChangeDefaultBaseStyle(CGXStyle().SetTextColor(RGB(0, 0, 200))); }},
         {"direct move", "Verschieben",
          [](CGXGridCore& g) { return g.MoveCells(CGXCellRange(1, 1, 2, 2), 2, 2); }},
+        {"sort order", "Zeilen sortieren",
+         [](CGXGridCore& g) {
+             CDWordArray order;
+             for (DWORD d : {2, 0, 1})
+                 order.Add(d);
+             return g.ApplyRowOrder(CGXCellRange(1, 1, 3, 6), &order);
+         }},
+        {"moved rows", "Zeilen verschieben", [](CGXGridCore& g) { return g.MoveRows(2, 3, 6); }},
     };
     for (const Case& c : cases)
     {
