@@ -7,7 +7,7 @@
 #include "app/MainFrame.h"
 #include "app/SerialNumberDlg.h"
 #include "app/SysInfo.h"
-#include "grid/core/GridLibrary.h"
+#include "grid/factory/ControlFactory.h"
 #include "station/config/ProjektConfig.h"
 #include "station/config/ProjektUserConfig.h"
 #include "station/config/SerialConfig.h"

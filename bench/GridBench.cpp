@@ -1,7 +1,7 @@
 // Painting and scrolling speed of a large grid window over the whole screen, against the same
 // cells drawn with plain GDI into a memory bitmap and copied. Run under Xvfb (1280 x 1024):
 //   wine grid_bench.exe
-#include "grid/core/GridLibrary.h"
+#include "grid/factory/ControlFactory.h"
 #include "grid/core/GridWnd.h"
 #include "grid/core/Data.h"
 #include "grid/core/Style.h"

@@ -656,6 +656,16 @@ void CArchive::DeleteCreatedSince(size_t nFirst)
 
 CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
 {
+    return ReadObjectRecord(pClassRefRequested, false);
+}
+
+CObject* CArchive::ReadNewObject(const CRuntimeClass* pClassRefRequested)
+{
+    return ReadObjectRecord(pClassRefRequested, true);
+}
+
+CObject* CArchive::ReadObjectRecord(const CRuntimeClass* pClassRefRequested, bool bNewOnly)
+{
     UINT nSchema = 0;
     DWORD obTag = 0;
     CRuntimeClass* pClassRef = ReadClass(pClassRefRequested, &nSchema, &obTag);
@@ -664,7 +674,7 @@ CObject* CArchive::ReadObject(const CRuntimeClass* pClassRefRequested)
     {
         if (obTag == wNullTag)
             return NULL;
-        if (obTag >= m_loadArray.size() || m_loadArray[obTag].bClass || m_loadArray[obTag].p == NULL)
+        if (bNewOnly || obTag >= m_loadArray.size() || m_loadArray[obTag].bClass || m_loadArray[obTag].p == NULL)
             ThrowArchive(CArchiveException::badIndex);
         CObject* pOb = static_cast<CObject*>(m_loadArray[obTag].p);
         if (pClassRefRequested != NULL && !pOb->IsKindOf(pClassRefRequested))

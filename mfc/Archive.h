@@ -14,6 +14,8 @@
 //   ReadObject nested deeper than nMaxLoadDepth throws generic instead of exhausting the stack.
 // - The destructor never throws: a failing final flush is only traced (call Close to see it).
 // - No bool operators: a pointer or a string literal must not silently become one byte.
+// - ReadNewObject, for places that own what they read, refuses a reference to an object read
+//   before (badIndex): such an object has an owner already.
 #pragma once
 #include "AfxCore.h"
 #include "Object.h"
@@ -81,6 +83,8 @@ class CArchive
     // Deepest nesting of objects read inside the Serialize of others.
     static const UINT nMaxLoadDepth = 400;
     CObject* ReadObject(const CRuntimeClass* pClassRefRequested);
+    // As ReadObject, but only null or a new object: a reference to one read before throws badIndex.
+    CObject* ReadNewObject(const CRuntimeClass* pClassRefRequested);
     void WriteObject(const CObject* pOb);
     // Enters an object that is not written into the map, so that others can refer to it.
     void MapObject(const CObject* pOb);
@@ -179,6 +183,7 @@ class CArchive
     friend class CLoadScope;
     friend void AFXAPI AfxObjectDestroyed(CObject* pOb);
     void DeleteCreatedSince(size_t nFirst);
+    CObject* ReadObjectRecord(const CRuntimeClass* pClassRefRequested, bool bNewOnly);
     void ForgetObject(CObject* pOb);
 };
 

@@ -17,6 +17,10 @@ HELVON_PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
 # The only fonts Wine sees: Liberation has the metrics of Arial, Times New Roman and Courier New,
 # so layouts match what a Windows user sees, whatever else the machine has installed.
 HELVON_FONT_DIRS=(/usr/share/fonts/truetype/liberation2)
+# Wine's own symbol font, which draws the caption, menu and scroll-bar glyphs (DrawFrameControl).
+# Debian's Wine looks for its fonts under a path it cannot open, so without it those buttons show
+# the letters and digits the glyphs are coded as. Only this one: the text fonts stay Liberation.
+HELVON_WINE_FONTS=(/usr/share/wine/fonts/marlett.ttf)
 
 helvon_log() { printf '== %s\n' "$*" >&2; }
 
@@ -122,6 +126,13 @@ helvon_start_wine() {
     fi
     mkdir -p "$WINEPREFIX"
     echo "$fonts" >"$BUILD_DIR/wineprefix.fonts"
+    # In the prefix's font folder before the server starts: it reads its font list once.
+    mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+    local f
+    for f in "${HELVON_WINE_FONTS[@]}"; do
+        [ -e "$f" ] || { echo "Wine's font $f is missing (package fonts-wine)" >&2; return 1; }
+        ln -sf "$f" "$WINEPREFIX/drive_c/windows/Fonts/"
+    done
     # Keep one server for the whole run: each program then starts in a fraction of a second.
     # A server left from an earlier run of this prefix is ended first (-p refuses a second one).
     # Its output goes to a log: the server lists all its objects whenever a serial port's pty

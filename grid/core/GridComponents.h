@@ -256,6 +256,15 @@ class CGXAbstractCommandFactory : public CObject
     }
 };
 
+// The size a static text cell's text (or bitmap) takes, borders included: its height (bVert
+// non-zero) or its width.
+class CGXAbstractCalcSizeImp : public CObject
+{
+  public:
+    virtual CSize CalcSize(CGXControl* pControl, CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                           const CGXStyle* pStandardStyle, BOOL bVert) = 0;
+};
+
 // Keeps the other views of a document in step: each hint makes them update the same way.
 class CGXAbstractGridUpdateHintImp : public CObject
 {

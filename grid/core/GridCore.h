@@ -630,18 +630,21 @@ class CGXGridCore
     // Installers of the components of the grid features that the engine carries itself.
     void InstallAutoScrollPlugin();
     void InstallUpdateHintImp();
+    // Installers of the feature library's components (defined with each component).
+    void InstallCalcSizeImp();
 
     // Implementation
-    // Group 1: per-grid components (owned through m_ownedImps).
+    // Group 1: per-grid components (owned through m_ownedImps), in their fixed order; the
+    // auto-scroll plug-in is kept in the plug-in list instead.
     CGXAbstractGridPrintImp* m_pPrintImp = NULL;
-    CObject* m_pSortImp = NULL;
+    CGXAbstractGridSortImp* m_pSortImp = NULL;
     CGXAbstractGridOldDrawingImp* m_pOldDrawingImp = NULL;
-    CGXAbstractDrawSpannedCellsImp* m_pDrawSpannedCellsImp = NULL;
-    CGXAbstractGridPrepareRedrawImp* m_pPrepareRedrawImp = NULL;
     CGXAbstractGridCoveredCellsImp* m_pCoveredCellsImp = NULL;
+    CGXAbstractDrawSpannedCellsImp* m_pDrawSpannedCellsImp = NULL;
     CGXAbstractGridFloatCellsImp* m_pFloatCellsImp = NULL;
     CGXAbstractGridMergeCellsImp* m_pMergeCellsImp = NULL;
     CGXAbstractCommandFactory* m_pUndoImp = NULL;
+    CGXAbstractCalcSizeImp* m_pCalcSizeImp = NULL;
     CGXAbstractGridUpdateHintImp* m_pUpdateHintImp = NULL;
     CObject* m_pResizeToFitImp = NULL;
     CGXAbstractGridHideCellsImp* m_pHideCellsImp = NULL;
@@ -650,6 +653,7 @@ class CGXGridCore
     CGXAbstractGridExcelLikeFrameImp* m_pExcelLikeFrameImp = NULL;
     CGXAbstractGridExcelLikeFillImp* m_pExcelLikeFillImp = NULL;
     CGXAbstractGridUserDragSelectRangeImp* m_pUserDragSelectRangeImp = NULL;
+    CObject* m_pMoveRowsColsImp = NULL;
     CGXAbstractGridUserResizeCellsImp* m_pUserResizeCellsImp = NULL;
     CGXAbstractGridOptimizedUpdateImp* m_pOptimizedUpdateImp = NULL;
     CGXAbstractGridMarkEditHeaderImp* m_pMarkEditHeaderImp = NULL;
@@ -660,6 +664,7 @@ class CGXGridCore
     CGXAbstractGridCutPasteImp* m_pCutPasteImp = NULL;
     CGXAbstractGridClearCellsImp* m_pClearCellsImp = NULL;
     CGXAbstractGridRangeNameImp* m_pRangeNameImp = NULL;
+    CGXAbstractGridPrepareRedrawImp* m_pPrepareRedrawImp = NULL; // nothing installs it
     CObject* m_pExtraObject = NULL; // deleted at destruction, not a component
     CPtrList m_ownedImps;
 

@@ -458,8 +458,7 @@ BOOL CGXGridCore::OnRButtonClickedRowCol(ROWCOL, ROWCOL, UINT, CPoint)
 
 BOOL CGXGridCore::OnLButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt)
 {
-    auto* pSort = dynamic_cast<CGXAbstractGridSortImp*>(m_pSortImp);
-    return pSort != NULL && pSort->OnLButtonDblClkRowCol(this, nRow, nCol, nFlags, pt);
+    return m_pSortImp != NULL && m_pSortImp->OnLButtonDblClkRowCol(this, nRow, nCol, nFlags, pt);
 }
 
 BOOL CGXGridCore::OnMButtonDblClkRowCol(ROWCOL, ROWCOL, UINT, CPoint)

@@ -12,11 +12,13 @@
 
 void CGXGridCore::InstallDirectCopyMoveCellsImp()
 {
-    if (m_pDirectCopyMoveCellsImp != NULL)
-        return;
+    if (m_pDirectCopyMoveCellsImp == NULL)
+    {
+        m_pDirectCopyMoveCellsImp = new CGXGridDirectCopyMoveCellsImp;
+        AddOwnedImp(m_pDirectCopyMoveCellsImp);
+    }
+    // Also when installed already: the data object's copy and move may have been cleared since.
     GXInstallDataCopyMoveCellsImp();
-    m_pDirectCopyMoveCellsImp = new CGXGridDirectCopyMoveCellsImp;
-    AddOwnedImp(m_pDirectCopyMoveCellsImp);
 }
 
 namespace

@@ -1,6 +1,5 @@
 // Library start-up in its ten steps.
 #include "grid/core/GridLibrary.h"
-#include "grid/core/ControlFactory.h"
 #include "grid/core/SysColorTable.h"
 #include "GridIds.h"
 
@@ -112,9 +111,4 @@ void AFXAPI InitGridLibrary(CGXAbstractControlFactory* pFactory)
 
     // 10. Done.
     pAppData->m_bInitDone = TRUE;
-}
-
-void AFXAPI InitGridLibraryWithDefaultFactory()
-{
-    InitGridLibrary(new CGXControlFactory);
 }

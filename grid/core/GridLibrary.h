@@ -6,8 +6,6 @@
 // Runs the start-up with the given factory, which the library data owns from then on. The
 // other arguments of the original interface are not used.
 void AFXAPI InitGridLibrary(CGXAbstractControlFactory* pFactory);
-// Creates a CGXControlFactory and runs InitGridLibrary with it.
-void AFXAPI InitGridLibraryWithDefaultFactory();
 // The name of the styles clipboard format of a module ("Grid Styles %08x"; every digit of the
 // handle on 64-bit Windows).
 CString AFXAPI GXStylesClipboardFormatName(HINSTANCE hInstance);

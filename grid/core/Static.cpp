@@ -19,13 +19,10 @@ void CGXStatic::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXSt
                                                 style, pStandardStyle);
 }
 
-CSize CGXStatic::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle*, BOOL)
+CSize CGXStatic::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandard,
+                          BOOL bVert)
 {
-    CString str;
-    FormatValueText(str, nRow, nCol, NULL, style);
-    CFont* pOld = m_pGrid->SelectCellFont(pDC, style, NULL);
-    CSize size = str.IsEmpty() ? CSize(0, 0) : pDC->GetTextExtent(str);
-    if (pOld != NULL)
-        pDC->SelectObject(pOld);
-    return AddBorders(size, style);
+    if (m_pGrid->m_pCalcSizeImp == NULL)
+        return CSize(0, 0);
+    return m_pGrid->m_pCalcSizeImp->CalcSize(this, pDC, nRow, nCol, style, pStandard, bVert);
 }

@@ -11,6 +11,7 @@
 #include <mbstring.h>
 #include <stdlib.h>
 #include <string.h>
+#include <cmath>
 
 namespace
 {
@@ -502,8 +503,12 @@ WORD CParser::Primary()
         return n;
     }
     case GX_TOK_NUMBER: {
+        // A literal beyond the largest double would be written back as text that does not parse.
+        double d = atof(t.strText);
+        if (!std::isfinite(d))
+            Fail(GX_ERR_IEEE);
         WORD n = NewNode(GX_NODE_NUMBER);
-        m_nodes[n].dValue = atof(t.strText);
+        m_nodes[n].dValue = d;
         Next();
         return n;
     }

@@ -86,16 +86,29 @@ void StoreList(CArchive& ar, const CObList& list)
         ar.WriteObject(list.GetNext(pos));
 }
 
-void LoadList(CArchive& ar, CObList& list, const CRuntimeClass* pClass)
+namespace
+{
+void LoadListOf(CArchive& ar, CObList& list, const CRuntimeClass* pClass, bool bOwned)
 {
     DWORD nCount = ar.ReadCount();
     for (DWORD i = 0; i < nCount; i++)
     {
         // Null records are dropped: every member of these lists is drawn or shown.
-        CObject* pObject = ar.ReadObject(pClass);
+        CObject* pObject = bOwned ? ar.ReadNewObject(pClass) : ar.ReadObject(pClass);
         if (pObject != NULL)
             list.AddTail(pObject);
     }
+}
+} // namespace
+
+void LoadList(CArchive& ar, CObList& list, const CRuntimeClass* pClass)
+{
+    LoadListOf(ar, list, pClass, false);
+}
+
+void LoadOwnedList(CArchive& ar, CObList& list, const CRuntimeClass* pClass)
+{
+    LoadListOf(ar, list, pClass, true);
 }
 
 } // namespace archive_fields

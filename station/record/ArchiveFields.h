@@ -24,7 +24,17 @@ void SkipEnd(CArchive& ar);
 WORD ToWord(int n);
 
 // A list as the archive stores it: a count, then object records. Reading takes only objects of
-// pClass (else the archive's badClass error) and appends them.
+// pClass (else the archive's badClass error) and appends them. LoadOwnedList is for a list that
+// owns its members: each must be a new object (else the archive's badIndex error).
 void StoreList(CArchive& ar, const CObList& list);
 void LoadList(CArchive& ar, CObList& list, const CRuntimeClass* pClass);
+void LoadOwnedList(CArchive& ar, CObList& list, const CRuntimeClass* pClass);
+
+// Reads a new object of pClass (or null) for a pointer that owns it, deleting what it held.
+template <class T> void LoadOwned(CArchive& ar, T*& pOwned, const CRuntimeClass* pClass)
+{
+    T* pRead = static_cast<T*>(ar.ReadNewObject(pClass));
+    delete pOwned;
+    pOwned = pRead;
+}
 } // namespace archive_fields

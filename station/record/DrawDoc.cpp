@@ -32,6 +32,27 @@ CDrawDoc::CDrawDoc()
 
 CDrawDoc::~CDrawDoc()
 {
+    DeleteContents();
+}
+
+void CDrawDoc::DeleteContents()
+{
+    // The labels are this document's, and so is whatever else a file put into the object list
+    // that no owner (the derived document has dropped its objects by now) took.
+    DeleteListed(m_tempLabels);
+    DeleteListed(m_timeLabels);
+    DeleteListed(m_objects);
+    CDocument::DeleteContents();
+}
+
+void CDrawDoc::DeleteListed(CObList& list)
+{
+    while (!list.IsEmpty())
+    {
+        CDrawObject* pObject = (CDrawObject*)list.GetHead();
+        ForgetObject(pObject); // out of every list, once however often it is there
+        delete pObject;
+    }
 }
 
 void CDrawDoc::SetLayout(int nPen, BOOL bGrid, COLORREF backColor, COLORREF gridColor, int nTimeBase,
@@ -73,10 +94,11 @@ void CDrawDoc::SerializeDrawing(CArchive& ar)
     m_bGrid = grid;
     m_gridColor = gridColor;
     ar >> m_strText1 >> m_strText2;
-    // Everything in these lists is drawn: nothing else may come in.
+    // Everything in these lists is drawn: nothing else may come in. Labels already there are
+    // ours; the other objects have their owners, who read them anew.
+    DeleteListed(m_tempLabels);
+    DeleteListed(m_timeLabels);
     m_objects.RemoveAll();
-    m_tempLabels.RemoveAll();
-    m_timeLabels.RemoveAll();
     LoadList(ar, m_objects, RUNTIME_CLASS(CDrawObject));
     LoadList(ar, m_tempLabels, RUNTIME_CLASS(CDrawText));
     LoadList(ar, m_timeLabels, RUNTIME_CLASS(CDrawText));

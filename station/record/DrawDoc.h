@@ -1,6 +1,7 @@
 // CDrawDoc: the drawing layer of a recording document: the list of drawing objects the view
-// paints (not owned: their makers own them), the axis-label lists, the plot's layout values and
-// the page size, stored at the end of the recording file.
+// paints (not owned: their makers own them), the axis-label lists (owned, also when read from a
+// file), the plot's layout values and the page size, stored at the end of the recording file.
+// Objects a file put into the object list that no owner took are owned here as well.
 #pragma once
 #include "afxwin.h"
 #include "ObList.h"
@@ -82,6 +83,9 @@ class CDrawDoc : public CDocument
     BOOL OnNewDocument() override;
     BOOL OnOpenDocument(LPCTSTR lpszPathName) override;
     BOOL OnSaveDocument(LPCTSTR lpszPathName) override;
+    // Deletes the labels and the objects left in the object list (a derived document drops its
+    // own objects first).
+    void DeleteContents() override;
     // pages x 960 by 590, or the default printer's page (landscape A4) in hundredths of an inch.
     // FALSE when the size stays as it was and bForce is not set.
     BOOL UpdatePageSize(BOOL bUsePrinterSize, int nPages, BOOL bForce);
@@ -94,6 +98,8 @@ class CDrawDoc : public CDocument
   protected:
     // The drawing part of the file (after the recording's own fields).
     void SerializeDrawing(CArchive& ar);
+    // Deletes every member of the list, taking it out of every list first.
+    void DeleteListed(CObList& list);
 
     CObList m_objects;
     CSize m_size;

@@ -14,6 +14,7 @@
 #include "Dialog.h"
 #include "StationIds.h"
 #include <memory>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CIRControlDoc, CDrawDoc)
 
@@ -49,19 +50,6 @@ CString LoadText(UINT nID)
     return text;
 }
 
-// Reads an object of the slot's class into the slot, deleting what it held.
-template <class T> void ReadSlot(CArchive& ar, T*& pSlot, const CRuntimeClass* pClass, CIRControlDoc* pDoc)
-{
-    T* pRead = (T*)ar.ReadObject(pClass);
-    if (pRead == pSlot)
-        return;
-    if (pSlot != NULL)
-    {
-        pDoc->ForgetObject(pSlot);
-        delete pSlot;
-    }
-    pSlot = pRead;
-}
 } // namespace
 
 const CIRControlDoc::SObjectInfo& CIRControlDoc::GetCurveInfo(int nSlot)
@@ -107,21 +95,64 @@ CIRControlDoc::CIRControlDoc()
     DeleteAllAnalysePoints();
 }
 
+namespace
+{
+CDrawText* LegendOf(CDrawLine*)
+{
+    return NULL;
+}
+template <class T> CDrawText* LegendOf(T* pObject)
+{
+    return pObject->GetLegend();
+}
+} // namespace
+
+template <class T> void CIRControlDoc::DropObject(T*& pObject)
+{
+    if (pObject == NULL)
+        return;
+    ForgetObject(LegendOf(pObject));
+    ForgetObject(pObject);
+    delete pObject;
+    pObject = NULL;
+}
+
+// A slot owns what it reads: a reference to an object read before (owned elsewhere) is a
+// damaged file, refused by the archive.
+template <class T> void CIRControlDoc::ReadSlot(CArchive& ar, T*& pSlot, const CRuntimeClass* pClass)
+{
+    T* pRead = (T*)ar.ReadNewObject(pClass);
+    DropObject(pSlot);
+    pSlot = pRead;
+}
+
 CIRControlDoc::~CIRControlDoc()
 {
-    for (CMeasureCurve*& pCurve : m_pCurves)
-        delete pCurve;
-    for (CReferenceLine*& pLine : m_pLines)
-        delete pLine;
-    for (CProcessStateCurve*& pBar : m_pBars)
-        delete pBar;
-    delete m_pCursor;
+    DropDrawObjects();
     delete m_pAnalyseDlg;
     delete m_pMeasureValueDlg;
     delete m_pParameterDlg;
-    for (CDrawLine*& pLine : m_pPointLines)
-        delete pLine;
     delete m_pPrintLogo;
+}
+
+void CIRControlDoc::DropDrawObjects()
+{
+    for (CMeasureCurve*& pCurve : m_pCurves)
+        DropObject(pCurve);
+    for (CReferenceLine*& pLine : m_pLines)
+        DropObject(pLine);
+    for (CProcessStateCurve*& pBar : m_pBars)
+        DropObject(pBar);
+    DropObject(m_pCursor);
+    for (CDrawLine*& pLine : m_pPointLines)
+        DropObject(pLine);
+}
+
+void CIRControlDoc::DeleteContents()
+{
+    // The recording's objects first: what is left in the lists then has no other owner.
+    DropDrawObjects();
+    CDrawDoc::DeleteContents();
 }
 
 void CIRControlDoc::SetSampleState(int nSampleCount, int nRecordingTime, BOOL bPending)
@@ -155,16 +186,6 @@ void CIRControlDoc::SetSensorFactors(float f1, float f2)
 {
     m_fSensorFactor1 = f1;
     m_fSensorFactor2 = f2;
-}
-
-template <class T> void CIRControlDoc::DropObject(T*& pObject)
-{
-    if (pObject == NULL)
-        return;
-    ForgetObject(pObject->GetLegend());
-    ForgetObject(pObject);
-    delete pObject;
-    pObject = NULL;
 }
 
 void CIRControlDoc::Serialize(CArchive& ar)
@@ -215,9 +236,9 @@ void CIRControlDoc::Serialize(CArchive& ar)
         m_bFahrenheit = flag;
         ar >> m_strOperator >> m_strBoard >> m_strComponent >> m_strTestDate >> m_strHeader;
         for (CMeasureCurve*& pCurve : m_pCurves)
-            ReadSlot(ar, pCurve, RUNTIME_CLASS(CMeasureCurve), this);
+            ReadSlot(ar, pCurve, RUNTIME_CLASS(CMeasureCurve));
         for (CReferenceLine*& pLine : m_pLines)
-            ReadSlot(ar, pLine, RUNTIME_CLASS(CReferenceLine), this);
+            ReadSlot(ar, pLine, RUNTIME_CLASS(CReferenceLine));
         ar >> flag;
         m_bPipCal = flag;
         ar >> flag;
@@ -226,8 +247,8 @@ void CIRControlDoc::Serialize(CArchive& ar)
         ar >> m_strApertureX >> m_strApertureY >> m_strPin1 >> m_strProfileType;
         ar >> m_fSensorFactor1 >> m_fSensorFactor2 >> m_nTinit;
         for (CProcessStateCurve*& pBar : m_pBars)
-            ReadSlot(ar, pBar, RUNTIME_CLASS(CProcessStateCurve), this);
-        ReadSlot(ar, m_pCursor, RUNTIME_CLASS(CDrawLine), this);
+            ReadSlot(ar, pBar, RUNTIME_CLASS(CProcessStateCurve));
+        ReadSlot(ar, m_pCursor, RUNTIME_CLASS(CDrawLine));
         DWORD nPoints;
         ar >> nPoints;
         m_nAnalysePoints = nPoints <= (DWORD)kMaxAnalysePoints ? (int)nPoints : kMaxAnalysePoints;
@@ -242,8 +263,23 @@ void CIRControlDoc::Serialize(CArchive& ar)
         ReadVersionedPart(ar);
         m_bLoadedFromFile = TRUE;
         SerializeDrawing(ar);
+        CheckLabelOwners(ar);
     }
     AfterSerialize();
+}
+
+void CIRControlDoc::CheckLabelOwners(CArchive& ar)
+{
+    std::vector<CDrawText*> legends;
+    for (CMeasureCurve* pCurve : m_pCurves)
+        legends.push_back(pCurve != NULL ? pCurve->GetLegend() : NULL);
+    for (CReferenceLine* pLine : m_pLines)
+        legends.push_back(pLine != NULL ? pLine->GetLegend() : NULL);
+    for (CProcessStateCurve* pBar : m_pBars)
+        legends.push_back(pBar != NULL ? pBar->GetLegend() : NULL);
+    for (CDrawText* pLegend : legends)
+        if (pLegend != NULL && (m_tempLabels.Find(pLegend) != NULL || m_timeLabels.Find(pLegend) != NULL))
+            AfxThrowArchiveException(CArchiveException::badIndex, ar.m_strFileName);
 }
 
 void CIRControlDoc::ReadVersionedPart(CArchive& ar)
@@ -256,7 +292,7 @@ void CIRControlDoc::ReadVersionedPart(CArchive& ar)
     {
         ar >> m_dwReserved;
         for (CDrawLine*& pLine : m_pPointLines)
-            ReadSlot(ar, pLine, RUNTIME_CLASS(CDrawLine), this);
+            ReadSlot(ar, pLine, RUNTIME_CLASS(CDrawLine));
     }
     else
         DeleteAllAnalysePoints();

@@ -1,7 +1,8 @@
 // CIRControlDoc: the document of one soldering recording: profile values and descriptive texts,
 // the measurement curves, reference lines for T1 to T3, six process-state bars, the analysis
 // cursor with up to four analysis points, and an optional print logo. Stored in ".hlv" files
-// (version 34). Owns every object its pointers name; the application's recording view drives it.
+// (version 34). Owns every object its pointers name (each read from a file as a new object);
+// the application's recording view drives it.
 #pragma once
 #include "station/record/DrawDoc.h"
 
@@ -234,6 +235,8 @@ class CIRControlDoc : public CDrawDoc
 
     // File
     void Serialize(CArchive& ar) override;
+    // Deletes every drawing object of the recording (and, through the base, the labels).
+    void DeleteContents() override;
     // Saves as directory + board + local time + extension; FALSE when the save failed.
     BOOL QuickSave(CString directory, CDrawViewBase* pView);
     // The name QuickSave uses, for a given time stamp text.
@@ -290,6 +293,10 @@ class CIRControlDoc : public CDrawDoc
     void AfterSerialize();
     // Removes the object (and what refers to it) from every list and deletes it.
     template <class T> void DropObject(T*& pObject);
+    template <class T> void ReadSlot(CArchive& ar, T*& pSlot, const CRuntimeClass* pClass);
+    void DropDrawObjects();
+    // A label that is also a legend would have two owners: a damaged file.
+    void CheckLabelOwners(CArchive& ar);
     CString TemperatureText(UINT nLabelId, int nValue, BOOL bBare) const;
     CString LabelText(UINT nLabelId, const CString& value, BOOL bBare) const;
     void ShowLine(CDrawLine* pLine, BOOL bShow);

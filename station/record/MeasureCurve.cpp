@@ -181,10 +181,7 @@ void CMeasureCurve::Serialize(CArchive& ar)
         ar >> m_strTitle >> m_strKey >> visible >> scale >> m_fScale;
         m_bVisible = visible;
         m_bScale = scale;
-        CDrawText* pLegend = (CDrawText*)ar.ReadObject(RUNTIME_CLASS(CDrawText));
-        if (pLegend != m_pLegend)
-            delete m_pLegend;
-        m_pLegend = pLegend;
+        LoadOwned(ar, m_pLegend, RUNTIME_CLASS(CDrawText));
         ar >> first;
         m_bFirstSample = first;
         for (double& t : m_times)
@@ -192,7 +189,7 @@ void CMeasureCurve::Serialize(CArchive& ar)
         for (double& h : m_history)
             ar >> h;
         DeleteValues();
-        LoadList(ar, m_values, RUNTIME_CLASS(CMeasureValue));
+        LoadOwnedList(ar, m_values, RUNTIME_CLASS(CMeasureValue));
         SkipEnd(ar);
     }
     CDrawPolyline::Serialize(ar);

@@ -109,12 +109,9 @@ void CProcessStateCurve::Serialize(CArchive& ar)
         DWORD visible;
         ar >> m_strTitle >> m_strKey >> visible;
         m_bVisible = visible;
-        CDrawText* pLegend = (CDrawText*)ar.ReadObject(RUNTIME_CLASS(CDrawText));
-        if (pLegend != m_pLegend)
-            delete m_pLegend;
-        m_pLegend = pLegend;
+        LoadOwned(ar, m_pLegend, RUNTIME_CLASS(CDrawText));
         DeleteValues();
-        LoadList(ar, m_values, RUNTIME_CLASS(CProcessStateValues));
+        LoadOwnedList(ar, m_values, RUNTIME_CLASS(CProcessStateValues));
         m_bFirstSample = m_values.IsEmpty();
         SkipEnd(ar);
     }

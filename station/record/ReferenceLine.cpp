@@ -67,10 +67,7 @@ void CReferenceLine::Serialize(CArchive& ar)
         DWORD visible;
         ar >> m_strTitle >> m_strKey >> visible >> m_nValue;
         m_bVisible = visible;
-        CDrawText* pLegend = (CDrawText*)ar.ReadObject(RUNTIME_CLASS(CDrawText));
-        if (pLegend != m_pLegend)
-            delete m_pLegend;
-        m_pLegend = pLegend;
+        LoadOwned(ar, m_pLegend, RUNTIME_CLASS(CDrawText));
         SkipEnd(ar);
     }
     CDrawPolyline::Serialize(ar);

@@ -286,6 +286,61 @@ TEST(ArchiveLoadFailure, EveryCutDeletesEachObjectTheLoadCreatedOnce)
     }
 }
 
+// A place that owns what it reads takes null or a new object; a reference to an object read
+// before (which has its owner) is refused, and the earlier object stays intact.
+TEST(ArchiveLoadFailure, ReadNewObjectRefusesReferencesToObjectsReadBefore)
+{
+    CArCounted first, second;
+    first.m_dwValue = 11;
+    second.m_dwValue = 22;
+    const struct
+    {
+        const char* name;
+        Bytes bytes;
+        int cause;
+        int nNew; // objects the second read makes
+    } cases[] = {
+        {"two objects", Store([&](CArchive& ar) { ar << &first << &second; }), kNoError, 1},
+        {"then null", Store([&](CArchive& ar) { ar << &first << (CObject*)nullptr; }), kNoError, 0},
+        {"then the first again", Store([&](CArchive& ar) { ar << &first << &first; }),
+         CArchiveException::badIndex, 0},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        int nLive = CArCounted::s_nLive;
+        CObject* pFirst = nullptr;
+        CObject* pSecond = nullptr;
+        EXPECT_EQ(c.cause, LoadCause(c.bytes, [&](CArchive& ar) {
+                      pFirst = ar.ReadNewObject(RUNTIME_CLASS(CArCounted));
+                      pSecond = ar.ReadNewObject(RUNTIME_CLASS(CArCounted));
+                  }));
+        ASSERT_NE(nullptr, pFirst);
+        EXPECT_EQ(11u, static_cast<CArCounted*>(pFirst)->m_dwValue);
+        EXPECT_EQ(nLive + 1 + c.nNew, CArCounted::s_nLive);
+        if (c.nNew != 0)
+        {
+            ASSERT_NE(nullptr, pSecond);
+            EXPECT_EQ(22u, static_cast<CArCounted*>(pSecond)->m_dwValue);
+        }
+        else
+        {
+            EXPECT_EQ(nullptr, pSecond);
+        }
+        delete pFirst;
+        delete pSecond;
+        EXPECT_EQ(nLive, CArCounted::s_nLive);
+    }
+    // ReadObject takes the same reference.
+    Bytes shared = Store([&](CArchive& ar) { ar << &first << &first; });
+    EXPECT_EQ(kNoError, LoadCause(shared, [](CArchive& ar) {
+                  CObject* pOne = ar.ReadNewObject(RUNTIME_CLASS(CArCounted));
+                  CObject* pTwo = ar.ReadObject(RUNTIME_CLASS(CArCounted));
+                  EXPECT_EQ(pOne, pTwo);
+                  delete pOne;
+              }));
+}
+
 SIZE_T WorkingSet()
 {
     PROCESS_MEMORY_COUNTERS counters = {};

@@ -327,24 +327,50 @@ BOOL SECPersistentTreeNode::LoadTree(SECPTNStrategy* pStrategy)
         return FALSE;
     CStringList path;
     BuildPath(path);
-    CStringList childNames, keys, values;
-    if (!pStrategy->ReadNode(path, childNames, keys, values))
-        return FALSE;
-    POSITION posKey = keys.GetHeadPosition();
-    POSITION posValue = values.GetHeadPosition();
-    while (posKey != NULL && posValue != NULL)
+    return LoadSubtree(pStrategy, path) == SubtreeLoaded;
+}
+
+SECPersistentTreeNode::SubtreeResult SECPersistentTreeNode::LoadSubtree(SECPTNStrategy* pStrategy,
+                                                                      CStringList& path)
+{
+    // The frames and bars never nest this deep: a deeper tree is damaged, and reading it on
+    // would only cost time and memory.
+    if (path.GetCount() > kMaxTreeDepth)
+        return SubtreeTooDeep;
+    CStringList childNames;
+    bool bReadPairs = false;
     {
-        const CString& strKey = keys.GetNext(posKey);
-        const CString& strValue = values.GetNext(posValue);
-        SetKeyValue(strKey, static_cast<LPCTSTR>(strValue), TRUE);
+        CStringList keys, values;
+        if (!pStrategy->ReadNode(path, childNames, keys, values))
+            return SubtreeNotRead;
+        POSITION posKey = keys.GetHeadPosition();
+        POSITION posValue = values.GetHeadPosition();
+        while (posKey != NULL && posValue != NULL)
+        {
+            const CString& strKey = keys.GetNext(posKey);
+            const CString& strValue = values.GetNext(posValue);
+            SetKeyValue(strKey, static_cast<LPCTSTR>(strValue), TRUE);
+            bReadPairs = true;
+        }
     }
+    bool bReadChildren = false;
     for (POSITION pos = childNames.GetHeadPosition(); pos != NULL;)
     {
-        SECPersistentTreeNode* pChild = m_factory.CreateNode(childNames.GetNext(pos), this);
-        if (pChild != NULL)
-            pChild->LoadTree(pStrategy);
+        const CString& strName = childNames.GetNext(pos);
+        SECPersistentTreeNode* pChild = m_factory.CreateNode(strName, this);
+        if (pChild == NULL)
+            continue;
+        bReadChildren = true;
+        // One path for the whole load, a level longer while the child loads.
+        path.AddHead(strName);
+        SubtreeResult result = pChild->LoadSubtree(pStrategy, path);
+        path.RemoveHead();
+        if (result == SubtreeTooDeep)
+            return SubtreeTooDeep;
     }
-    return TRUE;
+    // A node that gave nothing would be saved as nothing: it counts as not read, as it would
+    // be after saving.
+    return bReadPairs || bReadChildren ? SubtreeLoaded : SubtreeNotRead;
 }
 
 UINT SECPersistentTreeNode::AddChild(SECPersistentTreeNode* pChild)

@@ -66,6 +66,8 @@ class SECPersistentTreeNode : public CObject
 
     // Binary blocks encode to two letters a byte; longer texts than this are stored in pieces.
     static constexpr int kMaxBinaryPiece = 250;
+    // Levels a loaded tree may have, the root counted: a deeper tree fails to load.
+    static constexpr int kMaxTreeDepth = 64;
 
     // Construction
     SECPersistentTreeNode();
@@ -95,6 +97,8 @@ class SECPersistentTreeNode : public CObject
     // A new block (delete[] as BYTE*) of half the text's length; 65535 for an empty text.
     virtual UINT GetKeyValue(LPCTSTR lpszKey, void** ppData, UINT* pnSize);
     virtual BOOL SaveTree(SECPTNStrategy* pStrategy);
+    // FALSE when this node cannot be read or gives nothing (neither pairs nor children), or the
+    // tree is deeper than kMaxTreeDepth; a child that cannot be read stays, empty.
     virtual BOOL LoadTree(SECPTNStrategy* pStrategy);
     virtual UINT AddChild(SECPersistentTreeNode* pChild);
 
@@ -146,6 +150,14 @@ class SECPersistentTreeNode : public CObject
     // The names from this node up to the root.
     void BuildPath(CStringList& path) const;
     void RemoveChild(SECPersistentTreeNode* pChild);
+    enum SubtreeResult
+    {
+        SubtreeLoaded,
+        SubtreeNotRead, // the node gave nothing; its parent loads on
+        SubtreeTooDeep  // fails the whole load
+    };
+    // Loads this node and its subtree; path names this node up to the root.
+    SubtreeResult LoadSubtree(SECPTNStrategy* pStrategy, CStringList& path);
 
     CString m_strName;
     SECPersistentTreeNode* m_pParent;

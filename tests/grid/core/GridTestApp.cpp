@@ -1,6 +1,6 @@
 // The test application and the window helpers of the grid core tests.
 #include "GridTestApp.h"
-#include "grid/core/GridLibrary.h"
+#include "grid/factory/ControlFactory.h"
 #include "TestSupport.h"
 
 static CGridTestApp theApp;

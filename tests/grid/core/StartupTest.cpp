@@ -1,8 +1,7 @@
 // Library start-up, the control factory and the initial update of the grid engine.
 #include "GridTestApp.h"
-#include "grid/core/ControlFactory.h"
+#include "grid/factory/ControlFactory.h"
 #include "grid/core/EditControl.h"
-#include "grid/core/GridLibrary.h"
 #include "grid/core/Header.h"
 #include "GridIds.h"
 #include "TestSupport.h"

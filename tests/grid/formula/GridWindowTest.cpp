@@ -1,7 +1,7 @@
 // A grid window switched to formulas: stores, recalculated texts, structure changes and range
 // names through the grid.
 #include "FormulaTestSupport.h"
-#include "grid/core/GridLibrary.h"
+#include "grid/factory/ControlFactory.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/GridWnd.h"
 #include "grid/formula/FormulaSheet.h"

@@ -76,6 +76,33 @@ TEST_F(SheetTest, ParsesAndWritesBack)
         EXPECT_EQ(c.pszExpected, Reparse(m_nSheet, c.pszText)) << c.pszText;
 }
 
+// A number literal beyond the largest double is refused with the floating-point error; the
+// largest ones written back parse again to the same text.
+TEST_F(SheetTest, NumberLiteralsBeyondTheLargestDoubleAreRefused)
+{
+    const std::string nines308 = "=" + std::string(308, '9');
+    const std::string nines309 = "=" + std::string(309, '9');
+    const struct
+    {
+        std::string text;
+        bool bParses;
+    } cases[] = {{nines308, true}, {nines308 + ".9", true}, {"=1e308", true}, {"=1.7976931348623157e308", true},
+                 {"=1e-400", true}, {nines309, false}, {"=1e309", false}, {"=." + std::string(400, '0') + "1e700", true},
+                 {"=1+" + nines309.substr(1), false}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.text.substr(0, 40));
+        std::string written = Reparse(m_nSheet, c.text.c_str());
+        if (!c.bParses)
+        {
+            EXPECT_EQ(c.text.compare(0, 3, "=1+") == 0 ? "40@3" : "40@1", written);
+            continue;
+        }
+        ASSERT_EQ('=', written[0]) << written;
+        EXPECT_EQ(written, Reparse(m_nSheet, written.c_str()));
+    }
+}
+
 TEST_F(SheetTest, NodeLimitAndNesting)
 {
     std::string s = "=1";

@@ -288,7 +288,9 @@ TABLE = {
 
 
 def make_document(version, logo, slot3=False, wrapped_capacity=False, object_in_list=None, line_in_labels=False,
-                  bad_logo=None, back_differs=False):
+                  bad_logo=None, back_differs=False, share=None):
+    """share(parts): puts one object into a second place before writing; parts holds the lists
+    curves, lines, bars, point_lines, temp_list and time_list and the cursor."""
     t = TABLE
     legends = {}
 
@@ -332,6 +334,12 @@ def make_document(version, logo, slot3=False, wrapped_capacity=False, object_in_
     temp_labels = [DrawText((0, 340, 55, 356), "250", 0xD20000), DrawText((0, 490, 55, 506), "0", 0xD20000)]
     time_labels = [DrawText((60, 492, 100, 508), "0 s", 0xD20000), DrawText((360, 492, 400, 508), "300 s", 0xD20000)]
 
+    parts = {"curves": curves, "lines": lines, "bars": bars, "point_lines": point_lines, "cursor": cursor,
+             "temp_list": list(temp_labels), "time_list": list(time_labels)}
+    if share is not None:
+        share(parts)
+    cursor = parts["cursor"]
+
     objects = []
     for c in curves:
         if c is not None:
@@ -344,7 +352,7 @@ def make_document(version, logo, slot3=False, wrapped_capacity=False, object_in_
     objects += temp_labels + time_labels
     if object_in_list is not None:
         objects.append(object_in_list)
-    label_list = list(time_labels)
+    label_list = parts["time_list"]
     if line_in_labels:
         label_list.append(cursor)
 
@@ -412,10 +420,28 @@ def make_document(version, logo, slot3=False, wrapped_capacity=False, object_in_
     ar.string(t["text1"])
     ar.string(t["text2"])
     ar.obj_list(objects)
-    ar.obj_list(temp_labels)
+    ar.obj_list(parts["temp_list"])
     ar.obj_list(label_list)
     ar.end()
     return bytes(ar.out)
+
+
+def _set(seq, index, value):
+    seq[index] = value
+
+
+SHARED_OWNERS = {
+    "two_slots": lambda p: _set(p["curves"], 3, p["curves"][1]),
+    "surface_is_solder": lambda p: _set(p["curves"], 2, p["curves"][1]),
+    "line_twice": lambda p: _set(p["lines"], 2, p["lines"][0]),
+    "point_line_is_cursor": lambda p: _set(p["point_lines"], 2, p["cursor"]),
+    "curve_and_bar_legend": lambda p: setattr(p["bars"][0], "legend", p["curves"][1].legend),
+    "two_line_legends": lambda p: setattr(p["lines"][1], "legend", p["lines"][0].legend),
+    "value_in_two_lists": lambda p: _set(p["curves"][3].values, 0, p["curves"][1].values[0]),
+    "value_twice_in_a_list": lambda p: _set(p["curves"][1].values, 4, p["curves"][1].values[0]),
+    "bar_state_in_two_bars": lambda p: _set(p["bars"][2].values, 1, p["bars"][1].values[1]),
+    "legend_as_label": lambda p: p["temp_list"].append(p["curves"][3].legend),
+}
 
 
 def write_recordings(outdir):
@@ -433,6 +459,12 @@ def write_recordings(outdir):
         "bad_logo_sizes.hlv": make_document(34, False, bad_logo=encoder.bmp(
             4, 2, 8, encoder.grey_palette(256), [b"\1\2\3\4", b"\5\6\7\x08"], header_width=0x7FFFFFFF)),
     }
+    # One object in two places that own it: every such file is damaged.
+    for name, share in SHARED_OWNERS.items():
+        files["bad_shared_" + name + ".hlv"] = make_document(34, False, share=share)
+    # A label in both label lists (besides the object list) is shared legitimately.
+    files["v34_label_twice.hlv"] = make_document(
+        34, False, share=lambda p: p["time_list"].append(p["temp_list"][0]))
     good = files["v34_nologo.hlv"]
     files["bad_truncated.hlv"] = good[:len(good) // 2]
     for name, data in files.items():

@@ -387,6 +387,126 @@ TEST(PersistentTree, AKeyListOver8192BytesIsReadCut)
     }
 }
 
+namespace
+{
+void WriteFile(const std::string& file, const std::string& contents)
+{
+    FILE* f = fopen(file.c_str(), "wb");
+    ASSERT_TRUE(f != NULL);
+    fwrite(contents.data(), 1, contents.size(), f);
+    fclose(f);
+}
+
+// A chain of nLevels nodes "WorkState_v1_2", "N", "N", ..., each with its level as a pair.
+std::string Chain(int nLevels)
+{
+    std::string contents, section = "WorkState_v1_2";
+    for (int n = 1; n <= nLevels; ++n)
+    {
+        contents += "[" + section + "]\r\nLevel=" + std::to_string(n) + "\r\n";
+        if (n < nLevels)
+            contents += "ptn_Child1=N\r\n";
+        contents += "\r\n";
+        section += ".N";
+    }
+    return contents;
+}
+
+// Counts the nodes the tree asks for.
+class CCountingProfile : public SECPTNStrategyProfile
+{
+  public:
+    using SECPTNStrategyProfile::SECPTNStrategyProfile;
+    BOOL ReadNode(const CStringList& path, CStringList& childNames, CStringList& keys,
+                  CStringList& values) override
+    {
+        ++m_nReads;
+        return SECPTNStrategyProfile::ReadNode(path, childNames, keys, values);
+    }
+    int m_nReads = 0;
+};
+} // namespace
+
+// The frames and bars make trees a few levels deep: a deeper one is a damaged file, and its
+// load fails after reading no more than the deepest allowed level.
+TEST(PersistentTree, ATreeDeeperThan64LevelsFailsToLoad)
+{
+    std::string file = IniFile("deep.ini");
+    const struct
+    {
+        int nLevels;
+        bool bLoads;
+        int nReads;
+    } cases[] = {{64, true, 64}, {65, false, 64}, {1000, false, 64}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.nLevels);
+        WriteFile(file, Chain(c.nLevels));
+        CCountingProfile profile(file.c_str());
+        SECPersistentTreeNode root;
+        ASSERT_EQ(SECPTN_OK, root.Create("WorkState_v1_2"));
+        EXPECT_EQ(c.bLoads, root.LoadTree(&profile) != FALSE);
+        EXPECT_EQ(c.nReads, profile.m_nReads);
+        if (c.bLoads)
+        {
+            int nDepth = 0;
+            for (SECPersistentTreeNode* pNode = &root; pNode != NULL;
+                 pNode = pNode->GetChildCount() > 0 ? pNode->GetChild(0) : NULL)
+                ++nDepth;
+            EXPECT_EQ(c.nLevels, nDepth);
+            // The deepest node has its pair; it saves and loads again the same.
+            std::string copy = IniFile("deep_copy.ini");
+            SECPTNStrategyProfile to(copy.c_str());
+            ASSERT_TRUE(root.SaveTree(&to));
+            SECPersistentTreeNode again;
+            ASSERT_EQ(SECPTN_OK, again.Create("WorkState_v1_2"));
+            ASSERT_TRUE(again.LoadTree(&to));
+            ExpectSameTree(root, again);
+            ::DeleteFile(copy.c_str());
+        }
+    }
+    ::DeleteFile(file.c_str());
+}
+
+// What loads saves and loads again the same; a root from which nothing is read (an empty child
+// name makes no child) would save as nothing, so it does not load.
+TEST(PersistentTree, WhatLoadsSavesAndLoadsAgainTheSame)
+{
+    std::string file = IniFile("small.ini");
+    std::string copy = IniFile("small_copy.ini");
+    const struct
+    {
+        const char* name;
+        const char* contents;
+        bool bLoads;
+    } cases[] = {
+        {"only an empty child name", "[WorkState_v1_2]\r\nptn_Child1=\r\n", false},
+        {"a pair and an empty child name", "[WorkState_v1_2]\r\nA=1\r\nptn_Child1=\r\n", true},
+        {"a child without section", "[WorkState_v1_2]\r\nptn_Child1=Bars\r\n", true},
+        {"a child with a pair", "[WorkState_v1_2]\r\nptn_Child1=Bars\r\n[WorkState_v1_2.Bars]\r\nB=2\r\n", true},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        WriteFile(file, c.contents);
+        SECPTNStrategyProfile profile(file.c_str());
+        SECPersistentTreeNode root;
+        ASSERT_EQ(SECPTN_OK, root.Create("WorkState_v1_2"));
+        ASSERT_EQ(c.bLoads, root.LoadTree(&profile) != FALSE);
+        if (!c.bLoads)
+            continue;
+        ::DeleteFile(copy.c_str());
+        SECPTNStrategyProfile to(copy.c_str());
+        ASSERT_TRUE(root.SaveTree(&to));
+        SECPersistentTreeNode again;
+        ASSERT_EQ(SECPTN_OK, again.Create("WorkState_v1_2"));
+        ASSERT_TRUE(again.LoadTree(&to));
+        ExpectSameTree(root, again);
+    }
+    ::DeleteFile(file.c_str());
+    ::DeleteFile(copy.c_str());
+}
+
 TEST_F(PersistentTreeRegistry, ARegistrySaveReplacesTheStoredSubtreeAndReadsBack)
 {
     CString base = Path("Workspace");

@@ -61,6 +61,15 @@ template <class T> class SECObjectMemoryManager_T
     {
         return (int)m_objects.GetCount();
     }
+    // The tracked objects in tracking order.
+    POSITION GetHeadPosition() const
+    {
+        return m_objects.GetHeadPosition();
+    }
+    T* GetNext(POSITION& pos) const
+    {
+        return (T*)m_objects.GetNext(pos);
+    }
 
   private:
     CPtrList m_objects;

@@ -1,6 +1,6 @@
 // The default control factory. Control classes of the cell-control library that do not exist
 // yet give the default control, so every id yields a drawable control.
-#include "grid/core/ControlFactory.h"
+#include "grid/factory/ControlFactory.h"
 #include "grid/core/CellTipStatic.h"
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
@@ -99,26 +99,65 @@ void CGXControlFactory::RegisterAllUserAttributes(CGXStylesMap* pStylesMap)
 
 void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
 {
-    // Installers of the grid features (find/replace, hidden cells, auto scroll, hints, undo,
-    // sorting, spanned cells, printing, selection, frames, resizing, ...) go before the
-    // clipboard ones, in that order, as the feature library provides them.
+    // Every per-grid feature in installation order; an empty row is a feature not built yet.
     static void (CGXGridCore::*const s_apfnInstall[])() = {
-        &CGXGridCore::InstallAutoScrollPlugin,       &CGXGridCore::InstallUpdateHintImp,
-        &CGXGridCore::InstallDirectCopyMoveCellsImp, &CGXGridCore::InstallTextDataExchangeImp,
-        &CGXGridCore::InstallStyleDataExchangeImp,   &CGXGridCore::InstallCutPasteImp,
-        &CGXGridCore::InstallClearCellsImp,
+        NULL,                                        // find and replace
+        NULL,                                        // hidden cells
+        &CGXGridCore::InstallAutoScrollPlugin,       //
+        NULL,                                        // resize to fit
+        &CGXGridCore::InstallUpdateHintImp,          //
+        NULL,                                        // command factory
+        NULL,                                        // sorting
+        NULL,                                        // old drawing
+        NULL,                                        // covered cells
+        NULL,                                        // merged cells
+        NULL,                                        // floating cells
+        NULL,                                        // printing
+        NULL,                                        // range selection
+        NULL,                                        // Excel-like frame
+        NULL,                                        // drag-select
+        NULL,                                        // interactive resizing
+        NULL,                                        // optimised update
+        NULL,                                        // mark-edit header
+        NULL,                                        // freeze menu commands
+        &CGXGridCore::InstallDirectCopyMoveCellsImp, //
+        &CGXGridCore::InstallTextDataExchangeImp,    //
+        &CGXGridCore::InstallStyleDataExchangeImp,   //
+        &CGXGridCore::InstallCutPasteImp,            //
+        &CGXGridCore::InstallClearCellsImp,          //
+        NULL,                                        // Excel-like fill
     };
     for (auto pfn : s_apfnInstall)
-        (pGrid->*pfn)();
+        if (pfn != NULL)
+            (pGrid->*pfn)();
 }
 
 void CGXControlFactory::InitializeApplicationComponents()
 {
-    // Likewise for the application-wide components (printer device, style comparison and
-    // serialisation, profile, document serialisation, parameter copy, rotated text, number
-    // formatting, date/time, sorting, copy/move, long operations, cell pools).
-    GXInstallStyleSerializeImp();
-    GXInstallDataCopyMoveCellsImp();
+    // Every library-wide feature in installation order: the OLE date/time installer runs before
+    // the other one, so it holds the shared slot.
+    static void(AFXAPI* const s_apfnInstall[])() = {
+        NULL,                          // print device
+        NULL,                          // style compare-subset
+        GXInstallStyleSerializeImp,    //
+        NULL,                          // MG5-compatible serialisation
+        NULL,                          // profile
+        NULL,                          // document serialisation
+        NULL,                          // parameter copy
+        NULL,                          // rotated text
+        NULL,                          // number formatting
+        NULL,                          // OLE date/time
+        NULL,                          // non-OLE date/time
+        NULL,                          // sort move-data
+        GXInstallDataCopyMoveCellsImp, //
+        NULL,                          // long operation
+        NULL,                          // covered-cell pool
+        NULL,                          // span-cell pool
+        NULL,                          // delayed-range pool
+    };
+    for (auto pfn : s_apfnInstall)
+        if (pfn != NULL)
+            pfn();
 }
 
 void CGXControlFactory::RegisterWndClasses(HINSTANCE hInstance)
@@ -131,4 +170,9 @@ void CGXControlFactory::UnregisterWndClasses(HINSTANCE hInstance)
 {
     CGXGridWnd::UnregisterWndClass(hInstance);
     GXUnregisterSheetTabClasses(hInstance);
+}
+
+void AFXAPI InitGridLibraryWithDefaultFactory()
+{
+    InitGridLibrary(new CGXControlFactory);
 }

@@ -2,7 +2,7 @@
 // user attributes in a styles map, installs the grid's and the application's components and
 // registers the library's window classes. One instance, owned by the library-wide data.
 #pragma once
-#include "grid/core/GridComponents.h"
+#include "grid/core/GridLibrary.h"
 
 class CGXControlFactory : public CGXAbstractControlFactory
 {
@@ -20,3 +20,6 @@ class CGXControlFactory : public CGXAbstractControlFactory
     // The control ids the factory knows, in the order their names are registered.
     static const UINT s_anControlIds[37];
 };
+
+// Runs the grid library's start-up with a new CGXControlFactory.
+void AFXAPI InitGridLibraryWithDefaultFactory();
