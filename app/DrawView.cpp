@@ -214,6 +214,12 @@ void CDrawView::CreateScaleLabels()
     CDrawDoc* pDoc = GetDocument();
     if (pDoc == NULL)
         return;
+    // The old texts must go from the screen and the new ones come: nothing else repaints them.
+    const BOOL bShown = m_hWnd != NULL;
+    if (bShown)
+        for (CObList* pLabels : {&pDoc->GetTempLabels(), &pDoc->GetTimeLabels()})
+            for (POSITION pos = pLabels->GetHeadPosition(); pos != NULL;)
+                InvalidateObject((CDrawObject*)pLabels->GetNext(pos));
     RemoveScaleLabels();
     CRect plot = GetPlotRect();
     CIRControlDoc* pRecording = dynamic_cast<CIRControlDoc*>(pDoc);
@@ -228,6 +234,8 @@ void CDrawView::CreateScaleLabels()
         pText->SetFont(font, FALSE);
         labels.AddTail(pText);
         pDoc->AddObject(pText);
+        if (bShown)
+            InvalidateObject(pText);
     };
     int nTempBase = GetTempBase(), nTempInterval = GetTempInterval();
     for (int t = nTempInterval; t <= nTempBase; t += nTempInterval)

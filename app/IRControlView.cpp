@@ -258,7 +258,7 @@ void CIRControlView::OnInitialUpdate()
         if (m_pEvent == NULL)
             m_pEvent = new CEvent(FALSE, FALSE);
         CDrawView::OnInitialUpdate();
-        ZoomFit();
+        FitToWindow();
         if (bLive && CApplicationValues::GetProjektConfig().GetAutoCom())
             OnCommunication();
         return;
@@ -297,6 +297,11 @@ void CIRControlView::OnDestroy()
         m_pEvent->SetEvent();
     if (CIRControlApp* pApp = GetIRControlApp())
         pApp->ReleaseSerialInterface(this);
+    // The last recording going: its rate and points must not stay in the status bar.
+    CDrawViewBase* pActive = GetActiveDrawView();
+    if (pActive == NULL || pActive == this)
+        if (CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd()))
+            pFrame->ClearRecordingPanes();
 }
 
 // ---- communication on and off

@@ -258,8 +258,7 @@ int CMainFrame::OnCreate(LPCREATESTRUCT lpCreateStruct)
         info.mask = SECStatusPaneInfo::maskWidth | SECStatusPaneInfo::maskText | SECStatusPaneInfo::maskAlign;
         m_wndStatusBar.SetPaneInfoEx(&info);
     }
-    SetBaudText("0");
-    SetAnalysePointCount(0);
+    ClearRecordingPanes();
     return 0;
 }
 
@@ -334,6 +333,15 @@ void CMainFrame::SetAnalysePointCount(int nPoints)
     m_wndStatusBar.SetPaneText(m_wndStatusBar.CommandToIndex(ID_INDICATOR_ANALYSE),
                                LoadText(IDS_ANALYSE_POINTS) + strCount);
     FitPanes();
+}
+
+void CMainFrame::ClearRecordingPanes()
+{
+    // Nothing to show while the frame itself goes.
+    if (!::IsWindow(m_wndStatusBar.m_hWnd))
+        return;
+    SetBaudText("0");
+    SetAnalysePointCount(0);
 }
 
 BOOL CMainFrame::ShowUserMask()
@@ -432,7 +440,7 @@ void CMainFrame::ToggleMinimizedView()
     else
         ShowWindow(SW_SHOWMAXIMIZED);
     if (CDrawView* pView = ActiveDrawView())
-        pView->ZoomFit();
+        pView->FitToWindow();
     m_bMinimizedView = bEnter;
 }
 

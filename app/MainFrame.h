@@ -11,6 +11,8 @@
 #include "app/StateWnd.h"
 #include "uilib/bars/CustomStatusBar.h"
 #include "uilib/frames/views/FullScreenView.h"
+#include "uilib/frames/dockengine/FrameDockingFeature.h"
+#include "uilib/frames/layout/LayoutDockFactory.h"
 
 class CDrawView;
 class SECToolBarManager;
@@ -79,6 +81,8 @@ class CMainFrame : public SECMDIFrameWnd
     // Operations
     void SetBaudText(LPCTSTR lpszBaud);
     void SetAnalysePointCount(int nPoints);
+    // The baud and analysis panes as without a recording: "0" and 0.
+    void ClearRecordingPanes();
     BOOL ShowUserMask();
     // The 63 help topics of the language: German ones for "Deutsch", the others else.
     void InitHelpIdMap();
@@ -98,6 +102,9 @@ class CMainFrame : public SECMDIFrameWnd
     SECFullScreenView m_fullScreen;
     CMeasureTableWnd m_wndMeasureTable;
     CStateWnd m_wndState;
+    // Layout-node docking is held but never switched on: the bars dock in dock bars.
+    SECLayoutDockFactory m_layoutFactory;
+    SECFrameDockingFeature m_dockingFeature;
     SECToolBarManager* m_pToolBarManager;
 
     // The toolbars' images and definitions; the manager makes and docks them after the other bars.

@@ -128,12 +128,17 @@ void CZoomView::OnZoomActual()
     Invalidate(TRUE);
 }
 
-void CZoomView::OnZoomFit()
+void CZoomView::FitToWindow()
 {
     SetZoomMode(SEC_ZOOMFIT);
     m_nZoomTool = ToolNone;
     ZoomFit();
     Invalidate(TRUE);
+}
+
+void CZoomView::OnZoomFit()
+{
+    FitToWindow();
 }
 
 BOOL CZoomView::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)

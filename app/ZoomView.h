@@ -30,6 +30,11 @@ class CZoomView : public SECPanView
         return m_nZoomTool;
     }
 
+    // Operations
+    // Fits the page to the window and keeps it fitted: in this mode every new size of the view
+    // fits it again, so a fit made before the frame has its final size still ends right.
+    void FitToWindow();
+
     // Overrides
     void OnInitialUpdate() override;
     void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;

@@ -64,3 +64,6 @@ protected:
 
 // The dialog procedure of every framework dialog: its answer to WM_INITDIALOG sets the focus.
 INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+// Runs a top-level dialog's initialisation and centres it over its owner afterwards, unless it
+// showed or placed itself meanwhile or does not want it (CheckAutoCenter).
+BOOL AFXAPI AfxInitAndCenter(CWnd* pWnd, BOOL (*pfnInit)(CWnd*));

@@ -4,6 +4,7 @@
 #include "NewTypeChoice.h"
 #include "DocTemplate.h"
 #include "Document.h"
+#include "FileDialog.h"
 #include "FrameWnd.h"
 #include "View.h"
 #include "WinApp.h"
@@ -142,8 +143,9 @@ static void AppendFilterSuffix(CString& filter, OPENFILENAME& ofn, CDocTemplate*
 BOOL CDocManager::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
                                    CDocTemplate* pTemplate)
 {
-    OPENFILENAME ofn = {};
-    ofn.lStructSize = sizeof(ofn);
+    // Through the framework's file dialog: it opens over the main window.
+    CFileDialog dlg(bOpenFileDialog, NULL, NULL, lFlags | OFN_ENABLESIZING, NULL, AfxGetMainWnd());
+    OPENFILENAME& ofn = dlg.m_ofn;
     CString strFilter, strDefault;
     if (pTemplate != NULL)
         AppendFilterSuffix(strFilter, ofn, pTemplate, &strDefault);
@@ -168,20 +170,14 @@ BOOL CDocManager::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFla
 
     CString title;
     title.LoadString(nIDSTitle);
-    TCHAR szFile[MAX_PATH];
-    lstrcpyn(szFile, fileName, MAX_PATH);
-    CWnd* pMain = AfxGetMainWnd();
-    ofn.hwndOwner = pMain != NULL ? pMain->GetSafeHwnd() : NULL;
+    lstrcpyn(ofn.lpstrFile, fileName, (int)ofn.nMaxFile);
     ofn.lpstrFilter = strFilter;
-    ofn.lpstrFile = szFile;
-    ofn.nMaxFile = MAX_PATH;
     ofn.lpstrTitle = title;
     ofn.lpstrDefExt = strDefault.IsEmpty() ? NULL : (LPCTSTR)strDefault;
-    ofn.Flags = lFlags | OFN_EXPLORER | OFN_ENABLESIZING;
     ofn.nMaxCustFilter = 0; // only counted above; not a custom-filter buffer
-    BOOL bResult = bOpenFileDialog ? ::GetOpenFileName(&ofn) : ::GetSaveFileName(&ofn);
+    BOOL bResult = dlg.DoModal() == IDOK;
     if (bResult)
-        fileName = szFile;
+        fileName = ofn.lpstrFile;
     return bResult;
 }
 

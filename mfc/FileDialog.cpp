@@ -137,6 +137,11 @@ BOOL CFileDialog::OnFileNameOK()
 }
 void CFileDialog::OnInitDone()
 {
+    // The system dialog (our hook dialog's parent) is laid out now: over the owner, not at its
+    // corner.
+    HWND hDialog = m_hWnd != NULL ? ::GetParent(m_hWnd) : NULL;
+    if (hDialog != NULL)
+        CWnd::FromHandle(hDialog)->CenterWindow();
 }
 void CFileDialog::OnFileNameChange()
 {

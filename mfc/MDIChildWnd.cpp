@@ -223,6 +223,8 @@ void CMDIChildWnd::OnUpdateFrameMenu(BOOL bActivate, CWnd*, HMENU hMenuAlt)
         hMenuAlt = pFrame->m_hMenuDefault;
     ::SendMessage(pFrame->m_hWndMDIClient, WM_MDISETMENU, (WPARAM)hMenuAlt,
                   (LPARAM)pFrame->GetWindowMenuPopup(hMenuAlt));
+    // A window popup that was not there before gets no list from WM_MDISETMENU alone.
+    ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
     ::DrawMenuBar(pFrame->m_hWnd);
 }
 
@@ -236,7 +238,14 @@ void CMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
     CDocument* pDocument = GetActiveDocument();
     if (bAddToTitle && pDocument != NULL)
     {
+        CString strOld;
+        GetWindowText(strOld);
         SetCaptionIfChanged(NumberedDocumentName(pDocument->GetTitle()));
+        // The window menu lists the children by their titles: it takes a new one only when told.
+        CString strNew;
+        GetWindowText(strNew);
+        if (strNew != strOld && pFrame != NULL && pFrame->m_hWndMDIClient != NULL)
+            ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
     }
 }
 

@@ -129,7 +129,9 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hWnd, UINT message, LPARAM)
     {
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CPropertySheet)))
-            AfxCallFromWin32(FALSE, [pWnd] { return ((CPropertySheet*)pWnd)->OnInitDialog(); });
+            AfxCallFromWin32(FALSE, [pWnd] {
+                return AfxInitAndCenter(pWnd, [](CWnd* pSheet) { return ((CPropertySheet*)pSheet)->OnInitDialog(); });
+            });
     }
     return 0;
 }

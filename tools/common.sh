@@ -53,9 +53,8 @@ helvon_build() {
     cmake --build "$BUILD_DIR/host" -j "$(nproc)" "${host[@]}"
 }
 
-# helvon_locale LOCALE: generates the locale when the machine lacks it and makes it the only one
-# in force; Wine takes the user's language and number formats from it.
-helvon_locale() {
+# helvon_make_locale LOCALE: generates the locale when the machine lacks it.
+helvon_make_locale() {
     local want=$1 norm
     norm=$(printf '%s' "$want" | tr 'A-Z' 'a-z' | sed 's/utf-8/utf8/')
     if ! locale -a 2>/dev/null | tr 'A-Z' 'a-z' | grep -qx "$norm"; then
@@ -64,8 +63,14 @@ helvon_locale() {
         grep -q "^${want%%.*}\.UTF-8 UTF-8" /etc/locale.gen || echo "${want%%.*}.UTF-8 UTF-8" >>/etc/locale.gen
         locale-gen >/dev/null
     fi
+}
+
+# helvon_locale LOCALE: makes the locale (generated when missing) the only one in force; Wine
+# takes the user's language and number formats from it.
+helvon_locale() {
+    helvon_make_locale "$1"
     unset LANGUAGE
-    export LANG=$want LC_ALL=$want
+    export LANG=$1 LC_ALL=$1
 }
 
 # helvon_fonts: a fontconfig file that lists only the project's font folders, with its cache in

@@ -5,6 +5,8 @@ source "$(dirname "$0")/common.sh"
 helvon_install
 # A fixed locale, whatever the machine's: Wine shows English texts and the decimal point for it.
 helvon_locale C.UTF-8
+# The application's German test runs under the operator's locale.
+helvon_make_locale de_DE.UTF-8
 helvon_build
 trap helvon_stop_all EXIT
 helvon_start_x

@@ -4,12 +4,14 @@
 #include "afxwin.h"
 #include "AppIds.h"
 #include "CreateContext.h"
+#include "Rgn.h"
 #include "TestSupport.h"
 #include "app/DrawView.h"
 #include "station/record/DrawDoc.h"
 #include "station/record/DrawText.h"
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -154,6 +156,46 @@ TEST_F(DrawViewTest, AxisLabelsAreTextObjectsOfTheDocument)
     CloseFrame();
     EXPECT_EQ(0, (int)m_pDoc->GetObjects().GetCount());
     EXPECT_EQ(0, (int)m_pDoc->GetTimeLabels().GetCount());
+}
+
+TEST_F(DrawViewTest, RebuiltLabelsAreRepainted)
+{
+    m_pView->CreateScaleLabels();
+    auto clientRects = [&] {
+        std::vector<CRect> rects;
+        for (CObList* pLabels : {&m_pDoc->GetTempLabels(), &m_pDoc->GetTimeLabels()})
+            for (POSITION pos = pLabels->GetHeadPosition(); pos != NULL;)
+            {
+                CRect rect = ((CDrawObject*)pLabels->GetNext(pos))->GetRect();
+                m_pView->DocToClient(rect);
+                rects.push_back(rect);
+            }
+        return rects;
+    };
+    std::vector<CRect> rects = clientRects();
+    m_pView->ValidateRect(NULL);
+    // Another unit or scale: the old texts and the new ones need painting, nothing else does it.
+    m_pDoc->SetLayout(1, TRUE, kBack, kGrid, 300, 100, 100, 25);
+    m_pView->CreateScaleLabels();
+    for (const CRect& rect : clientRects())
+        rects.push_back(rect);
+    ASSERT_EQ(15u, rects.size());
+    CRgn update;
+    update.CreateRectRgn(0, 0, 0, 0);
+    ::GetUpdateRgn(m_pView->m_hWnd, (HRGN)update.m_hObject, FALSE);
+    CRect client;
+    m_pView->GetClientRect(&client);
+    int nSeen = 0;
+    for (const CRect& rect : rects)
+    {
+        if ((rect & client) != rect)
+            continue; // beyond the window: nothing to paint
+        nSeen++;
+        SCOPED_TRACE(testing::Message() << rect.left << "," << rect.top);
+        EXPECT_TRUE(update.PtInRegion(rect.left, rect.top));
+        EXPECT_TRUE(update.PtInRegion(rect.right - 1, rect.bottom - 1));
+    }
+    EXPECT_LE(10, nSeen);
 }
 
 // Scales of 0 from a file would divide by zero and never end the grid and label loops: the view

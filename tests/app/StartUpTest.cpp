@@ -3,6 +3,7 @@
 #include "AppIds.h"
 #include "DeviceSimulator.h"
 #include "DockBar.h"
+#include "FirstStart.h"
 #include "ProgramKey.h"
 #include "SimulatorPort.h"
 #include "TestSupport.h"
@@ -269,70 +270,6 @@ TEST_F(Language, LibraryAndHelpFileOfTheChosenLanguage)
     }
 }
 
-// The whole start-up with the simulated station on its port, every other port switched off.
-class FirstStart : public ProgramKeyTest
-{
-  protected:
-    void SetUp() override
-    {
-        ProgramKeyTest::SetUp();
-        RemoveWorkspaceFile();
-        OnlySimulatorPort();
-        ASSERT_TRUE(m_sim.Start(StationSimulator::kPort, "--process"));
-    }
-    void TearDown() override
-    {
-        if (App().m_pMainWnd != NULL)
-            App().m_pMainWnd->DestroyWindow();
-        PumpMessages(50);
-        // The next start registers its template again.
-        delete App().m_pDocManager;
-        App().m_pDocManager = NULL;
-        RemoveWorkspaceFile();
-        m_sim.Stop();
-        ProgramKeyTest::TearDown();
-    }
-    // The main frame's workspace file, beside the program.
-    static std::string WorkspaceFile()
-    {
-        return std::string(CConfig::GetModuleDirectory()) + "HelvonIni.wsp";
-    }
-    static void RemoveWorkspaceFile()
-    {
-        ::DeleteFileA(WorkspaceFile().c_str());
-    }
-    // A later start: no first-start text, no automatic recording (nothing to save when closing).
-    void StartAgain()
-    {
-        WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "FirstStart", 0);
-        WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "AutoRecord", 2);
-        App().m_lpCmdLine = (LPTSTR) "";
-        ASSERT_TRUE(App().InitInstance());
-    }
-    static BOOL IsEnabled(CFrameWnd* pFrame, UINT nID, int* pnCheck = NULL)
-    {
-        struct Probe : CCmdUI
-        {
-            BOOL bEnabled = TRUE;
-            int nCheck = 0;
-            void Enable(BOOL bOn) override
-            {
-                bEnabled = bOn;
-                m_bEnableChanged = TRUE;
-            }
-            void SetCheck(int n) override
-            {
-                nCheck = n;
-            }
-        } probe;
-        probe.m_nID = nID;
-        probe.DoUpdate(pFrame, TRUE);
-        if (pnCheck != NULL)
-            *pnCheck = probe.nCheck;
-        return probe.bEnabled;
-    }
-    StationSimulator m_sim;
-};
 
 TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
 {

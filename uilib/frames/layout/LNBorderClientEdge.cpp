@@ -35,7 +35,11 @@ void SECLNBorderClientEdge::SetBorderWidths(int, int, int, int)
     m_nSpaceTop = m_bEdgeTop ? w : 0;
     m_nSpaceRight = m_bEdgeRight ? w : 0;
     m_nSpaceBottom = m_bEdgeBottom ? w : 0;
-    SetBorders(m_nSpaceLeft, m_nSpaceTop, m_nSpaceRight, m_nSpaceBottom);
+    // A hidden edge (an empty dock area) takes no room.
+    if (m_bBorderShown)
+        SetBorders(m_nSpaceLeft, m_nSpaceTop, m_nSpaceRight, m_nSpaceBottom);
+    else
+        SetBorders(0, 0, 0, 0);
 }
 
 void SECLNBorderClientEdge::CalcLayout(RECT& rcOut, const RECT& rc, BOOL bConstrain, BOOL bForce)

@@ -4,6 +4,7 @@
 #include "uilib/frames/layout/LNScale.h"
 #include "uilib/frames/layout/LayoutFactory.h"
 #include "uilib/frames/layout/LayoutNodeGripperEx.h"
+#include "uilib/frames/dockengine/FloatableDockingNode.h"
 
 class SECLayoutDockFactory : public SECLayoutFactory
 {
@@ -51,6 +52,6 @@ class SECLayoutDockFactory : public SECLayoutFactory
     // Attributes
     tessaron::foundation::SECClassFactory_T<SECLNScale, SECLayoutNode> m_scaleFactory;
     tessaron::foundation::SECClassFactory_T<SECLayoutNodeDC, SECLayoutNodeDCBase> m_drawingFactory;
-    // Until floatable docking grippers exist, grippers are reparentable caption-button grippers.
-    tessaron::foundation::SECClassFactory_T<SECReparentableGripperEx, SECLayoutNodeDCBase> m_gripperFactory;
+    tessaron::foundation::SECClassFactory_T<SECFloatableDockingNode_T<SECReparentableGripperEx>, SECLayoutNodeDCBase>
+        m_gripperFactory;
 };

@@ -776,7 +776,11 @@ void SECMDIFrameWnd::SyncMDIWindowMenu()
     HMENU hWindowMenu = GetWindowMenuPopup(GetMenuForResource(m_pMenuBar->GetCurrentMenuID()));
     CWnd* pMain = AfxGetMainWnd();
     if (hWindowMenu != NULL && ::GetMenu(pMain != NULL ? pMain->m_hWnd : m_hWnd) == NULL)
+    {
         ::SendMessage(m_hWndMDIClient, WM_MDISETMENU, 0, (LPARAM)hWindowMenu);
+        // A popup taking the list from none gets it only when the list is refreshed.
+        ::SendMessage(m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
+    }
 }
 
 LRESULT SECMDIFrameWnd::OnBarContextMenu(WPARAM wParam, LPARAM lParam)

@@ -1,0 +1,244 @@
+// What the user sees first: the page fitted to the view, the window menu, the status panes when
+// the last recording goes, and dialogs opening over the main window.
+#include "AppIds.h"
+#include "FirstStart.h"
+#include "app/IRControlView.h"
+#include "app/MainFrame.h"
+#include "app/SerialNumberDlg.h"
+#include "uilib/frames/views/ZoomView.h"
+#include <functional>
+#include <string>
+#include <vector>
+
+using namespace testing_support;
+
+namespace
+{
+CIRControlApp& App()
+{
+    return *GetIRControlApp();
+}
+
+CIRControlView* ActiveView(CMainFrame* pFrame)
+{
+    CMDIChildWnd* pChild = pFrame->MDIGetActive();
+    return pChild != NULL ? dynamic_cast<CIRControlView*>(pChild->GetActiveView()) : NULL;
+}
+
+// The zoomed page lies within the view's client area and fills it in one direction.
+void ExpectPageFitted(CIRControlView* pView)
+{
+    ASSERT_TRUE(pView != NULL);
+    EXPECT_EQ(SECZoomView::SEC_ZOOMFIT, pView->GetZoomMode());
+    CRect client;
+    pView->GetClientRect(&client);
+    ASSERT_LT(0, client.Width());
+    const CSize page = pView->PagePixels();
+    const double cx = page.cx * (double)pView->GetZoomLevel();
+    const double cy = page.cy * (double)pView->GetZoomLevel();
+    SCOPED_TRACE(testing::Message() << "client " << client.Width() << " x " << client.Height() << ", page " << cx
+                                    << " x " << cy);
+    EXPECT_LE(cx, client.Width() + 1.0);
+    EXPECT_LE(cy, client.Height() + 1.0);
+    EXPECT_TRUE(cx >= client.Width() - 2.0 || cy >= client.Height() - 2.0);
+    // Nothing is scrolled away.
+    EXPECT_EQ(0, pView->GetScrollPosition().y);
+    EXPECT_EQ(0, pView->GetScrollPosition().x);
+}
+
+TEST_F(FirstStart, PageFitsTheViewAtStartAndAfterTheMinimisedView)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    PumpMessages(100);
+    {
+        SCOPED_TRACE("a new recording");
+        ExpectPageFitted(ActiveView(pFrame));
+    }
+    for (const char* step : {"minimised view", "back from the minimised view"})
+    {
+        SCOPED_TRACE(step);
+        pFrame->SendMessage(WM_COMMAND, ID_VIEW_MINIMIZED);
+        PumpMessages(100);
+        ExpectPageFitted(ActiveView(pFrame));
+    }
+    EXPECT_TRUE(pFrame->IsZoomed());
+}
+
+// The texts of the window menu's recording entries (the MDI client's), in their order.
+std::vector<std::string> WindowList(CMainFrame* pFrame, std::string* pChecked = NULL)
+{
+    std::vector<std::string> texts;
+    HMENU hPopup = pFrame->GetWindowMenuPopup(pFrame->GetMenuForResource(IDR_IRCONTROLTYPE));
+    for (int i = 0; hPopup != NULL && i < ::GetMenuItemCount(hPopup); i++)
+    {
+        UINT nID = ::GetMenuItemID(hPopup, i);
+        if (nID < AFX_IDM_FIRST_MDICHILD || nID == (UINT)-1)
+            continue;
+        char text[256] = "";
+        ::GetMenuStringA(hPopup, i, text, sizeof(text), MF_BYPOSITION);
+        texts.push_back(text);
+        if (pChecked != NULL && (::GetMenuState(hPopup, i, MF_BYPOSITION) & MF_CHECKED))
+            *pChecked = text;
+    }
+    return texts;
+}
+
+std::string TitleOf(CWnd* pWnd)
+{
+    CString strText;
+    pWnd->GetWindowText(strText);
+    return (LPCSTR)strText;
+}
+
+TEST_F(FirstStart, WindowMenuListsTheRecordingsNumbered)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    PumpMessages(100);
+    CMDIChildWnd* pFirst = pFrame->MDIGetActive();
+    ASSERT_TRUE(pFirst != NULL);
+    ASSERT_NE("", TitleOf(pFirst));
+    std::string checked;
+    EXPECT_EQ(std::vector<std::string>({"&1 " + TitleOf(pFirst)}), WindowList(pFrame, &checked));
+    EXPECT_EQ("&1 " + TitleOf(pFirst), checked);
+
+    // A second recording (offline: the only port is taken): both, numbered in their order, the
+    // new one active.
+    MessageBoxes boxes;
+    boxes.Expect(IDOK, "keine weitere Schnittstelle");
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    PumpMessages(100);
+    CMDIChildWnd* pSecond = pFrame->MDIGetActive();
+    ASSERT_TRUE(pSecond != NULL && pSecond != pFirst);
+    ASSERT_NE("", TitleOf(pSecond));
+    checked.clear();
+    EXPECT_EQ(std::vector<std::string>({"&1 " + TitleOf(pFirst), "&2 " + TitleOf(pSecond)}),
+              WindowList(pFrame, &checked));
+    EXPECT_EQ("&2 " + TitleOf(pSecond), checked);
+
+    // The entry switches to its recording; closing one leaves the other alone in the list.
+    pFrame->SendMessage(WM_COMMAND, AFX_IDM_FIRST_MDICHILD);
+    PumpMessages(50);
+    EXPECT_EQ(pFirst, pFrame->MDIGetActive());
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+    PumpMessages(100);
+    ASSERT_EQ(pSecond, pFrame->MDIGetActive());
+    EXPECT_EQ(std::vector<std::string>({"&1 " + TitleOf(pSecond)}), WindowList(pFrame));
+}
+
+TEST_F(FirstStart, StatusPanesEmptyAfterTheLastRecordingCloses)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    SECCustomStatusBar& status = pFrame->GetStatusBar();
+    const int nBaud = status.CommandToIndex(ID_INDICATOR_BAUD);
+    const int nPoints = status.CommandToIndex(ID_INDICATOR_ANALYSE);
+    ASSERT_TRUE(PumpUntil([&] { return CString(status.GetPaneText(nBaud)) == "Baudrate: 9600  Baud"; }, 10000))
+        << (LPCSTR)status.GetPaneText(nBaud);
+    // A second recording (offline: no port left) and closing it: the first one's rate comes back.
+    MessageBoxes boxes;
+    boxes.Expect(IDOK, "keine weitere Schnittstelle");
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
+    PumpMessages(100);
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+    PumpMessages(100);
+    ASSERT_TRUE(pFrame->MDIGetActive() != NULL);
+    EXPECT_STREQ("Baudrate: 9600  Baud", status.GetPaneText(nBaud));
+    // The last one closes: the panes are as without a recording.
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+    ASSERT_TRUE(PumpUntil([&] { return pFrame->MDIGetActive() == NULL; }, 5000));
+    PumpMessages(50);
+    EXPECT_STREQ("Baudrate: 0  Baud", status.GetPaneText(nBaud));
+    EXPECT_STREQ("Anzahl Analysepunkte: 0", status.GetPaneText(nPoints));
+}
+// The first dialog window owned by the main window that a thread timer finds while a modal loop
+// runs: where it lay; then it is cancelled.
+struct DialogSeen
+{
+    HWND hOwner = NULL;
+    bool bSeen = false;
+    CRect rect;
+
+    void Arm()
+    {
+        Current() = this;
+        ::SetTimer(NULL, 0, 50, Tick);
+    }
+    ~DialogSeen()
+    {
+        if (Current() == this)
+            Current() = NULL;
+    }
+
+  private:
+    static DialogSeen*& Current()
+    {
+        static DialogSeen* s_p = NULL;
+        return s_p;
+    }
+    static BOOL CALLBACK Find(HWND hWnd, LPARAM lParam)
+    {
+        char name[16] = "";
+        ::GetClassNameA(hWnd, name, sizeof(name));
+        if (!::IsWindowVisible(hWnd) || std::string(name) != "#32770" ||
+            ::GetWindow(hWnd, GW_OWNER) != Current()->hOwner)
+            return TRUE;
+        *(HWND*)lParam = hWnd;
+        return FALSE;
+    }
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR nTimer, DWORD)
+    {
+        DialogSeen* pSeen = Current();
+        HWND hDlg = NULL;
+        if (pSeen == NULL)
+            return;
+        ::EnumThreadWindows(::GetCurrentThreadId(), Find, (LPARAM)&hDlg);
+        if (hDlg == NULL)
+            return;
+        ::KillTimer(NULL, nTimer);
+        Current() = NULL;
+        pSeen->bSeen = true;
+        ::GetWindowRect(hDlg, &pSeen->rect);
+        ::PostMessageA(hDlg, WM_COMMAND, IDCANCEL, (LPARAM)::GetDlgItem(hDlg, IDCANCEL));
+    }
+};
+
+TEST_F(FirstStart, DialogsOpenOverTheMainWindow)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    PumpMessages(100);
+    CRect main;
+    pFrame->GetWindowRect(&main);
+    const struct
+    {
+        const char* name;
+        std::function<void()> open;
+    } dialogs[] = {
+        {"customisation sheet", [&] { pFrame->SendMessage(WM_COMMAND, ID_VIEW_CUSTOMIZE); }},
+        {"serial number",
+         [&] {
+             float fNumber = 0.0f;
+             AskSerialNumber(pFrame, &fNumber);
+         }},
+        {"save as", [&] { pFrame->SendMessage(WM_COMMAND, ID_FILE_SAVE_AS); }},
+    };
+    for (const auto& dialog : dialogs)
+    {
+        SCOPED_TRACE(dialog.name);
+        DialogSeen seen;
+        seen.hOwner = pFrame->m_hWnd;
+        seen.Arm();
+        dialog.open();
+        ASSERT_TRUE(seen.bSeen);
+        EXPECT_NEAR(main.CenterPoint().x, seen.rect.CenterPoint().x, 2);
+        EXPECT_NEAR(main.CenterPoint().y, seen.rect.CenterPoint().y, 2);
+        EXPECT_TRUE((seen.rect & main) == seen.rect) << "within the main window";
+    }
+}
+} // namespace

@@ -1,0 +1,222 @@
+// A frame with layout-node docking: three list boxes wrapped in grippers and docked, two in one
+// line of the left area and one at the top; the view takes the rest; frame resizes keep each
+// area's thickness; bar-layout queries change nothing; dock styles, shared managers and edges.
+#include "TestSupport.h"
+#include "ListBox.h"
+#include "uilib/frames/dockengine/FrameDockingFeature.h"
+#include "uilib/frames/layout/LayoutDockFactory.h"
+
+using namespace testing_support;
+
+namespace
+{
+RECT Applied(SECLayoutNode* pNode)
+{
+    RECT rc;
+    pNode->GetAppliedRect(rc);
+    return rc;
+}
+
+RECT ChildRect(CWnd& parent, CWnd& child)
+{
+    RECT rc;
+    child.GetWindowRect(&rc);
+    parent.ScreenToClient(&rc);
+    return rc;
+}
+
+struct DockingFrame
+{
+    DockingFrame()
+    {
+        m_pFrame = new CFrameWnd;
+        m_bOk = m_pFrame->Create(NULL, _T("Andockrahmen"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(50, 50, 650, 500));
+        m_bOk = m_bOk && m_view.Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10),
+                                       m_pFrame, AFX_IDW_PANE_FIRST);
+        m_bOk = m_bOk && m_feature.Initialize(m_pFrame, CBRS_ALIGN_ANY, TRUE, NULL);
+        for (int i = 0; i < 3; ++i)
+        {
+            m_bOk = m_bOk && m_lists[i].Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, CRect(0, 0, 50, 50),
+                                               m_pFrame, 100 + i);
+            m_pGrippers[i] = m_factory.CreateGrippedWindowNode(&m_lists[i], m_pFrame, _T("Liste"), FALSE,
+                                                               &m_pNodes[i]);
+            m_bOk = m_bOk && m_pGrippers[i] != NULL;
+        }
+        if (!m_bOk)
+            return;
+        m_bDocked[0] = m_feature.DockNodeEx(m_pGrippers[0], CBRS_ALIGN_LEFT, 120, TRUE);
+        m_bDocked[1] = m_feature.DockNodeEx(m_pGrippers[1], CBRS_ALIGN_LEFT, 90, FALSE);
+        m_bDocked[2] = m_feature.DockNodeEx(m_pGrippers[2], CBRS_ALIGN_TOP, 60, TRUE);
+        m_pFrame->RecalcLayout();
+        PumpMessages(50);
+    }
+    ~DockingFrame()
+    {
+        m_pFrame->DestroyWindow();
+    }
+    SECDynGridLineTarget* Target(int nPosition)
+    {
+        return m_feature.GetDockTarget(nPosition);
+    }
+    int Thickness(int nPosition)
+    {
+        RECT rc = Applied(m_feature.GetDockEdge(nPosition));
+        return nPosition < 2 ? rc.bottom - rc.top : rc.right - rc.left;
+    }
+
+    BOOL m_bOk = FALSE;
+    CFrameWnd* m_pFrame = NULL;
+    CWnd m_view;
+    CListBox m_lists[3];
+    SECLayoutDockFactory m_factory;
+    SECFrameDockingFeature m_feature;
+    SECLayoutNodeDCBase* m_pGrippers[3] = {};
+    SECLayoutNode* m_pNodes[3] = {};
+    BOOL m_bDocked[3] = {};
+};
+
+TEST(FrameDockingTest, ListBoxesDockInTheirAreasAndTheViewTakesTheRest)
+{
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    EXPECT_TRUE(F.m_bDocked[0]);
+    EXPECT_TRUE(F.m_bDocked[1]);
+    EXPECT_TRUE(F.m_bDocked[2]);
+    ASSERT_EQ(F.Target(2)->GetLineCount(), 1);
+    EXPECT_EQ(F.Target(2)->GetLineAt(0)->GetNodeCount(), 2);
+    EXPECT_EQ(F.Target(0)->GetNodeCount(), 1);
+    EXPECT_EQ(F.Target(1)->GetNodeCount(), 0);
+    EXPECT_EQ(F.Target(3)->GetNodeCount(), 0);
+
+    CRect rcClient;
+    F.m_pFrame->GetClientRect(&rcClient);
+    const RECT rcView = ChildRect(*F.m_pFrame, F.m_view);
+    const RECT rcClientNode = Applied(F.m_feature.GetClientNode());
+    EXPECT_TRUE(::EqualRect(&rcView, &rcClientNode));
+    // The left area runs the full height; the top area lies right of it, above the view.
+    const RECT rcLeft = Applied(F.m_feature.GetDockEdge(2)), rcTop = Applied(F.m_feature.GetDockEdge(0));
+    EXPECT_EQ(rcLeft.left, 0);
+    EXPECT_EQ(rcLeft.right, rcView.left);
+    EXPECT_EQ(rcTop.bottom, rcView.top);
+    EXPECT_EQ(rcView.right, rcClient.right);
+    EXPECT_EQ(rcView.bottom, rcClient.bottom);
+    EXPECT_GT(rcView.right - rcView.left, 0);
+    // The left list boxes share the line: one above the other, the same width.
+    const RECT rc0 = ChildRect(*F.m_pFrame, F.m_lists[0]), rc1 = ChildRect(*F.m_pFrame, F.m_lists[1]);
+    EXPECT_EQ(rc0.left, rc1.left);
+    EXPECT_EQ(rc0.right, rc1.right);
+    EXPECT_LT(rc0.bottom, rc1.top);
+    EXPECT_GE(rc0.left, rcLeft.left);
+    EXPECT_LE(rc0.right, rcLeft.right);
+    const RECT rc2 = ChildRect(*F.m_pFrame, F.m_lists[2]);
+    EXPECT_GE(rc2.top, rcTop.top);
+    EXPECT_LE(rc2.bottom, rcTop.bottom);
+    // Each list box sits in its gripper, which leaves it the strip it draws.
+    for (int i = 0; i < 3; ++i)
+    {
+        const RECT rcGripper = Applied(F.m_pGrippers[i]), rcNode = Applied(F.m_pNodes[i]);
+        const RECT rcList = ChildRect(*F.m_pFrame, F.m_lists[i]);
+        EXPECT_TRUE(::EqualRect(&rcNode, &rcList)) << i;
+        RECT rcInter;
+        ::IntersectRect(&rcInter, &rcGripper, &rcNode);
+        EXPECT_TRUE(::EqualRect(&rcInter, &rcNode)) << i;
+        EXPECT_FALSE(::EqualRect(&rcGripper, &rcNode)) << i;
+    }
+}
+
+TEST(FrameDockingTest, AResizeKeepsTheAreasThicknessAndTheViewTakesTheChange)
+{
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    const int nLeft = F.Thickness(2), nTop = F.Thickness(0);
+    EXPECT_GT(nLeft, 0);
+    EXPECT_GT(nTop, 0);
+    EXPECT_EQ(F.Thickness(1), 0); // empty areas collapse
+    const RECT rcViewBefore = ChildRect(*F.m_pFrame, F.m_view);
+    F.m_pFrame->SetWindowPos(NULL, 0, 0, 700, 560, SWP_NOMOVE | SWP_NOZORDER);
+    PumpMessages(100); // the delayed second layout runs too
+    EXPECT_EQ(F.Thickness(2), nLeft);
+    EXPECT_EQ(F.Thickness(0), nTop);
+    const RECT rcView = ChildRect(*F.m_pFrame, F.m_view);
+    EXPECT_EQ(rcView.right - rcView.left, rcViewBefore.right - rcViewBefore.left + 100);
+    EXPECT_EQ(rcView.bottom - rcView.top, rcViewBefore.bottom - rcViewBefore.top + 110);
+}
+
+TEST(FrameDockingTest, ABarLayoutQueryLaysNothingOutAndPostsNothing)
+{
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    PumpMessages(50);
+    const RECT rcRootBefore = Applied(F.m_feature.GetLayoutRoot());
+    AFX_SIZEPARENTPARAMS query = {};
+    query.rect = RECT{0, 0, 100, 100};
+    EXPECT_EQ(F.m_feature.GetVirtualDockbar()->SendMessage(WM_SIZEPARENT, 0, (LPARAM)&query), 0);
+    const RECT rcClientNode = Applied(F.m_feature.GetClientNode());
+    EXPECT_TRUE(::EqualRect(&query.rect, &rcClientNode));
+    const RECT rcRootAfter = Applied(F.m_feature.GetLayoutRoot());
+    EXPECT_TRUE(::EqualRect(&rcRootBefore, &rcRootAfter));
+    MSG msg;
+    EXPECT_FALSE(::PeekMessage(&msg, F.m_feature.GetVirtualDockbar()->m_hWnd, SEC_WM_DELAYED_DOCK_RECALC,
+                               SEC_WM_DELAYED_DOCK_RECALC, PM_NOREMOVE));
+    // A real layout posts the second pass.
+    F.m_pFrame->RecalcLayout();
+    EXPECT_TRUE(::PeekMessage(&msg, F.m_feature.GetVirtualDockbar()->m_hWnd, SEC_WM_DELAYED_DOCK_RECALC,
+                              SEC_WM_DELAYED_DOCK_RECALC, PM_NOREMOVE));
+    PumpMessages(30);
+}
+
+TEST(FrameDockingTest, DockStylesManagersAndWrongArguments)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, _T("Links"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
+    const int nFeaturesBefore = SECFrameDockingFeatureBase::GetFeatureCount();
+    SECLNDockingMgr* pDefaultBefore = SECLNDockingMgr::GetDefaultDockingMgr();
+    SECLNDockingMgr::SetDefaultDockingMgr(NULL);
+    {
+        SECFrameDockingFeature first;
+        EXPECT_FALSE(first.Initialize(NULL, CBRS_ALIGN_ANY, FALSE, NULL));
+        ASSERT_TRUE(first.Initialize(pFrame, CBRS_ALIGN_LEFT, FALSE, NULL));
+        EXPECT_EQ(first.GetDockTarget(0), nullptr);
+        ASSERT_NE(first.GetDockTarget(2), nullptr);
+        EXPECT_EQ(first.GetDockEdge(3), nullptr);
+        EXPECT_NE(first.GetSizableDockBorder(2), nullptr);
+        SECLayoutNode loose;
+        EXPECT_FALSE(first.DockNodeAt(&loose, 0));
+        EXPECT_FALSE(first.DockNodeEx(&loose, CBRS_ALIGN_LEFT, 50, TRUE)); // no dock initiator
+        EXPECT_FALSE(first.ShowNode(NULL, TRUE));
+        EXPECT_FALSE(first.RegisterDockableNode(&loose, NULL));
+        EXPECT_FALSE(first.SetDockAreaOptionsAt(0, NULL, FALSE));
+        EXPECT_EQ(::GetDlgCtrlID(first.GetVirtualDockbar()->m_hWnd) >= 56271, TRUE);
+        SECLNDockingMgr* pShared = SECLNDockingMgr::GetDefaultDockingMgr();
+        ASSERT_NE(pShared, nullptr);
+        EXPECT_EQ(first.GetDockingMgr(), pShared);
+        {
+            CFrameWnd* pSecond = new CFrameWnd;
+            ASSERT_TRUE(pSecond->Create(NULL, _T("Zweiter"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 200)));
+            SECFrameDockingFeature second;
+            ASSERT_TRUE(second.Initialize(pSecond, CBRS_ALIGN_TOP, FALSE, NULL));
+            EXPECT_EQ(second.GetDockingMgr(), pShared);
+            pSecond->DestroyWindow();
+        }
+        EXPECT_EQ(SECLNDockingMgr::GetDefaultDockingMgr(), pShared); // still in use by the first
+    }
+    EXPECT_EQ(SECLNDockingMgr::GetDefaultDockingMgr(), nullptr);
+    EXPECT_EQ(SECFrameDockingFeatureBase::GetFeatureCount(), nFeaturesBefore);
+    SECLNDockingMgr::SetDefaultDockingMgr(pDefaultBefore);
+    pFrame->DestroyWindow();
+
+    struct StyleCase
+    {
+        DWORD dwStyle;
+        int nPosition;
+    } styles[] = {{CBRS_ALIGN_LEFT | CBRS_ALIGN_TOP, 2}, {CBRS_ALIGN_TOP, 0}, {CBRS_ALIGN_RIGHT, 3},
+                  {CBRS_ALIGN_BOTTOM, 1}, {0, 0}};
+    for (const StyleCase& c : styles)
+        EXPECT_EQ(SECFrameDockingFeatureBase::PositionFromStyle(c.dwStyle), c.nPosition) << c.dwStyle;
+    EXPECT_EQ(SECFrameDockingFeatureBase::InitiatorPosition(0), 0);
+    EXPECT_EQ(SECFrameDockingFeatureBase::InitiatorPosition(1), 1);
+    EXPECT_EQ(SECFrameDockingFeatureBase::InitiatorPosition(2), 2);
+    EXPECT_EQ(SECFrameDockingFeatureBase::InitiatorPosition(3), 3);
+    EXPECT_EQ(SECFrameDockingFeatureBase::InitiatorPosition(5), 1);
+}
+} // namespace
