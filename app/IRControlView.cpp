@@ -239,6 +239,19 @@ void CIRControlView::SetDeviceName(LPCTSTR lpszDeviceName)
     m_strDeviceName = lpszDeviceName;
 }
 
+void CIRControlView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
+{
+    CIRControlDoc* pDoc = GetDocument();
+    if (pDoc != NULL && !pDC->IsPrinting())
+    {
+        pDC->SetMapMode(pDoc->GetMapMode());
+        pDC->SetWindowExt(pDoc->GetPageSize());
+        pDC->SetViewportExt(pDoc->GetPageSize());
+        pDC->SetViewportOrg(0, 0);
+    }
+    CDrawView::OnPrepareDC(pDC, pInfo);
+}
+
 void CIRControlView::OnInitialUpdate()
 {
     CIRControlDoc* pDoc = GetDocument();

@@ -87,6 +87,8 @@ class CIRControlView : public CDrawView
     // Overrides
     void OnInitialUpdate() override;
     void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
+    // On the screen the document's page in its mapping mode first, then the zoom's preparation.
+    void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = NULL) override;
 
     // Implementation
   protected:

@@ -2,7 +2,7 @@
 #include "app/MainFrame.h"
 #include "AppIds.h"
 #include "app/DrawView.h"
-#include "app/HtmlHelp.h"
+#include "station/record/HtmlHelp.h"
 #include "app/IRControlApp.h"
 #include "app/MyWorkspaceEx.h"
 #include "station/config/Config.h"

@@ -5,12 +5,14 @@
 #include "AfxState.h"
 #include "Font.h"
 #include "MessageSink.h"
+#include "FrameWnd.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOKCommand)
     ON_COMMAND(IDCANCEL, OnCancelCommand)
+    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
 END_MESSAGE_MAP()
 
 CDialog::CDialog()
@@ -197,4 +199,17 @@ BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 BOOL CDialog::CheckAutoCenter()
 {
     return (GetStyle() & (DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN)) == 0;
+}
+
+// Help for the dialog: the help id handed over, else the dialog's own resource context; the
+// application (and through it the main frame) turns it into a topic.
+LRESULT CDialog::OnCommandHelp(WPARAM, LPARAM lParam)
+{
+    if (lParam == 0 && m_nIDHelp != 0)
+        lParam = HID_BASE_RESOURCE + m_nIDHelp;
+    CWinApp* pApp = AfxGetApp();
+    if (lParam == 0 || pApp == NULL)
+        return FALSE;
+    pApp->WinHelp((DWORD_PTR)lParam);
+    return TRUE;
 }

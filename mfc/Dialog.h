@@ -3,7 +3,7 @@
 //
 // Differences from MFC:
 // - No OLE control sites in templates; ExecuteDlgInit reads RT_DLGINIT list and combo strings only.
-// - Help buttons and F1 go through CWnd::WinHelp only; no HTML help.
+// - Help buttons and F1 go through CWinApp::WinHelp only; no HTML help.
 #pragma once
 #include "Wnd.h"
 
@@ -57,6 +57,8 @@ public:
     BOOL CreateRunDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
     afx_msg void OnOKCommand() { OnOK(); }
     afx_msg void OnCancelCommand() { OnCancel(); }
+    // WM_COMMANDHELP: lParam is the help id; 0 asks for the dialog's (HID_BASE_RESOURCE + m_nIDHelp).
+    afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
 
 protected:
     DECLARE_MESSAGE_MAP()

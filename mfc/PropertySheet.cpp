@@ -3,8 +3,13 @@
 // under RunModalLoop: the system reports the end by having no current page any more.
 #include "PropertySheet.h"
 #include "WinApp.h"
+#include "FrameWnd.h"
 
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
+
+BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
+    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
+END_MESSAGE_MAP()
 
 CPropertySheet::CPropertySheet()
     : m_psh(), m_pParentWnd(NULL), m_bStacked(TRUE), m_bModeless(FALSE), m_nLastButton(IDCANCEL)
@@ -245,4 +250,21 @@ BOOL CPropertySheet::PreTranslateMessage(MSG* pMsg)
     if (CWnd::PreTranslateMessage(pMsg))
         return TRUE;
     return (BOOL)::SendMessage(m_hWnd, PSM_ISDIALOGMESSAGE, 0, (LPARAM)pMsg);
+}
+
+// Help for the sheet: the help id handed over, else that of the page shown.
+LRESULT CPropertySheet::OnCommandHelp(WPARAM wParam, LPARAM lParam)
+{
+    if (lParam == 0)
+    {
+        CPropertyPage* pPage = m_hWnd != NULL ? GetActivePage() : NULL;
+        if (pPage != NULL && pPage->m_hWnd != NULL)
+            return pPage->SendMessage(WM_COMMANDHELP, wParam, 0);
+        return FALSE;
+    }
+    CWinApp* pApp = AfxGetApp();
+    if (pApp == NULL)
+        return FALSE;
+    pApp->WinHelp((DWORD_PTR)lParam);
+    return TRUE;
 }

@@ -67,4 +67,9 @@ public:
     int m_nLastButton; // IDOK, IDCANCEL or ID_WIZFINISH: the button that ended the sheet
     void BuildPropPageArray();
     static int CALLBACK SheetCallback(HWND hWnd, UINT message, LPARAM lParam);
+    // WM_COMMANDHELP: lParam is the help id; 0 asks the page shown for its own.
+    afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
+
+protected:
+    DECLARE_MESSAGE_MAP()
 };

@@ -1,5 +1,6 @@
 // Resource and command ids of the application shell: views, their commands and cursors.
 #pragma once
+#include "StationIds.h" // the dialog bases' buttons and texts
 // Frames, menus, toolbars and accelerators of the application.
 #define IDR_MAINFRAME_MENU 128 // menu, accelerators, toolbar "Hauptsymbolleiste", title
 #define IDR_IRCONTROLTYPE 129  // the recording document: menu, accelerators, document string
@@ -69,7 +70,6 @@
 #define IDS_ANALYSE_POINTS 410      // "Anzahl Analysepunkte:"
 #define IDS_TB_EXPERT 429           // "Expertenleiste"
 #define IDS_FIRST_START 441
-#define IDS_NO_HELP_TOPIC 22092
 #define IDS_TB_MAIN 22093           // "Hauptsymbolleiste"
 #define IDS_TB_MENUBAR 22094        // "Menüleiste"
 #define IDS_TB_COMMANDS 22095       // "Befehle"
@@ -98,4 +98,3 @@
 // The serial-number prompt of the device windows.
 #define IDD_SERIAL_NUMBER 330 // "Vergabe der Seriennummer"
 #define IDC_SERIAL_NUMBER 1131
-#define IDB_CANCEL 22024

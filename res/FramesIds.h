@@ -24,6 +24,8 @@
 // Cursors over the dock bars' splitters: across vertical strips and across horizontal ones.
 #define IDC_SEC_SPLITTER_VERT 30980
 #define IDC_SEC_SPLITTER_HORZ 30981
+// Cursor over the crossing of a splitter window's two bars.
+#define IDC_SEC_SPLITTER_CROSS 30979
 // The frame resource (icon) of the MDI child frames that host a floating control bar.
 #define IDR_SEC_BAR_MDICHILD 20514
 // The full-screen toolbar's button image.

@@ -95,6 +95,14 @@
 #define IDB_STATE_GOOD 324
 #define IDB_CONFIRM 22023
 
+// The dialog bases: the bitmaps of their buttons and the text of a missing help topic.
+#define IDB_CANCEL 22024
+#define IDB_HELP 22025
+#define IDB_APPLY 22026
+#define IDB_NEXT 22579
+#define IDB_BACK 22580
+#define IDS_NO_HELP_TOPIC 22092
+
 // Controls of the Pendix form.
 #define IDC_PENDIX_IDENTITY 1143
 #define IDC_PENDIX_TE1 1144 // to 1151: TE1 to TE8

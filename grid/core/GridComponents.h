@@ -136,124 +136,65 @@ class CGXAbstractGridRangeNameImp : public CObject
     virtual BOOL DeleteRangeName(CGXGridCore* pGrid, LPCTSTR pszName, UINT flags, int ctCmd) = 0;
 };
 
-// Undo and redo: makes the command objects the engine adds to its undo list.
+// Undo and redo: creates the command objects that take changes back, keeps the undo and redo
+// lists and runs undo, redo and transactions. The create operations return a new command owned
+// by the caller (NULL when out of memory); arrays and objects handed to them become the command's.
+class CCmdUI;
 class CGXAbstractCommandFactory : public CObject
 {
   public:
-    // Range names: the command that undoes a definition (the name existed before with the old
-    // range, or not) and the one that undoes a deletion (the stored object goes with it).
-    virtual CObject* CreateSetRangeNameCmd(CGXGridCore*, LPCTSTR /*pszName*/, BOOL /*bExisted*/,
-                                           const CGXCellRange& /*oldRange*/)
-    {
-        return NULL;
-    }
-    virtual CObject* CreateDeleteRangeNameCmd(CGXGridCore*, LPCTSTR /*pszName*/, const CGXCellRange& /*range*/,
-                                              CObject* pObject)
-    {
-        delete pObject;
-        return NULL;
-    }
-    virtual CObject* CreateSetStyleRangeCmd(CGXGridCore*, const CGXCellRange&, int /*nType*/, CObArray* /*pOldStyles*/)
-    {
-        return NULL;
-    }
-    virtual CObject* CreateSetStylesMapCmd(CGXGridCore*, CGXStylesMap* /*pOld*/, int /*ctCmd*/)
-    {
-        return NULL;
-    }
-    virtual CObject* CreateSetPropertiesCmd(CGXGridCore*, CGXProperties* /*pOld*/, int /*ctCmd*/)
-    {
-        return NULL;
-    }
-    virtual CObject* CreateChangeBaseStyleCmd(CGXGridCore*, WORD /*nID*/, CGXStyle* /*pOld*/, LPCTSTR /*pszName*/,
-                                              int /*ctCmd*/)
-    {
-        return NULL;
-    }
-    // Old sizes in pixels, one per row (column) first..last; the command owns the array.
-    virtual CObject* CreateSetRowHeightCmd(CGXGridCore*, ROWCOL, ROWCOL, int* /*anOld*/, int /*ctCmd*/)
-    {
-        return NULL;
-    }
-    virtual CObject* CreateSetColWidthCmd(CGXGridCore*, ROWCOL, ROWCOL, int* /*anOld*/, int /*ctCmd*/)
-    {
-        return NULL;
-    }
-    virtual CObject* CreateSetDefaultRowHeightCmd(CGXGridCore*, int /*nOld*/, int /*ctCmd*/)
-    {
-        return NULL;
-    }
-    virtual CObject* CreateSetDefaultColWidthCmd(CGXGridCore*, int /*nOld*/, int /*ctCmd*/)
-    {
-        return NULL;
-    }
-    virtual CObject* CreateRemoveRowsCmd(CGXGridCore*, ROWCOL /*nFirst*/, ROWCOL /*nLast*/, int /*ctCmd*/)
-    {
-        return NULL;
-    }
-    virtual CObject* CreateRemoveColsCmd(CGXGridCore*, ROWCOL /*nFirst*/, ROWCOL /*nLast*/, int /*ctCmd*/)
-    {
-        return NULL;
-    }
-    virtual CObject* CreateInsertRowsCmd(CGXGridCore*, ROWCOL /*nRow*/, ROWCOL /*nCount*/, int* /*anSizes*/,
-                                         CObArray* /*pCellStyles*/, CObArray* /*pRowStyles*/, ROWCOL /*nOldCount*/,
-                                         int /*ctCmd*/)
-    {
-        return NULL;
-    }
-    virtual CObject* CreateInsertColsCmd(CGXGridCore*, ROWCOL, ROWCOL, int*, CObArray*, CObArray*, ROWCOL, int)
-    {
-        return NULL;
-    }
-    virtual CObject* CreateSetFrozenRowsCmd(CGXGridCore*, ROWCOL /*nOldFrozen*/, ROWCOL /*nOldHeader*/, int /*ctCmd*/)
-    {
-        return NULL;
-    }
-    virtual CObject* CreateSetFrozenColsCmd(CGXGridCore*, ROWCOL, ROWCOL, int)
-    {
-        return NULL;
-    }
-    virtual void AddCommand(CGXGridCore*, CObject* pCmd, int /*ctCmd*/)
-    {
-        delete pCmd;
-    }
-    virtual BOOL Undo(CGXGridCore*)
-    {
-        return FALSE;
-    }
-    virtual BOOL Redo(CGXGridCore*)
-    {
-        return FALSE;
-    }
-    virtual void BeginTrans(CGXGridCore*, LPCTSTR /*pszName*/)
-    {
-    }
-    virtual void CommitTrans(CGXGridCore*)
-    {
-    }
-    virtual void Rollback(CGXGridCore*)
-    {
-    }
-    virtual void MoveToUndoCell(CGXGridCore*, ROWCOL /*nRow*/, ROWCOL /*nCol*/)
-    {
-    }
-    virtual void DiscardUndoInfo(CGXGridCore*)
-    {
-    }
-    // The command that moves a block back to where a direct move took it (source range,
-    // destination row and column, the data object's undo information, owned by the command).
-    virtual CObject* CreateMoveCellsCmd(CGXGridCore*, const CGXCellRange& /*range*/, ROWCOL /*nToRow*/,
-                                        ROWCOL /*nToCol*/, CObject* pUndoInfo)
-    {
-        delete pUndoInfo;
-        return NULL;
-    }
-    // Bracket around a change of cell data: switches the data object's recording of its own undo
-    // information and answers the previous setting.
-    virtual BOOL SetAdvancedUndoRecording(CGXGridCore*, BOOL /*bRecord*/)
-    {
-        return FALSE;
-    }
+    virtual CObject* CreateBlockCmd(LPCTSTR pszName) = 0;
+    virtual CObject* CreateSetRowHeightCmd(ROWCOL nFirst, ROWCOL nLast, int* anOldHeights) = 0;
+    virtual CObject* CreateHideRowsCmd(ROWCOL nFirst, ROWCOL nLast, BOOL* abOldHidden) = 0;
+    virtual CObject* CreateSetDefaultRowHeightCmd(int nOldHeight) = 0;
+    virtual CObject* CreateSetColWidthCmd(ROWCOL nFirst, ROWCOL nLast, int* anOldWidths) = 0;
+    virtual CObject* CreateHideColsCmd(ROWCOL nFirst, ROWCOL nLast, BOOL* abOldHidden) = 0;
+    virtual CObject* CreateSetDefaultColWidthCmd(int nOldWidth) = 0;
+    virtual CObject* CreateMoveRowsCmd(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest) = 0;
+    virtual CObject* CreateMoveColsCmd(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest) = 0;
+    virtual CObject* CreateRemoveRowsCmd(ROWCOL nFirst, ROWCOL nLast) = 0;
+    virtual CObject* CreateRemoveColsCmd(ROWCOL nFirst, ROWCOL nLast) = 0;
+    virtual CObject* CreateInsertRowsCmd(ROWCOL nRow, ROWCOL nCount, int* anHeights, CObArray* pCellsArray,
+                                         CObArray* pRowsArray, ROWCOL nColCount) = 0;
+    virtual CObject* CreateInsertColsCmd(ROWCOL nCol, ROWCOL nCount, int* anWidths, CObArray* pCellsArray,
+                                         CObArray* pColsArray, ROWCOL nRowCount) = 0;
+    virtual CObject* CreateSetCoveredCellsCmd(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight) = 0;
+    virtual CObject* CreateSetStyleRangeCmd(const CGXCellRange& range, int nType, CObArray* pCellsArray) = 0;
+    virtual CObject* CreateSetFrozenRowsCmd(ROWCOL nFrozen, ROWCOL nHeader) = 0;
+    virtual CObject* CreateSetFrozenColsCmd(ROWCOL nFrozen, ROWCOL nHeader) = 0;
+    virtual CObject* CreateMoveDataRowsCmd(const CGXCellRange& range, CObject* pOrder) = 0;
+    virtual CObject* CreateMoveDataColsCmd(const CGXCellRange& range, CObject* pOrder) = 0;
+    virtual CObject* CreateChangeStylesMapCmd(const CGXStylesMap& stylesMap) = 0;
+    virtual CObject* CreateChangePropertiesCmd(const CGXProperties& properties) = 0;
+    virtual CObject* CreateChangeBaseStyleCmd(WORD nID, const CGXStyle& style, LPCTSTR pszName) = 0;
+    virtual CObject* CreateMoveCellsCmd(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
+                                        CObject* pUndoInfo) = 0;
+    virtual CObject* CreateSetRangeNameCmd(const CString& strName, BOOL bExisted, const CGXCellRange& range) = 0;
+    virtual CObject* CreateDeleteRangeNameCmd(const CString& strName, const CGXCellRange& range,
+                                              CObject* pObject) = 0;
+    // The data object's own undo information (formula engine).
+    virtual BOOL SetAdvancedUndoRecording(CGXGridCore* pGrid, BOOL bRecord) = 0;
+    virtual CObject* TakeAdvancedUndoInfo(CGXGridCore* pGrid) = 0;
+    virtual BOOL ApplyAdvancedUndoInfo(CGXGridCore* pGrid, CObject* pInfo, BOOL bRecord, BOOL bBefore) = 0;
+    virtual void DiscardAdvancedUndoInfo(CGXGridCore* pGrid) = 0;
+    // The lists.
+    virtual BOOL ExecuteCommand(CObject* pCmd, CGXGridCore* pGrid, int ctCmd) = 0;
+    virtual void AddCommand(CGXGridCore* pGrid, CObject* pCmd, int ctCmd) = 0;
+    virtual void RemoveCommand(CGXGridCore* pGrid, int ctCmd) = 0;
+    virtual BOOL Undo(CGXGridCore* pGrid) = 0;
+    virtual BOOL Redo(CGXGridCore* pGrid) = 0;
+    virtual void BeginTransaction(CGXGridCore* pGrid, LPCTSTR pszName) = 0;
+    virtual void CommitTransaction(CGXGridCore* pGrid) = 0;
+    virtual void Rollback(CGXGridCore* pGrid) = 0;
+    virtual void ShowCommandCell(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, BOOL bMakeCurrent) = 0;
+    virtual BOOL OnUpdateEditUndo(CGXGridCore* pGrid, CCmdUI* pCmdUI) = 0;
+    virtual BOOL OnUpdateEditRedo(CGXGridCore* pGrid, CCmdUI* pCmdUI) = 0;
+    // What removing rows (columns) destroys: FALSE when the user cancels the removal. With
+    // nothing kept for undo (the user agreed to go on without), the count comes back as 0.
+    virtual BOOL CollectRowsUndoInfo(CGXGridCore* pGrid, ROWCOL& nFirst, ROWCOL& nCount, ROWCOL& nColCount,
+                                     CObArray*& pCellsArray, CObArray*& pRowsArray, CGXLongOperation& op) = 0;
+    virtual BOOL CollectColsUndoInfo(CGXGridCore* pGrid, ROWCOL& nFirst, ROWCOL& nCount, ROWCOL& nRowCount,
+                                     CObArray*& pCellsArray, CObArray*& pColsArray, CGXLongOperation& op) = 0;
 };
 
 // The size a static text cell's text (or bitmap) takes, borders included: its height (bVert

@@ -532,7 +532,38 @@ BOOL CGXGridCore::ReadCurrentCellText(CString& str)
 
 void CGXGridCore::DiscardUndoInfo()
 {
-    GX_FORWARD_VOID(m_pUndoImp, DiscardUndoInfo(this));
+    GX_FORWARD_VOID(m_pUndoImp, DiscardAdvancedUndoInfo(this));
+}
+
+CObject* CGXGridCore::TakeAdvancedUndoInfo()
+{
+    return GX_FORWARD(m_pUndoImp, TakeAdvancedUndoInfo(this));
+}
+
+BOOL CGXGridCore::ExecuteCommand(CObject* pCmd, int ctCmd)
+{
+    return GX_FORWARD(m_pUndoImp, ExecuteCommand(pCmd, this, ctCmd));
+}
+
+void CGXGridCore::RemoveCommand(int ctCmd)
+{
+    GX_FORWARD_VOID(m_pUndoImp, RemoveCommand(this, ctCmd));
+}
+
+BOOL CGXGridCore::OnUpdateEditUndo(CCmdUI* pCmdUI)
+{
+    if (m_pUndoImp != NULL)
+        return m_pUndoImp->OnUpdateEditUndo(this, pCmdUI);
+    pCmdUI->Enable(FALSE);
+    return FALSE;
+}
+
+BOOL CGXGridCore::OnUpdateEditRedo(CCmdUI* pCmdUI)
+{
+    if (m_pUndoImp != NULL)
+        return m_pUndoImp->OnUpdateEditRedo(this, pCmdUI);
+    pCmdUI->Enable(FALSE);
+    return FALSE;
 }
 
 void CGXGridCore::AddCommand(CObject* pCmd, int ctCmd)
@@ -557,12 +588,12 @@ BOOL CGXGridCore::Redo()
 
 void CGXGridCore::BeginTrans(LPCTSTR pszName)
 {
-    GX_FORWARD_VOID(m_pUndoImp, BeginTrans(this, pszName));
+    GX_FORWARD_VOID(m_pUndoImp, BeginTransaction(this, pszName));
 }
 
 void CGXGridCore::CommitTrans()
 {
-    GX_FORWARD_VOID(m_pUndoImp, CommitTrans(this));
+    GX_FORWARD_VOID(m_pUndoImp, CommitTransaction(this));
 }
 
 void CGXGridCore::Rollback()
@@ -570,10 +601,9 @@ void CGXGridCore::Rollback()
     GX_FORWARD_VOID(m_pUndoImp, Rollback(this));
 }
 
-void CGXGridCore::MoveToUndoCell(ROWCOL nRow, ROWCOL nCol)
+void CGXGridCore::MoveToUndoCell(ROWCOL nRow, ROWCOL nCol, BOOL bMakeCurrent)
 {
-    if (m_pUndoImp != NULL)
-        m_pUndoImp->MoveToUndoCell(this, nRow, nCol);
+    GX_FORWARD_VOID(m_pUndoImp, ShowCommandCell(this, nRow, nCol, bMakeCurrent));
 }
 
 void CGXGridCore::OnPrepareRedraw(ROWCOL n1, ROWCOL n2, ROWCOL n3, ROWCOL n4)

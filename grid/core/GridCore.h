@@ -185,6 +185,8 @@ class CGXGridCore
                             int ctCmd = gxDo);
     virtual BOOL RemoveRows(ROWCOL nFirst, ROWCOL nLast, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
     virtual BOOL RemoveCols(ROWCOL nFirst, ROWCOL nLast, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    // Deletes style arrays (entries may be NULL) that no command took.
+    static void DeleteObjectArrays(CObArray* pArray1, CObArray* pArray2);
     virtual BOOL StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bForce = FALSE);
     virtual BOOL StoreInsertCols(ROWCOL nCol, ROWCOL nCount, BOOL bForce = FALSE);
     virtual BOOL StoreRemoveRows(ROWCOL nFirst, ROWCOL nLast, BOOL bForce = FALSE);
@@ -206,8 +208,22 @@ class CGXGridCore
     // position, counted from the block's start, of what goes to position i.
     virtual BOOL ReorderDataRows(const CGXCellRange& range, const CDWordArray& awOrder);
     virtual BOOL ReorderDataCols(const CGXCellRange& range, const CDWordArray& awOrder);
+    // The undoable form: pOrder is a CDWordArray as above (it stays the caller's); records the
+    // order that puts the block back.
+    virtual BOOL ApplyRowOrder(const CGXCellRange& range, CObject* pOrder, UINT flags = GX_UPDATENOW,
+                               int ctCmd = gxDo);
+    virtual BOOL ApplyColOrder(const CGXCellRange& range, CObject* pOrder, UINT flags = GX_UPDATENOW,
+                               int ctCmd = gxDo);
     virtual BOOL SetFrozenRows(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
     virtual BOOL SetFrozenCols(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    // Hidden rows and columns and covered cells come with their components; until then nothing
+    // is hidden or covered and these answer FALSE.
+    virtual BOOL HideRows(ROWCOL nFirst, ROWCOL nLast, BOOL bHide = TRUE, BOOL* abHide = NULL,
+                          UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL HideCols(ROWCOL nFirst, ROWCOL nLast, BOOL bHide = TRUE, BOOL* abHide = NULL,
+                          UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL SetCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
+                                       UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
     virtual ROWCOL GetFrozenRows();
     virtual ROWCOL GetFrozenCols();
     virtual ROWCOL GetHeaderRows();
@@ -264,13 +280,20 @@ class CGXGridCore
 
     // Forwarders to the per-grid components: each does nothing and answers 0 without one.
     virtual void DiscardUndoInfo();
+    virtual CObject* TakeAdvancedUndoInfo();
+    virtual BOOL ExecuteCommand(CObject* pCmd, int ctCmd);
     virtual void AddCommand(CObject* pCmd, int ctCmd);
+    virtual void RemoveCommand(int ctCmd);
     virtual BOOL Undo();
     virtual BOOL Redo();
     virtual void BeginTrans(LPCTSTR pszName);
     virtual void CommitTrans();
     virtual void Rollback();
-    virtual void MoveToUndoCell(ROWCOL nRow, ROWCOL nCol);
+    // Brings the cell an undone or redone change touched into view (or makes it current).
+    virtual void MoveToUndoCell(ROWCOL nRow, ROWCOL nCol, BOOL bMakeCurrent = FALSE);
+    // Text and state of the Undo and Redo menu items; FALSE (disabled) without undo.
+    virtual BOOL OnUpdateEditUndo(CCmdUI* pCmdUI);
+    virtual BOOL OnUpdateEditRedo(CCmdUI* pCmdUI);
     // Spanned cells (GridCoreSpans.cpp): limits of (ROWCOL)-1 are none.
     virtual CGXCellRange* GetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
     virtual void SetFloatingMode(WORD nMode, BOOL bRedraw = TRUE);
@@ -512,6 +535,9 @@ class CGXGridCore
     virtual CScrollBar* GetScrollBarCtrl(int nBar) const;
     virtual BOOL DoScroll(int nDirection, ROWCOL nCount);
     virtual BOOL OnScrollBy(int nDirection, ROWCOL nCount);
+    // After a scroll: hides the current cell's active control when its cell left the view,
+    // unless the cell is frozen or the control has the focus.
+    void HideControlOutOfView(BOOL bRows, ROWCOL nFrozen);
     virtual BOOL ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_UPDATENOW, BOOL bFloatCell = FALSE);
     void ScrollWindow(int dx, int dy, LPCRECT lpRect = NULL, LPCRECT lpClipRect = NULL);
     // Starts the auto-scroll plug-in's run: nDirection 1-4 scrolls by nStep that way, -1 follows
@@ -632,6 +658,7 @@ class CGXGridCore
     void InstallUpdateHintImp();
     // Installers of the feature library's components (defined with each component).
     void InstallCalcSizeImp();
+    void InstallCommandFactory();
 
     // Implementation
     // Group 1: per-grid components (owned through m_ownedImps), in their fixed order; the
@@ -728,6 +755,13 @@ class CGXGridCore
     BOOL m_bKeyAutoRepeat = TRUE;       // held arrow and page keys repeat
     BOOL m_bScrollbarAutoRepeat = TRUE; // a held scroll-bar arrow repeats
     BOOL m_bAutoScrollInstalled = FALSE; // set by the auto-scroll plug-in
+    // Undo and redo.
+    BOOL m_bBlockCmd = FALSE;             // a block of commands executes
+    BOOL m_bDeferredCellPending = FALSE;  // a command's cell to show when the block ends
+    BOOL m_bDeferredMakeCurrent = FALSE;
+    ROWCOL m_nDeferredRow = 0, m_nDeferredCol = 0;
+    CString m_strTransactionName;         // of the outermost open transaction
+    CString m_strUndoMenuFormat, m_strRedoMenuFormat;
     BOOL m_bDragSelectInProgress = FALSE; // set by the drag-select component while it drags
     CGXPluginComponent* m_pAuxPlugin = NULL;
     BOOL m_bAuxPluginEnabled = FALSE;

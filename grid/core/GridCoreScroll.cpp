@@ -313,6 +313,28 @@ void CGXGridCore::ScrollWindow(int dx, int dy, LPCRECT lpRect, LPCRECT lpClipRec
     m_pGridWnd->ScrollWindowEx(dx, dy, lpRect, lpClipRect, NULL, NULL, SW_INVALIDATE | SW_ERASE | SW_SCROLLCHILDREN);
 }
 
+void CGXGridCore::HideControlOutOfView(BOOL bRows, ROWCOL nFrozen)
+{
+    ROWCOL nRow, nCol;
+    if (!GetCurrentCell(nRow, nCol))
+        return;
+    CGXControl* pControl = GetControl(nRow, nCol);
+    ROWCOL nCell = bRows ? nRow : nCol;
+    if (pControl == NULL || !pControl->IsActive() || nCell <= nFrozen)
+        return;
+    // A control the user types into keeps its window, wherever its cell went.
+    CWnd* pWnd = pControl->GetWndPtr();
+    HWND hFocus = ::GetFocus();
+    if (pWnd != NULL && pWnd->GetSafeHwnd() != NULL && hFocus != NULL &&
+        (hFocus == pWnd->GetSafeHwnd() || ::IsChild(pWnd->GetSafeHwnd(), hFocus)))
+        return;
+    BOOL bPartial;
+    ROWCOL nFirst = bRows ? m_nTopRow : m_nLeftCol;
+    ROWCOL nLast = bRows ? GetBottomVisibleRow(&bPartial) : GetRightVisibleCol(&bPartial);
+    if (nCell < nFirst || nCell > nLast)
+        pControl->Hide();
+}
+
 BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
 {
     BOOL bRows = nDirection == GX_UP || nDirection == GX_DOWN;
@@ -359,6 +381,7 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
     // 5. Store, and hide an active control whose cell leaves the view.
     (bRows ? m_nTopRow : m_nLeftCol) = nNew;
     ResetLastVisibleCache();
+    HideControlOutOfView(bRows, nFrozen);
 
     // 6. Scroll the content and invalidate only the uncovered strip.
     CRect rectScroll = rectDraw;

@@ -143,8 +143,8 @@ static BOOL SetSizes(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirst, ROWCOL nLast
     CGXGridParam* pParam = pGrid->GetParam();
     if (pGrid->m_pUndoImp != NULL && ctCmd != gxRollback && pParam->IsUndoEnabled())
     {
-        CObject* pCmd = bRows ? pGrid->m_pUndoImp->CreateSetRowHeightCmd(pGrid, nFirst, nLast, anOld, ctCmd)
-                              : pGrid->m_pUndoImp->CreateSetColWidthCmd(pGrid, nFirst, nLast, anOld, ctCmd);
+        CObject* pCmd = bRows ? pGrid->m_pUndoImp->CreateSetRowHeightCmd(nFirst, nLast, anOld)
+                              : pGrid->m_pUndoImp->CreateSetColWidthCmd(nFirst, nLast, anOld);
         if (pCmd != NULL)
         {
             anOld = NULL; // the command owns the old sizes
@@ -182,7 +182,7 @@ BOOL CGXGridCore::SetDefaultRowHeight(int nHeight, UINT flags, int ctCmd)
     InvalidateFloatedCells(table);
     UpdateChangedRowHeight(1, GetRowCount(), NULL, flags, TRUE);
     if (m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled())
-        AddCommand(m_pUndoImp->CreateSetDefaultRowHeightCmd(this, nOld, ctCmd), ctCmd);
+        AddCommand(m_pUndoImp->CreateSetDefaultRowHeightCmd(nOld), ctCmd);
     return TRUE;
 }
 
@@ -197,7 +197,7 @@ BOOL CGXGridCore::SetDefaultColWidth(int nWidth, UINT flags, int ctCmd)
     InvalidateFloatedCells(table);
     UpdateChangedColWidth(1, GetColCount(), NULL, flags, TRUE);
     if (m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled())
-        AddCommand(m_pUndoImp->CreateSetDefaultColWidthCmd(this, nOld, ctCmd), ctCmd);
+        AddCommand(m_pUndoImp->CreateSetDefaultColWidthCmd(nOld), ctCmd);
     return TRUE;
 }
 

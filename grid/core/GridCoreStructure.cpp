@@ -6,6 +6,7 @@
 #include "grid/core/FrameHideGuard.h"
 #include "grid/core/LongOperation.h"
 #include "GridIds.h"
+#include <vector>
 
 
 ROWCOL CGXGridCore::GetRowCount()
@@ -339,7 +340,7 @@ BOOL CGXGridCore::InsertRows(ROWCOL nRow, ROWCOL nCount, int* anHeights, CObArra
     UpdateInsertRows(nRow, nCount, flags, TRUE);
     if (bUndo)
     {
-        AddCommand(m_pUndoImp->CreateRemoveRowsCmd(this, nRow, nRow + nCount - 1, ctCmd), ctCmd);
+        AddCommand(m_pUndoImp->CreateRemoveRowsCmd(nRow, nRow + nCount - 1), ctCmd);
         if (ctCmd == gxUndo || ctCmd == gxRedo)
             MoveToUndoCell(nRow, m_nCurrentCol);
     }
@@ -389,7 +390,7 @@ BOOL CGXGridCore::InsertCols(ROWCOL nCol, ROWCOL nCount, int* anWidths, CObArray
     UpdateInsertCols(nCol, nCount, flags, TRUE);
     if (bUndo)
     {
-        AddCommand(m_pUndoImp->CreateRemoveColsCmd(this, nCol, nCol + nCount - 1, ctCmd), ctCmd);
+        AddCommand(m_pUndoImp->CreateRemoveColsCmd(nCol, nCol + nCount - 1), ctCmd);
         if (ctCmd == gxUndo || ctCmd == gxRedo)
             MoveToUndoCell(m_nCurrentRow, nCol);
     }
@@ -409,6 +410,31 @@ BOOL CGXGridCore::RemoveRows(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
         BeginTrans(m_pAppData->GetLibraryText(GX_IDS_REMOVEROWS));
     BOOL bUndo = m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled();
     ROWCOL nOldCount = GetRowCount();
+    // The styles the removal destroys; the user may cancel when they are too many to keep.
+    CObArray *pCellsArray = NULL, *pLinesArray = NULL;
+    ROWCOL nCount = nLast - nFirst + 1, nOther = GetColCount() + 1;
+    if (bUndo)
+    {
+        ROWCOL nFrom = nFirst;
+        BOOL bGoOn;
+        try
+        {
+            bGoOn = m_pUndoImp->CollectRowsUndoInfo(this, nFrom, nCount, nOther, pCellsArray, pLinesArray, op);
+        }
+        catch (...)
+        {
+            if (ctCmd == gxDo)
+                CommitTrans();
+            throw;
+        }
+        if (!bGoOn)
+        {
+            if (ctCmd == gxDo)
+                CommitTrans();
+            return FALSE;
+        }
+        bUndo = nCount != 0;
+    }
     int* anSizes = NULL;
     if (bUndo || ((flags & GX_UPDATENOW) && !IsLockUpdate() && nLast >= nOldCount))
     {
@@ -422,6 +448,7 @@ BOOL CGXGridCore::RemoveRows(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
     if (!bStored)
     {
         delete[] anSizes;
+        CGXGridCore::DeleteObjectArrays(pCellsArray, pLinesArray);
         DiscardUndoInfo();
         if (ctCmd == gxDo)
             CommitTrans();
@@ -430,12 +457,14 @@ BOOL CGXGridCore::RemoveRows(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
     UpdateRemoveRows(nFirst, nLast, anSizes, flags, TRUE);
     CObject* pCmd = NULL;
     if (bUndo)
-        pCmd = m_pUndoImp->CreateInsertRowsCmd(this, nFirst, nLast - nFirst + 1, anSizes, NULL, NULL,
-                                               nOldCount + 1, ctCmd);
+        pCmd = m_pUndoImp->CreateInsertRowsCmd(nFirst, nLast - nFirst + 1, anSizes, pCellsArray, pLinesArray, nOther);
     if (pCmd != NULL)
         AddCommand(pCmd, ctCmd);
     else
+    {
         delete[] anSizes;
+        CGXGridCore::DeleteObjectArrays(pCellsArray, pLinesArray);
+    }
     SetSelection(NULL);
     Recalc(TRUE);
     if (ctCmd == gxDo)
@@ -454,6 +483,31 @@ BOOL CGXGridCore::RemoveCols(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
         BeginTrans(m_pAppData->GetLibraryText(GX_IDS_REMOVECOLS));
     BOOL bUndo = m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled();
     ROWCOL nOldCount = GetColCount();
+    // The styles the removal destroys; the user may cancel when they are too many to keep.
+    CObArray *pCellsArray = NULL, *pLinesArray = NULL;
+    ROWCOL nCount = nLast - nFirst + 1, nOther = GetRowCount() + 1;
+    if (bUndo)
+    {
+        ROWCOL nFrom = nFirst;
+        BOOL bGoOn;
+        try
+        {
+            bGoOn = m_pUndoImp->CollectColsUndoInfo(this, nFrom, nCount, nOther, pCellsArray, pLinesArray, op);
+        }
+        catch (...)
+        {
+            if (ctCmd == gxDo)
+                CommitTrans();
+            throw;
+        }
+        if (!bGoOn)
+        {
+            if (ctCmd == gxDo)
+                CommitTrans();
+            return FALSE;
+        }
+        bUndo = nCount != 0;
+    }
     int* anSizes = NULL;
     if (bUndo || ((flags & GX_UPDATENOW) && !IsLockUpdate() && nLast >= nOldCount))
     {
@@ -467,6 +521,7 @@ BOOL CGXGridCore::RemoveCols(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
     if (!bStored)
     {
         delete[] anSizes;
+        CGXGridCore::DeleteObjectArrays(pCellsArray, pLinesArray);
         DiscardUndoInfo();
         if (ctCmd == gxDo)
             CommitTrans();
@@ -475,12 +530,14 @@ BOOL CGXGridCore::RemoveCols(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
     UpdateRemoveCols(nFirst, nLast, anSizes, flags, TRUE);
     CObject* pCmd = NULL;
     if (bUndo)
-        pCmd = m_pUndoImp->CreateInsertColsCmd(this, nFirst, nLast - nFirst + 1, anSizes, NULL, NULL,
-                                               nOldCount + 1, ctCmd);
+        pCmd = m_pUndoImp->CreateInsertColsCmd(nFirst, nLast - nFirst + 1, anSizes, pCellsArray, pLinesArray, nOther);
     if (pCmd != NULL)
         AddCommand(pCmd, ctCmd);
     else
+    {
         delete[] anSizes;
+        CGXGridCore::DeleteObjectArrays(pCellsArray, pLinesArray);
+    }
     SetSelection(NULL);
     Recalc(TRUE);
     if (ctCmd == gxDo)
@@ -545,7 +602,7 @@ BOOL CGXGridCore::SetFrozenRows(ROWCOL nFrozen, ROWCOL nHeader, UINT flags, int 
         return FALSE;
     UpdateFrozenRows(nOldFrozen, nOldHeader, flags, TRUE);
     if (m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled())
-        AddCommand(m_pUndoImp->CreateSetFrozenRowsCmd(this, nOldFrozen, nOldHeader, ctCmd), ctCmd);
+        AddCommand(m_pUndoImp->CreateSetFrozenRowsCmd(nOldFrozen, nOldHeader), ctCmd);
     return TRUE;
 }
 
@@ -556,7 +613,7 @@ BOOL CGXGridCore::SetFrozenCols(ROWCOL nFrozen, ROWCOL nHeader, UINT flags, int 
         return FALSE;
     UpdateFrozenCols(nOldFrozen, nOldHeader, flags, TRUE);
     if (m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled())
-        AddCommand(m_pUndoImp->CreateSetFrozenColsCmd(this, nOldFrozen, nOldHeader, ctCmd), ctCmd);
+        AddCommand(m_pUndoImp->CreateSetFrozenColsCmd(nOldFrozen, nOldHeader), ctCmd);
     return TRUE;
 }
 
@@ -804,4 +861,82 @@ BOOL CGXGridCore::ReorderDataCols(const CGXCellRange& range, const CDWordArray& 
 {
     CGXData* pData = m_pParam != NULL ? m_pParam->GetData() : NULL;
     return pData != NULL && pData->ReorderCols(awOrder, range.left);
+}
+
+BOOL CGXGridCore::HideRows(ROWCOL, ROWCOL, BOOL, BOOL*, UINT, int)
+{
+    return FALSE;
+}
+
+BOOL CGXGridCore::HideCols(ROWCOL, ROWCOL, BOOL, BOOL*, UINT, int)
+{
+    return FALSE;
+}
+
+BOOL CGXGridCore::SetCoveredCellsRowCol(ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT, int)
+{
+    return FALSE;
+}
+
+// One body for both orders: the inverse order goes to the command.
+static BOOL ApplyOrder(CGXGridCore* pGrid, BOOL bRows, const CGXCellRange& range, CObject* pOrder, UINT flags,
+                       int ctCmd)
+{
+    CDWordArray* pArray = dynamic_cast<CDWordArray*>(pOrder);
+    if (pArray == NULL || pGrid->GetParam() == NULL)
+        return FALSE;
+    INT_PTR n = pArray->GetSize();
+    std::vector<BYTE> seen((size_t)n, 0);
+    for (INT_PTR i = 0; i < n; i++)
+    {
+        DWORD d = pArray->GetAt(i);
+        if (d >= (DWORD)n || seen[d])
+            return FALSE; // not a permutation of the block
+        seen[d] = 1;
+    }
+    if (!(bRows ? pGrid->ReorderDataRows(range, *pArray) : pGrid->ReorderDataCols(range, *pArray)))
+        return FALSE;
+    pGrid->FreeObjectCache();
+    pGrid->RedrawAll(flags);
+    if (pGrid->m_pUndoImp != NULL && ctCmd != gxRollback && pGrid->GetParam()->IsUndoEnabled())
+    {
+        CDWordArray* pInverse = new CDWordArray;
+        pInverse->SetSize(n);
+        for (INT_PTR i = 0; i < n; i++)
+            pInverse->SetAt(pArray->GetAt(i), (DWORD)i);
+        CObject* pCmd = bRows ? pGrid->m_pUndoImp->CreateMoveDataRowsCmd(range, pInverse)
+                              : pGrid->m_pUndoImp->CreateMoveDataColsCmd(range, pInverse);
+        if (pCmd == NULL)
+            delete pInverse;
+        pGrid->AddCommand(pCmd, ctCmd);
+    }
+    return TRUE;
+}
+
+BOOL CGXGridCore::ApplyRowOrder(const CGXCellRange& range, CObject* pOrder, UINT flags, int ctCmd)
+{
+    return ApplyOrder(this, TRUE, range, pOrder, flags, ctCmd);
+}
+
+BOOL CGXGridCore::ApplyColOrder(const CGXCellRange& range, CObject* pOrder, UINT flags, int ctCmd)
+{
+    return ApplyOrder(this, FALSE, range, pOrder, flags, ctCmd);
+}
+
+void CGXGridCore::DeleteObjectArrays(CObArray* pArray1, CObArray* pArray2)
+{
+    for (CObArray* pArray : {pArray1, pArray2})
+        if (pArray != NULL)
+        {
+            for (INT_PTR i = 0; i < pArray->GetSize(); i++)
+            {
+                // A trailing list holds the formula engine's objects.
+                CObject* p = pArray->GetAt(i);
+                if (p != NULL && p->IsKindOf(RUNTIME_CLASS(CObList)))
+                    while (!((CObList*)p)->IsEmpty())
+                        delete ((CObList*)p)->RemoveHead();
+                delete p;
+            }
+            delete pArray;
+        }
 }

@@ -338,7 +338,7 @@ BOOL CGXGridCore::SetStyleRange(const CGXCellRange& rangeIn, const CGXStyle* pSt
             CObject* pInfo = DetachUndoInfo();
             if (pInfo != NULL)
                 pOldStyles->Add(pInfo);
-            AddCommand(m_pUndoImp->CreateSetStyleRangeCmd(this, range, nType, pOldStyles), ctCmd);
+            AddCommand(m_pUndoImp->CreateSetStyleRangeCmd(range, nType, pOldStyles), ctCmd);
         }
         if (ctCmd == gxUndo || ctCmd == gxRedo)
             MoveToUndoCell(rangeDraw.top, rangeDraw.left);
@@ -363,8 +363,7 @@ BOOL CGXGridCore::SetStylesMap(const CGXStylesMap& map, UINT flags, int ctCmd)
     if (m_pParam == NULL || m_pParam->GetStylesMap() == NULL || (IsReadOnly() && m_pParam->m_bLockReadOnly))
         return FALSE;
     if (m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled())
-        AddCommand(m_pUndoImp->CreateSetStylesMapCmd(this, new CGXStylesMap(*m_pParam->GetStylesMap()), ctCmd),
-                   ctCmd);
+        AddCommand(m_pUndoImp->CreateChangeStylesMapCmd(*m_pParam->GetStylesMap()), ctCmd);
     *m_pParam->GetStylesMap() = map;
     SetModifiedFlag();
     CGXCellRange table;
@@ -379,8 +378,7 @@ BOOL CGXGridCore::SetProperties(const CGXProperties& props, UINT flags, int ctCm
     if (m_pParam == NULL || m_pParam->GetProperties() == NULL || (IsReadOnly() && m_pParam->m_bLockReadOnly))
         return FALSE;
     if (m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled())
-        AddCommand(m_pUndoImp->CreateSetPropertiesCmd(this, new CGXProperties(*m_pParam->GetProperties()), ctCmd),
-                   ctCmd);
+        AddCommand(m_pUndoImp->CreateChangePropertiesCmd(*m_pParam->GetProperties()), ctCmd);
     *m_pParam->GetProperties() = props;
     SetModifiedFlag();
     CGXCellRange table;
@@ -400,7 +398,7 @@ BOOL CGXGridCore::ChangeBaseStyle(WORD nBaseStyle, const CGXStyle& style, int mo
         CString strName;
         UINT nResource = 0;
         m_pParam->GetStylesMap()->GetStyleName(nBaseStyle, strName, nResource);
-        AddCommand(m_pUndoImp->CreateChangeBaseStyleCmd(this, nBaseStyle, base.Clone(), strName, ctCmd), ctCmd);
+        AddCommand(m_pUndoImp->CreateChangeBaseStyleCmd(nBaseStyle, base, strName), ctCmd);
     }
     base.MergeStyle(style, (GXModifyType)mode);
     SetModifiedFlag();

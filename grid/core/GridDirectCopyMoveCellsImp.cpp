@@ -148,7 +148,7 @@ BOOL CGXGridDirectCopyMoveCellsImp::CopyCells(CGXGridCore* pGrid, const CGXCellR
     pGrid->SetModifiedFlag(TRUE);
     pGrid->m_bCurrentCellStyleValid = FALSE;
     if (pSaved != NULL)
-        pGrid->AddCommand(pGrid->m_pUndoImp->CreateSetStyleRangeCmd(pGrid, dest, nType, pSaved), gxDo);
+        pGrid->AddCommand(pGrid->m_pUndoImp->CreateSetStyleRangeCmd(dest, nType, pSaved), gxDo);
     pGrid->RedrawRange(dest.top, dest.left, dest.bottom, dest.right, flags, FALSE);
     return TRUE;
 }
@@ -163,11 +163,12 @@ BOOL CGXGridDirectCopyMoveCellsImp::StoreCopyCells(CGXGridCore* pGrid, const CGX
 BOOL CGXGridDirectCopyMoveCellsImp::MoveCells(CGXGridCore* pGrid, const CGXCellRange& rangeIn, ROWCOL nToRow,
                                               ROWCOL nToCol, CObject* pUndoInfo, UINT flags, int ctCmd)
 {
-    std::unique_ptr<CObject> undoInfo(pUndoInfo);
+    // A move refused at once leaves the undo information with the caller, who may try again.
     CGXCellRange range = rangeIn;
     if (pGrid->IsReadOnly() || pGrid->GetParam()->GetData() == NULL ||
         !FitBlock(pGrid, range, nToRow, nToCol))
         return FALSE;
+    std::unique_ptr<CObject> undoInfo(pUndoInfo);
     CString strText;
     strText.LoadString(GX_IDS_MOVE);
     CGXLongOperation op;
@@ -192,7 +193,7 @@ BOOL CGXGridDirectCopyMoveCellsImp::MoveCells(CGXGridCore* pGrid, const CGXCellR
         pGrid->SetModifiedFlag(TRUE);
         pGrid->m_bCurrentCellStyleValid = FALSE;
         if (bUndo)
-            pGrid->AddCommand(pGrid->m_pUndoImp->CreateMoveCellsCmd(pGrid, range, nToRow, nToCol, pNewInfo), ctCmd);
+            pGrid->AddCommand(pGrid->m_pUndoImp->CreateMoveCellsCmd(range, nToRow, nToCol, pNewInfo), ctCmd);
         else
             delete pNewInfo;
     }

@@ -116,6 +116,8 @@ class CGXGridParam : public CObject
     BOOL m_bReadOnly = FALSE;
     BOOL m_bLockReadOnly = TRUE; // a read-only grid also refuses structure changes
     BOOL m_bUndoEnabled = TRUE;
+    int m_nTransactionLevel = 0;       // open transactions
+    BOOL m_bTransactionBlock = FALSE;  // the outermost one put a block into the undo list
     CObList m_UndoList;
     CObList m_RedoList;
     DWORD m_nUndoPosition = 0;
@@ -150,7 +152,8 @@ class CGXGridParam : public CObject
     BOOL m_bNumberedColHeaders = TRUE; // column headers show letters ("A", "B", ...)
     BOOL m_bNumberedRowHeaders = TRUE; // row headers show row numbers
     int m_nMaxUndoTransactions = 100;
-    WORD m_wRowHeaderSelect = 3, m_wColHeaderSelect = 3; // not read by the grid core itself
+    // Undo information of removed rows and columns: 1 their base styles, 2 their cell styles.
+    WORD m_wUndoInfoFlags = 3, m_wColHeaderSelect = 3;
     WORD m_wActivateFlags = 1;          // 4: activate the current cell's control at once
     BOOL m_bThumbTrack = TRUE;
     BOOL m_bImmediateUpdate = TRUE;
@@ -158,7 +161,7 @@ class CGXGridParam : public CObject
     BOOL m_bInvertSelection = TRUE;      // the selection is painted inverted
     WORD m_wCurrentCellInSelection = 2;  // 1: the current cell is inverted with the selection
     WORD m_wMarkerVisibility = 0;        // 0 always, 2 only with the focus, else never
-    int m_nDirectCopyLimit = 512;        // not read by the grid core itself
+    int m_nUndoLimit = 512;              // commands the undo list keeps before dropping the oldest
     WORD m_wEnterKeyAction = 4;          // move direction after Enter, 0 none
     WORD m_wDeleteHandling = 0;          // 0: Delete empties the cell in its edit control
     BOOL m_bScrollBeforeMove = TRUE;

@@ -50,6 +50,8 @@ static void GXInitSplitterPane(CGXGridView* pView, CWnd* pWnd)
 BEGIN_MESSAGE_MAP(CGXGridView, CGXView)
     ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
     ON_COMMAND(ID_EDIT_REDO, OnEditRedo)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateUndoItem)
+    ON_UPDATE_COMMAND_UI(ID_EDIT_REDO, OnUpdateRedoItem)
     ON_COMMAND(ID_EDIT_FIND, OnEditFind)
     ON_COMMAND(ID_EDIT_REPLACE, OnEditReplace)
     ON_COMMAND(ID_EDIT_REPEAT, OnEditRepeat)
@@ -187,6 +189,16 @@ void CGXGridView::OnEditUndo()
 void CGXGridView::OnEditRedo()
 {
     Redo();
+}
+
+void CGXGridView::OnUpdateUndoItem(CCmdUI* pCmdUI)
+{
+    CGXGridCore::OnUpdateEditUndo(pCmdUI);
+}
+
+void CGXGridView::OnUpdateRedoItem(CCmdUI* pCmdUI)
+{
+    CGXGridCore::OnUpdateEditRedo(pCmdUI);
 }
 
 void CGXGridView::OnEditFind()

@@ -38,6 +38,8 @@ class CGXGridView : public CGXView, public CGXGridCore
   protected:
     afx_msg void OnEditUndo();
     afx_msg void OnEditRedo();
+    afx_msg void OnUpdateUndoItem(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateRedoItem(CCmdUI* pCmdUI);
     afx_msg void OnEditFind();
     afx_msg void OnEditReplace();
     afx_msg void OnEditRepeat();

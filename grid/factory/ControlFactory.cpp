@@ -106,7 +106,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         &CGXGridCore::InstallAutoScrollPlugin,       //
         NULL,                                        // resize to fit
         &CGXGridCore::InstallUpdateHintImp,          //
-        NULL,                                        // command factory
+        &CGXGridCore::InstallCommandFactory,         //
         NULL,                                        // sorting
         NULL,                                        // old drawing
         NULL,                                        // covered cells

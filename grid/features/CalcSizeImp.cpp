@@ -43,8 +43,8 @@ int WidestLine(CDC* pDC, CString strText)
 }
 } // namespace
 
-CSize CGXCalcSizeImp::CalcSize(CGXControl* pControl, CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
-                               const CGXStyle* pStandardStyle, BOOL bVert)
+CSize CGXCalcSizeImp::CalcSize(CGXControl* pControl, CDC* pDC, ROWCOL nRow, ROWCOL nCol,
+                               const CGXStyle& style, const CGXStyle* pStandardStyle, BOOL bVert)
 {
     CGXGridCore* pGrid = pControl->m_pGrid;
     CString strText;
@@ -69,7 +69,8 @@ CSize CGXCalcSizeImp::CalcSize(CGXControl* pControl, CDC* pDC, ROWCOL nRow, ROWC
     // The span's area gives the inner rectangle.
     CGXCellRange span(nRow, nCol, nRow, nCol);
     pGrid->GetCellSpanRange(nRow, nCol, span);
-    CRect rectSpan(0, 0, pGrid->SumColWidths(span.left, span.right), pGrid->SumRowHeights(span.top, span.bottom));
+    CRect rectSpan(0, 0, pGrid->SumColWidths(span.left, span.right),
+                   pGrid->SumRowHeights(span.top, span.bottom));
     CRect rectInner = pControl->GetCellRect(nRow, nCol, &rectSpan, &style);
     int w = rectInner.Width(), h = rectInner.Height();
 
@@ -99,8 +100,8 @@ CSize CGXCalcSizeImp::CalcSize(CGXControl* pControl, CDC* pDC, ROWCOL nRow, ROWC
         if (bWrap)
         {
             CRect rectMeasure(0, 0, w, 32767);
-            n = GXGetDrawingAndFormatting()->BreakLines(pDC, strText, strText.GetLength(), &rectMeasure, nFormat,
-                                                        anStarts, anLengths, maxWrappedLines);
+            n = GXGetDrawingAndFormatting()->BreakLines(pDC, strText, strText.GetLength(), &rectMeasure,
+                                                        nFormat, anStarts, anLengths, maxWrappedLines);
         }
         if (bVert)
             size.cy = bWrap ? n * l + 1 : l + 1;
@@ -111,8 +112,8 @@ CSize CGXCalcSizeImp::CalcSize(CGXControl* pControl, CDC* pDC, ROWCOL nRow, ROWC
             size.cx = 0;
             for (int i = 0; i < n; i++)
                 if (anLengths[i] > 0)
-                    size.cx = std::max(size.cx, (LONG)pDC->GetTextExtent((LPCTSTR)strText + anStarts[i],
-                                                                        anLengths[i]).cx);
+                    size.cx = std::max(
+                        size.cx, (LONG)pDC->GetTextExtent((LPCTSTR)strText + anStarts[i], anLengths[i]).cx);
         }
     }
     if (pOldFont != NULL)

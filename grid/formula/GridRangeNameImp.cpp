@@ -20,20 +20,16 @@ BOOL CGXGridRangeNameImp::SetRangeName(CGXGridCore* pGrid, LPCTSTR pszName, cons
                                        CObject* pUndoInfo, UINT flags, int ctCmd)
 {
     CGXFormulaSheet* pSheet = pGrid->GetFormulaSheet();
+    // pUndoInfo stays the caller's (a deletion's command keeps it for another redo).
     if (pSheet == NULL || pGrid->IsReadOnly())
-    {
-        delete pUndoInfo;
         return FALSE;
-    }
     CGXCellRange oldRange;
     BOOL bExisted = pSheet->GetRangeName(pszName, oldRange);
     BOOL bDone = pSheet->SetRangeName(pszName, range, pUndoInfo);
-    delete pUndoInfo;
     if (!bDone)
         return FALSE;
     if (RecordsUndo(pGrid, ctCmd))
-        pGrid->AddCommand(pGrid->m_pUndoImp->CreateSetRangeNameCmd(pGrid, pszName, bExisted, oldRange),
-                          ctCmd);
+        pGrid->AddCommand(pGrid->m_pUndoImp->CreateSetRangeNameCmd(pszName, bExisted, oldRange), ctCmd);
     pGrid->RedrawAll(flags);
     return TRUE;
 }
@@ -56,7 +52,7 @@ BOOL CGXGridRangeNameImp::DeleteRangeName(CGXGridCore* pGrid, LPCTSTR pszName, U
     if (!pSheet->DeleteRangeName(pszName, pInfo, bUndo))
         return FALSE;
     if (bUndo)
-        pGrid->AddCommand(pGrid->m_pUndoImp->CreateDeleteRangeNameCmd(pGrid, pszName, range, pInfo), ctCmd);
+        pGrid->AddCommand(pGrid->m_pUndoImp->CreateDeleteRangeNameCmd(pszName, range, pInfo), ctCmd);
     else
         delete pInfo;
     pGrid->RedrawAll(flags);

@@ -87,7 +87,13 @@ COPY = [
     '.........#######',
 ]
 
+# Two bars crossing, with arrows in all four directions: over a splitter window's crossing.
+SPLIT_CROSS = ['.......#.......', '......###......', '.....#####.....', '......#o#......', '......#o#......',
+               '..#...#o#...#..', '.######o#####..', '#ooooooxoooooo#', '.######o#####..', '..#...#o#...#..',
+               '......#o#......', '......#o#......', '.....#####.....', '......###......', '.......#.......']
+
 CURSORS = {
+    'splitter_cross.cur': (SPLIT_CROSS, None),           # 30979: splitter crossing
     'zoom_step.cur': (magnifier_with(PLUS), (5, 5)),    # 22162: step zoom
     'zoom_rect.cur': (magnifier_with(FRAME), (5, 5)),   # 22163: zoom rectangle, ready
     'zoom_drag.cur': (CROSS, None),                      # 22158: zoom rectangle, dragging

@@ -1,14 +1,21 @@
-// CMyPropertyPage: the base of the program's property pages, made from a dialog template. The
-// application adds its help to it.
+// CMyPropertyPage: the base of the program's property pages, made from a dialog template. Enter
+// on a focused button presses that button; a right click and F1 ask for help.
 #pragma once
 #include "afxdlgs.h"
+#include "station/record/THtmlHelp.h"
 
-class CMyPropertyPage : public CPropertyPage
+class CMyPropertyPage : public THtmlHelp<CPropertyPage>
 {
     DECLARE_DYNAMIC(CMyPropertyPage)
 
   public:
-    explicit CMyPropertyPage(UINT nIDTemplate) : CPropertyPage(nIDTemplate)
-    {
-    }
+    // Construction
+    explicit CMyPropertyPage(UINT nIDTemplate);
+    ~CMyPropertyPage() override;
+
+    // Overrides
+    BOOL PreTranslateMessage(MSG* pMsg) override;
+
+  protected:
+    DECLARE_MESSAGE_MAP()
 };

@@ -5,7 +5,6 @@
 #include "DataExchange.h"
 #include "SpinButtonCtrl.h"
 
-IMPLEMENT_DYNAMIC(CMyPropertyPage, CPropertyPage)
 IMPLEMENT_DYNAMIC(CObjectSettingsPage, CMyPropertyPage)
 
 using tessaron::foundation::SECWellButton;

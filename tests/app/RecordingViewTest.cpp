@@ -929,4 +929,28 @@ TEST_F(RecordingView, CursorLineFollowsTheMouse)
     pView->SetRecordingForTest(FALSE);
 }
 
+// The view's DC maps the document's page as the zoom view does, also scrolled: the drawing
+// view's conversions agree with it.
+TEST_F(RecordingView, APreparedDCMapsThePageAsTheZoomViewDoes)
+{
+    AddInterface(StationSimulator::kPort);
+    ViewInFrame& v = Open();
+    CProbeView* pView = v.pView;
+    CIRControlDoc* pDoc = pView->GetDocument();
+    pView->ScrollToPosition(CPoint(40, 0));
+    CClientDC dc(pView);
+    pView->OnPrepareDC(&dc);
+    POINT ptOrigin = {0, 0};
+    dc.LPtoDP(&ptOrigin, 1);
+    EXPECT_EQ(-pView->GetDeviceScrollPosition().x, ptOrigin.x);
+    for (POINT page : {POINT{0, 0}, POINT{100, 50}, POINT{pDoc->GetPageSize().cx, pDoc->GetPageSize().cy}})
+    {
+        POINT viaDC = page, viaView = page;
+        dc.LPtoDP(&viaDC, 1);
+        pView->DocToClient(viaView);
+        EXPECT_EQ(viaView.x, viaDC.x);
+        EXPECT_EQ(viaView.y, viaDC.y);
+    }
+}
+
 } // namespace

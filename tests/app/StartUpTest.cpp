@@ -7,7 +7,7 @@
 #include "ProgramKey.h"
 #include "SimulatorPort.h"
 #include "TestSupport.h"
-#include "app/HtmlHelp.h"
+#include "station/record/HtmlHelp.h"
 #include "app/IRControlApp.h"
 #include "app/IRControlView.h"
 #include "app/MainFrame.h"
@@ -789,3 +789,99 @@ TEST_F(FirstStart, WorkspaceKeepsTheBarLayoutButNoRecordings)
     EXPECT_EQ(0u, boxes.Shown().size());
 }
 } // namespace
+
+namespace
+{
+// The left edge of an item's image cell in the open popup, read from the screen, and whether
+// the item was checked then.
+struct ImageCellSeen
+{
+    UINT nID = 0;
+    bool bSeen = false;
+    bool bChecked = false;
+    std::vector<COLORREF> edge; // the cell's left column, top to bottom
+    int cyCell = 0;
+};
+ImageCellSeen* g_pCellSeen = NULL;
+
+void CALLBACK ReadImageCell(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    HWND hPopup = ::FindWindow(_T("#32768"), NULL);
+    if (hPopup == NULL || !::IsWindowVisible(hPopup) || g_pCellSeen == NULL)
+        return;
+    ::KillTimer(NULL, nTimer);
+    ImageCellSeen& seen = *g_pCellSeen;
+    seen.bSeen = true;
+    ::UpdateWindow(hPopup);
+    HMENU hMenu = (HMENU)::SendMessage(hPopup, MN_GETHMENU, 0, 0);
+    for (int i = 0; i < ::GetMenuItemCount(hMenu); i++)
+    {
+        if (::GetMenuItemID(hMenu, i) != seen.nID)
+            continue;
+        seen.bChecked = (::GetMenuState(hMenu, (UINT)i, MF_BYPOSITION) & MF_CHECKED) != 0;
+        CRect rect;
+        ::GetMenuItemRect(hPopup, hMenu, (UINT)i, &rect);
+        ::MapWindowPoints(NULL, hPopup, (LPPOINT)&rect, 2);
+        // The image cell: image height + 4, centred in the item.
+        const int yCell = rect.top + (rect.Height() - seen.cyCell) / 2;
+        HDC hDC = ::GetDC(hPopup);
+        for (int y = yCell; y < yCell + seen.cyCell; y++)
+            seen.edge.push_back(::GetPixel(hDC, rect.left, y));
+        ::ReleaseDC(hPopup, hDC);
+    }
+    ::EndMenu();
+}
+
+// Drops a menu of the menu bar and reads the image cell of one of its items.
+ImageCellSeen OpenMenuAndReadCell(CMainFrame* pFrame, const char* title, UINT nID)
+{
+    ImageCellSeen seen;
+    seen.nID = nID;
+    seen.cyCell = pFrame->GetToolBarManager()->GetBmpMgr()->GetSmallSize().cy + 4;
+    SECMenuBar* pBar = pFrame->GetMenuBar();
+    for (int i = 0; i < pBar->GetBtnCount(); i++)
+    {
+        SECStdBtn* pBtn = pBar->GetButton(i);
+        // The bar holds the menus of both menu sets; those of the other set are hidden.
+        if (pBtn->m_nType != SECStdBtn::BtnMenu || pBtn->HasStyle(TBBS_HIDDEN) ||
+            static_cast<SECTBMenuBtn*>(pBtn)->m_strText != title)
+            continue;
+        g_pCellSeen = &seen;
+        UINT_PTR nTimer = ::SetTimer(NULL, 0, 50, ReadImageCell);
+        pBar->OpenButtonMenu(i);
+        PumpUntil([&] { return seen.bSeen; }, 5000);
+        ::KillTimer(NULL, nTimer);
+        g_pCellSeen = NULL;
+        break;
+    }
+    PumpMessages(20);
+    return seen;
+}
+} // namespace
+
+// A toggled command's item (F2's here) shows its state in the menu as its toolbar button does.
+TEST_F(FirstStart, ToggledCommandsShowTheirStateInTheMenus)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    PumpMessages(50);
+    BOOL bFlat = FALSE;
+    ::SystemParametersInfo(SPI_GETFLATMENU, 0, &bFlat, 0);
+    // The checked cell's frame: the selection colour in flat menus, a sunken edge in 3-D ones.
+    const COLORREF clrFrame = ::GetSysColor(bFlat ? COLOR_HIGHLIGHT : COLOR_BTNSHADOW);
+    for (bool bShown : {true, false})
+    {
+        SCOPED_TRACE(bShown ? "parameter bar shown" : "parameter bar hidden");
+        EXPECT_EQ(bShown, pFrame->GetMeasureTableWnd().IsWindowVisible() != FALSE);
+        ImageCellSeen seen = OpenMenuAndReadCell(pFrame, "&Ansicht", ID_VIEW_PARAMETER);
+        ASSERT_TRUE(seen.bSeen);
+        ASSERT_EQ((size_t)seen.cyCell, seen.edge.size());
+        EXPECT_EQ(bShown, seen.bChecked) << "the command's update checks the item";
+        // The last row is the bottom line's: a sunken edge has it light.
+        for (size_t i = 0; i + 1 < seen.edge.size(); i++)
+            EXPECT_EQ(bShown ? clrFrame : ::GetSysColor(COLOR_MENU), seen.edge[i]) << "row " << i;
+        pFrame->SendMessage(WM_COMMAND, ID_VIEW_PARAMETER); // F2
+        PumpMessages(20);
+    }
+}

@@ -109,6 +109,21 @@ void BlitImage(CDC* pDC, CPoint pt, HBITMAP hbm, int nImage, CSize size, DWORD d
     ::SelectObject(dcImage.m_hDC, hOld);
 }
 
+// Flat menus (the system's setting) have no 3-D edges, and their menu colour is the highlight
+// colour of a sunken edge and of the halftone: there a checked cell shows the way the system's own
+// flat menus mark it, a frame in the selection colour around a light tint of it.
+BOOL IsFlatMenu()
+{
+    BOOL bFlat = FALSE;
+    return ::SystemParametersInfo(SPI_GETFLATMENU, 0, &bFlat, 0) && bFlat;
+}
+
+COLORREF Tint(COLORREF clr, COLORREF clrBack)
+{
+    return RGB((GetRValue(clr) + 3 * GetRValue(clrBack)) / 4, (GetGValue(clr) + 3 * GetGValue(clrBack)) / 4,
+               (GetBValue(clr) + 3 * GetBValue(clrBack)) / 4);
+}
+
 CSize BitmapSize(HBITMAP hbm)
 {
     BITMAP bm = {};
@@ -414,7 +429,10 @@ HBITMAP SECBmpMenuPlugIn::CreateImageMask(HBITMAP hbmImages, int nImage, CSize s
 
 void SECBmpMenuPlugIn::DrawCheckedImage(CDC* pDC, CPoint pt, HBITMAP hbmImages, int nImage, CSize size)
 {
-    if (m_brushPattern.m_hObject == NULL)
+    CBrush brushTint;
+    if (IsFlatMenu() && !brushTint.CreateSolidBrush(Tint(s_colors[clrHighlight], s_colors[clrMenu])))
+        return;
+    if (m_brushPattern.m_hObject == NULL && brushTint.m_hObject == NULL)
     {
         // Face and highlight in a checkerboard.
         CBitmap bmPattern;
@@ -437,7 +455,8 @@ void SECBmpMenuPlugIn::DrawCheckedImage(CDC* pDC, CPoint pt, HBITMAP hbmImages, 
         return;
     COLORREF clrText = pDC->SetTextColor(RGB(255, 255, 255));
     COLORREF clrBk = pDC->SetBkColor(RGB(0, 0, 0));
-    HGDIOBJ hOldBrush = ::SelectObject(pDC->m_hDC, m_brushPattern.m_hObject);
+    HGDIOBJ hOldBrush =
+        ::SelectObject(pDC->m_hDC, brushTint.m_hObject != NULL ? brushTint.m_hObject : m_brushPattern.m_hObject);
     BlitImage(pDC, pt, hbmMask, 0, size, kRopPatternWhereSource);
     ::SelectObject(pDC->m_hDC, hOldBrush);
     pDC->SetTextColor(clrText);
@@ -510,7 +529,16 @@ void SECBmpMenuPlugIn::DrawItemImage(CDC* pDC, const LPDRAWITEMSTRUCT lpDIS, con
     CRect rectCell(rectColumn.left, rectColumn.top + (rectColumn.Height() - (size.cy + 4)) / 2, 0, 0);
     rectCell.right = rectCell.left + size.cx + 4;
     rectCell.bottom = rectCell.top + size.cy + 4;
-    if (bChecked)
+    // A check mark shows the state itself; a toolbar image needs its cell to show it.
+    const BOOL bFlatChecked = bChecked && nImage >= 0 && IsFlatMenu();
+    COLORREF clrCell = s_colors[clrMenu];
+    if (bFlatChecked)
+    {
+        clrCell = Tint(s_colors[clrHighlight], s_colors[clrMenu]);
+        pDC->FillSolidRect(rectCell, clrCell);
+        pDC->Draw3dRect(rectCell, s_colors[clrHighlight], s_colors[clrHighlight]);
+    }
+    else if (bChecked)
         pDC->DrawEdge(rectCell, BDR_SUNKENOUTER, BF_RECT);
     else if (bSelected && !bDisabled)
         pDC->DrawEdge(rectCell, BDR_RAISEDINNER, BF_RECT);
@@ -523,7 +551,7 @@ void SECBmpMenuPlugIn::DrawItemImage(CDC* pDC, const LPDRAWITEMSTRUCT lpDIS, con
     {
         // Monochrome marks take the menu's colours.
         COLORREF clrText = pDC->SetTextColor(s_colors[clrMenuText]);
-        COLORREF clrBk = pDC->SetBkColor(s_colors[clrMenu]);
+        COLORREF clrBk = pDC->SetBkColor(clrCell);
         BlitImage(pDC, rectInside.TopLeft(), hbm, nDraw, size);
         pDC->SetTextColor(clrText);
         pDC->SetBkColor(clrBk);

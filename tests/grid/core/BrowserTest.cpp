@@ -55,6 +55,8 @@ struct BrowserWindow
     {
         parent.CreateEx(0, AfxRegisterWndClass(0), _T("Browser"), WS_POPUP | WS_VISIBLE,
                         CRect(20, 20, 420, 270), NULL, 0);
+        // The record handling without undo recording: the grid gets no command factory.
+        g->m_pUndoImp = NULL;
         g->Create(WS_VISIBLE, CRect(0, 0, 400, 250), &parent, 100);
         CGXBrowserWnd::RegisterSelfDeleting(g);
         g->OnGridInitialUpdate();

@@ -389,6 +389,61 @@ TEST(GridEditControl, AlignmentOfTheWindowBecomesTheCells)
     EXPECT_EQ((DWORD)DT_RIGHT, stored.GetHorizontalAlignment());
 }
 
+// Scrolling the cell of an active control out of view hides the control, unless the user
+// types into it (it has the focus); scrolled back, a click or key shows it again.
+TEST(GridEditControl, ScrollingItsCellAwayHidesAnActiveControlWithoutFocus)
+{
+    EditGrid w;
+    w.g.SetRowCount(200, GX_UPDATENOW);
+    w.g.SetColCount(40, GX_UPDATENOW);
+    const struct
+    {
+        int nDirection;
+        bool bFocus;
+        bool bVisible;
+    } cases[] = {{GX_DOWN, false, false}, {GX_RIGHT, false, false}, {GX_DOWN, true, true}, {GX_RIGHT, true, true}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(testing::Message() << c.nDirection << (c.bFocus ? " typing" : " grid has the focus"));
+        w.g.SetTopRow(1);
+        w.g.SetLeftCol(1);
+        w.Start(2, 2);
+        if (c.bFocus)
+            Type("abc");
+        else
+        {
+            // Active and shown, but the focus stays with the grid.
+            w.Edit()->SetActive(TRUE);
+            w.Edit()->Refresh();
+            PumpMessages(40);
+            w.g.m_bLockFocusHandler = TRUE;
+            w.grid->SetFocus();
+            w.g.m_bLockFocusHandler = FALSE;
+        }
+        HWND hEdit = w.EditWnd();
+        ASSERT_NE((HWND)NULL, hEdit);
+        ASSERT_TRUE(w.Edit()->IsActive());
+        ASSERT_TRUE(::IsWindowVisible(hEdit));
+        ASSERT_EQ(c.bFocus, ::GetFocus() == hEdit);
+        ASSERT_TRUE(w.g.DoScroll(c.nDirection, 30));
+        EXPECT_EQ(c.bVisible, ::IsWindowVisible(hEdit) != FALSE);
+        PumpMessages(40);
+        EXPECT_TRUE(w.Edit()->IsActive());
+        w.g.TransferCurrentCell(FALSE, GX_UPDATENOW, FALSE);
+        w.g.SetCurrentCell(1, 1);
+    }
+    // A scroll that keeps the cell in view leaves the control shown.
+    w.g.SetTopRow(1);
+    w.Start(2, 2);
+    w.Edit()->SetActive(TRUE);
+    w.Edit()->Refresh();
+    ASSERT_TRUE(w.g.DoScroll(GX_DOWN, 1));
+    PumpMessages(40);
+    w.g.SetTopRow(1);
+    PumpMessages(40);
+    EXPECT_TRUE(::IsWindowVisible(w.EditWnd()));
+}
+
 TEST(GridEditControl, LeavingTheGridStoresUnlessInvalid)
 {
     EditGrid w;

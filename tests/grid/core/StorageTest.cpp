@@ -2,6 +2,7 @@
 // factory, hints through a fake hint component, and the question before too large a change.
 #include "GridTestApp.h"
 #include "grid/core/FindReplaceSettings.h"
+#include "grid/features/CommandFactory.h"
 #include "grid/core/LongOperation.h"
 #include "grid/core/PluginComponent.h"
 #include "Dialog.h"
@@ -14,24 +15,21 @@
 namespace
 {
 // Records what the engine hands to the command factory.
-class FakeCommandFactory : public CGXAbstractCommandFactory
+class FakeCommandFactory : public CGXCommandFactory
 {
   public:
-    CObject* CreateSetStyleRangeCmd(CGXGridCore*, const CGXCellRange& range, int nType, CObArray* pOld) override
+    CObject* CreateSetStyleRangeCmd(const CGXCellRange& range, int nType, CObArray* pOld) override
     {
         log.push_back("range " + std::to_string(range.top) + "," + std::to_string(range.left) + " type " +
                       std::to_string(nType));
-        for (INT_PTR i = 0; i < pOld->GetSize(); i++)
-            delete pOld->GetAt(i);
-        delete pOld;
-        return new CGXStyle; // any object stands for the command
+        return CGXCommandFactory::CreateSetStyleRangeCmd(range, nType, pOld);
     }
-    void AddCommand(CGXGridCore*, CObject* pCmd, int ctCmd) override
+    void AddCommand(CGXGridCore* pGrid, CObject* pCmd, int ctCmd) override
     {
         log.push_back("add " + std::to_string(ctCmd));
-        delete pCmd;
+        CGXCommandFactory::AddCommand(pGrid, pCmd, ctCmd);
     }
-    void MoveToUndoCell(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol) override
+    void ShowCommandCell(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, BOOL) override
     {
         log.push_back("move " + std::to_string(nRow) + "," + std::to_string(nCol));
         pGrid->SetCurrentCell(nRow, nCol, GX_NOREDRAW);
@@ -175,6 +173,7 @@ TEST(GridStorage, HugeRangeAsksFirst)
 {
     StoreGrid w;
     w.g.SetRowCount(40000, GX_NOREDRAW);
+    w.pUndo->log.clear();
     testing_support::MessageBoxes boxes;
     boxes.Expect(IDCANCEL, "Operation kann nicht r");
     EXPECT_FALSE(w.g.SetValueRange(CGXCellRange(1, 1, 40000, 1), "x", gxOverride, 0, GX_NOREDRAW));

@@ -5,6 +5,7 @@
 #include "grid/core/GridParam.h"
 #include "grid/core/GridWnd.h"
 #include "grid/formula/FormulaSheet.h"
+#include "grid/features/CommandFactory.h"
 #include "TestSupport.h"
 #include "afxwin.h"
 #include <string>
@@ -107,25 +108,23 @@ TEST_F(FormulaGridTest, ReadOnlyGridRefusesRangeNames)
 namespace
 {
 // Records which range-name commands the grid asks for.
-class RecordingFactory : public CGXAbstractCommandFactory
+class RecordingFactory : public CGXCommandFactory
 {
   public:
-    CObject* CreateSetRangeNameCmd(CGXGridCore*, LPCTSTR pszName, BOOL bExisted, const CGXCellRange&) override
+    CObject* CreateSetRangeNameCmd(const CString& strName, BOOL bExisted, const CGXCellRange& range) override
     {
-        m_log += std::string("set ") + pszName + (bExisted ? " existed;" : " new;");
-        return new CGXStyle; // any command object
+        m_log += std::string("set ") + (LPCTSTR)strName + (bExisted ? " existed;" : " new;");
+        return CGXCommandFactory::CreateSetRangeNameCmd(strName, bExisted, range);
     }
-    CObject* CreateDeleteRangeNameCmd(CGXGridCore*, LPCTSTR pszName, const CGXCellRange& range,
-                                      CObject* pObject) override
+    CObject* CreateDeleteRangeNameCmd(const CString& strName, const CGXCellRange& range, CObject* pObject) override
     {
-        m_log += std::string("delete ") + pszName + " row " + std::to_string(range.top) + ";";
-        delete pObject;
-        return new CGXStyle; // any command object
+        m_log += std::string("delete ") + (LPCTSTR)strName + " row " + std::to_string(range.top) + ";";
+        return CGXCommandFactory::CreateDeleteRangeNameCmd(strName, range, pObject);
     }
-    void AddCommand(CGXGridCore*, CObject* pCmd, int) override
+    void AddCommand(CGXGridCore* pGrid, CObject* pCmd, int ctCmd) override
     {
         m_nAdded += pCmd != NULL;
-        delete pCmd;
+        CGXCommandFactory::AddCommand(pGrid, pCmd, ctCmd);
     }
     std::string m_log;
     int m_nAdded = 0;

@@ -104,6 +104,28 @@ TEST_F(MatrixTest, MatrixValuesAndErrors)
     CheckCases(aCases, sizeof(aCases) / sizeof(aCases[0]));
 }
 
+// FREQUENCY takes its bins by position, whatever order the store keeps (constants before
+// formulas): bins 2, =3+0, 5 give the counts of [.., 2), [2, 3), [3, 5), [5, ..); in store
+// order (2, 5, 3) they would be 1 1 0 3. The data's order does not matter, but a formula
+// among the data counts the same.
+TEST_F(MatrixTest, FrequencyTakesItsBinsInPositionOrder)
+{
+    GXStoreNumber(m_nSheet, 20, 6, 2);
+    ASSERT_TRUE(GXStoreFormula(m_nSheet, 21, 6, "=3+0", NULL));
+    GXStoreNumber(m_nSheet, 22, 6, 5);
+    const double data[] = {1, 2, 3, 6};
+    for (int i = 0; i < 4; i++)
+        GXStoreNumber(m_nSheet, 20 + i, 5, data[i]);
+    ASSERT_TRUE(GXStoreFormula(m_nSheet, 24, 5, "=2+2", NULL));
+    GXRecalc(m_nSheet);
+    for (const char* pszFormula : {"=FREQUENCY(F20..F24,G20..G22)", "=FREQUENCY(F20..F1000,G20..G1000)"})
+    {
+        SCOPED_TRACE(pszFormula);
+        Put(pszFormula);
+        EXPECT_EQ("1 / 1 / 2 / 1", Block(30, 10, 4, 1));
+    }
+}
+
 // A block that would pass the sheet's last row is refused before anything is written.
 TEST_F(MatrixTest, ArrayResultMustFitTheSheet)
 {

@@ -202,6 +202,27 @@ class DrawnItem
 
 const int kColumnRight = 16 + 4;
 
+// The system's flat-menu setting for one scope, for this session only.
+class FlatMenus
+{
+  public:
+    explicit FlatMenus(BOOL bFlat)
+    {
+        ::SystemParametersInfo(SPI_GETFLATMENU, 0, &m_bBefore, 0);
+        ::SystemParametersInfo(SPI_SETFLATMENU, 0, (PVOID)(INT_PTR)bFlat, 0);
+        BOOL bNow = !bFlat;
+        ::SystemParametersInfo(SPI_GETFLATMENU, 0, &bNow, 0);
+        EXPECT_EQ(bFlat, bNow);
+    }
+    ~FlatMenus()
+    {
+        ::SystemParametersInfo(SPI_SETFLATMENU, 0, (PVOID)(INT_PTR)m_bBefore, 0);
+    }
+
+  private:
+    BOOL m_bBefore = FALSE;
+};
+
 COLORREF Sys(int nIndex)
 {
     return ::GetSysColor(nIndex);
@@ -334,7 +355,8 @@ TEST_F(BmpMenuTest, ItemsAreDrawnWithTheirImageInEachState)
         EXPECT_GT(item.Count(Sys(COLOR_HIGHLIGHTTEXT), kColumnRight, DrawnItem::kWidth), 0);
     }
     {
-        SCOPED_TRACE("checked");
+        SCOPED_TRACE("checked, 3-D menus");
+        FlatMenus flat(FALSE);
         DrawnItem item(m_pHost, m_hPopup, posRed, ODS_CHECKED, nHeight);
         int y = item.CellTop();
         EXPECT_EQ(Sys(COLOR_BTNSHADOW), item.Pixel(0, y)) << "sunken edge";
@@ -344,6 +366,31 @@ TEST_F(BmpMenuTest, ItemsAreDrawnWithTheirImageInEachState)
         EXPECT_NE(a, b);
         for (COLORREF c : {a, b})
             EXPECT_TRUE(c == Sys(COLOR_BTNFACE) || c == Sys(COLOR_BTNHIGHLIGHT)) << std::hex << c;
+    }
+    {
+        SCOPED_TRACE("checked, flat menus");
+        FlatMenus flat(TRUE);
+        DrawnItem item(m_pHost, m_hPopup, posRed, ODS_CHECKED, nHeight);
+        int y = item.CellTop();
+        for (CPoint pt : {CPoint(0, y), CPoint(19, y + 18), CPoint(0, y + 9), CPoint(19, y + 9)})
+            EXPECT_EQ(Sys(COLOR_HIGHLIGHT), item.Pixel(pt.x, pt.y)) << "framed in the selection colour";
+        EXPECT_EQ(red, item.Pixel(2 + 7, y + 2 + 7)) << "the image stays";
+        // Inside the frame and behind the image a light tint of the selection colour.
+        const COLORREF tint = item.Pixel(1, y + 1);
+        EXPECT_EQ(tint, item.Pixel(2 + 1, y + 2 + 1));
+        EXPECT_NE(Sys(COLOR_MENU), tint);
+        EXPECT_GT(GetRValue(tint) + GetGValue(tint) + GetBValue(tint),
+                  GetRValue(Sys(COLOR_HIGHLIGHT)) + GetGValue(Sys(COLOR_HIGHLIGHT)) + GetBValue(Sys(COLOR_HIGHLIGHT)))
+            << "lighter than the selection";
+    }
+    for (BOOL bFlat : {FALSE, TRUE})
+    {
+        SCOPED_TRACE(bFlat ? "unchecked, flat menus" : "unchecked, 3-D menus");
+        FlatMenus flat(bFlat);
+        DrawnItem item(m_pHost, m_hPopup, posRed, 0, nHeight);
+        int y = item.CellTop();
+        for (CPoint pt : {CPoint(0, y), CPoint(19, y + 18), CPoint(1, y + 1)})
+            EXPECT_EQ(Sys(COLOR_MENU), item.Pixel(pt.x, pt.y)) << "no frame";
     }
     {
         SCOPED_TRACE("disabled");

@@ -5,6 +5,7 @@
 #include "ListBox.h"
 #include "uilib/frames/dockengine/FrameDockingFeature.h"
 #include "uilib/frames/layout/LayoutDockFactory.h"
+#include "DragInput.h"
 
 using namespace testing_support;
 
@@ -31,6 +32,9 @@ struct DockingFrame
     {
         m_pFrame = new CFrameWnd;
         m_bOk = m_pFrame->Create(NULL, _T("Andockrahmen"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(50, 50, 650, 500));
+        // The main window: the frame a finished drag lays out again.
+        m_pOldMain = AfxGetApp()->m_pMainWnd;
+        AfxGetApp()->m_pMainWnd = m_pFrame;
         m_bOk = m_bOk && m_view.Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10),
                                        m_pFrame, AFX_IDW_PANE_FIRST);
         m_bOk = m_bOk && m_feature.Initialize(m_pFrame, CBRS_ALIGN_ANY, TRUE, NULL);
@@ -48,15 +52,48 @@ struct DockingFrame
         m_bDocked[1] = m_feature.DockNodeEx(m_pGrippers[1], CBRS_ALIGN_LEFT, 90, FALSE);
         m_bDocked[2] = m_feature.DockNodeEx(m_pGrippers[2], CBRS_ALIGN_TOP, 60, TRUE);
         m_pFrame->RecalcLayout();
+        m_pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        ::SetForegroundWindow(m_pFrame->m_hWnd);
         PumpMessages(50);
     }
     ~DockingFrame()
     {
+        AfxGetApp()->m_pMainWnd = m_pOldMain;
         m_pFrame->DestroyWindow();
     }
     SECDynGridLineTarget* Target(int nPosition)
     {
         return m_feature.GetDockTarget(nPosition);
+    }
+    // A screen point on gripper i's strip, beside its list box.
+    POINT GripperPoint(int i)
+    {
+        const RECT rcGripper = Applied(m_pGrippers[i]), rcNode = Applied(m_pNodes[i]);
+        POINT pt = {rcGripper.left + 2, (rcGripper.top + rcGripper.bottom) / 2};
+        if (rcNode.left - rcGripper.left < rcNode.top - rcGripper.top)
+            pt = POINT{(rcGripper.left + rcGripper.right) / 2, rcGripper.top + 2};
+        m_pFrame->ClientToScreen(&pt);
+        return pt;
+    }
+    POINT Screen(int x, int y)
+    {
+        POINT pt = {x, y};
+        m_pFrame->ClientToScreen(&pt);
+        return pt;
+    }
+    // A real drag with the mouse, from gripper i to a client point of the frame.
+    void Drag(int i, POINT ptClientTo)
+    {
+        using namespace drag_input;
+        POINT ptFrom = GripperPoint(i), ptTo = Screen(ptClientTo.x, ptClientTo.y);
+        ::SetCursorPos(ptFrom.x, ptFrom.y);
+        PumpMessages(20);
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        POINT ptMid = {(ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2};
+        SendMouse(0, &ptMid);
+        SendMouse(0, &ptTo);
+        SendMouse(MOUSEEVENTF_LEFTUP);
+        PumpMessages(250);
     }
     int Thickness(int nPosition)
     {
@@ -66,6 +103,7 @@ struct DockingFrame
 
     BOOL m_bOk = FALSE;
     CFrameWnd* m_pFrame = NULL;
+    CWnd* m_pOldMain = NULL;
     CWnd m_view;
     CListBox m_lists[3];
     SECLayoutDockFactory m_factory;
@@ -140,6 +178,81 @@ TEST(FrameDockingTest, AResizeKeepsTheAreasThicknessAndTheViewTakesTheChange)
     const RECT rcView = ChildRect(*F.m_pFrame, F.m_view);
     EXPECT_EQ(rcView.right - rcView.left, rcViewBefore.right - rcViewBefore.left + 100);
     EXPECT_EQ(rcView.bottom - rcView.top, rcViewBefore.bottom - rcViewBefore.top + 110);
+}
+
+TEST(FrameDockingTest, DraggingAGripperDocksItWhereTheDropSays)
+{
+    struct Case
+    {
+        const char* name;
+        int nWhere; // 0 lower half of the first left list box, 1 10 pixels right of the left area
+        int nLeftLines;
+        int nNodesInFirstLeftLine;
+    } cases[] = {{"into the left line, after the first list box", 0, 1, 3},
+                 {"beyond the left area's inner edge: a new line at its end", 1, 2, 2}};
+    for (const Case& c : cases)
+    {
+        DockingFrame F;
+        ASSERT_TRUE(F.m_bOk);
+        const RECT rcViewBefore = ChildRect(*F.m_pFrame, F.m_view);
+        const RECT rcList0 = ChildRect(*F.m_pFrame, F.m_lists[0]);
+        const RECT rcLeft = Applied(F.m_feature.GetDockEdge(2));
+        POINT ptTo = c.nWhere == 0 ? POINT{(rcList0.left + rcList0.right) / 2, rcList0.bottom - 25}
+                                   : POINT{rcLeft.right + 10, (rcLeft.top + rcLeft.bottom) / 2};
+        F.Drag(2, ptTo);
+        EXPECT_EQ(F.Target(0)->GetNodeCount(), 0) << c.name;
+        EXPECT_EQ(F.Thickness(0), 0) << c.name; // the emptied top area collapsed
+        EXPECT_EQ(F.Target(2)->GetNodeCount(), 3) << c.name;
+        EXPECT_EQ(F.Target(2)->GetLineCount(), c.nLeftLines) << c.name;
+        EXPECT_EQ(F.Target(2)->GetLineAt(0)->GetNodeCount(), c.nNodesInFirstLeftLine) << c.name;
+        const RECT rcView = ChildRect(*F.m_pFrame, F.m_view);
+        EXPECT_LT(rcView.top, rcViewBefore.top) << c.name; // the view grew into the top area
+        const RECT rcClientNode = Applied(F.m_feature.GetClientNode());
+        EXPECT_TRUE(::EqualRect(&rcView, &rcClientNode)) << c.name;
+        EXPECT_FALSE(F.m_pGrippers[2]->IsLayoutFrozen()) << c.name;
+        EXPECT_FALSE(SECLNHwndContainer::IsRecalcSuppressed()) << c.name;
+        EXPECT_EQ(::GetCapture(), (HWND)NULL) << c.name;
+    }
+}
+
+TEST(FrameDockingTest, SplittersTradeLengthAndSizeTheArea)
+{
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    using namespace drag_input;
+    auto dragBar = [&](SECLayoutNode* pBar, int dx, int dy) {
+        const RECT rc = Applied(pBar);
+        POINT ptFrom = F.Screen((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+        POINT ptTo = {ptFrom.x + dx, ptFrom.y + dy};
+        ::SetCursorPos(ptFrom.x, ptFrom.y);
+        PumpMessages(20);
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        POINT ptMid = {ptFrom.x + dx / 2, ptFrom.y + dy / 2};
+        SendMouse(0, &ptMid);
+        SendMouse(0, &ptTo);
+        SendMouse(MOUSEEVENTF_LEFTUP);
+        PumpMessages(250);
+    };
+    SECLNDynamicGridLine* pLine = F.Target(2)->GetLineAt(0);
+    ASSERT_NE(pLine, nullptr);
+    SECLNVirtualSplitter* pBetween = pLine->GetSplitterAfter(F.m_pGrippers[0], TRUE);
+    ASSERT_NE(pBetween, nullptr);
+    const RECT rc0 = ChildRect(*F.m_pFrame, F.m_lists[0]), rc1 = ChildRect(*F.m_pFrame, F.m_lists[1]);
+    dragBar(pBetween, 0, 20);
+    const RECT rc0After = ChildRect(*F.m_pFrame, F.m_lists[0]), rc1After = ChildRect(*F.m_pFrame, F.m_lists[1]);
+    EXPECT_EQ(rc0After.bottom - rc0After.top, rc0.bottom - rc0.top + 20);
+    EXPECT_EQ(rc1After.bottom - rc1After.top, rc1.bottom - rc1.top - 20);
+    EXPECT_EQ(rc1After.bottom, rc1.bottom);
+
+    // The left area's inner edge makes the area wider; the view gives the room.
+    const int nLeft = F.Thickness(2);
+    const RECT rcView = ChildRect(*F.m_pFrame, F.m_view);
+    SECLNVirtualSplitter* pEdge = F.m_feature.GetSizableDockBorder(2)->GetEdgeSplitter(3);
+    ASSERT_NE(pEdge, nullptr);
+    dragBar(pEdge, 30, 0);
+    EXPECT_EQ(F.Thickness(2), nLeft + 30);
+    const RECT rcViewAfter = ChildRect(*F.m_pFrame, F.m_view);
+    EXPECT_EQ(rcViewAfter.left, rcView.left + 30);
 }
 
 TEST(FrameDockingTest, ABarLayoutQueryLaysNothingOutAndPostsNothing)

@@ -2,6 +2,7 @@
 // rectangle, cancelled with Escape), virtual splitters and their observers, and sizable nodes
 // whose edges the user drags.
 #include "TestSupport.h"
+#include "FramesIds.h"
 #include "uilib/frames/layout/LNSizable.h"
 #include "uilib/frames/layout/LayoutFactory.h"
 #include <vector>
@@ -575,3 +576,38 @@ TEST(SplitterTest, DistributeSizeWeighsMinimumPreferredAndMaximum)
     }
 }
 } // namespace
+
+TEST(SplitterTest, CursorOverEachBarAndTheCrossing)
+{
+    CHostWnd host;
+    ASSERT_TRUE(host.CreateVisible(300, 200));
+    SECSplitterBase splitter;
+    for (int i = 0; i < 4; ++i)
+        ASSERT_TRUE(splitter.AddPane(i / 2, i % 2));
+    ASSERT_TRUE(splitter.Create(&host, RECT{0, 0, 300, 200}, WS_CHILD | WS_VISIBLE, 1, 0));
+    splitter.SetSplitterPositions(100, 80);
+    const SECSystemData& data = SECGetSystemData();
+    // Loaded once, from the library's own cursors.
+    HINSTANCE hRes = AfxGetResourceHandle();
+    EXPECT_EQ(data.m_hcurVSplit, ::LoadCursor(hRes, MAKEINTRESOURCE(IDC_SEC_SPLITTER_VERT)));
+    EXPECT_EQ(data.m_hcurHSplit, ::LoadCursor(hRes, MAKEINTRESOURCE(IDC_SEC_SPLITTER_HORZ)));
+    EXPECT_EQ(data.m_hcurSpare, ::LoadCursor(hRes, MAKEINTRESOURCE(IDC_SEC_SPLITTER_CROSS)));
+    EXPECT_NE(data.m_hcurSpare, (HCURSOR)NULL);
+    EXPECT_NE(data.m_hcurSpare, data.m_hcurVSplit);
+    EXPECT_NE(data.m_hcurVSplit, data.m_hcurHSplit);
+    struct Case
+    {
+        POINT pt;
+        HCURSOR hExpected;
+    } cases[] = {{{103, 40}, data.m_hcurVSplit},
+                 {{50, 83}, data.m_hcurHSplit},
+                 {{103, 83}, data.m_hcurSpare},
+                 {{50, 40}, data.m_hcurArrow}};
+    for (const Case& c : cases)
+    {
+        splitter.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(c.pt.x, c.pt.y));
+        EXPECT_EQ(::GetCursor(), c.hExpected) << c.pt.x << "," << c.pt.y;
+    }
+    splitter.DestroyWindow();
+    host.DestroyWindow();
+}

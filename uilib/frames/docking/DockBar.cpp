@@ -985,19 +985,7 @@ int SECDockBar::OnCreate(LPCREATESTRUCT lpCreateStruct)
 {
     if (CDockBar::OnCreate(lpCreateStruct) == -1)
         return -1;
-    SECSystemData& data = SECGetSystemData();
-    if (data.m_hcurVSplit == NULL)
-    {
-        data.m_hcurVSplit = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_SEC_SPLITTER_VERT));
-        if (data.m_hcurVSplit == NULL)
-            data.m_hcurVSplit = ::LoadCursor(NULL, IDC_SIZEWE);
-    }
-    if (data.m_hcurHSplit == NULL)
-    {
-        data.m_hcurHSplit = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_SEC_SPLITTER_HORZ));
-        if (data.m_hcurHSplit == NULL)
-            data.m_hcurHSplit = ::LoadCursor(NULL, IDC_SIZENS);
-    }
+    SECGetSystemData().LoadSplitterCursors(FALSE);
     return 0;
 }
 

@@ -1,5 +1,6 @@
 // SECSystemData: system colours and metrics read once and refreshed on colour changes.
 #include "uilib/frames/docking/SystemData.h"
+#include "FramesIds.h"
 
 namespace
 {
@@ -50,4 +51,24 @@ void PASCAL SECSystemData::EnableBarMenu(BOOL bEnable)
 BOOL PASCAL SECSystemData::IsBarMenuEnabled()
 {
     return s_bBarMenu;
+}
+
+void SECSystemData::LoadSplitterCursors(BOOL bCrossing)
+{
+    struct CursorSlot
+    {
+        HCURSOR* phCursor;
+        UINT nResource;
+        LPCTSTR lpszSystem;
+    } slots[] = {{&m_hcurVSplit, IDC_SEC_SPLITTER_VERT, IDC_SIZEWE},
+                 {&m_hcurHSplit, IDC_SEC_SPLITTER_HORZ, IDC_SIZENS},
+                 {&m_hcurSpare, IDC_SEC_SPLITTER_CROSS, IDC_SIZEALL}};
+    for (const CursorSlot& slot : slots)
+    {
+        if (*slot.phCursor != NULL || (slot.phCursor == &m_hcurSpare && !bCrossing))
+            continue;
+        *slot.phCursor = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(slot.nResource));
+        if (*slot.phCursor == NULL)
+            *slot.phCursor = ::LoadCursor(NULL, slot.lpszSystem);
+    }
 }

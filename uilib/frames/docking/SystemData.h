@@ -16,6 +16,10 @@ class SECSystemData
     // Operations
     // Reads the ten colours again; cursors and border metrics stay.
     void RefreshColors();
+    // The splitter cursors, loaded once from the library's resources (the system's sizing
+    // cursors when those are missing): over vertical bars, over horizontal bars and, with
+    // bCrossing, over the crossing of two bars (kept in the spare slot).
+    void LoadSplitterCursors(BOOL bCrossing);
 
     // Attributes
     int m_cxBorder;
@@ -33,7 +37,7 @@ class SECSystemData
     HCURSOR m_hcurArrow;
     HCURSOR m_hcurVSplit; // loaded by the first dock bar
     HCURSOR m_hcurHSplit; // loaded by the first dock bar
-    HCURSOR m_hcurSpare;
+    HCURSOR m_hcurSpare;  // the crossing cursor, loaded by the first splitter window
     BOOL m_bNewShell;
 
     // Process-wide switches of the dock bars.

@@ -6,9 +6,6 @@
 
 int SECSplitterBase::s_nSplitterWidth = 6;
 DWORD SECSplitterBase::s_dwDefaultBarStyle = 2;
-HCURSOR SECSplitterBase::s_hcurHorz = NULL;
-HCURSOR SECSplitterBase::s_hcurVert = NULL;
-HCURSOR SECSplitterBase::s_hcurCross = NULL;
 
 void SECSplitterPaneInfo::SetPane(int nPane, const RECT* pRect)
 {
@@ -38,13 +35,7 @@ SECSplitterBase::SECSplitterBase()
       m_nHorzMode(BAR_NONE), m_nVertMode(BAR_NONE),
       m_bTracking(FALSE), m_rcLastDrag{}, m_sizeLastDrag{}, m_nMargins{}, m_dwBarStyle(1)
 {
-    // The images of the three splitter cursors are the system's sizing cursors.
-    if (s_hcurCross == NULL)
-    {
-        s_hcurHorz = ::LoadCursor(NULL, IDC_SIZENS);
-        s_hcurVert = ::LoadCursor(NULL, IDC_SIZEWE);
-        s_hcurCross = ::LoadCursor(NULL, IDC_SIZEALL);
-    }
+    SECGetSystemData().LoadSplitterCursors(TRUE);
 }
 
 SECSplitterBase::~SECSplitterBase()
@@ -581,13 +572,14 @@ void SECSplitterBase::OnMouseMove(UINT, CPoint point)
 {
     BOOL bOnHorz, bOnVert;
     HitTest(point.x, point.y, &bOnHorz, &bOnVert);
-    HCURSOR hCursor = SECGetSystemData().m_hcurArrow;
+    const SECSystemData& data = SECGetSystemData();
+    HCURSOR hCursor = data.m_hcurArrow;
     if (bOnHorz && bOnVert)
-        hCursor = s_hcurCross;
+        hCursor = data.m_hcurSpare;
     else if (bOnHorz)
-        hCursor = s_hcurHorz;
+        hCursor = data.m_hcurHSplit;
     else if (bOnVert)
-        hCursor = s_hcurVert;
+        hCursor = data.m_hcurVSplit;
     ::SetCursor(hCursor);
     Default();
 }

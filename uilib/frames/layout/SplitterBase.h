@@ -164,10 +164,6 @@ class SECSplitterBase : public CWnd
     int m_nMargins[4]; // left, right, top, bottom
     DWORD m_dwBarStyle;
 
-    static HCURSOR s_hcurHorz;  // over a horizontal bar
-    static HCURSOR s_hcurVert;  // over a vertical bar
-    static HCURSOR s_hcurCross; // over the crossing
-
     afx_msg BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);

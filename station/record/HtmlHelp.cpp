@@ -1,5 +1,5 @@
 // HTML help through hhctrl.ocx, loaded at run time: the program starts without it.
-#include "app/HtmlHelp.h"
+#include "station/record/HtmlHelp.h"
 #include <string.h>
 
 namespace

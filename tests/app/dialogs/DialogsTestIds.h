@@ -1,0 +1,12 @@
+// Templates of the dialog tests.
+#pragma once
+#define IDD_TEST_WIZARD 5000
+#define IDC_TEST_PLACEHOLDER 5001
+#define IDD_TEST_PAGE1 5011
+#define IDD_TEST_PAGE2 5012
+#define IDD_TEST_PAGE3 5013
+#define IDC_TEST_PAGE_BUTTON 5021
+#define IDC_TEST_PAGE_EDIT 5022
+#define IDD_TEST_PROPPAGE 5030
+#define IDD_TEST_HELPDLG 5040
+#define IDC_TEST_HELP_BUTTON 5041

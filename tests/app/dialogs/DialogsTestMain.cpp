@@ -1,0 +1,7 @@
+// The application object of the dialog tests: the program's own.
+#include "app/IRControlApp.h"
+
+namespace
+{
+CIRControlApp theApp;
+} // namespace

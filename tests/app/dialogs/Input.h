@@ -1,0 +1,62 @@
+// Real input for the dialog tests, and a message pump that goes through the framework's
+// pre-translation as the program's own loop does (dialog keys, the Enter rule).
+#pragma once
+#include "TestSupport.h"
+#include "afxwin.h"
+#include "WinThread.h"
+
+namespace dialogs_test
+{
+// Dispatches this thread's messages for about ms milliseconds, each through PreTranslateMessage.
+inline void FrameworkPump(DWORD ms)
+{
+    const ULONGLONG start = testing_support::NowMs();
+    for (;;)
+    {
+        MSG msg;
+        while (::PeekMessageA(&msg, NULL, 0, 0, PM_NOREMOVE))
+            AfxInternalPumpMessage();
+        const ULONGLONG elapsed = testing_support::NowMs() - start;
+        if (elapsed >= ms)
+            break;
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, (DWORD)(ms - elapsed), QS_ALLINPUT);
+    }
+}
+
+inline void PressKey(WORD vk)
+{
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = vk;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, in, sizeof(INPUT));
+    FrameworkPump(50);
+}
+
+// A click of the left (or right) button at a screen point. Press and release go in one call:
+// a close box or a menu tracks the button in a loop of its own. Two clicks closer than the
+// double-click time would make a double click, so each waits for that time to pass.
+inline void ClickAt(POINT pt, bool bRight = false)
+{
+    static ULONGLONG s_lastClick = 0;
+    const ULONGLONG nGap = ::GetDoubleClickTime() + 50;
+    const ULONGLONG nSince = testing_support::NowMs() - s_lastClick;
+    if (nSince < nGap)
+        FrameworkPump((DWORD)(nGap - nSince));
+    s_lastClick = testing_support::NowMs();
+    testing_support::MoveMouseTo(pt);
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_MOUSE;
+    in[0].mi.dwFlags = bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    in[1].mi.dwFlags = bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, in, sizeof(INPUT));
+    FrameworkPump(50);
+}
+
+inline void ClickControl(CWnd* pDialog, UINT nID, bool bRight = false)
+{
+    CRect rc;
+    pDialog->GetDlgItem(nID)->GetWindowRect(&rc);
+    ClickAt(rc.CenterPoint(), bRight);
+}
+} // namespace dialogs_test
