@@ -358,6 +358,35 @@ CWnd* CWnd::GetTopLevelParent() const
     return FromHandle(hWndParent);
 }
 
+BOOL CWnd::HandleFloatingSysCommand(UINT nID, LPARAM lParam)
+{
+    CWnd* pTop = GetTopLevelParent();
+    const UINT nCommand = nID & 0xFFF0;
+    if (nCommand == SC_NEXTWINDOW || nCommand == SC_PREVWINDOW)
+    {
+        if (LOWORD(lParam) != VK_F6 || pTop == NULL)
+            return FALSE;
+        pTop->SetFocus();
+        return TRUE;
+    }
+    if (nCommand != SC_CLOSE && nCommand != SC_KEYMENU)
+        return FALSE;
+    // A key menu without a key is what Alt+Tab leaves behind: nothing to hand on.
+    if ((nCommand == SC_CLOSE || lParam != 0) && pTop != NULL)
+    {
+        // The command may destroy this window, the focus window or the whole application.
+        const HWND hWndSelf = m_hWnd;
+        const HWND hWndFocus = ::GetFocus();
+        pTop->SetActiveWindow();
+        pTop->SendMessage(WM_SYSCOMMAND, nID, lParam);
+        if (::IsWindow(hWndSelf))
+            ::SetActiveWindow(hWndSelf);
+        if (hWndFocus != NULL && ::IsWindow(hWndFocus))
+            ::SetFocus(hWndFocus);
+    }
+    return TRUE;
+}
+
 CWnd* CWnd::GetParentOwner() const
 {
     if (GetSafeHwnd() == NULL)

@@ -193,6 +193,10 @@ public:
     CWnd* GetParent() const;
     CWnd* SetParent(CWnd* pWndNewParent);
     CWnd* GetTopLevelParent() const;
+    // For a floating popup (a mini frame): F6 window switching, the Alt-key menu and closing go to
+    // the top-level parent; activation and focus come back afterwards while their windows exist.
+    // TRUE when the command was one of those.
+    BOOL HandleFloatingSysCommand(UINT nID, LPARAM lParam);
     CWnd* GetTopLevelOwner() const;
     CWnd* GetParentOwner() const;
     CFrameWnd* GetParentFrame() const;

@@ -450,3 +450,70 @@ TEST(ToolTips, HitTestFollowsTheChildUnderTheMouse)
     parent.DestroyWindow();
 }
 } // namespace
+
+namespace
+{
+// Notes the system commands that reach it.
+class CSysCommandRecorder : public CWnd
+{
+  public:
+    std::vector<std::pair<UINT, LPARAM>> m_commands;
+
+  protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_SYSCOMMAND)
+        {
+            m_commands.push_back(std::make_pair((UINT)wParam, lParam));
+            return 0;
+        }
+        return CWnd::WindowProc(message, wParam, lParam);
+    }
+};
+} // namespace
+
+TEST(WindowHelpers, FloatingPopupsHandTheirSystemCommandsToTheTopLevelParent)
+{
+    LPCTSTR lpszClass = AfxRegisterWndClass(0);
+    CSysCommandRecorder top;
+    ASSERT_TRUE(top.CreateEx(0, lpszClass, _T("Haupt"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, NULL, NULL));
+    CWnd popup;
+    ASSERT_TRUE(popup.CreateEx(WS_EX_TOOLWINDOW, lpszClass, _T("Schwebend"), WS_POPUP | WS_CAPTION | WS_VISIBLE, 50,
+                               50, 120, 80, top.m_hWnd, NULL));
+    CWnd edit;
+    ASSERT_TRUE(edit.Create(_T("EDIT"), _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 20), &popup, 1));
+    popup.SetActiveWindow();
+    edit.SetFocus();
+    PumpMessages(30);
+    struct Case
+    {
+        UINT nID;
+        LPARAM lParam;
+        BOOL bHandled;
+        bool bSent;
+    } cases[] = {{SC_CLOSE, 0, TRUE, true},      {SC_KEYMENU, 'f', TRUE, true},
+                 {SC_KEYMENU, 0, TRUE, false},   {SC_NEXTWINDOW, VK_F6, TRUE, false},
+                 {SC_NEXTWINDOW, VK_TAB, FALSE, false}, {SC_MOVE, 0, FALSE, false}};
+    for (const Case& c : cases)
+    {
+        top.m_commands.clear();
+        EXPECT_EQ(popup.HandleFloatingSysCommand(c.nID, c.lParam), c.bHandled) << c.nID;
+        ASSERT_EQ(top.m_commands.size(), c.bSent ? 1u : 0u) << c.nID;
+        if (c.bSent)
+        {
+            EXPECT_EQ(top.m_commands[0].first, c.nID);
+            EXPECT_EQ(top.m_commands[0].second, c.lParam);
+            // Activation and focus came back.
+            EXPECT_EQ(::GetActiveWindow(), popup.m_hWnd) << c.nID;
+            EXPECT_EQ(::GetFocus(), edit.m_hWnd) << c.nID;
+        }
+        if (c.nID == SC_NEXTWINDOW && c.bHandled)
+        {
+            EXPECT_EQ(::GetFocus(), top.m_hWnd);
+            popup.SetActiveWindow();
+            edit.SetFocus();
+        }
+    }
+    popup.DestroyWindow();
+    top.DestroyWindow();
+}

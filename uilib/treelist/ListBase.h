@@ -582,7 +582,9 @@ template <class TBase> class SECListBase : public TBase, public SECListClient
     void SetSelected(int nRow, BOOL bSelect, BOOL& bChanged);
     int FindSel(int nRow) const; // position of the first entry not below nRow
     void MoveColumnSubItems(int nFrom, int nTo);
-    int RowTop(int nRow);
+    // The row's top in client coordinates; with bWithinView the count stops below the view
+    // (the result is then only known to be at or past its bottom).
+    int RowTop(int nRow, BOOL bWithinView = FALSE);
     void RowAreaFill(CDC* pDC, const CRect& rect);
     BOOL HasFocusNow() const;
     void EraseDropMark();

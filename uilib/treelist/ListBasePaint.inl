@@ -205,13 +205,15 @@ template <class TBase> void SECListBase<TBase>::MeasureLabel(SECListPaintContext
     rect.SetRect(ptOrigin.x, ptOrigin.y, ptOrigin.x + rc.Width(), ptOrigin.y + rc.Height());
 }
 
-template <class TBase> int SECListBase<TBase>::RowTop(int nRow)
+template <class TBase> int SECListBase<TBase>::RowTop(int nRow, BOOL bWithinView)
 {
     CRect rc;
     GetInsideRectangle(&rc);
     int y = rc.top;
     for (int i = m_nTopIndex; i < nRow && i < GetItemCount(); ++i)
     {
+        if (bWithinView && y >= rc.bottom)
+            break;
         MeasureItem(i, NULL);
         y += std::max(0, m_arrItems[i]->m_cy) + GetRowSpacing();
     }
@@ -442,7 +444,8 @@ void SECListBase<TBase>::InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase,
         return;
     CRect rcInside;
     GetInsideRectangle(&rcInside);
-    int top = RowTop(nRow);
+    // A row far below the view costs nothing to leave alone.
+    int top = RowTop(nRow, TRUE);
     if (top >= rcInside.bottom)
         return;
     CRect rc(rcInside.left, top, std::max((int)rcInside.right, GetTotalWidth(FALSE) - m_nHorzOffset),
@@ -750,9 +753,23 @@ template <class TBase> void SECListBase<TBase>::EnsureVisible(int nRow)
         return;
     if (nRow >= nLast && nRow > m_nTopIndex)
     {
-        // Scroll down until the row is fully shown.
-        while (m_nTopIndex < nRow && GetLastVisibleIndex() < nRow)
-            ++m_nTopIndex;
+        // The lowest top row that shows the row whole (the row itself when it is higher than the
+        // list), found by measuring one page back from the row rather than scrolling row by row.
+        CRect rc;
+        GetInsideRectangle(&rc);
+        MeasureItem(nRow, NULL);
+        int cy = std::max(0, m_arrItems[nRow]->m_cy) + GetRowSpacing();
+        int nTop = nRow;
+        while (nTop > m_nTopIndex)
+        {
+            MeasureItem(nTop - 1, NULL);
+            int cyAbove = std::max(0, m_arrItems[nTop - 1]->m_cy) + GetRowSpacing();
+            if (cy + cyAbove > rc.Height())
+                break;
+            cy += cyAbove;
+            --nTop;
+        }
+        m_nTopIndex = nTop;
         RecalcLayout();
         this->Invalidate(FALSE);
     }

@@ -28,7 +28,7 @@ RECT ChildRect(CWnd& parent, CWnd& child)
 
 struct DockingFrame
 {
-    DockingFrame()
+    explicit DockingFrame(BOOL bTopList = TRUE)
     {
         m_pFrame = new CFrameWnd;
         m_bOk = m_pFrame->Create(NULL, _T("Andockrahmen"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(50, 50, 650, 500));
@@ -50,7 +50,7 @@ struct DockingFrame
             return;
         m_bDocked[0] = m_feature.DockNodeEx(m_pGrippers[0], CBRS_ALIGN_LEFT, 120, TRUE);
         m_bDocked[1] = m_feature.DockNodeEx(m_pGrippers[1], CBRS_ALIGN_LEFT, 90, FALSE);
-        m_bDocked[2] = m_feature.DockNodeEx(m_pGrippers[2], CBRS_ALIGN_TOP, 60, TRUE);
+        m_bDocked[2] = bTopList && m_feature.DockNodeEx(m_pGrippers[2], CBRS_ALIGN_TOP, 60, TRUE);
         m_pFrame->RecalcLayout();
         m_pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
         ::SetForegroundWindow(m_pFrame->m_hWnd);
@@ -253,6 +253,78 @@ TEST(FrameDockingTest, SplittersTradeLengthAndSizeTheArea)
     EXPECT_EQ(F.Thickness(2), nLeft + 30);
     const RECT rcViewAfter = ChildRect(*F.m_pFrame, F.m_view);
     EXPECT_EQ(rcViewAfter.left, rcView.left + 30);
+}
+
+TEST(FrameDockingTest, EdgesAreDrawnByArrangementContentAndOverhang)
+{
+    // Sides (left, top, right, bottom) of the top, bottom, left and right edges.
+    struct Case
+    {
+        const char* name;
+        BOOL bTopList;
+        int nMode;
+        int nInsetLeft, nInsetRight; // the root laid out inside the frame's client area
+        BOOL sides[4][4];
+        BOOL shown[4];
+    } cases[] = {
+        {"mode 0, left area only",
+         FALSE,
+         0,
+         0,
+         0,
+         {{0, 1, 0, 0}, {0, 0, 0, 1}, {0, 1, 0, 1}, {0, 1, 0, 1}},
+         {FALSE, FALSE, TRUE, FALSE}},
+        {"mode 0, left and top areas",
+         TRUE,
+         0,
+         0,
+         0,
+         {{0, 1, 0, 0}, {0, 0, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}},
+         {TRUE, FALSE, TRUE, FALSE}},
+        {"mode 0, overhang on both sides",
+         TRUE,
+         0,
+         10,
+         10,
+         {{1, 1, 1, 0}, {1, 0, 1, 1}, {1, 0, 0, 1}, {0, 0, 1, 1}},
+         {TRUE, FALSE, TRUE, FALSE}},
+        {"mode 0, overhang within the tolerance",
+         TRUE,
+         0,
+         3,
+         3,
+         {{0, 1, 0, 0}, {0, 0, 0, 1}, {0, 0, 0, 1}, {0, 0, 0, 1}},
+         {TRUE, FALSE, TRUE, FALSE}},
+        {"mode 1, overhang on both sides",
+         TRUE,
+         1,
+         10,
+         10,
+         {{0, 1, 1, 0}, {0, 0, 1, 1}, {1, 1, 0, 1}, {0, 1, 1, 1}},
+         {TRUE, FALSE, TRUE, FALSE}},
+    };
+    for (const Case& c : cases)
+    {
+        DockingFrame F(c.bTopList);
+        ASSERT_TRUE(F.m_bOk) << c.name;
+        F.m_feature.SetArrangementMode(c.nMode, FALSE);
+        CRect rcClient;
+        F.m_pFrame->GetClientRect(&rcClient);
+        RECT rcRoot = {rcClient.left + c.nInsetLeft, 0, rcClient.right - c.nInsetRight, rcClient.bottom}, rcOut;
+        // The edges are decided from the rectangle the root had: the second pass sees the inset.
+        F.m_feature.GetLayoutRoot()->RecalcNode(rcOut, rcRoot, FALSE, TRUE);
+        F.m_feature.GetLayoutRoot()->RecalcNode(rcOut, rcRoot, FALSE, TRUE);
+        for (int i = 0; i < 4; ++i)
+        {
+            BOOL l, t, r, b;
+            F.m_feature.GetDockEdge(i)->GetEdges(l, t, r, b);
+            EXPECT_EQ(l, c.sides[i][0]) << c.name << " edge " << i;
+            EXPECT_EQ(t, c.sides[i][1]) << c.name << " edge " << i;
+            EXPECT_EQ(r, c.sides[i][2]) << c.name << " edge " << i;
+            EXPECT_EQ(b, c.sides[i][3]) << c.name << " edge " << i;
+            EXPECT_EQ(F.m_feature.GetDockEdge(i)->IsBorderShown(), c.shown[i]) << c.name << " edge " << i;
+        }
+    }
 }
 
 TEST(FrameDockingTest, ABarLayoutQueryLaysNothingOutAndPostsNothing)

@@ -3,6 +3,7 @@
 // Compiled once per host: the including file defines LIST_HOST and TREELIST_CASES_NS, the namespace of its fixtures (and may rename them).
 #include "TestSupport.h"
 #include "TreeListTestApp.h"
+#include <algorithm>
 
 using namespace testing_support;
 
@@ -207,6 +208,47 @@ TEST_F(InputFixture, DialogKeysGoToTheParent)
     EXPECT_EQ((std::vector<UINT>{0xFFFF, 0xFFFE, IDCANCEL}), owner.commands);
     EXPECT_EQ((UINT)(DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTCHARS),
               (UINT)list.SendMessage(WM_GETDLGCODE));
+}
+
+// A row far below comes into view at once as the last fully shown row; one just below the page
+// scrolls by one; a row above becomes the row under the top one.
+TEST_F(InputFixture, EnsureVisibleJumpsToTheRowAndShowsItLast)
+{
+    Make(20000);
+    int nPage = list.GetLastVisibleIndex() - list.GetTopIndex() + 1;
+    ASSERT_GT(nPage, 3);
+    const struct
+    {
+        int nRow;
+        int nTop; // expected top row afterwards
+    } cases[] = {{19999, 19999 - nPage + 1}, {10000, 9999}, {10000 + nPage - 1, 10000}, {10000 + nPage, 10001}};
+    double dSlowest = 0;
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.nRow);
+        LARGE_INTEGER f, t0, t1;
+        ::QueryPerformanceFrequency(&f);
+        ::QueryPerformanceCounter(&t0);
+        list.EnsureVisible(c.nRow);
+        ::QueryPerformanceCounter(&t1);
+        dSlowest = std::max(dSlowest, (double)(t1.QuadPart - t0.QuadPart) / (double)f.QuadPart);
+        EXPECT_EQ(c.nTop, list.GetTopIndex());
+        EXPECT_LE(list.GetTopIndex(), c.nRow);
+        EXPECT_GE(list.GetLastVisibleIndex(), c.nRow);
+    }
+    // Measuring a page, not every row skipped: far below 20,000 rows' worth (seconds before).
+    EXPECT_LT(dSlowest, 0.5);
+
+    // Focusing a row far below the view repaints nothing there, and measures nothing up to it.
+    list.SetTopIndex(0);
+    LARGE_INTEGER f, t0, t1;
+    ::QueryPerformanceFrequency(&f);
+    ::QueryPerformanceCounter(&t0);
+    list.SelectFocusItem(19999, TRUE);
+    ::QueryPerformanceCounter(&t1);
+    EXPECT_LT((double)(t1.QuadPart - t0.QuadPart) / (double)f.QuadPart, 0.1);
+    EXPECT_EQ(19999, list.GetFocusIndex());
+    EXPECT_EQ(0, list.GetTopIndex());
 }
 
 TEST_F(InputFixture, TypeAheadSearchesFirstColumnTexts)

@@ -17,6 +17,13 @@ class SECLNBorderClientEdge : public SECLayoutNodeBorderSpace, public SECParentO
     void InvalidateBorderRect(const RECT* pRect) override;
     void DrawBorderPart(HDC hdc, const RECT& rcStrip, RECT& rcLastDrawn, int nSide) override;
     virtual void SetEdges(BOOL bLeft, BOOL bTop, BOOL bRight, BOOL bBottom);
+    void GetEdges(BOOL& bLeft, BOOL& bTop, BOOL& bRight, BOOL& bBottom) const
+    {
+        bLeft = m_bEdgeLeft;
+        bTop = m_bEdgeTop;
+        bRight = m_bEdgeRight;
+        bBottom = m_bEdgeBottom;
+    }
     virtual BOOL GetEdgeOrientation(int nSide, BOOL& bHorizontal);
     virtual RECT EdgeSubRect(const RECT& rcStrip, int nFrom, int nTo, int nSide);
     virtual void DrawEdgeLines(HDC hdc, const RECT& rcBand, BOOL bHorizontal, int nSide, HPEN hPen1,
