@@ -19,11 +19,13 @@
 #include "station/record/IRControlDoc.h"
 #include "uilib/bars/WorkspaceManagerEx.h"
 #include "uilib/frames/mdi/MultiDocTemplate.h"
+#include "app/KuvoInfoDlg.h"
 #include <string.h>
 
 IMPLEMENT_DYNAMIC(CIRControlApp, CWinApp)
 
 BEGIN_MESSAGE_MAP(CIRControlApp, CWinApp)
+ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
 ON_COMMAND(ID_EXTERN_APP, OnExternApp)
 ON_UPDATE_COMMAND_UI(ID_EXTERN_APP, OnUpdateExternApp)
 ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
@@ -340,4 +342,10 @@ void CIRControlApp::OnExternApp()
 void CIRControlApp::OnUpdateExternApp(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(!m_strExternApp.IsEmpty());
+}
+
+void CIRControlApp::OnAppAbout()
+{
+    CKuvoInfoDlg dlg;
+    dlg.DoModal();
 }

@@ -137,6 +137,7 @@ class CIRControlApp : public CWinApp
     CPtrList m_countedOwners;
     BOOL m_bPendixViewOpen;
 
+    afx_msg void OnAppAbout();
     afx_msg void OnExternApp();
     afx_msg void OnUpdateExternApp(CCmdUI* pCmdUI);
 

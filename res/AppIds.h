@@ -98,3 +98,23 @@
 // The serial-number prompt of the device windows.
 #define IDD_SERIAL_NUMBER 330 // "Vergabe der Seriennummer"
 #define IDC_SERIAL_NUMBER 1131
+// The about box: template, picture, title prefix and controls.
+#define IDD_KUVO_INFO 100
+#define IDB_KUVO 271
+#define IDS_INFO_TITLE 413 // "Info über "
+#define IDC_INFO_MAIL 1000
+#define IDC_INFO_WEB 1001
+#define IDC_INFO_TITLE 1100
+#define IDC_INFO_NOTICE1 1072
+#define IDC_INFO_NOTICE2 1073
+#define IDC_INFO_VERSION 1064
+#define IDC_INFO_COPYRIGHT 1065
+#define IDC_INFO_COMMENTS 1066
+// The progress dialog and the quick save.
+#define IDD_MULTIPLE_PROGRESS 326
+#define IDC_PROGRESS_TEXT 1126
+#define IDC_PROGRESS_BAR 1127
+#define IDS_QUICKSAVE_FAILED 416  // "Beim Schnellspeichern ist ein Fehler aufgetreten!..."
+#define IDS_QUICKSAVE_CAPTION 417 // "Helvon Schnellspeichern"
+#define IDS_QUICKSAVE_TITLE 426   // "Schnellspeichern der Datei\n"
+#define IDS_QUICKSAVE_TEXT 427    // "Schnellspeichern"

@@ -197,6 +197,20 @@ class CGXAbstractCommandFactory : public CObject
                                      CObArray*& pCellsArray, CObArray*& pColsArray, CGXLongOperation& op) = 0;
 };
 
+// Moving blocks of rows and columns: the store and update steps and the undoable operations.
+class CGXAbstractGridMoveRowsColsImp : public CObject
+{
+  public:
+    virtual BOOL StoreMoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce) = 0;
+    virtual void UpdateMoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags,
+                                BOOL bCreateHint) = 0;
+    virtual BOOL StoreMoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce) = 0;
+    virtual void UpdateMoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags,
+                                BOOL bCreateHint) = 0;
+    virtual BOOL MoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, int ctCmd) = 0;
+    virtual BOOL MoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, int ctCmd) = 0;
+};
+
 // The size a static text cell's text (or bitmap) takes, borders included: its height (bVert
 // non-zero) or its width.
 class CGXAbstractCalcSizeImp : public CObject

@@ -195,9 +195,8 @@ class CGXGridCore
     virtual void UpdateInsertCols(ROWCOL nCol, ROWCOL nCount, UINT flags, BOOL bCreateHint);
     virtual void UpdateRemoveRows(ROWCOL nFirst, ROWCOL nLast, int* anOldHeights, UINT flags, BOOL bCreateHint);
     virtual void UpdateRemoveCols(ROWCOL nFirst, ROWCOL nLast, int* anOldWidths, UINT flags, BOOL bCreateHint);
-    // Moving rows and columns: the engine itself moves nothing (no moving component yet), so its
-    // store step refuses; a grid that can move them overrides the store step. nDest counts after
-    // the move.
+    // Moving rows and columns through the moving component: without it the moves answer FALSE,
+    // the store steps refuse and the update steps redraw everything. nDest counts after the move.
     virtual BOOL MoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
     virtual BOOL MoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
     virtual BOOL StoreMoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce = FALSE);
@@ -659,6 +658,7 @@ class CGXGridCore
     // Installers of the feature library's components (defined with each component).
     void InstallCalcSizeImp();
     void InstallCommandFactory();
+    void InstallMoveRowsColsImp();
 
     // Implementation
     // Group 1: per-grid components (owned through m_ownedImps), in their fixed order; the
@@ -680,7 +680,7 @@ class CGXGridCore
     CGXAbstractGridExcelLikeFrameImp* m_pExcelLikeFrameImp = NULL;
     CGXAbstractGridExcelLikeFillImp* m_pExcelLikeFillImp = NULL;
     CGXAbstractGridUserDragSelectRangeImp* m_pUserDragSelectRangeImp = NULL;
-    CObject* m_pMoveRowsColsImp = NULL;
+    CGXAbstractGridMoveRowsColsImp* m_pMoveRowsColsImp = NULL;
     CGXAbstractGridUserResizeCellsImp* m_pUserResizeCellsImp = NULL;
     CGXAbstractGridOptimizedUpdateImp* m_pOptimizedUpdateImp = NULL;
     CGXAbstractGridMarkEditHeaderImp* m_pMarkEditHeaderImp = NULL;

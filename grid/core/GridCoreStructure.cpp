@@ -806,49 +806,42 @@ CGXCellRange CGXGridCore::GetVisibleCellRange()
 
 // -- Moving and reordering ----------------------------------------------------------------------
 
-static BOOL MoveBlock(CGXGridCore* g, BOOL bRows, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags)
+BOOL CGXGridCore::MoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, int ctCmd)
 {
-    if (nLast < nFirst || nDest == nFirst || !g->TransferCurrentCell())
-        return FALSE;
-    if (!(bRows ? g->StoreMoveRows(nFirst, nLast, nDest) : g->StoreMoveCols(nFirst, nLast, nDest)))
-        return FALSE;
-    if (bRows)
-        g->UpdateMoveRows(nFirst, nLast, nDest, flags, TRUE);
+    return m_pMoveRowsColsImp != NULL && m_pMoveRowsColsImp->MoveRows(this, nFirst, nLast, nDest, flags, ctCmd);
+}
+
+BOOL CGXGridCore::MoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, int ctCmd)
+{
+    return m_pMoveRowsColsImp != NULL && m_pMoveRowsColsImp->MoveCols(this, nFirst, nLast, nDest, flags, ctCmd);
+}
+
+BOOL CGXGridCore::StoreMoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce)
+{
+    return m_pMoveRowsColsImp != NULL && m_pMoveRowsColsImp->StoreMoveRows(this, nFirst, nLast, nDest, bForce);
+}
+
+BOOL CGXGridCore::StoreMoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce)
+{
+    return m_pMoveRowsColsImp != NULL && m_pMoveRowsColsImp->StoreMoveCols(this, nFirst, nLast, nDest, bForce);
+}
+
+void CGXGridCore::UpdateMoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, BOOL bCreateHint)
+{
+    FreeObjectCache();
+    if (m_pMoveRowsColsImp != NULL)
+        m_pMoveRowsColsImp->UpdateMoveRows(this, nFirst, nLast, nDest, flags, bCreateHint);
     else
-        g->UpdateMoveCols(nFirst, nLast, nDest, flags, TRUE);
-    return TRUE;
+        RedrawAll(flags, bCreateHint);
 }
 
-BOOL CGXGridCore::MoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, int)
-{
-    return MoveBlock(this, TRUE, nFirst, nLast, nDest, flags);
-}
-
-BOOL CGXGridCore::MoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, int)
-{
-    return MoveBlock(this, FALSE, nFirst, nLast, nDest, flags);
-}
-
-BOOL CGXGridCore::StoreMoveRows(ROWCOL, ROWCOL, ROWCOL, BOOL)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::StoreMoveCols(ROWCOL, ROWCOL, ROWCOL, BOOL)
-{
-    return FALSE;
-}
-
-void CGXGridCore::UpdateMoveRows(ROWCOL, ROWCOL, ROWCOL, UINT flags, BOOL bCreateHint)
+void CGXGridCore::UpdateMoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, BOOL bCreateHint)
 {
     FreeObjectCache();
-    RedrawAll(flags, bCreateHint);
-}
-
-void CGXGridCore::UpdateMoveCols(ROWCOL, ROWCOL, ROWCOL, UINT flags, BOOL bCreateHint)
-{
-    FreeObjectCache();
-    RedrawAll(flags, bCreateHint);
+    if (m_pMoveRowsColsImp != NULL)
+        m_pMoveRowsColsImp->UpdateMoveCols(this, nFirst, nLast, nDest, flags, bCreateHint);
+    else
+        RedrawAll(flags, bCreateHint);
 }
 
 BOOL CGXGridCore::ReorderDataRows(const CGXCellRange& range, const CDWordArray& awOrder)

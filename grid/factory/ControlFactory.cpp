@@ -5,6 +5,7 @@
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
 #include "grid/core/StyleSerializeImp.h"
+#include "grid/features/GridSortMoveDataImp.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridWnd.h"
 #include "grid/core/Header.h"
@@ -115,7 +116,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         NULL,                                        // printing
         NULL,                                        // range selection
         NULL,                                        // Excel-like frame
-        NULL,                                        // drag-select
+        &CGXGridCore::InstallMoveRowsColsImp,        // drag-select: so far only what it installs with it
         NULL,                                        // interactive resizing
         NULL,                                        // optimised update
         NULL,                                        // mark-edit header
@@ -148,7 +149,7 @@ void CGXControlFactory::InitializeApplicationComponents()
         NULL,                          // number formatting
         NULL,                          // OLE date/time
         NULL,                          // non-OLE date/time
-        NULL,                          // sort move-data
+        GXInstallSortMoveDataImp,      //
         GXInstallDataCopyMoveCellsImp, //
         NULL,                          // long operation
         NULL,                          // covered-cell pool

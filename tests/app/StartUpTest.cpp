@@ -387,13 +387,14 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     EXPECT_TRUE(config.GetFirstStart());
 
     // Commands waiting for their parts are greyed; the bars' commands work.
-    for (UINT nID : {(UINT)ID_APP_ABOUT, (UINT)ID_OPTIONS, (UINT)ID_PROTECT_PARAMETERS, (UINT)ID_FILE_PRINT,
-                     (UINT)ID_FILE_PRINT_PREVIEW, (UINT)ID_QUICK_SAVE, (UINT)ID_ANALYSE_CURSOR,
+    for (UINT nID : {(UINT)ID_OPTIONS, (UINT)ID_PROTECT_PARAMETERS, (UINT)ID_FILE_PRINT,
+                     (UINT)ID_FILE_PRINT_PREVIEW, (UINT)ID_ANALYSE_CURSOR,
                      (UINT)ID_PROFILE_DOWNLOAD})
     {
         SCOPED_TRACE(nID);
         EXPECT_FALSE(IsEnabled(pFrame, nID));
     }
+    EXPECT_TRUE(IsEnabled(pFrame, ID_APP_ABOUT));
     int nCheck = 0;
     EXPECT_TRUE(IsEnabled(pFrame, ID_VIEW_FULLSCREEN));
     EXPECT_TRUE(IsEnabled(pFrame, ID_VIEW_PARAMETER, &nCheck));

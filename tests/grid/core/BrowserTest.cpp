@@ -299,6 +299,7 @@ TEST(GridBrowser, AMovedColumnKeepsItsField)
 TEST(GridBrowser, APlainGridRefusesToMoveColumns)
 {
     GridWindow w(200, 100);
+    w.grid->m_pMoveRowsColsImp = NULL; // a plain grid: no moving component
     w.grid->OnGridInitialUpdate();
     w.grid->SetRowCount(3, GX_NOREDRAW);
     w.grid->SetColCount(3, GX_NOREDRAW);

@@ -1,5 +1,6 @@
 // Border client, border space and gripper geometry: splits, client limits, position filling,
 // the client event, strip and bar placement.
+#include "LayoutChecks.h"
 #include "TestSupport.h"
 #include "uilib/frames/layout/LNBorderClient.h"
 #include "uilib/frames/layout/LNBorderClientEdge.h"
@@ -7,20 +8,8 @@
 
 namespace
 {
-::testing::AssertionResult RectIs(const RECT& rc, LONG l, LONG t, LONG r, LONG b)
-{
-    if (rc.left == l && rc.top == t && rc.right == r && rc.bottom == b)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "rect is " << rc.left << "," << rc.top << "," << rc.right << ","
-                                         << rc.bottom << " not " << l << "," << t << "," << r << "," << b;
-}
-
-RECT Applied(SECLayoutNode& node)
-{
-    RECT rc;
-    node.GetAppliedRect(rc);
-    return rc;
-}
+using layout_checks::RectIs;
+using layout_checks::Applied;
 
 class CCountingReceiver : public ISECLNBorderClientEventRcvr
 {

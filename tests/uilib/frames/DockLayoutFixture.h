@@ -1,6 +1,7 @@
 // The layout the docking drag tests share: a topmost window whose layout has a grid target on top
 // and a client node below with one draggable node, registered with a private docking manager.
 #pragma once
+#include "LayoutChecks.h"
 #include "TestSupport.h"
 #include "uilib/frames/dockengine/ClientWndNode.h"
 #include "uilib/frames/dockengine/DefDockNodeBase.h"
@@ -14,12 +15,7 @@ namespace dock_layout
 {
 using namespace testing_support;
 
-inline RECT Applied(SECLayoutNode& node)
-{
-    RECT rc;
-    node.GetAppliedRect(rc);
-    return rc;
-}
+using layout_checks::Applied;
 
 // A node that may be dragged and moves itself.
 class CDragNode : public SECLayoutNode, public SECDefDockNodeInitiatorBase, public SECDefDockNodeBase

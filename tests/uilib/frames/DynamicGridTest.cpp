@@ -1,26 +1,15 @@
 // Docking grid lines and two-dimensional grids: insertion places and lengths, splitters between
 // resizable nodes, sizing modes against node limits, splitter drags, finding the node under a
 // point, recording and restoring a node's place, and grow-to-fit.
+#include "LayoutChecks.h"
 #include "TestSupport.h"
 #include "uilib/frames/dockengine/DynamicGrid2d.h"
 #include <vector>
 
 namespace
 {
-::testing::AssertionResult RectIs(const RECT& rc, LONG l, LONG t, LONG r, LONG b)
-{
-    if (rc.left == l && rc.top == t && rc.right == r && rc.bottom == b)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "rect is " << rc.left << "," << rc.top << "," << rc.right << ","
-                                         << rc.bottom << " not " << l << "," << t << "," << r << "," << b;
-}
-
-RECT Applied(SECLayoutNode& node)
-{
-    RECT rc;
-    node.GetAppliedRect(rc);
-    return rc;
-}
+using layout_checks::RectIs;
+using layout_checks::Applied;
 
 int Width(SECLayoutNode& node)
 {

@@ -1,5 +1,6 @@
 // Layout geometry without windows where none is needed: style locks, size limits, the subtree
 // walk, freezing, scaling, bordered nodes and the factory's ownership.
+#include "LayoutChecks.h"
 #include "TestSupport.h"
 #include "uilib/frames/layout/LNBorder.h"
 #include "uilib/frames/layout/LNScale.h"
@@ -10,13 +11,7 @@ using namespace tessaron::foundation;
 
 namespace
 {
-::testing::AssertionResult RectIs(const RECT& rc, LONG l, LONG t, LONG r, LONG b)
-{
-    if (rc.left == l && rc.top == t && rc.right == r && rc.bottom == b)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "rect is " << rc.left << "," << rc.top << "," << rc.right << ","
-                                         << rc.bottom << " not " << l << "," << t << "," << r << "," << b;
-}
+using layout_checks::RectIs;
 
 class CNamedNode : public SECLayoutNode
 {

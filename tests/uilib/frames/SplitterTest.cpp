@@ -1,6 +1,7 @@
 // Splitter windows and layout-node splitters: bar modes, limits, real drags (live and by
 // rectangle, cancelled with Escape), virtual splitters and their observers, and sizable nodes
 // whose edges the user drags.
+#include "LayoutChecks.h"
 #include "TestSupport.h"
 #include "FramesIds.h"
 #include "uilib/frames/layout/LNSizable.h"
@@ -11,6 +12,8 @@ using namespace testing_support;
 
 namespace
 {
+using layout_checks::RectIs;
+
 // Queues a whole drag at once: the tracking loop takes it from the queue.
 void QueueDrag(POINT from, POINT to, bool bEscape)
 {
@@ -49,14 +52,6 @@ void QueueDrag(POINT from, POINT to, bool bEscape)
     inputs.push_back(up);
     ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
     PumpMessages(200);
-}
-
-::testing::AssertionResult RectIs(const RECT& rc, LONG l, LONG t, LONG r, LONG b)
-{
-    if (rc.left == l && rc.top == t && rc.right == r && rc.bottom == b)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "rect is " << rc.left << "," << rc.top << "," << rc.right << ","
-                                         << rc.bottom << " not " << l << "," << t << "," << r << "," << b;
 }
 
 class CHostWnd : public CWnd
