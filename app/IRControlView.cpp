@@ -2,6 +2,7 @@
 // handlers of the worker's results, going offline and closing.
 #include "app/IRControlView.h"
 #include "AppIds.h"
+#include "app/MultipleProgressDlg.h"
 #include "StationIds.h"
 #include "app/IRControlApp.h"
 #include "app/MainFrame.h"
@@ -66,7 +67,9 @@ ON_UPDATE_COMMAND_UI(ID_ANALYSE_CURSOR, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_ANALYSE_ADD, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_ANALYSE_DELETE_LAST, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_ANALYSE_DELETE_ALL, OnUpdateNotAvailable)
-ON_UPDATE_COMMAND_UI(ID_QUICK_SAVE, OnUpdateNotAvailable)
+ON_COMMAND(ID_QUICK_SAVE, OnQuickSave)
+ON_UPDATE_COMMAND_UI(ID_QUICK_SAVE, OnUpdateQuickSave)
+ON_MESSAGE(WM_PROGRESS_DONE, OnQuickSaveDone)
 ON_UPDATE_COMMAND_UI(ID_STATION_PASSWORD, OnUpdateNotAvailable)
 ON_COMMAND(ID_STATION_SERIAL, OnStationSerialNumber)
 ON_UPDATE_COMMAND_UI(ID_STATION_SERIAL, OnUpdateOnline)

@@ -35,6 +35,8 @@ class CIRControlView : public CDrawView
 
     // Attributes
     CIRControlDoc* GetDocument() const;
+    // Shows (or starts again) the quick save's progress dialog.
+    void ShowQuickSaveProgress(CString path) override;
     BOOL IsOnline() const
     {
         return m_bOnline;
@@ -143,6 +145,9 @@ class CIRControlView : public CDrawView
     BOOL m_bInitialized;
 
     afx_msg void OnDestroy();
+    afx_msg void OnQuickSave();
+    afx_msg void OnUpdateQuickSave(CCmdUI* pCmdUI);
+    afx_msg LRESULT OnQuickSaveDone(WPARAM wParam, LPARAM lParam);
     afx_msg void OnCommunication();
     afx_msg void OnUpdateCommunication(CCmdUI* pCmdUI);
     afx_msg void OnRecord();

@@ -4,7 +4,10 @@
 #include "app/IRControlView.h"
 #include "AppIds.h"
 #include "Menu.h"
+#include "app/MultipleProgressDlg.h"
 #include "app/SerialNumberDlg.h"
+#include "station/config/ProjektConfig.h"
+#include "station/record/ApplicationValues.h"
 #include "app/StationJobCodes.h"
 #include "station/link/CommJob.h"
 #include "station/record/DrawLine.h"
@@ -206,4 +209,59 @@ LRESULT CIRControlView::OnFullScreenChanged(WPARAM, LPARAM)
 {
     UpdateAnalyseDialog();
     return 1;
+}
+
+// Quick save into the configured folder; a failure leaves no progress dialog behind.
+void CIRControlView::OnQuickSave()
+{
+    CProjektConfig* pConfig = GetProjektConfig();
+    CIRControlDoc* pDoc = GetDocument();
+    if (pDoc == NULL)
+        return;
+    const CString strDir = pConfig != NULL ? pConfig->GetQuickSaveDir() : CString();
+    if (pDoc->QuickSave(strDir, this))
+        return;
+    OnQuickSaveDone(0, 0);
+    CString strText, strCaption;
+    strText.LoadString(IDS_QUICKSAVE_FAILED);
+    strCaption.LoadString(IDS_QUICKSAVE_CAPTION);
+    MessageBox(strText, strCaption, MB_ICONEXCLAMATION);
+}
+
+void CIRControlView::OnUpdateQuickSave(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
+}
+
+// The progress dialog is made once; a quick save while it shows starts it again.
+void CIRControlView::ShowQuickSaveProgress(CString path)
+{
+    CString strTitle, strText;
+    strTitle.LoadString(IDS_QUICKSAVE_TITLE);
+    strTitle += path;
+    strText.LoadString(IDS_QUICKSAVE_TEXT);
+    CMultipleProgressDlg* pDlg = static_cast<CMultipleProgressDlg*>(m_pQuickSaveDlg);
+    if (pDlg != NULL && pDlg->m_hWnd != NULL)
+    {
+        pDlg->SetWindowText(strTitle);
+        pDlg->Restart();
+        return;
+    }
+    delete pDlg;
+    pDlg = new CMultipleProgressDlg(strTitle, strText, 2.0, this);
+    m_pQuickSaveDlg = pDlg;
+    if (pDlg->CreateProgressWindow())
+        pDlg->ShowWindow(SW_SHOW);
+}
+
+LRESULT CIRControlView::OnQuickSaveDone(WPARAM, LPARAM)
+{
+    if (m_pQuickSaveDlg != NULL)
+    {
+        if (m_pQuickSaveDlg->m_hWnd != NULL)
+            m_pQuickSaveDlg->DestroyWindow();
+        delete m_pQuickSaveDlg;
+        m_pQuickSaveDlg = NULL;
+    }
+    return 0;
 }

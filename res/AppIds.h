@@ -110,3 +110,11 @@
 #define IDC_INFO_VERSION 1064
 #define IDC_INFO_COPYRIGHT 1065
 #define IDC_INFO_COMMENTS 1066
+// The progress dialog and the quick save.
+#define IDD_MULTIPLE_PROGRESS 326
+#define IDC_PROGRESS_TEXT 1126
+#define IDC_PROGRESS_BAR 1127
+#define IDS_QUICKSAVE_FAILED 416  // "Beim Schnellspeichern ist ein Fehler aufgetreten!..."
+#define IDS_QUICKSAVE_CAPTION 417 // "Helvon Schnellspeichern"
+#define IDS_QUICKSAVE_TITLE 426   // "Schnellspeichern der Datei\n"
+#define IDS_QUICKSAVE_TEXT 427    // "Schnellspeichern"

@@ -5,6 +5,7 @@
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
 #include "grid/core/StyleSerializeImp.h"
+#include "grid/features/GridSortMoveDataImp.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridWnd.h"
 #include "grid/core/Header.h"
@@ -148,7 +149,7 @@ void CGXControlFactory::InitializeApplicationComponents()
         NULL,                          // number formatting
         NULL,                          // OLE date/time
         NULL,                          // non-OLE date/time
-        NULL,                          // sort move-data
+        GXInstallSortMoveDataImp,      //
         GXInstallDataCopyMoveCellsImp, //
         NULL,                          // long operation
         NULL,                          // covered-cell pool

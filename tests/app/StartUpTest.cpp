@@ -388,7 +388,7 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
 
     // Commands waiting for their parts are greyed; the bars' commands work.
     for (UINT nID : {(UINT)ID_OPTIONS, (UINT)ID_PROTECT_PARAMETERS, (UINT)ID_FILE_PRINT,
-                     (UINT)ID_FILE_PRINT_PREVIEW, (UINT)ID_QUICK_SAVE, (UINT)ID_ANALYSE_CURSOR,
+                     (UINT)ID_FILE_PRINT_PREVIEW, (UINT)ID_ANALYSE_CURSOR,
                      (UINT)ID_PROFILE_DOWNLOAD})
     {
         SCOPED_TRACE(nID);

@@ -2,6 +2,7 @@
 // and goes again with Redo, the lists keep their limits, transactions group their commands, and
 // the menu items name the action.
 #include "FeatureTestApp.h"
+#include "grid/core/Control.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/LongOperation.h"
 #include "grid/core/Properties.h"
@@ -179,6 +180,14 @@ TEST(GridUndo, EveryChangeComesBackWithUndoAndGoesAgainWithRedo)
          [](CGXGridCore& g) { return g.ChangeDefaultBaseStyle(CGXStyle().SetTextColor(RGB(0, 0, 200))); }},
         {"direct move", "Verschieben",
          [](CGXGridCore& g) { return g.MoveCells(CGXCellRange(1, 1, 2, 2), 2, 2); }},
+        {"sort order", "Zeilen sortieren",
+         [](CGXGridCore& g) {
+             CDWordArray order;
+             for (DWORD d : {2, 0, 1})
+                 order.Add(d);
+             return g.ApplyRowOrder(CGXCellRange(1, 1, 3, 6), &order);
+         }},
+        {"moved rows", "Zeilen verschieben", [](CGXGridCore& g) { return g.MoveRows(2, 3, 6); }},
     };
     for (const Case& c : cases)
     {
@@ -380,4 +389,25 @@ TEST(GridUndo, WithoutFactoryNothingIsRecordedAndTheItemsAreDisabled)
     BOOL bEnabled = TRUE;
     w.MenuText(ID_EDIT_UNDO, TRUE, &bEnabled);
     EXPECT_FALSE(bEnabled);
+}
+
+TEST(GridUndo, APendingCellEditIsUndoneFirstAndLeavesTheLists)
+{
+    UndoGrid w;
+    w.g.SetRowHeight(2, 2, 33);
+    ASSERT_TRUE(w.g.SetCurrentCell(3, 3));
+    w.grid->SetFocus();
+    w.grid->SendMessage(WM_CHAR, 'x', 1);
+    CGXControl* pControl = w.g.GetControl(3, 3);
+    ASSERT_TRUE(pControl->IsActive());
+    ASSERT_TRUE(pControl->GetModify());
+    EXPECT_STREQ("&Undo Zelleingabe\tStrg+Z", w.UndoText());
+    ASSERT_TRUE(w.g.Undo());
+    CString strText;
+    pControl->GetCurrentText(strText);
+    EXPECT_STREQ("3/3", strText);
+    EXPECT_STREQ("3/3", w.g.GetStoredValueText(3, 3));
+    EXPECT_EQ(1, w.p->GetUndoList().GetCount());
+    EXPECT_EQ(0, w.p->GetRedoList().GetCount());
+    EXPECT_EQ(33, w.g.GetRowHeight(2));
 }
