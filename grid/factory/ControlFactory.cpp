@@ -1,6 +1,7 @@
 // The default control factory. Control classes of the cell-control library that do not exist
 // yet give the default control, so every id yields a drawable control.
 #include "grid/factory/ControlFactory.h"
+#include "grid/controls/ProgressCtrl.h"
 #include "grid/controls/Pushbutton.h"
 #include "grid/core/CellTipStatic.h"
 #include "grid/core/DataCopyMoveCellsImp.h"
@@ -29,6 +30,7 @@ enum ControlKind
     kindStatic,
     kindHeader,
     kindPushbutton,
+    kindProgress,
     kindBrowserOnly // only on a browser grid, else no control
 };
 
@@ -44,6 +46,7 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_STATIC, kindStatic, TRUE},
     {GX_IDS_CTRL_HEADER, kindHeader, TRUE},
     {GX_IDS_CTRL_PUSHBTN, kindPushbutton, TRUE},
+    {GX_IDS_CTRL_PROGRESS, kindProgress, FALSE},
     {GX_IDS_CTRL_OLEPREVIEW, kindBrowserOnly, FALSE},
 };
 } // namespace
@@ -66,6 +69,9 @@ CGXControl* CGXControlFactory::CreateControl(UINT nID, CGXGridCore* pGrid)
         break;
     case kindPushbutton:
         pControl = new CGXPushbutton(pGrid);
+        break;
+    case kindProgress:
+        pControl = new CGXProgressCtrl(pGrid);
         break;
     case kindBrowserOnly:
         return NULL; // no browser grid in the grid core
@@ -93,6 +99,7 @@ void CGXControlFactory::RegisterAllUserAttributes(CGXStylesMap* pStylesMap)
 {
     // The cell-control library's own registrations follow CGXControl's when it is linked.
     CGXControl::AddUserAttributes(pStylesMap);
+    CGXProgressCtrl::RegisterUserAttributes(pStylesMap);
 
     const CGXStylesMap::UserAttrInfo* pValidMsg = pStylesMap->AddUserAttribute(GX_IDS_UA_VALID_MSG);
     pStylesMap->AddUserAttribute(GX_IDS_UA_TOOLTIPTEXT, pValidMsg != NULL ? pValidMsg->pStyle : NULL);
