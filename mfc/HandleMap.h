@@ -30,10 +30,11 @@ public:
         return it == m_temporary.end() ? NULL : it->second;
     }
     void SetPermanent(THandle h, TObject* p) { m_permanent[h] = p; }
+    // A temporary wrapper of h stays until DeleteTemp deletes it: callers of this message may
+    // still hold it, and dropping it here would lose it for good.
     void RemoveHandle(THandle h)
     {
         m_permanent.erase(h);
-        m_temporary.erase(h);
     }
     // The permanent object of h, else a temporary one made with pfnNew.
     TObject* FromHandle(THandle h, TObject* (*pfnNew)())

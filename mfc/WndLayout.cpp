@@ -7,6 +7,7 @@
 #include "FrameWnd.h"
 #include "WinApp.h"
 #include <commctrl.h>
+#include <cstdlib>
 
 // ---- geometry and layout
 
@@ -311,6 +312,9 @@ BOOL CWnd::FilterToolTipMessage(MSG* pMsg)
         pState->m_nLastHit = nHit;
         pState->m_hWndLastTool = m_hWnd;
     }
+    // A text handed out by the hit test is the caller's to free (the tip control copied it).
+    if (ti.lpszText != NULL && ti.lpszText != LPSTR_TEXTCALLBACK)
+        free(ti.lpszText);
     MSG msg = *pMsg;
     msg.hwnd = m_hWnd;
     ::SendMessage(m_hWndToolTip, TTM_RELAYEVENT, 0, (LPARAM)&msg);

@@ -285,3 +285,36 @@ TEST(ImageList, DragImageFollowsTheMoveAndEndsWithTheDrag)
 }
 
 } // namespace
+
+namespace
+{
+// A handle wrapped for the moment and then attached to (or detached from) a permanent wrapper:
+// the temporary one is still usable until the thread's idle time and then deleted.
+TEST(TemporaryWrappers, TakenOverHandlesAreFreedAtIdleTime)
+{
+    AfxGetThread()->OnIdle(1);
+    const LONG nDCs = CDC::GetLiveCount();
+    const LONG nGdi = CGdiObject::GetLiveCount();
+    HDC hDC = ::CreateCompatibleDC(NULL);
+    HBRUSH hBrush = ::CreateSolidBrush(RGB(1, 2, 3));
+    CDC* pTempDC = CDC::FromHandle(hDC);
+    CGdiObject* pTempBrush = CGdiObject::FromHandle(hBrush);
+    EXPECT_EQ(nDCs + 1, CDC::GetLiveCount());
+    {
+        CDC dc;
+        dc.Attach(hDC);
+        CBrush brush;
+        brush.Attach(hBrush);
+        EXPECT_EQ(&dc, CDC::FromHandle(hDC));
+        EXPECT_EQ(hDC, pTempDC->m_hDC) << "the caller's temporary wrapper stays valid";
+        EXPECT_EQ(hBrush, pTempBrush->m_hObject);
+        dc.Detach();
+        brush.Detach();
+    }
+    AfxGetThread()->OnIdle(1);
+    EXPECT_EQ(nDCs, CDC::GetLiveCount());
+    EXPECT_EQ(nGdi, CGdiObject::GetLiveCount());
+    ::DeleteDC(hDC);
+    ::DeleteObject(hBrush);
+}
+} // namespace

@@ -3,6 +3,7 @@
 #include "TestApp.h"
 #include "TestSupport.h"
 #include <algorithm>
+#include <psapi.h>
 
 using namespace testing_support;
 
@@ -342,6 +343,52 @@ TEST(CtlColorReflect, TheControlColoursItselfThroughItsParent)
     EXPECT_NE((LRESULT)label.m_brush.GetSafeHandle(), lBrush);
     EXPECT_NE(0, lBrush);
     parent.DestroyWindow();
+}
+
+// A window whose hit test hands out a copy of a long text for every pass, as a tab control does.
+class CCopyingTips : public CWnd
+{
+  public:
+    INT_PTR OnToolHitTest(CPoint, TOOLINFO* pTI) const override
+    {
+        if (pTI != NULL)
+        {
+            pTI->hwnd = m_hWnd;
+            pTI->uId = 1;
+            pTI->rect = CRect(0, 0, 50, 50);
+            pTI->lpszText = _tcsdup(m_strText);
+        }
+        return 1;
+    }
+    CString m_strText;
+};
+
+SIZE_T WorkingSet()
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof(counters);
+    ::K32GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof(counters));
+    return counters.WorkingSetSize;
+}
+
+TEST(ToolTips, TextsHandedOutByTheHitTestAreFreed)
+{
+    CCopyingTips wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), _T("Kopien"), WS_POPUP, 0, 0, 100, 100, NULL, NULL));
+    ASSERT_TRUE(wnd.EnableToolTips(TRUE));
+    wnd.m_strText = CString(_T('x'), 4000);
+    MSG msg = {};
+    msg.hwnd = wnd.m_hWnd;
+    msg.message = WM_MOUSEMOVE;
+    msg.pt = CPoint(10, 10);
+    wnd.FilterToolTipMessage(&msg);
+    const SIZE_T nBefore = WorkingSet();
+    ASSERT_NE(0u, nBefore);
+    for (int i = 0; i < 20000; i++)
+        wnd.FilterToolTipMessage(&msg);
+    // Kept, the copies would take 80 MB.
+    EXPECT_LT(WorkingSet(), nBefore + 8 * 1024 * 1024);
+    wnd.DestroyWindow();
 }
 
 // A window whose tool hit test names the child under the point.

@@ -844,12 +844,11 @@ INT_PTR SEC3DTabControl::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         return -1;
     if (pTI != NULL)
     {
-        m_strTip = pTab->m_csFullLabel;
+        // A copy: the caller frees the text.
         pTI->hwnd = m_hWnd;
         pTI->uId = static_cast<UINT_PTR>(nTab + 1);
         pTI->rect = pTab->m_rect;
-        pTI->lpszText = m_strTip.GetBuffer(0);
-        m_strTip.ReleaseBuffer();
+        pTI->lpszText = _tcsdup(pTab->m_csFullLabel);
     }
     return nTab + 1;
 }

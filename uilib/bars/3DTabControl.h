@@ -150,6 +150,4 @@ class SEC3DTabControl : public SECTabControlBase
     COLORREF m_crText;
     COLORREF m_crActiveText;
     BOOL m_bShowLabels;
-    // The tooltip control copies the text when the tool is added.
-    mutable CString m_strTip;
 };

@@ -383,11 +383,11 @@ INT_PTR SECControlBar::OnToolHitTest(CPoint point, TOOLINFO* pTI) const
         return -1;
     if (pTI != NULL)
     {
-        // The tip control copies the text when the tool is added.
+        // A copy: the caller frees the text.
         pTI->hwnd = m_hWnd;
         pTI->uId = (UINT_PTR)nHit;
         pTI->rect = rect;
-        pTI->lpszText = const_cast<LPTSTR>((LPCTSTR)*pTip);
+        pTI->lpszText = _tcsdup(*pTip);
     }
     return nHit;
 }

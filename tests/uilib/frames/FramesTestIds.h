@@ -21,3 +21,8 @@
 #define IDD_MB_FORM 204
 #define IDC_MB_FORM_EDIT 2005
 #define IDC_MB_FORM_BUTTON 2006
+// The full-screen tests: the frame's command that enters, and a document type with its own
+// accelerators and menu.
+#define ID_FS_ENTER 32120
+#define IDR_FS_DOC 250
+#define ID_FS_DOC_CMD 32121

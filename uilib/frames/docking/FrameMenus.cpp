@@ -109,6 +109,8 @@ SECFrameMenus::HelpHit SECFrameMenus::MenuBarHelp(SECMenuBar* pMenuBar, MSG& msg
     TOOLINFO ti = {};
     ti.cbSize = sizeof(ti);
     const INT_PTR nHit = pMenuBar->OnToolHitTest(point, &ti);
+    if (ti.lpszText != NULL && ti.lpszText != LPSTR_TEXTCALLBACK)
+        free(ti.lpszText);
     ::PeekMessage(&msg, NULL, msg.message, msg.message, PM_REMOVE);
     if (nHit == -1)
     {

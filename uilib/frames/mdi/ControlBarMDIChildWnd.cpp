@@ -36,16 +36,52 @@ BOOL SECControlBarMDIChildWnd::OnCreateClient(LPCREATESTRUCT, CCreateContext*)
 
 CControlBar* SECControlBarMDIChildWnd::GetHostedBar() const
 {
-    if (m_wndDockBar.m_hWnd == NULL || (m_wndDockBar.m_dwStyle & CBRS_FLOAT_MULTI))
+    return HostedBarOf(m_wndDockBar);
+}
+
+CControlBar* PASCAL SECControlBarMDIChildWnd::HostedBarOf(const CDockBar& dockBar)
+{
+    if (dockBar.m_hWnd == NULL || (dockBar.m_dwStyle & CBRS_FLOAT_MULTI))
         return NULL;
-    for (int i = 0; i < m_wndDockBar.m_arrBars.GetSize(); ++i)
+    for (int i = 0; i < dockBar.m_arrBars.GetSize(); ++i)
     {
-        void* p = m_wndDockBar.m_arrBars[i];
+        void* p = dockBar.m_arrBars[i];
         // Row ends are NULL and placeholders small control ids.
         if ((DWORD_PTR)p > 0xFFFF)
             return (CControlBar*)p;
     }
     return NULL;
+}
+
+void PASCAL SECControlBarMDIChildWnd::SizeHostedBar(CControlBar* pBar, int cx, int cy)
+{
+    if (pBar == NULL || !pBar->IsVisible())
+        return;
+    const SECSystemData& data = SECGetSystemData();
+    pBar->CalcDynamicLayout(cx + 2 * data.m_cxBorder, LM_MRUWIDTH | LM_COMMIT);
+    pBar->CalcDynamicLayout(cy + 2 * data.m_cyBorder, LM_LENGTHY | LM_MRUWIDTH | LM_COMMIT);
+}
+
+void PASCAL SECControlBarMDIChildWnd::HideHostedBar(CMDIChildWnd* pChild, CControlBar* pBar)
+{
+    CMDIFrameWnd* pFrame = pChild->GetMDIFrame();
+    if (pFrame != NULL)
+        ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIRESTORE, (WPARAM)pChild->m_hWnd, 0);
+    SECMDIFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(SECMDIFrameWnd, pFrame);
+    if (pLibraryFrame != NULL)
+        pLibraryFrame->ShowControlBar(pBar, FALSE, FALSE);
+    else if (pFrame != NULL)
+        pFrame->ShowControlBar(pBar, FALSE, FALSE);
+}
+
+void PASCAL SECControlBarMDIChildWnd::StoreFloatPos(CWnd* pChild, CControlBar* pBar)
+{
+    if (pBar == NULL || pBar->m_pDockContext == NULL)
+        return;
+    // Screen coordinates, as every reader of the last floating place expects.
+    CRect rect;
+    pChild->GetWindowRect(&rect);
+    pBar->m_pDockContext->m_ptMRUFloatPos = rect.TopLeft();
 }
 
 void SECControlBarMDIChildWnd::RecalcLayout(BOOL bNotify)
@@ -68,13 +104,7 @@ void SECControlBarMDIChildWnd::OnUpdateFrameTitle(BOOL bAddToTitle)
 
 void SECControlBarMDIChildWnd::OnSize(UINT nType, int cx, int cy)
 {
-    CControlBar* pBar = GetHostedBar();
-    if (pBar != NULL && pBar->IsVisible())
-    {
-        const SECSystemData& data = SECGetSystemData();
-        pBar->CalcDynamicLayout(cx + 2 * data.m_cxBorder, LM_MRUWIDTH | LM_COMMIT);
-        pBar->CalcDynamicLayout(cy + 2 * data.m_cyBorder, LM_LENGTHY | LM_MRUWIDTH | LM_COMMIT);
-    }
+    SizeHostedBar(GetHostedBar(), cx, cy);
     SECMDIChildWnd::OnSize(nType, cx, cy);
 }
 
@@ -86,27 +116,13 @@ void SECControlBarMDIChildWnd::OnClose()
         CFrameWnd::OnClose();
         return;
     }
-    // Closing only hides the bar; showing it again brings the child back.
-    CMDIFrameWnd* pFrame = GetMDIFrame();
-    if (pFrame != NULL)
-        ::SendMessage(pFrame->m_hWndMDIClient, WM_MDIRESTORE, (WPARAM)m_hWnd, 0);
-    SECMDIFrameWnd* pLibraryFrame = DYNAMIC_DOWNCAST(SECMDIFrameWnd, pFrame);
-    if (pLibraryFrame != NULL)
-        pLibraryFrame->ShowControlBar(pBar, FALSE, FALSE);
-    else if (pFrame != NULL)
-        pFrame->ShowControlBar(pBar, FALSE, FALSE);
+    HideHostedBar(this, pBar);
 }
 
 void SECControlBarMDIChildWnd::OnWindowPosChanged(WINDOWPOS* lpwndpos)
 {
-    CControlBar* pBar = GetHostedBar();
-    if (pBar != NULL && pBar->m_pDockContext != NULL && !(lpwndpos->flags & SWP_NOMOVE))
-    {
-        // Screen coordinates, as every reader of the last floating place expects.
-        CRect rect;
-        GetWindowRect(&rect);
-        pBar->m_pDockContext->m_ptMRUFloatPos = rect.TopLeft();
-    }
+    if (!(lpwndpos->flags & SWP_NOMOVE))
+        StoreFloatPos(this, GetHostedBar());
     Default();
 }
 

@@ -23,6 +23,16 @@ class SECControlBarMDIChildWnd : public SECMDIChildWnd
     // The bar this child hosts, NULL when none (or several).
     CControlBar* GetHostedBar() const;
 
+    // Shared with the workbook's bar sheets.
+    // The one bar in a child's dock bar, NULL when none (or several).
+    static CControlBar* PASCAL HostedBarOf(const CDockBar& dockBar);
+    // The bar takes the child's client size plus the system border on each side.
+    static void PASCAL SizeHostedBar(CControlBar* pBar, int cx, int cy);
+    // Closing the child only hides its bar; showing the bar again brings the child back.
+    static void PASCAL HideHostedBar(CMDIChildWnd* pChild, CControlBar* pBar);
+    // The child's window position, on the screen, as the bar's last floating place.
+    static void PASCAL StoreFloatPos(CWnd* pChild, CControlBar* pBar);
+
     // Attributes
     SECDockBar m_wndDockBar; // floating dock bar, id AFX_IDW_DOCKBAR_FLOAT
     DWORD m_dwReserved;

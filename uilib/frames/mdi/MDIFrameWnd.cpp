@@ -291,14 +291,21 @@ void SECMDIFrameWnd::FloatControlBarInMDIChild(CControlBar* pBar, CPoint point, 
         if (dwStyle & CBRS_ORIENT_VERT)
             dwStyle = (dwStyle & ~CBRS_ALIGN_ANY) | CBRS_ALIGN_TOP;
     }
-    SECControlBarMDIChildWnd* pChild = DYNAMIC_DOWNCAST(SECControlBarMDIChildWnd, CreateMDIChildFrameForBar());
-    if (pChild == NULL)
+    // Any child class for bars: its floating dock bar is found by id (the workbook's sheets too).
+    CFrameWnd* pChild = CreateMDIChildFrameForBar();
+    CDockBar* pChildDock =
+        pChild != NULL ? DYNAMIC_DOWNCAST(CDockBar, CWnd::FromHandlePermanent(
+                                                        ::GetDlgItem(pChild->m_hWnd, AFX_IDW_DOCKBAR_FLOAT)))
+                       : NULL;
+    if (pChildDock == NULL)
     {
+        if (pChild != NULL)
+            pChild->DestroyWindow();
         SECFrameDocking::NotifyAfterFloat(pBar);
         return;
     }
-    pChild->m_wndDockBar.m_dwStyle = (pChild->m_wndDockBar.m_dwStyle & ~CBRS_ALIGN_ANY) | (dwStyle & CBRS_ALIGN_ANY);
-    SECFrameDocking::DockIntoDockBar(&pChild->m_wndDockBar, pBar, NULL);
+    pChildDock->m_dwStyle = (pChildDock->m_dwStyle & ~CBRS_ALIGN_ANY) | (dwStyle & CBRS_ALIGN_ANY);
+    SECFrameDocking::DockIntoDockBar(pChildDock, pBar, NULL);
     pChild->RecalcLayout();
     pChild->SetWindowPos(NULL, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     pChild->ShowWindow(SW_SHOWNA);

@@ -1,0 +1,713 @@
+// Full-screen mode on a test MDI application: a frame with the menu bar, a toolbar docked at
+// the top, a bar on the left, a floating toolbar, a hidden bar and a maximised child whose
+// document type has accelerators of its own. Input is real (SendInput) and goes through the
+// frame's PreTranslateMessage, as in the application's loop.
+#include "FramesIds.h"
+#include "SecMdiFixture.h"
+#include "mfc/DC.h"
+#include "mfc/GdiObject.h"
+#include "mfc/OleFrameHook.h"
+#include "uilib/bars/ControlBar.h"
+#include "uilib/bars/CustomToolBar.h"
+#include "uilib/bars/MDIMenuBar.h"
+#include "uilib/bars/TBMenuBtn.h"
+#include "uilib/bars/ToolBar.h"
+#include "uilib/frames/docking/FrameWnd.h"
+#include "uilib/frames/views/FullScreenView.h"
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace
+{
+const UINT kMenuBarID = 0xE8FF;
+enum
+{
+    idTop = 0x410,
+    idLeft = 0x411,
+    idFloat = 0x412,
+    idHidden = 0x413
+};
+const UINT kToolButtons[] = {ID_MB_OPEN, ID_MB_SAVE};
+
+// The application's pump: every message through the thread's PreTranslateMessage first.
+void Pump(DWORD ms)
+{
+    const ULONGLONG until = NowMs() + ms;
+    for (;;)
+    {
+        MSG msg;
+        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+            if (!AfxGetThread()->PreTranslateMessage(&msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessage(&msg);
+            }
+        }
+        const ULONGLONG now = NowMs();
+        if (now >= until)
+            break;
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, (DWORD)(until - now), QS_ALLINPUT);
+    }
+}
+
+bool PumpFor(const std::function<bool()>& done, DWORD ms)
+{
+    const ULONGLONG until = NowMs() + ms;
+    while (!done() && NowMs() < until)
+        Pump(20);
+    return done();
+}
+
+void PressKey(WORD vk)
+{
+    drag_input::SendKey(vk, false);
+    drag_input::SendKey(vk, true);
+}
+
+void Click(CPoint ptScreen)
+{
+    drag_input::SendMouse(0, &ptScreen);
+    drag_input::SendMouse(MOUSEEVENTF_LEFTDOWN);
+    drag_input::SendMouse(MOUSEEVENTF_LEFTUP);
+}
+
+CRect DesktopRect()
+{
+    CRect rect;
+    ::GetWindowRect(::GetDesktopWindow(), &rect);
+    return rect;
+}
+
+CRect WindowRect(CWnd* pWnd)
+{
+    CRect rect;
+    pWnd->GetWindowRect(&rect);
+    return rect;
+}
+
+// The document type of the tests, not known to the application (its New command stays single).
+SECMultiDocTemplate* FSTemplate()
+{
+    static SECMultiDocTemplate* pTemplate = [] {
+        SECMultiDocTemplate* p =
+            new SECMultiDocTemplate(IDR_FS_DOC, RUNTIME_CLASS(CSecTestDoc), NULL, RUNTIME_CLASS(CSecTestView));
+        p->LoadTemplate();
+        return p;
+    }();
+    return pTemplate;
+}
+
+class CFSFrame : public SECMDIFrameWnd
+{
+  public:
+    explicit CFSFrame(BOOL bMenuBar)
+    {
+        m_pMenuBar = bMenuBar ? &m_wndMenuBar : NULL;
+    }
+
+    SECMDIMenuBar m_wndMenuBar;
+    SECToolBar m_wndTop;
+    SECToolBar m_wndFloat;
+    SECControlBar m_wndLeft;
+    SECControlBar m_wndHidden;
+    SECFullScreenView m_fullScreen;
+    DWORD m_dwFlags = SEC_FS_HIDE_TASKBAR;
+    int m_nEntered = -1;
+    std::vector<WPARAM> m_told; // 0x702 as it came
+    int m_nDocCommands = 0;
+    std::vector<BOOL> m_barsVisibleOnClose;
+
+  protected:
+    BOOL MakeToolBar(SECToolBar& bar, UINT nID, LPCTSTR lpszName)
+    {
+        if (!bar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER, CRect(0, 0, 0, 0),
+                          nID) ||
+            !bar.LoadBitmap(IDR_MB_TOOLBAR) || !bar.SetButtons(kToolButtons, 2))
+            return FALSE;
+        bar.SetWindowText(lpszName);
+        bar.EnableDocking(CBRS_ALIGN_ANY);
+        return TRUE;
+    }
+    BOOL MakeBar(SECControlBar& bar, UINT nID, LPCTSTR lpszName)
+    {
+        bar.m_szDefault = CSize(120, 60);
+        if (!bar.Create(this, lpszName, WS_CHILD | WS_VISIBLE | CBRS_LEFT, BAR_EX_GRIPPER, nID))
+            return FALSE;
+        bar.EnableDocking(CBRS_ALIGN_ANY);
+        return TRUE;
+    }
+    afx_msg int OnCreate(LPCREATESTRUCT lpcs)
+    {
+        if (SECMDIFrameWnd::OnCreate(lpcs) == -1)
+            return -1;
+        EnableDocking(CBRS_ALIGN_ANY);
+        if (m_pMenuBar != NULL)
+        {
+            if (!m_wndMenuBar.CreateEx(0, this, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, kMenuBarID, _T("Menü")))
+                return -1;
+            m_wndMenuBar.LoadMenus(2, IDR_MB_FRAME, IDR_FS_DOC);
+            m_wndMenuBar.EnableDocking(CBRS_ALIGN_ANY);
+            DockControlBar(&m_wndMenuBar, AFX_IDW_DOCKBAR_TOP);
+        }
+        if (!MakeToolBar(m_wndTop, idTop, _T("Oben")) || !MakeToolBar(m_wndFloat, idFloat, _T("Schwebend")) ||
+            !MakeBar(m_wndLeft, idLeft, _T("Links")) || !MakeBar(m_wndHidden, idHidden, _T("Versteckt")))
+            return -1;
+        DockControlBar(&m_wndTop, AFX_IDW_DOCKBAR_TOP);
+        DockControlBar(&m_wndLeft, AFX_IDW_DOCKBAR_LEFT);
+        DockControlBar(&m_wndHidden, AFX_IDW_DOCKBAR_LEFT);
+        FloatControlBar(&m_wndFloat, CPoint(400, 300), CBRS_ALIGN_TOP);
+        ShowControlBar(&m_wndHidden, FALSE, FALSE);
+        return 0;
+    }
+    afx_msg void OnEnter()
+    {
+        m_nEntered = m_fullScreen.EnterFullScreenMode(m_dwFlags);
+    }
+    afx_msg LRESULT OnFullScreenChanged(WPARAM wParam, LPARAM)
+    {
+        m_told.push_back(wParam);
+        return 0;
+    }
+    afx_msg void OnDocCommand()
+    {
+        m_nDocCommands++;
+    }
+    afx_msg void OnClose()
+    {
+        for (CControlBar* pBar : {(CControlBar*)&m_wndTop, (CControlBar*)&m_wndLeft, (CControlBar*)&m_wndFloat})
+            m_barsVisibleOnClose.push_back(pBar->IsVisible());
+        // The window stays: the test ends it.
+    }
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(CFSFrame, SECMDIFrameWnd)
+ON_WM_CREATE()
+ON_WM_CLOSE()
+ON_COMMAND(ID_FS_ENTER, OnEnter)
+ON_COMMAND(ID_FS_DOC_CMD, OnDocCommand)
+ON_MESSAGE(SEC_WM_FULLSCREEN_CHANGED, OnFullScreenChanged)
+END_MESSAGE_MAP()
+
+// Where a bar sits: visible, its dock bar (0 when floating) and window rectangle.
+struct BarPlace
+{
+    BOOL bVisible;
+    UINT nDockBar;
+    CRect rect;
+    bool operator==(const BarPlace& other) const
+    {
+        return bVisible == other.bVisible && nDockBar == other.nDockBar && rect == other.rect;
+    }
+};
+
+BarPlace PlaceOf(CControlBar* pBar)
+{
+    CWnd* pParent = pBar->GetParent();
+    const UINT nDock = pBar->IsFloating() || pParent == NULL ? 0 : (UINT)pParent->GetDlgCtrlID();
+    CWnd* pOuter = pBar->IsFloating() ? (CWnd*)pBar->GetParentFrame() : pBar;
+    return BarPlace{pBar->IsVisible(), nDock, WindowRect(pOuter)};
+}
+
+// Top-level windows of this thread that are visible.
+int CountTopLevel()
+{
+    int nCount = 0;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            ++*(int*)lParam;
+            (void)hWnd;
+            return TRUE;
+        },
+        (LPARAM)&nCount);
+    return nCount;
+}
+
+class FullScreenTest : public ::testing::Test
+{
+  protected:
+    void Make(BOOL bMenuBar)
+    {
+        Destroy();
+        m_pFrame = new CFSFrame(bMenuBar);
+        ASSERT_TRUE(m_pFrame->LoadFrame(IDR_MB_FRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
+        m_pFrame->SetWindowPos(NULL, 60, 60, 700, 520, SWP_NOZORDER);
+        AfxGetApp()->m_pMainWnd = m_pFrame;
+        m_pFrame->ShowWindow(SW_SHOW);
+        m_pFrame->SetForegroundWindow();
+        m_pFrame->RecalcLayout();
+        Pump(50);
+        m_pDoc = FSTemplate()->OpenDocumentFile(NULL);
+        ASSERT_TRUE(m_pDoc != NULL);
+        BOOL bMax = FALSE;
+        CMDIChildWnd* pChild = m_pFrame->MDIGetActive(&bMax);
+        ASSERT_TRUE(pChild != NULL);
+        pChild->MDIMaximize();
+        m_pFrame->RecalcLayout();
+        Pump(80);
+        ASSERT_TRUE(m_pFrame->MDIGetActive(&bMax) == pChild && bMax);
+        CSecMdiFixture::ViewOf(m_pDoc)->SetFocus();
+    }
+    void SetUp() override
+    {
+        SECFullScreenView::SetTaskBarSeam(SECFullScreenView::TaskBarSeam{&NoTaskBar, NULL});
+        Make(TRUE);
+    }
+    void TearDown() override
+    {
+        Destroy();
+        SECFullScreenView::SetTaskBarSeam(SECFullScreenView::TaskBarSeam{NULL, NULL});
+    }
+    void Destroy()
+    {
+        if (m_pFrame == nullptr)
+            return;
+        if (m_pFrame->m_fullScreen.IsFullScreen())
+            m_pFrame->m_fullScreen.LeaveFullScreenMode();
+        FSTemplate()->CloseAllDocuments(FALSE);
+        Pump(20);
+        AfxGetApp()->m_pMainWnd = NULL;
+        m_pFrame->DestroyWindow();
+        m_pFrame = nullptr;
+        Pump(20);
+    }
+    static HWND PASCAL NoTaskBar()
+    {
+        return NULL;
+    }
+    void Enter()
+    {
+        m_pFrame->PostMessage(WM_COMMAND, ID_FS_ENTER);
+        Pump(80);
+    }
+    std::map<UINT, BarPlace> Places()
+    {
+        std::map<UINT, BarPlace> places;
+        for (CControlBar* pBar : Bars())
+            places[pBar->GetDlgCtrlID()] = PlaceOf(pBar);
+        return places;
+    }
+    std::vector<CControlBar*> Bars()
+    {
+        std::vector<CControlBar*> bars = {&m_pFrame->m_wndTop, &m_pFrame->m_wndLeft, &m_pFrame->m_wndFloat,
+                                          &m_pFrame->m_wndHidden};
+        if (m_pFrame->m_pMenuBar != NULL)
+            bars.push_back(&m_pFrame->m_wndMenuBar);
+        return bars;
+    }
+    // The centre of the full-screen button on the screen.
+    CPoint ButtonCentre()
+    {
+        CControlBar* pBar = m_pFrame->m_fullScreen.GetFSToolBar();
+        CRect rect(0, 0, 0, 0);
+        if (SECCustomToolBar* pCustom = DYNAMIC_DOWNCAST(SECCustomToolBar, pBar))
+            pCustom->GetItemRect(0, rect);
+        else if (SECToolBar* pSEC = DYNAMIC_DOWNCAST(SECToolBar, pBar))
+            pSEC->GetItemRect(0, rect);
+        else if (CToolBar* pPlain = DYNAMIC_DOWNCAST(CToolBar, pBar))
+            pPlain->GetItemRect(0, rect);
+        pBar->ClientToScreen(rect);
+        return rect.CenterPoint();
+    }
+    // The texts of the menu bar's visible menu buttons.
+    std::vector<CString> MenuBarTexts()
+    {
+        std::vector<CString> texts;
+        SECMDIMenuBar& bar = m_pFrame->m_wndMenuBar;
+        for (int i = 0; i < bar.GetBtnCount(); i++)
+        {
+            SECStdBtn* pBtn = bar.GetButton(i);
+            if (pBtn->m_nType == SECStdBtn::BtnMenu && !pBtn->HasStyle(TBBS_HIDDEN))
+                texts.push_back(static_cast<SECTBMenuBtn*>(pBtn)->m_strText);
+        }
+        return texts;
+    }
+    void ExpectEntered()
+    {
+        const CRect desk = DesktopRect();
+        EXPECT_EQ(CRect(desk.left - 1, desk.top, desk.right + 1, desk.bottom + 1), WindowRect(m_pFrame));
+        EXPECT_EQ(0u, m_pFrame->GetStyle() & (WS_DLGFRAME | WS_THICKFRAME));
+        EXPECT_EQ((DWORD)WS_BORDER, m_pFrame->GetStyle() & WS_BORDER);
+        for (CControlBar* pBar : Bars())
+        {
+            SCOPED_TRACE(pBar->GetDlgCtrlID());
+            EXPECT_FALSE(pBar->IsVisible());
+            if (pBar->IsFloating())
+            {
+                EXPECT_FALSE(pBar->GetParentFrame()->IsWindowVisible());
+            }
+        }
+        CControlBar* pFS = m_pFrame->m_fullScreen.GetFSToolBar();
+        ASSERT_TRUE(pFS != NULL);
+        EXPECT_TRUE(pFS->IsFloating());
+        EXPECT_TRUE(pFS->GetParentFrame()->IsWindowVisible());
+        // Floated at the desktop's corner (kept the docking layer's few pixels on the work area).
+        const CRect rectFS = WindowRect(pFS->GetParentFrame());
+        CRect rectWork;
+        ::SystemParametersInfo(SPI_GETWORKAREA, 0, &rectWork, 0);
+        EXPECT_GE(rectFS.left, rectWork.left);
+        EXPECT_GE(rectFS.top, rectWork.top);
+        EXPECT_LE(rectFS.left, rectWork.left + 10);
+        EXPECT_LE(rectFS.top, rectWork.top + 10);
+        SECCustomToolBar* pCustom = DYNAMIC_DOWNCAST(SECCustomToolBar, pFS);
+        ASSERT_TRUE(pCustom != NULL);
+        EXPECT_EQ(1, pCustom->GetBtnCount());
+        // The maximised child fills the client: no menu, no bar.
+        BOOL bMax = FALSE;
+        m_pFrame->MDIGetActive(&bMax);
+        EXPECT_TRUE(bMax);
+        EXPECT_EQ(NULL, ::GetMenu(m_pFrame->m_hWnd));
+        CRect rectClient, rectMDI;
+        m_pFrame->GetClientRect(&rectClient);
+        m_pFrame->ClientToScreen(&rectClient);
+        ::GetWindowRect(m_pFrame->m_hWndMDIClient, &rectMDI);
+        EXPECT_EQ(rectClient, rectMDI);
+    }
+
+    CFSFrame* m_pFrame = nullptr;
+    CDocument* m_pDoc = nullptr;
+};
+
+TEST_F(FullScreenTest, EntersByTheMenuCommandOnceAndLeavesByEscapeAndByTheButton)
+{
+    const CRect rectBefore = WindowRect(m_pFrame);
+    const DWORD dwStyleBefore = m_pFrame->GetStyle();
+    const std::map<UINT, BarPlace> placesBefore = Places();
+    ASSERT_FALSE(placesBefore.at(idHidden).bVisible);
+    ASSERT_EQ(0u, placesBefore.at(idFloat).nDockBar);
+
+    for (const bool bByEscape : {true, false})
+    {
+        SCOPED_TRACE(bByEscape ? "Escape" : "button");
+        m_pFrame->m_told.clear();
+        Enter();
+        EXPECT_EQ(1, m_pFrame->m_nEntered);
+        ExpectEntered();
+        EXPECT_EQ(std::vector<WPARAM>{1}, m_pFrame->m_told);
+
+        // A second enter answers 0 and changes nothing.
+        Enter();
+        EXPECT_EQ(0, m_pFrame->m_nEntered);
+        EXPECT_EQ(std::vector<WPARAM>{1}, m_pFrame->m_told);
+        ExpectEntered();
+
+        // The document type's own accelerators still work.
+        const int nDocCommands = m_pFrame->m_nDocCommands;
+        CSecMdiFixture::ViewOf(m_pDoc)->SetFocus();
+        drag_input::SendKey(VK_CONTROL, false);
+        PressKey('K');
+        drag_input::SendKey(VK_CONTROL, true);
+        Pump(60);
+        EXPECT_EQ(nDocCommands + 1, m_pFrame->m_nDocCommands);
+
+        if (bByEscape)
+        {
+            CSecMdiFixture::ViewOf(m_pDoc)->SetFocus();
+            PressKey(VK_ESCAPE);
+        }
+        else
+            Click(ButtonCentre());
+        EXPECT_TRUE(PumpFor([&] { return !m_pFrame->m_fullScreen.IsFullScreen(); }, 2000));
+        Pump(50);
+        EXPECT_EQ(rectBefore, WindowRect(m_pFrame));
+        EXPECT_EQ(dwStyleBefore & (WS_CAPTION | WS_THICKFRAME), m_pFrame->GetStyle() & (WS_CAPTION | WS_THICKFRAME));
+        const std::map<UINT, BarPlace> placesAfter = Places();
+        for (const auto& place : placesBefore)
+        {
+            SCOPED_TRACE(place.first);
+            EXPECT_TRUE(place.second == placesAfter.at(place.first))
+                << "visible " << placesAfter.at(place.first).bVisible << " dock "
+                << placesAfter.at(place.first).nDockBar;
+        }
+        EXPECT_EQ(NULL, m_pFrame->m_fullScreen.GetFSToolBar());
+        EXPECT_EQ((std::vector<WPARAM>{1, 0}), m_pFrame->m_told);
+        // The menu bar shows the document's menus again.
+        EXPECT_EQ((std::vector<CString>{_T("&Datei"), _T("&Bild")}), MenuBarTexts());
+        // Escape is no longer a command.
+        m_pFrame->m_told.clear();
+        PressKey(VK_ESCAPE);
+        Pump(50);
+        EXPECT_TRUE(m_pFrame->m_told.empty());
+    }
+}
+
+TEST_F(FullScreenTest, TenCyclesLeaveNoWindowsOrObjectsBehind)
+{
+    Enter();
+    m_pFrame->m_fullScreen.LeaveFullScreenMode();
+    Pump(50);
+    const int nWindows = CountTopLevel();
+    // Temporary wrappers go as in the application's idle time.
+    AfxGetThread()->OnIdle(1);
+    const LONG nGdi = CGdiObject::GetLiveCount();
+    const LONG nDC = CDC::GetLiveCount();
+    for (int i = 0; i < 10; i++)
+    {
+        Enter();
+        ASSERT_EQ(1, m_pFrame->m_nEntered);
+        m_pFrame->m_fullScreen.LeaveFullScreenMode();
+        Pump(20);
+    }
+    EXPECT_EQ(nWindows, CountTopLevel());
+    AfxGetThread()->OnIdle(1);
+    EXPECT_EQ(nGdi, CGdiObject::GetLiveCount());
+    EXPECT_EQ(nDC, CDC::GetLiveCount());
+    // Nothing is left locked.
+    EXPECT_TRUE(m_pFrame->LockWindowUpdate());
+    m_pFrame->UnlockWindowUpdate();
+}
+
+TEST_F(FullScreenTest, RefusesNonFramesAndInPlaceFramesAndStillWorksAfterwards)
+{
+    // A main window that is no frame.
+    CWnd plain;
+    ASSERT_TRUE(plain.CreateEx(0, AfxRegisterWndClass(0), _T("Kein Rahmen"), WS_POPUP, CRect(0, 0, 50, 50), NULL, 0));
+    AfxGetApp()->m_pMainWnd = &plain;
+    Enter();
+    EXPECT_EQ(0, m_pFrame->m_nEntered);
+    AfxGetApp()->m_pMainWnd = m_pFrame;
+    plain.DestroyWindow();
+
+    // An in-place frame.
+    const CRect rectBefore = WindowRect(m_pFrame);
+    {
+        COleFrameHook hook(m_pFrame, NULL);
+        Enter();
+        EXPECT_EQ(0, m_pFrame->m_nEntered);
+        EXPECT_EQ(rectBefore, WindowRect(m_pFrame));
+        EXPECT_TRUE(m_pFrame->m_wndTop.IsVisible());
+    }
+    EXPECT_TRUE(m_pFrame->m_told.empty());
+    Enter();
+    EXPECT_EQ(1, m_pFrame->m_nEntered);
+    m_pFrame->m_fullScreen.LeaveFullScreenMode();
+    EXPECT_EQ((std::vector<WPARAM>{1, 0}), m_pFrame->m_told);
+}
+
+// A view whose toolbar cannot be made: entering takes every step back and tells nobody.
+class CFailingView : public SECFullScreenView
+{
+  public:
+    int CreateFSToolBar(CFrameWnd*) override
+    {
+        return -1;
+    }
+};
+
+TEST_F(FullScreenTest, AFailedEnterTakesEveryStepBack)
+{
+    const CRect rectBefore = WindowRect(m_pFrame);
+    const DWORD dwStyleBefore = m_pFrame->GetStyle();
+    const std::map<UINT, BarPlace> placesBefore = Places();
+    HACCEL hAccelBefore = m_pFrame->m_hAccelTable;
+    {
+        CFailingView failing;
+        EXPECT_EQ(0, failing.EnterFullScreenMode(0));
+        EXPECT_FALSE(failing.IsFullScreen());
+        EXPECT_FALSE(failing.m_mainFrmListener.IsPlugged());
+        EXPECT_FALSE(failing.m_mdiClientListener.IsPlugged());
+        EXPECT_TRUE(failing.m_hiddenBars.IsEmpty());
+        EXPECT_EQ(NULL, failing.m_hWnd);
+    }
+    Pump(50);
+    EXPECT_TRUE(m_pFrame->m_told.empty());
+    EXPECT_EQ(rectBefore, WindowRect(m_pFrame));
+    EXPECT_EQ(dwStyleBefore & (WS_CAPTION | WS_THICKFRAME), m_pFrame->GetStyle() & (WS_CAPTION | WS_THICKFRAME));
+    EXPECT_EQ(hAccelBefore, m_pFrame->m_hAccelTable);
+    EXPECT_TRUE(placesBefore == Places());
+
+    // The frame's own view still enters and leaves.
+    Enter();
+    EXPECT_EQ(1, m_pFrame->m_nEntered);
+    m_pFrame->m_fullScreen.LeaveFullScreenMode();
+    Pump(30);
+    EXPECT_EQ((std::vector<WPARAM>{1, 0}), m_pFrame->m_told);
+    EXPECT_TRUE(placesBefore == Places());
+}
+
+TEST_F(FullScreenTest, ClosingInFullScreenSeesTheBarsOfBefore)
+{
+    Enter();
+    ASSERT_TRUE(m_pFrame->m_fullScreen.IsFullScreen());
+    m_pFrame->SendMessage(WM_CLOSE);
+    EXPECT_FALSE(m_pFrame->m_fullScreen.IsFullScreen());
+    EXPECT_EQ((std::vector<BOOL>{TRUE, TRUE, TRUE}), m_pFrame->m_barsVisibleOnClose);
+}
+
+TEST_F(FullScreenTest, HoveringTheButtonShowsItsText)
+{
+    Enter();
+    ASSERT_TRUE(m_pFrame->m_fullScreen.GetFSToolBar() != NULL);
+    const CPoint pt = ButtonCentre();
+    drag_input::SendMouse(0, &pt);
+    CString strTip;
+    PumpFor(
+        [&] {
+            for (HWND hTip = ::FindWindow(TOOLTIPS_CLASS, NULL); hTip != NULL;
+                 hTip = ::FindWindowEx(NULL, hTip, TOOLTIPS_CLASS, NULL))
+            {
+                TCHAR szText[80] = {};
+                if (::IsWindowVisible(hTip) && ::GetWindowThreadProcessId(hTip, NULL) == ::GetCurrentThreadId())
+                {
+                    ::SendMessage(hTip, WM_GETTEXT, _countof(szText), (LPARAM)szText);
+                    strTip = szText;
+                    if (!strTip.IsEmpty())
+                        return true;
+                }
+            }
+            return false;
+        },
+        3000);
+    EXPECT_EQ(CString(_T("Close FullScreen")), strTip);
+    CPoint ptAway(650, 650);
+    drag_input::SendMouse(0, &ptAway);
+}
+
+// The style hook's call, recorded; it adds a style bit that every kind must then carry.
+DWORD s_dwHookStyle = 0;
+void PASCAL AddFloatMulti(DWORD* pdwStyle, DWORD*)
+{
+    s_dwHookStyle = *pdwStyle;
+    *pdwStyle |= CBRS_FLOAT_MULTI;
+}
+
+TEST_F(FullScreenTest, ToolBarKindsImagesAndButtonSizes)
+{
+    struct Case
+    {
+        const char* name;
+        bool bLibraryFrame;
+        DWORD dwFlags;
+        CRuntimeClass* pKind;
+        CSize margin; // button size minus image size
+    };
+    const Case cases[] = {
+        {"plain frame", false, 0, RUNTIME_CLASS(CToolBar), CSize(7, 6)},
+        {"library frame", true, 0, RUNTIME_CLASS(SECCustomToolBar), CSize(7, 7)},
+        {"library frame, flag 8", true, SEC_FS_SEC_TOOLBAR, RUNTIME_CLASS(SECToolBar), CSize(7, 6)},
+        {"library frame, text", true, SEC_FS_TEXT_BUTTON, RUNTIME_CLASS(SECCustomToolBar), CSize(7, 7)},
+        {"plain frame, text", false, SEC_FS_TEXT_BUTTON, RUNTIME_CLASS(CToolBar), CSize(7, 6)},
+    };
+    // The text image: the text's extent in the GUI font.
+    CSize sizeText;
+    {
+        HDC hDC = ::CreateCompatibleDC(NULL);
+        HGDIOBJ hOld = ::SelectObject(hDC, ::GetStockObject(DEFAULT_GUI_FONT));
+        const DWORD dw = ::GetTabbedTextExtent(hDC, _T("Close FullScreen"), 16, 0, NULL);
+        sizeText = CSize(LOWORD(dw), HIWORD(dw));
+        ::SelectObject(hDC, hOld);
+        ::DeleteDC(hDC);
+    }
+    BITMAP bmDefault = {};
+    {
+        CBitmap bitmap;
+        ASSERT_TRUE(bitmap.LoadBitmap(IDB_SEC_FULLSCREEN));
+        bitmap.GetBitmap(&bmDefault);
+    }
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CFrameWnd* pFrame = c.bLibraryFrame ? (CFrameWnd*)new SECFrameWnd : new CFrameWnd;
+        ASSERT_TRUE(pFrame->Create(NULL, _T("Art"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(80, 80, 480, 380)));
+        pFrame->EnableDocking(CBRS_ALIGN_ANY);
+        AfxGetApp()->m_pMainWnd = pFrame;
+        {
+            SECFullScreenView view;
+            s_dwHookStyle = 0;
+            view.SetStyleHook(&AddFloatMulti);
+            ASSERT_EQ(1, view.EnterFullScreenMode(c.dwFlags));
+            CControlBar* pBar = view.GetFSToolBar();
+            ASSERT_TRUE(pBar != NULL);
+            EXPECT_TRUE(pBar->IsKindOf(c.pKind)) << pBar->GetRuntimeClass()->m_lpszClassName;
+            EXPECT_FALSE(c.pKind == RUNTIME_CLASS(CToolBar) && pBar->IsKindOf(RUNTIME_CLASS(SECControlBar)));
+            EXPECT_NE(0u, s_dwHookStyle);
+            EXPECT_EQ((DWORD)CBRS_FLOAT_MULTI, pBar->GetBarStyle() & CBRS_FLOAT_MULTI);
+            CString strText;
+            pBar->GetWindowText(strText);
+            EXPECT_EQ(CString(_T("Full Screen")), strText);
+            BITMAP bm = {};
+            ASSERT_TRUE(view.m_pButtonBitmap != NULL);
+            view.m_pButtonBitmap->GetBitmap(&bm);
+            const CSize sizeImage = (c.dwFlags & SEC_FS_TEXT_BUTTON) ? sizeText
+                                                                     : CSize(bmDefault.bmWidth, bmDefault.bmHeight);
+            EXPECT_EQ(sizeImage, CSize(bm.bmWidth, bm.bmHeight));
+            CRect rectButton;
+            if (SECCustomToolBar* pCustom = DYNAMIC_DOWNCAST(SECCustomToolBar, pBar))
+                pCustom->GetItemRect(0, rectButton);
+            else if (SECToolBar* pSEC = DYNAMIC_DOWNCAST(SECToolBar, pBar))
+                pSEC->GetItemRect(0, rectButton);
+            else
+                static_cast<CToolBar*>(pBar)->GetItemRect(0, rectButton);
+            EXPECT_EQ(sizeImage + c.margin, rectButton.Size());
+            view.LeaveFullScreenMode();
+        }
+        AfxGetApp()->m_pMainWnd = m_pFrame;
+        pFrame->DestroyWindow();
+        Pump(20);
+    }
+}
+
+// The task bar through the seam: a window of the test stands for it.
+HWND s_hTaskBar = NULL;
+UINT s_nTaskBarState = 0;
+HWND PASCAL TestTaskBar()
+{
+    return s_hTaskBar;
+}
+UINT PASCAL TestTaskBarState()
+{
+    return s_nTaskBarState;
+}
+
+TEST_F(FullScreenTest, TheTaskBarIsHiddenOnlyWhenAlwaysOnTopAndShownOnlyWhenHiddenHere)
+{
+    CWnd bar;
+    ASSERT_TRUE(bar.CreateEx(WS_EX_TOOLWINDOW, AfxRegisterWndClass(0), _T("Task"), WS_POPUP | WS_VISIBLE,
+                             CRect(0, 990, 200, 1020), NULL, 0));
+    s_hTaskBar = bar.m_hWnd;
+    SECFullScreenView::SetTaskBarSeam(SECFullScreenView::TaskBarSeam{&TestTaskBar, &TestTaskBarState});
+    struct Case
+    {
+        const char* name;
+        UINT nState;
+        bool bHiddenWhileOn;
+    };
+    for (const Case& c : {Case{"always on top", ABS_ALWAYSONTOP, true}, Case{"auto hide", ABS_AUTOHIDE | 2, false},
+                          Case{"none", 0, false}})
+    {
+        SCOPED_TRACE(c.name);
+        s_nTaskBarState = c.nState;
+        bar.ShowWindow(SW_SHOWNOACTIVATE);
+        Enter();
+        ASSERT_EQ(1, m_pFrame->m_nEntered);
+        EXPECT_EQ(!c.bHiddenWhileOn, bar.IsWindowVisible() != FALSE);
+        m_pFrame->m_fullScreen.LeaveFullScreenMode();
+        EXPECT_TRUE(bar.IsWindowVisible());
+    }
+    // Hidden by someone else while full screen was on: left hidden.
+    s_nTaskBarState = ABS_AUTOHIDE;
+    bar.ShowWindow(SW_HIDE);
+    Enter();
+    s_nTaskBarState = ABS_ALWAYSONTOP;
+    m_pFrame->m_fullScreen.LeaveFullScreenMode();
+    EXPECT_FALSE(bar.IsWindowVisible());
+    // Hidden on entering, the view going away shows it again.
+    bar.ShowWindow(SW_SHOWNOACTIVATE);
+    {
+        SECFullScreenView view;
+        ASSERT_EQ(1, view.EnterFullScreenMode(SEC_FS_HIDE_TASKBAR));
+        EXPECT_FALSE(bar.IsWindowVisible());
+    }
+    EXPECT_TRUE(bar.IsWindowVisible());
+    // No task bar at all: nothing happens.
+    s_hTaskBar = NULL;
+    Enter();
+    EXPECT_EQ(1, m_pFrame->m_nEntered);
+    m_pFrame->m_fullScreen.LeaveFullScreenMode();
+    bar.DestroyWindow();
+}
+} // namespace
