@@ -204,9 +204,10 @@ void CGXControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXS
 {
     CRect inner = GetCellRect(nRow, nCol, &rect, &style);
     LayoutChildren(nRow, nCol, inner);
-    BOOL bFocus = m_pGrid->IsCurrentCell(nRow, nCol) && !m_pGrid->IsPrinting() && m_pGrid->HasFocus();
+    // Children of the current cell draw active; which of them holds the focus they ask HasFocus.
+    BOOL bActive = m_pGrid->IsCurrentCell(nRow, nCol) && !m_pGrid->IsPrinting();
     for (INT_PTR i = 0; i < GetChildCount(); i++)
-        GetChild(i)->Draw(pDC, bFocus && GetChild(i) == m_pActiveChild, style);
+        GetChild(i)->Draw(pDC, bActive, style);
 }
 
 BOOL CGXControl::GetCurrentText(CString& strResult)

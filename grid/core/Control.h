@@ -7,6 +7,7 @@
 
 class CGXGridCore;
 class CGXChild;
+class CGXControl;
 struct CGXFindReplaceSettings;
 
 // The light class record of a cell control: its name and its base class's record.
@@ -31,16 +32,49 @@ struct GX_CONTROL_CLASSINFO
 
 #define GX_CONTROL_CLASS(class_name) (&class_name::controlClass##class_name)
 
-// A child object (a button) inside a cell control.
+// A child object (a button) drawn inside a cell control: not a window. The owning control lays it
+// out, draws it, feeds it mouse and key input and hears its clicks through OnClickedButton.
 class CGXChild
 {
   public:
+    explicit CGXChild(CGXControl* pOwner = NULL) : m_pOwner(pOwner)
+    {
+    }
     virtual ~CGXChild() = default;
-    virtual void Draw(CDC* pDC, BOOL bActive, const CGXStyle& style) = 0;
+    CGXChild(const CGXChild&) = delete;
+    CGXChild& operator=(const CGXChild&) = delete;
+
+    virtual void SetRect(const CRect& rect)
+    {
+        m_rect = rect;
+    }
+    virtual CRect GetRect() const
+    {
+        return m_rect;
+    }
     virtual BOOL HitTest(CPoint pt)
     {
         return m_rect.PtInRect(pt);
     }
+    // TRUE when the owner's active child is this one.
+    virtual BOOL HasFocus();
+    virtual void SetText(LPCTSTR pszText)
+    {
+        m_strText = pszText != NULL ? pszText : _T("");
+    }
+    virtual CString GetText() const
+    {
+        return m_strText;
+    }
+    virtual void Draw(CDC* pDC, BOOL bActive, const CGXStyle& /*style*/)
+    {
+        DrawContent(pDC, bActive);
+    }
+    virtual void DrawContent(CDC* /*pDC*/, BOOL /*bActive*/)
+    {
+    }
+    // Invalidates the child's rectangle in the grid window.
+    virtual void Refresh();
     // Mouse input the control hands on; FALSE = not taken.
     virtual BOOL LButtonDown(UINT, CPoint)
     {
@@ -82,6 +116,44 @@ class CGXChild
     {
         return FALSE;
     }
+    // Key messages the owner offers first to its active child; TRUE = handled.
+    virtual BOOL DispatchKeyMessage(UINT message, UINT nChar, UINT nRepCnt, UINT nFlags);
+    virtual BOOL OnKeyDown(UINT, UINT, UINT)
+    {
+        return FALSE;
+    }
+    virtual BOOL OnKeyUp(UINT, UINT, UINT)
+    {
+        return FALSE;
+    }
+    virtual BOOL OnChar(UINT, UINT, UINT)
+    {
+        return FALSE;
+    }
+    virtual BOOL OnText(LPCTSTR)
+    {
+        return FALSE;
+    }
+    virtual BOOL OnDeadChar(UINT, UINT, UINT)
+    {
+        return FALSE;
+    }
+    virtual BOOL OnSysKeyDown(UINT, UINT, UINT)
+    {
+        return FALSE;
+    }
+    virtual BOOL OnSysKeyUp(UINT, UINT, UINT)
+    {
+        return FALSE;
+    }
+    virtual BOOL OnSysChar(UINT, UINT, UINT)
+    {
+        return FALSE;
+    }
+    virtual BOOL OnSysDeadChar(UINT, UINT, UINT)
+    {
+        return FALSE;
+    }
     // System changes the control passes on (a child caching colours or metrics refreshes them).
     virtual void OnWinIniChange(LPCTSTR)
     {
@@ -89,7 +161,17 @@ class CGXChild
     virtual void OnSysColorChange()
     {
     }
+    // The grid cancelled a mouse mode: a pressed child lets go without a click.
+    virtual BOOL OnCancelMode()
+    {
+        return FALSE;
+    }
+
+    CGXControl* m_pOwner;
     CRect m_rect;
+    CString m_strText;
+    BOOL m_bDbcsLeadPending = FALSE;
+    DWORD m_nDbcsLead = 0;
 };
 
 // What a cell tip object answers (the grid's static-text tip is its implementation).
@@ -185,6 +267,8 @@ class CGXControl
     BOOL ButtonUp(int nButton, UINT nFlags, CPoint pt);
     BOOL ButtonDblClk(int nButton, UINT nFlags, CPoint pt);
     virtual BOOL OnCancelMode();
+    // A child button of this control was clicked; tells the grid's clicked-button hook.
+    virtual BOOL OnClickedButton(CGXChild* pChild);
     // A settings or system-colour change, passed to every child.
     virtual void OnGridWinIniChange(LPCTSTR pszSection);
     virtual void OnGridSysColorChange();
@@ -254,6 +338,14 @@ class CGXControl
         return m_pCellTip;
     }
     int GetCellTipKind(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
+    // Collects a double-byte character typed as WM_CHAR bytes.
+    enum
+    {
+        dbcsLeadHeld, // a lead byte, kept until its trail byte comes
+        dbcsComplete, // szText holds lead and trail byte
+        dbcsSingle    // a character of its own
+    };
+    static int CollectDbcsChar(UINT nChar, BOOL& bLeadPending, DWORD& nLead, TCHAR szText[3]);
     // The user-attribute choice of the marker kind, as one of the five marker texts.
     static void AddUserAttributes(CGXStylesMap* pStylesMap);
 

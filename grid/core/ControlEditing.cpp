@@ -71,9 +71,83 @@ BOOL CGXControl::EndEditing()
     return m_pGrid->OnEndEditing(m_nRow, m_nCol);
 }
 
-BOOL CGXControl::DispatchKeyMessage(UINT message, WPARAM wParam, LPARAM, UINT flags)
+int CGXControl::CollectDbcsChar(UINT nChar, BOOL& bLeadPending, DWORD& nLead, TCHAR szText[3])
+{
+    if (!bLeadPending && nChar < 0x100 && ::IsDBCSLeadByte((BYTE)nChar))
+    {
+        bLeadPending = TRUE;
+        nLead = nChar;
+        return dbcsLeadHeld;
+    }
+    if (bLeadPending)
+    {
+        szText[0] = (TCHAR)nLead;
+        szText[1] = (TCHAR)nChar;
+        szText[2] = 0;
+        bLeadPending = FALSE;
+        return dbcsComplete;
+    }
+    return dbcsSingle;
+}
+
+BOOL CGXChild::DispatchKeyMessage(UINT message, UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    switch (message)
+    {
+    case WM_KEYDOWN:
+        return OnKeyDown(nChar, nRepCnt, nFlags);
+    case WM_KEYUP:
+        return OnKeyUp(nChar, nRepCnt, nFlags);
+    case WM_CHAR:
+    {
+        TCHAR sz[3];
+        switch (CGXControl::CollectDbcsChar(nChar, m_bDbcsLeadPending, m_nDbcsLead, sz))
+        {
+        case CGXControl::dbcsLeadHeld:
+            return TRUE;
+        case CGXControl::dbcsComplete:
+            return OnText(sz);
+        }
+        return OnChar(nChar, nRepCnt, nFlags);
+    }
+    case WM_DEADCHAR:
+        return OnDeadChar(nChar, nRepCnt, nFlags);
+    case WM_SYSKEYDOWN:
+        return OnSysKeyDown(nChar, nRepCnt, nFlags);
+    case WM_SYSKEYUP:
+        return OnSysKeyUp(nChar, nRepCnt, nFlags);
+    case WM_SYSCHAR:
+        return OnSysChar(nChar, nRepCnt, nFlags);
+    case WM_SYSDEADCHAR:
+        return OnSysDeadChar(nChar, nRepCnt, nFlags);
+    }
+    return FALSE;
+}
+
+BOOL CGXChild::HasFocus()
+{
+    return m_pOwner != NULL && m_pOwner->GetActiveChild() == this;
+}
+
+void CGXChild::Refresh()
+{
+    CWnd* pWnd = m_pOwner != NULL ? m_pOwner->GetGridWnd() : NULL;
+    if (pWnd != NULL && pWnd->GetSafeHwnd() != NULL)
+        pWnd->InvalidateRect(&m_rect, TRUE);
+}
+
+BOOL CGXControl::OnClickedButton(CGXChild*)
+{
+    m_pGrid->OnClickedButtonRowCol(m_nRow, m_nCol);
+    return TRUE;
+}
+
+BOOL CGXControl::DispatchKeyMessage(UINT message, WPARAM wParam, LPARAM lParam, UINT flags)
 {
     UINT nChar = (UINT)wParam;
+    // The active child (a button holding the focus frame) sees every key first.
+    if (m_pActiveChild != NULL && m_pActiveChild->DispatchKeyMessage(message, nChar, LOWORD(lParam), flags))
+        return TRUE;
     switch (message)
     {
     case WM_KEYDOWN:
@@ -81,18 +155,16 @@ BOOL CGXControl::DispatchKeyMessage(UINT message, WPARAM wParam, LPARAM, UINT fl
     case WM_KEYUP:
         return KeyUp(message, nChar, flags);
     case WM_CHAR:
-        if (!m_bDbcsLeadPending && nChar < 0x100 && ::IsDBCSLeadByte((BYTE)nChar))
+    {
+        TCHAR sz[3];
+        switch (CollectDbcsChar(nChar, m_bDbcsLeadPending, m_nDbcsLead, sz))
         {
-            m_bDbcsLeadPending = TRUE;
-            m_nDbcsLead = nChar;
+        case dbcsLeadHeld:
             return TRUE;
-        }
-        if (m_bDbcsLeadPending)
-        {
-            TCHAR sz[3] = {(TCHAR)m_nDbcsLead, (TCHAR)nChar, 0};
-            m_bDbcsLeadPending = FALSE;
+        case dbcsComplete:
             return HandleText(sz);
         }
+    }
         return HandleChar(message, nChar, flags);
     case WM_DEADCHAR:
         return DeadChar(message, nChar, flags);
@@ -285,7 +357,10 @@ void CGXControl::QueueGridRect(const CRect& rect)
 
 BOOL CGXControl::OnCancelMode()
 {
-    return FALSE;
+    BOOL bHandled = FALSE;
+    for (INT_PTR i = 0; i < GetChildCount(); i++)
+        bHandled = GetChild(i)->OnCancelMode() || bHandled;
+    return bHandled;
 }
 
 void CGXControl::OnGridWinIniChange(LPCTSTR pszSection)

@@ -408,6 +408,10 @@ class CGXGridCore
     virtual void OnModifyCell(ROWCOL nRow, ROWCOL nCol);
     // Asked before the Delete key empties a cell's text in its control.
     virtual BOOL OnClearCellText(ROWCOL nRow, ROWCOL nCol);
+    // A child button of the cell's control was clicked (push buttons, spin arrows, hot spots).
+    virtual void OnClickedButtonRowCol(ROWCOL, ROWCOL)
+    {
+    }
     // A move without a button over a cell, after the children of the cell's control saw it.
     virtual BOOL OnMouseMoveOver(ROWCOL, ROWCOL, UINT, CPoint)
     {

@@ -1,6 +1,7 @@
 // The default control factory. Control classes of the cell-control library that do not exist
 // yet give the default control, so every id yields a drawable control.
 #include "grid/factory/ControlFactory.h"
+#include "grid/controls/Pushbutton.h"
 #include "grid/core/CellTipStatic.h"
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
@@ -27,6 +28,7 @@ enum ControlKind
     kindEdit,
     kindStatic,
     kindHeader,
+    kindPushbutton,
     kindBrowserOnly // only on a browser grid, else no control
 };
 
@@ -41,6 +43,7 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_EDIT, kindEdit, TRUE},
     {GX_IDS_CTRL_STATIC, kindStatic, TRUE},
     {GX_IDS_CTRL_HEADER, kindHeader, TRUE},
+    {GX_IDS_CTRL_PUSHBTN, kindPushbutton, TRUE},
     {GX_IDS_CTRL_OLEPREVIEW, kindBrowserOnly, FALSE},
 };
 } // namespace
@@ -60,6 +63,9 @@ CGXControl* CGXControlFactory::CreateControl(UINT nID, CGXGridCore* pGrid)
     {
     case kindHeader:
         pControl = new CGXHeader(pGrid);
+        break;
+    case kindPushbutton:
+        pControl = new CGXPushbutton(pGrid);
         break;
     case kindBrowserOnly:
         return NULL; // no browser grid in the grid core

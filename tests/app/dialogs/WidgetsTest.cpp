@@ -7,6 +7,7 @@
 #include "afxdlgs.h"
 #include "app/Label.h"
 #include "app/StaticLink.h"
+#include "app/Version.h"
 #include <fstream>
 
 using namespace testing_support;
@@ -104,5 +105,32 @@ TEST_F(WidgetHost, LabelStartsNothingAndKeepsItsFont)
     EXPECT_EQ(FW_BOLD, label.GetLogFont().lfWeight);
     EXPECT_STREQ("Times New Roman", label.GetLogFont().lfFaceName);
     EXPECT_EQ(RGB(0, 0, 255), label.GetTextColor());
+}
+} // namespace
+
+namespace
+{
+// The modules built beside the test program.
+std::string ModuleBeside(const char* name)
+{
+    char szPath[MAX_PATH] = "";
+    ::GetModuleFileNameA(NULL, szPath, sizeof(szPath));
+    std::string path = szPath;
+    return path.substr(0, path.rfind('\\') + 1) + name;
+}
+
+TEST(VersionTest, TextsOfTheGermanBlockOnly)
+{
+    CVersion v7(ModuleBeside("version_v7.dll").c_str());
+    EXPECT_EQ(CString("1, 0, 0, 7"), v7.GetFileVersion());
+    EXPECT_EQ(CString("Versionstest"), v7.GetProductName());
+    EXPECT_EQ(CString(), v7.GetComments());
+    for (const char* name : {"version_english.dll", "version_none.dll", "version_missing.dll"})
+    {
+        SCOPED_TRACE(name);
+        CVersion other(ModuleBeside(name).c_str());
+        EXPECT_EQ(CString(), other.GetFileVersion());
+        EXPECT_EQ(CString(), other.GetProductName());
+    }
 }
 } // namespace

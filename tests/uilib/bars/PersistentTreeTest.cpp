@@ -55,6 +55,17 @@ void ExpectSameTree(const SECPersistentTreeNode& expected, const SECPersistentTr
     }
 }
 
+// A loaded tree saved into the file and loaded from it again gives the same tree.
+void ExpectSavesAndLoadsAgain(SECPersistentTreeNode& root, const std::string& file)
+{
+    SECPTNStrategyProfile to(file.c_str());
+    ASSERT_TRUE(root.SaveTree(&to));
+    SECPersistentTreeNode again;
+    ASSERT_EQ(SECPTN_OK, again.Create("WorkState_v1_2"));
+    ASSERT_TRUE(again.LoadTree(&to));
+    ExpectSameTree(root, again);
+}
+
 const std::string kLongPath = "C:\\" + std::string(290, 'p') + ".hlv";
 
 // A small workspace-like tree: root, a child with two children, a second child.
@@ -456,12 +467,7 @@ TEST(PersistentTree, ATreeDeeperThan64LevelsFailsToLoad)
             EXPECT_EQ(c.nLevels, nDepth);
             // The deepest node has its pair; it saves and loads again the same.
             std::string copy = IniFile("deep_copy.ini");
-            SECPTNStrategyProfile to(copy.c_str());
-            ASSERT_TRUE(root.SaveTree(&to));
-            SECPersistentTreeNode again;
-            ASSERT_EQ(SECPTN_OK, again.Create("WorkState_v1_2"));
-            ASSERT_TRUE(again.LoadTree(&to));
-            ExpectSameTree(root, again);
+            ExpectSavesAndLoadsAgain(root, copy);
             ::DeleteFile(copy.c_str());
         }
     }
@@ -496,12 +502,7 @@ TEST(PersistentTree, WhatLoadsSavesAndLoadsAgainTheSame)
         if (!c.bLoads)
             continue;
         ::DeleteFile(copy.c_str());
-        SECPTNStrategyProfile to(copy.c_str());
-        ASSERT_TRUE(root.SaveTree(&to));
-        SECPersistentTreeNode again;
-        ASSERT_EQ(SECPTN_OK, again.Create("WorkState_v1_2"));
-        ASSERT_TRUE(again.LoadTree(&to));
-        ExpectSameTree(root, again);
+        ExpectSavesAndLoadsAgain(root, copy);
     }
     ::DeleteFile(file.c_str());
     ::DeleteFile(copy.c_str());

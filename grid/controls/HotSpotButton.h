@@ -1,0 +1,12 @@
+// The button of a hot-spot cell: a plain button with a small down-pointing glyph, shown only in
+// the current cell.
+#pragma once
+#include "grid/controls/Button.h"
+
+class CGXHotSpotButton : public CGXButton
+{
+  public:
+    explicit CGXHotSpotButton(CGXControl* pOwner);
+
+    void DrawContent(CDC* pDC, BOOL bActive) override;
+};
