@@ -4,6 +4,8 @@
 // caption styles; commands from another thread; and a docking that cannot make its frame.
 #include "SecMdiFixture.h"
 #include "uilib/bars/ControlBar.h"
+#include "uilib/frames/docking/ControlBarInfo.h"
+#include "uilib/frames/docking/DockState.h"
 #include "uilib/frames/docking/FrameBar.h"
 #include "uilib/frames/mdi/SysCommandEx.h"
 #include <algorithm>
@@ -724,3 +726,39 @@ TEST(DocumentFrames, MovingViewsTakesTheFramesClientEdgeOffOnlyForAViewWithOne)
             delete pChild;
     }
 }
+
+namespace
+{
+// The bar ids a dock state collects from the fixture's frame.
+std::vector<UINT> CollectedIds(CFrameWnd* pFrame)
+{
+    SECDockState state;
+    EXPECT_TRUE(state.CollectFrameState(pFrame));
+    std::vector<UINT> ids;
+    for (int i = 0; i < state.GetBarInfoCount(); i++)
+        ids.push_back(state.GetBarInfo(i)->m_nBarID);
+    return ids;
+}
+
+TEST(DocumentFrames, AFloatingDocumentFramesBarsStayOutOfTheSavedState)
+{
+    CSecMdiFixture fixture;
+    CDocument* pDoc = fixture.OpenDocument(TRUE);
+    CFrameWnd* pDocked = CSecMdiFixture::FrameOf(pDoc);
+    ASSERT_TRUE(pDocked != NULL && pDocked->IsKindOf(RUNTIME_CLASS(SECDockableFrame)));
+    CControlBar* pBar = DYNAMIC_DOWNCAST(CControlBar, pDocked->GetParent());
+    ASSERT_TRUE(pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(SECFrameBar)));
+    const UINT nBarID = (UINT)pBar->GetDlgCtrlID();
+    std::vector<UINT> ids = CollectedIds(fixture.m_pFrame);
+    EXPECT_NE(ids.end(), std::find(ids.begin(), ids.end(), nBarID)) << "docked, the frame bar is recorded";
+    const size_t nDocked = ids.size();
+
+    fixture.m_pFrame->FloatControlBar(pBar, CPoint(300, 300), CBRS_ALIGN_TOP);
+    fixture.Layout();
+    ASSERT_TRUE(pBar->IsFloating());
+    ids = CollectedIds(fixture.m_pFrame);
+    EXPECT_EQ(ids.end(), std::find(ids.begin(), ids.end(), nBarID));
+    // Neither the bar nor the floating frame's dock bar.
+    EXPECT_EQ(nDocked - 1, ids.size());
+}
+} // namespace

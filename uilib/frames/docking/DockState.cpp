@@ -8,6 +8,7 @@
 #include "uilib/frames/docking/DialogBar.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockSite.h"
+#include "uilib/frames/docking/FrameBar.h"
 #include "uilib/frames/docking/MiniDockFrameWnd.h"
 #include <algorithm>
 #include <vector>
@@ -86,9 +87,8 @@ int BarSectionsToRead(LPCTSTR lpszProfileName, int nCount)
 // Bars in a floating frame that hosts a document frame are the frame bar's business.
 BOOL IsFrameBarInFloatingFrame(CControlBar* pBar)
 {
-    CRuntimeClass* pFrameBarClass = CRuntimeClass::FromName("SECFrameBar");
     CFrameWnd* pParentFrame = pBar->GetParentFrame();
-    if (pFrameBarClass == NULL || pParentFrame == NULL || !pParentFrame->IsKindOf(RUNTIME_CLASS(SECMiniDockFrameWnd)))
+    if (pParentFrame == NULL || !pParentFrame->IsKindOf(RUNTIME_CLASS(SECMiniDockFrameWnd)))
         return FALSE;
     CWnd* pWnd = pBar;
     if (pBar->IsDockBar())
@@ -96,7 +96,7 @@ BOOL IsFrameBarInFloatingFrame(CControlBar* pBar)
         CWnd* pChild = pBar->GetWindow(GW_CHILD);
         pWnd = pChild != NULL ? CWnd::FromHandlePermanent(pChild->m_hWnd) : NULL;
     }
-    return pWnd != NULL && pWnd->IsKindOf(pFrameBarClass);
+    return pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(SECFrameBar));
 }
 } // namespace
 
