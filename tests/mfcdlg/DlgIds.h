@@ -1,12 +1,13 @@
 // Resource ids of the dialog-layer tests, shared by mfcdlg.rc and the C++ side.
 #pragma once
-#define IDD_EXCHANGE 100
-#define IDD_OWNERDRAW 8101 // clear of the program's own dialogs (the Pendix form is 101)
-#define IDD_PAGE1 102
-#define IDD_PAGE2 103
-#define IDD_PAGE3 104
-#define IDD_FORM 105
-#define IDD_FILEEXTRA 106
+// Dialogs from 8100: clear of the program's own (the about box is 100, the Pendix form 101).
+#define IDD_EXCHANGE 8100
+#define IDD_OWNERDRAW 8101
+#define IDD_PAGE1 8102
+#define IDD_PAGE2 8103
+#define IDD_PAGE3 8104
+#define IDD_FORM 8105
+#define IDD_FILEEXTRA 8106
 #define IDC_INT 1001
 #define IDC_DOUBLE 1002
 #define IDC_TEXT 1003

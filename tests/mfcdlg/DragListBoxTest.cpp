@@ -74,6 +74,9 @@ TEST(DragListBox, DraggingAnItemMovesItBeforeTheOneDroppedOn)
         LPARAM lFrom = itemPoint(row.nFrom, &from);
         LPARAM lTo = itemPoint(row.nTo, &to);
         ::SetCursorPos(from.x, from.y);
+        // The press waits in the system's drag detection for a move in the queue: one is posted,
+        // so the drag starts whether or not the cursor's own move reaches this window in time.
+        list.PostMessage(WM_MOUSEMOVE, MK_LBUTTON, lTo);
         list.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, lFrom);
         ::SetCursorPos(to.x, to.y);
         list.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, lTo);
