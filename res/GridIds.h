@@ -75,6 +75,7 @@
 #define GX_IDS_COLOR_DRAGGINGLINE 52236
 
 // User attributes of the drawing: text read from right to left, ellipsis kind and its choices.
+#define GX_IDS_UA_RADIOBTN_TEXTALIGN 52568
 #define GX_IDS_UA_BUTTONFACECOLOR 52569
 #define GX_IDS_UA_RTLREADING 52570
 #define GX_IDS_UA_ELLIPSISTYPE 52792

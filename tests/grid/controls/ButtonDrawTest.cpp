@@ -127,3 +127,22 @@ TEST(GridChildButtons, FaceColourAttributeIsReadAsADecimalNumber)
     }
 }
 } // namespace
+
+namespace
+{
+TEST(GridChildButtons, ButtonAttributeNamesAreResources)
+{
+    struct
+    {
+        UINT nID;
+        const char* pszText;
+    } texts[] = {{GX_IDS_UA_RADIOBTN_TEXTALIGN, "Radio-Knopf: Textausrichtung"},
+                 {GX_IDS_UA_BUTTONFACECOLOR, "Schaltflaechenfarbe"}};
+    for (const auto& t : texts)
+    {
+        CString str;
+        EXPECT_TRUE(str.LoadString(t.nID));
+        EXPECT_EQ(CString(t.pszText), str);
+    }
+}
+} // namespace
