@@ -2,10 +2,8 @@
 // cells' buttons report.
 #pragma once
 #include "grid/core/GridWnd.h"
+#include "tests/grid/GridTestWindow.h"
 #include <memory>
-
-// Starts the library once with the default factory.
-void EnsureGridLibrary();
 
 class CClickCountingGrid : public CGXGridWnd
 {
@@ -21,14 +19,15 @@ class CClickCountingGrid : public CGXGridWnd
 };
 
 // A visible top-level window holding one grid window of the given client size.
-struct GridWindow
+struct GridWindow : GridWindowOf<CClickCountingGrid>
 {
-    GridWindow(int cx, int cy);
-    ~GridWindow();
+    GridWindow(int cx, int cy) : GridWindowOf(cx, cy)
+    {
+        grid->OnGridInitialUpdate();
+        grid->SetFocus();
+    }
     // The centre of a cell in screen coordinates.
     CPoint CellCentre(ROWCOL nRow, ROWCOL nCol);
-    CWnd parent;
-    std::unique_ptr<CClickCountingGrid> grid;
 };
 
 // Sends one key down or up through the system's input queue.

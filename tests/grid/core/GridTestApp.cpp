@@ -1,34 +1,8 @@
 // The test application and the window helpers of the grid core tests.
 #include "GridTestApp.h"
-#include "grid/factory/ControlFactory.h"
 #include "TestSupport.h"
 
 static CGridTestApp theApp;
-
-void EnsureGridLibrary()
-{
-    if (!GXGetAppData()->m_bInitDone)
-        InitGridLibraryWithDefaultFactory();
-}
-
-GridWindow::GridWindow(int cx, int cy, DWORD dwGridStyle)
-{
-    EnsureGridLibrary();
-    CRect rect(0, 0, cx, cy);
-    ::AdjustWindowRectEx(&rect, WS_POPUP | WS_VISIBLE, FALSE, 0);
-    parent.CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)(COLOR_WINDOW + 1)), _T("Gitter"), WS_POPUP | WS_VISIBLE,
-                    CRect(20, 20, 20 + rect.Width(), 20 + rect.Height()), NULL, 0);
-    grid.reset(new CGXGridWnd);
-    grid->Create(WS_VISIBLE | dwGridStyle, CRect(0, 0, cx, cy), &parent, 100);
-    ::SetForegroundWindow(parent.GetSafeHwnd());
-}
-
-GridWindow::~GridWindow()
-{
-    if (grid->GetSafeHwnd() != NULL)
-        grid->DestroyWindow();
-    parent.DestroyWindow();
-}
 
 DWORD ToRGB(COLORREF cr)
 {

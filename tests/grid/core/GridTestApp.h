@@ -2,6 +2,7 @@
 // a top-level parent, a grid window inside it, and pixel captures of windows and renders.
 #pragma once
 #include "grid/core/GridWnd.h"
+#include "tests/grid/GridTestWindow.h"
 #include "GridTestIds.h"
 #include <gtest/gtest.h>
 #include <memory>
@@ -15,17 +16,9 @@ class CGridTestApp : public CWinApp
     }
 };
 
-// Starts the library once with the default factory (later tests may start it again).
-void EnsureGridLibrary();
-
-// A visible top-level window holding one grid window of the given client size.
-struct GridWindow
-{
-    GridWindow(int cx, int cy, DWORD dwGridStyle = 0);
-    ~GridWindow();
-    CWnd parent;
-    std::unique_ptr<CGXGridWnd> grid;
-};
+// A visible top-level window holding one grid window of the given client size (later tests may
+// start the library again).
+using GridWindow = GridWindowOf<CGXGridWnd>;
 
 // The pixels of a rectangle of a window's client area, as the screen shows it (0x00RRGGBB).
 struct Pixels
