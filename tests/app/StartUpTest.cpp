@@ -602,24 +602,6 @@ TEST_F(FirstStart, DamagedWorkspaceFileIsReportedAndTheDefaultLayoutStays)
     EXPECT_EQ(1u, OpenDocuments().size());
 }
 
-// Messages of this thread as the application's loop handles them: its PreTranslateMessage walk
-// (accelerators, the menu bar) first.
-void PumpAsTheApplication(DWORD ms)
-{
-    const ULONGLONG until = NowMs() + ms;
-    while (NowMs() < until)
-    {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-            if (!AfxGetThread()->PreTranslateMessage(&msg))
-            {
-                ::TranslateMessage(&msg);
-                ::DispatchMessage(&msg);
-            }
-        ::MsgWaitForMultipleObjects(0, NULL, FALSE, 10, QS_ALLINPUT);
-    }
-}
-
 void PressKey(WORD vk)
 {
     INPUT in[2] = {};

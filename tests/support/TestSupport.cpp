@@ -162,6 +162,38 @@ void PumpMessages(DWORD ms)
     }
 }
 
+void PumpAsTheApplication(DWORD ms, const std::function<void(const MSG&)>& seen)
+{
+    const ULONGLONG until = NowMs() + ms;
+    for (;;)
+    {
+        MSG msg;
+        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+        {
+            if (seen)
+                seen(msg);
+            if (!AfxGetThread()->PreTranslateMessage(&msg))
+            {
+                ::TranslateMessage(&msg);
+                ::DispatchMessage(&msg);
+            }
+        }
+        const ULONGLONG now = NowMs();
+        if (now >= until)
+            break;
+        ::MsgWaitForMultipleObjects(0, NULL, FALSE, (DWORD)(until - now), QS_ALLINPUT);
+    }
+}
+
+bool PumpAsTheApplicationUntil(const std::function<bool()>& done, DWORD ms,
+                               const std::function<void(const MSG&)>& seen)
+{
+    const ULONGLONG until = NowMs() + ms;
+    while (!done() && NowMs() < until)
+        PumpAsTheApplication(20, seen);
+    return done();
+}
+
 ChildProcess::~ChildProcess()
 {
     Stop();

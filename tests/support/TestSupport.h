@@ -3,6 +3,7 @@
 #pragma once
 #include "AfxCore.h"
 #include "MessageSink.h"
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -70,6 +71,13 @@ ULONGLONG NowMs();
 
 // Dispatches this thread's messages for about ms milliseconds.
 void PumpMessages(DWORD ms);
+// Dispatches this thread's messages for about ms milliseconds as the application's loop does: the
+// thread's PreTranslateMessage walk (accelerators, menu bars) sees each first. seen, when given,
+// is shown every message taken.
+void PumpAsTheApplication(DWORD ms, const std::function<void(const MSG&)>& seen = nullptr);
+// The same until done() holds or ms pass; returns done().
+bool PumpAsTheApplicationUntil(const std::function<bool()>& done, DWORD ms,
+                               const std::function<void(const MSG&)>& seen = nullptr);
 // Dispatches messages until pred() holds or ms pass; returns pred().
 template <class Pred> bool PumpUntil(Pred pred, DWORD ms)
 {

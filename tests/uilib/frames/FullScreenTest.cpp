@@ -31,36 +31,6 @@ enum
 };
 const UINT kToolButtons[] = {ID_MB_OPEN, ID_MB_SAVE};
 
-// The application's pump: every message through the thread's PreTranslateMessage first.
-void Pump(DWORD ms)
-{
-    const ULONGLONG until = NowMs() + ms;
-    for (;;)
-    {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-        {
-            if (!AfxGetThread()->PreTranslateMessage(&msg))
-            {
-                ::TranslateMessage(&msg);
-                ::DispatchMessage(&msg);
-            }
-        }
-        const ULONGLONG now = NowMs();
-        if (now >= until)
-            break;
-        ::MsgWaitForMultipleObjects(0, NULL, FALSE, (DWORD)(until - now), QS_ALLINPUT);
-    }
-}
-
-bool PumpFor(const std::function<bool()>& done, DWORD ms)
-{
-    const ULONGLONG until = NowMs() + ms;
-    while (!done() && NowMs() < until)
-        Pump(20);
-    return done();
-}
-
 void PressKey(WORD vk)
 {
     drag_input::SendKey(vk, false);
@@ -240,7 +210,7 @@ class FullScreenTest : public ::testing::Test
         m_pFrame->ShowWindow(SW_SHOW);
         m_pFrame->SetForegroundWindow();
         m_pFrame->RecalcLayout();
-        Pump(50);
+        PumpAsTheApplication(50);
         m_pDoc = FSTemplate()->OpenDocumentFile(NULL);
         ASSERT_TRUE(m_pDoc != NULL);
         BOOL bMax = FALSE;
@@ -248,7 +218,7 @@ class FullScreenTest : public ::testing::Test
         ASSERT_TRUE(pChild != NULL);
         pChild->MDIMaximize();
         m_pFrame->RecalcLayout();
-        Pump(80);
+        PumpAsTheApplication(80);
         ASSERT_TRUE(m_pFrame->MDIGetActive(&bMax) == pChild && bMax);
         CSecMdiFixture::ViewOf(m_pDoc)->SetFocus();
     }
@@ -269,11 +239,11 @@ class FullScreenTest : public ::testing::Test
         if (m_pFrame->m_fullScreen.IsFullScreen())
             m_pFrame->m_fullScreen.LeaveFullScreenMode();
         FSTemplate()->CloseAllDocuments(FALSE);
-        Pump(20);
+        PumpAsTheApplication(20);
         AfxGetApp()->m_pMainWnd = NULL;
         m_pFrame->DestroyWindow();
         m_pFrame = nullptr;
-        Pump(20);
+        PumpAsTheApplication(20);
     }
     static HWND PASCAL NoTaskBar()
     {
@@ -282,7 +252,7 @@ class FullScreenTest : public ::testing::Test
     void Enter()
     {
         m_pFrame->PostMessage(WM_COMMAND, ID_FS_ENTER);
-        Pump(80);
+        PumpAsTheApplication(80);
     }
     std::map<UINT, BarPlace> Places()
     {
@@ -401,7 +371,7 @@ TEST_F(FullScreenTest, EntersByTheMenuCommandOnceAndLeavesByEscapeAndByTheButton
         drag_input::SendKey(VK_CONTROL, false);
         PressKey('K');
         drag_input::SendKey(VK_CONTROL, true);
-        Pump(60);
+        PumpAsTheApplication(60);
         EXPECT_EQ(nDocCommands + 1, m_pFrame->m_nDocCommands);
 
         if (bByEscape)
@@ -411,8 +381,8 @@ TEST_F(FullScreenTest, EntersByTheMenuCommandOnceAndLeavesByEscapeAndByTheButton
         }
         else
             Click(ButtonCentre());
-        EXPECT_TRUE(PumpFor([&] { return !m_pFrame->m_fullScreen.IsFullScreen(); }, 2000));
-        Pump(50);
+        EXPECT_TRUE(PumpAsTheApplicationUntil([&] { return !m_pFrame->m_fullScreen.IsFullScreen(); }, 2000));
+        PumpAsTheApplication(50);
         EXPECT_EQ(rectBefore, WindowRect(m_pFrame));
         EXPECT_EQ(dwStyleBefore & (WS_CAPTION | WS_THICKFRAME), m_pFrame->GetStyle() & (WS_CAPTION | WS_THICKFRAME));
         const std::map<UINT, BarPlace> placesAfter = Places();
@@ -430,7 +400,7 @@ TEST_F(FullScreenTest, EntersByTheMenuCommandOnceAndLeavesByEscapeAndByTheButton
         // Escape is no longer a command.
         m_pFrame->m_told.clear();
         PressKey(VK_ESCAPE);
-        Pump(50);
+        PumpAsTheApplication(50);
         EXPECT_TRUE(m_pFrame->m_told.empty());
     }
 }
@@ -439,7 +409,7 @@ TEST_F(FullScreenTest, TenCyclesLeaveNoWindowsOrObjectsBehind)
 {
     Enter();
     m_pFrame->m_fullScreen.LeaveFullScreenMode();
-    Pump(50);
+    PumpAsTheApplication(50);
     const int nWindows = CountTopLevel();
     // Temporary wrappers go as in the application's idle time.
     AfxGetThread()->OnIdle(1);
@@ -450,7 +420,7 @@ TEST_F(FullScreenTest, TenCyclesLeaveNoWindowsOrObjectsBehind)
         Enter();
         ASSERT_EQ(1, m_pFrame->m_nEntered);
         m_pFrame->m_fullScreen.LeaveFullScreenMode();
-        Pump(20);
+        PumpAsTheApplication(20);
     }
     EXPECT_EQ(nWindows, CountTopLevel());
     AfxGetThread()->OnIdle(1);
@@ -513,7 +483,7 @@ TEST_F(FullScreenTest, AFailedEnterTakesEveryStepBack)
         EXPECT_TRUE(failing.m_hiddenBars.IsEmpty());
         EXPECT_EQ(NULL, failing.m_hWnd);
     }
-    Pump(50);
+    PumpAsTheApplication(50);
     EXPECT_TRUE(m_pFrame->m_told.empty());
     EXPECT_EQ(rectBefore, WindowRect(m_pFrame));
     EXPECT_EQ(dwStyleBefore & (WS_CAPTION | WS_THICKFRAME), m_pFrame->GetStyle() & (WS_CAPTION | WS_THICKFRAME));
@@ -524,7 +494,7 @@ TEST_F(FullScreenTest, AFailedEnterTakesEveryStepBack)
     Enter();
     EXPECT_EQ(1, m_pFrame->m_nEntered);
     m_pFrame->m_fullScreen.LeaveFullScreenMode();
-    Pump(30);
+    PumpAsTheApplication(30);
     EXPECT_EQ((std::vector<WPARAM>{1, 0}), m_pFrame->m_told);
     EXPECT_TRUE(placesBefore == Places());
 }
@@ -545,7 +515,7 @@ TEST_F(FullScreenTest, HoveringTheButtonShowsItsText)
     const CPoint pt = ButtonCentre();
     drag_input::SendMouse(0, &pt);
     CString strTip;
-    PumpFor(
+    PumpAsTheApplicationUntil(
         [&] {
             for (HWND hTip = ::FindWindow(TOOLTIPS_CLASS, NULL); hTip != NULL;
                  hTip = ::FindWindowEx(NULL, hTip, TOOLTIPS_CLASS, NULL))
@@ -647,7 +617,7 @@ TEST_F(FullScreenTest, ToolBarKindsImagesAndButtonSizes)
         }
         AfxGetApp()->m_pMainWnd = m_pFrame;
         pFrame->DestroyWindow();
-        Pump(20);
+        PumpAsTheApplication(20);
     }
 }
 

@@ -86,36 +86,22 @@ END_MESSAGE_MAP()
 // Keys that reached the thread's queue (none does while a keyboard hook eats them).
 std::vector<WPARAM> s_keysQueued;
 
-// The application's pump: every message through the frame's PreTranslateMessage walk first.
+// The application's pump: every message through the PreTranslateMessage walk first; the keys it
+// takes are recorded.
+void RecordKey(const MSG& msg)
+{
+    if (msg.message == WM_KEYDOWN)
+        s_keysQueued.push_back(msg.wParam);
+}
+
 void Pump(DWORD ms)
 {
-    const ULONGLONG until = NowMs() + ms;
-    for (;;)
-    {
-        MSG msg;
-        while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-        {
-            if (msg.message == WM_KEYDOWN)
-                s_keysQueued.push_back(msg.wParam);
-            if (!AfxGetThread()->PreTranslateMessage(&msg))
-            {
-                ::TranslateMessage(&msg);
-                ::DispatchMessage(&msg);
-            }
-        }
-        const ULONGLONG now = NowMs();
-        if (now >= until)
-            break;
-        ::MsgWaitForMultipleObjects(0, NULL, FALSE, (DWORD)(until - now), QS_ALLINPUT);
-    }
+    PumpAsTheApplication(ms, RecordKey);
 }
 
 bool PumpFor(const std::function<bool()>& done, DWORD ms)
 {
-    const ULONGLONG until = NowMs() + ms;
-    while (!done() && NowMs() < until)
-        Pump(20);
-    return done();
+    return PumpAsTheApplicationUntil(done, ms, RecordKey);
 }
 
 void Key(WORD vk, bool bDown)
