@@ -13,6 +13,7 @@ struct Outline
     BYTE types[17];
 };
 
+// clang-format off
 const Outline s_outlines[] = {
     {'A', 4, {{5, 4}, {12, 11}, {36, 11}, {43, 4}}, {6, 2, 2, 2}},
     {'B', 4, {{4, 6}, {4, 40}, {11, 36}, {11, 13}}, {6, 2, 2, 2}},
@@ -67,6 +68,7 @@ const Outline s_outlines[] = {
     {'S', 4, {{4, 50}, {4, 59}, {13, 59}, {13, 50}}, {6, 2, 2, 2}},
     {'T', 4, {{4, 68}, {4, 77}, {13, 77}, {13, 68}}, {6, 2, 2, 2}},
 };
+// clang-format on
 
 // Transforms of an outline.
 enum
@@ -125,8 +127,8 @@ void CDigiChar::BuildSegments(const SegmentSource* pSources, int nCount, WORD wM
     m_wMask = wMask;
 }
 
-void CDigiChar::Draw(CDC* pDC, double left, double top, double right, double bottom, CPen* pUnlitPen, CPen* pLitPen,
-                     CBrush* pUnlitBrush, CBrush* pLitBrush) const
+void CDigiChar::Draw(CDC* pDC, double left, double top, double right, double bottom, CPen* pUnlitPen,
+                     CPen* pLitPen, CBrush* pUnlitBrush, CBrush* pLitBrush) const
 {
     for (int i = 0; i < (int)m_segments.size(); i++)
     {
@@ -147,11 +149,13 @@ CDigi7Segment::CDigi7Segment()
 
 void CDigi7Segment::SetSegments(WORD wMask, DWORD dwStyle)
 {
+    // clang-format off
     static const SegmentSource s_sources[] = {
         {'A', asIs, 'D', asIs},         {'B', asIs, 'E', asIs},    {'B', mirrorX, 'F', asIs},
         {'C', asIs, 'G', asIs},         {'B', mirrorY, 'E', mirrorY}, {'B', pointReflect, 'F', mirrorY},
         {'A', mirrorY, 'D', mirrorY},
     };
+    // clang-format on
     BuildSegments(s_sources, 7, wMask, dwStyle);
 }
 
@@ -162,6 +166,7 @@ CDigi14Segment::CDigi14Segment()
 
 void CDigi14Segment::SetSegments(WORD wMask, DWORD dwStyle)
 {
+    // clang-format off
     static const SegmentSource s_sources[] = {
         {'H', asIs, 'M', asIs},         {'I', asIs, 'N', asIs},         {'I', mirrorX, 'N', mirrorX},
         {'I', mirrorY, 'N', mirrorY},   {'I', pointReflect, 'N', pointReflect}, {'H', mirrorY, 'M', mirrorY},
@@ -169,6 +174,7 @@ void CDigi14Segment::SetSegments(WORD wMask, DWORD dwStyle)
         {'K', mirrorY, 'P', mirrorY},   {'L', mirrorY, 'Q', mirrorY},   {'K', pointReflect, 'P', pointReflect},
         {'K', mirrorX, 'P', mirrorX},   {'L', asIs, 'Q', asIs},
     };
+    // clang-format on
     BuildSegments(s_sources, 14, wMask, dwStyle);
 }
 
@@ -179,10 +185,12 @@ CDigiColonDotChar::CDigiColonDotChar()
 
 void CDigiColonDotChar::SetSegments(WORD wMask, DWORD dwStyle)
 {
+    // clang-format off
     static const SegmentSource s_sources[] = {
         {'R', asIs, 'R', asIs},
         {'S', asIs, 'S', asIs},
         {'T', asIs, 'T', asIs},
     };
+    // clang-format on
     BuildSegments(s_sources, 3, wMask, dwStyle);
 }

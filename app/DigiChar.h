@@ -6,8 +6,8 @@
 #include <vector>
 
 // Style bits of a digit display, handed to every character.
-#define DIGI_ROUNDED 0x1     // rounded outlines
-#define DIGI_14SEGMENT 0x2   // digits, blank and minus as fourteen-segment characters
+#define DIGI_ROUNDED 0x1      // rounded outlines
+#define DIGI_14SEGMENT 0x2    // digits, blank and minus as fourteen-segment characters
 #define DIGI_PROPORTIONAL 0x4 // one scale for x and y, centred
 
 class CDigiChar

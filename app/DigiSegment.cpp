@@ -54,8 +54,8 @@ void CDigiSegment::SetPoints(const POINT* pPoints, const BYTE* pTypes, int nCoun
 }
 
 template <class FMove, class FLine, class FCurve>
-void CDigiSegment::Walk(double left, double top, double right, double bottom, int nWidth, FMove onMove, FLine onLine,
-                        FCurve onCurve) const
+void CDigiSegment::Walk(double left, double top, double right, double bottom, int nWidth, FMove onMove,
+                        FLine onLine, FCurve onCurve) const
 {
     const double ax = (right - left) / nWidth;
     const double ay = (bottom - top) / designHeight;
@@ -150,8 +150,8 @@ void Evaluate(const Cubic& c, const double* q, double t, double& d, double& g)
 }
 } // namespace
 
-double CDigiSegment::BezierFitError(const double* xy, int m, const double* p0, const double* c1, const double* c2,
-                                    const double* p3)
+double CDigiSegment::BezierFitError(const double* xy, int m, const double* p0, const double* c1,
+                                    const double* c2, const double* p3)
 {
     if (m < 3)
         return 0.0;

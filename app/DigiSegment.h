@@ -39,13 +39,14 @@ class CDigiSegment
     // Emits the outline into the path of pDC, scaled from a design width nWidth into the rectangle.
     void DrawPath(CDC* pDC, double left, double top, double right, double bottom, int nWidth) const;
     // The two control points (x, y, x, y) of every fitted curve, in outline order, unrounded.
-    std::vector<double> GetCurveControls(double left, double top, double right, double bottom, int nWidth) const;
+    std::vector<double> GetCurveControls(double left, double top, double right, double bottom,
+                                         int nWidth) const;
 
     // One cubic Bezier from xy[0] to xy[m-1] through the points between; ctrl gets C1 and C2.
     static void FitBezier(const double* xy, int m, double ctrl[4]);
     // How far the points between xy[0] and xy[m-1] lie from the curve P0, C1, C2, P3.
-    static double BezierFitError(const double* xy, int m, const double* p0, const double* c1, const double* c2,
-                                 const double* p3);
+    static double BezierFitError(const double* xy, int m, const double* p0, const double* c1,
+                                 const double* c2, const double* p3);
 
   private:
     // Implementation

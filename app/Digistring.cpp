@@ -6,8 +6,8 @@
 IMPLEMENT_DYNAMIC(CDigistring, CStatic)
 
 BEGIN_MESSAGE_MAP(CDigistring, CStatic)
-    ON_WM_PAINT()
-    ON_WM_ERASEBKGND()
+ON_WM_PAINT()
+ON_WM_ERASEBKGND()
 END_MESSAGE_MAP()
 
 namespace
@@ -16,10 +16,13 @@ namespace
 // 12-37 the letters, 38 "*" and 39 "+".
 const WORD s_mask7[12] = {0x00, 0x77, 0x24, 0x5D, 0x6D, 0x2E, 0x6B, 0x7B, 0x25, 0x7F, 0x6F, 0x08};
 const WORD s_mask14[40] = {
-    0x0000, 0x3F00, 0x1800, 0x36C0, 0x3CC0, 0x19C0, 0x2DC0, 0x2FC0, 0x3800, 0x3FC0, 0x3DC0, 0x00C0, // blank-minus
-    0x3BC0, 0x3CA1, 0x2700, 0x3C21, 0x27C0, 0x23C0, 0x2F80, 0x1BC0, 0x2421, 0x1E00, 0x0354, 0x0700, // A-L
-    0x1B06, 0x1B12, 0x3F00, 0x33C0, 0x3F10, 0x33D0, 0x2DC0, 0x2021, 0x1F00, 0x030C, 0x1B18, 0x001E, // M-X
-    0x11E0, 0x240C, 0x00FF, 0x00E1,                                                                 // Y, Z, *, +
+    0x0000, 0x3F00, 0x1800, 0x36C0, 0x3CC0, 0x19C0,
+    0x2DC0, 0x2FC0, 0x3800, 0x3FC0, 0x3DC0, 0x00C0, // blank-minus
+    0x3BC0, 0x3CA1, 0x2700, 0x3C21, 0x27C0, 0x23C0,
+    0x2F80, 0x1BC0, 0x2421, 0x1E00, 0x0354, 0x0700, // A-L
+    0x1B06, 0x1B12, 0x3F00, 0x33C0, 0x3F10, 0x33D0,
+    0x2DC0, 0x2021, 0x1F00, 0x030C, 0x1B18, 0x001E, // M-X
+    0x11E0, 0x240C, 0x00FF, 0x00E1,                 // Y, Z, *, +
 };
 const WORD s_maskColonDot[2] = {0x04, 0x03};
 
@@ -72,8 +75,8 @@ COLORREF PenColor(COLORREF crBack, COLORREF cr)
 } // namespace
 
 CDigistring::CDigistring()
-    : m_strText("-----"), m_bRebuild(TRUE), m_crOff(RGB(0, 52, 0)), m_crOn(RGB(0, 255, 0)), m_crBack(RGB(0, 0, 0)),
-      m_dwStyle(DIGI_PROPORTIONAL)
+    : m_strText("-----"), m_bRebuild(TRUE), m_crOff(RGB(0, 52, 0)), m_crOn(RGB(0, 255, 0)),
+      m_crBack(RGB(0, 0, 0)), m_dwStyle(DIGI_PROPORTIONAL)
 {
     ::InitializeCriticalSection(&m_lock);
 }
@@ -194,8 +197,8 @@ void CDigistring::OnPaint()
         for (const auto& pChar : m_chars)
         {
             const double cx = pChar->GetWidth() * sx;
-            pChar->Draw(&memDC, x, y0, x + cx, y0 + CDigiSegment::designHeight * sy, &penOff, &penOn, &brushOff,
-                        &brushOn);
+            pChar->Draw(&memDC, x, y0, x + cx, y0 + CDigiSegment::designHeight * sy, &penOff, &penOn,
+                        &brushOff, &brushOn);
             x += cx;
         }
     }

@@ -7,12 +7,14 @@
 IMPLEMENT_DYNAMIC(CMultipleProgressDlg, CMyDialog)
 
 BEGIN_MESSAGE_MAP(CMultipleProgressDlg, CMyDialog)
-    ON_MESSAGE(WM_PROGRESS_TICK, OnTick)
+ON_MESSAGE(WM_PROGRESS_TICK, OnTick)
 END_MESSAGE_MAP()
 
-CMultipleProgressDlg::CMultipleProgressDlg(LPCTSTR lpszTitle, LPCTSTR lpszMessage, double dSeconds, CWnd* pNotify)
+CMultipleProgressDlg::CMultipleProgressDlg(LPCTSTR lpszTitle, LPCTSTR lpszMessage, double dSeconds,
+                                           CWnd* pNotify)
     : CMyDialog(IDD_MULTIPLE_PROGRESS, pNotify), m_pNotify(pNotify), m_strTitle(lpszTitle),
-      m_strMessage(lpszMessage), m_dSeconds(dSeconds), m_hTimer(NULL), m_hThread(NULL), m_bStop(FALSE), m_bReported(FALSE)
+      m_strMessage(lpszMessage), m_dSeconds(dSeconds), m_hTimer(NULL), m_hThread(NULL), m_bStop(FALSE),
+      m_bReported(FALSE)
 {
 }
 

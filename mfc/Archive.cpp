@@ -674,7 +674,8 @@ CObject* CArchive::ReadObjectRecord(const CRuntimeClass* pClassRefRequested, boo
     {
         if (obTag == wNullTag)
             return NULL;
-        if (bNewOnly || obTag >= m_loadArray.size() || m_loadArray[obTag].bClass || m_loadArray[obTag].p == NULL)
+        if (bNewOnly || obTag >= m_loadArray.size() || m_loadArray[obTag].bClass ||
+            m_loadArray[obTag].p == NULL)
             ThrowArchive(CArchiveException::badIndex);
         CObject* pOb = static_cast<CObject*>(m_loadArray[obTag].p);
         if (pClassRefRequested != NULL && !pOb->IsKindOf(pClassRefRequested))

@@ -89,16 +89,16 @@ protected:                                                                      
     }
 
 // The map of a class template, for all its instantiations.
-#define BEGIN_TEMPLATE_MESSAGE_MAP(theClass, type_name, baseClass)                                 \
-    template <typename type_name> const AFX_MSGMAP* theClass<type_name>::GetMessageMap() const     \
-    {                                                                                              \
-        return GetThisMessageMap();                                                                \
-    }                                                                                              \
-    template <typename type_name> const AFX_MSGMAP* PASCAL theClass<type_name>::GetThisMessageMap() \
-    {                                                                                              \
-        typedef theClass<type_name> ThisClass;                                                     \
-        typedef baseClass TheBaseClass;                                                            \
-        (void)sizeof(ThisClass*);                                                                  \
+#define BEGIN_TEMPLATE_MESSAGE_MAP(theClass, type_name, baseClass)                                           \
+    template <typename type_name> const AFX_MSGMAP* theClass<type_name>::GetMessageMap() const               \
+    {                                                                                                        \
+        return GetThisMessageMap();                                                                          \
+    }                                                                                                        \
+    template <typename type_name> const AFX_MSGMAP* PASCAL theClass<type_name>::GetThisMessageMap()          \
+    {                                                                                                        \
+        typedef theClass<type_name> ThisClass;                                                               \
+        typedef baseClass TheBaseClass;                                                                      \
+        (void)sizeof(ThisClass*);                                                                            \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
 // A map that does not chain to any base map.

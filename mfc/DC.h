@@ -151,11 +151,23 @@ public:
     BOOL Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) { return ::Arc(m_hDC, x1, y1, x2, y2, x3, y3, x4, y4); }
     BOOL Polyline(const POINT* lpPoints, int nCount) { return ::Polyline(m_hDC, lpPoints, nCount); }
     BOOL PolyBezier(const POINT* lpPoints, int nCount) { return ::PolyBezier(m_hDC, lpPoints, nCount); }
-    BOOL PolyBezierTo(const POINT* lpPoints, int nCount) { return ::PolyBezierTo(m_hDC, lpPoints, nCount); }
+    BOOL PolyBezierTo(const POINT* lpPoints, int nCount)
+    {
+        return ::PolyBezierTo(m_hDC, lpPoints, nCount);
+    }
     // Paths
-    BOOL BeginPath() { return ::BeginPath(m_hDC); }
-    BOOL EndPath() { return ::EndPath(m_hDC); }
-    BOOL StrokeAndFillPath() { return ::StrokeAndFillPath(m_hDC); }
+    BOOL BeginPath()
+    {
+        return ::BeginPath(m_hDC);
+    }
+    BOOL EndPath()
+    {
+        return ::EndPath(m_hDC);
+    }
+    BOOL StrokeAndFillPath()
+    {
+        return ::StrokeAndFillPath(m_hDC);
+    }
     BOOL Rectangle(int x1, int y1, int x2, int y2) { return ::Rectangle(m_hDC, x1, y1, x2, y2); }
     BOOL Rectangle(LPCRECT lpRect) { return Rectangle(lpRect->left, lpRect->top, lpRect->right, lpRect->bottom); }
     BOOL Ellipse(int x1, int y1, int x2, int y2) { return ::Ellipse(m_hDC, x1, y1, x2, y2); }

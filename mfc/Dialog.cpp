@@ -13,13 +13,13 @@ BEGIN_MESSAGE_MAP(CDialog, CWnd)
     ON_COMMAND(IDOK, OnOKCommand)
     ON_COMMAND(IDCANCEL, OnCancelCommand)
     ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
-END_MESSAGE_MAP()
+    END_MESSAGE_MAP()
 
-CDialog::CDialog()
-    : m_lpszTemplateName(NULL), m_nIDHelp(0), m_lpDialogTemplate(NULL), m_hDialogTemplate(NULL),
-      m_pParentWnd(NULL), m_hWndTop(NULL), m_lpDialogInit(NULL)
-{
-}
+    CDialog::CDialog()
+        : m_lpszTemplateName(NULL), m_nIDHelp(0), m_lpDialogTemplate(NULL), m_hDialogTemplate(NULL),
+          m_pParentWnd(NULL), m_hWndTop(NULL), m_lpDialogInit(NULL)
+    {
+    }
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog()
 {

@@ -60,7 +60,7 @@ public:
     // WM_COMMANDHELP: lParam is the help id; 0 asks for the dialog's (HID_BASE_RESOURCE + m_nIDHelp).
     afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
 
-protected:
+  protected:
     DECLARE_MESSAGE_MAP()
 };
 

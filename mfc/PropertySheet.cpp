@@ -8,7 +8,7 @@
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 
 BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
-    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
+ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
 END_MESSAGE_MAP()
 
 CPropertySheet::CPropertySheet()
@@ -135,7 +135,8 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hWnd, UINT message, LPARAM)
         CWnd* pWnd = CWnd::FromHandlePermanent(hWnd);
         if (pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CPropertySheet)))
             AfxCallFromWin32(FALSE, [pWnd] {
-                return AfxInitAndCenter(pWnd, [](CWnd* pSheet) { return ((CPropertySheet*)pSheet)->OnInitDialog(); });
+                return AfxInitAndCenter(
+                    pWnd, [](CWnd* pSheet) { return ((CPropertySheet*)pSheet)->OnInitDialog(); });
             });
     }
     return 0;

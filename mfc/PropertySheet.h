@@ -70,6 +70,6 @@ public:
     // WM_COMMANDHELP: lParam is the help id; 0 asks the page shown for its own.
     afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
 
-protected:
+  protected:
     DECLARE_MESSAGE_MAP()
 };

@@ -577,7 +577,10 @@ BOOL CWnd::OnNcActivate(BOOL) { return (BOOL)Default(); }
 void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) { Default(); }
 LRESULT CWnd::OnNcHitTest(CPoint) { return Default(); }
 void CWnd::OnNcLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnNcLButtonUp(UINT, CPoint) { Default(); }
+void CWnd::OnNcLButtonUp(UINT, CPoint)
+{
+    Default();
+}
 void CWnd::OnNcLButtonDblClk(UINT, CPoint) { Default(); }
 void CWnd::OnNcRButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnNcRButtonUp(UINT, CPoint) { Default(); }

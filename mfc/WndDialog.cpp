@@ -12,8 +12,9 @@ INT_PTR CALLBACK AfxDlgProc(HWND hWnd, UINT message, WPARAM, LPARAM)
     CDialog* pDlg = pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CDialog)) ? (CDialog*)pWnd : NULL;
     if (pDlg == NULL)
         return FALSE; // a form view or a bar: its frame decides about the focus
-    return AfxCallFromWin32<INT_PTR>(
-        TRUE, [pDlg] { return AfxInitAndCenter(pDlg, [](CWnd* pWnd) { return ((CDialog*)pWnd)->OnInitDialog(); }); });
+    return AfxCallFromWin32<INT_PTR>(TRUE, [pDlg] {
+        return AfxInitAndCenter(pDlg, [](CWnd* pWnd) { return ((CDialog*)pWnd)->OnInitDialog(); });
+    });
 }
 
 BOOL AFXAPI AfxInitAndCenter(CWnd* pWnd, BOOL (*pfnInit)(CWnd*))
@@ -27,8 +28,8 @@ BOOL AFXAPI AfxInitAndCenter(CWnd* pWnd, BOOL (*pfnInit)(CWnd*))
     CRect rectAfter;
     ::GetWindowRect(pWnd->m_hWnd, &rectAfter);
     const DWORD dwStyle = pWnd->GetStyle();
-    if (((dwStyleBefore | dwStyle) & (WS_VISIBLE | WS_CHILD)) == 0 && rectAfter.TopLeft() == rectBefore.TopLeft() &&
-        pWnd->CheckAutoCenter())
+    if (((dwStyleBefore | dwStyle) & (WS_VISIBLE | WS_CHILD)) == 0 &&
+        rectAfter.TopLeft() == rectBefore.TopLeft() && pWnd->CheckAutoCenter())
         pWnd->CenterWindow();
     return bResult;
 }

@@ -11,7 +11,8 @@ CGXButton::CGXButton(CGXControl* pOwner) : CGXChild(pOwner)
 void CGXButton::DrawFrame(CDC* pDC, BOOL bPushed, COLORREF crFace)
 {
     GXFillSolidRect(pDC, m_rect, crFace);
-    GXDrawEdge(pDC, m_rect.left, m_rect.top, m_rect.right, m_rect.bottom, bPushed ? EDGE_SUNKEN : EDGE_RAISED, 0);
+    GXDrawEdge(pDC, m_rect.left, m_rect.top, m_rect.right, m_rect.bottom, bPushed ? EDGE_SUNKEN : EDGE_RAISED,
+               0);
 }
 
 void CGXButton::DrawCaption(CDC* pDC, BOOL bActive, BOOL bPushed)
@@ -41,7 +42,8 @@ void CGXButton::Draw(CDC* pDC, BOOL bActive, const CGXStyle& style)
     }
     // A face colour of its own makes any button kind a captioned plain button.
     BOOL bPushed = IsDrawnPushed(bActive);
-    DrawFrame(pDC, bPushed, (COLORREF)atol(style.GetUserAttribute(GX_IDS_UA_BUTTONFACECOLOR).GetValueString()));
+    DrawFrame(pDC, bPushed,
+              (COLORREF)atol(style.GetUserAttribute(GX_IDS_UA_BUTTONFACECOLOR).GetValueString()));
     BOOL bDisabled = style.GetInclude(CGXStyle::ibEnabled) && !style.GetEnabled();
     COLORREF crOld = bDisabled ? pDC->SetTextColor(GXGetSysColorTable()->GetColor(COLOR_GRAYTEXT)) : 0;
     DrawCaption(pDC, bActive, bPushed);

@@ -9,7 +9,8 @@ CGXHotSpotButton::CGXHotSpotButton(CGXControl* pOwner) : CGXButton(pOwner)
 namespace
 {
 // The glyph's black rectangles, relative to the button's top left corner.
-const RECT s_glyph[6] = {{3, 3, 9, 5}, {6, 4, 9, 7}, {4, 7, 11, 8}, {5, 8, 10, 9}, {6, 9, 9, 10}, {7, 10, 8, 11}};
+const RECT s_glyph[6] = {{3, 3, 9, 5},  {6, 4, 9, 7},  {4, 7, 11, 8},
+                         {5, 8, 10, 9}, {6, 9, 9, 10}, {7, 10, 8, 11}};
 const int s_nGlyphHeight = 12;
 } // namespace
 
@@ -25,5 +26,6 @@ void CGXHotSpotButton::DrawContent(CDC* pDC, BOOL bActive)
     if (m_rect.bottom - origin.y < s_nGlyphHeight)
         return;
     for (const RECT& r : s_glyph)
-        GXFillSolidRect(pDC, origin.x + r.left, origin.y + r.top, r.right - r.left, r.bottom - r.top, RGB(0, 0, 0));
+        GXFillSolidRect(pDC, origin.x + r.left, origin.y + r.top, r.right - r.left, r.bottom - r.top,
+                        RGB(0, 0, 0));
 }

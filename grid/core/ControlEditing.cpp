@@ -98,8 +98,7 @@ BOOL CGXChild::DispatchKeyMessage(UINT message, UINT nChar, UINT nRepCnt, UINT n
         return OnKeyDown(nChar, nRepCnt, nFlags);
     case WM_KEYUP:
         return OnKeyUp(nChar, nRepCnt, nFlags);
-    case WM_CHAR:
-    {
+    case WM_CHAR: {
         TCHAR sz[3];
         switch (CGXControl::CollectDbcsChar(nChar, m_bDbcsLeadPending, m_nDbcsLead, sz))
         {
@@ -154,8 +153,7 @@ BOOL CGXControl::DispatchKeyMessage(UINT message, WPARAM wParam, LPARAM lParam, 
         return KeyDown(message, nChar, flags);
     case WM_KEYUP:
         return KeyUp(message, nChar, flags);
-    case WM_CHAR:
-    {
+    case WM_CHAR: {
         TCHAR sz[3];
         switch (CollectDbcsChar(nChar, m_bDbcsLeadPending, m_nDbcsLead, sz))
         {

@@ -169,7 +169,8 @@ class CGXAbstractCommandFactory : public CObject
     virtual CObject* CreateChangeBaseStyleCmd(WORD nID, const CGXStyle& style, LPCTSTR pszName) = 0;
     virtual CObject* CreateMoveCellsCmd(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
                                         CObject* pUndoInfo) = 0;
-    virtual CObject* CreateSetRangeNameCmd(const CString& strName, BOOL bExisted, const CGXCellRange& range) = 0;
+    virtual CObject* CreateSetRangeNameCmd(const CString& strName, BOOL bExisted,
+                                           const CGXCellRange& range) = 0;
     virtual CObject* CreateDeleteRangeNameCmd(const CString& strName, const CGXCellRange& range,
                                               CObject* pObject) = 0;
     // The data object's own undo information (formula engine).
@@ -201,14 +202,18 @@ class CGXAbstractCommandFactory : public CObject
 class CGXAbstractGridMoveRowsColsImp : public CObject
 {
   public:
-    virtual BOOL StoreMoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce) = 0;
+    virtual BOOL StoreMoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest,
+                               BOOL bForce) = 0;
     virtual void UpdateMoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags,
                                 BOOL bCreateHint) = 0;
-    virtual BOOL StoreMoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce) = 0;
+    virtual BOOL StoreMoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest,
+                               BOOL bForce) = 0;
     virtual void UpdateMoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags,
                                 BOOL bCreateHint) = 0;
-    virtual BOOL MoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, int ctCmd) = 0;
-    virtual BOOL MoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, int ctCmd) = 0;
+    virtual BOOL MoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags,
+                          int ctCmd) = 0;
+    virtual BOOL MoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags,
+                          int ctCmd) = 0;
 };
 
 // The size a static text cell's text (or bitmap) takes, borders included: its height (bVert

@@ -760,11 +760,11 @@ class CGXGridCore
     BOOL m_bScrollbarAutoRepeat = TRUE; // a held scroll-bar arrow repeats
     BOOL m_bAutoScrollInstalled = FALSE; // set by the auto-scroll plug-in
     // Undo and redo.
-    BOOL m_bBlockCmd = FALSE;             // a block of commands executes
-    BOOL m_bDeferredCellPending = FALSE;  // a command's cell to show when the block ends
+    BOOL m_bBlockCmd = FALSE;            // a block of commands executes
+    BOOL m_bDeferredCellPending = FALSE; // a command's cell to show when the block ends
     BOOL m_bDeferredMakeCurrent = FALSE;
     ROWCOL m_nDeferredRow = 0, m_nDeferredCol = 0;
-    CString m_strTransactionName;         // of the outermost open transaction
+    CString m_strTransactionName; // of the outermost open transaction
     CString m_strUndoMenuFormat, m_strRedoMenuFormat;
     BOOL m_bDragSelectInProgress = FALSE; // set by the drag-select component while it drags
     CGXPluginComponent* m_pAuxPlugin = NULL;

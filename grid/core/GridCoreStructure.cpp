@@ -8,7 +8,6 @@
 #include "GridIds.h"
 #include <vector>
 
-
 ROWCOL CGXGridCore::GetRowCount()
 {
     CGXData* pData = m_pParam != NULL ? m_pParam->GetData() : NULL;
@@ -419,7 +418,8 @@ BOOL CGXGridCore::RemoveRows(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
         BOOL bGoOn;
         try
         {
-            bGoOn = m_pUndoImp->CollectRowsUndoInfo(this, nFrom, nCount, nOther, pCellsArray, pLinesArray, op);
+            bGoOn =
+                m_pUndoImp->CollectRowsUndoInfo(this, nFrom, nCount, nOther, pCellsArray, pLinesArray, op);
         }
         catch (...)
         {
@@ -457,7 +457,8 @@ BOOL CGXGridCore::RemoveRows(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
     UpdateRemoveRows(nFirst, nLast, anSizes, flags, TRUE);
     CObject* pCmd = NULL;
     if (bUndo)
-        pCmd = m_pUndoImp->CreateInsertRowsCmd(nFirst, nLast - nFirst + 1, anSizes, pCellsArray, pLinesArray, nOther);
+        pCmd = m_pUndoImp->CreateInsertRowsCmd(nFirst, nLast - nFirst + 1, anSizes, pCellsArray, pLinesArray,
+                                               nOther);
     if (pCmd != NULL)
         AddCommand(pCmd, ctCmd);
     else
@@ -492,7 +493,8 @@ BOOL CGXGridCore::RemoveCols(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
         BOOL bGoOn;
         try
         {
-            bGoOn = m_pUndoImp->CollectColsUndoInfo(this, nFrom, nCount, nOther, pCellsArray, pLinesArray, op);
+            bGoOn =
+                m_pUndoImp->CollectColsUndoInfo(this, nFrom, nCount, nOther, pCellsArray, pLinesArray, op);
         }
         catch (...)
         {
@@ -530,7 +532,8 @@ BOOL CGXGridCore::RemoveCols(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
     UpdateRemoveCols(nFirst, nLast, anSizes, flags, TRUE);
     CObject* pCmd = NULL;
     if (bUndo)
-        pCmd = m_pUndoImp->CreateInsertColsCmd(nFirst, nLast - nFirst + 1, anSizes, pCellsArray, pLinesArray, nOther);
+        pCmd = m_pUndoImp->CreateInsertColsCmd(nFirst, nLast - nFirst + 1, anSizes, pCellsArray, pLinesArray,
+                                               nOther);
     if (pCmd != NULL)
         AddCommand(pCmd, ctCmd);
     else
@@ -808,22 +811,26 @@ CGXCellRange CGXGridCore::GetVisibleCellRange()
 
 BOOL CGXGridCore::MoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, int ctCmd)
 {
-    return m_pMoveRowsColsImp != NULL && m_pMoveRowsColsImp->MoveRows(this, nFirst, nLast, nDest, flags, ctCmd);
+    return m_pMoveRowsColsImp != NULL &&
+           m_pMoveRowsColsImp->MoveRows(this, nFirst, nLast, nDest, flags, ctCmd);
 }
 
 BOOL CGXGridCore::MoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, int ctCmd)
 {
-    return m_pMoveRowsColsImp != NULL && m_pMoveRowsColsImp->MoveCols(this, nFirst, nLast, nDest, flags, ctCmd);
+    return m_pMoveRowsColsImp != NULL &&
+           m_pMoveRowsColsImp->MoveCols(this, nFirst, nLast, nDest, flags, ctCmd);
 }
 
 BOOL CGXGridCore::StoreMoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce)
 {
-    return m_pMoveRowsColsImp != NULL && m_pMoveRowsColsImp->StoreMoveRows(this, nFirst, nLast, nDest, bForce);
+    return m_pMoveRowsColsImp != NULL &&
+           m_pMoveRowsColsImp->StoreMoveRows(this, nFirst, nLast, nDest, bForce);
 }
 
 BOOL CGXGridCore::StoreMoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce)
 {
-    return m_pMoveRowsColsImp != NULL && m_pMoveRowsColsImp->StoreMoveCols(this, nFirst, nLast, nDest, bForce);
+    return m_pMoveRowsColsImp != NULL &&
+           m_pMoveRowsColsImp->StoreMoveCols(this, nFirst, nLast, nDest, bForce);
 }
 
 void CGXGridCore::UpdateMoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, BOOL bCreateHint)

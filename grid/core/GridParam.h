@@ -116,8 +116,8 @@ class CGXGridParam : public CObject
     BOOL m_bReadOnly = FALSE;
     BOOL m_bLockReadOnly = TRUE; // a read-only grid also refuses structure changes
     BOOL m_bUndoEnabled = TRUE;
-    int m_nTransactionLevel = 0;       // open transactions
-    BOOL m_bTransactionBlock = FALSE;  // the outermost one put a block into the undo list
+    int m_nTransactionLevel = 0;      // open transactions
+    BOOL m_bTransactionBlock = FALSE; // the outermost one put a block into the undo list
     CObList m_UndoList;
     CObList m_RedoList;
     DWORD m_nUndoPosition = 0;

@@ -19,8 +19,8 @@ void CGXStatic::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXSt
                                                 style, pStandardStyle);
 }
 
-CSize CGXStatic::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandard,
-                          BOOL bVert)
+CSize CGXStatic::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                          const CGXStyle* pStandard, BOOL bVert)
 {
     if (m_pGrid->m_pCalcSizeImp == NULL)
         return CSize(0, 0);

@@ -42,12 +42,9 @@ struct ControlEntry
 };
 
 const ControlEntry s_controlTable[] = {
-    {GX_IDS_CTRL_EDIT, kindEdit, TRUE},
-    {GX_IDS_CTRL_STATIC, kindStatic, TRUE},
-    {GX_IDS_CTRL_HEADER, kindHeader, TRUE},
-    {GX_IDS_CTRL_PUSHBTN, kindPushbutton, TRUE},
-    {GX_IDS_CTRL_PROGRESS, kindProgress, FALSE},
-    {GX_IDS_CTRL_OLEPREVIEW, kindBrowserOnly, FALSE},
+    {GX_IDS_CTRL_EDIT, kindEdit, TRUE},          {GX_IDS_CTRL_STATIC, kindStatic, TRUE},
+    {GX_IDS_CTRL_HEADER, kindHeader, TRUE},      {GX_IDS_CTRL_PUSHBTN, kindPushbutton, TRUE},
+    {GX_IDS_CTRL_PROGRESS, kindProgress, FALSE}, {GX_IDS_CTRL_OLEPREVIEW, kindBrowserOnly, FALSE},
 };
 } // namespace
 

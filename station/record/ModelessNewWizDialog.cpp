@@ -4,11 +4,12 @@
 IMPLEMENT_DYNAMIC(CModelessNewWizDialog, CNewWizDialog)
 
 BEGIN_MESSAGE_MAP(CModelessNewWizDialog, CNewWizDialog)
-    ON_COMMAND(ID_WIZ_FINISH, OnModelessFinish)
-    ON_WM_SYSCOMMAND()
+ON_COMMAND(ID_WIZ_FINISH, OnModelessFinish)
+ON_WM_SYSCOMMAND()
 END_MESSAGE_MAP()
 
-CModelessNewWizDialog::CModelessNewWizDialog(UINT nIDTemplate, CWnd* pParent) : CNewWizDialog(nIDTemplate, pParent)
+CModelessNewWizDialog::CModelessNewWizDialog(UINT nIDTemplate, CWnd* pParent)
+    : CNewWizDialog(nIDTemplate, pParent)
 {
 }
 

@@ -5,9 +5,9 @@
 IMPLEMENT_DYNAMIC(CMyDialog, SECBitmapDialog)
 
 BEGIN_MESSAGE_MAP(CMyDialog, SECBitmapDialog)
-    ON_COMMAND(IDHELP, OnHelpButton)
-    AFX_WM_ENTRY(WM_CONTEXTMENU, AfxSig_vWp, void (CWnd::*)(CWnd*, CPoint), OnHelpContextMenu)
-    AFX_WM_ENTRY(WM_HELP, AfxSig_bHELPINFO, BOOL (CWnd::*)(HELPINFO*), OnHelpInfo)
+ON_COMMAND(IDHELP, OnHelpButton)
+AFX_WM_ENTRY(WM_CONTEXTMENU, AfxSig_vWp, void (CWnd::*)(CWnd*, CPoint), OnHelpContextMenu)
+AFX_WM_ENTRY(WM_HELP, AfxSig_bHELPINFO, BOOL (CWnd::*)(HELPINFO*), OnHelpInfo)
 END_MESSAGE_MAP()
 
 CMyDialog::CMyDialog(UINT nIDTemplate, CWnd* pParent) : THtmlHelp<SECBitmapDialog>(nIDTemplate, pParent)

@@ -5,8 +5,8 @@
 IMPLEMENT_DYNAMIC(CMyPropertyPage, CPropertyPage)
 
 BEGIN_MESSAGE_MAP(CMyPropertyPage, CPropertyPage)
-    AFX_WM_ENTRY(WM_CONTEXTMENU, AfxSig_vWp, void (CWnd::*)(CWnd*, CPoint), OnHelpContextMenu)
-    AFX_WM_ENTRY(WM_HELP, AfxSig_bHELPINFO, BOOL (CWnd::*)(HELPINFO*), OnHelpInfo)
+AFX_WM_ENTRY(WM_CONTEXTMENU, AfxSig_vWp, void (CWnd::*)(CWnd*, CPoint), OnHelpContextMenu)
+AFX_WM_ENTRY(WM_HELP, AfxSig_bHELPINFO, BOOL (CWnd::*)(HELPINFO*), OnHelpInfo)
 END_MESSAGE_MAP()
 
 CMyPropertyPage::CMyPropertyPage(UINT nIDTemplate) : THtmlHelp<CPropertyPage>(nIDTemplate, 0)

@@ -8,7 +8,7 @@ using tessaron::foundation::SECBitmapButton;
 IMPLEMENT_DYNAMIC(CMyPropertySheet, CPropertySheet)
 
 BEGIN_MESSAGE_MAP(CMyPropertySheet, CPropertySheet)
-    ON_COMMAND(IDHELP, OnHelpButton)
+ON_COMMAND(IDHELP, OnHelpButton)
 END_MESSAGE_MAP()
 
 namespace

@@ -4,10 +4,10 @@
 IMPLEMENT_DYNAMIC(CNewWizDialog, CDialog)
 
 BEGIN_MESSAGE_MAP(CNewWizDialog, CDialog)
-    ON_WM_DESTROY()
-    ON_COMMAND(ID_WIZ_FINISH, OnWizardFinish)
-    ON_COMMAND(ID_WIZ_BACK, OnWizardBack)
-    ON_COMMAND(ID_WIZ_NEXT, OnWizardNext)
+ON_WM_DESTROY()
+ON_COMMAND(ID_WIZ_FINISH, OnWizardFinish)
+ON_COMMAND(ID_WIZ_BACK, OnWizardBack)
+ON_COMMAND(ID_WIZ_NEXT, OnWizardNext)
 END_MESSAGE_MAP()
 
 CNewWizDialog::CNewWizDialog(UINT nIDTemplate, CWnd* pParent)

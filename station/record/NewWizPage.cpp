@@ -6,7 +6,7 @@
 IMPLEMENT_DYNAMIC(CNewWizPage, CDialog)
 
 BEGIN_MESSAGE_MAP(CNewWizPage, CDialog)
-    ON_WM_CTLCOLOR()
+ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 CNewWizPage::CNewWizPage(UINT nIDTemplate, CWnd* pParent)

@@ -36,8 +36,8 @@ void ExpectPageFitted(CIRControlView* pView)
     const CSize page = pView->PagePixels();
     const double cx = page.cx * (double)pView->GetZoomLevel();
     const double cy = page.cy * (double)pView->GetZoomLevel();
-    SCOPED_TRACE(testing::Message() << "client " << client.Width() << " x " << client.Height() << ", page " << cx
-                                    << " x " << cy);
+    SCOPED_TRACE(testing::Message() << "client " << client.Width() << " x " << client.Height() << ", page "
+                                    << cx << " x " << cy);
     EXPECT_LE(cx, client.Width() + 1.0);
     EXPECT_LE(cy, client.Height() + 1.0);
     EXPECT_TRUE(cx >= client.Width() - 2.0 || cy >= client.Height() - 2.0);
@@ -137,7 +137,8 @@ TEST_F(FirstStart, StatusPanesEmptyAfterTheLastRecordingCloses)
     SECCustomStatusBar& status = pFrame->GetStatusBar();
     const int nBaud = status.CommandToIndex(ID_INDICATOR_BAUD);
     const int nPoints = status.CommandToIndex(ID_INDICATOR_ANALYSE);
-    ASSERT_TRUE(PumpUntil([&] { return CString(status.GetPaneText(nBaud)) == "Baudrate: 9600  Baud"; }, 10000))
+    ASSERT_TRUE(
+        PumpUntil([&] { return CString(status.GetPaneText(nBaud)) == "Baudrate: 9600  Baud"; }, 10000))
         << (LPCSTR)status.GetPaneText(nBaud);
     // A second recording (offline: no port left) and closing it: the first one's rate comes back.
     MessageBoxes boxes;

@@ -53,7 +53,8 @@ TEST_F(GermanLocale, RecordsSavesAndReopensWithTheDecimalComma)
     ASSERT_TRUE(pFrame != NULL);
     SECCustomStatusBar& status = pFrame->GetStatusBar();
     const int nBaud = status.CommandToIndex(ID_INDICATOR_BAUD);
-    ASSERT_TRUE(PumpUntil([&] { return CString(status.GetPaneText(nBaud)) == "Baudrate: 9600  Baud"; }, 10000))
+    ASSERT_TRUE(
+        PumpUntil([&] { return CString(status.GetPaneText(nBaud)) == "Baudrate: 9600  Baud"; }, 10000))
         << (LPCSTR)status.GetPaneText(nBaud);
     CIRControlView* pView = dynamic_cast<CIRControlView*>(pFrame->MDIGetActive()->GetActiveView());
     ASSERT_TRUE(pView != NULL);

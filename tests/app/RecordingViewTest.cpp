@@ -810,9 +810,8 @@ TEST_F(RecordingView, CommandsWithoutTheirDialogsAreDisabled)
     for (UINT nId : std::initializer_list<UINT>{
              ID_SETTINGS_LAYOUT, ID_SETTINGS_CURVES, ID_SETTINGS_SAMPLING, ID_EXPORT_TABLE,
              ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD, ID_PROFILE_COPY, ID_PROFILE_PASTE, ID_ANALYSE_CURSOR,
-             ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL,
-             ID_STATION_PASSWORD, ID_STATION_HOURS, ID_LONGLIFE_TEST, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT,
-             ID_FILE_PRINT_PREVIEW})
+             ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL, ID_STATION_PASSWORD,
+             ID_STATION_HOURS, ID_LONGLIFE_TEST, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
         EXPECT_FALSE(StateOf(v.pView, nId).enabled) << nId;
     EXPECT_TRUE(StateOf(v.pView, ID_RECORD_CLEAR).enabled);
     EXPECT_TRUE(StateOf(v.pView, ID_QUICK_SAVE).enabled);
@@ -1006,7 +1005,8 @@ TEST_F(RecordingView, QuickSaveWritesTheFileWithProgress)
 
     // A folder that is not there: the box, and no dialog left.
     const std::string missing = dir + "\\fehlt";
-    WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "QuickSaveDir", REG_SZ, missing.c_str(), (DWORD)missing.size() + 1);
+    WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "QuickSaveDir", REG_SZ, missing.c_str(),
+             (DWORD)missing.size() + 1);
     CBoxCounter boxes;
     Command(pView, ID_QUICK_SAVE);
     EXPECT_EQ(1, boxes.Count("Beim Schnellspeichern ist ein Fehler aufgetreten!"));

@@ -270,7 +270,6 @@ TEST_F(Language, LibraryAndHelpFileOfTheChosenLanguage)
     }
 }
 
-
 TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
 {
     MessageBoxes boxes;
@@ -388,8 +387,7 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
 
     // Commands waiting for their parts are greyed; the bars' commands work.
     for (UINT nID : {(UINT)ID_OPTIONS, (UINT)ID_PROTECT_PARAMETERS, (UINT)ID_FILE_PRINT,
-                     (UINT)ID_FILE_PRINT_PREVIEW, (UINT)ID_ANALYSE_CURSOR,
-                     (UINT)ID_PROFILE_DOWNLOAD})
+                     (UINT)ID_FILE_PRINT_PREVIEW, (UINT)ID_ANALYSE_CURSOR, (UINT)ID_PROFILE_DOWNLOAD})
     {
         SCOPED_TRACE(nID);
         EXPECT_FALSE(IsEnabled(pFrame, nID));

@@ -476,10 +476,11 @@ TEST(WindowHelpers, FloatingPopupsHandTheirSystemCommandsToTheTopLevelParent)
 {
     LPCTSTR lpszClass = AfxRegisterWndClass(0);
     CSysCommandRecorder top;
-    ASSERT_TRUE(top.CreateEx(0, lpszClass, _T("Haupt"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, NULL, NULL));
+    ASSERT_TRUE(top.CreateEx(0, lpszClass, _T("Haupt"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200,
+                             NULL, NULL));
     CWnd popup;
-    ASSERT_TRUE(popup.CreateEx(WS_EX_TOOLWINDOW, lpszClass, _T("Schwebend"), WS_POPUP | WS_CAPTION | WS_VISIBLE, 50,
-                               50, 120, 80, top.m_hWnd, NULL));
+    ASSERT_TRUE(popup.CreateEx(WS_EX_TOOLWINDOW, lpszClass, _T("Schwebend"),
+                               WS_POPUP | WS_CAPTION | WS_VISIBLE, 50, 50, 120, 80, top.m_hWnd, NULL));
     CWnd edit;
     ASSERT_TRUE(edit.Create(_T("EDIT"), _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 80, 20), &popup, 1));
     popup.SetActiveWindow();
@@ -491,9 +492,12 @@ TEST(WindowHelpers, FloatingPopupsHandTheirSystemCommandsToTheTopLevelParent)
         LPARAM lParam;
         BOOL bHandled;
         bool bSent;
-    } cases[] = {{SC_CLOSE, 0, TRUE, true},      {SC_KEYMENU, 'f', TRUE, true},
-                 {SC_KEYMENU, 0, TRUE, false},   {SC_NEXTWINDOW, VK_F6, TRUE, false},
-                 {SC_NEXTWINDOW, VK_TAB, FALSE, false}, {SC_MOVE, 0, FALSE, false}};
+    } cases[] = {{SC_CLOSE, 0, TRUE, true},
+                 {SC_KEYMENU, 'f', TRUE, true},
+                 {SC_KEYMENU, 0, TRUE, false},
+                 {SC_NEXTWINDOW, VK_F6, TRUE, false},
+                 {SC_NEXTWINDOW, VK_TAB, FALSE, false},
+                 {SC_MOVE, 0, FALSE, false}};
     for (const Case& c : cases)
     {
         top.m_commands.clear();

@@ -455,8 +455,8 @@ void SECBmpMenuPlugIn::DrawCheckedImage(CDC* pDC, CPoint pt, HBITMAP hbmImages, 
         return;
     COLORREF clrText = pDC->SetTextColor(RGB(255, 255, 255));
     COLORREF clrBk = pDC->SetBkColor(RGB(0, 0, 0));
-    HGDIOBJ hOldBrush =
-        ::SelectObject(pDC->m_hDC, brushTint.m_hObject != NULL ? brushTint.m_hObject : m_brushPattern.m_hObject);
+    HGDIOBJ hOldBrush = ::SelectObject(pDC->m_hDC, brushTint.m_hObject != NULL ? brushTint.m_hObject
+                                                                               : m_brushPattern.m_hObject);
     BlitImage(pDC, pt, hbmMask, 0, size, kRopPatternWhereSource);
     ::SelectObject(pDC->m_hDC, hOldBrush);
     pDC->SetTextColor(clrText);

@@ -331,7 +331,7 @@ BOOL SECPersistentTreeNode::LoadTree(SECPTNStrategy* pStrategy)
 }
 
 SECPersistentTreeNode::SubtreeResult SECPersistentTreeNode::LoadSubtree(SECPTNStrategy* pStrategy,
-                                                                      CStringList& path)
+                                                                        CStringList& path)
 {
     // The frames and bars never nest this deep: a deeper tree is damaged, and reading it on
     // would only cost time and memory.

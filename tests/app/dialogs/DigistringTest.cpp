@@ -131,14 +131,16 @@ TEST(DigistringTest, EachCharacterLightsItsSegments)
         WORD w14; // fourteen-segment mask
     };
     const Case cases[] = {
-        {' ', 0x00, 0x0000}, {'0', 0x77, 0x3F00}, {'1', 0x24, 0x1800}, {'2', 0x5D, 0x36C0}, {'3', 0x6D, 0x3CC0},
-        {'4', 0x2E, 0x19C0}, {'5', 0x6B, 0x2DC0}, {'6', 0x7B, 0x2FC0}, {'7', 0x25, 0x3800}, {'8', 0x7F, 0x3FC0},
-        {'9', 0x6F, 0x3DC0}, {'-', 0x08, 0x00C0}, {'A', 0, 0x3BC0},    {'B', 0, 0x3CA1},    {'C', 0, 0x2700},
-        {'D', 0, 0x3C21},    {'E', 0, 0x27C0},    {'F', 0, 0x23C0},    {'G', 0, 0x2F80},    {'H', 0, 0x1BC0},
-        {'I', 0, 0x2421},    {'J', 0, 0x1E00},    {'K', 0, 0x0354},    {'L', 0, 0x0700},    {'M', 0, 0x1B06},
-        {'N', 0, 0x1B12},    {'O', 0, 0x3F00},    {'P', 0, 0x33C0},    {'Q', 0, 0x3F10},    {'R', 0, 0x33D0},
-        {'S', 0, 0x2DC0},    {'T', 0, 0x2021},    {'U', 0, 0x1F00},    {'V', 0, 0x030C},    {'W', 0, 0x1B18},
-        {'X', 0, 0x001E},    {'Y', 0, 0x11E0},    {'Z', 0, 0x240C},    {'*', 0, 0x00FF},    {'+', 0, 0x00E1},
+        {' ', 0x00, 0x0000}, {'0', 0x77, 0x3F00}, {'1', 0x24, 0x1800}, {'2', 0x5D, 0x36C0},
+        {'3', 0x6D, 0x3CC0}, {'4', 0x2E, 0x19C0}, {'5', 0x6B, 0x2DC0}, {'6', 0x7B, 0x2FC0},
+        {'7', 0x25, 0x3800}, {'8', 0x7F, 0x3FC0}, {'9', 0x6F, 0x3DC0}, {'-', 0x08, 0x00C0},
+        {'A', 0, 0x3BC0},    {'B', 0, 0x3CA1},    {'C', 0, 0x2700},    {'D', 0, 0x3C21},
+        {'E', 0, 0x27C0},    {'F', 0, 0x23C0},    {'G', 0, 0x2F80},    {'H', 0, 0x1BC0},
+        {'I', 0, 0x2421},    {'J', 0, 0x1E00},    {'K', 0, 0x0354},    {'L', 0, 0x0700},
+        {'M', 0, 0x1B06},    {'N', 0, 0x1B12},    {'O', 0, 0x3F00},    {'P', 0, 0x33C0},
+        {'Q', 0, 0x3F10},    {'R', 0, 0x33D0},    {'S', 0, 0x2DC0},    {'T', 0, 0x2021},
+        {'U', 0, 0x1F00},    {'V', 0, 0x030C},    {'W', 0, 0x1B18},    {'X', 0, 0x001E},
+        {'Y', 0, 0x11E0},    {'Z', 0, 0x240C},    {'*', 0, 0x00FF},    {'+', 0, 0x00E1},
         {'.', 0x04, 0},      {':', 0x03, 0},
     };
     CDisplay display(49 * kScale, 83 * kScale);
@@ -189,8 +191,8 @@ TEST(DigistringTest, RoundedOutlinesFitAsTheSecondFitDoes)
     CDigi14Segment fourteen;
     fourteen.SetSegments(0, DIGI_ROUNDED);
     const std::pair<char, const CDigiSegment*> outlines[] = {
-        {'D', &seven.GetSegment(0)},    {'E', &seven.GetSegment(1)},    {'F', &seven.GetSegment(2)},
-        {'M', &fourteen.GetSegment(0)}, {'N', &fourteen.GetSegment(1)}, {'P', &fourteen.GetSegment(8)},
+        {'D', &seven.GetSegment(0)},     {'E', &seven.GetSegment(1)},    {'F', &seven.GetSegment(2)},
+        {'M', &fourteen.GetSegment(0)},  {'N', &fourteen.GetSegment(1)}, {'P', &fourteen.GetSegment(8)},
         {'Q', &fourteen.GetSegment(13)},
     };
     for (const auto& o : outlines)

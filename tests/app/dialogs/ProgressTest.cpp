@@ -83,8 +83,8 @@ TEST_F(ProgressTest, TwoAtOnceBothFillAndReport)
     CMultipleProgressDlg second("Zwei", "Text", 1.0, &m_notify2);
     ASSERT_TRUE(first.CreateProgressWindow());
     ASSERT_TRUE(second.CreateProgressWindow());
-    EXPECT_TRUE(PumpUntil([&] { return !g_done[m_notify1.m_hWnd].empty() && !g_done[m_notify2.m_hWnd].empty(); },
-                          3000));
+    EXPECT_TRUE(PumpUntil(
+        [&] { return !g_done[m_notify1.m_hWnd].empty() && !g_done[m_notify2.m_hWnd].empty(); }, 3000));
     EXPECT_EQ(100, first.m_progress.GetPos());
     EXPECT_EQ(100, second.m_progress.GetPos());
     first.DestroyWindow();

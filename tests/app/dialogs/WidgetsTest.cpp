@@ -37,7 +37,9 @@ TEST(AboutBoxTest, ShowsTitleAndVersion)
     ::SetTimer(NULL, 0, 300, ReadAboutBox);
     // The command as the menu sends it; it returns when the box is closed.
     ASSERT_TRUE(AfxGetApp()->OnCmdMsg(ID_APP_ABOUT, CN_COMMAND, NULL, NULL));
-    EXPECT_EQ("Info \xFC" "ber Helvon", g_title); // the window text in the ANSI code page
+    EXPECT_EQ("Info \xFC"
+              "ber Helvon",
+              g_title);              // the window text in the ANSI code page
     EXPECT_EQ("1.0.0.1", g_version); // "1, 0, 0, 1" of the version block
 }
 
@@ -63,7 +65,8 @@ class WidgetHost : public ::testing::Test
     }
     bool MarkerWritten(DWORD ms)
     {
-        return PumpUntil([&] { return ::GetFileAttributesA(m_strMarker.c_str()) != INVALID_FILE_ATTRIBUTES; }, ms);
+        return PumpUntil([&] { return ::GetFileAttributesA(m_strMarker.c_str()) != INVALID_FILE_ATTRIBUTES; },
+                         ms);
     }
     void Click(CWnd& wnd)
     {
@@ -79,14 +82,16 @@ class WidgetHost : public ::testing::Test
 TEST_F(WidgetHost, LinkOpensAndTurnsPurple)
 {
     CStaticLink link;
-    ASSERT_TRUE(link.Create(m_strScript.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(10, 10, 300, 30), &m_host, 7001));
+    ASSERT_TRUE(link.Create(m_strScript.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(10, 10, 300, 30),
+                            &m_host, 7001));
     EXPECT_EQ(CStaticLink::unvisitedColor, link.m_color);
     Click(link);
     EXPECT_TRUE(MarkerWritten(5000));
     EXPECT_EQ(RGB(128, 0, 128), link.m_color);
 
     CStaticLink missing("Z:\\gibt\\es\\nicht.bat");
-    ASSERT_TRUE(missing.Create("fehlt", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(10, 40, 300, 60), &m_host, 7002));
+    ASSERT_TRUE(
+        missing.Create("fehlt", WS_CHILD | WS_VISIBLE | SS_LEFT, CRect(10, 40, 300, 60), &m_host, 7002));
     Click(missing);
     EXPECT_EQ(RGB(0, 0, 255), missing.m_color);
 }
@@ -94,8 +99,8 @@ TEST_F(WidgetHost, LinkOpensAndTurnsPurple)
 TEST_F(WidgetHost, LabelStartsNothingAndKeepsItsFont)
 {
     CLabel label;
-    ASSERT_TRUE(label.Create(m_strScript.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOTIFY, CRect(10, 10, 300, 30),
-                             &m_host, 7003));
+    ASSERT_TRUE(label.Create(m_strScript.c_str(), WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOTIFY,
+                             CRect(10, 10, 300, 30), &m_host, 7003));
     Click(label);
     EXPECT_FALSE(MarkerWritten(1500));
     label.SetFontBold(TRUE).SetFontSize(14);

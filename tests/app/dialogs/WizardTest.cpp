@@ -61,7 +61,8 @@ class CTestWizard : public CMyWizzard
 {
   public:
     explicit CTestWizard(int nPages)
-        : CMyWizzard(IDD_TEST_WIZARD), m_page1(IDD_TEST_PAGE1), m_page2(IDD_TEST_PAGE2), m_page3(IDD_TEST_PAGE3)
+        : CMyWizzard(IDD_TEST_WIZARD), m_page1(IDD_TEST_PAGE1), m_page2(IDD_TEST_PAGE2),
+          m_page3(IDD_TEST_PAGE3)
     {
         CTestPage* pages[] = {&m_page1, &m_page2, &m_page3};
         for (int i = 0; i < nPages; i++)
@@ -105,7 +106,8 @@ class WizardTest : public ::testing::Test
     static std::string Enabled(CTestWizard& wizard)
     {
         std::string s;
-        const std::pair<UINT, char> buttons[] = {{ID_WIZ_BACK, 'B'}, {ID_WIZ_NEXT, 'N'}, {ID_WIZ_FINISH, 'F'}};
+        const std::pair<UINT, char> buttons[] = {
+            {ID_WIZ_BACK, 'B'}, {ID_WIZ_NEXT, 'N'}, {ID_WIZ_FINISH, 'F'}};
         for (const auto& b : buttons)
             if (wizard.GetDlgItem(b.first)->IsWindowEnabled())
                 s += b.second;
@@ -145,7 +147,7 @@ TEST_F(WizardTest, StepsThroughThePages)
         const char* what;
         Action action;
         std::function<void(CTestWizard&)> prepare; // answers of the pages before the click
-        int nShownAfter;                             // 0: the wizard is gone
+        int nShownAfter;                           // 0: the wizard is gone
         const char* enabledAfter;
     };
     const Step steps[] = {
@@ -153,10 +155,11 @@ TEST_F(WizardTest, StepsThroughThePages)
         {"Next onto the last page enables Finish", next, nullptr, 3, "BF"},
         {"Back to the middle", back, nullptr, 2, "BNF"},
         {"Back onto the first disables Back and Finish", back, nullptr, 1, "N"},
-        {"Next answering a template id jumps", next, [](CTestWizard& w) { w.m_page1.m_lNext = IDD_TEST_PAGE3; }, 3,
-         "BF"},
+        {"Next answering a template id jumps", next,
+         [](CTestWizard& w) { w.m_page1.m_lNext = IDD_TEST_PAGE3; }, 3, "BF"},
         {"Back again", back, nullptr, 2, "BNF"},
-        {"Next answering an unknown id stays", next, [](CTestWizard& w) { w.m_page2.m_lNext = 4711; }, 2, "BNF"},
+        {"Next answering an unknown id stays", next, [](CTestWizard& w) { w.m_page2.m_lNext = 4711; }, 2,
+         "BNF"},
         {"Next answering -1 stays", next, [](CTestWizard& w) { w.m_page2.m_lNext = -1; }, 2, "BNF"},
         {"A page refusing to be left keeps its place", next,
          [](CTestWizard& w) {
@@ -172,7 +175,8 @@ TEST_F(WizardTest, StepsThroughThePages)
          },
          2, "BNF"},
         {"Cancel refused", cancel, [](CTestWizard& w) { w.m_page1.m_bCancel = FALSE; }, 2, "BNF"},
-        {"Escape in a page closes nothing", escape, [](CTestWizard& w) { w.m_page2.GotoDlgCtrl(w.m_page2.GetDlgItem(IDC_TEST_PAGE_BUTTON)); }, 2, "BNF"},
+        {"Escape in a page closes nothing", escape,
+         [](CTestWizard& w) { w.m_page2.GotoDlgCtrl(w.m_page2.GetDlgItem(IDC_TEST_PAGE_BUTTON)); }, 2, "BNF"},
         {"The close box closes without asking", closeBox, nullptr, 0, ""},
     };
     CTestWizard wizard(3);
@@ -204,8 +208,7 @@ TEST_F(WizardTest, StepsThroughThePages)
         case escape:
             PressKey(VK_ESCAPE);
             break;
-        case closeBox:
-        {
+        case closeBox: {
             CRect rc;
             wizard.GetWindowRect(&rc);
             const int cxButton = ::GetSystemMetrics(SM_CXSIZE);

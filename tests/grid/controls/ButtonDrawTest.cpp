@@ -90,8 +90,9 @@ TEST(GridChildButtons, HotSpotGlyphShowsOnlyInTheCurrentCell)
     button.SetRect(CRect(0, 0, 14, 14));
     Canvas active(14, 14);
     button.DrawContent(&active.dc, TRUE);
-    const std::vector<std::string> glyph = {"..........", ".######...", ".######...", "....###...", "....###...",
-                                            "..#######.", "...#####..", "....###...", ".....#....", ".........."};
+    const std::vector<std::string> glyph = {"..........", ".######...", ".######...", "....###...",
+                                            "....###...", "..#######.", "...#####..", "....###...",
+                                            ".....#....", ".........."};
     EXPECT_EQ(glyph, active.Black(CRect(2, 2, 12, 12)));
     // Too low for the glyph: the bare button.
     button.SetRect(CRect(0, 0, 14, 11));

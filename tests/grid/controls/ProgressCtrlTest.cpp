@@ -73,15 +73,16 @@ TEST(GridProgressCtrl, BarWidthStaysInsideTheCell)
         LPCTSTR pszMin, pszMax, pszValue;
         int nBar;
     } cases[] = {
-        {_T("0"), _T("100"), _T("50"), 100},  {_T("0"), _T("100"), _T("100"), 200},
-        {_T("10"), _T("20"), _T("5"), 0},     {_T("0"), _T("100"), _T("150"), 200},
-        {_T("0"), _T("100"), _T("abc"), 0},   {_T("5"), _T("5"), _T("4"), 0},
-        {_T("5"), _T("5"), _T("5"), 200},     {_T("9"), _T("3"), _T("2"), 0},
-        {_T("9"), _T("3"), _T("9"), 200},     {NULL, NULL, _T("7"), 200},
+        {_T("0"), _T("100"), _T("50"), 100}, {_T("0"), _T("100"), _T("100"), 200},
+        {_T("10"), _T("20"), _T("5"), 0},    {_T("0"), _T("100"), _T("150"), 200},
+        {_T("0"), _T("100"), _T("abc"), 0},  {_T("5"), _T("5"), _T("4"), 0},
+        {_T("5"), _T("5"), _T("5"), 200},    {_T("9"), _T("3"), _T("2"), 0},
+        {_T("9"), _T("3"), _T("9"), 200},    {NULL, NULL, _T("7"), 200},
     };
     for (const auto& c : cases)
     {
-        SCOPED_TRACE(std::string(c.pszMin ? c.pszMin : "-") + ".." + (c.pszMax ? c.pszMax : "-") + " " + c.pszValue);
+        SCOPED_TRACE(std::string(c.pszMin ? c.pszMin : "-") + ".." + (c.pszMax ? c.pszMax : "-") + " " +
+                     c.pszValue);
         ProgressCanvas canvas(*w.grid, ProgressStyle(c.pszMin, c.pszMax, c.pszValue));
         EXPECT_EQ(c.nBar, canvas.BarPixels());
         EXPECT_EQ(200 - c.nBar, canvas.CountColour(crBack) / 20);
@@ -95,7 +96,8 @@ TEST(GridProgressCtrl, CaptionUsesBothColoursAndOnlySafeFormats)
     CGXStyle style = ProgressStyle(_T("0"), _T("100"), _T("50"));
     style.SetUserAttributeText(GX_IDS_UA_PROGRESS_CAPTIONMASK, _T("%ld %%"));
     CString strCaption;
-    ((CGXProgressCtrl*)w.grid->GetRegisteredControl(GX_IDS_CTRL_PROGRESS))->GetCaptionText(strCaption, 1, 1, style);
+    ((CGXProgressCtrl*)w.grid->GetRegisteredControl(GX_IDS_CTRL_PROGRESS))
+        ->GetCaptionText(strCaption, 1, 1, style);
     EXPECT_EQ(CString("50 %"), strCaption);
     ProgressCanvas plain(*w.grid, ProgressStyle(_T("0"), _T("100"), _T("50")));
     ProgressCanvas captioned(*w.grid, style);
@@ -111,15 +113,16 @@ TEST(GridProgressCtrl, CaptionUsesBothColoursAndOnlySafeFormats)
         LPCTSTR pszFormat;
         LPCTSTR pszCaption;
     } formats[] = {
-        {_T("%s"), _T("%s")},         {_T("%n"), _T("%n")},         {_T("%d %d"), _T("%d %d")},
-        {_T("%ld %%"), _T("50 %")},   {_T("%5d"), _T("   50")},     {_T("%-+u!"), _T("50!")},
-        {_T("%x"), _T("%x")},         {_T("100%"), _T("100%")},     {_T(""), _T("")},
+        {_T("%s"), _T("%s")},       {_T("%n"), _T("%n")},     {_T("%d %d"), _T("%d %d")},
+        {_T("%ld %%"), _T("50 %")}, {_T("%5d"), _T("   50")}, {_T("%-+u!"), _T("50!")},
+        {_T("%x"), _T("%x")},       {_T("100%"), _T("100%")}, {_T(""), _T("")},
     };
     for (const auto& f : formats)
     {
         SCOPED_TRACE(f.pszFormat);
         style.SetUserAttributeText(GX_IDS_UA_PROGRESS_CAPTIONMASK, f.pszFormat);
-        ((CGXProgressCtrl*)w.grid->GetRegisteredControl(GX_IDS_CTRL_PROGRESS))->GetCaptionText(strCaption, 1, 1, style);
+        ((CGXProgressCtrl*)w.grid->GetRegisteredControl(GX_IDS_CTRL_PROGRESS))
+            ->GetCaptionText(strCaption, 1, 1, style);
         EXPECT_EQ(CString(f.pszCaption), strCaption);
     }
 

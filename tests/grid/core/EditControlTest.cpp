@@ -401,7 +401,8 @@ TEST(GridEditControl, ScrollingItsCellAwayHidesAnActiveControlWithoutFocus)
         int nDirection;
         bool bFocus;
         bool bVisible;
-    } cases[] = {{GX_DOWN, false, false}, {GX_RIGHT, false, false}, {GX_DOWN, true, true}, {GX_RIGHT, true, true}};
+    } cases[] = {
+        {GX_DOWN, false, false}, {GX_RIGHT, false, false}, {GX_DOWN, true, true}, {GX_RIGHT, true, true}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(testing::Message() << c.nDirection << (c.bFocus ? " typing" : " grid has the focus"));

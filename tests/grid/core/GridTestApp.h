@@ -30,7 +30,8 @@ struct Pixels
     {
         if (x < 0 || y < 0 || x >= cx || y >= cy)
         {
-            ADD_FAILURE() << "pixel (" << x << ", " << y << ") outside the " << cx << " x " << cy << " capture";
+            ADD_FAILURE() << "pixel (" << x << ", " << y << ") outside the " << cx << " x " << cy
+                          << " capture";
             return 0xFFFFFFFF;
         }
         return px[(size_t)y * cx + x];

@@ -13,4 +13,3 @@ class CFeatureTestApp : public CWinApp
 };
 CFeatureTestApp theApp;
 } // namespace
-

@@ -116,7 +116,8 @@ class RecordingFactory : public CGXCommandFactory
         m_log += std::string("set ") + (LPCTSTR)strName + (bExisted ? " existed;" : " new;");
         return CGXCommandFactory::CreateSetRangeNameCmd(strName, bExisted, range);
     }
-    CObject* CreateDeleteRangeNameCmd(const CString& strName, const CGXCellRange& range, CObject* pObject) override
+    CObject* CreateDeleteRangeNameCmd(const CString& strName, const CGXCellRange& range,
+                                      CObject* pObject) override
     {
         m_log += std::string("delete ") + (LPCTSTR)strName + " row " + std::to_string(range.top) + ";";
         return CGXCommandFactory::CreateDeleteRangeNameCmd(strName, range, pObject);

@@ -86,8 +86,14 @@ TEST_F(SheetTest, NumberLiteralsBeyondTheLargestDoubleAreRefused)
     {
         std::string text;
         bool bParses;
-    } cases[] = {{nines308, true}, {nines308 + ".9", true}, {"=1e308", true}, {"=1.7976931348623157e308", true},
-                 {"=1e-400", true}, {nines309, false}, {"=1e309", false}, {"=." + std::string(400, '0') + "1e700", true},
+    } cases[] = {{nines308, true},
+                 {nines308 + ".9", true},
+                 {"=1e308", true},
+                 {"=1.7976931348623157e308", true},
+                 {"=1e-400", true},
+                 {nines309, false},
+                 {"=1e309", false},
+                 {"=." + std::string(400, '0') + "1e700", true},
                  {"=1+" + nines309.substr(1), false}};
     for (const auto& c : cases)
     {

@@ -296,15 +296,14 @@ TEST_F(RecordingFiles, BrokenFilesFailWithTheArchiveErrorAndLeaveNothingBehind)
     CIRControlDoc open;
     ASSERT_TRUE(open.OnOpenDocument(FilePath("v34_nologo.hlv").c_str()));
     INT_PTR nOpenObjects = open.GetObjects().GetCount();
-    const char* broken[] = {
-        "bad_truncated.hlv", "bad_version35.hlv", "bad_value_in_objects.hlv", "bad_line_in_labels.hlv",
-        "bad_logo_magic.hlv", "bad_logo_sizes.hlv",
-        // one object where two owners each take it
-        "bad_shared_two_slots.hlv", "bad_shared_surface_is_solder.hlv", "bad_shared_line_twice.hlv",
-        "bad_shared_point_line_is_cursor.hlv", "bad_shared_curve_and_bar_legend.hlv",
-        "bad_shared_two_line_legends.hlv", "bad_shared_value_in_two_lists.hlv",
-        "bad_shared_value_twice_in_a_list.hlv", "bad_shared_bar_state_in_two_bars.hlv",
-        "bad_shared_legend_as_label.hlv"};
+    const char* broken[] = {"bad_truncated.hlv", "bad_version35.hlv", "bad_value_in_objects.hlv",
+                            "bad_line_in_labels.hlv", "bad_logo_magic.hlv", "bad_logo_sizes.hlv",
+                            // one object where two owners each take it
+                            "bad_shared_two_slots.hlv", "bad_shared_surface_is_solder.hlv",
+                            "bad_shared_line_twice.hlv", "bad_shared_point_line_is_cursor.hlv",
+                            "bad_shared_curve_and_bar_legend.hlv", "bad_shared_two_line_legends.hlv",
+                            "bad_shared_value_in_two_lists.hlv", "bad_shared_value_twice_in_a_list.hlv",
+                            "bad_shared_bar_state_in_two_bars.hlv", "bad_shared_legend_as_label.hlv"};
     for (const char* name : broken)
     {
         SCOPED_TRACE(name);
@@ -323,7 +322,8 @@ TEST_F(RecordingFiles, BrokenFilesFailWithTheArchiveErrorAndLeaveNothingBehind)
 
 TEST_F(RecordingFiles, WhatAGoodFileLoadsIsFreedWithTheDocument)
 {
-    for (const char* name : {"v34_nologo.hlv", "v34_logo.hlv", "v33.hlv", "v34_slot3.hlv", "v34_label_twice.hlv"})
+    for (const char* name :
+         {"v34_nologo.hlv", "v34_logo.hlv", "v33.hlv", "v34_slot3.hlv", "v34_label_twice.hlv"})
     {
         SCOPED_TRACE(name);
         LeftByOpening(name, false);
@@ -340,7 +340,8 @@ TEST_F(RecordingFiles, ABrokenFileReadIntoARecordingLeavesADocumentThatSaves)
 {
     std::string path = TempFolder() + "\\after_broken.hlv";
     // Through the framework: the recording goes first, nothing of the broken file stays.
-    for (const char* name : {"bad_shared_two_slots.hlv", "bad_shared_legend_as_label.hlv", "bad_truncated.hlv"})
+    for (const char* name :
+         {"bad_shared_two_slots.hlv", "bad_shared_legend_as_label.hlv", "bad_truncated.hlv"})
     {
         SCOPED_TRACE(name);
         CIRControlDoc doc;

@@ -379,8 +379,9 @@ TEST_F(BmpMenuTest, ItemsAreDrawnWithTheirImageInEachState)
         const COLORREF tint = item.Pixel(1, y + 1);
         EXPECT_EQ(tint, item.Pixel(2 + 1, y + 2 + 1));
         EXPECT_NE(Sys(COLOR_MENU), tint);
-        EXPECT_GT(GetRValue(tint) + GetGValue(tint) + GetBValue(tint),
-                  GetRValue(Sys(COLOR_HIGHLIGHT)) + GetGValue(Sys(COLOR_HIGHLIGHT)) + GetBValue(Sys(COLOR_HIGHLIGHT)))
+        EXPECT_GT(GetRValue(tint) + GetGValue(tint) + GetBValue(tint), GetRValue(Sys(COLOR_HIGHLIGHT)) +
+                                                                           GetGValue(Sys(COLOR_HIGHLIGHT)) +
+                                                                           GetBValue(Sys(COLOR_HIGHLIGHT)))
             << "lighter than the selection";
     }
     for (BOOL bFlat : {FALSE, TRUE})

@@ -160,8 +160,8 @@ void ExpectSymbolShape(const Glyph& g, UINT nState)
 TEST(CaptionGlyphs, TheSymbolFontIsTheOneTheDeviceContextGets)
 {
     HDC hdc = ::GetDC(NULL);
-    HFONT hFont = ::CreateFont(::GetSystemMetrics(SM_CYMENUCHECK), 0, 0, 0, FW_NORMAL, 0, 0, 0, SYMBOL_CHARSET,
-                               0, 0, 0, 0, _T("Marlett"));
+    HFONT hFont = ::CreateFont(::GetSystemMetrics(SM_CYMENUCHECK), 0, 0, 0, FW_NORMAL, 0, 0, 0,
+                               SYMBOL_CHARSET, 0, 0, 0, 0, _T("Marlett"));
     HGDIOBJ hOld = ::SelectObject(hdc, hFont);
     TCHAR szFace[LF_FACESIZE] = {};
     ::GetTextFace(hdc, LF_FACESIZE, szFace);
@@ -252,7 +252,8 @@ TEST_F(MDICaptionButtonsTest, EachPartIsWhatDrawFrameControlDrawsForTheSameButto
         for (int nPart = SECBtnCaption::partMinimize; nPart <= SECBtnCaption::partClose; nPart++)
         {
             SCOPED_TRACE(nPart);
-            const int x = caption.m_x + nPart * caption.m_cxPart + (nPart == SECBtnCaption::partClose ? 2 : 0);
+            const int x =
+                caption.m_x + nPart * caption.m_cxPart + (nPart == SECBtnCaption::partClose ? 2 : 0);
             const CRect rect(x, caption.m_y, x + caption.m_cxPart, caption.m_y + caption.m_cyPart);
             Glyph drawn(hdc, rect);
             Glyph expected = Glyph::FromFrameControl(rect.Width(), rect.Height(), DFC_CAPTION, states[nPart]);
@@ -268,7 +269,8 @@ TEST(CaptionGlyphs, AWindowsCloseButtonShowsTheCross)
 {
     CWnd wnd;
     ASSERT_TRUE(wnd.CreateEx(WS_EX_DLGMODALFRAME, AfxRegisterWndClass(0), _T("Dialog"),
-                             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, CRect(100, 100, 400, 300), NULL, 0));
+                             WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, CRect(100, 100, 400, 300), NULL,
+                             0));
     wnd.RedrawWindow(NULL, NULL, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
     PumpMessages(20);
     CRect rectWindow, rectClient;

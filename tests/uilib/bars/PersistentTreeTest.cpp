@@ -489,7 +489,8 @@ TEST(PersistentTree, WhatLoadsSavesAndLoadsAgainTheSame)
         {"only an empty child name", "[WorkState_v1_2]\r\nptn_Child1=\r\n", false},
         {"a pair and an empty child name", "[WorkState_v1_2]\r\nA=1\r\nptn_Child1=\r\n", true},
         {"a child without section", "[WorkState_v1_2]\r\nptn_Child1=Bars\r\n", true},
-        {"a child with a pair", "[WorkState_v1_2]\r\nptn_Child1=Bars\r\n[WorkState_v1_2.Bars]\r\nB=2\r\n", true},
+        {"a child with a pair", "[WorkState_v1_2]\r\nptn_Child1=Bars\r\n[WorkState_v1_2.Bars]\r\nB=2\r\n",
+         true},
     };
     for (const auto& c : cases)
     {

@@ -8,8 +8,8 @@
 
 namespace
 {
-using layout_checks::RectIs;
 using layout_checks::Applied;
+using layout_checks::RectIs;
 
 class CCountingReceiver : public ISECLNBorderClientEventRcvr
 {

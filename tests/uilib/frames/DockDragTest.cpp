@@ -64,11 +64,11 @@ TEST_F(DockDragTest, ZonesOfTheGridTarget)
         BOOL bAfter;
         BOOL bOffNode; // within 25 pixels before or after the grid
     } cases[] = {
-        {{xA, 0}, TRUE, &m_a, FALSE, TRUE},    {{xA, 8}, TRUE, &m_a, FALSE, FALSE},
-        {{xA, 9}, FALSE, NULL, FALSE, FALSE},  {{xA, 31}, FALSE, NULL, FALSE, FALSE},
-        {{xA, 32}, TRUE, &m_a, TRUE, FALSE},   {{xA, 40}, TRUE, NULL, TRUE, TRUE},
-        {{xA, 50}, TRUE, NULL, TRUE, TRUE},    {{xA, 65}, TRUE, NULL, TRUE, TRUE},
-        {{xA, 66}, FALSE, NULL, FALSE, FALSE}, {{xA, 70}, FALSE, NULL, FALSE, FALSE},
+        {{xA, 0}, TRUE, &m_a, FALSE, TRUE},     {{xA, 8}, TRUE, &m_a, FALSE, FALSE},
+        {{xA, 9}, FALSE, NULL, FALSE, FALSE},   {{xA, 31}, FALSE, NULL, FALSE, FALSE},
+        {{xA, 32}, TRUE, &m_a, TRUE, FALSE},    {{xA, 40}, TRUE, NULL, TRUE, TRUE},
+        {{xA, 50}, TRUE, NULL, TRUE, TRUE},     {{xA, 65}, TRUE, NULL, TRUE, TRUE},
+        {{xA, 66}, FALSE, NULL, FALSE, FALSE},  {{xA, 70}, FALSE, NULL, FALSE, FALSE},
         {{310, 50}, FALSE, NULL, FALSE, FALSE},
     };
     for (const Case& c : cases)
@@ -206,7 +206,9 @@ TEST(DockDropTest, DropIntoANewLineAndIntoALine)
         CDockLayout L;
         ASSERT_TRUE(L.m_bOk);
         const RECT rcA = Applied(L.m_a), rcB = Applied(L.m_b);
-        const int x = c.nWhere == 0 ? (rcA.left + rcA.right) / 2 : c.nWhere == 1 ? rcA.left + 3 : rcB.right - 3;
+        const int x = c.nWhere == 0   ? (rcA.left + rcA.right) / 2
+                      : c.nWhere == 1 ? rcA.left + 3
+                                      : rcB.right - 3;
         POINT ptStart = L.Screen(20, 140);
         ASSERT_TRUE(L.m_feature.BeginDrag(0, &ptStart)) << c.name;
         EXPECT_EQ(L.m_node.GetParentNode(), nullptr) << c.name;

@@ -30,8 +30,8 @@ struct CDockLayout
     explicit CDockLayout(CWnd* pHost = NULL) : m_host(pHost != NULL ? *pHost : m_ownHost)
     {
         LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1));
-        m_bOk = m_host.CreateEx(WS_EX_TOPMOST, lpszClass, _T("Docken"), WS_POPUP | WS_VISIBLE, 100, 100, 300, 220,
-                                NULL, NULL);
+        m_bOk = m_host.CreateEx(WS_EX_TOPMOST, lpszClass, _T("Docken"), WS_POPUP | WS_VISIBLE, 100, 100, 300,
+                                220, NULL, NULL);
         m_host.UpdateWindow();
         m_root.SetInitialRect(RECT{0, 0, 300, 220});
         m_root.AddPositionNode(&m_target, SEC_LN_POS_TOP);

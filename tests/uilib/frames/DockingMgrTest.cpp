@@ -52,11 +52,12 @@ class CCountedConstraints : public SECDockingNodeConstraints
 class CReceiverNode : public SECLayoutNode, public ISECDockEventReceiver
 {
   public:
-    CReceiverNode(std::vector<std::string>& log, const char* name, BOOL bPass) : m_log(log), m_name(name), m_bPass(bPass)
+    CReceiverNode(std::vector<std::string>& log, const char* name, BOOL bPass)
+        : m_log(log), m_name(name), m_bPass(bPass)
     {
     }
-    BOOL OnDockEvent(SECLayoutNode* pNode, SECLayoutNode* pOldParent, SECLayoutNode* pNewParent, SECLayoutNode*,
-                     CPtrList*) override
+    BOOL OnDockEvent(SECLayoutNode* pNode, SECLayoutNode* pOldParent, SECLayoutNode* pNewParent,
+                     SECLayoutNode*, CPtrList*) override
     {
         m_log.push_back(m_name);
         m_pNode = pNode;
@@ -78,7 +79,8 @@ class CHostWnd : public CWnd
     BOOL CreateAt(int x, int y, int cx, int cy)
     {
         LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1));
-        return CreateEx(WS_EX_TOPMOST, lpszClass, _T("Andocken"), WS_POPUP | WS_VISIBLE, x, y, cx, cy, NULL, NULL);
+        return CreateEx(WS_EX_TOPMOST, lpszClass, _T("Andocken"), WS_POPUP | WS_VISIBLE, x, y, cx, cy, NULL,
+                        NULL);
     }
 };
 

@@ -8,8 +8,8 @@
 
 namespace
 {
-using layout_checks::RectIs;
 using layout_checks::Applied;
+using layout_checks::RectIs;
 
 int Width(SECLayoutNode& node)
 {
@@ -29,7 +29,8 @@ class GridTest : public ::testing::Test
   protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_host.CreateEx(0, AfxRegisterWndClass(0), _T("Raster"), WS_POPUP, 0, 0, 400, 300, NULL, NULL));
+        ASSERT_TRUE(
+            m_host.CreateEx(0, AfxRegisterWndClass(0), _T("Raster"), WS_POPUP, 0, 0, 400, 300, NULL, NULL));
         s = SECSplitterBase::s_nSplitterWidth;
     }
     void TearDown() override
@@ -186,12 +187,34 @@ TEST_F(GridTest, SizingModesShareAChangeOfLength)
     } cases[] = {
         {"even, 7 more", SEC_DYNGRID_SIZE_EVEN, 307, {0, 0}, {0, 0}, SEC_LN_NOMAX, 70, 76, 149},
         {"from the head", SEC_DYNGRID_SIZE_FROM_HEAD, 310, {0, 0}, {0, 0}, SEC_LN_NOMAX, 77, 74, 147},
-        {"from the head, head at its maximum", SEC_DYNGRID_SIZE_FROM_HEAD, 310, {0, 0}, {67, 40}, 0, 67, 84, 147},
+        {"from the head, head at its maximum",
+         SEC_DYNGRID_SIZE_FROM_HEAD,
+         310,
+         {0, 0},
+         {67, 40},
+         0,
+         67,
+         84,
+         147},
         {"from the tail", SEC_DYNGRID_SIZE_FROM_TAIL, 310, {0, 0}, {0, 0}, SEC_LN_NOMAX, 67, 74, 157},
-        {"from the head, shrinking to the head's minimum", SEC_DYNGRID_SIZE_FROM_HEAD, 280, {60, 0}, {0, 0},
-         SEC_LN_NOMAX, 60, 61, 147},
-        {"even, the head at its maximum: the others share", SEC_DYNGRID_SIZE_EVEN, 310, {0, 0}, {67, 40}, 0, 67,
-         79, 152},
+        {"from the head, shrinking to the head's minimum",
+         SEC_DYNGRID_SIZE_FROM_HEAD,
+         280,
+         {60, 0},
+         {0, 0},
+         SEC_LN_NOMAX,
+         60,
+         61,
+         147},
+        {"even, the head at its maximum: the others share",
+         SEC_DYNGRID_SIZE_EVEN,
+         310,
+         {0, 0},
+         {67, 40},
+         0,
+         67,
+         79,
+         152},
     };
     for (const Case& c : cases)
     {
@@ -250,8 +273,8 @@ TEST_F(GridTest, FindNodeAtUsesTheMidpoint)
         int x;
         SECLayoutNode* pExpected;
         BOOL bAfter;
-    } cases[] = {{0, &a, FALSE}, {32, &a, FALSE}, {33, &a, TRUE}, {66, &a, TRUE}, {69, &b, FALSE},
-                 {299, &c, TRUE}, {300, NULL, FALSE}};
+    } cases[] = {{0, &a, FALSE},  {32, &a, FALSE}, {33, &a, TRUE},    {66, &a, TRUE},
+                 {69, &b, FALSE}, {299, &c, TRUE}, {300, NULL, FALSE}};
     for (const Case& k : cases)
     {
         BOOL bAfter = 2;

@@ -31,7 +31,8 @@ struct DockingFrame
     explicit DockingFrame(BOOL bTopList = TRUE)
     {
         m_pFrame = new CFrameWnd;
-        m_bOk = m_pFrame->Create(NULL, _T("Andockrahmen"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(50, 50, 650, 500));
+        m_bOk = m_pFrame->Create(NULL, _T("Andockrahmen"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                 CRect(50, 50, 650, 500));
         // The main window: the frame a finished drag lays out again.
         m_pOldMain = AfxGetApp()->m_pMainWnd;
         AfxGetApp()->m_pMainWnd = m_pFrame;
@@ -40,10 +41,11 @@ struct DockingFrame
         m_bOk = m_bOk && m_feature.Initialize(m_pFrame, CBRS_ALIGN_ANY, TRUE, NULL);
         for (int i = 0; i < 3; ++i)
         {
-            m_bOk = m_bOk && m_lists[i].Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, CRect(0, 0, 50, 50),
-                                               m_pFrame, 100 + i);
-            m_pGrippers[i] = m_factory.CreateGrippedWindowNode(&m_lists[i], m_pFrame, _T("Liste"), FALSE,
-                                                               &m_pNodes[i]);
+            m_bOk = m_bOk &&
+                    m_lists[i].Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                      CRect(0, 0, 50, 50), m_pFrame, 100 + i);
+            m_pGrippers[i] =
+                m_factory.CreateGrippedWindowNode(&m_lists[i], m_pFrame, _T("Liste"), FALSE, &m_pNodes[i]);
             m_bOk = m_bOk && m_pGrippers[i] != NULL;
         }
         if (!m_bOk)
@@ -239,7 +241,8 @@ TEST(FrameDockingTest, SplittersTradeLengthAndSizeTheArea)
     ASSERT_NE(pBetween, nullptr);
     const RECT rc0 = ChildRect(*F.m_pFrame, F.m_lists[0]), rc1 = ChildRect(*F.m_pFrame, F.m_lists[1]);
     dragBar(pBetween, 0, 20);
-    const RECT rc0After = ChildRect(*F.m_pFrame, F.m_lists[0]), rc1After = ChildRect(*F.m_pFrame, F.m_lists[1]);
+    const RECT rc0After = ChildRect(*F.m_pFrame, F.m_lists[0]),
+               rc1After = ChildRect(*F.m_pFrame, F.m_lists[1]);
     EXPECT_EQ(rc0After.bottom - rc0After.top, rc0.bottom - rc0.top + 20);
     EXPECT_EQ(rc1After.bottom - rc1After.top, rc1.bottom - rc1.top - 20);
     EXPECT_EQ(rc1After.bottom, rc1.bottom);
@@ -310,7 +313,8 @@ TEST(FrameDockingTest, EdgesAreDrawnByArrangementContentAndOverhang)
         F.m_feature.SetArrangementMode(c.nMode, FALSE);
         CRect rcClient;
         F.m_pFrame->GetClientRect(&rcClient);
-        RECT rcRoot = {rcClient.left + c.nInsetLeft, 0, rcClient.right - c.nInsetRight, rcClient.bottom}, rcOut;
+        RECT rcRoot = {rcClient.left + c.nInsetLeft, 0, rcClient.right - c.nInsetRight, rcClient.bottom},
+             rcOut;
         // The edges are decided from the rectangle the root had: the second pass sees the inset.
         F.m_feature.GetLayoutRoot()->RecalcNode(rcOut, rcRoot, FALSE, TRUE);
         F.m_feature.GetLayoutRoot()->RecalcNode(rcOut, rcRoot, FALSE, TRUE);
@@ -394,8 +398,11 @@ TEST(FrameDockingTest, DockStylesManagersAndWrongArguments)
     {
         DWORD dwStyle;
         int nPosition;
-    } styles[] = {{CBRS_ALIGN_LEFT | CBRS_ALIGN_TOP, 2}, {CBRS_ALIGN_TOP, 0}, {CBRS_ALIGN_RIGHT, 3},
-                  {CBRS_ALIGN_BOTTOM, 1}, {0, 0}};
+    } styles[] = {{CBRS_ALIGN_LEFT | CBRS_ALIGN_TOP, 2},
+                  {CBRS_ALIGN_TOP, 0},
+                  {CBRS_ALIGN_RIGHT, 3},
+                  {CBRS_ALIGN_BOTTOM, 1},
+                  {0, 0}};
     for (const StyleCase& c : styles)
         EXPECT_EQ(SECFrameDockingFeatureBase::PositionFromStyle(c.dwStyle), c.nPosition) << c.dwStyle;
     EXPECT_EQ(SECFrameDockingFeatureBase::InitiatorPosition(0), 0);

@@ -62,8 +62,8 @@ CRect WindowRect(CWnd* pWnd)
 SECMultiDocTemplate* FSTemplate()
 {
     static SECMultiDocTemplate* pTemplate = [] {
-        SECMultiDocTemplate* p =
-            new SECMultiDocTemplate(IDR_FS_DOC, RUNTIME_CLASS(CSecTestDoc), NULL, RUNTIME_CLASS(CSecTestView));
+        SECMultiDocTemplate* p = new SECMultiDocTemplate(IDR_FS_DOC, RUNTIME_CLASS(CSecTestDoc), NULL,
+                                                         RUNTIME_CLASS(CSecTestView));
         p->LoadTemplate();
         return p;
     }();
@@ -93,8 +93,8 @@ class CFSFrame : public SECMDIFrameWnd
   protected:
     BOOL MakeToolBar(SECToolBar& bar, UINT nID, LPCTSTR lpszName)
     {
-        if (!bar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER, CRect(0, 0, 0, 0),
-                          nID) ||
+        if (!bar.CreateEx(this, TBSTYLE_FLAT, WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER,
+                          CRect(0, 0, 0, 0), nID) ||
             !bar.LoadBitmap(IDR_MB_TOOLBAR) || !bar.SetButtons(kToolButtons, 2))
             return FALSE;
         bar.SetWindowText(lpszName);
@@ -116,7 +116,8 @@ class CFSFrame : public SECMDIFrameWnd
         EnableDocking(CBRS_ALIGN_ANY);
         if (m_pMenuBar != NULL)
         {
-            if (!m_wndMenuBar.CreateEx(0, this, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, kMenuBarID, _T("Menü")))
+            if (!m_wndMenuBar.CreateEx(0, this, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, kMenuBarID,
+                                       _T("Menü")))
                 return -1;
             m_wndMenuBar.LoadMenus(2, IDR_MB_FRAME, IDR_FS_DOC);
             m_wndMenuBar.EnableDocking(CBRS_ALIGN_ANY);
@@ -147,7 +148,8 @@ class CFSFrame : public SECMDIFrameWnd
     }
     afx_msg void OnClose()
     {
-        for (CControlBar* pBar : {(CControlBar*)&m_wndTop, (CControlBar*)&m_wndLeft, (CControlBar*)&m_wndFloat})
+        for (CControlBar* pBar :
+             {(CControlBar*)&m_wndTop, (CControlBar*)&m_wndLeft, (CControlBar*)&m_wndFloat})
             m_barsVisibleOnClose.push_back(pBar->IsVisible());
         // The window stays: the test ends it.
     }
@@ -384,7 +386,8 @@ TEST_F(FullScreenTest, EntersByTheMenuCommandOnceAndLeavesByEscapeAndByTheButton
         EXPECT_TRUE(PumpAsTheApplicationUntil([&] { return !m_pFrame->m_fullScreen.IsFullScreen(); }, 2000));
         PumpAsTheApplication(50);
         EXPECT_EQ(rectBefore, WindowRect(m_pFrame));
-        EXPECT_EQ(dwStyleBefore & (WS_CAPTION | WS_THICKFRAME), m_pFrame->GetStyle() & (WS_CAPTION | WS_THICKFRAME));
+        EXPECT_EQ(dwStyleBefore & (WS_CAPTION | WS_THICKFRAME),
+                  m_pFrame->GetStyle() & (WS_CAPTION | WS_THICKFRAME));
         const std::map<UINT, BarPlace> placesAfter = Places();
         for (const auto& place : placesBefore)
         {
@@ -435,7 +438,8 @@ TEST_F(FullScreenTest, RefusesNonFramesAndInPlaceFramesAndStillWorksAfterwards)
 {
     // A main window that is no frame.
     CWnd plain;
-    ASSERT_TRUE(plain.CreateEx(0, AfxRegisterWndClass(0), _T("Kein Rahmen"), WS_POPUP, CRect(0, 0, 50, 50), NULL, 0));
+    ASSERT_TRUE(
+        plain.CreateEx(0, AfxRegisterWndClass(0), _T("Kein Rahmen"), WS_POPUP, CRect(0, 0, 50, 50), NULL, 0));
     AfxGetApp()->m_pMainWnd = &plain;
     Enter();
     EXPECT_EQ(0, m_pFrame->m_nEntered);
@@ -486,7 +490,8 @@ TEST_F(FullScreenTest, AFailedEnterTakesEveryStepBack)
     PumpAsTheApplication(50);
     EXPECT_TRUE(m_pFrame->m_told.empty());
     EXPECT_EQ(rectBefore, WindowRect(m_pFrame));
-    EXPECT_EQ(dwStyleBefore & (WS_CAPTION | WS_THICKFRAME), m_pFrame->GetStyle() & (WS_CAPTION | WS_THICKFRAME));
+    EXPECT_EQ(dwStyleBefore & (WS_CAPTION | WS_THICKFRAME),
+              m_pFrame->GetStyle() & (WS_CAPTION | WS_THICKFRAME));
     EXPECT_EQ(hAccelBefore, m_pFrame->m_hAccelTable);
     EXPECT_TRUE(placesBefore == Places());
 
@@ -521,7 +526,8 @@ TEST_F(FullScreenTest, HoveringTheButtonShowsItsText)
                  hTip = ::FindWindowEx(NULL, hTip, TOOLTIPS_CLASS, NULL))
             {
                 TCHAR szText[80] = {};
-                if (::IsWindowVisible(hTip) && ::GetWindowThreadProcessId(hTip, NULL) == ::GetCurrentThreadId())
+                if (::IsWindowVisible(hTip) &&
+                    ::GetWindowThreadProcessId(hTip, NULL) == ::GetCurrentThreadId())
                 {
                     ::SendMessage(hTip, WM_GETTEXT, _countof(szText), (LPARAM)szText);
                     strTip = szText;
@@ -582,7 +588,8 @@ TEST_F(FullScreenTest, ToolBarKindsImagesAndButtonSizes)
     {
         SCOPED_TRACE(c.name);
         CFrameWnd* pFrame = c.bLibraryFrame ? (CFrameWnd*)new SECFrameWnd : new CFrameWnd;
-        ASSERT_TRUE(pFrame->Create(NULL, _T("Art"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(80, 80, 480, 380)));
+        ASSERT_TRUE(
+            pFrame->Create(NULL, _T("Art"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(80, 80, 480, 380)));
         pFrame->EnableDocking(CBRS_ALIGN_ANY);
         AfxGetApp()->m_pMainWnd = pFrame;
         {
@@ -602,8 +609,8 @@ TEST_F(FullScreenTest, ToolBarKindsImagesAndButtonSizes)
             BITMAP bm = {};
             ASSERT_TRUE(view.m_pButtonBitmap != NULL);
             view.m_pButtonBitmap->GetBitmap(&bm);
-            const CSize sizeImage = (c.dwFlags & SEC_FS_TEXT_BUTTON) ? sizeText
-                                                                     : CSize(bmDefault.bmWidth, bmDefault.bmHeight);
+            const CSize sizeImage =
+                (c.dwFlags & SEC_FS_TEXT_BUTTON) ? sizeText : CSize(bmDefault.bmWidth, bmDefault.bmHeight);
             EXPECT_EQ(sizeImage, CSize(bm.bmWidth, bm.bmHeight));
             CRect rectButton;
             if (SECCustomToolBar* pCustom = DYNAMIC_DOWNCAST(SECCustomToolBar, pBar))
@@ -646,8 +653,8 @@ TEST_F(FullScreenTest, TheTaskBarIsHiddenOnlyWhenAlwaysOnTopAndShownOnlyWhenHidd
         UINT nState;
         bool bHiddenWhileOn;
     };
-    for (const Case& c : {Case{"always on top", ABS_ALWAYSONTOP, true}, Case{"auto hide", ABS_AUTOHIDE | 2, false},
-                          Case{"none", 0, false}})
+    for (const Case& c : {Case{"always on top", ABS_ALWAYSONTOP, true},
+                          Case{"auto hide", ABS_AUTOHIDE | 2, false}, Case{"none", 0, false}})
     {
         SCOPED_TRACE(c.name);
         s_nTaskBarState = c.nState;

@@ -44,7 +44,8 @@ TEST(WindowContainerTest, ConversionsGoThroughTheHostWindow)
 {
     CWnd host, parent;
     LPCTSTR lpszClass = AfxRegisterWndClass(0);
-    ASSERT_TRUE(host.CreateEx(0, lpszClass, _T("Wirt"), WS_POPUP | WS_VISIBLE, 120, 90, 200, 100, NULL, NULL));
+    ASSERT_TRUE(
+        host.CreateEx(0, lpszClass, _T("Wirt"), WS_POPUP | WS_VISIBLE, 120, 90, 200, 100, NULL, NULL));
     ASSERT_TRUE(parent.CreateEx(0, lpszClass, _T("Neu"), WS_POPUP, 0, 0, 50, 50, NULL, NULL));
     CWnd child;
     ASSERT_TRUE(child.Create(_T("STATIC"), _T(""), WS_CHILD, CRect(0, 0, 10, 10), &host, 1));

@@ -15,8 +15,9 @@ namespace
 SECMultiDocTemplate* SheetTemplate()
 {
     static SECMultiDocTemplate* pTemplate = [] {
-        SECMultiDocTemplate* p = new SECMultiDocTemplate(IDR_SECDOC_TYPE, RUNTIME_CLASS(CSecTestDoc),
-                                                         RUNTIME_CLASS(SECWorksheetWnd), RUNTIME_CLASS(CSecTestView));
+        SECMultiDocTemplate* p =
+            new SECMultiDocTemplate(IDR_SECDOC_TYPE, RUNTIME_CLASS(CSecTestDoc),
+                                    RUNTIME_CLASS(SECWorksheetWnd), RUNTIME_CLASS(CSecTestView));
         p->LoadTemplate();
         return p;
     }();
@@ -29,7 +30,8 @@ class WorkbookTest : public ::testing::Test
     void SetUp() override
     {
         m_pBook = new SECWorkbookWnd;
-        ASSERT_TRUE(m_pBook->Create(NULL, _T("Mappe"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 640, 500)));
+        ASSERT_TRUE(
+            m_pBook->Create(NULL, _T("Mappe"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 640, 500)));
         m_pBook->EnableDocking(CBRS_ALIGN_ANY);
         AfxGetApp()->m_pMainWnd = m_pBook;
         m_pBook->SetWorkbookMode(TRUE);
@@ -58,7 +60,8 @@ class WorkbookTest : public ::testing::Test
         CRect rectFrame;
         m_pBook->GetWindowRect(&rectFrame);
         const int dx = cx - m_pBook->GetClientWndRect().Width();
-        m_pBook->SetWindowPos(NULL, 0, 0, rectFrame.Width() + dx, rectFrame.Height(), SWP_NOMOVE | SWP_NOZORDER);
+        m_pBook->SetWindowPos(NULL, 0, 0, rectFrame.Width() + dx, rectFrame.Height(),
+                              SWP_NOMOVE | SWP_NOZORDER);
         m_pBook->RecalcLayout();
         PumpMessages(20);
     }
@@ -113,13 +116,13 @@ TEST_F(WorkbookTest, TabPolygonsOfInactiveAndActiveTabs)
     const CRect r = m_pBook->GetClientWndRect();
     const int y0 = r.bottom + 4;
     // Inactive, first place: W 90, H 23, B 2.
-    const POINT inactive[7] = {{r.left, y0},           {r.left, y0 + 21},      {r.left + 2, y0 + 23},
-                               {r.left + 88, y0 + 23}, {r.left + 90, y0 + 21}, {r.left + 90, y0},
-                               {r.left, y0}};
+    const POINT inactive[7] = {
+        {r.left, y0},           {r.left, y0 + 21}, {r.left + 2, y0 + 23}, {r.left + 88, y0 + 23},
+        {r.left + 90, y0 + 21}, {r.left + 90, y0}, {r.left, y0}};
     // Active, second place: 2 further left, 4 wider, 2 taller.
     const int x0 = r.left + 90 - 2;
-    const POINT active[7] = {{x0, y0}, {x0, y0 + 21}, {x0 + 2, y0 + 25}, {x0 + 92, y0 + 25}, {x0 + 94, y0 + 21},
-                             {x0 + 94, y0}, {x0, y0}};
+    const POINT active[7] = {{x0, y0},           {x0, y0 + 21}, {x0 + 2, y0 + 25}, {x0 + 92, y0 + 25},
+                             {x0 + 94, y0 + 21}, {x0 + 94, y0}, {x0, y0}};
     const SECWorkbookWnd::TabPolygon pi = m_pBook->GetTabPolygon(pFirst);
     const SECWorkbookWnd::TabPolygon pa = m_pBook->GetTabPolygon(pSecond);
     for (int i = 0; i < 7; i++)

@@ -54,8 +54,8 @@ BOOL SECDefDockNodeBase::EraseFeedback(HDC hdc)
         return FALSE;
     RECT rcEmpty = {};
     SIZE sizeNone = {0, 0};
-    CDC::FromHandle(hdc)->DrawDragRect(&rcEmpty, sizeNone, &m_rcLast, m_sizeLast, GetOutlineBrush(m_nLastBrush),
-                                       GetOutlineBrush(m_nLastBrush));
+    CDC::FromHandle(hdc)->DrawDragRect(&rcEmpty, sizeNone, &m_rcLast, m_sizeLast,
+                                       GetOutlineBrush(m_nLastBrush), GetOutlineBrush(m_nLastBrush));
     ::SetRectEmpty(&m_rcLast);
     m_sizeLast.cx = m_sizeLast.cy = 0;
     return TRUE;

@@ -159,7 +159,8 @@ BOOL SECDefDockNodeInitiatorBase::RedockNode(SECLNDockingMgr* pMgr, SECDockInser
     else if (!pRecord->GetLastInsertion(&place))
         return FALSE;
     ISECDockTarget* pTarget = GetLastDockTarget(pMgr, pRecord, &place);
-    SECLNDynamicGridLine* pGrid = pTarget != NULL ? dynamic_cast<SECLNDynamicGridLine*>(pTarget->GetTargetNode()) : NULL;
+    SECLNDynamicGridLine* pGrid =
+        pTarget != NULL ? dynamic_cast<SECLNDynamicGridLine*>(pTarget->GetTargetNode()) : NULL;
     if (pGrid == NULL)
         return FALSE;
     ISECDockInitiator* pInitiator = GetFloatingInitiator();

@@ -8,12 +8,13 @@ class SECDefDockTargetBase : public ISECDockTarget, public ISECHookDockTargetHit
   public:
     // Overridables (target)
     SECLayoutNode* GetTargetNode() override;
-    BOOL GetFeedbackRect(const POINT* pt, RECT* pRect, SECLNDockingMgr* pMgr, SECDockInProgressInfo* pInfo) override;
+    BOOL GetFeedbackRect(const POINT* pt, RECT* pRect, SECLNDockingMgr* pMgr,
+                         SECDockInProgressInfo* pInfo) override;
     BOOL AcceptDrop(ISECDockableNode* pDockable, const POINT* pt, SECLNDockingMgr* pMgr,
                     SECDockInProgressInfo* pInfo) override;
     SECLayoutNode* CreateInsertionNode() override;
-    BOOL TrackOverTarget(SECLayoutNode* pNode, POINT ptContainer, POINT ptScreen, BOOL bDrop, SECLNDockingMgr* pMgr,
-                         SECDockInProgressInfo* pInfo) override;
+    BOOL TrackOverTarget(SECLayoutNode* pNode, POINT ptContainer, POINT ptScreen, BOOL bDrop,
+                         SECLNDockingMgr* pMgr, SECDockInProgressInfo* pInfo) override;
     BOOL LeaveTarget(SECLayoutNode* pNode) override;
 
     // Hit-test hook

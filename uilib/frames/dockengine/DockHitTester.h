@@ -35,8 +35,8 @@ template <class I> class SECLNDockHitTester
         HitTestCandidates(candidates, results, pMgr, pt, bStrict);
         return results.GetCount() == 1 ? (I*)results.GetHead() : NULL;
     }
-    virtual void HitTestCandidates(CPtrList& candidates, CPtrList& results, SECLNDockingMgr* pMgr, const POINT* pt,
-                                   BOOL bStrict)
+    virtual void HitTestCandidates(CPtrList& candidates, CPtrList& results, SECLNDockingMgr* pMgr,
+                                   const POINT* pt, BOOL bStrict)
     {
         for (POSITION pos = candidates.GetHeadPosition(); pos != NULL;)
         {
@@ -83,7 +83,8 @@ template <class I> class SECLNDockHitTester
                 list.RemoveAt(posThis);
         }
     }
-    virtual I* HitTestInContainer(SECLayoutNode* pNode, const POINT* pt, ISECLNContainer* pContainer, BOOL bStrict)
+    virtual I* HitTestInContainer(SECLayoutNode* pNode, const POINT* pt, ISECLNContainer* pContainer,
+                                  BOOL bStrict)
     {
         if (pNode == NULL || pContainer == NULL || !IsPointInNode(pNode, pt, pContainer))
             return NULL;
@@ -110,9 +111,11 @@ template <class I> class SECLNDockHitTester
             return pThis;
         return pAnswer;
     }
-    virtual SECLayoutNode* FindChildAtPoint(SECLayoutNode* pNode, const POINT* pt, ISECLNContainer* pContainer)
+    virtual SECLayoutNode* FindChildAtPoint(SECLayoutNode* pNode, const POINT* pt,
+                                            ISECLNContainer* pContainer)
     {
-        for (POSITION pos = pNode->GetFirstChildPosition(); pos != NULL; pos = pNode->GetNextChildPosition(pos))
+        for (POSITION pos = pNode->GetFirstChildPosition(); pos != NULL;
+             pos = pNode->GetNextChildPosition(pos))
         {
             SECLayoutNode* pChild = pNode->GetChildAt(pos);
             if (IsPointInNode(pChild, pt, pContainer))
@@ -129,7 +132,8 @@ class SECDockInitiatorHitTester : public SECLNDockHitTester<ISECDockInitiator>
 {
   public:
     // Initiators are always searched strictly.
-    ISECDockInitiator* HitTestRoot(SECLayoutNode* pRoot, SECLNDockingMgr* pMgr, const POINT* pt, BOOL) override
+    ISECDockInitiator* HitTestRoot(SECLayoutNode* pRoot, SECLNDockingMgr* pMgr, const POINT* pt,
+                                   BOOL) override
     {
         return SECLNDockHitTester<ISECDockInitiator>::HitTestRoot(pRoot, pMgr, pt, TRUE);
     }
@@ -151,7 +155,8 @@ class SECDockInitiatorHitTester : public SECLNDockHitTester<ISECDockInitiator>
 class SECLNTargetDockHitTester : public SECLNDockHitTester<ISECDockTarget>
 {
   public:
-    explicit SECLNTargetDockHitTester(ISECLNContainer* pExcluded = NULL) : SECLNDockHitTester<ISECDockTarget>(pExcluded)
+    explicit SECLNTargetDockHitTester(ISECLNContainer* pExcluded = NULL)
+        : SECLNDockHitTester<ISECDockTarget>(pExcluded)
     {
     }
     DWORD HookHitTest(ISECLNContainer* pContainer, const POINT* pt, SECLayoutNode* pNode) override
@@ -181,12 +186,14 @@ template <class I> class SECLNOffNodeIFaceHitTest_T
     }
     virtual I* HitTestOffNodeChildren(SECLayoutNode* pNode, const POINT* pt)
     {
-        for (POSITION pos = pNode->GetFirstChildPosition(); pos != NULL; pos = pNode->GetNextChildPosition(pos))
+        for (POSITION pos = pNode->GetFirstChildPosition(); pos != NULL;
+             pos = pNode->GetNextChildPosition(pos))
         {
             if (I* pFound = HitTestThis(pNode->GetChildAt(pos), pt))
                 return pFound;
         }
-        for (POSITION pos = pNode->GetFirstChildPosition(); pos != NULL; pos = pNode->GetNextChildPosition(pos))
+        for (POSITION pos = pNode->GetFirstChildPosition(); pos != NULL;
+             pos = pNode->GetNextChildPosition(pos))
         {
             if (I* pFound = HitTestOffNodeChildren(pNode->GetChildAt(pos), pt))
                 return pFound;

@@ -22,7 +22,8 @@ class ISECDockInitiator
     virtual SECLayoutNode* GetInitiatorNode() = 0;
     // Takes the node out of its parent; the former parent (or the node when it had none), NULL
     // when the drag may not begin.
-    virtual SECLayoutNode* BeginDockDrag(SECLNDockingMgr* pMgr, BOOL bFirst, SECDockInProgressInfo* pInfo) = 0;
+    virtual SECLayoutNode* BeginDockDrag(SECLNDockingMgr* pMgr, BOOL bFirst,
+                                         SECDockInProgressInfo* pInfo) = 0;
     virtual ISECDockableNode* GetDropHandler(ISECDockTarget* pTarget, const POINT* pt, SECLNDockingMgr* pMgr,
                                              CPtrList* pAffected) = 0;
     virtual void OnAfterDrop(ISECDockTarget* pTarget, const POINT* pt, SECLNDockingMgr* pMgr,
@@ -50,7 +51,8 @@ class ISECDockableNode
     }
     virtual SECLayoutNode* GetDockableNode() = 0;
     // The outline at the screen point when no target takes the node; FALSE for none.
-    virtual BOOL GetFeedbackRect(const POINT* pt, RECT* pRect, SECLNDockingMgr* pMgr, SECDockInProgressInfo* pInfo) = 0;
+    virtual BOOL GetFeedbackRect(const POINT* pt, RECT* pRect, SECLNDockingMgr* pMgr,
+                                 SECDockInProgressInfo* pInfo) = 0;
     // Draws the outline (screen coordinates), erasing the previous one in the same step.
     virtual BOOL DrawFeedback(HDC hdc, const RECT* pRect, ISECDockTarget* pTarget) = 0;
     virtual BOOL EraseFeedback(HDC hdc) = 0;
@@ -69,7 +71,8 @@ class ISECDockTarget
     }
     virtual SECLayoutNode* GetTargetNode() = 0;
     // Where the dragged node would go for the screen point, in screen coordinates.
-    virtual BOOL GetFeedbackRect(const POINT* pt, RECT* pRect, SECLNDockingMgr* pMgr, SECDockInProgressInfo* pInfo) = 0;
+    virtual BOOL GetFeedbackRect(const POINT* pt, RECT* pRect, SECLNDockingMgr* pMgr,
+                                 SECDockInProgressInfo* pInfo) = 0;
     virtual BOOL AcceptDrop(ISECDockableNode* pDockable, const POINT* pt, SECLNDockingMgr* pMgr,
                             SECDockInProgressInfo* pInfo) = 0;
     virtual SECLayoutNode* CreateInsertionNode() = 0;

@@ -40,11 +40,13 @@ template <class Task> class SECDockingListener_T : public Task, public ISECDocki
         if (!SECLayoutWndListener::AttachToWindow(pRoot, pWnd, dwExtra, bRecalcNow, bUseWindowRect))
             return FALSE;
         m_pDockingMgr = pMgr != NULL ? pMgr : SECLNDockingMgr::GetDefaultDockingMgr();
-        if (m_bAutoRegisterContainer && m_pDockingMgr != NULL && m_pDockingMgr->LookupContainer(pRoot) == NULL)
+        if (m_bAutoRegisterContainer && m_pDockingMgr != NULL &&
+            m_pDockingMgr->LookupContainer(pRoot) == NULL)
             m_pDockingMgr->RegisterContainer(pRoot, new SECLNHwndContainer(pWnd));
         delete m_pDragDropFeature;
         m_pDragDropFeature = CreateDragDropFeature();
-        if (SECDragDropDockingFeature* pDocking = dynamic_cast<SECDragDropDockingFeature*>(m_pDragDropFeature))
+        if (SECDragDropDockingFeature* pDocking =
+                dynamic_cast<SECDragDropDockingFeature*>(m_pDragDropFeature))
             pDocking->SetDockingMgr(m_pDockingMgr);
         this->SetDragDropFeature(m_pDragDropFeature);
         ResetDragThreshold(pWnd);

@@ -267,8 +267,9 @@ BOOL SECLNDockingMgr::SendDockEvent(SECLayoutNode* pNode, SECLayoutNode* pOldPar
     return TRUE;
 }
 
-BOOL SECLNDockingMgr::DispatchDockEvent(SECLayoutNode* pStart, SECLayoutNode* pNode, SECLayoutNode* pOldParent,
-                                        SECLayoutNode* pNewParent, SECLayoutNode* pTarget, CPtrList* pAffected)
+BOOL SECLNDockingMgr::DispatchDockEvent(SECLayoutNode* pStart, SECLayoutNode* pNode,
+                                        SECLayoutNode* pOldParent, SECLayoutNode* pNewParent,
+                                        SECLayoutNode* pTarget, CPtrList* pAffected)
 {
     if (pStart == NULL)
         return FALSE;

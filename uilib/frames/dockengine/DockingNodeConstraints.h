@@ -22,8 +22,8 @@ class SECDockingNodeConstraints
   public:
     // Construction
     SECDockingNodeConstraints()
-        : bResizable(TRUE), nOptionA(1), nOptionB(1), bHasFloatRect(FALSE), bHasLastInsertion(FALSE), rcFloat{},
-          pBorderTargetParent(NULL)
+        : bResizable(TRUE), nOptionA(1), nOptionB(1), bHasFloatRect(FALSE),
+          bHasLastInsertion(FALSE), rcFloat{}, pBorderTargetParent(NULL)
     {
     }
     virtual ~SECDockingNodeConstraints()

@@ -110,7 +110,8 @@ BOOL SECDragDropDockingFeature::StartDockDrag(DWORD, const POINT* pt, BOOL bFirs
     {
         // Windows are repainted before the desktop is drawn on.
         MSG msg;
-        for (int i = 0; i < kMaxPaintsBeforeDrag && ::PeekMessage(&msg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE); ++i)
+        for (int i = 0; i < kMaxPaintsBeforeDrag && ::PeekMessage(&msg, NULL, WM_PAINT, WM_PAINT, PM_REMOVE);
+             ++i)
         {
             ::TranslateMessage(&msg);
             ::DispatchMessage(&msg);
@@ -237,8 +238,8 @@ ISECDockInitiator* SECDragDropDockingFeature::HitTestInitiator(SECLNDockingMgr* 
     return tester.HitTest(pMgr, pt, TRUE);
 }
 
-BOOL SECDragDropDockingFeature::CarryOutDrop(const POINT* pt, ISECDockableNode* pHandler, ISECDockTarget* pTarget,
-                                             SECLNDockingMgr* pMgr)
+BOOL SECDragDropDockingFeature::CarryOutDrop(const POINT* pt, ISECDockableNode* pHandler,
+                                             ISECDockTarget* pTarget, SECLNDockingMgr* pMgr)
 {
     if (pHandler == NULL || pMgr == NULL)
         return FALSE;
@@ -249,7 +250,8 @@ BOOL SECDragDropDockingFeature::CarryOutDrop(const POINT* pt, ISECDockableNode* 
         pTarget = NULL;
     }
     SECLayoutNode* pNode = pHandler->GetDockableNode();
-    pMgr->SendDockEvent(pNode, m_pDragContext, pTarget != NULL ? pTarget->GetTargetNode() : NULL, m_pAffectedNodes);
+    pMgr->SendDockEvent(pNode, m_pDragContext, pTarget != NULL ? pTarget->GetTargetNode() : NULL,
+                        m_pAffectedNodes);
     if (ISECDockInitiator* pInitiator = GetCurrentDragInitiator())
         pInitiator->OnAfterDrop(pTarget, pt, pMgr, m_pAffectedNodes);
     pHandler->OnAfterDock(pMgr, m_pAffectedNodes);
@@ -284,7 +286,8 @@ ISECDockableNode* SECDragDropDockingFeature::GetDropHandler(const POINT* pt, ISE
     return pInitiator != NULL ? pInitiator->GetDropHandler(pTarget, pt, pMgr, m_pAffectedNodes) : NULL;
 }
 
-void SECDragDropDockingFeature::MarkDragNode(SECLayoutNode* pNode, BOOL bOn, SECLNDockingMgr* pMgr, BOOL, BOOL)
+void SECDragDropDockingFeature::MarkDragNode(SECLayoutNode* pNode, BOOL bOn, SECLNDockingMgr* pMgr, BOOL,
+                                             BOOL)
 {
     if (bOn)
     {

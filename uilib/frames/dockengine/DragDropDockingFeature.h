@@ -54,7 +54,8 @@ class SECDragDropDockingFeature : public ISECDragDropFeature
     // Ctrl held: no target, the node floats.
     virtual BOOL IsDockingSuppressed(const POINT* pt, DWORD dwKeys, ISECDockTarget** ppTarget);
     virtual ISECDockableNode* GetDropHandler(const POINT* pt, ISECDockTarget* pTarget, SECLNDockingMgr* pMgr);
-    virtual void MarkDragNode(SECLayoutNode* pNode, BOOL bOn, SECLNDockingMgr* pMgr, BOOL bFinal, BOOL bNoTarget);
+    virtual void MarkDragNode(SECLayoutNode* pNode, BOOL bOn, SECLNDockingMgr* pMgr, BOOL bFinal,
+                              BOOL bNoTarget);
 
     // Attributes
     void SetDockingMgr(SECLNDockingMgr* pMgr)

@@ -54,7 +54,8 @@ class SECDragDropTaskBase
     ISECDragDropFeature* m_pFeature;
 };
 
-template <class Base> class SECLocalDragDropTask_T : public SECStartDragCore_T<Base>, public SECDragDropTaskBase
+template <class Base>
+class SECLocalDragDropTask_T : public SECStartDragCore_T<Base>, public SECDragDropTaskBase
 {
   public:
     // Construction

@@ -10,8 +10,8 @@ SECDynGridLineTarget::SECDynGridLineTarget()
 {
 }
 
-BOOL SECDynGridLineTarget::HitTestZones(SECLayoutNode* pNode, POINT pt, SECDynGridInsertConstraints* pConstraints,
-                                        BOOL bInside)
+BOOL SECDynGridLineTarget::HitTestZones(SECLayoutNode* pNode, POINT pt,
+                                        SECDynGridInsertConstraints* pConstraints, BOOL bInside)
 {
     if (pNode == NULL || pConstraints == NULL)
         return FALSE;
@@ -65,8 +65,8 @@ BOOL SECDynGridLineTarget::HitTestOffNode(const POINT* ptContainer)
     return HitTestZones(this, *ptContainer, &scratch, FALSE);
 }
 
-BOOL SECDynGridLineTarget::TrackOverTarget(SECLayoutNode* pNode, POINT ptContainer, POINT ptScreen, BOOL bDrop,
-                                           SECLNDockingMgr* pMgr, SECDockInProgressInfo* pInfo)
+BOOL SECDynGridLineTarget::TrackOverTarget(SECLayoutNode* pNode, POINT ptContainer, POINT ptScreen,
+                                           BOOL bDrop, SECLNDockingMgr* pMgr, SECDockInProgressInfo* pInfo)
 {
     if (!SECDefDockTargetBase::TrackOverTarget(pNode, ptContainer, ptScreen, bDrop, pMgr, pInfo))
         return FALSE;
@@ -100,7 +100,8 @@ BOOL SECDynGridLineTarget::TrackOverTarget(SECLayoutNode* pNode, POINT ptContain
     {
         RECT rcPreferred;
         pDragged->GetPreferredRect(rcPreferred);
-        place.nCrossLength = std::min(rcPreferred.right - rcPreferred.left, rcPreferred.bottom - rcPreferred.top);
+        place.nCrossLength =
+            std::min(rcPreferred.right - rcPreferred.left, rcPreferred.bottom - rcPreferred.top);
     }
     if (InsertNode(pNode, &place) == -1)
         return FALSE;

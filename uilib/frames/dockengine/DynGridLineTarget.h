@@ -19,8 +19,8 @@ class SECDynGridLineTarget : public SECLNDynamicGrid2d, public SECDefDockTargetB
     BOOL GetNodeConstraints(SECLayoutNode* pNode, SECDynGridInsertConstraints* pConstraints) override;
 
     // Overridables (target)
-    BOOL TrackOverTarget(SECLayoutNode* pNode, POINT ptContainer, POINT ptScreen, BOOL bDrop, SECLNDockingMgr* pMgr,
-                         SECDockInProgressInfo* pInfo) override;
+    BOOL TrackOverTarget(SECLayoutNode* pNode, POINT ptContainer, POINT ptScreen, BOOL bDrop,
+                         SECLNDockingMgr* pMgr, SECDockInProgressInfo* pInfo) override;
     BOOL LeaveTarget(SECLayoutNode* pNode) override;
 
     // Off-node test: the catch zones beyond the grid's start and end while it grows to fit.
@@ -29,7 +29,8 @@ class SECDynGridLineTarget : public SECLNDynamicGrid2d, public SECDefDockTargetB
     // Operations
     // Whether pt (container coordinates) lies in pNode's leading or trailing zone (bInside) or in
     // the catch zone before or after it; sets bAfter of the record.
-    virtual BOOL HitTestZones(SECLayoutNode* pNode, POINT pt, SECDynGridInsertConstraints* pConstraints, BOOL bInside);
+    virtual BOOL HitTestZones(SECLayoutNode* pNode, POINT pt, SECDynGridInsertConstraints* pConstraints,
+                              BOOL bInside);
     // Whether pt makes a new line; sets the reference node (NULL: at the grid's head or tail).
     virtual BOOL HitTest(POINT pt, SECDynGridInsertConstraints* pConstraints);
 

@@ -42,7 +42,8 @@ SECLNDynamicGridLine* SECLNDynamicGrid2d::FindLineOf(SECLayoutNode* pNode) const
         return NULL;
     for (POSITION pos = m_cells.GetHeadPosition(); pos != NULL;)
     {
-        SECLNDynamicGridLine* pLine = dynamic_cast<SECLNDynamicGridLine*>((SECLayoutNode*)m_cells.GetNext(pos));
+        SECLNDynamicGridLine* pLine =
+            dynamic_cast<SECLNDynamicGridLine*>((SECLayoutNode*)m_cells.GetNext(pos));
         if (pLine != NULL && pLine->ContainsNode(pNode))
             return pLine;
     }

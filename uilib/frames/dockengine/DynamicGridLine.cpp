@@ -6,8 +6,8 @@
 
 SECLNDynamicGridLine::SECLNDynamicGridLine()
     : m_nSizingMode(SEC_DYNGRID_SIZE_EVEN), m_cells(10), m_cellMap(10), m_hWndHost(NULL), m_bGrowToFit(FALSE),
-      m_bSplittersEnabled(TRUE), m_extra{}, m_savedMin{}, m_savedMax{}, m_nSavedMinMaxFlags(SEC_LN_NOMIN | SEC_LN_NOMAX),
-      m_constraintsMap(10), m_pUndoNode(NULL)
+      m_bSplittersEnabled(TRUE), m_extra{}, m_savedMin{}, m_savedMax{},
+      m_nSavedMinMaxFlags(SEC_LN_NOMIN | SEC_LN_NOMAX), m_constraintsMap(10), m_pUndoNode(NULL)
 {
 }
 
@@ -180,8 +180,8 @@ SECLNVirtualSplitter* SECLNDynamicGridLine::MakeSplitter()
 {
     SECLNVirtualSplitter* pSplitter = new SECLNVirtualSplitter;
     RECT rcEmpty = {};
-    if (m_hWndHost == NULL ||
-        !pSplitter->Create(CWnd::FromHandle(m_hWndHost), rcEmpty, WS_CHILD | WS_VISIBLE, SEC_IDC_GRID_SPLITTER, 0))
+    if (m_hWndHost == NULL || !pSplitter->Create(CWnd::FromHandle(m_hWndHost), rcEmpty, WS_CHILD | WS_VISIBLE,
+                                                 SEC_IDC_GRID_SPLITTER, 0))
     {
         delete pSplitter;
         return NULL;
@@ -209,8 +209,10 @@ void SECLNDynamicGridLine::LinkSplitters(SECLayoutNode* pNode)
     m_cells.GetPrev(posPrev);
     m_cells.GetNext(posNext);
     SECLNDynamicGridLineCell* pCell = GetCell(pNode);
-    SECLNDynamicGridLineCell* pPrev = posPrev != NULL ? GetCell((SECLayoutNode*)m_cells.GetAt(posPrev)) : NULL;
-    SECLNDynamicGridLineCell* pNext = posNext != NULL ? GetCell((SECLayoutNode*)m_cells.GetAt(posNext)) : NULL;
+    SECLNDynamicGridLineCell* pPrev =
+        posPrev != NULL ? GetCell((SECLayoutNode*)m_cells.GetAt(posPrev)) : NULL;
+    SECLNDynamicGridLineCell* pNext =
+        posNext != NULL ? GetCell((SECLayoutNode*)m_cells.GetAt(posNext)) : NULL;
     if (pPrev != NULL && pNext != NULL)
     {
         DestroySplitter(pPrev->pSplitterAfter);
@@ -229,8 +231,10 @@ void SECLNDynamicGridLine::UnlinkSplitters(SECLayoutNode* pNode)
     m_cells.GetPrev(posPrev);
     m_cells.GetNext(posNext);
     SECLNDynamicGridLineCell* pCell = GetCell(pNode);
-    SECLNDynamicGridLineCell* pPrev = posPrev != NULL ? GetCell((SECLayoutNode*)m_cells.GetAt(posPrev)) : NULL;
-    SECLNDynamicGridLineCell* pNext = posNext != NULL ? GetCell((SECLayoutNode*)m_cells.GetAt(posNext)) : NULL;
+    SECLNDynamicGridLineCell* pPrev =
+        posPrev != NULL ? GetCell((SECLayoutNode*)m_cells.GetAt(posPrev)) : NULL;
+    SECLNDynamicGridLineCell* pNext =
+        posNext != NULL ? GetCell((SECLayoutNode*)m_cells.GetAt(posNext)) : NULL;
     DestroySplitter(pCell->pSplitterBefore);
     DestroySplitter(pCell->pSplitterAfter);
     pCell->pSplitterBefore = pCell->pSplitterAfter = NULL;
@@ -373,7 +377,8 @@ int SECLNDynamicGridLine::RemoveLayoutChild(SECLayoutNode* pNode)
     const int nSplittersBefore = CountSplitters();
     SECLayoutNode::RemoveLayoutChild(pNode);
     UnlinkSplitters(pNode);
-    const int nLength = NodeLength(pNode) + (nSplittersBefore - CountSplitters()) * SECSplitterBase::s_nSplitterWidth;
+    const int nLength =
+        NodeLength(pNode) + (nSplittersBefore - CountSplitters()) * SECSplitterBase::s_nSplitterWidth;
     delete GetCell(pNode);
     m_cellMap.RemoveKey(pNode);
     m_cells.RemoveAt(m_cells.Find(pNode));
@@ -724,7 +729,8 @@ BOOL SECLNDynamicGridLine::SetContainer(ISECLNContainer* pContainer)
 // The side a bar moves into gives up room from posFrom outward, each node down to its minimum;
 // the other side takes it up to each node's maximum. Both stop at a node that is not resizable.
 // Without bApply they only measure.
-int SECLNDynamicGridLine::GiveUp(POSITION posFrom, BOOL bTowardTail, BOOL bApply, int nAmount, SECLayoutNode*& pLast)
+int SECLNDynamicGridLine::GiveUp(POSITION posFrom, BOOL bTowardTail, BOOL bApply, int nAmount,
+                                 SECLayoutNode*& pLast)
 {
     int nDone = 0;
     for (POSITION pos = posFrom; pos != NULL && nDone < nAmount;)
@@ -745,7 +751,8 @@ int SECLNDynamicGridLine::GiveUp(POSITION posFrom, BOOL bTowardTail, BOOL bApply
     return nDone;
 }
 
-int SECLNDynamicGridLine::TakeUp(POSITION posFrom, BOOL bTowardTail, BOOL bApply, int nAmount, SECLayoutNode*& pLast)
+int SECLNDynamicGridLine::TakeUp(POSITION posFrom, BOOL bTowardTail, BOOL bApply, int nAmount,
+                                 SECLayoutNode*& pLast)
 {
     int nDone = 0;
     for (POSITION pos = posFrom; pos != NULL && nDone < nAmount;)

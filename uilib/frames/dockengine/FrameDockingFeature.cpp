@@ -55,7 +55,8 @@ BOOL SECFrameDockingFeature::DockNodeEx(SECLayoutNode* pNode, DWORD dwAlignStyle
     return DockNodeWithConstraints(pNode, &constraints);
 }
 
-BOOL SECFrameDockingFeature::DockNodeWithConstraints(SECLayoutNode* pNode, SECDockInsertionConstraints* pConstraints)
+BOOL SECFrameDockingFeature::DockNodeWithConstraints(SECLayoutNode* pNode,
+                                                     SECDockInsertionConstraints* pConstraints)
 {
     ISECDockInitiator* pInitiator = SECNodeInterface<ISECDockInitiator>(pNode);
     if (pInitiator == NULL || pConstraints == NULL || m_pDockingMgr == NULL)

@@ -12,8 +12,8 @@ struct PositionStyle
     BOOL bHorizontal;
     DWORD dwSizingEdge;
 };
-const PositionStyle kPositionStyles[4] = {{TRUE, SEC_EDGE_BOTTOM}, {TRUE, SEC_EDGE_TOP}, {FALSE, SEC_EDGE_RIGHT},
-                                          {FALSE, SEC_EDGE_LEFT}};
+const PositionStyle kPositionStyles[4] = {
+    {TRUE, SEC_EDGE_BOTTOM}, {TRUE, SEC_EDGE_TOP}, {FALSE, SEC_EDGE_RIGHT}, {FALSE, SEC_EDGE_LEFT}};
 // Alignment bit and the client-edge sides (left, top, right, bottom) per side, in build order.
 struct SideBuild
 {
@@ -401,7 +401,8 @@ void SECFrameDockingFeatureBase::SetArrangementMode(int nMode, BOOL bRecalc)
     }
 }
 
-BOOL SECFrameDockingFeatureBase::SetNodeDockOptions(SECLayoutNode* pNode, int a, int b, const RECT* pFloatRect)
+BOOL SECFrameDockingFeatureBase::SetNodeDockOptions(SECLayoutNode* pNode, int a, int b,
+                                                    const RECT* pFloatRect)
 {
     if (pNode == NULL || m_pDockingMgr == NULL)
         return FALSE;

@@ -21,7 +21,8 @@ class SECFrameDockingFeatureBase : public ISECLNBorderClientEventRcvr
 
     // Overridables
     void OnClientRectChanged(const RECT& rcClient) override;
-    virtual BOOL Initialize(CFrameWnd* pFrame, DWORD dwDockStyle, BOOL bPrivateMgr, SECLNDockingMgr* pDockingMgr);
+    virtual BOOL Initialize(CFrameWnd* pFrame, DWORD dwDockStyle, BOOL bPrivateMgr,
+                            SECLNDockingMgr* pDockingMgr);
     virtual BOOL DockNodeAt(SECLayoutNode* pNode, int nPosition);
     virtual BOOL DockNode(SECLayoutNode* pNode);
     virtual BOOL RegisterDockableNode(SECLayoutNode* pNode, const RECT* pFloatRect);

@@ -63,7 +63,9 @@ void SECLNDockBorderClient::UpdateDockEdges()
     if (GetArrangementMode() == 1)
     {
         const BOOL l = bContent[2] ? FALSE : bLeft, r = bContent[3] ? FALSE : bRight;
-        const BOOL table[4][4] = {{l, TRUE, r, FALSE}, {l, FALSE, r, TRUE}, {bLeft, TRUE, FALSE, TRUE},
+        const BOOL table[4][4] = {{l, TRUE, r, FALSE},
+                                  {l, FALSE, r, TRUE},
+                                  {bLeft, TRUE, FALSE, TRUE},
                                   {FALSE, TRUE, bRight, TRUE}};
         memcpy(sides, table, sizeof(sides));
     }

@@ -22,7 +22,8 @@ BOOL SECVirtualDockbar::Create(CWnd* pParentWnd, ISECLNBorderClientEventRcvr* pO
         return FALSE;
     if (nID == 0)
         nID = s_nNextDockbarId++;
-    if (!CWnd::Create(NULL, NULL, WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CRect(0, 0, 0, 0), pParentWnd, nID))
+    if (!CWnd::Create(NULL, NULL, WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, CRect(0, 0, 0, 0), pParentWnd,
+                      nID))
         return FALSE;
     m_pOwner = pOwner;
     return TRUE;

@@ -52,6 +52,7 @@ class SECLayoutDockFactory : public SECLayoutFactory
     // Attributes
     tessaron::foundation::SECClassFactory_T<SECLNScale, SECLayoutNode> m_scaleFactory;
     tessaron::foundation::SECClassFactory_T<SECLayoutNodeDC, SECLayoutNodeDCBase> m_drawingFactory;
-    tessaron::foundation::SECClassFactory_T<SECFloatableDockingNode_T<SECReparentableGripperEx>, SECLayoutNodeDCBase>
+    tessaron::foundation::SECClassFactory_T<SECFloatableDockingNode_T<SECReparentableGripperEx>,
+                                            SECLayoutNodeDCBase>
         m_gripperFactory;
 };

@@ -12,7 +12,8 @@ ON_WM_WINDOWPOSCHANGED()
 ON_WM_SHOWWINDOW()
 END_MESSAGE_MAP()
 
-SECControlBarWorksheet::SECControlBarWorksheet() : m_wndDockBar(TRUE, TRUE), m_bCreated(FALSE), m_hBarIcon(NULL)
+SECControlBarWorksheet::SECControlBarWorksheet()
+    : m_wndDockBar(TRUE, TRUE), m_bCreated(FALSE), m_hBarIcon(NULL)
 {
 }
 

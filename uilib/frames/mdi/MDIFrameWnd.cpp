@@ -294,9 +294,10 @@ void SECMDIFrameWnd::FloatControlBarInMDIChild(CControlBar* pBar, CPoint point, 
     // Any child class for bars: its floating dock bar is found by id (the workbook's sheets too).
     CFrameWnd* pChild = CreateMDIChildFrameForBar();
     CDockBar* pChildDock =
-        pChild != NULL ? DYNAMIC_DOWNCAST(CDockBar, CWnd::FromHandlePermanent(
-                                                        ::GetDlgItem(pChild->m_hWnd, AFX_IDW_DOCKBAR_FLOAT)))
-                       : NULL;
+        pChild != NULL
+            ? DYNAMIC_DOWNCAST(CDockBar,
+                               CWnd::FromHandlePermanent(::GetDlgItem(pChild->m_hWnd, AFX_IDW_DOCKBAR_FLOAT)))
+            : NULL;
     if (pChildDock == NULL)
     {
         if (pChild != NULL)

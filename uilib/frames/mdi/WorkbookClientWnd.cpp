@@ -9,7 +9,8 @@ ON_MESSAGE(WM_MDISETMENU, OnMDISetMenu)
 ON_MESSAGE(SEC_WM_WORKSHEET_REFRESHMENU, OnRefreshMenu)
 END_MESSAGE_MAP()
 
-SECWorkbookClientWnd::SECWorkbookClientWnd() : m_nInsetLeft(0), m_nInsetTop(0), m_nInsetRight(0), m_nInsetBottom(0)
+SECWorkbookClientWnd::SECWorkbookClientWnd()
+    : m_nInsetLeft(0), m_nInsetTop(0), m_nInsetRight(0), m_nInsetBottom(0)
 {
 }
 

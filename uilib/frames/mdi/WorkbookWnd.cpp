@@ -25,9 +25,9 @@ ON_MESSAGE(SEC_WM_WORKBOOK_ACTIVECHANGED, OnActiveChanged)
 END_MESSAGE_MAP()
 
 SECWorkbookWnd::SECWorkbookWnd()
-    : m_bTabsShown(FALSE), m_bIconsShown(TRUE), m_pClient(NULL), m_nTabWidth(100), m_nTabHeight(23), m_nBevel(2),
-      m_nActiveExtraWidth(4), m_nActiveExtraHeight(2), m_nMaxTabWidth(90), m_rectLastTabClient(0, 0, 0, 0),
-      m_nLastActive(0), m_pToolTip(NULL)
+    : m_bTabsShown(FALSE), m_bIconsShown(TRUE), m_pClient(NULL), m_nTabWidth(100), m_nTabHeight(23),
+      m_nBevel(2), m_nActiveExtraWidth(4), m_nActiveExtraHeight(2), m_nMaxTabWidth(90),
+      m_rectLastTabClient(0, 0, 0, 0), m_nLastActive(0), m_pToolTip(NULL)
 {
     m_pMDIChildBarFrameClass = RUNTIME_CLASS(SECControlBarWorksheet);
 }
@@ -261,7 +261,8 @@ SECWorkbookWnd::TabPolygon SECWorkbookWnd::GetTabPolygon(SECWorksheetWnd* pSheet
     const CRect r = GetClientWndRect();
     const int a = pSheet == GetActiveSheet() ? 1 : 0;
     const int n = std::max(VisiblePosition(pSheet), 0);
-    const int W = m_nTabWidth, H = m_nTabHeight, B = m_nBevel, E = m_nActiveExtraWidth, F = m_nActiveExtraHeight;
+    const int W = m_nTabWidth, H = m_nTabHeight, B = m_nBevel, E = m_nActiveExtraWidth,
+              F = m_nActiveExtraHeight;
     TabPolygon polygon;
     POINT* p = polygon.pts;
     p[0].x = n * W - (E / 2) * a + r.left;
@@ -283,7 +284,8 @@ CRect SECWorkbookWnd::GetTabTextRect(const TabPolygon& polygon, int nIconWidth) 
 
 BOOL SECWorkbookWnd::IsTabTextFit(SECWorksheetWnd* pSheet)
 {
-    const CRect rectText = GetTabTextRect(GetTabPolygon(pSheet), GetSheetIcon(pSheet) != NULL ? kIconSize : 0);
+    const CRect rectText =
+        GetTabTextRect(GetTabPolygon(pSheet), GetSheetIcon(pSheet) != NULL ? kIconSize : 0);
     CClientDC dc(this);
     CFont* pOld = dc.SelectObject(&m_tabFont);
     const CSize size = dc.GetTextExtent(GetSheetTitle(pSheet));
@@ -340,8 +342,8 @@ void SECWorkbookWnd::DrawTabContent(CDC* pDC, SECWorksheetWnd* pSheet)
     const int nIcon = hIcon != NULL ? kIconSize : 0;
     CRect rectText = GetTabTextRect(GetTabPolygon(pSheet), nIcon);
     if (hIcon != NULL)
-        ::DrawIconEx(pDC->m_hDC, rectText.left - nIcon - 1, rectText.top + (rectText.Height() - nIcon) / 2, hIcon,
-                     nIcon, nIcon, 0, NULL, DI_NORMAL);
+        ::DrawIconEx(pDC->m_hDC, rectText.left - nIcon - 1, rectText.top + (rectText.Height() - nIcon) / 2,
+                     hIcon, nIcon, nIcon, 0, NULL, DI_NORMAL);
     CFont* pOld = pDC->SelectObject(&m_tabFont);
     pDC->SetTextColor(::GetSysColor(COLOR_BTNTEXT));
     const CString strText = ShortenTitle(pDC, GetSheetTitle(pSheet), rectText.Width());
@@ -413,13 +415,17 @@ BOOL SECWorkbookWnd::OnEraseBkgnd(CDC* pDC)
     GetClientRect(&rectClient);
     if (rectPane.bottom < rectClient.bottom)
     {
-        pDC->FillSolidRect(rectPane.left, rectPane.bottom - 1, rectPane.Width(), 1, ::GetSysColor(COLOR_BTNHIGHLIGHT));
-        pDC->FillSolidRect(rectPane.left, rectPane.bottom - 2, rectPane.Width(), 1, ::GetSysColor(COLOR_BTNSHADOW));
+        pDC->FillSolidRect(rectPane.left, rectPane.bottom - 1, rectPane.Width(), 1,
+                           ::GetSysColor(COLOR_BTNHIGHLIGHT));
+        pDC->FillSolidRect(rectPane.left, rectPane.bottom - 2, rectPane.Width(), 1,
+                           ::GetSysColor(COLOR_BTNSHADOW));
     }
     if (rectPane.right < rectClient.right)
     {
-        pDC->FillSolidRect(rectPane.right - 1, rectPane.top, 1, rectPane.Height(), ::GetSysColor(COLOR_BTNHIGHLIGHT));
-        pDC->FillSolidRect(rectPane.right - 2, rectPane.top, 1, rectPane.Height(), ::GetSysColor(COLOR_BTNSHADOW));
+        pDC->FillSolidRect(rectPane.right - 1, rectPane.top, 1, rectPane.Height(),
+                           ::GetSysColor(COLOR_BTNHIGHLIGHT));
+        pDC->FillSolidRect(rectPane.right - 2, rectPane.top, 1, rectPane.Height(),
+                           ::GetSysColor(COLOR_BTNSHADOW));
     }
     return TRUE;
 }

@@ -24,7 +24,8 @@ SECWorkbookWnd* SECWorksheetWnd::GetWorkbook() const
     return m_hWnd != NULL ? DYNAMIC_DOWNCAST(SECWorkbookWnd, GetMDIFrame()) : NULL;
 }
 
-BOOL SECWorksheetWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL SECWorksheetWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                                CCreateContext* pContext)
 {
     if (!SECMDIChildWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
         return FALSE;
