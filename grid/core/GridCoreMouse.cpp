@@ -382,6 +382,14 @@ static BOOL HitRowCol(CGXGridCore* g, const ControlMouseOps& ops, ROWCOL nRow, R
         CGXControl* p = g->IsCurrentCell(nRow, nCol) ? g->GetControl(nRow, nCol) : NULL;
         return p != NULL && p->IsInitAt(nRow, nCol) ? p : NULL;
     };
+    // The pressed cell's control keeps hearing the moves and the release outside its cell (the
+    // hit state tells it the pointer left), so a pressed look can let go.
+    auto pressedControl = [&]() -> CGXControl* {
+        ROWCOL nHitRow = g->m_nHitRow, nHitCol = g->m_nHitCol;
+        TopLeftOfSpan(g, nHitRow, nHitCol);
+        CGXControl* p = g->IsCurrentCell(nHitRow, nHitCol) ? g->GetControl(nHitRow, nHitCol) : NULL;
+        return p != NULL && p->IsInitAt(nHitRow, nHitCol) ? p : NULL;
+    };
     if (nHitState & hitPress)
     {
         if (!((nHitState & hitCurrent) && !g->GetParam()->m_bSelectCurrentCell))
@@ -397,7 +405,10 @@ static BOOL HitRowCol(CGXGridCore* g, const ControlMouseOps& ops, ROWCOL nRow, R
     }
     else if (nHitState & hitMove)
     {
-        if (CGXControl* p = currentControl())
+        CGXControl* p = currentControl();
+        if (p == NULL)
+            p = pressedControl();
+        if (p != NULL)
             (p->*ops.pfnMove)(nFlags, pt, nHitState);
         if (!(nHitState & hitOverPress))
             g->m_bMouseMoved = TRUE;
@@ -408,7 +419,11 @@ static BOOL HitRowCol(CGXGridCore* g, const ControlMouseOps& ops, ROWCOL nRow, R
         if (p != NULL)
             (p->*ops.pfnUp)(nFlags, pt, nHitState);
         else
+        {
+            if (CGXControl* pPressed = pressedControl())
+                (pPressed->*ops.pfnUp)(nFlags, pt, nHitState);
             (g->*ops.pfnClicked)(nRow, nCol, nFlags, pt);
+        }
         if (!g->m_bMouseMoved && g->IsCurrentCell(nRow, nCol))
         {
             if (g->ScrollCellInView(nRow, nCol, GX_UPDATENOW) && p != NULL)
