@@ -44,7 +44,7 @@ CGXCheckBox::CGXCheckBox(CGXGridCore* pGrid, BOOL bDraw3d, UINT nBitmapId, UINT 
     : CGXControl(pGrid), m_bDraw3d(bDraw3d), m_nBitmapId(nBitmapId), m_nPrintBitmapId(nPrintBitmapId)
 {
     if (m_nBitmapId == 0)
-        m_nBitmapId = !bDraw3d                          ? GX_IDB_CHECKBOX_FLAT
+        m_nBitmapId = !bDraw3d                        ? GX_IDB_CHECKBOX_FLAT
                       : GXGetSysColorTable()->m_bWin4 ? GX_IDB_CHECKBOX_95
                                                       : GX_IDB_CHECKBOX_NT;
     if (m_nPrintBitmapId == 0)
@@ -87,9 +87,13 @@ UINT CGXCheckBox::GetAlignment(const CGXStyle& style)
 {
     UINT nAlign = 0;
     if (style.GetInclude(CGXStyle::ibHorzAlign))
-        nAlign |= style.GetHorizontalAlignment() == DT_CENTER ? 1 : style.GetHorizontalAlignment() == DT_RIGHT ? 2 : 0;
+        nAlign |= style.GetHorizontalAlignment() == DT_CENTER  ? 1
+                  : style.GetHorizontalAlignment() == DT_RIGHT ? 2
+                                                               : 0;
     if (style.GetInclude(CGXStyle::ibVertAlign))
-        nAlign |= style.GetVerticalAlignment() == DT_VCENTER ? 4 : style.GetVerticalAlignment() == DT_BOTTOM ? 8 : 0;
+        nAlign |= style.GetVerticalAlignment() == DT_VCENTER  ? 4
+                  : style.GetVerticalAlignment() == DT_BOTTOM ? 8
+                                                              : 0;
     return nAlign;
 }
 
@@ -146,7 +150,8 @@ void CGXCheckBox::DrawCheckBox(CDC* pDC, const CRect& rect, UINT nState, UINT nA
     BOOL bGrey = (nState & stateGrey) != 0;
     int nFrame = (nState & stateChecked) ? (bGrey ? 3 : 1) : (nState & stateUnchecked) ? (bGrey ? 2 : 0) : 4;
     BITMAPINFOHEADER* pHeader = (BITMAPINFOHEADER*)::GlobalLock(hDib);
-    const BYTE* pBits = (const BYTE*)pHeader + pHeader->biSize + GXGetDibColorCount(pHeader) * sizeof(RGBQUAD);
+    const BYTE* pBits =
+        (const BYTE*)pHeader + pHeader->biSize + GXGetDibColorCount(pHeader) * sizeof(RGBQUAD);
     int cx = std::min<int>(m_nBoxSize, box.Width()), cy = std::min<int>(m_nBoxSize, box.Height());
     if (cx > 0 && cy > 0)
         ::StretchDIBits(pDC->GetSafeHdc(), box.left, box.top, cx, cy, nFrame * m_nBoxSize, 0, cx, cy, pBits,
@@ -180,8 +185,8 @@ void CGXCheckBox::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGX
         pDC->SelectObject(pOldFont);
 }
 
-CSize CGXCheckBox::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandard,
-                            BOOL bVert)
+CSize CGXCheckBox::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                            const CGXStyle* pStandard, BOOL bVert)
 {
     CRect inner = GetCellRect(nRow, nCol, NULL, &style);
     CFont* pOldFont = SelectStyleFont(pDC, style, pStandard);
@@ -198,8 +203,8 @@ CSize CGXCheckBox::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& 
         int anStarts[CGXDrawingAndFormatting::maxLines], anLengths[CGXDrawingAndFormatting::maxLines];
         CRect rectWrap(0, 0, std::max(1, inner.Width() - labelOffset), inner.Height());
         int nLines = GXGetDrawingAndFormatting()->BreakLines(pDC, strLabel, strLabel.GetLength(), &rectWrap,
-                                                              DT_WORDBREAK, anStarts, anLengths,
-                                                              CGXDrawingAndFormatting::maxLines);
+                                                             DT_WORDBREAK, anStarts, anLengths,
+                                                             CGXDrawingAndFormatting::maxLines);
         if (bVert || nLines * L <= inner.Height())
             for (int i = 0; i < nLines; i++)
                 lines.Add(strLabel.Mid(anStarts[i], anLengths[i]));
@@ -356,7 +361,8 @@ COLORREF CGXCheckBox::MapBitmapColor(COLORREF cr, BOOL bPrint)
     };
     for (const auto& m : s_map)
         if (m.crPlaceholder == cr)
-            return bPrint && m.crPrint != CLR_INVALID ? m.crPrint : GXGetSysColorTable()->GetColor(m.nSysColor);
+            return bPrint && m.crPrint != CLR_INVALID ? m.crPrint
+                                                      : GXGetSysColorTable()->GetColor(m.nSysColor);
     return cr;
 }
 
@@ -392,7 +398,8 @@ BOOL CGXCheckBox::LoadBitmaps()
         RGBQUAD* pColors = (RGBQUAD*)((BYTE*)pHeader + pHeader->biSize);
         for (int i = 0, n = pHeader->biBitCount <= 8 ? GXGetDibColorCount(pHeader) : 0; i < n; i++)
         {
-            COLORREF cr = MapBitmapColor(RGB(pColors[i].rgbRed, pColors[i].rgbGreen, pColors[i].rgbBlue), s.bPrint);
+            COLORREF cr =
+                MapBitmapColor(RGB(pColors[i].rgbRed, pColors[i].rgbGreen, pColors[i].rgbBlue), s.bPrint);
             pColors[i].rgbRed = GetRValue(cr);
             pColors[i].rgbGreen = GetGValue(cr);
             pColors[i].rgbBlue = GetBValue(cr);

@@ -90,7 +90,8 @@ void CGXRadioButton::LayoutItems(CDC* pDC, const CRect& rect, const CGXStyle& st
         if (bCaptionLeft)
         {
             item.rectDraw = CRect(left + 3, top, rect.right, top + L);
-            item.rectButtonArea = CRect(left + 3 + extent.cx, top, left + 3 + extent.cx + buttonAreaWidth, top + L);
+            item.rectButtonArea =
+                CRect(left + 3 + extent.cx, top, left + 3 + extent.cx + buttonAreaWidth, top + L);
             x = item.rectButtonArea.right + G;
         }
         else
@@ -179,7 +180,8 @@ void CGXRadioButton::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
         pDC->SelectObject(pOldFont);
 }
 
-CSize CGXRadioButton::CalcSize(CDC* pDC, ROWCOL, ROWCOL, const CGXStyle& style, const CGXStyle* pStandard, BOOL)
+CSize CGXRadioButton::CalcSize(CDC* pDC, ROWCOL, ROWCOL, const CGXStyle& style, const CGXStyle* pStandard,
+                               BOOL)
 {
     CFont* pOldFont = SelectStyleFont(pDC, style, pStandard);
     CStringArray texts;

@@ -95,7 +95,8 @@ BOOL CGXRadioButtonEx::DispatchKeyMessage(UINT message, WPARAM wParam, LPARAM lP
     return TRUE;
 }
 
-CSize CGXRadioButtonEx::CalcSize(CDC* pDC, ROWCOL, ROWCOL, const CGXStyle& style, const CGXStyle* pStandard, BOOL)
+CSize CGXRadioButtonEx::CalcSize(CDC* pDC, ROWCOL, ROWCOL, const CGXStyle& style, const CGXStyle* pStandard,
+                                 BOOL)
 {
     BOOL bHorizontal, bCaptionLeft;
     GetLayout(style, bHorizontal, bCaptionLeft);

@@ -229,7 +229,8 @@ BOOL CGXGridCore::OnGridMouseMove(UINT nFlags, CPoint point)
         return FALSE;
     LRESULT lResult = 0;
     if (m_pAuxPlugin != NULL && m_bAuxPluginEnabled && !HoldsCapture(this) &&
-        m_pAuxPlugin->HandlePluginMessage(WM_MOUSEMOVE, nFlags, MAKELPARAM((short)point.x, (short)point.y), lResult))
+        m_pAuxPlugin->HandlePluginMessage(WM_MOUSEMOVE, nFlags, MAKELPARAM((short)point.x, (short)point.y),
+                                          lResult))
         return TRUE;
     CPoint ptClamped = ClampPoint(this, point);
     if (m_pUserDragSelectRangeImp != NULL && m_pUserDragSelectRangeImp->OnMouseMove(this, ptClamped, nFlags))
@@ -435,30 +436,34 @@ static BOOL HitRowCol(CGXGridCore* g, const ControlMouseOps& ops, ROWCOL nRow, R
     return TRUE;
 }
 
-BOOL CGXGridCore::OnLButtonHitRowCol(ROWCOL, ROWCOL, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags, WORD nHitState)
+BOOL CGXGridCore::OnLButtonHitRowCol(ROWCOL, ROWCOL, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags,
+                                     WORD nHitState)
 {
-    static const ControlMouseOps ops = {&CGXControl::LButtonDown, &CGXControl::LButtonUp, &CGXControl::MouseMove,
-                                        &CGXGridCore::OnLButtonClickedRowCol};
+    static const ControlMouseOps ops = {&CGXControl::LButtonDown, &CGXControl::LButtonUp,
+                                        &CGXControl::MouseMove, &CGXGridCore::OnLButtonClickedRowCol};
     return HitRowCol(this, ops, nRow, nCol, pt, nFlags, nHitState);
 }
 
-BOOL CGXGridCore::OnMButtonHitRowCol(ROWCOL, ROWCOL, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags, WORD nHitState)
+BOOL CGXGridCore::OnMButtonHitRowCol(ROWCOL, ROWCOL, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags,
+                                     WORD nHitState)
 {
-    static const ControlMouseOps ops = {&CGXControl::MButtonDown, &CGXControl::MButtonUp, &CGXControl::MouseMove,
-                                        &CGXGridCore::OnMButtonClickedRowCol};
+    static const ControlMouseOps ops = {&CGXControl::MButtonDown, &CGXControl::MButtonUp,
+                                        &CGXControl::MouseMove, &CGXGridCore::OnMButtonClickedRowCol};
     return HitRowCol(this, ops, nRow, nCol, pt, nFlags, nHitState);
 }
 
-BOOL CGXGridCore::OnRButtonHitRowCol(ROWCOL, ROWCOL, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags, WORD nHitState)
+BOOL CGXGridCore::OnRButtonHitRowCol(ROWCOL, ROWCOL, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags,
+                                     WORD nHitState)
 {
-    static const ControlMouseOps ops = {&CGXControl::RButtonDown, &CGXControl::RButtonUp, &CGXControl::MouseMove,
-                                        &CGXGridCore::OnRButtonClickedRowCol};
+    static const ControlMouseOps ops = {&CGXControl::RButtonDown, &CGXControl::RButtonUp,
+                                        &CGXControl::MouseMove, &CGXGridCore::OnRButtonClickedRowCol};
     return HitRowCol(this, ops, nRow, nCol, pt, nFlags, nHitState);
 }
 
 BOOL CGXGridCore::OnLButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt)
 {
-    return m_pUserSelectRangeImp != NULL && m_pUserSelectRangeImp->OnLButtonClickedRowCol(this, nRow, nCol, nFlags, pt);
+    return m_pUserSelectRangeImp != NULL &&
+           m_pUserSelectRangeImp->OnLButtonClickedRowCol(this, nRow, nCol, nFlags, pt);
 }
 
 BOOL CGXGridCore::OnMButtonClickedRowCol(ROWCOL, ROWCOL, UINT, CPoint)

@@ -39,7 +39,8 @@ struct CheckBoxGrid : GridWindow
     CRect BoxRect(ROWCOL nRow, ROWCOL nCol)
     {
         CClientDC dc(grid.get());
-        return Control(nRow, nCol)->ComputeBoxRect(&dc, Control(nRow, nCol)->GetCellRect(nRow, nCol), _T(""), 0);
+        return Control(nRow, nCol)
+            ->ComputeBoxRect(&dc, Control(nRow, nCol)->GetCellRect(nRow, nCol), _T(""), 0);
     }
     // Which frame of the control's screen strip the cell's box shows; -1 for none.
     int FrameShown(ROWCOL nRow, ROWCOL nCol)
@@ -56,7 +57,8 @@ struct CheckBoxGrid : GridWindow
         bitmap.CreateCompatibleBitmap(&dc, 13, 13);
         CBitmap* pOld = dcMem.SelectObject(&bitmap);
         BITMAPINFOHEADER* pHeader = (BITMAPINFOHEADER*)::GlobalLock(pControl->m_hScreenDib);
-        const BYTE* pBits = (const BYTE*)pHeader + pHeader->biSize + GXGetDibColorCount(pHeader) * sizeof(RGBQUAD);
+        const BYTE* pBits =
+            (const BYTE*)pHeader + pHeader->biSize + GXGetDibColorCount(pHeader) * sizeof(RGBQUAD);
         int nFound = -1;
         for (int k = 0; k < 5 && nFound < 0; k++)
         {
@@ -89,18 +91,12 @@ struct ValueCase
 };
 
 const ValueCase s_valueCases[] = {
-    {"1", false, false, frameChecked, "0"},
-    {"0", false, false, frameUnchecked, "1"},
-    {"", false, false, frameUnchecked, "1"},
-    {"x", false, false, frameUnchecked, "1"},
-    {"0", true, false, frameUnchecked, ""},
-    {"", true, false, frameIndeterminate, "1"},
-    {"1", true, false, frameChecked, "0"},
-    {"1", false, true, frameUnchecked, "Ja"},
-    {"1", true, true, frameIndeterminate, "Ja"},
-    {"Ja", true, true, frameChecked, "Nein"},
-    {"Nein", true, true, frameUnchecked, ""},
-    {"Ja", false, true, frameChecked, "Nein"},
+    {"1", false, false, frameChecked, "0"},      {"0", false, false, frameUnchecked, "1"},
+    {"", false, false, frameUnchecked, "1"},     {"x", false, false, frameUnchecked, "1"},
+    {"0", true, false, frameUnchecked, ""},      {"", true, false, frameIndeterminate, "1"},
+    {"1", true, false, frameChecked, "0"},       {"1", false, true, frameUnchecked, "Ja"},
+    {"1", true, true, frameIndeterminate, "Ja"}, {"Ja", true, true, frameChecked, "Nein"},
+    {"Nein", true, true, frameUnchecked, ""},    {"Ja", false, true, frameChecked, "Nein"},
 };
 
 CGXStyle CheckBoxStyle(UINT nControl, const ValueCase& c)
@@ -126,8 +122,8 @@ TEST(GridCheckBox, ValuesShowTheirFrameAndSpaceTogglesThem)
         for (ROWCOL i = 0; i < nCases; i++)
         {
             const ValueCase& c = s_valueCases[i];
-            SCOPED_TRACE(testing::Message() << c.pszValue << (c.bTriState ? " tri" : " two")
-                                            << (c.bOwnTexts ? " Ja/Nein" : ""));
+            SCOPED_TRACE(testing::Message()
+                         << c.pszValue << (c.bTriState ? " tri" : " two") << (c.bOwnTexts ? " Ja/Nein" : ""));
             EXPECT_EQ(c.nFrame, w.FrameShown(i + 1, 1));
             ASSERT_TRUE(w.grid->SetCurrentCell(i + 1, 1));
             PumpMessages(30);
@@ -169,7 +165,8 @@ struct MouseGrid : CheckBoxGrid
 {
     MouseGrid() : CheckBoxGrid(4)
     {
-        grid->SetStyleRange(CGXCellRange(1, 1, 3, 1), CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX3D).SetValue("0"));
+        grid->SetStyleRange(CGXCellRange(1, 1, 3, 1),
+                            CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX3D).SetValue("0"));
         grid->SetStyleRange(CGXCellRange(2, 1), CGXStyle().SetReadOnly(TRUE));
         grid->SetStyleRange(CGXCellRange(1, 2, 2, 2),
                             CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX3DEX).SetValue("0"));

@@ -23,11 +23,12 @@ struct RadioGrid : GridWindow
         grid->SetStyleRange(CGXCellRange(1, 1, 2, 1),
                             CGXStyle().SetControl(GX_IDS_CTRL_RADIO).SetChoiceList(_T("A\n\nB\nC")));
         grid->SetStyleRange(CGXCellRange(2, 1), CGXStyle().SetValue(_T("5")));
-        grid->SetStyleRange(CGXCellRange(1, 2, 2, 2), CGXStyle()
-                                                          .SetControl(GX_IDS_CTRL_RADIO3DEX)
-                                                          .SetChoiceList(_T("Eins\nZwei\nDrei"))
-                                                          .SetValue(_T("0"))
-                                                          .SetUserAttributeText(GX_IDS_UA_RADIOBUTTON_ALIGN, _T("1")));
+        grid->SetStyleRange(CGXCellRange(1, 2, 2, 2),
+                            CGXStyle()
+                                .SetControl(GX_IDS_CTRL_RADIO3DEX)
+                                .SetChoiceList(_T("Eins\nZwei\nDrei"))
+                                .SetValue(_T("0"))
+                                .SetUserAttributeText(GX_IDS_UA_RADIOBUTTON_ALIGN, _T("1")));
         grid->RedrawAll();
         grid->UpdateWindow();
     }
