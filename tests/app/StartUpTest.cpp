@@ -616,9 +616,7 @@ TEST_F(FirstStart, KeysReachTheRecording)
     StartAgain();
     CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
     ASSERT_TRUE(pFrame != NULL);
-    CIRControlView* pView = pFrame->MDIGetActive() != NULL
-                                ? dynamic_cast<CIRControlView*>(pFrame->MDIGetActive()->GetActiveView())
-                                : NULL;
+    CIRControlView* pView = ActiveRecording(pFrame);
     ASSERT_TRUE(pView != NULL);
     ASSERT_TRUE(PumpUntil([&] { return pView->IsOnline(); }, 10000));
     pFrame->SetForegroundWindow();
@@ -670,9 +668,7 @@ TEST_F(FirstStart, QuickSaveByF4WritesTheFileWithProgress)
     StartAgain();
     CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
     ASSERT_TRUE(pFrame != NULL);
-    CIRControlView* pView = pFrame->MDIGetActive() != NULL
-                                ? dynamic_cast<CIRControlView*>(pFrame->MDIGetActive()->GetActiveView())
-                                : NULL;
+    CIRControlView* pView = ActiveRecording(pFrame);
     ASSERT_TRUE(pView != NULL);
     ASSERT_TRUE(PumpUntil([&] { return pView->IsRegisteredForTicks(); }, 10000));
     CIRControlDoc* pDoc = pView->GetDocument();
