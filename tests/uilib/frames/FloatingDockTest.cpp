@@ -217,6 +217,87 @@ TEST(FloatingDockTest, ADoubleClickOnTheCaptionDocksTheNodeBackAtItsPlace)
     EXPECT_EQ(CountFloatFrames(), 1);
 }
 
+// A dock area whose grid takes no node.
+class CRefusingTarget : public SECDynGridLineTarget
+{
+  public:
+    int InsertNode(SECLayoutNode*, SECDynGridInsertConstraints*) override
+    {
+        return -1;
+    }
+};
+
+class CRefusingParent : public ISECBorderTargetParent
+{
+  public:
+    explicit CRefusingParent(ISECDockTarget* pTarget) : m_pTarget(pTarget)
+    {
+    }
+    ISECDockTarget* GetDockTargetAt(int) override
+    {
+        return m_pTarget;
+    }
+    ISECDockTarget* m_pTarget;
+};
+
+TEST(FloatingDockTest, ADoubleClickWhoseLastAreaRefusesLeavesTheNodeFloating)
+{
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    F.Drag(0, ViewCentre(F));
+    SECDockFloatingNode* pFloating = FloatingNodeOf(F, 0);
+    SECLayoutMiniFloatWnd* pFrame = FrameOf(pFloating);
+    ASSERT_NE(pFrame, nullptr);
+    CRefusingTarget refusing;
+    refusing.Initialize(F.m_pFrame->m_hWnd, TRUE);
+    SECLNDockingMgr* pMgr = F.m_feature.GetDockingMgr();
+    ASSERT_TRUE(pMgr->RegisterContainer(&refusing, new SECLNHwndContainer(F.m_pFrame->m_hWnd)));
+    CRefusingParent parent(&refusing);
+    pMgr->GetNodeConstraints(F.m_pGrippers[0], FALSE)->pBorderTargetParent = &parent;
+
+    const POINT ptCaption = CaptionPoint(pFrame);
+    const RECT rcBefore = ScreenWindow(pFrame);
+    ::SetCursorPos(ptCaption.x, ptCaption.y);
+    PumpMessages(20);
+    for (int i = 0; i < 2; ++i)
+    {
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        SendMouse(MOUSEEVENTF_LEFTUP);
+    }
+    PumpMessages(250);
+    EXPECT_EQ(FloatingNodeOf(F, 0), pFloating);
+    EXPECT_TRUE(pFrame->IsWindowVisible());
+    const RECT rcAfter = ScreenWindow(pFrame);
+    EXPECT_TRUE(::EqualRect(&rcAfter, &rcBefore));
+    EXPECT_EQ(::GetParent(F.m_lists[0].m_hWnd), pFrame->m_hWnd);
+    EXPECT_EQ(F.Target(2)->GetNodeCount(), 1);
+    ExpectNoDragLeft("refused");
+    pMgr->UnregisterContainer(&refusing);
+}
+
+TEST(FloatingDockTest, TheCaptionFollowsTheGrippersTitle)
+{
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    typedef SECFloatableDockingNode_T<SECReparentableGripperEx> CGripper;
+    CGripper* pGripper = dynamic_cast<CGripper*>(F.m_pGrippers[2]);
+    ASSERT_NE(pGripper, nullptr);
+    EXPECT_FALSE(pGripper->UpdateFloatingTitle(TRUE)); // docked: no floating frame
+    F.Drag(2, ViewCentre(F));
+    SECLayoutMiniFloatWnd* pFrame = FrameOf(FloatingNodeOf(F, 2));
+    ASSERT_NE(pFrame, nullptr);
+    pGripper->SetNodeName(_T("Umbenannt"));
+    // The frame keeps its private manager: without a process-wide one only a forced update acts.
+    ASSERT_EQ(SECLNDockingMgr::GetDefaultDockingMgr(), nullptr);
+    EXPECT_FALSE(pGripper->UpdateFloatingTitle(FALSE));
+    CString strTitle;
+    pFrame->GetWindowText(strTitle);
+    EXPECT_EQ(strTitle, CString(_T("Liste")));
+    EXPECT_TRUE(pGripper->UpdateFloatingTitle(TRUE));
+    pFrame->GetWindowText(strTitle);
+    EXPECT_EQ(strTitle, CString(_T("Umbenannt")));
+}
+
 TEST(FloatingDockTest, CloseHidesTheFrameAndAltF4ReachesTheMainWindow)
 {
     DockingFrame F;
