@@ -6,6 +6,8 @@
 #include "DockingFrameFixture.h"
 #include "DockLayoutFixture.h"
 #include "uilib/frames/dockengine/DockFloatingNode.h"
+#include "uilib/frames/dockengine/FloatDynGridLineTarget.h"
+#include "uilib/frames/dockengine/FloatingTargetGripper.h"
 #include "uilib/frames/dockengine/LNFloatingHwndContainer.h"
 #include "uilib/frames/dockengine/LayoutMiniFloatWnd.h"
 
@@ -445,5 +447,90 @@ TEST(FloatingDockTest, AFrameDestroyedDuringItsDragDeletesItsListenerAfterTheLoo
     EXPECT_EQ(g_listenerLog.nDeletedInLoop, 0);
     EXPECT_FALSE(root.IsLayoutFrozen());
     ExpectNoDragLeft("destroyed during the drag");
+}
+} // namespace
+
+namespace
+{
+// The gripper around a floating grid tidies it: borders shown for several nodes, hidden for one
+// in a floating frame; one node in a frame that does not float takes the gripper's place.
+TEST(FloatingDockTest, AFloatingTargetGripperTidiesTheGridItWraps)
+{
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    SECLayoutDockFactory& factory = F.m_factory;
+    SECLayoutNode* pGrid = factory.CreateNode(factory.m_floatTargetFactory);
+    ASSERT_NE(dynamic_cast<SECFloatDynGridLineTarget*>(pGrid), nullptr);
+    ((SECFloatDynGridLineTarget*)pGrid)->Initialize(F.m_pFrame->m_hWnd, TRUE);
+    SECLayoutNodeDCBase* pInner[2];
+    for (SECLayoutNodeDCBase*& p : pInner)
+    {
+        p = factory.CreateGripperNode(F.m_pFrame, factory.CreateNode(), _T("Innen"));
+        ASSERT_NE(p, nullptr);
+        ASSERT_NE(((SECFloatDynGridLineTarget*)pGrid)->InsertNode(p, NULL), -1);
+    }
+    SECLayoutNodeDCBase* pOuter =
+        factory.CreateWrapperNode(F.m_pFrame, factory.m_floatTargetGripperFactory, pGrid, _T("Aussen"));
+    SECFloatingTargetGripper* pGripper = dynamic_cast<SECFloatingTargetGripper*>(pOuter);
+    ASSERT_NE(pGripper, nullptr);
+    SECLayoutNode parent;
+    ASSERT_NE(parent.AddLayoutChild(pGripper), -1);
+
+    auto borderShown = [](SECLayoutNode* p) {
+        return SECNodeInterface<ISECBorderWrapper>(p)->IsBorderShown();
+    };
+    SECNodeInterface<ISECBorderWrapper>(pInner[0])->ShowBorder(FALSE, FALSE);
+    EXPECT_TRUE(pGripper->ArrangeFloatingContent());
+    EXPECT_TRUE(borderShown(pInner[0]));
+    EXPECT_TRUE(borderShown(pInner[1]));
+
+    // One node left, not floating: it takes the gripper's place.
+    ((SECFloatDynGridLineTarget*)pGrid)->RemoveLayoutChild(pInner[1]);
+    EXPECT_TRUE(pGripper->ArrangeFloatingContent());
+    EXPECT_EQ(pInner[0]->GetParentNode(), &parent);
+    EXPECT_EQ(pGripper->GetParentNode(), nullptr);
+    EXPECT_EQ(((SECFloatDynGridLineTarget*)pGrid)->GetNodeCount(), 0);
+
+    // Nothing to tidy around a plain node.
+    SECLayoutNodeDCBase* pPlain = factory.CreateWrapperNode(F.m_pFrame, factory.m_floatTargetGripperFactory,
+                                                            factory.CreateNode(), NULL);
+    ASSERT_NE(pPlain, nullptr);
+    EXPECT_FALSE(dynamic_cast<SECFloatingTargetGripper*>(pPlain)->ArrangeFloatingContent());
+    parent.RemoveLayoutChild(pInner[0]);
+}
+
+// In a floating frame one node keeps its place and hides its border.
+TEST(FloatingDockTest, AFloatingTargetGripperInAFloatingFrameHidesTheLastNodesBorder)
+{
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    SECLayoutDockFactory& factory = F.m_factory;
+    SECFloatDynGridLineTarget* pGrid =
+        (SECFloatDynGridLineTarget*)factory.CreateNode(factory.m_floatTargetFactory);
+    pGrid->Initialize(F.m_pFrame->m_hWnd, TRUE);
+    SECLayoutNodeDCBase* pInner = factory.CreateGripperNode(F.m_pFrame, factory.CreateNode(), _T("Innen"));
+    ASSERT_NE(pGrid->InsertNode(pInner, NULL), -1);
+    SECFloatingTargetGripper* pGripper = dynamic_cast<SECFloatingTargetGripper*>(
+        factory.CreateWrapperNode(F.m_pFrame, factory.m_floatTargetGripperFactory, pGrid, _T("Aussen")));
+    ASSERT_NE(pGripper, nullptr);
+    SECDockFloatingNode* pFloating = SECDockFloatingNode::Create(F.m_feature.GetDockingMgr());
+    ASSERT_NE(pFloating->AddLayoutChild(pGripper), -1);
+    ASSERT_TRUE(SECNodeInterface<ISECBorderWrapper>(pInner)->IsBorderShown());
+    EXPECT_TRUE(pGripper->ArrangeFloatingContent());
+    EXPECT_EQ(pInner->GetParentNode() != NULL, true);
+    EXPECT_EQ(pGrid->GetNodeCount(), 1);
+    EXPECT_FALSE(SECNodeInterface<ISECBorderWrapper>(pInner)->IsBorderShown());
+    // The floating node's content questions go to the grid.
+    pFloating->RemoveLayoutChild(pGripper);
+    ASSERT_NE(pFloating->AddLayoutChild(pGrid), -1);
+    EXPECT_EQ(pFloating->GetNodeCount(), 1);
+    EXPECT_EQ(pFloating->GetFirstNode(), pInner);
+    CPtrList nodes;
+    nodes.AddTail(pGrid);
+    pFloating->CollectNodes(nodes);
+    EXPECT_EQ(nodes.GetCount(), 1);
+    EXPECT_EQ(nodes.GetHead(), pInner);
+    pFloating->RemoveLayoutChild(pGrid);
+    pFloating->Destroy();
 }
 } // namespace

@@ -10,6 +10,7 @@
 #include "uilib/frames/dockengine/DockingMgr.h"
 #include "uilib/frames/dockengine/LNFloatingHwndContainer.h"
 #include "uilib/frames/dockengine/LayoutMiniFloatWnd.h"
+#include "uilib/frames/layout/ReparentableNode.h"
 
 template <class Base>
 class SECFloatableDockingNode_T : public Base, public SECDefDockNodeInitiatorBase, public SECDefDockNodeBase
