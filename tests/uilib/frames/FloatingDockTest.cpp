@@ -49,6 +49,21 @@ POINT CaptionPoint(CWnd* pWnd)
     return POINT{(rcWindow.left + rcWindow.right) / 2, (rcWindow.top + rcClient.top) / 2};
 }
 
+// Two clicks on the caption: the first runs a drag loop to its button up, the second makes it a
+// double click.
+void DoubleClickCaption(CWnd* pWnd)
+{
+    const POINT ptCaption = CaptionPoint(pWnd);
+    ::SetCursorPos(ptCaption.x, ptCaption.y);
+    PumpMessages(20);
+    for (int i = 0; i < 2; ++i)
+    {
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        SendMouse(MOUSEEVENTF_LEFTUP);
+    }
+    PumpMessages(250);
+}
+
 int CountFloatFrames()
 {
     int nCount = 0;
@@ -68,6 +83,13 @@ POINT ViewCentre(DockingFrame& F)
 {
     const RECT rcView = ChildRect(*F.m_pFrame, F.m_view);
     return POINT{(rcView.left + rcView.right) / 2, (rcView.top + rcView.bottom) / 2};
+}
+
+// Floats list box i by dropping it over the view; its frame, NULL when none.
+SECLayoutMiniFloatWnd* FloatOverView(DockingFrame& F, int i)
+{
+    F.Drag(i, ViewCentre(F));
+    return FrameOf(FloatingNodeOf(F, i));
 }
 
 void ExpectNoDragLeft(const char* name)
@@ -187,20 +209,11 @@ TEST(FloatingDockTest, ADoubleClickOnTheCaptionDocksTheNodeBackAtItsPlace)
     DockingFrame F;
     ASSERT_TRUE(F.m_bOk);
     // The first of the two left list boxes leaves its line.
-    F.Drag(0, ViewCentre(F));
-    SECLayoutMiniFloatWnd* pFrame = FrameOf(FloatingNodeOf(F, 0));
+    SECLayoutMiniFloatWnd* pFrame = FloatOverView(F, 0);
     ASSERT_NE(pFrame, nullptr);
     EXPECT_EQ(F.Target(2)->GetNodeCount(), 1);
     const HWND hFrame = pFrame->m_hWnd;
-    const POINT ptCaption = CaptionPoint(pFrame);
-    ::SetCursorPos(ptCaption.x, ptCaption.y);
-    PumpMessages(20);
-    for (int i = 0; i < 2; ++i)
-    {
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
-        SendMouse(MOUSEEVENTF_LEFTUP);
-    }
-    PumpMessages(250);
+    DoubleClickCaption(pFrame);
     EXPECT_EQ(FloatingNodeOf(F, 0), nullptr);
     ASSERT_EQ(F.Target(2)->GetLineCount(), 1);
     SECLNDynamicGridLine* pLine = F.Target(2)->GetLineAt(0);
@@ -219,54 +232,23 @@ TEST(FloatingDockTest, ADoubleClickOnTheCaptionDocksTheNodeBackAtItsPlace)
     EXPECT_EQ(CountFloatFrames(), 1);
 }
 
-// A dock area whose grid takes no node.
-class CRefusingTarget : public SECDynGridLineTarget
-{
-  public:
-    int InsertNode(SECLayoutNode*, SECDynGridInsertConstraints*) override
-    {
-        return -1;
-    }
-};
-
-class CRefusingParent : public ISECBorderTargetParent
-{
-  public:
-    explicit CRefusingParent(ISECDockTarget* pTarget) : m_pTarget(pTarget)
-    {
-    }
-    ISECDockTarget* GetDockTargetAt(int) override
-    {
-        return m_pTarget;
-    }
-    ISECDockTarget* m_pTarget;
-};
-
 TEST(FloatingDockTest, ADoubleClickWhoseLastAreaRefusesLeavesTheNodeFloating)
 {
     DockingFrame F;
     ASSERT_TRUE(F.m_bOk);
-    F.Drag(0, ViewCentre(F));
+    SECLayoutMiniFloatWnd* pFrame = FloatOverView(F, 0);
     SECDockFloatingNode* pFloating = FloatingNodeOf(F, 0);
-    SECLayoutMiniFloatWnd* pFrame = FrameOf(pFloating);
     ASSERT_NE(pFrame, nullptr);
-    CRefusingTarget refusing;
+    dock_layout::CRefusingTarget refusing;
     refusing.Initialize(F.m_pFrame->m_hWnd, TRUE);
     SECLNDockingMgr* pMgr = F.m_feature.GetDockingMgr();
     ASSERT_TRUE(pMgr->RegisterContainer(&refusing, new SECLNHwndContainer(F.m_pFrame->m_hWnd)));
-    CRefusingParent parent(&refusing);
+    dock_layout::CBorderParent parent;
+    parent.m_pTarget = &refusing;
     pMgr->GetNodeConstraints(F.m_pGrippers[0], FALSE)->pBorderTargetParent = &parent;
 
-    const POINT ptCaption = CaptionPoint(pFrame);
     const RECT rcBefore = ScreenWindow(pFrame);
-    ::SetCursorPos(ptCaption.x, ptCaption.y);
-    PumpMessages(20);
-    for (int i = 0; i < 2; ++i)
-    {
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
-        SendMouse(MOUSEEVENTF_LEFTUP);
-    }
-    PumpMessages(250);
+    DoubleClickCaption(pFrame);
     EXPECT_EQ(FloatingNodeOf(F, 0), pFloating);
     EXPECT_TRUE(pFrame->IsWindowVisible());
     const RECT rcAfter = ScreenWindow(pFrame);
@@ -285,8 +267,7 @@ TEST(FloatingDockTest, TheCaptionFollowsTheGrippersTitle)
     CGripper* pGripper = dynamic_cast<CGripper*>(F.m_pGrippers[2]);
     ASSERT_NE(pGripper, nullptr);
     EXPECT_FALSE(pGripper->UpdateFloatingTitle(TRUE)); // docked: no floating frame
-    F.Drag(2, ViewCentre(F));
-    SECLayoutMiniFloatWnd* pFrame = FrameOf(FloatingNodeOf(F, 2));
+    SECLayoutMiniFloatWnd* pFrame = FloatOverView(F, 2);
     ASSERT_NE(pFrame, nullptr);
     pGripper->SetNodeName(_T("Umbenannt"));
     // The frame keeps its private manager: without a process-wide one only a forced update acts.
@@ -304,9 +285,8 @@ TEST(FloatingDockTest, CloseHidesTheFrameAndAltF4ReachesTheMainWindow)
 {
     DockingFrame F;
     ASSERT_TRUE(F.m_bOk);
-    F.Drag(2, ViewCentre(F));
+    SECLayoutMiniFloatWnd* pFrame = FloatOverView(F, 2);
     SECDockFloatingNode* pFloating = FloatingNodeOf(F, 2);
-    SECLayoutMiniFloatWnd* pFrame = FrameOf(pFloating);
     ASSERT_NE(pFrame, nullptr);
     CString strItem;
     ASSERT_NE(pFrame->GetSystemMenu(FALSE), nullptr);
