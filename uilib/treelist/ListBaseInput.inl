@@ -901,13 +901,17 @@ template <class TBase> void SECListBase<TBase>::OnChar(UINT nChar, UINT nRepCnt,
     ::CharLowerBuffA(strPrefix.GetBuffer(0), strPrefix.GetLength());
     strPrefix.ReleaseBuffer();
     int nLen = strPrefix.GetLength();
+    // Only the prefix's length of each text is lowered, in the list's own buffer: the search
+    // runs over every row and must not allocate per row.
     for (int k = 0; k < nCount; ++k)
     {
         int i = (nStart + k) % nCount;
-        CString strText = GetCellText(i, 0);
-        ::CharLowerBuffA(strText.GetBuffer(0), strText.GetLength());
-        strText.ReleaseBuffer();
-        if (strncmp(strText, strPrefix, nLen) == 0)
+        GetItemText(i, 0, m_pszTextBuffer, ListMetrics::TEXT_BUFFER);
+        int nTextLen = (int)strnlen(m_pszTextBuffer, (size_t)nLen);
+        if (nTextLen < nLen)
+            continue;
+        ::CharLowerBuffA(m_pszTextBuffer, (DWORD)nLen);
+        if (strncmp(m_pszTextBuffer, strPrefix, nLen) == 0)
         {
             if (ChangeSelection(i, 0, FALSE))
             {

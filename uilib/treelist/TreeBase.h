@@ -298,6 +298,7 @@ template <class TList> class SECTreeBase : public TList
     {
         return TList::s_bViewHosted ? TVC_BYKEYBOARD : 0;
     }
+    _Node* SortedPlace(_Node* pParent, _Node* pNode, BOOL bDescending);
     int RowDepthX0(_Node* pNode) const;
     BOOL HasImageFor(_Node* pNode, int& nImage);
     void ExpandAll(_Node* pNode);
@@ -316,4 +317,29 @@ template <class TList> class SECTreeBase : public TList
     UINT m_nExpandAction = 0; // how a running expand or collapse was asked for: 1 mouse, 2 keys
     DWORD m_dwReserved = 0;
     std::unordered_set<_Node*> m_nodes; // every live item: handles are checked against it
+    // The children of the parent sorted into last, in order, while that order holds: sorted
+    // insertion then halves instead of comparing with every sibling. Any other change of a
+    // sibling chain empties it (ForgetSorted); a changed text shows in the stamp.
+    struct SortedSiblings
+    {
+        _Node* pParent = nullptr;
+        BOOL bDescending = FALSE;
+        UINT nTextStamp = 0;
+        size_t nInsertAt = 0;
+        std::vector<_Node*> nodes;
+        BOOL Matches(_Node* p, BOOL bDesc, UINT nStamp) const
+        {
+            return pParent == p && bDescending == bDesc && nTextStamp == nStamp;
+        }
+        void Insert(_Node* p)
+        {
+            nodes.insert(nodes.begin() + (std::ptrdiff_t)std::min(nInsertAt, nodes.size()), p);
+        }
+        void Reset()
+        {
+            pParent = nullptr;
+            nodes.clear();
+        }
+    } m_sorted;
+    UINT m_nTextStamp = 0;
 };

@@ -270,6 +270,7 @@ template <class TList> void SECTreeBase<TList>::ApplyToNode(_Node* pNode, const 
         pNode->m_item.state = (pNode->m_item.state & ~pItem->stateMask) | (pItem->state & pItem->stateMask);
     if (mask & TVIF_TEXT)
     {
+        ++m_nTextStamp;
         if (ListText::IsCallback(pItem->pszText))
         {
             ListText::Free(pNode->m_item.pszText);
@@ -430,7 +431,7 @@ template <class TList> BOOL SECTreeBase<TList>::SetItem(const LVITEMA* pItem, BO
         tv.stateMask = pItem->stateMask & ~LVIS_FOCUSED;
     }
     if ((pItem->mask & LVIF_TEXT) && (pItem->mask & LVIF_DI_SETITEM) && pNode->IsCallbackLabel())
-        pNode->SetLabel(pItem->pszText), tv.mask &= ~TVIF_TEXT;
+        pNode->SetLabel(pItem->pszText), tv.mask &= ~TVIF_TEXT, ++m_nTextStamp;
     ApplyToNode(pNode, &tv, nTell);
     if (nTell != 0)
     {
@@ -548,19 +549,8 @@ template <class TList> HTREEITEM SECTreeBase<TList>::InsertItem(LPTVINSERTSTRUCT
         pAfter = SEC_NODE_FIRST;
     else if (hAfter == TVI_SORT || hAfter == SEC_TVI_SORT_DESCENDING)
     {
-        BOOL bDescending = hAfter == SEC_TVI_SORT_DESCENDING;
         m_nodes.insert(pNode); // compared by handle
-        _Node* pBefore = NULL;
-        for (_Node* p = static_cast<_Node*>(pParent->RawFirstChild()); p != NULL;
-             p = static_cast<_Node*>(p->RawNext()))
-        {
-            int n = CompareItemTexts(p->Handle(), pNode->Handle());
-            if (bDescending ? n < 0 : n > 0)
-            {
-                pBefore = p;
-                break;
-            }
-        }
+        _Node* pBefore = SortedPlace(pParent, pNode, hAfter == SEC_TVI_SORT_DESCENDING);
         m_nodes.erase(pNode);
         if (pBefore != NULL)
             pAfter = pBefore->RawPrev() != NULL ? pBefore->RawPrev() : SEC_NODE_FIRST;
@@ -581,6 +571,13 @@ template <class TList> HTREEITEM SECTreeBase<TList>::InsertItem(LPTVINSERTSTRUCT
         return NULL;
     }
     m_nodes.insert(pNode);
+    if (m_sorted.pParent == pParent)
+    {
+        if (hAfter == TVI_SORT || hAfter == SEC_TVI_SORT_DESCENDING)
+            m_sorted.Insert(pNode);
+        else
+            m_sorted.Reset();
+    }
     pNode->SetExpanded((item.mask & TVIF_STATE) && (item.stateMask & TVIS_EXPANDED) &&
                        (item.state & TVIS_EXPANDED));
     if (IsShown(pNode))
@@ -626,6 +623,8 @@ template <class TList> BOOL SECTreeBase<TList>::DeleteSingleNode(_Node* pNode)
 {
     if (pNode->RawFirstChild() != NULL)
         return 0;
+    if (m_sorted.pParent == pNode->RawParent() || m_sorted.pParent == pNode)
+        m_sorted.Reset();
     pNode->Detach();
     RemoveRowOf(pNode);
     NotifyTreeDeleteItem(pNode);
@@ -646,6 +645,7 @@ template <class TList> BOOL SECTreeBase<TList>::DeleteItem(HTREEITEM hItem)
         this->EndLabelEdit(FALSE);
         // Rows first: they point at the nodes.
         TList::DeleteAllItems();
+        m_sorted.Reset();
         while (SECTreeNode* pLeaf = m_pRoot->GetFirstLeaf())
         {
             _Node* p = static_cast<_Node*>(pLeaf);
@@ -1286,6 +1286,52 @@ template <class TList> void SECTreeBase<TList>::UseSubItemStorage(BOOL bOn)
         delete m_pStorage;
         m_pStorage = NULL;
     }
+}
+
+// The child before which sorted insertion puts pNode: the first ranked after it (before it when
+// descending), NULL for the end. Children that sorted insertion built in order, with no text
+// changed since, are searched by halving; any other sibling chain is walked from the start.
+template <class TList> _Node* SECTreeBase<TList>::SortedPlace(_Node* pParent, _Node* pNode, BOOL bDescending)
+{
+    auto ranksAfter = [&](_Node* p) {
+        int n = CompareItemTexts(p->Handle(), pNode->Handle());
+        return bDescending ? n < 0 : n > 0;
+    };
+    if (!m_sorted.Matches(pParent, bDescending, m_nTextStamp))
+    {
+        m_sorted.Reset();
+        // Children in order are taken over, so that the next insertions can halve.
+        BOOL bInOrder = !pNode->IsCallbackLabel();
+        _Node* pPrev = NULL;
+        for (_Node* p = static_cast<_Node*>(pParent->RawFirstChild()); p != NULL && bInOrder;
+             p = static_cast<_Node*>(p->RawNext()))
+        {
+            int n = pPrev != NULL ? CompareItemTexts(pPrev->Handle(), p->Handle()) : 0;
+            bInOrder = !p->IsCallbackLabel() && (bDescending ? n >= 0 : n <= 0);
+            m_sorted.nodes.push_back(p);
+            pPrev = p;
+        }
+        if (bInOrder)
+        {
+            m_sorted.pParent = pParent;
+            m_sorted.bDescending = bDescending;
+            m_sorted.nTextStamp = m_nTextStamp;
+        }
+        else
+            m_sorted.Reset();
+    }
+    if (m_sorted.pParent == pParent && !pNode->IsCallbackLabel())
+    {
+        auto it = std::partition_point(m_sorted.nodes.begin(), m_sorted.nodes.end(),
+                                       [&](_Node* p) { return !ranksAfter(p); });
+        m_sorted.nInsertAt = (size_t)(it - m_sorted.nodes.begin());
+        return it != m_sorted.nodes.end() ? *it : NULL;
+    }
+    m_sorted.Reset();
+    for (_Node* p = static_cast<_Node*>(pParent->RawFirstChild()); p != NULL; p = static_cast<_Node*>(p->RawNext()))
+        if (ranksAfter(p))
+            return p;
+    return NULL;
 }
 
 template <class TList> int SECTreeBase<TList>::CompareItemTexts(HTREEITEM hItem1, HTREEITEM hItem2)

@@ -159,6 +159,74 @@ TEST_F(TreeFixture, SortedInsertsAndBadInsertAfter)
     EXPECT_TRUE(tree.GetNextItem((HTREEITEM)&nCount, TVGN_CHILD) == NULL);
 }
 
+// Sorted insertion places an item before the first sibling ranked after it, as the siblings
+// stand: also after the order was broken by other insertions, a changed text or a deletion.
+TEST_F(TreeFixture, SortedInsertsFollowTheSiblingsAsTheyStand)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(TreeFixture&, HTREEITEM)> disturb;
+        const char* before; // the children after the disturbance
+        const char* after;  // and after inserting "d" sorted
+    };
+    auto child = [](TreeFixture& f, HTREEITEM P, const char* text) {
+        for (HTREEITEM h = f.tree.GetChildItem(P); h != NULL; h = f.tree.GetNextSiblingItem(h))
+            if (f.tree.GetItemText(h, 0) == text)
+                return h;
+        return (HTREEITEM)NULL;
+    };
+    const Case cases[] = {
+        {"nothing", [](TreeFixture&, HTREEITEM) {}, "a c e g ", "a c d e g "},
+        {"an item put first", [](TreeFixture& f, HTREEITEM P) { f.Add("z", P, TVI_FIRST); }, "z a c e g ",
+         "d z a c e g "},
+        {"an item put last", [](TreeFixture& f, HTREEITEM P) { f.Add("b", P, TVI_LAST); }, "a c e g b ",
+         "a c d e g b "},
+        {"a text changed",
+         [&](TreeFixture& f, HTREEITEM P) {
+             TVITEMA item{};
+             item.mask = TVIF_TEXT;
+             item.hItem = child(f, P, "c");
+             item.pszText = (LPSTR) "x";
+             f.tree.SetItem(&item);
+         },
+         "a x e g ",
+         "a d x e g "},
+        {"a deletion, then an item put last",
+         [&](TreeFixture& f, HTREEITEM P) {
+             f.tree.DeleteItem(child(f, P, "g"));
+             f.Add("b", P, TVI_LAST);
+         },
+         "a c e b ", "a c d e b "},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        HTREEITEM P = Add(c.what);
+        for (const char* t : {"e", "a", "g", "c"})
+            Add(t, P, TVI_SORT);
+        c.disturb(*this, P);
+        EXPECT_EQ(c.before, Children(P));
+        Add("d", P, TVI_SORT);
+        EXPECT_EQ(c.after, Children(P));
+    }
+    // Many shuffled items come out in order; an equal text goes after its equal.
+    HTREEITEM R = Add("R");
+    std::string expected;
+    for (int i = 0; i < 300; ++i)
+    {
+        char text[8];
+        sprintf(text, "%03d", (i * 7919) % 300);
+        Add(text, R, TVI_SORT);
+        sprintf(text, "%03d ", i);
+        expected += text;
+    }
+    EXPECT_EQ(expected, Children(R));
+    HTREEITEM h150 = child(*this, R, "150");
+    HTREEITEM hNew = Add("150", R, TVI_SORT);
+    EXPECT_TRUE(tree.GetNextSiblingItem(h150) == hNew);
+}
+
 TEST_F(TreeFixture, ExpandingAskesTheOwner)
 {
     Fixture();
