@@ -901,8 +901,17 @@ template <class TBase> void SECListBase<TBase>::OnChar(UINT nChar, UINT nRepCnt,
     ::CharLowerBuffA(strPrefix.GetBuffer(0), strPrefix.GetLength());
     strPrefix.ReleaseBuffer();
     int nLen = strPrefix.GetLength();
-    // Only the prefix's length of each text is lowered, in the list's own buffer: the search
-    // runs over every row and must not allocate per row.
+    // The search may pass every row: no allocation and no system call per row. In a single-byte
+    // code page each byte lowers alone, so one table made by the system serves the whole search.
+    CPINFO cp;
+    BOOL bByTable = ::GetCPInfo(CP_ACP, &cp) && cp.MaxCharSize == 1;
+    char lower[256];
+    if (bByTable)
+    {
+        for (int c = 0; c < 256; ++c)
+            lower[c] = (char)c;
+        ::CharLowerBuffA(lower + 1, 255);
+    }
     for (int k = 0; k < nCount; ++k)
     {
         int i = (nStart + k) % nCount;
@@ -910,7 +919,11 @@ template <class TBase> void SECListBase<TBase>::OnChar(UINT nChar, UINT nRepCnt,
         int nTextLen = (int)strnlen(m_pszTextBuffer, (size_t)nLen);
         if (nTextLen < nLen)
             continue;
-        ::CharLowerBuffA(m_pszTextBuffer, (DWORD)nLen);
+        if (bByTable)
+            for (int c = 0; c < nLen; ++c)
+                m_pszTextBuffer[c] = lower[(BYTE)m_pszTextBuffer[c]];
+        else
+            ::CharLowerBuffA(m_pszTextBuffer, (DWORD)nLen);
         if (strncmp(m_pszTextBuffer, strPrefix, nLen) == 0)
         {
             if (ChangeSelection(i, 0, FALSE))

@@ -164,6 +164,14 @@ template <class TList> class SECTreeBase : public TList
     using TList::SelectItem;
     BOOL SelectDropTarget(HTREEITEM hItem, BOOL bMakeVisible = TRUE);
     BOOL EnsureItemVisible(HTREEITEM hItem, BOOL bWithParent = FALSE);
+    BOOL ScrollItemToTop(HTREEITEM hItem);
+    UINT GetDescendantCount(HTREEITEM hItem, BOOL bRecurse, BOOL bExpandedOnly);
+    virtual BOOL InvalidateItemRow(HTREEITEM hItem, BOOL bLabelOnly, BOOL bErase, BOOL bEraseNow, BOOL bUpdateNow);
+    BOOL NodeHasRow(HTREEITEM hItem) const;
+    BOOL SyncRows();
+    // The expanded state of every node below hItem (null: the root), in display order.
+    void SaveExpandState(HTREEITEM hItem, std::vector<BYTE>& states);
+    void RestoreExpandState(HTREEITEM hItem, const std::vector<BYTE>& states);
     virtual BOOL Expand(HTREEITEM hItem, UINT nCode, BOOL bRedraw = TRUE, BOOL bForce = FALSE);
     HTREEITEM HitTest(CPoint pt, UINT* pFlags = NULL);
     HTREEITEM HitTest(TVHITTESTINFO* pInfo);
@@ -280,12 +288,12 @@ template <class TList> class SECTreeBase : public TList
     BOOL HasChildrenFor(_Node* pNode);
     _Node* PrevShownNode(_Node* pNode) const;
     _Node* NextShownNode(_Node* pNode) const;
-    void AddRowFor(_Node* pNode, int nRow);
-    int AddShownDescendants(_Node* pNode, int nRow);
+    BOOL AddRowFor(_Node* pNode, int nRow);
+    void InsertDescendantRows(_Node* pNode, int& nPos);
+    void RemoveDescendantRows(_Node* pNode, int nRow);
     int CountRowsBelow(_Node* pNode, int nRow);
     void RemoveRowOf(_Node* pNode);
     BOOL DeleteSingleNode(_Node* pNode);
-    void RebuildRows();
     void ApplyToNode(_Node* pNode, const TVITEMA* pItem, UINT& nTell);
     void ApplyToRow(_Node* pNode, const TVITEMA* pItem);
     void FillRecord(_Node* pNode, TVITEMA* pItem);

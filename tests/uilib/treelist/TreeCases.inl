@@ -556,3 +556,75 @@ TEST_F(TreeFixture, ColumnChangesKeepTextsExpandedStatesAndCaret)
     EXPECT_EQ(A2a, tree.GetSelectedItem());
     EXPECT_FALSE(tree.DeleteColumn(0)); // the tree column while another remains
 }
+
+TEST_F(TreeFixture, CountsRowsScrollingAndExpandStates)
+{
+    Fixture();
+    // A: A1, A2: A2a; B: B1; C (hidden); D
+    EXPECT_EQ(8u, tree.GetDescendantCount(NULL, TRUE, FALSE));
+    EXPECT_EQ(4u, tree.GetDescendantCount(NULL, FALSE, FALSE));
+    EXPECT_EQ(7u, tree.GetDescendantCount(NULL, TRUE, TRUE)); // B is collapsed
+    EXPECT_EQ(3u, tree.GetDescendantCount(A, TRUE, FALSE));
+    EXPECT_TRUE(tree.NodeHasRow(A2a));
+    EXPECT_FALSE(tree.NodeHasRow(B1));
+    EXPECT_FALSE(tree.NodeHasRow(C));
+    EXPECT_FALSE(tree.InvalidateItemRow(B1, FALSE, TRUE, FALSE, FALSE));
+    EXPECT_TRUE(tree.InvalidateItemRow(A1, FALSE, TRUE, FALSE, FALSE));
+
+    std::vector<BYTE> states;
+    tree.SaveExpandState(NULL, states);
+    EXPECT_EQ((std::vector<BYTE>{1, 0, 1, 0, 0, 0, 0, 0}), states); // A A1 A2 A2a B B1 C D
+    tree.Expand(B, TVE_EXPAND);
+    tree.Expand(A, TVE_COLLAPSE);
+    tree.RestoreExpandState(NULL, states);
+    EXPECT_EQ("A A1 A2 A2a B D ", Rows());
+
+    // Scrolling to the top expands the way there and makes the item the caret.
+    EXPECT_FALSE(tree.ScrollItemToTop(NULL));
+    EXPECT_TRUE(tree.ScrollItemToTop(B1));
+    EXPECT_TRUE(tree.NodeHasRow(B1));
+    EXPECT_EQ(B1, tree.GetSelectedItem());
+    EXPECT_EQ(std::min(tree.RowOfItem(B1), tree.GetMaxTopIndex()), tree.GetTopIndex());
+    EXPECT_TRUE(tree.SyncRows());
+}
+
+// Paints of the tree window, counted as they are sent.
+static HWND s_hPaintedWnd;
+static int s_nPaints;
+static LRESULT CALLBACK CountPaints(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* p = (const CWPSTRUCT*)lParam;
+    if (nCode == HC_ACTION && p->hwnd == s_hPaintedWnd && p->message == WM_PAINT)
+        ++s_nPaints;
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+TEST_F(TreeFixture, AnimatedExpandPaintsTheFirstRowsAndCollapseUpdatesFiveTimes)
+{
+    HTREEITEM P = Add("P");
+    for (int i = 0; i < 20; ++i)
+        Add(("K" + std::to_string(i)).c_str(), P);
+    Add("Q");
+    tree.SetTreeStyleEx(tree.GetTreeStyleEx() | TreeStyle::EX_ANIMATE);
+    tree.UpdateWindow();
+    s_hPaintedWnd = tree.m_hWnd;
+    HHOOK hHook = ::SetWindowsHookEx(WH_CALLWNDPROC, CountPaints, NULL, ::GetCurrentThreadId());
+    ASSERT_TRUE(hHook != NULL);
+    struct Case
+    {
+        UINT nCode;
+        int nPaints; // sent while expanding or collapsing
+        const char* first;
+    };
+    // Expanding paints its first five rows at once; collapsing 20 rows updates after the 1st,
+    // 5th, 9th, 13th and 17th deletion and once at the end.
+    for (const Case& c : {Case{TVE_EXPAND, 5, "P K0 K1 "}, Case{TVE_COLLAPSE, 6, "P Q "}})
+    {
+        s_nPaints = 0;
+        tree.Expand(P, c.nCode, FALSE, FALSE);
+        EXPECT_EQ(c.nPaints, s_nPaints) << c.first;
+        EXPECT_EQ(c.first, Rows().substr(0, strlen(c.first)));
+    }
+    ::UnhookWindowsHookEx(hHook);
+    EXPECT_EQ(2, tree.GetItemCount());
+}
