@@ -991,7 +991,7 @@ template <class TBase> BOOL SECListBase<TBase>::OnMouseWheel(UINT, short zDelta,
             m_nTopIndex = nNew;
             if (m_pVScroll != NULL)
                 m_pVScroll->SetScrollPos(m_nTopIndex, TRUE);
-            this->Invalidate(FALSE);
+            this->MoveViewFrom(nOld);
         }
     }
     else if (m_bHScrollShown)
