@@ -652,6 +652,7 @@ void ScrollingAgainstTheSystem(CWnd* pOwner)
             wsprintfA(buf, "Item %06d", i);
             list.InsertItem(i, buf);
         }
+        list.RecalcLayout(); // makes the scroll bar
         ScrollTimes ours = TimeScrolling({list.m_hWnd, BarOf(list), [&] { return list.GetTopIndex(); }});
         PrintScrolling("SECListCtrl against the system list", ours, theirs);
         list.DestroyWindow();
@@ -698,6 +699,7 @@ void ScrollingAgainstTheSystem(CWnd* pOwner)
             ins.item.pszText = buf;
             tree.InsertItem(&ins);
         }
+        tree.RecalcLayout();
         ScrollTimes ours = TimeScrolling({tree.m_hWnd, BarOf(tree), [&] { return tree.GetTopIndex(); }});
         PrintScrolling("SECTreeCtrl against the system tree", ours, theirs);
         tree.DestroyWindow();
