@@ -7,6 +7,7 @@
 class CGXStyle;
 class CGXFont;
 class CGXCellBrush;
+class CGXCellPen;
 class CGXStylesMap;
 class CGXData;
 class CGXStylePtrArray;
@@ -32,20 +33,23 @@ class CGXAbstractStyleSerializeImp : public CObject
   public:
     virtual void SerializeFont(CGXFont& font, CArchive& ar) = 0;
     virtual void SerializeBrush(CGXCellBrush& brush, CArchive& ar) = 0;
+    virtual void SerializePen(CGXCellPen& pen, CArchive& ar) = 0;
     virtual void SerializeStyle(CGXStyle& style, CArchive& ar, const CGXStylesMap* pStylesMap) = 0;
 };
 
-// Profile forms of styles, fonts, the styles map and the properties.
+// Profile forms of styles, fonts, the styles map and the properties. The map and the properties
+// use their own section names.
 class CGXAbstractGridProfileImp : public CObject
 {
   public:
-    virtual void WriteStylesMap(const CGXStylesMap& stylesMap, LPCTSTR pszSection) = 0;
+    virtual void WriteStylesMap(const CGXStylesMap& stylesMap) = 0;
     virtual void WriteFont(const CGXFont& font, LPCTSTR pszSection, LPCTSTR pszEntry) = 0;
     virtual void WriteStyle(const CGXStyle& style, LPCTSTR pszSection, const CGXStylesMap* pStylesMap) = 0;
-    virtual void WriteProperties(const CGXProperties& properties, LPCTSTR pszSection) = 0;
-    virtual BOOL ReadStylesMap(CGXStylesMap& stylesMap, LPCTSTR pszSection) = 0;
+    virtual void WriteProperties(const CGXProperties& properties) = 0;
+    virtual BOOL ReadStylesMap(CGXStylesMap& stylesMap) = 0;
+    virtual BOOL ReadFont(CGXFont& font, LPCTSTR pszSection, LPCTSTR pszEntry) = 0;
     virtual BOOL ReadStyle(CGXStyle& style, LPCTSTR pszSection, const CGXStylesMap* pStylesMap) = 0;
-    virtual BOOL ReadProperties(CGXProperties& properties, LPCTSTR pszSection) = 0;
+    virtual BOOL ReadProperties(CGXProperties& properties) = 0;
 };
 
 // Archive forms of the grid's document objects.
@@ -54,10 +58,17 @@ class CGXAbstractGridDocSerializeImp : public CObject
   public:
     virtual void SerializeStylesMap(CGXStylesMap& stylesMap, CArchive& ar) = 0;
     virtual void SerializeData(CGXData& data, CArchive& ar) = 0;
-    virtual void SerializeStylePtrArrayPtrArray(CGXStylePtrArrayPtrArray& array, CArchive& ar) = 0;
-    virtual void SerializeStylePtrArray(CGXStylePtrArray& array, CArchive& ar) = 0;
+    virtual void SerializeStyleRows(CGXStylePtrArrayPtrArray& array, CArchive& ar) = 0;
+    virtual void SerializeStyleArray(CGXStylePtrArray& array, CArchive& ar) = 0;
     virtual void SerializeProperties(CGXProperties& properties, CArchive& ar) = 0;
     virtual void SerializeParam(CGXGridParam& param, CArchive& ar) = 0;
+};
+
+// Reads the user attributes of styles stored in the older format.
+class CGXAbstractSerializeMG5CompatibleImp : public CObject
+{
+  public:
+    virtual void ReadOldUserAttributes(CGXStyle& style, CArchive& ar) = 0;
 };
 
 // Copies of parameter objects, styles maps and properties.
