@@ -8,6 +8,7 @@
 #include "grid/core/EditControl.h"
 #include "grid/core/StyleSerializeImp.h"
 #include "grid/features/GridSortMoveDataImp.h"
+#include "grid/features/LongOperationImp.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridWnd.h"
 #include "grid/core/Header.h"
@@ -161,7 +162,7 @@ void CGXControlFactory::InitializeApplicationComponents()
         NULL,                          // non-OLE date/time
         GXInstallSortMoveDataImp,      //
         GXInstallDataCopyMoveCellsImp, //
-        NULL,                          // long operation
+        GXInstallLongOperationImp,     //
         NULL,                          // covered-cell pool
         NULL,                          // span-cell pool
         NULL,                          // delayed-range pool
