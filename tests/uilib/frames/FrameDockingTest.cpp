@@ -1,119 +1,18 @@
 // A frame with layout-node docking: three list boxes wrapped in grippers and docked, two in one
 // line of the left area and one at the top; the view takes the rest; frame resizes keep each
 // area's thickness; bar-layout queries change nothing; dock styles, shared managers and edges.
-#include "TestSupport.h"
-#include "ListBox.h"
-#include "uilib/frames/dockengine/FrameDockingFeature.h"
-#include "uilib/frames/layout/LayoutDockFactory.h"
-#include "DragInput.h"
+#include "DockingFrameFixture.h"
 
-using namespace testing_support;
+namespace docking_frame
+{
+BEGIN_MESSAGE_MAP(CClosingFrame, CFrameWnd)
+ON_WM_SYSCOMMAND()
+END_MESSAGE_MAP()
+} // namespace docking_frame
 
 namespace
 {
-RECT Applied(SECLayoutNode* pNode)
-{
-    RECT rc;
-    pNode->GetAppliedRect(rc);
-    return rc;
-}
-
-RECT ChildRect(CWnd& parent, CWnd& child)
-{
-    RECT rc;
-    child.GetWindowRect(&rc);
-    parent.ScreenToClient(&rc);
-    return rc;
-}
-
-struct DockingFrame
-{
-    explicit DockingFrame(BOOL bTopList = TRUE)
-    {
-        m_pFrame = new CFrameWnd;
-        m_bOk = m_pFrame->Create(NULL, _T("Andockrahmen"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                 CRect(50, 50, 650, 500));
-        // The main window: the frame a finished drag lays out again.
-        m_pOldMain = AfxGetApp()->m_pMainWnd;
-        AfxGetApp()->m_pMainWnd = m_pFrame;
-        m_bOk = m_bOk && m_view.Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10),
-                                       m_pFrame, AFX_IDW_PANE_FIRST);
-        m_bOk = m_bOk && m_feature.Initialize(m_pFrame, CBRS_ALIGN_ANY, TRUE, NULL);
-        for (int i = 0; i < 3; ++i)
-        {
-            m_bOk = m_bOk &&
-                    m_lists[i].Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                                      CRect(0, 0, 50, 50), m_pFrame, 100 + i);
-            m_pGrippers[i] =
-                m_factory.CreateGrippedWindowNode(&m_lists[i], m_pFrame, _T("Liste"), FALSE, &m_pNodes[i]);
-            m_bOk = m_bOk && m_pGrippers[i] != NULL;
-        }
-        if (!m_bOk)
-            return;
-        m_bDocked[0] = m_feature.DockNodeEx(m_pGrippers[0], CBRS_ALIGN_LEFT, 120, TRUE);
-        m_bDocked[1] = m_feature.DockNodeEx(m_pGrippers[1], CBRS_ALIGN_LEFT, 90, FALSE);
-        m_bDocked[2] = bTopList && m_feature.DockNodeEx(m_pGrippers[2], CBRS_ALIGN_TOP, 60, TRUE);
-        m_pFrame->RecalcLayout();
-        m_pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        ::SetForegroundWindow(m_pFrame->m_hWnd);
-        PumpMessages(50);
-    }
-    ~DockingFrame()
-    {
-        AfxGetApp()->m_pMainWnd = m_pOldMain;
-        m_pFrame->DestroyWindow();
-    }
-    SECDynGridLineTarget* Target(int nPosition)
-    {
-        return m_feature.GetDockTarget(nPosition);
-    }
-    // A screen point on gripper i's strip, beside its list box.
-    POINT GripperPoint(int i)
-    {
-        const RECT rcGripper = Applied(m_pGrippers[i]), rcNode = Applied(m_pNodes[i]);
-        POINT pt = {rcGripper.left + 2, (rcGripper.top + rcGripper.bottom) / 2};
-        if (rcNode.left - rcGripper.left < rcNode.top - rcGripper.top)
-            pt = POINT{(rcGripper.left + rcGripper.right) / 2, rcGripper.top + 2};
-        m_pFrame->ClientToScreen(&pt);
-        return pt;
-    }
-    POINT Screen(int x, int y)
-    {
-        POINT pt = {x, y};
-        m_pFrame->ClientToScreen(&pt);
-        return pt;
-    }
-    // A real drag with the mouse, from gripper i to a client point of the frame.
-    void Drag(int i, POINT ptClientTo)
-    {
-        using namespace drag_input;
-        POINT ptFrom = GripperPoint(i), ptTo = Screen(ptClientTo.x, ptClientTo.y);
-        ::SetCursorPos(ptFrom.x, ptFrom.y);
-        PumpMessages(20);
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
-        POINT ptMid = {(ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2};
-        SendMouse(0, &ptMid);
-        SendMouse(0, &ptTo);
-        SendMouse(MOUSEEVENTF_LEFTUP);
-        PumpMessages(250);
-    }
-    int Thickness(int nPosition)
-    {
-        RECT rc = Applied(m_feature.GetDockEdge(nPosition));
-        return nPosition < 2 ? rc.bottom - rc.top : rc.right - rc.left;
-    }
-
-    BOOL m_bOk = FALSE;
-    CFrameWnd* m_pFrame = NULL;
-    CWnd* m_pOldMain = NULL;
-    CWnd m_view;
-    CListBox m_lists[3];
-    SECLayoutDockFactory m_factory;
-    SECFrameDockingFeature m_feature;
-    SECLayoutNodeDCBase* m_pGrippers[3] = {};
-    SECLayoutNode* m_pNodes[3] = {};
-    BOOL m_bDocked[3] = {};
-};
+using namespace docking_frame;
 
 TEST(FrameDockingTest, ListBoxesDockInTheirAreasAndTheViewTakesTheRest)
 {
