@@ -15,6 +15,7 @@
 #include "grid/features/GridDocSerializeImp.h"
 #include "grid/features/GridProfileImp.h"
 #include "grid/features/GridSortMoveDataImp.h"
+#include "grid/features/LongOperationImp.h"
 #include "grid/features/SerializeMG5CompatibleImp.h"
 #include "grid/features/StyleCompareSubsetImp.h"
 #include "grid/core/GridCore.h"
@@ -173,7 +174,7 @@ void CGXControlFactory::InitializeApplicationComponents()
         NULL,                               // non-OLE date/time
         GXInstallSortMoveDataImp,           //
         GXInstallDataCopyMoveCellsImp,      //
-        NULL,                               // long operation
+        GXInstallLongOperationImp,          //
         NULL,                               // covered-cell pool
         NULL,                               // span-cell pool
         NULL,                               // delayed-range pool
