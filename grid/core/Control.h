@@ -116,6 +116,11 @@ class CGXChild
     {
         return FALSE;
     }
+    // A move without a button over the child (the cell need not be current).
+    virtual BOOL OnMouseMoveOver(ROWCOL /*nRow*/, ROWCOL /*nCol*/, UINT /*nFlags*/, CPoint /*pt*/)
+    {
+        return FALSE;
+    }
     // Key messages the owner offers first to its active child; TRUE = handled.
     virtual BOOL DispatchKeyMessage(UINT message, UINT nChar, UINT nRepCnt, UINT nFlags);
     virtual BOOL OnKeyDown(UINT, UINT, UINT)
@@ -272,6 +277,9 @@ class CGXControl
     // A settings or system-colour change, passed to every child.
     virtual void OnGridWinIniChange(LPCTSTR pszSection);
     virtual void OnGridSysColorChange();
+    // The grid scrolls (WM_VSCROLL or WM_HSCROLL): an active control whose cell's span crosses
+    // the frozen rows or columns cannot follow, so it stores and steps back.
+    virtual void OnGridScroll(UINT nMessage, UINT nSBCode, UINT nPos);
     // Text and clipboard operations (ControlText.cpp).
     virtual void NotifyModified();
     virtual BOOL QueryClearText();

@@ -7,6 +7,7 @@
 class CGXStyle;
 class CGXFont;
 class CGXCellBrush;
+class CGXCellPen;
 class CGXStylesMap;
 class CGXData;
 class CGXStylePtrArray;
@@ -32,20 +33,23 @@ class CGXAbstractStyleSerializeImp : public CObject
   public:
     virtual void SerializeFont(CGXFont& font, CArchive& ar) = 0;
     virtual void SerializeBrush(CGXCellBrush& brush, CArchive& ar) = 0;
+    virtual void SerializePen(CGXCellPen& pen, CArchive& ar) = 0;
     virtual void SerializeStyle(CGXStyle& style, CArchive& ar, const CGXStylesMap* pStylesMap) = 0;
 };
 
-// Profile forms of styles, fonts, the styles map and the properties.
+// Profile forms of styles, fonts, the styles map and the properties. The map and the properties
+// use their own section names.
 class CGXAbstractGridProfileImp : public CObject
 {
   public:
-    virtual void WriteStylesMap(const CGXStylesMap& stylesMap, LPCTSTR pszSection) = 0;
+    virtual void WriteStylesMap(const CGXStylesMap& stylesMap) = 0;
     virtual void WriteFont(const CGXFont& font, LPCTSTR pszSection, LPCTSTR pszEntry) = 0;
     virtual void WriteStyle(const CGXStyle& style, LPCTSTR pszSection, const CGXStylesMap* pStylesMap) = 0;
-    virtual void WriteProperties(const CGXProperties& properties, LPCTSTR pszSection) = 0;
-    virtual BOOL ReadStylesMap(CGXStylesMap& stylesMap, LPCTSTR pszSection) = 0;
+    virtual void WriteProperties(const CGXProperties& properties) = 0;
+    virtual BOOL ReadStylesMap(CGXStylesMap& stylesMap) = 0;
+    virtual BOOL ReadFont(CGXFont& font, LPCTSTR pszSection, LPCTSTR pszEntry) = 0;
     virtual BOOL ReadStyle(CGXStyle& style, LPCTSTR pszSection, const CGXStylesMap* pStylesMap) = 0;
-    virtual BOOL ReadProperties(CGXProperties& properties, LPCTSTR pszSection) = 0;
+    virtual BOOL ReadProperties(CGXProperties& properties) = 0;
 };
 
 // Archive forms of the grid's document objects.
@@ -54,10 +58,17 @@ class CGXAbstractGridDocSerializeImp : public CObject
   public:
     virtual void SerializeStylesMap(CGXStylesMap& stylesMap, CArchive& ar) = 0;
     virtual void SerializeData(CGXData& data, CArchive& ar) = 0;
-    virtual void SerializeStylePtrArrayPtrArray(CGXStylePtrArrayPtrArray& array, CArchive& ar) = 0;
-    virtual void SerializeStylePtrArray(CGXStylePtrArray& array, CArchive& ar) = 0;
+    virtual void SerializeStyleRows(CGXStylePtrArrayPtrArray& array, CArchive& ar) = 0;
+    virtual void SerializeStyleArray(CGXStylePtrArray& array, CArchive& ar) = 0;
     virtual void SerializeProperties(CGXProperties& properties, CArchive& ar) = 0;
     virtual void SerializeParam(CGXGridParam& param, CArchive& ar) = 0;
+};
+
+// Reads the user attributes of styles stored in the older format.
+class CGXAbstractSerializeMG5CompatibleImp : public CObject
+{
+  public:
+    virtual void ReadOldUserAttributes(CGXStyle& style, CArchive& ar) = 0;
 };
 
 // Copies of parameter objects, styles maps and properties.
@@ -90,7 +101,10 @@ class CGXAbstractDataCopyMoveCellsImp : public CObject
 {
   public:
     virtual BOOL CopyCells(CGXData& data, const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol) = 0;
-    virtual BOOL MoveCells(CGXData& data, const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol) = 0;
+    // pUndoInfo: what an earlier move overwrote, put back after this one; with bCreateUndoInfo
+    // it receives what this move overwrites (a new object when it was NULL).
+    virtual BOOL MoveCells(CGXData& data, const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol,
+                           CObject*& pUndoInfo, BOOL bCreateUndoInfo, int nReserved) = 0;
 };
 
 // Rearranging the rows or columns of a data object by a sort order (old index per new index).
@@ -357,7 +371,7 @@ class CGXAbstractLongOperationImp : public CObject
 {
   public:
     virtual void Start(CGXLongOperation* pOp) = 0;
-    virtual void End(CGXLongOperation* pOp) = 0;
+    virtual void Stop(CGXLongOperation* pOp) = 0;
     virtual void FreeStatusText(CGXLongOperation* pOp) = 0;
     virtual void SetStatusText(CGXLongOperation* pOp, LPCTSTR pszText, BOOL bCopy) = 0;
     virtual BOOL DoMessages(CGXLongOperation* pOp, BOOL& bAbort) = 0;

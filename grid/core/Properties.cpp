@@ -17,7 +17,7 @@ CString LoadText(UINT nID)
 } // namespace
 
 CGXProperties::CGXProperties()
-    : m_pAppData(GXGetAppData()), m_sSection("Grid"), m_nValue100(100), m_nPrintValue(-1)
+    : m_pAppData(GXGetAppData()), m_sSection("Grid"), m_nValue100(100), m_nFirstPage(-1)
 {
     m_sMarkerInvert = LoadText(GX_IDS_MARKER_INVERT);
     m_sMarkerInvertBold = LoadText(GX_IDS_MARKER_INVERT_BOLD);
@@ -106,16 +106,20 @@ void CGXProperties::AddUserProperty(WORD nID, const CGXStyle& style)
     CString strName = LoadText(nID);
     if (strName.IsEmpty())
         strName.Format("USERPROP%u", (unsigned)nID);
-    CGXStyle* pClone = style.Clone();
+    SetUserPropertyEntry(nID, strName, style.Clone());
+    m_userProperties[nID]->sName = strName;
+}
+
+void CGXProperties::SetUserPropertyEntry(WORD nID, const CString& strName, CGXStyle* pStyle)
+{
     auto it = m_userProperties.find(nID);
     if (it != m_userProperties.end())
     {
         delete it->second->pStyle;
-        it->second->pStyle = pClone;
-        it->second->sName = strName;
+        it->second->pStyle = pStyle;
         return;
     }
-    m_userProperties[nID] = new UserPropertyInfo{nID, strName, pClone};
+    m_userProperties[nID] = new UserPropertyInfo{nID, strName, pStyle};
 }
 
 const CGXStyle& CGXProperties::GetUserProperty(WORD nID) const
@@ -148,13 +152,13 @@ void CGXProperties::AddDefaultUserProperties()
 void CGXProperties::WriteProfile() const
 {
     if (CGXAbstractGridProfileImp* pImp = GXGetAppData()->m_pProfileImp)
-        pImp->WriteProperties(*this, m_sSection);
+        pImp->WriteProperties(*this);
 }
 
 BOOL CGXProperties::ReadProfile()
 {
     CGXAbstractGridProfileImp* pImp = GXGetAppData()->m_pProfileImp;
-    return pImp != NULL ? pImp->ReadProperties(*this, m_sSection) : FALSE;
+    return pImp != NULL ? pImp->ReadProperties(*this) : FALSE;
 }
 
 void CGXProperties::Serialize(CArchive& ar)

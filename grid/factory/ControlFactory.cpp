@@ -1,13 +1,23 @@
 // The default control factory. Control classes of the cell-control library that do not exist
 // yet give the default control, so every id yields a drawable control.
 #include "grid/factory/ControlFactory.h"
+#include "grid/controls/CheckBoxEx.h"
+#include "grid/controls/HotSpotEdit.h"
 #include "grid/controls/ProgressCtrl.h"
 #include "grid/controls/Pushbutton.h"
+#include "grid/controls/RadioButtonEx.h"
+#include "grid/controls/SpinEdit.h"
+#include "grid/controls/VScrollEdit.h"
 #include "grid/core/CellTipStatic.h"
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
 #include "grid/core/StyleSerializeImp.h"
+#include "grid/features/GridDocSerializeImp.h"
+#include "grid/features/GridProfileImp.h"
 #include "grid/features/GridSortMoveDataImp.h"
+#include "grid/features/LongOperationImp.h"
+#include "grid/features/SerializeMG5CompatibleImp.h"
+#include "grid/features/StyleCompareSubsetImp.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridWnd.h"
 #include "grid/core/Header.h"
@@ -21,67 +31,67 @@ const UINT CGXControlFactory::s_anControlIds[37] = {
 
 namespace
 {
-// How an id is turned into a control. The classes of the cell-control library are created by
-// it when it is linked; here the table keeps the ids the grid core can build itself.
-enum ControlKind
+// How an id is turned into a control; ids without a row give the default control, the edit
+// control with id 52512.
+template <class TControl> CGXControl* Create(CGXGridCore* pGrid, UINT)
 {
-    kindDefault, // the default control: the edit control with id 52512
-    kindEdit,
-    kindStatic,
-    kindHeader,
-    kindPushbutton,
-    kindProgress,
-    kindBrowserOnly // only on a browser grid, else no control
-};
+    return new TControl(pGrid);
+}
+template <class TControl> CGXControl* Create3d(CGXGridCore* pGrid, UINT)
+{
+    return new TControl(pGrid, TRUE);
+}
+// The edit cells take their own id.
+template <class TControl> CGXControl* CreateWithId(CGXGridCore* pGrid, UINT nID)
+{
+    return new TControl(pGrid, nID);
+}
+CGXControl* CreateEdit(CGXGridCore* pGrid, UINT)
+{
+    return new CGXEditControl(pGrid, GX_IDS_CTRL_EDIT);
+}
+// Only a browser grid has the OLE preview cell; the grid core has none.
+CGXControl* CreateBrowserOnly(CGXGridCore*, UINT)
+{
+    return NULL;
+}
 
 struct ControlEntry
 {
     UINT nID;
-    ControlKind kind;
+    CGXControl* (*pfnCreate)(CGXGridCore* pGrid, UINT nID);
     BOOL bCellTip;
 };
 
 const ControlEntry s_controlTable[] = {
-    {GX_IDS_CTRL_EDIT, kindEdit, TRUE},          {GX_IDS_CTRL_STATIC, kindStatic, TRUE},
-    {GX_IDS_CTRL_HEADER, kindHeader, TRUE},      {GX_IDS_CTRL_PUSHBTN, kindPushbutton, TRUE},
-    {GX_IDS_CTRL_PROGRESS, kindProgress, FALSE}, {GX_IDS_CTRL_OLEPREVIEW, kindBrowserOnly, FALSE},
+    {GX_IDS_CTRL_EDIT, CreateEdit, TRUE},
+    {GX_IDS_CTRL_STATIC, Create<CGXStatic>, TRUE},
+    {GX_IDS_CTRL_HEADER, Create<CGXHeader>, TRUE},
+    {GX_IDS_CTRL_PUSHBTN, Create<CGXPushbutton>, TRUE},
+    {GX_IDS_CTRL_PROGRESS, Create<CGXProgressCtrl>, FALSE},
+    {GX_IDS_CTRL_OLEPREVIEW, CreateBrowserOnly, FALSE},
+    {GX_IDS_CTRL_CHECKBOX, Create<CGXCheckBox>, FALSE},
+    {GX_IDS_CTRL_CHECKBOX3D, Create3d<CGXCheckBox>, FALSE},
+    {GX_IDS_CTRL_CHECKBOXEX, Create<CGXCheckBoxEx>, FALSE},
+    {GX_IDS_CTRL_CHECKBOX3DEX, Create3d<CGXCheckBoxEx>, FALSE},
+    {GX_IDS_CTRL_RADIO, Create<CGXRadioButton>, FALSE},
+    {GX_IDS_CTRL_RADIO3D, Create3d<CGXRadioButton>, FALSE},
+    {GX_IDS_CTRL_RADIOEX, Create<CGXRadioButtonEx>, FALSE},
+    {GX_IDS_CTRL_RADIO3DEX, Create3d<CGXRadioButtonEx>, FALSE},
+    {GX_IDS_CTRL_HOTSPOT, CreateWithId<CGXHotSpotEdit>, TRUE},
+    {GX_IDS_CTRL_SPINEDIT, CreateWithId<CGXSpinEdit>, TRUE},
+    {GX_IDS_CTRL_SCROLLEDIT, CreateWithId<CGXVScrollEdit>, FALSE},
 };
 } // namespace
 
 CGXControl* CGXControlFactory::CreateControl(UINT nID, CGXGridCore* pGrid)
 {
-    ControlKind kind = kindDefault;
-    BOOL bCellTip = TRUE;
+    const ControlEntry* pEntry = NULL;
     for (const ControlEntry& e : s_controlTable)
         if (e.nID == nID)
-        {
-            kind = e.kind;
-            bCellTip = e.bCellTip;
-        }
-    CGXControl* pControl = NULL;
-    switch (kind)
-    {
-    case kindHeader:
-        pControl = new CGXHeader(pGrid);
-        break;
-    case kindPushbutton:
-        pControl = new CGXPushbutton(pGrid);
-        break;
-    case kindProgress:
-        pControl = new CGXProgressCtrl(pGrid);
-        break;
-    case kindBrowserOnly:
-        return NULL; // no browser grid in the grid core
-    case kindStatic:
-        pControl = new CGXStatic(pGrid);
-        break;
-    case kindEdit:
-    case kindDefault:
-    default:
-        pControl = new CGXEditControl(pGrid, GX_IDS_CTRL_EDIT);
-        break;
-    }
-    if (bCellTip && pControl->GetCellTip() == NULL)
+            pEntry = &e;
+    CGXControl* pControl = pEntry != NULL ? pEntry->pfnCreate(pGrid, nID) : CreateEdit(pGrid, nID);
+    if (pControl != NULL && (pEntry == NULL || pEntry->bCellTip) && pControl->GetCellTip() == NULL)
         pControl->SetCellTip(new CGXCellTipStatic(pControl));
     return pControl;
 }
@@ -96,6 +106,9 @@ void CGXControlFactory::RegisterAllUserAttributes(CGXStylesMap* pStylesMap)
 {
     // The cell-control library's own registrations follow CGXControl's when it is linked.
     CGXControl::AddUserAttributes(pStylesMap);
+    CGXCheckBox::RegisterUserAttributes(pStylesMap);
+    CGXSpinEdit::RegisterUserAttributes(pStylesMap);
+    CGXRadioButtonEx::RegisterUserAttributes(pStylesMap);
     CGXProgressCtrl::RegisterUserAttributes(pStylesMap);
 
     const CGXStylesMap::UserAttrInfo* pValidMsg = pStylesMap->AddUserAttribute(GX_IDS_UA_VALID_MSG);
@@ -148,23 +161,23 @@ void CGXControlFactory::InitializeApplicationComponents()
     // Every library-wide feature in installation order: the OLE date/time installer runs before
     // the other one, so it holds the shared slot.
     static void(AFXAPI* const s_apfnInstall[])() = {
-        NULL,                          // print device
-        NULL,                          // style compare-subset
-        GXInstallStyleSerializeImp,    //
-        NULL,                          // MG5-compatible serialisation
-        NULL,                          // profile
-        NULL,                          // document serialisation
-        NULL,                          // parameter copy
-        NULL,                          // rotated text
-        NULL,                          // number formatting
-        NULL,                          // OLE date/time
-        NULL,                          // non-OLE date/time
-        GXInstallSortMoveDataImp,      //
-        GXInstallDataCopyMoveCellsImp, //
-        NULL,                          // long operation
-        NULL,                          // covered-cell pool
-        NULL,                          // span-cell pool
-        NULL,                          // delayed-range pool
+        NULL,                               // print device
+        GXInstallStyleCompareSubsetImp,     //
+        GXInstallStyleSerializeImp,         //
+        GXInstallSerializeMG5CompatibleImp, //
+        GXInstallProfileImp,                //
+        GXInstallDocSerializeImp,           //
+        NULL,                               // parameter copy
+        NULL,                               // rotated text
+        NULL,                               // number formatting
+        NULL,                               // OLE date/time
+        NULL,                               // non-OLE date/time
+        GXInstallSortMoveDataImp,           //
+        GXInstallDataCopyMoveCellsImp,      //
+        GXInstallLongOperationImp,          //
+        NULL,                               // covered-cell pool
+        NULL,                               // span-cell pool
+        NULL,                               // delayed-range pool
     };
     for (auto pfn : s_apfnInstall)
         if (pfn != NULL)
