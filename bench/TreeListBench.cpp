@@ -85,19 +85,23 @@ void Print(const char* what, const Result& r, bool bShiftEnd)
 const int kRows = 100000;
 const CRect kRect(0, 0, 600, 440);
 
-Result SystemList(CWnd* pOwner)
+// The system's list in report mode with kRows rows: a "Name" column and, with bDescriptions, a
+// "Beschreibung" column filled too; *pFill gets the time the rows took.
+HWND NewSystemList(CWnd* pOwner, UINT nID, bool bDescriptions, double* pFill)
 {
-    Result r{};
     HWND h = ::CreateWindowEx(0, WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0,
-                              0, 600, 440, pOwner->m_hWnd, (HMENU)1, AfxGetInstanceHandle(), NULL);
+                              0, 600, 440, pOwner->m_hWnd, (HMENU)(UINT_PTR)nID, AfxGetInstanceHandle(), NULL);
     LVCOLUMNA col{};
     col.mask = LVCF_TEXT | LVCF_WIDTH;
-    col.cx = 200;
+    col.cx = bDescriptions ? 200 : 300;
     col.pszText = (LPSTR) "Name";
     ::SendMessage(h, LVM_INSERTCOLUMNA, 0, (LPARAM)&col);
-    col.cx = 300;
-    col.pszText = (LPSTR) "Beschreibung";
-    ::SendMessage(h, LVM_INSERTCOLUMNA, 1, (LPARAM)&col);
+    if (bDescriptions)
+    {
+        col.cx = 300;
+        col.pszText = (LPSTR) "Beschreibung";
+        ::SendMessage(h, LVM_INSERTCOLUMNA, 1, (LPARAM)&col);
+    }
     double t = Now();
     ::SendMessage(h, WM_SETREDRAW, FALSE, 0);
     char buf[64];
@@ -109,13 +113,23 @@ Result SystemList(CWnd* pOwner)
         wsprintfA(buf, "Item %06d", i);
         item.pszText = buf;
         ::SendMessage(h, LVM_INSERTITEMA, 0, (LPARAM)&item);
+        if (!bDescriptions)
+            continue;
         wsprintfA(buf, "Beschreibung %d", i);
         item.iSubItem = 1;
         item.pszText = buf;
         ::SendMessage(h, LVM_SETITEMTEXTA, i, (LPARAM)&item);
     }
     ::SendMessage(h, WM_SETREDRAW, TRUE, 0);
-    r.fill = Now() - t;
+    *pFill = Now() - t;
+    return h;
+}
+
+Result SystemList(CWnd* pOwner)
+{
+    Result r{};
+    HWND h = NewSystemList(pOwner, 1, true, &r.fill);
+    double t;
     t = Now();
     Repaint(h);
     r.firstPaint = Now() - t;
@@ -469,11 +483,11 @@ void ListViewOperations(CWnd* pOwner)
 // ---- sorted insertion and scrolling, ours against the system's controls
 
 // The texts in a fixed shuffled order, so that sorted insertion lands everywhere.
+std::vector<int> InOrder(int n);
+
 std::vector<int> Shuffled(int n)
 {
-    std::vector<int> v(n);
-    for (int i = 0; i < n; ++i)
-        v[i] = i;
+    std::vector<int> v = InOrder(n);
     unsigned seed = 12345;
     for (int i = n - 1; i > 0; --i)
     {
@@ -481,6 +495,31 @@ std::vector<int> Shuffled(int n)
         std::swap(v[i], v[(seed >> 8) % (unsigned)(i + 1)]);
     }
     return v;
+}
+
+std::vector<int> InOrder(int n)
+{
+    std::vector<int> v(n);
+    for (int i = 0; i < n; ++i)
+        v[i] = i;
+    return v;
+}
+
+// Inserts the texts "Item nnnnnn" of the numbers at the top level through insert (the system's
+// tree or ours).
+template <class F> void InsertTopLevel(const std::vector<int>& numbers, HTREEITEM hAfter, F insert)
+{
+    char buf[64];
+    for (int i : numbers)
+    {
+        TVINSERTSTRUCTA ins{};
+        ins.hParent = TVI_ROOT;
+        ins.hInsertAfter = hAfter;
+        ins.item.mask = TVIF_TEXT;
+        wsprintfA(buf, "Item %06d", i);
+        ins.item.pszText = buf;
+        insert(ins);
+    }
 }
 
 void Ratio(const char* what, double ours, double theirs, double limit = 0)
@@ -497,18 +536,9 @@ double SystemSortedInsert(CWnd* pOwner, int n)
     HWND h = ::CreateWindowEx(0, WC_TREEVIEW, "", WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, 0, 0,
                               600, 440, pOwner->m_hWnd, (HMENU)6, AfxGetInstanceHandle(), NULL);
     ::SendMessage(h, WM_SETREDRAW, FALSE, 0);
-    char buf[64];
     double t = Now();
-    for (int i : Shuffled(n))
-    {
-        TVINSERTSTRUCTA ins{};
-        ins.hParent = TVI_ROOT;
-        ins.hInsertAfter = TVI_SORT;
-        ins.item.mask = TVIF_TEXT;
-        wsprintfA(buf, "Item %06d", i);
-        ins.item.pszText = buf;
-        ::SendMessage(h, TVM_INSERTITEMA, 0, (LPARAM)&ins);
-    }
+    InsertTopLevel(Shuffled(n), TVI_SORT,
+                   [h](TVINSERTSTRUCTA& ins) { ::SendMessage(h, TVM_INSERTITEMA, 0, (LPARAM)&ins); });
     double took = Now() - t;
     ::DestroyWindow(h);
     return took;
@@ -519,18 +549,8 @@ double OurSortedInsert(CWnd* pOwner, int n)
     SECTreeCtrl tree;
     tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, kRect, pOwner, 7);
     tree.SetImmediateUpdate(FALSE);
-    char buf[64];
     double t = Now();
-    for (int i : Shuffled(n))
-    {
-        TVINSERTSTRUCTA ins{};
-        ins.hParent = TVI_ROOT;
-        ins.hInsertAfter = TVI_SORT;
-        ins.item.mask = TVIF_TEXT;
-        wsprintfA(buf, "Item %06d", i);
-        ins.item.pszText = buf;
-        tree.InsertItem(&ins);
-    }
+    InsertTopLevel(Shuffled(n), TVI_SORT, [&](TVINSERTSTRUCTA& ins) { tree.InsertItem(&ins); });
     double took = Now() - t;
     HTREEITEM hFirst = tree.GetRootItem();
     if (hFirst == NULL || tree.GetItemText(hFirst) != "Item 000000")
@@ -622,24 +642,8 @@ void ScrollingAgainstTheSystem(CWnd* pOwner)
 {
     char buf[64];
     // Lists.
-    HWND h = ::CreateWindowEx(0, WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE | LVS_REPORT, 0, 0, 600, 440,
-                              pOwner->m_hWnd, (HMENU)8, AfxGetInstanceHandle(), NULL);
-    LVCOLUMNA col{};
-    col.mask = LVCF_TEXT | LVCF_WIDTH;
-    col.cx = 300;
-    col.pszText = (LPSTR) "Name";
-    ::SendMessage(h, LVM_INSERTCOLUMNA, 0, (LPARAM)&col);
-    ::SendMessage(h, WM_SETREDRAW, FALSE, 0);
-    for (int i = 0; i < kRows; ++i)
-    {
-        LVITEMA item{};
-        item.mask = LVIF_TEXT;
-        item.iItem = i;
-        wsprintfA(buf, "Item %06d", i);
-        item.pszText = buf;
-        ::SendMessage(h, LVM_INSERTITEMA, 0, (LPARAM)&item);
-    }
-    ::SendMessage(h, WM_SETREDRAW, TRUE, 0);
+    double fill;
+    HWND h = NewSystemList(pOwner, 8, false, &fill);
     ScrollTimes theirs = TimeScrolling({h, NULL, [h] { return (int)::SendMessage(h, LVM_GETTOPINDEX, 0, 0); }});
     ::DestroyWindow(h);
     {
@@ -661,16 +665,8 @@ void ScrollingAgainstTheSystem(CWnd* pOwner)
     h = ::CreateWindowEx(0, WC_TREEVIEW, "", WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, 0, 0, 600, 440,
                          pOwner->m_hWnd, (HMENU)10, AfxGetInstanceHandle(), NULL);
     ::SendMessage(h, WM_SETREDRAW, FALSE, 0);
-    for (int i = 0; i < kRows; ++i)
-    {
-        TVINSERTSTRUCTA ins{};
-        ins.hParent = TVI_ROOT;
-        ins.hInsertAfter = TVI_LAST;
-        ins.item.mask = TVIF_TEXT;
-        wsprintfA(buf, "Item %06d", i);
-        ins.item.pszText = buf;
-        ::SendMessage(h, TVM_INSERTITEMA, 0, (LPARAM)&ins);
-    }
+    InsertTopLevel(InOrder(kRows), TVI_LAST,
+                   [h](TVINSERTSTRUCTA& ins) { ::SendMessage(h, TVM_INSERTITEMA, 0, (LPARAM)&ins); });
     ::SendMessage(h, WM_SETREDRAW, TRUE, 0);
     theirs = TimeScrolling({h, NULL, [h] {
                                 // The top row's index: count the visible items before it.
@@ -689,16 +685,7 @@ void ScrollingAgainstTheSystem(CWnd* pOwner)
         SECTreeCtrl tree;
         tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, kRect, pOwner, 11);
         tree.SetImmediateUpdate(FALSE);
-        for (int i = 0; i < kRows; ++i)
-        {
-            TVINSERTSTRUCTA ins{};
-            ins.hParent = TVI_ROOT;
-            ins.hInsertAfter = TVI_LAST;
-            ins.item.mask = TVIF_TEXT;
-            wsprintfA(buf, "Item %06d", i);
-            ins.item.pszText = buf;
-            tree.InsertItem(&ins);
-        }
+        InsertTopLevel(InOrder(kRows), TVI_LAST, [&](TVINSERTSTRUCTA& ins) { tree.InsertItem(&ins); });
         tree.RecalcLayout();
         ScrollTimes ours = TimeScrolling({tree.m_hWnd, BarOf(tree), [&] { return tree.GetTopIndex(); }});
         PrintScrolling("SECTreeCtrl against the system tree", ours, theirs);
