@@ -7,7 +7,11 @@
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
 #include "grid/core/StyleSerializeImp.h"
+#include "grid/features/DrawRotatedTextImp.h"
 #include "grid/features/GridSortMoveDataImp.h"
+#include "grid/features/NoOleDateTimeImp.h"
+#include "grid/features/NumberFormattingImp.h"
+#include "grid/features/OleDateTimeImp.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridWnd.h"
 #include "grid/core/Header.h"
@@ -155,10 +159,10 @@ void CGXControlFactory::InitializeApplicationComponents()
         NULL,                          // profile
         NULL,                          // document serialisation
         NULL,                          // parameter copy
-        NULL,                          // rotated text
-        NULL,                          // number formatting
-        NULL,                          // OLE date/time
-        NULL,                          // non-OLE date/time
+        GXInstallDrawRotatedTextImp,   //
+        GXInstallNumberFormattingImp,  //
+        GXInstallOleDateTimeImp,       //
+        GXInstallNoOleDateTimeImp,     //
         GXInstallSortMoveDataImp,      //
         GXInstallDataCopyMoveCellsImp, //
         NULL,                          // long operation
