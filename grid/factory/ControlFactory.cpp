@@ -11,6 +11,7 @@
 #include "grid/core/StyleSerializeImp.h"
 #include "grid/features/DrawRotatedTextImp.h"
 #include "grid/features/GridDocSerializeImp.h"
+#include "grid/features/GridProfileImp.h"
 #include "grid/features/GridSortMoveDataImp.h"
 #include "grid/features/NoOleDateTimeImp.h"
 #include "grid/features/NumberFormattingImp.h"
@@ -155,7 +156,7 @@ void CGXControlFactory::InitializeApplicationComponents()
         GXInstallStyleCompareSubsetImp,     //
         GXInstallStyleSerializeImp,         //
         GXInstallSerializeMG5CompatibleImp, //
-        NULL,                               // profile
+        GXInstallProfileImp,                //
         GXInstallDocSerializeImp,           //
         NULL,                               // parameter copy
         GXInstallDrawRotatedTextImp,        //

@@ -117,12 +117,6 @@ TEST(StatusCollector, LettingGoOfALayerWaitsUntilTheCollectorIsDoneWithIt)
     pParent->DestroyWindow();
 }
 
-CIRControlView* ActiveView(CMainFrame* pFrame)
-{
-    CMDIChildWnd* pChild = pFrame->MDIGetActive();
-    return pChild != NULL ? dynamic_cast<CIRControlView*>(pChild->GetActiveView()) : NULL;
-}
-
 TEST_F(FirstStart, FiftyLiveRecordingsOpenedAndClosedWhileTheStatusFlows)
 {
     ASSERT_TRUE(m_sim.Start(StationSimulator::kPort));
@@ -141,7 +135,7 @@ TEST_F(FirstStart, FiftyLiveRecordingsOpenedAndClosedWhileTheStatusFlows)
         SCOPED_TRACE(testing::Message() << "recording " << n + 1);
         if (n > 0)
             pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
-        CIRControlView* pView = ActiveView(pFrame);
+        CIRControlView* pView = ActiveRecording(pFrame);
         ASSERT_TRUE(pView != NULL);
         ASSERT_TRUE(PumpUntil([&] { return pView->IsRegisteredForTicks(); }, 10000));
         // Updates flow: the collector reads this view's layer.
