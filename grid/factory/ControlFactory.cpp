@@ -14,10 +14,14 @@
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
 #include "grid/core/StyleSerializeImp.h"
+#include "grid/features/DrawRotatedTextImp.h"
 #include "grid/features/GridDocSerializeImp.h"
 #include "grid/features/GridProfileImp.h"
 #include "grid/features/GridSortMoveDataImp.h"
 #include "grid/features/LongOperationImp.h"
+#include "grid/features/NoOleDateTimeImp.h"
+#include "grid/features/NumberFormattingImp.h"
+#include "grid/features/OleDateTimeImp.h"
 #include "grid/features/SerializeMG5CompatibleImp.h"
 #include "grid/features/StyleCompareSubsetImp.h"
 #include "grid/core/GridCore.h"
@@ -172,10 +176,10 @@ void CGXControlFactory::InitializeApplicationComponents()
         GXInstallProfileImp,                //
         GXInstallDocSerializeImp,           //
         NULL,                               // parameter copy
-        NULL,                               // rotated text
-        NULL,                               // number formatting
-        NULL,                               // OLE date/time
-        NULL,                               // non-OLE date/time
+        GXInstallDrawRotatedTextImp,        //
+        GXInstallNumberFormattingImp,       //
+        GXInstallOleDateTimeImp,            //
+        GXInstallNoOleDateTimeImp,          //
         GXInstallSortMoveDataImp,           //
         GXInstallDataCopyMoveCellsImp,      //
         GXInstallLongOperationImp,          //
