@@ -300,6 +300,21 @@ IMAGES = {
         '.##############.',
         '................',
     ],
+    'menubtn_down.bmp': [  # 23000: the menu button's arrow, the menu opening below
+        '#######',
+        '.#####.',
+        '..###..',
+        '...#...',
+    ],
+    'menubtn_right.bmp': [  # 23001: the menu button's arrow, the menu opening to the right
+        '#...',
+        '##..',
+        '###.',
+        '####',
+        '###.',
+        '##..',
+        '#...',
+    ],
     'help.bmp': [  # 22025: the help button's question mark
         '................',
         '................',
