@@ -1,7 +1,7 @@
 // The drop-down list of a combo cell ("COMBOLBOX" in the cell's pop-up). Keys and clicks that
 // finish a choice go to the cell's edit window as the combo list messages.
 #pragma once
-#include "ListBox.h"
+#include "mfc/ListBox.h"
 #include "afxwin.h"
 
 class CGXComboBox;

@@ -7,7 +7,7 @@
 #include "grid/controls/ComboBoxButton.h"
 #include "grid/controls/GridCombo.h"
 #include "grid/core/GridParam.h"
-#include "ListBox.h"
+#include "mfc/ListBox.h"
 #include "GridIds.h"
 #include <gtest/gtest.h>
 
