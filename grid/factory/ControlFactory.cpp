@@ -9,9 +9,13 @@
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
 #include "grid/core/StyleSerializeImp.h"
+#include "grid/features/CoveredCellPool.h"
+#include "grid/features/DelayedRangePoolImp.h"
 #include "grid/features/GridDocSerializeImp.h"
+#include "grid/features/GridParamCopyOperatorImp.h"
 #include "grid/features/GridProfileImp.h"
 #include "grid/features/GridSortMoveDataImp.h"
+#include "grid/features/SpanCellPoolImp.h"
 #include "grid/features/SerializeMG5CompatibleImp.h"
 #include "grid/features/StyleCompareSubsetImp.h"
 #include "grid/core/GridCore.h"
@@ -154,7 +158,7 @@ void CGXControlFactory::InitializeApplicationComponents()
         GXInstallSerializeMG5CompatibleImp, //
         GXInstallProfileImp,                //
         GXInstallDocSerializeImp,           //
-        NULL,                               // parameter copy
+        GXInstallParamCopyOperatorImp,      //
         NULL,                               // rotated text
         NULL,                               // number formatting
         NULL,                               // OLE date/time
@@ -162,9 +166,9 @@ void CGXControlFactory::InitializeApplicationComponents()
         GXInstallSortMoveDataImp,           //
         GXInstallDataCopyMoveCellsImp,      //
         NULL,                               // long operation
-        NULL,                               // covered-cell pool
-        NULL,                               // span-cell pool
-        NULL,                               // delayed-range pool
+        GXInstallCoveredCellPoolImp,        //
+        GXInstallSpanCellPoolImp,           //
+        GXInstallDelayedRangePoolImp,       //
     };
     for (auto pfn : s_apfnInstall)
         if (pfn != NULL)
