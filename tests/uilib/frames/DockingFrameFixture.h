@@ -127,6 +127,13 @@ struct DockingFrame
     {
         DragScreen(GripperPoint(i), Screen(ptClientTo.x, ptClientTo.y), bCtrl);
     }
+    // Drags a splitter bar from its middle by (dx, dy).
+    void DragBar(SECLayoutNode* pBar, int dx, int dy)
+    {
+        const RECT rc = Applied(pBar);
+        const POINT ptFrom = Screen((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+        DragScreen(ptFrom, POINT{ptFrom.x + dx, ptFrom.y + dy});
+    }
     int Thickness(int nPosition)
     {
         RECT rc = Applied(m_feature.GetDockEdge(nPosition));

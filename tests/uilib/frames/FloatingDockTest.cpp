@@ -6,6 +6,8 @@
 #include "DockingFrameFixture.h"
 #include "DockLayoutFixture.h"
 #include "uilib/frames/dockengine/DockFloatingNode.h"
+#include "uilib/frames/dockengine/FloatDynGridLineTarget.h"
+#include "uilib/frames/dockengine/FloatingTargetGripper.h"
 #include "uilib/frames/dockengine/LNFloatingHwndContainer.h"
 #include "uilib/frames/dockengine/LayoutMiniFloatWnd.h"
 
@@ -47,6 +49,21 @@ POINT CaptionPoint(CWnd* pWnd)
     return POINT{(rcWindow.left + rcWindow.right) / 2, (rcWindow.top + rcClient.top) / 2};
 }
 
+// Two clicks on the caption: the first runs a drag loop to its button up, the second makes it a
+// double click.
+void DoubleClickCaption(CWnd* pWnd)
+{
+    const POINT ptCaption = CaptionPoint(pWnd);
+    ::SetCursorPos(ptCaption.x, ptCaption.y);
+    PumpMessages(20);
+    for (int i = 0; i < 2; ++i)
+    {
+        SendMouse(MOUSEEVENTF_LEFTDOWN);
+        SendMouse(MOUSEEVENTF_LEFTUP);
+    }
+    PumpMessages(250);
+}
+
 int CountFloatFrames()
 {
     int nCount = 0;
@@ -66,6 +83,13 @@ POINT ViewCentre(DockingFrame& F)
 {
     const RECT rcView = ChildRect(*F.m_pFrame, F.m_view);
     return POINT{(rcView.left + rcView.right) / 2, (rcView.top + rcView.bottom) / 2};
+}
+
+// Floats list box i by dropping it over the view; its frame, NULL when none.
+SECLayoutMiniFloatWnd* FloatOverView(DockingFrame& F, int i)
+{
+    F.Drag(i, ViewCentre(F));
+    return FrameOf(FloatingNodeOf(F, i));
 }
 
 void ExpectNoDragLeft(const char* name)
@@ -185,20 +209,11 @@ TEST(FloatingDockTest, ADoubleClickOnTheCaptionDocksTheNodeBackAtItsPlace)
     DockingFrame F;
     ASSERT_TRUE(F.m_bOk);
     // The first of the two left list boxes leaves its line.
-    F.Drag(0, ViewCentre(F));
-    SECLayoutMiniFloatWnd* pFrame = FrameOf(FloatingNodeOf(F, 0));
+    SECLayoutMiniFloatWnd* pFrame = FloatOverView(F, 0);
     ASSERT_NE(pFrame, nullptr);
     EXPECT_EQ(F.Target(2)->GetNodeCount(), 1);
     const HWND hFrame = pFrame->m_hWnd;
-    const POINT ptCaption = CaptionPoint(pFrame);
-    ::SetCursorPos(ptCaption.x, ptCaption.y);
-    PumpMessages(20);
-    for (int i = 0; i < 2; ++i)
-    {
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
-        SendMouse(MOUSEEVENTF_LEFTUP);
-    }
-    PumpMessages(250);
+    DoubleClickCaption(pFrame);
     EXPECT_EQ(FloatingNodeOf(F, 0), nullptr);
     ASSERT_EQ(F.Target(2)->GetLineCount(), 1);
     SECLNDynamicGridLine* pLine = F.Target(2)->GetLineAt(0);
@@ -217,13 +232,61 @@ TEST(FloatingDockTest, ADoubleClickOnTheCaptionDocksTheNodeBackAtItsPlace)
     EXPECT_EQ(CountFloatFrames(), 1);
 }
 
+TEST(FloatingDockTest, ADoubleClickWhoseLastAreaRefusesLeavesTheNodeFloating)
+{
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    SECLayoutMiniFloatWnd* pFrame = FloatOverView(F, 0);
+    SECDockFloatingNode* pFloating = FloatingNodeOf(F, 0);
+    ASSERT_NE(pFrame, nullptr);
+    dock_layout::CRefusingTarget refusing;
+    refusing.Initialize(F.m_pFrame->m_hWnd, TRUE);
+    SECLNDockingMgr* pMgr = F.m_feature.GetDockingMgr();
+    ASSERT_TRUE(pMgr->RegisterContainer(&refusing, new SECLNHwndContainer(F.m_pFrame->m_hWnd)));
+    dock_layout::CBorderParent parent;
+    parent.m_pTarget = &refusing;
+    pMgr->GetNodeConstraints(F.m_pGrippers[0], FALSE)->pBorderTargetParent = &parent;
+
+    const RECT rcBefore = ScreenWindow(pFrame);
+    DoubleClickCaption(pFrame);
+    EXPECT_EQ(FloatingNodeOf(F, 0), pFloating);
+    EXPECT_TRUE(pFrame->IsWindowVisible());
+    const RECT rcAfter = ScreenWindow(pFrame);
+    EXPECT_TRUE(::EqualRect(&rcAfter, &rcBefore));
+    EXPECT_EQ(::GetParent(F.m_lists[0].m_hWnd), pFrame->m_hWnd);
+    EXPECT_EQ(F.Target(2)->GetNodeCount(), 1);
+    ExpectNoDragLeft("refused");
+    pMgr->UnregisterContainer(&refusing);
+}
+
+TEST(FloatingDockTest, TheCaptionFollowsTheGrippersTitle)
+{
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    typedef SECFloatableDockingNode_T<SECReparentableGripperEx> CGripper;
+    CGripper* pGripper = dynamic_cast<CGripper*>(F.m_pGrippers[2]);
+    ASSERT_NE(pGripper, nullptr);
+    EXPECT_FALSE(pGripper->UpdateFloatingTitle(TRUE)); // docked: no floating frame
+    SECLayoutMiniFloatWnd* pFrame = FloatOverView(F, 2);
+    ASSERT_NE(pFrame, nullptr);
+    pGripper->SetNodeName(_T("Umbenannt"));
+    // The frame keeps its private manager: without a process-wide one only a forced update acts.
+    ASSERT_EQ(SECLNDockingMgr::GetDefaultDockingMgr(), nullptr);
+    EXPECT_FALSE(pGripper->UpdateFloatingTitle(FALSE));
+    CString strTitle;
+    pFrame->GetWindowText(strTitle);
+    EXPECT_EQ(strTitle, CString(_T("Liste")));
+    EXPECT_TRUE(pGripper->UpdateFloatingTitle(TRUE));
+    pFrame->GetWindowText(strTitle);
+    EXPECT_EQ(strTitle, CString(_T("Umbenannt")));
+}
+
 TEST(FloatingDockTest, CloseHidesTheFrameAndAltF4ReachesTheMainWindow)
 {
     DockingFrame F;
     ASSERT_TRUE(F.m_bOk);
-    F.Drag(2, ViewCentre(F));
+    SECLayoutMiniFloatWnd* pFrame = FloatOverView(F, 2);
     SECDockFloatingNode* pFloating = FloatingNodeOf(F, 2);
-    SECLayoutMiniFloatWnd* pFrame = FrameOf(pFloating);
     ASSERT_NE(pFrame, nullptr);
     CString strItem;
     ASSERT_NE(pFrame->GetSystemMenu(FALSE), nullptr);
@@ -364,5 +427,90 @@ TEST(FloatingDockTest, AFrameDestroyedDuringItsDragDeletesItsListenerAfterTheLoo
     EXPECT_EQ(g_listenerLog.nDeletedInLoop, 0);
     EXPECT_FALSE(root.IsLayoutFrozen());
     ExpectNoDragLeft("destroyed during the drag");
+}
+} // namespace
+
+namespace
+{
+// The gripper around a floating grid tidies it: borders shown for several nodes, hidden for one
+// in a floating frame; one node in a frame that does not float takes the gripper's place.
+TEST(FloatingDockTest, AFloatingTargetGripperTidiesTheGridItWraps)
+{
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    SECLayoutDockFactory& factory = F.m_factory;
+    SECLayoutNode* pGrid = factory.CreateNode(factory.m_floatTargetFactory);
+    ASSERT_NE(dynamic_cast<SECFloatDynGridLineTarget*>(pGrid), nullptr);
+    ((SECFloatDynGridLineTarget*)pGrid)->Initialize(F.m_pFrame->m_hWnd, TRUE);
+    SECLayoutNodeDCBase* pInner[2];
+    for (SECLayoutNodeDCBase*& p : pInner)
+    {
+        p = factory.CreateGripperNode(F.m_pFrame, factory.CreateNode(), _T("Innen"));
+        ASSERT_NE(p, nullptr);
+        ASSERT_NE(((SECFloatDynGridLineTarget*)pGrid)->InsertNode(p, NULL), -1);
+    }
+    SECLayoutNodeDCBase* pOuter =
+        factory.CreateWrapperNode(F.m_pFrame, factory.m_floatTargetGripperFactory, pGrid, _T("Aussen"));
+    SECFloatingTargetGripper* pGripper = dynamic_cast<SECFloatingTargetGripper*>(pOuter);
+    ASSERT_NE(pGripper, nullptr);
+    SECLayoutNode parent;
+    ASSERT_NE(parent.AddLayoutChild(pGripper), -1);
+
+    auto borderShown = [](SECLayoutNode* p) {
+        return SECNodeInterface<ISECBorderWrapper>(p)->IsBorderShown();
+    };
+    SECNodeInterface<ISECBorderWrapper>(pInner[0])->ShowBorder(FALSE, FALSE);
+    EXPECT_TRUE(pGripper->ArrangeFloatingContent());
+    EXPECT_TRUE(borderShown(pInner[0]));
+    EXPECT_TRUE(borderShown(pInner[1]));
+
+    // One node left, not floating: it takes the gripper's place.
+    ((SECFloatDynGridLineTarget*)pGrid)->RemoveLayoutChild(pInner[1]);
+    EXPECT_TRUE(pGripper->ArrangeFloatingContent());
+    EXPECT_EQ(pInner[0]->GetParentNode(), &parent);
+    EXPECT_EQ(pGripper->GetParentNode(), nullptr);
+    EXPECT_EQ(((SECFloatDynGridLineTarget*)pGrid)->GetNodeCount(), 0);
+
+    // Nothing to tidy around a plain node.
+    SECLayoutNodeDCBase* pPlain = factory.CreateWrapperNode(F.m_pFrame, factory.m_floatTargetGripperFactory,
+                                                            factory.CreateNode(), NULL);
+    ASSERT_NE(pPlain, nullptr);
+    EXPECT_FALSE(dynamic_cast<SECFloatingTargetGripper*>(pPlain)->ArrangeFloatingContent());
+    parent.RemoveLayoutChild(pInner[0]);
+}
+
+// In a floating frame one node keeps its place and hides its border.
+TEST(FloatingDockTest, AFloatingTargetGripperInAFloatingFrameHidesTheLastNodesBorder)
+{
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    SECLayoutDockFactory& factory = F.m_factory;
+    SECFloatDynGridLineTarget* pGrid =
+        (SECFloatDynGridLineTarget*)factory.CreateNode(factory.m_floatTargetFactory);
+    pGrid->Initialize(F.m_pFrame->m_hWnd, TRUE);
+    SECLayoutNodeDCBase* pInner = factory.CreateGripperNode(F.m_pFrame, factory.CreateNode(), _T("Innen"));
+    ASSERT_NE(pGrid->InsertNode(pInner, NULL), -1);
+    SECFloatingTargetGripper* pGripper = dynamic_cast<SECFloatingTargetGripper*>(
+        factory.CreateWrapperNode(F.m_pFrame, factory.m_floatTargetGripperFactory, pGrid, _T("Aussen")));
+    ASSERT_NE(pGripper, nullptr);
+    SECDockFloatingNode* pFloating = SECDockFloatingNode::Create(F.m_feature.GetDockingMgr());
+    ASSERT_NE(pFloating->AddLayoutChild(pGripper), -1);
+    ASSERT_TRUE(SECNodeInterface<ISECBorderWrapper>(pInner)->IsBorderShown());
+    EXPECT_TRUE(pGripper->ArrangeFloatingContent());
+    EXPECT_EQ(pInner->GetParentNode() != NULL, true);
+    EXPECT_EQ(pGrid->GetNodeCount(), 1);
+    EXPECT_FALSE(SECNodeInterface<ISECBorderWrapper>(pInner)->IsBorderShown());
+    // The floating node's content questions go to the grid.
+    pFloating->RemoveLayoutChild(pGripper);
+    ASSERT_NE(pFloating->AddLayoutChild(pGrid), -1);
+    EXPECT_EQ(pFloating->GetNodeCount(), 1);
+    EXPECT_EQ(pFloating->GetFirstNode(), pInner);
+    CPtrList nodes;
+    nodes.AddTail(pGrid);
+    pFloating->CollectNodes(nodes);
+    EXPECT_EQ(nodes.GetCount(), 1);
+    EXPECT_EQ(nodes.GetHead(), pInner);
+    pFloating->RemoveLayoutChild(pGrid);
+    pFloating->Destroy();
 }
 } // namespace

@@ -8,6 +8,9 @@
 #include "uilib/frames/dockengine/DockFloatingNode.h"
 #include "uilib/frames/dockengine/DockInProgressInfo.h"
 #include "uilib/frames/dockengine/DockingMgr.h"
+#include "uilib/frames/dockengine/LNFloatingHwndContainer.h"
+#include "uilib/frames/dockengine/LayoutMiniFloatWnd.h"
+#include "uilib/frames/layout/ReparentableNode.h"
 
 template <class Base>
 class SECFloatableDockingNode_T : public Base, public SECDefDockNodeInitiatorBase, public SECDefDockNodeBase
@@ -111,6 +114,29 @@ class SECFloatableDockingNode_T : public Base, public SECDefDockNodeInitiatorBas
             pFloating->SetLastInsertion(place);
         pFloating->pBorderTargetParent = pRecord->pBorderTargetParent;
         return TRUE;
+    }
+    // Shows the gripper's title in the caption of the floating frame it lies in; nothing (FALSE)
+    // without such a frame, or when bForce is FALSE and no process-wide docking manager exists.
+    virtual BOOL UpdateFloatingTitle(BOOL bForce)
+    {
+        if (!bForce && SECLNDockingMgr::GetDefaultDockingMgr() == NULL)
+            return FALSE;
+        for (SECLayoutNode* p = this; p != NULL; p = p->GetParentNode())
+        {
+            ISECReparentableNode* pReparentable = SECNodeInterface<ISECReparentableNode>(p);
+            ISECFloatingNode* pFloatingNode = dynamic_cast<ISECFloatingNode*>(p);
+            SECLNFloatingHwndContainer* pContainer =
+                pReparentable != NULL
+                    ? dynamic_cast<SECLNFloatingHwndContainer*>(pReparentable->GetContainer())
+                : pFloatingNode != NULL ? pFloatingNode->GetFloatingContainer()
+                                        : NULL;
+            if (pContainer != NULL && pContainer->GetFrame() != NULL)
+            {
+                pContainer->GetFrame()->SetWindowText(this->GetNodeName());
+                return TRUE;
+            }
+        }
+        return FALSE;
     }
     // Hiding or showing a floated gripper hides or shows its frame.
     BOOL ShowNode(BOOL bShow, BOOL bForce, BOOL bRecursive) override
