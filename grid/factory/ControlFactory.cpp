@@ -2,6 +2,7 @@
 // yet give the default control, so every id yields a drawable control.
 #include "grid/factory/ControlFactory.h"
 #include "grid/controls/CheckBoxEx.h"
+#include "grid/controls/DaoBitmap.h"
 #include "grid/controls/HotSpotEdit.h"
 #include "grid/controls/ListBox.h"
 #include "grid/controls/PasswordControl.h"
@@ -89,6 +90,7 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_SCROLLEDIT, CreateWithId<CGXVScrollEdit>, FALSE},
     {GX_IDS_CTRL_PASSWORD, CreateWithId<CGXPasswordControl>, TRUE},
     {GX_IDS_CTRL_LISTBOX, CreateWithId<CGXListBox>, TRUE},
+    {GX_IDS_CTRL_DAOBITMAP, Create<CGXDaoBitmap>, FALSE},
 };
 } // namespace
 
