@@ -56,9 +56,9 @@ class CGXAppData
     int m_nDefaultStyleType = 1;
 
     // Component table, filled once by each installer.
-    CObject* m_pCoveredCellPoolImp = NULL;
-    CObject* m_pSpanCellPoolImp = NULL;
-    CObject* m_pDelayedRangePoolImp = NULL;
+    CGXAbstractCoveredCellPoolImp* m_pCoveredCellPoolImp = NULL;
+    CGXAbstractSpanCellPoolImp* m_pSpanCellPoolImp = NULL;
+    CGXAbstractDelayedRangePoolImp* m_pDelayedRangePoolImp = NULL;
     CObject* m_pPrintDeviceImp = NULL;
     CGXAbstractStyleCompareSubsetImp* m_pStyleCompareSubsetImp = NULL;
     CGXAbstractStyleSerializeImp* m_pStyleSerializeImp = NULL;

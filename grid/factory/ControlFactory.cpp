@@ -15,14 +15,18 @@
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
 #include "grid/core/StyleSerializeImp.h"
+#include "grid/features/CoveredCellPool.h"
+#include "grid/features/DelayedRangePoolImp.h"
 #include "grid/features/DrawRotatedTextImp.h"
 #include "grid/features/GridDocSerializeImp.h"
+#include "grid/features/GridParamCopyOperatorImp.h"
 #include "grid/features/GridProfileImp.h"
 #include "grid/features/GridSortMoveDataImp.h"
 #include "grid/features/LongOperationImp.h"
 #include "grid/features/NoOleDateTimeImp.h"
 #include "grid/features/NumberFormattingImp.h"
 #include "grid/features/OleDateTimeImp.h"
+#include "grid/features/SpanCellPoolImp.h"
 #include "grid/features/SerializeMG5CompatibleImp.h"
 #include "grid/features/StyleCompareSubsetImp.h"
 #include "grid/core/GridCore.h"
@@ -177,7 +181,7 @@ void CGXControlFactory::InitializeApplicationComponents()
         GXInstallSerializeMG5CompatibleImp, //
         GXInstallProfileImp,                //
         GXInstallDocSerializeImp,           //
-        NULL,                               // parameter copy
+        GXInstallParamCopyOperatorImp,      //
         GXInstallDrawRotatedTextImp,        //
         GXInstallNumberFormattingImp,       //
         GXInstallOleDateTimeImp,            //
@@ -185,9 +189,9 @@ void CGXControlFactory::InitializeApplicationComponents()
         GXInstallSortMoveDataImp,           //
         GXInstallDataCopyMoveCellsImp,      //
         GXInstallLongOperationImp,          //
-        NULL,                               // covered-cell pool
-        NULL,                               // span-cell pool
-        NULL,                               // delayed-range pool
+        GXInstallCoveredCellPoolImp,        //
+        GXInstallSpanCellPoolImp,           //
+        GXInstallDelayedRangePoolImp,       //
     };
     for (auto pfn : s_apfnInstall)
         if (pfn != NULL)
