@@ -184,6 +184,8 @@ class CGXGridParam : public CObject
     BOOL m_bInitialized = FALSE;
     CObList m_deleteWithGrid;
     BOOL m_bExcelLikeFrame = FALSE;
+    BOOL m_bKeepSelectionOnRelease = FALSE; // a plain click keeps no selection but ends it only
+    BOOL m_bMarkHeadersOnSelection = FALSE; // every selection change repaints the headers
 
   private:
     CGXGridParam(const CGXGridParam&) = delete;
