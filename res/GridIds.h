@@ -181,3 +181,11 @@
 #define GX_IDB_BROWSE_EDIT 20020
 #define GX_IDB_BROWSE_APPEND 20021
 #define GX_IDB_BROWSE_CURRENT 20022
+// The cell controls' bitmaps: the radio buttons, the check-box strips (3-D with a check mark,
+// 3-D with a cross, flat) and the drop-down arrow with its disabled form.
+#define GX_IDB_RADIOBTN 20019
+#define GX_IDB_CHECKBOX_95 20024
+#define GX_IDB_CHECKBOX_NT 20025
+#define GX_IDB_CHECKBOX_FLAT 20026
+#define GX_IDB_DROPDOWN 20028
+#define GX_IDB_DROPDOWN_DISABLED 20211

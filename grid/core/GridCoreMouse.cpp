@@ -238,7 +238,8 @@ BOOL CGXGridCore::OnGridMouseMove(UINT nFlags, CPoint point)
         return FALSE;
     LRESULT lResult = 0;
     if (m_pAuxPlugin != NULL && m_bAuxPluginEnabled && !HoldsCapture(this) &&
-        m_pAuxPlugin->HandlePluginMessage(WM_MOUSEMOVE, nFlags, MAKELPARAM((short)point.x, (short)point.y), lResult))
+        m_pAuxPlugin->HandlePluginMessage(WM_MOUSEMOVE, nFlags, MAKELPARAM((short)point.x, (short)point.y),
+                                          lResult))
         return TRUE;
     CPoint ptClamped = ClampPoint(this, point);
     if (m_pUserDragSelectRangeImp != NULL && m_pUserDragSelectRangeImp->OnMouseMove(this, ptClamped, nFlags))
@@ -393,6 +394,14 @@ static BOOL HitRowCol(CGXGridCore* g, const ControlMouseOps& ops, ROWCOL nRow, R
         CGXControl* p = g->IsCurrentCell(nRow, nCol) ? g->GetControl(nRow, nCol) : NULL;
         return p != NULL && p->IsInitAt(nRow, nCol) ? p : NULL;
     };
+    // The pressed cell's control keeps hearing the moves and the release outside its cell (the
+    // hit state tells it the pointer left), so a pressed look can let go.
+    auto pressedControl = [&]() -> CGXControl* {
+        ROWCOL nHitRow = g->m_nHitRow, nHitCol = g->m_nHitCol;
+        TopLeftOfSpan(g, nHitRow, nHitCol);
+        CGXControl* p = g->IsCurrentCell(nHitRow, nHitCol) ? g->GetControl(nHitRow, nHitCol) : NULL;
+        return p != NULL && p->IsInitAt(nHitRow, nHitCol) ? p : NULL;
+    };
     if (nHitState & hitPress)
     {
         if (!((nHitState & hitCurrent) && !g->GetParam()->m_bSelectCurrentCell))
@@ -408,7 +417,10 @@ static BOOL HitRowCol(CGXGridCore* g, const ControlMouseOps& ops, ROWCOL nRow, R
     }
     else if (nHitState & hitMove)
     {
-        if (CGXControl* p = currentControl())
+        CGXControl* p = currentControl();
+        if (p == NULL)
+            p = pressedControl();
+        if (p != NULL)
             (p->*ops.pfnMove)(nFlags, pt, nHitState);
         if (!(nHitState & hitOverPress))
             g->m_bMouseMoved = TRUE;
@@ -419,7 +431,11 @@ static BOOL HitRowCol(CGXGridCore* g, const ControlMouseOps& ops, ROWCOL nRow, R
         if (p != NULL)
             (p->*ops.pfnUp)(nFlags, pt, nHitState);
         else
+        {
+            if (CGXControl* pPressed = pressedControl())
+                (pPressed->*ops.pfnUp)(nFlags, pt, nHitState);
             (g->*ops.pfnClicked)(nRow, nCol, nFlags, pt);
+        }
         if (!g->m_bMouseMoved && g->IsCurrentCell(nRow, nCol))
         {
             if (g->ScrollCellInView(nRow, nCol, GX_UPDATENOW) && p != NULL)
@@ -431,24 +447,27 @@ static BOOL HitRowCol(CGXGridCore* g, const ControlMouseOps& ops, ROWCOL nRow, R
     return TRUE;
 }
 
-BOOL CGXGridCore::OnLButtonHitRowCol(ROWCOL, ROWCOL, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags, WORD nHitState)
+BOOL CGXGridCore::OnLButtonHitRowCol(ROWCOL, ROWCOL, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags,
+                                     WORD nHitState)
 {
-    static const ControlMouseOps ops = {&CGXControl::LButtonDown, &CGXControl::LButtonUp, &CGXControl::MouseMove,
-                                        &CGXGridCore::OnLButtonClickedRowCol};
+    static const ControlMouseOps ops = {&CGXControl::LButtonDown, &CGXControl::LButtonUp,
+                                        &CGXControl::MouseMove, &CGXGridCore::OnLButtonClickedRowCol};
     return HitRowCol(this, ops, nRow, nCol, pt, nFlags, nHitState);
 }
 
-BOOL CGXGridCore::OnMButtonHitRowCol(ROWCOL, ROWCOL, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags, WORD nHitState)
+BOOL CGXGridCore::OnMButtonHitRowCol(ROWCOL, ROWCOL, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags,
+                                     WORD nHitState)
 {
-    static const ControlMouseOps ops = {&CGXControl::MButtonDown, &CGXControl::MButtonUp, &CGXControl::MouseMove,
-                                        &CGXGridCore::OnMButtonClickedRowCol};
+    static const ControlMouseOps ops = {&CGXControl::MButtonDown, &CGXControl::MButtonUp,
+                                        &CGXControl::MouseMove, &CGXGridCore::OnMButtonClickedRowCol};
     return HitRowCol(this, ops, nRow, nCol, pt, nFlags, nHitState);
 }
 
-BOOL CGXGridCore::OnRButtonHitRowCol(ROWCOL, ROWCOL, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags, WORD nHitState)
+BOOL CGXGridCore::OnRButtonHitRowCol(ROWCOL, ROWCOL, ROWCOL nRow, ROWCOL nCol, CPoint pt, UINT nFlags,
+                                     WORD nHitState)
 {
-    static const ControlMouseOps ops = {&CGXControl::RButtonDown, &CGXControl::RButtonUp, &CGXControl::MouseMove,
-                                        &CGXGridCore::OnRButtonClickedRowCol};
+    static const ControlMouseOps ops = {&CGXControl::RButtonDown, &CGXControl::RButtonUp,
+                                        &CGXControl::MouseMove, &CGXGridCore::OnRButtonClickedRowCol};
     return HitRowCol(this, ops, nRow, nCol, pt, nFlags, nHitState);
 }
 

@@ -1,5 +1,7 @@
 // System colours and the colour-value helpers that resolve them.
 #include "grid/core/SysColorTable.h"
+#include "grid/core/DrawingAndFormatting.h"
+#include "GridIds.h"
 
 void CGXSysColorTable::Refresh()
 {
@@ -19,6 +21,8 @@ void CGXSysColorTable::Refresh()
     m_hcurArrow = ::LoadCursor(NULL, IDC_ARROW);
     m_bWin4 = LOBYTE(LOWORD(::GetVersion())) >= 4;
     m_cxBorder2 = m_cyBorder2 = m_bWin4 ? 2 : 1;
+    GXLoadSysColorBitmap(m_bmpDropDown, MAKEINTRESOURCE(GX_IDB_DROPDOWN));
+    GXLoadSysColorBitmap(m_bmpDropDownDisabled, MAKEINTRESOURCE(GX_IDB_DROPDOWN_DISABLED));
 }
 
 COLORREF CGXSysColorTable::GetColor(int nIndex) const

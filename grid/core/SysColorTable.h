@@ -2,6 +2,7 @@
 // start-up and whenever a grid window sees the system colours change.
 #pragma once
 #include "grid/core/GridTypes.h"
+#include "afxwin.h"
 
 class CGXSysColorTable
 {
@@ -29,6 +30,9 @@ class CGXSysColorTable
     HCURSOR m_hcurArrow = NULL;
     BOOL m_bWin4 = FALSE;
     int m_cxBorder2 = 1, m_cyBorder2 = 1; // edge width and height
+    BOOL m_bSystemClientEdge = FALSE;     // TRUE would leave client edges to the system
+    // The drop-down arrow and its disabled form, light grey turned to the button face.
+    CBitmap m_bmpDropDown, m_bmpDropDownDisabled;
 };
 
 CGXSysColorTable* AFXAPI GXGetSysColorTable();

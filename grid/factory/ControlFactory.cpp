@@ -1,8 +1,10 @@
 // The default control factory. Control classes of the cell-control library that do not exist
 // yet give the default control, so every id yields a drawable control.
 #include "grid/factory/ControlFactory.h"
+#include "grid/controls/CheckBoxEx.h"
 #include "grid/controls/ProgressCtrl.h"
 #include "grid/controls/Pushbutton.h"
+#include "grid/controls/RadioButtonEx.h"
 #include "grid/core/CellTipStatic.h"
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
@@ -21,67 +23,59 @@ const UINT CGXControlFactory::s_anControlIds[37] = {
 
 namespace
 {
-// How an id is turned into a control. The classes of the cell-control library are created by
-// it when it is linked; here the table keeps the ids the grid core can build itself.
-enum ControlKind
+// How an id is turned into a control; ids without a row give the default control, the edit
+// control with id 52512.
+template <class TControl> CGXControl* Create(CGXGridCore* pGrid)
 {
-    kindDefault, // the default control: the edit control with id 52512
-    kindEdit,
-    kindStatic,
-    kindHeader,
-    kindPushbutton,
-    kindProgress,
-    kindBrowserOnly // only on a browser grid, else no control
-};
+    return new TControl(pGrid);
+}
+template <class TControl> CGXControl* Create3d(CGXGridCore* pGrid)
+{
+    return new TControl(pGrid, TRUE);
+}
+CGXControl* CreateEdit(CGXGridCore* pGrid)
+{
+    return new CGXEditControl(pGrid, GX_IDS_CTRL_EDIT);
+}
+// Only a browser grid has the OLE preview cell; the grid core has none.
+CGXControl* CreateBrowserOnly(CGXGridCore*)
+{
+    return NULL;
+}
 
 struct ControlEntry
 {
     UINT nID;
-    ControlKind kind;
+    CGXControl* (*pfnCreate)(CGXGridCore* pGrid);
     BOOL bCellTip;
 };
 
 const ControlEntry s_controlTable[] = {
-    {GX_IDS_CTRL_EDIT, kindEdit, TRUE},          {GX_IDS_CTRL_STATIC, kindStatic, TRUE},
-    {GX_IDS_CTRL_HEADER, kindHeader, TRUE},      {GX_IDS_CTRL_PUSHBTN, kindPushbutton, TRUE},
-    {GX_IDS_CTRL_PROGRESS, kindProgress, FALSE}, {GX_IDS_CTRL_OLEPREVIEW, kindBrowserOnly, FALSE},
+    {GX_IDS_CTRL_EDIT, CreateEdit, TRUE},
+    {GX_IDS_CTRL_STATIC, Create<CGXStatic>, TRUE},
+    {GX_IDS_CTRL_HEADER, Create<CGXHeader>, TRUE},
+    {GX_IDS_CTRL_PUSHBTN, Create<CGXPushbutton>, TRUE},
+    {GX_IDS_CTRL_PROGRESS, Create<CGXProgressCtrl>, FALSE},
+    {GX_IDS_CTRL_OLEPREVIEW, CreateBrowserOnly, FALSE},
+    {GX_IDS_CTRL_CHECKBOX, Create<CGXCheckBox>, FALSE},
+    {GX_IDS_CTRL_CHECKBOX3D, Create3d<CGXCheckBox>, FALSE},
+    {GX_IDS_CTRL_CHECKBOXEX, Create<CGXCheckBoxEx>, FALSE},
+    {GX_IDS_CTRL_CHECKBOX3DEX, Create3d<CGXCheckBoxEx>, FALSE},
+    {GX_IDS_CTRL_RADIO, Create<CGXRadioButton>, FALSE},
+    {GX_IDS_CTRL_RADIO3D, Create3d<CGXRadioButton>, FALSE},
+    {GX_IDS_CTRL_RADIOEX, Create<CGXRadioButtonEx>, FALSE},
+    {GX_IDS_CTRL_RADIO3DEX, Create3d<CGXRadioButtonEx>, FALSE},
 };
 } // namespace
 
 CGXControl* CGXControlFactory::CreateControl(UINT nID, CGXGridCore* pGrid)
 {
-    ControlKind kind = kindDefault;
-    BOOL bCellTip = TRUE;
+    const ControlEntry* pEntry = NULL;
     for (const ControlEntry& e : s_controlTable)
         if (e.nID == nID)
-        {
-            kind = e.kind;
-            bCellTip = e.bCellTip;
-        }
-    CGXControl* pControl = NULL;
-    switch (kind)
-    {
-    case kindHeader:
-        pControl = new CGXHeader(pGrid);
-        break;
-    case kindPushbutton:
-        pControl = new CGXPushbutton(pGrid);
-        break;
-    case kindProgress:
-        pControl = new CGXProgressCtrl(pGrid);
-        break;
-    case kindBrowserOnly:
-        return NULL; // no browser grid in the grid core
-    case kindStatic:
-        pControl = new CGXStatic(pGrid);
-        break;
-    case kindEdit:
-    case kindDefault:
-    default:
-        pControl = new CGXEditControl(pGrid, GX_IDS_CTRL_EDIT);
-        break;
-    }
-    if (bCellTip && pControl->GetCellTip() == NULL)
+            pEntry = &e;
+    CGXControl* pControl = pEntry != NULL ? pEntry->pfnCreate(pGrid) : CreateEdit(pGrid);
+    if (pControl != NULL && (pEntry == NULL || pEntry->bCellTip) && pControl->GetCellTip() == NULL)
         pControl->SetCellTip(new CGXCellTipStatic(pControl));
     return pControl;
 }
@@ -96,6 +90,8 @@ void CGXControlFactory::RegisterAllUserAttributes(CGXStylesMap* pStylesMap)
 {
     // The cell-control library's own registrations follow CGXControl's when it is linked.
     CGXControl::AddUserAttributes(pStylesMap);
+    CGXCheckBox::RegisterUserAttributes(pStylesMap);
+    CGXRadioButtonEx::RegisterUserAttributes(pStylesMap);
     CGXProgressCtrl::RegisterUserAttributes(pStylesMap);
 
     const CGXStylesMap::UserAttrInfo* pValidMsg = pStylesMap->AddUserAttribute(GX_IDS_UA_VALID_MSG);

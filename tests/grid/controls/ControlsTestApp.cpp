@@ -29,3 +29,27 @@ void SendKey(WORD vk, bool bUp)
     in.ki.dwFlags = bUp ? KEYEVENTF_KEYUP : 0;
     ::SendInput(1, &in, sizeof(INPUT));
 }
+
+void TypeKey(WORD vk)
+{
+    SendKey(vk, false);
+    SendKey(vk, true);
+    testing_support::PumpMessages(60);
+}
+
+void ClickAt(CWnd* pGrid, CPoint pt)
+{
+    pGrid->ClientToScreen(&pt);
+    testing_support::MoveMouseTo(pt);
+    testing_support::SendLeftButton(true);
+    testing_support::PumpMessages(40);
+    testing_support::SendLeftButton(false);
+    testing_support::PumpMessages(60);
+}
+
+CString CellValue(CGXGridCore& grid, ROWCOL nRow, ROWCOL nCol)
+{
+    CGXStyle style;
+    grid.GetStyleRowCol(nRow, nCol, style);
+    return style.GetInclude(CGXStyle::ibValue) ? style.GetValue() : CString();
+}

@@ -14,7 +14,13 @@ class CClickCountingGrid : public CGXGridWnd
         m_nLastRow = nRow;
         m_nLastCol = nCol;
     }
+    BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, int mode, int nType) override
+    {
+        m_nStores++;
+        return CGXGridWnd::StoreStyleRowCol(nRow, nCol, pStyle, mode, nType);
+    }
     int m_nClicks = 0;
+    int m_nStores = 0;
     ROWCOL m_nLastRow = 0, m_nLastCol = 0;
 };
 
@@ -32,3 +38,9 @@ struct GridWindow : GridWindowOf<CClickCountingGrid>
 
 // Sends one key down or up through the system's input queue.
 void SendKey(WORD vk, bool bUp);
+// Presses and releases a key, then lets the grid handle it.
+void TypeKey(WORD vk);
+// A left click at a point of the grid window's client area.
+void ClickAt(CWnd* pGrid, CPoint ptClient);
+// A cell's value as the grid holds it.
+CString CellValue(CGXGridCore& grid, ROWCOL nRow, ROWCOL nCol);
