@@ -865,6 +865,7 @@ class CGXGridCore
     ROWCOL m_nSelAnchorRow = 0, m_nSelAnchorCol = 0;
     ROWCOL m_nSelReachedRow = 0, m_nSelReachedCol = 0;
     BOOL m_bFloatEvalSuspended = FALSE, m_bMergeEvalSuspended = FALSE;
+    BOOL m_bRecalcCollecting = FALSE; // blocks being changed are already told to the data object
     // Clipboard options: 0x0008 text, 0x0010 styles (the default writes and reads both).
     DWORD m_nClipboardFlags = 0x0018;
     CString m_sCopySeparator;   // written between cells; TAB when empty
