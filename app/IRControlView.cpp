@@ -5,6 +5,7 @@
 #include "app/MultipleProgressDlg.h"
 #include "StationIds.h"
 #include "app/IRControlApp.h"
+#include "app/IRStatusDlg.h"
 #include "app/MainFrame.h"
 #include "app/StationJobCodes.h"
 #include "Event.h"
@@ -117,6 +118,14 @@ CString LoadText(UINT nID)
     return text;
 }
 
+// The live status dialog of the main frame's state bar, or none.
+CIRStatusDlg* StatusDialog()
+{
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+    CIRStatusDlg* pDlg = pFrame != NULL ? pFrame->GetStateWnd().GetStatusDlg() : NULL;
+    return pDlg != NULL && pDlg->m_hWnd != NULL ? pDlg : NULL;
+}
+
 } // namespace
 
 CIRControlView::CIRControlView()
@@ -135,6 +144,11 @@ CIRControlView::~CIRControlView()
     // Bounded: a silent station must not hold the program open. When the worker does not give
     // the link back in time it is taken from it, so the command layer can go.
     StopCommThreads(m_pComBase, m_pEvent != NULL ? (HANDLE)*m_pEvent : NULL, StopWaitMs);
+    // The status dialog lets go of the layer, and its collector is done with it, before it goes.
+    CIRStatusDlg* pStatusDlg = StatusDialog();
+    if (pStatusDlg != NULL && m_pComBase != NULL && CIRStatusDlg::GetComBase() == m_pComBase)
+        pStatusDlg->SetComBase(NULL, FALSE);
+    CIRStatusDlg::ReleaseComBase(m_pComBase);
     delete m_pComBase;
     if (m_pQuickSaveDlg != NULL)
         m_pQuickSaveDlg->DestroyWindow();
@@ -298,10 +312,36 @@ void CIRControlView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*
             dwBaudRate = m_pComBase->GetBaud();
         }
         ShowBaudRate(dwBaudRate);
+        if (pDoc != NULL && pDoc->UpdatePageSize(FALSE, GetTimePages(), FALSE))
+            CreateScaleLabels();
+        UpdateStatusSource(TRUE);
     }
     else if (!bActivate && pDeactiveView == this)
+    {
         m_bActiveView = FALSE;
+        if (pActivateView == NULL || pActivateView == this)
+            if (CIRStatusDlg* pDlg = StatusDialog())
+                pDlg->SetComBase(NULL, FALSE);
+    }
     CDrawView::OnActivateView(bActivate, pActivateView, pDeactiveView);
+}
+
+void CIRControlView::UpdateStatusSource(BOOL bActivation)
+{
+    CIRStatusDlg* pDlg = StatusDialog();
+    CIRControlDoc* pDoc = GetDocument();
+    if (pDlg == NULL || pDoc == NULL)
+        return;
+    if (!pDoc->IsLoadedFromFile())
+    {
+        pDlg->SetComBase(m_bOnline ? m_pComBase : NULL, bActivation);
+        return;
+    }
+    pDlg->SetComBase(NULL, bActivation);
+    float fFactors[2];
+    pDoc->GetSensorFactors(fFactors[0], fFactors[1]);
+    pDlg->ShowCalibrationState(CIRControlDoc::IsIRSensorText(pDoc->GetSensorText()) ? fFactors[1]
+                                                                                    : fFactors[0]);
 }
 
 void CIRControlView::OnDestroy()
@@ -536,6 +576,8 @@ void CIRControlView::ShowAnalysePointCount()
 
 LRESULT CIRControlView::OnCommClock(WPARAM, LPARAM)
 {
+    if (m_bActiveView)
+        UpdateStatusSource(FALSE);
     RefreshVersion();
     return 0;
 }
@@ -549,6 +591,8 @@ LRESULT CIRControlView::OnCommStatus(WPARAM, LPARAM)
         memcpy(m_dwProfileWords, m_pComBase->m_dwBlockWrite, sizeof m_dwProfileWords);
     }
     m_bStationIdle = Var(40) <= 2;
+    if (m_bActiveView)
+        UpdateStatusSource(FALSE);
     AppendProcessState();
     RefreshVersion();
     return 0;
@@ -775,6 +819,8 @@ void CIRControlView::ApplyProfileBlock()
     CIRControlDoc* pDoc = GetDocument();
     if (pDoc == NULL)
         return;
+    if (m_bActiveView)
+        UpdateStatusSource(FALSE);
     CString unit = CIRComBase::FormatUnit(m_fStation[14]);
     pDoc->SetProfileValues(Var(6), Var(7), Var(9), Var(10), Var(8), Var(11), Var(12),
                            CIRComBase::FormatSensorType(m_fStation[13]), unit, this);

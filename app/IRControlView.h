@@ -83,6 +83,10 @@ class CIRControlView : public CDrawView
     // Takes an interface from the application and makes the command layer; TRUE when there is one.
     BOOL ConnectInterface();
     void UpdateTitle();
+    // Gives the state bar's status dialog this view's source: the command layer while online,
+    // else none (a recording from a file also shows its calibration). bActivation: the dialog
+    // skips the next update once.
+    void UpdateStatusSource(BOOL bActivation);
     // Starts or stops a recording (also the automatic start).
     void ToggleRecording();
 

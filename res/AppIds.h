@@ -118,3 +118,41 @@
 #define IDS_QUICKSAVE_CAPTION 417 // "Helvon Schnellspeichern"
 #define IDS_QUICKSAVE_TITLE 426   // "Schnellspeichern der Datei\n"
 #define IDS_QUICKSAVE_TEXT 427    // "Schnellspeichern"
+// The live status dialog in the state bar: template, digit displays, texts, lamps and strings.
+#define IDD_IR_STATUS 278
+#define IDC_STATUS_TEMPERATURE 1118
+#define IDC_STATUS_STATE 1120
+#define IDC_STATUS_MESSAGE 1121
+#define IDC_STATUS_MODULE_TIME 1016
+#define IDC_STATUS_VERSION 1015
+#define IDC_STATUS_PROGRAM 1081
+#define IDC_STATUS_SENSOR 1062
+#define IDC_STATUS_SERIAL 1082
+#define IDC_STATUS_IR_HOURS 1017
+#define IDC_STATUS_TOP_HOURS 1018
+#define IDC_STATUS_LP_TEMPERATURE 1019
+#define IDC_STATUS_PM 1026
+#define IDC_STATUS_EXPERT_GROUP 1134 // "Expertendaten"
+#define IDC_STATUS_IR_HOURS_LABEL 1135
+#define IDC_STATUS_TOP_HOURS_LABEL 1136
+#define IDC_STATUS_LP_LABEL 1137
+#define IDC_STATUS_MODULE_TIME_LABEL 1188
+// Lamp pairs: not active (red cross), active (green tick).
+#define IDC_LAMP_PUMP_OFF 1007
+#define IDC_LAMP_PUMP_ON 1011
+#define IDC_LAMP_FAN_OFF 1008
+#define IDC_LAMP_FAN_ON 1012
+#define IDC_LAMP_PIPETTE_OFF 1009
+#define IDC_LAMP_PIPETTE_ON 1020
+#define IDC_LAMP_SWIVEL_OFF 1010
+#define IDC_LAMP_SWIVEL_ON 1022
+#define IDC_LAMP_TOP_OFF 1014
+#define IDC_LAMP_TOP_ON 1024
+#define IDC_LAMP_BOTTOM_OFF 1013
+#define IDC_LAMP_BOTTOM_ON 1023
+#define IDC_LAMP_CALIBRATION_OFF 1021
+#define IDC_LAMP_CALIBRATION_ON 1025
+#define IDS_STATUS_ERROR 419          // "Fehler"
+#define IDS_STATUS_NO_TEMPERATURE 421 // "---.-C"
+#define IDS_STATUS_LP_TEMPERATURE 433 // "%#4.1f°C"
+#define IDS_STATUS_PM 435             // "%#4.1f°C\nPm = %#3.1f"

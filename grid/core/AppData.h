@@ -70,7 +70,7 @@ class CGXAppData
     CObject* m_pDateTimeImp = NULL;
     CGXAbstractDataCopyMoveCellsImp* m_pDataCopyMoveCellsImp = NULL;
     CGXAbstractLongOperationImp* m_pLongOperationImp = NULL;
-    CObject* m_pSerializeCompatibleImp = NULL;
+    CGXAbstractSerializeMG5CompatibleImp* m_pSerializeCompatibleImp = NULL;
     CGXAbstractNumberFormattingImp* m_pNumberFormattingImp = NULL;
 
     // Locale separators.

@@ -7,6 +7,7 @@
 class CGXStyle;
 class CGXFont;
 class CGXCellBrush;
+class CGXCellPen;
 class CGXStylesMap;
 class CGXData;
 class CGXStylePtrArray;
@@ -32,6 +33,7 @@ class CGXAbstractStyleSerializeImp : public CObject
   public:
     virtual void SerializeFont(CGXFont& font, CArchive& ar) = 0;
     virtual void SerializeBrush(CGXCellBrush& brush, CArchive& ar) = 0;
+    virtual void SerializePen(CGXCellPen& pen, CArchive& ar) = 0;
     virtual void SerializeStyle(CGXStyle& style, CArchive& ar, const CGXStylesMap* pStylesMap) = 0;
 };
 
@@ -54,10 +56,17 @@ class CGXAbstractGridDocSerializeImp : public CObject
   public:
     virtual void SerializeStylesMap(CGXStylesMap& stylesMap, CArchive& ar) = 0;
     virtual void SerializeData(CGXData& data, CArchive& ar) = 0;
-    virtual void SerializeStylePtrArrayPtrArray(CGXStylePtrArrayPtrArray& array, CArchive& ar) = 0;
-    virtual void SerializeStylePtrArray(CGXStylePtrArray& array, CArchive& ar) = 0;
+    virtual void SerializeStyleRows(CGXStylePtrArrayPtrArray& array, CArchive& ar) = 0;
+    virtual void SerializeStyleArray(CGXStylePtrArray& array, CArchive& ar) = 0;
     virtual void SerializeProperties(CGXProperties& properties, CArchive& ar) = 0;
     virtual void SerializeParam(CGXGridParam& param, CArchive& ar) = 0;
+};
+
+// Reads the user attributes of styles stored in the older format.
+class CGXAbstractSerializeMG5CompatibleImp : public CObject
+{
+  public:
+    virtual void ReadOldUserAttributes(CGXStyle& style, CArchive& ar) = 0;
 };
 
 // Copies of parameter objects, styles maps and properties.

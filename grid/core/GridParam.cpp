@@ -25,7 +25,9 @@ CGXGridParam::~CGXGridParam()
     ClearUndoList();
     ClearRedoList();
     delete m_pCoveredCellPool;
-    for (CObject* p : m_pSpanPools)
+    for (CObject* p :
+         {m_pFloatCellsPool, m_pDelayedFloatCellsPool, m_pPrintFloatCellsPool, m_pPrintDelayedFloatCellsPool,
+          m_pHorzMergeCellsPool, m_pVertMergeCellsPool, m_pDelayedMergeCellsPool})
         delete p;
     GXDeleteAllObjects(m_aObjects1);
     GXDeleteAllObjects(m_aObjects2);

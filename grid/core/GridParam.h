@@ -132,13 +132,20 @@ class CGXGridParam : public CObject
 
     CGXRangeList m_CoveredCellsList;
     CObject* m_pCoveredCellPool = NULL;
-    CObject* m_pSpanPools[4] = {}; // float spans on screen and printing, merge spans (owned)
+    // Span pools of floating and merged cells (owned; made by their components).
+    CObject* m_pFloatCellsPool = NULL;
+    CObject* m_pDelayedFloatCellsPool = NULL;
+    CObject* m_pPrintFloatCellsPool = NULL;
+    CObject* m_pPrintDelayedFloatCellsPool = NULL;
+    CObject* m_pHorzMergeCellsPool = NULL;
+    CObject* m_pVertMergeCellsPool = NULL;
+    CObject* m_pDelayedMergeCellsPool = NULL;
     // Both kept in step with row and column insertions and removals.
     CGXRangeList m_SelectedRanges;
-    CGXRangeList m_CopiedRanges; // marked by a pending cut
-    CGXRangeList m_RecalcRangeList; // cells waiting for re-evaluation
-    CByteArray m_abBytes1, m_abBytes2;
-    CObArray m_aObjects1, m_aObjects2; // owned
+    CGXRangeList m_CopiedRanges;               // marked by a pending cut
+    CGXRangeList m_RecalcRangeList;            // cells waiting for re-evaluation
+    CByteArray m_abHiddenRows, m_abHiddenCols; // one bit per row or column
+    CObArray m_aObjects1, m_aObjects2;         // owned
     CMapPtrToPtr m_mapPointers;
 
     BOOL m_bRedrawLocked = FALSE;
@@ -154,38 +161,42 @@ class CGXGridParam : public CObject
     int m_nMaxUndoTransactions = 100;
     // Undo information of removed rows and columns: 1 their base styles, 2 their cell styles.
     WORD m_wUndoInfoFlags = 3, m_wColHeaderSelect = 3;
-    WORD m_wActivateFlags = 1;          // 4: activate the current cell's control at once
+    WORD m_wActivateFlags = 1; // 4: activate the current cell's control at once
     BOOL m_bThumbTrack = TRUE;
     BOOL m_bImmediateUpdate = TRUE;
     BOOL m_bClickActivation = TRUE;
-    BOOL m_bInvertSelection = TRUE;      // the selection is painted inverted
-    WORD m_wCurrentCellInSelection = 2;  // 1: the current cell is inverted with the selection
-    WORD m_wMarkerVisibility = 0;        // 0 always, 2 only with the focus, else never
-    int m_nUndoLimit = 512;              // commands the undo list keeps before dropping the oldest
-    WORD m_wEnterKeyAction = 4;          // move direction after Enter, 0 none
-    WORD m_wDeleteHandling = 0;          // 0: Delete empties the cell in its edit control
+    BOOL m_bInvertSelection = TRUE;     // the selection is painted inverted
+    WORD m_wCurrentCellInSelection = 2; // 1: the current cell is inverted with the selection
+    WORD m_wMarkerVisibility = 0;       // 0 always, 2 only with the focus, else never
+    int m_nUndoLimit = 512;             // commands the undo list keeps before dropping the oldest
+    WORD m_wEnterKeyAction = 4;         // move direction after Enter, 0 none
+    WORD m_wDeleteHandling = 0;         // 0: Delete empties the cell in its edit control
     BOOL m_bScrollBeforeMove = TRUE;
-    BOOL m_bSelectCurrentCell = FALSE;   // the selection follows the current cell
+    BOOL m_bSelectCurrentCell = FALSE; // the selection follows the current cell
     int m_nLastSortRow = -1, m_nLastSortCol = -1;
-    CString m_sWindowSetting;            // handed to the library's window-settings object
+    CString m_sWindowSetting; // the grid's text: printed for "$R", names the grid's window
 
     BOOL m_bTransparentBackground = FALSE;
-    int m_nPreComposeStyles = 0;         // 1: every visible cell is composed before flagging
+    int m_nPreComposeStyles = 0; // 1: every visible cell is composed before flagging
     BOOL m_bFrameCurrentCellInSelection = FALSE;
     BOOL m_bHideMarker = FALSE;
-    BOOL m_bNoFrozenLineAdjust = FALSE;  // GetCellRect keeps the last frozen cell's edge
-    BOOL m_bProtectReadOnly = TRUE;      // read-only cells refuse stores
-    BOOL m_bDirectCopy = FALSE;          // a paste in the same grid copies cells with their styles
-    BOOL m_bDirectCut = FALSE;           // a cut marks the cells; the next paste moves them
+    BOOL m_bNoFrozenLineAdjust = FALSE; // GetCellRect keeps the last frozen cell's edge
+    BOOL m_bProtectReadOnly = TRUE;     // read-only cells refuse stores
+    BOOL m_bDirectCopy = FALSE;         // a paste in the same grid copies cells with their styles
+    BOOL m_bDirectCut = FALSE;          // a cut marks the cells; the next paste moves them
     BOOL m_bCutPending = FALSE;
-    CGXRangeList m_PendingRanges;        // rows repainted in partial-refresh mode
-    WORD m_wDisplayFlags = 0;            // 2: cells show their stored value texts
+    CGXRangeList m_PendingRanges; // rows repainted in partial-refresh mode
+    WORD m_wDisplayFlags = 0;     // 2: cells show their stored value texts
     BOOL m_bExcelLikeFill = FALSE;
     BOOL m_bInitialized = FALSE;
     CObList m_deleteWithGrid;
     BOOL m_bExcelLikeFrame = FALSE;
     BOOL m_bKeepSelectionOnRelease = FALSE; // a plain click keeps no selection but ends it only
     BOOL m_bMarkHeadersOnSelection = FALSE; // every selection change repaints the headers
+    // Options the archive keeps for other versions of the library; nothing here reads them.
+    BYTE m_abReservedOptions[3] = {};
+    WORD m_wReservedOption = 0;
+    BOOL m_bReservedOption1 = FALSE, m_bReservedOption2 = FALSE;
 
   private:
     CGXGridParam(const CGXGridParam&) = delete;

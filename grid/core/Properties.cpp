@@ -17,7 +17,7 @@ CString LoadText(UINT nID)
 } // namespace
 
 CGXProperties::CGXProperties()
-    : m_pAppData(GXGetAppData()), m_sSection("Grid"), m_nValue100(100), m_nPrintValue(-1)
+    : m_pAppData(GXGetAppData()), m_sSection("Grid"), m_nValue100(100), m_nFirstPage(-1)
 {
     m_sMarkerInvert = LoadText(GX_IDS_MARKER_INVERT);
     m_sMarkerInvertBold = LoadText(GX_IDS_MARKER_INVERT_BOLD);
@@ -106,16 +106,20 @@ void CGXProperties::AddUserProperty(WORD nID, const CGXStyle& style)
     CString strName = LoadText(nID);
     if (strName.IsEmpty())
         strName.Format("USERPROP%u", (unsigned)nID);
-    CGXStyle* pClone = style.Clone();
+    SetUserPropertyEntry(nID, strName, style.Clone());
+    m_userProperties[nID]->sName = strName;
+}
+
+void CGXProperties::SetUserPropertyEntry(WORD nID, const CString& strName, CGXStyle* pStyle)
+{
     auto it = m_userProperties.find(nID);
     if (it != m_userProperties.end())
     {
         delete it->second->pStyle;
-        it->second->pStyle = pClone;
-        it->second->sName = strName;
+        it->second->pStyle = pStyle;
         return;
     }
-    m_userProperties[nID] = new UserPropertyInfo{nID, strName, pClone};
+    m_userProperties[nID] = new UserPropertyInfo{nID, strName, pStyle};
 }
 
 const CGXStyle& CGXProperties::GetUserProperty(WORD nID) const

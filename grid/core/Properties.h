@@ -60,28 +60,61 @@ class CGXProperties : public CObject
         return m_headerFooter[n];
     }
 
-    // The line and printing switches of m_abFlags.
+    // The display switches of m_abFlags; the printing switch selects the print options.
     enum
     {
-        flagDisplayVertLines = 0,
-        flagDisplayHorzLines = 1,
-        flagPrintVertLines = 2,
-        flagPrintHorzLines = 3,
-        flagBlackWhite = 4,
-        flagPrinting = 5 // selects the print pair of line switches
+        flagVertLines = 0,
+        flagHorzLines = 1,
+        flag3dHeader = 2,
+        flagMarkRowHeader = 3,
+        flagMarkColHeader = 4,
+        flagPrinting = 5
+    };
+    // The print options of m_abPrintFlags (the first seven on by default).
+    enum
+    {
+        printVertLines = 0,
+        printHorzLines = 1,
+        printRowHeaders = 2,
+        printColHeaders = 3,
+        printFrame = 4,
+        printCenterVertical = 5,
+        printCenterHorizontal = 6,
+        printPageOrder = 7, // 0 down then across, 1 across then down
+        printBlackWhite = 8
+    };
+    // The margins and distances of m_anMargins, in pixels of the display.
+    enum
+    {
+        marginTop = 0,
+        marginBottom = 1,
+        marginLeft = 2,
+        marginRight = 3,
+        distanceHeader = 4,
+        distanceFooter = 5
     };
     BOOL GetDisplayVertLines() const
     {
-        return m_abFlags[m_abFlags[flagPrinting] ? flagPrintVertLines : flagDisplayVertLines];
+        return m_abFlags[flagPrinting] ? m_abPrintFlags[printVertLines] : m_abFlags[flagVertLines];
     }
     BOOL GetDisplayHorzLines() const
     {
-        return m_abFlags[m_abFlags[flagPrinting] ? flagPrintHorzLines : flagDisplayHorzLines];
+        return m_abFlags[flagPrinting] ? m_abPrintFlags[printHorzLines] : m_abFlags[flagHorzLines];
     }
     BOOL GetBlackWhite() const
     {
-        return m_abFlags[flagPrinting] && m_abFlags[flagBlackWhite];
+        return m_abFlags[flagPrinting] && m_abPrintFlags[printBlackWhite];
     }
+    BOOL GetMarkRowHeader() const
+    {
+        return m_abFlags[flagMarkRowHeader];
+    }
+    BOOL GetMarkColHeader() const
+    {
+        return m_abFlags[flagMarkColHeader];
+    }
+    // Replaces (or adds) a user property by id, taking the value style (loading).
+    void SetUserPropertyEntry(WORD nID, const CString& strName, CGXStyle* pStyle);
 
     // Implementation
     CGXAppData* m_pAppData;
@@ -93,13 +126,13 @@ class CGXProperties : public CObject
     CString m_sSection; // "Grid"
     CStringArray m_ColorNameArray;
     CDWordArray m_ColorValueArray;
-    int m_nValue100;
+    int m_nValue100; // the zoom in percent
     // Margins in pixels of the display: two of 1 inch, two of 1.5 inch, two of 0.4 inch.
     int m_anMargins[6];
-    int m_nPrintValue; // -1
+    int m_nFirstPage; // the first page's number, -1 numbering from 1
     BOOL m_abPrintFlags[9];
-    CGXData m_headerFooter[2];
-    CDWordArray m_adwArray1, m_adwArray2;
+    CGXData m_headerFooter[2];                // footer, header
+    CDWordArray m_awColBreaks, m_awRowBreaks; // forced page breaks before these columns and rows
     WORD m_w1 = 0, m_w2 = 0;
 
   private:

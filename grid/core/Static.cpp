@@ -5,8 +5,34 @@
 
 GX_IMPLEMENT_CONTROL(CGXStatic, CGXControl)
 
+namespace
+{
+// Half the sizing frame's width, at least 2 pixels.
+int TextMargin()
+{
+    int m = ::GetSystemMetrics(SM_CXFRAME) / 2;
+    return m > 2 ? m : 2;
+}
+} // namespace
+
 CGXStatic::CGXStatic(CGXGridCore* pGrid) : CGXControl(pGrid)
 {
+}
+
+CRect CGXStatic::GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem, const CGXStyle* pStyle)
+{
+    const CGXStyle& style = pStyle != NULL ? *pStyle : m_pGrid->LookupStyleRowCol(nRow, nCol);
+    BOOL bRight = style.GetInclude(CGXStyle::ibHorzAlign) && style.GetHorizontalAlignment() == DT_RIGHT;
+    CRect rect = CGXControl::GetCellRect(nRow, nCol, rectItem, &style);
+    int m = TextMargin();
+    rect.left += m;
+    rect.right -= bRight ? m + 1 : m / 2;
+    return rect;
+}
+
+CSize CGXStatic::AddBorders(CSize size, const CGXStyle& style)
+{
+    return CGXControl::AddBorders(CSize(size.cx + 2 * TextMargin() + 1, size.cy), style);
 }
 
 void CGXStatic::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,

@@ -13,6 +13,12 @@ class CGXStatic : public CGXControl
     explicit CGXStatic(CGXGridCore* pGrid);
 
     // Overridables
+    // The text rectangle: the cell less its borders and a margin either side (wider on the
+    // right for right-aligned text).
+    CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem = NULL,
+                      const CGXStyle* pStyle = NULL) override;
+    // A text size plus both margins, then the grid's borders.
+    CSize AddBorders(CSize size, const CGXStyle& style) override;
     void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
               const CGXStyle* pStandardStyle) override;
     CSize CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandard,

@@ -73,7 +73,7 @@ void CGXStylePtrArray::MoveAt(INT_PTR nFrom, INT_PTR nCount, INT_PTR nDest)
 void CGXStylePtrArray::Serialize(CArchive& ar)
 {
     if (CGXAbstractGridDocSerializeImp* pImp = GXGetAppData()->m_pDocSerializeImp)
-        pImp->SerializeStylePtrArray(*this, ar);
+        pImp->SerializeStyleArray(*this, ar);
 }
 
 // --- CGXStylePtrArrayPtrArray ---
@@ -125,5 +125,5 @@ void CGXStylePtrArrayPtrArray::MoveAt(INT_PTR nFrom, INT_PTR nCount, INT_PTR nDe
 void CGXStylePtrArrayPtrArray::Serialize(CArchive& ar)
 {
     if (CGXAbstractGridDocSerializeImp* pImp = GXGetAppData()->m_pDocSerializeImp)
-        pImp->SerializeStylePtrArrayPtrArray(*this, ar);
+        pImp->SerializeStyleRows(*this, ar);
 }

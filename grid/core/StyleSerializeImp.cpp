@@ -1,9 +1,12 @@
-// Styles, fonts and brushes to and from archives.
+// Styles, fonts, brushes and pens to and from archives.
 #include "grid/core/StyleSerializeImp.h"
 #include "grid/core/AppData.h"
+#include "grid/core/FontFaceTable.h"
+#include "grid/core/PatternTable.h"
 #include "grid/core/StylesMap.h"
 #include "grid/core/Style.h"
 #include "Document.h"
+#include <stdlib.h>
 
 void AFXAPI GXInstallStyleSerializeImp()
 {
@@ -14,53 +17,70 @@ void AFXAPI GXInstallStyleSerializeImp()
     pAppData->AddComponent(pAppData->m_pStyleSerializeImp);
 }
 
-void CGXStyleSerializeImp::SerializeFont(CGXFont& font, CArchive& ar)
+// --- Shared text forms ---
+
+int AFXAPI GXParseNumbers(LPCTSTR pszText, char cSeparator, long* anValues, int nMax)
 {
-    const DWORD faceBits = 1023;
-    if (ar.IsStoring())
+    if (pszText == NULL)
+        return 0;
+    const char* p = pszText;
+    int n = 0;
+    while (n < nMax)
     {
-        ar << font.GetDescriptionWord1() << (font.GetDescriptionWord2() & ~faceBits);
-        ar << (font.GetIncludeFaceName() ? font.GetFaceName() : CString());
-        return;
+        while (*p == ' ')
+            p++;
+        if (*p == 0)
+            break;
+        anValues[n++] = atol(p);
+        while (*p != 0 && *p != ' ' && *p != cSeparator)
+            p++;
+        if (*p == cSeparator)
+            p++;
     }
-    DWORD dw1 = 0, dw2 = 0;
-    CString strFace;
-    ar >> dw1 >> dw2 >> strFace;
-    font.SetDescriptionWords(dw1, dw2 | faceBits);
-    if (!strFace.IsEmpty())
-        font.SetFaceName(strFace);
+    return n;
 }
 
-void CGXStyleSerializeImp::SerializeBrush(CGXCellBrush& brush, CArchive& ar)
+COLORREF AFXAPI GXColorFromParts(long r, long g, long b, long nKind)
 {
-    if (ar.IsStoring())
-        ar << brush.m_dw0 << brush.m_dw1;
-    else
-        ar >> brush.m_dw0 >> brush.m_dw1;
+    COLORREF cr = RGB((BYTE)r, (BYTE)g, (BYTE)b);
+    if (nKind == 1 || nKind == 2 || (nKind >= 65 && nKind <= 254))
+        cr |= (DWORD)nKind << 24;
+    return cr;
+}
+
+CString AFXAPI GXPenText(const CGXCellPen& pen)
+{
+    COLORREF cr = pen.GetColorValue();
+    CString s;
+    s.Format("%lu %ld %d %d %d %d", (unsigned long)pen.GetStyle(), (long)pen.GetWidth(), GetRValue(cr),
+             GetGValue(cr), GetBValue(cr), (int)(cr >> 24));
+    return s;
+}
+
+BOOL AFXAPI GXParsePenText(LPCTSTR pszText, CGXCellPen& pen)
+{
+    long an[6] = {};
+    int n = GXParseNumbers(pszText, ' ', an, 6);
+    if (n < 5 || an[0] < 0 || an[0] > 7)
+        return FALSE;
+    pen = CGXCellPen((UINT)an[0], (UINT)an[1], GXColorFromParts(an[2], an[3], an[4], n > 5 ? an[5] : 0));
+    return TRUE;
 }
 
 namespace
 {
+void Refuse()
+{
+    AfxThrowArchiveException(CArchiveException::generic);
+}
+
+// Font mask of the archive: which of italic, underline, strike-out are included (bits 0-2),
+// their values (3-5), and weight, size, orientation and face present (6-9).
+const DWORD fmItalic = 1, fmUnderline = 2, fmStrikeOut = 4, fmValueShift = 3, fmWeight = 1 << 6,
+            fmSize = 1 << 7, fmOrientation = 1 << 8, fmFace = 1 << 9;
+
 // Border sides in archive order: top, left, bottom, right.
 const int s_anSides[] = {CGXStyle::sideTop, CGXStyle::sideLeft, CGXStyle::sideBottom, CGXStyle::sideRight};
-
-CString PenText(const CGXCellPen& pen)
-{
-    CString s;
-    s.Format("%u %u %lu", pen.GetStyle(), pen.GetWidth(), (unsigned long)pen.GetColorValue());
-    return s;
-}
-
-CGXCellPen PenFromText(const CString& s)
-{
-    unsigned nStyle = PS_SOLID, nWidth = 1;
-    unsigned long cr = 0;
-    if (sscanf(s, "%u %u %lu", &nStyle, &nWidth, &cr) != 3)
-        AfxThrowArchiveException(CArchiveException::generic);
-    CGXCellPen pen;
-    pen.SetColor((COLORREF)cr).SetWidth(nWidth).SetStyle(nStyle);
-    return pen;
-}
 
 const CGXStylesMap* StylesMapOf(CArchive& ar, const CGXStylesMap* pStylesMap)
 {
@@ -98,7 +118,155 @@ DWORD AlignmentCode(DWORD dt, DWORD dtMiddle, DWORD dtEnd)
 {
     return dt == dtMiddle ? 1 : dt == dtEnd ? 2 : 0;
 }
+
+BYTE ReadByte(CArchive& ar)
+{
+    BYTE b = 0;
+    ar >> b;
+    return b;
+}
 } // namespace
+
+// --- Fonts ---
+
+void CGXStyleSerializeImp::SerializeFont(CGXFont& font, CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        DWORD dwMask = 0;
+        const std::pair<BOOL, BOOL> flags[3] = {{font.GetIncludeItalic(), font.GetItalic()},
+                                                {font.GetIncludeUnderline(), font.GetUnderline()},
+                                                {font.GetIncludeStrikeOut(), font.GetStrikeOut()}};
+        for (int i = 0; i < 3; i++)
+            if (flags[i].first)
+                dwMask |= (1u << i) | (flags[i].second ? 1u << (i + fmValueShift) : 0);
+        const GXFaceEntry* pFace =
+            font.GetIncludeFaceName() ? GXGetFontFaceTable()->GetEntry(font.GetFaceIndexValue()) : NULL;
+        dwMask |= (font.GetIncludeWeight() ? fmWeight : 0) | (font.GetIncludeSize() ? fmSize : 0) |
+                  (font.GetIncludeOrientation() ? fmOrientation : 0) | (pFace != NULL ? fmFace : 0);
+        ar << (WORD)fontSchema << dwMask;
+        if (dwMask & fmWeight)
+            ar << (WORD)font.GetWeight();
+        if (dwMask & fmSize)
+            ar << (WORD)(font.GetSize() * 10 + 0.5);
+        if (dwMask & fmOrientation)
+            ar << (WORD)font.GetOrientation();
+        if (pFace != NULL)
+            ar << font.GetFaceName() << pFace->nCharSet << pFace->nPitchAndFamily;
+        return;
+    }
+
+    WORD wSchema = 0;
+    ar >> wSchema;
+    if (wSchema > fontSchema || wSchema == 0)
+        AfxThrowArchiveException(CArchiveException::badSchema);
+    if (wSchema == 1)
+    {
+        ReadOldFont(font, ar);
+        return;
+    }
+    DWORD dwMask = 0;
+    ar >> dwMask;
+    font.Clear();
+    if (dwMask & fmItalic)
+        font.SetItalic((dwMask >> (0 + fmValueShift)) & 1);
+    if (dwMask & fmUnderline)
+        font.SetUnderline((dwMask >> (1 + fmValueShift)) & 1);
+    if (dwMask & fmStrikeOut)
+        font.SetStrikeOut((dwMask >> (2 + fmValueShift)) & 1);
+    WORD w = 0;
+    if (dwMask & fmWeight)
+        font.SetWeight((ar >> w, (LONG)w));
+    if (dwMask & fmSize)
+        font.SetSize((ar >> w, w / 10.0));
+    if (dwMask & fmOrientation)
+        font.SetOrientation((ar >> w, (LONG)w));
+    if (dwMask & fmFace)
+    {
+        CString strFace;
+        BYTE nCharSet = 0, nPitchAndFamily = 0;
+        ar >> strFace >> nCharSet >> nPitchAndFamily;
+        CGXFontFaceTable* pTable = GXGetFontFaceTable();
+        CString strKey = strFace;
+        if (nCharSet != 0 && nCharSet != 1 && *pTable->GetScriptName(nCharSet) != 0)
+            strKey.Format("%s (%s)", (LPCTSTR)strFace, pTable->GetScriptName(nCharSet));
+        font.SetFaceIndex(pTable->FindOrAdd(strKey, nPitchAndFamily, nCharSet));
+    }
+}
+
+// The first form: a LOGFONT's main fields, then which of them count.
+void CGXStyleSerializeImp::ReadOldFont(CGXFont& font, CArchive& ar)
+{
+    LOGFONT lf = {};
+    LONG nHeight = 0, nWeight = 0;
+    BYTE bItalic = 0, bUnderline = 0, nPitchAndFamily = 0;
+    CString strFace;
+    ar >> nHeight >> nWeight >> bItalic >> bUnderline >> nPitchAndFamily >> strFace;
+    lf.lfHeight = nHeight;
+    lf.lfWeight = nWeight;
+    lf.lfItalic = bItalic;
+    lf.lfUnderline = bUnderline;
+    lf.lfPitchAndFamily = nPitchAndFamily;
+    // The face field holds 31 characters and its terminator.
+    lstrcpynA(lf.lfFaceName, strFace, LF_FACESIZE);
+    DWORD dwMask = 0;
+    ar >> dwMask;
+    if (dwMask & 64)
+        ar >> lf.lfOrientation;
+    font.SetLogFont(lf);
+    font.SetIncludeWeight((dwMask & 1) != 0);
+    font.SetIncludeSize((dwMask & 2) != 0);
+    font.SetIncludeItalic((dwMask & 4) != 0);
+    font.SetIncludeUnderline((dwMask & 8) != 0);
+    font.SetIncludeStrikeOut((dwMask & 16) != 0);
+    font.SetIncludeFaceName((dwMask & 32) != 0);
+    font.SetIncludeOrientation((dwMask & 64) != 0);
+}
+
+// --- Brushes and pens ---
+
+void CGXStyleSerializeImp::SerializeBrush(CGXCellBrush& brush, CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << (DWORD)brush.GetStyle() << (DWORD)brush.GetBackColorValue() << (LONG)brush.GetHatch()
+           << (LONG)brush.GetPattern() << (DWORD)brush.GetColorValue();
+        return;
+    }
+    DWORD dwStyle = 0, crBack = 0, crFore = 0;
+    LONG nHatch = 0, nPattern = 0;
+    ar >> dwStyle >> crBack >> nHatch >> nPattern >> crFore;
+    if (dwStyle > 3 || nHatch < 0 || nHatch > 7)
+        Refuse();
+    // A pattern the table does not have draws as a hollow brush.
+    BOOL bBadPattern = nPattern < 0 || nPattern >= GX_PATTERN_COUNT;
+    if (dwStyle == BS_PATTERN && bBadPattern)
+        dwStyle = BS_HOLLOW;
+    brush.Set(dwStyle, crBack, (UINT)nHatch);
+    if (dwStyle == BS_PATTERN)
+        brush.SetPattern((UINT)nPattern);
+    else
+        brush.m_dw1 = (brush.m_dw1 & ~(63u << 24)) | ((DWORD)(nPattern & 63) << 24);
+    brush.SetColor(crFore);
+}
+
+void CGXStyleSerializeImp::SerializePen(CGXCellPen& pen, CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << (DWORD)pen.GetStyle() << (WORD)pen.GetWidth() << (WORD)(pen.GetInclude() ? 1 : 0)
+           << (DWORD)pen.GetColorValue();
+        return;
+    }
+    DWORD dwStyle = 0, cr = 0;
+    WORD wWidth = 0, wSet = 0;
+    ar >> dwStyle >> wWidth >> wSet >> cr;
+    if (dwStyle > 7)
+        Refuse();
+    pen = CGXCellPen(wSet != 0 ? dwStyle : (UINT)CGXCellPen::styleNotSet, wWidth, cr);
+}
+
+// --- Styles ---
 
 void CGXStyleSerializeImp::SerializeStyle(CGXStyle& style, CArchive& ar, const CGXStylesMap* pStylesMapIn)
 {
@@ -155,7 +323,7 @@ void CGXStyleSerializeImp::SerializeStyle(CGXStyle& style, CArchive& ar, const C
                 BOOL bSet = style.HasBorder(nSide);
                 ar << (WORD)(bSet ? 1 : 0);
                 if (bSet)
-                    ar << PenText(style.GetBorder(nSide));
+                    ar << GXPenText(style.GetBorder(nSide));
             }
         if (has(CGXStyle::ibBaseStyle))
         {
@@ -189,14 +357,16 @@ void CGXStyleSerializeImp::SerializeStyle(CGXStyle& style, CArchive& ar, const C
     WORD wSchema = 0;
     DWORD dwMask = 0;
     ar >> wSchema;
-    if (wSchema > styleSchema || wSchema < 5)
+    if (wSchema > styleSchema || wSchema == 0)
+        AfxThrowArchiveException(CArchiveException::badSchema);
+    CGXAbstractSerializeMG5CompatibleImp* pOldImp = GXGetAppData()->m_pSerializeCompatibleImp;
+    if (wSchema <= 4 && pOldImp == NULL)
         AfxThrowArchiveException(CArchiveException::badSchema);
     ar >> dwMask;
     CGXStyleIncludeBits inc;
     inc.SetMask(dwMask);
     auto has = [&](int nBit) { return inc.Test(nBit); };
     style.Free();
-    BYTE b = 0;
     WORD w = 0;
     DWORD dw = 0;
     CString str;
@@ -211,7 +381,7 @@ void CGXStyleSerializeImp::SerializeStyle(CGXStyle& style, CArchive& ar, const C
         style.SetVerticalAlignment(dw == 4 ? DT_VCENTER : dw == 8 ? DT_BOTTOM : DT_TOP);
     }
     if (has(CGXStyle::ibReadOnly))
-        style.SetReadOnly((ar >> b, b != 0));
+        style.SetReadOnly(ReadByte(ar) != 0);
     if (has(CGXStyle::ibControl))
         style.SetControl((WORD)(ar >> dw, dw));
     if (has(CGXStyle::ibInterior))
@@ -223,9 +393,9 @@ void CGXStyleSerializeImp::SerializeStyle(CGXStyle& style, CArchive& ar, const C
     if (has(CGXStyle::ibTextColor))
         style.SetTextColor((COLORREF)(ar >> dw, dw));
     if (has(CGXStyle::ibWrapText))
-        style.SetWrapText((ar >> b, b != 0));
+        style.SetWrapText(ReadByte(ar) != 0);
     if (has(CGXStyle::ibAllowEnter))
-        style.SetAllowEnter((ar >> b, b != 0));
+        style.SetAllowEnter(ReadByte(ar) != 0);
     if (has(CGXStyle::ibFont))
     {
         CGXFont font;
@@ -238,29 +408,32 @@ void CGXStyleSerializeImp::SerializeStyle(CGXStyle& style, CArchive& ar, const C
     if (has(CGXStyle::ibChoiceList))
         style.SetChoiceList((ar >> str, str));
     if (has(CGXStyle::ibVertScroll))
-        style.SetVerticalScrollBar((ar >> b, b != 0));
+        style.SetVerticalScrollBar(ReadByte(ar) != 0);
     if (has(CGXStyle::ibMaxLength))
         style.SetMaxLength((ar >> w, w));
     if (has(CGXStyle::ibEnabled))
-        style.SetEnabled((ar >> b, b != 0));
+        style.SetEnabled(ReadByte(ar) != 0);
     if (has(CGXStyle::ibTriState))
-        style.SetTriState((ar >> b, b != 0));
+        style.SetTriState(ReadByte(ar) != 0);
     if (has(CGXStyle::ib3dFrame))
-        style.SetDraw3dFrame((ar >> b, b & 3));
+        style.SetDraw3dFrame(ReadByte(ar) & 3);
     if (has(CGXStyle::ibAutoSize))
-        style.SetAutoSize((ar >> b, b != 0));
+        style.SetAutoSize(ReadByte(ar) != 0);
     ar >> w;
     if (w > 1)
-        AfxThrowArchiveException(CArchiveException::generic);
+        Refuse();
     if (w == 1)
         for (int nSide : s_anSides)
         {
             WORD wSet = 0;
             ar >> wSet;
+            CGXCellPen pen;
+            if (wSet == 1 && !GXParsePenText((ar >> str, str), pen))
+                Refuse();
+            if (wSet > 1)
+                Refuse();
             if (wSet == 1)
-                style.SetBorder(nSide, PenFromText((ar >> str, str)));
-            else if (wSet != 0)
-                AfxThrowArchiveException(CArchiveException::generic);
+                style.SetBorder(nSide, pen);
         }
     if (has(CGXStyle::ibBaseStyle))
     {
@@ -268,37 +441,59 @@ void CGXStyleSerializeImp::SerializeStyle(CGXStyle& style, CArchive& ar, const C
         CString strName;
         if (dw == 0)
             ar >> strName;
+        // Lookups answer 0 for an unknown style, which is also the standard style's id: the
+        // found entry must carry the stored name or resource.
         if (pStylesMap != NULL)
         {
             WORD nID =
                 dw != 0 ? pStylesMap->GetBaseStyleIdFromResource(dw) : pStylesMap->GetBaseStyleId(strName);
-            if (nID != 0)
+            CString strFound;
+            UINT nFoundResource = 0;
+            if (pStylesMap->GetStyleName(nID, strFound, nFoundResource) &&
+                (dw != 0 ? nFoundResource == dw : strFound == strName))
                 style.SetBaseStyle(nID);
         }
     }
-    CGXUserAttributeMap map;
-    if (ReadOwnedObject(ar, RUNTIME_CLASS(CGXUserAttributeMap), map))
-        for (INT_PTR i = 0; i < map.GetSize(); i++)
-        {
-            CGXAbstractUserAttribute* pAttr = map.GetAttributeAt(i);
-            style.SetUserAttribute(pAttr->GetId(), *pAttr);
-        }
-    if (has(CGXStyle::ibFloatCell))
-        style.SetFloatCell((ar >> b, b != 0));
-    if (has(CGXStyle::ibFloodCell))
-        style.SetFloodCell((ar >> b, b != 0));
-    if (has(CGXStyle::ibMergeCell))
-        style.SetMergeCell((ar >> b, b));
-    if (has(CGXStyle::ibItemData))
+    if (wSchema <= 4)
+        pOldImp->ReadOldUserAttributes(style, ar);
+    else
+    {
+        CGXUserAttributeMap map;
+        if (ReadOwnedObject(ar, RUNTIME_CLASS(CGXUserAttributeMap), map))
+            for (INT_PTR i = 0; i < map.GetSize(); i++)
+            {
+                CGXAbstractUserAttribute* pAttr = map.GetAttributeAt(i);
+                style.SetUserAttribute(pAttr->GetId(), *pAttr);
+            }
+    }
+    if (wSchema >= 2)
+    {
+        if (has(CGXStyle::ibFloatCell))
+            style.SetFloatCell(ReadByte(ar) != 0);
+        if (has(CGXStyle::ibFloodCell))
+            style.SetFloodCell(ReadByte(ar) != 0);
+        if (has(CGXStyle::ibMergeCell))
+            style.SetMergeCell(ReadByte(ar) & 7);
+    }
+    if (wSchema >= 3 && has(CGXStyle::ibItemData))
         style.SetItemData((ar >> dw, dw));
-    if (has(CGXStyle::ibFormat))
-        style.SetFormat((ar >> b, b));
-    if (has(CGXStyle::ibPlaces))
-        style.SetPlaces((ar >> b, b));
+    if (wSchema >= 6)
+    {
+        if (has(CGXStyle::ibFormat))
+            style.SetFormat(ReadByte(ar) & 31);
+        if (has(CGXStyle::ibPlaces))
+            style.SetPlaces(ReadByte(ar) & 15);
+    }
+    else if (wSchema >= 4 && has(CGXStyle::ibFormat))
+    {
+        // Format and places came as a pair.
+        style.SetFormat(ReadByte(ar) & 31);
+        style.SetPlaces(ReadByte(ar) & 15);
+    }
     if (has(CGXStyle::ibValue))
     {
         style.SetValue(strValue);
-        ar >> b;
-        style.SetValueType(b);
+        if (wSchema >= 4)
+            style.SetValueType(ReadByte(ar) & 7);
     }
 }

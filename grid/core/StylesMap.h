@@ -83,6 +83,11 @@ class CGXStylesMap : public CObject
     };
 
   private:
+    // The archive, profile and copy components rebuild a map entry by entry.
+    friend class CGXGridDocSerializeImp;
+    friend class CGXGridProfileImp;
+    friend class CGXGridParamCopyOperatorImp;
+
     struct StyleEntry
     {
         WORD nID;

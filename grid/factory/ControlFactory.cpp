@@ -9,7 +9,10 @@
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
 #include "grid/core/StyleSerializeImp.h"
+#include "grid/features/GridDocSerializeImp.h"
 #include "grid/features/GridSortMoveDataImp.h"
+#include "grid/features/SerializeMG5CompatibleImp.h"
+#include "grid/features/StyleCompareSubsetImp.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridWnd.h"
 #include "grid/core/Header.h"
@@ -144,23 +147,23 @@ void CGXControlFactory::InitializeApplicationComponents()
     // Every library-wide feature in installation order: the OLE date/time installer runs before
     // the other one, so it holds the shared slot.
     static void(AFXAPI* const s_apfnInstall[])() = {
-        NULL,                          // print device
-        NULL,                          // style compare-subset
-        GXInstallStyleSerializeImp,    //
-        NULL,                          // MG5-compatible serialisation
-        NULL,                          // profile
-        NULL,                          // document serialisation
-        NULL,                          // parameter copy
-        NULL,                          // rotated text
-        NULL,                          // number formatting
-        NULL,                          // OLE date/time
-        NULL,                          // non-OLE date/time
-        GXInstallSortMoveDataImp,      //
-        GXInstallDataCopyMoveCellsImp, //
-        NULL,                          // long operation
-        NULL,                          // covered-cell pool
-        NULL,                          // span-cell pool
-        NULL,                          // delayed-range pool
+        NULL,                               // print device
+        GXInstallStyleCompareSubsetImp,     //
+        GXInstallStyleSerializeImp,         //
+        GXInstallSerializeMG5CompatibleImp, //
+        NULL,                               // profile
+        GXInstallDocSerializeImp,           //
+        NULL,                               // parameter copy
+        NULL,                               // rotated text
+        NULL,                               // number formatting
+        NULL,                               // OLE date/time
+        NULL,                               // non-OLE date/time
+        GXInstallSortMoveDataImp,           //
+        GXInstallDataCopyMoveCellsImp,      //
+        NULL,                               // long operation
+        NULL,                               // covered-cell pool
+        NULL,                               // span-cell pool
+        NULL,                               // delayed-range pool
     };
     for (auto pfn : s_apfnInstall)
         if (pfn != NULL)

@@ -33,6 +33,34 @@ inline Bytes Str(const std::string& text)
     return bytes;
 }
 
+// Numbers as the archive stores them (little-endian).
+inline Bytes Word(WORD w)
+{
+    return Bytes{(BYTE)w, (BYTE)(w >> 8)};
+}
+
+inline Bytes DWord(DWORD dw)
+{
+    return Bytes{(BYTE)dw, (BYTE)(dw >> 8), (BYTE)(dw >> 16), (BYTE)(dw >> 24)};
+}
+
+// Object records: the first object of a class brings the class (new-class tag, schema, name);
+// later ones name the class by its map index; a null object is a zero tag.
+inline Bytes NewClass(const std::string& name, WORD schema = 1)
+{
+    return Cat({Word(0xFFFF), Word(schema), Word((WORD)name.size()), Text(name)});
+}
+
+inline Bytes ClassRef(WORD index)
+{
+    return Word((WORD)(0x8000 | index));
+}
+
+inline Bytes NullObject()
+{
+    return Word(0);
+}
+
 // The bytes left in a memory file by a storing archive.
 template <class Fn> Bytes Store(Fn write)
 {
@@ -52,13 +80,13 @@ template <class Fn> Bytes Store(Fn write)
 // A memory file over its own copy of the bytes, for a loading archive.
 class CLoadFile : public CMemFile
 {
-public:
+  public:
     explicit CLoadFile(const Bytes& bytes) : m_bytes(bytes)
     {
         Attach(m_bytes.empty() ? nullptr : m_bytes.data(), (UINT)m_bytes.size());
     }
 
-private:
+  private:
     Bytes m_bytes;
 };
 

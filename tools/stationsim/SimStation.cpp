@@ -84,6 +84,9 @@ Station::Station(const StationOptions& options) : m_options(options), m_baud(opt
     Set(1, kAmbient);
     Set(3, kAmbient);
     Set(52, kAmbient * 10);
+    for (const auto& preset : options.presets)
+        if (preset.first >= 0 && preset.first < kVariables)
+            Set(preset.first, preset.second);
     if (options.processNow)
         m_processAt = 0.0;
 }

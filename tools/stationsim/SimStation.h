@@ -3,6 +3,7 @@
 #pragma once
 #include "SimFrame.h"
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace sim
@@ -16,6 +17,7 @@ struct StationOptions
     double processDelaySec = -1.0; // start a process this long after a profile download; < 0: never
     bool processNow = false;
     double heatRatePerSec = 20.0;  // degrees per second while heating or cooling
+    std::vector<std::pair<int, float>> presets; // variables set after the defaults (--var N=V)
 };
 
 class Station

@@ -37,6 +37,7 @@ void Usage()
             "  --process-delay S    start a soldering process S seconds after a profile download\n"
             "  --process            start a soldering process at once\n"
             "  --heat-rate R        degrees per second while heating (default 20)\n"
+            "  --var N=V            start with variable N at V (repeatable)\n"
             "  --fault KIND         silence|short|error|crc|address|function|register|late|vanish|stall\n"
             "  --fault-skip N       answer the first N matching requests normally\n"
             "  --fault-count N      spoil N requests, then answer normally (default: all)\n"
@@ -62,6 +63,27 @@ bool ParseFault(const char* name, Fault& out)
             return true;
         }
     return false;
+}
+
+// "N=V": variable N (0-127) starts at V.
+bool ParseVariable(const char* text, sim::StationOptions& station)
+{
+    char* end = nullptr;
+    long n = strtol(text, &end, 10);
+    if (end == text || *end != '=' || n < 0 || n >= sim::Station::kVariables)
+    {
+        fprintf(stderr, "stationsim: --var wants N=V with N from 0 to %d\n", sim::Station::kVariables - 1);
+        return false;
+    }
+    const char* valueText = end + 1;
+    float value = strtof(valueText, &end);
+    if (end == valueText || *end != '\0')
+    {
+        fprintf(stderr, "stationsim: --var wants a number after '='\n");
+        return false;
+    }
+    station.presets.emplace_back(static_cast<int>(n), value);
+    return true;
 }
 
 bool ParseOptions(int argc, char** argv, Options& o)
@@ -91,6 +113,11 @@ bool ParseOptions(int argc, char** argv, Options& o)
             o.station.processNow = true;
         else if (arg == "--heat-rate")
             o.station.heatRatePerSec = atof(value());
+        else if (arg == "--var")
+        {
+            if (!ParseVariable(value(), o.station))
+                return false;
+        }
         else if (arg == "--fault")
         {
             if (!ParseFault(value(), o.fault))

@@ -193,15 +193,26 @@ TEST_F(FormulaSheetTest, StylesAndTheConstraintStyle)
     EXPECT_TRUE(GXFindCellRecord(m_sheet.GetEngineSheet(), 2, 0) == NULL);
 }
 
+namespace
+{
+// The plain data object's part: its counts and three empty style arrays (the sheet keeps its
+// cells itself).
+Bytes DataPart(const CGXData& data)
+{
+    Bytes emptyArray = Cat({Word(1), DWord(0), DWord(0xFFFFFFFF)});
+    return Cat({Word(1), DWord(data.m_nRows), DWord(data.m_nCols), emptyArray, emptyArray, emptyArray});
+}
+} // namespace
+
 TEST_F(FormulaSheetTest, DocumentBytes)
 {
-    ASSERT_TRUE(GXGetAppData()->m_pDocSerializeImp == NULL);
     m_sheet.SetNumberRowCol(1, 1, 5);
     m_sheet.SetTextRowCol(2, 1, "hi");
     m_sheet.SetExpressionRowCol(1, 2, "=A1+1");
     ASSERT_TRUE(m_sheet.SetRangeName("X", CGXCellRange(1, 1), NULL));
     Bytes expected = Cat({
-        {0x01, 0x00},                   // schema
+        {0x01, 0x00}, // schema
+        DataPart(m_sheet),
         {0, 0, 0, 0, 0, 0, 0, 0, 0, 0}, // options
         {0x01, 0x00},
         Str("X=A1"),                                   // names
@@ -258,14 +269,16 @@ TEST_F(FormulaSheetTest, BadDocumentsLoadNothing)
     Bytes schema2 = good;
     schema2[0] = 2;
     EXPECT_EQ(CArchiveException::badSchema, load(schema2, 1));
+    const size_t nData = DataPart(m_sheet).size();
     Bytes badRow = good;
-    badRow[18] = 0xFF, badRow[19] = 0xFF, badRow[20] = 0xFF, badRow[21] = 0xFF; // row 0xFFFFFFFF
+    for (size_t i = 18; i < 22; i++)
+        badRow[nData + i] = 0xFF; // row 0xFFFFFFFF
     EXPECT_EQ(CArchiveException::generic, load(badRow, 0));
     Bytes badKind = good;
-    badKind[15] = 9; // content kind
+    badKind[nData + 15] = 9; // content kind
     EXPECT_EQ(CArchiveException::generic, load(badKind, 0));
     // A formula that does not parse.
-    Bytes badFormula = Cat({Bytes(good.begin(), good.begin() + 14),
+    Bytes badFormula = Cat({Bytes(good.begin(), good.begin() + nData + 14),
                             {1, 3, 3, 0, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0},
                             Str("=1+"),
                             {0, 0, 0, 0, 0, 0, 0x18, 0x40, 0}});

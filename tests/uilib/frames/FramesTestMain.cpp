@@ -1,11 +1,7 @@
-// The frames tests' application, and freed memory made poisonous: every block deleted is filled
-// with 0xDD and never reused, so code that touches a freed chain record, list node or listener
-// reads garbage pointers and fails visibly instead of silently working on.
+// The frames tests' application. The tests run with freed memory poisoned (PoisonedMemory.cpp of
+// the test support), so code that touches a freed chain record, list node or listener fails
+// visibly.
 #include "afxwin.h"
-#include <cstdlib>
-#include <cstring>
-#include <malloc.h>
-#include <new>
 
 namespace
 {
@@ -17,51 +13,4 @@ class CFramesTestApp : public CWinApp
     }
 };
 CFramesTestApp theApp;
-
-void* Allocate(size_t n)
-{
-    void* p = std::malloc(n != 0 ? n : 1);
-    if (p == nullptr)
-        throw std::bad_alloc();
-    return p;
-}
-
-void Poison(void* p)
-{
-    if (p != nullptr)
-        std::memset(p, 0xDD, _msize(p));
-}
 } // namespace
-
-void* operator new(size_t n)
-{
-    return Allocate(n);
-}
-void* operator new[](size_t n)
-{
-    return Allocate(n);
-}
-void* operator new(size_t n, const std::nothrow_t&) noexcept
-{
-    return std::malloc(n != 0 ? n : 1);
-}
-void* operator new[](size_t n, const std::nothrow_t&) noexcept
-{
-    return std::malloc(n != 0 ? n : 1);
-}
-void operator delete(void* p) noexcept
-{
-    Poison(p);
-}
-void operator delete[](void* p) noexcept
-{
-    Poison(p);
-}
-void operator delete(void* p, size_t) noexcept
-{
-    Poison(p);
-}
-void operator delete[](void* p, size_t) noexcept
-{
-    Poison(p);
-}
