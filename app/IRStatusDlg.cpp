@@ -92,6 +92,13 @@ void Wake(int nThread)
         s_status.pEvents[nThread]->SetEvent();
 }
 
+void WakeDisplays()
+{
+    Wake(TemperatureThread);
+    Wake(StateThread);
+    Wake(MessageThread);
+}
+
 // Waits for the thread's event; FALSE when it is to end.
 BOOL WaitForWork(int nThread)
 {
@@ -220,9 +227,7 @@ void CIRStatusDlg::ResetDisplays(BOOL bSkipNext)
         s_status.strMessage = LoadText(IDS_STATION_MSG_NONE);
         s_status.strState = s_status.strMessage;
     }
-    Wake(TemperatureThread);
-    Wake(StateThread);
-    Wake(MessageThread);
+    WakeDisplays();
     for (CString* pText : {&m_strModuleTime, &m_strVersion, &m_strProgram, &m_strSensor, &m_strSerialNumber,
                            &m_strIRHours, &m_strTopHeaterHours, &m_strLPTemperature, &m_strPm})
         pText->Empty();
@@ -337,7 +342,9 @@ LRESULT CIRStatusDlg::OnStatusUpdate(WPARAM, LPARAM)
 {
     if (m_bSkipNext)
     {
+        // Texts and lamps stay as they are this once; the displays still show the new values.
         m_bSkipNext = FALSE;
+        WakeDisplays();
         return 0;
     }
     float fVars[kSnapshotFloats];
@@ -362,9 +369,7 @@ LRESULT CIRStatusDlg::OnStatusUpdate(WPARAM, LPARAM)
                 m_strPm.Format(LoadText(IDS_STATUS_PM), (double)fTemperature, (double)SnapshotVar(fVars, 53));
         }
     }
-    Wake(TemperatureThread);
-    Wake(StateThread);
-    Wake(MessageThread);
+    WakeDisplays();
     ShowPipetteState(SnapshotVar(fVars, 35));
     ShowPumpState(SnapshotVar(fVars, 38));
     ShowFanState(SnapshotVar(fVars, 37));

@@ -1,12 +1,15 @@
 // Our list and tree against the system's list view and tree view: fill, first paint, repaints
 // spread over the content, and (lists) Shift+End from row 0. Then the list view's single
-// operations against their targets, each timed to the end of UpdateWindow. Run under Xvfb:
+// operations against their targets, each timed to the end of UpdateWindow; sorted insertion
+// (TVI_SORT) into both trees, and scrolling (line, page, thumb, wheel) of both lists and both
+// trees by the same window messages, each printed as the ratio ours / system's. Run under Xvfb:
 //   wine treelist_bench.exe
 #include "uilib/treelist/TreeCtrl.h"
 #include "uilib/treelist/ListView.h"
 #include "WinApp.h"
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -82,19 +85,23 @@ void Print(const char* what, const Result& r, bool bShiftEnd)
 const int kRows = 100000;
 const CRect kRect(0, 0, 600, 440);
 
-Result SystemList(CWnd* pOwner)
+// The system's list in report mode with kRows rows: a "Name" column and, with bDescriptions, a
+// "Beschreibung" column filled too; *pFill gets the time the rows took.
+HWND NewSystemList(CWnd* pOwner, UINT nID, bool bDescriptions, double* pFill)
 {
-    Result r{};
     HWND h = ::CreateWindowEx(0, WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0,
-                              0, 600, 440, pOwner->m_hWnd, (HMENU)1, AfxGetInstanceHandle(), NULL);
+                              0, 600, 440, pOwner->m_hWnd, (HMENU)(UINT_PTR)nID, AfxGetInstanceHandle(), NULL);
     LVCOLUMNA col{};
     col.mask = LVCF_TEXT | LVCF_WIDTH;
-    col.cx = 200;
+    col.cx = bDescriptions ? 200 : 300;
     col.pszText = (LPSTR) "Name";
     ::SendMessage(h, LVM_INSERTCOLUMNA, 0, (LPARAM)&col);
-    col.cx = 300;
-    col.pszText = (LPSTR) "Beschreibung";
-    ::SendMessage(h, LVM_INSERTCOLUMNA, 1, (LPARAM)&col);
+    if (bDescriptions)
+    {
+        col.cx = 300;
+        col.pszText = (LPSTR) "Beschreibung";
+        ::SendMessage(h, LVM_INSERTCOLUMNA, 1, (LPARAM)&col);
+    }
     double t = Now();
     ::SendMessage(h, WM_SETREDRAW, FALSE, 0);
     char buf[64];
@@ -106,13 +113,23 @@ Result SystemList(CWnd* pOwner)
         wsprintfA(buf, "Item %06d", i);
         item.pszText = buf;
         ::SendMessage(h, LVM_INSERTITEMA, 0, (LPARAM)&item);
+        if (!bDescriptions)
+            continue;
         wsprintfA(buf, "Beschreibung %d", i);
         item.iSubItem = 1;
         item.pszText = buf;
         ::SendMessage(h, LVM_SETITEMTEXTA, i, (LPARAM)&item);
     }
     ::SendMessage(h, WM_SETREDRAW, TRUE, 0);
-    r.fill = Now() - t;
+    *pFill = Now() - t;
+    return h;
+}
+
+Result SystemList(CWnd* pOwner)
+{
+    Result r{};
+    HWND h = NewSystemList(pOwner, 1, true, &r.fill);
+    double t;
     t = Now();
     Repaint(h);
     r.firstPaint = Now() - t;
@@ -462,24 +479,260 @@ void ListViewOperations(CWnd* pOwner)
     Verdict("DeleteAllItems", Now() - t, 1.0);
     list.DestroyWindow();
 }
+
+// ---- sorted insertion and scrolling, ours against the system's controls
+
+// The texts in a fixed shuffled order, so that sorted insertion lands everywhere.
+std::vector<int> InOrder(int n);
+
+std::vector<int> Shuffled(int n)
+{
+    std::vector<int> v = InOrder(n);
+    unsigned seed = 12345;
+    for (int i = n - 1; i > 0; --i)
+    {
+        seed = seed * 1103515245u + 12345u;
+        std::swap(v[i], v[(seed >> 8) % (unsigned)(i + 1)]);
+    }
+    return v;
+}
+
+std::vector<int> InOrder(int n)
+{
+    std::vector<int> v(n);
+    for (int i = 0; i < n; ++i)
+        v[i] = i;
+    return v;
+}
+
+// Inserts the texts "Item nnnnnn" of the numbers at the top level through insert (the system's
+// tree or ours).
+template <class F> void InsertTopLevel(const std::vector<int>& numbers, HTREEITEM hAfter, F insert)
+{
+    char buf[64];
+    for (int i : numbers)
+    {
+        TVINSERTSTRUCTA ins{};
+        ins.hParent = TVI_ROOT;
+        ins.hInsertAfter = hAfter;
+        ins.item.mask = TVIF_TEXT;
+        wsprintfA(buf, "Item %06d", i);
+        ins.item.pszText = buf;
+        insert(ins);
+    }
+}
+
+void Ratio(const char* what, double ours, double theirs, double limit = 0)
+{
+    printf("  %-40s ours %8.2f ms  system %8.2f ms  ratio %5.2f %s", what, ours * 1000, theirs * 1000,
+           theirs > 0 ? ours / theirs : 0.0, theirs > 0 && ours > theirs ? "SLOWER" : "ok");
+    if (limit > 0)
+        printf("  (target %3.0f ms) %s", limit * 1000, ours <= limit ? "ok" : "TOO SLOW");
+    printf("\n");
+}
+
+double SystemSortedInsert(CWnd* pOwner, int n)
+{
+    HWND h = ::CreateWindowEx(0, WC_TREEVIEW, "", WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, 0, 0,
+                              600, 440, pOwner->m_hWnd, (HMENU)6, AfxGetInstanceHandle(), NULL);
+    ::SendMessage(h, WM_SETREDRAW, FALSE, 0);
+    double t = Now();
+    InsertTopLevel(Shuffled(n), TVI_SORT,
+                   [h](TVINSERTSTRUCTA& ins) { ::SendMessage(h, TVM_INSERTITEMA, 0, (LPARAM)&ins); });
+    double took = Now() - t;
+    ::DestroyWindow(h);
+    return took;
+}
+
+double OurSortedInsert(CWnd* pOwner, int n)
+{
+    SECTreeCtrl tree;
+    tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, kRect, pOwner, 7);
+    tree.SetImmediateUpdate(FALSE);
+    double t = Now();
+    InsertTopLevel(Shuffled(n), TVI_SORT, [&](TVINSERTSTRUCTA& ins) { tree.InsertItem(&ins); });
+    double took = Now() - t;
+    HTREEITEM hFirst = tree.GetRootItem();
+    if (hFirst == NULL || tree.GetItemText(hFirst) != "Item 000000")
+        printf("  (our sorted tree does not start with the smallest text)\n");
+    tree.DestroyWindow();
+    return took;
+}
+
+// One control's scrolling, driven by window messages only: the bar that carries the thumb and
+// the top row as the control reports it.
+struct Scroller
+{
+    HWND hWnd;
+    HWND hBar; // the scroll-bar control, or NULL for the window's own bar
+    std::function<int()> top;
+};
+
+void ThumbTo(const Scroller& s, int nRow)
+{
+    if (s.hBar != NULL)
+        ::SetScrollPos(s.hBar, SB_CTL, nRow, FALSE);
+    else
+        ::SetScrollPos(s.hWnd, SB_VERT, nRow, FALSE);
+    for (UINT nCode : {SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL})
+        ::SendMessage(s.hWnd, WM_VSCROLL, MAKEWPARAM(nCode, nRow), (LPARAM)s.hBar);
+}
+
+// Median of 20 of one interaction, each from a top row spread over the content, timed to the end
+// of the repaint.
+double ScrollTime(const Scroller& s, const std::function<void(int)>& operation)
+{
+    std::vector<double> times;
+    for (int k = 0; k < 20; ++k)
+    {
+        ThumbTo(s, 1000 + k * 1400);
+        ::UpdateWindow(s.hWnd);
+        Pump();
+        double t = Now();
+        operation(k);
+        ::UpdateWindow(s.hWnd);
+        times.push_back(Now() - t);
+    }
+    return Median(times);
+}
+
+struct ScrollTimes
+{
+    double line, page, thumb, wheel;
+};
+
+ScrollTimes TimeScrolling(const Scroller& s)
+{
+    ScrollTimes r{};
+    r.line = ScrollTime(s, [&](int) { ::SendMessage(s.hWnd, WM_VSCROLL, SB_LINEDOWN, (LPARAM)s.hBar); });
+    r.page = ScrollTime(s, [&](int) { ::SendMessage(s.hWnd, WM_VSCROLL, SB_PAGEDOWN, (LPARAM)s.hBar); });
+    // Positions stay below 32,768: the system tree reads the thumb from the message's signed word.
+    r.thumb = ScrollTime(s, [&](int k) { ThumbTo(s, 30000 - k * 700); });
+    if (s.top() != 30000 - 19 * 700)
+        r.thumb = -1; // the control takes no thumb position from a message outside a drag
+    r.wheel = ScrollTime(s, [&](int) {
+        CRect rc;
+        ::GetWindowRect(s.hWnd, &rc);
+        ::SendMessage(s.hWnd, WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)-WHEEL_DELTA),
+                      MAKELPARAM(rc.CenterPoint().x, rc.CenterPoint().y));
+    });
+    return r;
+}
+
+void PrintScrolling(const char* what, const ScrollTimes& ours, const ScrollTimes& theirs)
+{
+    printf("%s, 100,000 rows, scrolling (median of 20, to the end of UpdateWindow):\n", what);
+    Ratio("line down", ours.line, theirs.line, 0.1);
+    Ratio("page down", ours.page, theirs.page, 0.1);
+    if (theirs.thumb < 0 || ours.thumb < 0)
+        printf("  %-40s (%s control takes no thumb position from a message outside a drag)\n", "thumb",
+               theirs.thumb < 0 ? "the system's" : "our");
+    else
+        Ratio("thumb", ours.thumb, theirs.thumb, 0.1);
+    Ratio("wheel notch", ours.wheel, theirs.wheel, 0.1);
+}
+
+HWND BarOf(CWnd& wnd)
+{
+    CScrollBar* pBar = wnd.GetScrollBarCtrl(SB_VERT);
+    return pBar != NULL ? pBar->m_hWnd : NULL;
+}
+
+void ScrollingAgainstTheSystem(CWnd* pOwner)
+{
+    char buf[64];
+    // Lists.
+    double fill;
+    HWND h = NewSystemList(pOwner, 8, false, &fill);
+    ScrollTimes theirs = TimeScrolling({h, NULL, [h] { return (int)::SendMessage(h, LVM_GETTOPINDEX, 0, 0); }});
+    ::DestroyWindow(h);
+    {
+        SECListCtrl list;
+        list.Create(WS_CHILD | WS_VISIBLE | LVS_REPORT, kRect, pOwner, 9);
+        list.AddColumn("Name", LVCFMT_LEFT, 300);
+        list.SetImmediateUpdate(FALSE);
+        for (int i = 0; i < kRows; ++i)
+        {
+            wsprintfA(buf, "Item %06d", i);
+            list.InsertItem(i, buf);
+        }
+        list.RecalcLayout(); // makes the scroll bar
+        ScrollTimes ours = TimeScrolling({list.m_hWnd, BarOf(list), [&] { return list.GetTopIndex(); }});
+        PrintScrolling("SECListCtrl against the system list", ours, theirs);
+        list.DestroyWindow();
+    }
+    // Trees.
+    h = ::CreateWindowEx(0, WC_TREEVIEW, "", WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, 0, 0, 600, 440,
+                         pOwner->m_hWnd, (HMENU)10, AfxGetInstanceHandle(), NULL);
+    ::SendMessage(h, WM_SETREDRAW, FALSE, 0);
+    InsertTopLevel(InOrder(kRows), TVI_LAST,
+                   [h](TVINSERTSTRUCTA& ins) { ::SendMessage(h, TVM_INSERTITEMA, 0, (LPARAM)&ins); });
+    ::SendMessage(h, WM_SETREDRAW, TRUE, 0);
+    theirs = TimeScrolling({h, NULL, [h] {
+                                // The top row's index: count the visible items before it.
+                                HTREEITEM hTop = (HTREEITEM)::SendMessage(h, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0);
+                                TVITEMA item{};
+                                item.mask = TVIF_TEXT;
+                                item.hItem = hTop;
+                                char text[32] = "";
+                                item.pszText = text;
+                                item.cchTextMax = sizeof(text);
+                                ::SendMessage(h, TVM_GETITEMA, 0, (LPARAM)&item);
+                                return atoi(text + 5);
+                            }});
+    ::DestroyWindow(h);
+    {
+        SECTreeCtrl tree;
+        tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, kRect, pOwner, 11);
+        tree.SetImmediateUpdate(FALSE);
+        InsertTopLevel(InOrder(kRows), TVI_LAST, [&](TVINSERTSTRUCTA& ins) { tree.InsertItem(&ins); });
+        tree.RecalcLayout();
+        ScrollTimes ours = TimeScrolling({tree.m_hWnd, BarOf(tree), [&] { return tree.GetTopIndex(); }});
+        PrintScrolling("SECTreeCtrl against the system tree", ours, theirs);
+        tree.DestroyWindow();
+    }
+}
+
+void SortedInsertionAgainstTheSystem(CWnd* pOwner)
+{
+    printf("TVI_SORT insertion of shuffled texts at the top level:\n");
+    for (int n : {2000, 5000, 10000})
+    {
+        char what[64];
+        sprintf(what, "%d items", n);
+        Ratio(what, OurSortedInsert(pOwner, n), SystemSortedInsert(pOwner, n));
+    }
+}
 } // namespace
 
-int main()
+// With an argument only that part runs: "lists", "trees", "sort" or "scroll".
+int main(int argc, char** argv)
 {
     AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), SW_SHOWNORMAL);
+    auto runs = [&](const char* part) { return argc < 2 || strcmp(argv[1], part) == 0; };
     CWnd owner;
     owner.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1)),
                    "Messung", WS_POPUP | WS_VISIBLE, CRect(0, 0, 600, 440), NULL, 0);
     ::SetForegroundWindow(owner.m_hWnd);
     Pump();
-    Print("system list, 100,000 rows", SystemList(&owner), true);
-    Print("SECListCtrl, 100,000 rows", OurList<SECListCtrl>(&owner), true);
-    Print("SECListView, 100,000 rows", OurList<CBenchListView>(&owner), true);
-    ListViewOperations(&owner);
-    Print("system tree, 1,000 x 99 expanded", SystemTree(&owner, 1000, 99), false);
-    Print("SECTreeCtrl, 1,000 x 99 expanded", OurTree(&owner, 1000, 99), false);
-    Print("system tree, 100,000 top-level", SystemTree(&owner, 100000, 0), false);
-    Print("SECTreeCtrl, 100,000 top-level", OurTree(&owner, 100000, 0), false);
+    if (runs("lists"))
+    {
+        Print("system list, 100,000 rows", SystemList(&owner), true);
+        Print("SECListCtrl, 100,000 rows", OurList<SECListCtrl>(&owner), true);
+        Print("SECListView, 100,000 rows", OurList<CBenchListView>(&owner), true);
+        ListViewOperations(&owner);
+    }
+    if (runs("trees"))
+    {
+        Print("system tree, 1,000 x 99 expanded", SystemTree(&owner, 1000, 99), false);
+        Print("SECTreeCtrl, 1,000 x 99 expanded", OurTree(&owner, 1000, 99), false);
+        Print("system tree, 100,000 top-level", SystemTree(&owner, 100000, 0), false);
+        Print("SECTreeCtrl, 100,000 top-level", OurTree(&owner, 100000, 0), false);
+    }
+    if (runs("sort"))
+        SortedInsertionAgainstTheSystem(&owner);
+    if (runs("scroll"))
+        ScrollingAgainstTheSystem(&owner);
     owner.DestroyWindow();
     return 0;
 }

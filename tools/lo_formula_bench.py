@@ -1,29 +1,52 @@
 #!/usr/bin/python3
 """The formula benchmark's sheets in LibreOffice Calc, run headless through UNO.
 
-Prints "name=milliseconds" lines like bench/formula: chain (recalculating 100,000 formulas each
-adding 1 to the cell above, after the first changed), wide (100,000 constants, 100,000 formulas
-doubling them and one sum, recalculated whole), store (setting 100,000 formulas with automatic
-calculation off). Also usable as a reference for expected values: --eval FORMULA prints the
-value LibreOffice computes for one formula.
+Prints "name=milliseconds" lines like bench/formula, each the median of HELVON_BENCH_RUNS runs
+(five by default): chain (recalculating the formulas each adding 1 to the cell above, after the
+first changed), wide (constants, formulas doubling them and one sum, recalculated whole), store
+(loading a file holding the formula texts, which is where Calc parses them). The sheets are
+written as flat ODF files (".fods") and loaded, because setting that many cells through UNO
+takes Calc far longer than the recalculation itself. Also usable as a reference for expected
+values: --eval FORMULA prints the value LibreOffice computes for one formula.
 """
 import os
+import statistics
 import sys
+import tempfile
 import time
+from xml.sax.saxutils import quoteattr
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import lo_uno  # noqa: E402
 
 CELLS = int(os.environ.get("HELVON_BENCH_CELLS", "100000"))
+RUNS = int(os.environ.get("HELVON_BENCH_RUNS", "5"))
+
+FODS_HEAD = """<?xml version="1.0" encoding="UTF-8"?>
+<office:document xmlns:office="urn:oasis:names:tc:opendocument:xmlns:office:1.0"
+ xmlns:table="urn:oasis:names:tc:opendocument:xmlns:table:1.0"
+ xmlns:of="urn:oasis:names:tc:opendocument:xmlns:of:1.2"
+ office:version="1.2" office:mimetype="application/vnd.oasis.opendocument.spreadsheet">
+<office:body><office:spreadsheet><table:table table:name="Bench">
+"""
+FODS_TAIL = "</table:table></office:spreadsheet></office:body></office:document>\n"
 
 
-def new_sheet(desktop):
-    """A new sheet with automatic calculation and screen updates off, so only calculateAll counts."""
-    doc, sheet = lo_uno.new_sheet(desktop)
-    doc.enableAutomaticCalculation(False)
-    doc.lockControllers()
-    doc.addActionLock()
-    return doc, sheet
+def number_cell(value):
+    return '<table:table-cell office:value-type="float" office:value="%d"/>' % value
+
+
+def formula_cell(text):
+    return "<table:table-cell table:formula=%s/>" % quoteattr("of:=" + text)
+
+
+def write_fods(path, rows):
+    """rows: one list of cell elements per row, from A1 on."""
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(FODS_HEAD)
+        for cells in rows:
+            f.write("<table:table-row>%s</table:table-row>\n" % "".join(cells))
+        f.write(FODS_TAIL)
 
 
 def step(text):
@@ -35,52 +58,80 @@ def ms(t):
     return (time.perf_counter() - t) * 1000.0
 
 
+def load(desktop, path):
+    doc = desktop.loadComponentFromURL("file://" + path, "_blank", 0, lo_uno.hidden_args())
+    doc.enableAutomaticCalculation(False)
+    doc.lockControllers()
+    doc.addActionLock()
+    return doc, doc.Sheets.getByIndex(0)
+
+
+def eval_formula(desktop, text):
+    doc, sheet = lo_uno.new_sheet(desktop)
+    cell = sheet.getCellByPosition(0, 0)
+    cell.setFormula(text)
+    doc.calculateAll()
+    print(cell.getString())
+    doc.close(True)
+
+
+def chain_run(desktop, path):
+    doc, sheet = load(desktop, path)
+    doc.calculateAll()
+    sheet.getCellByPosition(0, 0).setValue(2)
+    t = time.perf_counter()
+    doc.calculateAll()
+    took = ms(t)
+    assert sheet.getCellByPosition(0, CELLS - 1).getValue() == CELLS + 1
+    doc.close(True)
+    return took
+
+
+def wide_run(desktop, path):
+    doc, sheet = load(desktop, path)
+    t = time.perf_counter()
+    doc.calculateAll()
+    took = ms(t)
+    assert sheet.getCellByPosition(2, 0).getValue() == CELLS * (CELLS + 1)
+    doc.close(True)
+    return took
+
+
+def store_run(desktop, path):
+    t = time.perf_counter()
+    doc, _ = load(desktop, path)
+    took = ms(t)
+    doc.close(True)
+    return took
+
+
 def main():
     proc, desktop = lo_uno.start_office()
     try:
         if len(sys.argv) == 3 and sys.argv[1] == "--eval":
-            doc, sheet = new_sheet(desktop)
-            cell = sheet.getCellByPosition(0, 0)
-            cell.setFormula(sys.argv[2])
-            doc.calculateAll()
-            print(cell.getString())
-            doc.close(True)
+            eval_formula(desktop, sys.argv[2])
             return
-        # Chain: A1 = 1, An = A(n-1) + 1.
-        step("chain")
-        doc, sheet = new_sheet(desktop)
-        step("document")
-        column = [("1",)] + [("=A%d+1" % (r - 1),) for r in range(2, CELLS + 1)]
-        sheet.getCellRangeByName("A1:A%d" % CELLS).setFormulaArray(tuple(column))
-        step("formulas set")
-        doc.calculateAll()
-        step("calculated")
-        sheet.getCellByPosition(0, 0).setValue(2)
-        t = time.perf_counter()
-        doc.calculateAll()
-        chain = ms(t)
-        assert sheet.getCellByPosition(0, CELLS - 1).getValue() == CELLS + 1
-        doc.close(True)
-
-        # Wide: constants, doubled, one sum.
-        doc, sheet = new_sheet(desktop)
-        rows = tuple((str(r), "=A%d*2" % r) for r in range(1, CELLS + 1))
-        sheet.getCellRangeByName("A1:B%d" % CELLS).setFormulaArray(rows)
-        sheet.getCellByPosition(2, 0).setFormula("=SUM(B1:B%d)" % CELLS)
-        t = time.perf_counter()
-        doc.calculateAll()
-        wide = ms(t)
-        assert sheet.getCellByPosition(2, 0).getValue() == CELLS * (CELLS + 1)
-        doc.close(True)
-
-        # Storing formula texts.
-        doc, sheet = new_sheet(desktop)
-        texts = tuple(("=A%d*2+B%d" % (r, r),) for r in range(1, CELLS + 1))
-        t = time.perf_counter()
-        sheet.getCellRangeByName("C1:C%d" % CELLS).setFormulaArray(texts)
-        store = ms(t)
-        doc.close(True)
-        print("chain=%.1f\nwide=%.1f\nstore=%.1f" % (chain, wide, store))
+        folder = tempfile.mkdtemp(prefix="helvon-bench-")
+        chain = os.path.join(folder, "chain.fods")
+        write_fods(chain, [[number_cell(1)]] +
+                   [[formula_cell("[.A%d]+1" % (r - 1))] for r in range(2, CELLS + 1)])
+        wide = os.path.join(folder, "wide.fods")
+        write_fods(wide, [[number_cell(r), formula_cell("[.A%d]*2" % r)] +
+                          ([formula_cell("SUM([.B1:.B%d])" % CELLS)] if r == 1 else [])
+                          for r in range(1, CELLS + 1)])
+        store = os.path.join(folder, "store.fods")
+        write_fods(store, [[formula_cell("[.A%d]*2+[.B%d]" % (r, r))] for r in range(1, CELLS + 1)])
+        step("files written to " + folder)
+        results = {}
+        for name, run, path in (("chain", chain_run, chain), ("wide", wide_run, wide),
+                                ("store", store_run, store)):
+            times = [run(desktop, path) for _ in range(RUNS)]
+            step("%s: %s" % (name, ", ".join("%.1f" % x for x in times)))
+            results[name] = statistics.median(times)
+        for path in (chain, wide, store):
+            os.remove(path)
+        os.rmdir(folder)
+        print("chain=%.1f\nwide=%.1f\nstore=%.1f" % (results["chain"], results["wide"], results["store"]))
     finally:
         lo_uno.stop_office(proc, desktop)
 

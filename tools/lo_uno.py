@@ -34,12 +34,17 @@ def start_office():
     return proc, desktop
 
 
-def new_sheet(desktop):
-    """A hidden new spreadsheet document and its first sheet."""
+def hidden_args():
+    """The load arguments that keep a document's window hidden."""
     hidden = PropertyValue()
     hidden.Name = "Hidden"
     hidden.Value = True
-    doc = desktop.loadComponentFromURL("private:factory/scalc", "_blank", 0, (hidden,))
+    return (hidden,)
+
+
+def new_sheet(desktop):
+    """A hidden new spreadsheet document and its first sheet."""
+    doc = desktop.loadComponentFromURL("private:factory/scalc", "_blank", 0, hidden_args())
     return doc, doc.Sheets.getByIndex(0)
 
 

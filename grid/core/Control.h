@@ -272,6 +272,9 @@ class CGXControl
     // A settings or system-colour change, passed to every child.
     virtual void OnGridWinIniChange(LPCTSTR pszSection);
     virtual void OnGridSysColorChange();
+    // The grid scrolls (WM_VSCROLL or WM_HSCROLL): an active control whose cell's span crosses
+    // the frozen rows or columns cannot follow, so it stores and steps back.
+    virtual void OnGridScroll(UINT nMessage, UINT nSBCode, UINT nPos);
     // Text and clipboard operations (ControlText.cpp).
     virtual void NotifyModified();
     virtual BOOL QueryClearText();

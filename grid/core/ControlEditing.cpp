@@ -372,3 +372,19 @@ void CGXControl::OnGridSysColorChange()
     for (INT_PTR i = 0; i < GetChildCount(); i++)
         GetChild(i)->OnSysColorChange();
 }
+
+void CGXControl::OnGridScroll(UINT nMessage, UINT, UINT)
+{
+    if ((nMessage != WM_VSCROLL && nMessage != WM_HSCROLL) || !m_bInit || !IsActive())
+        return;
+    CGXCellRange span;
+    if (!m_pGrid->GetCellSpanRange(m_nRow, m_nCol, span))
+        return;
+    ROWCOL nFrozenRows = m_pGrid->GetFrozenRows(), nFrozenCols = m_pGrid->GetFrozenCols();
+    if (!(span.left <= nFrozenCols && nFrozenCols < span.right) && !(span.top <= nFrozenRows && nFrozenRows < span.bottom))
+        return;
+    if (GetModify())
+        Store();
+    SetActive(FALSE);
+    Refresh();
+}

@@ -376,3 +376,9 @@ void CGXFont::WriteProfile(LPCTSTR pszSection, LPCTSTR pszEntry) const
     if (CGXAbstractGridProfileImp* pImp = GXGetAppData()->m_pProfileImp)
         pImp->WriteFont(*this, pszSection, pszEntry);
 }
+
+BOOL CGXFont::ReadProfile(LPCTSTR pszSection, LPCTSTR pszEntry)
+{
+    CGXAbstractGridProfileImp* pImp = GXGetAppData()->m_pProfileImp;
+    return pImp != NULL ? pImp->ReadFont(*this, pszSection, pszEntry) : FALSE;
+}

@@ -143,6 +143,8 @@ class CGXFont : public CObject
     // Overridables
     void Serialize(CArchive& ar) override;
     virtual void WriteProfile(LPCTSTR pszSection, LPCTSTR pszEntry) const;
+    // TRUE when the value was there and applied.
+    virtual BOOL ReadProfile(LPCTSTR pszSection, LPCTSTR pszEntry);
 
     // Implementation
     enum : DWORD

@@ -37,17 +37,19 @@ class CGXAbstractStyleSerializeImp : public CObject
     virtual void SerializeStyle(CGXStyle& style, CArchive& ar, const CGXStylesMap* pStylesMap) = 0;
 };
 
-// Profile forms of styles, fonts, the styles map and the properties.
+// Profile forms of styles, fonts, the styles map and the properties. The map and the properties
+// use their own section names.
 class CGXAbstractGridProfileImp : public CObject
 {
   public:
-    virtual void WriteStylesMap(const CGXStylesMap& stylesMap, LPCTSTR pszSection) = 0;
+    virtual void WriteStylesMap(const CGXStylesMap& stylesMap) = 0;
     virtual void WriteFont(const CGXFont& font, LPCTSTR pszSection, LPCTSTR pszEntry) = 0;
     virtual void WriteStyle(const CGXStyle& style, LPCTSTR pszSection, const CGXStylesMap* pStylesMap) = 0;
-    virtual void WriteProperties(const CGXProperties& properties, LPCTSTR pszSection) = 0;
-    virtual BOOL ReadStylesMap(CGXStylesMap& stylesMap, LPCTSTR pszSection) = 0;
+    virtual void WriteProperties(const CGXProperties& properties) = 0;
+    virtual BOOL ReadStylesMap(CGXStylesMap& stylesMap) = 0;
+    virtual BOOL ReadFont(CGXFont& font, LPCTSTR pszSection, LPCTSTR pszEntry) = 0;
     virtual BOOL ReadStyle(CGXStyle& style, LPCTSTR pszSection, const CGXStylesMap* pStylesMap) = 0;
-    virtual BOOL ReadProperties(CGXProperties& properties, LPCTSTR pszSection) = 0;
+    virtual BOOL ReadProperties(CGXProperties& properties) = 0;
 };
 
 // Archive forms of the grid's document objects.

@@ -631,6 +631,7 @@ class CGXGridCore
     virtual BOOL OnGridButtonDblClk(UINT message, UINT nFlags, CPoint point);
     virtual BOOL OnGridMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT message, int& nResult);
     virtual BOOL OnGridVScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
+    void TellControlOfScroll(UINT nMessage, UINT nSBCode, UINT nPos);
     virtual BOOL OnGridHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);
     virtual BOOL OnGridTimer(UINT_PTR nIDEvent);
     virtual BOOL OnGridCancelMode();

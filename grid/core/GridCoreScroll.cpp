@@ -418,6 +418,15 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
     return TRUE;
 }
 
+// The current cell's control hears of a scroll before the grid moves.
+void CGXGridCore::TellControlOfScroll(UINT nMessage, UINT nSBCode, UINT nPos)
+{
+    ROWCOL nRow, nCol;
+    if (GetCurrentCell(nRow, nCol))
+        if (CGXControl* pControl = GetControl(nRow, nCol))
+            pControl->OnGridScroll(nMessage, nSBCode, nPos);
+}
+
 BOOL CGXGridCore::ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags, BOOL bFloatCell)
 {
     if (m_bDisableScrollCellInView)
@@ -448,6 +457,7 @@ BOOL CGXGridCore::ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags, BOOL bF
         ROWCOL nLast = GetBottomVisibleRow(&bPartial);
         if (nRow > nLast || (nRow == nLast && bPartial && nRow != GetRowCount()))
         {
+            TellControlOfScroll(WM_VSCROLL, SB_THUMBPOSITION, 0);
             int nSum = SumRowHeights(0, nFrozenRows) + GetRowHeight(nRow);
             ROWCOL nTop = nRow;
             while (nTop > nFrozenRows + 1 && nTop > 1 && nSum + GetRowHeight(nTop - 1) <= rectDraw.Height())
@@ -467,6 +477,7 @@ BOOL CGXGridCore::ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags, BOOL bF
         ROWCOL nLast = GetRightVisibleCol(&bPartial);
         if (nCol > nLast || (nCol == nLast && bPartial && nCol != GetColCount()))
         {
+            TellControlOfScroll(WM_HSCROLL, SB_THUMBPOSITION, 0);
             int nSum = SumColWidths(0, nFrozenCols) + GetColWidth(nCol);
             ROWCOL nLeft = nCol;
             while (nLeft > nFrozenCols + 1 && nLeft > 1 && nSum + GetColWidth(nLeft - 1) <= rectDraw.Width())

@@ -97,6 +97,7 @@ BOOL CGXGridCore::OnGridVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
     if (!m_bInitDone || m_nDrawContextNesting > 0)
         return FALSE;
     HideCellTip();
+    TellControlOfScroll(WM_VSCROLL, nSBCode, nPos);
     return ScrollMessage(this, TRUE, nSBCode, nPos);
 }
 
@@ -105,6 +106,7 @@ BOOL CGXGridCore::OnGridHScroll(UINT nSBCode, UINT nPos, CScrollBar*)
     if (!m_bInitDone || m_nDrawContextNesting > 0)
         return FALSE;
     HideCellTip();
+    TellControlOfScroll(WM_HSCROLL, nSBCode, nPos);
     return ScrollMessage(this, FALSE, nSBCode, nPos);
 }
 

@@ -152,13 +152,13 @@ void CGXProperties::AddDefaultUserProperties()
 void CGXProperties::WriteProfile() const
 {
     if (CGXAbstractGridProfileImp* pImp = GXGetAppData()->m_pProfileImp)
-        pImp->WriteProperties(*this, m_sSection);
+        pImp->WriteProperties(*this);
 }
 
 BOOL CGXProperties::ReadProfile()
 {
     CGXAbstractGridProfileImp* pImp = GXGetAppData()->m_pProfileImp;
-    return pImp != NULL ? pImp->ReadProperties(*this, m_sSection) : FALSE;
+    return pImp != NULL ? pImp->ReadProperties(*this) : FALSE;
 }
 
 void CGXProperties::Serialize(CArchive& ar)

@@ -441,18 +441,9 @@ void CGXStyleSerializeImp::SerializeStyle(CGXStyle& style, CArchive& ar, const C
         CString strName;
         if (dw == 0)
             ar >> strName;
-        // Lookups answer 0 for an unknown style, which is also the standard style's id: the
-        // found entry must carry the stored name or resource.
-        if (pStylesMap != NULL)
-        {
-            WORD nID =
-                dw != 0 ? pStylesMap->GetBaseStyleIdFromResource(dw) : pStylesMap->GetBaseStyleId(strName);
-            CString strFound;
-            UINT nFoundResource = 0;
-            if (pStylesMap->GetStyleName(nID, strFound, nFoundResource) &&
-                (dw != 0 ? nFoundResource == dw : strFound == strName))
-                style.SetBaseStyle(nID);
-        }
+        WORD nID = 0;
+        if (pStylesMap != NULL && pStylesMap->FindBaseStyle(dw, strName, nID))
+            style.SetBaseStyle(nID);
     }
     if (wSchema <= 4)
         pOldImp->ReadOldUserAttributes(style, ar);

@@ -137,6 +137,23 @@ WORD CGXStylesMap::GetBaseStyleIdFromResource(UINT nResourceID) const
     return it != m_resourceIds.end() ? it->second : 0;
 }
 
+BOOL CGXStylesMap::FindBaseStyle(UINT nResourceID, LPCTSTR pszName, WORD& nID) const
+{
+    if (nResourceID != 0)
+    {
+        auto it = m_resourceIds.find(nResourceID);
+        if (it == m_resourceIds.end())
+            return FALSE;
+        nID = it->second;
+        return TRUE;
+    }
+    auto it = m_names.find(pszName != NULL ? pszName : "");
+    if (it == m_names.end())
+        return FALSE;
+    nID = it->second;
+    return TRUE;
+}
+
 BOOL CGXStylesMap::GetStyleName(WORD nID, CString& strName, UINT& nResourceID) const
 {
     auto it = m_styles.find(nID);
@@ -261,11 +278,11 @@ void CGXStylesMap::Serialize(CArchive& ar)
 void CGXStylesMap::WriteProfile() const
 {
     if (CGXAbstractGridProfileImp* pImp = GXGetAppData()->m_pProfileImp)
-        pImp->WriteStylesMap(*this, m_sSection);
+        pImp->WriteStylesMap(*this);
 }
 
 BOOL CGXStylesMap::ReadProfile()
 {
     CGXAbstractGridProfileImp* pImp = GXGetAppData()->m_pProfileImp;
-    return pImp != NULL ? pImp->ReadStylesMap(*this, m_sSection) : FALSE;
+    return pImp != NULL ? pImp->ReadStylesMap(*this) : FALSE;
 }

@@ -34,6 +34,9 @@ class CGXStylesMap : public CObject
     WORD GetBaseStyleId(LPCTSTR pszName) const;
     WORD GetBaseStyleIdFromResource(UINT nResourceID) const;
     BOOL GetStyleName(WORD nID, CString& strName, UINT& nResourceID) const;
+    // The id of the base style registered under a string resource (nResourceID not 0) or a
+    // name; FALSE when there is none (the lookups above answer 0, the standard style's id).
+    BOOL FindBaseStyle(UINT nResourceID, LPCTSTR pszName, WORD& nID) const;
     BOOL LookupStyle(WORD nID, const CGXStyle*& pStyle) const;
     BOOL LookupStyle(WORD nID, CGXStyle*& pStyle);
     BOOL IsSystemStyle(WORD nID) const;

@@ -1,6 +1,7 @@
 // Sorted maps of user attributes and their merging.
 #include "grid/core/UserAttributeMap.h"
 #include "grid/core/CollMapDWordToLong.h"
+#include "afxwin.h"
 #include <algorithm>
 
 IMPLEMENT_SERIAL(CGXUserAttributeMap, CObArray, 1)
@@ -168,5 +169,16 @@ void CGXUserAttributeMap::Serialize(CArchive& ar)
             RemoveAll(); // only what this load created
             throw;
         }
+    }
+}
+
+void CGXUserAttributeMap::WriteProfile(LPCTSTR pszSection) const
+{
+    CWinApp* pApp = AfxGetApp();
+    for (INT_PTR i = 0; i < GetSize(); i++)
+    {
+        CString strKey;
+        strKey.Format("UA%lu", (unsigned long)GetAttributeAt(i)->GetId());
+        pApp->WriteProfileString(pszSection, strKey, GetAttributeAt(i)->GetValueText());
     }
 }

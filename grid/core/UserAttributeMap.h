@@ -35,6 +35,8 @@ class CGXUserAttributeMap : public CObArray
     // Overridables
     // WORD count, then per attribute the archived object and its WORD id.
     void Serialize(CArchive& ar) override;
+    // One profile key "UA<id>" per attribute, holding its text.
+    virtual void WriteProfile(LPCTSTR pszSection) const;
 
   private:
     CGXUserAttributeMap(const CGXUserAttributeMap&) = delete;

@@ -10,6 +10,7 @@
 #include "grid/core/EditControl.h"
 #include "grid/core/StyleSerializeImp.h"
 #include "grid/features/GridDocSerializeImp.h"
+#include "grid/features/GridProfileImp.h"
 #include "grid/features/GridSortMoveDataImp.h"
 #include "grid/features/SerializeMG5CompatibleImp.h"
 #include "grid/features/StyleCompareSubsetImp.h"
@@ -151,7 +152,7 @@ void CGXControlFactory::InitializeApplicationComponents()
         GXInstallStyleCompareSubsetImp,     //
         GXInstallStyleSerializeImp,         //
         GXInstallSerializeMG5CompatibleImp, //
-        NULL,                               // profile
+        GXInstallProfileImp,                //
         GXInstallDocSerializeImp,           //
         NULL,                               // parameter copy
         NULL,                               // rotated text

@@ -19,12 +19,6 @@ CIRControlApp& App()
     return *GetIRControlApp();
 }
 
-CIRControlView* ActiveView(CMainFrame* pFrame)
-{
-    CMDIChildWnd* pChild = pFrame->MDIGetActive();
-    return pChild != NULL ? dynamic_cast<CIRControlView*>(pChild->GetActiveView()) : NULL;
-}
-
 // The zoomed page lies within the view's client area and fills it in one direction.
 void ExpectPageFitted(CIRControlView* pView)
 {
@@ -54,14 +48,14 @@ TEST_F(FirstStart, PageFitsTheViewAtStartAndAfterTheMinimisedView)
     PumpMessages(100);
     {
         SCOPED_TRACE("a new recording");
-        ExpectPageFitted(ActiveView(pFrame));
+        ExpectPageFitted(ActiveRecording(pFrame));
     }
     for (const char* step : {"minimised view", "back from the minimised view"})
     {
         SCOPED_TRACE(step);
         pFrame->SendMessage(WM_COMMAND, ID_VIEW_MINIMIZED);
         PumpMessages(100);
-        ExpectPageFitted(ActiveView(pFrame));
+        ExpectPageFitted(ActiveRecording(pFrame));
     }
     EXPECT_TRUE(pFrame->IsZoomed());
 }

@@ -6,8 +6,17 @@
 #include "SimulatorPort.h"
 #include "TestSupport.h"
 #include "app/IRControlApp.h"
+#include "app/IRControlView.h"
+#include "app/MainFrame.h"
 #include "station/config/Config.h"
 #include <string>
+
+// The active recording's view, or none.
+inline CIRControlView* ActiveRecording(CMainFrame* pFrame)
+{
+    CMDIChildWnd* pChild = pFrame->MDIGetActive();
+    return pChild != NULL ? dynamic_cast<CIRControlView*>(pChild->GetActiveView()) : NULL;
+}
 
 // The whole start-up with the simulated station on its port, every other port switched off.
 class FirstStart : public ProgramKeyTest

@@ -106,10 +106,6 @@ int CountOf(const std::vector<std::string>& jobs, const std::string& job)
 class CProbeView : public CIRControlView
 {
   public:
-    CWnd* QuickSaveDialog() const
-    {
-        return m_pQuickSaveDlg;
-    }
     void SetRecordingForTest(BOOL bRecording)
     {
         m_bRecording = bRecording;
@@ -959,59 +955,4 @@ TEST_F(RecordingView, APreparedDCMapsThePageAsTheZoomViewDoes)
     }
 }
 
-} // namespace
-
-namespace
-{
-// Quick save into the configured folder: the progress dialog shows and goes, the file reopens
-// with the same samples; again while it shows reuses the dialog; a missing folder says so.
-TEST_F(RecordingView, QuickSaveWritesTheFileWithProgress)
-{
-    ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort, "--process");
-    CProbeView* pView = v.pView;
-    CIRControlDoc* pDoc = pView->GetDocument();
-    pDoc->SetAutoRecord(2);
-    Command(pView, ID_RECORD);
-    ASSERT_TRUE(PumpUntil([&] { return pDoc->GetSampleCount() >= 3; }, 8000));
-    Command(pView, ID_RECORD);
-    PumpMessages(300);
-
-    const std::string dir = TempFolder() + "\\schnell";
-    ::CreateDirectoryA(dir.c_str(), NULL);
-    WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "QuickSaveDir", REG_SZ, dir.c_str(), (DWORD)dir.size() + 1);
-    Command(pView, ID_QUICK_SAVE);
-    CWnd* pDlg = pView->QuickSaveDialog();
-    ASSERT_TRUE(pDlg != NULL && pDlg->m_hWnd != NULL);
-    EXPECT_TRUE(pDlg->IsWindowVisible());
-    CString strText;
-    pDlg->GetDlgItem(IDC_PROGRESS_TEXT)->GetWindowText(strText);
-    EXPECT_EQ(CString("Schnellspeichern"), strText);
-    // Again while it shows: the same dialog.
-    Command(pView, ID_QUICK_SAVE);
-    EXPECT_EQ(pDlg, pView->QuickSaveDialog());
-    EXPECT_TRUE(PumpUntil([&] { return pView->QuickSaveDialog() == NULL; }, 3500));
-
-    WIN32_FIND_DATAA find;
-    HANDLE hFind = ::FindFirstFileA((dir + "\\*.hlv").c_str(), &find);
-    ASSERT_NE(INVALID_HANDLE_VALUE, hFind);
-    ::FindClose(hFind);
-    EXPECT_EQ(0, std::string(find.cFileName).find(std::string(pDoc->GetBoardName()))) << find.cFileName;
-    CIRControlDoc* pReopened = new CIRControlDoc;
-    pReopened->m_bAutoDelete = FALSE;
-    m_docs.push_back(pReopened);
-    ASSERT_TRUE(pReopened->OnOpenDocument((dir + "\\" + find.cFileName).c_str()));
-    EXPECT_EQ(pDoc->GetCurve(CIRControlDoc::TESolder)->GetValues().GetCount(),
-              pReopened->GetCurve(CIRControlDoc::TESolder)->GetValues().GetCount());
-
-    // A folder that is not there: the box, and no dialog left.
-    const std::string missing = dir + "\\fehlt";
-    WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "QuickSaveDir", REG_SZ, missing.c_str(),
-             (DWORD)missing.size() + 1);
-    CBoxCounter boxes;
-    Command(pView, ID_QUICK_SAVE);
-    EXPECT_EQ(1, boxes.Count("Beim Schnellspeichern ist ein Fehler aufgetreten!"));
-    ASSERT_FALSE(boxes.m_captions.empty());
-    EXPECT_EQ("Helvon Schnellspeichern", boxes.m_captions.back());
-    EXPECT_TRUE(pView->QuickSaveDialog() == NULL);
-}
 } // namespace

@@ -15,6 +15,8 @@
 #include "station/config/Config.h"
 #include "station/config/ProjektConfig.h"
 #include "station/link/CommThreads.h"
+#include "station/record/IRControlDoc.h"
+#include "station/record/MeasureCurve.h"
 #include "uilib/bars/CustomToolBar.h"
 #include "uilib/bars/MenuBar.h"
 #include "uilib/bars/TBMenuBtn.h"
@@ -614,9 +616,7 @@ TEST_F(FirstStart, KeysReachTheRecording)
     StartAgain();
     CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
     ASSERT_TRUE(pFrame != NULL);
-    CIRControlView* pView = pFrame->MDIGetActive() != NULL
-                                ? dynamic_cast<CIRControlView*>(pFrame->MDIGetActive()->GetActiveView())
-                                : NULL;
+    CIRControlView* pView = ActiveRecording(pFrame);
     ASSERT_TRUE(pView != NULL);
     ASSERT_TRUE(PumpUntil([&] { return pView->IsOnline(); }, 10000));
     pFrame->SetForegroundWindow();
@@ -639,6 +639,90 @@ TEST_F(FirstStart, KeysReachTheRecording)
     PressKey(VK_F3);
     PumpAsTheApplication(200);
     EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
+}
+
+// The quick save's progress dialogs of this thread that show: top-level windows whose text line
+// reads "Schnellspeichern".
+std::vector<HWND> QuickSaveDialogs()
+{
+    std::vector<HWND> found;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            char text[64] = "";
+            HWND hText = ::GetDlgItem(hWnd, IDC_PROGRESS_TEXT);
+            if (::IsWindowVisible(hWnd) && hText != NULL && ::GetWindowTextA(hText, text, sizeof text) > 0 &&
+                std::string(text) == "Schnellspeichern")
+                reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hWnd);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// Quick save by F4 into the configured folder: the progress dialog shows and goes, the file
+// reopens with the same samples; F4 again while it shows reuses the dialog; a missing folder
+// says so and leaves no dialog.
+TEST_F(FirstStart, QuickSaveByF4WritesTheFileWithProgress)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    CIRControlView* pView = ActiveRecording(pFrame);
+    ASSERT_TRUE(pView != NULL);
+    ASSERT_TRUE(PumpUntil([&] { return pView->IsRegisteredForTicks(); }, 10000));
+    CIRControlDoc* pDoc = pView->GetDocument();
+    pView->SendMessage(WM_COMMAND, ID_RECORD);
+    ASSERT_TRUE(PumpUntil([&] { return pDoc->GetSampleCount() >= 3; }, 8000));
+    pView->SendMessage(WM_COMMAND, ID_RECORD);
+    PumpMessages(300);
+
+    const std::string dir = TempFolder() + "\\schnell";
+    ::CreateDirectoryA(dir.c_str(), NULL);
+    WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "QuickSaveDir", REG_SZ, dir.c_str(), (DWORD)dir.size() + 1);
+    pFrame->SetForegroundWindow();
+    pView->SetFocus();
+    PumpAsTheApplication(100);
+    PressKey(VK_F4);
+    ASSERT_TRUE(PumpAsTheApplicationUntil([] { return QuickSaveDialogs().size() == 1; }, 2000));
+    const HWND hDlg = QuickSaveDialogs().front();
+    // Again while it shows: the same dialog, started again.
+    PressKey(VK_F4);
+    PumpAsTheApplication(200);
+    EXPECT_EQ(std::vector<HWND>{hDlg}, QuickSaveDialogs());
+    const ULONGLONG start = NowMs();
+    EXPECT_TRUE(PumpAsTheApplicationUntil([] { return QuickSaveDialogs().empty(); }, 3000))
+        << "after " << NowMs() - start << " ms";
+    EXPECT_FALSE(::IsWindow(hDlg));
+
+    WIN32_FIND_DATAA find;
+    HANDLE hFind = ::FindFirstFileA((dir + "\\*.hlv").c_str(), &find);
+    ASSERT_NE(INVALID_HANDLE_VALUE, hFind);
+    ::FindClose(hFind);
+    EXPECT_EQ(0, std::string(find.cFileName).find(std::string(pDoc->GetBoardName()))) << find.cFileName;
+    CIRControlDoc reopened;
+    reopened.m_bAutoDelete = FALSE;
+    ASSERT_TRUE(reopened.OnOpenDocument((dir + "\\" + find.cFileName).c_str()));
+    EXPECT_EQ(pDoc->GetCurve(CIRControlDoc::TESolder)->GetValues().GetCount(),
+              reopened.GetCurve(CIRControlDoc::TESolder)->GetValues().GetCount());
+    ::DeleteFileA((dir + "\\" + find.cFileName).c_str());
+
+    // A folder that is not there: the framework's box about the path, then the quick save's own,
+    // and no dialog left.
+    const std::string missing = dir + "\\fehlt";
+    WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "QuickSaveDir", REG_SZ, missing.c_str(),
+             (DWORD)missing.size() + 1);
+    {
+        MessageBoxes boxes;
+        boxes.Expect(IDOK, "fehlt");
+        boxes.Expect(IDOK, "Beim Schnellspeichern ist ein Fehler aufgetreten!");
+        PressKey(VK_F4);
+        EXPECT_TRUE(PumpAsTheApplicationUntil([&] { return boxes.Shown().size() == 2; }, 2000));
+        ASSERT_EQ(2u, boxes.Shown().size());
+        EXPECT_EQ("Helvon Schnellspeichern", boxes.Shown()[1].caption);
+    }
+    EXPECT_TRUE(QuickSaveDialogs().empty());
+    ::RemoveDirectoryA(dir.c_str());
 }
 
 // Full-screen mode by its menu command, left by Escape: the active view hears of both; closing

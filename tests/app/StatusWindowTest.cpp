@@ -53,14 +53,9 @@ class StatusWindow : public FirstStart
         ASSERT_TRUE(m_pFrame != NULL);
         m_pDlg = m_pFrame->GetStateWnd().GetStatusDlg();
         ASSERT_TRUE(m_pDlg != NULL && m_pDlg->m_hWnd != NULL);
-        m_pView = ActiveView();
+        m_pView = ActiveRecording(m_pFrame);
         ASSERT_TRUE(m_pView != NULL);
         ASSERT_TRUE(PumpUntil([&] { return m_pView->IsRegisteredForTicks(); }, 10000));
-    }
-    CIRControlView* ActiveView() const
-    {
-        CMDIChildWnd* pChild = m_pFrame->MDIGetActive();
-        return pChild != NULL ? dynamic_cast<CIRControlView*>(pChild->GetActiveView()) : NULL;
     }
     std::string Text(UINT nID) const
     {

@@ -293,6 +293,24 @@ std::string ProfileScope::SectionKey(const std::string& section) const
     return "Software\\" + m_registryKey + "\\" + AfxGetApp()->m_pszAppName + "\\" + section;
 }
 
+std::string ProfileScope::Text(const std::string& section, const std::string& entry) const
+{
+    if (!m_ini.empty())
+    {
+        char buf[1024];
+        ::GetPrivateProfileStringA(section.c_str(), entry.c_str(), "<none>", buf, sizeof buf, m_ini.c_str());
+        return buf;
+    }
+    HKEY hKey;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, SectionKey(section).c_str(), 0, KEY_READ, &hKey) != ERROR_SUCCESS)
+        return "<none>";
+    char data[1024] = {};
+    DWORD dwType = 0, cb = sizeof data - 1;
+    LONG lResult = ::RegQueryValueExA(hKey, entry.c_str(), NULL, &dwType, (BYTE*)data, &cb);
+    ::RegCloseKey(hKey);
+    return lResult == ERROR_SUCCESS && dwType == REG_SZ ? std::string(data) : std::string("<none>");
+}
+
 std::string HostTool(const std::string& name)
 {
     const char* dir = getenv("HELVON_HOST_TOOLS");

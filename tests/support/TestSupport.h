@@ -132,6 +132,8 @@ public:
     const std::string& IniPath() const { return m_ini; }
     // "Software\<registryKey>\<application>\<section>", to open with RegOpenKeyEx.
     std::string SectionKey(const std::string& section) const;
+    // A text value as the system reads it back (RegQueryValueEx or the INI file), "<none>" when absent.
+    std::string Text(const std::string& section, const std::string& entry) const;
 
 private:
     LPCTSTR m_pOldKey;

@@ -590,6 +590,7 @@ template <class TBase> class SECListBase : public TBase, public SECListClient
     void EraseDropMark();
     void DrawDropMark(int x);
     void ScrollToTrackPos(int nBar);
+    void MoveViewFrom(int nOldTop);
 
     // Rows, columns, selection
     std::vector<SECListItem*> m_arrItems;

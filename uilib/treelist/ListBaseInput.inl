@@ -901,13 +901,30 @@ template <class TBase> void SECListBase<TBase>::OnChar(UINT nChar, UINT nRepCnt,
     ::CharLowerBuffA(strPrefix.GetBuffer(0), strPrefix.GetLength());
     strPrefix.ReleaseBuffer();
     int nLen = strPrefix.GetLength();
+    // The search may pass every row: no allocation and no system call per row. In a single-byte
+    // code page each byte lowers alone, so one table made by the system serves the whole search.
+    CPINFO cp;
+    BOOL bByTable = ::GetCPInfo(CP_ACP, &cp) && cp.MaxCharSize == 1;
+    char lower[256];
+    if (bByTable)
+    {
+        for (int c = 0; c < 256; ++c)
+            lower[c] = (char)c;
+        ::CharLowerBuffA(lower + 1, 255);
+    }
     for (int k = 0; k < nCount; ++k)
     {
         int i = (nStart + k) % nCount;
-        CString strText = GetCellText(i, 0);
-        ::CharLowerBuffA(strText.GetBuffer(0), strText.GetLength());
-        strText.ReleaseBuffer();
-        if (strncmp(strText, strPrefix, nLen) == 0)
+        GetItemText(i, 0, m_pszTextBuffer, ListMetrics::TEXT_BUFFER);
+        int nTextLen = (int)strnlen(m_pszTextBuffer, (size_t)nLen);
+        if (nTextLen < nLen)
+            continue;
+        if (bByTable)
+            for (int c = 0; c < nLen; ++c)
+                m_pszTextBuffer[c] = lower[(BYTE)m_pszTextBuffer[c]];
+        else
+            ::CharLowerBuffA(m_pszTextBuffer, (DWORD)nLen);
+        if (strncmp(m_pszTextBuffer, strPrefix, nLen) == 0)
         {
             if (ChangeSelection(i, 0, FALSE))
             {
@@ -974,7 +991,7 @@ template <class TBase> BOOL SECListBase<TBase>::OnMouseWheel(UINT, short zDelta,
             m_nTopIndex = nNew;
             if (m_pVScroll != NULL)
                 m_pVScroll->SetScrollPos(m_nTopIndex, TRUE);
-            this->Invalidate(FALSE);
+            this->MoveViewFrom(nOld);
         }
     }
     else if (m_bHScrollShown)

@@ -722,9 +722,33 @@ template <class TBase> void SECListBase<TBase>::Scroll(int nRows, BOOL bByPage)
     int nNew = std::max(0, std::min(m_nTopIndex + nRows, GetItemCount() - 1));
     if (nNew != m_nTopIndex)
     {
+        int nOld = m_nTopIndex;
         m_nTopIndex = nNew;
-        this->Invalidate(FALSE);
+        MoveViewFrom(nOld);
     }
+}
+
+// After the top row moved away from nOldTop: what stays in view moves by the heights of the rows
+// passed and only the uncovered strip is painted; a move of a whole view or more paints all.
+template <class TBase> void SECListBase<TBase>::MoveViewFrom(int nOldTop)
+{
+    if (this->m_hWnd == NULL || nOldTop == m_nTopIndex)
+        return;
+    CRect rc;
+    GetInsideRectangle(&rc);
+    int nFrom = std::min(nOldTop, m_nTopIndex), nTo = std::max(nOldTop, m_nTopIndex);
+    int dy = 0;
+    for (int i = nFrom; i < nTo && dy < rc.Height(); ++i)
+    {
+        MeasureItem(i, NULL);
+        dy += std::max(0, m_arrItems[i]->m_cy) + GetRowSpacing();
+    }
+    if (m_bLayoutDirty || dy <= 0 || dy >= rc.Height() || rc.IsRectEmpty())
+    {
+        this->Invalidate(FALSE);
+        return;
+    }
+    this->ScrollWindowEx(0, m_nTopIndex > nOldTop ? -dy : dy, &rc, &rc, NULL, NULL, SW_INVALIDATE);
 }
 
 template <class TBase> void SECListBase<TBase>::SetTopIndex(int nRow)
@@ -862,7 +886,7 @@ template <class TBase> void SECListBase<TBase>::OnVScroll(UINT nSBCode, UINT, CS
     {
         if (m_pVScroll != NULL)
             m_pVScroll->SetScrollPos(m_nTopIndex, TRUE);
-        this->Invalidate(FALSE);
+        MoveViewFrom(nOld);
     }
 }
 

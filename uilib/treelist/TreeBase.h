@@ -164,6 +164,14 @@ template <class TList> class SECTreeBase : public TList
     using TList::SelectItem;
     BOOL SelectDropTarget(HTREEITEM hItem, BOOL bMakeVisible = TRUE);
     BOOL EnsureItemVisible(HTREEITEM hItem, BOOL bWithParent = FALSE);
+    BOOL ScrollItemToTop(HTREEITEM hItem);
+    UINT GetDescendantCount(HTREEITEM hItem, BOOL bRecurse, BOOL bExpandedOnly);
+    virtual BOOL InvalidateItemRow(HTREEITEM hItem, BOOL bLabelOnly, BOOL bErase, BOOL bEraseNow, BOOL bUpdateNow);
+    BOOL NodeHasRow(HTREEITEM hItem) const;
+    BOOL SyncRows();
+    // The expanded state of every node below hItem (null: the root), in display order.
+    void SaveExpandState(HTREEITEM hItem, std::vector<BYTE>& states);
+    void RestoreExpandState(HTREEITEM hItem, const std::vector<BYTE>& states);
     virtual BOOL Expand(HTREEITEM hItem, UINT nCode, BOOL bRedraw = TRUE, BOOL bForce = FALSE);
     HTREEITEM HitTest(CPoint pt, UINT* pFlags = NULL);
     HTREEITEM HitTest(TVHITTESTINFO* pInfo);
@@ -280,12 +288,12 @@ template <class TList> class SECTreeBase : public TList
     BOOL HasChildrenFor(_Node* pNode);
     _Node* PrevShownNode(_Node* pNode) const;
     _Node* NextShownNode(_Node* pNode) const;
-    void AddRowFor(_Node* pNode, int nRow);
-    int AddShownDescendants(_Node* pNode, int nRow);
+    BOOL AddRowFor(_Node* pNode, int nRow);
+    void InsertDescendantRows(_Node* pNode, int& nPos);
+    void RemoveDescendantRows(_Node* pNode, int nRow);
     int CountRowsBelow(_Node* pNode, int nRow);
     void RemoveRowOf(_Node* pNode);
     BOOL DeleteSingleNode(_Node* pNode);
-    void RebuildRows();
     void ApplyToNode(_Node* pNode, const TVITEMA* pItem, UINT& nTell);
     void ApplyToRow(_Node* pNode, const TVITEMA* pItem);
     void FillRecord(_Node* pNode, TVITEMA* pItem);
@@ -298,6 +306,7 @@ template <class TList> class SECTreeBase : public TList
     {
         return TList::s_bViewHosted ? TVC_BYKEYBOARD : 0;
     }
+    _Node* SortedPlace(_Node* pParent, _Node* pNode, BOOL bDescending);
     int RowDepthX0(_Node* pNode) const;
     BOOL HasImageFor(_Node* pNode, int& nImage);
     void ExpandAll(_Node* pNode);
@@ -316,4 +325,29 @@ template <class TList> class SECTreeBase : public TList
     UINT m_nExpandAction = 0; // how a running expand or collapse was asked for: 1 mouse, 2 keys
     DWORD m_dwReserved = 0;
     std::unordered_set<_Node*> m_nodes; // every live item: handles are checked against it
+    // The children of the parent sorted into last, in order, while that order holds: sorted
+    // insertion then halves instead of comparing with every sibling. Any other change of a
+    // sibling chain empties it (ForgetSorted); a changed text shows in the stamp.
+    struct SortedSiblings
+    {
+        _Node* pParent = nullptr;
+        BOOL bDescending = FALSE;
+        UINT nTextStamp = 0;
+        size_t nInsertAt = 0;
+        std::vector<_Node*> nodes;
+        BOOL Matches(_Node* p, BOOL bDesc, UINT nStamp) const
+        {
+            return pParent == p && bDescending == bDesc && nTextStamp == nStamp;
+        }
+        void Insert(_Node* p)
+        {
+            nodes.insert(nodes.begin() + (std::ptrdiff_t)std::min(nInsertAt, nodes.size()), p);
+        }
+        void Reset()
+        {
+            pParent = nullptr;
+            nodes.clear();
+        }
+    } m_sorted;
+    UINT m_nTextStamp = 0;
 };

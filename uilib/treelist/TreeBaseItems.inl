@@ -161,11 +161,11 @@ template <class TList> _Node* SECTreeBase<TList>::NextShownNode(_Node* pNode) co
     return NULL;
 }
 
-template <class TList> void SECTreeBase<TList>::AddRowFor(_Node* pNode, int nRow)
+template <class TList> BOOL SECTreeBase<TList>::AddRowFor(_Node* pNode, int nRow)
 {
     SECTreeRow* pRow = static_cast<SECTreeRow*>(CreateItem());
     if (pRow == NULL)
-        return;
+        return FALSE;
     pRow->m_pNode = pNode;
     pRow->m_nStateEx = InheritedStateEx(pNode);
     if (pNode->m_cyRow != 0)
@@ -179,21 +179,58 @@ template <class TList> void SECTreeBase<TList>::AddRowFor(_Node* pNode, int nRow
         BOOL bChanged = FALSE;
         this->SetSelected(nRow, TRUE, bChanged);
     }
+    return TRUE;
 }
 
-template <class TList> int SECTreeBase<TList>::AddShownDescendants(_Node* pNode, int nRow)
+// Rows for the shown children of pNode (and theirs, when expanded) after nPos, which ends on the
+// last row made. In the animated style the first rows of an expansion are painted one by one.
+template <class TList> void SECTreeBase<TList>::InsertDescendantRows(_Node* pNode, int& nPos)
 {
-    int nAdded = 0;
+    if (nPos == -1)
+        return;
+    BOOL bAnimate = (m_dwTreeStyleEx & TreeStyle::EX_ANIMATE) != 0 && this->m_hWnd != NULL;
     for (_Node* p = pNode->FirstChild(); p != NULL; p = p->Next())
     {
         if (p->m_nStateEx & 0x200)
             continue;
-        AddRowFor(p, nRow + nAdded);
-        ++nAdded;
+        AddRowFor(p, ++nPos);
+        if (bAnimate && ++m_nAnimationCount <= m_nAnimationSteps)
+        {
+            this->MeasureItem(nPos, NULL); // the new row's band is empty until measured
+            this->InvalidateItems(nPos, FALSE, TRUE, FALSE, TRUE);
+        }
         if (p->IsExpanded())
-            nAdded += AddShownDescendants(p, nRow + nAdded);
+            InsertDescendantRows(p, nPos);
     }
-    return nAdded;
+}
+
+// Takes away the rows of pNode's subtree below its row nRow; in the animated style one at a time,
+// the window updated about five times however many go.
+template <class TList> void SECTreeBase<TList>::RemoveDescendantRows(_Node* pNode, int nRow)
+{
+    if (nRow == -1)
+        return;
+    int nCount = CountRowsBelow(pNode, nRow);
+    for (int i = nRow + 1; i <= nRow + nCount; ++i)
+        NodeOfRow(i)->m_item.state &= ~TVIS_SELECTED;
+    if (nCount == 0)
+        return;
+    if ((m_dwTreeStyleEx & TreeStyle::EX_ANIMATE) == 0 || this->m_hWnd == NULL)
+    {
+        for (int i = nRow + 1; i <= nRow + nCount; ++i)
+            NodeOfRow(i)->m_pRow = NULL;
+        TList::DeleteItem(nRow + 1, nCount);
+        return;
+    }
+    int nStep = std::max(1, nCount / m_nAnimationSteps);
+    for (int k = 0; k < nCount; ++k)
+    {
+        NodeOfRow(nRow + 1)->m_pRow = NULL;
+        TList::DeleteItem(nRow + 1, 1);
+        if (k % nStep == 0)
+            this->UpdateWindow();
+    }
+    this->UpdateWindow();
 }
 
 // Rows after nRow that belong to pNode's subtree.
@@ -218,7 +255,9 @@ template <class TList> void SECTreeBase<TList>::RemoveRowOf(_Node* pNode)
     TList::DeleteItem(nRow, 1);
 }
 
-template <class TList> void SECTreeBase<TList>::RebuildRows()
+// Gives every shown node a row and takes the rows of the others; FALSE when a row could not be
+// made.
+template <class TList> BOOL SECTreeBase<TList>::SyncRows()
 {
     for (_Node* p = static_cast<_Node*>(m_pRoot->GetNextInOrder()); p != NULL;
          p = static_cast<_Node*>(p->GetNextInOrder()))
@@ -227,7 +266,8 @@ template <class TList> void SECTreeBase<TList>::RebuildRows()
         if (bShown && p->m_pRow == NULL)
         {
             _Node* pPrev = PrevShownNode(p);
-            AddRowFor(p, pPrev != NULL ? RowOfNode(pPrev) + 1 : 0);
+            if (!AddRowFor(p, pPrev != NULL ? RowOfNode(pPrev) + 1 : 0))
+                return FALSE;
         }
         else if (!bShown && p->m_pRow != NULL)
         {
@@ -235,6 +275,7 @@ template <class TList> void SECTreeBase<TList>::RebuildRows()
             RemoveRowOf(p);
         }
     }
+    return TRUE;
 }
 
 // ---- item records
@@ -270,6 +311,7 @@ template <class TList> void SECTreeBase<TList>::ApplyToNode(_Node* pNode, const 
         pNode->m_item.state = (pNode->m_item.state & ~pItem->stateMask) | (pItem->state & pItem->stateMask);
     if (mask & TVIF_TEXT)
     {
+        ++m_nTextStamp;
         if (ListText::IsCallback(pItem->pszText))
         {
             ListText::Free(pNode->m_item.pszText);
@@ -430,7 +472,7 @@ template <class TList> BOOL SECTreeBase<TList>::SetItem(const LVITEMA* pItem, BO
         tv.stateMask = pItem->stateMask & ~LVIS_FOCUSED;
     }
     if ((pItem->mask & LVIF_TEXT) && (pItem->mask & LVIF_DI_SETITEM) && pNode->IsCallbackLabel())
-        pNode->SetLabel(pItem->pszText), tv.mask &= ~TVIF_TEXT;
+        pNode->SetLabel(pItem->pszText), tv.mask &= ~TVIF_TEXT, ++m_nTextStamp;
     ApplyToNode(pNode, &tv, nTell);
     if (nTell != 0)
     {
@@ -548,19 +590,8 @@ template <class TList> HTREEITEM SECTreeBase<TList>::InsertItem(LPTVINSERTSTRUCT
         pAfter = SEC_NODE_FIRST;
     else if (hAfter == TVI_SORT || hAfter == SEC_TVI_SORT_DESCENDING)
     {
-        BOOL bDescending = hAfter == SEC_TVI_SORT_DESCENDING;
         m_nodes.insert(pNode); // compared by handle
-        _Node* pBefore = NULL;
-        for (_Node* p = static_cast<_Node*>(pParent->RawFirstChild()); p != NULL;
-             p = static_cast<_Node*>(p->RawNext()))
-        {
-            int n = CompareItemTexts(p->Handle(), pNode->Handle());
-            if (bDescending ? n < 0 : n > 0)
-            {
-                pBefore = p;
-                break;
-            }
-        }
+        _Node* pBefore = SortedPlace(pParent, pNode, hAfter == SEC_TVI_SORT_DESCENDING);
         m_nodes.erase(pNode);
         if (pBefore != NULL)
             pAfter = pBefore->RawPrev() != NULL ? pBefore->RawPrev() : SEC_NODE_FIRST;
@@ -581,6 +612,13 @@ template <class TList> HTREEITEM SECTreeBase<TList>::InsertItem(LPTVINSERTSTRUCT
         return NULL;
     }
     m_nodes.insert(pNode);
+    if (m_sorted.pParent == pParent)
+    {
+        if (hAfter == TVI_SORT || hAfter == SEC_TVI_SORT_DESCENDING)
+            m_sorted.Insert(pNode);
+        else
+            m_sorted.Reset();
+    }
     pNode->SetExpanded((item.mask & TVIF_STATE) && (item.stateMask & TVIS_EXPANDED) &&
                        (item.state & TVIS_EXPANDED));
     if (IsShown(pNode))
@@ -589,7 +627,7 @@ template <class TList> HTREEITEM SECTreeBase<TList>::InsertItem(LPTVINSERTSTRUCT
         int nRow = pPrev != NULL ? RowOfNode(pPrev) + 1 : 0;
         AddRowFor(pNode, nRow);
         if (pNode->IsExpanded())
-            AddShownDescendants(pNode, nRow + 1);
+            InsertDescendantRows(pNode, nRow);
     }
     // A parent's button may appear.
     if (pParent != m_pRoot && pParent->m_pRow != NULL && this->m_hWnd != NULL && this->m_bImmediateUpdate)
@@ -626,6 +664,8 @@ template <class TList> BOOL SECTreeBase<TList>::DeleteSingleNode(_Node* pNode)
 {
     if (pNode->RawFirstChild() != NULL)
         return 0;
+    if (m_sorted.pParent == pNode->RawParent() || m_sorted.pParent == pNode)
+        m_sorted.Reset();
     pNode->Detach();
     RemoveRowOf(pNode);
     NotifyTreeDeleteItem(pNode);
@@ -646,6 +686,7 @@ template <class TList> BOOL SECTreeBase<TList>::DeleteItem(HTREEITEM hItem)
         this->EndLabelEdit(FALSE);
         // Rows first: they point at the nodes.
         TList::DeleteAllItems();
+        m_sorted.Reset();
         while (SECTreeNode* pLeaf = m_pRoot->GetFirstLeaf())
         {
             _Node* p = static_cast<_Node*>(pLeaf);
@@ -811,7 +852,7 @@ template <class TList> BOOL SECTreeBase<TList>::SetItemStateEx(HTREEITEM hItem, 
     pNode->m_nStateEx = bSet ? (nOld | nStateEx) : (nOld & ~nStateEx);
     if ((nOld ^ pNode->m_nStateEx) & 0x200)
     {
-        RebuildRows();
+        SyncRows();
         if (this->m_hWnd != NULL)
         {
             this->RecalcLayout();
@@ -942,7 +983,7 @@ template <class TList> BOOL SECTreeBase<TList>::EnsureItemVisible(HTREEITEM hIte
         for (_Node* p = pNode->Parent(); p != NULL && p != m_pRoot; p = p->Parent())
             if (!p->IsExpanded() && !Expand(p->Handle(), TVE_EXPAND, FALSE, FALSE))
                 return FALSE;
-        RebuildRows();
+        SyncRows();
         if (this->m_hWnd != NULL)
         {
             this->RecalcLayout();
@@ -960,6 +1001,73 @@ template <class TList> BOOL SECTreeBase<TList>::EnsureItemVisible(HTREEITEM hIte
     else
         this->EnsureVisible(nRow);
     return TRUE;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::ScrollItemToTop(HTREEITEM hItem)
+{
+    if (!EnsureItemVisible(hItem, FALSE))
+        return FALSE;
+    int nRow = RowOfItem(hItem);
+    if (nRow < 0)
+        return FALSE;
+    this->SetTopIndex(nRow);
+    return this->SelectFocusItem(nRow, TRUE);
+}
+
+template <class TList> UINT SECTreeBase<TList>::GetDescendantCount(HTREEITEM hItem, BOOL bRecurse, BOOL bExpandedOnly)
+{
+    _Node* pNode = hItem == NULL ? m_pRoot : NodeFromHandle(hItem);
+    if (pNode == NULL)
+        return 0;
+    UINT n = 0;
+    for (_Node* p = pNode->FirstChild(); p != NULL; p = p->Next())
+    {
+        ++n;
+        if (bRecurse && p->RawFirstChild() != NULL && (!bExpandedOnly || p->IsExpanded()))
+            n += GetDescendantCount(p->Handle(), TRUE, bExpandedOnly);
+    }
+    return n;
+}
+
+template <class TList>
+BOOL SECTreeBase<TList>::InvalidateItemRow(HTREEITEM hItem, BOOL bLabelOnly, BOOL bErase, BOOL bEraseNow,
+                                           BOOL bUpdateNow)
+{
+    int nRow = RowOfItem(hItem);
+    if (nRow < 0)
+        return FALSE;
+    this->InvalidateItems(nRow, bLabelOnly, bErase, bEraseNow, bUpdateNow);
+    return TRUE;
+}
+
+template <class TList> BOOL SECTreeBase<TList>::NodeHasRow(HTREEITEM hItem) const
+{
+    _Node* pNode = NodeFromHandle(hItem);
+    return pNode != NULL && pNode->m_pRow != NULL;
+}
+
+template <class TList> void SECTreeBase<TList>::SaveExpandState(HTREEITEM hItem, std::vector<BYTE>& states)
+{
+    _Node* pNode = hItem == NULL ? m_pRoot : NodeFromHandle(hItem);
+    states.clear();
+    if (pNode == NULL)
+        return;
+    states.reserve(GetDescendantCount(pNode->Handle(), TRUE, FALSE));
+    for (_Node* p = static_cast<_Node*>(pNode->GetNextInOrder()); p != NULL && pNode->IsAncestorOf(p);
+         p = static_cast<_Node*>(p->GetNextInOrder()))
+        states.push_back(p->IsExpanded() ? 1 : 0);
+}
+
+template <class TList> void SECTreeBase<TList>::RestoreExpandState(HTREEITEM hItem, const std::vector<BYTE>& states)
+{
+    _Node* pNode = hItem == NULL ? m_pRoot : NodeFromHandle(hItem);
+    if (pNode == NULL)
+        return;
+    size_t i = 0;
+    for (_Node* p = static_cast<_Node*>(pNode->GetNextInOrder()); p != NULL && pNode->IsAncestorOf(p) && i < states.size();
+         p = static_cast<_Node*>(p->GetNextInOrder()), ++i)
+        if ((states[i] != 0) != (p->IsExpanded() != FALSE))
+            Expand(p->Handle(), TVE_TOGGLE, TRUE, FALSE);
 }
 
 template <class TList> BOOL SECTreeBase<TList>::Select(HTREEITEM hItem, UINT nCode)
@@ -1071,7 +1179,6 @@ template <class TList> BOOL SECTreeBase<TList>::Expand(HTREEITEM hItem, UINT nCo
     if (NotifyItemExpanding(pNode, nCode) != 0)
         return 0;
     int nRow = RowOfNode(pNode);
-    BOOL bAnimate = (m_dwTreeStyleEx & TreeStyle::EX_ANIMATE) != 0 && this->m_hWnd != NULL && bRedraw;
     if ((nCode & 0xF) == TVE_EXPAND)
     {
         if (pNode->IsExpanded())
@@ -1080,10 +1187,11 @@ template <class TList> BOOL SECTreeBase<TList>::Expand(HTREEITEM hItem, UINT nCo
             return 0;
         pNode->SetExpanded(TRUE);
         m_nAnimationCount = 0;
-        if (nRow >= 0 && IsShown(pNode))
-            AddShownDescendants(pNode, nRow + 1);
-        if (bAnimate)
-            this->UpdateWindow();
+        if (IsShown(pNode))
+        {
+            int nPos = nRow;
+            InsertDescendantRows(pNode, nPos);
+        }
     }
     else if (pNode->IsExpanded() || (nCode & TVE_COLLAPSERESET))
     {
@@ -1097,17 +1205,7 @@ template <class TList> BOOL SECTreeBase<TList>::Expand(HTREEITEM hItem, UINT nCo
             SendSelNotify(TVN_SELCHANGEDA, nRow, nCaret, m_nExpandAction, NULL);
         }
         pNode->SetExpanded(FALSE);
-        if (nRow >= 0)
-        {
-            int nCount = CountRowsBelow(pNode, nRow);
-            for (int i = nRow + 1; i <= nRow + nCount; ++i)
-            {
-                static_cast<SECTreeRow*>(this->GetRow(i))->m_pNode->m_pRow = NULL;
-                static_cast<SECTreeRow*>(this->GetRow(i))->m_pNode->m_item.state &= ~TVIS_SELECTED;
-            }
-            if (nCount > 0)
-                TList::DeleteItem(nRow + 1, nCount);
-        }
+        RemoveDescendantRows(pNode, nRow);
         if (nCode & TVE_COLLAPSERESET)
             while (SECTreeNode* pChild = pNode->RawFirstChild())
                 DeleteItem(static_cast<_Node*>(pChild)->Handle());
@@ -1286,6 +1384,52 @@ template <class TList> void SECTreeBase<TList>::UseSubItemStorage(BOOL bOn)
         delete m_pStorage;
         m_pStorage = NULL;
     }
+}
+
+// The child before which sorted insertion puts pNode: the first ranked after it (before it when
+// descending), NULL for the end. Children that sorted insertion built in order, with no text
+// changed since, are searched by halving; any other sibling chain is walked from the start.
+template <class TList> _Node* SECTreeBase<TList>::SortedPlace(_Node* pParent, _Node* pNode, BOOL bDescending)
+{
+    auto ranksAfter = [&](_Node* p) {
+        int n = CompareItemTexts(p->Handle(), pNode->Handle());
+        return bDescending ? n < 0 : n > 0;
+    };
+    if (!m_sorted.Matches(pParent, bDescending, m_nTextStamp))
+    {
+        m_sorted.Reset();
+        // Children in order are taken over, so that the next insertions can halve.
+        BOOL bInOrder = !pNode->IsCallbackLabel();
+        _Node* pPrev = NULL;
+        for (_Node* p = static_cast<_Node*>(pParent->RawFirstChild()); p != NULL && bInOrder;
+             p = static_cast<_Node*>(p->RawNext()))
+        {
+            int n = pPrev != NULL ? CompareItemTexts(pPrev->Handle(), p->Handle()) : 0;
+            bInOrder = !p->IsCallbackLabel() && (bDescending ? n >= 0 : n <= 0);
+            m_sorted.nodes.push_back(p);
+            pPrev = p;
+        }
+        if (bInOrder)
+        {
+            m_sorted.pParent = pParent;
+            m_sorted.bDescending = bDescending;
+            m_sorted.nTextStamp = m_nTextStamp;
+        }
+        else
+            m_sorted.Reset();
+    }
+    if (m_sorted.pParent == pParent && !pNode->IsCallbackLabel())
+    {
+        auto it = std::partition_point(m_sorted.nodes.begin(), m_sorted.nodes.end(),
+                                       [&](_Node* p) { return !ranksAfter(p); });
+        m_sorted.nInsertAt = (size_t)(it - m_sorted.nodes.begin());
+        return it != m_sorted.nodes.end() ? *it : NULL;
+    }
+    m_sorted.Reset();
+    for (_Node* p = static_cast<_Node*>(pParent->RawFirstChild()); p != NULL; p = static_cast<_Node*>(p->RawNext()))
+        if (ranksAfter(p))
+            return p;
+    return NULL;
 }
 
 template <class TList> int SECTreeBase<TList>::CompareItemTexts(HTREEITEM hItem1, HTREEITEM hItem2)

@@ -59,6 +59,24 @@ class CWriterHoldingTheLayer
     HANDLE m_hThread;
 };
 
+// A status dialog of its own in a hidden frame.
+struct StatusDialog
+{
+    StatusDialog()
+    {
+        pParent->Create(NULL, "Status", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 600));
+        pDlg->Create(IDD_IR_STATUS, pParent);
+    }
+    ~StatusDialog()
+    {
+        pDlg->DestroyWindow();
+        delete pDlg;
+        pParent->DestroyWindow();
+    }
+    CFrameWnd* pParent = new CFrameWnd;
+    CIRStatusDlg* pDlg = new CIRStatusDlg(pParent);
+};
+
 // Lets go of the layer on a thread of its own; done when the call returned.
 struct CLetGo
 {
@@ -88,10 +106,9 @@ TEST(StatusCollector, LettingGoOfALayerWaitsUntilTheCollectorIsDoneWithIt)
         const char* name;
         bool bBySetComBase;
     } cases[] = {{"the status source set to none", true}, {"the layer released by its owner", false}};
-    CFrameWnd* pParent = new CFrameWnd;
-    ASSERT_TRUE(pParent->Create(NULL, "Status", WS_OVERLAPPEDWINDOW, CRect(0, 0, 300, 600)));
-    CIRStatusDlg* pDlg = new CIRStatusDlg(pParent);
-    ASSERT_TRUE(pDlg->Create(IDD_IR_STATUS, pParent));
+    StatusDialog status;
+    CIRStatusDlg* pDlg = status.pDlg;
+    ASSERT_TRUE(pDlg->m_hWnd != NULL);
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
@@ -112,15 +129,47 @@ TEST(StatusCollector, LettingGoOfALayerWaitsUntilTheCollectorIsDoneWithIt)
         EXPECT_TRUE(CIRStatusDlg::GetComBase() == NULL);
         PumpMessages(50);
     }
-    pDlg->DestroyWindow();
-    delete pDlg;
-    pParent->DestroyWindow();
 }
 
-CIRControlView* ActiveView(CMainFrame* pFrame)
+std::string TextOf(CWnd* pDlg, UINT nID)
 {
-    CMDIChildWnd* pChild = pFrame->MDIGetActive();
-    return pChild != NULL ? dynamic_cast<CIRControlView*>(pChild->GetActiveView()) : NULL;
+    CString strText;
+    pDlg->GetDlgItem(nID)->GetWindowText(strText);
+    return std::string(strText);
+}
+
+// After the source was set to none, the first update of a new source feeds the displays but
+// leaves the texts and lamps; the next one brings them.
+TEST(StatusCollector, TheFirstUpdateAfterNoSourceLeavesTextsAndLamps)
+{
+    StatusDialog status;
+    CIRStatusDlg* pDlg = status.pDlg;
+    ASSERT_TRUE(pDlg->m_hWnd != NULL);
+    CIRComBase layer(99, 9600, 8, 0, 0, 0, FALSE);
+    layer.m_fVersion = 1.71f;
+    layer.m_fVars0To5[3] = 25.0f;
+    auto fanLit = [&] { return (pDlg->GetDlgItem(IDC_LAMP_FAN_ON)->GetStyle() & WS_VISIBLE) != 0; };
+    auto temperature = [] { return CIRStatusDlg::GetDisplay(CIRStatusDlg::TemperatureDisplay).GetText(); };
+    pDlg->SetComBase(&layer, FALSE);
+    ASSERT_TRUE(PumpUntil([&] { return TextOf(pDlg, IDC_STATUS_VERSION) == "1.71"; }, 1000));
+    EXPECT_FALSE(fanLit());
+
+    pDlg->SetComBase(NULL, FALSE);
+    ASSERT_TRUE(PumpUntil([&] { return temperature() == "---.-C"; }, 1000));
+    ::Sleep(200); // the collector has taken its wake-up and found no source
+    layer.m_fVersion = 1.68f;
+    layer.m_fVars0To5[3] = 30.0f;
+    layer.m_fStatus[37 - 35] = 1.0f;
+    pDlg->SetComBase(&layer, FALSE);
+    EXPECT_TRUE(PumpUntil([&] { return temperature() == "30.0C"; }, 1000));
+    PumpMessages(200);
+    EXPECT_EQ("1.71", TextOf(pDlg, IDC_STATUS_VERSION));
+    EXPECT_FALSE(fanLit());
+
+    pDlg->SetComBase(&layer, FALSE);
+    EXPECT_TRUE(PumpUntil([&] { return TextOf(pDlg, IDC_STATUS_VERSION) == "1.68"; }, 1000));
+    EXPECT_TRUE(fanLit());
+    pDlg->SetComBase(NULL, FALSE);
 }
 
 TEST_F(FirstStart, FiftyLiveRecordingsOpenedAndClosedWhileTheStatusFlows)
@@ -141,7 +190,7 @@ TEST_F(FirstStart, FiftyLiveRecordingsOpenedAndClosedWhileTheStatusFlows)
         SCOPED_TRACE(testing::Message() << "recording " << n + 1);
         if (n > 0)
             pFrame->SendMessage(WM_COMMAND, ID_FILE_NEW);
-        CIRControlView* pView = ActiveView(pFrame);
+        CIRControlView* pView = ActiveRecording(pFrame);
         ASSERT_TRUE(pView != NULL);
         ASSERT_TRUE(PumpUntil([&] { return pView->IsRegisteredForTicks(); }, 10000));
         // Updates flow: the collector reads this view's layer.

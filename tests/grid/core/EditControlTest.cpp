@@ -445,6 +445,64 @@ TEST(GridEditControl, ScrollingItsCellAwayHidesAnActiveControlWithoutFocus)
     EXPECT_TRUE(::IsWindowVisible(w.EditWnd()));
 }
 
+// A grid whose cell (2,2) lies in a covered block, so that the span rules apply without the
+// covered-cells component.
+struct SpanGridWnd : CGXGridWnd
+{
+    CGXCellRange span{2, 1, 3, 3};
+    CGXCellRange* GetCoveredCellsRowCol(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range) override
+    {
+        if (!span.ContainsCell(nRow, nCol))
+            return NULL;
+        range = span;
+        return &range;
+    }
+};
+
+// A scroll tells the current cell's control first: an active control whose block crosses the
+// frozen columns stores its text and steps back; one whose block stays clear goes on.
+TEST(GridEditControl, AScrollStoresAndDeactivatesAControlWhoseBlockCrossesTheFrozenPart)
+{
+    struct Case
+    {
+        const char* what;
+        ROWCOL nFrozenCols;
+        UINT nMessage;
+        bool bByScrollCellInView;
+        bool bStays;
+    };
+    const Case cases[] = {
+        {"vertical bar, block across the frozen column", 1, WM_VSCROLL, false, false},
+        {"horizontal bar, block across the frozen column", 1, WM_HSCROLL, false, false},
+        {"a cell below brought into view", 1, WM_VSCROLL, true, false},
+        {"no frozen column", 0, WM_VSCROLL, false, true},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        GridWindowOf<SpanGridWnd> w(400, 250);
+        CGXGridCore& g = *w.grid;
+        g.OnGridInitialUpdate();
+        g.SetRowCount(200, GX_NOREDRAW);
+        g.SetColCount(40, GX_NOREDRAW);
+        g.SetFrozenRows(0, 0, GX_NOREDRAW);
+        g.SetFrozenCols(c.nFrozenCols, 0, GX_NOREDRAW);
+        w.grid->UpdateWindow();
+        g.SetCurrentCell(2, 2);
+        CGXControl* pControl = g.GetControl(2, 2);
+        ASSERT_NE(nullptr, pControl);
+        pControl->SetActive(TRUE);
+        pControl->SetCurrentText("neu");
+        ASSERT_TRUE(pControl->GetModify());
+        if (c.bByScrollCellInView)
+            g.ScrollCellInView(150, 2, GX_UPDATENOW);
+        else
+            w.grid->SendMessage(c.nMessage, SB_LINEDOWN, 0);
+        EXPECT_EQ(c.bStays, pControl->IsActive() != FALSE);
+        EXPECT_EQ(c.bStays ? "" : "neu", std::string(g.GetStoredValueText(2, 2)));
+    }
+}
+
 TEST(GridEditControl, LeavingTheGridStoresUnlessInvalid)
 {
     EditGrid w;

@@ -10,27 +10,6 @@ namespace
 {
 using namespace dock_layout;
 
-// A target that refuses every node.
-class CRefusingTarget : public SECDynGridLineTarget
-{
-  public:
-    int InsertNode(SECLayoutNode*, SECDynGridInsertConstraints*) override
-    {
-        return -1;
-    }
-};
-
-// Hands out one target for every side.
-class CBorderParent : public ISECBorderTargetParent
-{
-  public:
-    ISECDockTarget* m_pTarget = NULL;
-    ISECDockTarget* GetDockTargetAt(int) override
-    {
-        return m_pTarget;
-    }
-};
-
 // Answers the hit-test hook as told.
 class CHookNode : public SECLayoutNode, public SECDefDockNodeInitiatorBase, public ISECHookDockSourceHitTester
 {

@@ -22,6 +22,27 @@ class CDragNode : public SECLayoutNode, public SECDefDockNodeInitiatorBase, publ
 {
 };
 
+// A target that refuses every node.
+class CRefusingTarget : public SECDynGridLineTarget
+{
+  public:
+    int InsertNode(SECLayoutNode*, SECDynGridInsertConstraints*) override
+    {
+        return -1;
+    }
+};
+
+// Hands out one target for every side.
+class CBorderParent : public ISECBorderTargetParent
+{
+  public:
+    ISECDockTarget* m_pTarget = NULL;
+    ISECDockTarget* GetDockTargetAt(int) override
+    {
+        return m_pTarget;
+    }
+};
+
 // A topmost window holding: a grid target on top (lines across, stacked downwards, growing to
 // fit) with a and b on one line, and the client node below it with the draggable node between
 // two plain ones.

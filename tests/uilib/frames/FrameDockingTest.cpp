@@ -1,119 +1,21 @@
 // A frame with layout-node docking: three list boxes wrapped in grippers and docked, two in one
 // line of the left area and one at the top; the view takes the rest; frame resizes keep each
 // area's thickness; bar-layout queries change nothing; dock styles, shared managers and edges.
-#include "TestSupport.h"
-#include "ListBox.h"
-#include "uilib/frames/dockengine/FrameDockingFeature.h"
-#include "uilib/frames/layout/LayoutDockFactory.h"
-#include "DragInput.h"
+#include "DockingFrameFixture.h"
+#include "uilib/frames/dockengine/DockFloatingNode.h"
+#include "uilib/frames/dockengine/LNFloatingHwndContainer.h"
+#include "uilib/frames/dockengine/LayoutMiniFloatWnd.h"
 
-using namespace testing_support;
+namespace docking_frame
+{
+BEGIN_MESSAGE_MAP(CClosingFrame, CFrameWnd)
+ON_WM_SYSCOMMAND()
+END_MESSAGE_MAP()
+} // namespace docking_frame
 
 namespace
 {
-RECT Applied(SECLayoutNode* pNode)
-{
-    RECT rc;
-    pNode->GetAppliedRect(rc);
-    return rc;
-}
-
-RECT ChildRect(CWnd& parent, CWnd& child)
-{
-    RECT rc;
-    child.GetWindowRect(&rc);
-    parent.ScreenToClient(&rc);
-    return rc;
-}
-
-struct DockingFrame
-{
-    explicit DockingFrame(BOOL bTopList = TRUE)
-    {
-        m_pFrame = new CFrameWnd;
-        m_bOk = m_pFrame->Create(NULL, _T("Andockrahmen"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                 CRect(50, 50, 650, 500));
-        // The main window: the frame a finished drag lays out again.
-        m_pOldMain = AfxGetApp()->m_pMainWnd;
-        AfxGetApp()->m_pMainWnd = m_pFrame;
-        m_bOk = m_bOk && m_view.Create(_T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10),
-                                       m_pFrame, AFX_IDW_PANE_FIRST);
-        m_bOk = m_bOk && m_feature.Initialize(m_pFrame, CBRS_ALIGN_ANY, TRUE, NULL);
-        for (int i = 0; i < 3; ++i)
-        {
-            m_bOk = m_bOk &&
-                    m_lists[i].Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                                      CRect(0, 0, 50, 50), m_pFrame, 100 + i);
-            m_pGrippers[i] =
-                m_factory.CreateGrippedWindowNode(&m_lists[i], m_pFrame, _T("Liste"), FALSE, &m_pNodes[i]);
-            m_bOk = m_bOk && m_pGrippers[i] != NULL;
-        }
-        if (!m_bOk)
-            return;
-        m_bDocked[0] = m_feature.DockNodeEx(m_pGrippers[0], CBRS_ALIGN_LEFT, 120, TRUE);
-        m_bDocked[1] = m_feature.DockNodeEx(m_pGrippers[1], CBRS_ALIGN_LEFT, 90, FALSE);
-        m_bDocked[2] = bTopList && m_feature.DockNodeEx(m_pGrippers[2], CBRS_ALIGN_TOP, 60, TRUE);
-        m_pFrame->RecalcLayout();
-        m_pFrame->SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-        ::SetForegroundWindow(m_pFrame->m_hWnd);
-        PumpMessages(50);
-    }
-    ~DockingFrame()
-    {
-        AfxGetApp()->m_pMainWnd = m_pOldMain;
-        m_pFrame->DestroyWindow();
-    }
-    SECDynGridLineTarget* Target(int nPosition)
-    {
-        return m_feature.GetDockTarget(nPosition);
-    }
-    // A screen point on gripper i's strip, beside its list box.
-    POINT GripperPoint(int i)
-    {
-        const RECT rcGripper = Applied(m_pGrippers[i]), rcNode = Applied(m_pNodes[i]);
-        POINT pt = {rcGripper.left + 2, (rcGripper.top + rcGripper.bottom) / 2};
-        if (rcNode.left - rcGripper.left < rcNode.top - rcGripper.top)
-            pt = POINT{(rcGripper.left + rcGripper.right) / 2, rcGripper.top + 2};
-        m_pFrame->ClientToScreen(&pt);
-        return pt;
-    }
-    POINT Screen(int x, int y)
-    {
-        POINT pt = {x, y};
-        m_pFrame->ClientToScreen(&pt);
-        return pt;
-    }
-    // A real drag with the mouse, from gripper i to a client point of the frame.
-    void Drag(int i, POINT ptClientTo)
-    {
-        using namespace drag_input;
-        POINT ptFrom = GripperPoint(i), ptTo = Screen(ptClientTo.x, ptClientTo.y);
-        ::SetCursorPos(ptFrom.x, ptFrom.y);
-        PumpMessages(20);
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
-        POINT ptMid = {(ptFrom.x + ptTo.x) / 2, (ptFrom.y + ptTo.y) / 2};
-        SendMouse(0, &ptMid);
-        SendMouse(0, &ptTo);
-        SendMouse(MOUSEEVENTF_LEFTUP);
-        PumpMessages(250);
-    }
-    int Thickness(int nPosition)
-    {
-        RECT rc = Applied(m_feature.GetDockEdge(nPosition));
-        return nPosition < 2 ? rc.bottom - rc.top : rc.right - rc.left;
-    }
-
-    BOOL m_bOk = FALSE;
-    CFrameWnd* m_pFrame = NULL;
-    CWnd* m_pOldMain = NULL;
-    CWnd m_view;
-    CListBox m_lists[3];
-    SECLayoutDockFactory m_factory;
-    SECFrameDockingFeature m_feature;
-    SECLayoutNodeDCBase* m_pGrippers[3] = {};
-    SECLayoutNode* m_pNodes[3] = {};
-    BOOL m_bDocked[3] = {};
-};
+using namespace docking_frame;
 
 TEST(FrameDockingTest, ListBoxesDockInTheirAreasAndTheViewTakesTheRest)
 {
@@ -221,26 +123,12 @@ TEST(FrameDockingTest, SplittersTradeLengthAndSizeTheArea)
 {
     DockingFrame F;
     ASSERT_TRUE(F.m_bOk);
-    using namespace drag_input;
-    auto dragBar = [&](SECLayoutNode* pBar, int dx, int dy) {
-        const RECT rc = Applied(pBar);
-        POINT ptFrom = F.Screen((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
-        POINT ptTo = {ptFrom.x + dx, ptFrom.y + dy};
-        ::SetCursorPos(ptFrom.x, ptFrom.y);
-        PumpMessages(20);
-        SendMouse(MOUSEEVENTF_LEFTDOWN);
-        POINT ptMid = {ptFrom.x + dx / 2, ptFrom.y + dy / 2};
-        SendMouse(0, &ptMid);
-        SendMouse(0, &ptTo);
-        SendMouse(MOUSEEVENTF_LEFTUP);
-        PumpMessages(250);
-    };
     SECLNDynamicGridLine* pLine = F.Target(2)->GetLineAt(0);
     ASSERT_NE(pLine, nullptr);
     SECLNVirtualSplitter* pBetween = pLine->GetSplitterAfter(F.m_pGrippers[0], TRUE);
     ASSERT_NE(pBetween, nullptr);
     const RECT rc0 = ChildRect(*F.m_pFrame, F.m_lists[0]), rc1 = ChildRect(*F.m_pFrame, F.m_lists[1]);
-    dragBar(pBetween, 0, 20);
+    F.DragBar(pBetween, 0, 20);
     const RECT rc0After = ChildRect(*F.m_pFrame, F.m_lists[0]),
                rc1After = ChildRect(*F.m_pFrame, F.m_lists[1]);
     EXPECT_EQ(rc0After.bottom - rc0After.top, rc0.bottom - rc0.top + 20);
@@ -252,10 +140,124 @@ TEST(FrameDockingTest, SplittersTradeLengthAndSizeTheArea)
     const RECT rcView = ChildRect(*F.m_pFrame, F.m_view);
     SECLNVirtualSplitter* pEdge = F.m_feature.GetSizableDockBorder(2)->GetEdgeSplitter(3);
     ASSERT_NE(pEdge, nullptr);
-    dragBar(pEdge, 30, 0);
+    F.DragBar(pEdge, 30, 0);
     EXPECT_EQ(F.Thickness(2), nLeft + 30);
     const RECT rcViewAfter = ChildRect(*F.m_pFrame, F.m_view);
     EXPECT_EQ(rcViewAfter.left, rcView.left + 30);
+}
+
+TEST(FrameDockingTest, DockAreaOptionsSwitchSizingGrowToFitAndSplitters)
+{
+    struct Case
+    {
+        const char* name;
+        int options[3]; // sizing, grow to fit, splitters
+    } cases[] = {{"all on", {1, 1, 1}}, {"no sizing", {0, 1, 1}}, {"splitters off", {1, 0, 0}}};
+    for (const Case& c : cases)
+    {
+        DockingFrame F;
+        ASSERT_TRUE(F.m_bOk) << c.name;
+        ASSERT_TRUE(F.m_feature.SetDockAreaOptions(CBRS_ALIGN_LEFT, c.options, TRUE)) << c.name;
+        PumpMessages(30);
+        EXPECT_EQ(F.Target(2)->GetGrowToFit(), c.options[1]) << c.name;
+        SECLNVirtualSplitter* pEdge = F.m_feature.GetSizableDockBorder(2)->GetEdgeSplitter(3);
+        EXPECT_EQ(pEdge != nullptr, c.options[0] != 0) << c.name;
+        if (pEdge != nullptr)
+        {
+            const int nLeft = F.Thickness(2);
+            F.DragBar(pEdge, 30, 0);
+            EXPECT_EQ(F.Thickness(2), nLeft + (c.options[2] ? 30 : 0)) << c.name;
+        }
+        SECLNVirtualSplitter* pBetween = F.Target(2)->GetLineAt(0)->GetSplitterAfter(F.m_pGrippers[0], TRUE);
+        ASSERT_NE(pBetween, nullptr) << c.name;
+        const RECT rc0 = ChildRect(*F.m_pFrame, F.m_lists[0]);
+        F.DragBar(pBetween, 0, 20);
+        const RECT rc0After = ChildRect(*F.m_pFrame, F.m_lists[0]);
+        EXPECT_EQ(rc0After.bottom - rc0.bottom, c.options[2] ? 20 : 0) << c.name;
+    }
+    // No options, no change; every side takes the same.
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    const int options[3] = {1, 1, 1};
+    EXPECT_FALSE(F.m_feature.SetDockAreaOptions(CBRS_ALIGN_LEFT, NULL, FALSE));
+    EXPECT_TRUE(F.m_feature.SetAllDockAreaOptions(options, FALSE));
+}
+
+TEST(FrameDockingTest, ShowNodeHidesADockedNodeAndShowsItAtItsPlace)
+{
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    SECLNDynamicGridLine* pLine = F.Target(2)->GetLineAt(0);
+    ASSERT_NE(pLine, nullptr);
+    const RECT rc0 = ChildRect(*F.m_pFrame, F.m_lists[0]), rc1 = ChildRect(*F.m_pFrame, F.m_lists[1]);
+    EXPECT_TRUE(F.m_feature.IsNodeVisible(F.m_pGrippers[0], TRUE));
+
+    EXPECT_TRUE(F.m_feature.ShowNode(F.m_pGrippers[0], FALSE));
+    PumpMessages(30);
+    EXPECT_FALSE(F.m_feature.IsNodeVisible(F.m_pGrippers[0], TRUE));
+    EXPECT_FALSE(F.m_lists[0].IsWindowVisible());
+    EXPECT_EQ(pLine->GetNodeCount(), 1);
+    // The other list box takes the line.
+    const RECT rc1Alone = ChildRect(*F.m_pFrame, F.m_lists[1]);
+    EXPECT_LT(rc1Alone.top, rc1.top);
+    EXPECT_EQ(rc1Alone.bottom, rc1.bottom);
+
+    EXPECT_TRUE(F.m_feature.ToggleNode(F.m_pGrippers[0]));
+    PumpMessages(30);
+    EXPECT_TRUE(F.m_feature.IsNodeVisible(F.m_pGrippers[0], TRUE));
+    EXPECT_TRUE(F.m_lists[0].IsWindowVisible());
+    ASSERT_EQ(pLine->GetNodeCount(), 2);
+    EXPECT_EQ(pLine->GetFirstNode(), F.m_pGrippers[0]);
+    const RECT rc0Back = ChildRect(*F.m_pFrame, F.m_lists[0]), rc1Back = ChildRect(*F.m_pFrame, F.m_lists[1]);
+    EXPECT_EQ(rc0Back.left, rc0.left);
+    EXPECT_EQ(rc0Back.top, rc0.top);
+    EXPECT_LT(rc0Back.bottom, rc1Back.top);
+    EXPECT_EQ(rc1Back.bottom, rc1.bottom);
+}
+
+TEST(FrameDockingTest, RegisteringADockableNodeFloatsItAtTheGivenOrRememberedRectangle)
+{
+    struct Case
+    {
+        const char* name;
+        bool bGiven; // else remembered through the node's dock options
+    } cases[] = {{"given", true}, {"remembered", false}};
+    for (const Case& c : cases)
+    {
+        DockingFrame F;
+        ASSERT_TRUE(F.m_bOk) << c.name;
+        CListBox extra;
+        ASSERT_TRUE(extra.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LBS_NOINTEGRALHEIGHT,
+                                 CRect(0, 0, 50, 50), F.m_pFrame, 110))
+            << c.name;
+        SECLayoutNodeDCBase* pGripper =
+            F.m_factory.CreateGrippedWindowNode(&extra, F.m_pFrame, _T("Vierte"), FALSE, NULL);
+        ASSERT_NE(pGripper, nullptr) << c.name;
+        const RECT rcFloat = {300, 280, 470, 420};
+        if (!c.bGiven)
+        {
+            ASSERT_TRUE(F.m_feature.SetNodeDockOptions(pGripper, 1, 1, &rcFloat)) << c.name;
+        }
+        ASSERT_TRUE(F.m_feature.RegisterDockableNode(pGripper, c.bGiven ? &rcFloat : NULL)) << c.name;
+        PumpMessages(30);
+        SECDockFloatingNode* pFloating = dynamic_cast<SECDockFloatingNode*>(pGripper->GetRootNode());
+        ASSERT_NE(pFloating, nullptr) << c.name;
+        CWnd* pFrame = pFloating->GetFloatingContainer()->GetFrame();
+        ASSERT_NE(pFrame, nullptr) << c.name;
+        EXPECT_TRUE(pFrame->IsWindowVisible()) << c.name;
+        RECT rcWindow;
+        pFrame->GetWindowRect(&rcWindow);
+        EXPECT_TRUE(::EqualRect(&rcWindow, &rcFloat)) << c.name;
+        EXPECT_EQ(extra.GetParent(), pFrame) << c.name;
+        CString strTitle;
+        pFrame->GetWindowText(strTitle);
+        EXPECT_EQ(strTitle, CString(_T("Vierte"))) << c.name;
+        EXPECT_EQ(F.m_feature.GetDockingMgr()->GetNodeConstraints(pGripper, FALSE)->pBorderTargetParent,
+                  dynamic_cast<ISECBorderTargetParent*>(F.m_feature.GetLayoutRoot()))
+            << c.name;
+        EXPECT_EQ(F.Target(0)->GetNodeCount(), 1) << c.name;
+        EXPECT_EQ(F.Target(2)->GetNodeCount(), 2) << c.name;
+    }
 }
 
 TEST(FrameDockingTest, EdgesAreDrawnByArrangementContentAndOverhang)

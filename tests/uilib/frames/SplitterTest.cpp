@@ -412,6 +412,65 @@ TEST(SplitterTest, BarsPaintWithTheCurrentSystemColours)
 
 namespace
 {
+// The crossing square (100, 80)-(106, 86) of bars 6 pixels thick: an edge of it is drawn only
+// where no bar goes on beyond it. Three panes give the bars modes 0 and 1, four give 2.
+TEST(SplitterTest, TheCrossingKeepsTheEdgesNoBarGoesOnBeyond)
+{
+    SECSystemData& data = SECGetSystemData();
+    const COLORREF face = data.m_clrBtnFace, hilite = data.m_clrBtnHilite, shadow = data.m_clrBtnShadow,
+                   frame = data.m_clrWindowFrame;
+    struct Case
+    {
+        const char* name;
+        int nMissingPane; // -1 none; else row * 2 + column
+        DWORD dwFlags;
+        int nHorzMode, nVertMode;
+        // Middle of the top row, middle of the left column, middle of the shadow and frame rows,
+        // middle of the shadow and frame columns.
+        COLORREF top, left, bottomShadow, bottomFrame, rightShadow, rightFrame;
+    } cases[] = {
+        {"all four: 2, 2", -1, 0, 2, 2, face, face, face, face, face, face},
+        {"no bottom-right: 0, 2", 3, 0, 0, 2, face, face, face, face, shadow, frame},
+        {"no bottom-left: 1, 2", 2, 0, 1, 2, face, hilite, face, face, face, face},
+        {"rows first, no bottom-right: 2, 0", 3, SEC_SPLITTER_ROWFIRST, 2, 0, face, face, shadow, frame, face,
+         face},
+        {"rows first, no top-left: 2, 1", 0, SEC_SPLITTER_ROWFIRST, 2, 1, hilite, face, face, face, face,
+         face},
+    };
+    for (const Case& c : cases)
+    {
+        CHostWnd host;
+        ASSERT_TRUE(host.CreateVisible(300, 200)) << c.name;
+        SECSplitterBase splitter;
+        ASSERT_TRUE(splitter.Create(&host, RECT{0, 0, 300, 200}, WS_CHILD | WS_VISIBLE, 1, c.dwFlags))
+            << c.name;
+        for (int i = 0; i < 4; ++i)
+        {
+            if (i == c.nMissingPane)
+                continue;
+            ASSERT_TRUE(splitter.AddPane(i / 2, i % 2)) << c.name;
+        }
+        splitter.SetSplitterPositions(100, 80);
+        ASSERT_EQ(splitter.GetHorzMode(), c.nHorzMode) << c.name;
+        ASSERT_EQ(splitter.GetVertMode(), c.nVertMode) << c.name;
+        splitter.RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        PumpMessages(20);
+        const HWND h = splitter.m_hWnd;
+        EXPECT_EQ(PixelOf(h, 103, 80), c.top) << c.name;
+        EXPECT_EQ(PixelOf(h, 100, 83), c.left) << c.name;
+        EXPECT_EQ(PixelOf(h, 103, 84), c.bottomShadow) << c.name;
+        EXPECT_EQ(PixelOf(h, 103, 85), c.bottomFrame) << c.name;
+        EXPECT_EQ(PixelOf(h, 104, 83), c.rightShadow) << c.name;
+        EXPECT_EQ(PixelOf(h, 105, 83), c.rightFrame) << c.name;
+        EXPECT_EQ(PixelOf(h, 102, 82), face) << c.name;
+        splitter.DestroyWindow();
+        host.DestroyWindow();
+    }
+}
+} // namespace
+
+namespace
+{
 // The virtual splitter's bar is laid out in the host's coordinates; painting its window realizes
 // it there first, so a bar moved by a layout that was not realized yet is painted in its new place.
 TEST(SplitterTest, VirtualSplitterPaintsItsBarWhereTheLayoutPutIt)

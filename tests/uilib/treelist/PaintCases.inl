@@ -413,3 +413,71 @@ TEST_F(ListPaint, LabelsStandWhereDrawLabelPutsThemAndNotUnderTheEdit)
     list.UpdateWindow();
     EXPECT_NE(-1, firstInk(0, rcLabel.right + 5));
 }
+
+// The client area's pixels as the screen shows them.
+static std::vector<DWORD> ClientPixels(CWnd* pWnd)
+{
+    CRect rc;
+    pWnd->GetClientRect(&rc);
+    HDC hWndDC = ::GetDC(pWnd->m_hWnd);
+    HDC hMem = ::CreateCompatibleDC(hWndDC);
+    BITMAPINFO bi{};
+    bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+    bi.bmiHeader.biWidth = rc.Width();
+    bi.bmiHeader.biHeight = -rc.Height();
+    bi.bmiHeader.biPlanes = 1;
+    bi.bmiHeader.biBitCount = 32;
+    void* pBits = NULL;
+    HBITMAP hBitmap = ::CreateDIBSection(hWndDC, &bi, DIB_RGB_COLORS, &pBits, NULL, 0);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+    ::BitBlt(hMem, 0, 0, rc.Width(), rc.Height(), hWndDC, 0, 0, SRCCOPY);
+    ::GdiFlush();
+    std::vector<DWORD> pixels((const DWORD*)pBits, (const DWORD*)pBits + rc.Width() * rc.Height());
+    ::SelectObject(hMem, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hMem);
+    ::ReleaseDC(pWnd->m_hWnd, hWndDC);
+    return pixels;
+}
+
+// Scrolling moves what stays in view and paints only the strip that comes in: the result must
+// equal a paint of the whole view, for every way of scrolling.
+TEST_F(ListPaint, ScrolledPixelsEqualAFreshPaint)
+{
+    Make(LVS_SHOWSELALWAYS, 200);
+    ActivateAndFocus(&owner, &list);
+    list.SelectFocusItem(12, TRUE);
+    list.UpdateWindow();
+    CRect rc;
+    list.GetWindowRect(&rc);
+    LPARAM at = MAKELPARAM(rc.CenterPoint().x, rc.CenterPoint().y);
+    struct Case
+    {
+        const char* what;
+        UINT nMsg;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    const Case cases[] = {
+        {"line down", WM_VSCROLL, SB_LINEDOWN, 0},
+        {"line down again", WM_VSCROLL, SB_LINEDOWN, 0},
+        {"line up", WM_VSCROLL, SB_LINEUP, 0},
+        {"page down", WM_VSCROLL, SB_PAGEDOWN, 0},
+        {"page up", WM_VSCROLL, SB_PAGEUP, 0},
+        {"wheel down", WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(-WHEEL_DELTA)), at},
+        {"wheel up", WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), at},
+        {"bottom", WM_VSCROLL, SB_BOTTOM, 0},
+        {"top", WM_VSCROLL, SB_TOP, 0},
+    };
+    for (const Case& c : cases)
+    {
+        int nTop = list.GetTopIndex();
+        list.SendMessage(c.nMsg, c.wParam, c.lParam);
+        EXPECT_NE(nTop, list.GetTopIndex()) << c.what;
+        list.UpdateWindow();
+        std::vector<DWORD> shown = ClientPixels(&list);
+        list.Invalidate(FALSE);
+        list.UpdateWindow();
+        EXPECT_TRUE(shown == ClientPixels(&list)) << c.what;
+    }
+}

@@ -159,6 +159,74 @@ TEST_F(TreeFixture, SortedInsertsAndBadInsertAfter)
     EXPECT_TRUE(tree.GetNextItem((HTREEITEM)&nCount, TVGN_CHILD) == NULL);
 }
 
+// Sorted insertion places an item before the first sibling ranked after it, as the siblings
+// stand: also after the order was broken by other insertions, a changed text or a deletion.
+TEST_F(TreeFixture, SortedInsertsFollowTheSiblingsAsTheyStand)
+{
+    struct Case
+    {
+        const char* what;
+        std::function<void(TreeFixture&, HTREEITEM)> disturb;
+        const char* before; // the children after the disturbance
+        const char* after;  // and after inserting "d" sorted
+    };
+    auto child = [](TreeFixture& f, HTREEITEM P, const char* text) {
+        for (HTREEITEM h = f.tree.GetChildItem(P); h != NULL; h = f.tree.GetNextSiblingItem(h))
+            if (f.tree.GetItemText(h, 0) == text)
+                return h;
+        return (HTREEITEM)NULL;
+    };
+    const Case cases[] = {
+        {"nothing", [](TreeFixture&, HTREEITEM) {}, "a c e g ", "a c d e g "},
+        {"an item put first", [](TreeFixture& f, HTREEITEM P) { f.Add("z", P, TVI_FIRST); }, "z a c e g ",
+         "d z a c e g "},
+        {"an item put last", [](TreeFixture& f, HTREEITEM P) { f.Add("b", P, TVI_LAST); }, "a c e g b ",
+         "a c d e g b "},
+        {"a text changed",
+         [&](TreeFixture& f, HTREEITEM P) {
+             TVITEMA item{};
+             item.mask = TVIF_TEXT;
+             item.hItem = child(f, P, "c");
+             item.pszText = (LPSTR) "x";
+             f.tree.SetItem(&item);
+         },
+         "a x e g ",
+         "a d x e g "},
+        {"a deletion, then an item put last",
+         [&](TreeFixture& f, HTREEITEM P) {
+             f.tree.DeleteItem(child(f, P, "g"));
+             f.Add("b", P, TVI_LAST);
+         },
+         "a c e b ", "a c d e b "},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        HTREEITEM P = Add(c.what);
+        for (const char* t : {"e", "a", "g", "c"})
+            Add(t, P, TVI_SORT);
+        c.disturb(*this, P);
+        EXPECT_EQ(c.before, Children(P));
+        Add("d", P, TVI_SORT);
+        EXPECT_EQ(c.after, Children(P));
+    }
+    // Many shuffled items come out in order; an equal text goes after its equal.
+    HTREEITEM R = Add("R");
+    std::string expected;
+    for (int i = 0; i < 300; ++i)
+    {
+        char text[8];
+        sprintf(text, "%03d", (i * 7919) % 300);
+        Add(text, R, TVI_SORT);
+        sprintf(text, "%03d ", i);
+        expected += text;
+    }
+    EXPECT_EQ(expected, Children(R));
+    HTREEITEM h150 = child(*this, R, "150");
+    HTREEITEM hNew = Add("150", R, TVI_SORT);
+    EXPECT_TRUE(tree.GetNextSiblingItem(h150) == hNew);
+}
+
 TEST_F(TreeFixture, ExpandingAskesTheOwner)
 {
     Fixture();
@@ -487,4 +555,76 @@ TEST_F(TreeFixture, ColumnChangesKeepTextsExpandedStatesAndCaret)
     EXPECT_EQ("D-w", std::string(tree.GetItemText(D, 1)));
     EXPECT_EQ(A2a, tree.GetSelectedItem());
     EXPECT_FALSE(tree.DeleteColumn(0)); // the tree column while another remains
+}
+
+TEST_F(TreeFixture, CountsRowsScrollingAndExpandStates)
+{
+    Fixture();
+    // A: A1, A2: A2a; B: B1; C (hidden); D
+    EXPECT_EQ(8u, tree.GetDescendantCount(NULL, TRUE, FALSE));
+    EXPECT_EQ(4u, tree.GetDescendantCount(NULL, FALSE, FALSE));
+    EXPECT_EQ(7u, tree.GetDescendantCount(NULL, TRUE, TRUE)); // B is collapsed
+    EXPECT_EQ(3u, tree.GetDescendantCount(A, TRUE, FALSE));
+    EXPECT_TRUE(tree.NodeHasRow(A2a));
+    EXPECT_FALSE(tree.NodeHasRow(B1));
+    EXPECT_FALSE(tree.NodeHasRow(C));
+    EXPECT_FALSE(tree.InvalidateItemRow(B1, FALSE, TRUE, FALSE, FALSE));
+    EXPECT_TRUE(tree.InvalidateItemRow(A1, FALSE, TRUE, FALSE, FALSE));
+
+    std::vector<BYTE> states;
+    tree.SaveExpandState(NULL, states);
+    EXPECT_EQ((std::vector<BYTE>{1, 0, 1, 0, 0, 0, 0, 0}), states); // A A1 A2 A2a B B1 C D
+    tree.Expand(B, TVE_EXPAND);
+    tree.Expand(A, TVE_COLLAPSE);
+    tree.RestoreExpandState(NULL, states);
+    EXPECT_EQ("A A1 A2 A2a B D ", Rows());
+
+    // Scrolling to the top expands the way there and makes the item the caret.
+    EXPECT_FALSE(tree.ScrollItemToTop(NULL));
+    EXPECT_TRUE(tree.ScrollItemToTop(B1));
+    EXPECT_TRUE(tree.NodeHasRow(B1));
+    EXPECT_EQ(B1, tree.GetSelectedItem());
+    EXPECT_EQ(std::min(tree.RowOfItem(B1), tree.GetMaxTopIndex()), tree.GetTopIndex());
+    EXPECT_TRUE(tree.SyncRows());
+}
+
+// Paints of the tree window, counted as they are sent.
+static HWND s_hPaintedWnd;
+static int s_nPaints;
+static LRESULT CALLBACK CountPaints(int nCode, WPARAM wParam, LPARAM lParam)
+{
+    const CWPSTRUCT* p = (const CWPSTRUCT*)lParam;
+    if (nCode == HC_ACTION && p->hwnd == s_hPaintedWnd && p->message == WM_PAINT)
+        ++s_nPaints;
+    return ::CallNextHookEx(NULL, nCode, wParam, lParam);
+}
+
+TEST_F(TreeFixture, AnimatedExpandPaintsTheFirstRowsAndCollapseUpdatesFiveTimes)
+{
+    HTREEITEM P = Add("P");
+    for (int i = 0; i < 20; ++i)
+        Add(("K" + std::to_string(i)).c_str(), P);
+    Add("Q");
+    tree.SetTreeStyleEx(tree.GetTreeStyleEx() | TreeStyle::EX_ANIMATE);
+    tree.UpdateWindow();
+    s_hPaintedWnd = tree.m_hWnd;
+    HHOOK hHook = ::SetWindowsHookEx(WH_CALLWNDPROC, CountPaints, NULL, ::GetCurrentThreadId());
+    ASSERT_TRUE(hHook != NULL);
+    struct Case
+    {
+        UINT nCode;
+        int nPaints; // sent while expanding or collapsing
+        const char* first;
+    };
+    // Expanding paints its first five rows at once; collapsing 20 rows updates after the 1st,
+    // 5th, 9th, 13th and 17th deletion and once at the end.
+    for (const Case& c : {Case{TVE_EXPAND, 5, "P K0 K1 "}, Case{TVE_COLLAPSE, 6, "P Q "}})
+    {
+        s_nPaints = 0;
+        tree.Expand(P, c.nCode, FALSE, FALSE);
+        EXPECT_EQ(c.nPaints, s_nPaints) << c.first;
+        EXPECT_EQ(c.first, Rows().substr(0, strlen(c.first)));
+    }
+    ::UnhookWindowsHookEx(hHook);
+    EXPECT_EQ(2, tree.GetItemCount());
 }

@@ -189,7 +189,8 @@ BOOL SECDefDockNodeInitiatorBase::RedockNode(SECLNDockingMgr* pMgr, SECDockInser
     pMgr->UpdateSubtreeContainer(pHandlerNode);
     RecalcAtApplied(pHandlerNode->GetRootNode());
     pInitiator->OnDocked(pHandler, pMgr);
-    pInitiator->EndDockDrag();
     pRecord->SetLastInsertion(used);
+    // Last: an initiator left empty (a floating node) goes here.
+    pInitiator->EndDockDrag();
     return TRUE;
 }

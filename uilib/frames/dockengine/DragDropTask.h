@@ -59,7 +59,7 @@ class SECLocalDragDropTask_T : public SECStartDragCore_T<Base>, public SECDragDr
 {
   public:
     // Construction
-    SECLocalDragDropTask_T() : m_bInDragLoop(FALSE)
+    SECLocalDragDropTask_T() : m_bInDragLoop(FALSE), m_bInStartDrag(FALSE), m_bDeleteAfterLoop(FALSE)
     {
     }
 
@@ -76,9 +76,11 @@ class SECLocalDragDropTask_T : public SECStartDragCore_T<Base>, public SECDragDr
     {
         if (!BeginDrag(dwKeys, ptStart))
             return FALSE;
+        m_bInStartDrag = TRUE;
         POINT pt = *ptCurrent;
         const BOOL bDropped = BeginDragLoop(&dwKeys, &pt);
         EndDrag(dwKeys, &pt, bDropped);
+        m_bInStartDrag = FALSE;
         return TRUE;
     }
     // A window that already holds the capture ends the drag at once as cancelled.
@@ -149,13 +151,28 @@ class SECLocalDragDropTask_T : public SECStartDragCore_T<Base>, public SECDragDr
     }
 
     // Attributes
+    // From the drag's start to its end, loop included.
     BOOL IsInDragLoop() const
     {
-        return m_bInDragLoop;
+        return m_bInDragLoop || m_bInStartDrag;
+    }
+    // For an owner that goes while the drag runs: the task deletes itself once the handler that
+    // runs the drag returned.
+    void DeleteAfterLoop()
+    {
+        m_bDeleteAfterLoop = TRUE;
     }
 
   protected:
+    void OnDragMessageDone() override
+    {
+        if (m_bDeleteAfterLoop && !IsInDragLoop())
+            delete this;
+    }
+
     BOOL m_bInDragLoop;
+    BOOL m_bInStartDrag;
+    BOOL m_bDeleteAfterLoop;
 };
 
 // The drop source of an OLE drag: every step of the drag goes on to the task.

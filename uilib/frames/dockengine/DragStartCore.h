@@ -92,6 +92,11 @@ template <class Base> class SECStartDragCore_T : public Base
     {
         if (bActed)
             this->SetChainFlags(255);
+        OnDragMessageDone();
+    }
+    // The last step of every handler: nothing of this object is touched after it.
+    virtual void OnDragMessageDone()
+    {
     }
     POINT ToScreen(CPoint point)
     {

@@ -1,5 +1,6 @@
 // SECLNHwndContainer: a layout tree's host window.
 #include "uilib/frames/layout/LNContainer.h"
+#include "uilib/frames/dockengine/LNFloatingHwndContainer.h"
 
 namespace
 {
@@ -103,9 +104,9 @@ BOOL SECLNHwndContainer::ReparentContainer(HWND hWndNewParent)
     return ::SetParent(m_hWnd, hWndNewParent) != NULL;
 }
 
-ISECLNContainer* SECLNHwndContainer::CreateFloatingContainerObject(HWND)
+ISECLNContainer* SECLNHwndContainer::CreateFloatingContainerObject(HWND hWnd)
 {
-    return NULL;
+    return new SECLNFloatingHwndContainer(hWnd);
 }
 
 void PASCAL SECLNHwndContainer::SuppressRecalc(BOOL bSuppress)

@@ -122,7 +122,7 @@ class SECLNHwndContainer : public ISECLNContainer
     {
         return m_hWnd;
     }
-    // The floating container for hWnd; none until the floating windows provide one.
+    // A new floating container for hWnd.
     virtual ISECLNContainer* CreateFloatingContainerObject(HWND hWnd);
 
     // Process-wide: while suppressed (during a docking drag) no frame lays itself out again.

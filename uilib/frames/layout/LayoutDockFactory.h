@@ -5,6 +5,8 @@
 #include "uilib/frames/layout/LayoutFactory.h"
 #include "uilib/frames/layout/LayoutNodeGripperEx.h"
 #include "uilib/frames/dockengine/FloatableDockingNode.h"
+#include "uilib/frames/dockengine/FloatDynGridLineTarget.h"
+#include "uilib/frames/dockengine/FloatingTargetGripper.h"
 
 class SECLayoutDockFactory : public SECLayoutFactory
 {
@@ -55,4 +57,8 @@ class SECLayoutDockFactory : public SECLayoutFactory
     tessaron::foundation::SECClassFactory_T<SECFloatableDockingNode_T<SECReparentableGripperEx>,
                                             SECLayoutNodeDCBase>
         m_gripperFactory;
+    // The grid inside a floating frame and the gripper around it.
+    tessaron::foundation::SECClassFactory_T<SECFloatDynGridLineTarget, SECLayoutNode> m_floatTargetFactory;
+    tessaron::foundation::SECClassFactory_T<SECFloatingTargetGripper, SECLayoutNodeDCBase>
+        m_floatTargetGripperFactory;
 };

@@ -490,24 +490,39 @@ void FillColor(CDC* pDC, int x, int y, int cx, int cy, COLORREF clr)
         pDC->FillSolidRect(x, y, cx, cy, clr);
 }
 
-// Face, highlight top and left, shadow and (unless flat) frame bottom and right.
-void Draw3dBar(CDC* pDC, const RECT& rc, BOOL bFlat)
+// Which edges of a bar are drawn.
+enum
+{
+    kEdgeTop = 1,
+    kEdgeLeft = 2,
+    kEdgeBottom = 4,
+    kEdgeRight = 8,
+    kEdgesAll = 15
+};
+
+// Face, highlight top and left, shadow and (unless flat) frame bottom and right; an edge left
+// out lets the neighbouring edges run on to the bar's end.
+void Draw3dBar(CDC* pDC, const RECT& rc, BOOL bFlat, int nEdges = kEdgesAll)
 {
     const SECSystemData& data = SECGetSystemData();
     const int x = rc.left, y = rc.top, cx = rc.right - rc.left, cy = rc.bottom - rc.top;
     if (cx <= 0 || cy <= 0)
         return;
     FillColor(pDC, x, y, cx, cy, data.m_clrBtnFace);
-    FillColor(pDC, x, y, cx, 1, data.m_clrBtnHilite);
-    FillColor(pDC, x, y, 1, cy, data.m_clrBtnHilite);
+    if (nEdges & kEdgeTop)
+        FillColor(pDC, x, y, cx, 1, data.m_clrBtnHilite);
+    if (nEdges & kEdgeLeft)
+        FillColor(pDC, x, y, 1, cy, data.m_clrBtnHilite);
     const int nShadow = bFlat ? 1 : 2;
-    FillColor(pDC, x + 1, y + cy - nShadow, cx - 1, 1, data.m_clrBtnShadow);
-    FillColor(pDC, x + cx - nShadow, y + 1, 1, cy - 1, data.m_clrBtnShadow);
-    if (!bFlat)
-    {
+    const int nFromX = (nEdges & kEdgeLeft) ? 1 : 0, nFromY = (nEdges & kEdgeTop) ? 1 : 0;
+    if (nEdges & kEdgeBottom)
+        FillColor(pDC, x + nFromX, y + cy - nShadow, cx - nFromX, 1, data.m_clrBtnShadow);
+    if (nEdges & kEdgeRight)
+        FillColor(pDC, x + cx - nShadow, y + nFromY, 1, cy - nFromY, data.m_clrBtnShadow);
+    if (!bFlat && (nEdges & kEdgeBottom))
         FillColor(pDC, x, y + cy - 1, cx, 1, data.m_clrWindowFrame);
+    if (!bFlat && (nEdges & kEdgeRight))
         FillColor(pDC, x + cx - 1, y, 1, cy, data.m_clrWindowFrame);
-    }
 }
 } // namespace
 
@@ -555,10 +570,17 @@ void SECSplitterBase::Draw(CDC* pDC)
         DrawHorzBar(pDC, m_rcHorzClient);
         DrawVertBar(pDC, m_rcVertClient);
     }
-    // The crossing stays open: no edge of one bar runs through the other.
+    // At the crossing an edge stays only where no bar goes on beyond it: the vertical bar above
+    // (modes 0, 2) or below (1, 2), the horizontal one to the left (0, 2) or right (1, 2).
     RECT rcCross;
     if (dwStyle != 8 && ::IntersectRect(&rcCross, &m_rcHorzClient, &m_rcVertClient))
-        FillBar(pDC, rcCross);
+    {
+        const int v = m_nVertMode, h = m_nHorzMode;
+        const int nEdges = (v == BAR_FROM_CROSSING ? kEdgeTop : 0) |
+                           (v == BAR_TO_CROSSING ? kEdgeBottom : 0) |
+                           (h == BAR_FROM_CROSSING ? kEdgeLeft : 0) | (h == BAR_TO_CROSSING ? kEdgeRight : 0);
+        Draw3dBar(pDC, rcCross, dwStyle == 4, nEdges);
+    }
 }
 
 BOOL SECSplitterBase::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
