@@ -170,10 +170,11 @@ BOOL CGXData::CopyCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDest
     return pImp != NULL ? pImp->CopyCells(*this, range, nDestRow, nDestCol) : FALSE;
 }
 
-BOOL CGXData::MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol)
+BOOL CGXData::MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol, CObject*& pUndoInfo,
+                        BOOL bCreateUndoInfo, int nReserved)
 {
     CGXAbstractDataCopyMoveCellsImp* pImp = GXGetAppData()->m_pDataCopyMoveCellsImp;
-    return pImp != NULL ? pImp->MoveCells(*this, range, nDestRow, nDestCol) : FALSE;
+    return pImp != NULL && pImp->MoveCells(*this, range, nDestRow, nDestCol, pUndoInfo, bCreateUndoInfo, nReserved);
 }
 
 BOOL CGXData::ReorderRows(const CDWordArray& awOrder, ROWCOL nFirst)

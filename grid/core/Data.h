@@ -33,7 +33,9 @@ class CGXData : public CObject
     virtual BOOL MoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest);
     virtual BOOL MoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest);
     virtual BOOL CopyCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol);
-    virtual BOOL MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol);
+    // As the data copy and move component's MoveCells.
+    virtual BOOL MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol, CObject*& pUndoInfo,
+                           BOOL bCreateUndoInfo, int nReserved = 0);
     // nType -1: the row style (row > 0) or, with row 0, the column style; otherwise the cell.
     virtual BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt,
                                   int nType);

@@ -6,7 +6,8 @@ class CGXDataCopyMoveCellsImp : public CGXAbstractDataCopyMoveCellsImp
 {
   public:
     BOOL CopyCells(CGXData& data, const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol) override;
-    BOOL MoveCells(CGXData& data, const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol) override;
+    BOOL MoveCells(CGXData& data, const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol,
+                   CObject*& pUndoInfo, BOOL bCreateUndoInfo, int nReserved) override;
 };
 
 void AFXAPI GXInstallDataCopyMoveCellsImp();

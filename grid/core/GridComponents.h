@@ -101,7 +101,10 @@ class CGXAbstractDataCopyMoveCellsImp : public CObject
 {
   public:
     virtual BOOL CopyCells(CGXData& data, const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol) = 0;
-    virtual BOOL MoveCells(CGXData& data, const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol) = 0;
+    // pUndoInfo: what an earlier move overwrote, put back after this one; with bCreateUndoInfo
+    // it receives what this move overwrites (a new object when it was NULL).
+    virtual BOOL MoveCells(CGXData& data, const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol,
+                           CObject*& pUndoInfo, BOOL bCreateUndoInfo, int nReserved) = 0;
 };
 
 // Rearranging the rows or columns of a data object by a sort order (old index per new index).
@@ -368,7 +371,7 @@ class CGXAbstractLongOperationImp : public CObject
 {
   public:
     virtual void Start(CGXLongOperation* pOp) = 0;
-    virtual void End(CGXLongOperation* pOp) = 0;
+    virtual void Stop(CGXLongOperation* pOp) = 0;
     virtual void FreeStatusText(CGXLongOperation* pOp) = 0;
     virtual void SetStatusText(CGXLongOperation* pOp, LPCTSTR pszText, BOOL bCopy) = 0;
     virtual BOOL DoMessages(CGXLongOperation* pOp, BOOL& bAbort) = 0;

@@ -154,7 +154,6 @@ BOOL CGXGridCore::CheckLongOperation(CGXLongOperation& op, DWORD nDone, DWORD nA
     if (!op.IsWaitTimeOver())
         return FALSE;
     op.SetPercentDone(nAll != 0 ? (int)std::min((unsigned long long)nDone * 100 / nAll, 100ull) : 100);
-    op.m_dwLastUpdateTicks = ::GetTickCount();
     BOOL bAbort = FALSE;
     op.DoMessages(bAbort);
     return bAbort;

@@ -23,37 +23,6 @@ void CGXGridCore::InstallDirectCopyMoveCellsImp()
 
 namespace
 {
-// The cells a move overwrote at its destination, in row-major order (NULL for an empty cell).
-class CGXMovedOverCells : public CObject
-{
-  public:
-    CGXCellRange m_range;
-    CObArray m_styles; // owned CGXStyle*
-
-    ~CGXMovedOverCells() override
-    {
-        for (INT_PTR i = 0; i < m_styles.GetSize(); i++)
-            delete m_styles[i];
-    }
-    void Read(CGXData& data, const CGXCellRange& range)
-    {
-        m_range = range;
-        for (ROWCOL r = range.top; r <= range.bottom; r++)
-            for (ROWCOL c = range.left; c <= range.right; c++)
-            {
-                std::unique_ptr<CGXStyle> p(new CGXStyle);
-                m_styles.Add(data.GetStyleRowCol(r, c, *p, gxCopy, 0) ? p.release() : NULL);
-            }
-    }
-    void PutBack(CGXData& data) const
-    {
-        INT_PTR i = 0;
-        for (ROWCOL r = m_range.top; r <= m_range.bottom; r++)
-            for (ROWCOL c = m_range.left; c <= m_range.right && i < m_styles.GetSize(); c++, i++)
-                data.StoreStyleRowCol(r, c, (const CGXStyle*)m_styles[i], gxCopy, 0);
-    }
-};
-
 // The block cut so that its destination stays inside the grid; FALSE when nothing is left.
 BOOL FitBlock(CGXGridCore* pGrid, CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol)
 {
@@ -212,18 +181,13 @@ BOOL CGXGridDirectCopyMoveCellsImp::StoreMoveCells(CGXGridCore* pGrid, const CGX
     CGXData* pData = pGrid->GetParam()->GetData();
     if (pData == NULL)
         return TRUE;
-    std::unique_ptr<CGXMovedOverCells> movedOver;
-    if (ppNewInfo != NULL)
-    {
-        movedOver.reset(new CGXMovedOverCells);
-        movedOver->Read(*pData, Destination(range, nToRow, nToCol));
-    }
-    if (!pData->MoveCells(range, nToRow, nToCol))
-        return FALSE;
-    // Moving back: what the first move overwrote comes back.
-    if (CGXMovedOverCells* pBack = dynamic_cast<CGXMovedOverCells*>(applyInfo.get()))
-        pBack->PutBack(*pData);
-    if (ppNewInfo != NULL)
-        *ppNewInfo = movedOver.release();
-    return TRUE;
+    // The data object puts back what the information holds and, asked to, fills it (or a new
+    // one) with what this move overwrites.
+    CObject* pInfo = applyInfo.release();
+    BOOL bOk = pData->MoveCells(range, nToRow, nToCol, pInfo, ppNewInfo != NULL, 0);
+    if (bOk && ppNewInfo != NULL)
+        *ppNewInfo = pInfo;
+    else
+        delete pInfo;
+    return bOk;
 }

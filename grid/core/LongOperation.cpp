@@ -24,10 +24,9 @@ CGXLongOperation::CGXLongOperation() : m_dwStartTicks(::GetTickCount()), m_dwLas
 CGXLongOperation::~CGXLongOperation()
 {
     if (Imp() != NULL)
-        Imp()->End(this);
+        Imp()->Stop(this);
     else
         GXGetLongOperationSettings()->m_nOperationLevel--;
-    delete[] m_pszStatusText;
 }
 
 void CGXLongOperation::FreeStatusText()
@@ -59,11 +58,19 @@ void CGXLongOperation::ProcessMessages()
         Imp()->ProcessMessages(this);
 }
 
+void CGXLongOperation::SetCanAbort(BOOL b)
+{
+    m_bCanAbort = b;
+    GXGetLongOperationSettings()->m_bCanAbort = b;
+}
+
 BOOL CGXLongOperation::IsWaitTimeOver() const
 {
     CGXLongOperationSettings* p = GXGetLongOperationSettings();
-    DWORD dwWait = p->m_bDisplayStarted ? p->m_dwTicksContinued : p->m_dwTicksFirstTime;
-    return ::GetTickCount() - m_dwLastUpdateTicks > dwWait;
+    // Before the wait cursor shows, counted from the start; afterwards from the last update.
+    if (!p->m_bDisplayStarted)
+        return ::GetTickCount() - m_dwStartTicks >= p->m_dwTicksFirstTime;
+    return ::GetTickCount() - m_dwLastUpdateTicks >= p->m_dwTicksContinued;
 }
 
 void CGXLongOperation::SetPercentDone(int nPercent)

@@ -4,19 +4,32 @@
 #pragma once
 #include "grid/core/AppData.h"
 
-// Library-wide settings read and written by the component and the engine's loops.
+// The process-wide state read and written by the component and the engine's loops.
 struct CGXLongOperationSettings
 {
-    DWORD m_dwTicksFirstTime = 750; // ms until the first progress update
+    enum
+    {
+        nLevelTexts = 64 // deeper levels show the last level's text
+    };
+    DWORD m_dwTicksFirstTime = 750;  // ms until the first progress update
     DWORD m_dwTicksContinued = 1500; // ms between later updates
-    BOOL m_bFlag1 = TRUE;
-    CString m_strRunning, m_strDone, m_strEscAbort, m_strAskAbort;
-    int m_nPercentDone = -1;  // -1 none
+    BOOL m_bConfirmAbort = TRUE;     // ask before aborting on Esc
+    CString m_strRunning, m_strDone, m_strEscAbort;
+    int m_nPercentDone = -1;   // -1 a spinner instead
     int m_nOperationLevel = 0; // nesting depth
-    int m_nLevelShown = -1;   // -1 every level
-    BOOL m_bDisplayStarted = FALSE;
+    int m_nLevelShown = -1;    // -1 every level
+    BOOL m_bDisplayStarted = FALSE; // the wait cursor is shown
+    BOOL m_bEscPressed = FALSE;
+    BOOL m_bAborted = FALSE;
+    BOOL m_bRetry = FALSE;
     BOOL m_bCanAbort = TRUE;
-    BOOL m_bFlag2 = TRUE;
+    BOOL m_bAbortRetryIgnore = FALSE; // ask with Abort, Retry and Ignore instead of Yes and No
+    CString m_strAskAbort;
+    LPCTSTR m_apszLevelText[nLevelTexts] = {};
+    BYTE m_abTextOwned[nLevelTexts] = {};
+    CString m_strStatus; // the composed status-bar text
+    int m_nSpinnerStep = 0;
+    HWND m_hFrameWnd = NULL;
 };
 
 CGXLongOperationSettings* AFXAPI GXGetLongOperationSettings();
@@ -37,10 +50,8 @@ class CGXLongOperation
     BOOL DoMessages(BOOL& bAbort);
     BOOL NeedMessages();
     void ProcessMessages();
-    void SetCanAbort(BOOL b)
-    {
-        m_bCanAbort = b;
-    }
+    // Whether Esc is honoured; also the state's setting, which the Esc hint follows.
+    void SetCanAbort(BOOL b);
     BOOL GetCanAbort() const
     {
         return m_bCanAbort;
@@ -53,7 +64,8 @@ class CGXLongOperation
     // Implementation
     DWORD m_dwStartTicks;
     DWORD m_dwLastUpdateTicks;
-    char* m_pszStatusText = NULL;
+    LPCTSTR m_pszStatusText = NULL; // the state's level text
+    BOOL m_bShowDoneText = TRUE;    // the outermost end shows "Fertig."
     BOOL m_bShowProgress = TRUE;
     BOOL m_bCanAbort = TRUE;
 };

@@ -77,9 +77,7 @@ BOOL CGXBlockCmd::Execute(CGXGridCore* pGrid, int ctCmd)
             if (op.IsWaitTimeOver())
             {
                 op.SetPercentDone((int)std::min<DWORD>(nDone / std::max<DWORD>(nAll, 1), 100));
-                op.m_dwLastUpdateTicks = ::GetTickCount();
-                if (op.NeedMessages())
-                    op.ProcessMessages();
+                op.NeedMessages();
             }
         }
     }

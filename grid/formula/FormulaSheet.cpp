@@ -1088,9 +1088,12 @@ BOOL CGXFormulaSheet::CopyCells(const CGXCellRange& range, ROWCOL nDestRow, ROWC
     return TRUE;
 }
 
-BOOL CGXFormulaSheet::MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol)
+BOOL CGXFormulaSheet::MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol, CObject*& pUndoInfo,
+                                BOOL, int)
 {
-    return MoveCells(range, nDestRow, nDestCol, NULL, FALSE);
+    // What the move overwrites is kept by the sheet's own undo recording, so no information
+    // of the data object's kind is made.
+    return MoveCells(range, nDestRow, nDestCol, pUndoInfo, FALSE);
 }
 
 BOOL CGXFormulaSheet::MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol,

@@ -32,7 +32,8 @@ class CGXFormulaSheet : public CGXData
     BOOL MoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest) override;
     BOOL MoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest) override;
     BOOL CopyCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol) override;
-    BOOL MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol) override;
+    BOOL MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol, CObject*& pUndoInfo,
+                   BOOL bCreateUndoInfo, int nReserved) override;
     BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt,
                           int nType) override;
     BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType) override;

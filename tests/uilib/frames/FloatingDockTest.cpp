@@ -156,6 +156,43 @@ TEST(FloatingDockTest, AGripperDroppedOverTheViewFloatsAtItsSizePlusTheFrameBord
     EXPECT_EQ(F.m_lists[2].GetCurSel(), 1);
 }
 
+// A node floats at the size remembered for it; an outline whose grab point lies outside it keeps
+// the cursor 5 pixels inside the edge it was pushed from.
+TEST(FloatingDockTest, TheOutlineHasTheRememberedSizeAndKeepsTheCursorInside)
+{
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    const RECT rcFloat = {0, 0, 150, 200};
+    ASSERT_TRUE(F.m_feature.SetNodeDockOptions(F.m_pGrippers[0], 1, 1, &rcFloat));
+    SECLayoutMiniFloatWnd* pFrame = FloatOverView(F, 0);
+    ASSERT_NE(pFrame, nullptr);
+    const RECT rcWindow = ScreenWindow(pFrame);
+    EXPECT_EQ(rcWindow.right - rcWindow.left, 150);
+    EXPECT_EQ(rcWindow.bottom - rcWindow.top, 200);
+
+    struct Case
+    {
+        const char* name;
+        POINT ptGrab;
+        RECT rcExpected; // relative to the cursor
+    } cases[] = {{"inside", {20, 10}, {-20, -10, 130, 190}},
+                 {"beyond the bottom-right", {400, 300}, {-145, -195, 5, 5}},
+                 {"before the top-left", {-60, -40}, {-5, -5, 145, 195}}};
+    const POINT pt = {500, 400};
+    for (const Case& c : cases)
+    {
+        SECDockInProgressInfo info;
+        info.ptGrabOffset = c.ptGrab;
+        RECT rc;
+        ASSERT_TRUE(FloatingNodeOf(F, 0)->GetFeedbackRect(&pt, &rc, F.m_feature.GetDockingMgr(), &info))
+            << c.name;
+        EXPECT_EQ(rc.left - pt.x, c.rcExpected.left) << c.name;
+        EXPECT_EQ(rc.top - pt.y, c.rcExpected.top) << c.name;
+        EXPECT_EQ(rc.right - pt.x, c.rcExpected.right) << c.name;
+        EXPECT_EQ(rc.bottom - pt.y, c.rcExpected.bottom) << c.name;
+    }
+}
+
 TEST(FloatingDockTest, CtrlOverAnAreaFloats)
 {
     DockingFrame F;

@@ -204,9 +204,11 @@ BOOL SECDockFloatingNode::GetFeedbackRect(const POINT* pt, RECT* pRect, SECLNDoc
     SECLayoutMiniFloatWnd* pFrame = pContainer != NULL ? pContainer->GetFrame() : NULL;
     POINT ptGrab = pInfo != NULL ? pInfo->ptGrabOffset : POINT{0, 0};
     RECT rc;
-    if (pFrame != NULL && pFrame->IsWindowVisible())
+    SECDockingNodeConstraints* pRecord =
+        m_pDockingMgr != NULL ? m_pDockingMgr->GetNodeConstraints(m_pSourceNode, FALSE) : NULL;
+    if (pFrame != NULL && (pFrame->IsWindowVisible() || (pRecord != NULL && pRecord->GetFloatRect(NULL))))
     {
-        // A shown frame keeps its size; the grab offset is measured on it.
+        // A shown frame, or one made at the size the node floats at, keeps its size.
         pFrame->GetWindowRect(&rc);
     }
     else
