@@ -375,7 +375,7 @@ BOOL CGXEditControl::FormatNumberText(CString& strText, const CGXStyle& style, d
     if (!IsNumericFormat(style))
         return FALSE;
     double d = 0;
-    if (!GXGetDrawingAndFormatting()->ParseValueText(strText, d, style.GetFormat(), style.GetPlaces()))
+    if (!GXGetDrawingAndFormatting()->ParseValueText(strText, d))
         return FALSE;
     char sz[64];
     _snprintf(sz, sizeof(sz), "%.14g", d);

@@ -3,6 +3,7 @@
 #include "grid/factory/ControlFactory.h"
 #include "grid/controls/CheckBoxEx.h"
 #include "grid/controls/HotSpotEdit.h"
+#include "grid/controls/PasswordControl.h"
 #include "grid/controls/ProgressCtrl.h"
 #include "grid/controls/Pushbutton.h"
 #include "grid/controls/RadioButtonEx.h"
@@ -12,10 +13,14 @@
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
 #include "grid/core/StyleSerializeImp.h"
+#include "grid/features/DrawRotatedTextImp.h"
 #include "grid/features/GridDocSerializeImp.h"
 #include "grid/features/GridProfileImp.h"
 #include "grid/features/GridSortMoveDataImp.h"
 #include "grid/features/LongOperationImp.h"
+#include "grid/features/NoOleDateTimeImp.h"
+#include "grid/features/NumberFormattingImp.h"
+#include "grid/features/OleDateTimeImp.h"
 #include "grid/features/SerializeMG5CompatibleImp.h"
 #include "grid/features/StyleCompareSubsetImp.h"
 #include "grid/core/GridCore.h"
@@ -81,6 +86,7 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_HOTSPOT, CreateWithId<CGXHotSpotEdit>, TRUE},
     {GX_IDS_CTRL_SPINEDIT, CreateWithId<CGXSpinEdit>, TRUE},
     {GX_IDS_CTRL_SCROLLEDIT, CreateWithId<CGXVScrollEdit>, FALSE},
+    {GX_IDS_CTRL_PASSWORD, CreateWithId<CGXPasswordControl>, TRUE},
 };
 } // namespace
 
@@ -168,10 +174,10 @@ void CGXControlFactory::InitializeApplicationComponents()
         GXInstallProfileImp,                //
         GXInstallDocSerializeImp,           //
         NULL,                               // parameter copy
-        NULL,                               // rotated text
-        NULL,                               // number formatting
-        NULL,                               // OLE date/time
-        NULL,                               // non-OLE date/time
+        GXInstallDrawRotatedTextImp,        //
+        GXInstallNumberFormattingImp,       //
+        GXInstallOleDateTimeImp,            //
+        GXInstallNoOleDateTimeImp,          //
         GXInstallSortMoveDataImp,           //
         GXInstallDataCopyMoveCellsImp,      //
         GXInstallLongOperationImp,          //
