@@ -163,7 +163,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         NULL,                                        // merged cells
         NULL,                                        // floating cells
         NULL,                                        // printing
-        NULL,                                        // range selection
+        &CGXGridCore::InstallUserSelectRangeImp,     //
         NULL,                                        // Excel-like frame
         &CGXGridCore::InstallMoveRowsColsImp,        // drag-select: so far only what it installs with it
         NULL,                                        // interactive resizing
