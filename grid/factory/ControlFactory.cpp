@@ -2,6 +2,7 @@
 // yet give the default control, so every id yields a drawable control.
 #include "grid/factory/ControlFactory.h"
 #include "grid/controls/CheckBoxEx.h"
+#include "grid/controls/ComboBox.h"
 #include "grid/controls/HotSpotEdit.h"
 #include "grid/controls/ListBox.h"
 #include "grid/controls/PasswordControl.h"
@@ -61,6 +62,11 @@ CGXControl* CreateEdit(CGXGridCore* pGrid, UINT)
 {
     return new CGXEditControl(pGrid, GX_IDS_CTRL_EDIT);
 }
+// The combo cells: one class, the mode word by id.
+template <UINT nMode> CGXControl* CreateCombo(CGXGridCore* pGrid, UINT nID)
+{
+    return new CGXComboBox(pGrid, nID, nMode);
+}
 // Only a browser grid has the OLE preview cell; the grid core has none.
 CGXControl* CreateBrowserOnly(CGXGridCore*, UINT)
 {
@@ -94,6 +100,12 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_SCROLLEDIT, CreateWithId<CGXVScrollEdit>, FALSE},
     {GX_IDS_CTRL_PASSWORD, CreateWithId<CGXPasswordControl>, TRUE},
     {GX_IDS_CTRL_LISTBOX, CreateWithId<CGXListBox>, TRUE},
+    {GX_IDS_CTRL_COMBOBOX, CreateCombo<CGXComboBox::ComboFreeText>, TRUE},
+    {GX_IDS_CTRL_ZEROBASED, CreateCombo<CGXComboBox::ComboIndexZero>, TRUE},
+    {GX_IDS_CTRL_ONEBASED, CreateCombo<CGXComboBox::ComboIndexOne>, TRUE},
+    {GX_IDS_CTRL_TEXTFIT, CreateCombo<CGXComboBox::ComboChoiceOnly>, TRUE},
+    {GX_IDS_CTRL_ONEBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexOne>, TRUE},
+    {GX_IDS_CTRL_ZEROBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexZero>, TRUE},
 };
 } // namespace
 
