@@ -4,6 +4,7 @@
 #include "grid/controls/CheckBoxEx.h"
 #include "grid/controls/ComboBox.h"
 #include "grid/controls/ComboBoxWnd.h"
+#include "grid/controls/DaoBitmap.h"
 #include "grid/controls/HotSpotEdit.h"
 #include "grid/controls/ListBox.h"
 #include "grid/controls/PasswordControl.h"
@@ -116,6 +117,7 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_CBS_DROPDOWN, CreateComboWnd<WS_VSCROLL | CBS_AUTOHSCROLL | CBS_DROPDOWN>, TRUE},
     {GX_IDS_CTRL_CBS_DROPDOWNLIST, CreateComboWnd<WS_VSCROLL | CBS_DROPDOWNLIST>, TRUE},
     {GX_IDS_CTRL_ZEROBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexZero>, TRUE},
+    {GX_IDS_CTRL_DAOBITMAP, Create<CGXDaoBitmap>, FALSE},
 };
 } // namespace
 
@@ -172,7 +174,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         NULL,                                        // merged cells
         NULL,                                        // floating cells
         NULL,                                        // printing
-        NULL,                                        // range selection
+        &CGXGridCore::InstallUserSelectRangeImp,     //
         NULL,                                        // Excel-like frame
         &CGXGridCore::InstallMoveRowsColsImp,        // drag-select: so far only what it installs with it
         NULL,                                        // interactive resizing
