@@ -92,6 +92,31 @@ class CGXAbstractCoveredCellPoolImp : public CObject
     virtual void InitFromRangeList(CObject* pPool, const CGXRangeList& list) = 0;
 };
 
+// Makes, copies and restructures span-cell pools (floated and merged cells); every operation
+// takes and gives CGXSpanCellPool objects, and the forwarders do nothing for a null pool.
+class CGXAbstractSpanCellPoolImp : public CObject
+{
+  public:
+    virtual CObject* CreateCopy(const CObject* pSrc) = 0;
+    virtual CObject* CreatePool() = 0;
+    virtual void CopyPool(CObject* pDest, const CObject* pSrc) = 0;
+    virtual void InsertRows(CObject* pPool, ROWCOL nRow, ROWCOL nCount) = 0;
+    virtual void RemoveRows(CObject* pPool, ROWCOL nFirst, ROWCOL nLast) = 0;
+    virtual void MoveRows(CObject* pPool, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest) = 0;
+    virtual void InsertCols(CObject* pPool, ROWCOL nCol, ROWCOL nCount) = 0;
+    virtual void RemoveCols(CObject* pPool, ROWCOL nFirst, ROWCOL nLast) = 0;
+    virtual void MoveCols(CObject* pPool, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest) = 0;
+};
+
+// Makes and copies delayed-range pools (CGXDelayedRangePool objects).
+class CGXAbstractDelayedRangePoolImp : public CObject
+{
+  public:
+    virtual CObject* CreateCopy(const CObject* pSrc) = 0;
+    virtual CObject* CreatePool() = 0;
+    virtual void CopyPool(CObject* pDest, const CObject* pSrc) = 0;
+};
+
 // Number formatting: the display text of a cell value by its style's number format, and typed
 // numbers read back with the format they suggest.
 class CGXAbstractNumberFormattingImp : public CObject

@@ -823,6 +823,12 @@ class CGXGridCore
     BOOL m_bInterrupted = FALSE;    // a warning or a focus loss interrupted a change
     BOOL m_bRefusedDeactivate = FALSE;
     BOOL m_bLockFocusHandler = FALSE;
+    // Drop-down lists of cell controls: a list is open, one is being created and placed, the
+    // list holds the focus, and cells are drawn without the active-cell path.
+    BOOL m_bDropDownOpen = FALSE;
+    BOOL m_bCreatingDropDown = FALSE;
+    BOOL m_bListFocus = FALSE;
+    BOOL m_bDrawingInactive = FALSE;
     HWND m_hLastFocusWnd = NULL;     // the window that had the focus before the grid
     ROWCOL m_nTipRow = 0, m_nTipCol = 0; // the cell the pointer rests on for a tip (0: none)
     BOOL m_bTipShown = FALSE;

@@ -165,6 +165,7 @@ class CGXGridParam : public CObject
     BOOL m_bThumbTrack = TRUE;
     BOOL m_bImmediateUpdate = TRUE;
     BOOL m_bClickActivation = TRUE;
+    int m_nDropDownHeight = 100; // pixels a cell's drop-down list may take at most
     BOOL m_bInvertSelection = TRUE;     // the selection is painted inverted
     WORD m_wCurrentCellInSelection = 2; // 1: the current cell is inverted with the selection
     WORD m_wMarkerVisibility = 0;       // 0 always, 2 only with the focus, else never
