@@ -201,6 +201,30 @@ BOOL CGXBrowserGrid::ReorderDataRows(const CGXCellRange& range, const CDWordArra
     return TRUE;
 }
 
+void CGXBrowserGrid::SortRows(CGXCellRange range, CGXSortInfoArray& sortInfo, UINT flags)
+{
+    if (range.IsTable())
+    {
+        range.top = GetFirstRecordRow();
+        range.bottom = GetHeaderRows() + (ROWCOL)std::max(0L, GetRecordCount());
+        range.left = 0;
+        range.right = GetColCount();
+    }
+    CGXGridCore::SortRows(range, sortInfo, flags);
+}
+
+void CGXBrowserGrid::SortCols(CGXCellRange range, CGXSortInfoArray& sortInfo, UINT flags)
+{
+    if (range.IsTable())
+    {
+        range.left = GetHeaderCols() + 1;
+        range.right = GetColCount();
+        range.top = 0;
+        range.bottom = GetRowCount();
+    }
+    CGXGridCore::SortCols(range, sortInfo, flags);
+}
+
 BOOL CGXBrowserGrid::ReorderDataCols(const CGXCellRange& range, const CDWordArray& awOrder)
 {
     ApplyOrder(GetBrowseParam()->m_awColIndex, range.left, awOrder,
