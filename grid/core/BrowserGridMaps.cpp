@@ -204,24 +204,15 @@ BOOL CGXBrowserGrid::ReorderDataRows(const CGXCellRange& range, const CDWordArra
 void CGXBrowserGrid::SortRows(CGXCellRange range, CGXSortInfoArray& sortInfo, UINT flags)
 {
     if (range.IsTable())
-    {
-        range.top = GetFirstRecordRow();
-        range.bottom = GetHeaderRows() + (ROWCOL)std::max(0L, GetRecordCount());
-        range.left = 0;
-        range.right = GetColCount();
-    }
+        range = CGXCellRange(GetFirstRecordRow(), 0, GetHeaderRows() + (ROWCOL)std::max(0L, GetRecordCount()),
+                             GetColCount());
     CGXGridCore::SortRows(range, sortInfo, flags);
 }
 
 void CGXBrowserGrid::SortCols(CGXCellRange range, CGXSortInfoArray& sortInfo, UINT flags)
 {
     if (range.IsTable())
-    {
-        range.left = GetHeaderCols() + 1;
-        range.right = GetColCount();
-        range.top = 0;
-        range.bottom = GetRowCount();
-    }
+        range = CGXCellRange(0, GetHeaderCols() + 1, GetRowCount(), GetColCount());
     CGXGridCore::SortCols(range, sortInfo, flags);
 }
 

@@ -146,13 +146,15 @@ void CGXGridSortImp::Sort(CGXGridCore* pGrid, BOOL bRows, CGXCellRange range, CG
     const ROWCOL nCount = bRows ? pGrid->GetRowCount() : pGrid->GetColCount();
     if (nCount < 2 || sortInfo.GetSize() == 0)
         return;
+    // A range over every row (column) sorts those below (right of) the headers.
+    if (range.IsTable() || (bRows ? range.IsCols() : range.IsRows()))
+    {
+        ROWCOL nHeaders = (bRows ? pGrid->GetHeaderRows() : pGrid->GetHeaderCols()) + 1;
+        range = bRows ? CGXCellRange(nHeaders, 0, nCount, pGrid->GetColCount())
+                      : CGXCellRange(0, nHeaders, pGrid->GetRowCount(), nCount);
+    }
     ROWCOL& nFirst = bRows ? range.top : range.left;
     ROWCOL& nLast = bRows ? range.bottom : range.right;
-    if (range.IsTable() || (bRows ? range.IsRows() && range.top == 0 : range.IsCols() && range.left == 0))
-    {
-        nFirst = (bRows ? pGrid->GetHeaderRows() : pGrid->GetHeaderCols()) + 1;
-        nLast = nCount;
-    }
     nLast = std::min(nLast, nCount);
     if (nFirst == 0 || nFirst >= nLast)
         return;
