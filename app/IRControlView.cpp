@@ -6,6 +6,8 @@
 #include "StationIds.h"
 #include "app/IRControlApp.h"
 #include "app/IRStatusDlg.h"
+#include "app/LongLifeTestDlg.h"
+#include "app/LonglifeParamDlg.h"
 #include "app/MainFrame.h"
 #include "app/StationJobCodes.h"
 #include "Event.h"
@@ -69,13 +71,17 @@ ON_UPDATE_COMMAND_UI(ID_ANALYSE_ADD, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_ANALYSE_DELETE_LAST, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_ANALYSE_DELETE_ALL, OnUpdateNotAvailable)
 ON_COMMAND(ID_QUICK_SAVE, OnQuickSave)
-ON_UPDATE_COMMAND_UI(ID_QUICK_SAVE, OnUpdateQuickSave)
+ON_UPDATE_COMMAND_UI(ID_QUICK_SAVE, OnUpdateAlways)
 ON_MESSAGE(WM_PROGRESS_DONE, OnQuickSaveDone)
-ON_UPDATE_COMMAND_UI(ID_STATION_PASSWORD, OnUpdateNotAvailable)
+ON_COMMAND(ID_STATION_PASSWORD, OnStationPassword)
+ON_UPDATE_COMMAND_UI(ID_STATION_PASSWORD, OnUpdateAlways)
 ON_COMMAND(ID_STATION_SERIAL, OnStationSerialNumber)
 ON_UPDATE_COMMAND_UI(ID_STATION_SERIAL, OnUpdateOnline)
-ON_UPDATE_COMMAND_UI(ID_STATION_HOURS, OnUpdateNotAvailable)
-ON_UPDATE_COMMAND_UI(ID_LONGLIFE_TEST, OnUpdateNotAvailable)
+ON_COMMAND(ID_STATION_HOURS, OnStationHours)
+ON_UPDATE_COMMAND_UI(ID_STATION_HOURS, OnUpdateOnline)
+ON_COMMAND(ID_LONGLIFE_TEST, OnLongLifeTest)
+ON_UPDATE_COMMAND_UI(ID_LONGLIFE_TEST, OnUpdateLongLifeTest)
+ON_MESSAGE(WM_LONGLIFE_CLOSING, OnLongLifeClosing)
 ON_UPDATE_COMMAND_UI(ID_FILE_PRINT, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_DIRECT, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_PREVIEW, OnUpdateNotAvailable)
@@ -153,9 +159,7 @@ CIRControlView::~CIRControlView()
     if (m_pQuickSaveDlg != NULL)
         m_pQuickSaveDlg->DestroyWindow();
     delete m_pQuickSaveDlg;
-    if (m_pLongLifeDlg != NULL)
-        m_pLongLifeDlg->DestroyWindow();
-    delete m_pLongLifeDlg;
+    CloseLongLifeTest();
     delete m_pEvent;
 }
 
@@ -688,11 +692,22 @@ LRESULT CIRControlView::OnCommLongLife(WPARAM, LPARAM)
     return 0;
 }
 
+// A job the long-life test window asks for; its parameters are asked for here.
 LRESULT CIRControlView::OnCommLongLifeJob(WPARAM wParam, LPARAM)
 {
-    // The parameter dialog of code 29 comes with the long-life test window.
     if (wParam != JobLongLifeParameters)
+    {
         QueueJob((DWORD)wParam);
+        return 0;
+    }
+    CLonglifeParamDlg dlg(this);
+    dlg.m_nPauseLinear = Var(54);
+    dlg.m_nPauseSaddle = Var(55);
+    if (dlg.DoModal() != IDOK)
+        return 0;
+    const DWORD params[4] = {CommJobWord((float)dlg.m_nPauseLinear), CommJobWord((float)dlg.m_nPauseSaddle),
+                             CommJobWord(0.0f), CommJobWord(1.0f)};
+    QueueJob(JobLongLifeParameters, params, 0, 4);
     return 0;
 }
 

@@ -8,11 +8,14 @@
 
 // Posted by the recording view to the long-life test window after the values 54-62 were read.
 #define WM_LONGLIFE_UPDATE 0x4AB
+// Posted by the long-life test window to its view when it is closed; the view deletes it.
+#define WM_LONGLIFE_CLOSING 0x4AA
 // Posted by the main frame to the active view when full-screen mode changed; returns 1.
 #define WM_VIEW_FULLSCREEN 0x1401
 
 class CIRComBase;
 class CIRControlDoc;
+class CLongLifeTestDlg;
 class CEvent;
 struct STRUCT_SERIAL_INTERFACE;
 
@@ -144,13 +147,13 @@ class CIRControlView : public CDrawView
     CString m_strDeviceName;
     CIRComBase* m_pComBase;
     CWnd* m_pQuickSaveDlg;
-    CWnd* m_pLongLifeDlg;
+    CLongLifeTestDlg* m_pLongLifeDlg;
     CEvent* m_pEvent;
     BOOL m_bInitialized;
 
     afx_msg void OnDestroy();
     afx_msg void OnQuickSave();
-    afx_msg void OnUpdateQuickSave(CCmdUI* pCmdUI);
+    afx_msg void OnUpdateAlways(CCmdUI* pCmdUI); // quick save, station password
     afx_msg LRESULT OnQuickSaveDone(WPARAM wParam, LPARAM lParam);
     afx_msg void OnCommunication();
     afx_msg void OnUpdateCommunication(CCmdUI* pCmdUI);
@@ -186,6 +189,13 @@ class CIRControlView : public CDrawView
     afx_msg void OnUpdateBottomHeater(CCmdUI* pCmdUI);
     afx_msg void OnStationClockSet();
     afx_msg void OnStationSerialNumber();
+    afx_msg void OnStationPassword();
+    afx_msg void OnStationHours();
+    afx_msg void OnLongLifeTest();
+    afx_msg void OnUpdateLongLifeTest(CCmdUI* pCmdUI);
+    afx_msg LRESULT OnLongLifeClosing(WPARAM wParam, LPARAM lParam);
+    // Destroys and deletes the long-life test window, when there is one.
+    void CloseLongLifeTest();
     afx_msg void OnStationClockReset();
     afx_msg void OnUpdateOnline(CCmdUI* pCmdUI);
     afx_msg void OnUpdateNotAvailable(CCmdUI* pCmdUI);

@@ -5,6 +5,9 @@
 #include "AppIds.h"
 #include "Menu.h"
 #include "app/MultipleProgressDlg.h"
+#include "app/BusyTimeDlg.h"
+#include "app/IRPasswordDlg.h"
+#include "app/LongLifeTestDlg.h"
 #include "app/SerialNumberDlg.h"
 #include "station/config/ProjektConfig.h"
 #include "station/record/ApplicationValues.h"
@@ -13,6 +16,7 @@
 #include "station/record/DrawLine.h"
 #include "station/record/IRControlDoc.h"
 #include <algorithm>
+#include <cmath>
 
 BOOL CIRControlView::IsLive() const
 {
@@ -116,6 +120,67 @@ void CIRControlView::OnStationSerialNumber()
         return;
     const DWORD dwNumber = CommJobWord(fNumber);
     QueueJob(JobSerialNumber, &dwNumber, 1, 1);
+}
+
+// The new password goes to the station at the next tick.
+void CIRControlView::OnStationPassword()
+{
+    CIRPasswordDlg dlg(this);
+    dlg.m_nCurrentPassword = m_nStationPassword;
+    if (dlg.DoModal() != IDOK)
+        return;
+    m_nStationPassword = dlg.m_nCurrentPassword;
+    m_bPasswordRequest = TRUE;
+}
+
+// The station counts minutes: every begun minute counts.
+void CIRControlView::OnStationHours()
+{
+    CBusyTimeDlg dlg(this);
+    if (dlg.DoModal() != IDOK)
+        return;
+    const DWORD minutes[2] = {CommJobWord((float)std::ceil(dlg.m_fHoursIR * 60.0)),
+                              CommJobWord((float)std::ceil(dlg.m_fHoursTop * 60.0))};
+    QueueJob(JobWriteOperatingHours, minutes, 0, 2);
+}
+
+void CIRControlView::OnLongLifeTest()
+{
+    if (m_pLongLifeDlg != NULL)
+    {
+        CloseLongLifeTest();
+        return;
+    }
+    m_pLongLifeDlg = new CLongLifeTestDlg(this);
+    if (!m_pLongLifeDlg->Create(IDD_LONGLIFE_TEST, NULL))
+    {
+        delete m_pLongLifeDlg;
+        m_pLongLifeDlg = NULL;
+        return;
+    }
+    m_pLongLifeDlg->ShowWindow(SW_SHOW);
+}
+
+void CIRControlView::OnUpdateLongLifeTest(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetCheck(m_pLongLifeDlg != NULL);
+}
+
+LRESULT CIRControlView::OnLongLifeClosing(WPARAM, LPARAM)
+{
+    CloseLongLifeTest();
+    return 0;
+}
+
+void CIRControlView::CloseLongLifeTest()
+{
+    if (m_pLongLifeDlg == NULL)
+        return;
+    if (m_pLongLifeDlg->m_hWnd != NULL)
+        m_pLongLifeDlg->DestroyWindow();
+    delete m_pLongLifeDlg;
+    m_pLongLifeDlg = NULL;
 }
 
 void CIRControlView::OnUpdateOnline(CCmdUI* pCmdUI)
@@ -228,7 +293,7 @@ void CIRControlView::OnQuickSave()
     MessageBox(strText, strCaption, MB_ICONEXCLAMATION);
 }
 
-void CIRControlView::OnUpdateQuickSave(CCmdUI* pCmdUI)
+void CIRControlView::OnUpdateAlways(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(TRUE);
 }

@@ -1,12 +1,10 @@
 // CSerialNumberDlg: the serial-number prompt.
 #include "app/SerialNumberDlg.h"
 #include "AppIds.h"
-#include "StationIds.h"
 
-IMPLEMENT_DYNAMIC(CSerialNumberDlg, SECBitmapDialog)
+IMPLEMENT_DYNAMIC(CSerialNumberDlg, CMyDialog)
 
-CSerialNumberDlg::CSerialNumberDlg(CWnd* pParent)
-    : SECBitmapDialog(IDD_SERIAL_NUMBER, pParent), m_fSerialNumber(1.0f)
+CSerialNumberDlg::CSerialNumberDlg(CWnd* pParent) : CMyDialog(IDD_SERIAL_NUMBER, pParent), m_fSerialNumber(1.0f)
 {
 }
 
@@ -14,24 +12,22 @@ CSerialNumberDlg::~CSerialNumberDlg()
 {
 }
 
+// Exchanged as a whole number: a negative or fractional entry would reach the device as it
+// stands, and above 2^24 the float no longer holds every number.
 void CSerialNumberDlg::DoDataExchange(CDataExchange* pDX)
 {
-    SECBitmapDialog::DoDataExchange(pDX);
-    DDX_Text(pDX, IDC_SERIAL_NUMBER, m_fSerialNumber);
+    CMyDialog::DoDataExchange(pDX);
+    int nNumber = (int)m_fSerialNumber;
+    DDX_Text(pDX, IDC_SERIAL_NUMBER, nNumber);
+    DDV_MinMaxInt(pDX, nNumber, 0, MaxSerialNumber);
+    m_fSerialNumber = (float)nNumber;
 }
 
 BOOL CSerialNumberDlg::OnInitDialog()
 {
-    SECBitmapDialog::OnInitDialog();
-    const struct
-    {
-        tessaron::foundation::SECBitmapButton* pButton;
-        UINT nID;
-        UINT nBitmapID;
-    } buttons[] = {{&m_btnOk, IDOK, IDB_CONFIRM}, {&m_btnCancel, IDCANCEL, IDB_CANCEL}};
-    for (const auto& b : buttons)
-        if (b.pButton->Attach(b.nID, tessaron::foundation::SECBitmapButton::imageLeft, b.nBitmapID, this))
-            b.pButton->SetDrawOption(TRUE);
+    CMyDialog::OnInitDialog();
+    AttachImageButton(m_btnOk, IDOK, IDB_CONFIRM);
+    AttachImageButton(m_btnCancel, IDCANCEL, IDB_CANCEL);
     return TRUE;
 }
 

@@ -1,15 +1,19 @@
 // CSerialNumberDlg: asks for the serial number a device window writes to its device. Modal, one
-// command long; the number is a float starting at 1.0 and taken as entered (the caller checks
-// what its device can keep).
+// command long; the number is kept as the float the devices store, and only whole numbers a
+// float holds exactly (0 to 16,777,215) are taken (the caller checks what its device can keep).
 #pragma once
-#include "uilib/bars/BitmapButton.h"
-#include "uilib/bars/BitmapDialog.h"
+#include "station/record/MyDialog.h"
 
-class CSerialNumberDlg : public SECBitmapDialog
+class CSerialNumberDlg : public CMyDialog
 {
     DECLARE_DYNAMIC(CSerialNumberDlg)
 
   public:
+    enum
+    {
+        MaxSerialNumber = 16777215 // 2^24 - 1
+    };
+
     // Construction
     explicit CSerialNumberDlg(CWnd* pParent = NULL);
     ~CSerialNumberDlg() override;

@@ -567,13 +567,14 @@ void CDockBar::SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd)
         CControlBar* pBar = pFrameWnd->GetControlBar((UINT)nID);
         if (pBar == NULL || pBar->IsDockBar() || FindBar(pBar) > 0)
             continue; // no such bar any more, or named twice
+        // Moved here first: a floating frame left empty goes, with the windows still in it.
+        if (pBar->GetParent() != this)
+            pBar->SetParent(this);
         if (pBar->m_pDockBar != NULL && pBar->m_pDockBar != this)
             pBar->m_pDockBar->RemoveControlBar(pBar);
         PrepareBar(pBar);
         m_arrBars.Add(pBar);
         pBar->m_pDockBar = this;
-        if (pBar->GetParent() != this)
-            pBar->SetParent(this);
     }
     if (m_arrBars[m_arrBars.GetSize() - 1] != NULL)
         m_arrBars.Add(NULL);

@@ -74,3 +74,6 @@
 #define IDC_SEC_TB_LARGE 43103
 #define IDC_SEC_TB_COOLLOOK 43104
 #define IDC_SEC_COPY_DRAG 20691
+// The menu button's arrows: pointing down (menu below) and right (menu to the right).
+#define IDB_SEC_MENUBTN_DOWN 23000
+#define IDB_SEC_MENUBTN_RIGHT 23001

@@ -37,5 +37,11 @@ BOOL AFXAPI GXStoreHeldValue(CGXControl* pControl)
     CString strValue = pControl->m_pStyle->GetValue();
     pControl->SetActive(FALSE);
     pControl->FreeStyle();
+    // Toggled back to the cell's value: nothing to store (the range store would answer "nothing
+    // changed", which the grid takes for a refusal to leave the cell).
+    CGXStyle stored;
+    pControl->m_pGrid->GetStyleRowCol(pControl->m_nRow, pControl->m_nCol, stored);
+    if (stored.GetInclude(CGXStyle::ibValue) ? stored.GetValue() == strValue : strValue.IsEmpty())
+        return TRUE;
     return pControl->m_pGrid->SetValueRange(CGXCellRange(pControl->m_nRow, pControl->m_nCol), strValue);
 }

@@ -66,8 +66,8 @@ class CGXAppData
     CGXAbstractGridProfileImp* m_pProfileImp = NULL;
     CGXAbstractGridParamCopyOperatorImp* m_pParamCopyOperatorImp = NULL;
     CGXAbstractGridSortMoveDataImp* m_pSortMoveDataImp = NULL;
-    CObject* m_pDrawRotatedTextImp = NULL;
-    CObject* m_pDateTimeImp = NULL;
+    CGXAbstractDrawRotatedTextImp* m_pDrawRotatedTextImp = NULL;
+    CGXAbstractDateTimeImp* m_pDateTimeImp = NULL; // one slot for both variants
     CGXAbstractDataCopyMoveCellsImp* m_pDataCopyMoveCellsImp = NULL;
     CGXAbstractLongOperationImp* m_pLongOperationImp = NULL;
     CGXAbstractSerializeMG5CompatibleImp* m_pSerializeCompatibleImp = NULL;

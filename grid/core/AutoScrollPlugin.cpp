@@ -1,5 +1,6 @@
 // The auto-scroll plug-in.
 #include "grid/core/AutoScrollPlugin.h"
+#include "grid/core/Control.h"
 #include "grid/core/GridCore.h"
 
 namespace
@@ -9,6 +10,17 @@ const int startDelayMs = 80;     // between steps at first
 const int fastDelayMs = 40;      // fixed directions and keys act only below this delay
 const int mouseMoveDelayMs = 80; // between mouse moves while the pointer rests
 const int maxAcceleration = 80;
+
+// A press in the current cell that one of its control's child buttons took: the button repeats
+// on mouse moves, so it gets one every tick.
+BOOL ChildHoldsPress(CGXGridCore* g)
+{
+    ROWCOL nRow, nCol;
+    if (g->m_nHitState == 0 || !g->GetCurrentCell(nRow, nCol) || nRow != g->m_nHitRow || nCol != g->m_nHitCol)
+        return FALSE;
+    CGXControl* pControl = g->GetControl(nRow, nCol);
+    return pControl != NULL && pControl->IsInitAt(nRow, nCol) && pControl->GetActiveChild() != NULL;
+}
 } // namespace
 
 IMPLEMENT_DYNAMIC(CGXAutoScrollPlugin, CGXPluginComponent)
@@ -81,8 +93,13 @@ void CGXAutoScrollPlugin::OnCancelMode()
         Stop();
 }
 
-void CGXAutoScrollPlugin::OnKillFocus(CWnd*)
+void CGXAutoScrollPlugin::OnKillFocus(CWnd* pNewWnd)
 {
+    // The cell's own edit window taking the focus (a spin arrow activates it) does not end a
+    // press held on one of the cell's buttons.
+    HWND hGrid = m_pGrid->GridWnd()->GetSafeHwnd();
+    if (pNewWnd != NULL && ::IsChild(hGrid, pNewWnd->GetSafeHwnd()) && ChildHoldsPress(m_pGrid))
+        return;
     if (m_pGrid->m_bAutoScroll)
         Stop();
 }
@@ -129,6 +146,11 @@ void CGXAutoScrollPlugin::OnTimer(UINT_PTR nIDEvent)
     CPoint pt;
     ::GetCursorPos(&pt);
     g->GridWnd()->ScreenToClient(&pt);
+    if (ChildHoldsPress(g))
+    {
+        SendMouseMove(pt);
+        return;
+    }
     if (dwNow - m_dwLastScrollTick <= (DWORD)m_nDelayMs)
     {
         // Between steps the selection follows the pointer: at once when it moved, else now and

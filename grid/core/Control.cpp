@@ -85,7 +85,7 @@ void CGXControl::Init(ROWCOL nRow, ROWCOL nCol)
     SetModify(FALSE);
     FreeStyle(FALSE);
     m_pActiveChild = NULL;
-    LayoutChildren(nRow, nCol, GetCellRect(nRow, nCol));
+    LayoutChildren(nRow, nCol, CGXControl::GetCellRect(nRow, nCol));
 }
 
 void CGXControl::Reset()
@@ -202,8 +202,8 @@ void CGXControl::DrawBackground(CDC* pDC, const CRect& rect)
 void CGXControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                       const CGXStyle* /*pStandardStyle*/)
 {
-    CRect inner = GetCellRect(nRow, nCol, &rect, &style);
-    LayoutChildren(nRow, nCol, inner);
+    // Children are laid out in the cell less its borders, not in a control's text rectangle.
+    LayoutChildren(nRow, nCol, CGXControl::GetCellRect(nRow, nCol, &rect, &style));
     // Children of the current cell draw active; which of them holds the focus they ask HasFocus.
     BOOL bActive = m_pGrid->IsCurrentCell(nRow, nCol) && !m_pGrid->IsPrinting();
     for (INT_PTR i = 0; i < GetChildCount(); i++)

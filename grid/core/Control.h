@@ -117,6 +117,11 @@ class CGXChild
     {
         return FALSE;
     }
+    // A move without a button over the child (the cell need not be current).
+    virtual BOOL OnMouseMoveOver(ROWCOL /*nRow*/, ROWCOL /*nCol*/, UINT /*nFlags*/, CPoint /*pt*/)
+    {
+        return FALSE;
+    }
     // Key messages the owner offers first to its active child; TRUE = handled.
     virtual BOOL DispatchKeyMessage(UINT message, UINT nChar, UINT nRepCnt, UINT nFlags);
     virtual BOOL OnKeyDown(UINT, UINT, UINT)

@@ -265,7 +265,7 @@ CGXChild* ChildAt(const CGXControl* pControl, CPoint pt)
 
 BOOL CGXControl::ButtonDown(int nButton, UINT nFlags, CPoint pt)
 {
-    LayoutChildren(m_nRow, m_nCol, GetCellRect(m_nRow, m_nCol));
+    LayoutChildren(m_nRow, m_nCol, CGXControl::GetCellRect(m_nRow, m_nCol));
     CGXChild* pChild = ChildAt(this, pt);
     m_pActiveChild = pChild;
     return pChild != NULL && (pChild->*controlButtons[nButton].pfnDown)(nFlags, pt);
@@ -336,15 +336,16 @@ BOOL CGXControl::RButtonDblClk(UINT nFlags, CPoint pt)
 
 BOOL CGXControl::MouseMove(UINT nFlags, CPoint pt, UINT)
 {
-    LayoutChildren(m_nRow, m_nCol, GetCellRect(m_nRow, m_nCol));
+    LayoutChildren(m_nRow, m_nCol, CGXControl::GetCellRect(m_nRow, m_nCol));
     return m_pActiveChild != NULL && m_pActiveChild->MouseMove(nFlags, pt);
 }
 
 BOOL CGXControl::MouseMoveOver(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt, UINT)
 {
-    LayoutChildren(nRow, nCol, GetCellRect(nRow, nCol));
-    CGXChild* pChild = ChildAt(this, pt);
-    BOOL bHandled = pChild != NULL && pChild->MouseMove(nFlags, pt);
+    LayoutChildren(nRow, nCol, CGXControl::GetCellRect(nRow, nCol));
+    BOOL bHandled = FALSE;
+    for (INT_PTR i = 0; i < GetChildCount() && !bHandled; i++)
+        bHandled = GetChild(i)->HitTest(pt) && GetChild(i)->OnMouseMoveOver(nRow, nCol, nFlags, pt);
     return m_pGrid->OnMouseMoveOver(nRow, nCol, nFlags, pt) || bHandled;
 }
 

@@ -304,7 +304,7 @@ BOOL CGXData::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle,
         pStyle->GetValueType() != GX_VT_NUMBER)
     {
         double d;
-        bNumber = pParser->ParseValueText(pStyle->GetValue(), d, pStyle->GetFormat(), pStyle->GetPlaces());
+        bNumber = pParser->ParseValue(pStyle->GetValue(), d);
     }
 
     CGXStylePtrArray* pRow = m_apapCellStyle.GetRow((INT_PTR)nRow);

@@ -215,10 +215,13 @@ int CGXDrawingAndFormatting::DrawTextWithEllipsis(CDC* pDC, LPCTSTR lpszString, 
     return nLines;
 }
 
-int CGXDrawingAndFormatting::DrawRotatedText(CDC*, LPCTSTR, int, int, int, int, int, UINT, LONG, LPRECT)
+int CGXDrawingAndFormatting::DrawRotatedText(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top,
+                                             int right, int bottom, UINT nFormat, LONG lfOrientation, LPRECT lpRect)
 {
-    // Rotated text needs the rotated-text component of the grid features.
-    return 0;
+    CGXAbstractDrawRotatedTextImp* pImp = GXGetAppData()->m_pDrawRotatedTextImp;
+    return pImp != NULL ? pImp->DrawRotatedText(pDC, lpszString, nCount, left, top, right, bottom, nFormat,
+                                                lfOrientation, lpRect)
+                        : 0;
 }
 
 int CGXDrawingAndFormatting::GetTextPosFromPoint(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top,
@@ -267,8 +270,11 @@ int CGXDrawingAndFormatting::GetTextPosFromPoint(CDC* pDC, LPCTSTR lpszString, i
 
 BOOL CGXDrawingAndFormatting::FormatValueText(CString& strResult, const CGXStyle& style, LPCTSTR pszValue)
 {
+    CGXAbstractNumberFormattingImp* pImp = GXGetAppData()->m_pNumberFormattingImp;
+    if (pImp != NULL)
+        strResult = pImp->FormatValue(style, pszValue, style.GetValueType());
     // Without the number-formatting component the value is shown as it is.
-    if (pszValue != NULL)
+    else if (pszValue != NULL)
         strResult = pszValue;
     else if (style.GetInclude(CGXStyle::ibValue))
         strResult = style.GetValue();
@@ -277,10 +283,11 @@ BOOL CGXDrawingAndFormatting::FormatValueText(CString& strResult, const CGXStyle
     return TRUE;
 }
 
-BOOL CGXDrawingAndFormatting::ParseValueText(LPCTSTR pszText, double& dValue, unsigned nFormat, unsigned nPlaces)
+BOOL CGXDrawingAndFormatting::ParseValueText(LPCTSTR pszText, double& dValue, unsigned* pnFormat,
+                                             unsigned* pnPlaces)
 {
     CGXAbstractNumberFormattingImp* pImp = GXGetAppData()->m_pNumberFormattingImp;
-    return pImp != NULL ? pImp->ParseValueText(pszText, dValue, nFormat, nPlaces) : FALSE;
+    return pImp != NULL ? pImp->ParseValue(pszText, dValue, pnFormat, pnPlaces) : FALSE;
 }
 
 // -- Frames ------------------------------------------------------------------------------------

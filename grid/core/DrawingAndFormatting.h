@@ -47,8 +47,10 @@ class CGXDrawingAndFormatting
     // lengths (byte offsets) and returns the number of lines.
     virtual int BreakLines(CDC* pDC, LPCTSTR lpszString, int nCount, LPRECT rect, UINT nFormat, int* anStarts,
                            int* anLengths, int nMaxLines);
+    // A given value is taken to be of the style's value type.
     virtual BOOL FormatValueText(CString& strResult, const CGXStyle& style, LPCTSTR pszValue = NULL);
-    virtual BOOL ParseValueText(LPCTSTR pszText, double& dValue, unsigned nFormat, unsigned nPlaces);
+    virtual BOOL ParseValueText(LPCTSTR pszText, double& dValue, unsigned* pnFormat = NULL,
+                                unsigned* pnPlaces = NULL);
     virtual void Draw3dFrame(CDC* pDC, int left, int top, int right, int bottom, int nThickness,
                              COLORREF rgbTopLeft, COLORREF rgbBottomRight);
     virtual void DrawEdgeFrame(CDC* pDC, const CRect& rect, BOOL bOuter, BOOL bInner);

@@ -287,6 +287,8 @@ void CGXEditControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
     {
         // The window covers the cell's inside; the rest of the cell keeps its background.
         m_pGrid->DrawBrushRect(pDC, rect, style.GetInterior());
+        // Buttons beside the window (spin arrows, hot spot) stay visible while editing.
+        CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
         UpdateEditWindow();
         if (IsWindowVisible())
         {
@@ -373,7 +375,7 @@ BOOL CGXEditControl::FormatNumberText(CString& strText, const CGXStyle& style, d
     if (!IsNumericFormat(style))
         return FALSE;
     double d = 0;
-    if (!GXGetDrawingAndFormatting()->ParseValueText(strText, d, style.GetFormat(), style.GetPlaces()))
+    if (!GXGetDrawingAndFormatting()->ParseValueText(strText, d))
         return FALSE;
     char sz[64];
     _snprintf(sz, sizeof(sz), "%.14g", d);
@@ -407,8 +409,17 @@ BOOL CGXEditControl::Store()
         return TRUE;
     CString strNumber = strText;
     BOOL bNumber = FormatNumberText(strNumber, *m_pStyle);
+    // Edited back to what the cell holds: nothing to store, and the range store would answer
+    // "nothing changed", which the grid takes for a refusal to leave the cell.
+    CGXStyle* pStored = m_pGrid->CreateStyle();
+    BOOL bSame = m_pGrid->GetStyleRowCol(m_nRow, m_nCol, *pStored) &&
+                 pStored->GetInclude(CGXStyle::ibValue) &&
+                 pStored->GetValue() == (bNumber ? strNumber : strText);
+    m_pGrid->RecycleStyle(pStored);
     SetActive(FALSE);
     FreeStyle(TRUE);
+    if (bSame)
+        return TRUE;
     CGXCellRange range(m_nRow, m_nCol);
     if (!bNumber)
         return m_pGrid->SetValueRange(range, strText, gxOverride, 0, GX_INVALIDATE);

@@ -3,6 +3,8 @@
 // library's classes call them only when installed and fall back to doing nothing otherwise.
 #pragma once
 #include "grid/core/GridTypes.h"
+#include <sqltypes.h>
+#include <time.h>
 
 class CGXStyle;
 class CGXFont;
@@ -18,6 +20,8 @@ class CGXRangeList;
 class CGXCellRange;
 class CGXControl;
 class CGXGridCore;
+class CDC;
+class CTime;
 struct CGXFindReplaceSettings;
 
 // Compares a style with the attributes another one includes.
@@ -88,12 +92,52 @@ class CGXAbstractCoveredCellPoolImp : public CObject
     virtual void InitFromRangeList(CObject* pPool, const CGXRangeList& list) = 0;
 };
 
-// Number formatting; the library uses it to recognise numbers in texts.
+// Number formatting: the display text of a cell value by its style's number format, and typed
+// numbers read back with the format they suggest.
 class CGXAbstractNumberFormattingImp : public CObject
 {
   public:
-    // TRUE when pszText is a number, stored in dValue.
-    virtual BOOL ParseValueText(LPCTSTR pszText, double& dValue, unsigned nFormat, unsigned nPlaces) = 0;
+    // pszValue NULL: the style's own value and value type; else nValueType is the text's type.
+    // The last two words are not used.
+    virtual CString FormatValue(const CGXStyle& style, LPCTSTR pszValue, unsigned nValueType, WORD w1 = 0,
+                                WORD w2 = 0) = 0;
+    // TRUE when the whole text is one number, stored in dValue; the format code and places it
+    // suggests go to the outputs that are given.
+    virtual BOOL ParseValue(LPCTSTR pszText, double& dValue, unsigned* pnFormat = NULL, unsigned* pnPlaces = NULL) = 0;
+};
+
+// Text drawn at an angle inside a rectangle; the caller selects a font of that escapement.
+class CGXAbstractDrawRotatedTextImp : public CObject
+{
+  public:
+    // nCount -1: up to the terminating zero. lfOrientation in tenths of a degree. Returns 0.
+    virtual int DrawRotatedText(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top, int right, int bottom,
+                                UINT nFormat, LONG lfOrientation, LPRECT lpRectClip) = 0;
+};
+
+// Date order codes of CGXAbstractDateTimeImp::GetDateOrder.
+enum
+{
+    gxDayMonthYear = 0,
+    gxMonthDayYear = 1,
+    gxYearMonthDay = 2,
+    gxUndeterminedOrder = 3
+};
+
+// Dates and times read and written by the user's settings. The record is ODBC's timestamp:
+// the full year, month 1..12 (0: no date part), day, hour, minute, second, fraction (0).
+class CGXAbstractDateTimeImp : public CObject
+{
+  public:
+    // Reads the order and separators again.
+    virtual void RefreshSettings() = 0;
+    // Order code; the four-digit-year flag and date separator go to the outputs.
+    virtual int GetDateOrder(BOOL bForce, BOOL& bFourDigitYear, TCHAR& cDateSeparator) = 0;
+    virtual TCHAR GetTimeSeparator(BOOL bForce) = 0;
+    virtual BOOL ParseToSystemTime(TIMESTAMP_STRUCT& ts, LPCTSTR pszText, int nOrder) = 0;
+    virtual BOOL ParseToTm(struct tm& tmResult, LPCTSTR pszText, int nOrder) = 0;
+    virtual void FormatSystemTime(CString& strResult, const TIMESTAMP_STRUCT& ts) = 0;
+    virtual void FormatTime(CString& strResult, const CTime& time) = 0;
 };
 
 // Copy and move of blocks of cells inside a data object.

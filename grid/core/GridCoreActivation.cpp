@@ -3,6 +3,7 @@
 // of its own controls changes nothing.
 #include "grid/core/GridCore.h"
 #include "grid/core/CellTipWnd.h"
+#include "grid/core/DateTimeSettings.h"
 #include "grid/core/SysColorTable.h"
 #include <functional>
 
@@ -186,6 +187,7 @@ BOOL CGXGridCore::OnGridSysColorChange()
 BOOL CGXGridCore::OnGridWinIniChange(LPCTSTR pszSection)
 {
     m_pAppData->LoadLocaleSeparators();
+    GXRefreshDateTimeSettings();
     ROWCOL nRow, nCol;
     CGXControl* pControl = CurrentControl(this, nRow, nCol);
     if (pControl != NULL && !pControl->IsActive())

@@ -1,5 +1,6 @@
 // Library start-up in its ten steps.
 #include "grid/core/GridLibrary.h"
+#include "grid/core/DateTimeSettings.h"
 #include "grid/core/SysColorTable.h"
 #include "GridIds.h"
 
@@ -107,7 +108,8 @@ void AFXAPI InitGridLibrary(CGXAbstractControlFactory* pFactory)
     // 8. System colours.
     GXGetSysColorTable()->Refresh();
 
-    // 9. The date/time component would be initialised here when installed (none in the core).
+    // 9. The date/time component reads the user's settings.
+    GXRefreshDateTimeSettings();
 
     // 10. Done.
     pAppData->m_bInitDone = TRUE;

@@ -15,7 +15,7 @@ namespace
 BOOL TextIsNumber(LPCTSTR pszText, double& d)
 {
     CGXAbstractNumberFormattingImp* pParser = GXGetAppData()->m_pNumberFormattingImp;
-    if (pParser == NULL || !pParser->ParseValueText(pszText, d, 0, 0))
+    if (pParser == NULL || !pParser->ParseValue(pszText, d))
         return FALSE;
     char sz[64];
     _snprintf(sz, sizeof(sz) - 1, "%.13g", d);

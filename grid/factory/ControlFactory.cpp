@@ -2,17 +2,25 @@
 // yet give the default control, so every id yields a drawable control.
 #include "grid/factory/ControlFactory.h"
 #include "grid/controls/CheckBoxEx.h"
+#include "grid/controls/HotSpotEdit.h"
+#include "grid/controls/PasswordControl.h"
 #include "grid/controls/ProgressCtrl.h"
 #include "grid/controls/Pushbutton.h"
 #include "grid/controls/RadioButtonEx.h"
+#include "grid/controls/SpinEdit.h"
+#include "grid/controls/VScrollEdit.h"
 #include "grid/core/CellTipStatic.h"
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
 #include "grid/core/StyleSerializeImp.h"
+#include "grid/features/DrawRotatedTextImp.h"
 #include "grid/features/GridDocSerializeImp.h"
 #include "grid/features/GridProfileImp.h"
 #include "grid/features/GridSortMoveDataImp.h"
 #include "grid/features/LongOperationImp.h"
+#include "grid/features/NoOleDateTimeImp.h"
+#include "grid/features/NumberFormattingImp.h"
+#include "grid/features/OleDateTimeImp.h"
 #include "grid/features/SerializeMG5CompatibleImp.h"
 #include "grid/features/StyleCompareSubsetImp.h"
 #include "grid/core/GridCore.h"
@@ -30,20 +38,25 @@ namespace
 {
 // How an id is turned into a control; ids without a row give the default control, the edit
 // control with id 52512.
-template <class TControl> CGXControl* Create(CGXGridCore* pGrid)
+template <class TControl> CGXControl* Create(CGXGridCore* pGrid, UINT)
 {
     return new TControl(pGrid);
 }
-template <class TControl> CGXControl* Create3d(CGXGridCore* pGrid)
+template <class TControl> CGXControl* Create3d(CGXGridCore* pGrid, UINT)
 {
     return new TControl(pGrid, TRUE);
 }
-CGXControl* CreateEdit(CGXGridCore* pGrid)
+// The edit cells take their own id.
+template <class TControl> CGXControl* CreateWithId(CGXGridCore* pGrid, UINT nID)
+{
+    return new TControl(pGrid, nID);
+}
+CGXControl* CreateEdit(CGXGridCore* pGrid, UINT)
 {
     return new CGXEditControl(pGrid, GX_IDS_CTRL_EDIT);
 }
 // Only a browser grid has the OLE preview cell; the grid core has none.
-CGXControl* CreateBrowserOnly(CGXGridCore*)
+CGXControl* CreateBrowserOnly(CGXGridCore*, UINT)
 {
     return NULL;
 }
@@ -51,7 +64,7 @@ CGXControl* CreateBrowserOnly(CGXGridCore*)
 struct ControlEntry
 {
     UINT nID;
-    CGXControl* (*pfnCreate)(CGXGridCore* pGrid);
+    CGXControl* (*pfnCreate)(CGXGridCore* pGrid, UINT nID);
     BOOL bCellTip;
 };
 
@@ -70,6 +83,10 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_RADIO3D, Create3d<CGXRadioButton>, FALSE},
     {GX_IDS_CTRL_RADIOEX, Create<CGXRadioButtonEx>, FALSE},
     {GX_IDS_CTRL_RADIO3DEX, Create3d<CGXRadioButtonEx>, FALSE},
+    {GX_IDS_CTRL_HOTSPOT, CreateWithId<CGXHotSpotEdit>, TRUE},
+    {GX_IDS_CTRL_SPINEDIT, CreateWithId<CGXSpinEdit>, TRUE},
+    {GX_IDS_CTRL_SCROLLEDIT, CreateWithId<CGXVScrollEdit>, FALSE},
+    {GX_IDS_CTRL_PASSWORD, CreateWithId<CGXPasswordControl>, TRUE},
 };
 } // namespace
 
@@ -79,7 +96,7 @@ CGXControl* CGXControlFactory::CreateControl(UINT nID, CGXGridCore* pGrid)
     for (const ControlEntry& e : s_controlTable)
         if (e.nID == nID)
             pEntry = &e;
-    CGXControl* pControl = pEntry != NULL ? pEntry->pfnCreate(pGrid) : CreateEdit(pGrid);
+    CGXControl* pControl = pEntry != NULL ? pEntry->pfnCreate(pGrid, nID) : CreateEdit(pGrid, nID);
     if (pControl != NULL && (pEntry == NULL || pEntry->bCellTip) && pControl->GetCellTip() == NULL)
         pControl->SetCellTip(new CGXCellTipStatic(pControl));
     return pControl;
@@ -96,6 +113,7 @@ void CGXControlFactory::RegisterAllUserAttributes(CGXStylesMap* pStylesMap)
     // The cell-control library's own registrations follow CGXControl's when it is linked.
     CGXControl::AddUserAttributes(pStylesMap);
     CGXCheckBox::RegisterUserAttributes(pStylesMap);
+    CGXSpinEdit::RegisterUserAttributes(pStylesMap);
     CGXRadioButtonEx::RegisterUserAttributes(pStylesMap);
     CGXProgressCtrl::RegisterUserAttributes(pStylesMap);
 
@@ -156,10 +174,10 @@ void CGXControlFactory::InitializeApplicationComponents()
         GXInstallProfileImp,                //
         GXInstallDocSerializeImp,           //
         NULL,                               // parameter copy
-        NULL,                               // rotated text
-        NULL,                               // number formatting
-        NULL,                               // OLE date/time
-        NULL,                               // non-OLE date/time
+        GXInstallDrawRotatedTextImp,        //
+        GXInstallNumberFormattingImp,       //
+        GXInstallOleDateTimeImp,            //
+        GXInstallNoOleDateTimeImp,          //
         GXInstallSortMoveDataImp,           //
         GXInstallDataCopyMoveCellsImp,      //
         GXInstallLongOperationImp,          //

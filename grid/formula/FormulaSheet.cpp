@@ -1,6 +1,7 @@
 // The formula sheet: the grid's data object over an engine sheet.
 #include "grid/formula/FormulaSheet.h"
 #include "grid/core/AppData.h"
+#include "grid/core/DrawingAndFormatting.h"
 #include "grid/core/GridParam.h"
 #include "grid/formula/Evaluator.h"
 #include "grid/formula/FormulaParser.h"
@@ -310,7 +311,7 @@ BOOL CGXFormulaSheet::SetValueRowCol(ROWCOL nRow, ROWCOL nCol, const CString& st
     GetFormatRowCol(nRow, nCol, nFormat, nPlaces);
     double d;
     CGXAbstractNumberFormattingImp* pParser = GXGetAppData()->m_pNumberFormattingImp;
-    if (pParser != NULL && pParser->ParseValueText(strText, d, nFormat, nPlaces))
+    if (pParser != NULL && pParser->ParseValue(strText, d))
     {
         if (!SetNumberRowCol(nRow, nCol, d))
             return FALSE;
@@ -506,10 +507,19 @@ CString CGXFormulaSheet::GetExpressionText(GX_CELL* pCell)
     case GX_CELLVALUE_ERROR:
         return "Error!";
     case GX_CELLVALUE_NUMBER:
-        // Date formats would be written through the drawing-and-formatting component, which the
-        // grid library does not have: the number is given as it is.
+    {
         s.Format("%.14g", pCell->dValue);
+        // A date is edited as the date text it shows.
+        const CGXStyle* pStyle = dynamic_cast<const CGXStyle*>(pCell->pAttached);
+        if (pStyle != NULL && pStyle->GetInclude(CGXStyle::ibFormat) && IsDateFormat(pStyle->GetFormat(), TRUE))
+        {
+            CGXStyle style(*pStyle);
+            style.SetValue(s);
+            style.SetValueType(GX_VT_NUMBER);
+            GXGetDrawingAndFormatting()->FormatValueText(s, style);
+        }
         return s;
+    }
     case GX_CELLVALUE_HEAPSTR:
     case GX_CELLVALUE_INLINESTR:
         return "'" + GXCellText(pCell);

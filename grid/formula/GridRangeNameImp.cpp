@@ -3,6 +3,7 @@
 #include "grid/core/AppData.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
+#include "grid/features/NumberFormattingImp.h"
 #include "grid/formula/FormulaSheet.h"
 
 namespace
@@ -68,8 +69,8 @@ void CGXGridCore::EnableFormulaEngine()
         m_pRangeNameImp = new CGXGridRangeNameImp;
         AddOwnedImp(m_pRangeNameImp);
     }
-    // The number-formatting component has no implementation in this library yet; typed numbers
-    // are recognised once one is installed.
+    // Typed numbers are recognised by the number formatting.
+    GXInstallNumberFormattingImp();
 }
 
 CGXFormulaSheet* CGXGridCore::GetFormulaSheet()

@@ -51,6 +51,14 @@ BOOL CMyDialog::PreTranslateMessage(MSG* pMsg)
     return SECBitmapDialog::PreTranslateMessage(pMsg);
 }
 
+BOOL CMyDialog::AttachImageButton(tessaron::foundation::SECBitmapButton& button, UINT nID, UINT nBitmapID)
+{
+    if (!button.Attach(nID, tessaron::foundation::SECBitmapButton::imageLeft, nBitmapID, this))
+        return FALSE;
+    button.SetDrawOption(TRUE);
+    return TRUE;
+}
+
 void CMyDialog::OnHelpButton()
 {
     OnCommandHelp(0, 0);

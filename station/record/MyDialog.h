@@ -2,6 +2,7 @@
 // button, IDHELP, a right click and F1 ask for help, and the dialog can show a background image.
 #pragma once
 #include "station/record/THtmlHelp.h"
+#include "uilib/bars/BitmapButton.h"
 #include "uilib/bars/BitmapDialog.h"
 
 class CMyDialog : public THtmlHelp<SECBitmapDialog>
@@ -22,6 +23,9 @@ class CMyDialog : public THtmlHelp<SECBitmapDialog>
     static BOOL PressFocusedButton(CWnd* pDialog, const MSG* pMsg);
 
   protected:
+    // Makes the template's button nID an owner-drawn button with the image left of its text.
+    BOOL AttachImageButton(tessaron::foundation::SECBitmapButton& button, UINT nID, UINT nBitmapID);
+
     afx_msg void OnHelpButton();
     DECLARE_MESSAGE_MAP()
 };

@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "SerialNumberPrompt.h"
 #include "app/IRControlApp.h"
+#include "app/IRPasswordConfirmDlg.h"
 #include "app/SysInfo.h"
 #include "station/link/CommThreads.h"
 #include "station/pendix/PendixServices.h"
@@ -106,6 +107,8 @@ TEST_F(InterfaceHandOut, TheThreadsAskWhetherAnInterfaceIsInUse)
     EXPECT_FALSE(pfnCheck());
 }
 
+// Whole numbers a float holds exactly are taken; anything else is refused with the framework's
+// text and the prompt stays open (here it is then cancelled).
 TEST(SerialNumberPrompt, ThroughTheInstalledServices)
 {
     App().InstallServices();
@@ -116,21 +119,79 @@ TEST(SerialNumberPrompt, ThroughTheInstalledServices)
     {
         const char* typed; // NULL: cancelled
         BOOL bResult;
-        float fNumber; // what the caller gets (1.5 untouched)
-    } cases[] = {{"40000", TRUE, 40000.0f}, {"12.5", TRUE, 12.5f}, {NULL, FALSE, 1.5f}};
+        float fNumber;       // what the caller gets (1.5 untouched)
+        const char* refusal; // the framework's text; NULL: taken
+    } cases[] = {
+        {"40000", TRUE, 40000.0f, NULL},
+        {"0", TRUE, 0.0f, NULL},
+        {"16777215", TRUE, 16777215.0f, NULL},
+        {"12.5", FALSE, 1.5f, "Bitte geben Sie eine ganze Zahl ein."},
+        {"-5", FALSE, 1.5f, "Bitte geben Sie eine ganze Zahl zwischen 0 und 16777215 ein."},
+        {"16777216", FALSE, 1.5f, "Bitte geben Sie eine ganze Zahl zwischen 0 und 16777215 ein."},
+        {NULL, FALSE, 1.5f, NULL},
+    };
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.typed != NULL ? c.typed : "(cancel)");
+        testing_support::MessageBoxes boxes;
+        if (c.refusal != NULL)
+            boxes.Expect(IDOK, c.refusal);
         SerialNumberPromptAnswer prompt;
         prompt.typed = c.typed;
         prompt.Arm();
         float fNumber = 1.5f;
         EXPECT_EQ(c.bResult, GetPendixServices().pfnAskSerialNumber(&parent, &fNumber));
         EXPECT_TRUE(prompt.bSeen);
+        EXPECT_EQ(c.refusal != NULL, prompt.bLeftOpen);
         EXPECT_EQ("Vergabe der Seriennummer", prompt.caption);
         EXPECT_EQ("1", prompt.shown) << "the number starts at 1.0";
         EXPECT_TRUE(prompt.bOwnerDrawnButtons);
         EXPECT_EQ(c.fNumber, fNumber);
+    }
+    parent.DestroyWindow();
+}
+
+// The password asked before a download: the entry comes back after OK; 1000 is refused and the
+// prompt stays.
+TEST(PasswordConfirmation, EntryOrRefusal)
+{
+    CWnd parent;
+    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), "owner", WS_OVERLAPPED | WS_VISIBLE,
+                                CRect(0, 0, 200, 100), NULL, 0));
+    const struct
+    {
+        const char* typed;
+        INT_PTR nResult;
+        int nPassword;
+        const char* refusal;
+    } cases[] = {{"42", IDOK, 42, NULL}, {"1000", IDCANCEL, 0, "zwischen 0 und 999"}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.typed);
+        testing_support::MessageBoxes boxes;
+        if (c.refusal != NULL)
+            boxes.Expect(IDOK, c.refusal);
+        DialogAnswer answer;
+        answer.nControl = IDC_PASSWORD_ENTRY;
+        answer.attempts = {{{{IDC_PASSWORD_ENTRY, c.typed}}, IDOK}};
+        std::string caption, shown;
+        bool bOwnerDrawn = false;
+        answer.inspect = [&](HWND hDlg) {
+            caption = WindowText(hDlg);
+            shown = WindowText(::GetDlgItem(hDlg, IDC_PASSWORD_ENTRY));
+            bOwnerDrawn = IsOwnerDrawn(hDlg, IDOK) && IsOwnerDrawn(hDlg, IDCANCEL) && IsOwnerDrawn(hDlg, IDHELP);
+        };
+        answer.Arm();
+        CIRPasswordConfirmDlg dlg(&parent);
+        EXPECT_EQ(c.nResult, dlg.DoModal());
+        EXPECT_EQ(c.refusal != NULL, answer.bLeftOpen);
+        EXPECT_EQ("Passwort Best\xE4tigung", caption);
+        EXPECT_EQ("0", shown);
+        EXPECT_TRUE(bOwnerDrawn);
+        if (c.nResult == IDOK)
+        {
+            EXPECT_EQ(c.nPassword, dlg.m_nPassword);
+        }
     }
     parent.DestroyWindow();
 }

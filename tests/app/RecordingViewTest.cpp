@@ -9,6 +9,7 @@
 #include "CreateContext.h"
 #include "app/IRControlApp.h"
 #include "app/IRControlView.h"
+#include "app/LongLifeTestDlg.h"
 #include "station/link/CommThreads.h"
 #include "station/link/IRComBase.h"
 #include "station/record/DrawLine.h"
@@ -109,6 +110,10 @@ class CProbeView : public CIRControlView
     void SetRecordingForTest(BOOL bRecording)
     {
         m_bRecording = bRecording;
+    }
+    CLongLifeTestDlg* LongLifeDlg() const
+    {
+        return m_pLongLifeDlg;
     }
     void SetVar(int nVariable, float fValue)
     {
@@ -799,6 +804,232 @@ TEST_F(RecordingView, ServiceSwitchesReachTheStation)
     EXPECT_EQ(std::vector<float>{4711.0f}, Writes(m_sim, 18).back());
 }
 
+// The station password: two different entries are refused and the dialog stays, two equal ones
+// go to the station at the next tick with its commit; clearing takes only the current one; 1000
+// is out of range.
+TEST_F(RecordingView, StationPasswordDialog)
+{
+    ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
+    CProbeView* pView = v.pView;
+    EXPECT_TRUE(StateOf(pView, ID_STATION_PASSWORD).enabled);
+    struct Seen
+    {
+        std::string okText;
+        bool bConfirmShown = false;
+        bool bOwnerDrawn = false;
+    };
+    auto ask = [&](std::vector<DialogAnswer::Attempt> attempts, Seen* pSeen) {
+        DialogAnswer answer;
+        answer.nControl = IDC_PASSWORD_ENTRY;
+        answer.attempts = attempts;
+        answer.inspect = [&](HWND hDlg) {
+            pSeen->okText = WindowText(::GetDlgItem(hDlg, IDOK));
+            pSeen->bConfirmShown = ::IsWindowVisible(::GetDlgItem(hDlg, IDC_PASSWORD_CONFIRM)) &&
+                                   ::IsWindowVisible(::GetDlgItem(hDlg, IDC_PASSWORD_CONFIRM_LABEL));
+            pSeen->bOwnerDrawn = IsOwnerDrawn(hDlg, IDOK) && IsOwnerDrawn(hDlg, IDCANCEL) &&
+                                 IsOwnerDrawn(hDlg, IDHELP);
+        };
+        answer.Arm();
+        Command(pView, ID_STATION_PASSWORD);
+        EXPECT_TRUE(answer.bSeen);
+        return answer.bLeftOpen;
+    };
+    auto passwordWritten = [&](size_t nWrites, float fPassword) {
+        ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 15).size() == nWrites; }, 3000));
+        EXPECT_EQ(std::vector<float>{fPassword}, Writes(m_sim, 15).back());
+        // The commit follows the password at once.
+        auto commitAfterPassword = [&](std::string* pNext) {
+            std::vector<std::string> jobs = JobsFrom(m_sim, 0);
+            auto password = std::find(jobs.rbegin(), jobs.rend(), "4");
+            if (password == jobs.rbegin() || password == jobs.rend())
+                return false;
+            *pNext = *(password - 1);
+            return true;
+        };
+        std::string next;
+        ASSERT_TRUE(PumpUntil([&] { return commitAfterPassword(&next); }, 3000));
+        EXPECT_EQ("c", next);
+        EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 19).back());
+    };
+    {
+        SCOPED_TRACE("activation");
+        MessageBoxes boxes;
+        boxes.Expect(IDOK, "Die eingegebenen Passworte stimmen nicht");
+        Seen seen;
+        EXPECT_FALSE(ask({{{{IDC_PASSWORD_ENTRY, "123"}, {IDC_PASSWORD_CONFIRM, "124"}}, IDOK},
+                          {{{IDC_PASSWORD_ENTRY, "123"}, {IDC_PASSWORD_CONFIRM, "123"}}, IDOK}},
+                         &seen));
+        EXPECT_EQ("&Passwort aktivieren", seen.okText);
+        EXPECT_TRUE(seen.bConfirmShown);
+        EXPECT_TRUE(seen.bOwnerDrawn);
+        EXPECT_EQ(0u, Writes(m_sim, 15).size()) << "nothing before the next tick";
+        passwordWritten(1, 123.0f);
+    }
+    {
+        SCOPED_TRACE("out of range");
+        MessageBoxes boxes;
+        boxes.Expect(IDOK, "zwischen 0 und 999");
+        Seen seen;
+        EXPECT_TRUE(ask({{{{IDC_PASSWORD_ENTRY, "1000"}}, IDOK}}, &seen));
+        EXPECT_EQ("&Passwort deaktivieren", seen.okText);
+        EXPECT_FALSE(seen.bConfirmShown);
+    }
+    {
+        SCOPED_TRACE("a wrong one keeps it");
+        MessageBoxes boxes;
+        boxes.Expect(IDOK, "Das eingegebene Passwort ist falsch!");
+        Seen seen;
+        EXPECT_FALSE(ask({{{{IDC_PASSWORD_ENTRY, "5"}}, IDOK}}, &seen));
+        passwordWritten(2, 123.0f);
+    }
+    {
+        SCOPED_TRACE("cleared");
+        Seen seen;
+        EXPECT_FALSE(ask({{{{IDC_PASSWORD_ENTRY, "123"}}, IDOK}}, &seen));
+        passwordWritten(3, 0.0f);
+    }
+    PumpMessages(400);
+    EXPECT_EQ(3u, Writes(m_sim, 15).size());
+}
+
+// Serial numbers the station's float cannot hold exactly are refused and nothing is written;
+// operating hours go as begun minutes, and only to a firmware that has them.
+TEST_F(RecordingView, SerialNumberAndOperatingHours)
+{
+    ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
+    CProbeView* pView = v.pView;
+    for (const char* typed : {"-5", "1.5"})
+    {
+        SCOPED_TRACE(typed);
+        MessageBoxes boxes;
+        boxes.Expect(IDOK, "Bitte geben Sie eine ganze Zahl");
+        SerialNumberPromptAnswer prompt;
+        prompt.typed = typed;
+        prompt.Arm();
+        Command(pView, ID_STATION_SERIAL);
+        EXPECT_TRUE(prompt.bLeftOpen);
+    }
+
+    auto enterHours = [&](CIRControlView* pTarget) {
+        DialogAnswer answer;
+        answer.nControl = IDC_HOURS_TOP;
+        answer.attempts = {{{{IDC_HOURS_IR, "1.01"}, {IDC_HOURS_TOP, "1.5"}}, IDOK}};
+        answer.Arm();
+        Command(pTarget, ID_STATION_HOURS);
+        EXPECT_TRUE(answer.bSeen);
+        EXPECT_FALSE(answer.bLeftOpen);
+    };
+    EXPECT_TRUE(StateOf(pView, ID_STATION_HOURS).enabled);
+    enterHours(pView);
+    ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, 50).empty(); }, 3000));
+    EXPECT_EQ((std::vector<float>{61.0f, 90.0f}), Writes(m_sim, 50).back());
+    PumpMessages(300);
+    EXPECT_TRUE(Writes(m_sim, 18).empty());
+    Close(v);
+    m_views.clear();
+    m_sim.Stop();
+
+    // A station without the counters (firmware 1.5, never polled: only connected) gets nothing.
+    ASSERT_TRUE(m_sim2.Start(StationSimulator::kPort, "--firmware 1.5"));
+    ViewInFrame& old = Open();
+    EXPECT_FALSE(StateOf(old.pView, ID_STATION_HOURS).enabled) << "offline";
+    Command(old.pView, ID_COMMUNICATION);
+    ASSERT_TRUE(PumpUntil([&] { return old.pView->GetMirroredVar(20) == 1.5f; }, 10000));
+    enterHours(old.pView);
+    PumpMessages(800);
+    EXPECT_TRUE(Writes(m_sim2, 50).empty());
+}
+
+// The long-life window: its parameters, start, reset and closing, as the station sees them.
+TEST_F(RecordingView, LongLifeTestWindow)
+{
+    ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort, "--var 54=60 --var 55=90");
+    CProbeView* pView = v.pView;
+    EXPECT_EQ(0, StateOf(pView, ID_LONGLIFE_TEST).check);
+    size_t nBefore = m_sim.Requests().size();
+    Command(pView, ID_LONGLIFE_TEST);
+    CLongLifeTestDlg* pDlg = pView->LongLifeDlg();
+    ASSERT_TRUE(pDlg != NULL && pDlg->m_hWnd != NULL);
+    EXPECT_TRUE(pDlg->IsWindowVisible());
+    EXPECT_TRUE(pDlg->GetParent() == NULL) << "no parent";
+    EXPECT_EQ(1, StateOf(pView, ID_LONGLIFE_TEST).check);
+    auto text = [&](UINT nID) { return WindowText(pDlg->GetDlgItem(nID)->m_hWnd); };
+    EXPECT_EQ("Start", text(IDC_LONGLIFE_START));
+    ASSERT_TRUE(PumpUntil([&] { return CountOf(JobsFrom(m_sim, nBefore), "25") > 0; }, 2000));
+    ASSERT_TRUE(PumpUntil([&] { return text(IDC_LONGLIFE_PAUSE_SADDLE) == "90  s"; }, 2000));
+    EXPECT_EQ("60  s", text(IDC_LONGLIFE_PAUSE_LINEAR));
+    EXPECT_EQ("0", text(IDC_LONGLIFE_CYCLES_LINEAR));
+    EXPECT_EQ("0 %", text(IDC_LONGLIFE_POWER));
+    EXPECT_TRUE(pDlg->GetDlgItem(IDC_LONGLIFE_INACTIVE)->IsWindowVisible());
+    EXPECT_FALSE(pDlg->GetDlgItem(IDC_LONGLIFE_ACTIVE)->IsWindowVisible());
+    auto press = [&](UINT nID) { pDlg->PostMessage(WM_COMMAND, nID); };
+
+    {
+        SCOPED_TRACE("parameters");
+        MessageBoxes boxes;
+        boxes.Expect(IDOK, "zwischen 30 und 1800");
+        DialogAnswer answer;
+        answer.nControl = IDC_PAUSE_LINEAR_SPIN;
+        answer.attempts = {{{{IDC_PAUSE_LINEAR, "29"}}, IDOK}, {{{IDC_PAUSE_LINEAR, "1800"}}, IDOK}};
+        std::string shownSaddle, okText;
+        answer.inspect = [&](HWND hDlg) {
+            shownSaddle = WindowText(::GetDlgItem(hDlg, IDC_PAUSE_SADDLE));
+            okText = WindowText(::GetDlgItem(hDlg, IDOK));
+        };
+        answer.Arm();
+        press(IDC_LONGLIFE_PARAMETER);
+        ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, 54).empty(); }, 5000));
+        EXPECT_EQ(2, answer.nAttempts);
+        EXPECT_FALSE(answer.bLeftOpen);
+        EXPECT_EQ("90", shownSaddle);
+        EXPECT_EQ("Download", okText);
+        EXPECT_EQ((std::vector<float>{1800.0f, 90.0f, 0.0f, 1.0f}), Writes(m_sim, 54).back());
+    }
+    {
+        SCOPED_TRACE("start");
+        press(IDC_LONGLIFE_START);
+        ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, 56).empty(); }, 3000));
+        EXPECT_EQ((std::vector<float>{1.0f, 1.0f}), Writes(m_sim, 56).back());
+        EXPECT_TRUE(PumpUntil([&] { return text(IDC_LONGLIFE_START) == "Stopp"; }, 2000));
+        EXPECT_TRUE(pDlg->GetDlgItem(IDC_LONGLIFE_ACTIVE)->IsWindowVisible());
+        EXPECT_EQ("1800  s", text(IDC_LONGLIFE_PAUSE_LINEAR));
+    }
+    {
+        SCOPED_TRACE("reset");
+        MessageBoxes boxes;
+        boxes.Expect(IDNO, "den laufenden Testzyklus zur");
+        boxes.Expect(IDYES, "den laufenden Testzyklus zur");
+        press(IDC_LONGLIFE_RESET);
+        PumpMessages(600);
+        EXPECT_TRUE(Writes(m_sim, 58).empty());
+        EXPECT_EQ(1u, Writes(m_sim, 56).size());
+        press(IDC_LONGLIFE_RESET);
+        ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 56).size() == 2; }, 3000));
+        ASSERT_EQ(1u, Writes(m_sim, 58).size());
+        EXPECT_EQ((std::vector<float>{0.0f, 0.0f, 0.0f, 0.0f}), Writes(m_sim, 58).back());
+        EXPECT_EQ((std::vector<float>{0.0f, 1.0f}), Writes(m_sim, 56).back());
+        EXPECT_TRUE(PumpUntil([&] { return text(IDC_LONGLIFE_START) == "Start"; }, 2000));
+    }
+    {
+        SCOPED_TRACE("closed while running");
+        press(IDC_LONGLIFE_START);
+        ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 56).size() == 3; }, 3000));
+        EXPECT_EQ((std::vector<float>{1.0f, 1.0f}), Writes(m_sim, 56).back());
+        press(IDCANCEL);
+        ASSERT_TRUE(PumpUntil([&] { return pView->LongLifeDlg() == NULL; }, 2000));
+        EXPECT_EQ(0, StateOf(pView, ID_LONGLIFE_TEST).check);
+        ASSERT_TRUE(PumpUntil([&] { return pView->GetMirroredVar(40) == 7.0f; }, 3000)) << "DAUERTEST";
+        PumpMessages(1200);
+        EXPECT_EQ(3u, Writes(m_sim, 56).size()) << "closing does not stop the test";
+        EXPECT_EQ(7.0f, pView->GetMirroredVar(40));
+    }
+    // The command closes the window too.
+    Command(pView, ID_LONGLIFE_TEST);
+    ASSERT_TRUE(pView->LongLifeDlg() != NULL);
+    Command(pView, ID_LONGLIFE_TEST);
+    EXPECT_TRUE(pView->LongLifeDlg() == NULL);
+}
+
 // Commands whose dialogs are missing stay disabled, online or not.
 TEST_F(RecordingView, CommandsWithoutTheirDialogsAreDisabled)
 {
@@ -806,8 +1037,8 @@ TEST_F(RecordingView, CommandsWithoutTheirDialogsAreDisabled)
     for (UINT nId : std::initializer_list<UINT>{
              ID_SETTINGS_LAYOUT, ID_SETTINGS_CURVES, ID_SETTINGS_SAMPLING, ID_EXPORT_TABLE,
              ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD, ID_PROFILE_COPY, ID_PROFILE_PASTE, ID_ANALYSE_CURSOR,
-             ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL, ID_STATION_PASSWORD,
-             ID_STATION_HOURS, ID_LONGLIFE_TEST, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
+             ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL, ID_FILE_PRINT,
+             ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
         EXPECT_FALSE(StateOf(v.pView, nId).enabled) << nId;
     EXPECT_TRUE(StateOf(v.pView, ID_RECORD_CLEAR).enabled);
     EXPECT_TRUE(StateOf(v.pView, ID_QUICK_SAVE).enabled);

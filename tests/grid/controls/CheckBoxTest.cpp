@@ -260,5 +260,14 @@ TEST(GridCheckBox, TheActivatedBoxStoresWhenTheCurrentCellMoves)
     EXPECT_STREQ("0", CellValue(grid, 2, 2));
     TypeKey(VK_UP);
     EXPECT_STREQ("", CellValue(grid, 2, 2));
+
+    // Toggled back to the stored value: nothing to store, and the current cell still moves.
+    ROWCOL nRow = 0, nCol = 0;
+    ASSERT_TRUE(grid.GetCurrentCell(nRow, nCol) && nRow == 1 && nCol == 2);
+    TypeKey(VK_SPACE);
+    TypeKey(VK_SPACE);
+    TypeKey(VK_DOWN);
+    EXPECT_TRUE(grid.GetCurrentCell(nRow, nCol) && nRow == 2);
+    EXPECT_STREQ("1", CellValue(grid, 1, 2));
 }
 } // namespace

@@ -1,5 +1,5 @@
 // Moves without a button over cells that are not current: the child of the cell's control under
-// the pointer sees them, then the grid's per-cell hook.
+// the pointer hears them as hover moves, then the grid's per-cell hook.
 #include "GridTestApp.h"
 #include "TestSupport.h"
 #include "grid/core/Control.h"
@@ -27,13 +27,21 @@ class HoverGrid : public CGXGridWnd
 
 struct CountingChild : CGXChild
 {
-    int nMoves = 0;
+    int nMoves = 0, nButtonMoves = 0;
+    ROWCOL nRow = 0, nCol = 0;
     void Draw(CDC*, BOOL, const CGXStyle&) override
     {
     }
-    BOOL MouseMove(UINT, CPoint) override
+    BOOL OnMouseMoveOver(ROWCOL nHoverRow, ROWCOL nHoverCol, UINT, CPoint) override
     {
         nMoves++;
+        nRow = nHoverRow;
+        nCol = nHoverCol;
+        return TRUE;
+    }
+    BOOL MouseMove(UINT, CPoint) override
+    {
+        nButtonMoves++;
         return TRUE;
     }
 };
@@ -87,7 +95,10 @@ TEST(GridControlMouse, MovesWithoutAButtonReachTheChildUnderThePointerAndTheHook
         else
         {
             EXPECT_GE(child.nMoves, s.nMoves);
+            EXPECT_EQ(3u, child.nRow);
+            EXPECT_EQ(2u, child.nCol);
         }
+        EXPECT_EQ(0, child.nButtonMoves); // hovering is no move of a pressed button
         ASSERT_FALSE(grid.hovers.empty());
         EXPECT_EQ(3u, grid.hovers.back().row);
         EXPECT_EQ(2u, grid.hovers.back().col);

@@ -1,6 +1,8 @@
 // The cell data object: storing and reading styles, and structure changes.
 #include "grid/core/AppData.h"
 #include "grid/core/Data.h"
+#include "grid/features/NumberFormattingImp.h"
+#include "tests/grid/ComponentSlot.h"
 #include <gtest/gtest.h>
 #include <functional>
 #include <stdio.h>
@@ -36,16 +38,6 @@ void FillRows(CGXData& data, ROWCOL n)
     }
 }
 
-class TestParser : public CGXAbstractNumberFormattingImp
-{
-  public:
-    BOOL ParseValueText(LPCTSTR pszText, double& d, unsigned, unsigned) override
-    {
-        char* pEnd = NULL;
-        d = strtod(pszText, &pEnd);
-        return pEnd != pszText && *pEnd == 0;
-    }
-};
 } // namespace
 
 TEST(Data, StoringGrowsTheCounts)
@@ -96,17 +88,21 @@ TEST(Data, StoringGrowsTheCounts)
 TEST(Data, ValueParserMarksNumbers)
 {
     CGXData data;
-    data.StoreValueRowCol(1, 1, "12.5", gxOverride, 1);
     CGXStyle s;
-    ASSERT_TRUE(data.GetStyleRowCol(1, 1, s, gxCopy, 0));
-    EXPECT_EQ((UINT)GX_VT_TEXT, s.GetValueType()); // no parser: text
+    {
+        ComponentSlot<CGXAbstractNumberFormattingImp> none(GXGetAppData()->m_pNumberFormattingImp, NULL);
+        data.StoreValueRowCol(1, 1, "12.5", gxOverride, 1);
+        ASSERT_TRUE(data.GetStyleRowCol(1, 1, s, gxCopy, 0));
+        EXPECT_EQ((UINT)GX_VT_TEXT, s.GetValueType()); // no parser: text
+    }
 
-    TestParser parser;
-    GXGetAppData()->m_pNumberFormattingImp = &parser;
-    data.StoreValueRowCol(1, 1, "12.5", gxOverride, 1);
-    data.StoreValueRowCol(1, 2, "12.5", gxOverride, 0);
-    data.StoreValueRowCol(1, 3, "abc", gxOverride, 1);
-    GXGetAppData()->m_pNumberFormattingImp = NULL;
+    CGXNumberFormattingImp parser;
+    {
+        ComponentSlot<CGXAbstractNumberFormattingImp> slot(GXGetAppData()->m_pNumberFormattingImp, &parser);
+        data.StoreValueRowCol(1, 1, "12.5", gxOverride, 1);
+        data.StoreValueRowCol(1, 2, "12.5", gxOverride, 0);
+        data.StoreValueRowCol(1, 3, "abc", gxOverride, 1);
+    }
     ASSERT_TRUE(data.GetStyleRowCol(1, 1, s, gxCopy, 0));
     EXPECT_EQ((UINT)GX_VT_NUMBER, s.GetValueType());
     EXPECT_EQ(CString("12.5"), s.GetValue());

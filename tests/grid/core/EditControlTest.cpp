@@ -9,49 +9,36 @@
 #include "grid/core/GridComponents.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/Style.h"
+#include "grid/features/NumberFormattingImp.h"
+#include "tests/grid/ComponentSlot.h"
 #include "GridIds.h"
 #include <gtest/gtest.h>
+#include <locale.h>
 #include <string>
 
 using namespace testing_support;
 
 namespace
 {
-// Reads numbers with strtod (the C locale's point) after turning the library separator into one.
-class TestParser : public CGXAbstractNumberFormattingImp
-{
-  public:
-    BOOL ParseValueText(LPCTSTR pszText, double& d, unsigned, unsigned) override
-    {
-        CString s = pszText;
-        char cSep = GXGetAppData()->m_cDecimalSeparator;
-        if (cSep != '.')
-        {
-            if (s.Find('.') >= 0)
-                return FALSE;
-            s.Replace(cSep, '.');
-        }
-        char* pEnd = NULL;
-        d = strtod(s, &pEnd);
-        return pEnd != (LPCTSTR)s && *pEnd == 0;
-    }
-};
-
-// Installs the parser and a decimal separator for one scope.
+// The library's value parser and separators for one scope; a decimal comma comes with the
+// point as thousands separator.
 struct NumberScope
 {
-    TestParser parser;
-    char cOld;
-    explicit NumberScope(char cSep)
+    CGXNumberFormattingImp parser;
+    ComponentSlot<CGXAbstractNumberFormattingImp> slot;
+    char cOldDecimal, cOldThousand;
+    explicit NumberScope(char cSep) : slot(GXGetAppData()->m_pNumberFormattingImp, &parser)
     {
-        cOld = GXGetAppData()->m_cDecimalSeparator;
-        GXGetAppData()->m_cDecimalSeparator = cSep;
-        GXGetAppData()->m_pNumberFormattingImp = &parser;
+        CGXAppData* pAppData = GXGetAppData();
+        cOldDecimal = pAppData->m_cDecimalSeparator;
+        cOldThousand = pAppData->m_cThousandSeparator;
+        pAppData->m_cDecimalSeparator = cSep;
+        pAppData->m_cThousandSeparator = cSep == ',' ? '.' : ',';
     }
     ~NumberScope()
     {
-        GXGetAppData()->m_pNumberFormattingImp = NULL;
-        GXGetAppData()->m_cDecimalSeparator = cOld;
+        GXGetAppData()->m_cThousandSeparator = cOldThousand;
+        GXGetAppData()->m_cDecimalSeparator = cOldDecimal;
     }
 };
 
@@ -267,6 +254,18 @@ TEST(GridEditControl, BoundsRefuseOutsideValuesInTheUsersNotation)
 TEST(GridEditControl, NumbersWithACommaSeparator)
 {
     NumberScope numbers(',');
+    // The runtime reads the typed numbers with the comma.
+    struct GermanNumbers
+    {
+        GermanNumbers()
+        {
+            EXPECT_TRUE(setlocale(LC_NUMERIC, "German_Germany.1252") != NULL);
+        }
+        ~GermanNumbers()
+        {
+            setlocale(LC_NUMERIC, "C");
+        }
+    } german;
     EditGrid w;
     struct Case
     {

@@ -3,39 +3,25 @@
 #include "grid/core/EllipseUserAttribute.h"
 #include "grid/core/UserAttribute.h"
 #include "grid/core/UserAttributeMap.h"
+#include "grid/features/NumberFormattingImp.h"
+#include "tests/grid/ComponentSlot.h"
 #include "ArchiveHelpers.h"
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
 namespace
 {
-// A small value parser: a text is a number when strtod reads all of it.
-class TestParser : public CGXAbstractNumberFormattingImp
-{
-  public:
-    BOOL ParseValueText(LPCTSTR pszText, double& d, unsigned, unsigned) override
-    {
-        char* pEnd = NULL;
-        d = strtod(pszText, &pEnd);
-        return pEnd != pszText && *pEnd == 0;
-    }
-};
-
-// Installs the test parser for one scope.
+// The library's value parser in its slot for one scope.
 class ParserScope
 {
   public:
-    ParserScope()
+    ParserScope() : m_slot(GXGetAppData()->m_pNumberFormattingImp, &m_parser)
     {
-        GXGetAppData()->m_pNumberFormattingImp = &m_parser;
-    }
-    ~ParserScope()
-    {
-        GXGetAppData()->m_pNumberFormattingImp = NULL;
     }
 
   private:
-    TestParser m_parser;
+    CGXNumberFormattingImp m_parser;
+    ComponentSlot<CGXAbstractNumberFormattingImp> m_slot;
 };
 
 struct KindCase
@@ -63,9 +49,12 @@ TEST(UserAttribute, KindFromText)
     };
     for (const KindCase& c : cases)
     {
-        CGXUserAttribute without(c.text);
-        EXPECT_EQ(c.kindWithout, without.GetKind()) << c.text;
-        EXPECT_EQ(CString(c.readBack), without.GetValueText()) << c.text;
+        {
+            ComponentSlot<CGXAbstractNumberFormattingImp> none(GXGetAppData()->m_pNumberFormattingImp, NULL);
+            CGXUserAttribute without(c.text);
+            EXPECT_EQ(c.kindWithout, without.GetKind()) << c.text;
+            EXPECT_EQ(CString(c.readBack), without.GetValueText()) << c.text;
+        }
         {
             ParserScope parser;
             CGXUserAttribute with(c.text);

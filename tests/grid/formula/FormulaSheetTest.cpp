@@ -2,6 +2,7 @@
 #include "FormulaTestSupport.h"
 #include "grid/core/AppData.h"
 #include "grid/core/GridParam.h"
+#include "grid/features/NumberFormattingImp.h"
 #include "grid/formula/FormulaSheet.h"
 #include "grid/formula/UndoEngineCellsInfo.h"
 #include "ArchiveBytes.h"
@@ -13,23 +14,13 @@ using namespace testing_support;
 
 namespace
 {
-class StrtodParser : public CGXAbstractNumberFormattingImp
-{
-  public:
-    BOOL ParseValueText(LPCTSTR pszText, double& d, unsigned, unsigned) override
-    {
-        char* pEnd = NULL;
-        d = strtod(pszText, &pEnd);
-        return pEnd != pszText && *pEnd == 0;
-    }
-};
-
 class FormulaSheetTest : public ::testing::Test
 {
   protected:
     void SetUp() override
     {
         InstallTestFunctions();
+        m_pOldParser = GXGetAppData()->m_pNumberFormattingImp;
         GXGetAppData()->m_pNumberFormattingImp = &m_parser;
         m_param.SetStylesMapObject(new CGXStylesMap);
         m_param.GetStylesMap()->CreateStandardStyles();
@@ -37,7 +28,7 @@ class FormulaSheetTest : public ::testing::Test
     }
     void TearDown() override
     {
-        GXGetAppData()->m_pNumberFormattingImp = NULL;
+        GXGetAppData()->m_pNumberFormattingImp = m_pOldParser;
     }
     CString Value(ROWCOL r, ROWCOL c)
     {
@@ -53,7 +44,8 @@ class FormulaSheetTest : public ::testing::Test
         m_sheet.GetFormatRowCol(r, c, f, p);
         return f;
     }
-    StrtodParser m_parser;
+    CGXNumberFormattingImp m_parser;
+    CGXAbstractNumberFormattingImp* m_pOldParser = NULL;
     CGXGridParam m_param;
     CGXFormulaSheet m_sheet;
 };
@@ -81,7 +73,7 @@ TEST_F(FormulaSheetTest, TypedInput)
     {
         std::string text;
         const char* pszValue;
-        const char* pszExpression;
+        std::string expression; // a date cell is edited as its date text
         unsigned nFormat;
     } cases[] = {
         {"#n/a", "#N/A", "=NA()", 0},
@@ -89,9 +81,9 @@ TEST_F(FormulaSheetTest, TypedInput)
         {"'=1", "=1", "'=1", 0},
         {"=1+2", "3", "=1+2", 0},
         {"1.5", "1.5", "1.5", 0},
-        {DateText(st, TRUE, FALSE), "45366", "45366", 11},
-        {DateText(st, FALSE, TRUE), "0.52083333333333", "0.52083333333333", 13},
-        {DateText(st, TRUE, TRUE), "45366.520833333", "45366.520833333", 18},
+        {DateText(st, TRUE, FALSE), "45366", DateText(st, TRUE, FALSE), 11},
+        {DateText(st, FALSE, TRUE), "0.52083333333333", DateText(st, FALSE, TRUE), 13},
+        {DateText(st, TRUE, TRUE), "45366.520833333", DateText(st, TRUE, TRUE), 18},
         {"other text", "other text", "'other text", 0},
         {"a\\tb", "a\\tb", "'a\\tb", 0},
         {"", "", "", 0},
@@ -101,7 +93,7 @@ TEST_F(FormulaSheetTest, TypedInput)
     {
         ASSERT_TRUE(m_sheet.SetValueRowCol(r, 2, c.text.c_str())) << c.text;
         EXPECT_EQ(CString(c.pszValue), Value(r, 2)) << c.text;
-        EXPECT_EQ(CString(c.pszExpression), Expression(r, 2)) << c.text;
+        EXPECT_EQ(CString(c.expression.c_str()), Expression(r, 2)) << c.text;
         EXPECT_EQ(c.nFormat, Format(r, 2)) << c.text;
         r++;
     }

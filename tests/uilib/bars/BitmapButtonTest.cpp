@@ -4,9 +4,13 @@
 #include "TestSupport.h"
 #include "uilib/bars/BitmapButton.h"
 #include "uilib/bars/LoadSysColorBitmap.h"
+#include "uilib/bars/MenuButton.h"
+#include "BarsIds.h"
 
 using tessaron::foundation::SECBitmapButton;
 using tessaron::foundation::SECLoadSysColorBitmap;
+using tessaron::foundation::SECMenuButton;
+using namespace testing_support;
 
 namespace
 {
@@ -205,5 +209,240 @@ TEST(BitmapButton, SizeToContentAndSetBitmap)
     ASSERT_TRUE(button.GetBitmap().GetBitmap(&bm));
     EXPECT_EQ(2, bm.bmWidth);
     dlg.DestroyWindow();
+}
+// ---- the menu button
+
+const UINT kMenuCommand = 9360;
+
+// The menu the tests drop: one command.
+HMENU MakeMenu()
+{
+    HMENU hMenu = ::CreatePopupMenu();
+    ::AppendMenu(hMenu, MF_STRING, kMenuCommand, _T("&Befehl"));
+    return hMenu;
+}
+
+// What the owner of a dropped menu saw: commands, and the menu window's place with the state of
+// the left button when the menu came.
+struct MenuWatch
+{
+    int nCommands = 0;
+    CRect rectMenu = CRect(0, 0, 0, 0);
+    bool bOpened = false;
+    bool bButtonUpAtOpen = false;
+
+    BOOL Seen(UINT message, WPARAM wParam, LPARAM lParam)
+    {
+        if (message == WM_COMMAND && LOWORD(wParam) == kMenuCommand)
+        {
+            nCommands++;
+            return TRUE;
+        }
+        if (message == WM_INITMENUPOPUP)
+            bOpened = true;
+        if (message == WM_INITMENUPOPUP)
+            bButtonUpAtOpen = (::GetKeyState(VK_LBUTTON) & 0x8000) == 0;
+        if (message == WM_ENTERIDLE && wParam == MSGF_MENU && lParam != 0)
+            ::GetWindowRect((HWND)lParam, &rectMenu);
+        return FALSE;
+    }
+};
+
+class CMenuHost : public CDialog
+{
+  public:
+    CMenuHost()
+    {
+        Create(IDD_BUTTONS, NULL);
+    }
+    MenuWatch m_watch;
+
+  protected:
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
+    {
+        return m_watch.Seen(message, wParam, lParam) || CDialog::OnWndMsg(message, wParam, lParam, pResult);
+    }
+};
+
+class CMenuView : public CView
+{
+  protected:
+    void OnDraw(CDC*) override
+    {
+    }
+};
+
+class CMenuViewFrame : public CFrameWnd
+{
+  public:
+    MenuWatch m_watch;
+
+  protected:
+    BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override
+    {
+        return m_watch.Seen(message, wParam, lParam) || CFrameWnd::OnWndMsg(message, wParam, lParam, pResult);
+    }
+};
+
+void AddClick(std::vector<INPUT>& inputs)
+{
+    for (DWORD dwFlags : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
+    {
+        INPUT in = {};
+        in.type = INPUT_MOUSE;
+        in.mi.dwFlags = dwFlags;
+        inputs.push_back(in);
+    }
+}
+
+// A click on the button, then keys or a second click for the menu, queued at once: the menu's
+// own loop reads them.
+void ClickThenKeys(CWnd& button, std::initializer_list<WORD> keys, const POINT* pSecondClick = NULL)
+{
+    MoveMouseTo(CentreOf(button.m_hWnd));
+    std::vector<INPUT> inputs;
+    AddClick(inputs);
+    if (pSecondClick != NULL)
+    {
+        INPUT in = {};
+        in.type = INPUT_MOUSE;
+        in.mi.dx = pSecondClick->x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
+        in.mi.dy = pSecondClick->y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
+        in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+        inputs.push_back(in);
+        AddClick(inputs);
+    }
+    for (WORD vk : keys)
+        for (DWORD dwFlags : {(DWORD)0, (DWORD)KEYEVENTF_KEYUP})
+        {
+            INPUT in = {};
+            in.type = INPUT_KEYBOARD;
+            in.ki.wVk = vk;
+            in.ki.dwFlags = dwFlags;
+            inputs.push_back(in);
+        }
+    // A menu the keys never reached must not hold the test: it is ended after a while.
+    const UINT_PTR nGuard = ::SetTimer(NULL, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { ::EndMenu(); });
+    ::SendInput((UINT)inputs.size(), inputs.data(), sizeof(INPUT));
+    PumpMessages(400);
+    ::KillTimer(NULL, nGuard);
+}
+
+TEST(MenuButton, TheArrowSitsAloneCentredOrRightOfTheCaption)
+{
+    CButtonsHost dlg;
+    // a 60 x 20 client, reduced to 57 x 17; the arrows are 7 x 4 (down) and 4 x 7 (right)
+    const struct
+    {
+        const char* name;
+        LPCTSTR text;
+        BOOL bRight;
+        UINT placement;
+        CRect image;
+    } cases[] = {
+        {"empty, below", _T(""), FALSE, SECBitmapButton::imageOnly, CRect(25, 6, 32, 10)},
+        {"caption, below", _T("Menü"), FALSE, SECBitmapButton::imageRight, CRect(45, 6, 52, 10)},
+        {"empty, right", _T(""), TRUE, SECBitmapButton::imageOnly, CRect(26, 5, 30, 12)},
+        {"caption, right", _T("Menü"), TRUE, SECBitmapButton::imageRight, CRect(48, 5, 52, 12)},
+    };
+    HMENU hMenu = MakeMenu();
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        for (const bool bSwitched : {false, true})
+        {
+            SECMenuButton button;
+            // Switched: made the other way round, then turned.
+            const BOOL bMade = bSwitched ? !c.bRight : c.bRight;
+            ASSERT_TRUE(button.Create(c.text, WS_CHILD | WS_VISIBLE, CRect(100, 10, 160, 30), &dlg, 9361, hMenu,
+                                      bMade));
+            if (bSwitched)
+                button.SetDirection(c.bRight);
+            EXPECT_EQ(c.bRight, button.GetDirection());
+            EXPECT_EQ(c.placement, button.GetPlacement());
+            EXPECT_EQ(c.image, button.GetImageRect());
+            button.DestroyWindow();
+        }
+    }
+    EXPECT_TRUE(::IsMenu(hMenu)) << "the caller's menu outlives the buttons";
+    ::DestroyMenu(hMenu);
+    dlg.DestroyWindow();
+}
+
+TEST(MenuButton, AClickDropsTheMenuAfterTheReleaseAndAChosenCommandReachesTheParentOnce)
+{
+    CMenuHost dlg;
+    dlg.SetForegroundWindow();
+    HMENU hMenu = MakeMenu();
+    {
+        SECMenuButton button;
+        ASSERT_TRUE(button.Attach(IDC_PLAIN, &dlg, hMenu, FALSE));
+        EXPECT_EQ(hMenu, button.GetMenu());
+        for (const BOOL bRight : {FALSE, TRUE})
+        {
+            SCOPED_TRACE(bRight ? "right" : "below");
+            button.SetDirection(bRight);
+            dlg.m_watch = MenuWatch();
+            ClickThenKeys(button, {VK_DOWN, VK_RETURN});
+            PumpUntil([&] { return dlg.m_watch.nCommands > 0; }, 2000);
+            PumpMessages(100);
+            EXPECT_EQ(1, dlg.m_watch.nCommands);
+            EXPECT_TRUE(dlg.m_watch.bButtonUpAtOpen);
+            CRect rect;
+            button.GetWindowRect(&rect);
+            EXPECT_EQ(bRight ? CPoint(rect.right, rect.top) : CPoint(rect.left, rect.bottom),
+                      dlg.m_watch.rectMenu.TopLeft());
+        }
+        // Escape closes the menu without a command.
+        dlg.m_watch = MenuWatch();
+        ClickThenKeys(button, {VK_ESCAPE});
+        PumpMessages(100);
+        EXPECT_TRUE(dlg.m_watch.bOpened) << "the menu came";
+        EXPECT_EQ(0, dlg.m_watch.nCommands);
+        button.UnsubclassWindow();
+    }
+    EXPECT_TRUE(::IsMenu(hMenu)) << "the caller's menu outlives the button";
+    ::DestroyMenu(hMenu);
+    dlg.DestroyWindow();
+}
+
+TEST(MenuButton, AViewsButtonSendsItsCommandToTheFrame)
+{
+    CMenuViewFrame* pFrame = new CMenuViewFrame;
+    ASSERT_TRUE(pFrame->Create(NULL, _T("Ansicht"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 500, 400)));
+    CMenuView* pView = new CMenuView;
+    ASSERT_TRUE(pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), pFrame,
+                              AFX_IDW_PANE_FIRST));
+    pFrame->SetForegroundWindow();
+    HMENU hMenu = MakeMenu();
+    SECMenuButton button;
+    ASSERT_TRUE(button.Create(_T("Menü"), WS_CHILD | WS_VISIBLE, CRect(10, 10, 90, 34), pView, 9362, hMenu, FALSE));
+    // The frame would grey a command it has no handler for.
+    pFrame->m_bAutoMenuEnable = FALSE;
+    ClickThenKeys(button, {VK_DOWN, VK_RETURN});
+    PumpUntil([&] { return pFrame->m_watch.nCommands > 0; }, 2000);
+    EXPECT_TRUE(pFrame->m_watch.bOpened);
+    PumpMessages(100);
+    EXPECT_EQ(1, pFrame->m_watch.nCommands);
+    button.DestroyWindow();
+    pFrame->DestroyWindow();
+    ::DestroyMenu(hMenu);
+}
+
+TEST(MenuButton, AnAttachedCaptionKeepsAHundredCharacters)
+{
+    CButtonsHost dlg;
+    const CString strLong(_T('x'), 150);
+    dlg.SetDlgItemText(IDC_SECOND, strLong);
+    HMENU hMenu = MakeMenu();
+    SECMenuButton button;
+    ASSERT_TRUE(button.Attach(IDC_SECOND, &dlg, hMenu, FALSE));
+    CString strText;
+    button.GetWindowText(strText);
+    EXPECT_EQ(strLong.Left(100), strText);
+    EXPECT_EQ(SECBitmapButton::imageRight, button.GetPlacement());
+    button.UnsubclassWindow();
+    dlg.DestroyWindow();
+    ::DestroyMenu(hMenu);
 }
 } // namespace

@@ -26,3 +26,4 @@
 #define ID_FS_ENTER 32120
 #define IDR_FS_DOC 250
 #define ID_FS_DOC_CMD 32121
+#define ID_FS_EXIT 32122

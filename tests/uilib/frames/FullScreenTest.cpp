@@ -89,6 +89,7 @@ class CFSFrame : public SECMDIFrameWnd
     std::vector<WPARAM> m_told; // 0x702 as it came
     int m_nDocCommands = 0;
     std::vector<BOOL> m_barsVisibleOnClose;
+    BOOL m_bCloseEnds = FALSE; // closing destroys the frame, as the application's does
 
   protected:
     BOOL MakeToolBar(SECToolBar& bar, UINT nID, LPCTSTR lpszName)
@@ -151,7 +152,13 @@ class CFSFrame : public SECMDIFrameWnd
         for (CControlBar* pBar :
              {(CControlBar*)&m_wndTop, (CControlBar*)&m_wndLeft, (CControlBar*)&m_wndFloat})
             m_barsVisibleOnClose.push_back(pBar->IsVisible());
-        // The window stays: the test ends it.
+        // Otherwise the window stays: the test ends it.
+        if (m_bCloseEnds)
+            DestroyWindow();
+    }
+    afx_msg void OnExit()
+    {
+        SendMessage(WM_CLOSE);
     }
     DECLARE_MESSAGE_MAP()
 };
@@ -161,6 +168,7 @@ ON_WM_CREATE()
 ON_WM_CLOSE()
 ON_COMMAND(ID_FS_ENTER, OnEnter)
 ON_COMMAND(ID_FS_DOC_CMD, OnDocCommand)
+ON_COMMAND(ID_FS_EXIT, OnExit)
 ON_MESSAGE(SEC_WM_FULLSCREEN_CHANGED, OnFullScreenChanged)
 END_MESSAGE_MAP()
 
@@ -686,5 +694,239 @@ TEST_F(FullScreenTest, TheTaskBarIsHiddenOnlyWhenAlwaysOnTopAndShownOnlyWhenHidd
     EXPECT_EQ(1, m_pFrame->m_nEntered);
     m_pFrame->m_fullScreen.LeaveFullScreenMode();
     bar.DestroyWindow();
+}
+// The menu shown for a moment by the mouse at the top edge.
+class FullScreenHoverTest : public FullScreenTest
+{
+  protected:
+    void EnterHovering(BOOL bMenuBar)
+    {
+        Make(bMenuBar);
+        m_pFrame->m_dwFlags = SEC_FS_MENU_ON_HOVER | SEC_FS_HIDE_TASKBAR;
+        MoveTo(ClientCentre());
+        Enter();
+        ASSERT_EQ(1, m_pFrame->m_nEntered);
+        // The button's floating frame out of the way of the menus at the top left.
+        const CRect desk = DesktopRect();
+        m_pFrame->m_fullScreen.GetFSToolBar()->GetParentFrame()->SetWindowPos(
+            NULL, desk.right - 200, desk.bottom - 200, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    static void MoveTo(CPoint pt)
+    {
+        drag_input::SendMouse(0, &pt);
+    }
+    static CPoint ClientCentre()
+    {
+        return DesktopRect().CenterPoint();
+    }
+    static CPoint TopEdge()
+    {
+        return CPoint(DesktopRect().CenterPoint().x, DesktopRect().top);
+    }
+    bool MenuShown()
+    {
+        return m_pFrame->m_pMenuBar != NULL ? m_pFrame->m_wndMenuBar.IsWindowVisible() != FALSE
+                                            : ::GetMenu(m_pFrame->m_hWnd) != NULL;
+    }
+    bool WaitMenu(bool bShown)
+    {
+        return PumpAsTheApplicationUntil([&] { return MenuShown() == bShown; }, 2000);
+    }
+    // The active child is maximised and, after the idle layout, fills the frame's client.
+    void ExpectChildCovers()
+    {
+        AfxGetThread()->OnIdle(0);
+        PumpAsTheApplication(30);
+        BOOL bMax = FALSE;
+        EXPECT_TRUE(m_pFrame->MDIGetActive(&bMax) != NULL);
+        EXPECT_TRUE(bMax);
+        CRect rectClient, rectMDI;
+        m_pFrame->GetClientRect(&rectClient);
+        m_pFrame->ClientToScreen(&rectClient);
+        ::GetWindowRect(m_pFrame->m_hWndMDIClient, &rectMDI);
+        EXPECT_EQ(rectClient, rectMDI);
+    }
+    // Opens the "Bild" menu by a click on rectItem and picks "Befehl" by its key.
+    void PickDocCommand(const CRect& rectItem)
+    {
+        const int nBefore = m_pFrame->m_nDocCommands;
+        // Queued together: the menu loop that the click starts reads the key.
+        Click(rectItem.CenterPoint());
+        PressKey('B');
+        EXPECT_TRUE(PumpAsTheApplicationUntil([&] { return m_pFrame->m_nDocCommands > nBefore; }, 2000));
+        PumpAsTheApplication(150);
+        EXPECT_EQ(nBefore + 1, m_pFrame->m_nDocCommands);
+    }
+};
+
+TEST_F(FullScreenHoverTest, ThePlainMenuComesAtTheTopEdgeAndGoesInTheClient)
+{
+    EnterHovering(FALSE);
+    EXPECT_FALSE(MenuShown());
+    MoveTo(TopEdge());
+    ASSERT_TRUE(WaitMenu(true));
+    HMENU hMenu = ::GetMenu(m_pFrame->m_hWnd);
+    int nBild = -1;
+    for (int i = 0; i < ::GetMenuItemCount(hMenu); i++)
+    {
+        TCHAR szText[32] = {};
+        ::GetMenuString(hMenu, (UINT)i, szText, _countof(szText), MF_BYPOSITION);
+        if (CString(szText) == _T("&Bild"))
+            nBild = i;
+    }
+    ASSERT_GE(nBild, 0);
+    BOOL bMax = FALSE;
+    m_pFrame->MDIGetActive(&bMax);
+    EXPECT_TRUE(bMax);
+
+    // A command from the menu runs once.
+    CRect rectItem;
+    ASSERT_TRUE(::GetMenuItemRect(m_pFrame->m_hWnd, hMenu, (UINT)nBild, &rectItem));
+    PickDocCommand(rectItem);
+
+    MoveTo(ClientCentre());
+    ASSERT_TRUE(WaitMenu(false));
+    ExpectChildCovers();
+
+    // Another child activated while the menu is away brings no menu back.
+    CMDIChildWnd* pFirst = m_pFrame->MDIGetActive();
+    ASSERT_TRUE(FSTemplate()->OpenDocumentFile(NULL) != NULL);
+    PumpAsTheApplication(80);
+    EXPECT_NE(pFirst, m_pFrame->MDIGetActive());
+    EXPECT_FALSE(MenuShown());
+    ExpectChildCovers();
+
+    // The child's restore button while the menu is shown: restored, and the menu goes.
+    MoveTo(TopEdge());
+    ASSERT_TRUE(WaitMenu(true));
+    CMDIChildWnd* pActive = m_pFrame->MDIGetActive();
+    pActive->SendMessage(WM_SYSCOMMAND, SC_RESTORE);
+    PumpAsTheApplication(50);
+    EXPECT_FALSE(pActive->IsZoomed());
+    EXPECT_FALSE(pActive->IsIconic());
+    EXPECT_FALSE(m_pFrame->m_fullScreen.m_mainFrmListener.m_bMenuShown);
+    MoveTo(ClientCentre());
+    m_pFrame->m_fullScreen.LeaveFullScreenMode();
+    EXPECT_EQ((std::vector<WPARAM>{1, 0}), m_pFrame->m_told);
+}
+
+TEST_F(FullScreenHoverTest, TheMenuBarFloatsAcrossTheTopAndTheTimerHidesItOnceLeft)
+{
+    const std::map<UINT, BarPlace> placesBefore = Places();
+    EnterHovering(TRUE);
+    EXPECT_FALSE(MenuShown());
+    const CRect desk = DesktopRect();
+    for (int nPass = 0; nPass < 2; nPass++)
+    {
+        SCOPED_TRACE(nPass);
+        MoveTo(TopEdge());
+        ASSERT_TRUE(WaitMenu(true));
+        SECMDIMenuBar& bar = m_pFrame->m_wndMenuBar;
+        EXPECT_TRUE(bar.IsFloating());
+        EXPECT_EQ(CRect(desk.left, desk.top - 4, desk.right, desk.top + 21), WindowRect(bar.GetParentFrame()));
+        EXPECT_EQ(0u, bar.GetBarStyle() & CBRS_BORDER_ANY);
+        if (nPass == 0)
+        {
+            // Into the client: gone at once.
+            MoveTo(ClientCentre());
+            EXPECT_TRUE(WaitMenu(false));
+        }
+        else
+        {
+            // Onto the button's floating frame, not the client: the timer hides it.
+            MoveTo(WindowRect(m_pFrame->m_fullScreen.GetFSToolBar()->GetParentFrame()).CenterPoint());
+            EXPECT_TRUE(WaitMenu(false));
+        }
+        EXPECT_EQ((DWORD)CBRS_BORDER_ANY, bar.GetBarStyle() & CBRS_BORDER_ANY);
+        ExpectChildCovers();
+    }
+
+    // Leaving puts the menu bar back in its row.
+    m_pFrame->m_fullScreen.LeaveFullScreenMode();
+    PumpAsTheApplication(50);
+    const std::map<UINT, BarPlace> placesAfter = Places();
+    for (const auto& place : placesBefore)
+    {
+        SCOPED_TRACE(place.first);
+        EXPECT_TRUE(place.second == placesAfter.at(place.first))
+            << "visible " << placesAfter.at(place.first).bVisible << " dock " << placesAfter.at(place.first).nDockBar;
+    }
+    EXPECT_EQ((std::vector<CString>{_T("&Datei"), _T("&Bild")}), MenuBarTexts());
+}
+
+// Exit picked from the menu shown for a moment: the frame goes while the listener dispatches what
+// the menu loop left. The application's loop ends as asked; the process goes on; nothing freed
+// is touched (freed memory is poisoned in these tests).
+TEST_F(FullScreenHoverTest, ExitFromTheMenuEndsTheLoopNotTheProcess)
+{
+    for (const BOOL bMenuBar : {TRUE, FALSE})
+    {
+        SCOPED_TRACE(bMenuBar ? "menu bar" : "menu");
+        EnterHovering(bMenuBar);
+        const HWND hFrame = m_pFrame->m_hWnd;
+        m_pFrame->m_bCloseEnds = TRUE;
+        ::PostMessage(hFrame, SEC_WM_FULLSCREEN_MENULOOP, 0, 0);
+        ::PostMessage(hFrame, WM_COMMAND, ID_FS_EXIT, 0);
+        int nQuits = 0;
+        PumpAsTheApplication(150, [&](const MSG& msg) { nQuits += msg.message == WM_QUIT ? 1 : 0; });
+        EXPECT_FALSE(::IsWindow(hFrame));
+        EXPECT_EQ(1, nQuits);
+        m_pFrame = nullptr; // the frame deleted itself
+        AfxGetApp()->m_pMainWnd = NULL;
+        FSTemplate()->CloseAllDocuments(FALSE);
+        PumpAsTheApplication(20);
+    }
+}
+
+// Doubled icons and buttons of a maximised child in the frame's menu bar.
+TEST_F(FullScreenTest, FixMaxChildSysMenuDropsTheDoubledItems)
+{
+    Make(FALSE);
+    ASSERT_TRUE(m_pFrame->MDIGetActive() != NULL);
+    struct Case
+    {
+        const char* name;
+        int nIcons;       // bitmap items in front
+        int nButtons;     // bitmap items at the end
+        int nCountAfter;  // items afterwards
+        bool bOpensMenu;  // the first item opens a menu (the icon left: the child's system menu)
+    };
+    const Case cases[] = {
+        {"doubled", 2, 6, 5, true},
+        {"tripled", 3, 9, 5, true},
+        {"single", 1, 3, 5, false},
+        {"no child icons", 0, 0, 1, true},
+    };
+    // The items' image: any bitmap will do.
+    HBITMAP hIcon = ::CreateBitmap(16, 16, 1, 1, NULL);
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        HMENU hMenu = ::CreateMenu();
+        for (int i = 0; i < c.nIcons; i++)
+            ::AppendMenu(hMenu, MF_BITMAP, 1000 + i, (LPCTSTR)hIcon);
+        HMENU hPopup = ::CreatePopupMenu();
+        ::AppendMenu(hPopup, MF_STRING, ID_FS_DOC_CMD, _T("&Befehl"));
+        ::AppendMenu(hMenu, MF_POPUP, (UINT_PTR)hPopup, _T("&Bild"));
+        for (int i = 0; i < c.nButtons; i++)
+            ::AppendMenu(hMenu, MF_BITMAP, SC_CLOSE, (LPCTSTR)hIcon);
+        HMENU hOld = ::GetMenu(m_pFrame->m_hWnd);
+        ::SetMenu(m_pFrame->m_hWnd, hMenu);
+        SECFSMainFrmListener::FixMaxChildSysMenu(m_pFrame);
+        EXPECT_EQ(c.nCountAfter, ::GetMenuItemCount(hMenu));
+        EXPECT_EQ(c.bOpensMenu, ::GetSubMenu(hMenu, 0) != NULL);
+        ::SetMenu(m_pFrame->m_hWnd, hOld);
+        // The child's system menu is not this menu's to destroy.
+        if (c.nIcons > 0)
+            ::RemoveMenu(hMenu, 0, MF_BYPOSITION);
+        ::DestroyMenu(hMenu);
+    }
+    // No menu: nothing to do.
+    HMENU hOld = ::GetMenu(m_pFrame->m_hWnd);
+    ::SetMenu(m_pFrame->m_hWnd, NULL);
+    SECFSMainFrmListener::FixMaxChildSysMenu(m_pFrame);
+    EXPECT_EQ(NULL, ::GetMenu(m_pFrame->m_hWnd));
+    ::SetMenu(m_pFrame->m_hWnd, hOld);
+    ::DeleteObject(hIcon);
 }
 } // namespace

@@ -84,8 +84,9 @@ int BarSectionsToRead(LPCTSTR lpszProfileName, int nCount)
     return nEnd;
 }
 
-// Bars in a floating frame that hosts a document frame are the frame bar's business.
-BOOL IsFrameBarInFloatingFrame(CControlBar* pBar)
+} // namespace
+
+BOOL PASCAL SECDockState::IsFrameBarInFloatingFrame(CControlBar* pBar)
 {
     CFrameWnd* pParentFrame = pBar->GetParentFrame();
     if (pParentFrame == NULL || !pParentFrame->IsKindOf(RUNTIME_CLASS(SECMiniDockFrameWnd)))
@@ -98,7 +99,6 @@ BOOL IsFrameBarInFloatingFrame(CControlBar* pBar)
     }
     return pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(SECFrameBar));
 }
-} // namespace
 
 SECDockState::SECDockState(SECControlBarManager* pManager) : m_pManager(pManager), m_pDynamicBars(NULL)
 {

@@ -45,6 +45,8 @@ class SECDockState : public CDockState
     // Drops placeholders that point at a dock bar other than the bar's own, doubled ids and
     // trailing row ends; each non-empty id list then ends in exactly one 0.
     void RemoveStaleBarEntries();
+    // Bars in a floating frame that hosts a document frame are the frame bar's business.
+    static BOOL PASCAL IsFrameBarInFloatingFrame(CControlBar* pBar);
     int GetBarInfoCount() const
     {
         return (int)m_arrBarInfo.GetSize();

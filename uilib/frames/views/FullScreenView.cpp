@@ -5,15 +5,16 @@
 #include "uilib/bars/MenuBar.h"
 #include "uilib/bars/ToolBar.h"
 #include "uilib/bars/BmpMgr.h"
+#include "uilib/frames/docking/ControlBarInfo.h"
+#include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockSite.h"
+#include "uilib/frames/docking/DockState.h"
 #include "uilib/frames/docking/FrameBar.h"
 #include "uilib/frames/docking/FrameWnd.h"
 #include "uilib/frames/mdi/MDIFrameWnd.h"
 #include "mfc/ToolBar.h"
 #include <shellapi.h>
 
-using tessaron::foundation::SEC_CHAIN_STOP_WINDOW;
-using tessaron::foundation::SECWndListener;
 
 namespace
 {
@@ -39,26 +40,9 @@ UINT PASCAL SystemTaskBarState()
 
 SECFullScreenView::TaskBarSeam s_taskBar = {&FindSystemTaskBar, &SystemTaskBarState};
 
-// The library's menu bar of a frame, NULL when it has none.
-CControlBar* MenuBarOf(CFrameWnd* pFrame)
-{
-    if (SECMDIFrameWnd* pMDI = DYNAMIC_DOWNCAST(SECMDIFrameWnd, pFrame))
-        return pMDI->GetMenuBar();
-    if (SECFrameWnd* pSEC = DYNAMIC_DOWNCAST(SECFrameWnd, pFrame))
-        return pSEC->GetMenuBar();
-    return NULL;
-}
-
 BOOL IsLibraryFrame(CFrameWnd* pFrame)
 {
     return pFrame->IsKindOf(RUNTIME_CLASS(SECMDIFrameWnd)) || pFrame->IsKindOf(RUNTIME_CLASS(SECFrameWnd));
-}
-
-CRect DesktopRect()
-{
-    CRect rect;
-    ::GetWindowRect(::GetDesktopWindow(), &rect);
-    return rect;
 }
 
 // The toolbar kinds differ from their bases only in keeping the button enabled: it is
@@ -72,137 +56,6 @@ template <class TBase> class SECFSToolBar : public TBase
     }
 };
 } // namespace
-
-// ---- main-frame listener
-
-IMPLEMENT_DYNAMIC(SECFSMainFrmListener, SECWndListener)
-
-SECFSMainFrmListener::SECFSMainFrmListener()
-    : m_pOwner(NULL), m_bMenuShown(FALSE), m_bInSysMenu(FALSE), m_bHasMenuBar(FALSE), m_hWndActiveChild(NULL),
-      m_bNotMDI(FALSE), m_bKeepMenu(FALSE), m_hSavedMenu(NULL)
-{
-}
-
-BOOL SECFSMainFrmListener::Install(CWnd* pHost, SECFullScreenView* pOwner)
-{
-    m_pOwner = pOwner;
-    m_bMenuShown = m_bInSysMenu = m_bHasMenuBar = m_bNotMDI = m_bKeepMenu = FALSE;
-    m_hWndActiveChild = NULL;
-    m_hSavedMenu = NULL;
-    return PlugInTo(pHost);
-}
-
-BOOL SECFSMainFrmListener::GetHandledResult(UINT message, WPARAM wParam, LPARAM, LRESULT* pResult)
-{
-    if (m_pOwner == NULL)
-        return FALSE;
-    switch (message)
-    {
-    case WM_COMMAND:
-        if (LOWORD(wParam) != ID_SEC_FULLSCREEN_CLOSE)
-            return FALSE;
-        m_pOwner->LeaveFullScreenMode();
-        *pResult = 0;
-        SetChainFlags(SEC_CHAIN_STOP_WINDOW);
-        return TRUE;
-    case WM_CLOSE:
-        // The frame saves its bar layout while closing: it must be the one of before.
-        m_pOwner->LeaveFullScreenMode();
-        return FALSE;
-    default:
-        return FALSE;
-    }
-}
-
-// ---- MDI-client and child listeners
-
-IMPLEMENT_DYNAMIC(SECFSMDIClientListener, SECWndListener)
-
-SECFSMDIClientListener::SECFSChildFrmListener::SECFSChildFrmListener() : m_pMainListener(NULL)
-{
-}
-
-BOOL SECFSMDIClientListener::SECFSChildFrmListener::Install(CWnd* pHost, SECFSMainFrmListener* pMainListener)
-{
-    m_pMainListener = pMainListener;
-    return PlugInTo(pHost);
-}
-
-BOOL SECFSMDIClientListener::SECFSChildFrmListener::GetHandledResult(UINT message, WPARAM wParam,
-                                                                     LPARAM lParam, LRESULT* pResult)
-{
-    switch (message)
-    {
-    case WM_GETMINMAXINFO: {
-        // A maximised child may grow past the desktop by the frame's borders.
-        *pResult = CallHostProc(message, wParam, lParam);
-        MINMAXINFO* pInfo = (MINMAXINFO*)lParam;
-        const CRect desk = DesktopRect();
-        pInfo->ptMaxTrackSize.x = desk.Width() + 100;
-        pInfo->ptMaxTrackSize.y = desk.Height() + 100;
-        SetChainFlags(SEC_CHAIN_STOP_WINDOW);
-        return TRUE;
-    }
-    case WM_SIZE:
-        if (m_pMainListener != NULL && wParam <= SIZE_MAXIMIZED)
-            m_pMainListener->m_hSavedMenu = NULL;
-        return FALSE;
-    default:
-        return FALSE;
-    }
-}
-
-SECFSMDIClientListener::SECFSMDIClientListener() : m_pMainListener(NULL)
-{
-}
-
-BOOL SECFSMDIClientListener::Install(CWnd* pHost, SECFSMainFrmListener* pMainListener)
-{
-    if (!PlugInTo(pHost))
-        return FALSE;
-    m_pMainListener = pMainListener;
-    FollowActiveChild();
-    return TRUE;
-}
-
-void SECFSMDIClientListener::UnPlug()
-{
-    if (m_childListener.IsPlugged())
-        m_childListener.UnPlug();
-    SECWndListener::UnPlug();
-}
-
-void SECFSMDIClientListener::FollowActiveChild()
-{
-    HWND hActive = (HWND)::SendMessage(m_hWndHost, WM_MDIGETACTIVE, 0, 0);
-    if (m_childListener.GetHostWnd() != hActive)
-    {
-        if (m_childListener.IsPlugged())
-            m_childListener.UnPlug();
-        if (hActive != NULL)
-            m_childListener.Install(CWnd::FromHandle(hActive), m_pMainListener);
-    }
-    if (m_pMainListener != NULL)
-        m_pMainListener->m_hWndActiveChild = hActive;
-}
-
-BOOL SECFSMDIClientListener::GetHandledResult(UINT message, WPARAM, LPARAM, LRESULT* pResult)
-{
-    if (message != WM_MDISETMENU || m_pMainListener == NULL)
-        return FALSE;
-    FollowActiveChild();
-    if (m_pMainListener->m_bHasMenuBar)
-        return FALSE;
-    if (!m_pMainListener->m_bMenuShown && !m_pMainListener->m_bKeepMenu)
-    {
-        // The frame stays without a menu while full screen is on.
-        *pResult = 0;
-        SetChainFlags(SEC_CHAIN_STOP_WINDOW);
-        return TRUE;
-    }
-    m_pMainListener->m_bKeepMenu = FALSE;
-    return FALSE;
-}
 
 // ---- the view
 
@@ -236,6 +89,7 @@ SECFullScreenView::~SECFullScreenView()
         DestroyFSToolBar();
         RestoreAccelerators();
     }
+    delete m_pSavedDockState;
     if (m_hWnd != NULL)
         DestroyWindow();
 }
@@ -264,7 +118,9 @@ BOOL SECFullScreenView::EnterFullScreenMode(DWORD dwFlags)
         m_pFrame = NULL;
         return FALSE;
     }
-    const BOOL bHasMenuBar = IsLibraryFrame(pFrame) && MenuBarOf(pFrame) != NULL;
+    const BOOL bHasMenuBar = IsLibraryFrame(pFrame) && SECFSMainFrmListener::MenuBarOf(pFrame) != NULL;
+    if (bHasMenuBar)
+        SaveDockState(pFrame);
 
     if (dwFlags & SEC_FS_HIDE_TASKBAR)
         HideTaskBar(TRUE);
@@ -272,31 +128,20 @@ BOOL SECFullScreenView::EnterFullScreenMode(DWORD dwFlags)
     pFrame->GetWindowRect(&m_rectSavedFrame);
     pFrame->ModifyStyle(kFrameStyles, WS_BORDER, 0);
     m_bStylesChanged = TRUE;
-    const CRect desk = DesktopRect();
+    const CRect desk = SECFSMainFrmListener::DesktopRect();
     pFrame->SetWindowPos(NULL, desk.left - 1, desk.top, desk.Width() + 2, desk.Height() + 1,
                          SWP_SHOWWINDOW | SWP_FRAMECHANGED | SWP_NOZORDER);
 
     ShowControlBars(FALSE);
 
     // The menu goes; a maximised child is maximised again so that it covers the frame.
-    CMDIFrameWnd* pMDI = DYNAMIC_DOWNCAST(CMDIFrameWnd, pFrame);
-    BOOL bMaximized = FALSE;
-    CMDIChildWnd* pChild = pMDI != NULL ? pMDI->MDIGetActive(&bMaximized) : NULL;
-    const BOOL bRemaximize = pChild != NULL && bMaximized;
-    if (bRemaximize)
-    {
-        pFrame->LockWindowUpdate();
-        pChild->ShowWindow(SW_HIDE);
-        pChild->ShowWindow(SW_SHOWMINIMIZED);
-    }
-    ::SetMenu(pFrame->m_hWnd, NULL);
+    const BOOL bLocked = pFrame->LockWindowUpdate();
+    SECFSMainFrmListener::RemoveMenuKeepingMaxChild(pFrame);
     m_bMenuRemoved = TRUE;
-    if (bRemaximize)
-    {
-        ::SendMessage(pMDI->m_hWndMDIClient, WM_MDIMAXIMIZE, (WPARAM)pChild->m_hWnd, 0);
+    if (bLocked)
         pFrame->UnlockWindowUpdate();
-    }
 
+    CMDIFrameWnd* pMDI = DYNAMIC_DOWNCAST(CMDIFrameWnd, pFrame);
     BOOL bPlugged = m_mainFrmListener.Install(pFrame, this);
     if (bPlugged)
     {
@@ -324,6 +169,8 @@ void SECFullScreenView::LeaveFullScreenMode()
         return;
     if (m_mainFrmListener.m_bMenuShown)
         m_pFrame->m_bInRecalcLayout = FALSE;
+    if (m_pFrame->GetSafeHwnd() != NULL)
+        ::KillTimer(m_pFrame->m_hWnd, SEC_FS_MENU_TIMER);
     if (m_mdiClientListener.IsPlugged())
         m_mdiClientListener.UnPlug();
     if (m_mainFrmListener.IsPlugged())
@@ -362,16 +209,22 @@ void SECFullScreenView::RestoreMainFrame()
                              m_rectSavedFrame.Height(), SWP_NOZORDER | SWP_FRAMECHANGED);
         m_bStylesChanged = FALSE;
     }
-    if (m_bMenuRemoved && pFrame->GetSafeHwnd() != NULL && MenuBarOf(pFrame) == NULL)
+    if (m_bMenuRemoved && pFrame->GetSafeHwnd() != NULL && SECFSMainFrmListener::MenuBarOf(pFrame) == NULL)
     {
-        CMDIFrameWnd* pMDI = DYNAMIC_DOWNCAST(CMDIFrameWnd, pFrame);
-        CMDIChildWnd* pChild = pMDI != NULL ? pMDI->MDIGetActive() : NULL;
+        BOOL bMaximized = FALSE;
+        CFrameWnd* pChild = m_mainFrmListener.GetActiveChild(&bMaximized);
         if (pChild != NULL)
-            pChild->SendMessage(WM_MDIACTIVATE, 0, (LPARAM)pChild->m_hWnd); // its menu comes back
+        {
+            SECFSMainFrmListener::RestoreChildMenu(pFrame, pChild);
+            if (bMaximized && !m_mainFrmListener.m_bMenuShown)
+                SECFSMainFrmListener::FixMaxChildSysMenu(pFrame);
+        }
         else
             ::SetMenu(pFrame->m_hWnd, pFrame->m_hMenuDefault);
         pFrame->DrawMenuBar();
     }
+    if (pFrame->GetSafeHwnd() != NULL)
+        RestoreDockState();
     m_bMenuRemoved = FALSE;
     if (pFrame->GetSafeHwnd() != NULL)
     {
@@ -385,6 +238,49 @@ void SECFullScreenView::RestoreMainFrame()
     if (m_hWnd != NULL)
         DestroyWindow();
     m_pFrame = NULL;
+}
+
+void SECFullScreenView::SaveDockState(CFrameWnd* pFrame)
+{
+    delete m_pSavedDockState;
+    m_pSavedDockState = new SECDockState;
+    for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != NULL;)
+    {
+        CControlBar* pBar = (CControlBar*)pFrame->m_listControlBars.GetNext(pos);
+        if (pBar->GetSafeHwnd() == NULL || !pBar->IsKindOf(RUNTIME_CLASS(SECDockBar)) ||
+            SECDockState::IsFrameBarInFloatingFrame(pBar))
+            continue;
+        SECControlBarInfo* pInfo = m_pSavedDockState->CreateBarInfo(NULL);
+        static_cast<SECDockBar*>(pBar)->GetBarInfo(pInfo);
+        m_pSavedDockState->m_arrBarInfo.Add(pInfo);
+    }
+}
+
+// The dock bars get their bars back where they were: the menu bar floated to stand in for the
+// menu returns to its row.
+void SECFullScreenView::RestoreDockState()
+{
+    SECDockState* pState = m_pSavedDockState;
+    m_pSavedDockState = NULL;
+    CFrameWnd* pFrame = m_pFrame;
+    if (pState == NULL)
+        return;
+    const BOOL bMDI = pFrame->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd));
+    pState->CreateBars(pFrame, bMDI);
+    for (int i = 0; i < pState->GetBarInfoCount(); i++)
+    {
+        SECControlBarInfo* pInfo = pState->GetBarInfo(i);
+        if (pInfo->m_pBar != NULL)
+            pInfo->m_pBar->SetBarInfo(pInfo, pFrame);
+    }
+    pState->PositionFloatingFrames();
+    pFrame->RecalcLayout();
+    if (bMDI)
+    {
+        pState->RestoreMDIChildPlacements();
+        pFrame->DelayRecalcLayout();
+    }
+    delete pState;
 }
 
 void SECFullScreenView::HideTaskBar(BOOL bHide)

@@ -7,7 +7,8 @@
 #pragma once
 #include "afxwin.h"
 #include "afxtempl.h"
-#include "uilib/frames/plugins/WndListener.h"
+#include "uilib/frames/views/FSMDIClientListener.h"
+#include "uilib/frames/views/FSMainFrmListener.h"
 #include <vector>
 
 class SECFullScreenView;
@@ -28,56 +29,6 @@ enum
 #define SEC_IDW_FULLSCREEN_BAR 57636
 // Sent to the frame: wParam 1 when full screen went on, 0 when it went off.
 #define SEC_WM_FULLSCREEN_CHANGED 0x702
-// Posted by the frame listener to the frame after a menu loop.
-#define SEC_WM_FULLSCREEN_MENULOOP 0x701
-
-class SECFSMainFrmListener : public tessaron::foundation::SECWndListener
-{
-    DECLARE_DYNAMIC(SECFSMainFrmListener)
-
-  public:
-    SECFSMainFrmListener();
-    virtual BOOL Install(CWnd* pHost, SECFullScreenView* pOwner);
-    BOOL GetHandledResult(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-
-    SECFullScreenView* m_pOwner;
-    BOOL m_bMenuShown;
-    BOOL m_bInSysMenu;
-    BOOL m_bHasMenuBar;
-    HWND m_hWndActiveChild;
-    BOOL m_bNotMDI;
-    BOOL m_bKeepMenu;
-    HMENU m_hSavedMenu;
-};
-
-class SECFSMDIClientListener : public tessaron::foundation::SECWndListener
-{
-    DECLARE_DYNAMIC(SECFSMDIClientListener)
-
-  public:
-    // Sits on the active MDI child: keeps it free to cover the screen.
-    class SECFSChildFrmListener : public tessaron::foundation::SECWndListener
-    {
-      public:
-        SECFSChildFrmListener();
-        virtual BOOL Install(CWnd* pHost, SECFSMainFrmListener* pMainListener);
-        BOOL GetHandledResult(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-
-        SECFSMainFrmListener* m_pMainListener;
-    };
-
-    SECFSMDIClientListener();
-    virtual BOOL Install(CWnd* pHost, SECFSMainFrmListener* pMainListener);
-    void UnPlug() override;
-    BOOL GetHandledResult(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
-
-    SECFSChildFrmListener m_childListener;
-    SECFSMainFrmListener* m_pMainListener;
-
-  protected:
-    // The child listener moves to the client's active child, which the frame listener then knows.
-    void FollowActiveChild();
-};
 
 class SECFullScreenView : public CWnd
 {
@@ -150,6 +101,8 @@ class SECFullScreenView : public CWnd
     void HideTaskBar(BOOL bHide);
     void ShowControlBars(BOOL bShow);
     void RestoreMainFrame();
+    // The frame's dock bars as they are, kept while the menu bar stands in for the menu.
+    void SaveDockState(CFrameWnd* pFrame);
     // The button face of flag 2: the text in the GUI font, exactly its extent.
     CBitmap* RenderButtonText();
     CFrameWnd* GetFrame() const
@@ -176,6 +129,7 @@ class SECFullScreenView : public CWnd
     void RestoreAccelerators();
     HACCEL SwapAccel(HACCEL hOld);
     void UndoEnter();
+    void RestoreDockState();
 
     afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()

@@ -1,0 +1,30 @@
+// CIRPasswordConfirmDlg: the password prompt before a download.
+#include "app/IRPasswordConfirmDlg.h"
+#include "AppIds.h"
+
+IMPLEMENT_DYNAMIC(CIRPasswordConfirmDlg, CMyDialog)
+
+CIRPasswordConfirmDlg::CIRPasswordConfirmDlg(CWnd* pParent)
+    : CMyDialog(IDD_IR_PASSWORD_CONFIRM, pParent), m_nPassword(0)
+{
+}
+
+CIRPasswordConfirmDlg::~CIRPasswordConfirmDlg()
+{
+}
+
+void CIRPasswordConfirmDlg::DoDataExchange(CDataExchange* pDX)
+{
+    CMyDialog::DoDataExchange(pDX);
+    DDX_Text(pDX, IDC_PASSWORD_ENTRY, m_nPassword);
+    DDV_MinMaxInt(pDX, m_nPassword, 0, 999);
+}
+
+BOOL CIRPasswordConfirmDlg::OnInitDialog()
+{
+    CMyDialog::OnInitDialog();
+    AttachImageButton(m_btnOk, IDOK, IDB_CONFIRM);
+    AttachImageButton(m_btnCancel, IDCANCEL, IDB_CANCEL);
+    AttachImageButton(m_btnHelp, IDHELP, IDB_HELP);
+    return TRUE;
+}

@@ -1,0 +1,98 @@
+// Answers a modal dialog from a thread timer while its loop runs: each attempt types its entries
+// and presses its button; a dialog still open after the last attempt is cancelled.
+#pragma once
+#include "afxwin.h"
+#include <functional>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct DialogAnswer
+{
+    struct Attempt
+    {
+        std::vector<std::pair<int, std::string>> entries; // control, text typed
+        int nButton;
+    };
+    int nControl = 0; // a control only the awaited dialog has
+    std::vector<Attempt> attempts;
+    std::function<void(HWND)> inspect; // sees the dialog before the first attempt
+    bool bSeen = false;
+    int nAttempts = 0;      // attempts made
+    bool bLeftOpen = false; // still open after the last attempt: cancelled
+
+    // Arms the timer for the next dialog with the control.
+    void Arm()
+    {
+        Current() = this;
+        m_nTimer = ::SetTimer(NULL, 0, 50, Tick);
+    }
+    virtual ~DialogAnswer()
+    {
+        if (Current() == this)
+            Current() = NULL;
+        ::KillTimer(NULL, m_nTimer);
+    }
+
+  private:
+    UINT_PTR m_nTimer = 0;
+
+    static DialogAnswer*& Current()
+    {
+        static DialogAnswer* s_p = NULL;
+        return s_p;
+    }
+    static void Press(HWND hDlg, int nButton)
+    {
+        ::PostMessageA(hDlg, WM_COMMAND, nButton, (LPARAM)::GetDlgItem(hDlg, nButton));
+    }
+    void Finish()
+    {
+        ::KillTimer(NULL, m_nTimer);
+        if (Current() == this)
+            Current() = NULL;
+    }
+    // A posted button has been handled by the next tick: the dialog is gone or refused it.
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR nTimer, DWORD)
+    {
+        DialogAnswer* pAnswer = Current();
+        if (pAnswer == NULL || pAnswer->m_nTimer != nTimer)
+        {
+            ::KillTimer(NULL, nTimer);
+            return;
+        }
+        HWND hDlg = ::GetActiveWindow();
+        if (hDlg == NULL || ::GetDlgItem(hDlg, pAnswer->nControl) == NULL)
+        {
+            if (pAnswer->nAttempts > 0)
+                pAnswer->Finish();
+            return;
+        }
+        if (pAnswer->nAttempts == (int)pAnswer->attempts.size())
+        {
+            pAnswer->bLeftOpen = true;
+            pAnswer->Finish();
+            Press(hDlg, IDCANCEL);
+            return;
+        }
+        if (!pAnswer->bSeen && pAnswer->inspect)
+            pAnswer->inspect(hDlg);
+        pAnswer->bSeen = true;
+        const Attempt& attempt = pAnswer->attempts[pAnswer->nAttempts++];
+        for (const auto& entry : attempt.entries)
+            ::SetDlgItemTextA(hDlg, entry.first, entry.second.c_str());
+        Press(hDlg, attempt.nButton);
+    }
+};
+
+// The dialog's title and a control's text.
+inline std::string WindowText(HWND hWnd)
+{
+    char text[256] = "";
+    ::GetWindowTextA(hWnd, text, sizeof(text));
+    return text;
+}
+inline bool IsOwnerDrawn(HWND hDlg, int nButton)
+{
+    return (::GetWindowLongA(::GetDlgItem(hDlg, nButton), GWL_STYLE) & BS_TYPEMASK) == BS_OWNERDRAW;
+}
