@@ -1,5 +1,7 @@
 // COleVariant and COleException.
 #include "OleVariant.h"
+#include "Archive.h"
+#include "ArchiveException.h"
 #include <string.h>
 
 // COleException
@@ -372,4 +374,129 @@ const COleVariant& COleVariant::operator=(const COleDateTime& dateSrc)
     }
     date = dateSrc.m_dt;
     return *this;
+}
+
+void AFXAPI AfxVariantInit(LPVARIANT pVar)
+{
+    memset(pVar, 0, sizeof(*pVar));
+}
+
+CArchive& AFXAPI operator<<(CArchive& ar, const COleVariant& varSrc)
+{
+    ar << (WORD)varSrc.vt;
+    switch (varSrc.vt)
+    {
+    case VT_EMPTY:
+    case VT_NULL:
+        break;
+    case VT_UI1:
+        ar << varSrc.bVal;
+        break;
+    case VT_I2:
+    case VT_BOOL:
+        ar << varSrc.iVal;
+        break;
+    case VT_I4:
+    case VT_ERROR:
+        ar << (LONG)varSrc.lVal;
+        break;
+    case VT_R4:
+        ar << varSrc.fltVal;
+        break;
+    case VT_R8:
+    case VT_DATE:
+        ar << varSrc.dblVal;
+        break;
+    case VT_CY:
+        ar << (LONGLONG)varSrc.cyVal.int64;
+        break;
+    case VT_BSTR:
+        ar << CString(varSrc.bstrVal);
+        break;
+    case VT_ARRAY | VT_UI1: {
+        SAFEARRAY* psa = varSrc.parray;
+        DWORD nCount = psa != NULL && psa->cDims == 1 ? psa->rgsabound[0].cElements : 0;
+        ar << nCount;
+        void* pData = NULL;
+        if (nCount != 0 && SUCCEEDED(::SafeArrayAccessData(psa, &pData)))
+        {
+            ar.Write(pData, nCount);
+            ::SafeArrayUnaccessData(psa);
+        }
+        break;
+    }
+    default:
+        AfxThrowArchiveException(CArchiveException::generic);
+    }
+    return ar;
+}
+
+CArchive& AFXAPI operator>>(CArchive& ar, COleVariant& varSrc)
+{
+    WORD vt = 0;
+    ar >> vt;
+    varSrc.Clear();
+    switch (vt)
+    {
+    case VT_EMPTY:
+    case VT_NULL:
+        break;
+    case VT_UI1:
+        ar >> varSrc.bVal;
+        break;
+    case VT_I2:
+    case VT_BOOL:
+        ar >> varSrc.iVal;
+        break;
+    case VT_I4:
+    case VT_ERROR: {
+        LONG l = 0;
+        ar >> l;
+        varSrc.lVal = l;
+        break;
+    }
+    case VT_R4:
+        ar >> varSrc.fltVal;
+        break;
+    case VT_R8:
+    case VT_DATE:
+        ar >> varSrc.dblVal;
+        break;
+    case VT_CY: {
+        LONGLONG ll = 0;
+        ar >> ll;
+        varSrc.cyVal.int64 = ll;
+        break;
+    }
+    case VT_BSTR: {
+        CString str;
+        ar >> str;
+        varSrc = str;
+        return ar;
+    }
+    case VT_ARRAY | VT_UI1: {
+        DWORD nCount = 0;
+        ar >> nCount;
+        SAFEARRAY* psa = ::SafeArrayCreateVector(VT_UI1, 0, nCount);
+        if (psa == NULL)
+            AfxThrowMemoryException();
+        void* pData = NULL;
+        if (nCount != 0 && SUCCEEDED(::SafeArrayAccessData(psa, &pData)))
+        {
+            UINT nRead = ar.Read(pData, nCount);
+            ::SafeArrayUnaccessData(psa);
+            if (nRead != nCount)
+            {
+                ::SafeArrayDestroy(psa);
+                AfxThrowArchiveException(CArchiveException::endOfFile);
+            }
+        }
+        varSrc.parray = psa;
+        break;
+    }
+    default:
+        AfxThrowArchiveException(CArchiveException::generic);
+    }
+    varSrc.vt = vt;
+    return ar;
 }

@@ -4,6 +4,8 @@
 // Differences from MFC:
 // - No currency, safe-array or byte-array constructors, and no VT_BSTRT (ANSI in a BSTR):
 //   strings are always stored as VT_BSTR.
+// - The archive operators handle the scalar types, strings and byte arrays (VT_ARRAY | VT_UI1)
+//   only; any other type fails with an archive exception.
 // - operator== compares arrays by their SAFEARRAY pointer, not by contents.
 // - COleException lives here rather than in a header of its own.
 #pragma once
@@ -14,6 +16,11 @@
 #include <oleauto.h>
 
 typedef const VARIANT* LPCVARIANT;
+
+class CArchive;
+
+// Makes a VARIANT empty without freeing anything it held.
+void AFXAPI AfxVariantInit(LPVARIANT pVar);
 
 class COleException : public CException
 {
@@ -104,3 +111,8 @@ class COleVariant : public tagVARIANT
   protected:
     void SetString(LPCTSTR lpszSrc);
 };
+
+// A WORD type, then the value: scalars as their archive types, a string as the archive's
+// CString, a byte array as a DWORD count and the bytes.
+CArchive& AFXAPI operator<<(CArchive& ar, const COleVariant& varSrc);
+CArchive& AFXAPI operator>>(CArchive& ar, COleVariant& varSrc);

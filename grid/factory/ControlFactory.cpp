@@ -3,6 +3,7 @@
 #include "grid/factory/ControlFactory.h"
 #include "grid/controls/CheckBoxEx.h"
 #include "grid/controls/HotSpotEdit.h"
+#include "grid/controls/ListBox.h"
 #include "grid/controls/PasswordControl.h"
 #include "grid/controls/ProgressCtrl.h"
 #include "grid/controls/Pushbutton.h"
@@ -87,6 +88,7 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_SPINEDIT, CreateWithId<CGXSpinEdit>, TRUE},
     {GX_IDS_CTRL_SCROLLEDIT, CreateWithId<CGXVScrollEdit>, FALSE},
     {GX_IDS_CTRL_PASSWORD, CreateWithId<CGXPasswordControl>, TRUE},
+    {GX_IDS_CTRL_LISTBOX, CreateWithId<CGXListBox>, TRUE},
 };
 } // namespace
 

@@ -1,5 +1,9 @@
 // COleVariant: construction from basic types, conversions, ownership and comparison.
 #include "OleVariant.h"
+#include "Archive.h"
+#include "ArchiveException.h"
+#include "MemFile.h"
+#include <vector>
 #include <gtest/gtest.h>
 
 namespace
@@ -143,5 +147,92 @@ TEST(VariantTest, EqualityNeedsSameTypeAndValue)
         EXPECT_EQ(c.equal, c.a == c.b);
         EXPECT_EQ(c.equal, c.a == static_cast<LPCVARIANT>(c.b));
     }
+}
+} // namespace
+
+namespace
+{
+// A variant stored into an archive and loaded back; the bytes written go to pBytes.
+COleVariant RoundTrip(const COleVariant& var, std::vector<BYTE>* pBytes = nullptr)
+{
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        ar << var;
+    }
+    if (pBytes != nullptr)
+    {
+        pBytes->resize(file.GetLength());
+        file.SeekToBegin();
+        file.Read(pBytes->data(), (UINT)pBytes->size());
+    }
+    file.SeekToBegin();
+    COleVariant loaded(99L);
+    CArchive ar(&file, CArchive::load);
+    ar >> loaded;
+    return loaded;
+}
+
+COleVariant ByteArray(const BYTE* pb, ULONG n)
+{
+    VARIANT v;
+    AfxVariantInit(&v);
+    v.vt = VT_ARRAY | VT_UI1;
+    v.parray = ::SafeArrayCreateVector(VT_UI1, 0, n);
+    void* pData = NULL;
+    ::SafeArrayAccessData(v.parray, &pData);
+    memcpy(pData, pb, n);
+    ::SafeArrayUnaccessData(v.parray);
+    COleVariant var;
+    var.Attach(v);
+    return var;
+}
+
+TEST(VariantTest, ArchiveRoundTripKeepsTypeAndValue)
+{
+    const COleVariant cases[] = {COleVariant(),
+                                 COleVariant(static_cast<BYTE>(200)),
+                                 COleVariant(static_cast<short>(-7)),
+                                 COleVariant(static_cast<short>(1), VT_BOOL),
+                                 COleVariant(-70000L),
+                                 COleVariant(5L, VT_ERROR),
+                                 COleVariant(1.5f),
+                                 COleVariant(-2.25),
+                                 COleVariant(COleDateTime(2024, 1, 2, 3, 4, 5)),
+                                 COleVariant("Text mit Umlaut \xe4")};
+    for (const COleVariant& var : cases)
+    {
+        COleVariant loaded = RoundTrip(var);
+        EXPECT_EQ(var.vt, loaded.vt);
+        EXPECT_TRUE(loaded == var) << var.vt;
+    }
+}
+
+TEST(VariantTest, AByteArrayIsItsTypeWordACountAndTheBytes)
+{
+    const BYTE bytes[] = {'B', 'M', 0, 1, 0xFF};
+    std::vector<BYTE> written;
+    COleVariant loaded = RoundTrip(ByteArray(bytes, 5), &written);
+    const BYTE expected[] = {0x11, 0x20, 5, 0, 0, 0, 'B', 'M', 0, 1, 0xFF};
+    EXPECT_EQ(std::vector<BYTE>(expected, expected + sizeof(expected)), written);
+    ASSERT_EQ(VT_ARRAY | VT_UI1, loaded.vt);
+    ASSERT_EQ(5u, loaded.parray->rgsabound[0].cElements);
+    EXPECT_EQ(0, memcmp(loaded.parray->pvData, bytes, 5));
+    // An empty array, and a type the archive cannot hold.
+    EXPECT_EQ(0u, RoundTrip(ByteArray(bytes, 0)).parray->rgsabound[0].cElements);
+    COleVariant unknown;
+    unknown.vt = VT_I8;
+    CMemFile file;
+    CArchive ar(&file, CArchive::store);
+    EXPECT_THROW(ar << unknown, CArchiveException*);
+    ar.Abort();
+}
+
+TEST(VariantTest, VariantInitEmptiesWithoutFreeing)
+{
+    VARIANT v;
+    memset(&v, 0xAB, sizeof(v));
+    AfxVariantInit(&v);
+    EXPECT_EQ(VT_EMPTY, v.vt);
 }
 } // namespace

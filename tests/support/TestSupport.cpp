@@ -410,6 +410,29 @@ void SendLeftButton(bool bDown)
     PumpMessages(50);
 }
 
+void TypeText(const char* psz)
+{
+    for (; *psz != 0; psz++)
+    {
+        char c = *psz;
+        WORD vk = c >= 'a' && c <= 'z' ? (WORD)(c - 'a' + 'A')
+                  : c == ','           ? VK_OEM_COMMA
+                  : c == '.'           ? VK_OEM_PERIOD
+                  : c == '-'           ? VK_SUBTRACT
+                  : c == '\n'          ? VK_RETURN
+                                       : (WORD)c;
+        INPUT in[2] = {};
+        in[0].type = in[1].type = INPUT_KEYBOARD;
+        in[0].ki.wVk = in[1].ki.wVk = vk;
+        in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+        ::SendInput(2, in, sizeof(INPUT));
+        // Enter may end an edit and open the next one: its keys must wait for that.
+        if (vk == VK_RETURN)
+            PumpMessages(150);
+    }
+    PumpMessages(200);
+}
+
 std::string ClipboardBytes(UINT nFormat)
 {
     std::string s;

@@ -163,6 +163,9 @@ HWND CreateMessageWindow(const char* className, WNDPROC proc);
 void MoveMouseTo(POINT screen);
 // Presses (bDown) or releases the left button where the cursor is.
 void SendLeftButton(bool bDown);
+// Types a text through the keyboard (digits, lower-case letters, blanks, ',', '.', '-' of the
+// numeric pad, Enter for '\n') and lets the windows see the keys.
+void TypeText(const char* psz);
 // The whole block of a clipboard format (empty when the format is not there).
 std::string ClipboardBytes(UINT nFormat);
 // The clipboard's CF_TEXT up to its first NUL.

@@ -518,3 +518,30 @@ TEST_F(GermanFormats, TheOwnDateParserTakesTheGermanOrder)
     EXPECT_EQ(18, t.tm_hour);
     EXPECT_EQ(30, t.tm_min);
 }
+
+TEST(NumberFormatting, TypingIntoAFormulaGridStoresFormattedNumbersAsNumbers)
+{
+    FormulaGrid w;
+    CGXFormulaSheet* pSheet = w.g.GetFormulaSheet();
+    ASSERT_TRUE(pSheet != NULL);
+    w.g.GetParam()->m_wEnterKeyAction = 3; // Enter moves down
+    w.g.SetStyleRange(CGXCellRange(3, 1), CGXStyle().SetFormat(5).SetPlaces(1));
+    w.g.SetCurrentCell(1, 1);
+    w.grid->SetFocus();
+    TypeText("1,234.5\n-7.25\n12 kg\n");
+    EXPECT_EQ(CString("1234.5"), pSheet->GetValueTextRowCol(1, 1));
+    EXPECT_EQ(CString("-7.25"), pSheet->GetValueTextRowCol(2, 1));
+    EXPECT_EQ(CString("12 kg"), pSheet->GetValueTextRowCol(3, 1));
+    CGXStyle style;
+    ASSERT_TRUE(w.g.GetStyleRowCol(1, 1, style, gxCopy, 0));
+    EXPECT_EQ((UINT)GX_VT_NUMBER, style.GetValueType());
+    ASSERT_TRUE(w.g.GetStyleRowCol(3, 1, style, gxCopy, 0));
+    EXPECT_NE((UINT)GX_VT_NUMBER, style.GetValueType());
+    // The formatted cell shows the typed number in its format.
+    w.g.SetCurrentCell(4, 2);
+    TypeText("1234.56\n");
+    w.g.SetStyleRange(CGXCellRange(4, 2), CGXStyle().SetFormat(4).SetPlaces(2));
+    CString s;
+    w.g.GetControl(4, 2)->FormatValueText(s, 4, 2, NULL, w.g.LookupStyleRowCol(4, 2));
+    EXPECT_EQ(CString("$1,234.56 "), s);
+}
