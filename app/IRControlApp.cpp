@@ -6,6 +6,7 @@
 #include "app/IRControlView.h"
 #include "app/MainFrame.h"
 #include "app/SerialNumberDlg.h"
+#include "app/SettingsSheet.h"
 #include "app/SysInfo.h"
 #include "grid/factory/ControlFactory.h"
 #include "station/config/ProjektConfig.h"
@@ -26,6 +27,7 @@ IMPLEMENT_DYNAMIC(CIRControlApp, CWinApp)
 
 BEGIN_MESSAGE_MAP(CIRControlApp, CWinApp)
 ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
+ON_COMMAND(ID_OPTIONS, OnOptions)
 ON_COMMAND(ID_EXTERN_APP, OnExternApp)
 ON_UPDATE_COMMAND_UI(ID_EXTERN_APP, OnUpdateExternApp)
 ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
@@ -220,8 +222,43 @@ void CIRControlApp::ShowFirstStart()
     if (m_pProjektConfig == NULL || !m_pProjektConfig->GetFirstStart())
         return;
     AfxMessageBox(IDS_FIRST_START, MB_ICONINFORMATION);
-    // The options sheet follows here, and its OK clears "FirstStart"; until the sheet exists the
-    // value stays set and the text comes again at the next start.
+    // Until the sheet ends with OK the text comes again at the next start.
+    if (RunOptionsSheet())
+        m_pProjektConfig->SetFirstStart(FALSE);
+}
+
+void CIRControlApp::OnOptions()
+{
+    RunOptionsSheet();
+}
+
+BOOL CIRControlApp::RunOptionsSheet()
+{
+    CSettingsSheet sheet(IDS_OPTIONS_CAPTION, m_pMainWnd);
+    sheet.m_externAppPage.m_strAppPath = m_strExternApp;
+    sheet.m_externAppPage.m_strOptions = m_strExternOptions;
+    sheet.m_logoPage.m_strLogoPath = m_strPrintLogo;
+    sheet.m_logoPage.m_bLeftLogo = m_bLeftLogo;
+    sheet.m_logoPage.m_bRightLogo = m_bRightLogo;
+    if (sheet.DoModal() != IDOK)
+        return FALSE;
+    m_strExternApp = sheet.m_externAppPage.m_strAppPath;
+    m_strExternOptions = sheet.m_externAppPage.m_strOptions;
+    m_strPrintLogo = sheet.m_logoPage.m_strLogoPath;
+    m_bLeftLogo = sheet.m_logoPage.m_bLeftLogo;
+    m_bRightLogo = sheet.m_logoPage.m_bRightLogo;
+    // New recordings take the logo from here.
+    CApplicationValues::SetPrintLogo(m_strPrintLogo, m_bLeftLogo, m_bRightLogo);
+    if (m_pProjektConfig != NULL)
+    {
+        m_pProjektConfig->SetExternApp(m_strExternApp);
+        m_pProjektConfig->SetExternOptions(m_strExternOptions);
+        m_pProjektConfig->SetPrintLogo(m_strPrintLogo);
+        m_pProjektConfig->SetLeftLogo(m_bLeftLogo);
+        m_pProjektConfig->SetRightLogo(m_bRightLogo);
+    }
+    ApplyInterfaceSettings();
+    return TRUE;
 }
 
 template <class P> int CIRControlApp::FindInterface(P pass, STRUCT_SERIAL_INTERFACE& out)

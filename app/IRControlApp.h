@@ -138,6 +138,10 @@ class CIRControlApp : public CWinApp
     BOOL m_bPendixViewOpen;
 
     afx_msg void OnAppAbout();
+    afx_msg void OnOptions();
+    // The options sheet; on OK the external application and the logo come back into the copies
+    // and the configuration, and the interface settings go to the views. TRUE on OK.
+    BOOL RunOptionsSheet();
     afx_msg void OnExternApp();
     afx_msg void OnUpdateExternApp(CCmdUI* pCmdUI);
 

@@ -28,10 +28,14 @@ for _ in $(seq 50); do [ -e "$ready" ] && break; sleep 0.1; done
 [ -e "$ready" ] || { echo "the station simulator did not start" >&2; exit 1; }
 helvon_log "station simulator on COM$port (log $BUILD_DIR/stationsim.log)"
 
-# A user's first-start choices: the options are set (no first-start text), recording starts
-# when the top heater swings in, and the simulator's port is the only one in use.
+# A user's first-start choices: recording starts when the top heater swings in, and the
+# simulator's port is the only one in use. On our own X server nobody could answer the first
+# start's text and options sheet, so there they count as done; on the user's display a first
+# run shows them.
 key='Software\KUVO GmbH\Helvon'
-wine reg add "HKLM\\$key\\Settings" /v FirstStart /t REG_DWORD /d 0 /f >/dev/null 2>&1
+if [ "$own_x" = 1 ]; then
+    wine reg add "HKLM\\$key\\Settings" /v FirstStart /t REG_DWORD /d 0 /f >/dev/null 2>&1
+fi
 wine reg add "HKLM\\$key\\Settings" /v AutoRecord /t REG_DWORD /d 0 /f >/dev/null 2>&1
 for other in $(wine reg query 'HKLM\HARDWARE\DEVICEMAP\SERIALCOMM' 2>/dev/null | tr -d '\r' |
     awk '$2 == "REG_SZ" { print $3 }'); do

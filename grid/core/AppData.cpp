@@ -179,6 +179,18 @@ BOOL AFXAPI GXIsPopupActive()
     return GXGetAppData()->m_bPopupActive;
 }
 
+BOOL AFXAPI GXSetPopupActive(BOOL bActive)
+{
+    BOOL bOld = GXGetAppData()->m_bPopupActive;
+    GXGetAppData()->m_bPopupActive = bActive;
+    return bOld;
+}
+
+LPCTSTR AFXAPI GetPopupWndClass()
+{
+    return GXGetAppData()->m_strAuxWndClass;
+}
+
 CWnd* AFXAPI GXGetParentOfKind(CWnd* pWnd, CRuntimeClass* pClass, BOOL bIgnoreIconic)
 {
     if (pWnd == NULL)

@@ -56,9 +56,9 @@ class CGXAppData
     int m_nDefaultStyleType = 1;
 
     // Component table, filled once by each installer.
-    CObject* m_pCoveredCellPoolImp = NULL;
-    CObject* m_pSpanCellPoolImp = NULL;
-    CObject* m_pDelayedRangePoolImp = NULL;
+    CGXAbstractCoveredCellPoolImp* m_pCoveredCellPoolImp = NULL;
+    CGXAbstractSpanCellPoolImp* m_pSpanCellPoolImp = NULL;
+    CGXAbstractDelayedRangePoolImp* m_pDelayedRangePoolImp = NULL;
     CObject* m_pPrintDeviceImp = NULL;
     CGXAbstractStyleCompareSubsetImp* m_pStyleCompareSubsetImp = NULL;
     CGXAbstractStyleSerializeImp* m_pStyleSerializeImp = NULL;
@@ -88,6 +88,10 @@ class CGXAppData
 CGXAppData* AFXAPI GXGetAppData();
 void AFXAPI GXSetParamDefaults(BOOL b1, BOOL b2, BOOL b3);
 BOOL AFXAPI GXIsPopupActive();
+// Sets the pop-up flag; answers its previous state.
+BOOL AFXAPI GXSetPopupActive(BOOL bActive);
+// The window class of the library's pop-up windows (drop-down lists, tips).
+LPCTSTR AFXAPI GetPopupWndClass();
 // The parent window when it is of the class; unless bIgnoreIconic, null when an ancestor is minimised.
 CWnd* AFXAPI GXGetParentOfKind(CWnd* pWnd, CRuntimeClass* pClass, BOOL bIgnoreIconic);
 // The first parent window of a registered container class, or null.

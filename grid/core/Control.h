@@ -284,6 +284,9 @@ class CGXControl
     // The grid scrolls (WM_VSCROLL or WM_HSCROLL): an active control whose cell's span crosses
     // the frozen rows or columns cannot follow, so it stores and steps back.
     virtual void OnGridScroll(UINT nMessage, UINT nSBCode, UINT nPos);
+    // A message the grid window got, offered to the current cell's control before the grid
+    // handles it; TRUE = taken (*pResult the answer).
+    virtual BOOL PreGridMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     // Text and clipboard operations (ControlText.cpp).
     virtual void NotifyModified();
     virtual BOOL QueryClearText();

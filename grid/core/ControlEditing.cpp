@@ -374,6 +374,11 @@ void CGXControl::OnGridSysColorChange()
         GetChild(i)->OnSysColorChange();
 }
 
+BOOL CGXControl::PreGridMessage(UINT, WPARAM, LPARAM, LRESULT*)
+{
+    return FALSE;
+}
+
 void CGXControl::OnGridScroll(UINT nMessage, UINT, UINT)
 {
     if ((nMessage != WM_VSCROLL && nMessage != WM_HSCROLL) || !m_bInit || !IsActive())

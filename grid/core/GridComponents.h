@@ -92,6 +92,31 @@ class CGXAbstractCoveredCellPoolImp : public CObject
     virtual void InitFromRangeList(CObject* pPool, const CGXRangeList& list) = 0;
 };
 
+// Makes, copies and restructures span-cell pools (floated and merged cells); every operation
+// takes and gives CGXSpanCellPool objects, and the forwarders do nothing for a null pool.
+class CGXAbstractSpanCellPoolImp : public CObject
+{
+  public:
+    virtual CObject* CreateCopy(const CObject* pSrc) = 0;
+    virtual CObject* CreatePool() = 0;
+    virtual void CopyPool(CObject* pDest, const CObject* pSrc) = 0;
+    virtual void InsertRows(CObject* pPool, ROWCOL nRow, ROWCOL nCount) = 0;
+    virtual void RemoveRows(CObject* pPool, ROWCOL nFirst, ROWCOL nLast) = 0;
+    virtual void MoveRows(CObject* pPool, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest) = 0;
+    virtual void InsertCols(CObject* pPool, ROWCOL nCol, ROWCOL nCount) = 0;
+    virtual void RemoveCols(CObject* pPool, ROWCOL nFirst, ROWCOL nLast) = 0;
+    virtual void MoveCols(CObject* pPool, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest) = 0;
+};
+
+// Makes and copies delayed-range pools (CGXDelayedRangePool objects).
+class CGXAbstractDelayedRangePoolImp : public CObject
+{
+  public:
+    virtual CObject* CreateCopy(const CObject* pSrc) = 0;
+    virtual CObject* CreatePool() = 0;
+    virtual void CopyPool(CObject* pDest, const CObject* pSrc) = 0;
+};
+
 // Number formatting: the display text of a cell value by its style's number format, and typed
 // numbers read back with the format they suggest.
 class CGXAbstractNumberFormattingImp : public CObject
@@ -563,34 +588,55 @@ class CGXAbstractGridClearCellsImp : public CObject
     virtual BOOL ClearCells(CGXGridCore* pGrid, const CGXRangeList& ranges, BOOL bStyles) = 0;
 };
 
-// Selection of ranges by keyboard and mouse.
+// Selection of ranges by keyboard and mouse. The grid's selection operations of the same names
+// forward here; every change goes through CanChangeSelection, the change, OnChangedSelection.
 class CGXAbstractGridUserSelectRangeImp : public CObject
 {
   public:
     // Moves the current cell by the keyboard, extending the selection while Shift is held.
-    virtual BOOL MoveByKey(CGXGridCore*, int /*nDirection*/, ROWCOL /*nCount*/)
+    virtual BOOL MoveCurrentCellEx(CGXGridCore*, int /*nDirection*/, ROWCOL /*nCount*/)
     {
         return FALSE;
     }
-    virtual void ClearPending(CGXGridCore*)
+    // The mouse steps of a selection by dragging (press, move to another cell, release); the
+    // move may correct the row and column.
+    virtual void OnStartSelection(CGXGridCore*, CPoint&, UINT&, int&, ROWCOL&, ROWCOL&)
     {
     }
-    // The mouse steps of a selection by dragging; each may change its arguments.
-    virtual void OnLButtonDown(CGXGridCore*, CPoint&, UINT&, int&, ROWCOL&, ROWCOL&)
-    {
-    }
-    virtual void OnMouseMove(CGXGridCore*, CPoint&, UINT&, ROWCOL&, ROWCOL&)
-    {
-    }
-    virtual void OnLButtonUp(CGXGridCore*, CPoint&, UINT&)
-    {
-    }
-    virtual BOOL OnLButtonClickedRowCol(CGXGridCore*, ROWCOL, ROWCOL, UINT, CPoint)
+    virtual BOOL OnMoveSelection(CGXGridCore*, CPoint&, UINT&, ROWCOL&, ROWCOL&)
     {
         return FALSE;
+    }
+    virtual BOOL OnEndSelection(CGXGridCore*, CPoint&, UINT&)
+    {
+        return FALSE;
+    }
+    virtual void SelectRange(CGXGridCore*, const CGXCellRange&, BOOL /*bSelect*/, BOOL /*bUpdate*/)
+    {
+    }
+    virtual BOOL StoreSelectRange(CGXGridCore*, const CGXCellRange&, BOOL /*bSelect*/)
+    {
+        return FALSE;
+    }
+    // Repaints the cells of the range whose state differs between the old list and the current one.
+    virtual void UpdateSelectRange(CGXGridCore*, const CGXCellRange&, const CGXRangeList*,
+                                   BOOL /*bCreateHint*/)
+    {
     }
     virtual void SetSelection(CGXGridCore*, POSITION, ROWCOL, ROWCOL, ROWCOL, ROWCOL)
     {
+    }
+    virtual void UpdateChangedSelection(CGXGridCore*, POSITION, ROWCOL, ROWCOL, ROWCOL, ROWCOL,
+                                        BOOL /*bCreateHint*/)
+    {
+    }
+    virtual void UpdateAllSelected(CGXGridCore*, BOOL /*bCreateHint*/)
+    {
+    }
+    // A completed click; Ctrl on a selected row's (column's) header deselects it.
+    virtual BOOL OnHeaderCtrlClick(CGXGridCore*, ROWCOL, ROWCOL, UINT, CPoint)
+    {
+        return FALSE;
     }
 };
 

@@ -352,8 +352,23 @@ class CGXGridCore
     {
         return TRUE;
     }
+    // Asked before a selection starts at a cell (press or Shift+key): FALSE refuses it.
+    virtual BOOL CanStartSelection(ROWCOL, ROWCOL, UINT /*flags*/, CPoint)
+    {
+        return TRUE;
+    }
+    // After a selection change; with the header-marking option the headers are repainted.
+    virtual void OnChangedSelection(const CGXCellRange* pRange, BOOL bIsDragging, BOOL bKey);
+    // The selection, through the range-selection component; nothing without it.
     virtual void SetSelection(POSITION pos, ROWCOL nTop = 0, ROWCOL nLeft = 0, ROWCOL nBottom = 0,
                               ROWCOL nRight = 0);
+    virtual void SelectRange(const CGXCellRange& range, BOOL bSelect = TRUE, BOOL bUpdate = TRUE);
+    virtual BOOL StoreSelectRange(const CGXCellRange& range, BOOL bSelect);
+    virtual void UpdateSelectRange(const CGXCellRange& range, const CGXRangeList* pOldList,
+                                   BOOL bCreateHint = TRUE);
+    virtual void UpdateChangedSelection(POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
+                                        ROWCOL nRight, BOOL bCreateHint = TRUE);
+    virtual void UpdateAllSelected(BOOL bCreateHint = TRUE);
     virtual void UpdateExcelFrame(const CGXCellRange* pRange, BOOL bHide);
     virtual BOOL ShowExcelFrame(BOOL bHide, BOOL bRedraw);
     void SetExcelFillImp(CGXAbstractGridExcelLikeFillImp* pImp, BOOL bAutoDelete);
@@ -675,6 +690,7 @@ class CGXGridCore
     void InstallCommandFactory();
     void InstallMoveRowsColsImp();
     void InstallSortImp();
+    void InstallUserSelectRangeImp();
 
     // Implementation
     // Group 1: per-grid components (owned through m_ownedImps), in their fixed order; the
@@ -835,6 +851,12 @@ class CGXGridCore
     BOOL m_bInterrupted = FALSE;    // a warning or a focus loss interrupted a change
     BOOL m_bRefusedDeactivate = FALSE;
     BOOL m_bLockFocusHandler = FALSE;
+    // Drop-down lists of cell controls: a list is open, one is being created and placed, the
+    // list holds the focus, and cells are drawn without the active-cell path.
+    BOOL m_bDropDownOpen = FALSE;
+    BOOL m_bCreatingDropDown = FALSE;
+    BOOL m_bListFocus = FALSE;
+    BOOL m_bDrawingInactive = FALSE;
     HWND m_hLastFocusWnd = NULL;     // the window that had the focus before the grid
     ROWCOL m_nTipRow = 0, m_nTipCol = 0; // the cell the pointer rests on for a tip (0: none)
     BOOL m_bTipShown = FALSE;
@@ -855,6 +877,14 @@ class CGXGridCore
     CRect m_rectLastWnd;
     BOOL m_bLastFrameZoomed = FALSE;
     CGXCellRange m_lastSelectedRange;
+    // The selection range the user is building (NULL: none), where it started and the cell it
+    // last reached. While the mouse drags a selection, bit 2 of m_nHitState is set and the
+    // evaluation of floating and merged cells waits.
+    POSITION m_posSelBuild = NULL;
+    ROWCOL m_nSelAnchorRow = 0, m_nSelAnchorCol = 0;
+    ROWCOL m_nSelReachedRow = 0, m_nSelReachedCol = 0;
+    BOOL m_bFloatEvalSuspended = FALSE, m_bMergeEvalSuspended = FALSE;
+    BOOL m_bRecalcCollecting = FALSE; // blocks being changed are already told to the data object
     // Clipboard options: 0x0008 text, 0x0010 styles (the default writes and reads both).
     DWORD m_nClipboardFlags = 0x0018;
     CString m_sCopySeparator;   // written between cells; TAB when empty

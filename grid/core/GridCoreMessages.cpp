@@ -209,6 +209,17 @@ LRESULT CGXGridCore::DispatchGridMessage(UINT message, WPARAM wParam, LPARAM lPa
                                          const std::function<LRESULT()>& fnDefault)
 {
     LRESULT lResult = 0;
+    // Presses and wheel turns go first to the current cell's control (an open drop-down list
+    // closes and eats them).
+    static const UINT s_anControlFirst[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN, WM_MOUSEWHEEL};
+    for (UINT nFirst : s_anControlFirst)
+    {
+        ROWCOL nRow, nCol;
+        CGXControl* pControl =
+            nFirst == message && GetCurrentCell(nRow, nCol) ? GetControl(nRow, nCol) : NULL;
+        if (pControl != NULL && pControl->PreGridMessage(message, wParam, lParam, &lResult))
+            return lResult;
+    }
     if (DispatchToPlugins(message, wParam, lParam, lResult))
         return lResult;
     if (message == s_nFindReplaceMessage && message != 0)

@@ -165,6 +165,7 @@ class CGXGridParam : public CObject
     BOOL m_bThumbTrack = TRUE;
     BOOL m_bImmediateUpdate = TRUE;
     BOOL m_bClickActivation = TRUE;
+    int m_nDropDownHeight = 100; // pixels a cell's drop-down list may take at most
     BOOL m_bInvertSelection = TRUE;     // the selection is painted inverted
     WORD m_wCurrentCellInSelection = 2; // 1: the current cell is inverted with the selection
     WORD m_wMarkerVisibility = 0;       // 0 always, 2 only with the focus, else never
@@ -194,9 +195,9 @@ class CGXGridParam : public CObject
     BOOL m_bInitialized = FALSE;
     CObList m_deleteWithGrid;
     BOOL m_bExcelLikeFrame = FALSE;
+    BOOL m_bKeepSelectionOnRelease = FALSE; // a plain click keeps no selection but ends it only
+    BOOL m_bMarkHeadersOnSelection = FALSE; // every selection change repaints the headers
     // Options the archive keeps for other versions of the library; nothing here reads them.
-    BOOL m_bKeepSelectionOnRelease = FALSE;
-    BOOL m_bMarkHeadersOnSelection = FALSE;
     BYTE m_abReservedOptions[3] = {};
     WORD m_wReservedOption = 0;
     BOOL m_bReservedOption1 = FALSE, m_bReservedOption2 = FALSE;

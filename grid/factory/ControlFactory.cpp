@@ -2,6 +2,7 @@
 // yet give the default control, so every id yields a drawable control.
 #include "grid/factory/ControlFactory.h"
 #include "grid/controls/CheckBoxEx.h"
+#include "grid/controls/ComboBox.h"
 #include "grid/controls/HotSpotEdit.h"
 #include "grid/controls/ListBox.h"
 #include "grid/controls/PasswordControl.h"
@@ -14,14 +15,18 @@
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
 #include "grid/core/StyleSerializeImp.h"
+#include "grid/features/CoveredCellPool.h"
+#include "grid/features/DelayedRangePoolImp.h"
 #include "grid/features/DrawRotatedTextImp.h"
 #include "grid/features/GridDocSerializeImp.h"
+#include "grid/features/GridParamCopyOperatorImp.h"
 #include "grid/features/GridProfileImp.h"
 #include "grid/features/GridSortMoveDataImp.h"
 #include "grid/features/LongOperationImp.h"
 #include "grid/features/NoOleDateTimeImp.h"
 #include "grid/features/NumberFormattingImp.h"
 #include "grid/features/OleDateTimeImp.h"
+#include "grid/features/SpanCellPoolImp.h"
 #include "grid/features/SerializeMG5CompatibleImp.h"
 #include "grid/features/StyleCompareSubsetImp.h"
 #include "grid/core/GridCore.h"
@@ -56,6 +61,11 @@ CGXControl* CreateEdit(CGXGridCore* pGrid, UINT)
 {
     return new CGXEditControl(pGrid, GX_IDS_CTRL_EDIT);
 }
+// The combo cells: one class, the mode word by id.
+template <UINT nMode> CGXControl* CreateCombo(CGXGridCore* pGrid, UINT nID)
+{
+    return new CGXComboBox(pGrid, nID, nMode);
+}
 // Only a browser grid has the OLE preview cell; the grid core has none.
 CGXControl* CreateBrowserOnly(CGXGridCore*, UINT)
 {
@@ -89,6 +99,12 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_SCROLLEDIT, CreateWithId<CGXVScrollEdit>, FALSE},
     {GX_IDS_CTRL_PASSWORD, CreateWithId<CGXPasswordControl>, TRUE},
     {GX_IDS_CTRL_LISTBOX, CreateWithId<CGXListBox>, TRUE},
+    {GX_IDS_CTRL_COMBOBOX, CreateCombo<CGXComboBox::ComboFreeText>, TRUE},
+    {GX_IDS_CTRL_ZEROBASED, CreateCombo<CGXComboBox::ComboIndexZero>, TRUE},
+    {GX_IDS_CTRL_ONEBASED, CreateCombo<CGXComboBox::ComboIndexOne>, TRUE},
+    {GX_IDS_CTRL_TEXTFIT, CreateCombo<CGXComboBox::ComboChoiceOnly>, TRUE},
+    {GX_IDS_CTRL_ONEBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexOne>, TRUE},
+    {GX_IDS_CTRL_ZEROBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexZero>, TRUE},
 };
 } // namespace
 
@@ -145,7 +161,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         NULL,                                        // merged cells
         NULL,                                        // floating cells
         NULL,                                        // printing
-        NULL,                                        // range selection
+        &CGXGridCore::InstallUserSelectRangeImp,     //
         NULL,                                        // Excel-like frame
         &CGXGridCore::InstallMoveRowsColsImp,        // drag-select: so far only what it installs with it
         NULL,                                        // interactive resizing
@@ -175,7 +191,7 @@ void CGXControlFactory::InitializeApplicationComponents()
         GXInstallSerializeMG5CompatibleImp, //
         GXInstallProfileImp,                //
         GXInstallDocSerializeImp,           //
-        NULL,                               // parameter copy
+        GXInstallParamCopyOperatorImp,      //
         GXInstallDrawRotatedTextImp,        //
         GXInstallNumberFormattingImp,       //
         GXInstallOleDateTimeImp,            //
@@ -183,9 +199,9 @@ void CGXControlFactory::InitializeApplicationComponents()
         GXInstallSortMoveDataImp,           //
         GXInstallDataCopyMoveCellsImp,      //
         GXInstallLongOperationImp,          //
-        NULL,                               // covered-cell pool
-        NULL,                               // span-cell pool
-        NULL,                               // delayed-range pool
+        GXInstallCoveredCellPoolImp,        //
+        GXInstallSpanCellPoolImp,           //
+        GXInstallDelayedRangePoolImp,       //
     };
     for (auto pfn : s_apfnInstall)
         if (pfn != NULL)

@@ -3,6 +3,11 @@
 #include "grid/core/AppData.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/StyleSerializeImp.h"
+#include "grid/features/DelayedRangePoolImp.h"
+#include "grid/features/DelayedRangePool.h"
+#include "grid/features/SparseArchive.h"
+#include "grid/features/SpanCellPool.h"
+#include "grid/features/SpanCellPoolImp.h"
 #include "Document.h"
 #include "GridIds.h"
 #include <algorithm>
@@ -17,12 +22,12 @@ void AFXAPI GXInstallDocSerializeImp()
         pAppData->AddComponent(pAppData->m_pDocSerializeImp);
     }
     GXInstallStyleSerializeImp();
+    GXInstallSpanCellPoolImp();
+    GXInstallDelayedRangePoolImp();
 }
 
 namespace
 {
-const DWORD endMark = 0xFFFFFFFF;
-
 void Refuse()
 {
     AfxThrowArchiveException(CArchiveException::generic);
@@ -99,42 +104,6 @@ class CDocumentSwap
     CDocument* m_pOld;
 };
 
-// Reads the entries of a sparse pointer array: index, element, ..., end mark. The array grows as
-// entries arrive; an index at or beyond the stored count, or one given twice, is refused.
-template <class Fn> void LoadEntries(CArchive& ar, CPtrArray& array, Fn readEntry)
-{
-    DWORD dwCount = 0;
-    ar >> dwCount;
-    for (;;)
-    {
-        DWORD dwIndex = 0;
-        ar >> dwIndex;
-        if (dwIndex == endMark)
-            break;
-        if (dwIndex >= dwCount || dwIndex >= (DWORD)INT_MAX ||
-            ((INT_PTR)dwIndex < array.GetSize() && array.GetAt((INT_PTR)dwIndex) != NULL))
-            Refuse();
-        readEntry((INT_PTR)dwIndex);
-    }
-}
-
-// Stores the entries of a sparse pointer array; its count ends with the last entry, as a loaded
-// array's does, so that an archive reads back to the same bytes.
-template <class Fn> void StoreEntries(CArchive& ar, const CPtrArray& array, Fn writeEntry)
-{
-    INT_PTR nCount = array.GetSize();
-    while (nCount > 0 && array.GetAt(nCount - 1) == NULL)
-        nCount--;
-    ar << (DWORD)nCount;
-    for (INT_PTR i = 0; i < nCount; i++)
-        if (array.GetAt(i) != NULL)
-        {
-            ar << (DWORD)i;
-            writeEntry(i);
-        }
-    ar << endMark;
-}
-
 // A stored object the parameter object takes over (NULL stays NULL).
 template <class T> T* LoadOwned(CArchive& ar, CRuntimeClass* pClass)
 {
@@ -163,11 +132,11 @@ std::array<int*, 15> PrintFields(CGXProperties& prop)
             &prop.m_nFirstPage};
 }
 
-void LoadPool(CArchive& ar, CObject*& pPool)
+void LoadPool(CArchive& ar, CObject*& pPool, CRuntimeClass* pClass)
 {
     delete pPool;
     pPool = NULL;
-    pPool = ar.ReadNewObject(RUNTIME_CLASS(CObject));
+    pPool = ar.ReadNewObject(pClass);
 }
 } // namespace
 
@@ -178,12 +147,12 @@ void CGXGridDocSerializeImp::SerializeStyleArray(CGXStylePtrArray& array, CArchi
     if (ar.IsStoring())
     {
         ar << (WORD)arraySchema;
-        StoreEntries(ar, array, [&](INT_PTR i) { ar << (CObject*)array.GetStyle(i); });
+        GXStoreSparseEntries(ar, array, [&](INT_PTR i) { ar << (CObject*)array.GetStyle(i); });
         return;
     }
     CheckSchemaOne(ar);
     array.DeleteAll();
-    LoadEntries(ar, array, [&](INT_PTR i) {
+    GXLoadSparseEntries(ar, array, [&](INT_PTR i) {
         CGXStyle* pStyle = LoadOwned<CGXStyle>(ar, RUNTIME_CLASS(CGXStyle));
         if (pStyle != NULL)
             array.SetAtGrow(i, pStyle);
@@ -195,12 +164,12 @@ void CGXGridDocSerializeImp::SerializeStyleRows(CGXStylePtrArrayPtrArray& array,
     if (ar.IsStoring())
     {
         ar << (WORD)arraySchema;
-        StoreEntries(ar, array, [&](INT_PTR i) { array.GetRow(i)->Serialize(ar); });
+        GXStoreSparseEntries(ar, array, [&](INT_PTR i) { array.GetRow(i)->Serialize(ar); });
         return;
     }
     CheckSchemaOne(ar);
     array.DeleteAll();
-    LoadEntries(ar, array, [&](INT_PTR i) {
+    GXLoadSparseEntries(ar, array, [&](INT_PTR i) {
         // In the array before it is read, so that a failure frees it with the others.
         CGXStylePtrArray* pRow = new CGXStylePtrArray;
         array.SetAtGrow(i, pRow);
@@ -564,13 +533,29 @@ void CGXGridDocSerializeImp::LoadParam(CGXGridParam& p, CArchive& ar)
         LoadBool(ar, p.m_bExcelLikeFrame);
         LoadBool(ar, p.m_nLinePosition);
         ar >> p.m_wFloatCellsMode;
-        LoadPool(ar, p.m_pDelayedFloatCellsPool);
-        LoadPool(ar, p.m_pFloatCellsPool);
+        LoadPool(ar, p.m_pDelayedFloatCellsPool, RUNTIME_CLASS(CGXDelayedRangePool));
+        LoadPool(ar, p.m_pFloatCellsPool, RUNTIME_CLASS(CGXSpanCellPool));
         ar >> p.m_wMergeCellsMode;
-        LoadPool(ar, p.m_pDelayedMergeCellsPool);
-        LoadPool(ar, p.m_pHorzMergeCellsPool);
-        LoadPool(ar, p.m_pVertMergeCellsPool);
+        LoadPool(ar, p.m_pDelayedMergeCellsPool, RUNTIME_CLASS(CGXDelayedRangePool));
+        LoadPool(ar, p.m_pHorzMergeCellsPool, RUNTIME_CLASS(CGXSpanCellPool));
+        LoadPool(ar, p.m_pVertMergeCellsPool, RUNTIME_CLASS(CGXSpanCellPool));
         LoadWord(ar, p.m_nGridLineStyle);
+    }
+    if (wSchema == 6)
+    {
+        // Spans stored by that version are not trusted: all of them are computed again.
+        for (CObject* pPool : {p.m_pDelayedFloatCellsPool, p.m_pDelayedMergeCellsPool})
+            if (auto* pDelayed = static_cast<CGXDelayedRangePool*>(pPool))
+            {
+                pDelayed->RemoveAll();
+                pDelayed->AddRange(CGXCellRange(0, 0, 0x7FFFFFFE, 0x7FFFFFFE));
+            }
+        for (CObject* pPool : {p.m_pFloatCellsPool, p.m_pHorzMergeCellsPool, p.m_pVertMergeCellsPool})
+            if (auto* pSpans = static_cast<CGXSpanCellPool*>(pPool))
+            {
+                pSpans->m_rowMap.DeleteAll();
+                pSpans->m_colMap.DeleteAll();
+            }
     }
     if (wSchema >= 8)
         for (BYTE& b : p.m_abReservedOptions)

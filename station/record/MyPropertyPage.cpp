@@ -9,7 +9,8 @@ AFX_WM_ENTRY(WM_CONTEXTMENU, AfxSig_vWp, void (CWnd::*)(CWnd*, CPoint), OnHelpCo
 AFX_WM_ENTRY(WM_HELP, AfxSig_bHELPINFO, BOOL (CWnd::*)(HELPINFO*), OnHelpInfo)
 END_MESSAGE_MAP()
 
-CMyPropertyPage::CMyPropertyPage(UINT nIDTemplate) : THtmlHelp<CPropertyPage>(nIDTemplate, 0)
+CMyPropertyPage::CMyPropertyPage(UINT nIDTemplate)
+    : THtmlHelp<CPropertyPage>(nIDTemplate, 0), m_bModifiedByCommands(FALSE)
 {
 }
 
@@ -22,4 +23,11 @@ BOOL CMyPropertyPage::PreTranslateMessage(MSG* pMsg)
     if (CMyDialog::PressFocusedButton(this, pMsg))
         return TRUE;
     return CPropertyPage::PreTranslateMessage(pMsg);
+}
+
+BOOL CMyPropertyPage::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (m_bModifiedByCommands && lParam != 0)
+        SetModified(TRUE);
+    return CPropertyPage::OnCommand(wParam, lParam);
 }

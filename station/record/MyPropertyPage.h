@@ -17,5 +17,10 @@ class CMyPropertyPage : public THtmlHelp<CPropertyPage>
     BOOL PreTranslateMessage(MSG* pMsg) override;
 
   protected:
+    // Set by pages whose every control command marks them modified (enabling Apply) before it is
+    // handled.
+    BOOL m_bModifiedByCommands;
+
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     DECLARE_MESSAGE_MAP()
 };

@@ -1,5 +1,7 @@
-// Answers a modal dialog from a thread timer while its loop runs: each attempt types its entries
-// and presses its button; a dialog still open after the last attempt is cancelled.
+// Answers a modal dialog or property sheet from a thread timer while its loop runs: each attempt
+// acts (selects a page, ticks boxes), types its entries and presses its button; a dialog still
+// open after the last attempt is cancelled. Controls are found among all the dialog's
+// descendants, so those of a sheet's pages too.
 #pragma once
 #include "afxwin.h"
 #include <functional>
@@ -11,8 +13,14 @@ struct DialogAnswer
 {
     struct Attempt
     {
+        Attempt(std::vector<std::pair<int, std::string>> typed = {}, int nPressed = IDOK,
+                std::function<void(HWND)> before = nullptr)
+            : entries(std::move(typed)), nButton(nPressed), act(std::move(before))
+        {
+        }
         std::vector<std::pair<int, std::string>> entries; // control, text typed
         int nButton;
+        std::function<void(HWND)> act; // before the entries
     };
     int nControl = 0; // a control only the awaited dialog has
     std::vector<Attempt> attempts;
@@ -62,7 +70,7 @@ struct DialogAnswer
             return;
         }
         HWND hDlg = ::GetActiveWindow();
-        if (hDlg == NULL || ::GetDlgItem(hDlg, pAnswer->nControl) == NULL)
+        if (hDlg == NULL || Control(hDlg, pAnswer->nControl) == NULL)
         {
             if (pAnswer->nAttempts > 0)
                 pAnswer->Finish();
@@ -79,9 +87,35 @@ struct DialogAnswer
             pAnswer->inspect(hDlg);
         pAnswer->bSeen = true;
         const Attempt& attempt = pAnswer->attempts[pAnswer->nAttempts++];
+        if (attempt.act)
+            attempt.act(hDlg);
         for (const auto& entry : attempt.entries)
-            ::SetDlgItemTextA(hDlg, entry.first, entry.second.c_str());
+            ::SetWindowTextA(Control(hDlg, entry.first), entry.second.c_str());
         Press(hDlg, attempt.nButton);
+    }
+
+  public:
+    // The descendant with the id, the visible one first; NULL when there is none.
+    static HWND Control(HWND hDlg, int nID)
+    {
+        struct Search
+        {
+            int nID;
+            HWND hFound;
+            bool bVisible;
+        } search = {nID, NULL, false};
+        ::EnumChildWindows(
+            hDlg,
+            [](HWND hWnd, LPARAM lParam) -> BOOL {
+                Search* p = (Search*)lParam;
+                if (::GetDlgCtrlID(hWnd) != p->nID || (p->hFound != NULL && p->bVisible))
+                    return TRUE;
+                p->hFound = hWnd;
+                p->bVisible = ::IsWindowVisible(hWnd) != FALSE;
+                return TRUE;
+            },
+            (LPARAM)&search);
+        return search.hFound;
     }
 };
 
@@ -91,6 +125,10 @@ inline std::string WindowText(HWND hWnd)
     char text[256] = "";
     ::GetWindowTextA(hWnd, text, sizeof(text));
     return text;
+}
+inline std::string ControlText(HWND hDlg, int nID)
+{
+    return WindowText(DialogAnswer::Control(hDlg, nID));
 }
 inline bool IsOwnerDrawn(HWND hDlg, int nButton)
 {

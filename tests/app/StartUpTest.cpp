@@ -3,6 +3,7 @@
 #include "AppIds.h"
 #include "DeviceSimulator.h"
 #include "DockBar.h"
+#include "DialogAnswer.h"
 #include "FirstStart.h"
 #include "ProgramKey.h"
 #include "SimulatorPort.h"
@@ -276,8 +277,14 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
 {
     MessageBoxes boxes;
     boxes.Expect(IDOK, "Bitte konfigurieren Sie die seriellen Schnittstellen");
+    // The options sheet that follows is cancelled: the first start is not done.
+    DialogAnswer options;
+    options.nControl = ID_APPLY_NOW;
+    options.attempts = {{{}, IDCANCEL, nullptr}};
+    options.Arm();
     App().m_lpCmdLine = (LPTSTR) "";
     ASSERT_TRUE(App().InitInstance());
+    EXPECT_TRUE(options.bSeen);
     EXPECT_EQ(0u, boxes.Pending());
     EXPECT_EQ((UINT)MB_ICONINFORMATION, boxes.Shown().at(0).type & MB_ICONMASK);
 
@@ -388,7 +395,7 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     EXPECT_TRUE(config.GetFirstStart());
 
     // Commands waiting for their parts are greyed; the bars' commands work.
-    for (UINT nID : {(UINT)ID_OPTIONS, (UINT)ID_PROTECT_PARAMETERS, (UINT)ID_FILE_PRINT,
+    for (UINT nID : {(UINT)ID_PROTECT_PARAMETERS, (UINT)ID_FILE_PRINT,
                      (UINT)ID_FILE_PRINT_PREVIEW, (UINT)ID_ANALYSE_CURSOR, (UINT)ID_PROFILE_DOWNLOAD})
     {
         SCOPED_TRACE(nID);

@@ -79,7 +79,7 @@ TEST(GridSort, TheKindOfAKeyComesFromItsTexts)
         SortGrid w(c.keys);
         EXPECT_TRUE(w.DblClkHeader(0, 1));
         EXPECT_EQ(c.sorted, w.Column(1)) << c.sorted;
-        EXPECT_TRUE(ShowsFreshPaint(w.grid.get()));
+        EXPECT_TRUE(w.ShowsFreshPaint());
     }
 }
 
@@ -105,7 +105,7 @@ TEST(GridSort, DoubleClicksSwitchTheOrderAndUndoPutsItBack)
     ASSERT_TRUE(w.g.Undo());
     ASSERT_TRUE(w.g.Undo());
     EXPECT_EQ("r1,r2,r3,r4", w.Column(2));
-    EXPECT_TRUE(ShowsFreshPaint(w.grid.get()));
+    EXPECT_TRUE(w.ShowsFreshPaint());
     // Without the switch a header double click does not sort; a cell is no header.
     p->m_bSortRowsOnDblClk = FALSE;
     EXPECT_FALSE(w.DblClkHeader(0, 1));

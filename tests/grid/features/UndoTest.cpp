@@ -69,7 +69,7 @@ struct UndoGrid : GridWindow
     // Pixels equal to a fresh paint of the grid's state.
     void ExpectFreshPaint()
     {
-        EXPECT_TRUE(ShowsFreshPaint(grid.get()));
+        EXPECT_TRUE(ShowsFreshPaint());
     }
     CString UndoText()
     {
