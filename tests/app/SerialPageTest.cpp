@@ -5,6 +5,7 @@
 #include "DialogAnswer.h"
 #include "ProgramKey.h"
 #include "TestSupport.h"
+#include "dialogs/Input.h"
 #include "app/SettingsSheet.h"
 #include "uilib/treelist/TreeCtrl.h"
 
@@ -191,13 +192,8 @@ TEST_F(SerialPage, CheckImageAndMoving)
                             }
                             ASSERT_GE(at.x, 0);
                             pTree->ClientToScreen(&at);
-                            ::SetCursorPos(at.x, at.y);
-                            INPUT input[2] = {};
-                            input[0].type = input[1].type = INPUT_MOUSE;
-                            input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-                            input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-                            ::SendInput(2, input, sizeof(INPUT));
-                            PumpMessages(200);
+                            dialogs_test::ClickAt(at);
+                            PumpMessages(150);
                             Select("COM21");
                             m_pPage->SendMessage(WM_COMMAND, IDC_SERIAL_UP);
                             afterUp = TreeOrder();
