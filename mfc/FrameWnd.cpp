@@ -676,6 +676,19 @@ void CFrameWnd::OnSetFocus(CWnd* pOldWnd)
 void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
 {
     CWnd::OnActivate(nState, pWndOther, bMinimized);
+    ActivateFrameState(nState, pWndOther);
+    CFrameWnd* pActiveFrame = GetActiveFrame();
+    CView* pActiveView = pActiveFrame != NULL ? pActiveFrame->GetActiveView() : NULL;
+    if (pActiveView != NULL)
+    {
+        if (nState != WA_INACTIVE && !bMinimized)
+            pActiveView->OnActivateView(TRUE, pActiveView, pActiveView);
+        pActiveView->OnActivateFrame(nState, this);
+    }
+}
+
+void CFrameWnd::ActivateFrameState(UINT nState, CWnd* pWndOther)
+{
     // The frame stays drawn active while one of its floating frames is the active window.
     CFrameWnd* pTopLevel = (GetStyle() & WS_CHILD) ? this : GetTopLevelFrame();
     CWnd* pActive = nState == WA_INACTIVE ? pWndOther : this;
@@ -692,14 +705,6 @@ void CFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
     NotifyFloatingWindows(bStayActive ? FS_ACTIVATE : FS_DEACTIVATE);
     if (m_pNotifyHook != NULL)
         m_pNotifyHook->OnActivate(nState != WA_INACTIVE);
-    CFrameWnd* pActiveFrame = GetActiveFrame();
-    CView* pActiveView = pActiveFrame != NULL ? pActiveFrame->GetActiveView() : NULL;
-    if (pActiveView != NULL)
-    {
-        if (nState != WA_INACTIVE && !bMinimized)
-            pActiveView->OnActivateView(TRUE, pActiveView, pActiveView);
-        pActiveView->OnActivateFrame(nState, this);
-    }
 }
 
 BOOL CFrameWnd::OnNcActivate(BOOL bActive)

@@ -188,6 +188,8 @@ public:
     afx_msg BOOL OnEraseBkgnd(CDC* pDC);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
+    // The activation's work without the views: stay-active state, floating frames, in-place hook.
+    void ActivateFrameState(UINT nState, CWnd* pWndOther);
     afx_msg void OnEnable(BOOL bEnable);
     afx_msg BOOL OnNcActivate(BOOL bActive);
     afx_msg void OnInitMenuPopup(CMenu* pMenu, UINT nIndex, BOOL bSysMenu);

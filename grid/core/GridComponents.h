@@ -549,34 +549,55 @@ class CGXAbstractGridClearCellsImp : public CObject
     virtual BOOL ClearCells(CGXGridCore* pGrid, const CGXRangeList& ranges, BOOL bStyles) = 0;
 };
 
-// Selection of ranges by keyboard and mouse.
+// Selection of ranges by keyboard and mouse. The grid's selection operations of the same names
+// forward here; every change goes through CanChangeSelection, the change, OnChangedSelection.
 class CGXAbstractGridUserSelectRangeImp : public CObject
 {
   public:
     // Moves the current cell by the keyboard, extending the selection while Shift is held.
-    virtual BOOL MoveByKey(CGXGridCore*, int /*nDirection*/, ROWCOL /*nCount*/)
+    virtual BOOL MoveCurrentCellEx(CGXGridCore*, int /*nDirection*/, ROWCOL /*nCount*/)
     {
         return FALSE;
     }
-    virtual void ClearPending(CGXGridCore*)
+    // The mouse steps of a selection by dragging (press, move to another cell, release); the
+    // move may correct the row and column.
+    virtual void OnStartSelection(CGXGridCore*, CPoint&, UINT&, int&, ROWCOL&, ROWCOL&)
     {
     }
-    // The mouse steps of a selection by dragging; each may change its arguments.
-    virtual void OnLButtonDown(CGXGridCore*, CPoint&, UINT&, int&, ROWCOL&, ROWCOL&)
-    {
-    }
-    virtual void OnMouseMove(CGXGridCore*, CPoint&, UINT&, ROWCOL&, ROWCOL&)
-    {
-    }
-    virtual void OnLButtonUp(CGXGridCore*, CPoint&, UINT&)
-    {
-    }
-    virtual BOOL OnLButtonClickedRowCol(CGXGridCore*, ROWCOL, ROWCOL, UINT, CPoint)
+    virtual BOOL OnMoveSelection(CGXGridCore*, CPoint&, UINT&, ROWCOL&, ROWCOL&)
     {
         return FALSE;
+    }
+    virtual BOOL OnEndSelection(CGXGridCore*, CPoint&, UINT&)
+    {
+        return FALSE;
+    }
+    virtual void SelectRange(CGXGridCore*, const CGXCellRange&, BOOL /*bSelect*/, BOOL /*bUpdate*/)
+    {
+    }
+    virtual BOOL StoreSelectRange(CGXGridCore*, const CGXCellRange&, BOOL /*bSelect*/)
+    {
+        return FALSE;
+    }
+    // Repaints the cells of the range whose state differs between the old list and the current one.
+    virtual void UpdateSelectRange(CGXGridCore*, const CGXCellRange&, const CGXRangeList*,
+                                   BOOL /*bCreateHint*/)
+    {
     }
     virtual void SetSelection(CGXGridCore*, POSITION, ROWCOL, ROWCOL, ROWCOL, ROWCOL)
     {
+    }
+    virtual void UpdateChangedSelection(CGXGridCore*, POSITION, ROWCOL, ROWCOL, ROWCOL, ROWCOL,
+                                        BOOL /*bCreateHint*/)
+    {
+    }
+    virtual void UpdateAllSelected(CGXGridCore*, BOOL /*bCreateHint*/)
+    {
+    }
+    // A completed click; Ctrl on a selected row's (column's) header deselects it.
+    virtual BOOL OnHeaderCtrlClick(CGXGridCore*, ROWCOL, ROWCOL, UINT, CPoint)
+    {
+        return FALSE;
     }
 };
 

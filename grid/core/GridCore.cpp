@@ -647,6 +647,42 @@ void CGXGridCore::SetSelection(POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL n
     GX_FORWARD_VOID(m_pUserSelectRangeImp, SetSelection(this, pos, nTop, nLeft, nBottom, nRight));
 }
 
+void CGXGridCore::SelectRange(const CGXCellRange& range, BOOL bSelect, BOOL bUpdate)
+{
+    GX_FORWARD_VOID(m_pUserSelectRangeImp, SelectRange(this, range, bSelect, bUpdate));
+}
+
+BOOL CGXGridCore::StoreSelectRange(const CGXCellRange& range, BOOL bSelect)
+{
+    return GX_FORWARD(m_pUserSelectRangeImp, StoreSelectRange(this, range, bSelect));
+}
+
+void CGXGridCore::UpdateSelectRange(const CGXCellRange& range, const CGXRangeList* pOldList, BOOL bCreateHint)
+{
+    GX_FORWARD_VOID(m_pUserSelectRangeImp, UpdateSelectRange(this, range, pOldList, bCreateHint));
+}
+
+void CGXGridCore::UpdateChangedSelection(POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
+                                         ROWCOL nRight, BOOL bCreateHint)
+{
+    GX_FORWARD_VOID(m_pUserSelectRangeImp,
+                    UpdateChangedSelection(this, pos, nTop, nLeft, nBottom, nRight, bCreateHint));
+}
+
+void CGXGridCore::UpdateAllSelected(BOOL bCreateHint)
+{
+    GX_FORWARD_VOID(m_pUserSelectRangeImp, UpdateAllSelected(this, bCreateHint));
+}
+
+void CGXGridCore::OnChangedSelection(const CGXCellRange*, BOOL, BOOL)
+{
+    if (m_pParam == NULL || !m_pParam->m_bMarkHeadersOnSelection)
+        return;
+    ROWCOL nHeaderRows = GetHeaderRows(), nHeaderCols = GetHeaderCols();
+    RedrawRange(nHeaderRows + 1, 0, GetRowCount(), nHeaderCols, GX_UPDATENOW, TRUE);
+    RedrawRange(0, nHeaderCols + 1, nHeaderRows, GetColCount(), GX_UPDATENOW, TRUE);
+}
+
 void CGXGridCore::UpdateExcelFrame(const CGXCellRange* pRange, BOOL bHide)
 {
     GX_FORWARD_VOID(m_pExcelLikeFrameImp, UpdateExcelFrame(this, pRange, bHide));

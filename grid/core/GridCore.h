@@ -342,8 +342,23 @@ class CGXGridCore
     {
         return TRUE;
     }
+    // Asked before a selection starts at a cell (press or Shift+key): FALSE refuses it.
+    virtual BOOL CanStartSelection(ROWCOL, ROWCOL, UINT /*flags*/, CPoint)
+    {
+        return TRUE;
+    }
+    // After a selection change; with the header-marking option the headers are repainted.
+    virtual void OnChangedSelection(const CGXCellRange* pRange, BOOL bIsDragging, BOOL bKey);
+    // The selection, through the range-selection component; nothing without it.
     virtual void SetSelection(POSITION pos, ROWCOL nTop = 0, ROWCOL nLeft = 0, ROWCOL nBottom = 0,
                               ROWCOL nRight = 0);
+    virtual void SelectRange(const CGXCellRange& range, BOOL bSelect = TRUE, BOOL bUpdate = TRUE);
+    virtual BOOL StoreSelectRange(const CGXCellRange& range, BOOL bSelect);
+    virtual void UpdateSelectRange(const CGXCellRange& range, const CGXRangeList* pOldList,
+                                   BOOL bCreateHint = TRUE);
+    virtual void UpdateChangedSelection(POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
+                                        ROWCOL nRight, BOOL bCreateHint = TRUE);
+    virtual void UpdateAllSelected(BOOL bCreateHint = TRUE);
     virtual void UpdateExcelFrame(const CGXCellRange* pRange, BOOL bHide);
     virtual BOOL ShowExcelFrame(BOOL bHide, BOOL bRedraw);
     void SetExcelFillImp(CGXAbstractGridExcelLikeFillImp* pImp, BOOL bAutoDelete);
@@ -664,6 +679,7 @@ class CGXGridCore
     void InstallCalcSizeImp();
     void InstallCommandFactory();
     void InstallMoveRowsColsImp();
+    void InstallUserSelectRangeImp();
 
     // Implementation
     // Group 1: per-grid components (owned through m_ownedImps), in their fixed order; the
@@ -849,6 +865,14 @@ class CGXGridCore
     CRect m_rectLastWnd;
     BOOL m_bLastFrameZoomed = FALSE;
     CGXCellRange m_lastSelectedRange;
+    // The selection range the user is building (NULL: none), where it started and the cell it
+    // last reached. While the mouse drags a selection, bit 2 of m_nHitState is set and the
+    // evaluation of floating and merged cells waits.
+    POSITION m_posSelBuild = NULL;
+    ROWCOL m_nSelAnchorRow = 0, m_nSelAnchorCol = 0;
+    ROWCOL m_nSelReachedRow = 0, m_nSelReachedCol = 0;
+    BOOL m_bFloatEvalSuspended = FALSE, m_bMergeEvalSuspended = FALSE;
+    BOOL m_bRecalcCollecting = FALSE; // blocks being changed are already told to the data object
     // Clipboard options: 0x0008 text, 0x0010 styles (the default writes and reads both).
     DWORD m_nClipboardFlags = 0x0018;
     CString m_sCopySeparator;   // written between cells; TAB when empty

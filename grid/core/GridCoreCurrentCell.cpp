@@ -347,8 +347,10 @@ BOOL CGXGridCore::FindNextEnabledCell(int nDirection, ROWCOL& nRow, ROWCOL& nCol
 BOOL CGXGridCore::MoveCurrentCellByKey(int nDirection, ROWCOL nCount)
 {
     if (m_pUserSelectRangeImp != NULL)
-        return m_pUserSelectRangeImp->MoveByKey(this, nDirection, nCount);
-    return MoveCurrentCellBy(nDirection, nCount, TRUE);
+        return m_pUserSelectRangeImp->MoveCurrentCellEx(this, nDirection, nCount);
+    BOOL bMoved = MoveCurrentCellBy(nDirection, nCount, TRUE);
+    m_posSelBuild = NULL;
+    return bMoved;
 }
 
 BOOL CGXGridCore::MoveCurrentCellBy(int nDirection, ROWCOL nCount, BOOL bSelect)

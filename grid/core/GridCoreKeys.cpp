@@ -130,13 +130,14 @@ struct KeyEntry
 };
 
 const KeyEntry s_keyTable[] = {
-    {VK_UP, modNone, Move<1, true>},
+    // Shift goes with the plain arrows: the selection component extends the selection by it.
+    {VK_UP, modNone | modShift, Move<1, true>},
     {VK_UP, modCtrl, Move<7, false>},
-    {VK_DOWN, modNone, Move<3, true>},
+    {VK_DOWN, modNone | modShift, Move<3, true>},
     {VK_DOWN, modCtrl, Move<8, false>},
-    {VK_LEFT, modNone, Move<2, true>},
+    {VK_LEFT, modNone | modShift, Move<2, true>},
     {VK_LEFT, modCtrl, Move<9, false>},
-    {VK_RIGHT, modNone, Move<4, true>},
+    {VK_RIGHT, modNone | modShift, Move<4, true>},
     {VK_RIGHT, modCtrl, Move<10, false>},
     {VK_NEXT, modAny, Move<5, true>},
     {VK_PRIOR, modAny, Move<6, true>},

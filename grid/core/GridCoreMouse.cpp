@@ -120,12 +120,21 @@ static void ClampDragCell(CGXGridCore* g, ROWCOL& nRow, ROWCOL& nCol)
     nCol = std::min(nCol, g->GetColCount());
 }
 
-// The cell a drag has reached: a point past the last row (column) means the last one.
-static void DragCell(CGXGridCore* g, CPoint pt, ROWCOL& nRow, ROWCOL& nCol)
+// The cell a release hit: a point past the last row (column) means the last one. A release on a
+// header stays there, so that a click on a header reaches the click operation.
+static void ReleaseCell(CGXGridCore* g, CPoint pt, ROWCOL& nRow, ROWCOL& nCol)
 {
     ROWCOL nClientRow = g->ClientRowFromY(pt.y), nClientCol = g->ClientColFromX(pt.x);
     nRow = nClientRow == (ROWCOL)~0u ? g->GetRowCount() : g->ClientRowToRow(nClientRow);
     nCol = nClientCol == (ROWCOL)~0u ? g->GetColCount() : g->ClientColToCol(nClientCol);
+    nRow = std::min(nRow, g->GetRowCount());
+    nCol = std::min(nCol, g->GetColCount());
+}
+
+// The cell a drag has reached.
+static void DragCell(CGXGridCore* g, CPoint pt, ROWCOL& nRow, ROWCOL& nCol)
+{
+    ReleaseCell(g, pt, nRow, nCol);
     ClampDragCell(g, nRow, nCol);
 }
 
@@ -196,7 +205,7 @@ BOOL CGXGridCore::OnGridButtonDown(UINT message, UINT nFlags, CPoint point)
             m_nHitState |= hitCurrent;
     }
     if (bLeft && m_pUserSelectRangeImp != NULL)
-        m_pUserSelectRangeImp->OnLButtonDown(this, point, nFlags, nHit, nRow, nCol);
+        m_pUserSelectRangeImp->OnStartSelection(this, point, nFlags, nHit, nRow, nCol);
     m_nLastHitRow = m_nHitRow;
     m_nLastHitCol = m_nHitCol;
     if (!(this->*pButton->pfnHit)(m_nHitRow, m_nHitCol, m_nHitRow, m_nHitCol, point, nFlags,
@@ -263,7 +272,7 @@ BOOL CGXGridCore::OnGridMouseMove(UINT nFlags, CPoint point)
     if (nRow != m_nLastHitRow || nCol != m_nLastHitCol)
     {
         if (m_pUserSelectRangeImp != NULL)
-            m_pUserSelectRangeImp->OnMouseMove(this, point, nFlags, nRow, nCol);
+            m_pUserSelectRangeImp->OnMoveSelection(this, point, nFlags, nRow, nCol);
         m_nLastHitRow = nRow;
         m_nLastHitCol = nCol;
     }
@@ -294,9 +303,9 @@ BOOL CGXGridCore::OnGridButtonUp(UINT message, UINT nFlags, CPoint point)
     if (message == WM_LBUTTONUP && m_pParam->m_bExcelLikeFill && m_pExcelLikeFillImp != NULL)
         m_pExcelLikeFillImp->OnLButtonUp(this, point, nFlags);
     if (message == WM_LBUTTONUP && m_pUserSelectRangeImp != NULL)
-        m_pUserSelectRangeImp->OnLButtonUp(this, point, nFlags);
+        m_pUserSelectRangeImp->OnEndSelection(this, point, nFlags);
     ROWCOL nRow = 0, nCol = 0;
-    DragCell(this, point, nRow, nCol);
+    ReleaseCell(this, point, nRow, nCol);
     WORD flags = StepFlags(this, hitRelease, nRow, nCol);
     m_nHitState = 0;
     (this->*pButton->pfnHit)(m_nHitRow, m_nHitCol, nRow, nCol, point, nFlags, flags);
@@ -342,6 +351,8 @@ BOOL CGXGridCore::OnGridCancelMode()
             m_pParam->m_SelectedRanges.DeleteAll();
             RedrawAll(GX_INVALIDATE, FALSE);
         }
+        m_posSelBuild = NULL;
+        m_bFloatEvalSuspended = m_bMergeEvalSuspended = FALSE;
         if (m_pParam->TestMouseCurrentCellFlags(1 | 2))
             ChangeCurrentCell(0xFFFFFFFF, 0xFFFFFFFF, 0x0A);
         m_nHitState = 0;
@@ -463,7 +474,7 @@ BOOL CGXGridCore::OnRButtonHitRowCol(ROWCOL, ROWCOL, ROWCOL nRow, ROWCOL nCol, C
 BOOL CGXGridCore::OnLButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt)
 {
     return m_pUserSelectRangeImp != NULL &&
-           m_pUserSelectRangeImp->OnLButtonClickedRowCol(this, nRow, nCol, nFlags, pt);
+           m_pUserSelectRangeImp->OnHeaderCtrlClick(this, nRow, nCol, nFlags, pt);
 }
 
 BOOL CGXGridCore::OnMButtonClickedRowCol(ROWCOL, ROWCOL, UINT, CPoint)

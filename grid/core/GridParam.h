@@ -192,9 +192,9 @@ class CGXGridParam : public CObject
     BOOL m_bInitialized = FALSE;
     CObList m_deleteWithGrid;
     BOOL m_bExcelLikeFrame = FALSE;
+    BOOL m_bKeepSelectionOnRelease = FALSE; // a plain click keeps no selection but ends it only
+    BOOL m_bMarkHeadersOnSelection = FALSE; // every selection change repaints the headers
     // Options the archive keeps for other versions of the library; nothing here reads them.
-    BOOL m_bKeepSelectionOnRelease = FALSE;
-    BOOL m_bMarkHeadersOnSelection = FALSE;
     BYTE m_abReservedOptions[3] = {};
     WORD m_wReservedOption = 0;
     BOOL m_bReservedOption1 = FALSE, m_bReservedOption2 = FALSE;

@@ -3,6 +3,7 @@
 #include "grid/factory/ControlFactory.h"
 #include "grid/controls/CheckBoxEx.h"
 #include "grid/controls/ComboBox.h"
+#include "grid/controls/DaoBitmap.h"
 #include "grid/controls/HotSpotEdit.h"
 #include "grid/controls/ListBox.h"
 #include "grid/controls/PasswordControl.h"
@@ -105,6 +106,7 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_TEXTFIT, CreateCombo<CGXComboBox::ComboChoiceOnly>, TRUE},
     {GX_IDS_CTRL_ONEBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexOne>, TRUE},
     {GX_IDS_CTRL_ZEROBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexZero>, TRUE},
+    {GX_IDS_CTRL_DAOBITMAP, Create<CGXDaoBitmap>, FALSE},
 };
 } // namespace
 
@@ -161,7 +163,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         NULL,                                        // merged cells
         NULL,                                        // floating cells
         NULL,                                        // printing
-        NULL,                                        // range selection
+        &CGXGridCore::InstallUserSelectRangeImp,     //
         NULL,                                        // Excel-like frame
         &CGXGridCore::InstallMoveRowsColsImp,        // drag-select: so far only what it installs with it
         NULL,                                        // interactive resizing

@@ -242,9 +242,10 @@ class FakeFill : public CGXAbstractGridExcelLikeFillImp
 class CountingSelectRange : public CGXAbstractGridUserSelectRangeImp
 {
   public:
-    void OnMouseMove(CGXGridCore*, CPoint&, UINT&, ROWCOL&, ROWCOL&) override
+    BOOL OnMoveSelection(CGXGridCore*, CPoint&, UINT&, ROWCOL&, ROWCOL&) override
     {
         nMoves++;
+        return TRUE;
     }
     int nMoves = 0;
 };

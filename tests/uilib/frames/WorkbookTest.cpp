@@ -1,5 +1,6 @@
 // The workbook frame: sheets as tabs below the MDI client, their geometry, painting, clicks and
 // tips, the tab width's edge cases and a control bar shown as a sheet.
+#include "FramesIds.h"
 #include "SecMdiFixture.h"
 #include "uilib/bars/ControlBar.h"
 #include "uilib/frames/mdi/ControlBarWorksheet.h"
@@ -295,5 +296,32 @@ TEST_F(WorkbookTest, ABarFloatedAsAnMDIChildBecomesASheet)
     m_pBook->DestroyWindow();
     m_pBook = new SECWorkbookWnd;
     ASSERT_TRUE(m_pBook->Create(NULL, _T("Mappe"), WS_OVERLAPPEDWINDOW, CRect(40, 40, 640, 500)));
+}
+
+// A bar sheet whose style word turns the bar hosting off is a plain sheet: no dock bar of its
+// own, its title its own, and closing closes it.
+TEST_F(WorkbookTest, ASheetWithoutBarHostingIsAPlainSheet)
+{
+    for (const DWORD dwSheetStyle : {(DWORD)0, (DWORD)SEC_SHEET_NO_BAR_HOSTING})
+    {
+        SCOPED_TRACE(dwSheetStyle);
+        const bool bHosts = dwSheetStyle == 0;
+        SECControlBarWorksheet* pSheet = new SECControlBarWorksheet;
+        pSheet->SetSheetStyle(dwSheetStyle);
+        ASSERT_TRUE(pSheet->LoadFrame(IDR_SEC_BAR_MDICHILD, WS_CHILD | WS_OVERLAPPEDWINDOW, m_pBook, NULL));
+        pSheet->SetWindowText(_T("Blatt"));
+        pSheet->ShowWindow(SW_SHOW);
+        pSheet->RecalcLayout();
+        PumpMessages(30);
+        EXPECT_EQ(bHosts, pSheet->m_wndDockBar.m_hWnd != NULL);
+        CString strTitle;
+        pSheet->GetWindowText(strTitle);
+        // A hosting sheet takes its (empty) dock bar's text.
+        EXPECT_EQ(bHosts ? CString() : CString(_T("Blatt")), strTitle);
+        const HWND hSheet = pSheet->m_hWnd;
+        pSheet->SendMessage(WM_CLOSE);
+        PumpMessages(30);
+        EXPECT_FALSE(::IsWindow(hSheet));
+    }
 }
 } // namespace

@@ -13,7 +13,7 @@ ON_WM_SHOWWINDOW()
 END_MESSAGE_MAP()
 
 SECControlBarWorksheet::SECControlBarWorksheet()
-    : m_wndDockBar(TRUE, TRUE), m_bCreated(FALSE), m_hBarIcon(NULL)
+    : m_wndDockBar(TRUE, TRUE), m_bCreated(FALSE), m_dwSheetStyle(0), m_hBarIcon(NULL)
 {
 }
 
@@ -25,13 +25,17 @@ BOOL SECControlBarWorksheet::PreCreateWindow(CREATESTRUCT& cs)
 {
     if (!SECWorksheetWnd::PreCreateWindow(cs))
         return FALSE;
+    if (!HostsBars())
+        return TRUE;
     cs.dwExStyle &= ~WS_EX_CLIENTEDGE;
     cs.style &= ~(FWS_ADDTOTITLE | FWS_PREFIXTITLE);
     return TRUE;
 }
 
-BOOL SECControlBarWorksheet::OnCreateClient(LPCREATESTRUCT, CCreateContext*)
+BOOL SECControlBarWorksheet::OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext)
 {
+    if (!HostsBars())
+        return SECWorksheetWnd::OnCreateClient(lpcs, pContext);
     CWnd* pOwner = GetMDIFrame();
     if (!m_wndDockBar.Create(pOwner, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_LEFT, AFX_IDW_DOCKBAR_FLOAT))
         return FALSE;
@@ -45,7 +49,8 @@ BOOL SECControlBarWorksheet::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, C
 {
     if (!SECWorksheetWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext))
         return FALSE;
-    UpdateIcon();
+    if (HostsBars())
+        UpdateIcon();
     return TRUE;
 }
 
@@ -56,6 +61,11 @@ CControlBar* SECControlBarWorksheet::GetHostedBar() const
 
 void SECControlBarWorksheet::RecalcLayout(BOOL bNotify)
 {
+    if (!HostsBars())
+    {
+        SECWorksheetWnd::RecalcLayout(bNotify);
+        return;
+    }
     if (m_bInRecalcLayout)
         return;
     CFrameWnd::RecalcLayout(bNotify);
@@ -92,16 +102,17 @@ void SECControlBarWorksheet::UpdateIcon()
 
 void SECControlBarWorksheet::OnSize(UINT nType, int cx, int cy)
 {
-    SECControlBarMDIChildWnd::SizeHostedBar(GetHostedBar(), cx, cy);
+    if (HostsBars())
+        SECControlBarMDIChildWnd::SizeHostedBar(GetHostedBar(), cx, cy);
     SECWorksheetWnd::OnSize(nType, cx, cy);
 }
 
 void SECControlBarWorksheet::OnClose()
 {
-    CControlBar* pBar = GetHostedBar();
+    CControlBar* pBar = HostsBars() ? GetHostedBar() : NULL;
     if (pBar == NULL)
     {
-        CFrameWnd::OnClose();
+        SECWorksheetWnd::OnClose();
         return;
     }
     SECControlBarMDIChildWnd::HideHostedBar(this, pBar);
@@ -109,7 +120,7 @@ void SECControlBarWorksheet::OnClose()
 
 void SECControlBarWorksheet::OnWindowPosChanged(WINDOWPOS* lpwndpos)
 {
-    if (!(lpwndpos->flags & SWP_NOMOVE))
+    if (HostsBars() && !(lpwndpos->flags & SWP_NOMOVE))
         SECControlBarMDIChildWnd::StoreFloatPos(this, GetHostedBar());
     Default();
 }
@@ -118,6 +129,6 @@ void SECControlBarWorksheet::OnShowWindow(BOOL bShow, UINT nStatus)
 {
     SECWorksheetWnd::OnShowWindow(bShow, nStatus);
     CMDIFrameWnd* pFrame = GetMDIFrame();
-    if (pFrame != NULL && pFrame->m_hWndMDIClient != NULL)
+    if (HostsBars() && pFrame != NULL && pFrame->m_hWndMDIClient != NULL)
         ::PostMessage(pFrame->m_hWndMDIClient, WM_MDIREFRESHMENU, 0, 0);
 }

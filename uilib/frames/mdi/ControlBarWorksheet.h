@@ -5,6 +5,9 @@
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/mdi/WorksheetWnd.h"
 
+// Bit of the sheet's style word: the sheet hosts no bar and behaves as a plain sheet.
+#define SEC_SHEET_NO_BAR_HOSTING 0x40
+
 class SECControlBarWorksheet : public SECWorksheetWnd
 {
     DECLARE_DYNCREATE(SECControlBarWorksheet)
@@ -17,6 +20,15 @@ class SECControlBarWorksheet : public SECWorksheetWnd
     // Operations
     // The bar this sheet hosts, NULL when none (or several).
     CControlBar* GetHostedBar() const;
+    // Set before the window is made; SEC_SHEET_NO_BAR_HOSTING turns the bar hosting off.
+    void SetSheetStyle(DWORD dwStyle)
+    {
+        m_dwSheetStyle = dwStyle;
+    }
+    DWORD GetSheetStyle() const
+    {
+        return m_dwSheetStyle;
+    }
 
     // Overrides
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
@@ -28,10 +40,15 @@ class SECControlBarWorksheet : public SECWorksheetWnd
     // Attributes
     SECDockBar m_wndDockBar; // floating dock bar, id AFX_IDW_DOCKBAR_FLOAT
     BOOL m_bCreated;
+    DWORD m_dwSheetStyle;
 
     // Implementation
   protected:
     HICON m_hBarIcon; // the icon set on the sheet, not owned
+    BOOL HostsBars() const
+    {
+        return (m_dwSheetStyle & SEC_SHEET_NO_BAR_HOSTING) == 0;
+    }
     // The hosted bar's icon (or the standard one) on the sheet and its tab.
     void UpdateIcon();
 

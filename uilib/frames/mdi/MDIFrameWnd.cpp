@@ -92,6 +92,7 @@ ON_MESSAGE(WM_NCRBUTTONDBLCLK, OnFilteredMouse)
 ON_MESSAGE(WM_LBUTTONUP, OnFilteredMouse)
 ON_MESSAGE(WM_MOUSEMOVE, OnFilteredMouse)
 ON_WM_ACTIVATEAPP()
+ON_WM_ACTIVATE()
 ON_WM_ENTERIDLE()
 ON_WM_NCHITTEST()
 ON_WM_ENABLE()
@@ -582,9 +583,50 @@ tessaron::foundation::SECWndPlugIn* SECMDIFrameWnd::InitWorkspaceMgrEx(LPCTSTR l
 
 BOOL SECMDIFrameWnd::OnCommand(WPARAM wParam, LPARAM lParam)
 {
-    if (m_pActiveDockableFrame != NULL && m_pActiveDockableFrame->SendMessage(WM_COMMAND, wParam, lParam) != 0)
+    // The active document frame sees a command before the main frame does.
+    CFrameWnd* pActive = m_pActiveDockableFrame != NULL ? m_pActiveDockableFrame : MDIGetActive();
+    if (pActive != NULL && pActive->SendMessage(WM_COMMAND, wParam, lParam) != 0)
         return TRUE;
     return CMDIFrameWnd::OnCommand(wParam, lParam);
+}
+
+void SECMDIFrameWnd::OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized)
+{
+    CWnd::OnActivate(nState, pWndOther, bMinimized);
+    ActivateFrameState(nState, pWndOther);
+    NotifyViewActivation(nState, pWndOther, bMinimized);
+}
+
+void SECMDIFrameWnd::NotifyViewActivation(UINT nState, CWnd* /*pWndOther*/, BOOL bMinimized)
+{
+    if (m_bActivationGuard)
+        return;
+    CView* pView = GetActiveView();
+    if (pView == NULL)
+    {
+        CFrameWnd* pActive = GetActiveFrame();
+        pView = pActive != NULL ? pActive->GetActiveView() : NULL;
+    }
+    if (pView == NULL)
+        return;
+    if (nState != WA_INACTIVE && !bMinimized)
+    {
+        const HWND hWndFore = ::GetForegroundWindow();
+        pView->OnActivateView(TRUE, pView, pView);
+        if (::GetForegroundWindow() != hWndFore)
+        {
+            // A view that took the foreground while being told gives it back.
+            m_bActivationGuard = TRUE;
+            const HWND hWndBack = hWndFore != NULL ? hWndFore : (::IsWindow(m_hWnd) ? m_hWnd : NULL);
+            if (hWndBack != NULL)
+            {
+                ::SetActiveWindow(hWndBack);
+                ::SetForegroundWindow(hWndBack);
+            }
+            m_bActivationGuard = FALSE;
+        }
+    }
+    pView->OnActivateFrame(nState, this);
 }
 
 LRESULT SECMDIFrameWnd::OnCommandHelp(WPARAM wParam, LPARAM lParam)

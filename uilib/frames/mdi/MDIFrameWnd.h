@@ -108,6 +108,9 @@ class SECMDIFrameWnd : public CMDIFrameWnd, public SECDockSite
     virtual CFrameWnd* GetEmbeddedFrame(CWnd* pBar);
     virtual void SetDockableFrameFloatStyles(CFrameWnd* pFrame, BOOL bFloating);
     virtual void FitEmbeddedFrame(CWnd* pFrame);
+    // The end of WM_ACTIVATE: the active view is told once; a view that took the foreground
+    // while being told gives it back.
+    virtual void NotifyViewActivation(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     virtual HMENU GetMenuForResource(UINT nID);
     // The next place of the dock position cycle: dock bar, position and size records.
     virtual void GetNextDockPosition(UINT* pnDockBarID, SECDockBarPosition* pPos, SECDockSizeRecord* pSize);
@@ -206,6 +209,7 @@ class SECMDIFrameWnd : public CMDIFrameWnd, public SECDockSite
     afx_msg void OnNcPaint();
     afx_msg LRESULT OnFilteredMouse(WPARAM wParam, LPARAM lParam);
     afx_msg void OnActivateApp(BOOL bActive, DWORD dwThreadID);
+    afx_msg void OnActivate(UINT nState, CWnd* pWndOther, BOOL bMinimized);
     afx_msg void OnSysColorChange();
     afx_msg LRESULT OnBarContextMenu(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnSecGetMenu(WPARAM wParam, LPARAM lParam);

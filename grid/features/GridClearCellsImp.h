@@ -1,5 +1,5 @@
-// Emptying cells (the Delete key and a cut): values only, or with the flag whole styles.
-// One per grid, owned by the grid's list of components.
+// Emptying cells (the Delete key and a cut): values only, or with the flag whole styles, as one
+// undoable step. The ranges are cut into disjoint blocks, so overlapping ranges clear each cell once.
 #pragma once
 #include "grid/core/GridComponents.h"
 
