@@ -1,15 +1,19 @@
 // The display settings sheet's own pages in a sheet: the sampling interval with its range, the
 // station options with the buzzer list (a stored mode the list lacks stays as it is), and the
-// recording start.
+// recording start; the sheet with its seven pages.
 #include "AppIds.h"
 #include "ProgramKey.h"
 #include "TestSupport.h"
 #include "app/AbtastratePage.h"
+#include "app/DrawSettingsSheet.h"
 #include "app/IRPropPage.h"
 #include "app/RecordStartPage.h"
 #include "station/config/ProjektConfig.h"
 #include "station/record/ApplicationValues.h"
+#include <commctrl.h>
 #include <memory>
+#include <string>
+#include <vector>
 
 using namespace testing_support;
 
@@ -128,4 +132,36 @@ TEST_F(DisplayPages, RecordingStartChoice)
     EXPECT_TRUE(page.OnApply());
     EXPECT_EQ(1, page.m_nAutoRecord);
     EXPECT_EQ("1", ReadRaw(HKEY_LOCAL_MACHINE, "Settings", "AutoRecord"));
+}
+
+TEST_F(DisplayPages, SheetShowsItsPagesInOrderFromTheStartPage)
+{
+    for (int nStart : {(int)CDrawSettingsSheet::LayoutPage, (int)CDrawSettingsSheet::SamplingPage})
+    {
+        SCOPED_TRACE(nStart);
+        CDrawSettingsSheet sheet("Darstellungs Eigenschaften", NULL, nStart);
+        ASSERT_EQ((int)CDrawSettingsSheet::PageCount, sheet.GetPageCount());
+        ASSERT_TRUE(sheet.Create(NULL, WS_POPUP | WS_CAPTION | WS_SYSMENU));
+        EXPECT_EQ(nStart, sheet.GetActiveIndex());
+        CWnd* pApply = sheet.GetDlgItem(ID_APPLY_NOW);
+        ASSERT_NE(nullptr, pApply);
+        EXPECT_TRUE(pApply->GetStyle() & WS_VISIBLE);
+        HWND hTab = sheet.GetTabControl()->m_hWnd;
+        std::vector<std::string> captions;
+        for (int i = 0; i < (int)::SendMessageA(hTab, TCM_GETITEMCOUNT, 0, 0); i++)
+        {
+            char text[64] = {};
+            TCITEMA item = {};
+            item.mask = TCIF_TEXT;
+            item.pszText = text;
+            item.cchTextMax = sizeof text;
+            ::SendMessageA(hTab, TCM_GETITEMA, i, (LPARAM)&item);
+            captions.push_back(text);
+        }
+        EXPECT_EQ((std::vector<std::string>{"Layout", "Kurven", "Abtastrate", "Prozessbalken", "Referenzlinien",
+                                            "QM240D", "Aufnahmestart"}),
+                  captions);
+        EXPECT_FALSE(sheet.IsCurvesOrBarsChanged());
+        sheet.DestroyWindow();
+    }
 }
