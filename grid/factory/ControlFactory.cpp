@@ -2,6 +2,7 @@
 // yet give the default control, so every id yields a drawable control.
 #include "grid/factory/ControlFactory.h"
 #include "grid/controls/CheckBoxEx.h"
+#include "grid/controls/CheckListComboBox.h"
 #include "grid/controls/ComboBox.h"
 #include "grid/controls/ComboBoxWnd.h"
 #include "grid/controls/DaoBitmap.h"
@@ -77,6 +78,10 @@ template <DWORD dwStyle> CGXControl* CreateComboWnd(CGXGridCore* pGrid, UINT nID
     pCombo->m_bWantArrowKeys = FALSE;
     return pCombo;
 }
+CGXControl* CreateCheckListCombo(CGXGridCore* pGrid, UINT)
+{
+    return new CGXCheckListComboBox(pGrid, 0, 0);
+}
 // Only a browser grid has the OLE preview cell; the grid core has none.
 CGXControl* CreateBrowserOnly(CGXGridCore*, UINT)
 {
@@ -117,6 +122,7 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_ONEBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexOne>, TRUE},
     {GX_IDS_CTRL_CBS_DROPDOWN, CreateComboWnd<WS_VSCROLL | CBS_AUTOHSCROLL | CBS_DROPDOWN>, TRUE},
     {GX_IDS_CTRL_CBS_DROPDOWNLIST, CreateComboWnd<WS_VSCROLL | CBS_DROPDOWNLIST>, TRUE},
+    {GX_IDS_CTRL_CHECKLIST_COMBOBOX, CreateCheckListCombo, FALSE},
     {GX_IDS_CTRL_ZEROBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexZero>, TRUE},
     {GX_IDS_CTRL_DAOBITMAP, Create<CGXDaoBitmap>, FALSE},
 };
@@ -169,7 +175,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         NULL,                                        // resize to fit
         &CGXGridCore::InstallUpdateHintImp,          //
         &CGXGridCore::InstallCommandFactory,         //
-        NULL,                                        // sorting
+        &CGXGridCore::InstallSortImp,                //
         NULL,                                        // old drawing
         NULL,                                        // covered cells
         NULL,                                        // merged cells
