@@ -6,6 +6,7 @@
 #include "app/IRPropPage.h"
 #include "app/RecordStartPage.h"
 #include "station/record/DrawLayoutPage.h"
+#include "station/record/DrawSettings.h"
 #include "station/record/MeasureCurvePage.h"
 #include "station/record/MyPropertySheet.h"
 #include "station/record/ProcessStatePropPage.h"
@@ -46,9 +47,15 @@ class CDrawSettingsSheet : public CMyPropertySheet
     // Whether the user changed curve or bar settings.
     BOOL IsCurvesOrBarsChanged() const;
 
+    // Operations
+    // Runs the sheet on a recording's values and takes back what the user confirmed.
+    static INT_PTR Run(UINT nStartPage, SDrawSettings& settings);
+
     // Overrides
     BOOL OnInitDialog() override;
 
   private:
     void AddPages();
+    // Fills the pages from the values, or the values from the pages.
+    void Exchange(SDrawSettings& settings, bool bToSheet);
 };

@@ -3,6 +3,7 @@
 #include "app/IRControlApp.h"
 #include "AppIds.h"
 #include "app/ChildFrame.h"
+#include "app/DrawSettingsSheet.h"
 #include "app/IRControlView.h"
 #include "app/MainFrame.h"
 #include "app/SerialNumberDlg.h"
@@ -120,6 +121,7 @@ void CIRControlApp::CreateConfiguration()
     CApplicationValues::SetProjektConfig(m_pProjektConfig);
     CApplicationValues::SetDrawConfig(m_pDrawConfig);
     CApplicationValues::SetExpertMode(m_bExpertMode);
+    CApplicationValues::SetDrawSettingsRunner(&CDrawSettingsSheet::Run);
 
     m_strExternApp = m_pProjektConfig->GetExternApp();
     m_strExternOptions = m_pProjektConfig->GetExternOptions();

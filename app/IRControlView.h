@@ -153,6 +153,7 @@ class CIRControlView : public CDrawView
 
     afx_msg void OnDestroy();
     afx_msg void OnQuickSave();
+    afx_msg BOOL OnSettingsSheet(UINT nID);
     afx_msg void OnUpdateAlways(CCmdUI* pCmdUI); // quick save, station password
     afx_msg LRESULT OnQuickSaveDone(WPARAM wParam, LPARAM lParam);
     afx_msg void OnCommunication();
@@ -199,6 +200,11 @@ class CIRControlView : public CDrawView
     afx_msg void OnStationClockReset();
     afx_msg void OnUpdateOnline(CCmdUI* pCmdUI);
     afx_msg void OnUpdateNotAvailable(CCmdUI* pCmdUI);
+  public:
+    // Changed display settings send the station options again at the next tick.
+    void SetSettingsChanged(BOOL bChanged) override;
+
+  protected:
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnMouseMove(UINT nFlags, CPoint point);

@@ -6,6 +6,7 @@
 #include "Menu.h"
 #include "app/MultipleProgressDlg.h"
 #include "app/BusyTimeDlg.h"
+#include "app/DrawSettingsSheet.h"
 #include "app/IRPasswordDlg.h"
 #include "app/LongLifeTestDlg.h"
 #include "app/SerialNumberDlg.h"
@@ -277,6 +278,28 @@ LRESULT CIRControlView::OnFullScreenChanged(WPARAM, LPARAM)
 }
 
 // Quick save into the configured folder; a failure leaves no progress dialog behind.
+BOOL CIRControlView::OnSettingsSheet(UINT nID)
+{
+    // The display settings commands and the page each opens on.
+    static const struct
+    {
+        UINT nID;
+        UINT nPage;
+    } s_pages[] = {{ID_SETTINGS_LAYOUT, CDrawSettingsSheet::LayoutPage},
+                   {ID_SETTINGS_CURVES, CDrawSettingsSheet::CurvePage},
+                   {ID_SETTINGS_SAMPLING, CDrawSettingsSheet::SamplingPage}};
+    for (const auto& page : s_pages)
+        if (page.nID == nID)
+            GetDocument()->DoSettingsSheet(page.nPage, this);
+    return TRUE;
+}
+
+void CIRControlView::SetSettingsChanged(BOOL bChanged)
+{
+    if (bChanged)
+        m_bIROptionsRequest = TRUE;
+}
+
 void CIRControlView::OnQuickSave()
 {
     CProjektConfig* pConfig = GetProjektConfig();

@@ -104,8 +104,7 @@ const ToolBarToggle s_toolBarToggles[] = {
 // Commands whose implementation is not part of the program yet: disabled, and never run even
 // where a framework base would take them (printing).
 const UINT s_waitingCommands[] = {
-    ID_PROTECT_PARAMETERS,  ID_SETTINGS_LAYOUT,
-    ID_SETTINGS_CURVES,     ID_SETTINGS_SAMPLING,
+    ID_PROTECT_PARAMETERS,
     ID_EXPORT_TABLE,        ID_PROFILE_DOWNLOAD,
     ID_PROFILE_UPLOAD,      ID_PROFILE_COPY,
     ID_PROFILE_PASTE,       ID_ANALYSE_CURSOR,

@@ -196,6 +196,7 @@
 #define IDS_PASSWORD_MISMATCH 22099
 #define IDS_PASSWORD_WRONG 22100
 // The display settings sheet's own pages.
+#define IDS_DRAW_SETTINGS 251 // "Darstellungs Eigenschaften"
 #define IDD_SAMPLING_PAGE 108     // "Abtastrate"
 #define IDD_IR_PAGE 300           // "QM240D"
 #define IDD_RECORD_START_PAGE 420 // "Aufnahmestart"

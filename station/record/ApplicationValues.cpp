@@ -14,6 +14,7 @@ struct SValues
     BOOL bLeftLogo = FALSE;
     BOOL bRightLogo = FALSE;
     CApplicationValues::AnalyseDlgFactory pfnAnalyseDlg = NULL;
+    CApplicationValues::DrawSettingsRunner pfnDrawSettings = NULL;
 };
 
 SValues& Values()
@@ -89,6 +90,16 @@ void CApplicationValues::SetAnalyseDlgFactory(AnalyseDlgFactory pfnFactory)
 CDialog* CApplicationValues::CreateAnalyseDlg()
 {
     return Values().pfnAnalyseDlg != NULL ? Values().pfnAnalyseDlg() : NULL;
+}
+
+void CApplicationValues::SetDrawSettingsRunner(DrawSettingsRunner pfnRunner)
+{
+    Values().pfnDrawSettings = pfnRunner;
+}
+
+INT_PTR CApplicationValues::RunDrawSettings(UINT nStartPage, SDrawSettings& settings)
+{
+    return Values().pfnDrawSettings != NULL ? Values().pfnDrawSettings(nStartPage, settings) : IDCANCEL;
 }
 
 void CApplicationValues::Reset()

@@ -8,12 +8,15 @@
 class CProjektConfig;
 class CDrawConfig;
 class CDialog;
+struct SDrawSettings;
 
 class CApplicationValues
 {
   public:
     // Makes the analysis dialog of a recording document; NULL when there is none.
     typedef CDialog* (*AnalyseDlgFactory)();
+    // Runs the display settings sheet on the values; IDOK when the user confirmed them.
+    typedef INT_PTR (*DrawSettingsRunner)(UINT nStartPage, SDrawSettings& settings);
 
     static CProjektConfig& GetProjektConfig();
     static void SetProjektConfig(CProjektConfig* pConfig);
@@ -31,6 +34,10 @@ class CApplicationValues
 
     static void SetAnalyseDlgFactory(AnalyseDlgFactory pfnFactory);
     static CDialog* CreateAnalyseDlg();
+
+    // IDCANCEL while no application runs the sheet.
+    static void SetDrawSettingsRunner(DrawSettingsRunner pfnRunner);
+    static INT_PTR RunDrawSettings(UINT nStartPage, SDrawSettings& settings);
 
     // Back to nothing set.
     static void Reset();

@@ -12,6 +12,7 @@ class CMeasureCurve;
 class CProcessStateCurve;
 class CReferenceLine;
 class CDialog;
+struct SDrawSettings;
 namespace tessaron
 {
 namespace foundation
@@ -258,6 +259,9 @@ class CIRControlDoc : public CDrawDoc
 
     // Recording
     BOOL ClearRecording(CDrawViewBase* pView);
+    // Runs the display settings sheet on the start page; its confirmed values apply to the
+    // recording and the view. FALSE when the user cancelled.
+    BOOL DoSettingsSheet(UINT nStartPage, CDrawViewBase* pView);
     void SetTestDate();
     void SetProfileValues(int nProgram, int nT1, int nT2, int nT3, int nTime, int nTL, int nEnergy,
                           CString sensorText, CString unitText, CDrawViewBase* pView);
@@ -300,6 +304,8 @@ class CIRControlDoc : public CDrawDoc
     CString TemperatureText(UINT nLabelId, int nValue, BOOL bBare) const;
     CString LabelText(UINT nLabelId, const CString& value, BOOL bBare) const;
     void ShowLine(CDrawLine* pLine, BOOL bShow);
+    // The curves', reference lines' and bars' settings into the sheet's values or back.
+    void ExchangeObjectSettings(SDrawSettings& settings, bool bToSettings);
 
     tessaron::foundation::SECDib* m_pPrintLogo;
     BOOL m_bPipCal;

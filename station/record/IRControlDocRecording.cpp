@@ -3,6 +3,7 @@
 #include "station/record/IRControlDoc.h"
 #include "station/record/ApplicationValues.h"
 #include "station/record/DrawLine.h"
+#include "station/record/DrawSettings.h"
 #include "station/record/DrawText.h"
 #include "station/record/DrawViewBase.h"
 #include "station/record/MeasureCurve.h"
@@ -20,6 +21,30 @@ namespace
 const int kLayoutOrder[] = {CIRControlDoc::TESolder, CIRControlDoc::IRSolder, CIRControlDoc::TopHeater};
 
 const CRect kNewObjectRect(0, 0, 1, -1);
+
+// An object's settings into the sheet's values (a missing object shows with no key) or back.
+template <class T>
+void ExchangeSettings(T* pObject, BOOL bFill, CObjectSettingsPage::SSettings& settings, bool bToSettings)
+{
+    if (pObject == NULL)
+        return;
+    if (bToSettings)
+    {
+        settings.key = pObject->GetRegistryKey();
+        settings.bVisible = pObject->IsVisible();
+        settings.color = bFill ? pObject->GetFillColor() : pObject->GetLineColor();
+        settings.nWeight = bFill ? 0 : pObject->GetLineWeight();
+        return;
+    }
+    pObject->SetVisible(settings.bVisible);
+    if (bFill)
+        pObject->SetFillColor(settings.color);
+    else
+    {
+        pObject->SetLineColor(settings.color);
+        pObject->SetLineWeight(settings.nWeight);
+    }
+}
 
 CString LoadText(UINT nID)
 {
@@ -246,6 +271,68 @@ BOOL CIRControlDoc::ClearRecording(CDrawViewBase* pView)
     UpdateMeasureValues(FALSE);
     int nPages = pView != NULL ? pView->FitTimeAxis(0) : 1;
     return UpdatePageSize(FALSE, nPages, FALSE);
+}
+
+void CIRControlDoc::ExchangeObjectSettings(SDrawSettings& settings, bool bToSettings)
+{
+    for (int i = 0; i < SDrawSettings::CurveCount; i++)
+        ExchangeSettings(m_pCurves[kLayoutOrder[i]], FALSE, settings.curves[i], bToSettings);
+    for (int i = 0; i < SDrawSettings::LineCount; i++)
+        ExchangeSettings(m_pLines[i], FALSE, settings.lines[i], bToSettings);
+    for (int i = 0; i < SDrawSettings::BarCount; i++)
+        ExchangeSettings(m_pBars[i], TRUE, settings.bars[i], bToSettings);
+}
+
+BOOL CIRControlDoc::DoSettingsSheet(UINT nStartPage, CDrawViewBase* pView)
+{
+    SDrawSettings settings;
+    ExchangeObjectSettings(settings, true);
+    settings.nPen = m_nPen;
+    settings.bGrid = m_bGrid;
+    settings.backColor = m_backColor;
+    settings.gridColor = m_gridColor;
+    settings.nTimeBase = m_nTimeBase;
+    settings.nTimeInterval = m_nTimeInterval;
+    settings.nTempBase = m_nTempBase;
+    settings.nTempInterval = m_nTempInterval;
+    settings.nSamplingSeconds = m_nSamplingInterval / 1000;
+    settings.nAutoRecord = m_nAutoRecord;
+    settings.bPipCal = m_bPipCal;
+    settings.bSoftCal = m_bSoftCal;
+    settings.nBuzzerMode = m_nBuzzerMode;
+    if (CApplicationValues::RunDrawSettings(nStartPage, settings) != IDOK)
+        return FALSE;
+
+    SetLayout(settings.nPen, settings.bGrid, settings.backColor, settings.gridColor, settings.nTimeBase,
+              settings.nTimeInterval, settings.nTempBase, settings.nTempInterval);
+    m_nSamplingInterval = settings.nSamplingSeconds * 1000;
+    if (pView != NULL)
+    {
+        UpdatePageSize(FALSE, pView->FitTimeAxis(m_nRecordingTime), FALSE);
+        pView->CreateScaleLabels();
+        pView->GetView()->Invalidate();
+    }
+    m_nAutoRecord = settings.nAutoRecord;
+    m_bPipCal = settings.bPipCal;
+    m_bSoftCal = settings.bSoftCal;
+    m_nBuzzerMode = settings.nBuzzerMode;
+    if (pView != NULL)
+        pView->SetSettingsChanged(TRUE);
+    ExchangeObjectSettings(settings, false);
+    if (pView != NULL)
+    {
+        DetachCurves(pView);
+        DetachProcessBars(pView);
+        DetachReferenceLines();
+        LayoutCurves(pView);
+        LayoutProcessBars(pView);
+        LayoutReferenceLines(pView);
+    }
+    if (settings.bCurvesOrBarsChanged)
+        UpdateMeasureValues(FALSE);
+    UpdateAnalysePointLines(pView);
+    SetModifiedFlag();
+    return TRUE;
 }
 
 void CIRControlDoc::SetTestDate()

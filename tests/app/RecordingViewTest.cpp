@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "CreateContext.h"
 #include "app/IRControlApp.h"
+#include "app/DrawSettingsSheet.h"
 #include "app/IRControlView.h"
 #include "app/LongLifeTestDlg.h"
 #include "station/link/CommThreads.h"
@@ -1035,13 +1036,13 @@ TEST_F(RecordingView, CommandsWithoutTheirDialogsAreDisabled)
 {
     ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
     for (UINT nId : std::initializer_list<UINT>{
-             ID_SETTINGS_LAYOUT, ID_SETTINGS_CURVES, ID_SETTINGS_SAMPLING, ID_EXPORT_TABLE,
-             ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD, ID_PROFILE_COPY, ID_PROFILE_PASTE, ID_ANALYSE_CURSOR,
+             ID_EXPORT_TABLE, ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD, ID_PROFILE_COPY, ID_PROFILE_PASTE, ID_ANALYSE_CURSOR,
              ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL, ID_FILE_PRINT,
              ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
         EXPECT_FALSE(StateOf(v.pView, nId).enabled) << nId;
     EXPECT_TRUE(StateOf(v.pView, ID_RECORD_CLEAR).enabled);
-    EXPECT_TRUE(StateOf(v.pView, ID_QUICK_SAVE).enabled);
+    for (UINT nId : {ID_QUICK_SAVE, ID_SETTINGS_LAYOUT, ID_SETTINGS_CURVES, ID_SETTINGS_SAMPLING})
+        EXPECT_TRUE(StateOf(v.pView, nId).enabled) << nId;
     EXPECT_EQ(1, (int)v.pView->SendMessage(WM_VIEW_FULLSCREEN)) << "the frame's full-screen message";
 }
 
@@ -1187,3 +1188,99 @@ TEST_F(RecordingView, APreparedDCMapsThePageAsTheZoomViewDoes)
 }
 
 } // namespace
+
+// The display settings commands open the sheet on their pages; confirmed values reach the
+// document and the configuration, and changed station options reach the station at the next tick.
+TEST_F(RecordingView, DisplaySettingsSheet)
+{
+    // Configuration an administrator may change, so that the pages store their values.
+    struct Administrator
+    {
+        BOOL bBefore = App().m_bAdministrator;
+        Administrator()
+        {
+            App().m_bAdministrator = TRUE;
+        }
+        ~Administrator()
+        {
+            App().m_bAdministrator = bBefore;
+        }
+    } administrator;
+    App().CreateConfiguration();
+    ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
+    CProbeView* pView = v.pView;
+    CIRControlDoc* pDoc = pView->GetDocument();
+    auto currentPage = [](HWND hSheet) {
+        return (int)::SendMessageA((HWND)::SendMessageA(hSheet, PSM_GETTABCONTROL, 0, 0), TCM_GETCURSEL, 0, 0);
+    };
+    const struct
+    {
+        UINT nId;
+        int nPage;
+    } commands[] = {{ID_SETTINGS_LAYOUT, CDrawSettingsSheet::LayoutPage},
+                    {ID_SETTINGS_CURVES, CDrawSettingsSheet::CurvePage}};
+    for (const auto& c : commands)
+    {
+        SCOPED_TRACE(c.nId);
+        DialogAnswer answer;
+        answer.nControl = ID_APPLY_NOW;
+        int nShown = -1;
+        answer.inspect = [&](HWND hSheet) { nShown = currentPage(hSheet); };
+        answer.attempts = {DialogAnswer::Attempt({}, IDCANCEL)};
+        answer.Arm();
+        Command(pView, c.nId);
+        EXPECT_TRUE(answer.bSeen);
+        EXPECT_EQ(c.nPage, nShown);
+    }
+
+    // Sampling 6 is refused; 5, the start on reaching Tinit, pipette calibration and short buzzer
+    // signals are taken.
+    auto onPage = [](HWND hSheet, int nPage) {
+        ::SendMessageA(hSheet, PSM_SETCURSEL, nPage, 0);
+        return (HWND)::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0);
+    };
+    MessageBoxes boxes;
+    boxes.Expect(IDOK, "zwischen 1 und 5");
+    DialogAnswer answer;
+    answer.nControl = IDC_SAMPLING_INTERVAL;
+    int nShown = -1;
+    answer.inspect = [&](HWND hSheet) { nShown = currentPage(hSheet); };
+    answer.attempts = {DialogAnswer::Attempt({{IDC_SAMPLING_INTERVAL, "6"}}),
+                       DialogAnswer::Attempt({}, IDOK, [&](HWND hSheet) {
+                           ::SetWindowTextA(DialogAnswer::Control(hSheet, IDC_SAMPLING_INTERVAL), "5");
+                           HWND hPage = onPage(hSheet, CDrawSettingsSheet::RecordStartPage);
+                           ::CheckRadioButton(hPage, IDC_RECORD_START_SWING, IDC_RECORD_START_OFF,
+                                              IDC_RECORD_START_TINIT);
+                           hPage = onPage(hSheet, CDrawSettingsSheet::IRPage);
+                           ::SendMessageA(::GetDlgItem(hPage, IDC_IR_PIPCAL), BM_SETCHECK, BST_CHECKED, 0);
+                           HWND hList = ::GetDlgItem(hPage, IDC_IR_BUZZER);
+                           ::SendMessageA(hList, CB_SETCURSEL,
+                                          ::SendMessageA(hList, CB_FINDSTRINGEXACT, (WPARAM)-1,
+                                                         (LPARAM) "Kurze Buzzer Signale"),
+                                          0);
+                       })};
+    const size_t nPipCalWrites = Writes(m_sim, 48).size();
+    const size_t nBuzzerWrites = Writes(m_sim, 49).size();
+    answer.Arm();
+    Command(pView, ID_SETTINGS_SAMPLING);
+    EXPECT_TRUE(answer.bSeen);
+    EXPECT_FALSE(answer.bLeftOpen);
+    EXPECT_EQ(2, answer.nAttempts);
+    EXPECT_EQ((int)CDrawSettingsSheet::SamplingPage, nShown);
+    EXPECT_EQ(0u, boxes.Pending());
+    EXPECT_EQ("5", ReadRaw(HKEY_LOCAL_MACHINE, "Settings", "ControlRate"));
+    EXPECT_EQ("1", ReadRaw(HKEY_LOCAL_MACHINE, "Settings", "AutoRecord"));
+    EXPECT_EQ("1", ReadRaw(HKEY_LOCAL_MACHINE, "IR Options", "PipCal"));
+    EXPECT_EQ("1", ReadRaw(HKEY_LOCAL_MACHINE, "IR Options", "BuzzerMode"));
+    EXPECT_EQ(5000, pDoc->GetSamplingInterval());
+    EXPECT_EQ(1, pDoc->GetAutoRecord());
+    BOOL bPipCal = FALSE;
+    int nBuzzerMode = 0;
+    pDoc->GetIROptions(bPipCal, nBuzzerMode);
+    EXPECT_TRUE(bPipCal);
+    EXPECT_EQ(1, nBuzzerMode);
+    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 49).size() > nBuzzerWrites; }, 3000));
+    ASSERT_EQ(nPipCalWrites + 1, Writes(m_sim, 48).size());
+    EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 48).back());
+    EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 49).back());
+}
