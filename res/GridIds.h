@@ -79,6 +79,7 @@
 #define GX_IDS_UA_BUTTONFACECOLOR 52569
 #define GX_IDS_UA_RTLREADING 52570
 #define GX_IDS_UA_ELLIPSISTYPE 52792
+#define GX_IDS_UA_DAOBITMAP 52794
 #define GX_IDS_CHOICE_ELLIPSISTYPE 20126
 
 // Texts of undo, redo and the grid's operations (loaded at library start-up).
@@ -189,3 +190,7 @@
 #define GX_IDB_CHECKBOX_FLAT 20026
 #define GX_IDB_DROPDOWN 20028
 #define GX_IDB_DROPDOWN_DISABLED 20211
+// The calculator: its Enter key text and bitmap, and the text shown in error.
+#define GX_IDS_CALCULATOR_ENTER 20124
+#define GX_IDS_CALCULATOR_ERROR 20125
+#define GX_IDB_CALCULATOR_ENTER 20037

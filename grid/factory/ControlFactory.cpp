@@ -3,6 +3,8 @@
 #include "grid/factory/ControlFactory.h"
 #include "grid/controls/CheckBoxEx.h"
 #include "grid/controls/ComboBox.h"
+#include "grid/controls/ComboBoxWnd.h"
+#include "grid/controls/DaoBitmap.h"
 #include "grid/controls/HotSpotEdit.h"
 #include "grid/controls/ListBox.h"
 #include "grid/controls/PasswordControl.h"
@@ -66,6 +68,14 @@ template <UINT nMode> CGXControl* CreateCombo(CGXGridCore* pGrid, UINT nID)
 {
     return new CGXComboBox(pGrid, nID, nMode);
 }
+// The window combos: editable, or a list only.
+template <DWORD dwStyle> CGXControl* CreateComboWnd(CGXGridCore* pGrid, UINT nID)
+{
+    CGXComboBoxWnd* pCombo = new CGXComboBoxWnd(pGrid, dwStyle, nID);
+    pCombo->m_bFillWithChoiceList = TRUE;
+    pCombo->m_bWantArrowKeys = FALSE;
+    return pCombo;
+}
 // Only a browser grid has the OLE preview cell; the grid core has none.
 CGXControl* CreateBrowserOnly(CGXGridCore*, UINT)
 {
@@ -104,7 +114,10 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_ONEBASED, CreateCombo<CGXComboBox::ComboIndexOne>, TRUE},
     {GX_IDS_CTRL_TEXTFIT, CreateCombo<CGXComboBox::ComboChoiceOnly>, TRUE},
     {GX_IDS_CTRL_ONEBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexOne>, TRUE},
+    {GX_IDS_CTRL_CBS_DROPDOWN, CreateComboWnd<WS_VSCROLL | CBS_AUTOHSCROLL | CBS_DROPDOWN>, TRUE},
+    {GX_IDS_CTRL_CBS_DROPDOWNLIST, CreateComboWnd<WS_VSCROLL | CBS_DROPDOWNLIST>, TRUE},
     {GX_IDS_CTRL_ZEROBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexZero>, TRUE},
+    {GX_IDS_CTRL_DAOBITMAP, Create<CGXDaoBitmap>, FALSE},
 };
 } // namespace
 

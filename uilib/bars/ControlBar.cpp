@@ -88,11 +88,16 @@ BOOL SECControlBar::CreateEx(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWOR
     }
     if (!CWnd::Create(lpszClassName, lpszWindowName, dwStyle & ~CBRS_ALL, rect, pParentWnd, nID, pContext))
         return FALSE;
+    FinishCreation();
+    return TRUE;
+}
+
+void SECControlBar::FinishCreation()
+{
     if (m_dwExStyle & BAR_EX_SCALE_CHILDREN)
         RecordChildLayout();
     m_szDockHorz = m_szDockVert = m_szFloat = m_szDefault;
     EnableToolTips(TRUE);
-    return TRUE;
 }
 
 void SECControlBar::EnableDocking(DWORD dwDockStyle)

@@ -88,6 +88,9 @@ class SECControlBar : public CControlBar
 
     // Records the client area and every child's rectangle as the layout that resizing scales.
     void RecordChildLayout();
+    // What every way of creating a bar ends with: the child layout recorded when the bar scales
+    // its children, the remembered sizes from the default size, tool tips on.
+    void FinishCreation();
     // Forgets the recorded layout.
     void DropChildLayout();
     const CPtrArray* GetChildLayout() const

@@ -57,4 +57,28 @@ TEST(SECDialogBar, AMissingTemplateFailsTheCreation)
     EXPECT_EQ(nullptr, bar.m_hWnd);
     pFrame->DestroyWindow();
 }
+
+// A dialog bar that scales its children records them as the template placed them.
+TEST(SECDialogBar, AScalingDialogBarScalesItsControls)
+{
+    SECFrameWnd* pFrame = new SECFrameWnd;
+    pFrame->Create(NULL, _T("Dialogleiste"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 500, 400));
+    SECDialogBar* pBar = new SECDialogBar;
+    ASSERT_TRUE(pBar->Create(pFrame, IDD_DOCK_DIALOGBAR, WS_VISIBLE | CBRS_TOP, BAR_EX_SCALE_CHILDREN, 0x502));
+    pBar->m_bAutoDelete = TRUE;
+    ASSERT_TRUE(pBar->GetChildLayout() != NULL);
+    EXPECT_EQ(2, pBar->GetChildLayout()->GetSize()) << "the area and the edit control";
+    CWnd* pEdit = pBar->GetDlgItem(IDC_DOCK_EDIT);
+    CRect rectBefore;
+    pEdit->GetWindowRect(&rectBefore);
+    CRect rectBar;
+    pBar->GetWindowRect(&rectBar);
+    pBar->SetWindowPos(NULL, 0, 0, rectBar.Width() * 2, rectBar.Height(), SWP_NOMOVE | SWP_NOZORDER);
+    CRect rectAfter;
+    pEdit->GetWindowRect(&rectAfter);
+    // Twice as wide a bar: the control grows with it (within the bar's fixed borders).
+    EXPECT_GT(rectAfter.Width(), rectBefore.Width() * 3 / 2);
+    EXPECT_EQ(rectBefore.Height(), rectAfter.Height());
+    pFrame->DestroyWindow();
+}
 } // namespace

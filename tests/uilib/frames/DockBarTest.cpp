@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "afxwin.h"
 #include "uilib/bars/ControlBar.h"
+#include "uilib/bars/CustomToolBar.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/SystemData.h"
 #include <algorithm>
@@ -518,5 +519,34 @@ TEST(DockBar, BarMenuListsTheBarsAndTogglesOne)
     fix.m_pDock->SendMessage(WM_COMMAND, nStatusID);
     EXPECT_TRUE(fix.m_bars[1]->IsWindowVisible());
     EXPECT_TRUE(fix.m_pDock->GetBarMenuMap().IsEmpty());
+}
+
+// A change in a row repaints the custom toolbars of that row, and only them.
+TEST(DockBar, ARowsCustomToolBarsAreListedForRepaint)
+{
+    CDockFixture fix;
+    fix.AddBar(_T("Bar"), 0.5f);
+    fix.AddBar(_T("Bar"), 0.5f);
+    for (UINT nID : {0x180u, 0x181u})
+    {
+        SECCustomToolBar* pToolBar = new SECCustomToolBar;
+        ASSERT_TRUE(pToolBar->CreateEx(0, fix.m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, nID, _T("Werkzeuge")));
+        pToolBar->m_bAutoDelete = TRUE;
+        fix.m_bars.push_back(pToolBar);
+    }
+    // Row: bar 0, toolbar 2, bar 1; then toolbar 3 alone.
+    fix.SetRows({{0, 2, 1}, {3}});
+    for (int nAsked : {0, 1, 2})
+    {
+        SCOPED_TRACE(nAsked);
+        fix.m_pDock->m_arrRepaint.RemoveAll();
+        fix.m_pDock->ListRowToolBarsForRepaint(fix.m_bars[nAsked]);
+        ASSERT_EQ(1, fix.m_pDock->m_arrRepaint.GetSize());
+        EXPECT_EQ(fix.m_bars[2], fix.m_pDock->m_arrRepaint[0]);
+    }
+    fix.m_pDock->m_arrRepaint.RemoveAll();
+    fix.m_pDock->ListRowToolBarsForRepaint(NULL);
+    EXPECT_EQ(0, fix.m_pDock->m_arrRepaint.GetSize());
+    fix.SetRows({});
 }
 } // namespace

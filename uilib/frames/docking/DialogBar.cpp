@@ -49,10 +49,11 @@ BOOL SECDialogBar::Create(CWnd* pParentWnd, LPCTSTR lpszTemplateName, UINT nStyl
     CRect rect;
     GetWindowRect(&rect);
     m_szDefault = rect.Size();
-    m_szFloat = m_szDockHorz = m_szDockVert = m_szDefault;
     ModifyStyle(WS_CAPTION, WS_CLIPSIBLINGS);
     if (!ExecuteDlgInit(lpszTemplateName))
         return FALSE;
+    // The controls stand where the template put them: a scaling bar records them now.
+    FinishCreation();
     SetWindowPos(NULL, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE |
                      ((nStyle & WS_VISIBLE) ? SWP_SHOWWINDOW : SWP_HIDEWINDOW));

@@ -2,6 +2,7 @@
 #include "uilib/frames/docking/DockBar.h"
 #include "FramesIds.h"
 #include "uilib/bars/ControlBar.h"
+#include "uilib/bars/CustomToolBar.h"
 #include "uilib/bars/MenuBar.h"
 #include "uilib/bars/StatusBar.h"
 #include "uilib/bars/ToolBar.h"
@@ -359,9 +360,18 @@ void SECDockBar::ListForRepaintFrom(int nIndex)
     }
 }
 
-void SECDockBar::ListRowToolBarsForRepaint(CControlBar*)
+void SECDockBar::ListRowToolBarsForRepaint(CControlBar* pBar)
 {
-    // Only custom toolbars need it; a dock bar holds none until they exist.
+    // Custom toolbars draw their neighbours' edges: a change in the row repaints all of them.
+    const int nIndex = pBar != NULL ? FindBar(pBar) : -1;
+    if (nIndex < 0)
+        return;
+    for (int i = GetRowStart(nIndex); i < GetRowEnd(nIndex); ++i)
+    {
+        CControlBar* pRowBar = GetDockedControlBar(i);
+        if (pRowBar != NULL && pRowBar->IsKindOf(RUNTIME_CLASS(SECCustomToolBar)))
+            ListForRepaint(pRowBar);
+    }
 }
 
 void SECDockBar::SetBarBeingDocked(CControlBar* pBar)

@@ -1,0 +1,863 @@
+// Window combo box cells.
+#include "grid/controls/ComboBoxWnd.h"
+#include "grid/controls/ComboBoxWndButton.h"
+#include "grid/core/AppData.h"
+#include "grid/core/DrawingAndFormatting.h"
+#include "grid/core/FindReplaceSettings.h"
+#include "grid/core/EditControl.h"
+#include "grid/core/GridCore.h"
+#include "grid/core/GridParam.h"
+#include "grid/core/Properties.h"
+#include <algorithm>
+#include <cstdlib>
+
+IMPLEMENT_DYNAMIC(CGXComboBoxWnd, CComboBox)
+GX_IMPLEMENT_CONTROL(CGXComboBoxWnd, CGXStatic)
+
+BEGIN_MESSAGE_MAP(CGXComboEditPart, CEdit)
+ON_WM_KILLFOCUS()
+ON_WM_KEYDOWN()
+END_MESSAGE_MAP()
+
+BEGIN_MESSAGE_MAP(CGXComboBoxWnd, CComboBox)
+ON_WM_KILLFOCUS()
+ON_WM_KEYDOWN()
+END_MESSAGE_MAP()
+
+namespace
+{
+const int buttonWidth = 15;
+
+CGXComboBoxWnd* ComboOf(CWnd* pEdit)
+{
+    CWnd* pParent = pEdit->GetParent();
+    return pParent != NULL && pParent->IsKindOf(RUNTIME_CLASS(CGXComboBoxWnd)) ? (CGXComboBoxWnd*)pParent : NULL;
+}
+
+BOOL NewShell()
+{
+    return !GXGetAppData()->m_bOldShell;
+}
+} // namespace
+
+// -- The edit part -----------------------------------------------------------------------------
+
+void CGXComboEditPart::OnKillFocus(CWnd* pNewWnd)
+{
+    CEdit::OnKillFocus(pNewWnd);
+    CWnd* pCombo = GetParent();
+    HWND hNew = pNewWnd != NULL ? pNewWnd->GetSafeHwnd() : NULL;
+    if (pCombo != NULL && hNew != pCombo->GetSafeHwnd() && (hNew == NULL || !::IsChild(pCombo->GetSafeHwnd(), hNew)))
+        pCombo->SendMessage(WM_KILLFOCUS, (WPARAM)hNew);
+}
+
+void CGXComboEditPart::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    CGXComboBoxWnd* pCombo = ComboOf(this);
+    if (pCombo == NULL || !pCombo->FilterComboKey(nChar, nRepCnt, nFlags))
+        Default();
+}
+
+// -- Construction ------------------------------------------------------------------------------
+
+CGXComboBoxWnd::CGXComboBoxWnd(CGXGridCore* pGrid, DWORD dwStyle, UINT nID)
+    : CGXStatic(pGrid), m_nButtonMargin(NewShell() ? 3 : 2), m_pButton(new CGXComboBoxWndButton(this)),
+      m_rgbHighlightText(::GetSysColor(COLOR_HIGHLIGHTTEXT)), m_dwCreateStyle(dwStyle), m_nID(nID)
+{
+    AddChild(m_pButton);
+}
+
+CGXComboBoxWnd::~CGXComboBoxWnd()
+{
+    if (m_editPart.GetSafeHwnd() != NULL)
+        m_editPart.UnsubclassWindow();
+    if (HasWindow())
+        DestroyWindow();
+}
+
+BOOL CGXComboBoxWnd::CreateWindows(DWORD dwStyle, UINT nID)
+{
+    CWnd* pGridWnd = GetGridWnd();
+    if (pGridWnd == NULL || pGridWnd->GetSafeHwnd() == NULL ||
+        !CreateEx(0, _T("GXCOMBOBOX"), NULL, dwStyle | WS_CHILD, CRect(0, 0, 0, 0), pGridWnd, nID))
+        return FALSE;
+    HWND hEdit = ::GetWindow(m_hWnd, GW_CHILD);
+    if (hEdit != NULL)
+        m_editPart.SubclassWindow(hEdit);
+    m_bNotOwnerDrawn = (dwStyle & (CBS_OWNERDRAWFIXED | CBS_OWNERDRAWVARIABLE)) == 0;
+    return TRUE;
+}
+
+CRuntimeClass* CGXComboBoxWnd::GetWndRuntimeClass()
+{
+    return GetRuntimeClass();
+}
+
+CWnd* CGXComboBoxWnd::GetWndPtr() const
+{
+    return const_cast<CGXComboBoxWnd*>(this);
+}
+
+void CGXComboBoxWnd::GetComboWindowRect(CRect& rectOut, const CRect& rect)
+{
+    rectOut = rect;
+}
+
+// -- Binding, activation and storing -----------------------------------------------------------
+
+void CGXComboBoxWnd::SetActive(BOOL bActive)
+{
+    if (!bActive)
+    {
+        m_bActive = FALSE;
+        return;
+    }
+    if (!HasWindow())
+        return;
+    if (!m_bActive)
+    {
+        FreeStyle(TRUE);
+        LoadStyle();
+    }
+    m_bActive = TRUE;
+}
+
+BOOL CGXComboBoxWnd::IsActive()
+{
+    return m_bActive;
+}
+
+void CGXComboBoxWnd::SetModify(BOOL bModified)
+{
+    m_bModified = bModified;
+}
+
+BOOL CGXComboBoxWnd::GetModify()
+{
+    return m_bModified;
+}
+
+void CGXComboBoxWnd::Init(ROWCOL nRow, ROWCOL nCol)
+{
+    m_bPendingDrop = FALSE;
+    m_nEditStart = m_nEditEnd = 0;
+    CGXStatic::Init(nRow, nCol);
+    if (!HasWindow() && !CreateWindows(m_dwCreateStyle, m_nID))
+        return;
+    SetActive(FALSE);
+    const CGXStyle& style = LoadStyle();
+    if (m_bFillWithChoiceList)
+    {
+        ResetContent();
+        CString strChoices = style.GetChoiceList(), strLine;
+        while (!strChoices.IsEmpty())
+        {
+            BOOL bLast = GXTakeFirstLine(strChoices, strLine) < 0;
+            AddString(strLine);
+            if (bLast)
+                break;
+        }
+    }
+    SetValue(style.GetValue());
+    CGXGridParam* pParam = m_pGrid->GetParam();
+    if (pParam != NULL && (pParam->m_wActivateFlags & 4) && BeginEditing())
+        SetActive(TRUE);
+    SetModify(FALSE);
+    if (!m_bActive)
+        m_pButton->Refresh();
+}
+
+BOOL CGXComboBoxWnd::Store()
+{
+    if (IsReadOnly())
+    {
+        Init(m_nRow, m_nCol);
+        SetModify(FALSE);
+        Refresh();
+    }
+    CString strValue;
+    if (m_pStyle == NULL || !GetModify() || !GetValue(strValue))
+        return TRUE;
+    SetActive(FALSE);
+    return m_pGrid->SetValueRange(CGXCellRange(m_nRow, m_nCol), strValue, gxOverride, 0, GX_INVALIDATE);
+}
+
+BOOL CGXComboBoxWnd::StoreTextInCell(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText, UINT flags,
+                                     const CGXStyle* pStyle)
+{
+    // A list-only combo holds one of its lines, never nothing.
+    if (IsDropDownList() && (pszText == NULL || *pszText == 0))
+        return TRUE;
+    return CGXStatic::StoreTextInCell(nRow, nCol, pszText, flags, pStyle);
+}
+
+void CGXComboBoxWnd::Hide()
+{
+    if (!HasWindow() || !IsWindowVisible())
+        return;
+    BOOL bLock = m_pGrid->m_bLockFocusHandler;
+    m_pGrid->m_bLockFocusHandler = TRUE;
+    ShowDropDown(FALSE);
+    HWND hFocus = ::GetFocus();
+    BOOL bHadFocus = hFocus == m_hWnd || (hFocus != NULL && ::IsChild(m_hWnd, hFocus));
+    ::HideCaret(NULL);
+    ShowWindow(SW_HIDE);
+    if (bHadFocus && GetGridWnd() != NULL)
+        GetGridWnd()->SetFocus();
+    m_pGrid->m_bLockFocusHandler = bLock;
+}
+
+// -- Texts and values --------------------------------------------------------------------------
+
+BOOL CGXComboBoxWnd::GetCurrentText(CString& strResult)
+{
+    strResult.Empty();
+    if (!m_bInit || !HasWindow())
+        return FALSE;
+    if (!IsDropDownList() && GetWindowTextLength() > 0)
+    {
+        GetWindowText(strResult);
+        return TRUE;
+    }
+    int nSel = GetCurSel();
+    if (nSel != CB_ERR)
+        GetLBText(nSel, strResult);
+    return TRUE;
+}
+
+BOOL CGXComboBoxWnd::GetValue(CString& strResult)
+{
+    if (m_nIndexValue == -1)
+        return GetCurrentText(strResult);
+    strResult.Empty();
+    if (!m_bInit || !HasWindow())
+        return FALSE;
+    int nSel = GetCurSel();
+    if (nSel != CB_ERR)
+        strResult.Format(_T("%d"), nSel + m_nIndexValue);
+    return TRUE;
+}
+
+void CGXComboBoxWnd::SetValue(LPCTSTR pszRawValue)
+{
+    if (!HasWindow())
+        return;
+    CString strText = pszRawValue != NULL ? pszRawValue : _T("");
+    int nSel = CB_ERR;
+    if (m_nIndexValue == -1)
+    {
+        if (!strText.IsEmpty())
+        {
+            nSel = FindStringExact(-1, strText);
+            if (nSel != CB_ERR)
+                SetCurSel(nSel);
+            else
+                nSel = SelectString(-1, strText);
+        }
+        else
+            SetCurSel(-1);
+    }
+    else
+        nSel = SetCurSel(atoi(strText) - m_nIndexValue);
+    if (nSel == CB_ERR && !IsDropDownList())
+    {
+        SetWindowText(strText);
+        SetEditSel(0, -1);
+    }
+}
+
+void CGXComboBoxWnd::SetCurrentText(const CString& str)
+{
+    if (!m_bInit || !HasWindow())
+        return;
+    if (!m_bActive)
+        SetActive(TRUE);
+    if (!ValidateText(str))
+        return;
+    if (!IsDropDownList())
+        SetWindowText(str);
+    else
+        SelectString(-1, str);
+    SetModify(TRUE);
+    NotifyModified();
+}
+
+BOOL CGXComboBoxWnd::FormatValueText(CString& strResult, ROWCOL nRow, ROWCOL nCol, LPCTSTR pszRawValue,
+                                     const CGXStyle& style)
+{
+    if (m_nIndexValue == -1 || !m_bDispChoice || !m_bFillWithChoiceList ||
+        !style.GetInclude(CGXStyle::ibChoiceList))
+        return CGXStatic::FormatValueText(strResult, nRow, nCol, pszRawValue, style);
+    if (pszRawValue == NULL && !style.GetInclude(CGXStyle::ibValue))
+        return FALSE;
+    int n = (short)atoi(pszRawValue != NULL ? CString(pszRawValue) : style.GetValue());
+    if ((WORD)n < 0xFFFF)
+        n -= m_nIndexValue;
+    CString strChoice;
+    GetChoiceListItem(strChoice, style.GetChoiceList(), n);
+    strResult = strChoice;
+    return TRUE;
+}
+
+BOOL CGXComboBoxWnd::PrepareStoreText(CString& strText, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style)
+{
+    if (m_bFillWithChoiceList && (m_nIndexValue != -1 || m_bDispChoice) && style.GetInclude(CGXStyle::ibChoiceList))
+    {
+        CString strFound;
+        int nIndex = FindInChoiceList(strFound, strText, style.GetChoiceList(), FALSE);
+        if (m_bDispChoice)
+            strText = nIndex >= 0 ? [&] {
+                CString str;
+                str.Format(_T("%d"), nIndex + m_nIndexValue);
+                return str;
+            }()
+                                  : CString();
+        else
+            strText = strFound;
+    }
+    return CGXStatic::PrepareStoreText(strText, nRow, nCol, style);
+}
+
+BOOL CGXComboBoxWnd::ValidateText(const CString& strText)
+{
+    if (strText.IsEmpty() || !m_bFillWithChoiceList || m_nIndexValue == -1 || !m_bDispChoice)
+        return TRUE;
+    const CGXStyle& style = LoadStyle();
+    CString strFound;
+    return !style.GetChoiceList().IsEmpty() &&
+           FindInChoiceList(strFound, strText, style.GetChoiceList(), FALSE) >= 0;
+}
+
+CString CGXComboBoxWnd::CellDisplayText(ROWCOL nRow, ROWCOL nCol)
+{
+    CGXStyle* pStyle = m_pGrid->CreateStyle();
+    m_pGrid->ComposeStyleRowCol(nRow, nCol, pStyle);
+    CString strText;
+    FormatValueText(strText, nRow, nCol, NULL, *pStyle);
+    m_pGrid->RecycleStyle(pStyle);
+    return strText;
+}
+
+BOOL CGXComboBoxWnd::GetSelectedText(CString& strResult)
+{
+    strResult.Empty();
+    if (!m_bActive)
+    {
+        if (m_bInit)
+            strResult = CellDisplayText(m_nRow, m_nCol);
+        return TRUE;
+    }
+    if (m_nIndexValue == -1 || m_bDispChoice)
+    {
+        CString strText;
+        GetCurrentText(strText);
+        DWORD dwSel = GetEditSel();
+        int nStart = std::min<int>(LOWORD(dwSel), strText.GetLength());
+        int nEnd = std::min<int>(HIWORD(dwSel), strText.GetLength());
+        strResult = nEnd > nStart ? strText.Mid(nStart, nEnd - nStart) : strText.Mid(nStart);
+    }
+    else if (GetCurSel() != CB_ERR)
+        strResult.Format(_T("%d"), GetCurSel() + m_nIndexValue);
+    return TRUE;
+}
+
+void CGXComboBoxWnd::ReplaceSel(LPCTSTR pszText)
+{
+    if (!m_bNotOwnerDrawn || IsReadOnly())
+        return;
+    if (!m_bActive)
+    {
+        CGXControl::ReplaceSel(pszText);
+        return;
+    }
+    CString strText;
+    GetCurrentText(strText);
+    DWORD dwSel = GetEditSel();
+    int nStart = std::min<int>(LOWORD(dwSel), strText.GetLength());
+    int nEnd = std::max<int>(nStart, std::min<int>(HIWORD(dwSel), strText.GetLength()));
+    SetCurrentText(strText.Left(nStart) + pszText + strText.Mid(nEnd));
+    SetEditSel(nStart, nStart + lstrlen(pszText));
+}
+
+BOOL CGXComboBoxWnd::FindText(const CGXFindReplaceSettings& find, ROWCOL nRow, ROWCOL nCol, BOOL bAtCaret,
+                              BOOL bSelect)
+{
+    if (!m_bNotOwnerDrawn)
+        return FALSE;
+    CString strFind = find.m_strFind;
+    BOOL bActiveHere = m_bActive && IsInitAt(nRow, nCol);
+    CString strText;
+    int nStart = 0;
+    if (bActiveHere)
+    {
+        GetCurrentText(strText);
+        nStart = (short)LOWORD(GetEditSel()) + (bAtCaret ? 0 : 1);
+    }
+    else
+        strText = CellDisplayText(nRow, nCol);
+    if (!find.m_bMatchCase)
+    {
+        strText.MakeUpper();
+        strFind.MakeUpper();
+    }
+    int nHit = strFind.IsEmpty() ? -1 : strText.Find(strFind, std::max(0, nStart));
+    if (nHit < 0)
+        return FALSE;
+    if (bSelect)
+    {
+        m_pGrid->ScrollCellInView(nRow, nCol);
+        if (!bActiveHere)
+        {
+            m_pGrid->SetCurrentCell(nRow, nCol, 0x24);
+            SetActive(TRUE);
+        }
+        SetEditSel(nHit, nHit + strFind.GetLength());
+        if (!bActiveHere)
+            Refresh();
+    }
+    return TRUE;
+}
+
+BOOL CGXComboBoxWnd::ReplaceText(const CGXFindReplaceSettings& find, ROWCOL nRow, ROWCOL nCol)
+{
+    if (!m_bNotOwnerDrawn)
+        return FALSE;
+    CString strText;
+    int nStart = 0;
+    if (m_bActive && IsInitAt(nRow, nCol))
+    {
+        GetCurrentText(strText);
+        nStart = std::max(0, (int)(short)LOWORD(GetEditSel()));
+    }
+    else
+        strText = CellDisplayText(nRow, nCol);
+    // The edit cell's replacement: case folded on both sides, the result built from the
+    // original text, any length.
+    CString strResult;
+    if (!CGXEditControl::ReplaceAll(strText, nStart, find, strResult))
+        return FALSE;
+    return m_pGrid->SetValueRange(CGXCellRange(nRow, nCol), strResult, gxOverride, 0, GX_INVALIDATE);
+}
+
+// -- Keys --------------------------------------------------------------------------------------
+
+BOOL CGXComboBoxWnd::FilterComboKey(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    m_pGrid->ScrollCellInView(m_nRow, m_nCol);
+    BOOL bToGrid = FALSE;
+    if (::GetKeyState(VK_CONTROL) < 0)
+        bToGrid = TRUE;
+    else
+    {
+        BOOL bDropped = GetDroppedState();
+        BOOL bArrowsStay = m_bWantArrowKeys || bDropped;
+        CString strText;
+        if (!IsDropDownList())
+            GetWindowText(strText);
+        DWORD dwSel = IsDropDownList() ? 0 : GetEditSel();
+        switch (nChar)
+        {
+        case VK_TAB:
+        case VK_ESCAPE:
+            bToGrid = TRUE;
+            break;
+        case VK_RETURN:
+            if (bDropped)
+            {
+                ShowDropDown(FALSE);
+                return TRUE;
+            }
+            bToGrid = TRUE;
+            break;
+        case VK_UP:
+        case VK_DOWN:
+        case VK_PRIOR:
+        case VK_NEXT:
+            bToGrid = !bArrowsStay;
+            break;
+        case VK_LEFT:
+            bToGrid = !bArrowsStay && (IsDropDownList() || HIWORD(dwSel) == 0);
+            break;
+        case VK_RIGHT:
+            bToGrid = !bArrowsStay && (IsDropDownList() || LOWORD(dwSel) >= strText.GetLength());
+            break;
+        default:
+            bToGrid = nChar >= VK_F1 && nChar <= VK_F24;
+            break;
+        }
+    }
+    if (!bToGrid)
+        return FALSE;
+    m_pGrid->ProcessKeyMessage(this, WM_KEYDOWN, nChar, nRepCnt, nFlags);
+    return TRUE;
+}
+
+void CGXComboBoxWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (!FilterComboKey(nChar, nRepCnt, nFlags))
+        Default();
+}
+
+void CGXComboBoxWnd::OnKillFocus(CWnd* pNewWnd)
+{
+    CComboBox::OnKillFocus(pNewWnd);
+    NotifyGridKillFocus(pNewWnd);
+}
+
+BOOL CGXComboBoxWnd::Activate()
+{
+    if (m_bActive)
+        return TRUE;
+    if (!BeginEditing())
+        return FALSE;
+    SetActive(TRUE);
+    Refresh();
+    return TRUE;
+}
+
+BOOL CGXComboBoxWnd::KeyDown(UINT, UINT nChar, UINT)
+{
+    if ((nChar != VK_END && nChar != VK_HOME) || ::GetKeyState(VK_CONTROL) < 0)
+        return FALSE;
+    if (!BeginEditing())
+        return FALSE;
+    SetActive(TRUE);
+    int nPos = 0;
+    if (nChar == VK_END)
+    {
+        CString strText;
+        GetCurrentText(strText);
+        nPos = strText.GetLength();
+    }
+    m_nEditStart = m_nEditEnd = nPos;
+    SetEditSel(nPos, nPos);
+    if (!m_pGrid->ScrollCellInView(m_nRow, m_nCol))
+        Refresh();
+    return TRUE;
+}
+
+BOOL CGXComboBoxWnd::SysKeyDown(UINT nMessage, UINT nChar, UINT nFlags)
+{
+    if (nChar != VK_DOWN)
+        return CGXStatic::SysKeyDown(nMessage, nChar, nFlags);
+    if (!BeginEditing())
+        return FALSE;
+    SetActive(TRUE);
+    if (!m_pGrid->ScrollCellInView(m_nRow, m_nCol))
+        Refresh();
+    GetGridWnd()->UpdateWindow();
+    ShowDropDown(TRUE);
+    return TRUE;
+}
+
+BOOL CGXComboBoxWnd::HandleChar(UINT nMessage, UINT nChar, UINT nFlags)
+{
+    if (nChar < 32 || nChar == 127)
+        return CGXStatic::HandleChar(nMessage, nChar, nFlags);
+    TCHAR sz[2] = {(TCHAR)nChar, 0};
+    return HandleText(sz);
+}
+
+BOOL CGXComboBoxWnd::HandleText(LPCTSTR pszText)
+{
+    if (IsReadOnly() || !HasWindow())
+        return FALSE;
+    if (m_bActive)
+    {
+        ReplaceSel(pszText);
+        DWORD dwSel = GetEditSel();
+        SetEditSel(HIWORD(dwSel), HIWORD(dwSel));
+        return TRUE;
+    }
+    if (!BeginEditing())
+        return FALSE;
+    SetActive(TRUE);
+    if (!IsDropDownList())
+    {
+        SetCurrentText(pszText);
+        int nLen = GetWindowTextLength();
+        m_nEditStart = m_nEditEnd = nLen;
+        SetEditSel(nLen, nLen);
+    }
+    else
+    {
+        // The next line with this initial after the current one, from the top after the last.
+        CString strCurrent;
+        GetCurrentText(strCurrent);
+        int nOld = GetCurSel();
+        int nFrom = strCurrent.IsEmpty() ? -1 : FindString(-1, strCurrent);
+        if (SelectString(nFrom, pszText) == nOld || GetCurSel() == nOld)
+            SelectString(-1, pszText);
+    }
+    SetModify(TRUE);
+    NotifyModified();
+    Refresh();
+    return TRUE;
+}
+
+// -- Mouse and button --------------------------------------------------------------------------
+
+void CGXComboBoxWnd::DropAsClicked(CPoint pt)
+{
+    if (NewShell())
+    {
+        GetGridWnd()->UpdateWindow();
+        PostMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+        PostMessage(WM_LBUTTONUP, MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    }
+    else
+        m_bPendingDrop = TRUE;
+}
+
+BOOL CGXComboBoxWnd::LButtonUp(UINT nFlags, CPoint pt, UINT nHitState)
+{
+    CGXGridParam* pParam = m_pGrid->GetParam();
+    if (::GetKeyState(VK_RBUTTON) >= 0 && pParam != NULL && (pParam->m_wActivateFlags & 7) && Activate() &&
+        IsDropDownList() && !GetDroppedState() && m_bDropDownOnClick)
+        DropAsClicked(CPoint(0, 0));
+    CGXControl::LButtonUp(nFlags, pt, nHitState);
+    return TRUE;
+}
+
+BOOL CGXComboBoxWnd::LButtonDblClk(UINT nFlags, CPoint pt)
+{
+    CGXGridParam* pParam = m_pGrid->GetParam();
+    if (!m_bActive && pParam != NULL && (pParam->m_wActivateFlags & 8) && Activate() && IsDropDownList() &&
+        !GetDroppedState() && m_bDropDownOnClick)
+        DropAsClicked(CPoint(0, 0));
+    CGXControl::LButtonDblClk(nFlags, pt);
+    return TRUE;
+}
+
+BOOL CGXComboBoxWnd::OnClickedButton(CGXChild* pChild)
+{
+    if (!(m_bActive && IsDropDownList() && m_bDropDownOnClick))
+    {
+        if (!Activate())
+            return FALSE;
+        if (!GetDroppedState() && m_bDropDownOnClick)
+        {
+            CRect rectCell = CGXControl::GetCellRect(m_nRow, m_nCol);
+            CRect rectButton = m_pButton->GetRect();
+            DropAsClicked(CPoint(rectButton.left - rectCell.left + 5, rectButton.top - rectCell.top + 5));
+        }
+    }
+    return CGXControl::OnClickedButton(pChild);
+}
+
+void CGXComboBoxWnd::OpenPendingDrop()
+{
+    if (m_bPendingDrop && !GetDroppedState())
+        ShowDropDown(TRUE);
+    m_bPendingDrop = FALSE;
+}
+
+BOOL CGXComboBoxWnd::OnCommand(WPARAM wParam, LPARAM lParam)
+{
+    if (!m_bActive || (HWND)lParam != m_hWnd)
+        return CComboBox::OnCommand(wParam, lParam);
+    switch (HIWORD(wParam))
+    {
+    case CBN_DROPDOWN:
+        m_pGrid->m_bDropDownOpen = TRUE;
+        m_nSavedSel = GetCurSel();
+        GetCurrentText(m_strSaved);
+        break;
+    case CBN_CLOSEUP:
+        m_pGrid->m_bDropDownOpen = FALSE;
+        if (!IsReadOnly() && GetModify())
+            NotifyModified();
+        break;
+    case CBN_SELCHANGE:
+    case CBN_EDITCHANGE:
+        if (!IsReadOnly())
+        {
+            SetModify(TRUE);
+            NotifyModified();
+        }
+        else if (IsDropDownList())
+            SetCurSel(m_nSavedSel);
+        else
+            SetWindowText(m_strSaved);
+        break;
+    case CBN_SETFOCUS:
+        OpenPendingDrop();
+        break;
+    }
+    return TRUE;
+}
+
+// -- Size and drawing --------------------------------------------------------------------------
+
+CRect CGXComboBoxWnd::GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem, const CGXStyle* pStyle)
+{
+    CRect rect = CGXStatic::GetCellRect(nRow, nCol, rectItem, pStyle);
+    BOOL bCurrent = m_pGrid->IsCurrentCell(nRow, nCol);
+    if (bCurrent && m_bActive && IsInitAt(nRow, nCol))
+        return rect;
+    if (bCurrent || m_bButtonEverywhere || !m_bButtonCurrentCellOnly)
+        rect.right -= buttonWidth;
+    rect.left += 2;
+    return rect;
+}
+
+CSize CGXComboBoxWnd::AddBorders(CSize size, const CGXStyle& style)
+{
+    return CGXStatic::AddBorders(CSize(size.cx + 19, size.cy), style);
+}
+
+CSize CGXComboBoxWnd::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                               const CGXStyle* pStandard, BOOL bVert)
+{
+    if (!m_bNotOwnerDrawn)
+        return CSize(0, 0);
+    CSize sizeStatic = CGXStatic::CalcSize(pDC, nRow, nCol, style, pStandard, bVert);
+    CSize size(0, 0);
+    CFont* pOld = SelectStyleFont(pDC, style, NULL);
+    if (bVert)
+    {
+        TEXTMETRIC tm;
+        pDC->GetTextMetrics(&tm);
+        size.cy = tm.tmHeight + tm.tmExternalLeading + 2 + (m_bMarginInHeight ? 2 * m_nButtonMargin : 0);
+    }
+    else if (m_bFillWithChoiceList && style.GetInclude(CGXStyle::ibChoiceList))
+    {
+        CString strChoices = style.GetChoiceList(), strLine;
+        while (!strChoices.IsEmpty())
+        {
+            BOOL bLast = GXTakeFirstLine(strChoices, strLine) < 0;
+            size.cx = std::max<LONG>(size.cx, pDC->GetTextExtent(strLine).cx);
+            if (bLast)
+                break;
+        }
+    }
+    if (pOld != NULL)
+        pDC->SelectObject(pOld);
+    size = AddBorders(size, style);
+    return CSize(std::max(size.cx, sizeStatic.cx), std::max(size.cy, sizeStatic.cy));
+}
+
+void CGXComboBoxWnd::MeasureTextHeight(const CGXStyle& style)
+{
+    CWnd* pGridWnd = GetGridWnd();
+    if (m_nTextHeight != 0 || pGridWnd == NULL || pGridWnd->GetSafeHwnd() == NULL)
+        return;
+    CClientDC dc(pGridWnd);
+    CFont* pOld = SelectStyleFont(&dc, style, NULL);
+    TEXTMETRIC tm;
+    dc.GetTextMetrics(&tm);
+    m_nTextHeight = tm.tmHeight;
+    if (pOld != NULL)
+        dc.SelectObject(pOld);
+}
+
+void CGXComboBoxWnd::LayoutChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect)
+{
+    CRect rectButton(std::max(rect.left + 1, rect.right - 16), rect.top, rect.right - 1, rect.bottom - 1);
+    if (IsInitAt(nRow, nCol))
+        MeasureTextHeight(LoadStyle());
+    if (m_bButtonHeightFromText && m_nTextHeight > 0)
+    {
+        int m = m_nButtonMargin;
+        int h = std::min<int>(m_nTextHeight + 2, rect.bottom - 2 * m - rect.top);
+        const CGXStyle& style = IsInitAt(nRow, nCol) ? LoadStyle() : m_pGrid->LookupStyleRowCol(nRow, nCol);
+        DWORD dwAlign = style.GetVerticalAlignment();
+        if (dwAlign == DT_VCENTER)
+            rectButton.top += (rect.Height() - h) / 2 - m;
+        else if (dwAlign == DT_BOTTOM)
+            rectButton.top = rect.bottom - 2 * m - h;
+        rectButton.bottom = rectButton.top + 2 * m - 1 + h;
+    }
+    m_pButton->SetRect(rectButton);
+}
+
+void CGXComboBoxWnd::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                          const CGXStyle* pStandardStyle)
+{
+    if (!(m_bActive && HasWindow() && !m_pGrid->IsPrinting() && m_pGrid->IsCurrentCell(nRow, nCol) &&
+          IsInitAt(nRow, nCol)) ||
+        m_pGrid->m_bDrawingInactive)
+    {
+        if (m_bButtonHeightFromText)
+            MeasureTextHeight(style);
+        CGXStatic::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+        return;
+    }
+    // The combo window covers the cell; its own arrow serves as the button.
+    m_pButton->SetRect(CRect(0, 0, 0, 0));
+    m_pGrid->DrawBrushRect(pDC, rect, style.GetInterior());
+    MeasureTextHeight(style);
+    CRect rectCell = GetCellRect(nRow, nCol, &rect, &style);
+    int m = m_nButtonMargin;
+    int h = rectCell.Height();
+    if (m_bButtonHeightFromText)
+        h = std::min(h, m_nTextHeight + 2);
+    CRect rectWnd(rectCell.left, rectCell.top, rectCell.right, rectCell.top + h);
+    DWORD dwAlign = style.GetVerticalAlignment();
+    if (dwAlign == DT_VCENTER)
+        rectWnd.OffsetRect(0, (rectCell.Height() - h) / 2);
+    else if (dwAlign == DT_BOTTOM)
+        rectWnd.OffsetRect(0, rectCell.bottom - h - 2 - rectWnd.top);
+    if (NewShell() || rectCell.Height() < h + 2 * m)
+    {
+        if (!m_bMarginInHeight)
+            rectWnd.InflateRect(0, m);
+        else
+            h -= 2 * m;
+    }
+    // The dropped list shows at most 8 lines: measured below by its own line height in the cell's
+    // font (a line of text plus the margins would leave room for more lines than that).
+    CRect rectDropped;
+    GetComboWindowRect(rectDropped, rectWnd);
+
+    CRect rectOld;
+    GetWindowRect(&rectOld);
+    GetGridWnd()->ScreenToClient(&rectOld);
+    BOOL bPlaced = IsWindowVisible() && rectOld.TopLeft() == rectDropped.TopLeft() &&
+                   rectOld.Width() == rectDropped.Width();
+    if (!bPlaced)
+    {
+        // Laid anew only when it moved: hiding it would close a dropped list at every repaint.
+        DWORD dwSel = IsDropDownList() ? 0 : GetEditSel();
+        Hide();
+        CGXFont font;
+        style.GetFont(font);
+        LOGFONT lf;
+        font.GetZoomedLogFont(lf, m_pGrid->GetZoom());
+        m_font.DeleteObject();
+        m_font.CreateFontIndirect(&lf);
+        SetFont(&m_font, FALSE);
+        int nItemHeight = (int)SendMessage(CB_GETITEMHEIGHT, 0);
+        if (nItemHeight <= 0)
+            nItemHeight = m_nTextHeight + 2;
+        rectDropped.bottom += nItemHeight * std::min(GetCount(), 8) + 2;
+        CGXGridParam* pParam = m_pGrid->GetParam();
+        BOOL bBlackWhite = pParam != NULL && pParam->GetProperties() != NULL &&
+                           pParam->GetProperties()->GetBlackWhite();
+        m_rgbBack = bBlackWhite ? RGB(255, 255, 255) : style.GetInterior().GetColor();
+        // The field height first: setting it resizes the window and with it the dropped list.
+        SendMessage(CB_SETITEMHEIGHT, (WPARAM)-1, NewShell() ? h : h + m);
+        MoveWindow(&rectDropped, FALSE);
+        SetActive(TRUE);
+        CWnd* pGridWnd = GetGridWnd();
+        if (::GetFocus() == pGridWnd->GetSafeHwnd())
+        {
+            BOOL bLock = m_pGrid->m_bLockFocusHandler;
+            m_pGrid->m_bLockFocusHandler = TRUE;
+            SetFocus();
+            m_pGrid->m_bLockFocusHandler = bLock;
+        }
+        if (style.GetInclude(CGXStyle::ibMaxLength) && style.GetMaxLength() != 0)
+            LimitText(style.GetMaxLength());
+        if (!IsDropDownList())
+            SetEditSel(LOWORD(dwSel), HIWORD(dwSel));
+        ShowWindow(SW_SHOW);
+        UpdateWindow();
+    }
+    CRect rectShown;
+    GetWindowRect(&rectShown);
+    GetGridWnd()->ScreenToClient(&rectShown);
+    pDC->ExcludeClipRect(&rectShown);
+    QueueGridRect(rectShown);
+    CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+}

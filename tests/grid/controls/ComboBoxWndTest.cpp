@@ -1,0 +1,191 @@
+// Window combo cells in a shown grid, driven through the system's input queue: the system list
+// dropped by Alt+Down, typing into a list-only cell, index values, read-only cells, the arrow
+// keys at the ends of the text, and replacing text in a cell.
+#include "ControlsTestApp.h"
+#include "TestSupport.h"
+#include "grid/controls/ComboBoxWnd.h"
+#include "grid/core/FindReplaceSettings.h"
+#include "GridIds.h"
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace
+{
+struct ComboWndGrid : GridWindow
+{
+    ComboWndGrid() : GridWindow(400, 240)
+    {
+        grid->SetRowCount(6, GX_NOREDRAW);
+        grid->SetColCount(3, GX_NOREDRAW);
+        grid->SetColWidth(1, 3, 110, NULL, GX_NOREDRAW);
+        grid->SetRowHeight(1, 6, 24, NULL, GX_NOREDRAW);
+        grid->RedrawAll();
+    }
+    CGXComboBoxWnd* Combo(UINT nID)
+    {
+        return (CGXComboBoxWnd*)grid->GetRegisteredControl((WORD)nID);
+    }
+    void SetCombo(ROWCOL nRow, ROWCOL nCol, UINT nID, LPCTSTR pszChoices, LPCTSTR pszValue)
+    {
+        CGXStyle style;
+        style.SetControl((WORD)nID).SetChoiceList(pszChoices).SetValue(pszValue);
+        grid->SetStyleRange(CGXCellRange(nRow, nCol), style, gxCopy);
+    }
+    void Enter(ROWCOL nRow, ROWCOL nCol)
+    {
+        ASSERT_TRUE(grid->ChangeCurrentCell(nRow, nCol));
+        grid->SetFocus();
+        PumpMessages(40);
+    }
+    ROWCOL CurrentCol()
+    {
+        ROWCOL nRow = 0, nCol = 0;
+        grid->GetCurrentCell(nRow, nCol);
+        return nCol;
+    }
+};
+
+void AltDown()
+{
+    SendKey(VK_MENU, false);
+    SendKey(VK_DOWN, false);
+    SendKey(VK_DOWN, true);
+    SendKey(VK_MENU, true);
+    PumpMessages(150);
+}
+
+TEST(GridComboBoxWnd, AltDownDropsTheSystemListShowingAtMostEightLines)
+{
+    ComboWndGrid w;
+    CString strMany;
+    for (int i = 0; i < 20; i++)
+    {
+        CString strLine;
+        strLine.Format(_T("Zeile %d\n"), i);
+        strMany += strLine;
+    }
+    w.SetCombo(1, 1, 52528, strMany, _T("Zeile 3"));
+    w.Enter(1, 1);
+    AltDown();
+    CGXComboBoxWnd* pCombo = w.Combo(52528);
+    ASSERT_TRUE(pCombo->GetDroppedState());
+    EXPECT_TRUE(pCombo->IsActive());
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof(COMBOBOXINFO);
+    ASSERT_TRUE(::GetComboBoxInfo(pCombo->GetSafeHwnd(), &info));
+    CRect rectList;
+    ::GetClientRect(info.hwndList, &rectList);
+    int nItem = (int)::SendMessage(info.hwndList, LB_GETITEMHEIGHT, 0, 0);
+    ASSERT_GT(nItem, 0);
+    EXPECT_LE(rectList.Height() / nItem, 8);
+    EXPECT_GE(rectList.Height() / nItem, 4);
+    TypeKey(VK_ESCAPE);
+    EXPECT_FALSE(pCombo->GetDroppedState());
+}
+
+TEST(GridComboBoxWnd, TypingALetterInAListCellCyclesThroughItsLines)
+{
+    ComboWndGrid w;
+    w.SetCombo(1, 1, 52529, _T("Anton\nBerta\nCaesar\nBruno"), _T("Anton"));
+    w.Enter(1, 1);
+    CGXComboBoxWnd* pCombo = w.Combo(52529);
+    const int anExpected[] = {1, 3, 1};
+    for (int nSel : anExpected)
+    {
+        TypeKey('B');
+        EXPECT_EQ(nSel, pCombo->GetCurSel());
+    }
+    TypeKey(VK_DOWN); // leaves the cell
+    EXPECT_STREQ("Berta", CellValue(*w.grid, 1, 1));
+}
+
+TEST(GridComboBoxWnd, AnIndexBiasSelectsByNumberAndGivesTheNumberBack)
+{
+    ComboWndGrid w;
+    CGXComboBoxWnd* pCombo = w.Combo(52529);
+    pCombo->m_nIndexValue = 0;
+    w.SetCombo(1, 1, 52529, _T("null\neins\nzwei\ndrei"), _T("2"));
+    w.Enter(1, 1);
+    EXPECT_EQ(2, pCombo->GetCurSel());
+    CString strValue;
+    EXPECT_TRUE(pCombo->GetValue(strValue));
+    EXPECT_STREQ("2", strValue);
+    pCombo->m_nIndexValue = -1;
+}
+
+TEST(GridComboBoxWnd, AListCellNeverStoresNothing)
+{
+    ComboWndGrid w;
+    w.SetCombo(1, 1, 52529, _T("eins\nzwei"), _T("zwei"));
+    w.SetCombo(2, 1, 52528, _T("eins\nzwei"), _T("zwei"));
+    EXPECT_TRUE(w.Combo(52529)->StoreTextInCell(1, 1, _T(""), 0));
+    EXPECT_STREQ("zwei", CellValue(*w.grid, 1, 1));
+    EXPECT_TRUE(w.Combo(52528)->StoreTextInCell(2, 1, _T(""), 0));
+    EXPECT_STREQ("", CellValue(*w.grid, 2, 1));
+}
+
+TEST(GridComboBoxWnd, AChoiceInAReadOnlyCellIsUndone)
+{
+    ComboWndGrid w;
+    w.SetCombo(1, 1, 52529, _T("eins\nzwei\ndrei"), _T("zwei"));
+    w.grid->SetStyleRange(CGXCellRange(1, 1), CGXStyle().SetReadOnly(TRUE));
+    w.Enter(1, 1);
+    AltDown();
+    CGXComboBoxWnd* pCombo = w.Combo(52529);
+    ASSERT_TRUE(pCombo->GetDroppedState());
+    TypeKey(VK_DOWN);
+    TypeKey(VK_RETURN);
+    EXPECT_EQ(1, pCombo->GetCurSel());
+    w.grid->SetFocus();
+    w.grid->ChangeCurrentCell(3, 1);
+    EXPECT_STREQ("zwei", CellValue(*w.grid, 1, 1));
+}
+
+TEST(GridComboBoxWnd, LeftAndRightLeaveTheCellOnlyAtTheEndsOfTheText)
+{
+    ComboWndGrid w;
+    w.SetCombo(1, 2, 52528, _T("eins\nzwei"), _T(""));
+    w.Enter(1, 2);
+    TypeKey('X');
+    TypeKey('Y');
+    CGXComboBoxWnd* pCombo = w.Combo(52528);
+    ASSERT_TRUE(pCombo->IsActive());
+    CString strText;
+    pCombo->GetWindowText(strText);
+    EXPECT_STREQ("xy", strText);
+    struct
+    {
+        WORD vk;
+        ROWCOL nCol;
+    } steps[] = {{VK_RIGHT, 3}, {VK_LEFT, 2}, {VK_END, 2}, {VK_LEFT, 2}, {VK_LEFT, 2}, {VK_LEFT, 1}};
+    for (const auto& s : steps)
+    {
+        TypeKey(s.vk);
+        EXPECT_EQ(s.nCol, w.CurrentCol());
+    }
+}
+
+TEST(GridComboBoxWnd, ReplacingFoldsCaseOnBothSidesAndKeepsLongResults)
+{
+    ComboWndGrid w;
+    CString strLong('a', 1500);
+    struct
+    {
+        CString strValue, strFind, strReplace, strResult;
+    } cases[] = {{_T("xAbCx"), _T("abc"), _T("q"), _T("xqx")},
+                 {strLong, _T("A"), _T("bb"), CString('b', 3000)},
+                 {_T("xyz"), _T("abc"), _T("q"), _T("xyz")}};
+    for (const auto& c : cases)
+    {
+        w.SetCombo(2, 1, 52528, _T("eins"), c.strValue);
+        CGXFindReplaceSettings find;
+        find.m_strFind = c.strFind;
+        find.m_strReplace = c.strReplace;
+        find.m_bMatchCase = FALSE;
+        BOOL bReplaced = w.Combo(52528)->ReplaceText(find, 2, 1);
+        EXPECT_EQ(c.strResult != c.strValue, !!bReplaced);
+        EXPECT_TRUE(CellValue(*w.grid, 2, 1) == c.strResult) << (LPCTSTR)c.strFind;
+    }
+}
+} // namespace
