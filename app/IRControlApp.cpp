@@ -257,6 +257,8 @@ BOOL CIRControlApp::RunOptionsSheet()
         m_pProjektConfig->SetLeftLogo(m_bLeftLogo);
         m_pProjektConfig->SetRightLogo(m_bRightLogo);
     }
+    sheet.m_serialPage.CopyToApplicationTable(m_interfaces);
+    NormalizeQueueIndices(m_interfaces);
     ApplyInterfaceSettings();
     return TRUE;
 }

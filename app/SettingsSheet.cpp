@@ -8,6 +8,7 @@ IMPLEMENT_DYNAMIC(CSettingsSheet, CMyPropertySheet)
 CSettingsSheet::CSettingsSheet(UINT nIDCaption, CWnd* pParentWnd, UINT iSelectPage)
     : CMyPropertySheet(nIDCaption, pParentWnd, iSelectPage)
 {
+    AddPage(&m_serialPage);
     AddPage(&m_languagesPage);
     AddPage(&m_generalPage);
     AddPage(&m_externAppPage);

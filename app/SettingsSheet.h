@@ -1,10 +1,11 @@
-// CSettingsSheet: the options sheet with the program-wide settings: language, general settings,
-// external application and company logo.
+// CSettingsSheet: the options sheet with the program-wide settings: serial interfaces, language,
+// general settings, external application and company logo.
 #pragma once
 #include "app/ExternAppPage.h"
 #include "app/GeneralSettingsPage.h"
 #include "app/LanguagesPage.h"
 #include "app/LogoPropPage.h"
+#include "app/SerialMultiSettingsPage.h"
 #include "station/record/MyPropertySheet.h"
 
 class CSettingsSheet : public CMyPropertySheet
@@ -17,6 +18,7 @@ class CSettingsSheet : public CMyPropertySheet
     ~CSettingsSheet() override;
 
     // Attributes
+    CSerialMultiSettingsPage m_serialPage;
     CLanguagesPage m_languagesPage;
     CGeneralSettingsPage m_generalPage;
     CExternAppPage m_externAppPage;
@@ -26,7 +28,8 @@ class CSettingsSheet : public CMyPropertySheet
     BOOL OnInitDialog() override;
 
     // Operations
-    // A page of the machine-wide settings shows disabled to a user who may not change them:
+    // A page of the machine-wide settings (all but the serial interfaces, which are the user's)
+    // shows disabled to a user who may not change them:
     // what he entered would not be stored.
     static void EnableForConfiguration(CWnd* pPage);
 };

@@ -82,6 +82,9 @@ class CGXBrowserGrid : public CGXGridCore
     BOOL RemoveCols(ROWCOL nFirst, ROWCOL nLast, UINT flags = GX_UPDATENOW, int ctCmd = gxDo) override;
     BOOL ReorderDataRows(const CGXCellRange& range, const CDWordArray& awOrder) override;
     BOOL ReorderDataCols(const CGXCellRange& range, const CDWordArray& awOrder) override;
+    // A sort of the whole table sorts the records (the fields), not the appended row.
+    void SortRows(CGXCellRange range, CGXSortInfoArray& sortInfo, UINT flags = GX_UPDATENOW) override;
+    void SortCols(CGXCellRange range, CGXSortInfoArray& sortInfo, UINT flags = GX_UPDATENOW) override;
 
     // Commands (BrowserGridCommands.cpp)
     BOOL CanCut() override;

@@ -201,6 +201,21 @@ BOOL CGXBrowserGrid::ReorderDataRows(const CGXCellRange& range, const CDWordArra
     return TRUE;
 }
 
+void CGXBrowserGrid::SortRows(CGXCellRange range, CGXSortInfoArray& sortInfo, UINT flags)
+{
+    if (range.IsTable())
+        range = CGXCellRange(GetFirstRecordRow(), 0, GetHeaderRows() + (ROWCOL)std::max(0L, GetRecordCount()),
+                             GetColCount());
+    CGXGridCore::SortRows(range, sortInfo, flags);
+}
+
+void CGXBrowserGrid::SortCols(CGXCellRange range, CGXSortInfoArray& sortInfo, UINT flags)
+{
+    if (range.IsTable())
+        range = CGXCellRange(0, GetHeaderCols() + 1, GetRowCount(), GetColCount());
+    CGXGridCore::SortCols(range, sortInfo, flags);
+}
+
 BOOL CGXBrowserGrid::ReorderDataCols(const CGXCellRange& range, const CDWordArray& awOrder)
 {
     ApplyOrder(GetBrowseParam()->m_awColIndex, range.left, awOrder,

@@ -210,6 +210,12 @@ void CGXControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXS
         GetChild(i)->Draw(pDC, bActive, style);
 }
 
+void CGXControl::GetTextFromStyle(ROWCOL, ROWCOL, const CGXSortInfoEntry&, const CGXStyle& style,
+                                  CString& strResult)
+{
+    strResult = style.GetValue();
+}
+
 BOOL CGXControl::GetCurrentText(CString& strResult)
 {
     if (m_pStyle != NULL && m_pStyle->GetInclude(CGXStyle::ibValue))

@@ -9,6 +9,7 @@ class CGXGridCore;
 class CGXChild;
 class CGXControl;
 struct CGXFindReplaceSettings;
+struct CGXSortInfoEntry;
 
 // The light class record of a cell control: its name and its base class's record.
 struct GX_CONTROL_CLASSINFO
@@ -222,6 +223,9 @@ class CGXControl
     virtual void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                       const CGXStyle* pStandardStyle);
     virtual BOOL GetCurrentText(CString& strResult);
+    // The cell's key text when sorting: the style's value.
+    virtual void GetTextFromStyle(ROWCOL nRow, ROWCOL nCol, const CGXSortInfoEntry& entry, const CGXStyle& style,
+                                  CString& strResult);
     virtual BOOL GetValue(CString& strResult);
     virtual void SetValue(LPCTSTR pszRawValue);
     // The display text of a value (or of the style's value when pszRawValue is null).

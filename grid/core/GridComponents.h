@@ -309,6 +309,7 @@ class CGXAbstractCalcSizeImp : public CObject
 };
 
 // Keeps the other views of a document in step: each hint makes them update the same way.
+// OnGridUpdate receives; every other operation sends one hint (its id in the comment).
 class CGXAbstractGridUpdateHintImp : public CObject
 {
   public:
@@ -316,84 +317,122 @@ class CGXAbstractGridUpdateHintImp : public CObject
     {
         return FALSE;
     }
-    virtual void HintRedrawRange(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT /*flags*/)
-    {
-    }
-    virtual void HintRedrawAll(CGXGridCore*, UINT /*flags*/)
-    {
-    }
-    virtual void HintScroll(CGXGridCore*, int /*nDirection*/, ROWCOL /*nCount*/)
-    {
-    }
-    virtual void HintStyleRange(CGXGridCore*, const CGXCellRange&, const CGXStyle*, int /*mode*/, int /*nType*/,
-                                UINT /*flags*/)
-    {
-    }
-    virtual void HintStylesMap(CGXGridCore*, UINT /*flags*/)
-    {
-    }
-    virtual void HintProperties(CGXGridCore*, UINT /*flags*/)
-    {
-    }
-    virtual void HintBaseStyle(CGXGridCore*, WORD /*nID*/, UINT /*flags*/)
-    {
-    }
+    // 21: the current cell's control is set up again (read-only changed).
     virtual void HintReadOnly(CGXGridCore*, BOOL)
     {
     }
-    virtual void HintInsertRows(CGXGridCore*, ROWCOL, ROWCOL, UINT)
-    {
-    }
-    virtual void HintInsertCols(CGXGridCore*, ROWCOL, ROWCOL, UINT)
-    {
-    }
-    virtual void HintRemoveRows(CGXGridCore*, ROWCOL, ROWCOL, UINT)
-    {
-    }
-    virtual void HintRemoveCols(CGXGridCore*, ROWCOL, ROWCOL, UINT)
-    {
-    }
-    virtual void HintChangedRowCount(CGXGridCore*, ROWCOL, UINT)
-    {
-    }
-    virtual void HintChangedColCount(CGXGridCore*, ROWCOL, UINT)
-    {
-    }
-    virtual void HintChangedFrozenRows(CGXGridCore*, ROWCOL, ROWCOL, UINT)
-    {
-    }
-    virtual void HintChangedFrozenCols(CGXGridCore*, ROWCOL, ROWCOL, UINT)
-    {
-    }
-    virtual void HintSetTopRow(CGXGridCore*, ROWCOL, UINT)
-    {
-    }
-    virtual void HintSetLeftCol(CGXGridCore*, ROWCOL, UINT)
-    {
-    }
-    virtual void HintRecalc(CGXGridCore*, const CString& /*strError*/)
-    {
-    }
-    virtual void HintChangedRowHeight(CGXGridCore*, ROWCOL, ROWCOL, const int* /*anOld*/, UINT)
-    {
-    }
-    virtual void HintChangedColWidth(CGXGridCore*, ROWCOL, ROWCOL, const int*, UINT)
-    {
-    }
-    virtual void HintStoreZoom(CGXGridCore*, int)
-    {
-    }
-    virtual void HintZoomChanged(CGXGridCore*, int /*nOldZoom*/, UINT)
-    {
-    }
-    // The current cell moved; the other views move theirs (flags as they are to use them).
+    // 27: the current cell moved; the other views move theirs (flags as they are to use them).
     virtual void HintCurrentCell(CGXGridCore*, ROWCOL, ROWCOL, UINT /*flags*/)
     {
     }
-    // The current cell's edits are stored (bSave) or dropped; TRUE when every other view agreed.
+    // 24: the current cell's edits are stored (bSave) or dropped; TRUE when every other view agreed.
     virtual BOOL HintTransferCurrentCell(CGXGridCore*, BOOL /*bSave*/, UINT /*flags*/)
     {
         return TRUE;
+    }
+    virtual void HintChangedRowCount(CGXGridCore*, ROWCOL /*nOldRows*/, UINT) // 3
+    {
+    }
+    virtual void HintChangedColCount(CGXGridCore*, ROWCOL /*nOldCols*/, UINT) // 4
+    {
+    }
+    virtual void HintChangedFrozenCols(CGXGridCore*, ROWCOL, ROWCOL, UINT) // 16
+    {
+    }
+    virtual void HintChangedFrozenRows(CGXGridCore*, ROWCOL, ROWCOL, UINT) // 15
+    {
+    }
+    virtual void HintSetTopRow(CGXGridCore*, ROWCOL, UINT) // 25, to the neighbour pane
+    {
+    }
+    virtual void HintSetLeftCol(CGXGridCore*, ROWCOL, UINT) // 26, to the neighbour pane
+    {
+    }
+    virtual void HintInsertRows(CGXGridCore*, ROWCOL, ROWCOL, UINT) // 8
+    {
+    }
+    virtual void HintInsertCols(CGXGridCore*, ROWCOL, ROWCOL, UINT) // 7
+    {
+    }
+    virtual void HintRedrawRange(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT /*flags*/) // 2
+    {
+    }
+    virtual void HintRedrawAll(CGXGridCore*, UINT /*flags*/) // 1
+    {
+    }
+    virtual void HintRecalc(CGXGridCore*, const CString& /*strError*/) // 36
+    {
+    }
+    virtual void HintProperty(CGXGridCore*, UINT /*nValue*/) // 22
+    {
+    }
+    // 25 or 26 by the direction, to the neighbour pane of a splitter.
+    virtual void HintScroll(CGXGridCore*, int /*nDirection*/, ROWCOL /*nCount*/)
+    {
+    }
+    virtual void HintSelectRange(CGXGridCore*, const CGXCellRange&, const CObject* /*pOldSelection*/) // 23
+    {
+    }
+    virtual void HintExcelFrame(CGXGridCore*, BOOL /*bShow*/) // 30
+    {
+    }
+    virtual void HintChangedSelection(CGXGridCore*, POSITION, ROWCOL, ROWCOL, ROWCOL, ROWCOL) // 13
+    {
+    }
+    virtual void HintAllSelected(CGXGridCore*) // 14
+    {
+    }
+    virtual void HintChangedRowHeight(CGXGridCore*, ROWCOL, ROWCOL, const int* /*anOld*/, UINT) // 5
+    {
+    }
+    virtual void HintChangedColWidth(CGXGridCore*, ROWCOL, ROWCOL, const int*, UINT) // 6
+    {
+    }
+    virtual void HintStoreZoom(CGXGridCore*, int) // 20
+    {
+    }
+    virtual void HintZoomChanged(CGXGridCore*, int /*nOldZoom*/, UINT) // 19
+    {
+    }
+    virtual void HintStyleRange(CGXGridCore*, const CGXCellRange&, const CGXStyle*, int /*mode*/, int /*nType*/,
+                                UINT /*flags*/) // 17
+    {
+    }
+    virtual void HintStylesMap(CGXGridCore*, UINT /*flags*/) // 34
+    {
+    }
+    virtual void HintProperties(CGXGridCore*, UINT /*flags*/) // 33
+    {
+    }
+    virtual void HintBaseStyle(CGXGridCore*, WORD /*nID*/, UINT /*flags*/) // 35
+    {
+    }
+    virtual void HintCoveredRange(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT) // 18
+    {
+    }
+    virtual void HintFloatedSpan(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT) // 28
+    {
+    }
+    virtual void HintMergedSpan(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT) // 29
+    {
+    }
+    virtual void HintSortRows(CGXGridCore*, const CGXCellRange&, UINT) // 31
+    {
+    }
+    virtual void HintSortCols(CGXGridCore*, const CGXCellRange&, UINT) // 32
+    {
+    }
+    virtual void HintRemoveRows(CGXGridCore*, ROWCOL, ROWCOL, const int* /*anOld*/, UINT) // 10
+    {
+    }
+    virtual void HintRemoveCols(CGXGridCore*, ROWCOL, ROWCOL, const int*, UINT) // 9
+    {
+    }
+    virtual void HintMoveRows(CGXGridCore*, ROWCOL /*nFirst*/, ROWCOL /*nLast*/, ROWCOL /*nDest*/, UINT) // 12
+    {
+    }
+    virtual void HintMoveCols(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, UINT) // 11
+    {
     }
 };
 
@@ -616,11 +655,53 @@ class CGXAbstractGridFreezeMenuHelperImp : public CObject
     virtual void UnfreezeRows(CGXGridCore* pGrid) = 0;
 };
 
-// The sort component: a double click on a header cell may sort by that row or column.
+// The sort component: compares the keys of a block of rows (columns), puts the block into the
+// sorted order with undo, and sorts by a double-clicked header cell. The column operations are
+// the row operations' twins.
+class CGXSortInfoArray;
+struct CGXSortKeyRecord;
 class CGXAbstractGridSortImp : public CObject
 {
   public:
-    virtual BOOL OnLButtonDblClkRowCol(CGXGridCore*, ROWCOL, ROWCOL, UINT, CPoint)
+    virtual void SortKeys(CGXGridCore*, CGXSortInfoArray&, CPtrArray& /*apKeyRecords*/)
+    {
+    }
+    virtual void SortRows(CGXGridCore*, const CGXCellRange& /*range*/, CGXSortInfoArray&, UINT /*flags*/)
+    {
+    }
+    // pOrder: a CDWordArray, entry i the old position in the block of what goes to position i.
+    virtual BOOL ApplyRowOrder(CGXGridCore*, const CGXCellRange&, CObject* /*pOrder*/, UINT /*flags*/, int /*ctCmd*/)
+    {
+        return FALSE;
+    }
+    virtual BOOL ReorderDataRows(CGXGridCore*, const CGXCellRange&, const CDWordArray&)
+    {
+        return FALSE;
+    }
+    virtual void UpdateAfterRowSort(CGXGridCore*, const CGXCellRange&, UINT /*flags*/, BOOL /*bCreateHint*/)
+    {
+    }
+    virtual void GetRowSortKeys(CGXGridCore*, ROWCOL /*nRow*/, CGXSortInfoArray&, CGXSortKeyRecord&)
+    {
+    }
+    virtual void SortCols(CGXGridCore*, const CGXCellRange&, CGXSortInfoArray&, UINT)
+    {
+    }
+    virtual BOOL ApplyColOrder(CGXGridCore*, const CGXCellRange&, CObject*, UINT, int)
+    {
+        return FALSE;
+    }
+    virtual BOOL ReorderDataCols(CGXGridCore*, const CGXCellRange&, const CDWordArray&)
+    {
+        return FALSE;
+    }
+    virtual void UpdateAfterColSort(CGXGridCore*, const CGXCellRange&, UINT, BOOL)
+    {
+    }
+    virtual void GetColSortKeys(CGXGridCore*, ROWCOL /*nCol*/, CGXSortInfoArray&, CGXSortKeyRecord&)
+    {
+    }
+    virtual BOOL OnHeaderDblClk(CGXGridCore*, ROWCOL, ROWCOL, UINT, CPoint)
     {
         return FALSE;
     }

@@ -12,6 +12,8 @@ CGXGridCore::CGXGridCore(CWnd* pGridWnd, CDocument* pDocument, BOOL bIsView)
     : m_ownedImps(10), m_pAppData(GXGetAppData()), m_pGridWnd(pGridWnd), m_pGridDoc(pDocument),
       m_bIsViewContext(bIsView), m_deleteList(10), m_pDataClass(RUNTIME_CLASS(CGXData))
 {
+    static UINT s_nLastGridId = 0;
+    m_nGridId = ++s_nLastGridId;
     m_nDefaultStyleType = m_pAppData->m_nDefaultStyleType;
     m_cxFrame = ::GetSystemMetrics(SM_CXFRAME);
     m_cyFrame = ::GetSystemMetrics(SM_CYFRAME);

@@ -13,6 +13,8 @@ class CGXDrawingContext;
 class CGXLongOperation;
 class CGXPluginComponent;
 class CGXFormulaSheet;
+class CGXSortInfoArray;
+struct CGXSortInfoEntry;
 
 // Scroll directions of the grid (rows for up and down, columns for left and right).
 enum
@@ -213,6 +215,14 @@ class CGXGridCore
                                int ctCmd = gxDo);
     virtual BOOL ApplyColOrder(const CGXCellRange& range, CObject* pOrder, UINT flags = GX_UPDATENOW,
                                int ctCmd = gxDo);
+    // Sorting, served by the sort component (nothing happens without it).
+    virtual void SortRows(CGXCellRange range, CGXSortInfoArray& sortInfo, UINT flags = GX_UPDATENOW);
+    virtual void SortCols(CGXCellRange range, CGXSortInfoArray& sortInfo, UINT flags = GX_UPDATENOW);
+    virtual void UpdateAfterRowSort(const CGXCellRange& range, UINT flags, BOOL bCreateHint);
+    virtual void UpdateAfterColSort(const CGXCellRange& range, UINT flags, BOOL bCreateHint);
+    // The key text of a cell: the control's text for sorting.
+    virtual void GetSortKeyText(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXSortInfoEntry& entry,
+                                const CGXStyle& style, CString& strKey);
     virtual BOOL SetFrozenRows(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
     virtual BOOL SetFrozenCols(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
     // Hidden rows and columns and covered cells come with their components; until then nothing
@@ -679,6 +689,7 @@ class CGXGridCore
     void InstallCalcSizeImp();
     void InstallCommandFactory();
     void InstallMoveRowsColsImp();
+    void InstallSortImp();
     void InstallUserSelectRangeImp();
     void InstallFreezeMenuHelperImp();
     // Freezing the selected columns (rows) through the freeze component; FALSE (nothing)
@@ -732,6 +743,7 @@ class CGXGridCore
     CDocument* m_pGridDoc;
     BOOL m_bIsViewContext;
     BOOL m_bUpdateDoc = FALSE;
+    UINT m_nGridId; // a hint addressed to another grid's id is ignored
     CObList m_deleteList;
 
     CGXStyle* m_pStyleValue = NULL;

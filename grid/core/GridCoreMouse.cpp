@@ -489,7 +489,7 @@ BOOL CGXGridCore::OnRButtonClickedRowCol(ROWCOL, ROWCOL, UINT, CPoint)
 
 BOOL CGXGridCore::OnLButtonDblClkRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt)
 {
-    return m_pSortImp != NULL && m_pSortImp->OnLButtonDblClkRowCol(this, nRow, nCol, nFlags, pt);
+    return m_pSortImp != NULL && m_pSortImp->OnHeaderDblClk(this, nRow, nCol, nFlags, pt);
 }
 
 BOOL CGXGridCore::OnMButtonDblClkRowCol(ROWCOL, ROWCOL, UINT, CPoint)

@@ -267,7 +267,7 @@ void CGXGridCore::UpdateRemoveRows(ROWCOL nFirst, ROWCOL nLast, int* anOldHeight
     }
     NotifyPlugins(this);
     if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintRemoveRows(this, nFirst, nLast, flags);
+        m_pUpdateHintImp->HintRemoveRows(this, nFirst, nLast, anOldHeights, flags);
 }
 
 void CGXGridCore::UpdateRemoveCols(ROWCOL nFirst, ROWCOL nLast, int* anOldWidths, UINT flags,
@@ -289,7 +289,7 @@ void CGXGridCore::UpdateRemoveCols(ROWCOL nFirst, ROWCOL nLast, int* anOldWidths
     }
     NotifyPlugins(this);
     if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintRemoveCols(this, nFirst, nLast, flags);
+        m_pUpdateHintImp->HintRemoveCols(this, nFirst, nLast, anOldWidths, flags);
 }
 
 // -- Public insertion and removal -----------------------------------------------------------------
@@ -853,14 +853,12 @@ void CGXGridCore::UpdateMoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT
 
 BOOL CGXGridCore::ReorderDataRows(const CGXCellRange& range, const CDWordArray& awOrder)
 {
-    CGXData* pData = m_pParam != NULL ? m_pParam->GetData() : NULL;
-    return pData != NULL && pData->ReorderRows(awOrder, range.top);
+    return m_pSortImp != NULL && m_pSortImp->ReorderDataRows(this, range, awOrder);
 }
 
 BOOL CGXGridCore::ReorderDataCols(const CGXCellRange& range, const CDWordArray& awOrder)
 {
-    CGXData* pData = m_pParam != NULL ? m_pParam->GetData() : NULL;
-    return pData != NULL && pData->ReorderCols(awOrder, range.left);
+    return m_pSortImp != NULL && m_pSortImp->ReorderDataCols(this, range, awOrder);
 }
 
 BOOL CGXGridCore::HideRows(ROWCOL, ROWCOL, BOOL, BOOL*, UINT, int)
@@ -878,49 +876,44 @@ BOOL CGXGridCore::SetCoveredCellsRowCol(ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT, in
     return FALSE;
 }
 
-// One body for both orders: the inverse order goes to the command.
-static BOOL ApplyOrder(CGXGridCore* pGrid, BOOL bRows, const CGXCellRange& range, CObject* pOrder, UINT flags,
-                       int ctCmd)
-{
-    CDWordArray* pArray = dynamic_cast<CDWordArray*>(pOrder);
-    if (pArray == NULL || pGrid->GetParam() == NULL)
-        return FALSE;
-    INT_PTR n = pArray->GetSize();
-    std::vector<BYTE> seen((size_t)n, 0);
-    for (INT_PTR i = 0; i < n; i++)
-    {
-        DWORD d = pArray->GetAt(i);
-        if (d >= (DWORD)n || seen[d])
-            return FALSE; // not a permutation of the block
-        seen[d] = 1;
-    }
-    if (!(bRows ? pGrid->ReorderDataRows(range, *pArray) : pGrid->ReorderDataCols(range, *pArray)))
-        return FALSE;
-    pGrid->FreeObjectCache();
-    pGrid->RedrawAll(flags);
-    if (pGrid->m_pUndoImp != NULL && ctCmd != gxRollback && pGrid->GetParam()->IsUndoEnabled())
-    {
-        CDWordArray* pInverse = new CDWordArray;
-        pInverse->SetSize(n);
-        for (INT_PTR i = 0; i < n; i++)
-            pInverse->SetAt(pArray->GetAt(i), (DWORD)i);
-        CObject* pCmd = bRows ? pGrid->m_pUndoImp->CreateMoveDataRowsCmd(range, pInverse)
-                              : pGrid->m_pUndoImp->CreateMoveDataColsCmd(range, pInverse);
-        if (pCmd == NULL)
-            delete pInverse;
-        pGrid->AddCommand(pCmd, ctCmd);
-    }
-    return TRUE;
-}
-
 BOOL CGXGridCore::ApplyRowOrder(const CGXCellRange& range, CObject* pOrder, UINT flags, int ctCmd)
 {
-    return ApplyOrder(this, TRUE, range, pOrder, flags, ctCmd);
+    return m_pSortImp != NULL && m_pSortImp->ApplyRowOrder(this, range, pOrder, flags, ctCmd);
 }
 
 BOOL CGXGridCore::ApplyColOrder(const CGXCellRange& range, CObject* pOrder, UINT flags, int ctCmd)
 {
-    return ApplyOrder(this, FALSE, range, pOrder, flags, ctCmd);
+    return m_pSortImp != NULL && m_pSortImp->ApplyColOrder(this, range, pOrder, flags, ctCmd);
+}
+
+void CGXGridCore::SortRows(CGXCellRange range, CGXSortInfoArray& sortInfo, UINT flags)
+{
+    if (m_pSortImp != NULL)
+        m_pSortImp->SortRows(this, range, sortInfo, flags);
+}
+
+void CGXGridCore::SortCols(CGXCellRange range, CGXSortInfoArray& sortInfo, UINT flags)
+{
+    if (m_pSortImp != NULL)
+        m_pSortImp->SortCols(this, range, sortInfo, flags);
+}
+
+void CGXGridCore::UpdateAfterRowSort(const CGXCellRange& range, UINT flags, BOOL bCreateHint)
+{
+    if (m_pSortImp != NULL)
+        m_pSortImp->UpdateAfterRowSort(this, range, flags, bCreateHint);
+}
+
+void CGXGridCore::UpdateAfterColSort(const CGXCellRange& range, UINT flags, BOOL bCreateHint)
+{
+    if (m_pSortImp != NULL)
+        m_pSortImp->UpdateAfterColSort(this, range, flags, bCreateHint);
+}
+
+void CGXGridCore::GetSortKeyText(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXSortInfoEntry& entry,
+                                 const CGXStyle& style, CString& strKey)
+{
+    pControl->GetTextFromStyle(nRow, nCol, entry, style, strKey);
 }
 
 void CGXGridCore::DeleteObjectArrays(CObArray* pArray1, CObArray* pArray2)

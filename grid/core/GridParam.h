@@ -174,7 +174,10 @@ class CGXGridParam : public CObject
     WORD m_wDeleteHandling = 0;         // 0: Delete empties the cell in its edit control
     BOOL m_bScrollBeforeMove = TRUE;
     BOOL m_bSelectCurrentCell = FALSE; // the selection follows the current cell
-    int m_nLastSortRow = -1, m_nLastSortCol = -1;
+    int m_nLastSortRow = -1, m_nLastSortCol = -1; // key row of the last column sort, key column of the last row sort
+    BOOL m_bLastSortAscending = TRUE;
+    BOOL m_bSortRowsOnDblClk = FALSE; // a double click on a column header sorts the rows
+    BOOL m_bSortColsOnDblClk = FALSE; // a double click on a row header sorts the columns
     CString m_sWindowSetting; // the grid's text: printed for "$R", names the grid's window
 
     BOOL m_bTransparentBackground = FALSE;

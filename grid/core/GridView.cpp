@@ -64,6 +64,7 @@ CGXGridView::CGXGridView()
     m_pGridWnd = this;
     m_pGridDoc = NULL;
     m_bIsViewContext = FALSE;
+    m_bUpdateDoc = TRUE; // views of one document keep each other in step
 }
 
 CGXGridView::~CGXGridView()

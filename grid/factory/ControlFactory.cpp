@@ -168,7 +168,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         NULL,                                        // resize to fit
         &CGXGridCore::InstallUpdateHintImp,          //
         &CGXGridCore::InstallCommandFactory,         //
-        NULL,                                        // sorting
+        &CGXGridCore::InstallSortImp,                //
         NULL,                                        // old drawing
         NULL,                                        // covered cells
         NULL,                                        // merged cells

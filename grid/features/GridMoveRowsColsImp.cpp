@@ -152,9 +152,14 @@ void CGXGridMoveRowsColsImp::Update(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirs
             pControl->Init(nNewRow, nNewCol);
     }
     CGXGridParam* pParam = pGrid->GetParam();
-    // The other views of the data draw it anew.
+    // The other views of the data repeat the move's update.
     if (bCreateHint && pGrid->IsHintsEnabled())
-        pGrid->m_pUpdateHintImp->HintRedrawAll(pGrid, flags & 7);
+    {
+        if (bRows)
+            pGrid->m_pUpdateHintImp->HintMoveRows(pGrid, nFirst, nLast, nDest, flags);
+        else
+            pGrid->m_pUpdateHintImp->HintMoveCols(pGrid, nFirst, nLast, nDest, flags);
+    }
     if (pParam->m_bRedrawLocked || (flags & 7) == 0)
         return;
     // Everything from the first changed row (column) on is drawn anew.

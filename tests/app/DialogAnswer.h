@@ -44,6 +44,7 @@ struct DialogAnswer
 
   private:
     UINT_PTR m_nTimer = 0;
+    bool m_bActing = false; // an action pumping messages must not see the next tick
 
     static DialogAnswer*& Current()
     {
@@ -69,6 +70,8 @@ struct DialogAnswer
             ::KillTimer(NULL, nTimer);
             return;
         }
+        if (pAnswer->m_bActing)
+            return;
         HWND hDlg = ::GetActiveWindow();
         if (hDlg == NULL || Control(hDlg, pAnswer->nControl) == NULL)
         {
@@ -88,7 +91,11 @@ struct DialogAnswer
         pAnswer->bSeen = true;
         const Attempt& attempt = pAnswer->attempts[pAnswer->nAttempts++];
         if (attempt.act)
+        {
+            pAnswer->m_bActing = true;
             attempt.act(hDlg);
+            pAnswer->m_bActing = false;
+        }
         for (const auto& entry : attempt.entries)
             ::SetWindowTextA(Control(hDlg, entry.first), entry.second.c_str());
         Press(hDlg, attempt.nButton);

@@ -19,6 +19,7 @@ CIRControlApp& App()
 // Sheet pages by position.
 enum
 {
+    SerialPage,
     LanguagePage,
     GeneralPage,
     ExternAppPage,
@@ -149,12 +150,12 @@ TEST_F(OptionsSheet, LanguageSelectedRegardlessOfCase)
     DialogAnswer answer;
     std::string selected;
     int nEntries = 0;
-    answer.inspect = [&](HWND hSheet) {
-        HWND hList = DialogAnswer::Control(hSheet, IDC_LANGUAGE_LIST);
-        nEntries = (int)::SendMessageA(hList, CB_GETCOUNT, 0, 0);
-        selected = WindowText(hList);
-    };
-    answer.attempts = {{{}, IDOK, nullptr}};
+    answer.attempts = {{{}, IDOK, [&](HWND hSheet) {
+                            SelectPage(hSheet, LanguagePage);
+                            HWND hList = DialogAnswer::Control(hSheet, IDC_LANGUAGE_LIST);
+                            nEntries = (int)::SendMessageA(hList, CB_GETCOUNT, 0, 0);
+                            selected = WindowText(hList);
+                        }}};
     ASSERT_TRUE(Run(answer));
     EXPECT_EQ(2, nEntries);
     EXPECT_EQ("Deutsch", selected);
@@ -229,11 +230,11 @@ TEST_F(OptionsSheet, ReadOnlyConfigurationDisablesThePages)
     const BOOL bAdministrator = App().m_bAdministrator;
     App().m_bAdministrator = FALSE;
     App().CreateConfiguration();
-    const int controls[] = {IDC_LANGUAGE_LIST, IDC_GENERAL_TEMP_BASE, IDC_EXTERN_APP_PATH, IDC_LOGO_PATH};
-    bool bEnabled[4] = {true, true, true, true};
+    const int controls[] = {IDC_SERIAL_DEVICE, IDC_LANGUAGE_LIST, IDC_GENERAL_TEMP_BASE, IDC_EXTERN_APP_PATH, IDC_LOGO_PATH};
+    bool bEnabled[LogoPage + 1] = {false, true, true, true, true};
     DialogAnswer answer;
     answer.attempts = {{{}, IDOK, [&](HWND hSheet) {
-                            for (int nPage = LanguagePage; nPage <= LogoPage; nPage++)
+                            for (int nPage = SerialPage; nPage <= LogoPage; nPage++)
                             {
                                 SelectPage(hSheet, nPage);
                                 bEnabled[nPage] = ::IsWindowEnabled(DialogAnswer::Control(hSheet, controls[nPage]));
@@ -242,8 +243,9 @@ TEST_F(OptionsSheet, ReadOnlyConfigurationDisablesThePages)
     EXPECT_TRUE(Run(answer));
     App().m_bAdministrator = bAdministrator;
     App().CreateConfiguration();
-    for (bool b : bEnabled)
-        EXPECT_FALSE(b);
+    EXPECT_TRUE(bEnabled[SerialPage]) << "the user's own settings";
+    for (int nPage = LanguagePage; nPage <= LogoPage; nPage++)
+        EXPECT_FALSE(bEnabled[nPage]) << nPage;
     for (const char* name : {"TempBase", "AutoCom", "Language"})
         EXPECT_EQ("<missing>", ReadRaw(HKEY_LOCAL_MACHINE, "Settings", name)) << name;
     EXPECT_EQ("<missing>", ReadRaw(HKEY_LOCAL_MACHINE, "Logos", "LeftLogo"));

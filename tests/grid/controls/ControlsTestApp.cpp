@@ -4,15 +4,33 @@
 
 namespace
 {
-class CControlsTestApp : public CWinApp
+class CControlsTestApp : public CWinApp, public CGXAppAdapter
 {
   public:
     CControlsTestApp() : CWinApp(_T("HelvonGridControlsTest"))
     {
     }
+    CGXWorkbookManager* GetWorkbookManager(void* pKey, CGXDocument* pDoc) override
+    {
+        WorkbookLookup& lookup = TestWorkbookLookup();
+        lookup.nCalls++;
+        lookup.pLastKey = pKey;
+        lookup.pLastDoc = pDoc;
+        return lookup.pManager;
+    }
+    CDocTemplate* GetDocTemplate(CRuntimeClass*, CRuntimeClass*) override
+    {
+        return NULL;
+    }
 };
 CControlsTestApp theApp;
 } // namespace
+
+WorkbookLookup& TestWorkbookLookup()
+{
+    static WorkbookLookup s_lookup;
+    return s_lookup;
+}
 
 CPoint GridWindow::CellCentre(ROWCOL nRow, ROWCOL nCol)
 {

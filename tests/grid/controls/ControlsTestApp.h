@@ -3,6 +3,7 @@
 #pragma once
 #include "grid/core/GridWnd.h"
 #include "tests/grid/GridTestWindow.h"
+#include "grid/core/AppAdapter.h"
 #include <memory>
 
 class CClickCountingGrid : public CGXGridWnd
@@ -44,3 +45,14 @@ void TypeKey(WORD vk);
 void ClickAt(CWnd* pGrid, CPoint ptClient);
 // A cell's value as the grid holds it.
 CString CellValue(CGXGridCore& grid, ROWCOL nRow, ROWCOL nCol);
+
+// The workbook manager the test application hands to every grid document, and what it was
+// last asked with.
+struct WorkbookLookup
+{
+    CGXWorkbookManager* pManager = NULL;
+    void* pLastKey = NULL;
+    CGXDocument* pLastDoc = NULL;
+    int nCalls = 0;
+};
+WorkbookLookup& TestWorkbookLookup();

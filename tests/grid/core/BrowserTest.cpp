@@ -7,6 +7,7 @@
 #include "grid/core/BrowserWnd.h"
 #include "grid/core/Data.h"
 #include "grid/core/FindReplaceSettings.h"
+#include "grid/features/SortInfoArray.h"
 #include "GridIds.h"
 #include "FrameworkIds.h"
 #include <gtest/gtest.h>
@@ -618,4 +619,26 @@ TEST(GridBrowser, CancelRecordAndUndoEmptiesTheLists)
         EXPECT_EQ(c.nRedoLeft, pParam->GetRedoList().GetCount());
         EXPECT_STREQ("r2c2", w.g->GetStoredValueText(2, 2));
     }
+}
+
+// A sort of the whole table sorts the records; the append row stays below them.
+TEST(GridBrowser, AWholeTableSortSortsTheRecordsOnly)
+{
+    BrowserWindow w;
+    ROWCOL nRows = w.g->GetRowCount();
+    CGXSortInfoArray info;
+    info.SetSize(1);
+    info[0].nRC = 1;
+    info[0].sortType = gxSortAlpha;
+    info[0].sortOrder = gxSortDescending;
+    CGXCellRange table;
+    w.g->SortRows(table.SetTable(), info);
+    EXPECT_STREQ("r3c1", w.g->GetStoredValueText(1, 1));
+    EXPECT_STREQ("r1c1", w.g->GetStoredValueText(3, 1));
+    info[0].sortOrder = gxSortAscending;
+    w.g->SortRows(table.SetTable(), info);
+    EXPECT_STREQ("r1c1", w.g->GetStoredValueText(1, 1));
+    EXPECT_STREQ("r3c1", w.g->GetStoredValueText(3, 1));
+    EXPECT_EQ(nRows, w.g->GetRowCount());
+    EXPECT_STREQ("r1c1", w.Data(1, 1));
 }

@@ -58,7 +58,7 @@ class RecordingGrid : public CGXGridWnd
 struct FakeSort : CGXAbstractGridSortImp
 {
     ROWCOL row = 99, col = 99;
-    BOOL OnLButtonDblClkRowCol(CGXGridCore*, ROWCOL nRow, ROWCOL nCol, UINT, CPoint) override
+    BOOL OnHeaderDblClk(CGXGridCore*, ROWCOL nRow, ROWCOL nCol, UINT, CPoint) override
     {
         row = nRow;
         col = nCol;

@@ -69,21 +69,7 @@ struct UndoGrid : GridWindow
     // Pixels equal to a fresh paint of the grid's state.
     void ExpectFreshPaint()
     {
-        grid->UpdateWindow();
-        CRect rect;
-        grid->GetClientRect(&rect);
-        CClientDC dc(grid.get());
-        auto capture = [&](CDC* pDC) {
-            std::vector<COLORREF> v;
-            for (int y = 0; y < rect.bottom; y += 3)
-                for (int x = 0; x < rect.right; x += 3)
-                    v.push_back(pDC->GetPixel(x, y));
-            return v;
-        };
-        std::vector<COLORREF> shown = capture(&dc);
-        grid->Invalidate();
-        grid->UpdateWindow();
-        EXPECT_TRUE(shown == capture(&dc));
+        EXPECT_TRUE(ShowsFreshPaint());
     }
     CString UndoText()
     {

@@ -1,0 +1,384 @@
+// Sorting rows and columns: key texts, their kind found from the values, the comparison, and
+// applying the order with its undo command and the other views' update.
+#include "grid/features/GridSortImp.h"
+#include "grid/core/Control.h"
+#include "grid/core/Data.h"
+#include "grid/core/GridCore.h"
+#include "grid/core/GridParam.h"
+#include "grid/core/LongOperation.h"
+#include "grid/core/Style.h"
+#include "grid/features/GridSortMoveDataImp.h"
+#include "grid/features/SortInfoArray.h"
+#include "grid/features/SortKeyRecord.h"
+#include "GridIds.h"
+#include "OleDateTime.h"
+#include <mbstring.h>
+#include <oleauto.h>
+#include <stdlib.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+void CGXGridCore::InstallSortImp()
+{
+    if (m_pSortImp == NULL)
+    {
+        m_pSortImp = new CGXGridSortImp;
+        AddOwnedImp(m_pSortImp);
+    }
+    GXInstallSortMoveDataImp();
+}
+
+namespace
+{
+BOOL ParseDate(const CString& strText, double& dValue)
+{
+    COleDateTime dt;
+    if (!dt.ParseDateTime(strText, 0, LOCALE_USER_DEFAULT))
+        return FALSE;
+    dValue = (DATE)dt;
+    return TRUE;
+}
+
+// A key text as a number; one that does not convert counts as 0. The whole text is converted,
+// however long.
+double ParseNumber(const CString& strText)
+{
+    LPCSTR psz = strText.IsEmpty() ? "0" : (LPCSTR)strText;
+    int n = ::MultiByteToWideChar(CP_ACP, 0, psz, -1, NULL, 0);
+    std::vector<WCHAR> wide((size_t)std::max(n, 1));
+    ::MultiByteToWideChar(CP_ACP, 0, psz, -1, wide.data(), n);
+    double d = 0;
+    if (FAILED(::VarR8FromStr(wide.data(), LOCALE_USER_DEFAULT, 0, &d)))
+        d = 0;
+    return d;
+}
+
+int CompareKeys(const void* p1, const void* p2)
+{
+    const CGXSortKeyRecord* a = *(const CGXSortKeyRecord* const*)p1;
+    const CGXSortKeyRecord* b = *(const CGXSortKeyRecord* const*)p2;
+    const CGXSortInfoArray& info = *a->m_pSortInfo;
+    for (INT_PTR i = 0; i < info.GetSize(); i++)
+    {
+        const CGXSortInfoEntry& e = info[i];
+        int n = 0;
+        if (e.sortType == gxSortAlpha)
+        {
+            const unsigned char* s1 = (const unsigned char*)(LPCSTR)a->m_astrKeys[i];
+            const unsigned char* s2 = (const unsigned char*)(LPCSTR)b->m_astrKeys[i];
+            n = e.bCase ? _mbscoll(s1, s2) : _mbsicoll(s1, s2);
+        }
+        else
+        {
+            double d1 = a->m_adValues[i], d2 = b->m_adValues[i];
+            if (d1 != d2)
+                n = d1 > d2 ? 1 : -1;
+        }
+        if (n != 0)
+            return e.sortOrder != gxSortAscending ? -n : n;
+    }
+    return a->m_nIndex - b->m_nIndex; // equal keys keep their order
+}
+
+// Whether a text may still be a number: only digits, separators, minus signs, e and blanks,
+// and a minus sign only in front.
+BOOL MayBeNumber(CString& strText)
+{
+    if (_mbsspnp((const unsigned char*)(LPCSTR)strText, (const unsigned char*)"0123456789,.-e ") != NULL)
+        return FALSE;
+    strText.TrimLeft(' ');
+    return strText.ReverseFind('-') <= 0;
+}
+} // namespace
+
+void CGXGridSortImp::SortKeys(CGXGridCore*, CGXSortInfoArray&, CPtrArray& apKeyRecords)
+{
+    if (apKeyRecords.GetSize() > 1)
+        ::qsort(apKeyRecords.GetData(), (size_t)apKeyRecords.GetSize(), sizeof(void*), CompareKeys);
+}
+
+void CGXGridSortImp::GetSortKeys(CGXGridCore* pGrid, BOOL bRows, ROWCOL nRowCol, CGXSortInfoArray& sortInfo,
+                                 CGXSortKeyRecord& keys)
+{
+    CGXStyle* pStyle = pGrid->CreateStyle();
+    for (INT_PTR i = 0; i < sortInfo.GetSize(); i++)
+    {
+        ROWCOL nRow = bRows ? nRowCol : sortInfo[i].nRC, nCol = bRows ? sortInfo[i].nRC : nRowCol;
+        pStyle->Free();
+        pGrid->ComposeStyleRowCol(nRow, nCol, pStyle);
+        CGXControl* pControl = pGrid->GetRegisteredControl(pStyle->GetControl());
+        CString strKey;
+        if (pControl != NULL)
+            pGrid->GetSortKeyText(pControl, nRow, nCol, sortInfo[i], *pStyle, strKey);
+        else
+            strKey = pStyle->GetValue();
+        keys.m_astrKeys.SetAt(i, strKey);
+    }
+    pGrid->RecycleStyle(pStyle);
+}
+
+void CGXGridSortImp::GetRowSortKeys(CGXGridCore* pGrid, ROWCOL nRow, CGXSortInfoArray& sortInfo,
+                                    CGXSortKeyRecord& keys)
+{
+    GetSortKeys(pGrid, TRUE, nRow, sortInfo, keys);
+}
+
+void CGXGridSortImp::GetColSortKeys(CGXGridCore* pGrid, ROWCOL nCol, CGXSortInfoArray& sortInfo,
+                                    CGXSortKeyRecord& keys)
+{
+    GetSortKeys(pGrid, FALSE, nCol, sortInfo, keys);
+}
+
+void CGXGridSortImp::SortRows(CGXGridCore* pGrid, const CGXCellRange& range, CGXSortInfoArray& sortInfo, UINT flags)
+{
+    Sort(pGrid, TRUE, range, sortInfo, flags);
+}
+
+void CGXGridSortImp::SortCols(CGXGridCore* pGrid, const CGXCellRange& range, CGXSortInfoArray& sortInfo, UINT flags)
+{
+    Sort(pGrid, FALSE, range, sortInfo, flags);
+}
+
+void CGXGridSortImp::Sort(CGXGridCore* pGrid, BOOL bRows, CGXCellRange range, CGXSortInfoArray& sortInfo,
+                          UINT flags)
+{
+    const ROWCOL nCount = bRows ? pGrid->GetRowCount() : pGrid->GetColCount();
+    if (nCount < 2 || sortInfo.GetSize() == 0)
+        return;
+    // A range over every row (column) sorts those below (right of) the headers.
+    if (range.IsTable() || (bRows ? range.IsCols() : range.IsRows()))
+    {
+        ROWCOL nHeaders = (bRows ? pGrid->GetHeaderRows() : pGrid->GetHeaderCols()) + 1;
+        range = bRows ? CGXCellRange(nHeaders, 0, nCount, pGrid->GetColCount())
+                      : CGXCellRange(0, nHeaders, pGrid->GetRowCount(), nCount);
+    }
+    ROWCOL& nFirst = bRows ? range.top : range.left;
+    ROWCOL& nLast = bRows ? range.bottom : range.right;
+    nLast = std::min(nLast, nCount);
+    if (nFirst == 0 || nFirst >= nLast)
+        return;
+    pGrid->MoveCurrentCellBy(bRows ? 7 : 2, 1, TRUE);
+    pGrid->TransferCurrentCell(TRUE, GX_UPDATENOW, TRUE);
+
+    CString strText;
+    strText.LoadString(bRows ? GX_IDS_CMD_SORTROWS : GX_IDS_CMD_SORTCOLS);
+    CGXLongOperation op;
+    op.SetStatusText(strText);
+    op.SetCanAbort(TRUE);
+    GXGetLongOperationSettings()->m_bAbortRetryIgnore = FALSE;
+
+    const INT_PTR nKeys = sortInfo.GetSize();
+    std::vector<std::unique_ptr<CGXSortKeyRecord>> records;
+    try
+    {
+        for (INT_PTR i = 0; i < nKeys; i++)
+            sortInfo[i].bMayBeNumeric = sortInfo[i].bMayBeDate = 1;
+        for (ROWCOL n = nFirst; n <= nLast; n++)
+        {
+            records.emplace_back(new CGXSortKeyRecord);
+            CGXSortKeyRecord& keys = *records.back();
+            keys.m_astrKeys.SetSize(nKeys);
+            keys.m_nIndex = (int)(n - nFirst);
+            keys.m_pSortInfo = &sortInfo;
+            if (bRows)
+                GetRowSortKeys(pGrid, n, sortInfo, keys);
+            else
+                GetColSortKeys(pGrid, n, sortInfo, keys);
+            for (INT_PTR i = 0; i < nKeys; i++)
+            {
+                CGXSortInfoEntry& e = sortInfo[i];
+                CString& strKey = keys.m_astrKeys[i];
+                if (e.sortType != gxSortDetermine || strKey.IsEmpty())
+                    continue;
+                double d;
+                if (e.bMayBeDate)
+                    e.bMayBeDate = ParseDate(strKey, d);
+                if (e.bMayBeNumeric)
+                    e.bMayBeNumeric = MayBeNumber(strKey);
+            }
+            BOOL bAbort = FALSE;
+            if (op.IsWaitTimeOver() && op.DoMessages(bAbort) && bAbort)
+                AfxThrowUserException();
+        }
+        for (INT_PTR i = 0; i < nKeys; i++)
+        {
+            CGXSortInfoEntry& e = sortInfo[i];
+            if (e.sortType == gxSortDetermine)
+                e.sortType = e.bMayBeDate ? gxSortDateTime : e.bMayBeNumeric ? gxSortNumeric : gxSortAlpha;
+            if (e.sortType == gxSortAlpha)
+                continue;
+            for (auto& keys : records)
+            {
+                if (!keys->m_adValues)
+                    keys->m_adValues.reset(new double[(size_t)nKeys]());
+                double d = 0;
+                if (e.sortType == gxSortDateTime)
+                    ParseDate(keys->m_astrKeys[i], d);
+                else
+                    d = ParseNumber(keys->m_astrKeys[i]);
+                keys->m_adValues[i] = d;
+            }
+        }
+    }
+    catch (CUserException* e)
+    {
+        e->Delete();
+        CString strAborted;
+        strAborted.LoadString(GX_IDS_SORT_ABORTED);
+        op.SetStatusText(strAborted);
+        return;
+    }
+    catch (CMemoryException* e)
+    {
+        e->Delete();
+        AfxMessageBox(GX_IDS_SORT_NOMEMORY);
+        return;
+    }
+    catch (CNotSupportedException* e)
+    {
+        e->Delete();
+        return;
+    }
+
+    CPtrArray apKeys;
+    apKeys.SetSize((INT_PTR)records.size());
+    for (size_t i = 0; i < records.size(); i++)
+        apKeys.SetAt((INT_PTR)i, records[i].get());
+    SortKeys(pGrid, sortInfo, apKeys);
+    CDWordArray order;
+    order.SetSize(apKeys.GetSize());
+    for (INT_PTR i = 0; i < apKeys.GetSize(); i++)
+        order.SetAt(i, (DWORD)((CGXSortKeyRecord*)apKeys[i])->m_nIndex);
+
+    CGXGridParam* pParam = pGrid->GetParam();
+    (bRows ? pParam->m_nLastSortRow : pParam->m_nLastSortCol) = -1;
+    (bRows ? pParam->m_nLastSortCol : pParam->m_nLastSortRow) = (int)sortInfo[0].nRC;
+    pParam->m_bLastSortAscending = sortInfo[0].sortOrder == gxSortAscending;
+    if (bRows)
+        pGrid->ApplyRowOrder(range, &order, flags, gxDo);
+    else
+        pGrid->ApplyColOrder(range, &order, flags, gxDo);
+}
+
+BOOL CGXGridSortImp::ApplyRowOrder(CGXGridCore* pGrid, const CGXCellRange& range, CObject* pOrder, UINT flags,
+                                   int ctCmd)
+{
+    return ApplyOrder(pGrid, TRUE, range, pOrder, flags, ctCmd);
+}
+
+BOOL CGXGridSortImp::ApplyColOrder(CGXGridCore* pGrid, const CGXCellRange& range, CObject* pOrder, UINT flags,
+                                   int ctCmd)
+{
+    return ApplyOrder(pGrid, FALSE, range, pOrder, flags, ctCmd);
+}
+
+BOOL CGXGridSortImp::ApplyOrder(CGXGridCore* pGrid, BOOL bRows, const CGXCellRange& range, CObject* pOrder,
+                                UINT flags, int ctCmd)
+{
+    CDWordArray* pArray = dynamic_cast<CDWordArray*>(pOrder);
+    if (pArray == NULL || pGrid->GetParam() == NULL)
+        return FALSE;
+    INT_PTR n = pArray->GetSize();
+    std::vector<BYTE> seen((size_t)n, 0);
+    for (INT_PTR i = 0; i < n; i++)
+    {
+        DWORD d = pArray->GetAt(i);
+        if (d >= (DWORD)n || seen[d])
+            return FALSE; // not a permutation of the block
+        seen[d] = 1;
+    }
+    if (!(bRows ? pGrid->ReorderDataRows(range, *pArray) : pGrid->ReorderDataCols(range, *pArray)))
+        return FALSE;
+    if (pGrid->m_pUserSelectRangeImp != NULL)
+        pGrid->m_pUserSelectRangeImp->SetSelection(pGrid, NULL, 0, 0, 0, 0);
+    CGXCellRange table;
+    table.SetTable();
+    pGrid->InvalidateFloatedCells(table);
+    pGrid->InvalidateMergedCells(table);
+    pGrid->FreeObjectCache();
+    if (CGXData* pData = pGrid->GetParam()->GetData())
+        pData->Recalc(TRUE);
+    if (bRows)
+        pGrid->UpdateAfterRowSort(range, flags, TRUE);
+    else
+        pGrid->UpdateAfterColSort(range, flags, TRUE);
+    if (pGrid->m_pUndoImp != NULL && ctCmd != gxRollback && pGrid->GetParam()->IsUndoEnabled())
+    {
+        CDWordArray* pInverse = new CDWordArray;
+        pInverse->SetSize(n);
+        for (INT_PTR i = 0; i < n; i++)
+            pInverse->SetAt(pArray->GetAt(i), (DWORD)i);
+        CObject* pCmd = bRows ? pGrid->m_pUndoImp->CreateMoveDataRowsCmd(range, pInverse)
+                              : pGrid->m_pUndoImp->CreateMoveDataColsCmd(range, pInverse);
+        if (pCmd == NULL)
+            delete pInverse;
+        pGrid->AddCommand(pCmd, ctCmd);
+    }
+    return TRUE;
+}
+
+BOOL CGXGridSortImp::ReorderDataRows(CGXGridCore* pGrid, const CGXCellRange& range, const CDWordArray& awOrder)
+{
+    CGXData* pData = pGrid->GetParam() != NULL ? pGrid->GetParam()->GetData() : NULL;
+    return pData != NULL && pData->ReorderRows(awOrder, range.top);
+}
+
+BOOL CGXGridSortImp::ReorderDataCols(CGXGridCore* pGrid, const CGXCellRange& range, const CDWordArray& awOrder)
+{
+    CGXData* pData = pGrid->GetParam() != NULL ? pGrid->GetParam()->GetData() : NULL;
+    return pData != NULL && pData->ReorderCols(awOrder, range.left);
+}
+
+void CGXGridSortImp::UpdateAfterRowSort(CGXGridCore* pGrid, const CGXCellRange& range, UINT flags,
+                                        BOOL bCreateHint)
+{
+    UpdateAfterSort(pGrid, TRUE, range, flags, bCreateHint);
+}
+
+void CGXGridSortImp::UpdateAfterColSort(CGXGridCore* pGrid, const CGXCellRange& range, UINT flags,
+                                        BOOL bCreateHint)
+{
+    UpdateAfterSort(pGrid, FALSE, range, flags, bCreateHint);
+}
+
+void CGXGridSortImp::UpdateAfterSort(CGXGridCore* pGrid, BOOL bRows, const CGXCellRange& range, UINT flags,
+                                     BOOL bCreateHint)
+{
+    // The current cell shows what now stands in it.
+    pGrid->TransferCurrentCell(FALSE, GX_NOREDRAW, bCreateHint);
+    pGrid->FreeObjectCache();
+    if (!pGrid->GetParam()->m_bRedrawLocked)
+        pGrid->RedrawAll(flags, FALSE);
+    if (bCreateHint && pGrid->IsHintsEnabled())
+    {
+        if (bRows)
+            pGrid->m_pUpdateHintImp->HintSortRows(pGrid, range, flags);
+        else
+            pGrid->m_pUpdateHintImp->HintSortCols(pGrid, range, flags);
+    }
+}
+
+BOOL CGXGridSortImp::OnHeaderDblClk(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, UINT, CPoint)
+{
+    CGXGridParam* pParam = pGrid->GetParam();
+    const BOOL bRows = nRow == 0 && nCol != 0;
+    if (pParam == NULL || !(bRows ? pParam->m_bSortRowsOnDblClk
+                                  : nCol == 0 && nRow != 0 && pParam->m_bSortColsOnDblClk))
+        return FALSE;
+    CGXSortInfoArray sortInfo;
+    sortInfo.SetSize(1);
+    CGXSortInfoEntry& e = sortInfo[0];
+    e.nRC = bRows ? nCol : nRow;
+    e.sortType = gxSortDetermine;
+    int nLast = bRows ? pParam->m_nLastSortCol : pParam->m_nLastSortRow;
+    e.sortOrder = nLast == (int)e.nRC && pParam->m_bLastSortAscending ? gxSortDescending : gxSortAscending;
+    CGXCellRange table;
+    table.SetTable();
+    if (bRows)
+        pGrid->SortRows(table, sortInfo, GX_UPDATENOW);
+    else
+        pGrid->SortCols(table, sortInfo, GX_UPDATENOW);
+    pGrid->MoveCurrentCellBy(bRows ? 7 : 2, 1, TRUE);
+    return TRUE;
+}
