@@ -13,8 +13,11 @@ CCheckListBox::~CCheckListBox()
 
 BOOL CCheckListBox::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    if (!(dwStyle & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)) || !(dwStyle & LBS_HASSTRINGS))
-        return FALSE; // the check boxes need owner draw, the text needs the strings
+    // The check boxes need owner draw: fixed lines unless a style says otherwise.
+    if (!(dwStyle & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE)))
+        dwStyle |= LBS_OWNERDRAWFIXED;
+    if (!(dwStyle & LBS_HASSTRINGS))
+        return FALSE; // the text needs the strings
     return CListBox::Create(dwStyle, rect, pParentWnd, nID);
 }
 

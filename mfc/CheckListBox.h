@@ -19,7 +19,7 @@ class CCheckListBox : public CListBox
     // Construction
     CCheckListBox();
     ~CCheckListBox() override;
-    // dwStyle must hold an owner-draw style and LBS_HASSTRINGS.
+    // dwStyle must hold LBS_HASSTRINGS; without an owner-draw style the lines are of fixed height.
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID);
 
     // Attributes

@@ -195,6 +195,21 @@
 #define IDS_LONGLIFE_RESET_ASK 450
 #define IDS_PASSWORD_MISMATCH 22099
 #define IDS_PASSWORD_WRONG 22100
+// The display settings sheet's own pages.
+#define IDD_SAMPLING_PAGE 108     // "Abtastrate"
+#define IDD_IR_PAGE 300           // "QM240D"
+#define IDD_RECORD_START_PAGE 420 // "Aufnahmestart"
+#define IDC_SAMPLING_INTERVAL 1010
+#define IDC_SAMPLING_SPIN 1011
+#define IDC_IR_PIPCAL 1066
+#define IDC_IR_SOFTCAL 1067
+#define IDC_IR_BUZZER 1068
+#define IDC_RECORD_START_SWING 1010
+#define IDC_RECORD_START_TINIT 1011
+#define IDC_RECORD_START_OFF 1109
+#define IDS_BUZZER_ON 350  // "Buzzer eingeschaltet"
+#define IDS_BUZZER_OFF 351 // "Buzzer ausgeschaltet"
+#define IDS_BUZZER_SHORT 352 // "Kurze Buzzer Signale"
 // The options sheet's pages.
 #define IDD_LANGUAGES_PAGE 209   // "Sprachen"
 #define IDD_GENERAL_PAGE 302     // "Allgemein"

@@ -166,7 +166,10 @@ void CGXComboBox::ShowDropDown(BOOL bShow)
     GetGridWnd()->ClientToScreen(&rect);
     if (m_nTextHeight == 0)
         MeasureTextHeight(*pStyle);
-    int nHeight = m_nTextHeight * pList->GetCount() + pList->GetItemHeight(0) / 2;
+    // Lines taller than the text (check boxes) count at their own height, or the last would
+    // not fit.
+    int nItemHeight = pList->GetItemHeight(0);
+    int nHeight = std::max(m_nTextHeight, nItemHeight) * pList->GetCount() + nItemHeight / 2;
     if (nHeight < rect.Height())
         rect.bottom = rect.top + nHeight;
 

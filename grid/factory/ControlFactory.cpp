@@ -2,6 +2,7 @@
 // yet give the default control, so every id yields a drawable control.
 #include "grid/factory/ControlFactory.h"
 #include "grid/controls/CheckBoxEx.h"
+#include "grid/controls/CheckListComboBox.h"
 #include "grid/controls/ComboBox.h"
 #include "grid/controls/ComboBoxWnd.h"
 #include "grid/controls/DaoBitmap.h"
@@ -28,6 +29,7 @@
 #include "grid/features/NoOleDateTimeImp.h"
 #include "grid/features/NumberFormattingImp.h"
 #include "grid/features/OleDateTimeImp.h"
+#include "grid/features/PrintDeviceImp.h"
 #include "grid/features/SpanCellPoolImp.h"
 #include "grid/features/SerializeMG5CompatibleImp.h"
 #include "grid/features/StyleCompareSubsetImp.h"
@@ -76,6 +78,10 @@ template <DWORD dwStyle> CGXControl* CreateComboWnd(CGXGridCore* pGrid, UINT nID
     pCombo->m_bWantArrowKeys = FALSE;
     return pCombo;
 }
+CGXControl* CreateCheckListCombo(CGXGridCore* pGrid, UINT)
+{
+    return new CGXCheckListComboBox(pGrid, 0, 0);
+}
 // Only a browser grid has the OLE preview cell; the grid core has none.
 CGXControl* CreateBrowserOnly(CGXGridCore*, UINT)
 {
@@ -116,6 +122,7 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_ONEBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexOne>, TRUE},
     {GX_IDS_CTRL_CBS_DROPDOWN, CreateComboWnd<WS_VSCROLL | CBS_AUTOHSCROLL | CBS_DROPDOWN>, TRUE},
     {GX_IDS_CTRL_CBS_DROPDOWNLIST, CreateComboWnd<WS_VSCROLL | CBS_DROPDOWNLIST>, TRUE},
+    {GX_IDS_CTRL_CHECKLIST_COMBOBOX, CreateCheckListCombo, FALSE},
     {GX_IDS_CTRL_ZEROBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexZero>, TRUE},
     {GX_IDS_CTRL_DAOBITMAP, Create<CGXDaoBitmap>, FALSE},
 };
@@ -198,7 +205,7 @@ void CGXControlFactory::InitializeApplicationComponents()
     // Every library-wide feature in installation order: the OLE date/time installer runs before
     // the other one, so it holds the shared slot.
     static void(AFXAPI* const s_apfnInstall[])() = {
-        NULL,                               // print device
+        GXInstallPrintDeviceImp,            //
         GXInstallStyleCompareSubsetImp,     //
         GXInstallStyleSerializeImp,         //
         GXInstallSerializeMG5CompatibleImp, //

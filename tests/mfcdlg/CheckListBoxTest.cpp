@@ -49,12 +49,13 @@ struct CheckListWindow
     CCheckListBox list;
 };
 
-TEST(CheckListBox, NeedsOwnerDrawWithStrings)
+TEST(CheckListBox, NeedsStringsAndDrawsFixedLinesWithoutAnOwnerDrawStyle)
 {
     CheckListWindow window;
     CCheckListBox plain;
-    EXPECT_FALSE(plain.Create(WS_CHILD | LBS_HASSTRINGS, CRect(0, 0, 50, 50), &window.parent, 78));
     EXPECT_FALSE(plain.Create(WS_CHILD | LBS_OWNERDRAWFIXED, CRect(0, 0, 50, 50), &window.parent, 78));
+    ASSERT_TRUE(plain.Create(WS_CHILD | LBS_HASSTRINGS, CRect(0, 0, 50, 50), &window.parent, 78));
+    EXPECT_TRUE(plain.GetStyle() & LBS_OWNERDRAWFIXED);
     EXPECT_NE(nullptr, window.list.m_hWnd);
 }
 
