@@ -248,8 +248,13 @@ LRESULT CControlBar::OnSizeParent(WPARAM, LPARAM lParam)
     rect.right = rect.left + size.cx;
     rect.bottom = rect.top + size.cy;
     if (lpLayout->hDWP != NULL)
-        AfxRepositionWindow(lpLayout, m_hWnd, &rect);
+        RepositionInLayout(lpLayout, rect);
     return 0;
+}
+
+void CControlBar::RepositionInLayout(AFX_SIZEPARENTPARAMS* lpLayout, const CRect& rect)
+{
+    AfxRepositionWindow(lpLayout, m_hWnd, &rect);
 }
 
 void CControlBar::OnWindowPosChanging(WINDOWPOS* lpWndPos)

@@ -116,6 +116,8 @@ class CControlBar : public CWnd
     virtual void DrawGripper(CDC* pDC, const CRect& rect);
     virtual void OnUpdateCmdUI(CFrameWnd* pTarget, BOOL bDisableIfNoHndler) = 0;
     virtual void OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle);
+    // Moves the bar to its place in a layout pass (WM_SIZEPARENT).
+    virtual void RepositionInLayout(AFX_SIZEPARENTPARAMS* lpLayout, const CRect& rect);
 
     // Overrides
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

@@ -59,7 +59,7 @@ class CGXAppData
     CGXAbstractCoveredCellPoolImp* m_pCoveredCellPoolImp = NULL;
     CGXAbstractSpanCellPoolImp* m_pSpanCellPoolImp = NULL;
     CGXAbstractDelayedRangePoolImp* m_pDelayedRangePoolImp = NULL;
-    CObject* m_pPrintDeviceImp = NULL;
+    CGXAbstractPrintDeviceImp* m_pPrintDeviceImp = NULL;
     CGXAbstractStyleCompareSubsetImp* m_pStyleCompareSubsetImp = NULL;
     CGXAbstractStyleSerializeImp* m_pStyleSerializeImp = NULL;
     CGXAbstractGridDocSerializeImp* m_pDocSerializeImp = NULL;

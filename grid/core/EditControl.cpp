@@ -987,27 +987,22 @@ BOOL CGXEditControl::CheckTypedChar(UINT nChar, UINT, UINT)
     }
     if (nChar < 32)
         return TRUE;
-    // A lead byte waits for its trail byte; the pair is inserted as one text.
-    BOOL bPair = FALSE;
-    if (m_bDbcsLeadPending)
-    {
-        char sz[3] = {(char)m_nDbcsLead, (char)nChar, 0};
-        m_strPending = sz;
-        m_bDbcsLeadPending = FALSE;
-        bPair = TRUE;
-    }
-    else if (nChar < 0x100 && ::IsDBCSLeadByte((BYTE)nChar))
-    {
-        if (PRIMARYLANGID(LANGIDFROMLCID(::GetThreadLocale())) == LANG_KOREAN)
-            return TRUE;
-        m_bDbcsLeadPending = TRUE;
-        m_nDbcsLead = nChar;
+    // A lead byte waits for its trail byte; the pair is inserted as one text. Korean input
+    // sends its lead bytes on to the window.
+    if (!m_bDbcsLeadPending && nChar < 0x100 && ::IsDBCSLeadByte((BYTE)nChar) &&
+        PRIMARYLANGID(LANGIDFROMLCID(::GetThreadLocale())) == LANG_KOREAN)
+        return TRUE;
+    TCHAR sz[3];
+    int nKind = CollectDbcsChar(nChar, m_bDbcsLeadPending, m_nDbcsLead, sz);
+    if (nKind == dbcsLeadHeld)
         return FALSE;
-    }
+    BOOL bPair = nKind == dbcsComplete;
+    if (bPair)
+        m_strPending = sz;
     else
     {
-        char sz[2] = {(char)nChar, 0};
-        m_strPending = sz;
+        char szChar[2] = {(char)nChar, 0};
+        m_strPending = szChar;
     }
     CString strNew = GetTextWithSelReplaced(m_strPending);
     UINT nLimit = GetLimitText();

@@ -92,6 +92,31 @@ class CGXAbstractCoveredCellPoolImp : public CObject
     virtual void InitFromRangeList(CObject* pPool, const CGXRangeList& list) = 0;
 };
 
+// The printer blocks of a grid's print device (a CGXPrintDevice, first argument of every slot).
+class CPrintDialog;
+class CView;
+class CPrintInfo;
+class CGXAbstractPrintDeviceImp : public CObject
+{
+  public:
+    virtual void CopyToApp(CObject* pDevice) = 0;
+    virtual int DoPrintSetup(CObject* pDevice, CPrintDialog* pDialog) = 0;
+    virtual BOOL PreparePrinting(CObject* pDevice, CView* pView, CPrintInfo* pInfo) = 0;
+    virtual void SetDeviceHandles(CObject* pDevice, HGLOBAL hDevNames, HGLOBAL hDevMode) = 0;
+    virtual void SetDeviceData(CObject* pDevice, const BYTE* pNames, DWORD nNames, const BYTE* pMode,
+                               DWORD nMode) = 0;
+    virtual void FreeDevice(CObject* pDevice) = 0;
+    virtual void GetDeviceData(CObject* pDevice, HGLOBAL hDevNames, HGLOBAL hDevMode, BYTE*& pNames,
+                               DWORD& nNames, BYTE*& pMode, DWORD& nMode) = 0;
+    virtual void SetDefaultDevice(CObject* pDevice) = 0;
+    virtual HDC GetPrinterDC(CObject* pDevice) = 0;
+    virtual void DeletePrinterDC(CObject* pDevice) = 0;
+    virtual void GetDeviceHandleCopies(CObject* pDevice, HGLOBAL& hDevNames, HGLOBAL& hDevMode) = 0;
+    virtual BOOL CompareDeviceHandles(CObject* pDevice, HGLOBAL hDevNames, HGLOBAL hDevMode) = 0;
+    virtual BOOL CompareDeviceData(CObject* pDevice, const BYTE* pNames, DWORD nNames, const BYTE* pMode,
+                                   DWORD nMode) = 0;
+};
+
 // Makes, copies and restructures span-cell pools (floated and merged cells); every operation
 // takes and gives CGXSpanCellPool objects, and the forwarders do nothing for a null pool.
 class CGXAbstractSpanCellPoolImp : public CObject

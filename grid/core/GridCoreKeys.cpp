@@ -220,19 +220,19 @@ BOOL CGXGridCore::ProcessKeyMessage(CWnd* pFromWnd, UINT message, UINT nKey, UIN
         return OnGridKeyDown(nKey, nRepeat, flags);
     case WM_KEYUP:
         return OnGridKeyUp(nKey, nRepeat, flags);
-    case WM_CHAR:
-        if (m_nDbcsLeadKey == 0 && nKey < 0x100 && ::IsDBCSLeadByte((BYTE)nKey))
-        {
-            m_nDbcsLeadKey = nKey;
+    case WM_CHAR: {
+        // The held lead byte is the pending state (a lead byte is never 0).
+        BOOL bLeadPending = m_nDbcsLeadKey != 0;
+        DWORD nLead = m_nDbcsLeadKey;
+        TCHAR sz[3];
+        int nKind = CGXControl::CollectDbcsChar(nKey, bLeadPending, nLead, sz);
+        m_nDbcsLeadKey = bLeadPending ? (UINT)nLead : 0;
+        if (nKind == CGXControl::dbcsLeadHeld)
             return TRUE;
-        }
-        if (m_nDbcsLeadKey != 0)
-        {
-            TCHAR sz[3] = {(TCHAR)m_nDbcsLeadKey, (TCHAR)nKey, 0};
-            m_nDbcsLeadKey = 0;
+        if (nKind == CGXControl::dbcsComplete)
             return OnGridChars(sz, nRepeat, flags);
-        }
         return OnGridChar(nKey, nRepeat, flags);
+    }
     case WM_DEADCHAR:
         return OnGridDeadChar(nKey, nRepeat, flags);
     case WM_SYSKEYDOWN:

@@ -29,6 +29,7 @@
 #include "grid/features/NoOleDateTimeImp.h"
 #include "grid/features/NumberFormattingImp.h"
 #include "grid/features/OleDateTimeImp.h"
+#include "grid/features/PrintDeviceImp.h"
 #include "grid/features/SpanCellPoolImp.h"
 #include "grid/features/SerializeMG5CompatibleImp.h"
 #include "grid/features/StyleCompareSubsetImp.h"
@@ -204,7 +205,7 @@ void CGXControlFactory::InitializeApplicationComponents()
     // Every library-wide feature in installation order: the OLE date/time installer runs before
     // the other one, so it holds the shared slot.
     static void(AFXAPI* const s_apfnInstall[])() = {
-        NULL,                               // print device
+        GXInstallPrintDeviceImp,            //
         GXInstallStyleCompareSubsetImp,     //
         GXInstallStyleSerializeImp,         //
         GXInstallSerializeMG5CompatibleImp, //

@@ -5,6 +5,7 @@
 #include "grid/core/StyleSerializeImp.h"
 #include "grid/features/DelayedRangePoolImp.h"
 #include "grid/features/DelayedRangePool.h"
+#include "grid/features/PrintDevice.h"
 #include "grid/features/SparseArchive.h"
 #include "grid/features/SpanCellPool.h"
 #include "grid/features/SpanCellPoolImp.h"
@@ -495,7 +496,7 @@ void CGXGridDocSerializeImp::LoadParam(CGXGridParam& p, CArchive& ar)
             p.SetPropertiesObject(LoadOwned<CGXProperties>(ar, RUNTIME_CLASS(CGXProperties)));
     }
     if (bOwnPrintDevice)
-        p.SetPrintDeviceObject(ar.ReadNewObject(RUNTIME_CLASS(CObject)));
+        p.SetPrintDeviceObject(ar.ReadNewObject(RUNTIME_CLASS(CGXPrintDevice)));
     p.m_SelectedRanges.DeleteAll();
     p.m_SelectedRanges.Serialize(ar);
     p.m_CoveredCellsList.DeleteAll();

@@ -2,6 +2,7 @@
 #include "grid/features/GridParamCopyOperatorImp.h"
 #include "grid/core/AppData.h"
 #include "grid/core/GridParam.h"
+#include "grid/features/PrintDevice.h"
 #include "GridIds.h"
 
 void AFXAPI GXInstallParamCopyOperatorImp()
@@ -65,6 +66,12 @@ void CGXGridParamCopyOperatorImp::CopyParam(CGXGridParam& dest, const CGXGridPar
     }
     if (src.m_pProperties != NULL)
         dest.SetPropertiesObject(new CGXProperties(*src.m_pProperties));
+    if (auto* pSrcDevice = dynamic_cast<CGXPrintDevice*>(src.m_pPrintDevice))
+    {
+        CGXPrintDevice* pDevice = new CGXPrintDevice;
+        dest.SetPrintDeviceObject(pDevice);
+        *pDevice = *pSrcDevice;
+    }
 
     dest.m_SelectedRanges = src.m_SelectedRanges;
     dest.m_CoveredCellsList = src.m_CoveredCellsList;

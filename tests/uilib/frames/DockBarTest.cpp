@@ -549,4 +549,61 @@ TEST(DockBar, ARowsCustomToolBarsAreListedForRepaint)
     EXPECT_EQ(0, fix.m_pDock->m_arrRepaint.GetSize());
     fix.SetRows({});
 }
+
+// A dock bar that records the flags of each move it is asked to make.
+class CFlagsDockBar : public SECDockBar
+{
+  public:
+    std::vector<UINT> m_flags;
+
+  protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message == WM_WINDOWPOSCHANGING)
+            m_flags.push_back(((WINDOWPOS*)lParam)->flags & (SWP_NOCOPYBITS | SWP_NOREDRAW));
+        return SECDockBar::WindowProc(message, wParam, lParam);
+    }
+};
+
+TEST(DockBar, MovesInALayoutPassSpareCopyingAndRedrawingWhilePaintingIsDeferred)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    pFrame->Create(NULL, _T("Dock test"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(60, 60, 660, 460));
+    CFlagsDockBar* pDock = new CFlagsDockBar;
+    ASSERT_TRUE(pDock->Create(pFrame, WS_CHILD | WS_VISIBLE | CBRS_ALIGN_TOP, AFX_IDW_DOCKBAR_TOP));
+    const CRect rectStart(0, 0, 400, 30);
+    const struct
+    {
+        const char* name;
+        int nDeferred;
+        CRect rect;
+        UINT nFlags;
+    } cases[] = {
+        {"deferred, moved only", 1, CRect(0, 10, 400, 40), (UINT)SWP_NOCOPYBITS},
+        {"deferred, longer", 1, CRect(0, 0, 500, 30), 0u},
+        {"deferred, thicker", 1, CRect(0, 0, 400, 50), (UINT)SWP_NOREDRAW},
+        {"not deferred, moved only", 0, CRect(0, 10, 400, 40), 0u},
+        {"not deferred, thicker", 0, CRect(0, 0, 400, 50), 0u},
+    };
+    const int nOldDeferred = SECSystemData::s_nDeferredPainting;
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        pDock->MoveWindow(&rectStart);
+        pDock->m_flags.clear();
+        SECSystemData::s_nDeferredPainting = c.nDeferred;
+        AFX_SIZEPARENTPARAMS layout = {};
+        layout.hDWP = ::BeginDeferWindowPos(1);
+        pDock->RepositionInLayout(&layout, c.rect);
+        ::EndDeferWindowPos(layout.hDWP);
+        SECSystemData::s_nDeferredPainting = nOldDeferred;
+        ASSERT_FALSE(pDock->m_flags.empty());
+        EXPECT_EQ(c.nFlags, pDock->m_flags.front());
+        CRect rect;
+        pDock->GetWindowRect(&rect);
+        pFrame->ScreenToClient(&rect);
+        EXPECT_EQ(c.rect, rect);
+    }
+    pFrame->DestroyWindow();
+}
 } // namespace

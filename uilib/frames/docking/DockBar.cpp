@@ -725,6 +725,29 @@ LRESULT SECDockBar::OnSizeParent(WPARAM wParam, LPARAM lParam)
     return lResult;
 }
 
+void SECDockBar::RepositionInLayout(AFX_SIZEPARENTPARAMS* lpLayout, const CRect& rect)
+{
+    CRect rectOld;
+    GetWindowRect(&rectOld);
+    if (GetParent() != NULL)
+        GetParent()->ScreenToClient(&rectOld);
+    if (rectOld == rect || lpLayout->hDWP == NULL)
+        return;
+    UINT nFlags = SWP_NOACTIVATE | SWP_NOZORDER;
+    if (SECSystemData::s_nDeferredPainting > 0)
+    {
+        const BOOL bHorz = IsHorzDockBar();
+        const int nLengthOld = bHorz ? rectOld.Width() : rectOld.Height();
+        const int nLength = bHorz ? rect.Width() : rect.Height();
+        if (rectOld.Size() == rect.Size())
+            nFlags |= SWP_NOCOPYBITS;
+        else if (nLengthOld == nLength)
+            nFlags |= SWP_NOREDRAW;
+    }
+    lpLayout->hDWP =
+        ::DeferWindowPos(lpLayout->hDWP, m_hWnd, NULL, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
+}
+
 // ---- splitters
 
 void SECDockBar::CalcSplitterLimits(Splitter* pSplitter)

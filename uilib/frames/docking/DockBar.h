@@ -95,6 +95,9 @@ class SECDockBar : public CDockBar
     // MFC's record plus whether the dock bar floats as an MDI child, and that child's placement.
     void GetBarInfo(CControlBarInfo* pInfo) override;
     void SetBarInfo(CControlBarInfo* pInfo, CFrameWnd* pFrameWnd) override;
+    // With deferred painting on: no copying of bits when only moved, no redraw when only the
+    // thickness changed.
+    void RepositionInLayout(AFX_SIZEPARENTPARAMS* lpLayout, const CRect& rect) override;
     CSize CalcFixedLayout(BOOL bStretch, BOOL bHorz) override;
     void DoPaint(CDC* pDC) override;
     BOOL PreTranslateMessage(MSG* pMsg) override;
