@@ -521,3 +521,26 @@ TEST(WindowHelpers, FloatingPopupsHandTheirSystemCommandsToTheTopLevelParent)
     popup.DestroyWindow();
     top.DestroyWindow();
 }
+
+// The caret wrappers: the window owns the thread's caret at the size asked, where it was put.
+TEST(Caret, SolidCaretBelongsToTheWindowAtItsPlace)
+{
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), _T("Caret"), WS_POPUP | WS_VISIBLE, CRect(50, 50, 250, 150),
+                             NULL, 0));
+    wnd.SetFocus();
+    wnd.CreateSolidCaret(2, 13);
+    CWnd::SetCaretPos(CPoint(17, 9));
+    wnd.ShowCaret();
+    EXPECT_EQ(CPoint(17, 9), CWnd::GetCaretPos());
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    ASSERT_TRUE(::GetGUIThreadInfo(::GetCurrentThreadId(), &info));
+    EXPECT_EQ(wnd.m_hWnd, info.hwndCaret);
+    EXPECT_EQ(CRect(17, 9, 19, 22), CRect(info.rcCaret));
+    wnd.HideCaret();
+    ::DestroyCaret();
+    ASSERT_TRUE(::GetGUIThreadInfo(::GetCurrentThreadId(), &info));
+    EXPECT_EQ((HWND)NULL, info.hwndCaret);
+    wnd.DestroyWindow();
+}
