@@ -665,6 +665,21 @@ class CGXAbstractGridUserSelectRangeImp : public CObject
     }
 };
 
+// Freezing the selected block of columns (rows): it moves to the front and is frozen;
+// unfreezing moves it back.
+class CGXAbstractGridFreezeMenuHelperImp : public CObject
+{
+  public:
+    virtual BOOL CanFreezeCols(CGXGridCore* pGrid) = 0;
+    virtual BOOL CanUnfreezeCols(CGXGridCore* pGrid) = 0;
+    virtual void FreezeCols(CGXGridCore* pGrid) = 0;
+    virtual void UnfreezeCols(CGXGridCore* pGrid) = 0;
+    virtual BOOL CanFreezeRows(CGXGridCore* pGrid) = 0;
+    virtual BOOL CanUnfreezeRows(CGXGridCore* pGrid) = 0;
+    virtual void FreezeRows(CGXGridCore* pGrid) = 0;
+    virtual void UnfreezeRows(CGXGridCore* pGrid) = 0;
+};
+
 // The sort component: compares the keys of a block of rows (columns), puts the block into the
 // sorted order with undo, and sorts by a double-clicked header cell. The column operations are
 // the row operations' twins.

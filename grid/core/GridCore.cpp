@@ -676,6 +676,46 @@ void CGXGridCore::UpdateAllSelected(BOOL bCreateHint)
     GX_FORWARD_VOID(m_pUserSelectRangeImp, UpdateAllSelected(this, bCreateHint));
 }
 
+BOOL CGXGridCore::CanFreezeCols()
+{
+    return GX_FORWARD(m_pFreezeMenuHelperImp, CanFreezeCols(this));
+}
+
+BOOL CGXGridCore::CanUnfreezeCols()
+{
+    return GX_FORWARD(m_pFreezeMenuHelperImp, CanUnfreezeCols(this));
+}
+
+void CGXGridCore::FreezeCols()
+{
+    GX_FORWARD_VOID(m_pFreezeMenuHelperImp, FreezeCols(this));
+}
+
+void CGXGridCore::UnfreezeCols()
+{
+    GX_FORWARD_VOID(m_pFreezeMenuHelperImp, UnfreezeCols(this));
+}
+
+BOOL CGXGridCore::CanFreezeRows()
+{
+    return GX_FORWARD(m_pFreezeMenuHelperImp, CanFreezeRows(this));
+}
+
+BOOL CGXGridCore::CanUnfreezeRows()
+{
+    return GX_FORWARD(m_pFreezeMenuHelperImp, CanUnfreezeRows(this));
+}
+
+void CGXGridCore::FreezeRows()
+{
+    GX_FORWARD_VOID(m_pFreezeMenuHelperImp, FreezeRows(this));
+}
+
+void CGXGridCore::UnfreezeRows()
+{
+    GX_FORWARD_VOID(m_pFreezeMenuHelperImp, UnfreezeRows(this));
+}
+
 void CGXGridCore::OnChangedSelection(const CGXCellRange*, BOOL, BOOL)
 {
     if (m_pParam == NULL || !m_pParam->m_bMarkHeadersOnSelection)

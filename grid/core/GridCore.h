@@ -691,6 +691,17 @@ class CGXGridCore
     void InstallMoveRowsColsImp();
     void InstallSortImp();
     void InstallUserSelectRangeImp();
+    void InstallFreezeMenuHelperImp();
+    // Freezing the selected columns (rows) through the freeze component; FALSE (nothing)
+    // without it.
+    virtual BOOL CanFreezeCols();
+    virtual BOOL CanUnfreezeCols();
+    virtual void FreezeCols();
+    virtual void UnfreezeCols();
+    virtual BOOL CanFreezeRows();
+    virtual BOOL CanUnfreezeRows();
+    virtual void FreezeRows();
+    virtual void UnfreezeRows();
 
     // Implementation
     // Group 1: per-grid components (owned through m_ownedImps), in their fixed order; the
@@ -716,7 +727,7 @@ class CGXGridCore
     CGXAbstractGridUserResizeCellsImp* m_pUserResizeCellsImp = NULL;
     CGXAbstractGridOptimizedUpdateImp* m_pOptimizedUpdateImp = NULL;
     CGXAbstractGridMarkEditHeaderImp* m_pMarkEditHeaderImp = NULL;
-    CObject* m_pFreezeMenuHelperImp = NULL;
+    CGXAbstractGridFreezeMenuHelperImp* m_pFreezeMenuHelperImp = NULL;
     CGXAbstractGridDirectCopyMoveCellsImp* m_pDirectCopyMoveCellsImp = NULL;
     CGXAbstractGridTextDataExchangeImp* m_pTextDataExchangeImp = NULL;
     CGXAbstractGridStyleDataExchangeImp* m_pStyleDataExchangeImp = NULL;

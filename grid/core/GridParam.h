@@ -195,6 +195,12 @@ class CGXGridParam : public CObject
     BOOL m_bInitialized = FALSE;
     CObList m_deleteWithGrid;
     BOOL m_bExcelLikeFrame = FALSE;
+    // The block the freeze commands froze: its first index, its count and where it stood before.
+    struct FreezeRecord
+    {
+        ROWCOL nFirst = 0, nCount = 0, nFormer = 0;
+    };
+    FreezeRecord m_freezeCols, m_freezeRows;
     BOOL m_bKeepSelectionOnRelease = FALSE; // a plain click keeps no selection but ends it only
     BOOL m_bMarkHeadersOnSelection = FALSE; // every selection change repaints the headers
     // Options the archive keeps for other versions of the library; nothing here reads them.

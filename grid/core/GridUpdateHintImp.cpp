@@ -176,6 +176,18 @@ void CGXGridUpdateHintImp::SendCells(CGXGridCore* pGrid, UINT id, ROWCOL nRow1, 
     Send(pGrid, hint);
 }
 
+void CGXGridUpdateHintImp::SendBlock(CGXGridCore* pGrid, UINT id, BOOL bRows, ROWCOL nFirst, ROWCOL nLast,
+                                     ROWCOL nDest, const int* anOld, UINT flags)
+{
+    CGXGridHint hint(id);
+    (bRows ? hint.m_nRow1 : hint.m_nCol1) = nFirst;
+    (bRows ? hint.m_nRow2 : hint.m_nCol2) = nLast;
+    (bRows ? hint.m_nRow3 : hint.m_nCol3) = nDest;
+    hint.m_pValue = (void*)anOld;
+    hint.m_nFlags = flags;
+    Send(pGrid, hint);
+}
+
 void CGXGridUpdateHintImp::SendToNeighbourPane(CGXGridCore* pGrid, BOOL bTopRow, ROWCOL nRowCol, UINT flags)
 {
     int nRow, nCol;
@@ -333,23 +345,13 @@ void CGXGridUpdateHintImp::HintAllSelected(CGXGridCore* pGrid)
 void CGXGridUpdateHintImp::HintChangedRowHeight(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, const int* anOld,
                                                 UINT flags)
 {
-    CGXGridHint hint(gxHintChangedRowHeights);
-    hint.m_nRow1 = nFirst;
-    hint.m_nRow2 = nLast;
-    hint.m_pValue = (void*)anOld;
-    hint.m_nFlags = flags;
-    Send(pGrid, hint);
+    SendBlock(pGrid, gxHintChangedRowHeights, TRUE, nFirst, nLast, 0, anOld, flags);
 }
 
 void CGXGridUpdateHintImp::HintChangedColWidth(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, const int* anOld,
                                                UINT flags)
 {
-    CGXGridHint hint(gxHintChangedColWidths);
-    hint.m_nCol1 = nFirst;
-    hint.m_nCol2 = nLast;
-    hint.m_pValue = (void*)anOld;
-    hint.m_nFlags = flags;
-    Send(pGrid, hint);
+    SendBlock(pGrid, gxHintChangedColWidths, FALSE, nFirst, nLast, 0, anOld, flags);
 }
 
 void CGXGridUpdateHintImp::HintStoreZoom(CGXGridCore* pGrid, int nZoom)
@@ -438,41 +440,21 @@ void CGXGridUpdateHintImp::HintSortCols(CGXGridCore* pGrid, const CGXCellRange& 
 void CGXGridUpdateHintImp::HintRemoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, const int* anOld,
                                           UINT flags)
 {
-    CGXGridHint hint(gxHintRemoveRows);
-    hint.m_nRow1 = nFirst;
-    hint.m_nRow2 = nLast;
-    hint.m_pValue = (void*)anOld;
-    hint.m_nFlags = flags;
-    Send(pGrid, hint);
+    SendBlock(pGrid, gxHintRemoveRows, TRUE, nFirst, nLast, 0, anOld, flags);
 }
 
 void CGXGridUpdateHintImp::HintRemoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, const int* anOld,
                                           UINT flags)
 {
-    CGXGridHint hint(gxHintRemoveCols);
-    hint.m_nCol1 = nFirst;
-    hint.m_nCol2 = nLast;
-    hint.m_pValue = (void*)anOld;
-    hint.m_nFlags = flags;
-    Send(pGrid, hint);
+    SendBlock(pGrid, gxHintRemoveCols, FALSE, nFirst, nLast, 0, anOld, flags);
 }
 
 void CGXGridUpdateHintImp::HintMoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags)
 {
-    CGXGridHint hint(gxHintMoveRows);
-    hint.m_nRow1 = nFirst;
-    hint.m_nRow2 = nLast;
-    hint.m_nRow3 = nDest;
-    hint.m_nFlags = flags;
-    Send(pGrid, hint);
+    SendBlock(pGrid, gxHintMoveRows, TRUE, nFirst, nLast, nDest, NULL, flags);
 }
 
 void CGXGridUpdateHintImp::HintMoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags)
 {
-    CGXGridHint hint(gxHintMoveCols);
-    hint.m_nCol1 = nFirst;
-    hint.m_nCol2 = nLast;
-    hint.m_nCol3 = nDest;
-    hint.m_nFlags = flags;
-    Send(pGrid, hint);
+    SendBlock(pGrid, gxHintMoveCols, FALSE, nFirst, nLast, nDest, NULL, flags);
 }

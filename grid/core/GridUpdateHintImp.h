@@ -64,6 +64,9 @@ class CGXGridUpdateHintImp : public CGXAbstractGridUpdateHintImp
     // Sends id with row1..col2 and the flags.
     static void SendCells(CGXGridCore* pGrid, UINT id, ROWCOL nRow1, ROWCOL nCol1, ROWCOL nRow2, ROWCOL nCol2,
                           UINT flags);
+    // Sends id with a block of rows (bRows) or columns, a destination and former sizes.
+    static void SendBlock(CGXGridCore* pGrid, UINT id, BOOL bRows, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest,
+                          const int* anOld, UINT flags);
     // Sends hint 25 (bTopRow) or 26 to the neighbour pane of the grid's splitter.
     static void SendToNeighbourPane(CGXGridCore* pGrid, BOOL bTopRow, ROWCOL nRowCol, UINT flags);
 };

@@ -187,7 +187,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         NULL,                                        // interactive resizing
         NULL,                                        // optimised update
         NULL,                                        // mark-edit header
-        NULL,                                        // freeze menu commands
+        &CGXGridCore::InstallFreezeMenuHelperImp,    //
         &CGXGridCore::InstallDirectCopyMoveCellsImp, //
         &CGXGridCore::InstallTextDataExchangeImp,    //
         &CGXGridCore::InstallStyleDataExchangeImp,   //

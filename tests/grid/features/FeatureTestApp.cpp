@@ -16,27 +16,15 @@ class CFeatureTestApp : public CWinApp
 CFeatureTestApp theApp;
 } // namespace
 
-std::vector<COLORREF> SampleClient(CWnd* pWnd)
-{
-    CRect rect;
-    pWnd->GetClientRect(&rect);
-    CClientDC dc(pWnd);
-    std::vector<COLORREF> v;
-    for (int y = 0; y < rect.bottom; y += 3)
-        for (int x = 0; x < rect.right; x += 3)
-            v.push_back(dc.GetPixel(x, y));
-    return v;
-}
-
 bool ShowsFreshPaint(CWnd* pWnd)
 {
     // A paint that shows or hides a scroll bar paints again.
     pWnd->UpdateWindow();
     pWnd->UpdateWindow();
-    std::vector<COLORREF> shown = SampleClient(pWnd);
+    Pixels shown = CaptureClient(pWnd);
     pWnd->Invalidate();
     pWnd->UpdateWindow();
-    return shown == SampleClient(pWnd);
+    return shown.px == CaptureClient(pWnd).px;
 }
 
 void SendKeyState(WORD vk, bool bDown)

@@ -5,7 +5,6 @@
 #include "tests/grid/GridPixels.h"
 #include "tests/grid/GridTestWindow.h"
 #include <memory>
-#include <vector>
 #include <string>
 
 // A visible top-level window holding one initialised grid window of the given client size.
@@ -31,8 +30,6 @@ struct GridWindow : GridWindowOf<CGXGridWnd>
     }
 };
 
-// Every third pixel of a window's client area as the screen shows it.
-std::vector<COLORREF> SampleClient(CWnd* pWnd);
 // Whether the window shows what a fresh paint of it shows.
 bool ShowsFreshPaint(CWnd* pWnd);
 // Holds (bDown) or lets go a key through the system's input queue.
