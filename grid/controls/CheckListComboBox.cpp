@@ -40,8 +40,7 @@ void CGXCheckListComboLBox::OnKeyUp(UINT nChar, UINT, UINT)
     switch (nChar)
     {
     case VK_TAB:
-        m_pOwner->PostMessage(WM_KEYDOWN, VK_TAB, 1);
-        m_pOwner->PostMessage(WM_KEYUP, VK_TAB, 0xC0000001);
+        CGXComboListBox::PostTab(m_pOwner);
         m_pOwner->SendMessage(WM_COMBOLIST_ACCEPT);
         break;
     case VK_RETURN:
@@ -90,16 +89,7 @@ void CGXCheckListComboLBox::OnKillFocus(CWnd* pNewWnd)
 
 BOOL CGXCheckListComboLBox::OnEraseBkgnd(CDC* pDC)
 {
-    CWnd* pParent = GetParent();
-    HBRUSH hbr = pParent != NULL ? (HBRUSH)pParent->SendMessage(WM_CTLCOLORLISTBOX, (WPARAM)pDC->GetSafeHdc(),
-                                                              (LPARAM)m_hWnd)
-                                 : NULL;
-    if (hbr == NULL)
-        return (BOOL)Default();
-    CRect rect;
-    GetClientRect(&rect);
-    ::FillRect(pDC->GetSafeHdc(), &rect, hbr);
-    return TRUE;
+    return CGXComboListBox::EraseWithPopupBrush(this, pDC) || (BOOL)Default();
 }
 
 // -- The cell ----------------------------------------------------------------------------------
@@ -140,15 +130,11 @@ void CGXCheckListComboBox::FillListBox(CListBox* pListBox)
     m_nItemCount = 0;
     if (style.GetInclude(CGXStyle::ibChoiceList))
     {
-        CString strChoices = style.GetChoiceList(), strLine;
-        BOOL bLast = GXTakeFirstLine(strChoices, strLine) < 0; // the caption
-        // Lines past the mask's bits would make it negative or overflow it: left out.
-        while (!bLast && !strChoices.IsEmpty() && m_nItemCount < maxCheckItems)
-        {
-            bLast = GXTakeFirstLine(strChoices, strLine) < 0;
-            pList->AddString(strLine);
-            m_nItemCount++;
-        }
+        // The first line is the caption. Lines past the mask's bits would make it negative or
+        // overflow it: left out.
+        std::vector<CString> lines = ChoiceLines(style.GetChoiceList());
+        for (size_t i = 1; i < lines.size() && m_nItemCount < maxCheckItems; i++, m_nItemCount++)
+            pList->AddString(lines[i]);
     }
     if (!style.GetInclude(CGXStyle::ibValue))
         return;

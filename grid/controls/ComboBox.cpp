@@ -230,14 +230,8 @@ void CGXComboBox::FillListBox(CListBox* pListBox)
     const CGXStyle& style = LoadStyle();
     if (m_bFillWithChoiceList && style.GetInclude(CGXStyle::ibChoiceList))
     {
-        CString strChoices = style.GetChoiceList(), strLine;
-        while (!strChoices.IsEmpty())
-        {
-            BOOL bLast = GXTakeFirstLine(strChoices, strLine) < 0;
+        for (const CString& strLine : ChoiceLines(style.GetChoiceList()))
             pListBox->AddString(strLine);
-            if (bLast)
-                break;
-        }
     }
     CString strText;
     if (m_bActive)
@@ -263,16 +257,45 @@ void CGXComboBox::FillListBox(CListBox* pListBox)
 
 void CGXComboBox::MeasureTextHeight(const CGXStyle& style)
 {
-    CWnd* pGridWnd = GetGridWnd();
+    int nHeight = StyleTextHeight(this, style);
+    if (nHeight > 0)
+        m_nTextHeight = nHeight;
+}
+
+std::vector<CString> CGXComboBox::ChoiceLines(const CString& strChoices)
+{
+    std::vector<CString> lines;
+    CString strRest = strChoices, strLine;
+    while (!strRest.IsEmpty())
+    {
+        BOOL bLast = GXTakeFirstLine(strRest, strLine) < 0;
+        lines.push_back(strLine);
+        if (bLast)
+            break;
+    }
+    return lines;
+}
+
+int CGXComboBox::WidestChoice(CDC* pDC, const CString& strChoices)
+{
+    int nWidth = 0;
+    for (const CString& strLine : ChoiceLines(strChoices))
+        nWidth = std::max<int>(nWidth, pDC->GetTextExtent(strLine).cx);
+    return nWidth;
+}
+
+int CGXComboBox::StyleTextHeight(CGXControl* pControl, const CGXStyle& style)
+{
+    CWnd* pGridWnd = pControl->GetGridWnd();
     if (pGridWnd == NULL || pGridWnd->GetSafeHwnd() == NULL)
-        return;
+        return 0;
     CClientDC dc(pGridWnd);
-    CFont* pOld = SelectStyleFont(&dc, style, NULL);
+    CFont* pOld = pControl->SelectStyleFont(&dc, style, NULL);
     TEXTMETRIC tm;
     dc.GetTextMetrics(&tm);
-    m_nTextHeight = tm.tmHeight;
     if (pOld != NULL)
         dc.SelectObject(pOld);
+    return tm.tmHeight;
 }
 
 // -- Messages of the list ----------------------------------------------------------------------
@@ -426,14 +449,7 @@ CSize CGXComboBox::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& 
     }
     else if (m_bFillWithChoiceList && style.GetInclude(CGXStyle::ibChoiceList))
     {
-        CString strChoices = style.GetChoiceList(), strLine;
-        while (!strChoices.IsEmpty())
-        {
-            BOOL bLast = GXTakeFirstLine(strChoices, strLine) < 0;
-            size.cx = std::max<LONG>(size.cx, pDC->GetTextExtent(strLine).cx);
-            if (bLast)
-                break;
-        }
+        size.cx = WidestChoice(pDC, style.GetChoiceList());
     }
     if (pOld != NULL)
         pDC->SelectObject(pOld);

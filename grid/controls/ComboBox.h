@@ -3,6 +3,7 @@
 // takes free text or only a choice, and whether it stores the choice or its index.
 #pragma once
 #include "grid/core/EditControl.h"
+#include <vector>
 
 class CGXComboBoxButton;
 class CGXGridCombo;
@@ -61,6 +62,13 @@ class CGXComboBox : public CGXEditControl
     void OnGridScroll(UINT nMessage, UINT nSBCode, UINT nPos) override;
     void LayoutChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect) override;
     BOOL ValidateText(const CString& strText) override;
+
+    // The lines of a choice list, in order.
+    static std::vector<CString> ChoiceLines(const CString& strChoices);
+    // The widest of a choice list's lines in the device context's font.
+    static int WidestChoice(CDC* pDC, const CString& strChoices);
+    // The height of a line of the style's font on the grid window (0 without the window).
+    static int StyleTextHeight(CGXControl* pControl, const CGXStyle& style);
 
     // The value for a text as this mode stores it.
     CString TextToValue(const CString& strText, const CGXStyle& style);

@@ -1,5 +1,6 @@
 // Window combo box cells.
 #include "grid/controls/ComboBoxWnd.h"
+#include "grid/controls/ComboBox.h"
 #include "grid/controls/ComboBoxWndButton.h"
 #include "grid/core/AppData.h"
 #include "grid/core/DrawingAndFormatting.h"
@@ -149,14 +150,8 @@ void CGXComboBoxWnd::Init(ROWCOL nRow, ROWCOL nCol)
     if (m_bFillWithChoiceList)
     {
         ResetContent();
-        CString strChoices = style.GetChoiceList(), strLine;
-        while (!strChoices.IsEmpty())
-        {
-            BOOL bLast = GXTakeFirstLine(strChoices, strLine) < 0;
+        for (const CString& strLine : CGXComboBox::ChoiceLines(style.GetChoiceList()))
             AddString(strLine);
-            if (bLast)
-                break;
-        }
     }
     SetValue(style.GetValue());
     CGXGridParam* pParam = m_pGrid->GetParam();
@@ -722,14 +717,7 @@ CSize CGXComboBoxWnd::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyl
     }
     else if (m_bFillWithChoiceList && style.GetInclude(CGXStyle::ibChoiceList))
     {
-        CString strChoices = style.GetChoiceList(), strLine;
-        while (!strChoices.IsEmpty())
-        {
-            BOOL bLast = GXTakeFirstLine(strChoices, strLine) < 0;
-            size.cx = std::max<LONG>(size.cx, pDC->GetTextExtent(strLine).cx);
-            if (bLast)
-                break;
-        }
+        size.cx = CGXComboBox::WidestChoice(pDC, style.GetChoiceList());
     }
     if (pOld != NULL)
         pDC->SelectObject(pOld);
@@ -739,16 +727,8 @@ CSize CGXComboBoxWnd::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyl
 
 void CGXComboBoxWnd::MeasureTextHeight(const CGXStyle& style)
 {
-    CWnd* pGridWnd = GetGridWnd();
-    if (m_nTextHeight != 0 || pGridWnd == NULL || pGridWnd->GetSafeHwnd() == NULL)
-        return;
-    CClientDC dc(pGridWnd);
-    CFont* pOld = SelectStyleFont(&dc, style, NULL);
-    TEXTMETRIC tm;
-    dc.GetTextMetrics(&tm);
-    m_nTextHeight = tm.tmHeight;
-    if (pOld != NULL)
-        dc.SelectObject(pOld);
+    if (m_nTextHeight == 0)
+        m_nTextHeight = CGXComboBox::StyleTextHeight(this, style);
 }
 
 void CGXComboBoxWnd::LayoutChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect)

@@ -33,9 +33,7 @@ void CGXComboListBox::OnKeyUp(UINT nChar, UINT, UINT)
     switch (nChar)
     {
     case VK_TAB:
-        // The grid moves on as after Tab in the edit, once the choice is taken.
-        m_pOwner->PostMessage(WM_KEYDOWN, VK_TAB, 1);
-        m_pOwner->PostMessage(WM_KEYUP, VK_TAB, 0xC0000001);
+        PostTab(m_pOwner);
         m_pOwner->SendMessage(WM_COMBOLIST_ACCEPT);
         break;
     case VK_RETURN:
@@ -89,16 +87,27 @@ void CGXComboListBox::OnKillFocus(CWnd* pNewWnd)
     m_pOwner->PostMessage(WM_COMBOLIST_FOCUSLOST);
 }
 
-BOOL CGXComboListBox::OnEraseBkgnd(CDC* pDC)
+BOOL CGXComboListBox::EraseWithPopupBrush(CWnd* pList, CDC* pDC)
 {
-    CWnd* pParent = GetParent();
+    CWnd* pParent = pList->GetParent();
     HBRUSH hbr = pParent != NULL ? (HBRUSH)pParent->SendMessage(WM_CTLCOLORLISTBOX, (WPARAM)pDC->GetSafeHdc(),
-                                                              (LPARAM)m_hWnd)
+                                                              (LPARAM)pList->GetSafeHwnd())
                                  : NULL;
     if (hbr == NULL)
-        return (BOOL)Default();
+        return FALSE;
     CRect rect;
-    GetClientRect(&rect);
+    pList->GetClientRect(&rect);
     ::FillRect(pDC->GetSafeHdc(), &rect, hbr);
     return TRUE;
+}
+
+void CGXComboListBox::PostTab(CWnd* pEdit)
+{
+    pEdit->PostMessage(WM_KEYDOWN, VK_TAB, 1);
+    pEdit->PostMessage(WM_KEYUP, VK_TAB, 0xC0000001);
+}
+
+BOOL CGXComboListBox::OnEraseBkgnd(CDC* pDC)
+{
+    return EraseWithPopupBrush(this, pDC) || (BOOL)Default();
 }

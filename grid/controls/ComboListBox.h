@@ -20,6 +20,11 @@ class CGXComboListBox : public CListBox
   public:
     explicit CGXComboListBox(CWnd* pOwner);
 
+    // Fills a drop-down list with the brush its pop-up gives for it; FALSE when there is none.
+    static BOOL EraseWithPopupBrush(CWnd* pList, CDC* pDC);
+    // Tab in a drop-down list: the edit moves on as after its own Tab, once the list is closed.
+    static void PostTab(CWnd* pEdit);
+
     BOOL m_bKeySeen = FALSE;
     BOOL m_bMouseSeen = FALSE;
     CWnd* m_pOwner; // the cell's edit window

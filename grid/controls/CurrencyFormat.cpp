@@ -106,40 +106,16 @@ BOOL CGXBCurrencyFormat::SetFillChar(char c)
     return TRUE;
 }
 
-void CGXBCurrencyFormat::SetBackColor(COLORREF cr)
+void CGXBCurrencyFormat::SetFlaggedColor(COLORREF& crField, DWORD dwFlag, COLORREF cr)
 {
-    m_crBack = cr;
-    m_dwSetFlags |= setBackColor;
+    crField = cr;
+    m_dwSetFlags |= dwFlag;
 }
 
-BOOL CGXBCurrencyFormat::GetBackColor(COLORREF& cr) const
+BOOL CGXBCurrencyFormat::GetFlaggedColor(COLORREF crField, DWORD dwFlag, COLORREF& cr) const
 {
-    cr = m_crBack;
-    return (m_dwSetFlags & setBackColor) != 0;
-}
-
-void CGXBCurrencyFormat::SetNegativeColor(COLORREF cr)
-{
-    m_crNegative = cr;
-    m_dwSetFlags |= setNegativeColor;
-}
-
-BOOL CGXBCurrencyFormat::GetNegativeColor(COLORREF& cr) const
-{
-    cr = m_crNegative;
-    return (m_dwSetFlags & setNegativeColor) != 0;
-}
-
-void CGXBCurrencyFormat::SetPositiveColor(COLORREF cr)
-{
-    m_crPositive = cr;
-    m_dwSetFlags |= setPositiveColor;
-}
-
-BOOL CGXBCurrencyFormat::GetPositiveColor(COLORREF& cr) const
-{
-    cr = m_crPositive;
-    return (m_dwSetFlags & setPositiveColor) != 0;
+    cr = crField;
+    return (m_dwSetFlags & dwFlag) != 0;
 }
 
 // An index outside the tables takes template 0.

@@ -45,12 +45,13 @@ class CGXBCurrencyFormat
     // Refuses a digit other than '0'.
     BOOL SetFillChar(char c);
     char GetFillChar() const { return m_cFill; }
-    void SetBackColor(COLORREF cr);
-    BOOL GetBackColor(COLORREF& cr) const;
-    void SetNegativeColor(COLORREF cr);
-    BOOL GetNegativeColor(COLORREF& cr) const;
-    void SetPositiveColor(COLORREF cr);
-    BOOL GetPositiveColor(COLORREF& cr) const;
+    // The colour getters answer FALSE while their colour is not set.
+    void SetBackColor(COLORREF cr) { SetFlaggedColor(m_crBack, setBackColor, cr); }
+    BOOL GetBackColor(COLORREF& cr) const { return GetFlaggedColor(m_crBack, setBackColor, cr); }
+    void SetNegativeColor(COLORREF cr) { SetFlaggedColor(m_crNegative, setNegativeColor, cr); }
+    BOOL GetNegativeColor(COLORREF& cr) const { return GetFlaggedColor(m_crNegative, setNegativeColor, cr); }
+    void SetPositiveColor(COLORREF cr) { SetFlaggedColor(m_crPositive, setPositiveColor, cr); }
+    BOOL GetPositiveColor(COLORREF& cr) const { return GetFlaggedColor(m_crPositive, setPositiveColor, cr); }
     void SetLineColor(COLORREF cr) { m_crLine = cr; }
     COLORREF GetLineColor() const { return m_crLine; }
     void SetPositiveFormat(int n) { m_nPositiveFormat = n; }
@@ -77,6 +78,8 @@ class CGXBCurrencyFormat
 
   private:
     void ReadLocale();
+    void SetFlaggedColor(COLORREF& crField, DWORD dwFlag, COLORREF cr);
+    BOOL GetFlaggedColor(COLORREF crField, DWORD dwFlag, COLORREF& cr) const;
 
     BOOL m_bLeadingZero = TRUE;
     BOOL m_bSeparatorLine = FALSE;

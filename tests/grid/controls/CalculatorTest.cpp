@@ -32,17 +32,10 @@ int KeyIdOf(char c)
 }
 
 // A shown top-level window that owns calculators and records the results handed to it.
-class CResultOwner : public CWnd
+class CResultOwner : public CShownTestWindow
 {
   public:
-    CResultOwner()
-    {
-        CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)(COLOR_WINDOW + 1)), _T("Rechner"), WS_POPUP | WS_VISIBLE,
-                 CRect(20, 20, 320, 120), NULL, 0);
-        ::SetForegroundWindow(GetSafeHwnd());
-        SetFocus();
-    }
-    ~CResultOwner() override { DestroyWindow(); }
+    CResultOwner() : CShownTestWindow(_T("Rechner")) { SetFocus(); }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == GX_WM_CALCULATOR_RESULT)
@@ -50,7 +43,7 @@ class CResultOwner : public CWnd
             m_results.push_back(std::string((LPCTSTR)lParam));
             return 0;
         }
-        return CWnd::WindowProc(message, wParam, lParam);
+        return CShownTestWindow::WindowProc(message, wParam, lParam);
     }
     std::vector<std::string> m_results;
 };

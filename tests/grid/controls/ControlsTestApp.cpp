@@ -32,6 +32,13 @@ WorkbookLookup& TestWorkbookLookup()
     return s_lookup;
 }
 
+CShownTestWindow::CShownTestWindow(LPCTSTR pszCaption)
+{
+    CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)(COLOR_WINDOW + 1)), pszCaption, WS_POPUP | WS_VISIBLE,
+             CRect(20, 20, 320, 120), NULL, 0);
+    ::SetForegroundWindow(GetSafeHwnd());
+}
+
 CPoint GridWindow::CellCentre(ROWCOL nRow, ROWCOL nCol)
 {
     CPoint pt = grid->CalcCellRect(nRow, nCol).CenterPoint();

@@ -56,3 +56,11 @@ struct WorkbookLookup
     int nCalls = 0;
 };
 WorkbookLookup& TestWorkbookLookup();
+
+// A shown top-level window at (20, 20) of 300 x 100 pixels, to own or hold a control under test.
+class CShownTestWindow : public CWnd
+{
+  public:
+    explicit CShownTestWindow(LPCTSTR pszCaption);
+    ~CShownTestWindow() override { DestroyWindow(); }
+};

@@ -10,16 +10,10 @@ using namespace testing_support;
 
 namespace
 {
-class CClickParent : public CWnd
+class CClickParent : public CShownTestWindow
 {
   public:
-    CClickParent()
-    {
-        CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)(COLOR_WINDOW + 1)), _T("Knopf"), WS_POPUP | WS_VISIBLE,
-                 CRect(20, 20, 320, 120), NULL, 0);
-        ::SetForegroundWindow(GetSafeHwnd());
-    }
-    ~CClickParent() override { DestroyWindow(); }
+    CClickParent() : CShownTestWindow(_T("Knopf")) {}
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED)
@@ -28,7 +22,7 @@ class CClickParent : public CWnd
             nLastId = LOWORD(wParam);
             hLastWnd = (HWND)lParam;
         }
-        return CWnd::WindowProc(message, wParam, lParam);
+        return CShownTestWindow::WindowProc(message, wParam, lParam);
     }
     int nClicks = 0;
     int nLastId = 0;
