@@ -4,7 +4,8 @@
 
 IMPLEMENT_DYNAMIC(CBusyTimeDlg, CMyDialog)
 
-CBusyTimeDlg::CBusyTimeDlg(CWnd* pParent) : CMyDialog(IDD_BUSY_TIME, pParent), m_fHoursIR(0.0f), m_fHoursTop(0.0f)
+CBusyTimeDlg::CBusyTimeDlg(CWnd* pParent)
+    : CMyDialog(IDD_BUSY_TIME, pParent), m_fHoursIR(0.0f), m_fHoursTop(0.0f)
 {
 }
 

@@ -200,6 +200,7 @@ class CIRControlView : public CDrawView
     afx_msg void OnStationClockReset();
     afx_msg void OnUpdateOnline(CCmdUI* pCmdUI);
     afx_msg void OnUpdateNotAvailable(CCmdUI* pCmdUI);
+
   public:
     // Changed display settings send the station options again at the next tick.
     void SetSettingsChanged(BOOL bChanged) override;

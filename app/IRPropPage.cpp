@@ -17,7 +17,8 @@ const struct
 } s_buzzerModes[] = {{IDS_BUZZER_ON, 255}, {IDS_BUZZER_OFF, 0}, {IDS_BUZZER_SHORT, 1}};
 } // namespace
 
-CIRPropPage::CIRPropPage() : CMyPropertyPage(IDD_IR_PAGE), m_bSoftCal(FALSE), m_bPipCal(FALSE), m_nBuzzerMode(255)
+CIRPropPage::CIRPropPage()
+    : CMyPropertyPage(IDD_IR_PAGE), m_bSoftCal(FALSE), m_bPipCal(FALSE), m_nBuzzerMode(255)
 {
     m_bModifiedByCommands = TRUE;
     if (CProjektConfig* pConfig = GetProjektConfig())

@@ -35,7 +35,8 @@ BOOL CLanguagesPage::OnInitDialog()
     for (int i = 0; i < pList->GetCount(); i++)
     {
         pList->GetLBText(i, strName);
-        if (::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, strName, -1, m_strLanguage, -1) == CSTR_EQUAL)
+        if (::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, strName, -1, m_strLanguage, -1) ==
+            CSTR_EQUAL)
         {
             pList->SetCurSel(i);
             break;

@@ -104,13 +104,10 @@ const ToolBarToggle s_toolBarToggles[] = {
 // Commands whose implementation is not part of the program yet: disabled, and never run even
 // where a framework base would take them (printing).
 const UINT s_waitingCommands[] = {
-    ID_PROTECT_PARAMETERS,
-    ID_EXPORT_TABLE,        ID_PROFILE_DOWNLOAD,
-    ID_PROFILE_UPLOAD,      ID_PROFILE_COPY,
-    ID_PROFILE_PASTE,       ID_ANALYSE_CURSOR,
-    ID_ANALYSE_ADD,         ID_ANALYSE_DELETE_LAST,
-    ID_ANALYSE_DELETE_ALL,  ID_FILE_PRINT,
-    ID_FILE_PRINT_PREVIEW,  ID_FILE_PRINT_DIRECT,
+    ID_PROTECT_PARAMETERS,  ID_EXPORT_TABLE,       ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD,
+    ID_PROFILE_COPY,        ID_PROFILE_PASTE,      ID_ANALYSE_CURSOR,   ID_ANALYSE_ADD,
+    ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL, ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW,
+    ID_FILE_PRINT_DIRECT,
 };
 
 BOOL IsWaitingCommand(UINT nID)

@@ -23,10 +23,15 @@ struct Entry
     UINT nText;
     int nValue;
 };
-const Entry s_baudRates[] = {{IDS_BAUD_9600, 9600}, {IDS_BAUD_14400, 14400}, {IDS_BAUD_19200, 19200}, {IDS_BAUD_38400, 38400}};
+const Entry s_baudRates[] = {
+    {IDS_BAUD_9600, 9600}, {IDS_BAUD_14400, 14400}, {IDS_BAUD_19200, 19200}, {IDS_BAUD_38400, 38400}};
 const Entry s_protocols[] = {{IDS_FLOW_NONE, 0},    {IDS_FLOW_CTS_RTS, 1}, {IDS_FLOW_CTS_DTR, 2},
                              {IDS_FLOW_DSR_RTS, 3}, {IDS_FLOW_DSR_DTR, 4}, {IDS_FLOW_XON_XOFF, 5}};
-const Entry s_parities[] = {{IDS_PARITY_EVEN, 0}, {IDS_PARITY_MARK, 1}, {IDS_PARITY_NONE, 2}, {IDS_PARITY_ODD, 3}, {IDS_PARITY_SPACE, 4}};
+const Entry s_parities[] = {{IDS_PARITY_EVEN, 0},
+                            {IDS_PARITY_MARK, 1},
+                            {IDS_PARITY_NONE, 2},
+                            {IDS_PARITY_ODD, 3},
+                            {IDS_PARITY_SPACE, 4}};
 const Entry s_stopBits[] = {{IDS_STOPBITS_ONE, 0}, {IDS_STOPBITS_ONE_HALF, 1}, {IDS_STOPBITS_TWO, 2}};
 
 // The spin controls with their edits' ranges.
@@ -41,9 +46,10 @@ const Spin s_spins[] = {{IDC_SERIAL_DATA_BITS_SPIN, IDC_SERIAL_DATA_BITS, 6, 9},
                         {IDC_SERIAL_START_BITS_SPIN, IDC_SERIAL_START_BITS, 1, 2},
                         {IDC_SERIAL_TIMEOUT_SPIN, IDC_SERIAL_TIMEOUT, 10, 100}};
 
-const UINT s_lineControls[] = {IDC_SERIAL_PROTOCOL,         IDC_SERIAL_PARITY,         IDC_SERIAL_STOP_BITS,
-                               IDC_SERIAL_DATA_BITS,        IDC_SERIAL_DATA_BITS_SPIN, IDC_SERIAL_START_BITS,
-                               IDC_SERIAL_START_BITS_SPIN, IDC_SERIAL_TIMEOUT,        IDC_SERIAL_TIMEOUT_SPIN};
+const UINT s_lineControls[] = {
+    IDC_SERIAL_PROTOCOL,        IDC_SERIAL_PARITY,         IDC_SERIAL_STOP_BITS,
+    IDC_SERIAL_DATA_BITS,       IDC_SERIAL_DATA_BITS_SPIN, IDC_SERIAL_START_BITS,
+    IDC_SERIAL_START_BITS_SPIN, IDC_SERIAL_TIMEOUT,        IDC_SERIAL_TIMEOUT_SPIN};
 
 template <size_t N> void Fill(CComboBox& list, const Entry (&entries)[N])
 {
@@ -140,7 +146,8 @@ BOOL CSerialMultiSettingsPage::OnInitDialog()
     {
         m_pTree = new SECTreeCtrl;
         m_pTree->CreateFromDlgItem(IDC_SERIAL_TREE, this);
-        m_pTree->ModifyTreeStyle(0, TreeStyle::EDIT_LABELS | TreeStyle::DISABLE_DRAG | TreeStyle::SHOW_SEL_ALWAYS);
+        m_pTree->ModifyTreeStyle(0, TreeStyle::EDIT_LABELS | TreeStyle::DISABLE_DRAG |
+                                        TreeStyle::SHOW_SEL_ALWAYS);
         m_pTree->SetImageList(&m_stateImages, TVSIL_STATE);
         CRect client;
         m_pTree->GetClientRect(&client);
@@ -257,7 +264,8 @@ void CSerialMultiSettingsPage::OnTreeClick(NMHDR*, LRESULT* pResult)
     if (hItem == NULL || (nFlags & TreeHit::ON_STATE_IMAGE) != TreeHit::ON_STATE_IMAGE)
         return;
     const BOOL bUse = (m_pTree->GetItemStateBits(hItem, TVIS_STATEIMAGEMASK) >> 12) != kStateMarked;
-    m_pTree->SetItemState(hItem, INDEXTOSTATEIMAGEMASK(bUse ? kStateMarked : kStateEmpty), TVIS_STATEIMAGEMASK);
+    m_pTree->SetItemState(hItem, INDEXTOSTATEIMAGEMASK(bUse ? kStateMarked : kStateEmpty),
+                          TVIS_STATEIMAGEMASK);
     const int nPortNumber = (int)m_pTree->GetItemData(hItem);
     for (int nKey = 0; nKey < (int)m_interfaces.GetCount(); nKey++)
     {

@@ -4,7 +4,8 @@
 
 IMPLEMENT_DYNAMIC(CSerialNumberDlg, CMyDialog)
 
-CSerialNumberDlg::CSerialNumberDlg(CWnd* pParent) : CMyDialog(IDD_SERIAL_NUMBER, pParent), m_fSerialNumber(1.0f)
+CSerialNumberDlg::CSerialNumberDlg(CWnd* pParent)
+    : CMyDialog(IDD_SERIAL_NUMBER, pParent), m_fSerialNumber(1.0f)
 {
 }
 

@@ -32,6 +32,7 @@ void CSettingsSheet::EnableForConfiguration(CWnd* pPage)
     CProjektConfig* pConfig = GetProjektConfig();
     if (pConfig == NULL || !pConfig->IsReadOnlyConfig())
         return;
-    for (HWND hChild = ::GetWindow(pPage->m_hWnd, GW_CHILD); hChild != NULL; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    for (HWND hChild = ::GetWindow(pPage->m_hWnd, GW_CHILD); hChild != NULL;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
         ::EnableWindow(hChild, FALSE);
 }

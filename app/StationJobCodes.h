@@ -26,9 +26,9 @@ enum StationJobCode
     JobSerialNumber = 22, // write variable 18 (argument 1: commit)
     JobWriteOperatingHours = 23, // firmware 1.68 on: write variables 50-51 (minutes)
     JobOperatingHours = 24,
-    JobLongLife = 25,            // read variables 54-62
-    JobLongLifeReset = 26,       // write 0 to 58-61, then 0 and 1.0 to 56-57
-    JobLongLifeStart = 27,       // write 1.0 and 1.0 to 56-57
-    JobLongLifeStop = 28,        // write 0 and 1.0 to 56-57
-    JobLongLifeParameters = 29,  // write variables 54-57
+    JobLongLife = 25,           // read variables 54-62
+    JobLongLifeReset = 26,      // write 0 to 58-61, then 0 and 1.0 to 56-57
+    JobLongLifeStart = 27,      // write 1.0 and 1.0 to 56-57
+    JobLongLifeStop = 28,       // write 0 and 1.0 to 56-57
+    JobLongLifeParameters = 29, // write variables 54-57
 };

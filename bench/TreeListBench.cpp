@@ -89,8 +89,9 @@ const CRect kRect(0, 0, 600, 440);
 // "Beschreibung" column filled too; *pFill gets the time the rows took.
 HWND NewSystemList(CWnd* pOwner, UINT nID, bool bDescriptions, double* pFill)
 {
-    HWND h = ::CreateWindowEx(0, WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0,
-                              0, 600, 440, pOwner->m_hWnd, (HMENU)(UINT_PTR)nID, AfxGetInstanceHandle(), NULL);
+    HWND h =
+        ::CreateWindowEx(0, WC_LISTVIEW, "", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 0,
+                         600, 440, pOwner->m_hWnd, (HMENU)(UINT_PTR)nID, AfxGetInstanceHandle(), NULL);
     LVCOLUMNA col{};
     col.mask = LVCF_TEXT | LVCF_WIDTH;
     col.cx = bDescriptions ? 200 : 300;
@@ -644,7 +645,8 @@ void ScrollingAgainstTheSystem(CWnd* pOwner)
     // Lists.
     double fill;
     HWND h = NewSystemList(pOwner, 8, false, &fill);
-    ScrollTimes theirs = TimeScrolling({h, NULL, [h] { return (int)::SendMessage(h, LVM_GETTOPINDEX, 0, 0); }});
+    ScrollTimes theirs =
+        TimeScrolling({h, NULL, [h] { return (int)::SendMessage(h, LVM_GETTOPINDEX, 0, 0); }});
     ::DestroyWindow(h);
     {
         SECListCtrl list;
@@ -662,15 +664,16 @@ void ScrollingAgainstTheSystem(CWnd* pOwner)
         list.DestroyWindow();
     }
     // Trees.
-    h = ::CreateWindowEx(0, WC_TREEVIEW, "", WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, 0, 0, 600, 440,
-                         pOwner->m_hWnd, (HMENU)10, AfxGetInstanceHandle(), NULL);
+    h = ::CreateWindowEx(0, WC_TREEVIEW, "", WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, 0, 0, 600,
+                         440, pOwner->m_hWnd, (HMENU)10, AfxGetInstanceHandle(), NULL);
     ::SendMessage(h, WM_SETREDRAW, FALSE, 0);
     InsertTopLevel(InOrder(kRows), TVI_LAST,
                    [h](TVINSERTSTRUCTA& ins) { ::SendMessage(h, TVM_INSERTITEMA, 0, (LPARAM)&ins); });
     ::SendMessage(h, WM_SETREDRAW, TRUE, 0);
     theirs = TimeScrolling({h, NULL, [h] {
                                 // The top row's index: count the visible items before it.
-                                HTREEITEM hTop = (HTREEITEM)::SendMessage(h, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0);
+                                HTREEITEM hTop =
+                                    (HTREEITEM)::SendMessage(h, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0);
                                 TVITEMA item{};
                                 item.mask = TVIF_TEXT;
                                 item.hItem = hTop;

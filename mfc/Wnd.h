@@ -299,17 +299,32 @@ public:
     }
     BOOL LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
     // The thread's caret, owned by this window while it has one.
-    void CreateSolidCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, NULL, nWidth, nHeight); }
-    void CreateGrayCaret(int nWidth, int nHeight) { ::CreateCaret(m_hWnd, (HBITMAP)1, nWidth, nHeight); }
-    static void PASCAL SetCaretPos(POINT point) { ::SetCaretPos(point.x, point.y); }
+    void CreateSolidCaret(int nWidth, int nHeight)
+    {
+        ::CreateCaret(m_hWnd, NULL, nWidth, nHeight);
+    }
+    void CreateGrayCaret(int nWidth, int nHeight)
+    {
+        ::CreateCaret(m_hWnd, (HBITMAP)1, nWidth, nHeight);
+    }
+    static void PASCAL SetCaretPos(POINT point)
+    {
+        ::SetCaretPos(point.x, point.y);
+    }
     static CPoint PASCAL GetCaretPos()
     {
         CPoint pt;
         ::GetCaretPos(&pt);
         return pt;
     }
-    void ShowCaret() { ::ShowCaret(m_hWnd); }
-    void HideCaret() { ::HideCaret(m_hWnd); }
+    void ShowCaret()
+    {
+        ::ShowCaret(m_hWnd);
+    }
+    void HideCaret()
+    {
+        ::HideCaret(m_hWnd);
+    }
     void UnlockWindowUpdate() { ::LockWindowUpdate(NULL); }
 
     // Messages

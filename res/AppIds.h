@@ -196,7 +196,7 @@
 #define IDS_PASSWORD_MISMATCH 22099
 #define IDS_PASSWORD_WRONG 22100
 // The display settings sheet's own pages.
-#define IDS_DRAW_SETTINGS 251 // "Darstellungs Eigenschaften"
+#define IDS_DRAW_SETTINGS 251     // "Darstellungs Eigenschaften"
 #define IDD_SAMPLING_PAGE 108     // "Abtastrate"
 #define IDD_IR_PAGE 300           // "QM240D"
 #define IDD_RECORD_START_PAGE 420 // "Aufnahmestart"
@@ -208,14 +208,14 @@
 #define IDC_RECORD_START_SWING 1010
 #define IDC_RECORD_START_TINIT 1011
 #define IDC_RECORD_START_OFF 1109
-#define IDS_BUZZER_ON 350  // "Buzzer eingeschaltet"
-#define IDS_BUZZER_OFF 351 // "Buzzer ausgeschaltet"
+#define IDS_BUZZER_ON 350    // "Buzzer eingeschaltet"
+#define IDS_BUZZER_OFF 351   // "Buzzer ausgeschaltet"
 #define IDS_BUZZER_SHORT 352 // "Kurze Buzzer Signale"
 // The options sheet's pages.
-#define IDD_LANGUAGES_PAGE 209   // "Sprachen"
-#define IDD_GENERAL_PAGE 302     // "Allgemein"
-#define IDD_EXTERN_APP_PAGE 106  // "Externe Anwendung"
-#define IDD_LOGO_PAGE 422        // "Firmenlogo"
+#define IDD_LANGUAGES_PAGE 209  // "Sprachen"
+#define IDD_GENERAL_PAGE 302    // "Allgemein"
+#define IDD_EXTERN_APP_PAGE 106 // "Externe Anwendung"
+#define IDD_LOGO_PAGE 422       // "Firmenlogo"
 #define IDC_LANGUAGE_LIST 1062
 #define IDC_GENERAL_AUTOCOM 1077
 #define IDC_GENERAL_DOWNLOAD_WIZARD 1076

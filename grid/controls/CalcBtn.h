@@ -27,12 +27,27 @@ class CGXBCalcBtn : public CObject
     virtual void Draw(CDC* pDC);
 
     // Attributes
-    int GetId() const { return m_nId; }
-    BOOL IsPressed() const { return (m_nFlags & pressed) != 0; }
-    void SetPressed(BOOL b) { m_nFlags = b ? (m_nFlags | pressed) : (m_nFlags & ~pressed); }
-    BOOL StartsRow() const { return (m_nFlags & newRow) != 0; }
+    int GetId() const
+    {
+        return m_nId;
+    }
+    BOOL IsPressed() const
+    {
+        return (m_nFlags & pressed) != 0;
+    }
+    void SetPressed(BOOL b)
+    {
+        m_nFlags = b ? (m_nFlags | pressed) : (m_nFlags & ~pressed);
+    }
+    BOOL StartsRow() const
+    {
+        return (m_nFlags & newRow) != 0;
+    }
     // TRUE when the (lower-case) character is one of the key's characters.
-    BOOL HasKey(const CString& strChar) const { return !strChar.IsEmpty() && m_strKeys.Find(strChar) >= 0; }
+    BOOL HasKey(const CString& strChar) const
+    {
+        return !strChar.IsEmpty() && m_strKeys.Find(strChar) >= 0;
+    }
 
     // Implementation
     Look m_look;

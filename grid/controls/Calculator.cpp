@@ -140,9 +140,12 @@ void CGXBCalculator::CreateButtons()
             look.crText = s_crDigit;
         else
             look.phBitmap = &m_hEnterBitmap;
-        CString strLabel = key.pszLabel ? CString(key.pszLabel) : key.look == lookEnter ? strEnter : GetDecimalPoint();
+        CString strLabel = key.pszLabel            ? CString(key.pszLabel)
+                           : key.look == lookEnter ? strEnter
+                                                   : GetDecimalPoint();
         CString strKeys = key.pszKeys ? CString(key.pszKeys) : GetDecimalPoint();
-        m_buttons.Add(new CGXBCalcBtn(key.nId, strLabel, strKeys, key.nVirtKey, key.nWidth, key.bNewRow, look));
+        m_buttons.Add(
+            new CGXBCalcBtn(key.nId, strLabel, strKeys, key.nVirtKey, key.nWidth, key.bNewRow, look));
     }
 }
 
@@ -390,7 +393,8 @@ void CGXBCalculator::OnOperator(int nId)
     }
     if (nId == keyPercent)
     {
-        x = (m_nPendingOperator == keyMultiply || m_nPendingOperator == keyDivide) ? x * m_dAccumulator * 0.01 : 0.0;
+        x = (m_nPendingOperator == keyMultiply || m_nPendingOperator == keyDivide) ? x * m_dAccumulator * 0.01
+                                                                                   : 0.0;
         m_nPendingOperator = 0;
     }
     else if (m_nPendingOperator == keyMultiply)
@@ -480,7 +484,8 @@ void CGXBCalculator::DrawFrame(CDC* pDC, const CRect& rcClip)
     GetClientRect(rcClient);
     pDC->FillSolidRect(rcClient, colors.m_clrBtnFace);
     if (GetStyle() & GXCALC_ETCHEDLINE)
-        pDC->Draw3dRect(0, m_nTopBottomMargin + 2, rcClient.Width(), 2, colors.m_clrBtnHilite, colors.m_clrBtnShadow);
+        pDC->Draw3dRect(0, m_nTopBottomMargin + 2, rcClient.Width(), 2, colors.m_clrBtnHilite,
+                        colors.m_clrBtnShadow);
     CRect rcTest;
     if (rcTest.IntersectRect(m_rectDisplay, rcClip))
         DrawDisplay(pDC);
@@ -497,11 +502,13 @@ void CGXBCalculator::OnPaint()
     GetClientRect(rcClient);
     CDC dcMem;
     CBitmap bitmap;
-    if (dcMem.CreateCompatibleDC(&dc) && bitmap.CreateCompatibleBitmap(&dc, rcClient.Width(), rcClient.Height()))
+    if (dcMem.CreateCompatibleDC(&dc) &&
+        bitmap.CreateCompatibleBitmap(&dc, rcClient.Width(), rcClient.Height()))
     {
         CBitmap* pOld = dcMem.SelectObject(&bitmap);
         DrawFrame(&dcMem, rcClip);
-        dc.BitBlt(rcClip.left, rcClip.top, rcClip.Width(), rcClip.Height(), &dcMem, rcClip.left, rcClip.top, SRCCOPY);
+        dc.BitBlt(rcClip.left, rcClip.top, rcClip.Width(), rcClip.Height(), &dcMem, rcClip.left, rcClip.top,
+                  SRCCOPY);
         dcMem.SelectObject(pOld);
     }
     else

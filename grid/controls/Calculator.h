@@ -8,8 +8,8 @@
 // Styles of the calculator window (low word of the window style).
 enum
 {
-    GXCALC_RAISEDFRAME = 0x1, // its own 2-pixel 3-D frame instead of a border
-    GXCALC_ETCHEDLINE = 0x2,  // an etched line above the display
+    GXCALC_RAISEDFRAME = 0x1,  // its own 2-pixel 3-D frame instead of a border
+    GXCALC_ETCHEDLINE = 0x2,   // an etched line above the display
     GXCALC_CLOSEONENTER = 0x10 // pop-up: a click on the Enter key hands the result over and closes
 };
 
@@ -21,7 +21,10 @@ class CGXBCalculator : public CWnd
     class CGXBCalcBtnArray : public CObArray
     {
       public:
-        CGXBCalcBtn* GetButton(int i) const { return (CGXBCalcBtn*)GetAt(i); }
+        CGXBCalcBtn* GetButton(int i) const
+        {
+            return (CGXBCalcBtn*)GetAt(i);
+        }
     };
 
     // Key ids.
@@ -60,12 +63,24 @@ class CGXBCalculator : public CWnd
 
     // Operations
     void SetValue(double dValue);
-    double GetAccumulator() const { return m_dAccumulator; }
-    const CString& GetEntryText() const { return m_strEntry; }
+    double GetAccumulator() const
+    {
+        return m_dAccumulator;
+    }
+    const CString& GetEntryText() const
+    {
+        return m_strEntry;
+    }
     // What the display shows.
     CString GetDisplayText() const;
-    BOOL IsError() const { return (m_dwState & stateError) != 0; }
-    const CGXBCalcBtnArray& GetButtons() const { return m_buttons; }
+    BOOL IsError() const
+    {
+        return (m_dwState & stateError) != 0;
+    }
+    const CGXBCalcBtnArray& GetButtons() const
+    {
+        return m_buttons;
+    }
     // The key of an id, or null.
     CGXBCalcBtn* FindButton(int nId) const;
 
@@ -75,7 +90,10 @@ class CGXBCalculator : public CWnd
     // Runs the handler of a key; TRUE when the id is a key.
     virtual BOOL PressKey(int nId);
     virtual CString GetDecimalPoint();
-    virtual UINT GetClassStyle() const { return 0; }
+    virtual UINT GetClassStyle() const
+    {
+        return 0;
+    }
     virtual void DrawFrame(CDC* pDC, const CRect& rcClip);
 
   protected:

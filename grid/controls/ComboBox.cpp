@@ -337,8 +337,8 @@ LRESULT CGXComboBox::OnListCancel(WPARAM, LPARAM lParam)
     {
         CFlagGuard busy(CGXGridCombo::s_bBusy);
         CListBox* pList = DropDownList();
-        bReturnFocus = lParam != 0 ||
-                       (pList != NULL && ::GetFocus() == pList->GetSafeHwnd() && m_pGrid->m_bListFocus);
+        bReturnFocus =
+            lParam != 0 || (pList != NULL && ::GetFocus() == pList->GetSafeHwnd() && m_pGrid->m_bListFocus);
         CGXGridCombo* pPopup = m_pDropDownWnd;
         m_pDropDownWnd = NULL;
         DestroyDropDownWindow(pPopup);

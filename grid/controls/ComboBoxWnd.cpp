@@ -32,7 +32,8 @@ const int buttonWidth = 15;
 CGXComboBoxWnd* ComboOf(CWnd* pEdit)
 {
     CWnd* pParent = pEdit->GetParent();
-    return pParent != NULL && pParent->IsKindOf(RUNTIME_CLASS(CGXComboBoxWnd)) ? (CGXComboBoxWnd*)pParent : NULL;
+    return pParent != NULL && pParent->IsKindOf(RUNTIME_CLASS(CGXComboBoxWnd)) ? (CGXComboBoxWnd*)pParent
+                                                                               : NULL;
 }
 
 BOOL NewShell()
@@ -48,7 +49,8 @@ void CGXComboEditPart::OnKillFocus(CWnd* pNewWnd)
     CEdit::OnKillFocus(pNewWnd);
     CWnd* pCombo = GetParent();
     HWND hNew = pNewWnd != NULL ? pNewWnd->GetSafeHwnd() : NULL;
-    if (pCombo != NULL && hNew != pCombo->GetSafeHwnd() && (hNew == NULL || !::IsChild(pCombo->GetSafeHwnd(), hNew)))
+    if (pCombo != NULL && hNew != pCombo->GetSafeHwnd() &&
+        (hNew == NULL || !::IsChild(pCombo->GetSafeHwnd(), hNew)))
         pCombo->SendMessage(WM_KILLFOCUS, (WPARAM)hNew);
 }
 
@@ -296,7 +298,8 @@ BOOL CGXComboBoxWnd::FormatValueText(CString& strResult, ROWCOL nRow, ROWCOL nCo
 
 BOOL CGXComboBoxWnd::PrepareStoreText(CString& strText, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style)
 {
-    if (m_bFillWithChoiceList && (m_nIndexValue != -1 || m_bDispChoice) && style.GetInclude(CGXStyle::ibChoiceList))
+    if (m_bFillWithChoiceList && (m_nIndexValue != -1 || m_bDispChoice) &&
+        style.GetInclude(CGXStyle::ibChoiceList))
     {
         CString strFound;
         int nIndex = FindInChoiceList(strFound, strText, style.GetChoiceList(), FALSE);
@@ -812,8 +815,8 @@ void CGXComboBoxWnd::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
             nItemHeight = m_nTextHeight + 2;
         rectDropped.bottom += nItemHeight * std::min(GetCount(), 8) + 2;
         CGXGridParam* pParam = m_pGrid->GetParam();
-        BOOL bBlackWhite = pParam != NULL && pParam->GetProperties() != NULL &&
-                           pParam->GetProperties()->GetBlackWhite();
+        BOOL bBlackWhite =
+            pParam != NULL && pParam->GetProperties() != NULL && pParam->GetProperties()->GetBlackWhite();
         m_rgbBack = bBlackWhite ? RGB(255, 255, 255) : style.GetInterior().GetColor();
         // The field height first: setting it resizes the window and with it the dropped list.
         SendMessage(CB_SETITEMHEIGHT, (WPARAM)-1, NewShell() ? h : h + m);

@@ -23,5 +23,6 @@ void CGXComboBoxWndButton::Draw(CDC* pDC, BOOL bActive, const CGXStyle& style)
         return;
     BOOL bDisabled = style.GetInclude(CGXStyle::ibEnabled) && !style.GetEnabled();
     CGXSysColorTable* pColors = GXGetSysColorTable();
-    DrawArrow(pDC, IsDrawnPushed(bActive), bDisabled ? pColors->m_bmpDropDownDisabled : pColors->m_bmpDropDown);
+    DrawArrow(pDC, IsDrawnPushed(bActive),
+              bDisabled ? pColors->m_bmpDropDownDisabled : pColors->m_bmpDropDown);
 }

@@ -91,7 +91,7 @@ BOOL CGXComboListBox::EraseWithPopupBrush(CWnd* pList, CDC* pDC)
 {
     CWnd* pParent = pList->GetParent();
     HBRUSH hbr = pParent != NULL ? (HBRUSH)pParent->SendMessage(WM_CTLCOLORLISTBOX, (WPARAM)pDC->GetSafeHdc(),
-                                                              (LPARAM)pList->GetSafeHwnd())
+                                                                (LPARAM)pList->GetSafeHwnd())
                                  : NULL;
     if (hbr == NULL)
         return FALSE;

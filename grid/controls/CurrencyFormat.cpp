@@ -21,10 +21,10 @@ const CurrencyTemplate s_aPositive[] = {
 
 // Negative templates in the order of the locale's values 0-15.
 const CurrencyTemplate s_aNegative[] = {
-    {_T("(%s"), _T(")")},  {_T("-%s"), _T("")},   {_T("%s-"), _T("")},  {_T("%s"), _T("-")},
-    {_T("("), _T("%s)")},  {_T("-"), _T("%s")},   {_T(""), _T("-%s")},  {_T(""), _T("%s-")},
-    {_T("-"), _T(" %s")},  {_T("-%s "), _T("")},  {_T(""), _T(" %s-")}, {_T("%s "), _T("-")},
-    {_T("%s -"), _T("")},  {_T(""), _T("- %s")},  {_T("(%s "), _T(")")}, {_T("("), _T(" %s)")},
+    {_T("(%s"), _T(")")}, {_T("-%s"), _T("")},  {_T("%s-"), _T("")},   {_T("%s"), _T("-")},
+    {_T("("), _T("%s)")}, {_T("-"), _T("%s")},  {_T(""), _T("-%s")},   {_T(""), _T("%s-")},
+    {_T("-"), _T(" %s")}, {_T("-%s "), _T("")}, {_T(""), _T(" %s-")},  {_T("%s "), _T("-")},
+    {_T("%s -"), _T("")}, {_T(""), _T("- %s")}, {_T("(%s "), _T(")")}, {_T("("), _T(" %s)")},
 };
 
 BOOL IsDigitChar(TCHAR c)
@@ -293,9 +293,10 @@ BOOL CGXBCurrencyFormat::IsEqual(const CGXBCurrencyFormat& other) const
            strcmp(m_strSymbol, other.m_strSymbol) == 0 && strcmp(m_strGrouping, other.m_strGrouping) == 0 &&
            m_cThousandSep == other.m_cThousandSep && m_cDecimalSep == other.m_cDecimalSep &&
            m_cFill == other.m_cFill && m_crBack == other.m_crBack && m_crNegative == other.m_crNegative &&
-           m_crPositive == other.m_crPositive && m_crLine == other.m_crLine && m_dwSetFlags == other.m_dwSetFlags &&
-           m_nPositiveFormat == other.m_nPositiveFormat && m_nNegativeFormat == other.m_nNegativeFormat &&
-           m_nMaxIntDigits == other.m_nMaxIntDigits && m_nDecimalPlaces == other.m_nDecimalPlaces;
+           m_crPositive == other.m_crPositive && m_crLine == other.m_crLine &&
+           m_dwSetFlags == other.m_dwSetFlags && m_nPositiveFormat == other.m_nPositiveFormat &&
+           m_nNegativeFormat == other.m_nNegativeFormat && m_nMaxIntDigits == other.m_nMaxIntDigits &&
+           m_nDecimalPlaces == other.m_nDecimalPlaces;
 }
 
 BOOL CGXBCurrencyFormat::IsNotEqual(const CGXBCurrencyFormat& other) const

@@ -26,43 +26,142 @@ class CGXBCurrencyFormat
     virtual BOOL IsNotEqual(const CGXBCurrencyFormat& other) const;
 
     // Attributes
-    void SetLeadingZero(BOOL b) { m_bLeadingZero = b; }
-    BOOL GetLeadingZero() const { return m_bLeadingZero; }
-    void SetSeparatorLine(BOOL b) { m_bSeparatorLine = b; }
-    BOOL GetSeparatorLine() const { return m_bSeparatorLine; }
-    void SetKeepRightmostDigits(BOOL b) { m_bKeepRightmost = b; }
-    BOOL GetKeepRightmostDigits() const { return m_bKeepRightmost; }
-    void SetPadBeforeGrouping(BOOL b) { m_bPadBeforeGrouping = b; }
-    BOOL GetPadBeforeGrouping() const { return m_bPadBeforeGrouping; }
-    void SetCurrencySymbol(LPCTSTR psz) { m_strSymbol = psz; }
-    const CString& GetCurrencySymbol() const { return m_strSymbol; }
-    void SetGrouping(LPCTSTR psz) { m_strGrouping = psz; }
-    const CString& GetGrouping() const { return m_strGrouping; }
-    void SetThousandSeparator(char c) { m_cThousandSep = c; }
-    char GetThousandSeparator() const { return m_cThousandSep; }
-    void SetDecimalSeparator(char c) { m_cDecimalSep = c; }
-    char GetDecimalSeparator() const { return m_cDecimalSep; }
+    void SetLeadingZero(BOOL b)
+    {
+        m_bLeadingZero = b;
+    }
+    BOOL GetLeadingZero() const
+    {
+        return m_bLeadingZero;
+    }
+    void SetSeparatorLine(BOOL b)
+    {
+        m_bSeparatorLine = b;
+    }
+    BOOL GetSeparatorLine() const
+    {
+        return m_bSeparatorLine;
+    }
+    void SetKeepRightmostDigits(BOOL b)
+    {
+        m_bKeepRightmost = b;
+    }
+    BOOL GetKeepRightmostDigits() const
+    {
+        return m_bKeepRightmost;
+    }
+    void SetPadBeforeGrouping(BOOL b)
+    {
+        m_bPadBeforeGrouping = b;
+    }
+    BOOL GetPadBeforeGrouping() const
+    {
+        return m_bPadBeforeGrouping;
+    }
+    void SetCurrencySymbol(LPCTSTR psz)
+    {
+        m_strSymbol = psz;
+    }
+    const CString& GetCurrencySymbol() const
+    {
+        return m_strSymbol;
+    }
+    void SetGrouping(LPCTSTR psz)
+    {
+        m_strGrouping = psz;
+    }
+    const CString& GetGrouping() const
+    {
+        return m_strGrouping;
+    }
+    void SetThousandSeparator(char c)
+    {
+        m_cThousandSep = c;
+    }
+    char GetThousandSeparator() const
+    {
+        return m_cThousandSep;
+    }
+    void SetDecimalSeparator(char c)
+    {
+        m_cDecimalSep = c;
+    }
+    char GetDecimalSeparator() const
+    {
+        return m_cDecimalSep;
+    }
     // Refuses a digit other than '0'.
     BOOL SetFillChar(char c);
-    char GetFillChar() const { return m_cFill; }
+    char GetFillChar() const
+    {
+        return m_cFill;
+    }
     // The colour getters answer FALSE while their colour is not set.
-    void SetBackColor(COLORREF cr) { SetFlaggedColor(m_crBack, setBackColor, cr); }
-    BOOL GetBackColor(COLORREF& cr) const { return GetFlaggedColor(m_crBack, setBackColor, cr); }
-    void SetNegativeColor(COLORREF cr) { SetFlaggedColor(m_crNegative, setNegativeColor, cr); }
-    BOOL GetNegativeColor(COLORREF& cr) const { return GetFlaggedColor(m_crNegative, setNegativeColor, cr); }
-    void SetPositiveColor(COLORREF cr) { SetFlaggedColor(m_crPositive, setPositiveColor, cr); }
-    BOOL GetPositiveColor(COLORREF& cr) const { return GetFlaggedColor(m_crPositive, setPositiveColor, cr); }
-    void SetLineColor(COLORREF cr) { m_crLine = cr; }
-    COLORREF GetLineColor() const { return m_crLine; }
-    void SetPositiveFormat(int n) { m_nPositiveFormat = n; }
-    int GetPositiveFormat() const { return m_nPositiveFormat; }
-    void SetNegativeFormat(int n) { m_nNegativeFormat = n; }
-    int GetNegativeFormat() const { return m_nNegativeFormat; }
+    void SetBackColor(COLORREF cr)
+    {
+        SetFlaggedColor(m_crBack, setBackColor, cr);
+    }
+    BOOL GetBackColor(COLORREF& cr) const
+    {
+        return GetFlaggedColor(m_crBack, setBackColor, cr);
+    }
+    void SetNegativeColor(COLORREF cr)
+    {
+        SetFlaggedColor(m_crNegative, setNegativeColor, cr);
+    }
+    BOOL GetNegativeColor(COLORREF& cr) const
+    {
+        return GetFlaggedColor(m_crNegative, setNegativeColor, cr);
+    }
+    void SetPositiveColor(COLORREF cr)
+    {
+        SetFlaggedColor(m_crPositive, setPositiveColor, cr);
+    }
+    BOOL GetPositiveColor(COLORREF& cr) const
+    {
+        return GetFlaggedColor(m_crPositive, setPositiveColor, cr);
+    }
+    void SetLineColor(COLORREF cr)
+    {
+        m_crLine = cr;
+    }
+    COLORREF GetLineColor() const
+    {
+        return m_crLine;
+    }
+    void SetPositiveFormat(int n)
+    {
+        m_nPositiveFormat = n;
+    }
+    int GetPositiveFormat() const
+    {
+        return m_nPositiveFormat;
+    }
+    void SetNegativeFormat(int n)
+    {
+        m_nNegativeFormat = n;
+    }
+    int GetNegativeFormat() const
+    {
+        return m_nNegativeFormat;
+    }
     // -1: no limit; otherwise the integer part is cut or padded to exactly this many places.
-    void SetMaxIntegerDigits(int n) { m_nMaxIntDigits = n; }
-    int GetMaxIntegerDigits() const { return m_nMaxIntDigits; }
-    void SetDecimalPlaces(int n) { m_nDecimalPlaces = n; }
-    int GetDecimalPlaces() const { return m_nDecimalPlaces; }
+    void SetMaxIntegerDigits(int n)
+    {
+        m_nMaxIntDigits = n;
+    }
+    int GetMaxIntegerDigits() const
+    {
+        return m_nMaxIntDigits;
+    }
+    void SetDecimalPlaces(int n)
+    {
+        m_nDecimalPlaces = n;
+    }
+    int GetDecimalPlaces() const
+    {
+        return m_nDecimalPlaces;
+    }
 
     // Implementation
     enum
@@ -72,7 +171,10 @@ class CGXBCurrencyFormat
         setPositiveColor = 4
     };
     // The character shown as decimal separator (a blank for none).
-    char ShownDecimalSeparator() const { return m_cDecimalSep ? m_cDecimalSep : ' '; }
+    char ShownDecimalSeparator() const
+    {
+        return m_cDecimalSep ? m_cDecimalSep : ' ';
+    }
     // Prefix and suffix of the template for the sign, the symbol put in.
     void GetTemplate(BOOL bNegative, CString& strPrefix, CString& strSuffix) const;
 

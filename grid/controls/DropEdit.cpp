@@ -233,7 +233,8 @@ void CGXBDropEdit::OnNcPaint()
     CWindowDC dc(this);
     CDC dcMem;
     CBitmap bitmap;
-    if (dcMem.CreateCompatibleDC(&dc) && bitmap.CreateCompatibleBitmap(&dc, rcLocal.Width(), rcLocal.Height()))
+    if (dcMem.CreateCompatibleDC(&dc) &&
+        bitmap.CreateCompatibleBitmap(&dc, rcLocal.Width(), rcLocal.Height()))
     {
         CBitmap* pOld = dcMem.SelectObject(&bitmap);
         DrawButton(&dcMem, rcLocal);

@@ -23,11 +23,23 @@ class CGXBDropEdit : public CEdit
     // Operations
     // Loads the button's bitmap (0: no button); an id that cannot be loaded leaves no button.
     BOOL SetButtonBitmap(UINT nBitmapID);
-    BOOL SetButtonBitmap(WORD nBitmapID) { return SetButtonBitmap((UINT)nBitmapID); }
-    UINT GetButtonBitmapId() const { return m_nBitmapId; }
+    BOOL SetButtonBitmap(WORD nBitmapID)
+    {
+        return SetButtonBitmap((UINT)nBitmapID);
+    }
+    UINT GetButtonBitmapId() const
+    {
+        return m_nBitmapId;
+    }
     // Where the button lies, in the parent's client coordinates.
-    const CRect& GetButtonRect() const { return m_rectButton; }
-    WORD GetButtonState() const { return m_wState; }
+    const CRect& GetButtonRect() const
+    {
+        return m_rectButton;
+    }
+    WORD GetButtonState() const
+    {
+        return m_wState;
+    }
 
     // Overridables
     // TRUE when the point (client coordinates with bClient, else screen) lies on the button.

@@ -16,8 +16,14 @@ class CGXDocument : public CDocument
     CGXDocument() = default;
 
     // Operations
-    void SetStoringDocument(CGXDocument* pDoc) { m_pPrimaryDocument = pDoc; }
-    CGXDocument* GetStoringDocument() const { return m_pPrimaryDocument; }
+    void SetStoringDocument(CGXDocument* pDoc)
+    {
+        m_pPrimaryDocument = pDoc;
+    }
+    CGXDocument* GetStoringDocument() const
+    {
+        return m_pPrimaryDocument;
+    }
     // The workbook manager the application hands out for this document, or null when the
     // application offers none.
     CGXWorkbookManager* LookupOwnerDocument();
@@ -30,7 +36,10 @@ class CGXDocument : public CDocument
   protected:
     // Implementation
     // The document that stands for the workbook: the primary one, or this one while none is set.
-    CGXDocument* Primary() { return m_pPrimaryDocument ? m_pPrimaryDocument : this; }
+    CGXDocument* Primary()
+    {
+        return m_pPrimaryDocument ? m_pPrimaryDocument : this;
+    }
 
     CGXDocument* m_pPrimaryDocument = NULL;
 };

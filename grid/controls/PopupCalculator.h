@@ -21,7 +21,10 @@ class CGXBPopupCalculator : public CGXBCalculator
 
     // Overridables
     BOOL PressKey(int nId) override;
-    UINT GetClassStyle() const override { return CS_SAVEBITS; }
+    UINT GetClassStyle() const override
+    {
+        return CS_SAVEBITS;
+    }
     virtual void NotifyOwner();
 
   protected:

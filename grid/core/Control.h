@@ -224,8 +224,8 @@ class CGXControl
                       const CGXStyle* pStandardStyle);
     virtual BOOL GetCurrentText(CString& strResult);
     // The cell's key text when sorting: the style's value.
-    virtual void GetTextFromStyle(ROWCOL nRow, ROWCOL nCol, const CGXSortInfoEntry& entry, const CGXStyle& style,
-                                  CString& strResult);
+    virtual void GetTextFromStyle(ROWCOL nRow, ROWCOL nCol, const CGXSortInfoEntry& entry,
+                                  const CGXStyle& style, CString& strResult);
     virtual BOOL GetValue(CString& strResult);
     virtual void SetValue(LPCTSTR pszRawValue);
     // The display text of a value (or of the style's value when pszRawValue is null).

@@ -387,7 +387,8 @@ void CGXControl::OnGridScroll(UINT nMessage, UINT, UINT)
     if (!m_pGrid->GetCellSpanRange(m_nRow, m_nCol, span))
         return;
     ROWCOL nFrozenRows = m_pGrid->GetFrozenRows(), nFrozenCols = m_pGrid->GetFrozenCols();
-    if (!(span.left <= nFrozenCols && nFrozenCols < span.right) && !(span.top <= nFrozenRows && nFrozenRows < span.bottom))
+    if (!(span.left <= nFrozenCols && nFrozenCols < span.right) &&
+        !(span.top <= nFrozenRows && nFrozenRows < span.bottom))
         return;
     if (GetModify())
         Store();

@@ -174,7 +174,8 @@ BOOL CGXData::MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDest
                         BOOL bCreateUndoInfo, int nReserved)
 {
     CGXAbstractDataCopyMoveCellsImp* pImp = GXGetAppData()->m_pDataCopyMoveCellsImp;
-    return pImp != NULL && pImp->MoveCells(*this, range, nDestRow, nDestCol, pUndoInfo, bCreateUndoInfo, nReserved);
+    return pImp != NULL &&
+           pImp->MoveCells(*this, range, nDestRow, nDestCol, pUndoInfo, bCreateUndoInfo, nReserved);
 }
 
 BOOL CGXData::ReorderRows(const CDWordArray& awOrder, ROWCOL nFirst)

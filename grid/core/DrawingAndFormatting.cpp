@@ -216,7 +216,8 @@ int CGXDrawingAndFormatting::DrawTextWithEllipsis(CDC* pDC, LPCTSTR lpszString, 
 }
 
 int CGXDrawingAndFormatting::DrawRotatedText(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top,
-                                             int right, int bottom, UINT nFormat, LONG lfOrientation, LPRECT lpRect)
+                                             int right, int bottom, UINT nFormat, LONG lfOrientation,
+                                             LPRECT lpRect)
 {
     CGXAbstractDrawRotatedTextImp* pImp = GXGetAppData()->m_pDrawRotatedTextImp;
     return pImp != NULL ? pImp->DrawRotatedText(pDC, lpszString, nCount, left, top, right, bottom, nFormat,

@@ -153,7 +153,8 @@ class CGXAbstractNumberFormattingImp : public CObject
                                 WORD w2 = 0) = 0;
     // TRUE when the whole text is one number, stored in dValue; the format code and places it
     // suggests go to the outputs that are given.
-    virtual BOOL ParseValue(LPCTSTR pszText, double& dValue, unsigned* pnFormat = NULL, unsigned* pnPlaces = NULL) = 0;
+    virtual BOOL ParseValue(LPCTSTR pszText, double& dValue, unsigned* pnFormat = NULL,
+                            unsigned* pnPlaces = NULL) = 0;
 };
 
 // Text drawn at an angle inside a rectangle; the caller selects a font of that escapement.
@@ -161,8 +162,8 @@ class CGXAbstractDrawRotatedTextImp : public CObject
 {
   public:
     // nCount -1: up to the terminating zero. lfOrientation in tenths of a degree. Returns 0.
-    virtual int DrawRotatedText(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top, int right, int bottom,
-                                UINT nFormat, LONG lfOrientation, LPRECT lpRectClip) = 0;
+    virtual int DrawRotatedText(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top, int right,
+                                int bottom, UINT nFormat, LONG lfOrientation, LPRECT lpRectClip) = 0;
 };
 
 // Date order codes of CGXAbstractDateTimeImp::GetDateOrder.
@@ -419,8 +420,8 @@ class CGXAbstractGridUpdateHintImp : public CObject
     virtual void HintZoomChanged(CGXGridCore*, int /*nOldZoom*/, UINT) // 19
     {
     }
-    virtual void HintStyleRange(CGXGridCore*, const CGXCellRange&, const CGXStyle*, int /*mode*/, int /*nType*/,
-                                UINT /*flags*/) // 17
+    virtual void HintStyleRange(CGXGridCore*, const CGXCellRange&, const CGXStyle*, int /*mode*/,
+                                int /*nType*/, UINT /*flags*/) // 17
     {
     }
     virtual void HintStylesMap(CGXGridCore*, UINT /*flags*/) // 34
@@ -695,7 +696,8 @@ class CGXAbstractGridSortImp : public CObject
     {
     }
     // pOrder: a CDWordArray, entry i the old position in the block of what goes to position i.
-    virtual BOOL ApplyRowOrder(CGXGridCore*, const CGXCellRange&, CObject* /*pOrder*/, UINT /*flags*/, int /*ctCmd*/)
+    virtual BOOL ApplyRowOrder(CGXGridCore*, const CGXCellRange&, CObject* /*pOrder*/, UINT /*flags*/,
+                               int /*ctCmd*/)
     {
         return FALSE;
     }

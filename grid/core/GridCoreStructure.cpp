@@ -910,8 +910,8 @@ void CGXGridCore::UpdateAfterColSort(const CGXCellRange& range, UINT flags, BOOL
         m_pSortImp->UpdateAfterColSort(this, range, flags, bCreateHint);
 }
 
-void CGXGridCore::GetSortKeyText(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXSortInfoEntry& entry,
-                                 const CGXStyle& style, CString& strKey)
+void CGXGridCore::GetSortKeyText(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol,
+                                 const CGXSortInfoEntry& entry, const CGXStyle& style, CString& strKey)
 {
     pControl->GetTextFromStyle(nRow, nCol, entry, style, strKey);
 }

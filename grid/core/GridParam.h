@@ -165,7 +165,7 @@ class CGXGridParam : public CObject
     BOOL m_bThumbTrack = TRUE;
     BOOL m_bImmediateUpdate = TRUE;
     BOOL m_bClickActivation = TRUE;
-    int m_nDropDownHeight = 100; // pixels a cell's drop-down list may take at most
+    int m_nDropDownHeight = 100;        // pixels a cell's drop-down list may take at most
     BOOL m_bInvertSelection = TRUE;     // the selection is painted inverted
     WORD m_wCurrentCellInSelection = 2; // 1: the current cell is inverted with the selection
     WORD m_wMarkerVisibility = 0;       // 0 always, 2 only with the focus, else never
@@ -174,11 +174,12 @@ class CGXGridParam : public CObject
     WORD m_wDeleteHandling = 0;         // 0: Delete empties the cell in its edit control
     BOOL m_bScrollBeforeMove = TRUE;
     BOOL m_bSelectCurrentCell = FALSE; // the selection follows the current cell
-    int m_nLastSortRow = -1, m_nLastSortCol = -1; // key row of the last column sort, key column of the last row sort
+    int m_nLastSortRow = -1,
+        m_nLastSortCol = -1; // key row of the last column sort, key column of the last row sort
     BOOL m_bLastSortAscending = TRUE;
     BOOL m_bSortRowsOnDblClk = FALSE; // a double click on a column header sorts the rows
     BOOL m_bSortColsOnDblClk = FALSE; // a double click on a row header sorts the columns
-    CString m_sWindowSetting; // the grid's text: printed for "$R", names the grid's window
+    CString m_sWindowSetting;         // the grid's text: printed for "$R", names the grid's window
 
     BOOL m_bTransparentBackground = FALSE;
     int m_nPreComposeStyles = 0; // 1: every visible cell is composed before flagging

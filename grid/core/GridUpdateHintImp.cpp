@@ -24,7 +24,8 @@ CSplitterWnd* SplitterOf(CGXGridCore* pGrid, int& nRow, int& nCol)
 {
     CGXGridView* pView = dynamic_cast<CGXGridView*>(pGrid->GridWnd());
     CSplitterWnd* pSplitter = pView != NULL ? (CSplitterWnd*)pView->m_pSplitter : NULL;
-    if (pSplitter == NULL || !::IsWindow(pSplitter->GetSafeHwnd()) || !pSplitter->IsChildPane(pView, &nRow, &nCol))
+    if (pSplitter == NULL || !::IsWindow(pSplitter->GetSafeHwnd()) ||
+        !pSplitter->IsChildPane(pView, &nRow, &nCol))
         return NULL;
     return pSplitter;
 }
@@ -33,7 +34,8 @@ CSplitterWnd* SplitterOf(CGXGridCore* pGrid, int& nRow, int& nCol)
 BOOL ZoomApplies(CGXGridCore* pGrid, const CGXGridHint& h)
 {
     int nRow, nCol;
-    return pGrid->GetParam()->m_wFloatCellsMode != 0 || (h.m_pValue != NULL && SplitterOf(pGrid, nRow, nCol) == h.m_pValue);
+    return pGrid->GetParam()->m_wFloatCellsMode != 0 ||
+           (h.m_pValue != NULL && SplitterOf(pGrid, nRow, nCol) == h.m_pValue);
 }
 
 // A splitter hint reaches the pane it names, when the splitter has two panes that way.
@@ -62,43 +64,67 @@ struct HintEntry
 const HintEntry s_hints[] = {
     {gxHintRedraw, [](CGXGridCore* g, CGXGridHint& h) { g->RedrawAll(h.m_nFlags, FALSE); }, NULL},
     {gxHintRedrawRange,
-     [](CGXGridCore* g, CGXGridHint& h) { g->RedrawRange(h.m_nRow1, h.m_nCol1, h.m_nRow2, h.m_nCol2, h.m_nFlags, FALSE); },
+     [](CGXGridCore* g, CGXGridHint& h) {
+         g->RedrawRange(h.m_nRow1, h.m_nCol1, h.m_nRow2, h.m_nCol2, h.m_nFlags, FALSE);
+     },
      NULL},
-    {gxHintChangedRowCount, [](CGXGridCore* g, CGXGridHint& h) { g->UpdateChangedRowCount(h.m_nRow1, h.m_nFlags, FALSE); },
-     NULL},
-    {gxHintChangedColCount, [](CGXGridCore* g, CGXGridHint& h) { g->UpdateChangedColCount(h.m_nCol1, h.m_nFlags, FALSE); },
-     NULL},
+    {gxHintChangedRowCount,
+     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateChangedRowCount(h.m_nRow1, h.m_nFlags, FALSE); }, NULL},
+    {gxHintChangedColCount,
+     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateChangedColCount(h.m_nCol1, h.m_nFlags, FALSE); }, NULL},
     {gxHintChangedRowHeights,
-     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateChangedRowHeight(h.m_nRow1, h.m_nRow2, Sizes(h), h.m_nFlags, FALSE); },
+     [](CGXGridCore* g, CGXGridHint& h) {
+         g->UpdateChangedRowHeight(h.m_nRow1, h.m_nRow2, Sizes(h), h.m_nFlags, FALSE);
+     },
      NULL},
     {gxHintChangedColWidths,
-     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateChangedColWidth(h.m_nCol1, h.m_nCol2, Sizes(h), h.m_nFlags, FALSE); },
+     [](CGXGridCore* g, CGXGridHint& h) {
+         g->UpdateChangedColWidth(h.m_nCol1, h.m_nCol2, Sizes(h), h.m_nFlags, FALSE);
+     },
      NULL},
-    {gxHintInsertCols, [](CGXGridCore* g, CGXGridHint& h) { g->UpdateInsertCols(h.m_nCol1, h.m_nValue, h.m_nFlags, FALSE); },
+    {gxHintInsertCols,
+     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateInsertCols(h.m_nCol1, h.m_nValue, h.m_nFlags, FALSE); },
      NULL},
-    {gxHintInsertRows, [](CGXGridCore* g, CGXGridHint& h) { g->UpdateInsertRows(h.m_nRow1, h.m_nValue, h.m_nFlags, FALSE); },
+    {gxHintInsertRows,
+     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateInsertRows(h.m_nRow1, h.m_nValue, h.m_nFlags, FALSE); },
      NULL},
     {gxHintRemoveCols,
-     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateRemoveCols(h.m_nCol1, h.m_nCol2, Sizes(h), h.m_nFlags, FALSE); }, NULL},
-    {gxHintRemoveRows,
-     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateRemoveRows(h.m_nRow1, h.m_nRow2, Sizes(h), h.m_nFlags, FALSE); }, NULL},
-    {gxHintMoveCols,
-     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateMoveCols(h.m_nCol1, h.m_nCol2, h.m_nCol3, h.m_nFlags, FALSE); }, NULL},
-    {gxHintMoveRows,
-     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateMoveRows(h.m_nRow1, h.m_nRow2, h.m_nRow3, h.m_nFlags, FALSE); }, NULL},
-    {gxHintFrozenRows, [](CGXGridCore* g, CGXGridHint& h) { g->UpdateFrozenRows(h.m_nRow1, h.m_nRow2, h.m_nFlags, FALSE); },
+     [](CGXGridCore* g, CGXGridHint& h) {
+         g->UpdateRemoveCols(h.m_nCol1, h.m_nCol2, Sizes(h), h.m_nFlags, FALSE);
+     },
      NULL},
-    {gxHintFrozenCols, [](CGXGridCore* g, CGXGridHint& h) { g->UpdateFrozenCols(h.m_nCol1, h.m_nCol2, h.m_nFlags, FALSE); },
+    {gxHintRemoveRows,
+     [](CGXGridCore* g, CGXGridHint& h) {
+         g->UpdateRemoveRows(h.m_nRow1, h.m_nRow2, Sizes(h), h.m_nFlags, FALSE);
+     },
+     NULL},
+    {gxHintMoveCols,
+     [](CGXGridCore* g, CGXGridHint& h) {
+         g->UpdateMoveCols(h.m_nCol1, h.m_nCol2, h.m_nCol3, h.m_nFlags, FALSE);
+     },
+     NULL},
+    {gxHintMoveRows,
+     [](CGXGridCore* g, CGXGridHint& h) {
+         g->UpdateMoveRows(h.m_nRow1, h.m_nRow2, h.m_nRow3, h.m_nFlags, FALSE);
+     },
+     NULL},
+    {gxHintFrozenRows,
+     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateFrozenRows(h.m_nRow1, h.m_nRow2, h.m_nFlags, FALSE); },
+     NULL},
+    {gxHintFrozenCols,
+     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateFrozenCols(h.m_nCol1, h.m_nCol2, h.m_nFlags, FALSE); },
      NULL},
     {gxHintStyleRange,
      [](CGXGridCore* g, CGXGridHint& h) {
-         g->UpdateStyleRange(h.m_range, (const CGXStyle*)h.m_dwParam1, (int)h.m_dwParam2, (int)h.m_nParam, h.m_nFlags,
-                             FALSE);
+         g->UpdateStyleRange(h.m_range, (const CGXStyle*)h.m_dwParam1, (int)h.m_dwParam2, (int)h.m_nParam,
+                             h.m_nFlags, FALSE);
      },
      NULL},
-    {gxHintZoomChanged, [](CGXGridCore* g, CGXGridHint& h) { g->OnZoomChanged((int)h.m_nParam, h.m_nFlags, FALSE); },
+    {gxHintZoomChanged,
+     [](CGXGridCore* g, CGXGridHint& h) { g->OnZoomChanged((int)h.m_nParam, h.m_nFlags, FALSE); },
      ZoomApplies},
-    {gxHintStoreZoom, [](CGXGridCore* g, CGXGridHint& h) { g->StoreZoom((int)h.m_nParam, FALSE); }, ZoomApplies},
+    {gxHintStoreZoom, [](CGXGridCore* g, CGXGridHint& h) { g->StoreZoom((int)h.m_nParam, FALSE); },
+     ZoomApplies},
     {gxHintRefreshCurrentCell,
      [](CGXGridCore* g, CGXGridHint&) {
          ROWCOL nRow, nCol;
@@ -118,25 +144,31 @@ const HintEntry s_hints[] = {
      NULL},
     {gxHintSplitterTopRow, [](CGXGridCore* g, CGXGridHint& h) { g->SetTopRow(h.m_nRow1, h.m_nFlags, FALSE); },
      [](CGXGridCore* g, const CGXGridHint& h) { return IsAddressedPane(g, h, TRUE); }},
-    {gxHintSplitterLeftCol, [](CGXGridCore* g, CGXGridHint& h) { g->SetLeftCol(h.m_nCol1, h.m_nFlags, FALSE); },
+    {gxHintSplitterLeftCol,
+     [](CGXGridCore* g, CGXGridHint& h) { g->SetLeftCol(h.m_nCol1, h.m_nFlags, FALSE); },
      [](CGXGridCore* g, const CGXGridHint& h) { return IsAddressedPane(g, h, FALSE); }},
-    {gxHintChangeCurrentCell, [](CGXGridCore* g, CGXGridHint& h) { g->ChangeCurrentCell(h.m_nRow1, h.m_nCol1, h.m_nFlags); },
-     NULL},
+    {gxHintChangeCurrentCell,
+     [](CGXGridCore* g, CGXGridHint& h) { g->ChangeCurrentCell(h.m_nRow1, h.m_nCol1, h.m_nFlags); }, NULL},
     {gxHintFloatedSpan,
      [](CGXGridCore* g, CGXGridHint& h) {
          g->RedrawFloatedSpanAt(h.m_nRow1, h.m_nCol1, h.m_nRow2, h.m_nCol2, h.m_nFlags, FALSE);
      },
      NULL},
     {gxHintMergedSpan,
-     [](CGXGridCore* g, CGXGridHint& h) { g->RedrawMergedSpanAt(h.m_nRow1, h.m_nCol1, h.m_nRow2, h.m_nCol2, h.m_nFlags, FALSE); },
+     [](CGXGridCore* g, CGXGridHint& h) {
+         g->RedrawMergedSpanAt(h.m_nRow1, h.m_nCol1, h.m_nRow2, h.m_nCol2, h.m_nFlags, FALSE);
+     },
      NULL},
-    {gxHintExcelFrame, [](CGXGridCore* g, CGXGridHint& h) { g->ShowExcelFrame(h.m_nFlags == 0, TRUE); }, NULL},
-    {gxHintSortRows, [](CGXGridCore* g, CGXGridHint& h) { g->UpdateAfterRowSort(h.m_range, h.m_nFlags, FALSE); }, NULL},
-    {gxHintSortCols, [](CGXGridCore* g, CGXGridHint& h) { g->UpdateAfterColSort(h.m_range, h.m_nFlags, FALSE); }, NULL},
+    {gxHintExcelFrame, [](CGXGridCore* g, CGXGridHint& h) { g->ShowExcelFrame(h.m_nFlags == 0, TRUE); },
+     NULL},
+    {gxHintSortRows,
+     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateAfterRowSort(h.m_range, h.m_nFlags, FALSE); }, NULL},
+    {gxHintSortCols,
+     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateAfterColSort(h.m_range, h.m_nFlags, FALSE); }, NULL},
     {gxHintProperties, [](CGXGridCore* g, CGXGridHint& h) { g->UpdateProperties(h.m_nFlags, FALSE); }, NULL},
     {gxHintStylesMap, [](CGXGridCore* g, CGXGridHint& h) { g->UpdateStylesMap(h.m_nFlags, FALSE); }, NULL},
-    {gxHintBaseStyle, [](CGXGridCore* g, CGXGridHint& h) { g->UpdateBaseStyle((WORD)h.m_nValue, h.m_nFlags, FALSE); },
-     NULL},
+    {gxHintBaseStyle,
+     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateBaseStyle((WORD)h.m_nValue, h.m_nFlags, FALSE); }, NULL},
     {gxHintRecalc, [](CGXGridCore* g, CGXGridHint&) { g->Recalc(FALSE, NULL, FALSE); }, NULL},
 };
 } // namespace
@@ -342,14 +374,14 @@ void CGXGridUpdateHintImp::HintAllSelected(CGXGridCore* pGrid)
     Send(pGrid, hint);
 }
 
-void CGXGridUpdateHintImp::HintChangedRowHeight(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, const int* anOld,
-                                                UINT flags)
+void CGXGridUpdateHintImp::HintChangedRowHeight(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast,
+                                                const int* anOld, UINT flags)
 {
     SendBlock(pGrid, gxHintChangedRowHeights, TRUE, nFirst, nLast, 0, anOld, flags);
 }
 
-void CGXGridUpdateHintImp::HintChangedColWidth(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, const int* anOld,
-                                               UINT flags)
+void CGXGridUpdateHintImp::HintChangedColWidth(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast,
+                                               const int* anOld, UINT flags)
 {
     SendBlock(pGrid, gxHintChangedColWidths, FALSE, nFirst, nLast, 0, anOld, flags);
 }
@@ -373,8 +405,8 @@ void CGXGridUpdateHintImp::HintZoomChanged(CGXGridCore* pGrid, int nOldZoom, UIN
     Send(pGrid, hint);
 }
 
-void CGXGridUpdateHintImp::HintStyleRange(CGXGridCore* pGrid, const CGXCellRange& range, const CGXStyle* pStyle,
-                                          int mode, int nType, UINT flags)
+void CGXGridUpdateHintImp::HintStyleRange(CGXGridCore* pGrid, const CGXCellRange& range,
+                                          const CGXStyle* pStyle, int mode, int nType, UINT flags)
 {
     CGXGridHint hint(gxHintStyleRange);
     hint.m_range = range;
@@ -449,12 +481,14 @@ void CGXGridUpdateHintImp::HintRemoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROW
     SendBlock(pGrid, gxHintRemoveCols, FALSE, nFirst, nLast, 0, anOld, flags);
 }
 
-void CGXGridUpdateHintImp::HintMoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags)
+void CGXGridUpdateHintImp::HintMoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest,
+                                        UINT flags)
 {
     SendBlock(pGrid, gxHintMoveRows, TRUE, nFirst, nLast, nDest, NULL, flags);
 }
 
-void CGXGridUpdateHintImp::HintMoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags)
+void CGXGridUpdateHintImp::HintMoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest,
+                                        UINT flags)
 {
     SendBlock(pGrid, gxHintMoveCols, FALSE, nFirst, nLast, nDest, NULL, flags);
 }

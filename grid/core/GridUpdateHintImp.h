@@ -30,7 +30,8 @@ class CGXGridUpdateHintImp : public CGXAbstractGridUpdateHintImp
     void HintRecalc(CGXGridCore* pGrid, const CString& strError) override;
     void HintProperty(CGXGridCore* pGrid, UINT nValue) override;
     void HintScroll(CGXGridCore* pGrid, int nDirection, ROWCOL nCount) override;
-    void HintSelectRange(CGXGridCore* pGrid, const CGXCellRange& range, const CObject* pOldSelection) override;
+    void HintSelectRange(CGXGridCore* pGrid, const CGXCellRange& range,
+                         const CObject* pOldSelection) override;
     void HintExcelFrame(CGXGridCore* pGrid, BOOL bShow) override;
     void HintChangedSelection(CGXGridCore* pGrid, POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
                               ROWCOL nRight) override;
@@ -54,8 +55,10 @@ class CGXGridUpdateHintImp : public CGXAbstractGridUpdateHintImp
                         UINT flags) override;
     void HintSortRows(CGXGridCore* pGrid, const CGXCellRange& range, UINT flags) override;
     void HintSortCols(CGXGridCore* pGrid, const CGXCellRange& range, UINT flags) override;
-    void HintRemoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, const int* anOld, UINT flags) override;
-    void HintRemoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, const int* anOld, UINT flags) override;
+    void HintRemoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, const int* anOld,
+                        UINT flags) override;
+    void HintRemoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, const int* anOld,
+                        UINT flags) override;
     void HintMoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags) override;
     void HintMoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags) override;
 

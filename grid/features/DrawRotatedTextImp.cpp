@@ -73,8 +73,9 @@ CPoint CGXDrawRotatedTextImp::CalcStartPoint(const CRect& rect, UINT nFormat, do
     return CPoint((int)x, (int)y);
 }
 
-int CGXDrawRotatedTextImp::DrawRotatedText(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top, int right,
-                                           int bottom, UINT nFormat, LONG lfOrientation, LPRECT lpRectClip)
+int CGXDrawRotatedTextImp::DrawRotatedText(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top,
+                                           int right, int bottom, UINT nFormat, LONG lfOrientation,
+                                           LPRECT lpRectClip)
 {
     if (nCount < 0)
         nCount = lstrlenA(lpszString);

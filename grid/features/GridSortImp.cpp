@@ -130,12 +130,14 @@ void CGXGridSortImp::GetColSortKeys(CGXGridCore* pGrid, ROWCOL nCol, CGXSortInfo
     GetSortKeys(pGrid, FALSE, nCol, sortInfo, keys);
 }
 
-void CGXGridSortImp::SortRows(CGXGridCore* pGrid, const CGXCellRange& range, CGXSortInfoArray& sortInfo, UINT flags)
+void CGXGridSortImp::SortRows(CGXGridCore* pGrid, const CGXCellRange& range, CGXSortInfoArray& sortInfo,
+                              UINT flags)
 {
     Sort(pGrid, TRUE, range, sortInfo, flags);
 }
 
-void CGXGridSortImp::SortCols(CGXGridCore* pGrid, const CGXCellRange& range, CGXSortInfoArray& sortInfo, UINT flags)
+void CGXGridSortImp::SortCols(CGXGridCore* pGrid, const CGXCellRange& range, CGXSortInfoArray& sortInfo,
+                              UINT flags)
 {
     Sort(pGrid, FALSE, range, sortInfo, flags);
 }
@@ -318,13 +320,15 @@ BOOL CGXGridSortImp::ApplyOrder(CGXGridCore* pGrid, BOOL bRows, const CGXCellRan
     return TRUE;
 }
 
-BOOL CGXGridSortImp::ReorderDataRows(CGXGridCore* pGrid, const CGXCellRange& range, const CDWordArray& awOrder)
+BOOL CGXGridSortImp::ReorderDataRows(CGXGridCore* pGrid, const CGXCellRange& range,
+                                     const CDWordArray& awOrder)
 {
     CGXData* pData = pGrid->GetParam() != NULL ? pGrid->GetParam()->GetData() : NULL;
     return pData != NULL && pData->ReorderRows(awOrder, range.top);
 }
 
-BOOL CGXGridSortImp::ReorderDataCols(CGXGridCore* pGrid, const CGXCellRange& range, const CDWordArray& awOrder)
+BOOL CGXGridSortImp::ReorderDataCols(CGXGridCore* pGrid, const CGXCellRange& range,
+                                     const CDWordArray& awOrder)
 {
     CGXData* pData = pGrid->GetParam() != NULL ? pGrid->GetParam()->GetData() : NULL;
     return pData != NULL && pData->ReorderCols(awOrder, range.left);
@@ -363,8 +367,8 @@ BOOL CGXGridSortImp::OnHeaderDblClk(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol
 {
     CGXGridParam* pParam = pGrid->GetParam();
     const BOOL bRows = nRow == 0 && nCol != 0;
-    if (pParam == NULL || !(bRows ? pParam->m_bSortRowsOnDblClk
-                                  : nCol == 0 && nRow != 0 && pParam->m_bSortColsOnDblClk))
+    if (pParam == NULL ||
+        !(bRows ? pParam->m_bSortRowsOnDblClk : nCol == 0 && nRow != 0 && pParam->m_bSortColsOnDblClk))
         return FALSE;
     CGXSortInfoArray sortInfo;
     sortInfo.SetSize(1);

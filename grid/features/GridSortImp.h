@@ -8,18 +8,22 @@ class CGXGridSortImp : public CGXAbstractGridSortImp
 {
   public:
     void SortKeys(CGXGridCore* pGrid, CGXSortInfoArray& sortInfo, CPtrArray& apKeyRecords) override;
-    void SortRows(CGXGridCore* pGrid, const CGXCellRange& range, CGXSortInfoArray& sortInfo, UINT flags) override;
+    void SortRows(CGXGridCore* pGrid, const CGXCellRange& range, CGXSortInfoArray& sortInfo,
+                  UINT flags) override;
     BOOL ApplyRowOrder(CGXGridCore* pGrid, const CGXCellRange& range, CObject* pOrder, UINT flags,
                        int ctCmd) override;
     BOOL ReorderDataRows(CGXGridCore* pGrid, const CGXCellRange& range, const CDWordArray& awOrder) override;
-    void UpdateAfterRowSort(CGXGridCore* pGrid, const CGXCellRange& range, UINT flags, BOOL bCreateHint) override;
+    void UpdateAfterRowSort(CGXGridCore* pGrid, const CGXCellRange& range, UINT flags,
+                            BOOL bCreateHint) override;
     void GetRowSortKeys(CGXGridCore* pGrid, ROWCOL nRow, CGXSortInfoArray& sortInfo,
                         CGXSortKeyRecord& keys) override;
-    void SortCols(CGXGridCore* pGrid, const CGXCellRange& range, CGXSortInfoArray& sortInfo, UINT flags) override;
+    void SortCols(CGXGridCore* pGrid, const CGXCellRange& range, CGXSortInfoArray& sortInfo,
+                  UINT flags) override;
     BOOL ApplyColOrder(CGXGridCore* pGrid, const CGXCellRange& range, CObject* pOrder, UINT flags,
                        int ctCmd) override;
     BOOL ReorderDataCols(CGXGridCore* pGrid, const CGXCellRange& range, const CDWordArray& awOrder) override;
-    void UpdateAfterColSort(CGXGridCore* pGrid, const CGXCellRange& range, UINT flags, BOOL bCreateHint) override;
+    void UpdateAfterColSort(CGXGridCore* pGrid, const CGXCellRange& range, UINT flags,
+                            BOOL bCreateHint) override;
     void GetColSortKeys(CGXGridCore* pGrid, ROWCOL nCol, CGXSortInfoArray& sortInfo,
                         CGXSortKeyRecord& keys) override;
     BOOL OnHeaderDblClk(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, UINT flags, CPoint pt) override;
@@ -29,7 +33,8 @@ class CGXGridSortImp : public CGXAbstractGridSortImp
     void Sort(CGXGridCore* pGrid, BOOL bRows, CGXCellRange range, CGXSortInfoArray& sortInfo, UINT flags);
     BOOL ApplyOrder(CGXGridCore* pGrid, BOOL bRows, const CGXCellRange& range, CObject* pOrder, UINT flags,
                     int ctCmd);
-    void UpdateAfterSort(CGXGridCore* pGrid, BOOL bRows, const CGXCellRange& range, UINT flags, BOOL bCreateHint);
+    void UpdateAfterSort(CGXGridCore* pGrid, BOOL bRows, const CGXCellRange& range, UINT flags,
+                         BOOL bCreateHint);
     void GetSortKeys(CGXGridCore* pGrid, BOOL bRows, ROWCOL nRowCol, CGXSortInfoArray& sortInfo,
                      CGXSortKeyRecord& keys);
 };

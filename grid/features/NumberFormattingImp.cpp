@@ -21,17 +21,17 @@ namespace
 // How a format code shows a number.
 enum FormatKind
 {
-    kindValueText,  // the value text unchanged
-    kindPrintf,     // pattern with the places, applied to v
-    kindGrouped,    // pattern with the places applied to |v|, grouped, then the negative or positive frame
-    kindHex,        // |v| truncated, "0x%X"
-    kindLogical,    // "0" or "1" for 0 <= v < 2, else "?"
-    kindDatePattern,// v as an OLE date, strftime pattern
-    kindLocaleDate, // the whole days of v in the user's format
-    kindLocaleTime, // the fraction of v in the user's format
+    kindValueText,   // the value text unchanged
+    kindPrintf,      // pattern with the places, applied to v
+    kindGrouped,     // pattern with the places applied to |v|, grouped, then the negative or positive frame
+    kindHex,         // |v| truncated, "0x%X"
+    kindLogical,     // "0" or "1" for 0 <= v < 2, else "?"
+    kindDatePattern, // v as an OLE date, strftime pattern
+    kindLocaleDate,  // the whole days of v in the user's format
+    kindLocaleTime,  // the fraction of v in the user's format
     kindLocaleDateTime,
     kindHidden,
-    kindPercent,    // pattern with the places applied to v * 100
+    kindPercent, // pattern with the places applied to v * 100
     kindFraction,
     kindLocaleNumber // "%.14g" through the user's number format
 };
@@ -100,8 +100,8 @@ CString FormatGrouped(const FormatRule& rule, double v, unsigned nPlaces)
 }
 } // namespace
 
-CString CGXNumberFormattingImp::FormatValue(const CGXStyle& style, LPCTSTR pszValue, unsigned nValueType, WORD,
-                                            WORD)
+CString CGXNumberFormattingImp::FormatValue(const CGXStyle& style, LPCTSTR pszValue, unsigned nValueType,
+                                            WORD, WORD)
 {
     CString strValue = pszValue != NULL ? CString(pszValue) : style.GetValue();
     if (pszValue == NULL)
@@ -131,7 +131,8 @@ CString CGXNumberFormattingImp::FormatValue(const CGXStyle& style, LPCTSTR pszVa
     }
 }
 
-CString CGXNumberFormattingImp::FormatNumber(double v, unsigned nFormat, unsigned nPlaces, const CString& strValue)
+CString CGXNumberFormattingImp::FormatNumber(double v, unsigned nFormat, unsigned nPlaces,
+                                             const CString& strValue)
 {
     if (nFormat > maxFormat)
         return " Format? ";
@@ -168,8 +169,7 @@ CString CGXNumberFormattingImp::FormatNumber(double v, unsigned nFormat, unsigne
         return strResult;
     case kindFraction:
         return FormatFraction(v, nPlaces);
-    case kindLocaleNumber:
-    {
+    case kindLocaleNumber: {
         char szNumber[64], szLocale[256];
         _snprintf(szNumber, sizeof(szNumber) - 1, "%.14g", v);
         szNumber[sizeof(szNumber) - 1] = 0;
@@ -233,7 +233,8 @@ CString CGXNumberFormattingImp::FormatFraction(double v, unsigned nPlaces)
     return (v < 0 ? "-" : " ") + strResult;
 }
 
-BOOL CGXNumberFormattingImp::ParseValue(LPCTSTR pszText, double& dValue, unsigned* pnFormat, unsigned* pnPlaces)
+BOOL CGXNumberFormattingImp::ParseValue(LPCTSTR pszText, double& dValue, unsigned* pnFormat,
+                                        unsigned* pnPlaces)
 {
     const CGXAppData* pAppData = GXGetAppData();
     const char cDecimal = pAppData->m_cDecimalSeparator, cThousand = pAppData->m_cThousandSeparator;

@@ -9,7 +9,8 @@ class CGXNumberFormattingImp : public CGXAbstractNumberFormattingImp
   public:
     CString FormatValue(const CGXStyle& style, LPCTSTR pszValue, unsigned nValueType, WORD w1 = 0,
                         WORD w2 = 0) override;
-    BOOL ParseValue(LPCTSTR pszText, double& dValue, unsigned* pnFormat = NULL, unsigned* pnPlaces = NULL) override;
+    BOOL ParseValue(LPCTSTR pszText, double& dValue, unsigned* pnFormat = NULL,
+                    unsigned* pnPlaces = NULL) override;
 
     // Implementation
     enum

@@ -23,7 +23,8 @@ void CGXSortInfoArray::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy)
     }
     if (nNewSize > m_nMaxSize)
     {
-        INT_PTR nGrow = m_nGrowBy != 0 ? m_nGrowBy : std::min<INT_PTR>(1024, std::max<INT_PTR>(4, m_nSize / 8));
+        INT_PTR nGrow =
+            m_nGrowBy != 0 ? m_nGrowBy : std::min<INT_PTR>(1024, std::max<INT_PTR>(4, m_nSize / 8));
         INT_PTR nNewMax = std::max(nNewSize, m_nMaxSize + nGrow);
         CGXSortInfoEntry* pNew = new CGXSortInfoEntry[nNewMax];
         if (m_nSize > 0)

@@ -18,10 +18,10 @@ enum
 
 struct CGXSortInfoEntry
 {
-    DWORD nRC;           // key column of a row sort, key row of a column sort
-    DWORD sortType;      // gxSortNumeric ...
-    DWORD sortOrder;     // gxSortAscending or gxSortDescending
-    DWORD bCase;         // texts compare respecting case
+    DWORD nRC;       // key column of a row sort, key row of a column sort
+    DWORD sortType;  // gxSortNumeric ...
+    DWORD sortOrder; // gxSortAscending or gxSortDescending
+    DWORD bCase;     // texts compare respecting case
     DWORD nReserved;
     DWORD bMayBeNumeric; // work flags of the sort
     DWORD bMayBeDate;

@@ -8,7 +8,7 @@ class CGXSortInfoArray;
 
 struct CGXSortKeyRecord
 {
-    CStringArray m_astrKeys;             // one key text per sort entry
+    CStringArray m_astrKeys;              // one key text per sort entry
     std::unique_ptr<double[]> m_adValues; // numeric and date keys, made on first need
     int m_nIndex = 0;                     // position in the block before sorting
     CGXSortInfoArray* m_pSortInfo = NULL;

@@ -506,12 +506,12 @@ CString CGXFormulaSheet::GetExpressionText(GX_CELL* pCell)
         return "#N/A";
     case GX_CELLVALUE_ERROR:
         return "Error!";
-    case GX_CELLVALUE_NUMBER:
-    {
+    case GX_CELLVALUE_NUMBER: {
         s.Format("%.14g", pCell->dValue);
         // A date is edited as the date text it shows.
         const CGXStyle* pStyle = dynamic_cast<const CGXStyle*>(pCell->pAttached);
-        if (pStyle != NULL && pStyle->GetInclude(CGXStyle::ibFormat) && IsDateFormat(pStyle->GetFormat(), TRUE))
+        if (pStyle != NULL && pStyle->GetInclude(CGXStyle::ibFormat) &&
+            IsDateFormat(pStyle->GetFormat(), TRUE))
         {
             CGXStyle style(*pStyle);
             style.SetValue(s);
@@ -1098,8 +1098,8 @@ BOOL CGXFormulaSheet::CopyCells(const CGXCellRange& range, ROWCOL nDestRow, ROWC
     return TRUE;
 }
 
-BOOL CGXFormulaSheet::MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol, CObject*& pUndoInfo,
-                                BOOL, int)
+BOOL CGXFormulaSheet::MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWCOL nDestCol,
+                                CObject*& pUndoInfo, BOOL, int)
 {
     // What the move overwrites is kept by the sheet's own undo recording, so no information
     // of the data object's kind is made.

@@ -179,7 +179,8 @@ TEST(PasswordConfirmation, EntryOrRefusal)
         answer.inspect = [&](HWND hDlg) {
             caption = WindowText(hDlg);
             shown = WindowText(::GetDlgItem(hDlg, IDC_PASSWORD_ENTRY));
-            bOwnerDrawn = IsOwnerDrawn(hDlg, IDOK) && IsOwnerDrawn(hDlg, IDCANCEL) && IsOwnerDrawn(hDlg, IDHELP);
+            bOwnerDrawn =
+                IsOwnerDrawn(hDlg, IDOK) && IsOwnerDrawn(hDlg, IDCANCEL) && IsOwnerDrawn(hDlg, IDHELP);
         };
         answer.Arm();
         CIRPasswordConfirmDlg dlg(&parent);

@@ -87,7 +87,10 @@ TEST_F(DisplayPages, StationOptionsWithTheBuzzerList)
     {
         DWORD stored;
         const char* shown;
-    } cases[] = {{255, "Buzzer eingeschaltet"}, {0, "Buzzer ausgeschaltet"}, {1, "Kurze Buzzer Signale"}, {7, "<none>"}};
+    } cases[] = {{255, "Buzzer eingeschaltet"},
+                 {0, "Buzzer ausgeschaltet"},
+                 {1, "Kurze Buzzer Signale"},
+                 {7, "<none>"}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.stored);
@@ -158,8 +161,8 @@ TEST_F(DisplayPages, SheetShowsItsPagesInOrderFromTheStartPage)
             ::SendMessageA(hTab, TCM_GETITEMA, i, (LPARAM)&item);
             captions.push_back(text);
         }
-        EXPECT_EQ((std::vector<std::string>{"Layout", "Kurven", "Abtastrate", "Prozessbalken", "Referenzlinien",
-                                            "QM240D", "Aufnahmestart"}),
+        EXPECT_EQ((std::vector<std::string>{"Layout", "Kurven", "Abtastrate", "Prozessbalken",
+                                            "Referenzlinien", "QM240D", "Aufnahmestart"}),
                   captions);
         EXPECT_FALSE(sheet.IsCurvesOrBarsChanged());
         sheet.DestroyWindow();

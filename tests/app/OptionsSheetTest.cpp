@@ -119,7 +119,8 @@ TEST_F(OptionsSheet, AxisValuesOutOfRangeAreRefused)
         const char* message;
         const char* name;
     } cases[] = {
-        {IDC_GENERAL_TEMP_STEP, "4", "Bitte geben Sie eine ganze Zahl zwischen 5 und 100 ein.", "TempIntervall"},
+        {IDC_GENERAL_TEMP_STEP, "4", "Bitte geben Sie eine ganze Zahl zwischen 5 und 100 ein.",
+         "TempIntervall"},
         {IDC_GENERAL_TEMP_BASE, "501", "zwischen 100 und 500", "TempBase"},
         {IDC_GENERAL_TIME_STEP, "601", "zwischen 5 und 600", "TimeIntervall"},
         {IDC_GENERAL_TIME_BASE, "99", "zwischen 100 und 3600", "TimeBase"},
@@ -131,7 +132,8 @@ TEST_F(OptionsSheet, AxisValuesOutOfRangeAreRefused)
         boxes.Expect(IDOK, c.message);
         DialogAnswer answer;
         int nFocus = 0;
-        DialogAnswer::Attempt ok{{{c.nID, c.typed}}, IDOK, [](HWND hSheet) { SelectPage(hSheet, GeneralPage); }};
+        DialogAnswer::Attempt ok{
+            {{c.nID, c.typed}}, IDOK, [](HWND hSheet) { SelectPage(hSheet, GeneralPage); }};
         DialogAnswer::Attempt look{{}, IDCANCEL, [&](HWND) { nFocus = ::GetDlgCtrlID(::GetFocus()); }};
         answer.attempts = {ok, look};
         ASSERT_TRUE(Run(answer));
@@ -218,7 +220,8 @@ TEST_F(OptionsSheet, ExternalApplicationAndLogoFromTheCopies)
         EXPECT_EQ(c.left, ReadRaw(HKEY_LOCAL_MACHINE, "Logos", "LeftLogo"));
         EXPECT_EQ(c.right, ReadRaw(HKEY_LOCAL_MACHINE, "Logos", "RightLogo"));
     }
-    EXPECT_EQ(CString("C:\\logo.bmp"), CApplicationValues::GetPrintLogo()) << "new recordings take the new logo";
+    EXPECT_EQ(CString("C:\\logo.bmp"), CApplicationValues::GetPrintLogo())
+        << "new recordings take the new logo";
     EXPECT_FALSE(CApplicationValues::GetLeftLogo());
     EXPECT_TRUE(CApplicationValues::GetRightLogo());
 }
@@ -230,14 +233,16 @@ TEST_F(OptionsSheet, ReadOnlyConfigurationDisablesThePages)
     const BOOL bAdministrator = App().m_bAdministrator;
     App().m_bAdministrator = FALSE;
     App().CreateConfiguration();
-    const int controls[] = {IDC_SERIAL_DEVICE, IDC_LANGUAGE_LIST, IDC_GENERAL_TEMP_BASE, IDC_EXTERN_APP_PATH, IDC_LOGO_PATH};
+    const int controls[] = {IDC_SERIAL_DEVICE, IDC_LANGUAGE_LIST, IDC_GENERAL_TEMP_BASE, IDC_EXTERN_APP_PATH,
+                            IDC_LOGO_PATH};
     bool bEnabled[LogoPage + 1] = {false, true, true, true, true};
     DialogAnswer answer;
     answer.attempts = {{{}, IDOK, [&](HWND hSheet) {
                             for (int nPage = SerialPage; nPage <= LogoPage; nPage++)
                             {
                                 SelectPage(hSheet, nPage);
-                                bEnabled[nPage] = ::IsWindowEnabled(DialogAnswer::Control(hSheet, controls[nPage]));
+                                bEnabled[nPage] =
+                                    ::IsWindowEnabled(DialogAnswer::Control(hSheet, controls[nPage]));
                             }
                         }}};
     EXPECT_TRUE(Run(answer));

@@ -827,8 +827,8 @@ TEST_F(RecordingView, StationPasswordDialog)
             pSeen->okText = WindowText(::GetDlgItem(hDlg, IDOK));
             pSeen->bConfirmShown = ::IsWindowVisible(::GetDlgItem(hDlg, IDC_PASSWORD_CONFIRM)) &&
                                    ::IsWindowVisible(::GetDlgItem(hDlg, IDC_PASSWORD_CONFIRM_LABEL));
-            pSeen->bOwnerDrawn = IsOwnerDrawn(hDlg, IDOK) && IsOwnerDrawn(hDlg, IDCANCEL) &&
-                                 IsOwnerDrawn(hDlg, IDHELP);
+            pSeen->bOwnerDrawn =
+                IsOwnerDrawn(hDlg, IDOK) && IsOwnerDrawn(hDlg, IDCANCEL) && IsOwnerDrawn(hDlg, IDHELP);
         };
         answer.Arm();
         Command(pView, ID_STATION_PASSWORD);
@@ -1035,10 +1035,10 @@ TEST_F(RecordingView, LongLifeTestWindow)
 TEST_F(RecordingView, CommandsWithoutTheirDialogsAreDisabled)
 {
     ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
-    for (UINT nId : std::initializer_list<UINT>{
-             ID_EXPORT_TABLE, ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD, ID_PROFILE_COPY, ID_PROFILE_PASTE, ID_ANALYSE_CURSOR,
-             ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL, ID_FILE_PRINT,
-             ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
+    for (UINT nId : std::initializer_list<UINT>{ID_EXPORT_TABLE, ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD,
+                                                ID_PROFILE_COPY, ID_PROFILE_PASTE, ID_ANALYSE_CURSOR,
+                                                ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL,
+                                                ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
         EXPECT_FALSE(StateOf(v.pView, nId).enabled) << nId;
     EXPECT_TRUE(StateOf(v.pView, ID_RECORD_CLEAR).enabled);
     for (UINT nId : {ID_QUICK_SAVE, ID_SETTINGS_LAYOUT, ID_SETTINGS_CURVES, ID_SETTINGS_SAMPLING})
@@ -1211,7 +1211,8 @@ TEST_F(RecordingView, DisplaySettingsSheet)
     CProbeView* pView = v.pView;
     CIRControlDoc* pDoc = pView->GetDocument();
     auto currentPage = [](HWND hSheet) {
-        return (int)::SendMessageA((HWND)::SendMessageA(hSheet, PSM_GETTABCONTROL, 0, 0), TCM_GETCURSEL, 0, 0);
+        return (int)::SendMessageA((HWND)::SendMessageA(hSheet, PSM_GETTABCONTROL, 0, 0), TCM_GETCURSEL, 0,
+                                   0);
     };
     const struct
     {
@@ -1245,20 +1246,19 @@ TEST_F(RecordingView, DisplaySettingsSheet)
     answer.nControl = IDC_SAMPLING_INTERVAL;
     int nShown = -1;
     answer.inspect = [&](HWND hSheet) { nShown = currentPage(hSheet); };
-    answer.attempts = {DialogAnswer::Attempt({{IDC_SAMPLING_INTERVAL, "6"}}),
-                       DialogAnswer::Attempt({}, IDOK, [&](HWND hSheet) {
-                           ::SetWindowTextA(DialogAnswer::Control(hSheet, IDC_SAMPLING_INTERVAL), "5");
-                           HWND hPage = onPage(hSheet, CDrawSettingsSheet::RecordStartPage);
-                           ::CheckRadioButton(hPage, IDC_RECORD_START_SWING, IDC_RECORD_START_OFF,
-                                              IDC_RECORD_START_TINIT);
-                           hPage = onPage(hSheet, CDrawSettingsSheet::IRPage);
-                           ::SendMessageA(::GetDlgItem(hPage, IDC_IR_PIPCAL), BM_SETCHECK, BST_CHECKED, 0);
-                           HWND hList = ::GetDlgItem(hPage, IDC_IR_BUZZER);
-                           ::SendMessageA(hList, CB_SETCURSEL,
-                                          ::SendMessageA(hList, CB_FINDSTRINGEXACT, (WPARAM)-1,
-                                                         (LPARAM) "Kurze Buzzer Signale"),
-                                          0);
-                       })};
+    answer.attempts = {
+        DialogAnswer::Attempt({{IDC_SAMPLING_INTERVAL, "6"}}),
+        DialogAnswer::Attempt({}, IDOK, [&](HWND hSheet) {
+            ::SetWindowTextA(DialogAnswer::Control(hSheet, IDC_SAMPLING_INTERVAL), "5");
+            HWND hPage = onPage(hSheet, CDrawSettingsSheet::RecordStartPage);
+            ::CheckRadioButton(hPage, IDC_RECORD_START_SWING, IDC_RECORD_START_OFF, IDC_RECORD_START_TINIT);
+            hPage = onPage(hSheet, CDrawSettingsSheet::IRPage);
+            ::SendMessageA(::GetDlgItem(hPage, IDC_IR_PIPCAL), BM_SETCHECK, BST_CHECKED, 0);
+            HWND hList = ::GetDlgItem(hPage, IDC_IR_BUZZER);
+            ::SendMessageA(
+                hList, CB_SETCURSEL,
+                ::SendMessageA(hList, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "Kurze Buzzer Signale"), 0);
+        })};
     const size_t nPipCalWrites = Writes(m_sim, 48).size();
     const size_t nBuzzerWrites = Writes(m_sim, 49).size();
     answer.Arm();

@@ -90,7 +90,8 @@ class SerialPage : public ProgramKeyTest
         std::string s;
         SECTreeCtrl* pTree = m_pPage->m_pTree;
         for (HTREEITEM h = pTree->GetRootItem(); h != NULL; h = pTree->GetNextSiblingItem(h))
-            s += std::string(pTree->GetItemText(h)) + (pTree->GetItemStateBits(h, TVIS_STATEIMAGEMASK) >> 12 == 2 ? " " : "- ");
+            s += std::string(pTree->GetItemText(h)) +
+                 (pTree->GetItemStateBits(h, TVIS_STATEIMAGEMASK) >> 12 == 2 ? " " : "- ");
         return s;
     }
     HTREEITEM Item(const char* port)
@@ -140,11 +141,13 @@ TEST_F(SerialPage, UsbPortOrderAndTheStoredValues)
     {
         const char* name;
         const char* com21;
-    } values[] = {{"Device", "Werkbank"},       {"UseInterface", "1"},        {"QueueIndex", "1"},
-                  {"Baudrate", "19200"},        {"Paritaet", "2"},            {"Protokoll", "0"},
-                  {"Startbits", "1"},           {"Datenbits", "8"},           {"Stopbits", "0"},
-                  {"ReadTimeout", "100"},       {"ReadTimeoutMul", "5"},      {"ReadTimeOutConstant", "100"},
-                  {"WriteTimeOutMul", "5"},     {"WriteTimeOutConstant", "100"}};
+    } values[] = {{"Device", "Werkbank"},   {"UseInterface", "1"},
+                  {"QueueIndex", "1"},      {"Baudrate", "19200"},
+                  {"Paritaet", "2"},        {"Protokoll", "0"},
+                  {"Startbits", "1"},       {"Datenbits", "8"},
+                  {"Stopbits", "0"},        {"ReadTimeout", "100"},
+                  {"ReadTimeoutMul", "5"},  {"ReadTimeOutConstant", "100"},
+                  {"WriteTimeOutMul", "5"}, {"WriteTimeOutConstant", "100"}};
     for (const auto& v : values)
         EXPECT_EQ(v.com21, Stored("COM21", v.name)) << v.name;
     EXPECT_EQ("9600", Stored("COM20", "Baudrate")) << "a USB port's rate is never touched";

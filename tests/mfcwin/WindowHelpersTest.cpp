@@ -526,8 +526,8 @@ TEST(WindowHelpers, FloatingPopupsHandTheirSystemCommandsToTheTopLevelParent)
 TEST(Caret, SolidCaretBelongsToTheWindowAtItsPlace)
 {
     CWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), _T("Caret"), WS_POPUP | WS_VISIBLE, CRect(50, 50, 250, 150),
-                             NULL, 0));
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0), _T("Caret"), WS_POPUP | WS_VISIBLE,
+                             CRect(50, 50, 250, 150), NULL, 0));
     wnd.SetFocus();
     wnd.CreateSolidCaret(2, 13);
     CWnd::SetCaretPos(CPoint(17, 9));

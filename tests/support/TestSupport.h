@@ -135,7 +135,7 @@ public:
     // A text value as the system reads it back (RegQueryValueEx or the INI file), "<none>" when absent.
     std::string Text(const std::string& section, const std::string& entry) const;
 
-private:
+  private:
     LPCTSTR m_pOldKey;
     LPCTSTR m_pOldName;
     std::string m_registryKey;

@@ -27,8 +27,8 @@ class SECMenuButton : public SECBitmapButton
     using SECBitmapButton::Create;
     // bRight: the menu opens to the right of the button instead of below it.
     virtual BOOL Attach(UINT nID, CWnd* pParent, HMENU hMenu, BOOL bRight, DWORD dwExtra = 0);
-    virtual BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID, HMENU hMenu,
-                        BOOL bRight, DWORD dwExtra = 0);
+    virtual BOOL Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID,
+                        HMENU hMenu, BOOL bRight, DWORD dwExtra = 0);
     // Takes the menu and direction; gives the arrow's bitmap and returns the image placement.
     virtual UINT AttachMenu(LPCTSTR lpszText, HMENU hMenu, BOOL bRight, UINT& nBitmapID);
 

@@ -166,7 +166,8 @@ template <class TList> class SECTreeBase : public TList
     BOOL EnsureItemVisible(HTREEITEM hItem, BOOL bWithParent = FALSE);
     BOOL ScrollItemToTop(HTREEITEM hItem);
     UINT GetDescendantCount(HTREEITEM hItem, BOOL bRecurse, BOOL bExpandedOnly);
-    virtual BOOL InvalidateItemRow(HTREEITEM hItem, BOOL bLabelOnly, BOOL bErase, BOOL bEraseNow, BOOL bUpdateNow);
+    virtual BOOL InvalidateItemRow(HTREEITEM hItem, BOOL bLabelOnly, BOOL bErase, BOOL bEraseNow,
+                                   BOOL bUpdateNow);
     BOOL NodeHasRow(HTREEITEM hItem) const;
     BOOL SyncRows();
     // The expanded state of every node below hItem (null: the root), in display order.

@@ -35,7 +35,10 @@ int KeyIdOf(char c)
 class CResultOwner : public CShownTestWindow
 {
   public:
-    CResultOwner() : CShownTestWindow(_T("Rechner")) { SetFocus(); }
+    CResultOwner() : CShownTestWindow(_T("Rechner"))
+    {
+        SetFocus();
+    }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == GX_WM_CALCULATOR_RESULT)
@@ -57,12 +60,28 @@ struct KeyCase
 TEST(Calculator, KeySequencesShowTheirResults)
 {
     const KeyCase aCases[] = {
-        {"2+3=", "5."},     {"2+3==", "5."},    {"5+=", "10."},          {"50*10%", "5."},
-        {"50/10%", "5."},   {"50+10%", "0."},   {"1/0=", "Fehler"},      {"1/0=7", "Fehler"},
-        {"1/0=E", "0."},    {"1/0=C4", "4."},   {"0", "0."},             {"007", "7."},
-        {"2+3=<", "5."},    {"123<", "12."},    {"1.5*2=", "3."},        {"..5", "0.5"},
-        {"9-12=", "-3."},   {"7/2=", "3.5"},    {"12345678901234", "1234567890123."},
-        {"1+2C", "0."},     {"12E3", "3."},     {"12*3=", "36."},
+        {"2+3=", "5."},
+        {"2+3==", "5."},
+        {"5+=", "10."},
+        {"50*10%", "5."},
+        {"50/10%", "5."},
+        {"50+10%", "0."},
+        {"1/0=", "Fehler"},
+        {"1/0=7", "Fehler"},
+        {"1/0=E", "0."},
+        {"1/0=C4", "4."},
+        {"0", "0."},
+        {"007", "7."},
+        {"2+3=<", "5."},
+        {"123<", "12."},
+        {"1.5*2=", "3."},
+        {"..5", "0.5"},
+        {"9-12=", "-3."},
+        {"7/2=", "3.5"},
+        {"12345678901234", "1234567890123."},
+        {"1+2C", "0."},
+        {"12E3", "3."},
+        {"12*3=", "36."},
     };
     CResultOwner owner;
     CString strPoint = LocaleDecimalPoint();

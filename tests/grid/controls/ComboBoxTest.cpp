@@ -91,14 +91,14 @@ struct ModeCase
 };
 
 const ModeCase s_modeCases[] = {
-    {52517, "beta", "beta", "beta", true},  {52517, "al", "al", "al", true},
-    {52517, "zz", "zz", "zz", true},        {52525, "beta", "beta", "beta", true},
-    {52525, "zz", "zz", "zz", true},        {52526, "beta", "beta", "beta", true},
-    {52526, "zz", "zz", "zz", true},        {52527, "beta", "BETA", "BETA", true},
-    {52527, "al", "Alpha", "Alpha", true},  {52527, "zz", "", "", false},
-    {52531, "beta", "3", "BETA", true},     {52531, "al", "1", "Alpha", true},
-    {52531, "zz", "", "", false},           {52532, "beta", "2", "BETA", true},
-    {52532, "al", "0", "Alpha", true},      {52532, "zz", "", "", false},
+    {52517, "beta", "beta", "beta", true}, {52517, "al", "al", "al", true},
+    {52517, "zz", "zz", "zz", true},       {52525, "beta", "beta", "beta", true},
+    {52525, "zz", "zz", "zz", true},       {52526, "beta", "beta", "beta", true},
+    {52526, "zz", "zz", "zz", true},       {52527, "beta", "BETA", "BETA", true},
+    {52527, "al", "Alpha", "Alpha", true}, {52527, "zz", "", "", false},
+    {52531, "beta", "3", "BETA", true},    {52531, "al", "1", "Alpha", true},
+    {52531, "zz", "", "", false},          {52532, "beta", "2", "BETA", true},
+    {52532, "al", "0", "Alpha", true},     {52532, "zz", "", "", false},
 };
 
 TEST(GridComboBox, EachModeStoresAndShowsATypedTextItsWay)
@@ -217,10 +217,30 @@ struct CloseCase
 };
 
 const CloseCase s_closeCases[] = {
-    {"Down then Enter", [](ComboGrid&) { TypeKey(VK_DOWN); TypeKey(VK_RETURN); }, "drei", "drei", 1},
-    {"Up then Escape", [](ComboGrid&) { TypeKey(VK_UP); TypeKey(VK_ESCAPE); }, "eins", "eins", 1},
-    {"Down then Alt+Down", [](ComboGrid&) { TypeKey(VK_DOWN); AltDown(); }, "drei", "drei", 1},
-    {"Down then Tab", [](ComboGrid&) { TypeKey(VK_DOWN); TypeKey(VK_TAB); }, "drei", "drei", 1},
+    {"Down then Enter",
+     [](ComboGrid&) {
+         TypeKey(VK_DOWN);
+         TypeKey(VK_RETURN);
+     },
+     "drei", "drei", 1},
+    {"Up then Escape",
+     [](ComboGrid&) {
+         TypeKey(VK_UP);
+         TypeKey(VK_ESCAPE);
+     },
+     "eins", "eins", 1},
+    {"Down then Alt+Down",
+     [](ComboGrid&) {
+         TypeKey(VK_DOWN);
+         AltDown();
+     },
+     "drei", "drei", 1},
+    {"Down then Tab",
+     [](ComboGrid&) {
+         TypeKey(VK_DOWN);
+         TypeKey(VK_TAB);
+     },
+     "drei", "drei", 1},
     {"click on the last entry",
      [](ComboGrid& w) {
          CListBox* pList = w.List(52517);

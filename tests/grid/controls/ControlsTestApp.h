@@ -62,5 +62,8 @@ class CShownTestWindow : public CWnd
 {
   public:
     explicit CShownTestWindow(LPCTSTR pszCaption);
-    ~CShownTestWindow() override { DestroyWindow(); }
+    ~CShownTestWindow() override
+    {
+        DestroyWindow();
+    }
 };

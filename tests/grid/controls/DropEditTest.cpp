@@ -13,7 +13,9 @@ namespace
 class CClickParent : public CShownTestWindow
 {
   public:
-    CClickParent() : CShownTestWindow(_T("Knopf")) {}
+    CClickParent() : CShownTestWindow(_T("Knopf"))
+    {
+    }
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
     {
         if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED)

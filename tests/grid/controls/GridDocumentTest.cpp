@@ -26,7 +26,10 @@ class CRecordingManager : public CGXWorkbookManager
         nStores++;
         ar << (DWORD)0x57424B31;
     }
-    BOOL IsModified() override { return bModified; }
+    BOOL IsModified() override
+    {
+        return bModified;
+    }
     void SetModifiedFlagAll(BOOL b) override
     {
         nSetAll++;

@@ -72,7 +72,7 @@ struct PutCase
 const PutCase s_putCases[] = {
     {"LLL", "aBc", "abc", "abc", 3},
     {"UUU", "aBc", "ABC", "ABC", 3},
-    {"LLL", "a1c", "a__", "a", 1},   // a digit ends the input
+    {"LLL", "a1c", "a__", "a", 1}, // a digit ends the input
     {"####", "12 4", "12_4", "12 4", 4},
     {"##-##", "1234", "12-34", "1234", 5},
     {"##-##", "12345", "12-34", "1234", 5}, // surplus after the last input position is ignored

@@ -20,7 +20,8 @@ namespace
 struct DateTimeSlot
 {
     ComponentSlot<CGXAbstractDateTimeImp> slot;
-    explicit DateTimeSlot(CGXAbstractDateTimeImp* p) : slot((EnsureGridLibrary(), GXGetAppData()->m_pDateTimeImp), p)
+    explicit DateTimeSlot(CGXAbstractDateTimeImp* p)
+        : slot((EnsureGridLibrary(), GXGetAppData()->m_pDateTimeImp), p)
     {
     }
 };

@@ -65,8 +65,8 @@ struct ViewsOfOneDocument
                 v.SetRowCount(12, GX_NOREDRAW);
                 v.SetColCount(4, GX_NOREDRAW);
                 for (ROWCOL r = 1; r <= 12; r++)
-                    v.SetValueRange(CGXCellRange(r, 1, r, 4), ("z" + std::to_string(r)).c_str(), gxOverride, 0,
-                                    GX_NOREDRAW);
+                    v.SetValueRange(CGXCellRange(r, 1, r, 4), ("z" + std::to_string(r)).c_str(), gxOverride,
+                                    0, GX_NOREDRAW);
                 v.GetParam()->ClearUndoList();
             }
         }
@@ -165,7 +165,8 @@ TEST(GridHints, AHintReachesTheGridsItAddresses)
 
 TEST(GridHints, StoringTheCurrentCellAsksEveryViewAndOneRefusalAnswersFalse)
 {
-    ViewsOfOneDocument agree({RUNTIME_CLASS(CGXGridView), RUNTIME_CLASS(CGXGridView), RUNTIME_CLASS(CGXGridView)});
+    ViewsOfOneDocument agree(
+        {RUNTIME_CLASS(CGXGridView), RUNTIME_CLASS(CGXGridView), RUNTIME_CLASS(CGXGridView)});
     EXPECT_TRUE(agree.views[0]->TransferCurrentCell(TRUE, GX_UPDATENOW, TRUE));
     ViewsOfOneDocument refuse(
         {RUNTIME_CLASS(CGXGridView), RUNTIME_CLASS(CRefusingView), RUNTIME_CLASS(CGXGridView)});

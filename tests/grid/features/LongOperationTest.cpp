@@ -183,7 +183,7 @@ TEST(GridLongOperation, InputIsDroppedWhilePaintingAndTimersGoOn)
     for (UINT m : {WM_KEYDOWN, WM_RBUTTONUP, WM_COMMAND})
         EXPECT_EQ(0, std::count(s_seen.begin(), s_seen.end(), m)) << m;
     EXPECT_FALSE(::GetUpdateRect(f.grid.GetSafeHwnd(), NULL, FALSE)); // painted
-    EXPECT_FALSE(f.grid.GetControl(1, 1)->IsActive()); // no typing reached the grid
+    EXPECT_FALSE(f.grid.GetControl(1, 1)->IsActive());                // no typing reached the grid
     EXPECT_EQ(CString("alt"), f.grid.GetStoredValueText(1, 1));
     ::DestroyWindow(hWnd);
 }
@@ -199,9 +199,9 @@ TEST(GridLongOperation, EscAsksWhetherToAbort)
         BOOL bAborted;
         BOOL bRetry;
     } cases[] = {
-        {FALSE, TRUE, IDNO, FALSE, FALSE},      {FALSE, TRUE, IDYES, TRUE, FALSE},
-        {TRUE, TRUE, IDIGNORE, FALSE, FALSE},   {TRUE, TRUE, IDABORT, TRUE, FALSE},
-        {TRUE, TRUE, IDRETRY, TRUE, TRUE},      {FALSE, FALSE, 0, TRUE, FALSE},
+        {FALSE, TRUE, IDNO, FALSE, FALSE},    {FALSE, TRUE, IDYES, TRUE, FALSE},
+        {TRUE, TRUE, IDIGNORE, FALSE, FALSE}, {TRUE, TRUE, IDABORT, TRUE, FALSE},
+        {TRUE, TRUE, IDRETRY, TRUE, TRUE},    {FALSE, FALSE, 0, TRUE, FALSE},
         {TRUE, FALSE, 0, TRUE, TRUE},
     };
     for (const Case& c : cases)
@@ -224,7 +224,8 @@ TEST(GridLongOperation, EscAsksWhetherToAbort)
         if (c.bConfirm)
         {
             ASSERT_EQ(1u, boxes.Shown().size());
-            EXPECT_EQ((UINT)(c.bThreeButtons ? MB_ABORTRETRYIGNORE : MB_YESNO), boxes.Shown()[0].type & MB_TYPEMASK);
+            EXPECT_EQ((UINT)(c.bThreeButtons ? MB_ABORTRETRYIGNORE : MB_YESNO),
+                      boxes.Shown()[0].type & MB_TYPEMASK);
         }
         if (c.nAnswer == IDNO)
         {

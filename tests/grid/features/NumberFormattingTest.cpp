@@ -390,7 +390,8 @@ TEST(NumberFormatting, AShownGridDrawsTheFormattedValue)
     for (const Shown& c : cases)
     {
         SCOPED_TRACE(c.pszText);
-        w.g.SetStyleRange(CGXCellRange(1, 1), CGXStyle().SetFormat(c.nFormat).SetPlaces(c.nPlaces).SetNumberValue(c.d));
+        w.g.SetStyleRange(CGXCellRange(1, 1),
+                          CGXStyle().SetFormat(c.nFormat).SetPlaces(c.nPlaces).SetNumberValue(c.d));
         w.g.SetStyleRange(CGXCellRange(1, 2), CGXStyle().SetValue(c.pszText));
         std::vector<DWORD> formatted = w.CellPixels(1, 1), text = w.CellPixels(1, 2);
         EXPECT_EQ(text, formatted);

@@ -109,11 +109,11 @@ TEST(RotatedText, TheTextIsDrawnAtTheStartPointInsideTheClip)
     {
         SCOPED_TRACE(nTenths);
         Canvas drawn(nTenths), expected(nTenths);
-        EXPECT_EQ(0, imp.DrawRotatedText(&drawn.dc, "Lot 42", -1, rect.left, rect.top, rect.right, rect.bottom,
-                                         DT_CENTER | DT_VCENTER, nTenths, NULL));
+        EXPECT_EQ(0, imp.DrawRotatedText(&drawn.dc, "Lot 42", -1, rect.left, rect.top, rect.right,
+                                         rect.bottom, DT_CENTER | DT_VCENTER, nTenths, NULL));
         CSize size = expected.dc.GetTextExtent("Lot 42", 6);
-        CPoint pt = CGXDrawRotatedTextImp::CalcStartPoint(rect, DT_CENTER | DT_VCENTER, nTenths / 10.0, size.cx,
-                                                          size.cy);
+        CPoint pt = CGXDrawRotatedTextImp::CalcStartPoint(rect, DT_CENTER | DT_VCENTER, nTenths / 10.0,
+                                                          size.cx, size.cy);
         expected.dc.TextOut(pt.x, pt.y, "Lot 42", 6);
         EXPECT_TRUE(drawn.AnyInk());
         EXPECT_EQ(expected.Pixels(), drawn.Pixels());

@@ -36,7 +36,8 @@ struct SortGrid : GridWindow
         for (ROWCOL r = 1; r <= keys.size(); r++)
         {
             g.SetValueRange(CGXCellRange(r, 1), keys[r - 1].c_str(), gxOverride, 0, GX_NOREDRAW);
-            g.SetValueRange(CGXCellRange(r, 2), ("r" + std::to_string(r)).c_str(), gxOverride, 0, GX_NOREDRAW);
+            g.SetValueRange(CGXCellRange(r, 2), ("r" + std::to_string(r)).c_str(), gxOverride, 0,
+                            GX_NOREDRAW);
             g.SetValueRange(CGXCellRange(0, 0), "", gxOverride, 0, GX_NOREDRAW);
         }
         g.GetParam()->m_bSortRowsOnDblClk = TRUE;
@@ -66,13 +67,13 @@ TEST(GridSort, TheKindOfAKeyComesFromItsTexts)
         std::vector<std::string> keys;
         std::string sorted;
     } cases[] = {
-        {{"10", "9", "100", "-4"}, "-4,9,10,100"},          // numbers, not texts
-        {{"10", "9", "a", "100"}, "10,100,9,a"},            // one letter: texts
-        {{"3-4", "10", "9"}, "10,3-4,9"},                   // a minus inside: texts
-        {{"5", "", "-2"}, "-2,,5"},                         // empty counts as 0
+        {{"10", "9", "100", "-4"}, "-4,9,10,100"}, // numbers, not texts
+        {{"10", "9", "a", "100"}, "10,100,9,a"},   // one letter: texts
+        {{"3-4", "10", "9"}, "10,3-4,9"},          // a minus inside: texts
+        {{"5", "", "-2"}, "-2,,5"},                // empty counts as 0
         {{Date(2022, 1, 2), Date(2021, 12, 1), Date(2021, 3, 15)},
          (Date(2021, 3, 15) + "," + Date(2021, 12, 1) + "," + Date(2022, 1, 2)).c_str()}, // dates
-        {{"b", "B", "a"}, "a,b,B"},                         // case ignored, equal keys keep their order
+        {{"b", "B", "a"}, "a,b,B"}, // case ignored, equal keys keep their order
     };
     for (const Case& c : cases)
     {

@@ -33,9 +33,10 @@ struct EditFrame
         CMenu bar, edit;
         bar.CreateMenu();
         edit.CreatePopupMenu();
-        edit.AppendMenu(MF_STRING, ID_EDIT_UNDO, _T("&R\xfc"
-                                                    "ckg\xe4"
-                                                    "ngig %1\tStrg+Z"));
+        edit.AppendMenu(MF_STRING, ID_EDIT_UNDO,
+                        _T("&R\xfc"
+                           "ckg\xe4"
+                           "ngig %1\tStrg+Z"));
         edit.AppendMenu(MF_STRING, ID_EDIT_REDO, _T("&Wiederholen %1\tStrg+R"));
         bar.AppendMenu(MF_POPUP, (UINT_PTR)edit.Detach(), _T("&Bearbeiten"));
         ::SetMenu(pFrame->GetSafeHwnd(), bar.Detach());

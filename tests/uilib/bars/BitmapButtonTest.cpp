@@ -354,8 +354,8 @@ TEST(MenuButton, TheArrowSitsAloneCentredOrRightOfTheCaption)
             SECMenuButton button;
             // Switched: made the other way round, then turned.
             const BOOL bMade = bSwitched ? !c.bRight : c.bRight;
-            ASSERT_TRUE(button.Create(c.text, WS_CHILD | WS_VISIBLE, CRect(100, 10, 160, 30), &dlg, 9361, hMenu,
-                                      bMade));
+            ASSERT_TRUE(button.Create(c.text, WS_CHILD | WS_VISIBLE, CRect(100, 10, 160, 30), &dlg, 9361,
+                                      hMenu, bMade));
             if (bSwitched)
                 button.SetDirection(c.bRight);
             EXPECT_EQ(c.bRight, button.GetDirection());
@@ -409,14 +409,16 @@ TEST(MenuButton, AClickDropsTheMenuAfterTheReleaseAndAChosenCommandReachesThePar
 TEST(MenuButton, AViewsButtonSendsItsCommandToTheFrame)
 {
     CMenuViewFrame* pFrame = new CMenuViewFrame;
-    ASSERT_TRUE(pFrame->Create(NULL, _T("Ansicht"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 500, 400)));
+    ASSERT_TRUE(
+        pFrame->Create(NULL, _T("Ansicht"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 500, 400)));
     CMenuView* pView = new CMenuView;
-    ASSERT_TRUE(pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), pFrame,
-                              AFX_IDW_PANE_FIRST));
+    ASSERT_TRUE(
+        pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 200), pFrame, AFX_IDW_PANE_FIRST));
     pFrame->SetForegroundWindow();
     HMENU hMenu = MakeMenu();
     SECMenuButton button;
-    ASSERT_TRUE(button.Create(_T("Menü"), WS_CHILD | WS_VISIBLE, CRect(10, 10, 90, 34), pView, 9362, hMenu, FALSE));
+    ASSERT_TRUE(
+        button.Create(_T("Menü"), WS_CHILD | WS_VISIBLE, CRect(10, 10, 90, 34), pView, 9362, hMenu, FALSE));
     // The frame would grey a command it has no handler for.
     pFrame->m_bAutoMenuEnable = FALSE;
     ClickThenKeys(button, {VK_DOWN, VK_RETURN});

@@ -64,7 +64,8 @@ TEST(SECDialogBar, AScalingDialogBarScalesItsControls)
     SECFrameWnd* pFrame = new SECFrameWnd;
     pFrame->Create(NULL, _T("Dialogleiste"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 500, 400));
     SECDialogBar* pBar = new SECDialogBar;
-    ASSERT_TRUE(pBar->Create(pFrame, IDD_DOCK_DIALOGBAR, WS_VISIBLE | CBRS_TOP, BAR_EX_SCALE_CHILDREN, 0x502));
+    ASSERT_TRUE(
+        pBar->Create(pFrame, IDD_DOCK_DIALOGBAR, WS_VISIBLE | CBRS_TOP, BAR_EX_SCALE_CHILDREN, 0x502));
     pBar->m_bAutoDelete = TRUE;
     ASSERT_TRUE(pBar->GetChildLayout() != NULL);
     EXPECT_EQ(2, pBar->GetChildLayout()->GetSize()) << "the area and the edit control";

@@ -530,7 +530,8 @@ TEST(DockBar, ARowsCustomToolBarsAreListedForRepaint)
     for (UINT nID : {0x180u, 0x181u})
     {
         SECCustomToolBar* pToolBar = new SECCustomToolBar;
-        ASSERT_TRUE(pToolBar->CreateEx(0, fix.m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, nID, _T("Werkzeuge")));
+        ASSERT_TRUE(
+            pToolBar->CreateEx(0, fix.m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP, nID, _T("Werkzeuge")));
         pToolBar->m_bAutoDelete = TRUE;
         fix.m_bars.push_back(pToolBar);
     }

@@ -823,7 +823,8 @@ TEST_F(FullScreenHoverTest, TheMenuBarFloatsAcrossTheTopAndTheTimerHidesItOnceLe
         ASSERT_TRUE(WaitMenu(true));
         SECMDIMenuBar& bar = m_pFrame->m_wndMenuBar;
         EXPECT_TRUE(bar.IsFloating());
-        EXPECT_EQ(CRect(desk.left, desk.top - 4, desk.right, desk.top + 21), WindowRect(bar.GetParentFrame()));
+        EXPECT_EQ(CRect(desk.left, desk.top - 4, desk.right, desk.top + 21),
+                  WindowRect(bar.GetParentFrame()));
         EXPECT_EQ(0u, bar.GetBarStyle() & CBRS_BORDER_ANY);
         if (nPass == 0)
         {
@@ -849,7 +850,8 @@ TEST_F(FullScreenHoverTest, TheMenuBarFloatsAcrossTheTopAndTheTimerHidesItOnceLe
     {
         SCOPED_TRACE(place.first);
         EXPECT_TRUE(place.second == placesAfter.at(place.first))
-            << "visible " << placesAfter.at(place.first).bVisible << " dock " << placesAfter.at(place.first).nDockBar;
+            << "visible " << placesAfter.at(place.first).bVisible << " dock "
+            << placesAfter.at(place.first).nDockBar;
     }
     EXPECT_EQ((std::vector<CString>{_T("&Datei"), _T("&Bild")}), MenuBarTexts());
 }
@@ -886,10 +888,10 @@ TEST_F(FullScreenTest, FixMaxChildSysMenuDropsTheDoubledItems)
     struct Case
     {
         const char* name;
-        int nIcons;       // bitmap items in front
-        int nButtons;     // bitmap items at the end
-        int nCountAfter;  // items afterwards
-        bool bOpensMenu;  // the first item opens a menu (the icon left: the child's system menu)
+        int nIcons;      // bitmap items in front
+        int nButtons;    // bitmap items at the end
+        int nCountAfter; // items afterwards
+        bool bOpensMenu; // the first item opens a menu (the icon left: the child's system menu)
     };
     const Case cases[] = {
         {"doubled", 2, 6, 5, true},

@@ -52,8 +52,9 @@ IMPLEMENT_DYNCREATE(CRecordingChild, SECMDIChildWnd)
 SECMultiDocTemplate* ActivationTemplate()
 {
     static SECMultiDocTemplate* pTemplate = [] {
-        SECMultiDocTemplate* p = new SECMultiDocTemplate(IDR_FS_DOC, RUNTIME_CLASS(CSecTestDoc),
-                                                         RUNTIME_CLASS(CRecordingChild), RUNTIME_CLASS(CCountingView));
+        SECMultiDocTemplate* p =
+            new SECMultiDocTemplate(IDR_FS_DOC, RUNTIME_CLASS(CSecTestDoc), RUNTIME_CLASS(CRecordingChild),
+                                    RUNTIME_CLASS(CCountingView));
         p->LoadTemplate();
         return p;
     }();
@@ -67,8 +68,8 @@ struct ViewActivationTest : public ::testing::Test, public CSecMdiFixture
         m_pDoc = ActivationTemplate()->OpenDocumentFile(NULL);
         ASSERT_TRUE(m_pDoc != NULL);
         PumpMessages(50);
-        ASSERT_TRUE(m_other.CreateEx(0, AfxRegisterWndClass(0), _T("Anderes"), WS_POPUP | WS_VISIBLE | WS_CAPTION,
-                                     CRect(700, 600, 900, 700), NULL, 0));
+        ASSERT_TRUE(m_other.CreateEx(0, AfxRegisterWndClass(0), _T("Anderes"),
+                                     WS_POPUP | WS_VISIBLE | WS_CAPTION, CRect(700, 600, 900, 700), NULL, 0));
     }
     void TearDown() override
     {

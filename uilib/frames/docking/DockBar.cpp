@@ -744,8 +744,8 @@ void SECDockBar::RepositionInLayout(AFX_SIZEPARENTPARAMS* lpLayout, const CRect&
         else if (nLengthOld == nLength)
             nFlags |= SWP_NOREDRAW;
     }
-    lpLayout->hDWP =
-        ::DeferWindowPos(lpLayout->hDWP, m_hWnd, NULL, rect.left, rect.top, rect.Width(), rect.Height(), nFlags);
+    lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, m_hWnd, NULL, rect.left, rect.top, rect.Width(),
+                                      rect.Height(), nFlags);
 }
 
 // ---- splitters

@@ -15,7 +15,6 @@
 #include "mfc/ToolBar.h"
 #include <shellapi.h>
 
-
 namespace
 {
 const TCHAR kButtonText[] = _T("Close FullScreen");
