@@ -132,11 +132,17 @@ void CGXProgressCtrl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const
             pDC->TextOut(x, y, strCaption);
         if (x < rectBar.right)
         {
-            int nSaved = pDC->SaveDC();
-            pDC->IntersectClipRect(&rectBar);
+            // Without clipping the whole caption takes the over-bar colour.
             pDC->SetTextColor(crOverBar);
-            pDC->TextOut(x, y, strCaption);
-            pDC->RestoreDC(nSaved);
+            if (GXCanClip(pDC))
+            {
+                int nSaved = pDC->SaveDC();
+                pDC->IntersectClipRect(&rectBar);
+                pDC->TextOut(x, y, strCaption);
+                pDC->RestoreDC(nSaved);
+            }
+            else
+                pDC->TextOut(x, y, strCaption);
         }
         pDC->SetTextColor(crOld);
         pDC->SetBkMode(nOldMode);

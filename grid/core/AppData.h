@@ -47,6 +47,7 @@ class CGXAppData
     CObject* m_pWindowSettings = NULL; // not used by this program: step skipped
     UINT m_uiStylesClipboardFormat = 0;
     BOOL m_bPopupActive = FALSE;
+    BOOL m_bNoPrintClipping = FALSE; // printing draws without clip regions
 
     // Parameter defaults (GXSetParamDefaults): new parameter objects take the first two;
     // the standard header styles get null borders when the first and the third are set.

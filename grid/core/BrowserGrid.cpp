@@ -462,9 +462,11 @@ void CGXBrowserGrid::RollBackCurrentField()
             pControl->Init(nRow, nCol);
         pControl->SetCurrentText(strText);
     }
+    // The store that failed was recorded for undo: its step goes again (executing it would put
+    // the old value back into the control the user is correcting).
     CGXBrowseParam* pParam = GetBrowseParam();
     if (pParam->IsUndoEnabled() && m_pUndoImp != NULL && !pParam->m_UndoList.IsEmpty())
-        CGXGridCore::Undo();
+        RemoveCommand(gxDo);
 }
 
 BOOL CGXBrowserGrid::ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)

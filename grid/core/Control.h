@@ -311,6 +311,8 @@ class CGXControl
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual BOOL ValidatePaste(const CString& strPaste);
     virtual void OnInvalidText(const CString& strText);
+    // Whether a header cell is drawn marked (it heads the current cell's row or column).
+    virtual BOOL IsMarkedHeaderCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
 
     // Operations
     BOOL IsKindOf(const GX_CONTROL_CLASSINFO* pClass) const;

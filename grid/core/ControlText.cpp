@@ -262,6 +262,11 @@ void CGXControl::OnInvalidText(const CString&)
 {
 }
 
+BOOL CGXControl::IsMarkedHeaderCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style)
+{
+    return m_pGrid->IsMarkedHeader(nRow, nCol, style);
+}
+
 void CGXControl::NotifyGridKillFocus(CWnd* pNewWnd)
 {
     CWnd* pGridWnd = GetGridWnd();

@@ -1,11 +1,13 @@
 // Text drawing like a multi-line edit control, static cell content and frames.
 #include "grid/core/DrawingAndFormatting.h"
+#include "grid/core/AppData.h"
 #include "grid/core/Control.h"
 #include "grid/core/DIBPool.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/PatternTable.h"
 #include "grid/core/SysColorTable.h"
 #include "Edit.h"
+#include "MetaFileDC.h"
 #include "GridIds.h"
 #include <mbstring.h>
 #include <algorithm>
@@ -428,6 +430,13 @@ void CGXDrawingAndFormatting::DrawStaticCell(CGXControl* pControl, CDC* pDC, int
 }
 
 // -- Free drawing functions --------------------------------------------------------------------------
+
+BOOL AFXAPI GXCanClip(CDC* pDC)
+{
+    if (pDC->IsPrinting())
+        return !GXGetAppData()->m_bNoPrintClipping;
+    return !pDC->IsKindOf(RUNTIME_CLASS(CMetaFileDC));
+}
 
 static COLORREF ResolveValue(COLORREF cr)
 {

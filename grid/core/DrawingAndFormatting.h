@@ -74,6 +74,9 @@ void AFXAPI GXFillSolidRect(CDC* pDC, int x, int y, int cx, int cy, COLORREF cr)
 void AFXAPI GXFillSolidRect(CDC* pDC, const CRect& rect, COLORREF cr);
 void AFXAPI GXInvertClippedRect(CDC* pDC, const CRect& rect, const CRect& rectClip);
 void AFXAPI GXDrawEdge(CDC* pDC, int left, int top, int right, int bottom, UINT nEdge, int nAdjust);
+// Whether drawing may clip: not on a metafile that is not printing, nor while printing when the
+// library's no-print-clipping option is set.
+BOOL AFXAPI GXCanClip(CDC* pDC);
 void AFXAPI GXDrawTransparentBitmap(CDC* pDC, CBitmap* pBitmap, int x, int y, COLORREF crTransparent);
 // Loads a bitmap resource with black, greys and white turned into the system's button colours
 // (bitmaps of 8 bits or fewer; deeper ones load unchanged).

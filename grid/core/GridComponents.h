@@ -865,13 +865,18 @@ class CGXAbstractGridOptimizedUpdateImp : public CObject
     }
 };
 
-// Marks the headers of the current cell's row and column (row, column, change kind: 0 both
-// changed, 1 same row, 2 same column; flags).
+// Marks the headers of the current cell's row and column, and of a row or column being resized.
 class CGXAbstractGridMarkEditHeaderImp : public CObject
 {
   public:
-    virtual void OnCurrentCellChanged(CGXGridCore*, ROWCOL, ROWCOL, int, UINT)
+    // Invalidates the headers of a cell (mode 0 both, 1 the column header, 2 the row header).
+    virtual void MarkEditHeader(CGXGridCore*, ROWCOL, ROWCOL, int, UINT)
     {
+    }
+    // Whether the header cell (row, column) is drawn marked.
+    virtual BOOL IsMarkedHeader(CGXGridCore*, ROWCOL, ROWCOL, const CGXStyle&)
+    {
+        return FALSE;
     }
 };
 

@@ -626,7 +626,19 @@ void CGXGridCore::HandleVisibleRange(const CGXCellRange& range, UINT flags)
 
 void CGXGridCore::DrawMarkEditHeader(ROWCOL nRow, ROWCOL nCol, int nKind, UINT flags)
 {
-    GX_FORWARD_VOID(m_pMarkEditHeaderImp, OnCurrentCellChanged(this, nRow, nCol, nKind, flags));
+    GX_FORWARD_VOID(m_pMarkEditHeaderImp, MarkEditHeader(this, nRow, nCol, nKind, flags));
+}
+
+BOOL CGXGridCore::IsMarkedHeader(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style)
+{
+    return GX_FORWARD(m_pMarkEditHeaderImp, IsMarkedHeader(this, nRow, nCol, style));
+}
+
+BOOL CGXGridCore::GetMarkedHeaderState(int& nKind, ROWCOL& nIndex)
+{
+    nKind = 0;
+    nIndex = 0;
+    return FALSE;
 }
 
 void CGXGridCore::ShowFindDialog(BOOL bFindOnly)

@@ -335,6 +335,10 @@ class CGXGridCore
     virtual void OnPrepareRedraw(ROWCOL, ROWCOL, ROWCOL, ROWCOL);
     virtual void HandleVisibleRange(const CGXCellRange&, UINT);
     virtual void DrawMarkEditHeader(ROWCOL, ROWCOL, int, UINT);
+    virtual BOOL IsMarkedHeader(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
+    // The resizing state for the header marks: TRUE while a row (kind bit 1) or a column (bit 2)
+    // is being resized, with its index. No resize is tracked here.
+    virtual BOOL GetMarkedHeaderState(int& nKind, ROWCOL& nIndex);
     virtual void ShowFindDialog(BOOL bFindOnly);
     virtual BOOL SearchNext(BOOL bRepeat);
     virtual void OnFindReplaceNotify(CFindReplaceDialog* pDialog);
@@ -691,6 +695,7 @@ class CGXGridCore
     void InstallMoveRowsColsImp();
     void InstallSortImp();
     void InstallUserSelectRangeImp();
+    void InstallMarkEditHeaderImp();
     void InstallFreezeMenuHelperImp();
     // Freezing the selected columns (rows) through the freeze component; FALSE (nothing)
     // without it.

@@ -189,7 +189,8 @@ BOOL CGXGridCore::ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
     }
 
     // 3. Leave the old cell: validate, store, end editing.
-    BOOL bOldStored = FALSE;
+    // The old cell's headers are unmarked once it is left, modified or not.
+    BOOL bOldLeft = FALSE;
     if (pOld != NULL)
     {
         m_bStoringCell = TRUE;
@@ -214,7 +215,6 @@ BOOL CGXGridCore::ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
         if (pOld->GetModify())
         {
             bOk = pOld->Store();
-            bOldStored = bOk;
         }
         if (bOk && pOld->IsInit())
             bOk = pOld->EndEditing();
@@ -228,6 +228,7 @@ BOOL CGXGridCore::ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
             ShowWarningText();
             return FALSE;
         }
+        bOldLeft = TRUE;
         StoreCurrentCell(FALSE);
         pOld->SetActive(FALSE);
         pOld->Refresh();
@@ -290,7 +291,7 @@ BOOL CGXGridCore::ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
         m_pGridWnd->UpdateWindow();
     if (nKind != -1)
     {
-        if (bOldStored)
+        if (bOldLeft)
             DrawMarkEditHeader(nOldRow, nOldCol, nKind, flags);
         DrawMarkEditHeader(nRow, nCol, nKind, flags);
     }

@@ -204,6 +204,7 @@ class CGXGridParam : public CObject
     FreezeRecord m_freezeCols, m_freezeRows;
     BOOL m_bKeepSelectionOnRelease = FALSE; // a plain click keeps no selection but ends it only
     BOOL m_bMarkHeadersOnSelection = FALSE; // every selection change repaints the headers
+    BOOL m_bSpreadsheetHeaders = FALSE;     // headers of selected rows and columns raised and bold
     // Options the archive keeps for other versions of the library; nothing here reads them.
     BYTE m_abReservedOptions[3] = {};
     WORD m_wReservedOption = 0;

@@ -108,6 +108,15 @@ const HintEntry s_hints[] = {
          g->UpdateMoveRows(h.m_nRow1, h.m_nRow2, h.m_nRow3, h.m_nFlags, FALSE);
      },
      NULL},
+    {gxHintChangedSelection,
+     [](CGXGridCore* g, CGXGridHint& h) {
+         g->UpdateChangedSelection((POSITION)h.m_pValue, h.m_nRow1, h.m_nCol1, h.m_nRow2, h.m_nCol2, FALSE);
+     },
+     NULL},
+    {gxHintAllSelected, [](CGXGridCore* g, CGXGridHint&) { g->UpdateAllSelected(FALSE); }, NULL},
+    {gxHintSelectRange,
+     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateSelectRange(h.m_range, (const CGXRangeList*)h.m_pValue, FALSE); },
+     NULL},
     {gxHintFrozenRows,
      [](CGXGridCore* g, CGXGridHint& h) { g->UpdateFrozenRows(h.m_nRow1, h.m_nRow2, h.m_nFlags, FALSE); },
      NULL},

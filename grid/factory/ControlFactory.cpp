@@ -186,7 +186,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         &CGXGridCore::InstallMoveRowsColsImp,        // drag-select: so far only what it installs with it
         NULL,                                        // interactive resizing
         NULL,                                        // optimised update
-        NULL,                                        // mark-edit header
+        &CGXGridCore::InstallMarkEditHeaderImp,      //
         &CGXGridCore::InstallFreezeMenuHelperImp,    //
         &CGXGridCore::InstallDirectCopyMoveCellsImp, //
         &CGXGridCore::InstallTextDataExchangeImp,    //

@@ -423,7 +423,7 @@ BOOL CGXGridUserSelectRangeImp::StoreSelectRange(CGXGridCore* g, const CGXCellRa
 }
 
 void CGXGridUserSelectRangeImp::UpdateSelectRange(CGXGridCore* g, const CGXCellRange& range,
-                                                  const CGXRangeList* pOldList, BOOL)
+                                                  const CGXRangeList* pOldList, BOOL bCreateHint)
 {
     CGXRangeList& list = SelectionOf(g);
     CGXCellRange* pLast = list.IsEmpty() ? NULL : list.GetTail();
@@ -443,6 +443,8 @@ void CGXGridUserSelectRangeImp::UpdateSelectRange(CGXGridCore* g, const CGXCellR
         g->m_nSelAnchorRow = g->m_nSelReachedRow = pLast->top;
         g->m_nSelAnchorCol = g->m_nSelReachedCol = pLast->left;
     }
+    if (bCreateHint && g->IsHintsEnabled())
+        g->m_pUpdateHintImp->HintSelectRange(g, range, pOldList);
 }
 
 void CGXGridUserSelectRangeImp::SetSelection(CGXGridCore* g, POSITION pos, ROWCOL nTop, ROWCOL nLeft,
@@ -472,7 +474,8 @@ void CGXGridUserSelectRangeImp::SetSelection(CGXGridCore* g, POSITION pos, ROWCO
 }
 
 void CGXGridUserSelectRangeImp::UpdateChangedSelection(CGXGridCore* g, POSITION pos, ROWCOL nTop,
-                                                       ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, BOOL)
+                                                       ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
+                                                       BOOL bCreateHint)
 {
     CGXRangeList& list = SelectionOf(g);
     CGXCellRange newRange = RangeFromCorners(nTop, nLeft, nBottom, nRight);
@@ -487,11 +490,15 @@ void CGXGridUserSelectRangeImp::UpdateChangedSelection(CGXGridCore* g, POSITION 
             [&](ROWCOL r, ROWCOL c) { return newRange.ContainsCell(r, c) || list.IsCellInList(r, c, pos); });
     }
     g->UpdateExcelFrame(&newRange, FALSE);
+    if (bCreateHint && g->IsHintsEnabled())
+        g->m_pUpdateHintImp->HintChangedSelection(g, pos, nTop, nLeft, nBottom, nRight);
 }
 
-void CGXGridUserSelectRangeImp::UpdateAllSelected(CGXGridCore* g, BOOL)
+void CGXGridUserSelectRangeImp::UpdateAllSelected(CGXGridCore* g, BOOL bCreateHint)
 {
     CGXRangeList& list = SelectionOf(g);
+    if (bCreateHint && g->IsHintsEnabled())
+        g->m_pUpdateHintImp->HintAllSelected(g);
     if (g->IsLockUpdate() || list.IsEmpty())
         return;
     InvertChangedCells(

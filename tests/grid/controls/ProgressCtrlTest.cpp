@@ -3,6 +3,8 @@
 #include "ControlsTestApp.h"
 #include "TestSupport.h"
 #include "grid/controls/ProgressCtrl.h"
+#include "grid/core/AppData.h"
+#include "MetaFileDC.h"
 #include "GridIds.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -161,3 +163,97 @@ TEST(GridProgressCtrl, StoringClampsTheValueToTheRange)
     EXPECT_EQ((UINT)GX_VT_NUMBER, stored.GetValueType());
 }
 } // namespace
+
+namespace
+{
+// What drawing a captioned cell into an enhanced metafile recorded: clip records and the text
+// colour the caption was last written in.
+struct RecordedCaption
+{
+    int nClips = 0;
+    int nTexts = 0;
+    COLORREF crCurrent = CLR_INVALID;
+    COLORREF crLastText = CLR_INVALID;
+};
+
+int CALLBACK CountRecord(HDC, HANDLETABLE*, const ENHMETARECORD* pRecord, int, LPARAM lParam)
+{
+    RecordedCaption& r = *(RecordedCaption*)lParam;
+    if (pRecord->iType == EMR_INTERSECTCLIPRECT)
+        r.nClips++;
+    else if (pRecord->iType == EMR_EXTTEXTOUTW || pRecord->iType == EMR_EXTTEXTOUTA)
+    {
+        r.nTexts++;
+        r.crLastText = r.crCurrent;
+    }
+    else if (pRecord->iType == EMR_SETTEXTCOLOR)
+        r.crCurrent = ((const EMRSETTEXTCOLOR*)pRecord)->crColor;
+    return 1;
+}
+
+RecordedCaption RecordCaption(CGXGridWnd& grid, const CGXStyle& style, BOOL bPrinting)
+{
+    CClientDC screen(NULL);
+    CMetaFileDC meta;
+    EXPECT_TRUE(meta.CreateEnhanced(&screen, NULL, NULL, NULL));
+    meta.m_bPrinting = bPrinting;
+    grid.GetRegisteredControl(GX_IDS_CTRL_PROGRESS)->Draw(&meta, CRect(0, 0, 200, 20), 1, 1, style, NULL);
+    HENHMETAFILE hMeta = meta.CloseEnhanced();
+    RecordedCaption r;
+    ::EnumEnhMetaFile(NULL, hMeta, CountRecord, &r, NULL);
+    ::DeleteEnhMetaFile(hMeta);
+    return r;
+}
+
+// Pixels in the text colour right of the bar's end (x 100 on): the caption's part outside the bar.
+int CaptionOutsideTheBar(ProgressCanvas& canvas)
+{
+    int n = 0;
+    for (int y = 0; y < 20; y++)
+        for (int x = 100; x < 200; x++)
+            n += canvas.dc.GetPixel(x, y) == crBar;
+    return n;
+}
+} // namespace
+
+// A caption across the bar's end is clipped to the bar for its over-bar part, except on a metafile
+// that is not printing and while printing with the library's no-print-clipping option: there the
+// whole caption takes the over-bar colour.
+TEST(GridProgressCtrl, CaptionClippingOnMetafilesAndWhilePrinting)
+{
+    GridWindow w(300, 200);
+    CGXStyle style = ProgressStyle(_T("0"), _T("100"), _T("50"));
+    style.SetUserAttributeText(GX_IDS_UA_PROGRESS_CAPTIONMASK, _T("%ld %%"));
+
+    struct
+    {
+        BOOL bPrinting;
+        int nClips;
+    } metafiles[] = {{FALSE, 0}, {TRUE, 1}};
+    for (const auto& m : metafiles)
+    {
+        SCOPED_TRACE(m.bPrinting ? "printing metafile" : "metafile");
+        RecordedCaption r = RecordCaption(*w.grid, style, m.bPrinting);
+        EXPECT_EQ(m.nClips, r.nClips);
+        EXPECT_GT(r.nTexts, 0);
+        EXPECT_EQ(crBack, r.crLastText);
+    }
+
+    struct
+    {
+        BOOL bPrinting, bNoPrintClipping;
+        bool bClipped;
+    } screens[] = {{FALSE, FALSE, true}, {FALSE, TRUE, true}, {TRUE, FALSE, true}, {TRUE, TRUE, false}};
+    for (const auto& s : screens)
+    {
+        SCOPED_TRACE(testing::Message() << "printing " << s.bPrinting << ", option " << s.bNoPrintClipping);
+        GXGetAppData()->m_bNoPrintClipping = s.bNoPrintClipping;
+        ProgressCanvas canvas(*w.grid, ProgressStyle(_T("0"), _T("100"), _T("50")));
+        canvas.dc.FillSolidRect(0, 0, 200, 20, RGB(255, 255, 255));
+        canvas.dc.m_bPrinting = s.bPrinting;
+        w.grid->GetRegisteredControl(GX_IDS_CTRL_PROGRESS)->Draw(&canvas.dc, CRect(0, 0, 200, 20), 1, 1, style, NULL);
+        canvas.dc.m_bPrinting = FALSE;
+        EXPECT_EQ(s.bClipped, CaptionOutsideTheBar(canvas) > 0);
+    }
+    GXGetAppData()->m_bNoPrintClipping = FALSE;
+}

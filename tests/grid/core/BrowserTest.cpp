@@ -56,8 +56,6 @@ struct BrowserWindow
     {
         parent.CreateEx(0, AfxRegisterWndClass(0), _T("Browser"), WS_POPUP | WS_VISIBLE,
                         CRect(20, 20, 420, 270), NULL, 0);
-        // The record handling without undo recording: the grid gets no command factory.
-        g->m_pUndoImp = NULL;
         g->Create(WS_VISIBLE, CRect(0, 0, 400, 250), &parent, 100);
         CGXBrowserWnd::RegisterSelfDeleting(g);
         g->OnGridInitialUpdate();
@@ -340,11 +338,12 @@ TEST(GridBrowser, SortingReordersTheScreenNotTheData)
     EXPECT_STREQ("r3c1", w.g->GetStoredValueText(2, 2));
 }
 
-// Changes typed into a record are dropped with Esc: nothing is written and the record shows its
-// stored values again.
+// Changes typed into a record are dropped with Esc while undo recording is off: nothing is written
+// and the record shows its stored values again.
 TEST(GridBrowser, EscapeDropsTheRecordsChanges)
 {
     BrowserWindow w;
+    w.g->GetParam()->SetUndoEnabled(FALSE);
     w.g->ChangeCurrentCell(2, 1, 0x0A);
     w.g->SetFocus();
     PumpMessages(50);
@@ -365,6 +364,32 @@ TEST(GridBrowser, EscapeDropsTheRecordsChanges)
     EXPECT_STREQ("r2c1", w.Data(2, 1));
 }
 
+// With undo recording on, Esc is the grid's undo: the first drops the text still being typed, the
+// next takes the stored field back; the record stays in edit mode and nothing is written.
+TEST(GridBrowser, EscapeUndoesStepByStepWhileRecording)
+{
+    BrowserWindow w;
+    ASSERT_TRUE(w.g->GetParam()->IsUndoEnabled());
+    w.g->ChangeCurrentCell(2, 1, 0x0A);
+    w.g->SetFocus();
+    PumpMessages(50);
+    Type("xy");
+    Press(VK_TAB);
+    EXPECT_EQ(1, w.g->GetParam()->GetUndoList().GetCount());
+    Type("z");
+    Press(VK_ESCAPE);
+    EXPECT_EQ(CGXBrowseParam::modeEdit, w.g->GetEditMode());
+    EXPECT_STREQ("xy", w.g->GetStoredValueText(2, 1));
+    EXPECT_STREQ("r2c2", w.g->GetStoredValueText(2, 2));
+    EXPECT_EQ(1, w.g->GetParam()->GetUndoList().GetCount());
+    Press(VK_ESCAPE);
+    EXPECT_STREQ("r2c1", w.g->GetStoredValueText(2, 1));
+    EXPECT_EQ(0, w.g->GetParam()->GetUndoList().GetCount());
+    EXPECT_TRUE(w.g->writes.empty());
+    EXPECT_STREQ("r2c1", w.Data(2, 1));
+    w.g->CancelRecord();
+}
+
 // A record that cannot be written when it is stored at once: the field's text goes back into
 // the cell's control for correction, the field counts as unchanged and the error is the warning.
 TEST(GridBrowser, ARefusedRecordGivesTheFieldBackToItsControl)
@@ -382,6 +407,8 @@ TEST(GridBrowser, ARefusedRecordGivesTheFieldBackToItsControl)
     pControl->GetCurrentText(strText);
     EXPECT_STREQ("neu", strText);
     EXPECT_TRUE(w.g->writes.empty());
+    // The step of the store that failed is gone, nothing else was recorded.
+    EXPECT_EQ(0, w.g->GetParam()->GetUndoList().GetCount());
     w.g->bRefuse = FALSE;
     w.g->CancelRecord();
 }
@@ -608,16 +635,18 @@ TEST(GridBrowser, CancelRecordAndUndoEmptiesTheLists)
         SCOPED_TRACE(c.nUndo);
         BrowserWindow w;
         CGXGridParam* pParam = w.g->GetParam();
-        pParam->SetUndoEnabled(TRUE);
-        ASSERT_TRUE(w.g->SetValueRange(CGXCellRange(2, 2), "neu"));
+        ASSERT_TRUE(pParam->IsUndoEnabled());
+        // Each stored field is one undo step.
         for (int i = 0; i < c.nUndo; i++)
-            pParam->GetUndoList().AddTail(new CGXStyle);
+            ASSERT_TRUE(w.g->SetValueRange(CGXCellRange(2, 2 + i), "neu"));
+        ASSERT_EQ(c.nUndo, pParam->GetUndoList().GetCount());
         pParam->GetRedoList().AddTail(new CGXStyle);
         w.g->CancelRecordAndUndo();
         EXPECT_EQ(CGXBrowseParam::modeNone, w.g->GetEditMode());
         EXPECT_EQ(0, pParam->GetUndoList().GetCount());
         EXPECT_EQ(c.nRedoLeft, pParam->GetRedoList().GetCount());
         EXPECT_STREQ("r2c2", w.g->GetStoredValueText(2, 2));
+        EXPECT_STREQ("r2c3", w.g->GetStoredValueText(2, 3));
     }
 }
 

@@ -76,7 +76,7 @@ class FakeOptimizedUpdate : public CGXAbstractGridOptimizedUpdateImp
 class FakeMarkEditHeader : public CGXAbstractGridMarkEditHeaderImp
 {
   public:
-    void OnCurrentCellChanged(CGXGridCore*, ROWCOL nRow, ROWCOL nCol, int nKind, UINT) override
+    void MarkEditHeader(CGXGridCore*, ROWCOL nRow, ROWCOL nCol, int nKind, UINT) override
     {
         g_log.push_back("mark " + Args({nRow, nCol, nKind}));
     }

@@ -8,6 +8,7 @@
 #include "CreateContext.h"
 #include "Document.h"
 #include "FrameWnd.h"
+#include "SplitterWnd.h"
 #include "TestSupport.h"
 #include <functional>
 #include <gtest/gtest.h>
@@ -100,6 +101,17 @@ TEST(GridHints, AChangeInOneViewIsRepeatedInTheOthers)
         {"typed", [](CGXGridCore& g) { g.SetValueRange(CGXCellRange(2, 2), "getippt"); }},
         {"frozen rows", [](CGXGridCore& g) { g.SetFrozenRows(2); }},
         {"row count", [](CGXGridCore& g) { g.SetRowCount(4); }},
+        {"range selected", [](CGXGridCore& g) { g.SelectRange(CGXCellRange(2, 1, 4, 3)); }},
+        {"selection changed",
+         [](CGXGridCore& g) {
+             g.SelectRange(CGXCellRange(2, 1, 4, 3));
+             g.SetSelection(g.GetParam()->m_SelectedRanges.GetTailPosition(), 3, 2, 6, 4);
+         }},
+        {"selection cleared",
+         [](CGXGridCore& g) {
+             g.SelectRange(CGXCellRange(2, 1, 4, 3));
+             g.SetSelection(NULL);
+         }},
     };
     for (const Case& c : cases)
     {
@@ -173,4 +185,113 @@ TEST(GridHints, StoringTheCurrentCellAsksEveryViewAndOneRefusalAnswersFalse)
     EXPECT_FALSE(refuse.views[0]->TransferCurrentCell(TRUE, GX_UPDATENOW, TRUE));
     // Without the hint the refusing view is not asked.
     EXPECT_TRUE(refuse.views[0]->TransferCurrentCell(TRUE, GX_UPDATENOW, FALSE));
+}
+
+namespace
+{
+// A frame whose grid views sit in a dynamic splitter, split into two pane columns (and rows when
+// asked); every pane shares the first pane's parameter object.
+struct SplitGrid
+{
+    CDocument doc;
+    CFrameWnd* pFrame = new CFrameWnd;
+    CSplitterWnd splitter;
+    SplitGrid(bool bBothWays)
+    {
+        EnsureGridLibrary();
+        doc.m_bAutoDelete = FALSE;
+        pFrame->Create(NULL, _T("Geteilt"), WS_OVERLAPPEDWINDOW, CRect(0, 0, 420, 320));
+        CCreateContext ctx;
+        ctx.m_pNewViewClass = RUNTIME_CLASS(CGXGridView);
+        ctx.m_pCurrentDoc = &doc;
+        splitter.Create(pFrame, 2, 2, CSize(10, 10), &ctx);
+        pFrame->InitialUpdateFrame(&doc, TRUE);
+        pFrame->ShowWindow(SW_SHOW);
+        Pane(0, 0)->SetRowCount(60, GX_NOREDRAW);
+        Pane(0, 0)->SetColCount(30, GX_NOREDRAW);
+        splitter.SplitColumn(200);
+        if (bBothWays)
+            splitter.SplitRow(150);
+        for (int r = 0; r < splitter.GetRowCount(); r++)
+            for (int c = 0; c < splitter.GetColumnCount(); c++)
+                if (r + c > 0)
+                    Pane(r, c)->AttachParamObject(Pane(0, 0)->GetParam(), FALSE);
+        testing_support::PumpMessages(50);
+    }
+    ~SplitGrid()
+    {
+        pFrame->DestroyWindow();
+    }
+    CGXGridView* Pane(int r, int c)
+    {
+        return (CGXGridView*)splitter.GetPane(r, c);
+    }
+    // Whether the pane applies a hint naming pValue.
+    BOOL Applies(CGXGridView* pView, UINT id, void* pValue)
+    {
+        CGXGridHint hint(id);
+        hint.m_nRow1 = 7;
+        hint.m_nCol1 = 5;
+        hint.m_nParam = 150;
+        hint.m_nFlags = GX_NOREDRAW;
+        hint.m_pValue = pValue;
+        return pView->m_pUpdateHintImp->OnGridUpdate(pView, &hint);
+    }
+};
+} // namespace
+
+// Top-row and left-column hints reach only the pane they name, inside a splitter with two panes
+// that way; zoom hints reach the panes of the sender's splitter, other views only with floating
+// cells; scrolling one pane scrolls its neighbour.
+TEST(GridHints, SplitterPanesFollowOnlyTheHintsThatNameThem)
+{
+    {
+        SplitGrid s(false);
+        ASSERT_EQ(2, s.splitter.GetColumnCount());
+        ASSERT_EQ(1, s.splitter.GetRowCount());
+        CGXGridView *p0 = s.Pane(0, 0), *p1 = s.Pane(0, 1);
+        ASSERT_NE(nullptr, p1);
+        struct
+        {
+            const char* name;
+            CGXGridView* pView;
+            UINT id;
+            void* pValue;
+            BOOL bApplied;
+        } cases[] = {
+            {"top row to the named pane", p1, gxHintSplitterTopRow, p1, TRUE},
+            {"top row, another pane named", p0, gxHintSplitterTopRow, p1, FALSE},
+            {"left column with one pane row", p1, gxHintSplitterLeftCol, p1, FALSE},
+            {"zoom from this splitter", p1, gxHintStoreZoom, &s.splitter, TRUE},
+            {"zoom from elsewhere", p1, gxHintStoreZoom, NULL, FALSE},
+        };
+        for (const auto& c : cases)
+            EXPECT_EQ(c.bApplied, s.Applies(c.pView, c.id, c.pValue)) << c.name;
+        EXPECT_EQ(7u, p1->GetTopRow());
+        EXPECT_EQ(150, p1->GetZoom());
+        p0->GetParam()->m_wFloatCellsMode = 1;
+        EXPECT_TRUE(s.Applies(p1, gxHintStoreZoom, NULL)) << "zoom with floating cells";
+        p0->GetParam()->m_wFloatCellsMode = 0;
+
+        // Scrolling the first pane down moves its neighbour's top row along.
+        p0->SetTopRow(1);
+        p1->SetTopRow(1);
+        ASSERT_TRUE(p0->DoScroll(GX_DOWN, 4));
+        EXPECT_EQ(p0->GetTopRow(), p1->GetTopRow());
+        EXPECT_EQ(5u, p1->GetTopRow());
+    }
+    {
+        SplitGrid s(true);
+        ASSERT_EQ(2, s.splitter.GetRowCount());
+        CGXGridView* p11 = s.Pane(1, 1);
+        EXPECT_TRUE(s.Applies(p11, gxHintSplitterLeftCol, p11));
+        EXPECT_EQ(5u, p11->GetLeftCol());
+        EXPECT_FALSE(s.Applies(s.Pane(0, 1), gxHintSplitterLeftCol, p11));
+    }
+    // A view outside any splitter takes neither.
+    ViewsOfOneDocument d({RUNTIME_CLASS(CGXGridView)});
+    CGXGridView& v = *d.views[0];
+    CGXGridHint hint(gxHintSplitterTopRow);
+    hint.m_pValue = &v;
+    EXPECT_FALSE(v.m_pUpdateHintImp->OnGridUpdate(&v, &hint));
 }

@@ -221,6 +221,7 @@ TEST(GridSelection, RowSelectionModeStoresWholeRows)
     EXPECT_TRUE(w.ShowsFreshPaint());
     // Keys in multiple-row mode: a plain move starts again at the new row, Shift extends.
     w.g.SetCurrentCell(6, 2);
+    w.g.RedrawAll(GX_UPDATENOW, FALSE); // the headers marked for the new current cell
     PressKey(VK_DOWN);
     EXPECT_EQ("R7-7", w.Selection());
     PressKey(VK_DOWN, false, true);

@@ -1,0 +1,126 @@
+// Sorting 65,535 x 5 cells (seeded integers, words, running numbers, words, fractions) in a shown
+// grid window: the rows by the numbers, by the words, and by the words then the numbers, each the
+// median of five runs (the unsorted cells are put back between runs). Prints "name=ms" lines for
+// tools/sort-bench.sh, which sorts the same cells in LibreOffice Calc and prints the ratios.
+//   wine sort_bench.exe [runs]
+#include "bench/SortBenchData.h"
+#include "grid/factory/ControlFactory.h"
+#include "grid/core/Data.h"
+#include "grid/core/GridParam.h"
+#include "grid/core/GridWnd.h"
+#include "grid/features/SortInfoArray.h"
+#include "WinApp.h"
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+namespace
+{
+class CBenchApp : public CWinApp
+{
+  public:
+    CBenchApp() : CWinApp(_T("HelvonSortBench"))
+    {
+    }
+};
+CBenchApp theApp;
+
+double Now()
+{
+    LARGE_INTEGER f, c;
+    ::QueryPerformanceFrequency(&f);
+    ::QueryPerformanceCounter(&c);
+    return (double)c.QuadPart / (double)f.QuadPart;
+}
+
+void Pump()
+{
+    MSG msg;
+    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
+    {
+        ::TranslateMessage(&msg);
+        ::DispatchMessage(&msg);
+    }
+}
+
+// The unsorted cells, stored straight into the data object, then painted.
+void Fill(CGXGridWnd& grid, const std::vector<SortBenchRow>& rows)
+{
+    CGXData* pData = grid.GetParam()->GetData();
+    char sz[32];
+    for (ROWCOL r = 1; r <= (ROWCOL)rows.size(); r++)
+    {
+        const SortBenchRow& row = rows[r - 1];
+        sprintf(sz, "%ld", row.nNumber);
+        pData->StoreValueRowCol(r, 1, sz, gxOverride, 0);
+        pData->StoreValueRowCol(r, 2, row.strWord1.c_str(), gxOverride, 0);
+        sprintf(sz, "%lu", (unsigned long)r);
+        pData->StoreValueRowCol(r, 3, sz, gxOverride, 0);
+        pData->StoreValueRowCol(r, 4, row.strWord2.c_str(), gxOverride, 0);
+        sprintf(sz, "%.3f", row.dFraction);
+        pData->StoreValueRowCol(r, 5, sz, gxOverride, 0);
+    }
+    grid.GetParam()->ClearUndoList();
+    grid.GetParam()->ClearRedoList();
+    grid.RedrawAll(GX_UPDATENOW, FALSE);
+    Pump();
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int nRuns = argc > 1 ? atoi(argv[1]) : 5;
+    if (nRuns < 1)
+        nRuns = 1;
+    AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), SW_SHOWNORMAL);
+    InitGridLibraryWithDefaultFactory();
+    CWnd owner;
+    owner.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1)), "Sortieren",
+                   WS_POPUP | WS_VISIBLE, CRect(0, 0, 800, 600), NULL, 0);
+    CGXGridWnd grid;
+    grid.Create(WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, CRect(0, 0, 800, 600), &owner, 100);
+    grid.OnGridInitialUpdate();
+    std::vector<SortBenchRow> rows = MakeSortBenchRows();
+    grid.SetRowCount((ROWCOL)rows.size(), GX_NOREDRAW);
+    grid.SetColCount(5, GX_NOREDRAW);
+
+    struct
+    {
+        const char* name;
+        DWORD anKeys[2]; // key columns, 0: none
+    } sorts[] = {{"numbers", {1, 0}}, {"words", {2, 0}}, {"both", {2, 1}}};
+    for (const auto& s : sorts)
+    {
+        std::vector<double> times;
+        for (int i = 0; i < nRuns; i++)
+        {
+            Fill(grid, rows);
+            CGXSortInfoArray info;
+            for (DWORD nKey : s.anKeys)
+                if (nKey != 0)
+                {
+                    CGXSortInfoEntry e = {};
+                    e.nRC = nKey;
+                    e.sortType = gxSortDetermine;
+                    e.sortOrder = gxSortAscending;
+                    info.Add(e);
+                }
+            double t = Now();
+            grid.SortRows(CGXCellRange().SetTable(), info, GX_UPDATENOW);
+            grid.UpdateWindow();
+            times.push_back((Now() - t) * 1000);
+        }
+        printf("%s=%.1f\n", s.name, Median(times));
+        fflush(stdout);
+    }
+    grid.DestroyWindow();
+    owner.DestroyWindow();
+    return 0;
+}
