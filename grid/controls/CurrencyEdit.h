@@ -17,10 +17,10 @@ class CGXCurrencyEdit : public CGXBCurrencyEdit, public CGXStatic
     CGXCurrencyEdit(CGXGridCore* pGrid, UINT nID);
     ~CGXCurrencyEdit() override;
 
-    using CGXBCurrencyEdit::IsKindOf;
-    using CGXControl::IsKindOf;
     using CGXBCurrencyEdit::GetValue;
+    using CGXBCurrencyEdit::IsKindOf;
     using CGXBCurrencyEdit::SetValue;
+    using CGXControl::IsKindOf;
 
     static void RegisterUserAttributes(CGXStylesMap* pStylesMap);
     // The format a style asks for: the user locale's, overridden by the money attributes.

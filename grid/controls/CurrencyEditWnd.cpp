@@ -1088,11 +1088,10 @@ CMenu* CGXBCurrencyEdit::CreateContextMenu()
     CString strText = GetText(), strClip;
     double dValue;
     BOOL bNegative;
-    UINT nState = (m_bUndo ? 0 : greyNoUndo) | (strText.IsEmpty() ? greyEmpty : 0) |
-                  (HasSelection() ? 0 : greyNoSel) | (IsReadOnly() ? greyReadOnly : 0) |
-                  (ClipboardText(this, strClip) && m_pFormat->ParseValue(strClip, dValue, bNegative)
-                       ? 0
-                       : greyNoPaste);
+    UINT nState =
+        (m_bUndo ? 0 : greyNoUndo) | (strText.IsEmpty() ? greyEmpty : 0) | (HasSelection() ? 0 : greyNoSel) |
+        (IsReadOnly() ? greyReadOnly : 0) |
+        (ClipboardText(this, strClip) && m_pFormat->ParseValue(strClip, dValue, bNegative) ? 0 : greyNoPaste);
     for (const auto& item : s_menuItems)
     {
         if (item.pszText == NULL)

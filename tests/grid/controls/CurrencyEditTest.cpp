@@ -145,7 +145,8 @@ TEST(GridCurrencyEdit, TheAttributesShapeTheShownText)
         {_T("1234.5"), With(Dollars(), 51048, _T("15")), _T("$1,234.50")},
         {_T("-3"), With(Dollars(), 51048, _T("15")), _T("(3.00 $)")},
         // Separators of another length, or a digit as decimal separator, keep the locale's.
-        {_T("1234.5"), With(Dollars(), 51045, _T("abc")), _T("$1") + strThousands + _T("234") + strDecimal + _T("50")},
+        {_T("1234.5"), With(Dollars(), 51045, _T("abc")),
+         _T("$1") + strThousands + _T("234") + strDecimal + _T("50")},
         {_T("1234.5"), With(Dollars(), 51045, _T(".5")), _T("$1.234") + strDecimal + _T("50")},
         {_T(""), Dollars(), _T("")},
     };
@@ -311,7 +312,7 @@ CGXBPopupCalculator* FocusedCalculator()
 {
     CWnd* pWnd = CWnd::FromHandlePermanent(::GetFocus());
     return pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CGXBPopupCalculator)) ? (CGXBPopupCalculator*)pWnd
-                                                                               : NULL;
+                                                                              : NULL;
 }
 
 void ClickKeys(CGXBPopupCalculator* pCalc, std::initializer_list<int> keys)
