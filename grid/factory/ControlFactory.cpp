@@ -9,6 +9,7 @@
 #include "grid/controls/DaoBitmap.h"
 #include "grid/controls/HotSpotEdit.h"
 #include "grid/controls/ListBox.h"
+#include "grid/controls/MaskControl.h"
 #include "grid/controls/PasswordControl.h"
 #include "grid/controls/ProgressCtrl.h"
 #include "grid/controls/Pushbutton.h"
@@ -115,6 +116,7 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_SPINEDIT, CreateWithId<CGXSpinEdit>, TRUE},
     {GX_IDS_CTRL_SCROLLEDIT, CreateWithId<CGXVScrollEdit>, FALSE},
     {GX_IDS_CTRL_PASSWORD, CreateWithId<CGXPasswordControl>, TRUE},
+    {GX_IDS_CTRL_MASKEDIT, CreateWithId<CGXMaskControl>, TRUE},
     {GX_IDS_CTRL_LISTBOX, CreateWithId<CGXListBox>, TRUE},
     {GX_IDS_CTRL_COMBOBOX, CreateCombo<CGXComboBox::ComboFreeText>, TRUE},
     {GX_IDS_CTRL_ZEROBASED, CreateCombo<CGXComboBox::ComboIndexZero>, TRUE},
@@ -156,6 +158,7 @@ void CGXControlFactory::RegisterAllUserAttributes(CGXStylesMap* pStylesMap)
     CGXSpinEdit::RegisterUserAttributes(pStylesMap);
     CGXRadioButtonEx::RegisterUserAttributes(pStylesMap);
     CGXProgressCtrl::RegisterUserAttributes(pStylesMap);
+    CGXMaskControl::RegisterUserAttributes(pStylesMap);
     CGXCurrencyEdit::RegisterUserAttributes(pStylesMap);
 
     const CGXStylesMap::UserAttrInfo* pValidMsg = pStylesMap->AddUserAttribute(GX_IDS_UA_VALID_MSG);
