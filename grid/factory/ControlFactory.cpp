@@ -5,6 +5,7 @@
 #include "grid/controls/CheckListComboBox.h"
 #include "grid/controls/ComboBox.h"
 #include "grid/controls/ComboBoxWnd.h"
+#include "grid/controls/CurrencyEdit.h"
 #include "grid/controls/DaoBitmap.h"
 #include "grid/controls/HotSpotEdit.h"
 #include "grid/controls/ListBox.h"
@@ -127,6 +128,7 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_CHECKLIST_COMBOBOX, CreateCheckListCombo, FALSE},
     {GX_IDS_CTRL_ZEROBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexZero>, TRUE},
     {GX_IDS_CTRL_DAOBITMAP, Create<CGXDaoBitmap>, FALSE},
+    {GX_IDS_CTRL_CURRENCY, CreateWithId<CGXCurrencyEdit>, TRUE},
 };
 } // namespace
 
@@ -157,6 +159,7 @@ void CGXControlFactory::RegisterAllUserAttributes(CGXStylesMap* pStylesMap)
     CGXRadioButtonEx::RegisterUserAttributes(pStylesMap);
     CGXProgressCtrl::RegisterUserAttributes(pStylesMap);
     CGXMaskControl::RegisterUserAttributes(pStylesMap);
+    CGXCurrencyEdit::RegisterUserAttributes(pStylesMap);
 
     const CGXStylesMap::UserAttrInfo* pValidMsg = pStylesMap->AddUserAttribute(GX_IDS_UA_VALID_MSG);
     pStylesMap->AddUserAttribute(GX_IDS_UA_TOOLTIPTEXT, pValidMsg != NULL ? pValidMsg->pStyle : NULL);
