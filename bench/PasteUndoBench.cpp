@@ -47,7 +47,7 @@ void PutTextOnClipboard(CWnd& owner, const std::string& text)
     HGLOBAL hMem = ::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
     memcpy(::GlobalLock(hMem), text.c_str(), text.size() + 1);
     ::GlobalUnlock(hMem);
-    owner.OpenClipboard();
+    ::OpenClipboard(owner.GetSafeHwnd());
     ::EmptyClipboard();
     ::SetClipboardData(CF_TEXT, hMem);
     ::CloseClipboard();

@@ -2,6 +2,8 @@
 #include "grid/core/BrowseGridArrowRowHeader.h"
 #include "grid/core/BrowserGrid.h"
 #include "grid/core/DrawingAndFormatting.h"
+#include "grid/core/GridParam.h"
+#include "grid/core/Properties.h"
 #include "GridIds.h"
 
 GX_IMPLEMENT_CONTROL(CGXBrowseGridArrowRowHeader, CGXControl)
@@ -39,9 +41,12 @@ void CGXBrowseGridArrowRowHeader::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL
         m_pGrid->DrawBrushRect(pDC, rect, style.GetInterior());
     DrawFrame(pDC, rect, style);
     CRect inner = GetCellRect(nRow, nCol, rect, &style);
-    if (m_b3dFrame)
+    CGXGridParam* pParam = m_pGrid->GetParam();
+    CGXProperties* pProps = pParam != NULL ? pParam->GetProperties() : NULL;
+    BOOL b3dHeaders = pProps == NULL || pProps->m_abFlags[CGXProperties::flag3dHeader];
+    if (b3dHeaders && m_b3dFrame)
         Draw3dFrame(pDC, rect, style);
-    else
+    else if (b3dHeaders)
     {
         CRect frame(inner.left - 1, inner.top - 1, inner.right, inner.bottom);
         GXGetDrawingAndFormatting()->Draw3dFrame(pDC, frame.left, frame.top, frame.right, frame.bottom, 1,

@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "grid/core/BrowseGridArrowRowHeader.h"
 #include "grid/core/BrowserWnd.h"
+#include "grid/core/Properties.h"
 #include "grid/core/Data.h"
 #include "grid/core/FindReplaceSettings.h"
 #include "grid/features/SortInfoArray.h"
@@ -261,6 +262,27 @@ TEST(GridBrowser, TheRowHeaderMarksCurrentEditedAndAppendRows)
     check("moved on", {{2, 0u}, {3, GX_IDB_BROWSE_CURRENT}});
     ASSERT_EQ(4u, w.g->AddNew());
     check("appending", {{3, 0u}, {4, GX_IDB_BROWSE_EDIT}, {5, GX_IDB_BROWSE_APPEND}});
+}
+
+// The arrow row header is raised like any header, and flat while the grid draws no 3-D headers.
+TEST(GridBrowser, TheArrowRowHeaderFollowsThe3dHeaderProperty)
+{
+    BrowserWindow w;
+    CRect cell = w.g->CalcCellRect(3, 0);
+    struct
+    {
+        BOOL b3d;
+        bool bRaised;
+    } cases[] = {{TRUE, true}, {FALSE, false}};
+    for (const auto& c : cases)
+    {
+        w.g->GetParam()->GetProperties()->m_abFlags[CGXProperties::flag3dHeader] = c.b3d;
+        w.g->RedrawAll(GX_UPDATENOW, FALSE);
+        Pixels px = CaptureClient(w.g);
+        DWORD dwShadow = px.At(cell.right - 1, cell.top + cell.Height() / 2);
+        EXPECT_EQ(c.bRaised, dwShadow == ToRGB(::GetSysColor(COLOR_BTNSHADOW))) << c.b3d;
+        EXPECT_EQ(c.bRaised, dwShadow != ToRGB(::GetSysColor(COLOR_BTNFACE))) << c.b3d;
+    }
 }
 
 // Moving rows and columns changes only what the screen positions show: the data stays, a moved
