@@ -190,7 +190,11 @@ BOOL CGXDrawSpannedCellsImp::DrawSpannedCell(CGXGridCore* pGrid, CGXDrawingConte
             pDC->IntersectClipRect(&clip);
             BOOL bOldPending = pGrid->m_bBackgroundPending;
             pGrid->m_bBackgroundPending = TRUE;
-            pGrid->DrawCell(pDC, span.top, span.left, rect, *pStyle);
+            // A current cell inside the span draws it, so that its control can edit over it.
+            if (bCurrentInSpan)
+                pGrid->DrawCell(pDC, pGrid->m_nCurrentRow, pGrid->m_nCurrentCol, rect, *pStyle);
+            else
+                pGrid->DrawCell(pDC, span.top, span.left, rect, *pStyle);
             pGrid->m_bBackgroundPending = bOldPending;
             pGrid->DrawStyleBorders(pDC, rect, *pStyle);
             pDC->RestoreDC(nSaved);
