@@ -15,6 +15,7 @@
 #include "grid/controls/ProgressCtrl.h"
 #include "grid/controls/Pushbutton.h"
 #include "grid/controls/RadioButtonEx.h"
+#include "grid/controls/TabbedComboBox.h"
 #include "grid/controls/SpinEdit.h"
 #include "grid/controls/VScrollEdit.h"
 #include "grid/core/CellTipStatic.h"
@@ -123,6 +124,7 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_SCROLLEDIT, CreateWithId<CGXVScrollEdit>, FALSE},
     {GX_IDS_CTRL_PASSWORD, CreateWithId<CGXPasswordControl>, TRUE},
     {GX_IDS_CTRL_MASKEDIT, CreateWithId<CGXMaskControl>, TRUE},
+    {GX_IDS_CTRL_TABBED_COMBOBOX, CreateWithId<CGXTabbedComboBox>, TRUE},
     {GX_IDS_CTRL_LISTBOX, CreateWithId<CGXListBox>, TRUE},
     {GX_IDS_CTRL_COMBOBOX, CreateCombo<CGXComboBox::ComboFreeText>, TRUE},
     {GX_IDS_CTRL_ZEROBASED, CreateCombo<CGXComboBox::ComboIndexZero>, TRUE},
@@ -167,6 +169,7 @@ void CGXControlFactory::RegisterAllUserAttributes(CGXStylesMap* pStylesMap)
     CGXRadioButtonEx::RegisterUserAttributes(pStylesMap);
     CGXProgressCtrl::RegisterUserAttributes(pStylesMap);
     CGXMaskControl::RegisterUserAttributes(pStylesMap);
+    CGXTabbedComboBox::RegisterUserAttributes(pStylesMap);
     CGXDateTimeCtrl::RegisterUserAttributes(pStylesMap);
     CGXCurrencyEdit::RegisterUserAttributes(pStylesMap);
 
