@@ -15,6 +15,7 @@
 #include "grid/controls/ProgressCtrl.h"
 #include "grid/controls/Pushbutton.h"
 #include "grid/controls/RadioButtonEx.h"
+#include "grid/controls/RichEditCtrl.h"
 #include "grid/controls/TabbedComboBox.h"
 #include "grid/controls/SpinEdit.h"
 #include "grid/controls/VScrollEdit.h"
@@ -125,6 +126,7 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_PASSWORD, CreateWithId<CGXPasswordControl>, TRUE},
     {GX_IDS_CTRL_MASKEDIT, CreateWithId<CGXMaskControl>, TRUE},
     {GX_IDS_CTRL_TABBED_COMBOBOX, CreateWithId<CGXTabbedComboBox>, TRUE},
+    {GX_IDS_CTRL_RICHEDIT, CreateWithId<CGXRichEditCtrl>, FALSE},
     {GX_IDS_CTRL_LISTBOX, CreateWithId<CGXListBox>, TRUE},
     {GX_IDS_CTRL_COMBOBOX, CreateCombo<CGXComboBox::ComboFreeText>, TRUE},
     {GX_IDS_CTRL_ZEROBASED, CreateCombo<CGXComboBox::ComboIndexZero>, TRUE},
