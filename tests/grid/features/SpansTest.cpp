@@ -48,8 +48,8 @@ struct SpanGrid : GridWindow
         CGXCellRange range;
         if (g.GetFloatedRangeAt(nRow, nCol, range) == NULL)
             return "none";
-        return std::to_string(range.top) + "," + std::to_string(range.left) + "-" + std::to_string(range.bottom) +
-               "," + std::to_string(range.right);
+        return std::to_string(range.top) + "," + std::to_string(range.left) + "-" +
+               std::to_string(range.bottom) + "," + std::to_string(range.right);
     }
     int nWidth = 0;
 };
@@ -68,7 +68,8 @@ TEST(GridFloatCells, StopsWhereThePartSays)
     } cases[] = {
         {"non-empty cell", [](SpanGrid& w) { w.Value(1, 5, "x"); }, "1,1-1,4"},
         {"cell without FloodCell",
-         [](SpanGrid& w) { w.g.SetStyleRange(CGXCellRange(1, 4), CGXStyle().SetFloodCell(FALSE)); }, "1,1-1,3"},
+         [](SpanGrid& w) { w.g.SetStyleRange(CGXCellRange(1, 4), CGXStyle().SetFloodCell(FALSE)); },
+         "1,1-1,3"},
         {"frozen columns", [](SpanGrid& w) { w.g.SetFrozenCols(2, 0, GX_NOREDRAW); }, "1,1-1,2"},
         {"last column", [](SpanGrid&) {}, "1,1-1,6"},
     };
@@ -107,7 +108,9 @@ TEST(GridFloatCells, RotatedTextAndCheckBoxes)
 {
     SpanGrid w;
     w.g.SetFloatingMode(2, FALSE);
-    w.g.SetStyleRange(CGXCellRange(1, 1), CGXStyle().SetValue(pszLong).SetControl(GX_IDS_CTRL_STATIC).MergeFont(CGXFont().SetOrientation(900)));
+    w.g.SetStyleRange(
+        CGXCellRange(1, 1),
+        CGXStyle().SetValue(pszLong).SetControl(GX_IDS_CTRL_STATIC).MergeFont(CGXFont().SetOrientation(900)));
     EXPECT_EQ("none", w.FloatAt(1, 1));
     w.Value(2, 1, pszLong);
     w.g.SetStyleRange(CGXCellRange(2, 3), CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX));
@@ -192,8 +195,8 @@ std::string PaintDifference(SpanGrid& w)
     for (int y = 0; y < shown.cy; y++)
         for (int x = 0; x < shown.cx; x++)
             if (shown.At(x, y) != fresh.At(x, y))
-                return std::to_string(x) + "," + std::to_string(y) + ": shown " + std::to_string(shown.At(x, y)) +
-                       ", fresh " + std::to_string(fresh.At(x, y));
+                return std::to_string(x) + "," + std::to_string(y) + ": shown " +
+                       std::to_string(shown.At(x, y)) + ", fresh " + std::to_string(fresh.At(x, y));
     return "";
 }
 
@@ -205,7 +208,8 @@ std::string CoveredAt(CGXGridCore& g, ROWCOL nRow, ROWCOL nCol)
 
 // The colour at the middle of the bottom edge's inside of a cell column's part of a row: below
 // any text, inside any line. Columns from row nRefRow, rows from column nRefCol (unspanned).
-DWORD ColourAt(SpanGrid& w, const Pixels& px, ROWCOL nRow, ROWCOL nCol, int dx, ROWCOL nRefRow, ROWCOL nRefCol)
+DWORD ColourAt(SpanGrid& w, const Pixels& px, ROWCOL nRow, ROWCOL nCol, int dx, ROWCOL nRefRow,
+               ROWCOL nRefCol)
 {
     CRect col = w.g.CalcCellRect(nRefRow, nCol), row = w.g.CalcCellRect(nRow, nRefCol);
     return px.At(dx < 0 ? col.right + dx : col.left + dx, row.bottom - 2);
@@ -392,7 +396,8 @@ TEST(GridMergeCells, PaintsAsOneCellAlsoAcrossTheFrozenColumns)
 {
     SpanGrid w;
     CGXGridCore& g = w.g;
-    g.SetStyleRange(CGXCellRange(1, 1, 4, 6), CGXStyle().SetMergeCell(3).SetInterior(crSpan).SetHorizontalAlignment(DT_CENTER));
+    g.SetStyleRange(CGXCellRange(1, 1, 4, 6),
+                    CGXStyle().SetMergeCell(3).SetInterior(crSpan).SetHorizontalAlignment(DT_CENTER));
     g.SetMergingMode(2, FALSE);
     for (ROWCOL c : {2, 3, 4})
         w.Value(2, c, "gleich");
