@@ -4,6 +4,7 @@
 // off; target at most 400 bytes); and three paste/Undo/Redo/Undo cycles, whose private bytes at
 // the end must stay within 5 % of the first cycle's.
 //   wine paste_undo_bench.exe
+#include "bench/BenchSupport.h"
 #include "bench/SortBenchData.h"
 #include "grid/factory/ControlFactory.h"
 #include "grid/core/GridParam.h"
@@ -25,14 +26,6 @@ class CBenchApp : public CWinApp
 CBenchApp theApp;
 
 const unsigned kRows = 65535, kCols = 5;
-
-double Now()
-{
-    LARGE_INTEGER f, c;
-    ::QueryPerformanceFrequency(&f);
-    ::QueryPerformanceCounter(&c);
-    return (double)c.QuadPart / (double)f.QuadPart;
-}
 
 SIZE_T PrivateBytes()
 {
@@ -73,10 +66,10 @@ struct PasteGrid
     }
     template <class F> double Timed(F f)
     {
-        double t = Now();
+        double t = BenchNow();
         f();
         grid.UpdateWindow();
-        return (Now() - t) * 1000;
+        return (BenchNow() - t) * 1000;
     }
 };
 
@@ -91,8 +84,8 @@ int main()
     AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), SW_SHOWNORMAL);
     InitGridLibraryWithDefaultFactory();
     CWnd owner;
-    owner.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1)), "Einfügen",
-                   WS_POPUP | WS_VISIBLE, CRect(0, 0, 800, 600), NULL, 0);
+    owner.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1)),
+                   "Einfügen", WS_POPUP | WS_VISIBLE, CRect(0, 0, 800, 600), NULL, 0);
     std::string text;
     char sz[64];
     std::vector<SortBenchRow> rows = MakeSortBenchRows(kRows);

@@ -3,6 +3,7 @@
 // median of five runs (the unsorted cells are put back between runs). Prints "name=ms" lines for
 // tools/sort-bench.sh, which sorts the same cells in LibreOffice Calc and prints the ratios.
 //   wine sort_bench.exe [runs]
+#include "bench/BenchSupport.h"
 #include "bench/SortBenchData.h"
 #include "grid/factory/ControlFactory.h"
 #include "grid/core/Data.h"
@@ -26,24 +27,6 @@ class CBenchApp : public CWinApp
 };
 CBenchApp theApp;
 
-double Now()
-{
-    LARGE_INTEGER f, c;
-    ::QueryPerformanceFrequency(&f);
-    ::QueryPerformanceCounter(&c);
-    return (double)c.QuadPart / (double)f.QuadPart;
-}
-
-void Pump()
-{
-    MSG msg;
-    while (::PeekMessage(&msg, NULL, 0, 0, PM_REMOVE))
-    {
-        ::TranslateMessage(&msg);
-        ::DispatchMessage(&msg);
-    }
-}
-
 // The unsorted cells, stored straight into the data object, then painted.
 void Fill(CGXGridWnd& grid, const std::vector<SortBenchRow>& rows)
 {
@@ -64,14 +47,9 @@ void Fill(CGXGridWnd& grid, const std::vector<SortBenchRow>& rows)
     grid.GetParam()->ClearUndoList();
     grid.GetParam()->ClearRedoList();
     grid.RedrawAll(GX_UPDATENOW, FALSE);
-    Pump();
+    BenchPump();
 }
 
-double Median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 } // namespace
 
 int main(int argc, char** argv)
@@ -82,8 +60,8 @@ int main(int argc, char** argv)
     AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), SW_SHOWNORMAL);
     InitGridLibraryWithDefaultFactory();
     CWnd owner;
-    owner.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1)), "Sortieren",
-                   WS_POPUP | WS_VISIBLE, CRect(0, 0, 800, 600), NULL, 0);
+    owner.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1)),
+                   "Sortieren", WS_POPUP | WS_VISIBLE, CRect(0, 0, 800, 600), NULL, 0);
     CGXGridWnd grid;
     grid.Create(WS_VISIBLE | WS_VSCROLL | WS_HSCROLL, CRect(0, 0, 800, 600), &owner, 100);
     grid.OnGridInitialUpdate();
@@ -112,12 +90,12 @@ int main(int argc, char** argv)
                     e.sortOrder = gxSortAscending;
                     info.Add(e);
                 }
-            double t = Now();
+            double t = BenchNow();
             grid.SortRows(CGXCellRange().SetTable(), info, GX_UPDATENOW);
             grid.UpdateWindow();
-            times.push_back((Now() - t) * 1000);
+            times.push_back((BenchNow() - t) * 1000);
         }
-        printf("%s=%.1f\n", s.name, Median(times));
+        printf("%s=%.1f\n", s.name, BenchMedian(times));
         fflush(stdout);
     }
     grid.DestroyWindow();

@@ -379,11 +379,7 @@ void CGXDrawingAndFormatting::DrawStaticCell(CGXControl* pControl, CDC* pDC, int
         if (hDIB != NULL)
         {
             CRect inner = pControl->GetCellRect(nRow, nCol, &rect, &style);
-            UINT nAlign = 0;
-            DWORD dwHorz = style.GetHorizontalAlignment(), dwVert = style.GetVerticalAlignment();
-            nAlign |= dwHorz == DT_CENTER ? 1 : dwHorz == DT_RIGHT ? 2 : 0;
-            nAlign |= dwVert == DT_VCENTER ? 4 : dwVert == DT_BOTTOM ? 8 : 0;
-            GXDrawDIB(pDC, hDIB, inner, 0, nAlign, NULL);
+            GXDrawDIB(pDC, hDIB, inner, 0, GXGetDIBAlignment(style), NULL);
             pControl->CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
             return;
         }
@@ -430,6 +426,13 @@ void CGXDrawingAndFormatting::DrawStaticCell(CGXControl* pControl, CDC* pDC, int
 }
 
 // -- Free drawing functions --------------------------------------------------------------------------
+
+UINT AFXAPI GXGetDIBAlignment(const CGXStyle& style)
+{
+    DWORD dwHorz = style.GetHorizontalAlignment(), dwVert = style.GetVerticalAlignment();
+    UINT nAlign = dwHorz == DT_CENTER ? 1 : dwHorz == DT_RIGHT ? 2 : 0;
+    return nAlign | (dwVert == DT_VCENTER ? 4 : dwVert == DT_BOTTOM ? 8 : 0);
+}
 
 BOOL AFXAPI GXCanClip(CDC* pDC)
 {

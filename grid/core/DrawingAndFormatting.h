@@ -74,6 +74,8 @@ void AFXAPI GXFillSolidRect(CDC* pDC, int x, int y, int cx, int cy, COLORREF cr)
 void AFXAPI GXFillSolidRect(CDC* pDC, const CRect& rect, COLORREF cr);
 void AFXAPI GXInvertClippedRect(CDC* pDC, const CRect& rect, const CRect& rectClip);
 void AFXAPI GXDrawEdge(CDC* pDC, int left, int top, int right, int bottom, UINT nEdge, int nAdjust);
+// The alignment flags of GXDrawDIB for a style's horizontal and vertical alignment.
+UINT AFXAPI GXGetDIBAlignment(const CGXStyle& style);
 // Whether drawing may clip: not on a metafile that is not printing, nor while printing when the
 // library's no-print-clipping option is set.
 BOOL AFXAPI GXCanClip(CDC* pDC);

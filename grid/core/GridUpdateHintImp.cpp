@@ -115,7 +115,9 @@ const HintEntry s_hints[] = {
      NULL},
     {gxHintAllSelected, [](CGXGridCore* g, CGXGridHint&) { g->UpdateAllSelected(FALSE); }, NULL},
     {gxHintSelectRange,
-     [](CGXGridCore* g, CGXGridHint& h) { g->UpdateSelectRange(h.m_range, (const CGXRangeList*)h.m_pValue, FALSE); },
+     [](CGXGridCore* g, CGXGridHint& h) {
+         g->UpdateSelectRange(h.m_range, (const CGXRangeList*)h.m_pValue, FALSE);
+     },
      NULL},
     {gxHintFrozenRows,
      [](CGXGridCore* g, CGXGridHint& h) { g->UpdateFrozenRows(h.m_nRow1, h.m_nRow2, h.m_nFlags, FALSE); },

@@ -160,19 +160,15 @@ void CGXHeader::DrawHeaderText(CDC* pDC, const CRect& rect, CRect rectText, ROWC
     BOOL bBlackWhite = m_pGrid->IsPrinting() && pProps != NULL && pProps->GetBlackWhite();
     CString strText;
     FormatValueText(strText, nRow, nCol, NULL, style);
-    DWORD dwHorz = style.GetHorizontalAlignment(), dwVert = style.GetVerticalAlignment();
     HANDLE hDIB = strText.IsEmpty() ? NULL : GXGetDIBPool()->GetDIB(strText);
     if (hDIB != NULL)
     {
-        UINT nAlign = (dwHorz == DT_CENTER ? 1 : dwHorz == DT_RIGHT ? 2 : 0) |
-                      (dwVert == DT_VCENTER ? 4 : dwVert == DT_BOTTOM ? 8 : 0);
-        GXDrawDIB(pDC, hDIB, rect, 0, nAlign, NULL);
+        GXDrawDIB(pDC, hDIB, rect, 0, GXGetDIBAlignment(style), NULL);
         return;
     }
     if (strText.IsEmpty())
         return;
-    UINT nFormat = (dwHorz == DT_CENTER ? DT_CENTER : dwHorz == DT_RIGHT ? DT_RIGHT : DT_LEFT) |
-                   (dwVert == DT_VCENTER ? DT_VCENTER : dwVert == DT_BOTTOM ? DT_BOTTOM : DT_TOP) | DT_NOPREFIX |
+    UINT nFormat = style.GetHorizontalAlignment() | style.GetVerticalAlignment() | DT_NOPREFIX |
                    (style.GetWrapText() ? DT_WORDBREAK : DT_SINGLELINE);
     COLORREF crOldText = pDC->SetTextColor(bBlackWhite ? rgbBlack : style.GetTextColor());
     int nOldMode = pDC->SetBkMode(TRANSPARENT);
@@ -183,8 +179,8 @@ void CGXHeader::DrawHeaderText(CDC* pDC, const CRect& rect, CRect rectText, ROWC
         pDraw->DrawRotatedText(pDC, strText, strText.GetLength(), rectText.left, rectText.top, rectText.right,
                                rectText.bottom, nFormat, pFont->GetOrientation(), &rectClip);
     else if (style.HasUserAttribute(GX_IDS_UA_ELLIPSISTYPE))
-        pDraw->DrawTextWithEllipsis(pDC, strText, strText.GetLength(), rectText.left, rectText.top, rectText.right,
-                                    rectText.bottom, nFormat, &rectClip,
+        pDraw->DrawTextWithEllipsis(pDC, strText, strText.GetLength(), rectText.left, rectText.top,
+                                    rectText.right, rectText.bottom, nFormat, &rectClip,
                                     (int)style.GetUserAttribute(GX_IDS_UA_ELLIPSISTYPE).GetLongValue());
     else
         pDraw->DrawTextLikeMultiLineEdit(pDC, strText, strText.GetLength(), rectText.left, rectText.top,

@@ -78,8 +78,8 @@ BOOL CGXGridMarkEditHeaderImp::IsMarkedHeader(CGXGridCore* g, ROWCOL nRow, ROWCO
     ROWCOL nCurRow, nCurCol;
     if (g->GetCurrentCell(nCurRow, nCurCol) && nCurRow > g->GetHeaderRows() && nCurCol > g->GetHeaderCols())
     {
-        if (nRow != 0 && (pParam->m_wMouseCurrentCellFlags & rowSelectionModes) == 0 && nCurRow >= range.top &&
-            nCurRow <= range.bottom && pProps->GetMarkRowHeader())
+        if (nRow != 0 && (pParam->m_wMouseCurrentCellFlags & rowSelectionModes) == 0 &&
+            nCurRow >= range.top && nCurRow <= range.bottom && pProps->GetMarkRowHeader())
             return TRUE;
         if (nCol != 0 && nCurCol >= range.left && nCurCol <= range.right && pProps->GetMarkColHeader())
             return TRUE;

@@ -251,7 +251,8 @@ TEST(GridProgressCtrl, CaptionClippingOnMetafilesAndWhilePrinting)
         ProgressCanvas canvas(*w.grid, ProgressStyle(_T("0"), _T("100"), _T("50")));
         canvas.dc.FillSolidRect(0, 0, 200, 20, RGB(255, 255, 255));
         canvas.dc.m_bPrinting = s.bPrinting;
-        w.grid->GetRegisteredControl(GX_IDS_CTRL_PROGRESS)->Draw(&canvas.dc, CRect(0, 0, 200, 20), 1, 1, style, NULL);
+        w.grid->GetRegisteredControl(GX_IDS_CTRL_PROGRESS)
+            ->Draw(&canvas.dc, CRect(0, 0, 200, 20), 1, 1, style, NULL);
         canvas.dc.m_bPrinting = FALSE;
         EXPECT_EQ(s.bClipped, CaptionOutsideTheBar(canvas) > 0);
     }

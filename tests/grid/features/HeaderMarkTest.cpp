@@ -106,13 +106,17 @@ TEST(GridHeaderMarks, RuleByRule)
         BOOL bRowHeader, bColHeader; // of the current cell
     } cases[] = {
         {"defaults", [](MarkGrid&) {}, TRUE, TRUE},
-        {"row selection mode",
-         [](MarkGrid& m) { m.g.GetParam()->m_wMouseCurrentCellFlags |= 1; }, FALSE, TRUE},
+        {"row selection mode", [](MarkGrid& m) { m.g.GetParam()->m_wMouseCurrentCellFlags |= 1; }, FALSE,
+         TRUE},
         {"row marks off",
-         [](MarkGrid& m) { m.g.GetParam()->GetProperties()->m_abFlags[CGXProperties::flagMarkRowHeader] = FALSE; },
+         [](MarkGrid& m) {
+             m.g.GetParam()->GetProperties()->m_abFlags[CGXProperties::flagMarkRowHeader] = FALSE;
+         },
          FALSE, TRUE},
         {"column marks off",
-         [](MarkGrid& m) { m.g.GetParam()->GetProperties()->m_abFlags[CGXProperties::flagMarkColHeader] = FALSE; },
+         [](MarkGrid& m) {
+             m.g.GetParam()->GetProperties()->m_abFlags[CGXProperties::flagMarkColHeader] = FALSE;
+         },
          TRUE, FALSE},
     };
     for (const auto& c : cases)
@@ -147,8 +151,7 @@ TEST(GridHeaderMarks, ARowOrColumnBeingResizedMarksItsHeader)
         {2, 4, 0xB2, 0xA2, FALSE, TRUE},  // column 4, its flags without bit 16
         {1, 5, 0xA2, 0xB2, TRUE, FALSE},  // row 5
         {2, 4, 0xA2, 0xB2, FALSE, FALSE}, // bit 16 keeps the column header unmarked
-        {1, 5, 0xB2, 0xA2, FALSE, FALSE},
-        {0, 4, 0xA2, 0xA2, FALSE, FALSE}, // no resize
+        {1, 5, 0xB2, 0xA2, FALSE, FALSE}, {0, 4, 0xA2, 0xA2, FALSE, FALSE}, // no resize
     };
     CGXGridParam* pParam = w.g.GetParam();
     for (const auto& c : cases)
