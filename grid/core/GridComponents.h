@@ -875,7 +875,9 @@ class CGXAbstractGridMarkEditHeaderImp : public CObject
     }
 };
 
-// Printing of a grid: the window's and the view's printing steps.
+// Printing of a grid: the window's and the view's printing steps, and the header and footer
+// of the pages (the properties object hands its header and footer work to it).
+class CDocument;
 class CGXAbstractGridPrintImp : public CObject
 {
   public:
@@ -887,6 +889,33 @@ class CGXAbstractGridPrintImp : public CObject
     }
     virtual void OnGridEndPrinting(CGXGridCore*, CDC*, CPrintInfo*)
     {
+    }
+    // The document may be null.
+    virtual void PrintHeaderAndFooter(CGXProperties*, CDC*, CPrintInfo*, CDocument*, CGXGridParam*)
+    {
+    }
+    // Height of a header or footer block in logical units.
+    virtual int CalcHeaderFooterBlockHeight(CGXProperties*, CDC*, CGXData&, CGXStylesMap*)
+    {
+        return 0;
+    }
+    virtual void PrintHeaderFooterBlock(CGXProperties*, CDC*, CPrintInfo*, const CRect&, CGXData&, CGXStylesMap*)
+    {
+    }
+    // The text with every field code replaced by its field's text.
+    virtual CString ParseHeaderFooterText(CGXProperties*, const CString&)
+    {
+        return CString();
+    }
+    // The text of field nIndex; strRest is the text after the code and loses what the field takes.
+    virtual CString GetHeaderFooterFieldText(CGXProperties*, int, CString&)
+    {
+        return CString();
+    }
+    // The format in braces at the start of strRest, which then continues after it.
+    virtual CString ParseFieldFormat(CString&)
+    {
+        return CString();
     }
 };
 

@@ -777,6 +777,24 @@ void CGXGridCore::OnGridEndPrinting(CDC* pDC, CPrintInfo* pInfo)
     GX_FORWARD_VOID(m_pPrintImp, OnGridEndPrinting(this, pDC, pInfo));
 }
 
+void CGXGridCore::SubtractPrintMargins(CDC*, CRect& rect)
+{
+    CGXProperties* pProps = m_pParam != NULL ? m_pParam->GetProperties() : NULL;
+    if (pProps == NULL)
+        return;
+    rect.left += pProps->m_anMargins[CGXProperties::marginLeft];
+    rect.top += pProps->m_anMargins[CGXProperties::marginTop];
+    rect.right -= pProps->m_anMargins[CGXProperties::marginRight];
+    rect.bottom -= pProps->m_anMargins[CGXProperties::marginBottom];
+}
+
+void CGXGridCore::PrintHeaderAndFooter(CDC* pDC, CPrintInfo* pInfo)
+{
+    CGXProperties* pProps = m_pParam != NULL ? m_pParam->GetProperties() : NULL;
+    if (pProps != NULL)
+        pProps->PrintHeaderFooter(pDC, pInfo, m_bIsViewContext ? m_pGridDoc : NULL, m_pParam);
+}
+
 // -- Re-evaluation services of the data object ----------------------------------------------
 
 static CGXData* DataOf(CGXGridParam* pParam)

@@ -612,6 +612,10 @@ class CGXGridCore
     // Lines, borders, brushes and the GDI cache (GridCoreLines.cpp)
     virtual void SubtractBorders(CRect& rectOut, const CRect& rect, const CGXStyle& style, BOOL bWithLines);
     virtual CSize CalcBorderExtent(int cx, int cy, const CGXStyle& style);
+    // Printing: the properties' margins taken off the print rectangle; the header and footer of
+    // the page through the properties.
+    virtual void SubtractPrintMargins(CDC* pDC, CRect& rect);
+    virtual void PrintHeaderAndFooter(CDC* pDC, CPrintInfo* pInfo);
     virtual void DrawGridLine(CDC* pDC, int x, int y, int cx, int cy, int nDirection, ROWCOL nClient, UINT mode);
     void DrawRowColBand(CDC* pDC, int nType, ROWCOL nClient, UINT mode);
     void DrawStyleBorders(CDC* pDC, const CRect& rect, const CGXStyle& style);
@@ -692,6 +696,7 @@ class CGXGridCore
     void InstallSortImp();
     void InstallUserSelectRangeImp();
     void InstallFreezeMenuHelperImp();
+    void InstallPrintImp();
     // Freezing the selected columns (rows) through the freeze component; FALSE (nothing)
     // without it.
     virtual BOOL CanFreezeCols();
@@ -813,6 +818,10 @@ class CGXGridCore
     BOOL m_bPrinting = FALSE;
     CRect m_rectPrinting;
     ROWCOL m_nPrintTopRow = 1, m_nPrintLeftCol = 1;
+    // The pagination of the last print: first rows (columns) of the page rows (columns), closed
+    // by one past the last printed row (column); the page row and column of the top-left cell.
+    CDWordArray m_awPageFirstRow, m_awPageFirstCol;
+    ROWCOL m_nPageRow = 0, m_nPageCol = 0;
     int m_cxFrame, m_cyFrame, m_cxBorder, m_cyBorder;
     HCURSOR m_hcurArrow;
     ROWCOL m_nLastVisibleRow = (ROWCOL)-1, m_nLastVisibleCol = (ROWCOL)-1;

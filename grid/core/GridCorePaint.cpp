@@ -4,6 +4,7 @@
 #include <algorithm>
 #include "grid/core/DrawingAndFormatting.h"
 #include "grid/core/DrawingContext.h"
+#include "grid/core/FontFaceTable.h"
 #include "grid/core/GridCore.h"
 
 CGXDrawingContext::CGXDrawingContext(ROWCOL nClientRows, ROWCOL nClientCols)
@@ -174,9 +175,16 @@ void CGXGridCore::OnGridUpdate(CWnd*, LPARAM, CObject* pHint)
         m_pUpdateHintImp->OnGridUpdate(this, pHint);
 }
 
-void CGXGridCore::OnGridPrepareDC(CDC*, CPrintInfo*)
+void CGXGridCore::OnGridPrepareDC(CDC* pDC, CPrintInfo*)
 {
-    // The grid draws in device units: nothing to set up.
+    // On screen the grid draws in device units. A printer's logical units are the display's
+    // pixels, so that sizes and fonts come out as large as on the screen.
+    if (!pDC->IsPrinting())
+        return;
+    CGXFontFaceTable* pTable = GXGetFontFaceTable();
+    pDC->SetMapMode(MM_ANISOTROPIC);
+    pDC->SetWindowExt(pTable->GetHorzResolution(), pTable->GetVertResolution());
+    pDC->SetViewportExt(pDC->GetDeviceCaps(LOGPIXELSX), pDC->GetDeviceCaps(LOGPIXELSY));
 }
 
 void CGXGridCore::CalcCharMetrics(CDC* pDC, int& nWidth, int& nHeight)

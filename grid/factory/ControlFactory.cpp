@@ -180,7 +180,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         NULL,                                        // covered cells
         NULL,                                        // merged cells
         NULL,                                        // floating cells
-        NULL,                                        // printing
+        &CGXGridCore::InstallPrintImp,               //
         &CGXGridCore::InstallUserSelectRangeImp,     //
         NULL,                                        // Excel-like frame
         &CGXGridCore::InstallMoveRowsColsImp,        // drag-select: so far only what it installs with it
