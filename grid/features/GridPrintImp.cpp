@@ -244,7 +244,7 @@ void CGXGridPrintImp::OnGridBeginPrinting(CGXGridCore* pGrid, CDC* pDC, CPrintIn
 {
     CGXGridParam* pParam = pGrid->GetParam();
     CGXProperties* pProps = pParam != NULL ? pParam->GetProperties() : NULL;
-    if (pProps == NULL)
+    if (pProps == NULL || pDC == NULL || pInfo == NULL)
         return;
 
     // 1. - 2.
@@ -327,6 +327,8 @@ void CGXGridPrintImp::OnGridPrint(CGXGridCore* pGrid, CDC* pDC, CPrintInfo* pInf
     CGXProperties* pProps = pParam != NULL ? pParam->GetProperties() : NULL;
     CDWordArray& awRows = pGrid->m_awPageFirstRow;
     CDWordArray& awCols = pGrid->m_awPageFirstCol;
+    if (pDC == NULL || pInfo == NULL)
+        return;
     if (pProps == NULL || awRows.GetSize() < 2 || awCols.GetSize() < 2)
     {
         pInfo->m_bContinuePrinting = FALSE;
@@ -416,6 +418,8 @@ void CGXGridPrintImp::OnGridEndPrinting(CGXGridCore* pGrid, CDC*, CPrintInfo*)
 void CGXGridPrintImp::PrintHeaderAndFooter(CGXProperties* pProps, CDC* pDC, CPrintInfo* pInfo, CDocument* pDoc,
                                            CGXGridParam* pParam)
 {
+    if (pDC == NULL || pInfo == NULL)
+        return;
     // 1.
     CStringArray& astrTexts = pProps->m_sFieldTexts;
     if (astrTexts.GetSize() < fieldCount)
