@@ -899,7 +899,8 @@ class CGXAbstractGridPrintImp : public CObject
     {
         return 0;
     }
-    virtual void PrintHeaderFooterBlock(CGXProperties*, CDC*, CPrintInfo*, const CRect&, CGXData&, CGXStylesMap*)
+    virtual void PrintHeaderFooterBlock(CGXProperties*, CDC*, CPrintInfo*, const CRect&, CGXData&,
+                                        CGXStylesMap*)
     {
     }
     // The text with every field code replaced by its field's text.

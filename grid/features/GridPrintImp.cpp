@@ -61,7 +61,8 @@ struct Axis
     {
         PrintFirst(pGrid) = nFirst;
         BOOL bPartial = FALSE;
-        ROWCOL nLast = bRows ? pGrid->CalcLastRowInRect(rect, &bPartial) : pGrid->CalcLastColInRect(rect, &bPartial);
+        ROWCOL nLast =
+            bRows ? pGrid->CalcLastRowInRect(rect, &bPartial) : pGrid->CalcLastColInRect(rect, &bPartial);
         return bPartial ? nLast : nLast + 1;
     }
     // The width (height) of a page: header and frozen rows (columns) and the page's own.
@@ -82,8 +83,8 @@ ROWCOL NextBreak(const CDWordArray& awBreaks, ROWCOL n)
 }
 
 // Appends the page starts that follow nStart up to nLast, then nLast + 1.
-void AddPageStarts(CGXGridCore* pGrid, const Axis& axis, ROWCOL nStart, ROWCOL nLast, const CDWordArray& awBreaks,
-                   const CRect& rect)
+void AddPageStarts(CGXGridCore* pGrid, const Axis& axis, ROWCOL nStart, ROWCOL nLast,
+                   const CDWordArray& awBreaks, const CRect& rect)
 {
     CDWordArray& awStarts = axis.Starts(pGrid);
     if (awBreaks.GetSize() > 0 && axis.FirstNotFitting(pGrid, nStart, rect) > nLast)
@@ -186,7 +187,8 @@ void DrawPrintFrame(CGXGridCore* pGrid, CDC* pDC, const CRect& rect, BOOL bLines
 const CGXStyle* StandardStyle(CGXStylesMap* pStylesMap)
 {
     const CGXStyle* pStyle = NULL;
-    if (pStylesMap == NULL || !((const CGXStylesMap*)pStylesMap)->LookupStyle(pStylesMap->m_wStyleStandard, pStyle))
+    if (pStylesMap == NULL ||
+        !((const CGXStylesMap*)pStylesMap)->LookupStyle(pStylesMap->m_wStyleStandard, pStyle))
         return NULL;
     return pStyle;
 }
@@ -295,7 +297,8 @@ void CGXGridPrintImp::OnGridBeginPrinting(CGXGridCore* pGrid, CDC* pDC, CPrintIn
         {
             ROWCOL nFirst = axis.bRows ? range.top : range.left;
             axis.Starts(pGrid).Add(nFirst);
-            AddPageStarts(pGrid, axis, nFirst, axis.bRows ? range.bottom : range.right, axis.Breaks(pProps), rect);
+            AddPageStarts(pGrid, axis, nFirst, axis.bRows ? range.bottom : range.right, axis.Breaks(pProps),
+                          rect);
         }
     }
     pGrid->m_nPageRow = PageOf(pGrid->m_awPageFirstRow, nTopRow);
@@ -415,8 +418,8 @@ void CGXGridPrintImp::OnGridEndPrinting(CGXGridCore* pGrid, CDC*, CPrintInfo*)
     }
 }
 
-void CGXGridPrintImp::PrintHeaderAndFooter(CGXProperties* pProps, CDC* pDC, CPrintInfo* pInfo, CDocument* pDoc,
-                                           CGXGridParam* pParam)
+void CGXGridPrintImp::PrintHeaderAndFooter(CGXProperties* pProps, CDC* pDC, CPrintInfo* pInfo,
+                                           CDocument* pDoc, CGXGridParam* pParam)
 {
     if (pDC == NULL || pInfo == NULL)
         return;
@@ -444,12 +447,14 @@ void CGXGridPrintImp::PrintHeaderAndFooter(CGXProperties* pProps, CDC* pDC, CPri
     pDC->DPtoLP(&ptPageEnd);
     CGXData& footer = pProps->m_headerFooter[CGXProperties::blockFooter];
     int nBottom = ptPageEnd.y - pProps->m_anMargins[CGXProperties::distanceFooter];
-    int nTop = std::max(nBottom - CalcHeaderFooterBlockHeight(pProps, pDC, footer, pStylesMap), (int)rectDraw.bottom);
+    int nTop = std::max(nBottom - CalcHeaderFooterBlockHeight(pProps, pDC, footer, pStylesMap),
+                        (int)rectDraw.bottom);
     PrintHeaderFooterBlock(pProps, pDC, pInfo, CRect(rectDraw.left, nTop, rectDraw.right, nBottom), footer,
                            pStylesMap);
 }
 
-int CGXGridPrintImp::CalcHeaderFooterBlockHeight(CGXProperties*, CDC* pDC, CGXData& block, CGXStylesMap* pStylesMap)
+int CGXGridPrintImp::CalcHeaderFooterBlockHeight(CGXProperties*, CDC* pDC, CGXData& block,
+                                                 CGXStylesMap* pStylesMap)
 {
     int nHeight = 0;
     for (ROWCOL nCol = 1; nCol <= nBlockCols; nCol++)
@@ -481,8 +486,8 @@ void CGXGridPrintImp::PrintHeaderFooterBlock(CGXProperties* pProps, CDC* pDC, CP
             CBlockCellFont font(pDC, style);
             CString strText = ParseHeaderFooterText(pProps, style.GetValue());
             GXGetDrawingAndFormatting()->DrawTextLikeMultiLineEdit(
-                pDC, strText, strText.GetLength(), rect.left + nBlockInset, y, rect.right - nBlockInset, rect.bottom,
-                anAlign[nCol - 1] | DT_NOPREFIX | DT_NOCLIP);
+                pDC, strText, strText.GetLength(), rect.left + nBlockInset, y, rect.right - nBlockInset,
+                rect.bottom, anAlign[nCol - 1] | DT_NOPREFIX | DT_NOCLIP);
             y += font.LineHeight();
         }
     }

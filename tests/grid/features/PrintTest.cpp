@@ -39,8 +39,9 @@ void Fill(CGXGridCore& grid, ROWCOL nRows, ROWCOL nCols)
     grid.SetColCount(nCols, GX_NOREDRAW);
     for (ROWCOL r = 1; r <= nRows; r++)
         for (ROWCOL c = 1; c <= nCols; c++)
-            grid.SetValueRange(CGXCellRange(r, c), ("R" + std::to_string(r) + "C" + std::to_string(c)).c_str(),
-                               gxOverride, 0, GX_NOREDRAW);
+            grid.SetValueRange(CGXCellRange(r, c),
+                               ("R" + std::to_string(r) + "C" + std::to_string(c)).c_str(), gxOverride, 0,
+                               GX_NOREDRAW);
 }
 
 CGXProperties& Props(CGXGridCore& grid)
@@ -53,7 +54,8 @@ void SetMargins(CGXProperties& props, int nMargin, int nDistance)
     for (int i : {CGXProperties::marginTop, CGXProperties::marginBottom, CGXProperties::marginLeft,
                   CGXProperties::marginRight})
         props.m_anMargins[i] = nMargin;
-    props.m_anMargins[CGXProperties::distanceHeader] = props.m_anMargins[CGXProperties::distanceFooter] = nDistance;
+    props.m_anMargins[CGXProperties::distanceHeader] = props.m_anMargins[CGXProperties::distanceFooter] =
+        nDistance;
 }
 
 // A memory DC that says it prints, on a white page of the screen's size.
@@ -149,31 +151,52 @@ TEST(GridPrinting, PaginationFollowsTheRangeBreaksAndFrozenRows)
         UINT nPages;
     } cases[] = {
         {"three columns and four rows a page", 8, [](PagedGrid&) {}, {1, 5, 9, 11}, {1, 4, 7, 9}, 9},
-        {"a forced column break inside the first page", 8,
-         [](PagedGrid& p) { Props(*p.grid).m_awColBreaks.Add(2); }, {1, 5, 9, 11}, {1, 2, 5, 8, 9}, 12},
-        {"columns that fit divide at the forced breaks only", 3,
-         [](PagedGrid& p) { Props(*p.grid).m_awColBreaks.Add(2); }, {1, 5, 9, 11}, {1, 2, 4}, 6},
-        {"forced row breaks before and after a full page", 3,
+        {"a forced column break inside the first page",
+         8,
+         [](PagedGrid& p) { Props(*p.grid).m_awColBreaks.Add(2); },
+         {1, 5, 9, 11},
+         {1, 2, 5, 8, 9},
+         12},
+        {"columns that fit divide at the forced breaks only",
+         3,
+         [](PagedGrid& p) { Props(*p.grid).m_awColBreaks.Add(2); },
+         {1, 5, 9, 11},
+         {1, 2, 4},
+         6},
+        {"forced row breaks before and after a full page",
+         3,
          [](PagedGrid& p) {
              Props(*p.grid).m_awRowBreaks.Add(3);
              Props(*p.grid).m_awRowBreaks.Add(9);
          },
-         {1, 3, 7, 9, 11}, {1, 4}, 4},
-        {"frozen rows repeat: two rows fewer a page", 3,
-         [](PagedGrid& p) { p.grid->SetFrozenRows(2, 0, GX_NOREDRAW); }, {3, 5, 7, 9, 11}, {1, 4}, 4},
-        {"the selected range", 8,
+         {1, 3, 7, 9, 11},
+         {1, 4},
+         4},
+        {"frozen rows repeat: two rows fewer a page",
+         3,
+         [](PagedGrid& p) { p.grid->SetFrozenRows(2, 0, GX_NOREDRAW); },
+         {3, 5, 7, 9, 11},
+         {1, 4},
+         4},
+        {"the selected range",
+         8,
          [](PagedGrid& p) {
              p.info.m_pPD->m_pd.Flags |= PD_SELECTION;
              p.grid->GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(2, 2, 3, 6));
          },
-         {2, 4}, {2, 5, 7}, 2},
-        {"the selection option without a selection: the window's top-left page", 8,
+         {2, 4},
+         {2, 5, 7},
+         2},
+        {"the selection option without a selection: the window's top-left page",
+         8,
          [](PagedGrid& p) {
              p.info.m_pPD->m_pd.Flags |= PD_SELECTION;
              p.grid->SetTopRow(3, GX_NOREDRAW);
              p.grid->SetLeftCol(2, GX_NOREDRAW);
          },
-         {3, 7}, {2, 5}, 1},
+         {3, 7},
+         {2, 5},
+         1},
     };
     for (const Case& c : cases)
     {
@@ -204,8 +227,9 @@ TEST(GridPrinting, PageOrderDecidesWhichPageComesNext)
             continued.push_back(p.info.m_bContinuePrinting);
         }
         std::vector<std::pair<ROWCOL, ROWCOL>> expected =
-            bDownFirst ? std::vector<std::pair<ROWCOL, ROWCOL>>{{1, 1}, {5, 1}, {1, 4}, {5, 4}, {1, 7}, {5, 7}}
-                       : std::vector<std::pair<ROWCOL, ROWCOL>>{{1, 1}, {1, 4}, {1, 7}, {5, 1}, {5, 4}, {5, 7}};
+            bDownFirst
+                ? std::vector<std::pair<ROWCOL, ROWCOL>>{{1, 1}, {5, 1}, {1, 4}, {5, 4}, {1, 7}, {5, 7}}
+                : std::vector<std::pair<ROWCOL, ROWCOL>>{{1, 1}, {1, 4}, {1, 7}, {5, 1}, {5, 4}, {5, 7}};
         EXPECT_EQ(expected, pages) << "page order " << bDownFirst;
         EXPECT_EQ((std::vector<BOOL>{TRUE, TRUE, TRUE, TRUE, TRUE, FALSE}), continued);
         p.Print(7);
@@ -363,7 +387,8 @@ TEST(GridPrinting, FieldCodesTakeTheTextsOfThePage)
         EXPECT_EQ(b.format, std::string(imp.ParseFieldFormat(strRest))) << b.rest;
         EXPECT_EQ(b.left, std::string(strRest)) << b.rest;
     }
-    for (const char* psz : {"%a %A %b %B %c %d %H %I %j %m %M %p %S %U %w %W %x %X %y %Y %z %Z %%", "%#c", "text"})
+    for (const char* psz :
+         {"%a %A %b %B %c %d %H %I %j %m %M %p %S %U %w %W %x %X %y %Y %z %Z %%", "%#c", "text"})
         EXPECT_TRUE(CGXGridPrintImp::IsDocumentedTimeFormat(psz)) << psz;
     for (const char* psz : {"%", "%#", "%e", "%n%t", "%Ec", "%Y%"})
         EXPECT_FALSE(CGXGridPrintImp::IsDocumentedTimeFormat(psz)) << psz;
@@ -389,7 +414,8 @@ TEST(GridPrinting, HeaderFooterBlockHeights)
     auto lineHeight = [&](const CGXFont& font) {
         CGXStyle standard;
         const CGXStyle* pStandard = NULL;
-        ((const CGXStylesMap*)param.GetStylesMap())->LookupStyle(param.GetStylesMap()->m_wStyleStandard, pStandard);
+        ((const CGXStylesMap*)param.GetStylesMap())
+            ->LookupStyle(param.GetStylesMap()->m_wStyleStandard, pStandard);
         CGXStyle style;
         style.MergeFont(font);
         style.MergeStyle(*pStandard, gxApplyNew);
@@ -406,7 +432,8 @@ TEST(GridPrinting, HeaderFooterBlockHeights)
     EXPECT_EQ(nStandard, imp.CalcHeaderFooterBlockHeight(&props, &printer.dc, footer, param.GetStylesMap()));
     footer.StoreValueRowCol(3, 3, "dritte", gxOverride, 0);
     footer.StoreValueRowCol(2, 1, "", gxOverride, 0); // no text: no line
-    EXPECT_EQ(2 * nStandard, imp.CalcHeaderFooterBlockHeight(&props, &printer.dc, footer, param.GetStylesMap()));
+    EXPECT_EQ(2 * nStandard,
+              imp.CalcHeaderFooterBlockHeight(&props, &printer.dc, footer, param.GetStylesMap()));
     CGXData& header = props.GetHeaderFooterBlock(CGXProperties::blockHeader);
     int nBig = lineHeight(CGXFont().SetSize(16).SetBold(TRUE));
     ASSERT_GT(nBig, nStandard);
@@ -430,7 +457,7 @@ class CPrintTestView : public CGXGridView
 };
 IMPLEMENT_DYNCREATE(CPrintTestView, CGXGridView)
 BEGIN_MESSAGE_MAP(CPrintTestView, CGXGridView)
-    ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
 END_MESSAGE_MAP()
 
 // A frame with one grid view of a document named docName.
@@ -487,10 +514,10 @@ std::vector<std::string> PrintToPdf(PrintViewFrame& f, const std::string& docNam
 {
     f.pView->SendMessage(WM_COMMAND, ID_FILE_PRINT_DIRECT);
     std::string out = UnixPath(TempFolder());
-    std::string script = WaitForPdfScript(docName) +
-                         "n=$(pdfinfo \\\"$f\\\" | sed -n 's/^Pages: *//p'); rm -f " + out + "/" + docName +
-                         "-*.txt; for i in $(seq 1 $n); do pdftotext -f $i -l $i \\\"$f\\\" " + out + "/" +
-                         docName + "-$i.txt; done; echo $n > " + out + "/" + docName + ".pages; rm -f \\\"$f\\\"";
+    std::string script =
+        WaitForPdfScript(docName) + "n=$(pdfinfo \\\"$f\\\" | sed -n 's/^Pages: *//p'); rm -f " + out + "/" +
+        docName + "-*.txt; for i in $(seq 1 $n); do pdftotext -f $i -l $i \\\"$f\\\" " + out + "/" + docName +
+        "-$i.txt; done; echo $n > " + out + "/" + docName + ".pages; rm -f \\\"$f\\\"";
     if (!RunUnix(script, TempFolder() + "\\done.txt", 90000))
         return {};
     int nPages = atoi(ReadFile(TempFolder() + "\\" + docName + ".pages").c_str());
