@@ -197,9 +197,9 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         &CGXGridCore::InstallCommandFactory,         //
         &CGXGridCore::InstallSortImp,                //
         NULL,                                        // old drawing
-        NULL,                                        // covered cells
-        NULL,                                        // merged cells
-        NULL,                                        // floating cells
+        &CGXGridCore::InstallCoveredCellsImp,        //
+        &CGXGridCore::InstallMergeCellsImp,          //
+        &CGXGridCore::InstallFloatCellsImp,          //
         &CGXGridCore::InstallPrintImp,               //
         &CGXGridCore::InstallUserSelectRangeImp,     //
         NULL,                                        // Excel-like frame
