@@ -806,10 +806,24 @@ TEST_F(FullScreenHoverTest, ThePlainMenuComesAtTheTopEdgeAndGoesInTheClient)
     EXPECT_FALSE(MenuShown());
     ExpectChildCovers();
 
+    // A child activated while the menu is shown comes up maximised and visible.
+    MoveTo(TopEdge());
+    ASSERT_TRUE(WaitMenu(true));
+    CMDIChildWnd* pSecond = m_pFrame->MDIGetActive();
+    ASSERT_TRUE(FSTemplate()->OpenDocumentFile(NULL) != NULL);
+    PumpAsTheApplication(80);
+    CMDIChildWnd* pActive = m_pFrame->MDIGetActive();
+    EXPECT_NE(pSecond, pActive);
+    EXPECT_TRUE(pActive->IsZoomed());
+    EXPECT_TRUE(pActive->IsWindowVisible());
+    MoveTo(ClientCentre());
+    ASSERT_TRUE(WaitMenu(false));
+    ExpectChildCovers();
+
     // The child's restore button while the menu is shown: restored, and the menu goes.
     MoveTo(TopEdge());
     ASSERT_TRUE(WaitMenu(true));
-    CMDIChildWnd* pActive = m_pFrame->MDIGetActive();
+    pActive = m_pFrame->MDIGetActive();
     pActive->SendMessage(WM_SYSCOMMAND, SC_RESTORE);
     PumpAsTheApplication(50);
     EXPECT_FALSE(pActive->IsZoomed());
