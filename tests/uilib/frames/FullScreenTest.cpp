@@ -95,6 +95,15 @@ class CFSFrame : public SECMDIFrameWnd
     std::vector<BOOL> m_barsVisibleOnClose;
     BOOL m_bCloseEnds = FALSE; // closing destroys the frame, as the application's does
 
+    // The menu bar asks for the pop-ups of the test's document menu, whose template the
+    // application does not list.
+    HMENU GetMenuForResource(UINT nID) override
+    {
+        if (nID == IDR_FS_DOC)
+            return FSTemplate()->m_hMenuShared;
+        return SECMDIFrameWnd::GetMenuForResource(nID);
+    }
+
   protected:
     BOOL MakeToolBar(SECToolBar& bar, UINT nID, LPCTSTR lpszName)
     {
@@ -878,6 +887,28 @@ TEST_F(FullScreenHoverTest, TheMenuBarFloatsAcrossTheTopAndTheTimerHidesItOnceLe
             << placesAfter.at(place.first).nDockBar;
     }
     EXPECT_EQ((std::vector<CString>{_T("&Datei"), _T("&Bild")}), MenuBarTexts());
+}
+
+// A command picked from a pop-up of the floating menu bar runs once.
+TEST_F(FullScreenHoverTest, ACommandFromTheFloatingMenuBarRunsOnce)
+{
+    EnterHovering(TRUE);
+    MoveTo(TopEdge());
+    ASSERT_TRUE(WaitMenu(true));
+    SECMDIMenuBar& bar = m_pFrame->m_wndMenuBar;
+    int nBild = -1;
+    for (int i = 0; i < bar.GetBtnCount(); i++)
+    {
+        SECStdBtn* pBtn = bar.GetButton(i);
+        if (pBtn->m_nType == SECStdBtn::BtnMenu && !pBtn->HasStyle(TBBS_HIDDEN) &&
+            static_cast<SECTBMenuBtn*>(pBtn)->m_strText == _T("&Bild"))
+            nBild = i;
+    }
+    ASSERT_GE(nBild, 0);
+    CRect rectItem;
+    bar.GetItemRect(nBild, rectItem);
+    bar.ClientToScreen(rectItem);
+    PickDocCommand(rectItem);
 }
 
 // A menu bar kept in a rebar is hidden in full screen, or floated while the mouse asks for the
