@@ -438,14 +438,16 @@ TEST(GridTexts, TheObjectCellTextsStandInTheStringTable)
     {
         UINT nID;
         const char* pszText;
-    } texts[] = {{20134, "Falsches Datenformat."},
-                 {20203, "Fehler beim Kopieren"},
-                 {20204, "Fehler beim Auschneiden"},
-                 {20205, "Meridane Grid Objekt einf\xfcgen"},
-                 {20206, "OLE-Ansicht ist bereits ge\xf6\x66\x66net. Bitte wechseln Sie zur ge\xf6\x66\x66neten Ansicht."},
-                 {20207, "Fehler beim Anzeigen des Objekt-Einf\xfcgen-Dialogs."},
-                 {20061, "Keine Validierung\t0\nUhrzeit\t1\nDatum\t2\nDatum und Uhrzeit\t3\n"},
-                 {20062, "Uhrzeit\t0\nKurzes Datum\t1\nLanges Datum\t2\nBenutzerdefiniert\t3\nDateTime\t4\n"}};
+    } texts[] = {
+        {20134, "Falsches Datenformat."},
+        {20203, "Fehler beim Kopieren"},
+        {20204, "Fehler beim Auschneiden"},
+        {20205, "Meridane Grid Objekt einf\xfcgen"},
+        {20206,
+         "OLE-Ansicht ist bereits ge\xf6\x66\x66net. Bitte wechseln Sie zur ge\xf6\x66\x66neten Ansicht."},
+        {20207, "Fehler beim Anzeigen des Objekt-Einf\xfcgen-Dialogs."},
+        {20061, "Keine Validierung\t0\nUhrzeit\t1\nDatum\t2\nDatum und Uhrzeit\t3\n"},
+        {20062, "Uhrzeit\t0\nKurzes Datum\t1\nLanges Datum\t2\nBenutzerdefiniert\t3\nDateTime\t4\n"}};
     for (const auto& t : texts)
     {
         CString str;

@@ -40,7 +40,8 @@ struct DateGrid : GridWindow
         return (CGXDateTimeCtrl*)grid->GetRegisteredControl((WORD)nID);
     }
     // A cell with the picture dd.MM.yyyy unless bLocale.
-    void SetCell(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszValue, BOOL bLocale = FALSE, UINT nID = GX_IDS_CTRL_DATETIME)
+    void SetCell(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszValue, BOOL bLocale = FALSE,
+                 UINT nID = GX_IDS_CTRL_DATETIME)
     {
         CGXStyle style;
         style.SetControl((WORD)nID).SetValue(pszValue);
@@ -105,8 +106,9 @@ TEST(GridDateTimeCell, GoodValuesShowAsDatesAndBadOnesAsTheyStand)
     struct
     {
         LPCTSTR pszValue, pszShown;
-    } cases[] = {{_T("36526"), _T("01.01.2000")}, {_T("36526.75"), _T("01.01.2000")}, {_T(""), _T("")},
-                 {_T("abc"), _T("abc")},         {_T("31.02.2023"), _T("31.02.2023")}, {_T("-1e9"), _T("-1e9")}};
+    } cases[] = {
+        {_T("36526"), _T("01.01.2000")}, {_T("36526.75"), _T("01.01.2000")},   {_T(""), _T("")},
+        {_T("abc"), _T("abc")},          {_T("31.02.2023"), _T("31.02.2023")}, {_T("-1e9"), _T("-1e9")}};
     for (const auto& c : cases)
     {
         w.SetCell(2, 2, c.pszValue);

@@ -116,7 +116,8 @@ TEST_F(DateTimeFixture, UpAndDownStepTheFieldsKeepingTheDayInsideTheMonth)
 TEST_F(DateTimeFixture, ATimeMinimumSetsTheLowerFieldsOrRefusesARealDate)
 {
     Open(_T("HH:mm:ss"), COleDateTime(1899, 12, 30, 11, 15, 0));
-    ASSERT_TRUE(ctrl.SetMinMax(COleDateTime(1899, 12, 30, 10, 30, 0), COleDateTime(1899, 12, 30, 23, 0, 0), 1));
+    ASSERT_TRUE(
+        ctrl.SetMinMax(COleDateTime(1899, 12, 30, 10, 30, 0), COleDateTime(1899, 12, 30, 23, 0, 0), 1));
     Focus(GXDT_HOUR24);
     TypeKey(VK_DOWN);
     EXPECT_EQ(COleDateTime(1899, 12, 30, 10, 30, 0), ctrl.GetDateTime());
