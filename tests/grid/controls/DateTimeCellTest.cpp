@@ -52,18 +52,11 @@ struct DateGrid : GridWindow
     }
     void Enter(ROWCOL nRow, ROWCOL nCol)
     {
-        ASSERT_TRUE(grid->ChangeCurrentCell(nRow, nCol));
-        grid->SetFocus();
-        PumpMessages(40);
+        ASSERT_TRUE(EnterCell(*grid, nRow, nCol));
     }
     CString Shown(ROWCOL nRow, ROWCOL nCol)
     {
-        CGXStyle* pStyle = grid->CreateStyle();
-        grid->ComposeStyleRowCol(nRow, nCol, pStyle);
-        CString str;
-        Control()->FormatValueText(str, nRow, nCol, NULL, *pStyle);
-        grid->RecycleStyle(pStyle);
-        return str;
+        return ShownText(*grid, Control(), nRow, nCol);
     }
     int CurrentId()
     {
@@ -74,11 +67,7 @@ struct DateGrid : GridWindow
 
 void AltDown()
 {
-    SendKey(VK_MENU, false);
-    SendKey(VK_DOWN, false);
-    SendKey(VK_DOWN, true);
-    SendKey(VK_MENU, true);
-    PumpMessages(150);
+    KeyWith(VK_MENU, VK_DOWN);
 }
 
 TEST(GridDateTimeCell, TheFactoryMakesBothAndTheAttributesAreRegistered)

@@ -159,11 +159,7 @@ TEST_F(DateTimeFixture, TwelveInAHourFieldOfTwelveHoursFollowsTheHalfOfTheDay)
 TEST_F(DateTimeFixture, TheCalendarPutsTheChosenDayIntoTheValueKeepingItsTime)
 {
     Open(_T("dd.MM.yyyy"), COleDateTime(2004, 2, 10, 10, 20, 0), GXDT_CALENDARBUTTON_STYLE);
-    SendKey(VK_MENU, false);
-    SendKey(VK_DOWN, false);
-    SendKey(VK_DOWN, true);
-    SendKey(VK_MENU, true);
-    PumpMessages(150);
+    KeyWith(VK_MENU, VK_DOWN);
     CGXBPopupCalendar* pCalendar = ctrl.GetCalendar();
     ASSERT_NE(nullptr, pCalendar);
     CRect rectCtrl, rectCalendar;
