@@ -60,8 +60,8 @@ struct Ole1StreamAdapter
 };
 } // namespace
 
-BOOL CGXOleObjectBytes::Parse(const BYTE* pData, DWORD nSize, CString& strClass,
-                              DWORD& nPayloadOffset, DWORD& nPayloadSize)
+BOOL CGXOleObjectBytes::Parse(const BYTE* pData, DWORD nSize, CString& strClass, DWORD& nPayloadOffset,
+                              DWORD& nPayloadSize)
 {
     if (pData == NULL || nSize < HeaderSize + TrailerSize || ReadWord(pData) != Signature)
         return FALSE;
@@ -79,8 +79,8 @@ BOOL CGXOleObjectBytes::Parse(const BYTE* pData, DWORD nSize, CString& strClass,
     return TRUE;
 }
 
-BOOL CGXOleObjectBytes::Build(LPCSTR pszName, LPCSTR pszClass, const BYTE* pPayload,
-                              DWORD nPayload, CByteArray& bytes)
+BOOL CGXOleObjectBytes::Build(LPCSTR pszName, LPCSTR pszClass, const BYTE* pPayload, DWORD nPayload,
+                              CByteArray& bytes)
 {
     DWORD nName = (DWORD)strlen(pszName) + 1;
     DWORD nClass = (DWORD)strlen(pszClass) + 1;
@@ -120,8 +120,7 @@ HRESULT CGXOleObjectBytes::CreateMemoryStorage(ILockBytes** ppLockBytes, IStorag
         return hr;
     }
     hr = ::StgCreateDocfileOnILockBytes(
-        *ppLockBytes, STGM_TRANSACTED | STGM_CREATE | STGM_SHARE_EXCLUSIVE | STGM_READWRITE, 0,
-        ppStorage);
+        *ppLockBytes, STGM_TRANSACTED | STGM_CREATE | STGM_SHARE_EXCLUSIVE | STGM_READWRITE, 0, ppStorage);
     if (FAILED(hr))
     {
         (*ppLockBytes)->Release();

@@ -12,8 +12,8 @@ class CGXOleObjectBytes
     enum
     {
         Signature = 0x1C15,
-        HeaderSize = 20,   // fixed part; the name starts right after it
-        ObjectType = 2,    // embedded
+        HeaderSize = 20,      // fixed part; the name starts right after it
+        ObjectType = 2,       // embedded
         MaxClassLength = 128, // ProgID bytes with its terminator
         TrailerSize = 4,
     };

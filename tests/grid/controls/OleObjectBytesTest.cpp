@@ -81,8 +81,7 @@ TEST(OleObjectBytes, ReadsGoodHeaders)
         Bytes bytes = Encode(c.pszName, c.strClass, Bytes(c.nPayload, 0xAB));
         CString strClass;
         DWORD nOffset = 0, nSize = 99;
-        ASSERT_TRUE(CGXOleObjectBytes::Parse(bytes.data(), (DWORD)bytes.size(), strClass, nOffset,
-                                             nSize))
+        ASSERT_TRUE(CGXOleObjectBytes::Parse(bytes.data(), (DWORD)bytes.size(), strClass, nOffset, nSize))
             << c.strClass;
         EXPECT_STREQ(c.strClass.c_str(), (LPCSTR)strClass);
         EXPECT_EQ(20 + strlen(c.pszName) + 1 + c.strClass.size() + 1, nOffset);
@@ -120,8 +119,8 @@ TEST(OleObjectBytes, RefusesBadHeaders)
     {
         CString strClass;
         DWORD nOffset = 0, nSize = 0;
-        EXPECT_FALSE(CGXOleObjectBytes::Parse(c.bytes.empty() ? NULL : c.bytes.data(),
-                                              (DWORD)c.bytes.size(), strClass, nOffset, nSize))
+        EXPECT_FALSE(CGXOleObjectBytes::Parse(c.bytes.empty() ? NULL : c.bytes.data(), (DWORD)c.bytes.size(),
+                                              strClass, nOffset, nSize))
             << c.pszWhat;
     }
 }
@@ -130,8 +129,8 @@ TEST(OleObjectBytes, WritesTheLayoutFieldByField)
 {
     const Bytes payload = {1, 2, 3, 4, 5, 6};
     CByteArray bytes;
-    ASSERT_TRUE(CGXOleObjectBytes::Build("Bild", "Paint.Picture", payload.data(),
-                                         (DWORD)payload.size(), bytes));
+    ASSERT_TRUE(
+        CGXOleObjectBytes::Build("Bild", "Paint.Picture", payload.data(), (DWORD)payload.size(), bytes));
     const Bytes expected = Encode("Bild", "Paint.Picture", payload);
     ASSERT_EQ(expected.size(), (size_t)bytes.GetSize());
     EXPECT_EQ(0, memcmp(expected.data(), bytes.GetData(), expected.size()));
@@ -169,8 +168,8 @@ TEST_F(OleObjectStorage, ConvertsOle1StreamsIntoAMemoryStorageAndBack)
 
     // The native bytes sit behind their length in the storage's native stream.
     IStream* pNative = NULL;
-    ASSERT_EQ(S_OK, pStorage->OpenStream(L"\1Ole10Native", NULL, STGM_READ | STGM_SHARE_EXCLUSIVE,
-                                         0, &pNative));
+    ASSERT_EQ(S_OK,
+              pStorage->OpenStream(L"\1Ole10Native", NULL, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &pNative));
     BYTE buffer[64] = {};
     ULONG nRead = 0;
     pNative->Read(buffer, sizeof(buffer), &nRead);
