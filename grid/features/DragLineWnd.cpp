@@ -4,7 +4,7 @@
 #include "grid/core/GridCore.h"
 
 BEGIN_MESSAGE_MAP(CGXDragLineWnd, CWnd)
-    ON_WM_PAINT()
+ON_WM_PAINT()
 END_MESSAGE_MAP()
 
 CGXDragLineWnd::CGXDragLineWnd(CGXGridCore* pGrid) : m_pGrid(pGrid)

@@ -102,6 +102,12 @@ struct Twin
         bCols ? g->HideCols(nFirst, nLast, bHide, NULL, flags)
               : g->HideRows(nFirst, nLast, bHide, NULL, flags);
     }
+    // The hidden state of one index changed for the feedback only: no redraw, no undo.
+    void StoreHidden(ROWCOL n, BOOL bHide) const
+    {
+        bCols ? g->HideCols(n, n, bHide, NULL, GX_NOREDRAW, gxRollback)
+              : g->HideRows(n, n, bHide, NULL, GX_NOREDRAW, gxRollback);
+    }
     // The position of a 1-pixel edge rectangle along the tracked direction.
     int Pos(const CRect& r) const
     {
@@ -129,6 +135,8 @@ void RestoreStartSize(CGXGridCore* g)
         t.Map().SetAt(n, g->m_resize.nOwnStored);
     else
         t.Map().RemoveKey(n);
+    if (g->m_resize.bWasHidden && !t.IsHidden(n))
+        t.StoreHidden(n, TRUE);
     g->ResetLastVisibleCache();
 }
 
@@ -303,7 +311,7 @@ void CGXGridUserResizeCellsImp::MoveTracking(CGXGridCore* g, ROWCOL nRow, ROWCOL
         BOOL bOld = g->SetResizeTrackingFlag(TRUE);
         int nOld = t.Size(n);
         if (nOld == 0 && nNew > 0 && t.IsHidden(n))
-            t.Hide(n, n, FALSE, GX_NOREDRAW);
+            t.StoreHidden(n, FALSE);
         t.Store(n, std::max(nNew, 0));
         t.Redraw(n, nOld, GX_UPDATENOW);
         g->SetResizeTrackingFlag(bOld);

@@ -103,6 +103,7 @@ TEST(GridDragSelect, DropsAndRefusals)
         ROWCOL nFirst, nLast, nPress, nTarget;
         bool bCtrl;
         const char* expected;
+        bool bTable = false; // the whole table selected instead
     };
     const Case cases[] = {
         {"rows 3..5 on row 9 become rows 6..8", true, 3, 5, 4, 9, false, "aBFGHCDEIJ"},
@@ -111,14 +112,17 @@ TEST(GridDragSelect, DropsAndRefusals)
         {"rows 5..6 on row 2", true, 5, 6, 5, 2, false, "aEFBCDGHIJ"},
         {"column A past the last column", false, 1, 1, 1, 7, false, "bcdefa"},
         {"with Ctrl no drag starts", false, 2, 3, 2, 6, true, "abcdef"},
+        {"an unselected column's header starts no drag", false, 2, 3, 5, 1, false, "abcdef"},
+        {"no drag while the table is selected", false, 2, 3, 2, 6, false, "abcdef", true},
     };
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.name);
         SelectGrid w;
         FillLetters(w);
-        w.g.SelectRange(c.bRows ? CGXCellRange().SetRows(c.nFirst, c.nLast)
-                                : CGXCellRange().SetCols(c.nFirst, c.nLast),
+        w.g.SelectRange(c.bTable  ? CGXCellRange().SetTable()
+                        : c.bRows ? CGXCellRange().SetRows(c.nFirst, c.nLast)
+                                  : CGXCellRange().SetCols(c.nFirst, c.nLast),
                         TRUE, TRUE);
         CPoint ptPress = c.bRows ? w.At(c.nPress, 0) : w.At(0, c.nPress);
         CPoint ptTarget;
