@@ -169,6 +169,14 @@ void InvertLine(CDC& dc, CGXGridCore* g, const CRect& rect)
         dc.InvertRect(&rect);
 }
 
+// The size the mouse point gives: its distance from the fixed edge along the tracked direction.
+CPoint TrackedSize(CGXGridCore* g, CPoint pt)
+{
+    CPoint size = pt - g->m_resize.rectFixedEdge.TopLeft();
+    (g->m_resize.nKind == kindCol ? size.y : size.x) = 0;
+    return size;
+}
+
 struct GridDC : CClientDC
 {
     explicit GridDC(CGXGridCore* g) : CClientDC(g->GridWnd())
@@ -272,9 +280,7 @@ BOOL CGXGridUserResizeCellsImp::OnMouseMove(CGXGridCore* g, CPoint pt)
     CGXGridCore::ResizeTracking& rt = g->m_resize;
     if (!rt.bTracking)
         return FALSE;
-    CPoint size = pt - rt.rectFixedEdge.TopLeft();
-    (rt.nKind == kindCol ? size.y : size.x) = 0;
-    g->MoveResizeTracking(rt.nRow, rt.nCol, rt.nKind, size);
+    g->MoveResizeTracking(rt.nRow, rt.nCol, rt.nKind, TrackedSize(g, pt));
     return TRUE;
 }
 
@@ -333,9 +339,7 @@ BOOL CGXGridUserResizeCellsImp::OnLButtonUp(CGXGridCore* g, CPoint pt)
     CGXGridCore::ResizeTracking& rt = g->m_resize;
     if (!rt.bTracking)
         return FALSE;
-    CPoint size = pt - rt.rectFixedEdge.TopLeft();
-    (rt.nKind == kindCol ? size.y : size.x) = 0;
-    g->EndResizeTracking(rt.nRow, rt.nCol, rt.nKind, size);
+    g->EndResizeTracking(rt.nRow, rt.nCol, rt.nKind, TrackedSize(g, pt));
     if (::GetCapture() == g->GridWnd()->GetSafeHwnd())
         ::ReleaseCapture();
     return TRUE;

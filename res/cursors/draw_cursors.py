@@ -92,20 +92,9 @@ SPLIT_CROSS = ['.......#.......', '......###......', '.....#####.....', '......#
                '..#...#o#...#..', '.######o#####..', '#ooooooxoooooo#', '.######o#####..', '..#...#o#...#..',
                '......#o#......', '......#o#......', '.....#####.....', '......###......', '.......#.......']
 
-# An arrow with a dotted rectangle below it: selected rows or columns are being dragged.
-DRAG_SELECT = [
-    'x...............',
-    '##..............',
-    '#o#.............',
-    '#oo#............',
-    '#ooo#...........',
-    '#oooo#..........',
-    '#ooooo#.........',
-    '#oooooo#........',
-    '#ooooooo#.......',
-    '#oooo#####......',
-    '#oo#oo#.........',
-    '#o#.#oo#........',
+# An arrow (the copy cursor's, without its plus box) with a dotted rectangle below it: selected
+# rows or columns are being dragged.
+DRAG_SELECT = COPY[:12] + [
     '##..#oo#........',
     '#....#oo#.......',
     '.....#oo#.......',
