@@ -23,6 +23,14 @@ class CCountingMask : public CGXMaskControl
         m_nInvalid++;
         m_strLastInvalid = strText;
     }
+    // Its own edit window gets a brush of its own.
+    HBRUSH OnGridCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) override
+    {
+        if (nCtlColor != CTLCOLOR_EDIT || pWnd == NULL || pWnd->GetSafeHwnd() != m_hWnd)
+            return CGXMaskControl::OnGridCtlColor(pDC, pWnd, nCtlColor);
+        pDC->SetTextColor(RGB(0, 0, 255));
+        return (HBRUSH)::GetStockObject(GRAY_BRUSH);
+    }
     int m_nInvalid = 0;
     CString m_strLastInvalid;
 };
@@ -240,5 +248,23 @@ TEST(GridMaskControl, BadMasksAndValues)
         TypeKey(VK_RETURN);
         EXPECT_STREQ(c.pszStored, CellValue(*w.grid, 1, 1));
     }
+}
+
+TEST(GridMaskControl, TheCurrentControlAnswersColourRequestsBeforeTheGrid)
+{
+    MaskGrid w;
+    w.SetMask(1, _T("###"), _T("123"));
+    w.Enter(1);
+    TypeKey(VK_HOME);
+    ASSERT_TRUE(w.pMask->IsActive());
+    CClientDC dc(w.pMask);
+    CWnd* pGridWnd = w.grid->GridWnd();
+    LRESULT hbr = pGridWnd->SendMessage(WM_CTLCOLOREDIT, (WPARAM)dc.m_hDC, (LPARAM)w.pMask->m_hWnd);
+    EXPECT_EQ((LRESULT)::GetStockObject(GRAY_BRUSH), hbr);
+    EXPECT_EQ(RGB(0, 0, 255), dc.GetTextColor());
+    // Left alone by the control, the request gets the cell's brush from the grid.
+    hbr = pGridWnd->SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)w.pMask->m_hWnd);
+    EXPECT_NE(0, hbr);
+    EXPECT_NE((LRESULT)::GetStockObject(GRAY_BRUSH), hbr);
 }
 } // namespace
