@@ -199,7 +199,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         NULL,                                        // old drawing
         NULL,                                        // covered cells
         NULL,                                        // merged cells
-        NULL,                                        // floating cells
+        &CGXGridCore::InstallFloatCellsImp,          //
         NULL,                                        // printing
         &CGXGridCore::InstallUserSelectRangeImp,     //
         &CGXGridCore::InstallExcelLikeFrameImp,      //
