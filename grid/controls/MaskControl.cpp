@@ -629,8 +629,7 @@ BOOL CGXMaskControl::KeyDown(UINT, UINT nChar, UINT)
         }
         break;
     case VK_DELETE:
-        if (m_pGrid->GetParam()->m_wDeleteHandling != 0 || IsKeyDown(VK_SHIFT) || IsReadOnly() ||
-            !QueryClearText() || !BeginEditing())
+        if (!BeginClearingByDelete())
             return FALSE;
         SetActive(TRUE);
         SetValue(_T(""));
@@ -758,26 +757,16 @@ BOOL CGXMaskControl::Copy()
     return bText || bValue;
 }
 
-namespace
-{
-BOOL GridTakesCellPaste(CGXGridCore* pGrid)
-{
-    UINT nFormat = GXGetAppData()->m_uiStylesClipboardFormat;
-    return nFormat != 0 && ::IsClipboardFormatAvailable(nFormat) &&
-           pGrid->GetParam()->m_SelectedRanges.GetCount() > 0;
-}
-} // namespace
-
 BOOL CGXMaskControl::CanPaste()
 {
-    if (GridTakesCellPaste(m_pGrid) || !m_bInit || !m_bActive || IsReadOnly())
+    if (GridTakesPaste() || !m_bInit || !m_bActive || IsReadOnly())
         return FALSE;
     return ::IsClipboardFormatAvailable(GetMaskDataClipboardFormat());
 }
 
 BOOL CGXMaskControl::Paste()
 {
-    if (GridTakesCellPaste(m_pGrid) || !m_bInit || !m_bActive || IsReadOnly())
+    if (GridTakesPaste() || !m_bInit || !m_bActive || IsReadOnly())
         return FALSE;
     BOOL bOpened = FALSE;
     if (::GetOpenClipboardWindow() == NULL)

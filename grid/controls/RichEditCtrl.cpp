@@ -156,12 +156,8 @@ BOOL CGXRichEditCtrl::CreateWindows()
 void CGXRichEditCtrl::SetActive(BOOL bActive)
 {
     m_bActive = bActive && HasWindow();
-    if (!m_bActive && HasWindow() && ::GetFocus() == m_hWnd)
-    {
-        CWnd* pGridWnd = GetGridWnd();
-        if (pGridWnd != NULL && pGridWnd->GetSafeHwnd() != NULL)
-            pGridWnd->SetFocus();
-    }
+    if (!m_bActive)
+        GiveFocusToGrid(m_hWnd);
 }
 
 BOOL CGXRichEditCtrl::IsActive()
@@ -381,8 +377,7 @@ BOOL CGXRichEditCtrl::KeyDown(UINT, UINT nChar, UINT)
         SetSel(nChar == VK_END ? GetTextLength() : 0, nChar == VK_END ? GetTextLength() : 0);
         break;
     case VK_DELETE:
-        if (m_pGrid->GetParam()->m_wDeleteHandling != 0 || IsKeyDown(VK_SHIFT) || IsReadOnly() ||
-            !QueryClearText() || !BeginEditing())
+        if (!BeginClearingByDelete())
             return FALSE;
         SetActive(TRUE);
         SetCurrentText(_T(""));
