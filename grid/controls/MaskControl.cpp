@@ -291,7 +291,8 @@ BOOL CGXMaskControl::IsWindowReadOnly()
     return IsReadOnly() || (GetStyle() & ES_READONLY) != 0;
 }
 
-int CGXMaskControl::PutTextAt(CGXMaskData* pMask, const CString& strText, int nTarget, const CString& strRestore)
+int CGXMaskControl::PutTextAt(CGXMaskData* pMask, const CString& strText, int nTarget,
+                              const CString& strRestore)
 {
     if (!m_bRawPaste)
     {
@@ -493,7 +494,8 @@ void CGXMaskControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             Default();
         return;
     case VK_DOWN:
-        if (SendMessage(EM_LINEFROMCHAR, m_pMask->PosToByteOffset(nStart)) + 1 >= SendMessage(EM_GETLINECOUNT))
+        if (SendMessage(EM_LINEFROMCHAR, m_pMask->PosToByteOffset(nStart)) + 1 >=
+            SendMessage(EM_GETLINECOUNT))
             toGrid();
         else
             Default();
@@ -624,7 +626,8 @@ BOOL CGXMaskControl::KeyDown(UINT, UINT nChar, UINT)
             Init(m_nRow, m_nCol);
         SetActive(TRUE);
         {
-            int nPos = nChar == VK_END ? m_pMask->GetInputEnd(m_pMask->GetLength()) : m_pMask->NextInputPos(-1);
+            int nPos =
+                nChar == VK_END ? m_pMask->GetInputEnd(m_pMask->GetLength()) : m_pMask->NextInputPos(-1);
             SetMaskSel(nPos, nPos, TRUE);
         }
         break;
@@ -656,7 +659,8 @@ BOOL CGXMaskControl::HandleText(LPCTSTR pszText)
         int nStart = 0, nEnd = 0;
         CEdit::GetSel(nStart, nEnd);
         int nTarget = m_pMask->NextInputPos(m_pMask->ByteOffsetToPos(nStart) - 1);
-        if (!IsReadOnly() && m_pMask->IsValidChar(nTarget, strChar) && m_pMask->InsertAt(nTarget, strChar, nNewPos))
+        if (!IsReadOnly() && m_pMask->IsValidChar(nTarget, strChar) &&
+            m_pMask->InsertAt(nTarget, strChar, nNewPos))
         {
             UpdateWindowText();
             SetMaskSel(nNewPos, nNewPos);

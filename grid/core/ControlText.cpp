@@ -161,8 +161,8 @@ BOOL CGXControl::GridTakesPaste() const
 
 BOOL CGXControl::BeginClearingByDelete()
 {
-    return m_pGrid->GetParam()->m_wDeleteHandling == 0 && (::GetKeyState(VK_SHIFT) & 0x8000) == 0 && !IsReadOnly() &&
-           QueryClearText() && BeginEditing();
+    return m_pGrid->GetParam()->m_wDeleteHandling == 0 && (::GetKeyState(VK_SHIFT) & 0x8000) == 0 &&
+           !IsReadOnly() && QueryClearText() && BeginEditing();
 }
 
 void CGXControl::GiveFocusToGrid(HWND hWnd)
