@@ -7,6 +7,7 @@
 #include "grid/core/Control.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/MapByte8ToPtr.h"
+#include "grid/core/SpanRowCache.h"
 #include <functional>
 
 class CGXDrawingContext;
@@ -332,6 +333,8 @@ class CGXGridCore
     WORD GetMergingMode() const;
     // The covered, merged or floated range holding the cell, asked in that order.
     virtual BOOL GetCellSpanRange(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
+    // Whether a static cell's style lets its text float (bSource) or be floated over.
+    virtual BOOL IsFloatCandidate(const CGXStyle& style, BOOL bSource);
     virtual void OnPrepareRedraw(ROWCOL, ROWCOL, ROWCOL, ROWCOL);
     virtual void HandleVisibleRange(const CGXCellRange&, UINT);
     virtual void DrawMarkEditHeader(ROWCOL, ROWCOL, int, UINT);
@@ -692,6 +695,11 @@ class CGXGridCore
     void InstallSortImp();
     void InstallUserSelectRangeImp();
     void InstallFreezeMenuHelperImp();
+    void InstallFloatCellsImp();
+    void InstallMergeCellsImp();
+    void InstallCoveredCellsImp();
+    void InstallDrawSpannedCellsImp();
+    void InstallOldDrawingImp();
     // Freezing the selected columns (rows) through the freeze component; FALSE (nothing)
     // without it.
     virtual BOOL CanFreezeCols();
@@ -895,6 +903,7 @@ class CGXGridCore
     ROWCOL m_nSelAnchorRow = 0, m_nSelAnchorCol = 0;
     ROWCOL m_nSelReachedRow = 0, m_nSelReachedCol = 0;
     BOOL m_bFloatEvalSuspended = FALSE, m_bMergeEvalSuspended = FALSE;
+    SpanRowCache m_floatRowCache, m_mergeRowCache; // styles of the row a span pass walks
     BOOL m_bRecalcCollecting = FALSE; // blocks being changed are already told to the data object
     // Clipboard options: 0x0008 text, 0x0010 styles (the default writes and reads both).
     DWORD m_nClipboardFlags = 0x0018;

@@ -157,6 +157,8 @@ class CGXGridParam : public CObject
     CMapPtrToPtr m_mapPointers;
 
     BOOL m_bRedrawLocked = FALSE;
+    BOOL m_bMirroredLayout = FALSE; // spans take their lines and borders from the right and bottom
+    BOOL m_bOldDrawing = FALSE;     // the grid is drawn cell by cell (old-drawing component)
     BOOL m_bZoomOff = FALSE;
     // From the library defaults: where a cell's grid lines lie (0 on its left and top edge,
     // 1 on its right and bottom edge) and the grid lines' pen style (PS_SOLID ...).
