@@ -197,8 +197,8 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         &CGXGridCore::InstallCommandFactory,         //
         &CGXGridCore::InstallSortImp,                //
         NULL,                                        // old drawing
-        NULL,                                        // covered cells
-        NULL,                                        // merged cells
+        &CGXGridCore::InstallCoveredCellsImp,        //
+        &CGXGridCore::InstallMergeCellsImp,          //
         &CGXGridCore::InstallFloatCellsImp,          //
         NULL,                                        // printing
         &CGXGridCore::InstallUserSelectRangeImp,     //

@@ -89,7 +89,6 @@ BOOL CGXDrawSpannedCellsImp::MarkSpannedCell(CGXGridCore* pGrid, CGXDrawingConte
     int nSideV = bMirrored ? CGXStyle::sideRight : CGXStyle::sideLeft;
     int nSideH = bMirrored ? CGXStyle::sideBottom : CGXStyle::sideTop;
     WORD wSideV = bMirrored ? gxBorderRight : gxBorderLeft, wSideH = bMirrored ? gxBorderBottom : gxBorderTop;
-    ROWCOL nLastDrawnRow = ctx.m_anRowId[ctx.m_nRows - 1], nLastDrawnCol = ctx.m_anColId[ctx.m_nCols - 1];
     BOOL bFirst = TRUE;
     for (ROWCOL i2 = i; i2 < ctx.m_nRows; i2++)
     {
@@ -114,10 +113,12 @@ BOOL CGXDrawSpannedCellsImp::MarkSpannedCell(CGXGridCore* pGrid, CGXDrawingConte
                 wFlags |= pStyle->HasBorder(nSideV) ? wSideV : (WORD)gxVertLine;
             if (r == nLineRow)
                 wFlags |= pStyle->HasBorder(nSideH) ? wSideH : (WORD)gxHorzLine;
-            if (c == span.right && (c == nLastDrawnCol || c == ctx.m_nFrozenCols) &&
+            // The engine's lines stand at the cells' left and top edges; a span ending at the
+            // frozen boundary keeps the boundary's line.
+            if (c == span.right && c == ctx.m_nFrozenCols && c > ctx.m_nHeaderCols &&
                 !pStyle->HasBorder(CGXStyle::sideRight))
                 wFlags |= gxFrozenColLine;
-            if (r == span.bottom && (r == nLastDrawnRow || r == ctx.m_nFrozenRows) &&
+            if (r == span.bottom && r == ctx.m_nFrozenRows && r > ctx.m_nHeaderRows &&
                 !pStyle->HasBorder(CGXStyle::sideBottom))
                 wFlags |= gxFrozenRowLine;
             ctx.Flags(i2, j2) = wFlags;
