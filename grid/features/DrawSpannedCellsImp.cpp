@@ -43,9 +43,10 @@ BOOL IsActiveCurrentCell(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol)
 }
 } // namespace
 
-BOOL CGXDrawSpannedCellsImp::PrepareSpans(CGXGridCore* pGrid, const CGXCellRange& rangeIn, ROWCOL nLastFrozenRow,
-                                          ROWCOL nLastFrozenCol, ROWCOL nFirstRow, ROWCOL nFirstCol, ROWCOL nLastRow,
-                                          ROWCOL nLastCol, BOOL bKeepLock, CGXCellRange* pChanged, BOOL bUseCache)
+BOOL CGXDrawSpannedCellsImp::PrepareSpans(CGXGridCore* pGrid, const CGXCellRange& rangeIn,
+                                          ROWCOL nLastFrozenRow, ROWCOL nLastFrozenCol, ROWCOL nFirstRow,
+                                          ROWCOL nFirstCol, ROWCOL nLastRow, ROWCOL nLastCol, BOOL bKeepLock,
+                                          CGXCellRange* pChanged, BOOL bUseCache)
 {
     CGXCellRange range = rangeIn;
     range.ExpandToCells(0, 0, pGrid->GetRowCount(), pGrid->GetColCount());
@@ -147,7 +148,8 @@ BOOL CGXDrawSpannedCellsImp::DrawSpannedCell(CGXGridCore* pGrid, CGXDrawingConte
     CDC* pDC = ctx.m_pDC;
     // Each visible pane part of the span is drawn, clipped to the part, with the rectangle of the
     // whole span, so the parts join into one cell.
-    auto visible = [](const std::vector<ROWCOL>& anIds, ROWCOL nCount, ROWCOL nFirst, ROWCOL nLast, ROWCOL nFrom) {
+    auto visible = [](const std::vector<ROWCOL>& anIds, ROWCOL nCount, ROWCOL nFirst, ROWCOL nLast,
+                      ROWCOL nFrom) {
         std::vector<ROWCOL> parts; // client indices grouped by consecutive ids
         for (ROWCOL k = nFrom; k < nCount; k++)
             if (anIds[k] >= nFirst && anIds[k] <= nLast)
@@ -165,7 +167,8 @@ BOOL CGXDrawSpannedCellsImp::DrawSpannedCell(CGXGridCore* pGrid, CGXDrawingConte
                 out.push_back({v[k], v[k]});
         return out;
     };
-    BOOL bCurrentInSpan = pGrid->m_bCurrentCellValid && span.ContainsCell(pGrid->m_nCurrentRow, pGrid->m_nCurrentCol);
+    BOOL bCurrentInSpan =
+        pGrid->m_bCurrentCellValid && span.ContainsCell(pGrid->m_nCurrentRow, pGrid->m_nCurrentCol);
     for (auto rowRun : runs(rows, ctx.m_anRowId))
         for (auto colRun : runs(cols, ctx.m_anColId))
         {
@@ -199,7 +202,8 @@ BOOL CGXDrawSpannedCellsImp::DrawSpannedCell(CGXGridCore* pGrid, CGXDrawingConte
             pGrid->m_bBackgroundPending = bOldPending;
             pGrid->DrawStyleBorders(pDC, rect, *pStyle);
             pDC->RestoreDC(nSaved);
-            if (bCurrentInSpan && pControl != NULL && !pControl->IsActive() && ctx.m_rectCurrentCell.IsRectEmpty())
+            if (bCurrentInSpan && pControl != NULL && !pControl->IsActive() &&
+                ctx.m_rectCurrentCell.IsRectEmpty())
             {
                 // The marker of the current cell goes around the whole span.
                 ctx.m_pCurrentControl = pControl;

@@ -43,11 +43,12 @@ POSITION CGXGridCoveredCellsImp::FindRange(CGXGridCore* pGrid, ROWCOL nRow, ROWC
     CGXCoveredCellPool* pPool = Pool(pGrid);
     if (pPool != NULL)
         return pPool->LookupCell(nRow, nCol);
-    return pGrid->GetParam() != NULL ? pGrid->GetParam()->m_CoveredCellsList.FindRangeWithCell(nRow, nCol) : NULL;
+    return pGrid->GetParam() != NULL ? pGrid->GetParam()->m_CoveredCellsList.FindRangeWithCell(nRow, nCol)
+                                     : NULL;
 }
 
 CGXCellRange* CGXGridCoveredCellsImp::GetCoveredRangeAt(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol,
-                                                       CGXCellRange& range)
+                                                        CGXCellRange& range)
 {
     if (nRow >= coverLimit || nCol >= coverLimit)
         return NULL;
@@ -115,8 +116,8 @@ BOOL CGXGridCoveredCellsImp::PutCoveredRange(CGXGridCore* pGrid, ROWCOL nRow, RO
     return TRUE;
 }
 
-BOOL CGXGridCoveredCellsImp::CoverCells(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol,
-                                        UINT flags, int ctCmd)
+BOOL CGXGridCoveredCellsImp::CoverCells(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow,
+                                        ROWCOL nToCol, UINT flags, int ctCmd)
 {
     CGXCellRange old;
     ROWCOL nOldBottom = nRow, nOldRight = nCol;
@@ -138,15 +139,17 @@ BOOL CGXGridCoveredCellsImp::CoverCells(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL 
     CGXGridParam* pParam = pGrid->GetParam();
     if (pGrid->m_pUndoImp != NULL && ctCmd != gxRollback && pParam->IsUndoEnabled())
     {
-        pGrid->AddCommand(pGrid->m_pUndoImp->CreateSetCoveredCellsCmd(nRow, nCol, nOldBottom, nOldRight), ctCmd);
+        pGrid->AddCommand(pGrid->m_pUndoImp->CreateSetCoveredCellsCmd(nRow, nCol, nOldBottom, nOldRight),
+                          ctCmd);
         if (ctCmd == gxUndo || ctCmd == gxRedo)
             pGrid->MoveToUndoCell(nRow, nCol);
     }
     return TRUE;
 }
 
-void CGXGridCoveredCellsImp::RedrawCoveredRange(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom,
-                                                ROWCOL nOldRight, UINT flags, BOOL bCreateHint)
+void CGXGridCoveredCellsImp::RedrawCoveredRange(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol,
+                                                ROWCOL nOldBottom, ROWCOL nOldRight, UINT flags,
+                                                BOOL bCreateHint)
 {
     // A current cell inside a covered range moves to its top-left cell.
     ROWCOL nCurRow, nCurCol;

@@ -11,7 +11,8 @@ class CGXGridCoveredCellsImp : public CGXAbstractGridCoveredCellsImp
   public:
     BOOL CoverCells(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol, UINT flags,
                     int ctCmd) override;
-    CGXCellRange* GetCoveredRangeAt(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, CGXCellRange& range) override;
+    CGXCellRange* GetCoveredRangeAt(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol,
+                                    CGXCellRange& range) override;
     BOOL PutCoveredRange(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol,
                          BOOL bSet) override;
     void RedrawCoveredRange(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight,

@@ -75,7 +75,8 @@ CGXSpanCellPool* CGXGridMergeCellsImp::Pool(CGXGridCore* pGrid, int nDirection)
     CGXGridParam* pParam = pGrid->GetParam();
     if (pParam == NULL)
         return NULL;
-    return (CGXSpanCellPool*)(nDirection == 0 ? pParam->m_pHorzMergeCellsPool : pParam->m_pVertMergeCellsPool);
+    return (CGXSpanCellPool*)(nDirection == 0 ? pParam->m_pHorzMergeCellsPool
+                                              : pParam->m_pVertMergeCellsPool);
 }
 
 void CGXGridMergeCellsImp::SetMergingMode(CGXGridCore* pGrid, WORD nMode, BOOL bRedraw)
@@ -88,7 +89,8 @@ void CGXGridMergeCellsImp::SetMergingMode(CGXGridCore* pGrid, WORD nMode, BOOL b
         delete pParam->m_pHorzMergeCellsPool;
         delete pParam->m_pVertMergeCellsPool;
         delete pParam->m_pDelayedMergeCellsPool;
-        pParam->m_pHorzMergeCellsPool = pParam->m_pVertMergeCellsPool = pParam->m_pDelayedMergeCellsPool = NULL;
+        pParam->m_pHorzMergeCellsPool = pParam->m_pVertMergeCellsPool = pParam->m_pDelayedMergeCellsPool =
+            NULL;
         pParam->m_wMergeCellsMode = nMode;
         CGXAppData* pAppData = GXGetAppData();
         WORD nLow = ActiveMode(pGrid);
@@ -112,12 +114,12 @@ BOOL CGXGridMergeCellsImp::IsHidden(CGXGridCore* pGrid, int nDirection, ROWCOL n
     return nDirection == 0 ? pGrid->IsColHidden(nIndex) : pGrid->IsRowHidden(nIndex);
 }
 
-void CGXGridMergeCellsImp::InvalidateMergedCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nRowLimit,
-                                                 ROWCOL nColLimit)
+void CGXGridMergeCellsImp::InvalidateMergedCells(CGXGridCore* pGrid, const CGXCellRange& range,
+                                                 ROWCOL nRowLimit, ROWCOL nColLimit)
 {
-    CGXDelayedRangePool* pPool = (CGXDelayedRangePool*)(pGrid->GetParam() != NULL
-                                                            ? pGrid->GetParam()->m_pDelayedMergeCellsPool
-                                                            : NULL);
+    CGXDelayedRangePool* pPool =
+        (CGXDelayedRangePool*)(pGrid->GetParam() != NULL ? pGrid->GetParam()->m_pDelayedMergeCellsPool
+                                                         : NULL);
     if (ActiveMode(pGrid) != 1 || pPool == NULL)
         return;
     ROWCOL nRows = pGrid->GetRowCount(), nCols = pGrid->GetColCount();
@@ -188,8 +190,8 @@ BOOL CGXGridMergeCellsImp::CompareMergeContents(CGXGridCore*, const CGXStyle& st
     return style1.CompareSubset(style2) && style2.CompareSubset(style1);
 }
 
-void CGXGridMergeCellsImp::SpanAlong(CGXGridCore* pGrid, int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL& nFirst,
-                                     ROWCOL& nLast)
+void CGXGridMergeCellsImp::SpanAlong(CGXGridCore* pGrid, int nDirection, ROWCOL nRow, ROWCOL nCol,
+                                     ROWCOL& nFirst, ROWCOL& nLast)
 {
     CGXCellRange span;
     nFirst = nLast = nDirection == 0 ? nCol : nRow;
@@ -200,8 +202,8 @@ void CGXGridMergeCellsImp::SpanAlong(CGXGridCore* pGrid, int nDirection, ROWCOL 
     }
 }
 
-BOOL CGXGridMergeCellsImp::StoreAlong(CGXGridCore* pGrid, int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL nLast,
-                                      CGXCellRange* pChanged)
+BOOL CGXGridMergeCellsImp::StoreAlong(CGXGridCore* pGrid, int nDirection, ROWCOL nRow, ROWCOL nCol,
+                                      ROWCOL nLast, CGXCellRange* pChanged)
 {
     ROWCOL nToRow = nDirection == 0 ? nRow : nLast, nToCol = nDirection == 0 ? nLast : nCol;
     if (!UpdateMergedSpanAt(pGrid, nDirection, nRow, nCol, nToRow, nToCol, GX_UPDATENOW))
@@ -232,8 +234,8 @@ BOOL CGXGridMergeCellsImp::Neighbour(CGXGridCore* pGrid, int nDirection, ROWCOL 
     return TRUE;
 }
 
-BOOL CGXGridMergeCellsImp::Pair(CGXGridCore* pGrid, int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL a, ROWCOL b,
-                                CGXCellRange* pChanged)
+BOOL CGXGridMergeCellsImp::Pair(CGXGridCore* pGrid, int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL a,
+                                ROWCOL b, CGXCellRange* pChanged)
 {
     ROWCOL ra, ca, rb, cb;
     CellAt(nDirection, nRow, nCol, a, ra, ca);
@@ -244,15 +246,16 @@ BOOL CGXGridMergeCellsImp::Pair(CGXGridCore* pGrid, int nDirection, ROWCOL nRow,
     MergeStyles styles(pGrid);
     const CGXStyle& styleA = styles.At(ra, ca);
     const CGXStyle& styleB = styles.At(rb, cb);
-    BOOL bMerge = CheckMergeCell(pGrid, pGrid->GetRegisteredControl(styleA.GetControl()), ra, ca, styleA,
-                                 nDirection) &&
-                  CheckMergeCell(pGrid, pGrid->GetRegisteredControl(styleB.GetControl()), rb, cb, styleB,
-                                 nDirection);
+    BOOL bMerge =
+        CheckMergeCell(pGrid, pGrid->GetRegisteredControl(styleA.GetControl()), ra, ca, styleA, nDirection) &&
+        CheckMergeCell(pGrid, pGrid->GetRegisteredControl(styleB.GetControl()), rb, cb, styleB, nDirection);
     if (bMerge)
     {
         // A hidden cell passed over takes no part in the comparison.
-        BOOL bHiddenA = IsHidden(pGrid, 1 - nDirection, nDirection == 0 ? ra : ca) || IsHidden(pGrid, nDirection, a);
-        BOOL bHiddenB = IsHidden(pGrid, 1 - nDirection, nDirection == 0 ? rb : cb) || IsHidden(pGrid, nDirection, b);
+        BOOL bHiddenA =
+            IsHidden(pGrid, 1 - nDirection, nDirection == 0 ? ra : ca) || IsHidden(pGrid, nDirection, a);
+        BOOL bHiddenB =
+            IsHidden(pGrid, 1 - nDirection, nDirection == 0 ? rb : cb) || IsHidden(pGrid, nDirection, b);
         bMerge = bHiddenA || bHiddenB || CompareMergeContents(pGrid, styleA, styleB);
     }
     ROWCOL r1, c1;
@@ -385,7 +388,8 @@ void CGXGridMergeCellsImp::WidenByMergedCells(CGXGridCore* pGrid, CGXCellRange& 
 {
     if (!range.IsCells() || (Pool(pGrid, 0) == NULL && Pool(pGrid, 1) == NULL))
         return;
-    ROWCOL nRows = std::min(range.bottom, pGrid->GetRowCount()), nCols = std::min(range.right, pGrid->GetColCount());
+    ROWCOL nRows = std::min(range.bottom, pGrid->GetRowCount()),
+           nCols = std::min(range.right, pGrid->GetColCount());
     // Every cell's spans widen the range, skipping to the end of each span found.
     for (int d = 0; d < 2; d++)
     {

@@ -12,12 +12,12 @@ class CGXGridMergeCellsImp : public CGXAbstractGridMergeCellsImp
     void SetMergingMode(CGXGridCore* pGrid, WORD nMode, BOOL bRedraw) override;
     void InvalidateMergedCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nRowLimit,
                                ROWCOL nColLimit) override;
-    BOOL RecalcMergedCells(CGXGridCore* pGrid, const CGXCellRange& range, BOOL bKeepLock, CGXCellRange* pChanged,
-                           BOOL bUseCache) override;
+    BOOL RecalcMergedCells(CGXGridCore* pGrid, const CGXCellRange& range, BOOL bKeepLock,
+                           CGXCellRange* pChanged, BOOL bUseCache) override;
     CGXCellRange* GetMergedRangeAt(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, CGXCellRange& range,
                                    int nDirection) override;
-    BOOL CheckMergeCell(CGXGridCore* pGrid, CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
-                        int nDirection) override;
+    BOOL CheckMergeCell(CGXGridCore* pGrid, CGXControl* pControl, ROWCOL nRow, ROWCOL nCol,
+                        const CGXStyle& style, int nDirection) override;
     BOOL CompareMergeContents(CGXGridCore* pGrid, const CGXStyle& style1, const CGXStyle& style2) override;
     BOOL UpdateMergedSpanAt(CGXGridCore* pGrid, int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow,
                             ROWCOL nToCol, UINT flags) override;
@@ -37,7 +37,8 @@ class CGXGridMergeCellsImp : public CGXAbstractGridMergeCellsImp
     static WORD ActiveMode(CGXGridCore* pGrid);
     static CGXSpanCellPool* Pool(CGXGridCore* pGrid, int nDirection);
     // The span of a cell in one direction as its first and last index along it.
-    void SpanAlong(CGXGridCore* pGrid, int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL& nFirst, ROWCOL& nLast);
+    void SpanAlong(CGXGridCore* pGrid, int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL& nFirst,
+                   ROWCOL& nLast);
     // Stores the span from (nRow, nCol) to nLast along the direction.
     BOOL StoreAlong(CGXGridCore* pGrid, int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL nLast,
                     CGXCellRange* pChanged);

@@ -3,6 +3,7 @@
 // background over every cell).
 #include "FeatureTestApp.h"
 #include "grid/core/GridParam.h"
+#include "grid/features/PrintDevice.h"
 #include "res/GridIds.h"
 #include <algorithm>
 #include "TestSupport.h"
@@ -47,8 +48,8 @@ struct SpanGrid : GridWindow
         CGXCellRange range;
         if (g.GetFloatedRangeAt(nRow, nCol, range) == NULL)
             return "none";
-        return std::to_string(range.top) + "," + std::to_string(range.left) + "-" + std::to_string(range.bottom) +
-               "," + std::to_string(range.right);
+        return std::to_string(range.top) + "," + std::to_string(range.left) + "-" +
+               std::to_string(range.bottom) + "," + std::to_string(range.right);
     }
     int nWidth = 0;
 };
@@ -67,7 +68,8 @@ TEST(GridFloatCells, StopsWhereThePartSays)
     } cases[] = {
         {"non-empty cell", [](SpanGrid& w) { w.Value(1, 5, "x"); }, "1,1-1,4"},
         {"cell without FloodCell",
-         [](SpanGrid& w) { w.g.SetStyleRange(CGXCellRange(1, 4), CGXStyle().SetFloodCell(FALSE)); }, "1,1-1,3"},
+         [](SpanGrid& w) { w.g.SetStyleRange(CGXCellRange(1, 4), CGXStyle().SetFloodCell(FALSE)); },
+         "1,1-1,3"},
         {"frozen columns", [](SpanGrid& w) { w.g.SetFrozenCols(2, 0, GX_NOREDRAW); }, "1,1-1,2"},
         {"last column", [](SpanGrid&) {}, "1,1-1,6"},
     };
@@ -106,7 +108,9 @@ TEST(GridFloatCells, RotatedTextAndCheckBoxes)
 {
     SpanGrid w;
     w.g.SetFloatingMode(2, FALSE);
-    w.g.SetStyleRange(CGXCellRange(1, 1), CGXStyle().SetValue(pszLong).SetControl(GX_IDS_CTRL_STATIC).MergeFont(CGXFont().SetOrientation(900)));
+    w.g.SetStyleRange(
+        CGXCellRange(1, 1),
+        CGXStyle().SetValue(pszLong).SetControl(GX_IDS_CTRL_STATIC).MergeFont(CGXFont().SetOrientation(900)));
     EXPECT_EQ("none", w.FloatAt(1, 1));
     w.Value(2, 1, pszLong);
     w.g.SetStyleRange(CGXCellRange(2, 3), CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX));
@@ -191,8 +195,8 @@ std::string PaintDifference(SpanGrid& w)
     for (int y = 0; y < shown.cy; y++)
         for (int x = 0; x < shown.cx; x++)
             if (shown.At(x, y) != fresh.At(x, y))
-                return std::to_string(x) + "," + std::to_string(y) + ": shown " + std::to_string(shown.At(x, y)) +
-                       ", fresh " + std::to_string(fresh.At(x, y));
+                return std::to_string(x) + "," + std::to_string(y) + ": shown " +
+                       std::to_string(shown.At(x, y)) + ", fresh " + std::to_string(fresh.At(x, y));
     return "";
 }
 
@@ -204,7 +208,8 @@ std::string CoveredAt(CGXGridCore& g, ROWCOL nRow, ROWCOL nCol)
 
 // The colour at the middle of the bottom edge's inside of a cell column's part of a row: below
 // any text, inside any line. Columns from row nRefRow, rows from column nRefCol (unspanned).
-DWORD ColourAt(SpanGrid& w, const Pixels& px, ROWCOL nRow, ROWCOL nCol, int dx, ROWCOL nRefRow, ROWCOL nRefCol)
+DWORD ColourAt(SpanGrid& w, const Pixels& px, ROWCOL nRow, ROWCOL nCol, int dx, ROWCOL nRefRow,
+               ROWCOL nRefCol)
 {
     CRect col = w.g.CalcCellRect(nRefRow, nCol), row = w.g.CalcCellRect(nRow, nRefCol);
     return px.At(dx < 0 ? col.right + dx : col.left + dx, row.bottom - 2);
@@ -391,7 +396,8 @@ TEST(GridMergeCells, PaintsAsOneCellAlsoAcrossTheFrozenColumns)
 {
     SpanGrid w;
     CGXGridCore& g = w.g;
-    g.SetStyleRange(CGXCellRange(1, 1, 4, 6), CGXStyle().SetMergeCell(3).SetInterior(crSpan).SetHorizontalAlignment(DT_CENTER));
+    g.SetStyleRange(CGXCellRange(1, 1, 4, 6),
+                    CGXStyle().SetMergeCell(3).SetInterior(crSpan).SetHorizontalAlignment(DT_CENTER));
     g.SetMergingMode(2, FALSE);
     for (ROWCOL c : {2, 3, 4})
         w.Value(2, c, "gleich");
@@ -409,4 +415,69 @@ TEST(GridMergeCells, PaintsAsOneCellAlsoAcrossTheFrozenColumns)
         for (int y = r2.top + 1; y < r2.bottom - 1; y++)
             nText += px.At(x, y) != ToRGB(crSpan);
     EXPECT_GT(nText, 0) << "the text stands in the middle of the span, over column 3";
+}
+
+// A grid with values, styles, row heights, covered ranges, frozen rows, hidden rows set in the
+// parameter object's stores, both span modes and a print device, saved and read back into a new
+// grid, paints the same.
+TEST(GridSpansArchive, ASavedAndReopenedGridPaintsTheSame)
+{
+    SpanGrid a;
+    CGXGridCore& g = a.g;
+    g.SetRowCount(9, GX_NOREDRAW);
+    g.SetStyleRange(CGXCellRange(1, 1, 9, 6), CGXStyle().SetMergeCell(3));
+    g.SetStyleRange(CGXCellRange(5, 1), CGXStyle().SetValue(pszLong).SetInterior(crSpan));
+    for (ROWCOL c : {2, 3})
+        a.Value(2, c, "gleich");
+    g.SetStyleRange(CGXCellRange(7, 2), CGXStyle().SetValue("Abdeckung").SetInterior(RGB(0, 128, 255)));
+    g.SetRowHeight(3, 3, 30);
+    ASSERT_TRUE(g.SetCoveredCellsRowCol(7, 2, 8, 4));
+    g.SetFrozenRows(1, 0, GX_NOREDRAW);
+    g.SetFloatingMode(1, FALSE);
+    g.SetMergingMode(2, FALSE);
+    CGXGridParam* pParam = g.GetParam();
+    pParam->m_abHiddenRows.SetSize(2);
+    pParam->m_abHiddenRows[1] = 0x02; // row 9
+    pParam->m_pPrintDevice = new CGXPrintDevice;
+    pParam->m_bOwnPrintDevice = TRUE;
+    g.SetCurrentCell(6, 6); // the same view state in both grids
+    g.RedrawAll(GX_UPDATENOW, FALSE);
+    PumpMessages(30);
+    CGXCellRange range;
+    ASSERT_NE(nullptr, g.GetFloatedRangeAt(5, 2, range));
+    ASSERT_NE(nullptr, g.GetMergedRangeAt(2, 3, range, 0));
+    Pixels before = RenderGrid(a.grid.get(), a.grid.get());
+
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        pParam->Serialize(ar);
+    }
+    file.SeekToBegin();
+    CGXGridParam* pLoaded = new CGXGridParam;
+    {
+        CArchive ar(&file, CArchive::load);
+        pLoaded->Serialize(ar);
+    }
+    a.grid->ShowWindow(SW_HIDE);
+    GridWindowOf<CGXGridWnd> b(520, 220);
+    b.grid->AttachParamObject(pLoaded, TRUE);
+    b.grid->OnGridInitialUpdate();
+    EXPECT_EQ("7,2-8,4", CoveredAt(*b.grid, 8, 3));
+    EXPECT_EQ(1u, b.grid->GetFloatingMode());
+    EXPECT_EQ(2u, b.grid->GetMergingMode());
+    EXPECT_NE(nullptr, pLoaded->m_pPrintDevice);
+    b.grid->SetCurrentCell(6, 6);
+    b.grid->RedrawAll(GX_UPDATENOW, FALSE);
+    PumpMessages(30);
+    Pixels after = RenderGrid(b.grid.get(), b.grid.get());
+    int nDiff = 0;
+    std::string strFirst;
+    for (int y = 0; y < before.cy; y++)
+        for (int x = 0; x < before.cx; x++)
+            if (before.At(x, y) != after.At(x, y) && nDiff++ == 0)
+                strFirst = std::to_string(x) + "," + std::to_string(y);
+    EXPECT_EQ(0, nDiff) << "first at " << strFirst;
+    EXPECT_NE(nullptr, b.grid->GetFloatedRangeAt(5, 2, range));
+    EXPECT_NE(nullptr, b.grid->GetMergedRangeAt(2, 3, range, 0));
 }
