@@ -139,7 +139,8 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_ZEROBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexZero>, TRUE},
     {GX_IDS_CTRL_DAOBITMAP, Create<CGXDaoBitmap>, FALSE},
     {GX_IDS_CTRL_CURRENCY, CreateWithId<CGXCurrencyEdit>, TRUE},
-    {GX_IDS_CTRL_DATETIME, CreateDateTime<WS_CHILD | GXDT_CALENDARBUTTON_STYLE | GXDT_SPINBUTTON_STYLE>, TRUE},
+    {GX_IDS_CTRL_DATETIME, CreateDateTime<WS_CHILD | GXDT_CALENDARBUTTON_STYLE | GXDT_SPINBUTTON_STYLE>,
+     TRUE},
     {GX_IDS_CTRL_DATETIMENOCAL, CreateDateTime<WS_CHILD | GXDT_SPINBUTTON_STYLE>, TRUE},
 };
 } // namespace
@@ -200,11 +201,11 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         &CGXGridCore::InstallCoveredCellsImp,        //
         &CGXGridCore::InstallMergeCellsImp,          //
         &CGXGridCore::InstallFloatCellsImp,          //
-        NULL,                                        // printing
+        &CGXGridCore::InstallPrintImp,               //
         &CGXGridCore::InstallUserSelectRangeImp,     //
-        NULL,                                        // Excel-like frame
-        &CGXGridCore::InstallMoveRowsColsImp,        // drag-select: so far only what it installs with it
-        NULL,                                        // interactive resizing
+        &CGXGridCore::InstallExcelLikeFrameImp,      //
+        &CGXGridCore::InstallUserDragSelectRangeImp, //
+        &CGXGridCore::InstallUserResizeCellsImp,     //
         NULL,                                        // optimised update
         &CGXGridCore::InstallMarkEditHeaderImp,      //
         &CGXGridCore::InstallFreezeMenuHelperImp,    //
@@ -213,7 +214,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         &CGXGridCore::InstallStyleDataExchangeImp,   //
         &CGXGridCore::InstallCutPasteImp,            //
         &CGXGridCore::InstallClearCellsImp,          //
-        NULL,                                        // Excel-like fill
+        &CGXGridCore::InstallExcelLikeFillImp,       //
     };
     for (auto pfn : s_apfnInstall)
         if (pfn != NULL)
