@@ -5,6 +5,7 @@
 #include "grid/core/GridWnd.h"
 #include "grid/core/Data.h"
 #include "grid/core/Style.h"
+#include "GridIds.h"
 #include "WinApp.h"
 #include <algorithm>
 #include <cstdio>
@@ -241,6 +242,24 @@ int main()
     printf("full frame at column 240            %6.2f ms\n", right);
     printf("one-row scroll, median of 1,000     %6.2f ms  %s (16 ms)\n", line, Verdict(line <= 16));
     printf("page scroll (%lu rows), median of 300 %6.2f ms\n", (unsigned long)nPage, page);
+
+    // The profile table's mix: the filled columns cycle through check box, spin edit, combo box
+    // and static cells holding the same texts; the baseline draws those texts as before.
+    const WORD anMix[] = {GX_IDS_CTRL_CHECKBOX3D, GX_IDS_CTRL_SPINEDIT, GX_IDS_CTRL_TEXTFIT, GX_IDS_CTRL_STATIC};
+    for (ROWCOL c = 1; c <= kFilledCols; c++)
+    {
+        CGXStyle style;
+        style.SetControl(anMix[(c - 1) % 4]);
+        grid.SetStyleRange(CGXCellRange().SetCols(c, c), &style, gxOverride, 0, NULL, GX_NOREDRAW);
+    }
+    double mix = FullFrame(grid, 1, 1);
+    double mixBase = Baseline(grid, &nCells);
+    double mixPage = Scrolls(grid, 300, nPage);
+    printf("control mix: plain GDI baseline     %6.2f ms\n", mixBase);
+    printf("control mix: full frame at row 1    %6.2f ms  %s (16 ms, %.1f x baseline)\n", mix,
+           Verdict(mix <= 16 && mix <= 4 * mixBase), mixBase > 0 ? mix / mixBase : 0);
+    printf("control mix: page scroll, median    %6.2f ms  %s (16 ms, %.1f x baseline)\n", mixPage,
+           Verdict(mixPage <= 16 && mixPage <= 4 * mixBase), mixBase > 0 ? mixPage / mixBase : 0);
 
     grid.DestroyWindow();
     owner.DestroyWindow();

@@ -196,3 +196,20 @@
 #define GX_IDS_CALCULATOR_ENTER 20124
 #define GX_IDS_CALCULATOR_ERROR 20125
 #define GX_IDB_CALCULATOR_ENTER 20037
+// The money cell: the choices of its positive and negative templates, its button bitmap.
+#define GX_IDS_CHOICE_CURRENCY_NEGATIVE 20064
+#define GX_IDS_CHOICE_CURRENCY_POSITIVE 20065
+#define GX_IDB_CURRENCY 20036
+// The date-time cell: its editors' choices and two attributes of its own.
+#define GX_IDS_CHOICE_DATEFIXEDFIELDS 20060
+#define GX_IDS_CHOICE_DATEVALIDMODE 20061
+#define GX_IDS_CHOICE_DATEFORMATTYPE 20062
+#define GX_IDS_UA_DATEFORCENUMBER 52571
+#define GX_IDS_UA_DATEPRECISION 52572
+// The object cells' messages and the caption of their insert-object dialog.
+#define GX_IDS_OLE_WRONGFORMAT 20134
+#define GX_IDS_OLE_COPYFAILED 20203
+#define GX_IDS_OLE_CUTFAILED 20204
+#define GX_IDS_OLE_INSERTCAPTION 20205
+#define GX_IDS_OLE_ALREADYOPEN 20206
+#define GX_IDS_OLE_INSERTFAILED 20207

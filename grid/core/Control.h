@@ -218,6 +218,9 @@ class CGXControl
     virtual CSize CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                            const CGXStyle* pStandard, BOOL bVert);
     virtual BOOL HasValueText(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
+    // Whether the cell's text may float over its right neighbours (bFloatOrFlood TRUE) or the
+    // cell may be floated over; controls that do not know floating answer FALSE.
+    virtual BOOL CanFloatCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, BOOL bFloatOrFlood);
     // Draws the current-cell marker in rect (kind from the grid's properties).
     virtual void DrawBackground(CDC* pDC, const CRect& rect);
     virtual void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
@@ -287,9 +290,14 @@ class CGXControl
     // A message the grid window got, offered to the current cell's control before the grid
     // handles it; TRUE = taken (*pResult the answer).
     virtual BOOL PreGridMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // A colour request (WM_CTLCOLOR*) of a child of the grid, offered to the current cell's
+    // control before the grid answers; a brush = taken.
+    virtual HBRUSH OnGridCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     // Text and clipboard operations (ControlText.cpp).
     virtual void NotifyModified();
     virtual BOOL QueryClearText();
+    // Hands the cell and two arguments to the grid's edit hook and answers it.
+    virtual BOOL QueryGridEditHook(int nArg1, int nArg2);
     virtual void SetCurrentText(const CString& str);
     virtual BOOL StoreTextInCell(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText, UINT flags,
                                  const CGXStyle* pStyle = NULL);

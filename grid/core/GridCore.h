@@ -7,6 +7,7 @@
 #include "grid/core/Control.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/MapByte8ToPtr.h"
+#include "grid/core/SpanRowCache.h"
 #include <functional>
 
 class CGXDrawingContext;
@@ -332,6 +333,8 @@ class CGXGridCore
     WORD GetMergingMode() const;
     // The covered, merged or floated range holding the cell, asked in that order.
     virtual BOOL GetCellSpanRange(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
+    // Whether a static cell's style lets its text float (bSource) or be floated over.
+    virtual BOOL IsFloatCandidate(const CGXStyle& style, BOOL bSource);
     virtual void OnPrepareRedraw(ROWCOL, ROWCOL, ROWCOL, ROWCOL);
     virtual void HandleVisibleRange(const CGXCellRange&, UINT);
     virtual void DrawMarkEditHeader(ROWCOL, ROWCOL, int, UINT);
@@ -433,6 +436,9 @@ class CGXGridCore
     virtual void OnModifyCell(ROWCOL nRow, ROWCOL nCol);
     // Asked before the Delete key empties a cell's text in its control.
     virtual BOOL OnClearCellText(ROWCOL nRow, ROWCOL nCol);
+    // Asked by a cell control with two arguments of its own (a money field asks with 2 and 0
+    // before it handles a key).
+    virtual BOOL OnCellEditHook(ROWCOL nRow, ROWCOL nCol, int nArg1, int nArg2);
     // A child button of the cell's control was clicked (push buttons, spin arrows, hot spots).
     virtual void OnClickedButtonRowCol(ROWCOL, ROWCOL)
     {
@@ -692,6 +698,11 @@ class CGXGridCore
     void InstallSortImp();
     void InstallUserSelectRangeImp();
     void InstallFreezeMenuHelperImp();
+    void InstallFloatCellsImp();
+    void InstallMergeCellsImp();
+    void InstallCoveredCellsImp();
+    void InstallDrawSpannedCellsImp();
+    void InstallOldDrawingImp();
     // Freezing the selected columns (rows) through the freeze component; FALSE (nothing)
     // without it.
     virtual BOOL CanFreezeCols();
@@ -868,6 +879,10 @@ class CGXGridCore
     BOOL m_bCreatingDropDown = FALSE;
     BOOL m_bListFocus = FALSE;
     BOOL m_bDrawingInactive = FALSE;
+    // An object viewer of a cell: being shown, just shown, and the focus went outside the grid.
+    BOOL m_bViewerPopup = FALSE;
+    BOOL m_bAfterViewerPopup = FALSE;
+    BOOL m_bFocusLeftGrid = FALSE;
     HWND m_hLastFocusWnd = NULL;     // the window that had the focus before the grid
     ROWCOL m_nTipRow = 0, m_nTipCol = 0; // the cell the pointer rests on for a tip (0: none)
     BOOL m_bTipShown = FALSE;
@@ -895,6 +910,7 @@ class CGXGridCore
     ROWCOL m_nSelAnchorRow = 0, m_nSelAnchorCol = 0;
     ROWCOL m_nSelReachedRow = 0, m_nSelReachedCol = 0;
     BOOL m_bFloatEvalSuspended = FALSE, m_bMergeEvalSuspended = FALSE;
+    SpanRowCache m_floatRowCache, m_mergeRowCache; // styles of the row a span pass walks
     BOOL m_bRecalcCollecting = FALSE; // blocks being changed are already told to the data object
     // Clipboard options: 0x0008 text, 0x0010 styles (the default writes and reads both).
     DWORD m_nClipboardFlags = 0x0018;

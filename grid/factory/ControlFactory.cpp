@@ -5,13 +5,18 @@
 #include "grid/controls/CheckListComboBox.h"
 #include "grid/controls/ComboBox.h"
 #include "grid/controls/ComboBoxWnd.h"
+#include "grid/controls/CurrencyEdit.h"
+#include "grid/controls/DateTimeCell.h"
 #include "grid/controls/DaoBitmap.h"
 #include "grid/controls/HotSpotEdit.h"
 #include "grid/controls/ListBox.h"
+#include "grid/controls/MaskControl.h"
 #include "grid/controls/PasswordControl.h"
 #include "grid/controls/ProgressCtrl.h"
 #include "grid/controls/Pushbutton.h"
 #include "grid/controls/RadioButtonEx.h"
+#include "grid/controls/RichEditCtrl.h"
+#include "grid/controls/TabbedComboBox.h"
 #include "grid/controls/SpinEdit.h"
 #include "grid/controls/VScrollEdit.h"
 #include "grid/core/CellTipStatic.h"
@@ -78,6 +83,11 @@ template <DWORD dwStyle> CGXControl* CreateComboWnd(CGXGridCore* pGrid, UINT nID
     pCombo->m_bWantArrowKeys = FALSE;
     return pCombo;
 }
+// The date-time cells: with or without the calendar button.
+template <DWORD dwStyle> CGXControl* CreateDateTime(CGXGridCore* pGrid, UINT nID)
+{
+    return new CGXDateTimeCtrl(pGrid, nID, dwStyle);
+}
 CGXControl* CreateCheckListCombo(CGXGridCore* pGrid, UINT)
 {
     return new CGXCheckListComboBox(pGrid, 0, 0);
@@ -114,6 +124,9 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_SPINEDIT, CreateWithId<CGXSpinEdit>, TRUE},
     {GX_IDS_CTRL_SCROLLEDIT, CreateWithId<CGXVScrollEdit>, FALSE},
     {GX_IDS_CTRL_PASSWORD, CreateWithId<CGXPasswordControl>, TRUE},
+    {GX_IDS_CTRL_MASKEDIT, CreateWithId<CGXMaskControl>, TRUE},
+    {GX_IDS_CTRL_TABBED_COMBOBOX, CreateWithId<CGXTabbedComboBox>, TRUE},
+    {GX_IDS_CTRL_RICHEDIT, CreateWithId<CGXRichEditCtrl>, FALSE},
     {GX_IDS_CTRL_LISTBOX, CreateWithId<CGXListBox>, TRUE},
     {GX_IDS_CTRL_COMBOBOX, CreateCombo<CGXComboBox::ComboFreeText>, TRUE},
     {GX_IDS_CTRL_ZEROBASED, CreateCombo<CGXComboBox::ComboIndexZero>, TRUE},
@@ -125,6 +138,9 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_CHECKLIST_COMBOBOX, CreateCheckListCombo, FALSE},
     {GX_IDS_CTRL_ZEROBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexZero>, TRUE},
     {GX_IDS_CTRL_DAOBITMAP, Create<CGXDaoBitmap>, FALSE},
+    {GX_IDS_CTRL_CURRENCY, CreateWithId<CGXCurrencyEdit>, TRUE},
+    {GX_IDS_CTRL_DATETIME, CreateDateTime<WS_CHILD | GXDT_CALENDARBUTTON_STYLE | GXDT_SPINBUTTON_STYLE>, TRUE},
+    {GX_IDS_CTRL_DATETIMENOCAL, CreateDateTime<WS_CHILD | GXDT_SPINBUTTON_STYLE>, TRUE},
 };
 } // namespace
 
@@ -154,6 +170,10 @@ void CGXControlFactory::RegisterAllUserAttributes(CGXStylesMap* pStylesMap)
     CGXSpinEdit::RegisterUserAttributes(pStylesMap);
     CGXRadioButtonEx::RegisterUserAttributes(pStylesMap);
     CGXProgressCtrl::RegisterUserAttributes(pStylesMap);
+    CGXMaskControl::RegisterUserAttributes(pStylesMap);
+    CGXTabbedComboBox::RegisterUserAttributes(pStylesMap);
+    CGXDateTimeCtrl::RegisterUserAttributes(pStylesMap);
+    CGXCurrencyEdit::RegisterUserAttributes(pStylesMap);
 
     const CGXStylesMap::UserAttrInfo* pValidMsg = pStylesMap->AddUserAttribute(GX_IDS_UA_VALID_MSG);
     pStylesMap->AddUserAttribute(GX_IDS_UA_TOOLTIPTEXT, pValidMsg != NULL ? pValidMsg->pStyle : NULL);
@@ -177,9 +197,9 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         &CGXGridCore::InstallCommandFactory,         //
         &CGXGridCore::InstallSortImp,                //
         NULL,                                        // old drawing
-        NULL,                                        // covered cells
-        NULL,                                        // merged cells
-        NULL,                                        // floating cells
+        &CGXGridCore::InstallCoveredCellsImp,        //
+        &CGXGridCore::InstallMergeCellsImp,          //
+        &CGXGridCore::InstallFloatCellsImp,          //
         NULL,                                        // printing
         &CGXGridCore::InstallUserSelectRangeImp,     //
         NULL,                                        // Excel-like frame
