@@ -113,7 +113,8 @@ class CIRControlView : public CDrawView
     void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
     void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
     // The text in Arial at (x, y); y moves below it.
-    static void PrintLine(CDC* pDC, int x, int& y, int nHeight, int nWeight, BOOL bUnderline, LPCTSTR lpszText);
+    static void PrintLine(CDC* pDC, int x, int& y, int nHeight, int nWeight, BOOL bUnderline,
+                          LPCTSTR lpszText);
 
     // Implementation
   protected:

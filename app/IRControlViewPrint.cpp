@@ -107,7 +107,8 @@ void CIRControlView::OnEndPrinting(CDC* pDC, CPrintInfo* pInfo)
     CDrawView::OnEndPrinting(pDC, pInfo);
 }
 
-void CIRControlView::PrintLine(CDC* pDC, int x, int& y, int nHeight, int nWeight, BOOL bUnderline, LPCTSTR lpszText)
+void CIRControlView::PrintLine(CDC* pDC, int x, int& y, int nHeight, int nWeight, BOOL bUnderline,
+                               LPCTSTR lpszText)
 {
     CFont font;
     font.CreateFont(-nHeight, 0, 0, 0, nWeight, FALSE, bUnderline, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
@@ -149,11 +150,13 @@ void CIRControlView::PrintTextBlock(CDC* pDC, const CRect& texts)
         y += 10;
     const struct
     {
-        UINT nLabel; // 0: the value alone
+        UINT nLabel;
         CString value;
         BOOL bSameLine;
-    } details[] = {{IDS_PRINT_TEST_DATE, pDoc->GetTestDate(), TRUE},  {IDS_PRINT_PROCEDURE, pDoc->GetProfileType(), TRUE},
-                   {IDS_PRINT_OPERATOR, pDoc->GetOperator(), FALSE}, {IDS_PRINT_BOARD, pDoc->GetBoardName(), FALSE},
+    } details[] = {{IDS_PRINT_TEST_DATE, pDoc->GetTestDate(), TRUE},
+                   {IDS_PRINT_PROCEDURE, pDoc->GetProfileType(), TRUE},
+                   {IDS_PRINT_OPERATOR, pDoc->GetOperator(), FALSE},
+                   {IDS_PRINT_BOARD, pDoc->GetBoardName(), FALSE},
                    {IDS_PRINT_COMPONENT, pDoc->GetComponent(), FALSE}};
     for (const auto& detail : details)
     {
@@ -171,9 +174,9 @@ void CIRControlView::PrintTextBlock(CDC* pDC, const CRect& texts)
                                 LoadText(IDS_PRINT_APERTURE_Y) + pDoc->GetApertureY()})
         PrintLine(pDC, x, y, 12, kNormal, FALSE, line);
     PrintLine(pDC, x, y, 14, kBold, TRUE, LoadText(IDS_PRINT_PROFILE_VALUES));
-    for (const CString& line : {pDoc->GetT1Text(FALSE), pDoc->GetTimeText(FALSE), pDoc->GetT2Text(FALSE),
-                                pDoc->GetT3Text(FALSE), pDoc->GetTLText(FALSE), pDoc->GetEnergyText(FALSE),
-                                pDoc->GetSensorText(FALSE)})
+    for (const CString& line :
+         {pDoc->GetT1Text(FALSE), pDoc->GetTimeText(FALSE), pDoc->GetT2Text(FALSE), pDoc->GetT3Text(FALSE),
+          pDoc->GetTLText(FALSE), pDoc->GetEnergyText(FALSE), pDoc->GetSensorText(FALSE)})
         PrintLine(pDC, x, y, 12, kNormal, FALSE, line);
     PrintLine(pDC, x, y, 14, kBold, TRUE, LoadText(IDS_PRINT_ANALYSIS));
     PrintAnalysePoints(pDC, x, y);
@@ -183,7 +186,8 @@ void CIRControlView::PrintTextBlock(CDC* pDC, const CRect& texts)
 void CIRControlView::PrintAnalysePoints(CDC* pDC, int x, int& y)
 {
     CIRControlDoc* pDoc = GetDocument();
-    CMeasureCurve* pCurves[2] = {pDoc->GetCurve(CIRControlDoc::TESolder), pDoc->GetCurve(CIRControlDoc::IRSolder)};
+    CMeasureCurve* pCurves[2] = {pDoc->GetCurve(CIRControlDoc::TESolder),
+                                 pDoc->GetCurve(CIRControlDoc::IRSolder)};
     int yHeading = y;
     PrintLine(pDC, x, y, 10, kNormal, TRUE, LoadText(IDS_PRINT_MOMENT));
     for (int c = 0; c < 2; c++)
@@ -227,8 +231,8 @@ void CIRControlView::PrintFooter(CDC* pDC, const CRect& texts, int nPage, int nP
     PrintLine(pDC, xEnd - 90, y, 10, kBold, FALSE, text);
     const CTime now = CTime::GetCurrentTime();
     CString strDate;
-    strDate.Format("%2.2d.%2.2d.%2.2d  %2.2d:%2.2d", now.GetDay(), now.GetMonth(), now.GetYear(), now.GetHour(),
-                   now.GetMinute());
+    strDate.Format("%2.2d.%2.2d.%2.2d  %2.2d:%2.2d", now.GetDay(), now.GetMonth(), now.GetYear(),
+                   now.GetHour(), now.GetMinute());
     text.Format(LoadText(IDS_PRINT_FILE), (LPCTSTR)GetDocument()->GetTitle(),
                 (LPCTSTR)(LoadText(IDS_PRINT_DATE) + strDate));
     y = yLine;

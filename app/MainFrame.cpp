@@ -103,9 +103,10 @@ const ToolBarToggle s_toolBarToggles[] = {
 };
 
 // Commands whose implementation is not part of the program yet: disabled, and never run even
-// where a framework base would take them (printing).
+// where a framework base would take them.
 const UINT s_waitingCommands[] = {
-    ID_PROTECT_PARAMETERS, ID_EXPORT_TABLE, ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD, ID_PROFILE_COPY, ID_PROFILE_PASTE,
+    ID_PROTECT_PARAMETERS, ID_EXPORT_TABLE, ID_PROFILE_DOWNLOAD,
+    ID_PROFILE_UPLOAD,     ID_PROFILE_COPY, ID_PROFILE_PASTE,
 };
 
 BOOL IsWaitingCommand(UINT nID)
@@ -179,7 +180,8 @@ CString LoadText(UINT nID)
 }
 } // namespace
 
-CMainFrame::CMainFrame() : m_helpIdMap(10), m_bMinimizedView(FALSE), m_bCursorBeforeMinimized(FALSE), m_pToolBarManager(NULL)
+CMainFrame::CMainFrame()
+    : m_helpIdMap(10), m_bMinimizedView(FALSE), m_bCursorBeforeMinimized(FALSE), m_pToolBarManager(NULL)
 {
     m_helpIdMap.InitHashTable(17);
     for (int i = 0; i < toolbarCount; i++)

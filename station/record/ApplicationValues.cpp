@@ -98,7 +98,8 @@ void CApplicationValues::SetAnalyseValuesShower(AnalyseValuesShower pfnShower)
     Values().pfnAnalyseValues = pfnShower;
 }
 
-void CApplicationValues::ShowAnalyseValues(CDialog* pDlg, CObList& objects, const CString& strHeading, int nTime)
+void CApplicationValues::ShowAnalyseValues(CDialog* pDlg, CObList& objects, const CString& strHeading,
+                                           int nTime)
 {
     if (pDlg != NULL && Values().pfnAnalyseValues != NULL)
         Values().pfnAnalyseValues(pDlg, objects, strHeading, nTime);

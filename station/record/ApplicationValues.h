@@ -16,7 +16,8 @@ class CApplicationValues
     // Makes the analysis dialog of a recording document; NULL when there is none.
     typedef CDialog* (*AnalyseDlgFactory)();
     // Shows the cursor's heading and the values of the list's curves at the time in that dialog.
-    typedef void (*AnalyseValuesShower)(CDialog* pDlg, CObList& objects, const CString& strHeading, int nTime);
+    typedef void (*AnalyseValuesShower)(CDialog* pDlg, CObList& objects, const CString& strHeading,
+                                        int nTime);
     // Runs the display settings sheet on the values; IDOK when the user confirmed them.
     typedef INT_PTR (*DrawSettingsRunner)(UINT nStartPage, SDrawSettings& settings);
 

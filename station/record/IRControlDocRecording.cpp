@@ -529,7 +529,8 @@ void CIRControlDoc::UpdateAnalyseCursor(CDrawViewBase* pView)
     pWnd->ClientToScreen(&right);
     POINT top = {0, 0};
     pWnd->ClientToScreen(&top);
-    m_pAnalyseDlg->SetWindowPos(NULL, right.x + 5, top.y + 5, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    m_pAnalyseDlg->SetWindowPos(NULL, right.x + 5, top.y + 5, 0, 0,
+                                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     CApplicationValues::ShowAnalyseValues(m_pAnalyseDlg, GetObjects(), m_pCursor->GetPositionText(),
                                           m_pCursor->GetPosition());
 }

@@ -272,20 +272,23 @@ TEST_F(OptionsSheet, ConnectedPortTakesTheNewRate)
     DialogAnswer answer;
     answer.attempts = {DialogAnswer::Attempt({}, IDOK, [](HWND hSheet) {
         HWND hPage = ::GetParent(DialogAnswer::Control(hSheet, IDC_SERIAL_TREE));
-        CSerialMultiSettingsPage* pPage = dynamic_cast<CSerialMultiSettingsPage*>(CWnd::FromHandlePermanent(hPage));
+        CSerialMultiSettingsPage* pPage =
+            dynamic_cast<CSerialMultiSettingsPage*>(CWnd::FromHandlePermanent(hPage));
         ASSERT_TRUE(pPage != NULL);
         const std::string port = "COM" + std::to_string(StationSimulator::kPort);
-        for (HTREEITEM h = pPage->m_pTree->GetRootItem(); h != NULL; h = pPage->m_pTree->GetNextSiblingItem(h))
+        for (HTREEITEM h = pPage->m_pTree->GetRootItem(); h != NULL;
+             h = pPage->m_pTree->GetNextSiblingItem(h))
             if (std::string(pPage->m_pTree->GetItemText(h)) == port)
                 pPage->m_pTree->SelectItem(h);
         HWND hBaud = DialogAnswer::Control(hSheet, IDC_SERIAL_BAUD);
-        ::SendMessageA(hBaud, CB_SETCURSEL, ::SendMessageA(hBaud, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "19200 Baud"),
-                       0);
+        ::SendMessageA(hBaud, CB_SETCURSEL,
+                       ::SendMessageA(hBaud, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "19200 Baud"), 0);
     })};
     ASSERT_TRUE(Run(answer));
     EXPECT_FALSE(answer.bLeftOpen);
-    EXPECT_EQ("19200", ReadRaw(HKEY_CURRENT_USER, ("Interface\\COM" + std::to_string(StationSimulator::kPort)).c_str(),
-                               "Baudrate"));
+    EXPECT_EQ("19200",
+              ReadRaw(HKEY_CURRENT_USER, ("Interface\\COM" + std::to_string(StationSimulator::kPort)).c_str(),
+                      "Baudrate"));
     ASSERT_TRUE(PumpUntil([&] { return paneText() == "Baudrate: 19200  Baud"; }, 10000)) << paneText();
     PumpMessages(1500);
     // The rate change at the old rate, then requests at the new one only.
@@ -304,7 +307,6 @@ TEST_F(OptionsSheet, ConnectedPortTakesTheNewRate)
     EXPECT_EQ(0u, log[nChange].find("rx 9600 ")) << log[nChange];
     EXPECT_GT(nAt19200, 3u);
 }
-
 
 // The first start: the text, then the sheet; only OK counts it as done.
 TEST_F(FirstStart, FirstStartOpensTheOptionsAfterItsText)

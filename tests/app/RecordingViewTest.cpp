@@ -1039,9 +1039,9 @@ TEST_F(RecordingView, CommandsWithoutTheirDialogsAreDisabled)
                                                 ID_PROFILE_COPY, ID_PROFILE_PASTE})
         EXPECT_FALSE(StateOf(v.pView, nId).enabled) << nId;
     EXPECT_TRUE(StateOf(v.pView, ID_RECORD_CLEAR).enabled);
-    for (UINT nId : {ID_QUICK_SAVE, ID_SETTINGS_LAYOUT, ID_SETTINGS_CURVES, ID_SETTINGS_SAMPLING, ID_ANALYSE_CURSOR,
-                     ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL, ID_FILE_PRINT, ID_FILE_PRINT_DIRECT,
-                     ID_FILE_PRINT_PREVIEW})
+    for (UINT nId : {ID_QUICK_SAVE, ID_SETTINGS_LAYOUT, ID_SETTINGS_CURVES, ID_SETTINGS_SAMPLING,
+                     ID_ANALYSE_CURSOR, ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL,
+                     ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
         EXPECT_TRUE(StateOf(v.pView, nId).enabled) << nId;
     EXPECT_EQ(1, (int)v.pView->SendMessage(WM_VIEW_FULLSCREEN)) << "the frame's full-screen message";
 }
@@ -1347,7 +1347,8 @@ TEST_F(RecordingView, SoftCalibrationWhileDesoldering)
     App().CreateConfiguration();
     // Desoldering (an even program) at once: T1 60 °C is soon reached, TL 217 °C is passed on
     // the way to T3.
-    ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort, "--var 6=2 --var 7=60 --var 10=300 --process");
+    ViewInFrame& v =
+        OpenOnline(m_sim, StationSimulator::kPort, "--var 6=2 --var 7=60 --var 10=300 --process");
     DialogAnswer answer;
     answer.nControl = ID_APPLY_NOW;
     answer.attempts = {DialogAnswer::Attempt({}, IDOK, [](HWND hSheet) {

@@ -108,7 +108,8 @@ class PrintRecording : public FirstStart
         m_pDoc = m_pView->GetDocument();
         m_pDoc->SetLayout(m_pDoc->GetPen(), TRUE, RGB(255, 255, 255), kGrid, 300, 60, 250, 50);
         for (int t = 0; t <= nSeconds; t++)
-            m_pDoc->GetCurve(CIRControlDoc::IRSolder)->AddValue(t + 1, t, t < 300 ? 100.0 : 200.0, 1.0f, FALSE, m_pView);
+            m_pDoc->GetCurve(CIRControlDoc::IRSolder)
+                ->AddValue(t + 1, t, t < 300 ? 100.0 : 200.0, 1.0f, FALSE, m_pView);
         m_pDoc->SetSampleState(nSeconds + 1, nSeconds, FALSE);
         m_pDoc->UpdatePageSize(FALSE, m_pView->FitTimeAxis(nSeconds), FALSE);
         m_pView->CreateScaleLabels();
@@ -196,15 +197,15 @@ TEST_F(PrintRecording, TwoPagesWithTextsCurveMarkersAndLogo)
 
     const std::string out = UnixPath(TempFolder());
     ASSERT_FALSE(out.empty());
-    const std::string script = WaitForPdfScript(std::string(docName)) + "pdfinfo \\\"$f\\\" | sed -n 's/^Pages: *//p' > " +
-                               out + "/pages.txt; pdftotext -layout \\\"$f\\\" " + out +
-                               "/text.txt; pdftoppm -r 75 -aa no -aaVector no \\\"$f\\\" " + out +
-                               "/page; rm -f \\\"$f\\\"";
+    const std::string script =
+        WaitForPdfScript(std::string(docName)) + "pdfinfo \\\"$f\\\" | sed -n 's/^Pages: *//p' > " + out +
+        "/pages.txt; pdftotext -layout \\\"$f\\\" " + out +
+        "/text.txt; pdftoppm -r 75 -aa no -aaVector no \\\"$f\\\" " + out + "/page; rm -f \\\"$f\\\"";
     ASSERT_TRUE(RunUnix(script, TempFolder() + "\\done.txt", 90000));
     EXPECT_EQ("2\n", ReadFile(TempFolder() + "\\pages.txt"));
     const std::string text = ReadFile(TempFolder() + "\\text.txt");
-    for (const char* part : {"Prozess-Profil:", "Seite 1 von 2", "Seite 2 von 2", "Aufgezeichnet mit KUVO Helvon",
-                             "100.0 s", "400.0 s", "Prozessanalyse:"})
+    for (const char* part : {"Prozess-Profil:", "Seite 1 von 2", "Seite 2 von 2",
+                             "Aufgezeichnet mit KUVO Helvon", "100.0 s", "400.0 s", "Prozessanalyse:"})
         EXPECT_NE(std::string::npos, text.find(part)) << part << "\n" << text;
 
     for (int nPage = 1; nPage <= 2; nPage++)
@@ -226,7 +227,8 @@ TEST_F(PrintRecording, TwoPagesWithTextsCurveMarkersAndLogo)
         for (double fx : {0.15, 0.5, 0.85})
             for (double fy : {0.15, 0.5, 0.85})
                 EXPECT_TRUE(Near(kLogo, page.At(x0 + (int)(fx * side), y0 + (int)(fy * side))))
-                    << fx << ", " << fy << ": " << std::hex << page.At(x0 + (int)(fx * side), y0 + (int)(fy * side));
+                    << fx << ", " << fy << ": " << std::hex
+                    << page.At(x0 + (int)(fx * side), y0 + (int)(fy * side));
         EXPECT_FALSE(Near(kLogo, page.At(x0 + (int)(1.3 * side), y0 + (int)(0.5 * side))));
     }
 }
