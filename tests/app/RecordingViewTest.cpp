@@ -286,6 +286,19 @@ class RecordingView : public ProgramKeyTest
     {
         pView->SendMessage(WM_COMMAND, nId);
     }
+    // Configuration an administrator may change, for as long as it lives.
+    struct Administrator
+    {
+        BOOL bBefore = App().m_bAdministrator;
+        Administrator()
+        {
+            App().m_bAdministrator = TRUE;
+        }
+        ~Administrator()
+        {
+            App().m_bAdministrator = bBefore;
+        }
+    };
     StationSimulator m_sim;
     StationSimulator m_sim2;
     std::deque<ViewInFrame> m_views;
@@ -1194,18 +1207,7 @@ TEST_F(RecordingView, APreparedDCMapsThePageAsTheZoomViewDoes)
 TEST_F(RecordingView, DisplaySettingsSheet)
 {
     // Configuration an administrator may change, so that the pages store their values.
-    struct Administrator
-    {
-        BOOL bBefore = App().m_bAdministrator;
-        Administrator()
-        {
-            App().m_bAdministrator = TRUE;
-        }
-        ~Administrator()
-        {
-            App().m_bAdministrator = bBefore;
-        }
-    } administrator;
+    Administrator administrator;
     App().CreateConfiguration();
     ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
     CProbeView* pView = v.pView;
@@ -1333,18 +1335,7 @@ TEST_F(RecordingView, TimeBaseOfTheLayoutPageRefitsThePages)
 // Soft calibration on: while the station desolders above TL + 2 °C, every sample calibrates.
 TEST_F(RecordingView, SoftCalibrationWhileDesoldering)
 {
-    struct Administrator
-    {
-        BOOL bBefore = App().m_bAdministrator;
-        Administrator()
-        {
-            App().m_bAdministrator = TRUE;
-        }
-        ~Administrator()
-        {
-            App().m_bAdministrator = bBefore;
-        }
-    } administrator;
+    Administrator administrator;
     App().CreateConfiguration();
     // Desoldering (an even program) at once: T1 60 °C is soon reached, TL 217 °C is passed on
     // the way to T3.
