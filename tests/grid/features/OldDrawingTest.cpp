@@ -27,10 +27,8 @@ void FillGrid(CGXGridCore& g)
     g.SetStyleRange(CGXCellRange(3, 2), CGXStyle().SetInterior(crSpan).SetValue("Bedeckt"));
     g.SetCoveredCellsRowCol(3, 2, 4, 3, GX_NOREDRAW);
     g.SetFloatingMode(2, FALSE);
-    g.SetStyleRange(CGXCellRange(5, 3), CGXStyle()
-                                           .SetInterior(crSpan)
-                                           .SetFloatCell(TRUE)
-                                           .SetValue("Ein Text, der bis in die letzte Spalte laeuft"));
+    g.SetStyleRange(CGXCellRange(5, 3), CGXStyle().SetInterior(crSpan).SetFloatCell(TRUE).SetValue(
+                                            "Ein Text, der bis in die letzte Spalte laeuft"));
     g.SetStyleRange(CGXCellRange(5, 4, 5, 5), CGXStyle().SetFloodCell(TRUE));
     g.SetCurrentCell(2, 4, GX_NOREDRAW);
 }
@@ -64,7 +62,8 @@ int Differing(const Pixels& a, const Pixels& b, const CRect& rect, bool bInside)
     int n = 0;
     for (int y = 0; y < a.cy; y++)
         for (int x = 0; x < a.cx; x++)
-            if (rect.PtInRect(CPoint(x, y)) == (BOOL)bInside && a.px[(size_t)y * a.cx + x] != b.px[(size_t)y * a.cx + x])
+            if (rect.PtInRect(CPoint(x, y)) == (BOOL)bInside &&
+                a.px[(size_t)y * a.cx + x] != b.px[(size_t)y * a.cx + x])
                 n++;
     return n;
 }
@@ -123,7 +122,8 @@ struct Recorder : CGXGridOldDrawingImp
             for (ROWCOL c = 0; c < ctx.m_nCols; c++)
                 if (ctx.m_anRowId[r] >= 1 && ctx.m_anRowId[r] <= 2 && ctx.m_anColId[c] >= 1 &&
                     ctx.m_anColId[c] <= 3 && (ctx.Flags(r, c) & gxBackground))
-                    pending += std::to_string(ctx.m_anRowId[r]) + "," + std::to_string(ctx.m_anColId[c]) + " ";
+                    pending +=
+                        std::to_string(ctx.m_anRowId[r]) + "," + std::to_string(ctx.m_anColId[c]) + " ";
     }
 };
 } // namespace
