@@ -84,6 +84,8 @@ TEST(GridTabbedComboBoxWnd, ShowsTheTextFieldAndStoresTheKeyOfTheChosenEntry)
 
         w.Enter(1);
         CGXTabbedComboBoxWnd* pCombo = w.Combo(nID);
+        ASSERT_TRUE(pCombo->CComboBox::IsKindOf(RUNTIME_CLASS(CGXTabbedComboBoxWnd)));
+        EXPECT_EQ(nID == GX_IDS_CTRL_CBS_TABBED_DROPDOWNLIST, pCombo->IsDropDownList());
         EXPECT_EQ(3, pCombo->GetCount()); // the header line is not an entry
         EXPECT_EQ(1, pCombo->GetCurSel());
         CString strText;
