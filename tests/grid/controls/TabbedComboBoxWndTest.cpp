@@ -40,8 +40,7 @@ struct TabbedWndGrid : GridWindow
     }
     void Enter(ROWCOL nRow)
     {
-        ASSERT_TRUE(grid->ChangeCurrentCell(nRow, 1));
-        grid->SetFocus();
+        ASSERT_TRUE(EnterCell(*grid, nRow, 1));
         PumpMessages(40);
     }
     CString Shown(UINT nID, ROWCOL nRow, BOOL* pbFound = NULL)
@@ -58,10 +57,7 @@ struct TabbedWndGrid : GridWindow
 
 void AltDown()
 {
-    SendKey(VK_MENU, false);
-    SendKey(VK_DOWN, false);
-    SendKey(VK_DOWN, true);
-    SendKey(VK_MENU, true);
+    KeyWith(VK_MENU, VK_DOWN);
     PumpMessages(150);
 }
 
@@ -184,8 +180,8 @@ TEST(GridTabbedComboBoxWnd, AnUnknownTextFailsValidationAndStoresNothing)
 TEST(GridTabbedComboBoxWnd, TheListIsSortedOnceAndLinesOfALaterTextColumnBeginWithIt)
 {
     TabbedWndGrid w;
-    w.SetCell(1, GX_IDS_CTRL_CBS_TABBED_DROPDOWNLIST, _T("Name\tCode\nGamma\tG3\nAlpha\tA1\nBeta\tB2"), _T("B2"),
-              _T("0"));
+    w.SetCell(1, GX_IDS_CTRL_CBS_TABBED_DROPDOWNLIST, _T("Name\tCode\nGamma\tG3\nAlpha\tA1\nBeta\tB2"),
+              _T("B2"), _T("0"));
     w.Enter(1);
     CGXTabbedComboBoxWnd* pCombo = w.Combo(GX_IDS_CTRL_CBS_TABBED_DROPDOWNLIST);
     CString strFirst;
