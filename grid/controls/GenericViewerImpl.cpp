@@ -62,7 +62,7 @@ void CGXGenericViewerImpl::ShowResultText(HRESULT hr)
 CGXOlePreview* CGXGenericViewerImpl::GetPreviewOwner() const
 {
     return m_pOwner != NULL && m_pOwner->IsKindOf(GX_CONTROL_CLASS(CGXOlePreview)) ? (CGXOlePreview*)m_pOwner
-                                                                                    : NULL;
+                                                                                   : NULL;
 }
 
 BOOL CGXGenericViewerImpl::Open(const CGXStyle& style, CGXGridCore* pGrid, CGXControl* pOwner, BOOL bShow)
@@ -304,7 +304,8 @@ BOOL CGXGenericViewerImpl::CanCut()
     return IsByteArray();
 }
 
-IDataObject* CGXGenericViewerImpl::GetDataObject(const CGXStyle& style, CGXGridCore* pGrid, CGXControl* pOwner)
+IDataObject* CGXGenericViewerImpl::GetDataObject(const CGXStyle& style, CGXGridCore* pGrid,
+                                                 CGXControl* pOwner)
 {
     IDataObject* pDataObject = NULL;
     m_pOwner = pOwner;

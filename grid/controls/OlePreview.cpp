@@ -85,7 +85,8 @@ CGXOleViewer* CGXOlePreview::GetViewer()
     if (pBrowser == NULL)
         return NULL;
     DWORD dwId = (DWORD)-1;
-    if (style.HasUserAttribute(GX_IDS_UA_VIEWER_ID) && !style.GetUserAttribute(GX_IDS_UA_VIEWER_ID).IsEmptyValue())
+    if (style.HasUserAttribute(GX_IDS_UA_VIEWER_ID) &&
+        !style.GetUserAttribute(GX_IDS_UA_VIEWER_ID).IsEmptyValue())
         dwId = (DWORD)atol(style.GetUserAttribute(GX_IDS_UA_VIEWER_ID).GetValueText());
     CGXOleViewer* pViewer = m_pViewerManager->GetViewer(dwId);
     pBrowser->OnGetViewer(m_nRow, m_nCol, dwId, pViewer);

@@ -26,7 +26,8 @@ class CGXOlePreview : public CGXStatic
     BOOL Store() override;
     BOOL EndEditing() override;
     BOOL QueryGridEditHook(int nArg1, int nArg2) override;
-    CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem = NULL, const CGXStyle* pStyle = NULL) override;
+    CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem = NULL,
+                      const CGXStyle* pStyle = NULL) override;
     CSize AddBorders(CSize size, const CGXStyle& style) override;
     BOOL LButtonDblClk(UINT nFlags, CPoint pt) override;
     BOOL KeyDown(UINT nMessage, UINT nChar, UINT nFlags) override;

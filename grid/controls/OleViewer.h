@@ -34,7 +34,8 @@ class CGXOleViewer
     virtual BOOL CanCopy() = 0;
     virtual IDataObject* GetDataObject(const CGXStyle& style, CGXGridCore* pGrid, CGXControl* pOwner) = 0;
     virtual BOOL CanCut() = 0;
-    virtual IDataObject* GetDataObjectForCut(const CGXStyle& style, CGXGridCore* pGrid, CGXControl* pOwner) = 0;
+    virtual IDataObject* GetDataObjectForCut(const CGXStyle& style, CGXGridCore* pGrid,
+                                             CGXControl* pOwner) = 0;
     virtual IAdviseSink* CreateAdviseSink() = 0;
     virtual BOOL InsertObject(CGXGridCore* pGrid) = 0;
     virtual LONG GetVerb() = 0;

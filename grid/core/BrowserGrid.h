@@ -44,7 +44,8 @@ class CGXBrowserGrid : public CGXGridCore
     virtual BOOL StoreRecordFields(ROWCOL nRow, CString* pstrError);
     virtual BOOL OnStoreBufferedValue(const CGXStyle& style, int nField);
     // Chooses the OLE viewer of a cell (viewer id from the cell style); may replace pViewer.
-    virtual void OnGetViewer(ROWCOL /*nRow*/, ROWCOL /*nCol*/, DWORD /*dwViewerId*/, CGXOleViewer*& /*pViewer*/)
+    virtual void OnGetViewer(ROWCOL /*nRow*/, ROWCOL /*nCol*/, DWORD /*dwViewerId*/,
+                             CGXOleViewer*& /*pViewer*/)
     {
     }
 

@@ -54,7 +54,8 @@ VARTYPE StoredType(CGXGridCore& grid, ROWCOL nRow, ROWCOL nCol)
     grid.GetStyleRowCol(nRow, nCol, style);
     if (!style.HasUserAttribute(GX_IDS_UA_DAOBITMAP))
         return (VARTYPE)VT_ILLEGAL;
-    const VARIANT* pVar = ((const CGXOleVarUserAttribute&)style.GetUserAttribute(GX_IDS_UA_DAOBITMAP)).GetVariant();
+    const VARIANT* pVar =
+        ((const CGXOleVarUserAttribute&)style.GetUserAttribute(GX_IDS_UA_DAOBITMAP)).GetVariant();
     return pVar != NULL ? pVar->vt : (VARTYPE)VT_EMPTY;
 }
 
@@ -126,7 +127,8 @@ TEST_F(OleTest, TheFactoryGivesPreviewCellsToBrowserGridsOnly)
     ASSERT_TRUE(pControl != NULL);
     EXPECT_TRUE(pControl->IsKindOf(GX_CONTROL_CLASS(CGXOlePreview)));
     GridWindow plain(300, 120);
-    EXPECT_FALSE(plain.grid->GetRegisteredControl(GX_IDS_CTRL_OLEPREVIEW)->IsKindOf(GX_CONTROL_CLASS(CGXOlePreview)));
+    EXPECT_FALSE(
+        plain.grid->GetRegisteredControl(GX_IDS_CTRL_OLEPREVIEW)->IsKindOf(GX_CONTROL_CLASS(CGXOlePreview)));
 }
 
 TEST_F(OleTest, BytesThatCannotBeLoadedAreRefusedOnCopyAndLeaveNothingHeld)
