@@ -203,11 +203,11 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         &CGXGridCore::InstallCoveredCellsImp,        //
         &CGXGridCore::InstallMergeCellsImp,          //
         &CGXGridCore::InstallFloatCellsImp,          //
-        NULL,                                        // printing
+        &CGXGridCore::InstallPrintImp,               //
         &CGXGridCore::InstallUserSelectRangeImp,     //
-        NULL,                                        // Excel-like frame
-        &CGXGridCore::InstallMoveRowsColsImp,        // drag-select: so far only what it installs with it
-        NULL,                                        // interactive resizing
+        &CGXGridCore::InstallExcelLikeFrameImp,      //
+        &CGXGridCore::InstallUserDragSelectRangeImp, //
+        &CGXGridCore::InstallUserResizeCellsImp,     //
         NULL,                                        // optimised update
         NULL,                                        // mark-edit header
         &CGXGridCore::InstallFreezeMenuHelperImp,    //
@@ -216,7 +216,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         &CGXGridCore::InstallStyleDataExchangeImp,   //
         &CGXGridCore::InstallCutPasteImp,            //
         &CGXGridCore::InstallClearCellsImp,          //
-        NULL,                                        // Excel-like fill
+        &CGXGridCore::InstallExcelLikeFillImp,       //
     };
     for (auto pfn : s_apfnInstall)
         if (pfn != NULL)
