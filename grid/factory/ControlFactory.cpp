@@ -11,6 +11,7 @@
 #include "grid/controls/HotSpotEdit.h"
 #include "grid/controls/ListBox.h"
 #include "grid/controls/MaskControl.h"
+#include "grid/controls/OlePreview.h"
 #include "grid/controls/PasswordControl.h"
 #include "grid/controls/ProgressCtrl.h"
 #include "grid/controls/Pushbutton.h"
@@ -20,6 +21,7 @@
 #include "grid/controls/TabbedComboBoxWnd.h"
 #include "grid/controls/SpinEdit.h"
 #include "grid/controls/VScrollEdit.h"
+#include "grid/core/BrowserGrid.h"
 #include "grid/core/CellTipStatic.h"
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
@@ -99,9 +101,9 @@ CGXControl* CreateCheckListCombo(CGXGridCore* pGrid, UINT)
     return new CGXCheckListComboBox(pGrid, 0, 0);
 }
 // Only a browser grid has the OLE preview cell; the grid core has none.
-CGXControl* CreateBrowserOnly(CGXGridCore*, UINT)
+CGXControl* CreateBrowserOnly(CGXGridCore* pGrid, UINT)
 {
-    return NULL;
+    return dynamic_cast<CGXBrowserGrid*>(pGrid) != NULL ? new CGXOlePreview(pGrid) : NULL;
 }
 
 struct ControlEntry
