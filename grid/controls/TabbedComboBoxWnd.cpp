@@ -207,7 +207,8 @@ BOOL CGXTabbedComboBoxWnd::StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* 
 {
     // A new list, new settings or a value from outside: the combo is filled anew at the next Init.
     if (pStyle != NULL && (mode == gxOverride || mode == gxApplyNew) && m_pGrid->IsCurrentCell(nRow, nCol) &&
-        (CGXTabbedChoiceSettings::Touches(*pStyle) || (pStyle->GetInclude(CGXStyle::ibValue) && !GetModify())))
+        (CGXTabbedChoiceSettings::Touches(*pStyle) ||
+         (pStyle->GetInclude(CGXStyle::ibValue) && !GetModify())))
         Reset();
     return CGXComboBoxWnd::StoreStyle(nRow, nCol, pStyle, mode, nType, pOldStyle);
 }
