@@ -178,7 +178,8 @@ class CTestObject : public IOleObject, public IPersistStorage
     STDMETHODIMP Load(IStorage* pStorage) override
     {
         IStream* pStream = NULL;
-        HRESULT hr = pStorage->OpenStream(L"\1Ole10Native", NULL, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &pStream);
+        HRESULT hr =
+            pStorage->OpenStream(L"\1Ole10Native", NULL, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &pStream);
         if (FAILED(hr))
             return hr;
         DWORD nSize = 0;
@@ -194,8 +195,8 @@ class CTestObject : public IOleObject, public IPersistStorage
     STDMETHODIMP Save(IStorage* pStorage, BOOL) override
     {
         IStream* pStream = NULL;
-        HRESULT hr = pStorage->CreateStream(L"\1Ole10Native", STGM_CREATE | STGM_WRITE | STGM_SHARE_EXCLUSIVE, 0, 0,
-                                            &pStream);
+        HRESULT hr = pStorage->CreateStream(L"\1Ole10Native", STGM_CREATE | STGM_WRITE | STGM_SHARE_EXCLUSIVE,
+                                            0, 0, &pStream);
         if (FAILED(hr))
             return hr;
         DWORD nSize = (DWORD)m_native.size();
@@ -321,7 +322,8 @@ TEST(OleServer, OpensTheStoredObjectAndStoresItsSavedBytes)
         const Bytes native = {'a', 'l', 't', 0, 1};
         const Bytes ole1 = Ole1Stream(native);
         CByteArray cell;
-        ASSERT_TRUE(CGXOleObjectBytes::Build("Testobjekt", s_szProgId, ole1.data(), (DWORD)ole1.size(), cell));
+        ASSERT_TRUE(
+            CGXOleObjectBytes::Build("Testobjekt", s_szProgId, ole1.data(), (DWORD)ole1.size(), cell));
         ObjectBrowserWindow w;
         w.grid->m_object = ByteVariant(cell.GetData(), cell.GetSize());
         ASSERT_TRUE(EnterCell(*w.grid, 1, 1));
