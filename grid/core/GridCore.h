@@ -225,12 +225,20 @@ class CGXGridCore
                                 const CGXStyle& style, CString& strKey);
     virtual BOOL SetFrozenRows(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
     virtual BOOL SetFrozenCols(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
-    // Hidden rows and columns and covered cells come with their components; until then nothing
+    // Hidden rows and columns and covered cells come with their components; without them nothing
     // is hidden or covered and these answer FALSE.
     virtual BOOL HideRows(ROWCOL nFirst, ROWCOL nLast, BOOL bHide = TRUE, BOOL* abHide = NULL,
                           UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
     virtual BOOL HideCols(ROWCOL nFirst, ROWCOL nLast, BOOL bHide = TRUE, BOOL* abHide = NULL,
                           UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    // The hidden state of one row (column) alone: no redraw, no undo.
+    virtual BOOL StoreHideRow(ROWCOL nRow, BOOL bHide);
+    virtual BOOL StoreHideCol(ROWCOL nCol, BOOL bHide);
+    // Rows (columns) of the range get the size their cells need (flags bit 8: only larger).
+    virtual BOOL ResizeRowHeightsToFit(const CGXCellRange& range, BOOL bCoveredCells = FALSE,
+                                       UINT flags = GX_UPDATENOW);
+    virtual BOOL ResizeColWidthsToFit(const CGXCellRange& range, BOOL bCoveredCells = FALSE,
+                                      UINT flags = GX_UPDATENOW);
     virtual BOOL SetCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
                                        UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
     virtual ROWCOL GetFrozenRows();
@@ -330,21 +338,29 @@ class CGXGridCore
     virtual void WidenByFloatedCells(CGXCellRange& range);
     WORD GetFloatingMode() const;
     WORD GetMergingMode() const;
+    // TRUE when covered, merged or floated cells may lie in the visible part of the range.
+    virtual BOOL SpansTouchVisibleRange(const CGXCellRange& range);
     // The covered, merged or floated range holding the cell, asked in that order.
     virtual BOOL GetCellSpanRange(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
     virtual void OnPrepareRedraw(ROWCOL, ROWCOL, ROWCOL, ROWCOL);
     virtual void HandleVisibleRange(const CGXCellRange&, UINT);
     virtual void DrawMarkEditHeader(ROWCOL, ROWCOL, int, UINT);
+    // Find and replace through the find/replace component (nothing, FALSE, without it).
     virtual void ShowFindDialog(BOOL bFindOnly);
-    virtual BOOL SearchNext(BOOL bRepeat);
+    // The next cell holding the settings' text, from the current cell on.
+    virtual BOOL SearchNext(BOOL bSelect);
+    // The following cells of the column: nRow comes back as the row reached.
+    virtual BOOL SearchCellsFrom(ROWCOL& nRow, ROWCOL& nCol, BOOL bSelect);
     virtual void OnFindReplaceNotify(CFindReplaceDialog* pDialog);
-    // Replaces in every cell of the current column from the current row on; the engine leaves it
-    // to a find/replace component that can do it (none yet), the browser grid does it itself.
-    virtual void ReplaceAll(const CGXFindReplaceSettings&)
+    // Replaces in every cell of the current column from the current row on; the browser grid
+    // does it itself.
+    virtual void ReplaceAll(const CGXFindReplaceSettings& settings);
+    // A search or replacement found nothing.
+    virtual void OnTextNotFound(LPCTSTR)
     {
     }
-    // A search or replacement found nothing (the find/replace component tells the user).
-    virtual void OnTextNotFound(LPCTSTR)
+    // A search went past a row (nRow the next one).
+    virtual void OnRowScanned(ROWCOL /*nRow*/, ROWCOL /*nCol*/)
     {
     }
     // Asked before the selection changes (range or NULL for all): FALSE keeps the selection.
@@ -692,6 +708,10 @@ class CGXGridCore
     void InstallSortImp();
     void InstallUserSelectRangeImp();
     void InstallFreezeMenuHelperImp();
+    void InstallHideCellsImp();
+    void InstallResizeToFitImp();
+    void InstallFindReplaceImp();
+    void InstallOptimizedUpdateImp();
     // Freezing the selected columns (rows) through the freeze component; FALSE (nothing)
     // without it.
     virtual BOOL CanFreezeCols();
@@ -716,7 +736,7 @@ class CGXGridCore
     CGXAbstractCommandFactory* m_pUndoImp = NULL;
     CGXAbstractCalcSizeImp* m_pCalcSizeImp = NULL;
     CGXAbstractGridUpdateHintImp* m_pUpdateHintImp = NULL;
-    CObject* m_pResizeToFitImp = NULL;
+    CGXAbstractGridResizeToFitImp* m_pResizeToFitImp = NULL;
     CGXAbstractGridHideCellsImp* m_pHideCellsImp = NULL;
     CGXAbstractGridFindReplaceImp* m_pFindReplaceImp = NULL;
     CGXAbstractGridUserSelectRangeImp* m_pUserSelectRangeImp = NULL;
@@ -896,6 +916,8 @@ class CGXGridCore
     ROWCOL m_nSelReachedRow = 0, m_nSelReachedCol = 0;
     BOOL m_bFloatEvalSuspended = FALSE, m_bMergeEvalSuspended = FALSE;
     BOOL m_bRecalcCollecting = FALSE; // blocks being changed are already told to the data object
+    ROWCOL m_nSearchStartRow = 0;     // the row a search started from
+    BOOL m_bSearchAborted = FALSE;    // the user ended the last search with Esc
     // Clipboard options: 0x0008 text, 0x0010 styles (the default writes and reads both).
     DWORD m_nClipboardFlags = 0x0018;
     CString m_sCopySeparator;   // written between cells; TAB when empty

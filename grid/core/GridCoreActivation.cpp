@@ -2,6 +2,7 @@
 // the current cell like leaving the cell would; focus moving between the grid and the windows
 // of its own controls changes nothing.
 #include "grid/core/GridCore.h"
+#include "grid/core/FindReplaceSettings.h"
 #include "grid/core/CellTipWnd.h"
 #include "grid/core/DateTimeSettings.h"
 #include "grid/core/SysColorTable.h"
@@ -161,6 +162,8 @@ BOOL CGXGridCore::OnGridDestroy()
     CGXCellTipWnd* pTip = CGXCellTipWnd::GetExisting();
     if (pTip != NULL && pTip->m_hOwner == m_pGridWnd->GetSafeHwnd())
         CGXCellTipWnd::DestroyTip();
+    // The find dialog goes with the window.
+    GXGetFindReplaceSettings()->ForgetGrid(this);
     return FALSE;
 }
 

@@ -169,10 +169,10 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
 {
     // Every per-grid feature in installation order; an empty row is a feature not built yet.
     static void (CGXGridCore::*const s_apfnInstall[])() = {
-        NULL,                                        // find and replace
-        NULL,                                        // hidden cells
+        &CGXGridCore::InstallFindReplaceImp,         //
+        &CGXGridCore::InstallHideCellsImp,           //
         &CGXGridCore::InstallAutoScrollPlugin,       //
-        NULL,                                        // resize to fit
+        &CGXGridCore::InstallResizeToFitImp,         //
         &CGXGridCore::InstallUpdateHintImp,          //
         &CGXGridCore::InstallCommandFactory,         //
         &CGXGridCore::InstallSortImp,                //
@@ -185,7 +185,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         NULL,                                        // Excel-like frame
         &CGXGridCore::InstallMoveRowsColsImp,        // drag-select: so far only what it installs with it
         NULL,                                        // interactive resizing
-        NULL,                                        // optimised update
+        &CGXGridCore::InstallOptimizedUpdateImp,     //
         NULL,                                        // mark-edit header
         &CGXGridCore::InstallFreezeMenuHelperImp,    //
         &CGXGridCore::InstallDirectCopyMoveCellsImp, //
