@@ -6,6 +6,7 @@
 #include "grid/core/Data.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/Style.h"
+#include "GridIds.h"
 #include "WinApp.h"
 #include <algorithm>
 #include <cstdio>
@@ -318,6 +319,24 @@ int main()
                Verdict(u.opt <= 6 && u.opt <= u.full / 2), u.full);
     printf("5 rows inserted above the top row  %6.2f ms  %s (1 ms; %.2f ms without)\n", opt.above,
            Verdict(opt.above <= 1), full.above);
+
+    // The profile table's mix: the filled columns cycle through check box, spin edit, combo box
+    // and static cells holding the same texts; the baseline draws those texts as before.
+    const WORD anMix[] = {GX_IDS_CTRL_CHECKBOX3D, GX_IDS_CTRL_SPINEDIT, GX_IDS_CTRL_TEXTFIT, GX_IDS_CTRL_STATIC};
+    for (ROWCOL c = 1; c <= kFilledCols; c++)
+    {
+        CGXStyle style;
+        style.SetControl(anMix[(c - 1) % 4]);
+        grid.SetStyleRange(CGXCellRange().SetCols(c, c), &style, gxOverride, 0, NULL, GX_NOREDRAW);
+    }
+    double mix = FullFrame(grid, 1, 1);
+    double mixBase = Baseline(grid, &nCells);
+    double mixPage = Scrolls(grid, 300, nPage);
+    printf("control mix: plain GDI baseline     %6.2f ms\n", mixBase);
+    printf("control mix: full frame at row 1    %6.2f ms  %s (16 ms, %.1f x baseline)\n", mix,
+           Verdict(mix <= 16 && mix <= 4 * mixBase), mixBase > 0 ? mix / mixBase : 0);
+    printf("control mix: page scroll, median    %6.2f ms  %s (16 ms, %.1f x baseline)\n", mixPage,
+           Verdict(mixPage <= 16 && mixPage <= 4 * mixBase), mixBase > 0 ? mixPage / mixBase : 0);
 
     grid.DestroyWindow();
     owner.DestroyWindow();

@@ -64,6 +64,11 @@ public:
     void Paste() { Send(WM_PASTE); }
     BOOL CanPaste(UINT nFormat = 0) const { return (BOOL)Send(EM_CANPASTE, nFormat); }
     void RequestResize() { Send(EM_REQUESTRESIZE); }
+    // Renders (bDisplay) or measures a range into pfr's device contexts; NULL frees the cache.
+    // The index after the last character that fitted.
+    long FormatRange(FORMATRANGE* pfr, BOOL bDisplay = TRUE) { return (long)Send(EM_FORMATRANGE, bDisplay, (LPARAM)pfr); }
+    // Lines wrap at nLineWidth twips for hDC; NULL with 0 wraps at the window's width.
+    BOOL SetTargetDevice(HDC hDC, long nLineWidth) { return (BOOL)Send(EM_SETTARGETDEVICE, (WPARAM)hDC, nLineWidth); }
 
 protected:
     LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessage(m_hWnd, msg, wParam, lParam); }

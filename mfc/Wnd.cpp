@@ -540,6 +540,8 @@ void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSysKeyUp(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSysChar(UINT, UINT, UINT) { Default(); }
+void CWnd::OnDeadChar(UINT, UINT, UINT) { Default(); }
+void CWnd::OnSysDeadChar(UINT, UINT, UINT) { Default(); }
 void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
 void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }

@@ -267,6 +267,9 @@ public:
     }
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
     BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
+    // The system owns the region once it is set; 0 when the window refuses it.
+    int SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
+    int GetWindowRgn(HRGN hRgn) const { return ::GetWindowRgn(m_hWnd, hRgn); }
     BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
     {
         lpwndpl->length = sizeof(WINDOWPLACEMENT);
@@ -429,6 +432,8 @@ public:
     afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSysChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSysDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
     afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnLButtonDblClk(UINT nFlags, CPoint point);

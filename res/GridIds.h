@@ -196,3 +196,7 @@
 #define GX_IDS_CALCULATOR_ENTER 20124
 #define GX_IDS_CALCULATOR_ERROR 20125
 #define GX_IDB_CALCULATOR_ENTER 20037
+// The money cell: the choices of its positive and negative templates, its button bitmap.
+#define GX_IDS_CHOICE_CURRENCY_NEGATIVE 20064
+#define GX_IDS_CHOICE_CURRENCY_POSITIVE 20065
+#define GX_IDB_CURRENCY 20036

@@ -46,6 +46,9 @@ class CGXAppData
     BOOL m_bNotNT = FALSE, m_bWin4 = FALSE, m_bOldShell = FALSE, m_bWin32s = FALSE;
     CObject* m_pWindowSettings = NULL; // not used by this program: step skipped
     UINT m_uiStylesClipboardFormat = 0;
+    // The masked edit's value form and the rich edit's text, registered at start-up.
+    UINT m_uiMaskDataClipboardFormat = 0;
+    UINT m_uiRtfClipboardFormat = 0;
     BOOL m_bPopupActive = FALSE;
 
     // Parameter defaults (GXSetParamDefaults): new parameter objects take the first two;

@@ -287,6 +287,9 @@ class CGXControl
     // A message the grid window got, offered to the current cell's control before the grid
     // handles it; TRUE = taken (*pResult the answer).
     virtual BOOL PreGridMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
+    // A colour request (WM_CTLCOLOR*) of a child of the grid, offered to the current cell's
+    // control before the grid answers; a brush = taken.
+    virtual HBRUSH OnGridCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
     // Text and clipboard operations (ControlText.cpp).
     virtual void NotifyModified();
     virtual BOOL QueryClearText();

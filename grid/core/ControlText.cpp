@@ -253,6 +253,11 @@ BOOL CGXControl::OnCommand(WPARAM, LPARAM)
     return FALSE;
 }
 
+HBRUSH CGXControl::OnGridCtlColor(CDC*, CWnd*, UINT)
+{
+    return NULL;
+}
+
 BOOL CGXControl::ValidatePaste(const CString&)
 {
     return TRUE;

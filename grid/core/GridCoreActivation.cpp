@@ -129,10 +129,20 @@ BOOL CGXGridCore::OnGridMouseActivate(CWnd* pDesktopWnd, UINT nHitTest, UINT mes
     return FALSE;
 }
 
-BOOL CGXGridCore::OnGridCtlColor(CDC* pDC, CWnd* pWnd, UINT, HBRUSH& hbr)
+BOOL CGXGridCore::OnGridCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor, HBRUSH& hbr)
 {
     ROWCOL nRow, nCol;
-    if (!GetCurrentCell(nRow, nCol) || pWnd == NULL || !IsGridOrChild(this, pWnd->GetSafeHwnd()) ||
+    if (!GetCurrentCell(nRow, nCol))
+        return FALSE;
+    // The current cell's control colours its own windows (drop-down lists too) first.
+    CGXControl* pControl = GetControl(nRow, nCol);
+    HBRUSH hbrControl = pControl != NULL ? pControl->OnGridCtlColor(pDC, pWnd, nCtlColor) : NULL;
+    if (hbrControl != NULL)
+    {
+        hbr = hbrControl;
+        return TRUE;
+    }
+    if (pWnd == NULL || !IsGridOrChild(this, pWnd->GetSafeHwnd()) ||
         pWnd->GetSafeHwnd() == m_pGridWnd->GetSafeHwnd())
         return FALSE;
     // The window of the current cell's control shows the cell's colours.

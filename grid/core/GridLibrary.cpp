@@ -56,6 +56,8 @@ void AFXAPI InitGridLibrary(CGXAbstractControlFactory* pFactory)
 
     // 1. The styles clipboard format of this module.
     pAppData->m_uiStylesClipboardFormat = ::RegisterClipboardFormatA(GXStylesClipboardFormatName(hInstance));
+    pAppData->m_uiMaskDataClipboardFormat = ::RegisterClipboardFormatA("GX_MASKDATA");
+    pAppData->m_uiRtfClipboardFormat = ::RegisterClipboardFormatA("Rich Text Format");
 
     // 2. The factory (a previous one is deleted).
     pAppData->SetControlFactory(pFactory);

@@ -68,6 +68,14 @@ class CDispatchWnd : public CWnd
     {
         Record("char %u %u %u", nChar, nRepCnt, nFlags);
     }
+    void OnDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+    {
+        Record("deadchar %u %u %u", nChar, nRepCnt, nFlags);
+    }
+    void OnSysDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+    {
+        Record("sysdeadchar %u %u %u", nChar, nRepCnt, nFlags);
+    }
     void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar)
     {
         Record("hscroll %u %u %s", nSBCode, nPos, pScrollBar == NULL ? "null" : "bar");
@@ -138,6 +146,8 @@ ON_WM_MOUSEMOVE()
 ON_WM_MOUSEWHEEL()
 ON_WM_KEYDOWN()
 ON_WM_CHAR()
+ON_WM_DEADCHAR()
+ON_WM_SYSDEADCHAR()
 ON_WM_HSCROLL()
 ON_WM_VSCROLL()
 ON_WM_TIMER()
@@ -208,6 +218,8 @@ const DispatchCase kCases[] = {
      "wheel 8 -120 100 200", -1},
     {"keydown", WM_KEYDOWN, VK_F5, 0x003F0003, "keydown 116 3 63", -1},
     {"char", WM_CHAR, 'a', 0x001E0001, "char 97 1 30", -1},
+    {"dead char", WM_DEADCHAR, '^', 0x00290001, "deadchar 94 1 41", -1},
+    {"system dead char", WM_SYSDEADCHAR, '`', 0x20290002, "sysdeadchar 96 2 8233", -1},
     {"hscroll thumb", WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 1234), 0, "hscroll 5 1234 null", -1},
     {"vscroll line", WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0, "vscroll 1 0 null", -1},
     {"timer", WM_TIMER, 17, 0, "timer 17", -1},

@@ -4,6 +4,8 @@
 #include "TestSupport.h"
 #include <algorithm>
 #include <psapi.h>
+#include "RichEditCtrl.h"
+#include "ClientDC.h"
 
 using namespace testing_support;
 
@@ -544,3 +546,84 @@ TEST(Caret, SolidCaretBelongsToTheWindowAtItsPlace)
     EXPECT_EQ((HWND)NULL, info.hwndCaret);
     wnd.DestroyWindow();
 }
+
+namespace
+{
+TEST(WindowHelpers, AWindowRegionClipsWhatTheWindowShows)
+{
+    CWnd wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)::GetStockObject(BLACK_BRUSH)), _T("region"),
+                             WS_POPUP | WS_VISIBLE, CRect(40, 40, 140, 140), NULL, 0));
+    HRGN hRgn = ::CreateRectRgn(0, 0, 50, 100);
+    ASSERT_NE(0, wnd.SetWindowRgn(hRgn, TRUE));
+    HRGN hRead = ::CreateRectRgn(0, 0, 0, 0);
+    EXPECT_EQ(SIMPLEREGION, wnd.GetWindowRgn(hRead));
+    CRect rectBox;
+    ::GetRgnBox(hRead, &rectBox);
+    EXPECT_EQ(CRect(0, 0, 50, 100), rectBox);
+    ::DeleteObject(hRead);
+    wnd.UpdateWindow();
+    PumpMessages(50);
+    // The window's point inside the region answers a hit test there; outside the desktop's does.
+    EXPECT_EQ(wnd.m_hWnd, ::WindowFromPoint(CPoint(60, 90)));
+    EXPECT_NE(wnd.m_hWnd, ::WindowFromPoint(CPoint(120, 90)));
+    wnd.DestroyWindow();
+}
+
+TEST(RichEditCtrl, TheTargetDeviceSetsWhereLinesWrap)
+{
+    CWnd owner;
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), _T("rich"), WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200),
+                               NULL, 0));
+    CRichEditCtrl rich;
+    ASSERT_TRUE(rich.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE, CRect(0, 0, 200, 100), &owner, 1));
+    rich.SetWindowText(_T("one two three four five six seven eight nine ten"));
+    EXPECT_TRUE(rich.SetTargetDevice(NULL, 0));
+    // Wrapped at the window's width, the text takes more than one line.
+    EXPECT_GT(rich.GetLineCount(), 1);
+    // A line width far wider than the text: one line.
+    CClientDC dc(&rich);
+    EXPECT_TRUE(rich.SetTargetDevice(dc.m_hDC, 1440 * 50));
+    EXPECT_EQ(1, rich.GetLineCount());
+
+    rich.DestroyWindow();
+    owner.DestroyWindow();
+}
+
+// Wine's rich edit formats nothing for EM_FORMATRANGE (a stub answering 0): what the wrapper
+// sends is checked against a window that answers as a rich edit would.
+struct FormatRangeSeen
+{
+    WPARAM wParam = 99;
+    LPARAM lParam = 0;
+};
+FormatRangeSeen g_formatRange;
+
+LRESULT CALLBACK FormatRangeProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
+{
+    if (nMsg != EM_FORMATRANGE)
+        return ::DefWindowProc(hWnd, nMsg, wParam, lParam);
+    g_formatRange.wParam = wParam;
+    g_formatRange.lParam = lParam;
+    return lParam != 0 ? 17 : 0;
+}
+
+TEST(RichEditCtrl, FormatRangeHandsOverTheRangeAndTheRenderFlag)
+{
+    HWND hWnd = CreateMessageWindow("HelvonTestFormatRange", FormatRangeProc);
+    ASSERT_NE((HWND)NULL, hWnd);
+    CRichEditCtrl rich;
+    rich.Attach(hWnd);
+    FORMATRANGE fr = {};
+    fr.chrg.cpMax = -1;
+    EXPECT_EQ(17, rich.FormatRange(&fr, TRUE));
+    EXPECT_EQ(1u, g_formatRange.wParam);
+    EXPECT_EQ((LPARAM)&fr, g_formatRange.lParam);
+    EXPECT_EQ(17, rich.FormatRange(&fr, FALSE));
+    EXPECT_EQ(0u, g_formatRange.wParam);
+    EXPECT_EQ(0, rich.FormatRange(NULL, FALSE));
+    EXPECT_EQ(0, g_formatRange.lParam);
+    rich.Detach();
+    ::DestroyWindow(hWnd);
+}
+} // namespace
