@@ -7,6 +7,7 @@
 #include "grid/core/GridParam.h"
 #include "grid/core/LongOperation.h"
 #include "FindReplaceDialog.h"
+#include "GridIds.h"
 #include "TestSupport.h"
 #include <dlgs.h>
 #include <gtest/gtest.h>
@@ -242,6 +243,21 @@ TEST(GridFindReplace, SearchingTheColumnAndReplacingCells)
     EXPECT_EQ(1u, w.g.notFound.size());
     w.g.DeactivateCurrentCell(TRUE);
     EXPECT_TRUE(ShowsFreshPaint(&w.g));
+
+    // Static cells search and replace through the component's own cell operations.
+    w.g.SetStyleRange(CGXCellRange().SetCols(3, 3), CGXStyle().SetControl(GX_IDS_CTRL_STATIC));
+    w.Set(3, 3, "Banana");
+    w.Set(6, 3, std::string(1500, 'a').c_str());
+    w.g.SetCurrentCell(1, 3);
+    EXPECT_TRUE(w.Imp().FindNextText(&w.g, "NAN", TRUE, FALSE));
+    EXPECT_EQ(3u, w.CurrentRow());
+    EXPECT_FALSE(w.Imp().FindNextText(&w.g, "NAN", TRUE, FALSE)); // the current cell itself does not count
+    w.g.SetCurrentCell(1, 3);
+    w.Imp().ReplaceAll(&w.g, "a", "b", FALSE);
+    EXPECT_EQ("Bbnbnb", w.Value(3, 3));
+    EXPECT_EQ(std::string(1500, 'b'), w.Value(6, 3));
+    w.Imp().ReplaceAll(&w.g, "b", "cc", FALSE);
+    EXPECT_EQ(std::string(3000, 'c'), w.Value(6, 3));
 
     // Replace All without the dialog, and a text far longer than 1,024 characters.
     w.Set(6, 2, std::string(1500, 'a').c_str());

@@ -4,6 +4,7 @@
 #include "FeatureTestApp.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/LongOperation.h"
+#include "grid/core/Properties.h"
 #include "grid/features/GridHideCellsImp.h"
 #include "TestSupport.h"
 #include <functional>
@@ -121,6 +122,18 @@ TEST(GridHideCells, TheBitSetsFollowTheStructure)
         EXPECT_EQ(c.expected, HiddenRows(w.g, 40)) << c.what;
         EXPECT_EQ(0, w.g.GetRowHeight((ROWCOL)std::stoul(c.expected))) << c.what;
     }
+    // Printing without the column headers (row 0) or row headers (column 0) hides them.
+    CGXProperties* pProps = pParam->GetProperties();
+    pProps->m_abFlags[CGXProperties::flagPrinting] = TRUE;
+    pProps->m_abPrintFlags[CGXProperties::printColHeaders] = FALSE;
+    EXPECT_FALSE(w.g.IsRowHidden(0));
+    w.g.SetPrinting(TRUE);
+    EXPECT_TRUE(w.g.IsRowHidden(0));
+    EXPECT_FALSE(w.g.IsColHidden(0));
+    w.g.SetPrinting(FALSE);
+    pProps->m_abPrintFlags[CGXProperties::printColHeaders] = TRUE;
+    pProps->m_abFlags[CGXProperties::flagPrinting] = FALSE;
+
     // The column set follows columns the same way.
     w.g.StoreHideCol(3, TRUE);
     ASSERT_TRUE(w.g.InsertCols(2, 2));
