@@ -16,8 +16,8 @@ struct CGXFindReplaceSettings
     CString m_strFindUpper; // the working copy: upper-cased unless match case is set
     CString m_strReplace;
     BOOL m_bMatchCase = FALSE;
-    BOOL m_bNext = TRUE;         // search down
-    BOOL m_bTransaction = FALSE; // Replace All runs as one undo step (asked from the dialog)
+    BOOL m_bNext = TRUE;               // search down
+    BOOL m_bTransaction = FALSE;       // Replace All runs as one undo step (asked from the dialog)
     CGXGridCore* m_pActiveGrid = NULL; // the grid whose dialog is open
     CWnd* m_pParentWnd = NULL;         // the dialog's parent
     const CGXStyle* m_pStyle = NULL;   // the composed style of the cell being scanned

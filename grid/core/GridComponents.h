@@ -474,12 +474,12 @@ class CGXAbstractGridHideCellsImp : public CObject
     virtual void MoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest) = 0;
     virtual void MoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest) = 0;
     // abHide (or NULL for bHide everywhere) gives each row's new state.
-    virtual BOOL HideRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, BOOL bHide, BOOL* abHide, UINT flags,
-                          int ctCmd) = 0;
+    virtual BOOL HideRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, BOOL bHide, BOOL* abHide,
+                          UINT flags, int ctCmd) = 0;
     virtual BOOL IsRowHidden(CGXGridCore* pGrid, ROWCOL nRow) = 0;
     virtual BOOL StoreHideRow(CGXGridCore* pGrid, ROWCOL nRow, BOOL bHide) = 0;
-    virtual BOOL HideCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, BOOL bHide, BOOL* abHide, UINT flags,
-                          int ctCmd) = 0;
+    virtual BOOL HideCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, BOOL bHide, BOOL* abHide,
+                          UINT flags, int ctCmd) = 0;
     virtual BOOL IsColHidden(CGXGridCore* pGrid, ROWCOL nCol) = 0;
     virtual BOOL StoreHideCol(CGXGridCore* pGrid, ROWCOL nCol, BOOL bHide) = 0;
 };
@@ -533,8 +533,8 @@ class CGXAbstractGridFindReplaceImp : public CObject
     virtual void ShowFindReplaceDialog(CGXGridCore* pGrid, BOOL bFindOnly) = 0;
     virtual BOOL FindNextText(CGXGridCore* pGrid, const CString& strFind, BOOL bNext, BOOL bMatchCase) = 0;
     // bIncludeCurrent FALSE: the current cell does not count.
-    virtual BOOL FindTextInCell(CGXControl* pControl, const CGXFindReplaceSettings& settings, ROWCOL nRow, ROWCOL nCol,
-                                BOOL bIncludeCurrent, BOOL bSelect) = 0;
+    virtual BOOL FindTextInCell(CGXControl* pControl, const CGXFindReplaceSettings& settings, ROWCOL nRow,
+                                ROWCOL nCol, BOOL bIncludeCurrent, BOOL bSelect) = 0;
     // From the row after (before) nRow on; nRow comes back as the row reached.
     virtual BOOL FindInColumn(CGXGridCore* pGrid, ROWCOL& nRow, ROWCOL& nCol, BOOL bSelect) = 0;
     virtual BOOL FindNext(CGXGridCore* pGrid, BOOL bSelect) = 0;

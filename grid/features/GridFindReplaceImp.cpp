@@ -145,8 +145,8 @@ BOOL CGXGridFindReplaceImp::FindNextText(CGXGridCore* pGrid, const CString& strF
     return pGrid->SearchNext(TRUE);
 }
 
-CString CGXGridFindReplaceImp::CellText(CGXControl* pControl, const CGXFindReplaceSettings& settings, ROWCOL nRow,
-                                        ROWCOL nCol)
+CString CGXGridFindReplaceImp::CellText(CGXControl* pControl, const CGXFindReplaceSettings& settings,
+                                        ROWCOL nRow, ROWCOL nCol)
 {
     CGXGridCore* pGrid = pControl->m_pGrid;
     CString strText;
@@ -165,8 +165,8 @@ CString CGXGridFindReplaceImp::CellText(CGXControl* pControl, const CGXFindRepla
     return strText;
 }
 
-BOOL CGXGridFindReplaceImp::FindTextInCell(CGXControl* pControl, const CGXFindReplaceSettings& settings, ROWCOL nRow,
-                                           ROWCOL nCol, BOOL bIncludeCurrent, BOOL bSelect)
+BOOL CGXGridFindReplaceImp::FindTextInCell(CGXControl* pControl, const CGXFindReplaceSettings& settings,
+                                           ROWCOL nRow, ROWCOL nCol, BOOL bIncludeCurrent, BOOL bSelect)
 {
     CGXGridCore* pGrid = pControl->m_pGrid;
     if (!bIncludeCurrent && pGrid->IsCurrentCell(nRow, nCol))
@@ -243,8 +243,8 @@ BOOL CGXGridFindReplaceImp::FindNext(CGXGridCore* pGrid, BOOL bSelect)
 
 // -- Replacing ---------------------------------------------------------------------------------
 
-void CGXGridFindReplaceImp::ReplaceNext(CGXGridCore* pGrid, const CString& strFind, BOOL bNext, BOOL bMatchCase,
-                                        const CString& strReplace)
+void CGXGridFindReplaceImp::ReplaceNext(CGXGridCore* pGrid, const CString& strFind, BOOL bNext,
+                                        BOOL bMatchCase, const CString& strReplace)
 {
     ROWCOL nRow, nCol;
     if (!HasCells(pGrid) || !pGrid->GetCurrentCell(nRow, nCol))
@@ -298,8 +298,9 @@ void CGXGridFindReplaceImp::ReplaceAll(CGXGridCore* pGrid, const CString& strFin
                 bAborted = TRUE;
                 break;
             }
-            bFound |= WithScanStyle(pGrid, nRow, nCol,
-                                    [&](CGXControl* pControl) { return pControl->ReplaceText(s, nRow, nCol); });
+            bFound |= WithScanStyle(pGrid, nRow, nCol, [&](CGXControl* pControl) {
+                return pControl->ReplaceText(s, nRow, nCol);
+            });
             pGrid->OnRowScanned(nRow + 1, 0);
         }
     }

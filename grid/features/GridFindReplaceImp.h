@@ -12,8 +12,8 @@ class CGXGridFindReplaceImp : public CGXAbstractGridFindReplaceImp
   public:
     void ShowFindReplaceDialog(CGXGridCore* pGrid, BOOL bFindOnly) override;
     BOOL FindNextText(CGXGridCore* pGrid, const CString& strFind, BOOL bNext, BOOL bMatchCase) override;
-    BOOL FindTextInCell(CGXControl* pControl, const CGXFindReplaceSettings& settings, ROWCOL nRow, ROWCOL nCol,
-                        BOOL bIncludeCurrent, BOOL bSelect) override;
+    BOOL FindTextInCell(CGXControl* pControl, const CGXFindReplaceSettings& settings, ROWCOL nRow,
+                        ROWCOL nCol, BOOL bIncludeCurrent, BOOL bSelect) override;
     BOOL FindInColumn(CGXGridCore* pGrid, ROWCOL& nRow, ROWCOL& nCol, BOOL bSelect) override;
     BOOL FindNext(CGXGridCore* pGrid, BOOL bSelect) override;
     void ReplaceNext(CGXGridCore* pGrid, const CString& strFind, BOOL bNext, BOOL bMatchCase,

@@ -85,7 +85,8 @@ struct Axis
     // The cells of the rows (columns) first..last over the whole other axis.
     CGXCellRange Range(ROWCOL nFirst, ROWCOL nLast) const
     {
-        return bRows ? CGXCellRange(nFirst, 0, nLast, OtherCount()) : CGXCellRange(0, nFirst, OtherCount(), nLast);
+        return bRows ? CGXCellRange(nFirst, 0, nLast, OtherCount())
+                     : CGXCellRange(0, nFirst, OtherCount(), nLast);
     }
     // The header cells of the rows (columns) first..last.
     void RedrawHeaders(ROWCOL nFirst, UINT mode) const
@@ -205,7 +206,8 @@ void CGXGridOptimizedUpdateImp::AfterRemove(CGXGridCore* pGrid, BOOL bRows, ROWC
         else if (nLastVisible < nFirst && nLastVisible == nCount)
         {
             if (mode != 0)
-                ax.Invalidate(bRows ? pGrid->CalcRectBelowRow(nLastVisible) : pGrid->CalcRectRightOfCol(nLastVisible));
+                ax.Invalidate(bRows ? pGrid->CalcRectBelowRow(nLastVisible)
+                                    : pGrid->CalcRectRightOfCol(nLastVisible));
         }
         else if (nFirst <= nLastVisible)
         {
@@ -245,7 +247,8 @@ void CGXGridOptimizedUpdateImp::AfterRemove(CGXGridCore* pGrid, BOOL bRows, ROWC
         for (POSITION pos = covered.GetHeadPosition(); pos != NULL;)
         {
             const CGXCellRange* pRange = covered.GetNext(pos);
-            ROWCOL nTop = bRows ? pRange->top : pRange->left, nBottom = bRows ? pRange->bottom : pRange->right;
+            ROWCOL nTop = bRows ? pRange->top : pRange->left,
+                   nBottom = bRows ? pRange->bottom : pRange->right;
             if (nTop < nFirst && nFirst <= nBottom)
                 ax.Invalidate(pGrid->CalcRangeClientRect(*pRange));
         }
@@ -261,7 +264,8 @@ void CGXGridOptimizedUpdateImp::AfterSizes(CGXGridCore* pGrid, BOOL bRows, ROWCO
     Axis ax{pGrid, bRows};
     if (nLast == 0)
         nLast = nFirst;
-    CGXCellRange changed = bRows ? CGXCellRange().SetRows(nFirst, nLast) : CGXCellRange().SetCols(nFirst, nLast + 1);
+    CGXCellRange changed =
+        bRows ? CGXCellRange().SetRows(nFirst, nLast) : CGXCellRange().SetCols(nFirst, nLast + 1);
     if (pGrid->SpansTouchVisibleRange(changed))
     {
         pGrid->RedrawAll(mode, FALSE);
@@ -278,7 +282,8 @@ void CGXGridOptimizedUpdateImp::AfterSizes(CGXGridCore* pGrid, BOOL bRows, ROWCO
     {
         // An active control in a changed row follows its cell.
         ROWCOL nRow, nCol;
-        if (pGrid->GetCurrentCell(nRow, nCol) && (bRows ? nRow : nCol) >= nFirst && (bRows ? nRow : nCol) <= nLast)
+        if (pGrid->GetCurrentCell(nRow, nCol) && (bRows ? nRow : nCol) >= nFirst &&
+            (bRows ? nRow : nCol) <= nLast)
         {
             CGXControl* pControl = pGrid->GetControl(nRow, nCol);
             if (pControl != NULL && pControl->IsActive())

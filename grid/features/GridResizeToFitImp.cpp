@@ -62,7 +62,8 @@ int LargestCellSize(CGXGridCore* pGrid, BOOL bRows, ROWCOL n, ROWCOL nFrom, ROWC
             // Counted once, at its top-left cell when the whole block lies within the range: what
             // it needs beyond the other rows (columns) of the block above (left of) this one.
             if (bCoveredCells && covered.top == nRow && covered.left == nCol &&
-                range.ContainsCell(covered.top, covered.left) && range.ContainsCell(covered.bottom, covered.right))
+                range.ContainsCell(covered.top, covered.left) &&
+                range.ContainsCell(covered.bottom, covered.right))
             {
                 int nAbove = bRows ? pGrid->SumRowHeights(covered.top, nRow) - pGrid->GetRowHeight(nRow)
                                    : pGrid->SumColWidths(covered.left, nCol) - pGrid->GetColWidth(nCol);
@@ -124,7 +125,8 @@ BOOL CGXGridResizeToFitImp::ResizeToFit(CGXGridCore* pGrid, BOOL bRows, const CG
             if (n == 0)
                 nMax = nAvail - 1;
             else if (n > nFrozen)
-                nMax = nAvail - (bRows ? pGrid->SumRowHeights(0, nFrozen) : pGrid->SumColWidths(0, nFrozen)) - 1;
+                nMax =
+                    nAvail - (bRows ? pGrid->SumRowHeights(0, nFrozen) : pGrid->SumColWidths(0, nFrozen)) - 1;
             else
                 nMax = nAvail - (bRows ? pGrid->SumRowHeights(0, n - 1) : pGrid->SumColWidths(0, n - 1)) - 1;
             nMax = std::max(nMax, 0);

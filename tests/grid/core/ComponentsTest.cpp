@@ -43,7 +43,8 @@ class FakeOptimizedUpdate : public CGXAbstractGridOptimizedUpdateImp
     {
         Log(pGrid, "insert cols", *pFirst, *pCount, NULL, *pMode);
     }
-    void UpdateAfterRemoveRows(CGXGridCore* pGrid, ROWCOL* pFirst, ROWCOL* pLast, int* anOld, UINT mode) override
+    void UpdateAfterRemoveRows(CGXGridCore* pGrid, ROWCOL* pFirst, ROWCOL* pLast, int* anOld,
+                               UINT mode) override
     {
         Log(pGrid, "remove rows", *pFirst, *pLast, anOld, mode);
     }

@@ -184,11 +184,13 @@ TEST(GridFindReplace, ReplaceAllFromTheDialogIsOneUndoStepInTheCurrentColumnFrom
     auto values = [&] {
         std::string s;
         for (ROWCOL r = 1; r <= 6; r++)
-            s += std::string((LPCTSTR)v.GetStoredValueText(r, 1)) + "," + (LPCTSTR)v.GetStoredValueText(r, 2) + " ";
+            s += std::string((LPCTSTR)v.GetStoredValueText(r, 1)) + "," +
+                 (LPCTSTR)v.GetStoredValueText(r, 2) + " ";
         return s;
     };
     // The upper-cased copy matches every A; the letters between keep their case.
-    EXPECT_EQ("Banana,Banana Banana,Banana Banana,Bbnbnb Banana,Bbnbnb Banana,Bbnbnb Banana,Bbnbnb ", values());
+    EXPECT_EQ("Banana,Banana Banana,Banana Banana,Bbnbnb Banana,Bbnbnb Banana,Bbnbnb Banana,Bbnbnb ",
+              values());
     EXPECT_EQ(1, v.GetParam()->GetUndoList().GetCount());
     EXPECT_TRUE(ShowsFreshPaint(&v));
     Press(hDlg, IDCANCEL);
@@ -196,7 +198,8 @@ TEST(GridFindReplace, ReplaceAllFromTheDialogIsOneUndoStepInTheCurrentColumnFrom
 
     v.SetFocus();
     PressAccelerator('Z');
-    EXPECT_EQ("Banana,Banana Banana,Banana Banana,Banana Banana,Banana Banana,Banana Banana,Banana ", values());
+    EXPECT_EQ("Banana,Banana Banana,Banana Banana,Banana Banana,Banana Banana,Banana Banana,Banana ",
+              values());
     EXPECT_TRUE(ShowsFreshPaint(&v));
 }
 
@@ -215,7 +218,7 @@ TEST(GridFindReplace, SearchingTheColumnAndReplacingCells)
         ROWCOL nStart;
         ROWCOL nFound; // 0: not found
     } cases[] = {
-        {"birne", TRUE, FALSE, 2, 3}, {"birne", TRUE, TRUE, 2, 5}, {"APFEL", TRUE, FALSE, 2, 5},
+        {"birne", TRUE, FALSE, 2, 3},  {"birne", TRUE, TRUE, 2, 5}, {"APFEL", TRUE, FALSE, 2, 5},
         {"apfel", FALSE, FALSE, 5, 2}, {"apfel", TRUE, TRUE, 5, 0}, {"kirsche", TRUE, FALSE, 1, 0},
     };
     for (const Case& c : cases)

@@ -204,7 +204,8 @@ TEST(GridResizeToFit, ALongTextsColumnGrowsUntilTheTextShowsWhole)
         dc.SelectObject(pOld);
     }
     // ...and it draws the text on one line as the wide column did, nothing wrapped away.
-    EXPECT_EQ(w.TextLine(2, 2, nFit - 1), std::vector<DWORD>(whole.begin(), whole.begin() + whole.size() / 260 * (nFit - 1)));
+    EXPECT_EQ(w.TextLine(2, 2, nFit - 1),
+              std::vector<DWORD>(whole.begin(), whole.begin() + whole.size() / 260 * (nFit - 1)));
     EXPECT_TRUE(w.ShowsFreshPaint());
     EXPECT_EQ(1, w.g.GetParam()->GetUndoList().GetCount());
     PressKey('Z', true);
