@@ -46,6 +46,7 @@ public:
     void SetRect(LPCRECT lpRect) { Send(EM_SETRECT, 0, (LPARAM)lpRect); }
     void GetRect(LPRECT lpRect) const { Send(EM_GETRECT, 0, (LPARAM)lpRect); }
     UINT SetOptions(WORD wOp, DWORD dwFlags) { return (UINT)Send(EM_SETOPTIONS, wOp, dwFlags); }
+    UINT GetOptions() const { return (UINT)Send(EM_GETOPTIONS); }
 
     // Operations
     void SetSel(long nStartChar, long nEndChar);

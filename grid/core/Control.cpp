@@ -164,6 +164,11 @@ BOOL CGXControl::HasValueText(ROWCOL, ROWCOL, const CGXStyle& style)
     return !style.GetValue().IsEmpty();
 }
 
+BOOL CGXControl::CanFloatCell(ROWCOL, ROWCOL, const CGXStyle&, BOOL)
+{
+    return FALSE;
+}
+
 void CGXControl::DrawBackground(CDC* pDC, const CRect& rect)
 {
     CGXGridParam* pParam = m_pGrid->GetParam();

@@ -218,6 +218,9 @@ class CGXControl
     virtual CSize CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                            const CGXStyle* pStandard, BOOL bVert);
     virtual BOOL HasValueText(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
+    // Whether the cell's text may float over its right neighbours (bFloatOrFlood TRUE) or the
+    // cell may be floated over; controls that do not know floating answer FALSE.
+    virtual BOOL CanFloatCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, BOOL bFloatOrFlood);
     // Draws the current-cell marker in rect (kind from the grid's properties).
     virtual void DrawBackground(CDC* pDC, const CRect& rect);
     virtual void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,

@@ -306,6 +306,11 @@ void CGXEditControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
 
 // -- Texts and storing -------------------------------------------------------------------------
 
+BOOL CGXEditControl::CanFloatCell(ROWCOL, ROWCOL, const CGXStyle& style, BOOL bFloatOrFlood)
+{
+    return style.GetValue().IsEmpty() == !bFloatOrFlood;
+}
+
 BOOL CGXEditControl::GetCurrentText(CString& strResult)
 {
     if (m_bActive && HasWindow())
@@ -632,6 +637,28 @@ BOOL CGXEditControl::OnCommand(WPARAM wParam, LPARAM lParam)
     if (m_bAutoSize && m_bInit)
         GrowCellToText();
     return TRUE;
+}
+
+void CGXEditControl::NotifyModified()
+{
+    CGXStatic::NotifyModified();
+    ReevaluateFloats();
+}
+
+void CGXEditControl::NotifyEditingCanceled()
+{
+    CGXStatic::NotifyEditingCanceled();
+    ReevaluateFloats();
+}
+
+void CGXEditControl::ReevaluateFloats()
+{
+    if (!m_bInit || m_pGrid->GetFloatingMode() == 0)
+        return;
+    CGXCellRange cell(m_nRow, m_nCol), changed;
+    m_pGrid->InvalidateFloatedCells(cell);
+    if (m_pGrid->RecalcFloatedCells(cell, FALSE, &changed) && changed.IsValid())
+        m_pGrid->RedrawRange(changed.top, changed.left, changed.bottom, changed.right, GX_UPDATENOW, FALSE);
 }
 
 void CGXEditControl::GrowCellToText()

@@ -35,6 +35,10 @@ class CGXEditControl : public CEdit, public CGXStatic
     void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
               const CGXStyle* pStandardStyle) override;
     BOOL GetCurrentText(CString& strResult) override;
+    // From the value text alone: a source needs text, a cell floated over none.
+    BOOL CanFloatCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, BOOL bFloatOrFlood) override;
+    void NotifyEditingCanceled() override;
+    void NotifyModified() override;
     void SetCurrentText(const CString& str) override;
     BOOL GetValue(CString& strResult) override;
     void SetValue(LPCTSTR pszRawValue) override;
@@ -124,4 +128,6 @@ class CGXEditControl : public CEdit, public CGXStatic
     // With auto-size: makes the row (wrapped text) or the column as large as the typed text.
     void GrowCellToText();
     BOOL IsCaretAtEdge(BOOL bStart);
+    // The floats around the cell follow the text being typed (or the stored one after a cancel).
+    void ReevaluateFloats();
 };

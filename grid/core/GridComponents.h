@@ -764,14 +764,37 @@ class CGXAbstractDrawSpannedCellsImp : public CObject
 class CGXAbstractGridCoveredCellsImp : public CObject
 {
   public:
+    // Covers the cells (the single cell uncovers), with redraw and undo (command type last).
+    virtual BOOL CoverCells(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT, int)
+    {
+        return FALSE;
+    }
     // The covered range holding the cell, filled into the given range; NULL when none.
     virtual CGXCellRange* GetCoveredRangeAt(CGXGridCore*, ROWCOL, ROWCOL, CGXCellRange&)
     {
         return NULL;
     }
+    // Stores (set) or removes the range starting at the cell; no redraw, no undo.
+    virtual BOOL PutCoveredRange(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, BOOL)
+    {
+        return FALSE;
+    }
+    virtual void RedrawCoveredRange(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT, BOOL)
+    {
+    }
     // Widens the range over every covered range it touches.
     virtual void WidenByCoveredCells(CGXGridCore*, CGXCellRange&)
     {
+    }
+    // Before rows (columns) first..last go: ranges are cut or dropped; the flag is set when
+    // anything changed. Nothing with the skip flag.
+    virtual BOOL AdjustCoveredForRemovedRows(CGXGridCore*, ROWCOL, ROWCOL, BOOL&, BOOL)
+    {
+        return FALSE;
+    }
+    virtual BOOL AdjustCoveredForRemovedCols(CGXGridCore*, ROWCOL, ROWCOL, BOOL&, BOOL)
+    {
+        return FALSE;
     }
 };
 
@@ -795,6 +818,15 @@ class CGXAbstractGridFloatCellsImp : public CObject
     {
         return NULL;
     }
+    // Whether a static cell's style lets it float (as source) or be floated over.
+    virtual BOOL IsFloatCandidate(CGXGridCore*, const CGXStyle&, BOOL)
+    {
+        return FALSE;
+    }
+    virtual BOOL CheckFloatCell(CGXGridCore*, CGXControl*, ROWCOL, ROWCOL, const CGXStyle&, BOOL)
+    {
+        return FALSE;
+    }
     virtual BOOL UpdateFloatedSpanAt(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT)
     {
         return FALSE;
@@ -804,6 +836,26 @@ class CGXAbstractGridFloatCellsImp : public CObject
     }
     virtual void WidenByFloatedCells(CGXGridCore*, CGXCellRange&)
     {
+    }
+    virtual BOOL EvalFloatsInRange(CGXGridCore*, const CGXCellRange&, BOOL, CGXCellRange*, BOOL)
+    {
+        return FALSE;
+    }
+    virtual BOOL EvalDelayedFloats(CGXGridCore*, const CGXCellRange&, BOOL, CGXCellRange*, BOOL)
+    {
+        return FALSE;
+    }
+    virtual BOOL EvalFloatsAround(CGXGridCore*, ROWCOL, ROWCOL, CGXCellRange*, BOOL)
+    {
+        return FALSE;
+    }
+    virtual BOOL CalcFloatSpan(CGXGridCore*, ROWCOL, ROWCOL, CGXCellRange*, BOOL)
+    {
+        return FALSE;
+    }
+    virtual BOOL StoreFloatSpan(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL, BOOL)
+    {
+        return FALSE;
     }
 };
 
@@ -826,6 +878,14 @@ class CGXAbstractGridMergeCellsImp : public CObject
     virtual CGXCellRange* GetMergedRangeAt(CGXGridCore*, ROWCOL, ROWCOL, CGXCellRange&, int)
     {
         return NULL;
+    }
+    virtual BOOL CheckMergeCell(CGXGridCore*, CGXControl*, ROWCOL, ROWCOL, const CGXStyle&, int)
+    {
+        return FALSE;
+    }
+    virtual BOOL CompareMergeContents(CGXGridCore*, const CGXStyle&, const CGXStyle&)
+    {
+        return FALSE;
     }
     virtual BOOL UpdateMergedSpanAt(CGXGridCore*, int, ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT)
     {

@@ -621,9 +621,18 @@ void CGXGridCore::HandleVisibleRange(const CGXCellRange& range, UINT flags)
     if (m_pDrawSpannedCellsImp == NULL)
         return;
     CGXCellRange changed;
-    m_pDrawSpannedCellsImp->PrepareSpans(this, range, GetFrozenRows(), GetFrozenCols(), GetTopRow(), GetLeftCol(),
-                                         GetBottomVisibleRow(), GetRightVisibleCol(), (flags & 1) != 0, &changed,
-                                         (flags & 2) != 0);
+    if (m_pDrawSpannedCellsImp->PrepareSpans(this, range, GetFrozenRows(), GetFrozenCols(), GetTopRow(),
+                                             GetLeftCol(), GetBottomVisibleRow(), GetRightVisibleCol(),
+                                             (flags & 1) != 0, &changed, (flags & 2) != 0) &&
+        changed.IsValid() && !m_bPrinting && m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL)
+    {
+        // Spans that grew or shrank beyond the area being painted show at the next paint.
+        CGXCellRange wide = changed;
+        WidenByCoveredCells(wide);
+        CRect rect = CalcRangeRect(wide);
+        if (!rect.IsRectEmpty())
+            m_pGridWnd->InvalidateRect(&rect, FALSE);
+    }
 }
 
 void CGXGridCore::DrawMarkEditHeader(ROWCOL nRow, ROWCOL nCol, int nKind, UINT flags)

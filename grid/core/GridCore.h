@@ -7,6 +7,7 @@
 #include "grid/core/Control.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/MapByte8ToPtr.h"
+#include "grid/core/SpanRowCache.h"
 #include <functional>
 
 class CGXDrawingContext;
@@ -342,6 +343,8 @@ class CGXGridCore
     virtual BOOL SpansTouchVisibleRange(const CGXCellRange& range);
     // The covered, merged or floated range holding the cell, asked in that order.
     virtual BOOL GetCellSpanRange(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
+    // Whether a static cell's style lets its text float (bSource) or be floated over.
+    virtual BOOL IsFloatCandidate(const CGXStyle& style, BOOL bSource);
     virtual void OnPrepareRedraw(ROWCOL, ROWCOL, ROWCOL, ROWCOL);
     virtual void HandleVisibleRange(const CGXCellRange&, UINT);
     virtual void DrawMarkEditHeader(ROWCOL, ROWCOL, int, UINT);
@@ -712,6 +715,11 @@ class CGXGridCore
     void InstallResizeToFitImp();
     void InstallFindReplaceImp();
     void InstallOptimizedUpdateImp();
+    void InstallFloatCellsImp();
+    void InstallMergeCellsImp();
+    void InstallCoveredCellsImp();
+    void InstallDrawSpannedCellsImp();
+    void InstallOldDrawingImp();
     // Freezing the selected columns (rows) through the freeze component; FALSE (nothing)
     // without it.
     virtual BOOL CanFreezeCols();
@@ -915,6 +923,7 @@ class CGXGridCore
     ROWCOL m_nSelAnchorRow = 0, m_nSelAnchorCol = 0;
     ROWCOL m_nSelReachedRow = 0, m_nSelReachedCol = 0;
     BOOL m_bFloatEvalSuspended = FALSE, m_bMergeEvalSuspended = FALSE;
+    SpanRowCache m_floatRowCache, m_mergeRowCache; // styles of the row a span pass walks
     BOOL m_bRecalcCollecting = FALSE; // blocks being changed are already told to the data object
     ROWCOL m_nSearchStartRow = 0;     // the row a search started from
     BOOL m_bSearchAborted = FALSE;    // the user ended the last search with Esc

@@ -363,8 +363,16 @@ void CGXGridCore::DrawLineRuns(CGXDrawingContext& ctx, BOOL bVertical, ROWCOL nI
             ROWCOL r = bVertical ? i : nIndex, c = bVertical ? nIndex : i;
             const CGXStyle* pStyle = ctx.Style(r, c);
             WORD wFlags = ctx.Flags(r, c);
-            if (pStyle == NULL || (wFlags & gxCovered) || ctx.m_anRowHeight[r] == 0 || ctx.m_anColWidth[c] == 0)
+            if (pStyle == NULL || ctx.m_anRowHeight[r] == 0 || ctx.m_anColWidth[c] == 0)
                 return FALSE;
+            // Cells of a span carry only the lines of its outer edges; the span draws its borders.
+            if (wFlags & gxCovered)
+            {
+                if (!bLines || !(((wFlags & wLineFlag) && bSecond == bRightBottom) || ((wFlags & wFrozenFlag) && bSecond)))
+                    return FALSE;
+                pen = penLine;
+                return TRUE;
+            }
             if (pStyle->HasBorder(nSides[pass]))
             {
                 pen = pStyle->GetBorder(nSides[pass]);

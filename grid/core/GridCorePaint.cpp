@@ -548,14 +548,14 @@ void CGXGridCore::DrawRowBackground(CGXDrawingContext& ctx, ROWCOL r, ROWCOL nFi
     if (m_pParam->m_bTransparentBackground)
         return;
     for (ROWCOL c = nFirst; c < nCols; c++)
-        if (ctx.Style(r, c) != NULL)
+        if (ctx.Style(r, c) != NULL && !(ctx.Flags(r, c) & gxCovered))
             ctx.Flags(r, c) |= gxBackground;
     CGXProperties* pProps = m_pParam->GetProperties();
     BOOL bBlackWhite = m_bPrinting && pProps != NULL && pProps->GetBlackWhite();
     for (ROWCOL c = nFirst; c < nCols;)
     {
         const CGXStyle* pStyle = ctx.Style(r, c);
-        if (!(ctx.Flags(r, c) & gxBackground) || pStyle == NULL)
+        if (!(ctx.Flags(r, c) & gxBackground) || pStyle == NULL || (ctx.Flags(r, c) & gxCovered))
         {
             c++;
             continue;

@@ -136,3 +136,8 @@ BOOL CGXGridCore::GetCellSpanRange(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range
     return GetCoveredCellsRowCol(nRow, nCol, range) != NULL ||
            GetMergedRangeAt(nRow, nCol, range, -1) != NULL || GetFloatedRangeAt(nRow, nCol, range) != NULL;
 }
+
+BOOL CGXGridCore::IsFloatCandidate(const CGXStyle& style, BOOL bSource)
+{
+    return m_pFloatCellsImp != NULL && m_pFloatCellsImp->IsFloatCandidate(this, style, bSource);
+}

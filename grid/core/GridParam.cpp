@@ -29,8 +29,25 @@ CGXGridParam::~CGXGridParam()
          {m_pFloatCellsPool, m_pDelayedFloatCellsPool, m_pPrintFloatCellsPool, m_pPrintDelayedFloatCellsPool,
           m_pHorzMergeCellsPool, m_pVertMergeCellsPool, m_pDelayedMergeCellsPool})
         delete p;
-    GXDeleteAllObjects(m_aObjects1);
-    GXDeleteAllObjects(m_aObjects2);
+    DropChoiceTables(-1);
+}
+
+void CGXGridParam::DropChoiceTables(int nChoiceId)
+{
+    for (auto* pTables : {&m_mapChoiceKeyTables, &m_mapChoiceTextTables})
+    {
+        for (auto it = pTables->begin(); it != pTables->end();)
+        {
+            if (nChoiceId == -1 || it->first == nChoiceId)
+            {
+                delete it->second;
+                it = pTables->erase(it);
+            }
+            else
+                ++it;
+        }
+    }
+    m_nChoiceTableGeneration++;
 }
 
 // Installing a new object deletes the previous one when it was owned.

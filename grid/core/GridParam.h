@@ -6,6 +6,8 @@
 #include "grid/core/Properties.h"
 #include "grid/core/RangeList.h"
 #include "grid/core/StylesMap.h"
+#include "MapStringToString.h"
+#include <map>
 
 class CGXGridParam : public CObject
 {
@@ -145,10 +147,18 @@ class CGXGridParam : public CObject
     CGXRangeList m_CopiedRanges;               // marked by a pending cut
     CGXRangeList m_RecalcRangeList;            // cells waiting for re-evaluation
     CByteArray m_abHiddenRows, m_abHiddenCols; // one bit per row or column
-    CObArray m_aObjects1, m_aObjects2;         // owned
+    // Lookup tables of multi-column choice lists shared by every cell of one choice-list id
+    // (owned): key field to line and text field to line. The generation rises whenever tables
+    // are dropped, so cells know their filled lists are stale.
+    std::map<int, CMapStringToString*> m_mapChoiceKeyTables, m_mapChoiceTextTables;
+    int m_nChoiceTableGeneration = 0;
+    // Drops the tables of one choice-list id (-1: all) and raises the generation.
+    void DropChoiceTables(int nChoiceId);
     CMapPtrToPtr m_mapPointers;
 
     BOOL m_bRedrawLocked = FALSE;
+    BOOL m_bMirroredLayout = FALSE; // spans take their lines and borders from the right and bottom
+    BOOL m_bOldDrawing = FALSE;     // the grid is drawn cell by cell (old-drawing component)
     BOOL m_bZoomOff = FALSE;
     // From the library defaults: where a cell's grid lines lie (0 on its left and top edge,
     // 1 on its right and bottom edge) and the grid lines' pen style (PS_SOLID ...).

@@ -52,3 +52,8 @@ CSize CGXStatic::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& st
         return CSize(0, 0);
     return m_pGrid->m_pCalcSizeImp->CalcSize(this, pDC, nRow, nCol, style, pStandard, bVert);
 }
+
+BOOL CGXStatic::CanFloatCell(ROWCOL, ROWCOL, const CGXStyle& style, BOOL bFloatOrFlood)
+{
+    return m_pGrid->IsFloatCandidate(style, bFloatOrFlood);
+}

@@ -23,4 +23,6 @@ class CGXStatic : public CGXControl
               const CGXStyle* pStandardStyle) override;
     CSize CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandard,
                    BOOL bVert) override;
+    // Asks the float component (text present and not rotated; empty to be floated over).
+    BOOL CanFloatCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, BOOL bFloatOrFlood) override;
 };

@@ -6,6 +6,7 @@
 #include "grid/controls/ComboBox.h"
 #include "grid/controls/ComboBoxWnd.h"
 #include "grid/controls/CurrencyEdit.h"
+#include "grid/controls/DateTimeCell.h"
 #include "grid/controls/DaoBitmap.h"
 #include "grid/controls/HotSpotEdit.h"
 #include "grid/controls/ListBox.h"
@@ -14,6 +15,8 @@
 #include "grid/controls/ProgressCtrl.h"
 #include "grid/controls/Pushbutton.h"
 #include "grid/controls/RadioButtonEx.h"
+#include "grid/controls/RichEditCtrl.h"
+#include "grid/controls/TabbedComboBox.h"
 #include "grid/controls/SpinEdit.h"
 #include "grid/controls/VScrollEdit.h"
 #include "grid/core/CellTipStatic.h"
@@ -80,6 +83,11 @@ template <DWORD dwStyle> CGXControl* CreateComboWnd(CGXGridCore* pGrid, UINT nID
     pCombo->m_bWantArrowKeys = FALSE;
     return pCombo;
 }
+// The date-time cells: with or without the calendar button.
+template <DWORD dwStyle> CGXControl* CreateDateTime(CGXGridCore* pGrid, UINT nID)
+{
+    return new CGXDateTimeCtrl(pGrid, nID, dwStyle);
+}
 CGXControl* CreateCheckListCombo(CGXGridCore* pGrid, UINT)
 {
     return new CGXCheckListComboBox(pGrid, 0, 0);
@@ -117,6 +125,8 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_SCROLLEDIT, CreateWithId<CGXVScrollEdit>, FALSE},
     {GX_IDS_CTRL_PASSWORD, CreateWithId<CGXPasswordControl>, TRUE},
     {GX_IDS_CTRL_MASKEDIT, CreateWithId<CGXMaskControl>, TRUE},
+    {GX_IDS_CTRL_TABBED_COMBOBOX, CreateWithId<CGXTabbedComboBox>, TRUE},
+    {GX_IDS_CTRL_RICHEDIT, CreateWithId<CGXRichEditCtrl>, FALSE},
     {GX_IDS_CTRL_LISTBOX, CreateWithId<CGXListBox>, TRUE},
     {GX_IDS_CTRL_COMBOBOX, CreateCombo<CGXComboBox::ComboFreeText>, TRUE},
     {GX_IDS_CTRL_ZEROBASED, CreateCombo<CGXComboBox::ComboIndexZero>, TRUE},
@@ -129,6 +139,8 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_ZEROBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexZero>, TRUE},
     {GX_IDS_CTRL_DAOBITMAP, Create<CGXDaoBitmap>, FALSE},
     {GX_IDS_CTRL_CURRENCY, CreateWithId<CGXCurrencyEdit>, TRUE},
+    {GX_IDS_CTRL_DATETIME, CreateDateTime<WS_CHILD | GXDT_CALENDARBUTTON_STYLE | GXDT_SPINBUTTON_STYLE>, TRUE},
+    {GX_IDS_CTRL_DATETIMENOCAL, CreateDateTime<WS_CHILD | GXDT_SPINBUTTON_STYLE>, TRUE},
 };
 } // namespace
 
@@ -159,6 +171,8 @@ void CGXControlFactory::RegisterAllUserAttributes(CGXStylesMap* pStylesMap)
     CGXRadioButtonEx::RegisterUserAttributes(pStylesMap);
     CGXProgressCtrl::RegisterUserAttributes(pStylesMap);
     CGXMaskControl::RegisterUserAttributes(pStylesMap);
+    CGXTabbedComboBox::RegisterUserAttributes(pStylesMap);
+    CGXDateTimeCtrl::RegisterUserAttributes(pStylesMap);
     CGXCurrencyEdit::RegisterUserAttributes(pStylesMap);
 
     const CGXStylesMap::UserAttrInfo* pValidMsg = pStylesMap->AddUserAttribute(GX_IDS_UA_VALID_MSG);
@@ -185,7 +199,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         NULL,                                        // old drawing
         NULL,                                        // covered cells
         NULL,                                        // merged cells
-        NULL,                                        // floating cells
+        &CGXGridCore::InstallFloatCellsImp,          //
         NULL,                                        // printing
         &CGXGridCore::InstallUserSelectRangeImp,     //
         NULL,                                        // Excel-like frame

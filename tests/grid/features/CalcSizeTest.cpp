@@ -49,7 +49,7 @@ struct SizeGrid : GridWindow
 TEST(CalcSize, WithoutTheComponentAStaticCellMeasuresNothing)
 {
     SizeGrid s;
-    s.g.m_pCalcSizeImp = NULL; // the one resizing to fit brought stays owned by the grid
+    s.g.m_pCalcSizeImp = NULL; // floating cells installed one; the grid still owns it
     EXPECT_EQ(CSize(0, 0), s.Measure("Text", FALSE, FALSE));
     EXPECT_EQ(CSize(0, 0), s.Measure("Text", FALSE, TRUE));
 }

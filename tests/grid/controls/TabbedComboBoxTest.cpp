@@ -1,0 +1,208 @@
+// Multi-column combo cells in a shown grid: the shown and the stored field, completion while
+// typing, the title strip over the list, sorting once, and lookup tables shared by id.
+#include "ControlsTestApp.h"
+#include "TestSupport.h"
+#include "grid/controls/GridCombo.h"
+#include "grid/controls/TabbedComboBox.h"
+#include "grid/core/GridParam.h"
+#include "mfc/ListBox.h"
+#include "GridIds.h"
+#include <gtest/gtest.h>
+
+using namespace testing_support;
+
+namespace
+{
+const char s_szChoices[] = "Name\tCode\nAlpha\tA1\nBeta\tB2\nGamma\tG3";
+
+struct TabbedGrid : GridWindow
+{
+    TabbedGrid() : GridWindow(360, 240)
+    {
+        grid->SetRowCount(4, GX_NOREDRAW);
+        grid->SetColCount(2, GX_NOREDRAW);
+        grid->SetColWidth(1, 2, 100, NULL, GX_NOREDRAW);
+        grid->SetRowHeight(1, 4, 22, NULL, GX_NOREDRAW);
+        grid->RedrawAll();
+    }
+    CGXTabbedComboBox* Combo()
+    {
+        return (CGXTabbedComboBox*)grid->GetRegisteredControl(GX_IDS_CTRL_TABBED_COMBOBOX);
+    }
+    void SetCell(ROWCOL nRow, LPCTSTR pszChoices, LPCTSTR pszValue, int nChoiceId = 0, int nSortCol = -1)
+    {
+        CGXStyle style;
+        style.SetControl(GX_IDS_CTRL_TABBED_COMBOBOX).SetChoiceList(pszChoices);
+        style.SetUserAttributeText(GX_IDS_UA_TABLIST_KEYCOL, _T("1"));
+        style.SetUserAttributeText(GX_IDS_UA_TABLIST_TEXTCOL, _T("0"));
+        style.SetUserAttributeText(GX_IDS_UA_TABLIST_COLWIDTHS, _T("50,80"));
+        if (nChoiceId != 0)
+            style.SetUserAttributeText(GX_IDS_UA_TABLIST_CHOICEID, CString(std::to_string(nChoiceId).c_str()));
+        if (nSortCol >= 0)
+            style.SetUserAttributeText(GX_IDS_UA_TABLIST_SORTCOL, CString(std::to_string(nSortCol).c_str()));
+        if (pszValue != NULL)
+            style.SetValue(pszValue);
+        grid->SetStyleRange(CGXCellRange(nRow, 1), style, gxCopy);
+    }
+    void Enter(ROWCOL nRow)
+    {
+        ASSERT_TRUE(grid->ChangeCurrentCell(nRow, 1));
+        grid->SetFocus();
+        PumpMessages(40);
+    }
+    CString Shown(ROWCOL nRow)
+    {
+        CGXStyle style;
+        grid->ComposeStyleRowCol(nRow, 1, &style);
+        CString str;
+        Combo()->FormatValueText(str, nRow, 1, NULL, style);
+        return str;
+    }
+    CListBox* List()
+    {
+        CGXGridCombo* pPopup = Combo()->m_pDropDownWnd;
+        return pPopup != NULL ? (CListBox*)pPopup->GetListBox() : NULL;
+    }
+    void AltDown()
+    {
+        SendKey(VK_MENU, false);
+        TypeKey(VK_DOWN);
+        SendKey(VK_MENU, true);
+        PumpMessages(60);
+    }
+};
+
+TEST(GridTabbedComboBox, ShowsTheTextFieldStoresTheKeyAndCompletesTypedPrefixes)
+{
+    TabbedGrid w;
+    w.SetCell(1, s_szChoices, _T("B2"));
+    w.SetCell(2, s_szChoices, _T("X9"));
+    EXPECT_STREQ("Beta", w.Shown(1));
+    EXPECT_STREQ("", w.Shown(2)); // a key no line holds
+
+    w.Enter(1);
+    TypeText("g");
+    CGXTabbedComboBox* pCombo = w.Combo();
+    ASSERT_TRUE(pCombo->IsActive());
+    CString strText;
+    pCombo->GetWindowText(strText);
+    EXPECT_STREQ("Gamma", strText);
+    int nStart = 0, nEnd = 0;
+    pCombo->CEdit::GetSel(nStart, nEnd);
+    EXPECT_EQ(1, nStart);
+    EXPECT_EQ(5, nEnd);
+    TypeKey(VK_RETURN);
+    EXPECT_STREQ("G3", CellValue(*w.grid, 1, 1));
+    EXPECT_STREQ("Gamma", w.Shown(1));
+}
+
+TEST(GridTabbedComboBox, AnUnknownTextFailsValidationAndStoresNothing)
+{
+    TabbedGrid w;
+    w.SetCell(1, s_szChoices, _T("A1"));
+    w.Enter(1);
+    TypeKey(VK_HOME);
+    CGXTabbedComboBox* pCombo = w.Combo();
+    ASSERT_TRUE(pCombo->IsActive());
+    pCombo->SetWindowText(_T("Zulu"));
+    pCombo->SetModify(TRUE);
+    CString strValue;
+    EXPECT_FALSE(pCombo->GetValue(strValue));
+    EXPECT_FALSE(pCombo->Validate());
+    TypeKey(VK_RETURN);
+    EXPECT_STREQ("A1", CellValue(*w.grid, 1, 1));
+    // The same text is refused as a stored text too.
+    CString strStore = _T("Zulu");
+    CGXStyle style;
+    w.grid->ComposeStyleRowCol(1, 1, &style);
+    EXPECT_FALSE(pCombo->PrepareStoreText(strStore, 1, 1, style));
+}
+
+TEST(GridTabbedComboBox, TheTitleStripSitsOnTheListWithItsBoxesAtTheColumnEdges)
+{
+    TabbedGrid w;
+    w.SetCell(1, s_szChoices, _T("A1"));
+    w.Enter(1);
+    w.AltDown();
+    CListBox* pList = w.List();
+    ASSERT_NE(nullptr, pList);
+    EXPECT_EQ(3, pList->GetCount());
+    CGXTabbedComboBox* pCombo = w.Combo();
+    ASSERT_NE((HWND)NULL, pCombo->m_pHeader->GetSafeHwnd());
+    EXPECT_TRUE(pCombo->m_pHeader->IsWindowVisible());
+    EXPECT_EQ(std::vector<int>{50}, pCombo->m_header.m_anEdges);
+    EXPECT_EQ(130 + ::GetSystemMetrics(SM_CXVSCROLL), pCombo->m_nTotalWidth);
+
+    CRect rectHeader, rectPopup;
+    pCombo->m_pHeader->GetWindowRect(&rectHeader);
+    pCombo->m_pDropDownWnd->GetWindowRect(&rectPopup);
+    CPoint ptLines(0, 0);
+    pList->ClientToScreen(&ptLines);
+    EXPECT_EQ(rectPopup.top, rectHeader.bottom);
+    EXPECT_EQ(ptLines.x, rectHeader.left);
+    CRect rectCell = w.grid->CalcCellRect(1, 1);
+    w.grid->ClientToScreen(&rectCell);
+    EXPECT_GE(rectHeader.top, rectCell.bottom - 1);
+
+    // The box edge and the list's column separator share one screen column.
+    CClientDC dcHeader(pCombo->m_pHeader), dcList(pList);
+    COLORREF rgbShadow = ::GetSysColor(COLOR_BTNSHADOW);
+    EXPECT_EQ(rgbShadow, dcHeader.GetPixel(48, rectHeader.Height() / 2));
+    CRect rectItem;
+    pList->GetItemRect(1, &rectItem);
+    EXPECT_EQ(rgbShadow, dcList.GetPixel(48, rectItem.CenterPoint().y));
+    EXPECT_NE(rgbShadow, dcList.GetPixel(46, rectItem.CenterPoint().y));
+
+    TypeKey(VK_ESCAPE);
+    EXPECT_FALSE(pCombo->m_pHeader->IsWindowVisible());
+}
+
+TEST(GridTabbedComboBox, TheListIsSortedOnceAndTheStyleSaysSo)
+{
+    TabbedGrid w;
+    w.SetCell(1, _T("Name\tCode\nGamma\tG3\nAlpha\tA1\nBeta\tB2"), _T("B2"), 0, 0);
+    w.Enter(1);
+    w.AltDown();
+    CListBox* pList = w.List();
+    ASSERT_NE(nullptr, pList);
+    CString strFirst;
+    pList->GetText(0, strFirst);
+    EXPECT_STREQ("Alpha\tA1", strFirst);
+    CString strSel;
+    pList->GetText(pList->GetCurSel(), strSel);
+    EXPECT_STREQ("Beta\tB2", strSel);
+    EXPECT_STREQ("-1", w.Combo()->LoadStyle().GetUserAttribute(GX_IDS_UA_TABLIST_SORTCOL).GetValueText());
+    TypeKey(VK_ESCAPE);
+}
+
+TEST(GridTabbedComboBox, CellsOfOneChoiceIdShareTablesUntilANewListDropsThem)
+{
+    TabbedGrid w;
+    w.SetCell(1, s_szChoices, _T("A1"), 5);
+    w.SetCell(2, s_szChoices, _T("B2"), 5);
+    CGXGridParam* pParam = w.grid->GetParam();
+    EXPECT_STREQ("Beta", w.Shown(2));
+    ASSERT_EQ(1u, pParam->m_mapChoiceKeyTables.count(5));
+    CMapStringToString* pShared = pParam->m_mapChoiceKeyTables[5];
+    EXPECT_STREQ("Alpha", w.Shown(1));
+    EXPECT_EQ(pShared, pParam->m_mapChoiceKeyTables[5]);
+    EXPECT_EQ(3, (int)pShared->GetCount());
+
+    w.Enter(1);
+    int nGeneration = pParam->m_nChoiceTableGeneration;
+    CGXStyle style;
+    style.SetChoiceList(_T("Name\tCode\nDelta\tD4"));
+    w.grid->SetStyleRange(CGXCellRange(1, 1), style);
+    EXPECT_GT(pParam->m_nChoiceTableGeneration, nGeneration);
+    // Redrawing the cell built them again, from its new list.
+    ASSERT_EQ(1u, pParam->m_mapChoiceKeyTables.count(5));
+    CString strLine;
+    EXPECT_TRUE(pParam->m_mapChoiceKeyTables[5]->Lookup(_T("D4"), strLine));
+    EXPECT_FALSE(pParam->m_mapChoiceKeyTables[5]->Lookup(_T("A1"), strLine));
+    CGXStyle changed;
+    w.grid->ComposeStyleRowCol(1, 1, &changed);
+    CString strShown;
+    w.Combo()->FormatValueText(strShown, 1, 1, _T("D4"), changed);
+    EXPECT_STREQ("Delta", strShown);
+}
+} // namespace
