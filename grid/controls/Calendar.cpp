@@ -92,7 +92,8 @@ COleDateTime CGXBCalendar::ToOleDate(const CTime& time)
 
 BOOL CGXBCalendar::IsValidDate(int nYear, int nMonth, int) const
 {
-    return (nYear > 100 || (nYear == 100 && nMonth >= 2)) && (nYear < 9999 || (nYear == 9999 && nMonth <= 11));
+    return (nYear > 100 || (nYear == 100 && nMonth >= 2)) &&
+           (nYear < 9999 || (nYear == 9999 && nMonth <= 11));
 }
 
 void CGXBCalendar::GetColors()
@@ -113,7 +114,8 @@ UINT CGXBCalendar::GetClassStyle() const
 
 void CGXBCalendar::SetAutoSize(BOOL bAutoSize)
 {
-    m_dwCalendarStyle = bAutoSize ? (m_dwCalendarStyle | GXCAL_AUTOSIZE) : (m_dwCalendarStyle & ~GXCAL_AUTOSIZE);
+    m_dwCalendarStyle =
+        bAutoSize ? (m_dwCalendarStyle | GXCAL_AUTOSIZE) : (m_dwCalendarStyle & ~GXCAL_AUTOSIZE);
 }
 
 COleDateTime CGXBCalendar::GetSelectedDate() const
@@ -192,7 +194,8 @@ BOOL CGXBCalendar::Create(DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT n
         CSize size = NeededSize(&dc);
         CRect rectWnd(0, 0, size.cx, size.cy);
         ::AdjustWindowRectEx(&rectWnd, GetStyle(), FALSE, GetExStyle());
-        SetWindowPos(NULL, 0, 0, rectWnd.Width(), rectWnd.Height(), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(NULL, 0, 0, rectWnd.Width(), rectWnd.Height(),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     BOOL bOk = TRUE;
     for (CGXBDayBox& box : m_boxes)
@@ -307,7 +310,8 @@ void CGXBCalendar::FitFonts()
     });
     BOOL bFullMonth = (m_dwPanelStyle & GXPANEL_FULLMONTH) != 0;
     FitFont(this, m_lfTitle, m_fontTitle, bFullMonth ? _T("September, 2000") : _T("Sep, 2000"),
-            m_title.GetTextRect(), 0.95, 2, [](CSize e) { return CSize((int)(e.cx * 2.2), (int)(e.cy * 1.2)); });
+            m_title.GetTextRect(), 0.95, 2,
+            [](CSize e) { return CSize((int)(e.cx * 2.2), (int)(e.cy * 1.2)); });
     FitFont(this, m_lfDayBar, m_fontDayBar, m_dayBar.ColumnDayName(4), m_dayBar.GetTextRect(), 0.9, 3,
             [](CSize e) { return CSize(7 * e.cx, e.cy); });
 }
@@ -328,8 +332,8 @@ CSize CGXBCalendar::NeededSize(CDC* pDC)
         strBar += m_dayBar.ColumnDayName(k) + _T(" ");
     CSize bar = extent(m_fontDayBar, strBar);
     bar.cy += nRings;
-    CSize title = extent(m_fontTitle, (m_dwPanelStyle & GXPANEL_FULLMONTH) ? _T("September, 2000")
-                                                                           : _T("Sep, 2000"));
+    CSize title =
+        extent(m_fontTitle, (m_dwPanelStyle & GXPANEL_FULLMONTH) ? _T("September, 2000") : _T("Sep, 2000"));
     title = CSize((int)(title.cx * 2.2), title.cy + nRings);
     return CSize(std::max<int>({7 * day.cx, bar.cx, title.cx}), title.cy + bar.cy + 6 * day.cy);
 }
@@ -454,7 +458,8 @@ BOOL CGXBCalendar::MarkDate(const COleDateTime& dateIn, BOOL bMark)
     }
     if (bMark)
     {
-        auto it = std::find_if(m_marked.begin(), m_marked.end(), [&](const COleDateTime& d) { return d >= date; });
+        auto it =
+            std::find_if(m_marked.begin(), m_marked.end(), [&](const COleDateTime& d) { return d >= date; });
         if (it == m_marked.end() || !SameDate(*it, date))
             m_marked.insert(it, date);
     }
@@ -750,7 +755,8 @@ void CGXBCalendar::OnLButtonDown(UINT, CPoint point)
     COleDateTime date = pBox->GetDate();
     ClickDay(pBox);
     CGXBDayBox* pNow = BoxOf(date);
-    if (pNow != NULL && m_bHasSelection && SameDate(m_selected, date) && (m_dwCalendarStyle & GXCAL_DRAGSELECT))
+    if (pNow != NULL && m_bHasSelection && SameDate(m_selected, date) &&
+        (m_dwCalendarStyle & GXCAL_DRAGSELECT))
     {
         SetCapture();
         m_bTracking = TRUE;

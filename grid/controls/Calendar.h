@@ -11,19 +11,19 @@
 // Calendar style bits.
 enum
 {
-    GXCAL_ACCEPTONCLICK = 0x100,      // a double click or a drag released on a day accepts and closes
-    GXCAL_SELECTOTHERMONTH = 0x200,   // days of other months are selected in place
-    GXCAL_SHOWSELECTION = 0x4000,     // day boxes show the selected state
-    GXCAL_SHOWMARKS = 0x8000,         // day boxes show the marked state
-    GXCAL_FITFONTS = 0x10000,         // the fonts are fitted to the panels on creation
-    GXCAL_AUTOSIZE = 0x20000,         // the window is sized from the fonts
-    GXCAL_SELECTACCEPTS = 0x40000,    // every selection also accepts
-    GXCAL_MONTHBUTTONS = 0x80000,     // "<" and ">" in the title
-    GXCAL_YEARBUTTONS = 0x100000,     // "<<" and ">>" in the title
-    GXCAL_KEYBOARD = 0x200000,        // keyboard handling on
-    GXCAL_FIXEDPAGE = 0x400000,       // the displayed month cannot change once the window exists
-    GXCAL_RESIZABLE = 0x800000,       // the frame may be used for resizing
-    GXCAL_DRAGSELECT = 0x1000000      // a click selects and the mouse is captured while held
+    GXCAL_ACCEPTONCLICK = 0x100,    // a double click or a drag released on a day accepts and closes
+    GXCAL_SELECTOTHERMONTH = 0x200, // days of other months are selected in place
+    GXCAL_SHOWSELECTION = 0x4000,   // day boxes show the selected state
+    GXCAL_SHOWMARKS = 0x8000,       // day boxes show the marked state
+    GXCAL_FITFONTS = 0x10000,       // the fonts are fitted to the panels on creation
+    GXCAL_AUTOSIZE = 0x20000,       // the window is sized from the fonts
+    GXCAL_SELECTACCEPTS = 0x40000,  // every selection also accepts
+    GXCAL_MONTHBUTTONS = 0x80000,   // "<" and ">" in the title
+    GXCAL_YEARBUTTONS = 0x100000,   // "<<" and ">>" in the title
+    GXCAL_KEYBOARD = 0x200000,      // keyboard handling on
+    GXCAL_FIXEDPAGE = 0x400000,     // the displayed month cannot change once the window exists
+    GXCAL_RESIZABLE = 0x800000,     // the frame may be used for resizing
+    GXCAL_DRAGSELECT = 0x1000000    // a click selects and the mouse is captured while held
 };
 
 // Posted to the owner: wParam the flag, lParam the day box (CGXBDayBox*).

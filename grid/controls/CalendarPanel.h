@@ -6,14 +6,14 @@
 // Panel style bits.
 enum
 {
-    GXPANEL_BEVELSELECTED = 0x2,  // sunken bevel when selected
-    GXPANEL_BEVEL = 0x4,          // raised bevel when not selected
-    GXPANEL_FRAMESELECTED = 0x8,  // one-pixel frame when selected
-    GXPANEL_FRAME = 0x10,         // one-pixel frame when not selected
-    GXPANEL_MARKSELECTED = 0x20,  // mark ring when selected and marked
-    GXPANEL_MARK = 0x40,          // mark ring when not selected and marked
-    GXPANEL_CENTER = 0x80,        // text centred, else from a tenth of the size
-    GXPANEL_GREYOTHER = 0x100,    // days outside the displayed month in the grey-text colour
+    GXPANEL_BEVELSELECTED = 0x2,    // sunken bevel when selected
+    GXPANEL_BEVEL = 0x4,            // raised bevel when not selected
+    GXPANEL_FRAMESELECTED = 0x8,    // one-pixel frame when selected
+    GXPANEL_FRAME = 0x10,           // one-pixel frame when not selected
+    GXPANEL_MARKSELECTED = 0x20,    // mark ring when selected and marked
+    GXPANEL_MARK = 0x40,            // mark ring when not selected and marked
+    GXPANEL_CENTER = 0x80,          // text centred, else from a tenth of the size
+    GXPANEL_GREYOTHER = 0x100,      // days outside the displayed month in the grey-text colour
     GXPANEL_FULLMONTH = 0x10000000, // title: full month names
     GXPANEL_FULLDAY = 0x20000000    // day bar: full day names
 };

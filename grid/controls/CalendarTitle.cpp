@@ -43,7 +43,8 @@ void CGXBCalTitle::SetRect(const CRect& rect)
     {
         int nFrom, nTo;
         BOOL bLeft;
-    } places[] = {{nMonthFrom, nMonthTo, TRUE}, {nMonthFrom, nMonthTo, FALSE}, {10, 30, TRUE}, {10, 30, FALSE}};
+    } places[] = {
+        {nMonthFrom, nMonthTo, TRUE}, {nMonthFrom, nMonthTo, FALSE}, {10, 30, TRUE}, {10, 30, FALSE}};
     for (int i = 0; i < 4; i++)
     {
         if (m_buttons[i].GetSafeHwnd() == NULL)

@@ -660,6 +660,8 @@ LRESULT CGXCurrencyEdit::OnCalculatorResult(WPARAM, LPARAM lParam)
 
 void CGXCurrencyEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    if (m_bInit)
+        QueryGridEditHook(2, 0);
     BOOL bToGrid = FALSE;
     if (::GetKeyState(VK_CONTROL) < 0)
     {

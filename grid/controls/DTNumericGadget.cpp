@@ -3,8 +3,8 @@
 
 IMPLEMENT_DYNAMIC(CGXBDTNumericGadget, CGXBDTGadget)
 
-BOOL CGXBDTNumericGadget::Initialise(CGXBDateTimeCtrl* pOwner, int nMin, int nMax, int nValue, BOOL bLeadingZeros,
-                                     int nId)
+BOOL CGXBDTNumericGadget::Initialise(CGXBDateTimeCtrl* pOwner, int nMin, int nMax, int nValue,
+                                     BOOL bLeadingZeros, int nId)
 {
     CGXBDTGadget::Initialise(pOwner, nId);
     m_nMin = nMin;

@@ -58,7 +58,8 @@ void CGXBDTSpinGadget::DrawSpin(CDC* pDC, const CRect& rect, int nState)
     CGdiObject* pOldPen = pDC->SelectStockObject(BLACK_PEN);
     CGdiObject* pOldBrush = pDC->SelectStockObject(BLACK_BRUSH);
     int h = rect.Height() / 2;
-    DrawArrowButton(pDC, CRect(rect.left, rect.top, rect.right, rect.top + h), TRUE, (nState & upPressed) != 0);
+    DrawArrowButton(pDC, CRect(rect.left, rect.top, rect.right, rect.top + h), TRUE,
+                    (nState & upPressed) != 0);
     DrawArrowButton(pDC, CRect(rect.left, rect.bottom - h, rect.right, rect.bottom), FALSE,
                     (nState & downPressed) != 0);
     pDC->SelectObject(pOldPen);

@@ -297,7 +297,7 @@ BOOL CGXDateTimeCtrl::FitPieces(CGXBDateTimeCtrl& wnd, const CString& strText, C
         }
     }
     const COleDateTime& current = wnd.GetDateTime();
-    int aCurrent[6] = {current.GetYear(), current.GetMonth(), current.GetDay(),
+    int aCurrent[6] = {current.GetYear(), current.GetMonth(),  current.GetDay(),
                        current.GetHour(), current.GetMinute(), current.GetSecond()};
     for (int i = 0; i < 6; i++)
         if (aFields[i] < 0)
@@ -492,8 +492,8 @@ void CGXDateTimeCtrl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const
         {
             CBitmap bitmap;
             GXLoadSysColorBitmap(bitmap, MAKEINTRESOURCE(GX_IDB_DROPDOWN));
-            CGXBDTButtonGadget::DrawButton(pDC, CRect(x - buttonWidth, rectInner.top, x, rectInner.bottom), bitmap,
-                                           (m_dwState & stateButtonPressed) != 0);
+            CGXBDTButtonGadget::DrawButton(pDC, CRect(x - buttonWidth, rectInner.top, x, rectInner.bottom),
+                                           bitmap, (m_dwState & stateButtonPressed) != 0);
             x -= buttonWidth;
         }
         BOOL bReadOnly = style.GetInclude(CGXStyle::ibReadOnly) && style.GetReadOnly();
@@ -575,7 +575,8 @@ BOOL CGXDateTimeCtrl::LButtonUp(UINT nFlags, CPoint pt, UINT nHitState)
 {
     CGXGridParam* pParam = m_pGrid->GetParam();
     if (m_bInit && HasWindow() && m_pGrid->IsCurrentCell(m_nRow, m_nCol) &&
-        CGXStatic::GetCellRect(m_nRow, m_nCol).PtInRect(pt) && pParam != NULL && (pParam->m_wActivateFlags & 7))
+        CGXStatic::GetCellRect(m_nRow, m_nCol).PtInRect(pt) && pParam != NULL &&
+        (pParam->m_wActivateFlags & 7))
     {
         BOOL bLock = m_pGrid->m_bLockFocusHandler;
         m_pGrid->m_bLockFocusHandler = TRUE;

@@ -18,8 +18,8 @@ class CGXDateTimeCtrl : public CGXBDateTimeCtrl, public CGXStatic
     ~CGXDateTimeCtrl() override;
 
     using CGXBDateTimeCtrl::IsKindOf;
-    using CGXControl::IsKindOf;
     using CGXBDateTimeCtrl::Validate;
+    using CGXControl::IsKindOf;
     using CGXControl::Validate;
 
     static void RegisterUserAttributes(CGXStylesMap* pStylesMap);
@@ -55,7 +55,8 @@ class CGXDateTimeCtrl : public CGXBDateTimeCtrl, public CGXStatic
     BOOL GetModify() override;
     void Init(ROWCOL nRow, ROWCOL nCol) override;
     BOOL Store() override;
-    CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem = NULL, const CGXStyle* pStyle = NULL) override;
+    CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem = NULL,
+                      const CGXStyle* pStyle = NULL) override;
     CSize AddBorders(CSize size, const CGXStyle& style) override;
     void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
               const CGXStyle* pStandardStyle) override;

@@ -103,11 +103,10 @@ struct FieldLetter
     DWORD dwFixed;
     BOOL bDate;
 };
-const FieldLetter s_letters[] = {{'h', GXDT_FIXED_HOUR, FALSE},  {'H', GXDT_FIXED_HOUR, FALSE},
-                                 {'m', GXDT_FIXED_MINUTE, FALSE}, {'s', GXDT_FIXED_SECOND, FALSE},
-                                 {'t', GXDT_FIXED_HOUR, FALSE},  {'d', GXDT_FIXED_DAY, TRUE},
-                                 {'M', GXDT_FIXED_MONTH, TRUE},  {'y', GXDT_FIXED_YEAR, TRUE},
-                                 {'g', 0, TRUE}};
+const FieldLetter s_letters[] = {
+    {'h', GXDT_FIXED_HOUR, FALSE},   {'H', GXDT_FIXED_HOUR, FALSE}, {'m', GXDT_FIXED_MINUTE, FALSE},
+    {'s', GXDT_FIXED_SECOND, FALSE}, {'t', GXDT_FIXED_HOUR, FALSE}, {'d', GXDT_FIXED_DAY, TRUE},
+    {'M', GXDT_FIXED_MONTH, TRUE},   {'y', GXDT_FIXED_YEAR, TRUE},  {'g', 0, TRUE}};
 } // namespace
 
 CGXBDateTimeCtrl::CGXBDateTimeCtrl()
@@ -349,7 +348,8 @@ void CGXBDateTimeCtrl::ParseFormat(const CString& strFormat)
             }
             break;
         case 'y':
-            pGadget = nCount <= 2 ? numeric(0, 99, nCount == 2, GXDT_YEAR2) : numeric(0, 9999, FALSE, GXDT_YEAR4);
+            pGadget =
+                nCount <= 2 ? numeric(0, 99, nCount == 2, GXDT_YEAR2) : numeric(0, 9999, FALSE, GXDT_YEAR4);
             break;
         }
         if (pGadget != NULL)
@@ -422,8 +422,12 @@ void CGXBDateTimeCtrl::SetValue(const COleDateTime& value)
     if (Splittable(m_value) && Splittable(value))
     {
         Fields a(m_value), b(value);
-        const DWORD adwIds[6] = {GXDT_SECOND, GXDT_MINUTE, GXDT_HOUR12 | GXDT_HOUR24 | GXDT_AMPM,
-                                 GXDT_DAY | GXDT_WEEKDAY, GXDT_MONTH | GXDT_MONTHNAME, GXDT_YEAR2 | GXDT_YEAR4};
+        const DWORD adwIds[6] = {GXDT_SECOND,
+                                 GXDT_MINUTE,
+                                 GXDT_HOUR12 | GXDT_HOUR24 | GXDT_AMPM,
+                                 GXDT_DAY | GXDT_WEEKDAY,
+                                 GXDT_MONTH | GXDT_MONTHNAME,
+                                 GXDT_YEAR2 | GXDT_YEAR4};
         for (int i = 0; i < 6; i++)
             if (a.a[i] != b.a[i])
                 dwMask |= adwIds[i];
@@ -557,9 +561,9 @@ BOOL CGXBDateTimeCtrl::FieldChange(int nCode, int nId, int nValue)
     Fields f(m_value);
     BOOL bHomeEnd = nCode == GXDT_NOTIFY_FIRST || nCode == GXDT_NOTIFY_LAST;
     BOOL bTake = nCode == GXDT_NOTIFY_VALIDATE || nCode == GXDT_NOTIFY_SET;
-    int nSign = (nCode == GXDT_NOTIFY_UP || nCode == GXDT_NOTIFY_SPINUP) ? 1
+    int nSign = (nCode == GXDT_NOTIFY_UP || nCode == GXDT_NOTIFY_SPINUP)       ? 1
                 : (nCode == GXDT_NOTIFY_DOWN || nCode == GXDT_NOTIFY_SPINDOWN) ? -1
-                                                                                : 0;
+                                                                               : 0;
     int nStep = (nCode == GXDT_NOTIFY_SPINUP || nCode == GXDT_NOTIFY_SPINDOWN) ? nValue : 1;
     int nCapped = std::min(nStep, 2);
     int nField;
@@ -627,7 +631,8 @@ BOOL CGXBDateTimeCtrl::FieldChange(int nCode, int nId, int nValue)
         if (nSign != 0)
         {
             int d = f.Day() + nSign * nCapped;
-            f.Day() = d > 31 || !DayExists(f.Year(), f.Month(), std::max(d, 1)) ? (d < 1 ? 31 : 1) : (d < 1 ? 31 : d);
+            f.Day() = d > 31 || !DayExists(f.Year(), f.Month(), std::max(d, 1)) ? (d < 1 ? 31 : 1)
+                                                                                : (d < 1 ? 31 : d);
         }
         else if (bHomeEnd)
             f.Day() = nCode == GXDT_NOTIFY_FIRST ? 1 : 31;
@@ -702,7 +707,7 @@ BOOL CGXBDateTimeCtrl::FieldChange(int nCode, int nId, int nValue)
             if (GetStyle() & GXDT_KEEPCENTURY)
             {
                 int y = m_value.GetStatus() == COleDateTime::valid ? m_value.GetYear()
-                                                                    : COleDateTime::GetCurrentTime().GetYear();
+                                                                   : COleDateTime::GetCurrentTime().GetYear();
                 nCentury = y / 100 * 100;
             }
             else
@@ -1102,7 +1107,8 @@ void CGXBDateTimeCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
             CString strTrimmed = strText;
             strTrimmed.TrimLeft();
             strTrimmed.TrimRight();
-            if ((strTrimmed.IsEmpty() && nChar == ' ') || (strTrimmed.GetLength() == 1 && strTrimmed[0] == (char)nChar))
+            if ((strTrimmed.IsEmpty() && nChar == ' ') ||
+                (strTrimmed.GetLength() == 1 && strTrimmed[0] == (char)nChar))
             {
                 if (GetCurrent() != NULL)
                     GetCurrent()->OnCancelMode();
@@ -1273,8 +1279,8 @@ LRESULT CGXBDateTimeCtrl::OnCalendarChosen(WPARAM, LPARAM)
     if (m_pCalendar != NULL && m_pCalendar->HasFocusDay())
     {
         COleDateTime day = m_pCalendar->GetSelectedDate();
-        COleDateTime value(day.GetYear(), day.GetMonth(), day.GetDay(), m_value.GetHour(), m_value.GetMinute(),
-                           m_value.GetSecond());
+        COleDateTime value(day.GetYear(), day.GetMonth(), day.GetDay(), m_value.GetHour(),
+                           m_value.GetMinute(), m_value.GetSecond());
         if (Splittable(value) && InRange(value) && OnChanging(value))
         {
             m_dwState |= stateModified;

@@ -296,6 +296,8 @@ class CGXControl
     // Text and clipboard operations (ControlText.cpp).
     virtual void NotifyModified();
     virtual BOOL QueryClearText();
+    // Hands the cell and two arguments to the grid's edit hook and answers it.
+    virtual BOOL QueryGridEditHook(int nArg1, int nArg2);
     virtual void SetCurrentText(const CString& str);
     virtual BOOL StoreTextInCell(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText, UINT flags,
                                  const CGXStyle* pStyle = NULL);

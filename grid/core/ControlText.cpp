@@ -18,6 +18,11 @@ BOOL CGXControl::QueryClearText()
     return m_pGrid->OnClearCellText(m_nRow, m_nCol);
 }
 
+BOOL CGXControl::QueryGridEditHook(int nArg1, int nArg2)
+{
+    return m_pGrid->OnCellEditHook(m_nRow, m_nCol, nArg1, nArg2);
+}
+
 void CGXControl::SetCurrentText(const CString& str)
 {
     if (m_bInit)

@@ -452,6 +452,9 @@ class CGXGridCore
     virtual void OnModifyCell(ROWCOL nRow, ROWCOL nCol);
     // Asked before the Delete key empties a cell's text in its control.
     virtual BOOL OnClearCellText(ROWCOL nRow, ROWCOL nCol);
+    // Asked by a cell control with two arguments of its own (a money field asks with 2 and 0
+    // before it handles a key).
+    virtual BOOL OnCellEditHook(ROWCOL nRow, ROWCOL nCol, int nArg1, int nArg2);
     // A child button of the cell's control was clicked (push buttons, spin arrows, hot spots).
     virtual void OnClickedButtonRowCol(ROWCOL, ROWCOL)
     {
@@ -896,6 +899,10 @@ class CGXGridCore
     BOOL m_bCreatingDropDown = FALSE;
     BOOL m_bListFocus = FALSE;
     BOOL m_bDrawingInactive = FALSE;
+    // An object viewer of a cell: being shown, just shown, and the focus went outside the grid.
+    BOOL m_bViewerPopup = FALSE;
+    BOOL m_bAfterViewerPopup = FALSE;
+    BOOL m_bFocusLeftGrid = FALSE;
     HWND m_hLastFocusWnd = NULL;     // the window that had the focus before the grid
     ROWCOL m_nTipRow = 0, m_nTipCol = 0; // the cell the pointer rests on for a tip (0: none)
     BOOL m_bTipShown = FALSE;

@@ -8,6 +8,11 @@ BOOL CGXGridCore::OnClearCellText(ROWCOL, ROWCOL)
     return TRUE;
 }
 
+BOOL CGXGridCore::OnCellEditHook(ROWCOL, ROWCOL, int, int)
+{
+    return TRUE;
+}
+
 #define GX_FORWARD_CUTPASTE(call) return m_pCutPasteImp != NULL ? m_pCutPasteImp->call : FALSE
 
 BOOL CGXGridCore::CanCopy()

@@ -368,7 +368,8 @@ void CGXGridCore::DrawLineRuns(CGXDrawingContext& ctx, BOOL bVertical, ROWCOL nI
             // Cells of a span carry only the lines of its outer edges; the span draws its borders.
             if (wFlags & gxCovered)
             {
-                if (!bLines || !(((wFlags & wLineFlag) && bSecond == bRightBottom) || ((wFlags & wFrozenFlag) && bSecond)))
+                if (!bLines || !(((wFlags & wLineFlag) && bSecond == bRightBottom) ||
+                                 ((wFlags & wFrozenFlag) && bSecond)))
                     return FALSE;
                 pen = penLine;
                 return TRUE;

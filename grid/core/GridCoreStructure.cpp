@@ -161,6 +161,9 @@ BOOL CGXGridCore::StoreRemoveRows(ROWCOL nFirst, ROWCOL nLast, BOOL bForce)
     m_pParam->m_RowHeights.RemoveKeys(nFirst, nLast);
     m_pParam->m_SelectedRanges.AdjustForRemovedRows(nFirst, nLast, nOldCount);
     m_pParam->m_CopiedRanges.AdjustForRemovedRows(nFirst, nLast, nOldCount);
+    BOOL bCoveredChanged = FALSE;
+    if (m_pCoveredCellsImp != NULL)
+        m_pCoveredCellsImp->AdjustCoveredForRemovedRows(this, nFirst, nLast, bCoveredChanged, FALSE);
     m_pParam->m_CoveredCellsList.AdjustForRemovedRows(nFirst, nLast, nOldCount);
     m_pParam->RebuildCoveredCellPool();
     return TRUE;
@@ -180,6 +183,9 @@ BOOL CGXGridCore::StoreRemoveCols(ROWCOL nFirst, ROWCOL nLast, BOOL bForce)
     m_pParam->m_ColWidths.RemoveKeys(nFirst, nLast);
     m_pParam->m_SelectedRanges.AdjustForRemovedCols(nFirst, nLast, nOldCount);
     m_pParam->m_CopiedRanges.AdjustForRemovedCols(nFirst, nLast, nOldCount);
+    BOOL bCoveredChanged = FALSE;
+    if (m_pCoveredCellsImp != NULL)
+        m_pCoveredCellsImp->AdjustCoveredForRemovedCols(this, nFirst, nLast, bCoveredChanged, FALSE);
     m_pParam->m_CoveredCellsList.AdjustForRemovedCols(nFirst, nLast, nOldCount);
     m_pParam->RebuildCoveredCellPool();
     return TRUE;
@@ -865,9 +871,11 @@ BOOL CGXGridCore::ReorderDataCols(const CGXCellRange& range, const CDWordArray& 
     return m_pSortImp != NULL && m_pSortImp->ReorderDataCols(this, range, awOrder);
 }
 
-BOOL CGXGridCore::SetCoveredCellsRowCol(ROWCOL, ROWCOL, ROWCOL, ROWCOL, UINT, int)
+BOOL CGXGridCore::SetCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT flags,
+                                        int ctCmd)
 {
-    return FALSE;
+    return m_pCoveredCellsImp != NULL &&
+           m_pCoveredCellsImp->CoverCells(this, nTop, nLeft, nBottom, nRight, flags, ctCmd);
 }
 
 BOOL CGXGridCore::ApplyRowOrder(const CGXCellRange& range, CObject* pOrder, UINT flags, int ctCmd)

@@ -139,7 +139,8 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_ZEROBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexZero>, TRUE},
     {GX_IDS_CTRL_DAOBITMAP, Create<CGXDaoBitmap>, FALSE},
     {GX_IDS_CTRL_CURRENCY, CreateWithId<CGXCurrencyEdit>, TRUE},
-    {GX_IDS_CTRL_DATETIME, CreateDateTime<WS_CHILD | GXDT_CALENDARBUTTON_STYLE | GXDT_SPINBUTTON_STYLE>, TRUE},
+    {GX_IDS_CTRL_DATETIME, CreateDateTime<WS_CHILD | GXDT_CALENDARBUTTON_STYLE | GXDT_SPINBUTTON_STYLE>,
+     TRUE},
     {GX_IDS_CTRL_DATETIMENOCAL, CreateDateTime<WS_CHILD | GXDT_SPINBUTTON_STYLE>, TRUE},
 };
 } // namespace
@@ -197,8 +198,8 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         &CGXGridCore::InstallCommandFactory,         //
         &CGXGridCore::InstallSortImp,                //
         NULL,                                        // old drawing
-        NULL,                                        // covered cells
-        NULL,                                        // merged cells
+        &CGXGridCore::InstallCoveredCellsImp,        //
+        &CGXGridCore::InstallMergeCellsImp,          //
         &CGXGridCore::InstallFloatCellsImp,          //
         NULL,                                        // printing
         &CGXGridCore::InstallUserSelectRangeImp,     //

@@ -43,9 +43,10 @@ BOOL IsActiveCurrentCell(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol)
 }
 } // namespace
 
-BOOL CGXDrawSpannedCellsImp::PrepareSpans(CGXGridCore* pGrid, const CGXCellRange& rangeIn, ROWCOL nLastFrozenRow,
-                                          ROWCOL nLastFrozenCol, ROWCOL nFirstRow, ROWCOL nFirstCol, ROWCOL nLastRow,
-                                          ROWCOL nLastCol, BOOL bKeepLock, CGXCellRange* pChanged, BOOL bUseCache)
+BOOL CGXDrawSpannedCellsImp::PrepareSpans(CGXGridCore* pGrid, const CGXCellRange& rangeIn,
+                                          ROWCOL nLastFrozenRow, ROWCOL nLastFrozenCol, ROWCOL nFirstRow,
+                                          ROWCOL nFirstCol, ROWCOL nLastRow, ROWCOL nLastCol, BOOL bKeepLock,
+                                          CGXCellRange* pChanged, BOOL bUseCache)
 {
     CGXCellRange range = rangeIn;
     range.ExpandToCells(0, 0, pGrid->GetRowCount(), pGrid->GetColCount());
@@ -89,7 +90,6 @@ BOOL CGXDrawSpannedCellsImp::MarkSpannedCell(CGXGridCore* pGrid, CGXDrawingConte
     int nSideV = bMirrored ? CGXStyle::sideRight : CGXStyle::sideLeft;
     int nSideH = bMirrored ? CGXStyle::sideBottom : CGXStyle::sideTop;
     WORD wSideV = bMirrored ? gxBorderRight : gxBorderLeft, wSideH = bMirrored ? gxBorderBottom : gxBorderTop;
-    ROWCOL nLastDrawnRow = ctx.m_anRowId[ctx.m_nRows - 1], nLastDrawnCol = ctx.m_anColId[ctx.m_nCols - 1];
     BOOL bFirst = TRUE;
     for (ROWCOL i2 = i; i2 < ctx.m_nRows; i2++)
     {
@@ -114,10 +114,12 @@ BOOL CGXDrawSpannedCellsImp::MarkSpannedCell(CGXGridCore* pGrid, CGXDrawingConte
                 wFlags |= pStyle->HasBorder(nSideV) ? wSideV : (WORD)gxVertLine;
             if (r == nLineRow)
                 wFlags |= pStyle->HasBorder(nSideH) ? wSideH : (WORD)gxHorzLine;
-            if (c == span.right && (c == nLastDrawnCol || c == ctx.m_nFrozenCols) &&
+            // The engine's lines stand at the cells' left and top edges; a span ending at the
+            // frozen boundary keeps the boundary's line.
+            if (c == span.right && c == ctx.m_nFrozenCols && c > ctx.m_nHeaderCols &&
                 !pStyle->HasBorder(CGXStyle::sideRight))
                 wFlags |= gxFrozenColLine;
-            if (r == span.bottom && (r == nLastDrawnRow || r == ctx.m_nFrozenRows) &&
+            if (r == span.bottom && r == ctx.m_nFrozenRows && r > ctx.m_nHeaderRows &&
                 !pStyle->HasBorder(CGXStyle::sideBottom))
                 wFlags |= gxFrozenRowLine;
             ctx.Flags(i2, j2) = wFlags;
@@ -146,7 +148,8 @@ BOOL CGXDrawSpannedCellsImp::DrawSpannedCell(CGXGridCore* pGrid, CGXDrawingConte
     CDC* pDC = ctx.m_pDC;
     // Each visible pane part of the span is drawn, clipped to the part, with the rectangle of the
     // whole span, so the parts join into one cell.
-    auto visible = [](const std::vector<ROWCOL>& anIds, ROWCOL nCount, ROWCOL nFirst, ROWCOL nLast, ROWCOL nFrom) {
+    auto visible = [](const std::vector<ROWCOL>& anIds, ROWCOL nCount, ROWCOL nFirst, ROWCOL nLast,
+                      ROWCOL nFrom) {
         std::vector<ROWCOL> parts; // client indices grouped by consecutive ids
         for (ROWCOL k = nFrom; k < nCount; k++)
             if (anIds[k] >= nFirst && anIds[k] <= nLast)
@@ -164,7 +167,8 @@ BOOL CGXDrawSpannedCellsImp::DrawSpannedCell(CGXGridCore* pGrid, CGXDrawingConte
                 out.push_back({v[k], v[k]});
         return out;
     };
-    BOOL bCurrentInSpan = pGrid->m_bCurrentCellValid && span.ContainsCell(pGrid->m_nCurrentRow, pGrid->m_nCurrentCol);
+    BOOL bCurrentInSpan =
+        pGrid->m_bCurrentCellValid && span.ContainsCell(pGrid->m_nCurrentRow, pGrid->m_nCurrentCol);
     for (auto rowRun : runs(rows, ctx.m_anRowId))
         for (auto colRun : runs(cols, ctx.m_anColId))
         {
@@ -198,7 +202,8 @@ BOOL CGXDrawSpannedCellsImp::DrawSpannedCell(CGXGridCore* pGrid, CGXDrawingConte
             pGrid->m_bBackgroundPending = bOldPending;
             pGrid->DrawStyleBorders(pDC, rect, *pStyle);
             pDC->RestoreDC(nSaved);
-            if (bCurrentInSpan && pControl != NULL && !pControl->IsActive() && ctx.m_rectCurrentCell.IsRectEmpty())
+            if (bCurrentInSpan && pControl != NULL && !pControl->IsActive() &&
+                ctx.m_rectCurrentCell.IsRectEmpty())
             {
                 // The marker of the current cell goes around the whole span.
                 ctx.m_pCurrentControl = pControl;

@@ -9,9 +9,9 @@ class CGXDrawSpannedCellsImp : public CGXAbstractDrawSpannedCellsImp
   public:
     BOOL MarkSpannedCell(CGXGridCore* pGrid, CGXDrawingContext& ctx, ROWCOL i, ROWCOL j) override;
     BOOL DrawSpannedCell(CGXGridCore* pGrid, CGXDrawingContext& ctx, ROWCOL i, ROWCOL j) override;
-    BOOL PrepareSpans(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nLastFrozenRow, ROWCOL nLastFrozenCol,
-                      ROWCOL nFirstRow, ROWCOL nFirstCol, ROWCOL nLastRow, ROWCOL nLastCol, BOOL bKeepLock,
-                      CGXCellRange* pChanged, BOOL bUseCache) override;
+    BOOL PrepareSpans(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nLastFrozenRow,
+                      ROWCOL nLastFrozenCol, ROWCOL nFirstRow, ROWCOL nFirstCol, ROWCOL nLastRow,
+                      ROWCOL nLastCol, BOOL bKeepLock, CGXCellRange* pChanged, BOOL bUseCache) override;
 
     // Flag bits of the paint pass beyond the engine's own.
     enum

@@ -39,8 +39,9 @@ CGXSpanCellPool* CGXGridFloatCellsImp::SpanPool(CGXGridCore* pGrid)
     CGXGridParam* pParam = pGrid->GetParam();
     if (pParam == NULL)
         return NULL;
-    CObject* pPool = pGrid->IsPrinting() && pParam->m_pPrintFloatCellsPool != NULL ? pParam->m_pPrintFloatCellsPool
-                                                                                    : pParam->m_pFloatCellsPool;
+    CObject* pPool = pGrid->IsPrinting() && pParam->m_pPrintFloatCellsPool != NULL
+                         ? pParam->m_pPrintFloatCellsPool
+                         : pParam->m_pFloatCellsPool;
     return (CGXSpanCellPool*)pPool;
 }
 
@@ -79,7 +80,8 @@ void CGXGridFloatCellsImp::SetFloatingMode(CGXGridCore* pGrid, WORD nMode, BOOL 
         pGrid->RedrawAll(GX_UPDATENOW);
 }
 
-BOOL CGXGridFloatCellsImp::ClipToDataCells(CGXGridCore* pGrid, const CGXCellRange& range, CGXCellRange& clipped)
+BOOL CGXGridFloatCellsImp::ClipToDataCells(CGXGridCore* pGrid, const CGXCellRange& range,
+                                           CGXCellRange& clipped)
 {
     ROWCOL nRows = pGrid->GetRowCount(), nCols = pGrid->GetColCount();
     CGXCellRange data(pGrid->GetHeaderRows() + 1, pGrid->GetHeaderCols() + 1, nRows, nCols);
@@ -90,7 +92,8 @@ BOOL CGXGridFloatCellsImp::ClipToDataCells(CGXGridCore* pGrid, const CGXCellRang
     return clipped.Intersect(cells, data);
 }
 
-void CGXGridFloatCellsImp::InvalidateFloatedCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nColLimit)
+void CGXGridFloatCellsImp::InvalidateFloatedCells(CGXGridCore* pGrid, const CGXCellRange& range,
+                                                  ROWCOL nColLimit)
 {
     if (ActiveMode(pGrid) != 1)
         return;
@@ -157,7 +160,8 @@ BOOL CGXGridFloatCellsImp::CheckFloatCell(CGXGridCore* pGrid, CGXControl* pContr
                                           const CGXStyle& style, BOOL bSource)
 {
     CGXCellRange span;
-    if (ActiveMode(pGrid) == 0 || pControl == NULL || pGrid->GetCoveredCellsRowCol(nRow, nCol, span) != NULL ||
+    if (ActiveMode(pGrid) == 0 || pControl == NULL ||
+        pGrid->GetCoveredCellsRowCol(nRow, nCol, span) != NULL ||
         pGrid->GetMergedRangeAt(nRow, nCol, span, -1) != NULL)
         return FALSE;
     if (bSource)
@@ -206,8 +210,9 @@ BOOL CGXGridFloatCellsImp::CalcFloatSpan(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL
     if (CheckFloatCell(pGrid, pControl, nRow, nStart, style, TRUE))
     {
         CDC* pDC = pGrid->AcquireGridDC();
-        int w = pDC != NULL ? pControl->CalcSize(pDC, nRow, nStart, style, &pGrid->GetDefaultBaseStyle(), FALSE).cx
-                            : 0;
+        int w = pDC != NULL
+                    ? pControl->CalcSize(pDC, nRow, nStart, style, &pGrid->GetDefaultBaseStyle(), FALSE).cx
+                    : 0;
         ROWCOL nColCount = pGrid->GetColCount();
         while (nStart + n < nColCount)
         {
@@ -215,8 +220,8 @@ BOOL CGXGridFloatCellsImp::CalcFloatSpan(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL
             if (w <= nWidth)
                 break;
             const CGXStyle& target = PassStyle(pGrid, nRow, nStart + n + 1, bUseCache);
-            if (!CheckFloatCell(pGrid, pGrid->GetRegisteredControl(target.GetControl()), nRow, nStart + n + 1, target,
-                                FALSE))
+            if (!CheckFloatCell(pGrid, pGrid->GetRegisteredControl(target.GetControl()), nRow, nStart + n + 1,
+                                target, FALSE))
                 break;
             w -= nWidth;
             n++;
@@ -238,14 +243,15 @@ BOOL CGXGridFloatCellsImp::CalcFloatSpan(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL
     return TRUE;
 }
 
-BOOL CGXGridFloatCellsImp::EvalFloatsAround(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, CGXCellRange* pChanged,
-                                            BOOL bUseCache)
+BOOL CGXGridFloatCellsImp::EvalFloatsAround(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol,
+                                            CGXCellRange* pChanged, BOOL bUseCache)
 {
     ROWCOL nHeaderCols = pGrid->GetHeaderCols();
     if (ActiveMode(pGrid) == 0 || nRow <= pGrid->GetHeaderRows() || nCol <= nHeaderCols)
         return FALSE;
     const CGXStyle& style = PassStyle(pGrid, nRow, nCol, bUseCache);
-    BOOL bSource = CheckFloatCell(pGrid, pGrid->GetRegisteredControl(style.GetControl()), nRow, nCol, style, TRUE);
+    BOOL bSource =
+        CheckFloatCell(pGrid, pGrid->GetRegisteredControl(style.GetControl()), nRow, nCol, style, TRUE);
     CGXCellRange left;
     ROWCOL nPrev = GetFloatedRangeAt(pGrid, nRow, nCol - 1, left) != NULL ? left.left : nCol - 1;
     BOOL bPrev = nPrev > nHeaderCols;
@@ -348,13 +354,14 @@ BOOL CGXGridFloatCellsImp::UpdateFloatedSpanAt(CGXGridCore* pGrid, ROWCOL nRow, 
     if (!StoreFloatSpan(pGrid, nRow, nCol, nToRow, nToCol, bSet))
         return FALSE;
     if (!pGrid->m_bSuspendUpdate)
-        RedrawFloatedSpanAt(pGrid, nRow, nCol, std::max(nOldBottom, nToRow), std::max(nOldRight, nToCol), flags,
-                            TRUE);
+        RedrawFloatedSpanAt(pGrid, nRow, nCol, std::max(nOldBottom, nToRow), std::max(nOldRight, nToCol),
+                            flags, TRUE);
     return TRUE;
 }
 
-void CGXGridFloatCellsImp::RedrawFloatedSpanAt(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom,
-                                               ROWCOL nOldRight, UINT flags, BOOL bCreateHint)
+void CGXGridFloatCellsImp::RedrawFloatedSpanAt(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol,
+                                               ROWCOL nOldBottom, ROWCOL nOldRight, UINT flags,
+                                               BOOL bCreateHint)
 {
     if (!pGrid->GetParam()->m_bRedrawLocked)
         pGrid->RedrawRange(nRow, nCol, nOldBottom, nOldRight, flags, FALSE);
@@ -379,8 +386,8 @@ void CGXGridFloatCellsImp::WidenByFloatedCells(CGXGridCore* pGrid, CGXCellRange&
     }
 }
 
-BOOL CGXGridFloatCellsImp::StoreFloatSpan(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol,
-                                          BOOL bSet)
+BOOL CGXGridFloatCellsImp::StoreFloatSpan(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow,
+                                          ROWCOL nToCol, BOOL bSet)
 {
     CGXSpanCellPool* pPool = SpanPool(pGrid);
     if (pPool == NULL || nToRow >= spanLimit || nToCol >= spanLimit)

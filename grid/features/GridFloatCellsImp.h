@@ -14,14 +14,15 @@ class CGXGridFloatCellsImp : public CGXAbstractGridFloatCellsImp
     void InvalidateFloatedCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nColLimit) override;
     BOOL RecalcFloatedCells(CGXGridCore* pGrid, const CGXCellRange& range, BOOL bKeepLock,
                             CGXCellRange* pChanged, BOOL bUseCache) override;
-    CGXCellRange* GetFloatedRangeAt(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, CGXCellRange& range) override;
+    CGXCellRange* GetFloatedRangeAt(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol,
+                                    CGXCellRange& range) override;
     BOOL IsFloatCandidate(CGXGridCore* pGrid, const CGXStyle& style, BOOL bSource) override;
     BOOL CheckFloatCell(CGXGridCore* pGrid, CGXControl* pControl, ROWCOL nRow, ROWCOL nCol,
                         const CGXStyle& style, BOOL bSource) override;
     BOOL UpdateFloatedSpanAt(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow, ROWCOL nToCol,
                              UINT flags) override;
-    void RedrawFloatedSpanAt(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom, ROWCOL nOldRight,
-                             UINT flags, BOOL bCreateHint) override;
+    void RedrawFloatedSpanAt(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nOldBottom,
+                             ROWCOL nOldRight, UINT flags, BOOL bCreateHint) override;
     void WidenByFloatedCells(CGXGridCore* pGrid, CGXCellRange& range) override;
     BOOL EvalFloatsInRange(CGXGridCore* pGrid, const CGXCellRange& range, BOOL bKeepLock,
                            CGXCellRange* pChanged, BOOL bUseCache) override;

@@ -208,8 +208,9 @@ TEST(PopupCalendar, OpensBelowTheOwnerRectangleAndClosesOnEscapeOrDeactivation)
         owner.SetActiveWindow();
         PumpMessages(100);
         ASSERT_EQ(1u, owner.m_posted.size());
-        EXPECT_EQ((UINT)(nAction == CGXBPopupCalendar::closeCancel ? GX_WM_CALENDAR_CANCEL : GX_WM_CALENDAR_ACCEPT),
-                  owner.m_posted[0].nMsg);
+        EXPECT_EQ(
+            (UINT)(nAction == CGXBPopupCalendar::closeCancel ? GX_WM_CALENDAR_CANCEL : GX_WM_CALENDAR_ACCEPT),
+            owner.m_posted[0].nMsg);
         EXPECT_FALSE(popup->IsWindowVisible());
     }
     auto popup = std::make_unique<CGXBPopupCalendar>();

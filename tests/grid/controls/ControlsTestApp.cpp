@@ -78,3 +78,31 @@ CString CellValue(CGXGridCore& grid, ROWCOL nRow, ROWCOL nCol)
     grid.GetStyleRowCol(nRow, nCol, style);
     return style.GetInclude(CGXStyle::ibValue) ? style.GetValue() : CString();
 }
+
+void KeyWith(WORD vkModifier, WORD vk)
+{
+    SendKey(vkModifier, false);
+    SendKey(vk, false);
+    SendKey(vk, true);
+    SendKey(vkModifier, true);
+    testing_support::PumpMessages(150);
+}
+
+bool EnterCell(CGXGridCore& grid, ROWCOL nRow, ROWCOL nCol)
+{
+    if (!grid.ChangeCurrentCell(nRow, nCol))
+        return false;
+    grid.GridWnd()->SetFocus();
+    testing_support::PumpMessages(40);
+    return true;
+}
+
+CString ShownText(CGXGridCore& grid, CGXControl* pControl, ROWCOL nRow, ROWCOL nCol)
+{
+    CGXStyle* pStyle = grid.CreateStyle();
+    grid.ComposeStyleRowCol(nRow, nCol, pStyle);
+    CString str;
+    pControl->FormatValueText(str, nRow, nCol, NULL, *pStyle);
+    grid.RecycleStyle(pStyle);
+    return str;
+}

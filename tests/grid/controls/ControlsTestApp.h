@@ -45,6 +45,12 @@ void TypeKey(WORD vk);
 void ClickAt(CWnd* pGrid, CPoint ptClient);
 // A cell's value as the grid holds it.
 CString CellValue(CGXGridCore& grid, ROWCOL nRow, ROWCOL nCol);
+// A key pressed with a modifier held, then handled.
+void KeyWith(WORD vkModifier, WORD vk);
+// Makes a cell current and gives the grid the focus; false when the grid refused the cell.
+bool EnterCell(CGXGridCore& grid, ROWCOL nRow, ROWCOL nCol);
+// A cell's text as a control formats it from the cell's composed style.
+CString ShownText(CGXGridCore& grid, CGXControl* pControl, ROWCOL nRow, ROWCOL nCol);
 
 // The workbook manager the test application hands to every grid document, and what it was
 // last asked with.

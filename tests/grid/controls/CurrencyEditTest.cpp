@@ -66,18 +66,11 @@ struct CurrencyGrid : GridWindow
     }
     void Enter(ROWCOL nRow, ROWCOL nCol)
     {
-        ASSERT_TRUE(grid->ChangeCurrentCell(nRow, nCol));
-        grid->SetFocus();
-        PumpMessages(40);
+        ASSERT_TRUE(EnterCell(*grid, nRow, nCol));
     }
     CString Shown(ROWCOL nRow, ROWCOL nCol)
     {
-        CGXStyle* pStyle = grid->CreateStyle();
-        grid->ComposeStyleRowCol(nRow, nCol, pStyle);
-        CString str;
-        Currency()->FormatValueText(str, nRow, nCol, NULL, *pStyle);
-        grid->RecycleStyle(pStyle);
-        return str;
+        return ShownText(*grid, Currency(), nRow, nCol);
     }
     CString Text()
     {
@@ -92,15 +85,6 @@ struct CurrencyGrid : GridWindow
         TypeKey(VK_END);
     }
 };
-
-void KeyWith(WORD vkModifier, WORD vk)
-{
-    SendKey(vkModifier, false);
-    SendKey(vk, false);
-    SendKey(vk, true);
-    SendKey(vkModifier, true);
-    PumpMessages(120);
-}
 
 TEST(GridCurrencyEdit, TheFactoryMakesItAndItsAttributesAreRegistered)
 {
@@ -399,5 +383,58 @@ TEST(GridCurrencyEdit, SeparatorsOfTheWrongLengthStoreTheAmountUnchanged)
     TypeKey(VK_SPACE);
     TypeKey(VK_DOWN);
     EXPECT_STREQ("1234.50", CellValue(*w.grid, 1, 1));
+}
+// A grid that records what its edit hook is asked.
+struct CHookGrid : CGXGridWnd
+{
+    BOOL OnCellEditHook(ROWCOL nRow, ROWCOL nCol, int nArg1, int nArg2) override
+    {
+        m_asked.push_back({(int)nRow, (int)nCol, nArg1, nArg2});
+        return CGXGridWnd::OnCellEditHook(nRow, nCol, nArg1, nArg2);
+    }
+    std::vector<std::vector<int>> m_asked;
+};
+
+TEST(GridCurrencyEdit, AKeyInTheFieldAsksTheGridsEditHookFirst)
+{
+    GridWindowOf<CHookGrid> w(300, 120);
+    w.grid->OnGridInitialUpdate();
+    w.grid->SetRowCount(3, GX_NOREDRAW);
+    w.grid->SetColCount(2, GX_NOREDRAW);
+    w.grid->SetColWidth(1, 2, 120, NULL, GX_NOREDRAW);
+    CGXStyle style;
+    style.SetControl(GX_IDS_CTRL_CURRENCY).SetValue(_T("12.5"));
+    w.grid->SetStyleRange(CGXCellRange(2, 2), style, gxCopy);
+    w.grid->RedrawAll();
+    ASSERT_TRUE(EnterCell(*w.grid, 2, 2));
+    TypeKey(VK_END); // editing: the key went to the grid
+    EXPECT_TRUE(w.grid->m_asked.empty());
+    TypeKey(VK_LEFT);
+    ASSERT_EQ(1u, w.grid->m_asked.size());
+    EXPECT_EQ((std::vector<int>{2, 2, 2, 0}), w.grid->m_asked[0]);
+}
+
+TEST(GridTexts, TheObjectCellTextsStandInTheStringTable)
+{
+    const struct
+    {
+        UINT nID;
+        const char* pszText;
+    } texts[] = {
+        {20134, "Falsches Datenformat."},
+        {20203, "Fehler beim Kopieren"},
+        {20204, "Fehler beim Auschneiden"},
+        {20205, "Meridane Grid Objekt einf\xfcgen"},
+        {20206,
+         "OLE-Ansicht ist bereits ge\xf6\x66\x66net. Bitte wechseln Sie zur ge\xf6\x66\x66neten Ansicht."},
+        {20207, "Fehler beim Anzeigen des Objekt-Einf\xfcgen-Dialogs."},
+        {20061, "Keine Validierung\t0\nUhrzeit\t1\nDatum\t2\nDatum und Uhrzeit\t3\n"},
+        {20062, "Uhrzeit\t0\nKurzes Datum\t1\nLanges Datum\t2\nBenutzerdefiniert\t3\nDateTime\t4\n"}};
+    for (const auto& t : texts)
+    {
+        CString str;
+        EXPECT_TRUE(str.LoadString(t.nID)) << t.nID;
+        EXPECT_EQ(CString(t.pszText), str) << t.nID;
+    }
 }
 } // namespace

@@ -40,7 +40,8 @@ struct DateGrid : GridWindow
         return (CGXDateTimeCtrl*)grid->GetRegisteredControl((WORD)nID);
     }
     // A cell with the picture dd.MM.yyyy unless bLocale.
-    void SetCell(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszValue, BOOL bLocale = FALSE, UINT nID = GX_IDS_CTRL_DATETIME)
+    void SetCell(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszValue, BOOL bLocale = FALSE,
+                 UINT nID = GX_IDS_CTRL_DATETIME)
     {
         CGXStyle style;
         style.SetControl((WORD)nID).SetValue(pszValue);
@@ -51,18 +52,11 @@ struct DateGrid : GridWindow
     }
     void Enter(ROWCOL nRow, ROWCOL nCol)
     {
-        ASSERT_TRUE(grid->ChangeCurrentCell(nRow, nCol));
-        grid->SetFocus();
-        PumpMessages(40);
+        ASSERT_TRUE(EnterCell(*grid, nRow, nCol));
     }
     CString Shown(ROWCOL nRow, ROWCOL nCol)
     {
-        CGXStyle* pStyle = grid->CreateStyle();
-        grid->ComposeStyleRowCol(nRow, nCol, pStyle);
-        CString str;
-        Control()->FormatValueText(str, nRow, nCol, NULL, *pStyle);
-        grid->RecycleStyle(pStyle);
-        return str;
+        return ShownText(*grid, Control(), nRow, nCol);
     }
     int CurrentId()
     {
@@ -73,11 +67,7 @@ struct DateGrid : GridWindow
 
 void AltDown()
 {
-    SendKey(VK_MENU, false);
-    SendKey(VK_DOWN, false);
-    SendKey(VK_DOWN, true);
-    SendKey(VK_MENU, true);
-    PumpMessages(150);
+    KeyWith(VK_MENU, VK_DOWN);
 }
 
 TEST(GridDateTimeCell, TheFactoryMakesBothAndTheAttributesAreRegistered)
@@ -105,8 +95,9 @@ TEST(GridDateTimeCell, GoodValuesShowAsDatesAndBadOnesAsTheyStand)
     struct
     {
         LPCTSTR pszValue, pszShown;
-    } cases[] = {{_T("36526"), _T("01.01.2000")}, {_T("36526.75"), _T("01.01.2000")}, {_T(""), _T("")},
-                 {_T("abc"), _T("abc")},         {_T("31.02.2023"), _T("31.02.2023")}, {_T("-1e9"), _T("-1e9")}};
+    } cases[] = {
+        {_T("36526"), _T("01.01.2000")}, {_T("36526.75"), _T("01.01.2000")},   {_T(""), _T("")},
+        {_T("abc"), _T("abc")},          {_T("31.02.2023"), _T("31.02.2023")}, {_T("-1e9"), _T("-1e9")}};
     for (const auto& c : cases)
     {
         w.SetCell(2, 2, c.pszValue);

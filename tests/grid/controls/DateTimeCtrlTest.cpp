@@ -116,7 +116,8 @@ TEST_F(DateTimeFixture, UpAndDownStepTheFieldsKeepingTheDayInsideTheMonth)
 TEST_F(DateTimeFixture, ATimeMinimumSetsTheLowerFieldsOrRefusesARealDate)
 {
     Open(_T("HH:mm:ss"), COleDateTime(1899, 12, 30, 11, 15, 0));
-    ASSERT_TRUE(ctrl.SetMinMax(COleDateTime(1899, 12, 30, 10, 30, 0), COleDateTime(1899, 12, 30, 23, 0, 0), 1));
+    ASSERT_TRUE(
+        ctrl.SetMinMax(COleDateTime(1899, 12, 30, 10, 30, 0), COleDateTime(1899, 12, 30, 23, 0, 0), 1));
     Focus(GXDT_HOUR24);
     TypeKey(VK_DOWN);
     EXPECT_EQ(COleDateTime(1899, 12, 30, 10, 30, 0), ctrl.GetDateTime());
@@ -158,11 +159,7 @@ TEST_F(DateTimeFixture, TwelveInAHourFieldOfTwelveHoursFollowsTheHalfOfTheDay)
 TEST_F(DateTimeFixture, TheCalendarPutsTheChosenDayIntoTheValueKeepingItsTime)
 {
     Open(_T("dd.MM.yyyy"), COleDateTime(2004, 2, 10, 10, 20, 0), GXDT_CALENDARBUTTON_STYLE);
-    SendKey(VK_MENU, false);
-    SendKey(VK_DOWN, false);
-    SendKey(VK_DOWN, true);
-    SendKey(VK_MENU, true);
-    PumpMessages(150);
+    KeyWith(VK_MENU, VK_DOWN);
     CGXBPopupCalendar* pCalendar = ctrl.GetCalendar();
     ASSERT_NE(nullptr, pCalendar);
     CRect rectCtrl, rectCalendar;

@@ -3,6 +3,7 @@
 // background over every cell).
 #include "FeatureTestApp.h"
 #include "grid/core/GridParam.h"
+#include "grid/features/PrintDevice.h"
 #include "res/GridIds.h"
 #include <algorithm>
 #include "TestSupport.h"
@@ -47,8 +48,8 @@ struct SpanGrid : GridWindow
         CGXCellRange range;
         if (g.GetFloatedRangeAt(nRow, nCol, range) == NULL)
             return "none";
-        return std::to_string(range.top) + "," + std::to_string(range.left) + "-" + std::to_string(range.bottom) +
-               "," + std::to_string(range.right);
+        return std::to_string(range.top) + "," + std::to_string(range.left) + "-" +
+               std::to_string(range.bottom) + "," + std::to_string(range.right);
     }
     int nWidth = 0;
 };
@@ -67,7 +68,8 @@ TEST(GridFloatCells, StopsWhereThePartSays)
     } cases[] = {
         {"non-empty cell", [](SpanGrid& w) { w.Value(1, 5, "x"); }, "1,1-1,4"},
         {"cell without FloodCell",
-         [](SpanGrid& w) { w.g.SetStyleRange(CGXCellRange(1, 4), CGXStyle().SetFloodCell(FALSE)); }, "1,1-1,3"},
+         [](SpanGrid& w) { w.g.SetStyleRange(CGXCellRange(1, 4), CGXStyle().SetFloodCell(FALSE)); },
+         "1,1-1,3"},
         {"frozen columns", [](SpanGrid& w) { w.g.SetFrozenCols(2, 0, GX_NOREDRAW); }, "1,1-1,2"},
         {"last column", [](SpanGrid&) {}, "1,1-1,6"},
     };
@@ -106,7 +108,9 @@ TEST(GridFloatCells, RotatedTextAndCheckBoxes)
 {
     SpanGrid w;
     w.g.SetFloatingMode(2, FALSE);
-    w.g.SetStyleRange(CGXCellRange(1, 1), CGXStyle().SetValue(pszLong).SetControl(GX_IDS_CTRL_STATIC).MergeFont(CGXFont().SetOrientation(900)));
+    w.g.SetStyleRange(
+        CGXCellRange(1, 1),
+        CGXStyle().SetValue(pszLong).SetControl(GX_IDS_CTRL_STATIC).MergeFont(CGXFont().SetOrientation(900)));
     EXPECT_EQ("none", w.FloatAt(1, 1));
     w.Value(2, 1, pszLong);
     w.g.SetStyleRange(CGXCellRange(2, 3), CGXStyle().SetControl(GX_IDS_CTRL_CHECKBOX));
@@ -171,4 +175,309 @@ TEST(GridFloatCells, TypingCutsTheFloatEscapeRestoresIt)
         EXPECT_STRCASEEQ("b", (LPCTSTR)w.g.GetStoredValueText(1, 3));
         EXPECT_TRUE(w.ShowsFreshPaint());
     }
+}
+
+namespace
+{
+std::string RangeText(const CGXCellRange* p)
+{
+    if (p == NULL)
+        return "none";
+    return std::to_string(p->top) + "," + std::to_string(p->left) + "-" + std::to_string(p->bottom) + "," +
+           std::to_string(p->right);
+}
+
+// Where the screen differs from a fresh paint of the grid ("" when it does not).
+std::string PaintDifference(SpanGrid& w)
+{
+    w.grid->UpdateWindow();
+    Pixels shown = CaptureClient(w.grid.get()), fresh = RenderGrid(w.grid.get(), w.grid.get());
+    for (int y = 0; y < shown.cy; y++)
+        for (int x = 0; x < shown.cx; x++)
+            if (shown.At(x, y) != fresh.At(x, y))
+                return std::to_string(x) + "," + std::to_string(y) + ": shown " +
+                       std::to_string(shown.At(x, y)) + ", fresh " + std::to_string(fresh.At(x, y));
+    return "";
+}
+
+std::string CoveredAt(CGXGridCore& g, ROWCOL nRow, ROWCOL nCol)
+{
+    CGXCellRange range;
+    return RangeText(g.GetCoveredCellsRowCol(nRow, nCol, range));
+}
+
+// The colour at the middle of the bottom edge's inside of a cell column's part of a row: below
+// any text, inside any line. Columns from row nRefRow, rows from column nRefCol (unspanned).
+DWORD ColourAt(SpanGrid& w, const Pixels& px, ROWCOL nRow, ROWCOL nCol, int dx, ROWCOL nRefRow,
+               ROWCOL nRefCol)
+{
+    CRect col = w.g.CalcCellRect(nRefRow, nCol), row = w.g.CalcCellRect(nRow, nRefCol);
+    return px.At(dx < 0 ? col.right + dx : col.left + dx, row.bottom - 2);
+}
+} // namespace
+
+TEST(GridCoveredCells, CoverReplaceUncoverAndRemoveRows)
+{
+    SpanGrid w;
+    CGXGridCore& g = w.g;
+    g.SetRowCount(8, GX_NOREDRAW);
+    ASSERT_TRUE(g.SetCoveredCellsRowCol(2, 2, 4, 4));
+    EXPECT_EQ("2,2-4,4", CoveredAt(g, 3, 3));
+    EXPECT_EQ("2,2-4,4", CoveredAt(g, 4, 4));
+    EXPECT_EQ("none", CoveredAt(g, 5, 4));
+    // Covering the same top-left cell again replaces the range.
+    ASSERT_TRUE(g.SetCoveredCellsRowCol(2, 2, 3, 3));
+    EXPECT_EQ("none", CoveredAt(g, 4, 4));
+    EXPECT_EQ("2,2-3,3", CoveredAt(g, 3, 3));
+    EXPECT_EQ(1, g.GetParam()->m_CoveredCellsList.GetCount());
+    // Overlapping another range's cells, and a single cell, are refused.
+    EXPECT_FALSE(g.SetCoveredCellsRowCol(3, 3, 5, 5));
+    EXPECT_FALSE(g.SetCoveredCellsRowCol(6, 6, 6, 6));
+    // The single top-left cell uncovers.
+    ASSERT_TRUE(g.SetCoveredCellsRowCol(2, 2, 2, 2));
+    EXPECT_EQ("none", CoveredAt(g, 3, 3));
+    EXPECT_EQ(0, g.GetParam()->m_CoveredCellsList.GetCount());
+    // Removing rows 3 to 5 cuts (2,2)-(4,4) to its first row; a range starting there goes.
+    ASSERT_TRUE(g.SetCoveredCellsRowCol(2, 2, 4, 4));
+    ASSERT_TRUE(g.SetCoveredCellsRowCol(4, 5, 6, 6));
+    ASSERT_TRUE(g.RemoveRows(3, 5));
+    EXPECT_EQ("2,2-2,4", CoveredAt(g, 2, 3));
+    EXPECT_EQ("none", CoveredAt(g, 3, 5));
+    EXPECT_EQ(1, g.GetParam()->m_CoveredCellsList.GetCount());
+    EXPECT_TRUE(w.ShowsFreshPaint());
+}
+
+TEST(GridCoveredCells, UndoRestoresThePreviousExtent)
+{
+    SpanGrid w;
+    CGXGridCore& g = w.g;
+    ASSERT_TRUE(g.SetCoveredCellsRowCol(1, 1, 2, 2));
+    ASSERT_TRUE(g.SetCoveredCellsRowCol(1, 1, 3, 4));
+    ASSERT_TRUE(g.Undo());
+    EXPECT_EQ("1,1-2,2", CoveredAt(g, 2, 2));
+    EXPECT_EQ("none", CoveredAt(g, 3, 4));
+    ASSERT_TRUE(g.Undo());
+    EXPECT_EQ("none", CoveredAt(g, 2, 2));
+    ASSERT_TRUE(g.Redo());
+    EXPECT_EQ("1,1-2,2", CoveredAt(g, 2, 2));
+}
+
+TEST(GridCoveredCells, ProtectedReadOnlyCellsAreNotCovered)
+{
+    SpanGrid w;
+    CGXGridCore& g = w.g;
+    g.SetStyleRange(CGXCellRange(2, 3), CGXStyle().SetReadOnly(TRUE));
+    EXPECT_FALSE(g.SetCoveredCellsRowCol(2, 2, 3, 4));
+    EXPECT_EQ("none", CoveredAt(g, 2, 2));
+    g.GetParam()->m_bProtectReadOnly = FALSE;
+    EXPECT_TRUE(g.SetCoveredCellsRowCol(2, 2, 3, 4));
+}
+
+// On the screen: the top-left cell's background over the whole range and no grid line inside;
+// scrolled so that the top-left cell is out of view, the rest still shows its style. A current
+// cell inside the range moves to its top-left cell.
+TEST(GridCoveredCells, PaintsAsOneCellAlsoWhenItsTopLeftIsScrolledAway)
+{
+    SpanGrid w;
+    CGXGridCore& g = w.g;
+    g.SetRowCount(30, GX_NOREDRAW);
+    // The vertical scroll bar comes with the rows: the layout settles first.
+    g.RedrawAll(GX_UPDATENOW, FALSE);
+    PumpMessages(50);
+    ASSERT_TRUE(w.ShowsFreshPaint());
+    g.SetStyleRange(CGXCellRange(2, 2), CGXStyle().SetValue("Abdeckung").SetInterior(crSpan));
+    g.SetCurrentCell(3, 3);
+    ASSERT_TRUE(g.SetCoveredCellsRowCol(2, 2, 4, 4));
+    ROWCOL nRow, nCol;
+    ASSERT_TRUE(g.GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(2u, nRow);
+    EXPECT_EQ(2u, nCol);
+    g.SetCurrentCell(6, 5);
+    ASSERT_EQ("", PaintDifference(w)) << g.CalcCellRect(2, 2).left << "," << g.CalcCellRect(2, 2).top << " "
+                                      << g.CalcCellRect(4, 4).right << "," << g.CalcCellRect(4, 4).bottom;
+    Pixels px = CaptureClient(w.grid.get());
+    DWORD line = ColourAt(w, px, 6, 3, 0, 6, 6); // the line left of column 3 in row 6
+    EXPECT_NE(ToRGB(crSpan), line);
+    for (ROWCOL r : {2, 3, 4})
+    {
+        SCOPED_TRACE(r);
+        EXPECT_EQ(ToRGB(crSpan), ColourAt(w, px, r, 3, 0, 6, 6));  // no line before column 3
+        EXPECT_EQ(ToRGB(crSpan), ColourAt(w, px, r, 4, 0, 6, 6));  // nor before column 4
+        EXPECT_EQ(ToRGB(crSpan), ColourAt(w, px, r, 4, -2, 6, 6)); // the background reaches column 4
+        EXPECT_NE(ToRGB(crSpan), ColourAt(w, px, r, 5, 3, 6, 6));  // and stops there
+    }
+    EXPECT_EQ(line, ColourAt(w, px, 3, 5, 0, 6, 6));
+    g.SetTopRow(3);
+    ASSERT_TRUE(w.ShowsFreshPaint());
+    px = CaptureClient(w.grid.get());
+    EXPECT_EQ(ToRGB(crSpan), ColourAt(w, px, 3, 3, 0, 6, 6));
+    EXPECT_EQ(ToRGB(crSpan), ColourAt(w, px, 4, 4, -2, 6, 6));
+}
+
+namespace
+{
+// A grid whose row 3 counts as hidden (the grid has no hiding component of its own here).
+struct HiddenRowGrid : CGXGridWnd
+{
+    BOOL IsRowHidden(ROWCOL nRow) override
+    {
+        return nRow == 3;
+    }
+};
+
+std::string MergedAt(CGXGridCore& g, ROWCOL nRow, ROWCOL nCol, int nDirection)
+{
+    g.RedrawAll(GX_UPDATENOW, FALSE);
+    PumpMessages(30);
+    CGXCellRange range;
+    return RangeText(g.GetMergedRangeAt(nRow, nCol, range, nDirection));
+}
+} // namespace
+
+// Neighbours with "MergeCell" and equal values merge along rows and columns; a changed value
+// splits them again; mode bits switch a direction off.
+TEST(GridMergeCells, EqualNeighboursMergeAndSplit)
+{
+    for (WORD nMode : {1, 2})
+    {
+        SCOPED_TRACE(nMode);
+        SpanGrid w;
+        CGXGridCore& g = w.g;
+        g.SetStyleRange(CGXCellRange(1, 1, 4, 6), CGXStyle().SetMergeCell(3));
+        g.SetMergingMode(nMode, FALSE);
+        for (ROWCOL c : {2, 3, 4})
+            w.Value(1, c, "gleich");
+        w.Value(2, 5, "senkrecht");
+        w.Value(3, 5, "senkrecht");
+        EXPECT_EQ("1,2-1,4", MergedAt(g, 1, 3, 0));
+        EXPECT_EQ("2,5-3,5", MergedAt(g, 3, 5, 1));
+        EXPECT_EQ("none", MergedAt(g, 1, 1, -1));
+        EXPECT_TRUE(w.ShowsFreshPaint());
+        w.Value(1, 3, "anders");
+        EXPECT_EQ("none", MergedAt(g, 1, 3, 0));
+        EXPECT_EQ("none", MergedAt(g, 1, 2, 0));
+        EXPECT_EQ("none", MergedAt(g, 1, 4, 0));
+        w.Value(1, 3, "gleich");
+        EXPECT_EQ("1,2-1,4", MergedAt(g, 1, 2, 0));
+        // Bit 8 switches horizontal merging off, bit 4 vertical.
+        g.SetMergingMode(nMode | 8, FALSE);
+        EXPECT_EQ("none", MergedAt(g, 1, 3, 0));
+        EXPECT_EQ("2,5-3,5", MergedAt(g, 2, 5, 1));
+        g.SetMergingMode(nMode | 4, FALSE);
+        EXPECT_EQ("none", MergedAt(g, 2, 5, 1));
+        EXPECT_EQ("1,2-1,4", MergedAt(g, 1, 4, 0));
+        g.SetMergingMode(3, FALSE);
+        EXPECT_EQ("none", MergedAt(g, 1, 4, 0));
+        EXPECT_EQ(nullptr, g.GetParam()->m_pHorzMergeCellsPool);
+    }
+}
+
+// With mode bit 0 a merge runs across a hidden row; without it the hidden row breaks it.
+TEST(GridMergeCells, HiddenRows)
+{
+    for (WORD nMode : {1, 2})
+    {
+        GridWindowOf<HiddenRowGrid> w(400, 200);
+        CGXGridCore& g = *w.grid;
+        g.OnGridInitialUpdate();
+        g.SetRowCount(5, GX_NOREDRAW);
+        g.SetColCount(3, GX_NOREDRAW);
+        g.SetStyleRange(CGXCellRange(1, 1, 5, 3), CGXStyle().SetMergeCell(3));
+        g.SetMergingMode(nMode, FALSE);
+        g.SetValueRange(CGXCellRange(2, 2), "x");
+        g.SetValueRange(CGXCellRange(4, 2), "x");
+        EXPECT_EQ(nMode == 1 ? "2,2-4,2" : "none", MergedAt(g, 2, 2, 1)) << nMode;
+    }
+}
+
+// On the screen a merged range shows once: one background, no line inside. Across the frozen
+// columns it is drawn in each pane and still shows as one cell.
+TEST(GridMergeCells, PaintsAsOneCellAlsoAcrossTheFrozenColumns)
+{
+    SpanGrid w;
+    CGXGridCore& g = w.g;
+    g.SetStyleRange(CGXCellRange(1, 1, 4, 6),
+                    CGXStyle().SetMergeCell(3).SetInterior(crSpan).SetHorizontalAlignment(DT_CENTER));
+    g.SetMergingMode(2, FALSE);
+    for (ROWCOL c : {2, 3, 4})
+        w.Value(2, c, "gleich");
+    g.SetFrozenCols(2, 0, GX_NOREDRAW);
+    ASSERT_EQ("2,2-2,4", MergedAt(g, 2, 3, 0));
+    ASSERT_TRUE(w.ShowsFreshPaint());
+    Pixels px = CaptureClient(w.grid.get());
+    DWORD line = ColourAt(w, px, 4, 4, 0, 4, 6);
+    EXPECT_NE(ToRGB(crSpan), line);
+    EXPECT_EQ(ToRGB(crSpan), ColourAt(w, px, 2, 4, 0, 4, 6)); // no line before column 4
+    EXPECT_EQ(line, ColourAt(w, px, 2, 5, 0, 4, 6));          // the line after the span
+    int nText = 0;
+    CRect c3 = g.CalcCellRect(4, 3), r2 = g.CalcCellRect(2, 6);
+    for (int x = c3.left + 1; x < c3.right - 1; x++)
+        for (int y = r2.top + 1; y < r2.bottom - 1; y++)
+            nText += px.At(x, y) != ToRGB(crSpan);
+    EXPECT_GT(nText, 0) << "the text stands in the middle of the span, over column 3";
+}
+
+// A grid with values, styles, row heights, covered ranges, frozen rows, hidden rows set in the
+// parameter object's stores, both span modes and a print device, saved and read back into a new
+// grid, paints the same.
+TEST(GridSpansArchive, ASavedAndReopenedGridPaintsTheSame)
+{
+    SpanGrid a;
+    CGXGridCore& g = a.g;
+    g.SetRowCount(9, GX_NOREDRAW);
+    g.SetStyleRange(CGXCellRange(1, 1, 9, 6), CGXStyle().SetMergeCell(3));
+    g.SetStyleRange(CGXCellRange(5, 1), CGXStyle().SetValue(pszLong).SetInterior(crSpan));
+    for (ROWCOL c : {2, 3})
+        a.Value(2, c, "gleich");
+    g.SetStyleRange(CGXCellRange(7, 2), CGXStyle().SetValue("Abdeckung").SetInterior(RGB(0, 128, 255)));
+    g.SetRowHeight(3, 3, 30);
+    ASSERT_TRUE(g.SetCoveredCellsRowCol(7, 2, 8, 4));
+    g.SetFrozenRows(1, 0, GX_NOREDRAW);
+    g.SetFloatingMode(1, FALSE);
+    g.SetMergingMode(2, FALSE);
+    CGXGridParam* pParam = g.GetParam();
+    pParam->m_abHiddenRows.SetSize(2);
+    pParam->m_abHiddenRows[1] = 0x02; // row 9
+    pParam->m_pPrintDevice = new CGXPrintDevice;
+    pParam->m_bOwnPrintDevice = TRUE;
+    g.SetCurrentCell(6, 6); // the same view state in both grids
+    g.RedrawAll(GX_UPDATENOW, FALSE);
+    PumpMessages(30);
+    CGXCellRange range;
+    ASSERT_NE(nullptr, g.GetFloatedRangeAt(5, 2, range));
+    ASSERT_NE(nullptr, g.GetMergedRangeAt(2, 3, range, 0));
+    Pixels before = RenderGrid(a.grid.get(), a.grid.get());
+
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        pParam->Serialize(ar);
+    }
+    file.SeekToBegin();
+    CGXGridParam* pLoaded = new CGXGridParam;
+    {
+        CArchive ar(&file, CArchive::load);
+        pLoaded->Serialize(ar);
+    }
+    a.grid->ShowWindow(SW_HIDE);
+    GridWindowOf<CGXGridWnd> b(520, 220);
+    b.grid->AttachParamObject(pLoaded, TRUE);
+    b.grid->OnGridInitialUpdate();
+    EXPECT_EQ("7,2-8,4", CoveredAt(*b.grid, 8, 3));
+    EXPECT_EQ(1u, b.grid->GetFloatingMode());
+    EXPECT_EQ(2u, b.grid->GetMergingMode());
+    EXPECT_NE(nullptr, pLoaded->m_pPrintDevice);
+    b.grid->SetCurrentCell(6, 6);
+    b.grid->RedrawAll(GX_UPDATENOW, FALSE);
+    PumpMessages(30);
+    Pixels after = RenderGrid(b.grid.get(), b.grid.get());
+    int nDiff = 0;
+    std::string strFirst;
+    for (int y = 0; y < before.cy; y++)
+        for (int x = 0; x < before.cx; x++)
+            if (before.At(x, y) != after.At(x, y) && nDiff++ == 0)
+                strFirst = std::to_string(x) + "," + std::to_string(y);
+    EXPECT_EQ(0, nDiff) << "first at " << strFirst;
+    EXPECT_NE(nullptr, b.grid->GetFloatedRangeAt(5, 2, range));
+    EXPECT_NE(nullptr, b.grid->GetMergedRangeAt(2, 3, range, 0));
 }

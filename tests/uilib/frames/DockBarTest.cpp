@@ -551,6 +551,33 @@ TEST(DockBar, ARowsCustomToolBarsAreListedForRepaint)
     fix.SetRows({});
 }
 
+// In a row of toolbars a plain one keeps the gap before it; a flat custom toolbar touches the bar
+// before it.
+TEST(DockBar, FlatCustomToolBarsTouchPlainOnesKeepTheGap)
+{
+    CDockFixture fix;
+    for (const DWORD dwExStyle : {0ul, 0ul, (DWORD)BAR_EX_FLAT, (DWORD)BAR_EX_FLAT})
+    {
+        SECCustomToolBar* pToolBar = new SECCustomToolBar;
+        ASSERT_TRUE(pToolBar->CreateEx(dwExStyle, fix.m_pFrame, WS_CHILD | WS_VISIBLE | CBRS_TOP,
+                                       0x180 + (UINT)fix.m_bars.size(), _T("Werkzeuge")));
+        pToolBar->m_bAutoDelete = TRUE;
+        pToolBar->m_pDockSite = fix.m_pFrame;
+        pToolBar->m_pDockBar = fix.m_pDock;
+        pToolBar->SetParent(fix.m_pDock);
+        fix.m_bars.push_back(pToolBar);
+    }
+    fix.SetRows({{0, 1}, {2, 3}});
+    fix.Layout();
+    const int nGap = SECGetSystemData().m_bNewShell ? 2 : 1;
+    ASSERT_GT(fix.BarRect(0).Width(), 0);
+    EXPECT_EQ(fix.BarRect(0).top, fix.BarRect(1).top);
+    EXPECT_EQ(fix.BarRect(0).right + nGap, fix.BarRect(1).left);
+    EXPECT_EQ(fix.BarRect(2).top, fix.BarRect(3).top);
+    EXPECT_EQ(fix.BarRect(2).right, fix.BarRect(3).left);
+    fix.SetRows({});
+}
+
 // A dock bar that records the flags of each move it is asked to make.
 class CFlagsDockBar : public SECDockBar
 {

@@ -458,6 +458,68 @@ TEST(DocumentFrames, DraggingADockedFrameByItsCaptionOverTheClientFloatsIt)
     EXPECT_EQ(SECMultiDocTemplate::stateFloating, SecTestTemplate()->GetDockingState(pAfter));
 }
 
+// Floated, a document frame takes the main frame's masked styles and its floating frame gives up
+// its own; docked again it has its own styles back. Floating, a double click on its caption docks
+// it and a drag by its caption moves it.
+TEST(DocumentFrames, FloatedADocumentFrameTakesTheMainFramesStylesItsCaptionDocksAndMovesIt)
+{
+    CSecMdiFixture fixture;
+    CDocument* pDoc = fixture.OpenDocument(TRUE);
+    CFrameWnd* pFrame = CSecMdiFixture::FrameOf(pDoc);
+    ASSERT_TRUE(pFrame != NULL && pFrame->IsKindOf(RUNTIME_CLASS(SECDockableFrame)));
+    CControlBar* pBar = DYNAMIC_DOWNCAST(CControlBar, pFrame->GetParent());
+    ASSERT_TRUE(pBar != NULL);
+    const DWORD dwDocked = pFrame->GetStyle(), dwDockedEx = pFrame->GetExStyle();
+    const DWORD dwMain = fixture.m_pFrame->GetStyle(), dwMainEx = fixture.m_pFrame->GetExStyle();
+
+    fixture.m_pFrame->FloatControlBar(pBar, CPoint(300, 260), CBRS_ALIGN_TOP);
+    fixture.Layout();
+    ASSERT_TRUE(pBar->IsFloating());
+    EXPECT_EQ((dwMain & 0x10CFFFFF) | WS_CAPTION, pFrame->GetStyle() & ((dwMain & 0x10CFFFFF) | WS_CAPTION));
+    EXPECT_EQ(dwMainEx & 0x000203A9, pFrame->GetExStyle() & (dwMainEx & 0x000203A9));
+    CFrameWnd* pFloatFrame = pBar->GetParentFrame();
+    ASSERT_TRUE(pFloatFrame != NULL && pFloatFrame != fixture.m_pFrame);
+    EXPECT_EQ(0u, pFloatFrame->GetStyle() & WS_CAPTION);
+
+    // Dragged by its caption, the floating frame follows the mouse (give or take the mini-frame
+    // caption and borders that the drag rectangles count although the frame gave them up).
+    CRect rectFrame, rectFloatBefore;
+    pFrame->GetWindowRect(&rectFrame);
+    pFloatFrame->GetWindowRect(&rectFloatBefore);
+    const POINT ptCaption = {rectFrame.left + 40, rectFrame.top + ::GetSystemMetrics(SM_CYCAPTION) / 2};
+    ASSERT_EQ(HTCAPTION, (int)pFrame->SendMessage(WM_NCHITTEST, 0, MAKELPARAM(ptCaption.x, ptCaption.y)));
+    const CSize offset(-60, 50);
+    SendMouse(0, &ptCaption);
+    PumpMessages(30);
+    const UINT_PTR nWatchdog = ::SetTimer(NULL, 0, 4000, DropCapture);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    for (int i = 1; i <= 6; ++i)
+    {
+        const POINT pt = {ptCaption.x + offset.cx * i / 6, ptCaption.y + offset.cy * i / 6};
+        SendMouse(0, &pt);
+    }
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    PumpMessages(300);
+    ::KillTimer(NULL, nWatchdog);
+    ASSERT_TRUE(pBar->IsFloating());
+    CRect rectFloatAfter;
+    pBar->GetParentFrame()->GetWindowRect(&rectFloatAfter);
+    CRect rectBorders(0, 0, 0, 0);
+    CMiniFrameWnd::CalcBorders(&rectBorders, WS_THICKFRAME | WS_CAPTION);
+    EXPECT_NEAR(rectFloatBefore.left + offset.cx, rectFloatAfter.left, -rectBorders.left);
+    EXPECT_NEAR(rectFloatBefore.top + offset.cy, rectFloatAfter.top, -rectBorders.top);
+
+    // A double click on the caption docks it, with its own styles back.
+    pFrame->GetWindowRect(&rectFrame);
+    const POINT ptDbl = {rectFrame.left + 40, rectFrame.top + ::GetSystemMetrics(SM_CYCAPTION) / 2};
+    pFrame->SendMessage(WM_NCLBUTTONDBLCLK, HTCAPTION, MAKELPARAM(ptDbl.x, ptDbl.y));
+    fixture.Layout();
+    EXPECT_FALSE(pBar->IsFloating());
+    EXPECT_EQ(pFrame, CSecMdiFixture::FrameOf(pDoc));
+    EXPECT_EQ(dwDocked & ~WS_VISIBLE, pFrame->GetStyle() & ~WS_VISIBLE);
+    EXPECT_EQ(dwDockedEx, pFrame->GetExStyle());
+}
+
 namespace
 {
 // The frame bar of a docked frame: its control id and the dock bar it sits in.

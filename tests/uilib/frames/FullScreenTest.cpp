@@ -10,6 +10,7 @@
 #include "uilib/bars/ControlBar.h"
 #include "uilib/bars/CustomToolBar.h"
 #include "uilib/bars/MDIMenuBar.h"
+#include "uilib/bars/ReBar.h"
 #include "uilib/bars/TBMenuBtn.h"
 #include "uilib/bars/ToolBar.h"
 #include "uilib/frames/docking/FrameWnd.h"
@@ -73,11 +74,14 @@ SECMultiDocTemplate* FSTemplate()
 class CFSFrame : public SECMDIFrameWnd
 {
   public:
-    explicit CFSFrame(BOOL bMenuBar)
+    explicit CFSFrame(BOOL bMenuBar, BOOL bReBar)
+        : m_bReBar(bReBar)
     {
         m_pMenuBar = bMenuBar ? &m_wndMenuBar : NULL;
     }
 
+    BOOL m_bReBar; // the menu bar lives in a band of m_wndReBar
+    SECReBar m_wndReBar;
     SECMDIMenuBar m_wndMenuBar;
     SECToolBar m_wndTop;
     SECToolBar m_wndFloat;
@@ -90,6 +94,15 @@ class CFSFrame : public SECMDIFrameWnd
     int m_nDocCommands = 0;
     std::vector<BOOL> m_barsVisibleOnClose;
     BOOL m_bCloseEnds = FALSE; // closing destroys the frame, as the application's does
+
+    // The menu bar asks for the pop-ups of the test's document menu, whose template the
+    // application does not list.
+    HMENU GetMenuForResource(UINT nID) override
+    {
+        if (nID == IDR_FS_DOC)
+            return FSTemplate()->m_hMenuShared;
+        return SECMDIFrameWnd::GetMenuForResource(nID);
+    }
 
   protected:
     BOOL MakeToolBar(SECToolBar& bar, UINT nID, LPCTSTR lpszName)
@@ -122,7 +135,13 @@ class CFSFrame : public SECMDIFrameWnd
                 return -1;
             m_wndMenuBar.LoadMenus(2, IDR_MB_FRAME, IDR_FS_DOC);
             m_wndMenuBar.EnableDocking(CBRS_ALIGN_ANY);
-            DockControlBar(&m_wndMenuBar, AFX_IDW_DOCKBAR_TOP);
+            if (m_bReBar)
+            {
+                if (!m_wndReBar.Create(this) || !m_wndReBar.AddBar(&m_wndMenuBar))
+                    return -1;
+            }
+            else
+                DockControlBar(&m_wndMenuBar, AFX_IDW_DOCKBAR_TOP);
         }
         if (!MakeToolBar(m_wndTop, idTop, _T("Oben")) || !MakeToolBar(m_wndFloat, idFloat, _T("Schwebend")) ||
             !MakeBar(m_wndLeft, idLeft, _T("Links")) || !MakeBar(m_wndHidden, idHidden, _T("Versteckt")))
@@ -210,10 +229,10 @@ int CountTopLevel()
 class FullScreenTest : public ::testing::Test
 {
   protected:
-    void Make(BOOL bMenuBar)
+    void Make(BOOL bMenuBar, BOOL bReBar = FALSE)
     {
         Destroy();
-        m_pFrame = new CFSFrame(bMenuBar);
+        m_pFrame = new CFSFrame(bMenuBar, bReBar);
         ASSERT_TRUE(m_pFrame->LoadFrame(IDR_MB_FRAME, WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE));
         m_pFrame->SetWindowPos(NULL, 60, 60, 700, 520, SWP_NOZORDER);
         AfxGetApp()->m_pMainWnd = m_pFrame;
@@ -699,9 +718,9 @@ TEST_F(FullScreenTest, TheTaskBarIsHiddenOnlyWhenAlwaysOnTopAndShownOnlyWhenHidd
 class FullScreenHoverTest : public FullScreenTest
 {
   protected:
-    void EnterHovering(BOOL bMenuBar)
+    void EnterHovering(BOOL bMenuBar, BOOL bReBar = FALSE)
     {
-        Make(bMenuBar);
+        Make(bMenuBar, bReBar);
         m_pFrame->m_dwFlags = SEC_FS_MENU_ON_HOVER | SEC_FS_HIDE_TASKBAR;
         MoveTo(ClientCentre());
         Enter();
@@ -796,10 +815,24 @@ TEST_F(FullScreenHoverTest, ThePlainMenuComesAtTheTopEdgeAndGoesInTheClient)
     EXPECT_FALSE(MenuShown());
     ExpectChildCovers();
 
+    // A child activated while the menu is shown comes up maximised and visible.
+    MoveTo(TopEdge());
+    ASSERT_TRUE(WaitMenu(true));
+    CMDIChildWnd* pSecond = m_pFrame->MDIGetActive();
+    ASSERT_TRUE(FSTemplate()->OpenDocumentFile(NULL) != NULL);
+    PumpAsTheApplication(80);
+    CMDIChildWnd* pActive = m_pFrame->MDIGetActive();
+    EXPECT_NE(pSecond, pActive);
+    EXPECT_TRUE(pActive->IsZoomed());
+    EXPECT_TRUE(pActive->IsWindowVisible());
+    MoveTo(ClientCentre());
+    ASSERT_TRUE(WaitMenu(false));
+    ExpectChildCovers();
+
     // The child's restore button while the menu is shown: restored, and the menu goes.
     MoveTo(TopEdge());
     ASSERT_TRUE(WaitMenu(true));
-    CMDIChildWnd* pActive = m_pFrame->MDIGetActive();
+    pActive = m_pFrame->MDIGetActive();
     pActive->SendMessage(WM_SYSCOMMAND, SC_RESTORE);
     PumpAsTheApplication(50);
     EXPECT_FALSE(pActive->IsZoomed());
@@ -854,6 +887,83 @@ TEST_F(FullScreenHoverTest, TheMenuBarFloatsAcrossTheTopAndTheTimerHidesItOnceLe
             << placesAfter.at(place.first).nDockBar;
     }
     EXPECT_EQ((std::vector<CString>{_T("&Datei"), _T("&Bild")}), MenuBarTexts());
+}
+
+// A command picked from a pop-up of the floating menu bar runs once.
+TEST_F(FullScreenHoverTest, ACommandFromTheFloatingMenuBarRunsOnce)
+{
+    EnterHovering(TRUE);
+    MoveTo(TopEdge());
+    ASSERT_TRUE(WaitMenu(true));
+    SECMDIMenuBar& bar = m_pFrame->m_wndMenuBar;
+    int nBild = -1;
+    for (int i = 0; i < bar.GetBtnCount(); i++)
+    {
+        SECStdBtn* pBtn = bar.GetButton(i);
+        if (pBtn->m_nType == SECStdBtn::BtnMenu && !pBtn->HasStyle(TBBS_HIDDEN) &&
+            static_cast<SECTBMenuBtn*>(pBtn)->m_strText == _T("&Bild"))
+            nBild = i;
+    }
+    ASSERT_GE(nBild, 0);
+    CRect rectItem;
+    bar.GetItemRect(nBild, rectItem);
+    bar.ClientToScreen(rectItem);
+    PickDocCommand(rectItem);
+}
+
+// A menu bar kept in a rebar is hidden in full screen, or floated while the mouse asks for the
+// menu; leaving puts it back into its band, without borders, and the frame where it was.
+TEST_F(FullScreenHoverTest, AMenuBarFromARebarGoesBackIntoItsBand)
+{
+    for (const BOOL bHover : {FALSE, TRUE})
+    {
+        SCOPED_TRACE(bHover ? "menu on hover" : "menu hidden");
+        Make(TRUE, TRUE);
+        SECMDIMenuBar& bar = m_pFrame->m_wndMenuBar;
+        SECReBar& rebar = m_pFrame->m_wndReBar;
+        ASSERT_EQ(0, rebar.FindBand(&bar));
+        ASSERT_EQ(&rebar, bar.GetParent());
+        const CRect rectFrame = WindowRect(m_pFrame);
+        const CRect rectBar = WindowRect(&bar);
+        ASSERT_GT(rectBar.Height(), 0);
+        if (bHover)
+        {
+            m_pFrame->m_dwFlags = SEC_FS_MENU_ON_HOVER | SEC_FS_HIDE_TASKBAR;
+            MoveTo(ClientCentre());
+            Enter();
+            ASSERT_EQ(1, m_pFrame->m_nEntered);
+            MoveTo(TopEdge());
+            ASSERT_TRUE(WaitMenu(true));
+            ASSERT_TRUE(bar.IsFloating());
+            const HWND hMiniFrame = bar.GetParentFrame()->m_hWnd;
+            MoveTo(ClientCentre());
+            ASSERT_TRUE(WaitMenu(false));
+            m_pFrame->m_fullScreen.LeaveFullScreenMode();
+            EXPECT_FALSE(::IsWindow(hMiniFrame));
+        }
+        else
+        {
+            Enter();
+            ASSERT_EQ(1, m_pFrame->m_nEntered);
+            EXPECT_FALSE(bar.IsWindowVisible());
+            EXPECT_FALSE(rebar.IsWindowVisible());
+            m_pFrame->m_fullScreen.LeaveFullScreenMode();
+        }
+        PumpAsTheApplication(50);
+        EXPECT_EQ(rectFrame, WindowRect(m_pFrame));
+        EXPECT_EQ(&rebar, bar.GetParent());
+        EXPECT_EQ(1, rebar.GetBandCount());
+        EXPECT_EQ(0, rebar.FindBand(&bar));
+        EXPECT_FALSE(bar.IsFloating());
+        EXPECT_TRUE(bar.IsWindowVisible());
+        EXPECT_TRUE(rebar.IsWindowVisible());
+        EXPECT_EQ(0u, bar.GetBarStyle() & CBRS_BORDER_ANY);
+        const CRect rectAfter = WindowRect(&bar);
+        EXPECT_EQ(rectBar, rectAfter) << rectBar.left << "," << rectBar.top << "," << rectBar.right << ","
+                                      << rectBar.bottom << " / " << rectAfter.left << "," << rectAfter.top << ","
+                                      << rectAfter.right << "," << rectAfter.bottom;
+        EXPECT_EQ((std::vector<CString>{_T("&Datei"), _T("&Bild")}), MenuBarTexts());
+    }
 }
 
 // Exit picked from the menu shown for a moment: the frame goes while the listener dispatches what

@@ -37,6 +37,13 @@ BOOL IsFixedSize(CControlBar* pBar)
     return (static_cast<SECControlBar*>(pBar)->m_dwExStyle & BAR_EX_FIXED_FLOAT_SIZE) != 0;
 }
 
+// Flat custom toolbars sit right against the bar before them.
+BOOL WantsNoGap(CControlBar* pBar)
+{
+    return pBar->IsKindOf(RUNTIME_CLASS(SECCustomToolBar)) &&
+           (static_cast<SECControlBar*>(pBar)->m_dwExStyle & BAR_EX_FLAT) != 0;
+}
+
 BOOL IsWholeRow(void* pEntry)
 {
     if (pEntry == NULL || CDockBar::IsPlaceHolder(pEntry))
@@ -619,6 +626,10 @@ CSize SECDockBar::CalcFixedLayout(BOOL bStretch, BOOL bHorz)
             Item& item = items[k];
             const BOOL bLast = k + 1 == items.size();
             int nExtent = bHorz ? item.size.cx : item.size.cy;
+            // In a row of toolbars each bar keeps the gap before it; rows that stretch are
+            // divided by their splitters instead.
+            if (k > 0 && nFlexible == 0 && !WantsNoGap(item.pBar))
+                nPacked += nGap;
             if (nFlexible > 0)
             {
                 if (bLast && !IsFixedSize(item.pBar) && !m_bFloating)

@@ -396,8 +396,13 @@ void SECMDIFrameWnd::SetDockableFrameFloatStyles(CFrameWnd* pFrame, BOOL bFloati
         return;
     if (bFloating)
     {
-        ::SetProp(pFrame->m_hWnd, kPropPreFloatStyle, (HANDLE)(DWORD_PTR)pFrame->GetStyle());
-        ::SetProp(pFrame->m_hWnd, kPropPreFloatExStyle, (HANDLE)(DWORD_PTR)pFrame->GetExStyle());
+        // Floated again while floating (a drag to another place): the docked styles stay the ones
+        // kept when it left its dock, not the floating ones it has now.
+        if (::GetProp(pFrame->m_hWnd, kPropPreFloatStyle) == NULL)
+        {
+            ::SetProp(pFrame->m_hWnd, kPropPreFloatStyle, (HANDLE)(DWORD_PTR)pFrame->GetStyle());
+            ::SetProp(pFrame->m_hWnd, kPropPreFloatExStyle, (HANDLE)(DWORD_PTR)pFrame->GetExStyle());
+        }
         const DWORD dwMainStyle = GetStyle(), dwMainExStyle = GetExStyle();
         // The floating frame around it gives up its caption to the document frame.
         CFrameWnd* pFloatFrame = pFrame->GetParentFrame();

@@ -67,7 +67,7 @@ BOOL SECFSMDIClientListener::SECFSChildFrmListener::GetHandledResult(UINT messag
     }
 }
 
-SECFSMDIClientListener::SECFSMDIClientListener() : m_pMainListener(NULL)
+SECFSMDIClientListener::SECFSMDIClientListener() : m_pMainListener(NULL), m_bReMaximizing(FALSE)
 {
 }
 
@@ -125,6 +125,14 @@ BOOL SECFSMDIClientListener::GetHandledResult(UINT message, WPARAM wParam, LPARA
     BOOL bMaximized = FALSE;
     if (hActive != NULL)
         ::SendMessage(m_hWndHost, WM_MDIGETACTIVE, 0, (LPARAM)&bMaximized);
+    if (hActive != NULL && bMaximized && pMain->m_bMenuShown && !m_bReMaximizing)
+    {
+        // The newly active child is laid out again under the menu shown for the moment.
+        m_bReMaximizing = TRUE;
+        ::ShowWindow(hActive, SW_HIDE);
+        ::ShowWindow(hActive, SW_MAXIMIZE);
+        m_bReMaximizing = FALSE;
+    }
     if (pMain->m_bHasMenuBar)
         return FALSE;
     if (!bMaximized)

@@ -32,6 +32,7 @@ class SECFSMDIClientListener : public tessaron::foundation::SECWndListener
     SECFSMainFrmListener* m_pMainListener;
 
   protected:
+    BOOL m_bReMaximizing; // maximising the new active child again may set the menu again
     // The child listener moves to the client's active child, which the frame listener then knows.
     HWND FollowActiveChild();
 };

@@ -3,6 +3,7 @@
 #include "FramesIds.h"
 #include "uilib/bars/CustomToolBar.h"
 #include "uilib/bars/MenuBar.h"
+#include "uilib/bars/ReBar.h"
 #include "uilib/bars/ToolBar.h"
 #include "uilib/bars/BmpMgr.h"
 #include "uilib/frames/docking/ControlBarInfo.h"
@@ -265,6 +266,9 @@ void SECFullScreenView::RestoreDockState()
     if (pState == NULL)
         return;
     const BOOL bMDI = pFrame->IsKindOf(RUNTIME_CLASS(CMDIFrameWnd));
+    // The dock bars' records know nothing of the rebar: take the menu bar home before they are
+    // applied, or emptying its floating frame would take it along.
+    ReturnMenuBarToReBar(pFrame);
     pState->CreateBars(pFrame, bMDI);
     for (int i = 0; i < pState->GetBarInfoCount(); i++)
     {
@@ -280,6 +284,33 @@ void SECFullScreenView::RestoreDockState()
         pFrame->DelayRecalcLayout();
     }
     delete pState;
+}
+
+// A menu bar that lived in a rebar was floated to stand in for the menu: it goes back into its
+// band, and the frame is sized once more so the rebar lays the band out again.
+void SECFullScreenView::ReturnMenuBarToReBar(CFrameWnd* pFrame)
+{
+    SECReBar* pReBar = NULL;
+    for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != NULL && pReBar == NULL;)
+        pReBar = DYNAMIC_DOWNCAST(SECReBar, (CObject*)pFrame->m_listControlBars.GetNext(pos));
+    SECMenuBar* pMenuBar = SECFSMainFrmListener::MenuBarOf(pFrame);
+    if (pReBar == NULL || pReBar->GetSafeHwnd() == NULL || pMenuBar == NULL || pMenuBar->GetSafeHwnd() == NULL)
+        return;
+    pMenuBar->ShowWindow(SW_HIDE);
+    CFrameWnd* pMiniFrame = pMenuBar->IsFloating() ? pMenuBar->GetParentFrame() : NULL;
+    const HWND hMiniFrame = pMiniFrame != NULL && pMiniFrame != pFrame ? pMiniFrame->m_hWnd : NULL;
+    // Out of the floating frame first: emptying its dock bar may destroy it with its children.
+    pReBar->ReturnBar(pMenuBar);
+    if (CDockBar* pDockBar = pMenuBar->m_pDockBar)
+        pDockBar->RemoveControlBar(pMenuBar);
+    pMenuBar->m_pDockBar = NULL;
+    if (hMiniFrame != NULL && ::IsWindow(hMiniFrame))
+        ::DestroyWindow(hMiniFrame);
+    pMenuBar->SetBarStyle(pMenuBar->GetBarStyle() & ~CBRS_BORDER_ANY & ~CBRS_FLOATING);
+    pMenuBar->ShowWindow(SW_SHOW);
+    const CRect& rect = m_rectSavedFrame;
+    pFrame->SetWindowPos(NULL, rect.left, rect.top, rect.Width() + 1, rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SECFullScreenView::HideTaskBar(BOOL bHide)

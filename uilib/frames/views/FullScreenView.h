@@ -130,6 +130,7 @@ class SECFullScreenView : public CWnd
     HACCEL SwapAccel(HACCEL hOld);
     void UndoEnter();
     void RestoreDockState();
+    void ReturnMenuBarToReBar(CFrameWnd* pFrame);
 
     afx_msg BOOL OnToolTipText(UINT nID, NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
