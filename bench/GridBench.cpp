@@ -322,7 +322,8 @@ int main()
 
     // The profile table's mix: the filled columns cycle through check box, spin edit, combo box
     // and static cells holding the same texts; the baseline draws those texts as before.
-    const WORD anMix[] = {GX_IDS_CTRL_CHECKBOX3D, GX_IDS_CTRL_SPINEDIT, GX_IDS_CTRL_TEXTFIT, GX_IDS_CTRL_STATIC};
+    const WORD anMix[] = {GX_IDS_CTRL_CHECKBOX3D, GX_IDS_CTRL_SPINEDIT, GX_IDS_CTRL_TEXTFIT,
+                          GX_IDS_CTRL_STATIC};
     for (ROWCOL c = 1; c <= kFilledCols; c++)
     {
         CGXStyle style;

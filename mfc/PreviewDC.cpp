@@ -81,6 +81,17 @@ void CPreviewDC::MirrorMappingMode()
                        ::MulDiv(vpOrg.y, m_nScaleNum, m_nScaleDen) + m_ptOrigin.y, NULL);
 }
 
+CFont* CPreviewDC::SelectObject(CFont* pFont)
+{
+    HGDIOBJ hFont = pFont->GetSafeHandle();
+    HGDIOBJ hOld = NULL;
+    if (m_hDC != NULL)
+        hOld = ::SelectObject(m_hDC, hFont);
+    if (m_hAttribDC != NULL)
+        hOld = ::SelectObject(m_hAttribDC, hFont);
+    return CFont::FromHandle((HFONT)hOld);
+}
+
 int CPreviewDC::SetMapMode(int nMapMode)
 {
     int nOld = ::SetMapMode(m_hAttribDC, nMapMode);

@@ -27,6 +27,8 @@ class CPreviewDC : public CDC
     // Overrides
     void SetAttribDC(HDC hDC) override;
     void SetOutputDC(HDC hDC) override;
+    // Into the printer DC as well: the view measures text with the font it lays out with.
+    CFont* SelectObject(CFont* pFont) override;
     int SetMapMode(int nMapMode) override;
     CPoint SetViewportOrg(int x, int y) override;
     CPoint OffsetViewportOrg(int nWidth, int nHeight) override;

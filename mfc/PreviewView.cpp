@@ -70,7 +70,6 @@ BOOL CPreviewView::Create(CView* pPrintView, CPrintInfo* pInfo)
     }
     m_pPreviewDC = new CPreviewDC;
     m_pPreviewDC->SetAttribDC(pInfo->m_pPD->m_pd.hDC);
-    m_nCurrentPage = pInfo->m_nCurPage < pInfo->GetMinPage() ? pInfo->GetMinPage() : pInfo->m_nCurPage;
     m_nPages = pInfo->m_nNumPreviewPages == 2 ? 2 : 1;
     if (pInfo->m_nNumPreviewPages == 0 && AfxGetApp() != NULL && AfxGetApp()->m_nNumPreviewPages == 2)
         m_nPages = 2;
@@ -98,6 +97,10 @@ BOOL CPreviewView::Create(CView* pPrintView, CPrintInfo* pInfo)
     }
     s_pActive = this;
     pPrintView->OnBeginPrinting(m_pPreviewDC, pInfo);
+    // The view may have chosen the page to start on.
+    m_nCurrentPage = pInfo->m_nCurPage < pInfo->GetMinPage() ? pInfo->GetMinPage() : pInfo->m_nCurPage;
+    if (m_nCurrentPage > LastPage() && LastPage() >= pInfo->GetMinPage())
+        m_nCurrentPage = LastPage();
     CRect client;
     GetClientRect(&client);
     OnSize(SIZE_RESTORED, client.Width(), client.Height());

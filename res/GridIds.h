@@ -181,6 +181,8 @@
 #define GX_IDS_COPYINGTEXT 20246
 #define GX_IDS_COPYINGSTYLES 20247
 // The browser's row header marks: the edited record, the append row, the current record.
+#define GX_IDC_SELDRAG 20194 // cursor: dragging selected rows or columns
+#define GX_IDC_NODROP 20208  // cursor: no drop here
 #define GX_IDB_BROWSE_EDIT 20020
 #define GX_IDB_BROWSE_APPEND 20021
 #define GX_IDB_BROWSE_CURRENT 20022

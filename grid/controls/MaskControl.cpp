@@ -291,7 +291,8 @@ BOOL CGXMaskControl::IsWindowReadOnly()
     return IsReadOnly() || (GetStyle() & ES_READONLY) != 0;
 }
 
-int CGXMaskControl::PutTextAt(CGXMaskData* pMask, const CString& strText, int nTarget, const CString& strRestore)
+int CGXMaskControl::PutTextAt(CGXMaskData* pMask, const CString& strText, int nTarget,
+                              const CString& strRestore)
 {
     if (!m_bRawPaste)
     {
@@ -493,7 +494,8 @@ void CGXMaskControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             Default();
         return;
     case VK_DOWN:
-        if (SendMessage(EM_LINEFROMCHAR, m_pMask->PosToByteOffset(nStart)) + 1 >= SendMessage(EM_GETLINECOUNT))
+        if (SendMessage(EM_LINEFROMCHAR, m_pMask->PosToByteOffset(nStart)) + 1 >=
+            SendMessage(EM_GETLINECOUNT))
             toGrid();
         else
             Default();
@@ -624,13 +626,13 @@ BOOL CGXMaskControl::KeyDown(UINT, UINT nChar, UINT)
             Init(m_nRow, m_nCol);
         SetActive(TRUE);
         {
-            int nPos = nChar == VK_END ? m_pMask->GetInputEnd(m_pMask->GetLength()) : m_pMask->NextInputPos(-1);
+            int nPos =
+                nChar == VK_END ? m_pMask->GetInputEnd(m_pMask->GetLength()) : m_pMask->NextInputPos(-1);
             SetMaskSel(nPos, nPos, TRUE);
         }
         break;
     case VK_DELETE:
-        if (m_pGrid->GetParam()->m_wDeleteHandling != 0 || IsKeyDown(VK_SHIFT) || IsReadOnly() ||
-            !QueryClearText() || !BeginEditing())
+        if (!BeginClearingByDelete())
             return FALSE;
         SetActive(TRUE);
         SetValue(_T(""));
@@ -657,7 +659,8 @@ BOOL CGXMaskControl::HandleText(LPCTSTR pszText)
         int nStart = 0, nEnd = 0;
         CEdit::GetSel(nStart, nEnd);
         int nTarget = m_pMask->NextInputPos(m_pMask->ByteOffsetToPos(nStart) - 1);
-        if (!IsReadOnly() && m_pMask->IsValidChar(nTarget, strChar) && m_pMask->InsertAt(nTarget, strChar, nNewPos))
+        if (!IsReadOnly() && m_pMask->IsValidChar(nTarget, strChar) &&
+            m_pMask->InsertAt(nTarget, strChar, nNewPos))
         {
             UpdateWindowText();
             SetMaskSel(nNewPos, nNewPos);
@@ -758,26 +761,16 @@ BOOL CGXMaskControl::Copy()
     return bText || bValue;
 }
 
-namespace
-{
-BOOL GridTakesCellPaste(CGXGridCore* pGrid)
-{
-    UINT nFormat = GXGetAppData()->m_uiStylesClipboardFormat;
-    return nFormat != 0 && ::IsClipboardFormatAvailable(nFormat) &&
-           pGrid->GetParam()->m_SelectedRanges.GetCount() > 0;
-}
-} // namespace
-
 BOOL CGXMaskControl::CanPaste()
 {
-    if (GridTakesCellPaste(m_pGrid) || !m_bInit || !m_bActive || IsReadOnly())
+    if (GridTakesPaste() || !m_bInit || !m_bActive || IsReadOnly())
         return FALSE;
     return ::IsClipboardFormatAvailable(GetMaskDataClipboardFormat());
 }
 
 BOOL CGXMaskControl::Paste()
 {
-    if (GridTakesCellPaste(m_pGrid) || !m_bInit || !m_bActive || IsReadOnly())
+    if (GridTakesPaste() || !m_bInit || !m_bActive || IsReadOnly())
         return FALSE;
     BOOL bOpened = FALSE;
     if (::GetOpenClipboardWindow() == NULL)

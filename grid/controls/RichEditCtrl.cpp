@@ -149,19 +149,16 @@ BOOL CGXRichEditCtrl::CreateWindows()
     if (!CreateEx(0, _T("RICHEDIT"), NULL, WS_CHILD | ES_MULTILINE, CRect(0, 0, 10, 10), pGridWnd, 0))
         return FALSE;
     for (CRichEditCtrl* pWnd : {&m_wndRenderer, &m_wndConverter})
-        pWnd->CreateEx(0, _T("RICHEDIT"), NULL, WS_CHILD | ES_MULTILINE | WS_BORDER, s_rectOffScreen, this, 0);
+        pWnd->CreateEx(0, _T("RICHEDIT"), NULL, WS_CHILD | ES_MULTILINE | WS_BORDER, s_rectOffScreen, this,
+                       0);
     return TRUE;
 }
 
 void CGXRichEditCtrl::SetActive(BOOL bActive)
 {
     m_bActive = bActive && HasWindow();
-    if (!m_bActive && HasWindow() && ::GetFocus() == m_hWnd)
-    {
-        CWnd* pGridWnd = GetGridWnd();
-        if (pGridWnd != NULL && pGridWnd->GetSafeHwnd() != NULL)
-            pGridWnd->SetFocus();
-    }
+    if (!m_bActive)
+        GiveFocusToGrid(m_hWnd);
 }
 
 BOOL CGXRichEditCtrl::IsActive()
@@ -246,7 +243,8 @@ void CGXRichEditCtrl::SetCurrentText(const CString& str)
     NotifyModified();
 }
 
-BOOL CGXRichEditCtrl::FormatValueText(CString& strResult, ROWCOL, ROWCOL, LPCTSTR pszRawValue, const CGXStyle& style)
+BOOL CGXRichEditCtrl::FormatValueText(CString& strResult, ROWCOL, ROWCOL, LPCTSTR pszRawValue,
+                                      const CGXStyle& style)
 {
     strResult.Empty();
     if (pszRawValue == NULL && !style.GetInclude(CGXStyle::ibValue))
@@ -307,8 +305,8 @@ void CGXRichEditCtrl::RenderInactive(CDC* pDC, const CRect& rectText, const CGXS
         return;
     // Wine formats nothing here; the hidden window's own painting of the text rectangle is
     // copied instead.
-    m_wndRenderer.SetWindowPos(NULL, s_rectOffScreen.left, s_rectOffScreen.top, rectText.Width(), rectText.Height(),
-                               SWP_NOZORDER | SWP_NOACTIVATE);
+    m_wndRenderer.SetWindowPos(NULL, s_rectOffScreen.left, s_rectOffScreen.top, rectText.Width(),
+                               rectText.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     CDC dcMem;
     dcMem.CreateCompatibleDC(pDC);
     CBitmap bitmap;
@@ -381,8 +379,7 @@ BOOL CGXRichEditCtrl::KeyDown(UINT, UINT nChar, UINT)
         SetSel(nChar == VK_END ? GetTextLength() : 0, nChar == VK_END ? GetTextLength() : 0);
         break;
     case VK_DELETE:
-        if (m_pGrid->GetParam()->m_wDeleteHandling != 0 || IsKeyDown(VK_SHIFT) || IsReadOnly() ||
-            !QueryClearText() || !BeginEditing())
+        if (!BeginClearingByDelete())
             return FALSE;
         SetActive(TRUE);
         SetCurrentText(_T(""));

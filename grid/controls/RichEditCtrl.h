@@ -14,8 +14,8 @@ class CGXRichEditCtrl : public CRichEditCtrl, public CGXControl
     CGXRichEditCtrl(CGXGridCore* pGrid, UINT nID);
     ~CGXRichEditCtrl() override;
 
-    using CRichEditCtrl::IsKindOf;
     using CGXControl::IsKindOf;
+    using CRichEditCtrl::IsKindOf;
 
     // Plain text as a value: cut to nMaxLength (0: no limit), "\", "{" and "}" escaped, bytes
     // from 0x80 written as \'hh, line breaks as paragraphs, all in one group.

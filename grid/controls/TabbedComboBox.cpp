@@ -23,8 +23,9 @@ END_MESSAGE_MAP()
 namespace
 {
 // The settings' attributes, in the order the style editor lists them.
-const WORD s_anSettingIds[] = {GX_IDS_UA_TABLIST_KEYCOL,       GX_IDS_UA_TABLIST_TEXTCOL,   GX_IDS_UA_TABLIST_SHOWALLCOLS,
-                               GX_IDS_UA_TABLIST_TITLES,       GX_IDS_UA_TABLIST_COLWIDTHS, GX_IDS_UA_TABLIST_SORTCOL,
+const WORD s_anSettingIds[] = {GX_IDS_UA_TABLIST_KEYCOL,      GX_IDS_UA_TABLIST_TEXTCOL,
+                               GX_IDS_UA_TABLIST_SHOWALLCOLS, GX_IDS_UA_TABLIST_TITLES,
+                               GX_IDS_UA_TABLIST_COLWIDTHS,   GX_IDS_UA_TABLIST_SORTCOL,
                                GX_IDS_UA_TABLIST_CHOICEID};
 
 CString AttributeText(const CGXStyle& style, WORD nID)
@@ -96,7 +97,9 @@ CGXTabbedComboBox::~CGXTabbedComboBox()
 void CGXTabbedComboBox::RegisterUserAttributes(CGXStylesMap* pStylesMap)
 {
     CGXStyle check;
-    check.SetControl(GX_IDS_CTRL_CHECKBOX3D).SetHorizontalAlignment(DT_CENTER).SetVerticalAlignment(DT_VCENTER);
+    check.SetControl(GX_IDS_CTRL_CHECKBOX3D)
+        .SetHorizontalAlignment(DT_CENTER)
+        .SetVerticalAlignment(DT_VCENTER);
     for (WORD nID : s_anSettingIds)
     {
         BOOL bCheck = nID == GX_IDS_UA_TABLIST_SHOWALLCOLS || nID == GX_IDS_UA_TABLIST_TITLES;
@@ -111,7 +114,8 @@ CString CGXTabbedComboBox::Field(const CString& strLine, int nField)
     return sz;
 }
 
-BOOL CGXTabbedComboBox::FindChoiceLine(const CGXStyle& style, const CString& strValue, BOOL bByKey, CString& strLine)
+BOOL CGXTabbedComboBox::FindChoiceLine(const CGXStyle& style, const CString& strValue, BOOL bByKey,
+                                       CString& strLine)
 {
     CGXTabbedChoiceSettings s;
     s.Read(style);
@@ -147,8 +151,8 @@ BOOL CGXTabbedComboBox::FindChoiceLine(const CGXStyle& style, const CString& str
     }
     if (s.nSortCol >= 0)
         strChoices = GXSortChoiceList(strChoices, s.nSortCol, s.bShowHeaders);
-    return GXFindChoiceLine(strValue, bByKey ? s.nKeyCol : s.nTextCol, &strLine, s.bShowHeaders, strChoices, TRUE) >=
-           0;
+    return GXFindChoiceLine(strValue, bByKey ? s.nKeyCol : s.nTextCol, &strLine, s.bShowHeaders, strChoices,
+                            TRUE) >= 0;
 }
 
 // -- The list and its title strip --------------------------------------------------------------
@@ -157,8 +161,8 @@ CListBox* CGXTabbedComboBox::CreateListBox(CGXGridCombo* pPopup, UINT nID)
 {
     CRect rect(0, 0, 1, 1);
     CGXTabbedComboLBox* pList = new CGXTabbedComboLBox(this, this);
-    pList->CreateEx(0, _T("COMBOLBOX"), _T(""), m_dwListBoxStyle | WS_VISIBLE | WS_BORDER | WS_CHILD, rect, pPopup,
-                    nID);
+    pList->CreateEx(0, _T("COMBOLBOX"), _T(""), m_dwListBoxStyle | WS_VISIBLE | WS_BORDER | WS_CHILD, rect,
+                    pPopup, nID);
     return pList;
 }
 
@@ -360,7 +364,7 @@ BOOL CGXTabbedComboBox::StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pSt
         // The tables of the id the new style names, else of the one the cell had.
         CGXTabbedChoiceSettings s;
         s.Read(AttributeText(*pStyle, GX_IDS_UA_TABLIST_CHOICEID).IsEmpty() && pOldStyle != NULL ? *pOldStyle
-                                                                                                  : *pStyle);
+                                                                                                 : *pStyle);
         pParam->DropChoiceTables(s.nChoiceId);
     }
     return CGXComboBox::StoreStyle(nRow, nCol, pStyle, mode, nType, pOldStyle);
@@ -434,7 +438,8 @@ BOOL CGXTabbedComboBox::ValidateText(const CString& strText)
     if (FindChoiceLine(style, strText, FALSE, strLine))
         return TRUE;
     CString strChoices = style.GetInclude(CGXStyle::ibChoiceList) ? style.GetChoiceList() : CString();
-    return GXFindChoiceLine(strText, m_settings.nTextCol, &strLine, m_settings.bShowHeaders, strChoices, FALSE) >= 0;
+    return GXFindChoiceLine(strText, m_settings.nTextCol, &strLine, m_settings.bShowHeaders, strChoices,
+                            FALSE) >= 0;
 }
 
 BOOL CGXTabbedComboBox::Validate()
@@ -460,7 +465,8 @@ void CGXTabbedComboBox::AutoComplete()
     if (!FindChoiceLine(style, strText, FALSE, strLine))
     {
         CString strChoices = style.GetInclude(CGXStyle::ibChoiceList) ? style.GetChoiceList() : CString();
-        if (GXFindChoiceLine(strText, m_settings.nTextCol, &strLine, m_settings.bShowHeaders, strChoices, FALSE) < 0)
+        if (GXFindChoiceLine(strText, m_settings.nTextCol, &strLine, m_settings.bShowHeaders, strChoices,
+                             FALSE) < 0)
             return;
     }
     CString strFull = Field(strLine, m_settings.nTextCol);

@@ -23,8 +23,10 @@ void CGXTabbedComboLBox::DrawItem(LPDRAWITEMSTRUCT lpDIS)
     {
         BOOL bSelected = (lpDIS->itemState & ODS_SELECTED) != 0;
         CGXGridCombo* pPopup = (CGXGridCombo*)GetParent();
-        COLORREF rgbText = pPopup != NULL && pPopup->m_bColors ? pPopup->m_rgbText : ::GetSysColor(COLOR_WINDOWTEXT);
-        COLORREF rgbBack = pPopup != NULL && pPopup->m_bColors ? pPopup->m_rgbBack : ::GetSysColor(COLOR_WINDOW);
+        COLORREF rgbText =
+            pPopup != NULL && pPopup->m_bColors ? pPopup->m_rgbText : ::GetSysColor(COLOR_WINDOWTEXT);
+        COLORREF rgbBack =
+            pPopup != NULL && pPopup->m_bColors ? pPopup->m_rgbBack : ::GetSysColor(COLOR_WINDOW);
         if (bSelected)
         {
             rgbBack = ::GetSysColor(COLOR_HIGHLIGHT);
@@ -36,7 +38,8 @@ void CGXTabbedComboLBox::DrawItem(LPDRAWITEMSTRUCT lpDIS)
         DrawTabbedLine(pDC, rect, strLine, !cols.m_bShowAllColumns, cols.m_nTextCol, cols.m_nEdgeCount + 1,
                        cols.m_anEdges.data(), ::GetSysColor(COLOR_BTNSHADOW), rgbBack, rgbText);
     }
-    if ((lpDIS->itemAction & ODA_FOCUS) || ((lpDIS->itemAction & ODA_DRAWENTIRE) && (lpDIS->itemState & ODS_FOCUS)))
+    if ((lpDIS->itemAction & ODA_FOCUS) ||
+        ((lpDIS->itemAction & ODA_DRAWENTIRE) && (lpDIS->itemState & ODS_FOCUS)))
         pDC->DrawFocusRect(&rect);
 }
 

@@ -17,7 +17,8 @@ CGXTabbedLBoxHeader::CGXTabbedLBoxHeader(CGXTabbedHeaderSettings* pSettings) : m
 BOOL CGXTabbedLBoxHeader::CreateHeader()
 {
     DWORD dwExStyle = GXGetAppData()->m_bWin32s ? 0 : WS_EX_TOOLWINDOW;
-    return CreateEx(dwExStyle, GetPopupWndClass(), NULL, WS_CHILD, CRect(0, 0, 0, 0), CWnd::GetDesktopWindow(), 0);
+    return CreateEx(dwExStyle, GetPopupWndClass(), NULL, WS_CHILD, CRect(0, 0, 0, 0),
+                    CWnd::GetDesktopWindow(), 0);
 }
 
 void CGXTabbedLBoxHeader::OnPaint()
@@ -42,8 +43,9 @@ void CGXTabbedLBoxHeader::OnPaint()
     // Box 0 always; the others only while there are titles for them.
     for (int i = 0; i <= nCount && (i == 0 || i < (int)titles.size()); i++)
     {
-        int nRight = i < nCount && i < (int)m_pSettings->m_anEdges.size() ? rect.left + m_pSettings->m_anEdges[i] - 1
-                                                                          : rect.right;
+        int nRight = i < nCount && i < (int)m_pSettings->m_anEdges.size()
+                         ? rect.left + m_pSettings->m_anEdges[i] - 1
+                         : rect.right;
         GXDrawEdge(&dc, x, rect.top, nRight, rect.bottom, BDR_RAISEDINNER, 0);
         if (i < (int)titles.size())
         {

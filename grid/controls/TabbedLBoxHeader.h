@@ -8,8 +8,8 @@
 struct CGXTabbedHeaderSettings
 {
     BOOL m_bShowAllColumns = TRUE;
-    int m_nTextCol = 0;  // > 0: each line starts with a copy of the shown field
-    int m_nEdgeCount = 0; // columns but the last
+    int m_nTextCol = 0;         // > 0: each line starts with a copy of the shown field
+    int m_nEdgeCount = 0;       // columns but the last
     std::vector<int> m_anEdges; // right edges of those columns
     CFont* m_pFont = NULL;
     CString m_strTitles; // tab-separated

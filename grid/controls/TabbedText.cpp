@@ -97,7 +97,8 @@ void AFXAPI DrawTabbedLine(CDC* pDC, const CRect& rect, LPCTSTR pszLine, BOOL bS
     pDC->SetBkMode(nOldMode);
 }
 
-void AFXAPI MaxTabbedBitmapHeight(LPCTSTR pszLine, int& nHeight, BOOL bSingleColumn, int nKeyCol, int nColCount)
+void AFXAPI MaxTabbedBitmapHeight(LPCTSTR pszLine, int& nHeight, BOOL bSingleColumn, int nKeyCol,
+                                  int nColCount)
 {
     for (const CString& strField : ShownFields(pszLine, bSingleColumn, nKeyCol, nColCount))
     {

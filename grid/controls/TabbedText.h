@@ -16,6 +16,7 @@ void AFXAPI DrawTabbedLine(CDC* pDC, const CRect& rect, LPCTSTR pszLine, BOOL bS
                            int nColCount, const int* anColEdges, COLORREF rgbSeparator, COLORREF rgbBack,
                            COLORREF rgbText);
 // Raises nHeight to the height of every bitmap field the line shows.
-void AFXAPI MaxTabbedBitmapHeight(LPCTSTR pszLine, int& nHeight, BOOL bSingleColumn, int nKeyCol, int nColCount);
+void AFXAPI MaxTabbedBitmapHeight(LPCTSTR pszLine, int& nHeight, BOOL bSingleColumn, int nKeyCol,
+                                  int nColCount);
 // The pixel size of a DIB of the pool (0, 0 for none).
 CSize GXGetDIBSize(HANDLE hDIB);

@@ -91,6 +91,40 @@ void CGXAppData::RegisterGrid(const void* pObject, CGXGridCore* pGrid)
         pList->AddTail(pGrid);
 }
 
+void CGXAppData::AttachObject(const void* pOwner, CObject* pAttached)
+{
+    m_attachedObjects[(void*)pOwner] = pAttached;
+}
+
+CObject* CGXAppData::LookupAttachedObject(const void* pOwner) const
+{
+    void* p = NULL;
+    return m_attachedObjects.Lookup((void*)pOwner, p) ? (CObject*)p : NULL;
+}
+
+void CGXAppData::DetachObject(const void* pOwner, CObject* pAttached)
+{
+    void* p = NULL;
+    if (m_attachedObjects.Lookup((void*)pOwner, p) && (pAttached == NULL || p == pAttached))
+        m_attachedObjects.RemoveKey((void*)pOwner);
+}
+
+void CGXAppData::DetachObjectEverywhere(CObject* pAttached)
+{
+    CPtrArray owners;
+    POSITION pos = m_attachedObjects.GetStartPosition();
+    while (pos != NULL)
+    {
+        void* pKey;
+        void* p;
+        m_attachedObjects.GetNextAssoc(pos, pKey, p);
+        if (p == pAttached)
+            owners.Add(pKey);
+    }
+    for (INT_PTR i = 0; i < owners.GetSize(); i++)
+        m_attachedObjects.RemoveKey(owners[i]);
+}
+
 CGXGridCore* CGXAppData::LookupGrid(const void* pObject) const
 {
     void* p = NULL;

@@ -32,6 +32,14 @@ class CGXAppData
     void UnregisterGrid(CGXGridCore* pGrid);
     // Number of objects a grid is registered under (for checks).
     int CountRegistrations(CGXGridCore* pGrid) const;
+    // Objects attached to others, one per owner: a properties object's header and footer
+    // handler (the print component of the grid printing it).
+    void AttachObject(const void* pOwner, CObject* pAttached);
+    CObject* LookupAttachedObject(const void* pOwner) const;
+    // Removes the owner's entry when it holds pAttached (any object when null).
+    void DetachObject(const void* pOwner, CObject* pAttached = NULL);
+    // Removes every entry holding pAttached.
+    void DetachObjectEverywhere(CObject* pAttached);
 
     // Implementation
     void LoadLibraryText(UINT nID);
@@ -85,6 +93,7 @@ class CGXAppData
     CPtrList m_containerClasses; // CRuntimeClass* of windows that may hold a grid
     CObList m_exitList;          // owned application-wide components
     CMapPtrToPtr m_gridRegistry; // object -> CPtrList* of CGXGridCore*
+    CMapPtrToPtr m_attachedObjects; // owner -> CObject*
 };
 
 // The library-wide data object.

@@ -56,9 +56,10 @@ void CGXAutoScrollPlugin::Stop()
     HWND hGrid = g->GridWnd()->GetSafeHwnd();
     if (g->m_nAutoScrollTimer != 0 && hGrid != NULL)
         ::KillTimer(hGrid, autoScrollTimerId);
-    // A drag releases its own capture at the release; only a run that took it gives it back.
-    if (g->m_bAutoScroll && g->m_bAutoScrollCapture && g->m_nHitState == 0 && hGrid != NULL &&
-        ::GetCapture() == hGrid)
+    // A drag (of cells, or of selected rows or columns) releases its own capture at the release;
+    // only a run that took it gives it back.
+    if (g->m_bAutoScroll && g->m_bAutoScrollCapture && g->m_nHitState == 0 && !g->m_bDragSelectInProgress &&
+        hGrid != NULL && ::GetCapture() == hGrid)
         ::ReleaseCapture();
     g->m_nAutoScrollTimer = 0;
     g->m_bAutoScroll = FALSE;

@@ -355,6 +355,13 @@ class CGXControl
     void QueueGridRect(const CRect& rect);
     // Tells the grid that the focus left a window of this control for one outside the grid.
     void NotifyGridKillFocus(CWnd* pNewWnd);
+    // The keyboard goes back to the grid window when hWnd, a window of this control, holds it.
+    void GiveFocusToGrid(HWND hWnd);
+    // Delete in the grid may empty the cell: the grid's option allows it, Shift is up, the cell
+    // is writable, the grid agrees and editing begins.
+    BOOL BeginClearingByDelete();
+    // The grid pastes whole cells: its styles format is on the clipboard and cells are selected.
+    BOOL GridTakesPaste() const;
     void SetCellTip(CGXCellTipBase* pTip);
     CGXCellTipBase* GetCellTip() const
     {

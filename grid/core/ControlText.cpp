@@ -157,27 +157,36 @@ BOOL CGXControl::Cut()
     return FALSE;
 }
 
-namespace
-{
-// The grid pastes whole cells when its own styles format is there and cells are selected.
-BOOL GridTakesPaste(CGXGridCore* pGrid)
+BOOL CGXControl::GridTakesPaste() const
 {
     UINT nFormat = GXGetAppData()->m_uiStylesClipboardFormat;
     return nFormat != 0 && ::IsClipboardFormatAvailable(nFormat) &&
-           pGrid->GetParam()->m_SelectedRanges.GetCount() > 0;
+           m_pGrid->GetParam()->m_SelectedRanges.GetCount() > 0;
 }
-} // namespace
+
+BOOL CGXControl::BeginClearingByDelete()
+{
+    return m_pGrid->GetParam()->m_wDeleteHandling == 0 && (::GetKeyState(VK_SHIFT) & 0x8000) == 0 &&
+           !IsReadOnly() && QueryClearText() && BeginEditing();
+}
+
+void CGXControl::GiveFocusToGrid(HWND hWnd)
+{
+    CWnd* pGridWnd = GetGridWnd();
+    if (hWnd != NULL && ::GetFocus() == hWnd && pGridWnd != NULL && pGridWnd->GetSafeHwnd() != NULL)
+        pGridWnd->SetFocus();
+}
 
 BOOL CGXControl::CanPaste()
 {
-    if (GridTakesPaste(m_pGrid) || !m_bInit || !IsActive() || IsReadOnly())
+    if (GridTakesPaste() || !m_bInit || !IsActive() || IsReadOnly())
         return FALSE;
     return ::IsClipboardFormatAvailable(CF_TEXT) || ::IsClipboardFormatAvailable(CF_OEMTEXT);
 }
 
 BOOL CGXControl::Paste()
 {
-    if (GridTakesPaste(m_pGrid) || !m_bInit || !IsActive() || IsReadOnly())
+    if (GridTakesPaste() || !m_bInit || !IsActive() || IsReadOnly())
         return FALSE;
     CWnd* pGridWnd = GetGridWnd();
     BOOL bOpened = FALSE;

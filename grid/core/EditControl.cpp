@@ -82,12 +82,7 @@ void CGXEditControl::SetActive(BOOL bActive)
     }
     m_bActive = FALSE;
     // The keyboard goes back to the grid when the window stops editing.
-    if (HasWindow() && ::GetFocus() == m_hWnd)
-    {
-        CWnd* pGridWnd = GetGridWnd();
-        if (pGridWnd != NULL && pGridWnd->GetSafeHwnd() != NULL)
-            pGridWnd->SetFocus();
-    }
+    GiveFocusToGrid(m_hWnd);
 }
 
 BOOL CGXEditControl::IsActive()
@@ -516,7 +511,7 @@ BOOL CGXEditControl::KeyDown(UINT, UINT nChar, UINT)
         ActivateAndPlaceCaret(nChar == VK_END);
         return TRUE;
     case VK_DELETE:
-        if (m_pGrid->GetParam()->m_wDeleteHandling != 0 || IsReadOnly() || IsKeyDown(VK_SHIFT) || !QueryClearText() || !BeginEditing())
+        if (!BeginClearingByDelete())
             return FALSE;
         SetActive(TRUE);
         SetModify(TRUE);

@@ -56,9 +56,14 @@ BOOL CGXView::OnPreparePrinting(CPrintInfo* pInfo)
 
 BOOL CGXView::DoPrepareGridPrinting(CPrintInfo* pInfo)
 {
-    // The printer-device component of the grid features would set up the print info from
-    // the view's device; without it the framework's preparation runs.
-    return DoPreparePrinting(pInfo);
+    // The printer-device component prepares the print info from the view's own printer.
+    CGXAbstractPrintDeviceImp* pImp = GXGetAppData()->m_pPrintDeviceImp;
+    if (pImp == NULL)
+        return DoPreparePrinting(pInfo);
+    if (!pImp->PreparePrinting(m_pPrintDevice, this, pInfo))
+        return FALSE;
+    OnPrinterChanged();
+    return TRUE;
 }
 
 void CGXView::OnPrinterChanged()
@@ -69,6 +74,9 @@ void CGXView::OnFilePrintSetup()
 {
     CWaitCursor wait;
     CPrintDialog dlg(TRUE, PD_NOSELECTION | PD_NOPAGENUMS | PD_USEDEVMODECOPIES | PD_HIDEPRINTTOFILE);
-    if (AfxGetApp()->DoPrintDialog(&dlg) == IDOK)
+    CGXAbstractPrintDeviceImp* pImp = GXGetAppData()->m_pPrintDeviceImp;
+    if (pImp == NULL)
+        AfxGetApp()->DoPrintDialog(&dlg);
+    else if (pImp->DoPrintSetup(m_pPrintDevice, &dlg) == IDOK)
         OnPrinterChanged();
 }

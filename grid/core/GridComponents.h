@@ -494,20 +494,39 @@ class CGXAbstractGridResizeToFitImp : public CObject
                                       UINT flags) = 0;
 };
 
-// Interactive resizing of rows and columns; its presence enables the resize cursors.
+// Interactive resizing of rows and columns; its presence enables the resize cursors. The mouse
+// steps (slots 0 to 3) call the grid's tracking operations, which forward to slots 4 to 7. A
+// size is a point: x the width of a column, y the height of a row. Kind 1 row, 2 column.
 class CGXAbstractGridUserResizeCellsImp : public CObject
 {
   public:
-    virtual void BeginTracking(CGXGridCore*, CPoint, UINT, int)
+    virtual BOOL OnMouseMove(CGXGridCore*, CPoint)
     {
+        return FALSE;
     }
-    virtual void MoveTracking(CGXGridCore*, CPoint)
+    virtual BOOL OnLButtonDown(CGXGridCore*, UINT*, CPoint*, int* /*pnHit*/, ROWCOL*, ROWCOL*)
+    {
+        return FALSE;
+    }
+    virtual BOOL OnLButtonUp(CGXGridCore*, CPoint)
+    {
+        return FALSE;
+    }
+    virtual BOOL OnLButtonDblClk(CGXGridCore*, UINT*, CPoint*, int* /*pnHit*/, ROWCOL*, ROWCOL*)
+    {
+        return FALSE;
+    }
+    virtual BOOL StartTracking(CGXGridCore*, ROWCOL, ROWCOL, int /*nKind*/)
+    {
+        return FALSE;
+    }
+    virtual void MoveTracking(CGXGridCore*, ROWCOL, ROWCOL, int /*nKind*/, CPoint /*size*/)
     {
     }
     virtual void CancelTracking(CGXGridCore*)
     {
     }
-    virtual void EndTracking(CGXGridCore*, CPoint)
+    virtual void EndTracking(CGXGridCore*, ROWCOL, ROWCOL, int /*nKind*/, CPoint /*size*/)
     {
     }
 };
@@ -929,7 +948,9 @@ class CGXAbstractGridMarkEditHeaderImp : public CObject
     }
 };
 
-// Printing of a grid: the window's and the view's printing steps.
+// Printing of a grid: the window's and the view's printing steps, and the header and footer
+// of the pages (the properties object hands its header and footer work to it).
+class CDocument;
 class CGXAbstractGridPrintImp : public CObject
 {
   public:
@@ -941,6 +962,34 @@ class CGXAbstractGridPrintImp : public CObject
     }
     virtual void OnGridEndPrinting(CGXGridCore*, CDC*, CPrintInfo*)
     {
+    }
+    // The document may be null.
+    virtual void PrintHeaderAndFooter(CGXProperties*, CDC*, CPrintInfo*, CDocument*, CGXGridParam*)
+    {
+    }
+    // Height of a header or footer block in logical units.
+    virtual int CalcHeaderFooterBlockHeight(CGXProperties*, CDC*, CGXData&, CGXStylesMap*)
+    {
+        return 0;
+    }
+    virtual void PrintHeaderFooterBlock(CGXProperties*, CDC*, CPrintInfo*, const CRect&, CGXData&,
+                                        CGXStylesMap*)
+    {
+    }
+    // The text with every field code replaced by its field's text.
+    virtual CString ParseHeaderFooterText(CGXProperties*, const CString&)
+    {
+        return CString();
+    }
+    // The text of field nIndex; strRest is the text after the code and loses what the field takes.
+    virtual CString GetHeaderFooterFieldText(CGXProperties*, int, CString&)
+    {
+        return CString();
+    }
+    // The format in braces at the start of strRest, which then continues after it.
+    virtual CString ParseFieldFormat(CString&)
+    {
+        return CString();
     }
 };
 
@@ -968,66 +1017,97 @@ class CGXAbstractGridPrepareRedrawImp : public CObject
     }
 };
 
-// The Excel-like frame around the selection.
+// The Excel-like frame around the selection: 3 pixels wide, drawn and removed by inverting.
+// Frame kinds: 0 cells or table, 2 rows, 7 columns.
 class CGXAbstractGridExcelLikeFrameImp : public CObject
 {
   public:
-    virtual void DrawExcelFrame(CGXGridCore*, CDC*, BOOL, const CRect&)
+    // Inverts the pieces around one pixel rectangle (within the clip rectangle unless empty).
+    virtual void DrawFramePart(CGXGridCore*, CDC*, const CRect& /*rect*/, const CRect& /*rectClip*/,
+                               BOOL /*bTopVisible*/, BOOL /*bLeftVisible*/, int /*nKind*/,
+                               BOOL /*bHandleOnly*/)
     {
     }
-    virtual void UpdateExcelFrame(CGXGridCore*, const CGXCellRange*, BOOL)
+    virtual void DrawFrame(CGXGridCore*, CDC*, const CGXCellRange&, int /*nKind*/, BOOL /*bHandleOnly*/)
     {
     }
-    virtual void OnGridScrolled(CGXGridCore*)
+    // Erases the frame on screen (with a context) and takes a new range, drawn with a context.
+    virtual void UpdateFrame(CGXGridCore*, CDC*, BOOL /*bErase*/, const CGXCellRange*)
     {
     }
-    virtual BOOL ShowExcelFrame(CGXGridCore*, BOOL /*bHide*/, BOOL /*bRedraw*/)
+    // After the window's content scrolled.
+    virtual void RedrawFrameHandle(CGXGridCore*)
+    {
+    }
+    // Hides (non-zero) or shows the frame; returns the previous state.
+    virtual BOOL ShowFrame(CGXGridCore*, BOOL /*nState*/, BOOL /*bCreateHint*/)
     {
         return FALSE;
     }
 };
 
-// Moving the selected cells by dragging them. Each mouse step answers TRUE when it took it (the
-// engine then does nothing more with it).
+// Dragging the selected rows or columns by their headers to a new place. The mouse steps answer
+// TRUE when they took the step (the engine then does nothing more with it).
 class CGXAbstractGridUserDragSelectRangeImp : public CObject
 {
   public:
-    virtual BOOL OnLButtonDown(CGXGridCore*, CPoint&, UINT&, int& /*nHit*/, ROWCOL&, ROWCOL&)
+    virtual BOOL OnStartDragSelection(CGXGridCore*, CPoint&, UINT&, int& /*nHit*/, ROWCOL&, ROWCOL&)
     {
         return FALSE;
     }
-    virtual BOOL OnMouseMove(CGXGridCore*, CPoint&, UINT&)
+    virtual BOOL OnMoveDragSelection(CGXGridCore*, CPoint&, UINT&)
     {
         return FALSE;
     }
-    virtual BOOL OnLButtonUp(CGXGridCore*, CPoint&, UINT&)
+    virtual BOOL OnEndDragSelection(CGXGridCore*, CPoint&, UINT&)
     {
         return FALSE;
     }
-    // Ends a drag in progress (the grid's cancel mode).
-    virtual void Cancel(CGXGridCore*)
+    virtual BOOL StartDragSelection(CGXGridCore*, ROWCOL, ROWCOL)
     {
+        return FALSE;
+    }
+    virtual BOOL MoveDragSelection(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL)
+    {
+        return FALSE;
+    }
+    virtual BOOL DropDragSelection(CGXGridCore*, ROWCOL, ROWCOL, ROWCOL, ROWCOL)
+    {
+        return FALSE;
+    }
+    virtual BOOL CancelDragSelection(CGXGridCore*)
+    {
+        return FALSE;
     }
 };
 
-// Filling cells by dragging the fill handle of the selection; asked only while the parameter
-// object's Excel-like fill option is set.
+// Filling cells by dragging the fill handle of the selection; the mouse steps are asked only
+// while the parameter object's Excel-like fill option is set.
 class CGXAbstractGridExcelLikeFillImp : public CObject
 {
   public:
-    virtual void OnLButtonDown(CGXGridCore*, CPoint&, UINT&, int& /*nHit*/, ROWCOL&, ROWCOL&)
+    virtual void OnStartFill(CGXGridCore*, CPoint&, UINT&, int& /*nHit*/, ROWCOL&, ROWCOL&)
     {
     }
     // TRUE when it took the move: the selection component then does not see it.
-    virtual BOOL OnMouseMove(CGXGridCore*, CPoint&, UINT&, ROWCOL&, ROWCOL&)
+    virtual BOOL OnMoveFill(CGXGridCore*, CPoint&, UINT&, ROWCOL&, ROWCOL&)
     {
         return FALSE;
     }
-    virtual void OnLButtonUp(CGXGridCore*, CPoint&, UINT&)
+    virtual void OnEndFill(CGXGridCore*, CPoint&, UINT&)
     {
     }
     // Before the window's content is scrolled (the fill outline must not move with it).
-    virtual void OnBeforeScroll(CGXGridCore*)
+    virtual void HideFillFrame(CGXGridCore*)
+    {
+    }
+    virtual void DrawFillFrame(CGXGridCore*, const CGXCellRange&, BOOL /*bErase*/, BOOL /*bDraw*/)
+    {
+    }
+    virtual void DoFill(CGXGridCore*, const CGXCellRange& /*source*/, const CGXCellRange& /*target*/)
+    {
+    }
+    virtual void SelectFillRange(CGXGridCore*, const CGXCellRange&)
     {
     }
 };

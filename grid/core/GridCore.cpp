@@ -747,14 +747,86 @@ void CGXGridCore::OnChangedSelection(const CGXCellRange*, BOOL, BOOL)
     RedrawRange(0, nHeaderCols + 1, nHeaderRows, GetColCount(), GX_UPDATENOW, TRUE);
 }
 
-void CGXGridCore::UpdateExcelFrame(const CGXCellRange* pRange, BOOL bHide)
+void CGXGridCore::UpdateExcelFrame(CDC* pDC, BOOL bErase, const CGXCellRange* pRange)
 {
-    GX_FORWARD_VOID(m_pExcelLikeFrameImp, UpdateExcelFrame(this, pRange, bHide));
+    GX_FORWARD_VOID(m_pExcelLikeFrameImp, UpdateFrame(this, pDC, bErase, pRange));
 }
 
-BOOL CGXGridCore::ShowExcelFrame(BOOL bHide, BOOL bRedraw)
+void CGXGridCore::DrawExcelFrame(CDC* pDC, const CGXCellRange& range, int nKind, BOOL bHandleOnly)
 {
-    return GX_FORWARD(m_pExcelLikeFrameImp, ShowExcelFrame(this, bHide, bRedraw));
+    GX_FORWARD_VOID(m_pExcelLikeFrameImp, DrawFrame(this, pDC, range, nKind, bHandleOnly));
+}
+
+BOOL CGXGridCore::ShowExcelFrame(BOOL nState, BOOL bCreateHint)
+{
+    return GX_FORWARD(m_pExcelLikeFrameImp, ShowFrame(this, nState, bCreateHint));
+}
+
+void CGXGridCore::DrawFramePart(CDC* pDC, const CRect& rect, const CRect& rectClip, BOOL bTopVisible,
+                                BOOL bLeftVisible, int nKind, BOOL bHandleOnly)
+{
+    GX_FORWARD_VOID(m_pExcelLikeFrameImp,
+                    DrawFramePart(this, pDC, rect, rectClip, bTopVisible, bLeftVisible, nKind, bHandleOnly));
+}
+
+void CGXGridCore::DoExcelFill(const CGXCellRange& target, const CGXCellRange& source)
+{
+    GX_FORWARD_VOID(m_pExcelLikeFillImp, DoFill(this, source, target));
+}
+
+void CGXGridCore::SelectFillRange(const CGXCellRange& range)
+{
+    GX_FORWARD_VOID(m_pExcelLikeFillImp, SelectFillRange(this, range));
+}
+
+BOOL CGXGridCore::StartDragSelection(ROWCOL nRow, ROWCOL nCol)
+{
+    return GX_FORWARD(m_pUserDragSelectRangeImp, StartDragSelection(this, nRow, nCol));
+}
+
+BOOL CGXGridCore::MoveDragSelection(ROWCOL nOldRow, ROWCOL nOldCol, ROWCOL nRow, ROWCOL nCol)
+{
+    return GX_FORWARD(m_pUserDragSelectRangeImp, MoveDragSelection(this, nOldRow, nOldCol, nRow, nCol));
+}
+
+BOOL CGXGridCore::DropDragSelection(ROWCOL nTop, ROWCOL nLeft, ROWCOL nRow, ROWCOL nCol)
+{
+    return GX_FORWARD(m_pUserDragSelectRangeImp, DropDragSelection(this, nTop, nLeft, nRow, nCol));
+}
+
+BOOL CGXGridCore::CancelDragSelection()
+{
+    return GX_FORWARD(m_pUserDragSelectRangeImp, CancelDragSelection(this));
+}
+
+BOOL CGXGridCore::CanDragSelectedRows(ROWCOL, ROWCOL)
+{
+    return ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_SHIFT) >= 0;
+}
+
+BOOL CGXGridCore::CanDragSelectedCols(ROWCOL, ROWCOL)
+{
+    return ::GetKeyState(VK_CONTROL) >= 0 && ::GetKeyState(VK_SHIFT) >= 0;
+}
+
+BOOL CGXGridCore::StartResizeTracking(ROWCOL nRow, ROWCOL nCol, int nKind)
+{
+    return GX_FORWARD(m_pUserResizeCellsImp, StartTracking(this, nRow, nCol, nKind));
+}
+
+void CGXGridCore::MoveResizeTracking(ROWCOL nRow, ROWCOL nCol, int nKind, CPoint size)
+{
+    GX_FORWARD_VOID(m_pUserResizeCellsImp, MoveTracking(this, nRow, nCol, nKind, size));
+}
+
+void CGXGridCore::EndResizeTracking(ROWCOL nRow, ROWCOL nCol, int nKind, CPoint size)
+{
+    GX_FORWARD_VOID(m_pUserResizeCellsImp, EndTracking(this, nRow, nCol, nKind, size));
+}
+
+void CGXGridCore::CancelResizeTracking()
+{
+    GX_FORWARD_VOID(m_pUserResizeCellsImp, CancelTracking(this));
 }
 
 void CGXGridCore::SetExcelFillImp(CGXAbstractGridExcelLikeFillImp* pImp, BOOL bAutoDelete)
@@ -827,6 +899,24 @@ void CGXGridCore::OnGridPrint(CDC* pDC, CPrintInfo* pInfo)
 void CGXGridCore::OnGridEndPrinting(CDC* pDC, CPrintInfo* pInfo)
 {
     GX_FORWARD_VOID(m_pPrintImp, OnGridEndPrinting(this, pDC, pInfo));
+}
+
+void CGXGridCore::SubtractPrintMargins(CDC*, CRect& rect)
+{
+    CGXProperties* pProps = m_pParam != NULL ? m_pParam->GetProperties() : NULL;
+    if (pProps == NULL)
+        return;
+    rect.left += pProps->m_anMargins[CGXProperties::marginLeft];
+    rect.top += pProps->m_anMargins[CGXProperties::marginTop];
+    rect.right -= pProps->m_anMargins[CGXProperties::marginRight];
+    rect.bottom -= pProps->m_anMargins[CGXProperties::marginBottom];
+}
+
+void CGXGridCore::PrintHeaderAndFooter(CDC* pDC, CPrintInfo* pInfo)
+{
+    CGXProperties* pProps = m_pParam != NULL ? m_pParam->GetProperties() : NULL;
+    if (pProps != NULL)
+        pProps->PrintHeaderFooter(pDC, pInfo, m_bIsViewContext ? m_pGridDoc : NULL, m_pParam);
 }
 
 // -- Re-evaluation services of the data object ----------------------------------------------

@@ -16,6 +16,7 @@ class CGXPluginComponent;
 class CGXFormulaSheet;
 class CGXSortInfoArray;
 struct CGXSortInfoEntry;
+class CGXDragLineWnd;
 
 // Scroll directions of the grid (rows for up and down, columns for left and right).
 enum
@@ -388,9 +389,80 @@ class CGXGridCore
     virtual void UpdateChangedSelection(POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
                                         ROWCOL nRight, BOOL bCreateHint = TRUE);
     virtual void UpdateAllSelected(BOOL bCreateHint = TRUE);
-    virtual void UpdateExcelFrame(const CGXCellRange* pRange, BOOL bHide);
-    virtual BOOL ShowExcelFrame(BOOL bHide, BOOL bRedraw);
+    // The Excel-like frame, through its component: erase the frame on screen (with a context)
+    // and take a new range (drawn with a context); draw a range's frame; hide (non-zero) or show
+    // it, answering the previous state. Nothing without the component.
+    virtual void UpdateExcelFrame(CDC* pDC, BOOL bErase, const CGXCellRange* pRange);
+    virtual void DrawExcelFrame(CDC* pDC, const CGXCellRange& range, int nKind, BOOL bHandleOnly);
+    virtual BOOL ShowExcelFrame(BOOL nState, BOOL bCreateHint);
+    virtual void DrawFramePart(CDC* pDC, const CRect& rect, const CRect& rectClip, BOOL bTopVisible,
+                               BOOL bLeftVisible, int nKind, BOOL bHandleOnly);
     void SetExcelFillImp(CGXAbstractGridExcelLikeFillImp* pImp, BOOL bAutoDelete);
+    // The fill by the selection's handle, through the fill component.
+    virtual void DoExcelFill(const CGXCellRange& target, const CGXCellRange& source);
+    virtual void SelectFillRange(const CGXCellRange& range);
+    // Vetoes of a fill: its start from a range and a target shown for a source.
+    virtual BOOL CanStartFill(const CGXCellRange&, CPoint, UINT /*nFlags*/)
+    {
+        return TRUE;
+    }
+    virtual BOOL CanFillRange(const CGXCellRange& /*target*/, const CGXCellRange& /*source*/)
+    {
+        return TRUE;
+    }
+    // Dragging selected rows (row non-zero) or columns by their headers, through the drag-select
+    // component; 0 without it.
+    virtual BOOL StartDragSelection(ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL MoveDragSelection(ROWCOL nOldRow, ROWCOL nOldCol, ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL DropDragSelection(ROWCOL nTop, ROWCOL nLeft, ROWCOL nRow, ROWCOL nCol);
+    virtual BOOL CancelDragSelection();
+    // Vetoes of such a drag: by default a drag starts only while neither Ctrl nor Shift is down.
+    virtual BOOL CanDragSelectedRows(ROWCOL nFirst, ROWCOL nLast);
+    virtual BOOL CanDragSelectedCols(ROWCOL nFirst, ROWCOL nLast);
+    virtual BOOL CanDropSelectedRows(ROWCOL, ROWCOL, ROWCOL /*nTarget*/)
+    {
+        return TRUE;
+    }
+    virtual BOOL CanDropSelectedCols(ROWCOL, ROWCOL, ROWCOL)
+    {
+        return TRUE;
+    }
+    virtual BOOL OnDropSelectedRows(ROWCOL, ROWCOL, ROWCOL)
+    {
+        return TRUE;
+    }
+    virtual BOOL OnDropSelectedCols(ROWCOL, ROWCOL, ROWCOL)
+    {
+        return TRUE;
+    }
+    // The drop line of a client row (kind 2: 1 pixel high at its top, across the visible columns)
+    // or client column (kind 1: 1 pixel wide at its left, down the visible rows).
+    CRect CalcRowColBandRect(int nKind, ROWCOL nClient);
+    // Draws a row (kind 2) or column (kind 1) band into a rectangle of a DC (the resize feedback).
+    virtual void DrawBand(CDC* pDC, int left, int top, int cx, int cy, int nKind, int nValue1, int nValue2);
+    // Interactive resizing, through the resize component (kind 1 row, 2 column; a size's x is a
+    // width, its y a height).
+    virtual BOOL StartResizeTracking(ROWCOL nRow, ROWCOL nCol, int nKind);
+    virtual void MoveResizeTracking(ROWCOL nRow, ROWCOL nCol, int nKind, CPoint size);
+    virtual void EndResizeTracking(ROWCOL nRow, ROWCOL nCol, int nKind, CPoint size);
+    virtual void CancelResizeTracking();
+    // Vetoes of resizing a row (kind 1) or column (kind 2), and of a size while tracking (bEnd
+    // FALSE) or at the end.
+    virtual BOOL CanResizeRowCol(int, ROWCOL)
+    {
+        return TRUE;
+    }
+    virtual BOOL CanChangeRowColSize(int /*nKind*/, ROWCOL /*nIndex*/, int /*nSize*/, BOOL /*bEnd*/)
+    {
+        return TRUE;
+    }
+    // The drawing flag of live resizing; returns the previous value.
+    BOOL SetResizeTrackingFlag(BOOL bOn)
+    {
+        BOOL bOld = m_bResizeTrackingDraw;
+        m_bResizeTrackingDraw = bOn;
+        return bOld;
+    }
 
     // Selection queries
     BOOL CopyRangeList(CGXRangeList& list, BOOL bCanUseCurrentCell);
@@ -634,6 +706,10 @@ class CGXGridCore
     // Lines, borders, brushes and the GDI cache (GridCoreLines.cpp)
     virtual void SubtractBorders(CRect& rectOut, const CRect& rect, const CGXStyle& style, BOOL bWithLines);
     virtual CSize CalcBorderExtent(int cx, int cy, const CGXStyle& style);
+    // Printing: the properties' margins taken off the print rectangle; the header and footer of
+    // the page through the properties.
+    virtual void SubtractPrintMargins(CDC* pDC, CRect& rect);
+    virtual void PrintHeaderAndFooter(CDC* pDC, CPrintInfo* pInfo);
     virtual void DrawGridLine(CDC* pDC, int x, int y, int cx, int cy, int nDirection, ROWCOL nClient, UINT mode);
     void DrawRowColBand(CDC* pDC, int nType, ROWCOL nClient, UINT mode);
     void DrawStyleBorders(CDC* pDC, const CRect& rect, const CGXStyle& style);
@@ -713,11 +789,16 @@ class CGXGridCore
     void InstallMoveRowsColsImp();
     void InstallSortImp();
     void InstallUserSelectRangeImp();
+    void InstallExcelLikeFrameImp();
+    void InstallExcelLikeFillImp();
+    void InstallUserDragSelectRangeImp();
+    void InstallUserResizeCellsImp();
     void InstallFreezeMenuHelperImp();
     void InstallHideCellsImp();
     void InstallResizeToFitImp();
     void InstallFindReplaceImp();
     void InstallOptimizedUpdateImp();
+    void InstallPrintImp();
     void InstallFloatCellsImp();
     void InstallMergeCellsImp();
     void InstallCoveredCellsImp();
@@ -844,6 +925,10 @@ class CGXGridCore
     BOOL m_bPrinting = FALSE;
     CRect m_rectPrinting;
     ROWCOL m_nPrintTopRow = 1, m_nPrintLeftCol = 1;
+    // The pagination of the last print: first rows (columns) of the page rows (columns), closed
+    // by one past the last printed row (column); the page row and column of the top-left cell.
+    CDWordArray m_awPageFirstRow, m_awPageFirstCol;
+    ROWCOL m_nPageRow = 0, m_nPageCol = 0;
     int m_cxFrame, m_cyFrame, m_cxBorder, m_cyBorder;
     HCURSOR m_hcurArrow;
     ROWCOL m_nLastVisibleRow = (ROWCOL)-1, m_nLastVisibleCol = (ROWCOL)-1;
@@ -934,6 +1019,35 @@ class CGXGridCore
     BOOL m_bRecalcCollecting = FALSE; // blocks being changed are already told to the data object
     ROWCOL m_nSearchStartRow = 0;     // the row a search started from
     BOOL m_bSearchAborted = FALSE;    // the user ended the last search with Esc
+    // The Excel-like frame: its range (made concrete), kind (0 cells or table, 2 rows, 7 columns),
+    // whether the screen shows it, and its hidden state.
+    CGXCellRange m_rangeExcelFrame;
+    int m_nExcelFrameKind = 0;
+    BOOL m_bExcelFrameDrawn = FALSE;
+    BOOL m_nExcelFrameHidden = FALSE;
+    // Dragging selected rows or columns (m_bDragSelectInProgress is its mark): kind 1 columns,
+    // 2 rows; the last target; the drop line; the two drawing flags set while it drags (nothing
+    // in the engine reads them).
+    int m_nDragSelectKind = 0;
+    ROWCOL m_nDragTargetRow = 0, m_nDragTargetCol = 0;
+    CGXDragLineWnd* m_pDragLineWnd = NULL;
+    BOOL m_bDragDrawFlag1 = FALSE, m_bDragDrawFlag2 = FALSE;
+    // Interactive resizing: the tracking state, the five feedback switches chosen at its start
+    // and the drawing flag of live resizing.
+    struct ResizeTracking
+    {
+        BOOL bTracking = FALSE, bMoved = FALSE;
+        int nKind = 0; // 1 row, 2 column
+        ROWCOL nRow = 0, nCol = 0;
+        CRect rectFixedEdge, rectStartEdge, rectLine, rectDraw, rectCell;
+        int nStartSize = 0;
+        BOOL bHadOwnSize = FALSE, bWasHidden = FALSE;
+        LONG nOwnStored = 0; // the map entry it had
+        BOOL bLive = FALSE, bHeaderPreview = FALSE, bLineWnd = FALSE, bInvertLine = FALSE,
+             bHeaderRepaint = FALSE;
+        CGXDragLineWnd* pLineWnd = NULL;
+    } m_resize;
+    BOOL m_bResizeTrackingDraw = FALSE;
     // Clipboard options: 0x0008 text, 0x0010 styles (the default writes and reads both).
     DWORD m_nClipboardFlags = 0x0018;
     CString m_sCopySeparator;   // written between cells; TAB when empty
@@ -956,6 +1070,7 @@ class CGXGridCore
     void DrawContextCell(CGXDrawingContext& ctx, ROWCOL r, ROWCOL c);
     void DrawLineRuns(CGXDrawingContext& ctx, BOOL bVertical, ROWCOL nIndex);
     void DrawOuterArea(CGXDrawingContext& ctx);
+    void PaintExcelFrame(CDC* pDC, const CRect& rectPaint, BOOL bFrameDrawn);
 };
 
 // Process-wide count of users of the grid DC; while positive the DC is kept.

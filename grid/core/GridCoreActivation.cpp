@@ -172,6 +172,11 @@ BOOL CGXGridCore::OnGridDestroy()
     CGXCellTipWnd* pTip = CGXCellTipWnd::GetExisting();
     if (pTip != NULL && pTip->m_hOwner == m_pGridWnd->GetSafeHwnd())
         CGXCellTipWnd::DestroyTip();
+    // A drag or resize still running ends with its line window.
+    if (m_bDragSelectInProgress || m_pDragLineWnd != NULL)
+        CancelDragSelection();
+    if (m_resize.bTracking)
+        CancelResizeTracking();
     // The find dialog goes with the window.
     GXGetFindReplaceSettings()->ForgetGrid(this);
     return FALSE;

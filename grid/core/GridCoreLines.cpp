@@ -337,6 +337,27 @@ void CGXGridCore::DrawRowColBand(CDC* pDC, int nType, ROWCOL nClient, UINT mode)
     }
 }
 
+CRect CGXGridCore::CalcRowColBandRect(int nKind, ROWCOL nClient)
+{
+    CRect rectDraw = GetDrawingRect();
+    int nShift = m_pParam != NULL && m_pParam->m_nLinePosition != 0 ? 1 : 0;
+    if (nKind == 2)
+    {
+        int y = CalcClientRowTop(nClient) - nShift;
+        int cx = std::min(rectDraw.Width(), SumColWidths(0, GetColCount(), rectDraw.Width()) + 1 - nShift);
+        return CRect(rectDraw.left, y, rectDraw.left + cx, y + 1);
+    }
+    int x = CalcClientColLeft(nClient) - nShift;
+    int cy = std::min(rectDraw.Height(), SumRowHeights(0, GetRowCount(), rectDraw.Height()) + 1 - nShift);
+    return CRect(x, rectDraw.top, x + 1, rectDraw.top + cy);
+}
+
+void CGXGridCore::DrawBand(CDC* pDC, int left, int top, int cx, int cy, int, int, int)
+{
+    // The band marks where the edge stood when the resize began: the grid lines' colour.
+    GXFillSolidRect(pDC, CRect(left, top, left + cx, top + cy), GetPropertiesColor(0));
+}
+
 // Draws the line runs of one row (horizontal lines) or one column (vertical lines) in two
 // passes: the left/top side of each cell, then its right/bottom side.
 void CGXGridCore::DrawLineRuns(CGXDrawingContext& ctx, BOOL bVertical, ROWCOL nIndex)

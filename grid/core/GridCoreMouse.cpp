@@ -172,24 +172,21 @@ BOOL CGXGridCore::OnGridButtonDown(UINT message, UINT nFlags, CPoint point)
         m_nHitCol = m_nLastHitCol = nCol;
         m_nHitState = 1;
         if (m_pParam->m_bExcelLikeFill && m_pExcelLikeFillImp != NULL)
-            m_pExcelLikeFillImp->OnLButtonDown(this, point, nFlags, nHit, nRow, nCol);
+            m_pExcelLikeFillImp->OnStartFill(this, point, nFlags, nHit, nRow, nCol);
         CaptureForDrag(this, m_nHitRow, m_nHitCol);
         return TRUE;
     }
     if (nHit != 3 && nHit != 4)
     {
         if (bLeft && m_pUserResizeCellsImp != NULL)
-        {
-            m_pUserResizeCellsImp->BeginTracking(this, point, nFlags, nHit);
-            return TRUE;
-        }
+            return m_pUserResizeCellsImp->OnLButtonDown(this, &nFlags, &point, &nHit, &nRow, &nCol);
         return FALSE;
     }
 
     BOOL bCorner = nRow == 0 && nCol == 0;
     // Dragging the selected cells away.
     if (bLeft && !bCorner && m_pUserDragSelectRangeImp != NULL &&
-        m_pUserDragSelectRangeImp->OnLButtonDown(this, point, nFlags, nHit, nRow, nCol))
+        m_pUserDragSelectRangeImp->OnStartDragSelection(this, point, nFlags, nHit, nRow, nCol))
         return TRUE;
     m_nHitRow = nRow;
     m_nHitCol = nCol;
@@ -242,10 +239,13 @@ BOOL CGXGridCore::OnGridMouseMove(UINT nFlags, CPoint point)
                                           lResult))
         return TRUE;
     CPoint ptClamped = ClampPoint(this, point);
-    if (m_pUserDragSelectRangeImp != NULL && m_pUserDragSelectRangeImp->OnMouseMove(this, ptClamped, nFlags))
+    if (m_pUserDragSelectRangeImp != NULL &&
+        m_pUserDragSelectRangeImp->OnMoveDragSelection(this, ptClamped, nFlags))
         return TRUE;
     if (m_nHitState == 0)
     {
+        if (m_pUserResizeCellsImp != NULL && m_pUserResizeCellsImp->OnMouseMove(this, point))
+            return TRUE;
         if (!GetDrawingRect().PtInRect(point))
             return FALSE;
         ROWCOL nRow = 0, nCol = 0;
@@ -267,7 +267,7 @@ BOOL CGXGridCore::OnGridMouseMove(UINT nFlags, CPoint point)
     WORD flags = StepFlags(this, hitMove, nRow, nCol);
     (this->*ButtonOfFlags(m_nMouseFlags)->pfnHit)(m_nHitRow, m_nHitCol, nRow, nCol, point, nFlags, flags);
     if (m_pParam->m_bExcelLikeFill && m_pExcelLikeFillImp != NULL &&
-        m_pExcelLikeFillImp->OnMouseMove(this, point, nFlags, nRow, nCol))
+        m_pExcelLikeFillImp->OnMoveFill(this, point, nFlags, nRow, nCol))
         return TRUE;
     if (nRow != m_nLastHitRow || nCol != m_nLastHitCol)
     {
@@ -287,21 +287,14 @@ BOOL CGXGridCore::OnGridButtonUp(UINT message, UINT nFlags, CPoint point)
         return FALSE;
     point = ClampPoint(this, point);
     if (message == WM_LBUTTONUP && m_pUserDragSelectRangeImp != NULL &&
-        m_pUserDragSelectRangeImp->OnLButtonUp(this, point, nFlags))
+        m_pUserDragSelectRangeImp->OnEndDragSelection(this, point, nFlags))
         return TRUE;
     if (m_nHitState == 0)
-    {
-        if (message == WM_LBUTTONUP && m_pUserResizeCellsImp != NULL)
-        {
-            m_pUserResizeCellsImp->EndTracking(this, point);
-            ::ReleaseCapture();
-            return TRUE;
-        }
-        return FALSE;
-    }
+        return message == WM_LBUTTONUP && m_pUserResizeCellsImp != NULL &&
+               m_pUserResizeCellsImp->OnLButtonUp(this, point);
     ::ReleaseCapture();
     if (message == WM_LBUTTONUP && m_pParam->m_bExcelLikeFill && m_pExcelLikeFillImp != NULL)
-        m_pExcelLikeFillImp->OnLButtonUp(this, point, nFlags);
+        m_pExcelLikeFillImp->OnEndFill(this, point, nFlags);
     if (message == WM_LBUTTONUP && m_pUserSelectRangeImp != NULL)
         m_pUserSelectRangeImp->OnEndSelection(this, point, nFlags);
     ROWCOL nRow = 0, nCol = 0;
@@ -320,7 +313,8 @@ BOOL CGXGridCore::OnGridButtonDblClk(UINT message, UINT nFlags, CPoint point)
     ROWCOL nRow = 0, nCol = 0;
     int nHit = HitTest(point, &nRow, &nCol);
     if (nHit != 3 && nHit != 4)
-        return FALSE;
+        return message == WM_LBUTTONDBLCLK && m_pUserResizeCellsImp != NULL &&
+               m_pUserResizeCellsImp->OnLButtonDblClk(this, &nFlags, &point, &nHit, &nRow, &nCol);
     TopLeftOfSpan(this, nRow, nCol);
     CGXControl* pControl = GetControl(nRow, nCol);
     if (!(IsCurrentCell(nRow, nCol) && pControl != NULL && pControl->IsInitAt(nRow, nCol)))
@@ -344,11 +338,14 @@ BOOL CGXGridCore::OnGridCancelMode()
 {
     if (!m_bInitDone)
         return FALSE;
-    if (m_nHitState != 0)
+    if (m_resize.bTracking)
+        CancelResizeTracking();
+    else if (m_nHitState != 0)
     {
         if (!m_pParam->m_SelectedRanges.IsEmpty())
         {
             m_pParam->m_SelectedRanges.DeleteAll();
+            m_bExcelFrameDrawn = FALSE;
             RedrawAll(GX_INVALIDATE, FALSE);
         }
         m_posSelBuild = NULL;
@@ -357,10 +354,8 @@ BOOL CGXGridCore::OnGridCancelMode()
             ChangeCurrentCell(0xFFFFFFFF, 0xFFFFFFFF, 0x0A);
         m_nHitState = 0;
     }
-    else if (m_pUserResizeCellsImp != NULL && HoldsCapture(this))
-        m_pUserResizeCellsImp->CancelTracking(this);
-    else if (m_bDragSelectInProgress && m_pUserDragSelectRangeImp != NULL)
-        m_pUserDragSelectRangeImp->Cancel(this);
+    else if (m_bDragSelectInProgress)
+        CancelDragSelection();
     if (m_pParam->m_bCutPending)
     {
         m_pParam->m_bCutPending = FALSE;

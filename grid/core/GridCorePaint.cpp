@@ -4,6 +4,7 @@
 #include <algorithm>
 #include "grid/core/DrawingAndFormatting.h"
 #include "grid/core/DrawingContext.h"
+#include "grid/core/FontFaceTable.h"
 #include "grid/core/GridCore.h"
 
 CGXDrawingContext::CGXDrawingContext(ROWCOL nClientRows, ROWCOL nClientCols)
@@ -174,9 +175,16 @@ void CGXGridCore::OnGridUpdate(CWnd*, LPARAM, CObject* pHint)
         m_pUpdateHintImp->OnGridUpdate(this, pHint);
 }
 
-void CGXGridCore::OnGridPrepareDC(CDC*, CPrintInfo*)
+void CGXGridCore::OnGridPrepareDC(CDC* pDC, CPrintInfo*)
 {
-    // The grid draws in device units: nothing to set up.
+    // On screen the grid draws in device units. A printer's logical units are the display's
+    // pixels, so that sizes and fonts come out as large as on the screen.
+    if (!pDC->IsPrinting())
+        return;
+    CGXFontFaceTable* pTable = GXGetFontFaceTable();
+    pDC->SetMapMode(MM_ANISOTROPIC);
+    pDC->SetWindowExt(pTable->GetHorzResolution(), pTable->GetVertResolution());
+    pDC->SetViewportExt(pDC->GetDeviceCaps(LOGPIXELSX), pDC->GetDeviceCaps(LOGPIXELSY));
 }
 
 void CGXGridCore::CalcCharMetrics(CDC* pDC, int& nWidth, int& nHeight)
@@ -309,10 +317,11 @@ void CGXGridCore::PaintBody(CDC* pDC, const CRect& rectPaint, BOOL bBuffered)
     clientOf(CPoint(rectPaint.right - 1, rectPaint.bottom - 1), nBottom, nRight);
 
     // 6. - 8.
+    BOOL bFrameDrawn = m_bExcelFrameDrawn;
     if (m_bRefreshOnlyUpdatedCells)
-        UpdateExcelFrame(NULL, TRUE);
+        UpdateExcelFrame(pDC, TRUE, NULL);
     DrawCells(nTop, nLeft, nBottom, nRight, pDC);
-    UpdateExcelFrame(NULL, FALSE);
+    PaintExcelFrame(pDC, rectPaint, bFrameDrawn);
     pDC->RestoreDC(nSaved);
     if (m_bDrawOuterFrame && bBuffered)
         drawFrame(1);
@@ -323,6 +332,29 @@ void CGXGridCore::PaintBody(CDC* pDC, const CRect& rectPaint, BOOL bBuffered)
     if (!bBuffered)
         FreeExcludedRects();
     ReleaseGridDC();
+}
+
+// The Excel-like frame over freshly painted cells: a paint of the whole drawing area takes the
+// frame around the last selected range; a partial one draws the frame the screen shows (inverting
+// only inside the paint's clip, so the frame stays whole).
+void CGXGridCore::PaintExcelFrame(CDC* pDC, const CRect& rectPaint, BOOL bFrameDrawn)
+{
+    if (m_pExcelLikeFrameImp == NULL || m_bPrinting || m_pParam == NULL)
+        return;
+    CRect rectDraw = GetDrawingRect(), rectCommon;
+    rectCommon.IntersectRect(&rectPaint, &rectDraw);
+    if (rectCommon == rectDraw)
+    {
+        m_bExcelFrameDrawn = FALSE;
+        CGXRangeList& list = m_pParam->m_SelectedRanges;
+        if (!list.IsEmpty() && list.GetTail()->IsValid())
+            UpdateExcelFrame(pDC, FALSE, list.GetTail());
+    }
+    else if (bFrameDrawn)
+    {
+        DrawExcelFrame(pDC, m_rangeExcelFrame, m_nExcelFrameKind, FALSE);
+        m_bExcelFrameDrawn = TRUE;
+    }
 }
 
 void CGXGridCore::ForgetBaseStyles()

@@ -308,9 +308,12 @@ BOOL CGXGridCore::DoScroll(int nDirection, ROWCOL nCount)
 
 void CGXGridCore::ScrollWindow(int dx, int dy, LPCRECT lpRect, LPCRECT lpClipRect)
 {
-    if ((dx != 0 || dy != 0) && m_pExcelLikeFrameImp != NULL)
-        m_pExcelLikeFrameImp->ShowExcelFrame(this, TRUE, FALSE);
+    // The frame leaves the screen while the content moves and comes back around its range.
+    BOOL bFrame = (dx != 0 || dy != 0) && m_pExcelLikeFrameImp != NULL;
+    BOOL nOldFrame = bFrame ? ShowExcelFrame(TRUE, FALSE) : FALSE;
     m_pGridWnd->ScrollWindowEx(dx, dy, lpRect, lpClipRect, NULL, NULL, SW_INVALIDATE | SW_ERASE | SW_SCROLLCHILDREN);
+    if (bFrame)
+        ShowExcelFrame(nOldFrame, FALSE);
 }
 
 void CGXGridCore::HideControlOutOfView(BOOL bRows, ROWCOL nFrozen)
@@ -378,7 +381,9 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
     if (!(bRows ? OnTopRowChanging(nNew) : OnLeftColChanging(nNew)))
         return FALSE;
 
-    // 5. Store, and hide an active control whose cell leaves the view.
+    // 5. Store, and hide an active control whose cell leaves the view. The Excel-like frame
+    // leaves the screen where it stands before the rows (columns) move.
+    BOOL nOldFrame = m_pExcelLikeFrameImp != NULL ? ShowExcelFrame(TRUE, FALSE) : TRUE;
     (bRows ? m_nTopRow : m_nLeftCol) = nNew;
     ResetLastVisibleCache();
     HideControlOutOfView(bRows, nFrozen);
@@ -391,8 +396,8 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
         rectScroll.left += nFrozenSize;
     if (m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL && !IsLockUpdate())
     {
-        if (m_pParam->m_bExcelLikeFill && m_pExcelLikeFillImp != NULL)
-            m_pExcelLikeFillImp->OnBeforeScroll(this);
+        if ((m_nHitState & 0x200) && m_pParam->m_bExcelLikeFill && m_pExcelLikeFillImp != NULL)
+            m_pExcelLikeFillImp->HideFillFrame(this);
         if (nDist < nVisible)
         {
             int d = bBack ? nDist : -nDist;
@@ -409,8 +414,8 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
         UpdateScrollbars(TRUE, FALSE);
 
     // 8.
-    if (m_pExcelLikeFrameImp != NULL)
-        m_pExcelLikeFrameImp->OnGridScrolled(this);
+    if (nOldFrame == FALSE)
+        ShowExcelFrame(FALSE, FALSE);
     if (bRows)
         OnTopRowChanged();
     else

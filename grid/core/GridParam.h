@@ -124,9 +124,15 @@ class CGXGridParam : public CObject
     CObList m_RedoList;
     DWORD m_nUndoPosition = 0;
     WORD m_wSelectionFlags = 255;
-    BOOL m_bDragSelection = TRUE;
+    BOOL m_bDragSelection = TRUE;     // selected columns can be dragged by their headers
+    BOOL m_bDragSelectionRows = TRUE; // likewise selected rows
+    BOOL IsDragSelectionEnabled() const
+    {
+        return m_bDragSelection;
+    }
     WORD m_wRowSizingFlags = 0xB2;
     WORD m_wColSizingFlags = 0xB2;
+    int m_nMinTrackRowHeight = 0, m_nMinTrackColWidth = 0; // pixels interactive resizing keeps at least
     WORD m_wMouseCurrentCellFlags = 0;
     WORD m_wFloatCellsMode = 0;
     WORD m_wMergeCellsMode = 0;

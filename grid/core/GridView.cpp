@@ -89,9 +89,15 @@ void CGXGridView::OnInitialUpdate()
     OnGridInitialUpdate();
     CGXView::OnInitialUpdate();
 
-    // 5. The print device of the parameter object, borrowed.
+    // 5. The print device of the parameter object (made for it when it has none), borrowed.
+    // Its class belongs to the feature library and is created by name.
     if (GetPrintDevice() == NULL && GetParam() != NULL)
+    {
+        CRuntimeClass* pDeviceClass = CRuntimeClass::FromName("CGXPrintDevice");
+        if (GetParam()->GetPrintDevice() == NULL && pDeviceClass != NULL)
+            GetParam()->SetPrintDeviceObject(pDeviceClass->CreateObject(), TRUE);
         SetPrintDevice(GetParam()->GetPrintDevice(), FALSE);
+    }
 
     // 6. A pane split off another starts where that one stands.
     if (m_pSplitter != NULL)

@@ -50,10 +50,10 @@ CGXProperties::CGXProperties()
         block.ResizeColumnCount(3);
     }
     CGXStyle style;
-    m_headerFooter[0].StoreValueRowCol(1, 1, "$D", gxOverride, 0);
-    m_headerFooter[0].StoreValueRowCol(1, 3, "$P/$N", gxOverride, 0);
+    m_headerFooter[blockFooter].StoreValueRowCol(1, 1, "$D", gxOverride, 0);
+    m_headerFooter[blockFooter].StoreValueRowCol(1, 3, "$P/$N", gxOverride, 0);
     style.SetValue("$R").MergeFont(CGXFont().SetSize(16).SetBold(TRUE));
-    m_headerFooter[1].StoreStyleRowCol(1, 2, &style, gxOverride, 0);
+    m_headerFooter[blockHeader].StoreStyleRowCol(1, 2, &style, gxOverride, 0);
 }
 
 CGXProperties::CGXProperties(const CGXProperties& src) : CGXProperties()
@@ -63,7 +63,31 @@ CGXProperties::CGXProperties(const CGXProperties& src) : CGXProperties()
 
 CGXProperties::~CGXProperties()
 {
+    GXGetAppData()->DetachObject(this);
     DeleteUserProperties();
+}
+
+CGXAbstractGridPrintImp* CGXProperties::GetHeaderFooterHandler() const
+{
+    return (CGXAbstractGridPrintImp*)GXGetAppData()->LookupAttachedObject(this);
+}
+
+void CGXProperties::PrintHeaderFooter(CDC* pDC, CPrintInfo* pInfo, CDocument* pDoc, CGXGridParam* pParam)
+{
+    if (CGXAbstractGridPrintImp* pImp = GetHeaderFooterHandler())
+        pImp->PrintHeaderAndFooter(this, pDC, pInfo, pDoc, pParam);
+}
+
+int CGXProperties::CalcHeaderFooterHeight(CDC* pDC, CGXData& block, CGXStylesMap* pStylesMap)
+{
+    CGXAbstractGridPrintImp* pImp = GetHeaderFooterHandler();
+    return pImp != NULL ? pImp->CalcHeaderFooterBlockHeight(this, pDC, block, pStylesMap) : 0;
+}
+
+CString CGXProperties::GetHeaderFooterFieldText(int nIndex, CString& strRest)
+{
+    CGXAbstractGridPrintImp* pImp = GetHeaderFooterHandler();
+    return pImp != NULL ? pImp->GetHeaderFooterFieldText(this, nIndex, strRest) : CString();
 }
 
 CGXProperties& CGXProperties::operator=(const CGXProperties& src)

@@ -59,6 +59,12 @@ class CGXProperties : public CObject
     {
         return m_headerFooter[n];
     }
+    // Header and footer through the handler attached to this object while a grid prints it;
+    // without one nothing is printed, the height is 0 and a field's text empty.
+    void PrintHeaderFooter(CDC* pDC, CPrintInfo* pInfo, CDocument* pDoc, CGXGridParam* pParam);
+    int CalcHeaderFooterHeight(CDC* pDC, CGXData& block, CGXStylesMap* pStylesMap);
+    CString GetHeaderFooterFieldText(int nIndex, CString& strRest);
+    CGXAbstractGridPrintImp* GetHeaderFooterHandler() const;
 
     // The display switches of m_abFlags; the printing switch selects the print options.
     enum
@@ -80,7 +86,7 @@ class CGXProperties : public CObject
         printFrame = 4,
         printCenterVertical = 5,
         printCenterHorizontal = 6,
-        printPageOrder = 7, // 0 down then across, 1 across then down
+        printPageOrder = 7, // 0 across then down, else down then across
         printBlackWhite = 8
     };
     // The margins and distances of m_anMargins, in pixels of the display.
@@ -121,7 +127,7 @@ class CGXProperties : public CObject
     CString m_sMarkerInvert, m_sMarkerInvertBold, m_sMarkerFrame, m_sMarkerFrameBold, m_sMarkerNone;
     CGXStyle m_styleNoUserProperty; // answered for unknown user properties
     CStringArray m_sTokenArray;
-    CStringArray m_sSecondList;
+    CStringArray m_sFieldTexts; // the fields' texts for the page being printed, by code index
     BOOL m_abFlags[6];
     CString m_sSection; // "Grid"
     CStringArray m_ColorNameArray;
@@ -132,6 +138,11 @@ class CGXProperties : public CObject
     int m_nFirstPage; // the first page's number, -1 numbering from 1
     BOOL m_abPrintFlags[9];
     CGXData m_headerFooter[2];                // footer, header
+    enum
+    {
+        blockFooter = 0,
+        blockHeader = 1
+    };
     CDWordArray m_awColBreaks, m_awRowBreaks; // forced page breaks before these columns and rows
     WORD m_w1 = 0, m_w2 = 0;
 

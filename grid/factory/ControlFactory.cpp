@@ -201,11 +201,11 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         &CGXGridCore::InstallCoveredCellsImp,        //
         &CGXGridCore::InstallMergeCellsImp,          //
         &CGXGridCore::InstallFloatCellsImp,          //
-        NULL,                                        // printing
+        &CGXGridCore::InstallPrintImp,               //
         &CGXGridCore::InstallUserSelectRangeImp,     //
-        NULL,                                        // Excel-like frame
-        &CGXGridCore::InstallMoveRowsColsImp,        // drag-select: so far only what it installs with it
-        NULL,                                        // interactive resizing
+        &CGXGridCore::InstallExcelLikeFrameImp,      //
+        &CGXGridCore::InstallUserDragSelectRangeImp, //
+        &CGXGridCore::InstallUserResizeCellsImp,     //
         &CGXGridCore::InstallOptimizedUpdateImp,     //
         NULL,                                        // mark-edit header
         &CGXGridCore::InstallFreezeMenuHelperImp,    //
@@ -214,7 +214,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         &CGXGridCore::InstallStyleDataExchangeImp,   //
         &CGXGridCore::InstallCutPasteImp,            //
         &CGXGridCore::InstallClearCellsImp,          //
-        NULL,                                        // Excel-like fill
+        &CGXGridCore::InstallExcelLikeFillImp,       //
     };
     for (auto pfn : s_apfnInstall)
         if (pfn != NULL)

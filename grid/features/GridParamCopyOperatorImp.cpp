@@ -30,6 +30,9 @@ void CGXGridParamCopyOperatorImp::CopyParam(CGXGridParam& dest, const CGXGridPar
     dest.m_bNumberedRowHeaders = src.m_bNumberedRowHeaders;
     dest.m_bThumbTrack = src.m_bThumbTrack;
     dest.m_bDragSelection = src.m_bDragSelection;
+    dest.m_bDragSelectionRows = src.m_bDragSelectionRows;
+    dest.m_nMinTrackRowHeight = src.m_nMinTrackRowHeight;
+    dest.m_nMinTrackColWidth = src.m_nMinTrackColWidth;
     dest.m_bImmediateUpdate = src.m_bImmediateUpdate;
     dest.m_bSelectCurrentCell = src.m_bSelectCurrentCell;
     dest.m_bHideMarker = src.m_bHideMarker;

@@ -140,6 +140,27 @@ void InvertChangedCells(CGXGridCore* g, const CGXCellRange& area, Before bBefore
         }
     }
 }
+
+// Moves the Excel-like frame to a range (NULL takes it away); while nothing can be drawn the
+// frame is only told the range.
+void MoveFrame(CGXGridCore* g, const CGXCellRange* pRange)
+{
+    if (pRange != NULL && !pRange->IsValid())
+        pRange = NULL;
+    CWnd* pWnd = g->GridWnd();
+    if (g->IsLockUpdate() || pWnd == NULL || pWnd->GetSafeHwnd() == NULL || !pWnd->IsWindowVisible())
+    {
+        g->UpdateExcelFrame(NULL, TRUE, pRange);
+        return;
+    }
+    CClientDC dc(pWnd);
+    CRect rectDraw = g->GetDrawingRect();
+    dc.IntersectClipRect(&rectDraw);
+    g->UpdateExcelFrame(&dc, TRUE, NULL);
+    g->m_bExcelFrameDrawn = FALSE;
+    if (pRange != NULL)
+        g->UpdateExcelFrame(&dc, FALSE, pRange);
+}
 } // namespace
 
 CGXCellRange CGXGridUserSelectRangeImp::RangeFromCorners(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom,
@@ -436,7 +457,7 @@ void CGXGridUserSelectRangeImp::UpdateSelectRange(CGXGridCore* g, const CGXCellR
             g, area, [&](ROWCOL r, ROWCOL c) { return pOldList != NULL && pOldList->IsCellInList(r, c); },
             [&](ROWCOL r, ROWCOL c) { return list.IsCellInList(r, c); });
     }
-    g->UpdateExcelFrame(pLast, FALSE);
+    MoveFrame(g, pLast);
     if (pLast != NULL)
     {
         g->m_posSelBuild = list.GetTailPosition();
@@ -486,18 +507,18 @@ void CGXGridUserSelectRangeImp::UpdateChangedSelection(CGXGridCore* g, POSITION 
             g, area, [&](ROWCOL r, ROWCOL c) { return list.IsCellInList(r, c); },
             [&](ROWCOL r, ROWCOL c) { return newRange.ContainsCell(r, c) || list.IsCellInList(r, c, pos); });
     }
-    g->UpdateExcelFrame(&newRange, FALSE);
+    MoveFrame(g, &newRange);
 }
 
 void CGXGridUserSelectRangeImp::UpdateAllSelected(CGXGridCore* g, BOOL)
 {
     CGXRangeList& list = SelectionOf(g);
-    if (g->IsLockUpdate() || list.IsEmpty())
+    if (list.IsEmpty())
         return;
     InvertChangedCells(
         g, Concrete(g, CGXCellRange().SetTable(), 0),
         [&](ROWCOL r, ROWCOL c) { return list.IsCellInList(r, c); }, [](ROWCOL, ROWCOL) { return FALSE; });
-    g->UpdateExcelFrame(NULL, FALSE);
+    MoveFrame(g, NULL);
 }
 
 BOOL CGXGridUserSelectRangeImp::OnHeaderCtrlClick(CGXGridCore* g, ROWCOL nRow, ROWCOL nCol, UINT, CPoint)

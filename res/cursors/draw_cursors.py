@@ -92,6 +92,39 @@ SPLIT_CROSS = ['.......#.......', '......###......', '.....#####.....', '......#
                '..#...#o#...#..', '.######o#####..', '#ooooooxoooooo#', '.######o#####..', '..#...#o#...#..',
                '......#o#......', '......#o#......', '.....#####.....', '......###......', '.......#.......']
 
+# An arrow (the copy cursor's, without its plus box) with a dotted rectangle below it: selected
+# rows or columns are being dragged.
+DRAG_SELECT = COPY[:12] + [
+    '##..#oo#........',
+    '#....#oo#.......',
+    '.....#oo#.......',
+    '......##........',
+    '................',
+    '#.#.#.#.#.#.#.#.',
+    '................',
+    '#..............#',
+    '................',
+    '#..............#',
+    '................',
+    '#.#.#.#.#.#.#.#.',
+]
+
+
+def no_drop():
+    """A ring with a bar from top-left to bottom-right, centred on (15, 15): no drop here."""
+    rows = []
+    for y in range(31):
+        row = ''
+        for x in range(31):
+            d = ((x - 15) ** 2 + (y - 15) ** 2) ** 0.5
+            on_ring = 11.5 <= d <= 14.5
+            on_bar = d < 11.5 and abs(x - y) <= 2
+            edge = 10.5 <= d < 11.5 or 14.5 < d <= 15.5 or (d < 11.5 and abs(x - y) == 3)
+            row += 'o' if on_ring or on_bar else ('#' if edge else '.')
+        rows.append(row)
+    return rows
+
+
 CURSORS = {
     'splitter_cross.cur': (SPLIT_CROSS, None),           # 30979: splitter crossing
     'zoom_step.cur': (magnifier_with(PLUS), (5, 5)),    # 22162: step zoom
@@ -100,6 +133,8 @@ CURSORS = {
     'pan_hand.cur': (HAND, None),                        # 22159: panning
     'pan_move.cur': (MOVE, None),                        # 20693: dragging in the overview
     'copy_drag.cur': (COPY, None),                       # 20691: copying a toolbar button
+    'drag_select.cur': (DRAG_SELECT, None),              # 20194: dragging selected rows or columns
+    'no_drop.cur': (no_drop(), (15, 15)),                # 20208: a drop refused here
 }
 
 

@@ -3,6 +3,7 @@
 #pragma once
 #include "grid/core/GridCore.h"
 #include <gtest/gtest.h>
+#include <functional>
 #include <vector>
 
 // The pixels of a rectangle of a window's client area, as the screen shows it (0x00RRGGBB).
@@ -64,8 +65,9 @@ inline Pixels CaptureClient(CWnd* pWnd)
     return CaptureDC(&dc, rect);
 }
 
-// Renders the grid's whole client area into a memory bitmap through its paint entry.
-inline Pixels RenderGrid(CGXGridCore* pGrid, CWnd* pWnd)
+// Renders the grid's whole client area into a memory bitmap through its paint entry; fnAfter,
+// when given, draws on top of it.
+inline Pixels RenderGrid(CGXGridCore* pGrid, CWnd* pWnd, const std::function<void(CDC*)>& fnAfter = nullptr)
 {
     CRect rect;
     pWnd->GetClientRect(&rect);
@@ -77,6 +79,8 @@ inline Pixels RenderGrid(CGXGridCore* pGrid, CWnd* pWnd)
     CBitmap* pOld = mem.SelectObject(&bitmap);
     mem.FillSolidRect(&rect, RGB(1, 2, 3));
     pGrid->OnGridDraw(&mem);
+    if (fnAfter)
+        fnAfter(&mem);
     Pixels p = CaptureDC(&mem, rect);
     mem.SelectObject(pOld);
     return p;

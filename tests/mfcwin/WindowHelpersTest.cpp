@@ -552,8 +552,8 @@ namespace
 TEST(WindowHelpers, AWindowRegionClipsWhatTheWindowShows)
 {
     CWnd wnd;
-    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)::GetStockObject(BLACK_BRUSH)), _T("region"),
-                             WS_POPUP | WS_VISIBLE, CRect(40, 40, 140, 140), NULL, 0));
+    ASSERT_TRUE(wnd.CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)::GetStockObject(BLACK_BRUSH)),
+                             _T("region"), WS_POPUP | WS_VISIBLE, CRect(40, 40, 140, 140), NULL, 0));
     HRGN hRgn = ::CreateRectRgn(0, 0, 50, 100);
     ASSERT_NE(0, wnd.SetWindowRgn(hRgn, TRUE));
     HRGN hRead = ::CreateRectRgn(0, 0, 0, 0);
@@ -573,8 +573,8 @@ TEST(WindowHelpers, AWindowRegionClipsWhatTheWindowShows)
 TEST(RichEditCtrl, TheTargetDeviceSetsWhereLinesWrap)
 {
     CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), _T("rich"), WS_POPUP | WS_VISIBLE, CRect(0, 0, 300, 200),
-                               NULL, 0));
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), _T("rich"), WS_POPUP | WS_VISIBLE,
+                               CRect(0, 0, 300, 200), NULL, 0));
     CRichEditCtrl rich;
     ASSERT_TRUE(rich.Create(WS_CHILD | WS_VISIBLE | ES_MULTILINE, CRect(0, 0, 200, 100), &owner, 1));
     rich.SetWindowText(_T("one two three four five six seven eight nine ten"));

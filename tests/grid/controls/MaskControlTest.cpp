@@ -228,10 +228,10 @@ struct BadMaskCase
 TEST(GridMaskControl, BadMasksAndValues)
 {
     const BadMaskCase cases[] = {
-        {_T("##\\"), NULL, NULL, "123", _T(""), _T("12"), _T("12")},         // a trailing escape escapes nothing
-        {_T("ab-"), NULL, NULL, "1", _T(""), _T("ab-"), _T("")},             // no input position
-        {_T("###"), _T("ab"), NULL, "1", _T(""), _T("1__"), _T("1")},        // a two-letter prompt is refused
-        {_T("###"), NULL, _T("abc"), "", _T("abc"), _T("___"), _T("abc")},   // kept until typed over
+        {_T("##\\"), NULL, NULL, "123", _T(""), _T("12"), _T("12")},  // a trailing escape escapes nothing
+        {_T("ab-"), NULL, NULL, "1", _T(""), _T("ab-"), _T("")},      // no input position
+        {_T("###"), _T("ab"), NULL, "1", _T(""), _T("1__"), _T("1")}, // a two-letter prompt is refused
+        {_T("###"), NULL, _T("abc"), "", _T("abc"), _T("___"), _T("abc")}, // kept until typed over
         {_T("###"), NULL, _T("abc"), "7", _T("abc"), _T("7__"), _T("7")},
     };
     for (const BadMaskCase& c : cases)

@@ -37,7 +37,8 @@ struct TabbedGrid : GridWindow
         style.SetUserAttributeText(GX_IDS_UA_TABLIST_TEXTCOL, _T("0"));
         style.SetUserAttributeText(GX_IDS_UA_TABLIST_COLWIDTHS, _T("50,80"));
         if (nChoiceId != 0)
-            style.SetUserAttributeText(GX_IDS_UA_TABLIST_CHOICEID, CString(std::to_string(nChoiceId).c_str()));
+            style.SetUserAttributeText(GX_IDS_UA_TABLIST_CHOICEID,
+                                       CString(std::to_string(nChoiceId).c_str()));
         if (nSortCol >= 0)
             style.SetUserAttributeText(GX_IDS_UA_TABLIST_SORTCOL, CString(std::to_string(nSortCol).c_str()));
         if (pszValue != NULL)

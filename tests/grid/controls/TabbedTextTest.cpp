@@ -113,9 +113,9 @@ TEST(TabbedText, BitmapFieldsRaiseTheLineHeight)
     } cases[] = {
         {_T("text\tmore"), FALSE, 0, 1},
         {_T("text\t") + BitmapValue(), FALSE, 0, size.cy},
-        {_T("text\t") + BitmapValue(), TRUE, 0, 1},                // not shown in one column
-        {BitmapValue() + _T("\ttext"), FALSE, 1, 1},               // the skipped copy
-        {_T("text\tmore\t") + BitmapValue(), FALSE, 0, 1},         // beyond the two columns
+        {_T("text\t") + BitmapValue(), TRUE, 0, 1},        // not shown in one column
+        {BitmapValue() + _T("\ttext"), FALSE, 1, 1},       // the skipped copy
+        {_T("text\tmore\t") + BitmapValue(), FALSE, 0, 1}, // beyond the two columns
     };
     for (const Case& c : cases)
     {

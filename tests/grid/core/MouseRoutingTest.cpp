@@ -182,7 +182,7 @@ namespace
 class FakeDragSelect : public CGXAbstractGridUserDragSelectRangeImp
 {
   public:
-    BOOL OnLButtonDown(CGXGridCore* pGrid, CPoint&, UINT&, int&, ROWCOL& nRow, ROWCOL& nCol) override
+    BOOL OnStartDragSelection(CGXGridCore* pGrid, CPoint&, UINT&, int&, ROWCOL& nRow, ROWCOL& nCol) override
     {
         if (nRow != 3 || nCol != 3)
             return FALSE;
@@ -191,13 +191,13 @@ class FakeDragSelect : public CGXAbstractGridUserDragSelectRangeImp
         steps.push_back("down");
         return TRUE;
     }
-    BOOL OnMouseMove(CGXGridCore*, CPoint&, UINT&) override
+    BOOL OnMoveDragSelection(CGXGridCore*, CPoint&, UINT&) override
     {
         if (bDragging)
             steps.push_back("move");
         return bDragging;
     }
-    BOOL OnLButtonUp(CGXGridCore* pGrid, CPoint&, UINT&) override
+    BOOL OnEndDragSelection(CGXGridCore* pGrid, CPoint&, UINT&) override
     {
         if (!bDragging)
             return FALSE;
@@ -206,11 +206,12 @@ class FakeDragSelect : public CGXAbstractGridUserDragSelectRangeImp
         steps.push_back("up");
         return TRUE;
     }
-    void Cancel(CGXGridCore* pGrid) override
+    BOOL CancelDragSelection(CGXGridCore* pGrid) override
     {
         bDragging = pGrid->m_bDragSelectInProgress = FALSE;
         ::ReleaseCapture();
         steps.push_back("cancel");
+        return TRUE;
     }
     BOOL bDragging = FALSE;
     std::vector<std::string> steps;
@@ -219,20 +220,20 @@ class FakeDragSelect : public CGXAbstractGridUserDragSelectRangeImp
 class FakeFill : public CGXAbstractGridExcelLikeFillImp
 {
   public:
-    void OnLButtonDown(CGXGridCore*, CPoint&, UINT&, int& nHit, ROWCOL&, ROWCOL&) override
+    void OnStartFill(CGXGridCore*, CPoint&, UINT&, int& nHit, ROWCOL&, ROWCOL&) override
     {
         steps.push_back("down " + std::to_string(nHit));
     }
-    BOOL OnMouseMove(CGXGridCore*, CPoint&, UINT&, ROWCOL& nRow, ROWCOL&) override
+    BOOL OnMoveFill(CGXGridCore*, CPoint&, UINT&, ROWCOL& nRow, ROWCOL&) override
     {
         steps.push_back("move " + std::to_string(nRow));
         return TRUE;
     }
-    void OnLButtonUp(CGXGridCore*, CPoint&, UINT&) override
+    void OnEndFill(CGXGridCore*, CPoint&, UINT&) override
     {
         steps.push_back("up");
     }
-    void OnBeforeScroll(CGXGridCore*) override
+    void HideFillFrame(CGXGridCore*) override
     {
         steps.push_back("scroll");
     }
@@ -338,7 +339,12 @@ TEST(GridMouseRouting, FillHandleDragGoesToTheFillComponent)
     EXPECT_EQ("move 6", pFill->steps[pFill->steps.size() - 2]);
     EXPECT_EQ("up", pFill->steps.back());
     EXPECT_EQ(0, pSelect->nMoves); // the fill took every move
+    // A scroll hides the fill frame only while the handle is dragged (the fill-tracking mark).
     ASSERT_TRUE(w.g.DoScroll(GX_DOWN, 1));
+    EXPECT_EQ("up", pFill->steps.back());
+    w.g.m_nHitState = 0x200;
+    ASSERT_TRUE(w.g.DoScroll(GX_DOWN, 1));
+    w.g.m_nHitState = 0;
     EXPECT_EQ("scroll", pFill->steps.back());
     // With the option off the fill component hears nothing.
     w.g.GetParam()->m_bExcelLikeFill = FALSE;

@@ -100,7 +100,9 @@ TEST(GridSizes, CursorFallbacks)
     w.g.SetGridCursor(20191, IDC_SIZENS);
     EXPECT_EQ(::LoadCursor(NULL, IDC_SIZENS), ::GetCursor());
     EXPECT_EQ(20191u, w.g.GetLastCursorId());
-    // Without the resize component a boundary shows no resize cursor.
+    // Without the resize component a boundary shows no resize cursor (the grid still owns and
+    // releases the one the factory installed).
+    w.g.m_pUserResizeCellsImp = NULL;
     CRect c = w.g.CalcCellRect(0, 3);
     w.g.UpdateCursor(CPoint(c.right, c.top + 5));
     EXPECT_EQ(0u, w.g.GetLastCursorId());
@@ -113,10 +115,12 @@ TEST(GridSizes, CursorFallbacks)
     // Column headers when column selection is allowed.
     w.g.UpdateCursor(CPoint(c.left + 10, c.top + 5));
     EXPECT_EQ(20195u, w.g.GetLastCursorId());
+    // A forced cursor wins; this one is among the library's resources.
     w.g.SetForcedCursor(20194);
     w.g.UpdateCursor(CPoint(c.left + 10, c.top + 5));
     EXPECT_EQ(20194u, w.g.GetLastCursorId());
-    EXPECT_EQ(::LoadCursor(NULL, IDC_ARROW), ::GetCursor());
+    EXPECT_EQ(::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(20194)), ::GetCursor());
+    EXPECT_NE(::LoadCursor(NULL, IDC_ARROW), ::GetCursor());
 }
 
 TEST(GridStructure, InsertAndRemoveKeepCellsSizesAndRanges)

@@ -314,7 +314,7 @@ namespace
 class FakeFrame : public CGXAbstractGridExcelLikeFrameImp
 {
   public:
-    BOOL ShowExcelFrame(CGXGridCore*, BOOL bHide, BOOL bRedraw) override
+    BOOL ShowFrame(CGXGridCore*, BOOL bHide, BOOL bRedraw) override
     {
         calls.push_back(std::to_string(bHide) + std::to_string(bRedraw));
         BOOL bOld = bHidden;
@@ -341,6 +341,7 @@ TEST(GridForwarders, FrameHiddenDuringStructureChanges)
     EXPECT_FALSE(bare.Undo());
     EXPECT_FALSE(bare.SearchNext(TRUE));
     EXPECT_FALSE(bare.IsRowHidden(3));
+    bare.m_pUserResizeCellsImp = NULL; // still owned and released by the grid
     EXPECT_FALSE(bare.CanUserResizeCol(1));
 }
 

@@ -119,3 +119,35 @@ TEST(GridComponents, AGridBuiltWithoutFactoryHasNoComponents)
     }
     pAppData->m_pControlFactory = pFactory;
 }
+
+TEST(GridComponents, InstallersBringTheirDependencies)
+{
+    EnsureGridLibrary();
+    CGXAppData* pAppData = GXGetAppData();
+    CGXAbstractControlFactory* pFactory = pAppData->m_pControlFactory;
+    pAppData->m_pControlFactory = NULL;
+    {
+        // Dragging selected rows and columns: itself, range selection and row and column moving.
+        CGXGridWnd grid;
+        grid.InstallUserDragSelectRangeImp();
+        EXPECT_NE(nullptr, grid.m_pUserDragSelectRangeImp);
+        EXPECT_NE(nullptr, grid.m_pUserSelectRangeImp);
+        EXPECT_NE(nullptr, grid.m_pMoveRowsColsImp);
+        EXPECT_EQ(3, grid.m_ownedImps.GetCount());
+        // The fill: itself, the frame and range selection.
+        CGXGridWnd grid2;
+        grid2.InstallExcelLikeFillImp();
+        EXPECT_NE(nullptr, grid2.m_pExcelLikeFillImp);
+        EXPECT_NE(nullptr, grid2.m_pExcelLikeFrameImp);
+        EXPECT_NE(nullptr, grid2.m_pUserSelectRangeImp);
+        EXPECT_EQ(3, grid2.m_ownedImps.GetCount());
+        // A fill component set without ownership stays the caller's.
+        CGXAbstractGridExcelLikeFillImp own;
+        CGXGridWnd grid3;
+        grid3.SetExcelFillImp(&own, FALSE);
+        EXPECT_EQ(&own, grid3.m_pExcelLikeFillImp);
+        EXPECT_EQ(0, grid3.m_ownedImps.GetCount());
+        grid3.m_pExcelLikeFillImp = NULL;
+    }
+    pAppData->m_pControlFactory = pFactory;
+}

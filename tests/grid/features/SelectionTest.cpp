@@ -13,54 +13,6 @@ using namespace testing_support;
 
 namespace
 {
-struct SelectGrid : GridWindow
-{
-    CGXGridCore& g;
-    SelectGrid() : GridWindow(420, 260), g(*grid)
-    {
-        g.SetRowCount(10, GX_NOREDRAW);
-        g.SetColCount(6, GX_NOREDRAW);
-        g.SetColWidth(0, 0, 40, NULL, GX_NOREDRAW);
-        g.SetColWidth(1, 6, 60, NULL, GX_NOREDRAW);
-        g.SetRowHeight(0, 10, 20, NULL, GX_NOREDRAW);
-        // Static cells: a click activates no edit control with its blinking caret.
-        g.ChangeDefaultBaseStyle(CGXStyle().SetControl(GX_IDS_CTRL_STATIC), gxOverride, GX_NOREDRAW);
-        g.GetParam()->ClearUndoList();
-        g.RedrawAll(GX_INVALIDATE, FALSE);
-        grid->UpdateWindow();
-        grid->SetFocus();
-        PumpMessages(50);
-    }
-    CPoint At(ROWCOL nRow, ROWCOL nCol)
-    {
-        return CellCenter(nRow, nCol);
-    }
-    // The selection list: "t,l-b,r" for cells, "Rt-b" rows, "Cl-r" columns, "T" the table.
-    std::string Selection()
-    {
-        std::string s;
-        CGXRangeList& list = g.GetParam()->m_SelectedRanges;
-        for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
-        {
-            const CGXCellRange& r = *list.GetNext(pos);
-            if (!s.empty())
-                s += ";";
-            if (!r.IsValid())
-                s += "-";
-            else if (r.IsTable())
-                s += "T";
-            else if (r.IsRows())
-                s += "R" + std::to_string(r.top) + "-" + std::to_string(r.bottom);
-            else if (r.IsCols())
-                s += "C" + std::to_string(r.left) + "-" + std::to_string(r.right);
-            else
-                s += std::to_string(r.top) + "," + std::to_string(r.left) + "-" + std::to_string(r.bottom) +
-                     "," + std::to_string(r.right);
-        }
-        return s;
-    }
-};
-
 struct GestureCase
 {
     const char* name;

@@ -1,0 +1,150 @@
+// Resizing columns and rows by dragging their edges on a shown grid with real mouse input: the
+// new sizes with undo, the double click, live resizing, the drag line window in band mode, cancel
+// mode, and the limits the sizing flags and the minimum set.
+#include "FeatureTestApp.h"
+#include "grid/features/DragLineWnd.h"
+#include <gtest/gtest.h>
+#include <string>
+
+using namespace testing_support;
+
+namespace
+{
+// The screen point on the right edge of a column's header (on the bottom edge of a row's header).
+CPoint EdgeOf(SelectGrid& w, bool bCol, ROWCOL n)
+{
+    CRect rect = w.g.CalcCellRect(bCol ? 0 : n, bCol ? n : 0);
+    CPoint pt = bCol ? CPoint(rect.right, rect.CenterPoint().y) : CPoint(rect.CenterPoint().x, rect.bottom);
+    w.grid->ClientToScreen(&pt);
+    return pt;
+}
+
+// Presses on an edge and moves the mouse by the offset, holding the button.
+void PressAndMove(CPoint pt, CSize offset)
+{
+    PumpMessages(::GetDoubleClickTime() + 50);
+    MoveMouseTo(pt);
+    SendLeftButton(true);
+    MoveMouseTo(pt + CSize(offset.cx / 2, offset.cy / 2));
+    MoveMouseTo(pt + offset);
+}
+} // namespace
+
+TEST(GridResize, DraggingAHeaderEdgeResizesWithUndoAndADoubleClickGivesTheDefaultBack)
+{
+    SelectGrid w;
+    int nOld = w.g.GetColWidth(3);
+    PressAndMove(EdgeOf(w, true, 3), CSize(30, 0));
+    EXPECT_TRUE(w.g.m_resize.bTracking);
+    EXPECT_EQ(nOld, w.g.GetColWidth(3)); // default flags: no live resizing
+    SendLeftButton(false);
+    EXPECT_FALSE(w.g.m_resize.bTracking);
+    EXPECT_EQ(nOld + 30, w.g.GetColWidth(3));
+    EXPECT_TRUE(w.ShowsFreshPaint());
+    PressKey('Z', true);
+    EXPECT_EQ(nOld, w.g.GetColWidth(3));
+    EXPECT_TRUE(w.ShowsFreshPaint());
+    PressKey('R', true);
+    EXPECT_EQ(nOld + 30, w.g.GetColWidth(3));
+    // Rows likewise.
+    int nOldRow = w.g.GetRowHeight(4);
+    PressAndMove(EdgeOf(w, false, 4), CSize(0, 12));
+    SendLeftButton(false);
+    EXPECT_EQ(nOldRow + 12, w.g.GetRowHeight(4));
+    EXPECT_TRUE(w.ShowsFreshPaint());
+    // The double click on the edge: the column's default width.
+    PumpMessages(::GetDoubleClickTime() + 50);
+    MoveMouseTo(EdgeOf(w, true, 3));
+    for (int i = 0; i < 2; i++)
+    {
+        SendLeftButton(true);
+        SendLeftButton(false);
+    }
+    PumpMessages(50);
+    EXPECT_EQ(w.g.GetDefaultColWidth(), w.g.GetColWidth(3));
+    EXPECT_TRUE(w.ShowsFreshPaint());
+}
+
+TEST(GridResize, FeedbackAndLimitsByTheSizingFlags)
+{
+    struct Case
+    {
+        const char* name;
+        WORD wFlags;
+        int nMin, dx;
+        int nExpected; // the width after the release, relative to 60
+    };
+    const Case cases[] = {
+        {"a drag of 1 pixel changes nothing", 0xB2, 0, 1, 60},
+        {"the minimum is kept", 0xB2, 50, -40, 50},
+        {"live resizing", 0x1B2, 0, 20, 80},
+        {"the drag line window in band mode", 0x92, 0, 20, 80},
+        {"without an inverted line", 0xF2, 0, -20, 40},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        SelectGrid w;
+        w.g.GetParam()->m_wColSizingFlags = c.wFlags;
+        w.g.GetParam()->m_nMinTrackColWidth = c.nMin;
+        CRect rectCol = w.g.CalcCellRect(0, 3);
+        PressAndMove(EdgeOf(w, true, 3), CSize(c.dx, 0));
+        ASSERT_TRUE(w.g.m_resize.bTracking);
+        if (c.wFlags & 0x100)
+        {
+            // The column follows the mouse while the button is held.
+            EXPECT_EQ(c.nExpected, w.g.GetColWidth(3));
+            EXPECT_TRUE(w.ShowsFreshPaint());
+        }
+        CGXDragLineWnd* pLine = w.g.m_resize.pLineWnd;
+        EXPECT_EQ(!(c.wFlags & 0x20) && !(c.wFlags & 0x100), pLine != NULL);
+        if (pLine != NULL)
+        {
+            // It marks the edge where the resize began.
+            EXPECT_TRUE(pLine->IsWindowVisible());
+            CRect rectLine;
+            pLine->GetWindowRect(&rectLine);
+            w.grid->ScreenToClient(&rectLine);
+            EXPECT_EQ(rectCol.right, rectLine.left);
+            EXPECT_EQ(1, rectLine.Width());
+        }
+        SendLeftButton(false);
+        EXPECT_EQ(c.nExpected, w.g.GetColWidth(3));
+        EXPECT_EQ(nullptr, w.g.m_resize.pLineWnd);
+        EXPECT_TRUE(w.ShowsFreshPaint());
+    }
+}
+
+TEST(GridResize, CancelModeRestoresAndSelectedBlocksResizeTogether)
+{
+    for (WORD wFlags : {(WORD)0xB2, (WORD)0x1B2})
+    {
+        SCOPED_TRACE(wFlags);
+        SelectGrid w;
+        w.g.GetParam()->m_wColSizingFlags = wFlags;
+        PressAndMove(EdgeOf(w, true, 3), CSize(30, 0));
+        ASSERT_TRUE(w.g.m_resize.bTracking);
+        w.grid->SendMessage(WM_CANCELMODE);
+        EXPECT_FALSE(w.g.m_resize.bTracking);
+        SendLeftButton(false);
+        EXPECT_EQ(60, w.g.GetColWidth(3));
+        EXPECT_TRUE(w.ShowsFreshPaint());
+    }
+    // Columns C..D and F selected: dragging C's edge gives all three the new width.
+    SelectGrid w;
+    w.g.SelectRange(CGXCellRange().SetCols(3, 4), TRUE, TRUE);
+    w.g.SelectRange(CGXCellRange().SetCols(6, 6), TRUE, TRUE);
+    PressAndMove(EdgeOf(w, true, 3), CSize(-20, 0));
+    SendLeftButton(false);
+    for (ROWCOL c = 1; c <= 6; c++)
+        EXPECT_EQ(c == 3 || c == 4 || c == 6 ? 40 : 60, w.g.GetColWidth(c)) << "column " << c;
+    EXPECT_TRUE(w.ShowsFreshPaint());
+    // With sizing bit 1 the drag changes the default width.
+    int nDefault = w.g.GetDefaultColWidth();
+    w.g.GetParam()->m_wColSizingFlags = 0xB3;
+    PressAndMove(EdgeOf(w, true, 2), CSize(10, 0));
+    SendLeftButton(false);
+    EXPECT_EQ(70, w.g.GetDefaultColWidth());
+    EXPECT_NE(nDefault, w.g.GetDefaultColWidth());
+    EXPECT_EQ(60, w.g.GetColWidth(2));
+}
