@@ -3,6 +3,7 @@
 #include "app/IRControlApp.h"
 #include "AppIds.h"
 #include "app/ChildFrame.h"
+#include "app/AnalyseDlg.h"
 #include "app/DrawSettingsSheet.h"
 #include "app/IRControlView.h"
 #include "app/MainFrame.h"
@@ -122,6 +123,8 @@ void CIRControlApp::CreateConfiguration()
     CApplicationValues::SetDrawConfig(m_pDrawConfig);
     CApplicationValues::SetExpertMode(m_bExpertMode);
     CApplicationValues::SetDrawSettingsRunner(&CDrawSettingsSheet::Run);
+    CApplicationValues::SetAnalyseDlgFactory(&CAnalyseDlg::CreateForDocument);
+    CApplicationValues::SetAnalyseValuesShower(&CAnalyseDlg::ShowValuesOf);
 
     m_strExternApp = m_pProjektConfig->GetExternApp();
     m_strExternOptions = m_pProjektConfig->GetExternOptions();

@@ -14,6 +14,7 @@
 #include "station/config/ProjektConfig.h"
 #include "station/link/CommThreads.h"
 #include "station/record/ApplicationValues.h"
+#include "station/record/DrawLine.h"
 #include "station/record/IRControlDoc.h"
 #include "station/record/MeasureCurve.h"
 #include "station/record/ProcessStateCurve.h"
@@ -69,10 +70,16 @@ ON_UPDATE_COMMAND_UI(ID_PROFILE_DOWNLOAD, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_PROFILE_UPLOAD, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_PROFILE_COPY, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_PROFILE_PASTE, OnUpdateNotAvailable)
-ON_UPDATE_COMMAND_UI(ID_ANALYSE_CURSOR, OnUpdateNotAvailable)
-ON_UPDATE_COMMAND_UI(ID_ANALYSE_ADD, OnUpdateNotAvailable)
-ON_UPDATE_COMMAND_UI(ID_ANALYSE_DELETE_LAST, OnUpdateNotAvailable)
-ON_UPDATE_COMMAND_UI(ID_ANALYSE_DELETE_ALL, OnUpdateNotAvailable)
+ON_COMMAND(ID_ANALYSE_CURSOR, OnAnalyseCursor)
+ON_COMMAND_EX(ID_ZOOM_ACTUAL, OnZoomFollowed)
+ON_COMMAND_EX(ID_ZOOM_FIT, OnZoomFollowed)
+ON_UPDATE_COMMAND_UI(ID_ANALYSE_CURSOR, OnUpdateAnalyseCursor)
+ON_COMMAND_EX(ID_ANALYSE_ADD, OnAnalysePoints)
+ON_COMMAND_EX(ID_ANALYSE_DELETE_LAST, OnAnalysePoints)
+ON_COMMAND_EX(ID_ANALYSE_DELETE_ALL, OnAnalysePoints)
+ON_UPDATE_COMMAND_UI(ID_ANALYSE_ADD, OnUpdateAlways)
+ON_UPDATE_COMMAND_UI(ID_ANALYSE_DELETE_LAST, OnUpdateAlways)
+ON_UPDATE_COMMAND_UI(ID_ANALYSE_DELETE_ALL, OnUpdateAlways)
 ON_COMMAND(ID_QUICK_SAVE, OnQuickSave)
 ON_UPDATE_COMMAND_UI(ID_QUICK_SAVE, OnUpdateAlways)
 ON_MESSAGE(WM_PROGRESS_DONE, OnQuickSaveDone)
@@ -85,9 +92,12 @@ ON_UPDATE_COMMAND_UI(ID_STATION_HOURS, OnUpdateOnline)
 ON_COMMAND(ID_LONGLIFE_TEST, OnLongLifeTest)
 ON_UPDATE_COMMAND_UI(ID_LONGLIFE_TEST, OnUpdateLongLifeTest)
 ON_MESSAGE(WM_LONGLIFE_CLOSING, OnLongLifeClosing)
-ON_UPDATE_COMMAND_UI(ID_FILE_PRINT, OnUpdateNotAvailable)
-ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_DIRECT, OnUpdateNotAvailable)
-ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_PREVIEW, OnUpdateNotAvailable)
+ON_COMMAND(ID_FILE_PRINT, OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_DIRECT, OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_PREVIEW, OnFilePrintPreview)
+ON_UPDATE_COMMAND_UI(ID_FILE_PRINT, OnUpdateAlways)
+ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_DIRECT, OnUpdateAlways)
+ON_UPDATE_COMMAND_UI(ID_FILE_PRINT_PREVIEW, OnUpdateAlways)
 ON_WM_LBUTTONDOWN()
 ON_WM_LBUTTONUP()
 ON_WM_MOUSEMOVE()
@@ -321,11 +331,14 @@ void CIRControlView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*
         ShowBaudRate(dwBaudRate);
         if (pDoc != NULL && pDoc->UpdatePageSize(FALSE, GetTimePages(), FALSE))
             CreateScaleLabels();
+        if (m_bAnalyseCursor)
+            ShowAnalyseCursor(TRUE);
         UpdateStatusSource(TRUE);
     }
     else if (!bActivate && pDeactiveView == this)
     {
         m_bActiveView = FALSE;
+        ShowAnalyseCursor(FALSE);
         if (pActivateView == NULL || pActivateView == this)
             if (CIRStatusDlg* pDlg = StatusDialog())
                 pDlg->SetComBase(NULL, FALSE);
@@ -784,6 +797,12 @@ void CIRControlView::AppendSample()
     int nFitted = FitTimeAxis(t);
     if (nFitted != nPages && pDoc->UpdatePageSize(FALSE, nFitted, FALSE))
         CreateScaleLabels();
+    if (CDrawLine* pCursor = pDoc->GetCursorLine())
+    {
+        PlaceCursorLine(pCursor, TimeToX(t));
+        pCursor->SetPosition(t);
+        UpdateAnalyseDialog();
+    }
     pDoc->SetSampleState(nIndex, t, TRUE);
     if (bScaleChanged)
         pDoc->UpdateMeasureValues(m_bOnline);

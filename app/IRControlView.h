@@ -15,6 +15,7 @@
 
 class CIRComBase;
 class CIRControlDoc;
+class CDrawLine;
 class CLongLifeTestDlg;
 class CEvent;
 struct STRUCT_SERIAL_INTERFACE;
@@ -47,6 +48,10 @@ class CIRControlView : public CDrawView
     BOOL IsRecording() const
     {
         return m_bRecording;
+    }
+    BOOL IsAnalyseCursorOn() const
+    {
+        return m_bAnalyseCursor;
     }
     BOOL IsRegisteredForTicks() const;
     BOOL IsStationIdle() const
@@ -92,12 +97,24 @@ class CIRControlView : public CDrawView
     void UpdateStatusSource(BOOL bActivation);
     // Starts or stops a recording (also the automatic start).
     void ToggleRecording();
+    // While the analysis cursor is on, its dialog follows the line.
+    void UpdateAnalyseDialog();
+    // Shows or hides the cursor line and its dialog; the analysis cursor command's flag stays.
+    void ShowAnalyseCursor(BOOL bShow);
 
     // Overrides
     void OnInitialUpdate() override;
     void OnActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView) override;
     // On the screen the document's page in its mapping mode first, then the zoom's preparation.
     void OnPrepareDC(CDC* pDC, CPrintInfo* pInfo = NULL) override;
+
+    // Printing (IRControlViewPrint.cpp): a printed page per time-axis page.
+    BOOL OnPreparePrinting(CPrintInfo* pInfo) override;
+    void OnPrint(CDC* pDC, CPrintInfo* pInfo) override;
+    void OnEndPrinting(CDC* pDC, CPrintInfo* pInfo) override;
+    // The text in Arial at (x, y); y moves below it.
+    static void PrintLine(CDC* pDC, int x, int& y, int nHeight, int nWeight, BOOL bUnderline,
+                          LPCTSTR lpszText);
 
     // Implementation
   protected:
@@ -108,6 +125,11 @@ class CIRControlView : public CDrawView
     // The main frame's baud pane: the command layer's rate (the view's own without one).
     void ShowBaudRate(DWORD dwBaudRate);
     void ShowAnalysePointCount();
+    void PrintTitle(CDC* pDC, const CRect& texts);
+    void PrintTextBlock(CDC* pDC, const CRect& texts);
+    void PrintAnalysePoints(CDC* pDC, int x, int& y);
+    void PrintFooter(CDC* pDC, const CRect& texts, int nPage, int nPages);
+    void PrintLogos(CDC* pDC);
     void AppendSample();
     void AppendProcessState();
     void ApplyProfileBlock();
@@ -176,8 +198,14 @@ class CIRControlView : public CDrawView
     afx_msg LRESULT OnCommPortError(WPARAM wParam, LPARAM lParam);
 
     // Recording, service and mouse commands (IRControlViewCommands.cpp)
-    // The analysis dialog follows the cursor line; it comes with the analysis cursor command.
-    void UpdateAnalyseDialog();
+    // Moves the line to x, kept within the plot, across the plot's height; the x it took.
+    int PlaceCursorLine(CDrawLine* pCursor, int x);
+    afx_msg void OnAnalyseCursor();
+    afx_msg void OnUpdateAnalyseCursor(CCmdUI* pCmdUI);
+    // Zoom to actual size or to the window; the analysis dialog follows.
+    afx_msg BOOL OnZoomFollowed(UINT nID);
+    // Adding a point, deleting the last one or all of them.
+    afx_msg BOOL OnAnalysePoints(UINT nID);
     BOOL IsLive() const;
     afx_msg void OnRecordClear();
     afx_msg void OnUpdateLive(CCmdUI* pCmdUI);

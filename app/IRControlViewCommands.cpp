@@ -27,7 +27,55 @@ BOOL CIRControlView::IsLive() const
 
 void CIRControlView::UpdateAnalyseDialog()
 {
-    // Nothing to follow until the analysis cursor command shows its dialog.
+    CIRControlDoc* pDoc = GetDocument();
+    if (m_bAnalyseCursor && pDoc != NULL)
+        pDoc->UpdateAnalyseCursor(this);
+}
+
+// ---- the analysis cursor and its points
+
+void CIRControlView::ShowAnalyseCursor(BOOL bShow)
+{
+    if (CIRControlDoc* pDoc = GetDocument())
+        pDoc->ShowAnalyseCursor(this, bShow);
+}
+
+void CIRControlView::OnAnalyseCursor()
+{
+    m_bAnalyseCursor = !m_bAnalyseCursor;
+    ShowAnalyseCursor(m_bAnalyseCursor);
+}
+
+void CIRControlView::OnUpdateAnalyseCursor(CCmdUI* pCmdUI)
+{
+    pCmdUI->Enable(TRUE);
+    pCmdUI->SetCheck(m_bAnalyseCursor);
+}
+
+BOOL CIRControlView::OnZoomFollowed(UINT nID)
+{
+    if (nID == ID_ZOOM_ACTUAL)
+        OnZoomActual();
+    else
+        OnZoomFit();
+    UpdateAnalyseDialog();
+    return TRUE;
+}
+
+BOOL CIRControlView::OnAnalysePoints(UINT nID)
+{
+    CIRControlDoc* pDoc = GetDocument();
+    if (pDoc == NULL)
+        return TRUE;
+    if (nID == ID_ANALYSE_ADD)
+        pDoc->AddAnalysePoint();
+    else if (nID == ID_ANALYSE_DELETE_LAST)
+        pDoc->DeleteLastAnalysePoint();
+    else
+        pDoc->DeleteAllAnalysePoints();
+    ShowAnalysePointCount();
+    Invalidate(TRUE);
+    return TRUE;
 }
 
 // ---- recording
@@ -218,21 +266,26 @@ void CIRControlView::OnMouseMove(UINT nFlags, CPoint point)
     CDrawLine* pCursor = pDoc != NULL ? pDoc->GetCursorLine() : NULL;
     if (pCursor != NULL && pCursor->IsArmed())
     {
-        InvalidateObject(pCursor);
-        CRect plot = GetPlotRect();
         pCursor->SetMinimum(0);
         pCursor->SetMaximum(GetTimeSpan());
-        pCursor->SetDragRange(plot);
+        pCursor->SetDragRange(GetPlotRect());
         CPoint logical = point;
         ClientToDoc(logical);
-        int x = std::min(std::max((int)logical.x, (int)plot.left), (int)plot.right);
-        CRect line = pCursor->GetRect();
-        pCursor->MoveTo(CRect(x, plot.top, x + std::max(line.Width(), 1), plot.bottom));
-        pCursor->SetPosition(XToTime(x));
-        InvalidateObject(pCursor);
+        pCursor->SetPosition(XToTime(PlaceCursorLine(pCursor, logical.x)));
         UpdateAnalyseDialog();
     }
     CDrawView::OnMouseMove(nFlags, point);
+}
+
+int CIRControlView::PlaceCursorLine(CDrawLine* pCursor, int x)
+{
+    CRect plot = GetPlotRect();
+    x = std::min(std::max(x, (int)plot.left), (int)plot.right);
+    const int nWidth = std::max(pCursor->GetRect().Width(), 1);
+    InvalidateObject(pCursor);
+    pCursor->MoveTo(CRect(x, plot.top, x + nWidth, plot.bottom));
+    InvalidateObject(pCursor);
+    return x;
 }
 
 void CIRControlView::OnLButtonUp(UINT nFlags, CPoint point)

@@ -2,6 +2,7 @@
 #include "app/MainFrame.h"
 #include "AppIds.h"
 #include "app/DrawView.h"
+#include "app/IRControlView.h"
 #include "station/record/HtmlHelp.h"
 #include "app/IRControlApp.h"
 #include "app/MyWorkspaceEx.h"
@@ -102,12 +103,10 @@ const ToolBarToggle s_toolBarToggles[] = {
 };
 
 // Commands whose implementation is not part of the program yet: disabled, and never run even
-// where a framework base would take them (printing).
+// where a framework base would take them.
 const UINT s_waitingCommands[] = {
-    ID_PROTECT_PARAMETERS,  ID_EXPORT_TABLE,       ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD,
-    ID_PROFILE_COPY,        ID_PROFILE_PASTE,      ID_ANALYSE_CURSOR,   ID_ANALYSE_ADD,
-    ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL, ID_FILE_PRINT,       ID_FILE_PRINT_PREVIEW,
-    ID_FILE_PRINT_DIRECT,
+    ID_PROTECT_PARAMETERS, ID_EXPORT_TABLE, ID_PROFILE_DOWNLOAD,
+    ID_PROFILE_UPLOAD,     ID_PROFILE_COPY, ID_PROFILE_PASTE,
 };
 
 BOOL IsWaitingCommand(UINT nID)
@@ -160,6 +159,13 @@ CDrawView* ActiveDrawView()
     return dynamic_cast<CDrawView*>(GetActiveDrawView());
 }
 
+// The analysis dialog follows the page when the bars beside it come or go.
+void UpdateActiveAnalyseCursor()
+{
+    if (CIRControlView* pView = dynamic_cast<CIRControlView*>(ActiveDrawView()))
+        pView->UpdateAnalyseDialog();
+}
+
 BOOL IsExpert()
 {
     CIRControlApp* pApp = GetIRControlApp();
@@ -174,7 +180,8 @@ CString LoadText(UINT nID)
 }
 } // namespace
 
-CMainFrame::CMainFrame() : m_helpIdMap(10), m_bMinimizedView(FALSE), m_pToolBarManager(NULL)
+CMainFrame::CMainFrame()
+    : m_helpIdMap(10), m_bMinimizedView(FALSE), m_bCursorBeforeMinimized(FALSE), m_pToolBarManager(NULL)
 {
     m_helpIdMap.InitHashTable(17);
     for (int i = 0; i < toolbarCount; i++)
@@ -369,6 +376,7 @@ void CMainFrame::ToggleBar(CControlBar* pBar)
 void CMainFrame::OnViewParameter()
 {
     ToggleBar(&m_wndMeasureTable);
+    UpdateActiveAnalyseCursor();
 }
 
 void CMainFrame::OnUpdateViewParameter(CCmdUI* pCmdUI)
@@ -379,6 +387,7 @@ void CMainFrame::OnUpdateViewParameter(CCmdUI* pCmdUI)
 void CMainFrame::OnViewStateWnd()
 {
     ToggleBar(&m_wndState);
+    UpdateActiveAnalyseCursor();
 }
 
 void CMainFrame::OnUpdateViewStateWnd(CCmdUI* pCmdUI)
@@ -411,6 +420,7 @@ void CMainFrame::OnViewHideAll()
     const BOOL bShow = !m_wndMeasureTable.IsWindowVisible() && !m_wndState.IsWindowVisible();
     ShowControlBar(&m_wndMeasureTable, bShow, FALSE);
     ShowControlBar(&m_wndState, bShow, FALSE);
+    UpdateActiveAnalyseCursor();
 }
 
 void CMainFrame::OnViewMinimized()
@@ -437,6 +447,14 @@ void CMainFrame::ToggleMinimizedView()
         ShowWindow(SW_SHOWMAXIMIZED);
     if (CDrawView* pView = ActiveDrawView())
         pView->FitToWindow();
+    // The small window keeps the page alone: the analysis cursor waits until it is left.
+    if (CIRControlView* pView = dynamic_cast<CIRControlView*>(ActiveDrawView()))
+    {
+        if (bEnter)
+            m_bCursorBeforeMinimized = pView->IsAnalyseCursorOn();
+        if (bEnter || m_bCursorBeforeMinimized)
+            pView->ShowAnalyseCursor(!bEnter);
+    }
     m_bMinimizedView = bEnter;
 }
 

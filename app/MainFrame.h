@@ -96,6 +96,7 @@ class CMainFrame : public SECMDIFrameWnd
     CMap<UINT, UINT, UINT, UINT> m_helpIdMap;
     CString m_strWorkspaceFile;
     BOOL m_bMinimizedView;
+    BOOL m_bCursorBeforeMinimized; // the active view's analysis cursor when the view was minimised
     UINT* m_pButtons[toolbarCount];
     int m_nButtons[toolbarCount];
     SECCustomStatusBar m_wndStatusBar;

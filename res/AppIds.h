@@ -273,3 +273,28 @@
 #define IDS_STOPBITS_TWO 248
 #define IDS_SERIAL_COLUMN_PORT 437
 #define IDS_SERIAL_COLUMN_DESCRIPTION 438
+// The analysis dialog beside the cursor line: the cursor's time and two curves' values there.
+#define IDD_ANALYSE 310
+#define IDC_ANALYSE_POSITION 1090
+#define IDC_ANALYSE_VALUE1 1091
+#define IDC_ANALYSE_VALUE2 1092
+// The printed recording page's texts.
+#define IDS_PRINT_DATE 324           // "Druckdatum: "
+#define IDS_PRINT_RECORDED 325       // "Aufgezeichnet mit KUVO Helvon"
+#define IDS_PRINT_PROFILE 326        // "Prozess-Profil:"
+#define IDS_PRINT_OPERATOR 327       // "Bediener:"
+#define IDS_PRINT_TEST_DATE 328      // "Prüfdatum:"
+#define IDS_PRINT_BOARD 329          // "Board:"
+#define IDS_PRINT_COMPONENT 330      // "Komponente:"
+#define IDS_PRINT_PROFILE_VALUES 331 // "Profilparameter:"
+#define IDS_PRINT_USER_VALUES 361    // "Anwenderparameter:"
+#define IDS_PRINT_PIN1 372           // "Lage Pin1 = "
+#define IDS_PRINT_APERTURE_X 373     // "Blende-X = "
+#define IDS_PRINT_APERTURE_Y 374     // "Blende-Y = "
+#define IDS_PRINT_PROCEDURE 375      // "Vorgang:"
+#define IDS_PRINT_ANALYSIS 411       // "Prozessanalyse:"
+#define IDS_PRINT_MOMENT 412         // "Zeitpunkt:"
+#define IDS_PRINT_PAGE 418           // "Seite %d von %d"
+#define IDS_PRINT_DEVICE 420         // "Geräte-Nr.:"
+#define IDS_PRINT_FILE 428           // "Dateiname: %s / %s"
+#define IDS_PRINT_FIRMWARE 434       // "Firmware: %#4.2f"

@@ -80,6 +80,7 @@
 #define GX_IDS_UA_RTLREADING 52570
 #define GX_IDS_UA_ELLIPSISTYPE 52792
 #define GX_IDS_UA_DAOBITMAP 52794
+#define GX_IDS_UA_VIEWER_ID 52801
 #define GX_IDS_CHOICE_ELLIPSISTYPE 20126
 
 // Texts of undo, redo and the grid's operations (loaded at library start-up).

@@ -148,13 +148,9 @@ void CGXComboBoxWnd::Init(ROWCOL nRow, ROWCOL nCol)
     if (!HasWindow() && !CreateWindows(m_dwCreateStyle, m_nID))
         return;
     SetActive(FALSE);
-    const CGXStyle& style = LoadStyle();
+    CGXStyle& style = LoadStyle();
     if (m_bFillWithChoiceList)
-    {
-        ResetContent();
-        for (const CString& strLine : CGXComboBox::ChoiceLines(style.GetChoiceList()))
-            AddString(strLine);
-    }
+        FillComboList(style);
     SetValue(style.GetValue());
     CGXGridParam* pParam = m_pGrid->GetParam();
     if (pParam != NULL && (pParam->m_wActivateFlags & 4) && BeginEditing())
@@ -162,6 +158,13 @@ void CGXComboBoxWnd::Init(ROWCOL nRow, ROWCOL nCol)
     SetModify(FALSE);
     if (!m_bActive)
         m_pButton->Refresh();
+}
+
+void CGXComboBoxWnd::FillComboList(CGXStyle& style)
+{
+    ResetContent();
+    for (const CString& strLine : CGXComboBox::ChoiceLines(style.GetChoiceList()))
+        AddString(strLine);
 }
 
 BOOL CGXComboBoxWnd::Store()

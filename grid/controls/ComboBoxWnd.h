@@ -37,6 +37,8 @@ class CGXComboBoxWnd : public CComboBox, public CGXStatic
     // TRUE when the key went to the grid (or closed the list) instead of the combo.
     virtual BOOL FilterComboKey(UINT nChar, UINT nRepCnt, UINT nFlags);
     virtual void OpenPendingDrop();
+    // Puts the style's choice lines into the combo's list.
+    virtual void FillComboList(CGXStyle& style);
 
     // Cell-control side.
     CRuntimeClass* GetWndRuntimeClass() override;

@@ -29,3 +29,13 @@ void CGXHotSpotButton::DrawContent(CDC* pDC, BOOL bActive)
         GXFillSolidRect(pDC, origin.x + r.left, origin.y + r.top, r.right - r.left, r.bottom - r.top,
                         RGB(0, 0, 0));
 }
+
+void CGXHotSpotButton::LayoutInCell(const CRect& rect)
+{
+    CRect button;
+    button.IntersectRect(rect, CRect(rect.right - 14, rect.top, rect.right - 1, rect.top + 13));
+    // Off the top edge when the cell is taller than the button.
+    if (button.Height() < rect.Height() - 1)
+        button.OffsetRect(0, 1);
+    SetRect(button);
+}

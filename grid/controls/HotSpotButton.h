@@ -9,4 +9,9 @@ class CGXHotSpotButton : public CGXButton
     explicit CGXHotSpotButton(CGXControl* pOwner);
 
     void DrawContent(CDC* pDC, BOOL bActive) override;
+    // Places the button in the top right corner of a cell rectangle.
+    void LayoutInCell(const CRect& rect);
+
+    // Width the button takes from a cell's text.
+    static const int s_nCellWidth = 13;
 };

@@ -5,12 +5,6 @@
 IMPLEMENT_DYNAMIC(CGXHotSpotEdit, CGXEditControl)
 GX_IMPLEMENT_CONTROL(CGXHotSpotEdit, CGXEditControl)
 
-namespace
-{
-// Width the button takes from the text.
-const int buttonWidth = 13;
-} // namespace
-
 CGXHotSpotEdit::CGXHotSpotEdit(CGXGridCore* pGrid, UINT nID)
     : CGXEditControl(pGrid, nID), m_pButton(new CGXHotSpotButton(this))
 {
@@ -26,21 +20,16 @@ void CGXHotSpotEdit::Init(ROWCOL nRow, ROWCOL nCol)
 CRect CGXHotSpotEdit::GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem, const CGXStyle* pStyle)
 {
     CRect rect = CGXStatic::GetCellRect(nRow, nCol, rectItem, pStyle);
-    rect.right -= buttonWidth;
+    rect.right -= CGXHotSpotButton::s_nCellWidth;
     return rect;
 }
 
 CSize CGXHotSpotEdit::AddBorders(CSize size, const CGXStyle& style)
 {
-    return CGXEditControl::AddBorders(CSize(size.cx + buttonWidth, size.cy), style);
+    return CGXEditControl::AddBorders(CSize(size.cx + CGXHotSpotButton::s_nCellWidth, size.cy), style);
 }
 
 void CGXHotSpotEdit::LayoutChildren(ROWCOL, ROWCOL, const CRect& rect)
 {
-    CRect button;
-    button.IntersectRect(rect, CRect(rect.right - 14, rect.top, rect.right - 1, rect.top + 13));
-    // Off the top edge when the cell is taller than the button.
-    if (button.Height() < rect.Height() - 1)
-        button.OffsetRect(0, 1);
-    m_pButton->SetRect(button);
+    m_pButton->LayoutInCell(rect);
 }

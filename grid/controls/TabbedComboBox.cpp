@@ -149,10 +149,21 @@ BOOL CGXTabbedComboBox::FindChoiceLine(const CGXStyle& style, const CString& str
         CMapStringToString* pTable = bByKey ? keyTables[s.nChoiceId] : textTables[s.nChoiceId];
         return pTable != NULL && pTable->Lookup(strValue, strLine);
     }
+    return FindInChoiceList(s, strChoices, strValue, bByKey, TRUE, strLine);
+}
+
+BOOL CGXTabbedComboBox::FindInChoiceList(const CGXTabbedChoiceSettings& s, CString strChoices,
+                                         const CString& strValue, BOOL bByKey, BOOL bExact, CString& strLine)
+{
     if (s.nSortCol >= 0)
         strChoices = GXSortChoiceList(strChoices, s.nSortCol, s.bShowHeaders);
     return GXFindChoiceLine(strValue, bByKey ? s.nKeyCol : s.nTextCol, &strLine, s.bShowHeaders, strChoices,
-                            TRUE) >= 0;
+                            bExact) >= 0;
+}
+
+CString CGXTabbedComboBox::ListItem(const CGXTabbedChoiceSettings& s, const CString& strLine)
+{
+    return s.nTextCol > 0 ? Field(strLine, s.nTextCol) + _T("\t") + strLine : strLine;
 }
 
 // -- The list and its title strip --------------------------------------------------------------
@@ -197,8 +208,7 @@ void CGXTabbedComboBox::FillListBox(CListBox* pListBox)
             nPresent = std::max(nPresent, std::min<int>(maxColumns, (int)GXSplitTabbedLine(strLine).size()));
             MeasureTabbedColumns(&dc, strLine, maxColumns, anMeasured);
             MaxTabbedBitmapHeight(strLine, m_nItemHeight, !m_settings.bShowAllCols, 0, maxColumns);
-            CString strItem =
-                m_settings.nTextCol > 0 ? Field(strLine, m_settings.nTextCol) + _T("\t") + strLine : strLine;
+            CString strItem = ListItem(m_settings, strLine);
             if (bFirst && m_settings.bShowHeaders)
                 m_header.m_strTitles = strItem;
             else

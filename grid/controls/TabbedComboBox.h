@@ -45,6 +45,11 @@ class CGXTabbedComboBox : public CGXComboBox
     // The whole line whose key field (bByKey) or text field equals strValue, from the shared
     // tables of the style's choice-list id or the choice list itself.
     BOOL FindChoiceLine(const CGXStyle& style, const CString& strValue, BOOL bByKey, CString& strLine);
+    // The same search in a choice list itself (sorted first when the settings name a sort column).
+    static BOOL FindInChoiceList(const CGXTabbedChoiceSettings& s, CString strChoices,
+                                 const CString& strValue, BOOL bByKey, BOOL bExact, CString& strLine);
+    // The list line of a choice line: with a text column above 0, that field and a tab go first.
+    static CString ListItem(const CGXTabbedChoiceSettings& s, const CString& strLine);
 
     // The combo cell's operations.
     CListBox* CreateListBox(CGXGridCombo* pPopup, UINT nID) override;

@@ -6,6 +6,8 @@
 #include "grid/core/BrowseParam.h"
 #include "grid/core/GridCore.h"
 
+class CGXOleViewer;
+
 class CGXBrowserGrid : public CGXGridCore
 {
   public:
@@ -41,6 +43,11 @@ class CGXBrowserGrid : public CGXGridCore
     virtual void StoreCellObject(ROWCOL nRow, ROWCOL nCol, CObject* pObject);
     virtual BOOL StoreRecordFields(ROWCOL nRow, CString* pstrError);
     virtual BOOL OnStoreBufferedValue(const CGXStyle& style, int nField);
+    // Chooses the OLE viewer of a cell (viewer id from the cell style); may replace pViewer.
+    virtual void OnGetViewer(ROWCOL /*nRow*/, ROWCOL /*nCol*/, DWORD /*dwViewerId*/,
+                             CGXOleViewer*& /*pViewer*/)
+    {
+    }
 
     // Operations
     ROWCOL GetFirstRecordRow()

@@ -11,14 +11,17 @@
 #include "grid/controls/HotSpotEdit.h"
 #include "grid/controls/ListBox.h"
 #include "grid/controls/MaskControl.h"
+#include "grid/controls/OlePreview.h"
 #include "grid/controls/PasswordControl.h"
 #include "grid/controls/ProgressCtrl.h"
 #include "grid/controls/Pushbutton.h"
 #include "grid/controls/RadioButtonEx.h"
 #include "grid/controls/RichEditCtrl.h"
 #include "grid/controls/TabbedComboBox.h"
+#include "grid/controls/TabbedComboBoxWnd.h"
 #include "grid/controls/SpinEdit.h"
 #include "grid/controls/VScrollEdit.h"
+#include "grid/core/BrowserGrid.h"
 #include "grid/core/CellTipStatic.h"
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
@@ -83,6 +86,11 @@ template <DWORD dwStyle> CGXControl* CreateComboWnd(CGXGridCore* pGrid, UINT nID
     pCombo->m_bWantArrowKeys = FALSE;
     return pCombo;
 }
+// The window multi-column combos: editable, or a list only.
+template <DWORD dwStyle> CGXControl* CreateTabbedComboWnd(CGXGridCore* pGrid, UINT nID)
+{
+    return new CGXTabbedComboBoxWnd(pGrid, dwStyle, nID);
+}
 // The date-time cells: with or without the calendar button.
 template <DWORD dwStyle> CGXControl* CreateDateTime(CGXGridCore* pGrid, UINT nID)
 {
@@ -93,9 +101,9 @@ CGXControl* CreateCheckListCombo(CGXGridCore* pGrid, UINT)
     return new CGXCheckListComboBox(pGrid, 0, 0);
 }
 // Only a browser grid has the OLE preview cell; the grid core has none.
-CGXControl* CreateBrowserOnly(CGXGridCore*, UINT)
+CGXControl* CreateBrowserOnly(CGXGridCore* pGrid, UINT)
 {
-    return NULL;
+    return dynamic_cast<CGXBrowserGrid*>(pGrid) != NULL ? new CGXOlePreview(pGrid) : NULL;
 }
 
 struct ControlEntry
@@ -136,6 +144,9 @@ const ControlEntry s_controlTable[] = {
     {GX_IDS_CTRL_CBS_DROPDOWN, CreateComboWnd<WS_VSCROLL | CBS_AUTOHSCROLL | CBS_DROPDOWN>, TRUE},
     {GX_IDS_CTRL_CBS_DROPDOWNLIST, CreateComboWnd<WS_VSCROLL | CBS_DROPDOWNLIST>, TRUE},
     {GX_IDS_CTRL_CHECKLIST_COMBOBOX, CreateCheckListCombo, FALSE},
+    {GX_IDS_CTRL_CBS_TABBED_DROPDOWN, CreateTabbedComboWnd<WS_VSCROLL | CBS_AUTOHSCROLL | CBS_DROPDOWN>,
+     TRUE},
+    {GX_IDS_CTRL_CBS_TABBED_DROPDOWNLIST, CreateTabbedComboWnd<WS_VSCROLL | CBS_DROPDOWNLIST>, TRUE},
     {GX_IDS_CTRL_ZEROBASED_EX, CreateCombo<CGXComboBox::ComboShowChoice | CGXComboBox::ComboIndexZero>, TRUE},
     {GX_IDS_CTRL_DAOBITMAP, Create<CGXDaoBitmap>, FALSE},
     {GX_IDS_CTRL_CURRENCY, CreateWithId<CGXCurrencyEdit>, TRUE},

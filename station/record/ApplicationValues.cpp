@@ -14,6 +14,7 @@ struct SValues
     BOOL bLeftLogo = FALSE;
     BOOL bRightLogo = FALSE;
     CApplicationValues::AnalyseDlgFactory pfnAnalyseDlg = NULL;
+    CApplicationValues::AnalyseValuesShower pfnAnalyseValues = NULL;
     CApplicationValues::DrawSettingsRunner pfnDrawSettings = NULL;
 };
 
@@ -90,6 +91,18 @@ void CApplicationValues::SetAnalyseDlgFactory(AnalyseDlgFactory pfnFactory)
 CDialog* CApplicationValues::CreateAnalyseDlg()
 {
     return Values().pfnAnalyseDlg != NULL ? Values().pfnAnalyseDlg() : NULL;
+}
+
+void CApplicationValues::SetAnalyseValuesShower(AnalyseValuesShower pfnShower)
+{
+    Values().pfnAnalyseValues = pfnShower;
+}
+
+void CApplicationValues::ShowAnalyseValues(CDialog* pDlg, CObList& objects, const CString& strHeading,
+                                           int nTime)
+{
+    if (pDlg != NULL && Values().pfnAnalyseValues != NULL)
+        Values().pfnAnalyseValues(pDlg, objects, strHeading, nTime);
 }
 
 void CApplicationValues::SetDrawSettingsRunner(DrawSettingsRunner pfnRunner)

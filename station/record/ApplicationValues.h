@@ -15,6 +15,9 @@ class CApplicationValues
   public:
     // Makes the analysis dialog of a recording document; NULL when there is none.
     typedef CDialog* (*AnalyseDlgFactory)();
+    // Shows the cursor's heading and the values of the list's curves at the time in that dialog.
+    typedef void (*AnalyseValuesShower)(CDialog* pDlg, CObList& objects, const CString& strHeading,
+                                        int nTime);
     // Runs the display settings sheet on the values; IDOK when the user confirmed them.
     typedef INT_PTR (*DrawSettingsRunner)(UINT nStartPage, SDrawSettings& settings);
 
@@ -34,6 +37,8 @@ class CApplicationValues
 
     static void SetAnalyseDlgFactory(AnalyseDlgFactory pfnFactory);
     static CDialog* CreateAnalyseDlg();
+    static void SetAnalyseValuesShower(AnalyseValuesShower pfnShower);
+    static void ShowAnalyseValues(CDialog* pDlg, CObList& objects, const CString& strHeading, int nTime);
 
     // IDCANCEL while no application runs the sheet.
     static void SetDrawSettingsRunner(DrawSettingsRunner pfnRunner);

@@ -216,6 +216,22 @@ class CIRControlDoc : public CDrawDoc
     {
         return m_strBoard;
     }
+    CString GetApertureX() const
+    {
+        return m_strApertureX;
+    }
+    CString GetApertureY() const
+    {
+        return m_strApertureY;
+    }
+    CString GetPin1Position() const
+    {
+        return m_strPin1;
+    }
+    CString GetProfileType() const
+    {
+        return m_strProfileType;
+    }
     void GetIROptions(BOOL& bPipCal, int& nBuzzerMode) const;
     void GetSensorFactors(float& f1, float& f2) const;
     void SetSensorFactors(float f1, float f2);
@@ -283,6 +299,16 @@ class CIRControlDoc : public CDrawDoc
     static BOOL IsIRSensorText(const CString& text);
 
     // Analysis
+    // Adds the line to the object list or takes it out, with its shown flag.
+    void ShowLine(CDrawLine* pLine, BOOL bShow);
+    // Shows or hides the cursor line with the analysis dialog; FALSE when either is missing.
+    BOOL ShowAnalyseCursor(CDrawViewBase* pView, BOOL bShow);
+    // The dialog follows the line and shows the curves' values at its position.
+    void UpdateAnalyseCursor(CDrawViewBase* pView);
+    CDialog* GetAnalyseDlg() const
+    {
+        return m_pAnalyseDlg;
+    }
     void AddAnalysePoint();
     void UpdateAnalysePointLines(CDrawViewBase* pView);
     void ShowPointLinesInRange(CDrawViewBase* pView, int from, int to);
@@ -303,7 +329,6 @@ class CIRControlDoc : public CDrawDoc
     void CheckLabelOwners(CArchive& ar);
     CString TemperatureText(UINT nLabelId, int nValue, BOOL bBare) const;
     CString LabelText(UINT nLabelId, const CString& value, BOOL bBare) const;
-    void ShowLine(CDrawLine* pLine, BOOL bShow);
     // The curves', reference lines' and bars' settings into the sheet's values or back.
     void ExchangeObjectSettings(SDrawSettings& settings, bool bToSettings);
 

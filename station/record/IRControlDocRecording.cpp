@@ -330,6 +330,14 @@ BOOL CIRControlDoc::DoSettingsSheet(UINT nStartPage, CDrawViewBase* pView)
     }
     if (settings.bCurvesOrBarsChanged)
         UpdateMeasureValues(FALSE);
+    if (m_pCursor != NULL && pView != NULL)
+    {
+        // The time base may have changed: the line keeps its place, its time follows.
+        m_pCursor->SetMaximum(pView->GetTimeSpan());
+        m_pCursor->SetMinimum(0);
+        m_pCursor->SetPosition(pView->XToTime(m_pCursor->GetRect().left));
+        UpdateAnalyseCursor(pView);
+    }
     UpdateAnalysePointLines(pView);
     SetModifiedFlag();
     return TRUE;
@@ -487,6 +495,44 @@ void CIRControlDoc::ShowLine(CDrawLine* pLine, BOOL bShow)
     else
         RemoveObject(pLine);
     pLine->SetShown(bShow);
+}
+
+BOOL CIRControlDoc::ShowAnalyseCursor(CDrawViewBase* pView, BOOL bShow)
+{
+    if (m_pCursor == NULL || m_pAnalyseDlg == NULL || m_pAnalyseDlg->m_hWnd == NULL)
+        return FALSE;
+    ShowLine(m_pCursor, bShow);
+    if (bShow)
+    {
+        m_pAnalyseDlg->ShowWindow(SW_SHOW);
+        UpdateAnalyseCursor(pView);
+    }
+    else
+    {
+        m_pAnalyseDlg->ShowWindow(SW_HIDE);
+        m_pCursor->SetArmed(FALSE);
+    }
+    if (pView != NULL)
+        pView->InvalidateObject(m_pCursor);
+    return TRUE;
+}
+
+void CIRControlDoc::UpdateAnalyseCursor(CDrawViewBase* pView)
+{
+    if (m_pCursor == NULL || m_pAnalyseDlg == NULL || m_pAnalyseDlg->m_hWnd == NULL || pView == NULL)
+        return;
+    m_pCursor->SetMaximum(pView->GetTimeSpan());
+    m_pCursor->SetMinimum(0);
+    CView* pWnd = pView->GetView();
+    POINT right = {m_pCursor->GetRect().right, 0};
+    pView->DocToClient(right);
+    pWnd->ClientToScreen(&right);
+    POINT top = {0, 0};
+    pWnd->ClientToScreen(&top);
+    m_pAnalyseDlg->SetWindowPos(NULL, right.x + 5, top.y + 5, 0, 0,
+                                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    CApplicationValues::ShowAnalyseValues(m_pAnalyseDlg, GetObjects(), m_pCursor->GetPositionText(),
+                                          m_pCursor->GetPosition());
 }
 
 void CIRControlDoc::AddAnalysePoint()

@@ -4,6 +4,8 @@
 #include "AppIds.h"
 #include "DialogAnswer.h"
 #include "FirstStart.h"
+#include "app/SerialMultiSettingsPage.h"
+#include "uilib/treelist/TreeCtrl.h"
 #include "app/SettingsSheet.h"
 #include "station/record/ApplicationValues.h"
 
@@ -254,6 +256,56 @@ TEST_F(OptionsSheet, ReadOnlyConfigurationDisablesThePages)
     for (const char* name : {"TempBase", "AutoCom", "Language"})
         EXPECT_EQ("<missing>", ReadRaw(HKEY_LOCAL_MACHINE, "Settings", name)) << name;
     EXPECT_EQ("<missing>", ReadRaw(HKEY_LOCAL_MACHINE, "Logos", "LeftLogo"));
+}
+// The connected station's port set to 19200 baud: the station is told the new rate, is polled at
+// it, and the status bar shows it.
+TEST_F(OptionsSheet, ConnectedPortTakesTheNewRate)
+{
+    CIRControlView* pView = ActiveRecording(m_pFrame);
+    ASSERT_TRUE(pView != NULL);
+    ASSERT_TRUE(PumpUntil([&] { return pView->IsRegisteredForTicks(); }, 10000));
+    SECCustomStatusBar& status = m_pFrame->GetStatusBar();
+    const int nBaud = status.CommandToIndex(ID_INDICATOR_BAUD);
+    auto paneText = [&] { return std::string(status.GetPaneText(nBaud)); };
+    ASSERT_TRUE(PumpUntil([&] { return paneText() == "Baudrate: 9600  Baud"; }, 5000)) << paneText();
+    const size_t nFrom = m_sim.Log().size();
+    DialogAnswer answer;
+    answer.attempts = {DialogAnswer::Attempt({}, IDOK, [](HWND hSheet) {
+        HWND hPage = ::GetParent(DialogAnswer::Control(hSheet, IDC_SERIAL_TREE));
+        CSerialMultiSettingsPage* pPage =
+            dynamic_cast<CSerialMultiSettingsPage*>(CWnd::FromHandlePermanent(hPage));
+        ASSERT_TRUE(pPage != NULL);
+        const std::string port = "COM" + std::to_string(StationSimulator::kPort);
+        for (HTREEITEM h = pPage->m_pTree->GetRootItem(); h != NULL;
+             h = pPage->m_pTree->GetNextSiblingItem(h))
+            if (std::string(pPage->m_pTree->GetItemText(h)) == port)
+                pPage->m_pTree->SelectItem(h);
+        HWND hBaud = DialogAnswer::Control(hSheet, IDC_SERIAL_BAUD);
+        ::SendMessageA(hBaud, CB_SETCURSEL,
+                       ::SendMessageA(hBaud, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "19200 Baud"), 0);
+    })};
+    ASSERT_TRUE(Run(answer));
+    EXPECT_FALSE(answer.bLeftOpen);
+    EXPECT_EQ("19200",
+              ReadRaw(HKEY_CURRENT_USER, ("Interface\\COM" + std::to_string(StationSimulator::kPort)).c_str(),
+                      "Baudrate"));
+    ASSERT_TRUE(PumpUntil([&] { return paneText() == "Baudrate: 19200  Baud"; }, 10000)) << paneText();
+    PumpMessages(1500);
+    // The rate change at the old rate, then requests at the new one only.
+    const std::vector<std::string> log = m_sim.Log();
+    size_t nChange = log.size(), nAt19200 = 0;
+    for (size_t i = nFrom; i < log.size(); i++)
+    {
+        if (log[i].compare(0, 3, "rx ") != 0)
+            continue;
+        if (nChange == log.size() && log[i].find("[01 40") != std::string::npos)
+            nChange = i;
+        else if (nChange < i)
+            nAt19200 += log[i].compare(0, 9, "rx 19200 ") == 0;
+    }
+    ASSERT_LT(nChange, log.size()) << "no rate change";
+    EXPECT_EQ(0u, log[nChange].find("rx 9600 ")) << log[nChange];
+    EXPECT_GT(nAt19200, 3u);
 }
 
 // The first start: the text, then the sheet; only OK counts it as done.

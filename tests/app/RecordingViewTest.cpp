@@ -286,6 +286,19 @@ class RecordingView : public ProgramKeyTest
     {
         pView->SendMessage(WM_COMMAND, nId);
     }
+    // Configuration an administrator may change, for as long as it lives.
+    struct Administrator
+    {
+        BOOL bBefore = App().m_bAdministrator;
+        Administrator()
+        {
+            App().m_bAdministrator = TRUE;
+        }
+        ~Administrator()
+        {
+            App().m_bAdministrator = bBefore;
+        }
+    };
     StationSimulator m_sim;
     StationSimulator m_sim2;
     std::deque<ViewInFrame> m_views;
@@ -1036,12 +1049,12 @@ TEST_F(RecordingView, CommandsWithoutTheirDialogsAreDisabled)
 {
     ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
     for (UINT nId : std::initializer_list<UINT>{ID_EXPORT_TABLE, ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD,
-                                                ID_PROFILE_COPY, ID_PROFILE_PASTE, ID_ANALYSE_CURSOR,
-                                                ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL,
-                                                ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
+                                                ID_PROFILE_COPY, ID_PROFILE_PASTE})
         EXPECT_FALSE(StateOf(v.pView, nId).enabled) << nId;
     EXPECT_TRUE(StateOf(v.pView, ID_RECORD_CLEAR).enabled);
-    for (UINT nId : {ID_QUICK_SAVE, ID_SETTINGS_LAYOUT, ID_SETTINGS_CURVES, ID_SETTINGS_SAMPLING})
+    for (UINT nId : {ID_QUICK_SAVE, ID_SETTINGS_LAYOUT, ID_SETTINGS_CURVES, ID_SETTINGS_SAMPLING,
+                     ID_ANALYSE_CURSOR, ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL,
+                     ID_FILE_PRINT, ID_FILE_PRINT_DIRECT, ID_FILE_PRINT_PREVIEW})
         EXPECT_TRUE(StateOf(v.pView, nId).enabled) << nId;
     EXPECT_EQ(1, (int)v.pView->SendMessage(WM_VIEW_FULLSCREEN)) << "the frame's full-screen message";
 }
@@ -1194,18 +1207,7 @@ TEST_F(RecordingView, APreparedDCMapsThePageAsTheZoomViewDoes)
 TEST_F(RecordingView, DisplaySettingsSheet)
 {
     // Configuration an administrator may change, so that the pages store their values.
-    struct Administrator
-    {
-        BOOL bBefore = App().m_bAdministrator;
-        Administrator()
-        {
-            App().m_bAdministrator = TRUE;
-        }
-        ~Administrator()
-        {
-            App().m_bAdministrator = bBefore;
-        }
-    } administrator;
+    Administrator administrator;
     App().CreateConfiguration();
     ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
     CProbeView* pView = v.pView;
@@ -1261,6 +1263,7 @@ TEST_F(RecordingView, DisplaySettingsSheet)
         })};
     const size_t nPipCalWrites = Writes(m_sim, 48).size();
     const size_t nBuzzerWrites = Writes(m_sim, 49).size();
+    const size_t nCommits = Writes(m_sim, 19).size();
     answer.Arm();
     Command(pView, ID_SETTINGS_SAMPLING);
     EXPECT_TRUE(answer.bSeen);
@@ -1283,4 +1286,74 @@ TEST_F(RecordingView, DisplaySettingsSheet)
     ASSERT_EQ(nPipCalWrites + 1, Writes(m_sim, 48).size());
     EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 48).back());
     EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 49).back());
+    // The station stores what it was sent.
+    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 19).size() > nCommits; }, 3000));
+    EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 19).back());
+    // A sample every five seconds from now on.
+    PumpMessages(1000);
+    const size_t nFrom = m_sim.Requests().size();
+    PumpMessages(5000);
+    EXPECT_NEAR(1, CountOf(JobsFrom(m_sim, nFrom), "14"), 1);
+}
+
+// A longer time base takes a recording onto fewer pages.
+TEST_F(RecordingView, TimeBaseOfTheLayoutPageRefitsThePages)
+{
+    const int kTimeBaseEdit = 1022; // the layout page's
+    AddInterface(StationSimulator::kPort);
+    ViewInFrame& v = Open();
+    CIRControlDoc* pDoc = v.pView->GetDocument();
+    pDoc->SetLayout(pDoc->GetPen(), pDoc->GetGrid(), pDoc->GetBackColor(), pDoc->GetGridColor(), 300,
+                    pDoc->GetTimeInterval(), pDoc->GetTempBase(), pDoc->GetTempInterval());
+    pDoc->SetSampleState(600, 599, FALSE);
+    pDoc->UpdatePageSize(FALSE, v.pView->FitTimeAxis(599), FALSE);
+    ASSERT_EQ(2, v.pView->GetTimePages());
+    CDrawLine* pCursor = pDoc->GetCursorLine();
+    ASSERT_TRUE(pCursor != NULL);
+    pCursor->SetMaximum(100);
+    const int x = v.pView->TimeToX(150);
+    pCursor->MoveTo(CRect(x, pCursor->GetRect().top, x + 2, pCursor->GetRect().bottom));
+    pCursor->SetPosition(150);
+    const CRect line = pCursor->GetRect();
+    DialogAnswer answer;
+    answer.nControl = kTimeBaseEdit;
+    answer.attempts = {DialogAnswer::Attempt({{kTimeBaseEdit, "600"}})};
+    answer.Arm();
+    Command(v.pView, ID_SETTINGS_LAYOUT);
+    EXPECT_TRUE(answer.bSeen);
+    EXPECT_FALSE(answer.bLeftOpen);
+    EXPECT_EQ(600, pDoc->GetTimeBase());
+    EXPECT_EQ(1, v.pView->GetTimePages()) << "599 s on one page";
+    EXPECT_EQ(CDrawDoc::GetDefaultPageSize(), pDoc->GetPageSize());
+    // The cursor line keeps its place; its range and time follow the new axis.
+    EXPECT_EQ(line, pCursor->GetRect());
+    EXPECT_EQ(600, pCursor->GetMaximum());
+    EXPECT_EQ(v.pView->XToTime(line.left), pCursor->GetPosition());
+    EXPECT_NEAR(300, pCursor->GetPosition(), 15) << "twice its time before";
+}
+
+// Soft calibration on: while the station desolders above TL + 2 °C, every sample calibrates.
+TEST_F(RecordingView, SoftCalibrationWhileDesoldering)
+{
+    Administrator administrator;
+    App().CreateConfiguration();
+    // Desoldering (an even program) at once: T1 60 °C is soon reached, TL 217 °C is passed on
+    // the way to T3.
+    ViewInFrame& v =
+        OpenOnline(m_sim, StationSimulator::kPort, "--var 6=2 --var 7=60 --var 10=300 --process");
+    DialogAnswer answer;
+    answer.nControl = ID_APPLY_NOW;
+    answer.attempts = {DialogAnswer::Attempt({}, IDOK, [](HWND hSheet) {
+        ::SendMessageA(hSheet, PSM_SETCURSEL, CDrawSettingsSheet::IRPage, 0);
+        HWND hPage = (HWND)::SendMessageA(hSheet, PSM_GETCURRENTPAGEHWND, 0, 0);
+        ::SendMessageA(::GetDlgItem(hPage, IDC_IR_SOFTCAL), BM_SETCHECK, BST_CHECKED, 0);
+    })};
+    answer.Arm();
+    Command(v.pView, ID_SETTINGS_CURVES);
+    EXPECT_TRUE(answer.bSeen);
+    EXPECT_EQ("1", ReadRaw(HKEY_LOCAL_MACHINE, "IR Options", "SoftCal"));
+    ASSERT_TRUE(v.pView->GetDocument()->IsSoftCal());
+    EXPECT_TRUE(Writes(m_sim, 46).empty());
+    ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, 46).empty(); }, 20000));
+    EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 46).front());
 }
