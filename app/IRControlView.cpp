@@ -18,6 +18,7 @@
 #include "station/record/IRControlDoc.h"
 #include "station/record/MeasureCurve.h"
 #include "station/record/ProcessStateCurve.h"
+#include "station/record/ResourceText.h"
 #include <algorithm>
 #include <stdlib.h>
 
@@ -130,13 +131,6 @@ const int s_barVariables[CIRControlDoc::BarCount] = {37, 35, 38, 36, 42, -1};
 const int kBottomHeaterBar = 5;
 const int kTopHeaterBar = 4;
 
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
-
 // The live status dialog of the main frame's state bar, or none.
 CIRStatusDlg* StatusDialog()
 {
@@ -144,7 +138,6 @@ CIRStatusDlg* StatusDialog()
     CIRStatusDlg* pDlg = pFrame != NULL ? pFrame->GetStateWnd().GetStatusDlg() : NULL;
     return pDlg != NULL && pDlg->m_hWnd != NULL ? pDlg : NULL;
 }
-
 } // namespace
 
 CIRControlView::CIRControlView()

@@ -8,19 +8,13 @@
 #include "station/record/DrawLine.h"
 #include "station/record/IRControlDoc.h"
 #include "station/record/MeasureCurve.h"
+#include "station/record/ResourceText.h"
 #include "uilib/bars/Dib.h"
 
 namespace
 {
 const int kBold = 700;
 const int kNormal = 500;
-
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 
 // The printed page: the text block's place in the 960 x 590 page.
 const int kTextsLeft = 10, kTextsTop = 60;

@@ -7,6 +7,7 @@
 #include "Event.h"
 #include "station/link/IRComBase.h"
 #include "station/record/ApplicationValues.h"
+#include "station/record/ResourceText.h"
 #include <process.h>
 #include <string.h>
 
@@ -77,13 +78,6 @@ float SnapshotVar(const float* pVars, int nVariable)
         if (s_snapshotVars[i] == nVariable)
             return pVars[i];
     return 0.0f;
-}
-
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
 }
 
 void Wake(int nThread)

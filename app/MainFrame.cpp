@@ -9,6 +9,7 @@
 #include "station/config/Config.h"
 #include "station/config/ProjektConfig.h"
 #include "station/record/ApplicationValues.h"
+#include "station/record/ResourceText.h"
 #include "uilib/bars/BmpMgr.h"
 #include "uilib/bars/MDIMenuBar.h"
 #include "uilib/bars/ToolBarCmdPage.h"
@@ -170,13 +171,6 @@ BOOL IsExpert()
 {
     CIRControlApp* pApp = GetIRControlApp();
     return pApp != NULL && pApp->IsExpertMode();
-}
-
-CString LoadText(UINT nID)
-{
-    CString s;
-    s.LoadString(nID);
-    return s;
 }
 } // namespace
 

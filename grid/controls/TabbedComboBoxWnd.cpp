@@ -2,6 +2,7 @@
 // the text field, completion while typing, and the mapping between shown and stored fields.
 #include "grid/controls/TabbedComboBoxWnd.h"
 #include "grid/core/DrawingAndFormatting.h"
+#include "grid/core/GridCore.h"
 #include "GridIds.h"
 
 IMPLEMENT_DYNAMIC(CGXTabbedComboBoxWnd, CGXComboBoxWnd)
@@ -199,4 +200,35 @@ BOOL CGXTabbedComboBoxWnd::Validate()
     if (IsActive() && GetModify() && !GetValue(strValue))
         return FALSE;
     return CGXComboBoxWnd::Validate();
+}
+
+BOOL CGXTabbedComboBoxWnd::StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, int mode, int nType,
+                                      const CGXStyle* pOldStyle)
+{
+    // A new list, new settings or a value from outside: the combo is filled anew at the next Init.
+    if (pStyle != NULL && (mode == gxOverride || mode == gxApplyNew) && m_pGrid->IsCurrentCell(nRow, nCol) &&
+        (CGXTabbedChoiceSettings::Touches(*pStyle) ||
+         (pStyle->GetInclude(CGXStyle::ibValue) && !GetModify())))
+        Reset();
+    return CGXComboBoxWnd::StoreStyle(nRow, nCol, pStyle, mode, nType, pOldStyle);
+}
+
+BOOL CGXTabbedComboBoxWnd::FilterComboKey(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (nChar != VK_ESCAPE || ::GetKeyState(VK_CONTROL) < 0)
+        return CGXComboBoxWnd::FilterComboKey(nChar, nRepCnt, nFlags);
+    if (GetDroppedState())
+        ShowDropDown(FALSE);
+    if (EndEditing())
+    {
+        // Back to what the cell holds, the grid taking the keys again.
+        Init(m_nRow, m_nCol);
+        Refresh();
+        BOOL bLock = m_pGrid->m_bLockFocusHandler;
+        m_pGrid->m_bLockFocusHandler = TRUE;
+        if (GetGridWnd() != NULL)
+            GetGridWnd()->SetFocus();
+        m_pGrid->m_bLockFocusHandler = bLock;
+    }
+    return TRUE;
 }

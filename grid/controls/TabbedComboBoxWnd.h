@@ -33,6 +33,9 @@ class CGXTabbedComboBoxWnd : public CGXComboBoxWnd
     BOOL PrepareStoreText(CString& strText, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) override;
     BOOL ValidateText(const CString& strText) override;
     BOOL Validate() override;
+    BOOL StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, int mode, int nType,
+                    const CGXStyle* pOldStyle) override;
+    BOOL FilterComboKey(UINT nChar, UINT nRepCnt, UINT nFlags) override;
 
     // The line of the style's choice list whose key field (bByKey) or text field equals strValue
     // (or, not bExact, begins with it).

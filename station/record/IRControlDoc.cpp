@@ -9,6 +9,7 @@
 #include "station/record/ProcessStateCurve.h"
 #include "station/record/ReferenceLine.h"
 #include "station/config/ProjektConfig.h"
+#include "station/record/ResourceText.h"
 #include "uilib/bars/Dib.h"
 #include "ArchiveException.h"
 #include "Dialog.h"
@@ -42,13 +43,6 @@ const CIRControlDoc::SObjectInfo s_bars[CIRControlDoc::BarCount] = {
     {IDS_REC_BAR_TOPHEATER, "ProcessOstr", 0x0000FF, 10, TRUE, FALSE},
     {IDS_REC_BAR_BOTTOMHEATER, "ProcessUstr", 0x0000FF, 10, TRUE, FALSE},
 };
-
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 
 } // namespace
 

@@ -4,6 +4,7 @@
 #include "station/record/IRProfilRecord.h"
 #include "station/config/ProjektConfig.h"
 #include "StationIds.h"
+#include "station/record/ResourceText.h"
 #include <stdlib.h>
 
 typedef CIRProfilSet S;
@@ -27,16 +28,6 @@ const CIRProfilSet::SFieldInfo CIRProfilSet::s_fields[FieldCount] = {
     {IDS_COL_TINIT, 50, 0xF0FFE6, FALSE, NumberField, NULL, &S::m_nField15, &S::m_nTinitMin, &S::m_nTinitMax},
     {IDS_COL_KAL, 30, 0xF0FFE6, TRUE, FactorField, NULL, NULL, NULL, NULL},
 };
-
-namespace
-{
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
-} // namespace
 
 CIRProfilSet::CIRProfilSet(int id, CProjektConfig& config)
     : m_nId(id), m_bSensorIR(0), m_bFahrenheit(0), m_fField16(1.0f), m_nT1Max(int(config.GetT1Max())),

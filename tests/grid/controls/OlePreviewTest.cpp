@@ -1,6 +1,6 @@
 // OLE preview cells on a shown browser grid and on a plain grid: what needs no OLE server
 // (refused bytes and classes, Delete, the plain grid's refusals) and the factory row.
-#include "ControlsTestApp.h"
+#include "ObjectBrowser.h"
 #include "TestSupport.h"
 #include "grid/controls/GenericViewerImpl.h"
 #include "grid/controls/OleObjectBytes.h"
@@ -14,22 +14,6 @@
 
 namespace
 {
-COleVariant ByteVariant(const BYTE* pBytes, size_t nCount)
-{
-    VARIANT v;
-    ::VariantInit(&v);
-    v.vt = VT_ARRAY | VT_UI1;
-    v.parray = ::SafeArrayCreateVector(VT_UI1, 0, (ULONG)nCount);
-    void* pData = NULL;
-    ::SafeArrayAccessData(v.parray, &pData);
-    if (nCount > 0)
-        memcpy(pData, pBytes, nCount);
-    ::SafeArrayUnaccessData(v.parray);
-    COleVariant var;
-    var.Attach(v);
-    return var;
-}
-
 COleVariant ObjectBytes(const char* pszClass)
 {
     const BYTE payload[] = {1, 2, 3, 4};
@@ -72,57 +56,9 @@ class OleTest : public ::testing::Test
     }
 };
 
-// A browser whose first field holds an object: its cells show preview cells with the field's
-// value, and a style stored there with the object attribute becomes the field's value.
-class CObjectBrowser : public CGXBrowserWnd
-{
-  public:
-    BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, int mode, int nType) override
-    {
-        BOOL bFound = CGXBrowserWnd::GetStyleRowCol(nRow, nCol, style, mode, nType);
-        if (nType == -1 || nRow < 1 || nCol != 1)
-            return bFound;
-        style.SetControl(GX_IDS_CTRL_OLEPREVIEW);
-        CGXOleVarUserAttribute attribute;
-        attribute.SetValue(m_object);
-        style.SetUserAttribute(GX_IDS_UA_DAOBITMAP, attribute);
-        return TRUE;
-    }
-    BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, int mode, int nType) override
-    {
-        if (nRow >= 1 && nCol == 1 && pStyle != NULL && pStyle->HasUserAttribute(GX_IDS_UA_DAOBITMAP))
-        {
-            const VARIANT* pVar =
-                ((const CGXOleVarUserAttribute&)pStyle->GetUserAttribute(GX_IDS_UA_DAOBITMAP)).GetVariant();
-            m_object = pVar != NULL ? COleVariant(*pVar) : COleVariant();
-            m_nObjectStores++;
-            return TRUE;
-        }
-        return CGXBrowserWnd::StoreStyleRowCol(nRow, nCol, pStyle, mode, nType);
-    }
-    COleVariant m_object;
-    int m_nObjectStores = 0;
-};
-
-struct BrowserWindow : GridWindowOf<CObjectBrowser>
-{
-    BrowserWindow() : GridWindowOf(300, 120)
-    {
-        grid->m_pUndoImp = NULL;
-        grid->OnGridInitialUpdate();
-        CGXData* pData = grid->GetParam()->GetData();
-        for (ROWCOL r = 1; r <= 3; r++)
-            for (ROWCOL c = 1; c <= 2; c++)
-                pData->StoreValueRowCol(r, c, "x", gxOverride, 0);
-        grid->UpdateScrollbars();
-        grid->RedrawAll();
-        grid->SetFocus();
-    }
-};
-
 TEST_F(OleTest, TheFactoryGivesPreviewCellsToBrowserGridsOnly)
 {
-    BrowserWindow w;
+    ObjectBrowserWindow w;
     CGXControl* pControl = w.grid->GetRegisteredControl(GX_IDS_CTRL_OLEPREVIEW);
     ASSERT_TRUE(pControl != NULL);
     EXPECT_TRUE(pControl->IsKindOf(GX_CONTROL_CLASS(CGXOlePreview)));
@@ -143,7 +79,7 @@ TEST_F(OleTest, BytesThatCannotBeLoadedAreRefusedOnCopyAndLeaveNothingHeld)
         {"unregistered class", ObjectBytes("Helvon.KeineSolcheKlasse")},
         {"not a byte array", COleVariant("Bytes als Text")},
     };
-    BrowserWindow w;
+    ObjectBrowserWindow w;
     for (const Case& c : aCases)
     {
         w.grid->m_object = c.value;
@@ -166,7 +102,7 @@ TEST_F(OleTest, BytesThatCannotBeLoadedAreRefusedOnCopyAndLeaveNothingHeld)
 
 TEST_F(OleTest, DeleteStoresAnEmptyValueAtOnce)
 {
-    BrowserWindow w;
+    ObjectBrowserWindow w;
     w.grid->m_object = ObjectBytes("Helvon.KeineSolcheKlasse");
     ASSERT_TRUE(EnterCell(*w.grid, 1, 1));
     TypeKey(VK_DELETE);

@@ -206,4 +206,37 @@ TEST(GridTabbedComboBoxWnd, TheListIsSortedOnceAndLinesOfALaterTextColumnBeginWi
     EXPECT_TRUE(pCombo->GetValue(strValue));
     EXPECT_STREQ("Beta", strValue);
 }
+
+TEST(GridTabbedComboBoxWnd, EscapeGoesBackToTheCellAndANewListRefillsTheCombo)
+{
+    TabbedWndGrid w;
+    w.SetCell(1, GX_IDS_CTRL_CBS_TABBED_DROPDOWN, s_szChoices, _T("A1"));
+    w.Enter(1);
+    CGXTabbedComboBoxWnd* pCombo = w.Combo(GX_IDS_CTRL_CBS_TABBED_DROPDOWN);
+    AltDown();
+    ASSERT_TRUE(pCombo->GetDroppedState());
+    TypeKey(VK_DOWN);
+    EXPECT_EQ(1, pCombo->GetCurSel());
+    TypeKey(VK_ESCAPE);
+    PumpMessages(40);
+    EXPECT_FALSE(pCombo->GetDroppedState());
+    EXPECT_FALSE(pCombo->GetModify());
+    CString strText;
+    EXPECT_TRUE(pCombo->GetCurrentText(strText));
+    EXPECT_STREQ("Alpha", strText);
+    EXPECT_EQ(w.grid->GetSafeHwnd(), ::GetFocus());
+    EXPECT_STREQ("A1", CellValue(*w.grid, 1, 1));
+
+    // A new list stored into the current cell fills the combo again.
+    CGXStyle style;
+    style.SetChoiceList(_T("Name\tCode\nAlpha\tA1\nDelta\tD4"));
+    w.grid->SetStyleRange(CGXCellRange(1, 1), style);
+    PumpMessages(40);
+    AltDown();
+    EXPECT_EQ(2, pCombo->GetCount());
+    CString strLast;
+    pCombo->GetLBText(1, strLast);
+    EXPECT_STREQ("Delta\tD4", strLast);
+    TypeKey(VK_ESCAPE);
+}
 } // namespace
