@@ -801,6 +801,7 @@ class CGXGridCore
     CGXAbstractGridPrintImp* m_pPrintImp = NULL;
     CGXAbstractGridSortImp* m_pSortImp = NULL;
     CGXAbstractGridOldDrawingImp* m_pOldDrawingImp = NULL;
+    BOOL m_bOldDrawing = FALSE; // the grid is drawn cell by cell (old-drawing component)
     CGXAbstractGridCoveredCellsImp* m_pCoveredCellsImp = NULL;
     CGXAbstractDrawSpannedCellsImp* m_pDrawSpannedCellsImp = NULL;
     CGXAbstractGridFloatCellsImp* m_pFloatCellsImp = NULL;
@@ -1038,6 +1039,8 @@ class CGXGridCore
     };
 
   private:
+    // Draws a pass cell by cell with the engine's cell, line and outer-area steps.
+    friend class CGXGridOldDrawingImp;
     void ReleaseParamObject();
     void FreeExcludedRects();
     void ForgetBaseStyles();

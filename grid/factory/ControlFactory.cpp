@@ -208,7 +208,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         &CGXGridCore::InstallUpdateHintImp,          //
         &CGXGridCore::InstallCommandFactory,         //
         &CGXGridCore::InstallSortImp,                //
-        NULL,                                        // old drawing
+        &CGXGridCore::InstallOldDrawingImp,          //
         &CGXGridCore::InstallCoveredCellsImp,        //
         &CGXGridCore::InstallMergeCellsImp,          //
         &CGXGridCore::InstallFloatCellsImp,          //

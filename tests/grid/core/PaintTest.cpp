@@ -651,7 +651,9 @@ TEST(GridPaint, PartialRefreshRepaintsRowsFromTheirFirstFormulaCell)
 TEST(GridPaint, OldDrawingComponentReachesItsBackgroundsThroughTheEngine)
 {
     PaintedGrid w;
-    // Without the component the forwarder does nothing.
+    // Without the component (the factory installs one) the forwarder does nothing.
+    CGXAbstractGridOldDrawingImp* pInstalled = w.g.m_pOldDrawingImp;
+    w.g.m_pOldDrawingImp = NULL;
     CGXDrawingContext ctx(1, 1);
     w.g.DrawWithOldDrawingImp(ctx);
 
@@ -673,7 +675,7 @@ TEST(GridPaint, OldDrawingComponentReachesItsBackgroundsThroughTheEngine)
     } old;
     w.g.m_pOldDrawingImp = &old;
     Repaint(w);
-    w.g.m_pOldDrawingImp = NULL;
+    w.g.m_pOldDrawingImp = pInstalled;
     EXPECT_EQ(&w.g, old.m_pGrid);
     EXPECT_EQ(11u, old.m_nRows);
 }
