@@ -241,7 +241,7 @@ BOOL CGXControl::FindText(const CGXFindReplaceSettings& find, ROWCOL nRow, ROWCO
                           BOOL bSelect)
 {
     CGXAbstractGridFindReplaceImp* pImp = m_pGrid->m_pFindReplaceImp;
-    return pImp != NULL ? pImp->FindInControl(m_pGrid, this, find, nRow, nCol, bAtCaret, bSelect) : FALSE;
+    return pImp != NULL ? pImp->FindTextInCell(this, find, nRow, nCol, bAtCaret, bSelect) : FALSE;
 }
 
 void CGXControl::ReplaceSel(LPCTSTR pszText)
@@ -253,7 +253,7 @@ void CGXControl::ReplaceSel(LPCTSTR pszText)
 BOOL CGXControl::ReplaceText(const CGXFindReplaceSettings& find, ROWCOL nRow, ROWCOL nCol)
 {
     CGXAbstractGridFindReplaceImp* pImp = m_pGrid->m_pFindReplaceImp;
-    return pImp != NULL ? pImp->ReplaceInControl(m_pGrid, this, find, nRow, nCol) : FALSE;
+    return pImp != NULL ? pImp->ReplaceAllInCell(this, find, nRow, nCol) : FALSE;
 }
 
 BOOL CGXControl::GetSelectedText(CString& strResult)

@@ -154,10 +154,9 @@ static void DrawLine(CDC* pDC, LPCTSTR psz, int nLen, int y, const CRect& rect, 
         x = rect.left + (rect.Width() - nWidth) / 2;
     if (x < rect.left)
         x = rect.left;
-    if (nWidth > rect.Width())
-        pDC->ExtTextOut(x, y, ETO_CLIPPED, &rect, psz, (UINT)nLen, NULL);
-    else
-        pDC->TextOut(x, y, psz, nLen);
+    // Clipped also when the extent fits: glyphs may reach past their advance, and what spills into
+    // a neighbour would stay there or not depending on which cell is painted last.
+    pDC->ExtTextOut(x, y, ETO_CLIPPED, &rect, psz, (UINT)nLen, NULL);
 }
 
 int CGXDrawingAndFormatting::DrawTextLikeMultiLineEdit(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top,

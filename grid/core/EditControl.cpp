@@ -757,6 +757,9 @@ BOOL CGXEditControl::FindText(const CGXFindReplaceSettings& find, ROWCOL nRow, R
         }
         return TRUE;
     }
+    // Without an edit window the current cell has no caret to search behind.
+    if (!bAtCaret && m_pGrid->IsCurrentCell(nRow, nCol))
+        return FALSE;
     CGXStyle* pStyle = m_pGrid->CreateStyle();
     m_pGrid->ComposeStyleRowCol(nRow, nCol, pStyle);
     CString strText;
@@ -767,7 +770,10 @@ BOOL CGXEditControl::FindText(const CGXFindReplaceSettings& find, ROWCOL nRow, R
     if (bSelect)
     {
         m_pGrid->ScrollCellInView(nRow, nCol, GX_UPDATENOW);
-        m_pGrid->SetCurrentCell(nRow, nCol, GX_UPDATENOW);
+        // Moved as the user moves it, the cell left behind keeping what was typed into it; the
+        // focus stays where it is (in a find dialog).
+        if (!m_pGrid->ChangeCurrentCell(nRow, nCol, 0x2A))
+            return FALSE;
         if (!IsInitAt(nRow, nCol))
             Init(nRow, nCol);
         SetActive(TRUE);

@@ -462,24 +462,36 @@ class CGXAbstractGridUpdateHintImp : public CObject
     }
 };
 
-// Hidden rows and columns.
+// Hidden rows and columns: a bit set per direction in the parameter object, kept in step when
+// rows or columns come, go or move; hiding and showing with undo.
 class CGXAbstractGridHideCellsImp : public CObject
 {
   public:
-    virtual BOOL IsRowHidden(CGXGridCore*, ROWCOL)
-    {
-        return FALSE;
-    }
-    virtual BOOL IsColHidden(CGXGridCore*, ROWCOL)
-    {
-        return FALSE;
-    }
-    virtual void StoreInsertRows(CGXGridCore*, ROWCOL, ROWCOL)
-    {
-    }
-    virtual void StoreRemoveRows(CGXGridCore*, ROWCOL, ROWCOL)
-    {
-    }
+    virtual void RemoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast) = 0;
+    virtual void RemoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast) = 0;
+    virtual void InsertRows(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCount) = 0;
+    virtual void InsertCols(CGXGridCore* pGrid, ROWCOL nCol, ROWCOL nCount) = 0;
+    virtual void MoveRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest) = 0;
+    virtual void MoveCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest) = 0;
+    // abHide (or NULL for bHide everywhere) gives each row's new state.
+    virtual BOOL HideRows(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, BOOL bHide, BOOL* abHide,
+                          UINT flags, int ctCmd) = 0;
+    virtual BOOL IsRowHidden(CGXGridCore* pGrid, ROWCOL nRow) = 0;
+    virtual BOOL StoreHideRow(CGXGridCore* pGrid, ROWCOL nRow, BOOL bHide) = 0;
+    virtual BOOL HideCols(CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast, BOOL bHide, BOOL* abHide,
+                          UINT flags, int ctCmd) = 0;
+    virtual BOOL IsColHidden(CGXGridCore* pGrid, ROWCOL nCol) = 0;
+    virtual BOOL StoreHideCol(CGXGridCore* pGrid, ROWCOL nCol, BOOL bHide) = 0;
+};
+
+// Rows as high (columns as wide) as their cells' contents need, as one undo step.
+class CGXAbstractGridResizeToFitImp : public CObject
+{
+  public:
+    virtual BOOL ResizeRowHeightsToFit(CGXGridCore* pGrid, const CGXCellRange& range, BOOL bCoveredCells,
+                                       UINT flags) = 0;
+    virtual BOOL ResizeColWidthsToFit(CGXGridCore* pGrid, const CGXCellRange& range, BOOL bCoveredCells,
+                                      UINT flags) = 0;
 };
 
 // Interactive resizing of rows and columns; its presence enables the resize cursors. The mouse
@@ -532,37 +544,26 @@ class CGXAbstractLongOperationImp : public CObject
     virtual void ProcessMessages(CGXLongOperation* pOp) = 0;
 };
 
-// Find and replace in the cells of a grid.
+// Find and replace in the cells of a grid, one column at a time, through the modeless dialog;
+// the cell-level operations are the defaults of the controls' find and replace.
 class CGXAbstractGridFindReplaceImp : public CObject
 {
   public:
-    virtual void ShowFindDialog(CGXGridCore*, BOOL /*bFindOnly*/)
-    {
-    }
-    virtual void FindReplace(CGXGridCore*, LPCTSTR, LPCTSTR, BOOL)
-    {
-    }
-    virtual BOOL SearchCellsFrom(CGXGridCore*, CObject* /*pSettings*/, ROWCOL, ROWCOL)
-    {
-        return FALSE;
-    }
-    virtual BOOL SearchNext(CGXGridCore*, BOOL)
-    {
-        return FALSE;
-    }
-    virtual void OnFindReplaceNotify(CGXGridCore*, CFindReplaceDialog*)
-    {
-    }
-    // Find and replace inside a cell control that has no text of its own to search.
-    virtual BOOL FindInControl(CGXGridCore*, CGXControl*, const CGXFindReplaceSettings&, ROWCOL, ROWCOL, BOOL,
-                               BOOL)
-    {
-        return FALSE;
-    }
-    virtual BOOL ReplaceInControl(CGXGridCore*, CGXControl*, const CGXFindReplaceSettings&, ROWCOL, ROWCOL)
-    {
-        return FALSE;
-    }
+    virtual void ShowFindReplaceDialog(CGXGridCore* pGrid, BOOL bFindOnly) = 0;
+    virtual BOOL FindNextText(CGXGridCore* pGrid, const CString& strFind, BOOL bNext, BOOL bMatchCase) = 0;
+    // bIncludeCurrent FALSE: the current cell does not count.
+    virtual BOOL FindTextInCell(CGXControl* pControl, const CGXFindReplaceSettings& settings, ROWCOL nRow,
+                                ROWCOL nCol, BOOL bIncludeCurrent, BOOL bSelect) = 0;
+    // From the row after (before) nRow on; nRow comes back as the row reached.
+    virtual BOOL FindInColumn(CGXGridCore* pGrid, ROWCOL& nRow, ROWCOL& nCol, BOOL bSelect) = 0;
+    virtual BOOL FindNext(CGXGridCore* pGrid, BOOL bSelect) = 0;
+    virtual void ReplaceNext(CGXGridCore* pGrid, const CString& strFind, BOOL bNext, BOOL bMatchCase,
+                             const CString& strReplace) = 0;
+    virtual void ReplaceAll(CGXGridCore* pGrid, const CString& strFind, const CString& strReplace,
+                            BOOL bMatchCase) = 0;
+    virtual void OnFindReplaceMessage(CGXGridCore* pGrid, CFindReplaceDialog* pDialog) = 0;
+    virtual BOOL ReplaceAllInCell(CGXControl* pControl, const CGXFindReplaceSettings& settings, ROWCOL nRow,
+                                  ROWCOL nCol) = 0;
 };
 
 // Cut, copy and paste of a grid's cells.
@@ -920,28 +921,21 @@ class CGXAbstractGridMergeCellsImp : public CObject
 // Brings the window up to date after rows or columns were inserted, removed or resized, in place
 // of a redraw of everything: moves what stayed and invalidates the rest. Insertions take the first
 // index and the count, the others the first and last index and the old sizes (or NULL); each
-// takes the update flags, which it may mask.
+// takes the update flags, which it masks (the row removal takes them by value).
 class CGXAbstractGridOptimizedUpdateImp : public CObject
 {
   public:
-    virtual void UpdateAfterInsertRows(CGXGridCore*, ROWCOL*, ROWCOL*, UINT*)
-    {
-    }
-    virtual void UpdateAfterInsertCols(CGXGridCore*, ROWCOL*, ROWCOL*, UINT*)
-    {
-    }
-    virtual void UpdateAfterRemoveRows(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
-    {
-    }
-    virtual void UpdateAfterRemoveCols(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
-    {
-    }
-    virtual void UpdateAfterRowHeights(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
-    {
-    }
-    virtual void UpdateAfterColWidths(CGXGridCore*, ROWCOL*, ROWCOL*, int*, UINT*)
-    {
-    }
+    virtual void UpdateAfterInsertRows(CGXGridCore* pGrid, ROWCOL* pnFirst, ROWCOL* pnCount, UINT* pMode) = 0;
+    virtual void UpdateAfterInsertCols(CGXGridCore* pGrid, ROWCOL* pnFirst, ROWCOL* pnCount, UINT* pMode) = 0;
+    virtual void UpdateAfterRemoveRows(CGXGridCore* pGrid, ROWCOL* pnFirst, ROWCOL* pnLast, int* anOldHeights,
+                                       UINT mode) = 0;
+    virtual void UpdateAfterRemoveCols(CGXGridCore* pGrid, ROWCOL* pnFirst, ROWCOL* pnLast, int* anOldWidths,
+                                       UINT* pMode) = 0;
+    // A last index of 0 is the first; it is written back.
+    virtual void UpdateAfterRowHeights(CGXGridCore* pGrid, ROWCOL* pnFirst, ROWCOL* pnLast, int* anOldHeights,
+                                       UINT* pMode) = 0;
+    virtual void UpdateAfterColWidths(CGXGridCore* pGrid, ROWCOL* pnFirst, ROWCOL* pnLast, int* anOldWidths,
+                                      UINT* pMode) = 0;
 };
 
 // Marks the headers of the current cell's row and column, and of a row or column being resized.

@@ -2,6 +2,7 @@
 // controls, the cached base styles, destruction, and the forwarders to per-grid components.
 #include <algorithm>
 #include "grid/core/GridCore.h"
+#include "grid/core/FindReplaceSettings.h"
 #include "grid/core/LongOperation.h"
 #include "grid/core/PluginComponent.h"
 #include "GridIds.h"
@@ -29,6 +30,7 @@ CGXGridCore::CGXGridCore(CWnd* pGridWnd, CDocument* pDocument, BOOL bIsView)
 
 CGXGridCore::~CGXGridCore()
 {
+    GXGetFindReplaceSettings()->ForgetGrid(this);
     ReleaseParamObject();
     delete m_pExtraObject;
     m_pExtraObject = NULL;
@@ -652,17 +654,28 @@ BOOL CGXGridCore::GetMarkedHeaderState(int& nKind, ROWCOL& nIndex)
 
 void CGXGridCore::ShowFindDialog(BOOL bFindOnly)
 {
-    GX_FORWARD_VOID(m_pFindReplaceImp, ShowFindDialog(this, bFindOnly));
+    GX_FORWARD_VOID(m_pFindReplaceImp, ShowFindReplaceDialog(this, bFindOnly));
 }
 
-BOOL CGXGridCore::SearchNext(BOOL bRepeat)
+BOOL CGXGridCore::SearchNext(BOOL bSelect)
 {
-    return GX_FORWARD(m_pFindReplaceImp, SearchNext(this, bRepeat));
+    return GX_FORWARD(m_pFindReplaceImp, FindNext(this, bSelect));
+}
+
+BOOL CGXGridCore::SearchCellsFrom(ROWCOL& nRow, ROWCOL& nCol, BOOL bSelect)
+{
+    return GX_FORWARD(m_pFindReplaceImp, FindInColumn(this, nRow, nCol, bSelect));
 }
 
 void CGXGridCore::OnFindReplaceNotify(CFindReplaceDialog* pDialog)
 {
-    GX_FORWARD_VOID(m_pFindReplaceImp, OnFindReplaceNotify(this, pDialog));
+    GX_FORWARD_VOID(m_pFindReplaceImp, OnFindReplaceMessage(this, pDialog));
+}
+
+void CGXGridCore::ReplaceAll(const CGXFindReplaceSettings& settings)
+{
+    GX_FORWARD_VOID(m_pFindReplaceImp,
+                    ReplaceAll(this, settings.m_strFind, settings.m_strReplace, settings.m_bMatchCase));
 }
 
 void CGXGridCore::SetSelection(POSITION pos, ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight)
@@ -843,6 +856,36 @@ BOOL CGXGridCore::IsRowHidden(ROWCOL nRow)
 BOOL CGXGridCore::IsColHidden(ROWCOL nCol)
 {
     return GX_FORWARD(m_pHideCellsImp, IsColHidden(this, nCol));
+}
+
+BOOL CGXGridCore::HideRows(ROWCOL nFirst, ROWCOL nLast, BOOL bHide, BOOL* abHide, UINT flags, int ctCmd)
+{
+    return GX_FORWARD(m_pHideCellsImp, HideRows(this, nFirst, nLast, bHide, abHide, flags, ctCmd));
+}
+
+BOOL CGXGridCore::HideCols(ROWCOL nFirst, ROWCOL nLast, BOOL bHide, BOOL* abHide, UINT flags, int ctCmd)
+{
+    return GX_FORWARD(m_pHideCellsImp, HideCols(this, nFirst, nLast, bHide, abHide, flags, ctCmd));
+}
+
+BOOL CGXGridCore::StoreHideRow(ROWCOL nRow, BOOL bHide)
+{
+    return GX_FORWARD(m_pHideCellsImp, StoreHideRow(this, nRow, bHide));
+}
+
+BOOL CGXGridCore::StoreHideCol(ROWCOL nCol, BOOL bHide)
+{
+    return GX_FORWARD(m_pHideCellsImp, StoreHideCol(this, nCol, bHide));
+}
+
+BOOL CGXGridCore::ResizeRowHeightsToFit(const CGXCellRange& range, BOOL bCoveredCells, UINT flags)
+{
+    return GX_FORWARD(m_pResizeToFitImp, ResizeRowHeightsToFit(this, range, bCoveredCells, flags));
+}
+
+BOOL CGXGridCore::ResizeColWidthsToFit(const CGXCellRange& range, BOOL bCoveredCells, UINT flags)
+{
+    return GX_FORWARD(m_pResizeToFitImp, ResizeColWidthsToFit(this, range, bCoveredCells, flags));
 }
 
 BOOL CGXGridCore::CanUserResizeCol(ROWCOL)

@@ -227,12 +227,20 @@ class CGXGridCore
                                 const CGXStyle& style, CString& strKey);
     virtual BOOL SetFrozenRows(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
     virtual BOOL SetFrozenCols(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
-    // Hidden rows and columns and covered cells come with their components; until then nothing
+    // Hidden rows and columns and covered cells come with their components; without them nothing
     // is hidden or covered and these answer FALSE.
     virtual BOOL HideRows(ROWCOL nFirst, ROWCOL nLast, BOOL bHide = TRUE, BOOL* abHide = NULL,
                           UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
     virtual BOOL HideCols(ROWCOL nFirst, ROWCOL nLast, BOOL bHide = TRUE, BOOL* abHide = NULL,
                           UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    // The hidden state of one row (column) alone: no redraw, no undo.
+    virtual BOOL StoreHideRow(ROWCOL nRow, BOOL bHide);
+    virtual BOOL StoreHideCol(ROWCOL nCol, BOOL bHide);
+    // Rows (columns) of the range get the size their cells need (flags bit 8: only larger).
+    virtual BOOL ResizeRowHeightsToFit(const CGXCellRange& range, BOOL bCoveredCells = FALSE,
+                                       UINT flags = GX_UPDATENOW);
+    virtual BOOL ResizeColWidthsToFit(const CGXCellRange& range, BOOL bCoveredCells = FALSE,
+                                      UINT flags = GX_UPDATENOW);
     virtual BOOL SetCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
                                        UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
     virtual ROWCOL GetFrozenRows();
@@ -332,6 +340,8 @@ class CGXGridCore
     virtual void WidenByFloatedCells(CGXCellRange& range);
     WORD GetFloatingMode() const;
     WORD GetMergingMode() const;
+    // TRUE when covered, merged or floated cells may lie in the visible part of the range.
+    virtual BOOL SpansTouchVisibleRange(const CGXCellRange& range);
     // The covered, merged or floated range holding the cell, asked in that order.
     virtual BOOL GetCellSpanRange(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range);
     // Whether a static cell's style lets its text float (bSource) or be floated over.
@@ -343,16 +353,22 @@ class CGXGridCore
     // The resizing state for the header marks: TRUE while a row (kind bit 1) or a column (bit 2)
     // is being resized, with its index. No resize is tracked here.
     virtual BOOL GetMarkedHeaderState(int& nKind, ROWCOL& nIndex);
+    // Find and replace through the find/replace component (nothing, FALSE, without it).
     virtual void ShowFindDialog(BOOL bFindOnly);
-    virtual BOOL SearchNext(BOOL bRepeat);
+    // The next cell holding the settings' text, from the current cell on.
+    virtual BOOL SearchNext(BOOL bSelect);
+    // The following cells of the column: nRow comes back as the row reached.
+    virtual BOOL SearchCellsFrom(ROWCOL& nRow, ROWCOL& nCol, BOOL bSelect);
     virtual void OnFindReplaceNotify(CFindReplaceDialog* pDialog);
-    // Replaces in every cell of the current column from the current row on; the engine leaves it
-    // to a find/replace component that can do it (none yet), the browser grid does it itself.
-    virtual void ReplaceAll(const CGXFindReplaceSettings&)
+    // Replaces in every cell of the current column from the current row on; the browser grid
+    // does it itself.
+    virtual void ReplaceAll(const CGXFindReplaceSettings& settings);
+    // A search or replacement found nothing.
+    virtual void OnTextNotFound(LPCTSTR)
     {
     }
-    // A search or replacement found nothing (the find/replace component tells the user).
-    virtual void OnTextNotFound(LPCTSTR)
+    // A search went past a row (nRow the next one).
+    virtual void OnRowScanned(ROWCOL /*nRow*/, ROWCOL /*nCol*/)
     {
     }
     // Asked before the selection changes (range or NULL for all): FALSE keeps the selection.
@@ -783,6 +799,10 @@ class CGXGridCore
     void InstallUserResizeCellsImp();
     void InstallMarkEditHeaderImp();
     void InstallFreezeMenuHelperImp();
+    void InstallHideCellsImp();
+    void InstallResizeToFitImp();
+    void InstallFindReplaceImp();
+    void InstallOptimizedUpdateImp();
     void InstallPrintImp();
     void InstallFloatCellsImp();
     void InstallMergeCellsImp();
@@ -814,7 +834,7 @@ class CGXGridCore
     CGXAbstractCommandFactory* m_pUndoImp = NULL;
     CGXAbstractCalcSizeImp* m_pCalcSizeImp = NULL;
     CGXAbstractGridUpdateHintImp* m_pUpdateHintImp = NULL;
-    CObject* m_pResizeToFitImp = NULL;
+    CGXAbstractGridResizeToFitImp* m_pResizeToFitImp = NULL;
     CGXAbstractGridHideCellsImp* m_pHideCellsImp = NULL;
     CGXAbstractGridFindReplaceImp* m_pFindReplaceImp = NULL;
     CGXAbstractGridUserSelectRangeImp* m_pUserSelectRangeImp = NULL;
@@ -1003,6 +1023,8 @@ class CGXGridCore
     BOOL m_bFloatEvalSuspended = FALSE, m_bMergeEvalSuspended = FALSE;
     SpanRowCache m_floatRowCache, m_mergeRowCache; // styles of the row a span pass walks
     BOOL m_bRecalcCollecting = FALSE; // blocks being changed are already told to the data object
+    ROWCOL m_nSearchStartRow = 0;     // the row a search started from
+    BOOL m_bSearchAborted = FALSE;    // the user ended the last search with Esc
     // The Excel-like frame: its range (made concrete), kind (0 cells or table, 2 rows, 7 columns),
     // whether the screen shows it, and its hidden state.
     CGXCellRange m_rangeExcelFrame;

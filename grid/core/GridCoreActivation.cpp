@@ -2,6 +2,7 @@
 // the current cell like leaving the cell would; focus moving between the grid and the windows
 // of its own controls changes nothing.
 #include "grid/core/GridCore.h"
+#include "grid/core/FindReplaceSettings.h"
 #include "grid/core/CellTipWnd.h"
 #include "grid/core/DateTimeSettings.h"
 #include "grid/core/SysColorTable.h"
@@ -176,6 +177,8 @@ BOOL CGXGridCore::OnGridDestroy()
         CancelDragSelection();
     if (m_resize.bTracking)
         CancelResizeTracking();
+    // The find dialog goes with the window.
+    GXGetFindReplaceSettings()->ForgetGrid(this);
     return FALSE;
 }
 

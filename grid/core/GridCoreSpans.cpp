@@ -111,6 +111,26 @@ WORD CGXGridCore::GetMergingMode() const
     return m_pParam != NULL ? m_pParam->m_wMergeCellsMode : 0;
 }
 
+BOOL CGXGridCore::SpansTouchVisibleRange(const CGXCellRange& rangeIn)
+{
+    CGXCellRange range = rangeIn, visible(0, 0, GetBottomVisibleRow(), GetRightVisibleCol());
+    range.ExpandToCells(0, 0, GetRowCount(), GetColCount());
+    if (!range.Intersect(range, visible))
+        return FALSE;
+    // Floating and merging may reach any visible cell; covered blocks are listed.
+    if (GetFloatingMode() != 0 || GetMergingMode() != 0)
+        return TRUE;
+    if (m_pParam == NULL)
+        return FALSE;
+    for (POSITION pos = m_pParam->m_CoveredCellsList.GetHeadPosition(); pos != NULL;)
+    {
+        CGXCellRange covered;
+        if (covered.Intersect(*m_pParam->m_CoveredCellsList.GetNext(pos), range))
+            return TRUE;
+    }
+    return FALSE;
+}
+
 BOOL CGXGridCore::GetCellSpanRange(ROWCOL nRow, ROWCOL nCol, CGXCellRange& range)
 {
     return GetCoveredCellsRowCol(nRow, nCol, range) != NULL ||

@@ -120,7 +120,7 @@ BOOL CGXGridCore::StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bForce)
         return FALSE;
     SetModifiedFlag();
     if (m_pHideCellsImp != NULL)
-        m_pHideCellsImp->StoreInsertRows(this, nRow, nCount);
+        m_pHideCellsImp->InsertRows(this, nRow, nCount);
     m_pParam->m_RowHeights.InsertKeys(nRow, nCount);
     m_pParam->m_SelectedRanges.AdjustForInsertedRows(nRow, nCount);
     m_pParam->m_CopiedRanges.AdjustForInsertedRows(nRow, nCount);
@@ -137,6 +137,8 @@ BOOL CGXGridCore::StoreInsertCols(ROWCOL nCol, ROWCOL nCount, BOOL bForce)
     if (pData != NULL && !pData->InsertCols(nCol, nCount) && !bForce)
         return FALSE;
     SetModifiedFlag();
+    if (m_pHideCellsImp != NULL)
+        m_pHideCellsImp->InsertCols(this, nCol, nCount);
     m_pParam->m_ColWidths.InsertKeys(nCol, nCount);
     m_pParam->m_SelectedRanges.AdjustForInsertedCols(nCol, nCount);
     m_pParam->m_CopiedRanges.AdjustForInsertedCols(nCol, nCount);
@@ -155,7 +157,7 @@ BOOL CGXGridCore::StoreRemoveRows(ROWCOL nFirst, ROWCOL nLast, BOOL bForce)
         return FALSE;
     SetModifiedFlag();
     if (m_pHideCellsImp != NULL)
-        m_pHideCellsImp->StoreRemoveRows(this, nFirst, nLast);
+        m_pHideCellsImp->RemoveRows(this, nFirst, nLast);
     m_pParam->m_RowHeights.RemoveKeys(nFirst, nLast);
     m_pParam->m_SelectedRanges.AdjustForRemovedRows(nFirst, nLast, nOldCount);
     m_pParam->m_CopiedRanges.AdjustForRemovedRows(nFirst, nLast, nOldCount);
@@ -176,6 +178,8 @@ BOOL CGXGridCore::StoreRemoveCols(ROWCOL nFirst, ROWCOL nLast, BOOL bForce)
     if (pData != NULL && !pData->RemoveCols(nFirst, nLast) && !bForce)
         return FALSE;
     SetModifiedFlag();
+    if (m_pHideCellsImp != NULL)
+        m_pHideCellsImp->RemoveCols(this, nFirst, nLast);
     m_pParam->m_ColWidths.RemoveKeys(nFirst, nLast);
     m_pParam->m_SelectedRanges.AdjustForRemovedCols(nFirst, nLast, nOldCount);
     m_pParam->m_CopiedRanges.AdjustForRemovedCols(nFirst, nLast, nOldCount);
@@ -267,7 +271,7 @@ void CGXGridCore::UpdateRemoveRows(ROWCOL nFirst, ROWCOL nLast, int* anOldHeight
     {
         RedrawStructure(this, flags, [&](CGXAbstractGridOptimizedUpdateImp* pImp, UINT* pMode) {
             ROWCOL n1 = nFirst, n2 = nLast;
-            pImp->UpdateAfterRemoveRows(this, &n1, &n2, anOldHeights, pMode);
+            pImp->UpdateAfterRemoveRows(this, &n1, &n2, anOldHeights, *pMode);
         });
         UpdateScrollbars(FALSE, FALSE);
     }
@@ -865,16 +869,6 @@ BOOL CGXGridCore::ReorderDataRows(const CGXCellRange& range, const CDWordArray& 
 BOOL CGXGridCore::ReorderDataCols(const CGXCellRange& range, const CDWordArray& awOrder)
 {
     return m_pSortImp != NULL && m_pSortImp->ReorderDataCols(this, range, awOrder);
-}
-
-BOOL CGXGridCore::HideRows(ROWCOL, ROWCOL, BOOL, BOOL*, UINT, int)
-{
-    return FALSE;
-}
-
-BOOL CGXGridCore::HideCols(ROWCOL, ROWCOL, BOOL, BOOL*, UINT, int)
-{
-    return FALSE;
 }
 
 BOOL CGXGridCore::SetCoveredCellsRowCol(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT flags,

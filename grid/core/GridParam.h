@@ -221,6 +221,8 @@ class CGXGridParam : public CObject
     BOOL m_bKeepSelectionOnRelease = FALSE; // a plain click keeps no selection but ends it only
     BOOL m_bMarkHeadersOnSelection = FALSE; // every selection change repaints the headers
     BOOL m_bSpreadsheetHeaders = FALSE;     // headers of selected rows and columns raised and bold
+    // Rows (columns) that came or went renumber the row (column) headers after them.
+    BOOL m_bRefreshRowHeaders = TRUE, m_bRefreshColHeaders = TRUE;
     // Options the archive keeps for other versions of the library; nothing here reads them.
     BYTE m_abReservedOptions[3] = {};
     WORD m_wReservedOption = 0;

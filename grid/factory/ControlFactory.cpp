@@ -201,10 +201,10 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
 {
     // Every per-grid feature in installation order; an empty row is a feature not built yet.
     static void (CGXGridCore::*const s_apfnInstall[])() = {
-        NULL,                                        // find and replace
-        NULL,                                        // hidden cells
+        &CGXGridCore::InstallFindReplaceImp,         //
+        &CGXGridCore::InstallHideCellsImp,           //
         &CGXGridCore::InstallAutoScrollPlugin,       //
-        NULL,                                        // resize to fit
+        &CGXGridCore::InstallResizeToFitImp,         //
         &CGXGridCore::InstallUpdateHintImp,          //
         &CGXGridCore::InstallCommandFactory,         //
         &CGXGridCore::InstallSortImp,                //
@@ -217,7 +217,7 @@ void CGXControlFactory::InitializeGridComponents(CGXGridCore* pGrid)
         &CGXGridCore::InstallExcelLikeFrameImp,      //
         &CGXGridCore::InstallUserDragSelectRangeImp, //
         &CGXGridCore::InstallUserResizeCellsImp,     //
-        NULL,                                        // optimised update
+        &CGXGridCore::InstallOptimizedUpdateImp,     //
         &CGXGridCore::InstallMarkEditHeaderImp,      //
         &CGXGridCore::InstallFreezeMenuHelperImp,    //
         &CGXGridCore::InstallDirectCopyMoveCellsImp, //

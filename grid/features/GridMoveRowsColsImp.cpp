@@ -120,6 +120,13 @@ BOOL CGXGridMoveRowsColsImp::Store(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirst
             return FALSE;
     }
     pGrid->SetModifiedFlag();
+    if (pGrid->m_pHideCellsImp != NULL)
+    {
+        if (bRows)
+            pGrid->m_pHideCellsImp->MoveRows(pGrid, nFirst, nLast, nDest);
+        else
+            pGrid->m_pHideCellsImp->MoveCols(pGrid, nFirst, nLast, nDest);
+    }
     if (bRows)
     {
         pParam->m_RowHeights.MoveRange(nFirst, nLast, nDest);

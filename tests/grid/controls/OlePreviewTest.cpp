@@ -4,6 +4,7 @@
 #include "TestSupport.h"
 #include "grid/controls/GenericViewerImpl.h"
 #include "grid/controls/OleObjectBytes.h"
+#include "grid/controls/HotSpotButton.h"
 #include "grid/controls/OlePreview.h"
 #include "grid/controls/OleVarUserAttribute.h"
 #include "grid/core/BrowserWnd.h"
@@ -131,5 +132,56 @@ TEST_F(OleTest, OnAPlainGridOnlyCutReports)
     boxes.Expect(IDOK, "Fehler beim Auschneiden");
     EXPECT_FALSE(pPreview->Cut());
     EXPECT_EQ(1u, boxes.Shown().size());
+}
+} // namespace
+
+namespace
+{
+// Sends Cancel to the first dialog of this thread with the given caption.
+std::string s_strCaption;
+void CALLBACK CancelDialog(HWND, UINT, UINT_PTR nTimer, DWORD)
+{
+    HWND hDialog = ::FindWindowA("#32770", s_strCaption.c_str());
+    if (hDialog == NULL)
+        return;
+    ::KillTimer(NULL, nTimer);
+    ::PostMessageA(hDialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+TEST_F(OleTest, PastingWithoutAnObjectOnTheClipboardReportsOnce)
+{
+    ASSERT_TRUE(::OpenClipboard(NULL));
+    ::EmptyClipboard();
+    ::CloseClipboard();
+    ObjectBrowserWindow w;
+    ASSERT_TRUE(EnterCell(*w.grid, 1, 1));
+    CGXOlePreview* pPreview = (CGXOlePreview*)w.grid->GetControl(1, 1);
+    testing_support::MessageBoxes boxes;
+    boxes.Expect(IDOK, "Falsches Datenformat.");
+    EXPECT_FALSE(pPreview->Paste());
+    EXPECT_EQ(1u, boxes.Shown().size());
+    CGXOleViewer* pViewer = pPreview->GetViewer();
+    EXPECT_EQ(0, pViewer->GetInterfaceManager()->GetCount());
+    EXPECT_TRUE(pViewer->m_pOwner == NULL);
+    EXPECT_TRUE(pPreview->GetOpenViewer() == NULL);
+}
+
+TEST_F(OleTest, ACellWithoutAnObjectOffersTheInsertDialog)
+{
+    ObjectBrowserWindow w;
+    ASSERT_TRUE(EnterCell(*w.grid, 1, 1));
+    CGXOlePreview* pPreview = (CGXOlePreview*)w.grid->GetControl(1, 1);
+    CString strCaption;
+    strCaption.LoadString(GX_IDS_OLE_INSERTCAPTION);
+    s_strCaption = (LPCSTR)strCaption;
+    testing_support::MessageBoxes boxes;
+    UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, CancelDialog);
+    pPreview->OnClickedButton(pPreview->m_pButton);
+    BOOL bStillWaiting = ::KillTimer(NULL, nTimer);
+    EXPECT_FALSE(bStillWaiting); // the timer found the dialog and cancelled it
+    EXPECT_TRUE(boxes.Shown().empty());
+    ASSERT_TRUE(EnterCell(*w.grid, 2, 1));
+    EXPECT_EQ(0, w.grid->m_nObjectStores);
+    EXPECT_EQ(VT_EMPTY, w.grid->m_object.vt);
 }
 } // namespace

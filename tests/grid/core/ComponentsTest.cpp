@@ -44,9 +44,9 @@ class FakeOptimizedUpdate : public CGXAbstractGridOptimizedUpdateImp
         Log(pGrid, "insert cols", *pFirst, *pCount, NULL, *pMode);
     }
     void UpdateAfterRemoveRows(CGXGridCore* pGrid, ROWCOL* pFirst, ROWCOL* pLast, int* anOld,
-                               UINT* pMode) override
+                               UINT mode) override
     {
-        Log(pGrid, "remove rows", *pFirst, *pLast, anOld, *pMode);
+        Log(pGrid, "remove rows", *pFirst, *pLast, anOld, mode);
     }
     void UpdateAfterRemoveCols(CGXGridCore* pGrid, ROWCOL* pFirst, ROWCOL* pLast, int* anOld,
                                UINT* pMode) override
@@ -138,6 +138,7 @@ TEST(GridComponents, OptimizedUpdateRedrawsChangedSizes)
 {
     ComponentGrid w;
     // Without the component a size change redraws everything.
+    w.g.m_pOptimizedUpdateImp = NULL; // the factory's stays owned by the grid
     w.grid->ValidateRect(NULL);
     int nOld = w.g.GetRowHeight(4);
     EXPECT_TRUE(w.g.SetRowHeight(4, 5, 40, NULL, GX_INVALIDATE));
