@@ -74,8 +74,7 @@ SECMultiDocTemplate* FSTemplate()
 class CFSFrame : public SECMDIFrameWnd
 {
   public:
-    explicit CFSFrame(BOOL bMenuBar, BOOL bReBar)
-        : m_bReBar(bReBar)
+    explicit CFSFrame(BOOL bMenuBar, BOOL bReBar) : m_bReBar(bReBar)
     {
         m_pMenuBar = bMenuBar ? &m_wndMenuBar : NULL;
     }
@@ -959,9 +958,9 @@ TEST_F(FullScreenHoverTest, AMenuBarFromARebarGoesBackIntoItsBand)
         EXPECT_TRUE(rebar.IsWindowVisible());
         EXPECT_EQ(0u, bar.GetBarStyle() & CBRS_BORDER_ANY);
         const CRect rectAfter = WindowRect(&bar);
-        EXPECT_EQ(rectBar, rectAfter) << rectBar.left << "," << rectBar.top << "," << rectBar.right << ","
-                                      << rectBar.bottom << " / " << rectAfter.left << "," << rectAfter.top << ","
-                                      << rectAfter.right << "," << rectAfter.bottom;
+        EXPECT_EQ(rectBar, rectAfter)
+            << rectBar.left << "," << rectBar.top << "," << rectBar.right << "," << rectBar.bottom << " / "
+            << rectAfter.left << "," << rectAfter.top << "," << rectAfter.right << "," << rectAfter.bottom;
         EXPECT_EQ((std::vector<CString>{_T("&Datei"), _T("&Bild")}), MenuBarTexts());
     }
 }

@@ -294,7 +294,8 @@ void SECFullScreenView::ReturnMenuBarToReBar(CFrameWnd* pFrame)
     for (POSITION pos = pFrame->m_listControlBars.GetHeadPosition(); pos != NULL && pReBar == NULL;)
         pReBar = DYNAMIC_DOWNCAST(SECReBar, (CObject*)pFrame->m_listControlBars.GetNext(pos));
     SECMenuBar* pMenuBar = SECFSMainFrmListener::MenuBarOf(pFrame);
-    if (pReBar == NULL || pReBar->GetSafeHwnd() == NULL || pMenuBar == NULL || pMenuBar->GetSafeHwnd() == NULL)
+    if (pReBar == NULL || pReBar->GetSafeHwnd() == NULL || pMenuBar == NULL ||
+        pMenuBar->GetSafeHwnd() == NULL)
         return;
     pMenuBar->ShowWindow(SW_HIDE);
     CFrameWnd* pMiniFrame = pMenuBar->IsFloating() ? pMenuBar->GetParentFrame() : NULL;
@@ -309,8 +310,10 @@ void SECFullScreenView::ReturnMenuBarToReBar(CFrameWnd* pFrame)
     pMenuBar->SetBarStyle(pMenuBar->GetBarStyle() & ~CBRS_BORDER_ANY & ~CBRS_FLOATING);
     pMenuBar->ShowWindow(SW_SHOW);
     const CRect& rect = m_rectSavedFrame;
-    pFrame->SetWindowPos(NULL, rect.left, rect.top, rect.Width() + 1, rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-    pFrame->SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->SetWindowPos(NULL, rect.left, rect.top, rect.Width() + 1, rect.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void SECFullScreenView::HideTaskBar(BOOL bHide)
