@@ -1022,9 +1022,9 @@ class CGXGridCore
     ROWCOL m_nSelReachedRow = 0, m_nSelReachedCol = 0;
     BOOL m_bFloatEvalSuspended = FALSE, m_bMergeEvalSuspended = FALSE;
     SpanRowCache m_floatRowCache, m_mergeRowCache; // styles of the row a span pass walks
-    BOOL m_bRecalcCollecting = FALSE; // blocks being changed are already told to the data object
-    ROWCOL m_nSearchStartRow = 0;     // the row a search started from
-    BOOL m_bSearchAborted = FALSE;    // the user ended the last search with Esc
+    BOOL m_bRecalcCollecting = FALSE;              // blocks being changed are already told to the data object
+    ROWCOL m_nSearchStartRow = 0;                  // the row a search started from
+    BOOL m_bSearchAborted = FALSE;                 // the user ended the last search with Esc
     // The Excel-like frame: its range (made concrete), kind (0 cells or table, 2 rows, 7 columns),
     // whether the screen shows it, and its hidden state.
     CGXCellRange m_rangeExcelFrame;
