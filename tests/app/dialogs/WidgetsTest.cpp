@@ -51,9 +51,12 @@ class WidgetHost : public ::testing::Test
         ASSERT_TRUE(m_host.Create(IDD_TEST_HOST));
         m_host.ShowWindow(SW_SHOW);
         m_host.SetForegroundWindow();
-        m_strMarker = TempFolder() + "\\link_marker.txt";
+        // Each test its own files: a link's script runs in its own process and may write after
+        // its test has ended.
+        const std::string strName = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        m_strMarker = TempFolder() + "\\link_marker_" + strName + ".txt";
         ::DeleteFileA(m_strMarker.c_str());
-        m_strScript = TempFolder() + "\\link_marker.bat";
+        m_strScript = TempFolder() + "\\link_marker_" + strName + ".bat";
         std::ofstream(m_strScript) << "@echo geklickt> \"" << m_strMarker << "\"\r\n";
         FrameworkPump(30);
     }
