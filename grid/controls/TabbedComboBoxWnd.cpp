@@ -295,8 +295,8 @@ HBRUSH CGXTabbedComboBoxWnd::OnGridCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor
     TCHAR szClass[16] = {};
     if (pWnd != NULL)
         ::GetClassName(pWnd->GetSafeHwnd(), szClass, 16);
-    if (m_bActive && nCtlColor == CTLCOLOR_LISTBOX && !s_bPlacingList && lstrcmpi(szClass, _T("ComboLBox")) == 0 &&
-        IsComboPart(pWnd))
+    if (m_bActive && nCtlColor == CTLCOLOR_LISTBOX && !s_bPlacingList &&
+        lstrcmpi(szClass, _T("ComboLBox")) == 0 && IsComboPart(pWnd))
     {
         s_bPlacingList = TRUE;
         PlaceList(pWnd);
@@ -329,7 +329,8 @@ void CGXTabbedComboBoxWnd::PlaceList(CWnd* pList)
     {
         m_header.m_pFont = m_font.GetSafeHandle() != NULL ? &m_font : NULL;
         int nHeight = m_pHeader->CalcHeight();
-        rectHeader.SetRect(rectList.left + nBorder, rectList.top, rectList.right - nBorder, rectList.top + nHeight);
+        rectHeader.SetRect(rectList.left + nBorder, rectList.top, rectList.right - nBorder,
+                           rectList.top + nHeight);
         if (bAbove)
             rectHeader.OffsetRect(0, -nHeight);
         else

@@ -61,11 +61,11 @@ class CGXTabbedComboBoxWnd : public CGXComboBoxWnd
     CGXTabbedCBEditWnd m_tabbedEdit;
     CGXTabbedLBoxHeader* m_pHeader;
     CGXTabbedHeaderSettings m_header;
-    int m_nTotalWidth = 0;     // the columns and the list's scroll bar
-    int m_nItemHeight = 0;     // of the list's lines
-    int m_nLinesHeight = 0;    // the text and the highest bitmap of the lines, when filled
+    int m_nTotalWidth = 0;  // the columns and the list's scroll bar
+    int m_nItemHeight = 0;  // of the list's lines
+    int m_nLinesHeight = 0; // the text and the highest bitmap of the lines, when filled
     COLORREF m_rgbText;
-    CRect m_rectLastList;      // where the dropped list was placed
+    CRect m_rectLastList; // where the dropped list was placed
 
   private:
     void PlaceList(CWnd* pList);
