@@ -122,15 +122,21 @@ TEST(GridTabbedComboBoxWnd, TypingCompletesToTheFirstEntryAndRefusesWhatBeginsNo
     w.SetCell(1, GX_IDS_CTRL_CBS_TABBED_DROPDOWN, s_szChoices, _T("A1"));
     w.Enter(1);
     CGXTabbedComboBoxWnd* pCombo = w.Combo(GX_IDS_CTRL_CBS_TABBED_DROPDOWN);
-    // The first letter reaches the grid and starts editing; the next ones go to the edit.
+    // The first letter reaches the grid and starts editing; the next ones go to the edit. Each
+    // completes the text.
     TypeText("G");
     ASSERT_TRUE(pCombo->IsActive());
     ASSERT_NE((HWND)NULL, pCombo->m_tabbedEdit.GetSafeHwnd());
-    TypeText("a");
     CString strText;
     pCombo->m_tabbedEdit.GetWindowText(strText);
     EXPECT_STREQ("Gamma", strText);
     int nStart = 0, nEnd = 0;
+    pCombo->m_tabbedEdit.GetSel(nStart, nEnd);
+    EXPECT_EQ(1, nStart);
+    EXPECT_EQ(5, nEnd);
+    TypeText("a");
+    pCombo->m_tabbedEdit.GetWindowText(strText);
+    EXPECT_STREQ("Gamma", strText);
     pCombo->m_tabbedEdit.GetSel(nStart, nEnd);
     EXPECT_EQ(2, nStart);
     EXPECT_EQ(5, nEnd);
