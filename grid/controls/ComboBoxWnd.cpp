@@ -409,7 +409,12 @@ BOOL CGXComboBoxWnd::FindText(const CGXFindReplaceSettings& find, ROWCOL nRow, R
         m_pGrid->ScrollCellInView(nRow, nCol);
         if (!bActiveHere)
         {
-            m_pGrid->SetCurrentCell(nRow, nCol, 0x24);
+            // Moved as the user moves it, so the cell left behind keeps what was typed into it;
+            // the focus stays where it is (in a find dialog).
+            if (!m_pGrid->ChangeCurrentCell(nRow, nCol, 0x24))
+                return FALSE;
+            if (!IsInitAt(nRow, nCol))
+                Init(nRow, nCol);
             SetActive(TRUE);
         }
         SetEditSel(nHit, nHit + strFind.GetLength());
