@@ -390,3 +390,53 @@ TEST(GridRichEdit, FindAndReplaceSearchTheTextOfTheValue)
     EXPECT_STREQ("HelLLo WorLLd", strText);
     EXPECT_TRUE(w.Rich()->GetModify());
 }
+
+// While printing every cell, the current one too, is rendered; black-and-white printing gives
+// the text a white background instead of the cell's colour, and the context keeps its mapping.
+TEST(GridRichEdit, PrintedCellsAreRenderedInColourOrBlackAndWhite)
+{
+    RichGrid w;
+    CGXStyle style;
+    style.SetControl(GX_IDS_CTRL_RICHEDIT).SetValue(_T("{\\rtf1 Hello}")).SetInterior(RGB(255, 255, 0));
+    w.grid->SetStyleRange(CGXCellRange(1, 1), style, gxCopy);
+    w.Enter(1);
+    TypeText("x");
+    ASSERT_TRUE(w.Rich()->IsActive());
+    TypeKey(VK_ESCAPE);
+    CGXProperties* pProps = w.grid->GetParam()->GetProperties();
+    for (BOOL bBlackWhite : {FALSE, TRUE})
+    {
+        SCOPED_TRACE(bBlackWhite);
+        pProps->m_abPrintFlags[CGXProperties::printBlackWhite] = bBlackWhite;
+        w.grid->SetPrinting(TRUE, TRUE);
+        CGXStyle composed;
+        w.grid->ComposeStyleRowCol(1, 1, &composed);
+        CClientDC screen(NULL);
+        CDC dc;
+        ASSERT_TRUE(dc.CreateCompatibleDC(&screen));
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(&screen, 120, 40);
+        CBitmap* pOld = dc.SelectObject(&bitmap);
+        dc.m_bPrinting = TRUE;
+        CRect rectCell(0, 0, 120, 40);
+        w.Rich()->Draw(&dc, rectCell, 1, 1, composed, NULL);
+        EXPECT_EQ(MM_TEXT, dc.GetMapMode());
+        CRect rectText = w.Rich()->GetCellRect(1, 1, rectCell, &composed);
+        int nYellow = 0, nInk = 0;
+        for (int y = rectText.top + 1; y < rectText.bottom - 1; y++)
+            for (int x = rectText.left + 1; x < rectText.right - 1; x++)
+            {
+                COLORREF cr = dc.GetPixel(x, y);
+                nYellow += cr == RGB(255, 255, 0);
+                nInk += cr != RGB(255, 255, 0) && cr != RGB(255, 255, 255);
+            }
+        w.grid->SetPrinting(FALSE);
+        dc.SelectObject(pOld);
+        EXPECT_GT(nInk, 0);
+        if (bBlackWhite)
+            EXPECT_EQ(0, nYellow);
+        else
+            EXPECT_GT(nYellow, rectText.Width() * rectText.Height() / 2);
+    }
+    pProps->m_abPrintFlags[CGXProperties::printBlackWhite] = FALSE;
+}
