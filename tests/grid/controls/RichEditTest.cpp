@@ -440,3 +440,73 @@ TEST(GridRichEdit, PrintedCellsAreRenderedInColourOrBlackAndWhite)
     }
     pProps->m_abPrintFlags[CGXProperties::printBlackWhite] = FALSE;
 }
+
+// A click on an inactive cell activates it and puts the caret where the click was.
+TEST(GridRichEdit, AClickActivatesTheCellWithTheCaretAtThePoint)
+{
+    struct
+    {
+        const char* pszWhere;
+        int nFromLeft; // pixels right of the text's left edge, negative from its right edge
+        long nCaret;
+    } clicks[] = {{"left", 1, 0}, {"right", -3, 5}};
+    for (const auto& c : clicks)
+    {
+        SCOPED_TRACE(c.pszWhere);
+        RichGrid w;
+        w.SetCell(1, _T("{\\rtf1 Hello}"));
+        w.grid->ChangeCurrentCell(4, 2);
+        w.grid->SetFocus();
+        PumpMessages(40);
+        CRect rectText = w.Rich()->GetCellRect(1, 1);
+        CPoint pt(c.nFromLeft >= 0 ? rectText.left + c.nFromLeft : rectText.right + c.nFromLeft, rectText.top + 6);
+        ClickAt(w.grid->GridWnd(), pt);
+        ROWCOL nRow = 0, nCol = 0;
+        w.grid->GetCurrentCell(nRow, nCol);
+        EXPECT_EQ(1u, nRow);
+        ASSERT_TRUE(w.Rich()->IsActive());
+        long nStart = -1, nEnd = -1;
+        w.Rich()->CRichEditCtrl::GetSel(nStart, nEnd);
+        EXPECT_EQ(c.nCaret, nStart);
+        EXPECT_EQ(c.nCaret, nEnd);
+    }
+}
+
+// In the editing window Ctrl+C, Ctrl+V, Shift+Insert, Ctrl+Insert and Shift+Delete copy, paste
+// and cut once each.
+TEST(GridRichEdit, ClipboardKeysInTheEditingWindow)
+{
+    ASSERT_TRUE(SUCCEEDED(::OleInitialize(NULL)));
+    {
+        RichGrid w;
+        w.SetCell(1, _T(""));
+        w.Enter(1);
+        TypeText("ab");
+        CGXRichEditCtrl* pRich = w.Rich();
+        ASSERT_TRUE(pRich->IsActive());
+        auto text = [pRich]() {
+            CString str;
+            pRich->GetWindowText(str);
+            return std::string((LPCTSTR)str);
+        };
+        pRich->CRichEditCtrl::SetSel(0, 2);
+        KeyWith(VK_CONTROL, 'C');
+        EXPECT_EQ("ab", ClipboardText());
+        EXPECT_TRUE(::IsClipboardFormatAvailable(GXGetAppData()->m_uiRtfClipboardFormat));
+        pRich->CRichEditCtrl::SetSel(2, 2);
+        KeyWith(VK_CONTROL, 'V');
+        EXPECT_EQ("abab", text());
+        KeyWith(VK_SHIFT, VK_INSERT);
+        EXPECT_EQ("ababab", text());
+        PutClipboardText("q");
+        pRich->CRichEditCtrl::SetSel(0, 1);
+        KeyWith(VK_CONTROL, VK_INSERT);
+        EXPECT_EQ("a", ClipboardText());
+        pRich->CRichEditCtrl::SetSel(0, 2);
+        KeyWith(VK_SHIFT, VK_DELETE);
+        EXPECT_EQ("abab", text());
+        EXPECT_EQ("ab", ClipboardText());
+        EXPECT_TRUE(pRich->IsActive());
+    }
+    ::OleUninitialize();
+}
