@@ -169,7 +169,8 @@ void CGXRichEditCtrl::StreamInWithStyle(CRichEditCtrl& wnd, const CString& strVa
     StreamInValue(wnd, strValue);
 }
 
-void CGXRichEditCtrl::Load(CRichEditCtrl& wnd, CString& strCache, const CString& strValue, const CGXStyle& style)
+void CGXRichEditCtrl::Load(CRichEditCtrl& wnd, CString& strCache, const CString& strValue,
+                           const CGXStyle& style)
 {
     if (strCache == strValue && wnd.GetTextLength() > 0)
         return;
@@ -496,8 +497,8 @@ CSize CGXRichEditCtrl::CalcSize(CDC*, ROWCOL nRow, ROWCOL nCol, const CGXStyle& 
     m_wndMeasurer.MoveWindow(rectText, FALSE);
     m_wndMeasurer.SetTargetDevice(NULL, 0);
     m_wndMeasurer.SetEventMask(ENM_REQUESTRESIZE);
-    Load(m_wndMeasurer, m_strMeasurerValue, style.GetInclude(CGXStyle::ibValue) ? style.GetValue() : CString(),
-         style);
+    Load(m_wndMeasurer, m_strMeasurerValue,
+         style.GetInclude(CGXStyle::ibValue) ? style.GetValue() : CString(), style);
     m_rectRequested.SetRectEmpty();
     {
         FlagScope measuring(m_bMeasuring);
@@ -604,7 +605,8 @@ BOOL CGXRichEditCtrl::HandleText(LPCTSTR pszText)
         CString strText;
         GetWindowText(strText);
         int nMax = MaxLength(LoadStyle());
-        if ((nMax > 0 && strText.GetLength() + (int)strlen(pszText) > nMax) || !ValidateText(strText + pszText))
+        if ((nMax > 0 && strText.GetLength() + (int)strlen(pszText) > nMax) ||
+            !ValidateText(strText + pszText))
             return FALSE;
         ReplaceSel(pszText);
         return TRUE;

@@ -42,7 +42,8 @@ class CGXRichEditCtrl : public CRichEditCtrl, public CGXControl
     BOOL FormatValueText(CString& strResult, ROWCOL nRow, ROWCOL nCol, LPCTSTR pszRawValue,
                          const CGXStyle& style) override;
     BOOL PrepareStoreText(CString& strText, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) override;
-    CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem = NULL, const CGXStyle* pStyle = NULL) override;
+    CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem = NULL,
+                      const CGXStyle* pStyle = NULL) override;
     CSize AddBorders(CSize size, const CGXStyle& style) override;
     CSize CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandard,
                    BOOL bVert) override;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include <ole2.h>
+#include <string>
 #include <vector>
 
 using namespace testing_support;
@@ -45,6 +46,19 @@ struct RichGrid : GridWindow
         ASSERT_TRUE(grid->ChangeCurrentCell(nRow, 1));
         grid->SetFocus();
         PumpMessages(40);
+    }
+    ROWCOL CurrentRow()
+    {
+        ROWCOL nRow = 0, nCol = 0;
+        grid->GetCurrentCell(nRow, nCol);
+        return nRow;
+    }
+    // The editing window's selection as "start-end".
+    std::string Selection()
+    {
+        long nStart = -1, nEnd = -1;
+        Rich()->CRichEditCtrl::GetSel(nStart, nEnd);
+        return std::to_string(nStart) + "-" + std::to_string(nEnd);
     }
     // The cell's own style as stored (not composed).
     CGXStyle Stored(ROWCOL nRow)
@@ -184,7 +198,9 @@ std::vector<FormatCase> FormatCases()
         {"right", CGXStyle().SetHorizontalAlignment(DT_RIGHT), "\\qr",
          [](const CGXStyle& s) { return s.GetHorizontalAlignment() == DT_RIGHT; }},
         {"red", CGXStyle().SetTextColor(RGB(255, 0, 0)), "\\red255",
-         [](const CGXStyle& s) { return s.GetInclude(CGXStyle::ibTextColor) && s.GetTextColor() == RGB(255, 0, 0); }},
+         [](const CGXStyle& s) {
+             return s.GetInclude(CGXStyle::ibTextColor) && s.GetTextColor() == RGB(255, 0, 0);
+         }},
     };
 }
 } // namespace
@@ -229,7 +245,8 @@ TEST(GridRichEdit, BoldOnTheActiveCellFormatsTheSelection)
     CGXRichEditCtrl* pRich = w.Rich();
     ASSERT_TRUE(pRich->IsActive());
     pRich->CRichEditCtrl::SetSel(0, 1);
-    ASSERT_TRUE(w.grid->SetStyleRange(CGXCellRange(1, 1), CGXStyle().MergeFont(CGXFont().SetBold(TRUE)), gxOverride));
+    ASSERT_TRUE(
+        w.grid->SetStyleRange(CGXCellRange(1, 1), CGXStyle().MergeFont(CGXFont().SetBold(TRUE)), gxOverride));
     EXPECT_TRUE(pRich->IsActive());
     EXPECT_TRUE(pRich->GetModify());
     CGXStyle read;
@@ -260,9 +277,15 @@ TEST(GridRichEdit, AutoGrowRaisesTheRowAndLowersItNotBelowItsFirstHeight)
     CGXRichEditCtrl* pRich = w.Rich();
     ASSERT_TRUE(pRich->IsActive());
     EXPECT_EQ(150, w.grid->GetRowHeight(1));
-    int nOne = pRich->CalcSize(NULL, 1, 1, CGXStyle(style).SetValue(CGXRichEditCtrl::StreamOutValue(*pRich)), NULL, TRUE).cy;
+    // The height the editing window's text needs.
+    auto measure = [&]() {
+        CGXStyle typed(style);
+        typed.SetValue(CGXRichEditCtrl::StreamOutValue(*pRich));
+        return pRich->CalcSize(NULL, 1, 1, typed, NULL, TRUE).cy;
+    };
+    int nOne = measure();
     TypeText("\ny");
-    int nTwo = pRich->CalcSize(NULL, 1, 1, CGXStyle(style).SetValue(CGXRichEditCtrl::StreamOutValue(*pRich)), NULL, TRUE).cy;
+    int nTwo = measure();
     ASSERT_GT(nTwo, nOne);
     TypeKey(VK_ESCAPE);
     TypeKey(VK_ESCAPE);
@@ -303,7 +326,8 @@ TEST(GridRichEdit, CalcSizeMeasuresTheLinesOfTheValue)
     RichGrid w;
     CGXStyle style;
     style.SetControl(GX_IDS_CTRL_RICHEDIT);
-    const char* apszValues[] = {"{\\rtf1 a}", "{\\rtf1 a\\par b}", "{\\rtf1 a\\par b\\par c}", "{\\rtf1 aaaaaaaa}"};
+    const char* apszValues[] = {"{\\rtf1 a}", "{\\rtf1 a\\par b}", "{\\rtf1 a\\par b\\par c}",
+                                "{\\rtf1 aaaaaaaa}"};
     CSize size[4];
     for (int i = 0; i < 4; i++)
     {
@@ -365,14 +389,9 @@ TEST(GridRichEdit, FindAndReplaceSearchTheTextOfTheValue)
     find.m_bMatchCase = FALSE;
     // A hit with select makes the cell current and selects the hit in the editing window.
     EXPECT_TRUE(w.Rich()->FindText(find, 2, 1, FALSE, TRUE));
-    ROWCOL nRow = 0, nCol = 0;
-    w.grid->GetCurrentCell(nRow, nCol);
-    EXPECT_EQ(2u, nRow);
+    EXPECT_EQ(2u, w.CurrentRow());
     EXPECT_TRUE(w.Rich()->IsActive());
-    long nStart = -1, nEnd = -1;
-    w.Rich()->CRichEditCtrl::GetSel(nStart, nEnd);
-    EXPECT_EQ(6, nStart);
-    EXPECT_EQ(11, nEnd);
+    EXPECT_EQ("6-11", w.Selection());
     // Replacing in an inactive cell stores RTF with every occurrence replaced.
     find.m_strFind = "o";
     EXPECT_TRUE(w.Rich()->ReplaceText(find, 1, 1));
@@ -448,8 +467,8 @@ TEST(GridRichEdit, AClickActivatesTheCellWithTheCaretAtThePoint)
     {
         const char* pszWhere;
         int nFromLeft; // pixels right of the text's left edge, negative from its right edge
-        long nCaret;
-    } clicks[] = {{"left", 1, 0}, {"right", -3, 5}};
+        const char* pszCaret;
+    } clicks[] = {{"left", 1, "0-0"}, {"right", -3, "5-5"}};
     for (const auto& c : clicks)
     {
         SCOPED_TRACE(c.pszWhere);
@@ -459,16 +478,12 @@ TEST(GridRichEdit, AClickActivatesTheCellWithTheCaretAtThePoint)
         w.grid->SetFocus();
         PumpMessages(40);
         CRect rectText = w.Rich()->GetCellRect(1, 1);
-        CPoint pt(c.nFromLeft >= 0 ? rectText.left + c.nFromLeft : rectText.right + c.nFromLeft, rectText.top + 6);
+        CPoint pt(c.nFromLeft >= 0 ? rectText.left + c.nFromLeft : rectText.right + c.nFromLeft,
+                  rectText.top + 6);
         ClickAt(w.grid->GridWnd(), pt);
-        ROWCOL nRow = 0, nCol = 0;
-        w.grid->GetCurrentCell(nRow, nCol);
-        EXPECT_EQ(1u, nRow);
+        EXPECT_EQ(1u, w.CurrentRow());
         ASSERT_TRUE(w.Rich()->IsActive());
-        long nStart = -1, nEnd = -1;
-        w.Rich()->CRichEditCtrl::GetSel(nStart, nEnd);
-        EXPECT_EQ(c.nCaret, nStart);
-        EXPECT_EQ(c.nCaret, nEnd);
+        EXPECT_EQ(c.pszCaret, w.Selection());
     }
 }
 
