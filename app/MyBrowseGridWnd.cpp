@@ -173,7 +173,8 @@ void CMyBrowseGridWnd::PasteIntoSelectedRow()
     if (!HasSelectedRow() || !m_bCopyValid)
         return;
     for (int n = 0; n < CopiedColumns; n++)
-        SetValueRange(CGXCellRange(m_nSelectedRow, (ROWCOL)n + 1), m_strCopied[n], gxOverride, 0, GX_UPDATENOW);
+        SetValueRange(CGXCellRange(m_nSelectedRow, (ROWCOL)n + 1), m_strCopied[n], gxOverride, 0,
+                      GX_UPDATENOW);
     // The row's record is written as a whole now, not when the user leaves it.
     if (GetEditMode() != CGXBrowseParam::modeNone)
         Update();
@@ -271,8 +272,7 @@ BOOL CMyBrowseGridWnd::PreTranslateMessage(MSG* pMsg)
 
 LRESULT CMyBrowseGridWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_RBUTTONUP &&
-        HitTest(CPoint((short)LOWORD(lParam), (short)HIWORD(lParam))) == GX_NOHIT)
+    if (message == WM_RBUTTONUP && HitTest(CPoint((short)LOWORD(lParam), (short)HIWORD(lParam))) == GX_NOHIT)
         return 0;
     return CGXBrowserWnd::WindowProc(message, wParam, lParam);
 }

@@ -161,8 +161,9 @@ TEST_F(ProfileTable, ColumnsAsTheTableDescribesThem)
          40, white, GX_IDS_CTRL_SPINEDIT, "217"},
         {"Energie", 45, white, GX_IDS_CTRL_SPINEDIT, "7"},
         {"Sensor", 70, white, GX_IDS_CTRL_TEXTFIT, "IR-Sensor"},
-        {"Einheit", 40, white, GX_IDS_CTRL_TEXTFIT, " \xB0"
-                                                    "C"},
+        {"Einheit", 40, white, GX_IDS_CTRL_TEXTFIT,
+         " \xB0"
+         "C"},
         {"Blende X", 80, green, GX_IDS_CTRL_TEXTFIT, "6,0 x 10 mm"},
         {"Blende Y", 80, green, GX_IDS_CTRL_TEXTFIT, "6,0 x 10 mm"},
         {"Lage Pin1", 80, green, GX_IDS_CTRL_TEXTFIT, "Links unten"},
@@ -336,7 +337,12 @@ TEST_F(ProfileTable, ProtectionDialog)
          "geheim 1",
          false,
          "&Parameterschutz aufheben"},
-        {"geheim 1", {{{{IDC_PROTECT_PASSWORD, "geheim 1"}}, IDOK}}, {}, "", false, "&Parameterschutz aufheben"},
+        {"geheim 1",
+         {{{{IDC_PROTECT_PASSWORD, "geheim 1"}}, IDOK}},
+         {},
+         "",
+         false,
+         "&Parameterschutz aufheben"},
     };
     for (const auto& c : cases)
     {
