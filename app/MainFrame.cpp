@@ -345,6 +345,21 @@ BOOL CMainFrame::ShowUserMask()
     return m_wndMeasureTable.ShowUserMask() && m_wndMeasureTable.FocusUserMask();
 }
 
+CIRProfilSet* CMainFrame::GetSelectedProfileSet()
+{
+    return NULL;
+}
+
+BOOL CMainFrame::AppendProfileSet(const CIRProfilSet&)
+{
+    return FALSE;
+}
+
+BOOL CMainFrame::AreProfilesProtected() const
+{
+    return !CApplicationValues::GetProjektConfig().GetModule().IsEmpty();
+}
+
 BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
     if ((nCode == (int)CN_COMMAND || nCode == (int)CN_UPDATE_COMMAND_UI) && IsWaitingCommand(nID))

@@ -1,6 +1,8 @@
 // The test application and its byte helpers.
 #include "ExcelTestApp.h"
 #include "mfc/WinApp.h"
+#include "grid/excel/ExcelColorTable.h"
+#include "grid/excel/ExcelFontTable.h"
 #include <gtest/gtest.h>
 
 namespace
@@ -17,7 +19,8 @@ const Registration kHandlers[] = {
 };
 
 const Registration kTables[] = {
-    {0, NULL},
+    {0x31, RUNTIME_CLASS(CGXExcelFontTable)},
+    {0x92, RUNTIME_CLASS(CGXExcelColorTable)},
 };
 
 class CExcelTestApp : public CWinApp, public CGXExMapHolder
