@@ -95,7 +95,7 @@ COLORREF CGXExcelFormatTable::GetNegativeColor()
     return RGB(255, 0, 0);
 }
 
-WORD CGXExcelFormatTable::GetBuiltInFormatIndex(const CGXStyle& style)
+UINT CGXExcelFormatTable::GetBuiltInFormatIndex(const CGXStyle& style)
 {
     if (!style.GetInclude(CGXStyle::ibFormat))
         return 0;

@@ -41,5 +41,5 @@ class CGXExcelFormatTable : public CGXExcelBaseTable<formatStruct, CGXStyle>
     // The colour that formats with red negative numbers give (red).
     virtual COLORREF GetNegativeColor();
     // The built-in format index of a style's value format, 0 without one.
-    virtual WORD GetBuiltInFormatIndex(const CGXStyle& style);
+    UINT GetBuiltInFormatIndex(const CGXStyle& style) override;
 };
