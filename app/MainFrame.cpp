@@ -106,8 +106,7 @@ const ToolBarToggle s_toolBarToggles[] = {
 // Commands whose implementation is not part of the program yet: disabled, and never run even
 // where a framework base would take them.
 const UINT s_waitingCommands[] = {
-    ID_PROTECT_PARAMETERS, ID_EXPORT_TABLE, ID_PROFILE_DOWNLOAD,
-    ID_PROFILE_UPLOAD,     ID_PROFILE_COPY, ID_PROFILE_PASTE,
+    ID_EXPORT_TABLE, ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD, ID_PROFILE_COPY, ID_PROFILE_PASTE,
 };
 
 BOOL IsWaitingCommand(UINT nID)
@@ -358,7 +357,9 @@ BOOL CMainFrame::AppendProfileSet(const CIRProfilSet&)
 
 BOOL CMainFrame::AreProfilesProtected() const
 {
-    return !CApplicationValues::GetProjektConfig().GetModule().IsEmpty();
+    // The flag the profile grid obeys.
+    CIRControlApp* pApp = GetIRControlApp();
+    return pApp != NULL && pApp->IsParameterSetProtected();
 }
 
 BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)

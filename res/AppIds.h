@@ -188,6 +188,19 @@
 #define IDB_LONGLIFE_START 346
 #define IDB_PASSWORD_ON 22574
 #define IDB_PASSWORD_OFF 22575
+
+// Profile table and parameter protection.
+#define IDD_PARAMETER_SET 295     // the profile table tab
+#define IDC_PROFILE_TABLE 1057    // "Parameter Tabelle", replaced by the grid
+#define IDC_PROFILE_GRAPH 1122    // where the profile graph goes
+#define IDD_PARAMETER_PROTECT 311 // "Parametersätze schützen"
+#define IDC_PROTECT_PASSWORD 1100
+#define IDC_PROTECT_CONFIRM 1101
+#define IDC_PROTECT_CONFIRM_LABEL 1001
+#define IDB_PROTECT_ON 22577
+#define IDB_PROTECT_OFF 22578
+#define IDS_PROTECT_CLEAR 400       // "&Parameterschutz aufheben"
+#define IDS_PROTECT_SET 401         // "&Parametersätze schützen"
 #define IDS_PASSWORD_ACTIVATE 405   // "&Passwort aktivieren"
 #define IDS_PASSWORD_DEACTIVATE 406 // "&Passwort deaktivieren"
 #define IDS_LONGLIFE_START 448      // "Start"
