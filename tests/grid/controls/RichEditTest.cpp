@@ -163,6 +163,10 @@ TEST(GridRichEdit, PlainTextIsEscapedIntoRtfAndReadsBackUnchanged)
         EXPECT_TRUE(w.Rich()->StoreTextInCell(1, 1, psz, GX_UPDATENOW));
         EXPECT_STREQ(psz, w.PlainText(1));
     }
+    // Stored with a maximum length, the text is cut before it is wrapped, not the value after.
+    w.SetCell(2, _T(""), FALSE, 3);
+    EXPECT_TRUE(w.Rich()->StoreTextInCell(2, 1, "abcdef", GX_UPDATENOW));
+    EXPECT_STREQ("abc", w.PlainText(2));
     // Typed into an inactive cell, a backslash is what the cell shows.
     w.Enter(1);
     EXPECT_TRUE(w.Rich()->HandleText("\\"));
