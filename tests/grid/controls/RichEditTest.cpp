@@ -328,8 +328,10 @@ TEST(GridRichEdit, AutoGrowRaisesTheRowAndLowersItNotBelowItsFirstHeight)
 TEST(GridRichEdit, CalcSizeMeasuresTheLinesOfTheValue)
 {
     RichGrid w;
+    // Measured in the cell's font, as the grid asks.
+    w.SetCell(1, _T(""));
     CGXStyle style;
-    style.SetControl(GX_IDS_CTRL_RICHEDIT);
+    w.grid->ComposeStyleRowCol(1, 1, &style);
     const char* apszValues[] = {"{\\rtf1 a}", "{\\rtf1 a\\par b}", "{\\rtf1 a\\par b\\par c}",
                                 "{\\rtf1 aaaaaaaa}"};
     CSize size[4];
@@ -346,6 +348,10 @@ TEST(GridRichEdit, CalcSizeMeasuresTheLinesOfTheValue)
     EXPECT_EQ(size[0].cy, size[3].cy);
     EXPECT_GT(size[3].cx, size[0].cx + 10);
     EXPECT_GT(size[0].cx, 0);
+    // Fitting the row to its cells asks the control.
+    w.SetCell(1, _T("{\\rtf1 a\\par b\\par c}"));
+    ASSERT_TRUE(w.grid->ResizeRowHeightsToFit(CGXCellRange(1, 1, 1, 2)));
+    EXPECT_EQ(size[2].cy, w.grid->GetRowHeight(1));
 }
 
 TEST(GridRichEdit, RichTextCopiedFromOneCellPastesIntoAnotherWithItsBold)
