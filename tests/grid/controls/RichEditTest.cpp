@@ -127,6 +127,11 @@ TEST(GridRichEdit, ReturnInsertsALineOnlyWhenTheStyleAllowsEnter)
         ASSERT_TRUE(w.Rich()->IsActive());
         TypeKey(VK_RETURN);
         EXPECT_EQ(bAllow, w.Rich()->IsActive());
+        // Without it Enter stored the cell and moved on (right, the grid's default).
+        ROWCOL nRow = 0, nCol = 0;
+        w.grid->GetCurrentCell(nRow, nCol);
+        EXPECT_EQ(1u, nRow);
+        EXPECT_EQ(bAllow ? 1u : 2u, nCol);
         // Without it the grid took the key and stored the cell.
         EXPECT_STREQ(bAllow ? "" : "x", w.PlainText(1));
         if (bAllow)
