@@ -357,7 +357,9 @@ BOOL CMainFrame::AppendProfileSet(const CIRProfilSet&)
 
 BOOL CMainFrame::AreProfilesProtected() const
 {
-    return !CApplicationValues::GetProjektConfig().GetModule().IsEmpty();
+    // The flag the profile grid obeys.
+    CIRControlApp* pApp = GetIRControlApp();
+    return pApp != NULL && pApp->IsParameterSetProtected();
 }
 
 BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)

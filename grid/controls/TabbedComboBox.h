@@ -29,10 +29,10 @@ struct CGXTabbedLayout
 {
     std::vector<CString> items;
     CString strTitles;
-    int anColWidths[10];        // -1: column absent
-    std::vector<int> anEdges;   // right edges of the columns but the last
-    int nTotalWidth = 0;        // with the vertical scroll bar
-    int nItemHeight = 0;        // text height, raised to the highest bitmap
+    int anColWidths[10];      // -1: column absent
+    std::vector<int> anEdges; // right edges of the columns but the last
+    int nTotalWidth = 0;      // with the vertical scroll bar
+    int nItemHeight = 0;      // text height, raised to the highest bitmap
 
     // The header shows these titles at these edges.
     void ApplyTo(CGXTabbedHeaderSettings& header, const CGXTabbedChoiceSettings& s) const;

@@ -11,12 +11,6 @@ IMPLEMENT_DYNCREATE(CGXExcelFontTable, CGXExcelTable)
 
 namespace
 {
-void PutWord(BYTE* p, WORD w)
-{
-    p[0] = (BYTE)(w & 0xFF);
-    p[1] = (BYTE)(w >> 8);
-}
-
 // Face names of a LOGFONT hold 31 characters and the terminator.
 const int kMaxFaceBytes = LF_FACESIZE - 1;
 } // namespace
@@ -121,13 +115,13 @@ DWORD CGXExcelFontTable::BuildFontRecord(const CGXFont& font, BYTE* pBuffer, con
     WORD nHeight = font.GetIncludeSize() ? (WORD)((int)font.GetSize() * 20) : 0;
 
     BYTE* body = pBuffer + 4;
-    PutWord(pBuffer, GX_EXCEL_FONT);
-    PutWord(pBuffer + 2, (WORD)(16 + 2 * nChars));
-    PutWord(body, nHeight);
-    PutWord(body + 2, nOptions);
-    PutWord(body + 4, nColor);
-    PutWord(body + 6, (WORD)lf.lfWeight);
-    PutWord(body + 8, 0);
+    GXExPutWord(pBuffer, GX_EXCEL_FONT);
+    GXExPutWord(pBuffer + 2, (WORD)(16 + 2 * nChars));
+    GXExPutWord(body, nHeight);
+    GXExPutWord(body + 2, nOptions);
+    GXExPutWord(body + 4, nColor);
+    GXExPutWord(body + 6, (WORD)lf.lfWeight);
+    GXExPutWord(body + 8, 0);
     body[10] = lf.lfUnderline;
     body[11] = lf.lfPitchAndFamily;
     body[12] = lf.lfCharSet;
@@ -135,7 +129,7 @@ DWORD CGXExcelFontTable::BuildFontRecord(const CGXFont& font, BYTE* pBuffer, con
     body[14] = (BYTE)nChars;
     body[15] = 1;
     for (int i = 0; i < nChars; i++)
-        PutWord(body + 16 + 2 * i, name[i]);
+        GXExPutWord(body + 16 + 2 * i, name[i]);
     return 20 + 2 * nChars;
 }
 
@@ -185,20 +179,6 @@ void CGXExcelFontTable::WriteFontOnce(IStream* pStream, DWORD* pTotal, const CGX
     SetFontIndex(key, m_nNextIndex);
     AdvanceIndex();
     GXExWriteBytes(pStream, buffer, nLength, pTotal);
-}
-
-void CGXExcelFontTable::CollectStyleArrayFonts(IStream* pStream, DWORD* pTotal, const CPtrArray& styles,
-                                               const CGXStylesMap* pStylesMap, DWORD nDisc)
-{
-    for (INT_PTR i = 0; i < styles.GetSize(); i++)
-    {
-        const CGXStyle* pStyle = static_cast<const CGXStyle*>(styles.GetAt(i));
-        if (pStyle == NULL)
-            continue;
-        CGXStyle* pCompleted = GXExCompleteStyle(*pStyle, NULL, NULL, pStylesMap);
-        CollectCellFont(pStream, pTotal, *pCompleted, nDisc);
-        delete pCompleted;
-    }
 }
 
 void CGXExcelFontTable::CollectCellFont(IStream* pStream, DWORD* pTotal, const CGXStyle& style, DWORD nDisc)

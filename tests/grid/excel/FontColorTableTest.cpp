@@ -1,5 +1,6 @@
 // The font and palette tables against hand-written FONT and PALETTE records.
 #include "ExcelTestApp.h"
+#include "TableTestSupport.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/StylesMap.h"
 #include "grid/core/SysColorTable.h"
@@ -10,72 +11,6 @@
 
 namespace
 {
-CGXExcelFontTable& Fonts()
-{
-    return *dynamic_cast<CGXExcelFontTable*>(GXExFindTable(0x31));
-}
-
-CGXExcelColorTable& Colors()
-{
-    return *dynamic_cast<CGXExcelColorTable*>(GXExFindTable(0x92));
-}
-
-// Reads the records of a stream into a table, one after the other.
-void ReadRecords(CGXExcelTable& table, const Bytes& bytes)
-{
-    TestStream s(bytes);
-    while (StreamPos(s) + 4 <= bytes.size())
-    {
-        size_t nAt = (size_t)StreamPos(s);
-        DWORD nLength = bytes[nAt + 2] | (bytes[nAt + 3] << 8);
-        LARGE_INTEGER body;
-        body.QuadPart = (LONGLONG)nAt + 4;
-        s->Seek(body, STREAM_SEEK_SET, NULL);
-        GXExSetReadCount(0);
-        GXExSetReadLimit(nLength);
-        table.SetRecordLength(nLength);
-        table.ReadRecord(s, 0);
-        GXExSetReadLimit(0xFFFFFFFF);
-        body.QuadPart = (LONGLONG)(nAt + 4 + nLength);
-        s->Seek(body, STREAM_SEEK_SET, NULL);
-    }
-}
-
-// A parameter object with a styles map whose Standard style has the given font and a plain
-// data object.
-struct Sheet
-{
-    CGXGridParam param;
-    CGXStylesMap* pStyles;
-    CGXData* pData;
-    Sheet()
-    {
-        pStyles = new CGXStylesMap;
-        pStyles->CreateStandardStyles();
-        param.SetStylesMapObject(pStyles);
-        pData = new CGXData;
-        param.SetDataObject(pData);
-    }
-    CGXStyle& Standard()
-    {
-        CGXStyle* p = NULL;
-        pStyles->LookupStyle(pStyles->m_wStyleStandard, p);
-        return *p;
-    }
-};
-
-struct TableTest : ::testing::Test
-{
-    void SetUp() override
-    {
-        GXExGetTableMap()->ResetAll();
-    }
-    void TearDown() override
-    {
-        GXExGetTableMap()->ResetAll();
-    }
-};
-
 // The PALETTE record this program writes: the default palette, without the entries whose colour
 // comes again later in the palette (4-8, 10, 12, 13, 17, 19).
 const char* kWrittenPalette = "9200 e200 3800"
