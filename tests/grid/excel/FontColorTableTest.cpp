@@ -41,6 +41,12 @@ TEST_F(TableTest, PaletteColoursComeFromTheRecordThenTheDefaults)
     EXPECT_EQ(RGB(10, 11, 12), CGXExcelColorTable::ColorOfIndex(1, 0));
     EXPECT_EQ(RGB(10, 11, 12), CGXExcelColorTable::ColorOfIndex(9, 0));
     EXPECT_EQ(RGB(0x80, 0x80, 0x80), CGXExcelColorTable::ColorOfIndex(23, 0));
+
+    // A record cut inside its second colour keeps the first.
+    Colors().ResetTable();
+    ReadRecords(Colors(), Record(0x92, HexBytes("0300 04050600 0708")));
+    EXPECT_EQ(RGB(4, 5, 6), Colors().GetColor(0, 0));
+    EXPECT_EQ(RGB(255, 255, 255), Colors().GetColor(1, 0));
 }
 
 TEST_F(TableTest, WritingThePaletteNumbersTheDefaultColours)
