@@ -84,6 +84,7 @@ class CGXAppData
     CGXAbstractLongOperationImp* m_pLongOperationImp = NULL;
     CGXAbstractSerializeMG5CompatibleImp* m_pSerializeCompatibleImp = NULL;
     CGXAbstractNumberFormattingImp* m_pNumberFormattingImp = NULL;
+    CGXAbstractExcelClipboardImp* m_pExcelClipboardImp = NULL;
 
     // Locale separators.
     char m_cDecimalSeparator = '.';

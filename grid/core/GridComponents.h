@@ -20,6 +20,7 @@ class CGXRangeList;
 class CGXCellRange;
 class CGXControl;
 class CGXGridCore;
+class CGXExcelClipHandler;
 class CDC;
 class CTime;
 struct CGXFindReplaceSettings;
@@ -1115,4 +1116,17 @@ class CGXAbstractGridExcelLikeFillImp : public CObject
     virtual void SelectFillRange(CGXGridCore*, const CGXCellRange&)
     {
     }
+};
+
+// Moves cells between the clipboard's "BIFF8" workbook and a grid through a clipboard handler's
+// scratch grid; installed by the library that reads and writes workbooks. Without one the
+// handler declines and the grid's own clipboard carries the cells.
+class CGXAbstractExcelClipboardImp : public CObject
+{
+  public:
+    virtual BOOL CopyToClipboard(CGXExcelClipHandler* pHandler, CGXGridCore* pGrid, const CGXCellRange& range) = 0;
+    virtual BOOL PasteFromClipboard(CGXExcelClipHandler* pHandler, CGXGridCore* pGrid,
+                                    const CGXCellRange& range) = 0;
+    // Gives a grid not yet initialised the formula engine.
+    virtual void EnableFormulas(CGXGridCore* pGrid) = 0;
 };
