@@ -409,7 +409,12 @@ BOOL CGXComboBoxWnd::FindText(const CGXFindReplaceSettings& find, ROWCOL nRow, R
         m_pGrid->ScrollCellInView(nRow, nCol);
         if (!bActiveHere)
         {
-            m_pGrid->SetCurrentCell(nRow, nCol, 0x24);
+            // Moved as the user moves it, so the cell left behind keeps what was typed into it;
+            // the focus stays where it is (in a find dialog).
+            if (!m_pGrid->ChangeCurrentCell(nRow, nCol, 0x24))
+                return FALSE;
+            if (!IsInitAt(nRow, nCol))
+                Init(nRow, nCol);
             SetActive(TRUE);
         }
         SetEditSel(nHit, nHit + strFind.GetLength());
@@ -643,12 +648,12 @@ BOOL CGXComboBoxWnd::OnClickedButton(CGXChild* pChild)
 {
     if (!(m_bActive && IsDropDownList() && m_bDropDownOnClick))
     {
+        // Measured first: the active combo hides the button.
+        CPoint pt = ButtonClickPoint();
         if (!Activate())
             return FALSE;
         if (!GetDroppedState() && m_bDropDownOnClick)
-        {
-            DropAsClicked(ButtonClickPoint());
-        }
+            DropAsClicked(pt);
     }
     return CGXControl::OnClickedButton(pChild);
 }
@@ -757,6 +762,17 @@ CSize CGXComboBoxWnd::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyl
 {
     if (!m_bNotOwnerDrawn)
         return CSize(0, 0);
+    return CalcTextSize(pDC, nRow, nCol, style, pStandard, bVert);
+}
+
+int CGXComboBoxWnd::WidestChoice(CDC* pDC, const CGXStyle& style)
+{
+    return CGXComboBox::WidestChoice(pDC, style.GetChoiceList());
+}
+
+CSize CGXComboBoxWnd::CalcTextSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                                   const CGXStyle* pStandard, BOOL bVert)
+{
     CSize sizeStatic = CGXStatic::CalcSize(pDC, nRow, nCol, style, pStandard, bVert);
     CSize size(0, 0);
     CFont* pOld = SelectStyleFont(pDC, style, NULL);
@@ -768,7 +784,7 @@ CSize CGXComboBoxWnd::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyl
     }
     else if (m_bFillWithChoiceList && style.GetInclude(CGXStyle::ibChoiceList))
     {
-        size.cx = CGXComboBox::WidestChoice(pDC, style.GetChoiceList());
+        size.cx = WidestChoice(pDC, style);
     }
     if (pOld != NULL)
         pDC->SelectObject(pOld);
@@ -809,7 +825,8 @@ CRect CGXComboBoxWnd::TextRect(ROWCOL nRow, ROWCOL nCol, const CRect& rect, cons
 {
     CRect rectText = GetCellRect(nRow, nCol, const_cast<CRect*>(&rect), &style);
     if (m_bButtonHeightFromText && m_nTextHeight > 0)
-        FitToTextHeight(rectText, CGXControl::GetCellRect(nRow, nCol, const_cast<CRect*>(&rect), &style), style);
+        FitToTextHeight(rectText, CGXControl::GetCellRect(nRow, nCol, const_cast<CRect*>(&rect), &style),
+                        style);
     return rectText;
 }
 
@@ -864,12 +881,16 @@ void CGXComboBoxWnd::ClipToGrid()
     SetWindowRgn(::CreateRectRgnIndirect(&rectPart), FALSE);
 }
 
+BOOL CGXComboBoxWnd::LiesOverCell(ROWCOL nRow, ROWCOL nCol)
+{
+    return m_bActive && HasWindow() && !m_pGrid->IsPrinting() && m_pGrid->IsCurrentCell(nRow, nCol) &&
+           IsInitAt(nRow, nCol) && !m_pGrid->m_bDrawingInactive;
+}
+
 void CGXComboBoxWnd::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                           const CGXStyle* pStandardStyle)
 {
-    if (!(m_bActive && HasWindow() && !m_pGrid->IsPrinting() && m_pGrid->IsCurrentCell(nRow, nCol) &&
-          IsInitAt(nRow, nCol)) ||
-        m_pGrid->m_bDrawingInactive)
+    if (!LiesOverCell(nRow, nCol))
     {
         if (m_bButtonHeightFromText)
             MeasureTextHeight(style);

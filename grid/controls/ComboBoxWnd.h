@@ -40,6 +40,8 @@ class CGXComboBoxWnd : public CComboBox, public CGXStatic
     virtual void OpenPendingDrop();
     // Puts the style's choice lines into the combo's list.
     virtual void FillComboList(CGXStyle& style);
+    // The width of the widest choice the cell can show, in the font selected into pDC.
+    virtual int WidestChoice(CDC* pDC, const CGXStyle& style);
 
     // Cell-control side.
     CRuntimeClass* GetWndRuntimeClass() override;
@@ -132,6 +134,11 @@ class CGXComboBoxWnd : public CComboBox, public CGXStatic
     void DropAsClicked(CPoint pt);
     // The point on the drop button a click is posted to, in the combo's coordinates.
     CPoint ButtonClickPoint();
+    // Whether the combo window lies over this cell (it is drawn there, not painted by the cell).
+    BOOL LiesOverCell(ROWCOL nRow, ROWCOL nCol);
+    // The size for the text: a line of the style's font, or the widest choice, with the borders.
+    CSize CalcTextSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandard,
+                       BOOL bVert);
     // Whether pWnd is the combo, its edit or its dropped list.
     BOOL IsComboPart(CWnd* pWnd);
     // The cell's rectangle for the text: as high as the button when that follows the text.

@@ -177,68 +177,90 @@ CListBox* CGXTabbedComboBox::CreateListBox(CGXGridCombo* pPopup, UINT nID)
     return pList;
 }
 
-void CGXTabbedComboBox::FillListBox(CListBox* pListBox)
+void CGXTabbedComboBox::SortOnce(CGXStyle& style, CGXTabbedChoiceSettings& s, CString& strChoices)
 {
-    CGXStyle& style = LoadStyle();
-    m_settings.Read(style);
-    pListBox->ResetContent();
-    m_header.m_strTitles.Empty();
-    std::fill(std::begin(m_anColWidths), std::end(m_anColWidths), -1);
+    if (s.nSortCol < 0 || strChoices.IsEmpty())
+        return;
+    // Sorted once: the style then says the list is in order.
+    strChoices = GXSortChoiceList(strChoices, s.nSortCol, s.bShowHeaders);
+    style.SetChoiceList(strChoices);
+    style.SetUserAttributeText(GX_IDS_UA_TABLIST_SORTCOL, _T("-1"));
+    s.nSortCol = -1;
+}
+
+void CGXTabbedComboBox::LayoutChoices(CDC* pDC, const CGXTabbedChoiceSettings& s, const CString& strChoices,
+                                      CGXTabbedLayout& layout)
+{
+    layout = CGXTabbedLayout();
+    std::fill(std::begin(layout.anColWidths), std::end(layout.anColWidths), -1);
     int anMeasured[maxColumns] = {};
     int nPresent = 0;
-    CString strChoices = style.GetInclude(CGXStyle::ibChoiceList) ? style.GetChoiceList() : CString();
-    if (m_bFillWithChoiceList && !strChoices.IsEmpty())
+    TEXTMETRIC tm;
+    pDC->GetTextMetrics(&tm);
+    layout.nItemHeight = tm.tmHeight;
+    BOOL bFirst = TRUE;
+    for (const CString& strLine : ChoiceLines(strChoices))
     {
-        if (m_settings.nSortCol >= 0)
-        {
-            // Sorted once: the style then says the list is in order.
-            strChoices = GXSortChoiceList(strChoices, m_settings.nSortCol, m_settings.bShowHeaders);
-            style.SetChoiceList(strChoices);
-            style.SetUserAttributeText(GX_IDS_UA_TABLIST_SORTCOL, _T("-1"));
-            m_settings.nSortCol = -1;
-        }
-        CClientDC dc(GetGridWnd());
-        CFont* pOldFont = SelectStyleFont(&dc, style, NULL);
-        TEXTMETRIC tm;
-        dc.GetTextMetrics(&tm);
-        m_nItemHeight = tm.tmHeight;
-        BOOL bFirst = TRUE;
-        for (const CString& strLine : ChoiceLines(strChoices))
-        {
-            nPresent = std::max(nPresent, std::min<int>(maxColumns, (int)GXSplitTabbedLine(strLine).size()));
-            MeasureTabbedColumns(&dc, strLine, maxColumns, anMeasured);
-            MaxTabbedBitmapHeight(strLine, m_nItemHeight, !m_settings.bShowAllCols, 0, maxColumns);
-            CString strItem = ListItem(m_settings, strLine);
-            if (bFirst && m_settings.bShowHeaders)
-                m_header.m_strTitles = strItem;
-            else
-                pListBox->AddString(strItem);
-            bFirst = FALSE;
-        }
-        if (pOldFont != NULL)
-            dc.SelectObject(pOldFont);
+        nPresent = std::max(nPresent, std::min<int>(maxColumns, (int)GXSplitTabbedLine(strLine).size()));
+        MeasureTabbedColumns(pDC, strLine, maxColumns, anMeasured);
+        MaxTabbedBitmapHeight(strLine, layout.nItemHeight, !s.bShowAllCols, 0, maxColumns);
+        CString strItem = ListItem(s, strLine);
+        if (bFirst && s.bShowHeaders)
+            layout.strTitles = strItem;
+        else
+            layout.items.push_back(strItem);
+        bFirst = FALSE;
     }
-    std::vector<int> widths = ParseWidths(m_settings.strColWidths);
-    m_header.m_anEdges.clear();
+    std::vector<int> widths = ParseWidths(s.strColWidths);
     int nTotal = 0;
     for (int i = 0; i < nPresent; i++)
     {
         int nWidth;
         if (i < (int)widths.size())
             nWidth = widths[i];
-        else if (!m_settings.bShowAllCols && i != m_settings.nTextCol)
+        else if (!s.bShowAllCols && i != s.nTextCol)
             nWidth = 0;
         else
             nWidth = anMeasured[i] + 4;
-        m_anColWidths[i] = nWidth;
+        layout.anColWidths[i] = nWidth;
         nTotal += nWidth;
         if (i + 1 < nPresent)
-            m_header.m_anEdges.push_back(nTotal);
+            layout.anEdges.push_back(nTotal);
     }
-    m_nTotalWidth = nTotal + ::GetSystemMetrics(SM_CXVSCROLL);
-    m_header.m_bShowAllColumns = m_settings.bShowAllCols;
-    m_header.m_nTextCol = m_settings.nTextCol;
-    m_header.m_nEdgeCount = (int)m_header.m_anEdges.size();
+    layout.nTotalWidth = nTotal + ::GetSystemMetrics(SM_CXVSCROLL);
+}
+
+void CGXTabbedLayout::ApplyTo(CGXTabbedHeaderSettings& header, const CGXTabbedChoiceSettings& s) const
+{
+    header.m_strTitles = strTitles;
+    header.m_anEdges = anEdges;
+    header.m_bShowAllColumns = s.bShowAllCols;
+    header.m_nTextCol = s.nTextCol;
+    header.m_nEdgeCount = (int)anEdges.size();
+}
+
+void CGXTabbedComboBox::FillListBox(CListBox* pListBox)
+{
+    CGXStyle& style = LoadStyle();
+    m_settings.Read(style);
+    pListBox->ResetContent();
+    CString strChoices = style.GetInclude(CGXStyle::ibChoiceList) ? style.GetChoiceList() : CString();
+    if (!m_bFillWithChoiceList)
+        strChoices.Empty();
+    SortOnce(style, m_settings, strChoices);
+    CClientDC dc(GetGridWnd());
+    CFont* pOldFont = SelectStyleFont(&dc, style, NULL);
+    CGXTabbedLayout layout;
+    LayoutChoices(&dc, m_settings, strChoices, layout);
+    if (pOldFont != NULL)
+        dc.SelectObject(pOldFont);
+    if (!strChoices.IsEmpty())
+        m_nItemHeight = layout.nItemHeight;
+    for (const CString& strItem : layout.items)
+        pListBox->AddString(strItem);
+    std::copy(std::begin(layout.anColWidths), std::end(layout.anColWidths), m_anColWidths);
+    m_nTotalWidth = layout.nTotalWidth;
+    layout.ApplyTo(m_header, m_settings);
     m_header.m_pFont = m_pListFont;
 
     CString strText;
@@ -263,16 +285,7 @@ CRect CGXTabbedComboBox::GetDropDownRect(const CRect& rectCell)
 
 int CGXTabbedComboBox::HeaderHeight()
 {
-    CClientDC dc(m_pHeader->GetSafeHwnd() != NULL ? (CWnd*)m_pHeader : GetGridWnd());
-    CFont* pOld = m_pListFont != NULL ? dc.SelectObject(m_pListFont) : NULL;
-    TEXTMETRIC tm;
-    dc.GetTextMetrics(&tm);
-    int nHeight = tm.tmHeight;
-    MaxTabbedBitmapHeight(m_header.m_strTitles, nHeight, !m_header.m_bShowAllColumns, m_header.m_nTextCol,
-                          m_header.m_nEdgeCount + 1);
-    if (pOld != NULL)
-        dc.SelectObject(pOld);
-    return nHeight + 4;
+    return m_pHeader->CalcHeight();
 }
 
 void CGXTabbedComboBox::PlaceHeader()

@@ -24,6 +24,20 @@ struct CGXTabbedChoiceSettings
     static BOOL Touches(const CGXStyle& style);
 };
 
+// The list lines, the title line and the column layout of a choice list.
+struct CGXTabbedLayout
+{
+    std::vector<CString> items;
+    CString strTitles;
+    int anColWidths[10];      // -1: column absent
+    std::vector<int> anEdges; // right edges of the columns but the last
+    int nTotalWidth = 0;      // with the vertical scroll bar
+    int nItemHeight = 0;      // text height, raised to the highest bitmap
+
+    // The header shows these titles at these edges.
+    void ApplyTo(CGXTabbedHeaderSettings& header, const CGXTabbedChoiceSettings& s) const;
+};
+
 class CGXTabbedComboBox : public CGXComboBox
 {
     DECLARE_DYNAMIC(CGXTabbedComboBox)
@@ -50,6 +64,11 @@ class CGXTabbedComboBox : public CGXComboBox
                                  const CString& strValue, BOOL bByKey, BOOL bExact, CString& strLine);
     // The list line of a choice line: with a text column above 0, that field and a tab go first.
     static CString ListItem(const CGXTabbedChoiceSettings& s, const CString& strLine);
+    // Sorts the choice list by the sort column once: the style then carries it sorted and "-1".
+    static void SortOnce(CGXStyle& style, CGXTabbedChoiceSettings& s, CString& strChoices);
+    // Measures the lines in the font selected into pDC and lays out the columns.
+    static void LayoutChoices(CDC* pDC, const CGXTabbedChoiceSettings& s, const CString& strChoices,
+                              CGXTabbedLayout& layout);
 
     // The combo cell's operations.
     CListBox* CreateListBox(CGXGridCombo* pPopup, UINT nID) override;

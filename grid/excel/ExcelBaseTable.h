@@ -5,6 +5,7 @@
 #include "ExcelTable.h"
 #include "grid/core/CaptiveManager.h"
 #include "mfc/Map.h"
+#include <type_traits>
 
 template <class T, class S> class CGXExcelBaseTable : public CGXExcelTable
 {
@@ -41,6 +42,17 @@ template <class T, class S> class CGXExcelBaseTable : public CGXExcelTable
         if (pStyle == NULL)
             pStyle = m_pool.Take();
         return pStyle != NULL;
+    }
+    BOOL ApplyStyleEntry(DWORD nIndex, CGXStyle*& pStyle) override
+    {
+        if constexpr (std::is_same<S, CGXStyle>::value)
+            return ApplyToStyle(nIndex, pStyle);
+        else
+        {
+            (void)nIndex;
+            (void)pStyle;
+            return FALSE;
+        }
     }
     // The entry of that index; FALSE when it was not read.
     virtual BOOL LookupEntry(DWORD nIndex, T*& pEntry)

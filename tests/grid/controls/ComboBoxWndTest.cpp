@@ -190,6 +190,51 @@ TEST(GridComboBoxWnd, ReplacingFoldsCaseOnBothSidesAndKeepsLongResults)
         EXPECT_TRUE(CellValue(*w.grid, 2, 1) == c.strResult) << (LPCTSTR)c.strFind;
     }
 }
+TEST(GridComboBoxWnd, FindingTextInAnotherCellStoresWhatWasTypedBeforeMoving)
+{
+    ComboWndGrid w;
+    w.SetCombo(1, 2, 52528, _T("eins\nzwei"), _T(""));
+    w.SetCombo(4, 2, 52528, _T("eins\nzwei"), _T("Erdbeere Banane"));
+    w.SetCombo(5, 2, 52528, _T("eins\nzwei"), _T("Kirsche"));
+    w.Enter(1, 2);
+    TypeKey('X');
+    TypeKey('Y');
+    CGXComboBoxWnd* pCombo = w.Combo(52528);
+    ASSERT_TRUE(pCombo->IsActive());
+    struct
+    {
+        const char* name;
+        LPCTSTR pszFind;
+        BOOL bMatchCase;
+        ROWCOL nRow;
+        BOOL bFound;
+    } cases[] = {
+        {"not in the cell", _T("Apfel"), FALSE, 5, FALSE},
+        {"another case when case matters", _T("BANANE"), TRUE, 4, FALSE},
+        {"found with the case folded", _T("BANANE"), FALSE, 4, TRUE},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CGXFindReplaceSettings find;
+        find.m_strFind = c.pszFind;
+        find.m_bMatchCase = c.bMatchCase;
+        EXPECT_EQ(c.bFound, pCombo->FindText(find, c.nRow, 2, FALSE, TRUE));
+        ROWCOL nRow = 0, nCol = 0;
+        ASSERT_TRUE(w.grid->GetCurrentCell(nRow, nCol));
+        EXPECT_EQ(c.bFound ? c.nRow : 1u, nRow);
+    }
+    // The typed text reached its cell, the combo is active in the found cell with the hit selected.
+    EXPECT_STREQ("xy", CellValue(*w.grid, 1, 2));
+    EXPECT_TRUE(pCombo->IsActive());
+    EXPECT_TRUE(pCombo->IsInitAt(4, 2));
+    DWORD dwSel = pCombo->GetEditSel();
+    EXPECT_EQ(9, LOWORD(dwSel));
+    EXPECT_EQ(15, HIWORD(dwSel));
+    // Leaving the found cell keeps its value.
+    w.grid->ChangeCurrentCell(5, 2);
+    EXPECT_STREQ("Erdbeere Banane", CellValue(*w.grid, 4, 2));
+}
 
 TEST(GridComboBoxWnd, TheDroppedListIsGivenTheCellsBackground)
 {
@@ -207,8 +252,8 @@ TEST(GridComboBoxWnd, TheDroppedListIsGivenTheCellsBackground)
     // The list asks the grid through the combo; the answer carries the cell's interior.
     CClientDC dcList(CWnd::FromHandle(info.hwndList));
     dcList.SetBkColor(RGB(1, 2, 3));
-    HBRUSH hbr = (HBRUSH)w.grid->SendMessage(WM_CTLCOLORLISTBOX, (WPARAM)dcList.GetSafeHdc(),
-                                             (LPARAM)info.hwndList);
+    HBRUSH hbr =
+        (HBRUSH)w.grid->SendMessage(WM_CTLCOLORLISTBOX, (WPARAM)dcList.GetSafeHdc(), (LPARAM)info.hwndList);
     LOGBRUSH lb = {};
     ASSERT_EQ((int)sizeof(lb), ::GetObject(hbr, sizeof(lb), &lb));
     EXPECT_EQ(rgbYellow, lb.lbColor);

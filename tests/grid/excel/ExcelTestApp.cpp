@@ -1,6 +1,10 @@
 // The test application and its byte helpers.
 #include "ExcelTestApp.h"
 #include "mfc/WinApp.h"
+#include "grid/excel/ExcelColorTable.h"
+#include "grid/excel/ExcelFontTable.h"
+#include "grid/excel/ExcelStyleTable.h"
+#include "grid/excel/ExcelXFTable.h"
 #include <gtest/gtest.h>
 
 namespace
@@ -17,7 +21,10 @@ const Registration kHandlers[] = {
 };
 
 const Registration kTables[] = {
-    {0, NULL},
+    {0x31, RUNTIME_CLASS(CGXExcelFontTable)},
+    {0x92, RUNTIME_CLASS(CGXExcelColorTable)},
+    {0xE0, RUNTIME_CLASS(CGXExcelXFTable)},
+    {0x293, RUNTIME_CLASS(CGXExcelStyleTable)},
 };
 
 class CExcelTestApp : public CWinApp, public CGXExMapHolder
@@ -111,4 +118,18 @@ Bytes operator+(Bytes a, const Bytes& b)
 {
     a.insert(a.end(), b.begin(), b.end());
     return a;
+}
+
+std::string HexOf(const Bytes& bytes, size_t nGroup)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string s;
+    for (size_t i = 0; i < bytes.size(); i++)
+    {
+        if (i > 0 && i % nGroup == 0)
+            s += ' ';
+        s += digits[bytes[i] >> 4];
+        s += digits[bytes[i] & 15];
+    }
+    return s;
 }
