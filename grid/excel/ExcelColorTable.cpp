@@ -65,6 +65,12 @@ BOOL CGXExcelColorTable::ReadRecord(IStream* pStream, DWORD)
     });
 }
 
+void CGXExcelColorTable::ResetTable()
+{
+    CGXExcelBaseTable::ResetTable();
+    m_colorIndex.clear();
+}
+
 BOOL CGXExcelColorTable::ApplyToStyle(DWORD, CGXStyle*&)
 {
     return FALSE;
