@@ -295,7 +295,8 @@ void CGXExcelReaderImpl::PostProcessSheets(CGXExcelDocAdapter* pAdapter)
     std::unique_ptr<CGXStyle> pStandard(new CGXStyle);
     CGXStyle* pApplied = pStandard.get();
     BOOL bStandard = pXFTable != NULL && pXFTable->ApplyToStyle(0, pApplied) && pApplied == pStandard.get();
-    CGXExcelBoundSheetTable* pSheets = dynamic_cast<CGXExcelBoundSheetTable*>(GXExFindTable(GX_EXCEL_BOUNDSHEET));
+    CGXExcelBoundSheetTable* pSheets =
+        dynamic_cast<CGXExcelBoundSheetTable*>(GXExFindTable(GX_EXCEL_BOUNDSHEET));
     const BOOL bSingleSheet = (m_dwMode & modeSingleSheet) != 0;
     for (DWORD i = 0; i < m_dwSheetCount && i != (DWORD)-1; i++)
     {
