@@ -28,8 +28,9 @@ int IntegerDigits(double dLimit)
 
 void MakeScaleFont(CFont& font, int nEscapement)
 {
-    font.CreateFont(kFontHeight, 0, nEscapement, 0, kFontWeight, FALSE, FALSE, 0, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, _T("Arial"));
+    font.CreateFont(kFontHeight, 0, nEscapement, 0, kFontWeight, FALSE, FALSE, 0, ANSI_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                    _T("Arial"));
 }
 
 void TextAt(CDC& dc, int x, int y, UINT nAlign, const CString& text)
@@ -68,7 +69,8 @@ COScopeCtrl::~COScopeCtrl()
 
 BOOL COScopeCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    static const CString s_strClass = AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(NULL, IDC_ARROW));
+    static const CString s_strClass =
+        AfxRegisterWndClass(CS_HREDRAW | CS_VREDRAW, ::LoadCursor(NULL, IDC_ARROW));
     if (!CreateEx(WS_EX_STATICEDGE | WS_EX_CLIENTEDGE, s_strClass, NULL, dwStyle, rect, pParentWnd, nID))
         return FALSE;
     RecalcLayout();
@@ -289,7 +291,8 @@ void COScopeCtrl::DrawPoint()
     if (m_nPlotWidth > m_nShiftPixels)
         dc.BitBlt(plot.left + 1, plot.top + 1, m_nPlotWidth - m_nShiftPixels, m_nPlotHeight, &dc,
                   plot.left + 1 + m_nShiftPixels, plot.top + 1, SRCCOPY);
-    CRect strip(std::max(plot.right - m_nShiftPixels + 1, plot.left + 1), plot.top + 1, plot.right + 1, plot.bottom + 1);
+    CRect strip(std::max(plot.right - m_nShiftPixels + 1, plot.left + 1), plot.top + 1, plot.right + 1,
+                plot.bottom + 1);
     dc.FillRect(&strip, &m_brushBack);
 
     const CPoint start(plot.right - m_nStartOffset, ValueToY(m_dPreviousValue));

@@ -35,8 +35,8 @@ class CHost : public CWnd
   public:
     CHost(int x, int y, int cx, int cy)
     {
-        CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), "Chart", WS_POPUP | WS_VISIBLE, CRect(x, y, x + cx, y + cy),
-                 NULL, 0);
+        CreateEx(WS_EX_TOPMOST, AfxRegisterWndClass(0), "Chart", WS_POPUP | WS_VISIBLE,
+                 CRect(x, y, x + cx, y + cy), NULL, 0);
     }
     ~CHost() override
     {
@@ -91,7 +91,8 @@ class CPicture
     // The pixels of a band of rows, for comparing before and after.
     std::vector<COLORREF> Rows(int nFirst, int nLast) const
     {
-        return std::vector<COLORREF>(m_pixels.begin() + nFirst * Width(), m_pixels.begin() + (nLast + 1) * Width());
+        return std::vector<COLORREF>(m_pixels.begin() + nFirst * Width(),
+                                     m_pixels.begin() + (nLast + 1) * Width());
     }
     int Count(const std::function<bool(COLORREF)>& match) const
     {
@@ -135,8 +136,8 @@ void SetClientSize(CWnd& chart, int cx, int cy)
     CRect window, client;
     chart.GetWindowRect(&window);
     chart.GetClientRect(&client);
-    chart.SetWindowPos(NULL, 0, 0, cx + window.Width() - client.Width(), cy + window.Height() - client.Height(),
-                       SWP_NOMOVE | SWP_NOZORDER);
+    chart.SetWindowPos(NULL, 0, 0, cx + window.Width() - client.Width(),
+                       cy + window.Height() - client.Height(), SWP_NOMOVE | SWP_NOZORDER);
 }
 
 SPlaced<COScopeCtrl> PlaceScope(int cx, int cy)
@@ -167,8 +168,9 @@ struct SProfile
 
 void Show(CSolderProfilGraph& graph, const SProfile& p)
 {
-    graph.SetProfile(p.nTinit, p.nT1, p.nTime, p.nT2, p.nT3, " \xB0"
-                                                             "C");
+    graph.SetProfile(p.nTinit, p.nT1, p.nTime, p.nT2, p.nT3,
+                     " \xB0"
+                     "C");
 }
 } // namespace
 
@@ -286,7 +288,8 @@ TEST(ProfileGraph, RampsRiseAtTheirRates)
         int nPlotWidth = 0;
         ASSERT_TRUE(graph.GetPlotWidth(nPlotWidth));
         CPicture picture(graph);
-        const double dFactor = (picture.m_bottom - picture.m_top) / (graph.GetUpperLimit() - graph.GetLowerLimit());
+        const double dFactor =
+            (picture.m_bottom - picture.m_top) / (graph.GetUpperLimit() - graph.GetLowerLimit());
         ASSERT_DOUBLE_EQ(c.profile.nT3 + 10, graph.GetUpperLimit());
         auto firstAt = [&](int nLevel) {
             const int yLevel = picture.m_bottom - (int)(nLevel * dFactor + 0.5);
@@ -407,7 +410,7 @@ TEST_F(ProfileTabGraph, ARowHeaderClickShowsItsSetInTheGraph)
         EXPECT_EQ(nRow, pGrid->GetSelectedRow());
         const CPicture shown(*pGraph);
         const CPicture expected = nRow == 2 ? Reference({30, 120, 0, 170, 200}, " \xB0"
-                                                                                  "F")
+                                                                                "F")
                                             : Reference({40, 150, 60, 180, 220}, " \xB0"
                                                                                  "C");
         EXPECT_TRUE(shown == expected);
