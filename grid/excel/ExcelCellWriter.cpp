@@ -131,7 +131,7 @@ void CGXExcelCellWriter::WriteCells(CGXGridCore* pGrid)
             }
             style.Free();
             pGrid->GetStyleRowCol(r, c + 1, style, gxCopy, 0);
-            WriteStyleCell(r, c + 1, style);
+            WriteStyleCell(r, c + 1, style, pCell->ValueKind() == GX_CELLVALUE_NUMBER ? &pCell->dValue : NULL);
         }
 }
 
@@ -146,7 +146,7 @@ void CGXExcelCellWriter::WriteFormulaCell(CGXGridCore* pGrid, int nEngineSheet, 
     WriteStyleCell(nRow, nCol, style);
 }
 
-void CGXExcelCellWriter::WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style)
+void CGXExcelCellWriter::WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const double* pNumber)
 {
     WORD nXF = LookupXF(nRow, nCol);
     BOOL bValue = style.GetInclude(CGXStyle::ibValue);
@@ -155,7 +155,7 @@ void CGXExcelCellWriter::WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle
     {
         m_record.Reset(RECORD_NUMBER);
         m_record.AddWord((WORD)(nRow - 1)).AddWord((WORD)(nCol - 1)).AddWord(nXF);
-        m_record.AddDouble(atof(style.GetValue()));
+        m_record.AddDouble(pNumber != NULL ? *pNumber : atof(style.GetValue()));
         m_record.Write(m_pStream, m_pTotal);
         return;
     }
