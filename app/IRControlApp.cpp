@@ -6,6 +6,7 @@
 #include "app/AnalyseDlg.h"
 #include "app/DrawSettingsSheet.h"
 #include "app/IRControlView.h"
+#include "app/ParameterProtectDlg.h"
 #include "app/MainFrame.h"
 #include "app/SerialNumberDlg.h"
 #include "app/SettingsSheet.h"
@@ -31,6 +32,7 @@ BEGIN_MESSAGE_MAP(CIRControlApp, CWinApp)
 ON_COMMAND(ID_APP_ABOUT, OnAppAbout)
 ON_COMMAND(ID_OPTIONS, OnOptions)
 ON_COMMAND(ID_EXTERN_APP, OnExternApp)
+ON_COMMAND(ID_PROTECT_PARAMETERS, OnProtectParameters)
 ON_UPDATE_COMMAND_UI(ID_EXTERN_APP, OnUpdateExternApp)
 ON_COMMAND(ID_FILE_NEW, CWinApp::OnFileNew)
 ON_COMMAND(ID_FILE_OPEN, CWinApp::OnFileOpen)
@@ -230,6 +232,14 @@ void CIRControlApp::ShowFirstStart()
     // Until the sheet ends with OK the text comes again at the next start.
     if (RunOptionsSheet())
         m_pProjektConfig->SetFirstStart(FALSE);
+}
+
+void CIRControlApp::OnProtectParameters()
+{
+    CParameterProtectDlg dlg(m_pMainWnd);
+    // The flag follows the dialog, even where the configuration could not be written.
+    if (dlg.DoModal() == IDOK)
+        m_bParameterSetsProtected = !dlg.m_strStored.IsEmpty();
 }
 
 void CIRControlApp::OnOptions()

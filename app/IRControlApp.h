@@ -139,6 +139,8 @@ class CIRControlApp : public CWinApp
 
     afx_msg void OnAppAbout();
     afx_msg void OnOptions();
+    // Sets or clears the profile sets' protection password.
+    afx_msg void OnProtectParameters();
     // The options sheet; on OK the external application and the logo come back into the copies
     // and the configuration, and the interface settings go to the views. TRUE on OK.
     BOOL RunOptionsSheet();

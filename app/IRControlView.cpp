@@ -44,6 +44,7 @@ ON_MESSAGE(WM_COMM_LONGLIFE, OnCommLongLife)
 ON_MESSAGE(WM_COMM_LONGLIFE_JOB, OnCommLongLifeJob)
 ON_MESSAGE(WM_COMM_HOURS, OnCommHours)
 ON_MESSAGE(WM_COMM_PORT_ERROR, OnCommPortError)
+ON_MESSAGE(WM_COMM_PROFILE_WRITTEN, OnCommProfileWritten)
 // Recording, service and mouse commands (IRControlViewCommands.cpp)
 ON_COMMAND(ID_RECORD_CLEAR, OnRecordClear)
 ON_UPDATE_COMMAND_UI(ID_RECORD_CLEAR, OnUpdateLive)
@@ -67,7 +68,9 @@ ON_UPDATE_COMMAND_UI(ID_SETTINGS_LAYOUT, OnUpdateAlways)
 ON_UPDATE_COMMAND_UI(ID_SETTINGS_CURVES, OnUpdateAlways)
 ON_UPDATE_COMMAND_UI(ID_SETTINGS_SAMPLING, OnUpdateAlways)
 ON_UPDATE_COMMAND_UI(ID_EXPORT_TABLE, OnUpdateNotAvailable)
+ON_COMMAND(ID_PROFILE_DOWNLOAD, OnProfileDownload)
 ON_UPDATE_COMMAND_UI(ID_PROFILE_DOWNLOAD, OnUpdateNotAvailable)
+ON_COMMAND(ID_PROFILE_UPLOAD, OnProfileUpload)
 ON_UPDATE_COMMAND_UI(ID_PROFILE_UPLOAD, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_PROFILE_COPY, OnUpdateNotAvailable)
 ON_UPDATE_COMMAND_UI(ID_PROFILE_PASTE, OnUpdateNotAvailable)
@@ -141,7 +144,7 @@ CIRStatusDlg* StatusDialog()
 } // namespace
 
 CIRControlView::CIRControlView()
-    : m_bOnline(FALSE), m_bLimitsRequest(TRUE), m_bProfileRequest(TRUE), m_bSampleDue(TRUE),
+    : m_pPendingDownload(NULL), m_bOnline(FALSE), m_bLimitsRequest(TRUE), m_bProfileRequest(TRUE), m_bSampleDue(TRUE),
       m_bRecording(FALSE), m_bActiveView(FALSE), m_bIROptionsRequest(FALSE), m_bAnalyseCursor(FALSE),
       m_bPasswordRequest(FALSE), m_nAutoRecordEdge(0), m_bAutoRecordLatch(FALSE), m_nPreviousTemperature(0),
       m_bStationIdle(FALSE), m_bOfflineReported(FALSE), m_nPollPhase(0), m_nSecondCounter(0),
@@ -359,6 +362,7 @@ void CIRControlView::UpdateStatusSource(BOOL bActivation)
 
 void CIRControlView::OnDestroy()
 {
+    DropPendingDownload();
     CDrawView::OnDestroy();
     if (m_bOnline)
         OnCommunication();
@@ -677,6 +681,8 @@ LRESULT CIRControlView::OnCommClosed(WPARAM, LPARAM)
 
 LRESULT CIRControlView::OnCommOffline(WPARAM wParam, LPARAM)
 {
+    // What the station did not confirm stays out of the document.
+    DropPendingDownload();
     UnregisterCommWindow(m_hWnd);
     if (m_bOfflineReported && wParam == 0)
         return 0;

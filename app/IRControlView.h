@@ -15,6 +15,7 @@
 
 class CIRComBase;
 class CIRControlDoc;
+class CIRProfilSet;
 class CDrawLine;
 class CLongLifeTestDlg;
 class CEvent;
@@ -116,8 +117,28 @@ class CIRControlView : public CDrawView
     static void PrintLine(CDC* pDC, int x, int& y, int nHeight, int nWeight, BOOL bUnderline,
                           LPCTSTR lpszText);
 
+    // Profile download and upload (IRControlViewProfile.cpp)
+    enum
+    {
+        KeepStartMode = -2
+    };
+    // Sends the set to the station, after the station password when there is one. Once the
+    // station has taken all of it the set's labelling and Tinit, and the operator and start mode
+    // when given, go into the document. FALSE when nothing was sent.
+    BOOL DownloadProfile(const CIRProfilSet* pSet, LPCTSTR lpszOperator = NULL, int nStartMode = KeepStartMode);
+    // Appends the document's parameter set to the profile table; FALSE when it was not.
+    BOOL UploadProfile();
+    BOOL ConfirmStationPassword();
+
     // Implementation
   protected:
+    struct SPendingDownload;
+    SPendingDownload* m_pPendingDownload;
+    void DropPendingDownload();
+    afx_msg void OnProfileDownload();
+    afx_msg void OnUpdateProfileDownload(CCmdUI* pCmdUI);
+    afx_msg void OnProfileUpload();
+    afx_msg LRESULT OnCommProfileWritten(WPARAM wParam, LPARAM lParam);
     // Copies cache variables into the mirror; the caller holds the read lock.
     void Mirror(int nFirst, const float* pValues, int nCount);
     // Under the read lock: the firmware version and, while active, the link's rate in the status bar.

@@ -106,8 +106,7 @@ const ToolBarToggle s_toolBarToggles[] = {
 // Commands whose implementation is not part of the program yet: disabled, and never run even
 // where a framework base would take them.
 const UINT s_waitingCommands[] = {
-    ID_PROTECT_PARAMETERS, ID_EXPORT_TABLE, ID_PROFILE_DOWNLOAD,
-    ID_PROFILE_UPLOAD,     ID_PROFILE_COPY, ID_PROFILE_PASTE,
+    ID_EXPORT_TABLE, ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD, ID_PROFILE_COPY, ID_PROFILE_PASTE,
 };
 
 BOOL IsWaitingCommand(UINT nID)
@@ -344,6 +343,23 @@ void CMainFrame::ClearRecordingPanes()
 BOOL CMainFrame::ShowUserMask()
 {
     return m_wndMeasureTable.ShowUserMask() && m_wndMeasureTable.FocusUserMask();
+}
+
+CIRProfilSet* CMainFrame::GetSelectedProfileSet()
+{
+    return NULL;
+}
+
+BOOL CMainFrame::AppendProfileSet(const CIRProfilSet&)
+{
+    return FALSE;
+}
+
+BOOL CMainFrame::AreProfilesProtected() const
+{
+    // The flag the profile grid obeys.
+    CIRControlApp* pApp = GetIRControlApp();
+    return pApp != NULL && pApp->IsParameterSetProtected();
 }
 
 BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)

@@ -19,6 +19,8 @@ class SECToolBarManager;
 class SECCustomToolBar;
 class SECWorkspaceManagerEx;
 
+class CIRProfilSet;
+
 class CMainFrame : public SECMDIFrameWnd
 {
     DECLARE_DYNCREATE(CMainFrame)
@@ -84,6 +86,11 @@ class CMainFrame : public SECMDIFrameWnd
     // The baud and analysis panes as without a recording: "0" and 0.
     void ClearRecordingPanes();
     BOOL ShowUserMask();
+    // The profile table's selected set (NULL when no row is selected) and the appending of a
+    // set that comes from a recording; the table refuses changes while it is protected.
+    CIRProfilSet* GetSelectedProfileSet();
+    BOOL AppendProfileSet(const CIRProfilSet& set);
+    BOOL AreProfilesProtected() const;
     // The 63 help topics of the language: German ones for "Deutsch", the others else.
     void InitHelpIdMap();
 

@@ -188,6 +188,19 @@
 #define IDB_LONGLIFE_START 346
 #define IDB_PASSWORD_ON 22574
 #define IDB_PASSWORD_OFF 22575
+
+// Profile table and parameter protection.
+#define IDD_PARAMETER_SET 295     // the profile table tab
+#define IDC_PROFILE_TABLE 1057    // "Parameter Tabelle", replaced by the grid
+#define IDC_PROFILE_GRAPH 1122    // where the profile graph goes
+#define IDD_PARAMETER_PROTECT 311 // "Parametersätze schützen"
+#define IDC_PROTECT_PASSWORD 1100
+#define IDC_PROTECT_CONFIRM 1101
+#define IDC_PROTECT_CONFIRM_LABEL 1001
+#define IDB_PROTECT_ON 22577
+#define IDB_PROTECT_OFF 22578
+#define IDS_PROTECT_CLEAR 400       // "&Parameterschutz aufheben"
+#define IDS_PROTECT_SET 401         // "&Parametersätze schützen"
 #define IDS_PASSWORD_ACTIVATE 405   // "&Passwort aktivieren"
 #define IDS_PASSWORD_DEACTIVATE 406 // "&Passwort deaktivieren"
 #define IDS_LONGLIFE_START 448      // "Start"
@@ -298,3 +311,52 @@
 #define IDS_PRINT_DEVICE 420         // "Geräte-Nr.:"
 #define IDS_PRINT_FILE 428           // "Dateiname: %s / %s"
 #define IDS_PRINT_FIRMWARE 434       // "Firmware: %#4.2f"
+
+// Profile download and upload wizards.
+#define IDD_PROFILE_WIZARD 181         // "Assistent", shared by both wizards
+#define IDD_DOWNLOAD_OPERATOR_PAGE 410 // the download pages, in the order of their templates
+#define IDD_DOWNLOAD_APERTURE_PAGE 411
+#define IDD_DOWNLOAD_PIN1_PAGE 412
+#define IDD_DOWNLOAD_TINIT_PAGE 413
+#define IDD_DOWNLOAD_WELCOME_PAGE 414
+#define IDD_UPLOAD_VALUES_PAGE 415
+#define IDD_UPLOAD_BOARD_PAGE 416
+#define IDD_UPLOAD_APERTURE_PAGE 417
+#define IDD_UPLOAD_PIN1_PAGE 418
+#define IDB_DOWNLOAD_TITLE 305 // the title pictures of the pages
+#define IDB_UPLOAD_TITLE 308
+#define IDS_DOWNLOAD_WIZARD_TITLE 381 // "Download Assistent"
+#define IDS_UPLOAD_WIZARD_TITLE 382   // "Upload Assistent"
+#define IDS_NO_PROFILE_SELECTED 399
+#define IDS_PROFILES_PROTECTED 404
+#define IDS_STATION_PASSWORD_INVALID 407
+#define IDS_DOWNLOAD_NOT_READY 22600
+#define IDC_WIZ_PLACEHOLDER 1010
+#define IDC_WIZ_HEADING 1018
+#define IDC_WIZ_PROGRAM 1081
+#define IDC_WIZ_WARNING 1105
+#define IDC_WIZ_EXAMPLE 1060
+#define IDC_WIZ_OPERATOR 1078
+#define IDC_WIZ_APERTURE_X_TEXT 1079
+#define IDC_WIZ_APERTURE_Y_TEXT 1080
+#define IDC_WIZ_PIN1_TEXT 1080
+#define IDC_WIZ_TINIT_TEXT 1064
+#define IDC_WIZ_TINIT_PREFIX 1106
+#define IDC_WIZ_START_SWING 1010 // the start-mode radio group: 0, 1, 2
+#define IDC_WIZ_START_TINIT 1011
+#define IDC_WIZ_START_NONE 1109
+#define IDC_WIZ_T1 1056
+#define IDC_WIZ_T2 1057
+#define IDC_WIZ_T3 1058
+#define IDC_WIZ_TL 1059
+#define IDC_WIZ_ENERGY 1061
+#define IDC_WIZ_TIME 1016
+#define IDC_WIZ_SENSOR 1062
+#define IDC_WIZ_BOARD 1054
+#define IDC_WIZ_COMPONENT 1055
+#define IDC_WIZ_PROFILE_TYPE 1075
+#define IDC_WIZ_APERTURE_X 1072
+#define IDC_WIZ_APERTURE_Y 1073
+#define IDC_WIZ_PIN1 1074
+#define IDC_WIZ_TINIT 1053
+#define IDC_WIZ_TINIT_SPIN 1103

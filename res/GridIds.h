@@ -83,6 +83,9 @@
 #define GX_IDS_UA_VIEWER_ID 52801
 #define GX_IDS_CHOICE_ELLIPSISTYPE 20126
 
+// A workbook sheet written without a name is called this, numbered from 1.
+#define GX_IDS_SHEETNAME_FMT 20129
+
 // Texts of undo, redo and the grid's operations (loaded at library start-up).
 #define GX_IDS_REDO_FMT 20139
 #define GX_IDS_UNDO_FMT 20140

@@ -41,6 +41,14 @@
 #define IDS_COL_PIN1 355
 #define IDS_PIN1_DEFAULT 356
 #define IDS_BLENDE_DEFAULT 371
+// The profile table's choices; each list runs over consecutive ids.
+#define IDS_PROFILE_TYPE_SOLDER 347 // "Einlöten"; 348 is the default "Auslöten"
+#define IDS_PROFILE_TYPE_FIRST 347
+#define IDS_PROFILE_TYPE_LAST 348
+#define IDS_PIN1_FIRST 356 // "Links unten" ... "Rechts oben"
+#define IDS_PIN1_LAST 359
+#define IDS_BLENDE_FIRST 363 // "2,0 x 10 mm" ... "6,0 x 10 mm"
+#define IDS_BLENDE_LAST 371
 #define IDS_COL_KAL 380
 #define IDS_COL_TINIT 408
 

@@ -409,7 +409,12 @@ BOOL CGXComboBoxWnd::FindText(const CGXFindReplaceSettings& find, ROWCOL nRow, R
         m_pGrid->ScrollCellInView(nRow, nCol);
         if (!bActiveHere)
         {
-            m_pGrid->SetCurrentCell(nRow, nCol, 0x24);
+            // Moved as the user moves it, so the cell left behind keeps what was typed into it;
+            // the focus stays where it is (in a find dialog).
+            if (!m_pGrid->ChangeCurrentCell(nRow, nCol, 0x24))
+                return FALSE;
+            if (!IsInitAt(nRow, nCol))
+                Init(nRow, nCol);
             SetActive(TRUE);
         }
         SetEditSel(nHit, nHit + strFind.GetLength());
@@ -491,6 +496,15 @@ BOOL CGXComboBoxWnd::FilterComboKey(UINT nChar, UINT nRepCnt, UINT nFlags)
         return FALSE;
     m_pGrid->ProcessKeyMessage(this, WM_KEYDOWN, nChar, nRepCnt, nFlags);
     return TRUE;
+}
+
+BOOL CGXComboBoxWnd::PreTranslateMessage(MSG* pMsg)
+{
+    // Keys meant for the grid are taken before the edit or the frame's accelerators see them.
+    if (pMsg->message == WM_KEYDOWN && m_bActive &&
+        FilterComboKey((UINT)pMsg->wParam, LOWORD(pMsg->lParam), HIWORD(pMsg->lParam)))
+        return TRUE;
+    return CComboBox::PreTranslateMessage(pMsg);
 }
 
 void CGXComboBoxWnd::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
@@ -634,16 +648,21 @@ BOOL CGXComboBoxWnd::OnClickedButton(CGXChild* pChild)
 {
     if (!(m_bActive && IsDropDownList() && m_bDropDownOnClick))
     {
+        // Measured first: the active combo hides the button.
+        CPoint pt = ButtonClickPoint();
         if (!Activate())
             return FALSE;
         if (!GetDroppedState() && m_bDropDownOnClick)
-        {
-            CRect rectCell = CGXControl::GetCellRect(m_nRow, m_nCol);
-            CRect rectButton = m_pButton->GetRect();
-            DropAsClicked(CPoint(rectButton.left - rectCell.left + 5, rectButton.top - rectCell.top + 5));
-        }
+            DropAsClicked(pt);
     }
     return CGXControl::OnClickedButton(pChild);
+}
+
+CPoint CGXComboBoxWnd::ButtonClickPoint()
+{
+    CRect rectCell = CGXControl::GetCellRect(m_nRow, m_nCol);
+    CRect rectButton = m_pButton->GetRect();
+    return CPoint(rectButton.left - rectCell.left + 5, rectButton.top - rectCell.top + 5);
 }
 
 void CGXComboBoxWnd::OpenPendingDrop()
@@ -688,6 +707,37 @@ BOOL CGXComboBoxWnd::OnCommand(WPARAM wParam, LPARAM lParam)
     return TRUE;
 }
 
+// -- Colours -----------------------------------------------------------------------------------
+
+BOOL CGXComboBoxWnd::IsComboPart(CWnd* pWnd)
+{
+    HWND hWnd = pWnd != NULL ? pWnd->GetSafeHwnd() : NULL;
+    if (hWnd == NULL || !HasWindow())
+        return FALSE;
+    if (hWnd == m_hWnd || ::IsChild(m_hWnd, hWnd))
+        return TRUE;
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof(info);
+    return ::GetComboBoxInfo(m_hWnd, &info) && info.hwndList == hWnd;
+}
+
+HBRUSH CGXComboBoxWnd::OnGridCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor)
+{
+    if (!m_bActive || m_pStyle == NULL || !IsComboPart(pWnd) ||
+        (nCtlColor != CTLCOLOR_EDIT && nCtlColor != CTLCOLOR_LISTBOX && nCtlColor != CTLCOLOR_STATIC))
+        return NULL;
+    // The edit and the list show the cell's background (white in black-and-white display).
+    LOGBRUSH lb = {};
+    if (m_brBack.GetSafeHandle() == NULL || !m_brBack.GetLogBrush(&lb) || lb.lbColor != m_rgbBack)
+    {
+        m_brBack.DeleteObject();
+        m_brBack.CreateSolidBrush(m_rgbBack);
+    }
+    pDC->SetBkColor(m_rgbBack);
+    pDC->SetTextColor(m_pStyle->GetTextColor());
+    return (HBRUSH)m_brBack.GetSafeHandle();
+}
+
 // -- Size and drawing --------------------------------------------------------------------------
 
 CRect CGXComboBoxWnd::GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem, const CGXStyle* pStyle)
@@ -712,6 +762,17 @@ CSize CGXComboBoxWnd::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyl
 {
     if (!m_bNotOwnerDrawn)
         return CSize(0, 0);
+    return CalcTextSize(pDC, nRow, nCol, style, pStandard, bVert);
+}
+
+int CGXComboBoxWnd::WidestChoice(CDC* pDC, const CGXStyle& style)
+{
+    return CGXComboBox::WidestChoice(pDC, style.GetChoiceList());
+}
+
+CSize CGXComboBoxWnd::CalcTextSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                                   const CGXStyle* pStandard, BOOL bVert)
+{
     CSize sizeStatic = CGXStatic::CalcSize(pDC, nRow, nCol, style, pStandard, bVert);
     CSize size(0, 0);
     CFont* pOld = SelectStyleFont(pDC, style, NULL);
@@ -723,7 +784,7 @@ CSize CGXComboBoxWnd::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyl
     }
     else if (m_bFillWithChoiceList && style.GetInclude(CGXStyle::ibChoiceList))
     {
-        size.cx = CGXComboBox::WidestChoice(pDC, style.GetChoiceList());
+        size.cx = WidestChoice(pDC, style);
     }
     if (pOld != NULL)
         pDC->SelectObject(pOld);
@@ -743,30 +804,100 @@ void CGXComboBoxWnd::LayoutChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect)
     if (IsInitAt(nRow, nCol))
         MeasureTextHeight(LoadStyle());
     if (m_bButtonHeightFromText && m_nTextHeight > 0)
-    {
-        int m = m_nButtonMargin;
-        int h = std::min<int>(m_nTextHeight + 2, rect.bottom - 2 * m - rect.top);
-        const CGXStyle& style = IsInitAt(nRow, nCol) ? LoadStyle() : m_pGrid->LookupStyleRowCol(nRow, nCol);
-        DWORD dwAlign = style.GetVerticalAlignment();
-        if (dwAlign == DT_VCENTER)
-            rectButton.top += (rect.Height() - h) / 2 - m;
-        else if (dwAlign == DT_BOTTOM)
-            rectButton.top = rect.bottom - 2 * m - h;
-        rectButton.bottom = rectButton.top + 2 * m - 1 + h;
-    }
+        FitToTextHeight(rectButton, rect,
+                        IsInitAt(nRow, nCol) ? LoadStyle() : m_pGrid->LookupStyleRowCol(nRow, nCol));
     m_pButton->SetRect(rectButton);
+}
+
+void CGXComboBoxWnd::FitToTextHeight(CRect& rectPart, const CRect& rect, const CGXStyle& style)
+{
+    int m = m_nButtonMargin;
+    int h = std::min<int>(m_nTextHeight + 2, rect.bottom - 2 * m - rect.top);
+    DWORD dwAlign = style.GetVerticalAlignment();
+    if (dwAlign == DT_VCENTER)
+        rectPart.top += (rect.Height() - h) / 2 - m;
+    else if (dwAlign == DT_BOTTOM)
+        rectPart.top = rect.bottom - 2 * m - h;
+    rectPart.bottom = rectPart.top + 2 * m - 1 + h;
+}
+
+CRect CGXComboBoxWnd::TextRect(ROWCOL nRow, ROWCOL nCol, const CRect& rect, const CGXStyle& style)
+{
+    CRect rectText = GetCellRect(nRow, nCol, const_cast<CRect*>(&rect), &style);
+    if (m_bButtonHeightFromText && m_nTextHeight > 0)
+        FitToTextHeight(rectText, CGXControl::GetCellRect(nRow, nCol, const_cast<CRect*>(&rect), &style),
+                        style);
+    return rectText;
+}
+
+void CGXComboBoxWnd::DrawOwnerDrawnCell(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol,
+                                        const CGXStyle& style, const CGXStyle* pStandardStyle)
+{
+    DrawFrame(pDC, rect, style, m_pGrid->IsBackgroundPending());
+    CRect rectItem = TextRect(nRow, nCol, rect, style);
+    if (!m_pGrid->m_bDrawingInactive && m_bFrame && style.GetDraw3dFrame() == 0)
+    {
+        GXGetDrawingAndFormatting()->Draw3dFrame(pDC, rectItem.left, rectItem.top, rectItem.right - 1,
+                                                 rectItem.bottom - 1, 1, RGB(0, 0, 0), RGB(255, 255, 255));
+        rectItem.DeflateRect(2, 2);
+    }
+    // The stored value is the index of the entry to paint; anything else paints none.
+    CString strValue = style.GetValue();
+    LPTSTR pszEnd = NULL;
+    long nIndex = _tcstol(strValue, &pszEnd, 10);
+    BOOL bNumber = !strValue.IsEmpty() && pszEnd != NULL && *pszEnd == 0 && nIndex >= 0;
+    if (HasWindow())
+    {
+        DRAWITEMSTRUCT dis = {};
+        dis.CtlType = ODT_COMBOBOX;
+        dis.CtlID = GetDlgCtrlID();
+        dis.itemID = bNumber ? (UINT)nIndex : (UINT)-1;
+        dis.itemAction = ODA_DRAWENTIRE;
+        dis.itemState = ODS_SELECTED;
+        dis.hwndItem = m_hWnd;
+        dis.hDC = pDC->GetSafeHdc();
+        dis.rcItem = rectItem;
+        dis.itemData = bNumber ? (ULONG_PTR)GetItemData((int)nIndex) : 0;
+        DrawItem(&dis);
+    }
+    CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+}
+
+void CGXComboBoxWnd::ClipToGrid()
+{
+    CRect rectWnd, rectPart;
+    GetWindowRect(&rectWnd);
+    GetGridWnd()->ScreenToClient(&rectWnd);
+    rectPart.IntersectRect(rectWnd, m_pGrid->GetDrawingRect());
+    if (rectPart == rectWnd)
+    {
+        HRGN hOld = ::CreateRectRgn(0, 0, 0, 0);
+        if (GetWindowRgn(hOld) != ERROR)
+            SetWindowRgn(NULL, FALSE);
+        ::DeleteObject(hOld);
+        return;
+    }
+    rectPart.OffsetRect(-rectWnd.left, -rectWnd.top);
+    SetWindowRgn(::CreateRectRgnIndirect(&rectPart), FALSE);
+}
+
+BOOL CGXComboBoxWnd::LiesOverCell(ROWCOL nRow, ROWCOL nCol)
+{
+    return m_bActive && HasWindow() && !m_pGrid->IsPrinting() && m_pGrid->IsCurrentCell(nRow, nCol) &&
+           IsInitAt(nRow, nCol) && !m_pGrid->m_bDrawingInactive;
 }
 
 void CGXComboBoxWnd::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                           const CGXStyle* pStandardStyle)
 {
-    if (!(m_bActive && HasWindow() && !m_pGrid->IsPrinting() && m_pGrid->IsCurrentCell(nRow, nCol) &&
-          IsInitAt(nRow, nCol)) ||
-        m_pGrid->m_bDrawingInactive)
+    if (!LiesOverCell(nRow, nCol))
     {
         if (m_bButtonHeightFromText)
             MeasureTextHeight(style);
-        CGXStatic::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+        if (m_bNotOwnerDrawn)
+            CGXStatic::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+        else
+            DrawOwnerDrawnCell(pDC, rect, nRow, nCol, style, pStandardStyle);
         return;
     }
     // The combo window covers the cell; its own arrow serves as the button.
@@ -820,7 +951,7 @@ void CGXComboBoxWnd::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
         CGXGridParam* pParam = m_pGrid->GetParam();
         BOOL bBlackWhite =
             pParam != NULL && pParam->GetProperties() != NULL && pParam->GetProperties()->GetBlackWhite();
-        m_rgbBack = bBlackWhite ? RGB(255, 255, 255) : style.GetInterior().GetColor();
+        m_rgbBack = bBlackWhite ? RGB(255, 255, 255) : style.GetInterior().GetBackColor();
         // The field height first: setting it resizes the window and with it the dropped list.
         SendMessage(CB_SETITEMHEIGHT, (WPARAM)-1, NewShell() ? h : h + m);
         MoveWindow(&rectDropped, FALSE);
@@ -837,6 +968,7 @@ void CGXComboBoxWnd::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
             LimitText(style.GetMaxLength());
         if (!IsDropDownList())
             SetEditSel(LOWORD(dwSel), HIWORD(dwSel));
+        ClipToGrid();
         ShowWindow(SW_SHOW);
         UpdateWindow();
     }

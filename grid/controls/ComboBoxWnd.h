@@ -32,6 +32,7 @@ class CGXComboBoxWnd : public CComboBox, public CGXStatic
 
     // Window side.
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    BOOL PreTranslateMessage(MSG* pMsg) override;
     virtual BOOL CreateWindows(DWORD dwStyle, UINT nID);
     virtual void GetComboWindowRect(CRect& rectOut, const CRect& rect);
     // TRUE when the key went to the grid (or closed the list) instead of the combo.
@@ -39,6 +40,8 @@ class CGXComboBoxWnd : public CComboBox, public CGXStatic
     virtual void OpenPendingDrop();
     // Puts the style's choice lines into the combo's list.
     virtual void FillComboList(CGXStyle& style);
+    // The width of the widest choice the cell can show, in the font selected into pDC.
+    virtual int WidestChoice(CDC* pDC, const CGXStyle& style);
 
     // Cell-control side.
     CRuntimeClass* GetWndRuntimeClass() override;
@@ -80,6 +83,7 @@ class CGXComboBoxWnd : public CComboBox, public CGXStatic
     BOOL OnClickedButton(CGXChild* pChild) override;
     void LayoutChildren(ROWCOL nRow, ROWCOL nCol, const CRect& rect) override;
     BOOL ValidateText(const CString& strText) override;
+    HBRUSH OnGridCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor) override;
 
     BOOL IsDropDownList()
     {
@@ -104,6 +108,7 @@ class CGXComboBoxWnd : public CComboBox, public CGXStatic
     BOOL m_bFrame = TRUE;
     CFont m_font;
     COLORREF m_rgbBack = RGB(255, 255, 255);
+    CBrush m_brBack;
     COLORREF m_rgbHighlightText;
     int m_nEditStart = 0, m_nEditEnd = 0;
     BOOL m_bPendingDrop = FALSE;
@@ -120,7 +125,6 @@ class CGXComboBoxWnd : public CComboBox, public CGXStatic
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     DECLARE_MESSAGE_MAP()
 
-  private:
     BOOL HasWindow() const
     {
         return m_hWnd != NULL && ::IsWindow(m_hWnd);
@@ -128,5 +132,25 @@ class CGXComboBoxWnd : public CComboBox, public CGXStatic
     BOOL Activate();
     // Opens the list as a click would (posted clicks with the new shell, else on the next focus).
     void DropAsClicked(CPoint pt);
+    // The point on the drop button a click is posted to, in the combo's coordinates.
+    CPoint ButtonClickPoint();
+    // Whether the combo window lies over this cell (it is drawn there, not painted by the cell).
+    BOOL LiesOverCell(ROWCOL nRow, ROWCOL nCol);
+    // The size for the text: a line of the style's font, or the widest choice, with the borders.
+    CSize CalcTextSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandard,
+                       BOOL bVert);
+    // Whether pWnd is the combo, its edit or its dropped list.
+    BOOL IsComboPart(CWnd* pWnd);
+    // The cell's rectangle for the text: as high as the button when that follows the text.
+    CRect TextRect(ROWCOL nRow, ROWCOL nCol, const CRect& rect, const CGXStyle& style);
+
+  private:
     void MeasureTextHeight(const CGXStyle& style);
+    // Gives rectPart the height of the text plus the margins, placed in rect by the alignment.
+    void FitToTextHeight(CRect& rectPart, const CRect& rect, const CGXStyle& style);
+    // An inactive owner-drawn cell: the stored entry painted by DrawItem.
+    void DrawOwnerDrawnCell(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                            const CGXStyle* pStandardStyle);
+    // Cuts the combo window to the part of the grid that shows cells.
+    void ClipToGrid();
 };

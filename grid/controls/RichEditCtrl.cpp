@@ -3,6 +3,8 @@
 #include "grid/controls/RichEditCtrl.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
+#include "grid/core/FontFaceTable.h"
+#include "grid/core/Properties.h"
 #include "ClientDC.h"
 #include <algorithm>
 
@@ -12,9 +14,22 @@ GX_IMPLEMENT_CONTROL(CGXRichEditCtrl, CGXControl)
 BEGIN_MESSAGE_MAP(CGXRichEditCtrl, CRichEditCtrl)
 ON_WM_KEYDOWN()
 ON_WM_CHAR()
+ON_WM_KEYUP()
+ON_WM_SYSCHAR()
+ON_WM_SYSKEYDOWN()
+ON_WM_SYSKEYUP()
 ON_WM_KILLFOCUS()
 ON_WM_GETDLGCODE()
+ON_WM_ERASEBKGND()
+ON_WM_DEADCHAR()
+ON_WM_SYSDEADCHAR()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
+ON_NOTIFY_REFLECT(EN_REQUESTRESIZE, OnRequestResize)
+ON_NOTIFY(EN_REQUESTRESIZE, 0, OnMeasured)
 END_MESSAGE_MAP()
+
+BOOL CGXRichEditCtrl::s_bDrawing = FALSE;
 
 namespace
 {
@@ -50,6 +65,31 @@ DWORD CALLBACK StreamOutCallback(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb, LON
 
 // Where the auxiliary windows wait, out of sight.
 const CRect s_rectOffScreen(30000, 30000, 30100, 30100);
+
+// Sets a flag for a scope and puts its old state back.
+struct FlagScope
+{
+    BOOL& m_bFlag;
+    BOOL m_bOld;
+    explicit FlagScope(BOOL& bFlag) : m_bFlag(bFlag), m_bOld(bFlag)
+    {
+        m_bFlag = TRUE;
+    }
+    ~FlagScope()
+    {
+        m_bFlag = m_bOld;
+    }
+};
+
+// The background a rich edit window gets for a cell: a patterned interior cannot be given to
+// the window and becomes white.
+COLORREF CellBackColor(const CGXStyle& style, BOOL bBlackWhite)
+{
+    const CGXCellBrush& brush = style.GetInterior();
+    if (bBlackWhite || brush.GetStyle() == BS_PATTERN)
+        return RGB(255, 255, 255);
+    return brush.GetBackColorValue();
+}
 } // namespace
 
 CGXRichEditCtrl::CGXRichEditCtrl(CGXGridCore* pGrid, UINT nID) : CGXControl(pGrid), m_nID(nID)
@@ -58,7 +98,7 @@ CGXRichEditCtrl::CGXRichEditCtrl(CGXGridCore* pGrid, UINT nID) : CGXControl(pGri
 
 CGXRichEditCtrl::~CGXRichEditCtrl()
 {
-    for (CRichEditCtrl* pWnd : {&m_wndRenderer, &m_wndConverter})
+    for (CRichEditCtrl* pWnd : {&m_wndRenderer, &m_wndConverter, &m_wndMeasurer, &m_wndFormats})
         if (pWnd->GetSafeHwnd() != NULL)
             pWnd->DestroyWindow();
     if (HasWindow())
@@ -116,11 +156,25 @@ CString CGXRichEditCtrl::StreamOutValue(CRichEditCtrl& wnd)
     return strOut;
 }
 
-void CGXRichEditCtrl::Load(CRichEditCtrl& wnd, CString& strCache, const CString& strValue)
+void CGXRichEditCtrl::StreamInWithStyle(CRichEditCtrl& wnd, const CString& strValue, const CGXStyle& style)
+{
+    PARAFORMAT pf;
+    CHARFORMAT cf;
+    StyleToFormats(pf, cf, style);
+    wnd.SetWindowText(_T(""));
+    if (cf.dwMask != 0)
+        wnd.SetDefaultCharFormat(cf);
+    if (pf.dwMask != 0)
+        wnd.SetParaFormat(pf);
+    StreamInValue(wnd, strValue);
+}
+
+void CGXRichEditCtrl::Load(CRichEditCtrl& wnd, CString& strCache, const CString& strValue,
+                           const CGXStyle& style)
 {
     if (strCache == strValue && wnd.GetTextLength() > 0)
         return;
-    StreamInValue(wnd, strValue);
+    StreamInWithStyle(wnd, strValue, style);
     strCache = strValue;
 }
 
@@ -148,9 +202,10 @@ BOOL CGXRichEditCtrl::CreateWindows()
         return FALSE;
     if (!CreateEx(0, _T("RICHEDIT"), NULL, WS_CHILD | ES_MULTILINE, CRect(0, 0, 10, 10), pGridWnd, 0))
         return FALSE;
-    for (CRichEditCtrl* pWnd : {&m_wndRenderer, &m_wndConverter})
-        pWnd->CreateEx(0, _T("RICHEDIT"), NULL, WS_CHILD | ES_MULTILINE | WS_BORDER, s_rectOffScreen, this,
-                       0);
+    for (CRichEditCtrl* pWnd : {&m_wndRenderer, &m_wndConverter, &m_wndMeasurer, &m_wndFormats})
+        pWnd->CreateEx(0, _T("RICHEDIT"), NULL,
+                       WS_CHILD | ES_MULTILINE | (pWnd == &m_wndMeasurer ? 0 : WS_BORDER), s_rectOffScreen,
+                       this, 0);
     return TRUE;
 }
 
@@ -186,9 +241,10 @@ void CGXRichEditCtrl::Init(ROWCOL nRow, ROWCOL nCol)
     CGXGridParam* pParam = m_pGrid->GetParam();
     if (pParam != NULL && (pParam->m_wActivateFlags & 4) && BeginEditing())
         SetActive(TRUE);
-    StreamInValue(*this, style.GetInclude(CGXStyle::ibValue) ? style.GetValue() : CString());
+    StreamInWithStyle(*this, style.GetInclude(CGXStyle::ibValue) ? style.GetValue() : CString(), style);
     SetSel(0, -1);
     SetModify(FALSE);
+    m_nInitialRowHeight = m_bShrinkBack ? m_pGrid->GetRowHeight(nRow) : 0;
 }
 
 void CGXRichEditCtrl::Hide()
@@ -252,7 +308,7 @@ BOOL CGXRichEditCtrl::FormatValueText(CString& strResult, ROWCOL, ROWCOL, LPCTST
     CString strValue = pszRawValue != NULL ? CString(pszRawValue) : style.GetValue();
     if (m_wndConverter.GetSafeHwnd() == NULL && !HasWindow() && !CreateWindows())
         return FALSE;
-    Load(m_wndConverter, m_strConverterValue, strValue);
+    Load(m_wndConverter, m_strConverterValue, strValue, style);
     m_wndConverter.GetWindowText(strResult);
     return TRUE;
 }
@@ -261,6 +317,27 @@ BOOL CGXRichEditCtrl::PrepareStoreText(CString& strText, ROWCOL, ROWCOL, const C
 {
     strText = WrapPlainText(strText, MaxLength(style));
     return TRUE;
+}
+
+BOOL CGXRichEditCtrl::StoreTextInCell(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText, UINT flags,
+                                      const CGXStyle* pStyle)
+{
+    CGXStyle* pScratch = NULL;
+    if (pStyle == NULL)
+    {
+        pScratch = m_pGrid->CreateStyle();
+        m_pGrid->ComposeStyleRowCol(nRow, nCol, pScratch);
+        pStyle = pScratch;
+    }
+    CString strValue = pszText != NULL ? pszText : "";
+    BOOL bOk =
+        !(m_pGrid->GetParam()->m_bProtectReadOnly &&
+          (m_pGrid->IsReadOnly() || (pStyle->GetInclude(CGXStyle::ibReadOnly) && pStyle->GetReadOnly()))) &&
+        PrepareStoreText(strValue, nRow, nCol, *pStyle);
+    if (pScratch != NULL)
+        m_pGrid->RecycleStyle(pScratch);
+    // The value is not cut again: that would cut off its closing brace.
+    return bOk && m_pGrid->SetValueRange(CGXCellRange(nRow, nCol), strValue, gxOverride, 0, flags);
 }
 
 BOOL CGXRichEditCtrl::Store()
@@ -283,75 +360,212 @@ BOOL CGXRichEditCtrl::OnCommand(WPARAM wParam, LPARAM lParam)
 
 // -- Drawing -----------------------------------------------------------------------------------
 
+int CGXRichEditCtrl::FrameMargin()
+{
+    return std::max(2, ::GetSystemMetrics(SM_CXFRAME) / 2);
+}
+
+CRect CGXRichEditCtrl::GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem, const CGXStyle* pStyle)
+{
+    CRect rect = CGXControl::GetCellRect(nRow, nCol, rectItem, pStyle);
+    int n = FrameMargin();
+    rect.left += n;
+    rect.right -= n / 2;
+    return rect;
+}
+
+CSize CGXRichEditCtrl::AddBorders(CSize size, const CGXStyle& style)
+{
+    int n = FrameMargin();
+    size.cx += n + n / 2;
+    return CGXControl::AddBorders(size, style);
+}
+
 void CGXRichEditCtrl::RenderInactive(CDC* pDC, const CRect& rectText, const CGXStyle& style,
                                      const CString& strValue)
 {
-    COLORREF rgbBack = style.GetInterior().GetColor();
-    Load(m_wndRenderer, m_strRendererValue, strValue);
+    CGXGridParam* pParam = m_pGrid->GetParam();
+    CGXProperties* pProps = pParam != NULL ? pParam->GetProperties() : NULL;
+    BOOL bBlackWhite = m_pGrid->IsPrinting() && pProps != NULL && pProps->GetBlackWhite();
+    COLORREF rgbBack = CellBackColor(style, bBlackWhite);
+    pDC->SetBkMode(TRANSPARENT);
+    pDC->SetTextColor(bBlackWhite ? RGB(0, 0, 0) : style.GetTextColorValue());
+    pDC->SetBkColor(rgbBack);
+    Load(m_wndRenderer, m_strRendererValue, strValue, style);
     m_wndRenderer.SetBackgroundColor(FALSE, rgbBack);
-    int nLogX = pDC->GetDeviceCaps(LOGPIXELSX), nLogY = pDC->GetDeviceCaps(LOGPIXELSY);
+
+    // A printer's logical units are the screen's pixels: the rich text is laid out for the
+    // screen and the context maps it to the printer's resolution.
+    BOOL bPrinter = pDC->IsPrinting() && pDC->m_hDC == pDC->m_hAttribDC;
+    int nLogX, nLogY, nOldMapMode = 0;
+    CSize sizeOldWindow, sizeOldViewport;
+    if (bPrinter)
+    {
+        CGXFontFaceTable* pTable = GXGetFontFaceTable();
+        nLogX = pTable->GetHorzResolution();
+        nLogY = pTable->GetVertResolution();
+        nOldMapMode = pDC->SetMapMode(MM_ANISOTROPIC);
+        sizeOldWindow = pDC->SetWindowExt(nLogX, nLogY);
+        sizeOldViewport = pDC->SetViewportExt(pDC->GetDeviceCaps(LOGPIXELSX), pDC->GetDeviceCaps(LOGPIXELSY));
+    }
+    else
+    {
+        nLogX = pDC->GetDeviceCaps(LOGPIXELSX);
+        nLogY = pDC->GetDeviceCaps(LOGPIXELSY);
+    }
     int nTwipsX = 1440 / std::max(1, nLogX), nTwipsY = 1440 / std::max(1, nLogY);
+    CRect rectPage = m_pGrid->GetDrawingRect();
     FORMATRANGE fr = {};
-    fr.hdc = fr.hdcTarget = pDC->GetSafeHdc();
+    fr.hdc = pDC->GetSafeHdc();
+    fr.hdcTarget = pDC->m_hAttribDC != NULL ? pDC->m_hAttribDC : fr.hdc;
     fr.rc = CRect(rectText.left * nTwipsX, rectText.top * nTwipsY, rectText.right * nTwipsX,
                   rectText.bottom * nTwipsY);
-    fr.rcPage = fr.rc;
+    fr.rcPage = CRect(rectPage.left * nTwipsX, rectPage.top * nTwipsY, rectPage.right * nTwipsX,
+                      rectPage.bottom * nTwipsY);
     fr.chrg.cpMin = 0;
     fr.chrg.cpMax = -1;
     m_wndRenderer.FormatRange(NULL, FALSE);
     long nDone = m_wndRenderer.FormatRange(&fr, TRUE);
     m_wndRenderer.FormatRange(NULL, FALSE);
-    if (nDone > 0 || m_wndRenderer.GetTextLength() == 0)
-        return;
-    // Wine formats nothing here; the hidden window's own painting of the text rectangle is
-    // copied instead.
-    m_wndRenderer.SetWindowPos(NULL, s_rectOffScreen.left, s_rectOffScreen.top, rectText.Width(),
-                               rectText.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
-    CDC dcMem;
-    dcMem.CreateCompatibleDC(pDC);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(pDC, rectText.Width(), rectText.Height());
-    CBitmap* pOld = dcMem.SelectObject(&bitmap);
-    dcMem.FillSolidRect(0, 0, rectText.Width(), rectText.Height(), rgbBack);
-    m_wndRenderer.SendMessage(WM_PRINTCLIENT, (WPARAM)dcMem.GetSafeHdc(), PRF_CLIENT | PRF_ERASEBKGND);
-    pDC->BitBlt(rectText.left, rectText.top, rectText.Width(), rectText.Height(), &dcMem, 0, 0, SRCCOPY);
-    dcMem.SelectObject(pOld);
+    if (nDone <= 0 && m_wndRenderer.GetTextLength() > 0)
+    {
+        // Wine formats nothing here; the hidden window's own painting of the text rectangle
+        // (in screen pixels) is copied instead, scaled by the context's mapping.
+        int cx = rectText.Width(), cy = rectText.Height();
+        m_wndRenderer.SetWindowPos(NULL, s_rectOffScreen.left, s_rectOffScreen.top, cx, cy,
+                                   SWP_NOZORDER | SWP_NOACTIVATE);
+        CClientDC dcScreen(NULL);
+        CDC dcMem;
+        dcMem.CreateCompatibleDC(&dcScreen);
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(&dcScreen, cx, cy);
+        CBitmap* pOld = dcMem.SelectObject(&bitmap);
+        dcMem.FillSolidRect(0, 0, cx, cy, rgbBack);
+        m_wndRenderer.SendMessage(WM_PRINTCLIENT, (WPARAM)dcMem.GetSafeHdc(), PRF_CLIENT | PRF_ERASEBKGND);
+        pDC->StretchBlt(rectText.left, rectText.top, cx, cy, &dcMem, 0, 0, cx, cy, SRCCOPY);
+        dcMem.SelectObject(pOld);
+    }
+    if (bPrinter)
+    {
+        pDC->SetMapMode(nOldMapMode);
+        pDC->SetWindowExt(sizeOldWindow);
+        pDC->SetViewportExt(sizeOldViewport);
+    }
 }
 
 void CGXRichEditCtrl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                            const CGXStyle* pStandardStyle)
 {
+    m_bAutoGrow = style.GetInclude(CGXStyle::ibAutoSize) && style.GetAutoSize();
     m_pGrid->DrawBrushRect(pDC, rect, style.GetInterior());
-    CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
-    CRect rectText = GetCellRect(nRow, nCol, rect, &style);
-    if (m_bActive && HasWindow() && !m_pGrid->IsPrinting() && m_pGrid->IsCurrentCell(nRow, nCol) &&
-        IsInitAt(nRow, nCol))
+    if (!(m_bActive && HasWindow() && !m_pGrid->IsPrinting() && m_pGrid->IsCurrentCell(nRow, nCol) &&
+          IsInitAt(nRow, nCol)))
     {
-        SetBackgroundColor(FALSE, style.GetInterior().GetColor());
-        SetEventMask(m_dwEventMask);
-        SetOptions(ECOOP_SET, m_dwEditOptions | (style.GetAllowEnter() ? ECO_WANTRETURN : 0));
-        SetReadOnly(IsReadOnly());
-        SetWindowPos(&CWnd::wndTop, rectText.left, rectText.top, rectText.Width(), rectText.Height(),
-                     SWP_SHOWWINDOW | SWP_NOACTIVATE);
-        CWnd* pGridWnd = GetGridWnd();
-        if (pGridWnd != NULL && ::GetFocus() == pGridWnd->GetSafeHwnd())
-        {
-            BOOL bLock = m_pGrid->m_bLockFocusHandler;
-            m_pGrid->m_bLockFocusHandler = TRUE;
-            SetFocus();
-            m_pGrid->m_bLockFocusHandler = bLock;
-        }
-        LimitText(MaxLength(style));
-        pDC->ExcludeClipRect(&rectText);
-        QueueGridRect(rectText);
+        CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+        CRect rectText = GetCellRect(nRow, nCol, rect, &style);
+        if (rectText.Width() < 2 || rectText.Height() < 2 || !style.GetInclude(CGXStyle::ibValue) ||
+            style.GetValue().IsEmpty())
+            return;
+        if (m_wndRenderer.GetSafeHwnd() == NULL && !HasWindow() && !CreateWindows())
+            return;
+        RenderInactive(pDC, rectText, style, style.GetValue());
         return;
     }
-    if (rectText.Width() < 2 || rectText.Height() < 2 || !style.GetInclude(CGXStyle::ibValue) ||
-        style.GetValue().IsEmpty())
+
+    // The editing window over the current cell; its own moves ask for no resizing.
+    FlagScope drawing(s_bDrawing);
+    CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+    CRect rectText = GetCellRect(nRow, nCol, rect, &style);
+    SetWindowPos(&CWnd::wndTop, rectText.left, rectText.top, rectText.Width(), rectText.Height(),
+                 SWP_NOACTIVATE);
+    SetBackgroundColor(FALSE, CellBackColor(style, FALSE));
+    if (pDC->m_hAttribDC == NULL || pDC->m_hDC == pDC->m_hAttribDC)
+        SetTargetDevice(NULL, 0);
+    else
+        SetTargetDevice(pDC->m_hAttribDC,
+                        rectText.Width() * 1440 / std::max(1, GXGetFontFaceTable()->GetHorzResolution()));
+    SetEventMask(m_dwEventMask);
+    SetOptions(ECOOP_SET, m_dwEditOptions | (style.GetAllowEnter() ? ECO_WANTRETURN : 0));
+    SetReadOnly(IsReadOnly());
+    CWnd* pGridWnd = GetGridWnd();
+    if (pGridWnd != NULL && ::GetFocus() == pGridWnd->GetSafeHwnd())
+    {
+        BOOL bLock = m_pGrid->m_bLockFocusHandler;
+        m_pGrid->m_bLockFocusHandler = TRUE;
+        SetFocus();
+        m_pGrid->m_bLockFocusHandler = bLock;
+    }
+    SendMessage(EM_SCROLL, SB_PAGEUP);
+    SendMessage(EM_SCROLLCARET);
+    LimitText(MaxLength(style));
+    ShowWindow(SW_SHOWNA);
+    pDC->ExcludeClipRect(&rectText);
+    QueueGridRect(rectText);
+}
+
+// -- Sizes -------------------------------------------------------------------------------------
+
+CSize CGXRichEditCtrl::CalcSize(CDC*, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle*, BOOL)
+{
+    if (m_wndMeasurer.GetSafeHwnd() == NULL && !HasWindow() && !CreateWindows())
+        return CSize(0, 0);
+    CGXCellRange range(nRow, nCol);
+    if (m_pGrid->GetCoveredCellsRowCol(nRow, nCol, range) == NULL)
+        range = CGXCellRange(nRow, nCol);
+    CRect rectCell(0, 0, m_pGrid->SumColWidths(range.left, range.right), m_pGrid->GetRowHeight(nRow));
+    CRect rectText = GetCellRect(nRow, nCol, rectCell, &style);
+    rectText.OffsetRect(s_rectOffScreen.TopLeft());
+    m_wndMeasurer.MoveWindow(rectText, FALSE);
+    m_wndMeasurer.SetTargetDevice(NULL, 0);
+    m_wndMeasurer.SetEventMask(ENM_REQUESTRESIZE);
+    Load(m_wndMeasurer, m_strMeasurerValue,
+         style.GetInclude(CGXStyle::ibValue) ? style.GetValue() : CString(), style);
+    m_rectRequested.SetRectEmpty();
+    {
+        FlagScope measuring(m_bMeasuring);
+        m_wndMeasurer.ShowWindow(SW_SHOWNA);
+        m_wndMeasurer.RequestResize();
+        m_wndMeasurer.ShowWindow(SW_HIDE);
+    }
+    return AddBorders(CSize(m_rectRequested.Width(), m_rectRequested.Height() + 1), style);
+}
+
+void CGXRichEditCtrl::OnMeasured(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    if (m_bMeasuring && pNMHDR->hwndFrom == m_wndMeasurer.GetSafeHwnd())
+        m_rectRequested = ((REQRESIZE*)pNMHDR)->rc;
+}
+
+void CGXRichEditCtrl::OnRequestResize(NMHDR* pNMHDR, LRESULT* pResult)
+{
+    *pResult = 0;
+    if (s_bDrawing || !m_bInit || !m_pGrid->IsCurrentCell(m_nRow, m_nCol) || !m_bAutoGrow || !m_bActive)
         return;
-    if (m_wndRenderer.GetSafeHwnd() == NULL && !HasWindow() && !CreateWindows())
-        return;
-    RenderInactive(pDC, rectText, style, style.GetValue());
+    CRect rectRequested = ((REQRESIZE*)pNMHDR)->rc;
+    const CGXStyle& style = LoadStyle();
+    int nNeeded = AddBorders(rectRequested.Size(), style).cy;
+    CGXCellRange range(m_nRow, m_nCol);
+    if (m_pGrid->GetCoveredCellsRowCol(m_nRow, m_nCol, range) != NULL && range.bottom > range.top)
+        nNeeded -= m_pGrid->SumRowHeights(range.top, range.bottom) - m_pGrid->GetRowHeight(m_nRow);
+    int nHeight = m_pGrid->GetRowHeight(m_nRow);
+    if (nNeeded > nHeight)
+    {
+        // No higher than the grid shows below its frozen rows.
+        int nAvail = m_pGrid->GetDrawingRect().Height() - m_pGrid->SumRowHeights(0, m_pGrid->GetFrozenRows());
+        nNeeded = std::min(nNeeded, std::max(nHeight, nAvail));
+        if (nNeeded > nHeight)
+        {
+            m_pGrid->SetRowHeight(m_nRow, m_nRow, nNeeded, NULL, GX_UPDATENOW);
+            m_pGrid->ScrollCellInView(m_nRow, m_nCol, GX_UPDATENOW);
+        }
+    }
+    else if (nNeeded < nHeight && m_bShrinkBack)
+    {
+        int nNew = std::max(nNeeded, m_nInitialRowHeight);
+        if (nNew != nHeight)
+            m_pGrid->SetRowHeight(m_nRow, m_nRow, nNew, NULL, GX_UPDATENOW);
+    }
 }
 
 // -- Keys and typing ---------------------------------------------------------------------------
@@ -406,8 +620,16 @@ BOOL CGXRichEditCtrl::HandleText(LPCTSTR pszText)
         return FALSE;
     if (m_bActive)
     {
-        CRichEditCtrl::ReplaceSel(pszText);
-        SetModify(TRUE);
+        // Typed while the grid has the focus: the text goes to the end.
+        long nLen = GetTextLength();
+        SetSel(nLen, nLen);
+        CString strText;
+        GetWindowText(strText);
+        int nMax = MaxLength(LoadStyle());
+        if ((nMax > 0 && strText.GetLength() + (int)strlen(pszText) > nMax) ||
+            !ValidateText(strText + pszText))
+            return FALSE;
+        ReplaceSel(pszText);
         return TRUE;
     }
     if (!ValidateText(pszText) || !BeginEditing())
@@ -431,10 +653,25 @@ void CGXRichEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         Default();
         return;
     }
+    s_bDrawing = FALSE;
     m_pGrid->ScrollCellInView(m_nRow, m_nCol, GX_UPDATENOW);
-    BOOL bCtrl = IsKeyDown(VK_CONTROL);
+    BOOL bCtrl = IsKeyDown(VK_CONTROL), bShift = IsKeyDown(VK_SHIFT);
     CHARRANGE cr;
     GetSel(cr);
+    BOOL bSelection = cr.cpMax > cr.cpMin;
+    if (nChar == VK_INSERT && bShift)
+    {
+        Paste();
+        return;
+    }
+    if ((nChar == VK_INSERT && bCtrl && bSelection) || (nChar == VK_DELETE && bShift && bSelection))
+    {
+        if (nChar == VK_INSERT)
+            Copy();
+        else
+            Cut();
+        return;
+    }
     long nLine = LineFromChar(cr.cpMin);
     BOOL bToGrid;
     switch (nChar)
@@ -463,7 +700,13 @@ void CGXRichEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     case 'C':
     case 'V':
     case 'X':
-        bToGrid = bCtrl;
+        // Copied, pasted and cut as characters (below), not by the window's own keys.
+        if (bCtrl)
+        {
+            m_pGrid->ProcessKeyMessage(this, WM_KEYDOWN, nChar, nRepCnt, nFlags);
+            return;
+        }
+        bToGrid = FALSE;
         break;
     default:
         bToGrid = nChar >= VK_F1 && nChar <= VK_F24;
@@ -479,6 +722,18 @@ void CGXRichEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         return;
     if (nChar == 13 && !(GetOptions() & ECO_WANTRETURN))
         return;
+    switch (nChar)
+    {
+    case 3: // Ctrl+C
+        Copy();
+        return;
+    case 22: // Ctrl+V
+        Paste();
+        return;
+    case 24: // Ctrl+X
+        Cut();
+        return;
+    }
     if (nChar >= 32)
     {
         CString strText;
@@ -495,6 +750,109 @@ void CGXRichEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     }
     Default();
     m_pGrid->ProcessKeyMessage(this, WM_CHAR, nChar, nRepCnt, nFlags);
+}
+
+void CGXRichEditCtrl::KeyToGridFirst(UINT nMessage, UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (!m_pGrid->ProcessKeyMessage(this, nMessage, nChar, nRepCnt, nFlags))
+        Default();
+}
+
+void CGXRichEditCtrl::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    KeyToGridFirst(WM_KEYUP, nChar, nRepCnt, nFlags);
+}
+
+void CGXRichEditCtrl::OnDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    KeyToGridFirst(WM_DEADCHAR, nChar, nRepCnt, nFlags);
+}
+
+void CGXRichEditCtrl::OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    KeyToGridFirst(WM_SYSKEYDOWN, nChar, nRepCnt, nFlags);
+}
+
+void CGXRichEditCtrl::OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    KeyToGridFirst(WM_SYSKEYUP, nChar, nRepCnt, nFlags);
+}
+
+void CGXRichEditCtrl::OnSysChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    KeyToGridFirst(WM_SYSCHAR, nChar, nRepCnt, nFlags);
+}
+
+void CGXRichEditCtrl::OnSysDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    KeyToGridFirst(WM_SYSDEADCHAR, nChar, nRepCnt, nFlags);
+}
+
+BOOL CGXRichEditCtrl::OnEraseBkgnd(CDC* pDC)
+{
+    CRect rect;
+    GetClientRect(&rect);
+    pDC->FillSolidRect(rect, RGB(255, 255, 255));
+    if (m_bInit)
+        m_pGrid->DrawBrushRect(pDC, rect, LoadStyle().GetInterior());
+    return TRUE;
+}
+
+// -- Mouse -------------------------------------------------------------------------------------
+
+BOOL CGXRichEditCtrl::ActivateByClick(UINT nFlags, CPoint pt, BOOL bChildTook)
+{
+    if (!m_bActive)
+    {
+        if (!HasWindow() || !BeginEditing())
+            return FALSE;
+        if (!IsInitAt(m_nRow, m_nCol))
+            Init(m_nRow, m_nCol);
+        SetActive(TRUE);
+        Refresh();
+    }
+    if (bChildTook)
+        return TRUE;
+    SetSel(0, 0);
+    CWnd* pGridWnd = GetGridWnd();
+    if (pGridWnd != NULL)
+    {
+        pGridWnd->UpdateWindow();
+        pGridWnd->MapWindowPoints(this, &pt, 1);
+    }
+    FlagScope drawing(s_bDrawing);
+    SendMessage(WM_LBUTTONDOWN, nFlags | MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    SendMessage(WM_LBUTTONUP, nFlags & ~MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    return TRUE;
+}
+
+BOOL CGXRichEditCtrl::LButtonUp(UINT nFlags, CPoint pt, UINT nHitState)
+{
+    CGXGridParam* pParam = m_pGrid->GetParam();
+    if ((nFlags & MK_RBUTTON) || pParam == NULL || (pParam->m_wActivateFlags & 7) == 0)
+        return CGXControl::LButtonUp(nFlags, pt, nHitState);
+    BOOL bChildTook = GetActiveChild() != NULL;
+    CGXControl::LButtonUp(nFlags, pt, nHitState);
+    return ActivateByClick(nFlags, pt, bChildTook);
+}
+
+BOOL CGXRichEditCtrl::LButtonDblClk(UINT nFlags, CPoint pt)
+{
+    CGXGridParam* pParam = m_pGrid->GetParam();
+    if (m_bActive || pParam == NULL || !(pParam->m_wActivateFlags & 8))
+        return CGXControl::LButtonDblClk(nFlags, pt);
+    return ActivateByClick(nFlags, pt, FALSE);
+}
+
+void CGXRichEditCtrl::OnLButtonDown(UINT, CPoint)
+{
+    s_bDrawing = TRUE;
+    Default();
+}
+
+void CGXRichEditCtrl::OnLButtonUp(UINT, CPoint)
+{
+    Default();
 }
 
 void CGXRichEditCtrl::OnKillFocus(CWnd* pNewWnd)

@@ -4,6 +4,7 @@
 #include "grid/controls/GridCombo.h"
 #include "grid/controls/TabbedComboLBox.h"
 #include "grid/controls/TabbedText.h"
+#include "grid/core/DIBPool.h"
 #include "grid/core/DrawingAndFormatting.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
@@ -89,6 +90,16 @@ CGXTabbedComboBox::CGXTabbedComboBox(CGXGridCore* pGrid, UINT nID)
 
 CGXTabbedComboBox::~CGXTabbedComboBox()
 {
+    // The kept pop-up goes here, open or not; the combo cell must not delete it again.
+    if (m_pDropDownWnd == m_pKeptPopup)
+        m_pDropDownWnd = NULL;
+    if (m_pKeptPopup != NULL)
+    {
+        BOOL bBusy = CGXGridCombo::s_bBusy;
+        CGXGridCombo::s_bBusy = TRUE;
+        delete m_pKeptPopup;
+        CGXGridCombo::s_bBusy = bBusy;
+    }
     if (m_pHeader->GetSafeHwnd() != NULL)
         m_pHeader->DestroyWindow();
     delete m_pHeader;
@@ -168,8 +179,21 @@ CString CGXTabbedComboBox::ListItem(const CGXTabbedChoiceSettings& s, const CStr
 
 // -- The list and its title strip --------------------------------------------------------------
 
+CGXGridCombo* CGXTabbedComboBox::CreateDropDownWindow(CWnd* pParent, const CRect& rect)
+{
+    if (m_pKeptPopup == NULL)
+        m_pKeptPopup = CGXComboBox::CreateDropDownWindow(pParent, rect);
+    return m_pKeptPopup;
+}
+
 CListBox* CGXTabbedComboBox::CreateListBox(CGXGridCombo* pPopup, UINT nID)
 {
+    if (pPopup->GetListBox() != NULL)
+    {
+        CGXTabbedComboLBox* pKept = (CGXTabbedComboLBox*)pPopup->GetListBox();
+        pKept->ForgetActions();
+        return pKept;
+    }
     CRect rect(0, 0, 1, 1);
     CGXTabbedComboLBox* pList = new CGXTabbedComboLBox(this, this);
     pList->CreateEx(0, _T("COMBOLBOX"), _T(""), m_dwListBoxStyle | WS_VISIBLE | WS_BORDER | WS_CHILD, rect,
@@ -177,81 +201,114 @@ CListBox* CGXTabbedComboBox::CreateListBox(CGXGridCombo* pPopup, UINT nID)
     return pList;
 }
 
-void CGXTabbedComboBox::FillListBox(CListBox* pListBox)
+void CGXTabbedComboBox::SortOnce(CGXStyle& style, CGXTabbedChoiceSettings& s, CString& strChoices)
 {
-    CGXStyle& style = LoadStyle();
-    m_settings.Read(style);
-    pListBox->ResetContent();
-    m_header.m_strTitles.Empty();
-    std::fill(std::begin(m_anColWidths), std::end(m_anColWidths), -1);
+    if (s.nSortCol < 0 || strChoices.IsEmpty())
+        return;
+    // Sorted once: the style then says the list is in order.
+    strChoices = GXSortChoiceList(strChoices, s.nSortCol, s.bShowHeaders);
+    style.SetChoiceList(strChoices);
+    style.SetUserAttributeText(GX_IDS_UA_TABLIST_SORTCOL, _T("-1"));
+    s.nSortCol = -1;
+}
+
+void CGXTabbedComboBox::LayoutChoices(CDC* pDC, const CGXTabbedChoiceSettings& s, const CString& strChoices,
+                                      CGXTabbedLayout& layout)
+{
+    layout = CGXTabbedLayout();
+    std::fill(std::begin(layout.anColWidths), std::end(layout.anColWidths), -1);
     int anMeasured[maxColumns] = {};
     int nPresent = 0;
-    CString strChoices = style.GetInclude(CGXStyle::ibChoiceList) ? style.GetChoiceList() : CString();
-    if (m_bFillWithChoiceList && !strChoices.IsEmpty())
+    TEXTMETRIC tm;
+    pDC->GetTextMetrics(&tm);
+    layout.nItemHeight = tm.tmHeight;
+    BOOL bFirst = TRUE;
+    for (const CString& strLine : ChoiceLines(strChoices))
     {
-        if (m_settings.nSortCol >= 0)
-        {
-            // Sorted once: the style then says the list is in order.
-            strChoices = GXSortChoiceList(strChoices, m_settings.nSortCol, m_settings.bShowHeaders);
-            style.SetChoiceList(strChoices);
-            style.SetUserAttributeText(GX_IDS_UA_TABLIST_SORTCOL, _T("-1"));
-            m_settings.nSortCol = -1;
-        }
-        CClientDC dc(GetGridWnd());
-        CFont* pOldFont = SelectStyleFont(&dc, style, NULL);
-        TEXTMETRIC tm;
-        dc.GetTextMetrics(&tm);
-        m_nItemHeight = tm.tmHeight;
-        BOOL bFirst = TRUE;
-        for (const CString& strLine : ChoiceLines(strChoices))
-        {
-            nPresent = std::max(nPresent, std::min<int>(maxColumns, (int)GXSplitTabbedLine(strLine).size()));
-            MeasureTabbedColumns(&dc, strLine, maxColumns, anMeasured);
-            MaxTabbedBitmapHeight(strLine, m_nItemHeight, !m_settings.bShowAllCols, 0, maxColumns);
-            CString strItem = ListItem(m_settings, strLine);
-            if (bFirst && m_settings.bShowHeaders)
-                m_header.m_strTitles = strItem;
-            else
-                pListBox->AddString(strItem);
-            bFirst = FALSE;
-        }
-        if (pOldFont != NULL)
-            dc.SelectObject(pOldFont);
+        nPresent = std::max(nPresent, std::min<int>(maxColumns, (int)GXSplitTabbedLine(strLine).size()));
+        MeasureTabbedColumns(pDC, strLine, maxColumns, anMeasured);
+        MaxTabbedBitmapHeight(strLine, layout.nItemHeight, !s.bShowAllCols, 0, maxColumns);
+        CString strItem = ListItem(s, strLine);
+        if (bFirst && s.bShowHeaders)
+            layout.strTitles = strItem;
+        else
+            layout.items.push_back(strItem);
+        bFirst = FALSE;
     }
-    std::vector<int> widths = ParseWidths(m_settings.strColWidths);
-    m_header.m_anEdges.clear();
+    std::vector<int> widths = ParseWidths(s.strColWidths);
     int nTotal = 0;
     for (int i = 0; i < nPresent; i++)
     {
         int nWidth;
         if (i < (int)widths.size())
             nWidth = widths[i];
-        else if (!m_settings.bShowAllCols && i != m_settings.nTextCol)
+        else if (!s.bShowAllCols && i != s.nTextCol)
             nWidth = 0;
         else
             nWidth = anMeasured[i] + 4;
-        m_anColWidths[i] = nWidth;
+        layout.anColWidths[i] = nWidth;
         nTotal += nWidth;
         if (i + 1 < nPresent)
-            m_header.m_anEdges.push_back(nTotal);
+            layout.anEdges.push_back(nTotal);
     }
-    m_nTotalWidth = nTotal + ::GetSystemMetrics(SM_CXVSCROLL);
-    m_header.m_bShowAllColumns = m_settings.bShowAllCols;
-    m_header.m_nTextCol = m_settings.nTextCol;
-    m_header.m_nEdgeCount = (int)m_header.m_anEdges.size();
-    m_header.m_pFont = m_pListFont;
+    layout.nTotalWidth = nTotal + ::GetSystemMetrics(SM_CXVSCROLL);
+}
 
+void CGXTabbedLayout::ApplyTo(CGXTabbedHeaderSettings& header, const CGXTabbedChoiceSettings& s) const
+{
+    header.m_strTitles = strTitles;
+    header.m_anEdges = anEdges;
+    header.m_bShowAllColumns = s.bShowAllCols;
+    header.m_nTextCol = s.nTextCol;
+    header.m_nEdgeCount = (int)anEdges.size();
+}
+
+void CGXTabbedComboBox::FillListBox(CListBox* pListBox)
+{
+    CGXStyle& style = LoadStyle();
+    m_settings.Read(style);
+    m_header.m_pFont = m_pListFont;
+    CGXGridParam* pParam = m_pGrid->GetParam();
+    int nGeneration = pParam != NULL ? pParam->m_nChoiceTableGeneration : 0;
     CString strText;
     GetWindowText(strText);
+    if (m_bListFilled && m_nFilledChoiceId == m_settings.nChoiceId && m_nFilledGeneration == nGeneration)
+    {
+        // The kept list holds these lines already; only the entry of the edit text is chosen.
+        SelectEditText(pListBox, strText);
+        return;
+    }
+    pListBox->ResetContent();
+    CString strChoices = style.GetInclude(CGXStyle::ibChoiceList) ? style.GetChoiceList() : CString();
+    if (!m_bFillWithChoiceList)
+        strChoices.Empty();
+    SortOnce(style, m_settings, strChoices);
+    CClientDC dc(GetGridWnd());
+    CFont* pOldFont = SelectStyleFont(&dc, style, NULL);
+    CGXTabbedLayout layout;
+    LayoutChoices(&dc, m_settings, strChoices, layout);
+    if (pOldFont != NULL)
+        dc.SelectObject(pOldFont);
+    if (!strChoices.IsEmpty())
+        m_nItemHeight = layout.nItemHeight;
+    for (const CString& strItem : layout.items)
+        pListBox->AddString(strItem);
+    std::copy(std::begin(layout.anColWidths), std::end(layout.anColWidths), m_anColWidths);
+    m_nTotalWidth = layout.nTotalWidth;
+    layout.ApplyTo(m_header, m_settings);
+    SelectEditText(pListBox, strText);
+    m_bListFilled = TRUE;
+    m_nFilledChoiceId = m_settings.nChoiceId;
+    m_nFilledGeneration = nGeneration;
+}
+
+void CGXTabbedComboBox::SelectEditText(CListBox* pListBox, const CString& strText)
+{
     int nFound = pListBox->FindStringExact(-1, strText);
     if (nFound != LB_ERR)
         pListBox->SetCurSel(nFound);
-    else
-        pListBox->SelectString(-1, strText);
-    m_bListFilled = TRUE;
-    m_nFilledChoiceId = m_settings.nChoiceId;
-    CGXGridParam* pParam = m_pGrid->GetParam();
-    m_nFilledGeneration = pParam != NULL ? pParam->m_nChoiceTableGeneration : 0;
+    else if (pListBox->SelectString(-1, strText) == LB_ERR)
+        pListBox->SetCurSel(-1);
 }
 
 CRect CGXTabbedComboBox::GetDropDownRect(const CRect& rectCell)
@@ -263,16 +320,7 @@ CRect CGXTabbedComboBox::GetDropDownRect(const CRect& rectCell)
 
 int CGXTabbedComboBox::HeaderHeight()
 {
-    CClientDC dc(m_pHeader->GetSafeHwnd() != NULL ? (CWnd*)m_pHeader : GetGridWnd());
-    CFont* pOld = m_pListFont != NULL ? dc.SelectObject(m_pListFont) : NULL;
-    TEXTMETRIC tm;
-    dc.GetTextMetrics(&tm);
-    int nHeight = tm.tmHeight;
-    MaxTabbedBitmapHeight(m_header.m_strTitles, nHeight, !m_header.m_bShowAllColumns, m_header.m_nTextCol,
-                          m_header.m_nEdgeCount + 1);
-    if (pOld != NULL)
-        dc.SelectObject(pOld);
-    return nHeight + 4;
+    return m_pHeader->CalcHeight();
 }
 
 void CGXTabbedComboBox::PlaceHeader()
@@ -328,6 +376,12 @@ void CGXTabbedComboBox::DestroyDropDownWindow(CGXGridCombo* pPopup)
 {
     if (m_pHeader->GetSafeHwnd() != NULL && m_pHeader->IsWindowVisible())
         m_pHeader->ShowWindow(SW_HIDE);
+    if (pPopup == m_pKeptPopup && pPopup != NULL)
+    {
+        // Hidden, not destroyed: the next opening shows it again.
+        pPopup->ShowWindow(SW_HIDE);
+        pPopup = NULL;
+    }
     CGXComboBox::DestroyDropDownWindow(pPopup);
 }
 
@@ -391,6 +445,19 @@ void CGXTabbedComboBox::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, con
         m_nItemHeight = tm.tmHeight;
         if (pOld != NULL)
             pDC->SelectObject(pOld);
+    }
+    else
+    {
+        // A text field naming a bitmap shows the bitmap at its own size.
+        CString strText;
+        FormatValueText(strText, nRow, nCol, NULL, style);
+        HANDLE hDIB = strText.IsEmpty() ? NULL : GXGetDIBPool()->GetDIB(strText);
+        if (hDIB != NULL)
+        {
+            GXDrawDIB(pDC, hDIB, GetCellRect(nRow, nCol, &rect, &style), 0, GXGetDIBAlignment(style), NULL);
+            CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+            return;
+        }
     }
     CGXComboBox::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
 }
@@ -498,10 +565,11 @@ void CGXTabbedComboBox::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         AutoComplete();
 }
 
-BOOL CGXTabbedComboBox::HandleText(LPCTSTR pszText)
+BOOL CGXTabbedComboBox::DispatchKeyMessage(UINT message, WPARAM wParam, LPARAM lParam, UINT flags)
 {
-    BOOL bDone = CGXComboBox::HandleText(pszText);
-    if (bDone && pszText != NULL && (BYTE)pszText[0] >= 32)
+    // A character typed while the grid holds the focus completes as one typed into the edit.
+    BOOL bDone = CGXComboBox::DispatchKeyMessage(message, wParam, lParam, flags);
+    if (message == WM_CHAR && wParam >= 32 && !IsReadOnly())
         AutoComplete();
     return bDone;
 }

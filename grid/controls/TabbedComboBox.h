@@ -24,6 +24,20 @@ struct CGXTabbedChoiceSettings
     static BOOL Touches(const CGXStyle& style);
 };
 
+// The list lines, the title line and the column layout of a choice list.
+struct CGXTabbedLayout
+{
+    std::vector<CString> items;
+    CString strTitles;
+    int anColWidths[10];      // -1: column absent
+    std::vector<int> anEdges; // right edges of the columns but the last
+    int nTotalWidth = 0;      // with the vertical scroll bar
+    int nItemHeight = 0;      // text height, raised to the highest bitmap
+
+    // The header shows these titles at these edges.
+    void ApplyTo(CGXTabbedHeaderSettings& header, const CGXTabbedChoiceSettings& s) const;
+};
+
 class CGXTabbedComboBox : public CGXComboBox
 {
     DECLARE_DYNAMIC(CGXTabbedComboBox)
@@ -50,8 +64,14 @@ class CGXTabbedComboBox : public CGXComboBox
                                  const CString& strValue, BOOL bByKey, BOOL bExact, CString& strLine);
     // The list line of a choice line: with a text column above 0, that field and a tab go first.
     static CString ListItem(const CGXTabbedChoiceSettings& s, const CString& strLine);
+    // Sorts the choice list by the sort column once: the style then carries it sorted and "-1".
+    static void SortOnce(CGXStyle& style, CGXTabbedChoiceSettings& s, CString& strChoices);
+    // Measures the lines in the font selected into pDC and lays out the columns.
+    static void LayoutChoices(CDC* pDC, const CGXTabbedChoiceSettings& s, const CString& strChoices,
+                              CGXTabbedLayout& layout);
 
     // The combo cell's operations.
+    CGXGridCombo* CreateDropDownWindow(CWnd* pParent, const CRect& rect) override;
     CListBox* CreateListBox(CGXGridCombo* pPopup, UINT nID) override;
     void FillListBox(CListBox* pListBox) override;
     CRect GetDropDownRect(const CRect& rectCell) override;
@@ -69,7 +89,7 @@ class CGXTabbedComboBox : public CGXComboBox
     BOOL PrepareStoreText(CString& strText, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) override;
     BOOL ValidateText(const CString& strText) override;
     BOOL Validate() override;
-    BOOL HandleText(LPCTSTR pszText) override;
+    BOOL DispatchKeyMessage(UINT message, WPARAM wParam, LPARAM lParam, UINT flags) override;
 
     // Completes the edit text to the first text field it begins, the rest selected.
     virtual void AutoComplete();
@@ -91,7 +111,11 @@ class CGXTabbedComboBox : public CGXComboBox
     DECLARE_MESSAGE_MAP()
 
   private:
+    // The pop-up and its list: made at the first opening, hidden between openings.
+    CGXGridCombo* m_pKeptPopup = NULL;
     // The header strip's height for its title line (0 without titles).
     int HeaderHeight();
     void PlaceHeader();
+    // Selects the list line of the edit text (none when no line begins with it).
+    void SelectEditText(CListBox* pListBox, const CString& strText);
 };

@@ -4,6 +4,7 @@
 #include "grid/core/AppData.h"
 #include "grid/core/DIBPool.h"
 #include "grid/core/DrawingAndFormatting.h"
+#include "ClientDC.h"
 #include "PaintDC.h"
 
 BEGIN_MESSAGE_MAP(CGXTabbedLBoxHeader, CWnd)
@@ -19,6 +20,20 @@ BOOL CGXTabbedLBoxHeader::CreateHeader()
     DWORD dwExStyle = GXGetAppData()->m_bWin32s ? 0 : WS_EX_TOOLWINDOW;
     return CreateEx(dwExStyle, GetPopupWndClass(), NULL, WS_CHILD, CRect(0, 0, 0, 0),
                     CWnd::GetDesktopWindow(), 0);
+}
+
+int CGXTabbedLBoxHeader::CalcHeight()
+{
+    CClientDC dc(GetSafeHwnd() != NULL ? this : NULL);
+    CFont* pOld = m_pSettings->m_pFont != NULL ? dc.SelectObject(m_pSettings->m_pFont) : NULL;
+    TEXTMETRIC tm;
+    dc.GetTextMetrics(&tm);
+    int nHeight = tm.tmHeight;
+    MaxTabbedBitmapHeight(m_pSettings->m_strTitles, nHeight, !m_pSettings->m_bShowAllColumns,
+                          m_pSettings->m_nTextCol, m_pSettings->m_nEdgeCount + 1);
+    if (pOld != NULL)
+        dc.SelectObject(pOld);
+    return nHeight + 4;
 }
 
 void CGXTabbedLBoxHeader::OnPaint()

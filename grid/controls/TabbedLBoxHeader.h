@@ -21,6 +21,8 @@ class CGXTabbedLBoxHeader : public CWnd
     explicit CGXTabbedLBoxHeader(CGXTabbedHeaderSettings* pSettings);
 
     BOOL CreateHeader();
+    // The height the title line needs in the settings' font (bitmaps included), plus 4.
+    int CalcHeight();
 
     CGXTabbedHeaderSettings* m_pSettings;
     CString m_strReserved;

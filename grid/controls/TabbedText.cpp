@@ -1,5 +1,6 @@
 // Tab-separated lines as columns.
 #include "grid/controls/TabbedText.h"
+#include "grid/controls/TabbedLBoxHeader.h"
 #include "grid/core/DIBPool.h"
 #include <algorithm>
 
@@ -106,4 +107,29 @@ void AFXAPI MaxTabbedBitmapHeight(LPCTSTR pszLine, int& nHeight, BOOL bSingleCol
         if (hDIB != NULL)
             nHeight = std::max(nHeight, (int)GXGetDIBSize(hDIB).cy);
     }
+}
+
+void AFXAPI DrawTabbedListItem(const DRAWITEMSTRUCT* lpDIS, const CString& strLine,
+                               const CGXTabbedHeaderSettings& cols, COLORREF rgbText, COLORREF rgbBack)
+{
+    CDC* pDC = CDC::FromHandle(lpDIS->hDC);
+    CRect rect(lpDIS->rcItem);
+    if (lpDIS->itemID != (UINT)-1 && (lpDIS->itemAction & (ODA_DRAWENTIRE | ODA_SELECT)))
+    {
+        if (lpDIS->itemState & ODS_SELECTED)
+        {
+            rgbBack = ::GetSysColor(COLOR_HIGHLIGHT);
+            rgbText = ::GetSysColor(COLOR_HIGHLIGHTTEXT);
+        }
+        if (lpDIS->itemState & ODS_COMBOBOXEDIT)
+            DrawTabbedLine(pDC, rect, GXSplitTabbedLine(strLine).front(), TRUE, 0, 1, NULL,
+                           ::GetSysColor(COLOR_BTNSHADOW), rgbBack, rgbText);
+        else
+            DrawTabbedLine(pDC, rect, strLine, !cols.m_bShowAllColumns, cols.m_nTextCol,
+                           cols.m_nEdgeCount + 1, cols.m_anEdges.data(), ::GetSysColor(COLOR_BTNSHADOW),
+                           rgbBack, rgbText);
+    }
+    if ((lpDIS->itemAction & ODA_FOCUS) ||
+        (lpDIS->itemID != (UINT)-1 && (lpDIS->itemAction & ODA_DRAWENTIRE) && (lpDIS->itemState & ODS_FOCUS)))
+        pDC->DrawFocusRect(&rect);
 }

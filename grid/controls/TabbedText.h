@@ -5,6 +5,8 @@
 #include "afxwin.h"
 #include <vector>
 
+struct CGXTabbedHeaderSettings;
+
 // The fields of a line, each cut to 127 characters as the choice-list lookup reads them.
 std::vector<CString> GXSplitTabbedLine(LPCTSTR pszLine);
 // Raises anWidths[i] to the width of field i (at most nColCount fields).
@@ -20,3 +22,8 @@ void AFXAPI MaxTabbedBitmapHeight(LPCTSTR pszLine, int& nHeight, BOOL bSingleCol
                                   int nColCount);
 // The pixel size of a DIB of the pool (0, 0 for none).
 CSize GXGetDIBSize(HANDLE hDIB);
+// Draws an item of an owner-drawn multi-column list: the line in the header's columns (only the
+// first field in a combo's selection field), selected items in the highlight colours, and the
+// focus rectangle.
+void AFXAPI DrawTabbedListItem(const DRAWITEMSTRUCT* lpDIS, const CString& strLine,
+                               const CGXTabbedHeaderSettings& cols, COLORREF rgbText, COLORREF rgbBack);

@@ -3,7 +3,7 @@
 #include "afxwin.h"
 
 CGXExcelClipHandler::CGXExcelClipHandler(BOOL bFormulaSheet)
-    : m_bFormulaSheet(bFormulaSheet), m_nFormat(::RegisterClipboardFormatA("BIFF8"))
+    : m_bFormulaSheet(bFormulaSheet), m_nFormat(::RegisterClipboardFormatA(GX_EXCEL_CLIPFORMAT))
 {
 }
 

@@ -5,6 +5,9 @@
 #include "grid/core/GridTypes.h"
 #include "afx.h"
 
+// The registered name of Excel's clipboard format.
+#define GX_EXCEL_CLIPFORMAT "BIFF8"
+
 class CGXGridCore;
 class CGXRangeList;
 class CGXCellRange;

@@ -647,9 +647,9 @@ BOOL CGXGridCore::IsMarkedHeader(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style
 
 BOOL CGXGridCore::GetMarkedHeaderState(int& nKind, ROWCOL& nIndex)
 {
-    nKind = 0;
-    nIndex = 0;
-    return FALSE;
+    nKind = m_resize.bTracking ? m_resize.nKind : 0;
+    nIndex = nKind == 1 ? m_resize.nRow : nKind == 2 ? m_resize.nCol : 0;
+    return nKind != 0;
 }
 
 void CGXGridCore::ShowFindDialog(BOOL bFindOnly)

@@ -351,7 +351,7 @@ class CGXGridCore
     virtual void DrawMarkEditHeader(ROWCOL, ROWCOL, int, UINT);
     virtual BOOL IsMarkedHeader(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
     // The resizing state for the header marks: TRUE while a row (kind bit 1) or a column (bit 2)
-    // is being resized, with its index. No resize is tracked here.
+    // is being resized, with its index (read from the resize tracking state).
     virtual BOOL GetMarkedHeaderState(int& nKind, ROWCOL& nIndex);
     // Find and replace through the find/replace component (nothing, FALSE, without it).
     virtual void ShowFindDialog(BOOL bFindOnly);

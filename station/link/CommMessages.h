@@ -16,5 +16,6 @@
 #define WM_COMM_LONGLIFE 0x46F     // job 25 read variables 54-62
 #define WM_COMM_LONGLIFE_JOB 0x470 // posted by the long-life window itself (wParam job code), never by the worker
 #define WM_COMM_HOURS 0x471        // job 24 read the operating times and variables 52-53
+#define WM_COMM_PROFILE_WRITTEN 0x473 // jobs 11-13 wrote the profile or the sensor factor
 #define WM_COMM_PORT_ERROR 0x472   // a port operation failed; wParam the Win32 error code. Once per connection;
                                    // the user interface shows the text (GetCommPortErrorText)

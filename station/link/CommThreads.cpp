@@ -55,11 +55,11 @@ const JobEntry g_jobs[] = {
          memcpy(c.m_dwBlockWrite, j.dwParams, sizeof c.m_dwBlockWrite);
          return c.WriteVars7To14(j.dwArgument);
      },
-     0, FALSE, TRUE, FALSE},
-    {12, [](CIRComBase& c, STRUCT_COMM_JOB& j) { return c.WriteVar5(&j.dwParams[0], j.dwArgument); }, 0, FALSE, TRUE,
-     FALSE},
-    {13, [](CIRComBase& c, STRUCT_COMM_JOB& j) { return c.WriteVar4(&j.dwParams[0], j.dwArgument); }, 0, FALSE, TRUE,
-     FALSE},
+     WM_COMM_PROFILE_WRITTEN, FALSE, TRUE, FALSE},
+    {12, [](CIRComBase& c, STRUCT_COMM_JOB& j) { return c.WriteVar5(&j.dwParams[0], j.dwArgument); },
+     WM_COMM_PROFILE_WRITTEN, FALSE, TRUE, FALSE},
+    {13, [](CIRComBase& c, STRUCT_COMM_JOB& j) { return c.WriteVar4(&j.dwParams[0], j.dwArgument); },
+     WM_COMM_PROFILE_WRITTEN, FALSE, TRUE, FALSE},
     {14, [](CIRComBase& c, STRUCT_COMM_JOB&) { return c.ReadVars0To5(); }, WM_COMM_SAMPLE, FALSE, TRUE, FALSE},
     {15, [](CIRComBase& c, STRUCT_COMM_JOB&) { return c.ReadSetupBlock(); }, WM_COMM_PROFILE, FALSE, TRUE, FALSE},
     {16, [](CIRComBase& c, STRUCT_COMM_JOB&) { return c.ReadVars21To34(); }, WM_COMM_LIMITS, FALSE, TRUE, FALSE},

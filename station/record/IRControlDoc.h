@@ -188,6 +188,39 @@ class CIRControlDoc : public CDrawDoc
         return m_nTinit;
     }
     void SetTexts(LPCSTR op, LPCSTR board, LPCSTR component, LPCSTR header);
+    // The labelling texts printed with the recording and shown in the user mask.
+    void SetOperatorName(LPCSTR text)
+    {
+        m_strOperator = text;
+    }
+    void SetBoardName(LPCSTR text)
+    {
+        m_strBoard = text;
+    }
+    void SetComponentName(LPCSTR text)
+    {
+        m_strComponent = text;
+    }
+    void SetHeaderLine(LPCSTR text)
+    {
+        m_strHeader = text;
+    }
+    void SetApertureXText(LPCSTR text)
+    {
+        m_strApertureX = text;
+    }
+    void SetApertureYText(LPCSTR text)
+    {
+        m_strApertureY = text;
+    }
+    void SetPin1Text(LPCSTR text)
+    {
+        m_strPin1 = text;
+    }
+    void SetProfileTypeText(LPCSTR text)
+    {
+        m_strProfileType = text;
+    }
     CString GetOperator() const
     {
         return m_strOperator;

@@ -266,9 +266,6 @@ BOOL CIRProfilRecord::PasteSet(const CIRProfilSet& set)
 {
     if (m_sets.IsEmpty())
         return FALSE;
-    CIRProfilSet* pLast = m_sets.GetTail();
-    for (int n = 1; n < CIRProfilSet::FieldCount; n++)
-        pLast->SetFieldText(n, set.GetFieldText(n));
-    pLast->SetField16Text(set.GetField16Text());
+    m_sets.GetTail()->CopyFieldsFrom(set);
     return WriteProfileCsv();
 }

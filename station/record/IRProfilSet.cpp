@@ -134,6 +134,19 @@ BOOL CIRProfilSet::SetFieldText(int n, LPCSTR text)
     return TRUE;
 }
 
+int CIRProfilSet::GetFieldValue(int n) const
+{
+    const SFieldInfo* info = GetFieldInfo(n);
+    return info != NULL && info->pValue != NULL ? this->*info->pValue : 0;
+}
+
+void CIRProfilSet::CopyFieldsFrom(const CIRProfilSet& set)
+{
+    for (int n = 1; n < FieldCount; n++)
+        SetFieldText(n, set.GetFieldText(n));
+    m_fField16 = set.m_fField16;
+}
+
 BOOL CIRProfilSet::SetField16Text(LPCSTR text)
 {
     m_fField16 = float(atof(text != NULL ? text : ""));

@@ -68,6 +68,11 @@ class CIRProfilSet : public CObject
     BOOL SetFieldText(int n, LPCSTR text);
     BOOL SetField16Text(LPCSTR text);
     CString GetField16Text() const;
+    // The number behind field n (T1 to Tinit, sensor 1 = infrared, unit 1 = Fahrenheit); 0 for
+    // text fields and n outside 1 to 16.
+    int GetFieldValue(int n) const;
+    // Takes over every field of the other set (limits stay).
+    void CopyFieldsFrom(const CIRProfilSet& set);
     float GetField16() const
     {
         return m_fField16;

@@ -1,7 +1,9 @@
 // Window combo cells in a shown grid, driven through the system's input queue: the system list
 // dropped by Alt+Down, typing into a list-only cell, index values, read-only cells, the arrow
-// keys at the ends of the text, and replacing text in a cell.
+// keys at the ends of the text, replacing text in a cell, the colours of the edit and the list,
+// the window cut to the grid, keys taken before dispatch, and owner-drawn inactive cells.
 #include "ControlsTestApp.h"
+#include "tests/grid/GridPixels.h"
 #include "TestSupport.h"
 #include "grid/controls/ComboBoxWnd.h"
 #include "grid/core/FindReplaceSettings.h"
@@ -186,6 +188,207 @@ TEST(GridComboBoxWnd, ReplacingFoldsCaseOnBothSidesAndKeepsLongResults)
         BOOL bReplaced = w.Combo(52528)->ReplaceText(find, 2, 1);
         EXPECT_EQ(c.strResult != c.strValue, !!bReplaced);
         EXPECT_TRUE(CellValue(*w.grid, 2, 1) == c.strResult) << (LPCTSTR)c.strFind;
+    }
+}
+TEST(GridComboBoxWnd, FindingTextInAnotherCellStoresWhatWasTypedBeforeMoving)
+{
+    ComboWndGrid w;
+    w.SetCombo(1, 2, 52528, _T("eins\nzwei"), _T(""));
+    w.SetCombo(4, 2, 52528, _T("eins\nzwei"), _T("Erdbeere Banane"));
+    w.SetCombo(5, 2, 52528, _T("eins\nzwei"), _T("Kirsche"));
+    w.Enter(1, 2);
+    TypeKey('X');
+    TypeKey('Y');
+    CGXComboBoxWnd* pCombo = w.Combo(52528);
+    ASSERT_TRUE(pCombo->IsActive());
+    struct
+    {
+        const char* name;
+        LPCTSTR pszFind;
+        BOOL bMatchCase;
+        ROWCOL nRow;
+        BOOL bFound;
+    } cases[] = {
+        {"not in the cell", _T("Apfel"), FALSE, 5, FALSE},
+        {"another case when case matters", _T("BANANE"), TRUE, 4, FALSE},
+        {"found with the case folded", _T("BANANE"), FALSE, 4, TRUE},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        CGXFindReplaceSettings find;
+        find.m_strFind = c.pszFind;
+        find.m_bMatchCase = c.bMatchCase;
+        EXPECT_EQ(c.bFound, pCombo->FindText(find, c.nRow, 2, FALSE, TRUE));
+        ROWCOL nRow = 0, nCol = 0;
+        ASSERT_TRUE(w.grid->GetCurrentCell(nRow, nCol));
+        EXPECT_EQ(c.bFound ? c.nRow : 1u, nRow);
+    }
+    // The typed text reached its cell, the combo is active in the found cell with the hit selected.
+    EXPECT_STREQ("xy", CellValue(*w.grid, 1, 2));
+    EXPECT_TRUE(pCombo->IsActive());
+    EXPECT_TRUE(pCombo->IsInitAt(4, 2));
+    DWORD dwSel = pCombo->GetEditSel();
+    EXPECT_EQ(9, LOWORD(dwSel));
+    EXPECT_EQ(15, HIWORD(dwSel));
+    // Leaving the found cell keeps its value.
+    w.grid->ChangeCurrentCell(5, 2);
+    EXPECT_STREQ("Erdbeere Banane", CellValue(*w.grid, 4, 2));
+}
+
+TEST(GridComboBoxWnd, TheDroppedListIsGivenTheCellsBackground)
+{
+    ComboWndGrid w;
+    const COLORREF rgbYellow = RGB(255, 255, 0);
+    w.SetCombo(1, 1, 52528, _T("eins\nzwei\ndrei"), _T("eins"));
+    w.grid->SetStyleRange(CGXCellRange(1, 1), CGXStyle().SetInterior(rgbYellow));
+    w.Enter(1, 1);
+    AltDown();
+    CGXComboBoxWnd* pCombo = w.Combo(52528);
+    ASSERT_TRUE(pCombo->GetDroppedState());
+    COMBOBOXINFO info = {};
+    info.cbSize = sizeof(COMBOBOXINFO);
+    ASSERT_TRUE(::GetComboBoxInfo(pCombo->GetSafeHwnd(), &info));
+    // The list asks the grid through the combo; the answer carries the cell's interior.
+    CClientDC dcList(CWnd::FromHandle(info.hwndList));
+    dcList.SetBkColor(RGB(1, 2, 3));
+    HBRUSH hbr =
+        (HBRUSH)w.grid->SendMessage(WM_CTLCOLORLISTBOX, (WPARAM)dcList.GetSafeHdc(), (LPARAM)info.hwndList);
+    LOGBRUSH lb = {};
+    ASSERT_EQ((int)sizeof(lb), ::GetObject(hbr, sizeof(lb), &lb));
+    EXPECT_EQ(rgbYellow, lb.lbColor);
+    EXPECT_EQ(rgbYellow, dcList.GetBkColor());
+    TypeKey(VK_ESCAPE);
+}
+
+TEST(GridComboBoxWnd, ACellPartlyOutsideTheGridCutsTheComboWindow)
+{
+    ComboWndGrid w;
+    w.grid->SetColWidth(2, 2, 500);
+    w.SetCombo(1, 1, 52528, _T("eins\nzwei"), _T("eins"));
+    w.SetCombo(1, 2, 52528, _T("eins\nzwei"), _T("eins"));
+    CGXComboBoxWnd* pCombo = w.Combo(52528);
+    struct
+    {
+        ROWCOL nCol;
+        bool bCut;
+    } cases[] = {{1, false}, {2, true}, {1, false}};
+    for (const auto& c : cases)
+    {
+        w.Enter(1, c.nCol);
+        TypeKey(VK_HOME); // activates: the combo lies over the cell
+        ASSERT_TRUE(pCombo->IsWindowVisible());
+        CRgn rgn;
+        rgn.CreateRectRgn(0, 0, 0, 0);
+        int nKind = pCombo->GetWindowRgn((HRGN)rgn.GetSafeHandle());
+        EXPECT_EQ(c.bCut, nKind != ERROR) << c.nCol;
+        if (!c.bCut)
+            continue;
+        CRect rectWnd, rectBox, rectClient;
+        pCombo->GetWindowRect(&rectWnd);
+        w.grid->ScreenToClient(&rectWnd);
+        w.grid->GetClientRect(&rectClient);
+        ASSERT_GT(rectWnd.right, rectClient.right);
+        rgn.GetRgnBox(&rectBox);
+        EXPECT_EQ(CRect(0, 0, rectClient.right - rectWnd.left, rectWnd.Height()), rectBox);
+    }
+}
+
+TEST(GridComboBoxWnd, KeysForTheGridAreTakenBeforeTheEditSeesThem)
+{
+    ComboWndGrid w;
+    w.SetCombo(1, 2, 52528, _T("eins\nzwei"), _T("eins"));
+    w.Enter(1, 2);
+    TypeKey(VK_END);
+    CGXComboBoxWnd* pCombo = w.Combo(52528);
+    ASSERT_TRUE(pCombo->IsActive());
+    HWND hEdit = ::GetWindow(pCombo->GetSafeHwnd(), GW_CHILD);
+    struct
+    {
+        WORD vk;
+        BOOL bTaken;
+        ROWCOL nCol;
+    } cases[] = {{VK_HOME, FALSE, 2}, {VK_LEFT, FALSE, 2}, {VK_TAB, TRUE, 3}};
+    for (const auto& c : cases)
+    {
+        MSG msg = {};
+        msg.hwnd = hEdit;
+        msg.message = WM_KEYDOWN;
+        msg.wParam = c.vk;
+        msg.lParam = 1;
+        EXPECT_EQ(c.bTaken, pCombo->PreTranslateMessage(&msg)) << c.vk;
+        PumpMessages(40);
+        EXPECT_EQ(c.nCol, w.CurrentCol()) << c.vk;
+    }
+}
+
+// An owner-drawn list-only combo that paints its entries red and keeps what it was given.
+class COwnerDrawnCombo : public CGXComboBoxWnd
+{
+  public:
+    explicit COwnerDrawnCombo(CGXGridCore* pGrid)
+        : CGXComboBoxWnd(pGrid, WS_VSCROLL | CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS, 52600)
+    {
+    }
+    void DrawItem(LPDRAWITEMSTRUCT lpDIS) override
+    {
+        m_last = *lpDIS;
+        m_nDraws++;
+        ::SetBkColor(lpDIS->hDC, RGB(255, 0, 0));
+        ::ExtTextOut(lpDIS->hDC, 0, 0, ETO_OPAQUE, &lpDIS->rcItem, NULL, 0, NULL);
+    }
+    void MeasureItem(LPMEASUREITEMSTRUCT lpMIS) override
+    {
+        lpMIS->itemHeight = 16;
+    }
+    DRAWITEMSTRUCT m_last = {};
+    int m_nDraws = 0;
+};
+
+TEST(GridComboBoxWnd, AnInactiveOwnerDrawnCellIsPaintedByDrawItemInAFrame)
+{
+    ComboWndGrid w;
+    COwnerDrawnCombo* pCombo = new COwnerDrawnCombo(w.grid.get());
+    w.grid->RegisterControl(52600, pCombo, FALSE, FALSE);
+    w.SetCombo(2, 1, 52600, _T("a\nb\nc"), _T("1"));
+    w.Enter(2, 1); // binds the control: its window exists from now on
+    w.Enter(4, 3);
+    ASSERT_NE((HWND)NULL, pCombo->GetSafeHwnd());
+    EXPECT_FALSE(pCombo->m_bNotOwnerDrawn);
+    pCombo->SetItemData(1, 77);
+    struct
+    {
+        BOOL bFrame;
+        int nInset;
+    } cases[] = {{TRUE, 2}, {FALSE, 0}};
+    for (const auto& c : cases)
+    {
+        pCombo->m_bFrame = c.bFrame;
+        pCombo->m_nDraws = 0;
+        w.grid->RedrawAll();
+        w.grid->UpdateWindow();
+        ASSERT_GT(pCombo->m_nDraws, 0);
+        const DRAWITEMSTRUCT& dis = pCombo->m_last;
+        EXPECT_EQ((UINT)ODT_COMBOBOX, dis.CtlType);
+        EXPECT_EQ(52600u, dis.CtlID);
+        EXPECT_EQ(1u, dis.itemID);
+        EXPECT_EQ((UINT)ODA_DRAWENTIRE, dis.itemAction);
+        EXPECT_EQ((UINT)ODS_SELECTED, dis.itemState);
+        EXPECT_EQ(pCombo->GetSafeHwnd(), dis.hwndItem);
+        EXPECT_EQ(77u, dis.itemData);
+        CRect rectCell = w.grid->CalcCellRect(2, 1);
+        CRect rectText = pCombo->GetCellRect(2, 1, &rectCell);
+        CRect rectItem = rectText;
+        rectItem.DeflateRect(c.nInset, c.nInset);
+        EXPECT_EQ(rectItem, CRect(dis.rcItem));
+        Pixels px = CaptureClient(w.grid.get());
+        EXPECT_EQ(0xFF0000u, px.At(rectItem.left, rectItem.top));
+        EXPECT_EQ(0xFF0000u, px.At(rectItem.right - 1, rectItem.bottom - 1));
+        if (c.bFrame)
+        {
+            EXPECT_EQ(0u, px.At(rectText.left, rectText.top));
+            EXPECT_EQ(0xFFFFFFu, px.At(rectText.right - 2, rectText.bottom - 2));
+        }
     }
 }
 } // namespace

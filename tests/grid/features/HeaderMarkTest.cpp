@@ -13,23 +13,9 @@ using namespace testing_support;
 
 namespace
 {
-// A grid that reports a resize in progress.
-class CResizingGrid : public CGXGridWnd
+struct MarkGrid : GridWindowOf<CGXGridWnd>
 {
-  public:
-    BOOL GetMarkedHeaderState(int& nKind, ROWCOL& nIndex) override
-    {
-        nKind = m_nKind;
-        nIndex = m_nIndex;
-        return m_nKind != 0;
-    }
-    int m_nKind = 0;
-    ROWCOL m_nIndex = 0;
-};
-
-struct MarkGrid : GridWindowOf<CResizingGrid>
-{
-    CResizingGrid& g;
+    CGXGridWnd& g;
     MarkGrid() : GridWindowOf(360, 220), g(*grid)
     {
         g.OnGridInitialUpdate();
@@ -157,8 +143,11 @@ TEST(GridHeaderMarks, ARowOrColumnBeingResizedMarksItsHeader)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(testing::Message() << c.nKind << " " << c.nIndex);
-        w.g.m_nKind = c.nKind;
-        w.g.m_nIndex = c.nIndex;
+        // The resize component's tracking state as a drag of that row or column leaves it.
+        w.g.m_resize.bTracking = c.nKind != 0;
+        w.g.m_resize.nKind = c.nKind;
+        w.g.m_resize.nRow = c.nKind == 1 ? c.nIndex : 8;
+        w.g.m_resize.nCol = c.nKind == 2 ? c.nIndex : 0;
         pParam->SetRowSizingFlags(c.wRowFlags);
         pParam->SetColSizingFlags(c.wColFlags);
         EXPECT_EQ(c.bRow5, w.Marked(5, 0));
@@ -166,4 +155,5 @@ TEST(GridHeaderMarks, ARowOrColumnBeingResizedMarksItsHeader)
         EXPECT_FALSE(w.Marked(6, 0));
         EXPECT_FALSE(w.Marked(0, 5));
     }
+    w.g.m_resize.bTracking = FALSE;
 }

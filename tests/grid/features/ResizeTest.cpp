@@ -148,3 +148,61 @@ TEST(GridResize, CancelModeRestoresAndSelectedBlocksResizeTogether)
     EXPECT_NE(nDefault, w.g.GetDefaultColWidth());
     EXPECT_EQ(60, w.g.GetColWidth(2));
 }
+
+TEST(GridResize, TheHeaderOfTheRowOrColumnBeingDraggedIsMarkedWhileTheButtonIsHeld)
+{
+    // Sizing flags without header preview, drag line window and inverted line, so that the window
+    // shows the grid's own paint while the button is held.
+    struct Case
+    {
+        const char* name;
+        bool bCol;
+        WORD wFlags;
+        BOOL bMarked;
+    } cases[] = {
+        {"column", true, 0x62, TRUE},
+        {"row", false, 0x62, TRUE},
+        {"column, flag 0x10 leaves it unmarked", true, 0x72, FALSE},
+        {"row, flag 0x10 leaves it unmarked", false, 0x72, FALSE},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        SelectGrid w;
+        (c.bCol ? w.g.GetParam()->m_wColSizingFlags : w.g.GetParam()->m_wRowSizingFlags) = c.wFlags;
+        ROWCOL nRow = c.bCol ? 0 : 4, nCol = c.bCol ? 3 : 0;
+        CGXStyle style;
+        w.g.ComposeStyleRowCol(nRow, nCol, &style);
+        CRect rectHeader = w.g.CalcCellRect(nRow, nCol);
+        Pixels before = CaptureClient(w.grid.get());
+        int nOld = c.bCol ? w.g.GetColWidth(3) : w.g.GetRowHeight(4);
+        for (bool bCancel : {true, false})
+        {
+            PressAndMove(EdgeOf(w, c.bCol, c.bCol ? 3 : 4), c.bCol ? CSize(20, 0) : CSize(0, 20));
+            ASSERT_TRUE(w.g.m_resize.bTracking);
+            int nKind = 0;
+            ROWCOL nIndex = 0;
+            EXPECT_TRUE(w.g.GetMarkedHeaderState(nKind, nIndex));
+            EXPECT_EQ(c.bCol ? 2 : 1, nKind);
+            EXPECT_EQ(c.bCol ? 3u : 4u, nIndex);
+            EXPECT_EQ(c.bMarked, w.g.IsMarkedHeader(nRow, nCol, style));
+            EXPECT_FALSE(w.g.IsMarkedHeader(c.bCol ? 0 : 5, c.bCol ? 4 : 0, style));
+            // The header cell was repainted marked at the press, and differs from before only then.
+            EXPECT_TRUE(w.ShowsFreshPaint());
+            Pixels now = CaptureClient(w.grid.get());
+            bool bHeaderChanged = false;
+            for (int y = rectHeader.top; y < rectHeader.bottom; y++)
+                for (int x = rectHeader.left; x < rectHeader.right; x++)
+                    bHeaderChanged |= now.At(x, y) != before.At(x, y);
+            EXPECT_EQ(c.bMarked == TRUE, bHeaderChanged);
+            if (bCancel)
+                w.grid->SendMessage(WM_CANCELMODE);
+            SendLeftButton(false);
+            EXPECT_FALSE(w.g.m_resize.bTracking);
+            EXPECT_FALSE(w.g.GetMarkedHeaderState(nKind, nIndex));
+            EXPECT_FALSE(w.g.IsMarkedHeader(nRow, nCol, style));
+            EXPECT_EQ(bCancel ? nOld : nOld + 20, c.bCol ? w.g.GetColWidth(3) : w.g.GetRowHeight(4));
+            EXPECT_TRUE(w.ShowsFreshPaint());
+        }
+    }
+}

@@ -19,7 +19,7 @@ std::vector<std::pair<HWND, Received>> g_received;
 
 LRESULT CALLBACK CollectProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message >= WM_COMM_CLOCK && message <= WM_COMM_PORT_ERROR)
+    if (message >= WM_COMM_CLOCK && message <= WM_COMM_PROFILE_WRITTEN)
     {
         g_received.push_back({hWnd, {message, wParam}});
         return 0;
@@ -173,9 +173,9 @@ TEST_F(Jobs, EveryJobCodeGivesItsMessage)
         {8, 0, {}, WM_COMM_STATUS, {{38, {1.0f}}}},
         {9, 0, {3.0f}, 0, {{48, {3.0f}}}},
         {10, 1, {1.0f}, 0, {{49, {1.0f}}, {19, {1.0f}}}},
-        {11, 0, {150, 60, 220, 235, 217, 50, 0, 0}, 0, {{7, {150, 60, 220, 235, 217, 50, 0, 0}}}},
-        {12, 1, {1.0f}, 0, {{5, {1.0f}}, {19, {1.0f}}}},
-        {13, 1, {1.0f}, 0, {{4, {1.0f}}, {19, {1.0f}}}},
+        {11, 0, {150, 60, 220, 235, 217, 50, 0, 0}, WM_COMM_PROFILE_WRITTEN, {{7, {150, 60, 220, 235, 217, 50, 0, 0}}}},
+        {12, 1, {1.0f}, WM_COMM_PROFILE_WRITTEN, {{5, {1.0f}}, {19, {1.0f}}}},
+        {13, 1, {1.0f}, WM_COMM_PROFILE_WRITTEN, {{4, {1.0f}}, {19, {1.0f}}}},
         {14, 0, {}, WM_COMM_SAMPLE, none},
         {15, 0, {}, WM_COMM_PROFILE, none},
         {16, 0, {}, WM_COMM_LIMITS, none},

@@ -1,0 +1,396 @@
+// The profile table's tab on a hand-written profile file: the columns as the table describes
+// them, typing into a set (the file follows at once, numbers outside the limits are refused),
+// deleting rows, copying a row into another, protection, and the protection dialog.
+#include "DialogAnswer.h"
+#include "Input.h"
+#include "ProgramKey.h"
+#include "TestSupport.h"
+#include "app/IRControlApp.h"
+#include "app/MyBrowseGridWnd.h"
+#include "app/ParameterProtectDlg.h"
+#include "app/ParameterSetDlg.h"
+#include "grid/core/CellBrush.h"
+#include "grid/core/Control.h"
+#include "grid/factory/ControlFactory.h"
+#include "station/config/ProjektConfig.h"
+#include "station/record/ApplicationValues.h"
+#include "station/record/IRProfilRecord.h"
+#include "AppIds.h"
+#include "GridIds.h"
+#include <fstream>
+#include <string>
+
+using namespace testing_support;
+using namespace dialogs_test;
+
+namespace
+{
+// Five sets as the table writes them: 16 fields, the degree sign as one byte, CR LF.
+std::string SetLine(int n, const char* t1 = "150")
+{
+    return "Board " + std::to_string(n) + ";Chip " + std::to_string(n) + ";Einl\xF6ten;" + t1 +
+           ";60;180;220;217;7;IR-Sensor; \xB0"
+           "C;6,0 x 10 mm;6,0 x 10 mm;Links unten;40;1.000\r\n";
+}
+
+std::string FiveSets()
+{
+    std::string text;
+    for (int n = 1; n <= 5; n++)
+        text += SetLine(n);
+    return text;
+}
+
+CIRControlApp& App()
+{
+    return *GetIRControlApp();
+}
+
+class ProfileTable : public ProgramKeyTest
+{
+  protected:
+    void SetUp() override
+    {
+        ProgramKeyTest::SetUp();
+        InitGridLibraryWithDefaultFactory();
+        m_path = TempFolder() + "\\ProfilTabelle.csv";
+        WriteFile(FiveSets());
+        WriteRawText(HKEY_LOCAL_MACHINE, "Settings", "ProfilFile", m_path);
+        WriteRawDword(HKEY_LOCAL_MACHINE, "Limits", "T1Max", 240);
+        m_pConfig = new CProjektConfig(FALSE);
+        CApplicationValues::SetProjektConfig(m_pConfig);
+        App().m_bParameterSetsProtected = FALSE;
+        ASSERT_TRUE(m_parent.CreateEx(0, AfxRegisterWndClass(0), "Profile", WS_POPUP | WS_VISIBLE,
+                                      CRect(10, 10, 900, 400), NULL, 0));
+        m_pDlg = new CParameterSetDlg(&m_parent);
+        ASSERT_TRUE(m_pDlg->Create(&m_parent));
+        m_pDlg->MoveWindow(0, 0, 890, 390);
+        m_pDlg->ShowWindow(SW_SHOW);
+        m_pGrid = m_pDlg->GetGrid();
+        ASSERT_TRUE(m_pGrid != NULL);
+        // The table alone, as large as the test needs it.
+        m_pGrid->MoveWindow(0, 0, 880, 300);
+        m_parent.SetForegroundWindow();
+        PumpMessages(100);
+    }
+    void TearDown() override
+    {
+        App().m_bParameterSetsProtected = FALSE;
+        if (m_pDlg != NULL)
+            m_pDlg->DestroyWindow();
+        delete m_pDlg;
+        m_parent.DestroyWindow();
+        CApplicationValues::SetProjektConfig(NULL);
+        delete m_pConfig;
+        ::DeleteFileA(m_path.c_str());
+        ProgramKeyTest::TearDown();
+    }
+    void WriteFile(const std::string& content)
+    {
+        std::ofstream out(m_path, std::ios::binary | std::ios::trunc);
+        out << content;
+    }
+    std::string File()
+    {
+        return ReadFile(m_path);
+    }
+    POINT ScreenPoint(ROWCOL nRow, ROWCOL nCol)
+    {
+        CRect rect = m_pGrid->CalcCellRect(nRow, nCol);
+        CPoint pt = rect.CenterPoint();
+        m_pGrid->ClientToScreen(&pt);
+        return pt;
+    }
+    void ClickCell(ROWCOL nRow, ROWCOL nCol, bool bRight = false)
+    {
+        ClickAt(ScreenPoint(nRow, nCol), bRight);
+    }
+    // The cell becomes current without starting its edit, so typing replaces its text.
+    void MakeCurrent(ROWCOL nRow, ROWCOL nCol)
+    {
+        m_pGrid->SetFocus();
+        m_pGrid->SetCurrentCell(nRow, nCol);
+        PumpMessages(50);
+    }
+    void Type(const char* psz)
+    {
+        for (; *psz; psz++)
+            PressKey((WORD)toupper(*psz)); // lower case without Shift
+    }
+    CGXStyle Composed(ROWCOL nRow, ROWCOL nCol)
+    {
+        CGXStyle style;
+        m_pGrid->ComposeStyleRowCol(nRow, nCol, &style);
+        return style;
+    }
+
+    std::string m_path;
+    CProjektConfig* m_pConfig = NULL;
+    CWnd m_parent;
+    CParameterSetDlg* m_pDlg = NULL;
+    CMyBrowseGridWnd* m_pGrid = NULL;
+};
+} // namespace
+
+TEST_F(ProfileTable, ColumnsAsTheTableDescribesThem)
+{
+    const COLORREF blue = RGB(132, 224, 251), white = RGB(255, 255, 255), green = RGB(230, 255, 240);
+    const struct
+    {
+        const char* heading;
+        int nWidth;
+        COLORREF background;
+        WORD nControl;
+        const char* value; // of set 1
+    } columns[] = {
+        {"Board", 100, blue, GX_IDS_CTRL_EDIT, "Board 1"},
+        {"Komponente", 100, blue, GX_IDS_CTRL_EDIT, "Chip 1"},
+        {"Profiltyp", 70, white, GX_IDS_CTRL_TEXTFIT, "Einl\xF6ten"},
+        {"T1/\xB0"
+         "C",
+         40, white, GX_IDS_CTRL_SPINEDIT, "150"},
+        {"t/s", 40, white, GX_IDS_CTRL_SPINEDIT, "60"},
+        {"T2/\xB0"
+         "C",
+         40, white, GX_IDS_CTRL_SPINEDIT, "180"},
+        {"T3/\xB0"
+         "C",
+         40, white, GX_IDS_CTRL_SPINEDIT, "220"},
+        {"TL/\xB0"
+         "C",
+         40, white, GX_IDS_CTRL_SPINEDIT, "217"},
+        {"Energie", 45, white, GX_IDS_CTRL_SPINEDIT, "7"},
+        {"Sensor", 70, white, GX_IDS_CTRL_TEXTFIT, "IR-Sensor"},
+        {"Einheit", 40, white, GX_IDS_CTRL_TEXTFIT,
+         " \xB0"
+         "C"},
+        {"Blende X", 80, green, GX_IDS_CTRL_TEXTFIT, "6,0 x 10 mm"},
+        {"Blende Y", 80, green, GX_IDS_CTRL_TEXTFIT, "6,0 x 10 mm"},
+        {"Lage Pin1", 80, green, GX_IDS_CTRL_TEXTFIT, "Links unten"},
+        {"Tinit/\xB0"
+         "C",
+         50, green, GX_IDS_CTRL_SPINEDIT, "40"},
+        {"Kal.", 30, green, GX_IDS_CTRL_CHECKBOX3D, "FALSE"},
+    };
+    ASSERT_EQ(16u, m_pGrid->GetColCount());
+    EXPECT_EQ(5 + 1u, m_pGrid->GetRowCount()) << "five sets and the append row";
+    for (ROWCOL nCol = 1; nCol <= 16; nCol++)
+    {
+        const auto& c = columns[nCol - 1];
+        SCOPED_TRACE(c.heading);
+        EXPECT_STREQ(c.heading, m_pGrid->GetComposedValueText(0, nCol));
+        EXPECT_EQ(c.nWidth, m_pGrid->GetColWidth(nCol));
+        CGXStyle style = Composed(1, nCol);
+        EXPECT_EQ(c.background, style.GetInterior().GetBackColor());
+        EXPECT_EQ(c.nControl, style.GetControl());
+        EXPECT_STREQ(c.value, style.GetValue());
+        // Only the calibration flag is locked.
+        EXPECT_EQ(nCol == 16, style.GetReadOnly() != FALSE);
+        EXPECT_EQ(nCol != 16, style.GetEnabled() != FALSE);
+        EXPECT_EQ(nCol <= 2 ? RGB(10, 17, 109) : RGB(0, 0, 0), style.GetTextColor());
+    }
+    // The spin columns follow the registry's limits; the choices are the string table's.
+    CGXStyle t1 = Composed(1, 4);
+    EXPECT_STREQ("30", t1.GetUserAttribute(GX_IDS_UA_SPINBOUND_MIN).GetValueText());
+    EXPECT_STREQ("240", t1.GetUserAttribute(GX_IDS_UA_SPINBOUND_MAX).GetValueText());
+    EXPECT_STREQ("240", t1.GetUserAttribute(GX_IDS_UA_VALID_MAX).GetValueText());
+    EXPECT_STREQ("Einl\xF6ten\nAusl\xF6ten\n", Composed(1, 3).GetChoiceList());
+    EXPECT_STREQ("Links unten\nLinks oben\nRechts unten\nRechts oben", Composed(1, 14).GetChoiceList());
+    CString apertures = Composed(1, 12).GetChoiceList();
+    EXPECT_EQ(0, apertures.Find("2,0 x 10 mm\n2,5 x 10 mm\n"));
+    EXPECT_EQ(apertures.GetLength() - 12, apertures.Find("6,0 x 10 mm\n"));
+}
+
+// 210 typed into T1 of set 1 reaches the file when the row is left; 260 is refused with the
+// range text and never reaches it.
+TEST_F(ProfileTable, TypedValuesReachTheFileWithinTheLimits)
+{
+    MakeCurrent(1, 4);
+    Type("210");
+    PressKey(VK_DOWN);
+    EXPECT_EQ(SetLine(1, "210") + FiveSets().substr(SetLine(1).size()), File());
+
+    const std::string before = File();
+    MessageBoxes boxes;
+    boxes.Expect(IDOK, "Bitte geben Sie eine ganze Zahl zwischen 30 und 240 ein.");
+    MakeCurrent(2, 4);
+    Type("260");
+    PressKey(VK_DOWN);
+    PumpMessages(200);
+    EXPECT_EQ(0u, boxes.Pending());
+    EXPECT_EQ(before, File());
+    // Dropping the refused entry leaves the set as it was.
+    m_pGrid->CancelRecord();
+    EXPECT_EQ(before, File());
+}
+
+// Enter and Escape inside the table reach neither the dialog nor the cell.
+TEST_F(ProfileTable, EnterAndEscapeCloseNothing)
+{
+    MakeCurrent(3, 1);
+    Type("x");
+    PressKey(VK_RETURN);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(m_pDlg->IsWindowVisible());
+    CGXControl* pControl = m_pGrid->GetControl(3, 1);
+    ASSERT_TRUE(pControl != NULL);
+    EXPECT_TRUE(pControl->IsActive()) << "the edit is still there";
+    CString text;
+    pControl->GetCurrentText(text);
+    EXPECT_STREQ("x", text);
+    m_pGrid->CancelRecord();
+}
+
+// Rows 2 and 5 selected by their headers and deleted: sets 5 and 2 leave the file.
+TEST_F(ProfileTable, DeletedRowsLeaveTheFile)
+{
+    ClickCell(2, 0);
+    EXPECT_EQ(2u, m_pGrid->GetSelectedRow());
+    m_pGrid->SelectRange(CGXCellRange().SetRows(5, 5), TRUE, TRUE);
+    ASSERT_EQ(2, (int)m_pGrid->GetParam()->m_SelectedRanges.GetCount());
+    PressKey(VK_DELETE);
+    std::string lines = SetLine(1) + SetLine(3) + SetLine(4);
+    // The sets are numbered anew; their texts stay.
+    EXPECT_EQ(lines, File());
+    EXPECT_EQ(3, m_pGrid->GetProfilRecord()->GetSetCount());
+    EXPECT_STREQ("Board 4", m_pGrid->GetComposedValueText(3, 1));
+}
+
+// A row copied by its header goes into another row's columns 1 to 15, once per copy.
+TEST_F(ProfileTable, CopiedRowPastesOnce)
+{
+    EXPECT_FALSE(m_pDlg->HasSelectedRow());
+    m_pDlg->PasteIntoSelectedRow(); // nothing selected: nothing happens
+    EXPECT_EQ(FiveSets(), File());
+    WriteFile(FiveSets());
+    m_pGrid->GetProfilRecord()->SetCellText(1, 16, "1.500");
+    const std::string original = File();
+    ClickCell(1, 0);
+    EXPECT_TRUE(m_pDlg->HasSelectedRow());
+    EXPECT_FALSE(m_pDlg->CanPasteRow());
+    m_pDlg->CopySelectedRow();
+    ClickCell(3, 0);
+    EXPECT_TRUE(m_pDlg->CanPasteRow());
+    m_pDlg->PasteIntoSelectedRow();
+    // Set 3 now holds set 1's fields but keeps its own calibration.
+    std::string expected = original;
+    expected.replace(expected.find("Board 3;Chip 3"), 14, "Board 1;Chip 1");
+    EXPECT_EQ(expected, File());
+    EXPECT_FALSE(m_pDlg->CanPasteRow());
+    m_pGrid->SetValueRange(CGXCellRange(1, 1), "Anders");
+    m_pGrid->Update();
+    m_pDlg->PasteIntoSelectedRow();
+    EXPECT_STREQ("Board 1", m_pGrid->GetComposedValueText(3, 1)) << "a second paste does nothing";
+    // A click elsewhere than a header forgets the row.
+    ClickCell(2, 2);
+    EXPECT_FALSE(m_pDlg->HasSelectedRow());
+}
+
+// Under protection edits, appends and deletions leave the file as it was.
+TEST_F(ProfileTable, ProtectionKeepsTheFile)
+{
+    App().m_bParameterSetsProtected = TRUE;
+    MakeCurrent(1, 1);
+    Type("zz");
+    PressKey(VK_DOWN);
+    ClickCell(2, 0);
+    PressKey(VK_DELETE);
+    CIRProfilSet set(0, *m_pConfig);
+    EXPECT_FALSE(m_pDlg->AppendSet(set));
+    EXPECT_EQ(FiveSets(), File());
+    EXPECT_EQ(5, m_pGrid->GetProfilRecord()->GetSetCount());
+
+    // Unprotected, a set from outside becomes a sixth line.
+    App().m_bParameterSetsProtected = FALSE;
+    set.SetFieldText(1, "Neu");
+    EXPECT_TRUE(m_pDlg->AppendSet(set));
+    ASSERT_EQ(6, m_pGrid->GetProfilRecord()->GetSetCount());
+    EXPECT_EQ(0u, File().find(FiveSets()));
+    EXPECT_EQ(0u, File().substr(FiveSets().size()).find("Neu;"));
+}
+
+// The protection dialog: mismatching texts stay, matching ones protect, two empty texts leave
+// the sets unprotected; clearing asks the password once, a wrong one changes nothing.
+TEST_F(ProfileTable, ProtectionDialog)
+{
+    const struct
+    {
+        const char* stored; // "Module" before
+        std::vector<DialogAnswer::Attempt> attempts;
+        std::vector<const char*> boxes;
+        const char* storedAfter;
+        bool bConfirmShown;
+        const char* okText;
+    } cases[] = {
+        {"",
+         {{{{IDC_PROTECT_PASSWORD, "abc"}, {IDC_PROTECT_CONFIRM, "abd"}}, IDOK},
+          {{{IDC_PROTECT_PASSWORD, "geheim 1"}, {IDC_PROTECT_CONFIRM, "geheim 1"}}, IDOK}},
+         {"stimmen nicht \xFC"
+          "berein"},
+         "geheim 1",
+         true,
+         "&Parameters\xE4tze sch\xFCtzen"},
+        {"", {{{}, IDOK}}, {}, "", true, "&Parameters\xE4tze sch\xFCtzen"},
+        {"geheim 1",
+         {{{{IDC_PROTECT_PASSWORD, "falsch"}}, IDOK}},
+         {"Das eingegebene Passwort ist falsch!"},
+         "geheim 1",
+         false,
+         "&Parameterschutz aufheben"},
+        {"geheim 1",
+         {{{{IDC_PROTECT_PASSWORD, "geheim 1"}}, IDOK}},
+         {},
+         "",
+         false,
+         "&Parameterschutz aufheben"},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::string(c.stored) + " -> " + c.storedAfter);
+        m_pConfig->SetModule(c.stored);
+        App().m_bParameterSetsProtected = *c.stored != '\0';
+        MessageBoxes boxes;
+        for (const char* text : c.boxes)
+            boxes.Expect(IDOK, text);
+        DialogAnswer answer;
+        answer.nControl = IDC_PROTECT_PASSWORD;
+        answer.attempts = c.attempts;
+        bool bConfirmShown = false;
+        std::string okText;
+        answer.inspect = [&](HWND hDlg) {
+            bConfirmShown = ::IsWindowVisible(::GetDlgItem(hDlg, IDC_PROTECT_CONFIRM)) != FALSE;
+            okText = WindowText(::GetDlgItem(hDlg, IDOK));
+        };
+        answer.Arm();
+        App().OnProtectParameters();
+        EXPECT_FALSE(answer.bLeftOpen);
+        EXPECT_EQ(c.attempts.size(), (size_t)answer.nAttempts);
+        EXPECT_EQ(0u, boxes.Pending());
+        EXPECT_EQ(c.bConfirmShown, bConfirmShown);
+        EXPECT_EQ(c.okText, okText);
+        EXPECT_EQ(c.storedAfter, ReadRaw(HKEY_LOCAL_MACHINE, "Settings", "Module"));
+        EXPECT_EQ(*c.storedAfter != '\0', App().IsParameterSetProtected() != FALSE);
+    }
+    // The grid follows the flag: protected now off, an edit reaches the file.
+    MakeCurrent(1, 1);
+    Type("q");
+    PressKey(VK_DOWN);
+    EXPECT_EQ(0u, File().find("q;Chip 1;"));
+}
+
+// With "T1Max" 240 the spin's up arrow stops at 240.
+TEST_F(ProfileTable, SpinArrowStopsAtTheLimit)
+{
+    m_pGrid->GetProfilRecord()->SetCellText(1, 4, "238");
+    m_pGrid->RedrawAll();
+    MakeCurrent(1, 4);
+    CRect rect = m_pGrid->CalcCellRect(1, 4);
+    CPoint up(rect.right - 4, rect.top + 3);
+    m_pGrid->ClientToScreen(&up);
+    for (int n = 0; n < 4; n++)
+        ClickAt(up);
+    CString text;
+    m_pGrid->GetControl(1, 4)->GetCurrentText(text);
+    EXPECT_STREQ("240", text);
+    m_pGrid->CancelRecord();
+}
