@@ -1,5 +1,6 @@
 // BIFF8 formula tokens to and from the formula engine's nodes.
 #include "grid/excel/ExcelFormulaTokens.h"
+#include "grid/excel/ExcelText.h"
 #include "grid/formula/Evaluator.h"
 #include "grid/formula/FormulaParser.h"
 #include "grid/formula/FormulaText.h"
@@ -883,28 +884,18 @@ int GXFormulaTokensToText(int nSheet, const BYTE* pTokens, int nLength, WORD nRo
 
 void GXAppendBiffString(std::vector<BYTE>& out, const char* pszText, int nMaxChars, BOOL bByteCount)
 {
-    std::wstring w;
-    if (pszText != NULL && *pszText)
-    {
-        int n = MultiByteToWideChar(CP_ACP, 0, pszText, -1, NULL, 0);
-        if (n > 1)
-        {
-            w.resize(n);
-            MultiByteToWideChar(CP_ACP, 0, pszText, -1, &w[0], n);
-            w.resize(n - 1);
-        }
-    }
+    std::vector<WORD> w = GXExAnsiToWide(pszText);
     if ((int)w.size() > nMaxChars)
         w.resize(nMaxChars);
     BOOL bWide = FALSE;
-    for (wchar_t ch : w)
+    for (WORD ch : w)
         bWide = bWide || ch > 0xFF;
     if (bByteCount)
         out.push_back((BYTE)w.size());
     else
         AppendWord(out, (WORD)w.size());
     out.push_back(bWide ? 1 : 0);
-    for (wchar_t ch : w)
+    for (WORD ch : w)
     {
         out.push_back((BYTE)ch);
         if (bWide)
@@ -914,18 +905,12 @@ void GXAppendBiffString(std::vector<BYTE>& out, const char* pszText, int nMaxCha
 
 CString GXBiffCharsToText(const BYTE* p, int nChars, BYTE nOption)
 {
-    std::wstring w(nChars, L'\0');
+    std::vector<WORD> w(nChars);
     for (int i = 0; i < nChars; i++)
-        w[i] = (nOption & 1) ? (wchar_t)(p[2 * i] | (p[2 * i + 1] << 8)) : (wchar_t)p[i];
+        w[i] = (nOption & 1) ? (WORD)(p[2 * i] | (p[2 * i + 1] << 8)) : (WORD)p[i];
     CString s;
-    if (nChars == 0)
-        return s;
-    int n = WideCharToMultiByte(CP_ACP, 0, w.c_str(), nChars, NULL, 0, NULL, NULL);
-    if (n <= 0)
-        return s;
-    std::string a(n, '\0');
-    WideCharToMultiByte(CP_ACP, 0, w.c_str(), nChars, &a[0], n, NULL, NULL);
-    return CString(a.c_str());
+    GXExWideToAnsi(w.data(), (DWORD)nChars, s);
+    return s;
 }
 
 void GXCreateDefaultWorksheetFunctions()
