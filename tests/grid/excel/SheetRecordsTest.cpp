@@ -123,6 +123,12 @@ TEST_F(RecordTest, WritesRowsAndColumns)
                HexBytes("7D00 0B00 0300 0300 0000 0000 0100 00") + HexBytes("7D00 0B00 0500 0500") +
                Word(nDefaultWidth) + HexBytes("1400 0000 00");
     EXPECT_EQ(expected, cols);
+    // Only a grid target has rows and columns to write.
+    int nCode = 0;
+    EXPECT_TRUE(WriteOf(0x7D, &w.g, 0, &nCode, 0).empty());
+    EXPECT_EQ(15, nCode);
+    EXPECT_TRUE(WriteOf(0x208, NULL, 0, &nCode).empty());
+    EXPECT_EQ(10, nCode);
 }
 
 TEST_F(RecordTest, Window2ShowsAndHides)
