@@ -110,9 +110,9 @@ BOOL CGXExcelFormulaHandler::ReadRecord(IStream* pStream, gxexpointer target, DW
         WORD nAnchorRow = WordAt(m_formula.pTokens + 1), nAnchorCol = WordAt(m_formula.pTokens + 3);
         nKey = CGXExcelSharedFormulaTable::MakeKey(nAnchorRow, nAnchorCol);
         pTable = dynamic_cast<CGXExcelSharedFormulaTable*>(GXExFindTable(GX_EXCEL_SHRFMLA));
-        ReadFollowingRecords(pStream, nLength,
-                             pTable != NULL && !pTable->HasSharedFormula(nAnchorRow, nAnchorCol) ? pTable : NULL,
-                             nKey);
+        ReadFollowingRecords(
+            pStream, nLength,
+            pTable != NULL && !pTable->HasSharedFormula(nAnchorRow, nAnchorCol) ? pTable : NULL, nKey);
         formulaStruct* pFormula = &m_formula;
         if (pTable != NULL)
             pTable->ApplyToStyle(nKey, pFormula);

@@ -40,7 +40,8 @@ class CGXExcelFormulaHandler : public CGXExcelHandler
   protected:
     // Looks at the records after this one without consuming them: a SHRFMLA the shared formula
     // needs, and the STRING of a text result. The stream is left where it was.
-    void ReadFollowingRecords(IStream* pStream, DWORD nLength, CGXExcelSharedFormulaTable* pTable, DWORD nKey);
+    void ReadFollowingRecords(IStream* pStream, DWORD nLength, CGXExcelSharedFormulaTable* pTable,
+                              DWORD nKey);
     // The cached result as the cell's value, on a style.
     void SetCachedValue(CGXStyle& style) const;
 

@@ -31,33 +31,33 @@ struct OperatorToken
 };
 
 const OperatorToken s_aOperators[GX_OP_COUNT] = {
-    {opBinary, 0x03, 0},    // +
-    {opBinary, 0x04, 0},    // -
-    {opUnary, 0x12, 0},     // prefix +
-    {opUnary, 0x13, 0},     // prefix -
-    {opBinary, 0x05, 0},    // *
-    {opBinary, 0x06, 0},    // /
-    {opBinary, 0x07, 0},    // **
-    {opNone, 0, 0},         // % keeps the dividend's sign, the file's MOD the divisor's
-    {opFunction, 0, 36},    // && as AND
-    {opFunction, 0, 37},    // || as OR
-    {opFunction, 0, 38},    // ! as NOT
-    {opNone, 0, 0},         // & (bitwise on numbers)
-    {opNone, 0, 0},         // |
-    {opNone, 0, 0},         // ^
-    {opNone, 0, 0},         // ~
-    {opNone, 0, 0},         // <<
-    {opNone, 0, 0},         // >>
-    {opBinary, 0x0B, 0},    // ==
-    {opBinary, 0x0E, 0},    // !=
-    {opBinary, 0x09, 0},    // <
-    {opBinary, 0x0D, 0},    // >
-    {opBinary, 0x0A, 0},    // <=
-    {opBinary, 0x0C, 0},    // >=
-    {opIf, 0, 1},           // ?:
-    {opBinary, 0x11, 0},    // ..
-    {opUnary, 0x14, 0},     // postfix %
-    {opError, 0x1C, 0x17},  // ?? as #REF!
+    {opBinary, 0x03, 0},   // +
+    {opBinary, 0x04, 0},   // -
+    {opUnary, 0x12, 0},    // prefix +
+    {opUnary, 0x13, 0},    // prefix -
+    {opBinary, 0x05, 0},   // *
+    {opBinary, 0x06, 0},   // /
+    {opBinary, 0x07, 0},   // **
+    {opNone, 0, 0},        // % keeps the dividend's sign, the file's MOD the divisor's
+    {opFunction, 0, 36},   // && as AND
+    {opFunction, 0, 37},   // || as OR
+    {opFunction, 0, 38},   // ! as NOT
+    {opNone, 0, 0},        // & (bitwise on numbers)
+    {opNone, 0, 0},        // |
+    {opNone, 0, 0},        // ^
+    {opNone, 0, 0},        // ~
+    {opNone, 0, 0},        // <<
+    {opNone, 0, 0},        // >>
+    {opBinary, 0x0B, 0},   // ==
+    {opBinary, 0x0E, 0},   // !=
+    {opBinary, 0x09, 0},   // <
+    {opBinary, 0x0D, 0},   // >
+    {opBinary, 0x0A, 0},   // <=
+    {opBinary, 0x0C, 0},   // >=
+    {opIf, 0, 1},          // ?:
+    {opBinary, 0x11, 0},   // ..
+    {opUnary, 0x14, 0},    // postfix %
+    {opError, 0x1C, 0x17}, // ?? as #REF!
 };
 
 const BYTE TOK_ATTR = 0x19, ATTR_IF = 0x02, ATTR_CHOOSE = 0x04, ATTR_SKIP = 0x08, ATTR_SUM = 0x10,
@@ -683,9 +683,8 @@ void CTokenReader::Reference(int nCorners, BOOL bRelative)
 // How tightly an operator binds in the engine's text, loosest 0; operands are 14.
 int OperatorLevel(const GX_EXPR_NODE& n)
 {
-    static const BYTE s_aLevels[GX_OP_COUNT] = {
-        9,  9,  11, 11, 10, 10, 12, 10, 2, 1, 11, 5, 3, 4,
-        11, 8,  8,  6,  6,  7,  7,  7,  7,  0, 13, 13, 14};
+    static const BYTE s_aLevels[GX_OP_COUNT] = {9,  9, 11, 11, 10, 10, 12, 10, 2, 1, 11, 5,  3, 4,
+                                                11, 8, 8,  6,  6,  7,  7,  7,  7, 0, 13, 13, 14};
     if (n.nKind == GX_NODE_NUMBER)
         return n.dValue < 0 ? 11 : 14; // written with a leading minus
     if (n.nKind != GX_NODE_OPERATOR || n.nOperator >= GX_OP_COUNT)

@@ -11,8 +11,8 @@
 // Ends of a stream that the token reader reports besides the token byte that stopped it.
 enum
 {
-    GX_TOKERR_UNSUPPORTED = 33, // a function without an engine function
-    GX_TOKERR_ASSIGN = 25,      // an assignment attribute
+    GX_TOKERR_UNSUPPORTED = 33,  // a function without an engine function
+    GX_TOKERR_ASSIGN = 25,       // an assignment attribute
     GX_TOKERR_TRUNCATED = 0x100, // operand bytes past the end of the stream
     GX_TOKERR_STACK = 0x101,     // an operator or call without its operands
     GX_TOKERR_LEFTOVER = 0x102,  // not exactly one expression at the end

@@ -121,7 +121,9 @@ const RoundTrip s_aRoundTrips[] = {
     {"=A1?B1?1:2:3", ""},
     {"=(A1?1:2)+3", ""},
     {"=\"abc\"", ""},
-    {"=\"Gr\xFC\xDF" "e \x80\"", ""},
+    {"=\"Gr\xFC\xDF"
+     "e \x80\"",
+     ""},
     {"=\"\"", ""},
     {"=SUM(A1..B5,$C$1..D$2,7)", ""},
     {"=ROUND(A1/3,2)", ""},
@@ -157,15 +159,19 @@ TEST_F(FormulaTokens, FormulasReadBackToTheirText)
 TEST_F(FormulaTokens, WhatTheTokensCannotSayIsRefused)
 {
     const char* const apszFormulas[] = {
-        "=A1%3",          // remainder with the dividend's sign
-        "=MOD(-7,3)",     // likewise
-        "=A1&B1",         // bitwise and
-        "=A1|B1", "=A1^B1", "=~A1", "=A1<<2", "=A1>>2",
-        "=FLOOR(2.5)",    // the file's function takes two arguments
-        "=CELLREF(1,1)",  // no function number
-        "=A65537",        // past the file's rows
-        "=IW1",           // past its columns
-        "=#{A1,0}",       // a computed offset
+        "=A1%3",      // remainder with the dividend's sign
+        "=MOD(-7,3)", // likewise
+        "=A1&B1",     // bitwise and
+        "=A1|B1",
+        "=A1^B1",
+        "=~A1",
+        "=A1<<2",
+        "=A1>>2",
+        "=FLOOR(2.5)",   // the file's function takes two arguments
+        "=CELLREF(1,1)", // no function number
+        "=A65537",       // past the file's rows
+        "=IW1",          // past its columns
+        "=#{A1,0}",      // a computed offset
         "=UNKNOWNNAME(1)",
     };
     for (const char* psz : apszFormulas)
@@ -223,12 +229,17 @@ TEST_F(FormulaTokens, TokenStreamsAreReadOrRefused)
         {"concatenation", {0x17, 1, 0, 'a', 0x17, 1, 0, 'b', 0x08}, "=STRCAT(\"a\",\"b\")"},
         {"16-bit string", {0x17, 2, 1, 0xFC, 0x00, 0xAC, 0x20}, "=\"\xFC\\200\""},
         {"integer, boolean", {0x1E, 7, 0, 0x1D, 1, 0x03}, "=7+1"},
-        {"two-argument IF",
-         Cat({a1, {0x19, 0x02, 7, 0}, {0x1E, 1, 0}, {0x19, 0x08, 3, 0}, {0x42, 2, 1, 0}}),
+        {"two-argument IF", Cat({a1, {0x19, 0x02, 7, 0}, {0x1E, 1, 0}, {0x19, 0x08, 3, 0}, {0x42, 2, 1, 0}}),
          "=A1?1:0"},
         {"IF as LibreOffice writes it",
-         Cat({a1, {0x1E, 0, 0, 0x0D}, {0x19, 0x02, 7, 0}, {0x17, 1, 0, 'x'}, {0x19, 0x08, 10, 0},
-              {0x17, 1, 0, 'y'}, {0x19, 0x08, 3, 0}, {0x42, 3, 1, 0}}),
+         Cat({a1,
+              {0x1E, 0, 0, 0x0D},
+              {0x19, 0x02, 7, 0},
+              {0x17, 1, 0, 'x'},
+              {0x19, 0x08, 10, 0},
+              {0x17, 1, 0, 'y'},
+              {0x19, 0x08, 3, 0},
+              {0x42, 3, 1, 0}}),
          "=A1>0?\"x\":\"y\""},
         {"one-argument IF", Cat({a1, {0x42, 1, 1, 0}}), "error 230"},
         {"IF without operands", {0x42, 3, 1, 0}, "error 257"},
@@ -249,8 +260,14 @@ TEST_F(FormulaTokens, TokenStreamsAreReadOrRefused)
         {"assignment attribute", {0x1E, 1, 0, 0x19, 0x20, 0, 0}, "error 25"},
         {"sum attribute", {0x1E, 1, 0, 0x19, 0x10, 0, 0}, "=SUM(1)"},
         {"volatile and space attributes", {0x19, 0x01, 0, 0, 0x19, 0x40, 0, 1, 0x1E, 1, 0}, "=1"},
-        {"choose", Cat({{0x1E, 2, 0}, {0x19, 0x04, 2, 0, 6, 0, 13, 0, 19, 0}, {0x1E, 7, 0}, {0x19, 0x08, 6, 0},
-                        {0x1E, 8, 0}, {0x19, 0x08, 3, 0}, {0x42, 3, 100, 0}}),
+        {"choose",
+         Cat({{0x1E, 2, 0},
+              {0x19, 0x04, 2, 0, 6, 0, 13, 0, 19, 0},
+              {0x1E, 7, 0},
+              {0x19, 0x08, 6, 0},
+              {0x1E, 8, 0},
+              {0x19, 0x08, 3, 0},
+              {0x42, 3, 100, 0}}),
          "=CHOOSE(2,7,8)"},
         {"reference error in step", {0x4A, 0, 0, 0, 0, 0x1E, 1, 0, 0x03}, "=??+1"},
         {"area error", {0x2B, 0, 0, 0, 0, 0, 0, 0, 0}, "=??"},
@@ -261,9 +278,12 @@ TEST_F(FormulaTokens, TokenStreamsAreReadOrRefused)
         {"relative reference: a row down, a column left", {0x4C, 0x01, 0x00, 0xFF, 0xC0}, "=C6"},
         {"relative reference, absolute parts", {0x2C, 0x02, 0x00, 0x01, 0x00}, "=$B$3"},
         {"relative area", {0x2D, 0xFF, 0xFF, 0x00, 0x00, 0xFE, 0xC0, 0x00, 0xC0}, "=B4..D5"},
-        {"intersection", {0x25, 0, 0, 1, 0, 0, 0xC0, 1, 0xC0, 0x25, 0, 0, 1, 0, 1, 0xC0, 2, 0xC0, 0x0F},
+        {"intersection",
+         {0x25, 0, 0, 1, 0, 0, 0xC0, 1, 0xC0, 0x25, 0, 0, 1, 0, 1, 0xC0, 2, 0xC0, 0x0F},
          "=INTERSECT(A1..B2,B1..C2)"},
-        {"subexpression length", {0x29, 9, 0, 0x25, 0, 0, 1, 0, 0, 0xC0, 1, 0xC0, 0x42, 1, 4, 0}, "=SUM(A1..B2)"},
+        {"subexpression length",
+         {0x29, 9, 0, 0x25, 0, 0, 1, 0, 0, 0xC0, 1, 0xC0, 0x42, 1, 4, 0},
+         "=SUM(A1..B2)"},
         {"MOD is the divisor's", {0x1E, 7, 0, 0x1E, 3, 0, 0x13, 0x41, 39, 0}, "=MODULUS(7,-3)"},
         {"ATAN2 takes two", {0x1E, 1, 0, 0x1E, 2, 0, 0x41, 97, 0}, "=ATAN2(1,2)"},
         {"unary minus binds before power", {0x1E, 2, 0, 0x13, 0x1E, 2, 0, 0x07}, "=(-2)**2"},
@@ -308,9 +328,9 @@ TEST_F(FormulaTokens, RecordsCarryResultAndString)
     ASSERT_TRUE(pCell != NULL);
     Bytes records;
     ASSERT_TRUE(GXBuildFormulaRecords(m_nSheet, pCell, 4, 3, 15, records));
-    const Bytes formula = Cat({{0x06, 0x00, 34, 0x00, 4, 0, 3, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 3, 0, 0, 0,
-                                0, 0, 12, 0},
-                               {0x17, 1, 0, 'a', 0x17, 1, 0, 'b', 0x42, 2, 0x50, 0x01}});
+    const Bytes formula =
+        Cat({{0x06, 0x00, 34, 0x00, 4, 0, 3, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 3, 0, 0, 0, 0, 0, 12, 0},
+             {0x17, 1, 0, 'a', 0x17, 1, 0, 'b', 0x42, 2, 0x50, 0x01}});
     const Bytes string = {0x07, 0x02, 5, 0, 2, 0, 0, 'a', 'b'};
     EXPECT_EQ(Hex(Cat({formula, string})), Hex(records));
 }

@@ -112,10 +112,11 @@ TEST_F(RecordTest, CachedResultStandsForFormulasNotTranslated)
     } cases[] = {
         {"unknown token", Formula(1, 2, Double(42.5), HexBytes("1E 0100 FF")), 0, "42.5"},
         {"300 nodes, text result", Formula(1, 2, kTextResult, many) + String(HexBytes("47 72 FC DF 65")), 0,
-         "Gr\xFC\xDF" "e"},
+         "Gr\xFC\xDF"
+         "e"},
         {"text after an ARRAY record",
-         Formula(1, 2, kTextResult, HexBytes("01 0100 0200")) + Record(0x221, HexBytes("0100 0100 02 02 00 00")) +
-             String(HexBytes("61 62 63")),
+         Formula(1, 2, kTextResult, HexBytes("01 0100 0200")) +
+             Record(0x221, HexBytes("0100 0100 02 02 00 00")) + String(HexBytes("61 62 63")),
          0, "abc"},
         {"empty text", Formula(1, 2, HexBytes("03 00 00 00 00 00 FF FF"), HexBytes("FF")), 0, "<none>"},
         {"boolean", Formula(1, 2, HexBytes("01 00 01 00 00 00 FF FF"), HexBytes("FF")), 0, "1"},
@@ -134,8 +135,9 @@ TEST_F(RecordTest, CachedResultStandsForFormulasNotTranslated)
     }
     // A readable two-argument IF is a formula.
     RecordGrid w;
-    EXPECT_EQ(0, ReadIntoGrid(&w.g, Formula(1, 2, Double(1), HexBytes("44 0000 00C0 19 02 0700 1E 0100 19 08 0300"
-                                                                         "42 02 0100"))));
+    EXPECT_EQ(0, ReadIntoGrid(&w.g, Formula(1, 2, Double(1),
+                                            HexBytes("44 0000 00C0 19 02 0700 1E 0100 19 08 0300"
+                                                     "42 02 0100"))));
     EXPECT_STREQ("=A1?1:0", Expression(w, 2, 3));
     EXPECT_TRUE(HasFormula(w, 2, 3));
 }
@@ -176,10 +178,9 @@ TEST_F(RecordTest, WritesFormulaCells)
     TestStream stream;
     DWORD nTotal = 0;
     GXExGetHandlerMap()->Lookup(0x27E)->WriteRecord(stream, CGXExcelHandler::gxexpointer(&w.g), &nTotal, 0);
-    Bytes expected = HexBytes("0302 0E00 0000 0000 0000") + Double(5) +
-                     HexBytes("0600 2500 0000 0100 0000") + Double(10) +
-                     HexBytes("0300 00000000 0F00 44 0000 00C0 1F") + Double(2) + HexBytes("05") +
-                     HexBytes("0302 0E00 0000 0200 0000") + Double(2) +
+    Bytes expected = HexBytes("0302 0E00 0000 0000 0000") + Double(5) + HexBytes("0600 2500 0000 0100 0000") +
+                     Double(10) + HexBytes("0300 00000000 0F00 44 0000 00C0 1F") + Double(2) +
+                     HexBytes("05") + HexBytes("0302 0E00 0000 0200 0000") + Double(2) +
                      HexBytes("0600 2200 0000 0300 0000 0000 0000 0000 FFFF 0300 00000000 0C00"
                               "17 01 00 61 17 01 00 62 42 02 5001"
                               "0702 0500 0200 00 61 62") +
