@@ -1,5 +1,6 @@
 // Formula tokens: engine formulas written as BIFF8 tokens, token streams read back into
 // formulas, damaged streams, and the FORMULA result field with its STRING record.
+#include "ExcelTestApp.h"
 #include "grid/excel/ExcelFormulaTokens.h"
 #include "grid/formula/Evaluator.h"
 #include "grid/formula/FormulaText.h"
@@ -11,8 +12,6 @@
 
 namespace
 {
-typedef std::vector<BYTE> Bytes;
-
 Bytes Num(double d)
 {
     Bytes b(9, 0x1F);
@@ -26,18 +25,6 @@ Bytes Cat(std::initializer_list<Bytes> parts)
     for (const Bytes& p : parts)
         out.insert(out.end(), p.begin(), p.end());
     return out;
-}
-
-std::string Hex(const Bytes& b)
-{
-    std::string s;
-    char sz[4];
-    for (BYTE c : b)
-    {
-        sprintf(sz, "%02X ", c);
-        s += sz;
-    }
-    return s;
 }
 
 class FormulaTokens : public ::testing::Test
@@ -91,7 +78,7 @@ TEST_F(FormulaTokens, ConditionalIsWrittenInTheAttributeForm)
         ASSERT_TRUE(pCell != NULL) << psz;
         Bytes tokens;
         ASSERT_TRUE(GXWriteFormulaTokens(pCell, tokens)) << psz;
-        EXPECT_EQ(Hex(expected), Hex(tokens)) << psz;
+        EXPECT_EQ(HexOf(expected), HexOf(tokens)) << psz;
         EXPECT_EQ("=A1>0?1:2", Read(tokens)) << psz;
     }
 }
@@ -152,7 +139,7 @@ TEST_F(FormulaTokens, FormulasReadBackToTheirText)
         Bytes tokens;
         ASSERT_TRUE(GXWriteFormulaTokens(pCell, tokens)) << c.pszFormula;
         std::string expected = *c.pszReadBack ? c.pszReadBack : Text(pCell);
-        EXPECT_EQ(expected, Read(tokens)) << c.pszFormula << ": " << Hex(tokens);
+        EXPECT_EQ(expected, Read(tokens)) << c.pszFormula << ": " << HexOf(tokens);
     }
 }
 
@@ -194,10 +181,10 @@ TEST_F(FormulaTokens, StringConstantsCarryTheOptionByte)
 {
     Bytes tokens;
     ASSERT_TRUE(GXWriteFormulaTokens(Store("=\"ab\""), tokens));
-    EXPECT_EQ("17 02 00 61 62 ", Hex(tokens));
+    EXPECT_EQ(HexBytes("17 02 00 61 62"), tokens);
     tokens.clear();
     ASSERT_TRUE(GXWriteFormulaTokens(Store("=\"\x80\""), tokens));
-    EXPECT_EQ("17 01 01 AC 20 ", Hex(tokens));
+    EXPECT_EQ(HexBytes("17 01 01 AC 20"), tokens);
     std::string s300(300, 'x');
     tokens.clear();
     ASSERT_TRUE(GXWriteFormulaTokens(Store(("=\"" + s300 + "\"").c_str()), tokens));
@@ -293,7 +280,7 @@ TEST_F(FormulaTokens, TokenStreamsAreReadOrRefused)
         {"empty stream", {}, "error 258"},
     };
     for (const ReadCase& c : cases)
-        EXPECT_EQ(c.pszExpected, Read(c.tokens)) << c.pszName << ": " << Hex(c.tokens);
+        EXPECT_EQ(c.pszExpected, Read(c.tokens)) << c.pszName << ": " << HexOf(c.tokens);
 }
 
 TEST_F(FormulaTokens, ResultFieldFollowsTheValue)
@@ -317,7 +304,7 @@ TEST_F(FormulaTokens, ResultFieldFollowsTheValue)
         BYTE result[8];
         CString strText;
         GXBuildFormulaResult(m_nSheet, pCell, result, strText);
-        EXPECT_EQ(c.pszResult, Hex(Bytes(result, result + 8))) << c.pszFormula;
+        EXPECT_EQ(HexBytes(c.pszResult), Bytes(result, result + 8)) << c.pszFormula;
         EXPECT_STREQ(c.pszString, strText) << c.pszFormula;
     }
 }
@@ -332,6 +319,6 @@ TEST_F(FormulaTokens, RecordsCarryResultAndString)
         Cat({{0x06, 0x00, 34, 0x00, 4, 0, 3, 0, 15, 0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 3, 0, 0, 0, 0, 0, 12, 0},
              {0x17, 1, 0, 'a', 0x17, 1, 0, 'b', 0x42, 2, 0x50, 0x01}});
     const Bytes string = {0x07, 0x02, 5, 0, 2, 0, 0, 'a', 'b'};
-    EXPECT_EQ(Hex(Cat({formula, string})), Hex(records));
+    EXPECT_EQ(HexOf(Cat({formula, string})), HexOf(records));
 }
 } // namespace
