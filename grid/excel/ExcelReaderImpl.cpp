@@ -3,8 +3,13 @@
 #include "ExMapHolder.h"
 #include "ExcelLogger.h"
 #include "ExcelMemoryStream.h"
+#include "ExcelBoundSheetTable.h"
+#include "ExcelXFTable.h"
+#include "grid/core/GridParam.h"
+#include "grid/core/Style.h"
 #include "grid/core/ExcelDocAdapter.h"
 #include "grid/core/GridCore.h"
+#include <memory>
 #include <string.h>
 
 namespace
@@ -285,13 +290,37 @@ void CGXExcelReaderImpl::WalkStream(CGXExcelMemoryStream* pStream, CGXExcelDocAd
 
 void CGXExcelReaderImpl::PostProcessSheets(CGXExcelDocAdapter* pAdapter)
 {
+    // XF record 0 is the workbook's default format: it becomes every sheet's "Standard".
+    CGXExcelXFTable* pXFTable = dynamic_cast<CGXExcelXFTable*>(GXExFindTable(GX_EXCEL_XF));
+    std::unique_ptr<CGXStyle> pStandard(new CGXStyle);
+    CGXStyle* pApplied = pStandard.get();
+    BOOL bStandard = pXFTable != NULL && pXFTable->ApplyToStyle(0, pApplied) && pApplied == pStandard.get();
+    CGXExcelBoundSheetTable* pSheets =
+        dynamic_cast<CGXExcelBoundSheetTable*>(GXExFindTable(GX_EXCEL_BOUNDSHEET));
     const BOOL bSingleSheet = (m_dwMode & modeSingleSheet) != 0;
     for (DWORD i = 0; i < m_dwSheetCount && i != (DWORD)-1; i++)
     {
         if (bSingleSheet && i != GetSheetIndex())
             continue;
         CGXGridCore* pGrid = pAdapter->GetGrid(i);
-        if (pGrid != NULL)
-            pGrid->Recalc(TRUE, NULL, TRUE);
+        if (pGrid == NULL || pGrid->GetParam() == NULL)
+            continue;
+        if (bStandard)
+            pGrid->ChangeDefaultBaseStyle(*pStandard, gxOverride);
+        CString strName;
+        CString* pName = &strName;
+        if (pSheets != NULL && pSheets->ApplyToStyle(i, pName) && pName == &strName)
+        {
+            pGrid->SetSheetTabName(strName);
+            pGrid->GetParam()->m_sSheetName = strName;
+        }
+        if (bStandard && pStandard->GetInclude(CGXStyle::ibFormat))
+        {
+            // Row numbers stay whole numbers whatever the default number format is.
+            CGXStyle header;
+            header.SetFormat(2).SetPlaces(0);
+            pGrid->ChangeRowHeaderBaseStyle(header, gxOverride);
+        }
+        pGrid->Recalc(TRUE, NULL, TRUE);
     }
 }

@@ -3,6 +3,8 @@
 #include "ExMapHolder.h"
 #include "ExcelLogger.h"
 #include "ExcelMemoryStream.h"
+#include "ExcelBoundSheetTable.h"
+#include "ExcelColorTable.h"
 #include "ExcelReportError.h"
 #include "GridIds.h"
 #include "grid/core/ExcelDocAdapter.h"
@@ -118,9 +120,31 @@ void CGXExcelReaderImpl::NotifyHandlerWrite(DWORD, CGXExcelHandler*, DWORD, DWOR
 {
 }
 
-void CGXExcelReaderImpl::NotifyTableWrite(DWORD, CGXExcelTable*, DWORD nPhase, DWORD, DWORD, DWORD)
+void CGXExcelReaderImpl::NotifyTableWrite(DWORD nType, CGXExcelTable* pTable, DWORD nPhase, DWORD nParam,
+                                          DWORD nCounter, DWORD nSheet)
 {
     ASSERT(nPhase <= 1);
+    if (nType == GX_EXCEL_BOUNDSHEET)
+    {
+        CGXExcelBoundSheetTable* pSheets = dynamic_cast<CGXExcelBoundSheetTable*>(pTable);
+        if (pSheets == NULL)
+            return;
+        if (nParam == 0)
+        {
+            // The first pass only makes room for the directory; the final one fills it in.
+            pSheets->SetSizingPass(nPhase == 0);
+            if (nPhase == 0)
+                pSheets->SetDirectoryPosition(nCounter);
+        }
+        else if (nParam == 5 && nPhase == 0)
+            pSheets->SetBOFPosition(nSheet, nCounter);
+    }
+    else if (nType == GX_EXCEL_PALETTE && nPhase == 0)
+    {
+        // First the colour indexes of the default palette, then the record.
+        if (CGXExcelColorTable* pColors = dynamic_cast<CGXExcelColorTable*>(pTable))
+            pColors->SetWriteMode(nParam == 0 ? 1 : 2);
+    }
 }
 
 CString CGXExcelReaderImpl::GetBackupName(LPCTSTR pszPath)
