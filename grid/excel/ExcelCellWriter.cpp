@@ -1,4 +1,5 @@
 #include "ExcelCellWriter.h"
+#include "ExcelFormulaTokens.h"
 #include "ExcelText.h"
 #include "ExcelXFTable.h"
 #include "grid/core/Data.h"
@@ -138,9 +139,14 @@ void CGXExcelCellWriter::WriteCells(CGXGridCore* pGrid)
 void CGXExcelCellWriter::WriteFormulaCell(CGXGridCore* pGrid, int nEngineSheet, GX_CELL* pCell, ROWCOL nRow,
                                           ROWCOL nCol)
 {
-    (void)nEngineSheet;
-    (void)pCell;
-    // Written as the cell's value.
+    std::vector<BYTE> records;
+    if (GXBuildFormulaRecords(nEngineSheet, pCell, (WORD)(nRow - 1), (WORD)(nCol - 1), LookupXF(nRow, nCol),
+                              records))
+    {
+        GXExWriteBytes(m_pStream, records.data(), (ULONG)records.size(), m_pTotal);
+        return;
+    }
+    // What the tokens cannot say is written as the cell's value.
     CGXStyle style;
     pGrid->GetStyleRowCol(nRow, nCol, style, gxCopy, 0);
     WriteStyleCell(nRow, nCol, style);
