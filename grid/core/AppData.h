@@ -85,6 +85,8 @@ class CGXAppData
     CGXAbstractSerializeMG5CompatibleImp* m_pSerializeCompatibleImp = NULL;
     CGXAbstractNumberFormattingImp* m_pNumberFormattingImp = NULL;
     CGXAbstractExcelClipboardImp* m_pExcelClipboardImp = NULL;
+    CGXAbstractExcelReaderMaker* m_pExcelReaderMaker = NULL;
+    CGXAbstractTabWndInterface* m_pTabWndInterface = NULL;
 
     // Locale separators.
     char m_cDecimalSeparator = '.';

@@ -72,8 +72,3 @@ void CGXExcelClipHandler::ResetScratchGrid()
     m_wndScratch.SetRowCount(0, GX_UPDATENOW);
     m_wndScratch.SetColCount(0, GX_UPDATENOW);
 }
-
-BOOL CGXExcelWndDocAdapter::SaveDocument(LPCTSTR)
-{
-    return FALSE;
-}

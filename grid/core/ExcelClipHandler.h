@@ -52,20 +52,3 @@ class CGXExcelClipHandler
   public:
     BOOL m_bFormulaSheet;
 };
-
-// Writes a window's grid as a workbook (not possible yet: Save answers FALSE).
-class CGXExcelWndDocAdapter
-{
-  public:
-    CGXGridCore* m_pGrid = NULL;
-    virtual ~CGXExcelWndDocAdapter() = default;
-    virtual BOOL SaveDocument(LPCTSTR pszPath);
-};
-
-// The adapter a document embeds; while its state flag is set it drives the view's set-up.
-class CGXExcelDocAdapter
-{
-  public:
-    virtual ~CGXExcelDocAdapter() = default;
-    BOOL m_bState = FALSE;
-};
