@@ -54,7 +54,8 @@ CGXGridWnd* CGXExcelClipHandler::GetScratchGrid()
         return &m_wndScratch;
     // Formulas need the formula library, which the component brings.
     CGXAbstractExcelClipboardImp* pImp = ClipboardImp();
-    if (pImp == NULL || !m_wndScratch.Create(WS_CHILD, CRect(0, 0, 0, 0), CWnd::FromHandle(::GetDesktopWindow()), 1000))
+    if (pImp == NULL ||
+        !m_wndScratch.Create(WS_CHILD, CRect(0, 0, 0, 0), CWnd::FromHandle(::GetDesktopWindow()), 1000))
         return NULL;
     if (m_bFormulaSheet)
         pImp->EnableFormulas(&m_wndScratch);

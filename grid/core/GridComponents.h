@@ -1143,7 +1143,8 @@ class CGXAbstractTabWndInterface : public CObject
 class CGXAbstractExcelClipboardImp : public CObject
 {
   public:
-    virtual BOOL CopyToClipboard(CGXExcelClipHandler* pHandler, CGXGridCore* pGrid, const CGXCellRange& range) = 0;
+    virtual BOOL CopyToClipboard(CGXExcelClipHandler* pHandler, CGXGridCore* pGrid,
+                                 const CGXCellRange& range) = 0;
     virtual BOOL PasteFromClipboard(CGXExcelClipHandler* pHandler, CGXGridCore* pGrid,
                                     const CGXCellRange& range) = 0;
     // Gives a grid not yet initialised the formula engine.
