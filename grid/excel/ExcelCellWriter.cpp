@@ -146,10 +146,10 @@ void CGXExcelCellWriter::WriteFormulaCell(CGXGridCore* pGrid, int nEngineSheet, 
         GXExWriteBytes(m_pStream, records.data(), (ULONG)records.size(), m_pTotal);
         return;
     }
-    // What the tokens cannot say is written as the cell's value.
+    // What the tokens cannot say is written as the cell's value (computed by the fetch).
     CGXStyle style;
     pGrid->GetStyleRowCol(nRow, nCol, style, gxCopy, 0);
-    WriteStyleCell(nRow, nCol, style);
+    WriteStyleCell(nRow, nCol, style, pCell->ValueKind() == GX_CELLVALUE_NUMBER ? &pCell->dValue : NULL);
 }
 
 void CGXExcelCellWriter::WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const double* pNumber)
