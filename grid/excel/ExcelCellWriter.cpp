@@ -132,7 +132,8 @@ void CGXExcelCellWriter::WriteCells(CGXGridCore* pGrid)
             }
             style.Free();
             pGrid->GetStyleRowCol(r, c + 1, style, gxCopy, 0);
-            WriteStyleCell(r, c + 1, style, pCell->ValueKind() == GX_CELLVALUE_NUMBER ? &pCell->dValue : NULL);
+            WriteStyleCell(r, c + 1, style,
+                           pCell->ValueKind() == GX_CELLVALUE_NUMBER ? &pCell->dValue : NULL);
         }
 }
 
@@ -152,7 +153,8 @@ void CGXExcelCellWriter::WriteFormulaCell(CGXGridCore* pGrid, int nEngineSheet, 
     WriteStyleCell(nRow, nCol, style, pCell->ValueKind() == GX_CELLVALUE_NUMBER ? &pCell->dValue : NULL);
 }
 
-void CGXExcelCellWriter::WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const double* pNumber)
+void CGXExcelCellWriter::WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                                        const double* pNumber)
 {
     WORD nXF = LookupXF(nRow, nCol);
     BOOL bValue = style.GetInclude(CGXStyle::ibValue);
