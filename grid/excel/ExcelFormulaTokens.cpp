@@ -1,6 +1,9 @@
 // BIFF8 formula tokens to and from the formula engine's nodes.
 #include "grid/excel/ExcelFormulaTokens.h"
+#include "grid/excel/ExcelSharedFormulaTable.h"
 #include "grid/excel/ExcelText.h"
+#include "grid/core/GridCore.h"
+#include "grid/formula/FormulaSheet.h"
 #include "grid/formula/Evaluator.h"
 #include "grid/formula/FormulaParser.h"
 #include "grid/formula/FormulaText.h"
@@ -879,6 +882,16 @@ int GXFormulaTokensToText(int nSheet, const BYTE* pTokens, int nLength, WORD nRo
     GXFreeFormulaParts(&check);
     strText = s.c_str();
     return 0;
+}
+
+BOOL GXApplyFormulaTokens(const formulaStruct& formula, CGXGridCore* pGrid)
+{
+    CGXFormulaSheet* pSheet = pGrid != NULL ? pGrid->GetFormulaSheet() : NULL;
+    CString strFormula;
+    return pSheet != NULL &&
+           GXFormulaTokensToText(pSheet->GetEngineSheet(), formula.pTokens, formula.nTokens, formula.nRow,
+                                 formula.nCol, strFormula) == 0 &&
+           pSheet->SetExpressionRowCol((ROWCOL)formula.nRow + 1, (ROWCOL)formula.nCol + 1, strFormula);
 }
 
 void GXAppendBiffString(std::vector<BYTE>& out, const char* pszText, int nMaxChars, BOOL bByteCount)
