@@ -110,6 +110,11 @@ class CTokenWriter
     BOOL Relative(const GX_EXPR_NODE& n);
     BOOL FunctionToken(int nNumber, int nArgs);
     BOOL ConstantOffset(WORD i, long long& n) const;
+    BOOL IsBarePower(WORD i) const
+    {
+        const GX_EXPR_NODE& n = m_f.pNodes[i];
+        return n.nKind == GX_NODE_OPERATOR && n.nOperator == GX_OP_POW && !(n.nFlags & GX_NF_PAREN);
+    }
 
     const GX_FORMULA& m_f;
     DWORD m_nRow, m_nCol;
@@ -220,6 +225,9 @@ BOOL CTokenWriter::Operator(const GX_EXPR_NODE& n, int nDepth)
     case opUnary:
         if (!Node(n.nLink2, nDepth + 1))
             return FALSE;
+        // Other programs bind a sign before a power; the engine after it.
+        if (IsBarePower(n.nLink2))
+            Byte(TOK_PAREN);
         Byte(op.nToken);
         return TRUE;
     case opFunction: {
