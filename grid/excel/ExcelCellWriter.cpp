@@ -132,7 +132,7 @@ void CGXExcelCellWriter::WriteCells(CGXGridCore* pGrid)
             }
             style.Free();
             pGrid->GetStyleRowCol(r, c + 1, style, gxCopy, 0);
-            WriteStyleCell(r, c + 1, style);
+            WriteStyleCell(r, c + 1, style, pCell->ValueKind() == GX_CELLVALUE_NUMBER ? &pCell->dValue : NULL);
         }
 }
 
@@ -146,13 +146,13 @@ void CGXExcelCellWriter::WriteFormulaCell(CGXGridCore* pGrid, int nEngineSheet, 
         GXExWriteBytes(m_pStream, records.data(), (ULONG)records.size(), m_pTotal);
         return;
     }
-    // What the tokens cannot say is written as the cell's value.
+    // What the tokens cannot say is written as the cell's value (computed by the fetch).
     CGXStyle style;
     pGrid->GetStyleRowCol(nRow, nCol, style, gxCopy, 0);
-    WriteStyleCell(nRow, nCol, style);
+    WriteStyleCell(nRow, nCol, style, pCell->ValueKind() == GX_CELLVALUE_NUMBER ? &pCell->dValue : NULL);
 }
 
-void CGXExcelCellWriter::WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style)
+void CGXExcelCellWriter::WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const double* pNumber)
 {
     WORD nXF = LookupXF(nRow, nCol);
     BOOL bValue = style.GetInclude(CGXStyle::ibValue);
@@ -161,7 +161,7 @@ void CGXExcelCellWriter::WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle
     {
         m_record.Reset(RECORD_NUMBER);
         m_record.AddWord((WORD)(nRow - 1)).AddWord((WORD)(nCol - 1)).AddWord(nXF);
-        m_record.AddDouble(atof(style.GetValue()));
+        m_record.AddDouble(pNumber != NULL ? *pNumber : atof(style.GetValue()));
         m_record.Write(m_pStream, m_pTotal);
         return;
     }
