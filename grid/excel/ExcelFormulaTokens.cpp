@@ -314,6 +314,8 @@ BOOL CTokenWriter::ConstantOffset(WORD i, long long& n) const
     const GX_EXPR_NODE& node = m_f.pNodes[i];
     if (node.nKind == GX_NODE_NUMBER)
     {
+        if (!(fabs(node.dValue) <= (double)MAX_FILE_ROW))
+            return FALSE;
         n = (long long)node.dValue;
         return TRUE;
     }
