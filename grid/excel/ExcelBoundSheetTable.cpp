@@ -90,6 +90,7 @@ BOOL CGXExcelBoundSheetTable::WriteRecords(IStream* pStream, DWORD* pTotal, CGXG
             throw gxExcelErrWrite;
         if (pTotal != NULL)
             *pTotal += nSum;
+        m_bSizingPass = 0;
         return TRUE;
     }
     LARGE_INTEGER start;
@@ -113,6 +114,7 @@ BOOL CGXExcelBoundSheetTable::WriteRecords(IStream* pStream, DWORD* pTotal, CGXG
         memcpy(rec.data() + 12, (LPCSTR)strName, nLength);
         GXExWriteBytes(pStream, rec.data(), (ULONG)rec.size(), pTotal);
     }
+    m_bSizingPass = 1;
     return TRUE;
 }
 
@@ -120,6 +122,7 @@ void CGXExcelBoundSheetTable::ResetTable()
 {
     CGXExcelBaseTable<BoundSheetStruct, CString>::ResetTable();
     m_aBOFPositions.RemoveAll();
+    m_bSizingPass = 1;
 }
 
 BOOL CGXExcelBoundSheetTable::ApplyToStyle(DWORD nIndex, CString*& pName)

@@ -38,8 +38,9 @@ class CGXExcelBoundSheetTable : public CGXExcelBaseTable<BoundSheetStruct, CStri
     CDWordArray m_aBOFPositions;
     // Where the sheet directory starts in the stream.
     DWORD m_nDirectoryPosition = 0;
-    // Non-zero: the first call, which only reserves the directory's space.
-    DWORD m_bSizingPass = 0;
+    // Non-zero: the first call, which only reserves the directory's space. The passes also
+    // alternate by themselves: sizing, final, sizing ...
+    DWORD m_bSizingPass = 1;
 
     // Operations, called by the workbook writer around its two calls of WriteRecords
     void SetSizingPass(BOOL bSizing)

@@ -28,12 +28,10 @@ BOOL CGXExcelColInfoHandler::ReadRecord(IStream* pStream, gxexpointer target, DW
 
 BOOL CGXExcelColInfoHandler::WriteRecord(IStream* pStream, gxexpointer target, DWORD* pTotal, DWORD nSheet)
 {
-    if (target.m_pTarget == NULL)
-        throw gxExcelErrNoGrid;
+    CGXGridCore* pGrid = GXExTargetGrid(target);
     CGXExcelXFTable* pXFTable = GXExGetXFTable();
     if (pXFTable == NULL)
         throw gxExcelErrNoTable;
-    CGXGridCore* pGrid = static_cast<CGXGridCore*>(target.m_pTarget);
     CGXXFArray* pXFs = pXFTable->GetXFArray(nSheet);
     ROWCOL nCols = pGrid->GetColCount();
     if (nCols > GX_EXCEL_MAX_COLS)

@@ -286,6 +286,8 @@ TEST(BoundSheetTable, WritesDirectoryInTwoPasses)
     table.SetSizingPass(FALSE);
     ASSERT_TRUE(table.WriteRecords(stream, &nTotal, params, 2));
     EXPECT_EQ(4u + 2 * (14 + 26), nTotal);
+    // Without being told, the passes alternate: the next call sizes again.
+    EXPECT_EQ(1u, table.m_bSizingPass);
     Bytes expected = HexBytes("EEEEEEEE"
                               "8500 0A00 00010000 0000 02 00 4162"
                               "8500 1600 00020000 0000 0E 00 4172626569747362 6C61747420 32");
