@@ -132,7 +132,8 @@ void CGXExcelCellWriter::WriteCells(CGXGridCore* pGrid)
             }
             style.Free();
             pGrid->GetStyleRowCol(r, c + 1, style, gxCopy, 0);
-            WriteStyleCell(r, c + 1, style, pCell->ValueKind() == GX_CELLVALUE_NUMBER ? &pCell->dValue : NULL);
+            WriteStyleCell(r, c + 1, style,
+                           pCell->ValueKind() == GX_CELLVALUE_NUMBER ? &pCell->dValue : NULL);
         }
 }
 
@@ -146,13 +147,14 @@ void CGXExcelCellWriter::WriteFormulaCell(CGXGridCore* pGrid, int nEngineSheet, 
         GXExWriteBytes(m_pStream, records.data(), (ULONG)records.size(), m_pTotal);
         return;
     }
-    // What the tokens cannot say is written as the cell's value.
+    // What the tokens cannot say is written as the cell's value (computed by the fetch).
     CGXStyle style;
     pGrid->GetStyleRowCol(nRow, nCol, style, gxCopy, 0);
-    WriteStyleCell(nRow, nCol, style);
+    WriteStyleCell(nRow, nCol, style, pCell->ValueKind() == GX_CELLVALUE_NUMBER ? &pCell->dValue : NULL);
 }
 
-void CGXExcelCellWriter::WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const double* pNumber)
+void CGXExcelCellWriter::WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                                        const double* pNumber)
 {
     WORD nXF = LookupXF(nRow, nCol);
     BOOL bValue = style.GetInclude(CGXStyle::ibValue);

@@ -227,12 +227,7 @@ BOOL CGXExcelFormulaHandler::ApplyToGrid(CGXGridCore* pGrid, DWORD)
         pSheet->InitParamObject(pParam);
     }
 
-    ROWCOL nRow = (ROWCOL)m_formula.nRow + 1, nCol = (ROWCOL)m_formula.nCol + 1;
-    CString strFormula;
-    BOOL bStored = m_bTokensComplete &&
-                   GXFormulaTokensToText(pSheet->GetEngineSheet(), m_formula.pTokens, m_formula.nTokens,
-                                         m_formula.nRow, m_formula.nCol, strFormula) == 0 &&
-                   pSheet->SetExpressionRowCol(nRow, nCol, strFormula);
+    BOOL bStored = m_bTokensComplete && GXApplyFormulaTokens(m_formula, pGrid);
     if (!bStored)
         LogFormat1(_T("Formula kept as its value, row %u\n"), m_formula.nRow);
 

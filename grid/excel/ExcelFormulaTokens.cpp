@@ -1,6 +1,9 @@
 // BIFF8 formula tokens to and from the formula engine's nodes.
 #include "grid/excel/ExcelFormulaTokens.h"
+#include "grid/excel/ExcelSharedFormulaTable.h"
 #include "grid/excel/ExcelText.h"
+#include "grid/core/GridCore.h"
+#include "grid/formula/FormulaSheet.h"
 #include "grid/formula/Evaluator.h"
 #include "grid/formula/FormulaParser.h"
 #include "grid/formula/FormulaText.h"
@@ -107,6 +110,11 @@ class CTokenWriter
     BOOL Relative(const GX_EXPR_NODE& n);
     BOOL FunctionToken(int nNumber, int nArgs);
     BOOL ConstantOffset(WORD i, long long& n) const;
+    BOOL IsBarePower(WORD i) const
+    {
+        const GX_EXPR_NODE& n = m_f.pNodes[i];
+        return n.nKind == GX_NODE_OPERATOR && n.nOperator == GX_OP_POW && !(n.nFlags & GX_NF_PAREN);
+    }
 
     const GX_FORMULA& m_f;
     DWORD m_nRow, m_nCol;
@@ -217,6 +225,9 @@ BOOL CTokenWriter::Operator(const GX_EXPR_NODE& n, int nDepth)
     case opUnary:
         if (!Node(n.nLink2, nDepth + 1))
             return FALSE;
+        // Other programs bind a sign before a power; the engine after it.
+        if (IsBarePower(n.nLink2))
+            Byte(TOK_PAREN);
         Byte(op.nToken);
         return TRUE;
     case opFunction: {
@@ -303,6 +314,8 @@ BOOL CTokenWriter::ConstantOffset(WORD i, long long& n) const
     const GX_EXPR_NODE& node = m_f.pNodes[i];
     if (node.nKind == GX_NODE_NUMBER)
     {
+        if (!(fabs(node.dValue) <= (double)MAX_FILE_ROW))
+            return FALSE;
         n = (long long)node.dValue;
         return TRUE;
     }
@@ -879,6 +892,16 @@ int GXFormulaTokensToText(int nSheet, const BYTE* pTokens, int nLength, WORD nRo
     GXFreeFormulaParts(&check);
     strText = s.c_str();
     return 0;
+}
+
+BOOL GXApplyFormulaTokens(const formulaStruct& formula, CGXGridCore* pGrid)
+{
+    CGXFormulaSheet* pSheet = pGrid != NULL ? pGrid->GetFormulaSheet() : NULL;
+    CString strFormula;
+    return pSheet != NULL &&
+           GXFormulaTokensToText(pSheet->GetEngineSheet(), formula.pTokens, formula.nTokens, formula.nRow,
+                                 formula.nCol, strFormula) == 0 &&
+           pSheet->SetExpressionRowCol((ROWCOL)formula.nRow + 1, (ROWCOL)formula.nCol + 1, strFormula);
 }
 
 void GXAppendBiffString(std::vector<BYTE>& out, const char* pszText, int nMaxChars, BOOL bByteCount)

@@ -5,6 +5,9 @@
 #include "grid/formula/CellStore.h"
 #include <vector>
 
+class CGXGridCore;
+struct formulaStruct;
+
 // Largest token stream a FORMULA record holds (the record body is at most 8,224 bytes).
 #define GX_EXCEL_MAX_TOKENS 8202
 
@@ -43,6 +46,9 @@ int GXParseFormulaTokens(const BYTE* pTokens, int nLength, WORD nRow, WORD nCol,
 // The same, as formula text ("=..."), checked by parsing it again.
 int GXFormulaTokensToText(int nSheet, const BYTE* pTokens, int nLength, WORD nRow, WORD nCol,
                           CString& strText);
+// Stores the formula of a FORMULA record in the grid's formula sheet, at grid row and column
+// one past the record's. FALSE without a formula sheet or when the tokens do not translate.
+BOOL GXApplyFormulaTokens(const formulaStruct& formula, CGXGridCore* pGrid);
 
 // BIFF8 strings: a character count, an option byte (bit 0: 16-bit characters), the characters.
 // Appends an ANSI text as count (a byte when bByteCount, else a word), option byte and

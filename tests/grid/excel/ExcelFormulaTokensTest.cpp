@@ -4,6 +4,7 @@
 #include "grid/excel/ExcelFormulaTokens.h"
 #include "grid/formula/Evaluator.h"
 #include "grid/formula/FormulaText.h"
+#include "grid/formula/RangeNames.h"
 #include "grid/formula/WorksheetFunctions.h"
 #include <gtest/gtest.h>
 #include <string.h>
@@ -94,7 +95,7 @@ const RoundTrip s_aRoundTrips[] = {
     {"=A1+B2*3", ""},
     {"=(A1+B2)*3", ""},
     {"=$A$1-B$2/$C3", ""},
-    {"=-A1**2", ""},
+    {"=-A1**2", "=-(A1**2)"},
     {"=(-A1)**2", ""},
     {"=2**3**2", "=(2**3)**2"},
     {"=A1%+5", ""},
@@ -175,6 +176,17 @@ TEST_F(FormulaTokens, WhatTheTokensCannotSayIsRefused)
     }
     EXPECT_TRUE(Store("=MOD(-7,3)") != NULL);
     EXPECT_TRUE(Store("=A1%3") != NULL);
+}
+
+TEST_F(FormulaTokens, NamedRangesAreWrittenAsTheirReferences)
+{
+    ASSERT_TRUE(GXDefineRangeName(m_nSheet, "WERTE", GXBoxRef(1, 0, 3, 1)));
+    ASSERT_TRUE(GXDefineRangeName(m_nSheet, "ECKE", GXCellRef(2, 2)));
+    GX_CELL* pCell = Store("=SUM(WERTE)+ECKE");
+    ASSERT_TRUE(pCell != NULL);
+    Bytes tokens;
+    ASSERT_TRUE(GXWriteFormulaTokens(pCell, tokens));
+    EXPECT_EQ("=SUM(A1..B3)+C2", Read(tokens));
 }
 
 TEST_F(FormulaTokens, StringConstantsCarryTheOptionByte)

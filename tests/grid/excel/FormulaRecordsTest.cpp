@@ -1,7 +1,9 @@
 // FORMULA records read into real grids (shared formulas, cached results, damaged records) and
 // formula cells written by the cell writer, against hand-written bytes.
 #include "RecordTestSupport.h"
+#include "grid/core/ExcelWndDocAdapter.h"
 #include "grid/excel/ExcelFormulaHandler.h"
+#include "grid/excel/ExcelReaderImpl.h"
 #include "grid/formula/FormulaSheet.h"
 #include <gtest/gtest.h>
 #include <string.h>
@@ -188,5 +190,51 @@ TEST_F(RecordTest, WritesFormulaCells)
                               "17 00 00 17 00 00 42 02 5001");
     EXPECT_EQ(HexOf(expected), HexOf(StreamBytes(stream)));
     EXPECT_EQ(StreamBytes(stream).size(), nTotal);
+}
+} // namespace
+
+namespace
+{
+// A one-sheet workbook file of formulas, written and read into a fresh grid: the same formula
+// texts; what the tokens cannot say arrives as its value.
+TEST_F(RecordTest, FormulasTravelThroughAWorkbookFile)
+{
+    const char* const apszFormulas[] = {
+        "=A1*2+B1", "=(A1+B1)/2", "=A1>3?\"gross\":\"klein\"", "=SUM(A1..B1,4)", "=ROUND(A1/3,2)",
+        "=$A$1-B$1", "=MODULUS(-7,A1)", "=ATAN2(A1,B1)", "=STRCAT(\"x\",\"y\")", "=-(A1**2)", "=(-A1)**2",
+    };
+    RecordGrid source(TRUE);
+    CGXFormulaSheet* pSource = source.g.GetFormulaSheet();
+    ASSERT_TRUE(pSource != NULL);
+    pSource->SetNumberRowCol(1, 1, 5);
+    pSource->SetNumberRowCol(1, 2, 2);
+    ROWCOL nRow = 2;
+    for (const char* psz : apszFormulas)
+        ASSERT_TRUE(pSource->SetExpressionRowCol(nRow++, 1, psz)) << psz;
+    ASSERT_TRUE(pSource->SetExpressionRowCol(nRow, 1, "=A1%3"));
+    source.g.Recalc(TRUE);
+
+    ::CreateDirectoryA("excel-out", NULL);
+    const char* pszPath = "excel-out\\formulas.xls";
+    CGXExcelWndDocAdapter writer;
+    writer.m_pGrid = &source.g;
+    ASSERT_TRUE(writer.SaveDocument(pszPath));
+
+    RecordGrid target;
+    CGXExcelWndDocAdapter reading;
+    reading.m_pGrid = &target.g;
+    CGXExcelReaderImpl reader;
+    reader.SetMode(CGXExcelReaderImpl::modeAll);
+    reader.SetSheetCount(1);
+    reader.ReadFile(pszPath, &reading);
+    nRow = 2;
+    for (const char* psz : apszFormulas)
+    {
+        EXPECT_STREQ(pSource->GetExpressionTextRowCol(nRow, 1), Expression(target, nRow, 1)) << psz;
+        EXPECT_TRUE(HasFormula(target, nRow, 1)) << psz;
+        nRow++;
+    }
+    EXPECT_FALSE(HasFormula(target, nRow, 1));
+    EXPECT_STREQ("2", target.ValueAt(nRow, 1));
 }
 } // namespace

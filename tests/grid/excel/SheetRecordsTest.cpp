@@ -197,7 +197,7 @@ TEST_F(RecordTest, BofWrittenForGlobalsAndSheets)
 TEST_F(RecordTest, WrittenRecordsReadBackEqual)
 {
     RecordGrid source;
-    source.g.SetValueRange(CGXCellRange(1, 1), "Gr\xFC\xDF" "e \x80");
+    source.g.SetValueRange(CGXCellRange(1, 1), "Gr\xFC\xDF\x65 \x80");
     source.g.SetStyleRange(CGXCellRange(2, 3), CGXStyle().SetNumberValue(-0.000123456789012345));
     source.g.SetStyleRange(CGXCellRange(4, 2), CGXStyle().SetNumberValue(9007199254740992.0));
     source.g.SetRowHeight(3, 3, 31, NULL, GX_NOREDRAW);
