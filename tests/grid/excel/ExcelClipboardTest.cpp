@@ -83,6 +83,21 @@ void FillSource(CGXGridCore* pGrid)
     pGrid->SetValueRange(CGXCellRange(2, 4), "rechts");
 }
 
+// The 2 x 2 block of FillSource from the cell on: values, the formula with its result, the bold
+// font, and nothing beside or below it.
+void ExpectSourceBlockAt(ExcelWindow& w, ROWCOL r, ROWCOL c)
+{
+    EXPECT_STREQ("1.5", w.Value(r, c));
+    EXPECT_STREQ("Text", w.Value(r, c + 1));
+    EXPECT_STREQ("3", w.Value(r + 1, c));
+    EXPECT_STREQ("=1.5*2", w.Expression(r + 1, c));
+    EXPECT_STREQ("fett", w.Value(r + 1, c + 1));
+    EXPECT_TRUE(w.Bold(r + 1, c + 1));
+    EXPECT_FALSE(w.Bold(r, c + 1));
+    EXPECT_STREQ("", w.Value(r + 2, c));
+    EXPECT_STREQ("", w.Value(r, c + 2));
+}
+
 void CopyB2C3(CGXExcelReadWnd* pGrid)
 {
     pGrid->GetParam()->m_SelectedRanges.DeleteAll();
@@ -341,15 +356,7 @@ TEST_F(ExcelClipboard, ACopyOffersExactlyTheSelectionAsAWorkbookBeforeTheText)
         adapter.GetReader()->SetSheetCount(1);
         EXPECT_NO_THROW(adapter.GetReader()->ReadFile(strPath.c_str(), &adapter));
     }
-    EXPECT_STREQ("1.5", back.Value(1, 1));
-    EXPECT_STREQ("Text", back.Value(1, 2));
-    EXPECT_STREQ("3", back.Value(2, 1));
-    EXPECT_STREQ("=1.5*2", back.Expression(2, 1));
-    EXPECT_STREQ("fett", back.Value(2, 2));
-    EXPECT_TRUE(back.Bold(2, 2));
-    EXPECT_FALSE(back.Bold(1, 2));
-    EXPECT_STREQ("", back.Value(3, 1));
-    EXPECT_STREQ("", back.Value(1, 3));
+    ExpectSourceBlockAt(back, 1, 1);
     ::DeleteFileA(strPath.c_str());
 }
 
@@ -368,16 +375,7 @@ TEST_F(ExcelClipboard, AWorkbookAlonePastesFromTheCurrentCell)
     target.pGrid->ChangeCurrentCell(5, 4, 0x0A);
     ASSERT_TRUE(target.pGrid->CanPasteFromClipboard());
     ASSERT_TRUE(target.pGrid->Paste());
-    EXPECT_STREQ("1.5", target.Value(5, 4));
-    EXPECT_STREQ("Text", target.Value(5, 5));
-    EXPECT_STREQ("3", target.Value(6, 4));
-    EXPECT_STREQ("=1.5*2", target.Expression(6, 4));
-    EXPECT_STREQ("fett", target.Value(6, 5));
-    EXPECT_TRUE(target.Bold(6, 5));
-    EXPECT_FALSE(target.Bold(5, 5));
-    // Exactly the block: nothing beside or below it.
-    EXPECT_STREQ("", target.Value(7, 4));
-    EXPECT_STREQ("", target.Value(5, 6));
+    ExpectSourceBlockAt(target, 5, 4);
     EXPECT_STREQ("", target.Value(4, 4));
 }
 
