@@ -21,6 +21,7 @@ class CGXCellRange;
 class CGXControl;
 class CGXGridCore;
 class CDC;
+class CWnd;
 class CTime;
 struct CGXFindReplaceSettings;
 
@@ -607,6 +608,16 @@ class CGXAbstractGridStyleDataExchangeImp : public CObject
                                     BOOL bComposed) = 0;
     virtual BOOL PasteCellsFromArchive(CGXGridCore* pGrid, CArchive& ar, const CGXCellRange& range,
                                        BOOL bNoSizeCheck) = 0;
+};
+
+// The sheet names of the tab window a grid lies in.
+class CGXAbstractTabWndInterface : public CObject
+{
+  public:
+    // With bSet the window's tab takes sName, else sName receives its label (empty without a tab).
+    virtual void GetOrSetTabName(CWnd* pWnd, CString& sName, BOOL bSet) = 0;
+    // The label of tab nTab of the tab window that is the window's parent; empty when none.
+    virtual CString GetTabNameAt(CWnd* pWnd, int nTab) = 0;
 };
 
 // Copy and move of blocks of cells inside one grid.

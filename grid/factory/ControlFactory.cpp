@@ -44,7 +44,7 @@
 #include "grid/core/GridCore.h"
 #include "grid/core/GridWnd.h"
 #include "grid/core/Header.h"
-#include "grid/core/SheetTabClasses.h"
+#include "grid/excel/SheetTabClasses.h"
 #include "GridIds.h"
 
 const UINT CGXControlFactory::s_anControlIds[37] = {
