@@ -234,7 +234,8 @@ int CGXTabBeam::FindTab(const CWnd* pWnd) const
 
 // Tabs
 
-void CGXTabBeam::InsertTab(BOOL bAtCurrent, LPCTSTR pszLabel, CWnd* pWnd, BOOL bOwnsWnd, int nWidth, DWORD dwValue)
+void CGXTabBeam::InsertTab(BOOL bAtCurrent, LPCTSTR pszLabel, CWnd* pWnd, BOOL bOwnsWnd, int nWidth,
+                           DWORD dwValue)
 {
     CGXTabInfo* pTab = new CGXTabInfo;
     pTab->SetColors(m_clrBackNormal, m_clrBackSelected);
@@ -327,8 +328,9 @@ BOOL CGXTabBeam::IsButtonDisabled(int nButton)
 void CGXTabBeam::DrawButton(CDC* pDC, int nButton, BOOL bPressed)
 {
     CGXSysColorTable* pColors = GXGetSysColorTable();
-    const COLORREF clrFrame = pColors->GetColor(COLOR_WINDOWFRAME), clrFace = pColors->GetColor(COLOR_BTNFACE),
-                   clrShadow = pColors->GetColor(COLOR_BTNSHADOW), clrHilite = pColors->GetColor(COLOR_BTNHIGHLIGHT);
+    const COLORREF clrFrame = pColors->GetColor(COLOR_WINDOWFRAME),
+                   clrFace = pColors->GetColor(COLOR_BTNFACE), clrShadow = pColors->GetColor(COLOR_BTNSHADOW),
+                   clrHilite = pColors->GetColor(COLOR_BTNHIGHLIGHT);
     const int g = NewLook(), h = m_nHeight, w = m_nButtonWidth, d = bPressed ? 1 : 0;
     const int p = m_nButtons == 2 ? nButton - 1 : nButton;
     const int x0 = p * m_nHeight, x1 = (p + 1) * m_nHeight;

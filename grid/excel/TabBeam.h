@@ -43,7 +43,8 @@ class CGXTabBeam : public CWnd
     virtual void SelectTabAt(int x, int y);
     virtual int ButtonFromPoint(int x, int y, int nExpected);
     virtual void ScrollTabs(int nButton);
-    virtual void InsertTab(BOOL bAtCurrent, LPCTSTR pszLabel, CWnd* pWnd, BOOL bOwnsWnd, int nWidth, DWORD dwValue);
+    virtual void InsertTab(BOOL bAtCurrent, LPCTSTR pszLabel, CWnd* pWnd, BOOL bOwnsWnd, int nWidth,
+                           DWORD dwValue);
     virtual void DeleteTab(int nTab);
     virtual void AdjustTabSize(int nTab);
     virtual int FindTab(const CWnd* pWnd) const;

@@ -154,8 +154,8 @@ BOOL CGXTabWnd::CreateCommonParts(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
     m_bHasVScroll = (dwStyle & WS_VSCROLL) != 0;
     try
     {
-        if (m_hWnd == NULL &&
-            !CreateEx(0, _T("GxMdiFrame"), NULL, dwStyle & ~(WS_HSCROLL | WS_VSCROLL), CRect(0, 0, 0, 0), pParentWnd, nID))
+        if (m_hWnd == NULL && !CreateEx(0, _T("GxMdiFrame"), NULL, dwStyle & ~(WS_HSCROLL | WS_VSCROLL),
+                                        CRect(0, 0, 0, 0), pParentWnd, nID))
             return FALSE;
         struct Bar
         {
@@ -169,8 +169,9 @@ BOOL CGXTabWnd::CreateCommonParts(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
              NewLook() && (m_bHasHScroll || m_bHasVScroll) && IsFrame(pParentWnd)},
         };
         for (const Bar& bar : bars)
-            if (bar.bWanted && ::CreateWindowExA(0, "SCROLLBAR", NULL, bar.dwStyle | WS_CHILD, 0, 0, 1, 1, m_hWnd,
-                                                 (HMENU)(UINT_PTR)bar.nID, AfxGetInstanceHandle(), NULL) == NULL)
+            if (bar.bWanted &&
+                ::CreateWindowExA(0, "SCROLLBAR", NULL, bar.dwStyle | WS_CHILD, 0, 0, 1, 1, m_hWnd,
+                                  (HMENU)(UINT_PTR)bar.nID, AfxGetInstanceHandle(), NULL) == NULL)
                 AfxThrowResourceException();
         m_pBeam = (CGXTabBeam*)m_pBeamClass->CreateObject();
         if (m_pBeam == NULL || !m_pBeam->Create(WS_VISIBLE, CRect(0, 0, 1, 1), this, kBeamId))
@@ -304,7 +305,8 @@ CWnd* CGXTabWnd::GetSizingParent()
     if (!NewLook())
         return NULL;
     CWnd* pCandidate = (GetStyle() & WS_THICKFRAME) ? this : GetParent();
-    if (pCandidate == NULL || !(pCandidate->GetStyle() & WS_THICKFRAME) || (pCandidate->GetStyle() & WS_MAXIMIZE))
+    if (pCandidate == NULL || !(pCandidate->GetStyle() & WS_THICKFRAME) ||
+        (pCandidate->GetStyle() & WS_MAXIMIZE))
         return NULL;
     CRect rectCand, rectMine;
     pCandidate->GetClientRect(&rectCand);

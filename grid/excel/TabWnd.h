@@ -18,13 +18,15 @@ class CGXTabWnd : public CWnd
     ~CGXTabWnd() override;
     // CNotSupportedException unless "GXWND" is registered; FALSE when the first sheet fails.
     BOOL Create(CWnd* pParentWnd, LPCTSTR pszLabel, CCreateContext* pContext,
-                DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL, UINT nID = AFX_IDW_PANE_FIRST);
+                DWORD dwStyle = WS_CHILD | WS_VISIBLE | WS_HSCROLL | WS_VSCROLL,
+                UINT nID = AFX_IDW_PANE_FIRST);
     BOOL CreateCommonParts(CWnd* pParentWnd, DWORD dwStyle, UINT nID);
     // Registers "CGXTabWnd" unless present; CResourceException when that fails.
     static void AFXAPI RegisterWndClass(HINSTANCE hInstance);
 
     // Operations
-    CWnd* CreateView(CRuntimeClass* pViewClass, LPCTSTR pszLabel, CCreateContext* pContext = NULL, UINT nID = 0);
+    CWnd* CreateView(CRuntimeClass* pViewClass, LPCTSTR pszLabel, CCreateContext* pContext = NULL,
+                     UINT nID = 0);
     void ActivateWnd(CWnd* pWnd);
     void ActivateTab(int nTab);
     void RemoveWnd(CWnd* pWnd);

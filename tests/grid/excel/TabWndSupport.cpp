@@ -44,7 +44,8 @@ SheetFrame::SheetFrame(int cx, int cy)
     pDoc->m_bAutoDelete = FALSE;
     CRect rect(0, 0, cx, cy);
     ::AdjustWindowRectEx(&rect, WS_OVERLAPPEDWINDOW, FALSE, 0);
-    pFrame->Create(NULL, _T("Mappe"), WS_OVERLAPPEDWINDOW, CRect(40, 40, 40 + rect.Width(), 40 + rect.Height()));
+    pFrame->Create(NULL, _T("Mappe"), WS_OVERLAPPEDWINDOW,
+                   CRect(40, 40, 40 + rect.Width(), 40 + rect.Height()));
     CCreateContext ctx;
     ctx.m_pNewViewClass = RUNTIME_CLASS(CSheetTestView);
     ctx.m_pCurrentDoc = pDoc;

@@ -82,7 +82,8 @@ TEST(GridExcelTabWnd, TabsAndButtonsAsPainted)
     LookFlags look(TRUE);
     SheetFrame f(900, 300);
     CGXTabBeam& beam = f.Beam();
-    const COLORREF clrNormal = ToRGB(::GetSysColor(COLOR_BTNFACE)), clrCurrent = ToRGB(::GetSysColor(COLOR_WINDOW)),
+    const COLORREF clrNormal = ToRGB(::GetSysColor(COLOR_BTNFACE)),
+                   clrCurrent = ToRGB(::GetSysColor(COLOR_WINDOW)),
                    clrEmpty = ToRGB(::GetSysColor(COLOR_SCROLLBAR));
     ASSERT_NE(clrNormal, clrCurrent);
     beam.Invalidate();
@@ -104,8 +105,8 @@ TEST(GridExcelTabWnd, TabsAndButtonsAsPainted)
     const int h = beam.m_nHeight, w = beam.m_nButtonWidth, g = 1;
     const int gw = (h >= 20 ? 6 : 5) + 2 * g, m = (w - gw) / 2, tt = (h - 9) / 2;
     const COLORREF grey = 0x606060;
-    EXPECT_EQ(grey, px.At(m + 1, tt + 4));          // back, line 0
-    EXPECT_EQ(grey, px.At(2 * h - m - 2, tt + 4));  // forward, line 0
+    EXPECT_EQ(grey, px.At(m + 1, tt + 4));             // back, line 0
+    EXPECT_EQ(grey, px.At(2 * h - m - 2, tt + 4));     // forward, line 0
     EXPECT_EQ(grey, px.At(2 * h - m - 2 - 3, tt + 1)); // forward, line 3 top
     // Long labels overflow the strip: forward turns black, back stays grey.
     for (int i = 0; i < 3; i++)
@@ -413,7 +414,8 @@ TEST(GridExcelTabWnd, HeldScrollButtonRepeatsUntilTheCaptureGoes)
     ASSERT_EQ(15, beam.GetTabCount());
     ASSERT_EQ(0, beam.m_nFirstTab);
     CWnd thief;
-    thief.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_POPUP | WS_VISIBLE, CRect(700, 500, 720, 520), NULL, 0);
+    thief.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_POPUP | WS_VISIBLE, CRect(700, 500, 720, 520), NULL,
+                   0);
     g_pCaptureThief = &thief;
     // Press and hold the forward button; another window takes the capture after a while.
     POINT pt = ScreenOf(&beam, beam.m_nButtonWidth + beam.m_nButtonWidth / 2, beam.m_nHeight / 2);
@@ -512,8 +514,9 @@ TEST(GridExcelTabWnd, InADialogTemplate)
     tmpl.item.id = 1234;
     memcpy(tmpl.itemClass, L"CGXTabWnd", sizeof(tmpl.itemClass));
     static_assert(offsetof(decltype(tmpl), item) % 4 == 0, "items start on DWORD boundaries");
-    HWND hDlg = ::CreateDialogIndirectParamA(AfxGetInstanceHandle(), &tmpl.dlg, NULL,
-                                             [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; }, 0);
+    HWND hDlg = ::CreateDialogIndirectParamA(
+        AfxGetInstanceHandle(), &tmpl.dlg, NULL, [](HWND, UINT, WPARAM, LPARAM) -> INT_PTR { return FALSE; },
+        0);
     ASSERT_NE(nullptr, hDlg);
     HWND hTab = ::GetDlgItem(hDlg, 1234);
     ASSERT_NE(nullptr, hTab);
