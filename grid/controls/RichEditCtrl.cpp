@@ -319,6 +319,27 @@ BOOL CGXRichEditCtrl::PrepareStoreText(CString& strText, ROWCOL, ROWCOL, const C
     return TRUE;
 }
 
+BOOL CGXRichEditCtrl::StoreTextInCell(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText, UINT flags,
+                                      const CGXStyle* pStyle)
+{
+    CGXStyle* pScratch = NULL;
+    if (pStyle == NULL)
+    {
+        pScratch = m_pGrid->CreateStyle();
+        m_pGrid->ComposeStyleRowCol(nRow, nCol, pScratch);
+        pStyle = pScratch;
+    }
+    CString strValue = pszText != NULL ? pszText : "";
+    BOOL bOk =
+        !(m_pGrid->GetParam()->m_bProtectReadOnly &&
+          (m_pGrid->IsReadOnly() || (pStyle->GetInclude(CGXStyle::ibReadOnly) && pStyle->GetReadOnly()))) &&
+        PrepareStoreText(strValue, nRow, nCol, *pStyle);
+    if (pScratch != NULL)
+        m_pGrid->RecycleStyle(pScratch);
+    // The value is not cut again: that would cut off its closing brace.
+    return bOk && m_pGrid->SetValueRange(CGXCellRange(nRow, nCol), strValue, gxOverride, 0, flags);
+}
+
 BOOL CGXRichEditCtrl::Store()
 {
     if (m_pStyle == NULL || !GetModify())

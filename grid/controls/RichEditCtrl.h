@@ -42,6 +42,9 @@ class CGXRichEditCtrl : public CRichEditCtrl, public CGXControl
     BOOL FormatValueText(CString& strResult, ROWCOL nRow, ROWCOL nCol, LPCTSTR pszRawValue,
                          const CGXStyle& style) override;
     BOOL PrepareStoreText(CString& strText, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) override;
+    // Stores plain text as a value; the cut to the maximum length comes before the wrapping.
+    BOOL StoreTextInCell(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText, UINT flags,
+                         const CGXStyle* pStyle = NULL) override;
     CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem = NULL,
                       const CGXStyle* pStyle = NULL) override;
     CSize AddBorders(CSize size, const CGXStyle& style) override;

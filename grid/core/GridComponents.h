@@ -20,8 +20,9 @@ class CGXRangeList;
 class CGXCellRange;
 class CGXControl;
 class CGXGridCore;
-class CDC;
+class CGXExcelReader;
 class CWnd;
+class CDC;
 class CTime;
 struct CGXFindReplaceSettings;
 
@@ -610,16 +611,6 @@ class CGXAbstractGridStyleDataExchangeImp : public CObject
                                        BOOL bNoSizeCheck) = 0;
 };
 
-// The sheet names of the tab window a grid lies in.
-class CGXAbstractTabWndInterface : public CObject
-{
-  public:
-    // With bSet the window's tab takes sName, else sName receives its label (empty without a tab).
-    virtual void GetOrSetTabName(CWnd* pWnd, CString& sName, BOOL bSet) = 0;
-    // The label of tab nTab of the tab window that is the window's parent; empty when none.
-    virtual CString GetTabNameAt(CWnd* pWnd, int nTab) = 0;
-};
-
 // Copy and move of blocks of cells inside one grid.
 class CGXAbstractGridDirectCopyMoveCellsImp : public CObject
 {
@@ -1126,4 +1117,24 @@ class CGXAbstractGridExcelLikeFillImp : public CObject
     virtual void SelectFillRange(CGXGridCore*, const CGXCellRange&)
     {
     }
+};
+
+// Makes the workbook reader that a workbook adapter owns; installed by the library that reads
+// and writes workbooks. Adapters without one answer that nothing was read or written.
+class CGXAbstractExcelReaderMaker : public CObject
+{
+  public:
+    virtual CGXExcelReader* CreateReader() = 0;
+};
+
+// The sheet-tab window that holds a grid: its sheet names. Without one installed a grid has no
+// tab to rename.
+class CGXAbstractTabWndInterface : public CObject
+{
+  public:
+    // The tab of the window (the first sheet-tab window among its parents): with bSet it takes
+    // sName, else sName receives its label (empty without a tab).
+    virtual void GetOrSetTabName(CWnd* pWnd, CString& sName, BOOL bSet) = 0;
+    // The label of tab nTab of the tab window that is the window's parent; empty when none.
+    virtual CString GetTabNameAt(CWnd* pWnd, int nTab) = 0;
 };

@@ -72,6 +72,22 @@ template <class T, class S> class CGXExcelBaseTable : public CGXExcelTable
     }
 
   protected:
+    // Reads one record into a new entry through read(entry) and stores it under the next index;
+    // a failed field read leaves the entry with what was read.
+    template <class F> BOOL ReadEntry(F read)
+    {
+        T* pEntry = new T;
+        try
+        {
+            read(*pEntry);
+        }
+        catch (READSEEKEXCEP* pEx)
+        {
+            GXExCatchReadSeek(pEx);
+        }
+        AddEntry(pEntry);
+        return TRUE;
+    }
     // Stores an entry (owned from here on) under the next index and returns the index.
     DWORD AddEntry(T* pEntry)
     {

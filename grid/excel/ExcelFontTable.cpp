@@ -25,33 +25,25 @@ CGXExcelFontIndex::CGXExcelFontIndex(const CGXStyle& style, DWORD nDisc) : nDisc
 
 BOOL CGXExcelFontTable::ReadRecord(IStream* pStream, DWORD)
 {
-    fontStruct* pEntry = new fontStruct;
-    try
-    {
+    return ReadEntry([&](fontStruct& e) {
         CGXExcelFieldDesc f[11];
-        f[0].SetWord(&pEntry->nHeight);
-        f[1].SetWord(&pEntry->nOptions);
-        f[2].SetWord(&pEntry->nColor);
-        f[3].SetWord(&pEntry->nWeight);
-        f[4].SetWord(&pEntry->nEscapement);
-        f[5].SetRaw(&pEntry->nUnderline, 1);
-        f[6].SetRaw(&pEntry->nFamily, 1);
-        f[7].SetRaw(&pEntry->nCharSet, 1);
-        f[8].SetRaw(&pEntry->nReserved, 1);
-        f[9].SetRaw(&pEntry->nNameLength, 1);
-        f[10].SetRaw(&pEntry->nStringOption, 1);
+        f[0].SetWord(&e.nHeight);
+        f[1].SetWord(&e.nOptions);
+        f[2].SetWord(&e.nColor);
+        f[3].SetWord(&e.nWeight);
+        f[4].SetWord(&e.nEscapement);
+        f[5].SetRaw(&e.nUnderline, 1);
+        f[6].SetRaw(&e.nFamily, 1);
+        f[7].SetRaw(&e.nCharSet, 1);
+        f[8].SetRaw(&e.nReserved, 1);
+        f[9].SetRaw(&e.nNameLength, 1);
+        f[10].SetRaw(&e.nStringOption, 1);
         ReadFieldList(pStream, f, 11);
-        pEntry->name.assign(pEntry->nNameLength, 0);
+        e.name.assign(e.nNameLength, 0);
         CGXExcelFieldDesc name;
-        name.SetText(pEntry->name.data(), pEntry->nNameLength, pEntry->nStringOption & 1);
+        name.SetText(e.name.data(), e.nNameLength, e.nStringOption & 1);
         ReadFieldList(pStream, &name, 1);
-    }
-    catch (READSEEKEXCEP* pEx)
-    {
-        GXExCatchReadSeek(pEx);
-    }
-    AddEntry(pEntry);
-    return TRUE;
+    });
 }
 
 BOOL CGXExcelFontTable::ApplyToStyle(DWORD nIndex, CGXStyle*& pStyle)
@@ -215,21 +207,15 @@ BOOL CGXExcelFontTable::WriteRecords(IStream* pStream, DWORD* pTotal, CGXGridPar
         }
     }
 
-    for (POSITION pos = pStylesMap->GetStartPosition(); pos != NULL;)
-    {
-        WORD nID;
-        CString strName;
-        UINT nResourceID;
-        const CGXStyle* pStyle = NULL;
-        pStylesMap->GetNextStyle(pos, nID, strName, nResourceID, pStyle);
-        if (pStyle == NULL || nID == pStylesMap->m_wStyleStandard || !pStyle->GetInclude(CGXStyle::ibFont))
-            continue;
-        CGXStyle* pCompleted = pStyle->Clone();
+    GXExForEachBaseStyle(pStylesMap, [&](WORD nID, const CString&, const CGXStyle& style) {
+        if (nID == pStylesMap->m_wStyleStandard || !style.GetInclude(CGXStyle::ibFont))
+            return;
+        CGXStyle* pCompleted = style.Clone();
         if (pStandard != NULL)
             pCompleted->MergeStyle(*pStandard, gxApplyNew);
         WriteFontOnce(pStream, pTotal, *pCompleted, GX_EXCEL_SHARED_FONT);
         delete pCompleted;
-    }
+    });
 
     for (DWORD nSheet = 0; nSheet < nSheets; nSheet++)
     {

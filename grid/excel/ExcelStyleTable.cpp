@@ -1,5 +1,6 @@
 #include "ExcelStyleTable.h"
 #include "ExcelHandler.h"
+#include "ExcelSheetStyles.h"
 #include "ExcelXFTable.h"
 #include "ExMapHolder.h"
 #include "grid/core/GridCore.h"
@@ -55,54 +56,56 @@ void PutWord(std::vector<BYTE>& out, WORD w)
 
 BOOL CGXExcelStyleTable::ReadRecord(IStream* pStream, DWORD)
 {
-    styleStruct* pEntry = new styleStruct;
-    std::unique_ptr<CGXStyle> style(new CGXStyle);
-    try
-    {
+    BOOL bResult = ReadEntry([&](styleStruct& e) {
         CGXExcelFieldDesc xf;
-        xf.SetWord(&pEntry->nXF);
+        xf.SetWord(&e.nXF);
         ReadFieldList(pStream, &xf, 1);
+        std::unique_ptr<CGXStyle> style(new CGXStyle);
         CGXStyle* pStyle = style.get();
         if (CGXExcelTable* pXFs = GXExFindTable(GX_EXCEL_XF))
-            pXFs->ApplyStyleEntry(pEntry->nXF & 0xFFF, pStyle);
-        CGXStylesMap* pStylesMap = ContextStylesMap();
-        if (pEntry->nXF & 0x8000)
+            pXFs->ApplyStyleEntry(e.nXF & 0xFFF, pStyle);
+        CString strName;
+        if (e.nXF & 0x8000)
         {
             CGXExcelFieldDesc f[2];
-            f[0].SetRaw(&pEntry->nBuiltIn, 1);
-            f[1].SetRaw(&pEntry->nLevel, 1);
+            f[0].SetRaw(&e.nBuiltIn, 1);
+            f[1].SetRaw(&e.nLevel, 1);
             ReadFieldList(pStream, f, 2);
-            if ((pEntry->nXF & 0xFFF) != 0 && pEntry->nBuiltIn < 6 && pStylesMap != NULL)
-                pEntry->nBaseStyleID = pStylesMap->RegisterStyle(kBuiltInNames[pEntry->nBuiltIn], *style);
+            if ((e.nXF & 0xFFF) != 0 && e.nBuiltIn < 6)
+                strName = kBuiltInNames[e.nBuiltIn];
         }
         else
         {
             BYTE nOption = 0;
             CGXExcelFieldDesc f[2];
-            f[0].SetWord(&pEntry->nNameLength);
+            f[0].SetWord(&e.nNameLength);
             f[1].SetRaw(&nOption, 1);
             ReadFieldList(pStream, f, 2);
-            std::vector<WORD> name(pEntry->nNameLength);
+            std::vector<WORD> name(e.nNameLength);
             CGXExcelFieldDesc text;
-            text.SetText(name.data(), pEntry->nNameLength, nOption & 1);
+            text.SetText(name.data(), e.nNameLength, nOption & 1);
             ReadFieldList(pStream, &text, 1);
-            pEntry->strName = ToAnsi(name);
-            if (pStylesMap != NULL && !pEntry->strName.IsEmpty())
-                pEntry->nBaseStyleID = pStylesMap->RegisterStyle(pEntry->strName, *style);
+            e.strName = strName = ToAnsi(name);
         }
-    }
-    catch (READSEEKEXCEP* pEx)
-    {
-        GXExCatchReadSeek(pEx);
-    }
-    catch (CException* e)
-    {
-        // No id left in the styles map: the record names no base style.
-        e->Delete();
-    }
-    pEntry->nXF &= 0xFFF;
-    AddEntry(pEntry);
-    return TRUE;
+        CGXStylesMap* pStylesMap = ContextStylesMap();
+        if (pStylesMap != NULL && !strName.IsEmpty())
+        {
+            try
+            {
+                e.nBaseStyleID = pStylesMap->RegisterStyle(strName, *style);
+            }
+            catch (CException* pEx)
+            {
+                // No id left in the styles map: the record names no base style.
+                pEx->Delete();
+            }
+        }
+    });
+    // Only the XF number's low 12 bits name an XF.
+    styleStruct* pEntry = NULL;
+    if (LookupEntry(GetEntriesRead() - 1, pEntry))
+        pEntry->nXF &= 0xFFF;
+    return bResult;
 }
 
 BOOL CGXExcelStyleTable::IsValueMissing(const CWordArray& values, WORD nValue)
@@ -159,17 +162,9 @@ BOOL CGXExcelStyleTable::WriteRecords(IStream* pStream, DWORD* pTotal, CGXGridPa
     GXExWriteBytes(pStream, out.data(), (ULONG)out.size(), pTotal);
 
     out.clear();
-    for (POSITION pos = pStylesMap->GetStartPosition(); pos != NULL;)
-    {
-        WORD nID;
-        CString strName;
-        UINT nResourceID;
-        const CGXStyle* pStyle = NULL;
-        pStylesMap->GetNextStyle(pos, nID, strName, nResourceID, pStyle);
+    GXExForEachBaseStyle(pStylesMap, [&](WORD nID, const CString& strName, const CGXStyle&) {
         if (!IsValueMissing(covered, nID))
-            continue;
-        if (strName.IsEmpty() && nResourceID != 0)
-            strName.LoadString(nResourceID);
+            return;
         WCHAR name[256];
         int nChars =
             strName.IsEmpty() ? 0 : ::MultiByteToWideChar(CP_ACP, 0, strName, strName.GetLength(), name, 255);
@@ -182,7 +177,7 @@ BOOL CGXExcelStyleTable::WriteRecords(IStream* pStream, DWORD* pTotal, CGXGridPa
         out.push_back(1);
         for (int i = 0; i < nChars; i++)
             PutWord(out, name[i]);
-    }
+    });
     if (!out.empty())
         GXExWriteBytes(pStream, out.data(), (ULONG)out.size(), pTotal);
     return TRUE;

@@ -162,29 +162,21 @@ UINT CGXExcelXFTable::PenToLineStyle(const CGXCellPen& pen) const
 
 BOOL CGXExcelXFTable::ReadRecord(IStream* pStream, DWORD)
 {
-    XFStruct* pEntry = new XFStruct;
-    try
-    {
+    return ReadEntry([&](XFStruct& e) {
         CGXExcelFieldDesc f[11];
-        f[0].SetWord(&pEntry->nFont);
-        f[1].SetWord(&pEntry->nFormat);
-        f[2].SetWord(&pEntry->nTypeParent);
-        f[3].SetRaw(&pEntry->nAlign, 1);
-        f[4].SetRaw(&pEntry->nRotation, 1);
-        f[5].SetRaw(&pEntry->nIndent, 1);
-        f[6].SetRaw(&pEntry->nUsed, 1);
-        f[7].SetWord(&pEntry->nLineStyles);
-        f[8].SetWord(&pEntry->nSideColors);
-        f[9].SetDWord(&pEntry->nTopBottom);
-        f[10].SetWord(&pEntry->nFillColors);
+        f[0].SetWord(&e.nFont);
+        f[1].SetWord(&e.nFormat);
+        f[2].SetWord(&e.nTypeParent);
+        f[3].SetRaw(&e.nAlign, 1);
+        f[4].SetRaw(&e.nRotation, 1);
+        f[5].SetRaw(&e.nIndent, 1);
+        f[6].SetRaw(&e.nUsed, 1);
+        f[7].SetWord(&e.nLineStyles);
+        f[8].SetWord(&e.nSideColors);
+        f[9].SetDWord(&e.nTopBottom);
+        f[10].SetWord(&e.nFillColors);
         ReadFieldList(pStream, f, 11);
-    }
-    catch (READSEEKEXCEP* pEx)
-    {
-        GXExCatchReadSeek(pEx);
-    }
-    AddEntry(pEntry);
-    return TRUE;
+    });
 }
 
 BOOL CGXExcelXFTable::ApplyToStyle(DWORD nIndex, CGXStyle*& pStyle)
@@ -454,19 +446,13 @@ BOOL CGXExcelXFTable::WriteRecords(IStream* pStream, DWORD* pTotal, CGXGridParam
         nNextXF = 16;
     }
 
-    for (POSITION pos = pStylesMap->GetStartPosition(); pos != NULL;)
-    {
-        WORD nID;
-        CString strName;
-        UINT nResourceID;
-        const CGXStyle* pStyle = NULL;
-        pStylesMap->GetNextStyle(pos, nID, strName, nResourceID, pStyle);
-        if (pStyle == NULL || nID == pStylesMap->m_wStyleStandard)
-            continue;
-        BuildStyleXF(*pStyle, record + 4, pStylesMap);
+    GXExForEachBaseStyle(pStylesMap, [&](WORD nID, const CString&, const CGXStyle& style) {
+        if (nID == pStylesMap->m_wStyleStandard)
+            return;
+        BuildStyleXF(style, record + 4, pStylesMap);
         GXExWriteBytes(pStream, record, sizeof(record), pTotal);
         m_styleIDs.AddIfAbsent(nID, nNextXF++);
-    }
+    });
 
     for (DWORD nSheet = 0; nSheet < nSheets; nSheet++)
     {

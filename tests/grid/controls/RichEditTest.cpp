@@ -127,6 +127,11 @@ TEST(GridRichEdit, ReturnInsertsALineOnlyWhenTheStyleAllowsEnter)
         ASSERT_TRUE(w.Rich()->IsActive());
         TypeKey(VK_RETURN);
         EXPECT_EQ(bAllow, w.Rich()->IsActive());
+        // Without it Enter stored the cell and moved on (right, the grid's default).
+        ROWCOL nRow = 0, nCol = 0;
+        w.grid->GetCurrentCell(nRow, nCol);
+        EXPECT_EQ(1u, nRow);
+        EXPECT_EQ(bAllow ? 1u : 2u, nCol);
         // Without it the grid took the key and stored the cell.
         EXPECT_STREQ(bAllow ? "" : "x", w.PlainText(1));
         if (bAllow)
@@ -163,6 +168,10 @@ TEST(GridRichEdit, PlainTextIsEscapedIntoRtfAndReadsBackUnchanged)
         EXPECT_TRUE(w.Rich()->StoreTextInCell(1, 1, psz, GX_UPDATENOW));
         EXPECT_STREQ(psz, w.PlainText(1));
     }
+    // Stored with a maximum length, the text is cut before it is wrapped, not the value after.
+    w.SetCell(2, _T(""), FALSE, 3);
+    EXPECT_TRUE(w.Rich()->StoreTextInCell(2, 1, "abcdef", GX_UPDATENOW));
+    EXPECT_STREQ("abc", w.PlainText(2));
     // Typed into an inactive cell, a backslash is what the cell shows.
     w.Enter(1);
     EXPECT_TRUE(w.Rich()->HandleText("\\"));
@@ -324,8 +333,10 @@ TEST(GridRichEdit, AutoGrowRaisesTheRowAndLowersItNotBelowItsFirstHeight)
 TEST(GridRichEdit, CalcSizeMeasuresTheLinesOfTheValue)
 {
     RichGrid w;
+    // Measured in the cell's font, as the grid asks.
+    w.SetCell(1, _T(""));
     CGXStyle style;
-    style.SetControl(GX_IDS_CTRL_RICHEDIT);
+    w.grid->ComposeStyleRowCol(1, 1, &style);
     const char* apszValues[] = {"{\\rtf1 a}", "{\\rtf1 a\\par b}", "{\\rtf1 a\\par b\\par c}",
                                 "{\\rtf1 aaaaaaaa}"};
     CSize size[4];
@@ -342,6 +353,10 @@ TEST(GridRichEdit, CalcSizeMeasuresTheLinesOfTheValue)
     EXPECT_EQ(size[0].cy, size[3].cy);
     EXPECT_GT(size[3].cx, size[0].cx + 10);
     EXPECT_GT(size[0].cx, 0);
+    // Fitting the row to its cells asks the control.
+    w.SetCell(1, _T("{\\rtf1 a\\par b\\par c}"));
+    ASSERT_TRUE(w.grid->ResizeRowHeightsToFit(CGXCellRange(1, 1, 1, 2)));
+    EXPECT_EQ(size[2].cy, w.grid->GetRowHeight(1));
 }
 
 TEST(GridRichEdit, RichTextCopiedFromOneCellPastesIntoAnotherWithItsBold)

@@ -4,10 +4,15 @@
 #include "TestSupport.h"
 #include "grid/controls/GridCombo.h"
 #include "grid/controls/TabbedComboBox.h"
+#include "grid/core/DIBPool.h"
+#include "grid/core/DrawingAndFormatting.h"
 #include "grid/core/GridParam.h"
+#include "tests/grid/GridPixels.h"
 #include "mfc/ListBox.h"
 #include "GridIds.h"
+#include "ClientDC.h"
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace testing_support;
 
@@ -205,5 +210,94 @@ TEST(GridTabbedComboBox, CellsOfOneChoiceIdShareTablesUntilANewListDropsThem)
     CString strShown;
     w.Combo()->FormatValueText(strShown, 1, 1, _T("D4"), changed);
     EXPECT_STREQ("Delta", strShown);
+}
+TEST(GridTabbedComboBox, ThePopupAndItsListAreKeptHiddenBetweenOpenings)
+{
+    auto w = std::make_unique<TabbedGrid>();
+    w->SetCell(1, s_szChoices, _T("B2"));
+    w->SetCell(2, _T("Name\tCode\nDelta\tD4\nEcho\tE5"), _T("E5"));
+    w->Enter(1);
+    w->AltDown();
+    CGXTabbedComboBox* pCombo = w->Combo();
+    ASSERT_NE(nullptr, w->List());
+    HWND hPopup = pCombo->m_pDropDownWnd->GetSafeHwnd(), hList = w->List()->GetSafeHwnd();
+    EXPECT_EQ(1, w->List()->GetCurSel());
+    // Down and Enter take Gamma; the pop-up and its title strip are hidden, not destroyed.
+    TypeKey(VK_DOWN);
+    TypeKey(VK_RETURN);
+    EXPECT_EQ(nullptr, pCombo->m_pDropDownWnd);
+    ASSERT_TRUE(::IsWindow(hPopup));
+    EXPECT_FALSE(::IsWindowVisible(hPopup));
+    EXPECT_FALSE(pCombo->m_pHeader->IsWindowVisible());
+    CString strText;
+    pCombo->GetWindowText(strText);
+    EXPECT_STREQ("Gamma", strText);
+
+    struct
+    {
+        ROWCOL nRow;
+        int nCount, nSel; // the lines and the chosen one at the next opening
+    } openings[] = {{0, 3, 2}, {2, 2, 1}};
+    for (const auto& o : openings)
+    {
+        SCOPED_TRACE(o.nRow);
+        if (o.nRow != 0)
+            w->Enter(o.nRow);
+        w->AltDown();
+        ASSERT_NE(nullptr, w->List());
+        EXPECT_EQ(hPopup, pCombo->m_pDropDownWnd->GetSafeHwnd());
+        EXPECT_EQ(hList, w->List()->GetSafeHwnd());
+        EXPECT_TRUE(::IsWindowVisible(hPopup));
+        EXPECT_TRUE(pCombo->m_pHeader->IsWindowVisible());
+        EXPECT_EQ(o.nCount, w->List()->GetCount());
+        EXPECT_EQ(o.nSel, w->List()->GetCurSel());
+        TypeKey(VK_ESCAPE);
+        EXPECT_FALSE(::IsWindowVisible(hPopup));
+    }
+    // It goes with the grid's controls.
+    w.reset();
+    EXPECT_FALSE(::IsWindow(hPopup));
+}
+
+TEST(GridTabbedComboBox, ATextFieldNamingABitmapIsDrawnAsThatBitmap)
+{
+    CString strBitmap;
+    strBitmap.Format(_T("#BMP(%u)"), (unsigned)GX_IDB_BROWSE_EDIT);
+    HANDLE hDIB = GXGetDIBPool()->GetDIB(strBitmap);
+    ASSERT_NE((HANDLE)NULL, hDIB);
+    TabbedGrid w;
+    w.SetCell(2, _T("Name\tCode\n") + strBitmap + _T("\tK1\nBeta\tB2"), _T("K1"));
+    w.grid->SetStyleRange(CGXCellRange(2, 1), CGXStyle().SetInterior(RGB(255, 255, 255)));
+    w.Enter(4);
+    w.grid->RedrawAll();
+    w.grid->UpdateWindow();
+    CRect rectCell = w.grid->CalcCellRect(2, 1);
+    CGXStyle style;
+    w.grid->ComposeStyleRowCol(2, 1, &style);
+    CRect rectInner = w.Combo()->GetCellRect(2, 1, &rectCell, &style);
+    CRect rectBitmap(0, 0, rectInner.Width(), rectInner.Height());
+
+    // The bitmap alone on white, as large as the cell's inner rectangle.
+    CClientDC dcGrid(w.grid.get());
+    CDC mem;
+    mem.CreateCompatibleDC(&dcGrid);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dcGrid, rectBitmap.Width(), rectBitmap.Height());
+    CBitmap* pOld = mem.SelectObject(&bitmap);
+    mem.FillSolidRect(&rectBitmap, RGB(255, 255, 255));
+    GXDrawDIB(&mem, hDIB, rectBitmap, 0, GXGetDIBAlignment(style), NULL);
+    Pixels expected = CaptureDC(&mem, rectBitmap);
+    mem.SelectObject(pOld);
+
+    Pixels shown = CaptureClient(w.grid.get());
+    int nDiffer = 0, nInk = 0;
+    for (int y = 0; y < expected.cy; y++)
+        for (int x = 0; x < expected.cx; x++)
+        {
+            nDiffer += shown.At(rectInner.left + x, rectInner.top + y) != expected.At(x, y);
+            nInk += expected.At(x, y) != 0xFFFFFF;
+        }
+    EXPECT_GT(nInk, 20);
+    EXPECT_EQ(0, nDiffer);
 }
 } // namespace

@@ -41,6 +41,12 @@ TEST_F(TableTest, PaletteColoursComeFromTheRecordThenTheDefaults)
     EXPECT_EQ(RGB(10, 11, 12), CGXExcelColorTable::ColorOfIndex(1, 0));
     EXPECT_EQ(RGB(10, 11, 12), CGXExcelColorTable::ColorOfIndex(9, 0));
     EXPECT_EQ(RGB(0x80, 0x80, 0x80), CGXExcelColorTable::ColorOfIndex(23, 0));
+
+    // A record cut inside its second colour keeps the first.
+    Colors().ResetTable();
+    ReadRecords(Colors(), Record(0x92, HexBytes("0300 04050600 0708")));
+    EXPECT_EQ(RGB(4, 5, 6), Colors().GetColor(0, 0));
+    EXPECT_EQ(RGB(255, 255, 255), Colors().GetColor(1, 0));
 }
 
 TEST_F(TableTest, WritingThePaletteNumbersTheDefaultColours)
@@ -235,4 +241,29 @@ TEST_F(TableTest, AFontWithoutFaceNameWritesNothing)
     BYTE buffer[CGXExcelFontTable::recordBufferSize] = {};
     EXPECT_EQ(0u, Fonts().BuildFontRecord(CGXFont().SetSize(10), buffer, style));
     EXPECT_EQ(0, buffer[0]);
+}
+
+TEST_F(TableTest, CollectedColoursTakeTheNextFreeIndexOnce)
+{
+    CGXStyle style;
+    style.SetTextColor(RGB(1, 2, 3));
+    style.SetInterior(CGXCellBrush(0, RGB(4, 5, 6)).SetColor(RGB(1, 2, 3)));
+    style.SetBorder(CGXStyle::sideTop, CGXCellPen(0, 1, RGB(7, 8, 9)));
+    style.SetBorder(CGXStyle::sideRight, CGXCellPen(0, 1, RGB(10, 11, 12)));
+    CPtrArray styles;
+    styles.Add(NULL);
+    styles.Add(&style);
+    int nNext = 0;
+    Colors().CollectStyleColors(styles, nNext);
+    // Text, interior colour (the same), background, top, right.
+    EXPECT_EQ(4, nNext);
+    EXPECT_EQ(0, Colors().FindColorIndex(RGB(1, 2, 3)));
+    EXPECT_EQ(9, Colors().FindColorIndex(RGB(4, 5, 6)));
+    EXPECT_EQ(10, Colors().FindColorIndex(RGB(7, 8, 9)));
+    EXPECT_EQ(11, Colors().FindColorIndex(RGB(10, 11, 12)));
+    // The palette holds 56 entries: nothing goes beyond.
+    nNext = 56;
+    Colors().AddColor(RGB(200, 0, 0), nNext);
+    EXPECT_EQ(56, nNext);
+    EXPECT_EQ(11, Colors().FindColorIndex(RGB(200, 0, 0)));
 }
