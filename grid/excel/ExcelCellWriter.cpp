@@ -1,4 +1,5 @@
 #include "ExcelCellWriter.h"
+#include "ExcelFormulaTokens.h"
 #include "ExcelText.h"
 #include "ExcelXFTable.h"
 #include "grid/core/Data.h"
@@ -131,22 +132,29 @@ void CGXExcelCellWriter::WriteCells(CGXGridCore* pGrid)
             }
             style.Free();
             pGrid->GetStyleRowCol(r, c + 1, style, gxCopy, 0);
-            WriteStyleCell(r, c + 1, style);
+            WriteStyleCell(r, c + 1, style,
+                           pCell->ValueKind() == GX_CELLVALUE_NUMBER ? &pCell->dValue : NULL);
         }
 }
 
 void CGXExcelCellWriter::WriteFormulaCell(CGXGridCore* pGrid, int nEngineSheet, GX_CELL* pCell, ROWCOL nRow,
                                           ROWCOL nCol)
 {
-    (void)nEngineSheet;
-    (void)pCell;
-    // Written as the cell's value.
+    std::vector<BYTE> records;
+    if (GXBuildFormulaRecords(nEngineSheet, pCell, (WORD)(nRow - 1), (WORD)(nCol - 1), LookupXF(nRow, nCol),
+                              records))
+    {
+        GXExWriteBytes(m_pStream, records.data(), (ULONG)records.size(), m_pTotal);
+        return;
+    }
+    // What the tokens cannot say is written as the cell's value (computed by the fetch).
     CGXStyle style;
     pGrid->GetStyleRowCol(nRow, nCol, style, gxCopy, 0);
-    WriteStyleCell(nRow, nCol, style);
+    WriteStyleCell(nRow, nCol, style, pCell->ValueKind() == GX_CELLVALUE_NUMBER ? &pCell->dValue : NULL);
 }
 
-void CGXExcelCellWriter::WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style)
+void CGXExcelCellWriter::WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                                        const double* pNumber)
 {
     WORD nXF = LookupXF(nRow, nCol);
     BOOL bValue = style.GetInclude(CGXStyle::ibValue);
@@ -155,7 +163,7 @@ void CGXExcelCellWriter::WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle
     {
         m_record.Reset(RECORD_NUMBER);
         m_record.AddWord((WORD)(nRow - 1)).AddWord((WORD)(nCol - 1)).AddWord(nXF);
-        m_record.AddDouble(atof(style.GetValue()));
+        m_record.AddDouble(pNumber != NULL ? *pNumber : atof(style.GetValue()));
         m_record.Write(m_pStream, m_pTotal);
         return;
     }

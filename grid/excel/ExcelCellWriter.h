@@ -31,7 +31,8 @@ class CGXExcelCellWriter
     void WriteCells(CGXGridCore* pGrid);
 
   private:
-    void WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
+    // pNumber: the exact number of a formula-sheet cell (its value text is rounded).
+    void WriteStyleCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const double* pNumber = NULL);
     void WriteFormulaCell(CGXGridCore* pGrid, int nEngineSheet, GX_CELL* pCell, ROWCOL nRow, ROWCOL nCol);
     WORD LookupXF(ROWCOL nRow, ROWCOL nCol) const;
 

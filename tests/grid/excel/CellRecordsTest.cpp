@@ -257,3 +257,27 @@ TEST_F(RecordTest, RefusesWhatAWorkbookCannotHold)
     WriteCells(NULL, &nCode);
     EXPECT_EQ(10, nCode);
 }
+
+// A formula sheet's numbers are written exactly, not as their rounded texts.
+TEST_F(RecordTest, FormulaSheetNumbersWrittenExactly)
+{
+    RecordGrid w(TRUE);
+    ASSERT_TRUE(w.g.GetFormulaSheet() != NULL);
+    w.g.SetValueRange(CGXCellRange(1, 1), "0.33333333333333331483");
+    w.g.SetValueRange(CGXCellRange(1, 2), "-0.000123456789012345");
+    w.g.SetValueRange(CGXCellRange(2, 1), "abc");
+    Bytes bytes = WriteCells(&w.g);
+    const double expected[] = {1.0 / 3, -0.000123456789012345};
+    ASSERT_GE(bytes.size(), 2 * 18u);
+    for (int i = 0; i < 2; i++)
+    {
+        const BYTE* p = bytes.data() + 18 * i;
+        EXPECT_EQ(HexBytes("0302 0E00"), Bytes(p, p + 4)) << i;
+        EXPECT_EQ(i, p[6]) << i;
+        double d;
+        memcpy(&d, p + 10, 8);
+        EXPECT_EQ(expected[i], d) << i;
+    }
+    EXPECT_EQ(HexBytes("0402 0F00 0100 0000 0000 0300 01 6100 6200 6300"),
+              Bytes(bytes.begin() + 36, bytes.end()));
+}

@@ -11,6 +11,7 @@
 #include "grid/excel/ExcelColInfoHandler.h"
 #include "grid/excel/ExcelDimensionHandler.h"
 #include "grid/excel/ExcelFormatTable.h"
+#include "grid/excel/ExcelFormulaHandler.h"
 #include "grid/excel/ExcelLabelHandler.h"
 #include "grid/excel/ExcelLabelSSTHandler.h"
 #include "grid/excel/ExcelMergedCellsHandler.h"
@@ -46,6 +47,7 @@ const Registration kHandlers[] = {
     {0x200, RUNTIME_CLASS(CGXExcelDimensionHandler)},
     {0x23E, RUNTIME_CLASS(CGXExcelWindow2Handler)},
     {0xE5, RUNTIME_CLASS(CGXExcelMergedCellsHandler)},
+    {0x06, RUNTIME_CLASS(CGXExcelFormulaHandler)},
 };
 
 const Registration kTables[] = {
@@ -56,6 +58,7 @@ const Registration kTables[] = {
     {0x41E, RUNTIME_CLASS(CGXExcelFormatTable)},
     {0xFC, RUNTIME_CLASS(CGXExcelSSTTable)},
     {0x85, RUNTIME_CLASS(CGXExcelBoundSheetTable)},
+    {0x4BC, RUNTIME_CLASS(CGXExcelSharedFormulaTable)},
 };
 
 class CExcelTestApp : public CWinApp, public CGXExMapHolder

@@ -192,3 +192,33 @@ TEST_F(RecordTest, BofWrittenForGlobalsAndSheets)
     ASSERT_EQ(0, ReadIntoGrid(&w.g, Record(0x809, HexBytes("0006 2000 BB0D CC07 01000000 00060000"))));
     EXPECT_EQ(0x20, static_cast<CGXExcelBOFHandler*>(GXExGetHandlerMap()->Lookup(0x809))->m_nType);
 }
+
+// What the handlers write, they read back into a fresh grid.
+TEST_F(RecordTest, WrittenRecordsReadBackEqual)
+{
+    RecordGrid source;
+    source.g.SetValueRange(CGXCellRange(1, 1), "Gr\xFC\xDF\x65 \x80");
+    source.g.SetStyleRange(CGXCellRange(2, 3), CGXStyle().SetNumberValue(-0.000123456789012345));
+    source.g.SetStyleRange(CGXCellRange(4, 2), CGXStyle().SetNumberValue(9007199254740992.0));
+    source.g.SetRowHeight(3, 3, 31, NULL, GX_NOREDRAW);
+    source.g.SetColWidth(2, 2, 90, NULL, GX_NOREDRAW);
+    source.g.HideCols(5, 5, TRUE, NULL, GX_NOREDRAW);
+    source.g.SetCoveredCellsRowCol(6, 1, 7, 3, GX_NOREDRAW);
+    Bytes bytes;
+    for (WORD nType : {0x200, 0x208, 0x7D, 0x27E, 0xE5})
+        bytes = bytes + WriteOf(nType, &source.g);
+
+    RecordGrid copy;
+    ASSERT_EQ(0, ReadIntoGrid(&copy.g, bytes));
+    EXPECT_EQ(120u, copy.g.GetRowCount());
+    EXPECT_EQ(20u, copy.g.GetColCount());
+    for (ROWCOL r = 1; r <= 7; r++)
+        for (ROWCOL c = 1; c <= 5; c++)
+            EXPECT_STREQ(source.ValueAt(r, c), copy.ValueAt(r, c)) << r << "," << c;
+    EXPECT_NEAR(31, copy.g.GetRowHeight(3), 1);
+    EXPECT_NEAR(90, copy.g.GetColWidth(2), 1);
+    EXPECT_TRUE(copy.g.IsColHidden(5));
+    CGXCellRange range;
+    ASSERT_TRUE(copy.g.GetCoveredCellsRowCol(7, 2, range) != NULL);
+    EXPECT_EQ(CGXCellRange(6, 1, 7, 3), range);
+}
