@@ -19,6 +19,7 @@
 #include "grid/excel/ExcelColorTable.h"
 #include "grid/excel/ExcelDimensionHandler.h"
 #include "grid/excel/ExcelFontTable.h"
+#include "grid/excel/ExcelFormulaHandler.h"
 #include "grid/excel/ExcelFormatTable.h"
 #include "grid/excel/ExcelLabelHandler.h"
 #include "grid/excel/ExcelLabelSSTHandler.h"
@@ -124,10 +125,10 @@ const ExcelRegistration kExcelHandlers[] = {
     {516, RUNTIME_CLASS(CGXExcelLabelHandler)},       {515, RUNTIME_CLASS(CGXExcelNumberHandler)},
     {638, RUNTIME_CLASS(CGXExcelRkHandler)},          {189, RUNTIME_CLASS(CGXExcelMulRkHandler)},
     {125, RUNTIME_CLASS(CGXExcelColInfoHandler)},     {520, RUNTIME_CLASS(CGXExcelRowHandler)},
-    {2057, RUNTIME_CLASS(CGXExcelBOFHandler)},        {513, RUNTIME_CLASS(CGXExcelBlankHandler)},
-    {190, RUNTIME_CLASS(CGXExcelMulBlankHandler)},    {253, RUNTIME_CLASS(CGXExcelLabelSSTHandler)},
-    {512, RUNTIME_CLASS(CGXExcelDimensionHandler)},   {574, RUNTIME_CLASS(CGXExcelWindow2Handler)},
-    {229, RUNTIME_CLASS(CGXExcelMergedCellsHandler)},
+    {6, RUNTIME_CLASS(CGXExcelFormulaHandler)},       {2057, RUNTIME_CLASS(CGXExcelBOFHandler)},
+    {513, RUNTIME_CLASS(CGXExcelBlankHandler)},       {190, RUNTIME_CLASS(CGXExcelMulBlankHandler)},
+    {253, RUNTIME_CLASS(CGXExcelLabelSSTHandler)},    {512, RUNTIME_CLASS(CGXExcelDimensionHandler)},
+    {574, RUNTIME_CLASS(CGXExcelWindow2Handler)},     {229, RUNTIME_CLASS(CGXExcelMergedCellsHandler)},
 };
 
 // The shared formulas (0x4BC) too: formulas filled down by other programs refer to them.

@@ -192,6 +192,7 @@ TEST(IRControlApp, TheWorkbookMapsKnowEveryRecordType)
         {189, "CGXExcelMulRkHandler", false},
         {125, "CGXExcelColInfoHandler", false},
         {520, "CGXExcelRowHandler", false},
+        {6, "CGXExcelFormulaHandler", false},
         {2057, "CGXExcelBOFHandler", false},
         {513, "CGXExcelBlankHandler", false},
         {190, "CGXExcelMulBlankHandler", false},
