@@ -309,7 +309,8 @@ BOOL CGXGridCore::DoScroll(int nDirection, ROWCOL nCount)
 void CGXGridCore::ScrollWindow(int dx, int dy, LPCRECT lpRect, LPCRECT lpClipRect)
 {
     // The Excel-like frame moves with the content; the uncovered strip paints its part.
-    m_pGridWnd->ScrollWindowEx(dx, dy, lpRect, lpClipRect, NULL, NULL, SW_INVALIDATE | SW_ERASE | SW_SCROLLCHILDREN);
+    m_pGridWnd->ScrollWindowEx(dx, dy, lpRect, lpClipRect, NULL, NULL,
+                               SW_INVALIDATE | SW_ERASE | SW_SCROLLCHILDREN);
 }
 
 void CGXGridCore::HideControlOutOfView(BOOL bRows, ROWCOL nFrozen)
