@@ -86,7 +86,7 @@ class CGXAppData
     CGXAbstractNumberFormattingImp* m_pNumberFormattingImp = NULL;
     CGXAbstractExcelClipboardImp* m_pExcelClipboardImp = NULL;
     CGXAbstractExcelReaderMaker* m_pExcelReaderMaker = NULL;
-    CGXAbstractTabWndInterface* m_pTabWndInterface = NULL;
+    CGXAbstractTabWndInterface* m_pTabWndInterface = NULL; // installed by the first tab window
 
     // Locale separators.
     char m_cDecimalSeparator = '.';

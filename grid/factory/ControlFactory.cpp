@@ -46,7 +46,7 @@
 #include "grid/excel/ExcelClipboardImp.h"
 #include "grid/excel/ExcelReaderMaker.h"
 #include "grid/core/Header.h"
-#include "grid/core/SheetTabClasses.h"
+#include "grid/excel/SheetTabClasses.h"
 #include "GridIds.h"
 
 const UINT CGXControlFactory::s_anControlIds[37] = {
