@@ -381,7 +381,8 @@ TEST(GridComboBox, APressOrAWheelTurnOnTheGridOnlyClosesAnOpenList)
         else
         {
             CPoint pt = w.CellCentre(4, 2);
-            w.grid->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)(-3 * WHEEL_DELTA)), MAKELPARAM(pt.x, pt.y));
+            w.grid->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)(-3 * WHEEL_DELTA)),
+                                MAKELPARAM(pt.x, pt.y));
         }
         PumpMessages(80);
         EXPECT_EQ(nullptr, w.List(52517));
