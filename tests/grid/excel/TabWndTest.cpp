@@ -594,9 +594,11 @@ TEST(GridExcelTabWnd, InADialogTemplate)
     CWnd parent;
     parent.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_POPUP, CRect(0, 0, 100, 100), NULL, 0);
     pOwn->CreateCommonParts(&parent, WS_CHILD | WS_HSCROLL | WS_VSCROLL, 5);
+    ASSERT_NE(nullptr, pOwn->m_pBeam);
     pOwn->DestroyWindow();
     EXPECT_EQ(nullptr, pOwn->m_hWnd);
     EXPECT_TRUE(pOwn->m_bCreated);
+    EXPECT_EQ(nullptr, pOwn->m_pBeam) << "the strip goes with the window";
     delete pOwn;
     parent.DestroyWindow();
 }
