@@ -367,10 +367,9 @@ BOOL CMainFrame::AppendProfileSet(const CIRProfilSet& set)
 
 BOOL CMainFrame::AreProfilesProtected() const
 {
-    // The flag the profile table obeys, so that the upload refuses exactly what the table would.
+    // The flag the profile grid obeys.
     CIRControlApp* pApp = GetIRControlApp();
-    return pApp != NULL ? pApp->IsParameterSetProtected()
-                        : !CApplicationValues::GetProjektConfig().GetModule().IsEmpty();
+    return pApp != NULL && pApp->IsParameterSetProtected();
 }
 
 BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)

@@ -230,6 +230,10 @@ BOOL CMyBrowseGridWnd::OnLButtonClickedRowCol(ROWCOL nRow, ROWCOL nCol, UINT nFl
     if (nCol == 0 && nRow > GetHeaderRows() && nRow != (ROWCOL)-1)
     {
         m_nSelectedRow = nRow;
+        if (m_pOwner != NULL)
+            m_pOwner->ShowProfileInGraph(GetCellInt(nRow, 15), GetCellInt(nRow, 4), GetCellInt(nRow, 5),
+                                         GetCellInt(nRow, 6), GetCellInt(nRow, 7),
+                                         GetCellValueText(nRow, 11));
     }
     else
         m_nSelectedRow = 0;

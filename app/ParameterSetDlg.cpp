@@ -3,6 +3,7 @@
 #include "app/ParameterSetDlg.h"
 #include "app/MyBrowseGridWnd.h"
 #include "app/QuietGridWrite.h"
+#include "app/SolderProfilGraph.h"
 #include "station/config/ProjektConfig.h"
 #include "station/record/ApplicationValues.h"
 #include "station/record/IRProfilRecord.h"
@@ -75,7 +76,7 @@ CString LoadText(UINT nID)
 } // namespace
 
 CParameterSetDlg::CParameterSetDlg(CWnd* pParent)
-    : CMyDialog(IDD_PARAMETER_SET, pParent), m_pGrid(NULL), m_sizeInitial(0, 0)
+    : CMyDialog(IDD_PARAMETER_SET, pParent), m_pGrid(NULL), m_pGraph(NULL), m_sizeInitial(0, 0)
 {
     CProjektConfig& config = CApplicationValues::GetProjektConfig();
     for (int n = 0; n < LimitCount; n++)
@@ -102,6 +103,7 @@ CParameterSetDlg::~CParameterSetDlg()
     if (m_pGrid != NULL && m_pGrid->GetSafeHwnd() != NULL)
         m_pGrid->DestroyWindow();
     delete m_pGrid;
+    delete m_pGraph;
 }
 
 BOOL CParameterSetDlg::Create(CWnd* pParent)
@@ -123,6 +125,16 @@ BOOL CParameterSetDlg::OnInitDialog()
         ScreenToClient(&rect);
         m_childRects.Add(rect);
         m_childIds.Add((DWORD)pChild->GetDlgCtrlID());
+    }
+    // The graph covers its placeholder and follows it when the dialog is scaled.
+    CWnd* pPlace = GetDlgItem(IDC_PROFILE_GRAPH);
+    if (m_pGraph == NULL && pPlace != NULL)
+    {
+        CRect rect;
+        pPlace->GetWindowRect(&rect);
+        ScreenToClient(&rect);
+        pPlace->ShowWindow(SW_HIDE);
+        m_pGraph = new CSolderProfilGraph(rect, this);
     }
     return TRUE;
 }
@@ -196,6 +208,19 @@ void CParameterSetDlg::OnSize(UINT nType, int cx, int cy)
 {
     CMyDialog::OnSize(nType, cx, cy);
     ScaleChildren(cx, cy);
+    FitGraph();
+}
+
+void CParameterSetDlg::FitGraph()
+{
+    CWnd* pPlace = GetDlgItem(IDC_PROFILE_GRAPH);
+    if (m_pGraph == NULL || m_pGraph->GetSafeHwnd() == NULL || pPlace == NULL)
+        return;
+    CRect rect;
+    pPlace->GetWindowRect(&rect);
+    ScreenToClient(&rect);
+    m_pGraph->MoveWindow(&rect);
+    m_pGraph->Redraw();
 }
 
 void CParameterSetDlg::ScaleChildren(int cx, int cy)
@@ -246,4 +271,10 @@ CIRProfilSet* CParameterSetDlg::GetCurrentSet()
 BOOL CParameterSetDlg::AppendSet(const CIRProfilSet& set)
 {
     return m_pGrid != NULL && m_pGrid->AppendSet(set);
+}
+
+void CParameterSetDlg::ShowProfileInGraph(int nTinit, int nT1, int nTime, int nT2, int nT3, LPCTSTR pszUnit)
+{
+    if (m_pGraph != NULL)
+        m_pGraph->SetProfile(nTinit, nT1, nTime, nT2, nT3, pszUnit);
 }

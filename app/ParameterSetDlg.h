@@ -6,6 +6,7 @@
 
 class CMyBrowseGridWnd;
 class CIRProfilSet;
+class CSolderProfilGraph;
 
 class CParameterSetDlg : public CMyDialog
 {
@@ -23,6 +24,10 @@ class CParameterSetDlg : public CMyDialog
     {
         return m_pGrid;
     }
+    CSolderProfilGraph* GetGraph() const
+    {
+        return m_pGraph;
+    }
 
     // Row operations of the profile commands; nothing (FALSE, NULL) while there is no grid.
     BOOL HasSelectedRow() const;
@@ -31,6 +36,8 @@ class CParameterSetDlg : public CMyDialog
     void PasteIntoSelectedRow();
     CIRProfilSet* GetCurrentSet();
     BOOL AppendSet(const CIRProfilSet& set);
+    // Shows a set's profile in the graph, once there is one.
+    void ShowProfileInGraph(int nTinit, int nT1, int nTime, int nT2, int nT3, LPCTSTR pszUnit);
 
     // Overrides
     BOOL OnInitDialog() override;
@@ -66,6 +73,7 @@ class CParameterSetDlg : public CMyDialog
     };
 
     CMyBrowseGridWnd* m_pGrid;
+    CSolderProfilGraph* m_pGraph;
     SLimit m_limits[LimitCount];
     CString m_strChoices[ChoicesCount];
     // The dialog's client size and its children's places when it was made, for scaling.
@@ -76,6 +84,7 @@ class CParameterSetDlg : public CMyDialog
     void BuildGrid();
     void SetUpColumns();
     void ScaleChildren(int cx, int cy);
+    void FitGraph();
     afx_msg void OnSize(UINT nType, int cx, int cy);
     DECLARE_MESSAGE_MAP()
 };

@@ -202,6 +202,8 @@
 #define IDD_PARAMETER_SET 295     // the profile table tab
 #define IDC_PROFILE_TABLE 1057    // "Parameter Tabelle", replaced by the grid
 #define IDC_PROFILE_GRAPH 1122    // where the profile graph goes
+#define IDS_GRAPH_TEMPERATURE 424 // "Temp./", the profile graph's value axis
+#define IDS_GRAPH_TIME 425        // "Zeit / s"
 #define IDD_PARAMETER_PROTECT 311 // "Parametersätze schützen"
 #define IDC_PROTECT_PASSWORD 1100
 #define IDC_PROTECT_CONFIRM 1101

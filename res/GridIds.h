@@ -83,6 +83,9 @@
 #define GX_IDS_UA_VIEWER_ID 52801
 #define GX_IDS_CHOICE_ELLIPSISTYPE 20126
 
+// A workbook sheet written without a name is called this, numbered from 1.
+#define GX_IDS_SHEETNAME_FMT 20129
+
 // Texts of undo, redo and the grid's operations (loaded at library start-up).
 #define GX_IDS_REDO_FMT 20139
 #define GX_IDS_UNDO_FMT 20140
@@ -172,6 +175,20 @@
 #define GX_IDS_CTRL_DATETIME 52543
 #define GX_IDS_CTRL_DATETIMENOCAL 52544
 #define GX_IDS_CTRL_CURRENCY 52545
+// Workbook reading and writing: the backup question and the messages of the error codes.
+#define GX_IDS_EXCEL_NOBACKUP 52546
+#define GX_IDS_EXCEL_UNKNOWN 52547
+#define GX_IDS_EXCEL_USERCANCEL 52548
+#define GX_IDS_EXCEL_ACCESSDENIED 52549
+#define GX_IDS_EXCEL_NOTEXCEL 52550
+#define GX_IDS_EXCEL_CREATEFILE 52551
+#define GX_IDS_EXCEL_CREATESTREAM 52552
+#define GX_IDS_EXCEL_NODATA 52554
+#define GX_IDS_EXCEL_BADWRITEDATA 52561
+#define GX_IDS_EXCEL_WRITEUNKNOWN 52562
+#define GX_IDS_EXCEL_BADDATA 52563
+#define GX_IDS_EXCEL_READUNKNOWN 52564
+#define GX_IDS_EXCEL_FATAL 52565
 #define GX_IDS_CTRL_DAOBITMAP 20128
 #define GX_IDS_CTRL_CHECKBOXEX 20130
 #define GX_IDS_CTRL_CHECKBOX3DEX 20131

@@ -825,7 +825,8 @@ CRect CGXComboBoxWnd::TextRect(ROWCOL nRow, ROWCOL nCol, const CRect& rect, cons
 {
     CRect rectText = GetCellRect(nRow, nCol, const_cast<CRect*>(&rect), &style);
     if (m_bButtonHeightFromText && m_nTextHeight > 0)
-        FitToTextHeight(rectText, CGXControl::GetCellRect(nRow, nCol, const_cast<CRect*>(&rect), &style), style);
+        FitToTextHeight(rectText, CGXControl::GetCellRect(nRow, nCol, const_cast<CRect*>(&rect), &style),
+                        style);
     return rectText;
 }
 

@@ -24,6 +24,13 @@ class CGXComboListBox : public CListBox
     static BOOL EraseWithPopupBrush(CWnd* pList, CDC* pDC);
     // Tab in a drop-down list: the edit moves on as after its own Tab, once the list is closed.
     static void PostTab(CWnd* pEdit);
+    // A list shown again starts as a new one: no key or click of the last opening counts.
+    void ForgetActions()
+    {
+        m_bKeySeen = m_bMouseSeen = m_bAlnumKey = FALSE;
+        m_nStartSel = LB_ERR;
+        m_nKeyRun = 0;
+    }
 
     BOOL m_bKeySeen = FALSE;
     BOOL m_bMouseSeen = FALSE;

@@ -320,8 +320,19 @@ int CGXMaskControl::SnapToInput(int nPos, int nLimit)
 
 int CGXMaskControl::InputPosUnderPt(CPoint pt, BOOL bLimit)
 {
-    int nPos = m_pMask->ByteOffsetToPos(CalcTextPosUnderPt(pt));
+    int nOffset = CalcTextPosUnderPt(pt);
+    if (nOffset < 0)
+        return -1;
+    int nPos = m_pMask->ByteOffsetToPos(nOffset);
     return SnapToInput(nPos, bLimit ? m_pMask->GetInputEnd(m_pMask->GetLength()) : -1);
+}
+
+void CGXMaskControl::SetClickSel(int nPos)
+{
+    if (nPos < 0)
+        SetMaskSel(0, m_pMask->GetLength(), TRUE);
+    else
+        SetMaskSel(nPos, nPos, TRUE);
 }
 
 BOOL CGXMaskControl::ReadClipboardText(UINT nFormat, CString& strText)
@@ -696,17 +707,22 @@ BOOL CGXMaskControl::LButtonUp(UINT nFlags, CPoint pt, UINT nHitState)
     if (HasMaskWindow() && m_pMask != NULL && m_bInit && rect.PtInRect(pt) && (wActivate & (1 | 2 | 4)) &&
         !(nFlags & MK_RBUTTON))
     {
+        // Option 1 activates only on a character; options 2 and 4 on any click, selecting all
+        // when no character was hit.
         int nPos = InputPosUnderPt(pt, TRUE);
-        if (!m_bActive && !IsReadOnly() && BeginEditing())
+        if (nPos >= 0 || (wActivate & (2 | 4)))
         {
-            SetActive(TRUE);
-            SetMaskSel(nPos, nPos, TRUE);
-            Refresh();
+            if (!m_bActive && !IsReadOnly() && BeginEditing())
+            {
+                SetActive(TRUE);
+                SetClickSel(nPos);
+                Refresh();
+            }
+            else if (m_bActive)
+                SetClickSel(nPos);
+            if (m_bActive)
+                SetFocus();
         }
-        else if (m_bActive)
-            SetMaskSel(nPos, nPos);
-        if (m_bActive)
-            SetFocus();
     }
     return CGXStatic::LButtonUp(nFlags, pt, nHitState);
 }
@@ -721,7 +737,7 @@ BOOL CGXMaskControl::LButtonDblClk(UINT nFlags, CPoint pt)
         if (BeginEditing())
         {
             SetActive(TRUE);
-            SetMaskSel(nPos, nPos);
+            SetClickSel(nPos);
             Refresh();
         }
     }

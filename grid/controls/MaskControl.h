@@ -86,6 +86,9 @@ class CGXMaskControl : public CGXEditControl
     int PutTextAt(CGXMaskData* pMask, const CString& strText, int nTarget, const CString& strRestore);
     // Moves a position to the nearest input position, not beyond nLimit (-1: no limit).
     int SnapToInput(int nPos, int nLimit);
+    // The input position of the character under a grid point; -1 when no character is hit.
     int InputPosUnderPt(CPoint pt, BOOL bLimit);
+    // A click's caret at an input position, or everything selected (nPos -1).
+    void SetClickSel(int nPos);
     BOOL ReadClipboardText(UINT nFormat, CString& strText);
 };

@@ -14,8 +14,17 @@ GX_IMPLEMENT_CONTROL(CGXRichEditCtrl, CGXControl)
 BEGIN_MESSAGE_MAP(CGXRichEditCtrl, CRichEditCtrl)
 ON_WM_KEYDOWN()
 ON_WM_CHAR()
+ON_WM_KEYUP()
+ON_WM_SYSCHAR()
+ON_WM_SYSKEYDOWN()
+ON_WM_SYSKEYUP()
 ON_WM_KILLFOCUS()
 ON_WM_GETDLGCODE()
+ON_WM_ERASEBKGND()
+ON_WM_DEADCHAR()
+ON_WM_SYSDEADCHAR()
+ON_WM_LBUTTONDOWN()
+ON_WM_LBUTTONUP()
 ON_NOTIFY_REFLECT(EN_REQUESTRESIZE, OnRequestResize)
 ON_NOTIFY(EN_REQUESTRESIZE, 0, OnMeasured)
 END_MESSAGE_MAP()
@@ -160,7 +169,8 @@ void CGXRichEditCtrl::StreamInWithStyle(CRichEditCtrl& wnd, const CString& strVa
     StreamInValue(wnd, strValue);
 }
 
-void CGXRichEditCtrl::Load(CRichEditCtrl& wnd, CString& strCache, const CString& strValue, const CGXStyle& style)
+void CGXRichEditCtrl::Load(CRichEditCtrl& wnd, CString& strCache, const CString& strValue,
+                           const CGXStyle& style)
 {
     if (strCache == strValue && wnd.GetTextLength() > 0)
         return;
@@ -307,6 +317,27 @@ BOOL CGXRichEditCtrl::PrepareStoreText(CString& strText, ROWCOL, ROWCOL, const C
 {
     strText = WrapPlainText(strText, MaxLength(style));
     return TRUE;
+}
+
+BOOL CGXRichEditCtrl::StoreTextInCell(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText, UINT flags,
+                                      const CGXStyle* pStyle)
+{
+    CGXStyle* pScratch = NULL;
+    if (pStyle == NULL)
+    {
+        pScratch = m_pGrid->CreateStyle();
+        m_pGrid->ComposeStyleRowCol(nRow, nCol, pScratch);
+        pStyle = pScratch;
+    }
+    CString strValue = pszText != NULL ? pszText : "";
+    BOOL bOk =
+        !(m_pGrid->GetParam()->m_bProtectReadOnly &&
+          (m_pGrid->IsReadOnly() || (pStyle->GetInclude(CGXStyle::ibReadOnly) && pStyle->GetReadOnly()))) &&
+        PrepareStoreText(strValue, nRow, nCol, *pStyle);
+    if (pScratch != NULL)
+        m_pGrid->RecycleStyle(pScratch);
+    // The value is not cut again: that would cut off its closing brace.
+    return bOk && m_pGrid->SetValueRange(CGXCellRange(nRow, nCol), strValue, gxOverride, 0, flags);
 }
 
 BOOL CGXRichEditCtrl::Store()
@@ -487,8 +518,8 @@ CSize CGXRichEditCtrl::CalcSize(CDC*, ROWCOL nRow, ROWCOL nCol, const CGXStyle& 
     m_wndMeasurer.MoveWindow(rectText, FALSE);
     m_wndMeasurer.SetTargetDevice(NULL, 0);
     m_wndMeasurer.SetEventMask(ENM_REQUESTRESIZE);
-    Load(m_wndMeasurer, m_strMeasurerValue, style.GetInclude(CGXStyle::ibValue) ? style.GetValue() : CString(),
-         style);
+    Load(m_wndMeasurer, m_strMeasurerValue,
+         style.GetInclude(CGXStyle::ibValue) ? style.GetValue() : CString(), style);
     m_rectRequested.SetRectEmpty();
     {
         FlagScope measuring(m_bMeasuring);
@@ -589,8 +620,16 @@ BOOL CGXRichEditCtrl::HandleText(LPCTSTR pszText)
         return FALSE;
     if (m_bActive)
     {
-        CRichEditCtrl::ReplaceSel(pszText);
-        SetModify(TRUE);
+        // Typed while the grid has the focus: the text goes to the end.
+        long nLen = GetTextLength();
+        SetSel(nLen, nLen);
+        CString strText;
+        GetWindowText(strText);
+        int nMax = MaxLength(LoadStyle());
+        if ((nMax > 0 && strText.GetLength() + (int)strlen(pszText) > nMax) ||
+            !ValidateText(strText + pszText))
+            return FALSE;
+        ReplaceSel(pszText);
         return TRUE;
     }
     if (!ValidateText(pszText) || !BeginEditing())
@@ -614,10 +653,25 @@ void CGXRichEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
         Default();
         return;
     }
+    s_bDrawing = FALSE;
     m_pGrid->ScrollCellInView(m_nRow, m_nCol, GX_UPDATENOW);
-    BOOL bCtrl = IsKeyDown(VK_CONTROL);
+    BOOL bCtrl = IsKeyDown(VK_CONTROL), bShift = IsKeyDown(VK_SHIFT);
     CHARRANGE cr;
     GetSel(cr);
+    BOOL bSelection = cr.cpMax > cr.cpMin;
+    if (nChar == VK_INSERT && bShift)
+    {
+        Paste();
+        return;
+    }
+    if ((nChar == VK_INSERT && bCtrl && bSelection) || (nChar == VK_DELETE && bShift && bSelection))
+    {
+        if (nChar == VK_INSERT)
+            Copy();
+        else
+            Cut();
+        return;
+    }
     long nLine = LineFromChar(cr.cpMin);
     BOOL bToGrid;
     switch (nChar)
@@ -646,7 +700,13 @@ void CGXRichEditCtrl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
     case 'C':
     case 'V':
     case 'X':
-        bToGrid = bCtrl;
+        // Copied, pasted and cut as characters (below), not by the window's own keys.
+        if (bCtrl)
+        {
+            m_pGrid->ProcessKeyMessage(this, WM_KEYDOWN, nChar, nRepCnt, nFlags);
+            return;
+        }
+        bToGrid = FALSE;
         break;
     default:
         bToGrid = nChar >= VK_F1 && nChar <= VK_F24;
@@ -662,6 +722,18 @@ void CGXRichEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         return;
     if (nChar == 13 && !(GetOptions() & ECO_WANTRETURN))
         return;
+    switch (nChar)
+    {
+    case 3: // Ctrl+C
+        Copy();
+        return;
+    case 22: // Ctrl+V
+        Paste();
+        return;
+    case 24: // Ctrl+X
+        Cut();
+        return;
+    }
     if (nChar >= 32)
     {
         CString strText;
@@ -678,6 +750,109 @@ void CGXRichEditCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     }
     Default();
     m_pGrid->ProcessKeyMessage(this, WM_CHAR, nChar, nRepCnt, nFlags);
+}
+
+void CGXRichEditCtrl::KeyToGridFirst(UINT nMessage, UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    if (!m_pGrid->ProcessKeyMessage(this, nMessage, nChar, nRepCnt, nFlags))
+        Default();
+}
+
+void CGXRichEditCtrl::OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    KeyToGridFirst(WM_KEYUP, nChar, nRepCnt, nFlags);
+}
+
+void CGXRichEditCtrl::OnDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    KeyToGridFirst(WM_DEADCHAR, nChar, nRepCnt, nFlags);
+}
+
+void CGXRichEditCtrl::OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    KeyToGridFirst(WM_SYSKEYDOWN, nChar, nRepCnt, nFlags);
+}
+
+void CGXRichEditCtrl::OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    KeyToGridFirst(WM_SYSKEYUP, nChar, nRepCnt, nFlags);
+}
+
+void CGXRichEditCtrl::OnSysChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    KeyToGridFirst(WM_SYSCHAR, nChar, nRepCnt, nFlags);
+}
+
+void CGXRichEditCtrl::OnSysDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+{
+    KeyToGridFirst(WM_SYSDEADCHAR, nChar, nRepCnt, nFlags);
+}
+
+BOOL CGXRichEditCtrl::OnEraseBkgnd(CDC* pDC)
+{
+    CRect rect;
+    GetClientRect(&rect);
+    pDC->FillSolidRect(rect, RGB(255, 255, 255));
+    if (m_bInit)
+        m_pGrid->DrawBrushRect(pDC, rect, LoadStyle().GetInterior());
+    return TRUE;
+}
+
+// -- Mouse -------------------------------------------------------------------------------------
+
+BOOL CGXRichEditCtrl::ActivateByClick(UINT nFlags, CPoint pt, BOOL bChildTook)
+{
+    if (!m_bActive)
+    {
+        if (!HasWindow() || !BeginEditing())
+            return FALSE;
+        if (!IsInitAt(m_nRow, m_nCol))
+            Init(m_nRow, m_nCol);
+        SetActive(TRUE);
+        Refresh();
+    }
+    if (bChildTook)
+        return TRUE;
+    SetSel(0, 0);
+    CWnd* pGridWnd = GetGridWnd();
+    if (pGridWnd != NULL)
+    {
+        pGridWnd->UpdateWindow();
+        pGridWnd->MapWindowPoints(this, &pt, 1);
+    }
+    FlagScope drawing(s_bDrawing);
+    SendMessage(WM_LBUTTONDOWN, nFlags | MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    SendMessage(WM_LBUTTONUP, nFlags & ~MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
+    return TRUE;
+}
+
+BOOL CGXRichEditCtrl::LButtonUp(UINT nFlags, CPoint pt, UINT nHitState)
+{
+    CGXGridParam* pParam = m_pGrid->GetParam();
+    if ((nFlags & MK_RBUTTON) || pParam == NULL || (pParam->m_wActivateFlags & 7) == 0)
+        return CGXControl::LButtonUp(nFlags, pt, nHitState);
+    BOOL bChildTook = GetActiveChild() != NULL;
+    CGXControl::LButtonUp(nFlags, pt, nHitState);
+    return ActivateByClick(nFlags, pt, bChildTook);
+}
+
+BOOL CGXRichEditCtrl::LButtonDblClk(UINT nFlags, CPoint pt)
+{
+    CGXGridParam* pParam = m_pGrid->GetParam();
+    if (m_bActive || pParam == NULL || !(pParam->m_wActivateFlags & 8))
+        return CGXControl::LButtonDblClk(nFlags, pt);
+    return ActivateByClick(nFlags, pt, FALSE);
+}
+
+void CGXRichEditCtrl::OnLButtonDown(UINT, CPoint)
+{
+    s_bDrawing = TRUE;
+    Default();
+}
+
+void CGXRichEditCtrl::OnLButtonUp(UINT, CPoint)
+{
+    Default();
 }
 
 void CGXRichEditCtrl::OnKillFocus(CWnd* pNewWnd)

@@ -42,7 +42,11 @@ class CGXRichEditCtrl : public CRichEditCtrl, public CGXControl
     BOOL FormatValueText(CString& strResult, ROWCOL nRow, ROWCOL nCol, LPCTSTR pszRawValue,
                          const CGXStyle& style) override;
     BOOL PrepareStoreText(CString& strText, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) override;
-    CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem = NULL, const CGXStyle* pStyle = NULL) override;
+    // Stores plain text as a value; the cut to the maximum length comes before the wrapping.
+    BOOL StoreTextInCell(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText, UINT flags,
+                         const CGXStyle* pStyle = NULL) override;
+    CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem = NULL,
+                      const CGXStyle* pStyle = NULL) override;
     CSize AddBorders(CSize size, const CGXStyle& style) override;
     CSize CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandard,
                    BOOL bVert) override;
@@ -52,6 +56,8 @@ class CGXRichEditCtrl : public CRichEditCtrl, public CGXControl
     // The formatting of the selection (active) or of the whole value; TRUE when any was found.
     BOOL ConvertValue(ROWCOL nRow, ROWCOL nCol, CGXStyle& style) override;
     void Hide() override;
+    BOOL LButtonUp(UINT nFlags, CPoint pt, UINT nHitState) override;
+    BOOL LButtonDblClk(UINT nFlags, CPoint pt) override;
     BOOL KeyDown(UINT nMessage, UINT nChar, UINT nFlags) override;
     BOOL HandleChar(UINT nMessage, UINT nChar, UINT nFlags) override;
     BOOL HandleText(LPCTSTR pszText) override;
@@ -90,8 +96,17 @@ class CGXRichEditCtrl : public CRichEditCtrl, public CGXControl
   protected:
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSysKeyUp(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSysChar(UINT nChar, UINT nRepCnt, UINT nFlags);
+    afx_msg void OnSysDeadChar(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnKillFocus(CWnd* pNewWnd);
     afx_msg UINT OnGetDlgCode();
+    afx_msg BOOL OnEraseBkgnd(CDC* pDC);
+    afx_msg void OnLButtonDown(UINT nFlags, CPoint point);
+    afx_msg void OnLButtonUp(UINT nFlags, CPoint point);
     afx_msg void OnRequestResize(NMHDR* pNMHDR, LRESULT* pResult);
     afx_msg void OnMeasured(NMHDR* pNMHDR, LRESULT* pResult);
     DECLARE_MESSAGE_MAP()
@@ -110,6 +125,11 @@ class CGXRichEditCtrl : public CRichEditCtrl, public CGXControl
     void Load(CRichEditCtrl& wnd, CString& strCache, const CString& strValue, const CGXStyle& style);
     void RenderInactive(CDC* pDC, const CRect& rectText, const CGXStyle& style, const CString& strValue);
     void ActivateWithCaretAtEnd();
+    // A key message the grid handles first; the window's own handling only when it leaves it.
+    void KeyToGridFirst(UINT nMessage, UINT nChar, UINT nRepCnt, UINT nFlags);
+    // Activates an inactive control for a click; the click itself is sent on to the window
+    // unless a child button took it.
+    BOOL ActivateByClick(UINT nFlags, CPoint pt, BOOL bChildTook);
     // Loads the editing window with the cell's value and selects its text for copying.
     void SelectWholeValue();
     // Half the frame width, at least 2: the text's distance from the cell's left edge.

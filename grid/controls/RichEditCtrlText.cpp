@@ -28,8 +28,10 @@ struct FontEffect
 const FontEffect s_fontEffects[] = {
     {CFM_BOLD, CFE_BOLD, &CGXFont::GetIncludeWeight, &CGXFont::GetBold, &CGXFont::SetBold},
     {CFM_ITALIC, CFE_ITALIC, &CGXFont::GetIncludeItalic, &CGXFont::GetItalic, &CGXFont::SetItalic},
-    {CFM_UNDERLINE, CFE_UNDERLINE, &CGXFont::GetIncludeUnderline, &CGXFont::GetUnderline, &CGXFont::SetUnderline},
-    {CFM_STRIKEOUT, CFE_STRIKEOUT, &CGXFont::GetIncludeStrikeOut, &CGXFont::GetStrikeOut, &CGXFont::SetStrikeOut},
+    {CFM_UNDERLINE, CFE_UNDERLINE, &CGXFont::GetIncludeUnderline, &CGXFont::GetUnderline,
+     &CGXFont::SetUnderline},
+    {CFM_STRIKEOUT, CFE_STRIKEOUT, &CGXFont::GetIncludeStrikeOut, &CGXFont::GetStrikeOut,
+     &CGXFont::SetStrikeOut},
 };
 } // namespace
 
@@ -146,8 +148,9 @@ BOOL CGXRichEditCtrl::StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyl
     {
         // The whole value takes them, through the converter.
         CString strValue = bValue ? pStyle->GetValue()
-                           : pOldStyle != NULL && pOldStyle->GetInclude(CGXStyle::ibValue) ? pOldStyle->GetValue()
-                                                                                            : CString();
+                           : pOldStyle != NULL && pOldStyle->GetInclude(CGXStyle::ibValue)
+                               ? pOldStyle->GetValue()
+                               : CString();
         if (strValue != m_strConverterValue || strValue.IsEmpty() || m_wndConverter.GetTextLength() == 0)
             StreamInWithStyle(m_wndConverter, strValue, pOldStyle != NULL ? *pOldStyle : styleNone);
         m_wndConverter.SetSel(0, -1);
@@ -294,7 +297,8 @@ void CGXRichEditCtrl::ReplaceSel(LPCTSTR pszText)
     NotifyModified();
 }
 
-long CGXRichEditCtrl::FindIn(CRichEditCtrl& wnd, const CGXFindReplaceSettings& find, long nFrom, CHARRANGE& crHit)
+long CGXRichEditCtrl::FindIn(CRichEditCtrl& wnd, const CGXFindReplaceSettings& find, long nFrom,
+                             CHARRANGE& crHit)
 {
     if (find.m_strFind.IsEmpty())
         return -1;

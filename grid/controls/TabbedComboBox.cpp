@@ -4,6 +4,7 @@
 #include "grid/controls/GridCombo.h"
 #include "grid/controls/TabbedComboLBox.h"
 #include "grid/controls/TabbedText.h"
+#include "grid/core/DIBPool.h"
 #include "grid/core/DrawingAndFormatting.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
@@ -89,6 +90,16 @@ CGXTabbedComboBox::CGXTabbedComboBox(CGXGridCore* pGrid, UINT nID)
 
 CGXTabbedComboBox::~CGXTabbedComboBox()
 {
+    // The kept pop-up goes here, open or not; the combo cell must not delete it again.
+    if (m_pDropDownWnd == m_pKeptPopup)
+        m_pDropDownWnd = NULL;
+    if (m_pKeptPopup != NULL)
+    {
+        BOOL bBusy = CGXGridCombo::s_bBusy;
+        CGXGridCombo::s_bBusy = TRUE;
+        delete m_pKeptPopup;
+        CGXGridCombo::s_bBusy = bBusy;
+    }
     if (m_pHeader->GetSafeHwnd() != NULL)
         m_pHeader->DestroyWindow();
     delete m_pHeader;
@@ -168,8 +179,21 @@ CString CGXTabbedComboBox::ListItem(const CGXTabbedChoiceSettings& s, const CStr
 
 // -- The list and its title strip --------------------------------------------------------------
 
+CGXGridCombo* CGXTabbedComboBox::CreateDropDownWindow(CWnd* pParent, const CRect& rect)
+{
+    if (m_pKeptPopup == NULL)
+        m_pKeptPopup = CGXComboBox::CreateDropDownWindow(pParent, rect);
+    return m_pKeptPopup;
+}
+
 CListBox* CGXTabbedComboBox::CreateListBox(CGXGridCombo* pPopup, UINT nID)
 {
+    if (pPopup->GetListBox() != NULL)
+    {
+        CGXTabbedComboLBox* pKept = (CGXTabbedComboLBox*)pPopup->GetListBox();
+        pKept->ForgetActions();
+        return pKept;
+    }
     CRect rect(0, 0, 1, 1);
     CGXTabbedComboLBox* pList = new CGXTabbedComboLBox(this, this);
     pList->CreateEx(0, _T("COMBOLBOX"), _T(""), m_dwListBoxStyle | WS_VISIBLE | WS_BORDER | WS_CHILD, rect,
@@ -243,6 +267,17 @@ void CGXTabbedComboBox::FillListBox(CListBox* pListBox)
 {
     CGXStyle& style = LoadStyle();
     m_settings.Read(style);
+    m_header.m_pFont = m_pListFont;
+    CGXGridParam* pParam = m_pGrid->GetParam();
+    int nGeneration = pParam != NULL ? pParam->m_nChoiceTableGeneration : 0;
+    CString strText;
+    GetWindowText(strText);
+    if (m_bListFilled && m_nFilledChoiceId == m_settings.nChoiceId && m_nFilledGeneration == nGeneration)
+    {
+        // The kept list holds these lines already; only the entry of the edit text is chosen.
+        SelectEditText(pListBox, strText);
+        return;
+    }
     pListBox->ResetContent();
     CString strChoices = style.GetInclude(CGXStyle::ibChoiceList) ? style.GetChoiceList() : CString();
     if (!m_bFillWithChoiceList)
@@ -261,19 +296,19 @@ void CGXTabbedComboBox::FillListBox(CListBox* pListBox)
     std::copy(std::begin(layout.anColWidths), std::end(layout.anColWidths), m_anColWidths);
     m_nTotalWidth = layout.nTotalWidth;
     layout.ApplyTo(m_header, m_settings);
-    m_header.m_pFont = m_pListFont;
+    SelectEditText(pListBox, strText);
+    m_bListFilled = TRUE;
+    m_nFilledChoiceId = m_settings.nChoiceId;
+    m_nFilledGeneration = nGeneration;
+}
 
-    CString strText;
-    GetWindowText(strText);
+void CGXTabbedComboBox::SelectEditText(CListBox* pListBox, const CString& strText)
+{
     int nFound = pListBox->FindStringExact(-1, strText);
     if (nFound != LB_ERR)
         pListBox->SetCurSel(nFound);
-    else
-        pListBox->SelectString(-1, strText);
-    m_bListFilled = TRUE;
-    m_nFilledChoiceId = m_settings.nChoiceId;
-    CGXGridParam* pParam = m_pGrid->GetParam();
-    m_nFilledGeneration = pParam != NULL ? pParam->m_nChoiceTableGeneration : 0;
+    else if (pListBox->SelectString(-1, strText) == LB_ERR)
+        pListBox->SetCurSel(-1);
 }
 
 CRect CGXTabbedComboBox::GetDropDownRect(const CRect& rectCell)
@@ -341,6 +376,12 @@ void CGXTabbedComboBox::DestroyDropDownWindow(CGXGridCombo* pPopup)
 {
     if (m_pHeader->GetSafeHwnd() != NULL && m_pHeader->IsWindowVisible())
         m_pHeader->ShowWindow(SW_HIDE);
+    if (pPopup == m_pKeptPopup && pPopup != NULL)
+    {
+        // Hidden, not destroyed: the next opening shows it again.
+        pPopup->ShowWindow(SW_HIDE);
+        pPopup = NULL;
+    }
     CGXComboBox::DestroyDropDownWindow(pPopup);
 }
 
@@ -404,6 +445,19 @@ void CGXTabbedComboBox::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, con
         m_nItemHeight = tm.tmHeight;
         if (pOld != NULL)
             pDC->SelectObject(pOld);
+    }
+    else
+    {
+        // A text field naming a bitmap shows the bitmap at its own size.
+        CString strText;
+        FormatValueText(strText, nRow, nCol, NULL, style);
+        HANDLE hDIB = strText.IsEmpty() ? NULL : GXGetDIBPool()->GetDIB(strText);
+        if (hDIB != NULL)
+        {
+            GXDrawDIB(pDC, hDIB, GetCellRect(nRow, nCol, &rect, &style), 0, GXGetDIBAlignment(style), NULL);
+            CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+            return;
+        }
     }
     CGXComboBox::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
 }
@@ -511,10 +565,11 @@ void CGXTabbedComboBox::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
         AutoComplete();
 }
 
-BOOL CGXTabbedComboBox::HandleText(LPCTSTR pszText)
+BOOL CGXTabbedComboBox::DispatchKeyMessage(UINT message, WPARAM wParam, LPARAM lParam, UINT flags)
 {
-    BOOL bDone = CGXComboBox::HandleText(pszText);
-    if (bDone && pszText != NULL && (BYTE)pszText[0] >= 32)
+    // A character typed while the grid holds the focus completes as one typed into the edit.
+    BOOL bDone = CGXComboBox::DispatchKeyMessage(message, wParam, lParam, flags);
+    if (message == WM_CHAR && wParam >= 32 && !IsReadOnly())
         AutoComplete();
     return bDone;
 }

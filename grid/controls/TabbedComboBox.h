@@ -29,10 +29,10 @@ struct CGXTabbedLayout
 {
     std::vector<CString> items;
     CString strTitles;
-    int anColWidths[10];        // -1: column absent
-    std::vector<int> anEdges;   // right edges of the columns but the last
-    int nTotalWidth = 0;        // with the vertical scroll bar
-    int nItemHeight = 0;        // text height, raised to the highest bitmap
+    int anColWidths[10];      // -1: column absent
+    std::vector<int> anEdges; // right edges of the columns but the last
+    int nTotalWidth = 0;      // with the vertical scroll bar
+    int nItemHeight = 0;      // text height, raised to the highest bitmap
 
     // The header shows these titles at these edges.
     void ApplyTo(CGXTabbedHeaderSettings& header, const CGXTabbedChoiceSettings& s) const;
@@ -71,6 +71,7 @@ class CGXTabbedComboBox : public CGXComboBox
                               CGXTabbedLayout& layout);
 
     // The combo cell's operations.
+    CGXGridCombo* CreateDropDownWindow(CWnd* pParent, const CRect& rect) override;
     CListBox* CreateListBox(CGXGridCombo* pPopup, UINT nID) override;
     void FillListBox(CListBox* pListBox) override;
     CRect GetDropDownRect(const CRect& rectCell) override;
@@ -88,7 +89,7 @@ class CGXTabbedComboBox : public CGXComboBox
     BOOL PrepareStoreText(CString& strText, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) override;
     BOOL ValidateText(const CString& strText) override;
     BOOL Validate() override;
-    BOOL HandleText(LPCTSTR pszText) override;
+    BOOL DispatchKeyMessage(UINT message, WPARAM wParam, LPARAM lParam, UINT flags) override;
 
     // Completes the edit text to the first text field it begins, the rest selected.
     virtual void AutoComplete();
@@ -110,7 +111,11 @@ class CGXTabbedComboBox : public CGXComboBox
     DECLARE_MESSAGE_MAP()
 
   private:
+    // The pop-up and its list: made at the first opening, hidden between openings.
+    CGXGridCombo* m_pKeptPopup = NULL;
     // The header strip's height for its title line (0 without titles).
     int HeaderHeight();
     void PlaceHeader();
+    // Selects the list line of the edit text (none when no line begins with it).
+    void SelectEditText(CListBox* pListBox, const CString& strText);
 };

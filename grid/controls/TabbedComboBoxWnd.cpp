@@ -48,22 +48,28 @@ void CGXTabbedCBEditWnd::OnChar(UINT nChar, UINT, UINT)
     Default();
     if (nChar < 32 || !pCombo->m_bAutoComplete)
         return;
-    CString strTyped;
-    GetWindowText(strTyped);
-    int nFound = pCombo->FindString(-1, strTyped);
-    if (nFound == CB_ERR)
+    if (!CompleteTyped(pCombo))
     {
         // No entry begins so: the character is refused.
         SetWindowText(strOld);
         SetSel(nOldStart, nOldEnd);
-        return;
     }
+}
+
+BOOL CGXTabbedCBEditWnd::CompleteTyped(CGXTabbedComboBoxWnd* pCombo)
+{
+    CString strTyped;
+    GetWindowText(strTyped);
+    int nFound = pCombo->FindString(-1, strTyped);
+    if (nFound == CB_ERR)
+        return FALSE;
     CString strEntry;
     pCombo->GetLBText(nFound, strEntry);
     SetWindowText(CGXTabbedComboBox::Field(strEntry, 0));
     SetSel(strTyped.GetLength(), -1);
     SendMessage(EM_SCROLLCARET);
     pCombo->SetModify(TRUE);
+    return TRUE;
 }
 
 // -- The combo ---------------------------------------------------------------------------------
@@ -226,6 +232,22 @@ BOOL CGXTabbedComboBoxWnd::StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* 
     return CGXComboBoxWnd::StoreStyle(nRow, nCol, pStyle, mode, nType, pOldStyle);
 }
 
+BOOL CGXTabbedComboBoxWnd::HandleText(LPCTSTR pszText)
+{
+    BOOL bWasActive = m_bActive;
+    if (!CGXComboBoxWnd::HandleText(pszText))
+        return FALSE;
+    // The letter that starts editing completes like the ones typed into the edit.
+    CString strText;
+    if (!bWasActive && m_bAutoComplete && !IsDropDownList() && m_tabbedEdit.GetSafeHwnd() != NULL)
+    {
+        m_tabbedEdit.GetWindowText(strText);
+        if (strText == pszText)
+            m_tabbedEdit.CompleteTyped(this);
+    }
+    return TRUE;
+}
+
 BOOL CGXTabbedComboBoxWnd::FilterComboKey(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     if (nChar != VK_ESCAPE || ::GetKeyState(VK_CONTROL) < 0)
@@ -295,8 +317,8 @@ HBRUSH CGXTabbedComboBoxWnd::OnGridCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor
     TCHAR szClass[16] = {};
     if (pWnd != NULL)
         ::GetClassName(pWnd->GetSafeHwnd(), szClass, 16);
-    if (m_bActive && nCtlColor == CTLCOLOR_LISTBOX && !s_bPlacingList && lstrcmpi(szClass, _T("ComboLBox")) == 0 &&
-        IsComboPart(pWnd))
+    if (m_bActive && nCtlColor == CTLCOLOR_LISTBOX && !s_bPlacingList &&
+        lstrcmpi(szClass, _T("ComboLBox")) == 0 && IsComboPart(pWnd))
     {
         s_bPlacingList = TRUE;
         PlaceList(pWnd);
@@ -329,7 +351,8 @@ void CGXTabbedComboBoxWnd::PlaceList(CWnd* pList)
     {
         m_header.m_pFont = m_font.GetSafeHandle() != NULL ? &m_font : NULL;
         int nHeight = m_pHeader->CalcHeight();
-        rectHeader.SetRect(rectList.left + nBorder, rectList.top, rectList.right - nBorder, rectList.top + nHeight);
+        rectHeader.SetRect(rectList.left + nBorder, rectList.top, rectList.right - nBorder,
+                           rectList.top + nHeight);
         if (bAbove)
             rectHeader.OffsetRect(0, -nHeight);
         else

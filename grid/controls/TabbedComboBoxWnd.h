@@ -7,8 +7,15 @@
 
 // The combo's edit: shows only the first field of a line set into it and completes typed text
 // to the first entry it begins.
+class CGXTabbedComboBoxWnd;
+
 class CGXTabbedCBEditWnd : public CGXComboEditPart
 {
+  public:
+    // Completes the edit's text to field 0 of the first entry it begins, the rest selected;
+    // FALSE when it begins none.
+    BOOL CompleteTyped(CGXTabbedComboBoxWnd* pCombo);
+
   protected:
     afx_msg LRESULT OnSetText(WPARAM wParam, LPARAM lParam);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -37,6 +44,7 @@ class CGXTabbedComboBoxWnd : public CGXComboBoxWnd
     BOOL StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, int mode, int nType,
                     const CGXStyle* pOldStyle) override;
     BOOL FilterComboKey(UINT nChar, UINT nRepCnt, UINT nFlags) override;
+    BOOL HandleText(LPCTSTR pszText) override;
     void DrawItem(LPDRAWITEMSTRUCT lpDrawItemStruct) override;
     void MeasureItem(LPMEASUREITEMSTRUCT lpMeasureItemStruct) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
@@ -61,11 +69,11 @@ class CGXTabbedComboBoxWnd : public CGXComboBoxWnd
     CGXTabbedCBEditWnd m_tabbedEdit;
     CGXTabbedLBoxHeader* m_pHeader;
     CGXTabbedHeaderSettings m_header;
-    int m_nTotalWidth = 0;     // the columns and the list's scroll bar
-    int m_nItemHeight = 0;     // of the list's lines
-    int m_nLinesHeight = 0;    // the text and the highest bitmap of the lines, when filled
+    int m_nTotalWidth = 0;  // the columns and the list's scroll bar
+    int m_nItemHeight = 0;  // of the list's lines
+    int m_nLinesHeight = 0; // the text and the highest bitmap of the lines, when filled
     COLORREF m_rgbText;
-    CRect m_rectLastList;      // where the dropped list was placed
+    CRect m_rectLastList; // where the dropped list was placed
 
   private:
     void PlaceList(CWnd* pList);

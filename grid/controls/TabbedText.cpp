@@ -125,8 +125,9 @@ void AFXAPI DrawTabbedListItem(const DRAWITEMSTRUCT* lpDIS, const CString& strLi
             DrawTabbedLine(pDC, rect, GXSplitTabbedLine(strLine).front(), TRUE, 0, 1, NULL,
                            ::GetSysColor(COLOR_BTNSHADOW), rgbBack, rgbText);
         else
-            DrawTabbedLine(pDC, rect, strLine, !cols.m_bShowAllColumns, cols.m_nTextCol, cols.m_nEdgeCount + 1,
-                           cols.m_anEdges.data(), ::GetSysColor(COLOR_BTNSHADOW), rgbBack, rgbText);
+            DrawTabbedLine(pDC, rect, strLine, !cols.m_bShowAllColumns, cols.m_nTextCol,
+                           cols.m_nEdgeCount + 1, cols.m_anEdges.data(), ::GetSysColor(COLOR_BTNSHADOW),
+                           rgbBack, rgbText);
     }
     if ((lpDIS->itemAction & ODA_FOCUS) ||
         (lpDIS->itemID != (UINT)-1 && (lpDIS->itemAction & ODA_DRAWENTIRE) && (lpDIS->itemState & ODS_FOCUS)))

@@ -84,6 +84,8 @@ class CGXAppData
     CGXAbstractLongOperationImp* m_pLongOperationImp = NULL;
     CGXAbstractSerializeMG5CompatibleImp* m_pSerializeCompatibleImp = NULL;
     CGXAbstractNumberFormattingImp* m_pNumberFormattingImp = NULL;
+    CGXAbstractExcelReaderMaker* m_pExcelReaderMaker = NULL;
+    CGXAbstractTabWndInterface* m_pTabWndInterface = NULL;
 
     // Locale separators.
     char m_cDecimalSeparator = '.';

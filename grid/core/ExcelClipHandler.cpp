@@ -1,9 +1,9 @@
-// The "BIFF8" clipboard handler and the workbook adapters.
+// The "BIFF8" clipboard handler.
 #include "grid/core/ExcelClipHandler.h"
 #include "afxwin.h"
 
 CGXExcelClipHandler::CGXExcelClipHandler(BOOL bFormulaSheet)
-    : m_bFormulaSheet(bFormulaSheet), m_nFormat(::RegisterClipboardFormatA("BIFF8"))
+    : m_bFormulaSheet(bFormulaSheet), m_nFormat(::RegisterClipboardFormatA(GX_EXCEL_CLIPFORMAT))
 {
 }
 
@@ -20,9 +20,4 @@ BOOL CGXExcelClipHandler::PasteFromClipboard(CGXGridCore*, const CGXCellRange&)
 BOOL CGXExcelClipHandler::CanPaste()
 {
     return m_nFormat != 0 && ::IsClipboardFormatAvailable(m_nFormat);
-}
-
-BOOL CGXExcelWndDocAdapter::SaveDocument(LPCTSTR)
-{
-    return FALSE;
 }

@@ -1,7 +1,7 @@
 // The Excel-capable grid view.
 #include "grid/core/ExcelReadView.h"
 #include "grid/core/AppData.h"
-#include "grid/core/ExcelClipHandler.h"
+#include "grid/core/ExcelDocAdapter.h"
 #include "grid/core/ExcelReadWnd.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/Properties.h"

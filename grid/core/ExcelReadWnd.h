@@ -19,7 +19,7 @@ class CGXExcelReadWnd : public CGXGridWnd, public CGXExcelGrid
     // Overridables
     virtual void InitSheetSize();
     virtual void InitSheetDefaults();
-    // Writes the grid as a workbook; FALSE when that is not possible (the caller tells the user).
+    // Writes the grid as a workbook; FALSE when the file was not written (the error was shown).
     virtual BOOL SaveExcelFile(LPCTSTR pszPath);
 
     // The clipboard goes through the mix-in.

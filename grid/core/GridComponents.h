@@ -20,6 +20,8 @@ class CGXRangeList;
 class CGXCellRange;
 class CGXControl;
 class CGXGridCore;
+class CGXExcelReader;
+class CWnd;
 class CDC;
 class CTime;
 struct CGXFindReplaceSettings;
@@ -1115,4 +1117,21 @@ class CGXAbstractGridExcelLikeFillImp : public CObject
     virtual void SelectFillRange(CGXGridCore*, const CGXCellRange&)
     {
     }
+};
+
+// Makes the workbook reader that a workbook adapter owns; installed by the library that reads
+// and writes workbooks. Adapters without one answer that nothing was read or written.
+class CGXAbstractExcelReaderMaker : public CObject
+{
+  public:
+    virtual CGXExcelReader* CreateReader() = 0;
+};
+
+// The sheet-tab window that holds a grid: renames the grid's tab. Without one installed a
+// grid has no tab to rename.
+class CGXAbstractTabWndInterface : public CObject
+{
+  public:
+    // Renames the tab of the window (the first sheet-tab window among its parents), redrawn.
+    virtual void SetTabName(CWnd* pSheetWnd, LPCTSTR pszName) = 0;
 };

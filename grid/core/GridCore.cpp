@@ -1061,3 +1061,10 @@ BOOL CGXGridCore::DeleteRangeName(LPCTSTR pszName, UINT flags, int ctCmd)
 {
     return m_pRangeNameImp != NULL && m_pRangeNameImp->DeleteRangeName(this, pszName, flags, ctCmd);
 }
+
+void CGXGridCore::SetSheetTabName(LPCTSTR pszName)
+{
+    CGXAbstractTabWndInterface* pTabWnd = GXGetAppData()->m_pTabWndInterface;
+    if (pTabWnd != NULL && m_pGridWnd != NULL)
+        pTabWnd->SetTabName(m_pGridWnd, pszName);
+}

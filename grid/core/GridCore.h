@@ -280,6 +280,8 @@ class CGXGridCore
     virtual void MarkCellForRecalc(ROWCOL nRow, ROWCOL nCol, BOOL bChanged);
     virtual void RecalcRange(const CGXCellRange& range);
     virtual BOOL Recalc(BOOL bForce = FALSE, CString* pstrError = NULL, BOOL bCreateHint = TRUE);
+    // Renames the grid's tab in the sheet-tab window that holds it (nothing without one).
+    void SetSheetTabName(LPCTSTR pszName);
     virtual void RunRecalcPass(BOOL bForce);
     virtual BOOL UpdateRecalcState(BOOL bReport);
     virtual BOOL GetRecalcErrorText(CString& strError);

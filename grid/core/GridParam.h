@@ -196,6 +196,7 @@ class CGXGridParam : public CObject
     BOOL m_bSortRowsOnDblClk = FALSE; // a double click on a column header sorts the rows
     BOOL m_bSortColsOnDblClk = FALSE; // a double click on a row header sorts the columns
     CString m_sWindowSetting;         // the grid's text: printed for "$R", names the grid's window
+    CString m_sSheetName;             // the grid's sheet name in a workbook
 
     BOOL m_bTransparentBackground = FALSE;
     int m_nPreComposeStyles = 0; // 1: every visible cell is composed before flagging

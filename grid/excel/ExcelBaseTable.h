@@ -5,6 +5,7 @@
 #include "ExcelTable.h"
 #include "grid/core/CaptiveManager.h"
 #include "mfc/Map.h"
+#include <type_traits>
 
 template <class T, class S> class CGXExcelBaseTable : public CGXExcelTable
 {
@@ -42,6 +43,17 @@ template <class T, class S> class CGXExcelBaseTable : public CGXExcelTable
             pStyle = m_pool.Take();
         return pStyle != NULL;
     }
+    BOOL ApplyStyleEntry(DWORD nIndex, CGXStyle*& pStyle) override
+    {
+        if constexpr (std::is_same<S, CGXStyle>::value)
+            return ApplyToStyle(nIndex, pStyle);
+        else
+        {
+            (void)nIndex;
+            (void)pStyle;
+            return FALSE;
+        }
+    }
     // The entry of that index; FALSE when it was not read.
     virtual BOOL LookupEntry(DWORD nIndex, T*& pEntry)
     {
@@ -60,6 +72,22 @@ template <class T, class S> class CGXExcelBaseTable : public CGXExcelTable
     }
 
   protected:
+    // Reads one record into a new entry through read(entry) and stores it under the next index;
+    // a failed field read leaves the entry with what was read.
+    template <class F> BOOL ReadEntry(F read)
+    {
+        T* pEntry = new T;
+        try
+        {
+            read(*pEntry);
+        }
+        catch (READSEEKEXCEP* pEx)
+        {
+            GXExCatchReadSeek(pEx);
+        }
+        AddEntry(pEntry);
+        return TRUE;
+    }
     // Stores an entry (owned from here on) under the next index and returns the index.
     DWORD AddEntry(T* pEntry)
     {

@@ -48,27 +48,27 @@ COLORREF CGXExcelColorTable::ColorOfIndex(DWORD nIndex, COLORREF crDefault)
 
 BOOL CGXExcelColorTable::ReadRecord(IStream* pStream, DWORD)
 {
-    colorStruct* pEntry = new colorStruct;
-    try
-    {
+    return ReadEntry([&](colorStruct& e) {
+        WORD nCount = 0;
         CGXExcelFieldDesc count;
-        count.SetWord(&pEntry->nCount);
+        count.SetWord(&nCount);
         ReadFieldList(pStream, &count, 1);
-        pEntry->entries.resize(4 * (size_t)pEntry->nCount);
-        CGXExcelFieldDesc colors;
-        colors.SetBuffer(pEntry->entries.data(), 4 * (DWORD)pEntry->nCount);
-        ReadFieldList(pStream, &colors, 1);
-    }
-    catch (READSEEKEXCEP* pEx)
-    {
-        // The record keeps the colours read whole.
-        GXExCatchReadSeek(pEx);
-        pEntry->nCount = (WORD)(GXExGetReadCount() > 2 ? (GXExGetReadCount() - 2) / 4 : 0);
-        if (pEntry->nCount > pEntry->entries.size() / 4)
-            pEntry->nCount = (WORD)(pEntry->entries.size() / 4);
-    }
-    AddEntry(pEntry);
-    return TRUE;
+        e.entries.assign(4 * (size_t)nCount, 0);
+        // Colour by colour, so that a cut record keeps the colours read whole.
+        for (WORD i = 0; i < nCount; i++)
+        {
+            CGXExcelFieldDesc color;
+            color.SetRaw(&e.entries[4 * (size_t)i], 4);
+            ReadFieldList(pStream, &color, 1);
+            e.nCount = (WORD)(i + 1);
+        }
+    });
+}
+
+void CGXExcelColorTable::ResetTable()
+{
+    CGXExcelBaseTable::ResetTable();
+    m_colorIndex.clear();
 }
 
 BOOL CGXExcelColorTable::ApplyToStyle(DWORD, CGXStyle*&)

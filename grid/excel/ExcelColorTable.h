@@ -43,6 +43,8 @@ class CGXExcelColorTable : public CGXExcelBaseTable<colorStruct, CGXStyle>
     // Overridables
     BOOL ReadRecord(IStream* pStream, DWORD nKey) override;
     BOOL WriteRecords(IStream* pStream, DWORD* pTotal, CGXGridParam** ppParams, DWORD nSheets) override;
+    // Also forgets the colour indexes given while writing.
+    void ResetTable() override;
     // Colours reach styles only through GetColor.
     BOOL ApplyToStyle(DWORD nIndex, CGXStyle*& pStyle) override;
     // The colour of a palette entry (0-55): from the record read, else the default palette. For

@@ -11,12 +11,6 @@ IMPLEMENT_DYNCREATE(CGXExcelFontTable, CGXExcelTable)
 
 namespace
 {
-void PutWord(BYTE* p, WORD w)
-{
-    p[0] = (BYTE)(w & 0xFF);
-    p[1] = (BYTE)(w >> 8);
-}
-
 // Face names of a LOGFONT hold 31 characters and the terminator.
 const int kMaxFaceBytes = LF_FACESIZE - 1;
 } // namespace
@@ -31,33 +25,25 @@ CGXExcelFontIndex::CGXExcelFontIndex(const CGXStyle& style, DWORD nDisc) : nDisc
 
 BOOL CGXExcelFontTable::ReadRecord(IStream* pStream, DWORD)
 {
-    fontStruct* pEntry = new fontStruct;
-    try
-    {
+    return ReadEntry([&](fontStruct& e) {
         CGXExcelFieldDesc f[11];
-        f[0].SetWord(&pEntry->nHeight);
-        f[1].SetWord(&pEntry->nOptions);
-        f[2].SetWord(&pEntry->nColor);
-        f[3].SetWord(&pEntry->nWeight);
-        f[4].SetWord(&pEntry->nEscapement);
-        f[5].SetRaw(&pEntry->nUnderline, 1);
-        f[6].SetRaw(&pEntry->nFamily, 1);
-        f[7].SetRaw(&pEntry->nCharSet, 1);
-        f[8].SetRaw(&pEntry->nReserved, 1);
-        f[9].SetRaw(&pEntry->nNameLength, 1);
-        f[10].SetRaw(&pEntry->nStringOption, 1);
+        f[0].SetWord(&e.nHeight);
+        f[1].SetWord(&e.nOptions);
+        f[2].SetWord(&e.nColor);
+        f[3].SetWord(&e.nWeight);
+        f[4].SetWord(&e.nEscapement);
+        f[5].SetRaw(&e.nUnderline, 1);
+        f[6].SetRaw(&e.nFamily, 1);
+        f[7].SetRaw(&e.nCharSet, 1);
+        f[8].SetRaw(&e.nReserved, 1);
+        f[9].SetRaw(&e.nNameLength, 1);
+        f[10].SetRaw(&e.nStringOption, 1);
         ReadFieldList(pStream, f, 11);
-        pEntry->name.assign(pEntry->nNameLength, 0);
+        e.name.assign(e.nNameLength, 0);
         CGXExcelFieldDesc name;
-        name.SetText(pEntry->name.data(), pEntry->nNameLength, pEntry->nStringOption & 1);
+        name.SetText(e.name.data(), e.nNameLength, e.nStringOption & 1);
         ReadFieldList(pStream, &name, 1);
-    }
-    catch (READSEEKEXCEP* pEx)
-    {
-        GXExCatchReadSeek(pEx);
-    }
-    AddEntry(pEntry);
-    return TRUE;
+    });
 }
 
 BOOL CGXExcelFontTable::ApplyToStyle(DWORD nIndex, CGXStyle*& pStyle)
@@ -121,13 +107,13 @@ DWORD CGXExcelFontTable::BuildFontRecord(const CGXFont& font, BYTE* pBuffer, con
     WORD nHeight = font.GetIncludeSize() ? (WORD)((int)font.GetSize() * 20) : 0;
 
     BYTE* body = pBuffer + 4;
-    PutWord(pBuffer, GX_EXCEL_FONT);
-    PutWord(pBuffer + 2, (WORD)(16 + 2 * nChars));
-    PutWord(body, nHeight);
-    PutWord(body + 2, nOptions);
-    PutWord(body + 4, nColor);
-    PutWord(body + 6, (WORD)lf.lfWeight);
-    PutWord(body + 8, 0);
+    GXExPutWord(pBuffer, GX_EXCEL_FONT);
+    GXExPutWord(pBuffer + 2, (WORD)(16 + 2 * nChars));
+    GXExPutWord(body, nHeight);
+    GXExPutWord(body + 2, nOptions);
+    GXExPutWord(body + 4, nColor);
+    GXExPutWord(body + 6, (WORD)lf.lfWeight);
+    GXExPutWord(body + 8, 0);
     body[10] = lf.lfUnderline;
     body[11] = lf.lfPitchAndFamily;
     body[12] = lf.lfCharSet;
@@ -135,7 +121,7 @@ DWORD CGXExcelFontTable::BuildFontRecord(const CGXFont& font, BYTE* pBuffer, con
     body[14] = (BYTE)nChars;
     body[15] = 1;
     for (int i = 0; i < nChars; i++)
-        PutWord(body + 16 + 2 * i, name[i]);
+        GXExPutWord(body + 16 + 2 * i, name[i]);
     return 20 + 2 * nChars;
 }
 
@@ -187,20 +173,6 @@ void CGXExcelFontTable::WriteFontOnce(IStream* pStream, DWORD* pTotal, const CGX
     GXExWriteBytes(pStream, buffer, nLength, pTotal);
 }
 
-void CGXExcelFontTable::CollectStyleArrayFonts(IStream* pStream, DWORD* pTotal, const CPtrArray& styles,
-                                               const CGXStylesMap* pStylesMap, DWORD nDisc)
-{
-    for (INT_PTR i = 0; i < styles.GetSize(); i++)
-    {
-        const CGXStyle* pStyle = static_cast<const CGXStyle*>(styles.GetAt(i));
-        if (pStyle == NULL)
-            continue;
-        CGXStyle* pCompleted = GXExCompleteStyle(*pStyle, NULL, NULL, pStylesMap);
-        CollectCellFont(pStream, pTotal, *pCompleted, nDisc);
-        delete pCompleted;
-    }
-}
-
 void CGXExcelFontTable::CollectCellFont(IStream* pStream, DWORD* pTotal, const CGXStyle& style, DWORD nDisc)
 {
     WriteFontOnce(pStream, pTotal, style, nDisc);
@@ -235,21 +207,15 @@ BOOL CGXExcelFontTable::WriteRecords(IStream* pStream, DWORD* pTotal, CGXGridPar
         }
     }
 
-    for (POSITION pos = pStylesMap->GetStartPosition(); pos != NULL;)
-    {
-        WORD nID;
-        CString strName;
-        UINT nResourceID;
-        const CGXStyle* pStyle = NULL;
-        pStylesMap->GetNextStyle(pos, nID, strName, nResourceID, pStyle);
-        if (pStyle == NULL || nID == pStylesMap->m_wStyleStandard || !pStyle->GetInclude(CGXStyle::ibFont))
-            continue;
-        CGXStyle* pCompleted = pStyle->Clone();
+    GXExForEachBaseStyle(pStylesMap, [&](WORD nID, const CString&, const CGXStyle& style) {
+        if (nID == pStylesMap->m_wStyleStandard || !style.GetInclude(CGXStyle::ibFont))
+            return;
+        CGXStyle* pCompleted = style.Clone();
         if (pStandard != NULL)
             pCompleted->MergeStyle(*pStandard, gxApplyNew);
         WriteFontOnce(pStream, pTotal, *pCompleted, GX_EXCEL_SHARED_FONT);
         delete pCompleted;
-    }
+    });
 
     for (DWORD nSheet = 0; nSheet < nSheets; nSheet++)
     {

@@ -70,11 +70,7 @@ class CGXExcelFontTable : public CGXExcelBaseTable<fontStruct, CGXStyle>
     // Builds the FONT record of the font in pBuffer (recordBufferSize bytes, zeroed); answers its
     // length with header, 0 for a font without face name.
     virtual DWORD BuildFontRecord(const CGXFont& font, BYTE* pBuffer, const CGXStyle& style);
-    // Registers and writes the fonts of the completed styles of an array (row or column
-    // styles) under the discriminator.
-    virtual void CollectStyleArrayFonts(IStream* pStream, DWORD* pTotal, const CPtrArray& styles,
-                                        const CGXStylesMap* pStylesMap, DWORD nDiscriminator);
-    // The same for one completed cell style.
+    // Registers and writes the font of a completed style under the discriminator.
     virtual void CollectCellFont(IStream* pStream, DWORD* pTotal, const CGXStyle& style,
                                  DWORD nDiscriminator);
 

@@ -57,6 +57,18 @@ BOOL GXExIsTableLogOn();
 void GXExLogTo(CGXExcelLogger* pLog, BOOL bOn, LPCTSTR pszText);
 void GXExLogFormatTo(CGXExcelLogger* pLog, BOOL bOn, LPCTSTR pszFormat, DWORD nValue);
 
+// Little-endian numbers into a record buffer.
+inline void GXExPutWord(BYTE* p, WORD w)
+{
+    p[0] = (BYTE)(w & 0xFF);
+    p[1] = (BYTE)(w >> 8);
+}
+inline void GXExPutDWord(BYTE* p, DWORD d)
+{
+    GXExPutWord(p, (WORD)(d & 0xFFFF));
+    GXExPutWord(p + 2, (WORD)(d >> 16));
+}
+
 // Writes bytes to the stream and adds what the stream reports written to *pTotal; throws
 // gxExcelErrWrite when the stream refuses.
 void GXExWriteBytes(IStream* pStream, const void* pData, ULONG nBytes, DWORD* pTotal);

@@ -63,6 +63,24 @@ void GXExWalkSheetStyles(CGXGridParam* pParam, BOOL bStylesFirst,
         WalkStyleArrays(pData, visit);
 }
 
+void GXExForEachBaseStyle(
+    const CGXStylesMap* pStylesMap,
+    const std::function<void(WORD nID, const CString& strName, const CGXStyle& style)>& visit)
+{
+    for (POSITION pos = pStylesMap->GetStartPosition(); pos != NULL;)
+    {
+        WORD nID;
+        CString strName;
+        UINT nResourceID;
+        const CGXStyle* pStyle = NULL;
+        pStylesMap->GetNextStyle(pos, nID, strName, nResourceID, pStyle);
+        if (strName.IsEmpty() && nResourceID != 0)
+            strName.LoadString(nResourceID);
+        if (pStyle != NULL)
+            visit(nID, strName, *pStyle);
+    }
+}
+
 const CGXStyle* GXExStandardStyle(const CGXStylesMap* pStylesMap)
 {
     const CGXStyle* pStandard = NULL;

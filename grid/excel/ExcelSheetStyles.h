@@ -30,6 +30,12 @@ struct GXExSheetStyle
 void GXExWalkSheetStyles(CGXGridParam* pParam, BOOL bStylesFirst,
                          const std::function<void(const GXExSheetStyle&)>& visit);
 
+// Visits the base styles of a styles map in its order: id, name (the string resource's text
+// for a style registered by resource) and style.
+void GXExForEachBaseStyle(
+    const CGXStylesMap* pStylesMap,
+    const std::function<void(WORD nID, const CString& strName, const CGXStyle& style)>& visit);
+
 // The Standard style of a styles map, or NULL.
 const CGXStyle* GXExStandardStyle(const CGXStylesMap* pStylesMap);
 

@@ -17,3 +17,13 @@ void CGXExcelTable::LogFormat2(LPCTSTR pszFormat, DWORD nValue)
 {
     GXExLogFormatTo(GXExGetTableLog(), GXExIsTableLogOn(), pszFormat, nValue);
 }
+
+BOOL CGXExcelTable::ApplyStyleEntry(DWORD, CGXStyle*&)
+{
+    return FALSE;
+}
+
+UINT CGXExcelTable::GetBuiltInFormatIndex(const CGXStyle&)
+{
+    return 0;
+}

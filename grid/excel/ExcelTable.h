@@ -6,6 +6,7 @@
 #include "ExcelFieldList.h"
 
 class CGXGridParam;
+class CGXStyle;
 
 class CGXExcelTable : public CObject
 {
@@ -45,6 +46,11 @@ class CGXExcelTable : public CObject
     virtual BOOL WriteRecords(IStream* pStream, DWORD* pTotal, CGXGridParam** ppParams, DWORD nSheets) = 0;
     virtual DWORD GetCount() = 0;
     virtual void ResetTable() = 0;
+    // Applies entry nIndex to a style (made when pStyle is NULL) for the tables whose entries
+    // apply to styles; FALSE for the others. Tables reach each other's entries through it.
+    virtual BOOL ApplyStyleEntry(DWORD nIndex, CGXStyle*& pStyle);
+    // The number format the format table writes for a style's value format; 0 elsewhere.
+    virtual UINT GetBuiltInFormatIndex(const CGXStyle& style);
     virtual void LogText(LPCTSTR pszText);
     virtual void LogFormat1(LPCTSTR pszFormat, DWORD nValue);
     virtual void LogFormat2(LPCTSTR pszFormat, DWORD nValue);

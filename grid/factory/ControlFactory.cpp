@@ -43,6 +43,7 @@
 #include "grid/features/StyleCompareSubsetImp.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridWnd.h"
+#include "grid/excel/ExcelReaderMaker.h"
 #include "grid/core/Header.h"
 #include "grid/core/SheetTabClasses.h"
 #include "GridIds.h"
@@ -254,6 +255,7 @@ void CGXControlFactory::InitializeApplicationComponents()
         GXInstallCoveredCellPoolImp,        //
         GXInstallSpanCellPoolImp,           //
         GXInstallDelayedRangePoolImp,       //
+        GXInstallExcelReaderMaker,          //
     };
     for (auto pfn : s_apfnInstall)
         if (pfn != NULL)

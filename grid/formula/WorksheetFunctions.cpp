@@ -154,9 +154,9 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"MINUTE", GXMinute, 0, 0, 0, 1, {{1, 0}}, 72},
     {"MIRR", GXMirr, 0, 0, 0, 3, {{7, 0}, {1, 0}, {1, 0}}, 61},
     {"MMUL", GXMMul, 0, 0, 9, 2, {{8, 0}, {8, 0}}, 165},
-    {"MOD", GXMod, 0, 0, 0, 2, {{1, 0}, {1, 0}}, 39},
+    {"MOD", GXMod, 0, 0, 0, 2, {{1, 0}, {1, 0}}, -1},
     {"MODE", GXMode, 0, 0, 0, 1, {{2, 4}}, 330},
-    {"MODULUS", GXModulus, 0, 0, 0, 2, {{1, 0}, {1, 0}}, -1},
+    {"MODULUS", GXModulus, 0, 0, 0, 2, {{1, 0}, {1, 0}}, 39},
     {"MONTH", GXMonth, 0, 0, 0, 1, {{1, 0}}, 68},
     {"MSQ", GXMsq, 0, 0, 0, 1, {{2, 4}}, -1},
     {"N", GXN, 0, 0, 0, 1, {{7, 0}}, -1},
@@ -330,7 +330,7 @@ GX_EXCEL_FUNCTION_ENTRY s_aExcelFunctions[GX_EXCEL_FUNCTIONS] = {
     {-1, "AND", NULL},         // 36
     {-1, "OR", NULL},          // 37
     {1, "NOT", NULL},          // 38
-    {2, "MOD", NULL},          // 39
+    {2, "MODULUS", NULL},      // 39: the divisor's sign, as MODULUS
     {0, "", NULL},             // 40
     {0, "", NULL},             // 41
     {0, "", NULL},             // 42
@@ -388,7 +388,7 @@ GX_EXCEL_FUNCTION_ENTRY s_aExcelFunctions[GX_EXCEL_FUNCTIONS] = {
     {0, "", NULL},             // 94
     {0, "", NULL},             // 95
     {0, "", NULL},             // 96
-    {1, "ATAN2", NULL},        // 97
+    {2, "ATAN2", NULL},        // 97
     {1, "ASIN", NULL},         // 98
     {1, "ACOS", NULL},         // 99
     {-1, "CHOOSE", NULL},      // 100

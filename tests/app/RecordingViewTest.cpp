@@ -5,6 +5,8 @@
 #include "ProgramKey.h"
 #include "Rgn.h"
 #include "SerialNumberPrompt.h"
+#include "BoxCounter.h"
+#include "StationWrites.h"
 #include "TestSupport.h"
 #include "CreateContext.h"
 #include "app/IRControlApp.h"
@@ -32,37 +34,6 @@ CIRControlApp& App()
 {
     return *GetIRControlApp();
 }
-
-// Records every box and answers OK: the tests count the boxes afterwards.
-class CBoxCounter : public CMessageSink
-{
-  public:
-    CBoxCounter() : m_pPrevious(AfxSetMessageSink(this))
-    {
-    }
-    ~CBoxCounter() override
-    {
-        AfxSetMessageSink(m_pPrevious);
-    }
-    int Show(HWND, LPCSTR lpszText, LPCSTR lpszCaption, UINT, UINT) override
-    {
-        m_texts.push_back(lpszText);
-        m_captions.push_back(lpszCaption != NULL ? lpszCaption : "");
-        return IDOK;
-    }
-    int Count(const std::string& part) const
-    {
-        int n = 0;
-        for (const std::string& text : m_texts)
-            n += text.find(part) != std::string::npos;
-        return n;
-    }
-    std::vector<std::string> m_texts;
-    std::vector<std::string> m_captions;
-
-  private:
-    CMessageSink* m_pPrevious;
-};
 
 // A request as the station saw it, named after the job that sends it: "1" the status block,
 // "24" the operating hours and "24b" variables 52-53 of the same job, "c" a store command, "p" a
@@ -712,27 +683,6 @@ TEST_F(RecordingView, NewInterfaceSettingsReachTheStation)
     EXPECT_GT(nAt19200, 3) << "polling goes on at the new rate";
     EXPECT_GE(CountOf(JobsFrom(m_sim, nFrom), "18"), 1);
 }
-// The values of each write request to the register the station received, oldest first.
-std::vector<std::vector<float>> Writes(const StationSimulator& sim, unsigned reg)
-{
-    std::vector<std::vector<float>> writes;
-    for (const std::string& frame : sim.Requests())
-    {
-        std::istringstream in(frame);
-        std::vector<unsigned> b;
-        unsigned byte;
-        while (in >> std::hex >> byte)
-            b.push_back(byte);
-        if (b.size() < 8 || b[1] != 'O' || (b[3] | b[4] << 8) != reg)
-            continue;
-        std::vector<float> values;
-        for (size_t at = 6; at + 4 <= b.size() - 2; at += 4)
-            values.push_back(CommJobFloat(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | (DWORD)b[at + 3] << 24));
-        writes.push_back(values);
-    }
-    return writes;
-}
-
 // The service switches: each command writes its variable, the status read that follows sets the
 // check mark; offline they are disabled.
 TEST_F(RecordingView, ServiceSwitchesReachTheStation)

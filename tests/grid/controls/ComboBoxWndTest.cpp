@@ -252,8 +252,8 @@ TEST(GridComboBoxWnd, TheDroppedListIsGivenTheCellsBackground)
     // The list asks the grid through the combo; the answer carries the cell's interior.
     CClientDC dcList(CWnd::FromHandle(info.hwndList));
     dcList.SetBkColor(RGB(1, 2, 3));
-    HBRUSH hbr = (HBRUSH)w.grid->SendMessage(WM_CTLCOLORLISTBOX, (WPARAM)dcList.GetSafeHdc(),
-                                             (LPARAM)info.hwndList);
+    HBRUSH hbr =
+        (HBRUSH)w.grid->SendMessage(WM_CTLCOLORLISTBOX, (WPARAM)dcList.GetSafeHdc(), (LPARAM)info.hwndList);
     LOGBRUSH lb = {};
     ASSERT_EQ((int)sizeof(lb), ::GetObject(hbr, sizeof(lb), &lb));
     EXPECT_EQ(rgbYellow, lb.lbColor);

@@ -6,8 +6,10 @@
 #include "grid/controls/MaskControl.h"
 #include "grid/controls/MaskData.h"
 #include "grid/core/AppData.h"
+#include "grid/core/FindReplaceSettings.h"
 #include "GridIds.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 
 using namespace testing_support;
 
@@ -89,6 +91,33 @@ struct MaskGrid : GridWindow
         TypeKey(vk);
         SendKey(VK_CONTROL, true);
         PumpMessages(40);
+    }
+    // The grid client point in the middle of character n of a cell's shown text (n past the end:
+    // that many characters' widths behind the text), as the cell draws it: left, from the top.
+    CPoint CharPoint(ROWCOL nRow, int n)
+    {
+        CGXStyle style;
+        grid->ComposeStyleRowCol(nRow, 1, &style);
+        CRect rectCell = grid->CalcCellRect(nRow, 1);
+        CRect rectText = pMask->GetCellRect(nRow, 1, &rectCell, &style);
+        CString strText = Shown(nRow);
+        CClientDC dc(grid.get());
+        CFont* pOld = grid->SelectCellFont(&dc, style, NULL);
+        int nLen = strText.GetLength();
+        int x = dc.GetTextExtent(strText, std::min(n, nLen)).cx;
+        int cxChar = dc.GetTextExtent(_T("0"), 1).cx;
+        x += n < nLen ? dc.GetTextExtent((LPCTSTR)strText + n, 1).cx / 2 : (n - nLen) * cxChar;
+        TEXTMETRIC tm;
+        dc.GetTextMetrics(&tm);
+        if (pOld != NULL)
+            dc.SelectObject(pOld);
+        return CPoint(rectText.left + x, rectText.top + tm.tmHeight / 2);
+    }
+    int SelEnd()
+    {
+        int nStart = 0, nEnd = 0;
+        pMask->GetMaskSel(nStart, nEnd);
+        return nEnd;
     }
     CCountingMask* pMask;
 };
@@ -266,5 +295,156 @@ TEST(GridMaskControl, TheCurrentControlAnswersColourRequestsBeforeTheGrid)
     hbr = pGridWnd->SendMessage(WM_CTLCOLORSTATIC, (WPARAM)dc.m_hDC, (LPARAM)w.pMask->m_hWnd);
     EXPECT_NE(0, hbr);
     EXPECT_NE((LRESULT)::GetStockObject(GRAY_BRUSH), hbr);
+}
+TEST(GridMaskControl, AClickPutsTheCaretOnTheInputPositionUnderIt)
+{
+    // "(555) 123-4567": literals at 0, 4, 5 and 9.
+    struct
+    {
+        const char* name;
+        WORD wActivate;
+        bool bDouble;
+        int nChar;
+        BOOL bActive;
+        int nStart, nEnd; // the selection afterwards
+    } cases[] = {
+        {"a digit", 1, false, 7, TRUE, 7, 7},
+        {"a literal: the next input position", 1, false, 4, TRUE, 6, 6},
+        {"the opening parenthesis", 1, false, 0, TRUE, 1, 1},
+        {"behind the text, option 1: no character, no editing", 1, false, 20, FALSE, 0, 0},
+        {"behind the text, option 2: everything selected", 2, false, 20, TRUE, 0, 14},
+        {"a double click with option 8", 8, true, 9, TRUE, 10, 10},
+        {"a single click with option 8 only", 8, false, 9, FALSE, 0, 0},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        MaskGrid w;
+        w.SetMask(1, _T("(###) ###-####"), _T("5551234567"));
+        w.Enter(1);
+        ASSERT_FALSE(w.pMask->IsActive());
+        w.grid->GetParam()->m_wActivateFlags = c.wActivate;
+        CPoint pt = w.CharPoint(1, c.nChar);
+        PumpMessages(::GetDoubleClickTime() + 50);
+        ClickAt(w.grid.get(), pt);
+        if (c.bDouble)
+            ClickAt(w.grid.get(), pt);
+        EXPECT_EQ(c.bActive, w.pMask->IsActive());
+        if (c.bActive)
+        {
+            EXPECT_EQ(c.nStart, w.Caret());
+            EXPECT_EQ(c.nEnd, w.SelEnd());
+        }
+        EXPECT_STREQ("5551234567", CellValue(*w.grid, 1, 1));
+    }
+}
+
+TEST(GridMaskControl, ReleasingTheButtonOnALiteralInTheWindowMovesTheCaretOn)
+{
+    MaskGrid w;
+    w.SetMask(1, _T("(###) ###-####"), _T("5551234567"));
+    w.Enter(1);
+    TypeKey(VK_HOME);
+    ASSERT_TRUE(w.pMask->IsActive());
+    struct
+    {
+        int nChar, nCaret;
+    } clicks[] = {{9, 10}, {5, 6}, {12, 12}};
+    for (const auto& c : clicks)
+    {
+        SCOPED_TRACE(c.nChar);
+        LRESULT lPos = w.pMask->SendMessage(EM_POSFROMCHAR, c.nChar);
+        CString strText = w.WindowText();
+        CClientDC dc(w.pMask);
+        CFont* pOld = dc.SelectObject(w.pMask->GetFont());
+        int cx = dc.GetTextExtent((LPCTSTR)strText + c.nChar, 1).cx;
+        dc.SelectObject(pOld);
+        // Left of the character's middle, so the click puts the caret before it.
+        CPoint pt((short)LOWORD(lPos) + cx / 3, (short)HIWORD(lPos) + 3);
+        w.pMask->ClientToScreen(&pt);
+        PumpMessages(::GetDoubleClickTime() + 50);
+        MoveMouseTo(pt);
+        SendLeftButton(true);
+        PumpMessages(30);
+        SendLeftButton(false);
+        PumpMessages(50);
+        EXPECT_EQ(c.nCaret, w.Caret());
+        EXPECT_EQ(c.nCaret, w.SelEnd());
+    }
+}
+
+TEST(GridMaskControl, InsertSwitchesToOverwritingAndBack)
+{
+    MaskGrid w;
+    w.SetMask(1, _T("(###) ###-####"), _T("5551234567"));
+    w.Enter(1);
+    TypeKey(VK_HOME);
+    ASSERT_TRUE(w.pMask->IsActive());
+    ASSERT_TRUE(w.pMask->m_bInsertMode);
+    // Inserting into a full mask changes nothing.
+    TypeText("9");
+    EXPECT_STREQ("(555) 123-4567", w.WindowText());
+    TypeKey(VK_INSERT);
+    EXPECT_FALSE(w.pMask->m_bInsertMode);
+    TypeText("9");
+    EXPECT_STREQ("(955) 123-4567", w.WindowText());
+    EXPECT_EQ(2, w.Caret());
+    // On a literal the next input position is overwritten.
+    w.pMask->SetMaskSel(4, 4);
+    TypeText("8");
+    EXPECT_STREQ("(955) 823-4567", w.WindowText());
+    EXPECT_EQ(7, w.Caret());
+    // A selection over two positions: the first is overwritten, the second taken out.
+    w.pMask->SetMaskSel(10, 12);
+    TypeText("0");
+    EXPECT_STREQ("(955) 823-067_", w.WindowText());
+    EXPECT_EQ(11, w.Caret());
+    TypeKey(VK_INSERT);
+    EXPECT_TRUE(w.pMask->m_bInsertMode);
+    w.pMask->SetMaskSel(6, 6);
+    TypeText("1");
+    EXPECT_STREQ("(955) 182-3067", w.WindowText());
+    TypeKey(VK_RETURN);
+    EXPECT_STREQ("9551823067", CellValue(*w.grid, 1, 1));
+}
+
+TEST(GridMaskControl, FindSearchesTheShownTextAndMovesAsTheUserMoves)
+{
+    MaskGrid w;
+    w.SetMask(1, _T("(###) ###-####"), _T("5551234567"));
+    w.SetMask(2, _T("(###) ###-####"), _T("5559876543"));
+    w.SetMask(3, _T("(###) ###-####"), _T("5550006543"));
+    w.Enter(1);
+    TypeKey(VK_END);
+    TypeKey(VK_BACK); // the cell left behind keeps this change
+    ASSERT_TRUE(w.pMask->IsActive());
+    struct
+    {
+        const char* name;
+        LPCTSTR pszFind;
+        ROWCOL nRow;
+        BOOL bFound;
+        ROWCOL nCurrent;
+        int nStart, nEnd;
+    } steps[] = {
+        {"another cell's literals count", _T(") 987-"), 2, TRUE, 2, 4, 10},
+        {"in the active cell from behind the selection", _T("6"), 2, TRUE, 2, 10, 11},
+        {"not found again in the active cell", _T("98"), 2, FALSE, 2, 10, 11},
+        {"not in the other cell", _T("123"), 3, FALSE, 2, 10, 11},
+    };
+    for (const auto& st : steps)
+    {
+        SCOPED_TRACE(st.name);
+        CGXFindReplaceSettings find;
+        find.m_strFind = st.pszFind;
+        EXPECT_EQ(st.bFound, w.pMask->FindText(find, st.nRow, 1, FALSE, TRUE));
+        ROWCOL nRow = 0, nCol = 0;
+        w.grid->GetCurrentCell(nRow, nCol);
+        EXPECT_EQ(st.nCurrent, nRow);
+        EXPECT_TRUE(w.pMask->IsActive());
+        EXPECT_EQ(st.nStart, w.Caret());
+        EXPECT_EQ(st.nEnd, w.SelEnd());
+    }
+    EXPECT_STREQ("555123456", CellValue(*w.grid, 1, 1));
 }
 } // namespace

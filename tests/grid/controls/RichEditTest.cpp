@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include <ole2.h>
+#include <string>
 #include <vector>
 
 using namespace testing_support;
@@ -45,6 +46,19 @@ struct RichGrid : GridWindow
         ASSERT_TRUE(grid->ChangeCurrentCell(nRow, 1));
         grid->SetFocus();
         PumpMessages(40);
+    }
+    ROWCOL CurrentRow()
+    {
+        ROWCOL nRow = 0, nCol = 0;
+        grid->GetCurrentCell(nRow, nCol);
+        return nRow;
+    }
+    // The editing window's selection as "start-end".
+    std::string Selection()
+    {
+        long nStart = -1, nEnd = -1;
+        Rich()->CRichEditCtrl::GetSel(nStart, nEnd);
+        return std::to_string(nStart) + "-" + std::to_string(nEnd);
     }
     // The cell's own style as stored (not composed).
     CGXStyle Stored(ROWCOL nRow)
@@ -113,6 +127,11 @@ TEST(GridRichEdit, ReturnInsertsALineOnlyWhenTheStyleAllowsEnter)
         ASSERT_TRUE(w.Rich()->IsActive());
         TypeKey(VK_RETURN);
         EXPECT_EQ(bAllow, w.Rich()->IsActive());
+        // Without it Enter stored the cell and moved on (right, the grid's default).
+        ROWCOL nRow = 0, nCol = 0;
+        w.grid->GetCurrentCell(nRow, nCol);
+        EXPECT_EQ(1u, nRow);
+        EXPECT_EQ(bAllow ? 1u : 2u, nCol);
         // Without it the grid took the key and stored the cell.
         EXPECT_STREQ(bAllow ? "" : "x", w.PlainText(1));
         if (bAllow)
@@ -149,6 +168,10 @@ TEST(GridRichEdit, PlainTextIsEscapedIntoRtfAndReadsBackUnchanged)
         EXPECT_TRUE(w.Rich()->StoreTextInCell(1, 1, psz, GX_UPDATENOW));
         EXPECT_STREQ(psz, w.PlainText(1));
     }
+    // Stored with a maximum length, the text is cut before it is wrapped, not the value after.
+    w.SetCell(2, _T(""), FALSE, 3);
+    EXPECT_TRUE(w.Rich()->StoreTextInCell(2, 1, "abcdef", GX_UPDATENOW));
+    EXPECT_STREQ("abc", w.PlainText(2));
     // Typed into an inactive cell, a backslash is what the cell shows.
     w.Enter(1);
     EXPECT_TRUE(w.Rich()->HandleText("\\"));
@@ -184,7 +207,9 @@ std::vector<FormatCase> FormatCases()
         {"right", CGXStyle().SetHorizontalAlignment(DT_RIGHT), "\\qr",
          [](const CGXStyle& s) { return s.GetHorizontalAlignment() == DT_RIGHT; }},
         {"red", CGXStyle().SetTextColor(RGB(255, 0, 0)), "\\red255",
-         [](const CGXStyle& s) { return s.GetInclude(CGXStyle::ibTextColor) && s.GetTextColor() == RGB(255, 0, 0); }},
+         [](const CGXStyle& s) {
+             return s.GetInclude(CGXStyle::ibTextColor) && s.GetTextColor() == RGB(255, 0, 0);
+         }},
     };
 }
 } // namespace
@@ -229,7 +254,8 @@ TEST(GridRichEdit, BoldOnTheActiveCellFormatsTheSelection)
     CGXRichEditCtrl* pRich = w.Rich();
     ASSERT_TRUE(pRich->IsActive());
     pRich->CRichEditCtrl::SetSel(0, 1);
-    ASSERT_TRUE(w.grid->SetStyleRange(CGXCellRange(1, 1), CGXStyle().MergeFont(CGXFont().SetBold(TRUE)), gxOverride));
+    ASSERT_TRUE(
+        w.grid->SetStyleRange(CGXCellRange(1, 1), CGXStyle().MergeFont(CGXFont().SetBold(TRUE)), gxOverride));
     EXPECT_TRUE(pRich->IsActive());
     EXPECT_TRUE(pRich->GetModify());
     CGXStyle read;
@@ -260,9 +286,15 @@ TEST(GridRichEdit, AutoGrowRaisesTheRowAndLowersItNotBelowItsFirstHeight)
     CGXRichEditCtrl* pRich = w.Rich();
     ASSERT_TRUE(pRich->IsActive());
     EXPECT_EQ(150, w.grid->GetRowHeight(1));
-    int nOne = pRich->CalcSize(NULL, 1, 1, CGXStyle(style).SetValue(CGXRichEditCtrl::StreamOutValue(*pRich)), NULL, TRUE).cy;
+    // The height the editing window's text needs.
+    auto measure = [&]() {
+        CGXStyle typed(style);
+        typed.SetValue(CGXRichEditCtrl::StreamOutValue(*pRich));
+        return pRich->CalcSize(NULL, 1, 1, typed, NULL, TRUE).cy;
+    };
+    int nOne = measure();
     TypeText("\ny");
-    int nTwo = pRich->CalcSize(NULL, 1, 1, CGXStyle(style).SetValue(CGXRichEditCtrl::StreamOutValue(*pRich)), NULL, TRUE).cy;
+    int nTwo = measure();
     ASSERT_GT(nTwo, nOne);
     TypeKey(VK_ESCAPE);
     TypeKey(VK_ESCAPE);
@@ -301,9 +333,12 @@ TEST(GridRichEdit, AutoGrowRaisesTheRowAndLowersItNotBelowItsFirstHeight)
 TEST(GridRichEdit, CalcSizeMeasuresTheLinesOfTheValue)
 {
     RichGrid w;
+    // Measured in the cell's font, as the grid asks.
+    w.SetCell(1, _T(""));
     CGXStyle style;
-    style.SetControl(GX_IDS_CTRL_RICHEDIT);
-    const char* apszValues[] = {"{\\rtf1 a}", "{\\rtf1 a\\par b}", "{\\rtf1 a\\par b\\par c}", "{\\rtf1 aaaaaaaa}"};
+    w.grid->ComposeStyleRowCol(1, 1, &style);
+    const char* apszValues[] = {"{\\rtf1 a}", "{\\rtf1 a\\par b}", "{\\rtf1 a\\par b\\par c}",
+                                "{\\rtf1 aaaaaaaa}"};
     CSize size[4];
     for (int i = 0; i < 4; i++)
     {
@@ -318,6 +353,10 @@ TEST(GridRichEdit, CalcSizeMeasuresTheLinesOfTheValue)
     EXPECT_EQ(size[0].cy, size[3].cy);
     EXPECT_GT(size[3].cx, size[0].cx + 10);
     EXPECT_GT(size[0].cx, 0);
+    // Fitting the row to its cells asks the control.
+    w.SetCell(1, _T("{\\rtf1 a\\par b\\par c}"));
+    ASSERT_TRUE(w.grid->ResizeRowHeightsToFit(CGXCellRange(1, 1, 1, 2)));
+    EXPECT_EQ(size[2].cy, w.grid->GetRowHeight(1));
 }
 
 TEST(GridRichEdit, RichTextCopiedFromOneCellPastesIntoAnotherWithItsBold)
@@ -365,14 +404,9 @@ TEST(GridRichEdit, FindAndReplaceSearchTheTextOfTheValue)
     find.m_bMatchCase = FALSE;
     // A hit with select makes the cell current and selects the hit in the editing window.
     EXPECT_TRUE(w.Rich()->FindText(find, 2, 1, FALSE, TRUE));
-    ROWCOL nRow = 0, nCol = 0;
-    w.grid->GetCurrentCell(nRow, nCol);
-    EXPECT_EQ(2u, nRow);
+    EXPECT_EQ(2u, w.CurrentRow());
     EXPECT_TRUE(w.Rich()->IsActive());
-    long nStart = -1, nEnd = -1;
-    w.Rich()->CRichEditCtrl::GetSel(nStart, nEnd);
-    EXPECT_EQ(6, nStart);
-    EXPECT_EQ(11, nEnd);
+    EXPECT_EQ("6-11", w.Selection());
     // Replacing in an inactive cell stores RTF with every occurrence replaced.
     find.m_strFind = "o";
     EXPECT_TRUE(w.Rich()->ReplaceText(find, 1, 1));
@@ -389,4 +423,120 @@ TEST(GridRichEdit, FindAndReplaceSearchTheTextOfTheValue)
     w.Rich()->GetWindowText(strText);
     EXPECT_STREQ("HelLLo WorLLd", strText);
     EXPECT_TRUE(w.Rich()->GetModify());
+}
+
+// While printing every cell, the current one too, is rendered; black-and-white printing gives
+// the text a white background instead of the cell's colour, and the context keeps its mapping.
+TEST(GridRichEdit, PrintedCellsAreRenderedInColourOrBlackAndWhite)
+{
+    RichGrid w;
+    CGXStyle style;
+    style.SetControl(GX_IDS_CTRL_RICHEDIT).SetValue(_T("{\\rtf1 Hello}")).SetInterior(RGB(255, 255, 0));
+    w.grid->SetStyleRange(CGXCellRange(1, 1), style, gxCopy);
+    w.Enter(1);
+    TypeText("x");
+    ASSERT_TRUE(w.Rich()->IsActive());
+    TypeKey(VK_ESCAPE);
+    CGXProperties* pProps = w.grid->GetParam()->GetProperties();
+    for (BOOL bBlackWhite : {FALSE, TRUE})
+    {
+        SCOPED_TRACE(bBlackWhite);
+        pProps->m_abPrintFlags[CGXProperties::printBlackWhite] = bBlackWhite;
+        w.grid->SetPrinting(TRUE, TRUE);
+        CGXStyle composed;
+        w.grid->ComposeStyleRowCol(1, 1, &composed);
+        CClientDC screen(NULL);
+        CDC dc;
+        ASSERT_TRUE(dc.CreateCompatibleDC(&screen));
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(&screen, 120, 40);
+        CBitmap* pOld = dc.SelectObject(&bitmap);
+        dc.m_bPrinting = TRUE;
+        CRect rectCell(0, 0, 120, 40);
+        w.Rich()->Draw(&dc, rectCell, 1, 1, composed, NULL);
+        EXPECT_EQ(MM_TEXT, dc.GetMapMode());
+        CRect rectText = w.Rich()->GetCellRect(1, 1, rectCell, &composed);
+        int nYellow = 0, nInk = 0;
+        for (int y = rectText.top + 1; y < rectText.bottom - 1; y++)
+            for (int x = rectText.left + 1; x < rectText.right - 1; x++)
+            {
+                COLORREF cr = dc.GetPixel(x, y);
+                nYellow += cr == RGB(255, 255, 0);
+                nInk += cr != RGB(255, 255, 0) && cr != RGB(255, 255, 255);
+            }
+        w.grid->SetPrinting(FALSE);
+        dc.SelectObject(pOld);
+        EXPECT_GT(nInk, 0);
+        if (bBlackWhite)
+            EXPECT_EQ(0, nYellow);
+        else
+            EXPECT_GT(nYellow, rectText.Width() * rectText.Height() / 2);
+    }
+    pProps->m_abPrintFlags[CGXProperties::printBlackWhite] = FALSE;
+}
+
+// A click on an inactive cell activates it and puts the caret where the click was.
+TEST(GridRichEdit, AClickActivatesTheCellWithTheCaretAtThePoint)
+{
+    struct
+    {
+        const char* pszWhere;
+        int nFromLeft; // pixels right of the text's left edge, negative from its right edge
+        const char* pszCaret;
+    } clicks[] = {{"left", 1, "0-0"}, {"right", -3, "5-5"}};
+    for (const auto& c : clicks)
+    {
+        SCOPED_TRACE(c.pszWhere);
+        RichGrid w;
+        w.SetCell(1, _T("{\\rtf1 Hello}"));
+        w.grid->ChangeCurrentCell(4, 2);
+        w.grid->SetFocus();
+        PumpMessages(40);
+        CRect rectText = w.Rich()->GetCellRect(1, 1);
+        CPoint pt(c.nFromLeft >= 0 ? rectText.left + c.nFromLeft : rectText.right + c.nFromLeft,
+                  rectText.top + 6);
+        ClickAt(w.grid->GridWnd(), pt);
+        EXPECT_EQ(1u, w.CurrentRow());
+        ASSERT_TRUE(w.Rich()->IsActive());
+        EXPECT_EQ(c.pszCaret, w.Selection());
+    }
+}
+
+// In the editing window Ctrl+C, Ctrl+V, Shift+Insert, Ctrl+Insert and Shift+Delete copy, paste
+// and cut once each.
+TEST(GridRichEdit, ClipboardKeysInTheEditingWindow)
+{
+    ASSERT_TRUE(SUCCEEDED(::OleInitialize(NULL)));
+    {
+        RichGrid w;
+        w.SetCell(1, _T(""));
+        w.Enter(1);
+        TypeText("ab");
+        CGXRichEditCtrl* pRich = w.Rich();
+        ASSERT_TRUE(pRich->IsActive());
+        auto text = [pRich]() {
+            CString str;
+            pRich->GetWindowText(str);
+            return std::string((LPCTSTR)str);
+        };
+        pRich->CRichEditCtrl::SetSel(0, 2);
+        KeyWith(VK_CONTROL, 'C');
+        EXPECT_EQ("ab", ClipboardText());
+        EXPECT_TRUE(::IsClipboardFormatAvailable(GXGetAppData()->m_uiRtfClipboardFormat));
+        pRich->CRichEditCtrl::SetSel(2, 2);
+        KeyWith(VK_CONTROL, 'V');
+        EXPECT_EQ("abab", text());
+        KeyWith(VK_SHIFT, VK_INSERT);
+        EXPECT_EQ("ababab", text());
+        PutClipboardText("q");
+        pRich->CRichEditCtrl::SetSel(0, 1);
+        KeyWith(VK_CONTROL, VK_INSERT);
+        EXPECT_EQ("a", ClipboardText());
+        pRich->CRichEditCtrl::SetSel(0, 2);
+        KeyWith(VK_SHIFT, VK_DELETE);
+        EXPECT_EQ("abab", text());
+        EXPECT_EQ("ab", ClipboardText());
+        EXPECT_TRUE(pRich->IsActive());
+    }
+    ::OleUninitialize();
 }

@@ -4,10 +4,14 @@
 #include "TestSupport.h"
 #include "grid/controls/GridCombo.h"
 #include "grid/controls/TabbedComboBox.h"
+#include "grid/controls/TabbedText.h"
+#include "grid/core/DIBPool.h"
 #include "grid/core/GridParam.h"
+#include "tests/grid/GridPixels.h"
 #include "mfc/ListBox.h"
 #include "GridIds.h"
 #include <gtest/gtest.h>
+#include <memory>
 
 using namespace testing_support;
 
@@ -205,5 +209,91 @@ TEST(GridTabbedComboBox, CellsOfOneChoiceIdShareTablesUntilANewListDropsThem)
     CString strShown;
     w.Combo()->FormatValueText(strShown, 1, 1, _T("D4"), changed);
     EXPECT_STREQ("Delta", strShown);
+}
+TEST(GridTabbedComboBox, ThePopupAndItsListAreKeptHiddenBetweenOpenings)
+{
+    auto w = std::make_unique<TabbedGrid>();
+    w->SetCell(1, s_szChoices, _T("B2"));
+    w->SetCell(2, _T("Name\tCode\nDelta\tD4\nEcho\tE5"), _T("E5"));
+    w->Enter(1);
+    w->AltDown();
+    CGXTabbedComboBox* pCombo = w->Combo();
+    ASSERT_NE(nullptr, w->List());
+    HWND hPopup = pCombo->m_pDropDownWnd->GetSafeHwnd(), hList = w->List()->GetSafeHwnd();
+    EXPECT_EQ(1, w->List()->GetCurSel());
+    // Down and Enter take Gamma; the pop-up and its title strip are hidden, not destroyed.
+    TypeKey(VK_DOWN);
+    TypeKey(VK_RETURN);
+    EXPECT_EQ(nullptr, pCombo->m_pDropDownWnd);
+    ASSERT_TRUE(::IsWindow(hPopup));
+    EXPECT_FALSE(::IsWindowVisible(hPopup));
+    EXPECT_FALSE(pCombo->m_pHeader->IsWindowVisible());
+    CString strText;
+    pCombo->GetWindowText(strText);
+    EXPECT_STREQ("Gamma", strText);
+
+    struct
+    {
+        ROWCOL nRow;
+        int nCount, nSel; // the lines and the chosen one at the next opening
+    } openings[] = {{0, 3, 2}, {2, 2, 1}};
+    for (const auto& o : openings)
+    {
+        SCOPED_TRACE(o.nRow);
+        if (o.nRow != 0)
+            w->Enter(o.nRow);
+        w->AltDown();
+        ASSERT_NE(nullptr, w->List());
+        EXPECT_EQ(hPopup, pCombo->m_pDropDownWnd->GetSafeHwnd());
+        EXPECT_EQ(hList, w->List()->GetSafeHwnd());
+        EXPECT_TRUE(::IsWindowVisible(hPopup));
+        EXPECT_TRUE(pCombo->m_pHeader->IsWindowVisible());
+        EXPECT_EQ(o.nCount, w->List()->GetCount());
+        EXPECT_EQ(o.nSel, w->List()->GetCurSel());
+        TypeKey(VK_ESCAPE);
+        EXPECT_FALSE(::IsWindowVisible(hPopup));
+    }
+    // It goes with the grid's controls.
+    w.reset();
+    EXPECT_FALSE(::IsWindow(hPopup));
+}
+
+TEST(GridTabbedComboBox, ATextFieldNamingABitmapIsDrawnAsThatBitmap)
+{
+    CString strBitmap;
+    strBitmap.Format(_T("#BMP(%u)"), (unsigned)GX_IDB_BROWSE_EDIT);
+    HANDLE hDIB = GXGetDIBPool()->GetDIB(strBitmap);
+    ASSERT_NE((HANDLE)NULL, hDIB);
+    TabbedGrid w;
+    w.SetCell(2, _T("Name\tCode\n") + strBitmap + _T("\tK1\nBeta\tB2"), _T("K1"));
+    // Row 3: a static cell showing the same bitmap.
+    w.grid->SetStyleRange(CGXCellRange(3, 1), CGXStyle().SetControl(GX_IDS_CTRL_STATIC).SetValue(strBitmap));
+    w.grid->SetStyleRange(CGXCellRange(2, 1, 3, 1), CGXStyle().SetInterior(RGB(255, 255, 255)));
+    w.Enter(4);
+    w.grid->RedrawAll();
+    w.grid->UpdateWindow();
+    auto inner = [&](ROWCOL nRow) {
+        CRect rectCell = w.grid->CalcCellRect(nRow, 1);
+        CGXStyle style;
+        w.grid->ComposeStyleRowCol(nRow, 1, &style);
+        return w.grid->GetControl(nRow, 1)->GetCellRect(nRow, 1, &rectCell, &style);
+    };
+    CRect rectCombo = inner(2), rectStatic = inner(3);
+    ASSERT_EQ(rectStatic.left, rectCombo.left);
+    CSize size = GXGetDIBSize(hDIB);
+    ASSERT_LE(size.cx, rectCombo.Width());
+    ASSERT_LE(size.cy, rectCombo.Height());
+    // At its own size from the top left, as the static cell draws it.
+    Pixels shown = CaptureClient(w.grid.get());
+    int nDiffer = 0, nInk = 0;
+    for (int y = 0; y < size.cy; y++)
+        for (int x = 0; x < size.cx; x++)
+        {
+            DWORD px = shown.At(rectCombo.left + x, rectCombo.top + y);
+            nDiffer += px != shown.At(rectStatic.left + x, rectStatic.top + y);
+            nInk += px != 0xFFFFFF;
+        }
+    EXPECT_GT(nInk, 20);
+    EXPECT_EQ(0, nDiffer);
 }
 } // namespace

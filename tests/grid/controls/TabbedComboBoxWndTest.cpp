@@ -122,15 +122,21 @@ TEST(GridTabbedComboBoxWnd, TypingCompletesToTheFirstEntryAndRefusesWhatBeginsNo
     w.SetCell(1, GX_IDS_CTRL_CBS_TABBED_DROPDOWN, s_szChoices, _T("A1"));
     w.Enter(1);
     CGXTabbedComboBoxWnd* pCombo = w.Combo(GX_IDS_CTRL_CBS_TABBED_DROPDOWN);
-    // The first letter reaches the grid and starts editing; the next ones go to the edit.
+    // The first letter reaches the grid and starts editing; the next ones go to the edit. Each
+    // completes the text.
     TypeText("G");
     ASSERT_TRUE(pCombo->IsActive());
     ASSERT_NE((HWND)NULL, pCombo->m_tabbedEdit.GetSafeHwnd());
-    TypeText("a");
     CString strText;
     pCombo->m_tabbedEdit.GetWindowText(strText);
     EXPECT_STREQ("Gamma", strText);
     int nStart = 0, nEnd = 0;
+    pCombo->m_tabbedEdit.GetSel(nStart, nEnd);
+    EXPECT_EQ(1, nStart);
+    EXPECT_EQ(5, nEnd);
+    TypeText("a");
+    pCombo->m_tabbedEdit.GetWindowText(strText);
+    EXPECT_STREQ("Gamma", strText);
     pCombo->m_tabbedEdit.GetSel(nStart, nEnd);
     EXPECT_EQ(2, nStart);
     EXPECT_EQ(5, nEnd);
@@ -295,10 +301,17 @@ TEST(GridTabbedComboBoxWnd, TheDroppedListShowsColumnsUnderTheTitleStrip)
     EXPECT_EQ(ToRGB(rgbShadow), pxList.At(48, rectItem.CenterPoint().y));
     EXPECT_NE(ToRGB(rgbShadow), pxList.At(46, rectItem.CenterPoint().y));
 
-    // Closing the list hides the strip.
+    // Closing the list hides the strip, and so does hiding the combo.
     KeyWith(VK_MENU, VK_UP);
     PumpMessages(100);
     EXPECT_FALSE(pCombo->GetDroppedState());
+    EXPECT_FALSE(pCombo->m_pHeader->IsWindowVisible());
+    AltDown();
+    ASSERT_TRUE(pCombo->GetDroppedState());
+    PumpMessages(100);
+    ASSERT_TRUE(pCombo->m_pHeader->IsWindowVisible());
+    pCombo->Hide();
+    EXPECT_FALSE(pCombo->IsWindowVisible());
     EXPECT_FALSE(pCombo->m_pHeader->IsWindowVisible());
 }
 
@@ -421,7 +434,8 @@ TEST(GridTabbedComboBoxWnd, ATextFieldNamingABitmapIsDrawnAsThatBitmap)
     bitmap.CreateCompatibleBitmap(&dcGrid, rectInner.Width(), rectInner.Height());
     CBitmap* pOld = mem.SelectObject(&bitmap);
     mem.FillSolidRect(0, 0, rectInner.Width(), rectInner.Height(), RGB(255, 255, 255));
-    GXDrawDIB(&mem, hDIB, CRect(0, 0, rectInner.Width(), rectInner.Height()), 0, GXGetDIBAlignment(style), NULL);
+    GXDrawDIB(&mem, hDIB, CRect(0, 0, rectInner.Width(), rectInner.Height()), 0, GXGetDIBAlignment(style),
+              NULL);
     Pixels expected = CaptureDC(&mem, CRect(0, 0, rectInner.Width(), rectInner.Height()));
     mem.SelectObject(pOld);
 
@@ -441,7 +455,8 @@ TEST(GridTabbedComboBoxWnd, TheWidthIsThatOfTheWidestTextField)
 {
     const UINT nID = GX_IDS_CTRL_CBS_TABBED_DROPDOWNLIST;
     TabbedWndGrid w;
-    w.SetCell(1, nID, _T("Eine lange Ueberschrift\tCode\nAb\tSCHLUESSEL-SEHR-LANG-1\nCdefgh\tK"), _T("SCHLUESSEL-SEHR-LANG-1"));
+    w.SetCell(1, nID, _T("Eine lange Ueberschrift\tCode\nAb\tSCHLUESSEL-SEHR-LANG-1\nCdefgh\tK"),
+              _T("SCHLUESSEL-SEHR-LANG-1"));
     CGXTabbedComboBoxWnd* pCombo = w.Combo(nID);
     CGXStyle style;
     w.grid->ComposeStyleRowCol(1, 1, &style);

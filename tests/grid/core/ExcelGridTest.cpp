@@ -1,11 +1,16 @@
-// The Excel-capable window: a new sheet's size and standard style, and its clipboard falling
-// back to the grid's own formats while no workbook data is there.
+// The Excel-capable window: a new sheet's size and standard style, its clipboard falling back to
+// the grid's own formats while no workbook data is there, its workbook adapter and its tab name.
 #include "GridTestApp.h"
 #include "TestSupport.h"
+#include "grid/core/AppData.h"
 #include "grid/core/ExcelReadWnd.h"
+#include "grid/core/ExcelWndDocAdapter.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/Style.h"
 #include <gtest/gtest.h>
+#include <objbase.h>
+#include <string>
+#include <vector>
 
 using namespace testing_support;
 
@@ -40,7 +45,6 @@ TEST(GridExcel, NewSheet)
     EXPECT_EQ(257u, w.pGrid->GetColCount());
     EXPECT_FALSE(w.pGrid->GetDefaultBaseStyle().GetWrapText());
     EXPECT_EQ(1, w.pGrid->GetParam()->m_wFloatCellsMode);
-    EXPECT_FALSE(w.pGrid->SaveExcelFile("C:\\\\blatt.xls")); // no workbook writer: says so
 }
 
 TEST(GridExcel, ClipboardFallsBackToTheGridsOwn)
@@ -96,4 +100,90 @@ TEST(GridExcel, OnlyRegisteredWindowsDeleteThemselves)
     pSelf->DestroyWindow(); // deletes the object
     EXPECT_EQ(1, s_nSheetsDeleted);
     parent.DestroyWindow();
+}
+
+TEST(GridExcel, WithoutAReaderNothingIsSaved)
+{
+    ExcelWindow w;
+    CGXAppData* pAppData = GXGetAppData();
+    CGXAbstractExcelReaderMaker* pMaker = pAppData->m_pExcelReaderMaker;
+    pAppData->m_pExcelReaderMaker = NULL;
+    ::DeleteFileA("ohne-leser.xls");
+    EXPECT_FALSE(w.pGrid->SaveExcelFile("ohne-leser.xls"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA("ohne-leser.xls"));
+    pAppData->m_pExcelReaderMaker = pMaker;
+}
+
+TEST(GridExcel, TheWindowAdapterAnswersForItsOneGrid)
+{
+    ExcelWindow w;
+    CGXExcelWndDocAdapter adapter;
+    EXPECT_TRUE(adapter.GetGridParam(0) == NULL);
+    adapter.m_pGrid = w.pGrid;
+    for (UINT nSheet : {0u, 1u, 7u})
+    {
+        EXPECT_EQ(w.pGrid, adapter.GetGrid(nSheet));
+        EXPECT_EQ(w.pGrid->GetParam(), adapter.GetGridParam(nSheet));
+    }
+    EXPECT_EQ(0, adapter.FindSheet(w.pGrid));
+    EXPECT_TRUE(adapter.GetDocument() == NULL);
+    EXPECT_TRUE(adapter.GetTabWnd() == NULL);
+    EXPECT_TRUE(adapter.GetOwnerAdapter() == NULL);
+    EXPECT_TRUE(adapter.m_bState);
+    EXPECT_TRUE(adapter.m_bSaveAsWorkbook);
+}
+
+TEST(GridExcel, OnlyCompoundFilesEndingInLowerCaseXlsAreWorkbooks)
+{
+    auto compound = [](const char* pszPath) {
+        std::string s(pszPath);
+        std::wstring wide(s.begin(), s.end());
+        IStorage* pStorage = NULL;
+        ASSERT_EQ(S_OK, ::StgCreateDocfile(wide.c_str(), STGM_CREATE | STGM_READWRITE | STGM_SHARE_EXCLUSIVE,
+                                           0, &pStorage));
+        pStorage->Release();
+    };
+    auto plain = [](const char* pszPath) {
+        FILE* f = fopen(pszPath, "wb");
+        ASSERT_TRUE(f != NULL);
+        fputs("text", f);
+        fclose(f);
+    };
+    compound("mappe.xls");
+    compound("mappe.XLS");
+    plain("text.xls");
+    compound("mappe.dat");
+    const std::pair<const char*, BOOL> cases[] = {
+        {"mappe.xls", TRUE},  {"mappe.XLS", FALSE}, {"text.xls", FALSE},
+        {"mappe.dat", FALSE}, {"fehlt.xls", FALSE}, {"", FALSE},
+    };
+    CGXExcelDocAdapter adapter;
+    for (const auto& c : cases)
+        EXPECT_EQ(c.second, adapter.IsExcelFile(c.first)) << c.first;
+}
+
+namespace
+{
+class CTabNames : public CGXAbstractTabWndInterface
+{
+  public:
+    std::vector<std::pair<CWnd*, CString>> renamed;
+    void SetTabName(CWnd* pSheetWnd, LPCTSTR pszName) override
+    {
+        renamed.push_back({pSheetWnd, pszName});
+    }
+};
+} // namespace
+
+TEST(GridExcel, TheSheetTabIsRenamedThroughTheInstalledTabWindow)
+{
+    ExcelWindow w;
+    w.pGrid->SetSheetTabName("ohne Reiter"); // nothing installed: nothing happens
+    CTabNames tabs;
+    GXGetAppData()->m_pTabWndInterface = &tabs;
+    w.pGrid->SetSheetTabName("Tabelle1");
+    GXGetAppData()->m_pTabWndInterface = NULL;
+    ASSERT_EQ(1u, tabs.renamed.size());
+    EXPECT_EQ(w.pGrid, tabs.renamed[0].first);
+    EXPECT_STREQ("Tabelle1", tabs.renamed[0].second);
 }

@@ -5,7 +5,7 @@
 #include "GridTestApp.h"
 #include "TestSupport.h"
 #include "grid/core/AppData.h"
-#include "grid/core/ExcelClipHandler.h"
+#include "grid/core/ExcelDocAdapter.h"
 #include "grid/core/ExcelReadView.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/Properties.h"

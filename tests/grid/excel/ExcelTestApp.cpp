@@ -3,6 +3,25 @@
 #include "mfc/WinApp.h"
 #include "grid/excel/ExcelColorTable.h"
 #include "grid/excel/ExcelFontTable.h"
+#include "grid/excel/ExcelStyleTable.h"
+#include "grid/excel/ExcelXFTable.h"
+#include "grid/excel/ExcelBOFHandler.h"
+#include "grid/excel/ExcelBlankHandler.h"
+#include "grid/excel/ExcelBoundSheetTable.h"
+#include "grid/excel/ExcelColInfoHandler.h"
+#include "grid/excel/ExcelDimensionHandler.h"
+#include "grid/excel/ExcelFormatTable.h"
+#include "grid/excel/ExcelFormulaHandler.h"
+#include "grid/excel/ExcelLabelHandler.h"
+#include "grid/excel/ExcelLabelSSTHandler.h"
+#include "grid/excel/ExcelMergedCellsHandler.h"
+#include "grid/excel/ExcelMulBlankHandler.h"
+#include "grid/excel/ExcelMulRkHandler.h"
+#include "grid/excel/ExcelNumberHandler.h"
+#include "grid/excel/ExcelRkHandler.h"
+#include "grid/excel/ExcelRowHandler.h"
+#include "grid/excel/ExcelSSTTable.h"
+#include "grid/excel/ExcelWindow2Handler.h"
 #include <gtest/gtest.h>
 
 namespace
@@ -15,12 +34,31 @@ struct Registration
 };
 
 const Registration kHandlers[] = {
-    {0, NULL},
+    {0x204, RUNTIME_CLASS(CGXExcelLabelHandler)},
+    {0x203, RUNTIME_CLASS(CGXExcelNumberHandler)},
+    {0x27E, RUNTIME_CLASS(CGXExcelRkHandler)},
+    {0xBD, RUNTIME_CLASS(CGXExcelMulRkHandler)},
+    {0x7D, RUNTIME_CLASS(CGXExcelColInfoHandler)},
+    {0x208, RUNTIME_CLASS(CGXExcelRowHandler)},
+    {0x809, RUNTIME_CLASS(CGXExcelBOFHandler)},
+    {0x201, RUNTIME_CLASS(CGXExcelBlankHandler)},
+    {0xBE, RUNTIME_CLASS(CGXExcelMulBlankHandler)},
+    {0xFD, RUNTIME_CLASS(CGXExcelLabelSSTHandler)},
+    {0x200, RUNTIME_CLASS(CGXExcelDimensionHandler)},
+    {0x23E, RUNTIME_CLASS(CGXExcelWindow2Handler)},
+    {0xE5, RUNTIME_CLASS(CGXExcelMergedCellsHandler)},
+    {0x06, RUNTIME_CLASS(CGXExcelFormulaHandler)},
 };
 
 const Registration kTables[] = {
     {0x31, RUNTIME_CLASS(CGXExcelFontTable)},
     {0x92, RUNTIME_CLASS(CGXExcelColorTable)},
+    {0xE0, RUNTIME_CLASS(CGXExcelXFTable)},
+    {0x293, RUNTIME_CLASS(CGXExcelStyleTable)},
+    {0x41E, RUNTIME_CLASS(CGXExcelFormatTable)},
+    {0xFC, RUNTIME_CLASS(CGXExcelSSTTable)},
+    {0x85, RUNTIME_CLASS(CGXExcelBoundSheetTable)},
+    {0x4BC, RUNTIME_CLASS(CGXExcelSharedFormulaTable)},
 };
 
 class CExcelTestApp : public CWinApp, public CGXExMapHolder
@@ -114,4 +152,18 @@ Bytes operator+(Bytes a, const Bytes& b)
 {
     a.insert(a.end(), b.begin(), b.end());
     return a;
+}
+
+std::string HexOf(const Bytes& bytes, size_t nGroup)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string s;
+    for (size_t i = 0; i < bytes.size(); i++)
+    {
+        if (i > 0 && i % nGroup == 0)
+            s += ' ';
+        s += digits[bytes[i] >> 4];
+        s += digits[bytes[i] & 15];
+    }
+    return s;
 }

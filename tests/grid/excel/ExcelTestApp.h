@@ -41,3 +41,5 @@ ULONGLONG StreamPos(IStream* pStream);
 // A record: type and length words, then the body.
 Bytes Record(WORD nType, const Bytes& body);
 Bytes operator+(Bytes a, const Bytes& b);
+// Hexadecimal text of bytes, a space after every nGroup bytes (for readable failures).
+std::string HexOf(const Bytes& bytes, size_t nGroup = 4);

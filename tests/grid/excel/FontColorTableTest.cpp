@@ -1,5 +1,6 @@
 // The font and palette tables against hand-written FONT and PALETTE records.
 #include "ExcelTestApp.h"
+#include "TableTestSupport.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/StylesMap.h"
 #include "grid/core/SysColorTable.h"
@@ -10,72 +11,6 @@
 
 namespace
 {
-CGXExcelFontTable& Fonts()
-{
-    return *dynamic_cast<CGXExcelFontTable*>(GXExFindTable(0x31));
-}
-
-CGXExcelColorTable& Colors()
-{
-    return *dynamic_cast<CGXExcelColorTable*>(GXExFindTable(0x92));
-}
-
-// Reads the records of a stream into a table, one after the other.
-void ReadRecords(CGXExcelTable& table, const Bytes& bytes)
-{
-    TestStream s(bytes);
-    while (StreamPos(s) + 4 <= bytes.size())
-    {
-        size_t nAt = (size_t)StreamPos(s);
-        DWORD nLength = bytes[nAt + 2] | (bytes[nAt + 3] << 8);
-        LARGE_INTEGER body;
-        body.QuadPart = (LONGLONG)nAt + 4;
-        s->Seek(body, STREAM_SEEK_SET, NULL);
-        GXExSetReadCount(0);
-        GXExSetReadLimit(nLength);
-        table.SetRecordLength(nLength);
-        table.ReadRecord(s, 0);
-        GXExSetReadLimit(0xFFFFFFFF);
-        body.QuadPart = (LONGLONG)(nAt + 4 + nLength);
-        s->Seek(body, STREAM_SEEK_SET, NULL);
-    }
-}
-
-// A parameter object with a styles map whose Standard style has the given font and a plain
-// data object.
-struct Sheet
-{
-    CGXGridParam param;
-    CGXStylesMap* pStyles;
-    CGXData* pData;
-    Sheet()
-    {
-        pStyles = new CGXStylesMap;
-        pStyles->CreateStandardStyles();
-        param.SetStylesMapObject(pStyles);
-        pData = new CGXData;
-        param.SetDataObject(pData);
-    }
-    CGXStyle& Standard()
-    {
-        CGXStyle* p = NULL;
-        pStyles->LookupStyle(pStyles->m_wStyleStandard, p);
-        return *p;
-    }
-};
-
-struct TableTest : ::testing::Test
-{
-    void SetUp() override
-    {
-        GXExGetTableMap()->ResetAll();
-    }
-    void TearDown() override
-    {
-        GXExGetTableMap()->ResetAll();
-    }
-};
-
 // The PALETTE record this program writes: the default palette, without the entries whose colour
 // comes again later in the palette (4-8, 10, 12, 13, 17, 19).
 const char* kWrittenPalette = "9200 e200 3800"
@@ -106,6 +41,12 @@ TEST_F(TableTest, PaletteColoursComeFromTheRecordThenTheDefaults)
     EXPECT_EQ(RGB(10, 11, 12), CGXExcelColorTable::ColorOfIndex(1, 0));
     EXPECT_EQ(RGB(10, 11, 12), CGXExcelColorTable::ColorOfIndex(9, 0));
     EXPECT_EQ(RGB(0x80, 0x80, 0x80), CGXExcelColorTable::ColorOfIndex(23, 0));
+
+    // A record cut inside its second colour keeps the first.
+    Colors().ResetTable();
+    ReadRecords(Colors(), Record(0x92, HexBytes("0300 04050600 0708")));
+    EXPECT_EQ(RGB(4, 5, 6), Colors().GetColor(0, 0));
+    EXPECT_EQ(RGB(255, 255, 255), Colors().GetColor(1, 0));
 }
 
 TEST_F(TableTest, WritingThePaletteNumbersTheDefaultColours)
@@ -300,4 +241,29 @@ TEST_F(TableTest, AFontWithoutFaceNameWritesNothing)
     BYTE buffer[CGXExcelFontTable::recordBufferSize] = {};
     EXPECT_EQ(0u, Fonts().BuildFontRecord(CGXFont().SetSize(10), buffer, style));
     EXPECT_EQ(0, buffer[0]);
+}
+
+TEST_F(TableTest, CollectedColoursTakeTheNextFreeIndexOnce)
+{
+    CGXStyle style;
+    style.SetTextColor(RGB(1, 2, 3));
+    style.SetInterior(CGXCellBrush(0, RGB(4, 5, 6)).SetColor(RGB(1, 2, 3)));
+    style.SetBorder(CGXStyle::sideTop, CGXCellPen(0, 1, RGB(7, 8, 9)));
+    style.SetBorder(CGXStyle::sideRight, CGXCellPen(0, 1, RGB(10, 11, 12)));
+    CPtrArray styles;
+    styles.Add(NULL);
+    styles.Add(&style);
+    int nNext = 0;
+    Colors().CollectStyleColors(styles, nNext);
+    // Text, interior colour (the same), background, top, right.
+    EXPECT_EQ(4, nNext);
+    EXPECT_EQ(0, Colors().FindColorIndex(RGB(1, 2, 3)));
+    EXPECT_EQ(9, Colors().FindColorIndex(RGB(4, 5, 6)));
+    EXPECT_EQ(10, Colors().FindColorIndex(RGB(7, 8, 9)));
+    EXPECT_EQ(11, Colors().FindColorIndex(RGB(10, 11, 12)));
+    // The palette holds 56 entries: nothing goes beyond.
+    nNext = 56;
+    Colors().AddColor(RGB(200, 0, 0), nNext);
+    EXPECT_EQ(56, nNext);
+    EXPECT_EQ(11, Colors().FindColorIndex(RGB(200, 0, 0)));
 }

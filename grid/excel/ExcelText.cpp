@@ -1,0 +1,36 @@
+#include "ExcelText.h"
+
+BOOL GXExWideToAnsi(const WORD* pText, DWORD nChars, CString& strText)
+{
+    if (nChars == 0)
+    {
+        strText.Empty();
+        return TRUE;
+    }
+    const WCHAR* pWide = reinterpret_cast<const WCHAR*>(pText);
+    int nBytes = ::WideCharToMultiByte(CP_ACP, 0, pWide, (int)nChars, NULL, 0, NULL, NULL);
+    if (nBytes <= 0)
+        return FALSE;
+    std::vector<char> buf(nBytes + 1, 0);
+    nBytes = ::WideCharToMultiByte(CP_ACP, 0, pWide, (int)nChars, buf.data(), nBytes, NULL, NULL);
+    if (nBytes <= 0)
+        return FALSE;
+    buf[nBytes] = 0;
+    strText = buf.data();
+    return TRUE;
+}
+
+std::vector<WORD> GXExAnsiToWide(LPCSTR pszText)
+{
+    std::vector<WORD> text;
+    if (pszText == NULL || *pszText == 0)
+        return text;
+    int nChars = ::MultiByteToWideChar(CP_ACP, 0, pszText, -1, NULL, 0);
+    if (nChars <= 1)
+        return text;
+    std::vector<WCHAR> wide(nChars);
+    nChars = ::MultiByteToWideChar(CP_ACP, 0, pszText, -1, wide.data(), nChars);
+    for (int i = 0; i + 1 < nChars; i++)
+        text.push_back((WORD)wide[i]);
+    return text;
+}

@@ -1,0 +1,177 @@
+// A profile downloaded into the simulated station by the running program: what the station is
+// told, the station password before it, and the document taking the profile's labelling only
+// once the station has confirmed every write.
+#include "AppIds.h"
+#include "BoxCounter.h"
+#include "DialogAnswer.h"
+#include "FirstStart.h"
+#include "StationWrites.h"
+#include "station/record/IRControlDoc.h"
+#include "station/record/IRProfilSet.h"
+
+using namespace testing_support;
+
+namespace
+{
+// Set 2 of a profile table: every field differs from a new recording's.
+void FillSet(CIRProfilSet& set, const char* sensor)
+{
+    const char* fields[] = {"Board B", "Chip C", "Einl\xF6ten", "150", "60",           "180",
+                            "220",     "217",    "7",           sensor, " \xB0" "C",   "3,0 x 10 mm",
+                            "4,0 x 10 mm", "Rechts oben", "100"};
+    for (int n = 1; n <= 15; n++)
+        set.SetFieldText(n, fields[n - 1]);
+    set.SetField16Text("1.250");
+}
+
+// The labelling a document has, as one text to compare.
+std::string Labelling(CIRControlDoc* pDoc)
+{
+    return std::string(pDoc->GetOperator()) + "|" + std::string(pDoc->GetBoardName()) + "|" +
+           std::string(pDoc->GetComponent()) + "|" + std::string(pDoc->GetProfileType()) + "|" +
+           std::string(pDoc->GetApertureX()) + "|" + std::string(pDoc->GetApertureY()) + "|" +
+           std::string(pDoc->GetPin1Position()) + "|" + std::to_string(pDoc->GetTinit()) + "|" +
+           std::to_string(pDoc->GetAutoRecord());
+}
+
+const char kDownloaded[] = "Meier|Board B|Chip C|Einl\xF6ten|3,0 x 10 mm|4,0 x 10 mm|Rechts oben|100|1";
+
+class ProfileDownload : public FirstStart
+{
+  protected:
+    // The program started again with the station simulated as the options say; its recording
+    // online, the station's profile block read.
+    CIRControlView* StartOnline(const std::string& options)
+    {
+        m_sim.Stop();
+        EXPECT_TRUE(m_sim.Start(StationSimulator::kPort, options));
+        StartAgain();
+        CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetIRControlApp()->m_pMainWnd);
+        CIRControlView* pView = pFrame != NULL ? ActiveRecording(pFrame) : NULL;
+        EXPECT_TRUE(pView != NULL);
+        if (pView == NULL)
+            return NULL;
+        EXPECT_TRUE(PumpUntil([&] { return pView->IsRegisteredForTicks() && pView->GetMirroredVar(20) > 0; }, 10000));
+        PumpMessages(600); // the profile block with the station password
+        return pView;
+    }
+    // The station's confirmation of the profile is the document's cue.
+    bool WaitForLabelling(CIRControlView* pView, const std::string& expected)
+    {
+        return PumpUntil([&] { return Labelling(pView->GetDocument()) == expected; }, 5000);
+    }
+};
+} // namespace
+
+TEST_F(ProfileDownload, TheStationGetsTheSetThenTheDocumentItsLabelling)
+{
+    CIRControlView* pView = StartOnline("");
+    ASSERT_TRUE(pView != NULL);
+    for (const char* sensor : {"TE-Sensor", "IR-Sensor"})
+    {
+        SCOPED_TRACE(sensor);
+        const std::string before = Labelling(pView->GetDocument());
+        const size_t nProfiles = Writes(m_sim, 7).size();
+        CIRProfilSet set(2);
+        FillSet(set, sensor);
+        ASSERT_TRUE(pView->DownloadProfile(&set, "Meier", 1));
+        EXPECT_EQ(before, Labelling(pView->GetDocument())) << "nothing before the station confirmed it";
+        ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 7).size() == nProfiles + 1; }, 5000));
+        const bool bIR = std::string(sensor) == "IR-Sensor";
+        EXPECT_EQ((std::vector<float>{150, 60, 180, 220, 217, 7, bIR ? 1.0f : 0.0f, 0}), Writes(m_sim, 7).back());
+        ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, bIR ? 5 : 4).empty(); }, 5000));
+        EXPECT_EQ(std::vector<float>{1.25f}, Writes(m_sim, bIR ? 5 : 4).back());
+        EXPECT_TRUE(WaitForLabelling(pView, kDownloaded)) << Labelling(pView->GetDocument());
+        EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 19).back()) << "the factor's commit";
+        EXPECT_TRUE(pView->GetDocument()->IsModified());
+        pView->GetDocument()->SetModifiedFlag(FALSE);
+        pView->GetDocument()->SetOperatorName("");
+    }
+}
+
+TEST_F(ProfileDownload, TheStationPasswordComesFirst)
+{
+    CIRControlView* pView = StartOnline("--var 15=123");
+    ASSERT_TRUE(pView != NULL);
+    ASSERT_EQ(123.0f, pView->GetMirroredVar(15));
+    const struct
+    {
+        const char* what;
+        const char* typed;
+        int nButton;
+        const char* box; // NULL: none
+        bool bDownloads;
+    } cases[] = {
+        {"a wrong password", "124", IDOK, "kein g\xFCltiges Passwort", false},
+        {"cancelled", "123", IDCANCEL, NULL, false},
+        {"the right one", "123", IDOK, NULL, true},
+    };
+    const std::string before = Labelling(pView->GetDocument());
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        MessageBoxes boxes;
+        if (c.box != NULL)
+            boxes.Expect(IDOK, c.box);
+        DialogAnswer answer;
+        answer.nControl = IDC_PASSWORD_ENTRY;
+        answer.attempts = {DialogAnswer::Attempt({{IDC_PASSWORD_ENTRY, c.typed}}, c.nButton)};
+        answer.Arm();
+        CIRProfilSet set(2);
+        FillSet(set, "TE-Sensor");
+        EXPECT_EQ(c.bDownloads, pView->DownloadProfile(&set, "Meier", 1) == TRUE);
+        EXPECT_TRUE(answer.bSeen);
+        EXPECT_EQ(0u, boxes.Pending());
+        if (c.bDownloads)
+        {
+            EXPECT_TRUE(WaitForLabelling(pView, kDownloaded)) << Labelling(pView->GetDocument());
+            EXPECT_EQ(1u, Writes(m_sim, 7).size());
+        }
+        else
+        {
+            PumpMessages(600);
+            EXPECT_TRUE(Writes(m_sim, 7).empty());
+            EXPECT_TRUE(Writes(m_sim, 4).empty());
+            EXPECT_EQ(before, Labelling(pView->GetDocument()));
+        }
+    }
+}
+
+// The station vanishing while it takes the profile or the factor: the link goes down with one
+// message and the document keeps what it had; with the station back a download completes.
+TEST_F(ProfileDownload, AVanishedStationLeavesTheDocumentAsItWas)
+{
+    for (const char* reg : {"7", "5"})
+    {
+        SCOPED_TRACE(std::string("vanishing at register ") + reg);
+        CIRControlView* pView = StartOnline(std::string("--fault vanish --fault-register ") + reg);
+        ASSERT_TRUE(pView != NULL);
+        const std::string before = Labelling(pView->GetDocument());
+        {
+            CBoxCounter boxes;
+            CIRProfilSet set(2);
+            FillSet(set, "IR-Sensor");
+            ASSERT_TRUE(pView->DownloadProfile(&set, "Meier", 1));
+            ASSERT_TRUE(PumpUntil([&] { return !pView->IsOnline(); }, 15000));
+            PumpMessages(1000);
+            EXPECT_EQ(1, boxes.Count("Schnittstelle ist gest"));
+            EXPECT_LE(boxes.m_texts.size(), 2u) << "besides at most one port error";
+            EXPECT_EQ(before, Labelling(pView->GetDocument()));
+            EXPECT_FALSE(pView->GetDocument()->IsModified());
+        }
+        // The station back: switched on again (F8), the next download goes through.
+        m_sim.Stop();
+        ASSERT_TRUE(m_sim.Start(StationSimulator::kPort, ""));
+        pView->SendMessage(WM_COMMAND, ID_COMMUNICATION);
+        ASSERT_TRUE(PumpUntil([&] { return pView->IsRegisteredForTicks(); }, 10000));
+        CIRProfilSet set(2);
+        FillSet(set, "IR-Sensor");
+        ASSERT_TRUE(pView->DownloadProfile(&set, "Meier", 1));
+        EXPECT_TRUE(WaitForLabelling(pView, kDownloaded)) << Labelling(pView->GetDocument());
+        pView->GetDocument()->SetModifiedFlag(FALSE);
+        GetIRControlApp()->m_pMainWnd->DestroyWindow();
+        PumpMessages(50);
+        delete GetIRControlApp()->m_pDocManager;
+        GetIRControlApp()->m_pDocManager = NULL;
+    }
+}

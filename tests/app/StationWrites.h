@@ -1,0 +1,28 @@
+// What the simulated station was told to store.
+#pragma once
+#include "DeviceSimulator.h"
+#include "station/link/CommJob.h"
+#include <sstream>
+#include <string>
+#include <vector>
+
+// The values of each write request to the register the station received, oldest first.
+inline std::vector<std::vector<float>> Writes(const StationSimulator& sim, unsigned reg)
+{
+    std::vector<std::vector<float>> writes;
+    for (const std::string& frame : sim.Requests())
+    {
+        std::istringstream in(frame);
+        std::vector<unsigned> b;
+        unsigned byte;
+        while (in >> std::hex >> byte)
+            b.push_back(byte);
+        if (b.size() < 8 || b[1] != 'O' || (b[3] | b[4] << 8) != reg)
+            continue;
+        std::vector<float> values;
+        for (size_t at = 6; at + 4 <= b.size() - 2; at += 4)
+            values.push_back(CommJobFloat(b[at] | b[at + 1] << 8 | b[at + 2] << 16 | (DWORD)b[at + 3] << 24));
+        writes.push_back(values);
+    }
+    return writes;
+}
