@@ -62,7 +62,8 @@ void CGXExcelDocAdapter::SerializeWorkbook(CArchive& ar, BOOL bDirect)
 {
     // Files that are not workbooks, and storing with the switch off, take the document's own
     // format.
-    BOOL bWorkbook = m_pReader != NULL && (ar.IsStoring() ? m_bSaveAsWorkbook : IsExcelFile(GXGetArchivePath(ar)));
+    BOOL bWorkbook =
+        m_pReader != NULL && (ar.IsStoring() ? m_bSaveAsWorkbook : IsExcelFile(GXGetArchivePath(ar)));
     if (!bWorkbook)
     {
         if (CGXDocument* pOwner = GetOwnerDocument())

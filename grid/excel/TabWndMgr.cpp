@@ -102,7 +102,8 @@ BOOL CGXTabWndMgr::CreateTabWnd(CGXTabCreateInfo* pInfos, int nCount, int, CGXTa
             if (!pAdapter->CreateTabWnd(pInfo->m_strName, pInfo->GetCreateContext()))
                 return FALSE;
         }
-        else if (CWnd* pWnd = pAdapter->CreateSheet(pInfo->m_pViewClass, pInfo->m_strName, pInfo->GetCreateContext()))
+        else if (CWnd* pWnd =
+                     pAdapter->CreateSheet(pInfo->m_pViewClass, pInfo->m_strName, pInfo->GetCreateContext()))
             pWnd->SendMessage(WM_INITIALUPDATE);
     }
     return TRUE;
@@ -249,7 +250,8 @@ void CGXTabWndMgr::SetOwnedObject(CGXTabWndAdapter* pAdapter, BOOL bOwns)
 BOOL CGXTabWndMgr::IsModified()
 {
     for (int i = 0; i < m_infos.GetSize(); i++)
-        if (m_infos[i] != NULL && m_infos[i]->GetDocument() != NULL && m_infos[i]->GetDocument()->IsModified())
+        if (m_infos[i] != NULL && m_infos[i]->GetDocument() != NULL &&
+            m_infos[i]->GetDocument()->IsModified())
             return TRUE;
     return FALSE;
 }
@@ -305,7 +307,8 @@ BOOL CGXTabWndMgr::Load(CArchive& ar, CGXDocument* pMainDoc, int nMainIndex)
     // A count the file cannot hold is a damaged file, not a reason to allocate.
     CFile* pFile = ar.GetFile();
     ULONGLONG nFileBytes = pFile != NULL ? pFile->GetLength() : 0;
-    if (nCount < 0 || (ULONGLONG)nCount > nFileBytes / kMinRecordBytes || (nCount > 0 && (nActive < 0 || nActive >= nCount)))
+    if (nCount < 0 || (ULONGLONG)nCount > nFileBytes / kMinRecordBytes ||
+        (nCount > 0 && (nActive < 0 || nActive >= nCount)))
         AfxThrowArchiveException(CArchiveException::generic);
     CArray<CGXTabCreateInfo*, CGXTabCreateInfo*> infos;
     try

@@ -64,7 +64,8 @@ struct CTestMgr : CGXTabWndMgr
     }
     CGXTabWnd* TabWndOf(CWnd* pParent)
     {
-        CGXTabWndAdapter* p = m_pNodeManager != NULL ? m_pNodeManager->Lookup((DWORD)(DWORD_PTR)pParent) : NULL;
+        CGXTabWndAdapter* p =
+            m_pNodeManager != NULL ? m_pNodeManager->Lookup((DWORD)(DWORD_PTR)pParent) : NULL;
         return p != NULL ? (CGXTabWnd*)p->GetTabWnd() : NULL;
     }
 };
@@ -176,10 +177,10 @@ TEST(TabWndMgr, TwoSheetsAreArchivedAndLoadedBackThroughTheApplication)
     mgr.SetActive(1);
     EXPECT_TRUE(mgr.IsModified());
 
-    const Bytes expected = HexBytes("01000000 02000000") + NewClass() +
-                           SheetRecord("CSheetTestView", "CWorkbookTestDoc", "00000000 0000") +
-                           HexBytes("0180") + SheetRecord("CSheetTestView", "CWorkbookTestDoc", "01000000 0100") +
-                           HexBytes("11111111 11223344");
+    const Bytes expected =
+        HexBytes("01000000 02000000") + NewClass() +
+        SheetRecord("CSheetTestView", "CWorkbookTestDoc", "00000000 0000") + HexBytes("0180") +
+        SheetRecord("CSheetTestView", "CWorkbookTestDoc", "01000000 0100") + HexBytes("11111111 11223344");
     EXPECT_EQ(HexOf(expected), HexOf(Stored(mgr)));
     EXPECT_FALSE(doc0.IsModified());
     EXPECT_FALSE(doc1.IsModified());
@@ -239,19 +240,23 @@ TEST(TabWndMgr, LoadRefusesWhatTheArchiveCannotHold)
         {"huge count", HexBytes("00000000 FFFFFF7F"), CArchiveException::generic},
         {"count beyond the file", HexBytes("00000000 10000000") + NewClass(), CArchiveException::generic},
         {"active sheet beyond the count",
-         HexBytes("01000000 01000000") + NewClass() + SheetRecord("CSheetTestView", "CWorkbookTestDoc", "00000000 0000"),
+         HexBytes("01000000 01000000") + NewClass() +
+             SheetRecord("CSheetTestView", "CWorkbookTestDoc", "00000000 0000"),
          CArchiveException::generic},
         {"class name of 64 characters",
-         HexBytes("00000000 01000000") + NewClass() + SheetRecord(strLong.c_str(), "CWorkbookTestDoc", "00000000 0000"),
+         HexBytes("00000000 01000000") + NewClass() +
+             SheetRecord(strLong.c_str(), "CWorkbookTestDoc", "00000000 0000"),
          CArchiveException::generic},
         {"unknown class of 63 characters",
          HexBytes("00000000 01000000") + NewClass() +
              SheetRecord(strLongest.c_str(), "CWorkbookTestDoc", "00000000 0000"),
          CArchiveException::badClass},
         {"record missing",
-         HexBytes("00000000 02000000") + NewClass() + SheetRecord("CSheetTestView", "CWorkbookTestDoc", "00000000 0000"),
+         HexBytes("00000000 02000000") + NewClass() +
+             SheetRecord("CSheetTestView", "CWorkbookTestDoc", "00000000 0000"),
          CArchiveException::endOfFile},
-        {"null record", HexBytes("00000000 01000000 0000 00000000 00000000 00000000"), CArchiveException::generic},
+        {"null record", HexBytes("00000000 01000000 0000 00000000 00000000 00000000"),
+         CArchiveException::generic},
     };
     for (const auto& c : cases)
     {
