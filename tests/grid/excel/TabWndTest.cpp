@@ -115,6 +115,18 @@ TEST(GridExcelTabWnd, TabsAndButtonsAsPainted)
     px = CaptureClient(&beam);
     EXPECT_EQ(grey, px.At(m + 1, tt + 4));
     EXPECT_EQ(0u, px.At(2 * h - m - 2, tt + 4));
+    // One sheet left: both glyphs grey, and the buttons do nothing.
+    f.pTabWnd->RemoveWnd(f.apViews[2]);
+    f.pTabWnd->RemoveWnd(f.apViews[1]);
+    ASSERT_EQ(1, beam.GetTabCount());
+    beam.Invalidate();
+    beam.UpdateWindow();
+    px = CaptureClient(&beam);
+    EXPECT_EQ(grey, px.At(m + 1, tt + 4));
+    EXPECT_EQ(grey, px.At(2 * h - m - 2, tt + 4));
+    EXPECT_EQ(-1, beam.ButtonFromPoint(w / 2, h / 2, -1));
+    EXPECT_EQ(-1, beam.ButtonFromPoint(w + w / 2, h / 2, -1));
+    EXPECT_EQ(0, beam.m_nFirstTab);
 }
 
 TEST(GridExcelTabWnd, ClicksChooseSheetsAndKeepTheirScrollState)
@@ -393,6 +405,12 @@ VOID CALLBACK StealCapture(HWND, UINT, UINT_PTR nIDEvent, DWORD)
     ::KillTimer(NULL, nIDEvent);
     g_pCaptureThief->SetCapture();
 }
+CWnd* g_pCancelled = NULL;
+VOID CALLBACK CancelMode(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    ::KillTimer(NULL, nIDEvent);
+    g_pCancelled->SendMessage(WM_CANCELMODE);
+}
 VOID CALLBACK PostQuit(HWND, UINT, UINT_PTR nIDEvent, DWORD)
 {
     ::KillTimer(NULL, nIDEvent);
@@ -432,6 +450,18 @@ TEST(GridExcelTabWnd, HeldScrollButtonRepeatsUntilTheCaptureGoes)
     PumpMessages(400);
     EXPECT_EQ(nFirst, beam.m_nFirstTab) << "no repeats after the loop ended";
     ::ReleaseCapture();
+    drag_input::SendMouse(MOUSEEVENTF_LEFTUP);
+    PumpMessages(50);
+
+    // WM_CANCELMODE ends the loop too.
+    g_pCancelled = &beam;
+    nFirst = beam.m_nFirstTab;
+    pt = ScreenOf(&beam, beam.m_nButtonWidth / 2, beam.m_nHeight / 2); // back
+    drag_input::SendMouse(0, &pt);
+    ::SetTimer(NULL, 0, 300, CancelMode);
+    drag_input::SendMouse(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_TRUE(PumpUntil([&] { return beam.m_nFirstTab < nFirst && !beam.m_bTracking; }, 3000));
+    EXPECT_NE(beam.m_hWnd, ::GetCapture());
     drag_input::SendMouse(MOUSEEVENTF_LEFTUP);
     PumpMessages(50);
 
