@@ -294,6 +294,20 @@ struct WorkbookFrame
     }
 };
 
+// The manager's tab window in the frame with two unnamed grid sheets of the document.
+BOOL CreateTwoSheets(CGXTabWndMgr& mgr, CFrameWnd* pFrame, CDocument* pDoc)
+{
+    mgr.GetOrCreateOwnedObject()->SetParentWnd(pFrame);
+    CGXTabCreateInfo infos[2];
+    for (CGXTabCreateInfo& info : infos)
+    {
+        info.m_pViewClass = RUNTIME_CLASS(CSheetTestView);
+        info.SetDocument(pDoc);
+        info.m_bPrepared = 1;
+    }
+    return mgr.CreateTabWnd(infos, 2, 0, NULL);
+}
+
 std::vector<CString> TabNames(CGXTabWnd* pTabWnd)
 {
     std::vector<CString> names;
@@ -311,16 +325,8 @@ TEST(TabWndMgr, InsertsAndDeletesReachEveryTabWindowOfTheWorkbook)
     WorkbookFrame f1(40), f2(560);
     {
         CTestMgr mgr;
-        mgr.GetOrCreateOwnedObject()->SetParentWnd(f1.pFrame);
-        CGXTabCreateInfo infos[2];
-        for (CGXTabCreateInfo& info : infos)
-        {
-            info.m_pViewClass = RUNTIME_CLASS(CSheetTestView);
-            info.SetDocument(&doc);
-            info.m_bPrepared = 1;
-        }
         mgr.SetActive(1);
-        ASSERT_TRUE(mgr.CreateTabWnd(infos, 2, 0, NULL));
+        ASSERT_TRUE(CreateTwoSheets(mgr, f1.pFrame, &doc));
         mgr.AddTabWnd(0, f2.pFrame);
         CGXTabWnd* apTabWnds[2] = {(CGXTabWnd*)mgr.GetTabWnd(), mgr.TabWndOf(f2.pFrame)};
         ASSERT_TRUE(apTabWnds[0] != NULL && apTabWnds[1] != NULL);
@@ -428,15 +434,7 @@ TEST(TabWndMgr, AWorkbookReadIntoADocumentGetsOneNamedTabPerSheet)
     }
     EXPECT_EQ(2u, doc.m_dwSheetCount);
     EXPECT_EQ(&doc, doc.GetStoringDocument());
-    mgr.GetOrCreateOwnedObject()->SetParentWnd(frame.pFrame);
-    CGXTabCreateInfo infos[2];
-    for (CGXTabCreateInfo& info : infos)
-    {
-        info.m_pViewClass = RUNTIME_CLASS(CSheetTestView);
-        info.SetDocument(&doc);
-        info.m_bPrepared = 1;
-    }
-    ASSERT_TRUE(mgr.CreateTabWnd(infos, 2, 0, NULL));
+    ASSERT_TRUE(CreateTwoSheets(mgr, frame.pFrame, &doc));
     CGXTabWnd* pTabWnd = (CGXTabWnd*)mgr.GetTabWnd();
     EXPECT_EQ(pTabWnd, doc.GetTabWnd());
     EXPECT_EQ(&doc, doc.GetDocument());
