@@ -108,6 +108,10 @@ CGXTabWnd::~CGXTabWnd()
 
 void CGXTabWnd::PostNcDestroy()
 {
+    // The strip goes with the window, its records and fonts with it.
+    delete m_pBeam;
+    m_pBeam = NULL;
+    m_pActivePane = NULL;
     if (GXReleaseSheetTabWindow(this))
         delete this;
 }
