@@ -1,10 +1,12 @@
 // CIRControlApp: the application object. Owns the five configuration objects, the table of
 // serial interfaces and the language library; hands serial interfaces to the recording views and
-// to the Pendix view and takes them back. The start-up of the frames, the document template and
+// to the Pendix view and takes them back. It holds the record handlers and tables that read and
+// write workbooks. The start-up of the frames, the document template and
 // the first-start options come with the main frame.
 #pragma once
 #include "afxwin.h"
 #include "app/SerialInterfaceTable.h"
+#include "grid/excel/ExMapHolder.h"
 
 class CSerialConfig;
 class CSerialUserConfig;
@@ -12,7 +14,7 @@ class CProjektConfig;
 class CProjektUserConfig;
 class CDrawConfig;
 
-class CIRControlApp : public CWinApp
+class CIRControlApp : public CWinApp, public CGXExMapHolder
 {
     DECLARE_DYNAMIC(CIRControlApp)
 
@@ -102,6 +104,8 @@ class CIRControlApp : public CWinApp
     // language library, the interface table, and the functions the other parts reach the
     // application through.
     static BOOL IsExpertCommandLine(LPCTSTR lpszCommandLine);
+    // The workbook record types and the classes of their handlers and tables.
+    void RegisterExcelMaps();
     void CreateConfiguration();
     void LoadLanguage();
     void InstallServices();

@@ -2,6 +2,8 @@
 # Installs what is missing, builds everything, and runs every test under Wine and Xvfb.
 source "$(dirname "$0")/common.sh"
 
+# The spreadsheet programs that check the workbooks the grid tests write.
+HELVON_PACKAGES+=(python3-xlrd python3-olefile gnumeric libreoffice-calc-nogui)
 helvon_install
 # A fixed locale, whatever the machine's: Wine shows English texts and the decimal point for it.
 helvon_locale C.UTF-8

@@ -85,7 +85,7 @@ class CGXAppData
     CGXAbstractSerializeMG5CompatibleImp* m_pSerializeCompatibleImp = NULL;
     CGXAbstractNumberFormattingImp* m_pNumberFormattingImp = NULL;
     CGXAbstractExcelReaderMaker* m_pExcelReaderMaker = NULL;
-    CGXAbstractTabWndInterface* m_pTabWndInterface = NULL;
+    CGXAbstractTabWndInterface* m_pTabWndInterface = NULL; // installed by the first tab window
 
     // Locale separators.
     char m_cDecimalSeparator = '.';

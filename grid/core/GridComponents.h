@@ -1127,11 +1127,14 @@ class CGXAbstractExcelReaderMaker : public CObject
     virtual CGXExcelReader* CreateReader() = 0;
 };
 
-// The sheet-tab window that holds a grid: renames the grid's tab. Without one installed a
-// grid has no tab to rename.
+// The sheet-tab window that holds a grid: its sheet names. Without one installed a grid has no
+// tab to rename.
 class CGXAbstractTabWndInterface : public CObject
 {
   public:
-    // Renames the tab of the window (the first sheet-tab window among its parents), redrawn.
-    virtual void SetTabName(CWnd* pSheetWnd, LPCTSTR pszName) = 0;
+    // The tab of the window (the first sheet-tab window among its parents): with bSet it takes
+    // sName, else sName receives its label (empty without a tab).
+    virtual void GetOrSetTabName(CWnd* pWnd, CString& sName, BOOL bSet) = 0;
+    // The label of tab nTab of the tab window that is the window's parent; empty when none.
+    virtual CString GetTabNameAt(CWnd* pWnd, int nTab) = 0;
 };

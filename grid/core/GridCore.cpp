@@ -1066,5 +1066,8 @@ void CGXGridCore::SetSheetTabName(LPCTSTR pszName)
 {
     CGXAbstractTabWndInterface* pTabWnd = GXGetAppData()->m_pTabWndInterface;
     if (pTabWnd != NULL && m_pGridWnd != NULL)
-        pTabWnd->SetTabName(m_pGridWnd, pszName);
+    {
+        CString sName(pszName);
+        pTabWnd->GetOrSetTabName(m_pGridWnd, sName, TRUE);
+    }
 }

@@ -307,7 +307,7 @@ void CGXGridCore::OnGridProperty(WPARAM)
 
 int CGXGridCore::OnGridMoveCurrentCell(WPARAM, LPARAM)
 {
-    return 0;
+    return 1; // positive: no objection, so a sheet-tab window may leave or show this grid
 }
 
 void CGXGridCore::OnGridActivateView(BOOL, CView*, CView*)

@@ -308,12 +308,9 @@ BOOL CGXGridCore::DoScroll(int nDirection, ROWCOL nCount)
 
 void CGXGridCore::ScrollWindow(int dx, int dy, LPCRECT lpRect, LPCRECT lpClipRect)
 {
-    // The frame leaves the screen while the content moves and comes back around its range.
-    BOOL bFrame = (dx != 0 || dy != 0) && m_pExcelLikeFrameImp != NULL;
-    BOOL nOldFrame = bFrame ? ShowExcelFrame(TRUE, FALSE) : FALSE;
-    m_pGridWnd->ScrollWindowEx(dx, dy, lpRect, lpClipRect, NULL, NULL, SW_INVALIDATE | SW_ERASE | SW_SCROLLCHILDREN);
-    if (bFrame)
-        ShowExcelFrame(nOldFrame, FALSE);
+    // The Excel-like frame moves with the content; the uncovered strip paints its part.
+    m_pGridWnd->ScrollWindowEx(dx, dy, lpRect, lpClipRect, NULL, NULL,
+                               SW_INVALIDATE | SW_ERASE | SW_SCROLLCHILDREN);
 }
 
 void CGXGridCore::HideControlOutOfView(BOOL bRows, ROWCOL nFrozen)
@@ -381,9 +378,14 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
     if (!(bRows ? OnTopRowChanging(nNew) : OnLeftColChanging(nNew)))
         return FALSE;
 
-    // 5. Store, and hide an active control whose cell leaves the view. The Excel-like frame
-    // leaves the screen where it stands before the rows (columns) move.
-    BOOL nOldFrame = m_pExcelLikeFrameImp != NULL ? ShowExcelFrame(TRUE, FALSE) : TRUE;
+    // 5. Store, and hide an active control whose cell leaves the view. The handle of a frame
+    // around whole columns (rows) sits at the pane's top (left) edge and does not move with the
+    // content: it is taken off before and put back after.
+    BOOL bPinnedHandle = m_pExcelLikeFrameImp != NULL && m_bExcelFrameDrawn &&
+                         (bRows ? m_nExcelFrameKind == 7 && m_rangeExcelFrame.top > nFrozen
+                                : m_nExcelFrameKind == 2 && m_rangeExcelFrame.left > nFrozen);
+    if (bPinnedHandle)
+        m_pExcelLikeFrameImp->RedrawFrameHandle(this);
     (bRows ? m_nTopRow : m_nLeftCol) = nNew;
     ResetLastVisibleCache();
     HideControlOutOfView(bRows, nFrozen);
@@ -405,6 +407,8 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
         }
         else
             m_pGridWnd->InvalidateRect(&rectScroll, FALSE);
+        if (bPinnedHandle)
+            m_pExcelLikeFrameImp->RedrawFrameHandle(this);
     }
 
     // 7.
@@ -414,8 +418,6 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
         UpdateScrollbars(TRUE, FALSE);
 
     // 8.
-    if (nOldFrame == FALSE)
-        ShowExcelFrame(FALSE, FALSE);
     if (bRows)
         OnTopRowChanged();
     else

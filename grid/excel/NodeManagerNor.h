@@ -34,6 +34,14 @@ template <class T> class CGXNodeManagerNor
     CGXNodeManagerNor(const CGXNodeManagerNor&) = delete;
     CGXNodeManagerNor& operator=(const CGXNodeManagerNor&) = delete;
 
+    // An operation run on every node.
+    class _iterOp
+    {
+      public:
+        virtual ~_iterOp() = default;
+        virtual void operator()(T* pNode) = 0;
+    };
+
     // Operations
     T* GetOrCreate(DWORD nKey)
     {
@@ -53,6 +61,27 @@ template <class T> class CGXNodeManagerNor
     int GetCount() const
     {
         return m_nodes.GetCount();
+    }
+    // Deletes the node of the key; FALSE when there is none.
+    BOOL Remove(DWORD nKey)
+    {
+        T* pNode = NULL;
+        if (!m_nodes.Lookup(nKey, pNode))
+            return FALSE;
+        m_nodes.RemoveKey(nKey);
+        delete pNode;
+        return TRUE;
+    }
+    void ForEach(_iterOp& op) const
+    {
+        POSITION pos = m_nodes.GetStartPosition();
+        while (pos != NULL)
+        {
+            DWORD nKey;
+            T* pNode;
+            m_nodes.GetNextAssoc(pos, nKey, pNode);
+            op(pNode);
+        }
     }
 
   private:

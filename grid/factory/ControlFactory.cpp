@@ -45,7 +45,7 @@
 #include "grid/core/GridWnd.h"
 #include "grid/excel/ExcelReaderMaker.h"
 #include "grid/core/Header.h"
-#include "grid/core/SheetTabClasses.h"
+#include "grid/excel/SheetTabClasses.h"
 #include "GridIds.h"
 
 const UINT CGXControlFactory::s_anControlIds[37] = {

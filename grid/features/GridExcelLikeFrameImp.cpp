@@ -98,7 +98,14 @@ void CGXGridExcelLikeFrameImp::DrawFrame(CGXGridCore* g, CDC* pDC, const CGXCell
     ROWCOL nFrozenRows = g->GetFrozenRows(), nFrozenCols = g->GetFrozenCols();
     BOOL bTop = range.top <= nFrozenRows || range.top >= g->GetTopRow();
     BOOL bLeft = range.left <= nFrozenCols || range.left >= g->GetLeftCol();
-    g->DrawFramePart(pDC, rect, g->GetDrawingRect(), bTop, bLeft, nKind, bHandleOnly);
+    // A range of the scrolling pane keeps off the fixed rows and columns: what it draws there
+    // would not move when the pane scrolls.
+    CRect rectClip = g->GetDrawingRect();
+    if (range.top > nFrozenRows)
+        rectClip.top += g->SumRowHeights(0, nFrozenRows);
+    if (range.left > nFrozenCols)
+        rectClip.left += g->SumColWidths(0, nFrozenCols);
+    g->DrawFramePart(pDC, rect, rectClip, bTop, bLeft, nKind, bHandleOnly);
 }
 
 void CGXGridExcelLikeFrameImp::UpdateFrame(CGXGridCore* g, CDC* pDC, BOOL bErase, const CGXCellRange* pRange)

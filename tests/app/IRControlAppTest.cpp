@@ -1,9 +1,11 @@
 // The application object: interfaces handed to recording views by queue order and to device
-// views by USB flag and device text, taken back; the expert switch; the external application.
+// views by USB flag and device text, taken back; the expert switch; the external application;
+// the workbook record types the application knows.
 #include "TestSupport.h"
 #include "AppIds.h"
 #include "app/IRControlApp.h"
 #include <gtest/gtest.h>
+#include <string.h>
 #include <string>
 
 namespace
@@ -174,3 +176,49 @@ TEST_F(IRControlAppTest, TheExternalApplicationStartsEvenWithBlanksInItsPath)
     ::RemoveDirectoryA(tools.c_str());
 }
 } // namespace
+
+TEST(IRControlApp, TheWorkbookMapsKnowEveryRecordType)
+{
+    struct Case
+    {
+        WORD nType;
+        const char* pszClass;
+        bool bTable;
+    };
+    const Case cases[] = {
+        {516, "CGXExcelLabelHandler", false},
+        {515, "CGXExcelNumberHandler", false},
+        {638, "CGXExcelRkHandler", false},
+        {189, "CGXExcelMulRkHandler", false},
+        {125, "CGXExcelColInfoHandler", false},
+        {520, "CGXExcelRowHandler", false},
+        {6, "CGXExcelFormulaHandler", false},
+        {2057, "CGXExcelBOFHandler", false},
+        {513, "CGXExcelBlankHandler", false},
+        {190, "CGXExcelMulBlankHandler", false},
+        {253, "CGXExcelLabelSSTHandler", false},
+        {512, "CGXExcelDimensionHandler", false},
+        {574, "CGXExcelWindow2Handler", false},
+        {229, "CGXExcelMergedCellsHandler", false},
+        {49, "CGXExcelFontTable", true},
+        {659, "CGXExcelStyleTable", true},
+        {224, "CGXExcelXFTable", true},
+        {146, "CGXExcelColorTable", true},
+        {1054, "CGXExcelFormatTable", true},
+        {252, "CGXExcelSSTTable", true},
+        {133, "CGXExcelBoundSheetTable", true},
+        {0x4BC, "CGXExcelSharedFormulaTable", true},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.pszClass);
+        CObject* pObject = c.bTable ? (CObject*)GXExGetTableMap()->Lookup(c.nType)
+                                    : (CObject*)GXExGetHandlerMap()->Lookup(c.nType);
+        ASSERT_TRUE(pObject != NULL);
+        EXPECT_STREQ(c.pszClass, pObject->GetRuntimeClass()->m_lpszClassName);
+        // A handler's type is no table's and the other way round.
+        EXPECT_TRUE((c.bTable ? (CObject*)GXExGetHandlerMap()->Lookup(c.nType)
+                              : (CObject*)GXExGetTableMap()->Lookup(c.nType)) == NULL);
+    }
+    EXPECT_TRUE(GXExGetHandlerMap()->Lookup(0x0A) == NULL); // EOF is written from fixed bytes
+}

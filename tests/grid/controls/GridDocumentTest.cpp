@@ -3,7 +3,7 @@
 // which is asked once through the message sink.
 #include "ControlsTestApp.h"
 #include "TestSupport.h"
-#include "grid/controls/GridDocument.h"
+#include "grid/core/GridDocument.h"
 #include "grid/core/WorkbookManager.h"
 #include <gtest/gtest.h>
 
@@ -14,12 +14,13 @@ namespace
 class CRecordingManager : public CGXWorkbookManager
 {
   public:
-    void Load(CArchive& ar, CGXDocument* pDoc, int nReserved) override
+    BOOL Load(CArchive& ar, CGXDocument* pDoc, int nReserved) override
     {
         nLoads++;
         pLoadArchive = &ar;
         pLoadDoc = pDoc;
         nLoadReserved = nReserved;
+        return TRUE;
     }
     void Store(CArchive& ar) override
     {

@@ -4,13 +4,12 @@
 #include "TestSupport.h"
 #include "grid/controls/GridCombo.h"
 #include "grid/controls/TabbedComboBox.h"
+#include "grid/controls/TabbedText.h"
 #include "grid/core/DIBPool.h"
-#include "grid/core/DrawingAndFormatting.h"
 #include "grid/core/GridParam.h"
 #include "tests/grid/GridPixels.h"
 #include "mfc/ListBox.h"
 #include "GridIds.h"
-#include "ClientDC.h"
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -267,35 +266,32 @@ TEST(GridTabbedComboBox, ATextFieldNamingABitmapIsDrawnAsThatBitmap)
     ASSERT_NE((HANDLE)NULL, hDIB);
     TabbedGrid w;
     w.SetCell(2, _T("Name\tCode\n") + strBitmap + _T("\tK1\nBeta\tB2"), _T("K1"));
-    w.grid->SetStyleRange(CGXCellRange(2, 1), CGXStyle().SetInterior(RGB(255, 255, 255)));
+    // Row 3: a static cell showing the same bitmap.
+    w.grid->SetStyleRange(CGXCellRange(3, 1), CGXStyle().SetControl(GX_IDS_CTRL_STATIC).SetValue(strBitmap));
+    w.grid->SetStyleRange(CGXCellRange(2, 1, 3, 1), CGXStyle().SetInterior(RGB(255, 255, 255)));
     w.Enter(4);
     w.grid->RedrawAll();
     w.grid->UpdateWindow();
-    CRect rectCell = w.grid->CalcCellRect(2, 1);
-    CGXStyle style;
-    w.grid->ComposeStyleRowCol(2, 1, &style);
-    CRect rectInner = w.Combo()->GetCellRect(2, 1, &rectCell, &style);
-    CRect rectBitmap(0, 0, rectInner.Width(), rectInner.Height());
-
-    // The bitmap alone on white, as large as the cell's inner rectangle.
-    CClientDC dcGrid(w.grid.get());
-    CDC mem;
-    mem.CreateCompatibleDC(&dcGrid);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&dcGrid, rectBitmap.Width(), rectBitmap.Height());
-    CBitmap* pOld = mem.SelectObject(&bitmap);
-    mem.FillSolidRect(&rectBitmap, RGB(255, 255, 255));
-    GXDrawDIB(&mem, hDIB, rectBitmap, 0, GXGetDIBAlignment(style), NULL);
-    Pixels expected = CaptureDC(&mem, rectBitmap);
-    mem.SelectObject(pOld);
-
+    auto inner = [&](ROWCOL nRow) {
+        CRect rectCell = w.grid->CalcCellRect(nRow, 1);
+        CGXStyle style;
+        w.grid->ComposeStyleRowCol(nRow, 1, &style);
+        return w.grid->GetControl(nRow, 1)->GetCellRect(nRow, 1, &rectCell, &style);
+    };
+    CRect rectCombo = inner(2), rectStatic = inner(3);
+    ASSERT_EQ(rectStatic.left, rectCombo.left);
+    CSize size = GXGetDIBSize(hDIB);
+    ASSERT_LE(size.cx, rectCombo.Width());
+    ASSERT_LE(size.cy, rectCombo.Height());
+    // At its own size from the top left, as the static cell draws it.
     Pixels shown = CaptureClient(w.grid.get());
     int nDiffer = 0, nInk = 0;
-    for (int y = 0; y < expected.cy; y++)
-        for (int x = 0; x < expected.cx; x++)
+    for (int y = 0; y < size.cy; y++)
+        for (int x = 0; x < size.cx; x++)
         {
-            nDiffer += shown.At(rectInner.left + x, rectInner.top + y) != expected.At(x, y);
-            nInk += expected.At(x, y) != 0xFFFFFF;
+            DWORD px = shown.At(rectCombo.left + x, rectCombo.top + y);
+            nDiffer += px != shown.At(rectStatic.left + x, rectStatic.top + y);
+            nInk += px != 0xFFFFFF;
         }
     EXPECT_GT(nInk, 20);
     EXPECT_EQ(0, nDiffer);

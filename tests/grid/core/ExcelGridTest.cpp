@@ -168,9 +168,14 @@ class CTabNames : public CGXAbstractTabWndInterface
 {
   public:
     std::vector<std::pair<CWnd*, CString>> renamed;
-    void SetTabName(CWnd* pSheetWnd, LPCTSTR pszName) override
+    void GetOrSetTabName(CWnd* pSheetWnd, CString& sName, BOOL bSet) override
     {
-        renamed.push_back({pSheetWnd, pszName});
+        if (bSet)
+            renamed.push_back({pSheetWnd, sName});
+    }
+    CString GetTabNameAt(CWnd*, int) override
+    {
+        return CString();
     }
 };
 } // namespace

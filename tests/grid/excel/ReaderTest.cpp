@@ -20,6 +20,7 @@ namespace
 {
 const WORD kProbe = 0x0099;
 const WORD kSilent = 0x0098; // a handler that reads nothing of its body
+const WORD kGreedy = 0x0095; // a handler that reads a DWORD, more than its records hold
 
 // Which grid each probe record reached and the word it carried.
 std::vector<std::pair<CGXGridCore*, WORD>> s_probes;
@@ -60,6 +61,25 @@ class CSilentHandler : public CGXExcelHandler
 };
 IMPLEMENT_DYNCREATE(CSilentHandler, CGXExcelHandler)
 
+class CGreedyHandler : public CGXExcelHandler
+{
+    DECLARE_DYNCREATE(CGreedyHandler)
+
+  public:
+    DWORD nValue = 0;
+    BOOL ReadRecord(IStream* pStream, gxexpointer target, DWORD nLength) override
+    {
+        CGXExcelFieldDesc f;
+        f.SetDWord(&nValue);
+        ReadFieldList(pStream, &f, 1);
+        return CGXExcelHandler::ReadRecord(pStream, target, nLength);
+    }
+    void ResetRecord() override
+    {
+    }
+};
+IMPLEMENT_DYNCREATE(CGreedyHandler, CGXExcelHandler)
+
 void RegisterProbes()
 {
     static bool s_bDone = false;
@@ -68,6 +88,7 @@ void RegisterProbes()
     s_bDone = true;
     GXExGetHandlerMap()->Register(kProbe, RUNTIME_CLASS(CProbeHandler));
     GXExGetHandlerMap()->Register(kSilent, RUNTIME_CLASS(CSilentHandler));
+    GXExGetHandlerMap()->Register(kGreedy, RUNTIME_CLASS(CGreedyHandler));
 }
 
 // A document adapter whose sheets are grids of the test; it records the sheets prepared.
@@ -229,6 +250,29 @@ TEST(ExcelReader, RecordsItCannotUseAreStepppedOver)
         s.Read(strPath, CGXExcelReaderImpl::modeAll, 1);
         EXPECT_EQ(c.expected, s_probes);
     }
+}
+
+TEST(ExcelReader, AFieldPastItsRecordReachesTheCallerWithTheFileReleased)
+{
+    Sheets s;
+    std::string strPath = OutDir() + "zu-kurz.xls";
+    WriteCompound(strPath, L"Workbook",
+                  Bof(5) + BoundSheet(0) + Eof() + Bof(0x10) + Probe(1) + Record(kGreedy, Word(7)) +
+                      Probe(2) + Eof());
+    READSEEKEXCEP* pCaught = NULL;
+    try
+    {
+        s.Read(strPath, CGXExcelReaderImpl::modeAll, 1);
+    }
+    catch (READSEEKEXCEP* pEx)
+    {
+        pCaught = pEx;
+    }
+    ASSERT_TRUE(pCaught != NULL);
+    EXPECT_EQ(0u, pCaught->m_nField);
+    delete pCaught;
+    EXPECT_EQ((Probes{{s.Grid(0), 1}}), s_probes);
+    EXPECT_TRUE(::DeleteFileA(strPath.c_str())); // nothing holds the file
 }
 
 TEST(ExcelReader, TheOlderStreamNameIsReadToo)

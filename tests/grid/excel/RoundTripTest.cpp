@@ -10,6 +10,7 @@
 #include "grid/core/GridParam.h"
 #include "grid/core/Style.h"
 #include <gtest/gtest.h>
+#include <stdlib.h>
 #include <string>
 
 namespace
@@ -71,4 +72,33 @@ TEST(ExcelWorkbook, AGridSavedAndReadBackKeepsItsCells)
     EXPECT_EQ(2u, style.GetFormat());
     EXPECT_EQ(2u, style.GetPlaces());
     EXPECT_STREQ("Messwerte", read->GetParam()->m_sSheetName);
+}
+
+TEST(ExcelWorkbook, NumbersAndTextsKeepTheirValues)
+{
+    EnsureGridLibrary();
+    // The texts the grid holds; the last in the program's code page (windows-1252).
+    const char* const values[] = {"1e-300", "-0.000123456789012345", "9007199254740992", "0.1",
+                                  "Gr\xfc\xdf"
+                                  "e \x80"};
+    std::string strPath = OutPath("zahlen.xls");
+    ::DeleteFileA(strPath.c_str());
+    {
+        ExcelSheet saved;
+        for (ROWCOL r = 0; r < 5; r++)
+            saved->SetValueRange(CGXCellRange(r + 1, 1), values[r]);
+        saved->GetParam()->m_sSheetName = "Zahlen";
+        ASSERT_TRUE(saved->SaveExcelFile(strPath.c_str()));
+    }
+    // Numbers come back as the grid shows a double: 13 significant digits.
+    ExcelSheet read;
+    read.Read(strPath);
+    for (ROWCOL r = 0; r < 5; r++)
+    {
+        char* pszEnd = NULL;
+        double d = strtod(values[r], &pszEnd);
+        CString strNumber;
+        strNumber.Format("%.13g", d); // as the grid formats it
+        EXPECT_STREQ(*pszEnd == 0 ? (LPCTSTR)strNumber : values[r], read->GetStoredValueText(r + 1, 1)) << r;
+    }
 }

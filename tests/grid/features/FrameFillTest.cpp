@@ -108,6 +108,47 @@ TEST(GridExcelFrame, ThreePixelsAroundTheLastRangeThroughScrollingAndGoneWithThe
     EXPECT_TRUE(w.ShowsFreshPaint());
 }
 
+TEST(GridExcelFrame, AFrameAroundWholeColumnsOrRowsKeepsItsHandleAtThePaneEdgeThroughScrolling)
+{
+    struct
+    {
+        const char* name;
+        bool bCols;
+        int nDirection, nBack;
+        ROWCOL nFrozen; // rows (columns) frozen: the handle stands in the fixed part
+    } cases[] = {{"columns C..D, scrolled down", true, GX_DOWN, GX_UP, 0},
+                 {"rows 3..5, scrolled right", false, GX_RIGHT, GX_LEFT, 0},
+                 {"columns C..D below two frozen rows", true, GX_DOWN, GX_UP, 2}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        SelectGrid w;
+        w.g.SetRowCount(40);
+        w.g.SetColCount(20);
+        w.g.GetParam()->m_bExcelLikeFrame = TRUE;
+        if (c.nFrozen != 0)
+            w.g.SetFrozenRows(c.nFrozen);
+        if (c.bCols)
+            DragThrough({w.At(0, 3), w.At(0, 4)});
+        else
+            DragThrough({w.At(3, 0), w.At(5, 0)});
+        ASSERT_EQ(c.bCols ? "C3-4" : "R3-5", w.Selection());
+        ASSERT_EQ(c.bCols ? 7 : 2, w.g.m_nExcelFrameKind);
+        EXPECT_TRUE(w.ShowsFreshPaint());
+        for (ROWCOL n : {1u, 3u, 2u})
+        {
+            SCOPED_TRACE(n);
+            ASSERT_TRUE(w.g.DoScroll(c.nDirection, n));
+            EXPECT_TRUE(w.ShowsFreshPaint());
+        }
+        ASSERT_TRUE(w.g.DoScroll(c.nBack, 6));
+        EXPECT_TRUE(w.ShowsFreshPaint());
+        // The other way the handle moves with the content.
+        ASSERT_TRUE(w.g.DoScroll(c.bCols ? GX_RIGHT : GX_DOWN, 1));
+        EXPECT_TRUE(w.ShowsFreshPaint());
+    }
+}
+
 TEST(GridExcelFill, DraggingTheHandleShowsTwoFocusRectanglesFillsAndUndoesAsOneStep)
 {
     SelectGrid w;

@@ -29,6 +29,10 @@ class CGXDocument : public CDocument
     CGXWorkbookManager* LookupOwnerDocument();
 
     // Overridables
+    // The data of this sheet's document, archived by the workbook after the list of sheets.
+    virtual void SerializeSheet(CArchive&)
+    {
+    }
     void Serialize(CArchive& ar) override;
     BOOL SaveModified() override;
     BOOL DoSave(LPCTSTR lpszPathName, BOOL bReplace = TRUE) override;

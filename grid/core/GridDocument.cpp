@@ -13,7 +13,8 @@ CGXWorkbookManager* CGXDocument::LookupOwnerDocument()
     return pAdapter->GetWorkbookManager(GetDocTemplate(), this);
 }
 
-// Without a workbook manager there is nothing to read or write: the archive fails.
+// Without a workbook manager there is nothing to read or write, and a workbook the manager
+// cannot read is no document: the archive fails either way.
 void CGXDocument::Serialize(CArchive& ar)
 {
     if (ar.IsLoading())
@@ -22,7 +23,10 @@ void CGXDocument::Serialize(CArchive& ar)
     if (pManager == NULL)
         AfxThrowArchiveException(CArchiveException::generic);
     if (ar.IsLoading())
-        pManager->Load(ar, this, 0);
+    {
+        if (!pManager->Load(ar, this, 0))
+            AfxThrowArchiveException(CArchiveException::generic);
+    }
     else
         pManager->Store(ar);
 }
