@@ -38,8 +38,8 @@ const int kLabelFontHeight = 11;
 const int kGraphMargin = 4;
 
 // The labels' controls, in the order of the label enumeration.
-const UINT kLabelIds[CParameterDlg::LabelCount] = {IDC_MASK_PROGRAM, IDC_MASK_T1,   IDC_MASK_T2,
-                                                   IDC_MASK_T3,      IDC_MASK_TL,   IDC_MASK_ENERGY,
+const UINT kLabelIds[CParameterDlg::LabelCount] = {IDC_MASK_PROGRAM, IDC_MASK_T1,     IDC_MASK_T2,
+                                                   IDC_MASK_T3,      IDC_MASK_TL,     IDC_MASK_ENERGY,
                                                    IDC_MASK_TIME,    IDC_MASK_SENSOR, IDC_MASK_GROUP};
 
 // Each combo box with the string ids of its entries and the text it starts with.
@@ -69,8 +69,8 @@ CString LoadText(UINT nID)
 
 CParameterDlg::CParameterDlg(CIRControlDoc* pDoc, CWnd* pParent)
     : CMyDialog(IDD_PARAMETER, pParent), m_nTinit(0), m_bReady(FALSE), m_pGraph(NULL), m_pDocument(pDoc),
-      m_bExchangeCombos(FALSE), m_bTimer(FALSE), m_bPendingUpdate(FALSE), m_bConfirm(FALSE), m_nCountdown(0),
-      m_graphValues{-1, -1, -1, -1, -1}
+      m_bExchangeCombos(FALSE), m_bTimer(FALSE), m_bPendingUpdate(FALSE), m_bConfirm(FALSE),
+      m_nCountdown(0), m_graphValues{-1, -1, -1, -1, -1}
 {
     CProjektConfig& config = CApplicationValues::GetProjektConfig();
     m_nTinitMin = (int)config.GetTinitMin();
@@ -130,8 +130,10 @@ BOOL CParameterDlg::OnInitDialog()
             m_pGraph = new CSolderProfilGraph(rect, this);
         }
     for (CLabel& label : m_labels)
-        label.SetFontBold(TRUE).SetFontName("MS Sans Serif").SetFontSize(kLabelFontHeight).SetTextColor(
-            kChangedColour);
+        label.SetFontBold(TRUE)
+            .SetFontName("MS Sans Serif")
+            .SetFontSize(kLabelFontHeight)
+            .SetTextColor(kChangedColour);
     m_bTimer = SetTimer(kHighlightTimer, kHighlightPeriodMs, NULL) != 0;
     RefreshControls();
     m_bReady = TRUE;

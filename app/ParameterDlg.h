@@ -51,8 +51,8 @@ class CParameterDlg : public CMyDialog, public IParameterDlg
     void SelectApertureY(LPCTSTR text) override;
     void SelectPin1Position(LPCTSTR text) override;
     void SelectProfileType(LPCTSTR text) override;
-    void ShowCurrentParameters(LPCTSTR program, LPCTSTR t1, LPCTSTR t2, LPCTSTR t3, LPCTSTR tl, LPCTSTR energy,
-                               LPCTSTR time, LPCTSTR sensor, BOOL bValid) override;
+    void ShowCurrentParameters(LPCTSTR program, LPCTSTR t1, LPCTSTR t2, LPCTSTR t3, LPCTSTR tl,
+                               LPCTSTR energy, LPCTSTR time, LPCTSTR sensor, BOOL bValid) override;
     void UpdateProfileGraph(int nTinit, int nT1, int nTime, int nT2, int nT3, LPCTSTR unit) override;
     BOOL SetPendingUpdate() override;
     void RefreshControls() override;

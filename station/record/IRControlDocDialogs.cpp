@@ -29,8 +29,8 @@ BOOL CIRControlDoc::CreateTableDialogs(BOOL bActivate)
         m_pParameterDlg = CApplicationValues::CreateParameterDlg(this, pParent);
         if (m_pParameterDlg != NULL)
         {
-            SetProfileValues(m_nProgram, m_nT1, m_nT2, m_nT3, m_nTime, m_nTL, m_nEnergy, m_strSensor, m_strUnit,
-                             NULL);
+            SetProfileValues(m_nProgram, m_nT1, m_nT2, m_nT3, m_nTime, m_nTL, m_nEnergy, m_strSensor,
+                             m_strUnit, NULL);
             FillParameterDlg(bActivate);
             FillParameterDlgInfo();
             ShowTestDate();

@@ -219,7 +219,8 @@ TEST_F(RecordingTables, HeaderLineHoldsAtMostSeventyCharacters)
     EXPECT_EQ(seventy, (LPCTSTR)m_pDoc->GetHeaderLine());
 
     MessageBoxes boxes;
-    boxes.Expect(IDOK, "Bitte geben Sie h\xF6""chstens 70 Zeichen ein.");
+    boxes.Expect(IDOK, "Bitte geben Sie h\xF6"
+                       "chstens 70 Zeichen ein.");
     m_pMask->GetDlgItem(IDC_MASK_HEADER)->SetWindowText((seventy + "y").c_str());
     PumpMessages(100);
     EXPECT_EQ(0u, boxes.Pending());
@@ -232,23 +233,33 @@ TEST_F(RecordingTables, HeaderLineHoldsAtMostSeventyCharacters)
 TEST_F(RecordingTables, ChangedStationValuesAreRedForTenSeconds)
 {
     const COLORREF red = RGB(255, 0, 0), blue = RGB(0, 0, 255);
-    m_pDoc->SetProfileValues(1, 200, 210, 220, 60, 217, 7, "IR-Sensor", " \xB0""C", NULL);
+    m_pDoc->SetProfileValues(1, 200, 210, 220, 60, 217, 7, "IR-Sensor",
+                             " \xB0"
+                             "C",
+                             NULL);
     m_pDoc->FillParameterDlg(FALSE);
     EXPECT_EQ(red, LabelColour(0)) << "no valid values";
     m_pDoc->FillParameterDlg(TRUE);
     EXPECT_TRUE(PumpUntil([&] { return LabelColour(0) == blue; }, 2000)) << "valid again: blue";
     CString shown;
     m_pMask->GetDlgItem(IDC_MASK_T1)->GetWindowText(shown);
-    EXPECT_STREQ("T1 = 200 \xB0""C", shown);
+    EXPECT_STREQ("T1 = 200 \xB0"
+                 "C",
+                 shown);
 
-    m_pDoc->SetProfileValues(1, 205, 210, 220, 60, 217, 7, "IR-Sensor", " \xB0""C", NULL);
+    m_pDoc->SetProfileValues(1, 205, 210, 220, 60, 217, 7, "IR-Sensor",
+                             " \xB0"
+                             "C",
+                             NULL);
     m_pDoc->FillParameterDlg(TRUE);
     ASSERT_TRUE(PumpUntil([&] { return LabelColour(0) == red; }, 2000));
     const ULONGLONG red_at = NowMs();
     for (int n = 0; n < CParameterDlg::LabelCount; n++)
         EXPECT_EQ(red, LabelColour(n)) << "label " << n;
     m_pMask->GetDlgItem(IDC_MASK_T1)->GetWindowText(shown);
-    EXPECT_STREQ("T1 = 205 \xB0""C", shown);
+    EXPECT_STREQ("T1 = 205 \xB0"
+                 "C",
+                 shown);
     ASSERT_TRUE(PumpUntil([&] { return LabelColour(0) == blue; }, 13000));
     const ULONGLONG elapsed = NowMs() - red_at;
     EXPECT_GE(elapsed, 9000u);
@@ -270,13 +281,15 @@ class TableObjects
     }
     CMeasureCurve* AddCurve(UINT nTitle, BOOL bScale)
     {
-        CMeasureCurve* pCurve = new CMeasureCurve(CRect(0, 0, 1, -1), nTitle, "Kurve", RGB(0, 0, 0), 1, TRUE, bScale);
+        CMeasureCurve* pCurve =
+            new CMeasureCurve(CRect(0, 0, 1, -1), nTitle, "Kurve", RGB(0, 0, 0), 1, TRUE, bScale);
         list.AddTail(pCurve);
         return pCurve;
     }
     CProcessStateCurve* AddBar(UINT nTitle)
     {
-        CProcessStateCurve* pBar = new CProcessStateCurve(CRect(0, 0, 1, -1), nTitle, "Balken", RGB(0, 0, 0), 4, TRUE);
+        CProcessStateCurve* pBar =
+            new CProcessStateCurve(CRect(0, 0, 1, -1), nTitle, "Balken", RGB(0, 0, 0), 4, TRUE);
         list.AddTail(pBar);
         return pBar;
     }
@@ -348,8 +361,9 @@ TEST_F(MeasureTable, ColumnsCellsAndColoursFollowTheObjects)
     ASSERT_EQ(3u, grid.GetRowCount());
     const char* headings[] = {"Nr.", "Zeit/s", "", "dT/dt", "", "dT/dt"};
     for (ROWCOL nCol = 0; nCol <= 5; nCol++)
-        EXPECT_EQ(nCol == 2 || nCol == 4 ? LoadText(nCol == 2 ? IDS_REC_CURVE_TESOLDER : IDS_REC_CURVE_IRSOLDER)
-                                         : std::string(headings[nCol]),
+        EXPECT_EQ(nCol == 2 || nCol == 4
+                      ? LoadText(nCol == 2 ? IDS_REC_CURVE_TESOLDER : IDS_REC_CURVE_IRSOLDER)
+                      : std::string(headings[nCol]),
                   Text(0, nCol))
             << "column " << nCol;
     EXPECT_EQ(LoadText(IDS_REC_BAR_FAN), Text(0, 6));
