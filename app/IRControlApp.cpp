@@ -13,28 +13,7 @@
 #include "app/SettingsSheet.h"
 #include "app/SysInfo.h"
 #include "grid/factory/ControlFactory.h"
-#include "grid/excel/ExcelBOFHandler.h"
-#include "grid/excel/ExcelBlankHandler.h"
-#include "grid/excel/ExcelBoundSheetTable.h"
-#include "grid/excel/ExcelColInfoHandler.h"
-#include "grid/excel/ExcelColorTable.h"
-#include "grid/excel/ExcelDimensionHandler.h"
-#include "grid/excel/ExcelFontTable.h"
-#include "grid/excel/ExcelFormulaHandler.h"
-#include "grid/excel/ExcelFormatTable.h"
-#include "grid/excel/ExcelLabelHandler.h"
-#include "grid/excel/ExcelLabelSSTHandler.h"
-#include "grid/excel/ExcelMergedCellsHandler.h"
-#include "grid/excel/ExcelMulBlankHandler.h"
-#include "grid/excel/ExcelMulRkHandler.h"
-#include "grid/excel/ExcelNumberHandler.h"
-#include "grid/excel/ExcelRkHandler.h"
-#include "grid/excel/ExcelRowHandler.h"
-#include "grid/excel/ExcelSSTTable.h"
-#include "grid/excel/ExcelSharedFormulaTable.h"
-#include "grid/excel/ExcelStyleTable.h"
-#include "grid/excel/ExcelWindow2Handler.h"
-#include "grid/excel/ExcelXFTable.h"
+#include "grid/excel/ExcelRegistrations.h"
 #include "station/config/ProjektConfig.h"
 #include "station/config/ProjektUserConfig.h"
 #include "station/config/SerialConfig.h"
@@ -113,40 +92,9 @@ CIRControlApp::CIRControlApp()
     RegisterExcelMaps();
 }
 
-namespace
-{
-// A workbook record type and the class that reads and writes it.
-struct ExcelRegistration
-{
-    WORD nType;
-    CRuntimeClass* pClass;
-};
-
-const ExcelRegistration kExcelHandlers[] = {
-    {516, RUNTIME_CLASS(CGXExcelLabelHandler)},       {515, RUNTIME_CLASS(CGXExcelNumberHandler)},
-    {638, RUNTIME_CLASS(CGXExcelRkHandler)},          {189, RUNTIME_CLASS(CGXExcelMulRkHandler)},
-    {125, RUNTIME_CLASS(CGXExcelColInfoHandler)},     {520, RUNTIME_CLASS(CGXExcelRowHandler)},
-    {6, RUNTIME_CLASS(CGXExcelFormulaHandler)},       {2057, RUNTIME_CLASS(CGXExcelBOFHandler)},
-    {513, RUNTIME_CLASS(CGXExcelBlankHandler)},       {190, RUNTIME_CLASS(CGXExcelMulBlankHandler)},
-    {253, RUNTIME_CLASS(CGXExcelLabelSSTHandler)},    {512, RUNTIME_CLASS(CGXExcelDimensionHandler)},
-    {574, RUNTIME_CLASS(CGXExcelWindow2Handler)},     {229, RUNTIME_CLASS(CGXExcelMergedCellsHandler)},
-};
-
-// The shared formulas (0x4BC) too: formulas filled down by other programs refer to them.
-const ExcelRegistration kExcelTables[] = {
-    {49, RUNTIME_CLASS(CGXExcelFontTable)},        {659, RUNTIME_CLASS(CGXExcelStyleTable)},
-    {224, RUNTIME_CLASS(CGXExcelXFTable)},         {146, RUNTIME_CLASS(CGXExcelColorTable)},
-    {1054, RUNTIME_CLASS(CGXExcelFormatTable)},    {252, RUNTIME_CLASS(CGXExcelSSTTable)},
-    {133, RUNTIME_CLASS(CGXExcelBoundSheetTable)}, {0x4BC, RUNTIME_CLASS(CGXExcelSharedFormulaTable)},
-};
-} // namespace
-
 void CIRControlApp::RegisterExcelMaps()
 {
-    for (const ExcelRegistration& r : kExcelHandlers)
-        GetHandlerMap()->Register(r.nType, r.pClass);
-    for (const ExcelRegistration& r : kExcelTables)
-        GetTableMap()->Register(r.nType, r.pClass);
+    GXExRegisterWorkbookClasses(this);
 }
 
 CIRControlApp::~CIRControlApp()

@@ -149,7 +149,7 @@ void CGXComboBox::ShowDropDown(BOOL bShow)
     pList->SendMessage(WM_SETFONT, (WPARAM)m_pListFont->GetSafeHandle(), TRUE);
 
     // 4.
-    COLORREF rgbText = pStyle->GetTextColor(), rgbBack = pStyle->GetInterior().GetColor();
+    COLORREF rgbText = pStyle->GetTextColor(), rgbBack = pStyle->GetInterior().GetBackColor();
     CGXGridParam* pParam = m_pGrid->GetParam();
     if (pParam != NULL && pParam->GetProperties() != NULL && pParam->GetProperties()->GetBlackWhite())
     {

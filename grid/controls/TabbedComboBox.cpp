@@ -437,6 +437,13 @@ BOOL CGXTabbedComboBox::StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pSt
 void CGXTabbedComboBox::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                              const CGXStyle* pStandardStyle)
 {
+    if (m_pKeptPopup != NULL && IsInitAt(nRow, nCol) && !m_pGrid->m_bDrawingInactive)
+    {
+        // The kept list shows the cell's colours as they are now.
+        COLORREF rgbText = style.GetTextColor(), rgbBack = style.GetInterior().GetBackColor();
+        if (!m_pKeptPopup->m_bColors || m_pKeptPopup->m_rgbText != rgbText || m_pKeptPopup->m_rgbBack != rgbBack)
+            m_pKeptPopup->SetColors(rgbText, rgbBack);
+    }
     if (m_bActive && IsInitAt(nRow, nCol))
     {
         CFont* pOld = SelectStyleFont(pDC, style, pStandardStyle);

@@ -111,13 +111,17 @@ void CGXGridWnd::OnPaint()
 void CGXGridWnd::OnNcPaint()
 {
     Default();
-    if (!m_bDraw3dFrame && !(GetExStyle() & WS_EX_CLIENTEDGE))
-        return;
-    CWnd* pParent = GetParent();
+    if (m_bDraw3dFrame || (GetExStyle() & WS_EX_CLIENTEDGE))
+        GXDrawFrameInParent(this);
+}
+
+void AFXAPI GXDrawFrameInParent(CWnd* pWnd)
+{
+    CWnd* pParent = pWnd->GetParent();
     if (pParent == NULL)
         return;
     CRect rect;
-    GetWindowRect(&rect);
+    pWnd->GetWindowRect(&rect);
     pParent->ScreenToClient(&rect);
     rect.InflateRect(2, 2, 3, 3);
     CClientDC dc(pParent);

@@ -42,3 +42,7 @@ class CGXGridWnd : public CWnd, public CGXGridCore
   private:
     static LRESULT CALLBACK ClassWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 };
+
+// Draws a sunken 3-D frame into the parent's client area around the window (2 pixels out at left
+// and top, 3 at right and bottom).
+void AFXAPI GXDrawFrameInParent(CWnd* pWnd);

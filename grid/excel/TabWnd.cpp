@@ -6,7 +6,7 @@
 #include "grid/excel/TabWndInterface.h"
 #include "grid/core/AppData.h"
 #include "grid/core/DateTimeSettings.h"
-#include "grid/core/DrawingAndFormatting.h"
+#include "grid/core/GridWnd.h"
 #include "grid/core/SysColorTable.h"
 #include "ClientDC.h"
 #include "CreateContext.h"
@@ -15,6 +15,7 @@
 #include "MultiDocTemplate.h"
 #include "PaintDC.h"
 #include <algorithm>
+#include <array>
 #include "View.h"
 
 IMPLEMENT_DYNCREATE(CGXTabWnd, CWnd)
@@ -107,6 +108,10 @@ CGXTabWnd::~CGXTabWnd()
 
 void CGXTabWnd::PostNcDestroy()
 {
+    // The strip goes with the window, its records and fonts with it.
+    delete m_pBeam;
+    m_pBeam = NULL;
+    m_pActivePane = NULL;
     if (GXReleaseSheetTabWindow(this))
         delete this;
 }
@@ -428,17 +433,8 @@ BOOL CGXTabWnd::OnEraseBkgnd(CDC* pDC)
 void CGXTabWnd::OnNcPaint()
 {
     Default();
-    if (!m_bDrawFrame && !(GetExStyle() & WS_EX_CLIENTEDGE))
-        return;
-    CWnd* pParent = GetParent();
-    if (pParent == NULL)
-        return;
-    CRect rect;
-    GetWindowRect(&rect);
-    pParent->ScreenToClient(&rect);
-    rect.InflateRect(2, 2, 3, 3);
-    CClientDC dc(pParent);
-    GXGetDrawingAndFormatting()->DrawEdgeFrame(&dc, rect, TRUE, FALSE);
+    if (m_bDrawFrame || (GetExStyle() & WS_EX_CLIENTEDGE))
+        GXDrawFrameInParent(this);
 }
 
 // Splitter
@@ -552,18 +548,28 @@ void CGXTabWnd::OnSettingChange(UINT, LPCTSTR)
 
 // Sheets
 
+namespace
+{
+// A tab's saved scroll state per direction: vertical first, then horizontal.
+struct ScrollState
+{
+    int nBar;
+    SCROLLINFO* pInfo;
+};
+
+std::array<ScrollState, 2> ScrollStatesOf(CGXTabInfo& tab)
+{
+    return {{{SB_VERT, &tab.vertInfo}, {SB_HORZ, &tab.horzInfo}}};
+}
+} // namespace
+
 void CGXTabWnd::SaveScrollState(int nTab)
 {
     if (nTab < 0 || nTab >= m_pBeam->GetTabCount())
         return;
     CGXTabInfo& tab = m_pBeam->GetTab(nTab);
     CWnd* pWnd = tab.pExtra;
-    struct
-    {
-        int nBar;
-        SCROLLINFO* pInfo;
-    } dirs[] = {{SB_VERT, &tab.vertInfo}, {SB_HORZ, &tab.horzInfo}};
-    for (auto& d : dirs)
+    for (const ScrollState& d : ScrollStatesOf(tab))
     {
         SCROLLINFO& info = *d.pInfo;
         info.cbSize = sizeof(info);
@@ -583,12 +589,7 @@ void CGXTabWnd::RestoreScrollState(int nTab)
         return;
     CGXTabInfo& tab = m_pBeam->GetTab(nTab);
     CWnd* pWnd = tab.pExtra;
-    struct
-    {
-        int nBar;
-        SCROLLINFO* pInfo;
-    } dirs[] = {{SB_VERT, &tab.vertInfo}, {SB_HORZ, &tab.horzInfo}};
-    for (auto& d : dirs)
+    for (const ScrollState& d : ScrollStatesOf(tab))
     {
         SCROLLINFO info = *d.pInfo;
         if (info.nMax == 0)

@@ -7,6 +7,8 @@
 #include "grid/controls/ComboBoxButton.h"
 #include "grid/controls/GridCombo.h"
 #include "grid/core/GridParam.h"
+#include "grid/core/Properties.h"
+#include "tests/grid/GridPixels.h"
 #include "mfc/ListBox.h"
 #include "GridIds.h"
 #include <gtest/gtest.h>
@@ -315,5 +317,81 @@ TEST(GridComboBox, TheDownArrowMovesTheEditAndAltF4LeavesTheListOpen)
     w.ClickButton(1, 52517); // the button closes it again
     EXPECT_EQ(nullptr, w.List(52517));
     EXPECT_STREQ("zwei", w.EditText(52517));
+}
+// The list shows the cell's text and interior colours; black on white while the grid is printed
+// in black and white.
+TEST(GridComboBox, TheListTakesTheCellsColoursOrBlackOnWhite)
+{
+    const COLORREF rgbYellow = RGB(255, 255, 0), rgbBlue = RGB(0, 0, 255);
+    struct
+    {
+        bool bBlackWhite;
+        COLORREF rgbText, rgbBack;
+    } cases[] = {{false, rgbBlue, rgbYellow}, {true, RGB(0, 0, 0), RGB(255, 255, 255)}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.bBlackWhite);
+        ComboGrid w;
+        w.SetCombo(2, 52517, _T("eins\nzwei\ndrei"), _T("eins"));
+        w.grid->SetStyleRange(CGXCellRange(2, 1), CGXStyle().SetInterior(rgbYellow).SetTextColor(rgbBlue));
+        CGXProperties* pProp = w.grid->GetParam()->GetProperties();
+        ASSERT_NE(nullptr, pProp);
+        pProp->m_abFlags[CGXProperties::flagPrinting] = c.bBlackWhite;
+        pProp->m_abPrintFlags[CGXProperties::printBlackWhite] = c.bBlackWhite;
+        w.Enter(2);
+        AltDown();
+        CGXComboBox* pCombo = w.Combo(52517);
+        ASSERT_TRUE(pCombo->IsDroppedDown());
+        CGXGridCombo* pPopup = pCombo->m_pDropDownWnd;
+        CListBox* pList = w.List(52517);
+        // The list's colour request is answered with them.
+        CClientDC dcList(pList);
+        HBRUSH hbr = (HBRUSH)pPopup->SendMessage(WM_CTLCOLORLISTBOX, (WPARAM)dcList.GetSafeHdc(),
+                                                 (LPARAM)pList->GetSafeHwnd());
+        LOGBRUSH lb = {};
+        ASSERT_EQ((int)sizeof(lb), ::GetObject(hbr, sizeof(lb), &lb));
+        EXPECT_EQ(c.rgbBack, lb.lbColor);
+        EXPECT_EQ(c.rgbBack, dcList.GetBkColor());
+        EXPECT_EQ(c.rgbText, dcList.GetTextColor());
+        // Where no line is the list is filled with the background.
+        pList->ResetContent();
+        pList->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        Pixels px = CaptureClient(pList);
+        EXPECT_EQ(ToRGB(c.rgbBack), px.At(px.cx / 2, px.cy / 2));
+        TypeKey(VK_ESCAPE);
+        pProp->m_abFlags[CGXProperties::flagPrinting] = FALSE;
+    }
+}
+// With the list open a press on the grid or a wheel turn only closes the list: the current cell
+// stays, the grid does not scroll, and the cell stays in editing.
+TEST(GridComboBox, APressOrAWheelTurnOnTheGridOnlyClosesAnOpenList)
+{
+    const char* const apszCases[] = {"press on another cell", "wheel turn"};
+    for (const char* pszCase : apszCases)
+    {
+        SCOPED_TRACE(pszCase);
+        ComboGrid w;
+        w.grid->SetRowCount(40);
+        w.SetCombo(1, 52517, _T("eins\nzwei\ndrei"), _T("zwei"));
+        w.Enter(1);
+        AltDown();
+        ASSERT_NE(nullptr, w.List(52517));
+        if (pszCase == apszCases[0])
+            ClickAt(w.grid.get(), w.grid->CalcCellRect(4, 2).CenterPoint());
+        else
+        {
+            CPoint pt = w.CellCentre(4, 2);
+            w.grid->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)(-3 * WHEEL_DELTA)),
+                                MAKELPARAM(pt.x, pt.y));
+        }
+        PumpMessages(80);
+        EXPECT_EQ(nullptr, w.List(52517));
+        ROWCOL nRow = 0, nCol = 0;
+        w.grid->GetCurrentCell(nRow, nCol);
+        EXPECT_EQ(1u, nRow);
+        EXPECT_EQ(1u, nCol);
+        EXPECT_EQ(1u, w.grid->GetTopRow());
+        EXPECT_TRUE(w.Combo(52517)->IsActive());
+    }
 }
 } // namespace

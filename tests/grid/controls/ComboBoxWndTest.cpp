@@ -391,4 +391,52 @@ TEST(GridComboBoxWnd, AnInactiveOwnerDrawnCellIsPaintedByDrawItemInAFrame)
         }
     }
 }
+// With the line-height flag the owner-drawn entry is as high as a text line and the margins,
+// placed in the cell by the cell's vertical alignment.
+TEST(GridComboBoxWnd, AnOwnerDrawnCellWithTheLineHeightFlagPaintsALineHighEntry)
+{
+    ComboWndGrid w;
+    w.grid->SetRowHeight(2, 2, 50);
+    COwnerDrawnCombo* pCombo = new COwnerDrawnCombo(w.grid.get());
+    w.grid->RegisterControl(52600, pCombo, FALSE, FALSE);
+    w.SetCombo(2, 1, 52600, _T("a\nb\nc"), _T("1"));
+    w.Enter(2, 1);
+    w.Enter(4, 3);
+    pCombo->m_bFrame = FALSE;
+    pCombo->m_bButtonHeightFromText = TRUE;
+    const DWORD aAlign[] = {DT_TOP, DT_VCENTER, DT_BOTTOM};
+    for (DWORD dwAlign : aAlign)
+    {
+        SCOPED_TRACE(dwAlign);
+        w.grid->SetStyleRange(CGXCellRange(2, 1), CGXStyle().SetVerticalAlignment(dwAlign));
+        pCombo->m_nDraws = 0;
+        w.grid->RedrawAll();
+        w.grid->UpdateWindow();
+        ASSERT_GT(pCombo->m_nDraws, 0);
+        ASSERT_GT(pCombo->m_nTextHeight, 0);
+        CGXStyle style;
+        w.grid->ComposeStyleRowCol(2, 1, &style);
+        CRect rectCell = w.grid->CalcCellRect(2, 1);
+        CRect rectText = pCombo->GetCellRect(2, 1, &rectCell, &style);
+        CRect rectInner = pCombo->CGXControl::GetCellRect(2, 1, &rectCell, &style);
+        int m = pCombo->m_nButtonMargin;
+        int h = pCombo->m_nTextHeight + 2;
+        ASSERT_LT(h + 2 * m, rectInner.Height());
+        CRect rectItem(pCombo->m_last.rcItem);
+        EXPECT_EQ(h + 2 * m - 1, rectItem.Height());
+        EXPECT_EQ(rectText.left, rectItem.left);
+        EXPECT_EQ(rectText.right, rectItem.right);
+        if (dwAlign == DT_TOP)
+            EXPECT_EQ(rectText.top, rectItem.top);
+        else if (dwAlign == DT_VCENTER)
+            EXPECT_EQ(rectText.top + (rectInner.Height() - h) / 2 - m, rectItem.top);
+        else
+            EXPECT_EQ(rectInner.bottom - 1, rectItem.bottom);
+        // Painted there, and nowhere else in the cell.
+        Pixels px = CaptureClient(w.grid.get());
+        EXPECT_EQ(0xFF0000u, px.At(rectItem.left + 1, rectItem.CenterPoint().y));
+        int yOutside = dwAlign == DT_BOTTOM ? rectText.top + 1 : rectText.bottom - 2;
+        EXPECT_NE(0xFF0000u, px.At(rectItem.left + 1, yOutside));
+    }
+}
 } // namespace

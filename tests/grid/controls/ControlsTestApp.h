@@ -20,8 +20,20 @@ class CClickCountingGrid : public CGXGridWnd
         m_nStores++;
         return CGXGridWnd::StoreStyleRowCol(nRow, nCol, pStyle, mode, nType);
     }
+    // Notes the press on selected text and the selection of the focused window at that moment.
+    BOOL OnStartTextDrag(ROWCOL nRow, ROWCOL nCol) override
+    {
+        m_nTextDrags++;
+        m_nDragRow = nRow;
+        m_nDragCol = nCol;
+        ::SendMessage(::GetFocus(), EM_GETSEL, (WPARAM)&m_dwDragSelStart, (LPARAM)&m_dwDragSelEnd);
+        return FALSE;
+    }
     int m_nClicks = 0;
     int m_nStores = 0;
+    int m_nTextDrags = 0;
+    ROWCOL m_nDragRow = 0, m_nDragCol = 0;
+    DWORD m_dwDragSelStart = 0, m_dwDragSelEnd = 0;
     ROWCOL m_nLastRow = 0, m_nLastCol = 0;
 };
 

@@ -447,4 +447,51 @@ TEST(GridMaskControl, FindSearchesTheShownTextAndMovesAsTheUserMoves)
     }
     EXPECT_STREQ("555123456", CellValue(*w.grid, 1, 1));
 }
+// A press on the selected characters keeps the selection for the grid's text drag, then puts
+// the caret where the press was; a press beside the selection only places the caret.
+TEST(GridMaskControl, APressOnTheSelectionOffersItToTheGridForDragging)
+{
+    struct
+    {
+        int nChar;
+        int nDrags;
+    } cases[] = {{7, 1}, {11, 0}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.nChar);
+        MaskGrid w;
+        w.SetMask(1, _T("(###) ###-####"), _T("5551234567"));
+        w.Enter(1);
+        TypeKey(VK_HOME);
+        ASSERT_TRUE(w.pMask->IsActive());
+        w.pMask->SetSel(6, 9); // "123"
+        LRESULT lPos = w.pMask->SendMessage(EM_POSFROMCHAR, c.nChar);
+        CString strText = w.WindowText();
+        CClientDC dc(w.pMask);
+        CFont* pOld = dc.SelectObject(w.pMask->GetFont());
+        int cx = dc.GetTextExtent((LPCTSTR)strText + c.nChar, 1).cx;
+        dc.SelectObject(pOld);
+        // Left of the character's middle: the caret goes before it.
+        CPoint pt((short)LOWORD(lPos) + cx / 3, (short)HIWORD(lPos) + 3);
+        w.pMask->ClientToScreen(&pt);
+        PumpMessages(::GetDoubleClickTime() + 50);
+        MoveMouseTo(pt);
+        SendLeftButton(true);
+        PumpMessages(30);
+        SendLeftButton(false);
+        PumpMessages(50);
+        EXPECT_EQ(c.nDrags, w.grid->m_nTextDrags);
+        if (c.nDrags != 0)
+        {
+            EXPECT_EQ(1u, w.grid->m_nDragRow);
+            EXPECT_EQ(1u, w.grid->m_nDragCol);
+            EXPECT_EQ(6u, w.grid->m_dwDragSelStart);
+            EXPECT_EQ(9u, w.grid->m_dwDragSelEnd);
+        }
+        EXPECT_EQ(c.nChar, w.Caret());
+        EXPECT_EQ(c.nChar, w.SelEnd());
+        EXPECT_TRUE(w.pMask->IsActive());
+        EXPECT_STREQ("(555) 123-4567", w.WindowText());
+    }
+}
 } // namespace

@@ -296,4 +296,36 @@ TEST(GridTabbedComboBox, ATextFieldNamingABitmapIsDrawnAsThatBitmap)
     EXPECT_GT(nInk, 20);
     EXPECT_EQ(0, nDiffer);
 }
+// The kept list shows the cell's text and interior colours, also after they changed.
+TEST(GridTabbedComboBox, TheListShowsTheCellsColours)
+{
+    const COLORREF rgbYellow = RGB(255, 255, 0), rgbBlue = RGB(0, 0, 255), rgbCyan = RGB(0, 255, 255);
+    TabbedGrid w;
+    w.SetCell(1, s_szChoices, _T("B2"));
+    w.grid->SetStyleRange(CGXCellRange(1, 1), CGXStyle().SetInterior(rgbYellow).SetTextColor(rgbBlue));
+    w.Enter(1);
+    w.AltDown();
+    CListBox* pList = w.List();
+    ASSERT_NE(nullptr, pList);
+    ASSERT_EQ(1, pList->GetCurSel());
+    pList->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    // Line 0 is not chosen: the cell's background behind the cell's text colour.
+    CRect rectItem;
+    pList->GetItemRect(0, &rectItem);
+    Pixels px = CaptureClient(pList);
+    EXPECT_EQ(ToRGB(rgbYellow), px.At(rectItem.right - 2, rectItem.top + 1));
+    int nBlue = 0;
+    for (int y = rectItem.top; y < rectItem.bottom; y++)
+        for (int x = rectItem.left; x < rectItem.right; x++)
+            nBlue += px.At(x, y) == ToRGB(rgbBlue);
+    EXPECT_GT(nBlue, 5);
+    TypeKey(VK_ESCAPE);
+    // The cell drawn in other colours gives them to the hidden list before it opens again.
+    CGXGridCombo* pKept = (CGXGridCombo*)pList->GetParent();
+    ASSERT_EQ(ToRGB(rgbYellow), ToRGB(pKept->m_rgbBack));
+    w.grid->SetStyleRange(CGXCellRange(1, 1), CGXStyle().SetInterior(rgbCyan));
+    w.grid->UpdateWindow();
+    EXPECT_EQ(rgbCyan, pKept->m_rgbBack);
+    EXPECT_EQ(rgbBlue, pKept->m_rgbText);
+}
 } // namespace

@@ -468,4 +468,35 @@ TEST(GridTabbedComboBoxWnd, TheWidthIsThatOfTheWidestTextField)
         dc.SelectObject(pOld);
     EXPECT_EQ(pCombo->AddBorders(CSize(cx, 0), style).cx, size.cx);
 }
+// The edit's colour request hides a strip left standing while the list is closed, never while
+// the list is dropped.
+TEST(GridTabbedComboBoxWnd, TheEditsColourRequestHidesTheStripOnlyWhileTheListIsClosed)
+{
+    TabbedWndGrid w;
+    const UINT nID = GX_IDS_CTRL_CBS_TABBED_DROPDOWN;
+    w.SetCell(1, nID, s_szChoices, _T("A1"));
+    w.Enter(1);
+    CGXTabbedComboBoxWnd* pCombo = w.Combo(nID);
+    AltDown();
+    ASSERT_TRUE(pCombo->GetDroppedState());
+    PumpMessages(100);
+    ASSERT_TRUE(pCombo->m_pHeader->IsWindowVisible());
+    CWnd* pEdit = &pCombo->m_tabbedEdit;
+    ASSERT_NE((HWND)NULL, pEdit->GetSafeHwnd());
+    auto repaintEdit = [&] {
+        pEdit->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+        PumpMessages(30);
+    };
+    repaintEdit();
+    EXPECT_TRUE(pCombo->GetDroppedState());
+    EXPECT_TRUE(pCombo->m_pHeader->IsWindowVisible());
+    pCombo->ShowDropDown(FALSE);
+    PumpMessages(50);
+    ASSERT_FALSE(pCombo->GetDroppedState());
+    // A strip shown again by hand stays only until the edit repaints.
+    pCombo->m_pHeader->ShowWindow(SW_SHOWNA);
+    ASSERT_TRUE(pCombo->m_pHeader->IsWindowVisible());
+    repaintEdit();
+    EXPECT_FALSE(pCombo->m_pHeader->IsWindowVisible());
+}
 } // namespace

@@ -96,6 +96,21 @@ TEST(GridExcelTabWnd, TabsAndButtonsAsPainted)
         int x = beam.GetTabLeft(i) + s + beam.GetTab(i).nWidth + 1;
         EXPECT_EQ(i == 0 ? clrCurrent : clrNormal, px.At(x, 3)) << i;
     }
+    // Slanted sides: left of the first tab's bottom edge lies the empty strip; the shadow runs
+    // along the bottom inside each tab.
+    const int T = beam.m_nHeight; // the new look: no old-look row less
+    EXPECT_EQ(clrEmpty, px.At(beam.GetTabLeft(0) + 1, T - 2));
+    for (int i = 0; i < 3; i++)
+        EXPECT_EQ(ToRGB(::GetSysColor(COLOR_BTNSHADOW)), px.At(beam.GetTabLeft(i) + s + 2, T - 1)) << i;
+    // The splitter bar: black, highlight, face, shadow from its left edge.
+    f.pTabWnd->Invalidate();
+    f.pTabWnd->UpdateWindow();
+    Pixels wnd = CaptureClient(f.pTabWnd);
+    const int sw = f.pTabWnd->m_nStripWidth, yBar = wnd.cy - 3;
+    const COLORREF bar[] = {0, ToRGB(::GetSysColor(COLOR_BTNHIGHLIGHT)), clrNormal,
+                            ToRGB(::GetSysColor(COLOR_BTNSHADOW))};
+    for (int i = 0; i < 4; i++)
+        EXPECT_EQ(bar[i], wnd.At(sw + 1 + i, yBar)) << i;
     // The current tab opens towards the sheet: no black line above it, black above the others.
     EXPECT_EQ(clrCurrent, px.At(beam.GetTabLeft(0) + s + 2, 0));
     EXPECT_EQ(0u, px.At(beam.GetTabLeft(2) + s + beam.GetTab(2).nWidth + 1, 0));
@@ -115,6 +130,18 @@ TEST(GridExcelTabWnd, TabsAndButtonsAsPainted)
     px = CaptureClient(&beam);
     EXPECT_EQ(grey, px.At(m + 1, tt + 4));
     EXPECT_EQ(0u, px.At(2 * h - m - 2, tt + 4));
+    // One sheet left: both glyphs grey, and the buttons do nothing.
+    f.pTabWnd->RemoveWnd(f.apViews[2]);
+    f.pTabWnd->RemoveWnd(f.apViews[1]);
+    ASSERT_EQ(1, beam.GetTabCount());
+    beam.Invalidate();
+    beam.UpdateWindow();
+    px = CaptureClient(&beam);
+    EXPECT_EQ(grey, px.At(m + 1, tt + 4));
+    EXPECT_EQ(grey, px.At(2 * h - m - 2, tt + 4));
+    EXPECT_EQ(-1, beam.ButtonFromPoint(w / 2, h / 2, -1));
+    EXPECT_EQ(-1, beam.ButtonFromPoint(w + w / 2, h / 2, -1));
+    EXPECT_EQ(0, beam.m_nFirstTab);
 }
 
 TEST(GridExcelTabWnd, ClicksChooseSheetsAndKeepTheirScrollState)
@@ -317,6 +344,9 @@ TEST(GridExcelTabWnd, DoubleClickRenamesTheCurrentTab)
     EXPECT_EQ(CString("Gewinn"), beam.GetTab(1).sLabel);
     EXPECT_TRUE(f.apViews[1]->m_renamed.empty()); // no notice from the interface
     EXPECT_EQ(CString("Gewinn"), pInterface->GetTabNameAt(f.apViews[0], 1));
+    // The grid renames its own tab through the installed interface.
+    f.apViews[0]->SetSheetTabName(_T("Bilanz"));
+    EXPECT_EQ(CString("Bilanz"), beam.GetTab(0).sLabel);
     EXPECT_EQ(CString(), pInterface->GetTabNameAt(f.apViews[0], 7));
     EXPECT_EQ(CString(), pInterface->GetTabNameAt(f.pFrame, 0));
 }
@@ -393,6 +423,12 @@ VOID CALLBACK StealCapture(HWND, UINT, UINT_PTR nIDEvent, DWORD)
     ::KillTimer(NULL, nIDEvent);
     g_pCaptureThief->SetCapture();
 }
+CWnd* g_pCancelled = NULL;
+VOID CALLBACK CancelMode(HWND, UINT, UINT_PTR nIDEvent, DWORD)
+{
+    ::KillTimer(NULL, nIDEvent);
+    g_pCancelled->SendMessage(WM_CANCELMODE);
+}
 VOID CALLBACK PostQuit(HWND, UINT, UINT_PTR nIDEvent, DWORD)
 {
     ::KillTimer(NULL, nIDEvent);
@@ -432,6 +468,18 @@ TEST(GridExcelTabWnd, HeldScrollButtonRepeatsUntilTheCaptureGoes)
     PumpMessages(400);
     EXPECT_EQ(nFirst, beam.m_nFirstTab) << "no repeats after the loop ended";
     ::ReleaseCapture();
+    drag_input::SendMouse(MOUSEEVENTF_LEFTUP);
+    PumpMessages(50);
+
+    // WM_CANCELMODE ends the loop too.
+    g_pCancelled = &beam;
+    nFirst = beam.m_nFirstTab;
+    pt = ScreenOf(&beam, beam.m_nButtonWidth / 2, beam.m_nHeight / 2); // back
+    drag_input::SendMouse(0, &pt);
+    ::SetTimer(NULL, 0, 300, CancelMode);
+    drag_input::SendMouse(MOUSEEVENTF_LEFTDOWN);
+    EXPECT_TRUE(PumpUntil([&] { return beam.m_nFirstTab < nFirst && !beam.m_bTracking; }, 3000));
+    EXPECT_NE(beam.m_hWnd, ::GetCapture());
     drag_input::SendMouse(MOUSEEVENTF_LEFTUP);
     PumpMessages(50);
 
@@ -546,9 +594,11 @@ TEST(GridExcelTabWnd, InADialogTemplate)
     CWnd parent;
     parent.CreateEx(0, AfxRegisterWndClass(0), _T(""), WS_POPUP, CRect(0, 0, 100, 100), NULL, 0);
     pOwn->CreateCommonParts(&parent, WS_CHILD | WS_HSCROLL | WS_VSCROLL, 5);
+    ASSERT_NE(nullptr, pOwn->m_pBeam);
     pOwn->DestroyWindow();
     EXPECT_EQ(nullptr, pOwn->m_hWnd);
     EXPECT_TRUE(pOwn->m_bCreated);
+    EXPECT_EQ(nullptr, pOwn->m_pBeam) << "the strip goes with the window";
     delete pOwn;
     parent.DestroyWindow();
 }
