@@ -189,6 +189,15 @@
 #define IDB_PASSWORD_ON 22574
 #define IDB_PASSWORD_OFF 22575
 
+// The "Parameterfenster" bar: its tab window and the tabs' labels and icons.
+#define IDC_MEASURE_TABS 59648
+#define IDS_TAB_PROFILES 349     // "Sollprofile/Parametersätze"
+#define IDS_TAB_USER_MASK 315    // "Benutzermaske"
+#define IDS_TAB_MEASURE_VALUES 314 // "Mess- und Prozesswerte"
+#define IDI_TAB_PROFILES 298
+#define IDI_TAB_USER_MASK 291
+#define IDI_TAB_MEASURE_VALUES 290
+
 // Profile table and parameter protection.
 #define IDD_PARAMETER_SET 295     // the profile table tab
 #define IDC_PROFILE_TABLE 1057    // "Parameter Tabelle", replaced by the grid
