@@ -430,12 +430,14 @@ TEST_F(ProfileTabGraph, TheUserMaskShowsTheStationsProfile)
     CSolderProfilGraph* pGraph = mask.GetGraph();
     ASSERT_TRUE(pGraph != NULL);
     const SProfile profile = {35, 140, 0, 190, 230};
-    mask.UpdateProfileGraph(profile.nTinit, profile.nT1, profile.nTime, profile.nT2, profile.nT3, " \xB0"
-                                                                                                 "C");
+    mask.UpdateProfileGraph(profile.nTinit, profile.nT1, profile.nTime, profile.nT2, profile.nT3,
+                            " \xB0"
+                            "C");
     const CPicture shown(*pGraph);
     EXPECT_GT(shown.Count(CPicture::IsCurve), 100);
-    EXPECT_TRUE(shown == Reference(profile, " \xB0"
-                                            "C",
+    EXPECT_TRUE(shown == Reference(profile,
+                                   " \xB0"
+                                   "C",
                                    pGraph));
     mask.DestroyWindow();
 }
