@@ -10,6 +10,7 @@
 #include "grid/core/GridParam.h"
 #include "grid/core/GridWnd.h"
 #include "grid/excel/GridTabWndAdapter.h"
+#include "grid/features/GridDocSerializeImp.h"
 #include "grid/excel/TabCreateInfo.h"
 #include "grid/excel/TabWndMgr.h"
 #include "ArchiveException.h"
@@ -456,4 +457,53 @@ TEST(TabWndMgr, AWorkbookReadIntoADocumentGetsOneNamedTabPerSheet)
     EXPECT_EQ(CString(""), apGrids[1]->GetStoredValueText(1, 1));
     mgr.Reset();
     ::DeleteFileA(strPath.c_str());
+}
+
+TEST(TabWndMgr, TheDocumentsOwnFormatKeepsEverySheetsParameters)
+{
+    Workbooks w;
+    CTestMgr mgr;
+    CWorkbookTestDoc doc0, doc1;
+    mgr.Add(new CGXTabCreateInfo(RUNTIME_CLASS(CSheetTestView), &doc0, NULL));
+    mgr.Add(new CGXTabCreateInfo(RUNTIME_CLASS(CSheetTestView), &doc1, NULL));
+    TestWorkbooks().pManager = &mgr;
+    GXInstallDocSerializeImp();
+
+    CExcelTabTestDoc stored;
+    ASSERT_TRUE(stored.GetReader() != NULL);
+    stored.GetReader()->SetSheetCount(2);
+    stored.CreateSharedObjects();
+    stored.AttachSharedObjects(0, CGXExcelDocAdapter::noSecondSheet);
+    stored.AttachSharedObjects(1, 0);
+    stored.GetGridParam(1)->m_nDefaultColWidth = 77;
+    CMemFile file;
+    {
+        CArchive ar(&file, CArchive::store);
+        stored.CGXExcelDocAdapter::Serialize(ar);
+        ar.Close();
+    }
+    EXPECT_EQ(2u, stored.m_dwSheetCount);
+    file.SeekToBegin();
+    DWORD dwCount = 0;
+    file.Read(&dwCount, 4);
+    EXPECT_EQ(2u, dwCount);
+
+    CExcelTabTestDoc loaded;
+    file.SeekToBegin();
+    {
+        CArchive ar(&file, CArchive::load);
+        loaded.CGXExcelDocAdapter::Serialize(ar);
+    }
+    EXPECT_EQ(2u, loaded.m_dwSheetCount);
+    EXPECT_EQ(2u, loaded.GetReader()->GetSheetCount());
+    CGXGridParam* p0 = loaded.GetGridParam(0);
+    CGXGridParam* p1 = loaded.GetGridParam(1);
+    ASSERT_TRUE(p0 != NULL && p1 != NULL && p0 != p1);
+    EXPECT_EQ(77, p1->m_nDefaultColWidth);
+    EXPECT_NE(77, p0->m_nDefaultColWidth);
+    // The first sheet's objects are every sheet's.
+    ASSERT_TRUE(p0->GetStylesMap() != NULL);
+    EXPECT_EQ(p0->GetStylesMap(), loaded.m_pStylesMap);
+    EXPECT_EQ(p0->GetStylesMap(), p1->GetStylesMap());
+    EXPECT_EQ(p0->GetProperties(), p1->GetProperties());
 }
