@@ -270,12 +270,6 @@ DWORD RunChild(const char* pszTest, const std::string& strPath)
     return dwCode;
 }
 
-std::string TempPath(const char* pszName)
-{
-    char szDir[MAX_PATH];
-    ::GetTempPathA(MAX_PATH, szDir);
-    return std::string(szDir) + pszName;
-}
 } // namespace
 
 // Started by the copy test in a process of its own.
@@ -312,7 +306,9 @@ TEST_F(ExcelClipboard, ACopyOffersExactlyTheSelectionAsAWorkbookBeforeTheText)
     EXPECT_EQ("1.5\tText\r\n3\tfett\r\n", ClipboardText());
 
     // Another process takes the workbook through OLE and saves it.
-    std::string strPath = TempPath("helvon-biff8.xls");
+    // The workbook stays in "excel-out" for the spreadsheet programs of the Linux side.
+    ::CreateDirectoryA("excel-out", NULL);
+    std::string strPath = "excel-out\\zwischenablage.xls";
     ::DeleteFileA(strPath.c_str());
     ASSERT_EQ(0u, RunChild("ExcelClipboardChild.DISABLED_SavesTheClipboardsWorkbook", strPath));
     std::wstring strWide(strPath.begin(), strPath.end());
@@ -357,7 +353,6 @@ TEST_F(ExcelClipboard, ACopyOffersExactlyTheSelectionAsAWorkbookBeforeTheText)
         EXPECT_NO_THROW(adapter.GetReader()->ReadFile(strPath.c_str(), &adapter));
     }
     ExpectSourceBlockAt(back, 1, 1);
-    ::DeleteFileA(strPath.c_str());
 }
 
 TEST_F(ExcelClipboard, AWorkbookAlonePastesFromTheCurrentCell)
