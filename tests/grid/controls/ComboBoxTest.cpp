@@ -362,4 +362,36 @@ TEST(GridComboBox, TheListTakesTheCellsColoursOrBlackOnWhite)
         pProp->m_abFlags[CGXProperties::flagPrinting] = FALSE;
     }
 }
+// With the list open a press on the grid or a wheel turn only closes the list: the current cell
+// stays, the grid does not scroll, and the cell stays in editing.
+TEST(GridComboBox, APressOrAWheelTurnOnTheGridOnlyClosesAnOpenList)
+{
+    const char* const apszCases[] = {"press on another cell", "wheel turn"};
+    for (const char* pszCase : apszCases)
+    {
+        SCOPED_TRACE(pszCase);
+        ComboGrid w;
+        w.grid->SetRowCount(40);
+        w.SetCombo(1, 52517, _T("eins\nzwei\ndrei"), _T("zwei"));
+        w.Enter(1);
+        AltDown();
+        ASSERT_NE(nullptr, w.List(52517));
+        if (pszCase == apszCases[0])
+            ClickAt(w.grid.get(), w.grid->CalcCellRect(4, 2).CenterPoint());
+        else
+        {
+            CPoint pt = w.CellCentre(4, 2);
+            w.grid->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)(short)(-3 * WHEEL_DELTA)),
+                                MAKELPARAM(pt.x, pt.y));
+        }
+        PumpMessages(80);
+        EXPECT_EQ(nullptr, w.List(52517));
+        ROWCOL nRow = 0, nCol = 0;
+        w.grid->GetCurrentCell(nRow, nCol);
+        EXPECT_EQ(1u, nRow);
+        EXPECT_EQ(1u, nCol);
+        EXPECT_EQ(1u, w.grid->GetTopRow());
+        EXPECT_TRUE(w.Combo(52517)->IsActive());
+    }
+}
 } // namespace

@@ -183,11 +183,14 @@ class CTabNames : public CGXAbstractTabWndInterface
 TEST(GridExcel, TheSheetTabIsRenamedThroughTheInstalledTabWindow)
 {
     ExcelWindow w;
+    CGXAbstractTabWndInterface*& pSlot = GXGetAppData()->m_pTabWndInterface;
+    CGXAbstractTabWndInterface* pInstalled = pSlot;
+    pSlot = NULL;
     w.pGrid->SetSheetTabName("ohne Reiter"); // nothing installed: nothing happens
     CTabNames tabs;
-    GXGetAppData()->m_pTabWndInterface = &tabs;
+    pSlot = &tabs;
     w.pGrid->SetSheetTabName("Tabelle1");
-    GXGetAppData()->m_pTabWndInterface = NULL;
+    pSlot = pInstalled;
     ASSERT_EQ(1u, tabs.renamed.size());
     EXPECT_EQ(w.pGrid, tabs.renamed[0].first);
     EXPECT_STREQ("Tabelle1", tabs.renamed[0].second);
