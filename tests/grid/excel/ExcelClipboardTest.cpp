@@ -378,8 +378,8 @@ TEST_F(ExcelClipboard, AWorkbookOfAnotherProgramPastesFromTheCurrentCell)
 {
     // LibreOffice's workbook (made before this test from foreign.fods) as another program offers it.
     IStorage* pFile = NULL;
-    ASSERT_EQ(S_OK, ::StgOpenStorage(L"excel-in\\foreign-libreoffice.xls", NULL, STGM_READ | STGM_SHARE_DENY_WRITE,
-                                     NULL, 0, &pFile));
+    ASSERT_EQ(S_OK, ::StgOpenStorage(L"excel-in\\foreign-libreoffice.xls", NULL,
+                                     STGM_READ | STGM_SHARE_DENY_WRITE, NULL, 0, &pFile));
     OfferOnClipboard(CopyOf(pFile));
     pFile->Release();
 
