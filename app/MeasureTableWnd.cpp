@@ -21,7 +21,8 @@ CString LoadLabel(UINT nID)
 }
 } // namespace
 
-CMeasureTableWnd::CMeasureTableWnd() : m_pParameterSetDlg(NULL), m_pMeasureValueDlg(NULL), m_pUserMaskDlg(NULL)
+CMeasureTableWnd::CMeasureTableWnd()
+    : m_pParameterSetDlg(NULL), m_pMeasureValueDlg(NULL), m_pUserMaskDlg(NULL)
 {
 }
 

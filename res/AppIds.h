@@ -191,8 +191,8 @@
 
 // The "Parameterfenster" bar: its tab window and the tabs' labels and icons.
 #define IDC_MEASURE_TABS 59648
-#define IDS_TAB_PROFILES 349     // "Sollprofile/Parametersätze"
-#define IDS_TAB_USER_MASK 315    // "Benutzermaske"
+#define IDS_TAB_PROFILES 349       // "Sollprofile/Parametersätze"
+#define IDS_TAB_USER_MASK 315      // "Benutzermaske"
 #define IDS_TAB_MEASURE_VALUES 314 // "Mess- und Prozesswerte"
 #define IDI_TAB_PROFILES 298
 #define IDI_TAB_USER_MASK 291
