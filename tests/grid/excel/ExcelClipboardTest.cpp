@@ -454,3 +454,15 @@ TEST_F(ExcelClipboard, AWorkbookThatCannotBeReadLeavesTheGridAndTheTextIsPasted)
         EXPECT_STREQ("", target.Value(1, 1));
     }
 }
+
+TEST_F(ExcelClipboard, SeveralRangesAreTheGridsOwnCopysToCarry)
+{
+    ExcelWindow w;
+    FillSource(w.pGrid);
+    w.pGrid->GetParam()->m_SelectedRanges.DeleteAll();
+    w.pGrid->GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(2, 2));
+    w.pGrid->GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(2, 4));
+    ASSERT_TRUE(w.pGrid->Copy());
+    EXPECT_FALSE(::IsClipboardFormatAvailable(kBiff8));
+    EXPECT_TRUE(::IsClipboardFormatAvailable(GXGetAppData()->m_uiStylesClipboardFormat));
+}
