@@ -57,7 +57,8 @@ class ProfileStore : public CControlBarInfo::KeyStore
 
 BOOL CControlBarInfo::IsDefaultDockBar() const
 {
-    return m_bDockBar && m_bVisible && !m_bFloating && m_pointPos == CPoint(-1, -1) && m_arrBarID.GetSize() <= 1;
+    return m_bDockBar && m_bVisible && !m_bFloating && m_pointPos == CPoint(-1, -1) &&
+           m_arrBarID.GetSize() <= 1;
 }
 
 BOOL CControlBarInfo::SaveState(LPCTSTR lpszProfileName, int nIndex)
@@ -134,8 +135,9 @@ void CControlBarInfo::ReadKeys(KeyStore& store, CDockState* pDockState)
     if (m_bDocking)
     {
         m_uMRUDockID = (UINT)store.ReadInt(_T("MRUDockID"), 0);
-        m_rectMRUDockPos = CRect(store.ReadInt(_T("MRUDockLeftPos"), 0), store.ReadInt(_T("MRUDockTopPos"), 0),
-                                 store.ReadInt(_T("MRUDockRightPos"), 0), store.ReadInt(_T("MRUDockBottomPos"), 0));
+        m_rectMRUDockPos =
+            CRect(store.ReadInt(_T("MRUDockLeftPos"), 0), store.ReadInt(_T("MRUDockTopPos"), 0),
+                  store.ReadInt(_T("MRUDockRightPos"), 0), store.ReadInt(_T("MRUDockBottomPos"), 0));
         pDockState->ScaleRectPos(m_rectMRUDockPos);
         m_dwMRUFloatStyle = (DWORD)store.ReadInt(_T("MRUFloatStyle"), 0);
         m_ptMRUFloatPos = CPoint(store.ReadInt(_T("MRUFloatXPos"), 0), store.ReadInt(_T("MRUFloatYPos"), 0));
