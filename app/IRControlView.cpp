@@ -67,7 +67,8 @@ ON_COMMAND_EX(ID_SETTINGS_SAMPLING, OnSettingsSheet)
 ON_UPDATE_COMMAND_UI(ID_SETTINGS_LAYOUT, OnUpdateAlways)
 ON_UPDATE_COMMAND_UI(ID_SETTINGS_CURVES, OnUpdateAlways)
 ON_UPDATE_COMMAND_UI(ID_SETTINGS_SAMPLING, OnUpdateAlways)
-ON_UPDATE_COMMAND_UI(ID_EXPORT_TABLE, OnUpdateNotAvailable)
+ON_COMMAND(ID_EXPORT_TABLE, OnExportTable)
+ON_UPDATE_COMMAND_UI(ID_EXPORT_TABLE, OnUpdateAlways)
 ON_COMMAND(ID_PROFILE_DOWNLOAD, OnProfileDownload)
 ON_UPDATE_COMMAND_UI(ID_PROFILE_DOWNLOAD, OnUpdateProfileDownload)
 ON_COMMAND(ID_PROFILE_UPLOAD, OnProfileUpload)
@@ -365,6 +366,8 @@ void CIRControlView::UpdateStatusSource(BOOL bActivation)
 void CIRControlView::OnDestroy()
 {
     DropPendingDownload();
+    if (CIRControlDoc* pDoc = GetDocument())
+        pDoc->DetachTableDialogs();
     CDrawView::OnDestroy();
     if (m_bOnline)
         OnCommunication();
@@ -678,6 +681,9 @@ LRESULT CIRControlView::OnCommVersion(WPARAM, LPARAM)
 LRESULT CIRControlView::OnCommClosed(WPARAM, LPARAM)
 {
     m_bOnline = FALSE;
+    CIRControlDoc* pDoc = GetDocument();
+    if (m_bActiveView && pDoc != NULL)
+        pDoc->FillParameterDlg(FALSE);
     return 0;
 }
 
@@ -849,6 +855,7 @@ void CIRControlView::AppendProcessState()
     for (int n = 0; n < CIRControlDoc::BarCount; n++)
         if (CProcessStateCurve* pBar = pDoc->GetBar(n))
             pBar->AddValue(nIndex, pDoc->GetRecordingTime(), states[n], this);
+    pDoc->RefreshMeasureGrid();
     pDoc->SetSamplesPending(FALSE);
 }
 
@@ -863,6 +870,8 @@ void CIRControlView::ApplyProfileBlock()
     pDoc->SetProfileValues(Var(6), Var(7), Var(9), Var(10), Var(8), Var(11), Var(12),
                            CIRComBase::FormatSensorType(m_fStation[13]), unit, this);
     pDoc->SetSerialNumber(Var(18));
+    if (m_bActiveView)
+        pDoc->FillParameterDlg(m_bOnline);
     m_nStationPassword = Var(15);
     if (unit != m_strUnitText)
     {

@@ -138,6 +138,8 @@ class CIRControlView : public CDrawView
     afx_msg void OnProfileDownload();
     afx_msg void OnUpdateProfileDownload(CCmdUI* pCmdUI);
     afx_msg void OnProfileUpload();
+    // The document's table of measured values as an Excel workbook.
+    afx_msg void OnExportTable();
     // Copying a row of the profile table into another, as the table allows.
     afx_msg void OnProfileCopy();
     afx_msg void OnUpdateProfileCopy(CCmdUI* pCmdUI);
@@ -253,7 +255,6 @@ class CIRControlView : public CDrawView
     void CloseLongLifeTest();
     afx_msg void OnStationClockReset();
     afx_msg void OnUpdateOnline(CCmdUI* pCmdUI);
-    afx_msg void OnUpdateNotAvailable(CCmdUI* pCmdUI);
 
   public:
     // Changed display settings send the station options again at the next tick.

@@ -1,6 +1,6 @@
 // The recording view's commands beyond polling: clearing the recording, the station's service
-// switches and clock, the analysis cursor under the mouse, the context menu and the update
-// handlers that keep commands without their dialogs disabled.
+// switches and clock, the analysis cursor under the mouse, the context menu and the commands'
+// update handlers.
 #include "app/IRControlView.h"
 #include "AppIds.h"
 #include "Menu.h"
@@ -235,11 +235,6 @@ void CIRControlView::CloseLongLifeTest()
 void CIRControlView::OnUpdateOnline(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(m_bOnline);
-}
-
-void CIRControlView::OnUpdateNotAvailable(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(FALSE);
 }
 
 // ---- the mouse: the analysis cursor line

@@ -15,6 +15,7 @@
 #include "station/record/ApplicationValues.h"
 #include "station/record/IRControlDoc.h"
 #include "station/record/IRProfilSet.h"
+#include "station/record/MeasureValueDlg.h"
 
 // A download the station has not confirmed yet: what goes into the document once it has.
 struct CIRControlView::SPendingDownload
@@ -224,4 +225,12 @@ void CIRControlView::OnUpdateProfilePaste(CCmdUI* pCmdUI)
 {
     CParameterSetDlg* pDlg = ProfileTable();
     pCmdUI->Enable(pDlg != NULL && pDlg->CanPasteRow());
+}
+
+void CIRControlView::OnExportTable()
+{
+    CIRControlDoc* pDoc = GetDocument();
+    CMeasureValueDlg* pDlg = pDoc != NULL ? pDoc->GetMeasureValueDlg() : NULL;
+    if (pDlg != NULL)
+        pDlg->ExportToExcel();
 }

@@ -104,20 +104,6 @@ const ToolBarToggle s_toolBarToggles[] = {
     {ID_VIEW_TB_ANALYSE, IDW_TOOLBAR_ANALYSE},
 };
 
-// Commands whose implementation is not part of the program yet: disabled, and never run even
-// where a framework base would take them.
-const UINT s_waitingCommands[] = {
-    ID_EXPORT_TABLE,
-};
-
-BOOL IsWaitingCommand(UINT nID)
-{
-    for (UINT nWaiting : s_waitingCommands)
-        if (nWaiting == nID)
-            return TRUE;
-    return FALSE;
-}
-
 // A help context, its topic with the German help file and with the others.
 struct HelpTopic
 {
@@ -368,22 +354,6 @@ BOOL CMainFrame::AreProfilesProtected() const
     // The flag the profile grid obeys.
     CIRControlApp* pApp = GetIRControlApp();
     return pApp != NULL && pApp->IsParameterSetProtected();
-}
-
-BOOL CMainFrame::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo)
-{
-    if ((nCode == (int)CN_COMMAND || nCode == (int)CN_UPDATE_COMMAND_UI) && IsWaitingCommand(nID))
-    {
-        if (nCode == (int)CN_UPDATE_COMMAND_UI)
-        {
-            if (pExtra != NULL)
-                ((CCmdUI*)pExtra)->Enable(FALSE);
-            return TRUE;
-        }
-        // Asked for a handler: there is none. Sent anyway (an accelerator): nothing runs.
-        return pHandlerInfo == NULL;
-    }
-    return SECMDIFrameWnd::OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
 void CMainFrame::ToggleBar(CControlBar* pBar)

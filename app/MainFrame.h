@@ -99,7 +99,6 @@ class CMainFrame : public SECMDIFrameWnd
 
     // Overrides
     void WinHelp(DWORD_PTR dwData, UINT nCmd = HELP_CONTEXT) override;
-    BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo) override;
 
     // Implementation
   protected:

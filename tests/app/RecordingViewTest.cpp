@@ -994,11 +994,12 @@ TEST_F(RecordingView, LongLifeTestWindow)
     EXPECT_TRUE(pView->LongLifeDlg() == NULL);
 }
 
-// Commands whose dialogs are missing stay disabled, online or not.
-TEST_F(RecordingView, CommandsWithoutTheirDialogsAreDisabled)
+// The recording's commands online: the export and the upload always, a download once the
+// station is idle.
+TEST_F(RecordingView, CommandStatesOnline)
 {
     ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
-    EXPECT_FALSE(StateOf(v.pView, ID_EXPORT_TABLE).enabled);
+    EXPECT_TRUE(StateOf(v.pView, ID_EXPORT_TABLE).enabled);
     // A download needs the station online and idle; an upload takes the document's values.
     ASSERT_TRUE(PumpUntil([&] { return v.pView->IsStationIdle() != FALSE; }, 5000));
     EXPECT_TRUE(StateOf(v.pView, ID_PROFILE_DOWNLOAD).enabled);
