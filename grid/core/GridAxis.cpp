@@ -4,26 +4,26 @@
 
 namespace
 {
-void OptimizedInsertRows(CGXAbstractGridOptimizedUpdateImp* pImp, CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCount,
-                         UINT* pMode)
+void OptimizedInsertRows(CGXAbstractGridOptimizedUpdateImp* pImp, CGXGridCore* pGrid, ROWCOL nRow,
+                         ROWCOL nCount, UINT* pMode)
 {
     pImp->UpdateAfterInsertRows(pGrid, &nRow, &nCount, pMode);
 }
 
-void OptimizedInsertCols(CGXAbstractGridOptimizedUpdateImp* pImp, CGXGridCore* pGrid, ROWCOL nCol, ROWCOL nCount,
-                         UINT* pMode)
+void OptimizedInsertCols(CGXAbstractGridOptimizedUpdateImp* pImp, CGXGridCore* pGrid, ROWCOL nCol,
+                         ROWCOL nCount, UINT* pMode)
 {
     pImp->UpdateAfterInsertCols(pGrid, &nCol, &nCount, pMode);
 }
 
-void OptimizedRemoveRows(CGXAbstractGridOptimizedUpdateImp* pImp, CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast,
-                         int* anOld, UINT* pMode)
+void OptimizedRemoveRows(CGXAbstractGridOptimizedUpdateImp* pImp, CGXGridCore* pGrid, ROWCOL nFirst,
+                         ROWCOL nLast, int* anOld, UINT* pMode)
 {
     pImp->UpdateAfterRemoveRows(pGrid, &nFirst, &nLast, anOld, *pMode);
 }
 
-void OptimizedRemoveCols(CGXAbstractGridOptimizedUpdateImp* pImp, CGXGridCore* pGrid, ROWCOL nFirst, ROWCOL nLast,
-                         int* anOld, UINT* pMode)
+void OptimizedRemoveCols(CGXAbstractGridOptimizedUpdateImp* pImp, CGXGridCore* pGrid, ROWCOL nFirst,
+                         ROWCOL nLast, int* anOld, UINT* pMode)
 {
     pImp->UpdateAfterRemoveCols(pGrid, &nFirst, &nLast, anOld, pMode);
 }

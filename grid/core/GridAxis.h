@@ -46,10 +46,12 @@ struct CGXGridAxis
     void (CGXAbstractGridUpdateHintImp::*HintRemove)(CGXGridCore*, ROWCOL, ROWCOL, const int*, UINT);
     void (CGXAbstractGridUpdateHintImp::*HintChangedCount)(CGXGridCore*, ROWCOL, UINT);
     CObject* (CGXAbstractCommandFactory::*CreateRemoveCmd)(ROWCOL, ROWCOL);
-    CObject* (CGXAbstractCommandFactory::*CreateInsertCmd)(ROWCOL, ROWCOL, int*, CObArray*, CObArray*, ROWCOL);
+    CObject* (CGXAbstractCommandFactory::*CreateInsertCmd)(ROWCOL, ROWCOL, int*, CObArray*, CObArray*,
+                                                           ROWCOL);
     CObject* (CGXAbstractCommandFactory::*CreateSizeCmd)(ROWCOL, ROWCOL, int*);
-    BOOL (CGXAbstractCommandFactory::*CollectUndoInfo)(CGXGridCore*, ROWCOL&, ROWCOL&, ROWCOL&, CObArray*&,
-                                                      CObArray*&, CGXLongOperation&);
+    using CollectFn = BOOL (CGXAbstractCommandFactory::*)(CGXGridCore*, ROWCOL&, ROWCOL&, ROWCOL&, CObArray*&,
+                                                          CObArray*&, CGXLongOperation&);
+    CollectFn CollectUndoInfo;
     // The optimised update's removal takes the mode by value for rows and by pointer for columns.
     void (*OptimizedInsert)(CGXAbstractGridOptimizedUpdateImp*, CGXGridCore*, ROWCOL, ROWCOL, UINT*);
     void (*OptimizedRemove)(CGXAbstractGridOptimizedUpdateImp*, CGXGridCore*, ROWCOL, ROWCOL, int*, UINT*);

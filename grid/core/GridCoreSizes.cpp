@@ -188,8 +188,8 @@ BOOL CGXGridCore::SetDefaultColWidth(int nWidth, UINT flags, int ctCmd)
     return TRUE;
 }
 
-static void UpdateChangedSizes(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLast, int* anOld,
-                               UINT flags, BOOL bCreateHint)
+static void UpdateChangedSizes(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLast,
+                               int* anOld, UINT flags, BOOL bCreateHint)
 {
     pGrid->ResetLastVisibleCache();
     // A control left standing in a hidden row (column) stores and goes.
@@ -212,7 +212,8 @@ static void UpdateChangedSizes(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL 
         (pGrid->m_pUpdateHintImp->*a.HintChangedSize)(pGrid, nFirst, nLast, anOld, flags);
 }
 
-void CGXGridCore::UpdateChangedRowHeight(ROWCOL nFirst, ROWCOL nLast, int* anOld, UINT flags, BOOL bCreateHint)
+void CGXGridCore::UpdateChangedRowHeight(ROWCOL nFirst, ROWCOL nLast, int* anOld, UINT flags,
+                                         BOOL bCreateHint)
 {
     UpdateChangedSizes(this, CGXGridAxis::rows, nFirst, nLast, anOld, flags, bCreateHint);
 }

@@ -116,7 +116,8 @@ BOOL StoreInsert(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL
     if (pGrid->m_pHideCellsImp != NULL)
         (pGrid->m_pHideCellsImp->*a.HideInsert)(pGrid, nFirst, nCount);
     (pParam->*a.pSizes).InsertKeys(nFirst, nCount);
-    for (CGXRangeList* pList : {&pParam->m_SelectedRanges, &pParam->m_CopiedRanges, &pParam->m_CoveredCellsList})
+    for (CGXRangeList* pList :
+         {&pParam->m_SelectedRanges, &pParam->m_CopiedRanges, &pParam->m_CoveredCellsList})
         (pList->*a.AdjustInserted)(nFirst, nCount);
     pParam->RebuildCoveredCellPool();
     return TRUE;
@@ -301,7 +302,8 @@ BOOL Remove(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLas
         BOOL bGoOn;
         try
         {
-            bGoOn = (pUndoImp->*a.CollectUndoInfo)(pGrid, nFrom, nCount, nOther, pCellsArray, pLinesArray, op);
+            bGoOn =
+                (pUndoImp->*a.CollectUndoInfo)(pGrid, nFrom, nCount, nOther, pCellsArray, pLinesArray, op);
         }
         catch (...)
         {
@@ -339,7 +341,8 @@ BOOL Remove(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLas
     (pGrid->*a.UpdateRemove)(nFirst, nLast, anSizes, flags, TRUE);
     CObject* pCmd = NULL;
     if (bUndo)
-        pCmd = (pUndoImp->*a.CreateInsertCmd)(nFirst, nLast - nFirst + 1, anSizes, pCellsArray, pLinesArray, nOther);
+        pCmd = (pUndoImp->*a.CreateInsertCmd)(nFirst, nLast - nFirst + 1, anSizes, pCellsArray, pLinesArray,
+                                              nOther);
     if (pCmd != NULL)
         pGrid->AddCommand(pCmd, ctCmd);
     else

@@ -76,7 +76,8 @@ struct Axis
 const Axis rowAxis{true}, colAxis{false};
 
 // A shown grid whose cell at index n along the axis and o across it holds "n/o"; sizes along the
-// axis are 20 + n (19 for new ones), index 7 is hidden and the current cell stands at (5, 2) along and across.
+// axis are 20 + n (19 for new ones), index 7 is hidden and the current cell stands at (5, 2) along and
+// across.
 struct AxisGrid : GridWindow
 {
     CGXGridCore& g;
@@ -92,7 +93,8 @@ struct AxisGrid : GridWindow
         {
             for (ROWCOL o = 1; o <= 4; o++)
                 g.SetValueRange(CGXCellRange(a.Row(n, o), a.Col(n, o)),
-                                (std::to_string(n) + "/" + std::to_string(o)).c_str(), gxOverride, 0, GX_NOREDRAW);
+                                (std::to_string(n) + "/" + std::to_string(o)).c_str(), gxOverride, 0,
+                                GX_NOREDRAW);
             if (a.bRows)
                 g.SetRowHeight(n, n, 20 + (int)n, NULL, GX_NOREDRAW);
             else
@@ -173,7 +175,8 @@ TEST(GridStructureAxes, RowsAndColumnsLeaveTheSameStateForEveryOperation)
          "- 1/1 2/1 3/1 4/1 5/1 6/1 7/1 8/1 9/1 10/1 ", 8, false},
         {"store remove 6..8", [](CGXGridCore& g, const Axis& a) { return a.StoreRemove(g, 6, 8); },
          "1/1 2/1 3/1 4/1 5/1 9/1 10/1 ", 0, false},
-        {"hide 2..3", [](CGXGridCore& g, const Axis& a) { return a.Hide(g, 2, 3, TRUE) && a.Hide(g, 7, 7, FALSE); },
+        {"hide 2..3",
+         [](CGXGridCore& g, const Axis& a) { return a.Hide(g, 2, 3, TRUE) && a.Hide(g, 7, 7, FALSE); },
          "1/1 2/1 3/1 4/1 5/1 6/1 7/1 8/1 9/1 10/1 ", 2},
         {"count 6", [](CGXGridCore& g, const Axis& a) { return a.SetCount(g, 6); },
          "1/1 2/1 3/1 4/1 5/1 6/1 ", 0},
@@ -185,11 +188,13 @@ TEST(GridStructureAxes, RowsAndColumnsLeaveTheSameStateForEveryOperation)
          "1/1 2/1 3/1 4/1 5/1 6/1 7/1 8/1 9/1 10/1 ", 7},
         {"remove, undo", [](CGXGridCore& g, const Axis& a) { return a.Remove(g, 6, 9) && g.Undo(); },
          "1/1 2/1 3/1 4/1 5/1 6/1 7/1 8/1 9/1 10/1 ", 0},
-        {"remove, undo, redo", [](CGXGridCore& g, const Axis& a) { return a.Remove(g, 1, 2) && g.Undo() && g.Redo(); },
+        {"remove, undo, redo",
+         [](CGXGridCore& g, const Axis& a) { return a.Remove(g, 1, 2) && g.Undo() && g.Redo(); },
          "3/1 4/1 5/1 6/1 7/1 8/1 9/1 10/1 ", 5},
         {"move, undo", [](CGXGridCore& g, const Axis& a) { return a.Move(g, 6, 8, 1) && g.Undo(); },
          "1/1 2/1 3/1 4/1 5/1 6/1 7/1 8/1 9/1 10/1 ", 7},
-        {"hide, undo, redo", [](CGXGridCore& g, const Axis& a) { return a.Hide(g, 1, 2, TRUE) && g.Undo() && g.Redo(); },
+        {"hide, undo, redo",
+         [](CGXGridCore& g, const Axis& a) { return a.Hide(g, 1, 2, TRUE) && g.Undo() && g.Redo(); },
          "1/1 2/1 3/1 4/1 5/1 6/1 7/1 8/1 9/1 10/1 ", 1},
     };
     for (const Case& c : cases)
