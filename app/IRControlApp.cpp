@@ -6,6 +6,7 @@
 #include "app/AnalyseDlg.h"
 #include "app/DrawSettingsSheet.h"
 #include "app/IRControlView.h"
+#include "app/ParameterDlg.h"
 #include "app/ParameterProtectDlg.h"
 #include "app/MainFrame.h"
 #include "app/SerialNumberDlg.h"
@@ -134,6 +135,7 @@ void CIRControlApp::CreateConfiguration()
     CApplicationValues::SetDrawSettingsRunner(&CDrawSettingsSheet::Run);
     CApplicationValues::SetAnalyseDlgFactory(&CAnalyseDlg::CreateForDocument);
     CApplicationValues::SetAnalyseValuesShower(&CAnalyseDlg::ShowValuesOf);
+    CApplicationValues::SetParameterDlgFactory(&CParameterDlg::CreateForDocument);
 
     m_strExternApp = m_pProjektConfig->GetExternApp();
     m_strExternOptions = m_pProjektConfig->GetExternOptions();

@@ -138,6 +138,11 @@ class CIRControlView : public CDrawView
     afx_msg void OnProfileDownload();
     afx_msg void OnUpdateProfileDownload(CCmdUI* pCmdUI);
     afx_msg void OnProfileUpload();
+    // Copying a row of the profile table into another, as the table allows.
+    afx_msg void OnProfileCopy();
+    afx_msg void OnUpdateProfileCopy(CCmdUI* pCmdUI);
+    afx_msg void OnProfilePaste();
+    afx_msg void OnUpdateProfilePaste(CCmdUI* pCmdUI);
     afx_msg LRESULT OnCommProfileWritten(WPARAM wParam, LPARAM lParam);
     // Copies cache variables into the mirror; the caller holds the read lock.
     void Mirror(int nFirst, const float* pValues, int nCount);

@@ -6,6 +6,7 @@
 #include "app/DownloadWizzard.h"
 #include "app/IRPasswordConfirmDlg.h"
 #include "app/MainFrame.h"
+#include "app/ParameterSetDlg.h"
 #include "app/StationJobCodes.h"
 #include "app/UploadWizzard.h"
 #include "station/config/ProjektConfig.h"
@@ -36,6 +37,13 @@ namespace
 CMainFrame* GetMainFrame()
 {
     return dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+}
+
+// The profile table of the main frame's bar; NULL without one.
+CParameterSetDlg* ProfileTable()
+{
+    CMainFrame* pFrame = GetMainFrame();
+    return pFrame != NULL ? pFrame->GetParameterSetDlg() : NULL;
 }
 } // namespace
 
@@ -188,4 +196,28 @@ void CIRControlView::OnProfileUpload()
     pWizard->RestartAtFirstPage();
     pWizard->ShowWindow(SW_SHOW);
     pWizard->SetActiveWindow();
+}
+
+void CIRControlView::OnProfileCopy()
+{
+    if (CParameterSetDlg* pDlg = ProfileTable())
+        pDlg->CopySelectedRow();
+}
+
+void CIRControlView::OnUpdateProfileCopy(CCmdUI* pCmdUI)
+{
+    CParameterSetDlg* pDlg = ProfileTable();
+    pCmdUI->Enable(pDlg != NULL && pDlg->HasSelectedRow());
+}
+
+void CIRControlView::OnProfilePaste()
+{
+    if (CParameterSetDlg* pDlg = ProfileTable())
+        pDlg->PasteIntoSelectedRow();
+}
+
+void CIRControlView::OnUpdateProfilePaste(CCmdUI* pCmdUI)
+{
+    CParameterSetDlg* pDlg = ProfileTable();
+    pCmdUI->Enable(pDlg != NULL && pDlg->CanPasteRow());
 }

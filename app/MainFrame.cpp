@@ -6,6 +6,7 @@
 #include "station/record/HtmlHelp.h"
 #include "app/IRControlApp.h"
 #include "app/MyWorkspaceEx.h"
+#include "app/ParameterSetDlg.h"
 #include "station/config/Config.h"
 #include "station/config/ProjektConfig.h"
 #include "station/record/ApplicationValues.h"
@@ -106,7 +107,9 @@ const ToolBarToggle s_toolBarToggles[] = {
 // Commands whose implementation is not part of the program yet: disabled, and never run even
 // where a framework base would take them.
 const UINT s_waitingCommands[] = {
-    ID_EXPORT_TABLE, ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD, ID_PROFILE_COPY, ID_PROFILE_PASTE,
+    ID_EXPORT_TABLE,
+    ID_PROFILE_DOWNLOAD,
+    ID_PROFILE_UPLOAD,
 };
 
 BOOL IsWaitingCommand(UINT nID)
@@ -345,14 +348,21 @@ BOOL CMainFrame::ShowUserMask()
     return m_wndMeasureTable.ShowUserMask() && m_wndMeasureTable.FocusUserMask();
 }
 
-CIRProfilSet* CMainFrame::GetSelectedProfileSet()
+CParameterSetDlg* CMainFrame::GetParameterSetDlg() const
 {
-    return NULL;
+    return m_wndMeasureTable.GetParameterSetDlg();
 }
 
-BOOL CMainFrame::AppendProfileSet(const CIRProfilSet&)
+CIRProfilSet* CMainFrame::GetSelectedProfileSet()
 {
-    return FALSE;
+    CParameterSetDlg* pDlg = GetParameterSetDlg();
+    return pDlg != NULL && pDlg->HasSelectedRow() ? pDlg->GetCurrentSet() : NULL;
+}
+
+BOOL CMainFrame::AppendProfileSet(const CIRProfilSet& set)
+{
+    CParameterSetDlg* pDlg = GetParameterSetDlg();
+    return pDlg != NULL && pDlg->AppendSet(set);
 }
 
 BOOL CMainFrame::AreProfilesProtected() const

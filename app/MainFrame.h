@@ -20,6 +20,7 @@ class SECCustomToolBar;
 class SECWorkspaceManagerEx;
 
 class CIRProfilSet;
+class CParameterSetDlg;
 
 class CMainFrame : public SECMDIFrameWnd
 {
@@ -91,6 +92,8 @@ class CMainFrame : public SECMDIFrameWnd
     CIRProfilSet* GetSelectedProfileSet();
     BOOL AppendProfileSet(const CIRProfilSet& set);
     BOOL AreProfilesProtected() const;
+    // The profile table's tab of the "Parameterfenster" bar.
+    CParameterSetDlg* GetParameterSetDlg() const;
     // The 63 help topics of the language: German ones for "Deutsch", the others else.
     void InitHelpIdMap();
 

@@ -2,7 +2,7 @@
 #include "app/MyBrowseGridWnd.h"
 #include "app/IRControlApp.h"
 #include "app/ParameterSetDlg.h"
-#include "app/QuietGridWrite.h"
+#include "station/record/QuietGridWrite.h"
 #include "station/record/IRProfilRecord.h"
 #include "AppIds.h"
 #include "FrameworkIds.h"

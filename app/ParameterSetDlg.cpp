@@ -2,7 +2,7 @@
 // dialog.
 #include "app/ParameterSetDlg.h"
 #include "app/MyBrowseGridWnd.h"
-#include "app/QuietGridWrite.h"
+#include "station/record/QuietGridWrite.h"
 #include "app/SolderProfilGraph.h"
 #include "station/config/ProjektConfig.h"
 #include "station/record/ApplicationValues.h"

@@ -1,6 +1,7 @@
 // Dragging a control bar: rectangles for docking and floating, the Ctrl and Shift keys, the
 // feedback frame and the modal loop; resizing a floating bar; toggling docked and floating.
 #include "DockContext.h"
+#include "DockContextSteps.h"
 #include "Brush.h"
 #include "ControlBar.h"
 #include "DC.h"
@@ -118,33 +119,17 @@ void CDockContext::StartDrag(CPoint pt)
 
 void CDockContext::Move(CPoint pt)
 {
-    CSize offset = pt - m_ptLast;
-    m_rectDragHorz.OffsetRect(offset);
-    m_rectFrameDragHorz.OffsetRect(offset);
-    m_rectDragVert.OffsetRect(offset);
-    m_rectFrameDragVert.OffsetRect(offset);
-    m_ptLast = pt;
-    m_dwOverDockStyle = m_bForceFrame ? 0 : CanDock();
-    DrawFocusRect();
+    MoveStep(*this, pt);
 }
 
 void CDockContext::OnKey(int nChar, BOOL bDown)
 {
-    if (nChar == VK_CONTROL)
-        UpdateState(&m_bForceFrame, bDown);
-    if (nChar == VK_SHIFT)
-        UpdateState(&m_bFlip, bDown);
+    KeyStep(*this, nChar, bDown);
 }
 
 void CDockContext::UpdateState(BOOL* pFlag, BOOL bNewValue)
 {
-    if (*pFlag == bNewValue)
-        return;
-    *pFlag = bNewValue;
-    // Flipping means something only for a bar that may dock both ways.
-    m_bFlip = IsHorz(m_dwDockStyle) && IsVert(m_dwDockStyle) && m_bFlip;
-    m_dwOverDockStyle = m_bForceFrame ? 0 : CanDock();
-    DrawFocusRect();
+    UpdateStep(*this, pFlag, bNewValue);
 }
 
 DWORD CDockContext::CanDock()
@@ -368,6 +353,11 @@ void CDockContext::InitLoop()
 void CDockContext::CancelLoop()
 {
     DrawFocusRect(TRUE);
+    ReleaseLoop();
+}
+
+void CDockContext::ReleaseLoop()
+{
     if (::GetCapture() == m_pBar->m_hWnd)
         ::ReleaseCapture();
     if (m_pDC != NULL)
@@ -380,72 +370,7 @@ void CDockContext::CancelLoop()
 
 BOOL CDockContext::Track()
 {
-    if (::GetCapture() != NULL)
-    {
-        CancelLoop();
-        return FALSE;
-    }
-    m_pBar->SetCapture();
-    // Whatever leaves the loop, the capture and the screen DC go back.
-    struct LoopGuard
-    {
-        CDockContext* pContext;
-        bool bDone;
-        ~LoopGuard()
-        {
-            if (!bDone)
-                pContext->CancelLoop();
-        }
-    } guard{this, false};
-    while (::GetCapture() == m_pBar->m_hWnd)
-    {
-        MSG msg;
-        if (!::GetMessage(&msg, NULL, 0, 0))
-        {
-            ::PostQuitMessage((int)msg.wParam); // the application's loop must see it too
-            break;
-        }
-        switch (msg.message)
-        {
-        case WM_LBUTTONUP:
-            guard.bDone = true;
-            if (m_bDragging)
-                EndDrag();
-            else
-                EndResize();
-            return TRUE;
-        case WM_MOUSEMOVE:
-            if (m_bDragging)
-                Move(msg.pt);
-            else
-                Stretch(msg.pt);
-            break;
-        case WM_KEYUP:
-            if (m_bDragging)
-                OnKey((int)msg.wParam, FALSE);
-            break;
-        case WM_KEYDOWN:
-            if (m_bDragging)
-                OnKey((int)msg.wParam, TRUE);
-            if (msg.wParam == VK_ESCAPE)
-            {
-                guard.bDone = true;
-                CancelLoop();
-                return FALSE;
-            }
-            break;
-        case WM_RBUTTONDOWN:
-            guard.bDone = true;
-            CancelLoop();
-            return FALSE;
-        default:
-            ::DispatchMessage(&msg);
-            break;
-        }
-    }
-    guard.bDone = true;
-    CancelLoop();
-    return FALSE;
+    return TrackLoop(*this);
 }
 
 void CDockContext::DrawFocusRect(BOOL bRemoveRect)

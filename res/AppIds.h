@@ -189,6 +189,15 @@
 #define IDB_PASSWORD_ON 22574
 #define IDB_PASSWORD_OFF 22575
 
+// The "Parameterfenster" bar: its tab window and the tabs' labels and icons.
+#define IDC_MEASURE_TABS 59648
+#define IDS_TAB_PROFILES 349       // "Sollprofile/Parametersätze"
+#define IDS_TAB_USER_MASK 315      // "Benutzermaske"
+#define IDS_TAB_MEASURE_VALUES 314 // "Mess- und Prozesswerte"
+#define IDI_TAB_PROFILES 298
+#define IDI_TAB_USER_MASK 291
+#define IDI_TAB_MEASURE_VALUES 290
+
 // Profile table and parameter protection.
 #define IDD_PARAMETER_SET 295     // the profile table tab
 #define IDC_PROFILE_TABLE 1057    // "Parameter Tabelle", replaced by the grid
@@ -210,6 +219,29 @@
 #define IDS_LONGLIFE_RESET_ASK 450
 #define IDS_PASSWORD_MISMATCH 22099
 #define IDS_PASSWORD_WRONG 22100
+// The user mask of a recording.
+#define IDD_PARAMETER 292 // "Benutzermaske"
+#define IDC_MASK_OPERATOR 1052
+#define IDC_MASK_TINIT 1053
+#define IDC_MASK_BOARD 1054
+#define IDC_MASK_COMPONENT 1055
+#define IDC_MASK_HEADER 1063
+#define IDC_MASK_DATE 1070
+#define IDC_MASK_APERTURE_X 1072
+#define IDC_MASK_APERTURE_Y 1073
+#define IDC_MASK_PIN1 1074
+#define IDC_MASK_PROFILE_TYPE 1075
+#define IDC_MASK_TINIT_SPIN 1103
+#define IDC_MASK_GRAPH 1124
+#define IDC_MASK_GROUP 1125 // "Aktuelle IR Parameter"
+#define IDC_MASK_PROGRAM 1060
+#define IDC_MASK_T1 1056
+#define IDC_MASK_T2 1057
+#define IDC_MASK_T3 1058
+#define IDC_MASK_TL 1059
+#define IDC_MASK_ENERGY 1061
+#define IDC_MASK_TIME 1016
+#define IDC_MASK_SENSOR 1062
 // The display settings sheet's own pages.
 #define IDS_DRAW_SETTINGS 251     // "Darstellungs Eigenschaften"
 #define IDD_SAMPLING_PAGE 108     // "Abtastrate"

@@ -158,3 +158,10 @@
 #define IDD_MEASURE_CURVE_PAGE 280
 #define IDD_REFERENCE_LINE_PAGE 290
 #define IDD_PROCESS_STATE_PAGE 419
+
+// The measured-value table: its tab, its grid and the grid's headings.
+#define IDD_MEASURE_VALUES 289
+#define IDC_MEASURE_GRID 51083
+#define IDS_TABLE_TIME 257   // "Zeit/s"
+#define IDS_TABLE_NUMBER 310 // "Nr."
+#define IDS_TABLE_SLOPE 395  // "dT/dt"

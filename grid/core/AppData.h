@@ -84,6 +84,7 @@ class CGXAppData
     CGXAbstractLongOperationImp* m_pLongOperationImp = NULL;
     CGXAbstractSerializeMG5CompatibleImp* m_pSerializeCompatibleImp = NULL;
     CGXAbstractNumberFormattingImp* m_pNumberFormattingImp = NULL;
+    CGXAbstractExcelClipboardImp* m_pExcelClipboardImp = NULL;
     CGXAbstractExcelReaderMaker* m_pExcelReaderMaker = NULL;
     CGXAbstractTabWndInterface* m_pTabWndInterface = NULL; // installed by the first tab window
 

@@ -2,7 +2,10 @@
 #include "grid/core/ExcelDocAdapter.h"
 #include "grid/core/AppData.h"
 #include "grid/core/ExcelReader.h"
+#include "grid/core/GridCore.h"
+#include "grid/core/GridDocument.h"
 #include "grid/core/GridParam.h"
+#include "grid/core/WorkbookManager.h"
 #include "grid/core/Properties.h"
 #include "grid/core/StylesMap.h"
 #include <objbase.h>
@@ -34,7 +37,8 @@ void CGXExcelDocAdapter::PrepareSheet(UINT nSheet, UINT nSecond)
 {
     if (nSheet == 0 && nSecond == noSecondSheet)
     {
-        // The document as its own storing owner has no target while GetDocument is null.
+        if (CGXDocument* pDoc = GetDocument())
+            pDoc->SetStoringDocument(pDoc);
         GetGridParam(0);
         CreateSharedObjects();
     }
@@ -56,18 +60,21 @@ void CGXExcelDocAdapter::UpdateSheetCount()
 
 void CGXExcelDocAdapter::SerializeWorkbook(CArchive& ar, BOOL bDirect)
 {
-    // Without a reader, or for files that are not workbooks, the document's own format holds;
-    // a document adapter has no document to hand them to yet.
-    if (m_pReader == NULL)
-        return;
-    if (ar.IsStoring())
+    // Files that are not workbooks, and storing with the switch off, take the document's own
+    // format.
+    BOOL bWorkbook =
+        m_pReader != NULL && (ar.IsStoring() ? m_bSaveAsWorkbook : IsExcelFile(GXGetArchivePath(ar)));
+    if (!bWorkbook)
     {
-        if (m_bSaveAsWorkbook)
-            m_pReader->WriteToArchive(ar, this);
+        if (CGXDocument* pOwner = GetOwnerDocument())
+            pOwner->CGXDocument::Serialize(ar);
         return;
     }
-    if (!IsExcelFile(GXGetArchivePath(ar)))
+    if (ar.IsStoring())
+    {
+        m_pReader->WriteToArchive(ar, this);
         return;
+    }
     if (bDirect)
     {
         m_pReader->ReadFromArchive(ar, this);
@@ -89,8 +96,39 @@ void CGXExcelDocAdapter::SerializeWorkbook(CArchive& ar, BOOL bDirect)
     UpdateSheetCount();
 }
 
-void CGXExcelDocAdapter::Serialize(CArchive&)
+void CGXExcelDocAdapter::Serialize(CArchive& ar)
 {
+    UpdateSheetCount();
+    if (ar.IsStoring())
+    {
+        ar << m_dwSheetCount;
+        CGXWorkbookManager* pManager = GetWorkbookManager();
+        int nSheets = pManager != NULL ? pManager->GetSheetCount() : 0;
+        for (int i = 0; i < nSheets; i++)
+            if (CGXGridParam* pParam = GetGridParam((UINT)i))
+                pParam->Serialize(ar);
+        return;
+    }
+    DWORD dwCount = 0;
+    ar >> dwCount;
+    m_dwSheetCount = dwCount;
+    for (DWORD i = 0; i < dwCount; i++)
+    {
+        CGXGridParam* pParam = GetGridParam(i);
+        if (pParam == NULL)
+            AfxThrowArchiveException(CArchiveException::generic);
+        pParam->Serialize(ar);
+        if (i == 0)
+        {
+            m_pProperties = pParam->GetProperties();
+            m_pStylesMap = pParam->GetStylesMap();
+            m_pPrintDevice = pParam->GetPrintDevice();
+        }
+        else
+            AttachSharedObjects(i, 0);
+    }
+    if (m_pReader != NULL)
+        m_pReader->SetSheetCount(dwCount);
 }
 
 CGXGridParam* CGXExcelDocAdapter::GetGridParam(UINT nSheet)
@@ -99,29 +137,46 @@ CGXGridParam* CGXExcelDocAdapter::GetGridParam(UINT nSheet)
     return pManager != NULL ? pManager->GetOrCreate(nSheet) : NULL;
 }
 
-CGXGridCore* CGXExcelDocAdapter::GetGrid(UINT)
+CGXGridCore* CGXExcelDocAdapter::GetGrid(UINT nSheet)
 {
-    return NULL;
+    CGXWorkbookManager* pManager = GetWorkbookManager();
+    return pManager != NULL ? dynamic_cast<CGXGridCore*>(pManager->GetSheetWnd((int)nSheet)) : NULL;
 }
 
-int CGXExcelDocAdapter::FindSheet(CWnd*)
+int CGXExcelDocAdapter::FindSheet(CWnd* pWnd)
 {
-    return 0;
+    CGXWorkbookManager* pManager = GetWorkbookManager();
+    return pManager != NULL ? pManager->FindSheet(pWnd) : -1;
 }
 
-CDocument* CGXExcelDocAdapter::GetDocument()
+CGXDocument* CGXExcelDocAdapter::GetDocument()
 {
-    return NULL;
+    return dynamic_cast<CGXDocument*>(this);
 }
 
 CWnd* CGXExcelDocAdapter::GetTabWnd()
 {
-    return NULL;
+    CGXWorkbookManager* pManager = GetWorkbookManager();
+    return pManager != NULL ? pManager->GetTabWnd() : NULL;
 }
 
 CGXExcelDocAdapter* CGXExcelDocAdapter::GetOwnerAdapter()
 {
-    return NULL;
+    return dynamic_cast<CGXExcelDocAdapter*>(GetOwnerDocument());
+}
+
+CGXDocument* CGXExcelDocAdapter::GetOwnerDocument()
+{
+    CGXDocument* pDoc = GetDocument();
+    if (pDoc == NULL)
+        return NULL;
+    return pDoc->GetStoringDocument() != NULL ? pDoc->GetStoringDocument() : pDoc;
+}
+
+CGXWorkbookManager* CGXExcelDocAdapter::GetWorkbookManager()
+{
+    CGXDocument* pOwner = GetOwnerDocument();
+    return pOwner != NULL ? pOwner->LookupOwnerDocument() : NULL;
 }
 
 BOOL CGXExcelDocAdapter::IsExcelFile(LPCTSTR pszPath)

@@ -10,7 +10,8 @@ class CGXGridCore;
 class CGXGridParam;
 class CGXProperties;
 class CGXStylesMap;
-class CDocument;
+class CGXDocument;
+class CGXWorkbookManager;
 
 class CGXExcelDocAdapter
 {
@@ -31,14 +32,17 @@ class CGXExcelDocAdapter
     virtual void ReadExcelFile();
     virtual void UpdateSheetCount();
     virtual void SerializeWorkbook(CArchive& ar, BOOL bDirect);
-    // The library's own multi-sheet format needs the sheet-tab window: nothing yet.
+    // The library's own multi-sheet format: the sheet count and each sheet's parameter object.
     virtual void Serialize(CArchive& ar);
     virtual CGXGridParam* GetGridParam(UINT nSheet);
-    // The grids of a document are its sheet tabs, which are not there yet: null and 0.
+    // The grids of a document are the sheets of its workbook's tab window: null and -1 where
+    // there is none.
     virtual CGXGridCore* GetGrid(UINT nSheet);
     virtual int FindSheet(CWnd* pWnd);
-    virtual CDocument* GetDocument();
+    // This object as the grid document it is mixed into, or null.
+    virtual CGXDocument* GetDocument();
     virtual CWnd* GetTabWnd();
+    // The adapter of the document that stands for the workbook.
     virtual CGXExcelDocAdapter* GetOwnerAdapter();
     // TRUE for a path ending in "xls" that names a compound file.
     virtual BOOL IsExcelFile(LPCTSTR pszPath);
@@ -60,6 +64,10 @@ class CGXExcelDocAdapter
   protected:
     // Makes the reader through the installed maker (none without the workbook library).
     void CreateReader();
+    // The document that stands for the workbook (this one's own while none is set), or null.
+    CGXDocument* GetOwnerDocument();
+    // The keeper of the owner document's workbook, or null.
+    CGXWorkbookManager* GetWorkbookManager();
 
     CGXNodeManagerAr<CGXGridParam>* m_pParamManager = NULL; // owned
 };

@@ -46,7 +46,7 @@ int CGXExcelWndDocAdapter::FindSheet(CWnd*)
     return 0;
 }
 
-CDocument* CGXExcelWndDocAdapter::GetDocument()
+CGXDocument* CGXExcelWndDocAdapter::GetDocument()
 {
     return NULL;
 }

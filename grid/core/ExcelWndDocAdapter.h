@@ -15,7 +15,7 @@ class CGXExcelWndDocAdapter : public CGXExcelDocAdapter
     CGXGridParam* GetGridParam(UINT nSheet) override;
     CGXGridCore* GetGrid(UINT nSheet) override;
     int FindSheet(CWnd* pWnd) override;
-    CDocument* GetDocument() override;
+    CGXDocument* GetDocument() override;
     CWnd* GetTabWnd() override;
     CGXExcelDocAdapter* GetOwnerAdapter() override;
     // A window is never counted: nothing to prepare.

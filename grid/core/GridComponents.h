@@ -20,6 +20,7 @@ class CGXRangeList;
 class CGXCellRange;
 class CGXControl;
 class CGXGridCore;
+class CGXExcelClipHandler;
 class CGXExcelReader;
 class CWnd;
 class CDC;
@@ -1137,4 +1138,18 @@ class CGXAbstractTabWndInterface : public CObject
     virtual void GetOrSetTabName(CWnd* pWnd, CString& sName, BOOL bSet) = 0;
     // The label of tab nTab of the tab window that is the window's parent; empty when none.
     virtual CString GetTabNameAt(CWnd* pWnd, int nTab) = 0;
+};
+
+// Moves cells between the clipboard's "BIFF8" workbook and a grid through a clipboard handler's
+// scratch grid; installed by the library that reads and writes workbooks. Without one the
+// handler declines and the grid's own clipboard carries the cells.
+class CGXAbstractExcelClipboardImp : public CObject
+{
+  public:
+    virtual BOOL CopyToClipboard(CGXExcelClipHandler* pHandler, CGXGridCore* pGrid,
+                                 const CGXCellRange& range) = 0;
+    virtual BOOL PasteFromClipboard(CGXExcelClipHandler* pHandler, CGXGridCore* pGrid,
+                                    const CGXCellRange& range) = 0;
+    // Gives a grid not yet initialised the formula engine.
+    virtual void EnableFormulas(CGXGridCore* pGrid) = 0;
 };

@@ -32,4 +32,8 @@ class CGXWorkbookManager
     {
         return -1;
     }
+    virtual int GetSheetCount()
+    {
+        return 0;
+    }
 };

@@ -34,12 +34,9 @@ BOOL CGXExcelDimensionHandler::ReadRecord(IStream* pStream, gxexpointer target, 
 BOOL CGXExcelDimensionHandler::WriteRecord(IStream* pStream, gxexpointer target, DWORD* pTotal, DWORD)
 {
     CGXGridCore* pGrid = GXExTargetGrid(target);
+    // A clipboard copy makes the grid exactly as large as what it copies: the counts are true
+    // there too.
     DWORD nRows = pGrid->GetRowCount(), nCols = pGrid->GetColCount();
-    if (GXExGetClipboardMode() == 1)
-    {
-        nRows -= nRows != 0 ? 1 : 0;
-        nCols -= nCols != 0 ? 1 : 0;
-    }
     // A workbook holds no more: readers refuse larger used ranges.
     CGXExRecord record(GX_EXCEL_DIMENSIONS);
     record.AddDWord(0).AddDWord(AtMost(nRows, GX_EXCEL_MAX_ROWS));

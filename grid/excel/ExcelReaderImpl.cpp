@@ -183,12 +183,16 @@ void CGXExcelReaderImpl::ReadWorkbook(LPCTSTR pszPath, CGXExcelDocAdapter* pAdap
     if (FAILED(storage.p->OpenStream(L"Workbook", NULL, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &file.p)) &&
         FAILED(storage.p->OpenStream(L"WorkBook", NULL, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &file.p)))
         throw gxExcelErrNoStream;
+    ReadStream(file.p, pAdapter);
+}
+
+void CGXExcelReaderImpl::ReadStream(IStream* pStream, CGXExcelDocAdapter* pAdapter)
+{
+    ReadCleanup cleanup{this};
     Releaser<CGXExcelMemoryStream> memory;
     memory.p = new CGXExcelMemoryStream;
-    if (FAILED(memory.p->Load(file.p)))
+    if (FAILED(memory.p->Load(pStream)))
         throw gxExcelErrRead;
-    file.p->Release();
-    file.p = NULL;
     WalkStream(memory.p, pAdapter);
     if (!GXExGetClipboardMode())
         PostProcessSheets(pAdapter);

@@ -51,6 +51,9 @@ class CGXExcelReaderImpl : public CGXExcelReader
     // Reads the workbook at the path. Raises egxExcelRWFlags 16 or 21; what handlers and tables
     // raise (READSEEKEXCEP among it) passes to the caller after the file is released.
     virtual void ReadWorkbook(LPCTSTR pszPath, CGXExcelDocAdapter* pAdapter);
+    // Reads a workbook stream that is already open (the clipboard's), without logs; raises as
+    // ReadWorkbook does.
+    void ReadStream(IStream* pStream, CGXExcelDocAdapter* pAdapter);
     virtual void CloseLogs();
     virtual void OpenLogs();
     // Writes the record from fixed bytes when the type has them (EOF, WINDOW1).

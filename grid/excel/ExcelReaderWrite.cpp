@@ -8,6 +8,7 @@
 #include "ExcelReportError.h"
 #include "GridIds.h"
 #include "grid/core/ExcelDocAdapter.h"
+#include "grid/core/GridDocument.h"
 #include "mfc/Document.h"
 #include "mfc/WinApp.h"
 #include <string.h>

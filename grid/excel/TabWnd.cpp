@@ -191,12 +191,12 @@ BOOL CGXTabWnd::CreateCommonParts(CWnd* pParentWnd, DWORD dwStyle, UINT nID)
     return TRUE;
 }
 
-CWnd* CGXTabWnd::CreateView(CRuntimeClass* pViewClass, LPCTSTR pszLabel, CCreateContext* pContext, UINT nID)
+CWnd* CGXTabWnd::CreateSheetWnd(CRuntimeClass* pViewClass, CCreateContext*& pContext, CCreateContext& context,
+                                UINT nID, BOOL& bInitialUpdate)
 {
     if (nID == 0)
         nID = ++m_nNextId;
-    CCreateContext context;
-    BOOL bInitialUpdate = FALSE;
+    bInitialUpdate = FALSE;
     if (pContext == NULL)
     {
         CFrameWnd* pFrame = GetParentFrame();
@@ -230,17 +230,32 @@ CWnd* CGXTabWnd::CreateView(CRuntimeClass* pViewClass, LPCTSTR pszLabel, CCreate
     // A window that fails to come up deletes itself (views do so in PostNcDestroy).
     if (!pWnd->Create(NULL, NULL, dwStyle, rectInside, this, nID, pContext))
         return NULL;
-    CDocTemplate* pTemplate = pContext->m_pNewDocTemplate;
-    DWORD dwValue = pTemplate != NULL && pTemplate->IsKindOf(RUNTIME_CLASS(CMultiDocTemplate))
-                        ? pTemplate->m_nIDResource
-                        : 0;
-    m_pBeam->InsertTab(FALSE, pszLabel, pWnd, FALSE, -1, dwValue);
+    return pWnd;
+}
+
+void CGXTabWnd::ShowSheetWnd(CWnd* pWnd, BOOL bInitialUpdate)
+{
     if (bInitialUpdate)
         pWnd->SendMessage(WM_INITIALUPDATE);
     CRect rect;
     pWnd->GetClientRect(&rect);
     pWnd->MoveWindow(&rect, TRUE);
     SaveScrollState(m_pBeam->FindTab(pWnd));
+}
+
+CWnd* CGXTabWnd::CreateView(CRuntimeClass* pViewClass, LPCTSTR pszLabel, CCreateContext* pContext, UINT nID)
+{
+    CCreateContext context;
+    BOOL bInitialUpdate = FALSE;
+    CWnd* pWnd = CreateSheetWnd(pViewClass, pContext, context, nID, bInitialUpdate);
+    if (pWnd == NULL)
+        return NULL;
+    CDocTemplate* pTemplate = pContext->m_pNewDocTemplate;
+    DWORD dwValue = pTemplate != NULL && pTemplate->IsKindOf(RUNTIME_CLASS(CMultiDocTemplate))
+                        ? pTemplate->m_nIDResource
+                        : 0;
+    m_pBeam->InsertTab(FALSE, pszLabel, pWnd, FALSE, -1, dwValue);
+    ShowSheetWnd(pWnd, bInitialUpdate);
     return pWnd;
 }
 

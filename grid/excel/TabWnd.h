@@ -27,6 +27,13 @@ class CGXTabWnd : public CWnd
     // Operations
     CWnd* CreateView(CRuntimeClass* pViewClass, LPCTSTR pszLabel, CCreateContext* pContext = NULL,
                      UINT nID = 0);
+    // The window of a further sheet, without its tab: id 0 takes the next id; without a context
+    // one is built in `context` from the frame's active view and bInitialUpdate is set.
+    CWnd* CreateSheetWnd(CRuntimeClass* pViewClass, CCreateContext*& pContext, CCreateContext& context,
+                         UINT nID, BOOL& bInitialUpdate);
+    // A new sheet's window once it has its tab: its initial update when asked for, its size, its
+    // scroll state.
+    void ShowSheetWnd(CWnd* pWnd, BOOL bInitialUpdate);
     void ActivateWnd(CWnd* pWnd);
     void ActivateTab(int nTab);
     void RemoveWnd(CWnd* pWnd);

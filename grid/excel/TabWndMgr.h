@@ -51,7 +51,7 @@ class CGXTabWndMgr : public CObject, public CGXWorkbookManager
     int FindSheet(CWnd* pWnd) override;
 
     // Attributes
-    int GetSheetCount() const
+    int GetSheetCount() override
     {
         return m_nSheetCount;
     }
@@ -66,6 +66,9 @@ class CGXTabWndMgr : public CObject, public CGXWorkbookManager
     // A new document from the template for a further sheet, or null (reported).
     CDocument* NewSheetDocument(CDocTemplate* pTemplate);
     CGXTabWndAdapterManager* GetNodeManager();
+    // The current record, owned or one of the list.
+    void SetCurrent(CGXTabCreateInfo* pInfo, BOOL bOwns);
+    void DeleteInfos();
 
     BOOL m_bOwnsAdapter = FALSE;
     CArray<CGXTabCreateInfo*, CGXTabCreateInfo*> m_infos; // owned

@@ -43,6 +43,7 @@
 #include "grid/features/StyleCompareSubsetImp.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridWnd.h"
+#include "grid/excel/ExcelClipboardImp.h"
 #include "grid/excel/ExcelReaderMaker.h"
 #include "grid/core/Header.h"
 #include "grid/excel/SheetTabClasses.h"
@@ -256,6 +257,7 @@ void CGXControlFactory::InitializeApplicationComponents()
         GXInstallSpanCellPoolImp,           //
         GXInstallDelayedRangePoolImp,       //
         GXInstallExcelReaderMaker,          //
+        GXInstallExcelClipboardImp,         //
     };
     for (auto pfn : s_apfnInstall)
         if (pfn != NULL)

@@ -16,6 +16,8 @@ struct SValues
     CApplicationValues::AnalyseDlgFactory pfnAnalyseDlg = NULL;
     CApplicationValues::AnalyseValuesShower pfnAnalyseValues = NULL;
     CApplicationValues::DrawSettingsRunner pfnDrawSettings = NULL;
+    CApplicationValues::ParameterDlgFactory pfnParameterDlg = NULL;
+    CApplicationValues::STableBar tableBar;
 };
 
 SValues& Values()
@@ -103,6 +105,38 @@ void CApplicationValues::ShowAnalyseValues(CDialog* pDlg, CObList& objects, cons
 {
     if (pDlg != NULL && Values().pfnAnalyseValues != NULL)
         Values().pfnAnalyseValues(pDlg, objects, strHeading, nTime);
+}
+
+void CApplicationValues::SetParameterDlgFactory(ParameterDlgFactory pfnFactory)
+{
+    Values().pfnParameterDlg = pfnFactory;
+}
+
+CDialog* CApplicationValues::CreateParameterDlg(CIRControlDoc* pDoc, CWnd* pParent)
+{
+    return Values().pfnParameterDlg != NULL ? Values().pfnParameterDlg(pDoc, pParent) : NULL;
+}
+
+void CApplicationValues::SetTableBar(const STableBar& bar)
+{
+    Values().tableBar = bar;
+}
+
+CWnd* CApplicationValues::GetTableDialogParent()
+{
+    return Values().tableBar.pfnGetDialogParent != NULL ? Values().tableBar.pfnGetDialogParent() : NULL;
+}
+
+BOOL CApplicationValues::AttachTableDialogs(CWnd* pMeasureValueDlg, CWnd* pParameterDlg, BOOL bActivate)
+{
+    const STableBar& bar = Values().tableBar;
+    return bar.pfnAttachDialogs != NULL && bar.pfnAttachDialogs(pMeasureValueDlg, pParameterDlg, bActivate);
+}
+
+BOOL CApplicationValues::DetachTableDialogs(CWnd* pMeasureValueDlg)
+{
+    const STableBar& bar = Values().tableBar;
+    return bar.pfnDetachDialogs != NULL && bar.pfnDetachDialogs(pMeasureValueDlg);
 }
 
 void CApplicationValues::SetDrawSettingsRunner(DrawSettingsRunner pfnRunner)

@@ -8,6 +8,8 @@
 class CProjektConfig;
 class CDrawConfig;
 class CDialog;
+class CIRControlDoc;
+class CWnd;
 struct SDrawSettings;
 
 class CApplicationValues
@@ -18,6 +20,17 @@ class CApplicationValues
     // Shows the cursor's heading and the values of the list's curves at the time in that dialog.
     typedef void (*AnalyseValuesShower)(CDialog* pDlg, CObList& objects, const CString& strHeading,
                                         int nTime);
+    // Makes the user mask of a recording document as a child of the parent; NULL when there is none.
+    typedef CDialog* (*ParameterDlgFactory)(CIRControlDoc* pDoc, CWnd* pParent);
+    // The measurement table bar as the documents reach it: the window their table dialogs are
+    // children of, putting a document's pair into the bar, and taking the pair out again while
+    // the bar shows that measured-value dialog.
+    struct STableBar
+    {
+        CWnd* (*pfnGetDialogParent)() = NULL;
+        BOOL (*pfnAttachDialogs)(CWnd* pMeasureValueDlg, CWnd* pParameterDlg, BOOL bActivate) = NULL;
+        BOOL (*pfnDetachDialogs)(CWnd* pMeasureValueDlg) = NULL;
+    };
     // Runs the display settings sheet on the values; IDOK when the user confirmed them.
     typedef INT_PTR (*DrawSettingsRunner)(UINT nStartPage, SDrawSettings& settings);
 
@@ -39,6 +52,14 @@ class CApplicationValues
     static CDialog* CreateAnalyseDlg();
     static void SetAnalyseValuesShower(AnalyseValuesShower pfnShower);
     static void ShowAnalyseValues(CDialog* pDlg, CObList& objects, const CString& strHeading, int nTime);
+
+    static void SetParameterDlgFactory(ParameterDlgFactory pfnFactory);
+    static CDialog* CreateParameterDlg(CIRControlDoc* pDoc, CWnd* pParent);
+    // Without a bar the dialogs have no parent and are attached nowhere.
+    static void SetTableBar(const STableBar& bar);
+    static CWnd* GetTableDialogParent();
+    static BOOL AttachTableDialogs(CWnd* pMeasureValueDlg, CWnd* pParameterDlg, BOOL bActivate);
+    static BOOL DetachTableDialogs(CWnd* pMeasureValueDlg);
 
     // IDCANCEL while no application runs the sheet.
     static void SetDrawSettingsRunner(DrawSettingsRunner pfnRunner);

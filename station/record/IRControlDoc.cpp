@@ -1,5 +1,6 @@
 // CIRControlDoc: construction, the ".hlv" stream and quick saving.
 #include "station/record/IRControlDoc.h"
+#include "station/record/MeasureValueDlg.h"
 #include "station/record/ApplicationValues.h"
 #include "station/record/ArchiveFields.h"
 #include "station/record/DrawLine.h"
@@ -122,6 +123,7 @@ template <class T> void CIRControlDoc::ReadSlot(CArchive& ar, T*& pSlot, const C
 
 CIRControlDoc::~CIRControlDoc()
 {
+    DetachTableDialogs();
     DropDrawObjects();
     delete m_pAnalyseDlg;
     delete m_pMeasureValueDlg;

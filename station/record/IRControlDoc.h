@@ -12,6 +12,8 @@ class CMeasureCurve;
 class CProcessStateCurve;
 class CReferenceLine;
 class CDialog;
+class CMeasureValueDlg;
+class IParameterDlg;
 struct SDrawSettings;
 namespace tessaron
 {
@@ -314,8 +316,31 @@ class CIRControlDoc : public CDrawDoc
     void SetTestDate();
     void SetProfileValues(int nProgram, int nT1, int nT2, int nT3, int nTime, int nTL, int nEnergy,
                           CString sensorText, CString unitText, CDrawViewBase* pView);
+
+    // Table dialogs: the measured-value table and the user mask in the measurement table bar.
+    // Each does nothing while the dialog concerned is missing.
+    // Makes the missing ones as children of the bar and puts both into it.
+    BOOL CreateTableDialogs(BOOL bActivate);
+    // Refills the measured-value table (making the dialogs first when needed).
     BOOL UpdateMeasureValues(BOOL bActivate);
+    // Appends the newest sample to the measured-value table.
+    BOOL RefreshMeasureGrid();
+    // Takes both dialogs out of the bar while it shows this document's table.
+    void DetachTableDialogs();
+    // The station's current parameters and the profile graph of the user mask.
+    void FillParameterDlg(BOOL bOnline);
+    // The labelling texts, Tinit and the choices into the user mask.
+    void FillParameterDlgInfo();
     void ShowTestDate();
+    void HighlightParameterDlg();
+    CMeasureValueDlg* GetMeasureValueDlg() const
+    {
+        return m_pMeasureValueDlg;
+    }
+    CDialog* GetParameterDlg() const
+    {
+        return m_pParameterDlg;
+    }
 
     // Display texts; bBare: the value part only.
     CString GetProgramText() const;
@@ -364,6 +389,7 @@ class CIRControlDoc : public CDrawDoc
     CString LabelText(UINT nLabelId, const CString& value, BOOL bBare) const;
     // The curves', reference lines' and bars' settings into the sheet's values or back.
     void ExchangeObjectSettings(SDrawSettings& settings, bool bToSettings);
+    IParameterDlg* GetParameterMask() const;
 
     tessaron::foundation::SECDib* m_pPrintLogo;
     BOOL m_bPipCal;
@@ -411,8 +437,8 @@ class CIRControlDoc : public CDrawDoc
     int m_nAnalysePoints;
     CDrawLine* m_pCursor;
     CDrawLine* m_pPointLines[kMaxAnalysePoints];
-    CDialog* m_pMeasureValueDlg; // made by the measured-value table (not yet)
-    CDialog* m_pParameterDlg;    // the application's parameter dialog (not yet)
+    CMeasureValueDlg* m_pMeasureValueDlg;
+    CDialog* m_pParameterDlg;    // the application's user mask, made through its factory
     CDialog* m_pAnalyseDlg;      // made through the application's factory
     int m_nSerialNumber;
 };

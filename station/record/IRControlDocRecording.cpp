@@ -351,18 +351,6 @@ void CIRControlDoc::SetTestDate()
     ShowTestDate();
 }
 
-void CIRControlDoc::ShowTestDate()
-{
-    // The parameter dialog comes with the application; without it there is nothing to show.
-}
-
-BOOL CIRControlDoc::UpdateMeasureValues(BOOL)
-{
-    // The measured-value and parameter dialogs come with the application; without them there
-    // is nothing to fill.
-    return TRUE;
-}
-
 void CIRControlDoc::SetProfileValues(int nProgram, int nT1, int nT2, int nT3, int nTime, int nTL, int nEnergy,
                                      CString sensorText, CString unitText, CDrawViewBase* pView)
 {

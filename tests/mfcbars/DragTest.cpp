@@ -236,6 +236,25 @@ TEST_F(DragFrame, ShiftFlipsTheFeedbackAndTheFloatingOrientation)
     EXPECT_GT(rect.Height(), rect.Width());
 }
 
+TEST_F(DragFrame, ShiftOverABarThatDocksOnlyHorizontallyKeepsItDocking)
+{
+    m_toolBar.EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+    CDockContext* pContext = m_toolBar.m_pDockContext;
+    const CPoint ptAlongRow = Gripper() + CPoint(30, 0);
+    InputScript script;
+    script.MoveTo(Gripper());
+    script.Button(MOUSEEVENTF_LEFTDOWN);
+    script.Key(VK_SHIFT, true, Dragging());
+    script.MoveTo(ptAlongRow);
+    script.WaitFor([&] { return pContext->m_ptLast == ptAlongRow; });
+    script.Button(MOUSEEVENTF_LEFTUP);
+    script.Key(VK_SHIFT, false, NotDragging());
+    ASSERT_TRUE(script.Run());
+    EXPECT_FALSE(pContext->m_bFlip);
+    EXPECT_FALSE(m_toolBar.IsFloating());
+    EXPECT_EQ(m_pFrame->DockBar(AFX_IDW_DOCKBAR_TOP), m_toolBar.m_pDockBar);
+}
+
 std::atomic<bool> g_bReleaseCapture(false);
 
 void CALLBACK ReleaseCaptureWhenAsked(HWND, UINT, UINT_PTR, DWORD)

@@ -1,11 +1,12 @@
 // The strip chart and the profile graph, read back from the screen: the scale's margin, curves
 // beyond the scale, repeatable pictures, the ramps of a profile, a plot without room, and the
-// profile table's row headers feeding the graph of its tab.
+// profile table's row headers feeding the graph of its tab, and the user mask's graph.
 #include "Input.h"
 #include "ProgramKey.h"
 #include "TestSupport.h"
 #include "app/IRControlApp.h"
 #include "app/MyBrowseGridWnd.h"
+#include "app/ParameterDlg.h"
 #include "app/ParameterSetDlg.h"
 #include "app/SolderProfilGraph.h"
 #include "grid/factory/ControlFactory.h"
@@ -373,10 +374,10 @@ class ProfileTabGraph : public ProgramKeyTest
         ProgramKeyTest::TearDown();
     }
     // A graph of the same size away from the dialog, showing the profile.
-    CPicture Reference(const SProfile& p, const char* pszUnit)
+    CPicture Reference(const SProfile& p, const char* pszUnit, CWnd* pLike = NULL)
     {
         CRect client;
-        m_pDlg->GetGraph()->GetClientRect(&client);
+        (pLike != NULL ? pLike : m_pDlg->GetGraph())->GetClientRect(&client);
         auto placed = PlaceGraph(client.Width(), client.Height(), 10, 420);
         placed.pChart->SetProfile(p.nTinit, p.nT1, p.nTime, p.nT2, p.nT3, pszUnit);
         return CPicture(*placed.pChart);
@@ -416,4 +417,27 @@ TEST_F(ProfileTabGraph, ARowHeaderClickShowsItsSetInTheGraph)
         EXPECT_TRUE(shown == expected);
         EXPECT_GT(shown.Count(CPicture::IsCurve), 100);
     }
+}
+
+TEST_F(ProfileTabGraph, TheUserMaskShowsTheStationsProfile)
+{
+    CHost host(10, 10, 880, 300);
+    CParameterDlg mask(NULL, &host);
+    ASSERT_TRUE(mask.Create(&host));
+    mask.MoveWindow(0, 0, 880, 300);
+    mask.ShowWindow(SW_SHOW);
+    FrameworkPump(50);
+    CSolderProfilGraph* pGraph = mask.GetGraph();
+    ASSERT_TRUE(pGraph != NULL);
+    const SProfile profile = {35, 140, 0, 190, 230};
+    mask.UpdateProfileGraph(profile.nTinit, profile.nT1, profile.nTime, profile.nT2, profile.nT3,
+                            " \xB0"
+                            "C");
+    const CPicture shown(*pGraph);
+    EXPECT_GT(shown.Count(CPicture::IsCurve), 100);
+    EXPECT_TRUE(shown == Reference(profile,
+                                   " \xB0"
+                                   "C",
+                                   pGraph));
+    mask.DestroyWindow();
 }

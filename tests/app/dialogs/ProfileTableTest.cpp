@@ -6,6 +6,7 @@
 #include "ProgramKey.h"
 #include "TestSupport.h"
 #include "app/IRControlApp.h"
+#include "app/MeasureTableWnd.h"
 #include "app/MyBrowseGridWnd.h"
 #include "app/ParameterProtectDlg.h"
 #include "app/ParameterSetDlg.h"
@@ -393,4 +394,62 @@ TEST_F(ProfileTable, SpinArrowStopsAtTheLimit)
     m_pGrid->GetControl(1, 4)->GetCurrentText(text);
     EXPECT_STREQ("240", text);
     m_pGrid->CancelRecord();
+}
+
+// The "Parameterfenster" bar: the profile table as tab 0; a document's two dialogs shown only
+// when both are known, the same pair again changes nothing, detaching leaves the profile table.
+TEST_F(ProfileTable, BarTabsOfADocumentsDialogs)
+{
+    CFrameWnd* pFrame = new CFrameWnd;
+    ASSERT_TRUE(pFrame->Create(NULL, "Rahmen", WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(0, 0, 900, 500)));
+    CMeasureTableWnd bar;
+    ASSERT_TRUE(bar.Create(pFrame, "Parameterfenster", WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, 0, 59394));
+    bar.MoveWindow(0, 0, 880, 400);
+    SEC3DTabWnd& tabs = bar.GetTabWnd();
+    EXPECT_EQ(IDC_MEASURE_TABS, tabs.GetDlgCtrlID());
+    ASSERT_TRUE(bar.GetParameterSetDlg() != NULL);
+    ASSERT_TRUE(bar.GetParameterSetDlg()->GetGrid() != NULL);
+    EXPECT_EQ(5, bar.GetParameterSetDlg()->GetGrid()->GetProfilRecord()->GetSetCount());
+    CWnd values, mask;
+    for (CWnd* pWnd : {&values, &mask})
+        ASSERT_TRUE(pWnd->Create(AfxRegisterWndClass(0), "", WS_CHILD, CRect(0, 0, 10, 10), &tabs, 0));
+    EXPECT_FALSE(bar.ShowUserMask());
+    EXPECT_FALSE(bar.FocusUserMask());
+
+    EXPECT_TRUE(bar.AttachDialogs(&values, NULL, TRUE));
+    EXPECT_EQ(1, tabs.GetTabCount()) << "one of the two is not enough";
+    EXPECT_TRUE(bar.AttachDialogs(NULL, &mask, TRUE));
+    ASSERT_EQ(3, tabs.GetTabCount());
+    const char* labels[] = {"Sollprofile/Parameters\xE4tze", "Benutzermaske", "Mess- und Prozesswerte"};
+    CWnd* windows[] = {bar.GetParameterSetDlg(), &mask, &values};
+    for (int n = 0; n < 3; n++)
+    {
+        LPCTSTR lpszLabel = NULL;
+        BOOL bSelected = FALSE;
+        CWnd* pWnd = NULL;
+        DWORD dw1 = 0, dw2 = 0;
+        ASSERT_TRUE(tabs.GetTabInfo(n, lpszLabel, bSelected, pWnd, dw1, dw2));
+        EXPECT_STREQ(labels[n], lpszLabel);
+        EXPECT_EQ(windows[n], pWnd);
+        EXPECT_EQ(n == 1, bSelected != FALSE) << n;
+    }
+    // The same pair once more: the active tab stays although activation is not asked.
+    tabs.ActivateTab(2);
+    EXPECT_TRUE(bar.AttachDialogs(&values, &mask, FALSE));
+    EXPECT_EQ(&values, tabs.GetActiveWnd());
+    EXPECT_TRUE(bar.ShowUserMask());
+    EXPECT_EQ(&mask, tabs.GetActiveWnd());
+    EXPECT_TRUE(bar.FocusUserMask());
+    EXPECT_EQ(mask.m_hWnd, ::GetFocus());
+
+    EXPECT_TRUE(bar.DetachDialogs());
+    EXPECT_EQ(1, tabs.GetTabCount());
+    EXPECT_EQ(bar.GetParameterSetDlg(), tabs.GetActiveWnd());
+    EXPECT_FALSE(values.IsWindowVisible());
+    EXPECT_FALSE(mask.IsWindowVisible());
+    EXPECT_FALSE(bar.ShowUserMask());
+    values.DestroyWindow();
+    mask.DestroyWindow();
+    bar.DestroyWindow();
+    pFrame->DestroyWindow();
 }

@@ -6,6 +6,7 @@
 #include "TestSupport.h"
 #include "app/IRControlApp.h"
 #include "app/MainFrame.h"
+#include "grid/factory/ControlFactory.h"
 #include "app/MultipleProgressDlg.h"
 #include "station/record/HtmlHelp.h"
 #include <htmlhelp.h>
@@ -111,6 +112,8 @@ TEST_F(ProgressHelpTest, HelpButtonReachesTheTopicOfTheTemplate)
         RemoveProgramKeys();
         WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "Language", REG_SZ, c.first, (DWORD)strlen(c.first) + 1);
         pApp->CreateConfiguration();
+        // The frame's bar holds the profile table: the grid library comes first, as at start-up.
+        InitGridLibraryWithDefaultFactory();
         CMainFrame* pFrame = new CMainFrame;
         ASSERT_TRUE(pFrame->LoadFrame(IDR_MAINFRAME_MENU, WS_OVERLAPPEDWINDOW));
         CWnd* pOldMain = pApp->m_pMainWnd;

@@ -61,7 +61,7 @@ const Registration kTables[] = {
     {0x4BC, RUNTIME_CLASS(CGXExcelSharedFormulaTable)},
 };
 
-class CExcelTestApp : public CWinApp, public CGXExMapHolder
+class CExcelTestApp : public CWinApp, public CGXExMapHolder, public CGXAppAdapter
 {
   public:
     CExcelTestApp() : CWinApp(_T("HelvonGridExcelTest"))
@@ -73,9 +73,24 @@ class CExcelTestApp : public CWinApp, public CGXExMapHolder
             if (r.pClass != NULL)
                 GetTableMap()->Register(r.nType, r.pClass);
     }
+    CGXWorkbookManager* GetWorkbookManager(void*, CGXDocument*) override
+    {
+        return TestWorkbooks().pManager;
+    }
+    CDocTemplate* GetDocTemplate(CRuntimeClass* pViewClass, CRuntimeClass* pDocClass) override
+    {
+        TestWorkbooks().asked.push_back({pViewClass, pDocClass});
+        return TestWorkbooks().pTemplate;
+    }
 };
 CExcelTestApp theApp;
 } // namespace
+
+TestWorkbookHooks& TestWorkbooks()
+{
+    static TestWorkbookHooks s_hooks;
+    return s_hooks;
+}
 
 Bytes HexBytes(const char* pszHex)
 {

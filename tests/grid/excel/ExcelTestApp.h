@@ -1,12 +1,23 @@
 // The application object of the workbook tests: a map holder whose maps know the handlers and
 // tables of the library, and helpers for record bytes in memory streams.
 #pragma once
+#include "grid/core/AppAdapter.h"
 #include "grid/excel/ExMapHolder.h"
 #include <objbase.h>
 #include <string>
 #include <vector>
 
 typedef std::vector<BYTE> Bytes;
+
+// What the test application, a workbook application, hands out: the manager of every grid
+// document and one template for every sheet; it notes the classes it was asked for.
+struct TestWorkbookHooks
+{
+    CGXWorkbookManager* pManager = NULL;
+    CDocTemplate* pTemplate = NULL;
+    std::vector<std::pair<CRuntimeClass*, CRuntimeClass*>> asked;
+};
+TestWorkbookHooks& TestWorkbooks();
 
 // Bytes from hexadecimal text; spaces are ignored.
 Bytes HexBytes(const char* pszHex);

@@ -11,6 +11,7 @@
 #include "grid/core/Style.h"
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <objbase.h>
 #include <string>
 
 namespace
@@ -43,6 +44,29 @@ struct ExcelSheet
     }
 };
 
+// The bytes of a workbook's stream.
+Bytes WorkbookStream(const std::string& strPath)
+{
+    std::wstring wide(strPath.begin(), strPath.end());
+    IStorage* pStorage = NULL;
+    Bytes bytes;
+    if (FAILED(::StgOpenStorage(wide.c_str(), NULL, STGM_READ | STGM_SHARE_DENY_WRITE, NULL, 0, &pStorage)))
+        return bytes;
+    IStream* pStream = NULL;
+    if (SUCCEEDED(pStorage->OpenStream(L"Workbook", NULL, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &pStream)))
+    {
+        bytes = StreamBytes(pStream);
+        pStream->Release();
+    }
+    pStorage->Release();
+    return bytes;
+}
+
+WORD WordAt(const Bytes& b, size_t i)
+{
+    return (WORD)(b[i] | b[i + 1] << 8);
+}
+
 std::string OutPath(const char* pszName)
 {
     ::CreateDirectoryA("excel-out", NULL);
@@ -63,6 +87,27 @@ TEST(ExcelWorkbook, AGridSavedAndReadBackKeepsItsCells)
         saved->GetParam()->m_sSheetName = "Messwerte";
         ASSERT_TRUE(saved->SaveExcelFile(strPath.c_str()));
     }
+    // The frame of the stream: the globals open with a BOF of kind 5 and WINDOW1's fixed bytes;
+    // the sheet directory points at the sheet's BOF of kind 0x10, right behind the globals' EOF.
+    Bytes b = WorkbookStream(strPath);
+    ASSERT_GT(b.size(), 48u);
+    EXPECT_EQ(HexBytes("09 08 10 00 00 06 05 00"), Bytes(b.begin(), b.begin() + 8));
+    EXPECT_EQ(HexBytes("3D 00 12 00 00 00 69 00 9F 33 5D 1B 38 00 00 00 00 00 01 00 58 02"),
+              Bytes(b.begin() + 20, b.begin() + 42));
+    size_t nDirectory = 0, nGlobalsEnd = 0;
+    for (size_t i = 0; i + 4 <= b.size() && nGlobalsEnd == 0; i += 4 + WordAt(b, i + 2))
+    {
+        if (WordAt(b, i) == 0x85 && nDirectory == 0)
+            nDirectory = i;
+        if (WordAt(b, i) == 0x0A)
+            nGlobalsEnd = i + 4;
+    }
+    ASSERT_NE(0u, nDirectory);
+    DWORD nSheetAt = WordAt(b, nDirectory + 4) | (DWORD)WordAt(b, nDirectory + 6) << 16;
+    EXPECT_EQ(nGlobalsEnd, nSheetAt);
+    ASSERT_LT(nSheetAt + 8u, b.size());
+    EXPECT_EQ(HexBytes("09 08 10 00 00 06 10 00"), Bytes(b.begin() + nSheetAt, b.begin() + nSheetAt + 8));
+
     ExcelSheet read;
     read.Read(strPath);
     EXPECT_STREQ("abc", read->GetStoredValueText(1, 1));

@@ -54,11 +54,11 @@ TEST_F(RecordTest, DimensionsSizeTheGrid)
         EXPECT_EQ(c.nRows, w.g.GetRowCount()) << c.pszBody;
         EXPECT_EQ(c.nCols, w.g.GetColCount()) << c.pszBody;
     }
-    // Written: the grid's counts, one less each in clipboard mode.
+    // Written: the grid's counts, in clipboard mode too.
     RecordGrid w;
     EXPECT_EQ(HexBytes("0002 0E00 00000000 14000000 0000 0A00 0000"), WriteOf(0x200, &w.g));
     GXExSetClipboardMode(1);
-    EXPECT_EQ(HexBytes("0002 0E00 00000000 13000000 0000 0900 0000"), WriteOf(0x200, &w.g));
+    EXPECT_EQ(HexBytes("0002 0E00 00000000 14000000 0000 0A00 0000"), WriteOf(0x200, &w.g));
     GXExSetClipboardMode(0);
     int nCode = 0;
     WriteOf(0x200, &w.g, 0, &nCode, 0);

@@ -8,6 +8,7 @@
 #include "grid/core/AppData.h"
 #include "grid/core/ExcelReadWnd.h"
 #include "grid/core/ExcelWndDocAdapter.h"
+#include "grid/core/GridDocument.h"
 #include "grid/excel/ExcelMemoryStream.h"
 #include "grid/excel/ExcelReaderImpl.h"
 #include "Document.h"
@@ -192,12 +193,12 @@ struct Sheet
         w.grid->SetRowCount(nRows);
         w.grid->SetColCount(2);
     }
-    BOOL Save(const std::string& strPath, CDocument* pDoc = NULL)
+    BOOL Save(const std::string& strPath, CGXDocument* pDoc = NULL)
     {
         struct CAdapter : CGXExcelWndDocAdapter
         {
-            CDocument* pDocument = NULL;
-            CDocument* GetDocument() override
+            CGXDocument* pDocument = NULL;
+            CGXDocument* GetDocument() override
             {
                 return pDocument;
             }
@@ -366,7 +367,7 @@ TEST(ExcelWriter, AFailingWriteLeavesTheFileAndTheDocumentAsTheyWere)
     for (const std::string& strPath : {strOld, strNew})
     {
         SCOPED_TRACE(strPath);
-        CDocument doc;
+        CGXDocument doc;
         doc.SetModifiedFlag(TRUE);
         MessageBoxes boxes;
         boxes.Expect(IDOK, "Unbekannter Fehler aufgetreten beim Schreiben der Datei.");
@@ -379,7 +380,7 @@ TEST(ExcelWriter, AFailingWriteLeavesTheFileAndTheDocumentAsTheyWere)
     EXPECT_FALSE(Exists(strNew));
 
     CTestReader::s_bBreak = FALSE;
-    CDocument doc;
+    CGXDocument doc;
     doc.SetModifiedFlag(TRUE);
     Sheet sheet(2);
     EXPECT_TRUE(sheet.Save(strOld, &doc));

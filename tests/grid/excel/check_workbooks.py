@@ -35,6 +35,20 @@ WORKBOOKS = {
             (4, 0): ("Grüße €", "General"),
         }),
     ],
+    # A clipboard copy of B2:C3 (the formula cell is checked below: Gnumeric shows its text).
+    "zwischenablage.xls": [
+        ("Arbeitsblatt 1", {
+            (0, 0): ("1.5", "General"),
+            (0, 1): ("Text", "General"),
+            (1, 1): ("fett", "General"),
+        }),
+    ],
+}
+
+# Workbook -> the size of its first sheet, (row, col, cached value) of a formula cell and the
+# cells in a bold font: exactly what was copied and nothing beside it.
+EXACT = {
+    "zwischenablage.xls": ((2, 2), (1, 0, 3.0), [(1, 1)]),
 }
 
 failures = []
@@ -80,6 +94,20 @@ def check_xlrd(path, name, sheets):
             xf = book.xf_list[cell.xf_index]
             got = book.format_map[xf.format_key].format_str
             check(got == fmt, "%s: xlrd format %r, not %r" % (where, got, fmt))
+
+
+def check_exact(path, name):
+    (rows, cols), (frow, fcol, fvalue), bold = EXACT[name]
+    book = xlrd.open_workbook(path, formatting_info=True)
+    sheet = book.sheet_by_index(0)
+    check((sheet.nrows, sheet.ncols) == (rows, cols), "%s: xlrd finds %d x %d cells, not %d x %d" %
+          (name, sheet.nrows, sheet.ncols, rows, cols))
+    if frow < sheet.nrows and fcol < sheet.ncols:
+        check(sheet.cell(frow, fcol).value == fvalue, "%s: formula result %r" % (name, sheet.cell(frow, fcol).value))
+    for row in range(sheet.nrows):
+        for col in range(sheet.ncols):
+            weight = book.font_list[book.xf_list[sheet.cell(row, col).xf_index].font_index].weight
+            check((weight >= 700) == ((row, col) in bold), "%s(%d,%d): font weight %d" % (name, row, col, weight))
 
 
 def gnumeric_sheets(path, work):
@@ -190,6 +218,8 @@ def main():
             check_olefile(path, name)
             check_xlrd(path, name, sheets)
             check_gnumeric(path, name, sheets, work)
+            if name in EXACT:
+                check_exact(path, name)
         office = libreoffice_sheets(paths, work) if paths else {}
         for name, sheets in WORKBOOKS.items():
             if os.path.join(out_dir, name) in paths:

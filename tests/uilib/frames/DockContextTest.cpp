@@ -228,6 +228,25 @@ TEST(SECDockContext, DroppedOverTheClientTheBarFloats)
     }
 }
 
+TEST(SECDockContext, ShiftOverABarThatDocksOnlyHorizontallyKeepsItDocking)
+{
+    for (bool bShift : {false, true})
+    {
+        SCOPED_TRACE(bShift ? "Shift held" : "no key");
+        CDragFixture fix;
+        SECControlBar* pBar = fix.AddTopBar(_T("Eins"));
+        pBar->EnableDocking(CBRS_ALIGN_TOP | CBRS_ALIGN_BOTTOM);
+        DragSteps steps;
+        steps.bShift = bShift;
+        // Along its own row: the top dock bar stays under the cursor.
+        Drag(CDragFixture::Centre(pBar), CDragFixture::Centre(pBar) + CSize(30, 0), steps);
+        fix.Layout();
+        EXPECT_FALSE(ContextOf(pBar)->m_bFlip);
+        EXPECT_FALSE(pBar->IsFloating());
+        EXPECT_EQ(fix.Dock(AFX_IDW_DOCKBAR_TOP), pBar->m_pDockBar);
+    }
+}
+
 TEST(SECDockContext, EscapeAndTheRightButtonLeaveAllAsItWas)
 {
     for (int nCase = 0; nCase < 2; ++nCase)

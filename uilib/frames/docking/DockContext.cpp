@@ -2,6 +2,7 @@
 #include "uilib/frames/docking/DockContext.h"
 #include "FramesIds.h"
 #include "FrameworkIds.h"
+#include "mfc/DockContextSteps.h"
 #include "mfc/MiniFrameWnd.h"
 #include "uilib/bars/ControlBar.h"
 #include "uilib/bars/CustomToolBar.h"
@@ -147,24 +148,12 @@ void SECDockContext::StartDrag(CPoint pt)
 
 void SECDockContext::Move(CPoint pt)
 {
-    const CSize offset = pt - m_ptLast;
-    m_rectDragHorz.OffsetRect(offset);
-    m_rectFrameDragHorz.OffsetRect(offset);
-    m_rectDragVert.OffsetRect(offset);
-    m_rectFrameDragVert.OffsetRect(offset);
-    m_ptLast = pt;
-    m_dwOverDockStyle = m_bForceFrame ? 0 : CanDock();
-    DrawFocusRect();
+    MoveStep(*this, pt);
 }
 
 void SECDockContext::OnKey(int nChar, BOOL bDown)
 {
-    BOOL* pFlag = nChar == VK_CONTROL ? &m_bForceFrame : nChar == VK_SHIFT ? &m_bFlip : NULL;
-    if (pFlag == NULL || *pFlag == bDown)
-        return;
-    *pFlag = bDown;
-    m_dwOverDockStyle = m_bForceFrame ? 0 : CanDock();
-    DrawFocusRect();
+    KeyStep(*this, nChar, bDown);
 }
 
 DWORD SECDockContext::CanDock()
@@ -433,88 +422,15 @@ void SECDockContext::EndResize()
 
 BOOL SECDockContext::Track()
 {
-    if (::GetCapture() != NULL)
-    {
-        CancelLoop();
-        return FALSE;
-    }
-    m_pBar->SetCapture();
-    // Whatever leaves the loop, the capture, the screen DC and the message bar go back.
-    struct LoopGuard
-    {
-        SECDockContext* pContext;
-        bool bDone;
-        ~LoopGuard()
-        {
-            if (!bDone)
-                pContext->CancelLoop();
-        }
-    } guard{this, false};
-    while (::GetCapture() == m_pBar->m_hWnd)
-    {
-        MSG msg;
-        if (!::GetMessage(&msg, NULL, 0, 0))
-        {
-            ::PostQuitMessage((int)msg.wParam); // the application's loop must see it too
-            break;
-        }
-        switch (msg.message)
-        {
-        case WM_LBUTTONUP:
-            guard.bDone = true;
-            if (m_bDragging)
-                EndDrag();
-            else
-                EndResize();
-            return TRUE;
-        case WM_MOUSEMOVE:
-            if (m_bDragging)
-                Move(msg.pt);
-            else
-                Stretch(msg.pt);
-            break;
-        case WM_KEYUP:
-            if (m_bDragging)
-                OnKey((int)msg.wParam, FALSE);
-            break;
-        case WM_KEYDOWN:
-            if (m_bDragging)
-                OnKey((int)msg.wParam, TRUE);
-            if (msg.wParam == VK_ESCAPE)
-            {
-                guard.bDone = true;
-                CancelLoop();
-                m_bDragging = FALSE;
-                return FALSE;
-            }
-            break;
-        case WM_RBUTTONDOWN:
-            guard.bDone = true;
-            CancelLoop();
-            m_bDragging = FALSE;
-            return FALSE;
-        default:
-            ::DispatchMessage(&msg);
-            break;
-        }
-    }
-    guard.bDone = true;
-    CancelLoop();
-    m_bDragging = FALSE;
-    return FALSE;
+    const BOOL bDone = TrackLoop(*this);
+    m_bDragging = FALSE; // a cancelled drag too
+    return bDone;
 }
 
 void SECDockContext::CancelLoop()
 {
     DrawFocusRect(TRUE);
-    if (::GetCapture() == m_pBar->m_hWnd)
-        ::ReleaseCapture();
-    if (m_pDC != NULL)
-    {
-        ::ReleaseDC(::GetDesktopWindow(), m_pDC->Detach());
-        delete m_pDC;
-        m_pDC = NULL;
-    }
+    ReleaseLoop();
     SetMessageBarText(AFX_IDS_IDLEMESSAGE);
 }
 
