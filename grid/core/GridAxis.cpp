@@ -47,6 +47,13 @@ const CGXGridAxis CGXGridAxis::rows = {
     &CGXAbstractCommandFactory::CreateRemoveRowsCmd, &CGXAbstractCommandFactory::CreateInsertRowsCmd,
     &CGXAbstractCommandFactory::CreateSetRowHeightCmd, &CGXAbstractCommandFactory::CollectRowsUndoInfo,
     OptimizedInsertRows, OptimizedRemoveRows,
+    &CGXGridCore::GetTopRow, &CGXGridCore::RowToClientRow, &CGXGridCore::CalcClientRowTop,
+    &CGXGridCore::GetBottomVisibleRow, &CGXGridCore::OnTopRowChanging, &CGXGridCore::OnTopRowChanged,
+    &CGXGridCore::m_nPrintTopRow, GX_UP, GX_DOWN,
+    &CGXGridCore::GetHeaderRows, &CGXGridCore::StoreFrozenRows, &CGXGridCore::UpdateFrozenRows,
+    &CGXGridCore::m_bFrozenRowsOff, &CGXGridParam::m_nFrozenRows, &CGXGridParam::m_nHeaderRows,
+    &CGXAbstractGridUpdateHintImp::HintSetTopRow, &CGXAbstractGridUpdateHintImp::HintChangedFrozenRows,
+    &CGXAbstractCommandFactory::CreateSetFrozenRowsCmd,
 };
 
 const CGXGridAxis CGXGridAxis::cols = {
@@ -66,5 +73,12 @@ const CGXGridAxis CGXGridAxis::cols = {
     &CGXAbstractCommandFactory::CreateRemoveColsCmd, &CGXAbstractCommandFactory::CreateInsertColsCmd,
     &CGXAbstractCommandFactory::CreateSetColWidthCmd, &CGXAbstractCommandFactory::CollectColsUndoInfo,
     OptimizedInsertCols, OptimizedRemoveCols,
+    &CGXGridCore::GetLeftCol, &CGXGridCore::ColToClientCol, &CGXGridCore::CalcClientColLeft,
+    &CGXGridCore::GetRightVisibleCol, &CGXGridCore::OnLeftColChanging, &CGXGridCore::OnLeftColChanged,
+    &CGXGridCore::m_nPrintLeftCol, GX_LEFT, GX_RIGHT,
+    &CGXGridCore::GetHeaderCols, &CGXGridCore::StoreFrozenCols, &CGXGridCore::UpdateFrozenCols,
+    &CGXGridCore::m_bFrozenColsOff, &CGXGridParam::m_nFrozenCols, &CGXGridParam::m_nHeaderCols,
+    &CGXAbstractGridUpdateHintImp::HintSetLeftCol, &CGXAbstractGridUpdateHintImp::HintChangedFrozenCols,
+    &CGXAbstractCommandFactory::CreateSetFrozenColsCmd,
 };
 // clang-format on

@@ -56,6 +56,25 @@ struct CGXGridAxis
     void (*OptimizedInsert)(CGXAbstractGridOptimizedUpdateImp*, CGXGridCore*, ROWCOL, ROWCOL, UINT*);
     void (*OptimizedRemove)(CGXAbstractGridOptimizedUpdateImp*, CGXGridCore*, ROWCOL, ROWCOL, int*, UINT*);
 
+    // Scrolling and freezing.
+    ROWCOL (CGXGridCore::*GetFirstShown)() const;
+    ROWCOL (CGXGridCore::*ToClient)(ROWCOL);
+    int (CGXGridCore::*CalcClientStart)(ROWCOL);
+    ROWCOL (CGXGridCore::*GetLastVisible)(BOOL*);
+    BOOL (CGXGridCore::*OnFirstChanging)(ROWCOL);
+    void (CGXGridCore::*OnFirstChanged)();
+    ROWCOL CGXGridCore::*pnPrintFirst;
+    int nScrollBack, nScrollOn; // scroll directions towards smaller and larger indices
+    ROWCOL (CGXGridCore::*GetHeader)();
+    BOOL (CGXGridCore::*StoreFrozen)(ROWCOL, ROWCOL);
+    void (CGXGridCore::*UpdateFrozen)(ROWCOL, ROWCOL, UINT, BOOL);
+    BOOL CGXGridCore::*pbFrozenOff;
+    ROWCOL CGXGridParam::*pnFrozen;
+    ROWCOL CGXGridParam::*pnHeader;
+    void (CGXAbstractGridUpdateHintImp::*HintSetFirst)(CGXGridCore*, ROWCOL, UINT);
+    void (CGXAbstractGridUpdateHintImp::*HintChangedFrozen)(CGXGridCore*, ROWCOL, ROWCOL, UINT);
+    CObject* (CGXAbstractCommandFactory::*CreateFrozenCmd)(ROWCOL, ROWCOL);
+
     static const CGXGridAxis rows, cols;
 
     // The row (column) of a cell at index n along this direction, with nRow (nCol) across it.

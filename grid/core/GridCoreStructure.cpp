@@ -1,6 +1,6 @@
 // Row and column structure of the grid engine: counts, insertion and removal (public, store and
 // update steps), frozen rows and columns, the top row and left column, and the mapping between
-// absolute and client rows. Insertion and removal are written once over the row or column
+// absolute and client rows. Each step is written once over the row or column
 // description; the row and column members forward to that body.
 #include <algorithm>
 #include "grid/core/GridAxis.h"
@@ -44,50 +44,43 @@ BOOL CGXGridCore::StoreColCount(ROWCOL nCols)
     return TRUE;
 }
 
-void CGXGridCore::UpdateChangedRowCount(ROWCOL nOldRows, UINT flags, BOOL bCreateHint)
+namespace
 {
-    ROWCOL nRows = GetRowCount();
-    if (m_bCurrentCellValid && m_nCurrentRow > nRows)
-        StoreCurrentCell(FALSE);
-    ResetLastVisibleCache();
-    if (!IsLockUpdate() && (flags & 7) != 0 && m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL)
+void UpdateChangedCount(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nOldCount, UINT flags,
+                        BOOL bCreateHint)
+{
+    ROWCOL nCount = (pGrid->*a.GetCount)();
+    if (pGrid->m_bCurrentCellValid && pGrid->*a.pnCurrent > nCount)
+        pGrid->StoreCurrentCell(FALSE);
+    pGrid->ResetLastVisibleCache();
+    CWnd* pWnd = pGrid->m_pGridWnd;
+    if (!pGrid->IsLockUpdate() && (flags & 7) != 0 && pWnd != NULL && pWnd->GetSafeHwnd() != NULL)
     {
-        UpdateScrollbars(FALSE, FALSE);
-        ROWCOL nFirst = std::min(nOldRows, nRows);
-        if (nFirst <= GetBottomVisibleRow())
+        pGrid->UpdateScrollbars(FALSE, FALSE);
+        ROWCOL nFirst = std::min(nOldCount, nCount);
+        if (nFirst <= (pGrid->*a.GetLastVisible)(NULL))
         {
-            CRect rect = GetDrawingRect();
-            rect.top = CalcClientRowTop(RowToClientRow(std::max(nFirst, GetTopRow())));
-            m_pGridWnd->InvalidateRect(&rect);
+            CRect rect = pGrid->GetDrawingRect();
+            ROWCOL nClient = (pGrid->*a.ToClient)(std::max(nFirst, (pGrid->*a.GetFirstShown)()));
+            rect.*a.pnStart = (pGrid->*a.CalcClientStart)(nClient);
+            pWnd->InvalidateRect(&rect);
             if (flags & GX_UPDATENOW)
-                m_pGridWnd->UpdateWindow();
+                pWnd->UpdateWindow();
         }
     }
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintChangedRowCount(this, nOldRows, flags & 7);
+    if (bCreateHint && pGrid->IsHintsEnabled())
+        (pGrid->m_pUpdateHintImp->*a.HintChangedCount)(pGrid, nOldCount, flags & 7);
+}
+} // namespace
+
+void CGXGridCore::UpdateChangedRowCount(ROWCOL nOldRows, UINT flags, BOOL bCreateHint)
+{
+    UpdateChangedCount(this, CGXGridAxis::rows, nOldRows, flags, bCreateHint);
 }
 
 void CGXGridCore::UpdateChangedColCount(ROWCOL nOldCols, UINT flags, BOOL bCreateHint)
 {
-    ROWCOL nCols = GetColCount();
-    if (m_bCurrentCellValid && m_nCurrentCol > nCols)
-        StoreCurrentCell(FALSE);
-    ResetLastVisibleCache();
-    if (!IsLockUpdate() && (flags & 7) != 0 && m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL)
-    {
-        UpdateScrollbars(FALSE, FALSE);
-        ROWCOL nFirst = std::min(nOldCols, nCols);
-        if (nFirst <= GetRightVisibleCol())
-        {
-            CRect rect = GetDrawingRect();
-            rect.left = CalcClientColLeft(ColToClientCol(std::max(nFirst, GetLeftCol())));
-            m_pGridWnd->InvalidateRect(&rect);
-            if (flags & GX_UPDATENOW)
-                m_pGridWnd->UpdateWindow();
-        }
-    }
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintChangedColCount(this, nOldCols, flags & 7);
+    UpdateChangedCount(this, CGXGridAxis::cols, nOldCols, flags, bCreateHint);
 }
 
 // -- One body per step over the row or the column description ------------------------------------
@@ -434,24 +427,114 @@ BOOL CGXGridCore::RemoveCols(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
     return Remove(this, CGXGridAxis::cols, nFirst, nLast, flags, ctCmd);
 }
 
-// -- Frozen rows and columns ----------------------------------------------------------------------
+// -- Frozen rows and columns, the top row and the left column -------------------------------------
+
+namespace
+{
+ROWCOL GetFrozen(CGXGridCore* pGrid, const CGXGridAxis& a)
+{
+    CGXGridParam* pParam = pGrid->GetParam();
+    if (pParam == NULL)
+        return 0;
+    if (pGrid->*a.pbFrozenOff && (!pGrid->m_bPrinting || pGrid->m_bFrozenOffWhilePrinting))
+        return 0;
+    return pParam->*a.pnFrozen;
+}
+
+BOOL StoreFrozen(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFrozen, ROWCOL nHeader)
+{
+    CGXGridParam* pParam = pGrid->GetParam();
+    if (pParam == NULL || pGrid->IsStructureLocked())
+        return FALSE;
+    pParam->*a.pnFrozen = nFrozen;
+    pParam->*a.pnHeader = nHeader;
+    pGrid->SetModifiedFlag();
+    return TRUE;
+}
+
+BOOL SetFrozen(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFrozen, ROWCOL nHeader, UINT flags,
+               int ctCmd)
+{
+    ROWCOL nOldFrozen = (pGrid->*a.GetFrozen)(), nOldHeader = (pGrid->*a.GetHeader)();
+    if (!(pGrid->*a.StoreFrozen)(nFrozen, nHeader))
+        return FALSE;
+    (pGrid->*a.UpdateFrozen)(nOldFrozen, nOldHeader, flags, TRUE);
+    if (pGrid->m_pUndoImp != NULL && ctCmd != gxRollback && pGrid->GetParam()->IsUndoEnabled())
+        pGrid->AddCommand((pGrid->m_pUndoImp->*a.CreateFrozenCmd)(nOldFrozen, nOldHeader), ctCmd);
+    return TRUE;
+}
+
+void UpdateFrozen(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nOldFrozen, ROWCOL nOldHeader, UINT flags,
+                  BOOL bCreateHint)
+{
+    ROWCOL nFrozen = (pGrid->*a.GetFrozen)();
+    pGrid->*a.pnFirst = std::max(pGrid->*a.pnFirst, nFrozen + 1);
+    pGrid->ResetLastVisibleCache();
+    CGXCellRange range = a.Lines(std::min(nOldFrozen, nFrozen) + 1, std::max(nOldFrozen, nFrozen) + 1);
+    pGrid->InvalidateMergedCells(range);
+    // Text floats along rows only, so only frozen columns cut floated cells.
+    if (!a.bRows)
+        pGrid->InvalidateFloatedCells(range);
+    if (!pGrid->IsLockUpdate())
+        pGrid->RedrawAll(flags, FALSE);
+    if (bCreateHint && pGrid->IsHintsEnabled())
+        (pGrid->m_pUpdateHintImp->*a.HintChangedFrozen)(pGrid, nOldFrozen, nOldHeader, flags);
+}
+
+void SetFirstShown(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL n, UINT flags, BOOL bCreateHint)
+{
+    n = std::min(n, std::max((pGrid->*a.GetCount)(), (ROWCOL)1));
+    pGrid->ResetLastVisibleCache();
+    if (pGrid->m_bPrinting)
+    {
+        pGrid->*a.pnPrintFirst = n;
+        return;
+    }
+    n = std::max(n, (pGrid->*a.GetFrozen)() + 1);
+    ROWCOL& nFirst = pGrid->*a.pnFirst;
+    CWnd* pWnd = pGrid->m_pGridWnd;
+    BOOL bWindow = pWnd != NULL && pWnd->GetSafeHwnd() != NULL;
+    if (!pGrid->IsLockUpdate() && (flags & (GX_UPDATENOW | GX_SMART)) && bWindow)
+    {
+        if (n < nFirst)
+            pGrid->OnScrollBy(a.nScrollBack, nFirst - n);
+        else if (n > nFirst)
+            pGrid->OnScrollBy(a.nScrollOn, n - nFirst);
+        if (flags & GX_UPDATENOW)
+            pWnd->UpdateWindow();
+    }
+    else if (!pGrid->IsLockUpdate())
+    {
+        if (!(pGrid->*a.OnFirstChanging)(n))
+            return;
+        nFirst = n;
+        if ((flags & GX_INVALIDATE) && bWindow)
+        {
+            pGrid->UpdateScrollbars(FALSE, FALSE);
+            CRect rect = pGrid->GetDrawingRect();
+            pWnd->InvalidateRect(&rect);
+        }
+    }
+    else
+    {
+        if (!(pGrid->*a.OnFirstChanging)(n))
+            return;
+        nFirst = std::max(n, (pGrid->*a.GetFrozen)() + 1);
+    }
+    (pGrid->*a.OnFirstChanged)();
+    if (bCreateHint && pGrid->IsHintsEnabled())
+        (pGrid->m_pUpdateHintImp->*a.HintSetFirst)(pGrid, nFirst, flags);
+}
+} // namespace
 
 ROWCOL CGXGridCore::GetFrozenRows()
 {
-    if (m_pParam == NULL)
-        return 0;
-    if (m_bFrozenRowsOff && (!m_bPrinting || m_bFrozenOffWhilePrinting))
-        return 0;
-    return m_pParam->m_nFrozenRows;
+    return GetFrozen(this, CGXGridAxis::rows);
 }
 
 ROWCOL CGXGridCore::GetFrozenCols()
 {
-    if (m_pParam == NULL)
-        return 0;
-    if (m_bFrozenColsOff && (!m_bPrinting || m_bFrozenOffWhilePrinting))
-        return 0;
-    return m_pParam->m_nFrozenCols;
+    return GetFrozen(this, CGXGridAxis::cols);
 }
 
 ROWCOL CGXGridCore::GetHeaderRows()
@@ -466,74 +549,33 @@ ROWCOL CGXGridCore::GetHeaderCols()
 
 BOOL CGXGridCore::StoreFrozenRows(ROWCOL nFrozen, ROWCOL nHeader)
 {
-    if (m_pParam == NULL || IsStructureLocked())
-        return FALSE;
-    m_pParam->m_nFrozenRows = nFrozen;
-    m_pParam->m_nHeaderRows = nHeader;
-    SetModifiedFlag();
-    return TRUE;
+    return StoreFrozen(this, CGXGridAxis::rows, nFrozen, nHeader);
 }
 
 BOOL CGXGridCore::StoreFrozenCols(ROWCOL nFrozen, ROWCOL nHeader)
 {
-    if (m_pParam == NULL || IsStructureLocked())
-        return FALSE;
-    m_pParam->m_nFrozenCols = nFrozen;
-    m_pParam->m_nHeaderCols = nHeader;
-    SetModifiedFlag();
-    return TRUE;
+    return StoreFrozen(this, CGXGridAxis::cols, nFrozen, nHeader);
 }
 
 BOOL CGXGridCore::SetFrozenRows(ROWCOL nFrozen, ROWCOL nHeader, UINT flags, int ctCmd)
 {
-    ROWCOL nOldFrozen = GetFrozenRows(), nOldHeader = GetHeaderRows();
-    if (!StoreFrozenRows(nFrozen, nHeader))
-        return FALSE;
-    UpdateFrozenRows(nOldFrozen, nOldHeader, flags, TRUE);
-    if (m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled())
-        AddCommand(m_pUndoImp->CreateSetFrozenRowsCmd(nOldFrozen, nOldHeader), ctCmd);
-    return TRUE;
+    return SetFrozen(this, CGXGridAxis::rows, nFrozen, nHeader, flags, ctCmd);
 }
 
 BOOL CGXGridCore::SetFrozenCols(ROWCOL nFrozen, ROWCOL nHeader, UINT flags, int ctCmd)
 {
-    ROWCOL nOldFrozen = GetFrozenCols(), nOldHeader = GetHeaderCols();
-    if (!StoreFrozenCols(nFrozen, nHeader))
-        return FALSE;
-    UpdateFrozenCols(nOldFrozen, nOldHeader, flags, TRUE);
-    if (m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled())
-        AddCommand(m_pUndoImp->CreateSetFrozenColsCmd(nOldFrozen, nOldHeader), ctCmd);
-    return TRUE;
+    return SetFrozen(this, CGXGridAxis::cols, nFrozen, nHeader, flags, ctCmd);
 }
 
 void CGXGridCore::UpdateFrozenRows(ROWCOL nOldFrozen, ROWCOL nOldHeader, UINT flags, BOOL bCreateHint)
 {
-    m_nTopRow = std::max(m_nTopRow, GetFrozenRows() + 1);
-    ResetLastVisibleCache();
-    CGXCellRange range;
-    range.SetRows(std::min(nOldFrozen, GetFrozenRows()) + 1, std::max(nOldFrozen, GetFrozenRows()) + 1);
-    InvalidateMergedCells(range);
-    if (!IsLockUpdate())
-        RedrawAll(flags, FALSE);
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintChangedFrozenRows(this, nOldFrozen, nOldHeader, flags);
+    UpdateFrozen(this, CGXGridAxis::rows, nOldFrozen, nOldHeader, flags, bCreateHint);
 }
 
 void CGXGridCore::UpdateFrozenCols(ROWCOL nOldFrozen, ROWCOL nOldHeader, UINT flags, BOOL bCreateHint)
 {
-    m_nLeftCol = std::max(m_nLeftCol, GetFrozenCols() + 1);
-    ResetLastVisibleCache();
-    CGXCellRange range;
-    range.SetCols(std::min(nOldFrozen, GetFrozenCols()) + 1, std::max(nOldFrozen, GetFrozenCols()) + 1);
-    InvalidateMergedCells(range);
-    InvalidateFloatedCells(range);
-    if (!IsLockUpdate())
-        RedrawAll(flags, FALSE);
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintChangedFrozenCols(this, nOldFrozen, nOldHeader, flags);
+    UpdateFrozen(this, CGXGridAxis::cols, nOldFrozen, nOldHeader, flags, bCreateHint);
 }
-
-// -- Top row and left column -----------------------------------------------------------------------
 
 BOOL CGXGridCore::OnTopRowChanging(ROWCOL)
 {
@@ -555,90 +597,12 @@ void CGXGridCore::OnLeftColChanged()
 
 void CGXGridCore::SetTopRow(ROWCOL nRow, UINT flags, BOOL bCreateHint)
 {
-    ROWCOL nCount = GetRowCount();
-    nRow = std::min(nRow, std::max(nCount, (ROWCOL)1));
-    ResetLastVisibleCache();
-    if (m_bPrinting)
-    {
-        m_nPrintTopRow = nRow;
-        return;
-    }
-    nRow = std::max(nRow, GetFrozenRows() + 1);
-    BOOL bWindow = m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL;
-    if (!IsLockUpdate() && (flags & (GX_UPDATENOW | GX_SMART)) && bWindow)
-    {
-        if (nRow < m_nTopRow)
-            OnScrollBy(GX_UP, m_nTopRow - nRow);
-        else if (nRow > m_nTopRow)
-            OnScrollBy(GX_DOWN, nRow - m_nTopRow);
-        if (flags & GX_UPDATENOW)
-            m_pGridWnd->UpdateWindow();
-    }
-    else if (!IsLockUpdate())
-    {
-        if (!OnTopRowChanging(nRow))
-            return;
-        m_nTopRow = nRow;
-        if ((flags & GX_INVALIDATE) && bWindow)
-        {
-            UpdateScrollbars(FALSE, FALSE);
-            CRect rect = GetDrawingRect();
-            m_pGridWnd->InvalidateRect(&rect);
-        }
-    }
-    else
-    {
-        if (!OnTopRowChanging(nRow))
-            return;
-        m_nTopRow = std::max(nRow, GetFrozenRows() + 1);
-    }
-    OnTopRowChanged();
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintSetTopRow(this, m_nTopRow, flags);
+    SetFirstShown(this, CGXGridAxis::rows, nRow, flags, bCreateHint);
 }
 
 void CGXGridCore::SetLeftCol(ROWCOL nCol, UINT flags, BOOL bCreateHint)
 {
-    ROWCOL nCount = GetColCount();
-    nCol = std::min(nCol, std::max(nCount, (ROWCOL)1));
-    ResetLastVisibleCache();
-    if (m_bPrinting)
-    {
-        m_nPrintLeftCol = nCol;
-        return;
-    }
-    nCol = std::max(nCol, GetFrozenCols() + 1);
-    BOOL bWindow = m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL;
-    if (!IsLockUpdate() && (flags & (GX_UPDATENOW | GX_SMART)) && bWindow)
-    {
-        if (nCol < m_nLeftCol)
-            OnScrollBy(GX_LEFT, m_nLeftCol - nCol);
-        else if (nCol > m_nLeftCol)
-            OnScrollBy(GX_RIGHT, nCol - m_nLeftCol);
-        if (flags & GX_UPDATENOW)
-            m_pGridWnd->UpdateWindow();
-    }
-    else if (!IsLockUpdate())
-    {
-        if (!OnLeftColChanging(nCol))
-            return;
-        m_nLeftCol = nCol;
-        if ((flags & GX_INVALIDATE) && bWindow)
-        {
-            UpdateScrollbars(FALSE, FALSE);
-            CRect rect = GetDrawingRect();
-            m_pGridWnd->InvalidateRect(&rect);
-        }
-    }
-    else
-    {
-        if (!OnLeftColChanging(nCol))
-            return;
-        m_nLeftCol = std::max(nCol, GetFrozenCols() + 1);
-    }
-    OnLeftColChanged();
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintSetLeftCol(this, m_nLeftCol, flags);
+    SetFirstShown(this, CGXGridAxis::cols, nCol, flags, bCreateHint);
 }
 
 // -- Client rows and columns ------------------------------------------------------------------------

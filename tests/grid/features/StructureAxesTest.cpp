@@ -67,6 +67,22 @@ struct Axis
     {
         return bRows ? g.StoreRemoveRows(nFirst, nLast, FALSE) : g.StoreRemoveCols(nFirst, nLast, FALSE);
     }
+    BOOL SetFrozen(CGXGridCore& g, ROWCOL nFrozen) const
+    {
+        return bRows ? g.SetFrozenRows(nFrozen, nFrozen) : g.SetFrozenCols(nFrozen, nFrozen);
+    }
+    ROWCOL Frozen(CGXGridCore& g) const
+    {
+        return bRows ? g.GetFrozenRows() : g.GetFrozenCols();
+    }
+    void SetFirstShown(CGXGridCore& g, ROWCOL n) const
+    {
+        bRows ? g.SetTopRow(n) : g.SetLeftCol(n);
+    }
+    ROWCOL FirstShown(CGXGridCore& g) const
+    {
+        return bRows ? g.GetTopRow() : g.GetLeftCol();
+    }
     BOOL Hide(CGXGridCore& g, ROWCOL nFirst, ROWCOL nLast, BOOL bHide) const
     {
         return bRows ? g.HideRows(nFirst, nLast, bHide) : g.HideCols(nFirst, nLast, bHide);
@@ -110,7 +126,8 @@ struct AxisGrid : GridWindow
     // current cell, all in along/across terms.
     std::string State()
     {
-        std::string s = std::to_string(a.Count(g)) + "x" + std::to_string(a.Across(g)) + ";";
+        std::string s = std::to_string(a.Count(g)) + "x" + std::to_string(a.Across(g)) + " f" +
+                        std::to_string(a.Frozen(g)) + " t" + std::to_string(a.FirstShown(g)) + ";";
         for (ROWCOL n = 1; n <= a.Count(g); n++)
         {
             s += std::to_string(a.Size(g, n)) + (a.Hidden(g, n) ? "h" : "") + "[";
@@ -183,6 +200,17 @@ TEST(GridStructureAxes, RowsAndColumnsLeaveTheSameStateForEveryOperation)
         {"count 12", [](CGXGridCore& g, const Axis& a) { return a.SetCount(g, 12); },
          "1/1 2/1 3/1 4/1 5/1 6/1 7/1 8/1 9/1 10/1 - - ", 7},
         {"sizes 1..3", [](CGXGridCore& g, const Axis& a) { return a.SetSize(g, 1, 3, 33); },
+         "1/1 2/1 3/1 4/1 5/1 6/1 7/1 8/1 9/1 10/1 ", 7},
+        {"frozen 2", [](CGXGridCore& g, const Axis& a) { return a.SetFrozen(g, 2) && a.Frozen(g) == 2; },
+         "1/1 2/1 3/1 4/1 5/1 6/1 7/1 8/1 9/1 10/1 ", 7},
+        {"frozen 3, undo",
+         [](CGXGridCore& g, const Axis& a) { return a.SetFrozen(g, 3) && g.Undo() && a.Frozen(g) == 0; },
+         "1/1 2/1 3/1 4/1 5/1 6/1 7/1 8/1 9/1 10/1 ", 7},
+        {"first shown 4",
+         [](CGXGridCore& g, const Axis& a) {
+             a.SetFirstShown(g, 4);
+             return a.FirstShown(g) == 4;
+         },
          "1/1 2/1 3/1 4/1 5/1 6/1 7/1 8/1 9/1 10/1 ", 7},
         {"insert, undo", [](CGXGridCore& g, const Axis& a) { return a.Insert(g, 4, 3) && g.Undo(); },
          "1/1 2/1 3/1 4/1 5/1 6/1 7/1 8/1 9/1 10/1 ", 7},
