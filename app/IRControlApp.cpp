@@ -80,6 +80,33 @@ BOOL NoInterfaceInUse()
     CIRControlApp* pApp = GetIRControlApp();
     return pApp == NULL || pApp->IsNoInterfaceInUse();
 }
+
+// The recording documents' way to the main frame's table bar; none before the frame has it.
+CMeasureTableWnd* TableBar()
+{
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+    if (pFrame == NULL || pFrame->GetMeasureTableWnd().GetSafeHwnd() == NULL)
+        return NULL;
+    return &pFrame->GetMeasureTableWnd();
+}
+
+CWnd* TableDialogParent()
+{
+    CMeasureTableWnd* pBar = TableBar();
+    return pBar != NULL ? &pBar->GetTabWnd() : NULL;
+}
+
+BOOL AttachTableDialogs(CWnd* pMeasureValueDlg, CWnd* pParameterDlg, BOOL bActivate)
+{
+    CMeasureTableWnd* pBar = TableBar();
+    return pBar != NULL && pBar->AttachDialogs(pMeasureValueDlg, pParameterDlg, bActivate);
+}
+
+BOOL DetachTableDialogs(CWnd* pMeasureValueDlg)
+{
+    CMeasureTableWnd* pBar = TableBar();
+    return pBar != NULL && pBar->GetMeasureValueDlg() == pMeasureValueDlg && pBar->DetachDialogs();
+}
 } // namespace
 
 CIRControlApp::CIRControlApp()
@@ -136,6 +163,11 @@ void CIRControlApp::CreateConfiguration()
     CApplicationValues::SetAnalyseDlgFactory(&CAnalyseDlg::CreateForDocument);
     CApplicationValues::SetAnalyseValuesShower(&CAnalyseDlg::ShowValuesOf);
     CApplicationValues::SetParameterDlgFactory(&CParameterDlg::CreateForDocument);
+    CApplicationValues::STableBar bar;
+    bar.pfnGetDialogParent = &TableDialogParent;
+    bar.pfnAttachDialogs = &AttachTableDialogs;
+    bar.pfnDetachDialogs = &DetachTableDialogs;
+    CApplicationValues::SetTableBar(bar);
 
     m_strExternApp = m_pProjektConfig->GetExternApp();
     m_strExternOptions = m_pProjektConfig->GetExternOptions();

@@ -108,8 +108,6 @@ const ToolBarToggle s_toolBarToggles[] = {
 // where a framework base would take them.
 const UINT s_waitingCommands[] = {
     ID_EXPORT_TABLE,
-    ID_PROFILE_DOWNLOAD,
-    ID_PROFILE_UPLOAD,
 };
 
 BOOL IsWaitingCommand(UINT nID)

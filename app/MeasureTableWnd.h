@@ -47,6 +47,10 @@ class CMeasureTableWnd : public SECControlBar
     {
         return m_pParameterSetDlg;
     }
+    CWnd* GetMeasureValueDlg() const
+    {
+        return m_pMeasureValueDlg;
+    }
 
     // Implementation
   protected:

@@ -5,6 +5,7 @@
 #include "station/config/ProjektConfig.h"
 #include "station/record/ApplicationValues.h"
 #include "station/record/IRControlDoc.h"
+#include "station/record/MeasureGrid.h"
 #include "AppIds.h"
 #include "DataExchange.h"
 #include "SpinButtonCtrl.h"
@@ -138,6 +139,11 @@ BOOL CParameterDlg::OnInitDialog()
     RefreshControls();
     m_bReady = TRUE;
     return TRUE;
+}
+
+BOOL CParameterDlg::PreTranslateMessage(MSG* pMsg)
+{
+    return CMeasureGrid::OfferFrameKey(this, pMsg) || CMyDialog::PreTranslateMessage(pMsg);
 }
 
 void CParameterDlg::FillCombos()

@@ -59,6 +59,8 @@ class CParameterDlg : public CMyDialog, public IParameterDlg
 
     // Overrides
     BOOL OnInitDialog() override;
+    // The recording's function keys reach the frame from the mask too: F9 stops what it started.
+    BOOL PreTranslateMessage(MSG* pMsg) override;
 
     // Implementation
   protected:

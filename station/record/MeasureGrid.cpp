@@ -24,15 +24,17 @@ BOOL CMeasureGrid::IsFrameKeyDown()
     return FALSE;
 }
 
+BOOL CMeasureGrid::OfferFrameKey(CWnd* pWnd, MSG* pMsg)
+{
+    if (pMsg->message != WM_KEYDOWN || !IsFrameKeyDown())
+        return FALSE;
+    CWnd* pFrame = pWnd->GetTopLevelFrame();
+    return pFrame != NULL && pFrame->PreTranslateMessage(pMsg);
+}
+
 BOOL CMeasureGrid::PreTranslateMessage(MSG* pMsg)
 {
-    if (pMsg->message == WM_KEYDOWN && IsFrameKeyDown())
-    {
-        CWnd* pFrame = GetTopLevelFrame();
-        if (pFrame != NULL && pFrame->PreTranslateMessage(pMsg))
-            return TRUE;
-    }
-    return CGXExcelReadWnd::PreTranslateMessage(pMsg);
+    return OfferFrameKey(this, pMsg) || CGXExcelReadWnd::PreTranslateMessage(pMsg);
 }
 
 LRESULT CMeasureGrid::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)

@@ -20,4 +20,6 @@ class CMeasureGrid : public CGXExcelReadWnd
     // Implementation
     // TRUE while one of the keys of the frame's recording commands is down (F4 is not one).
     static BOOL IsFrameKeyDown();
+    // Offers such a key to pWnd's top-level frame first; TRUE when the frame used it.
+    static BOOL OfferFrameKey(CWnd* pWnd, MSG* pMsg);
 };

@@ -79,6 +79,10 @@ struct DialogAnswer
                 pAnswer->Finish();
             return;
         }
+        // On a loaded machine a tick can come while the dialog is still being made: what it
+        // shows is only known once it is on the screen.
+        if (!::IsWindowVisible(hDlg))
+            return;
         if (pAnswer->nAttempts == (int)pAnswer->attempts.size())
         {
             pAnswer->bLeftOpen = true;

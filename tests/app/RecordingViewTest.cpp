@@ -998,8 +998,11 @@ TEST_F(RecordingView, LongLifeTestWindow)
 TEST_F(RecordingView, CommandsWithoutTheirDialogsAreDisabled)
 {
     ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort);
-    for (UINT nId : std::initializer_list<UINT>{ID_EXPORT_TABLE, ID_PROFILE_DOWNLOAD, ID_PROFILE_UPLOAD})
-        EXPECT_FALSE(StateOf(v.pView, nId).enabled) << nId;
+    EXPECT_FALSE(StateOf(v.pView, ID_EXPORT_TABLE).enabled);
+    // A download needs the station online and idle; an upload takes the document's values.
+    ASSERT_TRUE(PumpUntil([&] { return v.pView->IsStationIdle() != FALSE; }, 5000));
+    EXPECT_TRUE(StateOf(v.pView, ID_PROFILE_DOWNLOAD).enabled);
+    EXPECT_TRUE(StateOf(v.pView, ID_PROFILE_UPLOAD).enabled);
     EXPECT_TRUE(StateOf(v.pView, ID_RECORD_CLEAR).enabled);
     for (UINT nId : {ID_QUICK_SAVE, ID_SETTINGS_LAYOUT, ID_SETTINGS_CURVES, ID_SETTINGS_SAMPLING,
                      ID_ANALYSE_CURSOR, ID_ANALYSE_ADD, ID_ANALYSE_DELETE_LAST, ID_ANALYSE_DELETE_ALL,

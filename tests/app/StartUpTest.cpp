@@ -395,7 +395,7 @@ TEST_F(FirstStart, ShowsTheTextOpensARecordingAndClosesQuietly)
     EXPECT_TRUE(config.GetFirstStart());
 
     // Commands waiting for their parts are greyed; the bars' commands work.
-    EXPECT_FALSE(IsEnabled(pFrame, ID_PROFILE_DOWNLOAD));
+    EXPECT_FALSE(IsEnabled(pFrame, ID_EXPORT_TABLE));
     EXPECT_TRUE(IsEnabled(pFrame, ID_PROTECT_PARAMETERS));
     EXPECT_TRUE(IsEnabled(pFrame, ID_APP_ABOUT));
     for (UINT nID : {(UINT)ID_ANALYSE_CURSOR, (UINT)ID_FILE_PRINT, (UINT)ID_FILE_PRINT_PREVIEW})

@@ -6,6 +6,11 @@
 #include "DialogAnswer.h"
 #include "FirstStart.h"
 #include "StationWrites.h"
+#include "app/DownloadWizzard.h"
+#include "app/MyBrowseGridWnd.h"
+#include "app/ParameterSetDlg.h"
+#include "dialogs/Input.h"
+#include <fstream>
 #include "station/record/IRControlDoc.h"
 #include "station/record/IRProfilSet.h"
 
@@ -174,4 +179,112 @@ TEST_F(ProfileDownload, AVanishedStationLeavesTheDocumentAsItWas)
         delete GetIRControlApp()->m_pDocManager;
         GetIRControlApp()->m_pDocManager = NULL;
     }
+}
+
+namespace
+{
+// Five sets of the profile file; set 2 differs from the others in every value the station gets.
+std::string ProfileFile()
+{
+    std::string text;
+    for (int n = 1; n <= 5; n++)
+    {
+        bool b2 = n == 2;
+        text += "Board " + std::to_string(n) + ";Chip " + std::to_string(n) + ";Einl\xF6ten;" +
+                (b2 ? "160;70;190;230;215;6;TE-Sensor" : "150;60;180;220;217;7;IR-Sensor") +
+                "; \xB0" "C;3,0 x 10 mm;4,0 x 10 mm;Rechts oben;" + (b2 ? "90" : "40") + ";1.250\r\n";
+    }
+    return text;
+}
+
+class ProfileTableDownload : public ProfileDownload
+{
+  protected:
+    void SetUp() override
+    {
+        ProfileDownload::SetUp();
+        m_path = TempFolder() + "\\ProfilTabelle.csv";
+        std::ofstream(m_path, std::ios::binary | std::ios::trunc) << ProfileFile();
+        WriteRawText(HKEY_LOCAL_MACHINE, "Settings", "ProfilFile", m_path);
+    }
+    void TearDown() override
+    {
+        if (CDownloadWizzard* p = CDownloadWizzard::GetOpenWizard())
+            p->DestroyWindow();
+        ProfileDownload::TearDown();
+        ::DeleteFileA(m_path.c_str());
+    }
+    // The profile table of the running program with set 2's row chosen by its header.
+    CMyBrowseGridWnd* ChooseSet2()
+    {
+        CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetIRControlApp()->m_pMainWnd);
+        CParameterSetDlg* pDlg = pFrame != NULL ? pFrame->GetParameterSetDlg() : NULL;
+        CMyBrowseGridWnd* pGrid = pDlg != NULL ? pDlg->GetGrid() : NULL;
+        EXPECT_TRUE(pGrid != NULL && pGrid->IsWindowVisible());
+        if (pGrid == NULL)
+            return NULL;
+        CPoint pt = pGrid->CalcCellRect(2, 0).CenterPoint();
+        pGrid->ClientToScreen(&pt);
+        dialogs_test::ClickAt(pt);
+        EXPECT_EQ(2u, pGrid->GetSelectedRow());
+        return pGrid;
+    }
+    std::string m_path;
+};
+
+const std::vector<float> kSet2 = {160, 70, 190, 230, 215, 6, 0, 0};
+} // namespace
+
+TEST_F(ProfileTableDownload, WithoutARowNothingGoesElseTheChosenSetDirectly)
+{
+    WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "DownloadWizzard", 0);
+    CIRControlView* pView = StartOnline("");
+    ASSERT_TRUE(pView != NULL);
+    {
+        MessageBoxes boxes;
+        boxes.Expect(IDOK, "Vor einem Download muss zuerst der Parametersatz");
+        pView->SendMessage(WM_COMMAND, ID_PROFILE_DOWNLOAD);
+        EXPECT_EQ(0u, boxes.Pending());
+    }
+    ASSERT_TRUE(ChooseSet2() != NULL);
+    pView->SendMessage(WM_COMMAND, ID_PROFILE_DOWNLOAD);
+    EXPECT_EQ(nullptr, CDownloadWizzard::GetOpenWizard());
+    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 7).size() == 1 && !Writes(m_sim, 4).empty(); }, 5000));
+    EXPECT_EQ(kSet2, Writes(m_sim, 7).back());
+    EXPECT_EQ(std::vector<float>{1.25f}, Writes(m_sim, 4).back()) << "a thermocouple's factor";
+    EXPECT_TRUE(PumpUntil([&] { return pView->GetDocument()->GetBoardName() == "Board 2"; }, 5000));
+    EXPECT_EQ(90, pView->GetDocument()->GetTinit());
+    pView->GetDocument()->SetModifiedFlag(FALSE);
+}
+
+TEST_F(ProfileTableDownload, TheWizardWalksFivePagesAndFinishDownloads)
+{
+    CIRControlView* pView = StartOnline("");
+    ASSERT_TRUE(pView != NULL);
+    ASSERT_TRUE(ChooseSet2() != NULL);
+    pView->SendMessage(WM_COMMAND, ID_PROFILE_DOWNLOAD);
+    CDownloadWizzard* pWizard = CDownloadWizzard::GetOpenWizard();
+    ASSERT_TRUE(pWizard != NULL);
+    pWizard->SetForegroundWindow();
+    dialogs_test::FrameworkPump(100);
+    EXPECT_EQ("Programm: ", ControlText(pWizard->m_welcomePage.m_hWnd, IDC_WIZ_PROGRAM).substr(0, 10));
+    dialogs_test::ClickControl(pWizard, ID_WIZ_NEXT);
+    ASSERT_TRUE(pWizard->m_operatorPage.IsWindowVisible());
+    pWizard->m_operatorPage.SetDlgItemText(IDC_WIZ_OPERATOR, "Meier");
+    for (int i = 0; i < 3; i++)
+        dialogs_test::ClickControl(pWizard, ID_WIZ_NEXT);
+    ASSERT_TRUE(pWizard->m_tinitPage.IsWindowVisible());
+    EXPECT_EQ("90\xB0" "C", ControlText(pWizard->m_tinitPage.m_hWnd, IDC_WIZ_TINIT_TEXT));
+    dialogs_test::ClickControl(&pWizard->m_tinitPage, IDC_WIZ_START_TINIT);
+    EXPECT_EQ(0u, Writes(m_sim, 7).size()) << "nothing before Finish";
+    dialogs_test::ClickControl(pWizard, ID_WIZ_FINISH);
+    EXPECT_EQ(nullptr, CDownloadWizzard::GetOpenWizard());
+    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 7).size() == 1; }, 5000));
+    EXPECT_EQ(kSet2, Writes(m_sim, 7).back());
+    CIRControlDoc* pDoc = pView->GetDocument();
+    EXPECT_TRUE(PumpUntil([&] { return pDoc->GetOperator() == "Meier"; }, 5000));
+    EXPECT_EQ(1, pDoc->GetAutoRecord());
+    EXPECT_EQ("Board 2", std::string(pDoc->GetBoardName()));
+    EXPECT_EQ(90, pDoc->GetTinit());
+    pDoc->SetModifiedFlag(FALSE);
 }
