@@ -77,7 +77,7 @@ struct Axis
     }
     void SetFirstShown(CGXGridCore& g, ROWCOL n) const
     {
-        bRows ? g.SetTopRow(n) : g.SetLeftCol(n);
+        bRows ? g.SetTopRow(n, GX_INVALIDATE) : g.SetLeftCol(n, GX_INVALIDATE);
     }
     ROWCOL FirstShown(CGXGridCore& g) const
     {
