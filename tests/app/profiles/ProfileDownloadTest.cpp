@@ -7,6 +7,7 @@
 #include "FirstStart.h"
 #include "StationWrites.h"
 #include "app/DownloadWizzard.h"
+#include "app/MeasureTableWnd.h"
 #include "app/UploadWizzard.h"
 #include "app/MyBrowseGridWnd.h"
 #include "app/ParameterSetDlg.h"
@@ -222,7 +223,12 @@ class ProfileTableDownload : public ProfileDownload
     CMyBrowseGridWnd* ChooseSet2()
     {
         CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetIRControlApp()->m_pMainWnd);
-        CParameterSetDlg* pDlg = pFrame != NULL ? pFrame->GetParameterSetDlg() : NULL;
+        if (pFrame == NULL)
+            return NULL;
+        // The recording's tabs came first: the user goes to the profile table's.
+        pFrame->GetMeasureTableWnd().GetTabWnd().ActivateTab(CMeasureTableWnd::TabProfiles);
+        PumpMessages(100);
+        CParameterSetDlg* pDlg = pFrame->GetParameterSetDlg();
         CMyBrowseGridWnd* pGrid = pDlg != NULL ? pDlg->GetGrid() : NULL;
         EXPECT_TRUE(pGrid != NULL && pGrid->IsWindowVisible());
         if (pGrid == NULL)
