@@ -111,6 +111,10 @@ LRESULT CIRControlView::OnCommProfileWritten(WPARAM, LPARAM)
         if (m_pPendingDownload->nStartMode != KeepStartMode)
             pDoc->SetAutoRecord(m_pPendingDownload->nStartMode);
         pDoc->SetModifiedFlag(TRUE);
+        // The user mask shows what the station now has, and says so.
+        pDoc->FillParameterDlg(m_bOnline);
+        pDoc->FillParameterDlgInfo();
+        pDoc->HighlightParameterDlg();
     }
     DropPendingDownload();
     return 0;

@@ -256,6 +256,8 @@ void CUploadWizzard::OnFinish()
         pDoc->SetApertureYText(m_aperturePage.m_strApertureY);
         pDoc->SetPin1Text(m_pin1Page.m_strPin1);
         pDoc->SetTinit(m_pin1Page.m_nTinit);
+        pDoc->FillParameterDlg(pView->IsOnline());
+        pDoc->FillParameterDlgInfo();
         pView->UploadProfile();
     }
     DestroyWindow();

@@ -29,98 +29,139 @@ CString SectionName(LPCTSTR lpszProfileName, int nIndex)
     strSection.Format(_T("%s-Bar%d"), lpszProfileName, nIndex);
     return strSection;
 }
+
+// The application profile's section of one bar.
+class ProfileStore : public CControlBarInfo::KeyStore
+{
+  public:
+    explicit ProfileStore(const CString& strSection) : m_strSection(strSection)
+    {
+    }
+    void WriteInt(LPCTSTR lpszKey, int nValue) override
+    {
+        AfxGetApp()->WriteProfileInt(m_strSection, lpszKey, nValue);
+    }
+    int ReadInt(LPCTSTR lpszKey, int nDefault) override
+    {
+        return (int)AfxGetApp()->GetProfileInt(m_strSection, lpszKey, nDefault);
+    }
+    BOOL ReadIntIfPresent(LPCTSTR lpszKey, int* pnValue) override
+    {
+        return AfxGetProfileIntIfPresent(m_strSection, lpszKey, pnValue);
+    }
+
+  private:
+    CString m_strSection;
+};
 } // namespace
+
+BOOL CControlBarInfo::IsDefaultDockBar() const
+{
+    return m_bDockBar && m_bVisible && !m_bFloating && m_pointPos == CPoint(-1, -1) &&
+           m_arrBarID.GetSize() <= 1;
+}
 
 BOOL CControlBarInfo::SaveState(LPCTSTR lpszProfileName, int nIndex)
 {
-    CWinApp* pApp = AfxGetApp();
     CString strSection = SectionName(lpszProfileName, nIndex);
-    pApp->WriteProfileString(strSection, NULL, NULL);
-    if (m_bDockBar && m_bVisible && !m_bFloating && m_pointPos == CPoint(-1, -1) && m_arrBarID.GetSize() <= 1)
+    AfxGetApp()->WriteProfileString(strSection, NULL, NULL);
+    if (IsDefaultDockBar())
         return FALSE;
-    // Values equal to what LoadState takes for a missing one are left out.
-    pApp->WriteProfileInt(strSection, _T("BarID"), (int)m_nBarID);
+    ProfileStore store(strSection);
+    WriteKeys(store);
+    return TRUE;
+}
+
+void CControlBarInfo::WriteKeys(KeyStore& store) const
+{
+    store.WriteInt(_T("BarID"), (int)m_nBarID);
     if (!m_bVisible)
-        pApp->WriteProfileInt(strSection, _T("Visible"), m_bVisible);
+        store.WriteInt(_T("Visible"), m_bVisible);
     if (m_bFloating)
     {
-        pApp->WriteProfileInt(strSection, _T("Horz"), m_bHorz);
-        pApp->WriteProfileInt(strSection, _T("Floating"), m_bFloating);
+        store.WriteInt(_T("Horz"), m_bHorz);
+        store.WriteInt(_T("Floating"), m_bFloating);
     }
     if (m_pointPos.x != -1)
-        pApp->WriteProfileInt(strSection, _T("XPos"), m_pointPos.x);
+        store.WriteInt(_T("XPos"), m_pointPos.x);
     if (m_pointPos.y != -1)
-        pApp->WriteProfileInt(strSection, _T("YPos"), m_pointPos.y);
+        store.WriteInt(_T("YPos"), m_pointPos.y);
     if (m_nMRUWidth != 32767)
-        pApp->WriteProfileInt(strSection, _T("MRUWidth"), (int)m_nMRUWidth);
+        store.WriteInt(_T("MRUWidth"), (int)m_nMRUWidth);
     if (m_bDocking)
     {
-        pApp->WriteProfileInt(strSection, _T("Docking"), m_bDocking);
-        pApp->WriteProfileInt(strSection, _T("MRUDockID"), (int)m_uMRUDockID);
-        pApp->WriteProfileInt(strSection, _T("MRUDockLeftPos"), m_rectMRUDockPos.left);
-        pApp->WriteProfileInt(strSection, _T("MRUDockTopPos"), m_rectMRUDockPos.top);
-        pApp->WriteProfileInt(strSection, _T("MRUDockRightPos"), m_rectMRUDockPos.right);
-        pApp->WriteProfileInt(strSection, _T("MRUDockBottomPos"), m_rectMRUDockPos.bottom);
-        pApp->WriteProfileInt(strSection, _T("MRUFloatStyle"), (int)m_dwMRUFloatStyle);
-        pApp->WriteProfileInt(strSection, _T("MRUFloatXPos"), m_ptMRUFloatPos.x);
-        pApp->WriteProfileInt(strSection, _T("MRUFloatYPos"), m_ptMRUFloatPos.y);
+        store.WriteInt(_T("Docking"), m_bDocking);
+        store.WriteInt(_T("MRUDockID"), (int)m_uMRUDockID);
+        store.WriteInt(_T("MRUDockLeftPos"), m_rectMRUDockPos.left);
+        store.WriteInt(_T("MRUDockTopPos"), m_rectMRUDockPos.top);
+        store.WriteInt(_T("MRUDockRightPos"), m_rectMRUDockPos.right);
+        store.WriteInt(_T("MRUDockBottomPos"), m_rectMRUDockPos.bottom);
+        store.WriteInt(_T("MRUFloatStyle"), (int)m_dwMRUFloatStyle);
+        store.WriteInt(_T("MRUFloatXPos"), m_ptMRUFloatPos.x);
+        store.WriteInt(_T("MRUFloatYPos"), m_ptMRUFloatPos.y);
     }
     if (m_arrBarID.GetSize() > 1)
     {
-        pApp->WriteProfileInt(strSection, _T("Bars"), (int)m_arrBarID.GetSize());
+        store.WriteInt(_T("Bars"), (int)m_arrBarID.GetSize());
         for (int i = 0; i < m_arrBarID.GetSize(); i++)
         {
             CString strEntry;
             strEntry.Format(_T("Bar#%d"), i);
-            pApp->WriteProfileInt(strSection, strEntry, (int)(UINT_PTR)m_arrBarID[i]);
+            store.WriteInt(strEntry, (int)(UINT_PTR)m_arrBarID[i]);
         }
     }
-    return TRUE;
 }
 
 BOOL CControlBarInfo::LoadState(LPCTSTR lpszProfileName, int nIndex, CDockState* pDockState)
 {
-    CWinApp* pApp = AfxGetApp();
-    CString strSection = SectionName(lpszProfileName, nIndex);
+    ProfileStore store(SectionName(lpszProfileName, nIndex));
     int nBarID = 0;
-    if (!AfxGetProfileIntIfPresent(strSection, _T("BarID"), &nBarID))
+    if (!store.ReadIntIfPresent(_T("BarID"), &nBarID))
         return FALSE;
     m_nBarID = (UINT)nBarID;
-    m_bVisible = (BOOL)pApp->GetProfileInt(strSection, _T("Visible"), TRUE);
-    m_bHorz = (BOOL)pApp->GetProfileInt(strSection, _T("Horz"), TRUE);
-    m_bFloating = (BOOL)pApp->GetProfileInt(strSection, _T("Floating"), FALSE);
-    m_pointPos = CPoint((int)pApp->GetProfileInt(strSection, _T("XPos"), -1),
-                        (int)pApp->GetProfileInt(strSection, _T("YPos"), -1));
+    ReadKeys(store, pDockState);
+    return m_nBarID != 0;
+}
+
+void CControlBarInfo::ReadKeys(KeyStore& store, CDockState* pDockState)
+{
+    m_bVisible = (BOOL)store.ReadInt(_T("Visible"), TRUE);
+    m_bHorz = (BOOL)store.ReadInt(_T("Horz"), TRUE);
+    m_bFloating = (BOOL)store.ReadInt(_T("Floating"), FALSE);
+    m_pointPos = CPoint(store.ReadInt(_T("XPos"), -1), store.ReadInt(_T("YPos"), -1));
     pDockState->ScalePoint(m_pointPos);
-    m_nMRUWidth = pApp->GetProfileInt(strSection, _T("MRUWidth"), 32767);
-    m_bDocking = (BOOL)pApp->GetProfileInt(strSection, _T("Docking"), 0);
+    m_nMRUWidth = (UINT)store.ReadInt(_T("MRUWidth"), 32767);
+    m_bDocking = (BOOL)store.ReadInt(_T("Docking"), 0);
     if (m_bDocking)
     {
-        m_uMRUDockID = pApp->GetProfileInt(strSection, _T("MRUDockID"), 0);
-        m_rectMRUDockPos = CRect((int)pApp->GetProfileInt(strSection, _T("MRUDockLeftPos"), 0),
-                                 (int)pApp->GetProfileInt(strSection, _T("MRUDockTopPos"), 0),
-                                 (int)pApp->GetProfileInt(strSection, _T("MRUDockRightPos"), 0),
-                                 (int)pApp->GetProfileInt(strSection, _T("MRUDockBottomPos"), 0));
+        m_uMRUDockID = (UINT)store.ReadInt(_T("MRUDockID"), 0);
+        m_rectMRUDockPos =
+            CRect(store.ReadInt(_T("MRUDockLeftPos"), 0), store.ReadInt(_T("MRUDockTopPos"), 0),
+                  store.ReadInt(_T("MRUDockRightPos"), 0), store.ReadInt(_T("MRUDockBottomPos"), 0));
         pDockState->ScaleRectPos(m_rectMRUDockPos);
-        m_dwMRUFloatStyle = pApp->GetProfileInt(strSection, _T("MRUFloatStyle"), 0);
-        m_ptMRUFloatPos = CPoint((int)pApp->GetProfileInt(strSection, _T("MRUFloatXPos"), 0),
-                                 (int)pApp->GetProfileInt(strSection, _T("MRUFloatYPos"), 0));
+        m_dwMRUFloatStyle = (DWORD)store.ReadInt(_T("MRUFloatStyle"), 0);
+        m_ptMRUFloatPos = CPoint(store.ReadInt(_T("MRUFloatXPos"), 0), store.ReadInt(_T("MRUFloatYPos"), 0));
         pDockState->ScalePoint(m_ptMRUFloatPos);
     }
-    int nBars = (int)pApp->GetProfileInt(strSection, _T("Bars"), 0);
+    int nBars = store.ReadInt(_T("Bars"), 0);
     for (int i = 0; i < nBars; i++)
     {
         CString strEntry;
         strEntry.Format(_T("Bar#%d"), i);
         int nID = 0;
-        if (!AfxGetProfileIntIfPresent(strSection, strEntry, &nID))
+        if (!store.ReadIntIfPresent(strEntry, &nID))
             break; // the count says more than is stored
         m_arrBarID.Add((void*)(UINT_PTR)(UINT)nID);
     }
-    return m_nBarID != 0;
 }
 
 void CControlBarInfo::Serialize(CArchive& ar, CDockState* pDockState)
+{
+    SerializeHead(ar, pDockState);
+    SerializeBarIDs(ar);
+}
+
+void CControlBarInfo::SerializeHead(CArchive& ar, CDockState* pDockState)
 {
     if (ar.IsStoring())
     {
@@ -133,9 +174,6 @@ void CControlBarInfo::Serialize(CArchive& ar, CDockState* pDockState)
                 ar << (DWORD)m_uMRUDockID << (const RECT&)m_rectMRUDockPos << m_dwMRUFloatStyle
                    << (POINT)m_ptMRUFloatPos;
         }
-        ar << (WORD)m_arrBarID.GetSize();
-        for (int i = 0; i < m_arrBarID.GetSize(); i++)
-            ar << (DWORD)(UINT_PTR)m_arrBarID[i];
         return;
     }
     DWORD dw;
@@ -168,11 +206,23 @@ void CControlBarInfo::Serialize(CArchive& ar, CDockState* pDockState)
             pDockState->ScalePoint(m_ptMRUFloatPos);
         }
     }
+}
+
+void CControlBarInfo::SerializeBarIDs(CArchive& ar)
+{
+    if (ar.IsStoring())
+    {
+        ar << (WORD)m_arrBarID.GetSize();
+        for (int i = 0; i < m_arrBarID.GetSize(); i++)
+            ar << (DWORD)(UINT_PTR)m_arrBarID[i];
+        return;
+    }
     WORD nCount;
     ar >> nCount;
     m_arrBarID.RemoveAll();
     for (WORD i = 0; i < nCount; i++)
     {
+        DWORD dw;
         ar >> dw;
         m_arrBarID.Add((void*)(UINT_PTR)dw);
     }

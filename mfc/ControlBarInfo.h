@@ -44,6 +44,29 @@ class CControlBarInfo
     CPoint m_ptMRUFloatPos;
     CPtrArray m_arrBarID; // pointer-sized: bar id, placeholder id | 0x10000, or 0 for a row end
     CControlBar* m_pBar;  // filled while the state is taken or applied
+
+    // Where the keyed values go: a profile section or a node of a state tree.
+    struct KeyStore
+    {
+        virtual void WriteInt(LPCTSTR lpszKey, int nValue) = 0;
+        virtual int ReadInt(LPCTSTR lpszKey, int nDefault) = 0;
+        virtual BOOL ReadIntIfPresent(LPCTSTR lpszKey, int* pnValue) = 0;
+
+      protected:
+        ~KeyStore() = default;
+    };
+
+  protected:
+    // A dock bar showing just what a new frame shows: the profile writer leaves it out.
+    BOOL IsDefaultDockBar() const;
+    // The values from "BarID" on, in profile order; values equal to what a reader takes for a
+    // missing one are left out.
+    void WriteKeys(KeyStore& store) const;
+    // The values after "BarID"; "Bar#%d" entries that are missing end the list.
+    void ReadKeys(KeyStore& store, CDockState* pDockState);
+    // The archive's fields before the library's and the bar list that ends the record.
+    void SerializeHead(CArchive& ar, CDockState* pDockState);
+    void SerializeBarIDs(CArchive& ar);
 };
 
 // The profile's integer at lpszEntry, or FALSE when there is none (told apart from a stored value

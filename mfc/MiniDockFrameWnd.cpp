@@ -20,6 +20,11 @@ CMiniDockFrameWnd::CMiniDockFrameWnd() : m_wndDockBar(TRUE)
 
 BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
 {
+    return CreateWithDockBar(pParent, dwBarStyle, m_wndDockBar);
+}
+
+BOOL CMiniDockFrameWnd::CreateWithDockBar(CWnd* pParent, DWORD dwBarStyle, CDockBar& dockBar)
+{
     // No layout until something is docked.
     m_bInRecalcLayout = TRUE;
     DWORD dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | MFS_MOVEFRAME | MFS_4THICKFRAME | MFS_SYNCACTIVE |
@@ -48,12 +53,12 @@ BOOL CMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
     dwDockStyle |= dwBarStyle & CBRS_FLOAT_MULTI;
     // Created as a child of the docking frame first, so it joins that frame's bars (where
     // CanDock and the saved state find it), then moved in here.
-    if (!m_wndDockBar.Create(pParent, WS_CHILD | WS_VISIBLE | dwDockStyle, AFX_IDW_DOCKBAR_FLOAT))
+    if (!dockBar.Create(pParent, WS_CHILD | WS_VISIBLE | dwDockStyle, AFX_IDW_DOCKBAR_FLOAT))
     {
         m_bInRecalcLayout = FALSE;
         return FALSE;
     }
-    m_wndDockBar.SetParent(this);
+    dockBar.SetParent(this);
     m_bInRecalcLayout = FALSE;
     return TRUE;
 }

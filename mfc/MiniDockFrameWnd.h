@@ -31,5 +31,8 @@ class CMiniDockFrameWnd : public CMiniFrameWnd
     afx_msg void OnNcLButtonDblClk(UINT nHitTest, CPoint point);
 
   protected:
+    // Create with the given dock bar (a derived frame's own).
+    BOOL CreateWithDockBar(CWnd* pParent, DWORD dwBarStyle, CDockBar& dockBar);
+
     DECLARE_MESSAGE_MAP()
 };

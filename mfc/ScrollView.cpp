@@ -182,18 +182,22 @@ void CScrollView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
     {
         if (m_nMapMode != MM_SCALETOFIT)
             ptVpOrg = -GetDeviceScrollPosition();
-        if (m_bCenter)
-        {
-            CRect rect;
-            GetClientRect(&rect);
-            if (m_totalDev.cx < rect.Width())
-                ptVpOrg.x = (rect.Width() - m_totalDev.cx) / 2;
-            if (m_totalDev.cy < rect.Height())
-                ptVpOrg.y = (rect.Height() - m_totalDev.cy) / 2;
-        }
+        CenterViewportOrg(ptVpOrg);
     }
     pDC->SetViewportOrg(ptVpOrg);
     CView::OnPrepareDC(pDC, pInfo);
+}
+
+void CScrollView::CenterViewportOrg(CPoint& ptVpOrg)
+{
+    if (!m_bCenter)
+        return;
+    CRect rect;
+    GetClientRect(&rect);
+    if (m_totalDev.cx < rect.Width())
+        ptVpOrg.x = (rect.Width() - m_totalDev.cx) / 2;
+    if (m_totalDev.cy < rect.Height())
+        ptVpOrg.y = (rect.Height() - m_totalDev.cy) / 2;
 }
 
 void CScrollView::GetScrollBarSizes(CSize& sizeSb)

@@ -65,6 +65,8 @@ class CScrollView : public CView
     void GetScrollBarState(CSize sizeClient, CSize& needSb, CSize& sizeRange, CPoint& ptMove,
                            BOOL bInsideClient);
     void ScrollToDevicePosition(POINT ptDev);
+    // With m_bCenter, output smaller than the client area is centred in it.
+    void CenterViewportOrg(CPoint& ptVpOrg);
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);

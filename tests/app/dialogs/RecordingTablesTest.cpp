@@ -19,6 +19,7 @@
 #include "AppIds.h"
 #include "ComboBox.h"
 #include "StationIds.h"
+#include <dlgs.h>
 #include <string>
 
 using namespace testing_support;
@@ -466,4 +467,102 @@ TEST_F(MeasureTable, DocumentRefillsItsTable)
     EXPECT_EQ(4u, grid.GetRowCount());
     EXPECT_EQ("110", Text(4, 2));
     m_pDoc->GetObjects().RemoveAll();
+}
+
+namespace
+{
+// Answers the next file dialog of this thread: types the path and saves, or cancels.
+class FileDialogAnswer
+{
+  public:
+    FileDialogAnswer(std::string path, bool bSave) : m_path(std::move(path)), m_bSave(bSave)
+    {
+        Current() = this;
+        m_nTimer = ::SetTimer(NULL, 0, 100, Tick);
+    }
+    ~FileDialogAnswer()
+    {
+        ::KillTimer(NULL, m_nTimer);
+        Current() = NULL;
+    }
+    bool bSeen = false;
+
+  private:
+    static FileDialogAnswer*& Current()
+    {
+        static FileDialogAnswer* s_p = NULL;
+        return s_p;
+    }
+    static BOOL CALLBACK Find(HWND hWnd, LPARAM lParam)
+    {
+        char name[16] = "";
+        ::GetClassNameA(hWnd, name, sizeof name);
+        if (::IsWindowVisible(hWnd) && std::string(name) == "#32770" &&
+            (::GetDlgItem(hWnd, cmb13) != NULL || ::GetDlgItem(hWnd, edt1) != NULL))
+        {
+            *(HWND*)lParam = hWnd;
+            return FALSE;
+        }
+        return TRUE;
+    }
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        FileDialogAnswer* pThis = Current();
+        HWND hDlg = NULL;
+        ::EnumThreadWindows(::GetCurrentThreadId(), Find, (LPARAM)&hDlg);
+        if (pThis == NULL || hDlg == NULL || pThis->bSeen)
+            return;
+        pThis->bSeen = true;
+        if (pThis->m_bSave)
+        {
+            ::SendMessageA(hDlg, CDM_SETCONTROLTEXT, edt1, (LPARAM)pThis->m_path.c_str());
+            ::SendMessageA(hDlg, CDM_SETCONTROLTEXT, cmb13, (LPARAM)pThis->m_path.c_str());
+        }
+        ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(pThis->m_bSave ? IDOK : IDCANCEL, BN_CLICKED), 0);
+    }
+    std::string m_path;
+    bool m_bSave;
+    UINT_PTR m_nTimer = 0;
+};
+
+bool FileExists(const std::string& path)
+{
+    return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+} // namespace
+
+// The table goes into an Excel 97 workbook at the chosen path; Cancel writes nothing; a table
+// longer than a sheet is refused by the writer and the export says so by its result.
+TEST_F(MeasureTable, ExportWritesAWorkbookOrNothing)
+{
+    MakeTwoCurvesAndABar();
+    m_pTable->Refresh(m_objects.list);
+    const std::string path = TempFile("Messwerte.xls");
+    {
+        FileDialogAnswer answer(path, true);
+        EXPECT_TRUE(m_pTable->ExportToExcel());
+        EXPECT_TRUE(answer.bSeen);
+    }
+    ASSERT_TRUE(FileExists(path));
+    EXPECT_EQ(std::string("\xD0\xCF\x11\xE0", 4), ReadFile(path).substr(0, 4)) << "a compound file";
+
+    const std::string cancelled = TempFile("Abgebrochen.xls");
+    {
+        FileDialogAnswer answer(cancelled, false);
+        EXPECT_FALSE(m_pTable->ExportToExcel());
+        EXPECT_TRUE(answer.bSeen);
+    }
+    EXPECT_FALSE(FileExists(cancelled));
+
+    const std::string tooLong = TempFile("Zulang.xls");
+    m_pTable->GetGrid().SetRowCount(70000, GX_NOREDRAW);
+    m_pTable->SetValueCell(70000, 1, 1.0);
+    MessageBoxes boxes;
+    boxes.Expect(IDOK);
+    {
+        FileDialogAnswer answer(tooLong, true);
+        EXPECT_FALSE(m_pTable->ExportToExcel());
+    }
+    EXPECT_EQ(0u, boxes.Pending()) << "the writer says why";
+    EXPECT_FALSE(FileExists(tooLong));
 }

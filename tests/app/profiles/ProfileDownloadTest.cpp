@@ -7,6 +7,8 @@
 #include "FirstStart.h"
 #include "StationWrites.h"
 #include "app/DownloadWizzard.h"
+#include "app/MeasureTableWnd.h"
+#include "app/UploadWizzard.h"
 #include "app/MyBrowseGridWnd.h"
 #include "app/ParameterSetDlg.h"
 #include "dialogs/Input.h"
@@ -211,6 +213,9 @@ class ProfileTableDownload : public ProfileDownload
     {
         if (CDownloadWizzard* p = CDownloadWizzard::GetOpenWizard())
             p->DestroyWindow();
+        if (CUploadWizzard* p = CUploadWizzard::GetOpenWizard())
+            p->DestroyWindow();
+        GetIRControlApp()->m_bParameterSetsProtected = FALSE;
         ProfileDownload::TearDown();
         ::DeleteFileA(m_path.c_str());
     }
@@ -218,7 +223,12 @@ class ProfileTableDownload : public ProfileDownload
     CMyBrowseGridWnd* ChooseSet2()
     {
         CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetIRControlApp()->m_pMainWnd);
-        CParameterSetDlg* pDlg = pFrame != NULL ? pFrame->GetParameterSetDlg() : NULL;
+        if (pFrame == NULL)
+            return NULL;
+        // The recording's tabs came first: the user goes to the profile table's.
+        pFrame->GetMeasureTableWnd().GetTabWnd().ActivateTab(CMeasureTableWnd::TabProfiles);
+        PumpMessages(100);
+        CParameterSetDlg* pDlg = pFrame->GetParameterSetDlg();
         CMyBrowseGridWnd* pGrid = pDlg != NULL ? pDlg->GetGrid() : NULL;
         EXPECT_TRUE(pGrid != NULL && pGrid->IsWindowVisible());
         if (pGrid == NULL)
@@ -286,5 +296,81 @@ TEST_F(ProfileTableDownload, TheWizardWalksFivePagesAndFinishDownloads)
     EXPECT_EQ(1, pDoc->GetAutoRecord());
     EXPECT_EQ("Board 2", std::string(pDoc->GetBoardName()));
     EXPECT_EQ(90, pDoc->GetTinit());
+    pDoc->SetModifiedFlag(FALSE);
+}
+
+// The recording's parameter set into the profile table: refused under protection, appended
+// directly, and through the wizard with the operator's corrections and Tinit held to its limits.
+TEST_F(ProfileTableDownload, UploadAppendsTheRecordingsSetToTheFile)
+{
+    WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "UploadWizzard", 0);
+    CIRControlView* pView =
+        StartOnline("--var 4=1.0 --var 5=1.25 --var 7=160 --var 8=70 --var 9=190 --var 10=230 --var 11=215 "
+                    "--var 12=6 --var 13=1 --var 14=0");
+    ASSERT_TRUE(pView != NULL);
+    CIRControlDoc* pDoc = pView->GetDocument();
+    // The station's values, the infrared sensor's factor (variable 5) among them.
+    float f1 = 0, f2 = 0;
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            pDoc->GetSensorFactors(f1, f2);
+            return pDoc->GetT1() == 160 && pDoc->GetTime() == 70 && f2 == 1.25f;
+        },
+        5000));
+    pDoc->SetBoardName("Platine 7");
+    pDoc->SetComponentName("BGA");
+    pDoc->SetProfileTypeText("Einl\xF6ten");
+    pDoc->SetApertureXText("3,0 x 10 mm");
+    pDoc->SetApertureYText("4,0 x 10 mm");
+    pDoc->SetPin1Text("Rechts oben");
+    pDoc->SetTinit(90);
+    const std::string line6 =
+        "Platine 7;BGA;Einl\xF6ten;160;70;190;230;215;6;IR-Sensor; \xB0" "C;3,0 x 10 mm;4,0 x 10 mm;Rechts oben;90;1.250\r\n";
+    {
+        SCOPED_TRACE("protected");
+        GetIRControlApp()->m_bParameterSetsProtected = TRUE;
+        MessageBoxes boxes;
+        boxes.Expect(IDOK, "Die Profiltabelle ist gesch");
+        pView->SendMessage(WM_COMMAND, ID_PROFILE_UPLOAD);
+        EXPECT_EQ(0u, boxes.Pending());
+        EXPECT_EQ(ProfileFile(), ReadFile(m_path));
+        GetIRControlApp()->m_bParameterSetsProtected = FALSE;
+    }
+    pView->SendMessage(WM_COMMAND, ID_PROFILE_UPLOAD);
+    EXPECT_EQ(nullptr, CUploadWizzard::GetOpenWizard());
+    EXPECT_EQ(ProfileFile() + line6, ReadFile(m_path));
+
+    SCOPED_TRACE("through the wizard");
+    WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "UploadWizzard", 1);
+    pView->SendMessage(WM_COMMAND, ID_PROFILE_UPLOAD);
+    CUploadWizzard* pWizard = CUploadWizzard::GetOpenWizard();
+    ASSERT_TRUE(pWizard != NULL);
+    pWizard->SetForegroundWindow();
+    dialogs_test::FrameworkPump(100);
+    EXPECT_NE(std::string::npos, ControlText(pWizard->m_valuesPage.m_hWnd, IDC_WIZ_T1).find("160"));
+    dialogs_test::ClickControl(pWizard, ID_WIZ_NEXT);
+    ASSERT_TRUE(pWizard->m_boardPage.IsWindowVisible());
+    EXPECT_EQ("Platine 7", ControlText(pWizard->m_boardPage.m_hWnd, IDC_WIZ_BOARD));
+    pWizard->m_boardPage.SetDlgItemText(IDC_WIZ_BOARD, "Platine 8");
+    dialogs_test::ClickControl(pWizard, ID_WIZ_NEXT);
+    dialogs_test::ClickControl(pWizard, ID_WIZ_NEXT);
+    ASSERT_TRUE(pWizard->m_pin1Page.IsWindowVisible());
+    EXPECT_EQ("90", ControlText(pWizard->m_pin1Page.m_hWnd, IDC_WIZ_TINIT));
+    pWizard->m_pin1Page.SetDlgItemText(IDC_WIZ_TINIT, "121");
+    {
+        MessageBoxes boxes;
+        boxes.Expect(IDOK, "Bitte geben Sie eine ganze Zahl zwischen 30 und 120 ein.");
+        dialogs_test::ClickControl(pWizard, ID_WIZ_FINISH);
+        EXPECT_EQ(0u, boxes.Pending());
+    }
+    ASSERT_EQ(pWizard, CUploadWizzard::GetOpenWizard()) << "Finish stays on the page";
+    EXPECT_EQ(ProfileFile() + line6, ReadFile(m_path));
+    pWizard->m_pin1Page.SetDlgItemText(IDC_WIZ_TINIT, "100");
+    dialogs_test::ClickControl(pWizard, ID_WIZ_FINISH);
+    EXPECT_EQ(nullptr, CUploadWizzard::GetOpenWizard());
+    const std::string line7 =
+        "Platine 8;BGA;Einl\xF6ten;160;70;190;230;215;6;IR-Sensor; \xB0" "C;3,0 x 10 mm;4,0 x 10 mm;Rechts oben;100;1.250\r\n";
+    EXPECT_EQ(ProfileFile() + line6 + line7, ReadFile(m_path));
+    EXPECT_EQ("Platine 8", std::string(pDoc->GetBoardName()));
     pDoc->SetModifiedFlag(FALSE);
 }

@@ -12,7 +12,9 @@
 #include <gtest/gtest.h>
 #include <stdlib.h>
 #include <objbase.h>
+#include <algorithm>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -146,4 +148,114 @@ TEST(ExcelWorkbook, NumbersAndTextsKeepTheirValues)
         strNumber.Format("%.13g", d); // as the grid formats it
         EXPECT_STREQ(*pszEnd == 0 ? (LPCTSTR)strNumber : values[r], read->GetStoredValueText(r + 1, 1)) << r;
     }
+}
+
+TEST(ExcelWorkbook, AOneSheetGridIsWrittenAsTheseRecords)
+{
+    EnsureGridLibrary();
+    std::string strPath = OutPath("ein-blatt.xls");
+    ::DeleteFileA(strPath.c_str());
+    char szTemp[MAX_PATH];
+    ::GetTempPathA(MAX_PATH, szTemp);
+    const std::string strLogs[] = {std::string(szTemp) + "Handler.log", std::string(szTemp) + "Table.log"};
+    for (const std::string& strLog : strLogs)
+        ::DeleteFileA(strLog.c_str());
+    {
+        ExcelSheet saved;
+        saved->SetValueRange(CGXCellRange(1, 1), "abc");
+        saved->SetStyleRange(CGXCellRange(1, 2), CGXStyle().SetValue("3.5").SetFormat(2).SetPlaces(2));
+        saved->SetStyleRange(CGXCellRange(2, 1), CGXStyle().SetFormat(2).SetPlaces(2));
+        saved->GetParam()->m_sSheetName = "Messwerte";
+        ASSERT_TRUE(saved->SaveExcelFile(strPath.c_str()));
+    }
+    for (const std::string& strLog : strLogs)
+        EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(strLog.c_str())) << strLog; // logs stay off
+
+    // One stream, named "Workbook".
+    std::wstring wide(strPath.begin(), strPath.end());
+    IStorage* pStorage = NULL;
+    ASSERT_TRUE(SUCCEEDED(
+        ::StgOpenStorage(wide.c_str(), NULL, STGM_READ | STGM_SHARE_DENY_WRITE, NULL, 0, &pStorage)));
+    IEnumSTATSTG* pEnum = NULL;
+    std::vector<std::wstring> names;
+    if (SUCCEEDED(pStorage->EnumElements(0, NULL, 0, &pEnum)))
+    {
+        STATSTG stat;
+        while (pEnum->Next(1, &stat, NULL) == S_OK)
+        {
+            names.push_back(stat.pwcsName);
+            ::CoTaskMemFree(stat.pwcsName);
+        }
+        pEnum->Release();
+    }
+    pStorage->Release();
+    EXPECT_EQ(std::vector<std::wstring>{L"Workbook"}, names);
+
+    // The records in order; a record that occurs several times in a row has a count.
+    struct Expected
+    {
+        const char* pszName;
+        int nTimes;
+        const char* pszHex;
+    };
+    const Expected records[] = {
+        {"BOF globals", 1, "09 08 10 00 00 06 05 00 BB 0D CC 07 01 00 00 00 00 06 00 00"},
+        {"WINDOW1", 1, "3D 00 12 00 00 00 69 00 9F 33 5D 1B 38 00 00 00 00 00 01 00 58 02"},
+        // The Standard style's font as fonts 0, 1, 2, 3 and 5 (4 is never given): 10 pt Arial.
+        {"FONT Standard", 5,
+         "31 00 1A 00 A0 00 00 00 FF 7F 90 01 00 00 00 00 00 00 05 01 41 00 72 00 69 00 61 00 6C 00"},
+        // Font 6: the bold font of the column headers' base style.
+        {"FONT bold", 1,
+         "31 00 1A 00 A0 00 00 00 FF 7F BC 02 00 00 00 00 00 00 05 01 41 00 72 00 69 00 61 00 6C 00"},
+        // Font 7: the cells' font, keyed by the sheet.
+        {"FONT cells", 1,
+         "31 00 1A 00 A0 00 00 00 FF 7F 90 01 00 00 00 00 00 00 05 01 41 00 72 00 69 00 61 00 6C 00"},
+        {"XF style 0-14", 15, "E0 00 14 00 00 00 00 00 F4 FF 01 00 00 A0 00 00 00 00 00 00 00 00 89 04"},
+        {"XF cell 15", 1, "E0 00 14 00 00 00 00 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00 89 04"},
+        {"XF style 16 (bold)", 1, "E0 00 14 00 06 00 00 00 F4 FF 12 00 00 A4 00 00 00 00 00 00 00 00 89 04"},
+        {"XF style 17", 1, "E0 00 14 00 00 00 00 00 F4 FF 01 00 00 BC 00 00 00 00 00 00 00 00 89 04"},
+        {"XF cell 18 (abc)", 1, "E0 00 14 00 07 00 00 00 00 00 01 00 00 00 00 00 00 00 00 00 00 00 89 04"},
+        {"XF cell 19 (format 2)", 1,
+         "E0 00 14 00 07 00 02 00 00 00 01 00 00 04 00 00 00 00 00 00 00 00 89 04"},
+        {"STYLE 1", 1, "93 02 04 00 00 80 03 FF"},
+        {"STYLE 2", 1, "93 02 04 00 00 80 06 FF"},
+        {"STYLE 3", 1, "93 02 04 00 00 80 04 FF"},
+        {"STYLE 4", 1, "93 02 04 00 00 80 07 FF"},
+        {"STYLE 5", 1, "93 02 04 00 00 80 00 FF"},
+        {"STYLE 6", 1, "93 02 04 00 00 80 05 FF"},
+        // 56 entries of the default palette; entries 4-8, 10, 12, 13, 17 and 19 zero.
+        {"PALETTE", 1,
+         "92 00 E2 00 38 00"
+         " 00 00 00 00 FF FF FF 00 FF 00 00 00 00 FF 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00 00"
+         " 00 00 00 00 00 80 00 00 00 00 00 00 80 80 00 00 00 00 00 00 00 00 00 00 C0 C0 C0 00 80 80 80 00"
+         " 99 99 FF 00 00 00 00 00 FF FF CC 00 00 00 00 00 66 00 66 00 FF 80 80 00 00 66 CC 00 CC CC FF 00"
+         " 00 00 80 00 FF 00 FF 00 FF FF 00 00 00 FF FF 00 80 00 80 00 80 00 00 00 00 80 80 00 00 00 FF 00"
+         " 00 CC FF 00 CC FF FF 00 CC FF CC 00 FF FF 99 00 99 CC FF 00 FF 99 CC 00 CC 99 FF 00 E3 E3 E3 00"
+         " 33 66 FF 00 33 CC CC 00 99 CC 00 00 FF CC 00 00 FF 99 00 00 FF 66 00 00 66 66 99 00 96 96 96 00"
+         " 00 33 66 00 33 99 66 00 00 33 00 00 33 33 00 00 99 33 00 00 99 33 66 00 33 33 99 00 33 33 33 00"},
+        // The sheet's BOF at 20 + 22 + 7 x 30 + 20 x 24 + 6 x 8 + 230 + 21 + 4 = 0x40B.
+        {"BOUNDSHEET", 1, "85 00 11 00 0B 04 00 00 00 00 09 00 4D 65 73 73 77 65 72 74 65"},
+        {"EOF globals", 1, "0A 00 00 00"},
+        {"BOF sheet", 1, "09 08 10 00 00 06 10 00 BB 0D CC 07 01 00 00 00 00 06 00 00"},
+        {"DIMENSIONS", 1, "00 02 0E 00 00 00 00 00 FF FF 00 00 00 00 00 01 00 00"},
+        // "abc" as 8-bit characters: 6 + 3 + 3 = body 15.
+        {"LABEL A1", 1, "04 02 0F 00 00 00 00 00 12 00 03 00 01 61 00 62 00 63 00"},
+        {"NUMBER B1", 1, "03 02 0E 00 00 00 01 00 13 00 00 00 00 00 00 00 0C 40"},
+        {"BLANK A2", 1, "01 02 06 00 01 00 00 00 13 00"},
+        // Bit 9: the sheet is selected.
+        {"WINDOW2", 1, "3E 02 12 00 16 02 00 00 00 00 40 00 00 00 00 00 00 00 00 00 00 00"},
+        {"EOF sheet", 1, "0A 00 00 00"},
+    };
+    Bytes b = WorkbookStream(strPath);
+    size_t i = 0;
+    for (const Expected& e : records)
+        for (int n = 0; n < e.nTimes; n++)
+        {
+            SCOPED_TRACE(e.pszName);
+            ASSERT_LE(i + 4, b.size()) << "the stream ends before it";
+            size_t nEnd = std::min(b.size(), i + 4 + WordAt(b, i + 2));
+            EXPECT_EQ(HexBytes(e.pszHex), Bytes(b.begin() + i, b.begin() + nEnd));
+            i = nEnd;
+        }
+    EXPECT_EQ(b.size(), i) << "bytes behind the last record";
 }

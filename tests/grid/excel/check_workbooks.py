@@ -26,6 +26,12 @@ WORKBOOKS = {
             (0, 1): ("3.5", "0.00"),
         }),
     ],
+    "ein-blatt.xls": [
+        ("Messwerte", {
+            (0, 0): ("abc", "General"),
+            (0, 1): ("3.5", "0.00"),
+        }),
+    ],
     "zahlen.xls": [
         ("Zahlen", {
             (0, 0): ("1e-300", "General"),

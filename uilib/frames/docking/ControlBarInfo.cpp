@@ -180,17 +180,9 @@ BOOL SECControlBarInfo::LoadStateFromProfile(LPCTSTR lpszProfileName, int nIndex
 
 void SECControlBarInfo::Serialize(CArchive& ar, SECDockState* pDockState)
 {
-    const BOOL bVersion2 = pDockState->GetVersion() > 1;
+    SerializeHead(ar, pDockState);
     if (ar.IsStoring())
     {
-        ar << (DWORD)m_nBarID << (DWORD)m_bVisible << (DWORD)m_bFloating << (DWORD)m_bHorz << (POINT)m_pointPos;
-        if (bVersion2)
-        {
-            ar << (DWORD)m_nMRUWidth << (DWORD)m_bDocking;
-            if (m_bDocking)
-                ar << (DWORD)m_uMRUDockID << (const RECT&)m_rectMRUDockPos << m_dwMRUFloatStyle
-                   << (POINT)m_ptMRUFloatPos;
-        }
         ar << m_dwStyle << m_dwExStyle << (DWORD)m_bPrevFloating << (DWORD)m_bMDIChild;
         ar << FormatPctWidth(m_fPctWidth);
         WriteSize(ar, m_szMRUFloat);
@@ -199,67 +191,30 @@ void SECControlBarInfo::Serialize(CArchive& ar, SECDockState* pDockState)
         ar << m_dwMRUDockingState << m_dwDockingStyle << m_dwTypeID;
         if (m_pInfoEx != NULL)
             m_pInfoEx->Serialize(ar, pDockState);
-        ar << (WORD)m_arrBarID.GetSize();
-        for (int i = 0; i < m_arrBarID.GetSize(); i++)
-            ar << (DWORD)(UINT_PTR)m_arrBarID[i];
-        return;
     }
-    DWORD dw;
-    ar >> dw;
-    m_nBarID = dw;
-    ar >> dw;
-    m_bVisible = (BOOL)dw;
-    ar >> dw;
-    m_bFloating = (BOOL)dw;
-    ar >> dw;
-    m_bHorz = (BOOL)dw;
-    POINT pt;
-    ar >> pt;
-    m_pointPos = pt;
-    if (bVersion2)
+    else
     {
-        pDockState->ScalePoint(m_pointPos);
+        DWORD dw;
+        ar >> m_dwStyle >> m_dwExStyle >> dw;
+        m_bPrevFloating = (BOOL)dw;
         ar >> dw;
-        m_nMRUWidth = dw;
-        ar >> dw;
-        m_bDocking = (BOOL)dw;
-        if (m_bDocking)
+        m_bMDIChild = (BOOL)dw;
+        CString strPct;
+        ar >> strPct;
+        m_fPctWidth = ParsePctWidth(strPct);
+        ReadSize(ar, m_szMRUFloat);
+        ReadSize(ar, m_szMRUHorzDock);
+        ReadSize(ar, m_szMRUVertDock);
+        ar >> m_dwMRUDockingState >> m_dwDockingStyle >> m_dwTypeID;
+        if (m_pManager != NULL)
         {
-            RECT rect;
-            ar >> dw >> rect >> m_dwMRUFloatStyle >> pt;
-            m_uMRUDockID = dw;
-            m_rectMRUDockPos = rect;
-            pDockState->ScaleRectPos(m_rectMRUDockPos);
-            m_ptMRUFloatPos = pt;
-            pDockState->ScalePoint(m_ptMRUFloatPos);
+            delete m_pInfoEx;
+            m_pInfoEx = m_pManager->CreateBarInfo(this);
+            if (m_pInfoEx != NULL)
+                m_pInfoEx->Serialize(ar, pDockState);
         }
     }
-    ar >> m_dwStyle >> m_dwExStyle >> dw;
-    m_bPrevFloating = (BOOL)dw;
-    ar >> dw;
-    m_bMDIChild = (BOOL)dw;
-    CString strPct;
-    ar >> strPct;
-    m_fPctWidth = ParsePctWidth(strPct);
-    ReadSize(ar, m_szMRUFloat);
-    ReadSize(ar, m_szMRUHorzDock);
-    ReadSize(ar, m_szMRUVertDock);
-    ar >> m_dwMRUDockingState >> m_dwDockingStyle >> m_dwTypeID;
-    if (m_pManager != NULL)
-    {
-        delete m_pInfoEx;
-        m_pInfoEx = m_pManager->CreateBarInfo(this);
-        if (m_pInfoEx != NULL)
-            m_pInfoEx->Serialize(ar, pDockState);
-    }
-    WORD nCount;
-    ar >> nCount;
-    m_arrBarID.RemoveAll();
-    for (WORD i = 0; i < nCount; i++)
-    {
-        ar >> dw;
-        m_arrBarID.Add((void*)(UINT_PTR)dw);
-    }
+    SerializeBarIDs(ar);
 }
 
 // ---- the state tree
@@ -275,6 +230,30 @@ int TreeInt(SECPersistentTreeNode* pNode, LPCTSTR lpszKey, int nDefault)
     pNode->GetKeyValue(lpszKey, n, nDefault);
     return n;
 }
+
+// A bar's node of a state tree, with the keys of its profile section.
+class TreeStore : public CControlBarInfo::KeyStore
+{
+  public:
+    explicit TreeStore(SECPersistentTreeNode* pNode) : m_pNode(pNode)
+    {
+    }
+    void WriteInt(LPCTSTR lpszKey, int nValue) override
+    {
+        m_pNode->SetKeyValue(lpszKey, nValue);
+    }
+    int ReadInt(LPCTSTR lpszKey, int nDefault) override
+    {
+        return TreeInt(m_pNode, lpszKey, nDefault);
+    }
+    BOOL ReadIntIfPresent(LPCTSTR lpszKey, int* pnValue) override
+    {
+        return m_pNode->GetKeyValue(lpszKey, *pnValue, 0) == SECPTN_OK;
+    }
+
+  private:
+    SECPersistentTreeNode* m_pNode;
+};
 
 void WriteTreeValues(SECPersistentTreeNode* pNode, const SECControlBarInfo& info, const IntValue* pValues, size_t nCount)
 {
@@ -298,8 +277,7 @@ void ReadTreeValues(SECPersistentTreeNode* pNode, SECControlBarInfo& info, const
 
 BOOL SECControlBarInfo::IsDeclined() const
 {
-    // The rule of MFC's profile writer (CControlBarInfo::SaveState).
-    return m_bDockBar && m_bVisible && !m_bFloating && m_pointPos == CPoint(-1, -1) && m_arrBarID.GetSize() <= 1;
+    return IsDefaultDockBar();
 }
 
 BOOL SECControlBarInfo::SaveStateToTree(SECPTNFactory* pFactory, SECPersistentTreeNode* pParent, int nIndex)
@@ -320,43 +298,8 @@ BOOL SECControlBarInfo::SaveStateToTree(SECPTNFactory* pFactory, SECPersistentTr
 
 void SECControlBarInfo::SaveBaseToTree(SECPTNFactory*, SECPersistentTreeNode* pNode)
 {
-    // Values equal to what a reader takes for a missing one are left out, as in the profile.
-    pNode->SetKeyValue(_T("BarID"), (int)m_nBarID);
-    if (!m_bVisible)
-        pNode->SetKeyValue(_T("Visible"), (int)m_bVisible);
-    if (m_bFloating)
-    {
-        pNode->SetKeyValue(_T("Horz"), (int)m_bHorz);
-        pNode->SetKeyValue(_T("Floating"), (int)m_bFloating);
-    }
-    if (m_pointPos.x != -1)
-        pNode->SetKeyValue(_T("XPos"), (int)m_pointPos.x);
-    if (m_pointPos.y != -1)
-        pNode->SetKeyValue(_T("YPos"), (int)m_pointPos.y);
-    if (m_nMRUWidth != 32767)
-        pNode->SetKeyValue(_T("MRUWidth"), (int)m_nMRUWidth);
-    if (m_bDocking)
-    {
-        pNode->SetKeyValue(_T("Docking"), (int)m_bDocking);
-        pNode->SetKeyValue(_T("MRUDockID"), (int)m_uMRUDockID);
-        pNode->SetKeyValue(_T("MRUDockLeftPos"), (int)m_rectMRUDockPos.left);
-        pNode->SetKeyValue(_T("MRUDockTopPos"), (int)m_rectMRUDockPos.top);
-        pNode->SetKeyValue(_T("MRUDockRightPos"), (int)m_rectMRUDockPos.right);
-        pNode->SetKeyValue(_T("MRUDockBottomPos"), (int)m_rectMRUDockPos.bottom);
-        pNode->SetKeyValue(_T("MRUFloatStyle"), (int)m_dwMRUFloatStyle);
-        pNode->SetKeyValue(_T("MRUFloatXPos"), (int)m_ptMRUFloatPos.x);
-        pNode->SetKeyValue(_T("MRUFloatYPos"), (int)m_ptMRUFloatPos.y);
-    }
-    if (m_arrBarID.GetSize() > 1)
-    {
-        pNode->SetKeyValue(_T("Bars"), (int)m_arrBarID.GetSize());
-        for (int i = 0; i < m_arrBarID.GetSize(); i++)
-        {
-            CString strKey;
-            strKey.Format(_T("Bar#%d"), i);
-            pNode->SetKeyValue(strKey, (int)(UINT_PTR)m_arrBarID[i]);
-        }
-    }
+    TreeStore store(pNode);
+    WriteKeys(store);
 }
 
 void SECControlBarInfo::SaveExtraToTree(SECPTNFactory*, SECPersistentTreeNode* pNode)
@@ -394,35 +337,9 @@ void SECControlBarInfo::LoadStateFromTree(SECPersistentTreeNode* pNode, SECDockS
 
 void SECControlBarInfo::LoadBaseFromTree(SECPersistentTreeNode* pNode, SECDockState* pDockState)
 {
-    m_nBarID = (UINT)TreeInt(pNode, _T("BarID"), 0);
-    m_bVisible = (BOOL)TreeInt(pNode, _T("Visible"), TRUE);
-    m_bHorz = (BOOL)TreeInt(pNode, _T("Horz"), TRUE);
-    m_bFloating = (BOOL)TreeInt(pNode, _T("Floating"), FALSE);
-    m_pointPos = CPoint(TreeInt(pNode, _T("XPos"), -1), TreeInt(pNode, _T("YPos"), -1));
-    pDockState->ScalePoint(m_pointPos);
-    m_nMRUWidth = (UINT)TreeInt(pNode, _T("MRUWidth"), 32767);
-    m_bDocking = (BOOL)TreeInt(pNode, _T("Docking"), FALSE);
-    if (m_bDocking)
-    {
-        m_uMRUDockID = (UINT)TreeInt(pNode, _T("MRUDockID"), 0);
-        m_rectMRUDockPos = CRect(TreeInt(pNode, _T("MRUDockLeftPos"), 0), TreeInt(pNode, _T("MRUDockTopPos"), 0),
-                                 TreeInt(pNode, _T("MRUDockRightPos"), 0), TreeInt(pNode, _T("MRUDockBottomPos"), 0));
-        pDockState->ScaleRectPos(m_rectMRUDockPos);
-        m_dwMRUFloatStyle = (DWORD)TreeInt(pNode, _T("MRUFloatStyle"), 0);
-        m_ptMRUFloatPos = CPoint(TreeInt(pNode, _T("MRUFloatXPos"), 0), TreeInt(pNode, _T("MRUFloatYPos"), 0));
-        pDockState->ScalePoint(m_ptMRUFloatPos);
-    }
-    // Entries that are not there end the list: a damaged count cannot make it long.
-    const int nBars = TreeInt(pNode, _T("Bars"), 0);
-    for (int i = 0; i < nBars; i++)
-    {
-        CString strKey;
-        strKey.Format(_T("Bar#%d"), i);
-        int nID = 0;
-        if (pNode->GetKeyValue(strKey, nID, 0) != SECPTN_OK)
-            break;
-        m_arrBarID.Add((void*)(UINT_PTR)(UINT)nID);
-    }
+    TreeStore store(pNode);
+    m_nBarID = (UINT)store.ReadInt(_T("BarID"), 0);
+    ReadKeys(store, pDockState);
 }
 
 void SECControlBarInfo::LoadExtraFromTree(SECPersistentTreeNode* pNode, SECDockState*)

@@ -93,10 +93,7 @@ BOOL SECDockBar::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwCreateValue, UI
 
 SECControlBar* SECDockBar::AsSECBar(void* pEntry)
 {
-    if (!IsBarEntry(pEntry))
-        return NULL;
-    CControlBar* pBar = (CControlBar*)pEntry;
-    return pBar->IsKindOf(RUNTIME_CLASS(SECControlBar)) ? static_cast<SECControlBar*>(pBar) : NULL;
+    return IsBarEntry(pEntry) ? DYNAMIC_DOWNCAST(SECControlBar, (CControlBar*)pEntry) : NULL;
 }
 
 // ---- rows

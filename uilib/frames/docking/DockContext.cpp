@@ -25,14 +25,9 @@ BOOL IsVert(DWORD dwStyle)
     return (dwStyle & CBRS_ORIENT_VERT) != 0;
 }
 
-SECControlBar* AsSECBar(CControlBar* pBar)
-{
-    return pBar->IsKindOf(RUNTIME_CLASS(SECControlBar)) ? static_cast<SECControlBar*>(pBar) : NULL;
-}
-
 BOOL IsFixedSECBar(CControlBar* pBar)
 {
-    SECControlBar* p = AsSECBar(pBar);
+    SECControlBar* p = DYNAMIC_DOWNCAST(SECControlBar, pBar);
     return p != NULL && (p->m_dwExStyle & BAR_EX_FIXED_FLOAT_SIZE) != 0;
 }
 
@@ -333,7 +328,7 @@ void SECDockContext::Stretch(CPoint pt)
     const BOOL bBottom = nHit == HTBOTTOM || nHit == HTBOTTOMLEFT || nHit == HTBOTTOMRIGHT;
     CPoint ptKept = pt;
     CSize size;
-    if (AsSECBar(m_pBar) == NULL || IsFixedSECBar(m_pBar))
+    if (DYNAMIC_DOWNCAST(SECControlBar, m_pBar) == NULL || IsFixedSECBar(m_pBar))
     {
         int nLength;
         DWORD dwMode = LM_HORZ;
@@ -412,7 +407,7 @@ void SECDockContext::EndResize()
 {
     CancelLoop();
     m_pBar->CalcDynamicLayout(m_rectDragVert.Width(), LM_HORZ | LM_COMMIT);
-    if (AsSECBar(m_pBar) != NULL && !IsFixedSECBar(m_pBar))
+    if (DYNAMIC_DOWNCAST(SECControlBar, m_pBar) != NULL && !IsFixedSECBar(m_pBar))
         m_pBar->CalcDynamicLayout(m_rectDragVert.Height(), LM_HORZ | LM_LENGTHY | LM_COMMIT);
     FloatThroughSite(m_rectFrameDragHorz.TopLeft(),
                      CBRS_ALIGN_TOP | CBRS_SIZE_DYNAMIC | (m_dwDockStyle & CBRS_FLOAT_MULTI));
@@ -492,7 +487,7 @@ void SECDockContext::ToggleDocking()
         m_pDockSite = m_pBar->m_pDockSite;
     if (m_pDockSite == NULL)
         return;
-    SECControlBar* pSECBar = AsSECBar(m_pBar);
+    SECControlBar* pSECBar = DYNAMIC_DOWNCAST(SECControlBar, m_pBar);
     if (m_pBar->IsFloating())
     {
         if (!(m_pBar->m_dwDockStyle & CBRS_ALIGN_ANY))
@@ -522,7 +517,7 @@ void SECDockContext::ToggleMDIChildFloating()
     if (pSite == NULL)
         return;
     pSite->SetDockingBusy(TRUE);
-    SECControlBar* pSECBar = AsSECBar(m_pBar);
+    SECControlBar* pSECBar = DYNAMIC_DOWNCAST(SECControlBar, m_pBar);
     const BOOL bAsMDIChild = pSECBar != NULL && pSECBar->IsFloatingAsMDIChild();
     if (!bAsMDIChild)
     {

@@ -20,12 +20,6 @@ namespace
 // At least this much of a floating frame stays on the work area.
 const int kOnWorkArea = 10;
 
-SECControlBar* AsSECBar(CControlBar* pBar)
-{
-    return pBar != NULL && pBar->IsKindOf(RUNTIME_CLASS(SECControlBar)) ? static_cast<SECControlBar*>(pBar)
-                                                                        : NULL;
-}
-
 // The dock bar inside a floating frame.
 CDockBar* FloatingDockBarOf(CFrameWnd* pFloatFrame)
 {
@@ -116,25 +110,25 @@ void SECFrameDocking::ReDockIntoDockBar(CDockBar* pDockBar, CControlBar* pBar, L
 
 void SECFrameDocking::NotifyBeforeDock(CControlBar* pBar)
 {
-    if (SECControlBar* p = AsSECBar(pBar))
+    if (SECControlBar* p = DYNAMIC_DOWNCAST(SECControlBar, pBar))
         p->OnBeforeDock();
 }
 
 void SECFrameDocking::NotifyAfterDock(CControlBar* pBar)
 {
-    if (SECControlBar* p = AsSECBar(pBar))
+    if (SECControlBar* p = DYNAMIC_DOWNCAST(SECControlBar, pBar))
         p->OnAfterDock();
 }
 
 void SECFrameDocking::NotifyBeforeFloat(CControlBar* pBar)
 {
-    if (SECControlBar* p = AsSECBar(pBar))
+    if (SECControlBar* p = DYNAMIC_DOWNCAST(SECControlBar, pBar))
         p->OnBeforeFloat();
 }
 
 void SECFrameDocking::NotifyAfterFloat(CControlBar* pBar)
 {
-    if (SECControlBar* p = AsSECBar(pBar))
+    if (SECControlBar* p = DYNAMIC_DOWNCAST(SECControlBar, pBar))
         p->OnAfterFloat();
 }
 
@@ -174,7 +168,7 @@ void SECFrameDocking::DockControlBarEx(CFrameWnd* pFrame, CControlBar* pBar, UIN
     }
     if (pDockBar != NULL)
     {
-        if (SECControlBar* p = AsSECBar(pBar))
+        if (SECControlBar* p = DYNAMIC_DOWNCAST(SECControlBar, pBar))
             p->m_fPctWidth = fPctWidth;
         DWORD dwMode;
         if (pDockBar->m_bFloating)
@@ -250,7 +244,7 @@ void SECFrameDocking::FloatControlBar(CFrameWnd* pFrame, CControlBar* pBar, CPoi
 
 void SECFrameDocking::MakeFloatingFrameResizable(CFrameWnd* pFloatFrame, CControlBar* pBar)
 {
-    SECControlBar* p = AsSECBar(pBar);
+    SECControlBar* p = DYNAMIC_DOWNCAST(SECControlBar, pBar);
     if (p == NULL || (p->m_dwExStyle & BAR_EX_FIXED_FLOAT_SIZE))
         return;
     pFloatFrame->ModifyStyle(MFS_4THICKFRAME, WS_THICKFRAME | MFS_THICKFRAME, SWP_NOSIZE | SWP_NOMOVE);

@@ -1,6 +1,7 @@
 // SECFrameMenus: the menu plug-in steps of the library frames.
 #include "uilib/frames/docking/FrameMenus.h"
 #include "mfc/PreviewView.h"
+#include "uilib/frames/docking/FrameDocking.h"
 #include "uilib/bars/BmpMenuPlugIn.h"
 #include "uilib/bars/MenuBar.h"
 #include "uilib/bars/MenuBarFeature.h"
@@ -99,11 +100,18 @@ BOOL SECFrameMenus::AddMenuImages(PlugIn* pPlugIn, UINT nToolBarID)
     return pBmpPlugIn != NULL && pBmpPlugIn->AddToolBarImages(nToolBarID);
 }
 
-SECFrameMenus::HelpHit SECFrameMenus::MenuBarHelp(SECMenuBar* pMenuBar, MSG& msg, DWORD* pContext)
+BOOL SECFrameMenus::PreTranslateFrameMessage(CFrameWnd* pFrame, PlugIn* pPlugIn,
+                                             SECControlBarManager* pManager, MSG* pMsg)
+{
+    return PreTranslateMessage(pPlugIn, pMsg) ||
+           SECFrameDocking::IsCloseWhileCustomising(pFrame, pManager, pMsg);
+}
+
+int SECFrameMenus::MenuBarHelp(CFrameWnd* pFrame, SECMenuBar* pMenuBar, MSG& msg, DWORD* pContext)
 {
     if (msg.message != WM_LBUTTONDOWN || pMenuBar == NULL || pMenuBar->m_hWnd == NULL ||
         ::WindowFromPoint(msg.pt) != pMenuBar->m_hWnd)
-        return helpNotOnBar;
+        return -1;
     CPoint point(msg.pt);
     pMenuBar->ScreenToClient(&point);
     TOOLINFO ti = {};
@@ -116,11 +124,15 @@ SECFrameMenus::HelpHit SECFrameMenus::MenuBarHelp(SECMenuBar* pMenuBar, MSG& msg
     {
         ::ReleaseCapture();
         pMenuBar->SendMessage(WM_LBUTTONDOWN, msg.wParam, MAKELPARAM(point.x, point.y));
-        return helpPassedOn;
+        // Whatever the bar opened has run: help mode takes the mouse again.
+        POINT ptCursor;
+        ::GetCursorPos(&ptCursor);
+        pFrame->SetHelpCapture(ptCursor, NULL);
+        return TRUE;
     }
     *pContext = HID_BASE_NCAREAS + (DWORD)ti.uFlags;
     for (const auto& part : kCaptionHelp)
         if (ti.uFlags == part.nHitCode)
             *pContext = part.dwHelpID;
-    return helpFound;
+    return FALSE;
 }

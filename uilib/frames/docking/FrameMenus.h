@@ -39,16 +39,16 @@ class SECFrameMenus
                               LPARAM lParam, const std::function<LRESULT(UINT, WPARAM, LPARAM)>& frameProc);
     // The plug-in's turn at a keystroke before the frame's accelerators; none in print preview.
     static BOOL PreTranslateMessage(PlugIn* pPlugIn, MSG* pMsg);
-    // What a click in context-help mode on the menu bar came to.
-    enum HelpHit
-    {
-        helpNotOnBar, // not a left press on the bar: the frame's own help handling
-        helpFound,    // *pContext holds the help id, the help loop ends
-        helpPassedOn  // on no button: the bar had the press, help mode goes on
-    };
-    // A press on a caption button gives the help of its command (minimise, restore, close), one
-    // on another button the non-client help of its hit code; the message is removed.
-    static HelpHit MenuBarHelp(SECMenuBar* pMenuBar, MSG& msg, DWORD* pContext);
+    // A frame's keystroke before its base class has it: the plug-in's turn, then a close while
+    // customising is dropped. TRUE when it ends there.
+    static BOOL PreTranslateFrameMessage(CFrameWnd* pFrame, PlugIn* pPlugIn, SECControlBarManager* pManager,
+                                         MSG* pMsg);
+    // A frame's click in context-help mode before its base class has it. A press on a caption
+    // button of the menu bar gives the help of its command (minimise, restore, close), one on
+    // another button the non-client help of its hit code, and the help loop ends (FALSE); a press
+    // on no button goes to the bar and help mode takes the mouse again (TRUE); both remove the
+    // message. -1: not a left press on the bar, the frame's own help handling.
+    static int MenuBarHelp(CFrameWnd* pFrame, SECMenuBar* pMenuBar, MSG& msg, DWORD* pContext);
     // Toolbar images for the popups of a bitmap-menu plug-in (or the feature); FALSE without one.
     static BOOL AddMenuImages(PlugIn* pPlugIn, UINT nToolBarID);
 };

@@ -259,30 +259,14 @@ LRESULT SECFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 BOOL SECFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
-    if (SECFrameMenus::PreTranslateMessage(m_pMenuFeature, pMsg))
-        return TRUE;
-    if (SECFrameDocking::IsCloseWhileCustomising(this, m_pControlBarManager, pMsg))
-        return TRUE;
-    return CFrameWnd::PreTranslateMessage(pMsg);
+    return SECFrameMenus::PreTranslateFrameMessage(this, m_pMenuFeature, m_pControlBarManager, pMsg) ||
+           CFrameWnd::PreTranslateMessage(pMsg);
 }
 
 BOOL SECFrameWnd::ProcessHelpMsg(MSG& msg, DWORD* pContext)
 {
-    switch (SECFrameMenus::MenuBarHelp(m_pMenuBar, msg, pContext))
-    {
-    case SECFrameMenus::helpFound:
-        return FALSE;
-    case SECFrameMenus::helpPassedOn: {
-        // Whatever the bar opened has run: help mode takes the mouse again.
-        POINT point;
-        ::GetCursorPos(&point);
-        SetHelpCapture(point, NULL);
-        return TRUE;
-    }
-    case SECFrameMenus::helpNotOnBar:
-        break;
-    }
-    return CFrameWnd::ProcessHelpMsg(msg, pContext);
+    const int nDone = SECFrameMenus::MenuBarHelp(this, m_pMenuBar, msg, pContext);
+    return nDone >= 0 ? nDone : CFrameWnd::ProcessHelpMsg(msg, pContext);
 }
 
 BOOL SECFrameWnd::DestroyWindow()

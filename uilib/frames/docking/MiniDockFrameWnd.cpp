@@ -42,40 +42,7 @@ SECMiniDockFrameWnd::SECMiniDockFrameWnd() : m_wndSECDockBar(TRUE, FALSE)
 
 BOOL SECMiniDockFrameWnd::Create(CWnd* pParent, DWORD dwBarStyle)
 {
-    m_bInRecalcLayout = TRUE;
-    DWORD dwStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | FWS_SNAPTOBARS | MFS_BLOCKSYSMENU | MFS_4THICKFRAME |
-                    MFS_SYNCACTIVE;
-    if (!(dwBarStyle & CBRS_SIZE_DYNAMIC))
-        dwStyle |= MFS_MOVEFRAME;
-    if (!CMiniFrameWnd::CreateEx(0, NULL, _T(""), dwStyle, rectDefault, pParent))
-    {
-        m_bInRecalcLayout = FALSE;
-        return FALSE;
-    }
-    HMENU hSysMenu = ::GetSystemMenu(m_hWnd, FALSE);
-    if (hSysMenu != NULL)
-    {
-        for (UINT nCmd : {SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_RESTORE})
-            ::DeleteMenu(hSysMenu, nCmd, MF_BYCOMMAND);
-        CString strHide;
-        if (strHide.LoadString(AFX_IDS_HIDE))
-        {
-            ::DeleteMenu(hSysMenu, SC_CLOSE, MF_BYCOMMAND);
-            ::AppendMenu(hSysMenu, MF_STRING | MF_ENABLED, SC_CLOSE, strHide);
-        }
-    }
-    DWORD dwDockStyle = (dwBarStyle & (CBRS_ALIGN_LEFT | CBRS_ALIGN_RIGHT)) ? CBRS_ALIGN_LEFT : CBRS_ALIGN_TOP;
-    dwDockStyle |= dwBarStyle & CBRS_FLOAT_MULTI;
-    // Made as a child of the docking frame so that it joins that frame's bars (where CanDock and
-    // the saved state find it), then moved in here.
-    if (!m_wndSECDockBar.Create(pParent, WS_CHILD | WS_VISIBLE | dwDockStyle, AFX_IDW_DOCKBAR_FLOAT))
-    {
-        m_bInRecalcLayout = FALSE;
-        return FALSE;
-    }
-    m_wndSECDockBar.SetParent(this);
-    m_bInRecalcLayout = FALSE;
-    return TRUE;
+    return CreateWithDockBar(pParent, dwBarStyle, m_wndSECDockBar);
 }
 
 void SECMiniDockFrameWnd::RecalcLayout(BOOL bNotify)

@@ -886,30 +886,14 @@ LRESULT SECMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 
 BOOL SECMDIFrameWnd::PreTranslateMessage(MSG* pMsg)
 {
-    if (SECFrameMenus::PreTranslateMessage(m_pMenuPlugIn, pMsg))
-        return TRUE;
-    if (SECFrameDocking::IsCloseWhileCustomising(this, m_pControlBarManager, pMsg))
-        return TRUE;
-    return CMDIFrameWnd::PreTranslateMessage(pMsg);
+    return SECFrameMenus::PreTranslateFrameMessage(this, m_pMenuPlugIn, m_pControlBarManager, pMsg) ||
+           CMDIFrameWnd::PreTranslateMessage(pMsg);
 }
 
 BOOL SECMDIFrameWnd::ProcessHelpMsg(MSG& msg, DWORD* pContext)
 {
-    switch (SECFrameMenus::MenuBarHelp(m_pMenuBar, msg, pContext))
-    {
-    case SECFrameMenus::helpFound:
-        return FALSE;
-    case SECFrameMenus::helpPassedOn: {
-        // Whatever the bar opened has run: help mode takes the mouse again.
-        POINT point;
-        ::GetCursorPos(&point);
-        SetHelpCapture(point, NULL);
-        return TRUE;
-    }
-    case SECFrameMenus::helpNotOnBar:
-        break;
-    }
-    return CMDIFrameWnd::ProcessHelpMsg(msg, pContext);
+    const int nDone = SECFrameMenus::MenuBarHelp(this, m_pMenuBar, msg, pContext);
+    return nDone >= 0 ? nDone : CMDIFrameWnd::ProcessHelpMsg(msg, pContext);
 }
 
 BOOL SECMDIFrameWnd::DestroyWindow()

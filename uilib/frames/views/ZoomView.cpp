@@ -263,15 +263,7 @@ void SECZoomView::OnPrepareDC(CDC* pDC, CPrintInfo* pInfo)
         pDC->SetViewportExt(m_totalDev);
         if (m_nZoomMode != SEC_ZOOMPANOVER)
             ptOrg = -GetDeviceScrollPosition();
-        if (m_bCenter)
-        {
-            CRect client;
-            GetClientRect(&client);
-            if (m_totalDev.cx < client.Width())
-                ptOrg.x = (client.Width() - m_totalDev.cx) / 2;
-            if (m_totalDev.cy < client.Height())
-                ptOrg.y = (client.Height() - m_totalDev.cy) / 2;
-        }
+        CenterViewportOrg(ptOrg);
     }
     pDC->SetViewportOrg(ptOrg);
     CView::OnPrepareDC(pDC, pInfo);
