@@ -39,8 +39,9 @@ struct WrittenFormat
     BYTE nPlain, nPlaces, nNegative, nPlacesNegative;
 };
 
+// The general format (3) is not here: it is Excel's General (0), the index read back as 3.
 const WrittenFormat s_written[] = {
-    {1, 11, 11, 11, 11},  {2, 2, 2, 2, 2},      {3, 2, 2, 2, 2},      {4, 5, 5, 6, 6},
+    {1, 11, 11, 11, 11},  {2, 2, 2, 2, 2},      {4, 5, 5, 6, 6},
     {5, 3, 4, 3, 38},     {8, 15, 15, 15, 15},  {9, 16, 16, 16, 16},  {10, 17, 17, 17, 17},
     {11, 14, 14, 14, 14}, {13, 21, 21, 21, 21}, {14, 9, 10, 9, 10},   {18, 22, 22, 22, 22},
     {24, 12, 12, 12, 12}, {25, 18, 18, 18, 18}, {26, 19, 19, 19, 19}, {27, 20, 20, 20, 20},
