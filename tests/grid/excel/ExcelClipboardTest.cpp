@@ -374,6 +374,38 @@ TEST_F(ExcelClipboard, AWorkbookAlonePastesFromTheCurrentCell)
     EXPECT_STREQ("", target.Value(4, 4));
 }
 
+TEST_F(ExcelClipboard, AWorkbookOfAnotherProgramPastesFromTheCurrentCell)
+{
+    // LibreOffice's workbook (made before this test from foreign.fods) as another program offers it.
+    IStorage* pFile = NULL;
+    ASSERT_EQ(S_OK, ::StgOpenStorage(L"excel-in\\foreign-libreoffice.xls", NULL,
+                                     STGM_READ | STGM_SHARE_DENY_WRITE, NULL, 0, &pFile));
+    OfferOnClipboard(CopyOf(pFile));
+    pFile->Release();
+
+    ExcelWindow target;
+    target.pGrid->ChangeCurrentCell(5, 4, 0x0A);
+    ASSERT_TRUE(target.pGrid->CanPasteFromClipboard());
+    ASSERT_TRUE(target.pGrid->Paste());
+    // The first sheet's A1 lands on D5: its cells, the bold A2 and the centred B1 come along.
+    EXPECT_STREQ("1", target.Value(5, 5));
+    // Formulas keep their references as written, as in the grid's own paste.
+    EXPECT_STREQ("=B1*2+1", target.Expression(5, 6));
+    EXPECT_STREQ("t2", target.Value(6, 4));
+    EXPECT_STREQ("t40", target.Value(44, 4));
+    EXPECT_STREQ("=B40*2+1", target.Expression(44, 6));
+    EXPECT_STREQ("verbunden", target.Value(5, 7));
+    EXPECT_TRUE(target.Bold(6, 4));
+    EXPECT_FALSE(target.Bold(7, 4));
+    CGXStyle centred, plain;
+    target.pGrid->ComposeStyleRowCol(5, 5, &centred);
+    target.pGrid->ComposeStyleRowCol(6, 5, &plain);
+    EXPECT_EQ((DWORD)DT_CENTER, centred.GetHorizontalAlignment());
+    EXPECT_NE((DWORD)DT_CENTER, plain.GetHorizontalAlignment());
+    EXPECT_STREQ("", target.Value(4, 4));
+    EXPECT_STREQ("", target.Value(5, 3));
+}
+
 TEST_F(ExcelClipboard, TheGridsOwnFormatGoesFirstAndAGridWithoutItPastesText)
 {
     // The grid's own format of one copy beside the workbook of another: the own format wins.
