@@ -275,7 +275,8 @@ std::string CellSummary(CGXExcelReadWnd* pGrid, ROWCOL nRow, ROWCOL nCol)
     // A workbook has no "no format": the grid's lack of one comes back as its general format.
     UINT nFormat = style.GetFormat() == 0 ? 3 : style.GetFormat();
     CString s;
-    s.Format("\"%s\" format %u.%u", (LPCTSTR)pGrid->GetStoredValueText(nRow, nCol), nFormat, style.GetPlaces());
+    s.Format("\"%s\" format %u.%u", (LPCTSTR)pGrid->GetStoredValueText(nRow, nCol), nFormat,
+             style.GetPlaces());
     const CGXFont* pFont = style.GetFontPtr();
     CString part;
     part.Format(" weight %ld angle %ld", pFont != NULL ? pFont->GetWeight() : 0L,
@@ -285,8 +286,9 @@ std::string CellSummary(CGXExcelReadWnd* pGrid, ROWCOL nRow, ROWCOL nCol)
                 style.GetVerticalAlignment());
     s += part;
     const CGXCellBrush& brush = style.GetInterior();
-    part.Format(" interior %u/%u %06lX %06lX", brush.GetStyle(), brush.GetStyle() == 3 ? brush.GetPattern() : 0u,
-                brush.GetBackColor(), brush.GetStyle() == 3 ? brush.GetColor() : 0ul);
+    part.Format(" interior %u/%u %06lX %06lX", brush.GetStyle(),
+                brush.GetStyle() == 3 ? brush.GetPattern() : 0u, brush.GetBackColor(),
+                brush.GetStyle() == 3 ? brush.GetColor() : 0ul);
     s += part;
     for (int nSide = 0; nSide < 4; nSide++)
     {
@@ -297,7 +299,8 @@ std::string CellSummary(CGXExcelReadWnd* pGrid, ROWCOL nRow, ROWCOL nCol)
         s += part;
     }
     CGXCellRange covered;
-    if (pGrid->GetCoveredCellsRowCol(nRow, nCol, covered) != NULL && covered.top == nRow && covered.left == nCol)
+    if (pGrid->GetCoveredCellsRowCol(nRow, nCol, covered) != NULL && covered.top == nRow &&
+        covered.left == nCol)
     {
         part.Format(" covers %lu,%lu-%lu,%lu", covered.top, covered.left, covered.bottom, covered.right);
         s += part;
@@ -322,17 +325,20 @@ TEST(ExcelWorkbook, AFormattedValueTableIsReadBackAsItWasSaved)
         row.SetInterior(r % 2 == 0 ? kWhite : kCyan);
         saved->SetStyleRange(CGXCellRange(r + 1, 1, r + 1, 3), row);
         saved->SetValueRange(CGXCellRange(r + 1, 1), times[r]);
-        saved->SetStyleRange(CGXCellRange(r + 1, 2), CGXStyle().SetValue(values[r]).SetFormat(2).SetPlaces(2));
+        saved->SetStyleRange(CGXCellRange(r + 1, 2),
+                             CGXStyle().SetValue(values[r]).SetFormat(2).SetPlaces(2));
         saved->SetValueRange(CGXCellRange(r + 1, 3), r < 2 ? " EIN " : " AUS");
     }
     saved->SetStyleRange(CGXCellRange(6, 1), CGXStyle().SetValue("fett").MergeFont(CGXFont().SetBold(TRUE)));
-    saved->SetStyleRange(CGXCellRange(6, 2), CGXStyle().SetValue("gedreht").MergeFont(CGXFont().SetOrientation(900)));
+    saved->SetStyleRange(CGXCellRange(6, 2),
+                         CGXStyle().SetValue("gedreht").MergeFont(CGXFont().SetOrientation(900)));
     saved->SetStyleRange(CGXCellRange(6, 3), CGXStyle().SetValue("umbrochen lang").SetWrapText(TRUE));
     const DWORD horizontal[3] = {DT_LEFT, DT_CENTER, DT_RIGHT};
     const DWORD vertical[3] = {DT_TOP, DT_VCENTER, DT_BOTTOM};
     for (ROWCOL c = 0; c < 3; c++)
-        saved->SetStyleRange(CGXCellRange(7, c + 1), CGXStyle().SetValue("x").SetHorizontalAlignment(horizontal[c])
-                                                         .SetVerticalAlignment(vertical[c]));
+        saved->SetStyleRange(
+            CGXCellRange(7, c + 1),
+            CGXStyle().SetValue("x").SetHorizontalAlignment(horizontal[c]).SetVerticalAlignment(vertical[c]));
     // Every pen style on all four sides, and a wide solid pen.
     const CGXCellPen pens[] = {CGXCellPen(0, 1), CGXCellPen(1, 1), CGXCellPen(2, 1),
                                CGXCellPen(3, 1), CGXCellPen(4, 1), CGXCellPen(0, 2, RGB(255, 0, 0))};
@@ -348,9 +354,8 @@ TEST(ExcelWorkbook, AFormattedValueTableIsReadBackAsItWasSaved)
     saved->SetStyleRange(CGXCellRange(10, 1), CGXStyle().SetInterior(pattern));
     saved->SetValueRange(CGXCellRange(11, 1), "verbunden");
     saved->SetCoveredCellsRowCol(11, 1, 12, 2);
-    saved->SetValueRange(CGXCellRange(13, 1),
-                         "Gr\xfc\xdf"
-                         "e \x80");
+    saved->SetValueRange(CGXCellRange(13, 1), "Gr\xfc\xdf"
+                                              "e \x80");
     saved->SetRowHeight(3, 3, 30);
     saved->SetColWidth(2, 2, 90);
     saved->SetValueRange(CGXCellRange(1, 5), "versteckt");
@@ -362,7 +367,8 @@ TEST(ExcelWorkbook, AFormattedValueTableIsReadBackAsItWasSaved)
     read.Read(strPath);
     for (ROWCOL r = 1; r <= kRows; r++)
         for (ROWCOL c = 1; c <= kCols; c++)
-            EXPECT_EQ(CellSummary(saved.w.grid.get(), r, c), CellSummary(read.w.grid.get(), r, c)) << r << "," << c;
+            EXPECT_EQ(CellSummary(saved.w.grid.get(), r, c), CellSummary(read.w.grid.get(), r, c))
+                << r << "," << c;
     // Sizes come back through twips and character widths: a pixel either way.
     for (ROWCOL r = 1; r <= kRows; r++)
         EXPECT_NEAR(saved->GetRowHeight(r), read->GetRowHeight(r), 1) << r;
@@ -385,5 +391,6 @@ TEST(ExcelWorkbook, AFormattedValueTableIsReadBackAsItWasSaved)
     again.Read(strAgain);
     for (ROWCOL r = 1; r <= kRows; r++)
         for (ROWCOL c = 1; c <= kCols; c++)
-            EXPECT_EQ(CellSummary(read.w.grid.get(), r, c), CellSummary(again.w.grid.get(), r, c)) << r << "," << c;
+            EXPECT_EQ(CellSummary(read.w.grid.get(), r, c), CellSummary(again.w.grid.get(), r, c))
+                << r << "," << c;
 }
