@@ -70,8 +70,9 @@ class CDockContext
     CDockBar* GetDockBar(DWORD dwOverDockStyle);
 
   protected:
-    // The steps a derived context shares (defined in DockContextSteps.h). They call the context's own CanDock, DrawFocusRect,
-    // OnKey, EndDrag, Stretch, EndResize and CancelLoop, none of which is virtual.
+    // The steps a derived context shares (defined in DockContextSteps.h). They call the
+    // context's own CanDock, DrawFocusRect, OnKey, EndDrag, Stretch, EndResize and CancelLoop,
+    // none of which is virtual.
     template <class TContext> static void MoveStep(TContext& context, CPoint pt);
     template <class TContext> static void KeyStep(TContext& context, int nChar, BOOL bDown);
     template <class TContext> static void UpdateStep(TContext& context, BOOL* pFlag, BOOL bNewValue);

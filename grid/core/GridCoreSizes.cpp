@@ -1,7 +1,7 @@
 // Row heights and column widths, client rows and columns, cell rectangles, hit-testing, zoom and
 // the mouse cursor of the grid engine.
 #include <algorithm>
-#include "grid/core/GridCore.h"
+#include "grid/core/GridAxis.h"
 #include "grid/core/LongOperation.h"
 
 // Sizes are stored in thousandths of a character metric. The metric is clamped to 1..1000:
@@ -103,9 +103,9 @@ BOOL CGXGridCore::StoreColWidth(ROWCOL nCol, int nWidth)
     return TRUE;
 }
 
-// One body for rows and columns: bRows selects the twin.
-static BOOL SetSizes(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirst, ROWCOL nLast, int nSize, int* anSizes,
-                     UINT flags, int ctCmd)
+// One body for rows and columns over the direction's description.
+static BOOL SetSizes(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLast, int nSize,
+                     int* anSizes, UINT flags, int ctCmd)
 {
     if (nLast == 0)
         nLast = nFirst;
@@ -117,9 +117,8 @@ static BOOL SetSizes(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirst, ROWCOL nLast
         CGXLongOperation op;
         for (ROWCOL n = nFirst; n <= nLast; n++)
         {
-            anOld[n - nFirst] = bRows ? pGrid->GetRowHeight(n) : pGrid->GetColWidth(n);
-            int nNew = anSizes != NULL ? anSizes[n - nFirst] : nSize;
-            bChanged |= bRows ? pGrid->StoreRowHeight(n, nNew) : pGrid->StoreColWidth(n, nNew);
+            anOld[n - nFirst] = (pGrid->*a.GetSize)(n);
+            bChanged |= (pGrid->*a.StoreSize)(n, anSizes != NULL ? anSizes[n - nFirst] : nSize);
         }
     }
     if (!bChanged)
@@ -127,24 +126,12 @@ static BOOL SetSizes(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirst, ROWCOL nLast
         delete[] anOld;
         return FALSE;
     }
-    CGXCellRange range;
-    if (bRows)
-    {
-        range.SetRows(nFirst, nLast);
-        pGrid->InvalidateFloatedCells(range);
-        pGrid->UpdateChangedRowHeight(nFirst, nLast, anOld, flags, TRUE);
-    }
-    else
-    {
-        range.SetCols(nFirst, nLast);
-        pGrid->InvalidateFloatedCells(range);
-        pGrid->UpdateChangedColWidth(nFirst, nLast, anOld, flags, TRUE);
-    }
+    pGrid->InvalidateFloatedCells(a.Lines(nFirst, nLast));
+    (pGrid->*a.UpdateChangedSize)(nFirst, nLast, anOld, flags, TRUE);
     CGXGridParam* pParam = pGrid->GetParam();
     if (pGrid->m_pUndoImp != NULL && ctCmd != gxRollback && pParam->IsUndoEnabled())
     {
-        CObject* pCmd = bRows ? pGrid->m_pUndoImp->CreateSetRowHeightCmd(nFirst, nLast, anOld)
-                              : pGrid->m_pUndoImp->CreateSetColWidthCmd(nFirst, nLast, anOld);
+        CObject* pCmd = (pGrid->m_pUndoImp->*a.CreateSizeCmd)(nFirst, nLast, anOld);
         if (pCmd != NULL)
         {
             anOld = NULL; // the command owns the old sizes
@@ -154,7 +141,7 @@ static BOOL SetSizes(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirst, ROWCOL nLast
         {
             ROWCOL nRow, nCol;
             pGrid->GetCurrentCell(nRow, nCol);
-            pGrid->MoveToUndoCell(bRows ? nFirst : nRow, bRows ? nCol : nFirst);
+            pGrid->MoveToUndoCell(a.Row(nFirst, nRow), a.Col(nFirst, nCol));
         }
     }
     delete[] anOld;
@@ -163,12 +150,12 @@ static BOOL SetSizes(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirst, ROWCOL nLast
 
 BOOL CGXGridCore::SetRowHeight(ROWCOL nFirst, ROWCOL nLast, int nHeight, int* anHeights, UINT flags, int ctCmd)
 {
-    return SetSizes(this, TRUE, nFirst, nLast, nHeight, anHeights, flags, ctCmd);
+    return SetSizes(this, CGXGridAxis::rows, nFirst, nLast, nHeight, anHeights, flags, ctCmd);
 }
 
 BOOL CGXGridCore::SetColWidth(ROWCOL nFirst, ROWCOL nLast, int nWidth, int* anWidths, UINT flags, int ctCmd)
 {
-    return SetSizes(this, FALSE, nFirst, nLast, nWidth, anWidths, flags, ctCmd);
+    return SetSizes(this, CGXGridAxis::cols, nFirst, nLast, nWidth, anWidths, flags, ctCmd);
 }
 
 BOOL CGXGridCore::SetDefaultRowHeight(int nHeight, UINT flags, int ctCmd)
@@ -201,48 +188,39 @@ BOOL CGXGridCore::SetDefaultColWidth(int nWidth, UINT flags, int ctCmd)
     return TRUE;
 }
 
-void CGXGridCore::UpdateChangedRowHeight(ROWCOL nFirst, ROWCOL nLast, int* anOld, UINT flags, BOOL bCreateHint)
+static void UpdateChangedSizes(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLast,
+                               int* anOld, UINT flags, BOOL bCreateHint)
 {
-    ResetLastVisibleCache();
-    // A control left standing in a hidden row stores and goes.
+    pGrid->ResetLastVisibleCache();
+    // A control left standing in a hidden row (column) stores and goes.
     ROWCOL nCurRow, nCurCol;
-    if (GetRowHeight(nFirst) == 0 && GetCurrentCell(nCurRow, nCurCol) && nCurRow >= nFirst && nCurRow <= nLast)
-        DeactivateCurrentCell(TRUE);
-    if (!IsLockUpdate())
+    if ((pGrid->*a.GetSize)(nFirst) == 0 && pGrid->GetCurrentCell(nCurRow, nCurCol) &&
+        a.Along(nCurRow, nCurCol) >= nFirst && a.Along(nCurRow, nCurCol) <= nLast)
+        pGrid->DeactivateCurrentCell(TRUE);
+    if (!pGrid->IsLockUpdate())
     {
-        if (m_pOptimizedUpdateImp != NULL)
+        if (pGrid->m_pOptimizedUpdateImp != NULL)
         {
             ROWCOL nFrom = nFirst, nTo = nLast;
             UINT mode = flags;
-            m_pOptimizedUpdateImp->UpdateAfterRowHeights(this, &nFrom, &nTo, anOld, &mode);
+            (pGrid->m_pOptimizedUpdateImp->*a.OptimizedSizes)(pGrid, &nFrom, &nTo, anOld, &mode);
         }
         else
-            RedrawAll(flags, FALSE);
+            pGrid->RedrawAll(flags, FALSE);
     }
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintChangedRowHeight(this, nFirst, nLast, anOld, flags);
+    if (bCreateHint && pGrid->IsHintsEnabled())
+        (pGrid->m_pUpdateHintImp->*a.HintChangedSize)(pGrid, nFirst, nLast, anOld, flags);
+}
+
+void CGXGridCore::UpdateChangedRowHeight(ROWCOL nFirst, ROWCOL nLast, int* anOld, UINT flags,
+                                         BOOL bCreateHint)
+{
+    UpdateChangedSizes(this, CGXGridAxis::rows, nFirst, nLast, anOld, flags, bCreateHint);
 }
 
 void CGXGridCore::UpdateChangedColWidth(ROWCOL nFirst, ROWCOL nLast, int* anOld, UINT flags, BOOL bCreateHint)
 {
-    ResetLastVisibleCache();
-    // A control left standing in a hidden column stores and goes.
-    ROWCOL nCurRow, nCurCol;
-    if (GetColWidth(nFirst) == 0 && GetCurrentCell(nCurRow, nCurCol) && nCurCol >= nFirst && nCurCol <= nLast)
-        DeactivateCurrentCell(TRUE);
-    if (!IsLockUpdate())
-    {
-        if (m_pOptimizedUpdateImp != NULL)
-        {
-            ROWCOL nFrom = nFirst, nTo = nLast;
-            UINT mode = flags;
-            m_pOptimizedUpdateImp->UpdateAfterColWidths(this, &nFrom, &nTo, anOld, &mode);
-        }
-        else
-            RedrawAll(flags, FALSE);
-    }
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintChangedColWidth(this, nFirst, nLast, anOld, flags);
+    UpdateChangedSizes(this, CGXGridAxis::cols, nFirst, nLast, anOld, flags, bCreateHint);
 }
 
 // -- Client rows and columns -------------------------------------------------------------------
@@ -294,24 +272,24 @@ CRect CGXGridCore::CalcClientCellRect(ROWCOL nClientRow, ROWCOL nClientCol)
 }
 
 // Walks client rows (columns) from the drawing rectangle's edge; ~0 past the last, 0 before the first.
-static ROWCOL ClientIndexFrom(CGXGridCore* pGrid, BOOL bRows, int pos, int* pnEdge)
+static ROWCOL ClientIndexFrom(CGXGridCore* pGrid, const CGXGridAxis& a, int pos, int* pnEdge)
 {
     CRect rect = pGrid->GetDrawingRect();
-    int start = bRows ? rect.top : rect.left;
+    int start = rect.*a.pnStart;
     if (pos < start)
     {
         if (pnEdge != NULL)
             *pnEdge = start;
         return 0;
     }
-    ROWCOL nCount = bRows ? pGrid->GetRowCount() : pGrid->GetColCount();
+    ROWCOL nCount = (pGrid->*a.GetCount)();
     int edge = start;
     for (ROWCOL n = 0;; n++)
     {
-        ROWCOL nAbs = bRows ? pGrid->ClientRowToRow(n) : pGrid->ClientColToCol(n);
+        ROWCOL nAbs = (pGrid->*a.ClientToIndex)(n);
         if (nAbs > nCount || (n > 0 && nAbs == 0))
             break;
-        int size = bRows ? pGrid->GetRowHeight(nAbs) : pGrid->GetColWidth(nAbs);
+        int size = (pGrid->*a.GetSize)(nAbs);
         if (pos < edge + size)
         {
             if (pnEdge != NULL)
@@ -319,7 +297,7 @@ static ROWCOL ClientIndexFrom(CGXGridCore* pGrid, BOOL bRows, int pos, int* pnEd
             return n;
         }
         edge += size;
-        if (edge > (bRows ? rect.bottom : rect.right) + 32767)
+        if (edge > rect.*a.pnEnd + 32767)
             break;
     }
     if (pnEdge != NULL)
@@ -329,12 +307,12 @@ static ROWCOL ClientIndexFrom(CGXGridCore* pGrid, BOOL bRows, int pos, int* pnEd
 
 ROWCOL CGXGridCore::ClientRowFromY(int y, int* pnEdge)
 {
-    return ClientIndexFrom(this, TRUE, y, pnEdge);
+    return ClientIndexFrom(this, CGXGridAxis::rows, y, pnEdge);
 }
 
 ROWCOL CGXGridCore::ClientColFromX(int x, int* pnEdge)
 {
-    return ClientIndexFrom(this, FALSE, x, pnEdge);
+    return ClientIndexFrom(this, CGXGridAxis::cols, x, pnEdge);
 }
 
 BOOL CGXGridCore::ClientCellFromPoint(CPoint pt, ROWCOL& nClientRow, ROWCOL& nClientCol, CRect* pRect)
@@ -356,20 +334,19 @@ BOOL CGXGridCore::ClientCellFromPoint(CPoint pt, ROWCOL& nClientRow, ROWCOL& nCl
 }
 
 // The last row (column) whose area reaches into the rectangle; the count when the rows end first.
-static ROWCOL LastInRect(CGXGridCore* pGrid, BOOL bRows, const CRect& rect, BOOL* pbPartial)
+static ROWCOL LastInRect(CGXGridCore* pGrid, const CGXGridAxis& a, const CRect& rect, BOOL* pbPartial)
 {
-    ROWCOL nCount = bRows ? pGrid->GetRowCount() : pGrid->GetColCount();
-    int edge = bRows ? rect.top : rect.left;
-    int end = bRows ? rect.bottom : rect.right;
+    ROWCOL nCount = (pGrid->*a.GetCount)();
+    int edge = rect.*a.pnStart, end = rect.*a.pnEnd;
     ROWCOL nLast = 0;
     BOOL bPartial = FALSE;
     for (ROWCOL n = 0;; n++)
     {
-        ROWCOL nAbs = bRows ? pGrid->ClientRowToRow(n) : pGrid->ClientColToCol(n);
+        ROWCOL nAbs = (pGrid->*a.ClientToIndex)(n);
         if (nAbs > nCount || (n > 0 && nAbs == 0))
             break;
         nLast = nAbs;
-        edge += bRows ? pGrid->GetRowHeight(nAbs) : pGrid->GetColWidth(nAbs);
+        edge += (pGrid->*a.GetSize)(nAbs);
         if (edge >= end)
         {
             bPartial = edge > end;
@@ -383,12 +360,12 @@ static ROWCOL LastInRect(CGXGridCore* pGrid, BOOL bRows, const CRect& rect, BOOL
 
 ROWCOL CGXGridCore::CalcLastRowInRect(const CRect& rect, BOOL* pbPartial)
 {
-    return LastInRect(this, TRUE, rect, pbPartial);
+    return LastInRect(this, CGXGridAxis::rows, rect, pbPartial);
 }
 
 ROWCOL CGXGridCore::CalcLastColInRect(const CRect& rect, BOOL* pbPartial)
 {
-    return LastInRect(this, FALSE, rect, pbPartial);
+    return LastInRect(this, CGXGridAxis::cols, rect, pbPartial);
 }
 
 ROWCOL CGXGridCore::GetBottomVisibleRow(BOOL* pbPartial)

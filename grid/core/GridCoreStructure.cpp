@@ -1,8 +1,9 @@
 // Row and column structure of the grid engine: counts, insertion and removal (public, store and
 // update steps), frozen rows and columns, the top row and left column, and the mapping between
-// absolute and client rows. Each row operation has a column twin sharing one body.
+// absolute and client rows. Each step is written once over the row or column
+// description; the row and column members forward to that body.
 #include <algorithm>
-#include "grid/core/GridCore.h"
+#include "grid/core/GridAxis.h"
 #include "grid/core/FrameHideGuard.h"
 #include "grid/core/LongOperation.h"
 #include "GridIds.h"
@@ -43,157 +44,102 @@ BOOL CGXGridCore::StoreColCount(ROWCOL nCols)
     return TRUE;
 }
 
-BOOL CGXGridCore::SetRowCount(ROWCOL nRows, UINT flags)
+namespace
 {
-    ROWCOL nOld = GetRowCount();
-    if (nRows < nOld)
-        return RemoveRows(nRows + 1, nOld, flags);
-    if (nRows > nOld)
-        return InsertRows(nOld + 1, nRows - nOld, NULL, NULL, NULL, 0, flags);
-    return TRUE;
-}
-
-BOOL CGXGridCore::SetColCount(ROWCOL nCols, UINT flags)
+void UpdateChangedCount(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nOldCount, UINT flags,
+                        BOOL bCreateHint)
 {
-    ROWCOL nOld = GetColCount();
-    if (nCols < nOld)
-        return RemoveCols(nCols + 1, nOld, flags);
-    if (nCols > nOld)
-        return InsertCols(nOld + 1, nCols - nOld, NULL, NULL, NULL, 0, flags);
-    return TRUE;
+    ROWCOL nCount = (pGrid->*a.GetCount)();
+    if (pGrid->m_bCurrentCellValid && pGrid->*a.pnCurrent > nCount)
+        pGrid->StoreCurrentCell(FALSE);
+    pGrid->ResetLastVisibleCache();
+    CWnd* pWnd = pGrid->m_pGridWnd;
+    if (!pGrid->IsLockUpdate() && (flags & 7) != 0 && pWnd != NULL && pWnd->GetSafeHwnd() != NULL)
+    {
+        pGrid->UpdateScrollbars(FALSE, FALSE);
+        ROWCOL nFirst = std::min(nOldCount, nCount);
+        if (nFirst <= (pGrid->*a.GetLastVisible)(NULL))
+        {
+            CRect rect = pGrid->GetDrawingRect();
+            ROWCOL nClient = (pGrid->*a.ToClient)(std::max(nFirst, (pGrid->*a.GetFirstShown)()));
+            rect.*a.pnStart = (pGrid->*a.CalcClientStart)(nClient);
+            pWnd->InvalidateRect(&rect);
+            if (flags & GX_UPDATENOW)
+                pWnd->UpdateWindow();
+        }
+    }
+    if (bCreateHint && pGrid->IsHintsEnabled())
+        (pGrid->m_pUpdateHintImp->*a.HintChangedCount)(pGrid, nOldCount, flags & 7);
 }
+} // namespace
 
 void CGXGridCore::UpdateChangedRowCount(ROWCOL nOldRows, UINT flags, BOOL bCreateHint)
 {
-    ROWCOL nRows = GetRowCount();
-    if (m_bCurrentCellValid && m_nCurrentRow > nRows)
-        StoreCurrentCell(FALSE);
-    ResetLastVisibleCache();
-    if (!IsLockUpdate() && (flags & 7) != 0 && m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL)
-    {
-        UpdateScrollbars(FALSE, FALSE);
-        ROWCOL nFirst = std::min(nOldRows, nRows);
-        if (nFirst <= GetBottomVisibleRow())
-        {
-            CRect rect = GetDrawingRect();
-            rect.top = CalcClientRowTop(RowToClientRow(std::max(nFirst, GetTopRow())));
-            m_pGridWnd->InvalidateRect(&rect);
-            if (flags & GX_UPDATENOW)
-                m_pGridWnd->UpdateWindow();
-        }
-    }
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintChangedRowCount(this, nOldRows, flags & 7);
+    UpdateChangedCount(this, CGXGridAxis::rows, nOldRows, flags, bCreateHint);
 }
 
 void CGXGridCore::UpdateChangedColCount(ROWCOL nOldCols, UINT flags, BOOL bCreateHint)
 {
-    ROWCOL nCols = GetColCount();
-    if (m_bCurrentCellValid && m_nCurrentCol > nCols)
-        StoreCurrentCell(FALSE);
-    ResetLastVisibleCache();
-    if (!IsLockUpdate() && (flags & 7) != 0 && m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL)
-    {
-        UpdateScrollbars(FALSE, FALSE);
-        ROWCOL nFirst = std::min(nOldCols, nCols);
-        if (nFirst <= GetRightVisibleCol())
-        {
-            CRect rect = GetDrawingRect();
-            rect.left = CalcClientColLeft(ColToClientCol(std::max(nFirst, GetLeftCol())));
-            m_pGridWnd->InvalidateRect(&rect);
-            if (flags & GX_UPDATENOW)
-                m_pGridWnd->UpdateWindow();
-        }
-    }
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintChangedColCount(this, nOldCols, flags & 7);
+    UpdateChangedCount(this, CGXGridAxis::cols, nOldCols, flags, bCreateHint);
 }
 
-// -- Store steps --------------------------------------------------------------------------------
+// -- One body per step over the row or the column description ------------------------------------
 
-BOOL CGXGridCore::StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bForce)
+namespace
 {
-    if (IsStructureLocked())
-        return FALSE;
-    CGXData* pData = m_pParam->GetData();
-    if (pData != NULL && !pData->InsertRows(nRow, nCount) && !bForce)
-        return FALSE;
-    SetModifiedFlag();
-    if (m_pHideCellsImp != NULL)
-        m_pHideCellsImp->InsertRows(this, nRow, nCount);
-    m_pParam->m_RowHeights.InsertKeys(nRow, nCount);
-    m_pParam->m_SelectedRanges.AdjustForInsertedRows(nRow, nCount);
-    m_pParam->m_CopiedRanges.AdjustForInsertedRows(nRow, nCount);
-    m_pParam->m_CoveredCellsList.AdjustForInsertedRows(nRow, nCount);
-    m_pParam->RebuildCoveredCellPool();
+BOOL SetCount(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nNew, UINT flags)
+{
+    ROWCOL nOld = (pGrid->*a.GetCount)();
+    if (nNew < nOld)
+        return (pGrid->*a.Remove)(nNew + 1, nOld, flags, gxDo);
+    if (nNew > nOld)
+        return (pGrid->*a.Insert)(nOld + 1, nNew - nOld, NULL, NULL, NULL, 0, flags, gxDo);
     return TRUE;
 }
 
-BOOL CGXGridCore::StoreInsertCols(ROWCOL nCol, ROWCOL nCount, BOOL bForce)
+BOOL StoreInsert(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nCount, BOOL bForce)
 {
-    if (IsStructureLocked())
+    if (pGrid->IsStructureLocked())
         return FALSE;
-    CGXData* pData = m_pParam->GetData();
-    if (pData != NULL && !pData->InsertCols(nCol, nCount) && !bForce)
+    CGXGridParam* pParam = pGrid->GetParam();
+    CGXData* pData = pParam->GetData();
+    if (pData != NULL && !(pData->*a.DataInsert)(nFirst, nCount) && !bForce)
         return FALSE;
-    SetModifiedFlag();
-    if (m_pHideCellsImp != NULL)
-        m_pHideCellsImp->InsertCols(this, nCol, nCount);
-    m_pParam->m_ColWidths.InsertKeys(nCol, nCount);
-    m_pParam->m_SelectedRanges.AdjustForInsertedCols(nCol, nCount);
-    m_pParam->m_CopiedRanges.AdjustForInsertedCols(nCol, nCount);
-    m_pParam->m_CoveredCellsList.AdjustForInsertedCols(nCol, nCount);
-    m_pParam->RebuildCoveredCellPool();
+    pGrid->SetModifiedFlag();
+    if (pGrid->m_pHideCellsImp != NULL)
+        (pGrid->m_pHideCellsImp->*a.HideInsert)(pGrid, nFirst, nCount);
+    (pParam->*a.pSizes).InsertKeys(nFirst, nCount);
+    for (CGXRangeList* pList :
+         {&pParam->m_SelectedRanges, &pParam->m_CopiedRanges, &pParam->m_CoveredCellsList})
+        (pList->*a.AdjustInserted)(nFirst, nCount);
+    pParam->RebuildCoveredCellPool();
     return TRUE;
 }
 
-BOOL CGXGridCore::StoreRemoveRows(ROWCOL nFirst, ROWCOL nLast, BOOL bForce)
+BOOL StoreRemove(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLast, BOOL bForce)
 {
-    if (IsStructureLocked())
+    if (pGrid->IsStructureLocked())
         return FALSE;
-    ROWCOL nOldCount = GetRowCount();
-    CGXData* pData = m_pParam->GetData();
-    if (pData != NULL && !pData->RemoveRows(nFirst, nLast) && !bForce)
+    ROWCOL nOldCount = (pGrid->*a.GetCount)();
+    CGXGridParam* pParam = pGrid->GetParam();
+    CGXData* pData = pParam->GetData();
+    if (pData != NULL && !(pData->*a.DataRemove)(nFirst, nLast) && !bForce)
         return FALSE;
-    SetModifiedFlag();
-    if (m_pHideCellsImp != NULL)
-        m_pHideCellsImp->RemoveRows(this, nFirst, nLast);
-    m_pParam->m_RowHeights.RemoveKeys(nFirst, nLast);
-    m_pParam->m_SelectedRanges.AdjustForRemovedRows(nFirst, nLast, nOldCount);
-    m_pParam->m_CopiedRanges.AdjustForRemovedRows(nFirst, nLast, nOldCount);
+    pGrid->SetModifiedFlag();
+    if (pGrid->m_pHideCellsImp != NULL)
+        (pGrid->m_pHideCellsImp->*a.HideRemove)(pGrid, nFirst, nLast);
+    (pParam->*a.pSizes).RemoveKeys(nFirst, nLast);
+    for (CGXRangeList* pList : {&pParam->m_SelectedRanges, &pParam->m_CopiedRanges})
+        (pList->*a.AdjustRemoved)(nFirst, nLast, nOldCount);
     BOOL bCoveredChanged = FALSE;
-    if (m_pCoveredCellsImp != NULL)
-        m_pCoveredCellsImp->AdjustCoveredForRemovedRows(this, nFirst, nLast, bCoveredChanged, FALSE);
-    m_pParam->m_CoveredCellsList.AdjustForRemovedRows(nFirst, nLast, nOldCount);
-    m_pParam->RebuildCoveredCellPool();
+    if (pGrid->m_pCoveredCellsImp != NULL)
+        (pGrid->m_pCoveredCellsImp->*a.CoveredRemoved)(pGrid, nFirst, nLast, bCoveredChanged, FALSE);
+    (pParam->m_CoveredCellsList.*a.AdjustRemoved)(nFirst, nLast, nOldCount);
+    pParam->RebuildCoveredCellPool();
     return TRUE;
 }
 
-BOOL CGXGridCore::StoreRemoveCols(ROWCOL nFirst, ROWCOL nLast, BOOL bForce)
-{
-    if (IsStructureLocked())
-        return FALSE;
-    ROWCOL nOldCount = GetColCount();
-    CGXData* pData = m_pParam->GetData();
-    if (pData != NULL && !pData->RemoveCols(nFirst, nLast) && !bForce)
-        return FALSE;
-    SetModifiedFlag();
-    if (m_pHideCellsImp != NULL)
-        m_pHideCellsImp->RemoveCols(this, nFirst, nLast);
-    m_pParam->m_ColWidths.RemoveKeys(nFirst, nLast);
-    m_pParam->m_SelectedRanges.AdjustForRemovedCols(nFirst, nLast, nOldCount);
-    m_pParam->m_CopiedRanges.AdjustForRemovedCols(nFirst, nLast, nOldCount);
-    BOOL bCoveredChanged = FALSE;
-    if (m_pCoveredCellsImp != NULL)
-        m_pCoveredCellsImp->AdjustCoveredForRemovedCols(this, nFirst, nLast, bCoveredChanged, FALSE);
-    m_pParam->m_CoveredCellsList.AdjustForRemovedCols(nFirst, nLast, nOldCount);
-    m_pParam->RebuildCoveredCellPool();
-    return TRUE;
-}
-
-// -- Update steps -------------------------------------------------------------------------------
-
-static void NotifyPlugins(CGXGridCore*)
+void NotifyPlugins(CGXGridCore*)
 {
     // Plug-ins see the grid's window messages only; nothing of theirs listens to structure yet.
 }
@@ -201,7 +147,7 @@ static void NotifyPlugins(CGXGridCore*)
 // Redraws after rows or columns came or went: the optimised-update component, when installed,
 // moves what stayed and invalidates the rest while the scroll bars stay locked; without it
 // everything is redrawn.
-template <class F> static void RedrawStructure(CGXGridCore* pGrid, UINT flags, F callComponent)
+template <class F> void RedrawStructure(CGXGridCore* pGrid, UINT flags, F callComponent)
 {
     if (pGrid->m_pOptimizedUpdateImp == NULL)
     {
@@ -214,368 +160,381 @@ template <class F> static void RedrawStructure(CGXGridCore* pGrid, UINT flags, F
     pGrid->SetLockScrollbars(bOldLock);
 }
 
-void CGXGridCore::UpdateInsertRows(ROWCOL nRow, ROWCOL nCount, UINT flags, BOOL bCreateHint)
+// Moves the current cell to index n along the direction, keeping its other index.
+void MoveCurrentTo(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL n)
 {
-    ResetLastVisibleCache();
-    if (m_bCurrentCellValid && m_nCurrentRow >= nRow)
-        StoreCurrentCell(TRUE, m_nCurrentRow + nCount, m_nCurrentCol);
-    if (m_nTopRow == GetFrozenRows())
-        m_nTopRow++;
-    FreeObjectCache();
-    if (!IsLockUpdate())
+    pGrid->StoreCurrentCell(TRUE, a.Row(n, pGrid->m_nCurrentRow), a.Col(n, pGrid->m_nCurrentCol));
+}
+
+void UpdateInsert(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nCount, UINT flags,
+                  BOOL bCreateHint)
+{
+    pGrid->ResetLastVisibleCache();
+    ROWCOL nCurrent = pGrid->*a.pnCurrent;
+    if (pGrid->m_bCurrentCellValid && nCurrent >= nFirst)
+        MoveCurrentTo(pGrid, a, nCurrent + nCount);
+    if (pGrid->*a.pnFirst == (pGrid->*a.GetFrozen)())
+        (pGrid->*a.pnFirst)++;
+    pGrid->FreeObjectCache();
+    if (!pGrid->IsLockUpdate())
     {
-        RedrawStructure(this, flags, [&](CGXAbstractGridOptimizedUpdateImp* pImp, UINT* pMode) {
-            ROWCOL n1 = nRow, n2 = nCount;
-            pImp->UpdateAfterInsertRows(this, &n1, &n2, pMode);
+        RedrawStructure(pGrid, flags, [&](CGXAbstractGridOptimizedUpdateImp* pImp, UINT* pMode) {
+            a.OptimizedInsert(pImp, pGrid, nFirst, nCount, pMode);
         });
         if (flags & (GX_UPDATENOW | GX_SMART))
-            UpdateScrollbars(FALSE, FALSE);
+            pGrid->UpdateScrollbars(FALSE, FALSE);
     }
-    NotifyPlugins(this);
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintInsertRows(this, nRow, nCount, flags);
+    NotifyPlugins(pGrid);
+    if (bCreateHint && pGrid->IsHintsEnabled())
+        (pGrid->m_pUpdateHintImp->*a.HintInsert)(pGrid, nFirst, nCount, flags);
+}
+
+void UpdateRemove(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLast, int* anOldSizes,
+                  UINT flags, BOOL bCreateHint)
+{
+    pGrid->ResetLastVisibleCache();
+    ROWCOL nCurrent = pGrid->*a.pnCurrent;
+    if (pGrid->m_bCurrentCellValid && nCurrent >= nFirst && nCurrent <= nLast)
+        pGrid->StoreCurrentCell(FALSE);
+    else if (pGrid->m_bCurrentCellValid && nCurrent > nLast)
+        MoveCurrentTo(pGrid, a, nCurrent - (nLast - nFirst + 1));
+    pGrid->FreeObjectCache();
+    if (!pGrid->IsLockUpdate())
+    {
+        RedrawStructure(pGrid, flags, [&](CGXAbstractGridOptimizedUpdateImp* pImp, UINT* pMode) {
+            a.OptimizedRemove(pImp, pGrid, nFirst, nLast, anOldSizes, pMode);
+        });
+        pGrid->UpdateScrollbars(FALSE, FALSE);
+    }
+    NotifyPlugins(pGrid);
+    if (bCreateHint && pGrid->IsHintsEnabled())
+        (pGrid->m_pUpdateHintImp->*a.HintRemove)(pGrid, nFirst, nLast, anOldSizes, flags);
+}
+
+// The cell and line styles arrays hold the cells row by row: nCount rows of nOther columns, or
+// nOther rows of nCount columns. An entry after the cells is the data object's undo information.
+BOOL Insert(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nCount, int* anSizes,
+            CObArray* pCellsArray, CObArray* pLinesArray, ROWCOL nOther, UINT flags, int ctCmd)
+{
+    if (!pGrid->TransferCurrentCell())
+        return FALSE;
+    CGXFrameHideGuard frame(pGrid);
+    CGXLongOperation op;
+    CString strText = pGrid->m_pAppData->GetLibraryText(a.nInsertText);
+    op.SetStatusText(strText, FALSE);
+    if (ctCmd == gxDo)
+        pGrid->BeginTrans(strText);
+    CGXAbstractCommandFactory* pUndoImp = pGrid->m_pUndoImp;
+    BOOL bUndo = pUndoImp != NULL && ctCmd != gxRollback && pGrid->GetParam()->IsUndoEnabled();
+    CObject* pUndoInfo = NULL;
+    if (pCellsArray != NULL && pCellsArray->GetSize() > (INT_PTR)(nCount * nOther))
+        pUndoInfo = pCellsArray->GetAt(nCount * nOther);
+    BOOL bRecalc = pUndoInfo != NULL && pGrid->ApplyUndoInfo(pUndoInfo, ctCmd != gxRollback, TRUE);
+    BOOL bOldRecord = pGrid->SetRecordUndoInfo(bUndo);
+    BOOL bStored = (pGrid->*a.StoreInsert)(nFirst, nCount, FALSE);
+    pGrid->SetRecordUndoInfo(bOldRecord);
+    if (!bStored)
+    {
+        pGrid->DiscardUndoInfo();
+        if (ctCmd == gxDo)
+            pGrid->CommitTrans();
+        return FALSE;
+    }
+    if (pUndoInfo != NULL)
+        bRecalc |= pGrid->ApplyUndoInfo(pUndoInfo, ctCmd != gxRollback, FALSE);
+    for (ROWCOL i = 0; anSizes != NULL && i < nCount; i++)
+        (pGrid->*a.StoreSize)(nFirst + i, anSizes[i]);
+    ROWCOL nWidth = a.Col(nCount, nOther);
+    for (ROWCOL i = 0; pCellsArray != NULL && i < nCount; i++)
+        for (ROWCOL o = 0; o < nOther; o++)
+        {
+            CGXStyle* pStyle = (CGXStyle*)pCellsArray->GetAt(a.Row(i, o) * nWidth + a.Col(i, o));
+            if (pStyle != NULL)
+                pGrid->StoreStyleRowCol(a.Row(nFirst + i, o), a.Col(nFirst + i, o), pStyle, gxCopy, 0);
+        }
+    for (ROWCOL i = 0; pLinesArray != NULL && i < nCount && (INT_PTR)i < pLinesArray->GetSize(); i++)
+    {
+        CGXStyle* pStyle = (CGXStyle*)pLinesArray->GetAt(i);
+        if (pStyle != NULL)
+            pGrid->StoreStyleRowCol(a.Row(nFirst + i, 0), a.Col(nFirst + i, 0), pStyle, gxCopy, -1);
+    }
+    (pGrid->*a.UpdateInsert)(nFirst, nCount, flags, TRUE);
+    if (bUndo)
+    {
+        pGrid->AddCommand((pUndoImp->*a.CreateRemoveCmd)(nFirst, nFirst + nCount - 1), ctCmd);
+        if (ctCmd == gxUndo || ctCmd == gxRedo)
+            pGrid->MoveToUndoCell(a.Row(nFirst, pGrid->m_nCurrentRow), a.Col(nFirst, pGrid->m_nCurrentCol));
+    }
+    if (bRecalc)
+        pGrid->Recalc(TRUE);
+    if (ctCmd == gxDo)
+        pGrid->CommitTrans();
+    return TRUE;
+}
+
+BOOL Remove(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
+{
+    if (nLast < nFirst || !pGrid->TransferCurrentCell())
+        return FALSE;
+    CGXFrameHideGuard frame(pGrid);
+    CGXLongOperation op;
+    CString strText = pGrid->m_pAppData->GetLibraryText(a.nRemoveText);
+    op.SetStatusText(strText, FALSE);
+    if (ctCmd == gxDo)
+        pGrid->BeginTrans(strText);
+    CGXAbstractCommandFactory* pUndoImp = pGrid->m_pUndoImp;
+    BOOL bUndo = pUndoImp != NULL && ctCmd != gxRollback && pGrid->GetParam()->IsUndoEnabled();
+    ROWCOL nOldCount = (pGrid->*a.GetCount)();
+    // The styles the removal destroys; the user may cancel when they are too many to keep.
+    CObArray *pCellsArray = NULL, *pLinesArray = NULL;
+    ROWCOL nCount = nLast - nFirst + 1;
+    ROWCOL nOther = a.bRows ? pGrid->GetColCount() + 1 : pGrid->GetRowCount() + 1;
+    if (bUndo)
+    {
+        ROWCOL nFrom = nFirst;
+        BOOL bGoOn;
+        try
+        {
+            bGoOn =
+                (pUndoImp->*a.CollectUndoInfo)(pGrid, nFrom, nCount, nOther, pCellsArray, pLinesArray, op);
+        }
+        catch (...)
+        {
+            if (ctCmd == gxDo)
+                pGrid->CommitTrans();
+            throw;
+        }
+        if (!bGoOn)
+        {
+            if (ctCmd == gxDo)
+                pGrid->CommitTrans();
+            return FALSE;
+        }
+        bUndo = nCount != 0;
+    }
+    int* anSizes = NULL;
+    if (bUndo || ((flags & GX_UPDATENOW) && !pGrid->IsLockUpdate() && nLast >= nOldCount))
+    {
+        anSizes = new int[nLast - nFirst + 1];
+        for (ROWCOL n = nFirst; n <= nLast; n++)
+            anSizes[n - nFirst] = (pGrid->*a.GetSize)(n);
+    }
+    BOOL bOldRecord = pGrid->SetRecordUndoInfo(bUndo);
+    BOOL bStored = (pGrid->*a.StoreRemove)(nFirst, nLast, FALSE);
+    pGrid->SetRecordUndoInfo(bOldRecord);
+    if (!bStored)
+    {
+        delete[] anSizes;
+        CGXGridCore::DeleteObjectArrays(pCellsArray, pLinesArray);
+        pGrid->DiscardUndoInfo();
+        if (ctCmd == gxDo)
+            pGrid->CommitTrans();
+        return FALSE;
+    }
+    (pGrid->*a.UpdateRemove)(nFirst, nLast, anSizes, flags, TRUE);
+    CObject* pCmd = NULL;
+    if (bUndo)
+        pCmd = (pUndoImp->*a.CreateInsertCmd)(nFirst, nLast - nFirst + 1, anSizes, pCellsArray, pLinesArray,
+                                              nOther);
+    if (pCmd != NULL)
+        pGrid->AddCommand(pCmd, ctCmd);
+    else
+    {
+        delete[] anSizes;
+        CGXGridCore::DeleteObjectArrays(pCellsArray, pLinesArray);
+    }
+    pGrid->SetSelection(NULL);
+    pGrid->Recalc(TRUE);
+    if (ctCmd == gxDo)
+        pGrid->CommitTrans();
+    return TRUE;
+}
+} // namespace
+
+BOOL CGXGridCore::SetRowCount(ROWCOL nRows, UINT flags)
+{
+    return SetCount(this, CGXGridAxis::rows, nRows, flags);
+}
+
+BOOL CGXGridCore::SetColCount(ROWCOL nCols, UINT flags)
+{
+    return SetCount(this, CGXGridAxis::cols, nCols, flags);
+}
+
+BOOL CGXGridCore::StoreInsertRows(ROWCOL nRow, ROWCOL nCount, BOOL bForce)
+{
+    return StoreInsert(this, CGXGridAxis::rows, nRow, nCount, bForce);
+}
+
+BOOL CGXGridCore::StoreInsertCols(ROWCOL nCol, ROWCOL nCount, BOOL bForce)
+{
+    return StoreInsert(this, CGXGridAxis::cols, nCol, nCount, bForce);
+}
+
+BOOL CGXGridCore::StoreRemoveRows(ROWCOL nFirst, ROWCOL nLast, BOOL bForce)
+{
+    return StoreRemove(this, CGXGridAxis::rows, nFirst, nLast, bForce);
+}
+
+BOOL CGXGridCore::StoreRemoveCols(ROWCOL nFirst, ROWCOL nLast, BOOL bForce)
+{
+    return StoreRemove(this, CGXGridAxis::cols, nFirst, nLast, bForce);
+}
+
+void CGXGridCore::UpdateInsertRows(ROWCOL nRow, ROWCOL nCount, UINT flags, BOOL bCreateHint)
+{
+    UpdateInsert(this, CGXGridAxis::rows, nRow, nCount, flags, bCreateHint);
 }
 
 void CGXGridCore::UpdateInsertCols(ROWCOL nCol, ROWCOL nCount, UINT flags, BOOL bCreateHint)
 {
-    ResetLastVisibleCache();
-    if (m_bCurrentCellValid && m_nCurrentCol >= nCol)
-        StoreCurrentCell(TRUE, m_nCurrentRow, m_nCurrentCol + nCount);
-    if (m_nLeftCol == GetFrozenCols())
-        m_nLeftCol++;
-    FreeObjectCache();
-    if (!IsLockUpdate())
-    {
-        RedrawStructure(this, flags, [&](CGXAbstractGridOptimizedUpdateImp* pImp, UINT* pMode) {
-            ROWCOL n1 = nCol, n2 = nCount;
-            pImp->UpdateAfterInsertCols(this, &n1, &n2, pMode);
-        });
-        if (flags & (GX_UPDATENOW | GX_SMART))
-            UpdateScrollbars(FALSE, FALSE);
-    }
-    NotifyPlugins(this);
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintInsertCols(this, nCol, nCount, flags);
+    UpdateInsert(this, CGXGridAxis::cols, nCol, nCount, flags, bCreateHint);
 }
 
 void CGXGridCore::UpdateRemoveRows(ROWCOL nFirst, ROWCOL nLast, int* anOldHeights, UINT flags,
                                    BOOL bCreateHint)
 {
-    ResetLastVisibleCache();
-    if (m_bCurrentCellValid && m_nCurrentRow >= nFirst && m_nCurrentRow <= nLast)
-        StoreCurrentCell(FALSE);
-    else if (m_bCurrentCellValid && m_nCurrentRow > nLast)
-        StoreCurrentCell(TRUE, m_nCurrentRow - (nLast - nFirst + 1), m_nCurrentCol);
-    FreeObjectCache();
-    if (!IsLockUpdate())
-    {
-        RedrawStructure(this, flags, [&](CGXAbstractGridOptimizedUpdateImp* pImp, UINT* pMode) {
-            ROWCOL n1 = nFirst, n2 = nLast;
-            pImp->UpdateAfterRemoveRows(this, &n1, &n2, anOldHeights, *pMode);
-        });
-        UpdateScrollbars(FALSE, FALSE);
-    }
-    NotifyPlugins(this);
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintRemoveRows(this, nFirst, nLast, anOldHeights, flags);
+    UpdateRemove(this, CGXGridAxis::rows, nFirst, nLast, anOldHeights, flags, bCreateHint);
 }
 
 void CGXGridCore::UpdateRemoveCols(ROWCOL nFirst, ROWCOL nLast, int* anOldWidths, UINT flags,
                                    BOOL bCreateHint)
 {
-    ResetLastVisibleCache();
-    if (m_bCurrentCellValid && m_nCurrentCol >= nFirst && m_nCurrentCol <= nLast)
-        StoreCurrentCell(FALSE);
-    else if (m_bCurrentCellValid && m_nCurrentCol > nLast)
-        StoreCurrentCell(TRUE, m_nCurrentRow, m_nCurrentCol - (nLast - nFirst + 1));
-    FreeObjectCache();
-    if (!IsLockUpdate())
-    {
-        RedrawStructure(this, flags, [&](CGXAbstractGridOptimizedUpdateImp* pImp, UINT* pMode) {
-            ROWCOL n1 = nFirst, n2 = nLast;
-            pImp->UpdateAfterRemoveCols(this, &n1, &n2, anOldWidths, pMode);
-        });
-        UpdateScrollbars(FALSE, FALSE);
-    }
-    NotifyPlugins(this);
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintRemoveCols(this, nFirst, nLast, anOldWidths, flags);
+    UpdateRemove(this, CGXGridAxis::cols, nFirst, nLast, anOldWidths, flags, bCreateHint);
 }
-
-// -- Public insertion and removal -----------------------------------------------------------------
 
 BOOL CGXGridCore::InsertRows(ROWCOL nRow, ROWCOL nCount, int* anHeights, CObArray* pCellsArray,
                              CObArray* pRowsArray, ROWCOL nColCount, UINT flags, int ctCmd)
 {
-    if (!TransferCurrentCell())
-        return FALSE;
-    CGXFrameHideGuard frame(this);
-    CGXLongOperation op;
-    op.SetStatusText(m_pAppData->GetLibraryText(GX_IDS_INSERTROWS), FALSE);
-    if (ctCmd == gxDo)
-        BeginTrans(m_pAppData->GetLibraryText(GX_IDS_INSERTROWS));
-    BOOL bUndo = m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled();
-    CObject* pUndoInfo = NULL;
-    if (pCellsArray != NULL && pCellsArray->GetSize() > (INT_PTR)(nCount * nColCount))
-        pUndoInfo = pCellsArray->GetAt(nCount * nColCount);
-    BOOL bRecalc = pUndoInfo != NULL && ApplyUndoInfo(pUndoInfo, ctCmd != gxRollback, TRUE);
-    BOOL bOldRecord = SetRecordUndoInfo(bUndo);
-    BOOL bStored = StoreInsertRows(nRow, nCount, FALSE);
-    SetRecordUndoInfo(bOldRecord);
-    if (!bStored)
-    {
-        DiscardUndoInfo();
-        if (ctCmd == gxDo)
-            CommitTrans();
-        return FALSE;
-    }
-    if (pUndoInfo != NULL)
-        bRecalc |= ApplyUndoInfo(pUndoInfo, ctCmd != gxRollback, FALSE);
-    for (ROWCOL i = 0; anHeights != NULL && i < nCount; i++)
-        StoreRowHeight(nRow + i, anHeights[i]);
-    for (ROWCOL i = 0; pCellsArray != NULL && i < nCount; i++)
-        for (ROWCOL c = 0; c < nColCount; c++)
-        {
-            CGXStyle* pStyle = (CGXStyle*)pCellsArray->GetAt(i * nColCount + c);
-            if (pStyle != NULL)
-                StoreStyleRowCol(nRow + i, c, pStyle, gxCopy, 0);
-        }
-    for (ROWCOL i = 0; pRowsArray != NULL && i < nCount && (INT_PTR)i < pRowsArray->GetSize(); i++)
-    {
-        CGXStyle* pStyle = (CGXStyle*)pRowsArray->GetAt(i);
-        if (pStyle != NULL)
-            StoreStyleRowCol(nRow + i, 0, pStyle, gxCopy, -1);
-    }
-    UpdateInsertRows(nRow, nCount, flags, TRUE);
-    if (bUndo)
-    {
-        AddCommand(m_pUndoImp->CreateRemoveRowsCmd(nRow, nRow + nCount - 1), ctCmd);
-        if (ctCmd == gxUndo || ctCmd == gxRedo)
-            MoveToUndoCell(nRow, m_nCurrentCol);
-    }
-    if (bRecalc)
-        Recalc(TRUE);
-    if (ctCmd == gxDo)
-        CommitTrans();
-    return TRUE;
+    return Insert(this, CGXGridAxis::rows, nRow, nCount, anHeights, pCellsArray, pRowsArray, nColCount, flags,
+                  ctCmd);
 }
 
 BOOL CGXGridCore::InsertCols(ROWCOL nCol, ROWCOL nCount, int* anWidths, CObArray* pCellsArray,
                              CObArray* pColsArray, ROWCOL nRowCount, UINT flags, int ctCmd)
 {
-    if (!TransferCurrentCell())
-        return FALSE;
-    CGXFrameHideGuard frame(this);
-    CGXLongOperation op;
-    op.SetStatusText(m_pAppData->GetLibraryText(GX_IDS_INSERTCOLS), FALSE);
-    if (ctCmd == gxDo)
-        BeginTrans(m_pAppData->GetLibraryText(GX_IDS_INSERTCOLS));
-    BOOL bUndo = m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled();
-    BOOL bOldRecord = SetRecordUndoInfo(bUndo);
-    BOOL bStored = StoreInsertCols(nCol, nCount, FALSE);
-    SetRecordUndoInfo(bOldRecord);
-    if (!bStored)
-    {
-        DiscardUndoInfo();
-        if (ctCmd == gxDo)
-            CommitTrans();
-        return FALSE;
-    }
-    for (ROWCOL i = 0; anWidths != NULL && i < nCount; i++)
-        StoreColWidth(nCol + i, anWidths[i]);
-    for (ROWCOL r = 0; pCellsArray != NULL && r < nRowCount; r++)
-        for (ROWCOL i = 0; i < nCount; i++)
-        {
-            CGXStyle* pStyle = (CGXStyle*)pCellsArray->GetAt(r * nCount + i);
-            if (pStyle != NULL)
-                StoreStyleRowCol(r, nCol + i, pStyle, gxCopy, 0);
-        }
-    for (ROWCOL i = 0; pColsArray != NULL && i < nCount && (INT_PTR)i < pColsArray->GetSize(); i++)
-    {
-        CGXStyle* pStyle = (CGXStyle*)pColsArray->GetAt(i);
-        if (pStyle != NULL)
-            StoreStyleRowCol(0, nCol + i, pStyle, gxCopy, -1);
-    }
-    UpdateInsertCols(nCol, nCount, flags, TRUE);
-    if (bUndo)
-    {
-        AddCommand(m_pUndoImp->CreateRemoveColsCmd(nCol, nCol + nCount - 1), ctCmd);
-        if (ctCmd == gxUndo || ctCmd == gxRedo)
-            MoveToUndoCell(m_nCurrentRow, nCol);
-    }
-    if (ctCmd == gxDo)
-        CommitTrans();
-    return TRUE;
+    return Insert(this, CGXGridAxis::cols, nCol, nCount, anWidths, pCellsArray, pColsArray, nRowCount, flags,
+                  ctCmd);
 }
 
 BOOL CGXGridCore::RemoveRows(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
 {
-    if (nLast < nFirst || !TransferCurrentCell())
-        return FALSE;
-    CGXFrameHideGuard frame(this);
-    CGXLongOperation op;
-    op.SetStatusText(m_pAppData->GetLibraryText(GX_IDS_REMOVEROWS), FALSE);
-    if (ctCmd == gxDo)
-        BeginTrans(m_pAppData->GetLibraryText(GX_IDS_REMOVEROWS));
-    BOOL bUndo = m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled();
-    ROWCOL nOldCount = GetRowCount();
-    // The styles the removal destroys; the user may cancel when they are too many to keep.
-    CObArray *pCellsArray = NULL, *pLinesArray = NULL;
-    ROWCOL nCount = nLast - nFirst + 1, nOther = GetColCount() + 1;
-    if (bUndo)
-    {
-        ROWCOL nFrom = nFirst;
-        BOOL bGoOn;
-        try
-        {
-            bGoOn =
-                m_pUndoImp->CollectRowsUndoInfo(this, nFrom, nCount, nOther, pCellsArray, pLinesArray, op);
-        }
-        catch (...)
-        {
-            if (ctCmd == gxDo)
-                CommitTrans();
-            throw;
-        }
-        if (!bGoOn)
-        {
-            if (ctCmd == gxDo)
-                CommitTrans();
-            return FALSE;
-        }
-        bUndo = nCount != 0;
-    }
-    int* anSizes = NULL;
-    if (bUndo || ((flags & GX_UPDATENOW) && !IsLockUpdate() && nLast >= nOldCount))
-    {
-        anSizes = new int[nLast - nFirst + 1];
-        for (ROWCOL r = nFirst; r <= nLast; r++)
-            anSizes[r - nFirst] = GetRowHeight(r);
-    }
-    BOOL bOldRecord = SetRecordUndoInfo(bUndo);
-    BOOL bStored = StoreRemoveRows(nFirst, nLast, FALSE);
-    SetRecordUndoInfo(bOldRecord);
-    if (!bStored)
-    {
-        delete[] anSizes;
-        CGXGridCore::DeleteObjectArrays(pCellsArray, pLinesArray);
-        DiscardUndoInfo();
-        if (ctCmd == gxDo)
-            CommitTrans();
-        return FALSE;
-    }
-    UpdateRemoveRows(nFirst, nLast, anSizes, flags, TRUE);
-    CObject* pCmd = NULL;
-    if (bUndo)
-        pCmd = m_pUndoImp->CreateInsertRowsCmd(nFirst, nLast - nFirst + 1, anSizes, pCellsArray, pLinesArray,
-                                               nOther);
-    if (pCmd != NULL)
-        AddCommand(pCmd, ctCmd);
-    else
-    {
-        delete[] anSizes;
-        CGXGridCore::DeleteObjectArrays(pCellsArray, pLinesArray);
-    }
-    SetSelection(NULL);
-    Recalc(TRUE);
-    if (ctCmd == gxDo)
-        CommitTrans();
-    return TRUE;
+    return Remove(this, CGXGridAxis::rows, nFirst, nLast, flags, ctCmd);
 }
 
 BOOL CGXGridCore::RemoveCols(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctCmd)
 {
-    if (nLast < nFirst || !TransferCurrentCell())
+    return Remove(this, CGXGridAxis::cols, nFirst, nLast, flags, ctCmd);
+}
+
+// -- Frozen rows and columns, the top row and the left column -------------------------------------
+
+namespace
+{
+ROWCOL GetFrozen(CGXGridCore* pGrid, const CGXGridAxis& a)
+{
+    CGXGridParam* pParam = pGrid->GetParam();
+    if (pParam == NULL)
+        return 0;
+    if (pGrid->*a.pbFrozenOff && (!pGrid->m_bPrinting || pGrid->m_bFrozenOffWhilePrinting))
+        return 0;
+    return pParam->*a.pnFrozen;
+}
+
+BOOL StoreFrozen(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFrozen, ROWCOL nHeader)
+{
+    CGXGridParam* pParam = pGrid->GetParam();
+    if (pParam == NULL || pGrid->IsStructureLocked())
         return FALSE;
-    CGXFrameHideGuard frame(this);
-    CGXLongOperation op;
-    op.SetStatusText(m_pAppData->GetLibraryText(GX_IDS_REMOVECOLS), FALSE);
-    if (ctCmd == gxDo)
-        BeginTrans(m_pAppData->GetLibraryText(GX_IDS_REMOVECOLS));
-    BOOL bUndo = m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled();
-    ROWCOL nOldCount = GetColCount();
-    // The styles the removal destroys; the user may cancel when they are too many to keep.
-    CObArray *pCellsArray = NULL, *pLinesArray = NULL;
-    ROWCOL nCount = nLast - nFirst + 1, nOther = GetRowCount() + 1;
-    if (bUndo)
-    {
-        ROWCOL nFrom = nFirst;
-        BOOL bGoOn;
-        try
-        {
-            bGoOn =
-                m_pUndoImp->CollectColsUndoInfo(this, nFrom, nCount, nOther, pCellsArray, pLinesArray, op);
-        }
-        catch (...)
-        {
-            if (ctCmd == gxDo)
-                CommitTrans();
-            throw;
-        }
-        if (!bGoOn)
-        {
-            if (ctCmd == gxDo)
-                CommitTrans();
-            return FALSE;
-        }
-        bUndo = nCount != 0;
-    }
-    int* anSizes = NULL;
-    if (bUndo || ((flags & GX_UPDATENOW) && !IsLockUpdate() && nLast >= nOldCount))
-    {
-        anSizes = new int[nLast - nFirst + 1];
-        for (ROWCOL c = nFirst; c <= nLast; c++)
-            anSizes[c - nFirst] = GetColWidth(c);
-    }
-    BOOL bOldRecord = SetRecordUndoInfo(bUndo);
-    BOOL bStored = StoreRemoveCols(nFirst, nLast, FALSE);
-    SetRecordUndoInfo(bOldRecord);
-    if (!bStored)
-    {
-        delete[] anSizes;
-        CGXGridCore::DeleteObjectArrays(pCellsArray, pLinesArray);
-        DiscardUndoInfo();
-        if (ctCmd == gxDo)
-            CommitTrans();
-        return FALSE;
-    }
-    UpdateRemoveCols(nFirst, nLast, anSizes, flags, TRUE);
-    CObject* pCmd = NULL;
-    if (bUndo)
-        pCmd = m_pUndoImp->CreateInsertColsCmd(nFirst, nLast - nFirst + 1, anSizes, pCellsArray, pLinesArray,
-                                               nOther);
-    if (pCmd != NULL)
-        AddCommand(pCmd, ctCmd);
-    else
-    {
-        delete[] anSizes;
-        CGXGridCore::DeleteObjectArrays(pCellsArray, pLinesArray);
-    }
-    SetSelection(NULL);
-    Recalc(TRUE);
-    if (ctCmd == gxDo)
-        CommitTrans();
+    pParam->*a.pnFrozen = nFrozen;
+    pParam->*a.pnHeader = nHeader;
+    pGrid->SetModifiedFlag();
     return TRUE;
 }
 
-// -- Frozen rows and columns ----------------------------------------------------------------------
+BOOL SetFrozen(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFrozen, ROWCOL nHeader, UINT flags,
+               int ctCmd)
+{
+    ROWCOL nOldFrozen = (pGrid->*a.GetFrozen)(), nOldHeader = (pGrid->*a.GetHeader)();
+    if (!(pGrid->*a.StoreFrozen)(nFrozen, nHeader))
+        return FALSE;
+    (pGrid->*a.UpdateFrozen)(nOldFrozen, nOldHeader, flags, TRUE);
+    if (pGrid->m_pUndoImp != NULL && ctCmd != gxRollback && pGrid->GetParam()->IsUndoEnabled())
+        pGrid->AddCommand((pGrid->m_pUndoImp->*a.CreateFrozenCmd)(nOldFrozen, nOldHeader), ctCmd);
+    return TRUE;
+}
+
+void UpdateFrozen(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nOldFrozen, ROWCOL nOldHeader, UINT flags,
+                  BOOL bCreateHint)
+{
+    ROWCOL nFrozen = (pGrid->*a.GetFrozen)();
+    pGrid->*a.pnFirst = std::max(pGrid->*a.pnFirst, nFrozen + 1);
+    pGrid->ResetLastVisibleCache();
+    CGXCellRange range = a.Lines(std::min(nOldFrozen, nFrozen) + 1, std::max(nOldFrozen, nFrozen) + 1);
+    pGrid->InvalidateMergedCells(range);
+    // Text floats along rows only, so only frozen columns cut floated cells.
+    if (!a.bRows)
+        pGrid->InvalidateFloatedCells(range);
+    if (!pGrid->IsLockUpdate())
+        pGrid->RedrawAll(flags, FALSE);
+    if (bCreateHint && pGrid->IsHintsEnabled())
+        (pGrid->m_pUpdateHintImp->*a.HintChangedFrozen)(pGrid, nOldFrozen, nOldHeader, flags);
+}
+
+void SetFirstShown(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL n, UINT flags, BOOL bCreateHint)
+{
+    n = std::min(n, std::max((pGrid->*a.GetCount)(), (ROWCOL)1));
+    pGrid->ResetLastVisibleCache();
+    if (pGrid->m_bPrinting)
+    {
+        pGrid->*a.pnPrintFirst = n;
+        return;
+    }
+    n = std::max(n, (pGrid->*a.GetFrozen)() + 1);
+    ROWCOL& nFirst = pGrid->*a.pnFirst;
+    CWnd* pWnd = pGrid->m_pGridWnd;
+    BOOL bWindow = pWnd != NULL && pWnd->GetSafeHwnd() != NULL;
+    if (!pGrid->IsLockUpdate() && (flags & (GX_UPDATENOW | GX_SMART)) && bWindow)
+    {
+        if (n < nFirst)
+            pGrid->OnScrollBy(a.nScrollBack, nFirst - n);
+        else if (n > nFirst)
+            pGrid->OnScrollBy(a.nScrollOn, n - nFirst);
+        if (flags & GX_UPDATENOW)
+            pWnd->UpdateWindow();
+    }
+    else if (!pGrid->IsLockUpdate())
+    {
+        if (!(pGrid->*a.OnFirstChanging)(n))
+            return;
+        nFirst = n;
+        if ((flags & GX_INVALIDATE) && bWindow)
+        {
+            pGrid->UpdateScrollbars(FALSE, FALSE);
+            CRect rect = pGrid->GetDrawingRect();
+            pWnd->InvalidateRect(&rect);
+        }
+    }
+    else
+    {
+        if (!(pGrid->*a.OnFirstChanging)(n))
+            return;
+        nFirst = std::max(n, (pGrid->*a.GetFrozen)() + 1);
+    }
+    (pGrid->*a.OnFirstChanged)();
+    if (bCreateHint && pGrid->IsHintsEnabled())
+        (pGrid->m_pUpdateHintImp->*a.HintSetFirst)(pGrid, nFirst, flags);
+}
+} // namespace
 
 ROWCOL CGXGridCore::GetFrozenRows()
 {
-    if (m_pParam == NULL)
-        return 0;
-    if (m_bFrozenRowsOff && (!m_bPrinting || m_bFrozenOffWhilePrinting))
-        return 0;
-    return m_pParam->m_nFrozenRows;
+    return GetFrozen(this, CGXGridAxis::rows);
 }
 
 ROWCOL CGXGridCore::GetFrozenCols()
 {
-    if (m_pParam == NULL)
-        return 0;
-    if (m_bFrozenColsOff && (!m_bPrinting || m_bFrozenOffWhilePrinting))
-        return 0;
-    return m_pParam->m_nFrozenCols;
+    return GetFrozen(this, CGXGridAxis::cols);
 }
 
 ROWCOL CGXGridCore::GetHeaderRows()
@@ -590,74 +549,33 @@ ROWCOL CGXGridCore::GetHeaderCols()
 
 BOOL CGXGridCore::StoreFrozenRows(ROWCOL nFrozen, ROWCOL nHeader)
 {
-    if (m_pParam == NULL || IsStructureLocked())
-        return FALSE;
-    m_pParam->m_nFrozenRows = nFrozen;
-    m_pParam->m_nHeaderRows = nHeader;
-    SetModifiedFlag();
-    return TRUE;
+    return StoreFrozen(this, CGXGridAxis::rows, nFrozen, nHeader);
 }
 
 BOOL CGXGridCore::StoreFrozenCols(ROWCOL nFrozen, ROWCOL nHeader)
 {
-    if (m_pParam == NULL || IsStructureLocked())
-        return FALSE;
-    m_pParam->m_nFrozenCols = nFrozen;
-    m_pParam->m_nHeaderCols = nHeader;
-    SetModifiedFlag();
-    return TRUE;
+    return StoreFrozen(this, CGXGridAxis::cols, nFrozen, nHeader);
 }
 
 BOOL CGXGridCore::SetFrozenRows(ROWCOL nFrozen, ROWCOL nHeader, UINT flags, int ctCmd)
 {
-    ROWCOL nOldFrozen = GetFrozenRows(), nOldHeader = GetHeaderRows();
-    if (!StoreFrozenRows(nFrozen, nHeader))
-        return FALSE;
-    UpdateFrozenRows(nOldFrozen, nOldHeader, flags, TRUE);
-    if (m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled())
-        AddCommand(m_pUndoImp->CreateSetFrozenRowsCmd(nOldFrozen, nOldHeader), ctCmd);
-    return TRUE;
+    return SetFrozen(this, CGXGridAxis::rows, nFrozen, nHeader, flags, ctCmd);
 }
 
 BOOL CGXGridCore::SetFrozenCols(ROWCOL nFrozen, ROWCOL nHeader, UINT flags, int ctCmd)
 {
-    ROWCOL nOldFrozen = GetFrozenCols(), nOldHeader = GetHeaderCols();
-    if (!StoreFrozenCols(nFrozen, nHeader))
-        return FALSE;
-    UpdateFrozenCols(nOldFrozen, nOldHeader, flags, TRUE);
-    if (m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled())
-        AddCommand(m_pUndoImp->CreateSetFrozenColsCmd(nOldFrozen, nOldHeader), ctCmd);
-    return TRUE;
+    return SetFrozen(this, CGXGridAxis::cols, nFrozen, nHeader, flags, ctCmd);
 }
 
 void CGXGridCore::UpdateFrozenRows(ROWCOL nOldFrozen, ROWCOL nOldHeader, UINT flags, BOOL bCreateHint)
 {
-    m_nTopRow = std::max(m_nTopRow, GetFrozenRows() + 1);
-    ResetLastVisibleCache();
-    CGXCellRange range;
-    range.SetRows(std::min(nOldFrozen, GetFrozenRows()) + 1, std::max(nOldFrozen, GetFrozenRows()) + 1);
-    InvalidateMergedCells(range);
-    if (!IsLockUpdate())
-        RedrawAll(flags, FALSE);
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintChangedFrozenRows(this, nOldFrozen, nOldHeader, flags);
+    UpdateFrozen(this, CGXGridAxis::rows, nOldFrozen, nOldHeader, flags, bCreateHint);
 }
 
 void CGXGridCore::UpdateFrozenCols(ROWCOL nOldFrozen, ROWCOL nOldHeader, UINT flags, BOOL bCreateHint)
 {
-    m_nLeftCol = std::max(m_nLeftCol, GetFrozenCols() + 1);
-    ResetLastVisibleCache();
-    CGXCellRange range;
-    range.SetCols(std::min(nOldFrozen, GetFrozenCols()) + 1, std::max(nOldFrozen, GetFrozenCols()) + 1);
-    InvalidateMergedCells(range);
-    InvalidateFloatedCells(range);
-    if (!IsLockUpdate())
-        RedrawAll(flags, FALSE);
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintChangedFrozenCols(this, nOldFrozen, nOldHeader, flags);
+    UpdateFrozen(this, CGXGridAxis::cols, nOldFrozen, nOldHeader, flags, bCreateHint);
 }
-
-// -- Top row and left column -----------------------------------------------------------------------
 
 BOOL CGXGridCore::OnTopRowChanging(ROWCOL)
 {
@@ -679,90 +597,12 @@ void CGXGridCore::OnLeftColChanged()
 
 void CGXGridCore::SetTopRow(ROWCOL nRow, UINT flags, BOOL bCreateHint)
 {
-    ROWCOL nCount = GetRowCount();
-    nRow = std::min(nRow, std::max(nCount, (ROWCOL)1));
-    ResetLastVisibleCache();
-    if (m_bPrinting)
-    {
-        m_nPrintTopRow = nRow;
-        return;
-    }
-    nRow = std::max(nRow, GetFrozenRows() + 1);
-    BOOL bWindow = m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL;
-    if (!IsLockUpdate() && (flags & (GX_UPDATENOW | GX_SMART)) && bWindow)
-    {
-        if (nRow < m_nTopRow)
-            OnScrollBy(GX_UP, m_nTopRow - nRow);
-        else if (nRow > m_nTopRow)
-            OnScrollBy(GX_DOWN, nRow - m_nTopRow);
-        if (flags & GX_UPDATENOW)
-            m_pGridWnd->UpdateWindow();
-    }
-    else if (!IsLockUpdate())
-    {
-        if (!OnTopRowChanging(nRow))
-            return;
-        m_nTopRow = nRow;
-        if ((flags & GX_INVALIDATE) && bWindow)
-        {
-            UpdateScrollbars(FALSE, FALSE);
-            CRect rect = GetDrawingRect();
-            m_pGridWnd->InvalidateRect(&rect);
-        }
-    }
-    else
-    {
-        if (!OnTopRowChanging(nRow))
-            return;
-        m_nTopRow = std::max(nRow, GetFrozenRows() + 1);
-    }
-    OnTopRowChanged();
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintSetTopRow(this, m_nTopRow, flags);
+    SetFirstShown(this, CGXGridAxis::rows, nRow, flags, bCreateHint);
 }
 
 void CGXGridCore::SetLeftCol(ROWCOL nCol, UINT flags, BOOL bCreateHint)
 {
-    ROWCOL nCount = GetColCount();
-    nCol = std::min(nCol, std::max(nCount, (ROWCOL)1));
-    ResetLastVisibleCache();
-    if (m_bPrinting)
-    {
-        m_nPrintLeftCol = nCol;
-        return;
-    }
-    nCol = std::max(nCol, GetFrozenCols() + 1);
-    BOOL bWindow = m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL;
-    if (!IsLockUpdate() && (flags & (GX_UPDATENOW | GX_SMART)) && bWindow)
-    {
-        if (nCol < m_nLeftCol)
-            OnScrollBy(GX_LEFT, m_nLeftCol - nCol);
-        else if (nCol > m_nLeftCol)
-            OnScrollBy(GX_RIGHT, nCol - m_nLeftCol);
-        if (flags & GX_UPDATENOW)
-            m_pGridWnd->UpdateWindow();
-    }
-    else if (!IsLockUpdate())
-    {
-        if (!OnLeftColChanging(nCol))
-            return;
-        m_nLeftCol = nCol;
-        if ((flags & GX_INVALIDATE) && bWindow)
-        {
-            UpdateScrollbars(FALSE, FALSE);
-            CRect rect = GetDrawingRect();
-            m_pGridWnd->InvalidateRect(&rect);
-        }
-    }
-    else
-    {
-        if (!OnLeftColChanging(nCol))
-            return;
-        m_nLeftCol = std::max(nCol, GetFrozenCols() + 1);
-    }
-    OnLeftColChanged();
-    if (bCreateHint && IsHintsEnabled())
-        m_pUpdateHintImp->HintSetLeftCol(this, m_nLeftCol, flags);
+    SetFirstShown(this, CGXGridAxis::cols, nCol, flags, bCreateHint);
 }
 
 // -- Client rows and columns ------------------------------------------------------------------------

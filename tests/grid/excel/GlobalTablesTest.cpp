@@ -89,10 +89,10 @@ TEST(FormatTable, WritesBuiltInIndexes)
         bool bRed;
         WORD nIndex;
     } cases[] = {
-        {-1, -1, false, 0}, {1, -1, false, 11}, {2, 2, false, 2},    {3, -1, false, 2},
-        {4, 2, false, 5},   {4, 2, true, 6},    {5, -1, false, 3},   {5, 2, false, 4},
-        {5, 2, true, 38},   {5, -1, true, 3},   {8, -1, false, 15},  {11, -1, false, 14},
-        {14, -1, false, 9}, {14, 2, false, 10}, {27, -1, false, 20}, {6, -1, false, 0},
+        {-1, -1, false, 0},  {1, -1, false, 11}, {2, 2, false, 2},    {3, -1, false, 0},  {3, 13, false, 0},
+        {4, 2, false, 5},    {4, 2, true, 6},    {5, -1, false, 3},   {5, 2, false, 4},   {5, 2, true, 38},
+        {5, -1, true, 3},    {8, -1, false, 15}, {11, -1, false, 14}, {14, -1, false, 9}, {14, 2, false, 10},
+        {27, -1, false, 20}, {6, -1, false, 0},
     };
     CGXExcelFormatTable table;
     for (const Case& c : cases)

@@ -259,3 +259,138 @@ TEST(ExcelWorkbook, AOneSheetGridIsWrittenAsTheseRecords)
         }
     EXPECT_EQ(b.size(), i) << "bytes behind the last record";
 }
+
+namespace
+{
+const COLORREF kWhite = RGB(255, 255, 255);
+const COLORREF kCyan = RGB(0, 255, 255);
+const ROWCOL kRows = 13, kCols = 6;
+
+// What a cell shows, as one line: value, number format, font, alignment, interior, borders and
+// the covered range it starts.
+std::string CellSummary(CGXExcelReadWnd* pGrid, ROWCOL nRow, ROWCOL nCol)
+{
+    CGXStyle style;
+    pGrid->ComposeStyleRowCol(nRow, nCol, &style);
+    // A workbook has no "no format": the grid's lack of one comes back as its general format.
+    UINT nFormat = style.GetFormat() == 0 ? 3 : style.GetFormat();
+    CString s;
+    s.Format("\"%s\" format %u.%u", (LPCTSTR)pGrid->GetStoredValueText(nRow, nCol), nFormat,
+             style.GetPlaces());
+    const CGXFont* pFont = style.GetFontPtr();
+    CString part;
+    part.Format(" weight %ld angle %ld", pFont != NULL ? pFont->GetWeight() : 0L,
+                pFont != NULL && pFont->GetIncludeOrientation() ? pFont->GetOrientation() : 0L);
+    s += part;
+    part.Format(" wrap %d align %lu/%lu", (int)style.GetWrapText(), style.GetHorizontalAlignment(),
+                style.GetVerticalAlignment());
+    s += part;
+    const CGXCellBrush& brush = style.GetInterior();
+    part.Format(" interior %u/%u %06lX %06lX", brush.GetStyle(),
+                brush.GetStyle() == 3 ? brush.GetPattern() : 0u, brush.GetBackColor(),
+                brush.GetStyle() == 3 ? brush.GetColor() : 0ul);
+    s += part;
+    for (int nSide = 0; nSide < 4; nSide++)
+    {
+        if (!style.HasBorder(nSide) || !style.GetBorder(nSide).GetInclude())
+            continue;
+        const CGXCellPen& pen = style.GetBorder(nSide);
+        part.Format(" side %d pen %u/%u %06lX", nSide, pen.GetStyle(), pen.GetWidth(), pen.GetColor());
+        s += part;
+    }
+    CGXCellRange covered;
+    if (pGrid->GetCoveredCellsRowCol(nRow, nCol, covered) != NULL && covered.top == nRow &&
+        covered.left == nCol)
+    {
+        part.Format(" covers %lu,%lu-%lu,%lu", covered.top, covered.left, covered.bottom, covered.right);
+        s += part;
+    }
+    return std::string(s);
+}
+} // namespace
+
+TEST(ExcelWorkbook, AFormattedValueTableIsReadBackAsItWasSaved)
+{
+    EnsureGridLibrary();
+    std::string strPath = OutPath("messtabelle.xls");
+    ::DeleteFileA(strPath.c_str());
+    ExcelSheet saved;
+    // The measured values: times, values with two places and the heater's state, rows white
+    // and cyan in turn.
+    const char* const times[] = {"00:00:00", "00:00:05", "00:00:10", "00:00:15"};
+    const char* const values[] = {"21.5", "84.25", "-3.75", "150"};
+    for (ROWCOL r = 0; r < 4; r++)
+    {
+        CGXStyle row;
+        row.SetInterior(r % 2 == 0 ? kWhite : kCyan);
+        saved->SetStyleRange(CGXCellRange(r + 1, 1, r + 1, 3), row);
+        saved->SetValueRange(CGXCellRange(r + 1, 1), times[r]);
+        saved->SetStyleRange(CGXCellRange(r + 1, 2),
+                             CGXStyle().SetValue(values[r]).SetFormat(2).SetPlaces(2));
+        saved->SetValueRange(CGXCellRange(r + 1, 3), r < 2 ? " EIN " : " AUS");
+    }
+    saved->SetStyleRange(CGXCellRange(6, 1), CGXStyle().SetValue("fett").MergeFont(CGXFont().SetBold(TRUE)));
+    saved->SetStyleRange(CGXCellRange(6, 2),
+                         CGXStyle().SetValue("gedreht").MergeFont(CGXFont().SetOrientation(900)));
+    saved->SetStyleRange(CGXCellRange(6, 3), CGXStyle().SetValue("umbrochen lang").SetWrapText(TRUE));
+    const DWORD horizontal[3] = {DT_LEFT, DT_CENTER, DT_RIGHT};
+    const DWORD vertical[3] = {DT_TOP, DT_VCENTER, DT_BOTTOM};
+    for (ROWCOL c = 0; c < 3; c++)
+        saved->SetStyleRange(
+            CGXCellRange(7, c + 1),
+            CGXStyle().SetValue("x").SetHorizontalAlignment(horizontal[c]).SetVerticalAlignment(vertical[c]));
+    // Every pen style on all four sides, and a wide solid pen.
+    const CGXCellPen pens[] = {CGXCellPen(0, 1), CGXCellPen(1, 1), CGXCellPen(2, 1),
+                               CGXCellPen(3, 1), CGXCellPen(4, 1), CGXCellPen(0, 2, RGB(255, 0, 0))};
+    for (ROWCOL c = 0; c < 6; c++)
+    {
+        CGXStyle framed;
+        for (int nSide = 0; nSide < 4; nSide++)
+            framed.SetBorder(nSide, pens[c]);
+        saved->SetStyleRange(CGXCellRange(9, c + 1), framed);
+    }
+    CGXCellBrush pattern(0, RGB(255, 255, 0));
+    pattern.SetPattern(3).SetColor(RGB(255, 0, 0));
+    saved->SetStyleRange(CGXCellRange(10, 1), CGXStyle().SetInterior(pattern));
+    saved->SetValueRange(CGXCellRange(11, 1), "verbunden");
+    saved->SetCoveredCellsRowCol(11, 1, 12, 2);
+    saved->SetValueRange(CGXCellRange(13, 1), "Gr\xfc\xdf"
+                                              "e \x80");
+    saved->SetRowHeight(3, 3, 30);
+    saved->SetColWidth(2, 2, 90);
+    saved->SetValueRange(CGXCellRange(1, 5), "versteckt");
+    saved->HideCols(5, 5);
+    saved->GetParam()->m_sSheetName = "Messwerte";
+    ASSERT_TRUE(saved->SaveExcelFile(strPath.c_str()));
+
+    ExcelSheet read;
+    read.Read(strPath);
+    for (ROWCOL r = 1; r <= kRows; r++)
+        for (ROWCOL c = 1; c <= kCols; c++)
+            EXPECT_EQ(CellSummary(saved.w.grid.get(), r, c), CellSummary(read.w.grid.get(), r, c))
+                << r << "," << c;
+    // Sizes come back through twips and character widths: a pixel either way.
+    for (ROWCOL r = 1; r <= kRows; r++)
+        EXPECT_NEAR(saved->GetRowHeight(r), read->GetRowHeight(r), 1) << r;
+    for (ROWCOL c = 1; c <= kCols; c++)
+    {
+        EXPECT_EQ(saved->IsColHidden(c), read->IsColHidden(c)) << c;
+        if (!saved->IsColHidden(c))
+        {
+            EXPECT_NEAR(saved->GetColWidth(c), read->GetColWidth(c), 1) << c;
+        }
+    }
+    EXPECT_TRUE(read->IsColHidden(5));
+    EXPECT_NEAR(30, read->GetRowHeight(3), 1);
+
+    // Saved again, the workbook reads the same: its general cells stay general.
+    std::string strAgain = OutPath("messtabelle-2.xls");
+    ::DeleteFileA(strAgain.c_str());
+    ASSERT_TRUE(read->SaveExcelFile(strAgain.c_str()));
+    ExcelSheet again;
+    again.Read(strAgain);
+    for (ROWCOL r = 1; r <= kRows; r++)
+        for (ROWCOL c = 1; c <= kCols; c++)
+            EXPECT_EQ(CellSummary(read.w.grid.get(), r, c), CellSummary(again.w.grid.get(), r, c))
+                << r << "," << c;
+}

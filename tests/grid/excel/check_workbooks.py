@@ -41,6 +41,24 @@ WORKBOOKS = {
             (4, 0): ("Grüße €", "General"),
         }),
     ],
+    # A measured-value table with every kind of formatting the grid writes.
+    "messtabelle.xls": [
+        ("Messwerte", {
+            (0, 0): ("00:00:00", "General"),
+            (0, 1): ("21.5", "0.00"),
+            (0, 2): (" EIN ", "General"),
+            (1, 0): ("00:00:05", "General"),
+            (1, 1): ("84.25", "0.00"),
+            (1, 2): (" EIN ", "General"),
+            (2, 1): ("-3.75", "0.00"),
+            (2, 2): (" AUS", "General"),
+            (3, 1): ("150", "0.00"),
+            (3, 2): (" AUS", "General"),
+            (5, 0): ("fett", "General"),
+            (10, 0): ("verbunden", "General"),
+            (12, 0): ("Grüße €", "General"),
+        }),
+    ],
     # A clipboard copy of B2:C3 (the formula cell is checked below: Gnumeric shows its text).
     "zwischenablage.xls": [
         ("Arbeitsblatt 1", {
@@ -55,6 +73,21 @@ WORKBOOKS = {
 # cells in a bold font: exactly what was copied and nothing beside it.
 EXACT = {
     "zwischenablage.xls": ((2, 2), (1, 0, 3.0), [(1, 1)]),
+}
+
+# Workbook -> the looks of its first sheet: the cells in a bold font (all others are not), the
+# fills of some cells as (pattern, pattern colour, background colour) and the merged ranges
+# (first row, first column, last row, last column).
+WHITE, CYAN, RED, YELLOW = (255, 255, 255), (0, 255, 255), (255, 0, 0), (255, 255, 0)
+LOOKS = {
+    "messtabelle.xls": {
+        "bold": [(5, 0)],
+        "fills": dict([((r, c), (0, WHITE, WHITE)) for r in (0, 2) for c in range(3)] +
+                      [((r, c), (1, CYAN, WHITE)) for r in (1, 3) for c in range(3)] +
+                      [((9, 0), (4, YELLOW, RED)), ((9, 1), (0, WHITE, WHITE))]),
+        "merges": [(10, 0, 11, 1)],
+        "size": (13, 6),
+    },
 }
 
 failures = []
@@ -110,14 +143,34 @@ def check_exact(path, name):
           (name, sheet.nrows, sheet.ncols, rows, cols))
     if frow < sheet.nrows and fcol < sheet.ncols:
         check(sheet.cell(frow, fcol).value == fvalue, "%s: formula result %r" % (name, sheet.cell(frow, fcol).value))
+    check_xlrd_bold(book, sheet, name, bold)
+
+
+def check_xlrd_bold(book, sheet, name, bold):
+    """The cells of the list in a bold font, the others not."""
     for row in range(sheet.nrows):
         for col in range(sheet.ncols):
             weight = book.font_list[book.xf_list[sheet.cell(row, col).xf_index].font_index].weight
-            check((weight >= 700) == ((row, col) in bold), "%s(%d,%d): font weight %d" % (name, row, col, weight))
+            check((weight >= 700) == ((row, col) in bold), "%s(%d,%d): xlrd font weight %d" % (name, row, col, weight))
+
+
+def check_xlrd_looks(path, name):
+    looks = LOOKS[name]
+    book = xlrd.open_workbook(path, formatting_info=True)
+    sheet = book.sheet_by_index(0)
+    check_xlrd_bold(book, sheet, name, looks["bold"])
+    for (row, col), fill in looks["fills"].items():
+        background = book.xf_list[sheet.cell(row, col).xf_index].background
+        got = (background.fill_pattern, book.colour_map.get(background.pattern_colour_index),
+               book.colour_map.get(background.background_colour_index))
+        check(got == fill, "%s(%d,%d): xlrd fill %s, not %s" % (name, row, col, got, fill))
+    merges = sorted((r0, c0, r1 - 1, c1 - 1) for r0, r1, c0, c1 in sheet.merged_cells)
+    check(merges == looks["merges"], "%s: xlrd merges %s" % (name, merges))
 
 
 def gnumeric_sheets(path, work):
-    """Gnumeric's own file of the workbook: sheet name -> (cells, style regions)."""
+    """Gnumeric's own file of the workbook: sheet name -> (cells, style regions, merges). A
+    style region is its corners, number format, bold flag, shade and colours."""
     out = os.path.join(work, os.path.basename(path) + ".gnumeric")
     subprocess.run(["ssconvert", "--export-type=Gnumeric_XmlIO:sax", path, out], check=True,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=120)
@@ -126,10 +179,27 @@ def gnumeric_sheets(path, work):
     result = {}
     for sheet in root.findall("gnm:Sheets/gnm:Sheet", ns):
         cells = {(int(c.get("Row")), int(c.get("Col"))): c.text or "" for c in sheet.findall("gnm:Cells/gnm:Cell", ns)}
-        regions = [(int(r.get("startRow")), int(r.get("startCol")), int(r.get("endRow")), int(r.get("endCol")),
-                    r.find("gnm:Style", ns).get("Format")) for r in sheet.findall("gnm:Styles/gnm:StyleRegion", ns)]
-        result[sheet.find("gnm:Name", ns).text] = (cells, regions)
+        regions = []
+        for r in sheet.findall("gnm:Styles/gnm:StyleRegion", ns):
+            style = r.find("gnm:Style", ns)
+            font = style.find("gnm:Font", ns)
+            regions.append((int(r.get("startRow")), int(r.get("startCol")), int(r.get("endRow")),
+                            int(r.get("endCol")), style.get("Format"), font is not None and font.get("Bold") == "1",
+                            int(style.get("Shade", "0")), _gnumeric_colour(style.get("PatternColor")),
+                            _gnumeric_colour(style.get("Back"))))
+        merges = [m.text for m in sheet.findall("gnm:MergedRegions/gnm:Merge", ns)]
+        result[sheet.find("gnm:Name", ns).text] = (cells, regions, merges)
     return result
+
+
+def _gnumeric_colour(text):
+    """"FFFF:0:0" -> (255, 0, 0)."""
+    return tuple(int(part, 16) >> 8 for part in text.split(":")) if text else None
+
+
+def _region_at(regions, row, col):
+    found = [r for r in regions if r[0] <= row <= r[2] and r[1] <= col <= r[3]]
+    return found[-1] if found else None
 
 
 def check_gnumeric(path, name, sheets, work):
@@ -138,14 +208,36 @@ def check_gnumeric(path, name, sheets, work):
     for sheet_name, cells in sheets:
         if sheet_name not in got:
             continue
-        values, regions = got[sheet_name]
+        values, regions, _ = got[sheet_name]
         for (row, col), (value, fmt) in cells.items():
             where = "%s!%s(%d,%d)" % (name, sheet_name, row, col)
             text = values.get((row, col))
             ok = text is not None and (text == value or same_value(value, _number(text)))
             check(ok, "%s: Gnumeric reads %r, not %r" % (where, text, value))
-            formats = [f for r0, c0, r1, c1, f in regions if r0 <= row <= r1 and c0 <= col <= c1]
-            check(formats[-1:] == [fmt], "%s: Gnumeric format %s, not %r" % (where, formats[-1:], fmt))
+            region = _region_at(regions, row, col)
+            check(region is not None and region[4] == fmt, "%s: Gnumeric format %s, not %r" %
+                  (where, region and region[4], fmt))
+    if name not in LOOKS or not got:
+        return
+    looks = LOOKS[name]
+    _, regions, merges = list(got.values())[0]
+    # Gnumeric names a solid fill's colour the background.
+    rows, cols = looks["size"]
+    for row in range(rows):
+        for col in range(cols):
+            region = _region_at(regions, row, col)
+            check(region is not None and region[5] == ((row, col) in looks["bold"]),
+                  "%s(%d,%d): Gnumeric bold %s" % (name, row, col, region and region[5]))
+    for (row, col), (pattern, colour, background) in looks["fills"].items():
+        region = _region_at(regions, row, col)
+        want = (pattern, colour if pattern == 1 else background) + ((colour,) if pattern > 1 else ())
+        got_fill = region and (region[6], region[8]) + ((region[7],) if region[6] > 1 else ())
+        if pattern == 0:
+            check(region is not None and region[6] == 0, "%s(%d,%d): Gnumeric shade %s" % (name, row, col, got_fill))
+        else:
+            check(got_fill == want, "%s(%d,%d): Gnumeric fill %s, not %s" % (name, row, col, got_fill, want))
+    want_merges = ["%s%d:%s%d" % (chr(65 + c0), r0 + 1, chr(65 + c1), r1 + 1) for r0, c0, r1, c1 in looks["merges"]]
+    check(merges == want_merges, "%s: Gnumeric merges %s" % (name, merges))
 
 
 def _number(text):
@@ -155,9 +247,23 @@ def _number(text):
         return text
 
 
+def _paragraph_text(p, ns):
+    """A paragraph's text with its space elements (<text:s text:c="n"/>) as blanks."""
+    space = "{%s}s" % ns["text"]
+    text = p.text or ""
+    for child in p:
+        if child.tag == space:
+            text += " " * int(child.get("{%s}c" % ns["text"], "1"))
+        else:
+            text += "".join(child.itertext())
+        text += child.tail or ""
+    return text
+
+
 def libreoffice_sheets(paths, work):
     """One headless conversion of every workbook to flat ODF: name -> sheet name -> cells, each
-    the value and the text shown."""
+    the value and the text shown; and name -> sheet name -> cells, each its font weight,
+    background colour and the columns and rows it spans."""
     profile = os.path.join(work, "profile")
     subprocess.run(["soffice", "-env:UserInstallation=file://" + profile, "--headless", "--convert-to", "fods",
                     "--outdir", work] + paths, check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
@@ -168,15 +274,24 @@ def libreoffice_sheets(paths, work):
           "style": "urn:oasis:names:tc:opendocument:xmlns:style:1.0",
           "number": "urn:oasis:names:tc:opendocument:xmlns:datastyle:1.0"}
     t = "{%s}" % ns["table"]
-    result = {}
+    st = "{%s}" % ns["style"]
+    fo = "{urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0}"
+    result, looks = {}, {}
     for path in paths:
         fods = os.path.join(work, os.path.splitext(os.path.basename(path))[0] + ".fods")
         if not os.path.exists(fods):
             continue
         root = ET.parse(fods).getroot()
-        sheets = {}
+        styles = {}
+        for style in root.iter(st + "style"):
+            cell_props = style.find("style:table-cell-properties", ns)
+            text_props = style.find("style:text-properties", ns)
+            styles[style.get(st + "name")] = (
+                text_props.get(fo + "font-weight") if text_props is not None else None,
+                cell_props.get(fo + "background-color") if cell_props is not None else None)
+        sheets, sheet_looks = {}, {}
         for table in root.iter(t + "table"):
-            cells = {}
+            cells, cell_looks = {}, {}
             for r, row in enumerate(table.iter(t + "table-row")):
                 c = 0
                 for cell in row:
@@ -184,15 +299,21 @@ def libreoffice_sheets(paths, work):
                         continue
                     repeat = int(cell.get(t + "number-columns-repeated", "1"))
                     kind = cell.get("{%s}value-type" % ns["office"])
-                    shown = "\n".join(p.text or "" for p in cell.findall("text:p", ns))
+                    shown = "\n".join(_paragraph_text(p, ns) for p in cell.findall("text:p", ns))
+                    weight, background = styles.get(cell.get(t + "style-name"), (None, None))
+                    spans = (int(cell.get(t + "number-rows-spanned", "1")), int(cell.get(t + "number-columns-spanned", "1")))
+                    for k in range(min(repeat, 64)):
+                        cell_looks[(r, c + k)] = (weight, background, spans)
                     if kind == "float":
                         cells[(r, c)] = (float(cell.get("{%s}value" % ns["office"])), shown)
                     elif kind == "string":
                         cells[(r, c)] = (shown, shown)
                     c += min(repeat, 1024)
             sheets[table.get(t + "name")] = cells
+            sheet_looks[table.get(t + "name")] = cell_looks
         result[os.path.basename(path)] = sheets
-    return result
+        looks[os.path.basename(path)] = sheet_looks
+    return result, looks
 
 
 def check_libreoffice(name, sheets, got):
@@ -208,6 +329,32 @@ def check_libreoffice(name, sheets, got):
             if cell is not None and fmt == "0.00":
                 shown = "%.2f" % float(value)
                 check(cell[1] == shown, "%s: LibreOffice shows %r, not %r" % (where, cell[1], shown))
+
+
+def check_libreoffice_looks(name, got):
+    looks = LOOKS[name]
+    sheet = list(got.get(name, {}).values())[:1]
+    cells = sheet[0] if sheet else {}
+    rows, cols = looks["size"]
+    for row in range(rows):
+        for col in range(cols):
+            weight, background, spans = cells.get((row, col), (None, None, (1, 1)))
+            check((weight == "bold") == ((row, col) in looks["bold"]),
+                  "%s(%d,%d): LibreOffice font weight %s" % (name, row, col, weight))
+            merged = [m for m in looks["merges"] if m[:2] == (row, col)]
+            want = (merged[0][2] - row + 1, merged[0][3] - col + 1) if merged else (1, 1)
+            check(spans == want, "%s(%d,%d): LibreOffice spans %s, not %s" % (name, row, col, spans, want))
+    # It shows a pattern as one colour, a blend of its two.
+    for (row, col), (pattern, colour, background) in looks["fills"].items():
+        got_colour = cells.get((row, col), (None, None, None))[1]
+        plain = (None, "transparent", "#ffffff")
+        if pattern == 0:
+            ok = got_colour in plain
+        elif pattern == 1:
+            ok = got_colour == "#%02x%02x%02x" % colour
+        else:
+            ok = got_colour not in plain and got_colour not in ("#%02x%02x%02x" % colour, "#%02x%02x%02x" % background)
+        check(ok, "%s(%d,%d): LibreOffice background %s for pattern %d" % (name, row, col, got_colour, pattern))
 
 
 def main():
@@ -226,10 +373,14 @@ def main():
             check_gnumeric(path, name, sheets, work)
             if name in EXACT:
                 check_exact(path, name)
-        office = libreoffice_sheets(paths, work) if paths else {}
+            if name in LOOKS:
+                check_xlrd_looks(path, name)
+        office, office_looks = libreoffice_sheets(paths, work) if paths else ({}, {})
         for name, sheets in WORKBOOKS.items():
             if os.path.join(out_dir, name) in paths:
                 check_libreoffice(name, sheets, office)
+                if name in LOOKS:
+                    check_libreoffice_looks(name, office_looks)
     finally:
         shutil.rmtree(work, ignore_errors=True)
     print("%d workbooks, %d failures" % (len(WORKBOOKS), len(failures)))

@@ -100,10 +100,11 @@ BOOL SECFrameMenus::AddMenuImages(PlugIn* pPlugIn, UINT nToolBarID)
     return pBmpPlugIn != NULL && pBmpPlugIn->AddToolBarImages(nToolBarID);
 }
 
-BOOL SECFrameMenus::PreTranslateFrameMessage(CFrameWnd* pFrame, PlugIn* pPlugIn, SECControlBarManager* pManager,
-                                             MSG* pMsg)
+BOOL SECFrameMenus::PreTranslateFrameMessage(CFrameWnd* pFrame, PlugIn* pPlugIn,
+                                             SECControlBarManager* pManager, MSG* pMsg)
 {
-    return PreTranslateMessage(pPlugIn, pMsg) || SECFrameDocking::IsCloseWhileCustomising(pFrame, pManager, pMsg);
+    return PreTranslateMessage(pPlugIn, pMsg) ||
+           SECFrameDocking::IsCloseWhileCustomising(pFrame, pManager, pMsg);
 }
 
 int SECFrameMenus::MenuBarHelp(CFrameWnd* pFrame, SECMenuBar* pMenuBar, MSG& msg, DWORD* pContext)
