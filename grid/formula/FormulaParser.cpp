@@ -288,12 +288,7 @@ class CParser
     {
         if (m_nodes.size() >= GX_MAX_NODES)
             Fail(GX_ERR_NODES);
-        GX_EXPR_NODE n;
-        memset(&n, 0, sizeof(n));
-        n.nKind = (BYTE)nKind;
-        n.nLink1 = n.nLink2 = GX_NO_NODE;
-        n.w[0] = GX_NO_NODE;
-        m_nodes.push_back(n);
+        m_nodes.push_back(GXBlankExprNode(nKind));
         return (WORD)(m_nodes.size() - 1);
     }
     WORD NewOperator(int nCode, WORD nLeft, WORD nRight)

@@ -214,6 +214,17 @@ struct GX_EXPR_NODE
     };
 };
 
+// A node of the kind, every field cleared and every link "none": how parsers start a node.
+inline GX_EXPR_NODE GXBlankExprNode(int nKind)
+{
+    GX_EXPR_NODE n;
+    memset(&n, 0, sizeof(n));
+    n.nKind = (BYTE)nKind;
+    n.nLink1 = n.nLink2 = GX_NO_NODE;
+    n.w[0] = GX_NO_NODE;
+    return n;
+}
+
 // A compiled formula, owned by its cell.
 struct GX_FORMULA
 {
