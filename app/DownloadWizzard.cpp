@@ -94,7 +94,8 @@ void CDownloadWizPage4::DoDataExchange(CDataExchange* pDX)
 
 void CDownloadWizPage4::OnSetActive()
 {
-    m_tinit.SetText(m_strTinit + _T("\xB0" "C"));
+    m_tinit.SetText(m_strTinit + _T("\xB0"
+                                    "C"));
     StyleLabel(m_tinit, kRed, TRUE, 18);
     StyleLabel(m_tinitPrefix, kRed, TRUE, 18);
     UpdateData(FALSE);

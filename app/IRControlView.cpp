@@ -147,13 +147,13 @@ CIRStatusDlg* StatusDialog()
 } // namespace
 
 CIRControlView::CIRControlView()
-    : m_pPendingDownload(NULL), m_bOnline(FALSE), m_bLimitsRequest(TRUE), m_bProfileRequest(TRUE), m_bSampleDue(TRUE),
-      m_bRecording(FALSE), m_bActiveView(FALSE), m_bIROptionsRequest(FALSE), m_bAnalyseCursor(FALSE),
-      m_bPasswordRequest(FALSE), m_nAutoRecordEdge(0), m_bAutoRecordLatch(FALSE), m_nPreviousTemperature(0),
-      m_bStationIdle(FALSE), m_bOfflineReported(FALSE), m_nPollPhase(0), m_nSecondCounter(0),
-      m_nStationPassword(0), m_fBottomHeaterRestore(0.0f), m_fLastEnergy(0.0f), m_fLastScale{1.0f, 1.0f},
-      m_dwBaudRate(0), m_fStation{}, m_dwProfileWords{}, m_pComBase(NULL), m_pQuickSaveDlg(NULL),
-      m_pLongLifeDlg(NULL), m_pEvent(NULL), m_bInitialized(FALSE)
+    : m_pPendingDownload(NULL), m_bOnline(FALSE), m_bLimitsRequest(TRUE), m_bProfileRequest(TRUE),
+      m_bSampleDue(TRUE), m_bRecording(FALSE), m_bActiveView(FALSE), m_bIROptionsRequest(FALSE),
+      m_bAnalyseCursor(FALSE), m_bPasswordRequest(FALSE), m_nAutoRecordEdge(0), m_bAutoRecordLatch(FALSE),
+      m_nPreviousTemperature(0), m_bStationIdle(FALSE), m_bOfflineReported(FALSE), m_nPollPhase(0),
+      m_nSecondCounter(0), m_nStationPassword(0), m_fBottomHeaterRestore(0.0f),
+      m_fLastEnergy(0.0f), m_fLastScale{1.0f, 1.0f}, m_dwBaudRate(0), m_fStation{}, m_dwProfileWords{},
+      m_pComBase(NULL), m_pQuickSaveDlg(NULL), m_pLongLifeDlg(NULL), m_pEvent(NULL), m_bInitialized(FALSE)
 {
 }
 

@@ -125,7 +125,8 @@ class CIRControlView : public CDrawView
     // Sends the set to the station, after the station password when there is one. Once the
     // station has taken all of it the set's labelling and Tinit, and the operator and start mode
     // when given, go into the document. FALSE when nothing was sent.
-    BOOL DownloadProfile(const CIRProfilSet* pSet, LPCTSTR lpszOperator = NULL, int nStartMode = KeepStartMode);
+    BOOL DownloadProfile(const CIRProfilSet* pSet, LPCTSTR lpszOperator = NULL,
+                         int nStartMode = KeepStartMode);
     // Appends the document's parameter set to the profile table; FALSE when it was not.
     BOOL UploadProfile();
     BOOL ConfirmStationPassword();

@@ -164,12 +164,14 @@ BOOL CIRControlView::UploadProfile()
         return FALSE;
     CIRProfilSet set(0);
     const CString texts[CIRProfilSet::FieldCount - 1] = {
-        pDoc->GetBoardName(),       pDoc->GetComponent(),    pDoc->GetProfileType(),   pDoc->GetT1Text(TRUE),
-        pDoc->GetT2Text(TRUE),      pDoc->GetT3Text(TRUE),   pDoc->GetTLText(TRUE),    pDoc->GetTimeText(TRUE),
-        pDoc->GetEnergyText(TRUE),  pDoc->GetSensorText(TRUE), pDoc->GetUnitText(),    pDoc->GetApertureX(),
-        pDoc->GetApertureY(),       pDoc->GetPin1Position(), pDoc->GetTinitText(TRUE)};
+        pDoc->GetBoardName(),      pDoc->GetComponent(),    pDoc->GetProfileType(),
+        pDoc->GetT1Text(TRUE),     pDoc->GetT2Text(TRUE),   pDoc->GetT3Text(TRUE),
+        pDoc->GetTLText(TRUE),     pDoc->GetTimeText(TRUE), pDoc->GetEnergyText(TRUE),
+        pDoc->GetSensorText(TRUE), pDoc->GetUnitText(),     pDoc->GetApertureX(),
+        pDoc->GetApertureY(),      pDoc->GetPin1Position(), pDoc->GetTinitText(TRUE)};
     // The document's order of texts is the file's order of fields but for T2/T3/TL and time.
-    static const int kField[CIRProfilSet::FieldCount - 1] = {1, 2, 3, 4, 6, 7, 8, 5, 9, 10, 11, 12, 13, 14, 15};
+    static const int kField[CIRProfilSet::FieldCount - 1] = {1, 2,  3,  4,  6,  7,  8, 5,
+                                                             9, 10, 11, 12, 13, 14, 15};
     for (int i = 0; i < CIRProfilSet::FieldCount - 1; i++)
         set.SetFieldText(kField[i], texts[i]);
     float f1 = 1.0f, f2 = 1.0f;

@@ -15,9 +15,9 @@ enum StationJobCode
     JobPumpOn = 8,    // write 1 to variable 38, ...
     JobPipetteCalibration = 9,
     JobBuzzerMode = 10,
-    JobProfile = 11,         // write variables 7-14 (the profile), then WM_COMM_PROFILE_WRITTEN
-    JobSensorFactorIR = 12,  // write variable 5 (argument 1: commit), then WM_COMM_PROFILE_WRITTEN
-    JobSensorFactorTE = 13,  // write variable 4 (argument 1: commit), then WM_COMM_PROFILE_WRITTEN
+    JobProfile = 11,        // write variables 7-14 (the profile), then WM_COMM_PROFILE_WRITTEN
+    JobSensorFactorIR = 12, // write variable 5 (argument 1: commit), then WM_COMM_PROFILE_WRITTEN
+    JobSensorFactorTE = 13, // write variable 4 (argument 1: commit), then WM_COMM_PROFILE_WRITTEN
     JobSample = 14,       // read variables 0-5
     JobProfileBlock = 15, // read variables 6-18
     JobLimits = 16,       // read variables 21-34

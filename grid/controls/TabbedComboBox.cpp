@@ -441,7 +441,8 @@ void CGXTabbedComboBox::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, con
     {
         // The kept list shows the cell's colours as they are now.
         COLORREF rgbText = style.GetTextColor(), rgbBack = style.GetInterior().GetBackColor();
-        if (!m_pKeptPopup->m_bColors || m_pKeptPopup->m_rgbText != rgbText || m_pKeptPopup->m_rgbBack != rgbBack)
+        if (!m_pKeptPopup->m_bColors || m_pKeptPopup->m_rgbText != rgbText ||
+            m_pKeptPopup->m_rgbBack != rgbBack)
             m_pKeptPopup->SetColors(rgbText, rgbBack);
     }
     if (m_bActive && IsInitAt(nRow, nCol))

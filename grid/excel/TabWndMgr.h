@@ -26,7 +26,8 @@ class CGXTabWndMgr : public CObject, public CGXWorkbookManager
     void Serialize(CArchive& ar) override;
     // Builds the tab window and every sheet. pInfos (nCount records by value) replaces the
     // stored records; without it the stored ones are used. pAdapter defaults to the own one.
-    virtual BOOL CreateTabWnd(CGXTabCreateInfo* pInfos, int nCount, int nReserved, CGXTabWndAdapter* pAdapter);
+    virtual BOOL CreateTabWnd(CGXTabCreateInfo* pInfos, int nCount, int nReserved,
+                              CGXTabWndAdapter* pAdapter);
     // A further tab window of the workbook in pParent.
     virtual void AddTabWnd(int nReserved, CWnd* pParent);
     virtual void RemoveTabWnd(CWnd* pParent);

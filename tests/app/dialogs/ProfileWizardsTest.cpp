@@ -134,7 +134,7 @@ TEST_F(ProfileWizards, DownloadShowsTheSetPageByPageAndKeepsItsOwnCopy)
          "MS Sans Serif bold -18 #0000FF"},
         {"pin 1", &pWizard->m_pin1Page, IDC_WIZ_PIN1_TEXT, "Rechts oben", "MS Sans Serif bold -18 #0000FF"},
         {"pin 1: the hint", &pWizard->m_pin1Page, IDC_WIZ_WARNING, NULL, "MS Sans Serif normal -15 #0000FF"},
-        {"Tinit", &pWizard->m_tinitPage, IDC_WIZ_TINIT_TEXT, "100\xB0" "C", "MS Sans Serif bold -18 #0000FF"},
+        {"Tinit", &pWizard->m_tinitPage, IDC_WIZ_TINIT_TEXT, "100\260C", "MS Sans Serif bold -18 #0000FF"},
     };
     CNewWizPage* pLast = &pWizard->m_welcomePage;
     for (const PageShown& p : pages)
@@ -186,7 +186,7 @@ TEST_F(ProfileWizards, UploadChoicesFollowTheTextsAndTheUserAndTinitKeepsItsLimi
     EXPECT_EQ(pWizard, CUploadWizzard::GetUploadWizard());
     pWizard->SetTitle(IDS_UPLOAD_WIZARD_TITLE);
     pWizard->SetUpload(NULL);
-    pWizard->m_valuesPage.m_strT1 = "T1: 200 \xB0" "C";
+    pWizard->m_valuesPage.m_strT1 = "T1: 200 \260C";
     pWizard->m_valuesPage.m_strProgram = "Programm: 3";
     pWizard->m_boardPage.m_strBoard = "Platine 7";
     pWizard->m_boardPage.m_strComponent = "BGA 256";
@@ -195,14 +195,15 @@ TEST_F(ProfileWizards, UploadChoicesFollowTheTextsAndTheUserAndTinitKeepsItsLimi
     pWizard->m_aperturePage.m_strApertureY = "7,0 x 10 mm"; // not a choice
     pWizard->m_pin1Page.m_strPin1 = "Links oben";
     pWizard->m_pin1Page.m_nTinit = 121;
-    pWizard->m_boardPage.m_bRefresh = pWizard->m_aperturePage.m_bRefresh = pWizard->m_pin1Page.m_bRefresh = TRUE;
+    pWizard->m_boardPage.m_bRefresh = pWizard->m_aperturePage.m_bRefresh = pWizard->m_pin1Page.m_bRefresh =
+        TRUE;
     pWizard->RestartAtFirstPage();
     pWizard->SetForegroundWindow();
     FrameworkPump(50);
 
     CUploadWizPage1& values = pWizard->m_valuesPage;
     ASSERT_TRUE(Shows(values));
-    EXPECT_EQ("T1: 200 \xB0" "C", Text(&values, IDC_WIZ_T1));
+    EXPECT_EQ("T1: 200 \260C", Text(&values, IDC_WIZ_T1));
     EXPECT_EQ("MS Sans Serif bold -12 #0000FF", Look(&values, IDC_WIZ_T1));
     EXPECT_EQ("MS Sans Serif bold -12 #FF0000", Look(&values, IDC_WIZ_PROGRAM)); // blue
 
@@ -225,7 +226,7 @@ TEST_F(ProfileWizards, UploadChoicesFollowTheTextsAndTheUserAndTinitKeepsItsLimi
 
     // Back and on again: the user's choice stays, the caller's values came only once.
     ClickControl(pWizard, ID_WIZ_BACK);
-    EXPECT_EQ("Einl\xF6" "ten (347)", Selection(&board, IDC_WIZ_PROFILE_TYPE));
+    EXPECT_EQ("Einl\xF6ten (347)", Selection(&board, IDC_WIZ_PROFILE_TYPE));
     ClickControl(pWizard, ID_WIZ_NEXT);
     ClickControl(pWizard, ID_WIZ_NEXT);
     CUploadWizPage4& pin1 = pWizard->m_pin1Page;

@@ -23,9 +23,9 @@ namespace
 // Set 2 of a profile table: every field differs from a new recording's.
 void FillSet(CIRProfilSet& set, const char* sensor)
 {
-    const char* fields[] = {"Board B", "Chip C", "Einl\xF6ten", "150", "60",           "180",
-                            "220",     "217",    "7",           sensor, " \xB0" "C",   "3,0 x 10 mm",
-                            "4,0 x 10 mm", "Rechts oben", "100"};
+    const char* fields[] = {"Board B", "Chip C",      "Einl\xF6ten", "150",         "60",
+                            "180",     "220",         "217",         "7",           sensor,
+                            " \260C",  "3,0 x 10 mm", "4,0 x 10 mm", "Rechts oben", "100"};
     for (int n = 1; n <= 15; n++)
         set.SetFieldText(n, fields[n - 1]);
     set.SetField16Text("1.250");
@@ -58,7 +58,8 @@ class ProfileDownload : public FirstStart
         EXPECT_TRUE(pView != NULL);
         if (pView == NULL)
             return NULL;
-        EXPECT_TRUE(PumpUntil([&] { return pView->IsRegisteredForTicks() && pView->GetMirroredVar(20) > 0; }, 10000));
+        EXPECT_TRUE(
+            PumpUntil([&] { return pView->IsRegisteredForTicks() && pView->GetMirroredVar(20) > 0; }, 10000));
         PumpMessages(600); // the profile block with the station password
         return pView;
     }
@@ -85,7 +86,8 @@ TEST_F(ProfileDownload, TheStationGetsTheSetThenTheDocumentItsLabelling)
         EXPECT_EQ(before, Labelling(pView->GetDocument())) << "nothing before the station confirmed it";
         ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 7).size() == nProfiles + 1; }, 5000));
         const bool bIR = std::string(sensor) == "IR-Sensor";
-        EXPECT_EQ((std::vector<float>{150, 60, 180, 220, 217, 7, bIR ? 1.0f : 0.0f, 0}), Writes(m_sim, 7).back());
+        EXPECT_EQ((std::vector<float>{150, 60, 180, 220, 217, 7, bIR ? 1.0f : 0.0f, 0}),
+                  Writes(m_sim, 7).back());
         ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, bIR ? 5 : 4).empty(); }, 5000));
         EXPECT_EQ(std::vector<float>{1.25f}, Writes(m_sim, bIR ? 5 : 4).back());
         EXPECT_TRUE(WaitForLabelling(pView, kDownloaded)) << Labelling(pView->GetDocument());
@@ -194,7 +196,7 @@ std::string ProfileFile()
         bool b2 = n == 2;
         text += "Board " + std::to_string(n) + ";Chip " + std::to_string(n) + ";Einl\xF6ten;" +
                 (b2 ? "160;70;190;230;215;6;TE-Sensor" : "150;60;180;220;217;7;IR-Sensor") +
-                "; \xB0" "C;3,0 x 10 mm;4,0 x 10 mm;Rechts oben;" + (b2 ? "90" : "40") + ";1.250\r\n";
+                "; \260C;3,0 x 10 mm;4,0 x 10 mm;Rechts oben;" + (b2 ? "90" : "40") + ";1.250\r\n";
     }
     return text;
 }
@@ -284,7 +286,7 @@ TEST_F(ProfileTableDownload, TheWizardWalksFivePagesAndFinishDownloads)
     for (int i = 0; i < 3; i++)
         dialogs_test::ClickControl(pWizard, ID_WIZ_NEXT);
     ASSERT_TRUE(pWizard->m_tinitPage.IsWindowVisible());
-    EXPECT_EQ("90\xB0" "C", ControlText(pWizard->m_tinitPage.m_hWnd, IDC_WIZ_TINIT_TEXT));
+    EXPECT_EQ("90\260C", ControlText(pWizard->m_tinitPage.m_hWnd, IDC_WIZ_TINIT_TEXT));
     dialogs_test::ClickControl(&pWizard->m_tinitPage, IDC_WIZ_START_TINIT);
     EXPECT_EQ(0u, Writes(m_sim, 7).size()) << "nothing before Finish";
     dialogs_test::ClickControl(pWizard, ID_WIZ_FINISH);
@@ -324,8 +326,8 @@ TEST_F(ProfileTableDownload, UploadAppendsTheRecordingsSetToTheFile)
     pDoc->SetApertureYText("4,0 x 10 mm");
     pDoc->SetPin1Text("Rechts oben");
     pDoc->SetTinit(90);
-    const std::string line6 =
-        "Platine 7;BGA;Einl\xF6ten;160;70;190;230;215;6;IR-Sensor; \xB0" "C;3,0 x 10 mm;4,0 x 10 mm;Rechts oben;90;1.250\r\n";
+    const std::string line6 = "Platine 7;BGA;Einl\xF6ten;160;70;190;230;215;6;IR-Sensor; \260C;3,0 x 10 "
+                              "mm;4,0 x 10 mm;Rechts oben;90;1.250\r\n";
     {
         SCOPED_TRACE("protected");
         GetIRControlApp()->m_bParameterSetsProtected = TRUE;
@@ -368,8 +370,8 @@ TEST_F(ProfileTableDownload, UploadAppendsTheRecordingsSetToTheFile)
     pWizard->m_pin1Page.SetDlgItemText(IDC_WIZ_TINIT, "100");
     dialogs_test::ClickControl(pWizard, ID_WIZ_FINISH);
     EXPECT_EQ(nullptr, CUploadWizzard::GetOpenWizard());
-    const std::string line7 =
-        "Platine 8;BGA;Einl\xF6ten;160;70;190;230;215;6;IR-Sensor; \xB0" "C;3,0 x 10 mm;4,0 x 10 mm;Rechts oben;100;1.250\r\n";
+    const std::string line7 = "Platine 8;BGA;Einl\xF6ten;160;70;190;230;215;6;IR-Sensor; \260C;3,0 x 10 "
+                              "mm;4,0 x 10 mm;Rechts oben;100;1.250\r\n";
     EXPECT_EQ(ProfileFile() + line6 + line7, ReadFile(m_path));
     EXPECT_EQ("Platine 8", std::string(pDoc->GetBoardName()));
     pDoc->SetModifiedFlag(FALSE);

@@ -200,8 +200,10 @@ namespace
 TEST_F(RecordTest, FormulasTravelThroughAWorkbookFile)
 {
     const char* const apszFormulas[] = {
-        "=A1*2+B1", "=(A1+B1)/2", "=A1>3?\"gross\":\"klein\"", "=SUM(A1..B1,4)", "=ROUND(A1/3,2)",
-        "=$A$1-B$1", "=MODULUS(-7,A1)", "=ATAN2(A1,B1)", "=STRCAT(\"x\",\"y\")", "=-(A1**2)", "=(-A1)**2",
+        "=A1*2+B1",        "=(A1+B1)/2",     "=A1>3?\"gross\":\"klein\"",
+        "=SUM(A1..B1,4)",  "=ROUND(A1/3,2)", "=$A$1-B$1",
+        "=MODULUS(-7,A1)", "=ATAN2(A1,B1)",  "=STRCAT(\"x\",\"y\")",
+        "=-(A1**2)",       "=(-A1)**2",
     };
     RecordGrid source(TRUE);
     CGXFormulaSheet* pSource = source.g.GetFormulaSheet();
