@@ -25,6 +25,7 @@
 namespace
 {
 // Sorted by name in byte order: looked up by binary search.
+// clang-format off
 const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"@", GXFunctionNotInstalled, 0, 0, 7, 1, {{3, 0}}, -1},
     {"ABS", GXAbs, 0, 0, 0, 1, {{1, 0}}, 24},
@@ -289,6 +290,7 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
     {"YIELDMAT", GXYieldMat, 0, 0, 0, 6, {{1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 0}, {1, 2}}, -1},
     {"ZTEST", GXZTest, 0, 0, 0, 3, {{1, 0}, {1, 0}, {1, 2}}, 324},
 };
+// clang-format on
 
 GX_EXCEL_FUNCTION_ENTRY s_aExcelFunctions[GX_EXCEL_FUNCTIONS] = {
     {-1, "COUNT", NULL},       // 0

@@ -35,6 +35,7 @@ int ParamInt(const STRUCT_COMM_JOB& job, int nWord)
     return (int)CommJobFloat(job.dwParams[nWord - 3]);
 }
 
+// clang-format off
 const JobEntry g_jobs[] = {
     {0, [](CIRComBase& c, STRUCT_COMM_JOB&) { return c.ReadClock(); }, WM_COMM_CLOCK, FALSE, FALSE, FALSE},
     {1, [](CIRComBase& c, STRUCT_COMM_JOB&) { return c.ReadStatusBlock(); }, WM_COMM_STATUS, FALSE, FALSE, FALSE},
@@ -110,7 +111,7 @@ const JobEntry g_jobs[] = {
      },
      0, FALSE, TRUE, FALSE},
 };
-
+// clang-format on
 
 const JobEntry& FindJob(DWORD dwCode)
 {

@@ -185,6 +185,7 @@ TEST(IRControlApp, TheWorkbookMapsKnowEveryRecordType)
         const char* pszClass;
         bool bTable;
     };
+    // clang-format off
     const Case cases[] = {
         {516, "CGXExcelLabelHandler", false},
         {515, "CGXExcelNumberHandler", false},
@@ -209,6 +210,7 @@ TEST(IRControlApp, TheWorkbookMapsKnowEveryRecordType)
         {133, "CGXExcelBoundSheetTable", true},
         {0x4BC, "CGXExcelSharedFormulaTable", true},
     };
+    // clang-format on
     for (const Case& c : cases)
     {
         SCOPED_TRACE(c.pszClass);

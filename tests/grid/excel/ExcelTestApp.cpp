@@ -33,6 +33,7 @@ struct Registration
     CRuntimeClass* pClass;
 };
 
+// clang-format off
 const Registration kHandlers[] = {
     {0x204, RUNTIME_CLASS(CGXExcelLabelHandler)},
     {0x203, RUNTIME_CLASS(CGXExcelNumberHandler)},
@@ -49,7 +50,9 @@ const Registration kHandlers[] = {
     {0xE5, RUNTIME_CLASS(CGXExcelMergedCellsHandler)},
     {0x06, RUNTIME_CLASS(CGXExcelFormulaHandler)},
 };
+// clang-format on
 
+// clang-format off
 const Registration kTables[] = {
     {0x31, RUNTIME_CLASS(CGXExcelFontTable)},
     {0x92, RUNTIME_CLASS(CGXExcelColorTable)},
@@ -60,6 +63,7 @@ const Registration kTables[] = {
     {0x85, RUNTIME_CLASS(CGXExcelBoundSheetTable)},
     {0x4BC, RUNTIME_CLASS(CGXExcelSharedFormulaTable)},
 };
+// clang-format on
 
 class CExcelTestApp : public CWinApp, public CGXExMapHolder, public CGXAppAdapter
 {

@@ -161,6 +161,7 @@ TEST_F(Jobs, EveryJobCodeGivesItsMessage)
         std::vector<float> params;
         UINT message; // 0: none
         std::vector<Write> writes; // what reaches the station, store commands included
+        // clang-format off
     } jobs[] = {
         {0, 0, {}, WM_COMM_CLOCK, none},
         {1, 0, {}, WM_COMM_STATUS, none},
@@ -192,6 +193,7 @@ TEST_F(Jobs, EveryJobCodeGivesItsMessage)
         {18, 0, {19200.0f}, WM_COMM_BAUD, none},
         {1, 0, {}, WM_COMM_STATUS, none},
     };
+    // clang-format on
     for (const auto& j : jobs)
     {
         g_received.clear();
