@@ -55,7 +55,8 @@ class CDockState : public CObject
     int ReadSummary(LPCTSTR lpszProfileName);
     // The archive form of every state type: version, screen size, count, then the records; the
     // records read are made by newInfo() and owned by the state before they read.
-    template <class TState, class TNewInfo> static void SerializeRecords(TState& state, CArchive& ar, TNewInfo newInfo);
+    template <class TState, class TNewInfo>
+    static void SerializeRecords(TState& state, CArchive& ar, TNewInfo newInfo);
 };
 
 template <class TState, class TNewInfo>
