@@ -140,27 +140,45 @@ LPCTSTR CFrameWnd::GetIconWndClass(DWORD dwDefaultStyle, UINT nIDResource)
 
 BOOL CFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
-    m_nIDHelp = nIDResource;
-    CString strFullString;
-    if (strFullString.LoadString(nIDResource))
-        AfxExtractSubString(m_strTitle, strFullString, 0);
-    if (!AfxDeferRegisterClass(AFX_WNDFRAMEORVIEW_REG))
+    if (!BeginLoadFrame(nIDResource))
         return FALSE;
-    LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
-    CString strTitle = m_strTitle;
     // A resource id without a menu gives a frame without one.
     LPCTSTR lpszMenuName = MAKEINTRESOURCE(nIDResource);
     if (::FindResource(AfxFindResourceHandle(lpszMenuName, RT_MENU), lpszMenuName, RT_MENU) == NULL)
         lpszMenuName = NULL;
+    if (!CreateLoadedFrame(nIDResource, dwDefaultStyle, pParentWnd, lpszMenuName, pContext))
+        return FALSE;
+    EndLoadFrame(pContext);
+    return TRUE;
+}
+
+BOOL CFrameWnd::BeginLoadFrame(UINT nIDResource)
+{
+    m_nIDHelp = nIDResource;
+    CString strFullString;
+    if (strFullString.LoadString(nIDResource))
+        AfxExtractSubString(m_strTitle, strFullString, 0);
+    return AfxDeferRegisterClass(AFX_WNDFRAMEORVIEW_REG);
+}
+
+BOOL CFrameWnd::CreateLoadedFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                                  LPCTSTR lpszMenuName, CCreateContext* pContext)
+{
+    LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
+    const CString strTitle = m_strTitle;
     if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenuName, 0L, pContext))
         return FALSE; // this object is gone (PostNcDestroy)
     m_hMenuDefault = ::GetMenu(m_hWnd);
     if (m_hAccelTable == NULL)
         m_hAccelTable = ::LoadAccelerators(AfxFindResourceHandle(MAKEINTRESOURCE(nIDResource), RT_ACCELERATOR),
             MAKEINTRESOURCE(nIDResource));
+    return TRUE;
+}
+
+void CFrameWnd::EndLoadFrame(CCreateContext* pContext)
+{
     if (pContext == NULL)
         SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
-    return TRUE;
 }
 
 int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs) { return OnCreateHelper(lpcs, (CCreateContext*)lpcs->lpCreateParams) ? 0 : -1; }

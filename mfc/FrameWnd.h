@@ -211,6 +211,16 @@ public:
     afx_msg BOOL OnBarCheck(UINT nID);
 
 protected:
+    // LoadFrame in steps, for frames that handle their menu themselves. First the help id, the
+    // title from the resource string and the window classes (FALSE when they cannot be
+    // registered); then the window with the resource's icon and lpszMenuName as its menu (NULL:
+    // none), its default menu and the resource's accelerators (FALSE: the window was not made and
+    // this object is gone); last the initial update where no creation context sends it.
+    BOOL BeginLoadFrame(UINT nIDResource);
+    BOOL CreateLoadedFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, LPCTSTR lpszMenuName,
+        CCreateContext* pContext);
+    void EndLoadFrame(CCreateContext* pContext);
+
     DECLARE_MESSAGE_MAP()
 };
 

@@ -57,12 +57,8 @@ SECFrameWnd::~SECFrameWnd()
 
 BOOL SECFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
-    m_nIDHelp = nIDResource;
     m_nIDMenuResource = nIDResource;
-    CString strFullString;
-    if (strFullString.LoadString(nIDResource))
-        AfxExtractSubString(m_strTitle, strFullString, 0);
-    if (!AfxDeferRegisterClass(AFX_WNDFRAMEORVIEW_REG))
+    if (!BeginLoadFrame(nIDResource))
         return FALSE;
     // Without a menu bar the menu resource becomes the window menu, when there is one.
     LPCTSTR lpszMenuName = NULL;
@@ -76,19 +72,12 @@ BOOL SECFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParen
             lpszMenuName = MAKEINTRESOURCE(nIDResource);
         }
     }
-    LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
-    const CString strTitle = m_strTitle;
-    if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, lpszMenuName, 0L, pContext))
-        return FALSE; // this object is gone (PostNcDestroy)
-    m_hMenuDefault = ::GetMenu(m_hWnd);
+    if (!CreateLoadedFrame(nIDResource, dwDefaultStyle, pParentWnd, lpszMenuName, pContext))
+        return FALSE;
     if (m_pMenuBar != NULL)
         m_hMenuBarMenu = ::LoadMenu(AfxFindResourceHandle(MAKEINTRESOURCE(nIDResource), RT_MENU),
                                     MAKEINTRESOURCE(nIDResource));
-    if (m_hAccelTable == NULL)
-        m_hAccelTable = ::LoadAccelerators(AfxFindResourceHandle(MAKEINTRESOURCE(nIDResource), RT_ACCELERATOR),
-                                           MAKEINTRESOURCE(nIDResource));
-    if (pContext == NULL)
-        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+    EndLoadFrame(pContext);
     return TRUE;
 }
 

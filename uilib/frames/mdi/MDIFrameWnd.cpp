@@ -707,26 +707,15 @@ BOOL SECMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPa
         return CMDIFrameWnd::LoadFrame(nIDResource, dwDefaultStyle, pParentWnd, pContext);
     // With a menu bar the window has no menu: the resource's menu is the bar's default menu,
     // loaded first so that the MDI client finds its window popup there.
-    m_nIDHelp = nIDResource;
-    CString strFullString;
-    if (strFullString.LoadString(nIDResource))
-        AfxExtractSubString(m_strTitle, strFullString, 0);
-    if (!AfxDeferRegisterClass(AFX_WNDFRAMEORVIEW_REG))
+    if (!BeginLoadFrame(nIDResource))
         return FALSE;
     if (m_hMenuBarDefault == NULL)
         m_hMenuBarDefault = ::LoadMenu(AfxFindResourceHandle(MAKEINTRESOURCE(nIDResource), RT_MENU),
                                        MAKEINTRESOURCE(nIDResource));
-    LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
-    const CString strTitle = m_strTitle;
-    if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, pParentWnd, NULL, 0L, pContext))
-        return FALSE; // this object is gone (PostNcDestroy)
-    m_hMenuDefault = ::GetMenu(m_hWnd);
-    if (m_hAccelTable == NULL)
-        m_hAccelTable = ::LoadAccelerators(AfxFindResourceHandle(MAKEINTRESOURCE(nIDResource), RT_ACCELERATOR),
-                                           MAKEINTRESOURCE(nIDResource));
+    if (!CreateLoadedFrame(nIDResource, dwDefaultStyle, pParentWnd, NULL, pContext))
+        return FALSE;
     SwitchMenuBarMenu((UINT)-1);
-    if (pContext == NULL)
-        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
+    EndLoadFrame(pContext);
     return TRUE;
 }
 
