@@ -298,6 +298,19 @@ void CControlBar::DoPaint(CDC* pDC)
     DrawGripper(pDC, rect);
 }
 
+void CControlBar::PaintNonClient(CDC* pDC, CRect& rectWindow)
+{
+    CRect rectClient;
+    GetClientRect(&rectClient);
+    ClientToScreen(&rectClient);
+    GetWindowRect(&rectWindow);
+    rectClient.OffsetRect(-rectWindow.left, -rectWindow.top);
+    rectWindow.OffsetRect(-rectWindow.left, -rectWindow.top);
+    pDC->ExcludeClipRect(&rectClient);
+    pDC->FillSolidRect(&rectWindow, ::GetSysColor(COLOR_BTNFACE));
+    DrawBorders(pDC, rectWindow);
+}
+
 void CControlBar::DrawBorders(CDC* pDC, CRect& rect)
 {
     DrawBorderLines(pDC, rect, ::GetSysColor(COLOR_BTNFACE));

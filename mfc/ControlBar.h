@@ -147,6 +147,9 @@ class CControlBar : public CWnd
 
     // The borders as DrawBorders draws them, with clrFace for the inner line of a flat border.
     void DrawBorderLines(CDC* pDC, CRect& rect, COLORREF clrFace);
+    // The non-client area in the button face colour with the borders; rectWindow comes back as
+    // the window rectangle in window coordinates inside the borders.
+    void PaintNonClient(CDC* pDC, CRect& rectWindow);
     // Shows the prompt of command nHit on the owner's message bar (-1: back to the idle text).
     BOOL SetStatusText(INT_PTR nHit);
 

@@ -478,15 +478,8 @@ void CDockBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 void CDockBar::OnNcPaint()
 {
     CWindowDC dc(this);
-    CRect rectClient, rectWindow;
-    GetClientRect(&rectClient);
-    ClientToScreen(&rectClient);
-    GetWindowRect(&rectWindow);
-    rectClient.OffsetRect(-rectWindow.left, -rectWindow.top);
-    rectWindow.OffsetRect(-rectWindow.left, -rectWindow.top);
-    dc.ExcludeClipRect(&rectClient);
-    dc.FillSolidRect(&rectWindow, ::GetSysColor(COLOR_BTNFACE));
-    DrawBorders(&dc, rectWindow);
+    CRect rectWindow;
+    PaintNonClient(&dc, rectWindow);
 }
 
 BOOL CDockBar::OnEraseBkgnd(CDC* pDC)

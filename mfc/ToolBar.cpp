@@ -224,15 +224,8 @@ void CToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 void CToolBar::OnNcPaint()
 {
     CWindowDC dc(this);
-    CRect rectClient, rectWindow;
-    GetClientRect(&rectClient);
-    ClientToScreen(&rectClient);
-    GetWindowRect(&rectWindow);
-    rectClient.OffsetRect(-rectWindow.left, -rectWindow.top);
-    rectWindow.OffsetRect(-rectWindow.left, -rectWindow.top);
-    dc.ExcludeClipRect(&rectClient);
-    dc.FillSolidRect(&rectWindow, ::GetSysColor(COLOR_BTNFACE));
-    DrawBorders(&dc, rectWindow);
+    CRect rectWindow;
+    PaintNonClient(&dc, rectWindow);
     DrawGripper(&dc, rectWindow);
 }
 

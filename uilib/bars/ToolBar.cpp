@@ -305,15 +305,8 @@ void SECToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
 void SECToolBar::OnNcPaint()
 {
     CWindowDC dc(this);
-    CRect rectClient, rectWindow;
-    GetClientRect(&rectClient);
-    ClientToScreen(&rectClient);
-    GetWindowRect(&rectWindow);
-    rectClient.OffsetRect(-rectWindow.left, -rectWindow.top);
-    rectWindow.OffsetRect(-rectWindow.left, -rectWindow.top);
-    dc.ExcludeClipRect(&rectClient);
-    dc.FillSolidRect(&rectWindow, ::GetSysColor(COLOR_BTNFACE));
-    DrawBorders(&dc, rectWindow);
+    CRect rectWindow;
+    PaintNonClient(&dc, rectWindow);
 }
 
 void SECToolBar::OnPaint()
