@@ -183,3 +183,27 @@ void SECCaptionPainter::NcActivate(CFrameWnd* pFrame, BOOL bActive, BOOL& bCapti
         pFrame->ModifyStyle(0, WS_VISIBLE);
     pFrame->SendMessage(WM_NCPAINT, 1);
 }
+
+BOOL SECCaptionPainter::PaintAroundCaption(CWnd* pWnd)
+{
+    HRGN hUpdate = (HRGN)CWnd::GetCurrentMessage()->wParam;
+    CRect rectCaption = CaptionRect(pWnd);
+    CRect rectWnd;
+    pWnd->GetWindowRect(&rectWnd);
+    rectCaption.OffsetRect(rectWnd.TopLeft()); // the update region is in screen coordinates
+    const BOOL bRealRegion = (UINT_PTR)hUpdate > 1;
+    if (bRealRegion && !::RectInRegion(hUpdate, &rectCaption))
+    {
+        pWnd->Default();
+        return FALSE;
+    }
+    HRGN hRest = ::CreateRectRgnIndirect(&rectWnd);
+    if (bRealRegion)
+        ::CombineRgn(hRest, hUpdate, NULL, RGN_COPY);
+    HRGN hCaption = ::CreateRectRgnIndirect(&rectCaption);
+    ::CombineRgn(hRest, hRest, hCaption, RGN_DIFF);
+    ::DeleteObject(hCaption);
+    pWnd->DefWindowProc(WM_NCPAINT, (WPARAM)hRest, 0);
+    ::DeleteObject(hRest);
+    return TRUE;
+}

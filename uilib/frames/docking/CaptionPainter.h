@@ -35,4 +35,8 @@ class SECCaptionPainter
     // WM_NCACTIVATE of a frame that paints its own caption: sets bCaptionActive to the state the
     // caption shows before the active child frame and the frame itself repaint theirs.
     static void NcActivate(CFrameWnd* pFrame, BOOL bActive, BOOL& bCaptionActive);
+    // WM_NCPAINT of such a frame, while it is the current message: the non-client area but the
+    // caption through the default window procedure. FALSE when the update region misses the
+    // caption (the default painted it all); TRUE when the frame is to draw its caption.
+    static BOOL PaintAroundCaption(CWnd* pWnd);
 };

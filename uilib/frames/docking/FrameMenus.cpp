@@ -94,6 +94,12 @@ BOOL SECFrameMenus::PreTranslateMessage(PlugIn* pPlugIn, MSG* pMsg)
     return pPlugIn->PreTranslateMessage(pMsg);
 }
 
+void SECFrameMenus::ReleasePlugIn(PlugIn*& rpPlugIn)
+{
+    delete rpPlugIn;
+    rpPlugIn = NULL;
+}
+
 BOOL SECFrameMenus::AddMenuImages(PlugIn* pPlugIn, UINT nToolBarID)
 {
     SECBmpMenuPlugIn* pBmpPlugIn = DYNAMIC_DOWNCAST(SECBmpMenuPlugIn, pPlugIn);

@@ -29,6 +29,9 @@ class SECFrameMenus
     // could not be plugged in (then it is deleted).
     static PlugIn* CreatePlugIn(CFrameWnd* pFrame, SECMenuBar* pMenuBar, BOOL bBmpMenus,
                                 SECControlBarManager* pManager);
+    // Deletes a frame's plug-in before its window goes, so that it lets go of the window and its
+    // hooks first; the field becomes NULL.
+    static void ReleasePlugIn(PlugIn*& rpPlugIn);
     // The plug-in as the menu-bar feature, NULL for a plain bitmap-menu plug-in or none.
     static SECMenuBarFeature* GetFeature(PlugIn* pPlugIn);
     // The frame's window procedure with the plug-in first: a message the plug-in consumed (or

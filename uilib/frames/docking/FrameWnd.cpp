@@ -260,9 +260,7 @@ BOOL SECFrameWnd::ProcessHelpMsg(MSG& msg, DWORD* pContext)
 
 BOOL SECFrameWnd::DestroyWindow()
 {
-    // The plug-in lets go of the window (and its hooks) before the window goes.
-    delete m_pMenuFeature;
-    m_pMenuFeature = NULL;
+    SECFrameMenus::ReleasePlugIn(m_pMenuFeature);
     return CFrameWnd::DestroyWindow();
 }
 
@@ -343,27 +341,8 @@ void SECFrameWnd::OnNcPaint()
         Default();
         return;
     }
-    const MSG* pMsg = GetCurrentMessage();
-    HRGN hUpdate = (HRGN)pMsg->wParam;
-    CRect rectCaption = SECCaptionPainter::CaptionRect(this);
-    CRect rectWnd;
-    GetWindowRect(&rectWnd);
-    rectCaption.OffsetRect(rectWnd.TopLeft()); // the update region is in screen coordinates
-    const BOOL bRealRegion = (UINT_PTR)hUpdate > 1;
-    if (bRealRegion && !::RectInRegion(hUpdate, &rectCaption))
-    {
-        Default();
-        return;
-    }
-    HRGN hRest = ::CreateRectRgnIndirect(&rectWnd);
-    if (bRealRegion)
-        ::CombineRgn(hRest, hUpdate, NULL, RGN_COPY);
-    HRGN hCaption = ::CreateRectRgnIndirect(&rectCaption);
-    ::CombineRgn(hRest, hRest, hCaption, RGN_DIFF);
-    ::DeleteObject(hCaption);
-    DefWindowProc(WM_NCPAINT, (WPARAM)hRest, 0);
-    ::DeleteObject(hRest);
-    DrawCaption();
+    if (SECCaptionPainter::PaintAroundCaption(this))
+        DrawCaption();
 }
 
 BOOL SECFrameWnd::OnNcActivate(BOOL bActive)

@@ -887,9 +887,7 @@ BOOL SECMDIFrameWnd::ProcessHelpMsg(MSG& msg, DWORD* pContext)
 
 BOOL SECMDIFrameWnd::DestroyWindow()
 {
-    // The plug-in lets go of the window (and its hooks) before the window goes.
-    delete m_pMenuPlugIn;
-    m_pMenuPlugIn = NULL;
+    SECFrameMenus::ReleasePlugIn(m_pMenuPlugIn);
     return CMDIFrameWnd::DestroyWindow();
 }
 
@@ -1069,25 +1067,6 @@ void SECMDIFrameWnd::OnNcPaint()
             m_pMsgFilter->FilterMessage();
         return;
     }
-    const MSG* pMsg = GetCurrentMessage();
-    HRGN hUpdate = (HRGN)pMsg->wParam;
-    CRect rectCaption = SECCaptionPainter::CaptionRect(this);
-    CRect rectWnd;
-    GetWindowRect(&rectWnd);
-    rectCaption.OffsetRect(rectWnd.TopLeft());
-    const BOOL bRealRegion = (UINT_PTR)hUpdate > 1;
-    if (bRealRegion && !::RectInRegion(hUpdate, &rectCaption))
-    {
-        Default();
-        return;
-    }
-    HRGN hRest = ::CreateRectRgnIndirect(&rectWnd);
-    if (bRealRegion)
-        ::CombineRgn(hRest, hUpdate, NULL, RGN_COPY);
-    HRGN hCaption = ::CreateRectRgnIndirect(&rectCaption);
-    ::CombineRgn(hRest, hRest, hCaption, RGN_DIFF);
-    ::DeleteObject(hCaption);
-    DefWindowProc(WM_NCPAINT, (WPARAM)hRest, 0);
-    ::DeleteObject(hRest);
-    DrawCaption();
+    if (SECCaptionPainter::PaintAroundCaption(this))
+        DrawCaption();
 }
