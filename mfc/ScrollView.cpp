@@ -48,6 +48,17 @@ void CScrollView::SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizeP
     m_totalDev = CSize(abs(pts[0].x), abs(pts[0].y));
     m_pageDev = CSize(abs(pts[1].x), abs(pts[1].y));
     m_lineDev = CSize(abs(pts[2].x), abs(pts[2].y));
+    DefaultPageAndLineSizes();
+    if (m_hWnd != NULL)
+    {
+        UpdateBars();
+        if (nOldMapMode != m_nMapMode)
+            Invalidate(TRUE);
+    }
+}
+
+void CScrollView::DefaultPageAndLineSizes()
+{
     if (m_pageDev.cx == 0)
         m_pageDev.cx = m_totalDev.cx / 10;
     if (m_pageDev.cy == 0)
@@ -56,12 +67,6 @@ void CScrollView::SetScrollSizes(int nMapMode, SIZE sizeTotal, const SIZE& sizeP
         m_lineDev.cx = m_pageDev.cx / 10;
     if (m_lineDev.cy == 0)
         m_lineDev.cy = m_pageDev.cy / 10;
-    if (m_hWnd != NULL)
-    {
-        UpdateBars();
-        if (nOldMapMode != m_nMapMode)
-            Invalidate(TRUE);
-    }
 }
 
 void CScrollView::SetScaleToFitSize(SIZE sizeTotal)

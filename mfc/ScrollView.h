@@ -67,6 +67,8 @@ class CScrollView : public CView
     void ScrollToDevicePosition(POINT ptDev);
     // With m_bCenter, output smaller than the client area is centred in it.
     void CenterViewportOrg(CPoint& ptVpOrg);
+    // A page given without a size is a tenth of the total, a line without one a tenth of the page.
+    void DefaultPageAndLineSizes();
 
     afx_msg void OnSize(UINT nType, int cx, int cy);
     afx_msg void OnHScroll(UINT nSBCode, UINT nPos, CScrollBar* pScrollBar);

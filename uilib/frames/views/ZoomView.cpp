@@ -163,14 +163,7 @@ void SECZoomView::RecalcDeviceSizes()
     ConvertOneToOne(m_nMapMode, pts, 2);
     m_pageDev = CSize(pts[0].x, abs(pts[0].y));
     m_lineDev = CSize(pts[1].x, abs(pts[1].y));
-    if (m_pageDev.cx == 0)
-        m_pageDev.cx = m_totalDev.cx / 10;
-    if (m_pageDev.cy == 0)
-        m_pageDev.cy = m_totalDev.cy / 10;
-    if (m_lineDev.cx == 0)
-        m_lineDev.cx = m_pageDev.cx / 10;
-    if (m_lineDev.cy == 0)
-        m_lineDev.cy = m_pageDev.cy / 10;
+    DefaultPageAndLineSizes();
     if (m_hWnd != NULL)
     {
         UpdateBars();
