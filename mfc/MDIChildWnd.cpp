@@ -85,6 +85,28 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
 BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
                              CCreateContext* pContext)
 {
+    if (!CreateLoadedChild(nIDResource, dwDefaultStyle, pParentWnd, pContext))
+        return FALSE;
+    // The menu and accelerators are shared by all documents of the template.
+    if (CMultiDocTemplate* pTemplate = MultiDocTemplateOf(pContext))
+    {
+        m_hMenuShared = pTemplate->m_hMenuShared;
+        m_hAccelTable = pTemplate->m_hAccelTable;
+    }
+    return TRUE;
+}
+
+CMultiDocTemplate* PASCAL CMDIChildWnd::MultiDocTemplateOf(CCreateContext* pContext)
+{
+    if (pContext == NULL || pContext->m_pNewDocTemplate == NULL ||
+        !pContext->m_pNewDocTemplate->IsKindOf(RUNTIME_CLASS(CMultiDocTemplate)))
+        return NULL;
+    return (CMultiDocTemplate*)pContext->m_pNewDocTemplate;
+}
+
+BOOL CMDIChildWnd::CreateLoadedChild(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                                     CCreateContext* pContext)
+{
     m_nIDHelp = nIDResource;
     CString strFullString, strTitle;
     if (strFullString.LoadString(nIDResource))
@@ -94,14 +116,6 @@ BOOL CMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPare
     LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
     if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, (CMDIFrameWnd*)pParentWnd, pContext))
         return FALSE;
-    // The menu and accelerators are shared by all documents of the template.
-    if (pContext != NULL && pContext->m_pNewDocTemplate != NULL &&
-        pContext->m_pNewDocTemplate->IsKindOf(RUNTIME_CLASS(CMultiDocTemplate)))
-    {
-        CMultiDocTemplate* pTemplate = (CMultiDocTemplate*)pContext->m_pNewDocTemplate;
-        m_hMenuShared = pTemplate->m_hMenuShared;
-        m_hAccelTable = pTemplate->m_hAccelTable;
-    }
     if (pContext == NULL)
         SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
     return TRUE;

@@ -6,6 +6,7 @@
 #include "FrameWnd.h"
 
 class CMDIFrameWnd;
+class CMultiDocTemplate;
 
 class CMDIChildWnd : public CFrameWnd
 {
@@ -52,5 +53,13 @@ class CMDIChildWnd : public CFrameWnd
     afx_msg void OnChildActivate();
 
   protected:
+    // The document template of a creation context when it is a multiple-document one, else NULL.
+    static CMultiDocTemplate* PASCAL MultiDocTemplateOf(CCreateContext* pContext);
+    // LoadFrame's window: help id, the title from the resource string, the window classes, the
+    // child with the resource's icon, and the initial update where no creation context sends
+    // it. FALSE when the child was not made.
+    BOOL CreateLoadedChild(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                           CCreateContext* pContext);
+
     DECLARE_MESSAGE_MAP()
 };

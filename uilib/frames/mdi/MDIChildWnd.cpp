@@ -90,14 +90,9 @@ SECMsgFilter* SECMDIChildWnd::FindEnabledFilter(UINT nID) const
 BOOL SECMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
 {
     dwDefaultStyle |= WS_CHILD;
-    m_nIDHelp = nIDResource;
     SECMDIFrameWnd* pMain = DYNAMIC_DOWNCAST(SECMDIFrameWnd, AfxGetMainWnd());
     const BOOL bMenuBar = pMain != NULL && pMain->HasMenuBar();
-    CMultiDocTemplate* pTemplate = NULL;
-    if (pContext != NULL && pContext->m_pNewDocTemplate != NULL &&
-        pContext->m_pNewDocTemplate->IsKindOf(RUNTIME_CLASS(CMultiDocTemplate)))
-        pTemplate = (CMultiDocTemplate*)pContext->m_pNewDocTemplate;
-    if (pTemplate != NULL)
+    if (CMultiDocTemplate* pTemplate = MultiDocTemplateOf(pContext))
     {
         m_hAccelTable = pTemplate->m_hAccelTable;
         if (bMenuBar)
@@ -110,17 +105,7 @@ BOOL SECMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pPa
     }
     else if (nIDResource != 0 && bMenuBar)
         m_nIDMenuBarMenu = nIDResource;
-    CString strFullString, strTitle;
-    if (strFullString.LoadString(nIDResource))
-        AfxExtractSubString(strTitle, strFullString, 0);
-    if (!AfxDeferRegisterClass(AFX_WNDFRAMEORVIEW_REG))
-        return FALSE;
-    LPCTSTR lpszClass = GetIconWndClass(dwDefaultStyle, nIDResource);
-    if (!Create(lpszClass, strTitle, dwDefaultStyle, rectDefault, (CMDIFrameWnd*)pParentWnd, pContext))
-        return FALSE;
-    if (pContext == NULL)
-        SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
-    return TRUE;
+    return CreateLoadedChild(nIDResource, dwDefaultStyle, pParentWnd, pContext);
 }
 
 void SECMDIChildWnd::OnUpdateFrameMenu(BOOL bActive, CWnd* pActivateWnd, HMENU hMenuAlt)
