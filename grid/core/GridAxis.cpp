@@ -59,6 +59,7 @@ const CGXGridAxis CGXGridAxis::rows = {
     &CGXGridParam::m_nDefaultRowHeight, &CGXAbstractCommandFactory::CreateSetDefaultRowHeightCmd,
     &CGXGridCore::m_nLastVisibleRow, &CGXGridCore::m_nLastVisibleTopRow, &CGXGridCore::m_bLastVisibleRowPartial,
     &CGXGridParam::TestRowSizingFlags, GX_HORZLINE, GX_HORZLINE_PREVROW, &POINT::y,
+    &CGXGridCore::SetTopRow, WM_VSCROLL,
 };
 
 const CGXGridAxis CGXGridAxis::cols = {
@@ -90,5 +91,6 @@ const CGXGridAxis CGXGridAxis::cols = {
     &CGXGridParam::m_nDefaultColWidth, &CGXAbstractCommandFactory::CreateSetDefaultColWidthCmd,
     &CGXGridCore::m_nLastVisibleCol, &CGXGridCore::m_nLastVisibleLeftCol, &CGXGridCore::m_bLastVisibleColPartial,
     &CGXGridParam::TestColSizingFlags, GX_VERTLINE, GX_VERTLINE_PREVCOL, &POINT::x,
+    &CGXGridCore::SetLeftCol, WM_HSCROLL,
 };
 // clang-format on

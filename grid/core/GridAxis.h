@@ -91,6 +91,10 @@ struct CGXGridAxis
     int nHitLine, nHitHiddenLine; // hit codes of a boundary and of a hidden neighbour's boundary
     LONG POINT::*pnPos;           // the point's coordinate along this direction
 
+    // Bringing a cell into view.
+    void (CGXGridCore::*SetFirst)(ROWCOL, UINT, BOOL);
+    UINT nScrollMessage; // the scroll message a control hears of before the grid scrolls
+
     static const CGXGridAxis rows, cols;
 
     // The row (column) of a cell at index n along this direction, with nRow (nCol) across it.
