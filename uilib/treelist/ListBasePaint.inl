@@ -1,7 +1,7 @@
 // SECListBase: measuring, layout, scroll bars, scrolling and painting.
 #pragma once
 #include "ListBase.h"
-#include "uilib/bars/MemDC.h"
+#include "uilib/common/MemDC.h"
 
 // ---- geometry
 

@@ -1,9 +1,9 @@
 // The registry wrapper on Wine's registry: connecting, opening, values, enumeration, deleting
 // key trees and the calls whose results only pass through.
-#include "BarsTestApp.h"
+#include "CommonTestApp.h"
 #include "RegistryTestKey.h"
 #include "TestSupport.h"
-#include "uilib/bars/Registry.h"
+#include "uilib/common/Registry.h"
 #include <string>
 
 using namespace testing_support;
@@ -270,11 +270,11 @@ TEST_F(RegistryTest, HiveCallsPassTheSystemResultsThrough)
     LONG lSave = ::RegSaveKey(reg.GetKey(), file2.c_str(), NULL);
     reg.Save(file.c_str());
     EXPECT_EQ(lSave, reg.GetLastResult());
-    LONG lLoad = ::RegLoadKey(HKEY_CURRENT_USER, "HelvonBarsTestHive", file2.c_str());
-    reg.Load("HelvonBarsTestHive", file.c_str());
+    LONG lLoad = ::RegLoadKey(HKEY_CURRENT_USER, "HelvonCommonTestHive", file2.c_str());
+    reg.Load("HelvonCommonTestHive", file.c_str());
     EXPECT_EQ(lLoad, reg.GetLastResult());
-    LONG lUnload = ::RegUnLoadKey(HKEY_CURRENT_USER, "HelvonBarsTestHive");
-    reg.UnLoad("HelvonBarsTestHive");
+    LONG lUnload = ::RegUnLoadKey(HKEY_CURRENT_USER, "HelvonCommonTestHive");
+    reg.UnLoad("HelvonCommonTestHive");
     EXPECT_EQ(lUnload, reg.GetLastResult());
     LONG lRestore = ::RegRestoreKey(reg.GetKey(), file2.c_str(), 0);
     reg.Restore(file.c_str());

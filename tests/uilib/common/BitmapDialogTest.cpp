@@ -1,9 +1,9 @@
 // The bitmap dialog: without an image it paints as a plain dialog; with one the image shows
 // centred (also larger than the dialog), stretched or tiled, and through the static controls.
-#include "BarsTestApp.h"
+#include "CommonTestApp.h"
 #include "TestSupport.h"
-#include "uilib/bars/BitmapDialog.h"
-#include "uilib/bars/Dib.h"
+#include "uilib/common/BitmapDialog.h"
+#include "uilib/common/Dib.h"
 #include <commctrl.h>
 #include <functional>
 #include <vector>

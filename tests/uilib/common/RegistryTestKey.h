@@ -8,7 +8,7 @@
 class RegistryTestKey : public ::testing::Test
 {
   protected:
-    static constexpr const char* kBase = "Software\\HelvonBarsTest";
+    static constexpr const char* kBase = "Software\\HelvonCommonTest";
 
     void SetUp() override
     {

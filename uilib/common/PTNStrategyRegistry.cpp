@@ -1,5 +1,5 @@
-#include "uilib/bars/PTNStrategyRegistry.h"
-#include "uilib/bars/Registry.h"
+#include "uilib/common/PTNStrategyRegistry.h"
+#include "uilib/common/Registry.h"
 
 SECPTNStrategyRegistry::SECPTNStrategyRegistry(LPCTSTR lpszBaseKey, HKEY hRoot)
     : m_strBaseKey(lpszBaseKey), m_hRoot(hRoot)

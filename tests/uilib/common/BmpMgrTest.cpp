@@ -1,9 +1,9 @@
 // The toolbar bitmap manager: type-241 resources read within their size (bad ones count as
 // missing), images by command id with the first registration winning, separators without
 // images, and large images stretched from the small ones.
-#include "BarsTestApp.h"
+#include "CommonTestApp.h"
 #include "TestSupport.h"
-#include "uilib/bars/BmpMgr.h"
+#include "uilib/common/BmpMgr.h"
 #include <memory>
 
 namespace

@@ -1,4 +1,4 @@
-#include "uilib/bars/FileSystem.h"
+#include "uilib/common/FileSystem.h"
 #include "File.h"
 #include <vector>
 

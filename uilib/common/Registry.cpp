@@ -1,4 +1,4 @@
-#include "uilib/bars/Registry.h"
+#include "uilib/common/Registry.h"
 #include <cstring>
 #include <vector>
 

@@ -1,11 +1,11 @@
 // Colour wells: the well's colours, custom cell and keys; the well button dropping its popup with
 // a real click, a cell chosen and the colour at the parent; the popup's closing rules and its
 // placement at the screen's bottom.
-#include "BarsTestApp.h"
+#include "CommonTestApp.h"
 #include "TestSupport.h"
 #include "DataExchange.h"
-#include "uilib/bars/OtherButton.h"
-#include "uilib/bars/WellButton.h"
+#include "uilib/common/OtherButton.h"
+#include "uilib/common/WellButton.h"
 #include <vector>
 
 using namespace testing_support;

@@ -5,7 +5,7 @@
 #include "afxwin.h"
 #include "afxdlgs.h"
 #include <commctrl.h>
-#include "uilib/bars/Image.h"
+#include "uilib/common/Image.h"
 
 class SECBitmapDialog : public CDialog
 {

@@ -2,7 +2,7 @@
 // (the path from the root, each name followed by "\"), the pairs as string values, the
 // children as subkeys.
 #pragma once
-#include "uilib/bars/PTNStrategy.h"
+#include "uilib/common/PTNStrategy.h"
 
 class SECPTNStrategyRegistry : public SECPTNStrategy
 {

@@ -1,10 +1,10 @@
 // The system-colour bitmap loader and the bitmap button: greys follow the system colours in
 // palette bitmaps only, broken resources are refused, and the button lays out and draws its image.
-#include "BarsTestApp.h"
+#include "CommonTestApp.h"
 #include "TestSupport.h"
-#include "uilib/bars/BitmapButton.h"
-#include "uilib/bars/LoadSysColorBitmap.h"
-#include "uilib/bars/MenuButton.h"
+#include "uilib/common/BitmapButton.h"
+#include "uilib/common/LoadSysColorBitmap.h"
+#include "uilib/common/MenuButton.h"
 #include "BarsIds.h"
 
 using tessaron::foundation::SECBitmapButton;

@@ -1,8 +1,8 @@
 // The owner-drawn button: stays owner-drawn, draws its frame for each state, embosses itself when
 // disabled, and reports clicks from the real mouse and keyboard.
-#include "BarsTestApp.h"
+#include "CommonTestApp.h"
 #include "TestSupport.h"
-#include "uilib/bars/OwnerDrawButton.h"
+#include "uilib/common/OwnerDrawButton.h"
 
 using namespace testing_support;
 using tessaron::foundation::SECOwnerDrawButton;

@@ -2,7 +2,7 @@
 // node's path from the root joined with "." ("WorkState_v1_2.Frames.MainFrame"); a node's
 // children are listed as "ptn_Child1", "ptn_Child2", ... in its section.
 #pragma once
-#include "uilib/bars/PTNStrategy.h"
+#include "uilib/common/PTNStrategy.h"
 
 class SECPTNStrategyProfile : public SECPTNStrategy
 {

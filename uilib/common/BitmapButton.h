@@ -2,7 +2,7 @@
 // caption. The bitmap is loaded with the system-colour mapping and loaded again when the system
 // colours change; the button owns it.
 #pragma once
-#include "uilib/bars/OwnerDrawButton.h"
+#include "uilib/common/OwnerDrawButton.h"
 
 namespace tessaron
 {

@@ -1,5 +1,5 @@
 // SECBitmapDialog: background image, its palette and transparent statics.
-#include "uilib/bars/BitmapDialog.h"
+#include "uilib/common/BitmapDialog.h"
 
 using tessaron::foundation::SECImage;
 

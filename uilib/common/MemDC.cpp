@@ -1,4 +1,4 @@
-#include "uilib/bars/MemDC.h"
+#include "uilib/common/MemDC.h"
 
 namespace tessaron
 {
@@ -6,8 +6,8 @@ namespace foundation
 {
 
 SECMemDC::SECMemDC(CDC* pTarget, int left, int top, int right, int bottom)
-    : m_pTarget(pTarget), m_pOldBitmap(NULL), m_left(left), m_top(top), m_right(right),
-      m_bottom(bottom), m_nMapMode(MM_TEXT)
+    : m_pTarget(pTarget), m_pOldBitmap(NULL), m_left(left), m_top(top), m_right(right), m_bottom(bottom),
+      m_nMapMode(MM_TEXT)
 {
     if (pTarget == NULL || pTarget->m_hAttribDC == NULL)
         AfxThrowResourceException();
@@ -60,8 +60,8 @@ SECMemDC::~SECMemDC()
     ::SetMapMode(m_hDC, MM_TEXT);
     ::SetViewportOrgEx(m_hDC, 0, 0, NULL);
     ::SetWindowOrgEx(m_hDC, 0, 0, NULL);
-    ::BitBlt(hTarget, m_rcDevice.left, m_rcDevice.top, m_rcDevice.Width(), m_rcDevice.Height(), m_hDC,
-             0, 0, SRCCOPY);
+    ::BitBlt(hTarget, m_rcDevice.left, m_rcDevice.top, m_rcDevice.Width(), m_rcDevice.Height(), m_hDC, 0, 0,
+             SRCCOPY);
     ::RestoreDC(hTarget, nSaved);
     SelectObject(m_pOldBitmap);
     m_bitmap.DeleteObject();

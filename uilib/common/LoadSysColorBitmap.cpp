@@ -1,4 +1,4 @@
-#include "uilib/bars/LoadSysColorBitmap.h"
+#include "uilib/common/LoadSysColorBitmap.h"
 #include <vector>
 
 namespace tessaron

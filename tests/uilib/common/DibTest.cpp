@@ -1,9 +1,9 @@
 // The BMP image: files of every bit depth load with their palettes and padding, save back
 // unchanged and round-trip through the archive form; broken files are refused without harm.
-#include "BarsTestApp.h"
+#include "CommonTestApp.h"
 #include "TestSupport.h"
 #include "ArchiveException.h"
-#include "uilib/bars/Dib.h"
+#include "uilib/common/Dib.h"
 #include <fstream>
 #include <iterator>
 #include <memory>

@@ -1,5 +1,5 @@
 // SECBmpMgr: toolbar resources, image strips and the stretched large images.
-#include "uilib/bars/BmpMgr.h"
+#include "uilib/common/BmpMgr.h"
 #include "mfc/ToolBar.h"
 #include <memory>
 

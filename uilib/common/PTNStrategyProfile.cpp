@@ -1,4 +1,4 @@
-#include "uilib/bars/PTNStrategyProfile.h"
+#include "uilib/common/PTNStrategyProfile.h"
 #include <cstring>
 #include <vector>
 

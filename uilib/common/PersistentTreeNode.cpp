@@ -1,5 +1,5 @@
-#include "uilib/bars/PersistentTreeNode.h"
-#include "uilib/bars/PTNStrategy.h"
+#include "uilib/common/PersistentTreeNode.h"
+#include "uilib/common/PTNStrategy.h"
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>

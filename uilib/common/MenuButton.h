@@ -2,7 +2,7 @@
 // with a small arrow beside its caption (alone when there is none). The menu is the caller's: the
 // button attaches it and never destroys it.
 #pragma once
-#include "uilib/bars/BitmapButton.h"
+#include "uilib/common/BitmapButton.h"
 
 namespace tessaron
 {

@@ -1,11 +1,11 @@
 // The state tree: pairs, result codes, the letter encoding of binary blocks and their pieces,
 // and whole trees written to an INI file and to the registry and read back.
-#include "BarsTestApp.h"
+#include "CommonTestApp.h"
 #include "RegistryTestKey.h"
 #include "TestSupport.h"
-#include "uilib/bars/PTNStrategyProfile.h"
-#include "uilib/bars/PTNStrategyRegistry.h"
-#include "uilib/bars/PersistentTreeNode.h"
+#include "uilib/common/PTNStrategyProfile.h"
+#include "uilib/common/PTNStrategyRegistry.h"
+#include "uilib/common/PersistentTreeNode.h"
 #include <algorithm>
 #include <map>
 #include <string>

@@ -1,7 +1,7 @@
 // The memory DC: refuses a missing target, copies only its rectangle and keeps the target's
 // mapping, so drawing through it lands where drawing on the target would.
 #include "TestSupport.h"
-#include "uilib/bars/MemDC.h"
+#include "uilib/common/MemDC.h"
 
 using tessaron::foundation::SECMemDC;
 

@@ -1,5 +1,5 @@
-#include "uilib/bars/BitmapButton.h"
-#include "uilib/bars/LoadSysColorBitmap.h"
+#include "uilib/common/BitmapButton.h"
+#include "uilib/common/LoadSysColorBitmap.h"
 
 namespace tessaron
 {

@@ -1,4 +1,4 @@
-#include "uilib/bars/MenuButton.h"
+#include "uilib/common/MenuButton.h"
 #include "BarsIds.h"
 
 namespace tessaron
