@@ -3,7 +3,7 @@
 #include "uilib/common/BmpMgr.h"
 #include "uilib/bars/BtnDrawData.h"
 #include "uilib/bars/CustomToolBar.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include <algorithm>
 
 namespace

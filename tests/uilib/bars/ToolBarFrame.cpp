@@ -2,7 +2,7 @@
 #include "ToolBarFrame.h"
 #include "TestSupport.h"
 #include "uilib/common/BmpMgr.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include <atomic>
 #include <memory>
 #include <thread>

@@ -1,5 +1,5 @@
 // SECSystemData: system colours and metrics read once and refreshed on colour changes.
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include "FramesIds.h"
 
 namespace
