@@ -1,6 +1,6 @@
 // Saves and loads a 24-hour recording (one sample a second, three curves, six bars) and prints
 // the times; fails when either takes longer than 5 seconds.
-#include "station/record/DrawViewBase.h"
+#include "BenchDrawView.h"
 #include "station/record/IRControlDoc.h"
 #include "station/record/MeasureCurve.h"
 #include "station/record/ProcessStateCurve.h"
@@ -9,7 +9,7 @@
 
 namespace
 {
-const int kSeconds = 24 * 3600;
+const int kSeconds = kBenchDaySeconds;
 const DWORD kLimitMs = 5000;
 
 class CBenchApp : public CWinApp
@@ -20,94 +20,6 @@ class CBenchApp : public CWinApp
     }
 };
 CBenchApp theApp;
-
-// The drawing view's conversions without a window: a plot of 900 by 500 over the whole day.
-class CBenchView : public CDrawViewBase
-{
-  public:
-    explicit CBenchView(CDrawDoc* pDoc) : m_pDoc(pDoc)
-    {
-    }
-    CView* GetView() override
-    {
-        return NULL;
-    }
-    CDrawDoc* GetDrawDoc() override
-    {
-        return m_pDoc;
-    }
-    CRect GetPlotRect() override
-    {
-        return CRect(60, 0, 960, 490);
-    }
-    int TimeToX(int seconds) override
-    {
-        return 60 + (int)(900.0 * seconds / kSeconds);
-    }
-    int XToTime(int x) override
-    {
-        return (int)((x - 60) * (double)kSeconds / 900);
-    }
-    int TempToY(int value) override
-    {
-        return 490 - (int)(490.0 / 300 * value);
-    }
-    int GetTimePages() override
-    {
-        return 1;
-    }
-    int GetTimeSpan() override
-    {
-        return kSeconds;
-    }
-    int FitTimeAxis(int) override
-    {
-        return 1;
-    }
-    BOOL GetPrintSlice(int&, int&) override
-    {
-        return FALSE;
-    }
-    BOOL IsTimeLabel(CDrawObject*) override
-    {
-        return FALSE;
-    }
-    BOOL IsSelected(CDrawObject*) override
-    {
-        return FALSE;
-    }
-    void Deselect(CDrawObject*) override
-    {
-    }
-    BOOL IsSelectionShown() override
-    {
-        return FALSE;
-    }
-    void SetSettingsChanged(BOOL) override
-    {
-    }
-    void InvalidateObject(CDrawObject*) override
-    {
-    }
-    void DocToClient(POINT&) override
-    {
-    }
-    void ClientToDoc(RECT&) override
-    {
-    }
-    void SetPageSize(int, int) override
-    {
-    }
-    void CreateScaleLabels() override
-    {
-    }
-    void ShowQuickSaveProgress(CString) override
-    {
-    }
-
-  private:
-    CDrawDoc* m_pDoc;
-};
 
 std::string TempPath()
 {
@@ -121,7 +33,7 @@ int main()
 {
     CIRControlDoc doc;
     doc.m_bAutoDelete = FALSE;
-    CBenchView view(&doc);
+    CBenchDrawView view(&doc);
     doc.CreateDrawObjects(&view);
     const int curves[] = {CIRControlDoc::TopHeater, CIRControlDoc::TESolder, CIRControlDoc::IRSolder};
     for (int t = 0; t < kSeconds; t++)

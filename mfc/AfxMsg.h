@@ -64,6 +64,7 @@ enum AfxSig : UINT_PTR
     AfxSig_max
 };
 
+// clang-format off
 #define AFX_WM_ENTRY(msg, sig, type, fn) {msg, 0, 0, 0, sig, AfxMsgFn(static_cast<type>(&ThisClass::fn))},
 #define AFX_CMD_FN(type, fn) AfxMsgFn(static_cast<type>(&ThisClass::fn))
 
@@ -206,3 +207,4 @@ enum AfxSig : UINT_PTR
 #define ON_WM_STYLECHANGED() AFX_WM_ENTRY(WM_STYLECHANGED, AfxSig_viSS, void (CWnd::*)(int, LPSTYLESTRUCT), OnStyleChanged)
 #define ON_WM_DELETEITEM() AFX_WM_ENTRY(WM_DELETEITEM, AfxSig_viDEL, void (CWnd::*)(int, LPDELETEITEMSTRUCT), OnDeleteItem)
 #define ON_WM_EXITMENULOOP() AFX_WM_ENTRY(WM_EXITMENULOOP, AfxSig_vb, void (CWnd::*)(BOOL), OnExitMenuLoop)
+// clang-format on

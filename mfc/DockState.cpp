@@ -55,32 +55,42 @@ void CDockState::ScaleRectPos(CRect& rect) const
     rect.OffsetRect(pt.x - rect.left, pt.y - rect.top);
 }
 
-void CDockState::SaveState(LPCTSTR lpszProfileName)
+void CDockState::WriteSummary(LPCTSTR lpszProfileName, int nBars)
 {
     CWinApp* pApp = AfxGetApp();
     CString strSection;
     strSection.Format(_T("%s-Summary"), lpszProfileName);
+    pApp->WriteProfileInt(strSection, _T("Bars"), nBars);
+    const CSize size = GetScreenSize();
+    pApp->WriteProfileInt(strSection, _T("ScreenCX"), size.cx);
+    pApp->WriteProfileInt(strSection, _T("ScreenCY"), size.cy);
+}
+
+int CDockState::ReadSummary(LPCTSTR lpszProfileName)
+{
+    CWinApp* pApp = AfxGetApp();
+    CString strSection;
+    strSection.Format(_T("%s-Summary"), lpszProfileName);
+    const int nBars = (int)pApp->GetProfileInt(strSection, _T("Bars"), 0);
+    SetScreenSize(CSize((int)pApp->GetProfileInt(strSection, _T("ScreenCX"), 0),
+                        (int)pApp->GetProfileInt(strSection, _T("ScreenCY"), 0)));
+    return nBars;
+}
+
+void CDockState::SaveState(LPCTSTR lpszProfileName)
+{
     int nIndex = 0;
     for (int i = 0; i < m_arrBarInfo.GetSize(); i++)
     {
         if (((CControlBarInfo*)m_arrBarInfo[i])->SaveState(lpszProfileName, nIndex))
             nIndex++;
     }
-    pApp->WriteProfileInt(strSection, _T("Bars"), nIndex);
-    CSize size = GetScreenSize();
-    pApp->WriteProfileInt(strSection, _T("ScreenCX"), size.cx);
-    pApp->WriteProfileInt(strSection, _T("ScreenCY"), size.cy);
+    WriteSummary(lpszProfileName, nIndex);
 }
 
 void CDockState::LoadState(LPCTSTR lpszProfileName)
 {
-    CWinApp* pApp = AfxGetApp();
-    CString strSection;
-    strSection.Format(_T("%s-Summary"), lpszProfileName);
-    int nBars = (int)pApp->GetProfileInt(strSection, _T("Bars"), 0);
-    CSize size((int)pApp->GetProfileInt(strSection, _T("ScreenCX"), 0),
-               (int)pApp->GetProfileInt(strSection, _T("ScreenCY"), 0));
-    SetScreenSize(size);
+    const int nBars = ReadSummary(lpszProfileName);
     for (int i = 0; i < nBars; i++)
     {
         // A missing section means the count was wrong; what follows is not there either.
@@ -97,31 +107,5 @@ void CDockState::LoadState(LPCTSTR lpszProfileName)
 
 void CDockState::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring())
-    {
-        ar << m_dwVersion;
-        if (m_dwVersion > 1)
-            ar << (SIZE)GetScreenSize();
-        ar << (WORD)m_arrBarInfo.GetSize();
-        for (int i = 0; i < m_arrBarInfo.GetSize(); i++)
-            ((CControlBarInfo*)m_arrBarInfo[i])->Serialize(ar, this);
-        return;
-    }
-    Clear();
-    ar >> m_dwVersion;
-    if (m_dwVersion > 1)
-    {
-        SIZE size;
-        ar >> size;
-        SetScreenSize(size);
-    }
-    WORD nCount;
-    ar >> nCount;
-    for (WORD i = 0; i < nCount; i++)
-    {
-        CControlBarInfo* pInfo = new CControlBarInfo;
-        m_arrBarInfo.Add(pInfo); // owned by the state before it reads, so a failed read loses nothing
-        pInfo->Serialize(ar, this);
-    }
-    m_dwVersion = 2;
+    SerializeRecords(*this, ar, [] { return new CControlBarInfo; });
 }

@@ -6,9 +6,11 @@
 //   cannot hang the reader or exhaust memory.
 // - A saved screen size with a zero side leaves positions unscaled (MFC divides by it).
 #pragma once
+#include "Archive.h"
 #include "Object.h"
 #include "PtrArray.h"
 #include "Rect.h"
+#include <type_traits>
 
 class CControlBarInfo;
 
@@ -45,4 +47,47 @@ class CDockState : public CObject
     DWORD m_dwVersion;
     CSize m_sizeDevice;
     BOOL m_bScaling;
+
+  protected:
+    // The "<profile>-Summary" section: how many bar sections were written and the screen size.
+    void WriteSummary(LPCTSTR lpszProfileName, int nBars);
+    // The summary's bar count; its screen size is taken on.
+    int ReadSummary(LPCTSTR lpszProfileName);
+    // The archive form of every state type: version, screen size, count, then the records; the
+    // records read are made by newInfo() and owned by the state before they read.
+    template <class TState, class TNewInfo>
+    static void SerializeRecords(TState& state, CArchive& ar, TNewInfo newInfo);
 };
+
+template <class TState, class TNewInfo>
+void CDockState::SerializeRecords(TState& state, CArchive& ar, TNewInfo newInfo)
+{
+    using TInfo = std::remove_pointer_t<decltype(newInfo())>;
+    if (ar.IsStoring())
+    {
+        ar << state.m_dwVersion;
+        if (state.m_dwVersion > 1)
+            ar << (SIZE)GetScreenSize();
+        ar << (WORD)state.m_arrBarInfo.GetSize();
+        for (int i = 0; i < state.m_arrBarInfo.GetSize(); i++)
+            static_cast<TInfo*>(state.m_arrBarInfo[i])->Serialize(ar, &state);
+        return;
+    }
+    state.Clear();
+    ar >> state.m_dwVersion;
+    if (state.m_dwVersion > 1)
+    {
+        SIZE size;
+        ar >> size;
+        state.SetScreenSize(size);
+    }
+    WORD nCount;
+    ar >> nCount;
+    for (WORD i = 0; i < nCount; i++)
+    {
+        TInfo* pInfo = newInfo();
+        state.m_arrBarInfo.Add(pInfo); // owned before it reads, so a failed read loses nothing
+        pInfo->Serialize(ar, &state);
+    }
+    state.m_dwVersion = 2;
+}

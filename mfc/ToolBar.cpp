@@ -215,7 +215,7 @@ void CToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
     CControlBar::CalcInsideRect(rect, (m_dwStyle & CBRS_ORIENT_HORZ) != 0);
     lpncsp->rgrc[0].left += rect.left;
     lpncsp->rgrc[0].top += rect.top;
-    if (CToolBarLayout::ComCtlVersion() < 0x40047)
+    if (CToolBarLayout::ComCtlVersion() < CToolBarLayout::kVersion471)
         lpncsp->rgrc[0].top -= 2; // older controls draw a border of their own
     lpncsp->rgrc[0].right += rect.right;
     lpncsp->rgrc[0].bottom += rect.bottom;

@@ -9,8 +9,6 @@
 
 namespace
 {
-const DWORD kVersion471 = 0x40047;
-
 LRESULT Send(HWND hWnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0)
 {
     // The control's own procedure: the bar's handlers for these messages are not wanted here.

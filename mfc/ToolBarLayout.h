@@ -71,6 +71,8 @@ class CToolBarLayout
 
     // Version of the common controls as major * 65536 + minor (4.0 when it cannot be asked).
     static DWORD PASCAL ComCtlVersion();
+    // Version 4.71: where the rules for flat bars, the top border and separator gaps change.
+    static constexpr DWORD kVersion471 = 0x40047;
     // Where ComCtlVersion finds DllGetVersion: by default in COMCTL32.DLL. Setting another source
     // (a function returning NULL: none) asks again on the next call.
     typedef HRESULT(CALLBACK* PFNDLLGETVERSION)(DLLVERSIONINFO*);

@@ -54,6 +54,12 @@ const CGXGridAxis CGXGridAxis::rows = {
     &CGXGridCore::m_bFrozenRowsOff, &CGXGridParam::m_nFrozenRows, &CGXGridParam::m_nHeaderRows,
     &CGXAbstractGridUpdateHintImp::HintSetTopRow, &CGXAbstractGridUpdateHintImp::HintChangedFrozenRows,
     &CGXAbstractCommandFactory::CreateSetFrozenRowsCmd,
+    &CGXGridCore::GetCharHeight, &CGXGridCore::GetDefaultRowHeight, &CGXGridCore::StoreDefaultRowHeight,
+    &CGXGridCore::IsRowHidden, &CGXGridCore::SumRowHeights, &CGXGridCore::CalcLastRowInRect,
+    &CGXGridParam::m_nDefaultRowHeight, &CGXAbstractCommandFactory::CreateSetDefaultRowHeightCmd,
+    &CGXGridCore::m_nLastVisibleRow, &CGXGridCore::m_nLastVisibleTopRow, &CGXGridCore::m_bLastVisibleRowPartial,
+    &CGXGridParam::TestRowSizingFlags, GX_HORZLINE, GX_HORZLINE_PREVROW, &POINT::y,
+    &CGXGridCore::SetTopRow, WM_VSCROLL,
 };
 
 const CGXGridAxis CGXGridAxis::cols = {
@@ -80,5 +86,11 @@ const CGXGridAxis CGXGridAxis::cols = {
     &CGXGridCore::m_bFrozenColsOff, &CGXGridParam::m_nFrozenCols, &CGXGridParam::m_nHeaderCols,
     &CGXAbstractGridUpdateHintImp::HintSetLeftCol, &CGXAbstractGridUpdateHintImp::HintChangedFrozenCols,
     &CGXAbstractCommandFactory::CreateSetFrozenColsCmd,
+    &CGXGridCore::GetCharWidth, &CGXGridCore::GetDefaultColWidth, &CGXGridCore::StoreDefaultColWidth,
+    &CGXGridCore::IsColHidden, &CGXGridCore::SumColWidths, &CGXGridCore::CalcLastColInRect,
+    &CGXGridParam::m_nDefaultColWidth, &CGXAbstractCommandFactory::CreateSetDefaultColWidthCmd,
+    &CGXGridCore::m_nLastVisibleCol, &CGXGridCore::m_nLastVisibleLeftCol, &CGXGridCore::m_bLastVisibleColPartial,
+    &CGXGridParam::TestColSizingFlags, GX_VERTLINE, GX_VERTLINE_PREVCOL, &POINT::x,
+    &CGXGridCore::SetLeftCol, WM_HSCROLL,
 };
 // clang-format on

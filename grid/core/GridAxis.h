@@ -75,6 +75,26 @@ struct CGXGridAxis
     void (CGXAbstractGridUpdateHintImp::*HintChangedFrozen)(CGXGridCore*, ROWCOL, ROWCOL, UINT);
     CObject* (CGXAbstractCommandFactory::*CreateFrozenCmd)(ROWCOL, ROWCOL);
 
+    // Sizes, the last-visible cache and hit-testing.
+    int (CGXGridCore::*GetCharMetric)();
+    int (CGXGridCore::*GetDefaultSize)();
+    BOOL (CGXGridCore::*StoreDefaultSize)(int);
+    BOOL (CGXGridCore::*IsHidden)(ROWCOL);
+    int (CGXGridCore::*SumSizes)(ROWCOL, ROWCOL, int);
+    ROWCOL (CGXGridCore::*CalcLastInRect)(const CRect&, BOOL*);
+    LONG CGXGridParam::*pnDefaultSize;
+    CObject* (CGXAbstractCommandFactory::*CreateDefaultSizeCmd)(int);
+    ROWCOL CGXGridCore::*pnLastVisible;      // the cached last visible index
+    ROWCOL CGXGridCore::*pnLastVisibleFirst; // the first shown index the cache was made for
+    BOOL CGXGridCore::*pbLastVisiblePartial;
+    BOOL (CGXGridParam::*TestSizingFlags)(WORD) const;
+    int nHitLine, nHitHiddenLine; // hit codes of a boundary and of a hidden neighbour's boundary
+    LONG POINT::*pnPos;           // the point's coordinate along this direction
+
+    // Bringing a cell into view.
+    void (CGXGridCore::*SetFirst)(ROWCOL, UINT, BOOL);
+    UINT nScrollMessage; // the scroll message a control hears of before the grid scrolls
+
     static const CGXGridAxis rows, cols;
 
     // The row (column) of a cell at index n along this direction, with nRow (nCol) across it.
@@ -90,6 +110,20 @@ struct CGXGridAxis
     ROWCOL Along(ROWCOL nRow, ROWCOL nCol) const
     {
         return bRows ? nRow : nCol;
+    }
+    // The range's first and last index along this direction.
+    ROWCOL First(const CGXCellRange& range) const
+    {
+        return bRows ? range.top : range.left;
+    }
+    ROWCOL Last(const CGXCellRange& range) const
+    {
+        return bRows ? range.bottom : range.right;
+    }
+    // The extent of the rectangle along this direction.
+    LONG Extent(const RECT& rect) const
+    {
+        return rect.*pnEnd - rect.*pnStart;
     }
     // The range of whole rows (columns) nFirst..nLast.
     CGXCellRange Lines(ROWCOL nFirst, ROWCOL nLast) const

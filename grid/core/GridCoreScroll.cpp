@@ -1,7 +1,7 @@
 // Scrolling of the grid engine: scroll-bar modes, ranges scaled into 16 bits, the scroll-bar
 // update, scrolling by rows and columns, bringing a cell into view and automatic scrolling.
 #include <algorithm>
-#include "grid/core/GridCore.h"
+#include "grid/core/GridAxis.h"
 
 void CGXGridCore::SetScrollBarMode(int nBar, DWORD dwMode, BOOL bRedraw)
 {
@@ -434,6 +434,34 @@ void CGXGridCore::TellControlOfScroll(UINT nMessage, UINT nSBCode, UINT nPos)
             pControl->OnGridScroll(nMessage, nSBCode, nPos);
 }
 
+// Brings row (column) n into view: back to it when it lies before the top row (left column), else
+// on until it ends inside the window, as few rows (columns) as that takes.
+static void ScrollIntoView(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL n, const CRect& rectDraw,
+                           UINT flags)
+{
+    ROWCOL nFrozen = (pGrid->*a.GetFrozen)();
+    if (n > nFrozen && n < pGrid->*a.pnFirst)
+        (pGrid->*a.SetFirst)(n, flags, TRUE);
+    else if (n > nFrozen)
+    {
+        BOOL bPartial;
+        ROWCOL nLast = (pGrid->*a.GetLastVisible)(&bPartial);
+        if (n > nLast || (n == nLast && bPartial && n != (pGrid->*a.GetCount)()))
+        {
+            pGrid->TellControlOfScroll(a.nScrollMessage, SB_THUMBPOSITION, 0);
+            int nSum = (pGrid->*a.SumSizes)(0, nFrozen, 0) + (pGrid->*a.GetSize)(n);
+            ROWCOL nFirst = n;
+            while (nFirst > nFrozen + 1 && nFirst > 1 &&
+                   nSum + (pGrid->*a.GetSize)(nFirst - 1) <= a.Extent(rectDraw))
+            {
+                nFirst--;
+                nSum += (pGrid->*a.GetSize)(nFirst);
+            }
+            (pGrid->*a.SetFirst)(std::min(nFirst, (pGrid->*a.GetCount)()), flags, TRUE);
+        }
+    }
+}
+
 BOOL CGXGridCore::ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags, BOOL bFloatCell)
 {
     if (m_bDisableScrollCellInView)
@@ -453,48 +481,8 @@ BOOL CGXGridCore::ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags, BOOL bF
     }
     CRect rectDraw = GetDrawingRect();
     ROWCOL nOldTop = m_nTopRow, nOldLeft = m_nLeftCol;
-    BOOL bPartial;
-
-    // Rows.
-    ROWCOL nFrozenRows = GetFrozenRows();
-    if (nRow > nFrozenRows && nRow < m_nTopRow)
-        SetTopRow(nRow, flags);
-    else if (nRow > nFrozenRows)
-    {
-        ROWCOL nLast = GetBottomVisibleRow(&bPartial);
-        if (nRow > nLast || (nRow == nLast && bPartial && nRow != GetRowCount()))
-        {
-            TellControlOfScroll(WM_VSCROLL, SB_THUMBPOSITION, 0);
-            int nSum = SumRowHeights(0, nFrozenRows) + GetRowHeight(nRow);
-            ROWCOL nTop = nRow;
-            while (nTop > nFrozenRows + 1 && nTop > 1 && nSum + GetRowHeight(nTop - 1) <= rectDraw.Height())
-            {
-                nTop--;
-                nSum += GetRowHeight(nTop);
-            }
-            SetTopRow(std::min(nTop, GetRowCount()), flags);
-        }
-    }
-    // Columns.
-    ROWCOL nFrozenCols = GetFrozenCols();
-    if (nCol > nFrozenCols && nCol < m_nLeftCol)
-        SetLeftCol(nCol, flags);
-    else if (nCol > nFrozenCols)
-    {
-        ROWCOL nLast = GetRightVisibleCol(&bPartial);
-        if (nCol > nLast || (nCol == nLast && bPartial && nCol != GetColCount()))
-        {
-            TellControlOfScroll(WM_HSCROLL, SB_THUMBPOSITION, 0);
-            int nSum = SumColWidths(0, nFrozenCols) + GetColWidth(nCol);
-            ROWCOL nLeft = nCol;
-            while (nLeft > nFrozenCols + 1 && nLeft > 1 && nSum + GetColWidth(nLeft - 1) <= rectDraw.Width())
-            {
-                nLeft--;
-                nSum += GetColWidth(nLeft);
-            }
-            SetLeftCol(std::min(nLeft, GetColCount()), flags);
-        }
-    }
+    ScrollIntoView(this, CGXGridAxis::rows, nRow, rectDraw, flags);
+    ScrollIntoView(this, CGXGridAxis::cols, nCol, rectDraw, flags);
     if ((flags & (GX_UPDATENOW | GX_SMART)) && m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL)
         m_pGridWnd->UpdateWindow();
     return nOldTop != m_nTopRow || nOldLeft != m_nLeftCol;

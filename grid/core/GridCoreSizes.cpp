@@ -31,76 +31,109 @@ int CGXGridCore::GetCharWidth()
     return m_bPrinting ? m_nPrintCharWidth : m_nCharWidth;
 }
 
+// -- One body per size step over the row or the column description ---------------------------------
+
+namespace
+{
+int DefaultLineSize(CGXGridCore* pGrid, const CGXGridAxis& a)
+{
+    CGXGridParam* pParam = pGrid->GetParam();
+    return pParam != NULL ? CGXGridCore::StoredToPixels(pParam->*a.pnDefaultSize, (pGrid->*a.GetCharMetric)())
+                          : 0;
+}
+
+int LineSize(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL n)
+{
+    CGXGridParam* pParam = pGrid->GetParam();
+    if (pParam == NULL || (pGrid->*a.IsHidden)(n))
+        return 0;
+    LONG nStored;
+    int nSize = (pParam->*a.pSizes).Lookup(n, nStored)
+                    ? CGXGridCore::StoredToPixels(nStored, (pGrid->*a.GetCharMetric)())
+                    : (pGrid->*a.GetDefaultSize)();
+    // A scrolling line is never larger than the window's part below (right of) the frozen lines.
+    if (pGrid->m_bLimitToWindow && n > (pGrid->*a.GetFrozen)() && pGrid->m_pGridWnd != NULL &&
+        pGrid->m_pGridWnd->IsWindowVisible())
+        nSize = std::min(nSize, (int)a.Extent(pGrid->GetDrawingRect()) -
+                                    (pGrid->*a.SumSizes)(0, (pGrid->*a.GetFrozen)(), 0));
+    return nSize;
+}
+
+BOOL StoreDefaultLineSize(CGXGridCore* pGrid, const CGXGridAxis& a, int nSize)
+{
+    CGXGridParam* pParam = pGrid->GetParam();
+    if (nSize <= 0 || pParam == NULL)
+        return FALSE;
+    pParam->*a.pnDefaultSize = CGXGridCore::PixelsToStored(nSize, (pGrid->*a.GetCharMetric)());
+    return TRUE;
+}
+
+BOOL StoreLineSize(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL n, int nSize)
+{
+    CGXGridParam* pParam = pGrid->GetParam();
+    if (pParam == NULL)
+        return FALSE;
+    if (nSize < 0)
+        (pParam->*a.pSizes).RemoveKey(n);
+    else
+        (pParam->*a.pSizes)[n] = CGXGridCore::PixelsToStored(nSize, (pGrid->*a.GetCharMetric)());
+    return TRUE;
+}
+
+BOOL SetDefaultLineSize(CGXGridCore* pGrid, const CGXGridAxis& a, int nSize, UINT flags, int ctCmd)
+{
+    int nOld = (pGrid->*a.GetDefaultSize)();
+    if (!(pGrid->*a.StoreDefaultSize)(nSize))
+        return FALSE;
+    CGXCellRange table;
+    table.SetTable();
+    pGrid->InvalidateMergedCells(table);
+    pGrid->InvalidateFloatedCells(table);
+    (pGrid->*a.UpdateChangedSize)(1, (pGrid->*a.GetCount)(), NULL, flags, TRUE);
+    if (pGrid->m_pUndoImp != NULL && ctCmd != gxRollback && pGrid->GetParam()->IsUndoEnabled())
+        pGrid->AddCommand((pGrid->m_pUndoImp->*a.CreateDefaultSizeCmd)(nOld), ctCmd);
+    return TRUE;
+}
+} // namespace
+
 int CGXGridCore::GetDefaultRowHeight()
 {
-    return m_pParam != NULL ? StoredToPixels(m_pParam->m_nDefaultRowHeight, GetCharHeight()) : 0;
+    return DefaultLineSize(this, CGXGridAxis::rows);
 }
 
 int CGXGridCore::GetDefaultColWidth()
 {
-    return m_pParam != NULL ? StoredToPixels(m_pParam->m_nDefaultColWidth, GetCharWidth()) : 0;
+    return DefaultLineSize(this, CGXGridAxis::cols);
 }
 
 int CGXGridCore::GetRowHeight(ROWCOL nRow)
 {
-    if (m_pParam == NULL || IsRowHidden(nRow))
-        return 0;
-    LONG nStored;
-    int nHeight = m_pParam->m_RowHeights.Lookup(nRow, nStored) ? StoredToPixels(nStored, GetCharHeight())
-                                                                : GetDefaultRowHeight();
-    if (m_bLimitToWindow && nRow > GetFrozenRows() && m_pGridWnd != NULL && m_pGridWnd->IsWindowVisible())
-        nHeight = std::min(nHeight, GetDrawingRect().Height() - SumRowHeights(0, GetFrozenRows()));
-    return nHeight;
+    return LineSize(this, CGXGridAxis::rows, nRow);
 }
 
 int CGXGridCore::GetColWidth(ROWCOL nCol)
 {
-    if (m_pParam == NULL || IsColHidden(nCol))
-        return 0;
-    LONG nStored;
-    int nWidth = m_pParam->m_ColWidths.Lookup(nCol, nStored) ? StoredToPixels(nStored, GetCharWidth())
-                                                              : GetDefaultColWidth();
-    if (m_bLimitToWindow && nCol > GetFrozenCols() && m_pGridWnd != NULL && m_pGridWnd->IsWindowVisible())
-        nWidth = std::min(nWidth, GetDrawingRect().Width() - SumColWidths(0, GetFrozenCols()));
-    return nWidth;
+    return LineSize(this, CGXGridAxis::cols, nCol);
 }
 
 BOOL CGXGridCore::StoreDefaultRowHeight(int nHeight)
 {
-    if (nHeight <= 0 || m_pParam == NULL)
-        return FALSE;
-    m_pParam->m_nDefaultRowHeight = PixelsToStored(nHeight, GetCharHeight());
-    return TRUE;
+    return StoreDefaultLineSize(this, CGXGridAxis::rows, nHeight);
 }
 
 BOOL CGXGridCore::StoreDefaultColWidth(int nWidth)
 {
-    if (nWidth <= 0 || m_pParam == NULL)
-        return FALSE;
-    m_pParam->m_nDefaultColWidth = PixelsToStored(nWidth, GetCharWidth());
-    return TRUE;
+    return StoreDefaultLineSize(this, CGXGridAxis::cols, nWidth);
 }
 
 BOOL CGXGridCore::StoreRowHeight(ROWCOL nRow, int nHeight)
 {
-    if (m_pParam == NULL)
-        return FALSE;
-    if (nHeight < 0)
-        m_pParam->m_RowHeights.RemoveKey(nRow);
-    else
-        m_pParam->m_RowHeights[nRow] = PixelsToStored(nHeight, GetCharHeight());
-    return TRUE;
+    return StoreLineSize(this, CGXGridAxis::rows, nRow, nHeight);
 }
 
 BOOL CGXGridCore::StoreColWidth(ROWCOL nCol, int nWidth)
 {
-    if (m_pParam == NULL)
-        return FALSE;
-    if (nWidth < 0)
-        m_pParam->m_ColWidths.RemoveKey(nCol);
-    else
-        m_pParam->m_ColWidths[nCol] = PixelsToStored(nWidth, GetCharWidth());
-    return TRUE;
+    return StoreLineSize(this, CGXGridAxis::cols, nCol, nWidth);
 }
 
 // One body for rows and columns over the direction's description.
@@ -160,32 +193,12 @@ BOOL CGXGridCore::SetColWidth(ROWCOL nFirst, ROWCOL nLast, int nWidth, int* anWi
 
 BOOL CGXGridCore::SetDefaultRowHeight(int nHeight, UINT flags, int ctCmd)
 {
-    int nOld = GetDefaultRowHeight();
-    if (!StoreDefaultRowHeight(nHeight))
-        return FALSE;
-    CGXCellRange table;
-    table.SetTable();
-    InvalidateMergedCells(table);
-    InvalidateFloatedCells(table);
-    UpdateChangedRowHeight(1, GetRowCount(), NULL, flags, TRUE);
-    if (m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled())
-        AddCommand(m_pUndoImp->CreateSetDefaultRowHeightCmd(nOld), ctCmd);
-    return TRUE;
+    return SetDefaultLineSize(this, CGXGridAxis::rows, nHeight, flags, ctCmd);
 }
 
 BOOL CGXGridCore::SetDefaultColWidth(int nWidth, UINT flags, int ctCmd)
 {
-    int nOld = GetDefaultColWidth();
-    if (!StoreDefaultColWidth(nWidth))
-        return FALSE;
-    CGXCellRange table;
-    table.SetTable();
-    InvalidateMergedCells(table);
-    InvalidateFloatedCells(table);
-    UpdateChangedColWidth(1, GetColCount(), NULL, flags, TRUE);
-    if (m_pUndoImp != NULL && ctCmd != gxRollback && m_pParam->IsUndoEnabled())
-        AddCommand(m_pUndoImp->CreateSetDefaultColWidthCmd(nOld), ctCmd);
-    return TRUE;
+    return SetDefaultLineSize(this, CGXGridAxis::cols, nWidth, flags, ctCmd);
 }
 
 static void UpdateChangedSizes(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLast,
@@ -225,44 +238,49 @@ void CGXGridCore::UpdateChangedColWidth(ROWCOL nFirst, ROWCOL nLast, int* anOld,
 
 // -- Client rows and columns -------------------------------------------------------------------
 
-int CGXGridCore::SumRowHeights(ROWCOL nFirst, ROWCOL nLast, int nMax)
+namespace
+{
+// Stops as soon as the running sum exceeds a non-zero maximum.
+int SumLineSizes(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLast, int nMax)
 {
     int nSum = 0;
-    for (ROWCOL r = nFirst; r <= nLast && r >= nFirst; r++)
+    for (ROWCOL n = nFirst; n <= nLast && n >= nFirst; n++)
     {
-        nSum += GetRowHeight(r);
+        nSum += (pGrid->*a.GetSize)(n);
         if (nMax != 0 && nSum > nMax)
             break;
     }
     return nSum;
+}
+
+// The drawing rectangle's top (left) plus the sizes of the client rows (columns) before nClient.
+int ClientStart(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nClient)
+{
+    int pos = pGrid->GetDrawingRect().*a.pnStart;
+    for (ROWCOL n = 0; n < nClient; n++)
+        pos += (pGrid->*a.GetSize)((pGrid->*a.ClientToIndex)(n));
+    return pos;
+}
+} // namespace
+
+int CGXGridCore::SumRowHeights(ROWCOL nFirst, ROWCOL nLast, int nMax)
+{
+    return SumLineSizes(this, CGXGridAxis::rows, nFirst, nLast, nMax);
 }
 
 int CGXGridCore::SumColWidths(ROWCOL nFirst, ROWCOL nLast, int nMax)
 {
-    int nSum = 0;
-    for (ROWCOL c = nFirst; c <= nLast && c >= nFirst; c++)
-    {
-        nSum += GetColWidth(c);
-        if (nMax != 0 && nSum > nMax)
-            break;
-    }
-    return nSum;
+    return SumLineSizes(this, CGXGridAxis::cols, nFirst, nLast, nMax);
 }
 
 int CGXGridCore::CalcClientRowTop(ROWCOL nClientRow)
 {
-    int y = GetDrawingRect().top;
-    for (ROWCOL r = 0; r < nClientRow; r++)
-        y += GetRowHeight(ClientRowToRow(r));
-    return y;
+    return ClientStart(this, CGXGridAxis::rows, nClientRow);
 }
 
 int CGXGridCore::CalcClientColLeft(ROWCOL nClientCol)
 {
-    int x = GetDrawingRect().left;
-    for (ROWCOL c = 0; c < nClientCol; c++)
-        x += GetColWidth(ClientColToCol(c));
-    return x;
+    return ClientStart(this, CGXGridAxis::cols, nClientCol);
 }
 
 CRect CGXGridCore::CalcClientCellRect(ROWCOL nClientRow, ROWCOL nClientCol)
@@ -368,94 +386,99 @@ ROWCOL CGXGridCore::CalcLastColInRect(const CRect& rect, BOOL* pbPartial)
     return LastInRect(this, CGXGridAxis::cols, rect, pbPartial);
 }
 
-ROWCOL CGXGridCore::GetBottomVisibleRow(BOOL* pbPartial)
+namespace
 {
-    if (m_nLastVisibleRow == (ROWCOL)-1 || m_nLastVisibleTopRow != GetTopRow())
+// The last visible row (column), cached until sizes change or the top row (left column) moves.
+ROWCOL LastVisible(CGXGridCore* pGrid, const CGXGridAxis& a, BOOL* pbPartial)
+{
+    ROWCOL& nLast = pGrid->*a.pnLastVisible;
+    ROWCOL& nCachedFirst = pGrid->*a.pnLastVisibleFirst;
+    BOOL& bPartial = pGrid->*a.pbLastVisiblePartial;
+    if (nLast == (ROWCOL)-1 || nCachedFirst != (pGrid->*a.GetFirstShown)())
     {
-        m_nLastVisibleRow = CalcLastRowInRect(GetDrawingRect(), &m_bLastVisibleRowPartial);
-        m_nLastVisibleTopRow = GetTopRow();
+        nLast = (pGrid->*a.CalcLastInRect)(pGrid->GetDrawingRect(), &bPartial);
+        nCachedFirst = (pGrid->*a.GetFirstShown)();
     }
     if (pbPartial != NULL)
-        *pbPartial = m_bLastVisibleRowPartial;
-    return m_nLastVisibleRow;
+        *pbPartial = bPartial;
+    return nLast;
+}
+
+// The part of the drawing rectangle below the row (right of the column).
+CRect RectAfter(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL n)
+{
+    CRect rect = pGrid->GetDrawingRect();
+    ROWCOL nClient = (pGrid->*a.ToClient)(n);
+    rect.*a.pnStart = (pGrid->*a.CalcClientStart)(nClient) + (pGrid->*a.GetSize)(n);
+    if (rect.*a.pnStart > rect.*a.pnEnd)
+        rect.*a.pnStart = rect.*a.pnEnd;
+    return rect;
+}
+
+// Wholly in the scrolled-away part, or starting past the cached last visible row (column).
+BOOL OutOfView(CGXGridCore* pGrid, const CGXGridAxis& a, const CGXCellRange& range)
+{
+    ROWCOL nFrozen = (pGrid->*a.GetFrozen)(), nLastVisible = pGrid->*a.pnLastVisible;
+    ROWCOL nFirst = a.First(range), nLast = a.Last(range);
+    return (nLast > nFrozen && nLast < (pGrid->*a.GetFirstShown)()) ||
+           (nLastVisible != (ROWCOL)-1 && nFirst > nLastVisible && nFirst > nFrozen);
+}
+
+// Walks the client rows (columns) from the drawing rectangle's edge while the edge stays within
+// nMax, and finds where the range's rows (columns) begin and end; -1 when none is shown.
+void SpanOf(CGXGridCore* pGrid, const CGXGridAxis& a, const CGXCellRange& range, int nMax, int& nStart,
+            int& nEnd)
+{
+    int pos = pGrid->GetDrawingRect().*a.pnStart;
+    nStart = nEnd = -1;
+    for (ROWCOL n = 0; pos <= nMax; n++)
+    {
+        ROWCOL nAbs = (pGrid->*a.ClientToIndex)(n);
+        if ((n > 0 && nAbs == 0) || nAbs > (pGrid->*a.GetCount)())
+            break;
+        int size = (pGrid->*a.GetSize)(nAbs);
+        if (nAbs >= a.First(range) && nAbs <= a.Last(range))
+        {
+            if (nStart < 0)
+                nStart = pos;
+            nEnd = pos + size;
+        }
+        pos += size;
+    }
+}
+} // namespace
+
+ROWCOL CGXGridCore::GetBottomVisibleRow(BOOL* pbPartial)
+{
+    return LastVisible(this, CGXGridAxis::rows, pbPartial);
 }
 
 ROWCOL CGXGridCore::GetRightVisibleCol(BOOL* pbPartial)
 {
-    if (m_nLastVisibleCol == (ROWCOL)-1 || m_nLastVisibleLeftCol != GetLeftCol())
-    {
-        m_nLastVisibleCol = CalcLastColInRect(GetDrawingRect(), &m_bLastVisibleColPartial);
-        m_nLastVisibleLeftCol = GetLeftCol();
-    }
-    if (pbPartial != NULL)
-        *pbPartial = m_bLastVisibleColPartial;
-    return m_nLastVisibleCol;
+    return LastVisible(this, CGXGridAxis::cols, pbPartial);
 }
 
 CRect CGXGridCore::CalcRectBelowRow(ROWCOL nRow)
 {
-    CRect rect = GetDrawingRect();
-    ROWCOL nClient = RowToClientRow(nRow);
-    rect.top = CalcClientRowTop(nClient) + GetRowHeight(nRow);
-    if (rect.top > rect.bottom)
-        rect.top = rect.bottom;
-    return rect;
+    return RectAfter(this, CGXGridAxis::rows, nRow);
 }
 
 CRect CGXGridCore::CalcRectRightOfCol(ROWCOL nCol)
 {
-    CRect rect = GetDrawingRect();
-    ROWCOL nClient = ColToClientCol(nCol);
-    rect.left = CalcClientColLeft(nClient) + GetColWidth(nCol);
-    if (rect.left > rect.right)
-        rect.left = rect.right;
-    return rect;
+    return RectAfter(this, CGXGridAxis::cols, nCol);
 }
 
 CRect CGXGridCore::CalcRangeClientRect(const CGXCellRange& rangeIn, BOOL bWalkPastEdge)
 {
     CGXCellRange range = rangeIn;
     range.ExpandToCells(0, 0, GetRowCount(), GetColCount());
-    CRect rectDraw = GetDrawingRect();
-    ROWCOL nFrozenRows = GetFrozenRows(), nFrozenCols = GetFrozenCols();
-    ROWCOL nTop = GetTopRow(), nLeft = GetLeftCol();
-    // Wholly in the scrolled-away part, or past the last visible row or column: empty.
-    if ((range.bottom > nFrozenRows && range.bottom < nTop) || (range.right > nFrozenCols && range.right < nLeft) ||
-        (m_nLastVisibleRow != (ROWCOL)-1 && range.top > m_nLastVisibleRow && range.top > nFrozenRows) ||
-        (m_nLastVisibleCol != (ROWCOL)-1 && range.left > m_nLastVisibleCol && range.left > nFrozenCols))
+    if (OutOfView(this, CGXGridAxis::rows, range) || OutOfView(this, CGXGridAxis::cols, range))
         return CRect(0, 0, 0, 0);
-    int yMax = bWalkPastEdge ? INT_MAX : rectDraw.bottom * 2, xMax = bWalkPastEdge ? INT_MAX : rectDraw.right * 2;
-    // Rows: client index of the first row, clamped to the visible part.
-    int y = rectDraw.top, yTop = -1, yBottom = -1;
-    for (ROWCOL n = 0; y <= yMax; n++)
-    {
-        ROWCOL r = ClientRowToRow(n);
-        if ((n > 0 && r == 0) || r > GetRowCount())
-            break;
-        int h = GetRowHeight(r);
-        if (r >= range.top && r <= range.bottom)
-        {
-            if (yTop < 0)
-                yTop = y;
-            yBottom = y + h;
-        }
-        y += h;
-    }
-    int x = rectDraw.left, xLeft = -1, xRight = -1;
-    for (ROWCOL n = 0; x <= xMax; n++)
-    {
-        ROWCOL c = ClientColToCol(n);
-        if ((n > 0 && c == 0) || c > GetColCount())
-            break;
-        int w = GetColWidth(c);
-        if (c >= range.left && c <= range.right)
-        {
-            if (xLeft < 0)
-                xLeft = x;
-            xRight = x + w;
-        }
-        x += w;
-    }
+    // The walk stops at twice the drawing rectangle's bottom (right) unless asked to go on.
+    CRect rectDraw = GetDrawingRect();
+    int yTop, yBottom, xLeft, xRight;
+    SpanOf(this, CGXGridAxis::rows, range, bWalkPastEdge ? INT_MAX : rectDraw.bottom * 2, yTop, yBottom);
+    SpanOf(this, CGXGridAxis::cols, range, bWalkPastEdge ? INT_MAX : rectDraw.right * 2, xLeft, xRight);
     if (yTop < 0 || xLeft < 0)
         return CRect(0, 0, 0, 0);
     return CRect(xLeft, yTop, xRight, yBottom);
@@ -479,6 +502,50 @@ CRect CGXGridCore::CalcCellRect(ROWCOL nRow, ROWCOL nCol)
 
 // -- Hit-testing ----------------------------------------------------------------------------------
 
+namespace
+{
+// Whether the rows (columns) can be resized at a cell whose index across is nAcross.
+BOOL CanResize(CGXGridParam* pParam, const CGXGridAxis& a, ROWCOL nAcross, ROWCOL nHeaderAcross)
+{
+    return pParam != NULL && (pParam->*a.TestSizingFlags)(3) &&
+           (nAcross <= nHeaderAcross || (pParam->*a.TestSizingFlags)(4));
+}
+
+// The boundary of a cell's row (column) under the point: its bottom (right) edge, or the top (left)
+// edge, which belongs to the previous row (column): to a hidden one right behind it when the point is
+// a little way in, else to the first one before it with a size. n becomes the row (column) whose
+// boundary it is.
+int HitBoundary(CGXGridCore* pGrid, const CGXGridAxis& a, CPoint pt, const CRect& rectCell, ROWCOL nClient,
+                ROWCOL& n, ROWCOL nHeader)
+{
+    CGXGridParam* pParam = pGrid->GetParam();
+    int nTol = pGrid->m_nHitTolerance;
+    if (abs(pt.*a.pnPos - rectCell.*a.pnEnd) <= nTol / 2)
+        return n <= nHeader && (pParam->*a.TestSizingFlags)(8) ? GX_NOHIT : a.nHitLine;
+    if (!(abs(pt.*a.pnPos - rectCell.*a.pnStart) <= nTol / 2 && nClient > 0 &&
+          !(n <= nHeader + 1 && (pParam->*a.TestSizingFlags)(8))))
+        return GX_NOHIT;
+    ROWCOL nPrev = (pGrid->*a.ClientToIndex)(nClient - 1);
+    if (pt.*a.pnPos - rectCell.*a.pnStart > nTol / 4 && (pGrid->*a.GetSize)(nPrev) == 0)
+    {
+        n = nPrev;
+        return a.nHitHiddenLine;
+    }
+    ROWCOL c = nClient - 1;
+    while (c > 0 && (pGrid->*a.GetSize)((pGrid->*a.ClientToIndex)(c)) == 0)
+        c--;
+    n = (pGrid->*a.ClientToIndex)(c);
+    return a.nHitLine;
+}
+
+// Past the last row (column): its index, or one more when the point is a little way beyond it.
+ROWCOL PastLast(CGXGridCore* pGrid, const CGXGridAxis& a, CPoint pt, int nEdge)
+{
+    ROWCOL nCount = (pGrid->*a.GetCount)();
+    return pt.*a.pnPos - nEdge > pGrid->m_nHitTolerance / 2 + 1 ? nCount + 1 : nCount;
+}
+} // namespace
+
 int CGXGridCore::HitTest(CPoint pt, ROWCOL* pRow, ROWCOL* pCol, CRect* pRect)
 {
     pt.x = std::max(pt.x, 0L);
@@ -486,7 +553,6 @@ int CGXGridCore::HitTest(CPoint pt, ROWCOL* pRow, ROWCOL* pCol, CRect* pRect)
     CRect rectDraw = GetDrawingRect();
     if (!rectDraw.PtInRect(pt))
         return GX_NOHIT;
-    int nTol = m_nHitTolerance;
     int top, left;
     ROWCOL nClientRow = ClientRowFromY(pt.y, &top), nClientCol = ClientColFromX(pt.x, &left);
     BOOL bOnCell = nClientRow != (ROWCOL)~0u && nClientCol != (ROWCOL)~0u;
@@ -495,78 +561,22 @@ int CGXGridCore::HitTest(CPoint pt, ROWCOL* pRow, ROWCOL* pCol, CRect* pRect)
     if (bOnCell)
         rectCell.SetRect(left, top, left + GetColWidth(nCol), top + GetRowHeight(nRow));
     ROWCOL nHeaderRows = GetHeaderRows(), nHeaderCols = GetHeaderCols();
-    CGXGridParam* pParam = m_pParam;
-    BOOL bColSizing = pParam != NULL && pParam->TestColSizingFlags(3) &&
-                      (nRow <= nHeaderRows || pParam->TestColSizingFlags(4));
-    BOOL bRowSizing = pParam != NULL && pParam->TestRowSizingFlags(3) &&
-                      (nCol <= nHeaderCols || pParam->TestRowSizingFlags(4));
     int nHit = GX_NOHIT;
-
-    // Column boundary.
-    if (bOnCell && bColSizing)
-    {
-        if (abs(pt.x - rectCell.right) <= nTol / 2)
-        {
-            if (!(nCol <= nHeaderCols && pParam->TestColSizingFlags(8)))
-                nHit = GX_VERTLINE;
-        }
-        else if (abs(pt.x - rectCell.left) <= nTol / 2 && nClientCol > 0 &&
-                 !(nCol <= nHeaderCols + 1 && pParam->TestColSizingFlags(8)))
-        {
-            ROWCOL nPrev = ClientColToCol(nClientCol - 1);
-            if (pt.x - rectCell.left > nTol / 4 && GetColWidth(nPrev) == 0)
-            {
-                nHit = GX_VERTLINE_PREVCOL;
-                nCol = nPrev;
-            }
-            else
-            {
-                ROWCOL c = nClientCol - 1;
-                while (c > 0 && GetColWidth(ClientColToCol(c)) == 0)
-                    c--;
-                nCol = ClientColToCol(c);
-                nHit = GX_VERTLINE;
-            }
-        }
-    }
-    // Row boundary.
-    if (nHit == GX_NOHIT && bOnCell && bRowSizing)
-    {
-        if (abs(pt.y - rectCell.bottom) <= nTol / 2)
-        {
-            if (!(nRow <= nHeaderRows && pParam->TestRowSizingFlags(8)))
-                nHit = GX_HORZLINE;
-        }
-        else if (abs(pt.y - rectCell.top) <= nTol / 2 && nClientRow > 0 &&
-                 !(nRow <= nHeaderRows + 1 && pParam->TestRowSizingFlags(8)))
-        {
-            ROWCOL nPrev = ClientRowToRow(nClientRow - 1);
-            if (pt.y - rectCell.top > nTol / 4 && GetRowHeight(nPrev) == 0)
-            {
-                nHit = GX_HORZLINE_PREVROW;
-                nRow = nPrev;
-            }
-            else
-            {
-                ROWCOL r = nClientRow - 1;
-                while (r > 0 && GetRowHeight(ClientRowToRow(r)) == 0)
-                    r--;
-                nRow = ClientRowToRow(r);
-                nHit = GX_HORZLINE;
-            }
-        }
-    }
+    // A column boundary first, then a row boundary.
+    if (bOnCell && CanResize(m_pParam, CGXGridAxis::cols, nRow, nHeaderRows))
+        nHit = HitBoundary(this, CGXGridAxis::cols, pt, rectCell, nClientCol, nCol, nHeaderCols);
+    if (nHit == GX_NOHIT && bOnCell && CanResize(m_pParam, CGXGridAxis::rows, nCol, nHeaderCols))
+        nHit = HitBoundary(this, CGXGridAxis::rows, pt, rectCell, nClientRow, nRow, nHeaderRows);
     if (nHit == GX_NOHIT && bOnCell)
     {
         nHit = HitTestSelectionEdge(nRow, nCol, pt, rectCell);
         if (nHit == GX_NOHIT)
             nHit = nRow > nHeaderRows && nCol > nHeaderCols ? GX_CELLHIT : GX_HEADERHIT;
     }
-    // Below the last row (right of the last column) a little way: one past the count.
     if (nClientRow == (ROWCOL)~0u)
-        nRow = pt.y - top > nTol / 2 + 1 ? GetRowCount() + 1 : GetRowCount();
+        nRow = PastLast(this, CGXGridAxis::rows, pt, top);
     if (nClientCol == (ROWCOL)~0u)
-        nCol = pt.x - left > nTol / 2 + 1 ? GetColCount() + 1 : GetColCount();
+        nCol = PastLast(this, CGXGridAxis::cols, pt, left);
     if (pRow != NULL)
         *pRow = nRow;
     if (pCol != NULL)

@@ -441,6 +441,12 @@ ROWCOL GetFrozen(CGXGridCore* pGrid, const CGXGridAxis& a)
     return pParam->*a.pnFrozen;
 }
 
+ROWCOL GetHeader(CGXGridCore* pGrid, const CGXGridAxis& a)
+{
+    CGXGridParam* pParam = pGrid->GetParam();
+    return pParam != NULL ? pParam->*a.pnHeader : 0;
+}
+
 BOOL StoreFrozen(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFrozen, ROWCOL nHeader)
 {
     CGXGridParam* pParam = pGrid->GetParam();
@@ -539,12 +545,12 @@ ROWCOL CGXGridCore::GetFrozenCols()
 
 ROWCOL CGXGridCore::GetHeaderRows()
 {
-    return m_pParam != NULL ? m_pParam->m_nHeaderRows : 0;
+    return GetHeader(this, CGXGridAxis::rows);
 }
 
 ROWCOL CGXGridCore::GetHeaderCols()
 {
-    return m_pParam != NULL ? m_pParam->m_nHeaderCols : 0;
+    return GetHeader(this, CGXGridAxis::cols);
 }
 
 BOOL CGXGridCore::StoreFrozenRows(ROWCOL nFrozen, ROWCOL nHeader)
@@ -607,42 +613,59 @@ void CGXGridCore::SetLeftCol(ROWCOL nCol, UINT flags, BOOL bCreateHint)
 
 // -- Client rows and columns ------------------------------------------------------------------------
 
+namespace
+{
+BOOL IsInFrozen(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL n)
+{
+    return n > 0 && n <= (pGrid->*a.GetFrozen)();
+}
+
+// The frozen rows (columns) come first, then those from the top row (left column) on; one scrolled
+// away maps to 0.
+ROWCOL ToClient(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL n)
+{
+    ROWCOL nFrozen = (pGrid->*a.GetFrozen)();
+    if (n <= nFrozen)
+        return n;
+    ROWCOL nFirst = (pGrid->*a.GetFirstShown)();
+    return n < nFirst ? 0 : n - nFirst + nFrozen + 1;
+}
+
+ROWCOL FromClient(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nClient)
+{
+    ROWCOL nFrozen = (pGrid->*a.GetFrozen)();
+    return nClient <= nFrozen ? nClient : (pGrid->*a.GetFirstShown)() + nClient - nFrozen - 1;
+}
+} // namespace
+
 BOOL CGXGridCore::IsInFrozenRows(ROWCOL nRow)
 {
-    return nRow > 0 && nRow <= GetFrozenRows();
+    return IsInFrozen(this, CGXGridAxis::rows, nRow);
 }
 
 BOOL CGXGridCore::IsInFrozenCols(ROWCOL nCol)
 {
-    return nCol > 0 && nCol <= GetFrozenCols();
+    return IsInFrozen(this, CGXGridAxis::cols, nCol);
 }
 
 ROWCOL CGXGridCore::RowToClientRow(ROWCOL nRow)
 {
-    ROWCOL nFrozen = GetFrozenRows();
-    if (nRow <= nFrozen)
-        return nRow;
-    return nRow < GetTopRow() ? 0 : nRow - GetTopRow() + nFrozen + 1;
+    return ToClient(this, CGXGridAxis::rows, nRow);
 }
 
 ROWCOL CGXGridCore::ColToClientCol(ROWCOL nCol)
 {
-    ROWCOL nFrozen = GetFrozenCols();
-    if (nCol <= nFrozen)
-        return nCol;
-    return nCol < GetLeftCol() ? 0 : nCol - GetLeftCol() + nFrozen + 1;
+    return ToClient(this, CGXGridAxis::cols, nCol);
 }
 
 ROWCOL CGXGridCore::ClientRowToRow(ROWCOL nClientRow)
 {
-    ROWCOL nFrozen = GetFrozenRows();
-    return nClientRow <= nFrozen ? nClientRow : GetTopRow() + nClientRow - nFrozen - 1;
+    return FromClient(this, CGXGridAxis::rows, nClientRow);
 }
 
 ROWCOL CGXGridCore::ClientColToCol(ROWCOL nClientCol)
 {
-    ROWCOL nFrozen = GetFrozenCols();
-    return nClientCol <= nFrozen ? nClientCol : GetLeftCol() + nClientCol - nFrozen - 1;
+    return FromClient(this, CGXGridAxis::cols, nClientCol);
 }
 
 BOOL CGXGridCore::IsNoModifierKeyDown()

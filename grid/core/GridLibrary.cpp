@@ -7,10 +7,12 @@
 namespace
 {
 // Texts loaded at start-up: undo, redo and operation names, then the long-operation texts.
+// clang-format off
 const UINT s_anLibraryTexts[] = {
     20139, 20140, 20141, 20142, 20143, 20144, 20145, 20146, 20147, 20148, 20150, 20151, 20152, 20154, 20155,
     20156, 20157, 20172, 20173, 20169, 20168, 20174, 20175, 20178, 20179, 20180, 20162, 20163, 20164, 20165,
     GX_IDS_LONGOP_ASKABORT, GX_IDS_LONGOP_RUNNING, GX_IDS_LONGOP_DONE, GX_IDS_LONGOP_ESCABORT};
+// clang-format on
 
 // The library's own window classes, all with DefWindowProc.
 struct OwnClass

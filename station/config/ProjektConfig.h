@@ -11,6 +11,7 @@ public:
     // Every value of the machine-wide configuration; the index into its table.
     enum Value
     {
+        // clang-format off
         ProfilFile, FirstStart, TempIntervall, TimeIntervall, TempBase, TimeBase, ControlRate, Language,
         DownloadWizzard, UploadWizzard, AutoCom, Module, AutoRecord, QuickSaveDir,
         T1Min, T1Max, T1Default, T2Min, T2Max, T2Default, T3Min, T3Max, T3Default,
@@ -20,6 +21,7 @@ public:
         ExternApp, ExternOptions,
         LeftLogo, RightLogo, PrintLogo,
         ValueCount
+        // clang-format on
     };
 
     struct SValueInfo

@@ -292,6 +292,7 @@ struct BadInput
 TEST_F(Dialogs, DataExchangeRefusesTextsThatAreNoNumbers)
 {
     const BadInput rows[] = {
+        // clang-format off
         {IDC_INT, "abc", "ganze Zahl ein"},
         {IDC_INT, "12x", "ganze Zahl ein"},
         {IDC_INT, "2147483648", "ganze Zahl ein"},
@@ -302,6 +303,7 @@ TEST_F(Dialogs, DataExchangeRefusesTextsThatAreNoNumbers)
         {IDC_DOUBLE, "", "eine Zahl ein"},
         {IDC_FLOAT, "1e39", "eine Zahl ein"},
         {IDC_DOUBLE, "-2.5e-3", ""},
+        // clang-format on
     };
     CExchangeDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_EXCHANGE, AfxGetMainWnd()));

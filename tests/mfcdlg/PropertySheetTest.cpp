@@ -116,11 +116,13 @@ TEST_F(PropertySheets, WizardButtonsFollowThePagesAndARefusingPageKeepsTheWizard
     EXPECT_TRUE(script.Done());
     EXPECT_EQ(ID_WIZFINISH, nResult);
     const WizardState expected[] = {
+        // clang-format off
         {0, false, true, false},
         {1, true, true, false},
         {1, true, true, false}, // refused: still on the second page
         {2, true, false, true},
         {1, true, true, false},
+        // clang-format on
     };
     ASSERT_EQ(std::size(expected), seen.size());
     for (size_t i = 0; i < seen.size(); i++)

@@ -142,8 +142,10 @@ TEST(LoadFrame, TakesTitleHelpIdMenuAndAcceleratorsFromOneResourceId)
         bool bMenu;
         bool bAccel;
     } cases[] = {
+        // clang-format off
         {IDR_MAINFRAME, "Pr\xFC" "fstand", true, true},
         {ID_TEST_VIEWCMD, "Befehl der Ansicht", false, false}, // only a string: no menu, no failure
+        // clang-format on
     };
     for (const auto& c : cases)
     {

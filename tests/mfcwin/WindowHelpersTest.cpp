@@ -103,11 +103,13 @@ TEST_F(Descendants, DescendantWindowIsFoundAtAnyDepth)
         BOOL bOnlyPerm;
         HWND expected;
     } cases[] = {
+        // clang-format off
         {1, FALSE, m_a.m_hWnd},
         {2, FALSE, m_g},
         {2, TRUE, NULL}, // only a temporary object could stand for it
         {4, TRUE, m_h.m_hWnd},
         {99, FALSE, NULL},
+        // clang-format on
     };
     for (const auto& c : cases)
     {

@@ -66,6 +66,7 @@ double Approach(double value, double target, double step)
 
 Station::Station(const StationOptions& options) : m_options(options), m_baud(options.baud), m_vars(kVariables, 0)
 {
+    // clang-format off
     static const struct
     {
         int n;
@@ -77,6 +78,7 @@ Station::Station(const StationOptions& options) : m_options(options), m_baud(opt
         {34, 100.0f}, {40, 2.0f},  {50, 125.0f}, {51, 7.0f},  {53, 0.0f},
         {39, 1.0f}, // no message: code 0 is the inner-temperature fault
     };
+    // clang-format on
     for (const auto& d : defaults)
         Set(d.n, d.value);
     Set(20, options.firmware);

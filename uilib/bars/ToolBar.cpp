@@ -22,7 +22,6 @@ END_MESSAGE_MAP()
 
 namespace
 {
-const DWORD kVersion471 = 0x40047;
 // The control neither places nor sizes itself and draws no divider: the frame lays it out.
 const DWORD kControlStyle = CCS_NOPARENTALIGN | CCS_NOMOVEY | CCS_NORESIZE | CCS_NODIVIDER;
 } // namespace
@@ -103,7 +102,7 @@ void SECToolBar::SetSizes(SIZE sizeButton, SIZE sizeImage)
 
 LRESULT SECToolBar::DefaultAsFlat()
 {
-    if (CToolBarLayout::ComCtlVersion() < kVersion471)
+    if (CToolBarLayout::ComCtlVersion() < CToolBarLayout::kVersion471)
         return Default();
     const DWORD dwStyle = GetStyle();
     ::SetWindowLongPtr(m_hWnd, GWL_STYLE, (LONG_PTR)(dwStyle | TBSTYLE_FLAT | TBSTYLE_TRANSPARENT));
@@ -296,7 +295,7 @@ void SECToolBar::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS* lpncsp)
     CalcInsideRect(rect, (m_dwStyle & CBRS_ORIENT_HORZ) != 0);
     lpncsp->rgrc[0].left += rect.left;
     lpncsp->rgrc[0].top += rect.top;
-    if (CToolBarLayout::ComCtlVersion() < kVersion471)
+    if (CToolBarLayout::ComCtlVersion() < CToolBarLayout::kVersion471)
         lpncsp->rgrc[0].top -= 2; // older controls draw a border of their own
     lpncsp->rgrc[0].right += rect.right;
     lpncsp->rgrc[0].bottom += rect.bottom;

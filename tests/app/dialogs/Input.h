@@ -33,10 +33,11 @@ inline void PressKey(WORD vk)
     FrameworkPump(50);
 }
 
-// A click of the left (or right) button at a screen point. Press and release go in one call:
-// a close box or a menu tracks the button in a loop of its own. Two clicks closer than the
-// double-click time would make a double click, so each waits for that time to pass.
-inline void ClickAt(POINT pt, bool bRight = false)
+// A click of the left (or right) button at a screen point, with the key vkHeld (Ctrl, Shift)
+// held when given. Press and release go in one call: a close box or a menu tracks the button
+// in a loop of its own. Two clicks closer than the double-click time would make a double
+// click, so each waits for that time to pass.
+inline void ClickAt(POINT pt, bool bRight = false, WORD vkHeld = 0)
 {
     static ULONGLONG s_lastClick = 0;
     const ULONGLONG nGap = ::GetDoubleClickTime() + 50;
@@ -45,11 +46,24 @@ inline void ClickAt(POINT pt, bool bRight = false)
         FrameworkPump((DWORD)(nGap - nSince));
     s_lastClick = testing_support::NowMs();
     testing_support::MoveMouseTo(pt);
-    INPUT in[2] = {};
-    in[0].type = in[1].type = INPUT_MOUSE;
-    in[0].mi.dwFlags = bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
-    in[1].mi.dwFlags = bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, in, sizeof(INPUT));
+    INPUT in[4] = {};
+    UINT n = 0;
+    if (vkHeld != 0)
+    {
+        in[n].type = INPUT_KEYBOARD;
+        in[n++].ki.wVk = vkHeld;
+    }
+    in[n].type = INPUT_MOUSE;
+    in[n++].mi.dwFlags = bRight ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    in[n].type = INPUT_MOUSE;
+    in[n++].mi.dwFlags = bRight ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    if (vkHeld != 0)
+    {
+        in[n].type = INPUT_KEYBOARD;
+        in[n].ki.wVk = vkHeld;
+        in[n++].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    ::SendInput(n, in, sizeof(INPUT));
     FrameworkPump(50);
 }
 

@@ -10,6 +10,8 @@
 #include "app/MyBrowseGridWnd.h"
 #include "app/ParameterProtectDlg.h"
 #include "app/ParameterSetDlg.h"
+#include "grid/controls/ComboBox.h"
+#include "grid/controls/GridCombo.h"
 #include "grid/core/CellBrush.h"
 #include "grid/core/Control.h"
 #include "grid/factory/ControlFactory.h"
@@ -242,19 +244,57 @@ TEST_F(ProfileTable, EnterAndEscapeCloseNothing)
     m_pGrid->CancelRecord();
 }
 
-// Rows 2 and 5 selected by their headers and deleted: sets 5 and 2 leave the file.
+// Rows 2 and 5 selected by their headers, the second with Ctrl held, and deleted: sets 5 and 2
+// leave the file.
 TEST_F(ProfileTable, DeletedRowsLeaveTheFile)
 {
     ClickCell(2, 0);
     EXPECT_EQ(2u, m_pGrid->GetSelectedRow());
-    m_pGrid->SelectRange(CGXCellRange().SetRows(5, 5), TRUE, TRUE);
-    ASSERT_EQ(2, (int)m_pGrid->GetParam()->m_SelectedRanges.GetCount());
+    ClickAt(ScreenPoint(5, 0), false, VK_CONTROL);
+    CDWordArray first, last;
+    ASSERT_TRUE(m_pGrid->GetParam()->m_SelectedRanges.GetRowArray(m_pGrid->GetRowCount(), first, last, TRUE));
+    ASSERT_EQ(2, (int)first.GetSize()) << "two whole rows";
+    EXPECT_EQ(2u, first[0]);
+    EXPECT_EQ(2u, last[0]);
+    EXPECT_EQ(5u, first[1]);
+    EXPECT_EQ(5u, last[1]);
     PressKey(VK_DELETE);
     std::string lines = SetLine(1) + SetLine(3) + SetLine(4);
     // The sets are numbered anew; their texts stay.
     EXPECT_EQ(lines, File());
     EXPECT_EQ(3, m_pGrid->GetProfilRecord()->GetSetCount());
     EXPECT_STREQ("Board 4", m_pGrid->GetComposedValueText(3, 1));
+}
+
+// The profile type chosen from the cell's list: the list opens on the button and the click on
+// "Auslöten" reaches the file when the row is left.
+TEST_F(ProfileTable, ProfileTypeChosenFromTheList)
+{
+    MakeCurrent(2, 3);
+    CRect rect = m_pGrid->CalcCellRect(2, 3);
+    CPoint button(rect.right - 8, rect.CenterPoint().y);
+    m_pGrid->ClientToScreen(&button);
+    ClickAt(button);
+    CGXComboBox* pCombo = dynamic_cast<CGXComboBox*>(m_pGrid->GetControl(2, 3));
+    ASSERT_TRUE(pCombo != NULL);
+    ASSERT_TRUE(pCombo->IsDroppedDown());
+    CListBox* pList = (CListBox*)pCombo->m_pDropDownWnd->GetListBox();
+    ASSERT_TRUE(pList != NULL);
+    ASSERT_EQ(2, pList->GetCount());
+    CString choice;
+    pList->GetText(1, choice);
+    EXPECT_STREQ("Ausl\xF6ten", choice);
+    CRect item;
+    pList->GetItemRect(1, &item);
+    pList->ClientToScreen(&item);
+    ClickAt(item.CenterPoint());
+    EXPECT_FALSE(pCombo->IsDroppedDown());
+    EXPECT_EQ(FiveSets(), File()) << "nothing before the row is left";
+    ClickCell(4, 1);
+    std::string expected = FiveSets();
+    const size_t at = expected.find("Board 2;Chip 2;Einl");
+    expected.replace(at + 15, 8, "Ausl\xF6ten");
+    EXPECT_EQ(expected, File());
 }
 
 // A row copied by its header goes into another row's columns 1 to 15, once per copy.
@@ -379,11 +419,13 @@ TEST_F(ProfileTable, ProtectionDialog)
     EXPECT_EQ(0u, File().find("q;Chip 1;"));
 }
 
-// With "T1Max" 240 the spin's up arrow stops at 240.
+// With "T1Max" 240 the spin's up arrow stops at 240; a value reached with the arrows alone
+// reaches the file when the row is left.
 TEST_F(ProfileTable, SpinArrowStopsAtTheLimit)
 {
     m_pGrid->GetProfilRecord()->SetCellText(1, 4, "238");
     m_pGrid->RedrawAll();
+    const std::string before = File();
     MakeCurrent(1, 4);
     CRect rect = m_pGrid->CalcCellRect(1, 4);
     CPoint up(rect.right - 4, rect.top + 3);
@@ -393,7 +435,9 @@ TEST_F(ProfileTable, SpinArrowStopsAtTheLimit)
     CString text;
     m_pGrid->GetControl(1, 4)->GetCurrentText(text);
     EXPECT_STREQ("240", text);
-    m_pGrid->CancelRecord();
+    EXPECT_EQ(before, File()) << "nothing before the row is left";
+    ClickCell(3, 2);
+    EXPECT_EQ(SetLine(1, "240") + FiveSets().substr(SetLine(1).size()), File());
 }
 
 // The "Parameterfenster" bar: the profile table as tab 0; a document's two dialogs shown only

@@ -248,18 +248,22 @@ TEST(UserAttribute, MapArchiveBytesAndStoredOrder)
     double dv = 1.5;
     Bytes dbl((BYTE*)&dv, (BYTE*)&dv + 8);
     // The map keeps ids sorted as they are set; the archive writes that order.
+    // clang-format off
     Bytes expectedSorted = Cat({{3, 0},
                                 klass, {5}, dbl, {3, 0},
                                 {1, 0x80}, {6, 1, 0, 0, 0, 2, 0, 0, 0}, {5, 0},
                                 {1, 0x80}, {2, 0xFE, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0}, {9, 0}}); // a long in the first half
+    // clang-format on
     ASSERT_EQ(expectedSorted.size(), bytes.size());
     for (size_t i = 0; i < bytes.size(); i++)
         EXPECT_EQ((int)expectedSorted[i], (int)bytes[i]) << "byte " << i;
 
     // Loading keeps the stored order (ids 9, 3 here), and lookups still find each.
+    // clang-format off
     Bytes unsorted = Cat({{2, 0},
                           klass, {1, 7, 0, 0, 0, 0, 0, 0, 0}, {9, 0},
                           {1, 0x80}, {1, 4, 0, 0, 0, 0, 0, 0, 0}, {3, 0}});
+    // clang-format on
     CGXUserAttributeMap loaded;
     LoadBytes(unsorted, [&](CArchive& ar) { loaded.Serialize(ar); });
     ASSERT_EQ(2, loaded.GetSize());

@@ -87,6 +87,98 @@ struct Axis
     {
         return bRows ? g.HideRows(nFirst, nLast, bHide) : g.HideCols(nFirst, nLast, bHide);
     }
+    ROWCOL Along(ROWCOL nRow, ROWCOL nCol) const
+    {
+        return bRows ? nRow : nCol;
+    }
+    CGXCellRange Lines(ROWCOL nFirst, ROWCOL nLast) const
+    {
+        CGXCellRange range;
+        return bRows ? range.SetRows(nFirst, nLast) : range.SetCols(nFirst, nLast);
+    }
+    ROWCOL Header(CGXGridCore& g) const
+    {
+        return bRows ? g.GetHeaderRows() : g.GetHeaderCols();
+    }
+    ROWCOL ToClient(CGXGridCore& g, ROWCOL n) const
+    {
+        return bRows ? g.RowToClientRow(n) : g.ColToClientCol(n);
+    }
+    ROWCOL FromClient(CGXGridCore& g, ROWCOL n) const
+    {
+        return bRows ? g.ClientRowToRow(n) : g.ClientColToCol(n);
+    }
+    BOOL InFrozen(CGXGridCore& g, ROWCOL n) const
+    {
+        return bRows ? g.IsInFrozenRows(n) : g.IsInFrozenCols(n);
+    }
+    int DefaultSize(CGXGridCore& g) const
+    {
+        return bRows ? g.GetDefaultRowHeight() : g.GetDefaultColWidth();
+    }
+    BOOL SetDefaultSize(CGXGridCore& g, int nSize) const
+    {
+        return bRows ? g.SetDefaultRowHeight(nSize) : g.SetDefaultColWidth(nSize);
+    }
+    BOOL StoreSize(CGXGridCore& g, ROWCOL n, int nSize) const
+    {
+        return bRows ? g.StoreRowHeight(n, nSize) : g.StoreColWidth(n, nSize);
+    }
+    int Sum(CGXGridCore& g, ROWCOL nFirst, ROWCOL nLast, int nMax) const
+    {
+        return bRows ? g.SumRowHeights(nFirst, nLast, nMax) : g.SumColWidths(nFirst, nLast, nMax);
+    }
+    int ClientStart(CGXGridCore& g, ROWCOL nClient) const
+    {
+        return bRows ? g.CalcClientRowTop(nClient) : g.CalcClientColLeft(nClient);
+    }
+    ROWCOL LastVisible(CGXGridCore& g, BOOL* pbPartial) const
+    {
+        return bRows ? g.GetBottomVisibleRow(pbPartial) : g.GetRightVisibleCol(pbPartial);
+    }
+    CRect RectAfter(CGXGridCore& g, ROWCOL n) const
+    {
+        return bRows ? g.CalcRectBelowRow(n) : g.CalcRectRightOfCol(n);
+    }
+    ROWCOL ClientFrom(CGXGridCore& g, int pos, int* pnEdge) const
+    {
+        return bRows ? g.ClientRowFromY(pos, pnEdge) : g.ClientColFromX(pos, pnEdge);
+    }
+    // The rectangle's start and end along the axis, then across it.
+    std::string Edges(const CRect& r) const
+    {
+        return bRows ? Text(r.top, r.bottom, r.left, r.right) : Text(r.left, r.right, r.top, r.bottom);
+    }
+    CPoint Point(int along, int across) const
+    {
+        return bRows ? CPoint(across, along) : CPoint(along, across);
+    }
+    // A hit code in along/across terms: a boundary of this axis, or of the one across.
+    std::string Hit(int nHit) const
+    {
+        switch (nHit)
+        {
+        case GX_HORZLINE:
+            return bRows ? "line" : "line across";
+        case GX_VERTLINE:
+            return bRows ? "line across" : "line";
+        case GX_HORZLINE_PREVROW:
+            return bRows ? "hidden line" : "hidden line across";
+        case GX_VERTLINE_PREVCOL:
+            return bRows ? "hidden line across" : "hidden line";
+        case GX_CELLHIT:
+            return "cell";
+        case GX_HEADERHIT:
+            return "header";
+        default:
+            return std::to_string(nHit);
+        }
+    }
+    static std::string Text(long a, long b, long c, long d)
+    {
+        return std::to_string(a) + "-" + std::to_string(b) + " " + std::to_string(c) + "-" +
+               std::to_string(d);
+    }
 };
 
 const Axis rowAxis{true}, colAxis{false};
@@ -98,7 +190,7 @@ struct AxisGrid : GridWindow
 {
     CGXGridCore& g;
     const Axis& a;
-    AxisGrid(const Axis& axis) : GridWindow(420, 300), g(*grid), a(axis)
+    AxisGrid(const Axis& axis, int cx = 420, int cy = 300) : GridWindow(cx, cy), g(*grid), a(axis)
     {
         g.SetRowCount(a.Row(10, 4), GX_NOREDRAW);
         g.SetColCount(a.Col(10, 4), GX_NOREDRAW);
@@ -264,5 +356,131 @@ TEST(GridStructureAxes, TheCellArraysTrailingUndoInformationIsAppliedForRowsAndC
         EXPECT_EQ(expected, pData->calls) << a->bRows;
         EXPECT_EQ(5u, a->Count(w.g)) << a->bRows;
         CGXGridCore::DeleteObjectArrays(pCells, NULL);
+    }
+}
+
+// Sizes, the client mapping, rectangles and hit-testing answer the same along either axis: a
+// square grid and its transposed twin, with the same header size both ways.
+TEST(GridStructureAxes, RowsAndColumnsMeasureAndHitTheSameWay)
+{
+    using Probe = std::function<std::string(CGXGridCore&, const Axis&)>;
+    auto n = [](long v) { return std::to_string(v); };
+    struct Case
+    {
+        const char* what;
+        Probe probe;
+        const char* expected; // along the axis
+    };
+    const Case cases[] = {
+        {"header and frozen",
+         [&](CGXGridCore& g, const Axis& a) {
+             a.SetFrozen(g, 2);
+             return n(a.Header(g)) + " " + n(a.InFrozen(g, 0)) + n(a.InFrozen(g, 2)) + n(a.InFrozen(g, 3));
+         },
+         "2 010"},
+        {"client mapping",
+         [&](CGXGridCore& g, const Axis& a) {
+             a.SetFrozen(g, 2);
+             a.SetFirstShown(g, 5);
+             std::string s;
+             for (ROWCOL i : {1, 2, 3, 5, 6})
+                 s += n(a.ToClient(g, i)) + " ";
+             for (ROWCOL c = 0; c <= 4; c++)
+                 s += n(a.FromClient(g, c)) + " ";
+             return s;
+         },
+         "1 2 0 3 4 0 1 2 5 6 "},
+        {"default and stored sizes",
+         [&](CGXGridCore& g, const Axis& a) {
+             a.SetDefaultSize(g, 27);
+             std::string s = n(a.DefaultSize(g)) + " " + n(a.Size(g, 3)) + " ";
+             a.StoreSize(g, 3, -1);
+             s += n(a.Size(g, 3)) + " ";
+             a.StoreSize(g, 3, 31);
+             return s + n(a.Size(g, 3)) + " " + n(a.SetDefaultSize(g, 0));
+         },
+         "27 23 27 31 0"},
+        {"limited to the window",
+         [&](CGXGridCore& g, const Axis& a) {
+             a.SetFrozen(g, 1);
+             g.m_bLimitToWindow = TRUE;
+             a.StoreSize(g, 1, 40);
+             a.StoreSize(g, 4, 500);
+             return n(a.Size(g, 1)) + " " + n(a.Size(g, 4));
+         },
+         "40 255"},
+        {"sums and client starts",
+         [&](CGXGridCore& g, const Axis& a) {
+             return n(a.Sum(g, 0, 4, 0)) + " " + n(a.Sum(g, 1, 10, 50)) + " " + n(a.ClientStart(g, 3)) + " " +
+                    n(a.Sum(g, 6, 8, 0));
+         },
+         "115 66 68 54"},
+        {"last visible",
+         [&](CGXGridCore& g, const Axis& a) {
+             a.SetSize(g, 1, 10, 60);
+             BOOL bPartial = FALSE;
+             std::string s = n(a.LastVisible(g, &bPartial));
+             s += n(bPartial) + " ";
+             a.SetFirstShown(g, 6);
+             s += n(a.LastVisible(g, &bPartial));
+             return s + n(bPartial);
+         },
+         "51 100"},
+        {"a cell scrolled into view",
+         [&](CGXGridCore& g, const Axis& a) {
+             a.SetSize(g, 1, 10, 60);
+             g.ScrollCellInView(a.Row(9, 1), a.Col(9, 1), GX_INVALIDATE);
+             std::string s = n(a.FirstShown(g)) + " ";
+             g.ScrollCellInView(a.Row(2, 1), a.Col(2, 1), GX_INVALIDATE);
+             return s + n(a.FirstShown(g));
+         },
+         "5 2"},
+        {"rectangle after",
+         [&](CGXGridCore& g, const Axis& a) { return a.Edges(a.RectAfter(g, 3)).substr(0, 6); }, "91-320"},
+        {"range rectangles",
+         [&](CGXGridCore& g, const Axis& a) {
+             return a.Edges(g.CalcRangeClientRect(a.Lines(3, 4))) + " " +
+                    a.Edges(g.CalcRangeClientRect(
+                        CGXCellRange(a.Row(6, 2), a.Col(6, 2), a.Row(8, 3), a.Col(8, 3)))) +
+                    " " + n(g.CalcRangeClientRect(a.Lines(7, 7)).IsRectEmpty());
+         },
+         "68-115 0-101 140-194 44-82 1"},
+        {"client index from a position",
+         [&](CGXGridCore& g, const Axis& a) {
+             int nEdge = -1;
+             std::string s = std::to_string(a.ClientFrom(g, 70, &nEdge));
+             s += "@" + n(nEdge) + " ";
+             s += std::to_string(a.ClientFrom(g, 310, &nEdge));
+             return s + "@" + n(nEdge);
+         },
+         "3@68 4294967295@253"},
+        {"hit-testing",
+         [&](CGXGridCore& g, const Axis& a) {
+             std::string s;
+             // Boundaries on the header across (index 0), then inside a data cell.
+             for (int along : {91, 95, 96, 169, 167, 100})
+             {
+                 ROWCOL nRow = 0, nCol = 0;
+                 int nHit = g.HitTest(a.Point(along, along == 100 ? 50 : 10), &nRow, &nCol);
+                 s += a.Hit(nHit) + ":" + n(a.Along(nRow, nCol)) + " ";
+             }
+             ROWCOL nRow = 0, nCol = 0;
+             g.HitTest(a.Point(300, 50), &nRow, &nCol);
+             return s + n(a.Along(nRow, nCol));
+         },
+         "line:3 line:3 header:4 hidden line:7 line:6 cell:4 11"},
+    };
+    for (const Case& c : cases)
+    {
+        AxisGrid rows(rowAxis, 320, 320), cols(colAxis, 320, 320);
+        for (AxisGrid* w : {&rows, &cols})
+        {
+            w->g.SetRowHeight(0, 0, 25, NULL, GX_NOREDRAW);
+            w->g.SetColWidth(0, 0, 25, NULL, GX_NOREDRAW);
+            w->g.RedrawAll(GX_UPDATENOW, FALSE);
+        }
+        std::string shown = c.probe(rows.g, rowAxis);
+        EXPECT_EQ(c.expected, shown) << c.what;
+        EXPECT_EQ(shown, c.probe(cols.g, colAxis)) << c.what;
     }
 }

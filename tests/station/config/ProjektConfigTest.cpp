@@ -25,6 +25,7 @@ struct ValueCase
     std::function<BOOL(CProjektConfig&, DWORD, const char*)> set; // empty: no setter
 };
 
+// clang-format off
 #define NUMBER(sec, name, def, Fn)                                                                                   \
     {sec, name, Number, def, "", [](CProjektConfig& c) { return std::to_string(c.Get##Fn()); },                     \
      [](CProjektConfig& c, DWORD n, const char*) { return c.Set##Fn(n); }}
@@ -36,6 +37,7 @@ struct ValueCase
 #define TEXT_VALUE(sec, name, def, Fn)                                                                                     \
     {sec, name, Text, 0, def, [](CProjektConfig& c) { return std::string(c.Get##Fn()); },                           \
      [](CProjektConfig& c, DWORD, const char* s) { return c.Set##Fn(s); }}
+// clang-format on
 
 const ValueCase kValues[] = {
     {"Settings", "ProfilFile", Text, 0, "IRProfil.csv",

@@ -422,11 +422,13 @@ TEST(SECDockState, RemoveStaleBarEntries)
         UINT nBarMRU; // the bar 0x500's remembered dock bar
         std::vector<UINT_PTR> topAfter, leftAfter;
     } rows[] = {
+        // clang-format off
         {"a placeholder in the bar's own dock bar stays", {ph | 0x500, 0}, {0x501, 0}, top, {ph | 0x500, 0}, {0x501, 0}},
         {"a placeholder elsewhere becomes a row end", {0x501, 0}, {ph | 0x500, 0x502, 0}, top, {0x501, 0}, {0, 0x502, 0}},
         {"a doubled id goes after its first place", {0x501, 0, 0x501, 0}, {}, top, {0x501, 0}, {}},
         {"trailing zeros become one", {0x501, 0, 0, 0}, {0, 0}, top, {0x501, 0}, {}},
         {"a list without its end gets one", {0x501, 0x502}, {}, left, {0x501, 0x502, 0}, {}},
+        // clang-format on
     };
     for (const auto& row : rows)
     {
@@ -486,6 +488,7 @@ TEST(SECDockState, TheArchiveFormEqualsTheBytesWrittenByHand)
     state.m_arrBarInfo.Add(pDock);
 
     const CSize screen = CDockState::GetScreenSize();
+    // clang-format off
     const Bytes expected = Cat({
         Dw(2), Dw(screen.cx), Dw(screen.cy), Wd(2),
         // the bar: MFC's part
@@ -499,6 +502,7 @@ TEST(SECDockState, TheArchiveFormEqualsTheBytesWrittenByHand)
         Dw(0), Dw(0), Dw(0), Dw(0), Str("0"), Dw(0), Dw(0), Dw(0), Dw(0), Dw(0), Dw(0), Dw(0), Dw(0), Dw(0),
         Wd(3), Dw(0x401), Dw(0x10402), Dw(0),
     });
+    // clang-format on
     const Bytes stored = Store([&](CArchive& ar) { state.Serialize(ar); });
     EXPECT_EQ(expected, stored);
     for (size_t i = 0; i < std::min(expected.size(), stored.size()); i++)

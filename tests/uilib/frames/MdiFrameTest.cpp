@@ -43,10 +43,12 @@ TEST(MdiFrame, GetNextDockPositionWalksTheCycle)
         UINT nID;
         int nRow, nColumn, nFlags;
     } expected[] = {
+        // clang-format off
         {B, 0, 1, 6}, {L, 1, 1, 7}, {R, 0, 1, 6}, {B, 0, 1, 2}, {L, 0, 1, 3}, {R, 0, 1, 2}, {B, 0, 1, 2},
         {L, 1, 1, 7}, {R, 0, 1, 6}, {B, 0, 1, 6}, {L, 0, 1, 3}, {R, 0, 1, 2}, {B, 0, 1, 2}, {L, 1, 1, 7},
         {R, 0, 1, 6}, {B, 0, 1, 2}, {L, 0, 1, 3}, {R, 0, 1, 2},
         {B, 0, 1, 6}, // round again from the start
+        // clang-format on
     };
     EXPECT_EQ(26, fixture.m_pFrame->GetDockCycle().GetSize());
     for (size_t i = 0; i < _countof(expected); ++i)

@@ -128,30 +128,19 @@ void SECDockState::TakeManagerFrom(CFrameWnd* pFrame)
 
 void SECDockState::SaveStateToProfile(LPCTSTR lpszProfileName)
 {
-    CWinApp* pApp = AfxGetApp();
     int nIndex = 0;
     for (int i = 0; i < GetBarInfoCount(); i++)
     {
         if (GetBarInfo(i)->SaveStateToProfile(lpszProfileName, nIndex))
             nIndex++;
     }
-    CString strSection;
-    strSection.Format(_T("%s-Summary"), lpszProfileName);
-    pApp->WriteProfileInt(strSection, _T("Bars"), nIndex);
-    const CSize size = GetScreenSize();
-    pApp->WriteProfileInt(strSection, _T("ScreenCX"), size.cx);
-    pApp->WriteProfileInt(strSection, _T("ScreenCY"), size.cy);
+    WriteSummary(lpszProfileName, nIndex);
 }
 
 void SECDockState::LoadStateFromProfile(LPCTSTR lpszProfileName)
 {
-    CWinApp* pApp = AfxGetApp();
-    CString strSection;
-    strSection.Format(_T("%s-Summary"), lpszProfileName);
     // A damaged count must not make it read for ever: nothing beyond the last saved section.
-    const int nBars = BarSectionsToRead(lpszProfileName, (int)pApp->GetProfileInt(strSection, _T("Bars"), 0));
-    SetScreenSize(CSize((int)pApp->GetProfileInt(strSection, _T("ScreenCX"), 0),
-                        (int)pApp->GetProfileInt(strSection, _T("ScreenCY"), 0)));
+    const int nBars = BarSectionsToRead(lpszProfileName, ReadSummary(lpszProfileName));
     for (int i = 0; i < nBars; i++)
     {
         // A missing section reads as defaults (bar id 0): its record finds no bar and is left
@@ -166,33 +155,7 @@ void SECDockState::LoadStateFromProfile(LPCTSTR lpszProfileName)
 
 void SECDockState::Serialize(CArchive& ar)
 {
-    if (ar.IsStoring())
-    {
-        ar << m_dwVersion;
-        if (m_dwVersion > 1)
-            ar << (SIZE)GetScreenSize();
-        ar << (WORD)GetBarInfoCount();
-        for (int i = 0; i < GetBarInfoCount(); i++)
-            GetBarInfo(i)->Serialize(ar, this);
-        return;
-    }
-    Clear();
-    ar >> m_dwVersion;
-    if (m_dwVersion > 1)
-    {
-        SIZE size;
-        ar >> size;
-        SetScreenSize(size);
-    }
-    WORD nCount;
-    ar >> nCount;
-    for (WORD i = 0; i < nCount; i++)
-    {
-        SECControlBarInfo* pInfo = CreateBarInfo(m_pManager);
-        m_arrBarInfo.Add(pInfo); // owned before it reads, so a failed read loses nothing
-        pInfo->Serialize(ar, this);
-    }
-    m_dwVersion = 2;
+    SerializeRecords(*this, ar, [this] { return CreateBarInfo(m_pManager); });
 }
 
 // ---- collecting

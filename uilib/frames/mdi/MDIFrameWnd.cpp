@@ -31,6 +31,7 @@ UINT s_nGetMenuMessage = SECFrameDocking::GetMenuMessage();
 BOOL s_bBarContextMenu = FALSE;
 
 // Where documents dock one after the other: dock bars, a 0 before a bar starting a new row.
+// clang-format off
 const DWORD kDockCycle[SECMDIFrameWnd::dockCycleLength] = {
     0, AFX_IDW_DOCKBAR_BOTTOM, 0, AFX_IDW_DOCKBAR_LEFT, 0, AFX_IDW_DOCKBAR_RIGHT,
     AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT,
@@ -39,6 +40,7 @@ const DWORD kDockCycle[SECMDIFrameWnd::dockCycleLength] = {
     AFX_IDW_DOCKBAR_BOTTOM, 0, AFX_IDW_DOCKBAR_LEFT, 0, AFX_IDW_DOCKBAR_RIGHT,
     AFX_IDW_DOCKBAR_BOTTOM, AFX_IDW_DOCKBAR_LEFT, AFX_IDW_DOCKBAR_RIGHT,
 };
+// clang-format on
 
 const DWORD kBarMDIChildStyle = WS_CHILD | WS_CLIPCHILDREN | WS_CAPTION | WS_SYSMENU | WS_THICKFRAME |
                                 WS_MINIMIZEBOX | WS_MAXIMIZEBOX | FWS_ADDTOTITLE | FWS_SNAPTOBARS;
