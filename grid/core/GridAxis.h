@@ -94,6 +94,12 @@ struct CGXGridAxis
     // Bringing a cell into view.
     void (CGXGridCore::*SetFirst)(ROWCOL, UINT, BOOL);
     UINT nScrollMessage; // the scroll message a control hears of before the grid scrolls
+    int nBar;            // the scroll bar
+    ROWCOL (CGXGridCore::*CalcMaxFirst)();
+
+    // The floated and merged span pools.
+    void (CGXAbstractSpanCellPoolImp::*PoolInsert)(CObject*, ROWCOL, ROWCOL);
+    void (CGXAbstractSpanCellPoolImp::*PoolRemove)(CObject*, ROWCOL, ROWCOL);
 
     static const CGXGridAxis rows, cols;
 
