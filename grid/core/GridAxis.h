@@ -91,6 +91,16 @@ struct CGXGridAxis
     int nHitLine, nHitHiddenLine; // hit codes of a boundary and of a hidden neighbour's boundary
     LONG POINT::*pnPos;           // the point's coordinate along this direction
 
+    // Bringing a cell into view.
+    void (CGXGridCore::*SetFirst)(ROWCOL, UINT, BOOL);
+    UINT nScrollMessage; // the scroll message a control hears of before the grid scrolls
+    int nBar;            // the scroll bar
+    ROWCOL (CGXGridCore::*CalcMaxFirst)();
+
+    // The floated and merged span pools.
+    void (CGXAbstractSpanCellPoolImp::*PoolInsert)(CObject*, ROWCOL, ROWCOL);
+    void (CGXAbstractSpanCellPoolImp::*PoolRemove)(CObject*, ROWCOL, ROWCOL);
+
     static const CGXGridAxis rows, cols;
 
     // The row (column) of a cell at index n along this direction, with nRow (nCol) across it.

@@ -5,7 +5,7 @@
 #include "grid/core/DrawingAndFormatting.h"
 #include "grid/core/DrawingContext.h"
 #include "grid/core/FontFaceTable.h"
-#include "grid/core/GridCore.h"
+#include "grid/core/GridAxis.h"
 
 CGXDrawingContext::CGXDrawingContext(ROWCOL nClientRows, ROWCOL nClientCols)
     : m_nRows(nClientRows), m_nCols(nClientCols), m_anRowHeight(nClientRows), m_anColWidth(nClientCols),
@@ -367,6 +367,24 @@ void CGXGridCore::ForgetBaseStyles()
 
 // -- DrawCells -----------------------------------------------------------------------------------------
 
+// The absolute index, size and start of nLines client rows (columns) from nFirst on, starting at
+// pos; the entry after the last holds the next absolute index, or 0 at or past the count nCount.
+static void LayOutClientLines(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLines,
+                              ROWCOL nCount, int pos, std::vector<ROWCOL>& anId, std::vector<int>& anSize,
+                              std::vector<int>& anStart)
+{
+    for (ROWCOL i = 0; i < nLines; i++)
+    {
+        anId[i] = (pGrid->*a.ClientToIndex)(nFirst + i);
+        anSize[i] = anId[i] <= nCount ? (pGrid->*a.GetSize)(anId[i]) : 0;
+        anStart[i] = pos;
+        pos += anSize[i];
+    }
+    anStart[nLines] = pos;
+    ROWCOL nNext = (pGrid->*a.ClientToIndex)(nFirst + nLines);
+    anId[nLines] = nNext >= nCount ? 0 : nNext;
+}
+
 void CGXGridCore::DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, CDC* pDC)
 {
     if (nBottom < nTop || nRight < nLeft)
@@ -392,28 +410,10 @@ void CGXGridCore::DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nR
     ctx.m_nOriginY = CalcClientRowTop(nTop);
     ctx.m_nOriginX = CalcClientColLeft(nLeft);
     ROWCOL nRowCount = GetRowCount(), nColCount = GetColCount();
-    int y = ctx.m_nOriginY;
-    for (ROWCOL r = 0; r < nRows; r++)
-    {
-        ctx.m_anRowId[r] = ClientRowToRow(nTop + r);
-        ctx.m_anRowHeight[r] = ctx.m_anRowId[r] <= nRowCount ? GetRowHeight(ctx.m_anRowId[r]) : 0;
-        ctx.m_anRowTop[r] = y;
-        y += ctx.m_anRowHeight[r];
-    }
-    ctx.m_anRowTop[nRows] = y;
-    ROWCOL nNextRow = ClientRowToRow(nBottom + 1);
-    ctx.m_anRowId[nRows] = nNextRow >= nRowCount ? 0 : nNextRow;
-    int x = ctx.m_nOriginX;
-    for (ROWCOL c = 0; c < nCols; c++)
-    {
-        ctx.m_anColId[c] = ClientColToCol(nLeft + c);
-        ctx.m_anColWidth[c] = ctx.m_anColId[c] <= nColCount ? GetColWidth(ctx.m_anColId[c]) : 0;
-        ctx.m_anColLeft[c] = x;
-        x += ctx.m_anColWidth[c];
-    }
-    ctx.m_anColLeft[nCols] = x;
-    ROWCOL nNextCol = ClientColToCol(nRight + 1);
-    ctx.m_anColId[nCols] = nNextCol >= nColCount ? 0 : nNextCol;
+    LayOutClientLines(this, CGXGridAxis::rows, nTop, nRows, nRowCount, ctx.m_nOriginY, ctx.m_anRowId,
+                      ctx.m_anRowHeight, ctx.m_anRowTop);
+    LayOutClientLines(this, CGXGridAxis::cols, nLeft, nCols, nColCount, ctx.m_nOriginX, ctx.m_anColId,
+                      ctx.m_anColWidth, ctx.m_anColLeft);
     ctx.m_bInvertSelection = !m_bPrinting && m_pParam->m_bInvertSelection;
     ctx.m_penHorz = ctx.m_penVert = CGXCellPen(m_pParam->m_nGridLineStyle & 7, 1, GetPropertiesColor(0));
 

@@ -1,13 +1,8 @@
 #include "ListView.h"
-#include "ListBaseItems.inl"
-#include "ListBasePaint.inl"
-#include "ListBaseHeader.inl"
-#include "ListBaseInput.inl"
-#include "ListBaseNotify.inl"
 #include "PrintInfo.h"
 #include "PrintDialog.h"
 
-// The list engine compiled for the view host.
+// The list engine over the view host.
 IMPLEMENT_TEMPLATE_INSTANCE_CLASS(SECListBaseV, "SECListBaseV", RUNTIME_CLASS(CView))
 template class SECListBase<CView>;
 

@@ -5,6 +5,7 @@
 #include "BoxCounter.h"
 #include "DialogAnswer.h"
 #include "FirstStart.h"
+#include "PopupMenuAnswer.h"
 #include "StationWrites.h"
 #include "app/DownloadWizzard.h"
 #include "app/MeasureTableWnd.h"
@@ -221,8 +222,8 @@ class ProfileTableDownload : public ProfileDownload
         ProfileDownload::TearDown();
         ::DeleteFileA(m_path.c_str());
     }
-    // The profile table of the running program with set 2's row chosen by its header.
-    CMyBrowseGridWnd* ChooseSet2()
+    // The profile table of the running program, its tab brought forward.
+    CMyBrowseGridWnd* ProfileGrid()
     {
         CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetIRControlApp()->m_pMainWnd);
         if (pFrame == NULL)
@@ -233,12 +234,26 @@ class ProfileTableDownload : public ProfileDownload
         CParameterSetDlg* pDlg = pFrame->GetParameterSetDlg();
         CMyBrowseGridWnd* pGrid = pDlg != NULL ? pDlg->GetGrid() : NULL;
         EXPECT_TRUE(pGrid != NULL && pGrid->IsWindowVisible());
-        if (pGrid == NULL)
-            return NULL;
-        CPoint pt = pGrid->CalcCellRect(2, 0).CenterPoint();
+        return pGrid;
+    }
+    static POINT CellPoint(CMyBrowseGridWnd* pGrid, ROWCOL nRow, ROWCOL nCol)
+    {
+        CPoint pt = pGrid->CalcCellRect(nRow, nCol).CenterPoint();
         pGrid->ClientToScreen(&pt);
-        dialogs_test::ClickAt(pt);
-        EXPECT_EQ(2u, pGrid->GetSelectedRow());
+        return pt;
+    }
+    // A row chosen by its header.
+    static void ChooseRow(CMyBrowseGridWnd* pGrid, ROWCOL nRow)
+    {
+        dialogs_test::ClickAt(CellPoint(pGrid, nRow, 0));
+        EXPECT_EQ(nRow, pGrid->GetSelectedRow());
+    }
+    // The profile table with set 2's row chosen.
+    CMyBrowseGridWnd* ChooseSet2()
+    {
+        CMyBrowseGridWnd* pGrid = ProfileGrid();
+        if (pGrid != NULL)
+            ChooseRow(pGrid, 2);
         return pGrid;
     }
     std::string m_path;
@@ -375,4 +390,56 @@ TEST_F(ProfileTableDownload, UploadAppendsTheRecordingsSetToTheFile)
     EXPECT_EQ(ProfileFile() + line6 + line7, ReadFile(m_path));
     EXPECT_EQ("Platine 8", std::string(pDoc->GetBoardName()));
     pDoc->SetModifiedFlag(FALSE);
+}
+
+// A row copied and pasted through the table's context menu, whose commands the recording view
+// carries out: "Kopieren" on set 1, "Einfügen" on set 3 gives set 3 set 1's columns 1 to 15;
+// a paste into set 4 then is greyed and changes nothing. F9 pressed inside the table records.
+TEST_F(ProfileTableDownload, ContextMenuCopiesARowAndF9InTheTableRecords)
+{
+    CIRControlView* pView = StartOnline("");
+    ASSERT_TRUE(pView != NULL);
+    CMyBrowseGridWnd* pGrid = ProfileGrid();
+    ASSERT_TRUE(pGrid != NULL);
+    const struct
+    {
+        ROWCOL nRow;
+        UINT nCommand;
+        bool bEnabled;
+    } steps[] = {{1, ID_PROFILE_COPY, true}, {3, ID_PROFILE_PASTE, true}, {4, ID_PROFILE_PASTE, false}};
+    for (const auto& step : steps)
+    {
+        SCOPED_TRACE(testing::Message() << "row " << step.nRow << ", command " << step.nCommand);
+        ChooseRow(pGrid, step.nRow);
+        PopupMenuAnswer menu(step.nCommand);
+        dialogs_test::ClickAt(CellPoint(pGrid, step.nRow, 1), true);
+        EXPECT_TRUE(PumpUntil([&] { return menu.m_texts.size() == 5; }, 3000));
+        PumpAsTheApplication(300);
+        EXPECT_TRUE(menu.bSeen);
+        EXPECT_EQ((std::vector<std::string>{"Profil &Downloaden", "Profil &Uploaden", "", "&Kopieren",
+                                            "&Einf\xFCgen"}),
+                  menu.m_texts);
+        EXPECT_EQ(step.bEnabled, menu.bEnabled);
+        EXPECT_EQ(!step.bEnabled, menu.bClosedByEscape) << "a greyed item keeps the menu open";
+    }
+    const std::string text = ProfileFile();
+    const size_t line3 = text.find("Board 3;");
+    const std::string line1 = text.substr(0, text.find("\r\n") + 2);
+    const std::string expected = text.substr(0, line3) + line1 + text.substr(text.find("\r\n", line3) + 2);
+    EXPECT_EQ(expected, ReadFile(m_path));
+    EXPECT_STREQ("Board 1", pGrid->GetCellValueText(3, 1));
+
+    // F9 with the keyboard inside the table reaches the frame.
+    dialogs_test::ClickAt(CellPoint(pGrid, 2, 2));
+    ASSERT_TRUE(::IsChild(pGrid->m_hWnd, ::GetFocus()) || ::GetFocus() == pGrid->m_hWnd);
+    ASSERT_FALSE(pView->IsRecording());
+    INPUT in[2] = {};
+    in[0].type = in[1].type = INPUT_KEYBOARD;
+    in[0].ki.wVk = in[1].ki.wVk = VK_F9;
+    in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    ::SendInput(2, in, sizeof(INPUT));
+    EXPECT_TRUE(PumpAsTheApplicationUntil([&] { return pView->IsRecording(); }, 3000));
+    pView->SendMessage(WM_COMMAND, ID_RECORD);
+    EXPECT_TRUE(PumpAsTheApplicationUntil([&] { return !pView->IsRecording(); }, 3000));
+    pView->GetDocument()->SetModifiedFlag(FALSE);
 }

@@ -426,6 +426,15 @@ TEST(GridStructureAxes, RowsAndColumnsMeasureAndHitTheSameWay)
              return s + n(bPartial);
          },
          "51 100"},
+        {"a cell scrolled into view",
+         [&](CGXGridCore& g, const Axis& a) {
+             a.SetSize(g, 1, 10, 60);
+             g.ScrollCellInView(a.Row(9, 1), a.Col(9, 1), GX_INVALIDATE);
+             std::string s = n(a.FirstShown(g)) + " ";
+             g.ScrollCellInView(a.Row(2, 1), a.Col(2, 1), GX_INVALIDATE);
+             return s + n(a.FirstShown(g));
+         },
+         "5 2"},
         {"rectangle after",
          [&](CGXGridCore& g, const Axis& a) { return a.Edges(a.RectAfter(g, 3)).substr(0, 6); }, "91-320"},
         {"range rectangles",
