@@ -3,6 +3,7 @@
 // choice, the highlight of changed station values) and the measured-value table (columns,
 // cells, row colours, the longest curve, one row per new sample, nothing editable).
 #include "DialogAnswer.h"
+#include "FileDialogAnswer.h"
 #include "Input.h"
 #include "ProgramKey.h"
 #include "TestSupport.h"
@@ -19,7 +20,6 @@
 #include "AppIds.h"
 #include "ComboBox.h"
 #include "StationIds.h"
-#include <dlgs.h>
 #include <string>
 
 using namespace testing_support;
@@ -471,60 +471,6 @@ TEST_F(MeasureTable, DocumentRefillsItsTable)
 
 namespace
 {
-// Answers the next file dialog of this thread: types the path and saves, or cancels.
-class FileDialogAnswer
-{
-  public:
-    FileDialogAnswer(std::string path, bool bSave) : m_path(std::move(path)), m_bSave(bSave)
-    {
-        Current() = this;
-        m_nTimer = ::SetTimer(NULL, 0, 100, Tick);
-    }
-    ~FileDialogAnswer()
-    {
-        ::KillTimer(NULL, m_nTimer);
-        Current() = NULL;
-    }
-    bool bSeen = false;
-
-  private:
-    static FileDialogAnswer*& Current()
-    {
-        static FileDialogAnswer* s_p = NULL;
-        return s_p;
-    }
-    static BOOL CALLBACK Find(HWND hWnd, LPARAM lParam)
-    {
-        char name[16] = "";
-        ::GetClassNameA(hWnd, name, sizeof name);
-        if (::IsWindowVisible(hWnd) && std::string(name) == "#32770" &&
-            (::GetDlgItem(hWnd, cmb13) != NULL || ::GetDlgItem(hWnd, edt1) != NULL))
-        {
-            *(HWND*)lParam = hWnd;
-            return FALSE;
-        }
-        return TRUE;
-    }
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        FileDialogAnswer* pThis = Current();
-        HWND hDlg = NULL;
-        ::EnumThreadWindows(::GetCurrentThreadId(), Find, (LPARAM)&hDlg);
-        if (pThis == NULL || hDlg == NULL || pThis->bSeen)
-            return;
-        pThis->bSeen = true;
-        if (pThis->m_bSave)
-        {
-            ::SendMessageA(hDlg, CDM_SETCONTROLTEXT, edt1, (LPARAM)pThis->m_path.c_str());
-            ::SendMessageA(hDlg, CDM_SETCONTROLTEXT, cmb13, (LPARAM)pThis->m_path.c_str());
-        }
-        ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(pThis->m_bSave ? IDOK : IDCANCEL, BN_CLICKED), 0);
-    }
-    std::string m_path;
-    bool m_bSave;
-    UINT_PTR m_nTimer = 0;
-};
-
 bool FileExists(const std::string& path)
 {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
