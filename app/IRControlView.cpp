@@ -125,15 +125,18 @@ const struct
     int nVariable;
     CProjektConfig::Value value;
 } s_limits[] = {
-    {23, CProjektConfig::T1Min},   {24, CProjektConfig::T1Max},     {25, CProjektConfig::TimeMin},
-    {26, CProjektConfig::TimeMax}, {27, CProjektConfig::T2Min},     {28, CProjektConfig::T2Max},
-    {29, CProjektConfig::T3Min},   {30, CProjektConfig::T3Max},     {31, CProjektConfig::TLMin},
-    {32, CProjektConfig::TLMax},   {33, CProjektConfig::EnergyMin}, {34, CProjektConfig::EnergyMax},
+    {StationVar::T1Min, CProjektConfig::T1Min},         {StationVar::T1Max, CProjektConfig::T1Max},
+    {StationVar::TimeMin, CProjektConfig::TimeMin},     {StationVar::TimeMax, CProjektConfig::TimeMax},
+    {StationVar::T2Min, CProjektConfig::T2Min},         {StationVar::T2Max, CProjektConfig::T2Max},
+    {StationVar::T3Min, CProjektConfig::T3Min},         {StationVar::T3Max, CProjektConfig::T3Max},
+    {StationVar::TLMin, CProjektConfig::TLMin},         {StationVar::TLMax, CProjektConfig::TLMax},
+    {StationVar::EnergyMin, CProjektConfig::EnergyMin}, {StationVar::EnergyMax, CProjektConfig::EnergyMax},
 };
 
 // The process bars in the document's order and the variable each shows; -1 the bottom heater's
 // computed state.
-const int s_barVariables[CIRControlDoc::BarCount] = {37, 35, 38, 36, 42, -1};
+const int s_barVariables[CIRControlDoc::BarCount] = {
+    StationVar::Fan, StationVar::Pipette, StationVar::Pump, StationVar::SwivelArm, StationVar::TopHeater, -1};
 const int kBottomHeaterBar = 5;
 const int kTopHeaterBar = 4;
 
@@ -245,7 +248,7 @@ void CIRControlView::SetBaudRate(DWORD dwBaudRate)
     m_dwBaudRate = dwBaudRate;
     if (!m_bOnline || m_pComBase == NULL)
         return;
-    if (m_fStation[20] < kBaudChangeFirmware)
+    if (m_fStation[StationVar::FirmwareVersion] < kBaudChangeFirmware)
     {
         // Older firmware takes no new rate: poll at the rate the probe found.
         RegisterCommWindow(m_hWnd);
@@ -531,7 +534,7 @@ void CIRControlView::CheckAutoRecord()
     {
     case 0: {
         // Starts on the top heater swinging in (its state turning non-zero).
-        int v = Var(42);
+        int v = Var(StationVar::TopHeater);
         if (v != 0 && m_nAutoRecordEdge == 0)
             ToggleRecording();
         m_nAutoRecordEdge = v;
@@ -541,7 +544,7 @@ void CIRControlView::CheckAutoRecord()
     case 1: {
         // Starts once when a rising temperature comes within 3 degrees of Tinit.
         m_nAutoRecordEdge = 0;
-        int t = Var(3);
+        int t = Var(StationVar::Temperature);
         if (abs(t - pDoc->GetTinit()) < 3 && m_nPreviousTemperature < t && !m_bAutoRecordLatch)
         {
             ToggleRecording();
@@ -571,7 +574,7 @@ void CIRControlView::RefreshVersion()
     DWORD dwBaudRate = 0;
     {
         CSWMRGuard::CReadLock lock(*m_pComBase);
-        m_fStation[20] = m_pComBase->m_fVersion;
+        m_fStation[StationVar::FirmwareVersion] = m_pComBase->m_fVersion;
         dwBaudRate = m_pComBase->GetBaud();
     }
     if (m_bActiveView)
@@ -609,10 +612,10 @@ LRESULT CIRControlView::OnCommStatus(WPARAM, LPARAM)
     if (m_pComBase != NULL)
     {
         CSWMRGuard::CReadLock lock(*m_pComBase);
-        Mirror(35, m_pComBase->m_fStatus, 8);
+        Mirror(StationVar::StatusFirst, m_pComBase->m_fStatus, StationVar::StatusCount);
         memcpy(m_dwProfileWords, m_pComBase->m_dwBlockWrite, sizeof m_dwProfileWords);
     }
-    m_bStationIdle = Var(40) <= 2;
+    m_bStationIdle = Var(StationVar::ProgramState) <= StationVar::ProgramReady;
     if (m_bActiveView)
         UpdateStatusSource(FALSE);
     AppendProcessState();
@@ -626,7 +629,7 @@ LRESULT CIRControlView::OnCommSample(WPARAM, LPARAM)
     {
         {
             CSWMRGuard::CReadLock lock(*m_pComBase);
-            Mirror(0, m_pComBase->m_fVars0To5, 6);
+            Mirror(StationVar::ProcessFirst, m_pComBase->m_fVars0To5, StationVar::ProcessCount);
         }
         AppendSample();
     }
@@ -640,7 +643,7 @@ LRESULT CIRControlView::OnCommProfile(WPARAM, LPARAM)
     {
         {
             CSWMRGuard::CReadLock lock(*m_pComBase);
-            Mirror(6, m_pComBase->m_fSetup, 13);
+            Mirror(StationVar::SetupFirst, m_pComBase->m_fSetup, StationVar::SetupCount);
         }
         ApplyProfileBlock();
     }
@@ -654,7 +657,7 @@ LRESULT CIRControlView::OnCommLimits(WPARAM, LPARAM)
     {
         {
             CSWMRGuard::CReadLock lock(*m_pComBase);
-            Mirror(21, m_pComBase->m_fVars21To34, 14);
+            Mirror(StationVar::LimitsFirst, m_pComBase->m_fVars21To34, StationVar::LimitsCount);
         }
         StoreLimits();
     }
@@ -708,7 +711,7 @@ LRESULT CIRControlView::OnCommLongLife(WPARAM, LPARAM)
     if (m_pComBase != NULL)
     {
         CSWMRGuard::CReadLock lock(*m_pComBase);
-        Mirror(54, m_pComBase->m_fVars54To62, 9);
+        Mirror(StationVar::LongLifeFirst, m_pComBase->m_fVars54To62, StationVar::LongLifeCount);
     }
     if (m_pLongLifeDlg != NULL && m_pLongLifeDlg->m_hWnd != NULL)
         m_pLongLifeDlg->PostMessage(WM_LONGLIFE_UPDATE);
@@ -724,8 +727,8 @@ LRESULT CIRControlView::OnCommLongLifeJob(WPARAM wParam, LPARAM)
         return 0;
     }
     CLonglifeParamDlg dlg(this);
-    dlg.m_nPauseLinear = Var(54);
-    dlg.m_nPauseSaddle = Var(55);
+    dlg.m_nPauseLinear = Var(StationVar::LongLifePauseLinear);
+    dlg.m_nPauseSaddle = Var(StationVar::LongLifePauseSaddle);
     if (dlg.DoModal() != IDOK)
         return 0;
     const DWORD params[4] = {CommJobWord((float)dlg.m_nPauseLinear), CommJobWord((float)dlg.m_nPauseSaddle),
@@ -739,7 +742,7 @@ LRESULT CIRControlView::OnCommHours(WPARAM, LPARAM)
     if (m_pComBase != NULL)
     {
         CSWMRGuard::CReadLock lock(*m_pComBase);
-        m_fStation[52] = m_pComBase->m_fCounters52To53[0];
+        m_fStation[StationVar::TopHeaterTemperature] = m_pComBase->m_fCounters52To53[0];
     }
     return 0;
 }
@@ -757,8 +760,11 @@ void CIRControlView::AppendSample()
     CIRControlDoc* pDoc = GetDocument();
     if (pDoc == NULL)
         return;
-    pDoc->SetSensorFactors(m_fStation[4], m_fStation[5]);
-    if (pDoc->IsSoftCal() && Var(40) == 4 && (float)pDoc->GetTL() + 2.0f < m_fStation[3])
+    const float fFactorTE = m_fStation[StationVar::SensorFactorTE];
+    const float fFactorIR = m_fStation[StationVar::SensorFactorIR];
+    pDoc->SetSensorFactors(fFactorTE, fFactorIR);
+    if (pDoc->IsSoftCal() && Var(StationVar::ProgramState) == StationVar::ProgramDesoldering &&
+        (float)pDoc->GetTL() + 2.0f < m_fStation[StationVar::Temperature])
     {
         QueueJob(JobCalibrate);
         QueueJob(JobStatus);
@@ -768,13 +774,13 @@ void CIRControlView::AppendSample()
     int t = pDoc->GetRecordingTime() + pDoc->GetSamplingInterval() / 1000;
     int nIndex = pDoc->GetSampleCount() + 1;
     BOOL bScaleChanged = FALSE;
-    if (m_fStation[4] != m_fLastScale[0] || m_fStation[5] != m_fLastScale[1])
+    if (fFactorTE != m_fLastScale[0] || fFactorIR != m_fLastScale[1])
     {
-        m_fLastScale[0] = m_fStation[4];
-        m_fLastScale[1] = m_fStation[5];
+        m_fLastScale[0] = fFactorTE;
+        m_fLastScale[1] = fFactorIR;
         bScaleChanged = TRUE;
     }
-    BOOL bFahrenheit = Var(14);
+    BOOL bFahrenheit = Var(StationVar::Unit);
     const struct
     {
         int nSlot;
@@ -782,9 +788,9 @@ void CIRControlView::AppendSample()
         float fScale;
         BOOL bFahrenheit;
     } samples[] = {
-        {CIRControlDoc::TESolder, m_fStation[0], m_fStation[4], bFahrenheit},
-        {CIRControlDoc::IRSolder, m_fStation[1], m_fStation[5], bFahrenheit},
-        {CIRControlDoc::TopHeater, m_fStation[52] * 0.1, 1.0f, FALSE},
+        {CIRControlDoc::TESolder, m_fStation[StationVar::SolderTE], fFactorTE, bFahrenheit},
+        {CIRControlDoc::IRSolder, m_fStation[StationVar::SolderIR], fFactorIR, bFahrenheit},
+        {CIRControlDoc::TopHeater, m_fStation[StationVar::TopHeaterTemperature] * 0.1, 1.0f, FALSE},
     };
     for (const auto& s : samples)
     {
@@ -835,7 +841,9 @@ void CIRControlView::AppendProcessState()
     int states[CIRControlDoc::BarCount];
     for (int n = 0; n < CIRControlDoc::BarCount; n++)
         states[n] =
-            s_barVariables[n] >= 0 ? Var(s_barVariables[n]) : (Var(41) > 0 && m_fStation[12] > 0.0f ? 1 : 0);
+            s_barVariables[n] >= 0
+                ? Var(s_barVariables[n])
+                : (Var(StationVar::BottomHeaterActive) > 0 && m_fStation[StationVar::Energy] > 0.0f ? 1 : 0);
     int nIndex = pDoc->GetSampleCount();
     CProcessStateCurve* pBottom = pDoc->GetBar(kBottomHeaterBar);
     if (pBottom != NULL && pBottom->IsFirstSample())
@@ -866,19 +874,21 @@ void CIRControlView::ApplyProfileBlock()
         return;
     if (m_bActiveView)
         UpdateStatusSource(FALSE);
-    CString unit = CIRComBase::FormatUnit(m_fStation[14]);
-    pDoc->SetProfileValues(Var(6), Var(7), Var(9), Var(10), Var(8), Var(11), Var(12),
-                           CIRComBase::FormatSensorType(m_fStation[13]), unit, this);
-    pDoc->SetSerialNumber(Var(18));
+    CString unit = CIRComBase::FormatUnit(m_fStation[StationVar::Unit]);
+    pDoc->SetProfileValues(Var(StationVar::Program), Var(StationVar::T1), Var(StationVar::T2),
+                           Var(StationVar::T3), Var(StationVar::Time), Var(StationVar::TL),
+                           Var(StationVar::Energy),
+                           CIRComBase::FormatSensorType(m_fStation[StationVar::SensorType]), unit, this);
+    pDoc->SetSerialNumber(Var(StationVar::SerialNumber));
     if (m_bActiveView)
         pDoc->FillParameterDlg(m_bOnline);
-    m_nStationPassword = Var(15);
+    m_nStationPassword = Var(StationVar::StationPassword);
     if (unit != m_strUnitText)
     {
         CreateScaleLabels();
         m_strUnitText = unit;
     }
-    m_fLastEnergy = m_fStation[12];
+    m_fLastEnergy = m_fStation[StationVar::Energy];
 }
 
 void CIRControlView::StoreLimits()

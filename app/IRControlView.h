@@ -5,6 +5,7 @@
 #pragma once
 #include "app/DrawView.h"
 #include "station/link/CommJob.h"
+#include "station/link/StationVariables.h"
 
 // Posted by the recording view to the long-life test window after the values 54-62 were read.
 #define WM_LONGLIFE_UPDATE 0x4AB
@@ -26,10 +27,10 @@ class CIRControlView : public CDrawView
     DECLARE_DYNCREATE(CIRControlView)
 
   public:
-    // Station variables the view mirrors, by bus number (0-64).
+    // Station variables the view mirrors, by bus number (StationVar).
     enum
     {
-        MirrorSize = 65,
+        MirrorSize = StationVar::Count,
         // How long closing waits for the worker to give the link back before it takes it away.
         StopWaitMs = 3000
     };
@@ -192,7 +193,7 @@ class CIRControlView : public CDrawView
     float m_fLastScale[2]; // "TE-Solder", "IRS-Solder"
     DWORD m_dwBaudRate;
     float m_fStation[MirrorSize];
-    DWORD m_dwProfileWords[8]; // the eight words last written as profile (variables 7-14)
+    DWORD m_dwProfileWords[StationVar::ProfileCount]; // the words last written as profile
     CString m_strUnitText;
     CString m_strInterfaceName;
     CString m_strDeviceName;

@@ -99,24 +99,24 @@ void CIRControlView::OnUpdateLive(CCmdUI* pCmdUI)
 
 void CIRControlView::OnFan()
 {
-    QueueJob(Var(37) == 0 ? JobFanOn : JobFanOff);
+    QueueJob(Var(StationVar::Fan) == 0 ? JobFanOn : JobFanOff);
 }
 
 void CIRControlView::OnUpdateFan(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(m_bOnline);
-    pCmdUI->SetCheck(Var(37) != 0);
+    pCmdUI->SetCheck(Var(StationVar::Fan) != 0);
 }
 
 void CIRControlView::OnPump()
 {
-    QueueJob(Var(38) == 0 ? JobPumpOn : JobPumpOff);
+    QueueJob(Var(StationVar::Pump) == 0 ? JobPumpOn : JobPumpOff);
 }
 
 void CIRControlView::OnUpdatePump(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(m_bOnline);
-    pCmdUI->SetCheck(Var(38) != 0);
+    pCmdUI->SetCheck(Var(StationVar::Pump) != 0);
 }
 
 void CIRControlView::OnCalibrate()

@@ -137,7 +137,7 @@ void CIRControlView::PrintTextBlock(CDC* pDC, const CRect& texts)
     PrintLine(pDC, x, y, 12, kNormal, FALSE, LoadText(IDS_PRINT_DEVICE) + text);
     if (CApplicationValues::IsExpertMode())
     {
-        text.Format(LoadText(IDS_PRINT_FIRMWARE), (double)GetMirroredVar(20));
+        text.Format(LoadText(IDS_PRINT_FIRMWARE), (double)GetMirroredVar(StationVar::FirmwareVersion));
         PrintLine(pDC, x, y, 12, kNormal, FALSE, text);
     }
     else

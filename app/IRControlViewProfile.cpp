@@ -78,12 +78,13 @@ BOOL CIRControlView::DownloadProfile(const CIRProfilSet* pSet, LPCTSTR lpszOpera
     }
     m_pPendingDownload->nStartMode = nStartMode;
 
-    // Variables 7 to 14 in the station's order, then the sensor's factor with the commit.
-    static const int kProfileFields[8] = {4, 5, 6, 7, 8, 9, 10, 11};
-    DWORD params[8];
-    for (int i = 0; i < 8; i++)
+    // The set's fields in the order of the station's profile block (T1 to the unit), then the
+    // sensor's factor with the commit.
+    static const int kProfileFields[StationVar::ProfileCount] = {4, 5, 6, 7, 8, 9, 10, 11};
+    DWORD params[StationVar::ProfileCount];
+    for (int i = 0; i < StationVar::ProfileCount; i++)
         params[i] = CommJobWord((float)pSet->GetFieldValue(kProfileFields[i]));
-    QueueJob(JobProfile, params, 0, 8);
+    QueueJob(JobProfile, params, 0, StationVar::ProfileCount);
     m_fBottomHeaterRestore = 0.0f;
     const DWORD dwFactor = CommJobWord(pSet->GetField16());
     QueueJob(pSet->GetFieldValue(10) > 0 ? JobSensorFactorIR : JobSensorFactorTE, &dwFactor, 1, 1);

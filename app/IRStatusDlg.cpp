@@ -30,7 +30,21 @@ enum
 };
 
 // Station variables of the snapshot, in its order.
-const int s_snapshotVars[] = {2, 4, 5, 12, 35, 36, 37, 38, 41, 42, 52, 53, 13};
+const int s_snapshotVars[] = {
+    StationVar::LPTemperature,
+    StationVar::SensorFactorTE,
+    StationVar::SensorFactorIR,
+    StationVar::Energy,
+    StationVar::Pipette,
+    StationVar::SwivelArm,
+    StationVar::Fan,
+    StationVar::Pump,
+    StationVar::BottomHeaterActive,
+    StationVar::TopHeater,
+    StationVar::TopHeaterTemperature,
+    StationVar::Pm,
+    StationVar::SensorType,
+};
 const int kSnapshotFloats = sizeof(s_snapshotVars) / sizeof(s_snapshotVars[0]);
 
 // Texts of the snapshot.
@@ -283,8 +297,8 @@ unsigned __stdcall CIRStatusDlg::CollectorThread(void*)
             pTexts[TopHeaterHoursText] = pComBase->GetOperatingTimeText(1);
             pTexts[VersionText] = pComBase->GetVersionText();
             pTexts[SensorText] = pComBase->GetSensorText();
-            pTexts[ProgramText].Format("%lu", (unsigned long)pComBase->GetCachedVar(6));
-            pTexts[SerialText].Format("%lu", (unsigned long)pComBase->GetCachedVar(18));
+            pTexts[ProgramText].Format("%lu", (unsigned long)pComBase->GetCachedVar(StationVar::Program));
+            pTexts[SerialText].Format("%lu", (unsigned long)pComBase->GetCachedVar(StationVar::SerialNumber));
             strTemperature = pComBase->GetTemperatureText(TRUE);
             strState = pComBase->GetProgramText();
             strMessage = pComBase->GetMessageText();
@@ -355,22 +369,27 @@ LRESULT CIRStatusDlg::OnStatusUpdate(WPARAM, LPARAM)
             m_strModuleTime = pTexts[ModuleTimeText];
             m_strIRHours = pTexts[IRHoursText];
             m_strTopHeaterHours = pTexts[TopHeaterHoursText];
-            m_strLPTemperature.Format(LoadText(IDS_STATUS_LP_TEMPERATURE), (double)SnapshotVar(fVars, 2));
-            const float fTemperature = SnapshotVar(fVars, 52);
+            m_strLPTemperature.Format(LoadText(IDS_STATUS_LP_TEMPERATURE),
+                                      (double)SnapshotVar(fVars, StationVar::LPTemperature));
+            const float fTemperature = SnapshotVar(fVars, StationVar::TopHeaterTemperature);
             if (CWnd* pPm = GetDlgItem(IDC_STATUS_PM))
                 pPm->ShowWindow(fTemperature == -1.0f ? SW_HIDE : SW_SHOW);
             if (fTemperature != -1.0f)
-                m_strPm.Format(LoadText(IDS_STATUS_PM), (double)fTemperature, (double)SnapshotVar(fVars, 53));
+                m_strPm.Format(LoadText(IDS_STATUS_PM), (double)fTemperature,
+                               (double)SnapshotVar(fVars, StationVar::Pm));
         }
     }
     WakeDisplays();
-    ShowPipetteState(SnapshotVar(fVars, 35));
-    ShowPumpState(SnapshotVar(fVars, 38));
-    ShowFanState(SnapshotVar(fVars, 37));
-    ShowSwivelArmState(SnapshotVar(fVars, 36));
-    ShowBottomHeaterState(SnapshotVar(fVars, 41), SnapshotVar(fVars, 12));
-    ShowTopHeaterState(SnapshotVar(fVars, 42));
-    ShowCalibrationState(SnapshotVar(fVars, 13) > 0.0f ? SnapshotVar(fVars, 5) : SnapshotVar(fVars, 4));
+    ShowPipetteState(SnapshotVar(fVars, StationVar::Pipette));
+    ShowPumpState(SnapshotVar(fVars, StationVar::Pump));
+    ShowFanState(SnapshotVar(fVars, StationVar::Fan));
+    ShowSwivelArmState(SnapshotVar(fVars, StationVar::SwivelArm));
+    ShowBottomHeaterState(SnapshotVar(fVars, StationVar::BottomHeaterActive),
+                          SnapshotVar(fVars, StationVar::Energy));
+    ShowTopHeaterState(SnapshotVar(fVars, StationVar::TopHeater));
+    ShowCalibrationState(SnapshotVar(fVars, StationVar::SensorType) > 0.0f
+                             ? SnapshotVar(fVars, StationVar::SensorFactorIR)
+                             : SnapshotVar(fVars, StationVar::SensorFactorTE));
     UpdateData(FALSE);
     return 0;
 }

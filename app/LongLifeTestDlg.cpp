@@ -30,15 +30,17 @@ struct Shown
     int nVariable;
     Unit unit;
 };
+// clang-format off
 const Shown s_shown[] = {
-    {&CLongLifeTestDlg::m_strPauseLinear, IDC_LONGLIFE_PAUSE_LINEAR, 54, Seconds},
-    {&CLongLifeTestDlg::m_strPauseSaddle, IDC_LONGLIFE_PAUSE_SADDLE, 55, Seconds},
-    {&CLongLifeTestDlg::m_strCyclesLinear, IDC_LONGLIFE_CYCLES_LINEAR, 58, None},
-    {&CLongLifeTestDlg::m_strCyclesSaddle, IDC_LONGLIFE_CYCLES_SADDLE, 59, None},
-    {&CLongLifeTestDlg::m_strPower, IDC_LONGLIFE_POWER, 62, Percent},
-    {&CLongLifeTestDlg::m_strTimerLinear, IDC_LONGLIFE_TIMER_LINEAR, 60, Seconds},
-    {&CLongLifeTestDlg::m_strTimerSaddle, IDC_LONGLIFE_TIMER_SADDLE, 61, Seconds},
+    {&CLongLifeTestDlg::m_strPauseLinear,   IDC_LONGLIFE_PAUSE_LINEAR,  StationVar::LongLifePauseLinear,  Seconds},
+    {&CLongLifeTestDlg::m_strPauseSaddle,   IDC_LONGLIFE_PAUSE_SADDLE,  StationVar::LongLifePauseSaddle,  Seconds},
+    {&CLongLifeTestDlg::m_strCyclesLinear,  IDC_LONGLIFE_CYCLES_LINEAR, StationVar::LongLifeCyclesLinear, None},
+    {&CLongLifeTestDlg::m_strCyclesSaddle,  IDC_LONGLIFE_CYCLES_SADDLE, StationVar::LongLifeCyclesSaddle, None},
+    {&CLongLifeTestDlg::m_strPower,         IDC_LONGLIFE_POWER,         StationVar::LongLifePower,        Percent},
+    {&CLongLifeTestDlg::m_strTimerLinear,   IDC_LONGLIFE_TIMER_LINEAR,  StationVar::LongLifeTimerLinear,  Seconds},
+    {&CLongLifeTestDlg::m_strTimerSaddle,   IDC_LONGLIFE_TIMER_SADDLE,  StationVar::LongLifeTimerSaddle,  Seconds},
 };
+// clang-format on
 } // namespace
 
 CLongLifeTestDlg::CLongLifeTestDlg(CIRControlView* pView) : CMyDialog(IDD_LONGLIFE_TEST, NULL), m_pView(pView)
@@ -51,7 +53,7 @@ CLongLifeTestDlg::~CLongLifeTestDlg()
 
 BOOL CLongLifeTestDlg::IsTestRunning() const
 {
-    return m_pView != NULL && m_pView->GetMirroredVar(56) > 0.0f;
+    return m_pView != NULL && m_pView->GetMirroredVar(StationVar::LongLifeActive) > 0.0f;
 }
 
 void CLongLifeTestDlg::DoDataExchange(CDataExchange* pDX)

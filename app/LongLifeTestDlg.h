@@ -22,7 +22,7 @@ class CLongLifeTestDlg : public CMyDialog
     CString m_strPower;        // 1202
     CString m_strTimerLinear;  // 1190
     CString m_strTimerSaddle;  // 1198
-    // Not running without a view or while the view's variable 56 is 0 or less.
+    // Not running without a view or while the view's mirrored LongLifeActive is 0 or less.
     BOOL IsTestRunning() const;
 
     // Overrides

@@ -59,7 +59,7 @@ const CGXGridAxis CGXGridAxis::rows = {
     &CGXGridParam::m_nDefaultRowHeight, &CGXAbstractCommandFactory::CreateSetDefaultRowHeightCmd,
     &CGXGridCore::m_nLastVisibleRow, &CGXGridCore::m_nLastVisibleTopRow, &CGXGridCore::m_bLastVisibleRowPartial,
     &CGXGridParam::TestRowSizingFlags, GX_HORZLINE, GX_HORZLINE_PREVROW, &POINT::y,
-    &CGXGridCore::SetTopRow, WM_VSCROLL,
+    &CGXGridCore::SetTopRow, WM_VSCROLL, SB_VERT, &CGXGridCore::CalcMaxTopRow,
 };
 
 const CGXGridAxis CGXGridAxis::cols = {
@@ -91,6 +91,6 @@ const CGXGridAxis CGXGridAxis::cols = {
     &CGXGridParam::m_nDefaultColWidth, &CGXAbstractCommandFactory::CreateSetDefaultColWidthCmd,
     &CGXGridCore::m_nLastVisibleCol, &CGXGridCore::m_nLastVisibleLeftCol, &CGXGridCore::m_bLastVisibleColPartial,
     &CGXGridParam::TestColSizingFlags, GX_VERTLINE, GX_VERTLINE_PREVCOL, &POINT::x,
-    &CGXGridCore::SetLeftCol, WM_HSCROLL,
+    &CGXGridCore::SetLeftCol, WM_HSCROLL, SB_HORZ, &CGXGridCore::CalcMaxLeftCol,
 };
 // clang-format on

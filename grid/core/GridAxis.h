@@ -94,6 +94,8 @@ struct CGXGridAxis
     // Bringing a cell into view.
     void (CGXGridCore::*SetFirst)(ROWCOL, UINT, BOOL);
     UINT nScrollMessage; // the scroll message a control hears of before the grid scrolls
+    int nBar;            // the scroll bar
+    ROWCOL (CGXGridCore::*CalcMaxFirst)();
 
     static const CGXGridAxis rows, cols;
 

@@ -108,21 +108,20 @@ void CGXGridCore::GetScrollRange(int nBar, ROWCOL* pMin, ROWCOL* pMax)
         *pMax = (ROWCOL)nMax * GetScrollFactor(nBar);
 }
 
-// The first row that may stand at the top so that the last row ends in the window.
-static ROWCOL CalcMaxFirst(CGXGridCore* pGrid, BOOL bRows, int nExtra)
+// The first row (column) that may stand at the top (left) so that the last one ends in the window.
+static ROWCOL CalcMaxFirst(CGXGridCore* pGrid, const CGXGridAxis& a, int nExtra)
 {
     CRect rect = pGrid->GetDrawingRect();
-    ROWCOL nFrozen = bRows ? pGrid->GetFrozenRows() : pGrid->GetFrozenCols();
-    ROWCOL nCount = bRows ? pGrid->GetRowCount() : pGrid->GetColCount();
-    int nScrollable = (bRows ? rect.Height() : rect.Width()) - nExtra -
-                      (bRows ? pGrid->SumRowHeights(0, nFrozen) : pGrid->SumColWidths(0, nFrozen));
+    ROWCOL nFrozen = (pGrid->*a.GetFrozen)();
+    ROWCOL nCount = (pGrid->*a.GetCount)();
+    int nScrollable = a.Extent(rect) - nExtra - (pGrid->*a.SumSizes)(0, nFrozen, 0);
     int nSum = 0;
     ROWCOL n = nCount;
     // The first scrollable row counts too: when it alone does not fit above the others, the last
     // row could otherwise never be scrolled fully into view.
     for (; n > nFrozen; n--)
     {
-        int size = bRows ? pGrid->GetRowHeight(n) : pGrid->GetColWidth(n);
+        int size = (pGrid->*a.GetSize)(n);
         if (nSum + size > nScrollable)
             return n + 1 <= nCount ? n + 1 : nCount;
         nSum += size;
@@ -132,12 +131,12 @@ static ROWCOL CalcMaxFirst(CGXGridCore* pGrid, BOOL bRows, int nExtra)
 
 ROWCOL CGXGridCore::CalcMaxTopRow()
 {
-    return CalcMaxFirst(this, TRUE, 0);
+    return CalcMaxFirst(this, CGXGridAxis::rows, 0);
 }
 
 ROWCOL CGXGridCore::CalcMaxLeftCol()
 {
-    return CalcMaxFirst(this, FALSE, 0);
+    return CalcMaxFirst(this, CGXGridAxis::cols, 0);
 }
 
 void CGXGridCore::UpdateScrollbars(BOOL bNoRepaint, BOOL bOnlyIfCountsChanged)
@@ -318,8 +317,9 @@ void CGXGridCore::HideControlOutOfView(BOOL bRows, ROWCOL nFrozen)
     ROWCOL nRow, nCol;
     if (!GetCurrentCell(nRow, nCol))
         return;
+    const CGXGridAxis& a = bRows ? CGXGridAxis::rows : CGXGridAxis::cols;
     CGXControl* pControl = GetControl(nRow, nCol);
-    ROWCOL nCell = bRows ? nRow : nCol;
+    ROWCOL nCell = a.Along(nRow, nCol);
     if (pControl == NULL || !pControl->IsActive() || nCell <= nFrozen)
         return;
     // A control the user types into keeps its window, wherever its cell went.
@@ -329,8 +329,8 @@ void CGXGridCore::HideControlOutOfView(BOOL bRows, ROWCOL nFrozen)
         (hFocus == pWnd->GetSafeHwnd() || ::IsChild(pWnd->GetSafeHwnd(), hFocus)))
         return;
     BOOL bPartial;
-    ROWCOL nFirst = bRows ? m_nTopRow : m_nLeftCol;
-    ROWCOL nLast = bRows ? GetBottomVisibleRow(&bPartial) : GetRightVisibleCol(&bPartial);
+    ROWCOL nFirst = this->*a.pnFirst;
+    ROWCOL nLast = (this->*a.GetLastVisible)(&bPartial);
     if (nCell < nFirst || nCell > nLast)
         pControl->Hide();
 }
@@ -339,13 +339,14 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
 {
     BOOL bRows = nDirection == GX_UP || nDirection == GX_DOWN;
     BOOL bBack = nDirection == GX_UP || nDirection == GX_LEFT;
+    const CGXGridAxis& a = bRows ? CGXGridAxis::rows : CGXGridAxis::cols;
     ResetLastVisibleCache();
     CRect rectDraw = GetDrawingRect();
-    ROWCOL nFrozen = bRows ? GetFrozenRows() : GetFrozenCols();
-    ROWCOL nOld = bRows ? m_nTopRow : m_nLeftCol;
-    int nFrozenSize = bRows ? SumRowHeights(0, nFrozen) : SumColWidths(0, nFrozen);
-    int nVisible = (bRows ? rectDraw.Height() : rectDraw.Width()) - nFrozenSize;
-    auto sizeOf = [&](ROWCOL n) { return bRows ? GetRowHeight(n) : GetColWidth(n); };
+    ROWCOL nFrozen = (this->*a.GetFrozen)();
+    ROWCOL nOld = this->*a.pnFirst;
+    int nFrozenSize = (this->*a.SumSizes)(0, nFrozen, 0);
+    int nVisible = a.Extent(rectDraw) - nFrozenSize;
+    auto sizeOf = [&](ROWCOL n) { return (this->*a.GetSize)(n); };
 
     // 2. The new first row and the pixel distance.
     ROWCOL nNew = nOld;
@@ -359,7 +360,7 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
     }
     else
     {
-        ROWCOL nMax = bRows ? CalcMaxTopRow() : CalcMaxLeftCol();
+        ROWCOL nMax = (this->*a.CalcMaxFirst)();
         if (nOld >= nMax)
             return FALSE;
         for (ROWCOL i = 0; i < nCount && nNew < nMax; i++)
@@ -374,8 +375,8 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
         return FALSE;
 
     // 3. The prepare-redraw component hears of the new position first; then the veto.
-    OnPrepareRedraw(bRows ? nNew : m_nTopRow, bRows ? m_nLeftCol : nNew, 0, (ROWCOL)nDirection);
-    if (!(bRows ? OnTopRowChanging(nNew) : OnLeftColChanging(nNew)))
+    OnPrepareRedraw(a.Row(nNew, m_nTopRow), a.Col(nNew, m_nLeftCol), 0, (ROWCOL)nDirection);
+    if (!(this->*a.OnFirstChanging)(nNew))
         return FALSE;
 
     // 5. Store, and hide an active control whose cell leaves the view. The handle of a frame
@@ -386,16 +387,13 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
                                 : m_nExcelFrameKind == 2 && m_rangeExcelFrame.left > nFrozen);
     if (bPinnedHandle)
         m_pExcelLikeFrameImp->RedrawFrameHandle(this);
-    (bRows ? m_nTopRow : m_nLeftCol) = nNew;
+    this->*a.pnFirst = nNew;
     ResetLastVisibleCache();
     HideControlOutOfView(bRows, nFrozen);
 
     // 6. Scroll the content and invalidate only the uncovered strip.
     CRect rectScroll = rectDraw;
-    if (bRows)
-        rectScroll.top += nFrozenSize;
-    else
-        rectScroll.left += nFrozenSize;
+    rectScroll.*a.pnStart += nFrozenSize;
     if (m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL && !IsLockUpdate())
     {
         if ((m_nHitState & 0x200) && m_pParam->m_bExcelLikeFill && m_pExcelLikeFillImp != NULL)
@@ -412,16 +410,12 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
     }
 
     // 7.
-    int nBar = bRows ? SB_VERT : SB_HORZ;
-    SetScrollPos(nBar, nNew, TRUE);
-    if ((GetScrollBarMode(nBar) & gxnAutomatic) && nNew == nFrozen + 1)
+    SetScrollPos(a.nBar, nNew, TRUE);
+    if ((GetScrollBarMode(a.nBar) & gxnAutomatic) && nNew == nFrozen + 1)
         UpdateScrollbars(TRUE, FALSE);
 
     // 8.
-    if (bRows)
-        OnTopRowChanged();
-    else
-        OnLeftColChanged();
+    (this->*a.OnFirstChanged)();
     return TRUE;
 }
 

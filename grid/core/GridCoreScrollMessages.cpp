@@ -1,25 +1,22 @@
 // CGXGridCore: the scroll-bar and size messages of the grid window and the dialog code it answers.
-#include "grid/core/GridCore.h"
+#include "grid/core/GridAxis.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/PluginComponent.h"
 
-// One scroll message for rows (bVert) or columns. Thumb positions are in scroll-bar units, each
-// worth the bar's scroll factor of rows or columns.
-static BOOL ScrollMessage(CGXGridCore* g, BOOL bVert, UINT nSBCode, UINT nPos)
+// One scroll message for rows or columns. Thumb positions are in scroll-bar units, each worth the
+// bar's scroll factor of rows or columns.
+static BOOL ScrollMessage(CGXGridCore* g, const CGXGridAxis& a, UINT nSBCode, UINT nPos)
 {
-    const ROWCOL nCount = bVert ? g->GetRowCount() : g->GetColCount();
-    const ROWCOL nFrozen = bVert ? g->GetFrozenRows() : g->GetFrozenCols();
-    const ROWCOL nTop = bVert ? g->GetTopRow() : g->GetLeftCol();
-    const int nBack = bVert ? GX_UP : GX_LEFT, nOn = bVert ? GX_DOWN : GX_RIGHT;
-    auto sizeOf = [&](ROWCOL n) { return bVert ? g->GetRowHeight(n) : g->GetColWidth(n); };
-    auto sumSizes = [&](ROWCOL a, ROWCOL b) {
-        return bVert ? g->SumRowHeights(a, b) : g->SumColWidths(a, b);
-    };
+    const ROWCOL nCount = (g->*a.GetCount)();
+    const ROWCOL nFrozen = (g->*a.GetFrozen)();
+    const ROWCOL nTop = (g->*a.GetFirstShown)();
+    const int nBack = a.nScrollBack, nOn = a.nScrollOn;
+    auto sizeOf = [&](ROWCOL n) { return (g->*a.GetSize)(n); };
+    auto sumSizes = [&](ROWCOL nFrom, ROWCOL nTo) { return (g->*a.SumSizes)(nFrom, nTo, 0); };
     if (nCount == 0 || nCount <= nFrozen + 1)
         return FALSE;
     const ROWCOL nFirst = nFrozen + 1;
-    ROWCOL nThumb =
-        nPos < nFirst ? nFirst : nFirst + (nPos - nFirst) * g->GetScrollFactor(bVert ? SB_VERT : SB_HORZ);
+    ROWCOL nThumb = nPos < nFirst ? nFirst : nFirst + (nPos - nFirst) * g->GetScrollFactor(a.nBar);
     auto scrollTo = [&](ROWCOL nNew) {
         if (nNew < nTop && sumSizes(nNew, nTop - 1) > 0)
             g->DoScroll(nBack, nTop - nNew);
@@ -48,7 +45,7 @@ static BOOL ScrollMessage(CGXGridCore* g, BOOL bVert, UINT nSBCode, UINT nPos)
         if (nTop < 2)
             break;
         CRect rect = g->GetDrawingRect();
-        int nAvail = (bVert ? rect.Height() : rect.Width()) - sumSizes(0, nFrozen);
+        int nAvail = a.Extent(rect) - sumSizes(0, nFrozen);
         ROWCOL n = 0;
         int nSum = 0;
         while (nTop - n > nFirst && nTop - n > 1)
@@ -64,7 +61,7 @@ static BOOL ScrollMessage(CGXGridCore* g, BOOL bVert, UINT nSBCode, UINT nPos)
     case SB_PAGEDOWN: {
         if (nTop >= nCount)
             break;
-        ROWCOL nLast = bVert ? g->GetBottomVisibleRow() : g->GetRightVisibleCol();
+        ROWCOL nLast = (g->*a.GetLastVisible)(NULL);
         g->DoScroll(nOn, nLast > nTop ? nLast - nTop : 1);
         break;
     }
@@ -98,7 +95,7 @@ BOOL CGXGridCore::OnGridVScroll(UINT nSBCode, UINT nPos, CScrollBar*)
         return FALSE;
     HideCellTip();
     TellControlOfScroll(WM_VSCROLL, nSBCode, nPos);
-    return ScrollMessage(this, TRUE, nSBCode, nPos);
+    return ScrollMessage(this, CGXGridAxis::rows, nSBCode, nPos);
 }
 
 BOOL CGXGridCore::OnGridHScroll(UINT nSBCode, UINT nPos, CScrollBar*)
@@ -107,7 +104,7 @@ BOOL CGXGridCore::OnGridHScroll(UINT nSBCode, UINT nPos, CScrollBar*)
         return FALSE;
     HideCellTip();
     TellControlOfScroll(WM_HSCROLL, nSBCode, nPos);
-    return ScrollMessage(this, FALSE, nSBCode, nPos);
+    return ScrollMessage(this, CGXGridAxis::cols, nSBCode, nPos);
 }
 
 // Arrows, Tab and characters belong to the grid, also inside a dialog.

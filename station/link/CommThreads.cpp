@@ -106,7 +106,7 @@ const JobEntry g_jobs[] = {
     {28, [](CIRComBase& c, STRUCT_COMM_JOB&) { return c.SetMode56(FALSE); }, 0, FALSE, TRUE, FALSE},
     {29,
      [](CIRComBase& c, STRUCT_COMM_JOB& j) {
-         memcpy(c.m_fVars54To62, j.dwParams, 4 * sizeof(float));
+         memcpy(c.m_fVars54To62, j.dwParams, StationVar::LongLifeParameterCount * sizeof(float));
          return c.WriteVars54To57();
      },
      0, FALSE, TRUE, FALSE},

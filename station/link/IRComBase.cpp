@@ -23,9 +23,13 @@ const TextEntry g_messageTexts[] = {
     {6, IDS_STATION_MSG_HEATING},      {7, IDS_STATION_MSG_SENSOR_BROKEN}, {9, IDS_STATION_MSG_EEPROM},
 };
 const TextEntry g_programTexts[] = {
-    {1, IDS_STATION_PROGRAM_WARMUP},      {2, IDS_STATION_PROGRAM_READY},       {3, IDS_STATION_PROGRAM_SOLDERING},
-    {4, IDS_STATION_PROGRAM_DESOLDERING}, {5, IDS_STATION_PROGRAM_END},         {6, IDS_STATION_PROGRAM_CALIBRATION},
-    {7, IDS_STATION_PROGRAM_ENDURANCE},
+    {StationVar::ProgramWarmUp, IDS_STATION_PROGRAM_WARMUP},
+    {StationVar::ProgramReady, IDS_STATION_PROGRAM_READY},
+    {StationVar::ProgramSoldering, IDS_STATION_PROGRAM_SOLDERING},
+    {StationVar::ProgramDesoldering, IDS_STATION_PROGRAM_DESOLDERING},
+    {StationVar::ProgramEnd, IDS_STATION_PROGRAM_END},
+    {StationVar::ProgramCalibration, IDS_STATION_PROGRAM_CALIBRATION},
+    {StationVar::ProgramEndurance, IDS_STATION_PROGRAM_ENDURANCE},
 };
 
 CString LoadText(const TextEntry* pEntries, size_t nEntries, int nCode, UINT nDefaultID)
@@ -78,10 +82,17 @@ float CIRComBase::GetCachedVar(int n) const
         int nCount;
         const float* pValues;
     };
+    using namespace StationVar;
     const Range ranges[] = {
-        {0, 6, m_fVars0To5},       {6, 13, m_fSetup},           {20, 1, &m_fVersion},  {21, 14, m_fVars21To34},
-        {35, 8, m_fStatus},        {43, 3, m_fClock},           {50, 2, m_fOperatingTimes},
-        {52, 2, m_fCounters52To53}, {54, 9, m_fVars54To62},
+        {ProcessFirst, ProcessCount, m_fVars0To5},
+        {SetupFirst, SetupCount, m_fSetup},
+        {FirmwareVersion, 1, &m_fVersion},
+        {LimitsFirst, LimitsCount, m_fVars21To34},
+        {StatusFirst, StatusCount, m_fStatus},
+        {ClockFirst, ClockCount, m_fClock},
+        {OperatingTimeFirst, OperatingTimeCount, m_fOperatingTimes},
+        {CountersFirst, CountersCount, m_fCounters52To53},
+        {LongLifeFirst, LongLifeCount, m_fVars54To62},
     };
     for (const Range& r : ranges)
         if (n >= r.nFirst && n < r.nFirst + r.nCount)
@@ -170,7 +181,7 @@ BOOL CIRComBase::Connect()
     BOOL bOk;
     do
     {
-        bOk = ReadFloatBlock(&m_fVersion, m_byAddress, 20, 1);
+        bOk = ReadFloatBlock(&m_fVersion, m_byAddress, StationVar::FirmwareVersion, 1);
         CountResult(bOk);
     } while (!bOk && m_nErrorCount <= maxErrorCount);
     m_dwBaud = dwBaud;
@@ -179,39 +190,39 @@ BOOL CIRComBase::Connect()
 
 BOOL CIRComBase::ReadVars0To5()
 {
-    return ReadBlock(m_fVars0To5, 0, 6);
+    return ReadBlock(m_fVars0To5, StationVar::ProcessFirst, StationVar::ProcessCount);
 }
 
 BOOL CIRComBase::ReadSetupBlock()
 {
-    return ReadBlock(m_fSetup, 6, 13);
+    return ReadBlock(m_fSetup, StationVar::SetupFirst, StationVar::SetupCount);
 }
 
 BOOL CIRComBase::ReadVars21To34()
 {
-    return ReadBlock(m_fVars21To34, 21, 14);
+    return ReadBlock(m_fVars21To34, StationVar::LimitsFirst, StationVar::LimitsCount);
 }
 
 BOOL CIRComBase::ReadStatusBlock()
 {
-    return ReadBlock(m_fStatus, 35, 8);
+    return ReadBlock(m_fStatus, StationVar::StatusFirst, StationVar::StatusCount);
 }
 
 BOOL CIRComBase::ReadClock()
 {
-    return ReadBlock(m_fClock, 43, 3);
+    return ReadBlock(m_fClock, StationVar::ClockFirst, StationVar::ClockCount);
 }
 
 BOOL CIRComBase::ReadVars54To62()
 {
-    return ReadBlock(m_fVars54To62, 54, 9);
+    return ReadBlock(m_fVars54To62, StationVar::LongLifeFirst, StationVar::LongLifeCount);
 }
 
 BOOL CIRComBase::ReadOperatingTimes()
 {
     if (VersionBelow(kGateOperatingTimes))
         return TRUE;
-    return ReadBlock(m_fOperatingTimes, 50, 2);
+    return ReadBlock(m_fOperatingTimes, StationVar::OperatingTimeFirst, StationVar::OperatingTimeCount);
 }
 
 BOOL CIRComBase::ReadCounters52To53()
@@ -221,116 +232,120 @@ BOOL CIRComBase::ReadCounters52To53()
         m_fCounters52To53[0] = m_fCounters52To53[1] = -1.0f;
         return TRUE;
     }
-    return ReadBlock(m_fCounters52To53, 52, 2);
+    return ReadBlock(m_fCounters52To53, StationVar::CountersFirst, StationVar::CountersCount);
 }
 
 BOOL CIRComBase::WriteVar4(const DWORD* pValue, BOOL bStore)
 {
     if (VersionBelow(kGateParameters))
         return TRUE;
-    return FinishWrite(WriteBlock(pValue, 4, 1), bStore);
+    return FinishWrite(WriteBlock(pValue, StationVar::SensorFactorTE, 1), bStore);
 }
 
 BOOL CIRComBase::WriteVar5(const DWORD* pValue, BOOL bStore)
 {
     if (VersionBelow(kGateParameters))
         return TRUE;
-    return FinishWrite(WriteBlock(pValue, 5, 1), bStore);
+    return FinishWrite(WriteBlock(pValue, StationVar::SensorFactorIR, 1), bStore);
 }
 
 BOOL CIRComBase::WriteVars7To14(BOOL bStore)
 {
-    return FinishWrite(WriteBlock(m_dwBlockWrite, 7, 8), bStore);
+    return FinishWrite(WriteBlock(m_dwBlockWrite, StationVar::ProfileFirst, StationVar::ProfileCount),
+                       bStore);
 }
 
 BOOL CIRComBase::WriteBottomHeater(DWORD dwValue)
 {
-    return WriteBlock(&dwValue, 12, 1);
+    return WriteBlock(&dwValue, StationVar::Energy, 1);
 }
 
 BOOL CIRComBase::WriteVar15(int nValue, BOOL bStore)
 {
-    return FinishWrite(WriteFloat(15, (float)nValue), bStore);
+    return FinishWrite(WriteFloat(StationVar::StationPassword, (float)nValue), bStore);
 }
 
 BOOL CIRComBase::WriteVar18(const DWORD* pValue, BOOL bStore)
 {
-    return FinishWrite(WriteBlock(pValue, 18, 1), bStore);
+    return FinishWrite(WriteBlock(pValue, StationVar::SerialNumber, 1), bStore);
 }
 
 BOOL CIRComBase::StoreParameters()
 {
-    return WriteFloat(19, 1.0f);
+    return WriteFloat(StationVar::Commit, 1.0f);
 }
 
 BOOL CIRComBase::FanOn()
 {
-    return WriteFloat(37, 1.0f);
+    return WriteFloat(StationVar::Fan, 1.0f);
 }
 
 BOOL CIRComBase::FanOff()
 {
-    return WriteFloat(37, 0.0f);
+    return WriteFloat(StationVar::Fan, 0.0f);
 }
 
 BOOL CIRComBase::PumpOn()
 {
-    return WriteFloat(38, 1.0f);
+    return WriteFloat(StationVar::Pump, 1.0f);
 }
 
 BOOL CIRComBase::PumpOff()
 {
-    return WriteFloat(38, 0.0f);
+    return WriteFloat(StationVar::Pump, 0.0f);
 }
 
 BOOL CIRComBase::Calibrate()
 {
-    return WriteFloat(46, 1.0f);
+    return WriteFloat(StationVar::CalibrateTrigger, 1.0f);
 }
 
 BOOL CIRComBase::WriteVar48(int nValue, BOOL bStore)
 {
     if (VersionBelow(kGateParameters))
         return TRUE;
-    return FinishWrite(WriteFloat(48, (float)nValue), bStore);
+    return FinishWrite(WriteFloat(StationVar::PipetteCalibration, (float)nValue), bStore);
 }
 
 BOOL CIRComBase::WriteVar49(int nValue, BOOL bStore)
 {
     if (VersionBelow(kGateParameters))
         return TRUE;
-    return FinishWrite(WriteFloat(49, (float)nValue), bStore);
+    return FinishWrite(WriteFloat(StationVar::BuzzerMode, (float)nValue), bStore);
 }
 
 BOOL CIRComBase::WriteOperatingTimes(const DWORD* pValues)
 {
     if (VersionBelow(kGateOperatingTimes))
         return TRUE;
-    return FinishWrite(WriteBlock(pValues, 50, 2), FALSE);
+    return FinishWrite(WriteBlock(pValues, StationVar::OperatingTimeFirst, StationVar::OperatingTimeCount),
+                       FALSE);
 }
 
 BOOL CIRComBase::WriteClock()
 {
-    return FinishWrite(WriteBlock(m_dwClockWrite, 43, 3), FALSE);
+    return FinishWrite(WriteBlock(m_dwClockWrite, StationVar::ClockFirst, StationVar::ClockCount), FALSE);
 }
 
 BOOL CIRComBase::WriteVars54To57()
 {
-    DWORD values[4];
+    DWORD values[StationVar::LongLifeParameterCount];
     memcpy(values, m_fVars54To62, sizeof values);
-    return FinishWrite(WriteBlock(values, 54, 4), FALSE);
+    return FinishWrite(WriteBlock(values, StationVar::LongLifeFirst, StationVar::LongLifeParameterCount),
+                       FALSE);
 }
 
 BOOL CIRComBase::SetMode56(BOOL bOn)
 {
-    DWORD values[2] = {FloatBits(bOn ? 1.0f : 0.0f), FloatBits(1.0f)};
-    return FinishWrite(WriteBlock(values, 56, 2), FALSE);
+    DWORD values[StationVar::LongLifeModeCount] = {FloatBits(bOn ? 1.0f : 0.0f), FloatBits(1.0f)};
+    return FinishWrite(WriteBlock(values, StationVar::LongLifeActive, StationVar::LongLifeModeCount), FALSE);
 }
 
 BOOL CIRComBase::ClearVars58To61()
 {
-    DWORD zeros[4] = {0, 0, 0, 0};
-    BOOL bOk = FinishWrite(WriteBlock(zeros, 58, 4), FALSE);
+    DWORD zeros[StationVar::LongLifeResetCount] = {};
+    BOOL bOk =
+        FinishWrite(WriteBlock(zeros, StationVar::LongLifeResetFirst, StationVar::LongLifeResetCount), FALSE);
     if (bOk)
         bOk = SetMode56(FALSE);
     return bOk;
@@ -352,18 +367,18 @@ CString CIRComBase::FormatSensorType(float fFlag)
 
 CString CIRComBase::GetUnitText() const
 {
-    return FormatUnit(m_fSetup[14 - 6]);
+    return FormatUnit(GetCachedVar(StationVar::Unit));
 }
 
 CString CIRComBase::GetSensorText() const
 {
-    return FormatSensorType(m_fSetup[13 - 6]);
+    return FormatSensorType(GetCachedVar(StationVar::SensorType));
 }
 
 CString CIRComBase::GetTemperatureText(BOOL bBare) const
 {
-    double value = m_fVars0To5[3];
-    if (m_fSetup[14 - 6] > 0.0f)
+    double value = GetCachedVar(StationVar::Temperature);
+    if (GetCachedVar(StationVar::Unit) > 0.0f)
         value = value * 1.8 + 32.0;
     CString text;
     text.Format("%#4.1f", value);
@@ -386,13 +401,14 @@ CString CIRComBase::GetVersionText() const
 CString CIRComBase::GetModuleTimeText() const
 {
     CString text;
-    text.Format("%2.2d:%2.2d:%2.2d", (int)m_fClock[2], (int)m_fClock[1], (int)m_fClock[0]);
+    text.Format("%2.2d:%2.2d:%2.2d", (int)GetCachedVar(StationVar::ClockHours),
+                (int)GetCachedVar(StationVar::ClockMinutes), (int)GetCachedVar(StationVar::ClockSeconds));
     return text;
 }
 
 CString CIRComBase::GetOperatingTimeText(int n) const
 {
-    float fMinutes = (n == 0 || n == 1) ? m_fOperatingTimes[n] : 0.0f;
+    float fMinutes = (n == 0 || n == 1) ? GetCachedVar(StationVar::OperatingTimeIR + n) : 0.0f;
     int nHours = (int)(fMinutes * 0.016666668f);
     int nRest = (int)(fMinutes - nHours * 60.0);
     CString text;
@@ -402,10 +418,12 @@ CString CIRComBase::GetOperatingTimeText(int n) const
 
 CString CIRComBase::GetMessageText() const
 {
-    return LoadText(g_messageTexts, _countof(g_messageTexts), (int)m_fStatus[39 - 35], IDS_STATION_MSG_NONE);
+    return LoadText(g_messageTexts, _countof(g_messageTexts), (int)GetCachedVar(StationVar::Message),
+                    IDS_STATION_MSG_NONE);
 }
 
 CString CIRComBase::GetProgramText() const
 {
-    return LoadText(g_programTexts, _countof(g_programTexts), (int)m_fStatus[40 - 35], IDS_STATION_PROGRAM_UNKNOWN);
+    return LoadText(g_programTexts, _countof(g_programTexts), (int)GetCachedVar(StationVar::ProgramState),
+                    IDS_STATION_PROGRAM_UNKNOWN);
 }

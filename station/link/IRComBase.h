@@ -4,6 +4,7 @@
 // station through it, under the write lock; readers copy the cache under the read lock.
 #pragma once
 #include "station/link/MotBusProtocoll.h"
+#include "station/link/StationVariables.h"
 
 class CIRComBase : public CMotBusProtocoll
 {
@@ -80,17 +81,17 @@ public:
     CString GetProgramText() const;
 
     // Attributes: the cache and the write buffers (read under the read lock)
-    DWORD m_dwBlockWrite[8];   // variables 7-14 sent by WriteVars7To14
-    DWORD m_dwClockWrite[3];   // variables 43-45 sent by WriteClock
-    float m_fVars54To62[9];    // the first four are also sent by WriteVars54To57
-    float m_fClock[3];         // variables 43, 44, 45: seconds, minutes, hours
-    float m_fVars0To5[6];
-    float m_fSetup[13];        // variables 6-18; 13 sensor type, 14 unit
-    float m_fVars21To34[14];
-    float m_fStatus[8];        // variables 35-42
-    float m_fVersion;          // variable 20
-    float m_fOperatingTimes[2]; // variables 50, 51 in minutes
-    float m_fCounters52To53[2]; // -1.0: the firmware does not have them
+    DWORD m_dwBlockWrite[StationVar::ProfileCount]; // the profile sent by WriteVars7To14
+    DWORD m_dwClockWrite[StationVar::ClockCount];   // sent by WriteClock
+    float m_fVars54To62[StationVar::LongLifeCount]; // the first four are also sent by WriteVars54To57
+    float m_fClock[StationVar::ClockCount];         // seconds, minutes, hours
+    float m_fVars0To5[StationVar::ProcessCount];
+    float m_fSetup[StationVar::SetupCount];
+    float m_fVars21To34[StationVar::LimitsCount];
+    float m_fStatus[StationVar::StatusCount];
+    float m_fVersion;
+    float m_fOperatingTimes[StationVar::OperatingTimeCount]; // minutes
+    float m_fCounters52To53[StationVar::CountersCount];      // -1.0: the firmware does not have them
 
     // Implementation
 protected:

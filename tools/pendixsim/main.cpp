@@ -40,8 +40,7 @@ struct Options
     int logEnd = 40;
     Fault fault = Fault::None;
     int faultCommand = -1; // only this command byte; -1: every command
-    int faultSkip = 0;
-    int faultCount = 0; // 0: every matching command after the skipped ones
+    sim::FaultWindow faultWindow;
 };
 
 void Usage()
@@ -133,9 +132,9 @@ bool ParseOptions(int argc, char** argv, Options& o)
             o.faultCommand = strlen(value) == 1 ? static_cast<unsigned char>(value[0])
                                                 : static_cast<int>(strtol(value, nullptr, 0));
         else if (arg == "--fault-skip")
-            o.faultSkip = atoi(value);
+            o.faultWindow.skip = atoi(value);
         else if (arg == "--fault-count")
-            o.faultCount = atoi(value);
+            o.faultWindow.count = atoi(value);
         else
             return false;
     }
@@ -191,10 +190,8 @@ class Pendix : public sim::Device
 
     Options m_o;
     double m_now = 0.0;
-    double m_lastByte = 0.0;
-    std::vector<uint8_t> m_buffer;
+    sim::RequestBuffer m_buffer;
     long m_clockOffset = 0; // seconds added to the host's local time of day
-    int m_matching = 0;
 };
 
 long Pendix::SecondsOfDay() const
@@ -237,10 +234,7 @@ bool Pendix::Spoils(uint8_t code)
         return false;
     if (m_o.faultCommand >= 0 && code != m_o.faultCommand)
         return false;
-    int index = m_matching++;
-    if (index < m_o.faultSkip)
-        return false;
-    return m_o.faultCount == 0 || index < m_o.faultSkip + m_o.faultCount;
+    return m_o.faultWindow.Spoils();
 }
 
 std::vector<uint8_t> Pendix::Answer(sim::Line& line, const std::vector<uint8_t>& frame)
@@ -339,28 +333,19 @@ void Pendix::Handle(sim::Line& line, const std::vector<uint8_t>& frame)
 
 void Pendix::Receive(sim::Line& line, const uint8_t* bytes, size_t count, double nowSec)
 {
-    // A pause inside a command ends it: the device starts over with the next byte.
-    if (!m_buffer.empty() && nowSec - m_lastByte > 0.05)
+    m_buffer.Add(line, bytes, count, nowSec);
+    while (!m_buffer.Bytes().empty() && !line.Gone())
     {
-        line.Log("rx drop [%s]", sim::Line::Hex(m_buffer).c_str());
-        m_buffer.clear();
-    }
-    m_lastByte = nowSec;
-    m_buffer.insert(m_buffer.end(), bytes, bytes + count);
-    while (!m_buffer.empty() && !line.Gone())
-    {
-        const Command* command = FindCommand(m_buffer[0]);
+        const Command* command = FindCommand(m_buffer.Bytes()[0]);
         if (!command)
         {
-            line.Log("rx bad [%02X]", m_buffer[0]);
-            m_buffer.erase(m_buffer.begin());
+            line.Log("rx bad [%02X]", m_buffer.Bytes()[0]);
+            m_buffer.Take(1);
             continue;
         }
-        if (m_buffer.size() < 1 + command->arguments)
+        if (m_buffer.Bytes().size() < 1 + command->arguments)
             break;
-        std::vector<uint8_t> frame(m_buffer.begin(), m_buffer.begin() + 1 + command->arguments);
-        m_buffer.erase(m_buffer.begin(), m_buffer.begin() + 1 + command->arguments);
-        Handle(line, frame);
+        Handle(line, m_buffer.Take(1 + command->arguments));
     }
 }
 
@@ -374,14 +359,6 @@ int main(int argc, char** argv)
         Usage();
         return 2;
     }
-    sim::Line line(options.line);
     Pendix pendix(options);
-    if (!line.Open("pendix 9600"))
-    {
-        line.Close();
-        return 1;
-    }
-    line.Run(pendix);
-    line.Close();
-    return 0;
+    return sim::Serve(options.line, pendix, "pendix 9600");
 }

@@ -289,4 +289,38 @@ void Line::Run(Device& device)
     }
 }
 
+void RequestBuffer::Add(Line& line, const uint8_t* bytes, size_t count, double nowSec)
+{
+    if (!m_bytes.empty() && nowSec - m_lastByte > 0.05)
+        Drop(line);
+    m_lastByte = nowSec;
+    m_bytes.insert(m_bytes.end(), bytes, bytes + count);
+}
+
+std::vector<uint8_t> RequestBuffer::Take(size_t length)
+{
+    std::vector<uint8_t> request(m_bytes.begin(), m_bytes.begin() + length);
+    m_bytes.erase(m_bytes.begin(), m_bytes.begin() + length);
+    return request;
+}
+
+void RequestBuffer::Drop(Line& line)
+{
+    line.Log("rx drop [%s]", Line::Hex(m_bytes).c_str());
+    m_bytes.clear();
+}
+
+int Serve(const LineOptions& options, Device& device, const char* greeting)
+{
+    Line line(options);
+    if (!line.Open(greeting))
+    {
+        line.Close();
+        return 1;
+    }
+    line.Run(device);
+    line.Close();
+    return 0;
+}
+
 } // namespace sim

@@ -29,6 +29,42 @@ const char* LineUsage();
 
 class Line;
 
+// Which of the requests a fault matches it spoils: the first `skip` pass, then `count` of them
+// (0: every one after the skipped ones).
+struct FaultWindow
+{
+    int skip = 0;
+    int count = 0;
+    int matched = 0;
+
+    // Counts one matching request; true when the fault spoils it.
+    bool Spoils()
+    {
+        int index = matched++;
+        return index >= skip && (count == 0 || index < skip + count);
+    }
+};
+
+// The bytes of a request being assembled: a pause of more than 50 ms inside one ends it, and the
+// device starts over with the next byte.
+class RequestBuffer
+{
+  public:
+    // Adds the bytes that arrived, after dropping (and logging) a request the pause ended.
+    void Add(Line& line, const uint8_t* bytes, size_t count, double nowSec);
+    // Takes the first length bytes off as one request.
+    std::vector<uint8_t> Take(size_t length);
+    void Drop(Line& line);
+    const std::vector<uint8_t>& Bytes() const
+    {
+        return m_bytes;
+    }
+
+  private:
+    std::vector<uint8_t> m_bytes;
+    double m_lastByte = 0;
+};
+
 // What a device model implements.
 class Device
 {
@@ -81,5 +117,9 @@ class Line
     bool m_vanished = false;
     bool m_stalled = false;
 };
+
+// Opens the line with the greeting, serves the device and closes the line; the simulator's exit
+// code (1 when the line could not be opened).
+int Serve(const LineOptions& options, Device& device, const char* greeting);
 
 } // namespace sim

@@ -20,8 +20,7 @@ struct Options
     sim::StationOptions station;
     sim::LineOptions line;
     Fault fault = Fault::None;
-    int faultSkip = 0;
-    int faultCount = 0; // 0: every request after the skipped ones
+    sim::FaultWindow faultWindow;
     int faultRegister = -1;
     int faultFunction = -1;
     int lateMs = 500;
@@ -124,9 +123,9 @@ bool ParseOptions(int argc, char** argv, Options& o)
                 return false;
         }
         else if (arg == "--fault-skip")
-            o.faultSkip = atoi(value());
+            o.faultWindow.skip = atoi(value());
         else if (arg == "--fault-count")
-            o.faultCount = atoi(value());
+            o.faultWindow.count = atoi(value());
         else if (arg == "--fault-register")
             o.faultRegister = static_cast<int>(strtol(value(), nullptr, 0));
         else if (arg == "--fault-function")
@@ -161,9 +160,7 @@ private:
 
     Options m_o;
     sim::Station m_station;
-    std::vector<uint8_t> m_buffer;
-    double m_lastByte = 0;
-    int m_matching = 0;
+    sim::RequestBuffer m_buffer;
 };
 
 bool StationDevice::Spoils(const sim::Request& r)
@@ -174,10 +171,7 @@ bool StationDevice::Spoils(const sim::Request& r)
         return false;
     if (m_o.faultFunction >= 0 && r.function != m_o.faultFunction)
         return false;
-    int index = m_matching++;
-    if (index < m_o.faultSkip)
-        return false;
-    return m_o.faultCount == 0 || index < m_o.faultSkip + m_o.faultCount;
+    return m_o.faultWindow.Spoils();
 }
 
 void StationDevice::HandleFrame(sim::Line& line, const std::vector<uint8_t>& frame)
@@ -258,28 +252,18 @@ void StationDevice::HandleFrame(sim::Line& line, const std::vector<uint8_t>& fra
 
 void StationDevice::Receive(sim::Line& line, const uint8_t* bytes, size_t count, double nowSec)
 {
-    // A pause inside a frame ends it: the station starts over with the next byte.
-    if (!m_buffer.empty() && nowSec - m_lastByte > 0.05)
+    m_buffer.Add(line, bytes, count, nowSec);
+    while (m_buffer.Bytes().size() >= 3 && !line.Gone())
     {
-        line.Log("rx drop [%s]", sim::Line::Hex(m_buffer).c_str());
-        m_buffer.clear();
-    }
-    m_lastByte = nowSec;
-    m_buffer.insert(m_buffer.end(), bytes, bytes + count);
-    while (m_buffer.size() >= 3 && !line.Gone())
-    {
-        size_t length = sim::AnnouncedLength(m_buffer);
+        size_t length = sim::AnnouncedLength(m_buffer.Bytes());
         if (length < 8)
         {
-            line.Log("rx drop [%s]", sim::Line::Hex(m_buffer).c_str());
-            m_buffer.clear();
+            m_buffer.Drop(line);
             break;
         }
-        if (m_buffer.size() < length)
+        if (m_buffer.Bytes().size() < length)
             break;
-        std::vector<uint8_t> frame(m_buffer.begin(), m_buffer.begin() + length);
-        m_buffer.erase(m_buffer.begin(), m_buffer.begin() + length);
-        HandleFrame(line, frame);
+        HandleFrame(line, m_buffer.Take(length));
     }
 }
 
@@ -293,17 +277,9 @@ int main(int argc, char** argv)
         Usage();
         return 2;
     }
-    sim::Line line(options.line);
     StationDevice station(options);
     char greeting[128];
     snprintf(greeting, sizeof greeting, "address %d baud %d firmware %.2f", options.station.address,
              options.station.baud, options.station.firmware);
-    if (!line.Open(greeting))
-    {
-        line.Close();
-        return 1;
-    }
-    line.Run(station);
-    line.Close();
-    return 0;
+    return sim::Serve(options.line, station, greeting);
 }

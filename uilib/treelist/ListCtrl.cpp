@@ -1,9 +1,4 @@
 #include "ListCtrl.h"
-#include "ListBaseItems.inl"
-#include "ListBasePaint.inl"
-#include "ListBaseHeader.inl"
-#include "ListBaseInput.inl"
-#include "ListBaseNotify.inl"
 
 // The list engine compiled for the plain-window host.
 IMPLEMENT_TEMPLATE_INSTANCE_CLASS(SECListBaseC, "SECListBaseC", RUNTIME_CLASS(CWnd))

@@ -1,5 +1,5 @@
-// SECListCtrl: the owner-drawn list as a plain child window. The engine is SECListBaseC
-// (SECListBase over CWnd); this class adds the run-time class and the message map.
+// SECListCtrl: the owner-drawn list as a plain child window. SECListBaseC is the list engine
+// (SECListEngine) over CWnd; this class adds the run-time class and the message map.
 #pragma once
 #include "ListBase.h"
 

@@ -1,9 +1,4 @@
 #include "ListView.h"
-#include "ListBaseItems.inl"
-#include "ListBasePaint.inl"
-#include "ListBaseHeader.inl"
-#include "ListBaseInput.inl"
-#include "ListBaseNotify.inl"
 #include "PrintInfo.h"
 #include "PrintDialog.h"
 

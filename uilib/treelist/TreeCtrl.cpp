@@ -1,14 +1,9 @@
 #include "TreeCtrl.h"
-#include "ListBaseItems.inl"
-#include "ListBasePaint.inl"
-#include "ListBaseHeader.inl"
-#include "ListBaseInput.inl"
-#include "ListBaseNotify.inl"
 #include "TreeBaseItems.inl"
 #include "TreeBaseInput.inl"
 #include "TreeBasePaint.inl"
 
-// The list engine's code comes from ListCtrl.cpp.
+// The list's host forwards come from ListCtrl.cpp.
 extern template class SECListBase<CWnd>;
 
 // The tree engine compiled for the plain-window host.

@@ -3,7 +3,7 @@
 #include "TreeBaseInput.inl"
 #include "TreeBasePaint.inl"
 
-// The list engine's code for the view comes from ListView.cpp.
+// The list's host forwards for the view come from ListView.cpp.
 extern template class SECListBase<CView>;
 
 // The tree engine compiled for the view host.

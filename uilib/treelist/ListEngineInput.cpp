@@ -1,8 +1,7 @@
-// SECListBase: hit testing, the selection engine, mouse, keyboard, type-ahead, timers, focus.
-#pragma once
-#include "ListBase.h"
+// SECListEngine: hit testing, the selection engine, mouse, keyboard, type-ahead, timers, focus.
+#include "ListEngine.h"
 
-template <class TBase> int SECListBase<TBase>::HitTest(int x, int y, UINT& nFlags, int& nCol)
+int SECListEngine::HitTest(int x, int y, UINT& nFlags, int& nCol)
 {
     nFlags = 0;
     nCol = -1;
@@ -110,8 +109,7 @@ template <class TBase> int SECListBase<TBase>::HitTest(int x, int y, UINT& nFlag
     return -1;
 }
 
-template <class TBase>
-void SECListBase<TBase>::FilterHitFlags(CPoint pt, int nRow, UINT nFlags, BOOL& bArm, BOOL& bSelect)
+void SECListEngine::FilterHitFlags(CPoint pt, int nRow, UINT nFlags, BOOL& bArm, BOOL& bSelect)
 {
     bArm = bSelect = FALSE;
     if (nFlags & (ListHit::ON_ICON | ListHit::ON_LABEL))
@@ -141,7 +139,7 @@ void SECListBase<TBase>::FilterHitFlags(CPoint pt, int nRow, UINT nFlags, BOOL& 
     }
 }
 
-template <class TBase> BOOL SECListBase<TBase>::ChangeSelection(int nRow, UINT nKeyFlags, BOOL bByMouse)
+BOOL SECListEngine::ChangeSelection(int nRow, UINT nKeyFlags, BOOL bByMouse)
 {
     int F = m_nFocusIndex;
     BOOL bShift = (nKeyFlags & MK_SHIFT) != 0;
@@ -197,10 +195,10 @@ template <class TBase> BOOL SECListBase<TBase>::ChangeSelection(int nRow, UINT n
     return TRUE;
 }
 
-template <class TBase> void SECListBase<TBase>::CaptureMouse(BOOL bCapture)
+void SECListEngine::CaptureMouse(BOOL bCapture)
 {
     if (bCapture)
-        this->SetCapture();
+        m_pWnd->SetCapture();
 }
 
 // Shift and Ctrl as the keyboard has them now (synthesised mouse input may not carry them).
@@ -214,11 +212,11 @@ static inline UINT SecListMouseKeys(UINT nFlags)
     return nFlags;
 }
 
-template <class TBase> void SECListBase<TBase>::OnLButtonDown(UINT nFlags, CPoint point)
+void SECListEngine::OnLButtonDown(UINT nFlags, CPoint point)
 {
     nFlags = SecListMouseKeys(nFlags);
-    if (::GetFocus() != this->m_hWnd)
-        this->SetFocus();
+    if (::GetFocus() != m_pWnd->m_hWnd)
+        m_pWnd->SetFocus();
     UINT nHit;
     int nCol;
     int nRow = HitTest(point.x, point.y, nHit, nCol);
@@ -238,7 +236,7 @@ template <class TBase> void SECListBase<TBase>::OnLButtonDown(UINT nFlags, CPoin
         {
             m_nPressedColumn = nCol;
             DrawHeaderItem(nCol, TRUE);
-            this->SetCapture();
+            m_pWnd->SetCapture();
         }
         if (bSelect && ChangeSelection(nRow, nFlags, TRUE))
             OnSelectItem(nRow, TRUE);
@@ -246,10 +244,10 @@ template <class TBase> void SECListBase<TBase>::OnLButtonDown(UINT nFlags, CPoin
     m_ptButtonDown = point;
     m_pTip->RefreshTip();
     m_bItemDrag = m_bHeaderDrag = FALSE;
-    this->Default();
+    m_pWnd->Default();
 }
 
-template <class TBase> void SECListBase<TBase>::TrackColumnResizeAndApply(int nCol, CPoint point)
+void SECListEngine::TrackColumnResizeAndApply(int nCol, CPoint point)
 {
     int dx = TrackColumnResize(point.x, point.y, nCol);
     if (dx == 0)
@@ -275,15 +273,15 @@ template <class TBase> void SECListBase<TBase>::TrackColumnResizeAndApply(int nC
     if (IsLabelWrap())
         InvalidateMeasurements();
     RecalcLayout();
-    this->Invalidate(TRUE);
+    m_pWnd->Invalidate(TRUE);
 }
 
-template <class TBase> int SECListBase<TBase>::TrackColumnResize(int, int, int nCol)
+int SECListEngine::TrackColumnResize(int, int, int nCol)
 {
     if (::GetCapture() != NULL || GetColumnAt(nCol) == NULL)
         return 0;
-    this->SetCapture();
-    this->UpdateWindow();
+    m_pWnd->SetCapture();
+    m_pWnd->UpdateWindow();
     CRect rcClient, rcInside;
     GetClientRect(&rcClient);
     GetInsideRectangle(&rcInside);
@@ -291,7 +289,7 @@ template <class TBase> int SECListBase<TBase>::TrackColumnResize(int, int, int n
     int xStart = GetColumnRight(nCol);
     int xMin = xLeft + ListMetrics::MIN_COLUMN_DRAG;
     int xNow = xStart;
-    CClientDC dc(this);
+    CClientDC dc(m_pWnd);
     auto drawBar = [&](int x) {
         CRect rc(x - 1, rcClient.top, x + 1, rcInside.bottom);
         dc.InvertRect(&rc);
@@ -308,7 +306,7 @@ template <class TBase> int SECListBase<TBase>::TrackColumnResize(int, int, int n
             ::PostQuitMessage((int)msg.wParam);
             break;
         }
-        if (::GetCapture() != this->m_hWnd)
+        if (::GetCapture() != m_pWnd->m_hWnd)
             break; // capture lost: keep the current position
         switch (msg.message)
         {
@@ -353,19 +351,19 @@ template <class TBase> int SECListBase<TBase>::TrackColumnResize(int, int, int n
     drawBar(xNow);
     if (nCol > 0)
         drawBar(xLeft);
-    if (::GetCapture() == this->m_hWnd)
+    if (::GetCapture() == m_pWnd->m_hWnd)
         ::ReleaseCapture();
     return std::max(xNow, xMin) - xStart;
 }
 
-template <class TBase> void SECListBase<TBase>::DrawDropMark(int x)
+void SECListEngine::DrawDropMark(int x)
 {
-    CClientDC dc(this);
+    CClientDC dc(m_pWnd);
     CRect rc(x, 0, x + 1, m_cyHeader);
     dc.FillSolidRect(&rc, (COLORREF)0xFF0000);
 }
 
-template <class TBase> void SECListBase<TBase>::EraseDropMark()
+void SECListEngine::EraseDropMark()
 {
     if (m_nDropPosition < 0)
         return;
@@ -379,7 +377,7 @@ template <class TBase> void SECListBase<TBase>::EraseDropMark()
     {
         if (GetColumnCount() > 0)
             DrawHeaderItem(GetColumnCount() - 1, FALSE);
-        CClientDC dc(this);
+        CClientDC dc(m_pWnd);
         CRect rcClient;
         GetClientRect(&rcClient);
         if (m_bVScrollShown)
@@ -391,7 +389,7 @@ template <class TBase> void SECListBase<TBase>::EraseDropMark()
     }
 }
 
-template <class TBase> void SECListBase<TBase>::TrackColumnDrop(int x, int, int nCol)
+void SECListEngine::TrackColumnDrop(int x, int, int nCol)
 {
     if (nCol == -1)
         nCol = GetColumnCount() - 1;
@@ -422,11 +420,11 @@ template <class TBase> void SECListBase<TBase>::TrackColumnDrop(int x, int, int 
     CImageList::DragShowNolock(TRUE);
 }
 
-template <class TBase> void SECListBase<TBase>::OnMouseMove(UINT nFlags, CPoint point)
+void SECListEngine::OnMouseMove(UINT nFlags, CPoint point)
 {
     if (m_bItemDrag && !m_bHeaderDrag)
     {
-        this->Default();
+        m_pWnd->Default();
         return;
     }
     UINT nHit;
@@ -463,14 +461,14 @@ template <class TBase> void SECListBase<TBase>::OnMouseMove(UINT nFlags, CPoint 
         {
             CImageList::DragShowNolock(TRUE);
             m_pHeaderDragImage->BeginDrag(0, CPoint(m_ptButtonDown.x - GetColumnLeft(m_nPressedColumn), 0));
-            CImageList::DragEnter(this, CPoint(point.x, 0));
+            CImageList::DragEnter(m_pWnd, CPoint(point.x, 0));
         }
     }
     if (m_bHeaderDrag && (nFlags & MK_LBUTTON))
     {
         if (point.y >= 0 && point.y < m_cyHeader + 30)
         {
-            CImageList::DragEnter(this, CPoint(point.x, 0));
+            CImageList::DragEnter(m_pWnd, CPoint(point.x, 0));
             CImageList::DragMove(CPoint(point.x, 0));
             int nOver = -1;
             UINT nHitX;
@@ -479,7 +477,7 @@ template <class TBase> void SECListBase<TBase>::OnMouseMove(UINT nFlags, CPoint 
         }
         else
         {
-            CImageList::DragLeave(this);
+            CImageList::DragLeave(m_pWnd);
             EraseDropMark();
             m_nDropPosition = -1;
         }
@@ -500,10 +498,10 @@ template <class TBase> void SECListBase<TBase>::OnMouseMove(UINT nFlags, CPoint 
         else
             OnBeginDrag(m_nFocusIndex, m_ptButtonDown);
     }
-    this->Default();
+    m_pWnd->Default();
 }
 
-template <class TBase> void SECListBase<TBase>::OnLButtonUp(UINT nFlags, CPoint point)
+void SECListEngine::OnLButtonUp(UINT nFlags, CPoint point)
 {
     nFlags = SecListMouseKeys(nFlags);
     m_bArmed = FALSE;
@@ -515,7 +513,7 @@ template <class TBase> void SECListBase<TBase>::OnLButtonUp(UINT nFlags, CPoint 
     if (m_bHeaderDrag)
     {
         m_bHeaderDrag = FALSE;
-        CImageList::DragLeave(this);
+        CImageList::DragLeave(m_pWnd);
         CImageList::EndDrag();
         delete m_pHeaderDragImage;
         m_pHeaderDragImage = NULL;
@@ -558,32 +556,32 @@ template <class TBase> void SECListBase<TBase>::OnLButtonUp(UINT nFlags, CPoint 
         if (bOnPart && nRow == m_nClickRow)
         {
             KillEditTimer();
-            m_nEditTimer = this->SetTimer(ListTimer::EDIT_DELAY, ListTimer::EDIT_DELAY_MS);
+            m_nEditTimer = m_pWnd->SetTimer(ListTimer::EDIT_DELAY, ListTimer::EDIT_DELAY_MS);
         }
         BOOL bOnLabel = (nHit & ListHit::ON_LABEL) || (bFullRow && nCol > 0);
         m_nClickRow = (m_dwListStyle & ListStyle::EDIT_LABELS) && IsSelected(nRow) && bOnLabel ? nRow : -1;
     }
     else
         m_nClickRow = -1;
-    this->Default();
+    m_pWnd->Default();
     NotifyCode(NM_CLICK);
 }
 
-template <class TBase> void SECListBase<TBase>::OnLButtonDblClk(UINT, CPoint)
+void SECListEngine::OnLButtonDblClk(UINT, CPoint)
 {
     m_nClickRow = -1;
     KillEditTimer();
-    this->Default();
+    m_pWnd->Default();
     NotifyCode(NM_DBLCLK);
 }
 
-template <class TBase> void SECListBase<TBase>::OnRButtonDown(UINT nFlags, CPoint point)
+void SECListEngine::OnRButtonDown(UINT nFlags, CPoint point)
 {
     nFlags = SecListMouseKeys(nFlags);
     if (m_pTip->GetSafeHwnd() != NULL && m_pTip->IsWindowVisible())
-        this->SendMessage(WM_MOUSEACTIVATE, (WPARAM)this->GetParent()->GetSafeHwnd(),
-                          MAKELPARAM(HTCLIENT, WM_RBUTTONDOWN));
-    this->SetFocus();
+        m_pWnd->SendMessage(WM_MOUSEACTIVATE, (WPARAM)m_pWnd->GetParent()->GetSafeHwnd(),
+                            MAKELPARAM(HTCLIENT, WM_RBUTTONDOWN));
+    m_pWnd->SetFocus();
     UINT nHit;
     int nCol;
     int nRow = HitTest(point.x, point.y, nHit, nCol);
@@ -598,10 +596,10 @@ template <class TBase> void SECListBase<TBase>::OnRButtonDown(UINT nFlags, CPoin
     m_ptButtonDown = point;
     m_pTip->RefreshTip();
     m_bItemDrag = FALSE;
-    this->Default();
+    m_pWnd->Default();
 }
 
-template <class TBase> void SECListBase<TBase>::OnRButtonUp(UINT, CPoint)
+void SECListEngine::OnRButtonUp(UINT, CPoint)
 {
     m_bArmed = FALSE;
     if (m_bItemDrag)
@@ -610,17 +608,17 @@ template <class TBase> void SECListBase<TBase>::OnRButtonUp(UINT, CPoint)
         return;
     }
     m_pTip->RefreshTip();
-    this->Default();
+    m_pWnd->Default();
     NotifyCode(NM_RCLICK);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message)
+BOOL SECListEngine::OnSetCursor(CWnd*, UINT nHitTest, UINT)
 {
     if (nHitTest == HTCLIENT && m_hResizeCursor != NULL)
     {
         CPoint pt;
         ::GetCursorPos(&pt);
-        this->ScreenToClient(&pt);
+        m_pWnd->ScreenToClient(&pt);
         UINT nHit;
         int nCol;
         HitTest(pt.x, pt.y, nHit, nCol);
@@ -631,23 +629,22 @@ template <class TBase> BOOL SECListBase<TBase>::OnSetCursor(CWnd* pWnd, UINT nHi
             return TRUE;
         }
     }
-    return TBase::OnSetCursor(pWnd, nHitTest, message);
+    return FALSE;
 }
 
-template <class TBase> void SECListBase<TBase>::OnCancelMode()
+void SECListEngine::OnCancelMode()
 {
     m_pTip->Hide();
-    TBase::OnCancelMode();
 }
 
-template <class TBase> void SECListBase<TBase>::KillEditTimer()
+void SECListEngine::KillEditTimer()
 {
-    if (m_nEditTimer != 0 && this->m_hWnd != NULL)
-        this->KillTimer(ListTimer::EDIT_DELAY);
+    if (m_nEditTimer != 0 && m_pWnd->m_hWnd != NULL)
+        m_pWnd->KillTimer(ListTimer::EDIT_DELAY);
     m_nEditTimer = 0;
 }
 
-template <class TBase> void SECListBase<TBase>::OnTimer(UINT_PTR nIDEvent)
+BOOL SECListEngine::OnTimer(UINT_PTR nIDEvent)
 {
     switch (nIDEvent)
     {
@@ -661,7 +658,7 @@ template <class TBase> void SECListBase<TBase>::OnTimer(UINT_PTR nIDEvent)
         {
             CPoint pt;
             ::GetCursorPos(&pt);
-            this->ScreenToClient(&pt);
+            m_pWnd->ScreenToClient(&pt);
             UINT nHit;
             int nCol;
             int nRow = HitTest(pt.x, pt.y, nHit, nCol);
@@ -685,20 +682,20 @@ template <class TBase> void SECListBase<TBase>::OnTimer(UINT_PTR nIDEvent)
             m_nTypeAheadFlags &= ~ListTypeAhead::TYPED;
         else
         {
-            this->KillTimer(ListTimer::TYPE_AHEAD);
+            m_pWnd->KillTimer(ListTimer::TYPE_AHEAD);
             m_nTypeAheadFlags = 0;
             m_strTypeAhead.Empty();
         }
         break;
     default:
-        TBase::OnTimer(nIDEvent);
-        break;
+        return FALSE;
     }
+    return TRUE;
 }
 
 // ---- keyboard
 
-template <class TBase> void SECListBase<TBase>::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
+void SECListEngine::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
     NotifyKeyDown(nChar);
     BOOL bShift = ::GetKeyState(VK_SHIFT) < 0;
@@ -735,11 +732,11 @@ template <class TBase> void SECListBase<TBase>::OnKeyDown(UINT nChar, UINT nRepC
         OnKeyReturn(F, nSub, bShift, bCtrl, nRepCnt, nFlags);
         break;
     case VK_TAB:
-        if (CWnd* pParent = this->GetParent())
+        if (CWnd* pParent = m_pWnd->GetParent())
             pParent->PostMessage(WM_NEXTDLGCTL, bShift ? 1 : 0, 0);
         break;
     case VK_ESCAPE:
-        if (CWnd* pParent = this->GetParent())
+        if (CWnd* pParent = m_pWnd->GetParent())
             pParent->PostMessage(WM_COMMAND, IDCANCEL, 0);
         break;
     case VK_LEFT:
@@ -761,13 +758,13 @@ template <class TBase> void SECListBase<TBase>::OnKeyDown(UINT nChar, UINT nRepC
     default:
         break;
     }
-    this->Default();
+    m_pWnd->Default();
 }
 
-template <class TBase> void SECListBase<TBase>::OnSysKeyDown(UINT nChar, UINT, UINT)
+void SECListEngine::OnSysKeyDown(UINT nChar, UINT, UINT)
 {
     NotifyKeyDown(nChar);
-    this->Default();
+    m_pWnd->Default();
 }
 
 static inline UINT SecListKeyFlags(BOOL bShift, BOOL bCtrl)
@@ -775,8 +772,7 @@ static inline UINT SecListKeyFlags(BOOL bShift, BOOL bCtrl)
     return (bShift ? MK_SHIFT : 0) | (bCtrl ? MK_CONTROL : 0);
 }
 
-template <class TBase>
-void SECListBase<TBase>::OnKeySpace(int nFocus, int, BOOL bShift, BOOL bCtrl, UINT, UINT)
+void SECListEngine::OnKeySpace(int nFocus, int, BOOL bShift, BOOL bCtrl, UINT, UINT)
 {
     if (nFocus < 0)
         return;
@@ -787,35 +783,33 @@ void SECListBase<TBase>::OnKeySpace(int nFocus, int, BOOL bShift, BOOL bCtrl, UI
     }
 }
 
-template <class TBase>
-void SECListBase<TBase>::OnKeyLineUp(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
+void SECListEngine::OnKeyLineUp(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
 {
     if (nFocus > 0)
         OnKeySpace(nFocus - 1, nSub, bShift, bCtrl, nRep, nFlags);
 }
 
-template <class TBase>
-void SECListBase<TBase>::OnKeyLineDown(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
+void SECListEngine::OnKeyLineDown(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
 {
     if (nFocus < GetItemCount() - 1)
         OnKeySpace(nFocus < 0 ? 0 : nFocus + 1, nSub, bShift, bCtrl, nRep, nFlags);
 }
 
-template <class TBase> void SECListBase<TBase>::OnKeyHome(int, int, BOOL bShift, BOOL bCtrl, UINT, UINT)
+void SECListEngine::OnKeyHome(int, int, BOOL bShift, BOOL bCtrl, UINT, UINT)
 {
     if (GetItemCount() == 0)
         return;
     if (m_bVScrollShown)
     {
         OnVScroll(SB_TOP, 0, m_pVScroll);
-        this->Invalidate(FALSE);
+        m_pWnd->Invalidate(FALSE);
     }
     if (ChangeSelection(0, SecListKeyFlags(bShift, bCtrl), FALSE))
         OnSelectItem(0, FALSE);
-    this->Invalidate(FALSE);
+    m_pWnd->Invalidate(FALSE);
 }
 
-template <class TBase> void SECListBase<TBase>::OnKeyEnd(int, int, BOOL bShift, BOOL bCtrl, UINT, UINT)
+void SECListEngine::OnKeyEnd(int, int, BOOL bShift, BOOL bCtrl, UINT, UINT)
 {
     int nLast = GetItemCount() - 1;
     if (nLast < 0)
@@ -823,15 +817,14 @@ template <class TBase> void SECListBase<TBase>::OnKeyEnd(int, int, BOOL bShift, 
     if (m_bVScrollShown)
     {
         OnVScroll(SB_BOTTOM, 0, m_pVScroll);
-        this->Invalidate(FALSE);
+        m_pWnd->Invalidate(FALSE);
     }
     if (ChangeSelection(nLast, SecListKeyFlags(bShift, bCtrl), FALSE))
         OnSelectItem(nLast, FALSE);
-    this->Invalidate(FALSE);
+    m_pWnd->Invalidate(FALSE);
 }
 
-template <class TBase>
-void SECListBase<TBase>::OnKeyPageUp(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
+void SECListEngine::OnKeyPageUp(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
 {
     if (!m_bVScrollShown)
     {
@@ -843,11 +836,10 @@ void SECListBase<TBase>::OnKeyPageUp(int nFocus, int nSub, BOOL bShift, BOOL bCt
     int nRow = m_nTopIndex;
     if (ChangeSelection(nRow, SecListKeyFlags(bShift, bCtrl), FALSE))
         OnSelectItem(nRow, FALSE);
-    this->Invalidate(FALSE);
+    m_pWnd->Invalidate(FALSE);
 }
 
-template <class TBase>
-void SECListBase<TBase>::OnKeyPageDown(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
+void SECListEngine::OnKeyPageDown(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
 {
     if (!m_bVScrollShown)
     {
@@ -859,37 +851,34 @@ void SECListBase<TBase>::OnKeyPageDown(int nFocus, int nSub, BOOL bShift, BOOL b
     int nRow = GetLastVisibleIndex();
     if (ChangeSelection(nRow, SecListKeyFlags(bShift, bCtrl), FALSE))
         OnSelectItem(nRow, FALSE);
-    this->Invalidate(FALSE);
+    m_pWnd->Invalidate(FALSE);
 }
 
-template <class TBase> void SECListBase<TBase>::OnKeyF2(int nFocus, int, BOOL, BOOL, UINT, UINT)
+void SECListEngine::OnKeyF2(int nFocus, int, BOOL, BOOL, UINT, UINT)
 {
     if (nFocus >= 0 && (m_dwListStyle & ListStyle::EDIT_LABELS))
         EditLabel(nFocus, m_nClickColumn < 0 ? 0 : m_nClickColumn);
 }
 
-template <class TBase> void SECListBase<TBase>::OnKeyReturn(int, int, BOOL, BOOL, UINT, UINT)
+void SECListEngine::OnKeyReturn(int, int, BOOL, BOOL, UINT, UINT)
 {
     NotifyCode(NM_RETURN);
 }
 
-template <class TBase> void SECListBase<TBase>::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+BOOL SECListEngine::OnChar(UINT nChar, UINT, UINT)
 {
     if (nChar == 27 || nChar == '\r' || nChar == ' ' || m_arrItems.empty())
-    {
-        TBase::OnChar(nChar, nRepCnt, nFlags);
-        return;
-    }
+        return FALSE;
     if (m_nTypeAheadFlags & ListTypeAhead::FAILED)
     {
         m_nTypeAheadFlags |= ListTypeAhead::TYPED;
-        return;
+        return TRUE;
     }
     if (!(m_nTypeAheadFlags & ListTypeAhead::ACTIVE))
     {
         m_nTypeAheadFlags |= ListTypeAhead::ACTIVE;
         m_strTypeAhead.Empty();
-        m_nTypeAheadTimer = this->SetTimer(ListTimer::TYPE_AHEAD, m_nTypeAheadPeriodMs);
+        m_nTypeAheadTimer = m_pWnd->SetTimer(ListTimer::TYPE_AHEAD, m_nTypeAheadPeriodMs);
     }
     m_strTypeAhead += (char)nChar;
     int nCount = GetItemCount();
@@ -932,51 +921,45 @@ template <class TBase> void SECListBase<TBase>::OnChar(UINT nChar, UINT nRepCnt,
                 EnsureVisible(i);
             }
             m_nTypeAheadFlags |= ListTypeAhead::TYPED;
-            return;
+            return TRUE;
         }
     }
     ::MessageBeep(0xFFFFFFFF);
     m_nTypeAheadFlags |= ListTypeAhead::TYPED | ListTypeAhead::FAILED;
+    return TRUE;
 }
 
-template <class TBase> UINT SECListBase<TBase>::OnGetDlgCode()
+UINT SECListEngine::OnGetDlgCode()
 {
     return DLGC_WANTARROWS | DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTCHARS;
 }
 
-template <class TBase> void SECListBase<TBase>::OnSetFocus(CWnd* pOldWnd)
-{
-    TBase::OnSetFocus(pOldWnd);
-    if (!GetMultiSelect() && m_nFocusIndex >= 0)
-        InvalidateItems(m_nFocusIndex, TRUE, FALSE, FALSE, FALSE);
-    else
-        this->Invalidate(FALSE);
-    NotifyCode(NM_SETFOCUS);
-}
-
-template <class TBase> void SECListBase<TBase>::OnKillFocus(CWnd* pNewWnd)
+BOOL SECListEngine::OnKillFocus(CWnd* pNewWnd)
 {
     if (pNewWnd != NULL && m_pEdit->GetSafeHwnd() != NULL && pNewWnd->GetSafeHwnd() == m_pEdit->m_hWnd)
-        return;
+        return FALSE;
     if (m_pEdit->GetSafeHwnd() != NULL)
         EndLabelEdit(TRUE);
-    TBase::OnKillFocus(pNewWnd);
+    return TRUE;
+}
+
+void SECListEngine::OnFocusChanged(int nCode)
+{
     if (!GetMultiSelect() && m_nFocusIndex >= 0)
         InvalidateItems(m_nFocusIndex, TRUE, FALSE, FALSE, FALSE);
     else
-        this->Invalidate(FALSE);
-    NotifyCode(NM_KILLFOCUS);
+        m_pWnd->Invalidate(FALSE);
+    NotifyCode(nCode);
 }
 
-template <class TBase> void SECListBase<TBase>::OnEnable(BOOL bEnable)
+void SECListEngine::OnEnable(BOOL bEnable)
 {
     if (!bEnable)
         m_pTip->Hide();
-    this->Invalidate(FALSE);
-    TBase::OnEnable(bEnable);
+    m_pWnd->Invalidate(FALSE);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::OnMouseWheel(UINT, short zDelta, CPoint)
+BOOL SECListEngine::OnMouseWheel(UINT, short zDelta, CPoint)
 {
     m_nWheelDelta += zDelta;
     int nSteps = m_nWheelDelta / WHEEL_DELTA;
@@ -991,7 +974,7 @@ template <class TBase> BOOL SECListBase<TBase>::OnMouseWheel(UINT, short zDelta,
             m_nTopIndex = nNew;
             if (m_pVScroll != NULL)
                 m_pVScroll->SetScrollPos(m_nTopIndex, TRUE);
-            this->MoveViewFrom(nOld);
+            MoveViewFrom(nOld);
         }
     }
     else if (m_bHScrollShown)

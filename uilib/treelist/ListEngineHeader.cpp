@@ -1,9 +1,7 @@
-// SECListBase: the header band, its items, images and the header drag image.
-#pragma once
-#include "ListBase.h"
+// SECListEngine: the header band, its items, images and the header drag image.
+#include "ListEngine.h"
 
-template <class TBase>
-void SECListBase<TBase>::DrawHeaderColumn(CDC* pDC, int nCol, const CRect& rcItem, BOOL bPressed)
+void SECListEngine::DrawHeaderColumn(CDC* pDC, int nCol, const CRect& rcItem, BOOL bPressed)
 {
     CRect rc = rcItem;
     if (bPressed)
@@ -34,7 +32,7 @@ void SECListBase<TBase>::DrawHeaderColumn(CDC* pDC, int nCol, const CRect& rcIte
     ::SelectObject(pDC->m_hDC, hOld);
 }
 
-template <class TBase> void SECListBase<TBase>::DrawHeaderImage(CDC* pDC, int nCol, CRect& rect, UINT& nFlags)
+void SECListEngine::DrawHeaderImage(CDC* pDC, int nCol, CRect& rect, UINT& nFlags)
 {
     CImageList* pList = GetImageList(3);
     SECListColumn* pCol = GetColumnAt(nCol);
@@ -71,7 +69,7 @@ template <class TBase> void SECListBase<TBase>::DrawHeaderImage(CDC* pDC, int nC
                      ILD_NORMAL);
 }
 
-template <class TBase> void SECListBase<TBase>::DrawHeader(SECListPaintContext* pContext)
+void SECListEngine::DrawHeader(SECListPaintContext* pContext)
 {
     CDC* pDC = pContext->m_pDC;
     CRect rcClient;
@@ -100,11 +98,11 @@ template <class TBase> void SECListBase<TBase>::DrawHeader(SECListPaintContext* 
     }
 }
 
-template <class TBase> void SECListBase<TBase>::DrawHeaderItem(int nCol, BOOL bPressed)
+void SECListEngine::DrawHeaderItem(int nCol, BOOL bPressed)
 {
-    if (this->m_hWnd == NULL || GetColumnAt(nCol) == NULL || !HasColumnHeader())
+    if (m_pWnd->m_hWnd == NULL || GetColumnAt(nCol) == NULL || !HasColumnHeader())
         return;
-    CClientDC dc(this);
+    CClientDC dc(m_pWnd);
     CRect rcClient;
     GetClientRect(&rcClient);
     if (m_bVScrollShown)
@@ -114,12 +112,12 @@ template <class TBase> void SECListBase<TBase>::DrawHeaderItem(int nCol, BOOL bP
     DrawHeaderColumn(&dc, nCol, rc, bPressed);
 }
 
-template <class TBase> CImageList* SECListBase<TBase>::CreateHeaderDragImage(int nCol)
+CImageList* SECListEngine::CreateHeaderDragImage(int nCol)
 {
     SECListColumn* pCol = GetColumnAt(nCol);
-    if (pCol == NULL || this->m_hWnd == NULL)
+    if (pCol == NULL || m_pWnd->m_hWnd == NULL)
         return NULL;
-    CClientDC dcScreen(this);
+    CClientDC dcScreen(m_pWnd);
     CRect rc(0, 0, pCol->m_cx, m_cyHeader + 1);
     HDC hMem = ::CreateCompatibleDC(dcScreen.m_hDC);
     HBITMAP hBitmap = ::CreateCompatibleBitmap(dcScreen.m_hDC, rc.Width(), rc.Height());

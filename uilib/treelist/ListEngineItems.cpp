@@ -1,11 +1,14 @@
-// SECListBase: construction, creation, colours, columns, rows, selection, image lists, styles.
-#pragma once
-#include "ListBase.h"
+// SECListEngine: construction, creation, colours, columns, rows, selection, image lists, styles.
+#include "ListEngine.h"
 #include "MemFile.h"
 #include "Archive.h"
 #include <algorithm>
 
-template <class TBase> SECListBase<TBase>::SECListBase()
+COLORREF SECListEngine::s_rgbMenu = 0;
+COLORREF SECListEngine::s_rgbMenuText = 0;
+COLORREF SECListEngine::s_rgbBtnFace = 0;
+
+SECListEngine::SECListEngine()
 {
     LoadSysColors();
     m_pszTextBuffer = new char[ListMetrics::TEXT_BUFFER];
@@ -14,7 +17,7 @@ template <class TBase> SECListBase<TBase>::SECListBase()
     m_pTip = new SECListTip(this);
 }
 
-template <class TBase> SECListBase<TBase>::~SECListBase()
+SECListEngine::~SECListEngine()
 {
     delete m_pTip;
     delete m_pEdit;
@@ -31,7 +34,7 @@ template <class TBase> SECListBase<TBase>::~SECListBase()
             delete p;
 }
 
-template <class TBase> void SECListBase<TBase>::LoadSysColors()
+void SECListEngine::LoadSysColors()
 {
     m_rgbText = ::GetSysColor(COLOR_WINDOWTEXT);
     m_rgbBk = ::GetSysColor(COLOR_WINDOW);
@@ -50,31 +53,21 @@ template <class TBase> void SECListBase<TBase>::LoadSysColors()
 
 // ---- creation
 
-template <class TBase>
-BOOL SECListBase<TBase>::CreateEx(DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd,
-                                  UINT nID, CCreateContext* pContext)
+BOOL SECListEngine::CreateEx(DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                             CCreateContext* pContext)
 {
     return CreateEx(dwExStyle, NULL, NULL, dwStyle, rect.left, rect.top, rect.right - rect.left,
                     rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), nID, pContext);
 }
 
-template <class TBase>
-BOOL SECListBase<TBase>::Create(LPCTSTR, LPCTSTR, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
-                                CCreateContext* pContext)
+BOOL SECListEngine::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                           CCreateContext* pContext)
 {
     return CreateEx(dwStyle, 0, rect, pParentWnd, nID, pContext);
 }
 
-template <class TBase>
-BOOL SECListBase<TBase>::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
-                                CCreateContext* pContext)
-{
-    return CreateEx(dwStyle, 0, rect, pParentWnd, nID, pContext);
-}
-
-template <class TBase>
-BOOL SECListBase<TBase>::CreateEx(DWORD dwExStyle, LPCTSTR, LPCTSTR, DWORD dwStyle, int x, int y, int nWidth,
-                                  int nHeight, HWND hWndParent, UINT nID, LPVOID lpParam)
+BOOL SECListEngine::CreateEx(DWORD dwExStyle, LPCTSTR, LPCTSTR, DWORD dwStyle, int x, int y, int nWidth,
+                             int nHeight, HWND hWndParent, UINT nID, LPVOID lpParam)
 {
     CREATESTRUCT cs;
     memset(&cs, 0, sizeof(cs));
@@ -90,9 +83,9 @@ BOOL SECListBase<TBase>::CreateEx(DWORD dwExStyle, LPCTSTR, LPCTSTR, DWORD dwSty
     cs.hMenu = (HMENU)(UINT_PTR)nID;
     cs.hInstance = AfxGetInstanceHandle();
     cs.lpCreateParams = lpParam;
-    if (!this->PreCreateWindow(cs))
+    if (!m_pWnd->PreCreateWindow(cs))
     {
-        this->PostNcDestroy();
+        m_pWnd->PostNcDestroy();
         return FALSE;
     }
     if (cs.lpszClass == NULL)
@@ -101,14 +94,14 @@ BOOL SECListBase<TBase>::CreateEx(DWORD dwExStyle, LPCTSTR, LPCTSTR, DWORD dwSty
         cs.lpszClass = _afxWnd;
     }
     SplitCreateStyles(cs);
-    AfxHookWindowCreate(this);
+    AfxHookWindowCreate(m_pWnd);
     HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
                                  cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     AfxUnhookWindowCreate();
     return hWnd != NULL;
 }
 
-template <class TBase> void SECListBase<TBase>::SplitCreateStyles(CREATESTRUCT& cs)
+void SECListEngine::SplitCreateStyles(CREATESTRUCT& cs)
 {
     // 0x400 and 0x800 are never taken from the window style.
     DWORD dwBits = cs.style & ListStyle::FROM_WINDOW_STYLE;
@@ -119,7 +112,7 @@ template <class TBase> void SECListBase<TBase>::SplitCreateStyles(CREATESTRUCT& 
     m_dwListStyleEx |= dwExBits;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::CreateFromDlgItem(UINT nID, CWnd* pParentDialog)
+BOOL SECListEngine::CreateFromDlgItem(UINT nID, CWnd* pParentDialog)
 {
     HWND hItem = ::GetDlgItem(pParentDialog->GetSafeHwnd(), nID);
     if (hItem == NULL)
@@ -133,15 +126,13 @@ template <class TBase> BOOL SECListBase<TBase>::CreateFromDlgItem(UINT nID, CWnd
     ::DestroyWindow(hItem);
     if (!CreateEx(dwStyle, dwExStyle, rect, pParentDialog, nID))
         return FALSE;
-    ::SetWindowPos(this->m_hWnd, hAfter != NULL ? hAfter : HWND_TOP, 0, 0, 0, 0,
+    ::SetWindowPos(m_pWnd->m_hWnd, hAfter != NULL ? hAfter : HWND_TOP, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     return TRUE;
 }
 
-template <class TBase> int SECListBase<TBase>::OnCreate(LPCREATESTRUCT lpCreateStruct)
+int SECListEngine::OnCreate(LPCREATESTRUCT)
 {
-    if (TBase::OnCreate(lpCreateStruct) == -1)
-        return -1;
     m_hResizeCursor = ::LoadCursor(AfxGetResourceHandle(), MAKEINTRESOURCE(IDC_SECLIST_RESIZE));
     if ((m_dwListStyle & ListStyle::VIEW_MASK) != ListStyle::VIEW_REPORT)
     {
@@ -151,7 +142,7 @@ template <class TBase> int SECListBase<TBase>::OnCreate(LPCREATESTRUCT lpCreateS
     return 0;
 }
 
-template <class TBase> void SECListBase<TBase>::OnDestroy()
+void SECListEngine::OnDestroy()
 {
     KillScrollTimer();
     if ((m_dwListStyle & ListStyle::SHARE_IMAGE_LISTS) == 0)
@@ -167,86 +158,83 @@ template <class TBase> void SECListBase<TBase>::OnDestroy()
         delete p;
     m_arrColumns.clear();
     m_nSubItemColumns = 0;
-    TBase::OnDestroy();
 }
 
-template <class TBase> void SECListBase<TBase>::OnSysColorChange()
+void SECListEngine::OnSysColorChange()
 {
     if (m_bUseSysColors)
         LoadSysColors();
-    TBase::OnSysColorChange();
 }
 
 // ---- colours
 
-template <class TBase> COLORREF SECListBase<TBase>::GetWindowBkColor() const
+COLORREF SECListEngine::GetWindowBkColor() const
 {
-    if (this->m_hWnd != NULL && !this->IsWindowEnabled())
+    if (m_pWnd->m_hWnd != NULL && !m_pWnd->IsWindowEnabled())
         return s_rgbMenu;
     return m_rgbWindowBk;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::SetWindowBkColor(COLORREF rgb)
+BOOL SECListEngine::SetWindowBkColor(COLORREF rgb)
 {
     m_rgbWindowBk = rgb;
     SetBkColor(rgb);
     return TRUE;
 }
 
-template <class TBase> HFONT SECListBase<TBase>::GetHeaderFont() const
+HFONT SECListEngine::GetHeaderFont() const
 {
     return m_hHeaderFont != NULL ? m_hHeaderFont : (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
 }
 
-template <class TBase> HFONT SECListBase<TBase>::GetLabelFont() const
+HFONT SECListEngine::GetLabelFont() const
 {
     return m_hLabelFont != NULL ? m_hLabelFont : (HFONT)::GetStockObject(DEFAULT_GUI_FONT);
 }
 
-template <class TBase> void SECListBase<TBase>::SetScrollTimer(UINT nPeriodMs)
+void SECListEngine::SetScrollTimer(UINT nPeriodMs)
 {
     KillScrollTimer();
-    if (nPeriodMs != 0 && this->m_hWnd != NULL)
-        m_nScrollTimer = this->SetTimer(ListTimer::AUTO_SCROLL, nPeriodMs);
+    if (nPeriodMs != 0 && m_pWnd->m_hWnd != NULL)
+        m_nScrollTimer = m_pWnd->SetTimer(ListTimer::AUTO_SCROLL, nPeriodMs);
 }
 
-template <class TBase> void SECListBase<TBase>::KillScrollTimer()
+void SECListEngine::KillScrollTimer()
 {
-    if (m_nScrollTimer != 0 && this->m_hWnd != NULL)
-        this->KillTimer(ListTimer::AUTO_SCROLL);
+    if (m_nScrollTimer != 0 && m_pWnd->m_hWnd != NULL)
+        m_pWnd->KillTimer(ListTimer::AUTO_SCROLL);
     m_nScrollTimer = 0;
 }
 
 // ---- columns
 
-template <class TBase> SECListColumn* SECListBase<TBase>::GetColumnAt(int nCol) const
+SECListColumn* SECListEngine::GetColumnAt(int nCol) const
 {
     return nCol >= 0 && nCol < (int)m_arrColumns.size() ? m_arrColumns[nCol] : NULL;
 }
 
-template <class TBase> int SECListBase<TBase>::GetSubItemOfColumn(int nCol) const
+int SECListEngine::GetSubItemOfColumn(int nCol) const
 {
     SECListColumn* pCol = GetColumnAt(nCol);
     return pCol != NULL ? pCol->m_iSubItem : -1;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::AddColumn(const LVCOLUMNA* pColumn)
+BOOL SECListEngine::AddColumn(const LVCOLUMNA* pColumn)
 {
     return InsertColumn(GetColumnCount(), pColumn, TRUE);
 }
 
-template <class TBase>
-BOOL SECListBase<TBase>::AddColumn(LPCTSTR lpszHeading, int nFormat, int nWidth, int nSubItem, int nImage)
+BOOL SECListEngine::AddColumn(LPCTSTR lpszHeading, int nFormat, int nWidth, int nSubItem, int nImage)
 {
     return InsertColumn(GetColumnCount(), lpszHeading, nFormat, nWidth, nSubItem, nImage, TRUE);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::AddColumn(SECListColumn* pColumn)
+BOOL SECListEngine::AddColumn(SECListColumn* pColumn)
 {
     return InsertColumn(GetColumnCount(), pColumn, TRUE);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::InsertColumn(int nCol, const LVCOLUMNA* pColumn, BOOL bRedraw)
+BOOL SECListEngine::InsertColumn(int nCol, const LVCOLUMNA* pColumn, BOOL bRedraw)
 {
     if (pColumn == NULL)
         return FALSE;
@@ -257,9 +245,8 @@ template <class TBase> BOOL SECListBase<TBase>::InsertColumn(int nCol, const LVC
         (mask & LVCF_SUBITEM) ? pColumn->iSubItem : -1, (mask & LVCF_IMAGE) ? pColumn->iImage : -1, bRedraw);
 }
 
-template <class TBase>
-BOOL SECListBase<TBase>::InsertColumn(int nCol, LPCTSTR lpszHeading, int nFormat, int nWidth,
-                                      int /*nSubItem*/, int nImage, BOOL bRedraw)
+BOOL SECListEngine::InsertColumn(int nCol, LPCTSTR lpszHeading, int nFormat, int nWidth, int /*nSubItem*/,
+                                 int nImage, BOOL bRedraw)
 {
     // The sub-item argument is not used: a new column always gets a fresh sub-item.
     SECListColumn* pColumn = new SECListColumn;
@@ -271,7 +258,7 @@ BOOL SECListBase<TBase>::InsertColumn(int nCol, LPCTSTR lpszHeading, int nFormat
     return InsertColumn(nCol, pColumn, bRedraw);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::InsertColumn(int nCol, SECListColumn* pColumn, BOOL bRedraw)
+BOOL SECListEngine::InsertColumn(int nCol, SECListColumn* pColumn, BOOL bRedraw)
 {
     if (pColumn == NULL)
         return FALSE;
@@ -327,18 +314,18 @@ template <class TBase> BOOL SECListBase<TBase>::InsertColumn(int nCol, SECListCo
         if (i != p && m_arrColumns[i]->m_iSubItem >= pColumn->m_iSubItem &&
             (i > p || m_arrColumns[i]->m_iSubItem == pColumn->m_iSubItem))
             ++m_arrColumns[i]->m_iSubItem;
-    if (bRedraw && m_bImmediateUpdate && this->m_hWnd != NULL)
+    if (bRedraw && m_bImmediateUpdate && m_pWnd->m_hWnd != NULL)
     {
         if (m_dwListStyleEx & ListStyle::EX_FIT_FIRST_COLUMN)
             FitFirstColumn();
         InvalidateMeasurements();
         RecalcLayout();
-        this->Invalidate(TRUE);
+        m_pWnd->Invalidate(TRUE);
     }
     return TRUE;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::DeleteColumn(int nCol)
+BOOL SECListEngine::DeleteColumn(int nCol)
 {
     if (nCol == 0 && GetColumnCount() > 1)
         return FALSE;
@@ -370,16 +357,16 @@ template <class TBase> BOOL SECListBase<TBase>::DeleteColumn(int nCol)
         m_nSubItemColumns = 0;
         DeleteAllItems();
     }
-    else if (this->m_hWnd != NULL)
+    else if (m_pWnd->m_hWnd != NULL)
     {
         InvalidateMeasurements();
         RecalcLayout();
-        this->Invalidate(TRUE);
+        m_pWnd->Invalidate(TRUE);
     }
     return TRUE;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::DeleteColumn(LPCTSTR lpszHeading)
+BOOL SECListEngine::DeleteColumn(LPCTSTR lpszHeading)
 {
     int nCol, nSubItem;
     if (!FindColumn(lpszHeading, nCol, nSubItem))
@@ -387,20 +374,19 @@ template <class TBase> BOOL SECListBase<TBase>::DeleteColumn(LPCTSTR lpszHeading
     return DeleteColumn(nCol);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::DeleteAllColumns()
+BOOL SECListEngine::DeleteAllColumns()
 {
     DeleteAllItems();
     for (SECListColumn* p : m_arrColumns)
         delete p;
     m_arrColumns.clear();
     m_nSubItemColumns = 0;
-    if (this->m_hWnd != NULL)
+    if (m_pWnd->m_hWnd != NULL)
         RecalcLayout();
     return TRUE;
 }
 
-template <class TBase>
-BOOL SECListBase<TBase>::FindColumn(LPCTSTR lpszHeading, int& nCol, int& nSubItem) const
+BOOL SECListEngine::FindColumn(LPCTSTR lpszHeading, int& nCol, int& nSubItem) const
 {
     for (int i = 0; i < GetColumnCount(); ++i)
         if (strcmp(m_arrColumns[i]->m_strHeading, lpszHeading) == 0)
@@ -412,13 +398,13 @@ BOOL SECListBase<TBase>::FindColumn(LPCTSTR lpszHeading, int& nCol, int& nSubIte
     return FALSE;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::ColumnExists(LPCTSTR lpszHeading) const
+BOOL SECListEngine::ColumnExists(LPCTSTR lpszHeading) const
 {
     int nCol, nSubItem;
     return FindColumn(lpszHeading, nCol, nSubItem);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::MoveColumn(int nFrom, int nTo, BOOL bRedraw)
+BOOL SECListEngine::MoveColumn(int nFrom, int nTo, BOOL bRedraw)
 {
     if (nFrom <= 0 || nTo <= 0 || GetColumnAt(nFrom) == NULL)
         return FALSE;
@@ -430,23 +416,23 @@ template <class TBase> BOOL SECListBase<TBase>::MoveColumn(int nFrom, int nTo, B
     for (int i = 1; i < nCount; ++i)
         m_arrColumns[i]->m_iSubItem = i;
     OnColumnMoved(nFrom, nNew);
-    if (bRedraw && this->m_hWnd != NULL)
+    if (bRedraw && m_pWnd->m_hWnd != NULL)
     {
         InvalidateMeasurements();
         RecalcLayout();
-        this->Invalidate(TRUE);
+        m_pWnd->Invalidate(TRUE);
     }
     return TRUE;
 }
 
 // Cells follow their heading: each row's sub-item moves with its column (the columns were
 // renumbered by position, so the rows' sub-items must be renumbered the same way).
-template <class TBase> void SECListBase<TBase>::OnColumnMoved(int nFrom, int nTo)
+void SECListEngine::OnColumnMoved(int nFrom, int nTo)
 {
     MoveColumnSubItems(nFrom, nTo);
 }
 
-template <class TBase> void SECListBase<TBase>::MoveColumnSubItems(int nFrom, int nTo)
+void SECListEngine::MoveColumnSubItems(int nFrom, int nTo)
 {
     if (nFrom == nTo)
         return;
@@ -461,7 +447,7 @@ template <class TBase> void SECListBase<TBase>::MoveColumnSubItems(int nFrom, in
     }
 }
 
-template <class TBase> BOOL SECListBase<TBase>::GetColumn(int nCol, LVCOLUMNA* pColumn) const
+BOOL SECListEngine::GetColumn(int nCol, LVCOLUMNA* pColumn) const
 {
     SECListColumn* pCol = GetColumnAt(nCol);
     if (pCol == NULL || pColumn == NULL)
@@ -479,7 +465,7 @@ template <class TBase> BOOL SECListBase<TBase>::GetColumn(int nCol, LVCOLUMNA* p
     return TRUE;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::SetColumn(int nCol, const LVCOLUMNA* pColumn, BOOL bRedraw)
+BOOL SECListEngine::SetColumn(int nCol, const LVCOLUMNA* pColumn, BOOL bRedraw)
 {
     SECListColumn* pCol = GetColumnAt(nCol);
     if (pCol == NULL || pColumn == NULL)
@@ -492,18 +478,18 @@ template <class TBase> BOOL SECListBase<TBase>::SetColumn(int nCol, const LVCOLU
         pCol->m_iSubItem = pColumn->iSubItem;
     if (pColumn->mask & LVCF_WIDTH)
         pCol->m_cx = pColumn->cx;
-    if (bRedraw && this->m_hWnd != NULL)
+    if (bRedraw && m_pWnd->m_hWnd != NULL)
     {
         InvalidateMeasurements();
         RecalcLayout();
         if (m_dwListStyleEx & ListStyle::EX_FIT_FIRST_COLUMN)
             FitFirstColumn();
-        this->Invalidate(TRUE);
+        m_pWnd->Invalidate(TRUE);
     }
     return TRUE;
 }
 
-template <class TBase> int SECListBase<TBase>::GetColumnLeft(int nCol) const
+int SECListEngine::GetColumnLeft(int nCol) const
 {
     int x = -m_nHorzOffset;
     for (int i = 0; i < nCol && i < GetColumnCount(); ++i)
@@ -511,12 +497,12 @@ template <class TBase> int SECListBase<TBase>::GetColumnLeft(int nCol) const
     return x;
 }
 
-template <class TBase> int SECListBase<TBase>::GetColumnRight(int nCol) const
+int SECListEngine::GetColumnRight(int nCol) const
 {
     return GetColumnLeft(nCol) + GetColumnWidth(nCol);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::SetColumnWidth(int nCol, int cx)
+BOOL SECListEngine::SetColumnWidth(int nCol, int cx)
 {
     SECListColumn* pCol = GetColumnAt(nCol);
     if (pCol == NULL)
@@ -527,7 +513,7 @@ template <class TBase> BOOL SECListBase<TBase>::SetColumnWidth(int nCol, int cx)
     return TRUE;
 }
 
-template <class TBase> int SECListBase<TBase>::GetColumnWidth(int nCol) const
+int SECListEngine::GetColumnWidth(int nCol) const
 {
     if (m_arrColumns.empty())
     {
@@ -539,7 +525,7 @@ template <class TBase> int SECListBase<TBase>::GetColumnWidth(int nCol) const
     return pCol != NULL ? pCol->m_cx : 0;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::SetColumnFormat(int nCol, int nFormat)
+BOOL SECListEngine::SetColumnFormat(int nCol, int nFormat)
 {
     SECListColumn* pCol = GetColumnAt(nCol);
     if (pCol == NULL)
@@ -548,13 +534,13 @@ template <class TBase> BOOL SECListBase<TBase>::SetColumnFormat(int nCol, int nF
     return TRUE;
 }
 
-template <class TBase> int SECListBase<TBase>::GetColumnFormat(int nCol) const
+int SECListEngine::GetColumnFormat(int nCol) const
 {
     SECListColumn* pCol = GetColumnAt(nCol);
     return pCol != NULL ? pCol->m_fmt : 0;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::SetColumnHeading(int nCol, LPCTSTR lpszHeading)
+BOOL SECListEngine::SetColumnHeading(int nCol, LPCTSTR lpszHeading)
 {
     SECListColumn* pCol = GetColumnAt(nCol);
     if (pCol == NULL)
@@ -563,7 +549,7 @@ template <class TBase> BOOL SECListBase<TBase>::SetColumnHeading(int nCol, LPCTS
     return TRUE;
 }
 
-template <class TBase> CString SECListBase<TBase>::GetColumnHeading(int nCol) const
+CString SECListEngine::GetColumnHeading(int nCol) const
 {
     SECListColumn* pCol = GetColumnAt(nCol);
     return pCol != NULL ? pCol->m_strHeading : CString();
@@ -571,14 +557,14 @@ template <class TBase> CString SECListBase<TBase>::GetColumnHeading(int nCol) co
 
 // ---- row factory
 
-template <class TBase> BOOL SECListBase<TBase>::AddSubItems(SECListItem* pItem)
+BOOL SECListEngine::AddSubItems(SECListItem* pItem)
 {
     for (int i = 0; i < m_nSubItemColumns; ++i)
         pItem->m_arrSubItems.push_back(new SECListSubItem);
     return TRUE;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::RemoveSubItems(SECListItem* pItem)
+BOOL SECListEngine::RemoveSubItems(SECListItem* pItem)
 {
     for (SECListSubItem* p : pItem->m_arrSubItems)
         delete p;
@@ -586,12 +572,12 @@ template <class TBase> BOOL SECListBase<TBase>::RemoveSubItems(SECListItem* pIte
     return TRUE;
 }
 
-template <class TBase> int SECListBase<TBase>::InitItem(SECListItem* pItem)
+int SECListEngine::InitItem(SECListItem* pItem)
 {
     return AddSubItems(pItem) ? 0 : -1;
 }
 
-template <class TBase> SECListItem* SECListBase<TBase>::CreateItem()
+SECListItem* SECListEngine::CreateItem()
 {
     SECListItem* pItem = new SECListItem;
     if (InitItem(pItem) != 0)
@@ -602,12 +588,12 @@ template <class TBase> SECListItem* SECListBase<TBase>::CreateItem()
     return pItem;
 }
 
-template <class TBase> SECListItem* SECListBase<TBase>::GetRow(int nRow) const
+SECListItem* SECListEngine::GetRow(int nRow) const
 {
     return nRow >= 0 && nRow < (int)m_arrItems.size() ? m_arrItems[nRow] : NULL;
 }
 
-template <class TBase> int SECListBase<TBase>::FindRow(const SECListItem* pItem) const
+int SECListEngine::FindRow(const SECListItem* pItem) const
 {
     auto it = std::find(m_arrItems.begin(), m_arrItems.end(), pItem);
     return (int)(it - m_arrItems.begin());
@@ -615,7 +601,7 @@ template <class TBase> int SECListBase<TBase>::FindRow(const SECListItem* pItem)
 
 // ---- rows
 
-template <class TBase> int SECListBase<TBase>::InsertItem(int nRow, SECListItem* pItem)
+int SECListEngine::InsertItem(int nRow, SECListItem* pItem)
 {
     if (pItem == NULL)
         return -1;
@@ -646,7 +632,7 @@ template <class TBase> int SECListBase<TBase>::InsertItem(int nRow, SECListItem*
     return nRow;
 }
 
-template <class TBase> int SECListBase<TBase>::InsertItem(const LVITEMA* pRecord)
+int SECListEngine::InsertItem(const LVITEMA* pRecord)
 {
     if (pRecord == NULL || pRecord->iItem < 0)
         return -1;
@@ -661,22 +647,21 @@ template <class TBase> int SECListBase<TBase>::InsertItem(const LVITEMA* pRecord
     item.iItem = nRow;
     item.iSubItem = 0;
     SetItem(&item, m_bImmediateUpdate);
-    if (m_bImmediateUpdate && this->m_hWnd != NULL)
+    if (m_bImmediateUpdate && m_pWnd->m_hWnd != NULL)
     {
         RecalcLayout();
         InvalidateItems(nRow, FALSE, FALSE, TRUE, FALSE);
     }
-    else if (this->m_hWnd != NULL && !m_bLayoutDirty)
+    else if (m_pWnd->m_hWnd != NULL && !m_bLayoutDirty)
     {
         m_bLayoutDirty = TRUE;
-        this->Invalidate(FALSE);
+        m_pWnd->Invalidate(FALSE);
     }
     return nRow;
 }
 
-template <class TBase>
-int SECListBase<TBase>::InsertItem(UINT nMask, int nRow, LPCTSTR lpszText, UINT nState, UINT nStateMask,
-                                   int nImage, LPARAM lParam)
+int SECListEngine::InsertItem(UINT nMask, int nRow, LPCTSTR lpszText, UINT nState, UINT nStateMask,
+                              int nImage, LPARAM lParam)
 {
     LVITEMA item;
     memset(&item, 0, sizeof(item));
@@ -690,17 +675,17 @@ int SECListBase<TBase>::InsertItem(UINT nMask, int nRow, LPCTSTR lpszText, UINT 
     return InsertItem(&item);
 }
 
-template <class TBase> int SECListBase<TBase>::InsertItem(int nRow, LPCTSTR lpszText, int nImage)
+int SECListEngine::InsertItem(int nRow, LPCTSTR lpszText, int nImage)
 {
     return InsertItem(LVIF_TEXT | LVIF_IMAGE, nRow, lpszText, 0, 0, nImage, 0);
 }
 
-template <class TBase> int SECListBase<TBase>::InsertItem(int nRow, LPCTSTR lpszText)
+int SECListEngine::InsertItem(int nRow, LPCTSTR lpszText)
 {
     return InsertItem(LVIF_TEXT, nRow, lpszText, 0, 0, 0, 0);
 }
 
-template <class TBase> int SECListBase<TBase>::InsertItemAfter(SECListItem* pAfter, LVITEMA* pItem)
+int SECListEngine::InsertItemAfter(SECListItem* pAfter, LVITEMA* pItem)
 {
     if (pAfter == NULL)
         pItem->iItem = 0;
@@ -714,7 +699,7 @@ template <class TBase> int SECListBase<TBase>::InsertItemAfter(SECListItem* pAft
 }
 
 // Directly before the row (at its index), not one further up.
-template <class TBase> int SECListBase<TBase>::InsertItemBefore(SECListItem* pBefore, LVITEMA* pItem)
+int SECListEngine::InsertItemBefore(SECListItem* pBefore, LVITEMA* pItem)
 {
     if (pBefore == NULL)
         pItem->iItem = 0;
@@ -727,7 +712,7 @@ template <class TBase> int SECListBase<TBase>::InsertItemBefore(SECListItem* pBe
     return InsertItem(pItem);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::SetItem(const LVITEMA* pRecord, BOOL bRedraw)
+BOOL SECListEngine::SetItem(const LVITEMA* pRecord, BOOL bRedraw)
 {
     if (pRecord == NULL)
         return FALSE;
@@ -789,7 +774,7 @@ template <class TBase> BOOL SECListBase<TBase>::SetItem(const LVITEMA* pRecord, 
                 {
                     int nOld = m_nFocusIndex;
                     m_nFocusIndex = nRow;
-                    if (nOld >= 0 && this->m_hWnd != NULL)
+                    if (nOld >= 0 && m_pWnd->m_hWnd != NULL)
                         InvalidateItems(nOld, FALSE, FALSE, FALSE, FALSE);
                     bChanged = TRUE;
                 }
@@ -808,7 +793,7 @@ template <class TBase> BOOL SECListBase<TBase>::SetItem(const LVITEMA* pRecord, 
             {
                 int nOld = m_nDropHilite;
                 m_nDropHilite = nNew;
-                if (nOld >= 0 && nOld != nRow && this->m_hWnd != NULL)
+                if (nOld >= 0 && nOld != nRow && m_pWnd->m_hWnd != NULL)
                     InvalidateItems(nOld, FALSE, FALSE, FALSE, TRUE);
                 bChanged = TRUE;
                 bImmediate = TRUE;
@@ -834,14 +819,13 @@ template <class TBase> BOOL SECListBase<TBase>::SetItem(const LVITEMA* pRecord, 
         return TRUE;
     if (pRecord->mask & LVIF_TEXT)
         pItem->m_bDirty = TRUE;
-    if (bRedraw && bChanged && pRecord->iItem != m_nEditRow && this->m_hWnd != NULL)
+    if (bRedraw && bChanged && pRecord->iItem != m_nEditRow && m_pWnd->m_hWnd != NULL)
         InvalidateItems(pRecord->iItem, FALSE, FALSE, FALSE, bImmediate);
     return TRUE;
 }
 
-template <class TBase>
-BOOL SECListBase<TBase>::SetItem(int nRow, int nSubItem, UINT nMask, LPCTSTR lpszText, int nImage,
-                                 UINT nState, UINT nStateMask, LPARAM lParam)
+BOOL SECListEngine::SetItem(int nRow, int nSubItem, UINT nMask, LPCTSTR lpszText, int nImage, UINT nState,
+                            UINT nStateMask, LPARAM lParam)
 {
     LVITEMA item;
     memset(&item, 0, sizeof(item));
@@ -856,7 +840,7 @@ BOOL SECListBase<TBase>::SetItem(int nRow, int nSubItem, UINT nMask, LPCTSTR lps
     return SetItem(&item, TRUE);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::GetItem(LVITEMA* pRecord, BOOL bCopyText, BOOL bNotify)
+BOOL SECListEngine::GetItem(LVITEMA* pRecord, BOOL bCopyText, BOOL bNotify)
 {
     if (pRecord == NULL)
         return FALSE;
@@ -923,7 +907,7 @@ template <class TBase> BOOL SECListBase<TBase>::GetItem(LVITEMA* pRecord, BOOL b
     return TRUE;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::GetItemEx(LVITEMA* pRecord, SEC_LVITEMEX* pEx, BOOL bNotify)
+BOOL SECListEngine::GetItemEx(LVITEMA* pRecord, SEC_LVITEMEX* pEx, BOOL bNotify)
 {
     SECListItem* pItem = pRecord != NULL ? GetRow(pRecord->iItem) : NULL;
     if (pItem == NULL || pEx == NULL)
@@ -938,7 +922,7 @@ template <class TBase> BOOL SECListBase<TBase>::GetItemEx(LVITEMA* pRecord, SEC_
     return TRUE;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::SetItemEx(const LVITEMA* pRecord, const SEC_LVITEMEX* pEx)
+BOOL SECListEngine::SetItemEx(const LVITEMA* pRecord, const SEC_LVITEMEX* pEx)
 {
     if (pEx == NULL || (pEx->mask & 1) == 0 || pRecord == NULL)
         return TRUE;
@@ -950,10 +934,10 @@ template <class TBase> BOOL SECListBase<TBase>::SetItemEx(const LVITEMA* pRecord
     if (nNew != pItem->m_nStateEx)
     {
         pItem->m_nStateEx = nNew;
-        if (this->m_hWnd != NULL)
+        if (m_pWnd->m_hWnd != NULL)
             InvalidateItems(pRecord->iItem, !bFullRow, FALSE, FALSE, FALSE);
     }
-    if (this->m_hWnd != NULL)
+    if (m_pWnd->m_hWnd != NULL)
     {
         ReMeasureItem(pRecord->iItem);
         if (pRecord->iItem != m_nEditRow)
@@ -962,7 +946,7 @@ template <class TBase> BOOL SECListBase<TBase>::SetItemEx(const LVITEMA* pRecord
     return TRUE;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::SetItemText(int nRow, int nSubItem, LPCTSTR lpszText)
+BOOL SECListEngine::SetItemText(int nRow, int nSubItem, LPCTSTR lpszText)
 {
     LVITEMA item;
     memset(&item, 0, sizeof(item));
@@ -974,8 +958,7 @@ template <class TBase> BOOL SECListBase<TBase>::SetItemText(int nRow, int nSubIt
     return SetItem(&item, TRUE);
 }
 
-template <class TBase>
-int SECListBase<TBase>::GetItemText(int nRow, int nSubItem, LPTSTR lpszBuffer, int nSize)
+int SECListEngine::GetItemText(int nRow, int nSubItem, LPTSTR lpszBuffer, int nSize)
 {
     if (lpszBuffer == NULL || nSize <= 0)
         return 0;
@@ -996,19 +979,19 @@ int SECListBase<TBase>::GetItemText(int nRow, int nSubItem, LPTSTR lpszBuffer, i
     return (int)strlen(lpszBuffer);
 }
 
-template <class TBase> CString SECListBase<TBase>::GetCellText(int nRow, int nSubItem)
+CString SECListEngine::GetCellText(int nRow, int nSubItem)
 {
     GetItemText(nRow, nSubItem, m_pszTextBuffer, ListMetrics::TEXT_BUFFER);
     return CString(m_pszTextBuffer);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::DeleteItem(SECListItem* pItem)
+BOOL SECListEngine::DeleteItem(SECListItem* pItem)
 {
     return DeleteItem(FindRow(pItem), 1);
 }
 
 // The count is bounded by the rows left; a count below 1 deletes nothing.
-template <class TBase> BOOL SECListBase<TBase>::DeleteItem(int nRow, int nCount)
+BOOL SECListEngine::DeleteItem(int nRow, int nCount)
 {
     if (GetRow(nRow) == NULL || nCount < 1)
         return FALSE;
@@ -1023,7 +1006,7 @@ template <class TBase> BOOL SECListBase<TBase>::DeleteItem(int nRow, int nCount)
         m_nClickRow -= nCount;
     if (m_nEditRow >= nEnd)
         m_nEditRow -= nCount;
-    if (this->m_hWnd != NULL)
+    if (m_pWnd->m_hWnd != NULL)
         InvalidateItems(std::max(0, nRow - 1), FALSE, TRUE, TRUE, FALSE);
     NotifyDeleteItem(nRow);
     for (int i = nRow; i < nEnd; ++i)
@@ -1059,12 +1042,12 @@ template <class TBase> BOOL SECListBase<TBase>::DeleteItem(int nRow, int nCount)
     m_arrSel.swap(sel);
     if (m_arrSel.empty() && m_nFocusIndex >= 0)
         SelectFocusItem(m_nFocusIndex, TRUE);
-    if (this->m_hWnd != NULL)
+    if (m_pWnd->m_hWnd != NULL)
         RecalcLayout();
     return TRUE;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::DeleteAllItems()
+BOOL SECListEngine::DeleteAllItems()
 {
     KillEditTimer();
     if (m_nEditRow >= 0)
@@ -1076,17 +1059,17 @@ template <class TBase> BOOL SECListBase<TBase>::DeleteAllItems()
     m_nTopIndex = 0;
     m_nFocusIndex = -1;
     m_cxLabelMax = 0;
-    if (this->m_hWnd != NULL)
+    if (m_pWnd->m_hWnd != NULL)
     {
         RecalcLayout();
-        this->Invalidate(TRUE);
+        m_pWnd->Invalidate(TRUE);
     }
     return TRUE;
 }
 
 // ---- selection
 
-template <class TBase> int SECListBase<TBase>::FindSel(int nRow) const
+int SECListEngine::FindSel(int nRow) const
 {
     if (m_arrSel.size() <= 6)
     {
@@ -1098,13 +1081,13 @@ template <class TBase> int SECListBase<TBase>::FindSel(int nRow) const
     return (int)(std::lower_bound(m_arrSel.begin(), m_arrSel.end(), nRow) - m_arrSel.begin());
 }
 
-template <class TBase> BOOL SECListBase<TBase>::IsSelected(int nRow) const
+BOOL SECListEngine::IsSelected(int nRow) const
 {
     int i = FindSel(nRow);
     return i < (int)m_arrSel.size() && m_arrSel[i] == nRow;
 }
 
-template <class TBase> void SECListBase<TBase>::SetSelected(int nRow, BOOL bSelect, BOOL& bChanged)
+void SECListEngine::SetSelected(int nRow, BOOL bSelect, BOOL& bChanged)
 {
     int i = FindSel(nRow);
     BOOL bIn = i < (int)m_arrSel.size() && m_arrSel[i] == nRow;
@@ -1120,7 +1103,7 @@ template <class TBase> void SECListBase<TBase>::SetSelected(int nRow, BOOL bSele
     }
 }
 
-template <class TBase> BOOL SECListBase<TBase>::SetItemState(int nRow, UINT nState, UINT nMask)
+BOOL SECListEngine::SetItemState(int nRow, UINT nState, UINT nMask)
 {
     LVITEMA item;
     memset(&item, 0, sizeof(item));
@@ -1131,7 +1114,7 @@ template <class TBase> BOOL SECListBase<TBase>::SetItemState(int nRow, UINT nSta
     return SetItem(&item, TRUE);
 }
 
-template <class TBase> UINT SECListBase<TBase>::GetItemState(int nRow, UINT nMask)
+UINT SECListEngine::GetItemState(int nRow, UINT nMask)
 {
     LVITEMA item;
     memset(&item, 0, sizeof(item));
@@ -1141,7 +1124,7 @@ template <class TBase> UINT SECListBase<TBase>::GetItemState(int nRow, UINT nMas
     return GetItem(&item, TRUE, FALSE) ? item.state : 0;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::SetItemData(int nRow, LPARAM lParam)
+BOOL SECListEngine::SetItemData(int nRow, LPARAM lParam)
 {
     LVITEMA item;
     memset(&item, 0, sizeof(item));
@@ -1151,7 +1134,7 @@ template <class TBase> BOOL SECListBase<TBase>::SetItemData(int nRow, LPARAM lPa
     return SetItem(&item, TRUE);
 }
 
-template <class TBase> LPARAM SECListBase<TBase>::GetItemData(int nRow)
+LPARAM SECListEngine::GetItemData(int nRow)
 {
     LVITEMA item;
     memset(&item, 0, sizeof(item));
@@ -1160,7 +1143,7 @@ template <class TBase> LPARAM SECListBase<TBase>::GetItemData(int nRow)
     return GetItem(&item, TRUE, FALSE) ? item.lParam : 0;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::SelectItem(int nRow, BOOL bSelect)
+BOOL SECListEngine::SelectItem(int nRow, BOOL bSelect)
 {
     if (GetRow(nRow) == NULL)
         return FALSE;
@@ -1169,7 +1152,7 @@ template <class TBase> BOOL SECListBase<TBase>::SelectItem(int nRow, BOOL bSelec
     return SetItemState(nRow, bSelect ? LVIS_SELECTED : 0, LVIS_SELECTED);
 }
 
-template <class TBase> void SECListBase<TBase>::SelectRange(int nFrom, int nTo, BOOL bSelect)
+void SECListEngine::SelectRange(int nFrom, int nTo, BOOL bSelect)
 {
     int a = std::max(0, std::min(nFrom, nTo));
     int b = std::min(GetItemCount() - 1, std::max(nFrom, nTo));
@@ -1177,7 +1160,7 @@ template <class TBase> void SECListBase<TBase>::SelectRange(int nFrom, int nTo, 
         SelectItem(i, bSelect);
 }
 
-template <class TBase> void SECListBase<TBase>::DeselectAllItems(int nExcept)
+void SECListEngine::DeselectAllItems(int nExcept)
 {
     for (int i = (int)m_arrSel.size() - 1; i >= 0; --i)
     {
@@ -1189,7 +1172,7 @@ template <class TBase> void SECListBase<TBase>::DeselectAllItems(int nExcept)
     }
 }
 
-template <class TBase> BOOL SECListBase<TBase>::SelectFocusItem(int nRow, BOOL bSelect)
+BOOL SECListEngine::SelectFocusItem(int nRow, BOOL bSelect)
 {
     if (!GetMultiSelect())
         DeselectAllItems(nRow);
@@ -1201,7 +1184,7 @@ template <class TBase> BOOL SECListBase<TBase>::SelectFocusItem(int nRow, BOOL b
     return TRUE;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::SetFocusItem(int nRow)
+BOOL SECListEngine::SetFocusItem(int nRow)
 {
     if (m_nFocusIndex >= 0 && m_nFocusIndex != nRow)
         SetItemState(m_nFocusIndex, 0, LVIS_FOCUSED);
@@ -1211,7 +1194,7 @@ template <class TBase> BOOL SECListBase<TBase>::SetFocusItem(int nRow)
     return TRUE;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::SetDropHilightItem(int nRow)
+BOOL SECListEngine::SetDropHilightItem(int nRow)
 {
     if (nRow == m_nDropHilite)
         return TRUE;
@@ -1222,7 +1205,7 @@ template <class TBase> BOOL SECListBase<TBase>::SetDropHilightItem(int nRow)
     return TRUE;
 }
 
-template <class TBase> int SECListBase<TBase>::GetNextItem(int nRow, UINT nFlags)
+int SECListEngine::GetNextItem(int nRow, UINT nFlags)
 {
     UINT nMask = nFlags & 0xF;
     BOOL bBack = (nFlags & (LVNI_ABOVE | LVNI_TOLEFT)) != 0;
@@ -1236,13 +1219,13 @@ template <class TBase> int SECListBase<TBase>::GetNextItem(int nRow, UINT nFlags
     for (; i >= 0 && i < nCount; i += nStep)
     {
         UINT nHave = GetItemState(i, nMask) & nMask;
-        if (s_bViewHosted ? nHave == nMask : nHave != 0)
+        if (m_bViewHosted ? nHave == nMask : nHave != 0)
             return i;
     }
     return -1;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::IsCallbackItem(int nRow)
+BOOL SECListEngine::IsCallbackItem(int nRow)
 {
     SECListItem* pItem = GetRow(nRow);
     if (pItem == NULL)
@@ -1261,12 +1244,12 @@ template <class TBase> BOOL SECListBase<TBase>::IsCallbackItem(int nRow)
 
 // ---- image lists
 
-template <class TBase> CImageList* SECListBase<TBase>::GetImageList(int nKind) const
+CImageList* SECListEngine::GetImageList(int nKind) const
 {
     return nKind >= 0 && nKind < 4 ? m_pImageLists[nKind] : NULL;
 }
 
-template <class TBase> CImageList* SECListBase<TBase>::SetImageList(CImageList* pImageList, int nKind)
+CImageList* SECListEngine::SetImageList(CImageList* pImageList, int nKind)
 {
     if (nKind < 0 || nKind >= 4)
         return NULL;
@@ -1281,7 +1264,7 @@ template <class TBase> CImageList* SECListBase<TBase>::SetImageList(CImageList* 
     return pOld;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::CopyImageList(CImageList* pSource, int nKind)
+BOOL SECListEngine::CopyImageList(CImageList* pSource, int nKind)
 {
     if (pSource == NULL || nKind < 0 || nKind >= 4)
         return FALSE;
@@ -1305,13 +1288,13 @@ template <class TBase> BOOL SECListBase<TBase>::CopyImageList(CImageList* pSourc
 
 // ---- styles
 
-template <class TBase> void SECListBase<TBase>::GetListCtrlStyles(DWORD& dwStyle, DWORD& dwExStyle) const
+void SECListEngine::GetListCtrlStyles(DWORD& dwStyle, DWORD& dwExStyle) const
 {
     dwStyle = m_dwListStyle;
     dwExStyle = m_dwListStyleEx;
 }
 
-template <class TBase> void SECListBase<TBase>::SetListCtrlStyle(DWORD dwStyle, BOOL bRedraw)
+void SECListEngine::SetListCtrlStyle(DWORD dwStyle, BOOL bRedraw)
 {
     DWORD dwOld = m_dwListStyle;
     m_dwListStyle = dwStyle;
@@ -1320,60 +1303,57 @@ template <class TBase> void SECListBase<TBase>::SetListCtrlStyle(DWORD dwStyle, 
     m_pTip->Hide();
     if ((dwOld ^ dwStyle) & ListStyle::NO_LABEL_WRAP)
         InvalidateMeasurements();
-    if (bRedraw && this->m_hWnd != NULL)
+    if (bRedraw && m_pWnd->m_hWnd != NULL)
     {
         RecalcLayout();
-        this->Invalidate(TRUE);
+        m_pWnd->Invalidate(TRUE);
     }
 }
 
-template <class TBase> void SECListBase<TBase>::SetListCtrlStyleEx(DWORD dwExStyle, BOOL bRedraw)
+void SECListEngine::SetListCtrlStyleEx(DWORD dwExStyle, BOOL bRedraw)
 {
     EndLabelEdit(TRUE);
     m_pTip->Hide();
     BOOL bFitOn = (dwExStyle & ~m_dwListStyleEx & ListStyle::EX_FIT_FIRST_COLUMN) != 0;
     m_dwListStyleEx = dwExStyle;
-    if (bFitOn && this->m_hWnd != NULL)
+    if (bFitOn && m_pWnd->m_hWnd != NULL)
         FitFirstColumn();
-    if (bRedraw && this->m_hWnd != NULL)
+    if (bRedraw && m_pWnd->m_hWnd != NULL)
     {
         RecalcLayout();
-        this->Invalidate(TRUE);
+        m_pWnd->Invalidate(TRUE);
     }
 }
 
-template <class TBase>
-void SECListBase<TBase>::SetListCtrlStyles(DWORD dwStyle, DWORD dwExStyle, BOOL bRedraw)
+void SECListEngine::SetListCtrlStyles(DWORD dwStyle, DWORD dwExStyle, BOOL bRedraw)
 {
     SetListCtrlStyle(dwStyle, FALSE);
     SetListCtrlStyleEx(dwExStyle, bRedraw);
 }
 
-template <class TBase> void SECListBase<TBase>::ModifyListCtrlStyle(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
+void SECListEngine::ModifyListCtrlStyle(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
 {
     SetListCtrlStyle((m_dwListStyle & ~dwRemove) | dwAdd, bRedraw);
 }
 
-template <class TBase>
-void SECListBase<TBase>::ModifyListCtrlStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
+void SECListEngine::ModifyListCtrlStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
 {
     SetListCtrlStyleEx((m_dwListStyleEx & ~dwRemove) | dwAdd, bRedraw);
 }
 
-template <class TBase>
-void SECListBase<TBase>::ModifyListCtrlStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwRemoveEx, DWORD dwAddEx,
-                                              BOOL bRedraw)
+void SECListEngine::ModifyListCtrlStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwRemoveEx, DWORD dwAddEx,
+                                         BOOL bRedraw)
 {
     ModifyListCtrlStyle(dwRemove, dwAdd, FALSE);
     ModifyListCtrlStyleEx(dwRemoveEx, dwAddEx, bRedraw);
 }
 
-template <class TBase> void SECListBase<TBase>::SetLabelWrap(BOOL bWrap)
+void SECListEngine::SetLabelWrap(BOOL bWrap)
 {
     ModifyListCtrlStyle(bWrap ? ListStyle::NO_LABEL_WRAP : 0, bWrap ? 0 : ListStyle::NO_LABEL_WRAP, TRUE);
 }
 
-template <class TBase> void SECListBase<TBase>::EnableItemTips(BOOL bOn)
+void SECListEngine::EnableItemTips(BOOL bOn)
 {
     if (bOn)
         m_dwListStyleEx |= ListStyle::EX_ITEM_TIPS;
@@ -1381,14 +1361,14 @@ template <class TBase> void SECListBase<TBase>::EnableItemTips(BOOL bOn)
         m_dwListStyleEx &= ~ListStyle::EX_ITEM_TIPS;
 }
 
-template <class TBase> void SECListBase<TBase>::SetMultiSelect(BOOL bMulti)
+void SECListEngine::SetMultiSelect(BOOL bMulti)
 {
     if (!bMulti && GetSelectedCount() > 1)
         DeselectAllItems(-1);
     ModifyListCtrlStyle(bMulti ? ListStyle::SINGLE_SEL : 0, bMulti ? 0 : ListStyle::SINGLE_SEL, TRUE);
 }
 
-template <class TBase> void SECListBase<TBase>::SetHeaderStyle(BOOL bNoHeader, BOOL bNoSortHeader)
+void SECListEngine::SetHeaderStyle(BOOL bNoHeader, BOOL bNoSortHeader)
 {
     DWORD dwAdd =
         (bNoHeader ? ListStyle::NO_COLUMN_HEADER : 0) | (bNoSortHeader ? ListStyle::NO_SORT_HEADER : 0);

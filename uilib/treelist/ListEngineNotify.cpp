@@ -1,12 +1,11 @@
-// SECListBase: notifications to the owner, in-place label editing.
-#pragma once
-#include "ListBase.h"
+// SECListEngine: notifications to the owner, in-place label editing.
+#include "ListEngine.h"
 
-template <class TBase> CWnd* SECListBase<TBase>::GetNotifyTarget() const
+CWnd* SECListEngine::GetNotifyTarget() const
 {
     if (m_pNotifyWnd != NULL)
         return m_pNotifyWnd;
-    return this->m_hWnd != NULL ? CWnd::FromHandle(::GetParent(this->m_hWnd)) : NULL;
+    return m_pWnd->m_hWnd != NULL ? CWnd::FromHandle(::GetParent(m_pWnd->m_hWnd)) : NULL;
 }
 
 // Fills the header of a record and sends it; 0 without a target.
@@ -20,17 +19,17 @@ static inline LRESULT SecListSend(CWnd* pTarget, HWND hFrom, NMHDR* pHdr, int nC
     return ::SendMessage(pTarget->GetSafeHwnd(), WM_NOTIFY, pHdr->idFrom, (LPARAM)pHdr);
 }
 
-template <class TBase> LRESULT SECListBase<TBase>::NotifyCode(int nCode)
+LRESULT SECListEngine::NotifyCode(int nCode)
 {
     CWnd* pTarget = GetNotifyTarget();
     if (pTarget == NULL || pTarget->GetSafeHwnd() == NULL)
         return m_lLastResult;
     NMHDR hdr;
-    m_lLastResult = SecListSend(pTarget, this->m_hWnd, &hdr, nCode);
+    m_lLastResult = SecListSend(pTarget, m_pWnd->m_hWnd, &hdr, nCode);
     return m_lLastResult;
 }
 
-template <class TBase> LRESULT SECListBase<TBase>::NotifyBeginLabelEdit(int nRow, int nSubItem)
+LRESULT SECListEngine::NotifyBeginLabelEdit(int nRow, int nSubItem)
 {
     NMLVDISPINFOA info;
     memset(&info, 0, sizeof(info));
@@ -39,19 +38,18 @@ template <class TBase> LRESULT SECListBase<TBase>::NotifyBeginLabelEdit(int nRow
     info.item.iSubItem = nSubItem;
     if (SECListItem* pItem = GetRow(nRow))
         info.item.lParam = pItem->m_lParam;
-    return SecListSend(GetNotifyTarget(), this->m_hWnd, &info.hdr, LVN_BEGINLABELEDITA);
+    return SecListSend(GetNotifyTarget(), m_pWnd->m_hWnd, &info.hdr, LVN_BEGINLABELEDITA);
 }
 
-template <class TBase> void SECListBase<TBase>::NotifyDeleteItem(int nRow)
+void SECListEngine::NotifyDeleteItem(int nRow)
 {
     NMLISTVIEW nm;
     memset(&nm, 0, sizeof(nm));
     nm.iItem = nRow;
-    SecListSend(GetNotifyTarget(), this->m_hWnd, &nm.hdr, LVN_DELETEITEM);
+    SecListSend(GetNotifyTarget(), m_pWnd->m_hWnd, &nm.hdr, LVN_DELETEITEM);
 }
 
-template <class TBase>
-BOOL SECListBase<TBase>::NotifyEndLabelEdit(int nRow, int nSubItem, CString& strText, BOOL bAccept)
+BOOL SECListEngine::NotifyEndLabelEdit(int nRow, int nSubItem, CString& strText, BOOL bAccept)
 {
     NMLVDISPINFOA info;
     memset(&info, 0, sizeof(info));
@@ -68,7 +66,7 @@ BOOL SECListBase<TBase>::NotifyEndLabelEdit(int nRow, int nSubItem, CString& str
         info.item.pszText = buffer.data();
         info.item.cchTextMax = ListMetrics::TEXT_BUFFER;
     }
-    LRESULT lResult = SecListSend(GetNotifyTarget(), this->m_hWnd, &info.hdr, LVN_ENDLABELEDITA);
+    LRESULT lResult = SecListSend(GetNotifyTarget(), m_pWnd->m_hWnd, &info.hdr, LVN_ENDLABELEDITA);
     if (bAccept && lResult != 0)
     {
         buffer[ListMetrics::TEXT_BUFFER - 1] = '\0'; // whatever the owner wrote
@@ -78,46 +76,46 @@ BOOL SECListBase<TBase>::NotifyEndLabelEdit(int nRow, int nSubItem, CString& str
     return FALSE;
 }
 
-template <class TBase> LRESULT SECListBase<TBase>::NotifyGetDispInfo(LVITEMA* pItem)
+LRESULT SECListEngine::NotifyGetDispInfo(LVITEMA* pItem)
 {
     NMLVDISPINFOA info;
     memset(&info, 0, sizeof(info));
     info.item = *pItem;
-    LRESULT lResult = SecListSend(GetNotifyTarget(), this->m_hWnd, &info.hdr, LVN_GETDISPINFOA);
+    LRESULT lResult = SecListSend(GetNotifyTarget(), m_pWnd->m_hWnd, &info.hdr, LVN_GETDISPINFOA);
     *pItem = info.item;
     return lResult;
 }
 
-template <class TBase> LRESULT SECListBase<TBase>::NotifyInsertItem(int nRow)
+LRESULT SECListEngine::NotifyInsertItem(int nRow)
 {
     NMLISTVIEW nm;
     memset(&nm, 0, sizeof(nm));
     nm.iItem = nRow;
-    return SecListSend(GetNotifyTarget(), this->m_hWnd, &nm.hdr, LVN_INSERTITEM);
+    return SecListSend(GetNotifyTarget(), m_pWnd->m_hWnd, &nm.hdr, LVN_INSERTITEM);
 }
 
-template <class TBase> void SECListBase<TBase>::NotifyKeyDown(UINT nKey)
+void SECListEngine::NotifyKeyDown(UINT nKey)
 {
     NMLVKEYDOWN nm;
     memset(&nm, 0, sizeof(nm));
     nm.wVKey = (WORD)nKey;
-    SecListSend(GetNotifyTarget(), this->m_hWnd, &nm.hdr, LVN_KEYDOWN);
+    SecListSend(GetNotifyTarget(), m_pWnd->m_hWnd, &nm.hdr, LVN_KEYDOWN);
 }
 
-template <class TBase> void SECListBase<TBase>::NotifyColumnClick(int nCol)
+void SECListEngine::NotifyColumnClick(int nCol)
 {
     NMLISTVIEW nm;
     memset(&nm, 0, sizeof(nm));
     nm.iItem = -1;
     nm.iSubItem = nCol;
-    SecListSend(GetNotifyTarget(), this->m_hWnd, &nm.hdr, LVN_COLUMNCLICK);
+    SecListSend(GetNotifyTarget(), m_pWnd->m_hWnd, &nm.hdr, LVN_COLUMNCLICK);
 }
 
 // ---- label editing
 
-template <class TBase> SECListEdit* SECListBase<TBase>::EditLabel(int nRow, int nCol)
+SECListEdit* SECListEngine::EditLabel(int nRow, int nCol)
 {
-    if (m_pEdit->GetSafeHwnd() != NULL || this->m_hWnd == NULL)
+    if (m_pEdit->GetSafeHwnd() != NULL || m_pWnd->m_hWnd == NULL)
         return NULL;
     m_pTip->Hide();
     if (m_nEditRow >= 0)
@@ -147,7 +145,7 @@ template <class TBase> SECListEdit* SECListBase<TBase>::EditLabel(int nRow, int 
     rc.right = std::min(rc.right, rcInside.right);
     DWORD dwStyle = WS_CHILD | WS_BORDER | ES_MULTILINE;
     dwStyle |= IsLabelWrap() ? ES_AUTOVSCROLL : (ES_AUTOHSCROLL | ES_WANTRETURN);
-    if (!m_pEdit->Create(dwStyle, rc, this, 1))
+    if (!m_pEdit->Create(dwStyle, rc, m_pWnd, 1))
     {
         m_nEditRow = -1;
         return m_pEdit;
@@ -155,7 +153,7 @@ template <class TBase> SECListEdit* SECListBase<TBase>::EditLabel(int nRow, int 
     m_pEdit->SetTabStops();
     CString strText = GetCellText(nRow, nSub);
     m_pEdit->SetWindowText(strText);
-    CClientDC dc(this);
+    CClientDC dc(m_pWnd);
     SECListPaintContext* pContext = CreatePaintContext(&dc);
     pContext->m_item.iItem = nRow;
     pContext->m_item.iSubItem = nSub;
@@ -186,7 +184,7 @@ template <class TBase> SECListEdit* SECListBase<TBase>::EditLabel(int nRow, int 
     return m_pEdit;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::EndLabelEdit(BOOL bAccept)
+BOOL SECListEngine::EndLabelEdit(BOOL bAccept)
 {
     if (m_pEdit->GetSafeHwnd() == NULL || m_bEndEditGuard)
         return FALSE;
@@ -206,18 +204,18 @@ template <class TBase> BOOL SECListBase<TBase>::EndLabelEdit(BOOL bAccept)
     m_nEditRow = -1;
     m_pEdit->DestroyWindow();
     if (bHadFocus)
-        this->SetFocus();
+        m_pWnd->SetFocus();
     ReMeasureAllItems();
-    this->Invalidate(TRUE);
+    m_pWnd->Invalidate(TRUE);
     return TRUE;
 }
 
-template <class TBase> void SECListBase<TBase>::OnEditKillFocus()
+void SECListEngine::OnEditKillFocus()
 {
     EndLabelEdit(TRUE);
 }
 
-template <class TBase> void SECListBase<TBase>::OnEditUpdate()
+void SECListEngine::OnEditUpdate()
 {
     if (m_pEdit->GetSafeHwnd() == NULL || m_nEditRow < 0 || m_bEndEditGuard)
         return;

@@ -1,16 +1,15 @@
-// SECListBase: measuring, layout, scroll bars, scrolling and painting.
-#pragma once
-#include "ListBase.h"
+// SECListEngine: measuring, layout, scroll bars, scrolling and painting.
+#include "ListEngine.h"
 #include "uilib/bars/MemDC.h"
 
 // ---- geometry
 
-template <class TBase> void SECListBase<TBase>::GetClientRect(LPRECT lpRect) const
+void SECListEngine::GetClientRect(LPRECT lpRect) const
 {
-    ::GetClientRect(this->m_hWnd, lpRect);
+    ::GetClientRect(m_pWnd->m_hWnd, lpRect);
 }
 
-template <class TBase> void SECListBase<TBase>::GetInsideRectangle(LPRECT lpRect) const
+void SECListEngine::GetInsideRectangle(LPRECT lpRect) const
 {
     GetClientRect(lpRect);
     if (m_bVScrollShown)
@@ -21,32 +20,32 @@ template <class TBase> void SECListBase<TBase>::GetInsideRectangle(LPRECT lpRect
         lpRect->top = std::min(lpRect->bottom, lpRect->top + m_cyHeader);
 }
 
-template <class TBase> void SECListBase<TBase>::GetScrollOffset(int& x, int& y) const
+void SECListEngine::GetScrollOffset(int& x, int& y) const
 {
     x = m_nHorzOffset;
     y = 0;
 }
 
-template <class TBase> CDC* SECListBase<TBase>::CreateClientDC(BOOL& bDelete)
+CDC* SECListEngine::CreateClientDC(BOOL& bDelete)
 {
     bDelete = TRUE;
-    return new CClientDC(this);
+    return new CClientDC(m_pWnd);
 }
 
-template <class TBase> void SECListBase<TBase>::InvalidateMeasurements()
+void SECListEngine::InvalidateMeasurements()
 {
     for (SECListItem* p : m_arrItems)
         p->m_bDirty = TRUE;
     m_cxLabelMax = 0;
 }
 
-template <class TBase> void SECListBase<TBase>::ReMeasureAllItems()
+void SECListEngine::ReMeasureAllItems()
 {
     InvalidateMeasurements();
     RecalcLayout();
 }
 
-template <class TBase> void SECListBase<TBase>::ReMeasureItem(int nRow)
+void SECListEngine::ReMeasureItem(int nRow)
 {
     SECListItem* pItem = GetRow(nRow);
     if (pItem == NULL)
@@ -55,7 +54,7 @@ template <class TBase> void SECListBase<TBase>::ReMeasureItem(int nRow)
     MeasureItem(nRow, NULL);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::SetItemHeight(int nRow, int cy)
+BOOL SECListEngine::SetItemHeight(int nRow, int cy)
 {
     SECListItem* pItem = GetRow(nRow);
     if (pItem == NULL)
@@ -65,10 +64,10 @@ template <class TBase> BOOL SECListBase<TBase>::SetItemHeight(int nRow, int cy)
     return TRUE;
 }
 
-template <class TBase> void SECListBase<TBase>::MeasureItem(int nRow, SECListPaintContext* pContext)
+void SECListEngine::MeasureItem(int nRow, SECListPaintContext* pContext)
 {
     SECListItem* pItem = GetRow(nRow);
-    if (pItem == NULL || !pItem->m_bDirty || this->m_hWnd == NULL)
+    if (pItem == NULL || !pItem->m_bDirty || m_pWnd->m_hWnd == NULL)
         return;
     BOOL bDelete = FALSE;
     CDC* pDC = NULL;
@@ -91,7 +90,7 @@ template <class TBase> void SECListBase<TBase>::MeasureItem(int nRow, SECListPai
     }
 }
 
-template <class TBase> void SECListBase<TBase>::MeasureRow(SECListPaintContext* pContext)
+void SECListEngine::MeasureRow(SECListPaintContext* pContext)
 {
     SECListItem* pItem = pContext->m_pItem;
     if (pItem == NULL || !pItem->m_bDirty)
@@ -119,7 +118,7 @@ template <class TBase> void SECListBase<TBase>::MeasureRow(SECListPaintContext* 
     m_cxLabelMax = std::max(m_cxLabelMax, (int)pItem->m_rcLabel.right + 5);
 }
 
-template <class TBase> void SECListBase<TBase>::GetIconRect(SECListPaintContext* pContext, CRect& rect)
+void SECListEngine::GetIconRect(SECListPaintContext* pContext, CRect& rect)
 {
     rect.SetRectEmpty();
     CImageList* pList = GetImageList(pContext->m_nView == ListStyle::VIEW_ICON ? LVSIL_NORMAL : LVSIL_SMALL);
@@ -130,7 +129,7 @@ template <class TBase> void SECListBase<TBase>::GetIconRect(SECListPaintContext*
     rect.SetRect(2, 2, cx + 2, cy + 2);
 }
 
-template <class TBase> void SECListBase<TBase>::MeasureCell(SECListPaintContext* pContext, int& cy)
+void SECListEngine::MeasureCell(SECListPaintContext* pContext, int& cy)
 {
     cy = 0;
     if (pContext->m_item.pszText == NULL)
@@ -156,7 +155,7 @@ template <class TBase> void SECListBase<TBase>::MeasureCell(SECListPaintContext*
         cy = std::max(rcIcon.bottom, rcLabel.bottom) + 2;
 }
 
-template <class TBase> void SECListBase<TBase>::MeasureLabel(SECListPaintContext* pContext, CRect& rect)
+void SECListEngine::MeasureLabel(SECListPaintContext* pContext, CRect& rect)
 {
     CDC* pDC = pContext->m_pDC;
     HGDIOBJ hOld = ::SelectObject(pDC->m_hDC, pContext->m_hFont);
@@ -205,7 +204,7 @@ template <class TBase> void SECListBase<TBase>::MeasureLabel(SECListPaintContext
     rect.SetRect(ptOrigin.x, ptOrigin.y, ptOrigin.x + rc.Width(), ptOrigin.y + rc.Height());
 }
 
-template <class TBase> int SECListBase<TBase>::RowTop(int nRow, BOOL bWithinView)
+int SECListEngine::RowTop(int nRow, BOOL bWithinView)
 {
     CRect rc;
     GetInsideRectangle(&rc);
@@ -220,7 +219,7 @@ template <class TBase> int SECListBase<TBase>::RowTop(int nRow, BOOL bWithinView
     return y;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::GetCellRect(int nRow, int nCol, LPRECT lpRect, UINT nCode)
+BOOL SECListEngine::GetCellRect(int nRow, int nCol, LPRECT lpRect, UINT nCode)
 {
     SECListItem* pItem = GetRow(nRow);
     if (pItem == NULL || nRow < m_nTopIndex || lpRect == NULL)
@@ -272,7 +271,7 @@ template <class TBase> BOOL SECListBase<TBase>::GetCellRect(int nRow, int nCol, 
     }
 }
 
-template <class TBase> BOOL SECListBase<TBase>::GetItemRect(int nRow, LPRECT lpRect, UINT nCode)
+BOOL SECListEngine::GetItemRect(int nRow, LPRECT lpRect, UINT nCode)
 {
     int nCol = 0;
     for (int i = 0; i < GetColumnCount(); ++i)
@@ -281,7 +280,7 @@ template <class TBase> BOOL SECListBase<TBase>::GetItemRect(int nRow, LPRECT lpR
     return GetCellRect(nRow, nCol, lpRect, nCode);
 }
 
-template <class TBase> void SECListBase<TBase>::GetTotalSize(int& cx, int& cy)
+void SECListEngine::GetTotalSize(int& cx, int& cy)
 {
     cx = GetTotalWidth(TRUE);
     cy = GetItemCount();
@@ -289,7 +288,7 @@ template <class TBase> void SECListBase<TBase>::GetTotalSize(int& cx, int& cy)
 
 // ---- row-position queries
 
-template <class TBase> int SECListBase<TBase>::GetCountPerPage()
+int SECListEngine::GetCountPerPage()
 {
     CRect rc;
     GetInsideRectangle(&rc);
@@ -316,7 +315,7 @@ template <class TBase> int SECListBase<TBase>::GetCountPerPage()
     return n;
 }
 
-template <class TBase> int SECListBase<TBase>::GetCountPerPageAbove()
+int SECListEngine::GetCountPerPageAbove()
 {
     CRect rc;
     GetInsideRectangle(&rc);
@@ -334,7 +333,7 @@ template <class TBase> int SECListBase<TBase>::GetCountPerPageAbove()
     return n;
 }
 
-template <class TBase> int SECListBase<TBase>::GetMaxTopIndex()
+int SECListEngine::GetMaxTopIndex()
 {
     CRect rc;
     GetInsideRectangle(&rc);
@@ -352,7 +351,7 @@ template <class TBase> int SECListBase<TBase>::GetMaxTopIndex()
     return std::min(nTop, std::max(0, GetItemCount() - 1));
 }
 
-template <class TBase> int SECListBase<TBase>::GetLastVisibleIndex(BOOL)
+int SECListEngine::GetLastVisibleIndex(BOOL)
 {
     CRect rc;
     GetInsideRectangle(&rc);
@@ -369,7 +368,7 @@ template <class TBase> int SECListBase<TBase>::GetLastVisibleIndex(BOOL)
     return std::max(nLast, std::min(m_nTopIndex, GetItemCount() - 1));
 }
 
-template <class TBase> int SECListBase<TBase>::GetEndVisibleIndex()
+int SECListEngine::GetEndVisibleIndex()
 {
     CRect rc;
     GetInsideRectangle(&rc);
@@ -383,12 +382,12 @@ template <class TBase> int SECListBase<TBase>::GetEndVisibleIndex()
     return i;
 }
 
-template <class TBase> int SECListBase<TBase>::GetPrevPageTopIndex()
+int SECListEngine::GetPrevPageTopIndex()
 {
     return std::max(0, m_nTopIndex - std::max(1, GetCountPerPageAbove()));
 }
 
-template <class TBase> int SECListBase<TBase>::ItemFromPoint(CPoint pt)
+int SECListEngine::ItemFromPoint(CPoint pt)
 {
     // Document coordinates: row 0 starts at 0.
     int y = 0;
@@ -402,7 +401,7 @@ template <class TBase> int SECListBase<TBase>::ItemFromPoint(CPoint pt)
     return GetItemCount();
 }
 
-template <class TBase> int SECListBase<TBase>::GetItemsHeight(int nFrom, int nTo)
+int SECListEngine::GetItemsHeight(int nFrom, int nTo)
 {
     int nSign = 1;
     if (nFrom > nTo)
@@ -419,7 +418,7 @@ template <class TBase> int SECListBase<TBase>::GetItemsHeight(int nFrom, int nTo
     return nSign * cy;
 }
 
-template <class TBase> int SECListBase<TBase>::CountItemsInHeight(int cy, int nStart, BOOL bDown)
+int SECListEngine::CountItemsInHeight(int cy, int nStart, BOOL bDown)
 {
     int n = 0;
     for (int i = nStart; i >= 0 && i < GetItemCount(); i += bDown ? 1 : -1)
@@ -436,11 +435,9 @@ template <class TBase> int SECListBase<TBase>::CountItemsInHeight(int cy, int nS
 
 // ---- invalidation
 
-template <class TBase>
-void SECListBase<TBase>::InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase, BOOL bToBottom,
-                                         BOOL bUpdateNow)
+void SECListEngine::InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase, BOOL bToBottom, BOOL bUpdateNow)
 {
-    if (this->m_hWnd == NULL || nRow < m_nTopIndex || GetRow(nRow) == NULL)
+    if (m_pWnd->m_hWnd == NULL || nRow < m_nTopIndex || GetRow(nRow) == NULL)
         return;
     CRect rcInside;
     GetInsideRectangle(&rcInside);
@@ -466,16 +463,16 @@ void SECListBase<TBase>::InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase,
             rc.bottom = rcInside.bottom;
         else if (!rcBelow.IsRectEmpty())
         {
-            CClientDC dc(this);
+            CClientDC dc(m_pWnd);
             dc.FillSolidRect(&rcBelow, GetWindowBkColor());
         }
     }
-    this->InvalidateRect(&rc, bErase);
+    m_pWnd->InvalidateRect(&rc, bErase);
     if (bUpdateNow)
-        this->UpdateWindow();
+        m_pWnd->UpdateWindow();
 }
 
-template <class TBase> void SECListBase<TBase>::InvalidateRange(int nFrom, int nTo)
+void SECListEngine::InvalidateRange(int nFrom, int nTo)
 {
     if (nFrom > nTo)
         std::swap(nFrom, nTo);
@@ -487,9 +484,9 @@ template <class TBase> void SECListBase<TBase>::InvalidateRange(int nFrom, int n
 
 // ---- layout
 
-template <class TBase> void SECListBase<TBase>::RecalcLayout()
+void SECListEngine::RecalcLayout()
 {
-    if (this->m_hWnd == NULL)
+    if (m_pWnd->m_hWnd == NULL)
         return;
     m_bLayoutDirty = FALSE;
     FitFirstColumnIfNeeded();
@@ -504,7 +501,7 @@ template <class TBase> void SECListBase<TBase>::RecalcLayout()
 // Without bMeasure, single-line labels count as far as rows were measured (painting measures
 // the rows it shows and lays out again when one is wider): measuring every row of a long list
 // for the first paint would take seconds.
-template <class TBase> int SECListBase<TBase>::GetTotalWidth(BOOL bMeasure)
+int SECListEngine::GetTotalWidth(BOOL bMeasure)
 {
     CRect rcInside;
     GetInsideRectangle(&rcInside);
@@ -536,7 +533,7 @@ template <class TBase> int SECListBase<TBase>::GetTotalWidth(BOOL bMeasure)
     return cx;
 }
 
-template <class TBase> BOOL SECListBase<TBase>::FitFirstColumnIfNeeded()
+BOOL SECListEngine::FitFirstColumnIfNeeded()
 {
     if (GetColumnCount() == 1 || (m_dwListStyleEx & ListStyle::EX_FIT_FIRST_COLUMN))
     {
@@ -546,7 +543,7 @@ template <class TBase> BOOL SECListBase<TBase>::FitFirstColumnIfNeeded()
     return FALSE;
 }
 
-template <class TBase> void SECListBase<TBase>::FitFirstColumn()
+void SECListEngine::FitFirstColumn()
 {
     CRect rc;
     GetInsideRectangle(&rc);
@@ -568,7 +565,7 @@ template <class TBase> void SECListBase<TBase>::FitFirstColumn()
     }
 }
 
-template <class TBase> void SECListBase<TBase>::UpdateVScroll(int nRows)
+void SECListEngine::UpdateVScroll(int nRows)
 {
     CRect rcBefore;
     GetInsideRectangle(&rcBefore);
@@ -597,10 +594,10 @@ template <class TBase> void SECListBase<TBase>::UpdateVScroll(int nRows)
     CRect rcAfter;
     GetInsideRectangle(&rcAfter);
     if (rcAfter.Width() != rcBefore.Width() && FitFirstColumnIfNeeded())
-        this->Invalidate(TRUE);
+        m_pWnd->Invalidate(TRUE);
 }
 
-template <class TBase> void SECListBase<TBase>::UpdateHScroll(int cxTotal)
+void SECListEngine::UpdateHScroll(int cxTotal)
 {
     CRect rc;
     GetInsideRectangle(&rc);
@@ -627,11 +624,11 @@ template <class TBase> void SECListBase<TBase>::UpdateHScroll(int cxTotal)
     ShowScrollBarCtrl(SB_HORZ, bShow, &si);
 }
 
-template <class TBase> CScrollBar* SECListBase<TBase>::CreateScrollBarCtrl(int nBar, UINT nID)
+CScrollBar* SECListEngine::CreateScrollBarCtrl(int nBar, UINT nID)
 {
     CScrollBar* pBar = new CScrollBar;
     DWORD dwStyle = WS_CHILD | (nBar == SB_HORZ ? SBS_HORZ : SBS_VERT);
-    if (!pBar->Create(dwStyle, CRect(0, 0, 0, 0), this, nID))
+    if (!pBar->Create(dwStyle, CRect(0, 0, 0, 0), m_pWnd, nID))
     {
         delete pBar;
         AfxThrowResourceException();
@@ -639,12 +636,12 @@ template <class TBase> CScrollBar* SECListBase<TBase>::CreateScrollBarCtrl(int n
     return pBar;
 }
 
-template <class TBase> CScrollBar* SECListBase<TBase>::GetScrollBarCtrl(int nBar) const
+CScrollBar* SECListEngine::GetScrollBarCtrl(int nBar) const
 {
     return nBar == SB_HORZ ? m_pHScroll : (nBar == SB_VERT ? m_pVScroll : NULL);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::ShowScrollBarCtrl(int nBar, BOOL bShow, SCROLLINFO* pInfo)
+BOOL SECListEngine::ShowScrollBarCtrl(int nBar, BOOL bShow, SCROLLINFO* pInfo)
 {
     if (m_dwListStyle & ListStyle::NO_SCROLL)
         bShow = FALSE;
@@ -664,14 +661,14 @@ template <class TBase> BOOL SECListBase<TBase>::ShowScrollBarCtrl(int nBar, BOOL
         bShown = bShow;
         LayoutScrollBars();
         pBar->ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
-        this->Invalidate(FALSE);
+        m_pWnd->Invalidate(FALSE);
     }
     if (bShow)
         pBar->Invalidate(FALSE);
     return TRUE;
 }
 
-template <class TBase> void SECListBase<TBase>::LayoutScrollBars()
+void SECListEngine::LayoutScrollBars()
 {
     CRect rcClient;
     GetClientRect(&rcClient);
@@ -683,7 +680,7 @@ template <class TBase> void SECListBase<TBase>::LayoutScrollBars()
             return;
         CRect rcNow;
         pBar->GetWindowRect(&rcNow);
-        this->ScreenToClient(&rcNow);
+        m_pWnd->ScreenToClient(&rcNow);
         if (rcNow != rc && hDWP != NULL)
             hDWP = ::DeferWindowPos(hDWP, pBar->m_hWnd, NULL, rc.left, rc.top, rc.Width(), rc.Height(),
                                     SWP_NOZORDER | SWP_NOACTIVATE);
@@ -696,7 +693,7 @@ template <class TBase> void SECListBase<TBase>::LayoutScrollBars()
         ::EndDeferWindowPos(hDWP);
 }
 
-template <class TBase> void SECListBase<TBase>::OnSize(UINT nType, int cx, int cy)
+void SECListEngine::OnSize(UINT, int, int)
 {
     LayoutScrollBars();
     if (!m_arrItems.empty() || GetColumnCount() == 1)
@@ -704,12 +701,11 @@ template <class TBase> void SECListBase<TBase>::OnSize(UINT nType, int cx, int c
         FitFirstColumnIfNeeded();
         ReMeasureAllItems();
     }
-    TBase::OnSize(nType, cx, cy);
 }
 
 // ---- scrolling
 
-template <class TBase> void SECListBase<TBase>::Scroll(int nRows, BOOL bByPage)
+void SECListEngine::Scroll(int nRows, BOOL bByPage)
 {
     if (bByPage)
     {
@@ -730,9 +726,9 @@ template <class TBase> void SECListBase<TBase>::Scroll(int nRows, BOOL bByPage)
 
 // After the top row moved away from nOldTop: what stays in view moves by the heights of the rows
 // passed and only the uncovered strip is painted; a move of a whole view or more paints all.
-template <class TBase> void SECListBase<TBase>::MoveViewFrom(int nOldTop)
+void SECListEngine::MoveViewFrom(int nOldTop)
 {
-    if (this->m_hWnd == NULL || nOldTop == m_nTopIndex)
+    if (m_pWnd->m_hWnd == NULL || nOldTop == m_nTopIndex)
         return;
     CRect rc;
     GetInsideRectangle(&rc);
@@ -745,19 +741,19 @@ template <class TBase> void SECListBase<TBase>::MoveViewFrom(int nOldTop)
     }
     if (m_bLayoutDirty || dy <= 0 || dy >= rc.Height() || rc.IsRectEmpty())
     {
-        this->Invalidate(FALSE);
+        m_pWnd->Invalidate(FALSE);
         return;
     }
-    this->ScrollWindowEx(0, m_nTopIndex > nOldTop ? -dy : dy, &rc, &rc, NULL, NULL, SW_INVALIDATE);
+    m_pWnd->ScrollWindowEx(0, m_nTopIndex > nOldTop ? -dy : dy, &rc, &rc, NULL, NULL, SW_INVALIDATE);
 }
 
-template <class TBase> void SECListBase<TBase>::SetTopIndex(int nRow)
+void SECListEngine::SetTopIndex(int nRow)
 {
     Scroll(nRow - m_nTopIndex, FALSE);
     RecalcLayout();
 }
 
-template <class TBase> void SECListBase<TBase>::ScrollHorz(int cx)
+void SECListEngine::ScrollHorz(int cx)
 {
     CRect rc;
     GetInsideRectangle(&rc);
@@ -765,10 +761,10 @@ template <class TBase> void SECListBase<TBase>::ScrollHorz(int cx)
     m_nHorzOffset = std::max(0, std::min(m_nHorzOffset - cx, nMax));
     if (m_pHScroll != NULL)
         m_pHScroll->SetScrollPos(m_nHorzOffset, TRUE);
-    this->Invalidate(FALSE);
+    m_pWnd->Invalidate(FALSE);
 }
 
-template <class TBase> void SECListBase<TBase>::EnsureVisible(int nRow)
+void SECListEngine::EnsureVisible(int nRow)
 {
     if (GetRow(nRow) == NULL)
         return;
@@ -795,17 +791,17 @@ template <class TBase> void SECListBase<TBase>::EnsureVisible(int nRow)
         }
         m_nTopIndex = nTop;
         RecalcLayout();
-        this->Invalidate(FALSE);
+        m_pWnd->Invalidate(FALSE);
     }
     else if (nRow <= m_nTopIndex && m_nTopIndex > 0)
     {
         m_nTopIndex = std::max(0, nRow - 1);
         RecalcLayout();
-        this->Invalidate(FALSE);
+        m_pWnd->Invalidate(FALSE);
     }
 }
 
-template <class TBase> BOOL SECListBase<TBase>::EnsureRangeVisible(int nFirst, int nLast)
+BOOL SECListEngine::EnsureRangeVisible(int nFirst, int nLast)
 {
     if (nFirst > nLast || GetRow(nFirst) == NULL || GetRow(nLast) == NULL)
         return FALSE;
@@ -822,12 +818,12 @@ template <class TBase> BOOL SECListBase<TBase>::EnsureRangeVisible(int nFirst, i
             --m_nTopIndex;
     }
     RecalcLayout();
-    this->Invalidate(FALSE);
+    m_pWnd->Invalidate(FALSE);
     return TRUE;
 }
 
 // Thumb positions come from the bar: the message's 16-bit position wraps for large ranges.
-template <class TBase> void SECListBase<TBase>::ScrollToTrackPos(int nBar)
+void SECListEngine::ScrollToTrackPos(int nBar)
 {
     CScrollBar* pBar = GetScrollBarCtrl(nBar);
     if (pBar == NULL)
@@ -847,10 +843,10 @@ template <class TBase> void SECListBase<TBase>::ScrollToTrackPos(int nBar)
         m_nHorzOffset = std::max(0, std::min(si.nTrackPos, GetTotalWidth(FALSE) - rc.Width()));
         pBar->SetScrollPos(m_nHorzOffset, TRUE);
     }
-    this->Invalidate(FALSE);
+    m_pWnd->Invalidate(FALSE);
 }
 
-template <class TBase> void SECListBase<TBase>::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
+void SECListEngine::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
 {
     EndLabelEdit(TRUE);
     m_pTip->Hide();
@@ -890,7 +886,7 @@ template <class TBase> void SECListBase<TBase>::OnVScroll(UINT nSBCode, UINT, CS
     }
 }
 
-template <class TBase> void SECListBase<TBase>::OnHScroll(UINT nSBCode, UINT, CScrollBar*)
+void SECListEngine::OnHScroll(UINT nSBCode, UINT, CScrollBar*)
 {
     EndLabelEdit(TRUE);
     m_pTip->Hide();
@@ -927,7 +923,7 @@ template <class TBase> void SECListBase<TBase>::OnHScroll(UINT nSBCode, UINT, CS
 
 // ---- painting
 
-template <class TBase> SECListPaintContext* SECListBase<TBase>::CreatePaintContext(CDC* pDC)
+SECListPaintContext* SECListEngine::CreatePaintContext(CDC* pDC)
 {
     SECListPaintContext* pContext = new SECListPaintContext(pDC);
     pContext->m_nView = m_dwListStyle & ListStyle::VIEW_MASK;
@@ -935,7 +931,7 @@ template <class TBase> SECListPaintContext* SECListBase<TBase>::CreatePaintConte
     return pContext;
 }
 
-template <class TBase> CDC* SECListBase<TBase>::CreateMemDC(CDC* pDC, BOOL& bDelete, const CRect& rect)
+CDC* SECListEngine::CreateMemDC(CDC* pDC, BOOL& bDelete, const CRect& rect)
 {
     if (m_bHeaderDrag || m_bItemDrag)
     {
@@ -946,36 +942,36 @@ template <class TBase> CDC* SECListBase<TBase>::CreateMemDC(CDC* pDC, BOOL& bDel
     return new tessaron::foundation::SECMemDC(pDC, rect.left, rect.top, rect.right, rect.bottom);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::HasFocusNow() const
+BOOL SECListEngine::HasFocusNow() const
 {
     if (m_nPaintFocus >= 0)
         return m_nPaintFocus;
     HWND hFocus = ::GetFocus();
-    return hFocus == this->m_hWnd || (hFocus != NULL && m_pEdit->m_hWnd == hFocus);
+    return hFocus == m_pWnd->m_hWnd || (hFocus != NULL && m_pEdit->m_hWnd == hFocus);
 }
 
-template <class TBase> COLORREF SECListBase<TBase>::GetCellBkColor(SECListPaintContext*)
+COLORREF SECListEngine::GetCellBkColor(SECListPaintContext*)
 {
     return GetWindowBkColor();
 }
 
-template <class TBase> COLORREF SECListBase<TBase>::GetCellSecondaryColor(SECListPaintContext* pContext)
+COLORREF SECListEngine::GetCellSecondaryColor(SECListPaintContext* pContext)
 {
-    if (this->m_hWnd != NULL && !this->IsWindowEnabled())
+    if (m_pWnd->m_hWnd != NULL && !m_pWnd->IsWindowEnabled())
         return GetWindowBkColor();
     if (IsSelected(pContext->m_item.iItem) && HasFocusNow())
         return m_rgbSelSecondary;
     return m_rgbSecondary;
 }
 
-template <class TBase> void SECListBase<TBase>::GetCellColors(SECListPaintContext* pContext)
+void SECListEngine::GetCellColors(SECListPaintContext* pContext)
 {
     BOOL bGrey = (pContext->m_dwFlags[1] & SECListPaintContext::GREY_TEXT) != 0;
     BOOL bFullRow = (m_dwListStyleEx & ListStyle::EX_FULL_ROW_SELECT) != 0;
     BOOL bFirst = pContext->m_item.iSubItem == 0;
     BOOL bFocus = HasFocusNow();
     int nRow = pContext->m_item.iItem;
-    if (!pContext->m_bPrinting && this->m_hWnd != NULL && !this->IsWindowEnabled())
+    if (!pContext->m_bPrinting && m_pWnd->m_hWnd != NULL && !m_pWnd->IsWindowEnabled())
     {
         pContext->m_rgbText = m_rgbGrayText;
         pContext->m_rgbBk = s_rgbMenu;
@@ -1003,12 +999,12 @@ template <class TBase> void SECListBase<TBase>::GetCellColors(SECListPaintContex
     }
 }
 
-template <class TBase> HFONT SECListBase<TBase>::GetCellFont(SECListPaintContext*)
+HFONT SECListEngine::GetCellFont(SECListPaintContext*)
 {
     return GetLabelFont();
 }
 
-template <class TBase> BOOL SECListBase<TBase>::PrepareCell(SECListPaintContext* pContext)
+BOOL SECListEngine::PrepareCell(SECListPaintContext* pContext)
 {
     int nRow = pContext->m_item.iItem;
     int nSub = pContext->m_item.iSubItem;
@@ -1036,20 +1032,20 @@ template <class TBase> BOOL SECListBase<TBase>::PrepareCell(SECListPaintContext*
     return TRUE;
 }
 
-template <class TBase> void SECListBase<TBase>::OnPaint()
+void SECListEngine::OnPaint()
 {
     PAINTSTRUCT ps;
-    CDC* pDC = this->BeginPaint(&ps);
+    CDC* pDC = m_pWnd->BeginPaint(&ps);
     OnDraw(pDC);
-    this->EndPaint(&ps);
+    m_pWnd->EndPaint(&ps);
 }
 
-template <class TBase> BOOL SECListBase<TBase>::OnEraseBkgnd(CDC*)
+BOOL SECListEngine::OnEraseBkgnd(CDC*)
 {
     return TRUE;
 }
 
-template <class TBase> void SECListBase<TBase>::OnDraw(CDC* pDC)
+void SECListEngine::OnDraw(CDC* pDC)
 {
     SECListPaintContext* pContext = NULL;
     if (pDC->IsPrinting())
@@ -1101,11 +1097,11 @@ template <class TBase> void SECListBase<TBase>::OnDraw(CDC* pDC)
     if (GetColumnCount() < 2 && !IsLabelWrap() && GetTotalWidth(FALSE) > m_cxLaidOut && !m_bLayoutDirty)
     {
         m_bLayoutDirty = TRUE;
-        this->Invalidate(FALSE);
+        m_pWnd->Invalidate(FALSE);
     }
 }
 
-template <class TBase> void SECListBase<TBase>::PaintRows(SECListPaintContext* pContext)
+void SECListEngine::PaintRows(SECListPaintContext* pContext)
 {
     CDC* pDC = pContext->m_pDC;
     UINT nView = m_dwListStyle & ListStyle::VIEW_MASK;
@@ -1175,7 +1171,7 @@ template <class TBase> void SECListBase<TBase>::PaintRows(SECListPaintContext* p
     }
 }
 
-template <class TBase> void SECListBase<TBase>::PaintRow(SECListPaintContext* pContext)
+void SECListEngine::PaintRow(SECListPaintContext* pContext)
 {
     CRect rcRow = pContext->m_rect;
     SECListItem* pItem = pContext->m_pItem;
@@ -1221,7 +1217,7 @@ template <class TBase> void SECListBase<TBase>::PaintRow(SECListPaintContext* pC
         DrawHorzGridLine(pDC, nRow, rcRow);
 }
 
-template <class TBase> void SECListBase<TBase>::DrawCell(SECListPaintContext* pContext)
+void SECListEngine::DrawCell(SECListPaintContext* pContext)
 {
     pContext->m_pDC->FillSolidRect(&pContext->m_rect, pContext->m_rgbCellBk);
     if (pContext->m_item.pszText == NULL)
@@ -1231,7 +1227,7 @@ template <class TBase> void SECListBase<TBase>::DrawCell(SECListPaintContext* pC
     DrawLabel(pContext);
 }
 
-template <class TBase> void SECListBase<TBase>::DrawImage(SECListPaintContext* pContext)
+void SECListEngine::DrawImage(SECListPaintContext* pContext)
 {
     BOOL bIconView = pContext->m_nView == ListStyle::VIEW_ICON;
     CImageList* pList = GetImageList(bIconView ? LVSIL_NORMAL : LVSIL_SMALL);
@@ -1250,7 +1246,7 @@ template <class TBase> void SECListBase<TBase>::DrawImage(SECListPaintContext* p
     ImageList_Draw(pList->GetSafeHandle(), item.iImage, pContext->m_pDC->m_hDC, pt.x, pt.y, ILD_NORMAL);
 }
 
-template <class TBase> void SECListBase<TBase>::DrawLabel(SECListPaintContext* pContext)
+void SECListEngine::DrawLabel(SECListPaintContext* pContext)
 {
     CDC* pDC = pContext->m_pDC;
     const CRect& rcCell = pContext->m_rect;
@@ -1311,13 +1307,13 @@ template <class TBase> void SECListBase<TBase>::DrawLabel(SECListPaintContext* p
     ::SelectObject(pDC->m_hDC, hOld);
 }
 
-template <class TBase> HPEN SECListBase<TBase>::GetGridPen()
+HPEN SECListEngine::GetGridPen()
 {
     static HPEN s_hGridPen = ::CreatePen(PS_SOLID, 1, ::GetSysColor(COLOR_BTNSHADOW));
     return s_hGridPen;
 }
 
-template <class TBase> void SECListBase<TBase>::DrawVertGridLines(CDC* pDC, int nRow, const CRect& rect)
+void SECListEngine::DrawVertGridLines(CDC* pDC, int nRow, const CRect& rect)
 {
     HGDIOBJ hOld = ::SelectObject(pDC->m_hDC, GetGridPen());
     int x = rect.left;
@@ -1338,7 +1334,7 @@ template <class TBase> void SECListBase<TBase>::DrawVertGridLines(CDC* pDC, int 
     ::SelectObject(pDC->m_hDC, hOld);
 }
 
-template <class TBase> void SECListBase<TBase>::DrawHorzGridLine(CDC* pDC, int, const CRect& rect)
+void SECListEngine::DrawHorzGridLine(CDC* pDC, int, const CRect& rect)
 {
     HGDIOBJ hOld = ::SelectObject(pDC->m_hDC, GetGridPen());
     ::MoveToEx(pDC->m_hDC, rect.left, rect.bottom - 1, NULL);
