@@ -113,8 +113,9 @@ BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwSt
         }
     }
     m_strTitle = lpszWindowName;
-    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top, rect.right - rect.left,
-            rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), hMenu, (LPVOID)pContext))
+    if (!CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
+                  AfxRectExtent(rect.left, rect.right), AfxRectExtent(rect.top, rect.bottom),
+                  pParentWnd->GetSafeHwnd(), hMenu, (LPVOID)pContext))
     {
         if (hMenu != NULL)
             ::DestroyMenu(hMenu);

@@ -30,7 +30,8 @@ BOOL CMiniFrameWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpClassName, LPCTSTR lpWin
     if (dwStyle & (MFS_THICKFRAME | MFS_4THICKFRAME))
         dwStyle |= WS_THICKFRAME;
     return CWnd::CreateEx(dwExStyle | WS_EX_TOOLWINDOW, lpClassName, lpWindowName, dwStyle, rect.left,
-                          rect.top, rect.right - rect.left, rect.bottom - rect.top, pParentWnd->GetSafeHwnd(),
+                          rect.top, AfxRectExtent(rect.left, rect.right),
+                          AfxRectExtent(rect.top, rect.bottom), pParentWnd->GetSafeHwnd(),
                           (HMENU)(UINT_PTR)nID);
 }
 

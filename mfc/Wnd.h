@@ -93,6 +93,12 @@ struct AFX_SIZEPARENTPARAMS
 // The dialog template of that name from the resources, and the module that holds it; NULL when missing.
 LPCDLGTEMPLATE AFXAPI AfxLoadDialogTemplate(LPCTSTR lpszTemplateName, HINSTANCE* phInst);
 void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRECT lpRect);
+// A rectangle's width or height as the Create calls pass it. The difference wraps, so the default
+// rectangle (CW_USEDEFAULT to 0) gives CW_USEDEFAULT again, without a signed overflow.
+inline int AfxRectExtent(LONG nFrom, LONG nTo)
+{
+    return (int)((DWORD)nTo - (DWORD)nFrom);
+}
 
 LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam);
 WNDPROC AFXAPI AfxGetAfxWndProc();

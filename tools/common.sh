@@ -1,5 +1,5 @@
 # Shared steps of the build, test and run commands: packages, build, Wine prefix, X server, COM pairs.
-# Sourced by tools/test.sh and tools/run.sh; everything started here is stopped by helvon_stop_all.
+# Sourced by the scripts in tools/; everything started here is stopped by helvon_stop_all.
 
 set -Eeuo pipefail
 trap 'echo "== failed (exit $?): $BASH_COMMAND" >&2' ERR
@@ -8,6 +8,9 @@ BUILD_DIR=${BUILD_DIR:-$HELVON_ROOT/build}
 mkdir -p "$BUILD_DIR"
 BUILD_DIR=$(cd "$BUILD_DIR" && pwd)
 HELVON_PIDS=()
+# Parallel jobs of the build and the test run; extra CMake arguments of the Windows build.
+HELVON_JOBS=${HELVON_JOBS:-$(nproc)}
+HELVON_CMAKE_ARGS=(${HELVON_CMAKE_ARGS[@]+"${HELVON_CMAKE_ARGS[@]}"})
 
 HELVON_PACKAGES=(wine wine64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-x86-64-dev
     xvfb xauth socat googletest cmake ccache python3 g++ make
@@ -46,11 +49,11 @@ helvon_build() {
     helvon_log "building in $BUILD_DIR"
     cmake -S "$HELVON_ROOT" -B "$BUILD_DIR/win" \
         -DCMAKE_TOOLCHAIN_FILE="$HELVON_ROOT/cmake/mingw-w64-x86_64.cmake" \
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$BUILD_DIR/win" -j "$(nproc)" "${win[@]}"
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo ${HELVON_CMAKE_ARGS[@]+"${HELVON_CMAKE_ARGS[@]}"} >/dev/null
+    cmake --build "$BUILD_DIR/win" -j "$HELVON_JOBS" "${win[@]}"
     # Linux-side helpers: station simulator, the pty flush shim.
     cmake -S "$HELVON_ROOT/tools" -B "$BUILD_DIR/host" -DCMAKE_BUILD_TYPE=Release >/dev/null
-    cmake --build "$BUILD_DIR/host" -j "$(nproc)" "${host[@]}"
+    cmake --build "$BUILD_DIR/host" -j "$HELVON_JOBS" "${host[@]}"
 }
 
 # helvon_make_locale LOCALE: generates the locale when the machine lacks it.
@@ -148,6 +151,9 @@ helvon_start_wine() {
     # Wine draws the frames itself: with no window manager to answer, every hide would otherwise
     # wait 2 s, and a press on a caption would reach no window.
     wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    # A crashing program prints its stack and ends, instead of waiting on Wine's crash dialog until
+    # the test's time runs out.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     # The station simulator's port COM7: Wine's device manager lists only the ports it made when
     # its services started, so it is registered (its target need not exist; the simulator links
     # its line there) and the server is started once more. COM8 stays unlisted: the Pendix tests
@@ -202,4 +208,28 @@ helvon_com_pairs() {
     done
     COM_PAIRS=$(IFS=,; echo "${pairs[*]}")
     export COM_PAIRS
+}
+
+# helvon_prepare_tests: the packages and locales the tests need, before the build.
+helvon_prepare_tests() {
+    # The spreadsheet programs that check the workbooks the grid tests write.
+    HELVON_PACKAGES+=(python3-xlrd python3-olefile gnumeric libreoffice-calc-nogui)
+    helvon_install
+    # A fixed locale, whatever the machine's: Wine shows English texts and the decimal point for it.
+    helvon_locale C.UTF-8
+    # The application's German test runs under the operator's locale.
+    helvon_make_locale de_DE.UTF-8
+}
+
+# helvon_run_tests [ctest args]: X server, printer, Wine prefix and COM pairs, then ctest on the build.
+helvon_run_tests() {
+    trap helvon_stop_all EXIT
+    helvon_start_x
+    helvon_start_printer
+    helvon_start_wine
+    helvon_com_pairs "5:6 10:11"
+    export HELVON_HOST_TOOLS="$BUILD_DIR/host"
+    helvon_log "running tests (display $DISPLAY, COM pairs $COM_PAIRS)"
+    cd "$BUILD_DIR/win"
+    ctest --output-on-failure --timeout 600 -j "$HELVON_JOBS" "$@"
 }

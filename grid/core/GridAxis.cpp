@@ -60,6 +60,7 @@ const CGXGridAxis CGXGridAxis::rows = {
     &CGXGridCore::m_nLastVisibleRow, &CGXGridCore::m_nLastVisibleTopRow, &CGXGridCore::m_bLastVisibleRowPartial,
     &CGXGridParam::TestRowSizingFlags, GX_HORZLINE, GX_HORZLINE_PREVROW, &POINT::y,
     &CGXGridCore::SetTopRow, WM_VSCROLL, SB_VERT, &CGXGridCore::CalcMaxTopRow,
+    &CGXAbstractSpanCellPoolImp::InsertRows, &CGXAbstractSpanCellPoolImp::RemoveRows,
 };
 
 const CGXGridAxis CGXGridAxis::cols = {
@@ -92,5 +93,6 @@ const CGXGridAxis CGXGridAxis::cols = {
     &CGXGridCore::m_nLastVisibleCol, &CGXGridCore::m_nLastVisibleLeftCol, &CGXGridCore::m_bLastVisibleColPartial,
     &CGXGridParam::TestColSizingFlags, GX_VERTLINE, GX_VERTLINE_PREVCOL, &POINT::x,
     &CGXGridCore::SetLeftCol, WM_HSCROLL, SB_HORZ, &CGXGridCore::CalcMaxLeftCol,
+    &CGXAbstractSpanCellPoolImp::InsertCols, &CGXAbstractSpanCellPoolImp::RemoveCols,
 };
 // clang-format on

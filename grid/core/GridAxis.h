@@ -97,6 +97,10 @@ struct CGXGridAxis
     int nBar;            // the scroll bar
     ROWCOL (CGXGridCore::*CalcMaxFirst)();
 
+    // The floated and merged span pools.
+    void (CGXAbstractSpanCellPoolImp::*PoolInsert)(CObject*, ROWCOL, ROWCOL);
+    void (CGXAbstractSpanCellPoolImp::*PoolRemove)(CObject*, ROWCOL, ROWCOL);
+
     static const CGXGridAxis rows, cols;
 
     // The row (column) of a cell at index n along this direction, with nRow (nCol) across it.

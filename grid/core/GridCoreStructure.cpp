@@ -97,6 +97,24 @@ BOOL SetCount(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nNew, UINT flags)
     return TRUE;
 }
 
+// The floated and merged spans move with their cells (tell gets the pool component and a pool);
+// merged cells from nFirst to the end are evaluated again.
+template <class F> void MoveSpans(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, F tell)
+{
+    CGXAbstractSpanCellPoolImp* pImp = pGrid->m_pAppData->m_pSpanCellPoolImp;
+    CGXGridParam* pParam = pGrid->GetParam();
+    if (pGrid->GetFloatingMode() != 0 && pImp != NULL)
+        for (CObject* pPool : {pParam->m_pFloatCellsPool, pParam->m_pPrintFloatCellsPool})
+            tell(pImp, pPool);
+    if (pGrid->GetMergingMode() != 0)
+    {
+        if (pImp != NULL)
+            for (CObject* pPool : {pParam->m_pHorzMergeCellsPool, pParam->m_pVertMergeCellsPool})
+                tell(pImp, pPool);
+        pGrid->InvalidateMergedCells(a.Lines(nFirst, (pGrid->*a.GetCount)()));
+    }
+}
+
 BOOL StoreInsert(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nCount, BOOL bForce)
 {
     if (pGrid->IsStructureLocked())
@@ -113,6 +131,9 @@ BOOL StoreInsert(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL
          {&pParam->m_SelectedRanges, &pParam->m_CopiedRanges, &pParam->m_CoveredCellsList})
         (pList->*a.AdjustInserted)(nFirst, nCount);
     pParam->RebuildCoveredCellPool();
+    MoveSpans(pGrid, a, nFirst, [&](CGXAbstractSpanCellPoolImp* pImp, CObject* pPool) {
+        (pImp->*a.PoolInsert)(pPool, nFirst, nCount);
+    });
     return TRUE;
 }
 
@@ -136,6 +157,9 @@ BOOL StoreRemove(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL
         (pGrid->m_pCoveredCellsImp->*a.CoveredRemoved)(pGrid, nFirst, nLast, bCoveredChanged, FALSE);
     (pParam->m_CoveredCellsList.*a.AdjustRemoved)(nFirst, nLast, nOldCount);
     pParam->RebuildCoveredCellPool();
+    MoveSpans(pGrid, a, nFirst, [&](CGXAbstractSpanCellPoolImp* pImp, CObject* pPool) {
+        (pImp->*a.PoolRemove)(pPool, nFirst, nLast);
+    });
     return TRUE;
 }
 

@@ -266,12 +266,17 @@ BOOL CGXGridMergeCellsImp::Pair(CGXGridCore* pGrid, int nDirection, ROWCOL nRow,
         CellAt(nDirection, nRow, nCol, aFirst, r1, c1);
         return StoreAlong(pGrid, nDirection, r1, c1, bLast, pChanged);
     }
-    if (aLast < b)
+    if (aLast < b && bFirst > a)
         return FALSE;
-    // One span holds both: it splits between them.
-    CellAt(nDirection, nRow, nCol, aFirst, r1, c1);
-    StoreAlong(pGrid, nDirection, r1, c1, a, pChanged);
-    StoreAlong(pGrid, nDirection, rb, cb, aLast, pChanged);
+    // A span of A that reaches B ends at A; one of B that reaches A begins at B (after rows or
+    // columns came or went, B may still hold a start before it).
+    if (aLast >= b)
+    {
+        CellAt(nDirection, nRow, nCol, aFirst, r1, c1);
+        StoreAlong(pGrid, nDirection, r1, c1, a, pChanged);
+    }
+    if (bFirst <= a)
+        StoreAlong(pGrid, nDirection, rb, cb, bLast, pChanged);
     return TRUE;
 }
 

@@ -390,6 +390,70 @@ TEST(GridMergeCells, HiddenRows)
     }
 }
 
+// Inserted and removed rows and columns move the merged and floated spans with their cells: a
+// span does not stay behind at the old place, and one that the insertion cut into begins anew.
+TEST(GridMergeCells, SpansMoveWithInsertedAndRemovedRowsAndColumns)
+{
+    struct Case
+    {
+        const char* what;
+        BOOL (*change)(CGXGridCore&);
+        ROWCOL nRowH, nColH; // a cell of the horizontal merge afterwards (0: not looked at)
+        const char* horz;
+        ROWCOL nRowV, nColV; // a cell of the vertical merge afterwards
+        const char* vert;
+        ROWCOL nRowOld, nColOld; // where the horizontal merge stood; now none
+        ROWCOL nRowF, nColF;     // the floating text afterwards
+        const char* floated;
+    };
+    const Case cases[] = {
+        {"insert row 1", [](CGXGridCore& g) { return g.InsertRows(1, 1); }, 2, 3, "2,2-2,4", 4, 5, "3,5-4,5",
+         1, 3, 5, 1, "5,1-5,6"},
+        {"insert column 1", [](CGXGridCore& g) { return g.InsertCols(1, 1); }, 1, 4, "1,3-1,5", 3, 6,
+         "2,6-3,6", 1, 2, 0, 0, ""},
+        {"remove row 1", [](CGXGridCore& g) { return g.RemoveRows(1, 1); }, 0, 0, "", 0, 0, "", 1, 3, 3, 1,
+         "3,1-3,6"},
+        {"remove column 1", [](CGXGridCore& g) { return g.RemoveCols(1, 1); }, 0, 0, "", 3, 4, "2,4-3,4", 0,
+         0, 0, 0, ""},
+    };
+    for (WORD nMode : {1, 2})
+        for (const Case& c : cases)
+        {
+            SCOPED_TRACE(std::string(c.what) + " mode " + std::to_string(nMode));
+            SpanGrid w;
+            CGXGridCore& g = w.g;
+            g.SetStyleRange(CGXCellRange(1, 1, 4, 6), CGXStyle().SetMergeCell(3));
+            g.SetMergingMode(nMode, FALSE);
+            g.SetFloatingMode(nMode, FALSE);
+            for (ROWCOL col : {2, 3, 4})
+                w.Value(1, col, "gleich");
+            w.Value(2, 5, "senkrecht");
+            w.Value(3, 5, "senkrecht");
+            w.Value(4, 1, pszLong);
+            ASSERT_EQ("1,2-1,4", MergedAt(g, 1, 3, 0));
+            ASSERT_EQ("2,5-3,5", MergedAt(g, 3, 5, 1));
+            ASSERT_EQ("4,1-4,6", w.FloatAt(4, 1));
+            ASSERT_TRUE(c.change(g));
+            if (c.nRowH != 0)
+            {
+                EXPECT_EQ(c.horz, MergedAt(g, c.nRowH, c.nColH, 0));
+            }
+            if (c.nRowV != 0)
+            {
+                EXPECT_EQ(c.vert, MergedAt(g, c.nRowV, c.nColV, 1));
+            }
+            if (c.nRowOld != 0)
+            {
+                EXPECT_EQ("none", MergedAt(g, c.nRowOld, c.nColOld, 0));
+            }
+            if (c.nRowF != 0)
+            {
+                EXPECT_EQ(c.floated, w.FloatAt(c.nRowF, c.nColF));
+            }
+            EXPECT_TRUE(w.ShowsFreshPaint());
+        }
+}
+
 // On the screen a merged range shows once: one background, no line inside. Across the frozen
 // columns it is drawn in each pane and still shows as one cell.
 TEST(GridMergeCells, PaintsAsOneCellAlsoAcrossTheFrozenColumns)
