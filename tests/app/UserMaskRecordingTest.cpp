@@ -213,15 +213,11 @@ TEST_F(FirstStart, ValueTableOfARunningProcessAndItsWorkbook)
     for (ROWCOL nRow = 1; nRow <= 11; nRow++)
     {
         SCOPED_TRACE(testing::Message() << "row " << nRow);
-        // A row a second, with the first curve's sample of that time.
-        const int nTime = atoi(grid.GetComposedValueText(nRow, 1));
-        EXPECT_EQ(atoi(grid.GetComposedValueText(1, 1)) + (int)nRow - 1, nTime);
-        CMeasureValue* pSample = NULL;
-        for (POSITION pos = pFirst->GetValues().GetHeadPosition(); pos != NULL;)
-            if (CMeasureValue* p = dynamic_cast<CMeasureValue*>(pFirst->GetValues().GetNext(pos)))
-                if (p->GetTime() == nTime)
-                    pSample = p;
+        // A row for each of the first curve's samples, the recording's first ones included.
+        CMeasureValue* pSample = dynamic_cast<CMeasureValue*>(
+            pFirst->GetValues().GetAt(pFirst->GetValues().FindIndex((INT_PTR)nRow - 1)));
         ASSERT_TRUE(pSample != NULL);
+        EXPECT_EQ(pSample->GetTime(), atoi(grid.GetComposedValueText(nRow, 1)));
         EXPECT_NEAR(pFirst->IsScaled() ? pSample->GetValue() : pSample->GetScaledValue(),
                     atof(grid.GetComposedValueText(nRow, 2)), 1e-6);
         for (ROWCOL nCol = 1; nCol <= grid.GetColCount(); nCol++)

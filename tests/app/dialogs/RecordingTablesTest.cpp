@@ -434,6 +434,26 @@ TEST_F(MeasureTable, NewSampleAppendsOneRow)
     EXPECT_EQ("101", Text(2, 2)) << "earlier rows stay";
 }
 
+// Samples that came without an update are not lost: the next update brings them all.
+TEST_F(MeasureTable, MissedSamplesComeWithTheNextUpdate)
+{
+    MakeTwoCurvesAndABar();
+    m_pTable->Refresh(m_objects.list);
+    for (int nTime : {15, 20})
+    {
+        TableObjects::AddSample(m_pSolder, nTime, 100.0f + nTime, 1.0f, 1.0);
+        TableObjects::AddSample(m_pIR, nTime, 50.0f, 2.0f, 0.5);
+        TableObjects::AddState(m_pFan, nTime, 1);
+    }
+    m_pTable->UpdateTable(m_objects.list);
+    ASSERT_EQ(5u, m_pTable->GetGrid().GetRowCount());
+    for (ROWCOL nRow = 1; nRow <= 5; nRow++)
+        EXPECT_EQ(std::to_string((nRow - 1) * 5), Text(nRow, 1)) << "row " << nRow;
+    EXPECT_EQ("115", Text(4, 2));
+    EXPECT_EQ("120", Text(5, 2));
+    EXPECT_EQ(" EIN ", Text(5, 6));
+}
+
 // Typing into a written cell changes nothing.
 TEST_F(MeasureTable, TypingChangesNoCell)
 {
