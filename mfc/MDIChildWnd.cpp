@@ -45,8 +45,8 @@ BOOL CMDIChildWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD d
     cs.lpszName = lpszWindowName;
     cs.x = rect.left;
     cs.y = rect.top;
-    cs.cx = rect.right - rect.left;
-    cs.cy = rect.bottom - rect.top;
+    cs.cx = AfxRectExtent(rect.left, rect.right);
+    cs.cy = AfxRectExtent(rect.top, rect.bottom);
     cs.hwndParent = pParentWnd->m_hWnd;
     cs.hInstance = AfxGetInstanceHandle();
     cs.lpCreateParams = (LPVOID)pContext;

@@ -194,8 +194,11 @@ void CGXGridMergeCellsImp::SpanAlong(CGXGridCore* pGrid, int nDirection, ROWCOL 
                                      ROWCOL& nFirst, ROWCOL& nLast)
 {
     CGXCellRange span;
-    nFirst = nLast = nDirection == 0 ? nCol : nRow;
-    if (GetMergedRangeAt(pGrid, nRow, nCol, span, nDirection) != NULL)
+    ROWCOL nIndex = nDirection == 0 ? nCol : nRow;
+    nFirst = nLast = nIndex;
+    // A start after the cell is left over from rows (columns) removed before it: no span.
+    if (GetMergedRangeAt(pGrid, nRow, nCol, span, nDirection) != NULL &&
+        (nDirection == 0 ? span.left : span.top) <= nIndex)
     {
         nFirst = nDirection == 0 ? span.left : span.top;
         nLast = nDirection == 0 ? span.right : span.bottom;

@@ -1020,40 +1020,49 @@ void CGXFormulaSheet::Serialize(CArchive& ar)
 
 // Structure changes.
 
-BOOL CGXFormulaSheet::InsertRows(ROWCOL nRow, ROWCOL nCount)
+BOOL CGXFormulaSheet::InsertInEngine(BOOL bRows, DWORD nFirst, DWORD nCount)
 {
     BeginChange();
-    if (!GXInsertRowsCols(m_nSheet, TRUE, EngineRow(nRow), nCount))
+    if (!GXInsertRowsCols(m_nSheet, bRows, nFirst, nCount))
     {
         GetContext()->bKeepUndo = 0;
         return FALSE;
     }
     EndChange(NULL, FALSE);
-    return CGXData::InsertRows(nRow, nCount);
+    return TRUE;
+}
+
+void CGXFormulaSheet::RemoveInEngine(BOOL bRows, DWORD nFirst, DWORD nCount)
+{
+    BeginChange();
+    GXRemoveRowsCols(m_nSheet, bRows, nFirst, nCount);
+    EndChange(NULL, FALSE);
+}
+
+void CGXFormulaSheet::MoveInEngine(BOOL bRows, DWORD nFirst, DWORD nLast, DWORD nDest)
+{
+    BeginChange();
+    GXMoveRowsCols(m_nSheet, bRows, nFirst, nLast, nDest);
+    EndChange(NULL, FALSE);
+}
+
+BOOL CGXFormulaSheet::InsertRows(ROWCOL nRow, ROWCOL nCount)
+{
+    return InsertInEngine(TRUE, EngineRow(nRow), nCount) && CGXData::InsertRows(nRow, nCount);
 }
 
 BOOL CGXFormulaSheet::InsertCols(ROWCOL nCol, ROWCOL nCount)
 {
-    BeginChange();
-    if (!GXInsertRowsCols(m_nSheet, FALSE, EngineCol(nCol), nCount))
-    {
-        GetContext()->bKeepUndo = 0;
-        return FALSE;
-    }
-    EndChange(NULL, FALSE);
-    return CGXData::InsertCols(nCol, nCount);
+    return InsertInEngine(FALSE, EngineCol(nCol), nCount) && CGXData::InsertCols(nCol, nCount);
 }
 
+// Only rows and columns that exist go.
 BOOL CGXFormulaSheet::RemoveRows(ROWCOL nFirst, ROWCOL nLast)
 {
-    // Only rows that exist go.
     if (nLast > m_nRows)
         nLast = m_nRows;
-    if (nFirst < 1 || nFirst > nLast)
-        return CGXData::RemoveRows(nFirst, nLast);
-    BeginChange();
-    GXRemoveRowsCols(m_nSheet, TRUE, nFirst, nLast - nFirst + 1);
-    EndChange(NULL, FALSE);
+    if (nFirst >= 1 && nFirst <= nLast)
+        RemoveInEngine(TRUE, EngineRow(nFirst), nLast - nFirst + 1);
     return CGXData::RemoveRows(nFirst, nLast);
 }
 
@@ -1061,27 +1070,20 @@ BOOL CGXFormulaSheet::RemoveCols(ROWCOL nFirst, ROWCOL nLast)
 {
     if (nLast > m_nCols)
         nLast = m_nCols;
-    if (nFirst < 1 || nFirst > nLast)
-        return CGXData::RemoveCols(nFirst, nLast);
-    BeginChange();
-    GXRemoveRowsCols(m_nSheet, FALSE, EngineCol(nFirst), nLast - nFirst + 1);
-    EndChange(NULL, FALSE);
+    if (nFirst >= 1 && nFirst <= nLast)
+        RemoveInEngine(FALSE, EngineCol(nFirst), nLast - nFirst + 1);
     return CGXData::RemoveCols(nFirst, nLast);
 }
 
 BOOL CGXFormulaSheet::MoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest)
 {
-    BeginChange();
-    GXMoveRowsCols(m_nSheet, TRUE, EngineRow(nFirst), EngineRow(nLast), EngineRow(nDest));
-    EndChange(NULL, FALSE);
+    MoveInEngine(TRUE, EngineRow(nFirst), EngineRow(nLast), EngineRow(nDest));
     return CGXData::MoveRows(nFirst, nLast, nDest);
 }
 
 BOOL CGXFormulaSheet::MoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest)
 {
-    BeginChange();
-    GXMoveRowsCols(m_nSheet, FALSE, EngineCol(nFirst), EngineCol(nLast), EngineCol(nDest));
-    EndChange(NULL, FALSE);
+    MoveInEngine(FALSE, EngineCol(nFirst), EngineCol(nLast), EngineCol(nDest));
     return CGXData::MoveCols(nFirst, nLast, nDest);
 }
 

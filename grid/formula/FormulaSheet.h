@@ -116,6 +116,10 @@ class CGXFormulaSheet : public CGXData
     GX_CELL* EnsureCell(ROWCOL nRow, ROWCOL nCol);
     void ApplyConstraintStyle(CGXStyle& style);
     void ClearEngine();
+    // The engine's half of a structure change, rows or columns in engine coordinates.
+    BOOL InsertInEngine(BOOL bRows, DWORD nFirst, DWORD nCount);
+    void RemoveInEngine(BOOL bRows, DWORD nFirst, DWORD nCount);
+    void MoveInEngine(BOOL bRows, DWORD nFirst, DWORD nLast, DWORD nDest);
 
   private:
     CGXFormulaSheet(const CGXFormulaSheet&) = delete;

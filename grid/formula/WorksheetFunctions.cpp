@@ -292,344 +292,67 @@ const GX_FUNCTION_ENTRY s_aFunctions[] = {
 };
 // clang-format on
 
-GX_EXCEL_FUNCTION_ENTRY s_aExcelFunctions[GX_EXCEL_FUNCTIONS] = {
-    {-1, "COUNT", NULL},       // 0
-    {0, "", NULL},             // 1
-    {0, "", NULL},             // 2
-    {1, "ISERROR", NULL},      // 3
-    {-1, "SUM", NULL},         // 4
-    {-1, "AVG", NULL},         // 5
-    {-1, "MIN", NULL},         // 6
-    {-1, "MAX", NULL},         // 7
-    {-1, "ROW", NULL},         // 8
-    {-1, "COL", NULL},         // 9
-    {0, "NA", NULL},           // 10
-    {0, "", NULL},             // 11
-    {-1, "STDS", NULL},        // 12
-    {0, "", NULL},             // 13
-    {0, "", NULL},             // 14
-    {1, "SIN", NULL},          // 15
-    {1, "COS", NULL},          // 16
-    {1, "TAN", NULL},          // 17
-    {1, "ATAN", NULL},         // 18
-    {0, "PI", NULL},           // 19
-    {1, "SQRT", NULL},         // 20
-    {1, "EXP", NULL},          // 21
-    {1, "LN", NULL},           // 22
-    {1, "LOG10", NULL},        // 23
-    {1, "ABS", NULL},          // 24
-    {1, "FLOOR", NULL},        // 25
-    {0, "", NULL},             // 26
-    {2, "ROUND", NULL},        // 27
-    {0, "", NULL},             // 28
-    {-1, "INDEX", NULL},       // 29
-    {2, "REPEAT", NULL},       // 30
-    {3, "MID", NULL},          // 31
-    {1, "LENGTH", NULL},       // 32
-    {1, "VALUE", NULL},        // 33
-    {0, "TRUE", NULL},         // 34
-    {0, "FALSE", NULL},        // 35
-    {-1, "AND", NULL},         // 36
-    {-1, "OR", NULL},          // 37
-    {1, "NOT", NULL},          // 38
-    {2, "MODULUS", NULL},      // 39: the divisor's sign, as MODULUS
-    {0, "", NULL},             // 40
-    {0, "", NULL},             // 41
-    {0, "", NULL},             // 42
-    {0, "", NULL},             // 43
-    {0, "", NULL},             // 44
-    {0, "", NULL},             // 45
-    {-1, "VARS", NULL},        // 46
-    {0, "", NULL},             // 47
-    {0, "", NULL},             // 48
-    {0, "", NULL},             // 49
-    {0, "", NULL},             // 50
-    {0, "", NULL},             // 51
-    {0, "", NULL},             // 52
-    {0, "", NULL},             // 53
-    {0, "", NULL},             // 54
-    {0, "", NULL},             // 55
-    {0, "", NULL},             // 56
-    {0, "", NULL},             // 57
-    {0, "", NULL},             // 58
-    {0, "", NULL},             // 59
-    {0, "", NULL},             // 60
-    {3, "MIRR", NULL},         // 61
-    {0, "", NULL},             // 62
-    {0, "RAND", NULL},         // 63
-    {-1, "MATCH", NULL},       // 64
-    {3, "DATE", NULL},         // 65
-    {3, "TIME", NULL},         // 66
-    {1, "DAY", NULL},          // 67
-    {1, "MONTH", NULL},        // 68
-    {1, "YEAR", NULL},         // 69
-    {0, "", NULL},             // 70
-    {1, "HOUR", NULL},         // 71
-    {1, "MINUTE", NULL},       // 72
-    {1, "SECOND", NULL},       // 73
-    {0, "NOW", NULL},          // 74
-    {0, "", NULL},             // 75
-    {1, "ROWS", NULL},         // 76
-    {1, "COLS", NULL},         // 77
-    {0, "", NULL},             // 78
-    {0, "", NULL},             // 79
-    {0, "", NULL},             // 80
-    {0, "", NULL},             // 81
-    {0, "", NULL},             // 82
-    {1, "TRANSPOSE", NULL},    // 83
-    {0, "", NULL},             // 84
-    {0, "", NULL},             // 85
-    {0, "", NULL},             // 86
-    {0, "", NULL},             // 87
-    {0, "", NULL},             // 88
-    {0, "", NULL},             // 89
-    {0, "", NULL},             // 90
-    {0, "", NULL},             // 91
-    {0, "", NULL},             // 92
-    {0, "", NULL},             // 93
-    {0, "", NULL},             // 94
-    {0, "", NULL},             // 95
-    {0, "", NULL},             // 96
-    {2, "ATAN2", NULL},        // 97
-    {1, "ASIN", NULL},         // 98
-    {1, "ACOS", NULL},         // 99
-    {-1, "CHOOSE", NULL},      // 100
-    {-1, "HLOOKUP", NULL},     // 101
-    {-1, "VLOOKUP", NULL},     // 102
-    {0, "", NULL},             // 103
-    {0, "", NULL},             // 104
-    {0, "", NULL},             // 105
-    {0, "", NULL},             // 106
-    {0, "", NULL},             // 107
-    {0, "", NULL},             // 108
-    {-1, "LOG", NULL},         // 109
-    {0, "", NULL},             // 110
-    {1, "CHAR", NULL},         // 111
-    {1, "LOWER", NULL},        // 112
-    {1, "UPPER", NULL},        // 113
-    {1, "PROPER", NULL},       // 114
-    {0, "", NULL},             // 115
-    {0, "", NULL},             // 116
-    {2, "EXACT", NULL},        // 117
-    {1, "TRIM", NULL},         // 118
-    {4, "REPLACE", NULL},      // 119
-    {0, "", NULL},             // 120
-    {1, "CODE", NULL},         // 121
-    {0, "", NULL},             // 122
-    {0, "", NULL},             // 123
-    {0, "", NULL},             // 124
-    {2, "CELLINFO", NULL},     // 125
-    {1, "ISERROR", NULL},      // 126
-    {1, "ISSTRING", NULL},     // 127
-    {1, "ISNUMBER", NULL},     // 128
-    {0, "", NULL},             // 129
-    {0, "", NULL},             // 130
-    {0, "", NULL},             // 131
-    {0, "", NULL},             // 132
-    {0, "", NULL},             // 133
-    {0, "", NULL},             // 134
-    {0, "", NULL},             // 135
-    {0, "", NULL},             // 136
-    {0, "", NULL},             // 137
-    {0, "", NULL},             // 138
-    {0, "", NULL},             // 139
-    {1, "DATEVALUE", NULL},    // 140
-    {1, "TIMEVALUE", NULL},    // 141
-    {3, "SLN", NULL},          // 142
-    {4, "SYD", NULL},          // 143
-    {0, "", NULL},             // 144
-    {0, "", NULL},             // 145
-    {0, "", NULL},             // 146
-    {0, "", NULL},             // 147
-    {0, "", NULL},             // 148
-    {0, "", NULL},             // 149
-    {0, "", NULL},             // 150
-    {0, "", NULL},             // 151
-    {0, "", NULL},             // 152
-    {0, "", NULL},             // 153
-    {0, "", NULL},             // 154
-    {0, "", NULL},             // 155
-    {0, "", NULL},             // 156
-    {0, "", NULL},             // 157
-    {0, "", NULL},             // 158
-    {0, "", NULL},             // 159
-    {0, "", NULL},             // 160
-    {0, "", NULL},             // 161
-    {1, "CLEAN", NULL},        // 162
-    {0, "", NULL},             // 163
-    {0, "", NULL},             // 164
-    {2, "MMUL", NULL},         // 165
-    {0, "", NULL},             // 166
-    {-1, "IPMT", NULL},        // 167
-    {0, "", NULL},             // 168
-    {0, "", NULL},             // 169
-    {0, "", NULL},             // 170
-    {0, "", NULL},             // 171
-    {0, "", NULL},             // 172
-    {0, "", NULL},             // 173
-    {0, "", NULL},             // 174
-    {0, "", NULL},             // 175
-    {0, "", NULL},             // 176
-    {0, "", NULL},             // 177
-    {0, "", NULL},             // 178
-    {0, "", NULL},             // 179
-    {0, "", NULL},             // 180
-    {0, "", NULL},             // 181
-    {0, "", NULL},             // 182
-    {-1, "PRODUCT", NULL},     // 183
-    {1, "FACT", NULL},         // 184
-    {0, "", NULL},             // 185
-    {0, "", NULL},             // 186
-    {0, "", NULL},             // 187
-    {0, "", NULL},             // 188
-    {0, "", NULL},             // 189
-    {0, "", NULL},             // 190
-    {0, "", NULL},             // 191
-    {0, "", NULL},             // 192
-    {-1, "STD", NULL},         // 193
-    {-1, "VAR", NULL},         // 194
-    {0, "", NULL},             // 195
-    {0, "", NULL},             // 196
-    {-1, "INT", NULL},         // 197
-    {0, "", NULL},             // 198
-    {0, "", NULL},             // 199
-    {0, "", NULL},             // 200
-    {0, "", NULL},             // 201
-    {0, "", NULL},             // 202
-    {0, "", NULL},             // 203
-    {0, "", NULL},             // 204
-    {0, "", NULL},             // 205
-    {0, "", NULL},             // 206
-    {0, "", NULL},             // 207
-    {0, "", NULL},             // 208
-    {0, "", NULL},             // 209
-    {0, "", NULL},             // 210
-    {0, "", NULL},             // 211
-    {0, "", NULL},             // 212
-    {0, "", NULL},             // 213
-    {0, "", NULL},             // 214
-    {0, "", NULL},             // 215
-    {-1, "RANK", NULL},        // 216
-    {0, "", NULL},             // 217
-    {0, "", NULL},             // 218
-    {0, "", NULL},             // 219
-    {2, "DAYS360", NULL},      // 220
-    {0, "TODAY", NULL},        // 221
-    {0, "", NULL},             // 222
-    {0, "", NULL},             // 223
-    {0, "", NULL},             // 224
-    {0, "", NULL},             // 225
-    {0, "", NULL},             // 226
-    {-1, "MEDIAN", NULL},      // 227
-    {-1, "SUMPRODUCT", NULL},  // 228
-    {1, "SINH", NULL},         // 229
-    {1, "COSH", NULL},         // 230
-    {1, "TANH", NULL},         // 231
-    {1, "ASINH", NULL},        // 232
-    {1, "ACOSH", NULL},        // 233
-    {1, "ATANH", NULL},        // 234
-    {0, "", NULL},             // 235
-    {0, "", NULL},             // 236
-    {0, "", NULL},             // 237
-    {0, "", NULL},             // 238
-    {0, "", NULL},             // 239
-    {0, "", NULL},             // 240
-    {0, "", NULL},             // 241
-    {0, "", NULL},             // 242
-    {0, "", NULL},             // 243
-    {0, "", NULL},             // 244
-    {0, "", NULL},             // 245
-    {0, "", NULL},             // 246
-    {0, "", NULL},             // 247
-    {0, "", NULL},             // 248
-    {0, "", NULL},             // 249
-    {0, "", NULL},             // 250
-    {0, "", NULL},             // 251
-    {2, "FREQUENCY", NULL},    // 252
-    {0, "", NULL},             // 253
-    {0, "", NULL},             // 254
-    {0, "", NULL},             // 255
-    {0, "", NULL},             // 256
-    {0, "", NULL},             // 257
-    {0, "", NULL},             // 258
-    {0, "", NULL},             // 259
-    {0, "", NULL},             // 260
-    {0, "", NULL},             // 261
-    {0, "", NULL},             // 262
-    {0, "", NULL},             // 263
-    {0, "", NULL},             // 264
-    {0, "", NULL},             // 265
-    {0, "", NULL},             // 266
-    {0, "", NULL},             // 267
-    {0, "", NULL},             // 268
-    {0, "", NULL},             // 269
-    {0, "", NULL},             // 270
-    {0, "", NULL},             // 271
-    {0, "", NULL},             // 272
-    {0, "", NULL},             // 273
-    {0, "", NULL},             // 274
-    {0, "", NULL},             // 275
-    {0, "", NULL},             // 276
-    {3, "CONFIDENCE", NULL},   // 277
-    {0, "", NULL},             // 278
-    {0, "", NULL},             // 279
-    {0, "", NULL},             // 280
-    {0, "", NULL},             // 281
-    {0, "", NULL},             // 282
-    {0, "", NULL},             // 283
-    {0, "", NULL},             // 284
-    {2, "FLOOR", NULL},        // 285
-    {0, "", NULL},             // 286
-    {0, "", NULL},             // 287
-    {2, "CEIL", NULL},         // 288
-    {0, "", NULL},             // 289
-    {0, "", NULL},             // 290
-    {0, "", NULL},             // 291
-    {0, "", NULL},             // 292
-    {4, "NORMDIST", NULL},     // 293
-    {1, "NORMSDIST", NULL},    // 294
-    {3, "NORMINV", NULL},      // 295
-    {1, "NORMSINV", NULL},     // 296
-    {3, "STANDARDIZE", NULL},  // 297
-    {0, "", NULL},             // 298
-    {2, "PERMUT", NULL},       // 299
-    {0, "", NULL},             // 300
-    {0, "", NULL},             // 301
-    {0, "", NULL},             // 302
-    {0, "", NULL},             // 303
-    {0, "", NULL},             // 304
-    {0, "", NULL},             // 305
-    {0, "", NULL},             // 306
-    {2, "CORR", NULL},         // 307
-    {0, "", NULL},             // 308
-    {0, "", NULL},             // 309
-    {0, "", NULL},             // 310
-    {0, "", NULL},             // 311
-    {0, "", NULL},             // 312
-    {0, "", NULL},             // 313
-    {0, "", NULL},             // 314
-    {0, "", NULL},             // 315
-    {0, "", NULL},             // 316
-    {0, "", NULL},             // 317
-    {0, "", NULL},             // 318
-    {-1, "GMEAN", NULL},       // 319
-    {-1, "HMEAN", NULL},       // 320
-    {0, "", NULL},             // 321
-    {0, "", NULL},             // 322
-    {0, "", NULL},             // 323
-    {-1, "ZTEST", NULL},       // 324
-    {2, "LARGE", NULL},        // 325
-    {-1, "SMALL", NULL},       // 326
-    {2, "QUARTILE", NULL},     // 327
-    {2, "PERCENTILE", NULL},   // 328
-    {-1, "PERCENTRANK", NULL}, // 329
-    {-1, "MODE", NULL},        // 330
-    {0, "", NULL},             // 331
-    {0, "", NULL},             // 332
-    {0, "", NULL},             // 333
-    {0, "", NULL},             // 334
-    {0, "", NULL},             // 335
-    {-1, "STRCAT", NULL},      // 336
+// The Excel numbers that carry an engine function name, in number order; every other
+// number carries empty text.
+struct ExcelName
+{
+    int nNumber;
+    int nArgCount; // -1 variable
+    const char* pszName;
+};
+
+const ExcelName s_aExcelNames[] = {
+    {0, -1, "COUNT"},        {3, 1, "ISERROR"},        {4, -1, "SUM"},
+    {5, -1, "AVG"},          {6, -1, "MIN"},           {7, -1, "MAX"},
+    {8, -1, "ROW"},          {9, -1, "COL"},           {10, 0, "NA"},
+    {12, -1, "STDS"},        {15, 1, "SIN"},           {16, 1, "COS"},
+    {17, 1, "TAN"},          {18, 1, "ATAN"},          {19, 0, "PI"},
+    {20, 1, "SQRT"},         {21, 1, "EXP"},           {22, 1, "LN"},
+    {23, 1, "LOG10"},        {24, 1, "ABS"},           {25, 1, "FLOOR"},
+    {27, 2, "ROUND"},        {29, -1, "INDEX"},        {30, 2, "REPEAT"},
+    {31, 3, "MID"},          {32, 1, "LENGTH"},        {33, 1, "VALUE"},
+    {34, 0, "TRUE"},         {35, 0, "FALSE"},         {36, -1, "AND"},
+    {37, -1, "OR"},          {38, 1, "NOT"},           {39, 2, "MODULUS"},
+    {46, -1, "VARS"},        {61, 3, "MIRR"},          {63, 0, "RAND"},
+    {64, -1, "MATCH"},       {65, 3, "DATE"},          {66, 3, "TIME"},
+    {67, 1, "DAY"},          {68, 1, "MONTH"},         {69, 1, "YEAR"},
+    {71, 1, "HOUR"},         {72, 1, "MINUTE"},        {73, 1, "SECOND"},
+    {74, 0, "NOW"},          {76, 1, "ROWS"},          {77, 1, "COLS"},
+    {83, 1, "TRANSPOSE"},    {97, 2, "ATAN2"},         {98, 1, "ASIN"},
+    {99, 1, "ACOS"},         {100, -1, "CHOOSE"},      {101, -1, "HLOOKUP"},
+    {102, -1, "VLOOKUP"},    {109, -1, "LOG"},         {111, 1, "CHAR"},
+    {112, 1, "LOWER"},       {113, 1, "UPPER"},        {114, 1, "PROPER"},
+    {117, 2, "EXACT"},       {118, 1, "TRIM"},         {119, 4, "REPLACE"},
+    {121, 1, "CODE"},        {125, 2, "CELLINFO"},     {126, 1, "ISERROR"},
+    {127, 1, "ISSTRING"},    {128, 1, "ISNUMBER"},     {140, 1, "DATEVALUE"},
+    {141, 1, "TIMEVALUE"},   {142, 3, "SLN"},          {143, 4, "SYD"},
+    {162, 1, "CLEAN"},       {165, 2, "MMUL"},         {167, -1, "IPMT"},
+    {183, -1, "PRODUCT"},    {184, 1, "FACT"},         {193, -1, "STD"},
+    {194, -1, "VAR"},        {197, -1, "INT"},         {216, -1, "RANK"},
+    {220, 2, "DAYS360"},     {221, 0, "TODAY"},        {227, -1, "MEDIAN"},
+    {228, -1, "SUMPRODUCT"}, {229, 1, "SINH"},         {230, 1, "COSH"},
+    {231, 1, "TANH"},        {232, 1, "ASINH"},        {233, 1, "ACOSH"},
+    {234, 1, "ATANH"},       {252, 2, "FREQUENCY"},    {277, 3, "CONFIDENCE"},
+    {285, 2, "FLOOR"},       {288, 2, "CEIL"},         {293, 4, "NORMDIST"},
+    {294, 1, "NORMSDIST"},   {295, 3, "NORMINV"},      {296, 1, "NORMSINV"},
+    {297, 3, "STANDARDIZE"}, {299, 2, "PERMUT"},       {307, 2, "CORR"},
+    {319, -1, "GMEAN"},      {320, -1, "HMEAN"},       {324, -1, "ZTEST"},
+    {325, 2, "LARGE"},       {326, -1, "SMALL"},       {327, 2, "QUARTILE"},
+    {328, 2, "PERCENTILE"},  {329, -1, "PERCENTRANK"}, {330, -1, "MODE"},
+    {336, -1, "STRCAT"},
+};
+
+// Indexed by the Excel number; an entry's engine function is resolved on first use.
+struct ExcelTable
+{
+    GX_EXCEL_FUNCTION_ENTRY a[GX_EXCEL_FUNCTIONS];
+    ExcelTable()
+    {
+        for (GX_EXCEL_FUNCTION_ENTRY& e : a)
+            e = {0, "", NULL};
+        for (const ExcelName& n : s_aExcelNames)
+            a[n.nNumber] = {n.nArgCount, n.pszName, NULL};
+    }
 };
 
 int CompareEntry(const void* pKey, const void* pEntry)
@@ -667,7 +390,8 @@ GX_EXCEL_FUNCTION_ENTRY* GXExcelFunctionEntry(int nNumber)
 {
     if (nNumber < 0 || nNumber >= GX_EXCEL_FUNCTIONS)
         return NULL;
-    GX_EXCEL_FUNCTION_ENTRY* p = &s_aExcelFunctions[nNumber];
+    static ExcelTable s_table;
+    GX_EXCEL_FUNCTION_ENTRY* p = &s_table.a[nNumber];
     if (p->pszName == NULL || p->pszName[0] == 0)
         return NULL;
     if (p->pEntry == NULL)

@@ -193,6 +193,24 @@ CPoint CentreOf(const CRect& rect)
     return rect.CenterPoint();
 }
 
+// The extents the Create calls pass: the default rectangle's CW_USEDEFAULT comes through whole,
+// without the signed overflow that right - left would be.
+TEST(WindowHelpers, RectangleExtentsKeepTheDefaultPosition)
+{
+    const struct
+    {
+        LONG nFrom, nTo;
+        int nExpected;
+    } cases[] = {
+        {CW_USEDEFAULT, 0, CW_USEDEFAULT},
+        {10, 30, 20},
+        {30, 10, -20},
+        {-5, 5, 10},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.nExpected, AfxRectExtent(c.nFrom, c.nTo)) << c.nFrom << " to " << c.nTo;
+}
+
 TEST(CenterWindow, CentresOnOwnerParentOrScreen)
 {
     CWnd owner;

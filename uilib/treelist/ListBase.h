@@ -8,11 +8,12 @@
 #include "View.h"
 #include <type_traits>
 
-template <class TBase> class SECListBase : public TBase, public SECListEngine
+template <class TBase> class SECListBase : public TBase, public virtual SECListEngine
 {
   public:
-    // The one behaviour that differs between the hosts follows from this: the view wants every
-    // state flag of GetNextItem on a row, the plain window any of them.
+    // The two behaviours that differ between the hosts follow from this: the view wants every
+    // state flag of GetNextItem on a row, the plain window any of them; the view's tree reports a
+    // caret moved by the program as moved by keyboard.
     static constexpr bool s_bViewHosted = std::is_base_of<CView, TBase>::value;
 
     // Run-time class of each instance (defined with the explicit instantiation).
@@ -25,6 +26,11 @@ template <class TBase> class SECListBase : public TBase, public SECListEngine
     SECListBase()
     {
         AttachHost(this, s_bViewHosted);
+    }
+    // The list lets go of its rows and companion windows before its host window goes.
+    ~SECListBase() override
+    {
+        ReleaseAll();
     }
 
     // The host window's operations the list replaces

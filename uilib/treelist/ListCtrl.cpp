@@ -1,6 +1,6 @@
 #include "ListCtrl.h"
 
-// The list engine compiled for the plain-window host.
+// The list engine over the plain-window host.
 IMPLEMENT_TEMPLATE_INSTANCE_CLASS(SECListBaseC, "SECListBaseC", RUNTIME_CLASS(CWnd))
 template class SECListBase<CWnd>;
 

@@ -2,8 +2,9 @@
 // columns, paints every row itself and speaks the platform list view's records and
 // notifications. It is the same for every host: the list templates (SECListBase over CWnd or
 // CView) derive from it beside their host window, hand it that window and the host's one
-// difference, and map the host's messages to it. Its implementation is split by role over the
-// ListEngine*.cpp files.
+// difference, and map the host's messages to it. It is their virtual base, so that the tree
+// engine (SECTreeEngine), sharing it, replaces its operations. Its implementation is split by
+// role over the ListEngine*.cpp files.
 #pragma once
 #include "ImageList.h"
 #include "ListClient.h"
@@ -573,6 +574,9 @@ class SECListEngine : public SECListClient
     void OnEditKillFocus();
     void OnEditUpdate();
 
+    // Deletes rows, columns, scroll bars, companion windows and owned image lists; the list
+    // template calls it before its host window goes, the destructor again for nothing left.
+    void ReleaseAll();
     void LoadSysColors();
     void SetSelected(int nRow, BOOL bSelect, BOOL& bChanged);
     int FindSel(int nRow) const; // position of the first entry not below nRow
@@ -588,7 +592,9 @@ class SECListEngine : public SECListClient
     void MoveViewFrom(int nOldTop);
 
     CWnd* m_pWnd = NULL;
-    BOOL m_bViewHosted = FALSE; // the view wants every state flag of GetNextItem on a row, the window any
+    // The view wants every state flag of GetNextItem on a row, the window any; the view's tree
+    // reports a caret moved by the program as moved by keyboard.
+    BOOL m_bViewHosted = FALSE;
 
     // Rows, columns, selection
     std::vector<SECListItem*> m_arrItems;

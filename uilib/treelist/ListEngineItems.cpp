@@ -19,19 +19,35 @@ SECListEngine::SECListEngine()
 
 SECListEngine::~SECListEngine()
 {
+    ReleaseAll();
+}
+
+void SECListEngine::ReleaseAll()
+{
     delete m_pTip;
+    m_pTip = NULL;
     delete m_pEdit;
+    m_pEdit = NULL;
     delete[] m_pszTextBuffer;
+    m_pszTextBuffer = NULL;
     for (SECListItem* p : m_arrItems)
         delete p;
+    m_arrItems.clear();
     for (SECListColumn* p : m_arrColumns)
         delete p;
+    m_arrColumns.clear();
     delete m_pHeaderDragImage;
+    m_pHeaderDragImage = NULL;
     delete m_pHScroll;
+    m_pHScroll = NULL;
     delete m_pVScroll;
+    m_pVScroll = NULL;
     if ((m_dwListStyle & ListStyle::SHARE_IMAGE_LISTS) == 0)
         for (CImageList*& p : m_pImageLists)
+        {
             delete p;
+            p = NULL;
+        }
 }
 
 void SECListEngine::LoadSysColors()

@@ -2,7 +2,7 @@
 #include "PrintInfo.h"
 #include "PrintDialog.h"
 
-// The list engine compiled for the view host.
+// The list engine over the view host.
 IMPLEMENT_TEMPLATE_INSTANCE_CLASS(SECListBaseV, "SECListBaseV", RUNTIME_CLASS(CView))
 template class SECListBase<CView>;
 

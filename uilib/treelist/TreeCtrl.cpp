@@ -1,12 +1,9 @@
 #include "TreeCtrl.h"
-#include "TreeBaseItems.inl"
-#include "TreeBaseInput.inl"
-#include "TreeBasePaint.inl"
 
 // The list's host forwards come from ListCtrl.cpp.
 extern template class SECListBase<CWnd>;
 
-// The tree engine compiled for the plain-window host.
+// The tree over the plain-window list.
 IMPLEMENT_TEMPLATE_INSTANCE_CLASS(SECTreeBaseC, "SECTreeBaseC", RUNTIME_CLASS(SECListCtrl))
 template class SECTreeBase<SECListCtrl>;
 

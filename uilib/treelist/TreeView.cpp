@@ -1,12 +1,9 @@
 #include "TreeView.h"
-#include "TreeBaseItems.inl"
-#include "TreeBaseInput.inl"
-#include "TreeBasePaint.inl"
 
 // The list's host forwards for the view come from ListView.cpp.
 extern template class SECListBase<CView>;
 
-// The tree engine compiled for the view host.
+// The tree over the view-hosted list.
 IMPLEMENT_TEMPLATE_INSTANCE_CLASS(SECTreeBaseV, "SECTreeBaseV", RUNTIME_CLASS(SECListView))
 template class SECTreeBase<SECListView>;
 

@@ -411,10 +411,10 @@ TEST(GridMergeCells, SpansMoveWithInsertedAndRemovedRowsAndColumns)
          1, 3, 5, 1, "5,1-5,6"},
         {"insert column 1", [](CGXGridCore& g) { return g.InsertCols(1, 1); }, 1, 4, "1,3-1,5", 3, 6,
          "2,6-3,6", 1, 2, 0, 0, ""},
-        {"remove row 1", [](CGXGridCore& g) { return g.RemoveRows(1, 1); }, 0, 0, "", 0, 0, "", 1, 3, 3, 1,
-         "3,1-3,6"},
-        {"remove column 1", [](CGXGridCore& g) { return g.RemoveCols(1, 1); }, 0, 0, "", 3, 4, "2,4-3,4", 0,
-         0, 0, 0, ""},
+        {"remove row 1", [](CGXGridCore& g) { return g.RemoveRows(1, 1); }, 0, 0, "", 2, 5, "1,5-2,5", 1, 3,
+         3, 1, "3,1-3,6"},
+        {"remove column 1", [](CGXGridCore& g) { return g.RemoveCols(1, 1); }, 1, 2, "1,1-1,3", 3, 4,
+         "2,4-3,4", 0, 0, 0, 0, ""},
     };
     for (WORD nMode : {1, 2})
         for (const Case& c : cases)

@@ -1,8 +1,7 @@
-// SECTreeBase: row geometry and painting of the tree column, the drag image.
-#pragma once
-#include "TreeBase.h"
+// SECTreeEngine: row geometry and painting of the tree column, the drag image.
+#include "TreeEngine.h"
 
-template <class TList> HFONT SECTreeBase<TList>::BoldFont(HFONT hFont)
+HFONT SECTreeEngine::BoldFont(HFONT hFont)
 {
     // One bold font for the whole program, made again from the font in use when asked.
     static HFONT s_hBold = NULL;
@@ -19,38 +18,38 @@ template <class TList> HFONT SECTreeBase<TList>::BoldFont(HFONT hFont)
     return s_hBold;
 }
 
-template <class TList> SECListPaintContext* SECTreeBase<TList>::CreatePaintContext(CDC* pDC)
+SECListPaintContext* SECTreeEngine::CreatePaintContext(CDC* pDC)
 {
     SECTreePaintContext* pContext = new SECTreePaintContext(pDC);
-    pContext->m_nView = this->m_dwListStyle & ListStyle::VIEW_MASK;
+    pContext->m_nView = m_dwListStyle & ListStyle::VIEW_MASK;
     pContext->m_bPrinting = pDC != NULL && pDC->IsPrinting();
     return pContext;
 }
 
-template <class TList> HFONT SECTreeBase<TList>::GetCellFont(SECListPaintContext* pContext)
+HFONT SECTreeEngine::GetCellFont(SECListPaintContext* pContext)
 {
     SECTreePaintContext* pTree = static_cast<SECTreePaintContext*>(pContext);
-    HFONT hFont = TList::GetCellFont(pContext);
+    HFONT hFont = SECListEngine::GetCellFont(pContext);
     if (pContext->m_item.iSubItem == 0 && pTree->m_pNode != NULL && (pTree->m_tvi.state & TVIS_BOLD))
         return BoldFont(hFont);
     return hFont;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::PrepareCell(SECListPaintContext* pContext)
+BOOL SECTreeEngine::PrepareCell(SECListPaintContext* pContext)
 {
     SECTreePaintContext* pTree = static_cast<SECTreePaintContext*>(pContext);
     pTree->m_pNode = NodeOfRow(pContext->m_item.iItem);
     if (pContext->m_item.iSubItem != 0 || pTree->m_pNode == NULL)
-        return TList::PrepareCell(pContext);
+        return SECListEngine::PrepareCell(pContext);
     int nRow = pContext->m_item.iItem;
     _Node* pNode = pTree->m_pNode;
     memset(&pTree->m_tvi, 0, sizeof(pTree->m_tvi));
     pTree->m_tvi.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_STATE | TVIF_HANDLE | TVIF_SELECTEDIMAGE;
     pTree->m_tvi.hItem = pNode->Handle();
     pTree->m_tvi.stateMask = 0xFFFF;
-    pTree->m_tvi.pszText = this->m_pszTextBuffer;
+    pTree->m_tvi.pszText = m_pszTextBuffer;
     pTree->m_tvi.cchTextMax = ListMetrics::TEXT_BUFFER;
-    this->m_pszTextBuffer[0] = '\0';
+    m_pszTextBuffer[0] = '\0';
     if (!GetItem(&pTree->m_tvi, TRUE, TRUE))
         return FALSE;
     if (pTree->m_tvi.state & 0x0F00)
@@ -62,15 +61,15 @@ template <class TList> BOOL SECTreeBase<TList>::PrepareCell(SECListPaintContext*
     pContext->m_item.iSubItem = 0;
     pContext->m_item.pszText = pTree->m_tvi.pszText;
     pContext->m_item.state = pTree->m_tvi.state;
-    pContext->m_nView = this->m_dwListStyle & ListStyle::VIEW_MASK;
-    pContext->m_rgbCellBk = this->GetCellBkColor(pContext);
-    this->GetCellColors(pContext);
+    pContext->m_nView = m_dwListStyle & ListStyle::VIEW_MASK;
+    pContext->m_rgbCellBk = GetCellBkColor(pContext);
+    GetCellColors(pContext);
     pContext->m_hFont = GetCellFont(pContext);
-    pContext->m_rgbSecondary = this->GetCellSecondaryColor(pContext);
+    pContext->m_rgbSecondary = GetCellSecondaryColor(pContext);
     return TRUE;
 }
 
-template <class TList> int SECTreeBase<TList>::RowDepthX0(_Node* pNode) const
+int SECTreeEngine::RowDepthX0(_Node* pNode) const
 {
     int d = pNode->GetDepth();
     int x0 = (d - 1) * m_nIndent;
@@ -80,20 +79,19 @@ template <class TList> int SECTreeBase<TList>::RowDepthX0(_Node* pNode) const
     return x0;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::HasImageFor(_Node* pNode, int& nImage)
+BOOL SECTreeEngine::HasImageFor(_Node* pNode, int& nImage)
 {
-    CImageList* pList = this->GetImageList(LVSIL_NORMAL);
+    CImageList* pList = GetImageList(LVSIL_NORMAL);
     int nRow = RowOfNode(pNode);
-    BOOL bSelected = nRow >= 0 ? this->IsSelected(nRow) : (pNode->m_item.state & TVIS_SELECTED) != 0;
+    BOOL bSelected = nRow >= 0 ? IsSelected(nRow) : (pNode->m_item.state & TVIS_SELECTED) != 0;
     nImage = bSelected ? pNode->m_item.iSelectedImage : pNode->m_item.iImage;
     return pList != NULL && pList->GetSafeHandle() != NULL && nImage != SEC_TREE_NO_IMAGE;
 }
 
-template <class TList>
-void SECTreeBase<TList>::CalcLabelRect(CDC* pDC, _Node* pNode, LPCSTR pszText, CRect& rect)
+void SECTreeEngine::CalcLabelRect(CDC* pDC, _Node* pNode, LPCSTR pszText, CRect& rect)
 {
     HDC hDC = pDC->m_hDC;
-    if (!(this->m_dwListStyle & ListStyle::NO_LABEL_WRAP))
+    if (!(m_dwListStyle & ListStyle::NO_LABEL_WRAP))
     {
         const char* pMarker = strstr(pszText, SEC_TREE_HIGHLIGHT_MARKER);
         if (pMarker == NULL)
@@ -150,19 +148,19 @@ void SECTreeBase<TList>::CalcLabelRect(CDC* pDC, _Node* pNode, LPCSTR pszText, C
     rect = rc;
 }
 
-template <class TList> void SECTreeBase<TList>::MeasureCell(SECListPaintContext* pContext, int& cy)
+void SECTreeEngine::MeasureCell(SECListPaintContext* pContext, int& cy)
 {
     SECTreePaintContext* pTree = static_cast<SECTreePaintContext*>(pContext);
     if (pContext->m_item.iSubItem != 0 || pTree->m_pNode == NULL)
     {
-        TList::MeasureCell(pContext, cy);
+        SECListEngine::MeasureCell(pContext, cy);
         return;
     }
     _Node* pNode = pTree->m_pNode;
     SECListItem* pRow = pContext->m_pItem;
     int x = RowDepthX0(pNode);
     CRect rcState(0, 0, 0, 0), rcIcon(0, 0, 0, 0);
-    CImageList* pStateList = this->GetImageList(LVSIL_STATE);
+    CImageList* pStateList = GetImageList(LVSIL_STATE);
     int nStateImage = (pTree->m_tvi.state >> 12) & 0xF;
     if (pStateList != NULL && pStateList->GetSafeHandle() != NULL && nStateImage != 0 &&
         nStateImage < pStateList->GetImageCount())
@@ -176,18 +174,18 @@ template <class TList> void SECTreeBase<TList>::MeasureCell(SECListPaintContext*
     if (HasImageFor(pNode, nImage))
     {
         int cx = 0, cyImage = 0;
-        ImageList_GetIconSize(this->GetImageList(LVSIL_NORMAL)->GetSafeHandle(), &cx, &cyImage);
+        ImageList_GetIconSize(GetImageList(LVSIL_NORMAL)->GetSafeHandle(), &cx, &cyImage);
         rcIcon.SetRect(x, 0, x + cx, cyImage);
         x = rcIcon.right;
     }
     int xLabel = x + 6;
     int xLimit;
-    if (this->GetColumnCount() >= 2)
-        xLimit = this->GetColumnWidth(0) - 5;
-    else if (this->IsLabelWrap())
+    if (GetColumnCount() >= 2)
+        xLimit = GetColumnWidth(0) - 5;
+    else if (IsLabelWrap())
     {
         CRect rc;
-        this->GetClientRect(&rc);
+        GetClientRect(&rc);
         xLimit = rc.Width() - 5;
     }
     else
@@ -216,20 +214,20 @@ template <class TList> void SECTreeBase<TList>::MeasureCell(SECListPaintContext*
     cy = std::max(cy, cyRow);
 }
 
-template <class TList> int SECTreeBase<TList>::GetButtonRect(CRect& rect, int nRow, CPoint ptOrigin)
+int SECTreeEngine::GetButtonRect(CRect& rect, int nRow, CPoint ptOrigin)
 {
     rect.SetRectEmpty();
     _Node* pNode = NodeOfRow(nRow);
-    SECListItem* pRow = this->GetRow(nRow);
+    SECListItem* pRow = GetRow(nRow);
     if (pNode == NULL || pRow == NULL)
         return 0;
-    this->MeasureItem(nRow, NULL);
+    MeasureItem(nRow, NULL);
     int d = pNode->GetDepth();
     int nImage;
     BOOL bImage = HasImageFor(pNode, nImage);
     int cxImage = 0, cyImage = 0;
     if (bImage)
-        ImageList_GetIconSize(this->GetImageList(LVSIL_NORMAL)->GetSafeHandle(), &cxImage, &cyImage);
+        ImageList_GetIconSize(GetImageList(LVSIL_NORMAL)->GetSafeHandle(), &cxImage, &cyImage);
     int cx = m_nIndent * (d - 2) + (bImage ? cxImage / 2 : 8) + ptOrigin.x;
     if ((m_dwTreeStyle & TreeStyle::LINES_AT_ROOT) &&
         (m_dwTreeStyle & (TreeStyle::HAS_BUTTONS | TreeStyle::HAS_LINES)))
@@ -248,7 +246,7 @@ template <class TList> int SECTreeBase<TList>::GetButtonRect(CRect& rect, int nR
         cy = ptOrigin.y + pRow->m_rcStateIcon.CenterPoint().y;
     }
     // Even positions relative to the scroll offset, odd sides: the lines meet the centre.
-    int xOff = this->m_nHorzOffset;
+    int xOff = m_nHorzOffset;
     if ((cx + xOff) & 1)
         --cx;
     if (cy & 1)
@@ -260,7 +258,7 @@ template <class TList> int SECTreeBase<TList>::GetButtonRect(CRect& rect, int nR
     return nHalf;
 }
 
-template <class TList> void SECTreeBase<TList>::DrawHorzLine(CDC* pDC, BOOL bPrinting, int x1, int x2, int y)
+void SECTreeEngine::DrawHorzLine(CDC* pDC, BOOL bPrinting, int x1, int x2, int y)
 {
     if (bPrinting)
     {
@@ -269,13 +267,13 @@ template <class TList> void SECTreeBase<TList>::DrawHorzLine(CDC* pDC, BOOL bPri
         return;
     }
     COLORREF rgbDot = ::GetSysColor(COLOR_BTNSHADOW);
-    COLORREF rgbGap = this->GetWindowBkColor();
-    int xOff = this->m_nHorzOffset;
+    COLORREF rgbGap = GetWindowBkColor();
+    int xOff = m_nHorzOffset;
     for (int x = x1; x < x2; ++x)
         pDC->SetPixel(x, y, ((x + xOff) & 1) == 0 ? rgbDot : rgbGap);
 }
 
-template <class TList> void SECTreeBase<TList>::DrawVertLine(CDC* pDC, BOOL bPrinting, int x, int y1, int y2)
+void SECTreeEngine::DrawVertLine(CDC* pDC, BOOL bPrinting, int x, int y1, int y2)
 {
     if (bPrinting)
     {
@@ -284,12 +282,12 @@ template <class TList> void SECTreeBase<TList>::DrawVertLine(CDC* pDC, BOOL bPri
         return;
     }
     COLORREF rgbDot = ::GetSysColor(COLOR_BTNSHADOW);
-    COLORREF rgbGap = this->GetWindowBkColor();
+    COLORREF rgbGap = GetWindowBkColor();
     for (int y = y1; y < y2; ++y)
         pDC->SetPixel(x, y, (y & 1) == 0 ? rgbDot : rgbGap);
 }
 
-template <class TList> void SECTreeBase<TList>::DrawLines(SECTreePaintContext* pContext)
+void SECTreeEngine::DrawLines(SECTreePaintContext* pContext)
 {
     _Node* pNode = pContext->m_pNode;
     SECListItem* pRow = pContext->m_pItem;
@@ -346,7 +344,7 @@ template <class TList> void SECTreeBase<TList>::DrawLines(SECTreePaintContext* p
     }
 }
 
-template <class TList> void SECTreeBase<TList>::DrawButton(SECTreePaintContext* pContext)
+void SECTreeEngine::DrawButton(SECTreePaintContext* pContext)
 {
     _Node* pNode = pContext->m_pNode;
     if (pNode->RawFirstChild() == NULL && pNode->m_item.cChildren <= 0)
@@ -358,8 +356,8 @@ template <class TList> void SECTreeBase<TList>::DrawButton(SECTreePaintContext* 
     int nHalf = GetButtonRect(rc, pContext->m_item.iItem, pContext->m_rect.TopLeft());
     if (rc.IsRectEmpty())
         return;
-    BOOL bEnabled = this->m_hWnd == NULL || this->IsWindowEnabled();
-    pDC->FillSolidRect(&rc, bEnabled ? RGB(255, 255, 255) : this->GetWindowBkColor());
+    BOOL bEnabled = m_pWnd->m_hWnd == NULL || m_pWnd->IsWindowEnabled();
+    pDC->FillSolidRect(&rc, bEnabled ? RGB(255, 255, 255) : GetWindowBkColor());
     HGDIOBJ hOldPen = ::SelectObject(pDC->m_hDC, s_hShadowPen);
     HGDIOBJ hOldBrush = ::SelectObject(pDC->m_hDC, ::GetStockObject(NULL_BRUSH));
     ::Rectangle(pDC->m_hDC, rc.left, rc.top, rc.right, rc.bottom);
@@ -378,12 +376,12 @@ template <class TList> void SECTreeBase<TList>::DrawButton(SECTreePaintContext* 
     ::SelectObject(pDC->m_hDC, hOldPen);
 }
 
-template <class TList> void SECTreeBase<TList>::DrawCell(SECListPaintContext* pContext)
+void SECTreeEngine::DrawCell(SECListPaintContext* pContext)
 {
     SECTreePaintContext* pTree = static_cast<SECTreePaintContext*>(pContext);
     if (pContext->m_item.iSubItem != 0 || pTree->m_pNode == NULL)
     {
-        TList::DrawCell(pContext);
+        SECListEngine::DrawCell(pContext);
         return;
     }
     CDC* pDC = pContext->m_pDC;
@@ -391,16 +389,15 @@ template <class TList> void SECTreeBase<TList>::DrawCell(SECListPaintContext* pC
     SECListItem* pRow = pContext->m_pItem;
     const CRect rc = pContext->m_rect;
     int nRow = pContext->m_item.iItem;
-    BOOL bEditing =
-        nRow == this->m_nEditRow && this->m_nEditSubItem == 0 && this->m_pEdit->GetSafeHwnd() != NULL;
-    pDC->FillSolidRect(&rc, this->GetBkColor());
+    BOOL bEditing = nRow == m_nEditRow && m_nEditSubItem == 0 && m_pEdit->GetSafeHwnd() != NULL;
+    pDC->FillSolidRect(&rc, GetBkColor());
     // State image.
-    CImageList* pStateList = this->GetImageList(LVSIL_STATE);
+    CImageList* pStateList = GetImageList(LVSIL_STATE);
     int nState = (pTree->m_tvi.state >> 12) & 0xF;
     if (pStateList != NULL && pStateList->GetSafeHandle() != NULL && nState < pStateList->GetImageCount() &&
         nState > 0 && !pRow->m_rcStateIcon.IsRectEmpty())
     {
-        ImageList_SetBkColor(pStateList->GetSafeHandle(), this->GetBkColor());
+        ImageList_SetBkColor(pStateList->GetSafeHandle(), GetBkColor());
         ImageList_Draw(pStateList->GetSafeHandle(), nState, pDC->m_hDC, rc.left + pRow->m_rcStateIcon.left,
                        rc.top + pRow->m_rcStateIcon.top, ILD_NORMAL);
     }
@@ -408,13 +405,12 @@ template <class TList> void SECTreeBase<TList>::DrawCell(SECListPaintContext* pC
     int nImage;
     if (HasImageFor(pNode, nImage) && !pRow->m_rcIcon.IsRectEmpty())
     {
-        CImageList* pList = this->GetImageList(LVSIL_NORMAL);
+        CImageList* pList = GetImageList(LVSIL_NORMAL);
         if (nImage < 0 || nImage >= pList->GetImageCount())
             nImage = 0;
         UINT nStyle = ILD_NORMAL | (pTree->m_tvi.state & 0x0F00);
-        BOOL bSelected = this->IsSelected(nRow) && this->HasFocusNow();
-        if (((this->m_dwListStyleEx & ListStyle::EX_SELECTION_BLEND) && bSelected) ||
-            nRow == this->m_nDropHilite)
+        BOOL bSelected = IsSelected(nRow) && HasFocusNow();
+        if (((m_dwListStyleEx & ListStyle::EX_SELECTION_BLEND) && bSelected) || nRow == m_nDropHilite)
             nStyle |= ILD_BLEND50;
         ImageList_Draw(pList->GetSafeHandle(), nImage, pDC->m_hDC, rc.left + pRow->m_rcIcon.left,
                        rc.top + pRow->m_rcIcon.top, nStyle);
@@ -427,10 +423,9 @@ template <class TList> void SECTreeBase<TList>::DrawCell(SECListPaintContext* pC
     CRect rcLabel = pRow->m_rcLabel;
     rcLabel.OffsetRect(rc.left, rc.top);
     CRect rcBox(rcLabel.left - 3, rc.top, rcLabel.right + 3, rc.bottom);
-    if (this->GetColumnCount() > 1)
-        rcBox.right = std::min((int)rcBox.right, this->GetColumnRight(0) - 2);
-    BOOL bFullRow =
-        (this->m_dwListStyleEx & ListStyle::EX_FULL_ROW_SELECT) != 0 && this->GetColumnCount() >= 1;
+    if (GetColumnCount() > 1)
+        rcBox.right = std::min((int)rcBox.right, GetColumnRight(0) - 2);
+    BOOL bFullRow = (m_dwListStyleEx & ListStyle::EX_FULL_ROW_SELECT) != 0 && GetColumnCount() >= 1;
     if (bFullRow)
         rcBox.right = rc.right;
     if (!bEditing || bFullRow)
@@ -445,7 +440,7 @@ template <class TList> void SECTreeBase<TList>::DrawCell(SECListPaintContext* pC
             LPCSTR pszText = pContext->m_item.pszText != NULL ? pContext->m_item.pszText : "";
             CRect rcText = rcLabel;
             rcText.OffsetRect(0, 1);
-            if (!this->IsLabelWrap())
+            if (!IsLabelWrap())
             {
                 int n = 0;
                 while (n < 259 && pszText[n] != '\0' && pszText[n] != '\n')
@@ -467,14 +462,13 @@ template <class TList> void SECTreeBase<TList>::DrawCell(SECListPaintContext* pC
         pDC->SetBkMode(nOldMode);
         pDC->SetBkColor(rgbOldBk);
     }
-    if (nRow == this->m_nFocusIndex && this->HasFocusNow() && !bEditing &&
-        !(bFullRow && this->GetColumnCount() > 1))
+    if (nRow == m_nFocusIndex && HasFocusNow() && !bEditing && !(bFullRow && GetColumnCount() > 1))
         pDC->DrawFocusRect(&rcBox);
 }
 
 // ---- drag image
 
-template <class TList> HBITMAP SECTreeBase<TList>::CreateTextBitmap(CDC* pDC, LPCSTR pszText, CSize& size)
+HBITMAP SECTreeEngine::CreateTextBitmap(CDC* pDC, LPCSTR pszText, CSize& size)
 {
     CRect rc(0, 0, 0, 0);
     ::DrawText(pDC->m_hDC, pszText, -1, &rc, 0xC40);
@@ -482,15 +476,15 @@ template <class TList> HBITMAP SECTreeBase<TList>::CreateTextBitmap(CDC* pDC, LP
     HBITMAP hBitmap = ::CreateCompatibleBitmap(pDC->m_hDC, size.cx, size.cy);
     HGDIOBJ hOld = ::SelectObject(pDC->m_hDC, hBitmap);
     CRect rcFill(0, 0, size.cx, size.cy);
-    pDC->FillSolidRect(&rcFill, this->GetBkColor());
-    pDC->SetTextColor(this->GetTextColor());
+    pDC->FillSolidRect(&rcFill, GetBkColor());
+    pDC->SetTextColor(GetTextColor());
     pDC->SetBkMode(TRANSPARENT);
     ::DrawText(pDC->m_hDC, pszText, -1, &rcFill, 0x840);
     ::SelectObject(pDC->m_hDC, hOld);
     return hBitmap;
 }
 
-template <class TList> CImageList* SECTreeBase<TList>::CreateTextDragImage(CDC* pDC, LPCSTR pszText)
+CImageList* SECTreeEngine::CreateTextDragImage(CDC* pDC, LPCSTR pszText)
 {
     CSize size;
     HBITMAP hBitmap = CreateTextBitmap(pDC, pszText, size);
@@ -501,7 +495,7 @@ template <class TList> CImageList* SECTreeBase<TList>::CreateTextDragImage(CDC* 
     return pList;
 }
 
-template <class TList> CImageList* SECTreeBase<TList>::CreateIconDragImage(CImageList* pSource, int nImage)
+CImageList* SECTreeEngine::CreateIconDragImage(CImageList* pSource, int nImage)
 {
     int cx = 0, cy = 0;
     ImageList_GetIconSize(pSource->GetSafeHandle(), &cx, &cy);
@@ -513,7 +507,7 @@ template <class TList> CImageList* SECTreeBase<TList>::CreateIconDragImage(CImag
     return pList;
 }
 
-template <class TList> CImageList* SECTreeBase<TList>::MergeDragImages(CImageList* pIcon, CImageList* pText)
+CImageList* SECTreeEngine::MergeDragImages(CImageList* pIcon, CImageList* pText)
 {
     int cxIcon = 0, cyIcon = 0;
     ImageList_GetIconSize(pIcon->GetSafeHandle(), &cxIcon, &cyIcon);
@@ -525,28 +519,28 @@ template <class TList> CImageList* SECTreeBase<TList>::MergeDragImages(CImageLis
     return pList;
 }
 
-template <class TList> CImageList* SECTreeBase<TList>::CreateDragImage(HTREEITEM hItem)
+CImageList* SECTreeEngine::CreateDragImage(HTREEITEM hItem)
 {
-    CImageList* pNormal = this->GetImageList(LVSIL_NORMAL);
+    CImageList* pNormal = GetImageList(LVSIL_NORMAL);
     _Node* pNode = NodeFromHandle(hItem);
     if (pNormal == NULL || pNormal->GetSafeHandle() == NULL || pNode == NULL || pNode == m_pRoot ||
-        this->m_hWnd == NULL)
+        m_pWnd->m_hWnd == NULL)
         return NULL;
     TVITEMA tv;
     memset(&tv, 0, sizeof(tv));
     tv.hItem = hItem;
     tv.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_HANDLE;
-    tv.pszText = this->m_pszTextBuffer;
+    tv.pszText = m_pszTextBuffer;
     tv.cchTextMax = ListMetrics::TEXT_BUFFER;
     if (!GetItem(&tv, TRUE, TRUE))
         return NULL;
     CString strText = tv.pszText;
-    CClientDC dcWindow(this);
+    CClientDC dcWindow(m_pWnd);
     CDC dc;
     dc.Attach(::CreateCompatibleDC(dcWindow.m_hDC));
-    HFONT hFont = (tv.state & TVIS_BOLD) ? BoldFont(this->GetLabelFont()) : this->GetLabelFont();
+    HFONT hFont = (tv.state & TVIS_BOLD) ? BoldFont(GetLabelFont()) : GetLabelFont();
     HGDIOBJ hOldFont =
-        ::SelectObject(dc.m_hDC, (pNode->m_item.state & TVIS_BOLD) ? BoldFont(this->GetLabelFont()) : hFont);
+        ::SelectObject(dc.m_hDC, (pNode->m_item.state & TVIS_BOLD) ? BoldFont(GetLabelFont()) : hFont);
     CImageList* pText = CreateTextDragImage(&dc, strText);
     CImageList* pIcon = NULL;
     if (tv.iImage >= 0 && tv.iImage < pNormal->GetImageCount())

@@ -1,44 +1,41 @@
-// SECTreeBase: items, rows of shown nodes, navigation, expansion, deletion, styles, columns.
-#pragma once
-#include "TreeBase.h"
+// SECTreeEngine: items, rows of shown nodes, navigation, expansion, deletion, styles, columns.
+#include "TreeEngine.h"
 
-template <class TList> SECTreeBase<TList>::SECTreeBase()
+SECTreeEngine::SECTreeEngine()
 {
     m_pRoot = CreateNode();
     m_pRoot->SetExpanded(TRUE);
-    this->m_dwListStyle |= ListStyle::VIEW_REPORT | ListStyle::SHARE_IMAGE_LISTS;
+    m_dwListStyle |= ListStyle::VIEW_REPORT | ListStyle::SHARE_IMAGE_LISTS;
     // The list follows the tree's extended style from the start: single selection, one line,
     // no header.
     SetTreeStyleEx(0, FALSE);
 }
 
-template <class TList> SECTreeBase<TList>::~SECTreeBase()
+SECTreeEngine::~SECTreeEngine()
 {
     // Rows go first (they point at nodes); then the nodes.
-    for (SECListItem* p : this->m_arrItems)
+    for (SECListItem* p : m_arrItems)
         delete p;
-    this->m_arrItems.clear();
+    m_arrItems.clear();
     delete m_pStorage;
     delete m_pRoot;
 }
 
-template <class TList>
-BOOL SECTreeBase<TList>::CreateEx(DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd,
-                                  UINT nID, CCreateContext* pContext)
+BOOL SECTreeEngine::CreateEx(DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                             CCreateContext* pContext)
 {
-    if (this->GetColumnCount() == 0)
-        TList::InsertColumn(0, _T(""), LVCFMT_LEFT, -1, -1, -1, FALSE);
-    return TList::CreateEx(dwStyle, dwExStyle, rect, pParentWnd, nID, pContext);
+    if (GetColumnCount() == 0)
+        SECListEngine::InsertColumn(0, _T(""), LVCFMT_LEFT, -1, -1, -1, FALSE);
+    return SECListEngine::CreateEx(dwStyle, dwExStyle, rect, pParentWnd, nID, pContext);
 }
 
-template <class TList>
-BOOL SECTreeBase<TList>::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
-                                CCreateContext* pContext)
+BOOL SECTreeEngine::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
+                           CCreateContext* pContext)
 {
     return CreateEx(dwStyle, 0, rect, pParentWnd, nID, pContext);
 }
 
-template <class TList> void SECTreeBase<TList>::SplitCreateStyles(CREATESTRUCT& cs)
+void SECTreeEngine::SplitCreateStyles(CREATESTRUCT& cs)
 {
     DWORD dwTree = cs.style & TreeStyle::FROM_WINDOW_STYLE;
     cs.style &= ~dwTree;
@@ -46,10 +43,10 @@ template <class TList> void SECTreeBase<TList>::SplitCreateStyles(CREATESTRUCT& 
     DWORD dwTreeEx = cs.dwExStyle & TreeStyle::EX_FROM_WINDOW_STYLE;
     cs.dwExStyle &= ~dwTreeEx;
     ModifyTreeStyleEx(0, dwTreeEx, FALSE);
-    TList::SplitCreateStyles(cs);
+    SECListEngine::SplitCreateStyles(cs);
 }
 
-template <class TList> BOOL SECTreeBase<TList>::CreateFromDlgItem(UINT nID, CWnd* pParent)
+BOOL SECTreeEngine::CreateFromDlgItem(UINT nID, CWnd* pParent)
 {
     HWND hItem = ::GetDlgItem(pParent->GetSafeHwnd(), nID);
     if (hItem == NULL)
@@ -65,14 +62,14 @@ template <class TList> BOOL SECTreeBase<TList>::CreateFromDlgItem(UINT nID, CWnd
     ::DestroyWindow(hItem);
     if (!CreateEx(dwStyle, dwExStyle, rect, pParent, nID))
         return 0;
-    ::SetWindowPos(this->m_hWnd, hBefore != NULL ? hBefore : HWND_TOP, 0, 0, 0, 0,
+    ::SetWindowPos(m_pWnd->m_hWnd, hBefore != NULL ? hBefore : HWND_TOP, 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
     return 1;
 }
 
 // ---- nodes and rows
 
-template <class TList> _Node* SECTreeBase<TList>::NodeFromHandle(HTREEITEM hItem) const
+_Node* SECTreeEngine::NodeFromHandle(HTREEITEM hItem) const
 {
     if (hItem == NULL || hItem == TVI_ROOT)
         return m_pRoot;
@@ -80,42 +77,42 @@ template <class TList> _Node* SECTreeBase<TList>::NodeFromHandle(HTREEITEM hItem
     return m_nodes.count(p) != 0 ? p : NULL;
 }
 
-template <class TList> _Node* SECTreeBase<TList>::NodeOfRow(int nRow) const
+_Node* SECTreeEngine::NodeOfRow(int nRow) const
 {
-    SECTreeRow* pRow = static_cast<SECTreeRow*>(this->GetRow(nRow));
+    SECTreeRow* pRow = static_cast<SECTreeRow*>(GetRow(nRow));
     return pRow != NULL ? pRow->m_pNode : NULL;
 }
 
-template <class TList> HTREEITEM SECTreeBase<TList>::ItemOfRow(int nRow) const
+HTREEITEM SECTreeEngine::ItemOfRow(int nRow) const
 {
     _Node* p = NodeOfRow(nRow);
     return p != NULL ? p->Handle() : NULL;
 }
 
-template <class TList> int SECTreeBase<TList>::RowOfNode(_Node* pNode)
+int SECTreeEngine::RowOfNode(_Node* pNode)
 {
     if (pNode == NULL || pNode->m_pRow == NULL)
         return -1;
     SECTreeRow* pRow = static_cast<SECTreeRow*>(pNode->m_pRow);
     int n = pRow->m_nIndexHint;
-    if (n >= 0 && n < this->GetItemCount() && this->m_arrItems[n] == pRow)
+    if (n >= 0 && n < GetItemCount() && m_arrItems[n] == pRow)
         return n;
-    n = this->FindRow(pRow);
-    if (n >= this->GetItemCount())
+    n = FindRow(pRow);
+    if (n >= GetItemCount())
         return -1;
     pRow->m_nIndexHint = n;
     return n;
 }
 
-template <class TList> int SECTreeBase<TList>::RowOfItem(HTREEITEM hItem)
+int SECTreeEngine::RowOfItem(HTREEITEM hItem)
 {
     return RowOfNode(NodeFromHandle(hItem));
 }
 
-template <class TList> SECListItem* SECTreeBase<TList>::CreateItem()
+SECListItem* SECTreeEngine::CreateItem()
 {
     SECTreeRow* pRow = new SECTreeRow;
-    if (this->InitItem(pRow) != 0)
+    if (InitItem(pRow) != 0)
     {
         delete pRow;
         return NULL;
@@ -123,7 +120,7 @@ template <class TList> SECListItem* SECTreeBase<TList>::CreateItem()
     return pRow;
 }
 
-template <class TList> UINT SECTreeBase<TList>::InheritedStateEx(_Node* pNode) const
+UINT SECTreeEngine::InheritedStateEx(_Node* pNode) const
 {
     UINT n = 0;
     for (_Node* p = pNode; p != NULL && p != m_pRoot; p = p->Parent())
@@ -131,7 +128,7 @@ template <class TList> UINT SECTreeBase<TList>::InheritedStateEx(_Node* pNode) c
     return n;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::IsShown(_Node* pNode) const
+BOOL SECTreeEngine::IsShown(_Node* pNode) const
 {
     if (pNode == NULL || pNode == m_pRoot)
         return FALSE;
@@ -143,7 +140,7 @@ template <class TList> BOOL SECTreeBase<TList>::IsShown(_Node* pNode) const
     return TRUE;
 }
 
-template <class TList> _Node* SECTreeBase<TList>::PrevShownNode(_Node* pNode) const
+_Node* SECTreeEngine::PrevShownNode(_Node* pNode) const
 {
     for (_Node* p = static_cast<_Node*>(pNode->GetPrevInOrder()); p != NULL && p != m_pRoot;
          p = static_cast<_Node*>(p->GetPrevInOrder()))
@@ -152,7 +149,7 @@ template <class TList> _Node* SECTreeBase<TList>::PrevShownNode(_Node* pNode) co
     return NULL;
 }
 
-template <class TList> _Node* SECTreeBase<TList>::NextShownNode(_Node* pNode) const
+_Node* SECTreeEngine::NextShownNode(_Node* pNode) const
 {
     for (_Node* p = static_cast<_Node*>(pNode->GetNextInOrder()); p != NULL;
          p = static_cast<_Node*>(p->GetNextInOrder()))
@@ -161,7 +158,7 @@ template <class TList> _Node* SECTreeBase<TList>::NextShownNode(_Node* pNode) co
     return NULL;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::AddRowFor(_Node* pNode, int nRow)
+BOOL SECTreeEngine::AddRowFor(_Node* pNode, int nRow)
 {
     SECTreeRow* pRow = static_cast<SECTreeRow*>(CreateItem());
     if (pRow == NULL)
@@ -172,23 +169,23 @@ template <class TList> BOOL SECTreeBase<TList>::AddRowFor(_Node* pNode, int nRow
         pRow->m_cy = (int)pNode->m_cyRow;
     pRow->m_nState = pNode->m_item.state & (TVIS_CUT | 0xF000 | (pNode->m_item.state & 0x0F00 ? 0x0F00 : 0));
     pNode->m_pRow = pRow;
-    nRow = TList::InsertItem(nRow, pRow);
+    nRow = SECListEngine::InsertItem(nRow, pRow);
     pRow->m_nIndexHint = nRow;
     if (pNode->m_item.state & TVIS_SELECTED)
     {
         BOOL bChanged = FALSE;
-        this->SetSelected(nRow, TRUE, bChanged);
+        SetSelected(nRow, TRUE, bChanged);
     }
     return TRUE;
 }
 
 // Rows for the shown children of pNode (and theirs, when expanded) after nPos, which ends on the
 // last row made. In the animated style the first rows of an expansion are painted one by one.
-template <class TList> void SECTreeBase<TList>::InsertDescendantRows(_Node* pNode, int& nPos)
+void SECTreeEngine::InsertDescendantRows(_Node* pNode, int& nPos)
 {
     if (nPos == -1)
         return;
-    BOOL bAnimate = (m_dwTreeStyleEx & TreeStyle::EX_ANIMATE) != 0 && this->m_hWnd != NULL;
+    BOOL bAnimate = (m_dwTreeStyleEx & TreeStyle::EX_ANIMATE) != 0 && m_pWnd->m_hWnd != NULL;
     for (_Node* p = pNode->FirstChild(); p != NULL; p = p->Next())
     {
         if (p->m_nStateEx & 0x200)
@@ -196,8 +193,8 @@ template <class TList> void SECTreeBase<TList>::InsertDescendantRows(_Node* pNod
         AddRowFor(p, ++nPos);
         if (bAnimate && ++m_nAnimationCount <= m_nAnimationSteps)
         {
-            this->MeasureItem(nPos, NULL); // the new row's band is empty until measured
-            this->InvalidateItems(nPos, FALSE, TRUE, FALSE, TRUE);
+            MeasureItem(nPos, NULL); // the new row's band is empty until measured
+            InvalidateItems(nPos, FALSE, TRUE, FALSE, TRUE);
         }
         if (p->IsExpanded())
             InsertDescendantRows(p, nPos);
@@ -206,7 +203,7 @@ template <class TList> void SECTreeBase<TList>::InsertDescendantRows(_Node* pNod
 
 // Takes away the rows of pNode's subtree below its row nRow; in the animated style one at a time,
 // the window updated about five times however many go.
-template <class TList> void SECTreeBase<TList>::RemoveDescendantRows(_Node* pNode, int nRow)
+void SECTreeEngine::RemoveDescendantRows(_Node* pNode, int nRow)
 {
     if (nRow == -1)
         return;
@@ -215,29 +212,29 @@ template <class TList> void SECTreeBase<TList>::RemoveDescendantRows(_Node* pNod
         NodeOfRow(i)->m_item.state &= ~TVIS_SELECTED;
     if (nCount == 0)
         return;
-    if ((m_dwTreeStyleEx & TreeStyle::EX_ANIMATE) == 0 || this->m_hWnd == NULL)
+    if ((m_dwTreeStyleEx & TreeStyle::EX_ANIMATE) == 0 || m_pWnd->m_hWnd == NULL)
     {
         for (int i = nRow + 1; i <= nRow + nCount; ++i)
             NodeOfRow(i)->m_pRow = NULL;
-        TList::DeleteItem(nRow + 1, nCount);
+        SECListEngine::DeleteItem(nRow + 1, nCount);
         return;
     }
     int nStep = std::max(1, nCount / m_nAnimationSteps);
     for (int k = 0; k < nCount; ++k)
     {
         NodeOfRow(nRow + 1)->m_pRow = NULL;
-        TList::DeleteItem(nRow + 1, 1);
+        SECListEngine::DeleteItem(nRow + 1, 1);
         if (k % nStep == 0)
-            this->UpdateWindow();
+            m_pWnd->UpdateWindow();
     }
-    this->UpdateWindow();
+    m_pWnd->UpdateWindow();
 }
 
 // Rows after nRow that belong to pNode's subtree.
-template <class TList> int SECTreeBase<TList>::CountRowsBelow(_Node* pNode, int nRow)
+int SECTreeEngine::CountRowsBelow(_Node* pNode, int nRow)
 {
     int n = 0;
-    for (int i = nRow + 1; i < this->GetItemCount(); ++i)
+    for (int i = nRow + 1; i < GetItemCount(); ++i)
     {
         if (!pNode->IsAncestorOf(NodeOfRow(i)))
             break;
@@ -246,18 +243,18 @@ template <class TList> int SECTreeBase<TList>::CountRowsBelow(_Node* pNode, int 
     return n;
 }
 
-template <class TList> void SECTreeBase<TList>::RemoveRowOf(_Node* pNode)
+void SECTreeEngine::RemoveRowOf(_Node* pNode)
 {
     int nRow = RowOfNode(pNode);
     if (nRow < 0)
         return;
     pNode->m_pRow = NULL;
-    TList::DeleteItem(nRow, 1);
+    SECListEngine::DeleteItem(nRow, 1);
 }
 
 // Gives every shown node a row and takes the rows of the others; FALSE when a row could not be
 // made.
-template <class TList> BOOL SECTreeBase<TList>::SyncRows()
+BOOL SECTreeEngine::SyncRows()
 {
     for (_Node* p = static_cast<_Node*>(m_pRoot->GetNextInOrder()); p != NULL;
          p = static_cast<_Node*>(p->GetNextInOrder()))
@@ -280,7 +277,7 @@ template <class TList> BOOL SECTreeBase<TList>::SyncRows()
 
 // ---- item records
 
-template <class TList> void SECTreeBase<TList>::ApplyToNode(_Node* pNode, const TVITEMA* pItem, UINT& nTell)
+void SECTreeEngine::ApplyToNode(_Node* pNode, const TVITEMA* pItem, UINT& nTell)
 {
     nTell = 0;
     UINT mask = pItem->mask;
@@ -324,12 +321,12 @@ template <class TList> void SECTreeBase<TList>::ApplyToNode(_Node* pNode, const 
     }
 }
 
-template <class TList> void SECTreeBase<TList>::ApplyToRow(_Node* pNode, const TVITEMA* pItem)
+void SECTreeEngine::ApplyToRow(_Node* pNode, const TVITEMA* pItem)
 {
     int nRow = RowOfNode(pNode);
     if (nRow < 0)
         return;
-    SECListItem* pRow = this->GetRow(nRow);
+    SECListItem* pRow = GetRow(nRow);
     if (pItem->mask & TVIF_STATE)
     {
         UINT nMask = pItem->stateMask & (TVIS_CUT | TVIS_DROPHILITED | TVIS_SELECTED | 0xF000);
@@ -347,7 +344,7 @@ template <class TList> void SECTreeBase<TList>::ApplyToRow(_Node* pNode, const T
             lv.iItem = nRow;
             lv.state = nState;
             lv.stateMask = nMask;
-            TList::SetItem(&lv, FALSE);
+            SECListEngine::SetItem(&lv, FALSE);
         }
     }
     if (pItem->mask & TVIF_IMAGE)
@@ -357,14 +354,14 @@ template <class TList> void SECTreeBase<TList>::ApplyToRow(_Node* pNode, const T
         ((pItem->mask & TVIF_STATE) && (pItem->stateMask & (TVIS_DROPHILITED | 0x0F00 | 0xF000 | TVIS_BOLD)));
     if ((pItem->mask & TVIF_STATE) && (pItem->stateMask & (TVIS_SELECTED | TVIS_CUT)))
         bLook = TRUE;
-    if (bLook && nRow != this->m_nEditRow && this->m_hWnd != NULL)
+    if (bLook && nRow != m_nEditRow && m_pWnd->m_hWnd != NULL)
     {
-        this->ReMeasureItem(nRow);
-        this->InvalidateItems(nRow, FALSE, FALSE, FALSE, FALSE);
+        ReMeasureItem(nRow);
+        InvalidateItems(nRow, FALSE, FALSE, FALSE, FALSE);
     }
 }
 
-template <class TList> BOOL SECTreeBase<TList>::SetItem(TVITEMA* pItem)
+BOOL SECTreeEngine::SetItem(TVITEMA* pItem)
 {
     _Node* pNode = pItem != NULL ? NodeFromHandle(pItem->hItem) : NULL;
     if (pNode == NULL || pNode == m_pRoot)
@@ -382,7 +379,7 @@ template <class TList> BOOL SECTreeBase<TList>::SetItem(TVITEMA* pItem)
     return TRUE;
 }
 
-template <class TList> void SECTreeBase<TList>::FillRecord(_Node* pNode, TVITEMA* pItem)
+void SECTreeEngine::FillRecord(_Node* pNode, TVITEMA* pItem)
 {
     UINT mask = pItem->mask;
     LPSTR pszBuffer = pItem->pszText;
@@ -399,15 +396,15 @@ template <class TList> void SECTreeBase<TList>::FillRecord(_Node* pNode, TVITEMA
     if (nRow >= 0)
     {
         nState &= ~(TVIS_SELECTED | TVIS_DROPHILITED);
-        if (this->IsSelected(nRow))
+        if (IsSelected(nRow))
             nState |= TVIS_SELECTED;
-        if (this->m_nDropHilite == nRow)
+        if (m_nDropHilite == nRow)
             nState |= TVIS_DROPHILITED;
     }
     pItem->state = nState & nStateMask;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::GetItem(TVITEMA* pItem, BOOL bCopyText, BOOL bResolve)
+BOOL SECTreeEngine::GetItem(TVITEMA* pItem, BOOL bCopyText, BOOL bResolve)
 {
     _Node* pNode = pItem != NULL ? NodeFromHandle(pItem->hItem) : NULL;
     if (pNode == NULL || pNode == m_pRoot)
@@ -450,10 +447,10 @@ template <class TList> BOOL SECTreeBase<TList>::GetItem(TVITEMA* pItem, BOOL bCo
 }
 
 // The list's record for column 0 is the row's node.
-template <class TList> BOOL SECTreeBase<TList>::SetItem(const LVITEMA* pItem, BOOL bRedraw)
+BOOL SECTreeEngine::SetItem(const LVITEMA* pItem, BOOL bRedraw)
 {
     if (pItem == NULL || pItem->iSubItem != 0)
-        return TList::SetItem(pItem, bRedraw);
+        return SECListEngine::SetItem(pItem, bRedraw);
     _Node* pNode = NodeOfRow(pItem->iItem);
     if (pNode == NULL)
         return FALSE;
@@ -484,17 +481,17 @@ template <class TList> BOOL SECTreeBase<TList>::SetItem(const LVITEMA* pItem, BO
     {
         LVITEMA lv = *pItem;
         lv.mask = LVIF_STATE;
-        TList::SetItem(&lv, bRedraw);
+        SECListEngine::SetItem(&lv, bRedraw);
     }
     if ((pItem->mask & LVIF_TEXT) && pNode->m_pRow != NULL)
         pNode->m_pRow->m_bDirty = TRUE;
     return TRUE;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::GetItem(LVITEMA* pItem, BOOL bCopyText, BOOL bNotify)
+BOOL SECTreeEngine::GetItem(LVITEMA* pItem, BOOL bCopyText, BOOL bNotify)
 {
     if (pItem == NULL || pItem->iSubItem != 0)
-        return TList::GetItem(pItem, bCopyText, bNotify);
+        return SECListEngine::GetItem(pItem, bCopyText, bNotify);
     _Node* pNode = NodeOfRow(pItem->iItem);
     if (pNode == NULL)
         return FALSE;
@@ -516,33 +513,32 @@ template <class TList> BOOL SECTreeBase<TList>::GetItem(LVITEMA* pItem, BOOL bCo
     if (pItem->mask & LVIF_STATE)
     {
         UINT nState = tv.state;
-        if ((pItem->stateMask & LVIS_FOCUSED) && this->m_nFocusIndex == pItem->iItem)
+        if ((pItem->stateMask & LVIS_FOCUSED) && m_nFocusIndex == pItem->iItem)
             nState |= LVIS_FOCUSED;
         pItem->state = nState & pItem->stateMask;
     }
     return TRUE;
 }
 
-template <class TList> LPARAM SECTreeBase<TList>::GetItemParam(SECListItem* pItem) const
+LPARAM SECTreeEngine::GetItemParam(SECListItem* pItem) const
 {
     SECTreeRow* pRow = static_cast<SECTreeRow*>(pItem);
     return pRow != NULL && pRow->m_pNode != NULL ? pRow->m_pNode->m_item.lParam : 0;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::IsCallbackItem(int nRow)
+BOOL SECTreeEngine::IsCallbackItem(int nRow)
 {
     _Node* pNode = NodeOfRow(nRow);
     if (pNode != NULL &&
         (pNode->IsCallbackLabel() || pNode->m_item.cChildren == I_CHILDRENCALLBACK ||
          pNode->m_item.iImage == I_IMAGECALLBACK || pNode->m_item.iSelectedImage == I_IMAGECALLBACK))
         return TRUE;
-    return TList::IsCallbackItem(nRow);
+    return SECListEngine::IsCallbackItem(nRow);
 }
 
 // ---- insertion
 
-template <class TList>
-HTREEITEM SECTreeBase<TList>::InsertItem(LPCTSTR lpszText, HTREEITEM hParent, HTREEITEM hAfter)
+HTREEITEM SECTreeEngine::InsertItem(LPCTSTR lpszText, HTREEITEM hParent, HTREEITEM hAfter)
 {
     TVINSERTSTRUCTA ins;
     memset(&ins, 0, sizeof(ins));
@@ -553,7 +549,7 @@ HTREEITEM SECTreeBase<TList>::InsertItem(LPCTSTR lpszText, HTREEITEM hParent, HT
     return InsertItem(&ins);
 }
 
-template <class TList> HTREEITEM SECTreeBase<TList>::InsertItem(LPTVINSERTSTRUCTA pInsert)
+HTREEITEM SECTreeEngine::InsertItem(LPTVINSERTSTRUCTA pInsert)
 {
     if (pInsert == NULL)
         return NULL;
@@ -630,19 +626,19 @@ template <class TList> HTREEITEM SECTreeBase<TList>::InsertItem(LPTVINSERTSTRUCT
             InsertDescendantRows(pNode, nRow);
     }
     // A parent's button may appear.
-    if (pParent != m_pRoot && pParent->m_pRow != NULL && this->m_hWnd != NULL && this->m_bImmediateUpdate)
-        this->InvalidateItems(RowOfNode(pParent), FALSE, FALSE, FALSE, FALSE);
-    if (this->m_hWnd != NULL)
+    if (pParent != m_pRoot && pParent->m_pRow != NULL && m_pWnd->m_hWnd != NULL && m_bImmediateUpdate)
+        InvalidateItems(RowOfNode(pParent), FALSE, FALSE, FALSE, FALSE);
+    if (m_pWnd->m_hWnd != NULL)
     {
-        if (this->m_bImmediateUpdate)
+        if (m_bImmediateUpdate)
         {
-            this->RecalcLayout();
-            this->Invalidate(FALSE);
+            RecalcLayout();
+            m_pWnd->Invalidate(FALSE);
         }
-        else if (!this->m_bLayoutDirty)
+        else if (!m_bLayoutDirty)
         {
-            this->m_bLayoutDirty = TRUE;
-            this->Invalidate(FALSE);
+            m_bLayoutDirty = TRUE;
+            m_pWnd->Invalidate(FALSE);
         }
     }
     return pNode->Handle();
@@ -650,7 +646,7 @@ template <class TList> HTREEITEM SECTreeBase<TList>::InsertItem(LPTVINSERTSTRUCT
 
 // ---- deletion
 
-template <class TList> void SECTreeBase<TList>::NotifyTreeDeleteItem(_Node* pNode)
+void SECTreeEngine::NotifyTreeDeleteItem(_Node* pNode)
 {
     NMTREEVIEWA nm;
     memset(&nm, 0, sizeof(nm));
@@ -660,7 +656,7 @@ template <class TList> void SECTreeBase<TList>::NotifyTreeDeleteItem(_Node* pNod
     SendTree(&nm.hdr, TVN_DELETEITEMA);
 }
 
-template <class TList> BOOL SECTreeBase<TList>::DeleteSingleNode(_Node* pNode)
+BOOL SECTreeEngine::DeleteSingleNode(_Node* pNode)
 {
     if (pNode->RawFirstChild() != NULL)
         return 0;
@@ -676,16 +672,16 @@ template <class TList> BOOL SECTreeBase<TList>::DeleteSingleNode(_Node* pNode)
     return 1;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::DeleteItem(HTREEITEM hItem)
+BOOL SECTreeEngine::DeleteItem(HTREEITEM hItem)
 {
     _Node* pNode = NodeFromHandle(hItem);
     if (pNode == NULL)
         return FALSE;
     if (pNode == m_pRoot)
     {
-        this->EndLabelEdit(FALSE);
+        EndLabelEdit(FALSE);
         // Rows first: they point at the nodes.
-        TList::DeleteAllItems();
+        SECListEngine::DeleteAllItems();
         m_sorted.Reset();
         while (SECTreeNode* pLeaf = m_pRoot->GetFirstLeaf())
         {
@@ -705,38 +701,37 @@ template <class TList> BOOL SECTreeBase<TList>::DeleteItem(HTREEITEM hItem)
         return TRUE;
     }
     int nRow = RowOfNode(pNode);
-    if (nRow >= 0 && this->m_nEditRow >= nRow && this->m_nEditRow <= nRow + CountRowsBelow(pNode, nRow))
-        this->EndLabelEdit(FALSE);
+    if (nRow >= 0 && m_nEditRow >= nRow && m_nEditRow <= nRow + CountRowsBelow(pNode, nRow))
+        EndLabelEdit(FALSE);
     while (SECTreeNode* pLeaf = pNode->GetFirstLeaf())
         if (!DeleteSingleNode(static_cast<_Node*>(pLeaf)))
             return FALSE;
     _Node* pParent = pNode->Parent();
     BOOL bOk = DeleteSingleNode(pNode);
-    if (pParent != NULL && pParent != m_pRoot && pParent->m_pRow != NULL && this->m_hWnd != NULL)
-        this->InvalidateItems(RowOfNode(pParent), FALSE, FALSE, FALSE, FALSE);
+    if (pParent != NULL && pParent != m_pRoot && pParent->m_pRow != NULL && m_pWnd->m_hWnd != NULL)
+        InvalidateItems(RowOfNode(pParent), FALSE, FALSE, FALSE, FALSE);
     return bOk;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::DeleteAllItems()
+BOOL SECTreeEngine::DeleteAllItems()
 {
     DeleteItem(TVI_ROOT);
-    if (this->m_hWnd != NULL)
+    if (m_pWnd->m_hWnd != NULL)
     {
-        this->RecalcLayout();
-        this->Invalidate(TRUE);
+        RecalcLayout();
+        m_pWnd->Invalidate(TRUE);
     }
     return TRUE;
 }
 
-template <class TList> void SECTreeBase<TList>::OnDestroy()
+void SECTreeEngine::OnDestroy()
 {
     DeleteItem(TVI_ROOT);
-    TList::OnDestroy();
 }
 
 // ---- texts, data, state
 
-template <class TList> CString SECTreeBase<TList>::GetItemText(HTREEITEM hItem, int nCol)
+CString SECTreeEngine::GetItemText(HTREEITEM hItem, int nCol)
 {
     _Node* pNode = NodeFromHandle(hItem);
     if (pNode == NULL || pNode == m_pRoot)
@@ -747,9 +742,9 @@ template <class TList> CString SECTreeBase<TList>::GetItemText(HTREEITEM hItem, 
         memset(&tv, 0, sizeof(tv));
         tv.hItem = hItem;
         tv.mask = TVIF_TEXT;
-        tv.pszText = this->m_pszTextBuffer;
+        tv.pszText = m_pszTextBuffer;
         tv.cchTextMax = ListMetrics::TEXT_BUFFER;
-        this->m_pszTextBuffer[0] = '\0';
+        m_pszTextBuffer[0] = '\0';
         if (!GetItem(&tv, TRUE, TRUE))
             return CString();
         return CString(tv.pszText != NULL && !ListText::IsCallback(tv.pszText) ? tv.pszText : "");
@@ -760,11 +755,11 @@ template <class TList> CString SECTreeBase<TList>::GetItemText(HTREEITEM hItem, 
     if (nRow < 0)
         return CString();
     char buf[ListMetrics::TEXT_BUFFER];
-    TList::GetItemText(nRow, this->GetSubItemOfColumn(nCol), buf, sizeof(buf));
+    SECListEngine::GetItemText(nRow, GetSubItemOfColumn(nCol), buf, sizeof(buf));
     return CString(buf);
 }
 
-template <class TList> BOOL SECTreeBase<TList>::SetItemLabel(HTREEITEM hItem, LPCTSTR lpszText)
+BOOL SECTreeEngine::SetItemLabel(HTREEITEM hItem, LPCTSTR lpszText)
 {
     TVITEMA tv;
     memset(&tv, 0, sizeof(tv));
@@ -774,7 +769,7 @@ template <class TList> BOOL SECTreeBase<TList>::SetItemLabel(HTREEITEM hItem, LP
     return SetItem(&tv);
 }
 
-template <class TList> BOOL SECTreeBase<TList>::SetItemColumnText(HTREEITEM hItem, int nCol, LPCTSTR lpszText)
+BOOL SECTreeEngine::SetItemColumnText(HTREEITEM hItem, int nCol, LPCTSTR lpszText)
 {
     if (nCol == 0)
         return SetItemLabel(hItem, lpszText);
@@ -784,28 +779,28 @@ template <class TList> BOOL SECTreeBase<TList>::SetItemColumnText(HTREEITEM hIte
     int nRow = RowOfNode(pNode);
     if (m_pStorage != NULL)
     {
-        if (nCol > this->GetColumnCount())
+        if (nCol > GetColumnCount())
             return FALSE;
         m_pStorage->SetSubItemText(hItem, nCol, lpszText);
-        if (nRow >= 0 && this->m_hWnd != NULL)
+        if (nRow >= 0 && m_pWnd->m_hWnd != NULL)
         {
-            this->ReMeasureItem(nRow);
-            this->InvalidateItems(nRow, FALSE, FALSE, FALSE, FALSE);
+            ReMeasureItem(nRow);
+            InvalidateItems(nRow, FALSE, FALSE, FALSE, FALSE);
         }
         return TRUE;
     }
     if (nRow < 0)
         return FALSE;
-    return TList::SetItemText(nRow, this->GetSubItemOfColumn(nCol), lpszText);
+    return SECListEngine::SetItemText(nRow, GetSubItemOfColumn(nCol), lpszText);
 }
 
-template <class TList> DWORD_PTR SECTreeBase<TList>::GetItemData(HTREEITEM hItem)
+DWORD_PTR SECTreeEngine::GetItemData(HTREEITEM hItem)
 {
     _Node* pNode = NodeFromHandle(hItem);
     return pNode != NULL && pNode != m_pRoot ? (DWORD_PTR)pNode->m_item.lParam : 0;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::SetItemData(HTREEITEM hItem, DWORD_PTR dwData)
+BOOL SECTreeEngine::SetItemData(HTREEITEM hItem, DWORD_PTR dwData)
 {
     TVITEMA tv;
     memset(&tv, 0, sizeof(tv));
@@ -815,7 +810,7 @@ template <class TList> BOOL SECTreeBase<TList>::SetItemData(HTREEITEM hItem, DWO
     return SetItem(&tv);
 }
 
-template <class TList> BOOL SECTreeBase<TList>::SetItemState(HTREEITEM hItem, UINT nState, UINT nMask)
+BOOL SECTreeEngine::SetItemState(HTREEITEM hItem, UINT nState, UINT nMask)
 {
     TVITEMA tv;
     memset(&tv, 0, sizeof(tv));
@@ -826,7 +821,7 @@ template <class TList> BOOL SECTreeBase<TList>::SetItemState(HTREEITEM hItem, UI
     return SetItem(&tv);
 }
 
-template <class TList> UINT SECTreeBase<TList>::GetItemStateBits(HTREEITEM hItem, UINT nMask)
+UINT SECTreeEngine::GetItemStateBits(HTREEITEM hItem, UINT nMask)
 {
     TVITEMA tv;
     memset(&tv, 0, sizeof(tv));
@@ -836,13 +831,13 @@ template <class TList> UINT SECTreeBase<TList>::GetItemStateBits(HTREEITEM hItem
     return GetItem(&tv, FALSE, FALSE) ? tv.state : 0;
 }
 
-template <class TList> UINT SECTreeBase<TList>::GetRowStateBits(int nRow, UINT nMask) const
+UINT SECTreeEngine::GetRowStateBits(int nRow, UINT nMask) const
 {
     _Node* pNode = NodeOfRow(nRow);
     return pNode != NULL ? (pNode->m_item.state & nMask) : 0;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::SetItemStateEx(HTREEITEM hItem, UINT nStateEx, BOOL bSet)
+BOOL SECTreeEngine::SetItemStateEx(HTREEITEM hItem, UINT nStateEx, BOOL bSet)
 {
     _Node* pNode = NodeFromHandle(hItem);
     if (pNode == NULL || pNode == m_pRoot)
@@ -853,35 +848,35 @@ template <class TList> BOOL SECTreeBase<TList>::SetItemStateEx(HTREEITEM hItem, 
     if ((nOld ^ pNode->m_nStateEx) & 0x200)
     {
         SyncRows();
-        if (this->m_hWnd != NULL)
+        if (m_pWnd->m_hWnd != NULL)
         {
-            this->RecalcLayout();
-            this->Invalidate(TRUE);
+            RecalcLayout();
+            m_pWnd->Invalidate(TRUE);
         }
     }
     // Rows of the subtree carry the inherited bits.
-    for (int i = 0; i < this->GetItemCount(); ++i)
+    for (int i = 0; i < GetItemCount(); ++i)
     {
         _Node* p = NodeOfRow(i);
         if (p == pNode || pNode->IsAncestorOf(p))
-            this->GetRow(i)->m_nStateEx = InheritedStateEx(p);
+            GetRow(i)->m_nStateEx = InheritedStateEx(p);
     }
-    if (this->m_hWnd != NULL)
-        this->Invalidate(FALSE);
+    if (m_pWnd->m_hWnd != NULL)
+        m_pWnd->Invalidate(FALSE);
     return TRUE;
 }
 
-template <class TList> UINT SECTreeBase<TList>::GetItemStateEx(HTREEITEM hItem)
+UINT SECTreeEngine::GetItemStateEx(HTREEITEM hItem)
 {
     _Node* pNode = NodeFromHandle(hItem);
     if (pNode == NULL || pNode == m_pRoot)
         return 0;
-    if (this->m_nExCallbackMask != 0)
+    if (m_nExCallbackMask != 0)
         return QueryItemStateEx(hItem);
     return InheritedStateEx(pNode);
 }
 
-template <class TList> BOOL SECTreeBase<TList>::HasChildrenFor(_Node* pNode)
+BOOL SECTreeEngine::HasChildrenFor(_Node* pNode)
 {
     if (pNode->RawFirstChild() != NULL)
         return TRUE;
@@ -898,7 +893,7 @@ template <class TList> BOOL SECTreeBase<TList>::HasChildrenFor(_Node* pNode)
     return nChildren > 0;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::ItemHasChildren(HTREEITEM hItem)
+BOOL SECTreeEngine::ItemHasChildren(HTREEITEM hItem)
 {
     _Node* pNode = NodeFromHandle(hItem);
     return pNode != NULL && HasChildrenFor(pNode);
@@ -906,7 +901,7 @@ template <class TList> BOOL SECTreeBase<TList>::ItemHasChildren(HTREEITEM hItem)
 
 // ---- navigation
 
-template <class TList> HTREEITEM SECTreeBase<TList>::GetNextItem(HTREEITEM hItem, UINT nCode)
+HTREEITEM SECTreeEngine::GetNextItem(HTREEITEM hItem, UINT nCode)
 {
     _Node* pNode = NodeFromHandle(hItem);
     if (pNode == NULL)
@@ -930,7 +925,7 @@ template <class TList> HTREEITEM SECTreeBase<TList>::GetNextItem(HTREEITEM hItem
     case TVGN_CHILD:
         return handle(pNode->FirstChild());
     case TVGN_FIRSTVISIBLE:
-        return ItemOfRow(this->m_nTopIndex);
+        return ItemOfRow(m_nTopIndex);
     case TVGN_NEXTVISIBLE: {
         if (bRoot)
             return NULL;
@@ -948,11 +943,11 @@ template <class TList> HTREEITEM SECTreeBase<TList>::GetNextItem(HTREEITEM hItem
         return handle(PrevShownNode(pNode));
     }
     case TVGN_DROPHILITE:
-        return ItemOfRow(this->m_nDropHilite);
+        return ItemOfRow(m_nDropHilite);
     case TVGN_CARET:
-        return ItemOfRow(this->m_nFocusIndex);
+        return ItemOfRow(m_nFocusIndex);
     case 32: // first selected
-        return this->m_arrSel.empty() ? NULL : ItemOfRow(this->m_arrSel.front());
+        return m_arrSel.empty() ? NULL : ItemOfRow(m_arrSel.front());
     case 33: // next selected below
     case 34: // next selected above
     {
@@ -961,10 +956,10 @@ template <class TList> HTREEITEM SECTreeBase<TList>::GetNextItem(HTREEITEM hItem
         if (nRow < 0)
         {
             _Node* pStart = bDown ? PrevShownNode(pNode) : NextShownNode(pNode);
-            nRow = pStart != NULL ? RowOfNode(pStart) : (bDown ? -1 : this->GetItemCount());
+            nRow = pStart != NULL ? RowOfNode(pStart) : (bDown ? -1 : GetItemCount());
         }
-        for (int i = nRow + (bDown ? 1 : -1); i >= 0 && i < this->GetItemCount(); i += bDown ? 1 : -1)
-            if (this->IsSelected(i))
+        for (int i = nRow + (bDown ? 1 : -1); i >= 0 && i < GetItemCount(); i += bDown ? 1 : -1)
+            if (IsSelected(i))
                 return ItemOfRow(i);
         return NULL;
     }
@@ -973,7 +968,7 @@ template <class TList> HTREEITEM SECTreeBase<TList>::GetNextItem(HTREEITEM hItem
     }
 }
 
-template <class TList> BOOL SECTreeBase<TList>::EnsureItemVisible(HTREEITEM hItem, BOOL bWithParent)
+BOOL SECTreeEngine::EnsureItemVisible(HTREEITEM hItem, BOOL bWithParent)
 {
     _Node* pNode = NodeFromHandle(hItem);
     if (pNode == NULL || pNode == m_pRoot)
@@ -984,37 +979,37 @@ template <class TList> BOOL SECTreeBase<TList>::EnsureItemVisible(HTREEITEM hIte
             if (!p->IsExpanded() && !Expand(p->Handle(), TVE_EXPAND, FALSE, FALSE))
                 return FALSE;
         SyncRows();
-        if (this->m_hWnd != NULL)
+        if (m_pWnd->m_hWnd != NULL)
         {
-            this->RecalcLayout();
-            this->Invalidate(TRUE);
+            RecalcLayout();
+            m_pWnd->Invalidate(TRUE);
         }
         if (pNode->m_pRow == NULL)
             return FALSE;
     }
-    if (this->m_hWnd == NULL)
+    if (m_pWnd->m_hWnd == NULL)
         return TRUE;
     int nRow = RowOfNode(pNode);
     _Node* pParent = pNode->Parent();
     if (bWithParent && pParent != NULL && pParent != m_pRoot && pParent->m_pRow != NULL)
-        this->EnsureRangeVisible(RowOfNode(pParent), nRow);
+        EnsureRangeVisible(RowOfNode(pParent), nRow);
     else
-        this->EnsureVisible(nRow);
+        EnsureVisible(nRow);
     return TRUE;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::ScrollItemToTop(HTREEITEM hItem)
+BOOL SECTreeEngine::ScrollItemToTop(HTREEITEM hItem)
 {
     if (!EnsureItemVisible(hItem, FALSE))
         return FALSE;
     int nRow = RowOfItem(hItem);
     if (nRow < 0)
         return FALSE;
-    this->SetTopIndex(nRow);
-    return this->SelectFocusItem(nRow, TRUE);
+    SetTopIndex(nRow);
+    return SelectFocusItem(nRow, TRUE);
 }
 
-template <class TList> UINT SECTreeBase<TList>::GetDescendantCount(HTREEITEM hItem, BOOL bRecurse, BOOL bExpandedOnly)
+UINT SECTreeEngine::GetDescendantCount(HTREEITEM hItem, BOOL bRecurse, BOOL bExpandedOnly)
 {
     _Node* pNode = hItem == NULL ? m_pRoot : NodeFromHandle(hItem);
     if (pNode == NULL)
@@ -1029,24 +1024,23 @@ template <class TList> UINT SECTreeBase<TList>::GetDescendantCount(HTREEITEM hIt
     return n;
 }
 
-template <class TList>
-BOOL SECTreeBase<TList>::InvalidateItemRow(HTREEITEM hItem, BOOL bLabelOnly, BOOL bErase, BOOL bEraseNow,
-                                           BOOL bUpdateNow)
+BOOL SECTreeEngine::InvalidateItemRow(HTREEITEM hItem, BOOL bLabelOnly, BOOL bErase, BOOL bEraseNow,
+                                      BOOL bUpdateNow)
 {
     int nRow = RowOfItem(hItem);
     if (nRow < 0)
         return FALSE;
-    this->InvalidateItems(nRow, bLabelOnly, bErase, bEraseNow, bUpdateNow);
+    InvalidateItems(nRow, bLabelOnly, bErase, bEraseNow, bUpdateNow);
     return TRUE;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::NodeHasRow(HTREEITEM hItem) const
+BOOL SECTreeEngine::NodeHasRow(HTREEITEM hItem) const
 {
     _Node* pNode = NodeFromHandle(hItem);
     return pNode != NULL && pNode->m_pRow != NULL;
 }
 
-template <class TList> void SECTreeBase<TList>::SaveExpandState(HTREEITEM hItem, std::vector<BYTE>& states)
+void SECTreeEngine::SaveExpandState(HTREEITEM hItem, std::vector<BYTE>& states)
 {
     _Node* pNode = hItem == NULL ? m_pRoot : NodeFromHandle(hItem);
     states.clear();
@@ -1058,19 +1052,20 @@ template <class TList> void SECTreeBase<TList>::SaveExpandState(HTREEITEM hItem,
         states.push_back(p->IsExpanded() ? 1 : 0);
 }
 
-template <class TList> void SECTreeBase<TList>::RestoreExpandState(HTREEITEM hItem, const std::vector<BYTE>& states)
+void SECTreeEngine::RestoreExpandState(HTREEITEM hItem, const std::vector<BYTE>& states)
 {
     _Node* pNode = hItem == NULL ? m_pRoot : NodeFromHandle(hItem);
     if (pNode == NULL)
         return;
     size_t i = 0;
-    for (_Node* p = static_cast<_Node*>(pNode->GetNextInOrder()); p != NULL && pNode->IsAncestorOf(p) && i < states.size();
+    for (_Node* p = static_cast<_Node*>(pNode->GetNextInOrder());
+         p != NULL && pNode->IsAncestorOf(p) && i < states.size();
          p = static_cast<_Node*>(p->GetNextInOrder()), ++i)
         if ((states[i] != 0) != (p->IsExpanded() != FALSE))
             Expand(p->Handle(), TVE_TOGGLE, TRUE, FALSE);
 }
 
-template <class TList> BOOL SECTreeBase<TList>::Select(HTREEITEM hItem, UINT nCode)
+BOOL SECTreeEngine::Select(HTREEITEM hItem, UINT nCode)
 {
     if (nCode == TVGN_DROPHILITE)
         return SelectDropTarget(hItem, TRUE);
@@ -1081,46 +1076,46 @@ template <class TList> BOOL SECTreeBase<TList>::Select(HTREEITEM hItem, UINT nCo
     int nRow = RowOfItem(hItem);
     if (nCode == TVGN_FIRSTVISIBLE)
     {
-        this->SetTopIndex(nRow);
+        SetTopIndex(nRow);
         return 1;
     }
-    int nOld = this->m_nFocusIndex;
+    int nOld = m_nFocusIndex;
     LRESULT lVeto = 0;
     SendSelNotify(TVN_SELCHANGINGA, nRow, nOld, ProgrammaticAction(), &lVeto);
     if (lVeto != 0)
         return 0;
-    this->DeselectAllItems(nRow);
-    this->SelectFocusItem(nRow, TRUE);
+    DeselectAllItems(nRow);
+    SelectFocusItem(nRow, TRUE);
     SendSelNotify(TVN_SELCHANGEDA, nRow, nOld, ProgrammaticAction(), NULL);
     return 1;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::SelectItem(HTREEITEM hItem)
+BOOL SECTreeEngine::SelectItem(HTREEITEM hItem)
 {
     if (!EnsureItemVisible(hItem))
         return 0;
     int nRow = RowOfItem(hItem);
-    int nOld = this->m_nFocusIndex;
+    int nOld = m_nFocusIndex;
     LRESULT lVeto = 0;
     SendSelNotify(TVN_SELCHANGINGA, nRow, nOld, ProgrammaticAction(), &lVeto);
     if (lVeto != 0)
         return 0;
-    if (TList::SelectItem(nRow, TRUE))
+    if (SECListEngine::SelectItem(nRow, TRUE))
         SendSelNotify(TVN_SELCHANGEDA, nRow, nOld, ProgrammaticAction(), NULL);
     if (!(m_dwTreeStyleEx & TreeStyle::EX_MULTI_SELECT))
     {
-        this->SelectFocusItem(nRow, TRUE);
+        SelectFocusItem(nRow, TRUE);
     }
     return 1;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::SelectDropTarget(HTREEITEM hItem, BOOL bMakeVisible)
+BOOL SECTreeEngine::SelectDropTarget(HTREEITEM hItem, BOOL bMakeVisible)
 {
     if (hItem == NULL)
     {
-        this->SetDropHilightItem(-1);
-        if (m_nAutoExpandTimer != 0 && this->m_hWnd != NULL)
-            this->KillTimer(SEC_TREE_AUTO_EXPAND_TIMER);
+        SetDropHilightItem(-1);
+        if (m_nAutoExpandTimer != 0 && m_pWnd->m_hWnd != NULL)
+            m_pWnd->KillTimer(SEC_TREE_AUTO_EXPAND_TIMER);
         m_nAutoExpandTimer = 0;
         return TRUE;
     }
@@ -1131,20 +1126,20 @@ template <class TList> BOOL SECTreeBase<TList>::SelectDropTarget(HTREEITEM hItem
     int nRow = RowOfItem(hItem);
     if (nRow < 0)
         return FALSE;
-    BOOL bChanged = nRow != this->m_nDropHilite;
-    this->SetDropHilightItem(nRow);
-    if ((m_dwTreeStyleEx & TreeStyle::EX_AUTO_EXPAND) && bChanged && this->m_hWnd != NULL)
+    BOOL bChanged = nRow != m_nDropHilite;
+    SetDropHilightItem(nRow);
+    if ((m_dwTreeStyleEx & TreeStyle::EX_AUTO_EXPAND) && bChanged && m_pWnd->m_hWnd != NULL)
     {
         if (m_nAutoExpandTimer != 0)
-            this->KillTimer(SEC_TREE_AUTO_EXPAND_TIMER);
-        m_nAutoExpandTimer = this->SetTimer(SEC_TREE_AUTO_EXPAND_TIMER, m_nAutoExpandDelayMs);
+            m_pWnd->KillTimer(SEC_TREE_AUTO_EXPAND_TIMER);
+        m_nAutoExpandTimer = m_pWnd->SetTimer(SEC_TREE_AUTO_EXPAND_TIMER, m_nAutoExpandDelayMs);
     }
     return TRUE;
 }
 
 // ---- expansion
 
-template <class TList> LRESULT SECTreeBase<TList>::NotifyItemExpanding(_Node* pNode, UINT nAction)
+LRESULT SECTreeEngine::NotifyItemExpanding(_Node* pNode, UINT nAction)
 {
     NMTREEVIEWA nm;
     memset(&nm, 0, sizeof(nm));
@@ -1154,7 +1149,7 @@ template <class TList> LRESULT SECTreeBase<TList>::NotifyItemExpanding(_Node* pN
     return SendTree(&nm.hdr, TVN_ITEMEXPANDINGA);
 }
 
-template <class TList> LRESULT SECTreeBase<TList>::NotifyItemExpanded(_Node* pNode, UINT nAction)
+LRESULT SECTreeEngine::NotifyItemExpanded(_Node* pNode, UINT nAction)
 {
     NMTREEVIEWA nm;
     memset(&nm, 0, sizeof(nm));
@@ -1165,7 +1160,7 @@ template <class TList> LRESULT SECTreeBase<TList>::NotifyItemExpanded(_Node* pNo
     return SendTree(&nm.hdr, TVN_ITEMEXPANDEDA);
 }
 
-template <class TList> BOOL SECTreeBase<TList>::Expand(HTREEITEM hItem, UINT nCode, BOOL bRedraw, BOOL bForce)
+BOOL SECTreeEngine::Expand(HTREEITEM hItem, UINT nCode, BOOL bRedraw, BOOL bForce)
 {
     _Node* pNode = NodeFromHandle(hItem);
     if (pNode == NULL || pNode == m_pRoot)
@@ -1173,7 +1168,7 @@ template <class TList> BOOL SECTreeBase<TList>::Expand(HTREEITEM hItem, UINT nCo
     if (!bForce && !HasChildrenFor(pNode))
         return 1;
     int cxBefore = 0, cyBefore = 0;
-    this->GetTotalSize(cxBefore, cyBefore);
+    GetTotalSize(cxBefore, cyBefore);
     if (nCode == TVE_TOGGLE)
         nCode = pNode->IsExpanded() ? TVE_COLLAPSE : TVE_EXPAND;
     if (NotifyItemExpanding(pNode, nCode) != 0)
@@ -1195,13 +1190,13 @@ template <class TList> BOOL SECTreeBase<TList>::Expand(HTREEITEM hItem, UINT nCo
     }
     else if (pNode->IsExpanded() || (nCode & TVE_COLLAPSERESET))
     {
-        int nCaret = this->m_nFocusIndex;
+        int nCaret = m_nFocusIndex;
         _Node* pCaret = NodeOfRow(nCaret);
         if (pCaret != NULL && pNode->IsAncestorOf(pCaret) && nRow >= 0)
         {
             SendSelNotify(TVN_SELCHANGINGA, nRow, nCaret, m_nExpandAction, NULL);
-            this->DeselectAllItems(-1);
-            this->SelectFocusItem(nRow, TRUE);
+            DeselectAllItems(-1);
+            SelectFocusItem(nRow, TRUE);
             SendSelNotify(TVN_SELCHANGEDA, nRow, nCaret, m_nExpandAction, NULL);
         }
         pNode->SetExpanded(FALSE);
@@ -1211,28 +1206,28 @@ template <class TList> BOOL SECTreeBase<TList>::Expand(HTREEITEM hItem, UINT nCo
                 DeleteItem(static_cast<_Node*>(pChild)->Handle());
     }
     NotifyItemExpanded(pNode, nCode);
-    if (bRedraw && this->m_hWnd != NULL)
+    if (bRedraw && m_pWnd->m_hWnd != NULL)
     {
         if ((nCode & 0xF) == TVE_EXPAND && m_bScrollOnExpand && pNode->RawFirstChild() != NULL && nRow >= 0)
         {
             int nLast = nRow + CountRowsBelow(pNode, nRow);
-            if (nLast > this->GetLastVisibleIndex())
-                this->EnsureRangeVisible(nRow, nLast);
-            if (nRow < this->m_nTopIndex)
-                this->SetTopIndex(nRow);
+            if (nLast > GetLastVisibleIndex())
+                EnsureRangeVisible(nRow, nLast);
+            if (nRow < m_nTopIndex)
+                SetTopIndex(nRow);
         }
-        this->RecalcLayout();
+        RecalcLayout();
         int cxAfter = 0, cyAfter = 0;
-        this->GetTotalSize(cxAfter, cyAfter);
+        GetTotalSize(cxAfter, cyAfter);
         if (cxAfter == cxBefore && cyAfter == cyBefore && nRow >= 0)
-            this->InvalidateItems(nRow, FALSE, TRUE, TRUE, FALSE);
+            InvalidateItems(nRow, FALSE, TRUE, TRUE, FALSE);
         else
-            this->Invalidate(TRUE);
+            m_pWnd->Invalidate(TRUE);
     }
     return 1;
 }
 
-template <class TList> void SECTreeBase<TList>::ExpandAll(_Node* pNode)
+void SECTreeEngine::ExpandAll(_Node* pNode)
 {
     if (pNode->RawFirstChild() != NULL && !pNode->IsExpanded())
         Expand(pNode->Handle(), TVE_EXPAND, FALSE, FALSE);
@@ -1242,41 +1237,41 @@ template <class TList> void SECTreeBase<TList>::ExpandAll(_Node* pNode)
 
 // ---- styles
 
-template <class TList> DWORD SECTreeBase<TList>::GetTreeStyle() const
+DWORD SECTreeEngine::GetTreeStyle() const
 {
     DWORD dw = m_dwTreeStyle;
-    if (this->m_dwListStyle & ListStyle::EDIT_LABELS)
+    if (m_dwListStyle & ListStyle::EDIT_LABELS)
         dw |= TreeStyle::EDIT_LABELS;
-    if (this->m_dwListStyle & ListStyle::SHOW_SEL_ALWAYS)
+    if (m_dwListStyle & ListStyle::SHOW_SEL_ALWAYS)
         dw |= TreeStyle::SHOW_SEL_ALWAYS;
     return dw;
 }
 
-template <class TList> void SECTreeBase<TList>::GetStyles(DWORD& dwStyle, DWORD& dwExStyle) const
+void SECTreeEngine::GetStyles(DWORD& dwStyle, DWORD& dwExStyle) const
 {
     dwStyle = GetTreeStyle();
     dwExStyle = m_dwTreeStyleEx;
 }
 
-template <class TList> void SECTreeBase<TList>::SetTreeStyle(DWORD dwStyle, BOOL bRedraw)
+void SECTreeEngine::SetTreeStyle(DWORD dwStyle, BOOL bRedraw)
 {
     m_dwTreeStyle = dwStyle & TreeStyle::KEPT;
-    DWORD dwList = this->m_dwListStyle & ~(ListStyle::EDIT_LABELS | ListStyle::SHOW_SEL_ALWAYS);
+    DWORD dwList = m_dwListStyle & ~(ListStyle::EDIT_LABELS | ListStyle::SHOW_SEL_ALWAYS);
     if (dwStyle & TreeStyle::EDIT_LABELS)
         dwList |= ListStyle::EDIT_LABELS;
     if (dwStyle & TreeStyle::SHOW_SEL_ALWAYS)
         dwList |= ListStyle::SHOW_SEL_ALWAYS;
-    if (this->m_hWnd != NULL)
-        this->SetListCtrlStyle(dwList, bRedraw);
+    if (m_pWnd->m_hWnd != NULL)
+        SetListCtrlStyle(dwList, bRedraw);
     else
-        this->m_dwListStyle = dwList;
+        m_dwListStyle = dwList;
 }
 
-template <class TList> void SECTreeBase<TList>::SetTreeStyleEx(DWORD dwExStyle, BOOL bRedraw)
+void SECTreeEngine::SetTreeStyleEx(DWORD dwExStyle, BOOL bRedraw)
 {
     m_dwTreeStyleEx = dwExStyle;
-    DWORD dwList = this->m_dwListStyle;
-    DWORD dwListEx = this->m_dwListStyleEx;
+    DWORD dwList = m_dwListStyle;
+    DWORD dwListEx = m_dwListStyleEx;
     auto put = [](DWORD& dw, DWORD bit, BOOL bOn) { dw = bOn ? (dw | bit) : (dw & ~bit); };
     put(dwList, ListStyle::SINGLE_SEL, !(dwExStyle & TreeStyle::EX_MULTI_SELECT));
     put(dwList, ListStyle::NO_LABEL_WRAP, !(dwExStyle & TreeStyle::EX_WORD_WRAP));
@@ -1286,61 +1281,60 @@ template <class TList> void SECTreeBase<TList>::SetTreeStyleEx(DWORD dwExStyle, 
         !((dwExStyle & TreeStyle::EX_SORT_HEADER) && (dwExStyle & TreeStyle::EX_HEADER)));
     put(dwListEx, ListStyle::EX_HEADER_DRAG,
         (dwExStyle & TreeStyle::EX_DRAG_COLUMNS) && (dwExStyle & TreeStyle::EX_SORT_HEADER));
-    if (this->m_hWnd != NULL)
-        this->SetListCtrlStyles(dwList, dwListEx, bRedraw);
+    if (m_pWnd->m_hWnd != NULL)
+        SetListCtrlStyles(dwList, dwListEx, bRedraw);
     else
     {
-        this->m_dwListStyle = dwList;
-        this->m_dwListStyleEx = dwListEx;
+        m_dwListStyle = dwList;
+        m_dwListStyleEx = dwListEx;
     }
 }
 
-template <class TList> void SECTreeBase<TList>::SetStyles(DWORD dwStyle, DWORD dwExStyle, BOOL bRedraw)
+void SECTreeEngine::SetStyles(DWORD dwStyle, DWORD dwExStyle, BOOL bRedraw)
 {
     SetTreeStyle(dwStyle, FALSE);
     SetTreeStyleEx(dwExStyle, bRedraw);
 }
 
-template <class TList> void SECTreeBase<TList>::ModifyTreeStyle(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
+void SECTreeEngine::ModifyTreeStyle(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
 {
     SetTreeStyle((GetTreeStyle() & ~dwRemove) | dwAdd, bRedraw);
 }
 
-template <class TList> void SECTreeBase<TList>::ModifyTreeStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
+void SECTreeEngine::ModifyTreeStyleEx(DWORD dwRemove, DWORD dwAdd, BOOL bRedraw)
 {
     SetTreeStyleEx((m_dwTreeStyleEx & ~dwRemove) | dwAdd, bRedraw);
 }
 
-template <class TList>
-void SECTreeBase<TList>::ModifyTreeStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwRemoveEx, DWORD dwAddEx,
-                                          BOOL bRedraw)
+void SECTreeEngine::ModifyTreeStyles(DWORD dwRemove, DWORD dwAdd, DWORD dwRemoveEx, DWORD dwAddEx,
+                                     BOOL bRedraw)
 {
     ModifyTreeStyle(dwRemove, dwAdd, FALSE);
     ModifyTreeStyleEx(dwRemoveEx, dwAddEx, bRedraw);
 }
 
-template <class TList> void SECTreeBase<TList>::SetMultiSelect(BOOL bMulti)
+void SECTreeEngine::SetMultiSelect(BOOL bMulti)
 {
     m_dwTreeStyleEx = bMulti ? (m_dwTreeStyleEx | TreeStyle::EX_MULTI_SELECT)
                              : (m_dwTreeStyleEx & ~TreeStyle::EX_MULTI_SELECT);
-    TList::SetMultiSelect(bMulti);
+    SECListEngine::SetMultiSelect(bMulti);
 }
 
-template <class TList> void SECTreeBase<TList>::SetLabelWrap(BOOL bWrap)
+void SECTreeEngine::SetLabelWrap(BOOL bWrap)
 {
     m_dwTreeStyleEx =
         bWrap ? (m_dwTreeStyleEx | TreeStyle::EX_WORD_WRAP) : (m_dwTreeStyleEx & ~TreeStyle::EX_WORD_WRAP);
-    TList::SetLabelWrap(bWrap);
+    SECListEngine::SetLabelWrap(bWrap);
 }
 
-template <class TList> void SECTreeBase<TList>::EnableItemTips(BOOL bOn)
+void SECTreeEngine::EnableItemTips(BOOL bOn)
 {
     m_dwTreeStyleEx =
         bOn ? (m_dwTreeStyleEx | TreeStyle::EX_ITEM_TIPS) : (m_dwTreeStyleEx & ~TreeStyle::EX_ITEM_TIPS);
-    TList::EnableItemTips(bOn);
+    SECListEngine::EnableItemTips(bOn);
 }
 
-template <class TList> void SECTreeBase<TList>::SetHeaderStyle(BOOL bNoHeader, BOOL bNoSortHeader)
+void SECTreeEngine::SetHeaderStyle(BOOL bNoHeader, BOOL bNoSortHeader)
 {
     DWORD dw = m_dwTreeStyleEx & ~(TreeStyle::EX_HEADER | TreeStyle::EX_SORT_HEADER);
     if (!bNoHeader)
@@ -1348,23 +1342,23 @@ template <class TList> void SECTreeBase<TList>::SetHeaderStyle(BOOL bNoHeader, B
     if (!bNoSortHeader)
         dw |= TreeStyle::EX_SORT_HEADER;
     m_dwTreeStyleEx = dw;
-    TList::SetHeaderStyle(bNoHeader, bNoSortHeader);
+    SECListEngine::SetHeaderStyle(bNoHeader, bNoSortHeader);
 }
 
-template <class TList> void SECTreeBase<TList>::SetIndent(UINT nIndent)
+void SECTreeEngine::SetIndent(UINT nIndent)
 {
     m_nIndent = (int)((nIndent + 1) & ~1u);
-    this->InvalidateMeasurements();
-    if (this->m_hWnd != NULL)
+    InvalidateMeasurements();
+    if (m_pWnd->m_hWnd != NULL)
     {
-        this->RecalcLayout();
-        this->Invalidate(TRUE);
+        RecalcLayout();
+        m_pWnd->Invalidate(TRUE);
     }
 }
 
-template <class TList> CImageList* SECTreeBase<TList>::SetImageList(CImageList* pImageList, int nKind)
+CImageList* SECTreeEngine::SetImageList(CImageList* pImageList, int nKind)
 {
-    CImageList* pOld = TList::SetImageList(pImageList, nKind);
+    CImageList* pOld = SECListEngine::SetImageList(pImageList, nKind);
     if (nKind == LVSIL_NORMAL && pImageList != NULL && pImageList->GetSafeHandle() != NULL)
     {
         int cx = 0, cy = 0;
@@ -1375,7 +1369,7 @@ template <class TList> CImageList* SECTreeBase<TList>::SetImageList(CImageList* 
     return pOld;
 }
 
-template <class TList> void SECTreeBase<TList>::UseSubItemStorage(BOOL bOn)
+void SECTreeEngine::UseSubItemStorage(BOOL bOn)
 {
     if (bOn && m_pStorage == NULL)
         m_pStorage = new SECSubItemTextStorage;
@@ -1389,7 +1383,7 @@ template <class TList> void SECTreeBase<TList>::UseSubItemStorage(BOOL bOn)
 // The child before which sorted insertion puts pNode: the first ranked after it (before it when
 // descending), NULL for the end. Children that sorted insertion built in order, with no text
 // changed since, are searched by halving; any other sibling chain is walked from the start.
-template <class TList> _Node* SECTreeBase<TList>::SortedPlace(_Node* pParent, _Node* pNode, BOOL bDescending)
+_Node* SECTreeEngine::SortedPlace(_Node* pParent, _Node* pNode, BOOL bDescending)
 {
     auto ranksAfter = [&](_Node* p) {
         int n = CompareItemTexts(p->Handle(), pNode->Handle());
@@ -1426,61 +1420,62 @@ template <class TList> _Node* SECTreeBase<TList>::SortedPlace(_Node* pParent, _N
         return it != m_sorted.nodes.end() ? *it : NULL;
     }
     m_sorted.Reset();
-    for (_Node* p = static_cast<_Node*>(pParent->RawFirstChild()); p != NULL; p = static_cast<_Node*>(p->RawNext()))
+    for (_Node* p = static_cast<_Node*>(pParent->RawFirstChild()); p != NULL;
+         p = static_cast<_Node*>(p->RawNext()))
         if (ranksAfter(p))
             return p;
     return NULL;
 }
 
-template <class TList> int SECTreeBase<TList>::CompareItemTexts(HTREEITEM hItem1, HTREEITEM hItem2)
+int SECTreeEngine::CompareItemTexts(HTREEITEM hItem1, HTREEITEM hItem2)
 {
     CString s1 = GetItemText(hItem1, 0);
     CString s2 = GetItemText(hItem2, 0);
     return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, s1, -1, s2, -1) - CSTR_EQUAL;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::CompareItems(HTREEITEM hItem1, HTREEITEM hItem2)
+BOOL SECTreeEngine::CompareItems(HTREEITEM hItem1, HTREEITEM hItem2)
 {
     return CompareItemTexts(hItem1, hItem2);
 }
 
-template <class TList> void SECTreeBase<TList>::RedrawItem(HTREEITEM hItem)
+void SECTreeEngine::RedrawItem(HTREEITEM hItem)
 {
     int nRow = RowOfItem(hItem);
-    if (nRow >= 0 && this->m_hWnd != NULL)
-        this->InvalidateItems(nRow, FALSE, FALSE, FALSE, FALSE);
+    if (nRow >= 0 && m_pWnd->m_hWnd != NULL)
+        InvalidateItems(nRow, FALSE, FALSE, FALSE, FALSE);
 }
 
 // ---- columns
 
-template <class TList> BOOL SECTreeBase<TList>::InsertColumn(int nCol, SECListColumn* pColumn, BOOL bRedraw)
+BOOL SECTreeEngine::InsertColumn(int nCol, SECListColumn* pColumn, BOOL bRedraw)
 {
     // Column 0 always stays the tree column.
-    if (this->GetColumnCount() > 0)
-        nCol = std::max(1, std::min(nCol, this->GetColumnCount()));
-    if (!TList::InsertColumn(nCol, pColumn, bRedraw))
+    if (GetColumnCount() > 0)
+        nCol = std::max(1, std::min(nCol, GetColumnCount()));
+    if (!SECListEngine::InsertColumn(nCol, pColumn, bRedraw))
         return FALSE;
     if (m_pStorage != NULL && nCol >= 1)
         m_pStorage->InsertColumn(nCol);
     return TRUE;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::DeleteColumn(int nCol)
+BOOL SECTreeEngine::DeleteColumn(int nCol)
 {
-    if (nCol >= this->GetColumnCount() || (nCol == 0 && this->GetColumnCount() > 1))
+    if (nCol >= GetColumnCount() || (nCol == 0 && GetColumnCount() > 1))
         return FALSE;
     if (m_pStorage != NULL && nCol >= 1)
         for (_Node* p : m_nodes)
         {
-            m_pStorage->MoveSubItemText(p->Handle(), nCol, this->GetColumnCount() - 1);
-            m_pStorage->SetSubItemText(p->Handle(), this->GetColumnCount() - 1, "");
+            m_pStorage->MoveSubItemText(p->Handle(), nCol, GetColumnCount() - 1);
+            m_pStorage->SetSubItemText(p->Handle(), GetColumnCount() - 1, "");
         }
-    return TList::DeleteColumn(nCol);
+    return SECListEngine::DeleteColumn(nCol);
 }
 
-template <class TList> void SECTreeBase<TList>::OnColumnMoved(int nFrom, int nTo)
+void SECTreeEngine::OnColumnMoved(int nFrom, int nTo)
 {
-    TList::OnColumnMoved(nFrom, nTo);
+    SECListEngine::OnColumnMoved(nFrom, nTo);
     if (m_pStorage != NULL)
         for (_Node* p : m_nodes)
             m_pStorage->MoveSubItemText(p->Handle(), nFrom, nTo);

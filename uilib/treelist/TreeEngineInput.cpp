@@ -1,21 +1,19 @@
-// SECTreeBase: notifications, hit testing, keys, mouse, timers.
-#pragma once
-#include "TreeBase.h"
+// SECTreeEngine: notifications, hit testing, keys, mouse, timers.
+#include "TreeEngine.h"
 
-template <class TList> LRESULT SECTreeBase<TList>::SendTree(NMHDR* pHdr, int nCode)
+LRESULT SECTreeEngine::SendTree(NMHDR* pHdr, int nCode)
 {
-    HWND hWnd = this->m_hWnd;
+    HWND hWnd = m_pWnd->m_hWnd;
     pHdr->hwndFrom = hWnd;
     pHdr->idFrom = hWnd != NULL ? ::GetDlgCtrlID(hWnd) : 0;
     pHdr->code = (UINT)nCode;
-    CWnd* pTarget = this->GetNotifyTarget();
+    CWnd* pTarget = GetNotifyTarget();
     if (pTarget == NULL || pTarget->GetSafeHwnd() == NULL)
         return 0;
     return ::SendMessage(pTarget->GetSafeHwnd(), WM_NOTIFY, pHdr->idFrom, (LPARAM)pHdr);
 }
 
-template <class TList>
-void SECTreeBase<TList>::SendSelNotify(int nCode, int nRow, int nOldRow, UINT nAction, LRESULT* pResult)
+void SECTreeEngine::SendSelNotify(int nCode, int nRow, int nOldRow, UINT nAction, LRESULT* pResult)
 {
     NMTREEVIEWA nm;
     memset(&nm, 0, sizeof(nm));
@@ -35,20 +33,20 @@ void SECTreeBase<TList>::SendSelNotify(int nCode, int nRow, int nOldRow, UINT nA
         *pResult = l;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::OnSelChanging(int nRow, int nOldFocus, BOOL bByMouse)
+BOOL SECTreeEngine::OnSelChanging(int nRow, int nOldFocus, BOOL bByMouse)
 {
     LRESULT l = 0;
     SendSelNotify(TVN_SELCHANGINGA, nRow, nOldFocus, bByMouse ? TVC_BYMOUSE : TVC_BYKEYBOARD, &l);
-    this->m_bVetoed = l != 0;
+    m_bVetoed = l != 0;
     return l != 0;
 }
 
-template <class TList> void SECTreeBase<TList>::OnSelChanged(int nRow, int nOldFocus, BOOL bByMouse)
+void SECTreeEngine::OnSelChanged(int nRow, int nOldFocus, BOOL bByMouse)
 {
     SendSelNotify(TVN_SELCHANGEDA, nRow, nOldFocus, bByMouse ? TVC_BYMOUSE : TVC_BYKEYBOARD, NULL);
 }
 
-template <class TList> void SECTreeBase<TList>::OnBeginDrag(int nRow, CPoint pt)
+void SECTreeEngine::OnBeginDrag(int nRow, CPoint pt)
 {
     if (m_dwTreeStyle & TreeStyle::DISABLE_DRAG)
         return;
@@ -63,7 +61,7 @@ template <class TList> void SECTreeBase<TList>::OnBeginDrag(int nRow, CPoint pt)
     SendTree(&nm.hdr, TVN_BEGINDRAGA);
 }
 
-template <class TList> void SECTreeBase<TList>::OnBeginRDrag(int nRow, CPoint pt)
+void SECTreeEngine::OnBeginRDrag(int nRow, CPoint pt)
 {
     if (m_dwTreeStyle & TreeStyle::DISABLE_DRAG)
         return;
@@ -78,7 +76,7 @@ template <class TList> void SECTreeBase<TList>::OnBeginRDrag(int nRow, CPoint pt
     SendTree(&nm.hdr, TVN_BEGINRDRAGA);
 }
 
-template <class TList> LRESULT SECTreeBase<TList>::NotifyTreeGetDispInfo(TVITEMA* pItem)
+LRESULT SECTreeEngine::NotifyTreeGetDispInfo(TVITEMA* pItem)
 {
     NMTVDISPINFOA info;
     memset(&info, 0, sizeof(info));
@@ -88,7 +86,7 @@ template <class TList> LRESULT SECTreeBase<TList>::NotifyTreeGetDispInfo(TVITEMA
     return l;
 }
 
-template <class TList> LRESULT SECTreeBase<TList>::NotifyTreeSetDispInfo(TVITEMA* pItem)
+LRESULT SECTreeEngine::NotifyTreeSetDispInfo(TVITEMA* pItem)
 {
     NMTVDISPINFOA info;
     memset(&info, 0, sizeof(info));
@@ -97,10 +95,10 @@ template <class TList> LRESULT SECTreeBase<TList>::NotifyTreeSetDispInfo(TVITEMA
 }
 
 // Any non-zero answer refuses the edit (the list refuses only on 1).
-template <class TList> LRESULT SECTreeBase<TList>::NotifyBeginLabelEdit(int nRow, int nSubItem)
+LRESULT SECTreeEngine::NotifyBeginLabelEdit(int nRow, int nSubItem)
 {
     if (nSubItem != 0)
-        return TList::NotifyBeginLabelEdit(nRow, nSubItem);
+        return SECListEngine::NotifyBeginLabelEdit(nRow, nSubItem);
     _Node* pNode = NodeOfRow(nRow);
     if (pNode == NULL)
         return 1;
@@ -112,11 +110,10 @@ template <class TList> LRESULT SECTreeBase<TList>::NotifyBeginLabelEdit(int nRow
     return SendTree(&info.hdr, TVN_BEGINLABELEDITA) != 0 ? 1 : 0;
 }
 
-template <class TList>
-BOOL SECTreeBase<TList>::NotifyEndLabelEdit(int nRow, int nSubItem, CString& strText, BOOL bAccept)
+BOOL SECTreeEngine::NotifyEndLabelEdit(int nRow, int nSubItem, CString& strText, BOOL bAccept)
 {
     if (nSubItem != 0)
-        return TList::NotifyEndLabelEdit(nRow, nSubItem, strText, bAccept);
+        return SECListEngine::NotifyEndLabelEdit(nRow, nSubItem, strText, bAccept);
     _Node* pNode = NodeOfRow(nRow);
     if (pNode == NULL)
         return FALSE;
@@ -145,23 +142,24 @@ BOOL SECTreeBase<TList>::NotifyEndLabelEdit(int nRow, int nSubItem, CString& str
     return FALSE;
 }
 
-template <class TList> BOOL SECTreeBase<TList>::EndLabelEdit(BOOL bAccept)
+BOOL SECTreeEngine::EndLabelEdit(BOOL bAccept)
 {
-    int nRow = this->m_nEditRow;
-    int nSub = this->m_nEditSubItem;
+    int nRow = m_nEditRow;
+    int nSub = m_nEditSubItem;
     HTREEITEM hItem = ItemOfRow(nRow);
-    BOOL bEnded = TList::EndLabelEdit(bAccept);
+    BOOL bEnded = SECListEngine::EndLabelEdit(bAccept);
     if (bEnded && nSub == 0 && hItem != NULL)
     {
         static const UINT s_nEndEditMsg = ::RegisterWindowMessageA("SECTreeCtrlNotifyEndLabelEditRegMsg");
-        CWnd* pTarget = this->GetNotifyTarget();
+        CWnd* pTarget = GetNotifyTarget();
         if (pTarget != NULL && pTarget->GetSafeHwnd() != NULL)
-            ::SendMessage(pTarget->GetSafeHwnd(), s_nEndEditMsg, (WPARAM)this->GetDlgCtrlID(), (LPARAM)hItem);
+            ::SendMessage(pTarget->GetSafeHwnd(), s_nEndEditMsg, (WPARAM)m_pWnd->GetDlgCtrlID(),
+                          (LPARAM)hItem);
     }
     return bEnded;
 }
 
-template <class TList> void SECTreeBase<TList>::NotifyKeyDown(UINT nKey)
+void SECTreeEngine::NotifyKeyDown(UINT nKey)
 {
     NMTVKEYDOWN nm;
     memset(&nm, 0, sizeof(nm));
@@ -169,31 +167,31 @@ template <class TList> void SECTreeBase<TList>::NotifyKeyDown(UINT nKey)
     SendTree(&nm.hdr, TVN_KEYDOWN);
 }
 
-template <class TList> LRESULT SECTreeBase<TList>::NotifyGetDispInfo(LVITEMA* pItem)
+LRESULT SECTreeEngine::NotifyGetDispInfo(LVITEMA* pItem)
 {
     if (m_pStorage != NULL && pItem->iSubItem > 0 && (pItem->mask & LVIF_TEXT))
     {
         HTREEITEM hItem = ItemOfRow(pItem->iItem);
         int nCol = 0;
-        for (int i = 0; i < this->GetColumnCount(); ++i)
-            if (this->GetSubItemOfColumn(i) == pItem->iSubItem)
+        for (int i = 0; i < GetColumnCount(); ++i)
+            if (GetSubItemOfColumn(i) == pItem->iSubItem)
                 nCol = i;
         CString strText = m_pStorage->GetText(hItem, nCol);
         if (pItem->pszText != NULL && pItem->cchTextMax > 0)
             ListText::CopyBounded(pItem->pszText, pItem->cchTextMax, strText);
         return 0;
     }
-    return TList::NotifyGetDispInfo(pItem);
+    return SECListEngine::NotifyGetDispInfo(pItem);
 }
 
-template <class TList> void SECTreeBase<TList>::OnSetItemCallback(LVITEMA* pItem)
+void SECTreeEngine::OnSetItemCallback(LVITEMA* pItem)
 {
     if (m_pStorage != NULL && pItem->iSubItem > 0 && (pItem->mask & LVIF_TEXT) &&
         !ListText::IsCallback(pItem->pszText))
     {
         int nCol = 0;
-        for (int i = 0; i < this->GetColumnCount(); ++i)
-            if (this->GetSubItemOfColumn(i) == pItem->iSubItem)
+        for (int i = 0; i < GetColumnCount(); ++i)
+            if (GetSubItemOfColumn(i) == pItem->iSubItem)
                 nCol = i;
         m_pStorage->SetSubItemText(ItemOfRow(pItem->iItem), nCol, pItem->pszText);
     }
@@ -201,11 +199,11 @@ template <class TList> void SECTreeBase<TList>::OnSetItemCallback(LVITEMA* pItem
 
 // ---- hit testing
 
-template <class TList> HTREEITEM SECTreeBase<TList>::HitTest(CPoint pt, UINT* pFlags)
+HTREEITEM SECTreeEngine::HitTest(CPoint pt, UINT* pFlags)
 {
     UINT nListFlags = 0;
     int nCol = -1;
-    int nRow = TList::HitTest(pt.x, pt.y, nListFlags, nCol);
+    int nRow = SECListEngine::HitTest(pt.x, pt.y, nListFlags, nCol);
     UINT nFlags = 0;
     HTREEITEM hItem = NULL;
     if (nListFlags & ListHit::IN_ROW)
@@ -222,7 +220,7 @@ template <class TList> HTREEITEM SECTreeBase<TList>::HitTest(CPoint pt, UINT* pF
         else if (nListFlags & ListHit::LEFT_OF_LABEL)
         {
             CRect rcButton;
-            GetButtonRect(rcButton, nRow, CPoint(this->GetColumnLeft(0), this->RowTop(nRow)));
+            GetButtonRect(rcButton, nRow, CPoint(GetColumnLeft(0), RowTop(nRow)));
             if ((m_dwTreeStyle & TreeStyle::HAS_BUTTONS) && rcButton.PtInRect(pt))
                 nFlags = TreeHit::ON_BUTTON;
             else
@@ -231,7 +229,7 @@ template <class TList> HTREEITEM SECTreeBase<TList>::HitTest(CPoint pt, UINT* pF
         else
         {
             nFlags = TreeHit::ON_ITEM_ROW;
-            if (!(this->m_dwListStyleEx & ListStyle::EX_FULL_ROW_SELECT))
+            if (!(m_dwListStyleEx & ListStyle::EX_FULL_ROW_SELECT))
                 hItem = NULL;
         }
     }
@@ -253,7 +251,7 @@ template <class TList> HTREEITEM SECTreeBase<TList>::HitTest(CPoint pt, UINT* pF
     return hItem;
 }
 
-template <class TList> HTREEITEM SECTreeBase<TList>::HitTest(TVHITTESTINFO* pInfo)
+HTREEITEM SECTreeEngine::HitTest(TVHITTESTINFO* pInfo)
 {
     UINT nFlags = 0;
     pInfo->hItem = HitTest(CPoint(pInfo->pt), &nFlags);
@@ -263,7 +261,7 @@ template <class TList> HTREEITEM SECTreeBase<TList>::HitTest(TVHITTESTINFO* pInf
 
 // ---- keys
 
-template <class TList> void SECTreeBase<TList>::OnKeyLeft(int nFocus, int, BOOL, BOOL, UINT, UINT)
+void SECTreeEngine::OnKeyLeft(int nFocus, int, BOOL, BOOL, UINT, UINT)
 {
     _Node* pNode = NodeOfRow(nFocus);
     if (pNode == NULL)
@@ -277,23 +275,22 @@ template <class TList> void SECTreeBase<TList>::OnKeyLeft(int nFocus, int, BOOL,
     else if (pNode->Parent() != NULL && pNode->Parent() != m_pRoot)
     {
         int nParentRow = RowOfNode(pNode->Parent());
-        if (this->ChangeSelection(nParentRow, 0, FALSE))
+        if (ChangeSelection(nParentRow, 0, FALSE))
         {
-            this->OnSelectItem(nParentRow, FALSE);
-            this->EnsureVisible(nParentRow);
+            OnSelectItem(nParentRow, FALSE);
+            EnsureVisible(nParentRow);
         }
     }
-    if (this->m_pTip->GetSafeHwnd() != NULL && this->m_pTip->IsWindowVisible())
-        this->m_pTip->Hide();
+    if (m_pTip->GetSafeHwnd() != NULL && m_pTip->IsWindowVisible())
+        m_pTip->Hide();
 }
 
-template <class TList>
-void SECTreeBase<TList>::OnKeyBack(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
+void SECTreeEngine::OnKeyBack(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
 {
     OnKeyLeft(nFocus, nSub, bShift, bCtrl, nRep, nFlags);
 }
 
-template <class TList> void SECTreeBase<TList>::OnKeyRight(int nFocus, int, BOOL, BOOL, UINT, UINT)
+void SECTreeEngine::OnKeyRight(int nFocus, int, BOOL, BOOL, UINT, UINT)
 {
     _Node* pNode = NodeOfRow(nFocus);
     if (pNode == NULL)
@@ -301,44 +298,44 @@ template <class TList> void SECTreeBase<TList>::OnKeyRight(int nFocus, int, BOOL
     if (pNode->IsExpanded() && pNode->RawFirstChild() != NULL)
     {
         int nChildRow = RowOfNode(pNode->FirstChild());
-        if (nChildRow >= 0 && this->ChangeSelection(nChildRow, 0, FALSE))
+        if (nChildRow >= 0 && ChangeSelection(nChildRow, 0, FALSE))
         {
-            this->OnSelectItem(nChildRow, FALSE);
-            this->EnsureVisible(nChildRow);
+            OnSelectItem(nChildRow, FALSE);
+            EnsureVisible(nChildRow);
         }
     }
     else if (!pNode->IsExpanded() && HasChildrenFor(pNode))
         Expand(pNode->Handle(), TVE_EXPAND, TRUE, FALSE);
-    if (this->m_pTip->GetSafeHwnd() != NULL && this->m_pTip->IsWindowVisible())
-        this->m_pTip->Hide();
+    if (m_pTip->GetSafeHwnd() != NULL && m_pTip->IsWindowVisible())
+        m_pTip->Hide();
 }
 
-template <class TList> void SECTreeBase<TList>::OnKeyMultiply(int nFocus, int, BOOL, BOOL, UINT, UINT)
+void SECTreeEngine::OnKeyMultiply(int nFocus, int, BOOL, BOOL, UINT, UINT)
 {
     _Node* pNode = NodeOfRow(nFocus);
     if (pNode == NULL)
         return;
     ExpandAll(pNode);
-    this->RecalcLayout();
-    this->Invalidate(TRUE);
+    RecalcLayout();
+    m_pWnd->Invalidate(TRUE);
 }
 
 // ---- mouse
 
-template <class TList> void SECTreeBase<TList>::OnLButtonDown(UINT nFlags, CPoint point)
+void SECTreeEngine::OnLButtonDown(UINT nFlags, CPoint point)
 {
-    if (this->m_pTip->GetSafeHwnd() != NULL && this->m_pTip->IsWindowVisible())
-        this->SendMessage(WM_MOUSEACTIVATE, (WPARAM)this->GetParentFrame()->GetSafeHwnd(),
-                          MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
-    if (::GetFocus() != this->m_hWnd)
-        this->SetFocus();
+    if (m_pTip->GetSafeHwnd() != NULL && m_pTip->IsWindowVisible())
+        m_pWnd->SendMessage(WM_MOUSEACTIVATE, (WPARAM)m_pWnd->GetParentFrame()->GetSafeHwnd(),
+                            MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN));
+    if (::GetFocus() != m_pWnd->m_hWnd)
+        m_pWnd->SetFocus();
     UINT nHit = 0;
     HTREEITEM hItem = HitTest(point, &nHit);
-    if ((m_dwTreeStyle & TreeStyle::SINGLE_EXPAND) && this->m_nFocusIndex >= 0 && hItem != NULL)
+    if ((m_dwTreeStyle & TreeStyle::SINGLE_EXPAND) && m_nFocusIndex >= 0 && hItem != NULL)
     {
-        _Node* pOld = NodeOfRow(this->m_nFocusIndex);
-        TList::OnLButtonDown(nFlags, point);
-        _Node* pNew = NodeOfRow(this->m_nFocusIndex);
+        _Node* pOld = NodeOfRow(m_nFocusIndex);
+        SECListEngine::OnLButtonDown(nFlags, point);
+        _Node* pNew = NodeOfRow(m_nFocusIndex);
         if (pNew == NULL || pNew->Handle() != hItem)
             return;
         if (pNew != pOld)
@@ -358,14 +355,14 @@ template <class TList> void SECTreeBase<TList>::OnLButtonDown(UINT nFlags, CPoin
         m_nExpandAction = 0;
         return;
     }
-    TList::OnLButtonDown(nFlags, point);
+    SECListEngine::OnLButtonDown(nFlags, point);
 }
 
-template <class TList> void SECTreeBase<TList>::OnLButtonDblClk(UINT nFlags, CPoint point)
+void SECTreeEngine::OnLButtonDblClk(UINT nFlags, CPoint point)
 {
-    TList::OnLButtonDblClk(nFlags, point);
+    SECListEngine::OnLButtonDblClk(nFlags, point);
     BOOL bModifiers = ::GetKeyState(VK_SHIFT) < 0 || ::GetKeyState(VK_CONTROL) < 0;
-    if (this->m_lLastResult == 0 && !bModifiers)
+    if (m_lLastResult == 0 && !bModifiers)
     {
         UINT nHit = 0;
         HTREEITEM hItem = HitTest(point, &nHit);
@@ -373,35 +370,32 @@ template <class TList> void SECTreeBase<TList>::OnLButtonDblClk(UINT nFlags, CPo
             (nHit == TreeHit::ON_IMAGE || nHit == TreeHit::ON_LABEL || nHit == TreeHit::ON_BUTTON))
             Expand(hItem, TVE_TOGGLE, TRUE, FALSE);
     }
-    if (this->m_pTip->GetSafeHwnd() != NULL && this->m_pTip->IsWindowVisible())
-        this->m_pTip->Hide();
+    if (m_pTip->GetSafeHwnd() != NULL && m_pTip->IsWindowVisible())
+        m_pTip->Hide();
 }
 
 // The auto-expand timer has its own id: the type-ahead's timer 3 is left to the list.
-template <class TList> void SECTreeBase<TList>::OnTimer(UINT_PTR nIDEvent)
+BOOL SECTreeEngine::OnAutoExpandTimer(UINT_PTR nIDEvent)
 {
     if (nIDEvent == SEC_TREE_AUTO_EXPAND_TIMER)
     {
-        this->KillTimer(SEC_TREE_AUTO_EXPAND_TIMER);
+        m_pWnd->KillTimer(SEC_TREE_AUTO_EXPAND_TIMER);
         m_nAutoExpandTimer = 0;
         if (m_dwTreeStyleEx & TreeStyle::EX_AUTO_EXPAND)
         {
-            _Node* pNode = NodeOfRow(this->m_nDropHilite);
+            _Node* pNode = NodeOfRow(m_nDropHilite);
             if (pNode != NULL && !pNode->IsExpanded())
             {
                 Expand(pNode->Handle(), TVE_EXPAND, TRUE, FALSE);
-                this->UpdateWindow();
+                m_pWnd->UpdateWindow();
             }
         }
-        return;
+        return TRUE;
     }
-    TList::OnTimer(nIDEvent);
+    return FALSE;
 }
 
-template <class TList> void SECTreeBase<TList>::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
+BOOL SECTreeEngine::SwallowsChar(UINT nChar)
 {
-    // Expand and collapse keys never reach the type-ahead.
-    if (nChar == '-' || nChar == '_' || nChar == '=' || nChar == '+' || nChar == '*')
-        return;
-    TList::OnChar(nChar, nRepCnt, nFlags);
+    return nChar == '-' || nChar == '_' || nChar == '=' || nChar == '+' || nChar == '*';
 }
