@@ -3,6 +3,7 @@
 #include "grid/controls/ComboListBox.h"
 #include "grid/controls/GridCombo.h"
 #include "grid/core/DrawingAndFormatting.h"
+#include "grid/core/FlagScope.h"
 #include "grid/core/GridCore.h"
 #include <cstdlib>
 #include <mbctype.h>
@@ -168,23 +169,21 @@ LRESULT CGXCheckListComboBox::OnListClose(WPARAM, LPARAM)
     m_pGrid->m_bDropDownOpen = FALSE;
     if (m_pDropDownWnd == NULL)
         return 0;
-    BOOL bLock = m_pGrid->m_bLockFocusHandler;
-    m_pGrid->m_bLockFocusHandler = TRUE;
-    BOOL bBusy = CGXGridCombo::s_bBusy;
-    CGXGridCombo::s_bBusy = TRUE;
-    FreeStyle();
-    LoadStyle();
-    if (!IsReadOnly())
-        TakeListSelection((CListBox*)m_pDropDownWnd->GetListBox());
-    CGXGridCombo* pPopup = m_pDropDownWnd;
-    m_pDropDownWnd = NULL;
-    DestroyDropDownWindow(pPopup);
-    CGXGridCombo::s_bBusy = bBusy;
-    NotifyModified();
-    CWnd* pGridWnd = GetGridWnd();
-    if (pGridWnd != NULL && ::GetFocus() == pGridWnd->GetSafeHwnd())
-        SetFocus();
-    m_pGrid->m_bLockFocusHandler = bLock;
+    {
+        CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
+        {
+            CGXFlagScope busy(CGXGridCombo::s_bBusy);
+            FreeStyle();
+            LoadStyle();
+            if (!IsReadOnly())
+                TakeListSelection((CListBox*)m_pDropDownWnd->GetListBox());
+            CGXGridCombo* pPopup = m_pDropDownWnd;
+            m_pDropDownWnd = NULL;
+            DestroyDropDownWindow(pPopup);
+        }
+        NotifyModified();
+        TakeFocusFromGrid(this);
+    }
     SetModify(FALSE);
     SetActive(FALSE);
     Refresh();

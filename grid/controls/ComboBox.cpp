@@ -5,6 +5,7 @@
 #include "grid/controls/GridCombo.h"
 #include "grid/core/AppData.h"
 #include "grid/core/DrawingAndFormatting.h"
+#include "grid/core/FlagScope.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/Properties.h"
@@ -27,24 +28,6 @@ namespace
 {
 // Width the drop button takes from the text.
 const int buttonWidth = 15;
-
-// Sets a flag for the lifetime of the guard and puts back what it was.
-class CFlagGuard
-{
-  public:
-    CFlagGuard(BOOL& bFlag) : m_bFlag(bFlag), m_bOld(bFlag)
-    {
-        bFlag = TRUE;
-    }
-    ~CFlagGuard()
-    {
-        m_bFlag = m_bOld;
-    }
-
-  private:
-    BOOL& m_bFlag;
-    BOOL m_bOld;
-};
 } // namespace
 
 CGXComboBox::CGXComboBox(CGXGridCore* pGrid, UINT nID, UINT nMode)
@@ -57,7 +40,7 @@ CGXComboBox::~CGXComboBox()
 {
     if (m_pDropDownWnd != NULL)
     {
-        CFlagGuard busy(CGXGridCombo::s_bBusy);
+        CGXFlagScope busy(CGXGridCombo::s_bBusy);
         CGXGridCombo* pPopup = m_pDropDownWnd;
         m_pDropDownWnd = NULL;
         DestroyDropDownWindow(pPopup);
@@ -131,7 +114,7 @@ void CGXComboBox::ShowDropDown(BOOL bShow)
     // 2.
     CListBox* pList;
     {
-        CFlagGuard lock(m_pGrid->m_bLockFocusHandler);
+        CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
         m_pGrid->m_bCreatingDropDown = TRUE;
         m_pDropDownWnd = CreateDropDownWindow(GetGridWnd(), CRect(0, 0, 1, 1));
         pList = CreateListBox(m_pDropDownWnd, m_nListBoxID);
@@ -181,9 +164,9 @@ void CGXComboBox::ShowDropDown(BOOL bShow)
 
     // 9.
     {
-        CFlagGuard busy(CGXGridCombo::s_bBusy);
+        CGXFlagScope busy(CGXGridCombo::s_bBusy);
         // The list takes the focus from the edit without ending the cell's editing.
-        CFlagGuard lock(m_pGrid->m_bLockFocusHandler);
+        CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
         BOOL bPopup = GXSetPopupActive(TRUE);
         rect.IntersectRect(rect, rectDesktop);
         m_pDropDownWnd->SetWindowPos(&CWnd::wndTopMost, rect.left, rect.top, rect.Width(), rect.Height(),
@@ -305,10 +288,10 @@ LRESULT CGXComboBox::OnListAccept(WPARAM, LPARAM)
     m_pGrid->m_bDropDownOpen = FALSE;
     if (m_pDropDownWnd == NULL)
         return 0;
-    CFlagGuard lock(m_pGrid->m_bLockFocusHandler);
+    CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
     BOOL bFocusHere;
     {
-        CFlagGuard busy(CGXGridCombo::s_bBusy);
+        CGXFlagScope busy(CGXGridCombo::s_bBusy);
         FreeStyle();
         LoadStyle();
         if (!IsReadOnly())
@@ -332,10 +315,10 @@ LRESULT CGXComboBox::OnListCancel(WPARAM, LPARAM lParam)
     m_pGrid->m_bDropDownOpen = FALSE;
     if (m_pDropDownWnd == NULL)
         return 0;
-    CFlagGuard lock(m_pGrid->m_bLockFocusHandler);
+    CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
     BOOL bReturnFocus;
     {
-        CFlagGuard busy(CGXGridCombo::s_bBusy);
+        CGXFlagScope busy(CGXGridCombo::s_bBusy);
         CListBox* pList = DropDownList();
         bReturnFocus =
             lParam != 0 || (pList != NULL && ::GetFocus() == pList->GetSafeHwnd() && m_pGrid->m_bListFocus);
@@ -380,7 +363,7 @@ LRESULT CGXComboBox::OnListFocusLost(WPARAM, LPARAM)
     HWND hGrid = pGridWnd != NULL ? pGridWnd->GetSafeHwnd() : NULL;
     if (hGrid != NULL && hFocus != hGrid && !::IsChild(hGrid, hFocus))
     {
-        CFlagGuard lock(m_pGrid->m_bLockFocusHandler);
+        CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
         pGridWnd->SetFocus();
         SendMessage(WM_COMBOLIST_CANCEL);
         ::SetFocus(hFocus);

@@ -6,6 +6,7 @@
 #include "grid/core/DrawingAndFormatting.h"
 #include "grid/core/FindReplaceSettings.h"
 #include "grid/core/EditControl.h"
+#include "grid/core/FlagScope.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/Properties.h"
@@ -195,8 +196,7 @@ void CGXComboBoxWnd::Hide()
 {
     if (!HasWindow() || !IsWindowVisible())
         return;
-    BOOL bLock = m_pGrid->m_bLockFocusHandler;
-    m_pGrid->m_bLockFocusHandler = TRUE;
+    CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
     ShowDropDown(FALSE);
     HWND hFocus = ::GetFocus();
     BOOL bHadFocus = hFocus == m_hWnd || (hFocus != NULL && ::IsChild(m_hWnd, hFocus));
@@ -204,7 +204,6 @@ void CGXComboBoxWnd::Hide()
     ShowWindow(SW_HIDE);
     if (bHadFocus && GetGridWnd() != NULL)
         GetGridWnd()->SetFocus();
-    m_pGrid->m_bLockFocusHandler = bLock;
 }
 
 // -- Texts and values --------------------------------------------------------------------------
@@ -329,23 +328,13 @@ BOOL CGXComboBoxWnd::ValidateText(const CString& strText)
            FindInChoiceList(strFound, strText, style.GetChoiceList(), FALSE) >= 0;
 }
 
-CString CGXComboBoxWnd::CellDisplayText(ROWCOL nRow, ROWCOL nCol)
-{
-    CGXStyle* pStyle = m_pGrid->CreateStyle();
-    m_pGrid->ComposeStyleRowCol(nRow, nCol, pStyle);
-    CString strText;
-    FormatValueText(strText, nRow, nCol, NULL, *pStyle);
-    m_pGrid->RecycleStyle(pStyle);
-    return strText;
-}
-
 BOOL CGXComboBoxWnd::GetSelectedText(CString& strResult)
 {
     strResult.Empty();
     if (!m_bActive)
     {
         if (m_bInit)
-            strResult = CellDisplayText(m_nRow, m_nCol);
+            strResult = ComposedValueText(m_nRow, m_nCol);
         return TRUE;
     }
     if (m_nIndexValue == -1 || m_bDispChoice)
@@ -395,7 +384,7 @@ BOOL CGXComboBoxWnd::FindText(const CGXFindReplaceSettings& find, ROWCOL nRow, R
         nStart = (short)LOWORD(GetEditSel()) + (bAtCaret ? 0 : 1);
     }
     else
-        strText = CellDisplayText(nRow, nCol);
+        strText = ComposedValueText(nRow, nCol);
     if (!find.m_bMatchCase)
     {
         strText.MakeUpper();
@@ -436,7 +425,7 @@ BOOL CGXComboBoxWnd::ReplaceText(const CGXFindReplaceSettings& find, ROWCOL nRow
         nStart = std::max(0, (int)(short)LOWORD(GetEditSel()));
     }
     else
-        strText = CellDisplayText(nRow, nCol);
+        strText = ComposedValueText(nRow, nCol);
     // The edit cell's replacement: case folded on both sides, the result built from the
     // original text, any length.
     CString strResult;
@@ -937,12 +926,7 @@ void CGXComboBoxWnd::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
         // Laid anew only when it moved: hiding it would close a dropped list at every repaint.
         DWORD dwSel = IsDropDownList() ? 0 : GetEditSel();
         Hide();
-        CGXFont font;
-        style.GetFont(font);
-        LOGFONT lf;
-        font.GetZoomedLogFont(lf, m_pGrid->GetZoom());
-        m_font.DeleteObject();
-        m_font.CreateFontIndirect(&lf);
+        CreateZoomedFont(m_font, style);
         SetFont(&m_font, FALSE);
         int nItemHeight = (int)SendMessage(CB_GETITEMHEIGHT, 0);
         if (nItemHeight <= 0)
@@ -956,14 +940,7 @@ void CGXComboBoxWnd::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
         SendMessage(CB_SETITEMHEIGHT, (WPARAM)-1, NewShell() ? h : h + m);
         MoveWindow(&rectDropped, FALSE);
         SetActive(TRUE);
-        CWnd* pGridWnd = GetGridWnd();
-        if (::GetFocus() == pGridWnd->GetSafeHwnd())
-        {
-            BOOL bLock = m_pGrid->m_bLockFocusHandler;
-            m_pGrid->m_bLockFocusHandler = TRUE;
-            SetFocus();
-            m_pGrid->m_bLockFocusHandler = bLock;
-        }
+        TakeFocusFromGrid(this);
         if (style.GetInclude(CGXStyle::ibMaxLength) && style.GetMaxLength() != 0)
             LimitText(style.GetMaxLength());
         if (!IsDropDownList())
@@ -972,10 +949,6 @@ void CGXComboBoxWnd::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
         ShowWindow(SW_SHOW);
         UpdateWindow();
     }
-    CRect rectShown;
-    GetWindowRect(&rectShown);
-    GetGridWnd()->ScreenToClient(&rectShown);
-    pDC->ExcludeClipRect(&rectShown);
-    QueueGridRect(rectShown);
+    KeepWindowArea(pDC, this);
     CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
 }

@@ -89,8 +89,6 @@ class CGXComboBoxWnd : public CComboBox, public CGXStatic
     {
         return (m_dwCreateStyle & 3) == CBS_DROPDOWNLIST;
     }
-    // The display text of the cell (its style's value formatted).
-    CString CellDisplayText(ROWCOL nRow, ROWCOL nCol);
 
     int m_nButtonMargin;
     BOOL m_bFillWithChoiceList = TRUE;

@@ -2,7 +2,7 @@
 #include "grid/controls/CurrencyEdit.h"
 #include "grid/controls/PopupCalculator.h"
 #include "grid/core/AbstractUserAttribute.h"
-#include "grid/core/Font.h"
+#include "grid/core/FlagScope.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/Properties.h"
@@ -307,21 +307,11 @@ void CGXCurrencyEdit::SetCurrentText(const CString& str)
     NotifyModified();
 }
 
-CString CGXCurrencyEdit::CellText(ROWCOL nRow, ROWCOL nCol)
-{
-    CGXStyle* pStyle = m_pGrid->CreateStyle();
-    m_pGrid->ComposeStyleRowCol(nRow, nCol, pStyle);
-    CString strText;
-    FormatValueText(strText, nRow, nCol, NULL, *pStyle);
-    m_pGrid->RecycleStyle(pStyle);
-    return strText;
-}
-
 BOOL CGXCurrencyEdit::GetSelectedText(CString& strResult)
 {
     if (!m_bActive || !HasWindow())
     {
-        strResult = m_bInit ? CellText(m_nRow, m_nCol) : CString();
+        strResult = m_bInit ? ComposedValueText(m_nRow, m_nCol) : CString();
         return TRUE;
     }
     CString strText;
@@ -413,12 +403,10 @@ void CGXCurrencyEdit::Hide()
 {
     if (!HasWindow() || !IsWindowVisible())
         return;
-    BOOL bLock = m_pGrid->m_bLockFocusHandler;
-    m_pGrid->m_bLockFocusHandler = TRUE;
+    CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
     ::HideCaret(m_hWnd);
     MoveWindow(0, 0, 0, 0, FALSE);
     ShowWindow(SW_HIDE);
-    m_pGrid->m_bLockFocusHandler = bLock;
 }
 
 void CGXCurrencyEdit::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
@@ -432,12 +420,7 @@ void CGXCurrencyEdit::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const
     }
     FreeStyle(TRUE);
     const CGXStyle& cell = LoadStyle();
-    CGXFont font;
-    cell.GetFont(font);
-    LOGFONT lf;
-    font.GetZoomedLogFont(lf, m_pGrid->GetZoom());
-    m_font.DeleteObject();
-    m_font.CreateFontIndirect(&lf);
+    CreateZoomedFont(m_font, cell);
     m_pGrid->DrawBrushRect(pDC, rect, cell.GetInterior());
     CRect rectInner = GetCellRect(nRow, nCol, &rect, &cell);
     CClientDC dc(GetGridWnd());
@@ -472,19 +455,8 @@ void CGXCurrencyEdit::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const
     SetFormat(format);
     SendMessage(EM_SETREADONLY, CGXStatic::IsReadOnly());
     ShowWindow(SW_SHOW);
-    CWnd* pGridWnd = GetGridWnd();
-    if (::GetFocus() == pGridWnd->GetSafeHwnd())
-    {
-        BOOL bLock = m_pGrid->m_bLockFocusHandler;
-        m_pGrid->m_bLockFocusHandler = TRUE;
-        SetFocus();
-        m_pGrid->m_bLockFocusHandler = bLock;
-    }
-    CRect rectShown;
-    GetWindowRect(&rectShown);
-    pGridWnd->ScreenToClient(&rectShown);
-    pDC->ExcludeClipRect(&rectShown);
-    QueueGridRect(rectShown);
+    TakeFocusFromGrid(this);
+    KeepWindowArea(pDC, this);
 }
 
 // -- Mouse and keys from the grid --------------------------------------------------------------

@@ -75,8 +75,6 @@ class CGXCurrencyEdit : public CGXBCurrencyEdit, public CGXStatic
     static CString NumberText(double dValue, const Format& format);
     // Starts editing: activates when editing may begin.
     BOOL Activate();
-    // The cell's composed style, for a cell other than the current one.
-    CString CellText(ROWCOL nRow, ROWCOL nCol);
 
     afx_msg LRESULT OnCellSetText(WPARAM wParam, LPARAM lParam);
     afx_msg LRESULT OnCalculatorResult(WPARAM wParam, LPARAM lParam);

@@ -7,7 +7,7 @@
 #include "grid/controls/PopupCalendar.h"
 #include "grid/core/AbstractUserAttribute.h"
 #include "grid/core/DrawingAndFormatting.h"
-#include "grid/core/Font.h"
+#include "grid/core/FlagScope.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/StylesMap.h"
@@ -426,12 +426,10 @@ void CGXDateTimeCtrl::Hide()
 {
     if (!HasWindow() || !IsWindowVisible())
         return;
-    BOOL bLock = m_pGrid->m_bLockFocusHandler;
-    m_pGrid->m_bLockFocusHandler = TRUE;
+    CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
     ::HideCaret(m_hWnd);
     MoveWindow(10000, 10000, -9990, -9990, FALSE);
     ShowWindow(SW_HIDE);
-    m_pGrid->m_bLockFocusHandler = bLock;
 }
 
 BOOL CGXDateTimeCtrl::OnChanging(const COleDateTime&)
@@ -503,12 +501,7 @@ void CGXDateTimeCtrl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const
     }
     FreeStyle(TRUE);
     const CGXStyle& cell = LoadStyle();
-    CGXFont font;
-    cell.GetFont(font);
-    LOGFONT lf;
-    font.GetZoomedLogFont(lf, m_pGrid->GetZoom());
-    m_font.DeleteObject();
-    m_font.CreateFontIndirect(&lf);
+    CreateZoomedFont(m_font, cell);
     SendMessage(WM_SETFONT, (WPARAM)m_font.GetSafeHandle(), FALSE);
     m_crText = cell.GetTextColor();
     m_crWindow = cell.GetInterior().GetColor();
@@ -517,19 +510,8 @@ void CGXDateTimeCtrl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const
     MoveWindow(&rectInner, FALSE);
     ShowWindow(SW_SHOW);
     UpdateWindow();
-    CWnd* pGridWnd = GetGridWnd();
-    if (::GetFocus() == pGridWnd->GetSafeHwnd())
-    {
-        BOOL bLock = m_pGrid->m_bLockFocusHandler;
-        m_pGrid->m_bLockFocusHandler = TRUE;
-        SetFocus();
-        m_pGrid->m_bLockFocusHandler = bLock;
-    }
-    CRect rectShown;
-    GetWindowRect(&rectShown);
-    pGridWnd->ScreenToClient(&rectShown);
-    pDC->ExcludeClipRect(&rectShown);
-    QueueGridRect(rectShown);
+    TakeFocusFromGrid(this);
+    KeepWindowArea(pDC, this);
 }
 
 // -- Editing from the grid ---------------------------------------------------------------------
@@ -578,10 +560,8 @@ BOOL CGXDateTimeCtrl::LButtonUp(UINT nFlags, CPoint pt, UINT nHitState)
         CGXStatic::GetCellRect(m_nRow, m_nCol).PtInRect(pt) && pParam != NULL &&
         (pParam->m_wActivateFlags & 7))
     {
-        BOOL bLock = m_pGrid->m_bLockFocusHandler;
-        m_pGrid->m_bLockFocusHandler = TRUE;
+        CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
         ActivateAt(nFlags, pt, FALSE);
-        m_pGrid->m_bLockFocusHandler = bLock;
     }
     return CGXStatic::LButtonUp(nFlags, pt, nHitState);
 }

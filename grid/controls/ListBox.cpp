@@ -1,6 +1,7 @@
 // List-box cells: the static list of other cells and the list-box window of the current one.
 #include "grid/controls/ListBox.h"
 #include "grid/core/DrawingAndFormatting.h"
+#include "grid/core/FlagScope.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/Properties.h"
@@ -303,12 +304,10 @@ void CGXListBox::Hide()
 {
     if (!HasWindow() || !IsWindowVisible())
         return;
-    BOOL bLock = m_pGrid->m_bLockFocusHandler;
-    m_pGrid->m_bLockFocusHandler = TRUE;
+    CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
     ::HideCaret(m_hWnd);
     SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOREDRAW | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(SW_HIDE);
-    m_pGrid->m_bLockFocusHandler = bLock;
 }
 
 void CGXListBox::ActivateByClick(CPoint pt)

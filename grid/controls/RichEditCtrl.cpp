@@ -1,6 +1,7 @@
 // The rich edit cell: streaming values in and out, the editing window over the current cell,
 // inactive cells rendered through a hidden window, and keys and typing.
 #include "grid/controls/RichEditCtrl.h"
+#include "grid/core/FlagScope.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/FontFaceTable.h"
@@ -65,21 +66,6 @@ DWORD CALLBACK StreamOutCallback(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb, LON
 
 // Where the auxiliary windows wait, out of sight.
 const CRect s_rectOffScreen(30000, 30000, 30100, 30100);
-
-// Sets a flag for a scope and puts its old state back.
-struct FlagScope
-{
-    BOOL& m_bFlag;
-    BOOL m_bOld;
-    explicit FlagScope(BOOL& bFlag) : m_bFlag(bFlag), m_bOld(bFlag)
-    {
-        m_bFlag = TRUE;
-    }
-    ~FlagScope()
-    {
-        m_bFlag = m_bOld;
-    }
-};
 
 // The background a rich edit window gets for a cell: a patterned interior cannot be given to
 // the window and becomes white.
@@ -251,10 +237,8 @@ void CGXRichEditCtrl::Hide()
 {
     if (!HasWindow() || !IsWindowVisible())
         return;
-    BOOL bLock = m_pGrid->m_bLockFocusHandler;
-    m_pGrid->m_bLockFocusHandler = TRUE;
+    CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
     ShowWindow(SW_HIDE);
-    m_pGrid->m_bLockFocusHandler = bLock;
 }
 
 // -- Values ------------------------------------------------------------------------------------
@@ -473,7 +457,7 @@ void CGXRichEditCtrl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const
     }
 
     // The editing window over the current cell; its own moves ask for no resizing.
-    FlagScope drawing(s_bDrawing);
+    CGXFlagScope drawing(s_bDrawing);
     CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
     CRect rectText = GetCellRect(nRow, nCol, rect, &style);
     SetWindowPos(&CWnd::wndTop, rectText.left, rectText.top, rectText.Width(), rectText.Height(),
@@ -487,14 +471,7 @@ void CGXRichEditCtrl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const
     SetEventMask(m_dwEventMask);
     SetOptions(ECOOP_SET, m_dwEditOptions | (style.GetAllowEnter() ? ECO_WANTRETURN : 0));
     SetReadOnly(IsReadOnly());
-    CWnd* pGridWnd = GetGridWnd();
-    if (pGridWnd != NULL && ::GetFocus() == pGridWnd->GetSafeHwnd())
-    {
-        BOOL bLock = m_pGrid->m_bLockFocusHandler;
-        m_pGrid->m_bLockFocusHandler = TRUE;
-        SetFocus();
-        m_pGrid->m_bLockFocusHandler = bLock;
-    }
+    TakeFocusFromGrid(this);
     SendMessage(EM_SCROLL, SB_PAGEUP);
     SendMessage(EM_SCROLLCARET);
     LimitText(MaxLength(style));
@@ -522,7 +499,7 @@ CSize CGXRichEditCtrl::CalcSize(CDC*, ROWCOL nRow, ROWCOL nCol, const CGXStyle& 
          style.GetInclude(CGXStyle::ibValue) ? style.GetValue() : CString(), style);
     m_rectRequested.SetRectEmpty();
     {
-        FlagScope measuring(m_bMeasuring);
+        CGXFlagScope measuring(m_bMeasuring);
         m_wndMeasurer.ShowWindow(SW_SHOWNA);
         m_wndMeasurer.RequestResize();
         m_wndMeasurer.ShowWindow(SW_HIDE);
@@ -820,7 +797,7 @@ BOOL CGXRichEditCtrl::ActivateByClick(UINT nFlags, CPoint pt, BOOL bChildTook)
         pGridWnd->UpdateWindow();
         pGridWnd->MapWindowPoints(this, &pt, 1);
     }
-    FlagScope drawing(s_bDrawing);
+    CGXFlagScope drawing(s_bDrawing);
     SendMessage(WM_LBUTTONDOWN, nFlags | MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
     SendMessage(WM_LBUTTONUP, nFlags & ~MK_LBUTTON, MAKELPARAM(pt.x, pt.y));
     return TRUE;

@@ -6,6 +6,7 @@
 #include "grid/controls/TabbedText.h"
 #include "grid/core/DIBPool.h"
 #include "grid/core/DrawingAndFormatting.h"
+#include "grid/core/FlagScope.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/StylesMap.h"
@@ -365,11 +366,9 @@ void CGXTabbedComboBox::ShowDropDown(BOOL bShow)
         CGXComboBox::ShowDropDown(bShow);
         return;
     }
-    BOOL bLock = m_pGrid->m_bLockFocusHandler;
-    m_pGrid->m_bLockFocusHandler = TRUE;
+    CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
     CGXComboBox::ShowDropDown(TRUE);
     PlaceHeader();
-    m_pGrid->m_bLockFocusHandler = bLock;
 }
 
 void CGXTabbedComboBox::DestroyDropDownWindow(CGXGridCombo* pPopup)

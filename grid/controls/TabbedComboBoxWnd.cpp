@@ -5,6 +5,7 @@
 #include "grid/controls/ComboBoxWndButton.h"
 #include "grid/controls/TabbedText.h"
 #include "grid/core/DrawingAndFormatting.h"
+#include "grid/core/FlagScope.h"
 #include "grid/core/GridCore.h"
 #include "GridIds.h"
 #include "ClientDC.h"
@@ -259,11 +260,9 @@ BOOL CGXTabbedComboBoxWnd::FilterComboKey(UINT nChar, UINT nRepCnt, UINT nFlags)
         // Back to what the cell holds, the grid taking the keys again.
         Init(m_nRow, m_nCol);
         Refresh();
-        BOOL bLock = m_pGrid->m_bLockFocusHandler;
-        m_pGrid->m_bLockFocusHandler = TRUE;
+        CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
         if (GetGridWnd() != NULL)
             GetGridWnd()->SetFocus();
-        m_pGrid->m_bLockFocusHandler = bLock;
     }
     return TRUE;
 }

@@ -355,6 +355,16 @@ class CGXControl
     // Hands the grid a copy of a rectangle its paint routine leaves alone after drawing the
     // cells (the area of this control's window).
     void QueueGridRect(const CRect& rect);
+    // A window of this control shown over its cell keeps its area: left out of the drawing and
+    // of the grid's paint copy.
+    void KeepWindowArea(CDC* pDC, CWnd* pWnd);
+    // A window of this control shown over its cell takes the keyboard when the grid window holds
+    // it, unseen by the grid's focus handler.
+    void TakeFocusFromGrid(CWnd* pWnd);
+    // The cell font of a style at the grid's zoom, made anew in font.
+    void CreateZoomedFont(CFont& font, const CGXStyle& style);
+    // The display text of a cell's value, from its composed style.
+    CString ComposedValueText(ROWCOL nRow, ROWCOL nCol);
     // Tells the grid that the focus left a window of this control for one outside the grid.
     void NotifyGridKillFocus(CWnd* pNewWnd);
     // The keyboard goes back to the grid window when hWnd, a window of this control, holds it.

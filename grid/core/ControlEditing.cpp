@@ -2,6 +2,8 @@
 // (validation, start and end of editing, cancelling) and its keyboard dispatch.
 #include <tchar.h>
 #include "grid/core/Control.h"
+#include "grid/core/FlagScope.h"
+#include "grid/core/Font.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/Style.h"
 #include "grid/core/AbstractUserAttribute.h"
@@ -352,6 +354,44 @@ BOOL CGXControl::MouseMoveOver(ROWCOL nRow, ROWCOL nCol, UINT nFlags, CPoint pt,
 void CGXControl::QueueGridRect(const CRect& rect)
 {
     m_pGrid->m_excludedRects.AddTail(new CRect(rect));
+}
+
+void CGXControl::KeepWindowArea(CDC* pDC, CWnd* pWnd)
+{
+    CRect rectShown;
+    pWnd->GetWindowRect(&rectShown);
+    GetGridWnd()->ScreenToClient(&rectShown);
+    pDC->ExcludeClipRect(&rectShown);
+    QueueGridRect(rectShown);
+}
+
+void CGXControl::TakeFocusFromGrid(CWnd* pWnd)
+{
+    CWnd* pGridWnd = GetGridWnd();
+    if (pGridWnd == NULL || ::GetFocus() != pGridWnd->GetSafeHwnd())
+        return;
+    CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
+    pWnd->SetFocus();
+}
+
+void CGXControl::CreateZoomedFont(CFont& font, const CGXStyle& style)
+{
+    CGXFont cellFont;
+    style.GetFont(cellFont);
+    LOGFONT lf;
+    cellFont.GetZoomedLogFont(lf, m_pGrid->GetZoom());
+    font.DeleteObject();
+    font.CreateFontIndirect(&lf);
+}
+
+CString CGXControl::ComposedValueText(ROWCOL nRow, ROWCOL nCol)
+{
+    CGXStyle* pStyle = m_pGrid->CreateStyle();
+    m_pGrid->ComposeStyleRowCol(nRow, nCol, pStyle);
+    CString strText;
+    FormatValueText(strText, nRow, nCol, NULL, *pStyle);
+    m_pGrid->RecycleStyle(pStyle);
+    return strText;
 }
 
 BOOL CGXControl::OnCancelMode()

@@ -6,6 +6,7 @@
 #include "grid/core/FindReplaceSettings.h"
 #include "grid/core/Font.h"
 #include "grid/core/GridComponents.h"
+#include "grid/core/FlagScope.h"
 #include "grid/core/GridCore.h"
 #include "GridIds.h"
 #include "ClientDC.h"
@@ -265,13 +266,11 @@ void CGXEditControl::Hide()
 {
     if (!HasWindow() || !IsWindowVisible())
         return;
-    BOOL bLock = m_pGrid->m_bLockFocusHandler;
-    m_pGrid->m_bLockFocusHandler = TRUE;
+    CGXFlagScope lock(m_pGrid->m_bLockFocusHandler);
     ::HideCaret(m_hWnd);
     SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOREDRAW | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(SW_HIDE);
     ::ShowCaret(m_hWnd);
-    m_pGrid->m_bLockFocusHandler = bLock;
 }
 
 void CGXEditControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
@@ -286,14 +285,7 @@ void CGXEditControl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const 
         CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
         UpdateEditWindow();
         if (IsWindowVisible())
-        {
-            CRect rectWnd;
-            GetWindowRect(&rectWnd);
-            GetGridWnd()->ScreenToClient(&rectWnd);
-            pDC->ExcludeClipRect(&rectWnd);
-            // The paint routine must not copy its buffer over the window either.
-            QueueGridRect(rectWnd);
-        }
+            KeepWindowArea(pDC, this);
         return;
     }
     CGXStatic::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
@@ -760,12 +752,7 @@ BOOL CGXEditControl::FindText(const CGXFindReplaceSettings& find, ROWCOL nRow, R
     // Without an edit window the current cell has no caret to search behind.
     if (!bAtCaret && m_pGrid->IsCurrentCell(nRow, nCol))
         return FALSE;
-    CGXStyle* pStyle = m_pGrid->CreateStyle();
-    m_pGrid->ComposeStyleRowCol(nRow, nCol, pStyle);
-    CString strText;
-    FormatValueText(strText, nRow, nCol, NULL, *pStyle);
-    m_pGrid->RecycleStyle(pStyle);
-    if (FindFrom(strText, 0, find) < 0)
+    if (FindFrom(ComposedValueText(nRow, nCol), 0, find) < 0)
         return FALSE;
     if (bSelect)
     {

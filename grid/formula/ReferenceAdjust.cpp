@@ -407,6 +407,21 @@ DWORD MaxIndex(BOOL bRows)
     return bRows ? GX_MAX_ROW : GX_MAX_COL;
 }
 
+// Sets a range's rows (bRows) or columns to nFirst..nLast.
+void SetSpan(GX_RANGE& r, BOOL bRows, DWORD nFirst, DWORD nLast)
+{
+    if (bRows)
+    {
+        r.SetRow1(nFirst);
+        r.SetRow2(nLast);
+    }
+    else
+    {
+        r.SetCol1(nFirst);
+        r.SetCol2(nLast);
+    }
+}
+
 // The whole sheet from index nFrom on, as a changed range.
 GX_RANGE From(BOOL bRows, DWORD nFrom)
 {
@@ -449,16 +464,7 @@ void AdjustReferences(int nSheet, BOOL bRows,
             }
             if (nb > (long long)MaxIndex(bRows))
                 nb = MaxIndex(bRows);
-            if (bRows)
-            {
-                r.SetRow1((DWORD)na);
-                r.SetRow2((DWORD)nb);
-            }
-            else
-            {
-                r.SetCol1((DWORD)na);
-                r.SetCol2((DWORD)nb);
-            }
+            SetSpan(r, bRows, (DWORD)na, (DWORD)nb);
             GXNormalizeRange(&r);
         }
         if (bTouched)
@@ -476,16 +482,7 @@ void AdjustReferences(int nSheet, BOOL bRows,
         nb = nb < nMin ? nMin : nb > nMax ? nMax : nb;
         if (nb < na)
             nb = na;
-        if (bRows)
-        {
-            r.SetRow1((DWORD)na);
-            r.SetRow2((DWORD)nb);
-        }
-        else
-        {
-            r.SetCol1((DWORD)na);
-            r.SetCol2((DWORD)nb);
-        }
+        SetSpan(r, bRows, (DWORD)na, (DWORD)nb);
         if (r.IsSingle())
             GXNormalizeRange(&r);
         c->bNamesChanged = 1;
@@ -589,16 +586,7 @@ int GXMoveRowsCols(int nSheet, BOOL bRows, DWORD nFirst, DWORD nLast, DWORD nDes
         long long b = (bRows ? r.Bottom() : r.Right()) + d;
         if (b > (long long)MaxIndex(bRows))
             return FALSE;
-        if (bRows)
-        {
-            r.SetRow1((DWORD)(a + d));
-            r.SetRow2((DWORD)b);
-        }
-        else
-        {
-            r.SetCol1((DWORD)(a + d));
-            r.SetCol2((DWORD)b);
-        }
+        SetSpan(r, bRows, (DWORD)(a + d), (DWORD)b);
         GXNormalizeRange(&r);
         return TRUE;
     };
@@ -669,16 +657,7 @@ BOOL GXReorderRowsCols(int nSheet, BOOL bRows, DWORD nFirst, const DWORD* adwOrd
             if (a != b || map(a) == a)
                 continue;
             save(p);
-            if (bRows)
-            {
-                n.range.SetRow1(map(a));
-                n.range.SetRow2(map(a));
-            }
-            else
-            {
-                n.range.SetCol1(map(a));
-                n.range.SetCol2(map(a));
-            }
+            SetSpan(n.range, bRows, map(a), map(a));
         }
     GXAddChangedRange(nSheet, bRows ? GXBoxRef(nFirst, 0, nFirst + nCount - 1, GX_MAX_COL)
                                     : GXBoxRef(1, nFirst, GX_MAX_ROW, nFirst + nCount - 1));

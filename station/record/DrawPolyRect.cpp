@@ -3,7 +3,6 @@
 #include "station/record/ArchiveFields.h"
 #include "station/record/DrawViewBase.h"
 #include "station/record/PointRun.h"
-#include "Rgn.h"
 
 IMPLEMENT_SERIAL(CDrawPolyRect, CDrawObject, 0)
 
@@ -29,14 +28,8 @@ CDrawPolyRect::~CDrawPolyRect()
 
 void CDrawPolyRect::AddPoint(POINT point, CDrawViewBase* pView, BOOL bInvalidate)
 {
-    if (m_nPoints > 0 && m_points[m_nPoints - 1].x == point.x && m_points[m_nPoints - 1].y == point.y)
+    if (!point_run::Append(m_points, m_nPoints, m_nAllocPoints, point))
         return;
-    if (m_nPoints == m_nAllocPoints)
-    {
-        m_nAllocPoints += 10;
-        m_points.resize(m_nAllocPoints);
-    }
-    m_points[m_nPoints++] = point;
     m_nMinX = m_nPoints == 1 ? point.x : std::min(m_nMinX, (int)point.x);
     m_nMaxX = m_nPoints == 1 ? point.x : std::max(m_nMaxX, (int)point.x);
     RecalcBounds();
@@ -50,8 +43,8 @@ void CDrawPolyRect::AddPoint(POINT point, CDrawViewBase* pView, BOOL bInvalidate
 
 void CDrawPolyRect::RemoveAllPoints()
 {
-    m_nPoints = m_nAllocPoints = m_nDescents = 0;
-    std::vector<POINT>().swap(m_points);
+    point_run::Clear(m_points, m_nPoints, m_nAllocPoints);
+    m_nDescents = 0;
 }
 
 // Only the right edge follows the points; left, top and bottom belong to the layout.
@@ -87,11 +80,10 @@ void CDrawPolyRect::Serialize(CArchive& ar)
 {
     if (ar.IsStoring())
     {
-        int nCount = std::min(m_nPoints, kMaxStoredPoints);
-        int nCapacity = std::max(std::min(m_nAllocPoints, kMaxStoredPoints), nCount);
+        int nCount, nCapacity;
+        point_run::StoredCounts(m_nPoints, m_nAllocPoints, kMaxStoredPoints, nCount, nCapacity);
         ar << ToWord(nCount) << ToWord(nCapacity) << (DWORD)m_nBarHeight << (DWORD)m_frameColor;
-        for (int i = 0; i < nCount; i++)
-            ar << (LONG)m_points[i].x << (LONG)m_points[i].y;
+        point_run::StorePoints(ar, m_points, nCount);
         StoreEnd(ar);
     }
     else
@@ -100,12 +92,9 @@ void CDrawPolyRect::Serialize(CArchive& ar)
         DWORD frame;
         ar >> nCount >> nCapacity >> m_nBarHeight >> frame;
         m_frameColor = frame;
-        m_nPoints = nCount;
-        m_nAllocPoints = std::max<int>(nCount, nCapacity);
-        m_points.assign(m_nAllocPoints, POINT{0, 0});
+        point_run::LoadPoints(ar, nCount, nCapacity, m_points, m_nPoints, m_nAllocPoints);
         for (int i = 0; i < m_nPoints; i++)
         {
-            ar >> m_points[i].x >> m_points[i].y;
             m_nMinX = i == 0 ? m_points[i].x : std::min(m_nMinX, (int)m_points[i].x);
             m_nMaxX = i == 0 ? m_points[i].x : std::max(m_nMaxX, (int)m_points[i].x);
         }
@@ -185,10 +174,5 @@ void CDrawPolyRect::Draw(CDC* pDC)
 
 BOOL CDrawPolyRect::Intersects(const RECT& rect)
 {
-    if (m_nPoints == 0)
-        return FALSE;
-    CRgn region;
-    if (!region.CreatePolygonRgn(m_points.data(), m_nPoints, ALTERNATE))
-        return FALSE;
-    return region.RectInRegion(&rect);
+    return point_run::PolygonIntersects(m_points.data(), m_nPoints, rect);
 }

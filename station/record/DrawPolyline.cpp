@@ -3,7 +3,6 @@
 #include "station/record/ArchiveFields.h"
 #include "station/record/DrawViewBase.h"
 #include "station/record/PointRun.h"
-#include "Rgn.h"
 
 IMPLEMENT_SERIAL(CDrawPolyline, CDrawObject, 0)
 
@@ -26,14 +25,8 @@ CDrawPolyline::~CDrawPolyline()
 
 void CDrawPolyline::AddPoint(POINT point, CDrawViewBase* pView, BOOL bInvalidate)
 {
-    if (m_nPoints > 0 && m_points[m_nPoints - 1].x == point.x && m_points[m_nPoints - 1].y == point.y)
+    if (!point_run::Append(m_points, m_nPoints, m_nAllocPoints, point))
         return;
-    if (m_nPoints == m_nAllocPoints)
-    {
-        m_nAllocPoints += 10;
-        m_points.resize(m_nAllocPoints);
-    }
-    m_points[m_nPoints++] = point;
     ExtendBounds(point);
     const POINT& previous = m_points[m_nPoints > 1 ? m_nPoints - 2 : 0];
     m_nDescents += point.x < previous.x;
@@ -43,8 +36,8 @@ void CDrawPolyline::AddPoint(POINT point, CDrawViewBase* pView, BOOL bInvalidate
 
 void CDrawPolyline::RemoveAllPoints()
 {
-    m_nPoints = m_nAllocPoints = m_nDescents = 0;
-    std::vector<POINT>().swap(m_points);
+    point_run::Clear(m_points, m_nPoints, m_nAllocPoints);
+    m_nDescents = 0;
 }
 
 BOOL CDrawPolyline::RecalcBounds()
@@ -88,21 +81,15 @@ void CDrawPolyline::SerializePoints(CArchive& ar)
     if (ar.IsStoring())
     {
         // A longer recording keeps all its values; the points are rebuilt from them on layout.
-        int nCount = std::min(m_nPoints, kMaxStoredPoints);
-        int nCapacity = std::max(std::min(m_nAllocPoints, kMaxStoredPoints), nCount);
+        int nCount, nCapacity;
+        point_run::StoredCounts(m_nPoints, m_nAllocPoints, kMaxStoredPoints, nCount, nCapacity);
         ar << ToWord(nCount) << ToWord(nCapacity);
-        for (int i = 0; i < nCount; i++)
-            ar << (LONG)m_points[i].x << (LONG)m_points[i].y;
+        point_run::StorePoints(ar, m_points, nCount);
         return;
     }
     WORD nCount, nCapacity;
     ar >> nCount >> nCapacity;
-    // Older files wrote a capacity that had wrapped below the count: room for the count wins.
-    m_nPoints = nCount;
-    m_nAllocPoints = std::max<int>(nCount, nCapacity);
-    m_points.assign(m_nAllocPoints, POINT{0, 0});
-    for (int i = 0; i < m_nPoints; i++)
-        ar >> m_points[i].x >> m_points[i].y;
+    point_run::LoadPoints(ar, nCount, nCapacity, m_points, m_nPoints, m_nAllocPoints);
     m_nDescents = point_run::CountDescents(m_points.data(), m_nPoints);
 }
 
@@ -187,12 +174,7 @@ void CDrawPolyline::MoveTo(const RECT& rect)
 
 BOOL CDrawPolyline::Intersects(const RECT& rect)
 {
-    if (m_nPoints == 0)
-        return FALSE;
-    CRgn region;
-    if (!region.CreatePolygonRgn(m_points.data(), m_nPoints, ALTERNATE))
-        return FALSE;
-    return region.RectInRegion(&rect);
+    return point_run::PolygonIntersects(m_points.data(), m_nPoints, rect);
 }
 
 void CDrawPolyline::MoveHandleTo(int nHandle, int x, int y)

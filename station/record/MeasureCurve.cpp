@@ -17,6 +17,19 @@ void MarkViewDocumentModified(CDrawViewBase* pView)
         pView->GetView()->GetDocument()->SetModifiedFlag(TRUE);
 }
 
+void DeleteOwnedValues(CObList& values)
+{
+    while (!values.IsEmpty())
+        delete values.RemoveHead();
+}
+
+void RepaintClearedIn(CDrawViewBase* pView)
+{
+    if (pView != NULL && pView->GetView() != NULL)
+        pView->GetView()->Invalidate();
+    MarkViewDocumentModified(pView);
+}
+
 CMeasureCurve::CMeasureCurve()
     : m_pLegend(NULL), m_values(10), m_bVisible(FALSE), m_bScale(FALSE), m_bFirstSample(TRUE),
       m_fScale(1.0f), m_times{0, 0, 0}, m_history{0, 0, 0}
@@ -45,8 +58,7 @@ CMeasureCurve::~CMeasureCurve()
 
 void CMeasureCurve::DeleteValues()
 {
-    while (!m_values.IsEmpty())
-        delete m_values.RemoveHead();
+    DeleteOwnedValues(m_values);
 }
 
 CDrawText* CMeasureCurve::CreateLegend(const RECT& rect)
@@ -119,9 +131,7 @@ void CMeasureCurve::ClearValues(CDrawViewBase* pView)
     DeleteValues();
     m_bFirstSample = TRUE;
     RebuildPoints(pView);
-    if (pView != NULL && pView->GetView() != NULL)
-        pView->GetView()->Invalidate();
-    MarkViewDocumentModified(pView);
+    RepaintClearedIn(pView);
 }
 
 void CMeasureCurve::RebuildPoints(CDrawViewBase* pView)

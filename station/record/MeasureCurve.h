@@ -88,3 +88,7 @@ class CMeasureCurve : public CDrawPolyline
 
 // Marks the document of the view modified (nothing without a view).
 void MarkViewDocumentModified(CDrawViewBase* pView);
+// Deletes every value a curve or bar owns.
+void DeleteOwnedValues(CObList& values);
+// A curve or bar was cleared: the view repaints and the document is marked modified.
+void RepaintClearedIn(CDrawViewBase* pView);

@@ -37,8 +37,7 @@ CProcessStateCurve::~CProcessStateCurve()
 
 void CProcessStateCurve::DeleteValues()
 {
-    while (!m_values.IsEmpty())
-        delete m_values.RemoveHead();
+    DeleteOwnedValues(m_values);
 }
 
 CDrawText* CProcessStateCurve::CreateLegend(const RECT& rect)
@@ -78,9 +77,7 @@ void CProcessStateCurve::ClearValues(CDrawViewBase* pView)
     DeleteValues();
     m_bFirstSample = TRUE;
     RebuildPoints(pView);
-    if (pView != NULL && pView->GetView() != NULL)
-        pView->GetView()->Invalidate();
-    MarkViewDocumentModified(pView);
+    RepaintClearedIn(pView);
 }
 
 void CProcessStateCurve::RebuildPoints(CDrawViewBase* pView)

@@ -67,6 +67,46 @@ TEST(BorderClientTest, ClientLimitsTakeSpaceFromBothBorders)
     EXPECT_TRUE(RectIs(Applied(left), 0, 0, 120, 100));
 }
 
+TEST(BorderClientTest, TheFirstPairOfBordersSpansTheWholeSideInEitherOrder)
+{
+    struct Case
+    {
+        int nMode;
+        RECT rcTop, rcBottom, rcLeft, rcRight;
+    };
+    const Case cases[] = {
+        {0, {0, 0, 300, 30}, {0, 160, 300, 200}, {0, 30, 50, 160}, {240, 30, 300, 160}},
+        {1, {50, 0, 240, 30}, {50, 160, 240, 200}, {0, 0, 50, 200}, {240, 0, 300, 200}},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(::testing::Message() << "mode " << c.nMode);
+        SECLNBorderClient bc;
+        bc.SetArrangementMode(c.nMode);
+        SECLayoutNode top, bottom, left, right, client;
+        top.SetPreferredRect(RECT{0, 0, 10, 30});
+        bottom.SetPreferredRect(RECT{0, 0, 10, 40});
+        left.SetPreferredRect(RECT{0, 0, 50, 10});
+        right.SetPreferredRect(RECT{0, 0, 60, 10});
+        bc.AddPositionNode(&top, SEC_LN_POS_TOP);
+        bc.AddPositionNode(&bottom, SEC_LN_POS_BOTTOM);
+        bc.AddPositionNode(&left, SEC_LN_POS_LEFT);
+        bc.AddPositionNode(&right, SEC_LN_POS_RIGHT);
+        bc.AddPositionNode(&client, SEC_LN_POS_CLIENT);
+        RECT rcOut;
+        bc.RecalcNode(rcOut, RECT{0, 0, 300, 200}, FALSE, TRUE);
+        const RECT& t = c.rcTop;
+        const RECT& b = c.rcBottom;
+        const RECT& l = c.rcLeft;
+        const RECT& r = c.rcRight;
+        EXPECT_TRUE(RectIs(Applied(top), t.left, t.top, t.right, t.bottom));
+        EXPECT_TRUE(RectIs(Applied(bottom), b.left, b.top, b.right, b.bottom));
+        EXPECT_TRUE(RectIs(Applied(left), l.left, l.top, l.right, l.bottom));
+        EXPECT_TRUE(RectIs(Applied(right), r.left, r.top, r.right, r.bottom));
+        EXPECT_TRUE(RectIs(Applied(client), 50, 30, 240, 160));
+    }
+}
+
 TEST(BorderClientTest, PositionsFillInTheirOrderAndASixthNodeIsRefused)
 {
     struct Case

@@ -729,8 +729,8 @@ BOOL SECLNDynamicGridLine::SetContainer(ISECLNContainer* pContainer)
 // The side a bar moves into gives up room from posFrom outward, each node down to its minimum;
 // the other side takes it up to each node's maximum. Both stop at a node that is not resizable.
 // Without bApply they only measure.
-int SECLNDynamicGridLine::GiveUp(POSITION posFrom, BOOL bTowardTail, BOOL bApply, int nAmount,
-                                 SECLayoutNode*& pLast)
+int SECLNDynamicGridLine::MoveRoom(POSITION posFrom, BOOL bTowardTail, BOOL bGrow, BOOL bApply, int nAmount,
+                                   SECLayoutNode*& pLast)
 {
     int nDone = 0;
     for (POSITION pos = posFrom; pos != NULL && nDone < nAmount;)
@@ -739,38 +739,20 @@ int SECLNDynamicGridLine::GiveUp(POSITION posFrom, BOOL bTowardTail, BOOL bApply
         if (!GetCell(pNode)->bResizable)
             break;
         const int nLength = NodeLength(pNode);
-        const int nRoom = nLength - std::min(NodeMinLength(pNode), nLength);
-        const int nTake = std::min(nRoom, nAmount - nDone);
-        if (bApply && nTake > 0)
+        int nRoom = nLength - std::min(NodeMinLength(pNode), nLength);
+        if (bGrow)
         {
-            SetNodeLength(pNode, nLength - nTake);
-            pLast = pNode;
+            SIZE sizeMin, sizeMax;
+            DWORD dwFlags;
+            pNode->GetMinMaxSize(sizeMin, sizeMax, dwFlags);
+            nRoom = INT_MAX;
+            if (!(dwFlags & SEC_LN_NOMAX))
+                nRoom = std::max<int>((GetNodeOrientation() ? sizeMax.cx : sizeMax.cy) - nLength, 0);
         }
-        nDone += nTake;
-    }
-    return nDone;
-}
-
-int SECLNDynamicGridLine::TakeUp(POSITION posFrom, BOOL bTowardTail, BOOL bApply, int nAmount,
-                                 SECLayoutNode*& pLast)
-{
-    int nDone = 0;
-    for (POSITION pos = posFrom; pos != NULL && nDone < nAmount;)
-    {
-        SECLayoutNode* pNode = (SECLayoutNode*)(bTowardTail ? m_cells.GetNext(pos) : m_cells.GetPrev(pos));
-        if (!GetCell(pNode)->bResizable)
-            break;
-        SIZE sizeMin, sizeMax;
-        DWORD dwFlags;
-        pNode->GetMinMaxSize(sizeMin, sizeMax, dwFlags);
-        const int nLength = NodeLength(pNode);
-        int nRoom = INT_MAX;
-        if (!(dwFlags & SEC_LN_NOMAX))
-            nRoom = std::max<int>((GetNodeOrientation() ? sizeMax.cx : sizeMax.cy) - nLength, 0);
         const int nTake = std::min(nRoom, nAmount - nDone);
         if (bApply && nTake > 0)
         {
-            SetNodeLength(pNode, nLength + nTake);
+            SetNodeLength(pNode, bGrow ? nLength + nTake : nLength - nTake);
             pLast = pNode;
         }
         nDone += nTake;
@@ -799,10 +781,10 @@ BOOL SECLNDynamicGridLine::OnSplitterMoved(SECLNVirtualSplitter* pSplitter, int 
     const int nAmount = nDelta > 0 ? nDelta : -nDelta;
     SECLayoutNode* pLastGive = (SECLayoutNode*)m_cells.GetAt(posGive);
     SECLayoutNode* pLastTake = (SECLayoutNode*)m_cells.GetAt(posTake);
-    const int nPossible = std::min(GiveUp(posGive, bGiveTowardTail, FALSE, nAmount, pLastGive),
-                                   TakeUp(posTake, !bGiveTowardTail, FALSE, nAmount, pLastTake));
-    GiveUp(posGive, bGiveTowardTail, TRUE, nPossible, pLastGive);
-    TakeUp(posTake, !bGiveTowardTail, TRUE, nPossible, pLastTake);
+    const int nPossible = std::min(MoveRoom(posGive, bGiveTowardTail, FALSE, FALSE, nAmount, pLastGive),
+                                   MoveRoom(posTake, !bGiveTowardTail, TRUE, FALSE, nAmount, pLastTake));
+    MoveRoom(posGive, bGiveTowardTail, FALSE, TRUE, nPossible, pLastGive);
+    MoveRoom(posTake, !bGiveTowardTail, TRUE, TRUE, nPossible, pLastTake);
 
     RECT rc;
     GetAppliedRect(rc);

@@ -120,10 +120,10 @@ class SECLNDynamicGridLine : public SECLayoutNode,
     int DistributeSequential(int nDiff, BOOL bFromTail, SECLayoutNode* pExclude);
     // Asks the parents for room after a grow-to-fit change.
     void NegotiateGrowth();
-    // A splitter drag: the nodes from posFrom outward shrink (GiveUp) or grow (TakeUp) by up to
+    // A splitter drag: the nodes from posFrom outward shrink (bGrow FALSE) or grow by up to
     // nAmount within their limits; the amount, and the last node changed. bApply FALSE measures.
-    int GiveUp(POSITION posFrom, BOOL bTowardTail, BOOL bApply, int nAmount, SECLayoutNode*& pLast);
-    int TakeUp(POSITION posFrom, BOOL bTowardTail, BOOL bApply, int nAmount, SECLayoutNode*& pLast);
+    int MoveRoom(POSITION posFrom, BOOL bTowardTail, BOOL bGrow, BOOL bApply, int nAmount,
+                 SECLayoutNode*& pLast);
 
     int m_nSizingMode;
     CPtrList m_cells;

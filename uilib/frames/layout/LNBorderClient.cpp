@@ -284,46 +284,46 @@ BOOL SECLNBorderClient::ConstrainBorder(int nPos, RECT& rcBorder, const RECT& rc
     }
 }
 
+BOOL SECLNBorderClient::ConstrainBordersInOrder(BOOL bTopBottomFirst, const RECT& rc, RECT& rcTop,
+                                                RECT& rcBottom, RECT& rcLeft, RECT& rcRight)
+{
+    RECT* const apBorders[] = {&rcTop, &rcBottom, &rcLeft, &rcRight}; // by position
+    const int nFirst = bTopBottomFirst ? SEC_LN_POS_TOP : SEC_LN_POS_LEFT;
+    const int nSecond = bTopBottomFirst ? SEC_LN_POS_LEFT : SEC_LN_POS_TOP;
+    LONG RECT::*const pNear = bTopBottomFirst ? &RECT::top : &RECT::left;
+    LONG RECT::*const pFar = bTopBottomFirst ? &RECT::bottom : &RECT::right;
+    RECT& rcFirstNear = *apBorders[nFirst];
+    RECT& rcFirstFar = *apBorders[nFirst + 1];
+    RECT& rcSecondNear = *apBorders[nSecond];
+    RECT& rcSecondFar = *apBorders[nSecond + 1];
+    BOOL bChanged = FALSE;
+    if (m_pPosNodes[nFirst] != NULL)
+    {
+        bChanged |= ConstrainBorder(nFirst, rcFirstNear, rc, rcFirstNear);
+        rcSecondNear.*pNear = rcSecondFar.*pNear = rcFirstNear.*pFar;
+    }
+    if (m_pPosNodes[nFirst + 1] != NULL)
+    {
+        bChanged |= ConstrainBorder(nFirst + 1, rcFirstFar, rc, rcFirstNear);
+        rcSecondNear.*pFar = rcSecondFar.*pFar = rcFirstFar.*pNear;
+    }
+    if (m_pPosNodes[nSecond] != NULL)
+        bChanged |= ConstrainBorder(nSecond, rcSecondNear, rc, rcSecondNear);
+    if (m_pPosNodes[nSecond + 1] != NULL)
+        bChanged |= ConstrainBorder(nSecond + 1, rcSecondFar, rc, rcSecondNear);
+    return bChanged;
+}
+
 BOOL SECLNBorderClient::ConstrainBordersTopBottomFirst(const RECT& rc, RECT& rcTop, RECT& rcBottom,
                                                        RECT& rcLeft, RECT& rcRight)
 {
-    BOOL bChanged = FALSE;
-    if (m_pPosNodes[SEC_LN_POS_TOP] != NULL)
-    {
-        bChanged |= ConstrainBorder(SEC_LN_POS_TOP, rcTop, rc, rcTop);
-        rcLeft.top = rcRight.top = rcTop.bottom;
-    }
-    if (m_pPosNodes[SEC_LN_POS_BOTTOM] != NULL)
-    {
-        bChanged |= ConstrainBorder(SEC_LN_POS_BOTTOM, rcBottom, rc, rcTop);
-        rcLeft.bottom = rcRight.bottom = rcBottom.top;
-    }
-    if (m_pPosNodes[SEC_LN_POS_LEFT] != NULL)
-        bChanged |= ConstrainBorder(SEC_LN_POS_LEFT, rcLeft, rc, rcLeft);
-    if (m_pPosNodes[SEC_LN_POS_RIGHT] != NULL)
-        bChanged |= ConstrainBorder(SEC_LN_POS_RIGHT, rcRight, rc, rcLeft);
-    return bChanged;
+    return ConstrainBordersInOrder(TRUE, rc, rcTop, rcBottom, rcLeft, rcRight);
 }
 
 BOOL SECLNBorderClient::ConstrainBordersLeftRightFirst(const RECT& rc, RECT& rcTop, RECT& rcBottom,
                                                        RECT& rcLeft, RECT& rcRight)
 {
-    BOOL bChanged = FALSE;
-    if (m_pPosNodes[SEC_LN_POS_LEFT] != NULL)
-    {
-        bChanged |= ConstrainBorder(SEC_LN_POS_LEFT, rcLeft, rc, rcLeft);
-        rcTop.left = rcBottom.left = rcLeft.right;
-    }
-    if (m_pPosNodes[SEC_LN_POS_RIGHT] != NULL)
-    {
-        bChanged |= ConstrainBorder(SEC_LN_POS_RIGHT, rcRight, rc, rcLeft);
-        rcTop.right = rcBottom.right = rcRight.left;
-    }
-    if (m_pPosNodes[SEC_LN_POS_TOP] != NULL)
-        bChanged |= ConstrainBorder(SEC_LN_POS_TOP, rcTop, rc, rcTop);
-    if (m_pPosNodes[SEC_LN_POS_BOTTOM] != NULL)
-        bChanged |= ConstrainBorder(SEC_LN_POS_BOTTOM, rcBottom, rc, rcTop);
-    return bChanged;
+    return ConstrainBordersInOrder(FALSE, rc, rcTop, rcBottom, rcLeft, rcRight);
 }
 
 void SECLNBorderClient::RecalcPositionNodes(const RECT& rcClient, const RECT& rcTop, const RECT& rcBottom,

@@ -97,4 +97,7 @@ class SECLNBorderClient : public SECLayoutNode
   private:
     // Sizes one border edge to its node's constrained result; TRUE when the size changed.
     BOOL ConstrainBorder(int nPos, RECT& rcBorder, const RECT& rc, RECT& rcBefore);
+    // Both orders: the first pair is sized and bounds the other pair, which is sized after it.
+    BOOL ConstrainBordersInOrder(BOOL bTopBottomFirst, const RECT& rc, RECT& rcTop, RECT& rcBottom,
+                                 RECT& rcLeft, RECT& rcRight);
 };
