@@ -9,7 +9,7 @@
 #include "station/record/IRControlDoc.h"
 #include "station/record/MeasureCurve.h"
 #include "station/record/ResourceText.h"
-#include "uilib/bars/Dib.h"
+#include "uilib/common/Dib.h"
 
 namespace
 {

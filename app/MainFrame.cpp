@@ -11,7 +11,7 @@
 #include "station/config/ProjektConfig.h"
 #include "station/record/ApplicationValues.h"
 #include "station/record/ResourceText.h"
-#include "uilib/bars/BmpMgr.h"
+#include "uilib/common/BmpMgr.h"
 #include "uilib/bars/MDIMenuBar.h"
 #include "uilib/bars/ToolBarCmdPage.h"
 #include "uilib/bars/ToolBarManager.h"

@@ -1,6 +1,6 @@
 // CMyWorkspaceEx: workspaces of the bar layout alone.
 #include "app/MyWorkspaceEx.h"
-#include "uilib/bars/PersistentTreeNode.h"
+#include "uilib/common/PersistentTreeNode.h"
 
 IMPLEMENT_DYNCREATE(CMyWorkspaceEx, SECWorkspaceManagerEx)
 

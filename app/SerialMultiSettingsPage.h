@@ -6,7 +6,7 @@
 #include "ImageList.h"
 #include "app/SerialInterfaceTable.h"
 #include "station/record/MyPropertyPage.h"
-#include "uilib/bars/BitmapButton.h"
+#include "uilib/common/BitmapButton.h"
 
 class SECTreeCtrl;
 

@@ -3,5 +3,7 @@
 source "$(dirname "$0")/common.sh"
 
 helvon_prepare_tests
+# Libraries and folders keep their layers (no include or link cycle); cheap, so before the build.
+python3 "$HELVON_ROOT/tools/check-layers.py"
 helvon_build
 helvon_run_tests "$@"

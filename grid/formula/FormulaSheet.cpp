@@ -1152,26 +1152,28 @@ BOOL CGXFormulaSheet::MoveCells(const CGXCellRange& range, ROWCOL nDestRow, ROWC
     return TRUE;
 }
 
-BOOL CGXFormulaSheet::ReorderRows(const CDWordArray& awOrder, ROWCOL nFirst)
+BOOL CGXFormulaSheet::ReorderInEngine(BOOL bRows, const CDWordArray& awOrder, ROWCOL nFirst)
 {
     std::vector<DWORD> order(awOrder.GetSize());
     for (INT_PTR i = 0; i < awOrder.GetSize(); i++)
-        order[i] = EngineRow(awOrder[i]);
+        order[i] = bRows ? EngineRow(awOrder[i]) : EngineCol(awOrder[i]);
     BeginChange();
-    BOOL b = GXReorderRowsCols(m_nSheet, TRUE, EngineRow(nFirst), order.data(), (DWORD)order.size());
+    BOOL b = GXReorderRowsCols(m_nSheet, bRows, bRows ? EngineRow(nFirst) : EngineCol(nFirst), order.data(),
+                               (DWORD)order.size());
     EndChange(NULL, FALSE);
+    return b;
+}
+
+BOOL CGXFormulaSheet::ReorderRows(const CDWordArray& awOrder, ROWCOL nFirst)
+{
+    BOOL b = ReorderInEngine(TRUE, awOrder, nFirst);
     CGXData::ReorderRows(awOrder, nFirst);
     return b;
 }
 
 BOOL CGXFormulaSheet::ReorderCols(const CDWordArray& awOrder, ROWCOL nFirst)
 {
-    std::vector<DWORD> order(awOrder.GetSize());
-    for (INT_PTR i = 0; i < awOrder.GetSize(); i++)
-        order[i] = EngineCol(awOrder[i]);
-    BeginChange();
-    BOOL b = GXReorderRowsCols(m_nSheet, FALSE, EngineCol(nFirst), order.data(), (DWORD)order.size());
-    EndChange(NULL, FALSE);
+    BOOL b = ReorderInEngine(FALSE, awOrder, nFirst);
     CGXData::ReorderCols(awOrder, nFirst);
     return b;
 }

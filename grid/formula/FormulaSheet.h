@@ -120,6 +120,7 @@ class CGXFormulaSheet : public CGXData
     BOOL InsertInEngine(BOOL bRows, DWORD nFirst, DWORD nCount);
     void RemoveInEngine(BOOL bRows, DWORD nFirst, DWORD nCount);
     void MoveInEngine(BOOL bRows, DWORD nFirst, DWORD nLast, DWORD nDest);
+    BOOL ReorderInEngine(BOOL bRows, const CDWordArray& awOrder, ROWCOL nFirst);
 
   private:
     CGXFormulaSheet(const CGXFormulaSheet&) = delete;

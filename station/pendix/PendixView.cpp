@@ -3,7 +3,7 @@
 #include "DataExchange.h"
 #include "station/link/CommThreads.h"
 #include "station/pendix/PendixServices.h"
-#include "uilib/bars/LoadSysColorBitmap.h"
+#include "uilib/common/LoadSysColorBitmap.h"
 
 IMPLEMENT_DYNCREATE(CPendixView, CFormView)
 

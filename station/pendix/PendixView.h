@@ -7,7 +7,7 @@
 #include "Event.h"
 #include "FormView.h"
 #include "station/pendix/PendixThreads.h"
-#include "uilib/bars/BitmapButton.h"
+#include "uilib/common/BitmapButton.h"
 
 class CPendixView : public CFormView
 {

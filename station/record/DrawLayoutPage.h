@@ -4,7 +4,7 @@
 #pragma once
 #include "StationIds.h"
 #include "station/record/MyPropertyPage.h"
-#include "uilib/bars/WellButton.h"
+#include "uilib/common/WellButton.h"
 
 class CDrawLayoutPage : public CMyPropertyPage
 {

@@ -9,7 +9,7 @@ class CDrawPolyRect : public CDrawObject
     DECLARE_SERIAL(CDrawPolyRect)
 
   public:
-    static const int kMaxStoredPoints = 0xFFFF;
+    static constexpr int kMaxStoredPoints = 0xFFFF;
 
     // Construction
     CDrawPolyRect();

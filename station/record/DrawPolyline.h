@@ -10,7 +10,7 @@ class CDrawPolyline : public CDrawObject
 
   public:
     // A file stores counts as WORDs.
-    static const int kMaxStoredPoints = 0xFFFF;
+    static constexpr int kMaxStoredPoints = 0xFFFF;
 
     // Construction
     CDrawPolyline();

@@ -11,7 +11,7 @@
 #include "station/record/ReferenceLine.h"
 #include "station/config/ProjektConfig.h"
 #include "station/record/ResourceText.h"
-#include "uilib/bars/Dib.h"
+#include "uilib/common/Dib.h"
 #include "ArchiveException.h"
 #include "Dialog.h"
 #include "StationIds.h"

@@ -9,7 +9,7 @@
 #include "station/record/MeasureCurve.h"
 #include "station/record/ProcessStateCurve.h"
 #include "station/record/ReferenceLine.h"
-#include "uilib/bars/Dib.h"
+#include "uilib/common/Dib.h"
 #include "StationIds.h"
 #include <utility>
 

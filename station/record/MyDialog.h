@@ -2,8 +2,8 @@
 // button, IDHELP, a right click and F1 ask for help, and the dialog can show a background image.
 #pragma once
 #include "station/record/THtmlHelp.h"
-#include "uilib/bars/BitmapButton.h"
-#include "uilib/bars/BitmapDialog.h"
+#include "uilib/common/BitmapButton.h"
+#include "uilib/common/BitmapDialog.h"
 
 class CMyDialog : public THtmlHelp<SECBitmapDialog>
 {

@@ -2,7 +2,7 @@
 // buttons become bitmap buttons in one right-aligned row; Enter on a focused button presses it.
 #pragma once
 #include "afxdlgs.h"
-#include "uilib/bars/BitmapButton.h"
+#include "uilib/common/BitmapButton.h"
 
 class CMyPropertySheet : public CPropertySheet
 {

@@ -2,7 +2,7 @@
 // and Back are bitmap buttons.
 #pragma once
 #include "station/record/ModelessNewWizDialog.h"
-#include "uilib/bars/BitmapButton.h"
+#include "uilib/common/BitmapButton.h"
 
 class CMyWizzard : public CModelessNewWizDialog
 {

@@ -4,7 +4,7 @@
 // derive from it with their table of controls.
 #pragma once
 #include "station/record/MyPropertyPage.h"
-#include "uilib/bars/WellButton.h"
+#include "uilib/common/WellButton.h"
 #include <vector>
 
 class CObjectSettingsPage : public CMyPropertyPage

@@ -23,7 +23,7 @@
 #include "uilib/bars/TBMenuBtn.h"
 #include "uilib/bars/ToolBarCmdPage.h"
 #include "uilib/bars/ToolBarManager.h"
-#include "uilib/bars/BmpMgr.h"
+#include "uilib/common/BmpMgr.h"
 #include "uilib/bars/BtnGroup.h"
 #include "PropertySheet.h"
 #include "uilib/frames/mdi/MDIChildWnd.h"

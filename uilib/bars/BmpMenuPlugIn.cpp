@@ -1,7 +1,7 @@
 // SECBmpMenuPlugIn: owner-drawn popup items with the toolbar images of their commands.
 #include "uilib/bars/BmpMenuPlugIn.h"
 #include "BarsIds.h"
-#include "uilib/bars/BmpMgr.h"
+#include "uilib/common/BmpMgr.h"
 
 using tessaron::foundation::SECWndPlugIn;
 

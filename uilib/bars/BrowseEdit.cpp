@@ -2,7 +2,7 @@
 #include "BarsIds.h"
 #include "afxdlgs.h"
 #include "uilib/bars/DirSelectDlg.h"
-#include "uilib/bars/FileSystem.h"
+#include "uilib/common/FileSystem.h"
 
 IMPLEMENT_DYNAMIC(SECBrowseButton, CButton)
 IMPLEMENT_DYNAMIC(SECBrowseEditBase, CEdit)

@@ -5,7 +5,7 @@
 #include "FramesIds.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockContext.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include <algorithm>
 
 IMPLEMENT_DYNAMIC(SECControlBar, CControlBar)

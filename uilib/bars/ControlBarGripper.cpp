@@ -5,7 +5,7 @@
 #include "BarsIds.h"
 #include "mfc/MiniDockFrameWnd.h"
 #include "uilib/frames/docking/DockBar.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include <algorithm>
 
 namespace

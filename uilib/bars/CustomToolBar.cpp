@@ -2,7 +2,7 @@
 // command updates of the self-drawn toolbar. Layout is in CustomToolBarLayout.cpp, dragging of
 // buttons in CustomToolBarDrag.cpp.
 #include "uilib/bars/CustomToolBar.h"
-#include "uilib/bars/BmpMgr.h"
+#include "uilib/common/BmpMgr.h"
 #include "uilib/bars/BtnDrawData.h"
 #include "uilib/bars/MenuBar.h"
 #include "uilib/bars/ToolBarManager.h"

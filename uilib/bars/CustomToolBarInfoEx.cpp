@@ -1,7 +1,7 @@
 // SECCustomToolBarInfoEx: a toolbar's title and buttons in the archive, profile and state-tree forms.
 #include "uilib/bars/CustomToolBarInfoEx.h"
 #include "ArchiveException.h"
-#include "uilib/bars/PersistentTreeNode.h"
+#include "uilib/common/PersistentTreeNode.h"
 #include <algorithm>
 
 IMPLEMENT_DYNCREATE(SECCustomToolBarInfoEx, SECControlBarInfoEx)

@@ -1,6 +1,6 @@
 #include "uilib/bars/DirSelectDlg.h"
 #include "BarsIds.h"
-#include "uilib/bars/FileSystem.h"
+#include "uilib/common/FileSystem.h"
 #include <dlgs.h>
 #include <shlobj.h>
 #include <vector>

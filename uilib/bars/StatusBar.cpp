@@ -1,5 +1,5 @@
 #include "uilib/bars/StatusBar.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include <algorithm>
 #include <new>
 #include <vector>

@@ -1,9 +1,9 @@
 // SECStdBtn: drawing, mouse handling, tool tips and notifications of a toolbar button.
 #include "uilib/bars/StdBtn.h"
-#include "uilib/bars/BmpMgr.h"
+#include "uilib/common/BmpMgr.h"
 #include "uilib/bars/BtnDrawData.h"
 #include "uilib/bars/CustomToolBar.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include <algorithm>
 
 namespace

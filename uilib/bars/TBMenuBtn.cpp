@@ -2,7 +2,7 @@
 #include "uilib/bars/TBMenuBtn.h"
 #include "uilib/bars/BtnDrawData.h"
 #include "uilib/bars/CustomToolBar.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include <algorithm>
 
 namespace

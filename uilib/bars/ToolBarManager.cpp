@@ -1,7 +1,7 @@
 // SECToolBarManager: creating toolbars, finding them, the options, customisation mode and the
 // notifications. The saved forms of the options are in ToolBarManagerState.cpp.
 #include "uilib/bars/ToolBarManager.h"
-#include "uilib/bars/BmpMgr.h"
+#include "uilib/common/BmpMgr.h"
 #include "uilib/bars/BtnDrawData.h"
 #include "uilib/bars/CustomToolBarInfoEx.h"
 #include "uilib/bars/MenuBar.h"

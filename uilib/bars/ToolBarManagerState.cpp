@@ -1,7 +1,7 @@
 // SECToolBarManager: the options in the profile ("<prefix>-ToolBarManager") and in a state tree
 // (node "ToolBarMgr"). The toolbars' own titles and buttons travel with the dock state.
 #include "uilib/bars/ToolBarManager.h"
-#include "uilib/bars/PersistentTreeNode.h"
+#include "uilib/common/PersistentTreeNode.h"
 
 namespace
 {

@@ -1,6 +1,6 @@
 // SECWorkspaceManagerEx: the frames' part of the workspace tree: the main frame, every document
 // with the frames that show it, docked views and their bars, and activation after a load.
-#include "uilib/bars/PersistentTreeNode.h"
+#include "uilib/common/PersistentTreeNode.h"
 #include "uilib/bars/WorkspaceManagerEx.h"
 #include "uilib/frames/docking/DockSite.h"
 #include "uilib/frames/docking/DockableFrame.h"

@@ -1,6 +1,6 @@
 // SECListEngine: measuring, layout, scroll bars, scrolling and painting.
 #include "ListEngine.h"
-#include "uilib/bars/MemDC.h"
+#include "uilib/common/MemDC.h"
 
 // ---- geometry
 

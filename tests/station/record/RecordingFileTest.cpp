@@ -15,7 +15,7 @@
 #include "station/record/ProcessStateCurve.h"
 #include "station/record/ProcessStateValues.h"
 #include "station/record/ReferenceLine.h"
-#include "uilib/bars/Dib.h"
+#include "uilib/common/Dib.h"
 #include <fstream>
 #include <iterator>
 #include <memory>

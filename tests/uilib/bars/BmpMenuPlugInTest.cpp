@@ -3,7 +3,7 @@
 #include "BarsTestApp.h"
 #include "TestSupport.h"
 #include "uilib/bars/BmpMenuPlugIn.h"
-#include "uilib/bars/BmpMgr.h"
+#include "uilib/common/BmpMgr.h"
 #include <gtest/gtest.h>
 #include <memory>
 

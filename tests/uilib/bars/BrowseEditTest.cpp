@@ -3,7 +3,7 @@
 #include "BarsTestApp.h"
 #include "TestSupport.h"
 #include "uilib/bars/BrowseEdit.h"
-#include "uilib/bars/FileSystem.h"
+#include "uilib/common/FileSystem.h"
 #include <dlgs.h>
 #include <functional>
 #include <string>

@@ -7,7 +7,7 @@
 #include "TestSupport.h"
 #include "uilib/bars/ControlBar.h"
 #include "uilib/frames/docking/DockBar.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include <memory>
 #include <thread>
 #include <vector>

@@ -3,7 +3,7 @@
 // The colours are set for each case and put back after it.
 #include "ToolBarFrame.h"
 #include "TestSupport.h"
-#include "uilib/bars/LoadSysColorBitmap.h"
+#include "uilib/common/LoadSysColorBitmap.h"
 #include "uilib/bars/ToolBar.h"
 #include <algorithm>
 #include <vector>

@@ -1,8 +1,8 @@
 // The toolbar tests' frame.
 #include "ToolBarFrame.h"
 #include "TestSupport.h"
-#include "uilib/bars/BmpMgr.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/BmpMgr.h"
+#include "uilib/common/SystemData.h"
 #include <atomic>
 #include <memory>
 #include <thread>

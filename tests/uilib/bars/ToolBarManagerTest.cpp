@@ -4,7 +4,7 @@
 #include "ManagedFrame.h"
 #include "TestSupport.h"
 #include "BarsIds.h"
-#include "uilib/bars/BmpMgr.h"
+#include "uilib/common/BmpMgr.h"
 #include "uilib/bars/CustomToolBarInfoEx.h"
 #include "uilib/frames/docking/ControlBarInfo.h"
 #include "uilib/frames/docking/DockBar.h"

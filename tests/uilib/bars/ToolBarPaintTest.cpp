@@ -3,7 +3,7 @@
 // strips is a block of its own colour at x 3..12, y 3..11 on the button face.
 #include "ToolBarFrame.h"
 #include "TestSupport.h"
-#include "uilib/bars/BmpMgr.h"
+#include "uilib/common/BmpMgr.h"
 
 using namespace testing_support;
 

@@ -3,7 +3,7 @@
 // the frames' set-up of the plug-in.
 #include "BarsIds.h"
 #include "WorkspaceApp.h"
-#include "uilib/bars/PTNStrategy.h"
+#include "uilib/common/PTNStrategy.h"
 #include "uilib/bars/WSLBEditorEx.h"
 #include "uilib/bars/WsMgrDialogEx.h"
 #include "uilib/frames/docking/DockableFrame.h"

@@ -7,7 +7,7 @@
 #include "uilib/bars/ControlBar.h"
 #include "uilib/bars/CustomToolBar.h"
 #include "uilib/frames/docking/DockBar.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include <algorithm>
 #include <climits>
 #include <memory>

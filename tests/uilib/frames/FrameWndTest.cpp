@@ -10,7 +10,7 @@
 #include "uilib/frames/docking/FrameDocking.h"
 #include "uilib/frames/docking/FrameWnd.h"
 #include "uilib/frames/docking/MiniDockFrameWnd.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 
 using namespace testing_support;
 

@@ -1,7 +1,7 @@
 // A gripper with caption buttons on a visible host, around a child window under a layout
 // listener: where it draws, what it draws, and how its buttons answer real mouse input.
 #include "TestSupport.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include "uilib/frames/layout/LayoutDockFactory.h"
 #include <algorithm>
 #include <functional>

@@ -308,7 +308,7 @@ TEST(LayoutNodeTest, FactoryOwnsWhatItMadeAndListenersDieFirst)
 } // namespace
 
 #include "uilib/frames/docking/DockBar.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include "uilib/frames/layout/LayoutNodeDC.h"
 
 namespace

@@ -360,7 +360,7 @@ TEST(SplitterTest, DraggingTheBottomEdgeMakesTheNodeTallerOnce)
 }
 } // namespace
 
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 
 namespace
 {

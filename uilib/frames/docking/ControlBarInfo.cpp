@@ -3,7 +3,7 @@
 #include "uilib/bars/ControlBarManager.h"
 #include "uilib/frames/docking/ControlBarInfoEx.h"
 #include "uilib/frames/docking/DockState.h"
-#include "uilib/bars/PersistentTreeNode.h"
+#include "uilib/common/PersistentTreeNode.h"
 #include <cstring>
 
 namespace

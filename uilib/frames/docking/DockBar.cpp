@@ -7,7 +7,7 @@
 #include "uilib/bars/StatusBar.h"
 #include "uilib/bars/ToolBar.h"
 #include "uilib/frames/docking/FrameBar.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include <algorithm>
 #include <vector>
 

@@ -2,7 +2,7 @@
 // bar dragged over the dock bar.
 #include "uilib/bars/ControlBar.h"
 #include "uilib/frames/docking/DockBar.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include <algorithm>
 
 namespace

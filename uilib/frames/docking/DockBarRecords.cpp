@@ -1,6 +1,6 @@
 // Splitter and client-edge strips of the dock bars, drawn in the shared system colours.
 #include "uilib/frames/docking/DockBarRecords.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 
 namespace
 {

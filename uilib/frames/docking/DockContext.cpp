@@ -8,7 +8,7 @@
 #include "uilib/bars/CustomToolBar.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockSite.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include <algorithm>
 
 namespace

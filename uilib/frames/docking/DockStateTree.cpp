@@ -1,5 +1,5 @@
 // The dock state in the workspace's state tree: node "DockState" with a child per saved bar.
-#include "uilib/bars/PersistentTreeNode.h"
+#include "uilib/common/PersistentTreeNode.h"
 #include "uilib/frames/docking/ControlBarInfo.h"
 #include "uilib/frames/docking/ControlBarInfoEx.h"
 #include "uilib/frames/docking/DockState.h"

@@ -8,7 +8,7 @@
 #include "uilib/frames/docking/DockState.h"
 #include "uilib/frames/docking/FrameDocking.h"
 #include "uilib/frames/docking/FrameMenus.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include "uilib/frames/plugins/WndPlugIn.h"
 
 using tessaron::foundation::SECWndPlugIn;

@@ -1,6 +1,6 @@
 // SECLNBorderClientEdge: etched edges.
 #include "uilib/frames/layout/LNBorderClientEdge.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 
 SECLNBorderClientEdge::SECLNBorderClientEdge()
     : m_bEdgeLeft(FALSE), m_bEdgeTop(FALSE), m_bEdgeRight(FALSE), m_bEdgeBottom(FALSE), m_nOuterGap(0),

@@ -1,6 +1,6 @@
 // SECLayoutNodeBorderSpace: the margin around a wrapped node.
 #include "uilib/frames/layout/LayoutNodeBorderSpace.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 
 SECLayoutNodeBorderSpace::SECLayoutNodeBorderSpace()
     : m_bFullHeightSides(TRUE), m_bBorderShown(TRUE), m_nSpaceLeft(6), m_nSpaceTop(3), m_nSpaceRight(6),

@@ -1,6 +1,6 @@
 // SECLayoutNodeGripper: gripper strip and bars.
 #include "uilib/frames/layout/LayoutNodeGripper.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 
 namespace
 {

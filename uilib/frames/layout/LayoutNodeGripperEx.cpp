@@ -1,6 +1,6 @@
 // SECLayoutNodeGripperEx: caption buttons in a gripper, clicked through a listener on the host.
 #include "uilib/frames/layout/LayoutNodeGripperEx.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 
 using tessaron::foundation::SECWndListener;
 

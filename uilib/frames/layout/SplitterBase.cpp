@@ -1,6 +1,6 @@
 // SECSplitterBase: bar and pane geometry, bar drawing and the modal tracking loop.
 #include "uilib/frames/layout/SplitterBase.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include "FramesIds.h"
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 // SECControlBarMDIChildWnd: layout, title and closing of the bar-hosting MDI child.
 #include "uilib/frames/mdi/ControlBarMDIChildWnd.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include "uilib/frames/mdi/MDIFrameWnd.h"
 
 IMPLEMENT_DYNCREATE(SECControlBarMDIChildWnd, SECMDIChildWnd)

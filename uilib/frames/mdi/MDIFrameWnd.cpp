@@ -13,7 +13,7 @@
 #include "uilib/frames/docking/FrameDocking.h"
 #include "uilib/frames/docking/FrameMenus.h"
 #include "uilib/frames/docking/MiniDockFrameWnd.h"
-#include "uilib/frames/docking/SystemData.h"
+#include "uilib/common/SystemData.h"
 #include "uilib/frames/mdi/CapConLstMDIMaxChildMsgFilter.h"
 #include "uilib/frames/mdi/ControlBarMDIChildWnd.h"
 #include "uilib/frames/mdi/MultiDocTemplate.h"

@@ -5,7 +5,7 @@
 #include "uilib/bars/MenuBar.h"
 #include "uilib/bars/ReBar.h"
 #include "uilib/bars/ToolBar.h"
-#include "uilib/bars/BmpMgr.h"
+#include "uilib/common/BmpMgr.h"
 #include "uilib/frames/docking/ControlBarInfo.h"
 #include "uilib/frames/docking/DockBar.h"
 #include "uilib/frames/docking/DockSite.h"

@@ -1,0 +1,4 @@
+// The test application.
+#include "CommonTestApp.h"
+
+static CCommonTestApp theApp;
