@@ -23,8 +23,6 @@ void CIRPasswordConfirmDlg::DoDataExchange(CDataExchange* pDX)
 BOOL CIRPasswordConfirmDlg::OnInitDialog()
 {
     CMyDialog::OnInitDialog();
-    AttachImageButton(m_btnOk, IDOK, IDB_CONFIRM);
-    AttachImageButton(m_btnCancel, IDCANCEL, IDB_CANCEL);
-    AttachImageButton(m_btnHelp, IDHELP, IDB_HELP);
+    AttachOkCancelHelp(m_btnOk, IDB_CONFIRM, m_btnCancel, m_btnHelp);
     return TRUE;
 }

@@ -36,9 +36,7 @@ BOOL CIRPasswordDlg::OnInitDialog()
         for (UINT nID : {IDC_PASSWORD_CONFIRM, IDC_PASSWORD_CONFIRM_LABEL})
             GetDlgItem(nID)->ShowWindow(SW_HIDE);
     SetDlgItemText(IDOK, m_strOkText);
-    AttachImageButton(m_btnOk, IDOK, m_nOkBitmapID);
-    AttachImageButton(m_btnCancel, IDCANCEL, IDB_CANCEL);
-    AttachImageButton(m_btnHelp, IDHELP, IDB_HELP);
+    AttachOkCancelHelp(m_btnOk, m_nOkBitmapID, m_btnCancel, m_btnHelp);
     return TRUE;
 }
 

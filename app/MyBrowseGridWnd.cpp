@@ -2,6 +2,7 @@
 #include "app/MyBrowseGridWnd.h"
 #include "app/IRControlApp.h"
 #include "app/ParameterSetDlg.h"
+#include "station/record/MeasureGrid.h"
 #include "station/record/QuietGridWrite.h"
 #include "station/record/IRProfilRecord.h"
 #include "AppIds.h"
@@ -24,8 +25,6 @@ CString Number(int n)
     return text;
 }
 
-// Keys the frame gets first even while the grid has the focus.
-const UINT kFrameKeys[] = {VK_F2, VK_F3, VK_F5, VK_F6, VK_F8, VK_F9, VK_F10};
 const int kProfilesMenu = 2; // sub-menu "Profiles" of the popup menus
 } // namespace
 
@@ -257,9 +256,8 @@ BOOL CMyBrowseGridWnd::PreTranslateMessage(MSG* pMsg)
 {
     if (pMsg->message == WM_KEYDOWN)
     {
-        BOOL bFrameKey = FALSE;
-        for (UINT vk : kFrameKeys)
-            bFrameKey = bFrameKey || (::GetKeyState((int)vk) & 0x8000) != 0;
+        // The frame's function keys and its copy and paste come first even here.
+        BOOL bFrameKey = CMeasureGrid::IsFrameKeyDown();
         BOOL bCtrl = (::GetKeyState(VK_CONTROL) & 0x8000) != 0;
         if (bFrameKey || (bCtrl && (pMsg->wParam == 'C' || pMsg->wParam == 'V')))
         {

@@ -25,7 +25,7 @@
 #include "grid/core/CellTipStatic.h"
 #include "grid/core/DataCopyMoveCellsImp.h"
 #include "grid/core/EditControl.h"
-#include "grid/core/StyleSerializeImp.h"
+#include "grid/features/StyleSerializeImp.h"
 #include "grid/features/CoveredCellPool.h"
 #include "grid/features/DelayedRangePoolImp.h"
 #include "grid/features/DrawRotatedTextImp.h"

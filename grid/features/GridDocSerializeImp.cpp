@@ -2,7 +2,7 @@
 #include "grid/features/GridDocSerializeImp.h"
 #include "grid/core/AppData.h"
 #include "grid/core/GridParam.h"
-#include "grid/core/StyleSerializeImp.h"
+#include "grid/features/StyleSerializeImp.h"
 #include "grid/features/DelayedRangePoolImp.h"
 #include "grid/features/DelayedRangePool.h"
 #include "grid/features/PrintDevice.h"

@@ -3,7 +3,7 @@
 #include "grid/core/AppData.h"
 #include "grid/core/PatternTable.h"
 #include "grid/core/Properties.h"
-#include "grid/core/StyleSerializeImp.h"
+#include "grid/features/StyleSerializeImp.h"
 #include "grid/core/StylesMap.h"
 #include "GridIds.h"
 #include "afxwin.h"

@@ -39,6 +39,16 @@ double TableSlope(const CMeasureValue& value)
     return value.GetSlope() * value.GetScale();
 }
 
+// The sample count of the list's longest curve; -1 without a curve.
+INT_PTR LongestCurve(CObList& objects)
+{
+    INT_PTR nRows = -1;
+    for (POSITION pos = objects.GetHeadPosition(); pos != NULL;)
+        if (CMeasureCurve* pCurve = dynamic_cast<CMeasureCurve*>(objects.GetNext(pos)))
+            nRows = std::max<INT_PTR>(nRows, pCurve->GetValues().GetCount());
+    return nRows;
+}
+
 template <class T> T* NewestOf(CObList& values)
 {
     return values.IsEmpty() ? NULL : dynamic_cast<T*>(values.GetTail());
@@ -187,10 +197,7 @@ void CMeasureValueDlg::FillTable(CObList& objects)
     if (m_grid.GetSafeHwnd() == NULL)
         return;
     // The rows follow the longest curve: a later curve may hold more samples than the first.
-    INT_PTR nRows = -1;
-    for (POSITION pos = objects.GetHeadPosition(); pos != NULL;)
-        if (CMeasureCurve* pCurve = dynamic_cast<CMeasureCurve*>(objects.GetNext(pos)))
-            nRows = std::max<INT_PTR>(nRows, pCurve->GetValues().GetCount());
+    const INT_PTR nRows = LongestCurve(objects);
     ROWCOL nLastRow = 0;
     {
         CQuietGridWrite write(&m_grid);
@@ -244,6 +251,13 @@ void CMeasureValueDlg::UpdateTable(CObList& objects)
 {
     if (m_grid.GetSafeHwnd() == NULL)
         return;
+    // Samples that came without an update (a recording's first ones arrive before its first
+    // process state) would be missing from the table and its export for good: fill it anew.
+    if ((INT_PTR)m_grid.GetRowCount() + 1 < LongestCurve(objects))
+    {
+        FillTable(objects);
+        return;
+    }
     ROWCOL nRow = 0;
     {
         CQuietGridWrite write(&m_grid);

@@ -1,6 +1,7 @@
 // CMyDialog: the dialog base with the program's Enter rule and help.
 #include "station/record/MyDialog.h"
 #include "Button.h"
+#include "StationIds.h"
 
 IMPLEMENT_DYNAMIC(CMyDialog, SECBitmapDialog)
 
@@ -57,6 +58,15 @@ BOOL CMyDialog::AttachImageButton(tessaron::foundation::SECBitmapButton& button,
         return FALSE;
     button.SetDrawOption(TRUE);
     return TRUE;
+}
+
+void CMyDialog::AttachOkCancelHelp(tessaron::foundation::SECBitmapButton& ok, UINT nOkBitmapID,
+                                   tessaron::foundation::SECBitmapButton& cancel,
+                                   tessaron::foundation::SECBitmapButton& help)
+{
+    AttachImageButton(ok, IDOK, nOkBitmapID);
+    AttachImageButton(cancel, IDCANCEL, IDB_CANCEL);
+    AttachImageButton(help, IDHELP, IDB_HELP);
 }
 
 void CMyDialog::OnHelpButton()

@@ -25,6 +25,10 @@ class CMyDialog : public THtmlHelp<SECBitmapDialog>
   protected:
     // Makes the template's button nID an owner-drawn button with the image left of its text.
     BOOL AttachImageButton(tessaron::foundation::SECBitmapButton& button, UINT nID, UINT nBitmapID);
+    // The button row of the password dialogs: OK with its picture, Cancel and Help with theirs.
+    void AttachOkCancelHelp(tessaron::foundation::SECBitmapButton& ok, UINT nOkBitmapID,
+                            tessaron::foundation::SECBitmapButton& cancel,
+                            tessaron::foundation::SECBitmapButton& help);
 
     afx_msg void OnHelpButton();
     DECLARE_MESSAGE_MAP()

@@ -3,6 +3,7 @@
 // choice, the highlight of changed station values) and the measured-value table (columns,
 // cells, row colours, the longest curve, one row per new sample, nothing editable).
 #include "DialogAnswer.h"
+#include "FileDialogAnswer.h"
 #include "Input.h"
 #include "ProgramKey.h"
 #include "TestSupport.h"
@@ -19,7 +20,6 @@
 #include "AppIds.h"
 #include "ComboBox.h"
 #include "StationIds.h"
-#include <dlgs.h>
 #include <string>
 
 using namespace testing_support;
@@ -434,6 +434,26 @@ TEST_F(MeasureTable, NewSampleAppendsOneRow)
     EXPECT_EQ("101", Text(2, 2)) << "earlier rows stay";
 }
 
+// Samples that came without an update are not lost: the next update brings them all.
+TEST_F(MeasureTable, MissedSamplesComeWithTheNextUpdate)
+{
+    MakeTwoCurvesAndABar();
+    m_pTable->Refresh(m_objects.list);
+    for (int nTime : {15, 20})
+    {
+        TableObjects::AddSample(m_pSolder, nTime, 100.0f + nTime, 1.0f, 1.0);
+        TableObjects::AddSample(m_pIR, nTime, 50.0f, 2.0f, 0.5);
+        TableObjects::AddState(m_pFan, nTime, 1);
+    }
+    m_pTable->UpdateTable(m_objects.list);
+    ASSERT_EQ(5u, m_pTable->GetGrid().GetRowCount());
+    for (ROWCOL nRow = 1; nRow <= 5; nRow++)
+        EXPECT_EQ(std::to_string((nRow - 1) * 5), Text(nRow, 1)) << "row " << nRow;
+    EXPECT_EQ("115", Text(4, 2));
+    EXPECT_EQ("120", Text(5, 2));
+    EXPECT_EQ(" EIN ", Text(5, 6));
+}
+
 // Typing into a written cell changes nothing.
 TEST_F(MeasureTable, TypingChangesNoCell)
 {
@@ -471,60 +491,6 @@ TEST_F(MeasureTable, DocumentRefillsItsTable)
 
 namespace
 {
-// Answers the next file dialog of this thread: types the path and saves, or cancels.
-class FileDialogAnswer
-{
-  public:
-    FileDialogAnswer(std::string path, bool bSave) : m_path(std::move(path)), m_bSave(bSave)
-    {
-        Current() = this;
-        m_nTimer = ::SetTimer(NULL, 0, 100, Tick);
-    }
-    ~FileDialogAnswer()
-    {
-        ::KillTimer(NULL, m_nTimer);
-        Current() = NULL;
-    }
-    bool bSeen = false;
-
-  private:
-    static FileDialogAnswer*& Current()
-    {
-        static FileDialogAnswer* s_p = NULL;
-        return s_p;
-    }
-    static BOOL CALLBACK Find(HWND hWnd, LPARAM lParam)
-    {
-        char name[16] = "";
-        ::GetClassNameA(hWnd, name, sizeof name);
-        if (::IsWindowVisible(hWnd) && std::string(name) == "#32770" &&
-            (::GetDlgItem(hWnd, cmb13) != NULL || ::GetDlgItem(hWnd, edt1) != NULL))
-        {
-            *(HWND*)lParam = hWnd;
-            return FALSE;
-        }
-        return TRUE;
-    }
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        FileDialogAnswer* pThis = Current();
-        HWND hDlg = NULL;
-        ::EnumThreadWindows(::GetCurrentThreadId(), Find, (LPARAM)&hDlg);
-        if (pThis == NULL || hDlg == NULL || pThis->bSeen)
-            return;
-        pThis->bSeen = true;
-        if (pThis->m_bSave)
-        {
-            ::SendMessageA(hDlg, CDM_SETCONTROLTEXT, edt1, (LPARAM)pThis->m_path.c_str());
-            ::SendMessageA(hDlg, CDM_SETCONTROLTEXT, cmb13, (LPARAM)pThis->m_path.c_str());
-        }
-        ::PostMessageA(hDlg, WM_COMMAND, MAKEWPARAM(pThis->m_bSave ? IDOK : IDCANCEL, BN_CLICKED), 0);
-    }
-    std::string m_path;
-    bool m_bSave;
-    UINT_PTR m_nTimer = 0;
-};
-
 bool FileExists(const std::string& path)
 {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;

@@ -6,7 +6,7 @@
 #include "grid/core/FontFaceTable.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/PatternTable.h"
-#include "grid/core/StyleSerializeImp.h"
+#include "grid/features/StyleSerializeImp.h"
 #include "grid/features/CollMapDWordToString.h"
 #include "GridIds.h"
 #include <gtest/gtest.h>

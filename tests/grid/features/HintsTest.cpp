@@ -2,7 +2,7 @@
 // what a fresh paint shows; hints reach the grids they address; local changes stay local; the
 // answers of the views to storing the current cell are combined.
 #include "FeatureTestApp.h"
-#include "grid/core/GridHint.h"
+#include "grid/features/GridHint.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/GridView.h"
 #include "CreateContext.h"

@@ -1,5 +1,5 @@
 // Update hints between views.
-#include "grid/core/GridHint.h"
+#include "grid/features/GridHint.h"
 
 IMPLEMENT_DYNAMIC(CGXGridHint, CObject)
 

@@ -1,5 +1,5 @@
 // Styles, fonts, brushes and pens to and from archives.
-#include "grid/core/StyleSerializeImp.h"
+#include "grid/features/StyleSerializeImp.h"
 #include "grid/core/AppData.h"
 #include "grid/core/FontFaceTable.h"
 #include "grid/core/PatternTable.h"

@@ -1,10 +1,10 @@
 // Update hints between the views of one document: the senders pack the change's arguments,
 // the receiver repeats the change's update with its create-hint argument FALSE, so that hints
 // never echo. Senders address every grid; the framework skips the sending view.
-#include "grid/core/GridUpdateHintImp.h"
+#include "grid/features/GridUpdateHintImp.h"
 #include "grid/core/Control.h"
 #include "grid/core/GridCore.h"
-#include "grid/core/GridHint.h"
+#include "grid/features/GridHint.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/GridView.h"
 #include "SplitterWnd.h"

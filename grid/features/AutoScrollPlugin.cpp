@@ -1,5 +1,5 @@
 // The auto-scroll plug-in.
-#include "grid/core/AutoScrollPlugin.h"
+#include "grid/features/AutoScrollPlugin.h"
 #include "grid/core/Control.h"
 #include "grid/core/GridCore.h"
 
@@ -26,14 +26,14 @@ BOOL ChildHoldsPress(CGXGridCore* g)
 IMPLEMENT_DYNAMIC(CGXAutoScrollPlugin, CGXPluginComponent)
 
 BEGIN_MESSAGE_MAP(CGXAutoScrollPlugin, CGXPluginComponent)
-    ON_WM_TIMER()
-    ON_WM_LBUTTONUP()
-    ON_WM_MBUTTONUP()
-    ON_WM_RBUTTONUP()
-    ON_WM_KEYDOWN()
-    ON_WM_KEYUP()
-    ON_WM_CANCELMODE()
-    ON_WM_KILLFOCUS()
+ON_WM_TIMER()
+ON_WM_LBUTTONUP()
+ON_WM_MBUTTONUP()
+ON_WM_RBUTTONUP()
+ON_WM_KEYDOWN()
+ON_WM_KEYUP()
+ON_WM_CANCELMODE()
+ON_WM_KILLFOCUS()
 END_MESSAGE_MAP()
 
 CGXAutoScrollPlugin::CGXAutoScrollPlugin(CGXGridCore* pGrid) : m_pGrid(pGrid)
@@ -136,7 +136,8 @@ void CGXAutoScrollPlugin::OnTimer(UINT_PTR nIDEvent)
         return;
     m_bExitMesssage = TRUE;
     // A key held down ends when it is let go, also where its release went to another window.
-    if (g->m_bAutoScrollStop || (g->m_bAutoScrollByKey && !(::GetAsyncKeyState((int)g->m_nAutoScrollKey) & 0x8000)))
+    if (g->m_bAutoScrollStop ||
+        (g->m_bAutoScrollByKey && !(::GetAsyncKeyState((int)g->m_nAutoScrollKey) & 0x8000)))
     {
         Stop();
         return;
