@@ -4,6 +4,7 @@
 #include "grid/core/DIBPool.h"
 #include "grid/core/GridCore.h"
 #include "GridIds.h"
+#include <cstring>
 #include <vector>
 
 GX_IMPLEMENT_CONTROL(CGXDaoBitmap, CGXStatic)
@@ -21,7 +22,10 @@ BOOL CGXDaoBitmap::IsCompleteDib(const BYTE* pDib, DWORD nSize)
 {
     if (nSize < sizeof(BITMAPINFOHEADER))
         return FALSE;
-    const BITMAPINFOHEADER* pHeader = (const BITMAPINFOHEADER*)pDib;
+    // The header may sit at any offset of the stored bytes: read it through a copy.
+    BITMAPINFOHEADER header;
+    memcpy(&header, pDib, sizeof(header));
+    const BITMAPINFOHEADER* pHeader = &header;
     if (pHeader->biSize < sizeof(BITMAPINFOHEADER) || pHeader->biSize > nSize || pHeader->biPlanes != 1 ||
         pHeader->biWidth <= 0 || pHeader->biHeight == 0)
         return FALSE;
