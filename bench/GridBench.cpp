@@ -149,7 +149,8 @@ double Baseline(CGXGridWnd& grid, int* pnCells)
             {
                 CRect rectText(rect.left + 2, rect.top + 1, rect.right - 2, rect.bottom - 1);
                 ::DrawTextA(hdc, sz, -1, &rectText,
-                            DT_SINGLELINE | DT_NOPREFIX | (bHeader ? DT_CENTER | DT_VCENTER : DT_RIGHT | DT_TOP));
+                            DT_SINGLELINE | DT_NOPREFIX |
+                                (bHeader ? DT_CENTER | DT_VCENTER : DT_RIGHT | DT_TOP));
             }
             // The lines right and below, as fills.
             ::SetBkColor(hdc, crLine);
@@ -253,8 +254,8 @@ int main()
     InitGridLibraryWithDefaultFactory();
     int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
     CWnd owner;
-    owner.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1)), "Messung",
-                   WS_POPUP | WS_VISIBLE, CRect(0, 0, cx, cy), NULL, 0);
+    owner.CreateEx(0, AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_WINDOW + 1)),
+                   "Messung", WS_POPUP | WS_VISIBLE, CRect(0, 0, cx, cy), NULL, 0);
     CGXGridWnd grid;
     grid.Create(WS_VISIBLE | WS_CHILD, CRect(0, 0, cx, cy), &owner, 100);
     ::SetForegroundWindow(owner.m_hWnd);
@@ -277,7 +278,8 @@ int main()
     grid.UpdateWindow();
     Pump();
 
-    printf("grid %lu x %lu over %d x %d, filled in %.2f s\n", (unsigned long)kRows, (unsigned long)kCols, cx, cy, fill);
+    printf("grid %lu x %lu over %d x %d, filled in %.2f s\n", (unsigned long)kRows, (unsigned long)kCols, cx,
+           cy, fill);
     double first = FullFrame(grid, 1, 1);
     int nCells = 0;
     double base = Baseline(grid, &nCells);
@@ -294,7 +296,8 @@ int main()
            Verdict(first <= 16 && first <= 4 * base), base > 0 ? first / base : 0);
     printf("full frame at row 32,000            %6.2f ms  %s (1.25 x first)\n", middle,
            Verdict(middle <= 1.25 * first));
-    printf("full frame at the last rows         %6.2f ms  %s (1.25 x first)\n", last, Verdict(last <= 1.25 * first));
+    printf("full frame at the last rows         %6.2f ms  %s (1.25 x first)\n", last,
+           Verdict(last <= 1.25 * first));
     printf("full frame at column 240            %6.2f ms\n", right);
     printf("one-row scroll, median of 1,000     %6.2f ms  %s (16 ms)\n", line, Verdict(line <= 16));
     printf("page scroll (%lu rows), median of 300 %6.2f ms\n", (unsigned long)nPage, page);

@@ -416,7 +416,8 @@ void ListViewOperations(CWnd* pOwner)
     Repaint(h);
     Verdict("fill and first paint", fill + Now() - t, 1.0);
     double perRow = (double)(HeapBytes() - nHeapBefore) / kRows;
-    printf("  %-44s %8.0f B   (target 1024 B) %s\n", "memory a row", perRow, perRow <= 1024 ? "ok" : "TOO MUCH");
+    printf("  %-44s %8.0f B   (target 1024 B) %s\n", "memory a row", perRow,
+           perRow <= 1024 ? "ok" : "TOO MUCH");
     list.SetFocus();
 
     auto atRow = [&](int nRow) {
@@ -425,24 +426,40 @@ void ListViewOperations(CWnd* pOwner)
         list.SetTopIndex(std::min(nRow, list.GetMaxTopIndex()));
     };
     auto key = [&](UINT nKey) { return [&, nKey](int) { ::SendMessage(h, WM_KEYDOWN, nKey, 0); }; };
-    Verdict("End", MedianOfTen(list, [&](int k) { atRow(k * 1000); }, key(VK_END)), 0.1);
-    Verdict("Page Down", MedianOfTen(list, [&](int k) { atRow(k * 9000); }, key(VK_NEXT)), 0.1);
+    Verdict("End",
+            MedianOfTen(
+                list, [&](int k) { atRow(k * 1000); }, key(VK_END)),
+            0.1);
+    Verdict("Page Down",
+            MedianOfTen(
+                list, [&](int k) { atRow(k * 9000); }, key(VK_NEXT)),
+            0.1);
     // A drag leaves the bar's track position at the bottom, then the bar reports it.
-    Verdict("thumb dragged to the bottom", MedianOfTen(list, [&](int) { atRow(0); }, [&](int) {
-                CScrollBar* pBar = list.GetScrollBarCtrl(SB_VERT);
-                HWND hBar = pBar != NULL ? pBar->m_hWnd : NULL;
-                ::SetScrollPos(hBar, SB_CTL, list.GetMaxTopIndex(), FALSE);
-                for (UINT nCode : {SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL})
-                    ::SendMessage(h, WM_VSCROLL, MAKEWPARAM(nCode, 0), (LPARAM)hBar);
-            }), 0.1);
-    Verdict("wheel notch", MedianOfTen(list, [&](int k) { atRow(k * 9000); }, [&](int) {
-                CRect rc;
-                list.GetWindowRect(&rc);
-                ::SendMessage(h, WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)-WHEEL_DELTA),
-                              MAKELPARAM(rc.CenterPoint().x, rc.CenterPoint().y));
-            }), 0.1);
-    Verdict("click", MedianOfTen(list, [&](int k) { atRow(k * 9000); },
-                                 [&](int k) { Click(h, RowPoint(list, 2 + k % 5)); }), 0.1);
+    Verdict("thumb dragged to the bottom",
+            MedianOfTen(
+                list, [&](int) { atRow(0); },
+                [&](int) {
+                    CScrollBar* pBar = list.GetScrollBarCtrl(SB_VERT);
+                    HWND hBar = pBar != NULL ? pBar->m_hWnd : NULL;
+                    ::SetScrollPos(hBar, SB_CTL, list.GetMaxTopIndex(), FALSE);
+                    for (UINT nCode : {SB_THUMBTRACK, SB_THUMBPOSITION, SB_ENDSCROLL})
+                        ::SendMessage(h, WM_VSCROLL, MAKEWPARAM(nCode, 0), (LPARAM)hBar);
+                }),
+            0.1);
+    Verdict("wheel notch",
+            MedianOfTen(
+                list, [&](int k) { atRow(k * 9000); },
+                [&](int) {
+                    CRect rc;
+                    list.GetWindowRect(&rc);
+                    ::SendMessage(h, WM_MOUSEWHEEL, MAKEWPARAM(0, (WORD)-WHEEL_DELTA),
+                                  MAKELPARAM(rc.CenterPoint().x, rc.CenterPoint().y));
+                }),
+            0.1);
+    Verdict("click",
+            MedianOfTen(
+                list, [&](int k) { atRow(k * 9000); }, [&](int k) { Click(h, RowPoint(list, 2 + k % 5)); }),
+            0.1);
     std::vector<double> shiftEnd, clickAfter;
     int nSelected = 0;
     for (int k = 0; k < 10; ++k)
@@ -458,22 +475,34 @@ void ListViewOperations(CWnd* pOwner)
     Verdict("a click ending that selection", Median(clickAfter), 0.1);
     // Every row starts "Item-0"; the whole name is the last row's alone (a space would select
     // instead of search). Two type-ahead ticks end a search as a pause would.
-    Verdict("type-ahead to the last row", MedianOfTen(list, [&](int) {
-                ::SendMessage(h, WM_TIMER, ListTimer::TYPE_AHEAD, 0);
-                ::SendMessage(h, WM_TIMER, ListTimer::TYPE_AHEAD, 0);
-                atRow(0);
-            }, [&](int) {
-                for (const char* p = "Item-099999"; *p != 0; ++p)
-                    ::SendMessage(h, WM_CHAR, (BYTE)*p, 0);
-            }), 0.1);
+    Verdict("type-ahead to the last row",
+            MedianOfTen(
+                list,
+                [&](int) {
+                    ::SendMessage(h, WM_TIMER, ListTimer::TYPE_AHEAD, 0);
+                    ::SendMessage(h, WM_TIMER, ListTimer::TYPE_AHEAD, 0);
+                    atRow(0);
+                },
+                [&](int) {
+                    for (const char* p = "Item-099999"; *p != 0; ++p)
+                        ::SendMessage(h, WM_CHAR, (BYTE)*p, 0);
+                }),
+            0.1);
     if (list.GetFocusIndex() != kRows - 1)
         printf("  (type-ahead stopped at row %d)\n", list.GetFocusIndex());
-    Verdict("frame resize", MedianOfTen(list, [&](int k) { atRow(k * 9000); }, [&](int k) {
-                int d = k % 2 == 0 ? 60 : 0;
-                list.SetWindowPos(NULL, 0, 0, kRect.Width() - d, kRect.Height() - d, SWP_NOMOVE | SWP_NOZORDER);
-            }), 0.1);
-    Verdict("column width change", MedianOfTen(list, [&](int k) { atRow(k * 9000); },
-                                               [&](int k) { list.SetColumnWidth(1, 200 + 10 * k); }), 0.1);
+    Verdict("frame resize",
+            MedianOfTen(
+                list, [&](int k) { atRow(k * 9000); },
+                [&](int k) {
+                    int d = k % 2 == 0 ? 60 : 0;
+                    list.SetWindowPos(NULL, 0, 0, kRect.Width() - d, kRect.Height() - d,
+                                      SWP_NOMOVE | SWP_NOZORDER);
+                }),
+            0.1);
+    Verdict("column width change",
+            MedianOfTen(
+                list, [&](int k) { atRow(k * 9000); }, [&](int k) { list.SetColumnWidth(1, 200 + 10 * k); }),
+            0.1);
     t = Now();
     list.DeleteAllItems();
     list.UpdateWindow();

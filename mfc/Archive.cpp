@@ -24,8 +24,8 @@ CArchive::CArchive(CFile* pFile, UINT nMode, int nBufSize, void* lpBuf)
     : m_pDocument(NULL), m_nMode(nMode), m_pFile(pFile), m_lpBufStart(NULL), m_lpBufCur(NULL),
       m_lpBufMax(NULL), m_nBufSize(nBufSize < 128 ? 128 : (UINT)nBufSize),
       // A caller's buffer must hold the largest value (8 bytes) with room to spare.
-      m_bUserBuf(lpBuf != NULL && nBufSize >= 16), m_nObjectSchema((UINT)-1), m_nMapCount(1),
-      m_nLoadDepth(0), m_pOuterLoading(NULL)
+      m_bUserBuf(lpBuf != NULL && nBufSize >= 16), m_nObjectSchema((UINT)-1), m_nMapCount(1), m_nLoadDepth(0),
+      m_pOuterLoading(NULL)
 {
     ASSERT(pFile != NULL);
     if (m_pFile != NULL)

@@ -18,7 +18,7 @@
 
 template <class TYPE, class ARG_TYPE> class CArray : public CObject
 {
-public:
+  public:
     typedef TYPE BASE_TYPE;
     typedef ARG_TYPE BASE_ARG_TYPE;
 
@@ -113,7 +113,7 @@ public:
     void Serialize(CArchive& ar) override;
 
     // Implementation
-protected:
+  protected:
     TYPE* m_pData;
     int m_nSize;
     int m_nMaxSize;

@@ -3,7 +3,10 @@
 
 IMPLEMENT_DYNAMIC(CButton, CWnd)
 
-void CButton::DrawItem(LPDRAWITEMSTRUCT) { ASSERT(FALSE); } // owner-drawn buttons must override
+void CButton::DrawItem(LPDRAWITEMSTRUCT)
+{
+    ASSERT(FALSE);
+} // owner-drawn buttons must override
 
 BOOL CButton::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {

@@ -12,7 +12,7 @@ class CByteArray : public CArray<BYTE, BYTE>
     DECLARE_SERIAL(CByteArray)
 
     // Construction
-public:
+  public:
     CByteArray()
     {
     }

@@ -9,12 +9,12 @@ class CClientDC : public CDC
 {
     DECLARE_DYNAMIC(CClientDC)
 
-public:
+  public:
     // Construction
     explicit CClientDC(CWnd* pWnd);
     ~CClientDC() override;
 
-protected:
+  protected:
     // Implementation
     HWND m_hWnd;
 };

@@ -7,11 +7,18 @@
 
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
-CCmdTarget::CCmdTarget() {}
-CCmdTarget::~CCmdTarget() {}
+CCmdTarget::CCmdTarget()
+{
+}
+CCmdTarget::~CCmdTarget()
+{
+}
 
 // The root map: no entries, no base.
-const AFX_MSGMAP* CCmdTarget::GetMessageMap() const { return GetThisMessageMap(); }
+const AFX_MSGMAP* CCmdTarget::GetMessageMap() const
+{
+    return GetThisMessageMap();
+}
 const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
 {
     static const AFX_MSGMAP_ENTRY _messageEntries[] = {{0, 0, 0, 0, AfxSig_end, (AFX_PMSG)0}};
@@ -19,8 +26,8 @@ const AFX_MSGMAP* PASCAL CCmdTarget::GetThisMessageMap()
     return &messageMap;
 }
 
-const AFX_MSGMAP_ENTRY* PASCAL CCmdTarget::FindMessageEntry(
-    const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg, UINT nCode, UINT nID)
+const AFX_MSGMAP_ENTRY* PASCAL CCmdTarget::FindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg,
+                                                            UINT nCode, UINT nID)
 {
     for (; lpEntry->nSig != AfxSig_end; ++lpEntry)
     {
@@ -33,10 +40,9 @@ const AFX_MSGMAP_ENTRY* PASCAL CCmdTarget::FindMessageEntry(
 
 // Calls one command, update or notification handler. TRUE when the command counts as handled.
 static BOOL AfxDispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG pfn, void* pExtra,
-    UINT_PTR nSig, AFX_CMDHANDLERINFO* pHandlerInfo)
+                              UINT_PTR nSig, AFX_CMDHANDLERINFO* pHandlerInfo)
 {
-    union
-    {
+    union {
         AFX_PMSG pfn;
         void (CCmdTarget::*pfn_vv)();
         void (CCmdTarget::*pfn_vw)(UINT);
@@ -81,26 +87,22 @@ static BOOL AfxDispatchCmdMsg(CCmdTarget* pTarget, UINT nID, int nCode, AFX_PMSG
     case AfxSig_bv:
         bResult = (pTarget->*mmf.pfn_bv)();
         break;
-    case AfxSig_vNMHDRpl:
-    {
+    case AfxSig_vNMHDRpl: {
         AFX_NOTIFY* pNotify = (AFX_NOTIFY*)pExtra;
         (pTarget->*mmf.pfn_vNMHDRpl)(pNotify->pNMHDR, pNotify->pResult);
         break;
     }
-    case AfxSig_vwNMHDRpl:
-    {
+    case AfxSig_vwNMHDRpl: {
         AFX_NOTIFY* pNotify = (AFX_NOTIFY*)pExtra;
         (pTarget->*mmf.pfn_vwNMHDRpl)(nID, pNotify->pNMHDR, pNotify->pResult);
         break;
     }
-    case AfxSig_bwNMHDRpl:
-    {
+    case AfxSig_bwNMHDRpl: {
         AFX_NOTIFY* pNotify = (AFX_NOTIFY*)pExtra;
         bResult = (pTarget->*mmf.pfn_bwNMHDRpl)(nID, pNotify->pNMHDR, pNotify->pResult);
         break;
     }
-    case AfxSig_bNMHDRpl:
-    {
+    case AfxSig_bNMHDRpl: {
         AFX_NOTIFY* pNotify = (AFX_NOTIFY*)pExtra;
         bResult = (pTarget->*mmf.pfn_bNMHDRpl)(pNotify->pNMHDR, pNotify->pResult);
         break;
@@ -133,19 +135,37 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
     return FALSE;
 }
 
-void CCmdTarget::BeginWaitCursor() { AfxGetApp() ? AfxGetApp()->DoWaitCursor(1) : (void)0; }
-void CCmdTarget::EndWaitCursor() { AfxGetApp() ? AfxGetApp()->DoWaitCursor(-1) : (void)0; }
-void CCmdTarget::RestoreWaitCursor() { AfxGetApp() ? AfxGetApp()->DoWaitCursor(0) : (void)0; }
+void CCmdTarget::BeginWaitCursor()
+{
+    AfxGetApp() ? AfxGetApp()->DoWaitCursor(1) : (void)0;
+}
+void CCmdTarget::EndWaitCursor()
+{
+    AfxGetApp() ? AfxGetApp()->DoWaitCursor(-1) : (void)0;
+}
+void CCmdTarget::RestoreWaitCursor()
+{
+    AfxGetApp() ? AfxGetApp()->DoWaitCursor(0) : (void)0;
+}
 
-CWaitCursor::CWaitCursor() { AfxGetApp() ? AfxGetApp()->DoWaitCursor(1) : (void)0; }
-CWaitCursor::~CWaitCursor() { AfxGetApp() ? AfxGetApp()->DoWaitCursor(-1) : (void)0; }
-void CWaitCursor::Restore() { AfxGetApp() ? AfxGetApp()->DoWaitCursor(0) : (void)0; }
+CWaitCursor::CWaitCursor()
+{
+    AfxGetApp() ? AfxGetApp()->DoWaitCursor(1) : (void)0;
+}
+CWaitCursor::~CWaitCursor()
+{
+    AfxGetApp() ? AfxGetApp()->DoWaitCursor(-1) : (void)0;
+}
+void CWaitCursor::Restore()
+{
+    AfxGetApp() ? AfxGetApp()->DoWaitCursor(0) : (void)0;
+}
 
 // ---- CCmdUI
 
 CCmdUI::CCmdUI()
-    : m_nID(0), m_nIndex(0), m_pMenu(NULL), m_pSubMenu(NULL), m_pOther(NULL),
-      m_bEnableChanged(FALSE), m_bContinueRouting(FALSE), m_nIndexMax(0), m_pParentMenu(NULL)
+    : m_nID(0), m_nIndex(0), m_pMenu(NULL), m_pSubMenu(NULL), m_pOther(NULL), m_bEnableChanged(FALSE),
+      m_bContinueRouting(FALSE), m_nIndexMax(0), m_pParentMenu(NULL)
 {
 }
 
@@ -156,7 +176,7 @@ void CCmdUI::Enable(BOOL bOn)
         if (m_pSubMenu != NULL)
             return; // pop-ups are not greyed
         ::EnableMenuItem(m_pMenu->m_hMenu, m_nIndex,
-            MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
+                         MF_BYPOSITION | (bOn ? MF_ENABLED : (MF_DISABLED | MF_GRAYED)));
     }
     else if (m_pOther != NULL)
     {

@@ -30,17 +30,17 @@ template <class F> inline AFX_PMSG AfxMsgFn(F f)
 
 struct AFX_MSGMAP_ENTRY
 {
-    UINT nMessage;  // window message, or WM_COMMAND / WM_NOTIFY for commands and notifications
-    UINT nCode;     // control code or WM_NOTIFY code
-    UINT nID;       // control id (0 for window messages)
-    UINT nLastID;   // last id of a range
-    UINT_PTR nSig;  // signature (AfxSig_*), or a pointer to a registered message number
+    UINT nMessage; // window message, or WM_COMMAND / WM_NOTIFY for commands and notifications
+    UINT nCode;    // control code or WM_NOTIFY code
+    UINT nID;      // control id (0 for window messages)
+    UINT nLastID;  // last id of a range
+    UINT_PTR nSig; // signature (AfxSig_*), or a pointer to a registered message number
     AFX_PMSG pfn;
 };
 
 struct AFX_MSGMAP
 {
-    const AFX_MSGMAP* (PASCAL* pfnGetBaseMap)(); // NULL for a map without base
+    const AFX_MSGMAP*(PASCAL* pfnGetBaseMap)(); // NULL for a map without base
     const AFX_MSGMAP_ENTRY* lpEntries;
 };
 
@@ -66,26 +66,31 @@ struct AFX_NOTIFY
 #define WM_REFLECT_BASE 0xBC00
 #define WM_CTLCOLOR 0x0019
 
-#define DECLARE_MESSAGE_MAP()                                                                      \
-protected:                                                                                         \
-    static const AFX_MSGMAP* PASCAL GetThisMessageMap();                                           \
+#define DECLARE_MESSAGE_MAP()                                                                                \
+  protected:                                                                                                 \
+    static const AFX_MSGMAP* PASCAL GetThisMessageMap();                                                     \
     const AFX_MSGMAP* GetMessageMap() const override;
 
-#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                     \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }              \
-    const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap()                                         \
-    {                                                                                              \
-        typedef theClass ThisClass;                                                                \
-        typedef baseClass TheBaseClass;                                                            \
-        (void)sizeof(ThisClass*);                                                                  \
+#define BEGIN_MESSAGE_MAP(theClass, baseClass)                                                               \
+    const AFX_MSGMAP* theClass::GetMessageMap() const                                                        \
+    {                                                                                                        \
+        return GetThisMessageMap();                                                                          \
+    }                                                                                                        \
+    const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap()                                                   \
+    {                                                                                                        \
+        typedef theClass ThisClass;                                                                          \
+        typedef baseClass TheBaseClass;                                                                      \
+        (void)sizeof(ThisClass*);                                                                            \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
-#define END_MESSAGE_MAP()                                                                          \
-    {0, 0, 0, 0, 0, (AFX_PMSG)0}                                                                   \
-    }                                                                                              \
-    ;                                                                                              \
-    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};  \
-    return &messageMap;                                                                            \
+#define END_MESSAGE_MAP()                                                                                    \
+    {                                                                                                        \
+        0, 0, 0, 0, 0, (AFX_PMSG)0                                                                           \
+    }                                                                                                        \
+    }                                                                                                        \
+    ;                                                                                                        \
+    static const AFX_MSGMAP messageMap = {&TheBaseClass::GetThisMessageMap, &_messageEntries[0]};            \
+    return &messageMap;                                                                                      \
     }
 
 // The map of a class template, for all its instantiations.
@@ -102,27 +107,32 @@ protected:                                                                      
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
 // A map that does not chain to any base map.
-#define BEGIN_MESSAGE_MAP_NOBASE(theClass)                                                         \
-    const AFX_MSGMAP* theClass::GetMessageMap() const { return GetThisMessageMap(); }              \
-    const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap()                                         \
-    {                                                                                              \
-        typedef theClass ThisClass;                                                                \
-        (void)sizeof(ThisClass*);                                                                  \
+#define BEGIN_MESSAGE_MAP_NOBASE(theClass)                                                                   \
+    const AFX_MSGMAP* theClass::GetMessageMap() const                                                        \
+    {                                                                                                        \
+        return GetThisMessageMap();                                                                          \
+    }                                                                                                        \
+    const AFX_MSGMAP* PASCAL theClass::GetThisMessageMap()                                                   \
+    {                                                                                                        \
+        typedef theClass ThisClass;                                                                          \
+        (void)sizeof(ThisClass*);                                                                            \
         static const AFX_MSGMAP_ENTRY _messageEntries[] = {
 
-#define END_MESSAGE_MAP_NOBASE()                                                                   \
-    {0, 0, 0, 0, 0, (AFX_PMSG)0}                                                                   \
-    }                                                                                              \
-    ;                                                                                              \
-    static const AFX_MSGMAP messageMap = {NULL, &_messageEntries[0]};                              \
-    return &messageMap;                                                                            \
+#define END_MESSAGE_MAP_NOBASE()                                                                             \
+    {                                                                                                        \
+        0, 0, 0, 0, 0, (AFX_PMSG)0                                                                           \
+    }                                                                                                        \
+    }                                                                                                        \
+    ;                                                                                                        \
+    static const AFX_MSGMAP messageMap = {NULL, &_messageEntries[0]};                                        \
+    return &messageMap;                                                                                      \
     }
 
 class CCmdTarget : public CObject
 {
     DECLARE_DYNAMIC(CCmdTarget)
 
-public:
+  public:
     // Construction
     CCmdTarget();
     ~CCmdTarget() override;
@@ -140,14 +150,14 @@ public:
     // Implementation
     static const AFX_MSGMAP* PASCAL GetThisMessageMap();
     virtual const AFX_MSGMAP* GetMessageMap() const;
-    static const AFX_MSGMAP_ENTRY* PASCAL FindMessageEntry(
-        const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg, UINT nCode, UINT nID);
+    static const AFX_MSGMAP_ENTRY* PASCAL FindMessageEntry(const AFX_MSGMAP_ENTRY* lpEntry, UINT nMsg,
+                                                           UINT nCode, UINT nID);
 };
 
 // Updates the state of one user-interface item (menu item, toolbar button, control) for a command.
 class CCmdUI
 {
-public:
+  public:
     // Construction
     CCmdUI();
     virtual ~CCmdUI() = default;
@@ -157,7 +167,10 @@ public:
     virtual void SetCheck(int nCheck = 1); // 0 off, 1 on, 2 indeterminate
     virtual void SetRadio(BOOL bOn = TRUE);
     virtual void SetText(LPCTSTR lpszText);
-    void ContinueRouting() { m_bContinueRouting = TRUE; }
+    void ContinueRouting()
+    {
+        m_bContinueRouting = TRUE;
+    }
 
     // Asks pTarget's update handlers; without one, disables the item when bDisableIfNoHndler
     // and no command handler exists either.
@@ -178,16 +191,24 @@ public:
 // Only records whether a command is enabled (the test before a menu command runs).
 class CTestCmdUI : public CCmdUI
 {
-public:
-    CTestCmdUI() : m_bEnabled(TRUE) {}
+  public:
+    CTestCmdUI() : m_bEnabled(TRUE)
+    {
+    }
     void Enable(BOOL bOn) override
     {
         m_bEnabled = bOn;
         m_bEnableChanged = TRUE;
     }
-    void SetCheck(int) override {}
-    void SetRadio(BOOL) override {}
-    void SetText(LPCTSTR) override {}
+    void SetCheck(int) override
+    {
+    }
+    void SetRadio(BOOL) override
+    {
+    }
+    void SetText(LPCTSTR) override
+    {
+    }
     BOOL m_bEnabled;
 };
 
@@ -201,7 +222,7 @@ HBITMAP AFXAPI AfxSetMenuDotBitmap(HBITMAP hBitmap);
 // Shows the wait cursor for its lifetime.
 class CWaitCursor
 {
-public:
+  public:
     CWaitCursor();
     ~CWaitCursor();
     CWaitCursor(const CWaitCursor&) = delete;

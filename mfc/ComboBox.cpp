@@ -16,14 +16,22 @@ void CComboBox::GetLBText(int nIndex, CString& rString) const
     rString.ReleaseBuffer(nLen);
 }
 
-void CComboBox::DrawItem(LPDRAWITEMSTRUCT) { ASSERT(FALSE); } // owner-drawn boxes must override
-void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT) { ASSERT(FALSE); }
+void CComboBox::DrawItem(LPDRAWITEMSTRUCT)
+{
+    ASSERT(FALSE);
+} // owner-drawn boxes must override
+void CComboBox::MeasureItem(LPMEASUREITEMSTRUCT)
+{
+    ASSERT(FALSE);
+}
 int CComboBox::CompareItem(LPCOMPAREITEMSTRUCT)
 {
     ASSERT(FALSE);
     return 0;
 }
-void CComboBox::DeleteItem(LPDELETEITEMSTRUCT) {}
+void CComboBox::DeleteItem(LPDELETEITEMSTRUCT)
+{
+}
 
 BOOL CComboBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {

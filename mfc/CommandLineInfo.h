@@ -7,7 +7,7 @@
 
 class CCommandLineInfo : public CObject
 {
-public:
+  public:
     // Construction
     CCommandLineInfo();
     ~CCommandLineInfo() override = default;

@@ -12,12 +12,12 @@ class CCriticalSection : public CSyncObject
     DECLARE_DYNAMIC(CCriticalSection)
 
     // Construction
-public:
+  public:
     CCriticalSection();
     virtual ~CCriticalSection();
 
     // Attributes
-public:
+  public:
     operator CRITICAL_SECTION*()
     {
         return &m_sect;
@@ -25,7 +25,7 @@ public:
     CRITICAL_SECTION m_sect;
 
     // Operations
-public:
+  public:
     BOOL Lock();
     BOOL Lock(DWORD dwTimeout) override;
     BOOL Unlock() override;

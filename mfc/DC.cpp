@@ -5,10 +5,19 @@
 
 IMPLEMENT_DYNCREATE(CDC, CObject)
 
-static CDC* AfxNewTempDC() { return new CDC; }
+static CDC* AfxNewTempDC()
+{
+    return new CDC;
+}
 
-CDC* PASCAL CDC::FromHandle(HDC hDC) { return AfxGetThreadState()->m_dcMap.FromHandle(hDC, &AfxNewTempDC); }
-void PASCAL CDC::DeleteTempMap() { AfxGetThreadState()->m_dcMap.DeleteTemp(); }
+CDC* PASCAL CDC::FromHandle(HDC hDC)
+{
+    return AfxGetThreadState()->m_dcMap.FromHandle(hDC, &AfxNewTempDC);
+}
+void PASCAL CDC::DeleteTempMap()
+{
+    AfxGetThreadState()->m_dcMap.DeleteTemp();
+}
 
 LONG CDC::s_nLive = 0;
 
@@ -51,7 +60,10 @@ BOOL CDC::CreateIC(LPCTSTR lpszDriverName, LPCTSTR lpszDeviceName, LPCTSTR lpszO
     return Attach(::CreateIC(lpszDriverName, lpszDeviceName, lpszOutput, (const DEVMODE*)lpInitData));
 }
 
-BOOL CDC::CreateCompatibleDC(CDC* pDC) { return Attach(::CreateCompatibleDC(pDC->GetSafeHdc())); }
+BOOL CDC::CreateCompatibleDC(CDC* pDC)
+{
+    return Attach(::CreateCompatibleDC(pDC->GetSafeHdc()));
+}
 
 BOOL CDC::DeleteDC()
 {
@@ -60,7 +72,10 @@ BOOL CDC::DeleteDC()
     return ::DeleteDC(Detach());
 }
 
-CWnd* CDC::GetWindow() const { return CWnd::FromHandle(::WindowFromDC(m_hDC)); }
+CWnd* CDC::GetWindow() const
+{
+    return CWnd::FromHandle(::WindowFromDC(m_hDC));
+}
 
 int CDC::SaveDC()
 {
@@ -104,14 +119,15 @@ CGdiObject* CDC::SelectStockObject(int nIndex)
 
 CPalette* CDC::SelectPalette(CPalette* pPalette, BOOL bForceBackground)
 {
-    return CPalette::FromHandle(::SelectPalette(m_hDC, (HPALETTE)pPalette->GetSafeHandle(), bForceBackground));
+    return CPalette::FromHandle(
+        ::SelectPalette(m_hDC, (HPALETTE)pPalette->GetSafeHandle(), bForceBackground));
 }
 
 // Setters go to the output DC and, when different, to the attribute DC; the attribute DC's old
 // value is returned.
-#define AFX_SET_BOTH(call)                                                                                  \
-    if (m_hDC != m_hAttribDC && m_hDC != NULL)                                                              \
-        (void)::call(m_hDC, ARGS);                                                                          \
+#define AFX_SET_BOTH(call)                                                                                   \
+    if (m_hDC != m_hAttribDC && m_hDC != NULL)                                                               \
+        (void)::call(m_hDC, ARGS);                                                                           \
     return ::call(m_hAttribDC != NULL ? m_hAttribDC : m_hDC, ARGS)
 
 COLORREF CDC::SetBkColor(COLORREF crColor)
@@ -412,8 +428,8 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF clr)
 
 void CDC::Draw3dRect(LPCRECT lpRect, COLORREF clrTopLeft, COLORREF clrBottomRight)
 {
-    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, clrTopLeft,
-        clrBottomRight);
+    Draw3dRect(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+               clrTopLeft, clrBottomRight);
 }
 
 void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF clrTopLeft, COLORREF clrBottomRight)
@@ -445,7 +461,8 @@ CBrush* PASCAL CDC::GetHalftoneBrush()
     return pBrush;
 }
 
-void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush, CBrush* pBrushLast)
+void CDC::DrawDragRect(LPCRECT lpRect, SIZE size, LPCRECT lpRectLast, SIZE sizeLast, CBrush* pBrush,
+                       CBrush* pBrushLast)
 {
     // The frame of the new rectangle, and of the old one to erase, as XOR regions.
     CRgn rgnNew, rgnOutside, rgnInside;
@@ -508,7 +525,8 @@ CSize CDC::GetOutputTextExtent(LPCTSTR lpszString, int nCount) const
     return size;
 }
 
-CSize CDC::GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions, LPINT lpnTabStopPositions) const
+CSize CDC::GetTabbedTextExtent(LPCTSTR lpszString, int nCount, int nTabPositions,
+                               LPINT lpnTabStopPositions) const
 {
     DWORD dw = ::GetTabbedTextExtent(m_hAttribDC, lpszString, nCount, nTabPositions, lpnTabStopPositions);
     return CSize((int)LOWORD(dw), (int)HIWORD(dw));

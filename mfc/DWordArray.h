@@ -12,7 +12,7 @@ class CDWordArray : public CArray<DWORD, DWORD>
     DECLARE_SERIAL(CDWordArray)
 
     // Construction
-public:
+  public:
     CDWordArray()
     {
     }

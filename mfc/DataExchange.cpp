@@ -36,7 +36,9 @@ BOOL CWnd::UpdateData(BOOL bSaveAndValidate)
     return bOK;
 }
 
-void CWnd::DoDataExchange(CDataExchange*) {}
+void CWnd::DoDataExchange(CDataExchange*)
+{
+}
 
 // ---- CDataExchange
 
@@ -158,8 +160,9 @@ static BOOL AfxParseReal(LPCTSTR psz, double* pValue)
     return TRUE;
 }
 
-template <class T> static void AfxTextSigned(CDataExchange* pDX, int nIDC, T& value, long long minVal,
-    long long maxVal, UINT nIDPrompt)
+template <class T>
+static void AfxTextSigned(CDataExchange* pDX, int nIDC, T& value, long long minVal, long long maxVal,
+                          UINT nIDPrompt)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
@@ -177,8 +180,8 @@ template <class T> static void AfxTextSigned(CDataExchange* pDX, int nIDC, T& va
     }
 }
 
-template <class T> static void AfxTextUnsigned(CDataExchange* pDX, int nIDC, T& value,
-    unsigned long long maxVal, UINT nIDPrompt)
+template <class T>
+static void AfxTextUnsigned(CDataExchange* pDX, int nIDC, T& value, unsigned long long maxVal, UINT nIDPrompt)
 {
     HWND hWndCtrl = pDX->PrepareEditCtrl(nIDC);
     if (pDX->m_bSaveAndValidate)
@@ -202,8 +205,7 @@ template <class T> static void AfxTextReal(CDataExchange* pDX, int nIDC, T& valu
     if (pDX->m_bSaveAndValidate)
     {
         double d = 0;
-        if (!AfxParseReal(AfxCtrlText(hWndCtrl), &d) ||
-            (sizeof(T) == sizeof(float) && fabs(d) > FLT_MAX))
+        if (!AfxParseReal(AfxCtrlText(hWndCtrl), &d) || (sizeof(T) == sizeof(float) && fabs(d) > FLT_MAX))
             AfxFailWithMessage(pDX, AFX_IDP_PARSE_REAL);
         value = (T)d;
     }
@@ -241,8 +243,14 @@ void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, DWORD& value)
 {
     AfxTextUnsigned(pDX, nIDC, value, ULONG_MAX, AFX_IDP_PARSE_UINT);
 }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, float& value) { AfxTextReal(pDX, nIDC, value, FLT_DIG); }
-void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, double& value) { AfxTextReal(pDX, nIDC, value, DBL_DIG); }
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, float& value)
+{
+    AfxTextReal(pDX, nIDC, value, FLT_DIG);
+}
+void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, double& value)
+{
+    AfxTextReal(pDX, nIDC, value, DBL_DIG);
+}
 
 void AFXAPI DDX_Text(CDataExchange* pDX, int nIDC, CString& value)
 {
@@ -357,7 +365,8 @@ void AFXAPI DDX_CBString(CDataExchange* pDX, int nIDC, CString& value)
         if ((::GetWindowLong(hWndCtrl, GWL_STYLE) & 0x3) == CBS_DROPDOWNLIST)
         {
             int nIndex = (int)::SendMessage(hWndCtrl, CB_GETCURSEL, 0, 0);
-            value = nIndex != CB_ERR ? AfxItemText(hWndCtrl, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex) : CString();
+            value =
+                nIndex != CB_ERR ? AfxItemText(hWndCtrl, CB_GETLBTEXTLEN, CB_GETLBTEXT, nIndex) : CString();
         }
         else
             value = AfxCtrlText(hWndCtrl);
@@ -440,7 +449,7 @@ static void AfxCheckSigned(CDataExchange* pDX, long long value, long long minVal
 }
 
 static void AfxCheckUnsigned(CDataExchange* pDX, unsigned long long value, unsigned long long minVal,
-    unsigned long long maxVal)
+                             unsigned long long maxVal)
 {
     if (!pDX->m_bSaveAndValidate || (value >= minVal && value <= maxVal))
         return;

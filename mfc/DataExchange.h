@@ -10,7 +10,7 @@
 
 class CDataExchange
 {
-public:
+  public:
     // Construction
     CDataExchange(CWnd* pDlgWnd, BOOL bSaveAndValidate);
 

@@ -10,16 +10,16 @@
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
 
 BEGIN_MESSAGE_MAP(CDialog, CWnd)
-    ON_COMMAND(IDOK, OnOKCommand)
-    ON_COMMAND(IDCANCEL, OnCancelCommand)
-    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
-    END_MESSAGE_MAP()
+ON_COMMAND(IDOK, OnOKCommand)
+ON_COMMAND(IDCANCEL, OnCancelCommand)
+ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
+END_MESSAGE_MAP()
 
-    CDialog::CDialog()
-        : m_lpszTemplateName(NULL), m_nIDHelp(0), m_lpDialogTemplate(NULL), m_hDialogTemplate(NULL),
-          m_pParentWnd(NULL), m_hWndTop(NULL), m_lpDialogInit(NULL)
-    {
-    }
+CDialog::CDialog()
+    : m_lpszTemplateName(NULL), m_nIDHelp(0), m_lpDialogTemplate(NULL), m_hDialogTemplate(NULL),
+      m_pParentWnd(NULL), m_hWndTop(NULL), m_lpDialogInit(NULL)
+{
+}
 
 CDialog::CDialog(UINT nIDTemplate, CWnd* pParentWnd) : CDialog()
 {
@@ -44,7 +44,10 @@ CDialog::~CDialog()
 
 // ---- creation
 
-BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd) { return Create(MAKEINTRESOURCE(nIDTemplate), pParentWnd); }
+BOOL CDialog::Create(UINT nIDTemplate, CWnd* pParentWnd)
+{
+    return Create(MAKEINTRESOURCE(nIDTemplate), pParentWnd);
+}
 
 BOOL CDialog::Create(LPCTSTR lpszTemplateName, CWnd* pParentWnd)
 {
@@ -102,7 +105,9 @@ HWND CDialog::PreModal()
     return hWnd;
 }
 
-void CDialog::PostModal() {}
+void CDialog::PostModal()
+{
+}
 
 INT_PTR CDialog::DoModal()
 {
@@ -137,7 +142,7 @@ INT_PTR CDialog::DoModal()
         }
         if (m_hWnd != NULL)
             ::SetWindowPos(m_hWnd, NULL, 0, 0, 0, 0,
-                SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
+                           SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
     }
     m_nFlags &= ~WF_CONTINUEMODAL;
     if (bEnableParent)
@@ -177,7 +182,9 @@ BOOL CDialog::OnInitDialog()
     return TRUE;
 }
 
-void CDialog::OnSetFont(CFont*) {}
+void CDialog::OnSetFont(CFont*)
+{
+}
 
 void CDialog::OnOK()
 {
@@ -186,7 +193,10 @@ void CDialog::OnOK()
     EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel()
+{
+    EndDialog(IDCANCEL);
+}
 
 BOOL CDialog::PreTranslateMessage(MSG* pMsg)
 {

@@ -11,7 +11,7 @@ class CDialog : public CWnd
 {
     DECLARE_DYNAMIC(CDialog)
 
-public:
+  public:
     // Construction
     CDialog();
     explicit CDialog(UINT nIDTemplate, CWnd* pParentWnd = NULL);
@@ -26,12 +26,27 @@ public:
     // Operations
     virtual INT_PTR DoModal();
     void EndDialog(int nResult);
-    void NextDlgCtrl() const { ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 0, 0); }
-    void PrevDlgCtrl() const { ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 1, 0); }
+    void NextDlgCtrl() const
+    {
+        ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 0, 0);
+    }
+    void PrevDlgCtrl() const
+    {
+        ::SendMessage(m_hWnd, WM_NEXTDLGCTL, 1, 0);
+    }
     void GotoDlgCtrl(CWnd* pWndCtrl);
-    void MapDialogRect(LPRECT lpRect) const { ::MapDialogRect(m_hWnd, lpRect); }
-    void SetDefID(UINT nID) { ::SendMessage(m_hWnd, DM_SETDEFID, nID, 0); }
-    DWORD GetDefID() const { return (DWORD)::SendMessage(m_hWnd, DM_GETDEFID, 0, 0); }
+    void MapDialogRect(LPRECT lpRect) const
+    {
+        ::MapDialogRect(m_hWnd, lpRect);
+    }
+    void SetDefID(UINT nID)
+    {
+        ::SendMessage(m_hWnd, DM_SETDEFID, nID, 0);
+    }
+    DWORD GetDefID() const
+    {
+        return (DWORD)::SendMessage(m_hWnd, DM_GETDEFID, 0, 0);
+    }
 
     // Overridables
     virtual BOOL OnInitDialog();
@@ -55,8 +70,14 @@ public:
     HWND PreModal();
     void PostModal();
     BOOL CreateRunDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, HINSTANCE hInst);
-    afx_msg void OnOKCommand() { OnOK(); }
-    afx_msg void OnCancelCommand() { OnCancel(); }
+    afx_msg void OnOKCommand()
+    {
+        OnOK();
+    }
+    afx_msg void OnCancelCommand()
+    {
+        OnCancel();
+    }
     // WM_COMMANDHELP: lParam is the help id; 0 asks for the dialog's (HID_BASE_RESOURCE + m_nIDHelp).
     afx_msg LRESULT OnCommandHelp(WPARAM wParam, LPARAM lParam);
 

@@ -232,7 +232,8 @@ void CDocManager::RegisterShellFileTypes(BOOL)
         {
             CString strValue;
             strValue.Format(entry.lpszFormat, szExe);
-            ::RegSetValue(HKEY_CLASSES_ROOT, strId + entry.lpszSubKey, REG_SZ, strValue, (DWORD)strValue.GetLength());
+            ::RegSetValue(HKEY_CLASSES_ROOT, strId + entry.lpszSubKey, REG_SZ, strValue,
+                          (DWORD)strValue.GetLength());
         }
         // An extension that another program already owns stays with it.
         if (!strExt.IsEmpty())

@@ -10,14 +10,14 @@ class CEvent : public CSyncObject
     DECLARE_DYNAMIC(CEvent)
 
     // Construction
-public:
+  public:
     // Throws CResourceException when the event cannot be created.
     explicit CEvent(BOOL bInitiallyOwn = FALSE, BOOL bManualReset = FALSE, LPCTSTR lpszName = NULL,
                     LPSECURITY_ATTRIBUTES lpsaAttribute = NULL);
     virtual ~CEvent();
 
     // Operations
-public:
+  public:
     BOOL SetEvent();
     BOOL PulseEvent();
     BOOL ResetEvent();

@@ -16,7 +16,10 @@ const CRect CFrameWnd::rectDefault(CW_USEDEFAULT, CW_USEDEFAULT, 0, 0);
 // Live frames of the program, newest first (the idle loop updates each of them).
 static CFrameWnd* afxFirstFrame = NULL;
 
-CFrameWnd* PASCAL CFrameWnd::GetFirstFrame() { return afxFirstFrame; }
+CFrameWnd* PASCAL CFrameWnd::GetFirstFrame()
+{
+    return afxFirstFrame;
+}
 
 CPushRoutingFrame::CPushRoutingFrame(CFrameWnd* pNewFrame)
 {
@@ -25,45 +28,48 @@ CPushRoutingFrame::CPushRoutingFrame(CFrameWnd* pNewFrame)
     pState->m_pRoutingFrame = pNewFrame;
 }
 
-CPushRoutingFrame::~CPushRoutingFrame() { AfxGetThreadState()->m_pRoutingFrame = m_pOldFrame; }
+CPushRoutingFrame::~CPushRoutingFrame()
+{
+    AfxGetThreadState()->m_pRoutingFrame = m_pOldFrame;
+}
 
 BEGIN_MESSAGE_MAP(CFrameWnd, CWnd)
-    ON_WM_CREATE()
-    ON_WM_DESTROY()
-    ON_WM_CLOSE()
-    ON_WM_SIZE()
-    ON_WM_ERASEBKGND()
-    ON_WM_SETFOCUS()
-    ON_WM_ACTIVATE()
-    ON_WM_ENABLE()
-    ON_WM_NCACTIVATE()
-    ON_WM_INITMENUPOPUP()
-    ON_WM_MENUSELECT()
-    ON_WM_ENTERIDLE()
-    ON_WM_DROPFILES()
-    ON_WM_QUERYENDSESSION()
-    ON_WM_ENDSESSION()
-    ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
-    ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
-    ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
-    ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
-    ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
-    ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
-    ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
-    ON_MESSAGE(WM_EXITHELPMODE, OnExitHelpMode)
-    ON_WM_SETCURSOR()
-    ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
-    ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
-    ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
-    ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
+ON_WM_CREATE()
+ON_WM_DESTROY()
+ON_WM_CLOSE()
+ON_WM_SIZE()
+ON_WM_ERASEBKGND()
+ON_WM_SETFOCUS()
+ON_WM_ACTIVATE()
+ON_WM_ENABLE()
+ON_WM_NCACTIVATE()
+ON_WM_INITMENUPOPUP()
+ON_WM_MENUSELECT()
+ON_WM_ENTERIDLE()
+ON_WM_DROPFILES()
+ON_WM_QUERYENDSESSION()
+ON_WM_ENDSESSION()
+ON_MESSAGE(WM_SETMESSAGESTRING, OnSetMessageString)
+ON_MESSAGE(WM_POPMESSAGESTRING, OnPopMessageString)
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
+ON_MESSAGE(WM_COMMANDHELP, OnCommandHelp)
+ON_MESSAGE(WM_HELPHITTEST, OnHelpHitTest)
+ON_NOTIFY_EX_RANGE(TTN_NEEDTEXTA, 0, 0xFFFF, OnToolTipText)
+ON_COMMAND(ID_CONTEXT_HELP, OnContextHelp)
+ON_MESSAGE(WM_EXITHELPMODE, OnExitHelpMode)
+ON_WM_SETCURSOR()
+ON_UPDATE_COMMAND_UI(ID_VIEW_STATUS_BAR, OnUpdateControlBarMenu)
+ON_COMMAND_EX(ID_VIEW_STATUS_BAR, OnBarCheck)
+ON_UPDATE_COMMAND_UI(ID_VIEW_TOOLBAR, OnUpdateControlBarMenu)
+ON_COMMAND_EX(ID_VIEW_TOOLBAR, OnBarCheck)
 END_MESSAGE_MAP()
 
 CFrameWnd::CFrameWnd()
-    : m_hMenuDefault(NULL), m_hAccelTable(NULL), m_dwPromptContext(0), m_bHelpMode(FALSE), m_pNextFrameWnd(NULL),
-      m_rectBorder(0, 0, 0, 0), m_pNotifyHook(NULL), m_nShowDelay(-1), m_nIDHelp(0), m_nIDTracking(0),
-      m_nIDLastMessage(0), m_pViewActive(NULL), m_lpfnCloseProc(NULL), m_cModalStack(0), m_phWndDisable(NULL),
-      m_hMenuAlt(NULL), m_bInRecalcLayout(FALSE), m_pFloatingFrameClass(NULL), m_nIdleFlags(0), m_nWindow(-1),
-      m_bAutoMenuEnable(TRUE), m_bFrameClosing(FALSE)
+    : m_hMenuDefault(NULL), m_hAccelTable(NULL), m_dwPromptContext(0), m_bHelpMode(FALSE),
+      m_pNextFrameWnd(NULL), m_rectBorder(0, 0, 0, 0), m_pNotifyHook(NULL), m_nShowDelay(-1), m_nIDHelp(0),
+      m_nIDTracking(0), m_nIDLastMessage(0), m_pViewActive(NULL), m_lpfnCloseProc(NULL), m_cModalStack(0),
+      m_phWndDisable(NULL), m_hMenuAlt(NULL), m_bInRecalcLayout(FALSE), m_pFloatingFrameClass(NULL),
+      m_nIdleFlags(0), m_nWindow(-1), m_bAutoMenuEnable(TRUE), m_bFrameClosing(FALSE)
 {
     m_pNextFrameWnd = afxFirstFrame;
     afxFirstFrame = this;
@@ -83,7 +89,10 @@ CFrameWnd::~CFrameWnd()
         delete[] m_phWndDisable;
 }
 
-void CFrameWnd::PostNcDestroy() { delete this; }
+void CFrameWnd::PostNcDestroy()
+{
+    delete this;
+}
 
 BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 {
@@ -100,7 +109,7 @@ BOOL CFrameWnd::PreCreateWindow(CREATESTRUCT& cs)
 }
 
 BOOL CFrameWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-    CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
+                       CWnd* pParentWnd, LPCTSTR lpszMenuName, DWORD dwExStyle, CCreateContext* pContext)
 {
     HMENU hMenu = NULL;
     if (lpszMenuName != NULL)
@@ -134,7 +143,8 @@ LPCTSTR CFrameWnd::GetIconWndClass(DWORD dwDefaultStyle, UINT nIDResource)
     cs.style = dwDefaultStyle;
     PreCreateWindow(cs);
     WNDCLASS wndcls;
-    if (cs.lpszClass != NULL && ::GetClassInfo(AfxGetInstanceHandle(), cs.lpszClass, &wndcls) && wndcls.hIcon != hIcon)
+    if (cs.lpszClass != NULL && ::GetClassInfo(AfxGetInstanceHandle(), cs.lpszClass, &wndcls) &&
+        wndcls.hIcon != hIcon)
         return AfxRegisterWndClass(wndcls.style, wndcls.hCursor, wndcls.hbrBackground, hIcon);
     return NULL;
 }
@@ -171,8 +181,9 @@ BOOL CFrameWnd::CreateLoadedFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* 
         return FALSE; // this object is gone (PostNcDestroy)
     m_hMenuDefault = ::GetMenu(m_hWnd);
     if (m_hAccelTable == NULL)
-        m_hAccelTable = ::LoadAccelerators(AfxFindResourceHandle(MAKEINTRESOURCE(nIDResource), RT_ACCELERATOR),
-            MAKEINTRESOURCE(nIDResource));
+        m_hAccelTable =
+            ::LoadAccelerators(AfxFindResourceHandle(MAKEINTRESOURCE(nIDResource), RT_ACCELERATOR),
+                               MAKEINTRESOURCE(nIDResource));
     return TRUE;
 }
 
@@ -182,7 +193,10 @@ void CFrameWnd::EndLoadFrame(CCreateContext* pContext)
         SendMessageToDescendants(WM_INITIALUPDATE, 0, 0, TRUE, TRUE);
 }
 
-int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs) { return OnCreateHelper(lpcs, (CCreateContext*)lpcs->lpCreateParams) ? 0 : -1; }
+int CFrameWnd::OnCreate(LPCREATESTRUCT lpcs)
+{
+    return OnCreateHelper(lpcs, (CCreateContext*)lpcs->lpCreateParams) ? 0 : -1;
+}
 
 BOOL CFrameWnd::OnCreateHelper(LPCREATESTRUCT lpcs, CCreateContext* pContext)
 {
@@ -353,8 +367,8 @@ void CFrameWnd::InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible)
 
 void CFrameWnd::BringToTop(int nCmdShow)
 {
-    if (nCmdShow != SW_HIDE && nCmdShow != SW_MINIMIZE && nCmdShow != SW_SHOWMINNOACTIVE && nCmdShow != SW_SHOWNA &&
-        nCmdShow != SW_SHOWNOACTIVATE)
+    if (nCmdShow != SW_HIDE && nCmdShow != SW_MINIMIZE && nCmdShow != SW_SHOWMINNOACTIVE &&
+        nCmdShow != SW_SHOWNA && nCmdShow != SW_SHOWNOACTIVATE)
     {
         HWND hWndLastPop = ::GetLastActivePopup(m_hWnd);
         ::BringWindowToTop(hWndLastPop);
@@ -524,7 +538,10 @@ void CFrameWnd::GetMessageString(UINT nID, CString& rMessage) const
         rMessage.Empty();
 }
 
-CWnd* CFrameWnd::GetMessageBar() { return GetDescendantWindow(AFX_IDW_STATUS_BAR, TRUE); }
+CWnd* CFrameWnd::GetMessageBar()
+{
+    return GetDescendantWindow(AFX_IDW_STATUS_BAR, TRUE);
+}
 
 LRESULT CFrameWnd::OnSetMessageString(WPARAM wParam, LPARAM lParam)
 {
@@ -555,8 +572,14 @@ LRESULT CFrameWnd::OnPopMessageString(WPARAM wParam, LPARAM lParam)
     return SendMessage(WM_SETMESSAGESTRING, wParam, lParam);
 }
 
-void CFrameWnd::SetMessageText(LPCTSTR lpszText) { SendMessage(WM_SETMESSAGESTRING, 0, (LPARAM)lpszText); }
-void CFrameWnd::SetMessageText(UINT nID) { SendMessage(WM_SETMESSAGESTRING, (WPARAM)nID); }
+void CFrameWnd::SetMessageText(LPCTSTR lpszText)
+{
+    SendMessage(WM_SETMESSAGESTRING, 0, (LPARAM)lpszText);
+}
+void CFrameWnd::SetMessageText(UINT nID)
+{
+    SendMessage(WM_SETMESSAGESTRING, (WPARAM)nID);
+}
 
 void CFrameWnd::OnMenuSelect(UINT nItemID, UINT nFlags, HMENU hSysMenu)
 {
@@ -631,7 +654,10 @@ void CFrameWnd::RecalcLayout(BOOL bNotify)
     m_bInRecalcLayout = FALSE;
 }
 
-void CFrameWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType) { CWnd::CalcWindowRect(lpClientRect, nAdjustType); }
+void CFrameWnd::CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType)
+{
+    CWnd::CalcWindowRect(lpClientRect, nAdjustType);
+}
 
 BOOL CFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
 {
@@ -713,8 +739,8 @@ void CFrameWnd::ActivateFrameState(UINT nState, CWnd* pWndOther)
     CWnd* pActive = nState == WA_INACTIVE ? pWndOther : this;
     BOOL bStayActive = FALSE;
     if (pTopLevel != NULL && pActive != NULL)
-        bStayActive = pActive == pTopLevel ||
-                      (pActive->GetTopLevelFrame() == pTopLevel && pActive->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE) != 0);
+        bStayActive = pActive == pTopLevel || (pActive->GetTopLevelFrame() == pTopLevel &&
+                                               pActive->SendMessage(WM_FLOATSTATUS, FS_SYNCACTIVE) != 0);
     if (pTopLevel != NULL)
     {
         pTopLevel->m_nFlags &= ~WF_STAYACTIVE;
@@ -961,7 +987,8 @@ BOOL CFrameWnd::ProcessHelpMsg(MSG& msg, DWORD* pContext)
         if (::PeekMessage(&msg, NULL, msg.message, msg.message, PM_REMOVE) && !PreTranslateMessage(&msg))
         {
             ::TranslateMessage(&msg);
-            if (msg.message == WM_SYSCOMMAND || (msg.message >= WM_SYSKEYDOWN && msg.message <= WM_SYSDEADCHAR))
+            if (msg.message == WM_SYSCOMMAND ||
+                (msg.message >= WM_SYSKEYDOWN && msg.message <= WM_SYSDEADCHAR))
                 ::DispatchMessage(&msg);
         }
         return TRUE;
@@ -1008,7 +1035,8 @@ DWORD CFrameWnd::MapClientArea(HWND hWnd, POINT point)
     {
         POINT ptClient = point;
         ::ScreenToClient(hWnd, &ptClient);
-        const DWORD dwContext = (DWORD)::SendMessage(hWnd, WM_HELPHITTEST, 0, MAKELPARAM(ptClient.x, ptClient.y));
+        const DWORD dwContext =
+            (DWORD)::SendMessage(hWnd, WM_HELPHITTEST, 0, MAKELPARAM(ptClient.x, ptClient.y));
         if (dwContext != 0)
             return dwContext;
         if (hWnd == m_hWnd)
@@ -1108,7 +1136,10 @@ void CFrameWnd::EndModalState()
     m_phWndDisable = NULL;
 }
 
-void CFrameWnd::ShowOwnedWindows(BOOL bShow) { ::ShowOwnedPopups(m_hWnd, bShow); }
+void CFrameWnd::ShowOwnedWindows(BOOL bShow)
+{
+    ::ShowOwnedPopups(m_hWnd, bShow);
+}
 
 void CFrameWnd::OnUpdateControlBarMenu(CCmdUI* pCmdUI)
 {

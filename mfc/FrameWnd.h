@@ -46,34 +46,56 @@ class CFrameWnd : public CWnd
 {
     DECLARE_DYNCREATE(CFrameWnd)
 
-public:
+  public:
     // Construction
     CFrameWnd();
     ~CFrameWnd() override;
     static const CRect rectDefault;
     virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle = WS_OVERLAPPEDWINDOW,
-        const RECT& rect = rectDefault, CWnd* pParentWnd = NULL, LPCTSTR lpszMenuName = NULL, DWORD dwExStyle = 0,
-        CCreateContext* pContext = NULL);
+                        const RECT& rect = rectDefault, CWnd* pParentWnd = NULL, LPCTSTR lpszMenuName = NULL,
+                        DWORD dwExStyle = 0, CCreateContext* pContext = NULL);
     virtual BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_OVERLAPPEDWINDOW | FWS_ADDTOTITLE,
-        CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
+                           CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL);
     CWnd* CreateView(CCreateContext* pContext, UINT nID = AFX_IDW_PANE_FIRST);
 
     // Attributes
     virtual CDocument* GetActiveDocument();
-    CView* GetActiveView() const { return m_pViewActive; }
+    CView* GetActiveView() const
+    {
+        return m_pViewActive;
+    }
     void SetActiveView(CView* pViewNew, BOOL bNotify = TRUE);
-    virtual CFrameWnd* GetActiveFrame() { return this; }
-    BOOL IsTracking() const { return m_nIDTracking != 0 && m_nIDTracking != AFX_IDS_HELPMODEMESSAGE && m_nIDTracking != AFX_IDS_IDLEMESSAGE; }
-    void SetTitle(LPCTSTR lpszTitle) { m_strTitle = lpszTitle; }
-    CString GetTitle() const { return m_strTitle; }
+    virtual CFrameWnd* GetActiveFrame()
+    {
+        return this;
+    }
+    BOOL IsTracking() const
+    {
+        return m_nIDTracking != 0 && m_nIDTracking != AFX_IDS_HELPMODEMESSAGE &&
+               m_nIDTracking != AFX_IDS_IDLEMESSAGE;
+    }
+    void SetTitle(LPCTSTR lpszTitle)
+    {
+        m_strTitle = lpszTitle;
+    }
+    CString GetTitle() const
+    {
+        return m_strTitle;
+    }
     static CFrameWnd* PASCAL GetFirstFrame();
 
     // Operations
     virtual void RecalcLayout(BOOL bNotify = TRUE);
     virtual void ActivateFrame(int nCmdShow = -1);
     void InitialUpdateFrame(CDocument* pDoc, BOOL bMakeVisible);
-    void DelayRecalcLayout(BOOL bNotify = TRUE) { m_nIdleFlags |= (idleLayout | (bNotify ? idleNotify : 0)); }
-    void DelayUpdateFrameTitle() { m_nIdleFlags |= idleTitle; }
+    void DelayRecalcLayout(BOOL bNotify = TRUE)
+    {
+        m_nIdleFlags |= (idleLayout | (bNotify ? idleNotify : 0));
+    }
+    void DelayUpdateFrameTitle()
+    {
+        m_nIdleFlags |= idleTitle;
+    }
     void DelayUpdateFrameMenu(HMENU hMenuAlt)
     {
         m_hMenuAlt = hMenuAlt;
@@ -84,7 +106,10 @@ public:
     CWnd* GetMessageBar();
     void BeginModalState();
     void EndModalState();
-    BOOL InModalState() const { return m_cModalStack != 0; }
+    BOOL InModalState() const
+    {
+        return m_cModalStack != 0;
+    }
     void ShowOwnedWindows(BOOL bShow);
     void BringToTop(int nCmdShow);
     void UpdateFrameTitleForDocument(LPCTSTR lpszDocName);
@@ -104,21 +129,32 @@ public:
     CMiniDockFrameWnd* CreateFloatingFrame(DWORD dwStyle);
     // The sides of dwDockStyle a dock bar under rect offers (0: none), and that dock bar.
     DWORD CanDock(CRect rect, DWORD dwDockStyle, CDockBar** ppDockBar = NULL);
-    void AddControlBar(CControlBar* pBar) { m_listControlBars.AddTail(pBar); }
+    void AddControlBar(CControlBar* pBar)
+    {
+        m_listControlBars.AddTail(pBar);
+    }
     void RemoveControlBar(CControlBar* pBar);
     // Sends WM_FLOATSTATUS (FS_*) to the floating frames this frame owns.
     void NotifyFloatingWindows(DWORD dwFlags);
 
     // Overridables
-    virtual void OnSetPreviewMode(BOOL, void*) {}
+    virtual void OnSetPreviewMode(BOOL, void*)
+    {
+    }
     virtual void OnUpdateFrameTitle(BOOL bAddToTitle);
     virtual void OnUpdateFrameMenu(HMENU hMenuAlt);
-    virtual HMENU GetDefaultMenu() { return m_hMenuDefault; }
+    virtual HMENU GetDefaultMenu()
+    {
+        return m_hMenuDefault;
+    }
     virtual HACCEL GetDefaultAccelerator();
     virtual BOOL NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder);
     virtual BOOL OnCreateClient(LPCREATESTRUCT lpcs, CCreateContext* pContext);
     virtual void GetMessageString(UINT nID, CString& rMessage) const;
-    virtual BOOL CanEnterHelpMode() { return TRUE; }
+    virtual BOOL CanEnterHelpMode()
+    {
+        return TRUE;
+    }
     virtual void ExitHelpMode();
     // One message of the context-help loop: FALSE ends the loop, with *pContext the help context
     // asked for (0: none, (DWORD)-1: the default help).
@@ -165,7 +201,7 @@ public:
     UINT m_nIDTracking;
     UINT m_nIDLastMessage;
     CView* m_pViewActive;
-    BOOL (PASCAL* m_lpfnCloseProc)(CFrameWnd* pFrameWnd);
+    BOOL(PASCAL* m_lpfnCloseProc)(CFrameWnd* pFrameWnd);
     UINT m_cModalStack;
     HWND* m_phWndDisable;
     HMENU m_hMenuAlt;
@@ -173,7 +209,7 @@ public:
     BOOL m_bInRecalcLayout;
     CRuntimeClass* m_pFloatingFrameClass;
     UINT m_nIdleFlags;
-    int m_nWindow;           // window number shown after the document title (":2"); 0 = none
+    int m_nWindow; // window number shown after the document title (":2"); 0 = none
     BOOL m_bAutoMenuEnable;
     BOOL m_bFrameClosing;
 
@@ -210,7 +246,7 @@ public:
     afx_msg void OnUpdateControlBarMenu(CCmdUI* pCmdUI);
     afx_msg BOOL OnBarCheck(UINT nID);
 
-protected:
+  protected:
     // LoadFrame in steps, for frames that handle their menu themselves. First the help id, the
     // title from the resource string and the window classes (FALSE when they cannot be
     // registered); then the window with the resource's icon and lpszMenuName as its menu (NULL:
@@ -218,7 +254,7 @@ protected:
     // this object is gone); last the initial update where no creation context sends it.
     BOOL BeginLoadFrame(UINT nIDResource);
     BOOL CreateLoadedFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, LPCTSTR lpszMenuName,
-        CCreateContext* pContext);
+                           CCreateContext* pContext);
     void EndLoadFrame(CCreateContext* pContext);
 
     DECLARE_MESSAGE_MAP()
@@ -227,12 +263,12 @@ protected:
 // Sets the command-routing frame for the life of the object (MFC's CPushRoutingFrame).
 class CPushRoutingFrame
 {
-public:
+  public:
     explicit CPushRoutingFrame(CFrameWnd* pNewFrame);
     ~CPushRoutingFrame();
     CPushRoutingFrame(const CPushRoutingFrame&) = delete;
     CPushRoutingFrame& operator=(const CPushRoutingFrame&) = delete;
 
-private:
+  private:
     CFrameWnd* m_pOldFrame;
 };

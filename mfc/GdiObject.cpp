@@ -7,14 +7,20 @@ IMPLEMENT_DYNCREATE(CGdiObject, CObject)
 
 LONG CGdiObject::s_nLive = 0;
 
-static CGdiObject* AfxNewTempGdiObject() { return new CGdiObject; }
+static CGdiObject* AfxNewTempGdiObject()
+{
+    return new CGdiObject;
+}
 
 CGdiObject* PASCAL CGdiObject::FromHandle(HGDIOBJ hObject)
 {
     return AfxGetThreadState()->m_gdiMap.FromHandle(hObject, &AfxNewTempGdiObject);
 }
 
-void PASCAL CGdiObject::DeleteTempMap() { AfxGetThreadState()->m_gdiMap.DeleteTemp(); }
+void PASCAL CGdiObject::DeleteTempMap()
+{
+    AfxGetThreadState()->m_gdiMap.DeleteTemp();
+}
 
 BOOL CGdiObject::Attach(HGDIOBJ hObject)
 {

@@ -12,20 +12,29 @@ class CGdiObject : public CObject
 {
     DECLARE_DYNCREATE(CGdiObject)
 
-public:
+  public:
     // Construction
-    CGdiObject() : m_hObject(NULL) { ::InterlockedIncrement(&s_nLive); }
+    CGdiObject() : m_hObject(NULL)
+    {
+        ::InterlockedIncrement(&s_nLive);
+    }
     ~CGdiObject() override
     {
         DeleteObject();
         ::InterlockedDecrement(&s_nLive);
     }
     // The CGdiObject wrappers (of any class) alive now, temporary ones included.
-    static LONG PASCAL GetLiveCount() { return s_nLive; }
+    static LONG PASCAL GetLiveCount()
+    {
+        return s_nLive;
+    }
 
     // Attributes
     HGDIOBJ m_hObject;
-    operator HGDIOBJ() const { return GetSafeHandle(); }
+    operator HGDIOBJ() const
+    {
+        return GetSafeHandle();
+    }
     HGDIOBJ GetSafeHandle() const
     {
         const CGdiObject* volatile self = this;
@@ -38,15 +47,33 @@ public:
 
     // Operations
     BOOL DeleteObject();
-    int GetObject(int nCount, LPVOID lpObject) const { return ::GetObject(m_hObject, nCount, lpObject); }
-    UINT GetObjectType() const { return (UINT)::GetObjectType(m_hObject); }
-    BOOL CreateStockObject(int nIndex) { return Attach(::GetStockObject(nIndex)); }
-    BOOL UnrealizeObject() { return ::UnrealizeObject(m_hObject); }
+    int GetObject(int nCount, LPVOID lpObject) const
+    {
+        return ::GetObject(m_hObject, nCount, lpObject);
+    }
+    UINT GetObjectType() const
+    {
+        return (UINT)::GetObjectType(m_hObject);
+    }
+    BOOL CreateStockObject(int nIndex)
+    {
+        return Attach(::GetStockObject(nIndex));
+    }
+    BOOL UnrealizeObject()
+    {
+        return ::UnrealizeObject(m_hObject);
+    }
 
     // Implementation
-    void AttachTemporaryHandle(HGDIOBJ h) { m_hObject = h; }
-    void DetachTemporaryHandle() { m_hObject = NULL; }
+    void AttachTemporaryHandle(HGDIOBJ h)
+    {
+        m_hObject = h;
+    }
+    void DetachTemporaryHandle()
+    {
+        m_hObject = NULL;
+    }
 
-private:
+  private:
     static LONG s_nLive;
 };

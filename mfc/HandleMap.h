@@ -11,10 +11,13 @@
 
 template <class TObject, class THandle> class CHandleMap
 {
-public:
+  public:
     // Construction
     CHandleMap() = default;
-    ~CHandleMap() { DeleteTemp(); }
+    ~CHandleMap()
+    {
+        DeleteTemp();
+    }
     CHandleMap(const CHandleMap&) = delete;
     CHandleMap& operator=(const CHandleMap&) = delete;
 
@@ -29,7 +32,10 @@ public:
         auto it = m_temporary.find(h);
         return it == m_temporary.end() ? NULL : it->second;
     }
-    void SetPermanent(THandle h, TObject* p) { m_permanent[h] = p; }
+    void SetPermanent(THandle h, TObject* p)
+    {
+        m_permanent[h] = p;
+    }
     // A temporary wrapper of h stays until DeleteTemp deletes it: callers of this message may
     // still hold it, and dropping it here would lose it for good.
     void RemoveHandle(THandle h)
@@ -64,7 +70,7 @@ public:
         }
     }
 
-private:
+  private:
     std::unordered_map<THandle, TObject*> m_permanent;
     std::unordered_map<THandle, TObject*> m_temporary;
 };

@@ -12,7 +12,7 @@
 
 template <class TYPE, class ARG_TYPE> class CList : public CObject
 {
-protected:
+  protected:
     struct CNode
     {
         CNode* pNext;
@@ -21,7 +21,7 @@ protected:
     };
     static_assert(alignof(CNode) <= CPlex::kDataOffset, "nodes must fit the block alignment");
 
-public:
+  public:
     typedef TYPE BASE_TYPE;
     typedef ARG_TYPE BASE_ARG_TYPE;
 
@@ -149,7 +149,7 @@ public:
     void Serialize(CArchive& ar) override;
 
     // Implementation
-protected:
+  protected:
     CNode* m_pNodeHead;
     CNode* m_pNodeTail;
     int m_nCount;

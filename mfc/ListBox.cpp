@@ -23,16 +23,30 @@ UINT CListBox::ItemFromPoint(CPoint pt, BOOL& bOutside) const
     return LOWORD(dw);
 }
 
-void CListBox::DrawItem(LPDRAWITEMSTRUCT) { ASSERT(FALSE); } // owner-drawn boxes must override
-void CListBox::MeasureItem(LPMEASUREITEMSTRUCT) { ASSERT(FALSE); }
+void CListBox::DrawItem(LPDRAWITEMSTRUCT)
+{
+    ASSERT(FALSE);
+} // owner-drawn boxes must override
+void CListBox::MeasureItem(LPMEASUREITEMSTRUCT)
+{
+    ASSERT(FALSE);
+}
 int CListBox::CompareItem(LPCOMPAREITEMSTRUCT)
 {
     ASSERT(FALSE);
     return 0;
 }
-void CListBox::DeleteItem(LPDELETEITEMSTRUCT) {}
-int CListBox::VKeyToItem(UINT, UINT) { return -1; }
-int CListBox::CharToItem(UINT, UINT) { return -1; }
+void CListBox::DeleteItem(LPDELETEITEMSTRUCT)
+{
+}
+int CListBox::VKeyToItem(UINT, UINT)
+{
+    return -1;
+}
+int CListBox::CharToItem(UINT, UINT)
+{
+    return -1;
+}
 
 BOOL CListBox::OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {

@@ -12,7 +12,7 @@
 
 template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE> class CMap : public CObject
 {
-protected:
+  protected:
     struct CAssoc
     {
         CAssoc* pNext;
@@ -22,7 +22,7 @@ protected:
     };
     static_assert(alignof(CAssoc) <= CPlex::kDataOffset, "entries must fit the block alignment");
 
-public:
+  public:
     typedef KEY BASE_KEY;
     typedef ARG_KEY BASE_ARG_KEY;
     typedef VALUE BASE_VALUE;
@@ -83,7 +83,7 @@ public:
     void Serialize(CArchive& ar) override;
 
     // Implementation
-protected:
+  protected:
     CAssoc** m_pHashTable;
     UINT m_nHashTableSize;
     int m_nCount;

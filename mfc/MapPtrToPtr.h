@@ -12,13 +12,13 @@ class CMapPtrToPtr : public CMap<void*, void*, void*, void*>
     DECLARE_DYNAMIC(CMapPtrToPtr)
 
     // Construction
-public:
+  public:
     explicit CMapPtrToPtr(int nBlockSize = 10) : CMap<void*, void*, void*, void*>(nBlockSize)
     {
     }
 
     // Overridables
-public:
+  public:
     // Writes and reads nothing, as CObject does: the class is not serialisable.
     void Serialize(CArchive& ar) override;
 };

@@ -12,13 +12,13 @@ class CMapPtrToWord : public CMap<void*, void*, WORD, WORD>
     DECLARE_DYNAMIC(CMapPtrToWord)
 
     // Construction
-public:
+  public:
     explicit CMapPtrToWord(int nBlockSize = 10) : CMap<void*, void*, WORD, WORD>(nBlockSize)
     {
     }
 
     // Overridables
-public:
+  public:
     // Writes and reads nothing, as CObject does: the class is not serialisable.
     void Serialize(CArchive& ar) override;
 };

@@ -13,13 +13,13 @@ class CMapStringToOb : public CMap<CString, LPCTSTR, CObject*, CObject*>
     DECLARE_SERIAL(CMapStringToOb)
 
     // Construction
-public:
+  public:
     explicit CMapStringToOb(int nBlockSize = 10) : CMap<CString, LPCTSTR, CObject*, CObject*>(nBlockSize)
     {
     }
 
     // Overridables
-public:
+  public:
     // The count, then each key and object (as the archive writes a CObject pointer) in
     // iteration order; loading adds to the map.
     void Serialize(CArchive& ar) override;

@@ -13,13 +13,13 @@ class CMapStringToPtr : public CMap<CString, LPCTSTR, void*, void*>
     DECLARE_DYNAMIC(CMapStringToPtr)
 
     // Construction
-public:
+  public:
     explicit CMapStringToPtr(int nBlockSize = 10) : CMap<CString, LPCTSTR, void*, void*>(nBlockSize)
     {
     }
 
     // Overridables
-public:
+  public:
     // Writes and reads nothing, as CObject does: the class is not serialisable.
     void Serialize(CArchive& ar) override;
 };

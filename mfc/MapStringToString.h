@@ -13,7 +13,7 @@ class CMapStringToString : public CMap<CString, LPCTSTR, CString, LPCTSTR>
     DECLARE_SERIAL(CMapStringToString)
 
     // Construction
-public:
+  public:
     explicit CMapStringToString(int nBlockSize = 10) : CMap<CString, LPCTSTR, CString, LPCTSTR>(nBlockSize)
     {
     }

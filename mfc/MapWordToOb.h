@@ -12,13 +12,13 @@ class CMapWordToOb : public CMap<WORD, WORD, CObject*, CObject*>
     DECLARE_SERIAL(CMapWordToOb)
 
     // Construction
-public:
+  public:
     explicit CMapWordToOb(int nBlockSize = 10) : CMap<WORD, WORD, CObject*, CObject*>(nBlockSize)
     {
     }
 
     // Overridables
-public:
+  public:
     // The count, then each key and object (as the archive writes a CObject pointer) in
     // iteration order; loading adds to the map.
     void Serialize(CArchive& ar) override;

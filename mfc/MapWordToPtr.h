@@ -12,13 +12,13 @@ class CMapWordToPtr : public CMap<WORD, WORD, void*, void*>
     DECLARE_DYNAMIC(CMapWordToPtr)
 
     // Construction
-public:
+  public:
     explicit CMapWordToPtr(int nBlockSize = 10) : CMap<WORD, WORD, void*, void*>(nBlockSize)
     {
     }
 
     // Overridables
-public:
+  public:
     // Writes and reads nothing, as CObject does: the class is not serialisable.
     void Serialize(CArchive& ar) override;
 };

@@ -5,10 +5,19 @@
 
 IMPLEMENT_DYNCREATE(CMenu, CObject)
 
-static CMenu* AfxNewTempMenu() { return new CMenu; }
+static CMenu* AfxNewTempMenu()
+{
+    return new CMenu;
+}
 
-CMenu* PASCAL CMenu::FromHandle(HMENU hMenu) { return AfxGetThreadState()->m_menuMap.FromHandle(hMenu, &AfxNewTempMenu); }
-void PASCAL CMenu::DeleteTempMap() { AfxGetThreadState()->m_menuMap.DeleteTemp(); }
+CMenu* PASCAL CMenu::FromHandle(HMENU hMenu)
+{
+    return AfxGetThreadState()->m_menuMap.FromHandle(hMenu, &AfxNewTempMenu);
+}
+void PASCAL CMenu::DeleteTempMap()
+{
+    AfxGetThreadState()->m_menuMap.DeleteTemp();
+}
 
 BOOL CMenu::Attach(HMENU hMenu)
 {
@@ -56,8 +65,9 @@ BOOL CMenu::TrackPopupMenu(UINT nFlags, int x, int y, CWnd* pWnd, LPCRECT lpRect
     return ::TrackPopupMenu(m_hMenu, nFlags, x, y, 0, pWnd->GetSafeHwnd(), lpRect);
 }
 
-BOOL CMenu::SetMenuItemBitmaps(UINT nPosition, UINT nFlags, const CBitmap* pBmpUnchecked, const CBitmap* pBmpChecked)
+BOOL CMenu::SetMenuItemBitmaps(UINT nPosition, UINT nFlags, const CBitmap* pBmpUnchecked,
+                               const CBitmap* pBmpChecked)
 {
     return ::SetMenuItemBitmaps(m_hMenu, nPosition, nFlags, (HBITMAP)pBmpUnchecked->GetSafeHandle(),
-        (HBITMAP)pBmpChecked->GetSafeHandle());
+                                (HBITMAP)pBmpChecked->GetSafeHandle());
 }

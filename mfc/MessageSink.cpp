@@ -5,7 +5,7 @@ namespace
 {
 class CRealMessageBox : public CMessageSink
 {
-public:
+  public:
     int Show(HWND hOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType, UINT) override
     {
         return ::MessageBoxA(hOwner, lpszText, lpszCaption, nType);

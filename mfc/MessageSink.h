@@ -9,7 +9,7 @@
 
 class CMessageSink
 {
-public:
+  public:
     virtual ~CMessageSink() = default;
     // Returns the button the user chose (IDOK, IDYES, ...).
     virtual int Show(HWND hOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType, UINT nIDHelp) = 0;

@@ -38,5 +38,11 @@ BOOL CMetaFileDC::CreateEnhanced(CDC* pDCRef, LPCTSTR lpszFileName, LPCRECT lpBo
     return TRUE;
 }
 
-HMETAFILE CMetaFileDC::Close() { return ::CloseMetaFile(Detach()); }
-HENHMETAFILE CMetaFileDC::CloseEnhanced() { return ::CloseEnhMetaFile(Detach()); }
+HMETAFILE CMetaFileDC::Close()
+{
+    return ::CloseMetaFile(Detach());
+}
+HENHMETAFILE CMetaFileDC::CloseEnhanced()
+{
+    return ::CloseEnhMetaFile(Detach());
+}

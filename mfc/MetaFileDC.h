@@ -10,7 +10,7 @@ class CMetaFileDC : public CDC
 {
     DECLARE_DYNAMIC(CMetaFileDC)
 
-public:
+  public:
     // Construction
     CMetaFileDC() = default;
     ~CMetaFileDC() override;
@@ -22,9 +22,12 @@ public:
     HENHMETAFILE CloseEnhanced();
 
     // Overridables
-    void SetAttribDC(HDC hDC) override { m_hAttribDC = hDC != NULL ? hDC : m_hDC; }
+    void SetAttribDC(HDC hDC) override
+    {
+        m_hAttribDC = hDC != NULL ? hDC : m_hDC;
+    }
 
-protected:
+  protected:
     // Implementation
     BOOL m_bEnhanced = FALSE;
 };

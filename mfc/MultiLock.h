@@ -12,14 +12,14 @@
 class CMultiLock
 {
     // Construction
-public:
+  public:
     CMultiLock(CSyncObject* ppObjects[], DWORD dwCount, BOOL bInitialLock = FALSE);
     ~CMultiLock();
     CMultiLock(const CMultiLock&) = delete;
     CMultiLock& operator=(const CMultiLock&) = delete;
 
     // Operations
-public:
+  public:
     // Returns what WaitForMultipleObjects (or, with a wake mask, MsgWaitForMultipleObjects)
     // returned: WAIT_OBJECT_0 + i, WAIT_ABANDONED_0 + i, WAIT_OBJECT_0 + count for a message,
     // WAIT_TIMEOUT or WAIT_FAILED.
@@ -30,7 +30,7 @@ public:
     BOOL IsLocked(DWORD dwItem) const;
 
     // Implementation
-protected:
+  protected:
     std::vector<CSyncObject*> m_ppObjectArray;
     std::vector<HANDLE> m_pHandleArray;
     std::vector<BOOL> m_bLockedArray;

@@ -10,14 +10,14 @@ class CMutex : public CSyncObject
     DECLARE_DYNAMIC(CMutex)
 
     // Construction
-public:
+  public:
     // Throws CResourceException when the mutex cannot be created.
     explicit CMutex(BOOL bInitiallyOwn = FALSE, LPCTSTR lpszName = NULL,
                     LPSECURITY_ATTRIBUTES lpsaAttribute = NULL);
     virtual ~CMutex();
 
     // Operations
-public:
+  public:
     BOOL Unlock() override;
     using CSyncObject::Unlock;
 };

@@ -4,11 +4,11 @@
 #include "WinApp.h"
 
 BEGIN_MESSAGE_MAP(CNewTypeChoice, CWnd)
-    ON_WM_CREATE()
-    ON_WM_CLOSE()
-    ON_COMMAND(IDOK, OnOK)
-    ON_COMMAND(IDCANCEL, OnCancel)
-    ON_LBN_DBLCLK(IDC_TYPELIST, OnOK)
+ON_WM_CREATE()
+ON_WM_CLOSE()
+ON_COMMAND(IDOK, OnOK)
+ON_COMMAND(IDCANCEL, OnCancel)
+ON_LBN_DBLCLK(IDC_TYPELIST, OnOK)
 END_MESSAGE_MAP()
 
 CDocTemplate* CNewTypeChoice::Choose(const CPtrList& templateList, CWnd* pOwner)
@@ -28,8 +28,8 @@ CDocTemplate* CNewTypeChoice::Choose(const CPtrList& templateList, CWnd* pOwner)
     strTitle.LoadString(AFX_IDS_NEWTYPE_TITLE);
     LPCTSTR lpszClass = AfxRegisterWndClass(0, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1));
     HWND hWndOwner = pOwner->GetSafeHwnd();
-    if (!CreateEx(WS_EX_DLGMODALFRAME, lpszClass, strTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 280, 220,
-            hWndOwner, NULL))
+    if (!CreateEx(WS_EX_DLGMODALFRAME, lpszClass, strTitle, WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 280,
+                  220, hWndOwner, NULL))
         return NULL;
     CenterWindow();
     // Modal: the owner takes no input until the choice is made.
@@ -61,9 +61,9 @@ int CNewTypeChoice::OnCreate(LPCREATESTRUCT lpcs)
     GetClientRect(&rect);
     const int nMargin = 8, nButtonWidth = 80, nButtonHeight = 24;
     HINSTANCE hInst = AfxGetInstanceHandle();
-    HWND hWndList = ::CreateWindowEx(WS_EX_CLIENTEDGE, _T("LISTBOX"), NULL,
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY, nMargin, nMargin,
-        rect.Width() - 3 * nMargin - nButtonWidth, rect.Height() - 2 * nMargin, m_hWnd,
+    HWND hWndList = ::CreateWindowEx(
+        WS_EX_CLIENTEDGE, _T("LISTBOX"), NULL, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY,
+        nMargin, nMargin, rect.Width() - 3 * nMargin - nButtonWidth, rect.Height() - 2 * nMargin, m_hWnd,
         (HMENU)(UINT_PTR)IDC_TYPELIST, hInst, NULL);
     const struct
     {
@@ -79,9 +79,10 @@ int CNewTypeChoice::OnCreate(LPCREATESTRUCT lpcs)
     {
         CString strText;
         strText.LoadString(button.nIDText);
-        HWND hWndButton = ::CreateWindowEx(0, _T("BUTTON"), strText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | button.dwStyle,
-            rect.Width() - nMargin - nButtonWidth, y, nButtonWidth, nButtonHeight, m_hWnd,
-            (HMENU)(UINT_PTR)button.nID, hInst, NULL);
+        HWND hWndButton =
+            ::CreateWindowEx(0, _T("BUTTON"), strText, WS_CHILD | WS_VISIBLE | WS_TABSTOP | button.dwStyle,
+                             rect.Width() - nMargin - nButtonWidth, y, nButtonWidth, nButtonHeight, m_hWnd,
+                             (HMENU)(UINT_PTR)button.nID, hInst, NULL);
         if (hWndButton == NULL)
             return -1;
         ::SendMessage(hWndButton, WM_SETFONT, (WPARAM)m_hFont, FALSE);
@@ -124,5 +125,11 @@ void CNewTypeChoice::OnOK()
     EndModalLoop(IDOK);
 }
 
-void CNewTypeChoice::OnCancel() { EndModalLoop(IDCANCEL); }
-void CNewTypeChoice::OnClose() { OnCancel(); }
+void CNewTypeChoice::OnCancel()
+{
+    EndModalLoop(IDCANCEL);
+}
+void CNewTypeChoice::OnClose()
+{
+    OnCancel();
+}

@@ -11,7 +11,7 @@ class CDocTemplate;
 
 class CNewTypeChoice : public CWnd
 {
-public:
+  public:
     // Construction
     CNewTypeChoice() = default;
 
@@ -30,7 +30,7 @@ public:
     afx_msg void OnOK();
     afx_msg void OnCancel();
 
-protected:
+  protected:
     CPtrList m_listChoices; // the templates shown, in list order
     CDocTemplate* m_pChosen = NULL;
     HFONT m_hFont = NULL;

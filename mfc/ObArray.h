@@ -12,13 +12,13 @@ class CObArray : public CArray<CObject*, CObject*>
     DECLARE_SERIAL(CObArray)
 
     // Construction
-public:
+  public:
     CObArray()
     {
     }
 
     // Overridables
-public:
+  public:
     // The count, then each object as the archive writes a CObject pointer.
     void Serialize(CArchive& ar) override;
 };

@@ -12,13 +12,13 @@ class CObList : public CList<CObject*, CObject*>
     DECLARE_SERIAL(CObList)
 
     // Construction
-public:
+  public:
     explicit CObList(int nBlockSize = 10) : CList<CObject*, CObject*>(nBlockSize)
     {
     }
 
     // Overridables
-public:
+  public:
     // The count, then each object as the archive writes a CObject pointer; loading appends.
     void Serialize(CArchive& ar) override;
 };

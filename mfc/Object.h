@@ -133,4 +133,5 @@ CObject* AFXAPI AfxReadObjectFromArchive(CArchive& ar, const CRuntimeClass* pCla
 
 // The object as a pointer of class_name when it is one (IsKindOf), else NULL; NULL stays NULL.
 CObject* AFXAPI AfxDynamicDownCast(CRuntimeClass* pClass, CObject* pObject);
-#define DYNAMIC_DOWNCAST(class_name, object) ((class_name*)AfxDynamicDownCast(RUNTIME_CLASS(class_name), object))
+#define DYNAMIC_DOWNCAST(class_name, object)                                                                 \
+    ((class_name*)AfxDynamicDownCast(RUNTIME_CLASS(class_name), object))

@@ -347,7 +347,8 @@ STDMETHODIMP_(ULONG) COleDataSource::XDataObject::Release()
 
 STDMETHODIMP COleDataSource::XDataObject::GetData(LPFORMATETC lpFormatEtc, LPSTGMEDIUM lpStgMedium)
 {
-    return AfxCallFromWin32<HRESULT>(E_UNEXPECTED, [&] { return m_pOwner->Render(lpFormatEtc, lpStgMedium); });
+    return AfxCallFromWin32<HRESULT>(E_UNEXPECTED,
+                                     [&] { return m_pOwner->Render(lpFormatEtc, lpStgMedium); });
 }
 
 STDMETHODIMP COleDataSource::XDataObject::GetDataHere(LPFORMATETC lpFormatEtc, LPSTGMEDIUM lpStgMedium)

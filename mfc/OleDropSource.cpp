@@ -115,11 +115,12 @@ STDMETHODIMP_(ULONG) COleDropSource::XDropSource::Release()
 // A failing handler cancels the drag.
 STDMETHODIMP COleDropSource::XDropSource::QueryContinueDrag(BOOL fEscapePressed, DWORD grfKeyState)
 {
-    return AfxCallFromWin32<HRESULT>(DRAGDROP_S_CANCEL,
-                                     [&] { return m_pOwner->QueryContinueDrag(fEscapePressed, grfKeyState); });
+    return AfxCallFromWin32<HRESULT>(
+        DRAGDROP_S_CANCEL, [&] { return m_pOwner->QueryContinueDrag(fEscapePressed, grfKeyState); });
 }
 
 STDMETHODIMP COleDropSource::XDropSource::GiveFeedback(DWORD dwEffect)
 {
-    return AfxCallFromWin32<HRESULT>(DRAGDROP_S_USEDEFAULTCURSORS, [&] { return m_pOwner->GiveFeedback(dwEffect); });
+    return AfxCallFromWin32<HRESULT>(DRAGDROP_S_USEDEFAULTCURSORS,
+                                     [&] { return m_pOwner->GiveFeedback(dwEffect); });
 }

@@ -184,10 +184,10 @@ STDMETHODIMP COleDropTarget::XDropTarget::Drop(LPDATAOBJECT lpDataObject, DWORD 
             ~DROPEFFECT_SCROLL;
         DROPEFFECT dropEffect = pThis->OnDropEx(pWnd, &pThis->m_dataObject, dropDefault, dwAllowed, point);
         if (dropEffect == static_cast<DROPEFFECT>(-1))
-            dropEffect =
-                dropDefault != DROPEFFECT_NONE && pThis->OnDrop(pWnd, &pThis->m_dataObject, dropDefault, point)
-                    ? dropDefault
-                    : DROPEFFECT_NONE;
+            dropEffect = dropDefault != DROPEFFECT_NONE &&
+                                 pThis->OnDrop(pWnd, &pThis->m_dataObject, dropDefault, point)
+                             ? dropDefault
+                             : DROPEFFECT_NONE;
         *pdwEffect = dropEffect;
         pThis->m_dataObject.Release();
     });

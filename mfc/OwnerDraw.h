@@ -6,7 +6,8 @@
 #include "AfxCore.h"
 
 // Returns FALSE for any other message; otherwise *plResult holds the message's result.
-template <class TControl> BOOL AfxReflectOwnerDraw(TControl* pCtrl, UINT message, LPARAM lParam, LRESULT* plResult)
+template <class TControl>
+BOOL AfxReflectOwnerDraw(TControl* pCtrl, UINT message, LPARAM lParam, LRESULT* plResult)
 {
     LRESULT lResult = TRUE;
     switch (message)

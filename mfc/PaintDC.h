@@ -9,7 +9,7 @@ class CPaintDC : public CDC
 {
     DECLARE_DYNAMIC(CPaintDC)
 
-public:
+  public:
     // Construction
     explicit CPaintDC(CWnd* pWnd);
     ~CPaintDC() override;
@@ -17,7 +17,7 @@ public:
     // Attributes
     PAINTSTRUCT m_ps;
 
-protected:
+  protected:
     // Implementation
     HWND m_hWnd;
 };

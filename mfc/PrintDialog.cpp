@@ -13,7 +13,8 @@ HDC AFXAPI AfxCreateDC(HGLOBAL hDevNames, HGLOBAL hDevMode)
         return NULL;
     LPDEVMODE lpDevMode = hDevMode != NULL ? (LPDEVMODE)::GlobalLock(hDevMode) : NULL;
     HDC hDC = ::CreateDC((LPCTSTR)lpDevNames + lpDevNames->wDriverOffset,
-        (LPCTSTR)lpDevNames + lpDevNames->wDeviceOffset, (LPCTSTR)lpDevNames + lpDevNames->wOutputOffset, lpDevMode);
+                         (LPCTSTR)lpDevNames + lpDevNames->wDeviceOffset,
+                         (LPCTSTR)lpDevNames + lpDevNames->wOutputOffset, lpDevMode);
     ::GlobalUnlock(hDevNames);
     if (hDevMode != NULL)
         ::GlobalUnlock(hDevMode);
@@ -41,7 +42,10 @@ CPrintDialog::~CPrintDialog()
     }
 }
 
-static BOOL AfxRunPrintDlg(void* pRecord) { return ::PrintDlg((PRINTDLG*)pRecord); }
+static BOOL AfxRunPrintDlg(void* pRecord)
+{
+    return ::PrintDlg((PRINTDLG*)pRecord);
+}
 
 INT_PTR CPrintDialog::DoModal()
 {
@@ -82,9 +86,18 @@ CString AFXAPI AfxDevNamesPart(HGLOBAL hDevNames, WORD DEVNAMES::*pOffset)
     return str;
 }
 
-CString CPrintDialog::GetDeviceName() const { return AfxDevNamesPart(m_pd.hDevNames, &DEVNAMES::wDeviceOffset); }
-CString CPrintDialog::GetDriverName() const { return AfxDevNamesPart(m_pd.hDevNames, &DEVNAMES::wDriverOffset); }
-CString CPrintDialog::GetPortName() const { return AfxDevNamesPart(m_pd.hDevNames, &DEVNAMES::wOutputOffset); }
+CString CPrintDialog::GetDeviceName() const
+{
+    return AfxDevNamesPart(m_pd.hDevNames, &DEVNAMES::wDeviceOffset);
+}
+CString CPrintDialog::GetDriverName() const
+{
+    return AfxDevNamesPart(m_pd.hDevNames, &DEVNAMES::wDriverOffset);
+}
+CString CPrintDialog::GetPortName() const
+{
+    return AfxDevNamesPart(m_pd.hDevNames, &DEVNAMES::wOutputOffset);
+}
 
 LPDEVMODE CPrintDialog::GetDevMode() const
 {

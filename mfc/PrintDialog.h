@@ -11,10 +11,12 @@ class CPrintDialog : public CCommonDialog
 {
     DECLARE_DYNAMIC(CPrintDialog)
 
-public:
+  public:
     // Construction
-    explicit CPrintDialog(BOOL bPrintSetupOnly, DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS |
-        PD_HIDEPRINTTOFILE | PD_NOSELECTION, CWnd* pParentWnd = NULL);
+    explicit CPrintDialog(BOOL bPrintSetupOnly,
+                          DWORD dwFlags = PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOPAGENUMS |
+                                          PD_HIDEPRINTTOFILE | PD_NOSELECTION,
+                          CWnd* pParentWnd = NULL);
     ~CPrintDialog() override;
 
     // Attributes
@@ -25,17 +27,35 @@ public:
     CString GetPortName() const;
     LPDEVMODE GetDevMode() const;
     int GetCopies() const;
-    BOOL PrintAll() const { return !PrintRange() && !PrintSelection(); }
-    BOOL PrintRange() const { return (m_pd.Flags & PD_PAGENUMS) != 0; }
-    BOOL PrintSelection() const { return (m_pd.Flags & PD_SELECTION) != 0; }
-    int GetFromPage() const { return PrintRange() ? m_pd.nFromPage : -1; }
-    int GetToPage() const { return PrintRange() ? m_pd.nToPage : -1; }
+    BOOL PrintAll() const
+    {
+        return !PrintRange() && !PrintSelection();
+    }
+    BOOL PrintRange() const
+    {
+        return (m_pd.Flags & PD_PAGENUMS) != 0;
+    }
+    BOOL PrintSelection() const
+    {
+        return (m_pd.Flags & PD_SELECTION) != 0;
+    }
+    int GetFromPage() const
+    {
+        return PrintRange() ? m_pd.nFromPage : -1;
+    }
+    int GetToPage() const
+    {
+        return PrintRange() ? m_pd.nToPage : -1;
+    }
 
     // Operations
     INT_PTR DoModal() override;
     // A DC for the chosen printer, owned by the caller (also kept in m_pd.hDC).
     HDC CreatePrinterDC();
-    HDC GetPrinterDC() const { return m_pd.hDC; }
+    HDC GetPrinterDC() const
+    {
+        return m_pd.hDC;
+    }
 
     // Implementation
     BOOL m_bOwnDevHandles; // hDevMode/hDevNames were made here, not taken from the application

@@ -3,9 +3,8 @@
 #include "PrintDialog.h"
 
 CPrintInfo::CPrintInfo()
-    : m_pPD(new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION)),
-      m_bDirect(FALSE), m_bPreview(FALSE), m_bContinuePrinting(TRUE), m_nCurPage(1), m_nNumPreviewPages(0),
-      m_lpUserData(NULL)
+    : m_pPD(new CPrintDialog(FALSE, PD_ALLPAGES | PD_USEDEVMODECOPIES | PD_NOSELECTION)), m_bDirect(FALSE),
+      m_bPreview(FALSE), m_bContinuePrinting(TRUE), m_nCurPage(1), m_nNumPreviewPages(0), m_lpUserData(NULL)
 {
     SetMinPage(1);
     SetMaxPage(0xffff);
@@ -13,12 +12,36 @@ CPrintInfo::CPrintInfo()
     m_pPD->m_pd.nToPage = 0xffff;
 }
 
-CPrintInfo::~CPrintInfo() { delete m_pPD; }
+CPrintInfo::~CPrintInfo()
+{
+    delete m_pPD;
+}
 
-void CPrintInfo::SetMinPage(UINT nMinPage) { m_pPD->m_pd.nMinPage = (WORD)nMinPage; }
-void CPrintInfo::SetMaxPage(UINT nMaxPage) { m_pPD->m_pd.nMaxPage = (WORD)nMaxPage; }
-UINT CPrintInfo::GetMinPage() const { return m_pPD->m_pd.nMinPage; }
-UINT CPrintInfo::GetMaxPage() const { return m_pPD->m_pd.nMaxPage; }
-UINT CPrintInfo::GetFromPage() const { return m_pPD->m_pd.nFromPage; }
-UINT CPrintInfo::GetToPage() const { return m_pPD->m_pd.nToPage; }
-UINT CPrintInfo::GetOffsetPage() const { return m_nCurPage - GetFromPage(); }
+void CPrintInfo::SetMinPage(UINT nMinPage)
+{
+    m_pPD->m_pd.nMinPage = (WORD)nMinPage;
+}
+void CPrintInfo::SetMaxPage(UINT nMaxPage)
+{
+    m_pPD->m_pd.nMaxPage = (WORD)nMaxPage;
+}
+UINT CPrintInfo::GetMinPage() const
+{
+    return m_pPD->m_pd.nMinPage;
+}
+UINT CPrintInfo::GetMaxPage() const
+{
+    return m_pPD->m_pd.nMaxPage;
+}
+UINT CPrintInfo::GetFromPage() const
+{
+    return m_pPD->m_pd.nFromPage;
+}
+UINT CPrintInfo::GetToPage() const
+{
+    return m_pPD->m_pd.nToPage;
+}
+UINT CPrintInfo::GetOffsetPage() const
+{
+    return m_nCurPage - GetFromPage();
+}

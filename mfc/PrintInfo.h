@@ -12,7 +12,7 @@ class CPrintDialog;
 
 class CPrintInfo
 {
-public:
+  public:
     // Construction
     CPrintInfo();
     ~CPrintInfo();
@@ -21,8 +21,8 @@ public:
 
     // Attributes
     CPrintDialog* m_pPD;
-    BOOL m_bDirect;   // print without the print dialog
-    BOOL m_bPreview;  // a print preview, not a print
+    BOOL m_bDirect;  // print without the print dialog
+    BOOL m_bPreview; // a print preview, not a print
     BOOL m_bContinuePrinting;
     UINT m_nCurPage;
     UINT m_nNumPreviewPages;

@@ -5,7 +5,9 @@
 
 IMPLEMENT_DYNAMIC(CPropertyPage, CDialog)
 
-CPropertyPage::CPropertyPage() : m_psp(), m_bFirstSetActive(TRUE), m_bModified(FALSE) {}
+CPropertyPage::CPropertyPage() : m_psp(), m_bFirstSetActive(TRUE), m_bModified(FALSE)
+{
+}
 
 CPropertyPage::CPropertyPage(UINT nIDTemplate, UINT nIDCaption) : CPropertyPage()
 {
@@ -49,7 +51,10 @@ CPropertySheet* CPropertyPage::GetParentSheet() const
     return pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CPropertySheet)) ? (CPropertySheet*)pWnd : NULL;
 }
 
-void CPropertyPage::CancelToClose() { ::SendMessage(::GetParent(m_hWnd), PSM_CANCELTOCLOSE, 0, 0); }
+void CPropertyPage::CancelToClose()
+{
+    ::SendMessage(::GetParent(m_hWnd), PSM_CANCELTOCLOSE, 0, 0);
+}
 
 void CPropertyPage::SetModified(BOOL bChanged)
 {
@@ -71,9 +76,16 @@ BOOL CPropertyPage::OnApply()
     return TRUE;
 }
 
-void CPropertyPage::OnReset() { OnCancel(); }
-void CPropertyPage::OnOK() {}     // a page never ends the sheet itself
-void CPropertyPage::OnCancel() {}
+void CPropertyPage::OnReset()
+{
+    OnCancel();
+}
+void CPropertyPage::OnOK()
+{
+} // a page never ends the sheet itself
+void CPropertyPage::OnCancel()
+{
+}
 
 BOOL CPropertyPage::OnSetActive()
 {
@@ -84,14 +96,32 @@ BOOL CPropertyPage::OnSetActive()
     return TRUE;
 }
 
-BOOL CPropertyPage::OnKillActive() { return UpdateData(TRUE); }
-BOOL CPropertyPage::OnQueryCancel() { return TRUE; }
-LRESULT CPropertyPage::OnWizardBack() { return 0; }
-LRESULT CPropertyPage::OnWizardNext() { return 0; }
-BOOL CPropertyPage::OnWizardFinish() { return TRUE; }
+BOOL CPropertyPage::OnKillActive()
+{
+    return UpdateData(TRUE);
+}
+BOOL CPropertyPage::OnQueryCancel()
+{
+    return TRUE;
+}
+LRESULT CPropertyPage::OnWizardBack()
+{
+    return 0;
+}
+LRESULT CPropertyPage::OnWizardNext()
+{
+    return 0;
+}
+BOOL CPropertyPage::OnWizardFinish()
+{
+    return TRUE;
+}
 
 // Keys belong to the sheet, which runs the dialog manager over all its pages.
-BOOL CPropertyPage::PreTranslateMessage(MSG* pMsg) { return CWnd::PreTranslateMessage(pMsg); }
+BOOL CPropertyPage::PreTranslateMessage(MSG* pMsg)
+{
+    return CWnd::PreTranslateMessage(pMsg);
+}
 
 BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult)
 {

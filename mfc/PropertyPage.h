@@ -14,7 +14,7 @@ class CPropertyPage : public CDialog
 {
     DECLARE_DYNAMIC(CPropertyPage)
 
-public:
+  public:
     // Construction
     CPropertyPage();
     explicit CPropertyPage(UINT nIDTemplate, UINT nIDCaption = 0);
@@ -26,7 +26,10 @@ public:
     // Operations
     void CancelToClose();
     void SetModified(BOOL bChanged = TRUE);
-    BOOL IsModified() const { return m_bModified; }
+    BOOL IsModified() const
+    {
+        return m_bModified;
+    }
     LRESULT QuerySiblings(WPARAM wParam, LPARAM lParam);
     CPropertySheet* GetParentSheet() const;
 

@@ -30,7 +30,7 @@ CPropertySheet::CPropertySheet(LPCTSTR pszCaption, CWnd* pParentWnd, UINT iSelec
 
 CPropertySheet::~CPropertySheet()
 {
-    delete[] (PROPSHEETPAGE*)m_psh.ppsp;
+    delete[](PROPSHEETPAGE*) m_psh.ppsp;
     if (m_hWnd != NULL)
         DestroyWindow();
 }
@@ -40,7 +40,7 @@ void CPropertySheet::Construct(LPCTSTR pszCaption, CWnd* pParentWnd, UINT iSelec
     if (pszCaption != m_strCaption.GetString())
         m_strCaption = pszCaption != NULL ? pszCaption : "";
     DWORD dwWizard = m_psh.dwFlags & PSH_WIZARD;
-    delete[] (PROPSHEETPAGE*)m_psh.ppsp;
+    delete[](PROPSHEETPAGE*) m_psh.ppsp;
     memset(&m_psh, 0, sizeof(m_psh));
     m_psh.dwSize = sizeof(m_psh);
     m_psh.dwFlags = PSH_PROPSHEETPAGE | PSH_USECALLBACK | dwWizard;
@@ -89,7 +89,10 @@ CPropertyPage* CPropertySheet::GetActivePage() const
     return NULL;
 }
 
-int CPropertySheet::GetActiveIndex() const { return GetPageIndex(GetActivePage()); }
+int CPropertySheet::GetActiveIndex() const
+{
+    return GetPageIndex(GetActivePage());
+}
 
 BOOL CPropertySheet::SetActivePage(int nPage)
 {
@@ -117,7 +120,7 @@ void CPropertySheet::SetTitle(LPCTSTR lpszText, UINT nStyle)
 
 void CPropertySheet::BuildPropPageArray()
 {
-    delete[] (PROPSHEETPAGE*)m_psh.ppsp;
+    delete[](PROPSHEETPAGE*) m_psh.ppsp;
     PROPSHEETPAGE* ppsp = new PROPSHEETPAGE[GetPageCount()];
     for (int i = 0; i < GetPageCount(); i++)
         ppsp[i] = GetPage(i)->m_psp;
@@ -142,7 +145,10 @@ int CALLBACK CPropertySheet::SheetCallback(HWND hWnd, UINT message, LPARAM)
     return 0;
 }
 
-BOOL CPropertySheet::OnInitDialog() { return TRUE; }
+BOOL CPropertySheet::OnInitDialog()
+{
+    return TRUE;
+}
 
 BOOL CPropertySheet::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle)
 {

@@ -14,7 +14,7 @@ class CPropertySheet : public CWnd
 {
     DECLARE_DYNAMIC(CPropertySheet)
 
-public:
+  public:
     // Construction
     CPropertySheet();
     explicit CPropertySheet(UINT nIDCaption, CWnd* pParentWnd = NULL, UINT iSelectPage = 0);
@@ -26,16 +26,28 @@ public:
 
     // Attributes
     PROPSHEETHEADER m_psh;
-    int GetPageCount() const { return (int)m_pages.GetSize(); }
+    int GetPageCount() const
+    {
+        return (int)m_pages.GetSize();
+    }
     CPropertyPage* GetActivePage() const;
     int GetActiveIndex() const;
-    CPropertyPage* GetPage(int nPage) const { return (CPropertyPage*)m_pages[nPage]; }
+    CPropertyPage* GetPage(int nPage) const
+    {
+        return (CPropertyPage*)m_pages[nPage];
+    }
     int GetPageIndex(CPropertyPage* pPage) const;
     BOOL SetActivePage(int nPage);
     BOOL SetActivePage(CPropertyPage* pPage);
     void SetTitle(LPCTSTR lpszText, UINT nStyle = 0);
-    void EnableStackedTabs(BOOL bStacked) { m_bStacked = bStacked; }
-    CWnd* GetTabControl() const { return CWnd::FromHandle((HWND)::SendMessage(m_hWnd, PSM_GETTABCONTROL, 0, 0)); }
+    void EnableStackedTabs(BOOL bStacked)
+    {
+        m_bStacked = bStacked;
+    }
+    CWnd* GetTabControl() const
+    {
+        return CWnd::FromHandle((HWND)::SendMessage(m_hWnd, PSM_GETTABCONTROL, 0, 0));
+    }
 
     // Operations
     virtual INT_PTR DoModal();
@@ -43,11 +55,26 @@ public:
     void RemovePage(CPropertyPage* pPage);
     void RemovePage(int nPage);
     void EndDialog(int nEndID);
-    BOOL PressButton(int nButton) { return ::PostMessage(m_hWnd, PSM_PRESSBUTTON, nButton, 0); }
-    void SetWizardMode() { m_psh.dwFlags |= PSH_WIZARD; }
-    BOOL IsWizard() const { return (m_psh.dwFlags & PSH_WIZARD) != 0; }
-    void SetWizardButtons(DWORD dwFlags) { ::SendMessage(m_hWnd, PSM_SETWIZBUTTONS, 0, dwFlags); }
-    void SetFinishText(LPCTSTR lpszText) { ::SendMessage(m_hWnd, PSM_SETFINISHTEXT, 0, (LPARAM)lpszText); }
+    BOOL PressButton(int nButton)
+    {
+        return ::PostMessage(m_hWnd, PSM_PRESSBUTTON, nButton, 0);
+    }
+    void SetWizardMode()
+    {
+        m_psh.dwFlags |= PSH_WIZARD;
+    }
+    BOOL IsWizard() const
+    {
+        return (m_psh.dwFlags & PSH_WIZARD) != 0;
+    }
+    void SetWizardButtons(DWORD dwFlags)
+    {
+        ::SendMessage(m_hWnd, PSM_SETWIZBUTTONS, 0, dwFlags);
+    }
+    void SetFinishText(LPCTSTR lpszText)
+    {
+        ::SendMessage(m_hWnd, PSM_SETFINISHTEXT, 0, (LPARAM)lpszText);
+    }
 
     // Overridables
     virtual BOOL OnInitDialog();

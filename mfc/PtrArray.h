@@ -12,13 +12,13 @@ class CPtrArray : public CArray<void*, void*>
     DECLARE_DYNAMIC(CPtrArray)
 
     // Construction
-public:
+  public:
     CPtrArray()
     {
     }
 
     // Overridables
-public:
+  public:
     // Writes and reads nothing, as CObject does: the class is not serialisable.
     void Serialize(CArchive& ar) override;
 };

@@ -12,13 +12,13 @@ class CPtrList : public CList<void*, void*>
     DECLARE_DYNAMIC(CPtrList)
 
     // Construction
-public:
+  public:
     explicit CPtrList(int nBlockSize = 10) : CList<void*, void*>(nBlockSize)
     {
     }
 
     // Overridables
-public:
+  public:
     // Writes and reads nothing, as CObject does: the class is not serialisable.
     void Serialize(CArchive& ar) override;
 };

@@ -10,19 +10,27 @@ class CCmdUI;
 
 class CRecentFileList
 {
-public:
+  public:
     // Construction
-    CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize, int nMaxDispLen = 260);
+    CRecentFileList(UINT nStart, LPCTSTR lpszSection, LPCTSTR lpszEntryFormat, int nSize,
+                    int nMaxDispLen = 260);
     virtual ~CRecentFileList();
     CRecentFileList(const CRecentFileList&) = delete;
     CRecentFileList& operator=(const CRecentFileList&) = delete;
 
     // Operations
-    int GetSize() const { return m_nSize; }
-    CString& operator[](int nIndex) { return m_arrNames[nIndex]; }
+    int GetSize() const
+    {
+        return m_nSize;
+    }
+    CString& operator[](int nIndex)
+    {
+        return m_arrNames[nIndex];
+    }
     virtual void Remove(int nIndex);
     virtual void Add(LPCTSTR lpszPathName);
-    BOOL GetDisplayName(CString& strName, int nIndex, LPCTSTR lpszCurDir, int nCurDir, BOOL bAtLeastName = TRUE) const;
+    BOOL GetDisplayName(CString& strName, int nIndex, LPCTSTR lpszCurDir, int nCurDir,
+                        BOOL bAtLeastName = TRUE) const;
     virtual void UpdateMenu(CCmdUI* pCmdUI);
     virtual void ReadList();
     virtual void WriteList();

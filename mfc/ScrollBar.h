@@ -9,15 +9,24 @@ class CScrollBar : public CWnd
 {
     DECLARE_DYNAMIC(CScrollBar)
 
-public:
+  public:
     CScrollBar() = default;
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
     {
         return CWnd::Create(_T("SCROLLBAR"), NULL, dwStyle, rect, pParentWnd, nID);
     }
-    int GetScrollPos() const { return ::GetScrollPos(m_hWnd, SB_CTL); }
-    int SetScrollPos(int nPos, BOOL bRedraw = TRUE) { return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw); }
-    void SetScrollRange(int nMinPos, int nMaxPos, BOOL bRedraw = TRUE) { ::SetScrollRange(m_hWnd, SB_CTL, nMinPos, nMaxPos, bRedraw); }
+    int GetScrollPos() const
+    {
+        return ::GetScrollPos(m_hWnd, SB_CTL);
+    }
+    int SetScrollPos(int nPos, BOOL bRedraw = TRUE)
+    {
+        return ::SetScrollPos(m_hWnd, SB_CTL, nPos, bRedraw);
+    }
+    void SetScrollRange(int nMinPos, int nMaxPos, BOOL bRedraw = TRUE)
+    {
+        ::SetScrollRange(m_hWnd, SB_CTL, nMinPos, nMaxPos, bRedraw);
+    }
     BOOL SetScrollInfo(LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE)
     {
         lpScrollInfo->cbSize = sizeof(*lpScrollInfo);
@@ -30,5 +39,8 @@ public:
         lpScrollInfo->fMask = nMask;
         return ::GetScrollInfo(m_hWnd, SB_CTL, lpScrollInfo);
     }
-    void ShowScrollBar(BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, SB_CTL, bShow); }
+    void ShowScrollBar(BOOL bShow = TRUE)
+    {
+        ::ShowScrollBar(m_hWnd, SB_CTL, bShow);
+    }
 };

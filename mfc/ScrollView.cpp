@@ -410,7 +410,8 @@ BOOL CScrollView::OnScroll(UINT nScrollCode, UINT nPos, BOOL bDoScroll)
                 SCROLLINFO si = {};
                 si.cbSize = sizeof(si);
                 si.fMask = SIF_TRACKPOS;
-                pos = GetScrollInfo(nBar == 0 ? SB_HORZ : SB_VERT, &si, SIF_TRACKPOS) ? si.nTrackPos : (int)nPos;
+                pos = GetScrollInfo(nBar == 0 ? SB_HORZ : SB_VERT, &si, SIF_TRACKPOS) ? si.nTrackPos
+                                                                                      : (int)nPos;
                 break;
             }
             }

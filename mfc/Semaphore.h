@@ -10,14 +10,14 @@ class CSemaphore : public CSyncObject
     DECLARE_DYNAMIC(CSemaphore)
 
     // Construction
-public:
+  public:
     // Throws CResourceException when the semaphore cannot be created.
     explicit CSemaphore(LONG lInitialCount = 1, LONG lMaxCount = 1, LPCTSTR pstrName = NULL,
                         LPSECURITY_ATTRIBUTES lpsaAttributes = NULL);
     virtual ~CSemaphore();
 
     // Operations
-public:
+  public:
     // Releases one count.
     BOOL Unlock() override;
     // Releases lCount counts; *lprevCount receives the count before the release.

@@ -9,14 +9,14 @@
 class CSingleLock
 {
     // Construction
-public:
+  public:
     explicit CSingleLock(CSyncObject* pObject, BOOL bInitialLock = FALSE);
     ~CSingleLock();
     CSingleLock(const CSingleLock&) = delete;
     CSingleLock& operator=(const CSingleLock&) = delete;
 
     // Operations
-public:
+  public:
     // TRUE when the object was acquired within dwTimeOut milliseconds.
     BOOL Lock(DWORD dwTimeOut = INFINITE);
     // TRUE when the guard no longer holds the object.
@@ -28,7 +28,7 @@ public:
     }
 
     // Implementation
-protected:
+  protected:
     CSyncObject* m_pObject;
     HANDLE m_hObject;
     BOOL m_bAcquired;

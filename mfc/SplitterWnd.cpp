@@ -61,15 +61,16 @@ BOOL CSplitterWnd::CreateCommon(CWnd* pParentWnd, SIZE sizeMin, DWORD dwStyle, U
     DWORD dwCreate = (dwStyle & ~(WS_HSCROLL | WS_VSCROLL)) | WS_CLIPCHILDREN;
     CRect rect;
     pParentWnd->GetClientRect(&rect);
-    LPCTSTR lpszClass = AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1));
+    LPCTSTR lpszClass =
+        AfxRegisterWndClass(CS_DBLCLKS, ::LoadCursor(NULL, IDC_ARROW), (HBRUSH)(COLOR_BTNFACE + 1));
     return CreateEx(0, lpszClass, NULL, dwCreate, rect, pParentWnd, nID);
 }
 
-BOOL CSplitterWnd::Create(CWnd* pParentWnd, int nMaxRows, int nMaxCols, SIZE sizeMin, CCreateContext* pContext,
-                          DWORD dwStyle, UINT nID)
+BOOL CSplitterWnd::Create(CWnd* pParentWnd, int nMaxRows, int nMaxCols, SIZE sizeMin,
+                          CCreateContext* pContext, DWORD dwStyle, UINT nID)
 {
-    if (pContext == NULL || pContext->m_pNewViewClass == NULL || nMaxRows < 1 || nMaxCols < 1 || nMaxRows > 16 ||
-        nMaxCols > 16)
+    if (pContext == NULL || pContext->m_pNewViewClass == NULL || nMaxRows < 1 || nMaxCols < 1 ||
+        nMaxRows > 16 || nMaxCols > 16)
         return FALSE;
     m_nMaxRows = nMaxRows;
     m_nMaxCols = nMaxCols;
@@ -77,7 +78,8 @@ BOOL CSplitterWnd::Create(CWnd* pParentWnd, int nMaxRows, int nMaxCols, SIZE siz
     m_pDynamicViewClass = pContext->m_pNewViewClass;
     if (!CreateCommon(pParentWnd, sizeMin, dwStyle | SPLS_DYNAMIC_SPLIT, nID))
         return FALSE;
-    if ((m_bHasHScroll && !CreateScrollBarCtrl(TRUE, 0)) || (m_bHasVScroll && !CreateScrollBarCtrl(FALSE, 0)) ||
+    if ((m_bHasHScroll && !CreateScrollBarCtrl(TRUE, 0)) ||
+        (m_bHasVScroll && !CreateScrollBarCtrl(FALSE, 0)) ||
         !CreateView(0, 0, m_pDynamicViewClass, CSize(0, 0), pContext))
     {
         DestroyWindow();
@@ -104,9 +106,11 @@ BOOL CSplitterWnd::CreateStatic(CWnd* pParentWnd, int nRows, int nCols, DWORD dw
     return TRUE;
 }
 
-BOOL CSplitterWnd::CreateView(int row, int col, CRuntimeClass* pViewClass, SIZE sizeInit, CCreateContext* pContext)
+BOOL CSplitterWnd::CreateView(int row, int col, CRuntimeClass* pViewClass, SIZE sizeInit,
+                              CCreateContext* pContext)
 {
-    if (row < 0 || row >= m_nRows || col < 0 || col >= m_nCols || pViewClass == NULL || GetPane(row, col) != NULL)
+    if (row < 0 || row >= m_nRows || col < 0 || col >= m_nCols || pViewClass == NULL ||
+        GetPane(row, col) != NULL)
         return FALSE;
     m_rowInfo[row].nIdealSize = sizeInit.cy;
     m_colInfo[col].nIdealSize = sizeInit.cx;
@@ -172,7 +176,10 @@ DWORD CSplitterWnd::GetScrollStyle() const
     return (m_bHasHScroll ? WS_HSCROLL : 0) | (m_bHasVScroll ? WS_VSCROLL : 0);
 }
 
-int CSplitterWnd::IdFromRowCol(int row, int col) const { return AFX_IDW_PANE_FIRST + row * 16 + col; }
+int CSplitterWnd::IdFromRowCol(int row, int col) const
+{
+    return AFX_IDW_PANE_FIRST + row * 16 + col;
+}
 
 CWnd* CSplitterWnd::GetPane(int row, int col) const
 {
@@ -228,7 +235,8 @@ void CSplitterWnd::LayoutLine(std::vector<CRowColInfo>& info, int nCount, int nT
     {
         starts[(size_t)i] = pos;
         int nRest = nTotal - pos;
-        int nSize = i == nCount - 1 ? nRest : (info[i].nIdealSize < nRest - nBar ? info[i].nIdealSize : nRest - nBar);
+        int nSize =
+            i == nCount - 1 ? nRest : (info[i].nIdealSize < nRest - nBar ? info[i].nIdealSize : nRest - nBar);
         info[i].nCurSize = nSize > 0 ? nSize : 0;
         pos += info[i].nCurSize + nBar;
     }
@@ -260,8 +268,8 @@ void CSplitterWnd::RecalcLayout()
             continue;
         int nBox = row == 0 && bDynamic && m_nMaxRows > 1 ? m_cySplitter : 0;
         int cy = m_rowInfo[row].nCurSize - nBox;
-        pBar->MoveWindow(inside.right, inside.top + rowStarts[(size_t)row] + nBox, ::GetSystemMetrics(SM_CXVSCROLL),
-                         cy > 0 ? cy : 0);
+        pBar->MoveWindow(inside.right, inside.top + rowStarts[(size_t)row] + nBox,
+                         ::GetSystemMetrics(SM_CXVSCROLL), cy > 0 ? cy : 0);
     }
     for (int col = 0; col < m_nCols; ++col)
     {
@@ -290,12 +298,14 @@ void CSplitterWnd::OnPaint()
     BOOL bDynamic = (GetStyle() & SPLS_DYNAMIC_SPLIT) != 0;
     if (bDynamic && m_bHasVScroll && m_nMaxRows > 1)
     {
-        CRect box(inside.right, inside.top, inside.right + ::GetSystemMetrics(SM_CXVSCROLL), inside.top + m_cySplitter);
+        CRect box(inside.right, inside.top, inside.right + ::GetSystemMetrics(SM_CXVSCROLL),
+                  inside.top + m_cySplitter);
         dc.DrawEdge(&box, EDGE_RAISED, BF_RECT);
     }
     if (bDynamic && m_bHasHScroll && m_nMaxCols > 1)
     {
-        CRect box(inside.left, inside.bottom, inside.left + m_cxSplitter, inside.bottom + ::GetSystemMetrics(SM_CYHSCROLL));
+        CRect box(inside.left, inside.bottom, inside.left + m_cxSplitter,
+                  inside.bottom + ::GetSystemMetrics(SM_CYHSCROLL));
         dc.DrawEdge(&box, EDGE_RAISED, BF_RECT);
     }
 }
@@ -307,11 +317,13 @@ int CSplitterWnd::HitTest(CPoint pt) const
     CRect inside = InsideRect();
     BOOL bDynamic = (GetStyle() & SPLS_DYNAMIC_SPLIT) != 0;
     if (bDynamic && m_bHasVScroll && m_nRows < m_nMaxRows &&
-        CRect(inside.right, inside.top, inside.right + ::GetSystemMetrics(SM_CXVSCROLL), inside.top + m_cySplitter)
+        CRect(inside.right, inside.top, inside.right + ::GetSystemMetrics(SM_CXVSCROLL),
+              inside.top + m_cySplitter)
             .PtInRect(pt))
         return vSplitterBox;
     if (bDynamic && m_bHasHScroll && m_nCols < m_nMaxCols &&
-        CRect(inside.left, inside.bottom, inside.left + m_cxSplitter, inside.bottom + ::GetSystemMetrics(SM_CYHSCROLL))
+        CRect(inside.left, inside.bottom, inside.left + m_cxSplitter,
+              inside.bottom + ::GetSystemMetrics(SM_CYHSCROLL))
             .PtInRect(pt))
         return hSplitterBox;
     if (!inside.PtInRect(pt))
@@ -339,7 +351,8 @@ CRect CSplitterWnd::TrackerRect(int ht, CPoint pt) const
     if (bRows)
     {
         int y = pt.y - m_cySplitter / 2;
-        y = y < inside.top ? inside.top : (y > inside.bottom - m_cySplitter ? inside.bottom - m_cySplitter : y);
+        y = y < inside.top ? inside.top
+                           : (y > inside.bottom - m_cySplitter ? inside.bottom - m_cySplitter : y);
         return CRect(inside.left, y, inside.right, y + m_cySplitter);
     }
     int x = pt.x - m_cxSplitter / 2;
@@ -385,7 +398,8 @@ void CSplitterWnd::StopTracking(BOOL bAccept)
     if (ht == vSplitterBox)
     {
         int cyBefore = m_rectTracker.top - inside.top;
-        if (cyBefore >= m_rowInfo[0].nMinSize && inside.bottom - m_rectTracker.bottom >= m_rowInfo[0].nMinSize)
+        if (cyBefore >= m_rowInfo[0].nMinSize &&
+            inside.bottom - m_rectTracker.bottom >= m_rowInfo[0].nMinSize)
             SplitRow(cyBefore);
         return;
     }
@@ -456,7 +470,10 @@ void CSplitterWnd::OnMouseMove(UINT, CPoint point)
     InvertTracker(m_rectTracker);
 }
 
-void CSplitterWnd::OnLButtonUp(UINT, CPoint) { StopTracking(TRUE); }
+void CSplitterWnd::OnLButtonUp(UINT, CPoint)
+{
+    StopTracking(TRUE);
+}
 
 void CSplitterWnd::OnCancelMode()
 {
@@ -479,11 +496,12 @@ BOOL CSplitterWnd::CreateSplitPanes(BOOL bRow, int nNew)
         int row = bRow ? nNew : k;
         int col = bRow ? k : nNew;
         CWnd* pNeighbour = GetPane(bRow ? nNew - 1 : k, bRow ? k : nNew - 1);
-        CView* pView = pNeighbour != NULL && pNeighbour->IsKindOf(RUNTIME_CLASS(CView)) ? (CView*)pNeighbour : NULL;
+        CView* pView =
+            pNeighbour != NULL && pNeighbour->IsKindOf(RUNTIME_CLASS(CView)) ? (CView*)pNeighbour : NULL;
         CCreateContext context;
-        context.m_pNewViewClass = m_pDynamicViewClass != NULL  ? m_pDynamicViewClass
-                                  : pNeighbour != NULL         ? pNeighbour->GetRuntimeClass()
-                                                               : NULL;
+        context.m_pNewViewClass = m_pDynamicViewClass != NULL ? m_pDynamicViewClass
+                                  : pNeighbour != NULL        ? pNeighbour->GetRuntimeClass()
+                                                              : NULL;
         context.m_pCurrentDoc = pView != NULL ? pView->GetDocument() : NULL;
         context.m_pLastView = pView;
         context.m_pCurrentFrame = pFrame;

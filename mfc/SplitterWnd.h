@@ -88,8 +88,8 @@ class CSplitterWnd : public CWnd
     enum HitTest
     {
         noHit = 0,
-        vSplitterBox = 1, // above the vertical bar: splits rows
-        hSplitterBox = 2, // left of the horizontal bar: splits columns
+        vSplitterBox = 1,   // above the vertical bar: splits rows
+        hSplitterBox = 2,   // left of the horizontal bar: splits columns
         vSplitterBar = 101, // + row: below that row
         hSplitterBar = 201, // + column: right of that column
     };

@@ -10,16 +10,20 @@ class CStatusBarCtrl : public CWnd
 {
     DECLARE_DYNAMIC(CStatusBarCtrl)
 
-public:
+  public:
     // Construction
     CStatusBarCtrl() = default;
     BOOL Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
     {
-        return AfxDeferRegisterClass(AFX_WNDCOMMCTLS_REG) && CWnd::Create(STATUSCLASSNAME, NULL, dwStyle, rect, pParentWnd, nID);
+        return AfxDeferRegisterClass(AFX_WNDCOMMCTLS_REG) &&
+               CWnd::Create(STATUSCLASSNAME, NULL, dwStyle, rect, pParentWnd, nID);
     }
 
     // Operations
-    BOOL SetText(LPCTSTR lpszText, int nPane, int nType) { return (BOOL)Send(SB_SETTEXT, nPane | nType, (LPARAM)lpszText); }
+    BOOL SetText(LPCTSTR lpszText, int nPane, int nType)
+    {
+        return (BOOL)Send(SB_SETTEXT, nPane | nType, (LPARAM)lpszText);
+    }
     CString GetText(int nPane, int* pType = NULL) const
     {
         CString str;
@@ -30,14 +34,38 @@ public:
             *pType = HIWORD(dw);
         return str;
     }
-    BOOL SetParts(int nParts, int* pWidths) { return (BOOL)Send(SB_SETPARTS, nParts, (LPARAM)pWidths); }
-    int GetParts(int nParts, int* pParts) const { return (int)Send(SB_GETPARTS, nParts, (LPARAM)pParts); }
-    BOOL GetRect(int nPane, LPRECT lpRect) const { return (BOOL)Send(SB_GETRECT, nPane, (LPARAM)lpRect); }
-    void SetMinHeight(int nMin) { Send(SB_SETMINHEIGHT, nMin); }
-    BOOL SetSimple(BOOL bSimple = TRUE) { return (BOOL)Send(SB_SIMPLE, bSimple); }
-    BOOL IsSimple() const { return (BOOL)Send(SB_ISSIMPLE); }
-    void SetTipText(int nPane, LPCTSTR pszTipText) { Send(SB_SETTIPTEXT, nPane, (LPARAM)pszTipText); }
+    BOOL SetParts(int nParts, int* pWidths)
+    {
+        return (BOOL)Send(SB_SETPARTS, nParts, (LPARAM)pWidths);
+    }
+    int GetParts(int nParts, int* pParts) const
+    {
+        return (int)Send(SB_GETPARTS, nParts, (LPARAM)pParts);
+    }
+    BOOL GetRect(int nPane, LPRECT lpRect) const
+    {
+        return (BOOL)Send(SB_GETRECT, nPane, (LPARAM)lpRect);
+    }
+    void SetMinHeight(int nMin)
+    {
+        Send(SB_SETMINHEIGHT, nMin);
+    }
+    BOOL SetSimple(BOOL bSimple = TRUE)
+    {
+        return (BOOL)Send(SB_SIMPLE, bSimple);
+    }
+    BOOL IsSimple() const
+    {
+        return (BOOL)Send(SB_ISSIMPLE);
+    }
+    void SetTipText(int nPane, LPCTSTR pszTipText)
+    {
+        Send(SB_SETTIPTEXT, nPane, (LPARAM)pszTipText);
+    }
 
-protected:
-    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const { return ::SendMessage(m_hWnd, msg, wParam, lParam); }
+  protected:
+    LRESULT Send(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0) const
+    {
+        return ::SendMessage(m_hWnd, msg, wParam, lParam);
+    }
 };

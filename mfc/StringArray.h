@@ -13,7 +13,7 @@ class CStringArray : public CArray<CString, const CString&>
     DECLARE_SERIAL(CStringArray)
 
     // Construction
-public:
+  public:
     CStringArray()
     {
     }

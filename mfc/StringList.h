@@ -13,7 +13,7 @@ class CStringList : public CList<CString, const CString&>
     DECLARE_SERIAL(CStringList)
 
     // Construction
-public:
+  public:
     explicit CStringList(int nBlockSize = 10) : CList<CString, const CString&>(nBlockSize)
     {
     }

@@ -12,14 +12,14 @@ class CSyncObject : public CObject
     DECLARE_DYNAMIC(CSyncObject)
 
     // Construction
-public:
+  public:
     explicit CSyncObject(LPCTSTR pstrName);
     virtual ~CSyncObject();
     CSyncObject(const CSyncObject&) = delete;
     CSyncObject& operator=(const CSyncObject&) = delete;
 
     // Attributes
-public:
+  public:
     operator HANDLE() const
     {
         return m_hObject;
@@ -27,7 +27,7 @@ public:
     HANDLE m_hObject;
 
     // Overridables
-public:
+  public:
     // Waits for the object; TRUE when it was acquired (an abandoned mutex counts as acquired).
     virtual BOOL Lock(DWORD dwTimeout = INFINITE);
     virtual BOOL Unlock() = 0;

@@ -6,7 +6,8 @@ IMPLEMENT_DYNAMIC(CToolBarCtrl, CWnd)
 
 BOOL CToolBarCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID)
 {
-    if (!AfxDeferRegisterClass(AFX_WNDCOMMCTLS_REG) || !CWnd::Create(TOOLBARCLASSNAME, NULL, dwStyle, rect, pParentWnd, nID))
+    if (!AfxDeferRegisterClass(AFX_WNDCOMMCTLS_REG) ||
+        !CWnd::Create(TOOLBARCLASSNAME, NULL, dwStyle, rect, pParentWnd, nID))
         return FALSE;
     Send(TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON));
     return TRUE;

@@ -88,7 +88,7 @@ BOOL CTreeCtrl::ItemHasChildren(HTREEITEM hItem) const
 }
 
 HTREEITEM CTreeCtrl::InsertItem(UINT nMask, LPCTSTR lpszItem, int nImage, int nSelectedImage, UINT nState,
-    UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter)
+                                UINT nStateMask, LPARAM lParam, HTREEITEM hParent, HTREEITEM hInsertAfter)
 {
     TVINSERTSTRUCT tvis = {};
     tvis.hParent = hParent;

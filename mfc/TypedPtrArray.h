@@ -8,7 +8,7 @@
 
 template <class BASE_CLASS, class TYPE> class CTypedPtrArray : public BASE_CLASS
 {
-public:
+  public:
     // Operations: element access
     TYPE GetAt(int nIndex) const
     {

@@ -8,7 +8,7 @@
 
 template <class BASE_CLASS, class TYPE> class CTypedPtrList : public BASE_CLASS
 {
-public:
+  public:
     // Construction
     explicit CTypedPtrList(int nBlockSize = 10) : BASE_CLASS(nBlockSize)
     {

@@ -9,7 +9,7 @@
 
 template <class BASE_CLASS, class KEY, class VALUE> class CTypedPtrMap : public BASE_CLASS
 {
-public:
+  public:
     // Construction
     explicit CTypedPtrMap(int nBlockSize = 10) : BASE_CLASS(nBlockSize)
     {

@@ -12,13 +12,13 @@ class CUIntArray : public CArray<UINT, UINT>
     DECLARE_DYNAMIC(CUIntArray)
 
     // Construction
-public:
+  public:
     CUIntArray()
     {
     }
 
     // Overridables
-public:
+  public:
     // Writes and reads nothing, as CObject does: the class is not serialisable.
     void Serialize(CArchive& ar) override;
 };

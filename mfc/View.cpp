@@ -158,14 +158,31 @@ BOOL CView::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHan
     return m_pDocument != NULL && m_pDocument->OnCmdMsg(nID, nCode, pExtra, pHandlerInfo);
 }
 
-DWORD CView::OnDragEnter(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+DWORD CView::OnDragEnter(COleDataObject*, DWORD, CPoint)
+{
+    return DROPEFFECT_NONE;
+}
 
-DWORD CView::OnDragOver(COleDataObject*, DWORD, CPoint) { return DROPEFFECT_NONE; }
+DWORD CView::OnDragOver(COleDataObject*, DWORD, CPoint)
+{
+    return DROPEFFECT_NONE;
+}
 
-void CView::OnDragLeave() {}
+void CView::OnDragLeave()
+{
+}
 
-BOOL CView::OnDrop(COleDataObject*, DWORD, CPoint) { return FALSE; }
+BOOL CView::OnDrop(COleDataObject*, DWORD, CPoint)
+{
+    return FALSE;
+}
 
-DWORD CView::OnDropEx(COleDataObject*, DWORD, DWORD, CPoint) { return static_cast<DWORD>(-1); }
+DWORD CView::OnDropEx(COleDataObject*, DWORD, DWORD, CPoint)
+{
+    return static_cast<DWORD>(-1);
+}
 
-DWORD CView::OnDragScroll(DWORD, CPoint) { return DROPEFFECT_NONE; }
+DWORD CView::OnDragScroll(DWORD, CPoint)
+{
+    return DROPEFFECT_NONE;
+}

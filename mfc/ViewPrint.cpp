@@ -15,7 +15,7 @@ namespace
 // The status box shown while printing; its Abbrechen ends the job at the next page.
 class CPrintingDialog : public CDialog
 {
-public:
+  public:
     explicit CPrintingDialog(CWnd* pParent)
     {
         Create(AFX_IDD_PRINTDLG, pParent);
@@ -46,10 +46,20 @@ BOOL CALLBACK AfxAbortProc(HDC, int)
 }
 } // namespace
 
-BOOL CView::OnPreparePrinting(CPrintInfo*) { return FALSE; } // views that print override it
-void CView::OnBeginPrinting(CDC*, CPrintInfo*) {}
-void CView::OnEndPrinting(CDC*, CPrintInfo*) {}
-void CView::OnPrint(CDC* pDC, CPrintInfo*) { OnDraw(pDC); }
+BOOL CView::OnPreparePrinting(CPrintInfo*)
+{
+    return FALSE;
+} // views that print override it
+void CView::OnBeginPrinting(CDC*, CPrintInfo*)
+{
+}
+void CView::OnEndPrinting(CDC*, CPrintInfo*)
+{
+}
+void CView::OnPrint(CDC* pDC, CPrintInfo*)
+{
+    OnDraw(pDC);
+}
 
 BOOL CView::DoPreparePrinting(CPrintInfo* pInfo)
 {
@@ -141,7 +151,8 @@ void CView::OnFilePrint()
             CString strPage;
             strPage.Format(AFX_IDS_PRINTPAGENUM, printInfo.m_nCurPage);
             dlgStatus.SetDlgItemText(AFX_IDC_PRINT_PAGENUM, strPage);
-            printInfo.m_rectDraw.SetRect(0, 0, dcPrint.GetDeviceCaps(HORZRES), dcPrint.GetDeviceCaps(VERTRES));
+            printInfo.m_rectDraw.SetRect(0, 0, dcPrint.GetDeviceCaps(HORZRES),
+                                         dcPrint.GetDeviceCaps(VERTRES));
             OnPrepareDC(&dcPrint, &printInfo);
             if (!printInfo.m_bContinuePrinting)
                 break;

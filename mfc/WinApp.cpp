@@ -14,7 +14,10 @@ IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 static CWinApp* afxCurrentWinApp = NULL;
 
-CWinApp* AFXAPI AfxGetApp() { return afxCurrentWinApp; }
+CWinApp* AFXAPI AfxGetApp()
+{
+    return afxCurrentWinApp;
+}
 
 CWnd* AFXAPI AfxGetMainWnd()
 {
@@ -22,7 +25,10 @@ CWnd* AFXAPI AfxGetMainWnd()
     return pThread != NULL ? pThread->GetMainWnd() : NULL;
 }
 
-LPCTSTR AFXAPI AfxGetAppName() { return afxCurrentWinApp != NULL ? afxCurrentWinApp->m_pszAppName : _T(""); }
+LPCTSTR AFXAPI AfxGetAppName()
+{
+    return afxCurrentWinApp != NULL ? afxCurrentWinApp->m_pszAppName : _T("");
+}
 
 static HWND AFXAPI AfxOwnerForBoxes()
 {
@@ -33,20 +39,24 @@ static HWND AFXAPI AfxOwnerForBoxes()
     return ::IsWindowEnabled(hWnd) ? hWnd : NULL;
 }
 
-HWND AFXAPI AfxGetMainWndForBoxes() { return AfxOwnerForBoxes(); }
+HWND AFXAPI AfxGetMainWndForBoxes()
+{
+    return AfxOwnerForBoxes();
+}
 
 BEGIN_MESSAGE_MAP(CWinApp, CWinThread)
-    ON_COMMAND(ID_APP_EXIT, OnAppExit)
-    ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
-    ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
+ON_COMMAND(ID_APP_EXIT, OnAppExit)
+ON_UPDATE_COMMAND_UI(ID_FILE_MRU_FILE1, OnUpdateRecentFileMenu)
+ON_COMMAND_EX_RANGE(ID_FILE_MRU_FILE1, ID_FILE_MRU_FILE16, OnOpenRecentFile)
 END_MESSAGE_MAP()
 
 CWinApp::CWinApp(LPCTSTR lpszAppName)
-    : m_pszAppName(lpszAppName != NULL ? _tcsdup(lpszAppName) : NULL), m_hInstance(NULL), m_hPrevInstance(NULL),
-      m_lpCmdLine(NULL), m_nCmdShow(SW_SHOWNORMAL), m_pszExeName(NULL), m_pszHelpFilePath(NULL),
-      m_pszProfileName(NULL), m_pszRegistryKey(NULL), m_pDocManager(NULL), m_pRecentFileList(NULL),
-      m_hDevMode(NULL), m_hDevNames(NULL), m_dwPromptContext(0), m_nWaitCursorCount(0),
-      m_hcurWaitCursorRestore(NULL), m_nNumPreviewPages(0), m_atomApp(0), m_atomSystemTopic(0), m_bHelpMode(FALSE)
+    : m_pszAppName(lpszAppName != NULL ? _tcsdup(lpszAppName) : NULL), m_hInstance(NULL),
+      m_hPrevInstance(NULL), m_lpCmdLine(NULL), m_nCmdShow(SW_SHOWNORMAL), m_pszExeName(NULL),
+      m_pszHelpFilePath(NULL), m_pszProfileName(NULL), m_pszRegistryKey(NULL), m_pDocManager(NULL),
+      m_pRecentFileList(NULL), m_hDevMode(NULL), m_hDevNames(NULL), m_dwPromptContext(0),
+      m_nWaitCursorCount(0), m_hcurWaitCursorRestore(NULL), m_nNumPreviewPages(0), m_atomApp(0),
+      m_atomSystemTopic(0), m_bHelpMode(FALSE)
 {
     afxCurrentWinApp = this;
     m_hThread = ::GetCurrentThread();
@@ -148,13 +158,14 @@ HKEY CWinApp::GetAppRegistryKey()
 {
     HKEY hAppKey = NULL, hSoftKey = NULL, hCompanyKey = NULL;
     DWORD dw;
-    if (::RegOpenKeyEx(HKEY_CURRENT_USER, _T("Software"), 0, KEY_WRITE | KEY_READ, &hSoftKey) == ERROR_SUCCESS)
+    if (::RegOpenKeyEx(HKEY_CURRENT_USER, _T("Software"), 0, KEY_WRITE | KEY_READ, &hSoftKey) ==
+        ERROR_SUCCESS)
     {
-        if (::RegCreateKeyEx(hSoftKey, m_pszRegistryKey, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, NULL,
-                &hCompanyKey, &dw) == ERROR_SUCCESS)
+        if (::RegCreateKeyEx(hSoftKey, m_pszRegistryKey, 0, NULL, REG_OPTION_NON_VOLATILE,
+                             KEY_WRITE | KEY_READ, NULL, &hCompanyKey, &dw) == ERROR_SUCCESS)
         {
-            ::RegCreateKeyEx(hCompanyKey, m_pszProfileName, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ,
-                NULL, &hAppKey, &dw);
+            ::RegCreateKeyEx(hCompanyKey, m_pszProfileName, 0, NULL, REG_OPTION_NON_VOLATILE,
+                             KEY_WRITE | KEY_READ, NULL, &hAppKey, &dw);
         }
     }
     if (hSoftKey != NULL)
@@ -171,7 +182,8 @@ HKEY CWinApp::GetSectionKey(LPCTSTR lpszSection)
     if (hAppKey == NULL)
         return NULL;
     DWORD dw;
-    ::RegCreateKeyEx(hAppKey, lpszSection, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, NULL, &hSectionKey, &dw);
+    ::RegCreateKeyEx(hAppKey, lpszSection, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_WRITE | KEY_READ, NULL,
+                     &hSectionKey, &dw);
     ::RegCloseKey(hAppKey);
     return hSectionKey;
 }
@@ -226,7 +238,7 @@ CString CWinApp::GetProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTST
     if (lResult == ERROR_SUCCESS && dwType == REG_SZ)
     {
         lResult = ::RegQueryValueEx(hSecKey, lpszEntry, NULL, &dwType,
-            (LPBYTE)strValue.GetBuffer((int)(dwCount / sizeof(TCHAR))), &dwCount);
+                                    (LPBYTE)strValue.GetBuffer((int)(dwCount / sizeof(TCHAR))), &dwCount);
         strValue.ReleaseBuffer();
     }
     ::RegCloseKey(hSecKey);
@@ -263,7 +275,7 @@ BOOL CWinApp::WriteProfileString(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPCTSTR
         if (hSecKey == NULL)
             return FALSE;
         lResult = ::RegSetValueEx(hSecKey, lpszEntry, 0, REG_SZ, (const BYTE*)lpszValue,
-            (DWORD)((lstrlen(lpszValue) + 1) * sizeof(TCHAR)));
+                                  (DWORD)((lstrlen(lpszValue) + 1) * sizeof(TCHAR)));
         ::RegCloseKey(hSecKey);
     }
     return lResult == ERROR_SUCCESS;
@@ -300,7 +312,7 @@ BOOL CWinApp::GetProfileBinary(LPCTSTR lpszSection, LPCTSTR lpszEntry, LPBYTE* p
     ::RegCloseKey(hSecKey);
     if (lResult == ERROR_SUCCESS && dwType == REG_BINARY)
         return TRUE;
-    delete[] *ppData;
+    delete[] * ppData;
     *ppData = NULL;
     *pBytes = 0;
     return FALSE;
@@ -361,7 +373,10 @@ POSITION CWinApp::GetFirstDocTemplatePosition() const
     return m_pDocManager != NULL ? m_pDocManager->GetFirstDocTemplatePosition() : NULL;
 }
 
-CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& pos) const { return m_pDocManager->GetNextDocTemplate(pos); }
+CDocTemplate* CWinApp::GetNextDocTemplate(POSITION& pos) const
+{
+    return m_pDocManager->GetNextDocTemplate(pos);
+}
 
 CDocument* CWinApp::OpenDocumentFile(LPCTSTR lpszFileName)
 {
@@ -374,12 +389,17 @@ void CWinApp::AddToRecentFileList(LPCTSTR lpszPathName)
         m_pRecentFileList->Add(lpszPathName);
 }
 
-BOOL CWinApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog, CDocTemplate* pTemplate)
+BOOL CWinApp::DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+                               CDocTemplate* pTemplate)
 {
-    return m_pDocManager != NULL && m_pDocManager->DoPromptFileName(fileName, nIDSTitle, lFlags, bOpenFileDialog, pTemplate);
+    return m_pDocManager != NULL &&
+           m_pDocManager->DoPromptFileName(fileName, nIDSTitle, lFlags, bOpenFileDialog, pTemplate);
 }
 
-BOOL CWinApp::SaveAllModified() { return m_pDocManager == NULL || m_pDocManager->SaveAllModified(); }
+BOOL CWinApp::SaveAllModified()
+{
+    return m_pDocManager == NULL || m_pDocManager->SaveAllModified();
+}
 
 void CWinApp::CloseAllDocuments(BOOL bEndSession)
 {
@@ -387,7 +407,10 @@ void CWinApp::CloseAllDocuments(BOOL bEndSession)
         m_pDocManager->CloseAllDocuments(bEndSession);
 }
 
-int CWinApp::GetOpenDocumentCount() { return m_pDocManager != NULL ? m_pDocManager->GetOpenDocumentCount() : 0; }
+int CWinApp::GetOpenDocumentCount()
+{
+    return m_pDocManager != NULL ? m_pDocManager->GetOpenDocumentCount() : 0;
+}
 
 void CWinApp::OnFileNew()
 {
@@ -404,7 +427,8 @@ void CWinApp::OnFileOpen()
 BOOL CWinApp::OnOpenRecentFile(UINT nID)
 {
     int nIndex = (int)(nID - ID_FILE_MRU_FILE1);
-    if (m_pRecentFileList == NULL || nIndex >= m_pRecentFileList->GetSize() || (*m_pRecentFileList)[nIndex].IsEmpty())
+    if (m_pRecentFileList == NULL || nIndex >= m_pRecentFileList->GetSize() ||
+        (*m_pRecentFileList)[nIndex].IsEmpty())
         return FALSE;
     if (OpenDocumentFile((*m_pRecentFileList)[nIndex]) == NULL)
         m_pRecentFileList->Remove(nIndex);
@@ -543,7 +567,10 @@ void CWinApp::UnregisterShellFileTypes()
         m_pDocManager->UnregisterShellFileTypes();
 }
 
-BOOL CWinApp::OnDDECommand(LPTSTR) { return FALSE; }
+BOOL CWinApp::OnDDECommand(LPTSTR)
+{
+    return FALSE;
+}
 
 void CWinApp::HideApplication()
 {
@@ -602,7 +629,10 @@ BOOL CWinApp::InitApplication()
     return TRUE;
 }
 
-BOOL CWinApp::InitInstance() { return TRUE; }
+BOOL CWinApp::InitInstance()
+{
+    return TRUE;
+}
 
 int CWinApp::ExitInstance()
 {
@@ -702,8 +732,13 @@ int AFXAPI AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPTSTR lpCmd
     return nReturnCode;
 }
 
-BOOL AFXAPI AfxOleInit() { return SUCCEEDED(::OleInitialize(NULL)); }
-void AFXAPI AfxEnableControlContainer() {}
+BOOL AFXAPI AfxOleInit()
+{
+    return SUCCEEDED(::OleInitialize(NULL));
+}
+void AFXAPI AfxEnableControlContainer()
+{
+}
 
 BOOL AFXAPI AfxExtractSubString(CString& rString, LPCTSTR lpszFullString, int iSubString, TCHAR chSep)
 {

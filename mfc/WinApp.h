@@ -19,7 +19,7 @@ class CWinApp : public CWinThread
 {
     DECLARE_DYNAMIC(CWinApp)
 
-public:
+  public:
     // Construction
     explicit CWinApp(LPCTSTR lpszAppName = NULL);
     ~CWinApp() override;
@@ -32,8 +32,8 @@ public:
     int m_nCmdShow;
     LPCTSTR m_pszExeName;
     LPCTSTR m_pszHelpFilePath;
-    LPCTSTR m_pszProfileName;   // INI file, or the application's key name with a registry key
-    LPCTSTR m_pszRegistryKey;   // NULL: profile in the INI file
+    LPCTSTR m_pszProfileName; // INI file, or the application's key name with a registry key
+    LPCTSTR m_pszRegistryKey; // NULL: profile in the INI file
     CDocManager* m_pDocManager;
     CRecentFileList* m_pRecentFileList;
     HGLOBAL m_hDevMode;
@@ -48,11 +48,23 @@ public:
 
     // Resources
     HCURSOR LoadCursor(LPCTSTR lpszResourceName) const;
-    HCURSOR LoadCursor(UINT nIDResource) const { return LoadCursor(MAKEINTRESOURCE(nIDResource)); }
-    HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const { return ::LoadCursor(NULL, lpszCursorName); }
+    HCURSOR LoadCursor(UINT nIDResource) const
+    {
+        return LoadCursor(MAKEINTRESOURCE(nIDResource));
+    }
+    HCURSOR LoadStandardCursor(LPCTSTR lpszCursorName) const
+    {
+        return ::LoadCursor(NULL, lpszCursorName);
+    }
     HICON LoadIcon(LPCTSTR lpszResourceName) const;
-    HICON LoadIcon(UINT nIDResource) const { return LoadIcon(MAKEINTRESOURCE(nIDResource)); }
-    HICON LoadStandardIcon(LPCTSTR lpszIconName) const { return ::LoadIcon(NULL, lpszIconName); }
+    HICON LoadIcon(UINT nIDResource) const
+    {
+        return LoadIcon(MAKEINTRESOURCE(nIDResource));
+    }
+    HICON LoadStandardIcon(LPCTSTR lpszIconName) const
+    {
+        return ::LoadIcon(NULL, lpszIconName);
+    }
 
     // Profile
     void SetRegistryKey(LPCTSTR lpszRegistryKey);
@@ -75,7 +87,8 @@ public:
     CDocTemplate* GetNextDocTemplate(POSITION& pos) const;
     virtual CDocument* OpenDocumentFile(LPCTSTR lpszFileName);
     virtual void AddToRecentFileList(LPCTSTR lpszPathName);
-    BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog, CDocTemplate* pTemplate);
+    BOOL DoPromptFileName(CString& fileName, UINT nIDSTitle, DWORD lFlags, BOOL bOpenFileDialog,
+                          CDocTemplate* pTemplate);
     virtual BOOL SaveAllModified();
     void CloseAllDocuments(BOOL bEndSession);
     int GetOpenDocumentCount();
@@ -86,8 +99,14 @@ public:
     void EnableShellOpen();
     void RegisterShellFileTypes(BOOL bCompat = FALSE);
     void UnregisterShellFileTypes();
-    BOOL Enable3dControls() { return TRUE; }
-    BOOL Enable3dControlsStatic() { return TRUE; }
+    BOOL Enable3dControls()
+    {
+        return TRUE;
+    }
+    BOOL Enable3dControlsStatic()
+    {
+        return TRUE;
+    }
 
     // Printing
     BOOL GetPrinterDeviceDefaults(PRINTDLG* pPrintDlg);
@@ -123,7 +142,7 @@ public:
     // Implementation
     void SetCurrentHandles();
 
-protected:
+  protected:
     DECLARE_MESSAGE_MAP()
 };
 

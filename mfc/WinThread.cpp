@@ -23,7 +23,10 @@ void CWinThread::CommonConstruct()
     m_msgCur = MSG();
 }
 
-CWinThread::CWinThread() : m_pThreadParams(NULL), m_pfnThreadProc(NULL) { CommonConstruct(); }
+CWinThread::CWinThread() : m_pThreadParams(NULL), m_pfnThreadProc(NULL)
+{
+    CommonConstruct();
+}
 
 CWinThread::CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam)
     : m_pThreadParams(pParam), m_pfnThreadProc(pfnThreadProc)
@@ -98,7 +101,7 @@ BOOL CWinThread::CreateThread(DWORD dwCreateFlags, UINT nStackSize, LPSECURITY_A
     }
     unsigned nThreadID = 0;
     m_hThread = (HANDLE)_beginthreadex(lpSecurityAttrs, nStackSize, &AfxThreadEntry, &startup,
-        (dwCreateFlags & ~CREATE_SUSPENDED) | CREATE_SUSPENDED, &nThreadID);
+                                       (dwCreateFlags & ~CREATE_SUSPENDED) | CREATE_SUSPENDED, &nThreadID);
     if (m_hThread == NULL)
     {
         ::CloseHandle(startup.hEvent);
@@ -129,7 +132,7 @@ void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete)
 // Creates the thread suspended, so its priority is set before it runs, then lets it go unless
 // the caller asked for it suspended.
 static CWinThread* StartThread(CWinThread* pThread, int nPriority, UINT nStackSize, DWORD dwCreateFlags,
-    LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+                               LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
     if (!pThread->CreateThread(dwCreateFlags | CREATE_SUSPENDED, nStackSize, lpSecurityAttrs))
     {
@@ -143,13 +146,14 @@ static CWinThread* StartThread(CWinThread* pThread, int nPriority, UINT nStackSi
 }
 
 CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority, UINT nStackSize,
-    DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+                                  DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
-    return StartThread(new CWinThread(pfnThreadProc, pParam), nPriority, nStackSize, dwCreateFlags, lpSecurityAttrs);
+    return StartThread(new CWinThread(pfnThreadProc, pParam), nPriority, nStackSize, dwCreateFlags,
+                       lpSecurityAttrs);
 }
 
-CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority, UINT nStackSize, DWORD dwCreateFlags,
-    LPSECURITY_ATTRIBUTES lpSecurityAttrs)
+CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority, UINT nStackSize,
+                                  DWORD dwCreateFlags, LPSECURITY_ATTRIBUTES lpSecurityAttrs)
 {
     CWinThread* pThread = (CWinThread*)pThreadClass->CreateObject();
     if (pThread == NULL)
@@ -164,7 +168,10 @@ void CWinThread::Delete()
         delete this;
 }
 
-BOOL CWinThread::InitInstance() { return FALSE; }
+BOOL CWinThread::InitInstance()
+{
+    return FALSE;
+}
 
 CWnd* CWinThread::GetMainWnd()
 {
@@ -195,7 +202,10 @@ BOOL PASCAL CWinThread::IsIdleMessageStatic(MSG* pMsg)
     return pMsg->message != WM_PAINT && pMsg->message != 0x0118;
 }
 
-BOOL CWinThread::IsIdleMessage(MSG* pMsg) { return IsIdleMessageStatic(pMsg); }
+BOOL CWinThread::IsIdleMessage(MSG* pMsg)
+{
+    return IsIdleMessageStatic(pMsg);
+}
 
 BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
 {
@@ -208,8 +218,7 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
             const AFX_MSGMAP_ENTRY* lpEntry = FindMessageEntry(pMap->lpEntries, pMsg->message, 0, 0);
             if (lpEntry != NULL)
             {
-                union
-                {
+                union {
                     AFX_PMSG pfn;
                     void (CWinThread::*pfn_vwl)(WPARAM, LPARAM);
                 } mmf;
@@ -233,7 +242,10 @@ BOOL CWinThread::PreTranslateMessage(MSG* pMsg)
     return FALSE;
 }
 
-BOOL CWinThread::ProcessMessageFilter(int, LPMSG) { return FALSE; }
+BOOL CWinThread::ProcessMessageFilter(int, LPMSG)
+{
+    return FALSE;
+}
 
 BOOL CWinThread::PumpMessage()
 {
@@ -279,7 +291,8 @@ BOOL CWinThread::OnIdle(LONG lCount)
             AfxCallWndProc(pMainWnd, pMainWnd->m_hWnd, WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0);
             pMainWnd->SendMessageToDescendants(WM_IDLEUPDATECMDUI, (WPARAM)TRUE, 0, TRUE, TRUE);
         }
-        for (CFrameWnd* pFrameWnd = CFrameWnd::GetFirstFrame(); pFrameWnd != NULL; pFrameWnd = pFrameWnd->m_pNextFrameWnd)
+        for (CFrameWnd* pFrameWnd = CFrameWnd::GetFirstFrame(); pFrameWnd != NULL;
+             pFrameWnd = pFrameWnd->m_pNextFrameWnd)
         {
             if (pFrameWnd->m_hWnd != NULL && pFrameWnd != pMainWnd)
             {
@@ -346,5 +359,11 @@ LRESULT CWinThread::ProcessWndProcException(CException* e, const MSG* pMsg)
     return 0;
 }
 
-HINSTANCE AFXAPI AfxLoadLibrary(LPCTSTR lpszModuleName) { return ::LoadLibrary(lpszModuleName); }
-BOOL AFXAPI AfxFreeLibrary(HINSTANCE hInstLib) { return ::FreeLibrary(hInstLib); }
+HINSTANCE AFXAPI AfxLoadLibrary(LPCTSTR lpszModuleName)
+{
+    return ::LoadLibrary(lpszModuleName);
+}
+BOOL AFXAPI AfxFreeLibrary(HINSTANCE hInstLib)
+{
+    return ::FreeLibrary(hInstLib);
+}

@@ -13,12 +13,13 @@ class CWinThread : public CCmdTarget
 {
     DECLARE_DYNAMIC(CWinThread)
 
-public:
+  public:
     // Construction
     CWinThread();
     CWinThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam);
     ~CWinThread() override;
-    BOOL CreateThread(DWORD dwCreateFlags = 0, UINT nStackSize = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = NULL);
+    BOOL CreateThread(DWORD dwCreateFlags = 0, UINT nStackSize = 0,
+                      LPSECURITY_ATTRIBUTES lpSecurityAttrs = NULL);
 
     // Attributes
     CWnd* m_pMainWnd;
@@ -26,11 +27,26 @@ public:
     BOOL m_bAutoDelete;
     HANDLE m_hThread;
     DWORD m_nThreadID;
-    operator HANDLE() const { return m_hThread; }
-    int GetThreadPriority() { return ::GetThreadPriority(m_hThread); }
-    BOOL SetThreadPriority(int nPriority) { return ::SetThreadPriority(m_hThread, nPriority); }
-    DWORD SuspendThread() { return ::SuspendThread(m_hThread); }
-    DWORD ResumeThread() { return ::ResumeThread(m_hThread); }
+    operator HANDLE() const
+    {
+        return m_hThread;
+    }
+    int GetThreadPriority()
+    {
+        return ::GetThreadPriority(m_hThread);
+    }
+    BOOL SetThreadPriority(int nPriority)
+    {
+        return ::SetThreadPriority(m_hThread, nPriority);
+    }
+    DWORD SuspendThread()
+    {
+        return ::SuspendThread(m_hThread);
+    }
+    DWORD ResumeThread()
+    {
+        return ::ResumeThread(m_hThread);
+    }
     BOOL PostThreadMessage(UINT message, WPARAM wParam, LPARAM lParam)
     {
         return ::PostThreadMessage(m_nThreadID, message, wParam, lParam);
@@ -58,10 +74,12 @@ public:
 };
 
 CWinThread* AFXAPI AfxGetThread();
-CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPriority = THREAD_PRIORITY_NORMAL,
-    UINT nStackSize = 0, DWORD dwCreateFlags = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = NULL);
+CWinThread* AFXAPI AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam,
+                                  int nPriority = THREAD_PRIORITY_NORMAL, UINT nStackSize = 0,
+                                  DWORD dwCreateFlags = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = NULL);
 CWinThread* AFXAPI AfxBeginThread(CRuntimeClass* pThreadClass, int nPriority = THREAD_PRIORITY_NORMAL,
-    UINT nStackSize = 0, DWORD dwCreateFlags = 0, LPSECURITY_ATTRIBUTES lpSecurityAttrs = NULL);
+                                  UINT nStackSize = 0, DWORD dwCreateFlags = 0,
+                                  LPSECURITY_ATTRIBUTES lpSecurityAttrs = NULL);
 void AFXAPI AfxEndThread(UINT nExitCode, BOOL bDelete = TRUE);
 // One message through the PreTranslateMessage walk and dispatch; FALSE on WM_QUIT.
 BOOL AFXAPI AfxInternalPumpMessage();

@@ -9,12 +9,12 @@ class CWindowDC : public CDC
 {
     DECLARE_DYNAMIC(CWindowDC)
 
-public:
+  public:
     // Construction
     explicit CWindowDC(CWnd* pWnd);
     ~CWindowDC() override;
 
-protected:
+  protected:
     // Implementation
     HWND m_hWnd;
 };

@@ -17,7 +17,10 @@ AFX_THREAD_STATE* AFXAPI AfxGetThreadState()
     return &state;
 }
 
-void AFXAPI AfxLockTempMaps() { ++AfxGetThreadState()->m_nTempMapLock; }
+void AFXAPI AfxLockTempMaps()
+{
+    ++AfxGetThreadState()->m_nTempMapLock;
+}
 
 BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps)
 {
@@ -34,17 +37,38 @@ BOOL AFXAPI AfxUnlockTempMaps(BOOL bDeleteTemps)
     return TRUE;
 }
 
-CHandleMap<CWnd, HWND>& PASCAL CWnd::HandleMap() { return AfxGetThreadState()->m_wndMap; }
+CHandleMap<CWnd, HWND>& PASCAL CWnd::HandleMap()
+{
+    return AfxGetThreadState()->m_wndMap;
+}
 
-static CWnd* AfxNewTempWnd() { return new CWnd; }
+static CWnd* AfxNewTempWnd()
+{
+    return new CWnd;
+}
 
-CWnd* PASCAL CWnd::FromHandle(HWND hWnd) { return HandleMap().FromHandle(hWnd, &AfxNewTempWnd); }
-CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd) { return hWnd ? HandleMap().LookupPermanent(hWnd) : NULL; }
-void PASCAL CWnd::DeleteTempMap() { HandleMap().DeleteTemp(); }
+CWnd* PASCAL CWnd::FromHandle(HWND hWnd)
+{
+    return HandleMap().FromHandle(hWnd, &AfxNewTempWnd);
+}
+CWnd* PASCAL CWnd::FromHandlePermanent(HWND hWnd)
+{
+    return hWnd ? HandleMap().LookupPermanent(hWnd) : NULL;
+}
+void PASCAL CWnd::DeleteTempMap()
+{
+    HandleMap().DeleteTemp();
+}
 
-CWnd::CWnd() : m_hWnd(NULL), m_hWndOwner(NULL), m_nFlags(0), m_pfnSuper(NULL), m_nModalResult(0), m_hWndToolTip(NULL) {}
+CWnd::CWnd()
+    : m_hWnd(NULL), m_hWndOwner(NULL), m_nFlags(0), m_pfnSuper(NULL), m_nModalResult(0), m_hWndToolTip(NULL)
+{
+}
 
-CWnd::CWnd(HWND hWnd) : m_hWnd(hWnd), m_hWndOwner(NULL), m_nFlags(0), m_pfnSuper(NULL), m_nModalResult(0), m_hWndToolTip(NULL) {}
+CWnd::CWnd(HWND hWnd)
+    : m_hWnd(hWnd), m_hWndOwner(NULL), m_nFlags(0), m_pfnSuper(NULL), m_nModalResult(0), m_hWndToolTip(NULL)
+{
+}
 
 const CWnd CWnd::wndTop(HWND_TOP);
 const CWnd CWnd::wndBottom(HWND_BOTTOM);
@@ -85,9 +109,14 @@ HWND CWnd::Detach()
     return hWnd;
 }
 
-WNDPROC* CWnd::GetSuperWndProcAddr() { return &m_pfnSuper; }
+WNDPROC* CWnd::GetSuperWndProcAddr()
+{
+    return &m_pfnSuper;
+}
 
-void CWnd::PreSubclassWindow() {}
+void CWnd::PreSubclassWindow()
+{
+}
 
 BOOL CWnd::SubclassWindow(HWND hWnd)
 {
@@ -195,7 +224,7 @@ BOOL CWnd::PreCreateWindow(CREATESTRUCT& cs)
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x,
-    int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
+                    int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam)
 {
     CREATESTRUCT cs;
     cs.dwExStyle = dwExStyle;
@@ -217,7 +246,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
     }
     AfxHookWindowCreate(this);
     HWND hWnd = ::CreateWindowEx(cs.dwExStyle, cs.lpszClass, cs.lpszName, cs.style, cs.x, cs.y, cs.cx, cs.cy,
-        cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
+                                 cs.hwndParent, cs.hMenu, cs.hInstance, cs.lpCreateParams);
     if (!AfxUnhookWindowCreate())
     {
         PostNcDestroy(); // the window never reached this object
@@ -227,7 +256,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 }
 
 BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
+                    const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam)
 {
     return CreateEx(dwExStyle, lpszClassName, lpszWindowName, dwStyle, rect.left, rect.top,
                     AfxRectExtent(rect.left, rect.right), AfxRectExtent(rect.top, rect.bottom),
@@ -235,7 +264,7 @@ BOOL CWnd::CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowNa
 }
 
 BOOL CWnd::Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-    CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
+                  CWnd* pParentWnd, UINT nID, CCreateContext* pContext)
 {
     return CreateEx(0, lpszClassName, lpszWindowName, dwStyle | WS_CHILD, rect.left, rect.top,
                     AfxRectExtent(rect.left, rect.right), AfxRectExtent(rect.top, rect.bottom),
@@ -258,7 +287,9 @@ BOOL CWnd::DestroyWindow()
     return ::DestroyWindow(hWnd); // this object may be gone afterwards (PostNcDestroy)
 }
 
-void CWnd::PostNcDestroy() {}
+void CWnd::PostNcDestroy()
+{
+}
 
 void CWnd::OnNcDestroy()
 {
@@ -302,7 +333,8 @@ BOOL PASCAL CWnd::ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlag
         return FALSE;
     ::SetWindowLongPtr(hWnd, GWL_STYLE, (LONG_PTR)dwNewStyle);
     if (nFlags != 0)
-        ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+        ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
 }
 
@@ -314,12 +346,19 @@ BOOL PASCAL CWnd::ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFl
         return FALSE;
     ::SetWindowLongPtr(hWnd, GWL_EXSTYLE, (LONG_PTR)dwNewStyle);
     if (nFlags != 0)
-        ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
+        ::SetWindowPos(hWnd, NULL, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | nFlags);
     return TRUE;
 }
 
-BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags); }
-BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags) { return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags); }
+BOOL CWnd::ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return ModifyStyle(m_hWnd, dwRemove, dwAdd, nFlags);
+}
+BOOL CWnd::ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags)
+{
+    return ModifyStyleEx(m_hWnd, dwRemove, dwAdd, nFlags);
+}
 
 void CWnd::GetWindowText(CString& rString) const
 {
@@ -328,15 +367,39 @@ void CWnd::GetWindowText(CString& rString) const
     rString.ReleaseBuffer();
 }
 
-void CWnd::SetFont(CFont* pFont, BOOL bRedraw) { SendMessage(WM_SETFONT, (WPARAM)pFont->GetSafeHandle(), bRedraw); }
-CFont* CWnd::GetFont() const { return CFont::FromHandle((HFONT)::SendMessage(m_hWnd, WM_GETFONT, 0, 0)); }
-CMenu* CWnd::GetMenu() const { return CMenu::FromHandle(::GetMenu(m_hWnd)); }
-BOOL CWnd::SetMenu(CMenu* pMenu) { return ::SetMenu(m_hWnd, pMenu != NULL ? pMenu->m_hMenu : NULL); }
-CMenu* CWnd::GetSystemMenu(BOOL bRevert) const { return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert)); }
+void CWnd::SetFont(CFont* pFont, BOOL bRedraw)
+{
+    SendMessage(WM_SETFONT, (WPARAM)pFont->GetSafeHandle(), bRedraw);
+}
+CFont* CWnd::GetFont() const
+{
+    return CFont::FromHandle((HFONT)::SendMessage(m_hWnd, WM_GETFONT, 0, 0));
+}
+CMenu* CWnd::GetMenu() const
+{
+    return CMenu::FromHandle(::GetMenu(m_hWnd));
+}
+BOOL CWnd::SetMenu(CMenu* pMenu)
+{
+    return ::SetMenu(m_hWnd, pMenu != NULL ? pMenu->m_hMenu : NULL);
+}
+CMenu* CWnd::GetSystemMenu(BOOL bRevert) const
+{
+    return CMenu::FromHandle(::GetSystemMenu(m_hWnd, bRevert));
+}
 
-CWnd* CWnd::GetOwner() const { return m_hWndOwner != NULL ? FromHandle(m_hWndOwner) : GetParent(); }
-CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-CWnd* CWnd::SetParent(CWnd* pWndNewParent) { return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd())); }
+CWnd* CWnd::GetOwner() const
+{
+    return m_hWndOwner != NULL ? FromHandle(m_hWndOwner) : GetParent();
+}
+CWnd* CWnd::GetParent() const
+{
+    return FromHandle(::GetParent(m_hWnd));
+}
+CWnd* CWnd::SetParent(CWnd* pWndNewParent)
+{
+    return FromHandle(::SetParent(m_hWnd, pWndNewParent->GetSafeHwnd()));
+}
 
 // Parent of a child window, owner of any other: the way up to the top-level window.
 static HWND ParentOrOwner(HWND hWnd)
@@ -394,7 +457,8 @@ CWnd* CWnd::GetParentOwner() const
         return NULL;
     HWND hWndParent = m_hWnd;
     HWND hWndT;
-    while ((::GetWindowLongPtr(hWndParent, GWL_STYLE) & WS_CHILD) && (hWndT = ::GetParent(hWndParent)) != NULL)
+    while ((::GetWindowLongPtr(hWndParent, GWL_STYLE) & WS_CHILD) &&
+           (hWndT = ::GetParent(hWndParent)) != NULL)
         hWndParent = hWndT;
     return FromHandle(hWndParent);
 }
@@ -410,7 +474,10 @@ CWnd* CWnd::GetTopLevelOwner() const
     return FromHandle(hWndOwner);
 }
 
-BOOL CWnd::IsFrameWnd() const { return IsKindOf(RUNTIME_CLASS(CFrameWnd)); }
+BOOL CWnd::IsFrameWnd() const
+{
+    return IsKindOf(RUNTIME_CLASS(CFrameWnd));
+}
 
 CFrameWnd* CWnd::GetParentFrame() const
 {
@@ -438,7 +505,10 @@ CFrameWnd* CWnd::GetTopLevelFrame() const
     return pFrameWnd;
 }
 
-CWnd* CWnd::GetDlgItem(int nID) const { return FromHandle(::GetDlgItem(m_hWnd, nID)); }
+CWnd* CWnd::GetDlgItem(int nID) const
+{
+    return FromHandle(::GetDlgItem(m_hWnd, nID));
+}
 
 CWnd* PASCAL CWnd::GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm)
 {
@@ -465,10 +535,13 @@ CWnd* PASCAL CWnd::GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm)
     return NULL;
 }
 
-CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const { return GetDescendantWindow(m_hWnd, nID, bOnlyPerm); }
+CWnd* CWnd::GetDescendantWindow(int nID, BOOL bOnlyPerm) const
+{
+    return GetDescendantWindow(m_hWnd, nID, bOnlyPerm);
+}
 
-void PASCAL CWnd::SendMessageToDescendants(
-    HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep, BOOL bOnlyPerm)
+void PASCAL CWnd::SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam, BOOL bDeep,
+                                           BOOL bOnlyPerm)
 {
     for (HWND hWndChild = ::GetTopWindow(hWnd); hWndChild != NULL;
          hWndChild = ::GetWindow(hWndChild, GW_HWNDNEXT))
@@ -493,66 +566,178 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
 
 // ---- painting
 
-CDC* CWnd::GetDC() { return CDC::FromHandle(::GetDC(m_hWnd)); }
-CDC* CWnd::GetWindowDC() { return CDC::FromHandle(::GetWindowDC(m_hWnd)); }
-int CWnd::ReleaseDC(CDC* pDC) { return ::ReleaseDC(m_hWnd, pDC->m_hDC); }
-CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint) { return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint)); }
+CDC* CWnd::GetDC()
+{
+    return CDC::FromHandle(::GetDC(m_hWnd));
+}
+CDC* CWnd::GetWindowDC()
+{
+    return CDC::FromHandle(::GetWindowDC(m_hWnd));
+}
+int CWnd::ReleaseDC(CDC* pDC)
+{
+    return ::ReleaseDC(m_hWnd, pDC->m_hDC);
+}
+CDC* CWnd::BeginPaint(LPPAINTSTRUCT lpPaint)
+{
+    return CDC::FromHandle(::BeginPaint(m_hWnd, lpPaint));
+}
 
 int CWnd::MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption, UINT nType)
 {
-    return AfxShowMessage(m_hWnd, lpszText, lpszCaption != NULL ? lpszCaption : AfxGetMessageBoxCaption(), nType);
+    return AfxShowMessage(m_hWnd, lpszText, lpszCaption != NULL ? lpszCaption : AfxGetMessageBoxCaption(),
+                          nType);
 }
 
 // ---- default handlers
 
 BEGIN_MESSAGE_MAP(CWnd, CCmdTarget)
-    ON_WM_DRAWITEM()
-    ON_WM_MEASUREITEM()
-    ON_WM_COMPAREITEM()
-    ON_WM_DELETEITEM()
-    ON_WM_CTLCOLOR()
-    ON_WM_HSCROLL()
-    ON_WM_VSCROLL()
-    ON_WM_NCDESTROY()
-    ON_WM_PARENTNOTIFY()
-    ON_WM_ENTERIDLE()
-    ON_WM_SYSCOLORCHANGE()
-    ON_WM_DROPFILES()
+ON_WM_DRAWITEM()
+ON_WM_MEASUREITEM()
+ON_WM_COMPAREITEM()
+ON_WM_DELETEITEM()
+ON_WM_CTLCOLOR()
+ON_WM_HSCROLL()
+ON_WM_VSCROLL()
+ON_WM_NCDESTROY()
+ON_WM_PARENTNOTIFY()
+ON_WM_ENTERIDLE()
+ON_WM_SYSCOLORCHANGE()
+ON_WM_DROPFILES()
 END_MESSAGE_MAP()
 
-int CWnd::OnCreate(LPCREATESTRUCT) { return (int)Default(); }
-BOOL CWnd::OnNcCreate(LPCREATESTRUCT) { return (BOOL)Default(); }
-void CWnd::OnDestroy() { Default(); }
-void CWnd::OnClose() { Default(); }
-void CWnd::OnPaint() { Default(); }
-void CWnd::OnNcPaint() { Default(); }
-BOOL CWnd::OnEraseBkgnd(CDC*) { return (BOOL)Default(); }
-void CWnd::OnSize(UINT, int, int) { Default(); }
-void CWnd::OnMove(int, int) { Default(); }
-void CWnd::OnSetFocus(CWnd*) { Default(); }
-void CWnd::OnKillFocus(CWnd*) { Default(); }
-void CWnd::OnActivate(UINT, CWnd*, BOOL) { Default(); }
-void CWnd::OnActivateApp(BOOL, DWORD) { Default(); }
-int CWnd::OnMouseActivate(CWnd*, UINT, UINT) { return (int)Default(); }
-BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT) { return (BOOL)Default(); }
-void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyDown(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysKeyUp(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnDeadChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnSysDeadChar(UINT, UINT, UINT) { Default(); }
-void CWnd::OnLButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnRButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnMButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnMouseMove(UINT, CPoint) { Default(); }
-BOOL CWnd::OnMouseWheel(UINT, short, CPoint) { return (BOOL)Default(); }
+int CWnd::OnCreate(LPCREATESTRUCT)
+{
+    return (int)Default();
+}
+BOOL CWnd::OnNcCreate(LPCREATESTRUCT)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnDestroy()
+{
+    Default();
+}
+void CWnd::OnClose()
+{
+    Default();
+}
+void CWnd::OnPaint()
+{
+    Default();
+}
+void CWnd::OnNcPaint()
+{
+    Default();
+}
+BOOL CWnd::OnEraseBkgnd(CDC*)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnSize(UINT, int, int)
+{
+    Default();
+}
+void CWnd::OnMove(int, int)
+{
+    Default();
+}
+void CWnd::OnSetFocus(CWnd*)
+{
+    Default();
+}
+void CWnd::OnKillFocus(CWnd*)
+{
+    Default();
+}
+void CWnd::OnActivate(UINT, CWnd*, BOOL)
+{
+    Default();
+}
+void CWnd::OnActivateApp(BOOL, DWORD)
+{
+    Default();
+}
+int CWnd::OnMouseActivate(CWnd*, UINT, UINT)
+{
+    return (int)Default();
+}
+BOOL CWnd::OnSetCursor(CWnd*, UINT, UINT)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnKeyUp(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnChar(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSysKeyDown(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSysKeyUp(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSysChar(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnDeadChar(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnSysDeadChar(UINT, UINT, UINT)
+{
+    Default();
+}
+void CWnd::OnLButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnLButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnRButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnRButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnRButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnMouseMove(UINT, CPoint)
+{
+    Default();
+}
+BOOL CWnd::OnMouseWheel(UINT, short, CPoint)
+{
+    return (BOOL)Default();
+}
 
 void CWnd::OnHScroll(UINT, UINT, CScrollBar* pScrollBar)
 {
@@ -568,30 +753,90 @@ void CWnd::OnVScroll(UINT, UINT, CScrollBar* pScrollBar)
     Default();
 }
 
-void CWnd::OnTimer(UINT_PTR) { Default(); }
-void CWnd::OnContextMenu(CWnd*, CPoint) { Default(); }
-void CWnd::OnDropFiles(HDROP) { Default(); }
-void CWnd::OnGetMinMaxInfo(MINMAXINFO*) { Default(); }
-void CWnd::OnWindowPosChanging(WINDOWPOS*) { Default(); }
-void CWnd::OnWindowPosChanged(WINDOWPOS*) { Default(); }
-void CWnd::OnShowWindow(BOOL, UINT) { Default(); }
-void CWnd::OnEnable(BOOL) { Default(); }
-BOOL CWnd::OnNcActivate(BOOL) { return (BOOL)Default(); }
-void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*) { Default(); }
-LRESULT CWnd::OnNcHitTest(CPoint) { return Default(); }
-void CWnd::OnNcLButtonDown(UINT, CPoint) { Default(); }
+void CWnd::OnTimer(UINT_PTR)
+{
+    Default();
+}
+void CWnd::OnContextMenu(CWnd*, CPoint)
+{
+    Default();
+}
+void CWnd::OnDropFiles(HDROP)
+{
+    Default();
+}
+void CWnd::OnGetMinMaxInfo(MINMAXINFO*)
+{
+    Default();
+}
+void CWnd::OnWindowPosChanging(WINDOWPOS*)
+{
+    Default();
+}
+void CWnd::OnWindowPosChanged(WINDOWPOS*)
+{
+    Default();
+}
+void CWnd::OnShowWindow(BOOL, UINT)
+{
+    Default();
+}
+void CWnd::OnEnable(BOOL)
+{
+    Default();
+}
+BOOL CWnd::OnNcActivate(BOOL)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnNcCalcSize(BOOL, NCCALCSIZE_PARAMS*)
+{
+    Default();
+}
+LRESULT CWnd::OnNcHitTest(CPoint)
+{
+    return Default();
+}
+void CWnd::OnNcLButtonDown(UINT, CPoint)
+{
+    Default();
+}
 void CWnd::OnNcLButtonUp(UINT, CPoint)
 {
     Default();
 }
-void CWnd::OnNcLButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnNcRButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnNcRButtonUp(UINT, CPoint) { Default(); }
-void CWnd::OnNcRButtonDblClk(UINT, CPoint) { Default(); }
-void CWnd::OnNcMButtonDown(UINT, CPoint) { Default(); }
-void CWnd::OnSettingChange(UINT, LPCTSTR) { Default(); }
-void CWnd::OnNcMouseMove(UINT, CPoint) { Default(); }
-void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
+void CWnd::OnNcLButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcRButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcRButtonUp(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcRButtonDblClk(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnNcMButtonDown(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnSettingChange(UINT, LPCTSTR)
+{
+    Default();
+}
+void CWnd::OnNcMouseMove(UINT, CPoint)
+{
+    Default();
+}
+void CWnd::OnSysCommand(UINT, LPARAM)
+{
+    Default();
+}
 
 void CWnd::OnParentNotify(UINT message, LPARAM lParam)
 {
@@ -603,9 +848,18 @@ void CWnd::OnParentNotify(UINT message, LPARAM lParam)
     Default();
 }
 
-void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL) { Default(); }
-void CWnd::OnMenuSelect(UINT, UINT, HMENU) { Default(); }
-void CWnd::OnEnterIdle(UINT, CWnd*) { Default(); }
+void CWnd::OnInitMenuPopup(CMenu*, UINT, BOOL)
+{
+    Default();
+}
+void CWnd::OnMenuSelect(UINT, UINT, HMENU)
+{
+    Default();
+}
+void CWnd::OnEnterIdle(UINT, CWnd*)
+{
+    Default();
+}
 
 HBRUSH CWnd::OnCtlColor(CDC*, CWnd* pWnd, UINT)
 {
@@ -648,8 +902,14 @@ void CWnd::OnDeleteItem(int, LPDELETEITEMSTRUCT lpDeleteItemStruct)
     Default();
 }
 
-void CWnd::OnCaptureChanged(CWnd*) { Default(); }
-void CWnd::OnCancelMode() { Default(); }
+void CWnd::OnCaptureChanged(CWnd*)
+{
+    Default();
+}
+void CWnd::OnCancelMode()
+{
+    Default();
+}
 
 void CWnd::OnWinIniChange(LPCTSTR)
 {
@@ -669,13 +929,43 @@ void CWnd::OnSysColorChange()
     Default();
 }
 
-BOOL CWnd::OnQueryEndSession() { return (BOOL)Default(); }
-BOOL CWnd::OnQueryNewPalette() { return (BOOL)Default(); }
-void CWnd::OnPaletteChanged(CWnd*) { Default(); }
-void CWnd::OnEndSession(BOOL) { Default(); }
-void CWnd::OnMDIActivate(BOOL, CWnd*, CWnd*) { Default(); }
-void CWnd::OnChildActivate() { Default(); }
-UINT CWnd::OnGetDlgCode() { return (UINT)Default(); }
-BOOL CWnd::OnHelpInfo(HELPINFO*) { return (BOOL)Default(); }
-void CWnd::OnEnterMenuLoop(BOOL) { Default(); }
-void CWnd::OnExitMenuLoop(BOOL) { Default(); }
+BOOL CWnd::OnQueryEndSession()
+{
+    return (BOOL)Default();
+}
+BOOL CWnd::OnQueryNewPalette()
+{
+    return (BOOL)Default();
+}
+void CWnd::OnPaletteChanged(CWnd*)
+{
+    Default();
+}
+void CWnd::OnEndSession(BOOL)
+{
+    Default();
+}
+void CWnd::OnMDIActivate(BOOL, CWnd*, CWnd*)
+{
+    Default();
+}
+void CWnd::OnChildActivate()
+{
+    Default();
+}
+UINT CWnd::OnGetDlgCode()
+{
+    return (UINT)Default();
+}
+BOOL CWnd::OnHelpInfo(HELPINFO*)
+{
+    return (BOOL)Default();
+}
+void CWnd::OnEnterMenuLoop(BOOL)
+{
+    Default();
+}
+void CWnd::OnExitMenuLoop(BOOL)
+{
+    Default();
+}

@@ -29,18 +29,18 @@ class CWnd;
 struct CCreateContext;
 
 // Private framework messages (MFC's numbers).
-#define WM_QUERYAFXWNDPROC 0x0360 // lResult = 1 when the window runs AfxWndProc
-#define WM_SIZEPARENT 0x0361      // lParam = AFX_SIZEPARENTPARAMS*
+#define WM_QUERYAFXWNDPROC 0x0360  // lResult = 1 when the window runs AfxWndProc
+#define WM_SIZEPARENT 0x0361       // lParam = AFX_SIZEPARENTPARAMS*
 #define WM_SETMESSAGESTRING 0x0362 // wParam = string id or 0, lParam = text (when wParam is 0)
-#define WM_IDLEUPDATECMDUI 0x0363 // wParam = bDisableIfNoHandler
-#define WM_INITIALUPDATE 0x0364   // sent to views and frames after creation
-#define WM_COMMANDHELP 0x0365     // lResult = TRUE when help was given; lParam = help id
-#define WM_HELPHITTEST 0x0366     // lResult = help id, lParam = point
+#define WM_IDLEUPDATECMDUI 0x0363  // wParam = bDisableIfNoHandler
+#define WM_INITIALUPDATE 0x0364    // sent to views and frames after creation
+#define WM_COMMANDHELP 0x0365      // lResult = TRUE when help was given; lParam = help id
+#define WM_HELPHITTEST 0x0366      // lResult = help id, lParam = point
 #define WM_EXITHELPMODE 0x0367
-#define WM_RECALCPARENT 0x0368    // tells the parent of a view to lay out its bars again
+#define WM_RECALCPARENT 0x0368 // tells the parent of a view to lay out its bars again
 #define WM_SIZECHILD 0x0369
-#define WM_KICKIDLE 0x036A        // posted to make the message loop run its idle step
-#define WM_QUERYCENTERWND 0x036B  // lResult = HWND to centre on
+#define WM_KICKIDLE 0x036A       // posted to make the message loop run its idle step
+#define WM_QUERYCENTERWND 0x036B // lResult = HWND to centre on
 #define WM_DISABLEMODAL 0x036C
 #define WM_FLOATSTATUS 0x036D
 #define WM_ACTIVATETOPLEVEL 0x036E
@@ -82,8 +82,8 @@ struct CCreateContext;
 // What WM_SIZEPARENT carries: each bar takes its space from rect and reports it.
 struct AFX_SIZEPARENTPARAMS
 {
-    HDWP hDWP;   // NULL in query mode
-    RECT rect;   // space left for the remaining children
+    HDWP hDWP; // NULL in query mode
+    RECT rect; // space left for the remaining children
     SIZE sizeTotal;
     BOOL bStretch;
 };
@@ -112,7 +112,7 @@ class CWnd : public CCmdTarget
 {
     DECLARE_DYNCREATE(CWnd)
 
-public:
+  public:
     // Construction
     CWnd();
     explicit CWnd(HWND hWnd); // the insert-after markers below
@@ -123,11 +123,11 @@ public:
     static const CWnd wndNoTopMost;
 
     virtual BOOL Create(LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, const RECT& rect,
-        CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL);
-    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x,
-        int y, int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = NULL);
+                        CWnd* pParentWnd, UINT nID, CCreateContext* pContext = NULL);
+    BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle, int x, int y,
+                  int nWidth, int nHeight, HWND hWndParent, HMENU nIDorHMenu, LPVOID lpParam = NULL);
     BOOL CreateEx(DWORD dwExStyle, LPCTSTR lpszClassName, LPCTSTR lpszWindowName, DWORD dwStyle,
-        const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = NULL);
+                  const RECT& rect, CWnd* pParentWnd, UINT nID, LPVOID lpParam = NULL);
     virtual BOOL DestroyWindow();
     // A window made by the dialog manager from a dialog template (a dialog bar, a form view):
     // this object receives its messages, as for a dialog.
@@ -150,48 +150,99 @@ public:
 
     // Attributes
     HWND m_hWnd;
-    operator HWND() const { return GetSafeHwnd(); }
+    operator HWND() const
+    {
+        return GetSafeHwnd();
+    }
     // Like MFC, callable through a NULL pointer (the pointer is laundered so the check stays).
     // The hosted ActiveX control's IUnknown; the layer hosts none, so always NULL.
-    LPUNKNOWN GetControlUnknown() const { return NULL; }
+    LPUNKNOWN GetControlUnknown() const
+    {
+        return NULL;
+    }
     HWND GetSafeHwnd() const
     {
         const CWnd* volatile self = this;
         return self == NULL ? NULL : self->m_hWnd;
     }
-    DWORD GetStyle() const { return (DWORD)::GetWindowLongPtr(m_hWnd, GWL_STYLE); }
-    DWORD GetExStyle() const { return (DWORD)::GetWindowLongPtr(m_hWnd, GWL_EXSTYLE); }
+    DWORD GetStyle() const
+    {
+        return (DWORD)::GetWindowLongPtr(m_hWnd, GWL_STYLE);
+    }
+    DWORD GetExStyle() const
+    {
+        return (DWORD)::GetWindowLongPtr(m_hWnd, GWL_EXSTYLE);
+    }
     BOOL ModifyStyle(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     BOOL ModifyStyleEx(DWORD dwRemove, DWORD dwAdd, UINT nFlags = 0);
     static BOOL PASCAL ModifyStyle(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
     static BOOL PASCAL ModifyStyleEx(HWND hWnd, DWORD dwRemove, DWORD dwAdd, UINT nFlags);
     CWnd* GetOwner() const;
-    void SetOwner(CWnd* pOwnerWnd) { m_hWndOwner = pOwnerWnd != NULL ? pOwnerWnd->m_hWnd : NULL; }
-    int GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
-    int SetDlgCtrlID(int nID) { return (int)::SetWindowLongPtr(m_hWnd, GWLP_ID, nID); }
-    BOOL IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-    BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
-    BOOL EnableWindow(BOOL bEnable = TRUE) { return ::EnableWindow(m_hWnd, bEnable); }
-    BOOL IsIconic() const { return ::IsIconic(m_hWnd); }
-    BOOL IsZoomed() const { return ::IsZoomed(m_hWnd); }
-    BOOL IsChild(const CWnd* pWnd) const { return ::IsChild(m_hWnd, pWnd->GetSafeHwnd()); }
-    void SetWindowText(LPCTSTR lpszString) { ::SetWindowText(m_hWnd, lpszString); }
+    void SetOwner(CWnd* pOwnerWnd)
+    {
+        m_hWndOwner = pOwnerWnd != NULL ? pOwnerWnd->m_hWnd : NULL;
+    }
+    int GetDlgCtrlID() const
+    {
+        return ::GetDlgCtrlID(m_hWnd);
+    }
+    int SetDlgCtrlID(int nID)
+    {
+        return (int)::SetWindowLongPtr(m_hWnd, GWLP_ID, nID);
+    }
+    BOOL IsWindowVisible() const
+    {
+        return ::IsWindowVisible(m_hWnd);
+    }
+    BOOL IsWindowEnabled() const
+    {
+        return ::IsWindowEnabled(m_hWnd);
+    }
+    BOOL EnableWindow(BOOL bEnable = TRUE)
+    {
+        return ::EnableWindow(m_hWnd, bEnable);
+    }
+    BOOL IsIconic() const
+    {
+        return ::IsIconic(m_hWnd);
+    }
+    BOOL IsZoomed() const
+    {
+        return ::IsZoomed(m_hWnd);
+    }
+    BOOL IsChild(const CWnd* pWnd) const
+    {
+        return ::IsChild(m_hWnd, pWnd->GetSafeHwnd());
+    }
+    void SetWindowText(LPCTSTR lpszString)
+    {
+        ::SetWindowText(m_hWnd, lpszString);
+    }
     int GetWindowText(LPTSTR lpszStringBuf, int nMaxCount) const
     {
         return ::GetWindowText(m_hWnd, lpszStringBuf, nMaxCount);
     }
     void GetWindowText(CString& rString) const;
-    int GetWindowTextLength() const { return ::GetWindowTextLength(m_hWnd); }
+    int GetWindowTextLength() const
+    {
+        return ::GetWindowTextLength(m_hWnd);
+    }
     void SetFont(CFont* pFont, BOOL bRedraw = TRUE);
     CFont* GetFont() const;
     HICON SetIcon(HICON hIcon, BOOL bBigIcon)
     {
         return (HICON)SendMessage(WM_SETICON, bBigIcon, (LPARAM)hIcon);
     }
-    HICON GetIcon(BOOL bBigIcon) const { return (HICON)::SendMessage(m_hWnd, WM_GETICON, bBigIcon, 0); }
+    HICON GetIcon(BOOL bBigIcon) const
+    {
+        return (HICON)::SendMessage(m_hWnd, WM_GETICON, bBigIcon, 0);
+    }
     CMenu* GetMenu() const;
     BOOL SetMenu(CMenu* pMenu);
-    void DrawMenuBar() { ::DrawMenuBar(m_hWnd); }
+    void DrawMenuBar()
+    {
+        ::DrawMenuBar(m_hWnd);
+    }
     CMenu* GetSystemMenu(BOOL bRevert) const;
     static const MSG* PASCAL GetCurrentMessage();
 
@@ -208,39 +259,96 @@ public:
     CFrameWnd* GetParentFrame() const;
     CFrameWnd* GetTopLevelFrame() const;
     CWnd* GetDlgItem(int nID) const;
-    void GetDlgItem(int nID, HWND* phWnd) const { *phWnd = ::GetDlgItem(m_hWnd, nID); }
+    void GetDlgItem(int nID, HWND* phWnd) const
+    {
+        *phWnd = ::GetDlgItem(m_hWnd, nID);
+    }
     CWnd* GetDescendantWindow(int nID, BOOL bOnlyPerm = FALSE) const;
-    void SetDlgItemText(int nID, LPCTSTR lpszString) { ::SetDlgItemText(m_hWnd, nID, lpszString); }
-    int GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const { return ::GetDlgItemText(m_hWnd, nID, lpStr, nMaxCount); }
-    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE) { ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned); }
+    void SetDlgItemText(int nID, LPCTSTR lpszString)
+    {
+        ::SetDlgItemText(m_hWnd, nID, lpszString);
+    }
+    int GetDlgItemText(int nID, LPTSTR lpStr, int nMaxCount) const
+    {
+        return ::GetDlgItemText(m_hWnd, nID, lpStr, nMaxCount);
+    }
+    void SetDlgItemInt(int nID, UINT nValue, BOOL bSigned = TRUE)
+    {
+        ::SetDlgItemInt(m_hWnd, nID, nValue, bSigned);
+    }
     UINT GetDlgItemInt(int nID, BOOL* lpTrans = NULL, BOOL bSigned = TRUE) const
     {
         return ::GetDlgItemInt(m_hWnd, nID, lpTrans, bSigned);
     }
-    void CheckDlgButton(int nIDButton, UINT nCheck) { ::CheckDlgButton(m_hWnd, nIDButton, nCheck); }
-    UINT IsDlgButtonChecked(int nIDButton) const { return ::IsDlgButtonChecked(m_hWnd, nIDButton); }
+    void CheckDlgButton(int nIDButton, UINT nCheck)
+    {
+        ::CheckDlgButton(m_hWnd, nIDButton, nCheck);
+    }
+    UINT IsDlgButtonChecked(int nIDButton) const
+    {
+        return ::IsDlgButtonChecked(m_hWnd, nIDButton);
+    }
     LRESULT SendDlgItemMessage(int nID, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
     {
         return ::SendDlgItemMessage(m_hWnd, nID, message, wParam, lParam);
     }
     static CWnd* PASCAL GetDescendantWindow(HWND hWnd, int nID, BOOL bOnlyPerm);
     void SendMessageToDescendants(UINT message, WPARAM wParam = 0, LPARAM lParam = 0, BOOL bDeep = TRUE,
-        BOOL bOnlyPerm = FALSE);
+                                  BOOL bOnlyPerm = FALSE);
     static void PASCAL SendMessageToDescendants(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam,
-        BOOL bDeep, BOOL bOnlyPerm);
-    CWnd* GetWindow(UINT nCmd) const { return FromHandle(::GetWindow(m_hWnd, nCmd)); }
-    CWnd* GetTopWindow() const { return FromHandle(::GetTopWindow(m_hWnd)); }
-    CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const { return FromHandle(::GetWindow(m_hWnd, nFlag)); }
-    CWnd* GetLastActivePopup() const { return FromHandle(::GetLastActivePopup(m_hWnd)); }
-    static CWnd* PASCAL GetActiveWindow() { return FromHandle(::GetActiveWindow()); }
-    CWnd* SetActiveWindow() { return FromHandle(::SetActiveWindow(m_hWnd)); }
-    static CWnd* PASCAL GetForegroundWindow() { return FromHandle(::GetForegroundWindow()); }
-    BOOL SetForegroundWindow() { return ::SetForegroundWindow(m_hWnd); }
-    static CWnd* PASCAL GetFocus() { return FromHandle(::GetFocus()); }
-    CWnd* SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
-    static CWnd* PASCAL GetDesktopWindow() { return FromHandle(::GetDesktopWindow()); }
-    static CWnd* PASCAL GetCapture() { return FromHandle(::GetCapture()); }
-    CWnd* SetCapture() { return FromHandle(::SetCapture(m_hWnd)); }
+                                                BOOL bDeep, BOOL bOnlyPerm);
+    CWnd* GetWindow(UINT nCmd) const
+    {
+        return FromHandle(::GetWindow(m_hWnd, nCmd));
+    }
+    CWnd* GetTopWindow() const
+    {
+        return FromHandle(::GetTopWindow(m_hWnd));
+    }
+    CWnd* GetNextWindow(UINT nFlag = GW_HWNDNEXT) const
+    {
+        return FromHandle(::GetWindow(m_hWnd, nFlag));
+    }
+    CWnd* GetLastActivePopup() const
+    {
+        return FromHandle(::GetLastActivePopup(m_hWnd));
+    }
+    static CWnd* PASCAL GetActiveWindow()
+    {
+        return FromHandle(::GetActiveWindow());
+    }
+    CWnd* SetActiveWindow()
+    {
+        return FromHandle(::SetActiveWindow(m_hWnd));
+    }
+    static CWnd* PASCAL GetForegroundWindow()
+    {
+        return FromHandle(::GetForegroundWindow());
+    }
+    BOOL SetForegroundWindow()
+    {
+        return ::SetForegroundWindow(m_hWnd);
+    }
+    static CWnd* PASCAL GetFocus()
+    {
+        return FromHandle(::GetFocus());
+    }
+    CWnd* SetFocus()
+    {
+        return FromHandle(::SetFocus(m_hWnd));
+    }
+    static CWnd* PASCAL GetDesktopWindow()
+    {
+        return FromHandle(::GetDesktopWindow());
+    }
+    static CWnd* PASCAL GetCapture()
+    {
+        return FromHandle(::GetCapture());
+    }
+    CWnd* SetCapture()
+    {
+        return FromHandle(::SetCapture(m_hWnd));
+    }
     static CWnd* PASCAL FindWindow(LPCTSTR lpszClassName, LPCTSTR lpszWindowName)
     {
         return FromHandle(::FindWindow(lpszClassName, lpszWindowName));
@@ -248,11 +356,23 @@ public:
     BOOL IsFrameWnd() const;
 
     // Geometry
-    void GetWindowRect(LPRECT lpRect) const { ::GetWindowRect(m_hWnd, lpRect); }
-    void GetClientRect(LPRECT lpRect) const { ::GetClientRect(m_hWnd, lpRect); }
-    void ClientToScreen(LPPOINT lpPoint) const { ::ClientToScreen(m_hWnd, lpPoint); }
+    void GetWindowRect(LPRECT lpRect) const
+    {
+        ::GetWindowRect(m_hWnd, lpRect);
+    }
+    void GetClientRect(LPRECT lpRect) const
+    {
+        ::GetClientRect(m_hWnd, lpRect);
+    }
+    void ClientToScreen(LPPOINT lpPoint) const
+    {
+        ::ClientToScreen(m_hWnd, lpPoint);
+    }
     void ClientToScreen(LPRECT lpRect) const;
-    void ScreenToClient(LPPOINT lpPoint) const { ::ScreenToClient(m_hWnd, lpPoint); }
+    void ScreenToClient(LPPOINT lpPoint) const
+    {
+        ::ScreenToClient(m_hWnd, lpPoint);
+    }
     void ScreenToClient(LPRECT lpRect) const;
     void MapWindowPoints(CWnd* pwndTo, LPPOINT lpPoint, UINT nCount) const
     {
@@ -269,44 +389,86 @@ public:
     void MoveWindow(LPCRECT lpRect, BOOL bRepaint = TRUE)
     {
         MoveWindow(lpRect->left, lpRect->top, lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
-            bRepaint);
+                   bRepaint);
     }
     BOOL SetWindowPos(const CWnd* pWndInsertAfter, int x, int y, int cx, int cy, UINT nFlags);
-    BOOL ShowWindow(int nCmdShow) { return ::ShowWindow(m_hWnd, nCmdShow); }
+    BOOL ShowWindow(int nCmdShow)
+    {
+        return ::ShowWindow(m_hWnd, nCmdShow);
+    }
     // The system owns the region once it is set; 0 when the window refuses it.
-    int SetWindowRgn(HRGN hRgn, BOOL bRedraw) { return ::SetWindowRgn(m_hWnd, hRgn, bRedraw); }
-    int GetWindowRgn(HRGN hRgn) const { return ::GetWindowRgn(m_hWnd, hRgn); }
+    int SetWindowRgn(HRGN hRgn, BOOL bRedraw)
+    {
+        return ::SetWindowRgn(m_hWnd, hRgn, bRedraw);
+    }
+    int GetWindowRgn(HRGN hRgn) const
+    {
+        return ::GetWindowRgn(m_hWnd, hRgn);
+    }
     BOOL GetWindowPlacement(WINDOWPLACEMENT* lpwndpl) const
     {
         lpwndpl->length = sizeof(WINDOWPLACEMENT);
         return ::GetWindowPlacement(m_hWnd, lpwndpl);
     }
-    BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl) { return ::SetWindowPlacement(m_hWnd, lpwndpl); }
-    void BringWindowToTop() { ::BringWindowToTop(m_hWnd); }
-    void ShowOwnedPopups(BOOL bShow = TRUE) { ::ShowOwnedPopups(m_hWnd, bShow); }
+    BOOL SetWindowPlacement(const WINDOWPLACEMENT* lpwndpl)
+    {
+        return ::SetWindowPlacement(m_hWnd, lpwndpl);
+    }
+    void BringWindowToTop()
+    {
+        ::BringWindowToTop(m_hWnd);
+    }
+    void ShowOwnedPopups(BOOL bShow = TRUE)
+    {
+        ::ShowOwnedPopups(m_hWnd, bShow);
+    }
     void CenterWindow(CWnd* pAlternateOwner = NULL);
     virtual void CalcWindowRect(LPRECT lpClientRect, UINT nAdjustType = 0);
     void RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlag = reposDefault,
-        LPRECT lpRectParam = NULL, LPCRECT lpRectClient = NULL, BOOL bStretch = TRUE);
+                        LPRECT lpRectParam = NULL, LPCRECT lpRectClient = NULL, BOOL bStretch = TRUE);
 
     // Painting
     CDC* GetDC();
     CDC* GetWindowDC();
     int ReleaseDC(CDC* pDC);
     CDC* BeginPaint(LPPAINTSTRUCT lpPaint);
-    void EndPaint(LPPAINTSTRUCT lpPaint) { ::EndPaint(m_hWnd, lpPaint); }
-    void Invalidate(BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, NULL, bErase); }
-    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE) { ::InvalidateRect(m_hWnd, lpRect, bErase); }
-    void ValidateRect(LPCRECT lpRect) { ::ValidateRect(m_hWnd, lpRect); }
-    BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE) { return ::GetUpdateRect(m_hWnd, lpRect, bErase); }
-    void UpdateWindow() { ::UpdateWindow(m_hWnd); }
-    void SetRedraw(BOOL bRedraw = TRUE) { SendMessage(WM_SETREDRAW, bRedraw); }
+    void EndPaint(LPPAINTSTRUCT lpPaint)
+    {
+        ::EndPaint(m_hWnd, lpPaint);
+    }
+    void Invalidate(BOOL bErase = TRUE)
+    {
+        ::InvalidateRect(m_hWnd, NULL, bErase);
+    }
+    void InvalidateRect(LPCRECT lpRect, BOOL bErase = TRUE)
+    {
+        ::InvalidateRect(m_hWnd, lpRect, bErase);
+    }
+    void ValidateRect(LPCRECT lpRect)
+    {
+        ::ValidateRect(m_hWnd, lpRect);
+    }
+    BOOL GetUpdateRect(LPRECT lpRect, BOOL bErase = FALSE)
+    {
+        return ::GetUpdateRect(m_hWnd, lpRect, bErase);
+    }
+    void UpdateWindow()
+    {
+        ::UpdateWindow(m_hWnd);
+    }
+    void SetRedraw(BOOL bRedraw = TRUE)
+    {
+        SendMessage(WM_SETREDRAW, bRedraw);
+    }
     BOOL RedrawWindow(LPCRECT lpRectUpdate = NULL, HRGN hrgn = NULL,
-        UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE)
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE)
     {
         return ::RedrawWindow(m_hWnd, lpRectUpdate, hrgn, flags);
     }
-    BOOL LockWindowUpdate() { return ::LockWindowUpdate(m_hWnd); }
+    BOOL LockWindowUpdate()
+    {
+        return ::LockWindowUpdate(m_hWnd);
+    }
     // The thread's caret, owned by this window while it has one.
     void CreateSolidCaret(int nWidth, int nHeight)
     {
@@ -334,7 +496,10 @@ public:
     {
         ::HideCaret(m_hWnd);
     }
-    void UnlockWindowUpdate() { ::LockWindowUpdate(NULL); }
+    void UnlockWindowUpdate()
+    {
+        ::LockWindowUpdate(NULL);
+    }
 
     // Messages
     LRESULT SendMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const
@@ -352,7 +517,10 @@ public:
     {
         return ::SetTimer(m_hWnd, nIDEvent, nElapse, lpfnTimer);
     }
-    BOOL KillTimer(UINT_PTR nIDEvent) { return ::KillTimer(m_hWnd, nIDEvent); }
+    BOOL KillTimer(UINT_PTR nIDEvent)
+    {
+        return ::KillTimer(m_hWnd, nIDEvent);
+    }
     // The scroll functions address the control GetScrollBarCtrl returns (a splitter's shared
     // bar), else the window's own bar.
     int GetScrollPos(int nBar) const;
@@ -362,7 +530,10 @@ public:
     BOOL SetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, BOOL bRedraw = TRUE);
     BOOL GetScrollInfo(int nBar, LPSCROLLINFO lpScrollInfo, UINT nMask = SIF_ALL);
     int GetScrollLimit(int nBar);
-    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE) { ::ShowScrollBar(m_hWnd, nBar, bShow); }
+    void ShowScrollBar(UINT nBar, BOOL bShow = TRUE)
+    {
+        ::ShowScrollBar(m_hWnd, nBar, bShow);
+    }
     void EnableScrollBarCtrl(int nBar, BOOL bEnable = TRUE);
     virtual CScrollBar* GetScrollBarCtrl(int nBar) const;
     // The window whose bar nBar names, and the bar in it (SB_CTL for a control).
@@ -413,7 +584,10 @@ public:
     virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual BOOL OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult);
     virtual WNDPROC* GetSuperWndProcAddr();
-    virtual BOOL CheckAutoCenter() { return TRUE; }
+    virtual BOOL CheckAutoCenter()
+    {
+        return TRUE;
+    }
 
     // Handlers with MFC's signatures; each runs the default processing of the current message.
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
@@ -505,8 +679,14 @@ public:
     BOOL SendChildNotifyLastMsg(LRESULT* pResult = NULL);
     static BOOL PASCAL WalkPreTranslateTree(HWND hWndStop, MSG* pMsg);
     BOOL FilterToolTipMessage(MSG* pMsg);
-    void AttachTemporaryHandle(HWND h) { m_hWnd = h; }
-    void DetachTemporaryHandle() { m_hWnd = NULL; }
+    void AttachTemporaryHandle(HWND h)
+    {
+        m_hWnd = h;
+    }
+    void DetachTemporaryHandle()
+    {
+        m_hWnd = NULL;
+    }
     static CHandleMap<CWnd, HWND>& PASCAL HandleMap();
 
     HWND m_hWndOwner; // owner set by SetOwner (NULL: the parent/real owner)
@@ -515,7 +695,7 @@ public:
     int m_nModalResult;
     HWND m_hWndToolTip;
 
-protected:
+  protected:
     DECLARE_MESSAGE_MAP()
 };
 
@@ -524,7 +704,8 @@ void AFXAPI AfxHookWindowCreate(CWnd* pWnd);
 BOOL AFXAPI AfxUnhookWindowCreate();
 
 // Window classes.
-LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = 0, HBRUSH hbrBackground = 0, HICON hIcon = 0);
+LPCTSTR AFXAPI AfxRegisterWndClass(UINT nClassStyle, HCURSOR hCursor = 0, HBRUSH hbrBackground = 0,
+                                   HICON hIcon = 0);
 BOOL AFXAPI AfxRegisterClass(WNDCLASS* lpWndClass);
 // Registers the framework's classes on demand (AFX_WND_REG, AFX_WNDFRAMEORVIEW_REG, ...).
 BOOL AFXAPI AfxDeferRegisterClass(LONG fToRegister);

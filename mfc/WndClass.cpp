@@ -85,7 +85,8 @@ BOOL AFXAPI AfxDeferRegisterClass(LONG fToRegister)
         UINT nIDIcon;
     } classes[] = {
         {AFX_WND_REG, _afxWnd, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, 0, 0},
-        {AFX_WNDCONTROLBAR_REG, _afxWndControlBar, CS_DBLCLKS, COLOR_BTNFACE + 1, 0}, // docked bars toggle on double clicks
+        {AFX_WNDCONTROLBAR_REG, _afxWndControlBar, CS_DBLCLKS, COLOR_BTNFACE + 1,
+         0}, // docked bars toggle on double clicks
         {AFX_WNDMDIFRAME_REG, _afxWndMDIFrame, CS_DBLCLKS, 0, AFX_IDI_STD_MDIFRAME},
         {AFX_WNDFRAMEORVIEW_REG, _afxWndFrameOrView, CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, COLOR_WINDOW + 1,
          AFX_IDI_STD_FRAME},

@@ -58,7 +58,8 @@ BOOL CWnd::CreateDlgIndirect(LPCDLGTEMPLATE lpDialogTemplate, CWnd* pParentWnd, 
     if (lpDialogTemplate == NULL)
         return FALSE;
     AfxHookWindowCreate(this);
-    HWND hWnd = ::CreateDialogIndirectParam(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
+    HWND hWnd =
+        ::CreateDialogIndirectParam(hInst, lpDialogTemplate, pParentWnd->GetSafeHwnd(), AfxDlgProc, 0);
     if (!AfxUnhookWindowCreate())
         PostNcDestroy(); // the window never reached this object
     if (hWnd != NULL && m_hWnd == NULL)

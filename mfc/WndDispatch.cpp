@@ -56,7 +56,10 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT nMsg, WPARAM wParam, LPARAM lParam)
     return AfxCallWndProc(pWnd, hWnd, nMsg, wParam, lParam);
 }
 
-WNDPROC AFXAPI AfxGetAfxWndProc() { return &AfxWndProc; }
+WNDPROC AFXAPI AfxGetAfxWndProc()
+{
+    return &AfxWndProc;
+}
 
 const MSG* PASCAL CWnd::GetCurrentMessage()
 {
@@ -157,8 +160,7 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
     if (lpEntry == NULL)
         return FALSE;
 
-    union
-    {
+    union {
         AFX_PMSG pfn;
         BOOL (CWnd::*pfn_bD)(CDC*);
         BOOL (CWnd::*pfn_bb)(BOOL);
@@ -222,11 +224,10 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         lResult = (this->*mmf.pfn_bWww)(CWnd::FromHandle((HWND)wParam), LOWORD(lParam), HIWORD(lParam));
         break;
     case AfxSig_hDWw:
-        lResult = (LRESULT)(this->*mmf.pfn_hDWw)(
-            CDC::FromHandle((HDC)wParam), CWnd::FromHandle((HWND)lParam), nCtlType);
+        lResult = (LRESULT)(this->*mmf.pfn_hDWw)(CDC::FromHandle((HDC)wParam), CWnd::FromHandle((HWND)lParam),
+                                                 nCtlType);
         break;
-    case AfxSig_hDw:
-    {
+    case AfxSig_hDw: {
         AFX_CTLCOLOR* pCtl = (AFX_CTLCOLOR*)lParam;
         lResult = (LRESULT)(this->*mmf.pfn_hDw)(CDC::FromHandle(pCtl->hDC), pCtl->nCtlType);
         break;
@@ -265,7 +266,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         (this->*mmf.pfn_vwp)((UINT)wParam, CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
         break;
     case AfxSig_vwwW:
-        (this->*mmf.pfn_vwwW)(LOWORD(wParam), (short)HIWORD(wParam), (CScrollBar*)CWnd::FromHandle((HWND)lParam));
+        (this->*mmf.pfn_vwwW)(LOWORD(wParam), (short)HIWORD(wParam),
+                              (CScrollBar*)CWnd::FromHandle((HWND)lParam));
         break;
     case AfxSig_vww:
         (this->*mmf.pfn_vww)(LOWORD(wParam), (short)HIWORD(wParam));
@@ -289,7 +291,8 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         (this->*mmf.pfn_vt)((UINT_PTR)wParam);
         break;
     case AfxSig_vWp:
-        (this->*mmf.pfn_vWp)(CWnd::FromHandle((HWND)wParam), CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
+        (this->*mmf.pfn_vWp)(CWnd::FromHandle((HWND)wParam),
+                             CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
         break;
     case AfxSig_vHDROP:
         (this->*mmf.pfn_vHDROP)((HDROP)wParam);
@@ -320,11 +323,12 @@ BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult
         break;
     case AfxSig_bwsp:
         lResult = (this->*mmf.pfn_bwsp)(LOWORD(wParam), (short)HIWORD(wParam),
-            CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
+                                        CPoint((short)LOWORD(lParam), (short)HIWORD(lParam)));
         break;
     case AfxSig_vbWW:
         // WM_MDIACTIVATE: wParam is the window losing activation, lParam the one gaining it.
-        (this->*mmf.pfn_vbWW)((HWND)lParam == m_hWnd, CWnd::FromHandle((HWND)lParam), CWnd::FromHandle((HWND)wParam));
+        (this->*mmf.pfn_vbWW)((HWND)lParam == m_hWnd, CWnd::FromHandle((HWND)lParam),
+                              CWnd::FromHandle((HWND)wParam));
         break;
     case AfxSig_viDIS:
         (this->*mmf.pfn_viDIS)((int)wParam, (LPDRAWITEMSTRUCT)lParam);
@@ -434,8 +438,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     case WM_CHARTOITEM:
     case WM_COMPAREITEM:
         return OnWndMsg(WM_REFLECT_BASE + message, wParam, lParam, pResult);
-    case WM_COMMAND:
-    {
+    case WM_COMMAND: {
         int nCode = HIWORD(wParam);
         if (OnCmdMsg(0, MAKELONG(nCode, WM_REFLECT_BASE + WM_COMMAND), NULL, NULL))
         {
@@ -445,8 +448,7 @@ BOOL CWnd::ReflectChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         }
         return FALSE;
     }
-    case WM_NOTIFY:
-    {
+    case WM_NOTIFY: {
         NMHDR* pNMHDR = (NMHDR*)lParam;
         AFX_NOTIFY notify;
         LRESULT lDummy = 0;

@@ -48,16 +48,17 @@ void AFXAPI AfxRepositionWindow(AFX_SIZEPARENTPARAMS* lpLayout, HWND hWnd, LPCRE
     {
         // No layout pass to join: the window moves at once.
         ::SetWindowPos(hWnd, NULL, lpRect->left, lpRect->top, lpRect->right - lpRect->left,
-            lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER);
+                       lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER);
         return;
     }
     if (lpLayout->hDWP != NULL)
         lpLayout->hDWP = ::DeferWindowPos(lpLayout->hDWP, hWnd, NULL, lpRect->left, lpRect->top,
-            lpRect->right - lpRect->left, lpRect->bottom - lpRect->top, SWP_NOACTIVATE | SWP_NOZORDER);
+                                          lpRect->right - lpRect->left, lpRect->bottom - lpRect->top,
+                                          SWP_NOACTIVATE | SWP_NOZORDER);
 }
 
 void CWnd::RepositionBars(UINT nIDFirst, UINT nIDLast, UINT nIDLeftOver, UINT nFlags, LPRECT lpRectParam,
-    LPCRECT lpRectClient, BOOL bStretch)
+                          LPCRECT lpRectClient, BOOL bStretch)
 {
     AFX_SIZEPARENTPARAMS layout;
     HWND hWndLeftOver = NULL;
@@ -138,7 +139,8 @@ void CWnd::CenterWindow(CWnd* pAlternateOwner)
         }
         MONITORINFO mi = {};
         mi.cbSize = sizeof(mi);
-        HMONITOR hMon = ::MonitorFromWindow(hWndCenter != NULL ? hWndCenter : m_hWnd, MONITOR_DEFAULTTONEAREST);
+        HMONITOR hMon =
+            ::MonitorFromWindow(hWndCenter != NULL ? hWndCenter : m_hWnd, MONITOR_DEFAULTTONEAREST);
         ::GetMonitorInfo(hMon, &mi);
         rcArea = mi.rcWork;
         if (hWndCenter == NULL)
@@ -246,9 +248,15 @@ void CWnd::EnableScrollBarCtrl(int nBar, BOOL bEnable)
     ::ShowScrollBar(m_hWnd, nBar, bEnable);
 }
 
-CScrollBar* CWnd::GetScrollBarCtrl(int) const { return NULL; }
+CScrollBar* CWnd::GetScrollBarCtrl(int) const
+{
+    return NULL;
+}
 
-void CWnd::DragAcceptFiles(BOOL bAccept) { ::DragAcceptFiles(m_hWnd, bAccept); }
+void CWnd::DragAcceptFiles(BOOL bAccept)
+{
+    ::DragAcceptFiles(m_hWnd, bAccept);
+}
 
 // ---- tool tips
 
@@ -261,8 +269,9 @@ BOOL CWnd::EnableToolTips(BOOL bEnable)
     }
     if (m_hWndToolTip == NULL)
     {
-        m_hWndToolTip = ::CreateWindowEx(0, TOOLTIPS_CLASS, NULL, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-            CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, NULL, AfxGetInstanceHandle(), NULL);
+        m_hWndToolTip =
+            ::CreateWindowEx(0, TOOLTIPS_CLASS, NULL, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, m_hWnd, NULL, AfxGetInstanceHandle(), NULL);
         if (m_hWndToolTip == NULL)
             return FALSE;
     }
@@ -354,8 +363,7 @@ void CWnd::UpdateDialogControls(CCmdTarget* pTarget, BOOL bDisableIfNoHndler)
         CWnd* pWnd = FromHandle(hWndChild);
         state.m_pOther = pWnd;
         CWnd* pPerm = FromHandlePermanent(hWndChild);
-        if (pPerm != NULL &&
-            pPerm->OnCmdMsg(0, MAKELONG(0xFFFF, WM_COMMAND + WM_REFLECT_BASE), &state, NULL))
+        if (pPerm != NULL && pPerm->OnCmdMsg(0, MAKELONG(0xFFFF, WM_COMMAND + WM_REFLECT_BASE), &state, NULL))
             continue;
         if (CWnd::OnCmdMsg(state.m_nID, (int)CN_UPDATE_COMMAND_UI, &state, NULL))
             continue;
@@ -423,7 +431,10 @@ int CWnd::RunModalLoop(DWORD dwFlags)
     }
 }
 
-BOOL CWnd::ContinueModal() { return (m_nFlags & WF_CONTINUEMODAL) != 0; }
+BOOL CWnd::ContinueModal()
+{
+    return (m_nFlags & WF_CONTINUEMODAL) != 0;
+}
 
 void CWnd::EndModalLoop(int nResult)
 {
@@ -499,5 +510,6 @@ int CWnd::ScrollWindowEx(int dx, int dy, LPCRECT lpRectScroll, LPCRECT lpRectCli
                          LPRECT lpRectUpdate, UINT flags)
 {
     return ::ScrollWindowEx(m_hWnd, dx, dy, lpRectScroll, lpRectClip,
-                            prgnUpdate != NULL ? (HRGN)prgnUpdate->GetSafeHandle() : NULL, lpRectUpdate, flags);
+                            prgnUpdate != NULL ? (HRGN)prgnUpdate->GetSafeHandle() : NULL, lpRectUpdate,
+                            flags);
 }

@@ -12,7 +12,7 @@ class CWordArray : public CArray<WORD, WORD>
     DECLARE_SERIAL(CWordArray)
 
     // Construction
-public:
+  public:
     CWordArray()
     {
     }

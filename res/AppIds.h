@@ -18,63 +18,63 @@
 #define IDW_TOOLBAR_ANALYSE 59399
 #define IDW_TOOLBAR_EXPERT 59400
 // Main frame commands.
-#define ID_VIEW_PARAMETER 32771     // "&Parameter\tF2"
-#define ID_VIEW_STATEWND 32772      // "Status&fenster\tF3"
-#define ID_VIEW_TB_ZOOM 32777       // toolbar "Zoom"
-#define ID_VIEW_FULLSCREEN 32783    // "&Ganzseitenansicht"
-#define ID_VIEW_HIDE_ALL 32787      // "&Alle Ausblenden\tF5"
-#define ID_VIEW_TB_VIEWS 32788      // toolbar "Ansichten"
-#define ID_VIEW_CUSTOMIZE 32789     // "&Anpassen..."
-#define ID_VIEW_TB_RECORD 32815     // toolbar "Aufzeichnung"
-#define ID_VIEW_MINIMIZED 32819     // "M&inimierte Ansicht\tF6"
-#define ID_VIEW_TB_ANALYSE 32849    // toolbar "Analyse"
-#define ID_INDICATOR_ANALYSE 32850  // status pane: number of analysis points
-#define ID_INDICATOR_BAUD 32851     // status pane: baud rate
+#define ID_VIEW_PARAMETER 32771    // "&Parameter\tF2"
+#define ID_VIEW_STATEWND 32772     // "Status&fenster\tF3"
+#define ID_VIEW_TB_ZOOM 32777      // toolbar "Zoom"
+#define ID_VIEW_FULLSCREEN 32783   // "&Ganzseitenansicht"
+#define ID_VIEW_HIDE_ALL 32787     // "&Alle Ausblenden\tF5"
+#define ID_VIEW_TB_VIEWS 32788     // toolbar "Ansichten"
+#define ID_VIEW_CUSTOMIZE 32789    // "&Anpassen..."
+#define ID_VIEW_TB_RECORD 32815    // toolbar "Aufzeichnung"
+#define ID_VIEW_MINIMIZED 32819    // "M&inimierte Ansicht\tF6"
+#define ID_VIEW_TB_ANALYSE 32849   // toolbar "Analyse"
+#define ID_INDICATOR_ANALYSE 32850 // status pane: number of analysis points
+#define ID_INDICATOR_BAUD 32851    // status pane: baud rate
 // Application commands.
 #define ID_OPTIONS 32778            // "&Optionen..."
 #define ID_PROTECT_PARAMETERS 32837 // "Parametersätze &schützen..."
 // Recording view commands.
-#define ID_FAN 32790                // "&Fan"
-#define ID_PUMP 32791               // "&Pumpe"
-#define ID_CALIBRATE 32792          // "K&alibrieren"
+#define ID_FAN 32790       // "&Fan"
+#define ID_PUMP 32791      // "&Pumpe"
+#define ID_CALIBRATE 32792 // "K&alibrieren"
 #define ID_STATION_CLOCK_SET 32799
 #define ID_STATION_CLOCK_RESET 32800
 #define ID_SETTINGS_LAYOUT 32806
 #define ID_SETTINGS_CURVES 32809
 #define ID_SETTINGS_SAMPLING 32810
-#define ID_RECORD_CLEAR 32812       // "&Löschen\tF10"
-#define ID_BOTTOM_HEATER 32818      // "U&ntenstrahler"
-#define ID_EXPORT_TABLE 32820       // "&Messtabelle exportieren..."
-#define ID_PROFILE_DOWNLOAD 32821   // "Profil &Download"
-#define ID_PROFILE_UPLOAD 32822     // "Profil &Uploaden"
-#define ID_ANALYSE_CURSOR 32834     // "&Analyse Cursor"
-#define ID_STATION_PASSWORD 32839   // "&IR Passwort veriegeln..."
-#define ID_ANALYSE_ADD 32842        // "Analysepunkt &hinzufügen"
+#define ID_RECORD_CLEAR 32812     // "&Löschen\tF10"
+#define ID_BOTTOM_HEATER 32818    // "U&ntenstrahler"
+#define ID_EXPORT_TABLE 32820     // "&Messtabelle exportieren..."
+#define ID_PROFILE_DOWNLOAD 32821 // "Profil &Download"
+#define ID_PROFILE_UPLOAD 32822   // "Profil &Uploaden"
+#define ID_ANALYSE_CURSOR 32834   // "&Analyse Cursor"
+#define ID_STATION_PASSWORD 32839 // "&IR Passwort veriegeln..."
+#define ID_ANALYSE_ADD 32842      // "Analysepunkt &hinzufügen"
 #define ID_ANALYSE_DELETE_LAST 32843
 #define ID_ANALYSE_DELETE_ALL 32844
-#define ID_QUICK_SAVE 32852         // "Schne&llspeichern\tF4"
+#define ID_QUICK_SAVE 32852 // "Schne&llspeichern\tF4"
 #define ID_STATION_SERIAL 32858
-#define ID_PROFILE_COPY 32859       // "&Kopieren"
-#define ID_PROFILE_PASTE 32860      // "&Einfügen"
+#define ID_PROFILE_COPY 32859  // "&Kopieren"
+#define ID_PROFILE_PASTE 32860 // "&Einfügen"
 #define ID_STATION_HOURS 32861
 #define ID_LONGLIFE_TEST 32872
 // Strings of the frames and the start-up.
-#define IDS_BAR_PARAMETER 130       // "Parameterfenster"
-#define IDS_BAR_STATE 131           // "Statusfenster"
-#define IDS_TB_ZOOM 133             // "Zoom"
-#define IDS_TB_RECORD 256           // "Aufzeichnung"
+#define IDS_BAR_PARAMETER 130 // "Parameterfenster"
+#define IDS_BAR_STATE 131     // "Statusfenster"
+#define IDS_TB_ZOOM 133       // "Zoom"
+#define IDS_TB_RECORD 256     // "Aufzeichnung"
 #define IDS_OPTIONS_CAPTION 305
-#define IDS_BAUD_PREFIX 378         // "Baudrate: "
-#define IDS_BAUD_SUFFIX 379         // "  Baud"
-#define IDS_TB_ANALYSE 409          // "Analyse"
-#define IDS_ANALYSE_POINTS 410      // "Anzahl Analysepunkte:"
-#define IDS_TB_EXPERT 429           // "Expertenleiste"
+#define IDS_BAUD_PREFIX 378    // "Baudrate: "
+#define IDS_BAUD_SUFFIX 379    // "  Baud"
+#define IDS_TB_ANALYSE 409     // "Analyse"
+#define IDS_ANALYSE_POINTS 410 // "Anzahl Analysepunkte:"
+#define IDS_TB_EXPERT 429      // "Expertenleiste"
 #define IDS_FIRST_START 441
-#define IDS_TB_MAIN 22093           // "Hauptsymbolleiste"
-#define IDS_TB_MENUBAR 22094        // "Menüleiste"
-#define IDS_TB_COMMANDS 22095       // "Befehle"
-#define IDS_TB_VIEWS 22096          // "Ansichten"
-#define IDS_CUSTOMIZE 20538         // "Anpassen": the toolbar customisation sheet
+#define IDS_TB_MAIN 22093     // "Hauptsymbolleiste"
+#define IDS_TB_MENUBAR 22094  // "Menüleiste"
+#define IDS_TB_COMMANDS 22095 // "Befehle"
+#define IDS_TB_VIEWS 22096    // "Ansichten"
+#define IDS_CUSTOMIZE 20538   // "Anpassen": the toolbar customisation sheet
 // Zoom tools of the recording page.
 #define ID_ZOOM_STEP 22166   // "&Schrittweise"
 #define ID_ZOOM_ACTUAL 22167 // "&Orginalgrösse"
@@ -88,8 +88,8 @@
 // Unit after the time-axis labels.
 #define IDS_APP_SECONDS 345
 // The recording view's station link.
-#define ID_COMMUNICATION 32793  // "&Kommunikation\tF8"
-#define ID_RECORD 32811         // "&Aufnahme\tF9"
+#define ID_COMMUNICATION 32793 // "&Kommunikation\tF8"
+#define ID_RECORD 32811        // "&Aufnahme\tF9"
 #define IDS_APP_CONNECTED_WITH 414
 #define IDS_APP_NOT_CONNECTED 415
 #define IDS_APP_NO_INTERFACE 423

@@ -142,7 +142,7 @@
 #define IDC_PENDIX_PACKET_LENGTH 1177
 #define IDC_PENDIX_ANALOG_VALUES 1178
 #define IDC_PENDIX_CONTACT_VALUES 1179
-#define IDC_PENDIX_OFFSET3 1180 // to 1185: channels 3 to 8
+#define IDC_PENDIX_OFFSET3 1180  // to 1185: channels 3 to 8
 #define IDC_PENDIX_CHANNEL1 1187 // to 1194: the channel buttons TE1 to TE8
 
 // Commands of the "&Pendix" menu.

@@ -45,7 +45,7 @@ class CGXAppData
     void LoadLibraryText(UINT nID);
 
     BOOL m_bInitDone = FALSE;
-    BOOL m_bFormulaEngine = FALSE; // a grid switched to formulas
+    BOOL m_bFormulaEngine = FALSE;                       // a grid switched to formulas
     CGXAbstractControlFactory* m_pControlFactory = NULL; // owned
     CMapWordToOb m_libraryTexts;                         // string id -> CString holder
     CString m_strAuxWndClass;
@@ -94,9 +94,9 @@ class CGXAppData
     char m_cThousandSeparator = ',';
     BOOL m_bUseLocaleSeparators = FALSE;
 
-    CPtrList m_containerClasses; // CRuntimeClass* of windows that may hold a grid
-    CObList m_exitList;          // owned application-wide components
-    CMapPtrToPtr m_gridRegistry; // object -> CPtrList* of CGXGridCore*
+    CPtrList m_containerClasses;    // CRuntimeClass* of windows that may hold a grid
+    CObList m_exitList;             // owned application-wide components
+    CMapPtrToPtr m_gridRegistry;    // object -> CPtrList* of CGXGridCore*
     CMapPtrToPtr m_attachedObjects; // owner -> CObject*
 };
 

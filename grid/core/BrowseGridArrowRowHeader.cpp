@@ -50,11 +50,12 @@ void CGXBrowseGridArrowRowHeader::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL
     {
         CRect frame(inner.left - 1, inner.top - 1, inner.right, inner.bottom);
         GXGetDrawingAndFormatting()->Draw3dFrame(pDC, frame.left, frame.top, frame.right, frame.bottom, 1,
-                                                 ::GetSysColor(COLOR_BTNHIGHLIGHT), ::GetSysColor(COLOR_BTNSHADOW));
+                                                 ::GetSysColor(COLOR_BTNHIGHLIGHT),
+                                                 ::GetSysColor(COLOR_BTNSHADOW));
     }
     UINT nMark = GetRowMark(nRow);
-    CBitmap* pBitmap = nMark == GX_IDB_BROWSE_EDIT     ? &m_bmEdit
-                       : nMark == GX_IDB_BROWSE_APPEND ? &m_bmAppend
+    CBitmap* pBitmap = nMark == GX_IDB_BROWSE_EDIT      ? &m_bmEdit
+                       : nMark == GX_IDB_BROWSE_APPEND  ? &m_bmAppend
                        : nMark == GX_IDB_BROWSE_CURRENT ? &m_bmCurrent
                                                         : NULL;
     BITMAP bm;

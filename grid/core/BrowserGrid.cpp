@@ -198,8 +198,7 @@ ROWCOL CGXBrowserGrid::AddNew()
     OnRecordRowsChanged();
     RedrawRowCol(CGXCellRange(nAppend, 0, nAppend + 1, GetColCount()), GX_INVALIDATE, FALSE);
     BOOL bNowPartial = FALSE;
-    if (!bPartial && nBottom == nAppend &&
-        (GetBottomVisibleRow(&bNowPartial) < nAppend + 1 || bNowPartial))
+    if (!bPartial && nBottom == nAppend && (GetBottomVisibleRow(&bNowPartial) < nAppend + 1 || bNowPartial))
         DoScroll(GX_DOWN, 1);
     return nAppend;
 }
@@ -412,7 +411,8 @@ BOOL CGXBrowserGrid::SetStyleRange(const CGXCellRange& range, const CGXStyle* pS
                 continue;
             pEntry->m_bChanged = FALSE;
             CGXStyle stored;
-            CGXGridCore::GetStyleRowCol(GetRecordFromRow(range.top), GetFieldFromColIndex(nCol), stored, gxCopy, 0);
+            CGXGridCore::GetStyleRowCol(GetRecordFromRow(range.top), GetFieldFromColIndex(nCol), stored,
+                                        gxCopy, 0);
             if (OnStoreBufferedValue(stored, GetFieldFromCol(nCol)))
                 continue;
             pEntry->m_bChanged = stored.GetValue() != pEntry->m_strText;
@@ -452,7 +452,8 @@ void CGXBrowserGrid::RollBackCurrentField()
     // the user to correct, and counts as unchanged until it is stored again.
     ROWCOL nRow, nCol;
     CGXControl* pControl = GetCurrentCell(nRow, nCol) ? GetControl(nRow, nCol) : NULL;
-    CGXBrowseBufferEntry* pEntry = pControl != NULL ? GetBrowseParam()->GetEntry(GetFieldFromCol(nCol)) : NULL;
+    CGXBrowseBufferEntry* pEntry =
+        pControl != NULL ? GetBrowseParam()->GetEntry(GetFieldFromCol(nCol)) : NULL;
     if (pEntry != NULL)
     {
         CString strText = pEntry->m_strText;

@@ -162,8 +162,8 @@ BOOL CGXBrowserGrid::PasteTextFromBuffer(LPCSTR pszText, DWORD dwSize, const CGX
     GetCurrentCell(nNewRow, nNewCol);
     ResetLastVisibleCache();
     UpdateScrollbars();
-    RedrawRowCol(CGXCellRange(std::min(nOldRow, nNewRow), 0, std::max(nOldRow, nNewRow), GetColCount()), GX_INVALIDATE,
-                 FALSE);
+    RedrawRowCol(CGXCellRange(std::min(nOldRow, nNewRow), 0, std::max(nOldRow, nNewRow), GetColCount()),
+                 GX_INVALIDATE, FALSE);
     return bOk;
 }
 

@@ -196,7 +196,8 @@ BOOL CGXBrowserGrid::RemoveCols(ROWCOL nFirst, ROWCOL nLast, UINT flags, int ctC
 // through the maps, so reordering it too would apply the sort twice.
 BOOL CGXBrowserGrid::ReorderDataRows(const CGXCellRange& range, const CDWordArray& awOrder)
 {
-    ApplyOrder(GetBrowseParam()->m_awRowIndex, range.top, awOrder, [this](ROWCOL n) { return GetRecordFromRow(n); });
+    ApplyOrder(GetBrowseParam()->m_awRowIndex, range.top, awOrder,
+               [this](ROWCOL n) { return GetRecordFromRow(n); });
     m_bCurrentCellStyleValid = FALSE;
     return TRUE;
 }

@@ -249,7 +249,8 @@ void CGXControl::SetValue(LPCTSTR pszRawValue)
         LoadStyle().SetValue(pszRawValue);
 }
 
-BOOL CGXControl::FormatValueText(CString& strResult, ROWCOL, ROWCOL, LPCTSTR pszRawValue, const CGXStyle& style)
+BOOL CGXControl::FormatValueText(CString& strResult, ROWCOL, ROWCOL, LPCTSTR pszRawValue,
+                                 const CGXStyle& style)
 {
     BOOL bFormat = style.GetInclude(CGXStyle::ibFormat) && style.GetFormat() != 0;
     if (pszRawValue != NULL)
@@ -274,7 +275,8 @@ BOOL CGXControl::StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, in
 {
     CGXGridParam* pParam = m_pGrid->GetParam();
     if (pParam != NULL && pParam->m_bProtectReadOnly &&
-        (m_pGrid->IsReadOnly() || (pOldStyle != NULL && pOldStyle->GetInclude(CGXStyle::ibReadOnly) && pOldStyle->GetReadOnly())))
+        (m_pGrid->IsReadOnly() ||
+         (pOldStyle != NULL && pOldStyle->GetInclude(CGXStyle::ibReadOnly) && pOldStyle->GetReadOnly())))
         return FALSE;
     if (!m_pGrid->StoreStyleRowCol(nRow, nCol, pStyle, mode, nType))
         return FALSE;
@@ -400,6 +402,8 @@ void CGXControl::AddUserAttributes(CGXStylesMap* pStylesMap)
     pStylesMap->AddUserAttribute(GX_IDS_UA_VALID_MAX, &spin);
     pStylesMap->AddUserAttribute(GX_IDS_UA_VALID_MIN, &spin);
     CGXStyle check;
-    check.SetControl(GX_IDS_CTRL_CHECKBOX3D).SetHorizontalAlignment(DT_CENTER).SetVerticalAlignment(DT_VCENTER);
+    check.SetControl(GX_IDS_CTRL_CHECKBOX3D)
+        .SetHorizontalAlignment(DT_CENTER)
+        .SetVerticalAlignment(DT_VCENTER);
     pStylesMap->AddUserAttribute(GX_IDS_UA_RTLREADING, &check);
 }

@@ -241,12 +241,12 @@ struct ControlButton
 };
 
 const ControlButton controlButtons[] = {
-    {&CGXChild::LButtonDown, &CGXChild::LButtonUp, &CGXChild::LButtonDblClk, &CGXGridCore::OnLButtonClickedRowCol,
-     &CGXGridCore::OnLButtonDblClkRowCol},
-    {&CGXChild::MButtonDown, &CGXChild::MButtonUp, &CGXChild::MButtonDblClk, &CGXGridCore::OnMButtonClickedRowCol,
-     &CGXGridCore::OnMButtonDblClkRowCol},
-    {&CGXChild::RButtonDown, &CGXChild::RButtonUp, &CGXChild::RButtonDblClk, &CGXGridCore::OnRButtonClickedRowCol,
-     &CGXGridCore::OnRButtonDblClkRowCol},
+    {&CGXChild::LButtonDown, &CGXChild::LButtonUp, &CGXChild::LButtonDblClk,
+     &CGXGridCore::OnLButtonClickedRowCol, &CGXGridCore::OnLButtonDblClkRowCol},
+    {&CGXChild::MButtonDown, &CGXChild::MButtonUp, &CGXChild::MButtonDblClk,
+     &CGXGridCore::OnMButtonClickedRowCol, &CGXGridCore::OnMButtonDblClkRowCol},
+    {&CGXChild::RButtonDown, &CGXChild::RButtonUp, &CGXChild::RButtonDblClk,
+     &CGXGridCore::OnRButtonClickedRowCol, &CGXGridCore::OnRButtonDblClkRowCol},
 };
 
 enum

@@ -112,7 +112,8 @@ HANDLE CGXDIB::Detach()
     return h;
 }
 
-void AFXAPI GXDrawDIB(CDC* pDC, HANDLE hDIB, const CRect& rectDest, int nMode, UINT nAlign, const CRect* pRectSrc)
+void AFXAPI GXDrawDIB(CDC* pDC, HANDLE hDIB, const CRect& rectDest, int nMode, UINT nAlign,
+                      const CRect* pRectSrc)
 {
     if (hDIB == NULL)
         return;
@@ -148,7 +149,8 @@ void AFXAPI GXDrawDIB(CDC* pDC, HANDLE hDIB, const CRect& rectDest, int nMode, U
     }
     else if (nMode == 2)
     {
-        int f = std::min(dst.Width() * 1000 / std::max(1, src.Width()), dst.Height() * 1000 / std::max(1, src.Height()));
+        int f = std::min(dst.Width() * 1000 / std::max(1, src.Width()),
+                         dst.Height() * 1000 / std::max(1, src.Height()));
         int w = src.Width() * f / 1000, h = src.Height() * f / 1000;
         int nFreeX = dst.Width() - w, nFreeY = dst.Height() - h;
         int x = dst.left + ((nAlign & 2) ? nFreeX : (nAlign & 1) ? nFreeX / 2 : 0);
@@ -156,7 +158,7 @@ void AFXAPI GXDrawDIB(CDC* pDC, HANDLE hDIB, const CRect& rectDest, int nMode, U
         dst.SetRect(x, y, x + w, y + h);
     }
     ::StretchDIBits(pDC->GetSafeHdc(), dst.left, dst.top, dst.Width(), dst.Height(), src.left,
-                    nDibHeight - src.bottom, src.Width(), src.Height(), pBits, (BITMAPINFO*)pHeader, DIB_RGB_COLORS,
-                    SRCCOPY);
+                    nDibHeight - src.bottom, src.Width(), src.Height(), pBits, (BITMAPINFO*)pHeader,
+                    DIB_RGB_COLORS, SRCCOPY);
     ::GlobalUnlock((HGLOBAL)hDIB);
 }

@@ -57,4 +57,5 @@ class CGXDIB : public CObject
 
 // Draws a DIB into a rectangle: mode 0 at its own size, 1 stretched, 2 fitted keeping its
 // aspect; alignment 1 centre, 2 right, 4 vertical centre, 8 bottom.
-void AFXAPI GXDrawDIB(CDC* pDC, HANDLE hDIB, const CRect& rectDest, int nMode, UINT nAlign, const CRect* pRectSrc);
+void AFXAPI GXDrawDIB(CDC* pDC, HANDLE hDIB, const CRect& rectDest, int nMode, UINT nAlign,
+                      const CRect* pRectSrc);

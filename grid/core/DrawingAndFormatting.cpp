@@ -57,7 +57,9 @@ int CGXDrawingAndFormatting::BreakLines(CDC* pDC, LPCTSTR lpszString, int nCount
     BOOL bWrap = (nFormat & DT_WORDBREAK) != 0 && !(nFormat & DT_SINGLELINE);
     const unsigned char* s = (const unsigned char*)lpszString;
     auto charLen = [&](int i) { return (i + 1 < nCount && _ismbblead(s[i])) ? 2 : 1; };
-    auto width = [&](int from, int len) { return len > 0 ? pDC->GetTextExtent(lpszString + from, len).cx : 0; };
+    auto width = [&](int from, int len) {
+        return len > 0 ? pDC->GetTextExtent(lpszString + from, len).cx : 0;
+    };
 
     int nLines = 0, i = 0;
     while (nLines < nAllowed && nLines < nMaxLines)
@@ -135,8 +137,8 @@ int CGXDrawingAndFormatting::BreakLines(CDC* pDC, LPCTSTR lpszString, int nCount
     return nLines;
 }
 
-int CGXDrawingAndFormatting::CountLines(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top, int right,
-                                        int bottom, UINT nFormat)
+int CGXDrawingAndFormatting::CountLines(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top,
+                                        int right, int bottom, UINT nFormat)
 {
     int anStarts[maxLines], anLengths[maxLines];
     CRect rect(left, top, right, bottom);
@@ -159,14 +161,16 @@ static void DrawLine(CDC* pDC, LPCTSTR psz, int nLen, int y, const CRect& rect, 
     pDC->ExtTextOut(x, y, ETO_CLIPPED, &rect, psz, (UINT)nLen, NULL);
 }
 
-int CGXDrawingAndFormatting::DrawTextLikeMultiLineEdit(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top,
-                                                       int right, int bottom, UINT nFormat, LPRECT)
+int CGXDrawingAndFormatting::DrawTextLikeMultiLineEdit(CDC* pDC, LPCTSTR lpszString, int nCount, int left,
+                                                       int top, int right, int bottom, UINT nFormat, LPRECT)
 {
-    return DrawTextWithEllipsis(pDC, lpszString, nCount, left, top, right, bottom, nFormat, NULL, gxNoEllipse);
+    return DrawTextWithEllipsis(pDC, lpszString, nCount, left, top, right, bottom, nFormat, NULL,
+                                gxNoEllipse);
 }
 
 int CGXDrawingAndFormatting::DrawTextWithEllipsis(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top,
-                                                  int right, int bottom, UINT nFormat, LPRECT, int nEllipseMode)
+                                                  int right, int bottom, UINT nFormat, LPRECT,
+                                                  int nEllipseMode)
 {
     if (lpszString == NULL)
         return 0;
@@ -201,7 +205,8 @@ int CGXDrawingAndFormatting::DrawTextWithEllipsis(CDC* pDC, LPCTSTR lpszString, 
             DrawLine(pDC, strOut, strOut.GetLength(), y, rect, nFormat);
             break;
         }
-        if (nEllipseMode == gxPoundEllipse && (nFormat & DT_SINGLELINE) && (bMore || pDC->GetTextExtent(psz, std::max(nLen, 1)).cx > rect.Width()))
+        if (nEllipseMode == gxPoundEllipse && (nFormat & DT_SINGLELINE) &&
+            (bMore || pDC->GetTextExtent(psz, std::max(nLen, 1)).cx > rect.Width()))
         {
             int nPound = pDC->GetTextExtent("#", 1).cx;
             int nFit = nPound > 0 ? rect.Width() / nPound : 0;
@@ -315,9 +320,11 @@ void CGXDrawingAndFormatting::DrawEdgeFrame(CDC* pDC, const CRect& rect, BOOL bO
     if (bOuter)
     {
         if (bInner)
-            ::DrawEdge(pDC->GetSafeHdc(), &r, BDR_SUNKENINNER | BDR_RAISEDINNER, BF_RECT | BF_ADJUST | BF_FLAT);
+            ::DrawEdge(pDC->GetSafeHdc(), &r, BDR_SUNKENINNER | BDR_RAISEDINNER,
+                       BF_RECT | BF_ADJUST | BF_FLAT);
         else
-            ::DrawEdge(pDC->GetSafeHdc(), &r, BDR_RAISEDOUTER | BDR_SUNKENOUTER, BF_RECT | BF_ADJUST | BF_MONO);
+            ::DrawEdge(pDC->GetSafeHdc(), &r, BDR_RAISEDOUTER | BDR_SUNKENOUTER,
+                       BF_RECT | BF_ADJUST | BF_MONO);
     }
     if (bInner)
         ::DrawEdge(pDC->GetSafeHdc(), &r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
@@ -335,7 +342,8 @@ void CGXDrawingAndFormatting::DrawFocusText(CDC* pDC, int left, int top, int rig
     box.OffsetRect(left + (rect.Width() - box.Width()) / 2, top + (rect.Height() - box.Height()) / 2);
     box.IntersectRect(box, rect);
     if (pszText != NULL)
-        DrawTextLikeMultiLineEdit(pDC, pszText, -1, box.left, box.top, box.right, box.bottom, nFormat | DT_CENTER);
+        DrawTextLikeMultiLineEdit(pDC, pszText, -1, box.left, box.top, box.right, box.bottom,
+                                  nFormat | DT_CENTER);
     if (bFocus)
     {
         COLORREF cr = GXGetSysColorTable()->GetColor(16);
@@ -411,8 +419,8 @@ void CGXDrawingAndFormatting::DrawStaticCell(CGXControl* pControl, CDC* pDC, int
                              rectText.bottom, nFormat, NULL,
                              (int)style.GetUserAttribute(GX_IDS_UA_ELLIPSISTYPE).GetLongValue());
     else
-        DrawTextLikeMultiLineEdit(pDC, strText, strText.GetLength(), rectText.left, rectText.top, rectText.right,
-                                  rectText.bottom, nFormat);
+        DrawTextLikeMultiLineEdit(pDC, strText, strText.GetLength(), rectText.left, rectText.top,
+                                  rectText.right, rectText.bottom, nFormat);
 
     // 7.
     pDC->SetTextAlign(nOldAlign);
@@ -564,7 +572,10 @@ BOOL AFXAPI GXLoadSysColorBitmap(CBitmap& bitmap, LPCTSTR lpszResourceName)
     {
         DWORD rgb;
         int nSysColor;
-    } map[] = {{0x000000, COLOR_BTNTEXT}, {0x808080, COLOR_BTNSHADOW}, {0xC0C0C0, COLOR_BTNFACE}, {0xFFFFFF, COLOR_BTNHIGHLIGHT}};
+    } map[] = {{0x000000, COLOR_BTNTEXT},
+               {0x808080, COLOR_BTNSHADOW},
+               {0xC0C0C0, COLOR_BTNFACE},
+               {0xFFFFFF, COLOR_BTNHIGHLIGHT}};
     for (int i = 0; i < nColors; i++)
     {
         DWORD rgb = RGB(pColors[i].rgbRed, pColors[i].rgbGreen, pColors[i].rgbBlue);
@@ -584,8 +595,8 @@ BOOL AFXAPI GXLoadSysColorBitmap(CBitmap& bitmap, LPCTSTR lpszResourceName)
     HGDIOBJ hOld = ::SelectObject(hMem, hbm);
     const BYTE* pBits = (const BYTE*)pColors + nColors * sizeof(RGBQUAD) +
                         (pHeader->biCompression == BI_BITFIELDS ? 3 * sizeof(DWORD) : 0);
-    ::StretchDIBits(hMem, 0, 0, nWidth, nHeight, 0, 0, nWidth, nHeight, pBits, (BITMAPINFO*)pHeader, DIB_RGB_COLORS,
-                    SRCCOPY);
+    ::StretchDIBits(hMem, 0, 0, nWidth, nHeight, 0, 0, nWidth, nHeight, pBits, (BITMAPINFO*)pHeader,
+                    DIB_RGB_COLORS, SRCCOPY);
     ::SelectObject(hMem, hOld);
     ::DeleteDC(hMem);
     ::ReleaseDC(NULL, hScreen);
@@ -647,8 +658,9 @@ int AFXAPI GXFindChoiceLine(LPCTSTR pszValue, int nField, CString* pstrLine, BOO
         GXTakeFirstLine(strList, strLine);
         char szField[128];
         GXGetTabbedField(strLine, nField, szField, sizeof(szField));
-        BOOL bMatch = bExact ? _mbscmp((const unsigned char*)szField, (const unsigned char*)pszValue) == 0
-                             : _mbsnicmp((const unsigned char*)szField, (const unsigned char*)pszValue, nValueLen) == 0;
+        BOOL bMatch =
+            bExact ? _mbscmp((const unsigned char*)szField, (const unsigned char*)pszValue) == 0
+                   : _mbsnicmp((const unsigned char*)szField, (const unsigned char*)pszValue, nValueLen) == 0;
         if (bMatch)
         {
             if (pstrLine != NULL)

@@ -35,10 +35,10 @@ class CGXDrawingAndFormatting
     virtual CBitmap* GetPatternBitmap(int n);
     virtual int DrawTextWithEllipsis(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top, int right,
                                      int bottom, UINT nFormat, LPRECT lpRectClip, int nEllipseMode);
-    virtual int DrawTextLikeMultiLineEdit(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top, int right,
-                                          int bottom, UINT nFormat, LPRECT lpRectClip = NULL);
-    virtual int DrawRotatedText(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top, int right, int bottom,
-                                UINT nFormat, LONG lfOrientation, LPRECT lpRect);
+    virtual int DrawTextLikeMultiLineEdit(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top,
+                                          int right, int bottom, UINT nFormat, LPRECT lpRectClip = NULL);
+    virtual int DrawRotatedText(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top, int right,
+                                int bottom, UINT nFormat, LONG lfOrientation, LPRECT lpRect);
     virtual int GetTextPosFromPoint(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top, int right,
                                     int bottom, UINT nFormat, int x, int y);
     virtual int CountLines(CDC* pDC, LPCTSTR lpszString, int nCount, int left, int top, int right, int bottom,
@@ -54,10 +54,11 @@ class CGXDrawingAndFormatting
     virtual void Draw3dFrame(CDC* pDC, int left, int top, int right, int bottom, int nThickness,
                              COLORREF rgbTopLeft, COLORREF rgbBottomRight);
     virtual void DrawEdgeFrame(CDC* pDC, const CRect& rect, BOOL bOuter, BOOL bInner);
-    virtual void DrawFocusText(CDC* pDC, int left, int top, int right, int bottom, BOOL bFocus, LPCTSTR pszText,
-                               UINT nFormat);
+    virtual void DrawFocusText(CDC* pDC, int left, int top, int right, int bottom, BOOL bFocus,
+                               LPCTSTR pszText, UINT nFormat);
     virtual void DrawStaticCell(CGXControl* pControl, CDC* pDC, int left, int top, int right, int bottom,
-                                ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandardStyle);
+                                ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                                const CGXStyle* pStandardStyle);
 
     // Implementation
     // Line height of the selected font: tmHeight + tmExternalLeading, one less from 20 up.

@@ -293,7 +293,8 @@ const LOGFONT& CGXFont::GetLogFont() const
         if (GetIncludeStrikeOut())
             lf.lfStrikeOut = (BYTE)GetStrikeOut();
         if (GetIncludeSize())
-            lf.lfHeight = -(int)(FieldSize() * (DWORD)pTable->GetVertResolution() / 288); // truncated: 8 pt at 96 dpi is -10
+            lf.lfHeight = -(int)(FieldSize() * (DWORD)pTable->GetVertResolution() /
+                                 288); // truncated: 8 pt at 96 dpi is -10
         if (GetIncludeWeight())
             lf.lfWeight = GetWeight();
         if (GetIncludeOrientation())

@@ -50,13 +50,15 @@ CGXFontFaceTable::~CGXFontFaceTable()
         delete p;
 }
 
-int CALLBACK CGXFontFaceTable::PlainEnumProc(const LOGFONT* plf, const TEXTMETRIC*, DWORD dwType, LPARAM lParam)
+int CALLBACK CGXFontFaceTable::PlainEnumProc(const LOGFONT* plf, const TEXTMETRIC*, DWORD dwType,
+                                             LPARAM lParam)
 {
     CGXFontFaceTable* pThis = reinterpret_cast<CGXFontFaceTable*>(lParam);
     if (pThis->m_enumerated.size() + 1 > kMaxEntries)
         return 0;
     GXFaceEntry e;
-    InitEntry(e, plf->lfFaceName, plf->lfPitchAndFamily, plf->lfCharSet, ((dwType & 7) << 10) | kEnumerated | kPlainName);
+    InitEntry(e, plf->lfFaceName, plf->lfPitchAndFamily, plf->lfCharSet,
+              ((dwType & 7) << 10) | kEnumerated | kPlainName);
     pThis->m_enumerated.push_back(e);
     return 1;
 }

@@ -6,7 +6,8 @@
 class CGXFrameHideGuard
 {
   public:
-    explicit CGXFrameHideGuard(CGXGridCore* pGrid) : m_pGrid(pGrid), m_bOldState(pGrid->ShowExcelFrame(TRUE, TRUE))
+    explicit CGXFrameHideGuard(CGXGridCore* pGrid)
+        : m_pGrid(pGrid), m_bOldState(pGrid->ShowExcelFrame(TRUE, TRUE))
     {
     }
     ~CGXFrameHideGuard()

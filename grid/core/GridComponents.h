@@ -242,8 +242,8 @@ class CGXAbstractGridRangeNameImp : public CObject
 {
   public:
     // pUndoInfo: the data object's saved cells to put back (undo), or NULL.
-    virtual BOOL SetRangeName(CGXGridCore* pGrid, LPCTSTR pszName, const CGXCellRange& range, CObject* pUndoInfo,
-                              UINT flags, int ctCmd) = 0;
+    virtual BOOL SetRangeName(CGXGridCore* pGrid, LPCTSTR pszName, const CGXCellRange& range,
+                              CObject* pUndoInfo, UINT flags, int ctCmd) = 0;
     virtual BOOL GetRangeName(CGXGridCore* pGrid, LPCTSTR pszName, CGXCellRange& range) = 0;
     virtual BOOL DeleteRangeName(CGXGridCore* pGrid, LPCTSTR pszName, UINT flags, int ctCmd) = 0;
 };
@@ -593,9 +593,10 @@ class CGXAbstractGridTextDataExchangeImp : public CObject
   public:
     virtual BOOL CopyTextToFile(CGXGridCore* pGrid, CFile& file, const CGXRangeList& ranges) = 0;
     virtual CString GetCopyTextRowCol(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol) = 0;
-    virtual BOOL PasteTextFromBuffer(CGXGridCore* pGrid, LPCSTR pszText, DWORD dwSize, const CGXCellRange& range) = 0;
-    virtual BOOL PasteTextRowCol(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, const CString& strText, UINT flags,
-                                 const CGXStyle* pStyle) = 0;
+    virtual BOOL PasteTextFromBuffer(CGXGridCore* pGrid, LPCSTR pszText, DWORD dwSize,
+                                     const CGXCellRange& range) = 0;
+    virtual BOOL PasteTextRowCol(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, const CString& strText,
+                                 UINT flags, const CGXStyle* pStyle) = 0;
     virtual BOOL CalcBufferDimension(CGXGridCore* pGrid, LPCSTR pszText, DWORD dwSize, ROWCOL& nRows,
                                      ROWCOL& nCols) = 0;
 };
@@ -618,7 +619,8 @@ class CGXAbstractGridDirectCopyMoveCellsImp : public CObject
   public:
     virtual BOOL CopyCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
                            UINT flags) = 0;
-    virtual BOOL StoreCopyCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol) = 0;
+    virtual BOOL StoreCopyCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow,
+                                ROWCOL nToCol) = 0;
     // pUndoInfo (owned): what an earlier move overwrote, put back after this one (an undo);
     // ctCmd as for every undoable change (gxRollback records nothing).
     virtual BOOL MoveCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
@@ -775,8 +777,8 @@ class CGXAbstractDrawSpannedCellsImp : public CObject
     // The range about to be drawn, the last frozen row and column, the first scrolling row and
     // column, the last visible row and column, the keep-lock flag, the cells whose span changed
     // and the use-cache flag; TRUE when spans changed.
-    virtual BOOL PrepareSpans(CGXGridCore*, const CGXCellRange&, ROWCOL, ROWCOL, ROWCOL, ROWCOL, ROWCOL, ROWCOL, BOOL,
-                              CGXCellRange*, BOOL)
+    virtual BOOL PrepareSpans(CGXGridCore*, const CGXCellRange&, ROWCOL, ROWCOL, ROWCOL, ROWCOL, ROWCOL,
+                              ROWCOL, BOOL, CGXCellRange*, BOOL)
     {
         return FALSE;
     }

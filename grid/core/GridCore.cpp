@@ -360,7 +360,8 @@ void CGXGridCore::SetPrinting(BOOL bPrinting, BOOL bClientToPrint)
 {
     if (bPrinting && m_bCurrentCellValid)
     {
-        CGXControl* pControl = GetRegisteredControl(LookupStyleRowCol(m_nCurrentRow, m_nCurrentCol).GetControl());
+        CGXControl* pControl =
+            GetRegisteredControl(LookupStyleRowCol(m_nCurrentRow, m_nCurrentCol).GetControl());
         if (pControl != NULL && pControl->IsActive())
         {
             TransferCurrentCell(TRUE, GX_NOREDRAW, TRUE);
@@ -530,8 +531,8 @@ BOOL CGXGridCore::ReadCurrentCellText(CString& str)
 // -- Forwarders to per-grid components: 0 without the component ------------------------------
 
 #define GX_FORWARD(pImp, call) ((pImp) != NULL ? (pImp)->call : 0)
-#define GX_FORWARD_VOID(pImp, call)                                                                                \
-    if ((pImp) != NULL)                                                                                            \
+#define GX_FORWARD_VOID(pImp, call)                                                                          \
+    if ((pImp) != NULL)                                                                                      \
     (pImp)->call
 
 void CGXGridCore::DiscardUndoInfo()
@@ -1042,7 +1043,8 @@ BOOL CGXGridCore::Recalc(BOOL bForce, CString* pstrError, BOOL bCreateHint)
     return TRUE;
 }
 
-BOOL CGXGridCore::SetRangeName(LPCTSTR pszName, const CGXCellRange& range, CObject* pUndoInfo, UINT flags, int ctCmd)
+BOOL CGXGridCore::SetRangeName(LPCTSTR pszName, const CGXCellRange& range, CObject* pUndoInfo, UINT flags,
+                               int ctCmd)
 {
     if (m_pRangeNameImp == NULL)
     {

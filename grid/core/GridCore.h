@@ -197,12 +197,16 @@ class CGXGridCore
     virtual BOOL StoreRemoveCols(ROWCOL nFirst, ROWCOL nLast, BOOL bForce = FALSE);
     virtual void UpdateInsertRows(ROWCOL nRow, ROWCOL nCount, UINT flags, BOOL bCreateHint);
     virtual void UpdateInsertCols(ROWCOL nCol, ROWCOL nCount, UINT flags, BOOL bCreateHint);
-    virtual void UpdateRemoveRows(ROWCOL nFirst, ROWCOL nLast, int* anOldHeights, UINT flags, BOOL bCreateHint);
-    virtual void UpdateRemoveCols(ROWCOL nFirst, ROWCOL nLast, int* anOldWidths, UINT flags, BOOL bCreateHint);
+    virtual void UpdateRemoveRows(ROWCOL nFirst, ROWCOL nLast, int* anOldHeights, UINT flags,
+                                  BOOL bCreateHint);
+    virtual void UpdateRemoveCols(ROWCOL nFirst, ROWCOL nLast, int* anOldWidths, UINT flags,
+                                  BOOL bCreateHint);
     // Moving rows and columns through the moving component: without it the moves answer FALSE,
     // the store steps refuse and the update steps redraw everything. nDest counts after the move.
-    virtual BOOL MoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
-    virtual BOOL MoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL MoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags = GX_UPDATENOW,
+                          int ctCmd = gxDo);
+    virtual BOOL MoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags = GX_UPDATENOW,
+                          int ctCmd = gxDo);
     virtual BOOL StoreMoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce = FALSE);
     virtual BOOL StoreMoveCols(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce = FALSE);
     virtual void UpdateMoveRows(ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags, BOOL bCreateHint);
@@ -225,8 +229,10 @@ class CGXGridCore
     // The key text of a cell: the control's text for sorting.
     virtual void GetSortKeyText(CGXControl* pControl, ROWCOL nRow, ROWCOL nCol, const CGXSortInfoEntry& entry,
                                 const CGXStyle& style, CString& strKey);
-    virtual BOOL SetFrozenRows(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
-    virtual BOOL SetFrozenCols(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
+    virtual BOOL SetFrozenRows(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW,
+                               int ctCmd = gxDo);
+    virtual BOOL SetFrozenCols(ROWCOL nFrozen, ROWCOL nHeader = 0, UINT flags = GX_UPDATENOW,
+                               int ctCmd = gxDo);
     // Hidden rows and columns and covered cells come with their components; without them nothing
     // is hidden or covered and these answer FALSE.
     virtual BOOL HideRows(ROWCOL nFirst, ROWCOL nLast, BOOL bHide = TRUE, BOOL* abHide = NULL,
@@ -570,17 +576,19 @@ class CGXGridCore
     virtual BOOL CopyTextToFile(CFile& file, const CGXRangeList& ranges);
     virtual CString GetCopyTextRowCol(ROWCOL nRow, ROWCOL nCol);
     virtual BOOL PasteTextFromBuffer(LPCSTR pszText, DWORD dwSize, const CGXCellRange& range);
-    virtual BOOL PasteTextRowCol(ROWCOL nRow, ROWCOL nCol, const CString& strText, UINT flags, const CGXStyle* pStyle);
+    virtual BOOL PasteTextRowCol(ROWCOL nRow, ROWCOL nCol, const CString& strText, UINT flags,
+                                 const CGXStyle* pStyle);
     virtual BOOL CalcBufferDimension(LPCSTR pszText, DWORD dwSize, ROWCOL& nRows, ROWCOL& nCols);
     virtual BOOL CopyCellsToArchive(CArchive& ar, const CGXRangeList& ranges, BOOL bComposed);
     virtual BOOL GetCopyStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, BOOL bComposed);
     virtual BOOL PasteCellsFromArchive(CArchive& ar, const CGXCellRange& range, BOOL bNoSizeCheck);
-    virtual BOOL CopyCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, UINT flags = GX_UPDATENOW);
+    virtual BOOL CopyCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
+                           UINT flags = GX_UPDATENOW);
     virtual BOOL StoreCopyCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol);
     virtual BOOL MoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, CObject* pUndoInfo = NULL,
                            UINT flags = GX_UPDATENOW, int ctCmd = gxDo);
-    virtual BOOL StoreMoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, CObject* pApplyInfo = NULL,
-                                CObject** ppNewInfo = NULL);
+    virtual BOOL StoreMoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
+                                CObject* pApplyInfo = NULL, CObject** ppNewInfo = NULL);
     // Installers of the clipboard components (each installs once and keeps the first).
     void InstallDirectCopyMoveCellsImp();
     void InstallTextDataExchangeImp();
@@ -606,7 +614,8 @@ class CGXGridCore
     virtual BOOL StoreColWidth(ROWCOL nCol, int nWidth);
     virtual BOOL StoreRowHeight(ROWCOL nRow, int nHeight);
     virtual void UpdateChangedColWidth(ROWCOL nFirst, ROWCOL nLast, int* anOld, UINT flags, BOOL bCreateHint);
-    virtual void UpdateChangedRowHeight(ROWCOL nFirst, ROWCOL nLast, int* anOld, UINT flags, BOOL bCreateHint);
+    virtual void UpdateChangedRowHeight(ROWCOL nFirst, ROWCOL nLast, int* anOld, UINT flags,
+                                        BOOL bCreateHint);
     virtual int GetCharHeight();
     virtual int GetCharWidth();
     virtual int HitTest(CPoint pt, ROWCOL* pRow = NULL, ROWCOL* pCol = NULL, CRect* pRect = NULL);
@@ -666,7 +675,8 @@ class CGXGridCore
     // After a scroll: hides the current cell's active control when its cell left the view,
     // unless the cell is frozen or the control has the focus.
     void HideControlOutOfView(BOOL bRows, ROWCOL nFrozen);
-    virtual BOOL ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_UPDATENOW, BOOL bFloatCell = FALSE);
+    virtual BOOL ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_UPDATENOW,
+                                  BOOL bFloatCell = FALSE);
     void ScrollWindow(int dx, int dy, LPCRECT lpRect = NULL, LPCRECT lpClipRect = NULL);
     // Starts the auto-scroll plug-in's run: nDirection 1-4 scrolls by nStep that way, -1 follows
     // the mouse (m_bAutoScrollVert, m_bAutoScrollHorz), keyboard mode repeats m_nAutoScrollKey.
@@ -684,8 +694,8 @@ class CGXGridCore
     virtual const CGXStyle& LookupStyleRowCol(ROWCOL nRow, ROWCOL nCol);
     virtual CGXStyle* CreateStyle();
     virtual void RecycleStyle(CGXStyle* pStyle);
-    virtual void RedrawRange(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT flags = GX_UPDATENOW,
-                             BOOL bCreateHint = TRUE);
+    virtual void RedrawRange(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight,
+                             UINT flags = GX_UPDATENOW, BOOL bCreateHint = TRUE);
     void RedrawRowCol(const CGXCellRange& range, UINT flags = GX_UPDATENOW, BOOL bCreateHint = TRUE);
     virtual void RedrawAll(UINT flags = GX_UPDATENOW, BOOL bCreateHint = TRUE);
     virtual void PrepareDataExtent(ROWCOL nLastRow, ROWCOL nLastCol);
@@ -716,10 +726,12 @@ class CGXGridCore
     // the page through the properties.
     virtual void SubtractPrintMargins(CDC* pDC, CRect& rect);
     virtual void PrintHeaderAndFooter(CDC* pDC, CPrintInfo* pInfo);
-    virtual void DrawGridLine(CDC* pDC, int x, int y, int cx, int cy, int nDirection, ROWCOL nClient, UINT mode);
+    virtual void DrawGridLine(CDC* pDC, int x, int y, int cx, int cy, int nDirection, ROWCOL nClient,
+                              UINT mode);
     void DrawRowColBand(CDC* pDC, int nType, ROWCOL nClient, UINT mode);
     void DrawStyleBorders(CDC* pDC, const CRect& rect, const CGXStyle& style);
-    void DrawBorderLine(const CGXCellPen& pen, const CRect& rect, int nSide, CDC* pDC, const CGXCellBrush* pInterior);
+    void DrawBorderLine(const CGXCellPen& pen, const CRect& rect, int nSide, CDC* pDC,
+                        const CGXCellBrush* pInterior);
     void DrawBrushRect(CDC* pDC, const CRect& rect, const CGXCellBrush& brush);
     CFont* LookupFont(const CGXFont& font, int nZoom);
     CBrush* LookupBrush(const CGXCellBrush& brush);
@@ -765,10 +777,10 @@ class CGXGridCore
     // when the pointer leaves the cell, on a key or a scroll.
     void TrackCellTip(ROWCOL nRow, ROWCOL nCol);
     void HideCellTip();
-    virtual LRESULT OnGridNavigate(WPARAM wParam, LPARAM lParam);      // 0x790
-    virtual void OnGridProperty(WPARAM wParam);                        // 0x791
-    virtual int OnGridMoveCurrentCell(WPARAM wParam, LPARAM lParam);   // 0x792
-    virtual LRESULT OnGridActivateCell(WPARAM wParam, LPARAM lParam);  // 0x7A3
+    virtual LRESULT OnGridNavigate(WPARAM wParam, LPARAM lParam);     // 0x790
+    virtual void OnGridProperty(WPARAM wParam);                       // 0x791
+    virtual int OnGridMoveCurrentCell(WPARAM wParam, LPARAM lParam);  // 0x792
+    virtual LRESULT OnGridActivateCell(WPARAM wParam, LPARAM lParam); // 0x7A3
     virtual void OnGridActivateView(BOOL bActivate, CView* pActivateView, CView* pDeactiveView);
     virtual void OnGridBeginPrinting(CDC* pDC, CPrintInfo* pInfo);
     virtual void OnGridPrint(CDC* pDC, CPrintInfo* pInfo);
@@ -855,7 +867,7 @@ class CGXGridCore
     CGXAbstractGridClearCellsImp* m_pClearCellsImp = NULL;
     CGXAbstractGridRangeNameImp* m_pRangeNameImp = NULL;
     CGXAbstractGridPrepareRedrawImp* m_pPrepareRedrawImp = NULL; // nothing installs it
-    CObject* m_pExtraObject = NULL; // deleted at destruction, not a component
+    CObject* m_pExtraObject = NULL;                              // deleted at destruction, not a component
     CPtrList m_ownedImps;
 
     CGXAppData* m_pAppData;
@@ -913,11 +925,11 @@ class CGXGridCore
     BOOL m_bAutoScrollStart = FALSE; // set by BeginAutoScroll, cleared by the first tick
     BOOL m_bAutoScrollCapture = FALSE;
     BOOL m_bAutoScrollVert = TRUE, m_bAutoScrollHorz = TRUE;
-    BOOL m_bAutoScrollByKey = FALSE;    // keyboard mode
-    UINT m_nAutoScrollKey = 0;          // the repeated key and its key data
+    BOOL m_bAutoScrollByKey = FALSE; // keyboard mode
+    UINT m_nAutoScrollKey = 0;       // the repeated key and its key data
     LPARAM m_nAutoScrollKeyData = 0;
-    BOOL m_bKeyAutoRepeat = TRUE;       // held arrow and page keys repeat
-    BOOL m_bScrollbarAutoRepeat = TRUE; // a held scroll-bar arrow repeats
+    BOOL m_bKeyAutoRepeat = TRUE;        // held arrow and page keys repeat
+    BOOL m_bScrollbarAutoRepeat = TRUE;  // a held scroll-bar arrow repeats
     BOOL m_bAutoScrollInstalled = FALSE; // set by the auto-scroll plug-in
     // Undo and redo.
     BOOL m_bBlockCmd = FALSE;            // a block of commands executes
@@ -952,7 +964,7 @@ class CGXGridCore
     BOOL m_bPaintRequested = FALSE;
     BOOL m_bBackgroundPending = FALSE;
     BOOL m_bForceInvert = FALSE;
-    BOOL m_bActiveFrame = FALSE; // the grid window has the focus
+    BOOL m_bActiveFrame = FALSE;     // the grid window has the focus
     BOOL m_bLockedKillFocus = FALSE; // set by the view while the engine loses the focus
     BOOL m_bLimitToWindow = FALSE;
     BOOL m_bSuspendUpdate = FALSE;
@@ -980,10 +992,10 @@ class CGXGridCore
     CClientDC* m_pGridDC = NULL;
     CFont* m_pGridDCOldFont = NULL;
     CString m_strWarningText;
-    BOOL m_bMovingCell = FALSE;     // inside MoveCurrentCellBy
-    BOOL m_bEnteredByMove = FALSE;  // TransferCurrentCell keeps the cached current style
-    BOOL m_bStoringCell = FALSE;    // the old current cell is being stored
-    BOOL m_bInterrupted = FALSE;    // a warning or a focus loss interrupted a change
+    BOOL m_bMovingCell = FALSE;    // inside MoveCurrentCellBy
+    BOOL m_bEnteredByMove = FALSE; // TransferCurrentCell keeps the cached current style
+    BOOL m_bStoringCell = FALSE;   // the old current cell is being stored
+    BOOL m_bInterrupted = FALSE;   // a warning or a focus loss interrupted a change
     BOOL m_bRefusedDeactivate = FALSE;
     BOOL m_bLockFocusHandler = FALSE;
     // Drop-down lists of cell controls: a list is open, one is being created and placed, the
@@ -996,7 +1008,7 @@ class CGXGridCore
     BOOL m_bViewerPopup = FALSE;
     BOOL m_bAfterViewerPopup = FALSE;
     BOOL m_bFocusLeftGrid = FALSE;
-    HWND m_hLastFocusWnd = NULL;     // the window that had the focus before the grid
+    HWND m_hLastFocusWnd = NULL;         // the window that had the focus before the grid
     ROWCOL m_nTipRow = 0, m_nTipCol = 0; // the cell the pointer rests on for a tip (0: none)
     BOOL m_bTipShown = FALSE;
     enum
@@ -1005,8 +1017,8 @@ class CGXGridCore
     };
     BOOL m_bLostFocus = FALSE;
     UINT m_nDbcsLeadKey = 0;
-    WORD m_nHitState = 0;           // button state of the running mouse sequence
-    UINT m_nMouseFlags = 0;         // MK_ flags of its press
+    WORD m_nHitState = 0;   // button state of the running mouse sequence
+    UINT m_nMouseFlags = 0; // MK_ flags of its press
     ROWCOL m_nHitRow = 0, m_nHitCol = 0, m_nLastHitRow = 0, m_nLastHitCol = 0;
     BOOL m_bMouseMoved = FALSE;
     int m_nMouseMargin = 0;

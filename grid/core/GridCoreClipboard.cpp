@@ -161,8 +161,8 @@ BOOL CGXGridCore::StoreCopyCells(const CGXCellRange& range, ROWCOL nToRow, ROWCO
                : FALSE;
 }
 
-BOOL CGXGridCore::MoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, CObject* pUndoInfo, UINT flags,
-                            int ctCmd)
+BOOL CGXGridCore::MoveCells(const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, CObject* pUndoInfo,
+                            UINT flags, int ctCmd)
 {
     if (m_pDirectCopyMoveCellsImp == NULL)
     {

@@ -448,8 +448,7 @@ BOOL CGXGridCore::MoveCurrentCellBy(int nDirection, ROWCOL nCount, BOOL bSelect)
     case 4:
         stepOn(nCol, nCols, GX_RIGHT);
         break;
-    case 5:
-    {
+    case 5: {
         ROWCOL nTop = GetTopRow();
         if (nTop >= nRows)
             break;
@@ -462,8 +461,7 @@ BOOL CGXGridCore::MoveCurrentCellBy(int nDirection, ROWCOL nCount, BOOL bSelect)
         bFound = find(GX_DOWN, r, nCol) || find(GX_UP, r, nCol);
         break;
     }
-    case 6:
-    {
+    case 6: {
         ROWCOL nTop = GetTopRow();
         if (nTop > nFrozenRows + 1)
         {
@@ -511,16 +509,14 @@ BOOL CGXGridCore::MoveCurrentCellBy(int nDirection, ROWCOL nCount, BOOL bSelect)
         PrepareDataExtent(nRow, 0xFFFFFFFE);
         bFound = find(GX_LEFT, nRow, GetColCount());
         break;
-    case 11:
-    {
+    case 11: {
         PrepareDataExtent(nFirstRow, nFirstCol);
         BOOL bRow = find(GX_DOWN, nFirstRow, nCol);
         BOOL bCol = find(GX_RIGHT, nRow, nFirstCol);
         bFound = bRow || bCol;
         break;
     }
-    case 12:
-    {
+    case 12: {
         PrepareDataExtent(0xFFFFFFFE, 0xFFFFFFFE);
         BOOL bRow = find(GX_UP, GetRowCount(), nCol);
         BOOL bCol = find(GX_LEFT, nRow, GetColCount());
@@ -532,7 +528,8 @@ BOOL CGXGridCore::MoveCurrentCellBy(int nDirection, ROWCOL nCount, BOOL bSelect)
     }
 
     BOOL bEntered = FALSE;
-    if (bFound && (!bHad || ((nRow != nStartRow || nCol != nStartCol) && nRow > nHeaderRows && nCol > nHeaderCols)))
+    if (bFound &&
+        (!bHad || ((nRow != nStartRow || nCol != nStartCol) && nRow > nHeaderRows && nCol > nHeaderCols)))
     {
         UINT flags = 0x8A;
         if (m_pParam->m_bSelectCurrentCell && bSelect)

@@ -80,8 +80,8 @@ CPen* CGXGridCore::LookupPen(const CGXCellPen& pen)
         else
         {
             LOGBRUSH lb = {BS_SOLID, pen.GetColor(), 0};
-            HPEN h = ::ExtCreatePen((lp.lopnStyle & 7) | PS_GEOMETRIC | PS_ENDCAP_SQUARE, std::max(1, (int)pen.GetWidth()),
-                                    &lb, 0, NULL);
+            HPEN h = ::ExtCreatePen((lp.lopnStyle & 7) | PS_GEOMETRIC | PS_ENDCAP_SQUARE,
+                                    std::max(1, (int)pen.GetWidth()), &lb, 0, NULL);
             if (h != NULL)
                 pPen->Attach(h);
         }
@@ -122,7 +122,8 @@ CFont* CGXGridCore::SelectCellFont(CDC* pDC, const CGXStyle& style, const CGXSty
     if (!style.GetInclude(CGXStyle::ibFont) || style.GetFontPtr() == NULL)
         return NULL;
     if (pPrevious != NULL && pPrevious->GetInclude(CGXStyle::ibFont) && pPrevious->GetFontPtr() != NULL &&
-        memcmp(&style.GetFontPtr()->GetLogFont(), &pPrevious->GetFontPtr()->GetLogFont(), sizeof(LOGFONT)) == 0)
+        memcmp(&style.GetFontPtr()->GetLogFont(), &pPrevious->GetFontPtr()->GetLogFont(), sizeof(LOGFONT)) ==
+            0)
         return NULL;
     CFont* pFont = LookupFont(*style.GetFontPtr(), GetZoom());
     return pFont->GetSafeHandle() != NULL ? pDC->SelectObject(pFont) : NULL;
@@ -194,7 +195,8 @@ CSize CGXGridCore::CalcBorderExtent(int cx, int cy, const CGXStyle& style)
 
 void CGXGridCore::DrawStyleBorders(CDC* pDC, const CRect& rect, const CGXStyle& style)
 {
-    static const int order[4] = {CGXStyle::sideTop, CGXStyle::sideBottom, CGXStyle::sideLeft, CGXStyle::sideRight};
+    static const int order[4] = {CGXStyle::sideTop, CGXStyle::sideBottom, CGXStyle::sideLeft,
+                                 CGXStyle::sideRight};
     for (int side : order)
         if (style.HasBorder(side))
             DrawBorderLine(style.GetBorder(side), rect, side, pDC, &style.GetInterior());
@@ -228,8 +230,8 @@ void CGXGridCore::DrawBorderLine(const CGXCellPen& pen, const CRect& rect, int n
     // A dashed border drawn as a brush over the interior (pattern in the pen's colour).
     CGXCellBrush brushPen;
     if (pInterior != NULL && pen.GetStyle() >= PS_DASH && pen.GetStyle() <= PS_DASHDOTDOT && w == 1 &&
-        pen.GetBorderBrush(*pInterior, nSide == CGXStyle::sideTop || nSide == CGXStyle::sideBottom, bBlackWhite,
-                           brushPen))
+        pen.GetBorderBrush(*pInterior, nSide == CGXStyle::sideTop || nSide == CGXStyle::sideBottom,
+                           bBlackWhite, brushPen))
     {
         DrawBrushRect(pDC, SideStrip(rect, nSide, w), brushPen);
         return;
@@ -326,13 +328,15 @@ void CGXGridCore::DrawRowColBand(CDC* pDC, int nType, ROWCOL nClient, UINT mode)
     if (nType == 2)
     {
         int y = CalcClientRowTop(nClient) - (bRightBottom ? 1 : 0);
-        int cx = std::min(rectDraw.Width(), SumColWidths(0, GetColCount(), rectDraw.Width()) + (bRightBottom ? 0 : 1));
+        int cx = std::min(rectDraw.Width(),
+                          SumColWidths(0, GetColCount(), rectDraw.Width()) + (bRightBottom ? 0 : 1));
         DrawGridLine(pDC, rectDraw.left, y, cx, 1, 2, nClient, mode);
     }
     else
     {
         int x = CalcClientColLeft(nClient) - (bRightBottom ? 1 : 0);
-        int cy = std::min(rectDraw.Height(), SumRowHeights(0, GetRowCount(), rectDraw.Height()) + (bRightBottom ? 0 : 1));
+        int cy = std::min(rectDraw.Height(),
+                          SumRowHeights(0, GetRowCount(), rectDraw.Height()) + (bRightBottom ? 0 : 1));
         DrawGridLine(pDC, x, rectDraw.top, 1, cy, 1, nClient, mode);
     }
 }
@@ -400,7 +404,8 @@ void CGXGridCore::DrawLineRuns(CGXDrawingContext& ctx, BOOL bVertical, ROWCOL nI
                 pen = pStyle->GetBorder(nSides[pass]);
                 return TRUE;
             }
-            if (bLines && (((wFlags & wLineFlag) && bSecond == bRightBottom) || ((wFlags & wFrozenFlag) && bSecond)))
+            if (bLines &&
+                (((wFlags & wLineFlag) && bSecond == bRightBottom) || ((wFlags & wFrozenFlag) && bSecond)))
             {
                 pen = penLine;
                 return TRUE;
@@ -427,14 +432,17 @@ void CGXGridCore::DrawLineRuns(CGXDrawingContext& ctx, BOOL bVertical, ROWCOL nI
                 // Grid lines as fills, in the pen's colour (the frozen boundary's on its pass).
                 COLORREF cr = pen.GetColor();
                 if (bVertical)
-                    GXFillSolidRect(ctx.m_pDC, bSecond ? run.right - 1 : run.left, run.top, 1, run.Height(), cr);
+                    GXFillSolidRect(ctx.m_pDC, bSecond ? run.right - 1 : run.left, run.top, 1, run.Height(),
+                                    cr);
                 else
-                    GXFillSolidRect(ctx.m_pDC, run.left, bSecond ? run.bottom - 1 : run.top, run.Width(), 1, cr);
+                    GXFillSolidRect(ctx.m_pDC, run.left, bSecond ? run.bottom - 1 : run.top, run.Width(), 1,
+                                    cr);
             }
             else
             {
                 const CGXStyle* pStyle = bVertical ? ctx.Style(i, nIndex) : ctx.Style(nIndex, i);
-                DrawBorderLine(pen, run, nSides[pass], ctx.m_pDC, pStyle != NULL ? &pStyle->GetInterior() : NULL);
+                DrawBorderLine(pen, run, nSides[pass], ctx.m_pDC,
+                               pStyle != NULL ? &pStyle->GetInterior() : NULL);
             }
             i = e;
         }

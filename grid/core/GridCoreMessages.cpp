@@ -10,10 +10,10 @@ namespace
 // When the form's default processing runs.
 enum DefaultPolicy
 {
-    thenDefault,  // only when the engine did not handle the message
-    alwaysFirst,  // before the engine operation
-    alwaysAfter,  // after the engine operation
-    noDefault     // never
+    thenDefault, // only when the engine did not handle the message
+    alwaysFirst, // before the engine operation
+    alwaysAfter, // after the engine operation
+    noDefault    // never
 };
 
 // One engine operation: answers whether it handled the message and sets lResult.
@@ -46,9 +46,13 @@ const MessageEntry s_messageTable[] = {
          return TRUE;
      },
      noDefault},
-    {WM_SIZE, [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridSize((UINT)w, LOWORD(l), HIWORD(l)); },
+    {WM_SIZE,
+     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) {
+         return g->OnGridSize((UINT)w, LOWORD(l), HIWORD(l));
+     },
      thenDefault},
-    {WM_SHOWWINDOW, [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridShowWindow((BOOL)w, (UINT)l); },
+    {WM_SHOWWINDOW,
+     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridShowWindow((BOOL)w, (UINT)l); },
      alwaysFirst},
     {WM_SETFOCUS,
      [](CGXGridCore* g, WPARAM w, LPARAM, LRESULT&) { return g->OnGridSetFocus(CWnd::FromHandle((HWND)w)); },
@@ -63,7 +67,8 @@ const MessageEntry s_messageTable[] = {
          return b;
      },
      thenDefault},
-    {WM_MOUSEMOVE, [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridMouseMove((UINT)w, PointOf(l)); },
+    {WM_MOUSEMOVE,
+     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridMouseMove((UINT)w, PointOf(l)); },
      thenDefault},
     {WM_LBUTTONDOWN,
      [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) {
@@ -84,13 +89,19 @@ const MessageEntry s_messageTable[] = {
      },
      thenDefault},
     {WM_LBUTTONUP,
-     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridButtonUp(WM_LBUTTONUP, (UINT)w, PointOf(l)); },
+     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) {
+         return g->OnGridButtonUp(WM_LBUTTONUP, (UINT)w, PointOf(l));
+     },
      thenDefault},
     {WM_MBUTTONUP,
-     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridButtonUp(WM_MBUTTONUP, (UINT)w, PointOf(l)); },
+     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) {
+         return g->OnGridButtonUp(WM_MBUTTONUP, (UINT)w, PointOf(l));
+     },
      thenDefault},
     {WM_RBUTTONUP,
-     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridButtonUp(WM_RBUTTONUP, (UINT)w, PointOf(l)); },
+     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) {
+         return g->OnGridButtonUp(WM_RBUTTONUP, (UINT)w, PointOf(l));
+     },
      thenDefault},
     {WM_LBUTTONDBLCLK,
      [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) {
@@ -115,18 +126,22 @@ const MessageEntry s_messageTable[] = {
          return b;
      },
      thenDefault},
-    {WM_KEYDOWN, [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridKeyMessage(WM_KEYDOWN, w, l); },
+    {WM_KEYDOWN,
+     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridKeyMessage(WM_KEYDOWN, w, l); },
      thenDefault},
-    {WM_KEYUP, [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridKeyMessage(WM_KEYUP, w, l); },
+    {WM_KEYUP,
+     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridKeyMessage(WM_KEYUP, w, l); },
      thenDefault},
     {WM_CHAR, [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridKeyMessage(WM_CHAR, w, l); },
      thenDefault},
     {WM_SYSKEYDOWN,
      [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridKeyMessage(WM_SYSKEYDOWN, w, l); },
      thenDefault},
-    {WM_SYSKEYUP, [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridKeyMessage(WM_SYSKEYUP, w, l); },
+    {WM_SYSKEYUP,
+     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridKeyMessage(WM_SYSKEYUP, w, l); },
      thenDefault},
-    {WM_SYSCHAR, [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridKeyMessage(WM_SYSCHAR, w, l); },
+    {WM_SYSCHAR,
+     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) { return g->OnGridKeyMessage(WM_SYSCHAR, w, l); },
      thenDefault},
     {WM_HSCROLL,
      [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT&) {
@@ -171,29 +186,34 @@ const MessageEntry s_messageTable[] = {
          return b;
      },
      thenDefault},
-    {0x790, [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT& r) {
+    {0x790,
+     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT& r) {
          r = g->OnGridNavigate(w, l);
          return TRUE;
      },
      noDefault},
-    {0x791, [](CGXGridCore* g, WPARAM w, LPARAM, LRESULT&) {
+    {0x791,
+     [](CGXGridCore* g, WPARAM w, LPARAM, LRESULT&) {
          g->OnGridProperty(w);
          return TRUE;
      },
      noDefault},
-    {0x792, [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT& r) {
+    {0x792,
+     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT& r) {
          r = g->OnGridMoveCurrentCell(w, l) > 0 ? 0 : 1;
          return TRUE;
      },
      noDefault},
-    {0x7A3, [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT& r) {
+    {0x7A3,
+     [](CGXGridCore* g, WPARAM w, LPARAM l, LRESULT& r) {
          if (!g->m_bIsViewContext)
              g->GridWnd()->SetFocus();
          r = g->OnGridActivateCell(w, l);
          return TRUE;
      },
      noDefault},
-    {0x7CB, [](CGXGridCore* g, WPARAM w, LPARAM, LRESULT&) {
+    {0x7CB,
+     [](CGXGridCore* g, WPARAM w, LPARAM, LRESULT&) {
          g->m_bSuspendUpdate = (BOOL)w;
          if (!w)
              g->GridWnd()->Invalidate(TRUE);

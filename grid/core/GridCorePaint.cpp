@@ -117,7 +117,8 @@ void CGXGridCore::FreeObjectCache()
 
 // -- Redraw ------------------------------------------------------------------------------------------
 
-void CGXGridCore::RedrawRange(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT flags, BOOL bCreateHint)
+void CGXGridCore::RedrawRange(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nRight, UINT flags,
+                              BOOL bCreateHint)
 {
     if (flags == GX_NOREDRAW || m_pGridWnd == NULL || m_pGridWnd->GetSafeHwnd() == NULL ||
         !m_pGridWnd->IsWindowVisible() || IsLockUpdate())
@@ -165,8 +166,9 @@ void CGXGridCore::PrepareDataExtent(ROWCOL, ROWCOL)
 void CGXGridCore::UpdateAllViews(CWnd* pSender, LPARAM lHint, CObject* pHint)
 {
     if (m_pGridDoc != NULL && m_bUpdateDoc)
-        m_pGridDoc->UpdateAllViews(pSender != NULL && pSender->IsKindOf(RUNTIME_CLASS(CView)) ? (CView*)pSender : NULL, lHint,
-                                   pHint);
+        m_pGridDoc->UpdateAllViews(
+            pSender != NULL && pSender->IsKindOf(RUNTIME_CLASS(CView)) ? (CView*)pSender : NULL, lHint,
+            pHint);
 }
 
 void CGXGridCore::OnGridUpdate(CWnd*, LPARAM, CObject* pHint)
@@ -258,8 +260,8 @@ void CGXGridCore::OnGridDraw(CDC* pDC)
     dcMem.SetViewportOrg(-rectClip.left, -rectClip.top);
     dcMem.SetBrushOrg(rectClip.left % 8, rectClip.top % 8);
     // Start from what is there, so parts the grid does not cover keep their pixels.
-    dcMem.BitBlt(rectClip.left, rectClip.top, rectClip.Width(), rectClip.Height(), pDC, rectClip.left, rectClip.top,
-                 SRCCOPY);
+    dcMem.BitBlt(rectClip.left, rectClip.top, rectClip.Width(), rectClip.Height(), pDC, rectClip.left,
+                 rectClip.top, SRCCOPY);
     dcMem.IntersectClipRect(&rectClip);
     PaintBody(&dcMem, rectPaint, TRUE);
     POSITION pos = m_excludedRects.GetHeadPosition();
@@ -295,8 +297,10 @@ void CGXGridCore::PaintBody(CDC* pDC, const CRect& rectPaint, BOOL bBuffered)
     auto drawFrame = [&](int nInset) {
         GXFillSolidRect(pDC, rectDraw.left - 1, rectDraw.top - 1, rectDraw.Width() + 2, 1, RGB(0, 0, 0));
         GXFillSolidRect(pDC, rectDraw.left - 1, rectDraw.top - 1, 1, rectDraw.Height() + 2, RGB(0, 0, 0));
-        GXFillSolidRect(pDC, rectDraw.right - nInset, rectDraw.top - 1, 1, rectDraw.Height() + 2, RGB(0, 0, 0));
-        GXFillSolidRect(pDC, rectDraw.left - 1, rectDraw.bottom - nInset, rectDraw.Width() + 2, 1, RGB(0, 0, 0));
+        GXFillSolidRect(pDC, rectDraw.right - nInset, rectDraw.top - 1, 1, rectDraw.Height() + 2,
+                        RGB(0, 0, 0));
+        GXFillSolidRect(pDC, rectDraw.left - 1, rectDraw.bottom - nInset, rectDraw.Width() + 2, 1,
+                        RGB(0, 0, 0));
     };
     if (m_bDrawOuterFrame && !bBuffered)
         drawFrame(0);
@@ -451,9 +455,9 @@ void CGXGridCore::DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nR
         }
 
     // 5. - 6. The spanned-cell component prepares the range; then the cells are flagged.
-    HandleVisibleRange(CGXCellRange(ctx.m_anRowId[0], ctx.m_anColId[0], ctx.m_anRowId[nRows - 1],
-                                    ctx.m_anColId[nCols - 1]),
-                       0);
+    HandleVisibleRange(
+        CGXCellRange(ctx.m_anRowId[0], ctx.m_anColId[0], ctx.m_anRowId[nRows - 1], ctx.m_anColId[nCols - 1]),
+        0);
     BOOL bPartial = m_bRefreshOnlyUpdatedCells;
     for (ROWCOL r = 0; r < nRows; r++)
         for (ROWCOL c = 0; c < nCols; c++)
@@ -602,7 +606,8 @@ void CGXGridCore::DrawRowBackground(CGXDrawingContext& ctx, ROWCOL r, ROWCOL nFi
         {
             for (ROWCOL i = c; i < e; i++)
                 ctx.Flags(r, i) &= ~gxBackground;
-            CRect rect(ctx.m_anColLeft[c], ctx.m_anRowTop[r], ctx.m_anColLeft[e], ctx.m_anRowTop[r] + ctx.m_anRowHeight[r]);
+            CRect rect(ctx.m_anColLeft[c], ctx.m_anRowTop[r], ctx.m_anColLeft[e],
+                       ctx.m_anRowTop[r] + ctx.m_anRowHeight[r]);
             CGXCellBrush b = brush;
             if (bBlackWhite)
                 b = CGXCellBrush(RGB(255, 255, 255));

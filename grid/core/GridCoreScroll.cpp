@@ -198,10 +198,12 @@ void CGXGridCore::UpdateScrollbars(BOOL bNoRepaint, BOOL bOnlyIfCountsChanged)
     int nContentWidth = SumColWidths(0, GetColCount(), rectNoBars.Width() + 1);
     if (vMode == gxnAutomatic || hMode == gxnAutomatic)
     {
-        BOOL bNeedV = vMode == gxnAutomatic ? nContentHeight > rectNoBars.Height() || m_nTopRow > nFrozenRows + 1
-                                            : vMode == gxnEnabled;
-        BOOL bNeedH = hMode == gxnAutomatic ? nContentWidth > rectNoBars.Width() || m_nLeftCol > nFrozenCols + 1
-                                            : hMode == gxnEnabled;
+        BOOL bNeedV = vMode == gxnAutomatic
+                          ? nContentHeight > rectNoBars.Height() || m_nTopRow > nFrozenRows + 1
+                          : vMode == gxnEnabled;
+        BOOL bNeedH = hMode == gxnAutomatic
+                          ? nContentWidth > rectNoBars.Width() || m_nLeftCol > nFrozenCols + 1
+                          : hMode == gxnEnabled;
         // A shown bar takes space from the other direction.
         if (vMode == gxnAutomatic && !bNeedV && bNeedH &&
             nContentHeight > rectNoBars.Height() - ::GetSystemMetrics(SM_CYHSCROLL))
@@ -273,8 +275,8 @@ void CGXGridCore::UpdateScrollbars(BOOL bNoRepaint, BOOL bOnlyIfCountsChanged)
         m_pGridWnd->GetClientRect(&rectClient);
         if (bChanged[1])
         {
-            CRect r(rectClient.left, rectClient.bottom - 2 * ::GetSystemMetrics(SM_CYHSCROLL), rectClient.right,
-                    rectClient.bottom);
+            CRect r(rectClient.left, rectClient.bottom - 2 * ::GetSystemMetrics(SM_CYHSCROLL),
+                    rectClient.right, rectClient.bottom);
             m_pGridWnd->InvalidateRect(&r, TRUE);
             m_pGridWnd->UpdateWindow();
         }

@@ -181,7 +181,8 @@ static BOOL SetSizes(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, RO
     return TRUE;
 }
 
-BOOL CGXGridCore::SetRowHeight(ROWCOL nFirst, ROWCOL nLast, int nHeight, int* anHeights, UINT flags, int ctCmd)
+BOOL CGXGridCore::SetRowHeight(ROWCOL nFirst, ROWCOL nLast, int nHeight, int* anHeights, UINT flags,
+                               int ctCmd)
 {
     return SetSizes(this, CGXGridAxis::rows, nFirst, nLast, nHeight, anHeights, flags, ctCmd);
 }
@@ -286,7 +287,8 @@ int CGXGridCore::CalcClientColLeft(ROWCOL nClientCol)
 CRect CGXGridCore::CalcClientCellRect(ROWCOL nClientRow, ROWCOL nClientCol)
 {
     int x = CalcClientColLeft(nClientCol), y = CalcClientRowTop(nClientRow);
-    return CRect(x, y, x + GetColWidth(ClientColToCol(nClientCol)), y + GetRowHeight(ClientRowToRow(nClientRow)));
+    return CRect(x, y, x + GetColWidth(ClientColToCol(nClientCol)),
+                 y + GetRowHeight(ClientRowToRow(nClientRow)));
 }
 
 // Walks client rows (columns) from the drawing rectangle's edge; ~0 past the last, 0 before the first.
@@ -605,7 +607,8 @@ int CGXGridCore::HitTestSelectionEdge(ROWCOL nRow, ROWCOL nCol, CPoint pt, const
     if (range.ContainsCell(0, 0))
     {
         if (nRow == 0 && nCol == 0 &&
-            ((pt.x >= rectCell.left && pt.x < rectCell.left + nTol) || (pt.y >= rectCell.top && pt.y < rectCell.top + nTol)))
+            ((pt.x >= rectCell.left && pt.x < rectCell.left + nTol) ||
+             (pt.y >= rectCell.top && pt.y < rectCell.top + nTol)))
             return GX_SELEDGEHIT;
         return GX_NOHIT;
     }
@@ -702,9 +705,9 @@ struct CursorEntry
     LPCTSTR pszFallback;
 };
 const CursorEntry s_cursorTable[] = {
-    {GX_VERTLINE, 20190, IDC_SIZEWE},      {GX_HORZLINE, 20191, IDC_SIZENS},
+    {GX_VERTLINE, 20190, IDC_SIZEWE},        {GX_HORZLINE, 20191, IDC_SIZENS},
     {GX_VERTLINE_PREVCOL, 20192, IDC_ARROW}, {GX_HORZLINE_PREVROW, 20193, IDC_ARROW},
-    {GX_SELEDGEHIT, 20194, IDC_ARROW},     {GX_FILLHANDLEHIT, 20209, IDC_ARROW},
+    {GX_SELEDGEHIT, 20194, IDC_ARROW},       {GX_FILLHANDLEHIT, 20209, IDC_ARROW},
 };
 const UINT nRowHeaderCursor = 20196, nColHeaderCursor = 20195;
 } // namespace
@@ -752,7 +755,8 @@ BOOL CGXGridCore::UpdateCursor(CPoint pt)
     {
         if (e.nHit != nHit)
             continue;
-        if ((nHit == GX_VERTLINE && !CanUserResizeCol(nCol)) || (nHit == GX_HORZLINE && !CanUserResizeRow(nRow)))
+        if ((nHit == GX_VERTLINE && !CanUserResizeCol(nCol)) ||
+            (nHit == GX_HORZLINE && !CanUserResizeRow(nRow)))
             break;
         SetGridCursor(e.nResource, e.pszFallback);
         return TRUE;

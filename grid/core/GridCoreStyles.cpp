@@ -69,8 +69,8 @@ BOOL CGXGridCore::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pSt
     if (!m_bStoringStyles)
         RecalcRange(CGXCellRange(nRow, nCol));
     if (IsCurrentCell(nRow, nCol) || (nType == -1 && m_bCurrentCellValid &&
-                                      ((nCol == 0 && nRow == m_nCurrentRow) || (nRow == 0 && nCol == m_nCurrentCol) ||
-                                       (nRow == 0 && nCol == 0))))
+                                      ((nCol == 0 && nRow == m_nCurrentRow) ||
+                                       (nRow == 0 && nCol == m_nCurrentCol) || (nRow == 0 && nCol == 0))))
     {
         m_bCurrentCellStyleValid = FALSE;
         m_pCurrentCellControl = NULL;

@@ -9,8 +9,8 @@ class CGXGridDirectCopyMoveCellsImp : public CGXAbstractGridDirectCopyMoveCellsI
     BOOL CopyCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
                    UINT flags) override;
     BOOL StoreCopyCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol) override;
-    BOOL MoveCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol, CObject* pUndoInfo,
-                   UINT flags, int ctCmd) override;
+    BOOL MoveCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
+                   CObject* pUndoInfo, UINT flags, int ctCmd) override;
     BOOL StoreMoveCells(CGXGridCore* pGrid, const CGXCellRange& range, ROWCOL nToRow, ROWCOL nToCol,
                         CObject* pApplyInfo, CObject** ppNewInfo) override;
 };

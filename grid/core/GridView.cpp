@@ -48,15 +48,15 @@ static void GXInitSplitterPane(CGXGridView* pView, CWnd* pWnd)
 }
 
 BEGIN_MESSAGE_MAP(CGXGridView, CGXView)
-    ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
-    ON_COMMAND(ID_EDIT_REDO, OnEditRedo)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateUndoItem)
-    ON_UPDATE_COMMAND_UI(ID_EDIT_REDO, OnUpdateRedoItem)
-    ON_COMMAND(ID_EDIT_FIND, OnEditFind)
-    ON_COMMAND(ID_EDIT_REPLACE, OnEditReplace)
-    ON_COMMAND(ID_EDIT_REPEAT, OnEditRepeat)
-    ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
-    ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
+ON_COMMAND(ID_EDIT_UNDO, OnEditUndo)
+ON_COMMAND(ID_EDIT_REDO, OnEditRedo)
+ON_UPDATE_COMMAND_UI(ID_EDIT_UNDO, OnUpdateUndoItem)
+ON_UPDATE_COMMAND_UI(ID_EDIT_REDO, OnUpdateRedoItem)
+ON_COMMAND(ID_EDIT_FIND, OnEditFind)
+ON_COMMAND(ID_EDIT_REPLACE, OnEditReplace)
+ON_COMMAND(ID_EDIT_REPEAT, OnEditRepeat)
+ON_COMMAND(ID_FILE_PRINT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 CGXGridView::CGXGridView()
@@ -82,7 +82,7 @@ void CGXGridView::OnInitialUpdate()
     // position only); otherwise shown when needed. No empty space after the last row.
     m_pSplitter = GXFindDynamicSplitter(this);
     DWORD dwMode = (m_pSplitter != NULL || GetContainerWnd() != NULL) ? (gxnShared | gxnEnhanced)
-                                                                     : (gxnAutomatic | gxnEnhanced);
+                                                                      : (gxnAutomatic | gxnEnhanced);
     SetScrollBarMode(SB_BOTH, dwMode, FALSE);
 
     // 4.

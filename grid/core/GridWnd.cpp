@@ -7,8 +7,8 @@
 IMPLEMENT_DYNCREATE(CGXGridWnd, CWnd)
 
 BEGIN_MESSAGE_MAP(CGXGridWnd, CWnd)
-    ON_WM_PAINT()
-    ON_WM_NCPAINT()
+ON_WM_PAINT()
+ON_WM_NCPAINT()
 END_MESSAGE_MAP()
 
 // The objects the class window procedure made, deleted with their windows.

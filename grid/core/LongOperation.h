@@ -15,9 +15,9 @@ struct CGXLongOperationSettings
     DWORD m_dwTicksContinued = 1500; // ms between later updates
     BOOL m_bConfirmAbort = TRUE;     // ask before aborting on Esc
     CString m_strRunning, m_strDone, m_strEscAbort;
-    int m_nPercentDone = -1;   // -1 a spinner instead
-    int m_nOperationLevel = 0; // nesting depth
-    int m_nLevelShown = -1;    // -1 every level
+    int m_nPercentDone = -1;        // -1 a spinner instead
+    int m_nOperationLevel = 0;      // nesting depth
+    int m_nLevelShown = -1;         // -1 every level
     BOOL m_bDisplayStarted = FALSE; // the wait cursor is shown
     BOOL m_bEscPressed = FALSE;
     BOOL m_bAborted = FALSE;

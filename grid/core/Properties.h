@@ -137,7 +137,7 @@ class CGXProperties : public CObject
     int m_anMargins[6];
     int m_nFirstPage; // the first page's number, -1 numbering from 1
     BOOL m_abPrintFlags[9];
-    CGXData m_headerFooter[2];                // footer, header
+    CGXData m_headerFooter[2]; // footer, header
     enum
     {
         blockFooter = 0,

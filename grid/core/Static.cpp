@@ -41,8 +41,8 @@ void CGXStatic::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXSt
     // A background of its own (the engine did not merge it into a run), then the 3-D frame.
     if (m_pGrid->IsBackgroundPending())
         m_pGrid->DrawBrushRect(pDC, rect, style.GetInterior());
-    GXGetDrawingAndFormatting()->DrawStaticCell(this, pDC, rect.left, rect.top, rect.right, rect.bottom, nRow, nCol,
-                                                style, pStandardStyle);
+    GXGetDrawingAndFormatting()->DrawStaticCell(this, pDC, rect.left, rect.top, rect.right, rect.bottom, nRow,
+                                                nCol, style, pStandardStyle);
 }
 
 CSize CGXStatic::CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,

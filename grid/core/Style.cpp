@@ -739,7 +739,8 @@ BOOL CGXStyle::IsEqual(const CGXStyle& other) const
         return FALSE;
     if (GetInclude(ibBorders))
         for (int side = 0; side < 4; side++)
-            if (HasBorder(side) != other.HasBorder(side) || (HasBorder(side) && GetBorder(side) != other.GetBorder(side)))
+            if (HasBorder(side) != other.HasBorder(side) ||
+                (HasBorder(side) && GetBorder(side) != other.GetBorder(side)))
                 return FALSE;
     if (GetInclude(ibUserAttributes))
     {

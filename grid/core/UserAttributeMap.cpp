@@ -150,7 +150,8 @@ void CGXUserAttributeMap::Serialize(CArchive& ar)
                 // (which someone already owns) or a null entry means a damaged archive.
                 UINT nSchema = 0;
                 DWORD dwTag = 0;
-                CRuntimeClass* pClass = ar.ReadClass(RUNTIME_CLASS(CGXAbstractUserAttribute), &nSchema, &dwTag);
+                CRuntimeClass* pClass =
+                    ar.ReadClass(RUNTIME_CLASS(CGXAbstractUserAttribute), &nSchema, &dwTag);
                 if (pClass == NULL)
                     AfxThrowArchiveException(CArchiveException::generic);
                 CObject* pObject = pClass->CreateObject();

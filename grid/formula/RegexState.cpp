@@ -11,8 +11,7 @@ const int GX_ERR_REGEX = 79;
 bool IsWordChar(char c)
 {
     int ch = (BYTE)c & 0x7F;
-    return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z') || ch == '_' ||
-           (ch >= 'a' && ch <= 'z');
+    return (ch >= '0' && ch <= '9') || (ch >= 'A' && ch <= 'Z') || ch == '_' || (ch >= 'a' && ch <= 'z');
 }
 
 void AddToSet(BYTE* pSet, int c)
@@ -105,8 +104,7 @@ const char* MatchAt(GX_REGEX_STATE* s, const char* p, const BYTE* pc)
             if (p == s->pszText || !IsWordChar(p[-1]) || IsWordChar(*p))
                 return NULL;
             break;
-        case RX_BACKREF:
-        {
+        case RX_BACKREF: {
             const char* pStart = s->apGroupStart[pc[1]];
             const char* pEnd = s->apGroupEnd[pc[1]];
             if (pStart == NULL || pEnd < pStart)
@@ -117,8 +115,7 @@ const char* MatchAt(GX_REGEX_STATE* s, const char* p, const BYTE* pc)
             p += n;
             break;
         }
-        case RX_CLOSURE:
-        {
+        case RX_CLOSURE: {
             const BYTE* pItem = pc + 1;
             const BYTE* pRest = pItem + ItemLength(pItem);
             const char* q = p;
@@ -165,10 +162,10 @@ const char* GXRegexCompile(const char* pszPattern)
         return s->bValid ? NULL : "No previous regular expression";
     s->bValid = 0;
     BYTE* code = s->abCode;
-    int n = 0;         // bytes emitted
-    int nLast = -1;    // where the last item began
-    int nGroups = 0;   // groups opened so far
-    int nOpen = 0;     // depth of the open-group stack
+    int n = 0;       // bytes emitted
+    int nLast = -1;  // where the last item began
+    int nGroups = 0; // groups opened so far
+    int nOpen = 0;   // depth of the open-group stack
     const char* pszTooLong = "Regular expression too long";
     // Room for n more bytes and the final RX_END.
     auto room = [&](int nBytes) { return n + nBytes + 1 <= GX_REGEX_CODE_SIZE; };
@@ -183,8 +180,8 @@ const char* GXRegexCompile(const char* pszPattern)
             BYTE op = code[nLast];
             if (op == RX_CLOSURE)
                 continue;
-            if (op == RX_TEXT_START || op == RX_GROUP_OPEN || op == RX_GROUP_CLOSE ||
-                op == RX_WORD_START || op == RX_WORD_END || op == RX_BACKREF)
+            if (op == RX_TEXT_START || op == RX_GROUP_OPEN || op == RX_GROUP_CLOSE || op == RX_WORD_START ||
+                op == RX_WORD_END || op == RX_BACKREF)
                 return "Illegal closure";
             int nLen = n - nLast;
             if (c == '+')

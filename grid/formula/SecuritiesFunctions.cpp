@@ -479,7 +479,8 @@ GX_VALUE* GXAccrInt(GX_VALUE* pResult, GX_VALUE* pArgs)
     if (s <= i || f <= i)
         GXRaiseFunctionError(GX_ERR_SETTLEMATURITY);
     int nFrequency = GXCheckFrequency(a[5]);
-    return GXReturnNumber(pResult, GXAccruedFraction(i, f, s, nFrequency, GXCheckBasis(a[6]), a[3] * a[4] / nFrequency));
+    return GXReturnNumber(
+        pResult, GXAccruedFraction(i, f, s, nFrequency, GXCheckBasis(a[6]), a[3] * a[4] / nFrequency));
 }
 
 GX_VALUE* GXAccrIntM(GX_VALUE* pResult, GX_VALUE* pArgs)

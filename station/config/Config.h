@@ -10,18 +10,18 @@
 class CConfig : public CRegistry
 {
     // Construction
-public:
+  public:
     CConfig(LPCSTR subKey, HKEY root, int readOnly);
     virtual ~CConfig();
 
     // Operations
-public:
+  public:
     // Drive and folder of the program's own file, ending with a backslash.
     static CString GetModuleDirectory();
     // "base\name", or base alone when name is NULL.
     static CString MakeSection(LPCSTR base, LPCSTR name);
 
     // Overridables
-public:
+  public:
     virtual CString MapName(const CString& name);
 };

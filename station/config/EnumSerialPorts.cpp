@@ -12,9 +12,10 @@ const GUID kComPortInterface = {0x86e0d1e0, 0x8089, 0x11d0, {0x9c, 0xe4, 0x08, 0
 
 typedef BOOL(WINAPI* PFN_DESTROY)(HDEVINFO);
 typedef HDEVINFO(WINAPI* PFN_GETCLASSDEVS)(const GUID*, PCSTR, HWND, DWORD);
-typedef BOOL(WINAPI* PFN_ENUMINTERFACES)(HDEVINFO, PSP_DEVINFO_DATA, const GUID*, DWORD, PSP_DEVICE_INTERFACE_DATA);
-typedef BOOL(WINAPI* PFN_GETDETAIL)(HDEVINFO, PSP_DEVICE_INTERFACE_DATA, PSP_DEVICE_INTERFACE_DETAIL_DATA_A, DWORD,
-                                    PDWORD, PSP_DEVINFO_DATA);
+typedef BOOL(WINAPI* PFN_ENUMINTERFACES)(HDEVINFO, PSP_DEVINFO_DATA, const GUID*, DWORD,
+                                         PSP_DEVICE_INTERFACE_DATA);
+typedef BOOL(WINAPI* PFN_GETDETAIL)(HDEVINFO, PSP_DEVICE_INTERFACE_DATA, PSP_DEVICE_INTERFACE_DETAIL_DATA_A,
+                                    DWORD, PDWORD, PSP_DEVINFO_DATA);
 typedef BOOL(WINAPI* PFN_GETPROPERTY)(HDEVINFO, PSP_DEVINFO_DATA, DWORD, PDWORD, PBYTE, DWORD, PDWORD);
 
 const char kSetupLibrary[] = "SetupApi.dll";
@@ -36,8 +37,8 @@ template <class PFN> BOOL LookUp(CSerialEnumSystem& system, HMODULE hLib, LPCSTR
 }
 
 // A device registry property as text; FALSE when the device has none.
-BOOL GetDeviceText(PFN_GETPROPERTY pfnGetProperty, HDEVINFO hDevInfo, SP_DEVINFO_DATA& devData, DWORD property,
-                   CString& text)
+BOOL GetDeviceText(PFN_GETPROPERTY pfnGetProperty, HDEVINFO hDevInfo, SP_DEVINFO_DATA& devData,
+                   DWORD property, CString& text)
 {
     BYTE buffer[256 + 1];
     DWORD type = 0;
@@ -85,7 +86,8 @@ BOOL EnumBySetupApi(CSerInfoArray& ports, CString& error, CSerialEnumSystem& sys
         return FALSE;
     }
 
-    HDEVINFO hDevInfo = pfnGetClassDevs(&kComPortInterface, NULL, NULL, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
+    HDEVINFO hDevInfo =
+        pfnGetClassDevs(&kComPortInterface, NULL, NULL, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
     if (hDevInfo == INVALID_HANDLE_VALUE)
         error.Format("SetupDiGetClassDevs failed. (err=%lx)", ::GetLastError());
     else
@@ -126,8 +128,9 @@ BOOL EnumBySetupApi(CSerInfoArray& ports, CString& error, CSerialEnumSystem& sys
                 !GetDeviceText(pfnGetProperty, hDevInfo, devData, SPDRP_DEVICEDESC, info.strPortDesc))
                 continue;
             CString location;
-            info.bUsbDevice = GetDeviceText(pfnGetProperty, hDevInfo, devData, SPDRP_LOCATION_INFORMATION, location) &&
-                              strncmp(location, "USB", 3) == 0;
+            info.bUsbDevice =
+                GetDeviceText(pfnGetProperty, hDevInfo, devData, SPDRP_LOCATION_INFORMATION, location) &&
+                strncmp(location, "USB", 3) == 0;
             info.strDevPath = detailBuffer.detail.DevicePath;
             // "Communications Port (COM3)" less "Communications Port", brackets and blanks: "COM3".
             // An empty description is the one the clean-up will give, so the name is still "COM3";
@@ -182,7 +185,8 @@ BOOL ReadKeyText(HKEY hKey, LPCSTR name, CString& text)
 {
     char buffer[MAX_PATH + 1];
     DWORD type = 0, size = MAX_PATH;
-    if (::RegQueryValueExA(hKey, name, NULL, &type, reinterpret_cast<LPBYTE>(buffer), &size) != ERROR_SUCCESS ||
+    if (::RegQueryValueExA(hKey, name, NULL, &type, reinterpret_cast<LPBYTE>(buffer), &size) !=
+            ERROR_SUCCESS ||
         type != REG_SZ)
         return FALSE;
     buffer[size < MAX_PATH ? size : MAX_PATH] = '\0';

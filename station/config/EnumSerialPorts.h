@@ -8,7 +8,9 @@
 
 struct SSerInfo
 {
-    SSerInfo() : bUsbDevice(FALSE) {}
+    SSerInfo() : bUsbDevice(FALSE)
+    {
+    }
 
     CString strDevPath;      // path to open, "\\.\COM3" or a device-interface path
     CString strPortName;     // "COM3"
@@ -27,4 +29,5 @@ BOOL EnumSerialPorts(CSerInfoArray& ports, BOOL ignoreBusyPorts, CString& error,
 
 // The same, throwing the message as a CString when the enumeration stops with one; the ports found
 // before stay in the array.
-void EnumSerialPorts(CSerInfoArray& ports, BOOL ignoreBusyPorts, CSerialEnumSystem& system = CSerialEnumSystem::Real());
+void EnumSerialPorts(CSerInfoArray& ports, BOOL ignoreBusyPorts,
+                     CSerialEnumSystem& system = CSerialEnumSystem::Real());

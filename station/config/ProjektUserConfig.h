@@ -6,7 +6,7 @@
 class CProjektUserConfig : public CConfig
 {
     // Construction
-public:
+  public:
     CProjektUserConfig();
     CProjektUserConfig(const CProjektUserConfig&) = delete;
     CProjektUserConfig& operator=(const CProjektUserConfig&) = delete;

@@ -11,8 +11,8 @@ CRegistry::CRegistry(LPCSTR subKey, HKEY root, int readOnly) : m_hKey(NULL), m_n
         return;
     // Created with the access an opened key gets, so the new key can also be read.
     DWORD disposition = 0;
-    if (::RegCreateKeyExA(root, subKey, 0, const_cast<LPSTR>(""), REG_OPTION_NON_VOLATILE, access, NULL, &m_hKey,
-                          &disposition) != ERROR_SUCCESS)
+    if (::RegCreateKeyExA(root, subKey, 0, const_cast<LPSTR>(""), REG_OPTION_NON_VOLATILE, access, NULL,
+                          &m_hKey, &disposition) != ERROR_SUCCESS)
         m_hKey = NULL;
 }
 
@@ -35,8 +35,8 @@ HKEY CRegistry::OpenSection(LPCSTR section)
         return hSection;
     }
     DWORD disposition = 0;
-    if (::RegCreateKeyExA(m_hKey, section, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, NULL, &hSection,
-                          &disposition) != ERROR_SUCCESS)
+    if (::RegCreateKeyExA(m_hKey, section, 0, NULL, REG_OPTION_NON_VOLATILE, KEY_READ | KEY_WRITE, NULL,
+                          &hSection, &disposition) != ERROR_SUCCESS)
         return NULL;
     return hSection;
 }
@@ -70,7 +70,8 @@ CString CRegistry::GetString(LPCSTR section, LPCSTR name, LPCSTR lpszDefault)
         CString text;
         LPSTR buffer = text.GetBuffer(int(size) + 1);
         DWORD read = size;
-        if (::RegQueryValueExA(hKey, name, NULL, &type, reinterpret_cast<LPBYTE>(buffer), &read) == ERROR_SUCCESS &&
+        if (::RegQueryValueExA(hKey, name, NULL, &type, reinterpret_cast<LPBYTE>(buffer), &read) ==
+                ERROR_SUCCESS &&
             read <= size && (type == REG_SZ || type == REG_EXPAND_SZ))
         {
             buffer[read] = '\0';
@@ -102,7 +103,8 @@ BOOL CRegistry::SetInt(LPCSTR section, LPCSTR name, DWORD value)
     HKEY hKey = OpenForAccess(section, TRUE);
     if (hKey == NULL)
         return FALSE;
-    LONG rc = ::RegSetValueExA(hKey, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
+    LONG rc =
+        ::RegSetValueExA(hKey, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
     CloseSection(hKey);
     return rc == ERROR_SUCCESS;
 }
@@ -124,7 +126,8 @@ BOOL CRegistry::SetString(LPCSTR section, LPCSTR name, LPCSTR text)
     LONG rc;
     if (text != NULL)
     {
-        rc = ::RegSetValueExA(hKey, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), DWORD(lstrlenA(text) + 1));
+        rc = ::RegSetValueExA(hKey, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
+                              DWORD(lstrlenA(text) + 1));
         if (rc == ERROR_SUCCESS)
             ::RegFlushKey(hKey);
     }

@@ -7,7 +7,7 @@
 class CRegistry
 {
     // Construction
-public:
+  public:
     // Opens root\subKey; a writable object creates it when missing. A read-only object (readOnly > 0)
     // only opens, so a missing key leaves it without a key and every read gives its default.
     CRegistry(LPCSTR subKey, HKEY root, int readOnly);
@@ -16,7 +16,7 @@ public:
     CRegistry& operator=(const CRegistry&) = delete;
 
     // Operations
-public:
+  public:
     // Opens a section below the object's key; the caller closes it. A writable object creates a
     // missing section, a read-only one does not. NULL without a key or section.
     HKEY OpenSection(LPCSTR section);
@@ -29,11 +29,17 @@ public:
     // Every REG_SZ value of the section into out (name -> text); returns out's count.
     int EnumValues(LPCSTR section, CMapStringToString& out);
 
-    HKEY GetKey() const { return m_hKey; }
-    BOOL IsReadOnly() const { return m_nReadOnly > 0; }
+    HKEY GetKey() const
+    {
+        return m_hKey;
+    }
+    BOOL IsReadOnly() const
+    {
+        return m_nReadOnly > 0;
+    }
 
     // Implementation
-private:
+  private:
     // The section's key for a read or write; the object's own key for "" (not to be closed).
     HKEY OpenForAccess(LPCSTR section, BOOL bWrite);
     void CloseSection(HKEY hSection);

@@ -7,16 +7,19 @@
 class CSerialConfig : public CConfig
 {
     // Construction
-public:
+  public:
     explicit CSerialConfig(BOOL readOnly);
     CSerialConfig(const CSerialConfig&) = delete;
     CSerialConfig& operator=(const CSerialConfig&) = delete;
 
     // Operations
-public:
-    BOOL IsReadOnlyConfig() const { return m_bReadOnly; }
+  public:
+    BOOL IsReadOnlyConfig() const
+    {
+        return m_bReadOnly;
+    }
 
     // Implementation
-private:
+  private:
     BOOL m_bReadOnly;
 };

@@ -7,7 +7,7 @@
 class CSerialEnumSystem
 {
     // Construction
-public:
+  public:
     CSerialEnumSystem() = default;
     virtual ~CSerialEnumSystem() = default;
     CSerialEnumSystem(const CSerialEnumSystem&) = delete;
@@ -17,7 +17,7 @@ public:
     static CSerialEnumSystem& Real();
 
     // Overridables
-public:
+  public:
     virtual BOOL GetOsVersion(OSVERSIONINFOA& info);
     virtual HMODULE LoadDll(LPCSTR name);
     virtual FARPROC GetDllEntry(HMODULE hModule, LPCSTR name);

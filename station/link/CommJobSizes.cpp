@@ -4,4 +4,5 @@
 #if !defined(_WIN64)
 static_assert(sizeof(STRUCT_COMM_JOB) == 64, "the job record is sixteen 32-bit words");
 #endif
-static_assert(offsetof(STRUCT_COMM_JOB, dwParams) == 2 * sizeof(DWORD) + sizeof(void*), "parameter words follow word 2");
+static_assert(offsetof(STRUCT_COMM_JOB, dwParams) == 2 * sizeof(DWORD) + sizeof(void*),
+              "parameter words follow word 2");

@@ -24,10 +24,10 @@ struct JobEntry
 {
     DWORD dwCode;
     BOOL (*run)(CIRComBase& com, STRUCT_COMM_JOB& job);
-    UINT nMessage;     // posted on success (0: none)
-    BOOL bStatusRead;  // on success read the status block; its success posts WM_COMM_STATUS
-    BOOL bRetry;       // failure puts the job back
-    BOOL bAlwaysPost;  // the message is posted whatever the result
+    UINT nMessage;    // posted on success (0: none)
+    BOOL bStatusRead; // on success read the status block; its success posts WM_COMM_STATUS
+    BOOL bRetry;      // failure puts the job back
+    BOOL bAlwaysPost; // the message is posted whatever the result
 };
 
 int ParamInt(const STRUCT_COMM_JOB& job, int nWord)
@@ -118,7 +118,8 @@ const JobEntry& FindJob(DWORD dwCode)
     for (const JobEntry& entry : g_jobs)
         if (entry.dwCode == dwCode)
             return entry;
-    static const JobEntry unknown = {0xFFFFFFFF, [](CIRComBase&, STRUCT_COMM_JOB&) { return TRUE; }, 0, FALSE, FALSE, FALSE};
+    static const JobEntry unknown = {
+        0xFFFFFFFF, [](CIRComBase&, STRUCT_COMM_JOB&) { return TRUE; }, 0, FALSE, FALSE, FALSE};
     return unknown;
 }
 const DWORD kMaxTries = 4;

@@ -19,8 +19,8 @@ struct TextEntry
     UINT nID;
 };
 const TextEntry g_messageTexts[] = {
-    {0, IDS_STATION_MSG_INNER_TEMP},   {3, IDS_STATION_MSG_TOP_TE_BROKEN}, {4, IDS_STATION_MSG_TOP_HEATING},
-    {6, IDS_STATION_MSG_HEATING},      {7, IDS_STATION_MSG_SENSOR_BROKEN}, {9, IDS_STATION_MSG_EEPROM},
+    {0, IDS_STATION_MSG_INNER_TEMP}, {3, IDS_STATION_MSG_TOP_TE_BROKEN}, {4, IDS_STATION_MSG_TOP_HEATING},
+    {6, IDS_STATION_MSG_HEATING},    {7, IDS_STATION_MSG_SENSOR_BROKEN}, {9, IDS_STATION_MSG_EEPROM},
 };
 const TextEntry g_programTexts[] = {
     {StationVar::ProgramWarmUp, IDS_STATION_PROGRAM_WARMUP},
@@ -51,10 +51,10 @@ DWORD FloatBits(float value)
 }
 } // namespace
 
-CIRComBase::CIRComBase(DWORD dwPort, DWORD dwBaud, DWORD dwDataBits, DWORD dwStopBits, DWORD dwParity, DWORD dwFlow,
-                       BOOL bFixedRate)
-    : CMotBusProtocoll(dwPort, dwBaud, 0, dwDataBits, dwStopBits, dwParity, dwFlow), m_nErrorCount(0), m_byAddress(0),
-      m_bFixedRate(bFixedRate)
+CIRComBase::CIRComBase(DWORD dwPort, DWORD dwBaud, DWORD dwDataBits, DWORD dwStopBits, DWORD dwParity,
+                       DWORD dwFlow, BOOL bFixedRate)
+    : CMotBusProtocoll(dwPort, dwBaud, 0, dwDataBits, dwStopBits, dwParity, dwFlow), m_nErrorCount(0),
+      m_byAddress(0), m_bFixedRate(bFixedRate)
 {
     memset(m_dwBlockWrite, 0, sizeof m_dwBlockWrite);
     memset(m_dwClockWrite, 0, sizeof m_dwClockWrite);

@@ -10,7 +10,7 @@ class CIRComBase : public CMotBusProtocoll
 {
     DECLARE_DYNAMIC(CIRComBase)
 
-public:
+  public:
     enum
     {
         functionReadBaud = 0x20,
@@ -60,11 +60,26 @@ public:
     void CountResult(BOOL bOk);
     BOOL IsOffline() const;
     void ClearCache();
-    void ClearErrorCount() { m_nErrorCount = 0; }
-    int GetErrorCount() const { return m_nErrorCount; }
-    BYTE GetStationAddress() const { return m_byAddress; }
-    void SetStationAddress(int nAddress) { m_byAddress = (BYTE)nAddress; }
-    BOOL IsFixedRate() const { return m_bFixedRate; }
+    void ClearErrorCount()
+    {
+        m_nErrorCount = 0;
+    }
+    int GetErrorCount() const
+    {
+        return m_nErrorCount;
+    }
+    BYTE GetStationAddress() const
+    {
+        return m_byAddress;
+    }
+    void SetStationAddress(int nAddress)
+    {
+        m_byAddress = (BYTE)nAddress;
+    }
+    BOOL IsFixedRate() const
+    {
+        return m_bFixedRate;
+    }
     // A cached station variable by its bus number; 0.0 for a number the cache does not hold.
     float GetCachedVar(int nVariable) const;
 
@@ -94,8 +109,11 @@ public:
     float m_fCounters52To53[StationVar::CountersCount];      // -1.0: the firmware does not have them
 
     // Implementation
-protected:
-    BOOL VersionBelow(float fGate) const { return m_fVersion < fGate; }
+  protected:
+    BOOL VersionBelow(float fGate) const
+    {
+        return m_fVersion < fGate;
+    }
     BOOL ReadBlock(float* pOut, WORD wRegister, BYTE byCount);
     BOOL WriteBlock(const DWORD* pValues, WORD wRegister, BYTE byCount);
     BOOL WriteFloat(WORD wRegister, float fValue);

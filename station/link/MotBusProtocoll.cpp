@@ -3,8 +3,8 @@
 
 IMPLEMENT_DYNAMIC(CMotBusProtocoll, CSerialBaseClass)
 
-CMotBusProtocoll::CMotBusProtocoll(DWORD dwPort, DWORD dwBaud, DWORD dwReserved, DWORD dwDataBits, DWORD dwStopBits,
-                                   DWORD dwParity, DWORD dwFlow)
+CMotBusProtocoll::CMotBusProtocoll(DWORD dwPort, DWORD dwBaud, DWORD dwReserved, DWORD dwDataBits,
+                                   DWORD dwStopBits, DWORD dwParity, DWORD dwFlow)
     : CSerialBaseClass(dwPort, dwBaud, dwReserved, dwDataBits, dwStopBits, dwParity, dwFlow),
       m_bCloseAfterTransfer(TRUE), m_lastReplyCheck(replyOk)
 {
@@ -23,8 +23,8 @@ WORD CMotBusProtocoll::CalcCrc16(const BYTE* pData, DWORD dwLength)
     return crc;
 }
 
-DWORD CMotBusProtocoll::BuildRequest(BYTE* pFrame, BYTE byAddress, BYTE byFunction, WORD wRegister, BYTE byCount,
-                                     const DWORD* pValues, DWORD dwValues)
+DWORD CMotBusProtocoll::BuildRequest(BYTE* pFrame, BYTE byAddress, BYTE byFunction, WORD wRegister,
+                                     BYTE byCount, const DWORD* pValues, DWORD dwValues)
 {
     DWORD dwLength = 8 + 4 * dwValues;
     pFrame[0] = byAddress;
@@ -48,7 +48,8 @@ DWORD CMotBusProtocoll::BuildRequest(BYTE* pFrame, BYTE byAddress, BYTE byFuncti
 }
 
 CMotBusProtocoll::ReplyCheck CMotBusProtocoll::CheckReply(const BYTE* pReply, DWORD dwRead, DWORD dwExpected,
-                                                          BYTE byAddress, BYTE byFunction, const WORD* pRegister)
+                                                          BYTE byAddress, BYTE byFunction,
+                                                          const WORD* pRegister)
 {
     if (dwRead != dwExpected || dwExpected < 7)
         return replyWrongLength;
@@ -66,11 +67,12 @@ CMotBusProtocoll::ReplyCheck CMotBusProtocoll::CheckReply(const BYTE* pReply, DW
     return replyOk;
 }
 
-BOOL CMotBusProtocoll::Exchange(DWORD dwBaud, const BYTE* pRequest, DWORD dwRequestLength, DWORD dwReplyLength,
-                                BYTE byAddress, BYTE byFunction, const WORD* pRegister)
+BOOL CMotBusProtocoll::Exchange(DWORD dwBaud, const BYTE* pRequest, DWORD dwRequestLength,
+                                DWORD dwReplyLength, BYTE byAddress, BYTE byFunction, const WORD* pRegister)
 {
-    int nRead = dwBaud ? TransferAtBaud(dwBaud, pRequest, dwRequestLength, dwReplyLength, m_bCloseAfterTransfer)
-                       : Transfer(pRequest, dwRequestLength, dwReplyLength, m_bCloseAfterTransfer);
+    int nRead = dwBaud
+                    ? TransferAtBaud(dwBaud, pRequest, dwRequestLength, dwReplyLength, m_bCloseAfterTransfer)
+                    : Transfer(pRequest, dwRequestLength, dwReplyLength, m_bCloseAfterTransfer);
     m_lastReplyCheck = CheckReply(m_byReply, (DWORD)nRead, dwReplyLength, byAddress, byFunction, pRegister);
     return m_lastReplyCheck == replyOk;
 }
@@ -102,7 +104,8 @@ BOOL CMotBusProtocoll::WriteValueBlock(const DWORD* pValues, BYTE byAddress, WOR
         return FALSE;
     }
     BYTE request[maxFrameLength];
-    DWORD dwLength = BuildRequest(request, byAddress, functionWriteBlock, wRegister, byCount, pValues, byCount);
+    DWORD dwLength =
+        BuildRequest(request, byAddress, functionWriteBlock, wRegister, byCount, pValues, byCount);
     return Exchange(0, request, dwLength, 7, byAddress, functionWriteBlock, &wRegister);
 }
 

@@ -8,7 +8,7 @@ class CMotBusProtocoll : public CSerialBaseClass
 {
     DECLARE_DYNAMIC(CMotBusProtocoll)
 
-public:
+  public:
     enum
     {
         functionReadBlock = 0x2F,  // '/'
@@ -32,8 +32,8 @@ public:
     };
 
     // Construction
-    CMotBusProtocoll(DWORD dwPort, DWORD dwBaud, DWORD dwReserved, DWORD dwDataBits, DWORD dwStopBits, DWORD dwParity,
-                     DWORD dwFlow);
+    CMotBusProtocoll(DWORD dwPort, DWORD dwBaud, DWORD dwReserved, DWORD dwDataBits, DWORD dwStopBits,
+                     DWORD dwParity, DWORD dwFlow);
 
     // Operations
     // A non-zero dwBaud opens a closed port at that rate; 0 uses the stored rate.
@@ -42,10 +42,19 @@ public:
     BOOL WriteValueBlock(const DWORD* pValues, BYTE byAddress, WORD wRegister, BYTE byCount);
     BOOL ReadFloatBlock(float* pOut, BYTE byAddress, WORD wRegister, BYTE byCount);
 
-    BOOL GetCloseAfterTransfer() const { return m_bCloseAfterTransfer; }
-    void SetCloseAfterTransfer(BOOL bClose) { m_bCloseAfterTransfer = bClose; }
+    BOOL GetCloseAfterTransfer() const
+    {
+        return m_bCloseAfterTransfer;
+    }
+    void SetCloseAfterTransfer(BOOL bClose)
+    {
+        m_bCloseAfterTransfer = bClose;
+    }
     // Why the last request failed (replyOk after a success).
-    ReplyCheck GetLastReplyCheck() const { return m_lastReplyCheck; }
+    ReplyCheck GetLastReplyCheck() const
+    {
+        return m_lastReplyCheck;
+    }
 
     // Framing
     static WORD CalcCrc16(const BYTE* pData, DWORD dwLength);
@@ -54,13 +63,13 @@ public:
                               const DWORD* pValues, DWORD dwValues);
     // Checks a reply of dwRead bytes that should have been dwExpected long; pRegister NULL
     // skips the register echo (single-value replies).
-    static ReplyCheck CheckReply(const BYTE* pReply, DWORD dwRead, DWORD dwExpected, BYTE byAddress, BYTE byFunction,
-                                 const WORD* pRegister);
+    static ReplyCheck CheckReply(const BYTE* pReply, DWORD dwRead, DWORD dwExpected, BYTE byAddress,
+                                 BYTE byFunction, const WORD* pRegister);
 
     // Implementation
-protected:
-    BOOL Exchange(DWORD dwBaud, const BYTE* pRequest, DWORD dwRequestLength, DWORD dwReplyLength, BYTE byAddress,
-                  BYTE byFunction, const WORD* pRegister);
+  protected:
+    BOOL Exchange(DWORD dwBaud, const BYTE* pRequest, DWORD dwRequestLength, DWORD dwReplyLength,
+                  BYTE byAddress, BYTE byFunction, const WORD* pRegister);
 
     BOOL m_bCloseAfterTransfer;
     ReplyCheck m_lastReplyCheck;

@@ -4,7 +4,8 @@
 IMPLEMENT_DYNAMIC(CMutexQueue, CObject)
 
 CMutexQueue::CMutexQueue(DWORD dwCapacity, DWORD dwStopJobCode)
-    : m_pElements(NULL), m_dwCapacity(dwCapacity), m_dwStopJobCode(dwStopJobCode), m_lCount(0), m_hMutex(NULL), m_hSemaphore(NULL), m_pInHand(NULL)
+    : m_pElements(NULL), m_dwCapacity(dwCapacity), m_dwStopJobCode(dwStopJobCode), m_lCount(0),
+      m_hMutex(NULL), m_hSemaphore(NULL), m_pInHand(NULL)
 {
     Create();
 }
@@ -16,7 +17,8 @@ CMutexQueue::~CMutexQueue()
 
 void CMutexQueue::Create()
 {
-    m_pElements = (STRUCT_COMM_JOB*)::HeapAlloc(::GetProcessHeap(), 0, m_dwCapacity * sizeof(STRUCT_COMM_JOB));
+    m_pElements =
+        (STRUCT_COMM_JOB*)::HeapAlloc(::GetProcessHeap(), 0, m_dwCapacity * sizeof(STRUCT_COMM_JOB));
     m_hMutex = ::CreateMutexA(NULL, FALSE, NULL);
     m_hSemaphore = ::CreateSemaphoreA(NULL, 0, (LONG)m_dwCapacity, NULL);
     m_lCount = 0;
@@ -136,7 +138,8 @@ int CMutexQueue::GetCount()
     return (int)lCount;
 }
 
-int CMutexQueue::RemoveJobsOf(const CSerialBaseClass* pProtocol, std::vector<HANDLE>& stopEvents, BOOL* pbInHand)
+int CMutexQueue::RemoveJobsOf(const CSerialBaseClass* pProtocol, std::vector<HANDLE>& stopEvents,
+                              BOOL* pbInHand)
 {
     if (::WaitForSingleObject(m_hMutex, INFINITE) != WAIT_OBJECT_0)
         return 0;

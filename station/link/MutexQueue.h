@@ -10,7 +10,7 @@ class CMutexQueue : public CObject
 {
     DECLARE_DYNAMIC(CMutexQueue)
 
-public:
+  public:
     // Construction
     // dwStopJobCode: the code of this queue's stop jobs, whose events must never be lost.
     CMutexQueue(DWORD dwCapacity, DWORD dwStopJobCode);
@@ -44,10 +44,13 @@ public:
     void ReleaseLink(CSerialBaseClass* pProtocol);
     // Number of records present (a snapshot).
     int GetCount();
-    DWORD GetStopJobCode() const { return m_dwStopJobCode; }
+    DWORD GetStopJobCode() const
+    {
+        return m_dwStopJobCode;
+    }
 
     // Implementation
-protected:
+  protected:
     STRUCT_COMM_JOB* m_pElements;
     DWORD m_dwCapacity;
     DWORD m_dwStopJobCode;

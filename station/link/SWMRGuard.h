@@ -5,7 +5,7 @@
 
 class CSWMRGuard
 {
-public:
+  public:
     // Construction
     CSWMRGuard();
     ~CSWMRGuard();
@@ -24,29 +24,41 @@ public:
     // Guards that pair the calls on every path.
     class CReadLock
     {
-    public:
-        explicit CReadLock(CSWMRGuard& guard) : m_guard(guard) { m_guard.WaitToRead(); }
-        ~CReadLock() { m_guard.Done(); }
+      public:
+        explicit CReadLock(CSWMRGuard& guard) : m_guard(guard)
+        {
+            m_guard.WaitToRead();
+        }
+        ~CReadLock()
+        {
+            m_guard.Done();
+        }
         CReadLock(const CReadLock&) = delete;
         CReadLock& operator=(const CReadLock&) = delete;
 
-    private:
+      private:
         CSWMRGuard& m_guard;
     };
     class CWriteLock
     {
-    public:
-        explicit CWriteLock(CSWMRGuard& guard) : m_guard(guard) { m_guard.WaitToWrite(); }
-        ~CWriteLock() { m_guard.Done(); }
+      public:
+        explicit CWriteLock(CSWMRGuard& guard) : m_guard(guard)
+        {
+            m_guard.WaitToWrite();
+        }
+        ~CWriteLock()
+        {
+            m_guard.Done();
+        }
         CWriteLock(const CWriteLock&) = delete;
         CWriteLock& operator=(const CWriteLock&) = delete;
 
-    private:
+      private:
         CSWMRGuard& m_guard;
     };
 
     // Implementation
-private:
+  private:
     mutable CRITICAL_SECTION m_lock;
     HANDLE m_hReaders;
     HANDLE m_hWriters;

@@ -26,15 +26,16 @@ void TraceBytes(char chOpen, char chClose, const BYTE* pBytes, DWORD dwCount)
 // reports a held port as a sharing violation rather than access denied.
 BOOL IsUnavailableError(DWORD dwError)
 {
-    return dwError == ERROR_FILE_NOT_FOUND || dwError == ERROR_ACCESS_DENIED || dwError == ERROR_SHARING_VIOLATION;
+    return dwError == ERROR_FILE_NOT_FOUND || dwError == ERROR_ACCESS_DENIED ||
+           dwError == ERROR_SHARING_VIOLATION;
 }
 } // namespace
 
-CSerialBaseClass::CSerialBaseClass(DWORD dwPort, DWORD dwBaud, DWORD dwReserved, DWORD dwDataBits, DWORD dwStopBits,
-                                   DWORD dwParity, DWORD dwFlow)
-    : m_dwBaud(dwBaud), m_dwDataBits(dwDataBits), m_dwParity(dwParity), m_dwFlow(dwFlow), m_dwReserved(dwReserved),
-      m_dwStopBits(dwStopBits), m_dwPort(dwPort), m_bPortUnavailable(FALSE), m_pPort(new CSerialPort),
-      m_dwTransferError(0), m_bTransferErrorReported(FALSE)
+CSerialBaseClass::CSerialBaseClass(DWORD dwPort, DWORD dwBaud, DWORD dwReserved, DWORD dwDataBits,
+                                   DWORD dwStopBits, DWORD dwParity, DWORD dwFlow)
+    : m_dwBaud(dwBaud), m_dwDataBits(dwDataBits), m_dwParity(dwParity), m_dwFlow(dwFlow),
+      m_dwReserved(dwReserved), m_dwStopBits(dwStopBits), m_dwPort(dwPort), m_bPortUnavailable(FALSE),
+      m_pPort(new CSerialPort), m_dwTransferError(0), m_bTransferErrorReported(FALSE)
 {
     memset(m_byReply, 0, sizeof m_byReply);
     SetTransferTimeouts(20, 10, 100, 10, 100);
@@ -98,13 +99,14 @@ DWORD CSerialBaseClass::TakeTransferError()
     return dwError;
 }
 
-int CSerialBaseClass::Transfer(const BYTE* pRequest, DWORD dwRequestLength, DWORD dwReplyLength, BOOL bCloseAfter)
+int CSerialBaseClass::Transfer(const BYTE* pRequest, DWORD dwRequestLength, DWORD dwReplyLength,
+                               BOOL bCloseAfter)
 {
     return DoTransfer(m_dwBaud, FALSE, pRequest, dwRequestLength, dwReplyLength, bCloseAfter);
 }
 
-int CSerialBaseClass::TransferAtBaud(DWORD dwBaud, const BYTE* pRequest, DWORD dwRequestLength, DWORD dwReplyLength,
-                                     BOOL bCloseAfter)
+int CSerialBaseClass::TransferAtBaud(DWORD dwBaud, const BYTE* pRequest, DWORD dwRequestLength,
+                                     DWORD dwReplyLength, BOOL bCloseAfter)
 {
     return DoTransfer(dwBaud, TRUE, pRequest, dwRequestLength, dwReplyLength, bCloseAfter);
 }

@@ -10,12 +10,15 @@ class CSerialBaseClass : public CObject, public CSWMRGuard
 {
     DECLARE_DYNAMIC(CSerialBaseClass)
 
-public:
-    enum { replyBufferSize = 1000 };
+  public:
+    enum
+    {
+        replyBufferSize = 1000
+    };
 
     // Construction
-    CSerialBaseClass(DWORD dwPort, DWORD dwBaud, DWORD dwReserved, DWORD dwDataBits, DWORD dwStopBits, DWORD dwParity,
-                     DWORD dwFlow);
+    CSerialBaseClass(DWORD dwPort, DWORD dwBaud, DWORD dwReserved, DWORD dwDataBits, DWORD dwStopBits,
+                     DWORD dwParity, DWORD dwFlow);
     ~CSerialBaseClass() override;
     CSerialBaseClass(const CSerialBaseClass&) = delete;
     CSerialBaseClass& operator=(const CSerialBaseClass&) = delete;
@@ -32,14 +35,29 @@ public:
     int TransferAtBaud(DWORD dwBaud, const BYTE* pRequest, DWORD dwRequestLength, DWORD dwReplyLength,
                        BOOL bCloseAfter);
     void ClosePort();
-    BOOL IsPortOpen() const { return m_pPort->IsOpen(); }
+    BOOL IsPortOpen() const
+    {
+        return m_pPort->IsOpen();
+    }
 
-    WORD GetReplyByte(int nOffset) const { return m_byReply[nOffset]; }
-    WORD GetReplyWord(int nOffset) const { return (WORD)(m_byReply[nOffset] | m_byReply[nOffset + 1] << 8); }
+    WORD GetReplyByte(int nOffset) const
+    {
+        return m_byReply[nOffset];
+    }
+    WORD GetReplyWord(int nOffset) const
+    {
+        return (WORD)(m_byReply[nOffset] | m_byReply[nOffset + 1] << 8);
+    }
     float GetReplyFloat(int nOffset) const;
-    const BYTE* GetReplyBuffer() const { return m_byReply; }
+    const BYTE* GetReplyBuffer() const
+    {
+        return m_byReply;
+    }
 
-    BOOL IsPortUnavailable() const { return m_bPortUnavailable; }
+    BOOL IsPortUnavailable() const
+    {
+        return m_bPortUnavailable;
+    }
     // Only the owner of the link clears the mark, when it switches the link on again; that also
     // starts a new connection for the port-error report.
     void ClearPortUnavailable();
@@ -47,20 +65,32 @@ public:
     // none; each connection reports its first failure once.
     DWORD TakeTransferError();
 
-    DWORD GetBaud() const { return m_dwBaud; }
-    void SetBaud(DWORD dwBaud) { m_dwBaud = dwBaud; }
-    DWORD GetPortNumber() const { return m_dwPort; }
-    const COMMTIMEOUTS& GetTransferTimeouts() const { return m_timeouts; }
+    DWORD GetBaud() const
+    {
+        return m_dwBaud;
+    }
+    void SetBaud(DWORD dwBaud)
+    {
+        m_dwBaud = dwBaud;
+    }
+    DWORD GetPortNumber() const
+    {
+        return m_dwPort;
+    }
+    const COMMTIMEOUTS& GetTransferTimeouts() const
+    {
+        return m_timeouts;
+    }
 
     // Debug switch: sent and received bytes go to the trace as [01 2F ...] and <01 2F ...>.
     static void SetTraceBytes(BOOL bTrace);
 
     // Implementation
-protected:
+  protected:
     // The write time-out of a request of dwLength bytes; INFINITE when none is set.
     DWORD WriteTimeoutMs(DWORD dwLength) const;
-    int DoTransfer(DWORD dwBaud, BOOL bAtBaud, const BYTE* pRequest, DWORD dwRequestLength, DWORD dwReplyLength,
-                   BOOL bCloseAfter);
+    int DoTransfer(DWORD dwBaud, BOOL bAtBaud, const BYTE* pRequest, DWORD dwRequestLength,
+                   DWORD dwReplyLength, BOOL bCloseAfter);
 
     BYTE m_byReply[replyBufferSize];
     DWORD m_dwBaud;

@@ -11,8 +11,9 @@ BOOL CSerialException::GetErrorMessage(LPTSTR lpszError, UINT nMaxError, PUINT p
     if (pnHelpContext)
         *pnHelpContext = 0;
     LPTSTR lpBuffer = NULL;
-    DWORD dwLength = ::FormatMessage(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, NULL, m_dwError,
-                                     MAKELANGID(LANG_NEUTRAL, SUBLANG_SYS_DEFAULT), (LPTSTR)&lpBuffer, 0, NULL);
+    DWORD dwLength =
+        ::FormatMessage(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM, NULL, m_dwError,
+                        MAKELANGID(LANG_NEUTRAL, SUBLANG_SYS_DEFAULT), (LPTSTR)&lpBuffer, 0, NULL);
     if (dwLength == 0 || lpBuffer == NULL)
     {
         if (lpBuffer)

@@ -7,7 +7,7 @@ class CSerialException : public CException
 {
     DECLARE_DYNAMIC(CSerialException)
 
-public:
+  public:
     // Construction
     explicit CSerialException(DWORD dwError = 0);
 

@@ -45,7 +45,8 @@ CSerialPort::DCB_OBSERVER CSerialPort::SetDcbObserver(DCB_OBSERVER pfnObserver)
     return pfnPrevious;
 }
 
-void CSerialPort::ApplyLineSettings(DCB& dcb, DWORD dwBaud, int nParity, BYTE byDataBits, int nStopBits, int nFlow)
+void CSerialPort::ApplyLineSettings(DCB& dcb, DWORD dwBaud, int nParity, BYTE byDataBits, int nStopBits,
+                                    int nFlow)
 {
     dcb.BaudRate = dwBaud;
     if (nParity >= 0 && nParity < (int)_countof(g_parityToDcb))

@@ -8,7 +8,7 @@ struct PENDIX_SERVICES
 {
     // Takes the first free interface in use whose USB flag equals bUsbDevice and whose
     // description contains lpszDevice, for pOwner; FALSE (out untouched) when none qualifies.
-    BOOL (*pfnAcquireSerialInterface)
+    BOOL(*pfnAcquireSerialInterface)
     (STRUCT_SERIAL_INTERFACE& out, CWnd* pOwner, BOOL bUsbDevice, LPCTSTR lpszDevice);
     // Frees the interface pOwner holds; nothing when it holds none.
     void (*pfnReleaseSerialInterface)(CWnd* pOwner);

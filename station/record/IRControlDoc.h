@@ -438,7 +438,7 @@ class CIRControlDoc : public CDrawDoc
     CDrawLine* m_pCursor;
     CDrawLine* m_pPointLines[kMaxAnalysePoints];
     CMeasureValueDlg* m_pMeasureValueDlg;
-    CDialog* m_pParameterDlg;    // the application's user mask, made through its factory
-    CDialog* m_pAnalyseDlg;      // made through the application's factory
+    CDialog* m_pParameterDlg; // the application's user mask, made through its factory
+    CDialog* m_pAnalyseDlg;   // made through the application's factory
     int m_nSerialNumber;
 };

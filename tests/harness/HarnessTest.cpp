@@ -24,10 +24,10 @@ TEST(Platform, BytesWrittenToOneComPortArriveAtTheOther)
     for (const ComPair& pair : pairs)
     {
         sawTwoDigitPort |= pair.a >= 10 || pair.b >= 10;
-        HANDLE a = ::CreateFileA(ComPortPath(pair.a).c_str(), GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
-                                 0, NULL);
-        HANDLE b = ::CreateFileA(ComPortPath(pair.b).c_str(), GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
-                                 0, NULL);
+        HANDLE a = ::CreateFileA(ComPortPath(pair.a).c_str(), GENERIC_READ | GENERIC_WRITE, 0, NULL,
+                                 OPEN_EXISTING, 0, NULL);
+        HANDLE b = ::CreateFileA(ComPortPath(pair.b).c_str(), GENERIC_READ | GENERIC_WRITE, 0, NULL,
+                                 OPEN_EXISTING, 0, NULL);
         ASSERT_NE(INVALID_HANDLE_VALUE, a);
         ASSERT_NE(INVALID_HANDLE_VALUE, b);
         COMMTIMEOUTS timeouts = {};
@@ -84,8 +84,8 @@ TEST(Platform, AWindowUnderTheXServerIsPainted)
     wc.lpszClassName = "HarnessPaintTest";
     wc.hbrBackground = (HBRUSH)::GetStockObject(WHITE_BRUSH);
     ASSERT_TRUE(::RegisterClassA(&wc));
-    HWND hWnd = ::CreateWindowA("HarnessPaintTest", "paint", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 120, NULL,
-                                NULL, wc.hInstance, NULL);
+    HWND hWnd = ::CreateWindowA("HarnessPaintTest", "paint", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 120,
+                                NULL, NULL, wc.hInstance, NULL);
     ASSERT_TRUE(hWnd != NULL);
     ::UpdateWindow(hWnd);
     EXPECT_TRUE(PumpUntil([&] { return ::GetWindowLongPtrA(hWnd, GWLP_USERDATA) == 1; }, 3000));

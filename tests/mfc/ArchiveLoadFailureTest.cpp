@@ -129,14 +129,16 @@ TEST(ArchiveLoadFailure, ClassesThatCannotComeFromAStreamAreBadClasses)
         Bytes bytes;
     } cases[] = {
         {"CObject, no factory", {0xFF, 0xFF, 0xFF, 0xFF, 0x07, 0x00, 'C', 'O', 'b', 'j', 'e', 'c', 't'}},
-        {"CFrameWnd, not serialisable", Cat({{0xFF, 0xFF, 0xFF, 0xFF, 0x09, 0x00}, Text("CFrameWnd"), zeros})},
+        {"CFrameWnd, not serialisable",
+         Cat({{0xFF, 0xFF, 0xFF, 0xFF, 0x09, 0x00}, Text("CFrameWnd"), zeros})},
         {"CWnd", Cat({ClassRecord(0xFFFF, "CWnd"), zeros})},
         {"CDC", Cat({ClassRecord(0xFFFF, "CDC"), zeros})},
         {"CMenu", Cat({ClassRecord(0xFFFF, "CMenu"), zeros})},
         {"CImageList", Cat({ClassRecord(0xFFFF, "CImageList"), zeros})},
         {"CFrameWnd with a schema", Cat({ClassRecord(1, "CFrameWnd"), zeros})},
         {"registered without factory", Cat({ClassRecord(1, "CArNoFactory"), zeros})},
-        {"inside an array", Cat({ClassRecord(0, "CObArray"), {0x01, 0x00}, ClassRecord(0xFFFF, "CFrameWnd"), zeros})},
+        {"inside an array",
+         Cat({ClassRecord(0, "CObArray"), {0x01, 0x00}, ClassRecord(0xFFFF, "CFrameWnd"), zeros})},
     };
     for (const auto& c : cases)
     {
@@ -172,7 +174,10 @@ TEST(ArchiveLoadFailure, NestingDeeperThanTheBoundIsAGenericFailure)
     {
         int nDepth;
         int cause;
-    } cases[] = {{1, kNoError}, {nMax, kNoError}, {nMax + 1, CArchiveException::generic}, {8000, CArchiveException::generic}};
+    } cases[] = {{1, kNoError},
+                 {nMax, kNoError},
+                 {nMax + 1, CArchiveException::generic},
+                 {8000, CArchiveException::generic}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.nDepth);

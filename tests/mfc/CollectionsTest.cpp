@@ -15,7 +15,7 @@ using namespace testing_support;
 class CCollItem : public CObject
 {
     DECLARE_SERIAL(CCollItem)
-public:
+  public:
     CCollItem() = default;
     explicit CCollItem(DWORD dw) : m_dw(dw)
     {

@@ -21,7 +21,7 @@ const DWORD kLongWaitMs = 5000; // only reached when something is broken
 // Runs fn on a thread and waits (bounded) for it to end.
 class CTestThread
 {
-public:
+  public:
     template <class Fn> explicit CTestThread(Fn fn) : m_thread(fn)
     {
     }
@@ -35,7 +35,7 @@ public:
         m_thread.join();
     }
 
-private:
+  private:
     std::thread m_thread;
 };
 } // namespace

@@ -105,7 +105,7 @@ namespace
 // Shows the slots reserved, which the growth rules decide.
 template <class TYPE, class ARG_TYPE> class CProbeArray : public CArray<TYPE, ARG_TYPE>
 {
-public:
+  public:
     int MaxSize() const
     {
         return this->m_nMaxSize;
@@ -539,7 +539,7 @@ TEST(StringHash, IsHashTimes33PlusCharacterForEveryStringForm)
 
 class CTyItem : public CObject
 {
-public:
+  public:
     explicit CTyItem(int n) : m_n(n)
     {
     }
@@ -610,7 +610,8 @@ TEST(TemplateArchive, CArrayOfIntIsTheCountThenTheRawElements)
     EXPECT_EQ(Items(arr), Items(loaded));
 
     Bytes truncated(golden.begin(), golden.end() - 1);
-    EXPECT_EQ(CArchiveException::endOfFile, LoadCause(truncated, [&](CArchive& ar) { loaded.Serialize(ar); }));
+    EXPECT_EQ(CArchiveException::endOfFile,
+              LoadCause(truncated, [&](CArchive& ar) { loaded.Serialize(ar); }));
 }
 
 TEST(TemplateArchive, LargeAndDamagedCountsOfArrays)
@@ -659,5 +660,6 @@ TEST(TemplateArchive, ListsAndMapsRoundTripThroughTheirElementHelpers)
     EXPECT_EQ(2, loadedMap.GetCount());
 
     Bytes truncated(mapBytes.begin(), mapBytes.end() - 1);
-    EXPECT_EQ(CArchiveException::endOfFile, LoadCause(truncated, [&](CArchive& ar) { loadedMap.Serialize(ar); }));
+    EXPECT_EQ(CArchiveException::endOfFile,
+              LoadCause(truncated, [&](CArchive& ar) { loadedMap.Serialize(ar); }));
 }

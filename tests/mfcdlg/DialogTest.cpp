@@ -9,8 +9,10 @@ namespace
 {
 class CExchangeDlg : public CDialog
 {
-public:
-    CExchangeDlg() : CDialog(IDD_EXCHANGE) {}
+  public:
+    CExchangeDlg() : CDialog(IDD_EXCHANGE)
+    {
+    }
     void DoDataExchange(CDataExchange* pDX) override
     {
         DDX_Text(pDX, IDC_INT, m_int);
@@ -71,11 +73,14 @@ void SendShiftTab()
     ::SendInput(4, in, sizeof(INPUT));
 }
 
-HWND Item(CWnd* pDlg, int nID) { return ::GetDlgItem(pDlg->m_hWnd, nID); }
+HWND Item(CWnd* pDlg, int nID)
+{
+    return ::GetDlgItem(pDlg->m_hWnd, nID);
+}
 
 class Dialogs : public ::testing::Test
 {
-protected:
+  protected:
     MessageBoxes m_boxes;
 };
 
@@ -140,7 +145,8 @@ TEST_F(Dialogs, RangeCheckRefusesAndKeepsFocusOnTheBadControl)
     DWORD selAfterRefusal = 0;
     BOOL stillOpen = FALSE;
     m_boxes.Expect(IDOK, "ganze Zahl zwischen 0 und 100");
-    m_boxes.Expect(IDOK, "h\xF6" "chstens 5 Zeichen");
+    m_boxes.Expect(IDOK, "h\xF6"
+                         "chstens 5 Zeichen");
     CModalScript script({
         [&] {
             ::SetWindowTextA(Item(&dlg, IDC_INT), "150");
@@ -225,9 +231,10 @@ TEST_F(Dialogs, DataExchangeRoundTripsATableOfValues)
     const RoundTrip rows[] = {
         {0, 0.0, "", 0, 0, 0, "Rot", 0, 0.0f, 0, 0, "0", "0", "0", "0", "0"},
         {-2147483647 - 1, -1.5, "\xC4pfel", 1, 2, 1, "Gr\xFCn", 4294967295u, -3.5f, 2147483647, 4294967295UL,
-            "-2147483648", "-1.5", "4294967295", "-3.5", "4294967295"},
+         "-2147483648", "-1.5", "4294967295", "-3.5", "4294967295"},
         {2147483647, 1e20, "a b", 1, -1, -1, "", 1, 0.1f, -7, 1, "2147483647", "1e+020", "1", "0.1", "1"},
-        {5, 3.14159265358979, "x", 0, 1, 2, "Blau", 10, 1e-5f, 0, 2, "5", "3.14159265358979", "10", "1e-005", "2"},
+        {5, 3.14159265358979, "x", 0, 1, 2, "Blau", 10, 1e-5f, 0, 2, "5", "3.14159265358979", "10", "1e-005",
+         "2"},
     };
     CExchangeDlg dlg;
     ASSERT_TRUE(dlg.Create(IDD_EXCHANGE, AfxGetMainWnd()));
@@ -410,7 +417,8 @@ TEST(DialogTemplates, ADialogRunsTheSameInitFromItsTemplate)
 TEST(DialogTemplates, RepositionWithoutALayoutMovesAtOnce)
 {
     CWnd wnd;
-    ASSERT_TRUE(wnd.Create(NULL, _T("moved"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 20, 20), AfxGetMainWnd(), 77));
+    ASSERT_TRUE(
+        wnd.Create(NULL, _T("moved"), WS_CHILD | WS_VISIBLE, CRect(0, 0, 20, 20), AfxGetMainWnd(), 77));
     CRect rect(10, 15, 60, 45);
     AfxRepositionWindow(NULL, wnd.m_hWnd, &rect);
     CRect now;

@@ -4,11 +4,15 @@
 
 static CDlgTestApp theApp;
 
-CDlgTestApp& TheApp() { return theApp; }
+CDlgTestApp& TheApp()
+{
+    return theApp;
+}
 
 CModalScript* CModalScript::s_pRunning = NULL;
 
-CModalScript::CModalScript(std::vector<std::function<void()>> steps, UINT nIntervalMs) : m_steps(std::move(steps))
+CModalScript::CModalScript(std::vector<std::function<void()>> steps, UINT nIntervalMs)
+    : m_steps(std::move(steps))
 {
     s_pRunning = this;
     m_nTimer = ::SetTimer(NULL, 0, nIntervalMs, &CModalScript::OnTimer);
@@ -77,13 +81,16 @@ CString TextOf(HWND hWnd)
     return text;
 }
 
-int FocusId() { return ::GetDlgCtrlID(::GetFocus()); }
+int FocusId()
+{
+    return ::GetDlgCtrlID(::GetFocus());
+}
 
 namespace
 {
 class AppEnvironment : public ::testing::Environment
 {
-public:
+  public:
     void SetUp() override
     {
         AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), SW_SHOWNORMAL);

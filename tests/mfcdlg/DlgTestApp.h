@@ -9,8 +9,10 @@
 
 class CDlgTestApp : public CWinApp
 {
-public:
-    CDlgTestApp() : CWinApp(_T("HelvonDlgTest")) {}
+  public:
+    CDlgTestApp() : CWinApp(_T("HelvonDlgTest"))
+    {
+    }
 };
 
 CDlgTestApp& TheApp();
@@ -19,14 +21,17 @@ CDlgTestApp& TheApp();
 // the test starts next. Each step sees the effects of the messages the previous one posted.
 class CModalScript
 {
-public:
+  public:
     explicit CModalScript(std::vector<std::function<void()>> steps, UINT nIntervalMs = 40);
     ~CModalScript();
     CModalScript(const CModalScript&) = delete;
     CModalScript& operator=(const CModalScript&) = delete;
-    bool Done() const { return m_nNext >= m_steps.size(); }
+    bool Done() const
+    {
+        return m_nNext >= m_steps.size();
+    }
 
-private:
+  private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
     std::vector<std::function<void()>> m_steps;
     size_t m_nNext = 0;

@@ -19,8 +19,10 @@ class CPrintDoc : public CDocument
 // Page n gets a black square: page 1 in the upper left part of the paper, page 2 in the lower right.
 class CPrintView : public CView
 {
-public:
-    void OnDraw(CDC*) override {}
+  public:
+    void OnDraw(CDC*) override
+    {
+    }
     BOOL OnPreparePrinting(CPrintInfo* pInfo) override
     {
         pInfo->SetMaxPage(2);
@@ -35,16 +37,22 @@ public:
         pDC->FillRect(CRect(x, y, x + page.Width() * 3 / 10, y + page.Height() * 3 / 10), &black);
         m_pages.push_back(pInfo->m_nCurPage);
     }
-    void OnBeginPrinting(CDC*, CPrintInfo*) override { ++m_nBegin; }
-    void OnEndPrinting(CDC*, CPrintInfo*) override { ++m_nEnd; }
+    void OnBeginPrinting(CDC*, CPrintInfo*) override
+    {
+        ++m_nBegin;
+    }
+    void OnEndPrinting(CDC*, CPrintInfo*) override
+    {
+        ++m_nEnd;
+    }
     std::vector<UINT> m_pages;
     int m_nBegin = 0, m_nEnd = 0;
     DECLARE_MESSAGE_MAP()
 };
 
 BEGIN_MESSAGE_MAP(CPrintView, CView)
-    ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
-    ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
+ON_COMMAND(ID_FILE_PRINT_DIRECT, CView::OnFilePrint)
+ON_COMMAND(ID_FILE_PRINT_PREVIEW, CView::OnFilePrintPreview)
 END_MESSAGE_MAP()
 
 // A binary PGM (P5) as pdftoppm -gray writes it.
@@ -52,7 +60,10 @@ struct Gray
 {
     int width = 0, height = 0;
     std::string pixels;
-    int At(double fx, double fy) const { return (BYTE)pixels[(size_t)((int)(fy * height) * width + (int)(fx * width))]; }
+    int At(double fx, double fy) const
+    {
+        return (BYTE)pixels[(size_t)((int)(fy * height) * width + (int)(fx * width))];
+    }
 };
 
 Gray ReadPgm(const std::string& path)
@@ -77,15 +88,15 @@ CPrintView* CreatePrintView(CDocument* pDoc)
     CCreateContext context;
     context.m_pCurrentDoc = pDoc;
     CPrintView* pView = new CPrintView;
-    if (!pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), AfxGetMainWnd(), AFX_IDW_PANE_FIRST + 7,
-            &context))
+    if (!pView->Create(NULL, NULL, WS_CHILD | WS_VISIBLE, CRect(0, 0, 200, 100), AfxGetMainWnd(),
+                       AFX_IDW_PANE_FIRST + 7, &context))
         return NULL;
     return pView;
 }
 
 class Printing : public ::testing::Test
 {
-protected:
+  protected:
     MessageBoxes m_boxes;
 };
 
@@ -108,18 +119,20 @@ TEST_F(Printing, ViewPrintsTwoPagesToThePdfPrinter)
     std::string out = UnixPath(TempFolder());
     ASSERT_FALSE(out.empty());
     std::string script = WaitForPdfScript(std::string(docName)) +
-        "pdfinfo \\\"$f\\\" | sed -n 's/^Pages: *//p' > " + out + "/pages.txt; "
-        "pdftoppm -gray -r 20 \\\"$f\\\" " + out + "/page; rm -f \\\"$f\\\"";
+                         "pdfinfo \\\"$f\\\" | sed -n 's/^Pages: *//p' > " + out +
+                         "/pages.txt; "
+                         "pdftoppm -gray -r 20 \\\"$f\\\" " +
+                         out + "/page; rm -f \\\"$f\\\"";
     ASSERT_TRUE(RunUnix(script, TempFolder() + "\\done.txt", 90000));
     EXPECT_EQ("2\n", ReadFile(TempFolder() + "\\pages.txt"));
     Gray page1 = ReadPgm(TempFolder() + "\\page-1.pgm");
     Gray page2 = ReadPgm(TempFolder() + "\\page-2.pgm");
     ASSERT_GT(page1.width, 0);
     ASSERT_GT(page2.width, 0);
-    EXPECT_LT(page1.At(0.25, 0.25), 64);  // the square of page 1
+    EXPECT_LT(page1.At(0.25, 0.25), 64); // the square of page 1
     EXPECT_GT(page1.At(0.75, 0.75), 192);
     EXPECT_GT(page2.At(0.25, 0.25), 192);
-    EXPECT_LT(page2.At(0.75, 0.75), 64);  // the square of page 2
+    EXPECT_LT(page2.At(0.75, 0.75), 64); // the square of page 2
     pView->DestroyWindow();
     delete pDoc;
 }

@@ -11,8 +11,10 @@ namespace
 {
 class CWizPage : public CPropertyPage
 {
-public:
-    CWizPage(UINT nIDTemplate, int nIndex) : CPropertyPage(nIDTemplate), m_nIndex(nIndex) {}
+  public:
+    CWizPage(UINT nIDTemplate, int nIndex) : CPropertyPage(nIDTemplate), m_nIndex(nIndex)
+    {
+    }
     BOOL OnSetActive() override
     {
         static const DWORD buttons[] = {PSWIZB_NEXT, PSWIZB_BACK | PSWIZB_NEXT, PSWIZB_BACK | PSWIZB_FINISH};
@@ -60,7 +62,7 @@ bool Usable(CWnd* pSheet, int nID)
 WizardState StateOf(CPropertySheet* pSheet)
 {
     return {pSheet->GetActiveIndex(), Usable(pSheet, ID_WIZBACK), Usable(pSheet, ID_WIZNEXT),
-        Usable(pSheet, ID_WIZFINISH)};
+            Usable(pSheet, ID_WIZFINISH)};
 }
 
 void ExpectState(const WizardState& expected, const WizardState& seen, int nStep)
@@ -74,7 +76,7 @@ void ExpectState(const WizardState& expected, const WizardState& seen, int nStep
 
 class PropertySheets : public ::testing::Test
 {
-protected:
+  protected:
     MessageBoxes m_boxes;
 };
 

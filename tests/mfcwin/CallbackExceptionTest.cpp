@@ -88,8 +88,8 @@ const ExceptionCase kCases[] = {
 
 bool CreateThrowing(CThrowingWnd& wnd)
 {
-    return wnd.CreateEx(0, AfxRegisterWndClass(0), _T("throwing"), WS_POPUP | WS_VISIBLE, CRect(0, 0, 100, 80),
-                        NULL, 0) != FALSE;
+    return wnd.CreateEx(0, AfxRegisterWndClass(0), _T("throwing"), WS_POPUP | WS_VISIBLE,
+                        CRect(0, 0, 100, 80), NULL, 0) != FALSE;
 }
 
 TEST(CallbackException, FromAMessageHandlerIsReportedAndAnswersZero)
@@ -210,7 +210,8 @@ TEST(CallbackException, FromAThreadProcedureEndsTheThreadWithMinusOne)
         if (c.nBoxes != 0)
             boxes.Expect(IDOK, kInternalFailure);
         Throw what = c.what;
-        CWinThread* pThread = AfxBeginThread(ThrowingWorker, &what, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+        CWinThread* pThread =
+            AfxBeginThread(ThrowingWorker, &what, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
         ASSERT_NE(nullptr, pThread);
         pThread->m_bAutoDelete = FALSE;
         pThread->ResumeThread();

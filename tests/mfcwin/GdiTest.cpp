@@ -144,8 +144,9 @@ TEST_F(MetaFile, EnhancedRecordingPlaysBackFromMemoryAndFromAFile)
         m_dc.FillSolidRect(0, 0, 100, 80, kWhite);
         // The picture frame (0.01 mm) covers the whole 100 x 80 bitmap, so playing it back into
         // that rectangle maps pixels one to one.
-        const CRect rectFrame(0, 0, MulDiv(100, m_dc.GetDeviceCaps(HORZSIZE) * 100, m_dc.GetDeviceCaps(HORZRES)),
-            MulDiv(80, m_dc.GetDeviceCaps(VERTSIZE) * 100, m_dc.GetDeviceCaps(VERTRES)));
+        const CRect rectFrame(0, 0,
+                              MulDiv(100, m_dc.GetDeviceCaps(HORZSIZE) * 100, m_dc.GetDeviceCaps(HORZRES)),
+                              MulDiv(80, m_dc.GetDeviceCaps(VERTSIZE) * 100, m_dc.GetDeviceCaps(VERTRES)));
         CMetaFileDC meta;
         ASSERT_TRUE(meta.CreateEnhanced(&m_dc, c.lpszFile, rectFrame, _T("Test\0Zeichnung\0")));
         EXPECT_EQ(m_dc.m_hAttribDC, meta.m_hAttribDC); // queries go to the reference DC

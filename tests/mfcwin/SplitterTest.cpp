@@ -49,11 +49,13 @@ void MouseTo(CPoint ptScreen)
     in.mi.dy = (LONG)(ptScreen.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1));
     in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     ::SendInput(1, &in, sizeof(INPUT));
-    PumpUntil([&] {
-        CPoint pt;
-        ::GetCursorPos(&pt);
-        return pt == ptScreen;
-    }, 1000);
+    PumpUntil(
+        [&] {
+            CPoint pt;
+            ::GetCursorPos(&pt);
+            return pt == ptScreen;
+        },
+        1000);
     PumpMessages(20);
 }
 
@@ -99,8 +101,8 @@ class Splitter : public ::testing::Test
         context.m_pNewViewClass = RUNTIME_CLASS(CSplitScrollView);
         context.m_pCurrentDoc = m_pDoc;
         m_pFrame = new CSplitFrame; // deletes itself with its window
-        ASSERT_TRUE(m_pFrame->Create(NULL, _T("Splitter"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 640, 480),
-                                     NULL, NULL, 0, &context));
+        ASSERT_TRUE(m_pFrame->Create(NULL, _T("Splitter"), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                     CRect(40, 40, 640, 480), NULL, NULL, 0, &context));
         m_pFrame->InitialUpdateFrame(m_pDoc, TRUE);
         m_pFrame->SetForegroundWindow();
         ASSERT_TRUE(PumpUntil([&] { return ::GetForegroundWindow() == m_pFrame->m_hWnd; }, 3000));
@@ -118,7 +120,8 @@ class Splitter : public ::testing::Test
     CSplitScrollView* Pane(int row, int col)
     {
         CWnd* pWnd = m_pSplitter->GetPane(row, col);
-        return pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CSplitScrollView)) ? (CSplitScrollView*)pWnd : NULL;
+        return pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CSplitScrollView)) ? (CSplitScrollView*)pWnd
+                                                                               : NULL;
     }
     CWnd* Bar(UINT nID)
     {
@@ -190,7 +193,8 @@ TEST_F(Splitter, PanesScrollTogetherWithTheSharedBars)
     EXPECT_EQ(20, ::GetScrollPos(pHBar->m_hWnd, SB_CTL));
 
     // A page on the lower row's vertical bar moves only that row.
-    m_pSplitter->SendMessage(WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), (LPARAM)Bar(AFX_IDW_VSCROLL_FIRST + 1)->m_hWnd);
+    m_pSplitter->SendMessage(WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0),
+                             (LPARAM)Bar(AFX_IDW_VSCROLL_FIRST + 1)->m_hWnd);
     EXPECT_EQ(CPoint(20, 150), pBottom->GetScrollPosition());
     EXPECT_EQ(CPoint(20, 0), pTop->GetScrollPosition());
     // The view's own scroll functions address the shared bar.

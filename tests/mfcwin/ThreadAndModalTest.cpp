@@ -24,7 +24,8 @@ UINT AFX_CDECL WorkerProc(LPVOID pParam)
 // Starts a worker that is kept after its end (so the test can read its exit code).
 CWinThread* StartKeptWorker(WorkerParams* pParams, DWORD dwFlags = 0)
 {
-    CWinThread* pThread = AfxBeginThread(WorkerProc, pParams, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED | dwFlags);
+    CWinThread* pThread =
+        AfxBeginThread(WorkerProc, pParams, THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED | dwFlags);
     if (pThread != NULL)
         pThread->m_bAutoDelete = FALSE;
     return pThread;
@@ -126,7 +127,8 @@ TEST(Thread, UserInterfaceThreadRunsAMessageLoopUntilItsMainWindowGoes)
 {
     CUiThread::s_hReady = ::CreateEvent(NULL, TRUE, FALSE, NULL);
     CUiThread::s_bExited = FALSE;
-    CWinThread* pThread = AfxBeginThread(RUNTIME_CLASS(CUiThread), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
+    CWinThread* pThread =
+        AfxBeginThread(RUNTIME_CLASS(CUiThread), THREAD_PRIORITY_NORMAL, 0, CREATE_SUSPENDED);
     ASSERT_NE(nullptr, pThread);
     pThread->m_bAutoDelete = FALSE;
     pThread->ResumeThread();

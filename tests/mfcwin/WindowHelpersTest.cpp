@@ -44,7 +44,7 @@ LPCTSTR RecorderClass()
 HWND CreatePlainChild(HWND hWndParent, int nID)
 {
     return ::CreateWindowEx(0, RecorderClass(), NULL, WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, hWndParent,
-        (HMENU)(INT_PTR)nID, AfxGetInstanceHandle(), NULL);
+                            (HMENU)(INT_PTR)nID, AfxGetInstanceHandle(), NULL);
 }
 
 // root (attached) -> a (attached) -> g (plain); root -> b (plain) -> h (attached).
@@ -55,7 +55,7 @@ class Descendants : public ::testing::Test
     {
         ASSERT_TRUE(m_root.CreateEx(0, RecorderClass(), _T("Wurzel"), WS_POPUP, 0, 0, 100, 100, NULL, NULL));
         ASSERT_TRUE(m_a.CreateEx(0, RecorderClass(), NULL, WS_CHILD | WS_VISIBLE, 0, 0, 50, 50, m_root.m_hWnd,
-            (HMENU)1));
+                                 (HMENU)1));
         m_g = CreatePlainChild(m_a.m_hWnd, 2);
         m_b = CreatePlainChild(m_root.m_hWnd, 3);
         ASSERT_TRUE(m_h.CreateEx(0, RecorderClass(), NULL, WS_CHILD | WS_VISIBLE, 0, 0, 5, 5, m_b, (HMENU)4));
@@ -151,7 +151,8 @@ END_MESSAGE_MAP()
 TEST(UpdateDialogControls, HandlersSetStateAndButtonsWithoutOneAreDisabled)
 {
     CWnd parent;
-    ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), _T("Eltern"), WS_POPUP, 0, 0, 200, 200, NULL, NULL));
+    ASSERT_TRUE(
+        parent.CreateEx(0, AfxRegisterWndClass(0), _T("Eltern"), WS_POPUP, 0, 0, 200, 200, NULL, NULL));
     const struct
     {
         int nID;
@@ -160,15 +161,16 @@ TEST(UpdateDialogControls, HandlersSetStateAndButtonsWithoutOneAreDisabled)
         int nCheckAfter;
         const char* textAfter;
     } cases[] = {
-        {101, BS_PUSHBUTTON, FALSE, 0, "Knopf"},           // its handler disables it
-        {102, BS_PUSHBUTTON, FALSE, 0, "Knopf"},           // no handler: disabled
-        {103, BS_AUTOCHECKBOX, TRUE, 0, "Knopf"},          // no handler, but a check box keeps working
-        {104, BS_CHECKBOX, TRUE, 1, "Knopf"},              // checked by its handler
-        {105, BS_PUSHBUTTON, TRUE, 0, "Neu beschriftet"},  // its handler sets the text
+        {101, BS_PUSHBUTTON, FALSE, 0, "Knopf"},          // its handler disables it
+        {102, BS_PUSHBUTTON, FALSE, 0, "Knopf"},          // no handler: disabled
+        {103, BS_AUTOCHECKBOX, TRUE, 0, "Knopf"},         // no handler, but a check box keeps working
+        {104, BS_CHECKBOX, TRUE, 1, "Knopf"},             // checked by its handler
+        {105, BS_PUSHBUTTON, TRUE, 0, "Neu beschriftet"}, // its handler sets the text
     };
     for (const auto& c : cases)
-        ASSERT_NE(nullptr, ::CreateWindowEx(0, _T("BUTTON"), _T("Knopf"), WS_CHILD | WS_VISIBLE | c.dwStyle, 0, 0,
-                               50, 20, parent.m_hWnd, (HMENU)(INT_PTR)c.nID, AfxGetInstanceHandle(), NULL));
+        ASSERT_NE(nullptr,
+                  ::CreateWindowEx(0, _T("BUTTON"), _T("Knopf"), WS_CHILD | WS_VISIBLE | c.dwStyle, 0, 0, 50,
+                                   20, parent.m_hWnd, (HMENU)(INT_PTR)c.nID, AfxGetInstanceHandle(), NULL));
     CStateTarget target;
     parent.UpdateDialogControls(&target, TRUE);
     for (const auto& c : cases)
@@ -214,11 +216,12 @@ TEST(WindowHelpers, RectangleExtentsKeepTheDefaultPosition)
 TEST(CenterWindow, CentresOnOwnerParentOrScreen)
 {
     CWnd owner;
-    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), _T("Besitzer"), WS_POPUP | WS_VISIBLE, 100, 100, 400,
-        300, NULL, NULL));
+    ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), _T("Besitzer"), WS_POPUP | WS_VISIBLE, 100, 100,
+                               400, 300, NULL, NULL));
     CWnd popup, child, loner;
     ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_POPUP, 0, 0, 100, 60, owner.m_hWnd, NULL));
-    ASSERT_TRUE(child.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_CHILD, 0, 0, 50, 40, owner.m_hWnd, (HMENU)7));
+    ASSERT_TRUE(
+        child.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_CHILD, 0, 0, 50, 40, owner.m_hWnd, (HMENU)7));
     ASSERT_TRUE(loner.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_POPUP, 0, 0, 80, 50, NULL, NULL));
     MONITORINFO mi = {};
     mi.cbSize = sizeof(mi);
@@ -257,7 +260,8 @@ TEST(WindowRelations, TopLevelParentFollowsOwnersWhereParentOwnerStops)
     CWnd owner, popup, control;
     ASSERT_TRUE(owner.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_POPUP, 0, 0, 200, 100, NULL, NULL));
     ASSERT_TRUE(popup.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_POPUP, 0, 0, 100, 60, owner.m_hWnd, NULL));
-    ASSERT_TRUE(control.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_CHILD, 0, 0, 20, 10, popup.m_hWnd, (HMENU)3));
+    ASSERT_TRUE(
+        control.CreateEx(0, AfxRegisterWndClass(0), NULL, WS_CHILD, 0, 0, 20, 10, popup.m_hWnd, (HMENU)3));
     const struct
     {
         const char* name;
@@ -344,10 +348,10 @@ TEST(CtlColorReflect, TheControlColoursItselfThroughItsParent)
 {
     CWnd parent;
     ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0, NULL, (HBRUSH)::GetStockObject(WHITE_BRUSH)),
-        _T("Eltern"), WS_POPUP | WS_VISIBLE, 0, 0, 120, 60, NULL, NULL));
+                                _T("Eltern"), WS_POPUP | WS_VISIBLE, 0, 0, 120, 60, NULL, NULL));
     CColourStatic label;
     ASSERT_TRUE(label.CreateEx(0, _T("STATIC"), _T(""), WS_CHILD | WS_VISIBLE, 10, 10, 40, 20, parent.m_hWnd,
-        (HMENU)5));
+                               (HMENU)5));
     // Painted for real: the static asks its parent, the parent hands the question back to it.
     label.RedrawWindow();
     EXPECT_GT(label.m_nCalls, 0);
@@ -418,9 +422,9 @@ TEST(ToolTips, HitTestFollowsTheChildUnderTheMouse)
 {
     CWnd parent;
     ASSERT_TRUE(parent.CreateEx(0, AfxRegisterWndClass(0), _T("Tipps"), WS_POPUP | WS_VISIBLE, 0, 0, 200, 100,
-        NULL, NULL));
+                                NULL, NULL));
     HWND hWndButton = ::CreateWindowEx(0, _T("BUTTON"), _T("OK"), WS_CHILD | WS_VISIBLE, 10, 10, 60, 20,
-        parent.m_hWnd, (HMENU)ID_TEST_VIEWCMD, AfxGetInstanceHandle(), NULL);
+                                       parent.m_hWnd, (HMENU)ID_TEST_VIEWCMD, AfxGetInstanceHandle(), NULL);
     ASSERT_NE(nullptr, hWndButton);
     ASSERT_TRUE(parent.EnableToolTips(TRUE));
     ASSERT_NE(nullptr, parent.m_hWndToolTip);

@@ -30,10 +30,11 @@ int DeclineAnswer(UINT nType)
 
 class FailingSink : public CMessageSink
 {
-public:
+  public:
     int Show(HWND, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType, UINT) override
     {
-        ADD_FAILURE() << "unexpected message box \"" << (lpszCaption ? lpszCaption : "") << "\": " << lpszText;
+        ADD_FAILURE() << "unexpected message box \"" << (lpszCaption ? lpszCaption : "")
+                      << "\": " << lpszText;
         return DeclineAnswer(nType);
     }
 };
@@ -98,7 +99,8 @@ std::vector<ComPair> ComPairs()
     const char* env = getenv("COM_PAIRS");
     if (!env || !*env)
     {
-        ADD_FAILURE() << "COM_PAIRS is not set: run the tests through tools/test.sh, which makes the serial pairs";
+        ADD_FAILURE()
+            << "COM_PAIRS is not set: run the tests through tools/test.sh, which makes the serial pairs";
         return pairs;
     }
     std::string list = env;
@@ -115,8 +117,8 @@ std::vector<ComPair> ComPairs()
         }
         for (int port : {a, b})
         {
-            HANDLE h = ::CreateFileA(ComPortPath(port).c_str(), GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING,
-                                     0, NULL);
+            HANDLE h = ::CreateFileA(ComPortPath(port).c_str(), GENERIC_READ | GENERIC_WRITE, 0, NULL,
+                                     OPEN_EXISTING, 0, NULL);
             if (h == INVALID_HANDLE_VALUE)
             {
                 ADD_FAILURE() << "COM" << port << " from COM_PAIRS does not open (error " << ::GetLastError()
@@ -262,7 +264,8 @@ std::string TempFolder()
 }
 
 ProfileScope::ProfileScope(Kind kind, const std::string& registryKey)
-    : m_pOldKey(AfxGetApp()->m_pszRegistryKey), m_pOldName(AfxGetApp()->m_pszProfileName), m_registryKey(registryKey)
+    : m_pOldKey(AfxGetApp()->m_pszRegistryKey), m_pOldName(AfxGetApp()->m_pszProfileName),
+      m_registryKey(registryKey)
 {
     CWinApp* pApp = AfxGetApp();
     pApp->m_pszRegistryKey = NULL;

@@ -24,7 +24,7 @@ struct ShownBox
 // test expected fails the current test at once and is answered IDCANCEL (or IDNO / IDABORT).
 class MessageBoxes : public CMessageSink
 {
-public:
+  public:
     MessageBoxes();
     ~MessageBoxes() override;
     MessageBoxes(const MessageBoxes&) = delete;
@@ -32,12 +32,18 @@ public:
 
     // The next box is answered with nAnswer; its text must contain textPart (when not empty).
     void Expect(int nAnswer, const std::string& textPart = std::string());
-    const std::vector<ShownBox>& Shown() const { return m_shown; }
-    size_t Pending() const { return m_expected.size() - m_nextExpected; }
+    const std::vector<ShownBox>& Shown() const
+    {
+        return m_shown;
+    }
+    size_t Pending() const
+    {
+        return m_expected.size() - m_nextExpected;
+    }
 
     int Show(HWND hOwner, LPCSTR lpszText, LPCSTR lpszCaption, UINT nType, UINT nIDHelp) override;
 
-private:
+  private:
     struct Expected
     {
         int answer;
@@ -94,7 +100,7 @@ template <class Pred> bool PumpUntil(Pred pred, DWORD ms)
 // A process started by a test, ended (and waited for) when the object goes.
 class ChildProcess
 {
-public:
+  public:
     ChildProcess() = default;
     ~ChildProcess();
     ChildProcess(const ChildProcess&) = delete;
@@ -106,18 +112,21 @@ public:
     // Waits up to ms for the process to end by itself; returns its exit code or -1.
     int Wait(DWORD ms);
     void Stop();
-    DWORD Id() const { return m_pi.dwProcessId; }
+    DWORD Id() const
+    {
+        return m_pi.dwProcessId;
+    }
 
-private:
+  private:
     PROCESS_INFORMATION m_pi{};
 };
 
 // Points the application's profile at a test key in Wine's registry (below
-// Software\<registryKey>\<application>) or at an INI file in TempFolder() for a test's lifetime; afterwards the old
-// profile is back and what the test wrote is gone.
+// Software\<registryKey>\<application>) or at an INI file in TempFolder() for a test's lifetime; afterwards
+// the old profile is back and what the test wrote is gone.
 class ProfileScope
 {
-public:
+  public:
     enum Kind
     {
         registry,
@@ -129,7 +138,10 @@ public:
     ProfileScope& operator=(const ProfileScope&) = delete;
 
     // The INI file (empty for the registry).
-    const std::string& IniPath() const { return m_ini; }
+    const std::string& IniPath() const
+    {
+        return m_ini;
+    }
     // "Software\<registryKey>\<application>\<section>", to open with RegOpenKeyEx.
     std::string SectionKey(const std::string& section) const;
     // A text value as the system reads it back (RegQueryValueEx or the INI file), "<none>" when absent.

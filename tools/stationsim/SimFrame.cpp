@@ -15,7 +15,8 @@ struct CrcTable
         {
             uint16_t value = static_cast<uint16_t>(i << 8);
             for (int bit = 0; bit < 8; ++bit)
-                value = (value & 0x8000) ? static_cast<uint16_t>((value << 1) ^ 0x1021) : static_cast<uint16_t>(value << 1);
+                value = (value & 0x8000) ? static_cast<uint16_t>((value << 1) ^ 0x1021)
+                                         : static_cast<uint16_t>(value << 1);
             entries[i] = value;
         }
     }
@@ -33,8 +34,8 @@ uint16_t Crc16(const uint8_t* data, size_t length)
 
 static uint32_t Le32(const uint8_t* p)
 {
-    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 | static_cast<uint32_t>(p[2]) << 16 |
-           static_cast<uint32_t>(p[3]) << 24;
+    return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
+           static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
 
 bool ParseRequest(const std::vector<uint8_t>& frame, Request& out)
@@ -61,7 +62,8 @@ bool ParseRequest(const std::vector<uint8_t>& frame, Request& out)
 std::vector<uint8_t> BuildReply(uint8_t address, uint8_t function, uint16_t reg, uint8_t count,
                                 const std::vector<uint32_t>& values, bool withCount)
 {
-    std::vector<uint8_t> reply{address, function, 0, static_cast<uint8_t>(reg & 0xFF), static_cast<uint8_t>(reg >> 8)};
+    std::vector<uint8_t> reply{address, function, 0, static_cast<uint8_t>(reg & 0xFF),
+                               static_cast<uint8_t>(reg >> 8)};
     if (withCount)
         reply.push_back(count);
     for (uint32_t v : values)

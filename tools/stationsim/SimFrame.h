@@ -20,7 +20,10 @@ struct Request
 };
 
 // Returns the frame length announced by a buffer holding at least three bytes.
-inline size_t AnnouncedLength(const std::vector<uint8_t>& buffer) { return buffer.size() >= 3 ? buffer[2] : 0; }
+inline size_t AnnouncedLength(const std::vector<uint8_t>& buffer)
+{
+    return buffer.size() >= 3 ? buffer[2] : 0;
+}
 
 // Parses a complete frame; false when the CRC or the layout does not match.
 bool ParseRequest(const std::vector<uint8_t>& frame, Request& out);

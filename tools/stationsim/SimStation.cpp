@@ -10,7 +10,16 @@ namespace
 {
 const double kAmbient = 25.0;
 // Program states of variable 40.
-enum { kHeating = 1, kReady = 2, kSoldering = 3, kDesoldering = 4, kEnd = 5, kCalibrating = 6, kEndurance = 7 };
+enum
+{
+    kHeating = 1,
+    kReady = 2,
+    kSoldering = 3,
+    kDesoldering = 4,
+    kEnd = 5,
+    kCalibrating = 6,
+    kEndurance = 7
+};
 
 // The station's variables as its firmware offers them: which can be read and written, and from
 // which firmware version. A variable outside every range, a write to a read-only variable and an
@@ -24,18 +33,19 @@ struct VariableRange
     float gate; // the firmware version from which the access exists; 0: always
 };
 const VariableRange g_variableMap[] = {
-    {0, 5, true, false, 0.0f},     {4, 5, false, true, 1.6f},      {6, 18, true, false, 0.0f},
-    {7, 15, false, true, 0.0f},    {18, 19, false, true, 0.0f},    {20, 20, true, false, 0.0f},
-    {21, 34, true, false, 0.0f},   {35, 42, true, false, 0.0f},    {37, 38, false, true, 0.0f},
-    {43, 45, true, true, 0.0f},    {46, 46, false, true, 0.0f},    {48, 49, false, true, 1.6f},
-    {50, 51, true, true, 1.68f},   {52, 53, true, false, 1.71f},   {54, 62, true, false, 0.0f},
+    {0, 5, true, false, 0.0f},   {4, 5, false, true, 1.6f},    {6, 18, true, false, 0.0f},
+    {7, 15, false, true, 0.0f},  {18, 19, false, true, 0.0f},  {20, 20, true, false, 0.0f},
+    {21, 34, true, false, 0.0f}, {35, 42, true, false, 0.0f},  {37, 38, false, true, 0.0f},
+    {43, 45, true, true, 0.0f},  {46, 46, false, true, 0.0f},  {48, 49, false, true, 1.6f},
+    {50, 51, true, true, 1.68f}, {52, 53, true, false, 1.71f}, {54, 62, true, false, 0.0f},
     {54, 61, false, true, 0.0f},
 };
 
 bool Allowed(int n, bool write, float firmware)
 {
     for (const VariableRange& range : g_variableMap)
-        if (n >= range.first && n <= range.last && (write ? range.write : range.read) && firmware >= range.gate)
+        if (n >= range.first && n <= range.last && (write ? range.write : range.read) &&
+            firmware >= range.gate)
             return true;
     return false;
 }
@@ -64,7 +74,8 @@ double Approach(double value, double target, double step)
 }
 } // namespace
 
-Station::Station(const StationOptions& options) : m_options(options), m_baud(options.baud), m_vars(kVariables, 0)
+Station::Station(const StationOptions& options)
+    : m_options(options), m_baud(options.baud), m_vars(kVariables, 0)
 {
     // clang-format off
     static const struct
@@ -112,16 +123,14 @@ std::vector<uint8_t> Station::Answer(const Request& r)
             m_baud = baud;
         return reply;
     }
-    case '/':
-    {
+    case '/': {
         if (r.count == 0 || r.reg + r.count > kVariables || !r.values.empty() ||
             !AllAllowed(r.reg, r.count, false, m_options.firmware))
             return BuildReply(a, r.function | 0x80, r.reg, 0, {}, false);
         std::vector<uint32_t> values(m_vars.begin() + r.reg, m_vars.begin() + r.reg + r.count);
         return BuildReply(a, r.function, r.reg, r.count, values, true);
     }
-    case 'O':
-    {
+    case 'O': {
         if (r.count == 0 || r.reg + r.count > kVariables || r.values.size() != r.count ||
             !AllAllowed(r.reg, r.count, true, m_options.firmware))
             return BuildReply(a, r.function | 0x80, r.reg, 0, {}, false);

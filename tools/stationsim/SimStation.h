@@ -16,13 +16,13 @@ struct StationOptions
     float firmware = 1.71f;
     double processDelaySec = -1.0; // start a process this long after a profile download; < 0: never
     bool processNow = false;
-    double heatRatePerSec = 20.0;  // degrees per second while heating or cooling
+    double heatRatePerSec = 20.0;               // degrees per second while heating or cooling
     std::vector<std::pair<int, float>> presets; // variables set after the defaults (--var N=V)
 };
 
 class Station
 {
-public:
+  public:
     static const int kVariables = 128;
 
     explicit Station(const StationOptions& options);
@@ -32,13 +32,28 @@ public:
     // Advances the clock, the counters and the process to the given monotonic time in seconds.
     void Advance(double nowSec);
 
-    int Baud() const { return m_baud; }
-    uint8_t Address() const { return m_options.address; }
-    float Get(int n) const { return BitsFloat(m_vars[n]); }
-    int StoreCount() const { return m_stores; }
+    int Baud() const
+    {
+        return m_baud;
+    }
+    uint8_t Address() const
+    {
+        return m_options.address;
+    }
+    float Get(int n) const
+    {
+        return BitsFloat(m_vars[n]);
+    }
+    int StoreCount() const
+    {
+        return m_stores;
+    }
 
-private:
-    void Set(int n, float value) { m_vars[n] = FloatBits(value); }
+  private:
+    void Set(int n, float value)
+    {
+        m_vars[n] = FloatBits(value);
+    }
     void Written(int first, int count);
     void StartProcess();
     void SetState(int state);
@@ -49,8 +64,8 @@ private:
     std::vector<uint32_t> m_vars; // raw 32-bit words, as on the bus
     double m_now = 0.0;
     double m_minuteStart = 0.0;
-    double m_clockOffset = 0.0;   // seconds added to the host's time of day
-    double m_processAt = -1.0;    // when a pending process starts; < 0: none
+    double m_clockOffset = 0.0; // seconds added to the host's time of day
+    double m_processAt = -1.0;  // when a pending process starts; < 0: none
     double m_stateSince = 0.0;
     double m_calibrateUntil = -1.0;
     double m_temperature = 25.0;

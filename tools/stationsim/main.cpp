@@ -13,7 +13,20 @@
 namespace
 {
 
-enum class Fault { None, Silence, Short, Error, Crc, Address, Function, Register, Late, Vanish, Stall };
+enum class Fault
+{
+    None,
+    Silence,
+    Short,
+    Error,
+    Crc,
+    Address,
+    Function,
+    Register,
+    Late,
+    Vanish,
+    Stall
+};
 
 struct Options
 {
@@ -51,8 +64,8 @@ bool ParseFault(const char* name, Fault& out)
     {
         const char* name;
         Fault fault;
-    } faults[] = {{"silence", Fault::Silence}, {"short", Fault::Short},       {"error", Fault::Error},
-                  {"crc", Fault::Crc},         {"address", Fault::Address},   {"function", Fault::Function},
+    } faults[] = {{"silence", Fault::Silence},   {"short", Fault::Short},     {"error", Fault::Error},
+                  {"crc", Fault::Crc},           {"address", Fault::Address}, {"function", Fault::Function},
                   {"register", Fault::Register}, {"late", Fault::Late},       {"vanish", Fault::Vanish},
                   {"stall", Fault::Stall}};
     for (const auto& f : faults)
@@ -148,13 +161,18 @@ bool RateMatches(int station, int line)
 // the station model, spoiled by the chosen fault.
 class StationDevice : public sim::Device
 {
-public:
-    explicit StationDevice(const Options& o) : m_o(o), m_station(o.station) {}
+  public:
+    explicit StationDevice(const Options& o) : m_o(o), m_station(o.station)
+    {
+    }
 
-    void Advance(double nowSec) override { m_station.Advance(nowSec); }
+    void Advance(double nowSec) override
+    {
+        m_station.Advance(nowSec);
+    }
     void Receive(sim::Line& line, const uint8_t* bytes, size_t count, double nowSec) override;
 
-private:
+  private:
     void HandleFrame(sim::Line& line, const std::vector<uint8_t>& frame);
     bool Spoils(const sim::Request& r);
 

@@ -29,9 +29,9 @@ struct SECStatusPaneInfo
     CString text;
     COLORREF textColour;
     COLORREF backColour;
-    CBitmap* bitmap;   // not owned
-    HCURSOR cursor;    // not owned
-    UINT textAlign;    // TA_LEFT, TA_RIGHT or TA_CENTER
+    CBitmap* bitmap; // not owned
+    HCURSOR cursor;  // not owned
+    UINT textAlign;  // TA_LEFT, TA_RIGHT or TA_CENTER
     UINT mask;
 };
 
@@ -74,7 +74,8 @@ class SECCustomStatusBar : public SECStatusBar
     BOOL PreCreateWindow(CREATESTRUCT& cs) override;
     void DrawPane(LPDRAWITEMSTRUCT lpDIS) override;
     virtual BOOL ShowProgress(LPCTSTR lpszText, int nLower = 0, int nUpper = 100, BOOL bResetPos = TRUE,
-                              DWORD dwProgressStyle = tessaron::foundation::SEC_PROGRESS_DEFAULT, int nStep = 10);
+                              DWORD dwProgressStyle = tessaron::foundation::SEC_PROGRESS_DEFAULT,
+                              int nStep = 10);
     virtual void HideProgress();
     virtual void ShowPaneWindows(BOOL bShow);
     virtual void PositionPaneWindows();

@@ -34,8 +34,9 @@ SECMDIMenuBar::~SECMDIMenuBar()
 
 BOOL SECMDIMenuBar::TakeOwnButtonsOff()
 {
-    const auto end = std::remove_if(m_btns.begin(), m_btns.end(),
-                                    [this](SECStdBtn* p) { return p == &m_btnCaption || p == &m_btnSysMenu; });
+    const auto end = std::remove_if(m_btns.begin(), m_btns.end(), [this](SECStdBtn* p) {
+        return p == &m_btnCaption || p == &m_btnSysMenu;
+    });
     const BOOL bWereOn = end != m_btns.end();
     m_btns.erase(end, m_btns.end());
     return bWereOn;

@@ -474,7 +474,8 @@ BOOL SECMenuBarMessages::OnSysCommand(UINT nID, LPARAM)
 
 void SECMenuBarMessages::PostDefaultSysCommand(CFrameWnd* pFrame)
 {
-    const UINT nDefault = ::GetMenuDefaultItem(::GetSystemMenu(pFrame->m_hWnd, FALSE), FALSE, GMDI_GOINTOPOPUPS);
+    const UINT nDefault =
+        ::GetMenuDefaultItem(::GetSystemMenu(pFrame->m_hWnd, FALSE), FALSE, GMDI_GOINTOPOPUPS);
     if (nDefault != (UINT)-1)
         pFrame->PostMessage(WM_SYSCOMMAND, nDefault);
 }
@@ -520,7 +521,8 @@ BOOL SECMenuBarMessages::OnNotify(WPARAM, LPARAM lParam, LRESULT* pResult)
             else if (pNotify->nPopupIndex == -1)
             {
                 // The frame's own system menu, or the one a button brings (a maximised child's).
-                hMenu = pNotify->nMenuValue != 0 ? (HMENU)pNotify->nMenuValue : ::GetSystemMenu(pFrame->m_hWnd, FALSE);
+                hMenu = pNotify->nMenuValue != 0 ? (HMENU)pNotify->nMenuValue
+                                                 : ::GetSystemMenu(pFrame->m_hWnd, FALSE);
                 bSysMenu = TRUE;
             }
         }

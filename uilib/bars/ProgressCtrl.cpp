@@ -26,8 +26,7 @@ ON_WM_SHOWWINDOW()
 ON_WM_TIMER()
 END_MESSAGE_MAP()
 
-BOOL SECProgressCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID,
-                             DWORD dwProgressStyle)
+BOOL SECProgressCtrl::Create(DWORD dwStyle, const RECT& rect, CWnd* pParent, UINT nID, DWORD dwProgressStyle)
 {
     if (m_bCreated)
         return FALSE;
@@ -218,7 +217,8 @@ void SECProgressCtrl::DrawProgressText(CDC* pDC, float fPercent, RECT rcRest, RE
     AdjustText(strText);
 
     UINT nFormat = DT_VCENTER | DT_SINGLELINE; // DT_LEFT is 0
-    if ((m_dwProgressStyle & SEC_PROGRESS_TEXT_RIGHT) != 0 && (m_dwProgressStyle & SEC_PROGRESS_TEXT_LEFT) == 0)
+    if ((m_dwProgressStyle & SEC_PROGRESS_TEXT_RIGHT) != 0 &&
+        (m_dwProgressStyle & SEC_PROGRESS_TEXT_LEFT) == 0)
         nFormat |= DT_RIGHT;
     else if ((m_dwProgressStyle & (SEC_PROGRESS_TEXT_LEFT | SEC_PROGRESS_TEXT_RIGHT)) == 0)
         nFormat |= DT_CENTER;

@@ -79,8 +79,8 @@ BOOL SECStatusBar::CreateEx(CWnd* pParentWnd, DWORD dwCtrlStyle, DWORD dwStyle, 
         return FALSE;
     m_dwStyle = dwStyle & CBRS_ALL;
     // SECControlBar takes the bar style from the bits of dwStyle it is given.
-    return SECControlBar::CreateEx(STATUSCLASSNAME, NULL, 0, dwWndStyle | (dwStyle & CBRS_ALL), CRect(0, 0, 0, 0),
-                                   pParentWnd, nID);
+    return SECControlBar::CreateEx(STATUSCLASSNAME, NULL, 0, dwWndStyle | (dwStyle & CBRS_ALL),
+                                   CRect(0, 0, 0, 0), pParentWnd, nID);
 }
 
 BOOL SECStatusBar::PreCreateWindow(CREATESTRUCT& cs)
@@ -368,7 +368,8 @@ void SECStatusBar::OnBarStyleChange(DWORD dwOldStyle, DWORD dwNewStyle)
 {
     SECControlBar::OnBarStyleChange(dwOldStyle, dwNewStyle);
     if (m_hWnd != NULL && ((dwOldStyle ^ dwNewStyle) & CBRS_BORDER_ANY) != 0)
-        SetWindowPos(NULL, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_NOZORDER);
+        SetWindowPos(NULL, 0, 0, 0, 0,
+                     SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_NOZORDER);
 }
 
 void SECStatusBar::DrawPane(LPDRAWITEMSTRUCT)

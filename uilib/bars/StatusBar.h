@@ -9,10 +9,10 @@
 // One pane, in the control bar's element storage.
 struct SECStatusPane
 {
-    UINT nID;     // command id, 0 for the message pane
-    int cxText;   // width of the text area in pixels
-    UINT nStyle;  // SBPS_ bits in the high word, SBT_ bits for the control in the low word
-    UINT nFlags;  // kTextPending
+    UINT nID;    // command id, 0 for the message pane
+    int cxText;  // width of the text area in pixels
+    UINT nStyle; // SBPS_ bits in the high word, SBT_ bits for the control in the low word
+    UINT nFlags; // kTextPending
     CString strText;
     static const UINT kTextPending = 0x1;
 };

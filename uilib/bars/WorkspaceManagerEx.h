@@ -26,21 +26,22 @@ class SECPTNStrategy;
 // The message-map entries of a frame hosting the workspace plug-in: the plug-in sees these
 // commands first (through the frame's OnCmdMsg); the frame's own handlers do nothing. The frame
 // declares OnWorkspaceCommand, OnWorkspaceCommandRange and OnUpdateWorkspaceCommand.
-#define SEC_ON_WORKSPACE_COMMANDS()                                                                  \
-    ON_COMMAND(ID_SEC_WORKSPACE_FIRST, OnWorkspaceCommand)                                           \
-    ON_COMMAND(ID_SEC_WORKSPACE_OPEN, OnWorkspaceCommand)                                            \
-    ON_COMMAND(ID_SEC_WORKSPACE_SAVE, OnWorkspaceCommand)                                            \
-    ON_COMMAND(ID_SEC_WORKSPACE_CLOSE, OnWorkspaceCommand)                                           \
-    ON_COMMAND(ID_SEC_WORKSPACE_SAVEAS, OnWorkspaceCommand)                                          \
-    ON_COMMAND(ID_SEC_WORKSPACE_LAST, OnWorkspaceCommand)                                            \
-    ON_COMMAND_EX_RANGE(ID_SEC_WORKSPACE_MRU_FIRST, ID_SEC_WORKSPACE_MRU_LAST, OnWorkspaceCommandRange) \
-    ON_UPDATE_COMMAND_UI(ID_SEC_WORKSPACE_FIRST, OnUpdateWorkspaceCommand)                           \
-    ON_UPDATE_COMMAND_UI(ID_SEC_WORKSPACE_OPEN, OnUpdateWorkspaceCommand)                            \
-    ON_UPDATE_COMMAND_UI(ID_SEC_WORKSPACE_SAVE, OnUpdateWorkspaceCommand)                            \
-    ON_UPDATE_COMMAND_UI(ID_SEC_WORKSPACE_CLOSE, OnUpdateWorkspaceCommand)                           \
-    ON_UPDATE_COMMAND_UI(ID_SEC_WORKSPACE_SAVEAS, OnUpdateWorkspaceCommand)                          \
-    ON_UPDATE_COMMAND_UI(ID_SEC_WORKSPACE_LAST, OnUpdateWorkspaceCommand)                            \
-    ON_UPDATE_COMMAND_UI_RANGE(ID_SEC_WORKSPACE_MRU_FIRST, ID_SEC_WORKSPACE_MRU_LAST, OnUpdateWorkspaceCommand)
+#define SEC_ON_WORKSPACE_COMMANDS()                                                                          \
+    ON_COMMAND(ID_SEC_WORKSPACE_FIRST, OnWorkspaceCommand)                                                   \
+    ON_COMMAND(ID_SEC_WORKSPACE_OPEN, OnWorkspaceCommand)                                                    \
+    ON_COMMAND(ID_SEC_WORKSPACE_SAVE, OnWorkspaceCommand)                                                    \
+    ON_COMMAND(ID_SEC_WORKSPACE_CLOSE, OnWorkspaceCommand)                                                   \
+    ON_COMMAND(ID_SEC_WORKSPACE_SAVEAS, OnWorkspaceCommand)                                                  \
+    ON_COMMAND(ID_SEC_WORKSPACE_LAST, OnWorkspaceCommand)                                                    \
+    ON_COMMAND_EX_RANGE(ID_SEC_WORKSPACE_MRU_FIRST, ID_SEC_WORKSPACE_MRU_LAST, OnWorkspaceCommandRange)      \
+    ON_UPDATE_COMMAND_UI(ID_SEC_WORKSPACE_FIRST, OnUpdateWorkspaceCommand)                                   \
+    ON_UPDATE_COMMAND_UI(ID_SEC_WORKSPACE_OPEN, OnUpdateWorkspaceCommand)                                    \
+    ON_UPDATE_COMMAND_UI(ID_SEC_WORKSPACE_SAVE, OnUpdateWorkspaceCommand)                                    \
+    ON_UPDATE_COMMAND_UI(ID_SEC_WORKSPACE_CLOSE, OnUpdateWorkspaceCommand)                                   \
+    ON_UPDATE_COMMAND_UI(ID_SEC_WORKSPACE_SAVEAS, OnUpdateWorkspaceCommand)                                  \
+    ON_UPDATE_COMMAND_UI(ID_SEC_WORKSPACE_LAST, OnUpdateWorkspaceCommand)                                    \
+    ON_UPDATE_COMMAND_UI_RANGE(ID_SEC_WORKSPACE_MRU_FIRST, ID_SEC_WORKSPACE_MRU_LAST,                        \
+                               OnUpdateWorkspaceCommand)
 
 class SECWorkspaceManagerEx : public tessaron::foundation::SECWndPlugIn
 {

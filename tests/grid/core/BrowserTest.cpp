@@ -224,7 +224,8 @@ UINT MarkShown(CGXBrowserWnd* pGrid, ROWCOL nRow)
         CBitmap* pOld = dc.SelectObject(&bitmap);
         Pixels mark = CaptureDC(&dc, CRect(0, 0, bm.bmWidth, bm.bmHeight));
         dc.SelectObject(pOld);
-        int x0 = cell.left + (cell.Width() - bm.bmWidth) / 2, y0 = cell.top + (cell.Height() - bm.bmHeight) / 2;
+        int x0 = cell.left + (cell.Width() - bm.bmWidth) / 2,
+            y0 = cell.top + (cell.Height() - bm.bmHeight) / 2;
         bool bAll = true;
         for (int y = 0; y < bm.bmHeight && bAll; y++)
             for (int x = 0; x < bm.bmWidth && bAll; x++)

@@ -164,8 +164,8 @@ TEST(Collections, MapCountBeyondWordThrowsBeforeWriting)
         {"DWORD to LONG", [&](DWORD k) { longs[k] = 1; }, [&](CArchive& ar) { longs.Serialize(ar); },
          [&] { longs.RemoveKey(0); }, 8},
         // Null objects keep the entries small: each writes row, column and a null tag.
-        {"cell to object", [&](DWORD k) { cells.SetAt(k, 1, NULL); }, [&](CArchive& ar) { cells.Serialize(ar); },
-         [&] { cells.RemoveKey(0, 1); }, 10},
+        {"cell to object", [&](DWORD k) { cells.SetAt(k, 1, NULL); },
+         [&](CArchive& ar) { cells.Serialize(ar); }, [&] { cells.RemoveKey(0, 1); }, 10},
     };
     for (Case& c : cases)
     {
@@ -249,7 +249,8 @@ Bytes NestedCellMaps(int nDepth)
         PutDWord(bytes, (DWORD)nLevel);
         PutDWord(bytes, 2);
         if (nLevel == 0) // the class once, then references to it (class index 1)
-            bytes = testing_support::Cat({bytes, {0xFF, 0xFF, 1, 0, 14, 0}, testing_support::Text("CGXMapCellToOb")});
+            bytes = testing_support::Cat(
+                {bytes, {0xFF, 0xFF, 1, 0, 14, 0}, testing_support::Text("CGXMapCellToOb")});
         else
             PutWord(bytes, 0x8001);
     }
@@ -272,8 +273,8 @@ TEST(Collections, CellMapsNestedBeyondTheArchiveBoundFail)
     {
         SCOPED_TRACE(c.nDepth);
         CGXMapCellToOb outer;
-        EXPECT_EQ(c.cause,
-                  testing_support::LoadCause(NestedCellMaps(c.nDepth), [&](CArchive& ar) { outer.Serialize(ar); }));
+        EXPECT_EQ(c.cause, testing_support::LoadCause(NestedCellMaps(c.nDepth),
+                                                      [&](CArchive& ar) { outer.Serialize(ar); }));
         // A failed load leaves nothing in the outer map (the archive deleted what it made); a
         // loaded chain has every level at its key.
         if (c.cause != testing_support::kNoError)

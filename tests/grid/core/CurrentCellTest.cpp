@@ -53,11 +53,11 @@ struct FrozenCase
 {
     const char* name;
     BOOL bScrollBeforeMove;
-    ROWCOL top, left;           // scrolled to before the key
+    ROWCOL top, left; // scrolled to before the key
     ROWCOL startRow, startCol;
     WORD vk;
-    ROWCOL row, col;            // reached
-    ROWCOL newTop, newLeft;     // scrolled to afterwards
+    ROWCOL row, col;        // reached
+    ROWCOL newTop, newLeft; // scrolled to afterwards
 };
 
 const FrozenCase s_frozenCases[] = {
@@ -117,7 +117,8 @@ TEST(GridCurrentCell, MovingPastTheWindowEdgeScrollsTheCellIntoView)
         w.g.GetCurrentCell(nRow, nCol);
         EXPECT_EQ(nLast + 1, e.bRows ? nRow : nCol);
         BOOL bNowPartial = FALSE;
-        ROWCOL nNowLast = e.bRows ? w.g.GetBottomVisibleRow(&bNowPartial) : w.g.GetRightVisibleCol(&bNowPartial);
+        ROWCOL nNowLast =
+            e.bRows ? w.g.GetBottomVisibleRow(&bNowPartial) : w.g.GetRightVisibleCol(&bNowPartial);
         EXPECT_GT(e.bRows ? w.g.GetTopRow() : w.g.GetLeftCol(), 3u);
         EXPECT_TRUE(nNowLast > nLast + 1 || (nNowLast == nLast + 1 && !bNowPartial));
     }

@@ -209,7 +209,8 @@ TEST(Data, RowColumnAndCellStylesFollowStructureChanges)
          "2,5"},
         {"remove col 2", [](CGXData& d) { d.RemoveCols(2, 2); }, "r1 r2 r3 r4 r5 r6", "c1 c3 c4", "2,2"},
         {"remove cols 3..8", [](CGXData& d) { d.RemoveCols(3, 8); }, "r1 r2 r3 r4 r5 r6", "c1 c2", "-"},
-        {"move col 4 to 1", [](CGXData& d) { d.MoveCols(4, 4, 1); }, "r1 r2 r3 r4 r5 r6", "c4 c1 c2 c3", "2,4"},
+        {"move col 4 to 1", [](CGXData& d) { d.MoveCols(4, 4, 1); }, "r1 r2 r3 r4 r5 r6", "c4 c1 c2 c3",
+         "2,4"},
     };
     for (const Case& c : cases)
     {
@@ -251,7 +252,10 @@ TEST(Data, RowsBeyondTheArraysAreOutOfMemory)
         ROWCOL row, col;
         int nType;
     } cases[] = {
-        {0xFFFFFFFF, 1, 0}, {1, 0xFFFFFFFF, 0}, {0x80000000, 0, -1}, {0, 0x7FFFFFFF, -1},
+        {0xFFFFFFFF, 1, 0},
+        {1, 0xFFFFFFFF, 0},
+        {0x80000000, 0, -1},
+        {0, 0x7FFFFFFF, -1},
     };
     for (const Case& c : cases)
     {

@@ -269,8 +269,8 @@ class CountingAuxPlugin : public CGXPluginComponent
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(CountingAuxPlugin, CGXPluginComponent)
-    ON_WM_MOUSEMOVE()
-    ON_WM_SIZE()
+ON_WM_MOUSEMOVE()
+ON_WM_SIZE()
 END_MESSAGE_MAP()
 } // namespace
 

@@ -35,16 +35,16 @@ struct PaintedGrid : GridWindow
                 g.SetValueRange(CGXCellRange(r, c), s, gxOverride, 0, GX_NOREDRAW);
             }
         // A row style and a column style.
-        g.SetStyleRange(CGXCellRange().SetRows(9, 9), &CGXStyle().SetInterior(RGB(255, 255, 0)), gxOverride, 0,
+        g.SetStyleRange(CGXCellRange().SetRows(9, 9), &CGXStyle().SetInterior(RGB(255, 255, 0)), gxOverride,
+                        0, NULL, GX_NOREDRAW);
+        g.SetStyleRange(CGXCellRange().SetCols(4, 4), &CGXStyle().SetTextColor(RGB(0, 0, 255)), gxOverride, 0,
                         NULL, GX_NOREDRAW);
-        g.SetStyleRange(CGXCellRange().SetCols(4, 4), &CGXStyle().SetTextColor(RGB(0, 0, 255)), gxOverride, 0, NULL,
-                        GX_NOREDRAW);
         // A solid border of width 3 on the right of (7, 2), a PS_NULL border on the left of (8, 3).
         g.SetStyleRange(CGXCellRange(7, 2),
                         &CGXStyle().SetBorder(CGXStyle::sideRight, CGXCellPen(PS_SOLID, 3, RGB(255, 0, 0))),
                         gxOverride, 0, NULL, GX_NOREDRAW);
-        g.SetStyleRange(CGXCellRange(8, 3), &CGXStyle().SetBorder(CGXStyle::sideLeft, CGXCellPen(PS_NULL)), gxOverride,
-                        0, NULL, GX_NOREDRAW);
+        g.SetStyleRange(CGXCellRange(8, 3), &CGXStyle().SetBorder(CGXStyle::sideLeft, CGXCellPen(PS_NULL)),
+                        gxOverride, 0, NULL, GX_NOREDRAW);
         g.SetFrozenCols(1, 0, GX_NOREDRAW);
         g.GetParam()->m_SelectedRanges.AddTail(new CGXCellRange(2, 2, 3, 3));
         g.SetCurrentCell(5, 3, GX_NOREDRAW);
@@ -184,7 +184,8 @@ TEST(GridPaint, HeadersLinesBordersAndAreas)
         const CGXStyle& style = w.g.LookupStyleRowCol(0, c);
         LOGFONT lf;
         style.GetFontPtr()->GetZoomedLogFont(lf, 100);
-        EXPECT_TRUE(FindText(px, rect, letters[c - 1], lf, rgbFace, ToRGB(style.GetTextColor()))) << letters[c - 1];
+        EXPECT_TRUE(FindText(px, rect, letters[c - 1], lf, rgbFace, ToRGB(style.GetTextColor())))
+            << letters[c - 1];
     }
     for (ROWCOL r : {1u, 7u, 10u})
     {
@@ -193,7 +194,8 @@ TEST(GridPaint, HeadersLinesBordersAndAreas)
         s.Format("%lu", r);
         LOGFONT lf;
         w.g.LookupStyleRowCol(r, 0).GetFontPtr()->GetZoomedLogFont(lf, 100);
-        EXPECT_TRUE(FindText(px, rect, s, lf, rgbFace, ToRGB(w.g.LookupStyleRowCol(r, 0).GetTextColor()))) << r;
+        EXPECT_TRUE(FindText(px, rect, s, lf, rgbFace, ToRGB(w.g.LookupStyleRowCol(r, 0).GetTextColor())))
+            << r;
     }
 
     // Grid lines on the left and top edges in colour 0.
@@ -342,8 +344,8 @@ class FakeSpans : public CGXAbstractDrawSpannedCellsImp
         ctx.m_pDC->FillSolidRect(rect, RGB(0, 128, 0));
         return TRUE;
     }
-    BOOL PrepareSpans(CGXGridCore*, const CGXCellRange& range, ROWCOL, ROWCOL, ROWCOL, ROWCOL, ROWCOL nLastRow,
-                      ROWCOL nLastCol, BOOL, CGXCellRange*, BOOL) override
+    BOOL PrepareSpans(CGXGridCore*, const CGXCellRange& range, ROWCOL, ROWCOL, ROWCOL, ROWCOL,
+                      ROWCOL nLastRow, ROWCOL nLastCol, BOOL, CGXCellRange*, BOOL) override
     {
         m_nPrepared++;
         m_nMarkedWhenPrepared = m_nMarked;

@@ -194,7 +194,10 @@ TEST(Properties, Defaults)
 {
     CGXProperties prop;
     ASSERT_EQ(5, prop.GetColorCount());
-    const char* names[] = {"Trennlinien", "Fixierte Spalten", "Gr\xf6\xdf" "e \xe4ndern" /* ANSI code page */, "Verschieben", "Hintergrund"};
+    const char* names[] = {"Trennlinien", "Fixierte Spalten",
+                           "Gr\xf6\xdf"
+                           "e \xe4ndern" /* ANSI code page */,
+                           "Verschieben", "Hintergrund"};
     for (int i = 0; i < 5; i++)
         EXPECT_EQ(CString(names[i]), prop.GetColorName(i)) << i;
     EXPECT_EQ(GXSYSCOLOR(COLOR_GRAYTEXT), prop.GetColor(0));

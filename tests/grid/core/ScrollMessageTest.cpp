@@ -41,8 +41,8 @@ void Click(CPoint ptScreen)
         in[i].type = INPUT_MOUSE;
         in[i].mi.dx = ptScreen.x * 65535 / (::GetSystemMetrics(SM_CXSCREEN) - 1);
         in[i].mi.dy = ptScreen.y * 65535 / (::GetSystemMetrics(SM_CYSCREEN) - 1);
-        in[i].mi.dwFlags = (i == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP) | MOUSEEVENTF_MOVE |
-                           MOUSEEVENTF_ABSOLUTE;
+        in[i].mi.dwFlags =
+            (i == 0 ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP) | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
     }
     ::SendInput(2, in, sizeof(INPUT));
     PumpMessages(200);

@@ -56,14 +56,14 @@ TEST(GridSizes, HitCodesAtOffsets)
         int hit;
         ROWCOL row, col;
     } cases[] = {
-        {CPoint(c.right + 4, c.top + 5), GX_VERTLINE, 0, 3},   // 4 pixels right of the right edge
+        {CPoint(c.right + 4, c.top + 5), GX_VERTLINE, 0, 3}, // 4 pixels right of the right edge
         {CPoint(c.right - 4, c.top + 5), GX_VERTLINE, 0, 3},
-        {CPoint(c.right - 5, c.top + 5), GX_HEADERHIT, 0, 3},  // 5 pixels: not a boundary
-        {CPoint(c.left + 4, c.top + 5), GX_VERTLINE, 0, 2},    // the previous column's boundary
+        {CPoint(c.right - 5, c.top + 5), GX_HEADERHIT, 0, 3}, // 5 pixels: not a boundary
+        {CPoint(c.left + 4, c.top + 5), GX_VERTLINE, 0, 2},   // the previous column's boundary
         {CPoint(r.left + 5, r.bottom - 2), GX_HORZLINE, 5, 0},
         {CPoint(r.left + 5, r.bottom - 6), GX_HEADERHIT, 5, 0},
         {CPoint(d.left + 10, d.top + 5), GX_CELLHIT, 5, 3},
-        {CPoint(-5, -5), GX_HEADERHIT, 0, 0},                   // clamped to (0, 0)
+        {CPoint(-5, -5), GX_HEADERHIT, 0, 0}, // clamped to (0, 0)
         {CPoint(5000, 10), GX_NOHIT, 0, 0},
     };
     for (const Case& k : cases)

@@ -33,8 +33,8 @@ TEST(GridStartup, WindowClassesAndFormat)
         const char* name;
         UINT style;
     } cases[] = {
-        {"GXWND", 0x400B},      {"GXNDBLCLKSWND", 0x4003}, {"GxMdiFrame", 0x4008}, {"CGXGridWnd", 0x4008},
-        {"CGXTabWnd", 0x4008},  {"CGXTabBeam", 0x4008},
+        {"GXWND", 0x400B},      {"GXNDBLCLKSWND", 0x4003}, {"GxMdiFrame", 0x4008},
+        {"CGXGridWnd", 0x4008}, {"CGXTabWnd", 0x4008},     {"CGXTabBeam", 0x4008},
     };
     for (const Case& c : cases)
     {

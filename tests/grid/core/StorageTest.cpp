@@ -72,11 +72,13 @@ TEST(GridStorage, CompositionTable)
 {
     StoreGrid w;
     CGXGridCore& g = w.g;
-    g.SetStyleRange(CGXCellRange().SetRows(2, 2), &CGXStyle().SetTextColor(RGB(1, 1, 1)).SetValue("zeile"), gxOverride,
-                    0, NULL, GX_NOREDRAW);
-    g.SetStyleRange(CGXCellRange().SetRows(20, 20), &CGXStyle().SetValue("r20"), gxOverride, 0, NULL, GX_NOREDRAW);
-    g.SetStyleRange(CGXCellRange().SetCols(3, 3), &CGXStyle().SetTextColor(RGB(2, 2, 2)).SetHorizontalAlignment(DT_RIGHT),
+    g.SetStyleRange(CGXCellRange().SetRows(2, 2), &CGXStyle().SetTextColor(RGB(1, 1, 1)).SetValue("zeile"),
                     gxOverride, 0, NULL, GX_NOREDRAW);
+    g.SetStyleRange(CGXCellRange().SetRows(20, 20), &CGXStyle().SetValue("r20"), gxOverride, 0, NULL,
+                    GX_NOREDRAW);
+    g.SetStyleRange(CGXCellRange().SetCols(3, 3),
+                    &CGXStyle().SetTextColor(RGB(2, 2, 2)).SetHorizontalAlignment(DT_RIGHT), gxOverride, 0,
+                    NULL, GX_NOREDRAW);
     g.SetStyleRange(CGXCellRange().SetTable(), &CGXStyle().SetMaxLength(7), gxOverride, 0, NULL, GX_NOREDRAW);
     g.SetStyleRange(CGXCellRange(2, 3), &CGXStyle().SetValue("zelle"), gxOverride, 0, NULL, GX_NOREDRAW);
     struct Case
@@ -110,14 +112,16 @@ TEST(GridStorage, CompositionTable)
             EXPECT_EQ(c.text, s.GetTextColor()) << c.row << "," << c.col;
         }
         EXPECT_EQ(c.align, s.GetHorizontalAlignment()) << c.row << "," << c.col;
-        EXPECT_EQ(c.maxLength, s.GetInclude(CGXStyle::ibMaxLength) ? s.GetMaxLength() : 0) << c.row << "," << c.col;
+        EXPECT_EQ(c.maxLength, s.GetInclude(CGXStyle::ibMaxLength) ? s.GetMaxLength() : 0)
+            << c.row << "," << c.col;
         EXPECT_EQ(c.control ? c.control : g.GetDefaultBaseStyle().GetControl(), s.GetControl());
     }
     struct Letters
     {
         ROWCOL col;
         const char* text;
-    } letters[] = {{1, "A"}, {26, "Z"}, {27, "AA"}, {28, "AB"}, {52, "AZ"}, {53, "BA"}, {702, "ZZ"}, {703, "AAA"}};
+    } letters[] = {{1, "A"},   {26, "Z"},  {27, "AA"},  {28, "AB"},
+                   {52, "AZ"}, {53, "BA"}, {702, "ZZ"}, {703, "AAA"}};
     for (const Letters& l : letters)
         EXPECT_EQ(CString(l.text), CGXGridCore::GetColumnLetters(l.col)) << l.col;
 
@@ -229,7 +233,7 @@ class TimerPlugin : public CGXPluginComponent
     DECLARE_MESSAGE_MAP()
 };
 BEGIN_MESSAGE_MAP(TimerPlugin, CGXPluginComponent)
-    ON_WM_TIMER()
+ON_WM_TIMER()
 END_MESSAGE_MAP()
 
 // A grid window that counts the timer messages reaching its own handling.
@@ -294,7 +298,8 @@ TEST(GridWindow, UninitialisedPaintValidatesTheWindow)
 {
     EnsureGridLibrary();
     CWnd parent;
-    parent.CreateEx(0, AfxRegisterWndClass(0), _T("Leer"), WS_POPUP | WS_VISIBLE, CRect(0, 0, 100, 100), NULL, 0);
+    parent.CreateEx(0, AfxRegisterWndClass(0), _T("Leer"), WS_POPUP | WS_VISIBLE, CRect(0, 0, 100, 100), NULL,
+                    0);
     CGXGridWnd grid;
     grid.Create(WS_VISIBLE, CRect(0, 0, 100, 100), &parent, 1);
     testing_support::MessageBoxes boxes;

@@ -114,8 +114,8 @@ TEST(GridText, Ellipses)
     const char* text = "Ein langer Text, der nicht passt";
     int cx = t.Width("Ein langer");
     CRect rect(10, 10, 10 + cx, 30);
-    p->DrawTextWithEllipsis(&t.dc, text, -1, rect.left, rect.top, rect.right, rect.bottom, DT_SINGLELINE, NULL,
-                            gxDotEllipse);
+    p->DrawTextWithEllipsis(&t.dc, text, -1, rect.left, rect.top, rect.right, rect.bottom, DT_SINGLELINE,
+                            NULL, gxDotEllipse);
     int nRight = t.InkRight(CRect(0, 0, 300, 40));
     EXPECT_LE(nRight, rect.right - 1); // fits the cell
     EXPECT_GT(nRight, rect.left + cx / 2);
@@ -139,7 +139,8 @@ TEST(GridText, Ellipses)
     // Pound signs fill the width of a cell too narrow for the number.
     TextDC q;
     int nPound = q.Width("#");
-    p->DrawTextWithEllipsis(&q.dc, "1234567890", -1, 0, 0, nPound * 3 + 1, 20, DT_SINGLELINE, NULL, gxPoundEllipse);
+    p->DrawTextWithEllipsis(&q.dc, "1234567890", -1, 0, 0, nPound * 3 + 1, 20, DT_SINGLELINE, NULL,
+                            gxPoundEllipse);
     TextDC r;
     r.dc.TextOut(0, 0, "###", 3);
     Pixels pr = CaptureDC(&r.dc, CRect(0, 0, 60, 20)), pq = CaptureDC(&q.dc, CRect(0, 0, 60, 20));
@@ -167,7 +168,8 @@ TEST(GridText, ChoiceLists)
     EXPECT_STREQ("bcdefgh", sz);
     GXGetTabbedField("a\tb", 5, sz, sizeof(sz));
     EXPECT_STREQ("", sz);
-    EXPECT_EQ(CString("Kopf\r\nbanane\tB\r\nKirsche\tA\r\n"), GXSortChoiceList("Kopf\nKirsche\tA\nbanane\tB", 0, TRUE));
+    EXPECT_EQ(CString("Kopf\r\nbanane\tB\r\nKirsche\tA\r\n"),
+              GXSortChoiceList("Kopf\nKirsche\tA\nbanane\tB", 0, TRUE));
     EXPECT_EQ(CString("Kirsche\tA\r\nbanane\tB\r\n"), GXSortChoiceList("banane\tB\nKirsche\tA", 1, FALSE));
     CString text = "eins\r\nzwei", first;
     EXPECT_EQ(4, GXTakeFirstLine(text, first));
@@ -185,8 +187,12 @@ TEST(GridBitmaps, PoolKeys)
         UINT id;
         const char* key;
     } cases[] = {
-        {"#BMP(30001)", 30001, "#30001"},   {"#bmp(30001)", 30001, "#30001"}, {"#BMP(0)", 0, ""},
-        {"#BMP(LOGO)", 0, ""},              {"#BMP(\"LOGO\")", 0, "LOGO"},    {"BMP(30001)", 0, ""},
+        {"#BMP(30001)", 30001, "#30001"},
+        {"#bmp(30001)", 30001, "#30001"},
+        {"#BMP(0)", 0, ""},
+        {"#BMP(LOGO)", 0, ""},
+        {"#BMP(\"LOGO\")", 0, "LOGO"},
+        {"BMP(30001)", 0, ""},
     };
     for (const Case& c : cases)
     {

@@ -173,8 +173,9 @@ TEST(UserAttribute, MapArchiveReplacesContents)
 
     // A null object where an attribute belongs is a damaged archive, not a crash.
     CGXUserAttributeMap damaged;
-    EXPECT_EQ(CArchiveException::generic,
-              testing_support::LoadCause(Bytes{1, 0, 0, 0, 7, 0}, [&](CArchive& ar) { damaged.Serialize(ar); }));
+    EXPECT_EQ(
+        CArchiveException::generic,
+        testing_support::LoadCause(Bytes{1, 0, 0, 0, 7, 0}, [&](CArchive& ar) { damaged.Serialize(ar); }));
     EXPECT_TRUE(damaged.IsEmpty());
 }
 
@@ -239,8 +240,8 @@ TEST(UserAttribute, MapArchiveBytesAndStoredOrder)
     using testing_support::Cat;
     using testing_support::Str;
     CGXUserAttributeMap map;
-    map.SetAttribute(9, new CGXUserAttribute((LONG)-2));         // kind 2
-    map.SetAttribute(3, new CGXUserAttribute(1.5));              // kind 5
+    map.SetAttribute(9, new CGXUserAttribute((LONG)-2));           // kind 2
+    map.SetAttribute(3, new CGXUserAttribute(1.5));                // kind 5
     map.SetAttribute(5, new CGXUserAttribute((DWORD)1, (DWORD)2)); // kind 6
     Bytes bytes = StoreBytes([&](CArchive& ar) { map.Serialize(ar); });
     // Count, then each object (new class, schema, name, body) followed by its id; the map's order.
@@ -289,9 +290,11 @@ TEST(UserAttribute, MapRefusesSharedAttributes)
                        {0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, 2, 0, 2, 0}});
     ASSERT_EQ(39u, bytes.size());
     CGXUserAttributeMap map;
-    EXPECT_EQ(CArchiveException::generic, testing_support::LoadCause(bytes, [&](CArchive& ar) { map.Serialize(ar); }));
+    EXPECT_EQ(CArchiveException::generic,
+              testing_support::LoadCause(bytes, [&](CArchive& ar) { map.Serialize(ar); }));
     EXPECT_TRUE(map.IsEmpty());
     // Loaded again into the same map and destroyed: nothing freed twice.
-    EXPECT_EQ(CArchiveException::generic, testing_support::LoadCause(bytes, [&](CArchive& ar) { map.Serialize(ar); }));
+    EXPECT_EQ(CArchiveException::generic,
+              testing_support::LoadCause(bytes, [&](CArchive& ar) { map.Serialize(ar); }));
     EXPECT_TRUE(map.IsEmpty());
 }

@@ -137,16 +137,24 @@ TEST_F(FunctionSheetTest, OddFirstPeriod)
     // Short: issue 1 Jan 2004, first coupon 1 Jan 2005, settlement 1 Mar 2004 (d = 300/360);
     // the first coupon is a whole 10, accrued 60/360 of it.
     double d = 300 / 360.0;
-    const std::string sShort = Number(10 * Discount(d) + 10 * Discount(1 + d) + 110 * Discount(2 + d) - 10 / 6.0);
+    const std::string sShort =
+        Number(10 * Discount(d) + 10 * Discount(1 + d) + 110 * Discount(2 + d) - 10 / 6.0);
     // Long: issue 1 Jul 2003, first coupon 1 Jan 2005 (15: one period and a half), settlement
     // 1 Sep 2003, 16 months before the first coupon.
     d = 4 / 3.0;
-    const std::string sLong = Number(15 * Discount(d) + 10 * Discount(1 + d) + 110 * Discount(2 + d) - 10 / 6.0);
-    const std::string sLongYield = "=ROUND(ODDFYIELD(DATE(2003,9,1),DATE(2007,1,1),DATE(2003,7,1),DATE(2005,1,1),0.1," + sLong + ",100,1,0),6)";
-    const std::string sShortYield = "=ROUND(ODDFYIELD(DATE(2004,3,1),DATE(2007,1,1),DATE(2004,1,1),DATE(2005,1,1),0.1," + sShort + ",100,1,0),6)";
+    const std::string sLong =
+        Number(15 * Discount(d) + 10 * Discount(1 + d) + 110 * Discount(2 + d) - 10 / 6.0);
+    const std::string sLongYield =
+        "=ROUND(ODDFYIELD(DATE(2003,9,1),DATE(2007,1,1),DATE(2003,7,1),DATE(2005,1,1),0.1," + sLong +
+        ",100,1,0),6)";
+    const std::string sShortYield =
+        "=ROUND(ODDFYIELD(DATE(2004,3,1),DATE(2007,1,1),DATE(2004,1,1),DATE(2005,1,1),0.1," + sShort +
+        ",100,1,0),6)";
     const EdgeCase aCases[] = {
-        {"=ODDFPRICE(DATE(2004,3,1),DATE(2007,1,1),DATE(2004,1,1),DATE(2005,1,1),0.1,0.1,100,1,0)", sShort.c_str()},
-        {"=ODDFPRICE(DATE(2003,9,1),DATE(2007,1,1),DATE(2003,7,1),DATE(2005,1,1),0.1,0.1,100,1,0)", sLong.c_str()},
+        {"=ODDFPRICE(DATE(2004,3,1),DATE(2007,1,1),DATE(2004,1,1),DATE(2005,1,1),0.1,0.1,100,1,0)",
+         sShort.c_str()},
+        {"=ODDFPRICE(DATE(2003,9,1),DATE(2007,1,1),DATE(2003,7,1),DATE(2005,1,1),0.1,0.1,100,1,0)",
+         sLong.c_str()},
         {sLongYield.c_str(), "0.1"},
         {sShortYield.c_str(), "0.1"},
         // Nothing accrued at settlement on the issue date: no yield brings the price to 0.

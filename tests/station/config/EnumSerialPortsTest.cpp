@@ -22,9 +22,15 @@ struct FakeDevice
 // A system with a Windows version, a setup library and a DOS device list chosen by the test.
 class FakeSystem : public CSerialEnumSystem
 {
-public:
-    FakeSystem() { s_pCurrent = this; }
-    ~FakeSystem() override { s_pCurrent = NULL; }
+  public:
+    FakeSystem()
+    {
+        s_pCurrent = this;
+    }
+    ~FakeSystem() override
+    {
+        s_pCurrent = NULL;
+    }
 
     DWORD majorVersion = 10;
     DWORD platform = VER_PLATFORM_WIN32_NT;
@@ -113,7 +119,7 @@ public:
         return ::RegOpenKeyExA(hardwareTree, NULL, 0, KEY_READ, phKey);
     }
 
-private:
+  private:
     static inline FakeSystem* s_pCurrent = NULL;
     static inline const HMODULE kModule = reinterpret_cast<HMODULE>(0x5E7A0000);
     static inline const HDEVINFO kDevInfo = reinterpret_cast<HDEVINFO>(0x5EED);
@@ -146,8 +152,9 @@ private:
         data->Reserved = index;
         return TRUE;
     }
-    static BOOL WINAPI GetDetail(HDEVINFO, PSP_DEVICE_INTERFACE_DATA data, PSP_DEVICE_INTERFACE_DETAIL_DATA_A detail,
-                                 DWORD size, PDWORD, PSP_DEVINFO_DATA devInfo)
+    static BOOL WINAPI GetDetail(HDEVINFO, PSP_DEVICE_INTERFACE_DATA data,
+                                 PSP_DEVICE_INTERFACE_DETAIL_DATA_A detail, DWORD size, PDWORD,
+                                 PSP_DEVINFO_DATA devInfo)
     {
         s_pCurrent->detailCbSize = detail->cbSize;
         if (int(data->Reserved) == s_pCurrent->detailFailsAt)
@@ -161,14 +168,14 @@ private:
         devInfo->DevInst = DWORD(data->Reserved);
         return TRUE;
     }
-    static BOOL WINAPI GetProperty(HDEVINFO, PSP_DEVINFO_DATA devInfo, DWORD property, PDWORD type, PBYTE buffer,
-                                   DWORD size, PDWORD)
+    static BOOL WINAPI GetProperty(HDEVINFO, PSP_DEVINFO_DATA devInfo, DWORD property, PDWORD type,
+                                   PBYTE buffer, DWORD size, PDWORD)
     {
         const FakeDevice& device = s_pCurrent->devices[devInfo->DevInst];
-        const char* text = property == SPDRP_FRIENDLYNAME         ? device.friendlyName
-                           : property == SPDRP_DEVICEDESC         ? device.description
+        const char* text = property == SPDRP_FRIENDLYNAME           ? device.friendlyName
+                           : property == SPDRP_DEVICEDESC           ? device.description
                            : property == SPDRP_LOCATION_INFORMATION ? device.location
-                                                                  : NULL;
+                                                                    : NULL;
         if (text == NULL)
         {
             ::SetLastError(ERROR_INVALID_DATA);
@@ -187,8 +194,8 @@ std::string Describe(const CSerInfoArray& ports)
     {
         const SSerInfo& p = ports[i];
         text += std::string(p.strPortName) + "|" + std::string(p.strFriendlyName) + "|" +
-                std::string(p.strPortDesc) + "|" + (p.bUsbDevice ? "USB" : "-") + "|" + std::string(p.strDevPath) +
-                "\n";
+                std::string(p.strPortDesc) + "|" + (p.bUsbDevice ? "USB" : "-") + "|" +
+                std::string(p.strDevPath) + "\n";
     }
     return text;
 }
@@ -228,8 +235,9 @@ TEST(EnumSerialPorts, SetupApiNamesDescriptionsAndUsbLocations)
 
 TEST(EnumSerialPorts, AMissingLibraryOrEntryPointIsShownAndGivesAnEmptyList)
 {
-    const char* entries[] = {"SetupDiDestroyDeviceInfoList", "SetupDiGetClassDevsA", "SetupDiEnumDeviceInterfaces",
-                             "SetupDiGetDeviceInterfaceDetailA", "SetupDiGetDeviceRegistryPropertyA"};
+    const char* entries[] = {"SetupDiDestroyDeviceInfoList", "SetupDiGetClassDevsA",
+                             "SetupDiEnumDeviceInterfaces", "SetupDiGetDeviceInterfaceDetailA",
+                             "SetupDiGetDeviceRegistryPropertyA"};
     for (const char* entry : entries)
     {
         FakeSystem system;
@@ -249,7 +257,8 @@ TEST(EnumSerialPorts, AMissingLibraryOrEntryPointIsShownAndGivesAnEmptyList)
     FakeSystem system;
     system.loadFails = true;
     MessageBoxes boxes;
-    boxes.Expect(IDOK, "Die SetupApi.dll konnte nicht geladen werden.\nWenden Sie sich an den Systemadministrator.");
+    boxes.Expect(
+        IDOK, "Die SetupApi.dll konnte nicht geladen werden.\nWenden Sie sich an den Systemadministrator.");
     CSerInfoArray ports;
     CString error;
     EXPECT_FALSE(EnumSerialPorts(ports, FALSE, error, system));

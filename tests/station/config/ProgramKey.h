@@ -6,9 +6,15 @@
 
 class ProgramKeyTest : public ::testing::Test
 {
-protected:
-    void SetUp() override { RemoveProgramKeys(); }
-    void TearDown() override { RemoveProgramKeys(); }
+  protected:
+    void SetUp() override
+    {
+        RemoveProgramKeys();
+    }
+    void TearDown() override
+    {
+        RemoveProgramKeys();
+    }
 
     static void RemoveProgramKeys()
     {
@@ -37,11 +43,12 @@ protected:
     }
 
     // Raw access, independent of the classes under test.
-    static void WriteRaw(HKEY root, const char* section, const char* name, DWORD type, const void* data, DWORD size)
+    static void WriteRaw(HKEY root, const char* section, const char* name, DWORD type, const void* data,
+                         DWORD size)
     {
         HKEY hKey = NULL;
-        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(root, Path(section).c_str(), 0, NULL, 0, KEY_ALL_ACCESS, NULL,
-                                                   &hKey, NULL));
+        ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExA(root, Path(section).c_str(), 0, NULL, 0, KEY_ALL_ACCESS,
+                                                   NULL, &hKey, NULL));
         ASSERT_EQ(ERROR_SUCCESS, ::RegSetValueExA(hKey, name, 0, type, static_cast<const BYTE*>(data), size));
         ::RegCloseKey(hKey);
     }
@@ -58,7 +65,8 @@ protected:
     {
         char data[512] = {};
         DWORD type = 0, size = sizeof data - 1;
-        if (::RegGetValueA(root, Path(section).c_str(), name, RRF_RT_ANY, &type, data, &size) != ERROR_SUCCESS)
+        if (::RegGetValueA(root, Path(section).c_str(), name, RRF_RT_ANY, &type, data, &size) !=
+            ERROR_SUCCESS)
             return "<missing>";
         if (type == REG_DWORD)
             return std::to_string(*reinterpret_cast<DWORD*>(data));

@@ -19,7 +19,8 @@ TEST_F(ProgramKeyTest, GetIntReadsOnlyFourByteNumbersElseTheDefault)
     {
         const char* name;
         DWORD expected;
-    } cases[] = {{"Dword", 42}, {"Binary4", 42}, {"Binary8", 99}, {"Short", 99}, {"Text", 99}, {"Missing", 99}};
+    } cases[] = {{"Dword", 42}, {"Binary4", 42}, {"Binary8", 99},
+                 {"Short", 99}, {"Text", 99},    {"Missing", 99}};
     for (const auto& c : cases)
         EXPECT_EQ(c.expected, config.GetInt("S", c.name, 99)) << c.name;
 }
@@ -37,8 +38,9 @@ TEST_F(ProgramKeyTest, GetStringReadsTextsWithOrWithoutTerminatorElseTheDefault)
         const char* section;
         const char* name;
         const char* expected;
-    } cases[] = {{"", "Top", "on the key itself"}, {"S", "Unterminated", "abc"}, {"S", "Expand", "%TEMP%\\x"},
-                 {"S", "Empty", ""},                {"S", "Number", "dflt"},      {"S", "Missing", "dflt"},
+    } cases[] = {{"", "Top", "on the key itself"}, {"S", "Unterminated", "abc"},
+                 {"S", "Expand", "%TEMP%\\x"},     {"S", "Empty", ""},
+                 {"S", "Number", "dflt"},          {"S", "Missing", "dflt"},
                  {"Nowhere", "Top", "dflt"}};
     for (const auto& c : cases)
         EXPECT_STREQ(c.expected, config.GetString(c.section, c.name, "dflt")) << c.section << "\\" << c.name;

@@ -37,7 +37,10 @@ struct Write
 {
     int reg;
     std::vector<float> values;
-    bool operator==(const Write& other) const { return reg == other.reg && values == other.values; }
+    bool operator==(const Write& other) const
+    {
+        return reg == other.reg && values == other.values;
+    }
 };
 std::ostream& operator<<(std::ostream& out, const Write& w)
 {
@@ -55,7 +58,8 @@ std::vector<Write> WritesFrom(const StationSimulator& sim, size_t nFrom)
     {
         const std::string& line = log[i];
         size_t open = line.find('[');
-        if (line.compare(0, 3, "rx ") != 0 || open == std::string::npos || line.find(" drop ") != std::string::npos)
+        if (line.compare(0, 3, "rx ") != 0 || open == std::string::npos ||
+            line.find(" drop ") != std::string::npos)
             continue;
         std::vector<unsigned> bytes;
         std::istringstream in(line.substr(open + 1, line.find(']') - open - 1));
@@ -95,7 +99,7 @@ int Count(HWND hWnd, UINT message)
 
 class Jobs : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         g_received.clear();
@@ -159,7 +163,7 @@ TEST_F(Jobs, EveryJobCodeGivesItsMessage)
         DWORD code;
         DWORD argument;
         std::vector<float> params;
-        UINT message; // 0: none
+        UINT message;              // 0: none
         std::vector<Write> writes; // what reaches the station, store commands included
         // clang-format off
     } jobs[] = {
@@ -200,8 +204,8 @@ TEST_F(Jobs, EveryJobCodeGivesItsMessage)
         size_t nLogFrom = m_sim.Log().size();
         Queue(j.code, j.argument, j.params);
         Queue(0); // a marker: the clock read ends each step
-        ASSERT_TRUE(testing_support::PumpUntil([&] { return Count(m_hWnd, WM_COMM_CLOCK) >= (j.code == 0 ? 2 : 1); },
-                                               5000))
+        ASSERT_TRUE(testing_support::PumpUntil(
+            [&] { return Count(m_hWnd, WM_COMM_CLOCK) >= (j.code == 0 ? 2 : 1); }, 5000))
             << "job " << j.code;
         if (j.message && j.message != WM_COMM_CLOCK)
         {

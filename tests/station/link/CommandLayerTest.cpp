@@ -11,7 +11,7 @@ const int kPort = StationSimulator::kPort;
 
 class CommandLayer : public ::testing::Test
 {
-protected:
+  protected:
     // A command layer as the view makes it before connecting: port closed, close-after set.
     void Make(DWORD dwBaud = 9600, BOOL bFixed = FALSE)
     {
@@ -125,10 +125,14 @@ TEST_F(CommandLayer, FaultsOfTheSimulatorAreRejected)
         CMotBusProtocoll::ReplyCheck result;
     } cases[] = {
         // a late reply comes well after the read time-out (about half a second), even under load
-        {"silence", CMotBusProtocoll::replyWrongLength},   {"short", CMotBusProtocoll::replyWrongLength},
-        {"error", CMotBusProtocoll::replyErrorBit},        {"crc", CMotBusProtocoll::replyBadCrc},
-        {"address", CMotBusProtocoll::replyWrongAddress},  {"function", CMotBusProtocoll::replyWrongFunction},
-        {"register", CMotBusProtocoll::replyWrongRegister}, {"late --late-ms 1200", CMotBusProtocoll::replyWrongLength},
+        {"silence", CMotBusProtocoll::replyWrongLength},
+        {"short", CMotBusProtocoll::replyWrongLength},
+        {"error", CMotBusProtocoll::replyErrorBit},
+        {"crc", CMotBusProtocoll::replyBadCrc},
+        {"address", CMotBusProtocoll::replyWrongAddress},
+        {"function", CMotBusProtocoll::replyWrongFunction},
+        {"register", CMotBusProtocoll::replyWrongRegister},
+        {"late --late-ms 1200", CMotBusProtocoll::replyWrongLength},
     };
     for (const auto& c : cases)
     {
@@ -145,9 +149,13 @@ TEST_F(CommandLayer, DisplayTexts)
     Make();
     m_com->m_fVars0To5[3] = 230.0f;
     EXPECT_EQ("230.0C", std::string(m_com->GetTemperatureText(TRUE)));
-    EXPECT_EQ("230.0 \xB0" "C", std::string(m_com->GetTemperatureText(FALSE)));
+    EXPECT_EQ("230.0 \xB0"
+              "C",
+              std::string(m_com->GetTemperatureText(FALSE)));
     m_com->m_fSetup[14 - 6] = 1.0f;
-    EXPECT_EQ("446.0 \xB0" "F", std::string(m_com->GetTemperatureText(FALSE)));
+    EXPECT_EQ("446.0 \xB0"
+              "F",
+              std::string(m_com->GetTemperatureText(FALSE)));
     EXPECT_EQ("IR-Sensor", std::string(CIRComBase::FormatSensorType(1.0f)));
     EXPECT_EQ("TE-Sensor", std::string(m_com->GetSensorText()));
     m_com->m_fOperatingTimes[0] = 125.0f;
@@ -163,10 +171,11 @@ TEST_F(CommandLayer, DisplayTexts)
         float code;
         const char* message;
         const char* program;
-    } texts[] = {{0, "InnenTemp", "Unbekannt"},   {1, "-----", "Aufwaermen"},   {2, "-----", "Bereit"},
-                 {3, "OSTR TE-Bruch", "Einloeten"}, {4, "OSTR Heizen", "Ausloeten"}, {5, "-----", "Prozessende"},
-                 {6, "Heizen", "Kal-Modus"},      {7, "Sensorbruch", "Dauertest"}, {9, "EEPROM", "Unbekannt"},
-                 {42, "-----", "Unbekannt"}};
+    } texts[] = {{0, "InnenTemp", "Unbekannt"},   {1, "-----", "Aufwaermen"},
+                 {2, "-----", "Bereit"},          {3, "OSTR TE-Bruch", "Einloeten"},
+                 {4, "OSTR Heizen", "Ausloeten"}, {5, "-----", "Prozessende"},
+                 {6, "Heizen", "Kal-Modus"},      {7, "Sensorbruch", "Dauertest"},
+                 {9, "EEPROM", "Unbekannt"},      {42, "-----", "Unbekannt"}};
     for (const auto& t : texts)
     {
         m_com->m_fStatus[39 - 35] = t.code;
@@ -238,7 +247,8 @@ TEST_F(CommandLayer, SimulatorKeepsToTheStationsVariableMap)
         // the reply's function byte carries the error bit when refused
         const std::string& reply = log.back();
         ASSERT_EQ(0u, reply.find("tx [01 ")) << c.what;
-        EXPECT_EQ(c.answered, reply.compare(7, 1, "A") != 0 && reply.compare(7, 1, "C") != 0) << c.what << ": " << reply;
+        EXPECT_EQ(c.answered, reply.compare(7, 1, "A") != 0 && reply.compare(7, 1, "C") != 0)
+            << c.what << ": " << reply;
     }
     m_com->ClosePort();
 }

@@ -66,8 +66,8 @@ TEST(Framing, ReplyChecksRunInOrder)
     for (const ReplyCase& c : cases)
     {
         WORD reg = (WORD)c.reg;
-        EXPECT_EQ(c.result, CMotBusProtocoll::CheckReply(c.reply.data(), (DWORD)c.reply.size(), c.expected, 0x01,
-                                                         c.function, c.reg < 0 ? NULL : &reg))
+        EXPECT_EQ(c.result, CMotBusProtocoll::CheckReply(c.reply.data(), (DWORD)c.reply.size(), c.expected,
+                                                         0x01, c.function, c.reg < 0 ? NULL : &reg))
             << c.name;
     }
 }
@@ -76,17 +76,18 @@ TEST(Framing, HighAddressIsAccepted)
 {
     const Bytes reply = {0x85, 0x2F, 0x0C, 0x14, 0x00, 0x01, 0x48, 0xE1, 0xDA, 0x3F, 0xB9, 0x15};
     WORD reg = 20;
-    EXPECT_EQ(CMotBusProtocoll::replyOk, CMotBusProtocoll::CheckReply(reply.data(), 12, 12, 0x85, 0x2F, &reg));
+    EXPECT_EQ(CMotBusProtocoll::replyOk,
+              CMotBusProtocoll::CheckReply(reply.data(), 12, 12, 0x85, 0x2F, &reg));
 }
 
 // The far end of a serial pair: reads one request and answers with a canned reply.
 class FarEnd
 {
-public:
+  public:
     explicit FarEnd(int nPort)
     {
-        m_hPort = ::CreateFileA(testing_support::ComPortPath(nPort).c_str(), GENERIC_READ | GENERIC_WRITE, 0, NULL,
-                                OPEN_EXISTING, 0, NULL);
+        m_hPort = ::CreateFileA(testing_support::ComPortPath(nPort).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                NULL, OPEN_EXISTING, 0, NULL);
         DCB dcb = {};
         dcb.DCBlength = sizeof dcb;
         ::GetCommState(m_hPort, &dcb);
@@ -119,7 +120,7 @@ public:
         return m_request;
     }
 
-private:
+  private:
     static unsigned __stdcall Run(void* p)
     {
         FarEnd* self = (FarEnd*)p;
@@ -159,7 +160,7 @@ private:
 
 class BusOverPair : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         auto pairs = testing_support::ComPairs();
@@ -183,13 +184,15 @@ TEST_F(BusOverPair, RequestsEqualGoldenFrames)
 
     station.Answer(12, {0x01, 0x40, 0x07, 0x00, 0x00, 0x00, 0x00});
     com.SetStationBaud(CommJobWord(19200.0f), 9600); // reply CRC not checked here
-    EXPECT_EQ(Bytes({0x01, 0x40, 0x0C, 0x00, 0x00, 0x01, 0x00, 0x00, 0x96, 0x46, 0x35, 0x11}), station.Request());
+    EXPECT_EQ(Bytes({0x01, 0x40, 0x0C, 0x00, 0x00, 0x01, 0x00, 0x00, 0x96, 0x46, 0x35, 0x11}),
+              station.Request());
     EXPECT_EQ(19200u, com.GetBaud());
     com.SetBaud(9600);
 
     station.Answer(12, {0x01, 0x4F, 0x07, 0x25, 0x00, 0xA0, 0x6C});
     EXPECT_TRUE(com.FanOn());
-    EXPECT_EQ(Bytes({0x01, 0x4F, 0x0C, 0x25, 0x00, 0x01, 0x00, 0x00, 0x80, 0x3F, 0x5B, 0xD8}), station.Request());
+    EXPECT_EQ(Bytes({0x01, 0x4F, 0x0C, 0x25, 0x00, 0x01, 0x00, 0x00, 0x80, 0x3F, 0x5B, 0xD8}),
+              station.Request());
 
     station.Answer(8, {0x01, 0x2F, 0x0C, 0x14, 0x00, 0x01, 0x48, 0xE1, 0xDA, 0x3F, 0xB8, 0x5C});
     float fVersion = 0;

@@ -20,7 +20,8 @@ bool PtyFlushShimLoaded()
 
 TEST(Line, NoRequestIsLostOverManyStatusReads)
 {
-    ASSERT_TRUE(PtyFlushShimLoaded()) << "tests run through tools/wine-run.sh, which preloads the pty flush shim";
+    ASSERT_TRUE(PtyFlushShimLoaded())
+        << "tests run through tools/wine-run.sh, which preloads the pty flush shim";
     const struct
     {
         BOOL bCloseAfter;
@@ -59,7 +60,8 @@ TEST(Line, StationSeesTheStopBitsSet)
         DWORD dwStopBits;
         int nOnLine;
         BYTE byReadBack;
-    } cases[] = {{stopBitsOne, 1, ONESTOPBIT}, {stopBitsTwo, 2, TWOSTOPBITS}, {stopBitsOneHalf, 2, TWOSTOPBITS}};
+    } cases[] = {
+        {stopBitsOne, 1, ONESTOPBIT}, {stopBitsTwo, 2, TWOSTOPBITS}, {stopBitsOneHalf, 2, TWOSTOPBITS}};
     StationSimulator sim;
     ASSERT_TRUE(sim.Start(kPort));
     for (const auto& c : cases)
@@ -105,7 +107,8 @@ TEST(Line, DemoReadsTheSimulatedStation)
     std::string demo(path);
     demo = demo.substr(0, demo.find_last_of('\\') + 1) + "station_link_demo.exe";
     testing_support::ChildProcess process;
-    ASSERT_TRUE(process.Start("\"" + demo + "\" --port " + std::to_string(kPort) + " --reads 3 --interval 50"));
+    ASSERT_TRUE(
+        process.Start("\"" + demo + "\" --port " + std::to_string(kPort) + " --reads 3 --interval 50"));
     EXPECT_EQ(0, process.Wait(20000));
     EXPECT_GE(sim.Requests().size(), 3u + 3 * 4);
 }
@@ -124,7 +127,7 @@ TEST(Line, StalledLineFailsWithinTheWriteTimeout)
     com.SetStationAddress(1);
     com.SetCloseAfterTransfer(FALSE);
     com.SetTransferTimeouts(20, 10, 100, 0, 500); // writes may take half a second
-    EXPECT_FALSE(com.ReadStatusBlock()); // the station stalls here
+    EXPECT_FALSE(com.ReadStatusBlock());          // the station stalls here
     std::vector<BYTE> big(64 * 1024, 0x55);
     ULONGLONG start = testing_support::NowMs();
     int nRead = com.Transfer(big.data(), (DWORD)big.size(), 10, FALSE);

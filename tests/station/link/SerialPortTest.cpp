@@ -8,7 +8,7 @@ namespace
 {
 class SerialPortTest : public ::testing::Test
 {
-protected:
+  protected:
     void SetUp() override
     {
         m_pairs = testing_support::ComPairs();
@@ -46,14 +46,15 @@ TEST_F(SerialPortTest, MissingPortIsMarkedWithoutABox)
 TEST_F(SerialPortTest, PortHeldElsewhereIsMarkedWithoutABox)
 {
     int nPort = m_pairs[0].a;
-    HANDLE hHeld = ::CreateFileA(testing_support::ComPortPath(nPort).c_str(), GENERIC_READ | GENERIC_WRITE, 0, NULL,
-                                 OPEN_EXISTING, 0, NULL);
+    HANDLE hHeld = ::CreateFileA(testing_support::ComPortPath(nPort).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
+                                 NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, hHeld);
     DWORD dwError = OpenError(nPort);
     if (dwError == 0)
     {
         ::CloseHandle(hHeld);
-        GTEST_SKIP() << "this Wine opens a COM port twice despite share mode 0: a held port cannot be made here";
+        GTEST_SKIP()
+            << "this Wine opens a COM port twice despite share mode 0: a held port cannot be made here";
     }
     // Windows says access denied; Wine says sharing violation.
     EXPECT_TRUE(dwError == ERROR_ACCESS_DENIED || dwError == ERROR_SHARING_VIOLATION) << dwError;
@@ -83,8 +84,8 @@ TEST_F(SerialPortTest, ReadThatTimesOutReturnsTheCount)
 {
     CSerialPort port;
     port.Open(m_pairs[0].a, 9600, parityNone, 8, stopBitsOne, flowNone, FALSE);
-    HANDLE hFar = ::CreateFileA(testing_support::ComPortPath(m_pairs[0].b).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                                NULL, OPEN_EXISTING, 0, NULL);
+    HANDLE hFar = ::CreateFileA(testing_support::ComPortPath(m_pairs[0].b).c_str(),
+                                GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING, 0, NULL);
     ASSERT_NE(INVALID_HANDLE_VALUE, hFar);
     COMMTIMEOUTS timeouts = {20, 0, 150, 0, 100};
     port.SetTimeouts(&timeouts);
@@ -114,8 +115,11 @@ TEST_F(SerialPortTest, OpenBuildsTheDcbOfTheTables)
     {
         int nParity;
         BYTE byParity;
-    } parities[] = {{parityEven, EVENPARITY}, {parityMark, MARKPARITY}, {parityNone, NOPARITY},
-                    {parityOdd, ODDPARITY},   {paritySpace, SPACEPARITY}};
+    } parities[] = {{parityEven, EVENPARITY},
+                    {parityMark, MARKPARITY},
+                    {parityNone, NOPARITY},
+                    {parityOdd, ODDPARITY},
+                    {paritySpace, SPACEPARITY}};
     const struct
     {
         int nStopBits;
@@ -153,8 +157,8 @@ TEST_F(SerialPortTest, OpenBuildsTheDcbOfTheTables)
             std::string text = "refused (" + std::to_string(e->m_dwError) + ")";
             e->Delete();
             // the handle was closed again: the port opens at once
-            HANDLE h = ::CreateFileA(testing_support::ComPortPath(nPort).c_str(), GENERIC_READ | GENERIC_WRITE, 0,
-                                     NULL, OPEN_EXISTING, 0, NULL);
+            HANDLE h = ::CreateFileA(testing_support::ComPortPath(nPort).c_str(),
+                                     GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING, 0, NULL);
             EXPECT_NE(INVALID_HANDLE_VALUE, h) << "a port whose configuration failed stayed open";
             ::CloseHandle(h);
             EXPECT_FALSE(port.IsOpen());

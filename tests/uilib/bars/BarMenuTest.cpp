@@ -14,7 +14,8 @@ TEST(BarMenu, OtherBarsComeFirstThenTheToolBarsAndNeverTheStatusOrMenuBar)
     ASSERT_TRUE(frame.m_pManager->CreateDefaultToolBars());
     SECControlBar* pOther = new SECControlBar;
     pOther->m_szDefault = CSize(100, 60);
-    ASSERT_TRUE(pOther->Create(frame.m_pFrame, _T("Messtabelle"), WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, 0, 0x300));
+    ASSERT_TRUE(
+        pOther->Create(frame.m_pFrame, _T("Messtabelle"), WS_CHILD | WS_VISIBLE | CBRS_BOTTOM, 0, 0x300));
     pOther->m_bAutoDelete = TRUE;
     pOther->EnableDocking(CBRS_ALIGN_ANY);
     frame.m_pFrame->DockControlBar(pOther, AFX_IDW_DOCKBAR_BOTTOM);

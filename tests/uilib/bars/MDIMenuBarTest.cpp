@@ -162,7 +162,7 @@ TEST_F(MDIMenuBarTest, AButtonDroppedBeforeTheIconOrAfterTheCaptionButtonsLandsB
     {
         const char* label;
         UINT nMoved;
-        int nAbove; // 1 above, -1 below
+        int nAbove;    // 1 above, -1 below
         int nExpected; // where the moved button ends up
     } const cases[] = {
         {"dropped above", 0x80000002, 1, 1},
@@ -178,12 +178,14 @@ TEST_F(MDIMenuBarTest, AButtonDroppedBeforeTheIconOrAfterTheCaptionButtonsLandsB
         ASSERT_GE(nSource, 0);
         CRect rcBar;
         m_pBar->GetWindowRect(&rcBar);
-        const CRect rcDrop = c.nAbove > 0 ? CRect(rcBar.left + 4, rcBar.top - 40, rcBar.left + 30, rcBar.top - 20)
-                                          : CRect(rcBar.left + 4, rcBar.bottom + 20, rcBar.left + 30, rcBar.bottom + 40);
+        const CRect rcDrop =
+            c.nAbove > 0 ? CRect(rcBar.left + 4, rcBar.top - 40, rcBar.left + 30, rcBar.top - 20)
+                         : CRect(rcBar.left + 4, rcBar.bottom + 20, rcBar.left + 30, rcBar.bottom + 40);
         EXPECT_TRUE(m_pBar->DropButton(rcDrop, m_pBar->GetButton(nSource), FALSE));
         const int nCount = m_pBar->GetBtnCount();
         EXPECT_EQ(&m_pBar->GetSysMenuButton(), m_pBar->GetButton(0)) << "the icon stays first";
-        EXPECT_EQ(&m_pBar->GetCaptionButtons(), m_pBar->GetButton(nCount - 1)) << "the caption buttons stay last";
+        EXPECT_EQ(&m_pBar->GetCaptionButtons(), m_pBar->GetButton(nCount - 1))
+            << "the caption buttons stay last";
         const int nAt = c.nExpected > 0 ? c.nExpected : nCount + c.nExpected;
         EXPECT_EQ(c.nMoved, m_pBar->GetItemID(nAt));
         EXPECT_EQ(nAt, m_pBar->GetSelectedButton()) << "the dropped button is the selected one";

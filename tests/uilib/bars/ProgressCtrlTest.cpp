@@ -49,8 +49,8 @@ struct PercentCase
     float fPercent;
 };
 const PercentCase kPercents[] = {
-    {0, 100, 50, 50.f},   {0, 200, 50, 25.f},   {10, 10, 5, 0.f},     {10, 10, 20, 0.f},
-    {0, 100, 150, 100.f}, {0, 100, 0, 0.f},     {-50, 50, -25, 25.f}, {-50, 50, -100, 0.f},
+    {0, 100, 50, 50.f},     {0, 200, 50, 25.f},   {10, 10, 5, 0.f},     {10, 10, 20, 0.f},
+    {0, 100, 150, 100.f},   {0, 100, 0, 0.f},     {-50, 50, -25, 25.f}, {-50, 50, -100, 0.f},
     {-100, -20, -60, 50.f}, {-50, 50, 70, 100.f},
 };
 
@@ -143,8 +143,10 @@ TEST(ProgressCtrl, TextTakesTheOppositeColourOnEachPart)
 {
     CProgressDialog dlg;
     CTestProgress progress;
-    ASSERT_TRUE(progress.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 120, 24), &dlg, 100, SEC_PROGRESS_PERCENT));
-    EXPECT_FALSE(progress.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 120, 24), &dlg, 101, SEC_PROGRESS_PERCENT));
+    ASSERT_TRUE(
+        progress.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 120, 24), &dlg, 100, SEC_PROGRESS_PERCENT));
+    EXPECT_FALSE(
+        progress.Create(WS_CHILD | WS_VISIBLE, CRect(0, 0, 120, 24), &dlg, 101, SEC_PROGRESS_PERCENT));
     progress.SetColors(kBar, kBk);
     progress.SetRange(0, 200);
     progress.SetPos(100);
@@ -195,7 +197,8 @@ TEST(ProgressCtrl, NativeModeLeavesPaintingAndPositionToTheControl)
     EXPECT_EQ(0, (int)::SendMessage(progress.m_hWnd, PBM_GETPOS, 0, 0)) << "own mode keeps the position";
 
     progress.SetProgressStyle(SEC_PROGRESS_NATIVE);
-    EXPECT_EQ(40, (int)::SendMessage(progress.m_hWnd, PBM_GETPOS, 0, 0)) << "switching hands the position over";
+    EXPECT_EQ(40, (int)::SendMessage(progress.m_hWnd, PBM_GETPOS, 0, 0))
+        << "switching hands the position over";
     progress.m_nFills = 0;
     EXPECT_EQ(40u, progress.SetPos(60));
     progress.OffsetPos(5);

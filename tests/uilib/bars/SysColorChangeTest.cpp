@@ -40,7 +40,8 @@ class ChangedButtonColours
     bool m_bChanged;
 
   private:
-    static constexpr INT kElements[kCount] = {COLOR_BTNTEXT, COLOR_BTNSHADOW, COLOR_BTNFACE, COLOR_BTNHIGHLIGHT};
+    static constexpr INT kElements[kCount] = {COLOR_BTNTEXT, COLOR_BTNSHADOW, COLOR_BTNFACE,
+                                              COLOR_BTNHIGHLIGHT};
     COLORREF m_old[kCount];
 };
 
@@ -87,7 +88,8 @@ TEST(SysColorChange, LoadedBitmapsTakeTheNewButtonColours)
         CBitmap bitmap;
         ASSERT_TRUE(SECLoadSysColorBitmap(bitmap, MAKEINTRESOURCE(c.id))) << c.name;
         for (size_t x = 0; x < c.pixels.size(); ++x)
-            EXPECT_EQ(c.pixels[x], PixelOf((HBITMAP)bitmap.GetSafeHandle(), (int)x, 1)) << c.name << " at " << x;
+            EXPECT_EQ(c.pixels[x], PixelOf((HBITMAP)bitmap.GetSafeHandle(), (int)x, 1))
+                << c.name << " at " << x;
     }
 }
 
@@ -128,7 +130,8 @@ TEST(SysColorChange, CustomToolBarsDrawTheirImagesOnTheNewFace)
 TEST(SysColorChange, TheCommonControlToolBarReloadsItsBitmap)
 {
     CFrameWnd* pFrame = new CFrameWnd;
-    ASSERT_TRUE(pFrame->Create(NULL, _T("Steuerelement"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(60, 60, 660, 460)));
+    ASSERT_TRUE(
+        pFrame->Create(NULL, _T("Steuerelement"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(60, 60, 660, 460)));
     {
         SECToolBar bar;
         ASSERT_TRUE(bar.CreateEx(pFrame, 0, WS_CHILD | WS_VISIBLE | CBRS_TOP, CRect(0, 0, 0, 0), 0xE820));

@@ -93,7 +93,8 @@ TEST(ToolBarCommandSource, TheHandlerLearnsWhereTheButtonLiesAndAfterwardsNothin
 TEST(ToolBarCommandSource, AHandlerDestroyingTheFrameAndItsManagerLeavesNothingTouched)
 {
     CToolTestFrame* pFrame = new CToolTestFrame;
-    ASSERT_TRUE(pFrame->Create(NULL, _T("Symbolleisten"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 640, 440)));
+    ASSERT_TRUE(
+        pFrame->Create(NULL, _T("Symbolleisten"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(40, 40, 640, 440)));
     pFrame->EnableDocking(CBRS_ALIGN_ANY);
     SECToolBarManager* pManager = new MarkedManager(pFrame, pFrame);
     pFrame->SetControlBarManager(pManager);

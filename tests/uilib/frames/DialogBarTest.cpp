@@ -20,8 +20,8 @@ TEST(SECDialogBar, IsMadeFromItsTemplate)
         pFrame->Create(NULL, _T("Dialogleiste"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 500, 400));
         pFrame->EnableDocking(CBRS_ALIGN_ANY);
         SECDialogBar* pBar = new SECDialogBar;
-        ASSERT_TRUE(pBar->Create(pFrame, IDD_DOCK_DIALOGBAR, (bVisible ? WS_VISIBLE : 0) | CBRS_TOP | WS_CAPTION,
-                                 BAR_EX_GRIPPER, 0x500));
+        ASSERT_TRUE(pBar->Create(pFrame, IDD_DOCK_DIALOGBAR,
+                                 (bVisible ? WS_VISIBLE : 0) | CBRS_TOP | WS_CAPTION, BAR_EX_GRIPPER, 0x500));
         pBar->m_bAutoDelete = TRUE;
         EXPECT_EQ(bVisible, pBar->IsWindowVisible() != FALSE);
         EXPECT_EQ(0x500, pBar->GetDlgCtrlID());

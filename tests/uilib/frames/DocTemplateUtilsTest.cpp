@@ -63,8 +63,8 @@ TEST(DocTemplateUtils, IdentifyFindsTheTemplateByViewAndFrameClasses)
     CDocument* pDoc = fixture.OpenDocument(FALSE);
     CDocument* pDocked = fixture.OpenDocument(TRUE);
     // Both templates share document class and resource: the view class tells them apart.
-    EXPECT_EQ(SecTestTemplate(), utils.IdentifyDocTemplate(pDoc, CSecMdiFixture::ViewOf(pDoc),
-                                                           CSecMdiFixture::FrameOf(pDoc)));
+    EXPECT_EQ(SecTestTemplate(),
+              utils.IdentifyDocTemplate(pDoc, CSecMdiFixture::ViewOf(pDoc), CSecMdiFixture::FrameOf(pDoc)));
     EXPECT_EQ(SecTestTemplate(), utils.IdentifyDocTemplate(pDocked, CSecMdiFixture::ViewOf(pDocked),
                                                            CSecMdiFixture::FrameOf(pDocked)));
     EXPECT_EQ(nullptr, utils.IdentifyDocTemplate(pDoc, NULL, CSecMdiFixture::FrameOf(pDoc)));

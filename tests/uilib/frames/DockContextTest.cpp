@@ -44,7 +44,8 @@ struct CDragFixture
         m_pFrame = new SECFrameWnd;
         m_pFrame->Create(NULL, _T("Drag test"), WS_OVERLAPPEDWINDOW | WS_VISIBLE, CRect(100, 100, 700, 560));
         m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
-        m_wndMessageBar.Create(_T("STATIC"), _T(""), WS_CHILD, CRect(0, 0, 10, 10), m_pFrame, AFX_IDW_STATUS_BAR);
+        m_wndMessageBar.Create(_T("STATIC"), _T(""), WS_CHILD, CRect(0, 0, 10, 10), m_pFrame,
+                               AFX_IDW_STATUS_BAR);
         AfxGetApp()->m_pMainWnd = m_pFrame;
         m_pFrame->SetForegroundWindow();
     }
@@ -57,7 +58,8 @@ struct CDragFixture
     {
         SECControlBar* pBar = new SECControlBar;
         pBar->m_szDefault = CSize(160, 60);
-        pBar->Create(m_pFrame, pszTitle, WS_CHILD | WS_VISIBLE | CBRS_TOP | dwStyle, 0, 0x300 + (UINT)m_bars.size());
+        pBar->Create(m_pFrame, pszTitle, WS_CHILD | WS_VISIBLE | CBRS_TOP | dwStyle, 0,
+                     0x300 + (UINT)m_bars.size());
         pBar->m_bAutoDelete = TRUE;
         pBar->EnableDocking(CBRS_ALIGN_ANY);
         pBar->m_fPctWidth = fPct;
@@ -211,8 +213,9 @@ TEST(SECDockContext, DroppedOverTheClientTheBarFloats)
         DragSteps steps;
         steps.bCtrl = row.bCtrl;
         steps.bShift = row.bShift;
-        const CPoint ptTo = row.bToLeftEdge ? fix.ClientPoint(3, rectClient.Height() / 2)
-                                            : fix.ClientPoint(rectClient.Width() / 2, rectClient.Height() / 2);
+        const CPoint ptTo = row.bToLeftEdge
+                                ? fix.ClientPoint(3, rectClient.Height() / 2)
+                                : fix.ClientPoint(rectClient.Width() / 2, rectClient.Height() / 2);
         Drag(CDragFixture::Centre(pBar), ptTo, steps);
         ASSERT_NE(nullptr, pBar->m_pDockBar);
         EXPECT_TRUE(pBar->IsFloating());
@@ -264,7 +267,8 @@ TEST(SECDockContext, EscapeAndTheRightButtonLeaveAllAsItWas)
         (nCase == 0 ? steps.bEscape : steps.bRightButton) = true;
         CRect rectClient;
         fix.m_pFrame->GetClientRect(&rectClient);
-        Drag(CDragFixture::Centre(pA), fix.ClientPoint(rectClient.Width() / 2, rectClient.Height() / 2), steps);
+        Drag(CDragFixture::Centre(pA), fix.ClientPoint(rectClient.Width() / 2, rectClient.Height() / 2),
+             steps);
         fix.Layout();
         EXPECT_EQ(pTop, pA->m_pDockBar);
         EXPECT_EQ(nA, pTop->FindBar(pA));
@@ -470,7 +474,7 @@ TEST(SECDockContext, ADoubleClickOnAFloatingCaptionDocksTheBarBackIntoItsRow)
     CRect rectFloat;
     pFloat->GetWindowRect(&rectFloat);
     DoubleClick(CPoint(rectFloat.left + 30, rectFloat.top + ::GetSystemMetrics(SM_CYFRAME) +
-                                                   ::GetSystemMetrics(SM_CYSMCAPTION) / 2));
+                                                ::GetSystemMetrics(SM_CYSMCAPTION) / 2));
     fix.Layout();
     ASSERT_FALSE(pB->IsFloating());
     EXPECT_EQ(pTop, pB->m_pDockBar);

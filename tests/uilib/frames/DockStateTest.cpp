@@ -115,8 +115,8 @@ std::string ReadBack(const ProfileScope& scope, const CString& strSection, const
         return buf;
     }
     HKEY hKey;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, scope.SectionKey((LPCSTR)strSection).c_str(), 0, KEY_READ, &hKey) !=
-        ERROR_SUCCESS)
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, scope.SectionKey((LPCSTR)strSection).c_str(), 0, KEY_READ,
+                        &hKey) != ERROR_SUCCESS)
         return "<none>";
     BYTE data[512] = {};
     DWORD dwType = 0, cb = sizeof data;
@@ -195,7 +195,8 @@ TEST(SECDockState, SaveBarStateWritesTheProfileTheSystemReadsBack)
         {
             const CString strSection = SectionOf(scope, row.nID);
             ASSERT_FALSE(strSection.IsEmpty()) << row.nID;
-            EXPECT_EQ(row.expected, ReadBack(scope, strSection, row.pszEntry)) << row.nID << " " << row.pszEntry;
+            EXPECT_EQ(row.expected, ReadBack(scope, strSection, row.pszEntry))
+                << row.nID << " " << row.pszEntry;
         }
         // The floating frame's dock bar: its place on the screen and the bar it holds.
         const CString strFloat = SectionOf(scope, AFX_IDW_DOCKBAR_FLOAT, true);
@@ -381,7 +382,8 @@ TEST(SECDockState, PercentWidthIsSavedInMillionths)
         float fPct;
         const TCHAR* pszText;
     } rows[] = {
-        {0.333333f, _T("333333")}, {0.5f, _T("500000")}, {1.0f, _T("1000000")}, {0.0f, _T("0")}, {0.000001f, _T("1")},
+        {0.333333f, _T("333333")}, {0.5f, _T("500000")}, {1.0f, _T("1000000")},
+        {0.0f, _T("0")},           {0.000001f, _T("1")},
     };
     for (const auto& row : rows)
     {

@@ -446,7 +446,8 @@ TEST(DocumentFrames, DraggingADockedFrameByItsCaptionOverTheClientFloatsIt)
     SendMouse(MOUSEEVENTF_LEFTDOWN);
     for (int i = 1; i <= 8; ++i)
     {
-        const POINT pt = {ptCaption.x + (ptDrop.x - ptCaption.x) * i / 8, ptCaption.y + (ptDrop.y - ptCaption.y) * i / 8};
+        const POINT pt = {ptCaption.x + (ptDrop.x - ptCaption.x) * i / 8,
+                          ptCaption.y + (ptDrop.y - ptCaption.y) * i / 8};
         SendMouse(0, &pt);
     }
     SendMouse(MOUSEEVENTF_LEFTUP);

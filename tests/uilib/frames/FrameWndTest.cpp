@@ -67,7 +67,8 @@ TEST(SECFrameWnd, EnableDockingMakesTheFourDockBarsThroughTheFactory)
         CControlBar* pBar = fix.m_pFrame->GetControlBar(row.nID);
         ASSERT_NE(nullptr, pBar) << row.nID;
         EXPECT_TRUE(pBar->IsKindOf(RUNTIME_CLASS(SECDockBar))) << row.nID;
-        EXPECT_EQ(row.dwAlign | row.dwBorder, pBar->m_dwStyle & (CBRS_ALIGN_ANY | CBRS_BORDER_ANY)) << row.nID;
+        EXPECT_EQ(row.dwAlign | row.dwBorder, pBar->m_dwStyle & (CBRS_ALIGN_ANY | CBRS_BORDER_ANY))
+            << row.nID;
         EXPECT_FALSE(static_cast<SECDockBar*>(pBar)->m_bFloating);
     }
     EXPECT_EQ(RUNTIME_CLASS(SECMiniDockFrameWnd), fix.m_pFrame->m_pFloatingFrameClass);
@@ -121,7 +122,8 @@ TEST(SECFrameWnd, FloatControlBarKeepsTenPixelsOnTheWorkArea)
         CPoint pt;
         CPoint expected; // INT_MIN: the bar's width decides
     } rows[] = {
-        {"inside", CPoint(rectWork.left + 200, rectWork.top + 150), CPoint(rectWork.left + 200, rectWork.top + 150)},
+        {"inside", CPoint(rectWork.left + 200, rectWork.top + 150),
+         CPoint(rectWork.left + 200, rectWork.top + 150)},
         {"beyond the right edge", CPoint(rectWork.right + 300, rectWork.top + 100),
          CPoint(rectWork.right - 10, rectWork.top + 100)},
         {"below the bottom", CPoint(rectWork.left + 100, rectWork.bottom + 50),
@@ -208,7 +210,10 @@ TEST(SECCaptionPainter, GradientRunsFromStartToEndInBands)
         int nWidth;
         int nBands;
     } rows[] = {
-        {"wide", 600, 120}, {"narrow", 50, 50}, {"one pixel", 1, 1}, {"no width", 0, 0},
+        {"wide", 600, 120},
+        {"narrow", 50, 50},
+        {"one pixel", 1, 1},
+        {"no width", 0, 0},
     };
     CWindowDC dcScreen(NULL);
     for (const auto& row : rows)
@@ -245,9 +250,10 @@ TEST(SECCaptionPainter, ANarrowFrameDrawsItsCaptionWithoutAGradient)
     // border: others get a minimum width).
     CFrameFixture fix;
     SECFrameWnd* pNarrow = new SECFrameWnd;
-    ASSERT_TRUE(pNarrow->Create(NULL, _T("Schmal-Fenster"),
-                                WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
-                                CRect(10, 10, 50, 110), fix.m_pFrame));
+    ASSERT_TRUE(
+        pNarrow->Create(NULL, _T("Schmal-Fenster"),
+                        WS_CHILD | WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX,
+                        CRect(10, 10, 50, 110), fix.m_pFrame));
     EXPECT_LE(SECCaptionPainter::CaptionRect(pNarrow).Width(), 0);
     pNarrow->EnableCustomCaption(TRUE, TRUE);
     PumpMessages(50);

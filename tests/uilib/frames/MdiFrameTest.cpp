@@ -90,7 +90,7 @@ TEST(MdiFrame, ElevenBarsFloatedAsMDIChildrenFollowTheCascade)
     fixture.Layout();
     ::GetClientRect(fixture.m_pFrame->m_hWndMDIClient, &rectClient);
     ASSERT_EQ(CSize(200, 230), rectClient.Size());
-    const CPoint expected[] = {{30, 30}, {50, 53},  {70, 76},  {90, 99},  {110, 122}, {130, 145},
+    const CPoint expected[] = {{30, 30},   {50, 53},   {70, 76}, {90, 99}, {110, 122}, {130, 145},
                                {150, 168}, {170, 191}, {30, 30}, {50, 53}, {70, 76}};
     for (size_t i = 0; i < _countof(expected); ++i)
     {
@@ -187,7 +187,8 @@ TEST(MdiFrame, TheCustomCaptionRunsFromTheCaptionColourToTheGradientColour)
     // Two clearly different end colours for the test's duration, each channel rising (a falling
     // channel is drawn at its end value).
     const INT nIndex[] = {COLOR_ACTIVECAPTION, COLOR_GRADIENTACTIVECAPTION};
-    const COLORREF clrOld[] = {::GetSysColor(COLOR_ACTIVECAPTION), ::GetSysColor(COLOR_GRADIENTACTIVECAPTION)};
+    const COLORREF clrOld[] = {::GetSysColor(COLOR_ACTIVECAPTION),
+                               ::GetSysColor(COLOR_GRADIENTACTIVECAPTION)};
     const COLORREF clrNew[] = {RGB(0, 0, 100), RGB(40, 220, 200)};
     ::SetSysColors(2, nIndex, clrNew);
     struct Restore
@@ -214,7 +215,8 @@ TEST(MdiFrame, TheCustomCaptionRunsFromTheCaptionColourToTheGradientColour)
     CWindowDC dc(fixture.m_pFrame);
     const int y = ::GetSystemMetrics(SM_CYFRAME) + 2;
     // Past the icon on the left, before the caption buttons on the right.
-    const COLORREF clrLeft = dc.GetPixel(::GetSystemMetrics(SM_CXFRAME) + ::GetSystemMetrics(SM_CXSIZE) + 2, y);
+    const COLORREF clrLeft =
+        dc.GetPixel(::GetSystemMetrics(SM_CXFRAME) + ::GetSystemMetrics(SM_CXSIZE) + 2, y);
     const COLORREF clrRight = dc.GetPixel(rectWindow.Width() - 4 * ::GetSystemMetrics(SM_CXSIZE) - 2, y);
     auto similar = [](COLORREF a, COLORREF b) {
         return abs(GetRValue(a) - GetRValue(b)) <= 12 && abs(GetGValue(a) - GetGValue(b)) <= 12 &&

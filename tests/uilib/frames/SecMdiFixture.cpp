@@ -24,7 +24,8 @@ CSecMdiFixture::CSecMdiFixture()
 {
     SecTestTemplate();
     m_pFrame = new CSecTestMainFrame;
-    m_pFrame->Create(NULL, _T("MDI"), WS_OVERLAPPEDWINDOW | WS_VISIBLE | FWS_ADDTOTITLE, CRect(60, 60, 760, 620));
+    m_pFrame->Create(NULL, _T("MDI"), WS_OVERLAPPEDWINDOW | WS_VISIBLE | FWS_ADDTOTITLE,
+                     CRect(60, 60, 760, 620));
     m_pFrame->EnableDocking(CBRS_ALIGN_ANY);
     AfxGetApp()->m_pMainWnd = m_pFrame;
     m_pFrame->SetForegroundWindow();
@@ -73,7 +74,8 @@ CRect CSecMdiFixture::ButtonRectOnScreen(CFrameWnd* pFrame)
     else if (SECDockableFrame* pDockable = DYNAMIC_DOWNCAST(SECDockableFrame, pFrame))
         pRoot = pDockable->GetMsgFilter();
     SECCaptionControlMsgFilter* pButton =
-        pRoot != NULL ? DYNAMIC_DOWNCAST(SECCaptionControlMsgFilter, pRoot->FindOrCreateFilter(258, NULL, -1)) : NULL;
+        pRoot != NULL ? DYNAMIC_DOWNCAST(SECCaptionControlMsgFilter, pRoot->FindOrCreateFilter(258, NULL, -1))
+                      : NULL;
     if (pButton == NULL)
         return CRect(0, 0, 0, 0);
     // The list lays its buttons out when it sees a message.
@@ -85,8 +87,8 @@ CRect CSecMdiFixture::ButtonRectOnScreen(CFrameWnd* pFrame)
     return rect;
 }
 
-LRESULT CSecMdiFixture::SendCommand(CFrameWnd* pFrame, UINT nCommand, int nTarget, DWORD dwFlags, int x, int y,
-                                    int cx, int cy)
+LRESULT CSecMdiFixture::SendCommand(CFrameWnd* pFrame, UINT nCommand, int nTarget, DWORD dwFlags, int x,
+                                    int y, int cx, int cy)
 {
     nsSysCommandEx::ScxCommandRecord record = {};
     record.hWnd = pFrame->GetSafeHwnd();

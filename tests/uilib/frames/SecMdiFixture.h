@@ -47,7 +47,7 @@ struct CSecMdiFixture
     // The extra caption button of a frame (filter 258), its rectangle on the screen.
     static CRect ButtonRectOnScreen(CFrameWnd* pFrame);
     // Sends the extended command the way the program's producers do.
-    static LRESULT SendCommand(CFrameWnd* pFrame, UINT nCommand, int nTarget, DWORD dwFlags = 0, int x = 0, int y = 0,
-                               int cx = 0, int cy = 0);
+    static LRESULT SendCommand(CFrameWnd* pFrame, UINT nCommand, int nTarget, DWORD dwFlags = 0, int x = 0,
+                               int y = 0, int cx = 0, int cy = 0);
     void Layout();
 };

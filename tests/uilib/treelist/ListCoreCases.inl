@@ -1,5 +1,6 @@
 // The list's data model: rows, sub-items, columns, selection bookkeeping, bad indices, texts.
-// Compiled once per host: the including file defines LIST_HOST and TREELIST_CASES_NS, the namespace of its fixtures (and may rename them).
+// Compiled once per host: the including file defines LIST_HOST and TREELIST_CASES_NS, the namespace of its
+// fixtures (and may rename them).
 #include "TestSupport.h"
 #include "TreeListTestApp.h"
 #include <climits>

@@ -1,5 +1,6 @@
 // In-place label editing and item tips of the list, with real input.
-// Compiled once per host: the including file defines LIST_HOST and TREELIST_CASES_NS, the namespace of its fixtures (and may rename them).
+// Compiled once per host: the including file defines LIST_HOST and TREELIST_CASES_NS, the namespace of its
+// fixtures (and may rename them).
 #include "TestSupport.h"
 #include "TreeListTestApp.h"
 

@@ -1,6 +1,7 @@
 // The list under real input: the selection engine with keys and clicks, paging, the wheel,
 // dialog keys, type-ahead, and the header (divider drag, column click, column reordering).
-// Compiled once per host: the including file defines LIST_HOST and TREELIST_CASES_NS, the namespace of its fixtures (and may rename them).
+// Compiled once per host: the including file defines LIST_HOST and TREELIST_CASES_NS, the namespace of its
+// fixtures (and may rename them).
 #include "TestSupport.h"
 #include "TreeListTestApp.h"
 #include <algorithm>
@@ -221,7 +222,8 @@ TEST_F(InputFixture, EnsureVisibleJumpsToTheRowAndShowsItLast)
     {
         int nRow;
         int nTop; // expected top row afterwards
-    } cases[] = {{19999, 19999 - nPage + 1}, {10000, 9999}, {10000 + nPage - 1, 10000}, {10000 + nPage, 10001}};
+    } cases[] = {
+        {19999, 19999 - nPage + 1}, {10000, 9999}, {10000 + nPage - 1, 10000}, {10000 + nPage, 10001}};
     double dSlowest = 0;
     for (const auto& c : cases)
     {

@@ -1,6 +1,7 @@
 // The tree control: inserting, navigating, expanding and collapsing with their notifications,
 // deleting, keys and clicks, the drop target, hit flags, and label editing of the tree.
-// Compiled once per host: the including file defines TREE_HOST and TREELIST_CASES_NS, the namespace of its fixtures (and may rename them).
+// Compiled once per host: the including file defines TREE_HOST and TREELIST_CASES_NS, the namespace of its
+// fixtures (and may rename them).
 #include "TestSupport.h"
 #include "TreeListTestApp.h"
 
@@ -190,8 +191,7 @@ TEST_F(TreeFixture, SortedInsertsFollowTheSiblingsAsTheyStand)
              item.pszText = (LPSTR) "x";
              f.tree.SetItem(&item);
          },
-         "a x e g ",
-         "a d x e g "},
+         "a x e g ", "a d x e g "},
         {"a deletion, then an item put last",
          [&](TreeFixture& f, HTREEITEM P) {
              f.tree.DeleteItem(child(f, P, "g"));

@@ -219,7 +219,9 @@ void MoveTo(CWnd* pWnd, CPoint pt)
     // Moves come in order: once this one was handled, no older one (from a window's creation
     // or the last test) can reach a press as a drag.
     if (now != pt)
-        PumpUntilSeen([pt](const MSG& msg) { return msg.message == WM_MOUSEMOVE && msg.pt.x == pt.x && msg.pt.y == pt.y; });
+        PumpUntilSeen([pt](const MSG& msg) {
+            return msg.message == WM_MOUSEMOVE && msg.pt.x == pt.x && msg.pt.y == pt.y;
+        });
     PumpWithTranslate(20);
 }
 
@@ -261,7 +263,9 @@ static void SendBatch(std::initializer_list<UINT> keysDown, DWORD dwMouse1, DWOR
                    : nMessage == WM_RBUTTONDOWN ? WM_RBUTTONDBLCLK
                                                 : nMessage;
     if (nMessage != 0)
-        PumpUntilSeen([nMessage, nDblClk](const MSG& msg) { return msg.message == nMessage || msg.message == nDblClk; });
+        PumpUntilSeen([nMessage, nDblClk](const MSG& msg) {
+            return msg.message == nMessage || msg.message == nDblClk;
+        });
     // Modifiers go up only after the buttons were handled: under Wine the key state a handler
     // reads can already show a key release that was queued behind its button message.
     if (keysUp.size() != 0)

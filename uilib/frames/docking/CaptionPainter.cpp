@@ -39,8 +39,8 @@ CRect SECCaptionPainter::CaptionRect(CWnd* pWnd)
     if (dwStyle & WS_SYSMENU)
     {
         nButtons = ((dwStyle & WS_MINIMIZEBOX) && (dwStyle & WS_MAXIMIZEBOX)) ? 2
-                   : (dwStyle & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX))             ? 1
-                                                                                : 0;
+                   : (dwStyle & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX))            ? 1
+                                                                              : 0;
     }
     const int nClose = IsSystemMenuCloseEnabled(pWnd) ? 1 : 0;
     rect.right -= (nButtons + nClose) * ::GetSystemMetrics(SM_CXSIZE);
@@ -107,8 +107,7 @@ BOOL SECCaptionPainter::Draw(CWnd* pWnd, const Caption& caption, CFont& fontItal
     if (pWnd->GetStyle() & WS_SYSMENU)
     {
         const int cxIcon = ::GetSystemMetrics(SM_CXSMICON), cyIcon = ::GetSystemMetrics(SM_CYSMICON);
-        HICON hIcon =
-            (HICON)::GetClassLongPtr(pWnd->m_hWnd, cxIcon < 30 ? GCLP_HICONSM : GCLP_HICON);
+        HICON hIcon = (HICON)::GetClassLongPtr(pWnd->m_hWnd, cxIcon < 30 ? GCLP_HICONSM : GCLP_HICON);
         CRect rectIcon(0, 0, cxIcon, std::min<int>(cyIcon, rect.Height()));
         dcMem.FillSolidRect(&rectIcon, caption.clrIconBack);
         rectText.left = rectIcon.right;
@@ -156,8 +155,8 @@ BOOL SECCaptionPainter::Draw(CWnd* pWnd, const Caption& caption, CFont& fontItal
     }
     dcMem.SelectObject(pOldFont);
     if (rectCaption.Width() > 0 && rectCaption.Height() > 0)
-        dcWnd.BitBlt(rectCaption.left, rectCaption.top, rectCaption.Width(), rectCaption.Height(), &dcMem, 0, 0,
-                     SRCCOPY);
+        dcWnd.BitBlt(rectCaption.left, rectCaption.top, rectCaption.Width(), rectCaption.Height(), &dcMem, 0,
+                     0, SRCCOPY);
     dcMem.SelectObject(pOldBitmap);
     return TRUE;
 }

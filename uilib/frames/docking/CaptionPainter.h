@@ -16,9 +16,9 @@ class SECCaptionPainter
     struct Caption
     {
         BOOL bActive;
-        int nAlign;           // 0 left, 1 centred, other right
-        COLORREF clrFrom;     // gradient start (left)
-        COLORREF clrTo;       // gradient end (right); equal to clrFrom for a plain fill
+        int nAlign;       // 0 left, 1 centred, other right
+        COLORREF clrFrom; // gradient start (left)
+        COLORREF clrTo;   // gradient end (right); equal to clrFrom for a plain fill
         COLORREF clrText;
         COLORREF clrIconBack; // behind the icon
     };

@@ -30,7 +30,7 @@ struct IntValue
 
 #define SEC_INT_VALUE(name, field, missing)                                                                  \
     {                                                                                                        \
-        _T(name), [](const SECControlBarInfo& r) { return (int)r.field; },                                  \
+        _T(name), [](const SECControlBarInfo& r) { return (int)r.field; },                                   \
             [](SECControlBarInfo& r, int n) { r.field = (decltype(r.field))n; }, missing                     \
     }
 
@@ -99,9 +99,10 @@ void ReadSize(CArchive& ar, CSize& size)
 } // namespace
 
 SECControlBarInfo::SECControlBarInfo()
-    : m_szMRUHorzDock(0, 0), m_szInMemory(0, 0), m_szMRUVertDock(0, 0), m_szMRUFloat(0, 0), m_dwMRUDockingState(0),
-      m_dwDockingStyle(0), m_fPctWidth(0.0f), m_dwStyle(0), m_dwExStyle(0), m_bPrevFloating(FALSE),
-      m_bMDIChild(FALSE), m_wpMDIChild(), m_dwResourceID(0), m_pInfoEx(NULL), m_dwTypeID(0), m_pManager(NULL)
+    : m_szMRUHorzDock(0, 0), m_szInMemory(0, 0), m_szMRUVertDock(0, 0), m_szMRUFloat(0, 0),
+      m_dwMRUDockingState(0), m_dwDockingStyle(0), m_fPctWidth(0.0f), m_dwStyle(0), m_dwExStyle(0),
+      m_bPrevFloating(FALSE), m_bMDIChild(FALSE), m_wpMDIChild(), m_dwResourceID(0), m_pInfoEx(NULL),
+      m_dwTypeID(0), m_pManager(NULL)
 {
 }
 
@@ -157,7 +158,8 @@ BOOL SECControlBarInfo::LoadStateFromProfile(LPCTSTR lpszProfileName, int nIndex
     {
         LPBYTE pData = NULL;
         UINT nBytes = 0;
-        if (pApp->GetProfileBinary(strSection, _T("MDIChildWindowPlacement"), &pData, &nBytes) && pData != NULL)
+        if (pApp->GetProfileBinary(strSection, _T("MDIChildWindowPlacement"), &pData, &nBytes) &&
+            pData != NULL)
         {
             std::memcpy(&m_wpMDIChild, pData, nBytes < kPlacementBytes ? nBytes : kPlacementBytes);
             delete[] pData;
@@ -255,13 +257,15 @@ class TreeStore : public CControlBarInfo::KeyStore
     SECPersistentTreeNode* m_pNode;
 };
 
-void WriteTreeValues(SECPersistentTreeNode* pNode, const SECControlBarInfo& info, const IntValue* pValues, size_t nCount)
+void WriteTreeValues(SECPersistentTreeNode* pNode, const SECControlBarInfo& info, const IntValue* pValues,
+                     size_t nCount)
 {
     for (size_t i = 0; i < nCount; ++i)
         pNode->SetKeyValue(pValues[i].pszName, pValues[i].get(info));
 }
 
-void ReadTreeValues(SECPersistentTreeNode* pNode, SECControlBarInfo& info, const IntValue* pValues, size_t nCount)
+void ReadTreeValues(SECPersistentTreeNode* pNode, SECControlBarInfo& info, const IntValue* pValues,
+                    size_t nCount)
 {
     for (size_t i = 0; i < nCount; ++i)
     {

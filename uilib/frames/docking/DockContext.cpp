@@ -58,7 +58,8 @@ SECDockContext::SECDockContext(CControlBar* pBar)
                        ::GetSystemMetrics(SM_CXMENUSIZE)),
       m_nMinFloatHeight(2 * (::GetSystemMetrics(SM_CYFRAME) + ::GetSystemMetrics(SM_CYBORDER)) +
                         ::GetSystemMetrics(SM_CYSMCAPTION)),
-      m_nMaxFloatWidth(::GetSystemMetrics(SM_CXFULLSCREEN)), m_nMaxFloatHeight(::GetSystemMetrics(SM_CYFULLSCREEN))
+      m_nMaxFloatWidth(::GetSystemMetrics(SM_CXFULLSCREEN)),
+      m_nMaxFloatHeight(::GetSystemMetrics(SM_CYFULLSCREEN))
 {
     m_bDragging = FALSE;
 }
@@ -215,8 +216,8 @@ void SECDockContext::DrawFocusRect(BOOL bRemoveRect)
         rect = IsHorz(m_dwOverDockStyle) ? m_rectDragHorz : m_rectDragVert;
         CDockBar* pDockBar = GetDockBar(m_dwOverDockStyle);
         if (pDockBar != NULL && pDockBar->IsKindOf(RUNTIME_CLASS(SECDockBar)))
-            rect = static_cast<SECDockBar*>(pDockBar)->CalcDockingRect(m_pBar, rect, m_ptLast, m_nLastDockingRow,
-                                                                       m_rectLastDocking, m_ptLastDocking);
+            rect = static_cast<SECDockBar*>(pDockBar)->CalcDockingRect(
+                m_pBar, rect, m_ptLast, m_nLastDockingRow, m_rectLastDocking, m_ptLastDocking);
         if (SECGetSystemData().m_bNewShell)
             rect.DeflateRect(1, 1);
     }
@@ -225,13 +226,14 @@ void SECDockContext::DrawFocusRect(BOOL bRemoveRect)
         size.cx = ::GetSystemMetrics(SM_CXFRAME) - 1;
         size.cy = ::GetSystemMetrics(SM_CYFRAME) - 1;
         rect = ((IsHorz(m_dwStyle) && !m_bFlip) || (IsVert(m_dwStyle) && m_bFlip)) ? m_rectFrameDragHorz
-                                                                                    : m_rectFrameDragVert;
+                                                                                   : m_rectFrameDragVert;
         pBrush = pDitherBrush;
         m_nLastDockingRow = -1;
     }
     if (bRemoveRect)
         size.cx = size.cy = 0;
-    m_pDC->DrawDragRect(&rect, size, &m_rectLast, m_sizeLast, pBrush, m_bDitherLast ? pDitherBrush : pWhiteBrush);
+    m_pDC->DrawDragRect(&rect, size, &m_rectLast, m_sizeLast, pBrush,
+                        m_bDitherLast ? pDitherBrush : pWhiteBrush);
     m_rectLast = rect;
     m_sizeLast = size;
     m_bDitherLast = pBrush == pDitherBrush;

@@ -33,11 +33,11 @@ class SECDockContext : public CDockContext
     void OnKey(int nChar, BOOL bDown);
 
     // Attributes
-    CRect m_rectLastDocking;  // what CalcDockingRect returned last
-    CPoint m_ptDragStart;     // cursor at StartDrag
-    CPoint m_ptLastDocking;   // cursor of the last CalcDockingRect
-    int m_nLastDockingRow;    // row of the last CalcDockingRect; -1 = none
-    BOOL m_bWasFloating;      // the bar floated before it became an MDI child
+    CRect m_rectLastDocking; // what CalcDockingRect returned last
+    CPoint m_ptDragStart;    // cursor at StartDrag
+    CPoint m_ptLastDocking;  // cursor of the last CalcDockingRect
+    int m_nLastDockingRow;   // row of the last CalcDockingRect; -1 = none
+    BOOL m_bWasFloating;     // the bar floated before it became an MDI child
     int m_nMinFloatWidth;
     int m_nMinFloatHeight;
     int m_nMaxFloatWidth;

@@ -332,7 +332,8 @@ void SECDockState::PositionFloatingFrames()
         }
         CRect rect(pInfo->m_pointPos, CSize(10, 10));
         pFloatFrame->CalcWindowRect(&rect);
-        pFloatFrame->SetWindowPos(NULL, rect.left, rect.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        pFloatFrame->SetWindowPos(NULL, rect.left, rect.top, 0, 0,
+                                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         if (pDockBar->GetDockedVisibleCount() > 0)
         {
             pFloatFrame->RecalcLayout(TRUE);
@@ -363,11 +364,13 @@ CRuntimeClass* SECDockState::FindRuntimeClass(LPCTSTR lpszClassName)
     return CRuntimeClass::FromName(lpszClassName);
 }
 
-CControlBar* SECDockState::CreateBarByClassName(LPCTSTR lpszClassName, CFrameWnd* pFrame, SECControlBarInfo* pInfo)
+CControlBar* SECDockState::CreateBarByClassName(LPCTSTR lpszClassName, CFrameWnd* pFrame,
+                                                SECControlBarInfo* pInfo)
 {
     CRuntimeClass* pClass = FindRuntimeClass(lpszClassName);
     // A damaged profile may name any class: only the library's bars are made from it.
-    if (pClass == NULL || pClass->m_pfnCreateObject == NULL || !pClass->IsDerivedFrom(RUNTIME_CLASS(CControlBar)) ||
+    if (pClass == NULL || pClass->m_pfnCreateObject == NULL ||
+        !pClass->IsDerivedFrom(RUNTIME_CLASS(CControlBar)) ||
         !pClass->IsDerivedFrom(RUNTIME_CLASS(SECControlBar)))
         return NULL;
     SECControlBar* pBar = static_cast<SECControlBar*>(pClass->CreateObject());
@@ -377,10 +380,11 @@ CControlBar* SECDockState::CreateBarByClassName(LPCTSTR lpszClassName, CFrameWnd
     const DWORD dwStyle = pInfo->m_dwStyle | WS_CHILD;
     BOOL bCreated;
     if (pBar->IsKindOf(RUNTIME_CLASS(SECDialogBar)))
-        bCreated = static_cast<SECDialogBar*>(pBar)->Create(pFrame, MAKEINTRESOURCE(pInfo->m_dwResourceID), dwStyle,
-                                                            pInfo->m_dwExStyle, pInfo->m_nBarID);
+        bCreated = static_cast<SECDialogBar*>(pBar)->Create(pFrame, MAKEINTRESOURCE(pInfo->m_dwResourceID),
+                                                            dwStyle, pInfo->m_dwExStyle, pInfo->m_nBarID);
     else
-        bCreated = pBar->Create(pFrame, pInfo->m_strWindowName, dwStyle, pInfo->m_dwExStyle, pInfo->m_nBarID, NULL);
+        bCreated =
+            pBar->Create(pFrame, pInfo->m_strWindowName, dwStyle, pInfo->m_dwExStyle, pInfo->m_nBarID, NULL);
     if (!bCreated)
     {
         if (pBar->m_hWnd != NULL)

@@ -38,7 +38,8 @@ class SECDockState : public CDockState
     virtual void PositionFloatingFrames();
     virtual void RestoreMDIChildPlacements();
     // NULL for an unknown class, one without a creation function, or one that is no bar.
-    virtual CControlBar* CreateBarByClassName(LPCTSTR lpszClassName, CFrameWnd* pFrame, SECControlBarInfo* pInfo);
+    virtual CControlBar* CreateBarByClassName(LPCTSTR lpszClassName, CFrameWnd* pFrame,
+                                              SECControlBarInfo* pInfo);
     virtual CRuntimeClass* FindRuntimeClass(LPCTSTR lpszClassName);
 
     // Operations

@@ -46,7 +46,8 @@ enum : UINT
 SECDockableFrame::SECDockableFrame() : m_hMenuShared(NULL), m_pMsgFilter(new SECMsgFilter), m_dwReserved{}
 {
     m_pMsgFilter->SetID((UINT)-1);
-    m_filterTable.Add(new SECMsgFilter::Descriptor(kFilterSysCommandEx, (UINT)-1, RUNTIME_CLASS(ScxMsgFilter), 0));
+    m_filterTable.Add(
+        new SECMsgFilter::Descriptor(kFilterSysCommandEx, (UINT)-1, RUNTIME_CLASS(ScxMsgFilter), 0));
     m_filterTable.Add(new SECMsgFilter::Descriptor(kFilterButtonList, (UINT)-1,
                                                    RUNTIME_CLASS(SECCaptionControlListMsgFilter),
                                                    SECMsgFilter::descKeepEnabled));
@@ -79,7 +80,8 @@ BOOL SECDockableFrame::PreCreateWindow(CREATESTRUCT& cs)
     return TRUE;
 }
 
-BOOL SECDockableFrame::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL SECDockableFrame::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                                 CCreateContext* pContext)
 {
     SECMultiDocTemplate* pTemplate =
         pContext != NULL ? DYNAMIC_DOWNCAST(SECMultiDocTemplate, pContext->m_pNewDocTemplate) : NULL;

@@ -16,7 +16,8 @@ class SECDockableFrame : public SECFrameWnd
     // Construction
     SECDockableFrame();
     ~SECDockableFrame() override;
-    BOOL LoadFrame(UINT nIDResource, DWORD dwDefaultStyle = WS_CHILD | WS_CAPTION | WS_SYSMENU | FWS_ADDTOTITLE,
+    BOOL LoadFrame(UINT nIDResource,
+                   DWORD dwDefaultStyle = WS_CHILD | WS_CAPTION | WS_SYSMENU | FWS_ADDTOTITLE,
                    CWnd* pParentWnd = NULL, CCreateContext* pContext = NULL) override;
 
     // Overridables (after SECFrameWnd's, in this order)

@@ -41,6 +41,7 @@ void SECFrameBar::OnSize(UINT nType, int cx, int cy)
     {
         CRect rect;
         GetClientRect(&rect);
-        pChild->SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+        pChild->SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(),
+                             SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }

@@ -54,9 +54,9 @@ void SECFrameDocking::EnableDocking(CFrameWnd* pFrame, DWORD dwDockStyle, DWORD 
         CDockBar* pDock = pfnCreate();
         if (pDock == NULL)
             AfxThrowResourceException();
-        if (!pDock->Create(pFrame,
-                           side.dwStyle | dwBarStyle | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
-                           side.nID))
+        if (!pDock->Create(
+                pFrame, side.dwStyle | dwBarStyle | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN,
+                side.nID))
         {
             delete pDock;
             AfxThrowResourceException();
@@ -142,7 +142,8 @@ void SECFrameDocking::DockControlBar(CFrameWnd* pFrame, CControlBar* pBar, CDock
     NotifyAfterDock(pBar);
 }
 
-void SECFrameDocking::ReDockControlBar(CFrameWnd* pFrame, CControlBar* pBar, CDockBar* pDockBar, LPCRECT lpRect)
+void SECFrameDocking::ReDockControlBar(CFrameWnd* pFrame, CControlBar* pBar, CDockBar* pDockBar,
+                                       LPCRECT lpRect)
 {
     NotifyBeforeDock(pBar);
     if (pDockBar == NULL)
@@ -256,7 +257,8 @@ void SECFrameDocking::AfterRecalcLayout(CFrameWnd* pFrame, CRect& rectLastClient
         pFrame->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     else
     {
-        for (CWnd* pChild = pFrame->GetWindow(GW_CHILD); pChild != NULL; pChild = pChild->GetWindow(GW_HWNDNEXT))
+        for (CWnd* pChild = pFrame->GetWindow(GW_CHILD); pChild != NULL;
+             pChild = pChild->GetWindow(GW_HWNDNEXT))
         {
             CWnd* pPerm = CWnd::FromHandlePermanent(pChild->m_hWnd);
             if (pPerm != NULL && pPerm->IsKindOf(RUNTIME_CLASS(SECDockBar)))
@@ -280,7 +282,8 @@ void SECFrameDocking::EnterIdleWhileCustomising(CFrameWnd* pFrame, SECControlBar
     pFrame->UpdateWindow();
 }
 
-BOOL SECFrameDocking::IsCloseWhileCustomising(CFrameWnd* pFrame, SECControlBarManager* pManager, const MSG* pMsg)
+BOOL SECFrameDocking::IsCloseWhileCustomising(CFrameWnd* pFrame, SECControlBarManager* pManager,
+                                              const MSG* pMsg)
 {
     const BOOL bClose = (pMsg->message == WM_SYSCOMMAND && (pMsg->wParam & 0xFFF0) == SC_CLOSE) ||
                         (pMsg->message == WM_SYSKEYDOWN && pMsg->wParam == VK_F4);

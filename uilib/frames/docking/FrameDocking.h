@@ -88,5 +88,4 @@ class SECFrameDocking
     static UINT GetMenuMessage();
     // The popup at nPos of hMenu, NULL when hMenu is NULL or has none there.
     static LRESULT AnswerGetMenu(HMENU hMenu, int nPos);
-
 };

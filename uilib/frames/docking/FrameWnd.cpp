@@ -55,7 +55,8 @@ SECFrameWnd::~SECFrameWnd()
     delete m_pCommandPlugIn;
 }
 
-BOOL SECFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL SECFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                            CCreateContext* pContext)
 {
     m_nIDMenuResource = nIDResource;
     if (!BeginLoadFrame(nIDResource))
@@ -146,7 +147,8 @@ SECWndPlugIn* SECFrameWnd::CreateCommandPlugIn(LPCTSTR lpszBaseKey, int nMode, C
                                                BOOL bListInAppSection)
 {
     delete m_pCommandPlugIn;
-    m_pCommandPlugIn = SECWorkspaceManagerEx::CreatePlugIn(pClass, this, lpszBaseKey, nMode, bListInAppSection);
+    m_pCommandPlugIn =
+        SECWorkspaceManagerEx::CreatePlugIn(pClass, this, lpszBaseKey, nMode, bListInAppSection);
     return m_pCommandPlugIn;
 }
 
@@ -240,10 +242,9 @@ int SECFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 LRESULT SECFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return SECFrameMenus::WindowProc(m_pMenuFeature, m_bBmpMenus, message, wParam, lParam,
-                                     [this](UINT nMsg, WPARAM w, LPARAM l) {
-                                         return CFrameWnd::WindowProc(nMsg, w, l);
-                                     });
+    return SECFrameMenus::WindowProc(
+        m_pMenuFeature, m_bBmpMenus, message, wParam, lParam,
+        [this](UINT nMsg, WPARAM w, LPARAM l) { return CFrameWnd::WindowProc(nMsg, w, l); });
 }
 
 BOOL SECFrameWnd::PreTranslateMessage(MSG* pMsg)

@@ -64,8 +64,8 @@ class SECFrameWnd : public CFrameWnd, public SECDockSite
     // The command plug-in of class pClass (the workspace manager, set up with the base key and
     // storage mode below HKEY_CURRENT_USER); NULL, and the frame keeps none, for a NULL class or
     // a failed plug-in.
-    tessaron::foundation::SECWndPlugIn* CreateCommandPlugIn(LPCTSTR lpszBaseKey, int nMode, CRuntimeClass* pClass,
-                                                            BOOL bListInAppSection);
+    tessaron::foundation::SECWndPlugIn* CreateCommandPlugIn(LPCTSTR lpszBaseKey, int nMode,
+                                                            CRuntimeClass* pClass, BOOL bListInAppSection);
     // Switches the custom caption; the previous setting (always FALSE before Windows 4).
     BOOL EnableCustomCaption(BOOL bEnable, BOOL bRedraw = TRUE);
     BOOL IsCustomCaptionEnabled() const

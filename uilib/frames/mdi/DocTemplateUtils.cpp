@@ -6,7 +6,8 @@
 BOOL SECDocTemplateUtils::TypeMatches(CDocTemplate* pTemplate, const CString& strType) const
 {
     CString strDoc;
-    pTemplate->GetDocString(strDoc, m_bByTypeId ? CDocTemplate::regFileTypeId : CDocTemplate::regFileTypeName);
+    pTemplate->GetDocString(strDoc,
+                            m_bByTypeId ? CDocTemplate::regFileTypeId : CDocTemplate::regFileTypeName);
     return strDoc.GetLength() == strType.GetLength() &&
            memcmp((LPCTSTR)strDoc, (LPCTSTR)strType, (size_t)strType.GetLength()) == 0;
 }

@@ -46,7 +46,8 @@ SECMDIChildWnd::SECMDIChildWnd()
     : m_nIDMenuBarMenu(0), m_bUsesMenuBar(FALSE), m_hMenuAltLast(NULL), m_pMsgFilter(new SECMsgFilter)
 {
     m_pMsgFilter->SetID((UINT)-1);
-    m_filterTable.Add(new SECMsgFilter::Descriptor(filterSysCommandEx, (UINT)-1, RUNTIME_CLASS(ScxMsgFilter), 0));
+    m_filterTable.Add(
+        new SECMsgFilter::Descriptor(filterSysCommandEx, (UINT)-1, RUNTIME_CLASS(ScxMsgFilter), 0));
     m_filterTable.Add(new SECMsgFilter::Descriptor(filterButtonList, (UINT)-1,
                                                    RUNTIME_CLASS(SECCaptionControlListMsgFilter),
                                                    SECMsgFilter::descKeepEnabled));
@@ -87,7 +88,8 @@ SECMsgFilter* SECMDIChildWnd::FindEnabledFilter(UINT nID) const
     return pFilter != NULL && pFilter->IsEnabled() ? pFilter : NULL;
 }
 
-BOOL SECMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL SECMDIChildWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                               CCreateContext* pContext)
 {
     dwDefaultStyle |= WS_CHILD;
     SECMDIFrameWnd* pMain = DYNAMIC_DOWNCAST(SECMDIFrameWnd, AfxGetMainWnd());
@@ -217,7 +219,8 @@ void SECMDIChildWnd::OnParentNotify(UINT message, LPARAM lParam)
     CMDIChildWnd::OnParentNotify(message, lParam);
     const UINT nEvent = LOWORD(message);
     CView* pView = GetActiveView();
-    if ((nEvent == WM_LBUTTONDOWN || nEvent == WM_RBUTTONDOWN) && pView != NULL && ::GetFocus() != pView->m_hWnd)
+    if ((nEvent == WM_LBUTTONDOWN || nEvent == WM_RBUTTONDOWN) && pView != NULL &&
+        ::GetFocus() != pView->m_hWnd)
     {
         SECMDIFrameWnd* pFrame = LibraryMDIFrame(this);
         if (pFrame != NULL)
@@ -348,8 +351,8 @@ BOOL ActivateNextDockableFrame(CWnd* pExcept)
             while (posView != NULL)
             {
                 CFrameWnd* pViewFrame = pDoc->GetNextView(posView)->GetParentFrame();
-                if (pViewFrame != NULL && pViewFrame != pExcept && pViewFrame->IsKindOf(RUNTIME_CLASS(SECDockableFrame)) &&
-                    IsWindowChainVisible(pViewFrame))
+                if (pViewFrame != NULL && pViewFrame != pExcept &&
+                    pViewFrame->IsKindOf(RUNTIME_CLASS(SECDockableFrame)) && IsWindowChainVisible(pViewFrame))
                 {
                     pFrame->ActivateDockableFrame(pViewFrame, FALSE);
                     return TRUE;

@@ -106,19 +106,21 @@ SEC_ON_WORKSPACE_COMMANDS()
 END_MESSAGE_MAP()
 
 SECMDIFrameWnd::SECMDIFrameWnd()
-    : m_pDockBarClass(NULL), m_pMDIChildBarFrameClass(NULL), m_ptNextMDIChildBar(firstMDIChildBarPos, firstMDIChildBarPos),
-      m_pActiveDockableFrame(NULL), m_pControlBarManager(NULL), m_bActivationGuard(FALSE), m_nCaptionAlign(0),
-      m_bCaptionActive(FALSE), m_bCustomCaption(FALSE), m_pMsgFilter(new SECMsgFilter),
-      m_pCaptionListDescriptor(NULL), m_bDelayMenuBarLayout(FALSE), m_pMenuBar(NULL), m_pMenuPlugIn(NULL),
-      m_bBmpMenus(FALSE), m_bBmpMenus2(FALSE), m_hMenuBarDefault(NULL), m_nIDMenuResource(0), m_nIDFrameResource(0),
+    : m_pDockBarClass(NULL), m_pMDIChildBarFrameClass(NULL),
+      m_ptNextMDIChildBar(firstMDIChildBarPos, firstMDIChildBarPos), m_pActiveDockableFrame(NULL),
+      m_pControlBarManager(NULL), m_bActivationGuard(FALSE), m_nCaptionAlign(0), m_bCaptionActive(FALSE),
+      m_bCustomCaption(FALSE), m_pMsgFilter(new SECMsgFilter), m_pCaptionListDescriptor(NULL),
+      m_bDelayMenuBarLayout(FALSE), m_pMenuBar(NULL), m_pMenuPlugIn(NULL), m_bBmpMenus(FALSE),
+      m_bBmpMenus2(FALSE), m_hMenuBarDefault(NULL), m_nIDMenuResource(0), m_nIDFrameResource(0),
       m_pWorkspacePlugIn(NULL), m_bNewShell(LOBYTE(LOWORD(::GetVersion())) >= 4), m_nDockCycleCursor(0),
       m_rectLastClient(0, 0, 0, 0), m_bDockingBusy(FALSE)
 {
     m_mapMenus.InitHashTable(17);
     m_pMsgFilter->SetID((UINT)-1);
-    m_filterTable.Add(new SECMsgFilter::Descriptor(filterSysCommandEx, (UINT)-1, RUNTIME_CLASS(ScxMsgFilter), 0));
-    m_pCaptionListDescriptor = new SECMsgFilter::Descriptor(filterButtonList, (UINT)-1,
-                                                            RUNTIME_CLASS(SECCapConLstMDIMaxChildMsgFilter), 0);
+    m_filterTable.Add(
+        new SECMsgFilter::Descriptor(filterSysCommandEx, (UINT)-1, RUNTIME_CLASS(ScxMsgFilter), 0));
+    m_pCaptionListDescriptor = new SECMsgFilter::Descriptor(
+        filterButtonList, (UINT)-1, RUNTIME_CLASS(SECCapConLstMDIMaxChildMsgFilter), 0);
     m_filterTable.Add(m_pCaptionListDescriptor);
     m_filterTable.Add(new SECMsgFilter::Descriptor(filterMaxChildButton, filterButtonList,
                                                    RUNTIME_CLASS(ScxButtonMDIMaxChildMsgFilter), 0));
@@ -188,7 +190,8 @@ void SECMDIFrameWnd::EnableDocking(DWORD dwDockStyle, DWORD dwBarStyle)
         m_pMDIChildBarFrameClass = RUNTIME_CLASS(SECControlBarMDIChildWnd);
     if (m_pDockBarClass == NULL)
         m_pDockBarClass = RUNTIME_CLASS(SECDockBar);
-    SECFrameDocking::EnableDocking(this, dwDockStyle, dwBarStyle, [this] { return (CDockBar*)CreateDockBar(); });
+    SECFrameDocking::EnableDocking(this, dwDockStyle, dwBarStyle,
+                                   [this] { return (CDockBar*)CreateDockBar(); });
 }
 
 SECDockBar* SECMDIFrameWnd::CreateDockBar()
@@ -279,8 +282,8 @@ void SECMDIFrameWnd::FloatControlBarInMDIChild(CControlBar* pBar, CPoint point, 
 
     SECControlBar* pSECBar = DYNAMIC_DOWNCAST(SECControlBar, pBar);
     CDockBar* pOldDock = pBar->m_pDockBar;
-    if (pSECBar != NULL && pSECBar->IsFloatingAsMDIChild() && pOldDock != NULL && pOldDock->GetDockedCount() == 1 &&
-        (dwStyle & pOldDock->m_dwStyle & CBRS_ALIGN_ANY) != 0)
+    if (pSECBar != NULL && pSECBar->IsFloatingAsMDIChild() && pOldDock != NULL &&
+        pOldDock->GetDockedCount() == 1 && (dwStyle & pOldDock->m_dwStyle & CBRS_ALIGN_ANY) != 0)
     {
         CFrameWnd* pChild = pOldDock->GetParentFrame();
         pChild->SetWindowPos(NULL, point.x, point.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -440,10 +443,12 @@ void SECMDIFrameWnd::FitEmbeddedFrame(CWnd* pFrame)
     CRect rect;
     pParentFrame->GetWindowRect(&rect);
     pParent->ScreenToClient(&rect);
-    pFrame->SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+    pFrame->SetWindowPos(NULL, rect.left, rect.top, rect.Width(), rect.Height(),
+                         SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void SECMDIFrameWnd::GetNextDockPosition(UINT* pnDockBarID, SECDockBarPosition* pPos, SECDockSizeRecord* pSize)
+void SECMDIFrameWnd::GetNextDockPosition(UINT* pnDockBarID, SECDockBarPosition* pPos,
+                                         SECDockSizeRecord* pSize)
 {
     if (pSize != NULL)
         *pSize = SECDockPlacement::DefaultSize();
@@ -576,7 +581,8 @@ BOOL SECMDIFrameWnd::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERI
 }
 
 tessaron::foundation::SECWndPlugIn* SECMDIFrameWnd::InitWorkspaceMgrEx(LPCTSTR lpszBaseKey, int nMode,
-                                                                        CRuntimeClass* pClass, BOOL bListInAppSection)
+                                                                       CRuntimeClass* pClass,
+                                                                       BOOL bListInAppSection)
 {
     tessaron::foundation::SECWndPlugIn* pPlugIn =
         SECWorkspaceManagerEx::CreatePlugIn(pClass, this, lpszBaseKey, nMode, bListInAppSection);
@@ -701,7 +707,8 @@ void SECMDIFrameWnd::RecalcLayout(BOOL bNotify)
 
 // ---- menus
 
-BOOL SECMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd, CCreateContext* pContext)
+BOOL SECMDIFrameWnd::LoadFrame(UINT nIDResource, DWORD dwDefaultStyle, CWnd* pParentWnd,
+                               CCreateContext* pContext)
 {
     m_nIDMenuResource = nIDResource;
     m_nIDFrameResource = nIDResource;
@@ -732,7 +739,8 @@ BOOL SECMDIFrameWnd::NegotiateBorderSpace(UINT nBorderCmd, LPRECT lpRectBorder)
     // Whoever takes all border space away (an in-place item) hides the frame's bars: the menu
     // bar stays.
     const UINT kBorderGet = 1;
-    if (HasMenuBar() && nBorderCmd != kBorderGet && (lpRectBorder == NULL || CRect(lpRectBorder).IsRectNull()))
+    if (HasMenuBar() && nBorderCmd != kBorderGet &&
+        (lpRectBorder == NULL || CRect(lpRectBorder).IsRectNull()))
         m_pMenuBar->SetIgnoreNextHide(TRUE);
     return CMDIFrameWnd::NegotiateBorderSpace(nBorderCmd, lpRectBorder);
 }
@@ -869,10 +877,9 @@ int SECMDIFrameWnd::OnCreate(LPCREATESTRUCT lpCreateStruct)
 
 LRESULT SECMDIFrameWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return SECFrameMenus::WindowProc(m_pMenuPlugIn, m_bBmpMenus, message, wParam, lParam,
-                                     [this](UINT nMsg, WPARAM w, LPARAM l) {
-                                         return CMDIFrameWnd::WindowProc(nMsg, w, l);
-                                     });
+    return SECFrameMenus::WindowProc(
+        m_pMenuPlugIn, m_bBmpMenus, message, wParam, lParam,
+        [this](UINT nMsg, WPARAM w, LPARAM l) { return CMDIFrameWnd::WindowProc(nMsg, w, l); });
 }
 
 BOOL SECMDIFrameWnd::PreTranslateMessage(MSG* pMsg)

@@ -104,7 +104,8 @@ class SECMDIFrameWnd : public CMDIFrameWnd, public SECDockSite
     // The workspace plug-in of class pClass, set up with the base key and storage mode below
     // HKEY_CURRENT_USER and plugged in; NULL (and none made) for a NULL class or a failed plug-in.
     virtual tessaron::foundation::SECWndPlugIn* InitWorkspaceMgrEx(LPCTSTR lpszBaseKey, int nMode,
-                                                                   CRuntimeClass* pClass, BOOL bListInAppSection);
+                                                                   CRuntimeClass* pClass,
+                                                                   BOOL bListInAppSection);
     virtual CFrameWnd* GetEmbeddedFrame(CWnd* pBar);
     virtual void SetDockableFrameFloatStyles(CFrameWnd* pFrame, BOOL bFloating);
     virtual void FitEmbeddedFrame(CWnd* pFrame);

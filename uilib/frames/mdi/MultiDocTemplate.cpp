@@ -50,18 +50,21 @@ template <class T> class CTemporaryValue
 };
 } // namespace
 
-SECMultiDocTemplate::SECMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass, CRuntimeClass* pFrameClass,
-                                         CRuntimeClass* pViewClass, UINT nIDDockableResource,
-                                         CRuntimeClass* pDockableFrameClass, CRuntimeClass* pFrameBarClass,
-                                         DWORD dwCaptionStyle)
-    : CMultiDocTemplate(nIDResource, pDocClass, pFrameClass != NULL ? pFrameClass : RUNTIME_CLASS(SECMDIChildWnd),
-                        pViewClass),
-      m_pDockableFrameClass(pDockableFrameClass != NULL ? pDockableFrameClass : RUNTIME_CLASS(SECDockableFrame)),
-      m_pFrameBarClass(pFrameBarClass != NULL ? pFrameBarClass : RUNTIME_CLASS(SECFrameBar)), m_bOpenDocked(FALSE),
+SECMultiDocTemplate::SECMultiDocTemplate(UINT nIDResource, CRuntimeClass* pDocClass,
+                                         CRuntimeClass* pFrameClass, CRuntimeClass* pViewClass,
+                                         UINT nIDDockableResource, CRuntimeClass* pDockableFrameClass,
+                                         CRuntimeClass* pFrameBarClass, DWORD dwCaptionStyle)
+    : CMultiDocTemplate(nIDResource, pDocClass,
+                        pFrameClass != NULL ? pFrameClass : RUNTIME_CLASS(SECMDIChildWnd), pViewClass),
+      m_pDockableFrameClass(pDockableFrameClass != NULL ? pDockableFrameClass
+                                                        : RUNTIME_CLASS(SECDockableFrame)),
+      m_pFrameBarClass(pFrameBarClass != NULL ? pFrameBarClass : RUNTIME_CLASS(SECFrameBar)),
+      m_bOpenDocked(FALSE),
       m_nIDDockableResource(nIDDockableResource != 0 ? nIDDockableResource : nIDResource),
-      m_pPendingOleItem(NULL), m_dwMDICaptionStyle(dwCaptionStyle == (DWORD)-1 ? (DWORD)captionDefault : dwCaptionStyle),
-      m_dwDockableCaptionStyle(dwCaptionStyle == (DWORD)-1 ? (DWORD)captionDefault : dwCaptionStyle), m_nRequestedID(0),
-      m_bKeepHiddenFrames(FALSE), m_hMenuDockable(NULL), m_hAccelDockable(NULL)
+      m_pPendingOleItem(NULL),
+      m_dwMDICaptionStyle(dwCaptionStyle == (DWORD)-1 ? (DWORD)captionDefault : dwCaptionStyle),
+      m_dwDockableCaptionStyle(dwCaptionStyle == (DWORD)-1 ? (DWORD)captionDefault : dwCaptionStyle),
+      m_nRequestedID(0), m_bKeepHiddenFrames(FALSE), m_hMenuDockable(NULL), m_hAccelDockable(NULL)
 {
 }
 
@@ -95,7 +98,8 @@ CFrameWnd* SECMultiDocTemplate::CreateNewFrame(CDocument* pDoc, CFrameWnd* pOthe
     return CreateNewFrameEx(pDoc, pOther, m_bOpenDocked, m_nRequestedID);
 }
 
-CFrameWnd* SECMultiDocTemplate::CreateNewFrameEx(CDocument* pDoc, CFrameWnd* pOther, BOOL bDocked, UINT nDockBarID)
+CFrameWnd* SECMultiDocTemplate::CreateNewFrameEx(CDocument* pDoc, CFrameWnd* pOther, BOOL bDocked,
+                                                 UINT nDockBarID)
 {
     m_bOpenDocked = bDocked;
     if (SECDockPlacement::IsStandardDockBarID(m_nRequestedID))
@@ -124,7 +128,8 @@ CFrameWnd* SECMultiDocTemplate::CreateNewFrameEx(CDocument* pDoc, CFrameWnd* pOt
     return pFrame;
 }
 
-CDocument* SECMultiDocTemplate::OpenDocumentFileEx(LPCTSTR lpszPathName, BOOL bMakeVisible, BOOL bDocked, UINT nID)
+CDocument* SECMultiDocTemplate::OpenDocumentFileEx(LPCTSTR lpszPathName, BOOL bMakeVisible, BOOL bDocked,
+                                                   UINT nID)
 {
     m_bOpenDocked = bDocked;
     if (bDocked)
@@ -143,7 +148,8 @@ CDocument* SECMultiDocTemplate::OpenDocumentFileEx(LPCTSTR lpszPathName, BOOL bM
 }
 
 CFrameWnd* SECMultiDocTemplate::CreateDockedFrame(CDocument* pDoc, CFrameWnd* pOther, UINT nDockBarID,
-                                                  const SECDockBarPosition* pPos, const SECDockSizeRecord* pSize)
+                                                  const SECDockBarPosition* pPos,
+                                                  const SECDockSizeRecord* pSize)
 {
     SECMDIFrameWnd* pMain = MainFrame();
     if (pMain == NULL)
@@ -254,8 +260,8 @@ CFrameWnd* SECMultiDocTemplate::DockFrame(CFrameWnd* pFrame)
     return DockFrameEx(pFrame, 0, NULL, NULL);
 }
 
-CFrameWnd* SECMultiDocTemplate::DockFrameEx(CFrameWnd* pFrame, UINT nDockBarID, const SECDockBarPosition* pPos,
-                                            const SECDockSizeRecord* pSize)
+CFrameWnd* SECMultiDocTemplate::DockFrameEx(CFrameWnd* pFrame, UINT nDockBarID,
+                                            const SECDockBarPosition* pPos, const SECDockSizeRecord* pSize)
 {
     if (pFrame == NULL || IsDockableFrame(pFrame))
         return NULL;
@@ -328,7 +334,8 @@ CFrameWnd* SECMultiDocTemplate::ConvertFrame(CFrameWnd* pFrame, BOOL bToDocked, 
     DestroyOldFrame(pFrame);
     if (pNew->GetActiveView() == NULL)
     {
-        for (CWnd* pChild = pNew->GetWindow(GW_CHILD); pChild != NULL; pChild = pChild->GetWindow(GW_HWNDNEXT))
+        for (CWnd* pChild = pNew->GetWindow(GW_CHILD); pChild != NULL;
+             pChild = pChild->GetWindow(GW_HWNDNEXT))
         {
             CView* pChildView = DYNAMIC_DOWNCAST(CView, CWnd::FromHandlePermanent(pChild->m_hWnd));
             if (pChildView != NULL)
@@ -359,7 +366,8 @@ void SECMultiDocTemplate::MoveViews(CWnd* pFrom, CWnd* pTo)
 {
     // Collect first: re-parenting changes the child list being walked.
     CArray<HWND, HWND> children;
-    for (HWND hChild = ::GetWindow(pFrom->m_hWnd, GW_CHILD); hChild != NULL; hChild = ::GetWindow(hChild, GW_HWNDNEXT))
+    for (HWND hChild = ::GetWindow(pFrom->m_hWnd, GW_CHILD); hChild != NULL;
+         hChild = ::GetWindow(hChild, GW_HWNDNEXT))
         children.Add(hChild);
     BOOL bViewWithEdge = FALSE;
     for (int i = 0; i < children.GetSize(); ++i)
@@ -460,7 +468,8 @@ void SECMultiDocTemplate::ReapplyCaptionStyles()
             if (pFrame == NULL || pFrame == pLast)
                 continue;
             pLast = pFrame;
-            ApplyCaptionStyle(pFrame, IsDockableFrame(pFrame) ? m_dwDockableCaptionStyle : m_dwMDICaptionStyle);
+            ApplyCaptionStyle(pFrame,
+                              IsDockableFrame(pFrame) ? m_dwDockableCaptionStyle : m_dwMDICaptionStyle);
             pFrame->SetWindowPos(NULL, 0, 0, 0, 0,
                                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
             bMaximized |= pFrame->IsZoomed();

@@ -120,6 +120,6 @@ class SECMultiDocTemplate : public CMultiDocTemplate
     // Implementation
   protected:
     // The common steps of docking and undocking: pfnCreate makes the new frame, without views.
-    CFrameWnd* ConvertFrame(CFrameWnd* pFrame, BOOL bToDocked, UINT nDockBarID, const SECDockBarPosition* pPos,
-                            const SECDockSizeRecord* pSize);
+    CFrameWnd* ConvertFrame(CFrameWnd* pFrame, BOOL bToDocked, UINT nDockBarID,
+                            const SECDockBarPosition* pPos, const SECDockSizeRecord* pSize);
 };

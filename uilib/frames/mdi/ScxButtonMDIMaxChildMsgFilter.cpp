@@ -18,7 +18,8 @@ SECMDIChildWnd* MaximizedChild(CWnd* pWnd)
     BOOL bMaximized = FALSE;
     CMDIChildWnd* pChild = pFrame->MDIGetActive(&bMaximized);
     SECMDIChildWnd* pSECChild = DYNAMIC_DOWNCAST(SECMDIChildWnd, pChild);
-    if (!bMaximized || pSECChild == NULL || pSECChild->FindEnabledFilter(SECMDIChildWnd::filterButton) == NULL)
+    if (!bMaximized || pSECChild == NULL ||
+        pSECChild->FindEnabledFilter(SECMDIChildWnd::filterButton) == NULL)
         return NULL;
     return pSECChild;
 }
@@ -29,7 +30,8 @@ SECMsgFilter* ScxButtonMDIMaxChildMsgFilter::Clone() const
     return new ScxButtonMDIMaxChildMsgFilter(*this);
 }
 
-UINT ScxButtonMDIMaxChildMsgFilter::OnFilterMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* pResult)
+UINT ScxButtonMDIMaxChildMsgFilter::OnFilterMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                                    LRESULT* pResult)
 {
     if (MaximizedChild(m_pWnd) == NULL)
         return 0;

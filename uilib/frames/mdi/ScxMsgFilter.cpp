@@ -158,7 +158,8 @@ int ScxMsgFilter::GetCurrentState(CFrameWnd* pFrame, SECMultiDocTemplate* pTempl
     if (pFrame->IsKindOf(RUNTIME_CLASS(SECDockableFrame)) && pTemplate != NULL)
     {
         // Docking state of the template (top, left, bottom, right, floating) to a state code.
-        static const int kStates[] = {scxDockedTop, scxDockedLeft, scxDockedBottom, scxDockedRight, scxFloating};
+        static const int kStates[] = {scxDockedTop, scxDockedLeft, scxDockedBottom, scxDockedRight,
+                                      scxFloating};
         const int nDocking = pTemplate->GetDockingState(pFrame);
         if (nDocking >= 0 && nDocking < (int)_countof(kStates))
             return kStates[nDocking];
@@ -278,14 +279,15 @@ CFrameWnd* ScxMsgFilter::ToggleThroughTemplate(CFrameWnd* pFrame, SECMultiDocTem
     return pTemplate->ToggleDocking(pFrame);
 }
 
-CFrameWnd* ScxMsgFilter::DockThroughTemplate(CFrameWnd* pFrame, SECMultiDocTemplate* pTemplate, UINT nDockBarID,
-                                             const SECDockBarPosition* pPos, const SECDockSizeRecord* pSize)
+CFrameWnd* ScxMsgFilter::DockThroughTemplate(CFrameWnd* pFrame, SECMultiDocTemplate* pTemplate,
+                                             UINT nDockBarID, const SECDockBarPosition* pPos,
+                                             const SECDockSizeRecord* pSize)
 {
     return pTemplate->DockFrameEx(pFrame, nDockBarID, pPos, pSize);
 }
 
-CFrameWnd* ScxMsgFilter::MakeMDIChild(CFrameWnd* pFrame, int nCurrent, int nTarget, SECMultiDocTemplate* pTemplate,
-                                      ScxCommandRecord* pRecord)
+CFrameWnd* ScxMsgFilter::MakeMDIChild(CFrameWnd* pFrame, int nCurrent, int nTarget,
+                                      SECMultiDocTemplate* pTemplate, ScxCommandRecord* pRecord)
 {
     if (pFrame->GetActiveView() == NULL)
         return NULL;
@@ -314,7 +316,9 @@ CFrameWnd* ScxMsgFilter::MakeMDIChild(CFrameWnd* pFrame, int nCurrent, int nTarg
     {
         int nState;
         int nShow;
-    } kShow[] = {{scxMDIMinimized, SW_SHOWMINIMIZED}, {scxMDIMaximized, SW_SHOWMAXIMIZED}, {scxMDIRestored, SW_SHOWNORMAL}};
+    } kShow[] = {{scxMDIMinimized, SW_SHOWMINIMIZED},
+                 {scxMDIMaximized, SW_SHOWMAXIMIZED},
+                 {scxMDIRestored, SW_SHOWNORMAL}};
     for (const auto& show : kShow)
     {
         if (show.nState == nTarget && nNewState != nTarget)
@@ -325,8 +329,8 @@ CFrameWnd* ScxMsgFilter::MakeMDIChild(CFrameWnd* pFrame, int nCurrent, int nTarg
     return pNew;
 }
 
-CFrameWnd* ScxMsgFilter::MakeDocked(CFrameWnd* pFrame, int nCurrent, int nTarget, SECMultiDocTemplate* pTemplate,
-                                    ScxCommandRecord* pRecord)
+CFrameWnd* ScxMsgFilter::MakeDocked(CFrameWnd* pFrame, int nCurrent, int nTarget,
+                                    SECMultiDocTemplate* pTemplate, ScxCommandRecord* pRecord)
 {
     if (pFrame->GetActiveView() == NULL)
         return NULL;
@@ -364,8 +368,8 @@ CFrameWnd* ScxMsgFilter::MakeDocked(CFrameWnd* pFrame, int nCurrent, int nTarget
     return pFrame;
 }
 
-CFrameWnd* ScxMsgFilter::MakeFloating(CFrameWnd* pFrame, int nCurrent, int nTarget, SECMultiDocTemplate* pTemplate,
-                                      ScxCommandRecord* pRecord)
+CFrameWnd* ScxMsgFilter::MakeFloating(CFrameWnd* pFrame, int nCurrent, int nTarget,
+                                      SECMultiDocTemplate* pTemplate, ScxCommandRecord* pRecord)
 {
     if ((nTarget != scxNone && GetStateGroup(nTarget) != scxFloating) || pFrame->GetActiveView() == NULL)
         return NULL;

@@ -30,12 +30,12 @@ class ScxMsgFilter : public SECMsgFilter
     virtual void SendChosenState(int nState, ScxCommandRecord* pRecord);
     virtual HMENU BuildStateMenu(int nCurrentState);
     virtual HMENU GetMenuForRecord(ScxCommandRecord* pRecord);
-    virtual CFrameWnd* MakeMDIChild(CFrameWnd* pFrame, int nCurrent, int nTarget, SECMultiDocTemplate* pTemplate,
-                                    ScxCommandRecord* pRecord);
-    virtual CFrameWnd* MakeDocked(CFrameWnd* pFrame, int nCurrent, int nTarget, SECMultiDocTemplate* pTemplate,
-                                  ScxCommandRecord* pRecord);
-    virtual CFrameWnd* MakeFloating(CFrameWnd* pFrame, int nCurrent, int nTarget, SECMultiDocTemplate* pTemplate,
-                                    ScxCommandRecord* pRecord);
+    virtual CFrameWnd* MakeMDIChild(CFrameWnd* pFrame, int nCurrent, int nTarget,
+                                    SECMultiDocTemplate* pTemplate, ScxCommandRecord* pRecord);
+    virtual CFrameWnd* MakeDocked(CFrameWnd* pFrame, int nCurrent, int nTarget,
+                                  SECMultiDocTemplate* pTemplate, ScxCommandRecord* pRecord);
+    virtual CFrameWnd* MakeFloating(CFrameWnd* pFrame, int nCurrent, int nTarget,
+                                    SECMultiDocTemplate* pTemplate, ScxCommandRecord* pRecord);
     virtual CFrameWnd* ToggleThroughTemplate(CFrameWnd* pFrame, SECMultiDocTemplate* pTemplate);
     virtual CFrameWnd* FloatDockedBar(CFrameWnd* pFrame, ScxCommandRecord* pRecord);
     virtual CFrameWnd* DockThroughTemplate(CFrameWnd* pFrame, SECMultiDocTemplate* pTemplate, UINT nDockBarID,

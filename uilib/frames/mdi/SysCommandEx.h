@@ -75,10 +75,10 @@ struct StateMenuEntry
 {
     enum Kind
     {
-        item,        // a top-level item, checked when its group is the current group
+        item, // a top-level item, checked when its group is the current group
         separator,
-        subDocked,   // in "D&ocked to", checked when it is the current state
-        subMDIChild  // in "MD&I Child as", checked when it is the current state
+        subDocked,  // in "D&ocked to", checked when it is the current state
+        subMDIChild // in "MD&I Child as", checked when it is the current state
     };
     Kind kind;
     UINT nStringID;

@@ -70,7 +70,8 @@ int main(int argc, char** argv)
               com.IsPortUnavailable() ? "port unavailable" : "no valid reply");
         return 1;
     }
-    Print("COM%d: station at %lu baud, firmware %s\n", nPort, (unsigned long)fRate, com.GetVersionText().GetString());
+    Print("COM%d: station at %lu baud, firmware %s\n", nPort, (unsigned long)fRate,
+          com.GetVersionText().GetString());
     if (com.ReadSetupBlock() && com.ReadOperatingTimes())
         Print("%s, unit%s, operating time %s, top heater %s\n", com.GetSensorText().GetString(),
               com.GetUnitText().GetString(), com.GetOperatingTimeText(0).GetString(),
@@ -89,10 +90,11 @@ int main(int argc, char** argv)
         }
         // The raw values come in degrees Celsius; only the measured temperature follows the unit.
         CString unit = CIRComBase::FormatUnit(0.0f);
-        Print("%s  T %10s  T0 %5.1f%s  T1 %5.1f%s  top %5.1f%s  %-11s %s\n", com.GetModuleTimeText().GetString(),
-              com.GetTemperatureText(FALSE).GetString(), (double)com.GetCachedVar(0), unit.GetString(),
-              (double)com.GetCachedVar(1), unit.GetString(), com.GetCachedVar(52) / 10.0, unit.GetString(),
-              com.GetProgramText().GetString(), com.GetMessageText().GetString());
+        Print("%s  T %10s  T0 %5.1f%s  T1 %5.1f%s  top %5.1f%s  %-11s %s\n",
+              com.GetModuleTimeText().GetString(), com.GetTemperatureText(FALSE).GetString(),
+              (double)com.GetCachedVar(0), unit.GetString(), (double)com.GetCachedVar(1), unit.GetString(),
+              com.GetCachedVar(52) / 10.0, unit.GetString(), com.GetProgramText().GetString(),
+              com.GetMessageText().GetString());
     }
     com.ClosePort();
     return nFailed == 0 ? 0 : 1;
