@@ -3,9 +3,9 @@
 // window, counting its sheets first as a document does. The workbook stays at the path given as
 // the first argument for the other programs the script times. Prints "write=" and "read=" in
 // milliseconds.
-#include "grid/core/ExcelReadWnd.h"
-#include "grid/core/ExcelReader.h"
-#include "grid/core/ExcelWndDocAdapter.h"
+#include "grid/excel/ExcelReadWnd.h"
+#include "grid/excel/ExcelReader.h"
+#include "grid/excel/ExcelWndDocAdapter.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/Style.h"
 #include "grid/excel/ExcelRegistrations.h"

@@ -1,6 +1,6 @@
 #include "DataObjectImpl.h"
 #include "EnumFormatEtc.h"
-#include "grid/core/ExcelClipHandler.h"
+#include "grid/excel/ExcelClipHandler.h"
 #include <cstring>
 #include <new>
 

@@ -6,8 +6,8 @@
 #include "ExcelReaderImpl.h"
 #include "ExcelReportError.h"
 #include "grid/core/AppData.h"
-#include "grid/core/ExcelClipHandler.h"
-#include "grid/core/ExcelWndDocAdapter.h"
+#include "grid/excel/ExcelClipHandler.h"
+#include "grid/excel/ExcelWndDocAdapter.h"
 #include "grid/core/GridParam.h"
 #include "SharedFile.h"
 

@@ -7,7 +7,7 @@
 #include "ExcelXFTable.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/Style.h"
-#include "grid/core/ExcelDocAdapter.h"
+#include "grid/excel/ExcelDocAdapter.h"
 #include "grid/core/GridCore.h"
 #include <memory>
 #include <string.h>

@@ -2,7 +2,7 @@
 // file) into the grids an adapter names and writes them as one. It walks the records and hands
 // each to the record handler or workbook table of its type; the record bodies are theirs.
 #pragma once
-#include "grid/core/ExcelReader.h"
+#include "grid/excel/ExcelReader.h"
 #include "ExcelHandler.h"
 #include <objidl.h>
 #include <string>

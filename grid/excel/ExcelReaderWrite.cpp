@@ -7,8 +7,8 @@
 #include "ExcelColorTable.h"
 #include "ExcelReportError.h"
 #include "GridIds.h"
-#include "grid/core/ExcelDocAdapter.h"
-#include "grid/core/GridDocument.h"
+#include "grid/excel/ExcelDocAdapter.h"
+#include "grid/excel/GridDocument.h"
 #include "mfc/Document.h"
 #include "mfc/WinApp.h"
 #include <string.h>

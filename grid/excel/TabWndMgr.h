@@ -5,7 +5,7 @@
 // its adapter.
 #pragma once
 #include "TabWndAdapter.h"
-#include "grid/core/WorkbookManager.h"
+#include "grid/excel/WorkbookManager.h"
 #include "afxwin.h"
 
 class CGXTabCreateInfo;

@@ -2,7 +2,7 @@
 // commands reach the main frame from inside the grid; a right click beside the cells does
 // nothing. Owned by its CMeasureValueDlg.
 #pragma once
-#include "grid/core/ExcelReadWnd.h"
+#include "grid/excel/ExcelReadWnd.h"
 
 class CMeasureGrid : public CGXExcelReadWnd
 {

@@ -3,7 +3,7 @@
 #pragma once
 #include "grid/core/GridWnd.h"
 #include "tests/grid/GridTestWindow.h"
-#include "grid/core/AppAdapter.h"
+#include "grid/excel/AppAdapter.h"
 #include <memory>
 
 class CClickCountingGrid : public CGXGridWnd

@@ -3,8 +3,8 @@
 // which is asked once through the message sink.
 #include "ControlsTestApp.h"
 #include "TestSupport.h"
-#include "grid/core/GridDocument.h"
-#include "grid/core/WorkbookManager.h"
+#include "grid/excel/GridDocument.h"
+#include "grid/excel/WorkbookManager.h"
 #include <gtest/gtest.h>
 
 using namespace testing_support;

@@ -3,8 +3,8 @@
 #include "GridTestApp.h"
 #include "TestSupport.h"
 #include "grid/core/AppData.h"
-#include "grid/core/ExcelReadWnd.h"
-#include "grid/core/ExcelWndDocAdapter.h"
+#include "grid/excel/ExcelReadWnd.h"
+#include "grid/excel/ExcelWndDocAdapter.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/Style.h"
 #include <gtest/gtest.h>

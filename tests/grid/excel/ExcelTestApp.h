@@ -1,7 +1,7 @@
 // The application object of the workbook tests: a map holder whose maps know the handlers and
 // tables of the library, and helpers for record bytes in memory streams.
 #pragma once
-#include "grid/core/AppAdapter.h"
+#include "grid/excel/AppAdapter.h"
 #include "grid/excel/ExMapHolder.h"
 #include <objbase.h>
 #include <string>

@@ -4,7 +4,7 @@
 #include "ExcelTestApp.h"
 #include "TestSupport.h"
 #include "tests/grid/GridTestWindow.h"
-#include "grid/core/ExcelDocAdapter.h"
+#include "grid/excel/ExcelDocAdapter.h"
 #include "grid/core/GridParam.h"
 #include "grid/excel/ExcelReaderImpl.h"
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // FORMULA records read into real grids (shared formulas, cached results, damaged records) and
 // formula cells written by the cell writer, against hand-written bytes.
 #include "RecordTestSupport.h"
-#include "grid/core/ExcelWndDocAdapter.h"
+#include "grid/excel/ExcelWndDocAdapter.h"
 #include "grid/excel/ExcelFormulaHandler.h"
 #include "grid/excel/ExcelReaderImpl.h"
 #include "grid/formula/FormulaSheet.h"

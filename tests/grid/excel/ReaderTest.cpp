@@ -4,7 +4,7 @@
 #include "ExcelTestApp.h"
 #include "tests/grid/GridTestWindow.h"
 #include "TestSupport.h"
-#include "grid/core/ExcelDocAdapter.h"
+#include "grid/excel/ExcelDocAdapter.h"
 #include "grid/excel/ExcelReaderImpl.h"
 #include "grid/excel/ExcelReportError.h"
 #include "GridIds.h"

@@ -4,9 +4,9 @@
 #include "ExcelTestApp.h"
 #include "TestSupport.h"
 #include "tests/grid/GridTestWindow.h"
-#include "grid/core/ExcelReadWnd.h"
-#include "grid/core/ExcelReader.h"
-#include "grid/core/ExcelWndDocAdapter.h"
+#include "grid/excel/ExcelReadWnd.h"
+#include "grid/excel/ExcelReader.h"
+#include "grid/excel/ExcelWndDocAdapter.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/Style.h"
 #include <gtest/gtest.h>

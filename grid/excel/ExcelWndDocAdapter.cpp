@@ -1,6 +1,6 @@
 // The workbook adapter of a grid window.
-#include "grid/core/ExcelWndDocAdapter.h"
-#include "grid/core/ExcelReader.h"
+#include "grid/excel/ExcelWndDocAdapter.h"
+#include "grid/excel/ExcelReader.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
 

@@ -1,6 +1,6 @@
 // Clipboard of the Excel-capable grids: the handler first, the engine's own clipboard after.
-#include "grid/core/ExcelGrid.h"
-#include "grid/core/ExcelClipHandler.h"
+#include "grid/excel/ExcelGrid.h"
+#include "grid/excel/ExcelClipHandler.h"
 
 namespace
 {

@@ -1,7 +1,7 @@
 // The Excel-capable grid view: a grid view laid out as an empty sheet of Excel's size over the
 // parameter object its document keeps, with the "BIFF8" clipboard first.
 #pragma once
-#include "grid/core/ExcelGrid.h"
+#include "grid/excel/ExcelGrid.h"
 #include "grid/core/GridView.h"
 
 class CGXExcelDocAdapter;

@@ -1,8 +1,8 @@
 // The Excel-capable grid view.
-#include "grid/core/ExcelReadView.h"
+#include "grid/excel/ExcelReadView.h"
 #include "grid/core/AppData.h"
-#include "grid/core/ExcelDocAdapter.h"
-#include "grid/core/ExcelReadWnd.h"
+#include "grid/excel/ExcelDocAdapter.h"
+#include "grid/excel/ExcelReadWnd.h"
 #include "grid/core/GridParam.h"
 #include "grid/core/Properties.h"
 #include "Document.h"

@@ -1,7 +1,7 @@
 // The workbook adapter of one grid window: every sheet ordinal means that grid. Made on the
 // stack for one save.
 #pragma once
-#include "grid/core/ExcelDocAdapter.h"
+#include "grid/excel/ExcelDocAdapter.h"
 
 class CGXExcelWndDocAdapter : public CGXExcelDocAdapter
 {

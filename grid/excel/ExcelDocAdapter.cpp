@@ -1,11 +1,11 @@
 // The workbook adapter of a document.
-#include "grid/core/ExcelDocAdapter.h"
+#include "grid/excel/ExcelDocAdapter.h"
 #include "grid/core/AppData.h"
-#include "grid/core/ExcelReader.h"
+#include "grid/excel/ExcelReader.h"
 #include "grid/core/GridCore.h"
-#include "grid/core/GridDocument.h"
+#include "grid/excel/GridDocument.h"
 #include "grid/core/GridParam.h"
-#include "grid/core/WorkbookManager.h"
+#include "grid/excel/WorkbookManager.h"
 #include "grid/core/Properties.h"
 #include "grid/core/StylesMap.h"
 #include <objbase.h>

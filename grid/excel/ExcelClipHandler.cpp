@@ -1,5 +1,5 @@
 // The "BIFF8" clipboard handler: the scratch grid here, the workbook side in the component.
-#include "grid/core/ExcelClipHandler.h"
+#include "grid/excel/ExcelClipHandler.h"
 #include "grid/core/AppData.h"
 #include "grid/core/RangeList.h"
 

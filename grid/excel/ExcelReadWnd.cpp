@@ -1,6 +1,6 @@
 // The Excel-capable grid window.
-#include "grid/core/ExcelReadWnd.h"
-#include "grid/core/ExcelWndDocAdapter.h"
+#include "grid/excel/ExcelReadWnd.h"
+#include "grid/excel/ExcelWndDocAdapter.h"
 #include "grid/core/StylesMap.h"
 #include "GridIds.h"
 

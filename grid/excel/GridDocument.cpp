@@ -1,7 +1,7 @@
 // Workbook documents delegating to their workbook manager.
 #include "GridDocument.h"
-#include "grid/core/AppAdapter.h"
-#include "grid/core/WorkbookManager.h"
+#include "grid/excel/AppAdapter.h"
+#include "grid/excel/WorkbookManager.h"
 
 IMPLEMENT_DYNCREATE(CGXDocument, CDocument)
 

@@ -2,7 +2,7 @@
 // with floating cells, no word wrap in "Standard" and the "BIFF8" clipboard first. Windows
 // registered as self-deleting are deleted with their window.
 #pragma once
-#include "grid/core/ExcelGrid.h"
+#include "grid/excel/ExcelGrid.h"
 #include "grid/core/GridWnd.h"
 
 class CGXExcelReadWnd : public CGXGridWnd, public CGXExcelGrid
