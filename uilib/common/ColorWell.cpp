@@ -198,10 +198,11 @@ BOOL SECColorWell::CreateWell(DWORD dwStyle, const RECT& rect, CWnd* pParent, UI
     if (!CreatePalette())
         return FALSE;
     LPCTSTR lpszClass = AfxRegisterWndClass(GetClassStyle(), ::LoadCursor(NULL, IDC_ARROW));
-    BOOL bCreated = (dwStyle & WS_POPUP)
-                        ? CreateEx(0, lpszClass, NULL, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                                   rect.bottom - rect.top, pParent->GetSafeHwnd(), NULL)
-                        : CreateEx(0, lpszClass, NULL, dwStyle, rect, pParent, nID);
+    BOOL bCreated =
+        (dwStyle & WS_POPUP)
+            ? CreateEx(0, lpszClass, NULL, dwStyle, rect.left, rect.top, AfxRectExtent(rect.left, rect.right),
+                       AfxRectExtent(rect.top, rect.bottom), pParent->GetSafeHwnd(), NULL)
+            : CreateEx(0, lpszClass, NULL, dwStyle, rect, pParent, nID);
     if (!bCreated)
         return FALSE;
     if (m_bOther)

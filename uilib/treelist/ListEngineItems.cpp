@@ -72,8 +72,8 @@ void SECListEngine::LoadSysColors()
 BOOL SECListEngine::CreateEx(DWORD dwStyle, DWORD dwExStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
                              CCreateContext* pContext)
 {
-    return CreateEx(dwExStyle, NULL, NULL, dwStyle, rect.left, rect.top, rect.right - rect.left,
-                    rect.bottom - rect.top, pParentWnd->GetSafeHwnd(), nID, pContext);
+    return CreateEx(dwExStyle, NULL, NULL, dwStyle, rect.left, rect.top, AfxRectExtent(rect.left, rect.right),
+                    AfxRectExtent(rect.top, rect.bottom), pParentWnd->GetSafeHwnd(), nID, pContext);
 }
 
 BOOL SECListEngine::Create(DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID,
