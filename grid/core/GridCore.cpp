@@ -22,6 +22,8 @@ CGXGridCore::CGXGridCore(CWnd* pGridWnd, CDocument* pDocument, BOOL bIsView)
     m_cyBorder = ::GetSystemMetrics(SM_CYBORDER);
     m_hcurArrow = ::LoadCursor(NULL, IDC_ARROW);
     m_cellObjects.InitHashTable(257);
+    // The style cache holds the cells of a paint, a thousand and more on a large screen.
+    m_styleCache.InitHashTable(1021);
     m_rectPrinting.SetRectEmpty();
     m_rectPreset.SetRectEmpty();
     if (m_pAppData->m_pControlFactory != NULL && !m_bInitDone)

@@ -20,9 +20,12 @@ CGXDrawingContext::CGXDrawingContext(ROWCOL nClientRows, ROWCOL nClientCols)
 
 // -- Style cache ------------------------------------------------------------------------------------
 
+// The map hashes a key by its low 32 bits without the lowest four: the cell is mixed into them
+// (one-to-one, so every cell keeps a key of its own), or all rows of a column would share a chain.
 void* CGXGridCore::StyleCacheKey(ROWCOL nRow, ROWCOL nCol) const
 {
-    return (void*)(((UINT_PTR)nRow << 32) | nCol);
+    unsigned long long k = (((unsigned long long)nRow << 32) | nCol) * 0x9E3779B97F4A7C15ull;
+    return (void*)(UINT_PTR)(k ^ (k >> 29));
 }
 
 CGXStyle* CGXGridCore::CreateStyle()
