@@ -30,12 +30,17 @@ CBitmap* CGXDrawingAndFormatting::GetPatternBitmap(int n)
     return hbm != NULL ? CBitmap::FromHandle(hbm) : NULL;
 }
 
+static int LineHeightOf(const TEXTMETRIC& tm)
+{
+    int n = tm.tmHeight + tm.tmExternalLeading;
+    return n >= 20 ? n - 1 : n;
+}
+
 int CGXDrawingAndFormatting::GetLineHeight(CDC* pDC)
 {
     TEXTMETRIC tm;
     pDC->GetTextMetrics(&tm);
-    int n = tm.tmHeight + tm.tmExternalLeading;
-    return n >= 20 ? n - 1 : n;
+    return LineHeightOf(tm);
 }
 
 // -- Line breaking ------------------------------------------------------------------------------
@@ -127,10 +132,12 @@ int CGXDrawingAndFormatting::BreakLines(CDC* pDC, LPCTSTR lpszString, int nCount
     int nFree = nHeight - nUsed;
     if (nFree > 0)
     {
-        TEXTMETRIC tm;
-        pDC->GetTextMetrics(&tm);
         if (nFormat & DT_VCENTER)
+        {
+            TEXTMETRIC tm;
+            pDC->GetTextMetrics(&tm);
             rect->top += nFree / 2 + tm.tmExternalLeading / 2;
+        }
         else if (nFormat & DT_BOTTOM)
             rect->top += nFree;
     }
@@ -180,9 +187,9 @@ int CGXDrawingAndFormatting::DrawTextWithEllipsis(CDC* pDC, LPCTSTR lpszString, 
     CRect rectText(left, top, right, bottom);
     CRect rect(left, top, right, bottom);
     int nLines = BreakLines(pDC, lpszString, nCount, &rectText, nFormat, anStarts, anLengths, maxLines);
-    int nLineHeight = GetLineHeight(pDC);
     TEXTMETRIC tm;
     pDC->GetTextMetrics(&tm);
+    int nLineHeight = LineHeightOf(tm);
     int y = rectText.top;
     for (int n = 0; n < nLines; n++, y += nLineHeight)
     {

@@ -6,6 +6,7 @@
 #include "grid/core/DrawingContext.h"
 #include "grid/core/FontFaceTable.h"
 #include "grid/core/GridAxis.h"
+#include "grid/core/PaintBuffer.h"
 
 CGXDrawingContext::CGXDrawingContext(ROWCOL nClientRows, ROWCOL nClientCols)
     : m_nRows(nClientRows), m_nCols(nClientCols), m_anRowHeight(nClientRows), m_anColWidth(nClientCols),
@@ -253,27 +254,49 @@ void CGXGridCore::OnGridDraw(CDC* pDC)
         PaintBody(pDC, rectPaint, FALSE);
         return;
     }
-    // Buffered: a bitmap of the clip box, copied in one transfer.
-    CDC dcMem;
-    dcMem.CreateCompatibleDC(pDC);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(pDC, rectClip.Width(), rectClip.Height());
-    CBitmap* pOldBitmap = dcMem.SelectObject(&bitmap);
-    OnGridPrepareDC(&dcMem);
-    dcMem.SetViewportOrg(-rectClip.left, -rectClip.top);
-    dcMem.SetBrushOrg(rectClip.left % 8, rectClip.top % 8);
-    // Start from what is there, so parts the grid does not cover keep their pixels.
-    dcMem.BitBlt(rectClip.left, rectClip.top, rectClip.Width(), rectClip.Height(), pDC, rectClip.left,
-                 rectClip.top, SRCCOPY);
-    dcMem.IntersectClipRect(&rectClip);
-    PaintBody(&dcMem, rectPaint, TRUE);
+    // Buffered: a bitmap of the clip box, copied in one transfer. The thread's bitmap is kept
+    // from one paint to the next; a paint nested in another makes its own.
+    CGXPaintBuffer* pBuffer = CGXPaintBuffer::ForThread();
+    CDC* pMem = pBuffer->Acquire(pDC, rectClip.Width(), rectClip.Height());
+    struct Releaser
+    {
+        CGXPaintBuffer* p;
+        ~Releaser()
+        {
+            if (p != NULL)
+                p->Release();
+        }
+    } releaser{pMem != NULL ? pBuffer : NULL};
+    CDC dcOwn;
+    CBitmap bitmapOwn;
+    CBitmap* pOldBitmap = NULL;
+    if (pMem == NULL)
+    {
+        dcOwn.CreateCompatibleDC(pDC);
+        bitmapOwn.CreateCompatibleBitmap(pDC, rectClip.Width(), rectClip.Height());
+        pOldBitmap = dcOwn.SelectObject(&bitmapOwn);
+        pMem = &dcOwn;
+    }
+    OnGridPrepareDC(pMem);
+    pMem->SetViewportOrg(-rectClip.left, -rectClip.top);
+    pMem->SetBrushOrg(rectClip.left % 8, rectClip.top % 8);
+    // Parts the paint leaves alone keep the screen's pixels: outside the drawing rectangle, under
+    // a transparent background, and the cells a partial refresh skips.
+    CRect rectInside;
+    rectInside.IntersectRect(&rectClip, &rectDraw);
+    if (rectInside != rectClip || m_pParam->m_bTransparentBackground || m_bRefreshOnlyUpdatedCells)
+        pMem->BitBlt(rectClip.left, rectClip.top, rectClip.Width(), rectClip.Height(), pDC, rectClip.left,
+                     rectClip.top, SRCCOPY);
+    pMem->IntersectClipRect(&rectClip);
+    PaintBody(pMem, rectPaint, TRUE);
     POSITION pos = m_excludedRects.GetHeadPosition();
     while (pos != NULL)
         pDC->ExcludeClipRect((CRect*)m_excludedRects.GetNext(pos));
-    pDC->BitBlt(rectClip.left, rectClip.top, rectClip.Width(), rectClip.Height(), &dcMem, rectClip.left,
+    pDC->BitBlt(rectClip.left, rectClip.top, rectClip.Width(), rectClip.Height(), pMem, rectClip.left,
                 rectClip.top, SRCCOPY);
     FreeExcludedRects();
-    dcMem.SelectObject(pOldBitmap);
+    if (pOldBitmap != NULL)
+        dcOwn.SelectObject(pOldBitmap);
 }
 
 void CGXGridCore::FreeExcludedRects()

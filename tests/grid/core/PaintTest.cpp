@@ -133,6 +133,56 @@ TEST(GridPaint, ScreenEqualsMemoryRenderInBothModes)
     EXPECT_EQ(renders[0].px, renders[1].px);
 }
 
+// The buffered paint keeps its bitmap from one paint to the next and no longer starts from the
+// screen's pixels: every pixel of its clip box must still be drawn afresh, a later paint must show
+// what changed since, and what the paint leaves alone keeps the target's pixels as in direct mode.
+TEST(GridPaint, BufferedPaintDrawsItsWholeClipBoxAfresh)
+{
+    PaintedGrid w;
+    CRect rectClient;
+    w.grid->GetClientRect(&rectClient);
+    w.g.SetPaintMode(1);
+    Pixels first = RenderGrid(&w.g, w.grid.get());
+    for (int y = 0; y < first.cy; y++)
+        for (int x = 0; x < first.cx; x++)
+            ASSERT_NE(0x010203u, first.At(x, y)) << x << ", " << y;
+    w.g.SetPaintMode(0);
+    EXPECT_EQ(first.px, RenderGrid(&w.g, w.grid.get()).px);
+
+    // A cell painted green after the bitmap held it white: the screen shows the change, first
+    // through a paint of the cell alone, then of the whole window.
+    w.g.SetPaintMode(1);
+    w.grid->Invalidate();
+    w.grid->UpdateWindow();
+    w.g.SetStyleRange(CGXCellRange(4, 2), &CGXStyle().SetInterior(RGB(0, 160, 0)), gxOverride, 0, NULL,
+                      GX_INVALIDATE);
+    w.grid->UpdateWindow();
+    CRect rectCell = w.Cell(4, 2);
+    Pixels screen = CaptureClient(w.grid.get());
+    EXPECT_EQ(0x00A000u, screen.At(rectCell.left + 3, rectCell.bottom - 3));
+    EXPECT_EQ(RenderGrid(&w.g, w.grid.get()).px, screen.px);
+    w.g.SetStyleRange(CGXCellRange(4, 2), &CGXStyle().SetInterior(RGB(255, 255, 255)), gxOverride, 0, NULL,
+                      GX_INVALIDATE);
+    w.grid->Invalidate();
+    w.grid->UpdateWindow();
+    screen = CaptureClient(w.grid.get());
+    EXPECT_EQ(0xFFFFFFu, screen.At(rectCell.left + 3, rectCell.bottom - 3));
+    EXPECT_EQ(RenderGrid(&w.g, w.grid.get()).px, screen.px);
+
+    // Under a transparent background the target's pixels show through the cells in both modes.
+    w.g.GetParam()->m_bTransparentBackground = TRUE;
+    std::vector<Pixels> transparent;
+    for (int nMode : {1, 0})
+    {
+        w.g.SetPaintMode(nMode);
+        transparent.push_back(RenderGrid(&w.g, w.grid.get()));
+    }
+    w.g.GetParam()->m_bTransparentBackground = FALSE;
+    CRect rectPlain = w.Cell(6, 4);
+    EXPECT_EQ(0x010203u, transparent[0].At(rectPlain.left + 3, rectPlain.bottom - 3));
+    EXPECT_EQ(transparent[0].px, transparent[1].px);
+}
+
 TEST(GridPaint, ClipBoxOutsideTheDrawingRectDrawsNothing)
 {
     PaintedGrid w;
