@@ -231,10 +231,23 @@ BOOL CGXGridTextDataExchangeImp::PasteTextFromBuffer(CGXGridCore* pGrid, LPCSTR 
     DWORD dwFlags = pGrid->m_nClipboardFlags;
     BOOL bFailed = FALSE, bAborted = FALSE;
     ROWCOL nMaxRow = range.top, nMaxCol = range.left;
+    // The rows and columns the text reaches come in one step rather than one line at a time: one
+    // structure change and one undo step instead of thousands. A paste that fails part way gives
+    // back what the lines after it would have added.
+    ROWCOL nOldRows = pGrid->GetRowCount(), nOldCols = pGrid->GetColCount(), nTextRows = 0, nTextCols = 0;
+    CalcBufferDimension(pGrid, pszText, dwSize, nTextRows, nTextCols);
+    ROWCOL nNeedRows = range.top + std::max<ROWCOL>(nTextRows, 1) - 1, nNeedCols = range.left + nTextCols - 1;
+    BOOL bMoreRows =
+        nNeedRows > nOldRows && !(dwFlags & optNoNewRows) && pGrid->SetRowCount(nNeedRows, GX_NOREDRAW);
+    BOOL bMoreCols =
+        nNeedCols > nOldCols && !(dwFlags & optNoNewCols) && pGrid->SetColCount(nNeedCols, GX_NOREDRAW);
+    ROWCOL nLastRow = range.top, nLastCol = range.left;
     DWORD nDone = 0;
     ScanFields(pszText, dwSize, PasteSeparators(pGrid),
                [&](ROWCOL nLine, ROWCOL nField, const CString& strField) {
                    ROWCOL nRow = range.top + nLine, nCol = range.left + nField;
+                   nLastRow = nRow;
+                   nLastCol = std::max(nLastCol, nCol);
                    if (nRow > pGrid->GetRowCount() && !(dwFlags & optNoNewRows) &&
                        !pGrid->SetRowCount(nRow, GX_NOREDRAW))
                        return FALSE;
@@ -264,6 +277,13 @@ BOOL CGXGridTextDataExchangeImp::PasteTextFromBuffer(CGXGridCore* pGrid, LPCSTR 
                    return TRUE;
                });
 
+    if (bFailed && !bAborted)
+    {
+        if (bMoreRows && nLastRow < nNeedRows)
+            pGrid->SetRowCount(std::max(nOldRows, nLastRow), GX_NOREDRAW);
+        if (bMoreCols && nLastCol < nNeedCols)
+            pGrid->SetColCount(std::max(nOldCols, nLastCol), GX_NOREDRAW);
+    }
     if (bAborted)
         pGrid->Rollback();
     else

@@ -132,6 +132,42 @@ TEST(GridClipboard, PastedTextFillsCellsAndAddsRows)
     }
 }
 
+// The rows a pasted text reaches are added in one step; a paste that a cell refuses part way keeps
+// only the rows up to that cell, and Undo takes a whole paste back at once.
+TEST(GridClipboard, PastedLinesAddTheirRowsOnceAndGiveBackWhatAFailureLeaves)
+{
+    ClipGrid w(3, 5);
+    w.g.m_nClipboardFlags = 0x0018;
+    w.g.GetParam()->SetUndoEnabled(TRUE);
+    PutClipboardText("1\t2\r\n3\t4\r\n5\t6\r\n7\t8");
+    w.g.ChangeCurrentCell(3, 3, 0x0A);
+    ASSERT_TRUE(w.g.Paste());
+    EXPECT_EQ(6u, w.g.GetRowCount());
+    EXPECT_STREQ("7", w.Value(6, 3));
+    EXPECT_STREQ("8", w.Value(6, 4));
+    ASSERT_TRUE(w.g.Undo());
+    EXPECT_EQ(3u, w.g.GetRowCount());
+    EXPECT_STREQ("", w.Value(3, 3));
+    ASSERT_TRUE(w.g.Redo());
+    EXPECT_EQ(6u, w.g.GetRowCount());
+    EXPECT_STREQ("5", w.Value(5, 3));
+
+    // Cell (4, 4) refuses stores: the paste ends there, with the rows up to row 4.
+    ClipGrid r(3, 5);
+    r.g.m_nClipboardFlags = 0x0018;
+    r.g.ChangeCurrentCell(3, 3, 0x0A);
+    PutClipboardText("1\t2\r\n3\t4");
+    ASSERT_TRUE(r.g.Paste());
+    r.g.SetStyleRange(CGXCellRange(4, 4), CGXStyle().SetReadOnly(TRUE));
+    r.g.ChangeCurrentCell(2, 3, 0x0A);
+    PutClipboardText("a\tb\r\nc\td\r\ne\tf\r\ng\th\r\ni\tj");
+    EXPECT_FALSE(r.g.Paste());
+    EXPECT_EQ(4u, r.g.GetRowCount());
+    EXPECT_STREQ("c", r.Value(3, 3));
+    EXPECT_STREQ("e", r.Value(4, 3));
+    EXPECT_STREQ("4", r.Value(4, 4));
+}
+
 TEST(GridClipboard, StylesFormatCarriesCellsToAnotherGrid)
 {
     ClipGrid a, b;
