@@ -40,10 +40,58 @@ BOOL ParseDate(const CString& strText, double& dValue)
     return TRUE;
 }
 
-// A key text as a number; one that does not convert counts as 0. The whole text is converted,
-// however long.
-double ParseNumber(const CString& strText)
+// A text of at most 15 digits, with a minus sign in front and the decimal separator cDecimal at
+// most once between digits, converted without the system: mantissa and power of ten are exact
+// doubles, so the one division rounds as the system's conversion does. FALSE for any other text.
+bool ParsePlainNumber(LPCSTR psz, char cDecimal, double& d)
 {
+    static const double adPow10[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const char* p = psz;
+    bool bNegative = *p == '-';
+    if (bNegative)
+        p++;
+    long long nMantissa = 0;
+    int nDigits = 0, nFraction = -1;
+    for (; *p != 0; p++)
+    {
+        if (*p >= '0' && *p <= '9')
+        {
+            if (++nDigits > 15)
+                return false;
+            nMantissa = nMantissa * 10 + (*p - '0');
+            if (nFraction >= 0)
+                nFraction++;
+        }
+        else if (*p == cDecimal && cDecimal != 0 && nFraction < 0 && nDigits > 0)
+            nFraction = 0;
+        else
+            return false;
+    }
+    if (nDigits == 0 || nFraction == 0)
+        return false;
+    d = (double)nMantissa / adPow10[nFraction < 0 ? 0 : nFraction];
+    if (bNegative)
+        d = -d;
+    return true;
+}
+
+// The user's decimal separator when it is one character, else 0.
+char UserDecimalSeparator()
+{
+    char sz[8] = {};
+    if (::GetLocaleInfoA(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, sz, sizeof(sz)) != 2)
+        return 0;
+    return sz[0];
+}
+
+// A key text as a number; one that does not convert counts as 0. The whole text is converted,
+// however long; plain numbers, the common case, without the system's conversion.
+double ParseNumber(const CString& strText, char cDecimal)
+{
+    double dPlain;
+    if (ParsePlainNumber(strText, cDecimal, dPlain))
+        return dPlain;
     LPCSTR psz = strText.IsEmpty() ? "0" : (LPCSTR)strText;
     int n = ::MultiByteToWideChar(CP_ACP, 0, psz, -1, NULL, 0);
     std::vector<WCHAR> wide((size_t)std::max(n, 1));
@@ -59,14 +107,18 @@ int CompareKeys(const void* p1, const void* p2)
     const CGXSortKeyRecord* a = *(const CGXSortKeyRecord* const*)p1;
     const CGXSortKeyRecord* b = *(const CGXSortKeyRecord* const*)p2;
     const CGXSortInfoArray& info = *a->m_pSortInfo;
+    // The key texts are read in place: the string array's const accessor returns copies, which cost
+    // more than the comparison itself.
+    const CString* astr1 = a->m_astrKeys.GetData();
+    const CString* astr2 = b->m_astrKeys.GetData();
     for (INT_PTR i = 0; i < info.GetSize(); i++)
     {
         const CGXSortInfoEntry& e = info[i];
         int n = 0;
         if (e.sortType == gxSortAlpha)
         {
-            const unsigned char* s1 = (const unsigned char*)(LPCSTR)a->m_astrKeys[i];
-            const unsigned char* s2 = (const unsigned char*)(LPCSTR)b->m_astrKeys[i];
+            const unsigned char* s1 = (const unsigned char*)(LPCSTR)astr1[i];
+            const unsigned char* s2 = (const unsigned char*)(LPCSTR)astr2[i];
             n = e.bCase ? _mbscoll(s1, s2) : _mbsicoll(s1, s2);
         }
         else
@@ -210,6 +262,7 @@ void CGXGridSortImp::Sort(CGXGridCore* pGrid, BOOL bRows, CGXCellRange range, CG
                 e.sortType = e.bMayBeDate ? gxSortDateTime : e.bMayBeNumeric ? gxSortNumeric : gxSortAlpha;
             if (e.sortType == gxSortAlpha)
                 continue;
+            const char cDecimal = UserDecimalSeparator();
             for (auto& keys : records)
             {
                 if (!keys->m_adValues)
@@ -218,7 +271,7 @@ void CGXGridSortImp::Sort(CGXGridCore* pGrid, BOOL bRows, CGXCellRange range, CG
                 if (e.sortType == gxSortDateTime)
                     ParseDate(keys->m_astrKeys[i], d);
                 else
-                    d = ParseNumber(keys->m_astrKeys[i]);
+                    d = ParseNumber(keys->m_astrKeys[i], cDecimal);
                 keys->m_adValues[i] = d;
             }
         }

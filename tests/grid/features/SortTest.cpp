@@ -74,6 +74,11 @@ TEST(GridSort, TheKindOfAKeyComesFromItsTexts)
         {{Date(2022, 1, 2), Date(2021, 12, 1), Date(2021, 3, 15)},
          (Date(2021, 3, 15) + "," + Date(2021, 12, 1) + "," + Date(2022, 1, 2)).c_str()}, // dates
         {{"b", "B", "a"}, "a,b,B"}, // case ignored, equal keys keep their order
+        // Plain numbers and those only the system's conversion reads (separators, exponents,
+        // more than 15 digits) in one order.
+        {{"1.5", "0.05", "1,000", "-0.25", "999", "007", "0.5"}, "-0.25,0.05,0.5,1.5,007,999,1,000"},
+        {{"1234567890123456789", "1e3", "999999999999999", "1000000000000000", "1001"},
+         "1e3,1001,999999999999999,1000000000000000,1234567890123456789"},
     };
     for (const Case& c : cases)
     {
