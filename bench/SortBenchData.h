@@ -12,7 +12,7 @@ struct SortBenchRow
     double dFraction;
 };
 
-inline std::vector<SortBenchRow> MakeSortBenchRows(unsigned nRows = 65535)
+inline std::vector<SortBenchRow> MakeSortBenchRows(unsigned nRows = 100000)
 {
     unsigned long state = 4711;
     auto next = [&state]() {
