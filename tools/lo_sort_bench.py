@@ -42,22 +42,16 @@ def make_rows():
     return rows
 
 
-def text_cell(text):
-    return '<table:table-cell office:value-type="string"><text:p>%s</text:p></table:table-cell>' % text
-
-
 def float_cell(value):
     return '<table:table-cell office:value-type="float" office:value="%s"/>' % value
 
 
 def write(path, rows):
-    head = fods.FODS_HEAD.replace(
-        'xmlns:of=', 'xmlns:text="urn:oasis:names:tc:opendocument:xmlns:text:1.0" xmlns:of=')
     with open(path, "w", encoding="utf-8") as f:
-        f.write(head)
+        f.write(fods.FODS_HEAD)
         for number, w1, r, w2, fraction in rows:
             f.write("<table:table-row>%s%s%s%s%s</table:table-row>\n" % (
-                float_cell(number), text_cell(w1), float_cell(r), text_cell(w2), float_cell("%.3f" % fraction)))
+                float_cell(number), fods.text_cell(w1), float_cell(r), fods.text_cell(w2), float_cell("%.3f" % fraction)))
         f.write(fods.FODS_TAIL)
 
 
