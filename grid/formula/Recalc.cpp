@@ -191,7 +191,26 @@ int GXCheckConstraint(int nSheet, GX_CELL* pCell)
 void GXRecalcCell(int nSheet, GX_CELL* pCell)
 {
     GX_SHEET_CONTEXT* c = GXGetSheetContext(nSheet);
-    std::vector<Frame> stack;
+    // The walk's stack is kept from one call to the next: a long chain of formulas needs a deep
+    // one, and growing it anew for every cell cost more than evaluating the cells. A call made
+    // while another one walks (a formula of another sheet) has a stack of its own.
+    static thread_local std::vector<Frame> s_stack;
+    static thread_local int s_nWalking = 0;
+    std::vector<Frame> own;
+    std::vector<Frame>& stack = s_nWalking == 0 ? s_stack : own;
+    struct Walking
+    {
+        std::vector<Frame>& stack;
+        Walking(std::vector<Frame>& s) : stack(s)
+        {
+            s_nWalking++;
+        }
+        ~Walking()
+        {
+            s_nWalking--;
+            stack.clear();
+        }
+    } walking(stack);
     if (!Enter(stack, pCell))
         return;
     while (!stack.empty())
