@@ -1,5 +1,5 @@
-// The date-time edit window with an empty layout, used off-screen for measuring and drawing
-// cells.
+// The date-time edit window with an empty layout and no change notice, used off-screen for
+// measuring, drawing and searching cells.
 #pragma once
 #include "DateTimeCtrl.h"
 
@@ -7,6 +7,9 @@ class CGXCaptiveDateTimeCtrl : public CGXBDateTimeCtrl
 {
   public:
     void LayoutGadgets() override
+    {
+    }
+    void OnChanged() override
     {
     }
 };

@@ -1,5 +1,6 @@
 // Combo box cells.
 #include "grid/controls/ComboBox.h"
+#include "grid/controls/ControlActivation.h"
 #include "grid/controls/ComboBoxButton.h"
 #include "grid/controls/ComboListBox.h"
 #include "grid/controls/GridCombo.h"
@@ -542,8 +543,7 @@ BOOL CGXComboBox::DropByKey()
     if (!BeginEditing())
         return FALSE;
     SetActive(TRUE);
-    if (!m_pGrid->ScrollCellInView(m_nRow, m_nCol))
-        Refresh();
+    GXShowActiveCell(this);
     GetGridWnd()->UpdateWindow();
     ShowDropDown(TRUE);
     return TRUE;

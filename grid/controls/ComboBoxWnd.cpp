@@ -1,5 +1,6 @@
 // Window combo box cells.
 #include "grid/controls/ComboBoxWnd.h"
+#include "grid/controls/ControlActivation.h"
 #include "grid/controls/ComboBox.h"
 #include "grid/controls/ComboBoxWndButton.h"
 #include "grid/core/AppData.h"
@@ -180,7 +181,11 @@ BOOL CGXComboBoxWnd::Store()
     if (m_pStyle == NULL || !GetModify() || !GetValue(strValue))
         return TRUE;
     SetActive(FALSE);
-    return m_pGrid->SetValueRange(CGXCellRange(m_nRow, m_nCol), strValue, gxOverride, 0, GX_INVALIDATE);
+    if (!m_pGrid->SetValueRange(CGXCellRange(m_nRow, m_nCol), strValue, gxOverride, 0, GX_INVALIDATE))
+        return FALSE;
+    // Stored: a further Store of the same cell has nothing new to write.
+    SetModify(FALSE);
+    return TRUE;
 }
 
 BOOL CGXComboBoxWnd::StoreTextInCell(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText, UINT flags,
@@ -395,17 +400,15 @@ BOOL CGXComboBoxWnd::FindText(const CGXFindReplaceSettings& find, ROWCOL nRow, R
         return FALSE;
     if (bSelect)
     {
-        m_pGrid->ScrollCellInView(nRow, nCol);
         if (!bActiveHere)
         {
-            // Moved as the user moves it, so the cell left behind keeps what was typed into it;
-            // the focus stays where it is (in a find dialog).
-            if (!m_pGrid->ChangeCurrentCell(nRow, nCol, 0x24))
+            // Moved as the user moves it, so the cell left behind keeps what was typed into it.
+            if (!GXMoveToFoundCell(this, nRow, nCol))
                 return FALSE;
-            if (!IsInitAt(nRow, nCol))
-                Init(nRow, nCol);
             SetActive(TRUE);
         }
+        else
+            m_pGrid->ScrollCellInView(nRow, nCol);
         SetEditSel(nHit, nHit + strFind.GetLength());
         if (!bActiveHere)
             Refresh();
@@ -535,8 +538,7 @@ BOOL CGXComboBoxWnd::KeyDown(UINT, UINT nChar, UINT)
     }
     m_nEditStart = m_nEditEnd = nPos;
     SetEditSel(nPos, nPos);
-    if (!m_pGrid->ScrollCellInView(m_nRow, m_nCol))
-        Refresh();
+    GXShowActiveCell(this);
     return TRUE;
 }
 
@@ -547,8 +549,7 @@ BOOL CGXComboBoxWnd::SysKeyDown(UINT nMessage, UINT nChar, UINT nFlags)
     if (!BeginEditing())
         return FALSE;
     SetActive(TRUE);
-    if (!m_pGrid->ScrollCellInView(m_nRow, m_nCol))
-        Refresh();
+    GXShowActiveCell(this);
     GetGridWnd()->UpdateWindow();
     ShowDropDown(TRUE);
     return TRUE;

@@ -1,15 +1,20 @@
 // Date-time cells.
 #include "grid/controls/DateTimeCell.h"
+#include "grid/controls/ControlActivation.h"
 #include "grid/controls/DTButtonGadget.h"
 #include "grid/controls/DTListGadget.h"
 #include "grid/controls/DTNumericGadget.h"
 #include "grid/controls/DTSpinGadget.h"
+#include "grid/controls/DTStaticGadget.h"
 #include "grid/controls/PopupCalendar.h"
 #include "grid/core/AbstractUserAttribute.h"
 #include "grid/core/DrawingAndFormatting.h"
+#include "grid/core/FindReplaceSettings.h"
 #include "grid/core/FlagScope.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
+#include "grid/core/Properties.h"
+#include "grid/core/RangeList.h"
 #include "grid/core/StylesMap.h"
 #include "GridIds.h"
 #include <algorithm>
@@ -51,6 +56,88 @@ BOOL WholeNumber(const CString& strText, double& d)
     d = strtod(str, &pEnd);
     return pEnd != NULL && *pEnd == 0;
 }
+
+BOOL IsField(const CGXBDTGadget* p)
+{
+    return p->IsKindOf(RUNTIME_CLASS(CGXBDTNumericGadget)) || p->IsKindOf(RUNTIME_CLASS(CGXBDTListGadget));
+}
+
+// The first field of a window from nFrom on that holds the find text: a number field by value
+// (the text must begin with a digit), a name field by prefix; with bWhole the field's whole
+// text (a number written with "%d") must equal it. Literal text never matches. -1 when none.
+int MatchField(const CGXBDateTimeCtrl& wnd, const CGXFindReplaceSettings& find, int nFrom, BOOL bWhole)
+{
+    CString strFind = find.m_strFind;
+    if (strFind.IsEmpty())
+        return -1;
+    if (!find.m_bMatchCase)
+        strFind.MakeUpper();
+    const CGXBDTGadgetArray& gadgets = wnd.GetGadgets();
+    for (INT_PTR i = std::max(nFrom, wnd.GetFixedCount()); i < gadgets.GetSize(); i++)
+    {
+        CGXBDTGadget* p = gadgets.GetGadget(i);
+        CString strField;
+        if (p->IsKindOf(RUNTIME_CLASS(CGXBDTNumericGadget)))
+        {
+            if (!bWhole)
+            {
+                if (isdigit((unsigned char)strFind[0]) && atoi(strFind) == p->GetValue())
+                    return (int)i;
+                continue;
+            }
+            strField.Format(_T("%d"), p->GetValue());
+        }
+        else if (p->IsKindOf(RUNTIME_CLASS(CGXBDTListGadget)))
+            strField = p->GetText();
+        else
+            continue;
+        if (!find.m_bMatchCase)
+            strField.MakeUpper();
+        if (bWhole ? strField == strFind : strField.Left(strFind.GetLength()) == strFind)
+            return (int)i;
+    }
+    return -1;
+}
+
+// Puts a text into field i of a window: a number, or the first name it begins.
+BOOL SetFieldText(CGXBDateTimeCtrl& wnd, int i, const CString& strText)
+{
+    CGXBDTGadget* p = wnd.GetGadgets().GetGadget(i);
+    int n = -1;
+    double d = 0;
+    if (p->IsKindOf(RUNTIME_CLASS(CGXBDTListGadget)))
+        n = ((CGXBDTListGadget*)p)->FindItem(0, strText);
+    else if (p->IsKindOf(RUNTIME_CLASS(CGXBDTNumericGadget)) && WholeNumber(strText, d) && d >= 0 &&
+             d < 100000)
+        n = (int)d;
+    return n >= 0 && wnd.OnGadgetNotify(GXDT_NOTIFY_VALIDATE, p->GetId(), n) &&
+           wnd.OnGadgetNotify(GXDT_NOTIFY_SET, p->GetId(), n);
+}
+
+// The composed style of a cell, for as long as it lives.
+class CComposedStyle
+{
+  public:
+    CComposedStyle(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol)
+        : m_pGrid(pGrid), m_pStyle(pGrid->CreateStyle())
+    {
+        pGrid->ComposeStyleRowCol(nRow, nCol, m_pStyle);
+    }
+    ~CComposedStyle()
+    {
+        m_pGrid->RecycleStyle(m_pStyle);
+    }
+    CComposedStyle(const CComposedStyle&) = delete;
+    CComposedStyle& operator=(const CComposedStyle&) = delete;
+    const CGXStyle& Get() const
+    {
+        return *m_pStyle;
+    }
+
+  private:
+    CGXGridCore* m_pGrid;
+    CGXStyle* m_pStyle;
+};
 } // namespace
 
 CGXDateTimeCtrl::CGXDateTimeCtrl(CGXGridCore* pGrid, UINT nID, DWORD dwStyle)
@@ -198,6 +285,18 @@ CString CGXDateTimeCtrl::NumberText(const COleDateTime& value) const
     return str;
 }
 
+BOOL CGXDateTimeCtrl::ReadCell(CGXBDateTimeCtrl& wnd, const CGXStyle& style, const CString& strValue)
+{
+    if (strValue.IsEmpty() || !CreateWindows(WS_CHILD | m_dwCreateStyle, CRect(0, 0, 0, 0)))
+        return FALSE;
+    BOOL bForce = m_bForceNumber;
+    m_bForceNumber = AttributeText(style, GX_IDS_UA_DATEFORCENUMBER) == _T("1");
+    ApplyFormat(&wnd, style);
+    BOOL bRead = ReadValue(wnd, strValue);
+    m_bForceNumber = bForce;
+    return bRead;
+}
+
 BOOL CGXDateTimeCtrl::FormatValueText(CString& strResult, ROWCOL, ROWCOL, LPCTSTR pszRawValue,
                                       const CGXStyle& style)
 {
@@ -206,12 +305,7 @@ BOOL CGXDateTimeCtrl::FormatValueText(CString& strResult, ROWCOL, ROWCOL, LPCTST
     // An empty value shows nothing and an unreadable one stands as it is.
     if (strValue.IsEmpty() || !CreateWindows(WS_CHILD | m_dwCreateStyle, CRect(0, 0, 0, 0)))
         return FALSE;
-    BOOL bForce = m_bForceNumber;
-    m_bForceNumber = AttributeText(style, GX_IDS_UA_DATEFORCENUMBER) == _T("1");
-    ApplyFormat(&m_draw, style);
-    BOOL bRead = ReadValue(m_draw, strValue);
-    m_bForceNumber = bForce;
-    strResult = bRead ? m_draw.GetGadgetText() : strValue;
+    strResult = ReadCell(m_draw, style, strValue) ? m_draw.GetGadgetText() : strValue;
     return TRUE;
 }
 
@@ -415,6 +509,48 @@ BOOL CGXDateTimeCtrl::Store()
     return m_pGrid->SetValueRange(CGXCellRange(m_nRow, m_nCol), strValue, gxOverride, 0, GX_INVALIDATE);
 }
 
+BOOL CGXDateTimeCtrl::Validate()
+{
+    // A number still being typed counts: its field gives up the focus, which commits it.
+    CGXBDTGadget* pCurrent = HasWindow() && (m_dwState & stateTyping) ? GetCurrent() : NULL;
+    if (pCurrent != NULL)
+    {
+        pCurrent->SetFocus(FALSE);
+        pCurrent->SetFocus(::GetFocus() == m_hWnd);
+    }
+    return CGXStatic::Validate();
+}
+
+BOOL CGXDateTimeCtrl::StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, int mode, int nType,
+                                 const CGXStyle* pOldStyle)
+{
+    BOOL bResult = CGXStatic::StoreStyle(nRow, nCol, pStyle, mode, nType, pOldStyle);
+    if (pStyle == NULL || !IsInitAt(nRow, nCol) || !HasWindow() || !m_pGrid->IsCurrentCell(nRow, nCol))
+        return bResult;
+    if (pStyle->GetInclude(CGXStyle::ibValue))
+    {
+        if (!m_bActive)
+            Init(nRow, nCol);
+        return bResult;
+    }
+    if (pStyle->HasUserAttribute(GX_IDS_UA_DATENOEDIT) ||
+        pStyle->HasUserAttribute(GX_IDS_UA_DATEFORMATTYPE) ||
+        pStyle->HasUserAttribute(GX_IDS_UA_CUSTOMFORMAT))
+    {
+        FreeStyle(TRUE);
+        const CGXStyle& style = LoadStyle();
+        SetFixedFields((DWORD)atoi(AttributeText(style, GX_IDS_UA_DATENOEDIT)));
+        m_bShowsDate = ApplyFormat(this, style);
+        int i = EditableField(FALSE);
+        if (m_bActive && i >= 0)
+            FocusOnlyField(i);
+        return bResult;
+    }
+    if (!m_bActive)
+        Init(nRow, nCol);
+    return bResult;
+}
+
 void CGXDateTimeCtrl::ClearCell()
 {
     SetActive(FALSE);
@@ -434,6 +570,9 @@ void CGXDateTimeCtrl::Hide()
 
 BOOL CGXDateTimeCtrl::OnChanging(const COleDateTime&)
 {
+    ForgetFind();
+    FreeStyle(TRUE);
+    LoadStyle();
     if (CGXStatic::IsReadOnly())
         return FALSE;
     SetModify(TRUE);
@@ -475,28 +614,91 @@ CSize CGXDateTimeCtrl::AddBorders(CSize size, const CGXStyle& style)
     return CGXStatic::AddBorders(CSize(size.cx + 5, size.cy), style);
 }
 
+CSize CGXDateTimeCtrl::CalcSize(CDC* pDC, ROWCOL, ROWCOL, const CGXStyle& style, const CGXStyle* pStandard,
+                                BOOL)
+{
+    if (!style.GetInclude(CGXStyle::ibValue))
+        return CSize(0, 0);
+    CFont* pOldFont = SelectStyleFont(pDC, style, pStandard);
+    CSize size(0, 0);
+    // A zero or unreadable value has no size.
+    COleDateTime dt;
+    if (ReadCell(m_measure, style, style.GetValue()))
+    {
+        TEXTMETRIC tm = {};
+        pDC->GetTextMetrics(&tm);
+        size.cy = tm.tmHeight + tm.tmExternalLeading + 1;
+        const CGXBDTGadgetArray& gadgets = m_measure.GetGadgets();
+        for (INT_PTR i = 0; i < gadgets.GetSize(); i++)
+        {
+            CGXBDTGadget* p = gadgets.GetGadget(i);
+            p->CalcSize(pDC);
+            size.cx += p->GetRect().Width();
+            size.cy = std::max<long>(size.cy, p->GetRect().Height());
+        }
+    }
+    if (pOldFont != NULL)
+        pDC->SelectObject(pOldFont);
+    return size.cx > 0 ? AddBorders(size, style) : size;
+}
+
+void CGXDateTimeCtrl::DrawGadgetText(CDC* pDC, CGXBDTGadget& gadget, const CString& strText)
+{
+    CRect rect = gadget.GetRect();
+    COLORREF crOldText = 0, crOldBk = 0;
+    int nOldMode = 0;
+    if (gadget.HasFocus())
+    {
+        crOldText = pDC->SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
+        crOldBk = pDC->SetBkColor(::GetSysColor(COLOR_HIGHLIGHT));
+        nOldMode = pDC->SetBkMode(OPAQUE);
+        pDC->FillSolidRect(rect, ::GetSysColor(COLOR_HIGHLIGHT));
+    }
+    GXGetDrawingAndFormatting()->DrawTextLikeMultiLineEdit(pDC, strText, strText.GetLength(), rect.left,
+                                                           rect.top, rect.right, rect.bottom,
+                                                           DT_SINGLELINE | DT_CENTER | DT_NOPREFIX);
+    if (gadget.HasFocus())
+    {
+        pDC->SetTextColor(crOldText);
+        pDC->SetBkColor(crOldBk);
+        pDC->SetBkMode(nOldMode);
+    }
+}
+
+void CGXDateTimeCtrl::DrawNumericGadget(CDC* pDC, CGXBDTGadget& gadget)
+{
+    DrawGadgetText(pDC, gadget, gadget.GetText());
+}
+
+void CGXDateTimeCtrl::DrawListGadget(CDC* pDC, CGXBDTGadget& gadget)
+{
+    DrawGadgetText(pDC, gadget, gadget.GetText());
+}
+
+void CGXDateTimeCtrl::DrawStaticGadget(CDC* pDC, CGXBDTGadget& gadget)
+{
+    DrawGadgetText(pDC, gadget, gadget.GetText());
+}
+
+void CGXDateTimeCtrl::DrawSpinGadget(CDC* pDC, CGXBDTGadget& gadget)
+{
+    CGXBDTSpinGadget::DrawSpin(pDC, gadget.GetRect(), 0);
+}
+
+void CGXDateTimeCtrl::DrawButtonGadget(CDC* pDC, CGXBDTGadget& gadget)
+{
+    CBitmap bitmap;
+    GXLoadSysColorBitmap(bitmap, MAKEINTRESOURCE(GX_IDB_DROPDOWN));
+    CGXBDTButtonGadget::DrawButton(pDC, gadget.GetRect(), bitmap, (m_dwState & stateButtonPressed) != 0);
+}
+
 void CGXDateTimeCtrl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
                            const CGXStyle* pStandardStyle)
 {
     if (!(m_bActive && HasWindow() && !m_pGrid->IsPrinting() && m_pGrid->IsCurrentCell(nRow, nCol) &&
           IsInitAt(nRow, nCol)))
     {
-        CGXStatic::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
-        // The buttons stand at the right of the inner rectangle, calendar button rightmost.
-        CRect rectInner = CGXStatic::GetCellRect(nRow, nCol, &rect, &style);
-        int x = rectInner.right;
-        BOOL bCurrent = m_pGrid->IsCurrentCell(nRow, nCol) && !m_pGrid->IsPrinting();
-        if ((m_dwCreateStyle & GXDT_CALENDARBUTTON_STYLE) && (m_bAlwaysShowButton || bCurrent))
-        {
-            CBitmap bitmap;
-            GXLoadSysColorBitmap(bitmap, MAKEINTRESOURCE(GX_IDB_DROPDOWN));
-            CGXBDTButtonGadget::DrawButton(pDC, CRect(x - buttonWidth, rectInner.top, x, rectInner.bottom),
-                                           bitmap, (m_dwState & stateButtonPressed) != 0);
-            x -= buttonWidth;
-        }
-        BOOL bReadOnly = style.GetInclude(CGXStyle::ibReadOnly) && style.GetReadOnly();
-        if ((m_dwCreateStyle & GXDT_SPINBUTTON_STYLE) && (m_bAlwaysShowSpin || bCurrent) && !bReadOnly)
-            CGXBDTSpinGadget::DrawSpin(pDC, CRect(x - buttonWidth, rectInner.top, x, rectInner.bottom), 0);
+        DrawInactive(pDC, rect, nRow, nCol, style, pStandardStyle);
         return;
     }
     FreeStyle(TRUE);
@@ -514,12 +716,70 @@ void CGXDateTimeCtrl::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const
     KeepWindowArea(pDC, this);
 }
 
+void CGXDateTimeCtrl::DrawInactive(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol,
+                                   const CGXStyle& style, const CGXStyle* pStandardStyle)
+{
+    if (m_pGrid->IsBackgroundPending())
+        m_pGrid->DrawBrushRect(pDC, rect, style.GetInterior());
+    CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
+    if (!CreateWindows(WS_CHILD | m_dwCreateStyle, CRect(0, 0, 0, 0)))
+        return;
+    CFont* pOldFont = SelectStyleFont(pDC, style, pStandardStyle);
+    CRect rectInner = CGXStatic::GetCellRect(nRow, nCol, (LPRECT)&rect, &style);
+    BOOL bCurrent = m_pGrid->IsCurrentCell(nRow, nCol) && !m_pGrid->IsPrinting();
+    BOOL bShowButton = m_bAlwaysShowButton || bCurrent;
+    BOOL bReadOnly = style.GetInclude(CGXStyle::ibReadOnly) && style.GetReadOnly();
+    BOOL bShowSpin = (m_bAlwaysShowSpin || bCurrent) && !bReadOnly;
+    CString strValue = style.GetValue();
+    BOOL bValue = !strValue.IsEmpty();
+    if (bValue)
+        ReadCell(m_draw, style, strValue);
+    else
+        ApplyFormat(&m_draw, style);
+    m_draw.LayoutIn(pDC, rectInner);
+    CGXGridParam* pParam = m_pGrid->GetParam();
+    CGXProperties* pProps = pParam != NULL ? pParam->GetProperties() : NULL;
+    BOOL bBlackWhite = m_pGrid->IsPrinting() && pProps != NULL && pProps->GetBlackWhite();
+    COLORREF crOldText = pDC->SetTextColor(bBlackWhite ? RGB(0, 0, 0) : style.GetTextColor());
+    COLORREF crOldBk = pDC->SetBkColor(bBlackWhite ? RGB(255, 255, 255) : style.GetInterior().GetBackColor());
+    int nOldMode = pDC->SetBkMode(TRANSPARENT);
+    const CGXBDTGadgetArray& gadgets = m_draw.GetGadgets();
+    for (INT_PTR i = gadgets.GetSize() - 1; i >= 0; i--)
+    {
+        CGXBDTGadget& gadget = *gadgets.GetGadget(i);
+        CRect r;
+        if (!r.IntersectRect(gadget.GetRect(), rect))
+            continue;
+        if (gadget.GetId() == GXDT_CALENDARBUTTON)
+        {
+            if (bShowButton)
+                DrawButtonGadget(pDC, gadget);
+        }
+        else if (gadget.GetId() == GXDT_SPINBUTTON)
+        {
+            if (bShowSpin)
+                DrawSpinGadget(pDC, gadget);
+        }
+        else if (!bValue)
+            continue;
+        else if (gadget.IsKindOf(RUNTIME_CLASS(CGXBDTNumericGadget)))
+            DrawNumericGadget(pDC, gadget);
+        else if (gadget.IsKindOf(RUNTIME_CLASS(CGXBDTListGadget)))
+            DrawListGadget(pDC, gadget);
+        else if (gadget.IsKindOf(RUNTIME_CLASS(CGXBDTStaticGadget)))
+            DrawStaticGadget(pDC, gadget);
+    }
+    pDC->SetBkMode(nOldMode);
+    pDC->SetBkColor(crOldBk);
+    pDC->SetTextColor(crOldText);
+    if (pOldFont != NULL)
+        pDC->SelectObject(pOldFont);
+}
+
 // -- Editing from the grid ---------------------------------------------------------------------
 
-BOOL CGXDateTimeCtrl::StartEditing(BOOL bLast)
+int CGXDateTimeCtrl::EditableField(BOOL bLast) const
 {
-    if (!HasWindow() || !m_bInit || !BeginEditing())
-        return FALSE;
     const CGXBDTGadgetArray& gadgets = GetGadgets();
     int nFound = -1;
     for (INT_PTR i = GetFixedCount(); i < gadgets.GetSize(); i++)
@@ -529,8 +789,41 @@ BOOL CGXDateTimeCtrl::StartEditing(BOOL bLast)
             if (!bLast)
                 break;
         }
+    return nFound;
+}
+
+void CGXDateTimeCtrl::FocusOnlyField(int i)
+{
+    SetCurrentGadget(i);
+    const CGXBDTGadgetArray& gadgets = GetGadgets();
+    for (INT_PTR j = 0; j < gadgets.GetSize(); j++)
+        gadgets.GetGadget(j)->SetFocus(j == i);
+}
+
+BOOL CGXDateTimeCtrl::BeginEditing()
+{
+    if (!CGXStatic::BeginEditing())
+        return FALSE;
+    if (HasWindow())
+    {
+        CGXBDTGadget* pCurrent = GetCurrent();
+        int i = m_nCurrent >= GetFixedCount() && pCurrent != NULL &&
+                        (pCurrent->GetStyle() & CGXBDTGadget::styleFocus)
+                    ? m_nCurrent
+                    : EditableField(FALSE);
+        if (i >= 0)
+            FocusOnlyField(i);
+    }
+    return TRUE;
+}
+
+BOOL CGXDateTimeCtrl::StartEditing(BOOL bLast)
+{
+    if (!HasWindow() || !m_bInit || !BeginEditing())
+        return FALSE;
+    int nFound = EditableField(bLast);
     if (nFound >= 0)
-        m_nCurrent = nFound;
+        FocusOnlyField(nFound);
     SetActive(TRUE);
     Refresh();
     GetGridWnd()->UpdateWindow();
@@ -579,8 +872,10 @@ BOOL CGXDateTimeCtrl::KeyDown(UINT nMessage, UINT nChar, UINT nFlags)
         return CGXStatic::KeyDown(nMessage, nChar, nFlags);
     if (nChar == VK_END || nChar == VK_HOME)
         return StartEditing(nChar == VK_END);
-    if (nChar == VK_DELETE && ::GetKeyState(VK_SHIFT) >= 0 && !CGXStatic::IsReadOnly())
+    if (nChar == VK_DELETE)
     {
+        if (!BeginClearingByDelete())
+            return FALSE;
         ClearCell();
         return TRUE;
     }
@@ -620,7 +915,22 @@ BOOL CGXDateTimeCtrl::HandleText(LPCTSTR pszText)
 
 BOOL CGXDateTimeCtrl::Copy()
 {
-    return m_bActive ? m_pGrid->Copy() : CGXStatic::Copy();
+    if (!m_bActive)
+        return CGXStatic::Copy();
+    // The cell itself, not the grid's copy command, which asks the active control again.
+    CGXRangeList list;
+    list.AddTail(new CGXCellRange(m_nRow, m_nCol));
+    return m_pGrid->CopyRangesToClipboard(list);
+}
+
+BOOL CGXDateTimeCtrl::Cut()
+{
+    if (!m_bActive)
+        return CGXStatic::Cut();
+    if (CGXStatic::IsReadOnly() || !Copy())
+        return FALSE;
+    ClearCell();
+    return TRUE;
 }
 
 BOOL CGXDateTimeCtrl::CanPaste()
@@ -655,6 +965,15 @@ void CGXDateTimeCtrl::ReplaceSel(LPCTSTR pszText)
     if (!m_bActive || pszText == NULL)
         return;
     CString strText = pszText;
+    // One piece replaces the focused field.
+    CStringArray pieces;
+    CGXBDTGadget* pCurrent = GetCurrent();
+    if (SplitText(strText, pieces) && pieces.GetSize() == 1 && pCurrent != NULL && IsField(pCurrent) &&
+        (pCurrent->GetStyle() & CGXBDTGadget::styleFocus))
+    {
+        SetFieldText(*this, m_nCurrent, pieces[0]);
+        return;
+    }
     COleDateTime value;
     // Pieces that do not fit the fields leave the value as it is.
     if ((!value.ParseDateTime(strText, 0, LOCALE_USER_DEFAULT) || value.m_dt == 0) &&
@@ -672,6 +991,96 @@ BOOL CGXDateTimeCtrl::GetSelectedText(CString& strResult)
     CGXBDTGadget* pCurrent = GetCurrent();
     strResult = pCurrent != NULL ? pCurrent->GetText() : CString();
     return TRUE;
+}
+
+int CGXDateTimeCtrl::FindStart(ROWCOL nRow, ROWCOL nCol, const CGXFindReplaceSettings& find,
+                               BOOL bAtCaret) const
+{
+    if (!bAtCaret && m_nFindRow == nRow && m_nFindCol == nCol && m_strFound == find.m_strFind)
+        return m_nFindNext;
+    return GetFixedCount();
+}
+
+BOOL CGXDateTimeCtrl::FindText(const CGXFindReplaceSettings& find, ROWCOL nRow, ROWCOL nCol, BOOL bAtCaret,
+                               BOOL bSelect)
+{
+    if (!HasWindow() && !CreateWindows(WS_CHILD | m_dwCreateStyle, CRect(0, 0, 0, 0)))
+        return FALSE;
+    int i;
+    if (m_bActive && IsInitAt(nRow, nCol) && m_pGrid->IsCurrentCell(nRow, nCol))
+    {
+        i = MatchField(*this, find, FindStart(nRow, nCol, find, bAtCaret), FALSE);
+        if (i < 0)
+        {
+            ForgetFind();
+            return FALSE;
+        }
+        FocusOnlyField(i);
+    }
+    else
+    {
+        CComposedStyle style(m_pGrid, nRow, nCol);
+        if (!ReadCell(m_measure, style.Get(), style.Get().GetValue()))
+            return FALSE;
+        i = MatchField(m_measure, find, m_measure.GetFixedCount(), FALSE);
+        if (i < 0)
+            return FALSE;
+        if (bSelect)
+        {
+            if (!GXMoveToFoundCell(this, nRow, nCol))
+                return FALSE;
+            if (!m_bActive)
+            {
+                if (!BeginEditing())
+                    return FALSE;
+                SetActive(TRUE);
+            }
+            FocusOnlyField(i);
+            Refresh();
+        }
+    }
+    m_nFindRow = nRow;
+    m_nFindCol = nCol;
+    m_strFound = find.m_strFind;
+    m_nFindNext = i + 1;
+    return TRUE;
+}
+
+BOOL CGXDateTimeCtrl::ReplaceText(const CGXFindReplaceSettings& find, ROWCOL nRow, ROWCOL nCol)
+{
+    if (!HasWindow() && !CreateWindows(WS_CHILD | m_dwCreateStyle, CRect(0, 0, 0, 0)))
+        return FALSE;
+    CComposedStyle style(m_pGrid, nRow, nCol);
+    if (m_pGrid->IsReadOnly() || (style.Get().GetInclude(CGXStyle::ibReadOnly) && style.Get().GetReadOnly()))
+        return FALSE;
+    if (m_bActive && IsInitAt(nRow, nCol) && m_pGrid->IsCurrentCell(nRow, nCol))
+    {
+        int i = MatchField(*this, find, FindStart(nRow, nCol, find, FALSE), FALSE);
+        if (i < 0)
+        {
+            ForgetFind();
+            return FALSE;
+        }
+        FocusOnlyField(i);
+        ReplaceSel(find.m_strReplace);
+        return TRUE;
+    }
+    if (!ReadCell(m_measure, style.Get(), style.Get().GetValue()))
+        return FALSE;
+    // Every field whose whole text is the find text takes the replacement; one that cannot
+    // changes nothing.
+    int nReplaced = 0;
+    for (int i = MatchField(m_measure, find, 0, TRUE); i >= 0; i = MatchField(m_measure, find, i + 1, TRUE))
+    {
+        if (!SetFieldText(m_measure, i, find.m_strReplace))
+            return FALSE;
+        nReplaced++;
+    }
+    if (nReplaced == 0)
+        return FALSE;
+    const COleDateTime& value = m_measure.GetDateTime();
+    CString strValue = m_bValueAsNumber ? NumberText(value) : value.Format(0, LOCALE_USER_DEFAULT);
+    return m_pGrid->SetValueRange(CGXCellRange(nRow, nCol), strValue, gxOverride, 0, GX_UPDATENOW);
 }
 
 // -- The window's own messages -----------------------------------------------------------------
@@ -719,12 +1128,24 @@ void CGXDateTimeCtrl::OnChar(UINT nChar, UINT nRepCnt, UINT nFlags)
     if (nChar == 3 || nChar == 24 || nChar == 22) // Ctrl+C, Ctrl+X, Ctrl+V
     {
         if (nChar == 22)
+        {
             Paste();
+            return;
+        }
+        if (::OpenClipboard(m_hWnd))
+        {
+            ::EmptyClipboard();
+            ::CloseClipboard();
+        }
+        if (nChar == 24)
+            Cut();
         else
             Copy();
         return;
     }
+    SetModify(TRUE);
     CGXBDateTimeCtrl::OnChar(nChar, nRepCnt, nFlags);
+    NotifyModified();
     m_pGrid->ProcessKeyMessage(this, WM_CHAR, nChar, nRepCnt, nFlags);
 }
 

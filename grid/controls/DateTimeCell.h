@@ -1,6 +1,7 @@
-// The date-time cell: a date-time edit window laid over the current cell while it is edited,
-// static text for every other cell. Two off-screen twins measure and format other cells, so
-// painting never disturbs the editor. The stored value is the date's serial number as text.
+// The date-time cell: a date-time edit window laid over the current cell while it is edited;
+// every other cell is drawn gadget by gadget like the window. Two off-screen twins measure,
+// draw and search other cells, so painting never disturbs the editor. The stored value is the
+// date's serial number as text.
 #pragma once
 #include "CaptiveDateTimeCtrl.h"
 #include "grid/core/Static.h"
@@ -20,7 +21,6 @@ class CGXDateTimeCtrl : public CGXBDateTimeCtrl, public CGXStatic
     using CGXBDateTimeCtrl::IsKindOf;
     using CGXBDateTimeCtrl::Validate;
     using CGXControl::IsKindOf;
-    using CGXControl::Validate;
 
     static void RegisterUserAttributes(CGXStylesMap* pStylesMap);
 
@@ -45,6 +45,12 @@ class CGXDateTimeCtrl : public CGXBDateTimeCtrl, public CGXStatic
     virtual BOOL CreateWindows(DWORD dwStyle, const CRect& rect);
     BOOL OnChanging(const COleDateTime& value) override;
     void OnChanged() override;
+    // Drawing of one gadget of a cell that is not being edited.
+    virtual void DrawSpinGadget(CDC* pDC, CGXBDTGadget& gadget);
+    virtual void DrawNumericGadget(CDC* pDC, CGXBDTGadget& gadget);
+    virtual void DrawListGadget(CDC* pDC, CGXBDTGadget& gadget);
+    virtual void DrawStaticGadget(CDC* pDC, CGXBDTGadget& gadget);
+    virtual void DrawButtonGadget(CDC* pDC, CGXBDTGadget& gadget);
 
     // Cell-control side
     CRuntimeClass* GetWndRuntimeClass() override;
@@ -55,9 +61,15 @@ class CGXDateTimeCtrl : public CGXBDateTimeCtrl, public CGXStatic
     BOOL GetModify() override;
     void Init(ROWCOL nRow, ROWCOL nCol) override;
     BOOL Store() override;
+    BOOL Validate() override;
+    BOOL BeginEditing() override;
+    BOOL StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, int mode, int nType,
+                    const CGXStyle* pOldStyle) override;
     CRect GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem = NULL,
                       const CGXStyle* pStyle = NULL) override;
     CSize AddBorders(CSize size, const CGXStyle& style) override;
+    CSize CalcSize(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style, const CGXStyle* pStandard,
+                   BOOL bVert) override;
     void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
               const CGXStyle* pStandardStyle) override;
     BOOL GetCurrentText(CString& strResult) override;
@@ -76,10 +88,14 @@ class CGXDateTimeCtrl : public CGXBDateTimeCtrl, public CGXStatic
     BOOL HandleText(LPCTSTR pszText) override;
     BOOL SysKeyDown(UINT nMessage, UINT nChar, UINT nFlags) override;
     BOOL Copy() override;
+    BOOL Cut() override;
     BOOL Paste() override;
     BOOL CanPaste() override;
     void ReplaceSel(LPCTSTR pszText) override;
     BOOL GetSelectedText(CString& strResult) override;
+    BOOL FindText(const CGXFindReplaceSettings& find, ROWCOL nRow, ROWCOL nCol, BOOL bAtCaret,
+                  BOOL bSelect) override;
+    BOOL ReplaceText(const CGXFindReplaceSettings& find, ROWCOL nRow, ROWCOL nCol) override;
 
     // Reads a value text into a window: a date in the user locale, else a serial number; an
     // empty or unreadable text leaves today (or the zero time) and answers FALSE.
@@ -90,6 +106,10 @@ class CGXDateTimeCtrl : public CGXBDateTimeCtrl, public CGXStatic
     {
         return m_hWnd != NULL && ::IsWindow(m_hWnd);
     }
+    void DrawInactive(CDC* pDC, const CRect& rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
+                      const CGXStyle* pStandardStyle);
+    // A gadget's text centred in its rectangle, highlighted when it has the focus.
+    void DrawGadgetText(CDC* pDC, CGXBDTGadget& gadget, const CString& strText);
     // The width the buttons take in a cell (0 when none is shown there).
     int ButtonsWidth(ROWCOL nRow, ROWCOL nCol, const CGXStyle& style);
     CString NumberText(const COleDateTime& value) const;
@@ -98,6 +118,19 @@ class CGXDateTimeCtrl : public CGXBDateTimeCtrl, public CGXStatic
     void ClearCell();
     // Starts editing with the first or last editable field current.
     BOOL StartEditing(BOOL bLast);
+    // The first (or last) editable field, -1 when none.
+    int EditableField(BOOL bLast) const;
+    // Makes field i current and the only gadget with the focus.
+    void FocusOnlyField(int i);
+    // Reads a value into a twin window with the cell's format; FALSE when empty or unreadable.
+    BOOL ReadCell(CGXBDateTimeCtrl& wnd, const CGXStyle& style, const CString& strValue);
+    // The field a find continues from in the active cell.
+    int FindStart(ROWCOL nRow, ROWCOL nCol, const CGXFindReplaceSettings& find, BOOL bAtCaret) const;
+    void ForgetFind()
+    {
+        m_nFindRow = m_nFindCol = 0x7fffffff;
+        m_strFound.Empty();
+    }
 
     afx_msg void OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);
@@ -119,4 +152,9 @@ class CGXDateTimeCtrl : public CGXBDateTimeCtrl, public CGXStatic
     CGXCaptiveDateTimeCtrl m_measure;
     CGXCaptiveDateTimeCtrl m_draw;
     CFont m_font;
+    // Where FindText last found its text: cell, text and the field to go on from.
+    ROWCOL m_nFindRow = 0x7fffffff;
+    ROWCOL m_nFindCol = 0x7fffffff;
+    CString m_strFound;
+    int m_nFindNext = 0;
 };

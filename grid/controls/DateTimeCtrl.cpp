@@ -1276,6 +1276,7 @@ BOOL CGXBDateTimeCtrl::DropDownCalendar()
 
 LRESULT CGXBDateTimeCtrl::OnCalendarChosen(WPARAM, LPARAM)
 {
+    BOOL bFocus = CalendarHasFocus();
     if (m_pCalendar != NULL && m_pCalendar->HasFocusDay())
     {
         COleDateTime day = m_pCalendar->GetSelectedDate();
@@ -1289,11 +1290,32 @@ LRESULT CGXBDateTimeCtrl::OnCalendarChosen(WPARAM, LPARAM)
         }
     }
     CloseCalendar();
+    TakeBackFocus(bFocus);
     return 0;
 }
 
 LRESULT CGXBDateTimeCtrl::OnCalendarClosed(WPARAM, LPARAM)
 {
+    BOOL bFocus = CalendarHasFocus();
     CloseCalendar();
+    TakeBackFocus(bFocus);
     return 0;
+}
+
+BOOL CGXBDateTimeCtrl::CalendarHasFocus() const
+{
+    HWND hFocus = ::GetFocus();
+    HWND hCalendar = m_pCalendar != NULL ? m_pCalendar->GetSafeHwnd() : NULL;
+    CWnd* pTop = GetSafeHwnd() ? GetTopLevelParent() : NULL;
+    // The calendar hides itself before it reports, which leaves the keyboard nowhere or with a
+    // window this one lies in.
+    return hFocus == NULL || (pTop != NULL && hFocus == pTop->GetSafeHwnd()) || ::IsChild(hFocus, m_hWnd) ||
+           (hCalendar != NULL && (hFocus == hCalendar || ::IsChild(hCalendar, hFocus)));
+}
+
+void CGXBDateTimeCtrl::TakeBackFocus(BOOL bCalendarHadFocus)
+{
+    // The keyboard comes back here from the calendar; a focus the user moved elsewhere stays.
+    if (bCalendarHadFocus && GetSafeHwnd())
+        SetFocus();
 }

@@ -124,6 +124,8 @@ class CGXBDateTimeCtrl : public CWnd
     BOOL IsFirstGadget() const;
     // Makes gadget i current (and visible).
     void SetCurrentGadget(int i);
+    // Lays the gadgets out from x = 1 in a rectangle (full-height ones take its top and bottom).
+    void LayoutIn(CDC* pDC, const CRect& rect);
 
     // Services for the gadgets
     void InvalidateGadget(CGXBDTGadget* pGadget, BOOL bUpdateNow);
@@ -166,9 +168,11 @@ class CGXBDateTimeCtrl : public CWnd
     void MakeVisible(CGXBDTGadget* pGadget);
     int GadgetAt(CPoint point) const;
     CRect VisibleStrip() const;
-    // Lays the gadgets out from x = 1 in a rectangle (full-height ones take its top and bottom).
-    void LayoutIn(CDC* pDC, const CRect& rect);
     void CloseCalendar();
+    // Whether the keyboard is in the calendar (or was left nowhere by it).
+    BOOL CalendarHasFocus() const;
+    // After the calendar closed: the keyboard comes back to this window when it was there.
+    void TakeBackFocus(BOOL bCalendarHadFocus);
     // TRUE when the point lies in the date's range.
     BOOL InRange(const COleDateTime& value) const;
     COleDateTime Comparable(const COleDateTime& value) const;

@@ -1,5 +1,6 @@
 // List-box cells: the static list of other cells and the list-box window of the current one.
 #include "grid/controls/ListBox.h"
+#include "grid/controls/ControlActivation.h"
 #include "grid/core/DrawingAndFormatting.h"
 #include "grid/core/FlagScope.h"
 #include "grid/core/GridCore.h"
@@ -328,9 +329,11 @@ void CGXListBox::ActivateByClick(CPoint pt)
 
 BOOL CGXListBox::LButtonUp(UINT nFlags, CPoint pt, UINT nHitState)
 {
+    // Bit 2 of the click flags: the grid asks the release not to activate the control.
+    const UINT hitNoActivation = 0x02;
     CGXGridParam* pParam = m_pGrid->GetParam();
-    if (!m_bActive && pParam != NULL && (pParam->m_wActivateFlags & (1 | 2 | 4)) &&
-        m_pGrid->CalcCellRect(m_nRow, m_nCol).PtInRect(pt))
+    if (!(nHitState & hitNoActivation) && !m_bActive && pParam != NULL &&
+        (pParam->m_wActivateFlags & (1 | 2 | 4)) && m_pGrid->CalcCellRect(m_nRow, m_nCol).PtInRect(pt))
         ActivateByClick(pt);
     return CGXControl::LButtonUp(nFlags, pt, nHitState);
 }
@@ -350,8 +353,7 @@ BOOL CGXListBox::DispatchKeyMessage(UINT message, WPARAM wParam, LPARAM lParam, 
         return FALSE;
     SetActive(TRUE);
     CGXControl::DispatchKeyMessage(message, wParam, lParam, flags);
-    if (!m_pGrid->ScrollCellInView(m_nRow, m_nCol, GX_UPDATENOW))
-        Refresh();
+    GXShowActiveCell(this);
     return TRUE;
 }
 

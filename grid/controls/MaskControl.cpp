@@ -1,6 +1,7 @@
 // The masked edit cell: binding to the cell, keys and characters in its window and through the
 // grid, the clipboard and find/replace, all in mask positions.
 #include "grid/controls/MaskControl.h"
+#include "grid/controls/ControlActivation.h"
 #include "grid/controls/MaskData.h"
 #include "grid/core/AppData.h"
 #include "grid/core/FindReplaceSettings.h"
@@ -631,11 +632,8 @@ BOOL CGXMaskControl::KeyDown(UINT, UINT nChar, UINT)
     {
     case VK_END:
     case VK_HOME:
-        if (!BeginEditing())
+        if (!GXActivateForKey(this))
             return FALSE;
-        if (!IsInitAt(m_nRow, m_nCol))
-            Init(m_nRow, m_nCol);
-        SetActive(TRUE);
         {
             int nPos =
                 nChar == VK_END ? m_pMask->GetInputEnd(m_pMask->GetLength()) : m_pMask->NextInputPos(-1);
@@ -654,8 +652,7 @@ BOOL CGXMaskControl::KeyDown(UINT, UINT nChar, UINT)
         return FALSE;
     }
     UpdateEditWindow();
-    if (!m_pGrid->ScrollCellInView(m_nRow, m_nCol, GX_UPDATENOW))
-        Refresh();
+    GXShowActiveCell(this);
     return TRUE;
 }
 

@@ -1,6 +1,7 @@
 // The rich edit cell: streaming values in and out, the editing window over the current cell,
 // inactive cells rendered through a hidden window, and keys and typing.
 #include "grid/controls/RichEditCtrl.h"
+#include "grid/controls/ControlActivation.h"
 #include "grid/core/FlagScope.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
@@ -562,11 +563,8 @@ BOOL CGXRichEditCtrl::KeyDown(UINT, UINT nChar, UINT)
     {
     case VK_END:
     case VK_HOME:
-        if (!BeginEditing())
+        if (!GXActivateForKey(this))
             return FALSE;
-        if (!IsInitAt(m_nRow, m_nCol))
-            Init(m_nRow, m_nCol);
-        SetActive(TRUE);
         SetSel(nChar == VK_END ? GetTextLength() : 0, nChar == VK_END ? GetTextLength() : 0);
         break;
     case VK_DELETE:
@@ -578,8 +576,7 @@ BOOL CGXRichEditCtrl::KeyDown(UINT, UINT nChar, UINT)
     default:
         return FALSE;
     }
-    if (!m_pGrid->ScrollCellInView(m_nRow, m_nCol, GX_UPDATENOW))
-        Refresh();
+    GXShowActiveCell(this);
     return TRUE;
 }
 

@@ -5,10 +5,14 @@
 #include "TestSupport.h"
 #include "grid/controls/DateTimeCell.h"
 #include "grid/controls/PopupCalendar.h"
+#include "grid/core/FindReplaceSettings.h"
+#include "grid/core/GridParam.h"
 #include "grid/core/StylesMap.h"
 #include "grid/factory/ControlFactory.h"
 #include "GridIds.h"
+#include "tests/grid/GridPixels.h"
 #include <gtest/gtest.h>
+#include <functional>
 
 using namespace testing_support;
 
@@ -68,6 +72,47 @@ struct DateGrid : GridWindow
 void AltDown()
 {
     KeyWith(VK_MENU, VK_DOWN);
+}
+
+// What a drawing routine leaves on white, in a memory bitmap of the rectangle's size.
+Pixels DrawnOnWhite(CWnd* pWnd, const CRect& rect, const std::function<void(CDC*)>& fnDraw)
+{
+    CClientDC dcWnd(pWnd);
+    CDC mem;
+    mem.CreateCompatibleDC(&dcWnd);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dcWnd, rect.Width(), rect.Height());
+    CBitmap* pOld = mem.SelectObject(&bitmap);
+    mem.FillSolidRect(&rect, RGB(255, 255, 255));
+    fnDraw(&mem);
+    Pixels p = CaptureDC(&mem, rect);
+    mem.SelectObject(pOld);
+    return p;
+}
+
+int DifferingPixels(const Pixels& a, const Pixels& b)
+{
+    int n = 0;
+    for (size_t i = 0; i < a.px.size() && i < b.px.size(); i++)
+        n += a.px[i] != b.px[i];
+    return n;
+}
+
+CGXStyle Composed(CGXGridCore& grid, ROWCOL nRow, ROWCOL nCol)
+{
+    CGXStyle style;
+    grid.ComposeStyleRowCol(nRow, nCol, &style);
+    return style;
+}
+
+CGXFindReplaceSettings Find(LPCTSTR pszFind, LPCTSTR pszReplace = _T(""), BOOL bMatchCase = FALSE)
+{
+    CGXFindReplaceSettings find;
+    find.m_strFind = pszFind;
+    find.m_strReplace = pszReplace;
+    find.m_bMatchCase = bMatchCase;
+    find.PrepareSearchText();
+    return find;
 }
 
 TEST(GridDateTimeCell, TheFactoryMakesBothAndTheAttributesAreRegistered)
@@ -154,8 +199,8 @@ TEST(GridDateTimeCell, TheCalendarOpensBelowTheCellAndItsDayKeepsTheTime)
     PumpUntil([&] { return pCtrl->GetCalendar() == NULL; }, 2000);
     EXPECT_EQ(COleDateTime(2000, 2, 1, 12, 0, 0), pCtrl->GetDateTime());
 
-    // Escape changes nothing.
-    pCtrl->SetFocus(); // the hidden calendar leaves the focus with the top-level window
+    // The keyboard is back with the cell. Escape changes nothing.
+    EXPECT_EQ(pCtrl->GetSafeHwnd(), ::GetFocus());
     AltDown();
     ASSERT_NE(nullptr, pCtrl->GetCalendar());
     TypeKey(VK_RIGHT);
@@ -164,7 +209,7 @@ TEST(GridDateTimeCell, TheCalendarOpensBelowTheCellAndItsDayKeepsTheTime)
     EXPECT_EQ(COleDateTime(2000, 2, 1, 12, 0, 0), pCtrl->GetDateTime());
 
     // A click on the calendar button, then on a day.
-    pCtrl->SetFocus();
+    EXPECT_EQ(pCtrl->GetSafeHwnd(), ::GetFocus());
     PumpMessages(60);
     ASSERT_TRUE(pCtrl->IsActive());
     ASSERT_TRUE(pCtrl->IsWindowVisible());
@@ -222,5 +267,264 @@ TEST(GridDateTimeCell, PastedTextsThatDoNotFitChangeNothing)
     EXPECT_EQ(COleDateTime(2001, 2, 5, 0, 0, 0), pCtrl->GetDateTime());
     TypeKey(VK_TAB);
     EXPECT_STREQ("36927", CellValue(*w.grid, 1, 1));
+}
+
+TEST(GridDateTimeCell, AnInactiveCellIsDrawnFieldByFieldFromItsInnerRectangle)
+{
+    DateGrid w;
+    w.SetCell(2, 2, _T("36526"));
+    w.Enter(4, 3);
+    CGXDateTimeCtrl* pCtrl = w.Control();
+    CGXStyle style = Composed(*w.grid, 2, 2);
+    CRect rect(0, 0, 130, 24);
+    Pixels drawn =
+        DrawnOnWhite(w.grid.get(), rect, [&](CDC* pDC) { pCtrl->Draw(pDC, rect, 2, 2, style, NULL); });
+    // Each field centred in the width of its widest text, from one pixel inside the inner
+    // rectangle, in plain GDI.
+    Pixels expected = DrawnOnWhite(w.grid.get(), rect, [&](CDC* pDC) {
+        CFont* pOld = pCtrl->SelectStyleFont(pDC, style, NULL);
+        CRect inner = pCtrl->CGXStatic::GetCellRect(2, 2, &rect, &style);
+        pDC->SetBkMode(TRANSPARENT);
+        pDC->SetTextColor(RGB(0, 0, 0));
+        int x = inner.left + 1;
+        const char* pieces[][2] = {{"01", "00"}, {".", "."}, {"01", "00"}, {".", "."}, {"2000", "0000"}};
+        for (const auto& piece : pieces)
+        {
+            CSize size = pDC->GetTextExtent(piece[1]);
+            CRect r(x, inner.top + 1, x + size.cx, inner.top + 1 + size.cy);
+            pDC->DrawText(piece[0], -1, r, DT_SINGLELINE | DT_CENTER | DT_NOPREFIX);
+            x += size.cx;
+        }
+        pDC->SelectObject(pOld);
+    });
+    EXPECT_EQ(0, DifferingPixels(expected, drawn));
+    EXPECT_GT(DifferingPixels(expected, DrawnOnWhite(w.grid.get(), rect, [](CDC*) {})), 20);
+}
+
+TEST(GridDateTimeCell, TheFittingSizeHoldsEveryFieldAndTheButtons)
+{
+    DateGrid w;
+    struct
+    {
+        UINT nID;
+        LPCTSTR pszValue;
+        int nButtons; // -1: no size at all
+    } cases[] = {{GX_IDS_CTRL_DATETIME, _T("36526"), 2},
+                 {GX_IDS_CTRL_DATETIMENOCAL, _T("36526"), 1},
+                 {GX_IDS_CTRL_DATETIME, _T("0"), -1},
+                 {GX_IDS_CTRL_DATETIME, _T("abc"), -1}};
+    for (const auto& c : cases)
+    {
+        w.SetCell(2, 2, c.pszValue, FALSE, c.nID);
+        CGXDateTimeCtrl* pCtrl = w.Control(c.nID);
+        CGXStyle style = Composed(*w.grid, 2, 2);
+        CClientDC dc(w.grid.get());
+        CSize size = pCtrl->CalcSize(&dc, 2, 2, style, NULL, FALSE);
+        if (c.nButtons < 0)
+        {
+            EXPECT_EQ(CSize(0, 0), size) << c.pszValue;
+            continue;
+        }
+        CFont* pOld = pCtrl->SelectStyleFont(&dc, style, NULL);
+        TEXTMETRIC tm = {};
+        dc.GetTextMetrics(&tm);
+        int cx = 2 * dc.GetTextExtent("00").cx + 2 * dc.GetTextExtent(".").cx + dc.GetTextExtent("0000").cx;
+        dc.SelectObject(pOld);
+        CSize inner(cx + 16 * c.nButtons + 5, tm.tmHeight + tm.tmExternalLeading + 1);
+        EXPECT_EQ(pCtrl->CGXStatic::AddBorders(inner, style), size) << c.nID;
+    }
+}
+
+TEST(GridDateTimeCell, FindingMatchesNumbersByValueAndNamesByTheirBeginning)
+{
+    DateGrid w;
+    w.SetCell(1, 1, _T("36566")); // 10.02.2000
+    CGXStyle named;
+    named.SetControl(GX_IDS_CTRL_DATETIME)
+        .SetValue(_T("36566"))
+        .SetUserAttributeText(GX_IDS_UA_DATEFORMATTYPE, _T("3"))
+        .SetUserAttributeText(GX_IDS_UA_CUSTOMFORMAT, _T("dd MMMM yyyy"));
+    w.grid->SetStyleRange(CGXCellRange(2, 1), named, gxCopy);
+    w.Enter(4, 3);
+    struct
+    {
+        LPCTSTR pszFind;
+        ROWCOL nRow;
+        BOOL bMatchCase, bFound;
+    } cases[] = {
+        {_T("10"), 1, FALSE, TRUE},          {_T("2"), 1, FALSE, TRUE},      {_T("02"), 1, FALSE, TRUE},
+        {_T("2000"), 1, FALSE, TRUE},        {_T("1"), 1, FALSE, FALSE},     {_T("00"), 1, FALSE, FALSE},
+        {_T("."), 1, FALSE, FALSE},          {_T("Feb"), 2, FALSE, TRUE},    {_T("fEB"), 2, FALSE, TRUE},
+        {_T("fEB"), 2, TRUE, FALSE},         {_T("ruary"), 2, FALSE, FALSE}, {_T(" "), 2, FALSE, FALSE},
+        {_T("February 2"), 2, FALSE, FALSE},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.bFound,
+                  w.Control()->FindText(Find(c.pszFind, _T(""), c.bMatchCase), c.nRow, 1, FALSE, FALSE))
+            << c.pszFind << " in row " << c.nRow;
+    ROWCOL nRow = 0, nCol = 0;
+    ASSERT_TRUE(w.grid->GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(4u, nRow);
+
+    // With selection the found cell becomes current and active with the hit field focused; a
+    // further find goes on after it, then reports the end.
+    w.SetCell(1, 1, _T("40461")); // 10.10.2010
+    CGXDateTimeCtrl* pCtrl = w.Control();
+    ASSERT_TRUE(pCtrl->FindText(Find(_T("10")), 1, 1, FALSE, TRUE));
+    ASSERT_TRUE(w.grid->GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(1u, nRow);
+    EXPECT_TRUE(pCtrl->IsActive());
+    EXPECT_EQ(GXDT_DAY, w.CurrentId());
+    EXPECT_TRUE(pCtrl->GetCurrent()->HasFocus());
+    EXPECT_TRUE(pCtrl->FindText(Find(_T("10")), 1, 1, FALSE, TRUE));
+    EXPECT_EQ(GXDT_MONTH, w.CurrentId());
+    EXPECT_TRUE(pCtrl->GetCurrent()->HasFocus());
+    EXPECT_FALSE(pCtrl->GetGadgets().GetGadget(pCtrl->GetFixedCount())->HasFocus());
+    EXPECT_FALSE(pCtrl->FindText(Find(_T("10")), 1, 1, FALSE, TRUE));
+    // From the caret it starts again at the first field.
+    EXPECT_TRUE(pCtrl->FindText(Find(_T("10")), 1, 1, TRUE, TRUE));
+    EXPECT_EQ(GXDT_DAY, w.CurrentId());
+}
+
+TEST(GridDateTimeCell, ReplacingAllTakesWholeFieldsAndKeepsValuesThatCannotBe)
+{
+    DateGrid w;
+    w.Enter(4, 3);
+    struct
+    {
+        LPCTSTR pszValue, pszPicture, pszFind, pszReplace;
+        BOOL bReadOnly, bReplaced;
+        LPCTSTR pszResult;
+    } cases[] = {
+        {_T("36530"), _T("dd.MM.yyyy"), _T("5"), _T("7"), FALSE, TRUE, _T("36532")},       // 05.01 -> 07.01
+        {_T("36530"), _T("dd.MM.yyyy"), _T("05"), _T("7"), FALSE, FALSE, _T("36530")},     // "%d" is "5"
+        {_T("36526"), _T("dd.MM.yyyy"), _T("1"), _T("3"), FALSE, TRUE, _T("36588")},       // 01.01 -> 03.03
+        {_T("36530"), _T("dd.MM.yyyy"), _T("5"), _T("32"), FALSE, FALSE, _T("36530")},     // no 32nd
+        {_T("36530"), _T("dd.MM.yyyy"), _T("2000"), _T("2001"), FALSE, TRUE, _T("36896")}, // 05.01.2001
+        {_T("36530"), _T("dd MMMM yyyy"), _T("january"), _T("Mar"), FALSE, TRUE, _T("36590")},
+        {_T("36530"), _T("dd MMMM yyyy"), _T("Jan"), _T("Mar"), FALSE, FALSE, _T("36530")},
+        {_T(""), _T("dd.MM.yyyy"), _T("5"), _T("7"), FALSE, FALSE, _T("")},
+        {_T("36530"), _T("dd.MM.yyyy"), _T("5"), _T("7"), TRUE, FALSE, _T("36530")}, // read-only: last
+    };
+    for (const auto& c : cases)
+    {
+        CGXStyle style;
+        style.SetControl(GX_IDS_CTRL_DATETIME)
+            .SetValue(c.pszValue)
+            .SetUserAttributeText(GX_IDS_UA_DATEFORMATTYPE, _T("3"))
+            .SetUserAttributeText(GX_IDS_UA_CUSTOMFORMAT, c.pszPicture);
+        if (c.bReadOnly)
+            style.SetReadOnly(TRUE);
+        w.grid->SetStyleRange(CGXCellRange(2, 2), style, gxCopy);
+        EXPECT_EQ(c.bReplaced, w.Control()->ReplaceText(Find(c.pszFind, c.pszReplace), 2, 2))
+            << c.pszValue << " " << c.pszFind;
+        EXPECT_EQ(CString(c.pszResult), CellValue(*w.grid, 2, 2)) << c.pszValue << " " << c.pszFind;
+    }
+
+    // In the active cell the next matching field is replaced.
+    w.SetCell(1, 1, _T("40461")); // 10.10.2010
+    w.Enter(1, 1);
+    TypeKey(VK_HOME);
+    CGXDateTimeCtrl* pCtrl = w.Control();
+    ASSERT_TRUE(pCtrl->IsActive());
+    EXPECT_TRUE(pCtrl->ReplaceText(Find(_T("10"), _T("12")), 1, 1));
+    EXPECT_EQ(COleDateTime(2010, 10, 12, 0, 0, 0), pCtrl->GetDateTime());
+    EXPECT_TRUE(pCtrl->ReplaceText(Find(_T("10"), _T("11")), 1, 1));
+    EXPECT_EQ(COleDateTime(2010, 11, 12, 0, 0, 0), pCtrl->GetDateTime());
+    EXPECT_FALSE(pCtrl->ReplaceText(Find(_T("10"), _T("11")), 1, 1));
+}
+
+TEST(GridDateTimeCell, ANumberStillBeingTypedIsStoredWhenTheCellIsLeft)
+{
+    DateGrid w;
+    w.SetCell(1, 1, _T("36526"));
+    w.Enter(1, 1);
+    TypeKey('3');
+    ASSERT_TRUE(w.Control()->IsActive());
+    EXPECT_EQ(GXDT_DAY, w.CurrentId());
+    TypeKey(VK_TAB);
+    EXPECT_STREQ("36528", CellValue(*w.grid, 1, 1));
+}
+
+TEST(GridDateTimeCell, ActivationOnEnteringLandsOnTheFirstEditableField)
+{
+    DateGrid w;
+    w.grid->GetParam()->m_wActivateFlags |= 4;
+    CGXStyle style;
+    style.SetControl(GX_IDS_CTRL_DATETIME)
+        .SetValue(_T("36526"))
+        .SetUserAttributeText(GX_IDS_UA_DATEFORMATTYPE, _T("3"))
+        .SetUserAttributeText(GX_IDS_UA_CUSTOMFORMAT, _T("dd.MM.yyyy"))
+        .SetUserAttributeText(GX_IDS_UA_DATENOEDIT, _T("4")); // the day is fixed
+    w.grid->SetStyleRange(CGXCellRange(1, 1), style, gxCopy);
+    w.Enter(1, 1);
+    CGXDateTimeCtrl* pCtrl = w.Control();
+    ASSERT_TRUE(pCtrl->IsActive());
+    EXPECT_EQ(GXDT_MONTH, w.CurrentId());
+    pCtrl->SetFocus();
+    PumpMessages(30);
+    int nFocused = 0;
+    for (INT_PTR i = 0; i < pCtrl->GetGadgets().GetSize(); i++)
+        nFocused += pCtrl->GetGadgets().GetGadget(i)->HasFocus() ? 1 : 0;
+    EXPECT_EQ(1, nFocused);
+
+    // A new format stored into the active cell applies at once and keeps an editable field.
+    w.grid->SetStyleRange(CGXCellRange(1, 1),
+                          CGXStyle().SetUserAttributeText(GX_IDS_UA_CUSTOMFORMAT, _T("yyyy-MM")), gxOverride);
+    EXPECT_TRUE(pCtrl->IsActive());
+    EXPECT_EQ(CString("yyyy-MM"), pCtrl->GetFormatString());
+    EXPECT_EQ(GXDT_YEAR4, w.CurrentId());
+    EXPECT_TRUE(pCtrl->GetCurrent()->HasFocus());
+}
+
+TEST(GridDateTimeCell, CtrlCCopiesAndCtrlXCutsTheCell)
+{
+    DateGrid w;
+    w.SetCell(1, 1, _T("36526"));
+    w.Enter(1, 1);
+    TypeKey(VK_HOME);
+    ASSERT_TRUE(w.Control()->IsActive());
+    PutClipboardText("old");
+    KeyWith(VK_CONTROL, 'C');
+    PumpMessages(50);
+    std::string strCopied = ClipboardText();
+    EXPECT_NE(std::string("old"), strCopied);
+    EXPECT_FALSE(strCopied.empty());
+    EXPECT_STREQ("36526", CellValue(*w.grid, 1, 1));
+    PutClipboardText("old");
+    KeyWith(VK_CONTROL, 'X');
+    PumpMessages(50);
+    EXPECT_EQ(strCopied, ClipboardText());
+    EXPECT_STREQ("", CellValue(*w.grid, 1, 1));
+}
+
+// A grid whose hook may refuse to empty cells.
+class CClearHookGrid : public CClickCountingGrid
+{
+  public:
+    BOOL OnClearCellText(ROWCOL nRow, ROWCOL nCol) override
+    {
+        return m_bAllow && CClickCountingGrid::OnClearCellText(nRow, nCol);
+    }
+    BOOL m_bAllow = FALSE;
+};
+
+TEST(GridDateTimeCell, DeleteOnTheCellAsksTheGridsHookFirst)
+{
+    GridWindowOf<CClearHookGrid> w(420, 200);
+    w.grid->OnGridInitialUpdate();
+    w.grid->SetRowCount(3, GX_NOREDRAW);
+    w.grid->SetColCount(2, GX_NOREDRAW);
+    w.grid->SetColWidth(1, 2, 130, NULL, GX_NOREDRAW);
+    CGXStyle style;
+    style.SetControl(GX_IDS_CTRL_DATETIME).SetValue(_T("36526"));
+    w.grid->SetStyleRange(CGXCellRange(2, 1), style, gxCopy);
+    w.grid->RedrawAll();
+    ASSERT_TRUE(EnterCell(*w.grid, 2, 1));
+    TypeKey(VK_DELETE);
+    EXPECT_STREQ("36526", CellValue(*w.grid, 2, 1));
+    w.grid->m_bAllow = TRUE;
+    TypeKey(VK_DELETE);
+    EXPECT_STREQ("", CellValue(*w.grid, 2, 1));
 }
 } // namespace
