@@ -1,7 +1,11 @@
 // Money cells.
 #include "grid/controls/CurrencyEdit.h"
+#include "grid/controls/ControlActivation.h"
 #include "grid/controls/PopupCalculator.h"
 #include "grid/core/AbstractUserAttribute.h"
+#include "grid/core/DrawingAndFormatting.h"
+#include "grid/core/EditControl.h"
+#include "grid/core/FindReplaceSettings.h"
 #include "grid/core/FlagScope.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/GridParam.h"
@@ -340,6 +344,121 @@ void CGXCurrencyEdit::ReplaceSel(LPCTSTR pszText)
     NotifyModified();
 }
 
+CGXFindReplaceSettings CGXCurrencyEdit::CellFind(const CGXFindReplaceSettings& find, const Format& format)
+{
+    // The symbol stands apart from the digits: a find text beginning with it looks for the rest.
+    CGXFindReplaceSettings cellFind = find;
+    const CString& strSymbol = format.GetCurrencySymbol();
+    if (!strSymbol.IsEmpty() && cellFind.m_strFind.Left(strSymbol.GetLength()) == strSymbol)
+        cellFind.m_strFind = cellFind.m_strFind.Mid(strSymbol.GetLength());
+    cellFind.PrepareSearchText();
+    return cellFind;
+}
+
+int CGXCurrencyEdit::LeadingFill(const CString& strText, char cFill)
+{
+    int nFill = 0;
+    while (nFill < strText.GetLength() && strText[nFill] == cFill)
+        nFill++;
+    return nFill;
+}
+
+int CGXCurrencyEdit::FindIn(const CString& strText, int nStart, const CGXFindReplaceSettings& find,
+                            char cFill)
+{
+    int nFill = LeadingFill(strText, cFill);
+    if (find.m_strFindUpper.IsEmpty())
+        return -1;
+    CString strSearch = strText;
+    if (!find.m_bMatchCase)
+        strSearch.MakeUpper();
+    return strSearch.Find(find.m_strFindUpper, std::max(nStart, nFill));
+}
+
+BOOL CGXCurrencyEdit::FindText(const CGXFindReplaceSettings& find, ROWCOL nRow, ROWCOL nCol, BOOL bAtCaret,
+                               BOOL bSelect)
+{
+    if (!CreateWindows(WS_CHILD))
+        return FALSE;
+    BOOL bActiveHere = m_bActive && IsInitAt(nRow, nCol) && m_pGrid->IsCurrentCell(nRow, nCol);
+    CString strText;
+    int nStart = 0;
+    const Format* pFormat = &GetFormatRef();
+    if (bActiveHere)
+    {
+        GetWindowText(strText);
+        int nFrom = 0, nTo = 0;
+        if (HasSelection())
+            SelRange(strText.GetLength(), nFrom, nTo);
+        else
+            nFrom = nTo = m_nCaret;
+        nStart = bAtCaret ? nFrom : nTo;
+    }
+    else
+    {
+        const CGXStyle& style = m_pGrid->LookupStyleRowCol(nRow, nCol);
+        FormatValueText(strText, nRow, nCol, NULL, style);
+        pFormat = &m_captive.GetFormatRef();
+    }
+    CGXFindReplaceSettings cellFind = CellFind(find, *pFormat);
+    int nHit = FindIn(strText, nStart, cellFind, pFormat->GetFillChar());
+    if (nHit < 0)
+        return FALSE;
+    if (bSelect)
+    {
+        if (!bActiveHere)
+        {
+            if (!GXMoveToFoundCell(this, nRow, nCol) || !Activate())
+                return FALSE;
+            // Shown first: showing the window sets its caret and selection anew.
+            Refresh();
+            GetGridWnd()->UpdateWindow();
+        }
+        else
+            m_pGrid->ScrollCellInView(nRow, nCol);
+        SetSel(nHit, nHit + cellFind.m_strFind.GetLength());
+        Invalidate();
+    }
+    return TRUE;
+}
+
+BOOL CGXCurrencyEdit::ReplaceText(const CGXFindReplaceSettings& find, ROWCOL nRow, ROWCOL nCol)
+{
+    if (!CreateWindows(WS_CHILD))
+        return FALSE;
+    BOOL bActiveHere = m_bActive && IsInitAt(nRow, nCol) && m_pGrid->IsCurrentCell(nRow, nCol);
+    CGXStyle* pStyle = m_pGrid->CreateStyle();
+    m_pGrid->ComposeStyleRowCol(nRow, nCol, pStyle);
+    CString strText;
+    if (bActiveHere)
+        GetWindowText(strText);
+    else
+        FormatValueText(strText, nRow, nCol, NULL, *pStyle);
+    ApplyStyleFormat(&m_captive, *pStyle);
+    const Format& format = m_captive.GetFormatRef();
+    CGXFindReplaceSettings cellFind = CellFind(find, format);
+    CString strResult;
+    BOOL bOk =
+        FindIn(strText, 0, cellFind, format.GetFillChar()) >= 0 &&
+        CGXEditControl::ReplaceAll(strText, LeadingFill(strText, format.GetFillChar()), cellFind, strResult);
+    // The result counts only when the cell's format reads it.
+    double dValue = 0;
+    BOOL bNegative = FALSE;
+    bOk = bOk && format.ParseValue(strResult, dValue, bNegative);
+    if (bOk && bActiveHere)
+    {
+        SetValue(dValue, bNegative, TRUE);
+        SetModify(TRUE);
+        NotifyModified();
+    }
+    else if (bOk)
+        bOk =
+            m_pGrid->SetValueRange(CGXCellRange(nRow, nCol), NumberText(bNegative ? -dValue : dValue, format),
+                                   gxOverride, 0, GX_UPDATENOW);
+    m_pGrid->RecycleStyle(pStyle);
+    return bOk;
+}
+
 // -- Lifecycle ---------------------------------------------------------------------------------
 
 void CGXCurrencyEdit::Init(ROWCOL nRow, ROWCOL nCol)
@@ -461,22 +580,48 @@ void CGXCurrencyEdit::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const
 
 // -- Mouse and keys from the grid --------------------------------------------------------------
 
+int CGXCurrencyEdit::CharUnderPoint(CPoint pt)
+{
+    const CGXStyle& style = LoadStyle();
+    CString strText;
+    if (m_bActive)
+        GetWindowText(strText);
+    else if (style.GetValue().IsEmpty() || !FormatValueText(strText, m_nRow, m_nCol, NULL, style))
+        return -1;
+    CRect rect = CGXStatic::GetCellRect(m_nRow, m_nCol, NULL, &style);
+    DWORD dwHorz = style.GetHorizontalAlignment(), dwVert = style.GetVerticalAlignment();
+    UINT nFormat = DT_NOPREFIX | (style.GetWrapText() ? DT_WORDBREAK : DT_SINGLELINE) |
+                   (dwHorz == DT_CENTER  ? DT_CENTER
+                    : dwHorz == DT_RIGHT ? DT_RIGHT
+                                         : 0) |
+                   (dwVert == DT_VCENTER  ? DT_VCENTER
+                    : dwVert == DT_BOTTOM ? DT_BOTTOM
+                                          : 0);
+    CClientDC dc(GetGridWnd());
+    CFont* pOld = m_pGrid->SelectCellFont(&dc, style, NULL);
+    int nPos = GXGetDrawingAndFormatting()->GetTextPosFromPoint(
+        &dc, strText, strText.GetLength(), rect.left, rect.top, rect.right, rect.bottom, nFormat, pt.x, pt.y);
+    if (pOld != NULL)
+        dc.SelectObject(pOld);
+    return nPos;
+}
+
 BOOL CGXCurrencyEdit::LButtonUp(UINT nFlags, CPoint pt, UINT nHitState)
 {
     CGXGridParam* pParam = m_pGrid->GetParam();
     CRect rect = m_pGrid->CalcCellRect(m_nRow, m_nCol);
-    if (m_bInit && HasWindow() && rect.PtInRect(pt) && pParam != NULL &&
+    int nPos = m_bInit && HasWindow() && rect.PtInRect(pt) ? CharUnderPoint(pt) : -1;
+    if (nPos >= 0 && pParam != NULL &&
         (pParam->m_bClickActivation || (pParam->m_wActivateFlags & (4 | 8)) == 0) &&
-        (m_bActive || !LoadStyle().GetValue().IsEmpty()) && !CGXStatic::IsReadOnly() && Activate())
+        !CGXStatic::IsReadOnly() && Activate())
     {
         Refresh();
         GetGridWnd()->UpdateWindow();
-        CPoint ptWnd = pt;
-        GetGridWnd()->ClientToScreen(&ptWnd);
-        ScreenToClient(&ptWnd);
         SetSel(-1, 0);
-        SetCaret(CharFromPoint(ptWnd), FALSE);
+        SetCaret(nPos, FALSE);
     }
+    else if (m_bActive && HasWindow() && ::GetFocus() != m_hWnd)
+        Refresh();
     return CGXStatic::LButtonUp(nFlags, pt, nHitState);
 }
 
@@ -539,8 +684,7 @@ BOOL CGXCurrencyEdit::KeyDown(UINT nMessage, UINT nChar, UINT nFlags)
     if (!BeginEditing())
         return FALSE;
     SetActive(TRUE);
-    if (!m_pGrid->ScrollCellInView(m_nRow, m_nCol))
-        Refresh();
+    GXShowActiveCell(this);
     return TRUE;
 }
 
@@ -677,7 +821,7 @@ void CGXCurrencyEdit::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             KeyDown(WM_KEYDOWN, VK_SPACE, nFlags);
         return;
     default:
-        bToGrid = nChar >= VK_F1 && nChar <= VK_F24 && nChar != VK_F2 && nChar != VK_F4;
+        bToGrid = nChar >= VK_F1 && nChar <= VK_F24;
         break;
     }
     if (!bToGrid)

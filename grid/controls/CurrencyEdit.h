@@ -3,6 +3,7 @@
 // decimals; a never-shown captive field formats it for drawing and conversions.
 #pragma once
 #include "CaptiveCurEdit.h"
+#include "grid/core/FindReplaceSettings.h"
 #include "grid/core/Static.h"
 
 class CGXStylesMap;
@@ -56,6 +57,9 @@ class CGXCurrencyEdit : public CGXBCurrencyEdit, public CGXStatic
     void GetStyleValueText(const CGXStyle& style, CString& strResult) override;
     void ReplaceSel(LPCTSTR pszText) override;
     BOOL GetSelectedText(CString& strResult) override;
+    BOOL FindText(const CGXFindReplaceSettings& find, ROWCOL nRow, ROWCOL nCol, BOOL bAtCaret,
+                  BOOL bSelect) override;
+    BOOL ReplaceText(const CGXFindReplaceSettings& find, ROWCOL nRow, ROWCOL nCol) override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
 
     // Window side.
@@ -73,6 +77,15 @@ class CGXCurrencyEdit : public CGXBCurrencyEdit, public CGXStatic
     }
     // The signed value of a formatted or number text, printed with the format's decimals.
     static CString NumberText(double dValue, const Format& format);
+    // The settings a cell of the format is searched with (the symbol dropped from the find text).
+    static CGXFindReplaceSettings CellFind(const CGXFindReplaceSettings& find, const Format& format);
+    static int LeadingFill(const CString& strText, char cFill);
+    // Where the find text stands in a shown text from nStart on, leading fill characters
+    // skipped; -1 when nowhere.
+    static int FindIn(const CString& strText, int nStart, const CGXFindReplaceSettings& find, char cFill);
+    // The character of the cell's text under a point of the grid, laid out as the cell shows it;
+    // -1 when none.
+    int CharUnderPoint(CPoint pt);
     // Starts editing: activates when editing may begin.
     BOOL Activate();
 

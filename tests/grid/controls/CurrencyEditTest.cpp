@@ -5,6 +5,7 @@
 #include "TestSupport.h"
 #include "grid/controls/CurrencyEdit.h"
 #include "grid/controls/PopupCalculator.h"
+#include "grid/core/FindReplaceSettings.h"
 #include "grid/core/StylesMap.h"
 #include "grid/factory/ControlFactory.h"
 #include "GridIds.h"
@@ -412,6 +413,154 @@ TEST(GridCurrencyEdit, AKeyInTheFieldAsksTheGridsEditHookFirst)
     TypeKey(VK_LEFT);
     ASSERT_EQ(1u, w.grid->m_asked.size());
     EXPECT_EQ((std::vector<int>{2, 2, 2, 0}), w.grid->m_asked[0]);
+}
+
+CGXFindReplaceSettings Find(LPCTSTR pszFind, LPCTSTR pszReplace = _T(""), BOOL bMatchCase = FALSE)
+{
+    CGXFindReplaceSettings find;
+    find.m_strFind = pszFind;
+    find.m_strReplace = pszReplace;
+    find.m_bMatchCase = bMatchCase;
+    find.PrepareSearchText();
+    return find;
+}
+
+TEST(GridCurrencyEdit, FindingSearchesTheShownTextWithoutTheSymbol)
+{
+    CurrencyGrid w;
+    w.SetCell(2, 1, _T("1234.5"), Dollars()); // "$1,234.50"
+    w.Enter(4, 3);
+    struct
+    {
+        LPCTSTR pszFind;
+        BOOL bFound;
+    } cases[] = {{_T("1,234"), TRUE}, {_T("$1,2"), TRUE}, {_T("34.5"), TRUE},
+                 {_T("$"), FALSE},    {_T("99"), FALSE},  {_T("1234"), FALSE}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.bFound, w.Currency()->FindText(Find(c.pszFind), 2, 1, FALSE, FALSE)) << c.pszFind;
+    ROWCOL nRow = 0, nCol = 0;
+    ASSERT_TRUE(w.grid->GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(4u, nRow);
+
+    // Selecting makes the cell current and active with the hit selected; a replacement takes
+    // only the selection.
+    CGXCurrencyEdit* pEdit = w.Currency();
+    ASSERT_TRUE(pEdit->FindText(Find(_T("$234")), 2, 1, FALSE, TRUE));
+    PumpMessages(60);
+    ASSERT_TRUE(w.grid->GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(2u, nRow);
+    ASSERT_TRUE(pEdit->IsActive());
+    int nStart = 0, nEnd = 0;
+    pEdit->GetSel(nStart, nEnd);
+    EXPECT_EQ(3, nStart);
+    EXPECT_EQ(6, nEnd);
+    pEdit->ReplaceSel(_T("999"));
+    EXPECT_EQ(CString("$1,999.50"), w.Text());
+    // Behind the selection the search goes on.
+    pEdit->SetSel(0, 2);
+    EXPECT_TRUE(pEdit->FindText(Find(_T("9")), 2, 1, FALSE, TRUE));
+    pEdit->GetSel(nStart, nEnd);
+    EXPECT_EQ(3, nStart);
+    TypeKey(VK_DOWN);
+    EXPECT_STREQ("1999.50", CellValue(*w.grid, 2, 1));
+}
+
+TEST(GridCurrencyEdit, ReplacingAllStoresOnlyResultsTheFormatReads)
+{
+    CurrencyGrid w;
+    w.Enter(4, 3);
+    struct
+    {
+        LPCTSTR pszValue, pszFind, pszReplace;
+        BOOL bReplaced;
+        LPCTSTR pszResult;
+    } cases[] = {
+        {_T("1234.5"), _T("234"), _T("999"), TRUE, _T("1999.50")},
+        {_T("1234.5"), _T("$1"), _T("2"), TRUE, _T("2234.50")},
+        {_T("1234.5"), _T("5"), _T(""), TRUE, _T("1234.00")},
+        {_T("1234.5"), _T("$1,234.50"), _T("abc"), FALSE, _T("1234.5")},
+        {_T("1234.5"), _T("7"), _T("8"), FALSE, _T("1234.5")},
+        {_T(""), _T("1"), _T("2"), FALSE, _T("")},
+    };
+    for (const auto& c : cases)
+    {
+        w.SetCell(2, 1, c.pszValue, Dollars());
+        EXPECT_EQ(c.bReplaced, w.Currency()->ReplaceText(Find(c.pszFind, c.pszReplace), 2, 1)) << c.pszFind;
+        EXPECT_EQ(CString(c.pszResult), CellValue(*w.grid, 2, 1)) << c.pszFind;
+    }
+    // In the active cell the value changes in the field and is stored on leaving.
+    w.SetCell(1, 1, _T("1234.5"), Dollars());
+    w.Enter(1, 1);
+    w.StartEditing();
+    ASSERT_TRUE(w.Currency()->IsActive());
+    EXPECT_TRUE(w.Currency()->ReplaceText(Find(_T("1,2"), _T("7")), 1, 1));
+    EXPECT_EQ(CString("$734.50"), w.Text());
+    TypeKey(VK_DOWN);
+    EXPECT_STREQ("734.50", CellValue(*w.grid, 1, 1));
+}
+
+TEST(GridCurrencyEdit, AClickOnTheCellsTextPutsTheCaretThereAndBesideItActivatesNothing)
+{
+    CurrencyGrid w;
+    w.SetCell(1, 1, _T("1234.5"), Dollars());
+    w.SetCell(2, 1, _T("1234.5"), Dollars());
+    w.Enter(2, 1);
+    CGXCurrencyEdit* pEdit = w.Currency();
+    ASSERT_FALSE(pEdit->IsActive());
+    CRect inner = pEdit->CGXStatic::GetCellRect(2, 1);
+    // Far right of the left-aligned text lies no character.
+    ClickAt(w.grid.get(), CPoint(inner.right - 3, inner.top + 4));
+    EXPECT_FALSE(pEdit->IsActive());
+    // On the fourth character the caret goes before it.
+    int x;
+    {
+        CClientDC dc(w.grid.get());
+        CFont* pOld = pEdit->SelectStyleFont(&dc, w.grid->LookupStyleRowCol(2, 1), NULL);
+        x = inner.left + dc.GetTextExtent("$1,").cx + 2;
+        dc.SelectObject(pOld);
+    }
+    ClickAt(w.grid.get(), CPoint(x, inner.top + 4));
+    ASSERT_TRUE(pEdit->IsActive());
+    EXPECT_EQ(3, pEdit->GetCaret());
+}
+
+// A grid that notes the keys its cells' windows hand it.
+struct CKeyGrid : CGXGridWnd
+{
+    BOOL ProcessKeyMessage(CWnd* pFromWnd, UINT message, UINT nKey, UINT nRepeat, UINT flags) override
+    {
+        if (message == WM_KEYDOWN && pFromWnd != this)
+            m_keys.push_back(nKey);
+        return CGXGridWnd::ProcessKeyMessage(pFromWnd, message, nKey, nRepeat, flags);
+    }
+    std::vector<UINT> m_keys;
+};
+
+TEST(GridCurrencyEdit, FunctionKeysInTheFieldGoToTheGrid)
+{
+    GridWindowOf<CKeyGrid> w(300, 120);
+    w.grid->OnGridInitialUpdate();
+    w.grid->SetRowCount(3, GX_NOREDRAW);
+    w.grid->SetColCount(2, GX_NOREDRAW);
+    w.grid->SetColWidth(1, 2, 120, NULL, GX_NOREDRAW);
+    CGXStyle style;
+    style.SetControl(GX_IDS_CTRL_CURRENCY).SetValue(_T("12.5")).SetUserAttributeText(51046, _T("10 1"));
+    w.grid->SetStyleRange(CGXCellRange(2, 2), style, gxCopy);
+    w.grid->RedrawAll();
+    ASSERT_TRUE(EnterCell(*w.grid, 2, 2));
+    TypeKey(VK_END);
+    CGXCurrencyEdit* pEdit = (CGXCurrencyEdit*)w.grid->GetRegisteredControl(GX_IDS_CTRL_CURRENCY);
+    ASSERT_TRUE(pEdit->IsActive());
+    ASSERT_EQ((UINT)GX_IDB_CURRENCY, pEdit->GetButtonBitmapId());
+    for (WORD vk : {VK_F2, VK_F4, VK_F7})
+    {
+        pEdit->SetFocus();
+        PumpMessages(30);
+        w.grid->m_keys.clear();
+        TypeKey(vk);
+        EXPECT_EQ(std::vector<UINT>{vk}, w.grid->m_keys) << vk;
+        EXPECT_EQ(nullptr, FocusedCalculator()) << vk;
+    }
 }
 
 TEST(GridTexts, TheObjectCellTextsStandInTheStringTable)
