@@ -95,9 +95,10 @@ class CGXComboBox : public CGXEditControl
     afx_msg void OnSysKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags);
     afx_msg void OnSetFocus(CWnd* pOldWnd);
     DECLARE_MESSAGE_MAP()
+    // The list of the open drop-down window, none while it is closed.
+    CListBox* DropDownList() const;
 
   private:
-    CListBox* DropDownList() const;
     // Caches the height of a line of the style's font.
     void MeasureTextHeight(const CGXStyle& style);
     // Activates the cell and opens its list (Alt+Down in the edit or in the grid).

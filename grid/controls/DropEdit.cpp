@@ -10,6 +10,7 @@ BEGIN_MESSAGE_MAP(CGXBDropEdit, CEdit)
 ON_WM_NCCALCSIZE()
 ON_WM_NCHITTEST()
 ON_WM_NCLBUTTONDOWN()
+ON_WM_NCLBUTTONDBLCLK()
 ON_WM_MOUSEMOVE()
 ON_WM_LBUTTONUP()
 ON_WM_CANCELMODE()
@@ -136,6 +137,17 @@ void CGXBDropEdit::OnNcLButtonDown(UINT nHitTest, CPoint point)
         return;
     }
     CEdit::OnNcLButtonDown(nHitTest, point);
+}
+
+void CGXBDropEdit::OnNcLButtonDblClk(UINT nHitTest, CPoint point)
+{
+    // A quick second press on the button is a press like the first.
+    if (!(m_wState & statePressed) && HitTestButton(point.x, point.y, FALSE))
+    {
+        OnNcLButtonDown(nHitTest, point);
+        return;
+    }
+    CEdit::OnNcLButtonDblClk(nHitTest, point);
 }
 
 void CGXBDropEdit::OnMouseMove(UINT nFlags, CPoint point)

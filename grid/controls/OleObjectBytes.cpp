@@ -1,5 +1,6 @@
 // Cell bytes of embedded objects and their OLE 1 stream conversion.
 #include "grid/controls/OleObjectBytes.h"
+#include "grid/controls/HandleManager.h"
 #include <string.h>
 
 namespace
@@ -110,15 +111,14 @@ HRESULT CGXOleObjectBytes::CreateMemoryStorage(ILockBytes** ppLockBytes, IStorag
 {
     *ppLockBytes = NULL;
     *ppStorage = NULL;
-    HGLOBAL hBlock = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 0);
+    CGXHandleManager<void*> handles;
+    HGLOBAL hBlock = handles.Add(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, 0));
     if (hBlock == NULL)
         return E_OUTOFMEMORY;
     HRESULT hr = ::CreateILockBytesOnHGlobal(hBlock, TRUE, ppLockBytes);
     if (FAILED(hr))
-    {
-        ::GlobalFree(hBlock);
         return hr;
-    }
+    handles.Remove(hBlock, FALSE); // the lock bytes own it now
     hr = ::StgCreateDocfileOnILockBytes(
         *ppLockBytes, STGM_TRANSACTED | STGM_CREATE | STGM_SHARE_EXCLUSIVE | STGM_READWRITE, 0, ppStorage);
     if (FAILED(hr))
@@ -131,7 +131,8 @@ HRESULT CGXOleObjectBytes::CreateMemoryStorage(ILockBytes** ppLockBytes, IStorag
 
 HRESULT CGXOleObjectBytes::LoadOle1Stream(const BYTE* pData, DWORD nSize, IStorage* pStorage)
 {
-    HGLOBAL hPayload = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nSize);
+    CGXHandleManager<void*> handles;
+    HGLOBAL hPayload = handles.Add(::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, nSize));
     if (hPayload == NULL)
         return E_OUTOFMEMORY;
     if (nSize > 0)
@@ -143,10 +144,8 @@ HRESULT CGXOleObjectBytes::LoadOle1Stream(const BYTE* pData, DWORD nSize, IStora
     IStream* pStream = NULL;
     HRESULT hr = ::CreateStreamOnHGlobal(hPayload, TRUE, &pStream);
     if (FAILED(hr))
-    {
-        ::GlobalFree(hPayload);
         return hr;
-    }
+    handles.Remove(hPayload, FALSE); // the stream owns it now
     Ole1StreamAdapter adapter(pStream, nSize);
     hr = ::OleConvertOLESTREAMToIStorage(&adapter.base, pStorage, NULL);
     pStream->Release();

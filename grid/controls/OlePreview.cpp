@@ -180,9 +180,17 @@ BOOL CGXOlePreview::Store()
     SetActive(FALSE);
     if (m_pOpenViewer != NULL)
     {
-        CGXOleVarUserAttribute attribute;
-        attribute.SetValue(m_pOpenViewer->GetVariant());
-        m_pStyle->SetUserAttribute(GX_IDS_UA_DAOBITMAP, attribute);
+        // A copy of the attribute the cell has (or a new one) takes the viewer's value.
+        CGXOleVarUserAttribute* pAttribute = NULL;
+        if (m_pStyle->HasUserAttribute(GX_IDS_UA_DAOBITMAP) &&
+            m_pStyle->GetUserAttribute(GX_IDS_UA_DAOBITMAP).IsKindOf(RUNTIME_CLASS(CGXOleVarUserAttribute)))
+            pAttribute = (CGXOleVarUserAttribute*)m_pStyle->GetUserAttribute(GX_IDS_UA_DAOBITMAP).Clone();
+        if (pAttribute == NULL)
+            pAttribute = new CGXOleVarUserAttribute;
+        pAttribute->SetValue(m_pOpenViewer->GetVariant());
+        pAttribute->m_bFromViewer = TRUE;
+        m_pStyle->SetUserAttribute(GX_IDS_UA_DAOBITMAP, *pAttribute);
+        delete pAttribute;
     }
     return m_pGrid->SetStyleRange(CGXCellRange(m_nRow, m_nCol), m_pStyle, gxOverride);
 }

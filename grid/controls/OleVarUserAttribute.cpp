@@ -48,6 +48,7 @@ CGXAbstractUserAttribute* CGXOleVarUserAttribute::Clone() const
     p->m_nId = m_nId;
     if (m_pVariant != NULL)
         p->SetValue(*m_pVariant);
+    p->m_bFromViewer = m_bFromViewer;
     return p;
 }
 

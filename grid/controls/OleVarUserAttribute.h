@@ -31,6 +31,10 @@ class CGXOleVarUserAttribute : public CGXAbstractUserAttribute
     // The pool every attribute of this class takes its COleVariant from.
     static CGXCaptiveManager<COleVariant>& GetVariantPool();
 
+    // Set by the OLE preview cell on a value its viewer produced, so that the grid storing the
+    // style can tell an edited object from one it handed over itself.
+    BOOL m_bFromViewer = FALSE;
+
   private:
     COleVariant* m_pVariant = NULL;
 };

@@ -224,8 +224,12 @@ BOOL CGXRadioButton::LButtonUp(UINT nFlags, CPoint pt, UINT nHitState)
         int nIndex = HitTestItem(&dc, GetCellRect(m_nRow, m_nCol, NULL, &style), style, pt);
         if (pOldFont != NULL)
             dc.SelectObject(pOldFont);
-        if (nIndex != -1 && SelectItem(nIndex, TRUE))
+        // The grid hears of the click even when the value could not change.
+        if (nIndex != -1)
+        {
+            SelectItem(nIndex, TRUE);
             OnClickedButton(NULL);
+        }
     }
     CGXControl::LButtonUp(nFlags, pt, nHitState);
     return TRUE;

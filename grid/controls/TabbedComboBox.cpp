@@ -273,8 +273,17 @@ void CGXTabbedComboBox::FillListBox(CListBox* pListBox)
     int nGeneration = pParam != NULL ? pParam->m_nChoiceTableGeneration : 0;
     CString strText;
     GetWindowText(strText);
-    if (m_bListFilled && m_nFilledChoiceId == m_settings.nChoiceId && m_nFilledGeneration == nGeneration)
+    // The lines are measured in the cell font as the grid shows it now (a zoom changes it).
+    CClientDC dc(GetGridWnd());
+    CFont* pOldFont = SelectStyleFont(&dc, style, NULL);
+    TEXTMETRIC tm = {};
+    dc.GetTextMetrics(&tm);
+    CSize fontSize(tm.tmAveCharWidth, tm.tmHeight);
+    if (m_bListFilled && m_nFilledChoiceId == m_settings.nChoiceId && m_nFilledGeneration == nGeneration &&
+        m_sizeFilledFont == fontSize)
     {
+        if (pOldFont != NULL)
+            dc.SelectObject(pOldFont);
         // The kept list holds these lines already; only the entry of the edit text is chosen.
         SelectEditText(pListBox, strText);
         return;
@@ -284,8 +293,6 @@ void CGXTabbedComboBox::FillListBox(CListBox* pListBox)
     if (!m_bFillWithChoiceList)
         strChoices.Empty();
     SortOnce(style, m_settings, strChoices);
-    CClientDC dc(GetGridWnd());
-    CFont* pOldFont = SelectStyleFont(&dc, style, NULL);
     CGXTabbedLayout layout;
     LayoutChoices(&dc, m_settings, strChoices, layout);
     if (pOldFont != NULL)
@@ -301,6 +308,7 @@ void CGXTabbedComboBox::FillListBox(CListBox* pListBox)
     m_bListFilled = TRUE;
     m_nFilledChoiceId = m_settings.nChoiceId;
     m_nFilledGeneration = nGeneration;
+    m_sizeFilledFont = fontSize;
 }
 
 void CGXTabbedComboBox::SelectEditText(CListBox* pListBox, const CString& strText)
@@ -461,6 +469,7 @@ void CGXTabbedComboBox::Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, con
         HANDLE hDIB = strText.IsEmpty() ? NULL : GXGetDIBPool()->GetDIB(strText);
         if (hDIB != NULL)
         {
+            DrawFrame(pDC, rect, style, m_pGrid->IsBackgroundPending());
             GXDrawDIB(pDC, hDIB, GetCellRect(nRow, nCol, &rect, &style), 0, GXGetDIBAlignment(style), NULL);
             CGXControl::Draw(pDC, rect, nRow, nCol, style, pStandardStyle);
             return;
@@ -513,7 +522,7 @@ BOOL CGXTabbedComboBox::PrepareStoreText(CString& strText, ROWCOL, ROWCOL, const
     return TRUE;
 }
 
-BOOL CGXTabbedComboBox::ValidateText(const CString& strText)
+BOOL CGXTabbedComboBox::CompleteText(CString& strText)
 {
     if (strText.IsEmpty() || !m_bFillWithChoiceList || !m_bInit)
         return TRUE;
@@ -522,8 +531,66 @@ BOOL CGXTabbedComboBox::ValidateText(const CString& strText)
     if (FindChoiceLine(style, strText, FALSE, strLine))
         return TRUE;
     CString strChoices = style.GetInclude(CGXStyle::ibChoiceList) ? style.GetChoiceList() : CString();
-    return GXFindChoiceLine(strText, m_settings.nTextCol, &strLine, m_settings.bShowHeaders, strChoices,
-                            FALSE) >= 0;
+    if (GXFindChoiceLine(strText, m_settings.nTextCol, &strLine, m_settings.bShowHeaders, strChoices, FALSE) <
+        0)
+        return FALSE;
+    strText = Field(strLine, m_settings.nTextCol);
+    return TRUE;
+}
+
+BOOL CGXTabbedComboBox::ValidateText(const CString& strText)
+{
+    CString strFull = strText;
+    return CompleteText(strFull);
+}
+
+void CGXTabbedComboBox::SetCurrentText(const CString& str)
+{
+    // A beginning stands for its whole text field.
+    CString strFull = str;
+    if (!CompleteText(strFull))
+        return;
+    CGXComboBox::SetCurrentText(strFull);
+    // The completed part stands selected, as when it was typed.
+    if (strFull != str && GetSafeHwnd() != NULL)
+    {
+        CEdit::SetSel(str.GetLength(), strFull.GetLength());
+        SendMessage(EM_SCROLLCARET);
+    }
+}
+
+BOOL CGXTabbedComboBox::HandleText(LPCTSTR pszText)
+{
+    BOOL bWasActive = m_bActive;
+    if (!CGXComboBox::HandleText(pszText))
+        return FALSE;
+    // Typed into an inactive cell: what completion added stands selected behind the typed text.
+    int nTyped = pszText != NULL ? (int)strlen(pszText) : 0;
+    if (!bWasActive && m_bActive && GetWindowTextLength() > nTyped)
+    {
+        CEdit::SetSel(nTyped, GetWindowTextLength());
+        SendMessage(EM_SCROLLCARET);
+    }
+    return TRUE;
+}
+
+void CGXTabbedComboBox::SetValue(LPCTSTR pszRawValue)
+{
+    CGXComboBox::SetValue(pszRawValue);
+    if (GetSafeHwnd() == NULL)
+        return;
+    CEdit::SetSel(0, -1);
+    SendMessage(EM_SCROLLCARET);
+    CListBox* pListBox = DropDownList();
+    if (pListBox != NULL && pListBox->GetSafeHwnd() != NULL)
+    {
+        CString strText;
+        GetWindowText(strText);
+        if (strText.IsEmpty())
+            pListBox->SetCurSel(-1);
+        else
+            SelectEditText(pListBox, strText);
+    }
 }
 
 BOOL CGXTabbedComboBox::Validate()

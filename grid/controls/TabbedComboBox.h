@@ -84,10 +84,16 @@ class CGXTabbedComboBox : public CGXComboBox
     void Draw(CDC* pDC, CRect rect, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style,
               const CGXStyle* pStandardStyle) override;
     BOOL GetValue(CString& strResult) override;
+    void SetValue(LPCTSTR pszRawValue) override;
+    void SetCurrentText(const CString& str) override;
+    BOOL HandleText(LPCTSTR pszText) override;
     BOOL FormatValueText(CString& strResult, ROWCOL nRow, ROWCOL nCol, LPCTSTR pszRawValue,
                          const CGXStyle& style) override;
     BOOL PrepareStoreText(CString& strText, ROWCOL nRow, ROWCOL nCol, const CGXStyle& style) override;
     BOOL ValidateText(const CString& strText) override;
+    // A text that equals a text field, or the full field of the first one it begins; FALSE when
+    // no field fits.
+    BOOL CompleteText(CString& strText);
     BOOL Validate() override;
     BOOL DispatchKeyMessage(UINT message, WPARAM wParam, LPARAM lParam, UINT flags) override;
 
@@ -105,6 +111,7 @@ class CGXTabbedComboBox : public CGXComboBox
     BOOL m_bListFilled = FALSE;
     int m_nFilledChoiceId = 0;
     int m_nFilledGeneration = -1;
+    CSize m_sizeFilledFont = CSize(0, 0); // the cell font's average width and height at the filling
 
   protected:
     afx_msg void OnChar(UINT nChar, UINT nRepCnt, UINT nFlags);

@@ -12,6 +12,7 @@
 #include "mfc/ListBox.h"
 #include "GridIds.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 
 using namespace testing_support;
 
@@ -393,5 +394,66 @@ TEST(GridComboBox, APressOrAWheelTurnOnTheGridOnlyClosesAnOpenList)
         EXPECT_EQ(1u, w.grid->GetTopRow());
         EXPECT_TRUE(w.Combo(52517)->IsActive());
     }
+}
+
+TEST(GridComboBox, ParenthesisPicksAChoiceInStaticDisplayAndReplaceSelEditsTheSelection)
+{
+    ComboGrid w;
+    CGXComboBox* pCombo = w.Combo(52517);
+    w.SetCombo(1, 52517, _T("Alpha\n(leer)\nBeta"), _T(""));
+    struct
+    {
+        BOOL bStatic;
+        const char* pszText;
+    } cases[] = {{TRUE, "(leer)"}, {FALSE, "("}};
+    for (const auto& c : cases)
+    {
+        pCombo->m_bStaticDisplay = c.bStatic;
+        w.Enter(2);
+        w.Enter(1);
+        SendKey(VK_SHIFT, false);
+        TypeKey('9'); // '('
+        SendKey(VK_SHIFT, true);
+        PumpMessages(60);
+        EXPECT_EQ(CString(c.pszText), w.EditText(52517)) << c.bStatic;
+        TypeKey(VK_ESCAPE);
+    }
+    pCombo->m_bStaticDisplay = FALSE;
+
+    // Active: the selection is replaced and the cell counts as modified.
+    w.SetCombo(1, 52517, s_szChoices, _T("Alpha"));
+    w.Enter(2);
+    w.Enter(1);
+    TypeKey(VK_END);
+    ASSERT_TRUE(pCombo->IsActive());
+    pCombo->SetModify(FALSE);
+    pCombo->CEdit::SetSel(1, 4);
+    pCombo->ReplaceSel(_T("x"));
+    EXPECT_EQ(CString("Axa"), w.EditText(52517));
+    EXPECT_TRUE(pCombo->GetModify());
+    TypeKey(VK_DOWN);
+    EXPECT_STREQ("Axa", CellValue(*w.grid, 1, 1));
+}
+
+TEST(GridComboBox, TheFittingSizeHoldsTheWidestChoiceAndTheButton)
+{
+    ComboGrid w;
+    w.SetCombo(1, 52517, s_szChoices, NULL);
+    w.Enter(3);
+    CGXComboBox* pCombo = w.Combo(52517);
+    CGXStyle style;
+    w.grid->ComposeStyleRowCol(1, 1, &style);
+    CClientDC dc(w.grid.get());
+    CFont* pOld = pCombo->SelectStyleFont(&dc, style, NULL);
+    TEXTMETRIC tm;
+    dc.GetTextMetrics(&tm);
+    int cxWidest = 0;
+    for (const char* psz : {"Alpha", "Betamax", "BETA", "Gamma"})
+        cxWidest = std::max<int>(cxWidest, dc.GetTextExtent(psz).cx);
+    dc.SelectObject(pOld);
+    CSize wide = pCombo->CalcSize(&dc, 1, 1, style, NULL, FALSE);
+    CSize high = pCombo->CalcSize(&dc, 1, 1, style, NULL, TRUE);
+    EXPECT_EQ(pCombo->AddBorders(CSize(cxWidest, 0), style).cx, wide.cx);
+    EXPECT_EQ(pCombo->AddBorders(CSize(0, tm.tmHeight + tm.tmExternalLeading + 1), style).cy, high.cy);
 }
 } // namespace

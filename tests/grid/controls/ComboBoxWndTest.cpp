@@ -439,4 +439,71 @@ TEST(GridComboBoxWnd, AnOwnerDrawnCellWithTheLineHeightFlagPaintsALineHighEntry)
         EXPECT_NE(0xFF0000u, px.At(rectItem.left + 1, yOutside));
     }
 }
+
+TEST(GridComboBoxWnd, StoringWritesOnceAndAReadOnlyCellGoesBackToItsValue)
+{
+    ComboWndGrid w;
+    w.SetCombo(1, 1, 52528, _T("eins\nzwei"), _T("eins"));
+    w.Enter(1, 1);
+    TypeKey(VK_END);
+    CGXComboBoxWnd* pCombo = w.Combo(52528);
+    ASSERT_TRUE(pCombo->IsActive());
+    pCombo->SetCurrentText(_T("drei"));
+    ASSERT_TRUE(pCombo->GetModify());
+    int nStores = w.grid->m_nStores;
+    EXPECT_TRUE(pCombo->Store());
+    EXPECT_STREQ("drei", CellValue(*w.grid, 1, 1));
+    EXPECT_EQ(nStores + 1, w.grid->m_nStores);
+    EXPECT_FALSE(pCombo->GetModify());
+    EXPECT_TRUE(pCombo->Store());
+    EXPECT_EQ(nStores + 1, w.grid->m_nStores);
+
+    // A read-only cell takes the cell's value back and stores nothing.
+    w.SetCombo(2, 1, 52528, _T("eins\nzwei"), _T("zwei"));
+    w.grid->SetStyleRange(CGXCellRange(2, 1), CGXStyle().SetReadOnly(TRUE));
+    w.Enter(2, 1);
+    pCombo->SetWindowText(_T("anders"));
+    pCombo->SetModify(TRUE);
+    nStores = w.grid->m_nStores;
+    EXPECT_TRUE(pCombo->Store());
+    EXPECT_EQ(nStores, w.grid->m_nStores);
+    EXPECT_FALSE(pCombo->GetModify());
+    CString strText;
+    pCombo->GetCurrentText(strText);
+    EXPECT_EQ(CString("zwei"), strText);
+}
+
+TEST(GridComboBoxWnd, EnteringWithTheActivationOptionActivatesAndAClickDropsTheList)
+{
+    ComboWndGrid w;
+    w.SetCombo(1, 1, 52529, _T("eins\nzwei\ndrei"), _T("zwei"));
+    w.SetCombo(2, 1, 52529, _T("eins\nzwei\ndrei"), _T("drei"));
+    CGXComboBoxWnd* pCombo = w.Combo(52529);
+    // Merely entering leaves the cell inactive; with option 4 it is active at once.
+    w.Enter(1, 1);
+    EXPECT_FALSE(pCombo->IsActive());
+    w.grid->GetParam()->m_wActivateFlags |= 4;
+    w.Enter(2, 1);
+    EXPECT_TRUE(pCombo->IsActive());
+    w.grid->GetParam()->m_wActivateFlags &= ~4;
+
+    // A click on an inactive list cell activates it and opens its list.
+    w.Enter(1, 1);
+    ASSERT_FALSE(pCombo->IsActive());
+    PumpMessages(::GetDoubleClickTime() + 30);
+    CRect rect = w.grid->CalcCellRect(1, 1);
+    ClickAt(w.grid.get(), CPoint(rect.left + 10, rect.CenterPoint().y));
+    PumpUntil([&] { return pCombo->GetDroppedState() != FALSE; }, 1000);
+    EXPECT_TRUE(pCombo->IsActive());
+    EXPECT_TRUE(pCombo->GetDroppedState());
+    TypeKey(VK_ESCAPE);
+    PumpMessages(60);
+    EXPECT_FALSE(pCombo->GetDroppedState());
+
+    // The selected text: the formatted value while inactive, the chosen line while active.
+    w.Enter(2, 1);
+    CString strSel;
+    EXPECT_TRUE(pCombo->GetSelectedText(strSel));
+    EXPECT_EQ(CString("drei"), strSel);
+}
 } // namespace

@@ -99,4 +99,15 @@ TEST_F(DropEditFixture, AClickOnTheButtonIsReportedToTheParent)
     EXPECT_EQ(1, parent.nClicks);
     EXPECT_EQ(0, edit.GetButtonState() & CGXBDropEdit::stateTracking);
 }
+
+TEST_F(DropEditFixture, AQuickSecondPressOnTheButtonIsAClickToo)
+{
+    ASSERT_TRUE(edit.SetButtonBitmap((UINT)GX_IDB_DROPDOWN));
+    PumpMessages(::GetDoubleClickTime() + 50);
+    CPoint pt = edit.GetButtonRect().CenterPoint();
+    ClickAt(&parent, pt);
+    ClickAt(&parent, pt);
+    EXPECT_EQ(2, parent.nClicks);
+    EXPECT_EQ(0, edit.GetButtonState() & (CGXBDropEdit::statePressed | CGXBDropEdit::stateTracking));
+}
 } // namespace

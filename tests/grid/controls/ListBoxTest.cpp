@@ -69,6 +69,23 @@ TEST(GridListBox, AClickShowsTheWindowWithTheClickedLineAndLeavingStoresTheChoic
     EXPECT_FALSE(pList->IsWindowVisible());
 }
 
+TEST(GridListBox, AReleaseTheGridMarksWithBitTwoActivatesNothing)
+{
+    ListGrid w;
+    ASSERT_TRUE(w.grid->ChangeCurrentCell(1, 1));
+    PumpMessages(30);
+    CGXListBox* pList = w.List();
+    ASSERT_FALSE(pList->IsActive());
+    CPoint pt = w.List()->GetCellRect(1, 1).CenterPoint();
+    const UINT release = 0x10 | 0x40 | 0x01;
+    pList->LButtonUp(MK_LBUTTON, pt, release | 0x02);
+    PumpMessages(30);
+    EXPECT_FALSE(pList->IsActive());
+    pList->LButtonUp(MK_LBUTTON, pt, release);
+    PumpMessages(30);
+    EXPECT_TRUE(pList->IsActive());
+}
+
 TEST(GridListBox, ShowingTheWindowChangesNoValueTheUserDidNotChoose)
 {
     ListGrid w;

@@ -43,9 +43,11 @@ class CObjectBrowser : public CGXBrowserWnd
     {
         if (nRow >= 1 && nCol == 1 && pStyle != NULL && pStyle->HasUserAttribute(GX_IDS_UA_DAOBITMAP))
         {
-            const VARIANT* pVar =
-                ((const CGXOleVarUserAttribute&)pStyle->GetUserAttribute(GX_IDS_UA_DAOBITMAP)).GetVariant();
+            const CGXOleVarUserAttribute& attribute =
+                (const CGXOleVarUserAttribute&)pStyle->GetUserAttribute(GX_IDS_UA_DAOBITMAP);
+            const VARIANT* pVar = attribute.GetVariant();
             m_object = pVar != NULL ? COleVariant(*pVar) : COleVariant();
+            m_bObjectFromViewer = attribute.m_bFromViewer;
             m_nObjectStores++;
             return TRUE;
         }
@@ -53,6 +55,7 @@ class CObjectBrowser : public CGXBrowserWnd
     }
     COleVariant m_object;
     int m_nObjectStores = 0;
+    BOOL m_bObjectFromViewer = FALSE;
 };
 
 struct ObjectBrowserWindow : GridWindowOf<CObjectBrowser>

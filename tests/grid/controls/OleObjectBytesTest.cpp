@@ -1,5 +1,6 @@
 // Cell bytes of embedded objects: good and bad headers as tables, the layout written and read
 // back, and OLE 1 streams converted into a memory storage and back.
+#include "grid/controls/HandleManager.h"
 #include "grid/controls/OleObjectBytes.h"
 #include <gtest/gtest.h>
 #include <string>
@@ -62,6 +63,29 @@ Bytes Ole1Stream(const char* pszClass, const Bytes& native)
     AppendDWord(b, 0x0501);
     AppendDWord(b, 0);
     return b;
+}
+
+TEST(OleHandleManager, FreesWhatItStillHoldsAndLetsGoWhatWasHandedOn)
+{
+    HGLOBAL hFreed = NULL, hHanded = NULL, hLeft = NULL;
+    {
+        CGXHandleManager<void*> handles;
+        hFreed = handles.Add(::GlobalAlloc(GMEM_MOVEABLE, 16));
+        hHanded = handles.Add(::GlobalAlloc(GMEM_MOVEABLE, 32));
+        hLeft = handles.Add(::GlobalAlloc(GMEM_MOVEABLE, 64));
+        EXPECT_EQ(NULL, handles.Add(NULL));
+        ASSERT_EQ(3, handles.GetCount());
+        EXPECT_TRUE(handles.Remove(hFreed, TRUE));
+        EXPECT_TRUE(handles.Remove(hHanded, FALSE));
+        EXPECT_FALSE(handles.Remove(hHanded, TRUE));
+        EXPECT_EQ(1, handles.GetCount());
+        EXPECT_EQ(64u, ::GlobalSize(hLeft));
+    }
+    // The handed-on block is still there; the one left in the holder went with it.
+    EXPECT_EQ(32u, ::GlobalSize(hHanded));
+    EXPECT_EQ(NULL, ::GlobalFree(hHanded));
+    EXPECT_EQ(0u, ::GlobalSize(hLeft));
+    EXPECT_EQ(0u, ::GlobalSize(hFreed));
 }
 
 TEST(OleObjectBytes, ReadsGoodHeaders)

@@ -11,6 +11,7 @@
 #include "grid/core/Data.h"
 #include "GridIds.h"
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace
@@ -29,6 +30,153 @@ LPOLESTR TaskString(LPCWSTR psz)
     memcpy(p, psz, n);
     return p;
 }
+
+// The formats of the test data object: only text.
+class CTextFormats : public IEnumFORMATETC
+{
+  public:
+    virtual ~CTextFormats() = default;
+    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
+    {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IEnumFORMATETC))
+        {
+            *ppv = static_cast<IEnumFORMATETC*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *ppv = NULL;
+        return E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override
+    {
+        return ++m_nRefs;
+    }
+    STDMETHODIMP_(ULONG) Release() override
+    {
+        ULONG n = --m_nRefs;
+        if (n == 0)
+            delete this;
+        return n;
+    }
+    STDMETHODIMP Next(ULONG nWanted, FORMATETC* pFormats, ULONG* pnGiven) override
+    {
+        ULONG nGiven = 0;
+        if (nWanted > 0 && m_nNext == 0)
+        {
+            pFormats[0] = FORMATETC{CF_TEXT, NULL, DVASPECT_CONTENT, -1, TYMED_HGLOBAL};
+            m_nNext = 1;
+            nGiven = 1;
+        }
+        if (pnGiven != NULL)
+            *pnGiven = nGiven;
+        return nGiven == nWanted ? S_OK : S_FALSE;
+    }
+    STDMETHODIMP Skip(ULONG n) override
+    {
+        m_nNext += n;
+        return m_nNext <= 1 ? S_OK : S_FALSE;
+    }
+    STDMETHODIMP Reset() override
+    {
+        m_nNext = 0;
+        return S_OK;
+    }
+    STDMETHODIMP Clone(IEnumFORMATETC** ppEnum) override
+    {
+        CTextFormats* p = new CTextFormats;
+        p->m_nNext = m_nNext;
+        *ppEnum = p;
+        return S_OK;
+    }
+
+  private:
+    ULONG m_nRefs = 1;
+    ULONG m_nNext = 0;
+};
+
+// What the test object puts on the clipboard: its native bytes as text.
+class CTextDataObject : public IDataObject
+{
+  public:
+    explicit CTextDataObject(const std::string& strText) : m_strText(strText)
+    {
+    }
+    virtual ~CTextDataObject() = default;
+    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
+    {
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject))
+        {
+            *ppv = static_cast<IDataObject*>(this);
+            AddRef();
+            return S_OK;
+        }
+        *ppv = NULL;
+        return E_NOINTERFACE;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override
+    {
+        return ++m_nRefs;
+    }
+    STDMETHODIMP_(ULONG) Release() override
+    {
+        ULONG n = --m_nRefs;
+        if (n == 0)
+            delete this;
+        return n;
+    }
+    STDMETHODIMP GetData(FORMATETC* pFormat, STGMEDIUM* pMedium) override
+    {
+        if (QueryGetData(pFormat) != S_OK)
+            return DV_E_FORMATETC;
+        HGLOBAL h = ::GlobalAlloc(GMEM_MOVEABLE, m_strText.size() + 1);
+        memcpy(::GlobalLock(h), m_strText.c_str(), m_strText.size() + 1);
+        ::GlobalUnlock(h);
+        pMedium->tymed = TYMED_HGLOBAL;
+        pMedium->hGlobal = h;
+        pMedium->pUnkForRelease = NULL;
+        return S_OK;
+    }
+    STDMETHODIMP GetDataHere(FORMATETC*, STGMEDIUM*) override
+    {
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP QueryGetData(FORMATETC* pFormat) override
+    {
+        return pFormat->cfFormat == CF_TEXT && (pFormat->tymed & TYMED_HGLOBAL) ? S_OK : DV_E_FORMATETC;
+    }
+    STDMETHODIMP GetCanonicalFormatEtc(FORMATETC*, FORMATETC* pOut) override
+    {
+        pOut->ptd = NULL;
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP SetData(FORMATETC*, STGMEDIUM*, BOOL) override
+    {
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP EnumFormatEtc(DWORD dwDirection, IEnumFORMATETC** ppEnum) override
+    {
+        if (dwDirection != DATADIR_GET)
+            return E_NOTIMPL;
+        *ppEnum = new CTextFormats;
+        return S_OK;
+    }
+    STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override
+    {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
+    STDMETHODIMP DUnadvise(DWORD) override
+    {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
+    STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override
+    {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
+
+  private:
+    ULONG m_nRefs = 1;
+    std::string m_strText;
+};
 
 // The object of the test class: keeps its native bytes in the storage's native stream.
 class CTestObject : public IOleObject, public IPersistStorage
@@ -94,9 +242,10 @@ class CTestObject : public IOleObject, public IPersistStorage
     {
         return E_NOTIMPL;
     }
-    STDMETHODIMP GetClipboardData(DWORD, IDataObject**) override
+    STDMETHODIMP GetClipboardData(DWORD, IDataObject** ppDataObject) override
     {
-        return E_NOTIMPL;
+        *ppDataObject = new CTextDataObject(std::string(m_native.begin(), m_native.end()));
+        return S_OK;
     }
     STDMETHODIMP DoVerb(LONG nVerb, LPMSG, IOleClientSite*, LONG, HWND, LPCRECT) override
     {
@@ -360,6 +509,7 @@ TEST(OleServer, OpensTheStoredObjectAndStoresItsSavedBytes)
 
         ASSERT_TRUE(EnterCell(*w.grid, 2, 1));
         EXPECT_EQ(1, w.grid->m_nObjectStores);
+        EXPECT_TRUE(w.grid->m_bObjectFromViewer);
         ASSERT_EQ(VT_ARRAY | VT_UI1, w.grid->m_object.vt);
         SAFEARRAY* pArray = w.grid->m_object.parray;
         DWORD nSize = pArray->rgsabound[0].cElements;
@@ -389,6 +539,129 @@ TEST(OleServer, OpensTheStoredObjectAndStoresItsSavedBytes)
         EXPECT_EQ(changed, reader.m_native);
         pStorage->Release();
         pLockBytes->Release();
+
+        ::CoRevokeClassObject(dwRegister);
+    }
+    ::OleUninitialize();
+}
+
+TEST(OleServer, CopyAndCutPutTheLiveObjectsDataOnTheClipboard)
+{
+    ASSERT_TRUE(SUCCEEDED(::OleInitialize(NULL)));
+    {
+        RegisteredClass registered;
+        CTestObject object;
+        CTestFactory factory(&object);
+        DWORD dwRegister = 0;
+        ASSERT_EQ(S_OK, ::CoRegisterClassObject(CLSID_TestObject, &factory, CLSCTX_LOCAL_SERVER,
+                                                REGCLS_MULTIPLEUSE, &dwRegister));
+        const Bytes native = {'I', 'n', 'h', 'a', 'l', 't'};
+        const Bytes ole1 = Ole1Stream(native);
+        CByteArray cell;
+        ASSERT_TRUE(
+            CGXOleObjectBytes::Build("Testobjekt", s_szProgId, ole1.data(), (DWORD)ole1.size(), cell));
+        ObjectBrowserWindow w;
+        w.grid->m_object = ByteVariant(cell.GetData(), cell.GetSize());
+        ASSERT_TRUE(EnterCell(*w.grid, 1, 1));
+        CGXOlePreview* pPreview = (CGXOlePreview*)w.grid->GetControl(1, 1);
+        ASSERT_TRUE(pPreview->IsKindOf(GX_CONTROL_CLASS(CGXOlePreview)));
+        ASSERT_TRUE(pPreview->CanCopy());
+
+        testing_support::PutClipboardText("vorher");
+        {
+            testing_support::MessageBoxes boxes;
+            EXPECT_TRUE(pPreview->Copy());
+            EXPECT_TRUE(boxes.Shown().empty());
+        }
+        EXPECT_EQ(std::string("Inhalt"), testing_support::ClipboardText());
+        EXPECT_EQ(1, object.m_nLoads);
+        EXPECT_EQ(1, object.m_nCloses);
+        EXPECT_TRUE(pPreview->GetOpenViewer() == NULL);
+        EXPECT_EQ(0, w.grid->m_nObjectStores);
+
+        // Cut puts it there too and leaves the cell empty once it is stored.
+        testing_support::PutClipboardText("vorher");
+        object.m_native = {'z', 'w', 'e', 'i'};
+        {
+            testing_support::MessageBoxes boxes;
+            EXPECT_TRUE(pPreview->Cut());
+            EXPECT_TRUE(boxes.Shown().empty());
+        }
+        EXPECT_EQ(std::string("Inhalt"), testing_support::ClipboardText()); // loaded from the cell
+        EXPECT_TRUE(pPreview->GetModify());
+        ASSERT_TRUE(EnterCell(*w.grid, 2, 1));
+        EXPECT_EQ(1, w.grid->m_nObjectStores);
+        EXPECT_TRUE(w.grid->m_object.vt == VT_EMPTY || w.grid->m_object.vt == VT_NULL) << w.grid->m_object.vt;
+
+        ::CoRevokeClassObject(dwRegister);
+    }
+    ::OleUninitialize();
+}
+
+// Answers the insert-object dialog of this thread once it shows: chooses the test class in its
+// list and presses OK.
+void CALLBACK ChooseTestClass(HWND, UINT, UINT_PTR nID, DWORD)
+{
+    HWND hDialog = NULL;
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            char szClass[16] = {};
+            ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+            if (strcmp(szClass, "#32770") != 0 || !::IsWindowVisible(hWnd))
+                return TRUE;
+            *(HWND*)lParam = hWnd;
+            return FALSE;
+        },
+        (LPARAM)&hDialog);
+    if (hDialog == NULL)
+        return;
+    ::KillTimer(NULL, nID);
+    HWND hList = ::FindWindowExA(hDialog, NULL, "ListBox", NULL);
+    int nItem = (int)::SendMessageA(hList, LB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "Testobjekt");
+    ::SendMessageA(hList, LB_SETCURSEL, nItem, 0);
+    ::SendMessageA(hDialog, WM_COMMAND, MAKEWPARAM(LOWORD(::GetDlgCtrlID(hList)), LBN_SELCHANGE),
+                   (LPARAM)hList);
+    ::PostMessageA(hDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)::GetDlgItem(hDialog, IDOK));
+}
+
+TEST(OleServer, AnEmptyCellInsertsANewObjectChosenInTheDialog)
+{
+    ASSERT_TRUE(SUCCEEDED(::OleInitialize(NULL)));
+    {
+        RegisteredClass registered;
+        RegisteredClass::SetKey((std::string(s_szClsidKey) + "\\Insertable").c_str(), "");
+        CTestObject object;
+        CTestFactory factory(&object);
+        DWORD dwRegister = 0;
+        ASSERT_EQ(S_OK, ::CoRegisterClassObject(CLSID_TestObject, &factory, CLSCTX_LOCAL_SERVER,
+                                                REGCLS_MULTIPLEUSE, &dwRegister));
+        ObjectBrowserWindow w;
+        ASSERT_TRUE(EnterCell(*w.grid, 1, 1));
+        CGXOlePreview* pPreview = (CGXOlePreview*)w.grid->GetControl(1, 1);
+        ASSERT_TRUE(pPreview->IsKindOf(GX_CONTROL_CLASS(CGXOlePreview)));
+        UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, ChooseTestClass);
+        {
+            testing_support::MessageBoxes boxes;
+            pPreview->OnClickedButton(pPreview->m_pButton);
+            EXPECT_TRUE(boxes.Shown().empty());
+        }
+        ::KillTimer(NULL, nTimer);
+        EXPECT_EQ(1, factory.m_nCreated);
+        EXPECT_EQ(std::vector<LONG>{0}, object.m_verbs);
+        EXPECT_TRUE(object.m_pSite != NULL);
+        EXPECT_TRUE(object.m_pSink != NULL);
+        EXPECT_TRUE(pPreview->GetOpenViewer() != NULL);
+        EXPECT_FALSE(w.grid->m_bViewerPopup);
+        EXPECT_TRUE(w.grid->m_bAfterViewerPopup);
+
+        // The new object's bytes reach the cell when it saves and the cell is left.
+        object.m_native = {'n', 'e', 'u'};
+        object.m_bDirty = TRUE;
+        EXPECT_EQ(S_OK, object.m_pSite->SaveObject());
+        ASSERT_TRUE(EnterCell(*w.grid, 2, 1));
+        EXPECT_EQ(1, w.grid->m_nObjectStores);
+        EXPECT_EQ(VT_ARRAY | VT_UI1, w.grid->m_object.vt);
 
         ::CoRevokeClassObject(dwRegister);
     }

@@ -3,8 +3,12 @@
 #include "ControlsTestApp.h"
 #include "TestSupport.h"
 #include "grid/controls/RadioButtonEx.h"
+#include "grid/core/GridParam.h"
+#include "grid/core/Properties.h"
 #include "GridIds.h"
+#include "tests/grid/GridPixels.h"
 #include <gtest/gtest.h>
+#include <functional>
 
 using namespace testing_support;
 
@@ -120,5 +124,156 @@ TEST(GridRadioButton, TheActivatedVariantLaysItemsSideBySideAndStoresOnLeave)
     EXPECT_STREQ("0", CellValue(grid, 2, 2));
     TypeKey(VK_UP);
     EXPECT_STREQ("", CellValue(grid, 2, 2));
+}
+
+// A grid that refuses editing while asked to.
+class CRefusingGrid : public CClickCountingGrid
+{
+  public:
+    BOOL OnStartEditing(ROWCOL nRow, ROWCOL nCol) override
+    {
+        return !m_bRefuse && CClickCountingGrid::OnStartEditing(nRow, nCol);
+    }
+    BOOL m_bRefuse = FALSE;
+};
+
+TEST(GridRadioButton, AClickIsReportedEvenWhenEditingIsRefused)
+{
+    for (UINT nID : {GX_IDS_CTRL_RADIO, GX_IDS_CTRL_RADIO3DEX})
+    {
+        GridWindowOf<CRefusingGrid> w(420, 200);
+        w.grid->OnGridInitialUpdate();
+        w.grid->SetRowCount(2, GX_NOREDRAW);
+        w.grid->SetColCount(2, GX_NOREDRAW);
+        w.grid->SetColWidth(1, 2, 180, NULL, GX_NOREDRAW);
+        w.grid->SetRowHeight(1, 2, 60, NULL, GX_NOREDRAW);
+        w.grid->SetStyleRange(CGXCellRange(1, 1),
+                              CGXStyle().SetControl((WORD)nID).SetChoiceList(_T("A\nB")).SetValue(_T("0")));
+        w.grid->RedrawAll();
+        w.grid->UpdateWindow();
+        w.grid->m_bRefuse = TRUE;
+        CGXRadioButton* pControl = (CGXRadioButton*)w.grid->GetRegisteredControl((WORD)nID);
+        CGXStyle style;
+        w.grid->ComposeStyleRowCol(1, 1, &style);
+        ItemArray items;
+        {
+            CClientDC dc(w.grid.get());
+            CFont* pOld = pControl->SelectStyleFont(&dc, style, NULL);
+            pControl->LayoutItems(&dc, pControl->GetCellRect(1, 1), style, items);
+            dc.SelectObject(pOld);
+        }
+        ASSERT_EQ(2, items.GetSize());
+        ClickAt(w.grid.get(), items[1].rectText.CenterPoint());
+        EXPECT_EQ(1, w.grid->m_nClicks) << nID;
+        EXPECT_STREQ("0", CellValue(*w.grid, 1, 1)) << nID;
+    }
+}
+
+// What a drawing routine leaves on white, in a memory bitmap of the rectangle's size.
+Pixels DrawnOnWhite(CWnd* pWnd, const CRect& rect, const std::function<void(CDC*)>& fnDraw)
+{
+    CClientDC dcWnd(pWnd);
+    CDC mem;
+    mem.CreateCompatibleDC(&dcWnd);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dcWnd, rect.Width(), rect.Height());
+    CBitmap* pOld = mem.SelectObject(&bitmap);
+    mem.FillSolidRect(&rect, RGB(255, 255, 255));
+    fnDraw(&mem);
+    Pixels p = CaptureDC(&mem, rect);
+    mem.SelectObject(pOld);
+    return p;
+}
+
+TEST(GridRadioButton, ItemsAreDrawnAsFlatDotsOrTheBitmapsButtonsAndPrintBlackOnWhite)
+{
+    RadioGrid w;
+    CBitmap buttons;
+    ASSERT_TRUE(buttons.LoadBitmap(20019));
+    CGXProperties* pProps = w.grid->GetParam()->GetProperties();
+    struct
+    {
+        UINT nID;
+        BOOL bPrinting, bBlackWhite;
+        COLORREF crCaption;
+    } cases[] = {{GX_IDS_CTRL_RADIO, FALSE, FALSE, RGB(255, 0, 0)},
+                 {GX_IDS_CTRL_RADIO3D, FALSE, FALSE, RGB(255, 0, 0)},
+                 {GX_IDS_CTRL_RADIO, TRUE, FALSE, RGB(255, 0, 0)},
+                 {GX_IDS_CTRL_RADIO, TRUE, TRUE, RGB(0, 0, 0)}};
+    CRect rect(0, 0, 180, 60);
+    for (const auto& c : cases)
+    {
+        CGXStyle style;
+        style.SetControl((WORD)c.nID).SetChoiceList(_T("Ja\nNein\nVielleicht")).SetValue(_T("1"));
+        style.SetTextColor(RGB(255, 0, 0)).SetInterior(RGB(0, 0, 255));
+        w.grid->SetStyleRange(CGXCellRange(3, 1), style, gxCopy);
+        w.grid->ComposeStyleRowCol(3, 1, &style);
+        CGXRadioButton* pControl = (CGXRadioButton*)w.grid->GetRegisteredControl((WORD)c.nID);
+        pProps->m_abFlags[CGXProperties::flagPrinting] = c.bPrinting;
+        pProps->m_abPrintFlags[CGXProperties::printBlackWhite] = c.bBlackWhite;
+        w.grid->m_bPrinting = c.bPrinting;
+        Pixels drawn =
+            DrawnOnWhite(w.grid.get(), rect, [&](CDC* pDC) { pControl->Draw(pDC, rect, 3, 1, style, NULL); });
+        CRect inner = pControl->GetCellRect(3, 1, &rect, &style);
+        Pixels expected = DrawnOnWhite(w.grid.get(), rect, [&](CDC* pDC) {
+            CFont* pOld = pControl->SelectStyleFont(pDC, style, NULL);
+            TEXTMETRIC tm;
+            pDC->GetTextMetrics(&tm);
+            int L = std::max<int>(12, tm.tmHeight + tm.tmExternalLeading);
+            pDC->SetBkMode(TRANSPARENT);
+            pDC->SetTextColor(c.crCaption);
+            const char* captions[] = {"Ja", "Nein", "Vielleicht"};
+            for (int i = 0; i < 3; i++)
+            {
+                int top = inner.top + i * L, x = inner.left + 3, y = top + (L - 12) / 2;
+                if (c.nID == GX_IDS_CTRL_RADIO3D)
+                {
+                    CDC dcMem;
+                    dcMem.CreateCompatibleDC(pDC);
+                    CBitmap* pOldBitmap = dcMem.SelectObject(&buttons);
+                    pDC->BitBlt(x, y, 14, 13, &dcMem, i == 1 ? 14 : 0, 13, SRCCOPY);
+                    dcMem.SelectObject(pOldBitmap);
+                }
+                else
+                {
+                    HGDIOBJ hOldPen = ::SelectObject(pDC->GetSafeHdc(), ::GetStockObject(BLACK_PEN));
+                    HGDIOBJ hOldBrush = ::SelectObject(pDC->GetSafeHdc(), ::GetStockObject(WHITE_BRUSH));
+                    ::Ellipse(pDC->GetSafeHdc(), x, y, x + 12, y + 12);
+                    if (i == 1)
+                    {
+                        ::SelectObject(pDC->GetSafeHdc(), ::GetStockObject(BLACK_BRUSH));
+                        ::Ellipse(pDC->GetSafeHdc(), x + 2, y + 2, x + 10, y + 10);
+                    }
+                    ::SelectObject(pDC->GetSafeHdc(), hOldPen);
+                    ::SelectObject(pDC->GetSafeHdc(), hOldBrush);
+                }
+                CRect rectText(inner.left + 18, top, inner.right, top + L);
+                pDC->DrawText(captions[i], -1, rectText, DT_SINGLELINE | DT_NOPREFIX);
+            }
+            pDC->SelectObject(pOld);
+        });
+        int nDiffer = 0, nInk = 0;
+        for (size_t i = 0; i < drawn.px.size(); i++)
+        {
+            nDiffer += drawn.px[i] != expected.px[i];
+            nInk += expected.px[i] != 0xFFFFFF;
+        }
+        EXPECT_GT(nInk, 100) << c.nID;
+        EXPECT_EQ(0, nDiffer) << c.nID << " printing " << c.bPrinting << c.bBlackWhite;
+
+        // The fitting size: the widest caption and the button, every line.
+        CClientDC dc(w.grid.get());
+        CFont* pOld = pControl->SelectStyleFont(&dc, style, NULL);
+        TEXTMETRIC tm;
+        dc.GetTextMetrics(&tm);
+        CSize inside(dc.GetTextExtent("Vielleicht").cx + 22,
+                     3 * std::max<int>(12, tm.tmHeight + tm.tmExternalLeading) + 4);
+        dc.SelectObject(pOld);
+        EXPECT_EQ(w.grid->CalcBorderExtent(inside.cx, inside.cy, style),
+                  pControl->CalcSize(&dc, 3, 1, style, NULL, FALSE));
+    }
+    pProps->m_abFlags[CGXProperties::flagPrinting] = FALSE;
+    pProps->m_abPrintFlags[CGXProperties::printBlackWhite] = FALSE;
+    w.grid->m_bPrinting = FALSE;
 }
 } // namespace

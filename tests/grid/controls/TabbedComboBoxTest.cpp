@@ -258,6 +258,33 @@ TEST(GridTabbedComboBox, ThePopupAndItsListAreKeptHiddenBetweenOpenings)
     EXPECT_FALSE(::IsWindow(hPopup));
 }
 
+TEST(GridTabbedComboBox, AZoomedGridMeasuresTheKeptListAnew)
+{
+    TabbedGrid w;
+    w.SetCell(1, s_szChoices, _T("B2"));
+    w.grid->SetStyleRange(CGXCellRange(1, 1),
+                          CGXStyle().SetUserAttributeText(GX_IDS_UA_TABLIST_COLWIDTHS, _T("")));
+    w.Enter(1);
+    CGXTabbedComboBox* pCombo = w.Combo();
+    int anHeight[2] = {}, anWidth[2] = {};
+    for (int i = 0; i < 2; i++)
+    {
+        if (i == 1)
+        {
+            w.grid->SetZoom(200);
+            PumpMessages(60);
+        }
+        w.AltDown();
+        ASSERT_NE(nullptr, w.List());
+        anHeight[i] = w.List()->GetItemHeight(0);
+        anWidth[i] = pCombo->m_nTotalWidth;
+        TypeKey(VK_ESCAPE);
+    }
+    EXPECT_GE(anHeight[1], anHeight[0] * 3 / 2) << anHeight[0] << " " << anHeight[1];
+    EXPECT_GE(anWidth[1] - ::GetSystemMetrics(SM_CXVSCROLL),
+              (anWidth[0] - ::GetSystemMetrics(SM_CXVSCROLL)) * 3 / 2);
+}
+
 TEST(GridTabbedComboBox, ATextFieldNamingABitmapIsDrawnAsThatBitmap)
 {
     CString strBitmap;
@@ -296,6 +323,59 @@ TEST(GridTabbedComboBox, ATextFieldNamingABitmapIsDrawnAsThatBitmap)
     EXPECT_GT(nInk, 20);
     EXPECT_EQ(0, nDiffer);
 }
+TEST(GridTabbedComboBox, ABitmapCellKeepsItsInteriorColourAroundTheBitmap)
+{
+    CString strBitmap;
+    strBitmap.Format(_T("#BMP(%u)"), (unsigned)GX_IDB_BROWSE_EDIT);
+    HANDLE hDIB = GXGetDIBPool()->GetDIB(strBitmap);
+    ASSERT_NE((HANDLE)NULL, hDIB);
+    TabbedGrid w;
+    w.SetCell(2, _T("Name\tCode\n") + strBitmap + _T("\tK1\nBeta\tB2"), _T("K1"));
+    w.grid->SetStyleRange(CGXCellRange(2, 1), CGXStyle().SetInterior(RGB(0, 128, 0)));
+    w.Enter(4);
+    w.grid->RedrawAll();
+    w.grid->UpdateWindow();
+    CRect rectCell = w.grid->CalcCellRect(2, 1);
+    CSize size = GXGetDIBSize(hDIB);
+    Pixels shown = CaptureClient(w.grid.get());
+    // A strip right of the bitmap, inside the cell's borders and left of any button.
+    ASSERT_LT(size.cx + 16, rectCell.Width() / 2);
+    int nGreen = 0, nAll = 0;
+    for (int y = rectCell.top + 2; y < rectCell.bottom - 2; y++)
+        for (int x = rectCell.left + size.cx + 6; x < rectCell.left + size.cx + 16; x++, nAll++)
+            nGreen += shown.At(x, y) == 0x008000;
+    EXPECT_EQ(nAll, nGreen);
+}
+
+TEST(GridTabbedComboBox, ABeginningStandsForItsTextFieldAndANewValueSelectsItsLine)
+{
+    TabbedGrid w;
+    w.SetCell(1, s_szChoices, _T("A1"));
+    w.Enter(1);
+    CGXTabbedComboBox* pCombo = w.Combo();
+    struct
+    {
+        LPCTSTR pszTyped, pszShown;
+    } cases[] = {{_T("ga"), _T("Gamma")}, {_T("Beta"), _T("Beta")}, {_T("Zulu"), _T("Beta")}};
+    for (const auto& c : cases)
+    {
+        pCombo->SetCurrentText(c.pszTyped);
+        CString strText;
+        pCombo->GetWindowText(strText);
+        EXPECT_EQ(CString(c.pszShown), strText) << c.pszTyped;
+    }
+    // With the list open a value set from outside selects its line.
+    w.AltDown();
+    ASSERT_NE(nullptr, w.List());
+    pCombo->SetValue(_T("G3"));
+    EXPECT_EQ(2, w.List()->GetCurSel());
+    pCombo->SetValue(_T("A1"));
+    EXPECT_EQ(0, w.List()->GetCurSel());
+    pCombo->SetValue(_T("X9"));
+    EXPECT_EQ(LB_ERR, w.List()->GetCurSel());
+    TypeKey(VK_ESCAPE);
+}
+
 // The kept list shows the cell's text and interior colours, also after they changed.
 TEST(GridTabbedComboBox, TheListShowsTheCellsColours)
 {
