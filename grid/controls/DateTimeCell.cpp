@@ -622,7 +622,6 @@ CSize CGXDateTimeCtrl::CalcSize(CDC* pDC, ROWCOL, ROWCOL, const CGXStyle& style,
     CFont* pOldFont = SelectStyleFont(pDC, style, pStandard);
     CSize size(0, 0);
     // A zero or unreadable value has no size.
-    COleDateTime dt;
     if (ReadCell(m_measure, style, style.GetValue()))
     {
         TEXTMETRIC tm = {};

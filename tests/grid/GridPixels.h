@@ -85,3 +85,28 @@ inline Pixels RenderGrid(CGXGridCore* pGrid, CWnd* pWnd, const std::function<voi
     mem.SelectObject(pOld);
     return p;
 }
+
+// What a drawing routine leaves on white, in a memory bitmap of the rectangle's size.
+inline Pixels DrawnOnWhite(CWnd* pWnd, const CRect& rect, const std::function<void(CDC*)>& fnDraw)
+{
+    CClientDC dcWnd(pWnd);
+    CDC mem;
+    mem.CreateCompatibleDC(&dcWnd);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dcWnd, rect.Width(), rect.Height());
+    CBitmap* pOld = mem.SelectObject(&bitmap);
+    mem.FillSolidRect(&rect, RGB(255, 255, 255));
+    fnDraw(&mem);
+    Pixels p = CaptureDC(&mem, rect);
+    mem.SelectObject(pOld);
+    return p;
+}
+
+// How many pixels of two captures of one size differ.
+inline int DifferingPixels(const Pixels& a, const Pixels& b)
+{
+    int n = 0;
+    for (size_t i = 0; i < a.px.size() && i < b.px.size(); i++)
+        n += a.px[i] != b.px[i];
+    return n;
+}

@@ -72,6 +72,16 @@ void ClickAt(CWnd* pGrid, CPoint pt)
     testing_support::PumpMessages(60);
 }
 
+CGXFindReplaceSettings Find(LPCTSTR pszFind, LPCTSTR pszReplace, BOOL bMatchCase)
+{
+    CGXFindReplaceSettings find;
+    find.m_strFind = pszFind;
+    find.m_strReplace = pszReplace;
+    find.m_bMatchCase = bMatchCase;
+    find.PrepareSearchText();
+    return find;
+}
+
 CString CellValue(CGXGridCore& grid, ROWCOL nRow, ROWCOL nCol)
 {
     CGXStyle style;

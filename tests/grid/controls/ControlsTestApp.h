@@ -1,6 +1,7 @@
 // The application object of the cell-control tests and a shown grid that counts the clicks its
 // cells' buttons report.
 #pragma once
+#include "grid/core/FindReplaceSettings.h"
 #include "grid/core/GridWnd.h"
 #include "tests/grid/GridTestWindow.h"
 #include "grid/excel/AppAdapter.h"
@@ -63,6 +64,8 @@ void KeyWith(WORD vkModifier, WORD vk);
 bool EnterCell(CGXGridCore& grid, ROWCOL nRow, ROWCOL nCol);
 // A cell's text as a control formats it from the cell's composed style.
 CString ShownText(CGXGridCore& grid, CGXControl* pControl, ROWCOL nRow, ROWCOL nCol);
+// Find settings for a control's FindText and ReplaceText, the working copy made.
+CGXFindReplaceSettings Find(LPCTSTR pszFind, LPCTSTR pszReplace = _T(""), BOOL bMatchCase = FALSE);
 
 // The workbook manager the test application hands to every grid document, and what it was
 // last asked with.

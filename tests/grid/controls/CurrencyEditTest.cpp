@@ -415,16 +415,6 @@ TEST(GridCurrencyEdit, AKeyInTheFieldAsksTheGridsEditHookFirst)
     EXPECT_EQ((std::vector<int>{2, 2, 2, 0}), w.grid->m_asked[0]);
 }
 
-CGXFindReplaceSettings Find(LPCTSTR pszFind, LPCTSTR pszReplace = _T(""), BOOL bMatchCase = FALSE)
-{
-    CGXFindReplaceSettings find;
-    find.m_strFind = pszFind;
-    find.m_strReplace = pszReplace;
-    find.m_bMatchCase = bMatchCase;
-    find.PrepareSearchText();
-    return find;
-}
-
 TEST(GridCurrencyEdit, FindingSearchesTheShownTextWithoutTheSymbol)
 {
     CurrencyGrid w;

@@ -74,45 +74,11 @@ void AltDown()
     KeyWith(VK_MENU, VK_DOWN);
 }
 
-// What a drawing routine leaves on white, in a memory bitmap of the rectangle's size.
-Pixels DrawnOnWhite(CWnd* pWnd, const CRect& rect, const std::function<void(CDC*)>& fnDraw)
-{
-    CClientDC dcWnd(pWnd);
-    CDC mem;
-    mem.CreateCompatibleDC(&dcWnd);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&dcWnd, rect.Width(), rect.Height());
-    CBitmap* pOld = mem.SelectObject(&bitmap);
-    mem.FillSolidRect(&rect, RGB(255, 255, 255));
-    fnDraw(&mem);
-    Pixels p = CaptureDC(&mem, rect);
-    mem.SelectObject(pOld);
-    return p;
-}
-
-int DifferingPixels(const Pixels& a, const Pixels& b)
-{
-    int n = 0;
-    for (size_t i = 0; i < a.px.size() && i < b.px.size(); i++)
-        n += a.px[i] != b.px[i];
-    return n;
-}
-
 CGXStyle Composed(CGXGridCore& grid, ROWCOL nRow, ROWCOL nCol)
 {
     CGXStyle style;
     grid.ComposeStyleRowCol(nRow, nCol, &style);
     return style;
-}
-
-CGXFindReplaceSettings Find(LPCTSTR pszFind, LPCTSTR pszReplace = _T(""), BOOL bMatchCase = FALSE)
-{
-    CGXFindReplaceSettings find;
-    find.m_strFind = pszFind;
-    find.m_strReplace = pszReplace;
-    find.m_bMatchCase = bMatchCase;
-    find.PrepareSearchText();
-    return find;
 }
 
 TEST(GridDateTimeCell, TheFactoryMakesBothAndTheAttributesAreRegistered)

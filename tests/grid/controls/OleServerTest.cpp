@@ -31,16 +31,19 @@ LPOLESTR TaskString(LPCWSTR psz)
     return p;
 }
 
-// The formats of the test data object: only text.
-class CTextFormats : public IEnumFORMATETC
+// A heap object of one interface that deletes itself with its last reference.
+template <class I> class CSelfDeleting : public I
 {
   public:
-    virtual ~CTextFormats() = default;
+    explicit CSelfDeleting(const IID& iid) : m_iid(iid)
+    {
+    }
+    virtual ~CSelfDeleting() = default;
     STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
     {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IEnumFORMATETC))
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, m_iid))
         {
-            *ppv = static_cast<IEnumFORMATETC*>(this);
+            *ppv = static_cast<I*>(this);
             AddRef();
             return S_OK;
         }
@@ -57,6 +60,19 @@ class CTextFormats : public IEnumFORMATETC
         if (n == 0)
             delete this;
         return n;
+    }
+
+  private:
+    const IID& m_iid;
+    ULONG m_nRefs = 1;
+};
+
+// The formats of the test data object: only text.
+class CTextFormats : public CSelfDeleting<IEnumFORMATETC>
+{
+  public:
+    CTextFormats() : CSelfDeleting(IID_IEnumFORMATETC)
+    {
     }
     STDMETHODIMP Next(ULONG nWanted, FORMATETC* pFormats, ULONG* pnGiven) override
     {
@@ -90,39 +106,15 @@ class CTextFormats : public IEnumFORMATETC
     }
 
   private:
-    ULONG m_nRefs = 1;
     ULONG m_nNext = 0;
 };
 
 // What the test object puts on the clipboard: its native bytes as text.
-class CTextDataObject : public IDataObject
+class CTextDataObject : public CSelfDeleting<IDataObject>
 {
   public:
-    explicit CTextDataObject(const std::string& strText) : m_strText(strText)
+    explicit CTextDataObject(const std::string& strText) : CSelfDeleting(IID_IDataObject), m_strText(strText)
     {
-    }
-    virtual ~CTextDataObject() = default;
-    STDMETHODIMP QueryInterface(REFIID riid, void** ppv) override
-    {
-        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDataObject))
-        {
-            *ppv = static_cast<IDataObject*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *ppv = NULL;
-        return E_NOINTERFACE;
-    }
-    STDMETHODIMP_(ULONG) AddRef() override
-    {
-        return ++m_nRefs;
-    }
-    STDMETHODIMP_(ULONG) Release() override
-    {
-        ULONG n = --m_nRefs;
-        if (n == 0)
-            delete this;
-        return n;
     }
     STDMETHODIMP GetData(FORMATETC* pFormat, STGMEDIUM* pMedium) override
     {
@@ -174,7 +166,6 @@ class CTextDataObject : public IDataObject
     }
 
   private:
-    ULONG m_nRefs = 1;
     std::string m_strText;
 };
 

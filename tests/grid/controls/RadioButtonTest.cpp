@@ -169,22 +169,6 @@ TEST(GridRadioButton, AClickIsReportedEvenWhenEditingIsRefused)
     }
 }
 
-// What a drawing routine leaves on white, in a memory bitmap of the rectangle's size.
-Pixels DrawnOnWhite(CWnd* pWnd, const CRect& rect, const std::function<void(CDC*)>& fnDraw)
-{
-    CClientDC dcWnd(pWnd);
-    CDC mem;
-    mem.CreateCompatibleDC(&dcWnd);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&dcWnd, rect.Width(), rect.Height());
-    CBitmap* pOld = mem.SelectObject(&bitmap);
-    mem.FillSolidRect(&rect, RGB(255, 255, 255));
-    fnDraw(&mem);
-    Pixels p = CaptureDC(&mem, rect);
-    mem.SelectObject(pOld);
-    return p;
-}
-
 TEST(GridRadioButton, ItemsAreDrawnAsFlatDotsOrTheBitmapsButtonsAndPrintBlackOnWhite)
 {
     RadioGrid w;
@@ -252,14 +236,9 @@ TEST(GridRadioButton, ItemsAreDrawnAsFlatDotsOrTheBitmapsButtonsAndPrintBlackOnW
             }
             pDC->SelectObject(pOld);
         });
-        int nDiffer = 0, nInk = 0;
-        for (size_t i = 0; i < drawn.px.size(); i++)
-        {
-            nDiffer += drawn.px[i] != expected.px[i];
-            nInk += expected.px[i] != 0xFFFFFF;
-        }
-        EXPECT_GT(nInk, 100) << c.nID;
-        EXPECT_EQ(0, nDiffer) << c.nID << " printing " << c.bPrinting << c.bBlackWhite;
+        EXPECT_GT(DifferingPixels(expected, DrawnOnWhite(w.grid.get(), rect, [](CDC*) {})), 100) << c.nID;
+        EXPECT_EQ(0, DifferingPixels(expected, drawn))
+            << c.nID << " printing " << c.bPrinting << c.bBlackWhite;
 
         // The fitting size: the widest caption and the button, every line.
         CClientDC dc(w.grid.get());

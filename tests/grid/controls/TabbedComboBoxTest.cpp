@@ -285,10 +285,17 @@ TEST(GridTabbedComboBox, AZoomedGridMeasuresTheKeptListAnew)
               (anWidth[0] - ::GetSystemMetrics(SM_CXVSCROLL)) * 3 / 2);
 }
 
-TEST(GridTabbedComboBox, ATextFieldNamingABitmapIsDrawnAsThatBitmap)
+// A bitmap of the resources named the way a text field names it.
+CString BitmapText()
 {
     CString strBitmap;
     strBitmap.Format(_T("#BMP(%u)"), (unsigned)GX_IDB_BROWSE_EDIT);
+    return strBitmap;
+}
+
+TEST(GridTabbedComboBox, ATextFieldNamingABitmapIsDrawnAsThatBitmap)
+{
+    CString strBitmap = BitmapText();
     HANDLE hDIB = GXGetDIBPool()->GetDIB(strBitmap);
     ASSERT_NE((HANDLE)NULL, hDIB);
     TabbedGrid w;
@@ -325,12 +332,10 @@ TEST(GridTabbedComboBox, ATextFieldNamingABitmapIsDrawnAsThatBitmap)
 }
 TEST(GridTabbedComboBox, ABitmapCellKeepsItsInteriorColourAroundTheBitmap)
 {
-    CString strBitmap;
-    strBitmap.Format(_T("#BMP(%u)"), (unsigned)GX_IDB_BROWSE_EDIT);
-    HANDLE hDIB = GXGetDIBPool()->GetDIB(strBitmap);
+    HANDLE hDIB = GXGetDIBPool()->GetDIB(BitmapText());
     ASSERT_NE((HANDLE)NULL, hDIB);
     TabbedGrid w;
-    w.SetCell(2, _T("Name\tCode\n") + strBitmap + _T("\tK1\nBeta\tB2"), _T("K1"));
+    w.SetCell(2, _T("Name\tCode\n") + BitmapText() + _T("\tK1\nBeta\tB2"), _T("K1"));
     w.grid->SetStyleRange(CGXCellRange(2, 1), CGXStyle().SetInterior(RGB(0, 128, 0)));
     w.Enter(4);
     w.grid->RedrawAll();
