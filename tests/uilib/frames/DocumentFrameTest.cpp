@@ -482,8 +482,7 @@ TEST(DocumentFrames, FloatedADocumentFrameTakesTheMainFramesStylesItsCaptionDock
     ASSERT_TRUE(pFloatFrame != NULL && pFloatFrame != fixture.m_pFrame);
     EXPECT_EQ(0u, pFloatFrame->GetStyle() & WS_CAPTION);
 
-    // Dragged by its caption, the floating frame follows the mouse (give or take the mini-frame
-    // caption and borders that the drag rectangles count although the frame gave them up).
+    // Dragged by its caption, the floating frame follows the mouse to the pixel.
     CRect rectFrame, rectFloatBefore;
     pFrame->GetWindowRect(&rectFrame);
     pFloatFrame->GetWindowRect(&rectFloatBefore);
@@ -505,10 +504,9 @@ TEST(DocumentFrames, FloatedADocumentFrameTakesTheMainFramesStylesItsCaptionDock
     ASSERT_TRUE(pBar->IsFloating());
     CRect rectFloatAfter;
     pBar->GetParentFrame()->GetWindowRect(&rectFloatAfter);
-    CRect rectBorders(0, 0, 0, 0);
-    CMiniFrameWnd::CalcBorders(&rectBorders, WS_THICKFRAME | WS_CAPTION);
-    EXPECT_NEAR(rectFloatBefore.left + offset.cx, rectFloatAfter.left, -rectBorders.left);
-    EXPECT_NEAR(rectFloatBefore.top + offset.cy, rectFloatAfter.top, -rectBorders.top);
+    EXPECT_EQ(rectFloatBefore.left + offset.cx, rectFloatAfter.left);
+    EXPECT_EQ(rectFloatBefore.top + offset.cy, rectFloatAfter.top);
+    EXPECT_EQ(rectFloatBefore.Size(), rectFloatAfter.Size());
 
     // A double click on the caption docks it, with its own styles back.
     pFrame->GetWindowRect(&rectFrame);

@@ -143,6 +143,13 @@ TEST(FloatingDockTest, AGripperDroppedOverTheViewFloatsAtItsSizePlusTheFrameBord
     pFrame->GetWindowText(strTitle);
     EXPECT_EQ(strTitle, CString(_T("Liste")));
     ExpectNoDragLeft("float");
+    // A message forwarded through the container reaches the frame and brings its answer back;
+    // the frame's own container has no frame to forward to.
+    MSG msg{};
+    msg.message = WM_GETTEXTLENGTH;
+    EXPECT_EQ(pFloating->GetFloatingContainer()->ForwardToFrame((LPARAM)&msg), (LRESULT)strTitle.GetLength());
+    EXPECT_EQ(pFloating->GetFloatingContainer()->ForwardToFrame(0), 0);
+    EXPECT_EQ(SECLNHwndContainer(F.m_pFrame).ForwardToFrame((LPARAM)&msg), 0);
 
     // The floated list box still takes a click.
     RECT rcItem;
@@ -239,6 +246,33 @@ TEST(FloatingDockTest, TheFrameMovesByItsCaptionKeepingItsSizeAndDocksOverAnArea
     EXPECT_EQ(::GetParent(F.m_lists[0].m_hWnd), F.m_pFrame->m_hWnd);
     EXPECT_FALSE(::IsWindowVisible(hFrame));
     ExpectNoDragLeft("dock");
+}
+
+// A frame lying over the area it is dropped on docks there: the frame dragged is looked through.
+TEST(FloatingDockTest, AFrameDroppedWhereItCoversAnAreaDocksThere)
+{
+    DockingFrame F;
+    ASSERT_TRUE(F.m_bOk);
+    const POINT ptView = ViewCentre(F);
+    F.Drag(0, POINT{ptView.x - 60, ptView.y - 40});
+    SECLayoutMiniFloatWnd* pFrame = FrameOf(FloatingNodeOf(F, 0));
+    ASSERT_NE(pFrame, nullptr);
+    // The caption's middle a few pixels before the drop point over the top area's list box.
+    const RECT rcList2 = ChildRect(*F.m_pFrame, F.m_lists[2]);
+    const POINT ptDrop = F.Screen((rcList2.left + rcList2.right) / 2, (rcList2.top + rcList2.bottom) / 2);
+    const POINT ptCaption = CaptionPoint(pFrame);
+    const RECT rcWindow = ScreenWindow(pFrame);
+    pFrame->SetWindowPos(NULL, rcWindow.left + ptDrop.x - 12 - ptCaption.x,
+                         rcWindow.top + ptDrop.y - 6 - ptCaption.y, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PumpMessages(30);
+    const POINT ptFrom = CaptionPoint(pFrame);
+    ASSERT_EQ(::WindowFromPoint(ptDrop), pFrame->m_hWnd);
+    F.DragScreen(ptFrom, ptDrop);
+    EXPECT_EQ(FloatingNodeOf(F, 0), nullptr);
+    EXPECT_EQ(F.Target(0)->GetNodeCount(), 2);
+    EXPECT_EQ(::GetParent(F.m_lists[0].m_hWnd), F.m_pFrame->m_hWnd);
+    ExpectNoDragLeft("dock under the frame");
 }
 
 TEST(FloatingDockTest, ADoubleClickOnTheCaptionDocksTheNodeBackAtItsPlace)

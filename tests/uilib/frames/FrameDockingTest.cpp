@@ -209,9 +209,11 @@ TEST(FrameDockingTest, ShowNodeHidesADockedNodeAndShowsItAtItsPlace)
     ASSERT_EQ(pLine->GetNodeCount(), 2);
     EXPECT_EQ(pLine->GetFirstNode(), F.m_pGrippers[0]);
     const RECT rc0Back = ChildRect(*F.m_pFrame, F.m_lists[0]), rc1Back = ChildRect(*F.m_pFrame, F.m_lists[1]);
+    // Both come back at their old size.
     EXPECT_EQ(rc0Back.left, rc0.left);
     EXPECT_EQ(rc0Back.top, rc0.top);
-    EXPECT_LT(rc0Back.bottom, rc1Back.top);
+    EXPECT_EQ(rc0Back.bottom, rc0.bottom);
+    EXPECT_EQ(rc1Back.top, rc1.top);
     EXPECT_EQ(rc1Back.bottom, rc1.bottom);
 }
 
@@ -317,8 +319,7 @@ TEST(FrameDockingTest, EdgesAreDrawnByArrangementContentAndOverhang)
         F.m_pFrame->GetClientRect(&rcClient);
         RECT rcRoot = {rcClient.left + c.nInsetLeft, 0, rcClient.right - c.nInsetRight, rcClient.bottom},
              rcOut;
-        // The edges are decided from the rectangle the root had: the second pass sees the inset.
-        F.m_feature.GetLayoutRoot()->RecalcNode(rcOut, rcRoot, FALSE, TRUE);
+        // One pass decides the edges from the rectangle it lays the root out in.
         F.m_feature.GetLayoutRoot()->RecalcNode(rcOut, rcRoot, FALSE, TRUE);
         for (int i = 0; i < 4; ++i)
         {

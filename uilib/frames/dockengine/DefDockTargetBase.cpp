@@ -5,6 +5,19 @@
 #include "uilib/frames/dockengine/DragDropDockingFeature.h"
 #include "uilib/frames/dockengine/NodeSearch.h"
 
+namespace
+{
+// Back over its own start a docked node would stay where it was; a floating frame starts above
+// the targets, not in them, so its start rectangle keeps nothing from docking.
+BOOL IsOverOwnStart(const POINT* pt, const SECDockInProgressInfo* pInfo)
+{
+    if (pInfo == NULL || !::PtInRect(&pInfo->rcStart, *pt))
+        return FALSE;
+    ISECDockInitiator* pInitiator = SECDragDropDockingFeature::GetCurrentDragInitiator();
+    return pInitiator == NULL || !pInitiator->IsFloatingInitiator();
+}
+} // namespace
+
 SECLayoutNode* SECDefDockTargetBase::GetTargetNode()
 {
     return dynamic_cast<SECLayoutNode*>(this);
@@ -15,8 +28,7 @@ BOOL SECDefDockTargetBase::GetFeedbackRect(const POINT* pt, RECT* pRect, SECLNDo
 {
     if (pMgr == NULL || pt == NULL || pRect == NULL)
         return FALSE;
-    // Back over its own start: the node would stay where it was.
-    if (pInfo != NULL && ::PtInRect(&pInfo->rcStart, *pt))
+    if (IsOverOwnStart(pt, pInfo))
     {
         *pRect = pInfo->rcStart;
         return TRUE;
@@ -43,7 +55,7 @@ BOOL SECDefDockTargetBase::AcceptDrop(ISECDockableNode* pDockable, const POINT* 
 {
     if (pDockable == NULL || pMgr == NULL || pt == NULL)
         return FALSE;
-    if (pInfo != NULL && ::PtInRect(&pInfo->rcStart, *pt))
+    if (IsOverOwnStart(pt, pInfo))
         return FALSE;
     ISECLNContainer* pContainer = pMgr->FindContainer(GetTargetNode());
     POINT ptContainer = *pt;

@@ -71,10 +71,11 @@ template <class I> class SECLNDockHitTester
         pNode->GetAppliedRect(rc);
         return ::PtInRect(&rc, ptContainer);
     }
-    // Only candidates in the container under the point remain, never in the excluded one.
+    // Only candidates in the container under the point remain, never in the excluded one, whose
+    // window (the frame being dropped) does not hide what lies below it.
     virtual void FilterCandidates(SECLNDockingMgr* pMgr, const POINT* pt, CPtrList& list)
     {
-        ISECLNContainer* pUnder = pMgr->ContainerFromPoint(*pt);
+        ISECLNContainer* pUnder = pMgr->ContainerFromPoint(*pt, m_pExcluded);
         for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
         {
             POSITION posThis = pos;

@@ -146,11 +146,42 @@ ISECLNContainer* SECLNDockingMgr::FindContainerByWindow(HWND hWnd, const CPtrLis
     return NULL;
 }
 
-ISECLNContainer* SECLNDockingMgr::ContainerFromPoint(POINT pt)
+namespace
+{
+// The window under the screen point as if hSkip and its children were not there.
+HWND WindowFromPointBelow(POINT pt, HWND hSkip)
+{
+    HWND hWnd = ::WindowFromPoint(pt);
+    if (hSkip == NULL || hWnd == NULL || (hWnd != hSkip && !::IsChild(hSkip, hWnd)))
+        return hWnd;
+    HWND hTop = hSkip;
+    while (::GetWindowLong(hTop, GWL_STYLE) & WS_CHILD)
+        hTop = ::GetParent(hTop);
+    for (HWND h = ::GetWindow(hTop, GW_HWNDNEXT); h != NULL; h = ::GetWindow(h, GW_HWNDNEXT))
+    {
+        RECT rc;
+        if (!::IsWindowVisible(h) || !::GetWindowRect(h, &rc) || !::PtInRect(&rc, pt))
+            continue;
+        for (;;)
+        {
+            POINT ptClient = pt;
+            ::ScreenToClient(h, &ptClient);
+            HWND hChild = ::ChildWindowFromPointEx(h, ptClient, CWP_SKIPINVISIBLE | CWP_SKIPTRANSPARENT);
+            if (hChild == NULL || hChild == h)
+                return h;
+            h = hChild;
+        }
+    }
+    return NULL;
+}
+} // namespace
+
+ISECLNContainer* SECLNDockingMgr::ContainerFromPoint(POINT pt, ISECLNContainer* pSeeThrough)
 {
     CPtrList containers;
     CollectWindowContainers(containers);
-    for (HWND hWnd = ::WindowFromPoint(pt); hWnd != NULL; hWnd = ::GetParent(hWnd))
+    HWND hSkip = pSeeThrough != NULL ? pSeeThrough->GetContainerHwnd() : NULL;
+    for (HWND hWnd = WindowFromPointBelow(pt, hSkip); hWnd != NULL; hWnd = ::GetParent(hWnd))
     {
         if (ISECLNContainer* pContainer = FindContainerByWindow(hWnd, containers))
             return pContainer;

@@ -49,8 +49,9 @@ class SECLNDockingMgr
     virtual BOOL SetNodeConstraints(SECLayoutNode* pNode, SECDockingNodeConstraints* pConstraints);
     virtual BOOL RemoveNodeConstraints(SECLayoutNode* pNode);
     virtual SECDockingNodeConstraints* GetNodeConstraints(SECLayoutNode* pNode, BOOL bCreate);
-    // The registered window container whose window lies under the screen point.
-    virtual ISECLNContainer* ContainerFromPoint(POINT pt);
+    // The registered window container whose window lies under the screen point; the window of
+    // pSeeThrough (a frame being dragged) is looked through.
+    virtual ISECLNContainer* ContainerFromPoint(POINT pt, ISECLNContainer* pSeeThrough = NULL);
     // Tells every node below the node's root its container and drawing offset.
     virtual BOOL UpdateSubtreeContainer(SECLayoutNode* pNode);
     // A receiver answering FALSE keeps the event from its own children.

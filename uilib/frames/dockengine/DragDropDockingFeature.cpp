@@ -156,7 +156,7 @@ BOOL SECDragDropDockingFeature::TrackDockDrag(DWORD dwKeys, const POINT* pt, BOO
         return FALSE;
     ISECDockTarget* pTarget = NULL;
     if (!IsDockingSuppressed(pt, dwKeys, &pTarget))
-        pTarget = HitTestTarget(pt, pMgr, NULL);
+        pTarget = HitTestTarget(pt, pMgr, DraggedFrameContainer(pMgr));
     ISECDockableNode* pHandler = GetDropHandler(pt, pTarget, pMgr);
     RECT rc;
     BOOL bFromTarget = pTarget != NULL && pTarget->GetFeedbackRect(pt, &rc, pMgr, m_pDockInfo);
@@ -176,12 +176,9 @@ BOOL SECDragDropDockingFeature::FinishDockDrag(DWORD dwKeys, const POINT* pt, BO
     ISECDockInitiator* pInitiator = GetCurrentDragInitiator();
     if (pInitiator == NULL || pMgr == NULL || pt == NULL)
         return FALSE;
-    ISECLNContainer* pExcluded = NULL;
-    if (pInitiator->IsFloatingInitiator())
-        pExcluded = pMgr->FindContainer(pInitiator->GetInitiatorNode());
     ISECDockTarget* pTarget = NULL;
     if (!IsDockingSuppressed(pt, dwKeys, &pTarget))
-        pTarget = HitTestTarget(pt, pMgr, pExcluded);
+        pTarget = HitTestTarget(pt, pMgr, DraggedFrameContainer(pMgr));
     ISECDockableNode* pHandler = GetDropHandler(pt, pTarget, pMgr);
     if (pHandler != NULL)
         pHandler->EraseFeedback(m_hFeedbackDC);
@@ -258,6 +255,16 @@ BOOL SECDragDropDockingFeature::CarryOutDrop(const POINT* pt, ISECDockableNode* 
     pMgr->UpdateSubtreeContainer(pNode);
     pMgr->UpdateSubtreeContainer(m_pDragContext);
     return TRUE;
+}
+
+// The container of a floating frame dragged by its caption: the targets are looked for below it,
+// while the drag moves and at the drop alike.
+ISECLNContainer* SECDragDropDockingFeature::DraggedFrameContainer(SECLNDockingMgr* pMgr)
+{
+    ISECDockInitiator* pInitiator = GetCurrentDragInitiator();
+    if (pInitiator == NULL || pMgr == NULL || !pInitiator->IsFloatingInitiator())
+        return NULL;
+    return pMgr->FindContainer(pInitiator->GetInitiatorNode());
 }
 
 ISECDockTarget* SECDragDropDockingFeature::HitTestTarget(const POINT* pt, SECLNDockingMgr* pMgr,

@@ -51,6 +51,7 @@ class SECDragDropDockingFeature : public ISECDragDropFeature
     virtual BOOL CarryOutDrop(const POINT* pt, ISECDockableNode* pHandler, ISECDockTarget* pTarget,
                               SECLNDockingMgr* pMgr);
     virtual ISECDockTarget* HitTestTarget(const POINT* pt, SECLNDockingMgr* pMgr, ISECLNContainer* pExcluded);
+    ISECLNContainer* DraggedFrameContainer(SECLNDockingMgr* pMgr);
     // Ctrl held: no target, the node floats.
     virtual BOOL IsDockingSuppressed(const POINT* pt, DWORD dwKeys, ISECDockTarget** ppTarget);
     virtual ISECDockableNode* GetDropHandler(const POINT* pt, ISECDockTarget* pTarget, SECLNDockingMgr* pMgr);

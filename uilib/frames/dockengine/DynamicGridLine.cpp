@@ -451,11 +451,13 @@ void SECLNDynamicGridLine::DistributeLength(int nTotal, SECLayoutNode* pExclude)
     for (POSITION pos = m_cells.GetHeadPosition(); pos != NULL;)
     {
         SECLayoutNode* pNode = (SECLayoutNode*)m_cells.GetNext(pos);
+        // Every splitter takes its room, the excluded node's own too: a node put back before
+        // others would otherwise come back shorter by it.
+        nSplitters += GetCell(pNode)->pSplitterAfter != NULL;
         if (pNode == pExclude)
             continue;
         ++nCount;
         nSum += NodeLength(pNode);
-        nSplitters += GetCell(pNode)->pSplitterAfter != NULL;
     }
     int nAvailable = nTotal - nSplitters * SECSplitterBase::s_nSplitterWidth -
                      (pExclude != NULL ? NodeLength(pExclude) : 0);

@@ -21,6 +21,8 @@ SECLNSizableDockBorder* SizableOf(SECLayoutNode* pEdge)
 
 void SECLNDockBorderClient::CalcLayout(RECT& rcOut, const RECT& rc, BOOL bConstrain, BOOL bForce)
 {
+    // The edges depend on where this pass puts the root, not where the last one did.
+    SetAppliedRect(rc);
     UpdateDockEdges();
     SECLNBorderClient::CalcLayout(rcOut, rc, bConstrain, bForce);
 }

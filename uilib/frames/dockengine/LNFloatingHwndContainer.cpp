@@ -139,6 +139,15 @@ BOOL SECLNFloatingHwndContainer::IsFrameVisible()
     return pFrame != NULL && pFrame->IsWindowVisible();
 }
 
+LRESULT SECLNFloatingHwndContainer::ForwardToFrame(LPARAM lValue)
+{
+    const MSG* pMsg = (const MSG*)lValue;
+    SECLayoutMiniFloatWnd* pFrame = GetFrame();
+    if (pMsg == NULL || pFrame == NULL)
+        return 0;
+    return pFrame->SendMessage(pMsg->message, pMsg->wParam, pMsg->lParam);
+}
+
 BOOL SECLNFloatingHwndContainer::CreateFrame(SECLayoutNode* pRoot, CWnd* pParent, LPCTSTR lpszTitle,
                                              BOOL bHideOnClose, BOOL bCloseItem)
 {

@@ -27,6 +27,8 @@ class SECLNFloatingHwndContainer : public SECLNHwndContainer
     {
         return IsFrameVisible();
     }
+    // The message (a MSG*) goes to the mini frame, whose answer is returned.
+    LRESULT ForwardToFrame(LPARAM lValue) override;
     // Makes the frame for pNode under hWndFrame: a the title (LPCTSTR), b and c a width and height
     // the frame takes when both are positive.
     BOOL FloatNode(SECLayoutNode* pNode, HWND hWndFrame, DWORD_PTR a, DWORD_PTR b, DWORD_PTR c) override;

@@ -49,6 +49,14 @@ BOOL ParentHasCaption(CControlBar* pBar)
     CFrameWnd* pFrame = pBar->GetParentFrame();
     return pFrame != NULL && (pFrame->GetStyle() & WS_CAPTION) == WS_CAPTION;
 }
+
+// A floating frame that gave its caption and borders up to the frame it carries: NULL for any
+// other bar.
+CFrameWnd* CaptionlessFloatingFrame(CControlBar* pBar)
+{
+    CFrameWnd* pFrame = pBar->IsFloating() ? pBar->GetParentFrame() : NULL;
+    return pFrame != NULL && (pFrame->GetStyle() & (WS_CAPTION | WS_THICKFRAME)) == 0 ? pFrame : NULL;
+}
 } // namespace
 
 SECDockContext::SECDockContext(CControlBar* pBar)
@@ -99,7 +107,17 @@ void SECDockContext::StartDrag(CPoint pt)
         m_rectDragVert = CRect(rect.TopLeft(), sizeVert);
         m_rectFrameDragHorz = CRect(rect.TopLeft(), sizeFloat);
         m_rectFrameDragVert = CRect(rect.TopLeft(), sizeFloat);
-        if (!ParentHasCaption(m_pBar))
+        if (CFrameWnd* pFloatFrame = CaptionlessFloatingFrame(m_pBar))
+        {
+            // Its frame has no borders to add: it keeps its own place around the bar, so that it
+            // lands where the drag moved it.
+            CRect rectFloat;
+            pFloatFrame->GetWindowRect(&rectFloat);
+            const CSize sizeInside = rect.TopLeft() - rectFloat.TopLeft();
+            m_rectFrameDragHorz.OffsetRect(-sizeInside);
+            m_rectFrameDragVert.OffsetRect(-sizeInside);
+        }
+        else if (!ParentHasCaption(m_pBar))
         {
             CMiniFrameWnd::CalcBorders(&m_rectFrameDragHorz, WS_THICKFRAME | WS_CAPTION);
             CMiniFrameWnd::CalcBorders(&m_rectFrameDragVert, WS_THICKFRAME | WS_CAPTION);
@@ -275,7 +293,8 @@ void SECDockContext::EndDrag()
         {
             m_dwMRUFloatStyle = CBRS_ALIGN_TOP | (m_dwDockStyle & CBRS_FLOAT_MULTI);
             m_ptMRUFloatPos = m_rectFrameDragHorz.TopLeft();
-            if (!m_pBar->IsKindOf(RUNTIME_CLASS(SECCustomToolBar)))
+            if (!m_pBar->IsKindOf(RUNTIME_CLASS(SECCustomToolBar)) &&
+                CaptionlessFloatingFrame(m_pBar) == NULL)
                 m_ptMRUFloatPos += CSize(1 - data.m_cxBorder, 1 - data.m_cyBorder);
         }
         FloatThroughSite(m_ptMRUFloatPos, m_dwMRUFloatStyle);

@@ -31,6 +31,7 @@ class ISECLNContainer
     virtual BOOL GetContainerClientRect(RECT* pRect) = 0;
     virtual BOOL GetContainerWindowRect(RECT* pRect) = 0;
     virtual BOOL GetContainerBorders(int& nLeft, int& nTop, int& nRight, int& nBottom) = 0;
+    // lValue is a MSG* for the frame the container's layout lives in; its answer, 0 without one.
     virtual LRESULT ForwardToFrame(LPARAM lValue) = 0;
     virtual void RecalcContainerLayout(BOOL bNotify) = 0;
     virtual ISECLNContainer* Clone() = 0;
