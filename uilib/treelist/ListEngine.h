@@ -136,7 +136,8 @@ class SECListEngine : public SECListClient
     virtual void KillScrollTimer();
 
     // Layout queries and invalidation
-    virtual void InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase, BOOL bToBottom, BOOL bUpdateNow);
+    virtual void InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase, BOOL bToBottomOrEraseNow,
+                                 BOOL bUpdateNow);
     virtual void InvalidateRange(int nFrom, int nTo);
     virtual int GetTopIndex() const
     {

@@ -435,7 +435,10 @@ int SECListEngine::CountItemsInHeight(int cy, int nStart, BOOL bDown)
 
 // ---- invalidation
 
-void SECListEngine::InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase, BOOL bToBottom, BOOL bUpdateNow)
+// The fourth flag differs by host: the window-hosted list invalidates down to the bottom of the
+// rows' area, the view-hosted one fills the row's band with the background at once.
+void SECListEngine::InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase, BOOL bToBottomOrEraseNow,
+                                    BOOL bUpdateNow)
 {
     if (m_pWnd->m_hWnd == NULL || nRow < m_nTopIndex || GetRow(nRow) == NULL)
         return;
@@ -456,7 +459,12 @@ void SECListEngine::InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase, BOOL
             rc.right = rcLabel.right + 3;
         }
     }
-    if (bToBottom)
+    if (bToBottomOrEraseNow && m_bViewHosted)
+    {
+        CClientDC dc(m_pWnd);
+        dc.FillSolidRect(&rc, GetWindowBkColor());
+    }
+    else if (bToBottomOrEraseNow)
     {
         CRect rcBelow(rcInside.left, rc.bottom, rcInside.right, rcInside.bottom);
         if (bErase)

@@ -194,7 +194,7 @@ void SECTreeEngine::InsertDescendantRows(_Node* pNode, int& nPos)
         if (bAnimate && ++m_nAnimationCount <= m_nAnimationSteps)
         {
             MeasureItem(nPos, NULL); // the new row's band is empty until measured
-            InvalidateItems(nPos, FALSE, TRUE, FALSE, TRUE);
+            InvalidateItems(nPos, FALSE, TRUE, m_bViewHosted, TRUE);
         }
         if (p->IsExpanded())
             InsertDescendantRows(p, nPos);
@@ -1100,12 +1100,12 @@ BOOL SECTreeEngine::SelectItem(HTREEITEM hItem)
     SendSelNotify(TVN_SELCHANGINGA, nRow, nOld, ProgrammaticAction(), &lVeto);
     if (lVeto != 0)
         return 0;
-    if (SECListEngine::SelectItem(nRow, TRUE))
-        SendSelNotify(TVN_SELCHANGEDA, nRow, nOld, ProgrammaticAction(), NULL);
+    const BOOL bSelected = SECListEngine::SelectItem(nRow, TRUE);
+    // The caret moves before the owner hears of the change, so that it reads the new item.
     if (!(m_dwTreeStyleEx & TreeStyle::EX_MULTI_SELECT))
-    {
         SelectFocusItem(nRow, TRUE);
-    }
+    if (bSelected)
+        SendSelNotify(TVN_SELCHANGEDA, nRow, nOld, ProgrammaticAction(), NULL);
     return 1;
 }
 
@@ -1219,7 +1219,9 @@ BOOL SECTreeEngine::Expand(HTREEITEM hItem, UINT nCode, BOOL bRedraw, BOOL bForc
         RecalcLayout();
         int cxAfter = 0, cyAfter = 0;
         GetTotalSize(cxAfter, cyAfter);
-        if (cxAfter == cxBefore && cyAfter == cyBefore && nRow >= 0)
+        if (cxAfter == cxBefore && cyAfter == cyBefore && nRow >= 0 && m_bViewHosted)
+            InvalidateRange(nRow, GetEndVisibleIndex());
+        else if (cxAfter == cxBefore && cyAfter == cyBefore && nRow >= 0)
             InvalidateItems(nRow, FALSE, TRUE, TRUE, FALSE);
         else
             m_pWnd->Invalidate(TRUE);

@@ -85,6 +85,33 @@ TEST_F(ListPaint, HeaderBandAndHeadings)
     EXPECT_LE(xText, 8);
 }
 
+// A row's invalidation with its fourth flag: the window-hosted list fills what lies below the row
+// at once and invalidates the row; the view fills the row's own band at once.
+TEST_F(ListPaint, TheFourthInvalidationFlagFillsWhatTheHostSays)
+{
+    Make(0, 6);
+    // What the screen shows now, before any repaint.
+    auto ink = [&](int nRow) {
+        CRect rc;
+        list.GetItemRect(nRow, &rc, LVIR_LABEL);
+        CClientDC dc(&list);
+        for (int y = rc.top; y < rc.bottom; ++y)
+            for (int x = rc.left; x < rc.right; ++x)
+                if (dc.GetPixel(x, y) != kWindow)
+                    return true;
+        return false;
+    };
+    ASSERT_TRUE(ink(1) && ink(2) && ink(4));
+    const bool bView = list.IsKindOf(RUNTIME_CLASS(CView)) != FALSE;
+    list.InvalidateItems(2, FALSE, FALSE, TRUE, FALSE);
+    EXPECT_TRUE(ink(1));
+    EXPECT_EQ(!bView, ink(2));
+    EXPECT_EQ(bView, ink(4));
+    list.UpdateWindow();
+    EXPECT_TRUE(ink(1));
+    EXPECT_TRUE(ink(2));
+}
+
 TEST_F(ListPaint, GridLinesInThePenColour)
 {
     Make(0, 3);

@@ -262,6 +262,28 @@ TEST_F(TreeFixture, ExpandingAskesTheOwner)
     EXPECT_EQ((UINT)TVE_EXPAND, owner.log.back().action);
 }
 
+// The owner told of a selection made by the program finds the caret on the new item.
+TEST_F(TreeFixture, TheOwnerToldOfASelectionReadsTheNewCaret)
+{
+    Fixture();
+    tree.SelectItem(A1);
+    std::vector<HTREEITEM> seen;
+    owner.hook = [&](NMHDR* pHdr) -> LRESULT {
+        if (pHdr->code == TVN_SELCHANGEDA)
+            seen.push_back(tree.GetSelectedItem());
+        return -999;
+    };
+    for (HTREEITEM h : {B, A2a, D})
+    {
+        seen.clear();
+        EXPECT_TRUE(tree.SelectItem(h));
+        ASSERT_EQ(1u, seen.size());
+        EXPECT_EQ(h, seen[0]) << tree.GetItemText(h, 0);
+        EXPECT_EQ(h, tree.GetSelectedItem());
+    }
+    owner.hook = nullptr;
+}
+
 TEST_F(TreeFixture, CollapsingAboveTheCaretMovesIt)
 {
     Fixture();
