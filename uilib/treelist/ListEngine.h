@@ -216,6 +216,8 @@ class SECListEngine : public SECListClient
     virtual BOOL GetItemEx(LVITEMA* pItem, SEC_LVITEMEX* pEx, BOOL bNotify = TRUE);
     virtual BOOL SetItemText(int nRow, int nSubItem, LPCTSTR lpszText);
     virtual int GetItemText(int nRow, int nSubItem, LPTSTR lpszBuffer, int nSize);
+    // The first column's text as the row keeps it, without a copy; NULL when the owner gives it.
+    virtual LPCSTR PeekLabel(int nRow) const;
     virtual BOOL DeleteItem(SECListItem* pItem);
     virtual BOOL DeleteItem(int nRow, int nCount = 1);
     virtual BOOL DeleteAllItems();

@@ -901,19 +901,33 @@ BOOL SECListEngine::OnChar(UINT nChar, UINT, UINT)
             lower[c] = (char)c;
         ::CharLowerBuffA(lower + 1, 255);
     }
+    LPCSTR pszPrefix = strPrefix;
     for (int k = 0; k < nCount; ++k)
     {
         int i = (nStart + k) % nCount;
-        GetItemText(i, 0, m_pszTextBuffer, ListMetrics::TEXT_BUFFER);
-        int nTextLen = (int)strnlen(m_pszTextBuffer, (size_t)nLen);
-        if (nTextLen < nLen)
+        // A text the row keeps is compared where it lies; only the owner's is fetched.
+        LPCSTR pszText = bByTable ? PeekLabel(i) : NULL;
+        if (pszText == NULL)
+        {
+            GetItemText(i, 0, m_pszTextBuffer, ListMetrics::TEXT_BUFFER);
+            pszText = m_pszTextBuffer;
+        }
+        if ((int)strnlen(pszText, (size_t)nLen) < nLen)
             continue;
+        BOOL bMatch;
         if (bByTable)
-            for (int c = 0; c < nLen; ++c)
-                m_pszTextBuffer[c] = lower[(BYTE)m_pszTextBuffer[c]];
+        {
+            int c = 0;
+            while (c < nLen && lower[(BYTE)pszText[c]] == pszPrefix[c])
+                ++c;
+            bMatch = c == nLen;
+        }
         else
+        {
             ::CharLowerBuffA(m_pszTextBuffer, (DWORD)nLen);
-        if (strncmp(m_pszTextBuffer, strPrefix, nLen) == 0)
+            bMatch = strncmp(m_pszTextBuffer, pszPrefix, nLen) == 0;
+        }
+        if (bMatch)
         {
             if (ChangeSelection(i, 0, FALSE))
             {

@@ -995,6 +995,14 @@ int SECListEngine::GetItemText(int nRow, int nSubItem, LPTSTR lpszBuffer, int nS
     return (int)strlen(lpszBuffer);
 }
 
+LPCSTR SECListEngine::PeekLabel(int nRow) const
+{
+    const SECListItem* pItem = GetRow(nRow);
+    if (pItem == NULL || ListText::IsCallback(pItem->m_pszText))
+        return NULL;
+    return pItem->m_pszText != NULL ? pItem->m_pszText : "";
+}
+
 CString SECListEngine::GetCellText(int nRow, int nSubItem)
 {
     GetItemText(nRow, nSubItem, m_pszTextBuffer, ListMetrics::TEXT_BUFFER);

@@ -7,16 +7,34 @@ LPSTR Copy(LPCSTR p)
 {
     if (p == NULL || IsCallback(p))
         return (LPSTR)p;
-    size_t n = strlen(p);
-    LPSTR q = new char[n + 1];
-    memcpy(q, p, n + 1);
-    return q;
+    // The byte before the text keeps its block's size in grains for Free, 0 for a heap block.
+    const size_t n = strlen(p), nBlock = n + 2;
+    char* pBlock;
+    if (nBlock <= SECListPool::MAX_POOLED)
+    {
+        pBlock = static_cast<char*>(SECListPool::Alloc(nBlock));
+        pBlock[0] = (char)(BYTE)((nBlock + 15) / 16);
+    }
+    else
+    {
+        pBlock = static_cast<char*>(::operator new(nBlock));
+        pBlock[0] = 0;
+    }
+    memcpy(pBlock + 1, p, n + 1);
+    return pBlock + 1;
 }
 
 void Free(LPSTR& p)
 {
     if (p != NULL && !IsCallback(p))
-        delete[] p;
+    {
+        char* pBlock = p - 1;
+        const size_t nGrains = (BYTE)pBlock[0];
+        if (nGrains == 0)
+            ::operator delete(pBlock);
+        else
+            SECListPool::Free(pBlock, nGrains * 16);
+    }
     p = NULL;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 #include "afxwin.h"
 #include <commctrl.h>
+#include "uilib/treelist/ListPool.h"
 #include <vector>
 
 // Texts of rows and sub-items: NULL, LPSTR_TEXTCALLBACKA (ask the owner) or an owned copy.
@@ -28,6 +29,7 @@ class SECListSubItem
     }
     SECListSubItem(const SECListSubItem&) = delete;
     SECListSubItem& operator=(const SECListSubItem&) = delete;
+    SEC_LIST_POOLED
 
     LPSTR m_pszText = LPSTR_TEXTCALLBACKA;
     // Still the callback text it was made with: the owner is asked for it, but a text set on it
@@ -44,9 +46,10 @@ class SECListItem
     virtual ~SECListItem();
     SECListItem(const SECListItem&) = delete;
     SECListItem& operator=(const SECListItem&) = delete;
+    SEC_LIST_POOLED
 
     // Sub-item k (from 1) is element k - 1; the row owns them.
-    std::vector<SECListSubItem*> m_arrSubItems;
+    std::vector<SECListSubItem*, SECListPoolAllocator<SECListSubItem*>> m_arrSubItems;
     LPSTR m_pszText = NULL;
     UINT m_nState = 0; // without selected, focused, drop-highlighted (kept by the list)
     int m_nImage = 0;

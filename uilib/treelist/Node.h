@@ -2,6 +2,7 @@
 // node's address), the label's highlight parts, the extended state and the row height.
 #pragma once
 #include "TreeNodeX.h"
+#include "uilib/treelist/ListPool.h"
 #include "afxwin.h"
 #include <commctrl.h>
 
@@ -12,6 +13,7 @@ class _Node : public SECTreeNodeX
   public:
     _Node();
     ~_Node() override;
+    SEC_LIST_POOLED
 
     BOOL IsExpanded() const override
     {

@@ -270,6 +270,7 @@ class SECTreeEngine : public virtual SECListEngine
 
     _Node* NodeFromHandle(HTREEITEM hItem) const;
     _Node* NodeOfRow(int nRow) const;
+    LPCSTR PeekLabel(int nRow) const override;
     int RowOfNode(_Node* pNode);
 
   protected:
@@ -321,7 +322,9 @@ class SECTreeEngine : public virtual SECListEngine
     BOOL m_bScrollOnExpand = 1;
     UINT m_nExpandAction = 0; // how a running expand or collapse was asked for: 1 mouse, 2 keys
     DWORD m_dwReserved = 0;
-    std::unordered_set<_Node*> m_nodes; // every live item: handles are checked against it
+    // Every live item: handles are checked against it.
+    std::unordered_set<_Node*, std::hash<_Node*>, std::equal_to<_Node*>, SECListPoolAllocator<_Node*>>
+        m_nodes;
     // The children of the parent sorted into last, in order, while that order holds: sorted
     // insertion then halves instead of comparing with every sibling. Any other change of a
     // sibling chain empties it (ForgetSorted); a changed text shows in the stamp.

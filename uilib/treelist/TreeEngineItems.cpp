@@ -89,6 +89,14 @@ HTREEITEM SECTreeEngine::ItemOfRow(int nRow) const
     return p != NULL ? p->Handle() : NULL;
 }
 
+LPCSTR SECTreeEngine::PeekLabel(int nRow) const
+{
+    const _Node* pNode = NodeOfRow(nRow);
+    if (pNode == NULL || pNode->IsCallbackLabel())
+        return NULL;
+    return pNode->m_item.pszText != NULL ? pNode->m_item.pszText : "";
+}
+
 int SECTreeEngine::RowOfNode(_Node* pNode)
 {
     if (pNode == NULL || pNode->m_pRow == NULL)
