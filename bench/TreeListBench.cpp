@@ -565,6 +565,19 @@ template <class F> void InsertTopLevel(const std::vector<int>& numbers, HTREEITE
     }
 }
 
+// The text of the item a TVM_GETNEXTITEM code names from the top (any tree that takes the messages).
+std::string TreeItemText(HWND h, UINT nCode)
+{
+    TVITEMA item{};
+    char text[32] = "";
+    item.mask = TVIF_TEXT;
+    item.hItem = (HTREEITEM)::SendMessage(h, TVM_GETNEXTITEM, nCode, 0);
+    item.pszText = text;
+    item.cchTextMax = sizeof(text);
+    ::SendMessage(h, TVM_GETITEMA, 0, (LPARAM)&item);
+    return text;
+}
+
 // The time of n sorted insertions, negative when the tree does not start with the smallest text.
 // A tree still inserting after nCapSeconds stops there: its time is then a lower bound.
 double SortedInsert(HWND h, int n, const std::function<void(TVINSERTSTRUCTA&)>& insert, double nCapSeconds)
@@ -589,14 +602,7 @@ double SortedInsert(HWND h, int n, const std::function<void(TVINSERTSTRUCTA&)>& 
                nDone, n, took);
         return took;
     }
-    TVITEMA item{};
-    char text[32] = "";
-    item.mask = TVIF_TEXT;
-    item.hItem = (HTREEITEM)::SendMessage(h, TVM_GETNEXTITEM, TVGN_ROOT, 0);
-    item.pszText = text;
-    item.cchTextMax = sizeof(text);
-    ::SendMessage(h, TVM_GETITEMA, 0, (LPARAM)&item);
-    return strcmp(text, "Item 000000") == 0 ? took : -1;
+    return TreeItemText(h, TVGN_ROOT) == "Item 000000" ? took : -1;
 }
 
 void Sort(CWnd* pOwner)
@@ -712,17 +718,8 @@ void Scrolling(CWnd* pOwner)
     InsertTopLevel(numbers, TVI_LAST,
                    [h](TVINSERTSTRUCTA& ins) { ::SendMessage(h, TVM_INSERTITEMA, 0, (LPARAM)&ins); });
     ::SendMessage(h, WM_SETREDRAW, TRUE, 0);
-    Scroller theirs = {h, NULL, [h] {
-                           // The top row's number, from its text.
-                           TVITEMA item{};
-                           char text[32] = "";
-                           item.mask = TVIF_TEXT;
-                           item.hItem = (HTREEITEM)::SendMessage(h, TVM_GETNEXTITEM, TVGN_FIRSTVISIBLE, 0);
-                           item.pszText = text;
-                           item.cchTextMax = sizeof(text);
-                           ::SendMessage(h, TVM_GETITEMA, 0, (LPARAM)&item);
-                           return atoi(text + 5);
-                       }};
+    // The top row's number, from its text.
+    Scroller theirs = {h, NULL, [h] { return atoi(TreeItemText(h, TVGN_FIRSTVISIBLE).c_str() + 5); }};
     SECTreeCtrl tree;
     tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, kRect, pOwner, 12);
     tree.SetImmediateUpdate(FALSE);

@@ -92,6 +92,14 @@ SECLayoutMiniFloatWnd* FloatOverView(DockingFrame& F, int i)
     return FrameOf(FloatingNodeOf(F, i));
 }
 
+// The first list box floated up and left of the view's centre; its frame.
+SECLayoutMiniFloatWnd* FloatTheFirstList(DockingFrame& F)
+{
+    const POINT ptView = ViewCentre(F);
+    F.Drag(0, POINT{ptView.x - 60, ptView.y - 40});
+    return FrameOf(FloatingNodeOf(F, 0));
+}
+
 void ExpectNoDragLeft(const char* name)
 {
     EXPECT_EQ(::GetCapture(), (HWND)NULL) << name;
@@ -216,10 +224,7 @@ TEST(FloatingDockTest, TheFrameMovesByItsCaptionKeepingItsSizeAndDocksOverAnArea
 {
     DockingFrame F;
     ASSERT_TRUE(F.m_bOk);
-    const POINT ptView = ViewCentre(F);
-    // A narrow one: the target under the drop must not lie under the frame itself.
-    F.Drag(0, POINT{ptView.x - 60, ptView.y - 40});
-    SECLayoutMiniFloatWnd* pFrame = FrameOf(FloatingNodeOf(F, 0));
+    SECLayoutMiniFloatWnd* pFrame = FloatTheFirstList(F);
     ASSERT_NE(pFrame, nullptr);
     for (int i = 0; i < 3; ++i)
     {
@@ -253,9 +258,7 @@ TEST(FloatingDockTest, AFrameDroppedWhereItCoversAnAreaDocksThere)
 {
     DockingFrame F;
     ASSERT_TRUE(F.m_bOk);
-    const POINT ptView = ViewCentre(F);
-    F.Drag(0, POINT{ptView.x - 60, ptView.y - 40});
-    SECLayoutMiniFloatWnd* pFrame = FrameOf(FloatingNodeOf(F, 0));
+    SECLayoutMiniFloatWnd* pFrame = FloatTheFirstList(F);
     ASSERT_NE(pFrame, nullptr);
     // The caption's middle a few pixels before the drop point over the top area's list box.
     const RECT rcList2 = ChildRect(*F.m_pFrame, F.m_lists[2]);
