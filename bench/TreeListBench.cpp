@@ -580,7 +580,8 @@ std::string TreeItemText(HWND h, UINT nCode)
 
 // The time of n sorted insertions, negative when the tree does not start with the smallest text.
 // A tree still inserting after nCapSeconds stops there: its time is then a lower bound.
-double SortedInsert(HWND h, int n, const std::function<void(TVINSERTSTRUCTA&)>& insert, double nCapSeconds)
+double SortedInsert(int n, const std::function<void(TVINSERTSTRUCTA&)>& insert,
+                    const std::function<std::string()>& firstText, double nCapSeconds)
 {
     double t = BenchNow();
     std::vector<int> numbers = Shuffled(n);
@@ -602,7 +603,7 @@ double SortedInsert(HWND h, int n, const std::function<void(TVINSERTSTRUCTA&)>& 
                nDone, n, took);
         return took;
     }
-    return TreeItemText(h, TVGN_ROOT) == "Item 000000" ? took : -1;
+    return firstText() == "Item 000000" ? took : -1;
 }
 
 void Sort(CWnd* pOwner)
@@ -612,13 +613,15 @@ void Sort(CWnd* pOwner)
     // The system's tree compares with every sibling before it: at 100,000 items it takes far
     // more than half an hour under Wine, so it stops after two minutes and ours must beat that.
     double theirs = SortedInsert(
-        h, kRows, [h](TVINSERTSTRUCTA& ins) { ::SendMessage(h, TVM_INSERTITEMA, 0, (LPARAM)&ins); }, 120);
+        kRows, [h](TVINSERTSTRUCTA& ins) { ::SendMessage(h, TVM_INSERTITEMA, 0, (LPARAM)&ins); },
+        [h] { return TreeItemText(h, TVGN_ROOT); }, 120);
     ::DestroyWindow(h);
     SECTreeCtrl tree;
     tree.Create(WS_CHILD | WS_VISIBLE | TVS_HASBUTTONS | TVS_HASLINES, kRect, pOwner, 8);
     tree.SetImmediateUpdate(FALSE);
     double ours = SortedInsert(
-        tree.m_hWnd, kRows, [&](TVINSERTSTRUCTA& ins) { tree.InsertItem(&ins); }, 1e9);
+        kRows, [&](TVINSERTSTRUCTA& ins) { tree.InsertItem(&ins); },
+        [&] { return std::string(tree.GetItemText(tree.GetRootItem(), 0)); }, 1e9);
     tree.DestroyWindow();
     Record("TVI_SORT insertion of 100,000 shuffled items", ours, theirs, 0);
 }
