@@ -3,6 +3,7 @@
 #include "Archive.h"
 #include "ArchiveException.h"
 #include <string.h>
+#include <vector>
 
 // COleException
 
@@ -477,19 +478,26 @@ CArchive& AFXAPI operator>>(CArchive& ar, COleVariant& varSrc)
     case VT_ARRAY | VT_UI1: {
         DWORD nCount = 0;
         ar >> nCount;
+        // Read in pieces before anything is allocated: a damaged count costs no more memory
+        // than the archive really holds.
+        const DWORD nPiece = 0x10000;
+        std::vector<BYTE> bytes;
+        for (DWORD nDone = 0; nDone < nCount;)
+        {
+            DWORD nPart = nCount - nDone < nPiece ? nCount - nDone : nPiece;
+            bytes.resize(nDone + nPart);
+            if (ar.Read(bytes.data() + nDone, nPart) != nPart)
+                AfxThrowArchiveException(CArchiveException::endOfFile);
+            nDone += nPart;
+        }
         SAFEARRAY* psa = ::SafeArrayCreateVector(VT_UI1, 0, nCount);
         if (psa == NULL)
             AfxThrowMemoryException();
         void* pData = NULL;
         if (nCount != 0 && SUCCEEDED(::SafeArrayAccessData(psa, &pData)))
         {
-            UINT nRead = ar.Read(pData, nCount);
+            memcpy(pData, bytes.data(), nCount);
             ::SafeArrayUnaccessData(psa);
-            if (nRead != nCount)
-            {
-                ::SafeArrayDestroy(psa);
-                AfxThrowArchiveException(CArchiveException::endOfFile);
-            }
         }
         varSrc.parray = psa;
         break;

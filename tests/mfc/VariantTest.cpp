@@ -3,6 +3,7 @@
 #include "Archive.h"
 #include "ArchiveException.h"
 #include "MemFile.h"
+#include <psapi.h>
 #include <vector>
 #include <gtest/gtest.h>
 
@@ -226,6 +227,36 @@ TEST(VariantTest, AByteArrayIsItsTypeWordACountAndTheBytes)
     CArchive ar(&file, CArchive::store);
     EXPECT_THROW(ar << unknown, CArchiveException*);
     ar.Abort();
+}
+
+TEST(VariantTest, AByteArrayCountBeyondTheArchiveFailsWithoutTakingItsMemory)
+{
+    // Type word, a count of 2 GB and three bytes: the archive's end comes long before.
+    const BYTE damaged[] = {0x11, 0x20, 0xFF, 0xFF, 0xFF, 0x7F, 'B', 'M', 0};
+    PROCESS_MEMORY_COUNTERS before = {}, after = {};
+    before.cb = after.cb = sizeof(before);
+    ASSERT_TRUE(::GetProcessMemoryInfo(::GetCurrentProcess(), &before, sizeof(before)));
+    CMemFile file;
+    file.Write(damaged, sizeof(damaged));
+    file.SeekToBegin();
+    COleVariant loaded(7L);
+    {
+        CArchive ar(&file, CArchive::load);
+        try
+        {
+            ar >> loaded;
+            ADD_FAILURE() << "the damaged array loaded";
+        }
+        catch (CArchiveException* pEx)
+        {
+            EXPECT_EQ(CArchiveException::endOfFile, pEx->m_cause);
+            pEx->Delete();
+        }
+        ar.Abort();
+    }
+    ASSERT_TRUE(::GetProcessMemoryInfo(::GetCurrentProcess(), &after, sizeof(after)));
+    EXPECT_LT(after.PeakPagefileUsage - before.PeakPagefileUsage, (SIZE_T)256 << 20);
+    EXPECT_LT(after.PeakWorkingSetSize - before.PeakWorkingSetSize, (SIZE_T)256 << 20);
 }
 
 TEST(VariantTest, VariantInitEmptiesWithoutFreeing)
