@@ -23,6 +23,15 @@ void CGXGridCore::InstallCoveredCellsImp()
 namespace
 {
 const ROWCOL coverLimit = 2147483647; // cells at or beyond it are never covered
+
+// Cells beyond the grid are never drawn: a range reaching past it (a damaged workbook's merge
+// over 65,000 columns) covers only what the grid has. FALSE when nothing is left to cover.
+BOOL ClipToGrid(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL& nToRow, ROWCOL& nToCol)
+{
+    nToRow = std::min(nToRow, pGrid->GetRowCount());
+    nToCol = std::min(nToCol, pGrid->GetColCount());
+    return nRow <= nToRow && nCol <= nToCol;
+}
 } // namespace
 
 CGXCoveredCellPool* CGXGridCoveredCellsImp::Pool(CGXGridCore* pGrid)
@@ -64,6 +73,8 @@ BOOL CGXGridCoveredCellsImp::PutCoveredRange(CGXGridCore* pGrid, ROWCOL nRow, RO
 {
     CGXGridParam* pParam = pGrid->GetParam();
     if (pParam == NULL || nToRow >= coverLimit || nToCol >= coverLimit || nRow > nToRow || nCol > nToCol)
+        return FALSE;
+    if (bSet && !ClipToGrid(pGrid, nRow, nCol, nToRow, nToCol))
         return FALSE;
     if (pParam->m_bProtectReadOnly && bSet)
     {
@@ -119,6 +130,9 @@ BOOL CGXGridCoveredCellsImp::PutCoveredRange(CGXGridCore* pGrid, ROWCOL nRow, RO
 BOOL CGXGridCoveredCellsImp::CoverCells(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol, ROWCOL nToRow,
                                         ROWCOL nToCol, UINT flags, int ctCmd)
 {
+    if ((nToRow != nRow || nToCol != nCol) &&
+        (!ClipToGrid(pGrid, nRow, nCol, nToRow, nToCol) || (nToRow == nRow && nToCol == nCol)))
+        return FALSE;
     CGXCellRange old;
     ROWCOL nOldBottom = nRow, nOldRight = nCol;
     if (GetCoveredRangeAt(pGrid, nRow, nCol, old) != NULL && old.top == nRow && old.left == nCol)
