@@ -208,6 +208,10 @@ void CGXData::Recalc(BOOL)
 {
 }
 
+void CGXData::HoldRecalc(BOOL)
+{
+}
+
 BOOL CGXData::SetReportNextError(BOOL)
 {
     return FALSE;

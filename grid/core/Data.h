@@ -50,6 +50,9 @@ class CGXData : public CObject
     virtual void SetCellChanged(ROWCOL nRow, ROWCOL nCol, BOOL bChanged);
     virtual void AddRecalcRange(const CGXCellRange& range);
     virtual void Recalc(BOOL bForce);
+    // Holds recalculation while many cells are stored one by one (a workbook read, a paste):
+    // TRUE holds, FALSE releases; the last release recalculates once what the stores changed.
+    virtual void HoldRecalc(BOOL bHold);
     virtual BOOL SetReportNextError(BOOL bReport);
     virtual BOOL GetLastErrorText(CString& strError);
     // Collected undo information of cell changes (a CGXUndoEngineCellsInfo), given away.

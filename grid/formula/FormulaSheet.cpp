@@ -138,7 +138,14 @@ void CGXFormulaSheet::CollectSaved(BOOL bRedo)
 void CGXFormulaSheet::EndChange(const GX_RANGE* pRange, BOOL bClearFirst, BOOL bRecalc)
 {
     GX_SHEET_CONTEXT* c = GetContext();
-    if (bRecalc)
+    if (bRecalc && m_nRecalcHolds > 0)
+    {
+        // Each store would visit every formula: the changes are dropped, which leaves every
+        // formula due at the recalculation after the hold.
+        GXClearChangedRanges(m_nSheet);
+        m_bRecalcPending = TRUE;
+    }
+    else if (bRecalc)
     {
         int bForeground = c->bForeground;
         c->bForeground = 1;
@@ -635,6 +642,24 @@ void CGXFormulaSheet::Recalc(BOOL bForce)
         GXRecalcForced(m_nSheet);
     else
         GXRecalc(m_nSheet);
+    m_bRecalcPending = FALSE;
+}
+
+void CGXFormulaSheet::HoldRecalc(BOOL bHold)
+{
+    if (bHold)
+    {
+        m_nRecalcHolds++;
+        return;
+    }
+    if (m_nRecalcHolds == 0 || --m_nRecalcHolds > 0 || !m_bRecalcPending)
+        return;
+    m_bRecalcPending = FALSE;
+    GX_SHEET_CONTEXT* c = GetContext();
+    int bForeground = c->bForeground;
+    c->bForeground = 1;
+    GXRecalc(m_nSheet);
+    c->bForeground = bForeground;
 }
 
 BOOL CGXFormulaSheet::SetReportNextError(BOOL bReport)

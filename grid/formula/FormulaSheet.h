@@ -44,6 +44,7 @@ class CGXFormulaSheet : public CGXData
     void SetCellChanged(ROWCOL nRow, ROWCOL nCol, BOOL bChanged) override;
     void AddRecalcRange(const CGXCellRange& range) override;
     void Recalc(BOOL bForce) override;
+    void HoldRecalc(BOOL bHold) override;
     // TRUE: the next error or constraint violation is reported. Returns the previous setting.
     BOOL SetReportNextError(BOOL bReport) override;
     BOOL GetLastErrorText(CString& strText) override;
@@ -98,6 +99,8 @@ class CGXFormulaSheet : public CGXData
     WORD m_nConstraintStyle = 0;
     int m_nSheet;
     BOOL m_bKeepUndoInfo = FALSE;
+    int m_nRecalcHolds = 0;        // HoldRecalc calls not yet released
+    BOOL m_bRecalcPending = FALSE; // a store was left unrecalculated while held
     CGXUndoEngineCellsInfo* m_pUndoInfo = NULL;
     CGXGridParam* m_pParam = NULL;
 
