@@ -2,7 +2,6 @@
 #include "ExcelHandler.h"
 #include "ExcelText.h"
 #include "grid/core/GridParam.h"
-#include "GridIds.h"
 #include <vector>
 
 IMPLEMENT_DYNCREATE(CGXExcelBoundSheetTable, CGXExcelTable)
@@ -15,17 +14,32 @@ const char s_szRefused[] = "[]:*?/\\";
 // Record header and the fixed part of the body.
 const DWORD BOUNDSHEET_HEADER = 4;
 const DWORD BOUNDSHEET_FIXED = 8;
+
+// The name's characters as written: 8-bit when every byte is below 0x80, else UTF-16 (option 1),
+// since other readers take 8-bit names as Latin-1, not as the program's code page.
+std::vector<BYTE> NameCharacters(const CString& strName, BYTE& nOption)
+{
+    std::vector<BYTE> bytes;
+    BOOL bAscii = TRUE;
+    for (int i = 0; i < strName.GetLength(); i++)
+        bAscii = bAscii && (BYTE)strName[i] < 0x80;
+    nOption = bAscii ? 0 : 1;
+    if (bAscii)
+        return std::vector<BYTE>((LPCSTR)strName, (LPCSTR)strName + strName.GetLength());
+    for (WORD ch : GXExAnsiToWide(strName))
+    {
+        bytes.push_back((BYTE)ch);
+        bytes.push_back((BYTE)(ch >> 8));
+    }
+    return bytes;
+}
 } // namespace
 
 CString CGXExcelBoundSheetTable::GetSheetNameToWrite(const CGXGridParam* pParam, DWORD nSheet)
 {
     CString strName = pParam != NULL ? pParam->m_sSheetName : CString();
     if (strName.IsEmpty())
-    {
-        CString strFormat;
-        strFormat.LoadString(GX_IDS_SHEETNAME_FMT);
-        strName.Format(strFormat, (unsigned)(nSheet + 1));
-    }
+        strName = GXExDefaultSheetName(nSheet + 1);
     if (strName.GetLength() > MAX_SHEET_NAME)
         strName = strName.Left(MAX_SHEET_NAME);
     for (const char* p = s_szRefused; *p != 0; p++)
@@ -82,8 +96,10 @@ BOOL CGXExcelBoundSheetTable::WriteRecords(IStream* pStream, DWORD* pTotal, CGXG
             throw gxExcelErrWrite;
         m_nDirectoryPosition = (DWORD)pos.QuadPart;
         DWORD nSum = 0;
+        BYTE nOption;
         for (DWORD i = 0; i < nSheets; i++)
-            nSum += BOUNDSHEET_HEADER + BOUNDSHEET_FIXED + GetSheetNameToWrite(ppParams[i], i).GetLength();
+            nSum += BOUNDSHEET_HEADER + BOUNDSHEET_FIXED +
+                    (DWORD)NameCharacters(GetSheetNameToWrite(ppParams[i], i), nOption).size();
         LARGE_INTEGER move;
         move.QuadPart = nSum;
         if (FAILED(pStream->Seek(move, STREAM_SEEK_CUR, NULL)))
@@ -99,8 +115,9 @@ BOOL CGXExcelBoundSheetTable::WriteRecords(IStream* pStream, DWORD* pTotal, CGXG
         throw gxExcelErrWrite;
     for (DWORD i = 0; i < nSheets; i++)
     {
-        CString strName = GetSheetNameToWrite(ppParams[i], i);
-        DWORD nLength = (DWORD)strName.GetLength();
+        BYTE nOption;
+        std::vector<BYTE> chars = NameCharacters(GetSheetNameToWrite(ppParams[i], i), nOption);
+        DWORD nLength = (DWORD)chars.size();
         DWORD nBOF = i < (DWORD)m_aBOFPositions.GetSize() ? m_aBOFPositions[i] : 0;
         std::vector<BYTE> rec(BOUNDSHEET_HEADER + BOUNDSHEET_FIXED + nLength, 0);
         rec[0] = (BYTE)GX_EXCEL_BOUNDSHEET;
@@ -109,9 +126,10 @@ BOOL CGXExcelBoundSheetTable::WriteRecords(IStream* pStream, DWORD* pTotal, CGXG
         rec[3] = (BYTE)((BOUNDSHEET_FIXED + nLength) >> 8);
         for (int b = 0; b < 4; b++)
             rec[4 + b] = (BYTE)(nBOF >> (8 * b));
-        // Options 0 (a visible worksheet), the length, name option 0 (8-bit characters).
-        rec[10] = (BYTE)nLength;
-        memcpy(rec.data() + 12, (LPCSTR)strName, nLength);
+        // Options 0 (a visible worksheet), the length in characters, the name option.
+        rec[10] = (BYTE)(nOption ? nLength / 2 : nLength);
+        rec[11] = nOption;
+        memcpy(rec.data() + 12, chars.data(), nLength);
         GXExWriteBytes(pStream, rec.data(), (ULONG)rec.size(), pTotal);
     }
     m_bSizingPass = 1;

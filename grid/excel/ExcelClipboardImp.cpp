@@ -9,6 +9,7 @@
 #include "grid/excel/ExcelClipHandler.h"
 #include "grid/excel/ExcelWndDocAdapter.h"
 #include "grid/core/GridParam.h"
+#include "grid/core/Data.h"
 #include "SharedFile.h"
 
 namespace
@@ -181,6 +182,33 @@ BOOL CGXExcelClipboardImp::CopyToClipboard(CGXExcelClipHandler* pHandler, CGXGri
     return TRUE;
 }
 
+namespace
+{
+// The grid's own paste stores cell by cell: its formulas are recalculated once, after the last
+// cell, and shown then.
+void PasteHeld(CGXGridCore* pGrid)
+{
+    CGXData* pData = pGrid->GetParam() != NULL ? pGrid->GetParam()->GetData() : NULL;
+    if (pData == NULL)
+    {
+        pGrid->CGXGridCore::Paste();
+        return;
+    }
+    pData->HoldRecalc(TRUE);
+    try
+    {
+        pGrid->CGXGridCore::Paste();
+    }
+    catch (...)
+    {
+        pData->HoldRecalc(FALSE);
+        throw;
+    }
+    pData->HoldRecalc(FALSE);
+    pGrid->RedrawAll(GX_INVALIDATE, FALSE);
+}
+} // namespace
+
 BOOL CGXExcelClipboardImp::PasteFromClipboard(CGXExcelClipHandler* pHandler, CGXGridCore* pGrid,
                                               const CGXCellRange&)
 {
@@ -231,7 +259,7 @@ BOOL CGXExcelClipboardImp::PasteFromClipboard(CGXExcelClipHandler* pHandler, CGX
         used.AddTail(new CGXCellRange(pDimensions->m_nFirstRow + 1, pDimensions->m_nFirstCol + 1,
                                       pDimensions->m_nRowEnd, pDimensions->m_nColEnd));
         pScratch->CGXGridCore::CopyRangesToClipboard(used);
-        pGrid->CGXGridCore::Paste();
+        PasteHeld(pGrid);
     }
     catch (egxExcelRWFlags nCode)
     {

@@ -189,7 +189,7 @@ void CGXExcelFormulaHandler::SetCachedValue(CGXStyle& style) const
     {
         double d;
         memcpy(&d, p, sizeof(d));
-        style.SetNumberValue(d);
+        GXExSetNumberValue(&style, d);
         return;
     }
     switch (p[0])

@@ -2,7 +2,17 @@
 #include "ExMapHolder.h"
 #include "ExcelXFTable.h"
 #include "grid/core/GridCore.h"
+#include "grid/core/GridParam.h"
+#include "grid/core/Data.h"
 #include <cstring>
+#include <stdio.h>
+#include <stdlib.h>
+
+namespace
+{
+// Style type of the store: neither a header (-1), nor the grid's default (0), nor typed input (1).
+const int kStoreAsGiven = 2;
+} // namespace
 
 CGXExcelXFTable* GXExGetXFTable()
 {
@@ -15,11 +25,30 @@ void GXExApplyXF(WORD nXF, CGXStyle* pStyle)
         pTable->ApplyToStyle(nXF, pStyle);
 }
 
+void GXExSetNumberValue(CGXStyle* pStyle, double d)
+{
+    char sz[40];
+    for (int nDigits = 15; nDigits <= 17; nDigits++)
+    {
+        _snprintf(sz, sizeof(sz) - 1, "%.*g", nDigits, d);
+        sz[sizeof(sz) - 1] = 0;
+        if (strtod(sz, NULL) == d)
+            break;
+    }
+    pStyle->SetValue(sz);
+    pStyle->SetValueType(GX_VT_NUMBER);
+}
+
 void GXExSetCellStyle(CGXGridCore* pGrid, WORD nRow, WORD nCol, const CGXStyle& style)
 {
-    // Invalidated only: the reader has the grid painted once the workbook is read.
-    pGrid->SetStyleRange(CGXCellRange((ROWCOL)nRow + 1, (ROWCOL)nCol + 1), &style, gxOverride, 0, NULL,
-                         GX_INVALIDATE, gxDo);
+    // Straight into the data object: reading records no undo, draws nothing until the workbook
+    // is read (the reader then drops the grid's cached styles and has it painted) and composes
+    // no cell style for a control to convert. The record says whether a value is a text or a
+    // number: stored as it is, not parsed as typed input, so that a text such as "0042" stays a
+    // text.
+    CGXGridParam* pParam = pGrid->GetParam();
+    if (CGXData* pData = pParam != NULL ? pParam->GetData() : NULL)
+        pData->StoreStyleRowCol((ROWCOL)nRow + 1, (ROWCOL)nCol + 1, &style, gxOverride, kStoreAsGiven);
 }
 
 CGXGridCore* GXExTargetGrid(const CGXExcelHandler::gxexpointer& target)

@@ -12,6 +12,9 @@ class CGXExcelXFTable;
 CGXExcelXFTable* GXExGetXFTable();
 // Applies XF record nXF to the style through the XF table; nothing without one.
 void GXExApplyXF(WORD nXF, CGXStyle* pStyle);
+// Gives the style a number read from a workbook as its value: the shortest text that reads back
+// as exactly the same double (the style's own number text keeps only 13 digits).
+void GXExSetNumberValue(CGXStyle* pStyle, double d);
 // Sets the style on the cell of zero-based record row and column.
 void GXExSetCellStyle(CGXGridCore* pGrid, WORD nRow, WORD nCol, const CGXStyle& style);
 // The target of a write must be a grid (15) and there must be one (10).

@@ -72,7 +72,7 @@ BOOL CGXExcelNumberHandler::ApplyToGrid(CGXGridCore* pGrid, DWORD)
         FormatTimeOfDay(m_dValue, pStyle->GetFormat(), strTime))
         pStyle->SetValue(strTime);
     else
-        pStyle->SetNumberValue(m_dValue);
+        GXExSetNumberValue(pStyle, m_dValue);
     GXExSetCellStyle(pGrid, m_nRow, m_nCol, *pStyle);
     pGrid->RecycleStyle(pStyle);
     return TRUE;

@@ -9,8 +9,10 @@
 #include "grid/core/Style.h"
 #include "grid/excel/ExcelDocAdapter.h"
 #include "grid/core/GridCore.h"
+#include "grid/core/Data.h"
 #include <memory>
 #include <string.h>
+#include <vector>
 
 namespace
 {
@@ -144,6 +146,78 @@ void CGXExcelReaderImpl::CloseLogs()
     GXExSetTableLog(NULL, FALSE);
 }
 
+// Reading is no edit the user could undo, and stores one cell at a time: while the records are
+// applied, each grid records no undo and its formulas wait for one recalculation at the end.
+class CGXExcelReadHold
+{
+  public:
+    CGXExcelReadHold() = default;
+    CGXExcelReadHold(const CGXExcelReadHold&) = delete;
+    CGXExcelReadHold& operator=(const CGXExcelReadHold&) = delete;
+    ~CGXExcelReadHold()
+    {
+        Release();
+    }
+    // Called for every record's grid: cheap when the grid and its data object are the last ones.
+    void Add(CGXGridCore* pGrid)
+    {
+        CGXGridParam* pParam = pGrid != NULL ? pGrid->GetParam() : NULL;
+        CGXData* pData = pParam != NULL ? pParam->GetData() : NULL;
+        if (pParam == NULL || (pGrid == m_pLastGrid && pData == m_pLastData))
+            return;
+        m_pLastGrid = pGrid;
+        m_pLastData = pData;
+        Entry* pEntry = NULL;
+        for (Entry& e : m_entries)
+            if (e.pGrid == pGrid)
+                pEntry = &e;
+        if (pEntry == NULL)
+        {
+            m_entries.push_back(Entry{pGrid, NULL, pParam->IsUndoEnabled()});
+            pEntry = &m_entries.back();
+            pParam->SetUndoEnabled(FALSE);
+        }
+        // A FORMULA record may have turned the data object into a formula sheet.
+        if (pData != NULL && pEntry->pHeld != pData && pGrid->GetFormulaSheet() != NULL)
+        {
+            pData->HoldRecalc(TRUE);
+            pEntry->pHeld = pData;
+        }
+    }
+    // The cells went straight into the data objects: no style cached before may be drawn.
+    void DropCachedStyles()
+    {
+        for (Entry& e : m_entries)
+            e.pGrid->FreeObjectCache();
+    }
+    void Release()
+    {
+        for (Entry& e : m_entries)
+        {
+            CGXGridParam* pParam = e.pGrid->GetParam();
+            if (pParam == NULL)
+                continue;
+            if (e.pHeld != NULL && pParam->GetData() == e.pHeld)
+                e.pHeld->HoldRecalc(FALSE);
+            pParam->SetUndoEnabled(e.bUndo);
+        }
+        m_entries.clear();
+        m_pLastGrid = NULL;
+        m_pLastData = NULL;
+    }
+
+  private:
+    struct Entry
+    {
+        CGXGridCore* pGrid;
+        CGXData* pHeld; // the data object whose recalculation is held
+        BOOL bUndo;
+    };
+    std::vector<Entry> m_entries;
+    CGXGridCore* m_pLastGrid = NULL;
+    CGXData* m_pLastData = NULL;
+};
+
 namespace
 {
 // Writes a reader line and the record type to a log that is open.
@@ -193,12 +267,15 @@ void CGXExcelReaderImpl::ReadStream(IStream* pStream, CGXExcelDocAdapter* pAdapt
     memory.p = new CGXExcelMemoryStream;
     if (FAILED(memory.p->Load(pStream)))
         throw gxExcelErrRead;
-    WalkStream(memory.p, pAdapter);
+    CGXExcelReadHold hold;
+    DWORD nSheets = WalkStream(memory.p, pAdapter, hold);
+    hold.DropCachedStyles();
     if (!GXExGetClipboardMode())
-        PostProcessSheets(pAdapter);
+        PostProcessSheets(pAdapter, nSheets);
 }
 
-void CGXExcelReaderImpl::WalkStream(CGXExcelMemoryStream* pStream, CGXExcelDocAdapter* pAdapter)
+DWORD CGXExcelReaderImpl::WalkStream(CGXExcelMemoryStream* pStream, CGXExcelDocAdapter* pAdapter,
+                                     CGXExcelReadHold& hold)
 {
     const BOOL bCountOnly = (m_dwMode & modeCountOnly) != 0;
     const BOOL bSingleSheet = (m_dwMode & modeSingleSheet) != 0;
@@ -250,6 +327,7 @@ void CGXExcelReaderImpl::WalkStream(CGXExcelMemoryStream* pStream, CGXExcelDocAd
             if (pHandler != NULL)
             {
                 CGXGridCore* pGrid = pAdapter->GetGrid(nPart > 0 ? (UINT)(nPart - 1) : 0);
+                hold.Add(pGrid);
                 if (pTables != NULL)
                     pTables->SetContext(pGrid);
                 pHandler->SetRecordLength(nLength);
@@ -289,10 +367,20 @@ void CGXExcelReaderImpl::WalkStream(CGXExcelMemoryStream* pStream, CGXExcelDocAd
         }
     }
     if (bCountOnly)
+    {
+        // Without a sheet directory there is nothing to read: a stream whose BOUNDSHEET records
+        // cannot be reached is no workbook.
+        if (nBoundSheets < 0)
+        {
+            m_dwSheetCount = 0;
+            throw gxExcelErrNotExcel;
+        }
         m_dwSheetCount = (DWORD)nBoundSheets;
+    }
+    return nPart > 0 ? (DWORD)nPart : 0;
 }
 
-void CGXExcelReaderImpl::PostProcessSheets(CGXExcelDocAdapter* pAdapter)
+void CGXExcelReaderImpl::PostProcessSheets(CGXExcelDocAdapter* pAdapter, DWORD nSheetsRead)
 {
     // XF record 0 is the workbook's default format: it becomes every sheet's "Standard".
     CGXExcelXFTable* pXFTable = dynamic_cast<CGXExcelXFTable*>(GXExFindTable(GX_EXCEL_XF));
@@ -302,7 +390,9 @@ void CGXExcelReaderImpl::PostProcessSheets(CGXExcelDocAdapter* pAdapter)
     CGXExcelBoundSheetTable* pSheets =
         dynamic_cast<CGXExcelBoundSheetTable*>(GXExFindTable(GX_EXCEL_BOUNDSHEET));
     const BOOL bSingleSheet = (m_dwMode & modeSingleSheet) != 0;
-    for (DWORD i = 0; i < m_dwSheetCount && i != (DWORD)-1; i++)
+    // Only the sheets the stream holds: a directory may promise more than it has.
+    const DWORD nSheets = m_dwSheetCount < nSheetsRead ? m_dwSheetCount : nSheetsRead;
+    for (DWORD i = 0; i < nSheets; i++)
     {
         if (bSingleSheet && i != GetSheetIndex())
             continue;

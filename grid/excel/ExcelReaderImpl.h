@@ -10,6 +10,7 @@
 class CGXExcelTable;
 class CGXGridParam;
 class CGXExcelMemoryStream;
+class CGXExcelReadHold;
 
 // One entry of a record order list: what the writer writes, in order.
 struct GXExcelRecordOrder
@@ -85,10 +86,13 @@ class CGXExcelReaderImpl : public CGXExcelReader
     static std::wstring WidePath(LPCTSTR pszPath);
 
   protected:
-    // The record walk of a read; the stream stands at its start.
-    void WalkStream(CGXExcelMemoryStream* pStream, CGXExcelDocAdapter* pAdapter);
-    // After a read: the XF-0 style becomes each sheet's "Standard", the sheet names are set.
-    void PostProcessSheets(CGXExcelDocAdapter* pAdapter);
+    // The record walk of a read; the stream stands at its start. Answers the number of sheets
+    // (substreams behind the globals) the stream holds. A count that finds no sheet directory
+    // raises 4.
+    DWORD WalkStream(CGXExcelMemoryStream* pStream, CGXExcelDocAdapter* pAdapter, CGXExcelReadHold& hold);
+    // After a read: the XF-0 style becomes the "Standard" of each sheet read, the sheet names
+    // are set.
+    void PostProcessSheets(CGXExcelDocAdapter* pAdapter, DWORD nSheetsRead);
     // Writes one order list for the globals (nSheet (DWORD)-1) or a sheet.
     void WriteOrderList(const GXExcelRecordOrder* pOrder, IStream* pStream, CGXExcelDocAdapter* pAdapter,
                         CGXGridParam** ppParams, DWORD nSheets, DWORD nSheet, DWORD* pCounter);

@@ -53,7 +53,7 @@ BOOL CGXExcelRkHandler::ApplyToGrid(CGXGridCore* pGrid, DWORD)
 {
     CGXStyle* pStyle = pGrid->CreateStyle();
     GXExApplyXF(m_nXF, pStyle);
-    pStyle->SetNumberValue(m_dValue);
+    GXExSetNumberValue(pStyle, m_dValue);
     GXExSetCellStyle(pGrid, m_nRow, m_nCol, *pStyle);
     pGrid->RecycleStyle(pStyle);
     return TRUE;

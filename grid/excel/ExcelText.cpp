@@ -1,4 +1,5 @@
 #include "ExcelText.h"
+#include "GridIds.h"
 
 BOOL GXExWideToAnsi(const WORD* pText, DWORD nChars, CString& strText)
 {
@@ -33,4 +34,12 @@ std::vector<WORD> GXExAnsiToWide(LPCSTR pszText)
     for (int i = 0; i + 1 < nChars; i++)
         text.push_back((WORD)wide[i]);
     return text;
+}
+
+CString GXExDefaultSheetName(DWORD nNumber)
+{
+    CString strFormat, strName;
+    strFormat.LoadString(GX_IDS_SHEETNAME_FMT);
+    strName.Format(strFormat, (unsigned)nNumber);
+    return strName;
 }

@@ -1,5 +1,5 @@
 // Text conversions of the workbook records: UTF-16 characters of the file to the program's ANSI
-// code page and back.
+// code page and back; the name a sheet gets when it has none.
 #pragma once
 #include "mfc/AfxCore.h"
 #include "mfc/String.h"
@@ -10,3 +10,5 @@
 BOOL GXExWideToAnsi(const WORD* pText, DWORD nChars, CString& strText);
 // The ANSI text as UTF-16 characters without terminator.
 std::vector<WORD> GXExAnsiToWide(LPCSTR pszText);
+// The name of sheet number nNumber (counted from 1) when it has none: "Arbeitsblatt %u".
+CString GXExDefaultSheetName(DWORD nNumber);

@@ -89,6 +89,7 @@ void CGXExcelXFTable::NewXFArrays()
 void CGXExcelXFTable::ResetTable()
 {
     CGXExcelBaseTable::ResetTable();
+    m_applied.clear();
     m_styleIDs.RemoveAll();
     m_nCurrentCol = m_nCurrentRow = 0xFFFF;
     m_nGridOrdinal = 0;
@@ -162,6 +163,7 @@ UINT CGXExcelXFTable::PenToLineStyle(const CGXCellPen& pen) const
 
 BOOL CGXExcelXFTable::ReadRecord(IStream* pStream, DWORD)
 {
+    m_applied.clear();
     return ReadEntry([&](XFStruct& e) {
         CGXExcelFieldDesc f[11];
         f[0].SetWord(&e.nFont);
@@ -186,6 +188,25 @@ BOOL CGXExcelXFTable::ApplyToStyle(DWORD nIndex, CGXStyle*& pStyle)
         return FALSE;
     if (pStyle == NULL)
         pStyle = TakeObject();
+    // What a record gives a style that has no font and no interior yet (all it reads of the
+    // style) is the same every time: made once, then merged.
+    if (pStyle->GetInclude(CGXStyle::ibFont) || pStyle->GetInclude(CGXStyle::ibInterior))
+        return ApplyRecord(*x, pStyle);
+    if (nIndex >= m_applied.size())
+        m_applied.resize(nIndex + 1);
+    Applied& a = m_applied[nIndex];
+    if (a.pStyle == NULL)
+    {
+        a.pStyle.reset(new CGXStyle);
+        a.bResult = ApplyRecord(*x, a.pStyle.get());
+    }
+    pStyle->MergeStyle(*a.pStyle, gxOverride);
+    return a.bResult;
+}
+
+BOOL CGXExcelXFTable::ApplyRecord(const XFStruct& xf, CGXStyle* pStyle)
+{
+    const XFStruct* x = &xf;
     CGXExcelTable* pFonts = GXExFindTable(GX_EXCEL_FONT);
     CGXExcelTable* pFormats = GXExFindTable(kFormatRecord);
     BOOL bStyleXF = (x->nTypeParent & 0x04) != 0;
@@ -334,7 +355,8 @@ void CGXExcelXFTable::FillXF(const CGXStyle& style, const CGXStyle& completed, B
     // The used-attribute bits tell what the style itself sets, before the Standard style
     // completes it.
     BOOL bFormat = style.GetInclude(CGXStyle::ibFormat);
-    BOOL bFont = style.GetInclude(CGXStyle::ibFont);
+    // The text colour travels in the font record: a colour alone marks the font as used too.
+    BOOL bFont = style.GetInclude(CGXStyle::ibFont) || style.GetInclude(CGXStyle::ibTextColor);
     BOOL bAlign = style.GetInclude(CGXStyle::ibHorzAlign) || style.GetInclude(CGXStyle::ibVertAlign) ||
                   style.GetInclude(CGXStyle::ibWrapText);
     BOOL bInterior = style.GetInclude(CGXStyle::ibInterior);

@@ -7,6 +7,8 @@
 #include "ExStyleIDMap.h"
 #include "XFArray.h"
 #include "grid/core/Style.h"
+#include <memory>
+#include <vector>
 
 class CGXStylesMap;
 
@@ -107,4 +109,13 @@ class CGXExcelXFTable : public CGXExcelBaseTable<XFStruct, CGXStyle>
     DWORD m_nCurrentRow = 0xFFFF;
     DWORD m_nGridOrdinal = 0;
     CGXNodeManagerNor<CGXXFArray>* m_pXFArrays = NULL;
+    // The attributes each XF record gave an empty style, kept while the table is read: a
+    // workbook's cells share few XF records.
+    struct Applied
+    {
+        std::unique_ptr<CGXStyle> pStyle;
+        BOOL bResult = FALSE;
+    };
+    std::vector<Applied> m_applied;
+    BOOL ApplyRecord(const XFStruct& x, CGXStyle* pStyle);
 };

@@ -1,7 +1,7 @@
 // The grid workbook's tab-window adapter.
 #include "GridTabWndAdapter.h"
 #include "TabWnd.h"
-#include "GridIds.h"
+#include "ExcelText.h"
 
 namespace
 {
@@ -83,7 +83,13 @@ BOOL CGXGridTabWndAdapter::InsertSheet(int nIndex, CRuntimeClass* pViewClass, CC
     if (nIndex < nCount)
     {
         m_pTabWnd->ActivateTab(nIndex);
-        beam.InsertTab(beam.GetCurrentTab() == nIndex, strName, pWnd, FALSE, -1, 0);
+        // A sheet that refused to be left keeps the focus: the new tab goes in at the index all
+        // the same, and the refusing sheet's tab stays the current one.
+        int nCurrent = beam.GetCurrentTab();
+        beam.m_nCurrent = nIndex;
+        beam.InsertTab(TRUE, strName, pWnd, FALSE, -1, 0);
+        beam.m_nCurrent =
+            nCurrent == nIndex || nCurrent < 0 ? nIndex : nCurrent + (nCurrent > nIndex ? 1 : 0);
     }
     else
         beam.InsertTab(FALSE, strName, pWnd, FALSE, -1, 0);
@@ -114,10 +120,7 @@ void CGXGridTabWndAdapter::DeleteThis()
 
 CString CGXGridTabWndAdapter::GetDefaultSheetName(int nIndex)
 {
-    CString strFormat, strName;
-    strFormat.LoadString(GX_IDS_SHEETNAME_FMT);
-    strName.Format(strFormat, (unsigned)(nIndex + 1));
-    return strName;
+    return GXExDefaultSheetName((DWORD)(nIndex + 1));
 }
 
 CWnd* CGXGridTabWndAdapter::GetSheetWnd(int nIndex)

@@ -384,13 +384,18 @@ TEST_F(ExcelClipboard, AWorkbookOfAnotherProgramPastesFromTheCurrentCell)
     pFile->Release();
 
     ExcelWindow target;
+    target.pGrid->SetValueRange(CGXCellRange(1, 2), "2");
     target.pGrid->ChangeCurrentCell(5, 4, 0x0A);
     ASSERT_TRUE(target.pGrid->CanPasteFromClipboard());
     ASSERT_TRUE(target.pGrid->Paste());
     // The first sheet's A1 lands on D5: its cells, the bold A2 and the centred B1 come along.
     EXPECT_STREQ("1", target.Value(5, 5));
-    // Formulas keep their references as written, as in the grid's own paste.
+    // Formulas keep their references as written, as in the grid's own paste, and are
+    // recalculated over the target's cells: B1 holds 2 there; B2 is empty, which the engine
+    // takes as an error, as it does for a formula typed there (blank cells are not zero).
     EXPECT_STREQ("=B1*2+1", target.Expression(5, 6));
+    EXPECT_STREQ("5", target.Value(5, 6));
+    EXPECT_STREQ("Error!", target.Value(6, 6));
     EXPECT_STREQ("t2", target.Value(6, 4));
     EXPECT_STREQ("t40", target.Value(44, 4));
     EXPECT_STREQ("=B40*2+1", target.Expression(44, 6));
@@ -404,6 +409,27 @@ TEST_F(ExcelClipboard, AWorkbookOfAnotherProgramPastesFromTheCurrentCell)
     EXPECT_NE((DWORD)DT_CENTER, plain.GetHorizontalAlignment());
     EXPECT_STREQ("", target.Value(4, 4));
     EXPECT_STREQ("", target.Value(5, 3));
+}
+
+TEST_F(ExcelClipboard, AMergeWiderThanAnyGridPastesCutToTheGrid)
+{
+    // A damaged workbook (a merge over columns 1 to 0xFF01) offered as another program would.
+    IStorage* pFile = NULL;
+    ASSERT_EQ(S_OK, ::StgOpenStorage(L"excel-fixtures\\wide-merge.xls", NULL,
+                                     STGM_READ | STGM_SHARE_DENY_WRITE, NULL, 0, &pFile));
+    OfferOnClipboard(CopyOf(pFile));
+    pFile->Release();
+
+    ExcelWindow target;
+    target.pGrid->ChangeCurrentCell(2, 2, 0x0A);
+    LARGE_INTEGER f, t0, t1;
+    ::QueryPerformanceFrequency(&f);
+    ::QueryPerformanceCounter(&t0);
+    ASSERT_TRUE(target.pGrid->Paste());
+    ::QueryPerformanceCounter(&t1);
+    EXPECT_LT((double)(t1.QuadPart - t0.QuadPart) / (double)f.QuadPart, 10.0);
+    EXPECT_STREQ("breit", target.Value(2, 2));
+    EXPECT_STREQ("4.5", target.Value(3, 3));
 }
 
 TEST_F(ExcelClipboard, TheGridsOwnFormatGoesFirstAndAGridWithoutItPastesText)

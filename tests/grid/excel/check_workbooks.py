@@ -59,6 +59,16 @@ WORKBOOKS = {
             (12, 0): ("Grüße €", "General"),
         }),
     ],
+    # LibreOffice's workbook read by the program and saved again: the sheet name outside
+    # Latin-1's 8 bits, texts that look like numbers, a number of 15 digits.
+    "blatt-euro.xls": [
+        ("Blatt \u20ac", {
+            (0, 0): ("0042", "General"),
+            (1, 0): ("1e3", "General"),
+            (2, 0): ("123456789012345", "General"),
+            (3, 0): ("rot", "General"),
+        }),
+    ],
     # A clipboard copy of B2:C3 (the formula cell is checked below: Gnumeric shows its text).
     "zwischenablage.xls": [
         ("Arbeitsblatt 1", {
@@ -67,6 +77,11 @@ WORKBOOKS = {
             (1, 1): ("fett", "General"),
         }),
     ],
+}
+
+# Workbook -> cells of its first sheet that must be texts, though they read as numbers.
+TEXTS = {
+    "blatt-euro.xls": [(0, 0), (1, 0)],
 }
 
 # Workbook -> the size of its first sheet, (row, col, cached value) of a formula cell and the
@@ -130,6 +145,8 @@ def check_xlrd(path, name, sheets):
                 continue
             cell = sheet.cell(row, col)
             check(same_value(value, cell.value), "%s: xlrd reads %r, not %r" % (where, cell.value, value))
+            if index == 0 and (row, col) in TEXTS.get(name, []):
+                check(cell.ctype == xlrd.XL_CELL_TEXT, "%s: xlrd reads no text" % where)
             xf = book.xf_list[cell.xf_index]
             got = book.format_map[xf.format_key].format_str
             check(got == fmt, "%s: xlrd format %r, not %r" % (where, got, fmt))
