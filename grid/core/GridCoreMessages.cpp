@@ -2,6 +2,7 @@
 // says when the window form's default processing runs. Keyboard, mouse, focus, size and the
 // other message operations answer "not handled" until the grid interaction brings them.
 #include "grid/core/GridCore.h"
+#include "grid/core/GridParam.h"
 #include "grid/core/PluginComponent.h"
 #include "FindReplaceDialog.h"
 
@@ -318,7 +319,8 @@ BOOL CGXGridCore::OnGridCommand(WPARAM wParam, LPARAM lParam)
 
 LRESULT CGXGridCore::OnGridNavigate(WPARAM, LPARAM)
 {
-    return 0;
+    // A sheet-tab window asks whether the user may rename this grid's sheet.
+    return m_pParam != NULL && m_pParam->m_bSheetNameEditable;
 }
 
 void CGXGridCore::OnGridProperty(WPARAM)

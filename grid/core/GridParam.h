@@ -197,6 +197,7 @@ class CGXGridParam : public CObject
     BOOL m_bSortColsOnDblClk = FALSE; // a double click on a row header sorts the columns
     CString m_sWindowSetting;         // the grid's text: printed for "$R", names the grid's window
     CString m_sSheetName;             // the grid's sheet name in a workbook
+    BOOL m_bSheetNameEditable = TRUE; // the user may rename the grid's sheet tab (message 0x790)
 
     BOOL m_bTransparentBackground = FALSE;
     int m_nPreComposeStyles = 0; // 1: every visible cell is composed before flagging

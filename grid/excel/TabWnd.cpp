@@ -35,6 +35,7 @@ ON_WM_LBUTTONUP()
 ON_WM_MOUSEMOVE()
 ON_WM_SETCURSOR()
 ON_WM_SETFOCUS()
+ON_WM_PARENTNOTIFY()
 ON_WM_ERASEBKGND()
 ON_WM_NCPAINT()
 ON_WM_SYSCOLORCHANGE()
@@ -544,6 +545,15 @@ void CGXTabWnd::OnSetFocus(CWnd* pOldWnd)
 {
     if (m_pActivePane != NULL && m_pActivePane->GetSafeHwnd() != pOldWnd->GetSafeHwnd())
         m_pActivePane->SetFocus();
+}
+
+void CGXTabWnd::OnParentNotify(UINT message, LPARAM lParam)
+{
+    // A pane destroyed behind the tab window's back (a view closed by its frame or document) is
+    // no longer the active pane: nothing may reach it afterwards.
+    if (LOWORD(message) == WM_DESTROY && m_pActivePane != NULL && (HWND)lParam == m_pActivePane->m_hWnd)
+        m_pActivePane = NULL;
+    CWnd::OnParentNotify(message, lParam);
 }
 
 void CGXTabWnd::OnSysColorChange()

@@ -104,6 +104,7 @@ class CGXTabWnd : public CWnd
     void OnMouseMove(UINT nFlags, CPoint point);
     BOOL OnSetCursor(CWnd* pWnd, UINT nHitTest, UINT message);
     void OnSetFocus(CWnd* pOldWnd);
+    void OnParentNotify(UINT message, LPARAM lParam);
     BOOL OnEraseBkgnd(CDC* pDC);
     void OnNcPaint();
     void OnSysColorChange();

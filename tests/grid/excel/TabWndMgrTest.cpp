@@ -378,6 +378,21 @@ TEST(TabWndMgr, InsertsAndDeletesReachEveryTabWindowOfTheWorkbook)
         EXPECT_FALSE(mgr.DeleteSheet(1));
         EXPECT_TRUE(mgr.HasSeveralTabs());
 
+        // A sheet that refuses to be left: the new one goes in at its index all the same, and
+        // the refusing sheet stays shown.
+        for (CWnd* pPane : apPanes)
+            ((CSheetTestView*)pPane)->m_nVetoWhen = 0;
+        CGXTabCreateInfo front(RUNTIME_CLASS(CSheetTestView), &doc, NULL, _T("Vorn"));
+        front.m_bPrepared = 1;
+        EXPECT_TRUE(mgr.InsertSheet(0, &front, 0));
+        for (int i = 0; i < 2; i++)
+        {
+            EXPECT_EQ((std::vector<CString>{"Vorn", "Neu", "Arbeitsblatt 2"}), TabNames(apTabWnds[i]));
+            EXPECT_EQ(2, apTabWnds[i]->GetBeam().GetCurrentTab());
+            EXPECT_EQ(apPanes[i], apTabWnds[i]->GetActivePane());
+            ((CSheetTestView*)apPanes[i])->m_nVetoWhen = -1;
+        }
+
         mgr.RemoveTabWnd(f2.pFrame);
         EXPECT_EQ(NULL, mgr.TabWndOf(f2.pFrame));
     }

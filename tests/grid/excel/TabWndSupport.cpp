@@ -11,8 +11,6 @@ IMPLEMENT_DYNCREATE(CSheetTestView, CGXGridView)
 
 LRESULT CSheetTestView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_GX_TABCANRENAME)
-        return m_bAllowRename;
     if (message == WM_GX_TABCANCHANGESHEET && m_nVetoWhen == (int)wParam)
         return 1;
     if (message == WM_GX_TABRENAMED)

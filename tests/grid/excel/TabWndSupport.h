@@ -9,13 +9,13 @@
 #include "FrameWnd.h"
 #include <vector>
 
-// A grid view that answers the tab window's questions as the test says and notes its renames.
+// A grid view that answers the tab window's questions as the test says and notes its renames;
+// whether it may be renamed it answers as every grid does, from its parameter object.
 class CSheetTestView : public CGXGridView
 {
     DECLARE_DYNCREATE(CSheetTestView)
 
   public:
-    BOOL m_bAllowRename = TRUE;
     int m_nVetoWhen = -1; // 0: vetoes leaving this sheet, 1: vetoes showing it
     std::vector<WPARAM> m_renamed, m_attached;
 

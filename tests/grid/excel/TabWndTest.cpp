@@ -5,6 +5,7 @@
 #include "grid/excel/SheetTabClasses.h"
 #include "grid/excel/TabMessages.h"
 #include "grid/excel/TabWndInterface.h"
+#include "grid/core/GridParam.h"
 #include "tests/grid/GridPixels.h"
 #include "tests/uilib/frames/DragInput.h"
 #include "Static.h"
@@ -309,12 +310,12 @@ TEST(GridExcelTabWnd, DoubleClickRenamesTheCurrentTab)
     }
     EXPECT_EQ(1u, f.apViews[0]->m_renamed.size());
 
-    // A sheet that refuses gets no field.
-    f.apViews[0]->m_bAllowRename = FALSE;
+    // A grid whose parameter object refuses gets no field.
+    f.apViews[0]->GetParam()->m_bSheetNameEditable = FALSE;
     ClickAt(&beam, c.x, c.y, 0, true);
     PumpMessages(100);
     EXPECT_EQ(nullptr, field());
-    f.apViews[0]->m_bAllowRename = TRUE;
+    f.apViews[0]->GetParam()->m_bSheetNameEditable = TRUE;
 
     // The current tab scrolled partly out to the left: a double click starts nothing.
     beam.m_nFirstTab = 1;
@@ -642,4 +643,20 @@ TEST(GridExcelTabWnd, CreateNeedsTheGridWindowClass)
     EXPECT_FALSE(tab2.Create(&parent, _T("A"), &ctx));
     EXPECT_EQ(nullptr, tab2.m_hWnd);
     parent.DestroyWindow();
+}
+
+TEST(GridExcelTabWnd, AFocusReachingTheTabWindowAfterItsPaneIsGoneStaysThere)
+{
+    SheetFrame f(600, 300);
+    CGXTabWnd& t = *f.pTabWnd;
+    ASSERT_EQ(f.apViews[0], t.GetActivePane());
+    // The shown sheet's window is destroyed behind the tab window's back.
+    f.apViews[0]->DestroyWindow();
+    t.SetFocus();
+    EXPECT_EQ(t.GetSafeHwnd(), ::GetFocus());
+    // Another sheet shown, the tab window hands the focus on again.
+    t.ActivateTab(1);
+    ::SetFocus(NULL);
+    t.SetFocus();
+    EXPECT_EQ(f.apViews[1]->GetSafeHwnd(), ::GetFocus());
 }
