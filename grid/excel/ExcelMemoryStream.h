@@ -19,6 +19,13 @@ class CGXExcelMemoryStream : public IStream
     // Replaces the contents by the whole of the stream (read from its start); the failing
     // result of the stream, or S_OK.
     HRESULT Load(IStream* pStream);
+    // Takes over the bytes (bytes is left empty) and goes to the start.
+    void Assign(std::vector<BYTE>& bytes)
+    {
+        m_bytes.swap(bytes);
+        bytes.clear();
+        m_nPos = 0;
+    }
     // Writes the contents to the stream from its start in blocks of nBlock bytes and makes it
     // exactly as long; the failing result of the stream, or S_OK.
     HRESULT Save(IStream* pStream, ULONG nBlock = 0x10000) const;

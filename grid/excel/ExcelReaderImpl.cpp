@@ -3,6 +3,7 @@
 #include "ExMapHolder.h"
 #include "ExcelLogger.h"
 #include "ExcelMemoryStream.h"
+#include "ExcelCompoundFile.h"
 #include "ExcelBoundSheetTable.h"
 #include "ExcelXFTable.h"
 #include "grid/core/GridParam.h"
@@ -248,6 +249,21 @@ void CGXExcelReaderImpl::ReadWorkbook(LPCTSTR pszPath, CGXExcelDocAdapter* pAdap
 {
     std::wstring strWide = WidePath(pszPath);
     OpenLogs();
+    // The file read whole and its stream found in memory; what that cannot read goes through
+    // the platform's storage, which raises the codes.
+    {
+        CGXExcelCompoundFile compound;
+        std::vector<BYTE> bytes;
+        if (compound.Open(pszPath) &&
+            (compound.ReadStream(L"Workbook", bytes) || compound.ReadStream(L"WorkBook", bytes)))
+        {
+            Releaser<CGXExcelMemoryStream> memory;
+            memory.p = new CGXExcelMemoryStream;
+            memory.p->Assign(bytes);
+            ReadMemory(memory.p, pAdapter);
+            return;
+        }
+    }
     ReadCleanup cleanup{this};
     Releaser<IStorage> storage;
     if (FAILED(::StgOpenStorage(strWide.c_str(), NULL, GetReadStorageMode(), NULL, 0, &storage.p)))
@@ -262,11 +278,22 @@ void CGXExcelReaderImpl::ReadWorkbook(LPCTSTR pszPath, CGXExcelDocAdapter* pAdap
 
 void CGXExcelReaderImpl::ReadStream(IStream* pStream, CGXExcelDocAdapter* pAdapter)
 {
-    ReadCleanup cleanup{this};
     Releaser<CGXExcelMemoryStream> memory;
     memory.p = new CGXExcelMemoryStream;
     if (FAILED(memory.p->Load(pStream)))
+    {
+        ReadCleanup cleanup{this};
         throw gxExcelErrRead;
+    }
+    ReadMemory(memory.p, pAdapter);
+}
+
+void CGXExcelReaderImpl::ReadMemory(CGXExcelMemoryStream* pStream, CGXExcelDocAdapter* pAdapter)
+{
+    ReadCleanup cleanup{this};
+    Releaser<CGXExcelMemoryStream> memory;
+    memory.p = pStream;
+    pStream->AddRef();
     CGXExcelReadHold hold;
     DWORD nSheets = WalkStream(memory.p, pAdapter, hold);
     hold.DropCachedStyles();

@@ -55,6 +55,8 @@ class CGXExcelReaderImpl : public CGXExcelReader
     // Reads a workbook stream that is already open (the clipboard's), without logs; raises as
     // ReadWorkbook does.
     void ReadStream(IStream* pStream, CGXExcelDocAdapter* pAdapter);
+    // Reads the workbook stream held in memory.
+    void ReadMemory(CGXExcelMemoryStream* pStream, CGXExcelDocAdapter* pAdapter);
     virtual void CloseLogs();
     virtual void OpenLogs();
     // Writes the record from fixed bytes when the type has them (EOF, WINDOW1).
