@@ -12,6 +12,7 @@ import shutil
 import statistics
 import sys
 import tempfile
+import threading
 import time
 
 import xlrd
@@ -21,6 +22,8 @@ import lo_uno  # noqa: E402
 from com.sun.star.beans import PropertyValue  # noqa: E402
 
 KINDS = ("numbers", "strings", "formulas")
+# LibreOffice is stopped when it is still busy after this long; the kinds left then fail.
+LIMIT_S = 600
 
 
 def timed(fn):
@@ -66,6 +69,10 @@ def main():
             print("%s.libreoffice.failed=%s" % (kind, e))
         shutil.rmtree(work, ignore_errors=True)
         return
+    # A LibreOffice that does not come back (it has taken gigabytes on these files) is stopped:
+    # the benchmark fails instead of hanging the machine.
+    watchdog = threading.Timer(LIMIT_S, proc.kill)
+    watchdog.start()
     try:
         for kind in KINDS:
             path = os.path.join(folder, kind + ".xls")
@@ -78,6 +85,7 @@ def main():
                 print("%s.libreoffice.failed=%s" % (kind, e))
             sys.stdout.flush()
     finally:
+        watchdog.cancel()
         lo_uno.stop_office(proc, desktop)
         shutil.rmtree(work, ignore_errors=True)
 

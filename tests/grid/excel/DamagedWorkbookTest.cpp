@@ -12,6 +12,7 @@
 #include "grid/excel/ExcelReportError.h"
 #include "grid/excel/ExcelWndDocAdapter.h"
 #include "grid/core/GridParam.h"
+#include "grid/core/Data.h"
 #include "grid/core/Style.h"
 #include "grid/formula/CellStore.h"
 #include "grid/formula/FormulaSheet.h"
@@ -34,9 +35,11 @@ std::string Fixture(const char* pszName)
 struct SheetWindow
 {
     GridWindowOf<CGXExcelReadWnd> w{400, 250};
-    SheetWindow()
+    explicit SheetWindow(BOOL bFormulas = FALSE)
     {
         EnsureGridLibrary();
+        if (bFormulas)
+            w.grid->EnableFormulaEngine();
         w.grid->OnGridInitialUpdate();
         w.grid->InitSheetSize();
         w.grid->InitSheetDefaults();
@@ -291,4 +294,43 @@ TEST(ExcelWorkbook, ATextColourAloneSurvivesTheRoundTrip)
     ASSERT_EQ(0, read.Read(strPath));
     EXPECT_STREQ("blau", read->GetStoredValueText(1, 1));
     EXPECT_EQ(RGB(0, 0, 255), TextColor(read.w.grid.get(), 1, 1));
+}
+
+TEST(ExcelWorkbook, FormulasDoNotSlowTheReadOfEveryCellAfterThem)
+{
+    // 3,000 rows of nine numbers and a formula, and the same rows with the formula's value as
+    // a number: reading the first may take longer for its formulas, not for every cell after
+    // them (each store recalculating the sheet made it quadratic).
+    const ROWCOL nRows = 3000;
+    ::CreateDirectoryA("excel-out", NULL);
+    const char* const paths[2] = {"excel-out\\formeln.xls", "excel-out\\zahlen-ohne-formeln.xls"};
+    ULONGLONG times[2];
+    for (int k = 0; k < 2; k++)
+    {
+        SheetWindow saved(k == 0);
+        ASSERT_EQ(k == 0, saved->GetFormulaSheet() != NULL);
+        CGXData* pData = saved->GetParam()->GetData();
+        pData->HoldRecalc(TRUE);
+        char sz[48];
+        for (ROWCOL r = 1; r <= nRows; r++)
+            for (ROWCOL c = 1; c <= 10; c++)
+            {
+                if (c < 10)
+                    sprintf(sz, "%lu.5", (unsigned long)(r * c));
+                else if (k == 0)
+                    sprintf(sz, "=A%lu+I%lu", (unsigned long)r, (unsigned long)r);
+                else
+                    sprintf(sz, "%lu", (unsigned long)(10 * r + 1));
+                saved->SetValueRange(CGXCellRange(r, c), sz, gxOverride, 0, GX_NOREDRAW);
+            }
+        pData->HoldRecalc(FALSE);
+        ::DeleteFileA(paths[k]);
+        ASSERT_TRUE(saved->SaveExcelFile(paths[k]));
+        SheetWindow read;
+        ULONGLONG t = NowMs();
+        ASSERT_EQ(0, read.Read(paths[k]));
+        times[k] = NowMs() - t;
+        EXPECT_EQ(10.0 * nRows + 1, atof(read->GetComposedValueText(nRows, 10))) << k;
+    }
+    EXPECT_LT(times[0], 4 * times[1] + 500) << times[0] << " ms with formulas, " << times[1] << " without";
 }
