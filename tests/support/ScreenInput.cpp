@@ -1,5 +1,6 @@
 #include "ScreenInput.h"
 #include "TestSupport.h"
+#include <algorithm>
 
 namespace testing_support
 {
@@ -37,6 +38,73 @@ COLORREF ScreenPixel(HWND hWnd, int x, int y)
     COLORREF color = ::GetPixel(hDC, x, y);
     ::ReleaseDC(hWnd, hDC);
     return color;
+}
+
+ClientPicture::ClientPicture(HWND hWnd)
+{
+    RECT client;
+    ::GetClientRect(hWnd, &client);
+    m_cx = client.right;
+    m_cy = client.bottom;
+    if (m_cx <= 0 || m_cy <= 0)
+    {
+        m_cx = m_cy = 0;
+        return;
+    }
+    HDC hWndDC = ::GetDC(hWnd);
+    HDC hMemDC = ::CreateCompatibleDC(hWndDC);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hWndDC, m_cx, m_cy);
+    HGDIOBJ hOld = ::SelectObject(hMemDC, hBitmap);
+    ::BitBlt(hMemDC, 0, 0, m_cx, m_cy, hWndDC, 0, 0, SRCCOPY);
+    ::SelectObject(hMemDC, hOld);
+    BITMAPINFO bmi = {};
+    bmi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    bmi.bmiHeader.biWidth = m_cx;
+    bmi.bmiHeader.biHeight = -m_cy; // top row first
+    bmi.bmiHeader.biPlanes = 1;
+    bmi.bmiHeader.biBitCount = 32;
+    m_bits.resize((size_t)m_cx * (size_t)m_cy);
+    ::GetDIBits(hMemDC, hBitmap, 0, (UINT)m_cy, m_bits.data(), &bmi, DIB_RGB_COLORS);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hMemDC);
+    ::ReleaseDC(hWnd, hWndDC);
+}
+
+COLORREF ClientPicture::At(int x, int y) const
+{
+    const DWORD v = m_bits[(size_t)y * (size_t)m_cx + (size_t)x];
+    return RGB((v >> 16) & 0xFF, (v >> 8) & 0xFF, v & 0xFF);
+}
+
+RECT ClientPicture::Clip(const RECT& rect) const
+{
+    RECT r = {std::max(0L, (long)rect.left), std::max(0L, (long)rect.top),
+              std::min((long)m_cx, (long)rect.right), std::min((long)m_cy, (long)rect.bottom)};
+    return r;
+}
+
+int ClientPicture::CountOther(const RECT& rect, COLORREF colour) const
+{
+    const RECT r = Clip(rect);
+    int n = 0;
+    for (int y = r.top; y < r.bottom; y++)
+        for (int x = r.left; x < r.right; x++)
+            n += At(x, y) != colour ? 1 : 0;
+    return n;
+}
+
+int ClientPicture::ColumnsOther(const RECT& rect, COLORREF colour) const
+{
+    const RECT r = Clip(rect);
+    int n = 0;
+    for (int x = r.left; x < r.right; x++)
+    {
+        bool bOther = false;
+        for (int y = r.top; y < r.bottom && !bOther; y++)
+            bOther = At(x, y) != colour;
+        n += bOther ? 1 : 0;
+    }
+    return n;
 }
 
 } // namespace testing_support

@@ -2,6 +2,7 @@
 // to real clicks and keys.
 #pragma once
 #include "afxwin.h"
+#include <vector>
 
 namespace testing_support
 {
@@ -14,5 +15,31 @@ void SendKey(WORD vk);
 POINT CentreOf(HWND hWnd);
 // A pixel of a window's client area as shown on the screen.
 COLORREF ScreenPixel(HWND hWnd, int x, int y);
+
+// The client area of a window as drawn, children included, copied once: what the user sees.
+class ClientPicture
+{
+  public:
+    explicit ClientPicture(HWND hWnd);
+    COLORREF At(int x, int y) const;
+    int Width() const
+    {
+        return m_cx;
+    }
+    int Height() const
+    {
+        return m_cy;
+    }
+    // How many pixels of the rectangle (clipped to the client area) are not the colour given.
+    int CountOther(const RECT& rect, COLORREF colour) const;
+    // How many columns of the rectangle hold a pixel that is not the colour given.
+    int ColumnsOther(const RECT& rect, COLORREF colour) const;
+
+  private:
+    RECT Clip(const RECT& rect) const;
+    int m_cx = 0;
+    int m_cy = 0;
+    std::vector<DWORD> m_bits;
+};
 
 } // namespace testing_support

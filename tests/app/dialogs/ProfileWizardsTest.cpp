@@ -3,6 +3,7 @@
 // nothing and closes.
 #include "AppIds.h"
 #include "Input.h"
+#include "ScreenInput.h"
 #include "TestSupport.h"
 #include "app/DownloadWizzard.h"
 #include "app/Label.h"
@@ -71,6 +72,61 @@ void Choose(CWnd* pPage, UINT nID, int nItem)
     CWnd* pCombo = pPage->GetDlgItem(nID);
     pCombo->SendMessage(CB_SETCURSEL, nItem);
     pPage->SendMessage(WM_COMMAND, MAKEWPARAM(nID, CBN_SELCHANGE), (LPARAM)pCombo->m_hWnd);
+}
+
+bool IsStatic(CWnd* pControl)
+{
+    char szClass[16] = "";
+    ::GetClassNameA(pControl->m_hWnd, szClass, sizeof szClass);
+    return _stricmp(szClass, "Static") == 0;
+}
+
+// What the operator sees of a page in the wizard's window: every field lies on top at its
+// corners and draws there, and the heading's text is drawn across its width.
+void ExpectSeenInTheWizard(CNewWizDialog* pWizard, CNewWizPage& page)
+{
+    ASSERT_TRUE(Shows(page));
+    pWizard->RedrawWindow(NULL, NULL, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    ClientPicture shown(pWizard->m_hWnd);
+    // Pages keep the standard dialog colours.
+    const COLORREF ground = ::GetSysColor(COLOR_BTNFACE);
+    int nFields = 0;
+    for (CWnd* pField = page.GetWindow(GW_CHILD); pField != NULL; pField = pField->GetWindow(GW_HWNDNEXT))
+    {
+        if (!pField->IsWindowVisible())
+            continue;
+        CString text;
+        pField->GetWindowText(text);
+        SCOPED_TRACE(testing::Message() << "control " << pField->GetDlgCtrlID() << " \"" << text << "\"");
+        CRect rect;
+        pField->GetWindowRect(&rect);
+        pWizard->ScreenToClient(&rect);
+        for (CPoint pt : {rect.TopLeft(), CPoint(rect.right - 1, rect.bottom - 1), rect.CenterPoint()})
+            EXPECT_EQ(page.m_hWnd, ::ChildWindowFromPointEx(pWizard->m_hWnd, pt, CWP_SKIPINVISIBLE))
+                << "covered at " << pt.x << "," << pt.y;
+        // An empty text field has nothing to draw.
+        const bool bPicture = (pField->GetStyle() & SS_TYPEMASK) == SS_BITMAP;
+        if (IsStatic(pField) && text.IsEmpty() && !bPicture)
+            continue;
+        nFields++;
+        EXPECT_GT(shown.CountOther(rect, ground), 0) << "nothing drawn";
+    }
+    EXPECT_GE(nFields, 4) << "the picture, the heading, a text and a field at least";
+
+    CWnd* pHeading = page.GetDlgItem(IDC_WIZ_HEADING);
+    ASSERT_NE(nullptr, pHeading);
+    CString heading;
+    pHeading->GetWindowText(heading);
+    CRect rect;
+    pHeading->GetWindowRect(&rect);
+    pWizard->ScreenToClient(&rect);
+    CClientDC dc(pHeading);
+    CFont* pOld = dc.SelectObject(pHeading->GetFont());
+    CRect extent(0, 0, rect.Width(), 0);
+    dc.DrawText(heading, &extent, DT_CALCRECT | DT_WORDBREAK);
+    dc.SelectObject(pOld);
+    // Gaps between letters and words aside, the text's columns carry ink.
+    EXPECT_GE(shown.ColumnsOther(rect, ground), extent.Width() / 2) << "heading \"" << heading << "\"";
 }
 
 class ProfileWizards : public ::testing::Test
@@ -249,4 +305,58 @@ TEST_F(ProfileWizards, UploadChoicesFollowTheTextsAndTheUserAndTinitKeepsItsLimi
     pin1.SetDlgItemText(IDC_WIZ_TINIT, "100");
     ClickControl(pWizard, ID_WIZ_FINISH);
     EXPECT_EQ(nullptr, CUploadWizzard::GetOpenWizard());
+}
+
+// Every page of both wizards as the operator sees it in the wizard's window, not only shown.
+TEST_F(ProfileWizards, EveryPageShowsItsHeadingAndFieldsInTheWizardsWindow)
+{
+    CIRProfilSet set(2);
+    set.SetFieldText(12, "3,0 x 10 mm");
+    set.SetFieldText(13, "4,0 x 10 mm");
+    set.SetFieldText(14, "Rechts oben");
+    set.SetFieldText(15, "100");
+    CDownloadWizzard* pDownload = CDownloadWizzard::GetDownloadWizard();
+    ASSERT_NE(nullptr, pDownload);
+    pDownload->SetTitle(IDS_DOWNLOAD_WIZARD_TITLE);
+    pDownload->SetDownload(NULL, set);
+    pDownload->m_welcomePage.m_strProgram = "Programm: 4";
+    pDownload->RestartAtFirstPage();
+    pDownload->SetForegroundWindow();
+    FrameworkPump(50);
+    for (CNewWizPage* pPage : std::initializer_list<CNewWizPage*>{
+             &pDownload->m_welcomePage, &pDownload->m_operatorPage, &pDownload->m_aperturePage,
+             &pDownload->m_pin1Page, &pDownload->m_tinitPage})
+    {
+        SCOPED_TRACE(testing::Message() << "download page " << pPage->GetDialogID());
+        if (pPage != &pDownload->m_welcomePage)
+            ClickControl(pDownload, ID_WIZ_NEXT);
+        ExpectSeenInTheWizard(pDownload, *pPage);
+    }
+    pDownload->DestroyWindow();
+
+    CUploadWizzard* pUpload = CUploadWizzard::GetUploadWizard();
+    ASSERT_NE(nullptr, pUpload);
+    pUpload->SetTitle(IDS_UPLOAD_WIZARD_TITLE);
+    pUpload->SetUpload(NULL);
+    CUploadWizPage1& values = pUpload->m_valuesPage;
+    for (CString* pText : {&values.m_strT1, &values.m_strT2, &values.m_strT3, &values.m_strTL,
+                           &values.m_strEnergy, &values.m_strTime, &values.m_strSensor})
+        *pText = "T: 200 \260C";
+    values.m_strProgram = "Programm: 3";
+    pUpload->m_boardPage.m_strBoard = "Platine 7";
+    pUpload->m_boardPage.m_strProfileType = "Ausl\xF6ten";
+    pUpload->m_pin1Page.m_nTinit = 90;
+    pUpload->m_boardPage.m_bRefresh = pUpload->m_aperturePage.m_bRefresh = pUpload->m_pin1Page.m_bRefresh =
+        TRUE;
+    pUpload->RestartAtFirstPage();
+    pUpload->SetForegroundWindow();
+    FrameworkPump(50);
+    for (CNewWizPage* pPage : std::initializer_list<CNewWizPage*>{
+             &values, &pUpload->m_boardPage, &pUpload->m_aperturePage, &pUpload->m_pin1Page})
+    {
+        SCOPED_TRACE(testing::Message() << "upload page " << pPage->GetDialogID());
+        if (pPage != &values)
+            ClickControl(pUpload, ID_WIZ_NEXT);
+        ExpectSeenInTheWizard(pUpload, *pPage);
+    }
 }
