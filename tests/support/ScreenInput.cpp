@@ -107,4 +107,23 @@ int ClientPicture::ColumnsOther(const RECT& rect, COLORREF colour) const
     return n;
 }
 
+int ClientPicture::DiffersFromMoved(const ClientPicture& before, const RECT& area, int dx,
+                                    int& nCompared) const
+{
+    RECT r = Clip(area);
+    const RECT b = before.Clip(area);
+    r.left = std::max(r.left, b.left) + std::max(0, -dx);
+    r.right = std::min(r.right, b.right) - std::max(0, dx);
+    r.bottom = std::min(r.bottom, b.bottom);
+    int n = 0;
+    nCompared = 0;
+    for (int y = r.top; y < r.bottom; y++)
+        for (int x = r.left; x < r.right; x++)
+        {
+            nCompared++;
+            n += At(x, y) != before.At(x + dx, y) ? 1 : 0;
+        }
+    return n;
+}
+
 } // namespace testing_support

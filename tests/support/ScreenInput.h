@@ -34,6 +34,10 @@ class ClientPicture
     int CountOther(const RECT& rect, COLORREF colour) const;
     // How many columns of the rectangle hold a pixel that is not the colour given.
     int ColumnsOther(const RECT& rect, COLORREF colour) const;
+    // The picture after its content moved dx pixels to the left (right when negative): how many
+    // pixels of the area that stayed in view differ from where they stood before; the pixels
+    // compared are counted into nCompared.
+    int DiffersFromMoved(const ClientPicture& before, const RECT& area, int dx, int& nCompared) const;
 
   private:
     RECT Clip(const RECT& rect) const;

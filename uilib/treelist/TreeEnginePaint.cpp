@@ -299,9 +299,11 @@ void SECTreeEngine::DrawLines(SECTreePaintContext* pContext)
                       (m_dwTreeStyle & (TreeStyle::HAS_BUTTONS | TreeStyle::HAS_LINES));
     int d = pNode->GetDepth();
     CRect rcButton;
-    GetButtonRect(rcButton, nRow, rc.TopLeft());
-    int xColumn = rcButton.CenterPoint().x;
-    int yCentre = rcButton.CenterPoint().y;
+    // Scrolled sideways the box may start left of the window: halving its negative edges would
+    // round towards zero and move the lines a pixel against the box.
+    const int nHalf = GetButtonRect(rcButton, nRow, rc.TopLeft());
+    int xColumn = rcButton.left + nHalf;
+    int yCentre = rcButton.top + nHalf;
     if (yCentre & 1)
         --yCentre;
     auto nextShownSibling = [this](_Node* p) {

@@ -3,6 +3,7 @@
 // Colours are made distinct for the test (Wine's menu and window colours are both white).
 // Compiled once per host: the including file defines LIST_HOST (on engine LIST_ENGINE), TREE_HOST
 // and TREELIST_CASES_NS, the namespace of its fixtures (and may rename them).
+#include "ScreenInput.h"
 #include "TestSupport.h"
 #include "TreeListTestApp.h"
 
@@ -507,4 +508,64 @@ TEST_F(ListPaint, ScrolledPixelsEqualAFreshPaint)
         list.UpdateWindow();
         EXPECT_TRUE(shown == ClientPixels(&list)) << c.what;
     }
+}
+
+// Scrolled sideways, a tree with check images, lines and two columns under their headings moves
+// as one picture: what stays in view stands as many pixels further left as the view moved, and
+// scrolled back it is the picture it was.
+TEST_F(TreePaint, SidewaysScrollMovesThePictureAsAWhole)
+{
+    Make();
+    CImageList* pStates = Images(16);
+    tree.SetImageList(pStates, LVSIL_STATE);
+    tree.ModifyTreeStyleEx(0, TreeStyle::EX_HEADER);
+    // The tree's own column and one beside it.
+    tree.SetColumnHeading(0, "Port");
+    tree.SetColumnWidth(0, 180);
+    tree.InsertColumn(1, "Beschreibung", LVCFMT_LEFT, 260);
+    tree.UseSubItemStorage(TRUE);
+    int n = 0;
+    for (HTREEITEM h = tree.GetRootItem(); h != NULL; h = tree.GetNextItem(h, TVGN_NEXTVISIBLE), ++n)
+    {
+        tree.SetItemState(h, INDEXTOSTATEIMAGEMASK(n % 2 + 1), TVIS_STATEIMAGEMASK);
+        tree.SetItemColumnText(h, 1, "Kommunikationsanschluss");
+    }
+    tree.RecalcLayout();
+    tree.Invalidate();
+    tree.UpdateWindow();
+    // Header and rows, without the scroll bars.
+    CRect shown;
+    tree.GetInsideRectangle(&shown);
+    ASSERT_LT(shown.Width(), 440) << "the columns are wider than the view";
+    shown.top = 0;
+    const ClientPicture first(tree.m_hWnd);
+    const int cxMax = 440 - shown.Width();
+    const struct
+    {
+        const char* what;
+        UINT nCode;
+        int nOffset; // the view's left edge in the columns afterwards
+    } cases[] = {
+        {"a line right", SB_LINERIGHT, 15}, {"a page right", SB_PAGERIGHT, cxMax}, {"back", SB_LEFT, 0}};
+    ClientPicture before = first;
+    int nOffset = 0;
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        tree.SendMessage(WM_HSCROLL, c.nCode);
+        int x = 0, y = 0;
+        tree.GetScrollOffset(x, y);
+        ASSERT_EQ(c.nOffset, x);
+        tree.UpdateWindow();
+        const ClientPicture after(tree.m_hWnd);
+        int nCompared = 0;
+        EXPECT_EQ(0, after.DiffersFromMoved(before, shown, c.nOffset - nOffset, nCompared));
+        EXPECT_GT(nCompared, shown.Height() * 100) << "most of the view stayed";
+        before = after;
+        nOffset = c.nOffset;
+    }
+    int nCompared = 0;
+    EXPECT_EQ(0, before.DiffersFromMoved(first, shown, 0, nCompared)) << "scrolled back";
+    tree.SetImageList(NULL, LVSIL_STATE);
+    delete pStates;
 }
