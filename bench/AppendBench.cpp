@@ -34,14 +34,14 @@ class CBenchView : public CIRControlView
     {
         CIRComBase& com = *m_pComBase;
         float fTemperature = 150.0f + 80.0f * (float)((n % 600) / 600.0);
-        com.m_fVars0To5[0] = fTemperature;
-        com.m_fVars0To5[1] = fTemperature + 3.0f;
-        com.m_fVars0To5[3] = fTemperature;
-        com.m_fVars0To5[4] = 1.0f;
-        com.m_fVars0To5[5] = 1.0f;
-        for (int i = 0; i < 8; i++)
+        com.m_fVars0To5[StationVar::SolderTE] = fTemperature;
+        com.m_fVars0To5[StationVar::SolderIR] = fTemperature + 3.0f;
+        com.m_fVars0To5[StationVar::Temperature] = fTemperature;
+        com.m_fVars0To5[StationVar::SensorFactorTE] = 1.0f;
+        com.m_fVars0To5[StationVar::SensorFactorIR] = 1.0f;
+        for (int i = 0; i < StationVar::StatusCount; i++)
             com.m_fStatus[i] = (float)((n / 30 + i) % 2);
-        com.m_fStatus[5] = 2.0f; // program state: ready
+        com.m_fStatus[StationVar::ProgramState - StationVar::StatusFirst] = StationVar::ProgramReady;
     }
     void Append(int n, BOOL bPaint)
     {

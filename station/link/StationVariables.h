@@ -27,12 +27,16 @@ enum
     SensorType           = 13, // non-zero: IR sensor
     Unit                 = 14, // non-zero: degrees Fahrenheit
     StationPassword      = 15,
+    Setup16              = 16, // read with the setup block; the program makes no use of it
+    Setup17              = 17, // read with the setup block; the program makes no use of it
     SerialNumber         = 18,
 
     Commit               = 19, // 1.0 stores what was written
     FirmwareVersion      = 20, // e.g. 1.71
 
     // Limits of the profile parameters (block 21-34)
+    Limit21              = 21, // a limit the program does not store
+    Limit22              = 22, // a limit the program does not store
     T1Min                = 23,
     T1Max                = 24,
     TimeMin              = 25,
@@ -93,7 +97,7 @@ enum
     SetupCount           = 13,
     ProfileFirst         = T1,
     ProfileCount         = 8,
-    LimitsFirst          = 21,
+    LimitsFirst          = Limit21,
     LimitsCount          = 14,
     StatusFirst          = Pipette,
     StatusCount          = 8,

@@ -52,10 +52,13 @@ std::string JobOf(const std::string& frame)
         return "p";
     if (b[1] == 0x40)
         return "18";
-    static const std::map<unsigned, std::string> reads = {{35, "1"},   {43, "0"},  {0, "14"},
-                                                          {6, "15"},   {21, "16"}, {50, "24"},
-                                                          {52, "24b"}, {54, "25"}, {20, "19"}};
-    static const std::map<unsigned, std::string> writes = {{48, "9"}, {49, "10"}, {19, "c"}, {15, "4"}};
+    using namespace StationVar;
+    static const std::map<unsigned, std::string> reads = {
+        {StatusFirst, "1"},     {ClockFirst, "0"},     {ProcessFirst, "14"},
+        {SetupFirst, "15"},     {LimitsFirst, "16"},   {OperatingTimeFirst, "24"},
+        {CountersFirst, "24b"}, {LongLifeFirst, "25"}, {FirmwareVersion, "19"}};
+    static const std::map<unsigned, std::string> writes = {
+        {PipetteCalibration, "9"}, {BuzzerMode, "10"}, {Commit, "c"}, {StationPassword, "4"}};
     const auto& table = b[1] == '/' ? reads : writes;
     auto it = table.find(reg);
     return it != table.end() ? it->second : "?" + std::to_string(reg);
@@ -330,7 +333,7 @@ TEST_F(RecordingView, ScheduleFollowsTheTicks)
         Command(v.pView, ID_COMMUNICATION);
         EXPECT_TRUE(v.pView->IsOnline());
         ASSERT_TRUE(PumpUntil([&] { return v.pView->IsRegisteredForTicks(); }, 10000));
-        EXPECT_NEAR(atof(c.firmware), v.pView->GetMirroredVar(20), 1e-4);
+        EXPECT_NEAR(atof(c.firmware), v.pView->GetMirroredVar(StationVar::FirmwareVersion), 1e-4);
 
         // Up to the registration: connect, then the baud change when the firmware has one.
         std::vector<std::string> jobs = JobsFrom(m_sim, 0);
@@ -455,32 +458,32 @@ TEST_F(RecordingView, AutoRecordStartsOnItsEdges)
     };
 
     pDoc->SetAutoRecord(0);
-    pView->Tick({{42, 0.0f}});
+    pView->Tick({{StationVar::TopHeater, 0.0f}});
     EXPECT_FALSE(pView->IsRecording());
-    pView->Tick({{42, 1.0f}});
+    pView->Tick({{StationVar::TopHeater, 1.0f}});
     EXPECT_TRUE(pView->IsRecording()) << "the top heater swung in";
     stop();
-    pView->Tick({{42, 1.0f}});
+    pView->Tick({{StationVar::TopHeater, 1.0f}});
     EXPECT_FALSE(pView->IsRecording()) << "still in: no new edge";
-    pView->Tick({{42, 0.0f}});
-    pView->Tick({{42, 1.0f}});
+    pView->Tick({{StationVar::TopHeater, 0.0f}});
+    pView->Tick({{StationVar::TopHeater, 1.0f}});
     EXPECT_TRUE(pView->IsRecording()) << "swung in again";
     stop();
 
     pDoc->SetAutoRecord(1);
-    pView->Tick({{3, 210.0f}});
-    pView->Tick({{3, 201.0f}});
+    pView->Tick({{StationVar::Temperature, 210.0f}});
+    pView->Tick({{StationVar::Temperature, 201.0f}});
     EXPECT_FALSE(pView->IsRecording()) << "falling towards Tinit";
-    pView->Tick({{3, 190.0f}});
-    pView->Tick({{3, 196.0f}});
+    pView->Tick({{StationVar::Temperature, 190.0f}});
+    pView->Tick({{StationVar::Temperature, 196.0f}});
     EXPECT_FALSE(pView->IsRecording()) << "4 degrees below";
-    pView->Tick({{3, 198.0f}});
+    pView->Tick({{StationVar::Temperature, 198.0f}});
     EXPECT_TRUE(pView->IsRecording()) << "rising to 198";
     stop();
 
     pDoc->SetAutoRecord(2);
-    pView->Tick({{42, 0.0f}, {3, 190.0f}});
-    pView->Tick({{42, 1.0f}, {3, 199.0f}});
+    pView->Tick({{StationVar::TopHeater, 0.0f}, {StationVar::Temperature, 190.0f}});
+    pView->Tick({{StationVar::TopHeater, 1.0f}, {StationVar::Temperature, 199.0f}});
     EXPECT_FALSE(pView->IsRecording());
 }
 
@@ -501,11 +504,11 @@ TEST_F(RecordingView, TwoViewsOnTwoStations)
         v->pView->GetDocument()->SetAutoRecord(1);
         v->pView->GetDocument()->SetTinit(200);
     }
-    a.pView->Tick({{3, 190.0f}});
-    b.pView->Tick({{3, 190.0f}});
-    a.pView->Tick({{3, 199.0f}});
+    a.pView->Tick({{StationVar::Temperature, 190.0f}});
+    b.pView->Tick({{StationVar::Temperature, 190.0f}});
+    a.pView->Tick({{StationVar::Temperature, 199.0f}});
     EXPECT_TRUE(a.pView->IsRecording());
-    b.pView->Tick({{3, 198.0f}});
+    b.pView->Tick({{StationVar::Temperature, 198.0f}});
     EXPECT_TRUE(b.pView->IsRecording()) << "its own station rose from 190 to 198";
 
     EXPECT_LT(Close(a), 5000u);
@@ -539,11 +542,11 @@ TEST_F(RecordingView, RecordingUntilTheStationVanishes)
     // station's last reply; each curve began with a value the station replied.
     UnregisterCommWindow(pView->m_hWnd);
     PumpMessages(600);
-    std::vector<std::vector<float>> replies = Replies(m_sim, 0);
+    std::vector<std::vector<float>> replies = Replies(m_sim, StationVar::ProcessFirst);
     ASSERT_FALSE(replies.empty());
-    ASSERT_EQ(6u, replies.back().size());
-    for (int n = 0; n < 6; n++)
-        EXPECT_EQ(replies.back()[n], pView->GetMirroredVar(n)) << "variable " << n;
+    ASSERT_EQ((size_t)StationVar::ProcessCount, replies.back().size());
+    for (int n = 0; n < StationVar::ProcessCount; n++)
+        EXPECT_EQ(replies.back()[n], pView->GetMirroredVar(StationVar::ProcessFirst + n)) << "variable " << n;
     CMeasureCurve* pSolder = pDoc->GetCurve(CIRControlDoc::TESolder);
     CMeasureCurve* pIR = pDoc->GetCurve(CIRControlDoc::IRSolder);
     for (auto curve : {std::make_pair(pSolder, 0), std::make_pair(pIR, 1)})
@@ -585,7 +588,7 @@ TEST_F(RecordingView, RecordingUntilTheStationVanishes)
     CProcessStateCurve* pTop = pDoc->GetBar(4);
     ASSERT_FALSE(pTop->GetValues().IsEmpty());
     ASSERT_TRUE(PumpUntil([&] { return !pDoc->AreSamplesPending(); }, 2000));
-    std::vector<std::vector<float>> status = Replies(m_sim, 35);
+    std::vector<std::vector<float>> status = Replies(m_sim, StationVar::StatusFirst);
     ASSERT_FALSE(status.empty());
     ASSERT_EQ(8u, status.back().size());
     // Bars take the status block that follows a sample, so it is one of the latest replies.
@@ -701,9 +704,8 @@ TEST_F(RecordingView, ServiceSwitchesReachTheStation)
     const struct
     {
         UINT nId;
-        unsigned reg;
-        int nVariable;
-    } switches[] = {{ID_FAN, 37, 37}, {ID_PUMP, 38, 38}};
+        int nVariable; // written and read back
+    } switches[] = {{ID_FAN, StationVar::Fan}, {ID_PUMP, StationVar::Pump}};
     for (const auto& sw : switches)
     {
         SCOPED_TRACE(sw.nId);
@@ -711,10 +713,10 @@ TEST_F(RecordingView, ServiceSwitchesReachTheStation)
         EXPECT_EQ(0, StateOf(pView, sw.nId).check);
         for (float fExpected : {1.0f, 0.0f})
         {
-            size_t nBefore = Writes(m_sim, sw.reg).size();
+            size_t nBefore = Writes(m_sim, sw.nVariable).size();
             Command(pView, sw.nId);
-            ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, sw.reg).size() > nBefore; }, 3000));
-            EXPECT_EQ(std::vector<float>{fExpected}, Writes(m_sim, sw.reg).back());
+            ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, sw.nVariable).size() > nBefore; }, 3000));
+            EXPECT_EQ(std::vector<float>{fExpected}, Writes(m_sim, sw.nVariable).back());
             ASSERT_TRUE(PumpUntil([&] { return pView->GetMirroredVar(sw.nVariable) == fExpected; }, 3000));
             EXPECT_EQ(fExpected != 0.0f ? 1 : 0, StateOf(pView, sw.nId).check);
         }
@@ -722,35 +724,36 @@ TEST_F(RecordingView, ServiceSwitchesReachTheStation)
 
     // Calibrating: the trigger, then the station reports its calibration state.
     Command(pView, ID_CALIBRATE);
-    ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, 46).empty(); }, 3000));
-    EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 46).back());
-    ASSERT_TRUE(PumpUntil([&] { return pView->GetMirroredVar(40) == 6.0f; }, 3000)) << "Kal-Modus";
+    ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, StationVar::CalibrateTrigger).empty(); }, 3000));
+    EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, StationVar::CalibrateTrigger).back());
+    ASSERT_TRUE(PumpUntil([&] { return pView->GetMirroredVar(StationVar::ProgramState) == 6.0f; }, 3000))
+        << "Kal-Modus";
 
     // The bottom heater: off keeps the energy read last, on restores it.
-    ASSERT_TRUE(PumpUntil([&] { return pView->GetMirroredVar(12) == 50.0f; }, 3000));
+    ASSERT_TRUE(PumpUntil([&] { return pView->GetMirroredVar(StationVar::Energy) == 50.0f; }, 3000));
     EXPECT_EQ(0, StateOf(pView, ID_BOTTOM_HEATER).check);
     Command(pView, ID_BOTTOM_HEATER);
     EXPECT_EQ(1, StateOf(pView, ID_BOTTOM_HEATER).check);
-    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 12).size() == 1; }, 3000));
-    EXPECT_EQ(std::vector<float>{0.0f}, Writes(m_sim, 12).back());
+    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, StationVar::Energy).size() == 1; }, 3000));
+    EXPECT_EQ(std::vector<float>{0.0f}, Writes(m_sim, StationVar::Energy).back());
     Command(pView, ID_BOTTOM_HEATER);
     EXPECT_EQ(0, StateOf(pView, ID_BOTTOM_HEATER).check);
-    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 12).size() == 2; }, 3000));
-    EXPECT_EQ(std::vector<float>{50.0f}, Writes(m_sim, 12).back());
+    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, StationVar::Energy).size() == 2; }, 3000));
+    EXPECT_EQ(std::vector<float>{50.0f}, Writes(m_sim, StationVar::Energy).back());
 
     // The station clock: now, then zeros.
     SYSTEMTIME now;
     GetLocalTime(&now);
     Command(pView, ID_STATION_CLOCK_SET);
-    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 43).size() == 1; }, 3000));
-    std::vector<float> clock = Writes(m_sim, 43).back();
+    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, StationVar::ClockFirst).size() == 1; }, 3000));
+    std::vector<float> clock = Writes(m_sim, StationVar::ClockFirst).back();
     ASSERT_EQ(3u, clock.size());
     int nSent = (int)clock[2] * 3600 + (int)clock[1] * 60 + (int)clock[0];
     int nNow = now.wHour * 3600 + now.wMinute * 60 + now.wSecond;
     EXPECT_NEAR(nNow, nSent, 2);
     Command(pView, ID_STATION_CLOCK_RESET);
-    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 43).size() == 2; }, 3000));
-    EXPECT_EQ((std::vector<float>{0.0f, 0.0f, 0.0f}), Writes(m_sim, 43).back());
+    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, StationVar::ClockFirst).size() == 2; }, 3000));
+    EXPECT_EQ((std::vector<float>{0.0f, 0.0f, 0.0f}), Writes(m_sim, StationVar::ClockFirst).back());
 
     // The serial number as entered; nothing for a cancelled prompt.
     SerialNumberPromptAnswer cancelled;
@@ -762,10 +765,10 @@ TEST_F(RecordingView, ServiceSwitchesReachTheStation)
     entered.Arm();
     Command(pView, ID_STATION_SERIAL);
     EXPECT_TRUE(entered.bSeen);
-    ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, 18).empty(); }, 3000));
+    ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, StationVar::SerialNumber).empty(); }, 3000));
     PumpMessages(300);
-    ASSERT_EQ(1u, Writes(m_sim, 18).size());
-    EXPECT_EQ(std::vector<float>{4711.0f}, Writes(m_sim, 18).back());
+    ASSERT_EQ(1u, Writes(m_sim, StationVar::SerialNumber).size());
+    EXPECT_EQ(std::vector<float>{4711.0f}, Writes(m_sim, StationVar::SerialNumber).back());
 }
 
 // The station password: two different entries are refused and the dialog stays, two equal ones
@@ -799,8 +802,9 @@ TEST_F(RecordingView, StationPasswordDialog)
         return answer.bLeftOpen;
     };
     auto passwordWritten = [&](size_t nWrites, float fPassword) {
-        ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 15).size() == nWrites; }, 3000));
-        EXPECT_EQ(std::vector<float>{fPassword}, Writes(m_sim, 15).back());
+        ASSERT_TRUE(
+            PumpUntil([&] { return Writes(m_sim, StationVar::StationPassword).size() == nWrites; }, 3000));
+        EXPECT_EQ(std::vector<float>{fPassword}, Writes(m_sim, StationVar::StationPassword).back());
         // The commit follows the password at once.
         auto commitAfterPassword = [&](std::string* pNext) {
             std::vector<std::string> jobs = JobsFrom(m_sim, 0);
@@ -813,7 +817,7 @@ TEST_F(RecordingView, StationPasswordDialog)
         std::string next;
         ASSERT_TRUE(PumpUntil([&] { return commitAfterPassword(&next); }, 3000));
         EXPECT_EQ("c", next);
-        EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 19).back());
+        EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, StationVar::Commit).back());
     };
     {
         SCOPED_TRACE("activation");
@@ -826,7 +830,7 @@ TEST_F(RecordingView, StationPasswordDialog)
         EXPECT_EQ("&Passwort aktivieren", seen.okText);
         EXPECT_TRUE(seen.bConfirmShown);
         EXPECT_TRUE(seen.bOwnerDrawn);
-        EXPECT_EQ(0u, Writes(m_sim, 15).size()) << "nothing before the next tick";
+        EXPECT_EQ(0u, Writes(m_sim, StationVar::StationPassword).size()) << "nothing before the next tick";
         passwordWritten(1, 123.0f);
     }
     {
@@ -853,7 +857,7 @@ TEST_F(RecordingView, StationPasswordDialog)
         passwordWritten(3, 0.0f);
     }
     PumpMessages(400);
-    EXPECT_EQ(3u, Writes(m_sim, 15).size());
+    EXPECT_EQ(3u, Writes(m_sim, StationVar::StationPassword).size());
 }
 
 // Serial numbers the station's float cannot hold exactly are refused and nothing is written;
@@ -885,10 +889,10 @@ TEST_F(RecordingView, SerialNumberAndOperatingHours)
     };
     EXPECT_TRUE(StateOf(pView, ID_STATION_HOURS).enabled);
     enterHours(pView);
-    ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, 50).empty(); }, 3000));
-    EXPECT_EQ((std::vector<float>{61.0f, 90.0f}), Writes(m_sim, 50).back());
+    ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, StationVar::OperatingTimeFirst).empty(); }, 3000));
+    EXPECT_EQ((std::vector<float>{61.0f, 90.0f}), Writes(m_sim, StationVar::OperatingTimeFirst).back());
     PumpMessages(300);
-    EXPECT_TRUE(Writes(m_sim, 18).empty());
+    EXPECT_TRUE(Writes(m_sim, StationVar::SerialNumber).empty());
     Close(v);
     m_views.clear();
     m_sim.Stop();
@@ -898,16 +902,19 @@ TEST_F(RecordingView, SerialNumberAndOperatingHours)
     ViewInFrame& old = Open();
     EXPECT_FALSE(StateOf(old.pView, ID_STATION_HOURS).enabled) << "offline";
     Command(old.pView, ID_COMMUNICATION);
-    ASSERT_TRUE(PumpUntil([&] { return old.pView->GetMirroredVar(20) == 1.5f; }, 10000));
+    ASSERT_TRUE(
+        PumpUntil([&] { return old.pView->GetMirroredVar(StationVar::FirmwareVersion) == 1.5f; }, 10000));
     enterHours(old.pView);
     PumpMessages(800);
-    EXPECT_TRUE(Writes(m_sim2, 50).empty());
+    EXPECT_TRUE(Writes(m_sim2, StationVar::OperatingTimeFirst).empty());
 }
 
 // The long-life window: its parameters, start, reset and closing, as the station sees them.
 TEST_F(RecordingView, LongLifeTestWindow)
 {
-    ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort, "--var 54=60 --var 55=90");
+    ViewInFrame& v = OpenOnline(
+        m_sim, StationSimulator::kPort,
+        PresetVars({{StationVar::LongLifePauseLinear, "60"}, {StationVar::LongLifePauseSaddle, "90"}}));
     CProbeView* pView = v.pView;
     EXPECT_EQ(0, StateOf(pView, ID_LONGLIFE_TEST).check);
     size_t nBefore = m_sim.Requests().size();
@@ -942,18 +949,19 @@ TEST_F(RecordingView, LongLifeTestWindow)
         };
         answer.Arm();
         press(IDC_LONGLIFE_PARAMETER);
-        ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, 54).empty(); }, 5000));
+        ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, StationVar::LongLifeFirst).empty(); }, 5000));
         EXPECT_EQ(2, answer.nAttempts);
         EXPECT_FALSE(answer.bLeftOpen);
         EXPECT_EQ("90", shownSaddle);
         EXPECT_EQ("Download", okText);
-        EXPECT_EQ((std::vector<float>{1800.0f, 90.0f, 0.0f, 1.0f}), Writes(m_sim, 54).back());
+        EXPECT_EQ((std::vector<float>{1800.0f, 90.0f, 0.0f, 1.0f}),
+                  Writes(m_sim, StationVar::LongLifeFirst).back());
     }
     {
         SCOPED_TRACE("start");
         press(IDC_LONGLIFE_START);
-        ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, 56).empty(); }, 3000));
-        EXPECT_EQ((std::vector<float>{1.0f, 1.0f}), Writes(m_sim, 56).back());
+        ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, StationVar::LongLifeActive).empty(); }, 3000));
+        EXPECT_EQ((std::vector<float>{1.0f, 1.0f}), Writes(m_sim, StationVar::LongLifeActive).back());
         EXPECT_TRUE(PumpUntil([&] { return text(IDC_LONGLIFE_START) == "Stopp"; }, 2000));
         EXPECT_TRUE(pDlg->GetDlgItem(IDC_LONGLIFE_ACTIVE)->IsWindowVisible());
         EXPECT_EQ("1800  s", text(IDC_LONGLIFE_PAUSE_LINEAR));
@@ -965,27 +973,29 @@ TEST_F(RecordingView, LongLifeTestWindow)
         boxes.Expect(IDYES, "den laufenden Testzyklus zur");
         press(IDC_LONGLIFE_RESET);
         PumpMessages(600);
-        EXPECT_TRUE(Writes(m_sim, 58).empty());
-        EXPECT_EQ(1u, Writes(m_sim, 56).size());
+        EXPECT_TRUE(Writes(m_sim, StationVar::LongLifeResetFirst).empty());
+        EXPECT_EQ(1u, Writes(m_sim, StationVar::LongLifeActive).size());
         press(IDC_LONGLIFE_RESET);
-        ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 56).size() == 2; }, 3000));
-        ASSERT_EQ(1u, Writes(m_sim, 58).size());
-        EXPECT_EQ((std::vector<float>{0.0f, 0.0f, 0.0f, 0.0f}), Writes(m_sim, 58).back());
-        EXPECT_EQ((std::vector<float>{0.0f, 1.0f}), Writes(m_sim, 56).back());
+        ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, StationVar::LongLifeActive).size() == 2; }, 3000));
+        ASSERT_EQ(1u, Writes(m_sim, StationVar::LongLifeResetFirst).size());
+        EXPECT_EQ((std::vector<float>{0.0f, 0.0f, 0.0f, 0.0f}),
+                  Writes(m_sim, StationVar::LongLifeResetFirst).back());
+        EXPECT_EQ((std::vector<float>{0.0f, 1.0f}), Writes(m_sim, StationVar::LongLifeActive).back());
         EXPECT_TRUE(PumpUntil([&] { return text(IDC_LONGLIFE_START) == "Start"; }, 2000));
     }
     {
         SCOPED_TRACE("closed while running");
         press(IDC_LONGLIFE_START);
-        ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 56).size() == 3; }, 3000));
-        EXPECT_EQ((std::vector<float>{1.0f, 1.0f}), Writes(m_sim, 56).back());
+        ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, StationVar::LongLifeActive).size() == 3; }, 3000));
+        EXPECT_EQ((std::vector<float>{1.0f, 1.0f}), Writes(m_sim, StationVar::LongLifeActive).back());
         press(IDCANCEL);
         ASSERT_TRUE(PumpUntil([&] { return pView->LongLifeDlg() == NULL; }, 2000));
         EXPECT_EQ(0, StateOf(pView, ID_LONGLIFE_TEST).check);
-        ASSERT_TRUE(PumpUntil([&] { return pView->GetMirroredVar(40) == 7.0f; }, 3000)) << "DAUERTEST";
+        ASSERT_TRUE(PumpUntil([&] { return pView->GetMirroredVar(StationVar::ProgramState) == 7.0f; }, 3000))
+            << "DAUERTEST";
         PumpMessages(1200);
-        EXPECT_EQ(3u, Writes(m_sim, 56).size()) << "closing does not stop the test";
-        EXPECT_EQ(7.0f, pView->GetMirroredVar(40));
+        EXPECT_EQ(3u, Writes(m_sim, StationVar::LongLifeActive).size()) << "closing does not stop the test";
+        EXPECT_EQ(7.0f, pView->GetMirroredVar(StationVar::ProgramState));
     }
     // The command closes the window too.
     Command(pView, ID_LONGLIFE_TEST);
@@ -1214,9 +1224,9 @@ TEST_F(RecordingView, DisplaySettingsSheet)
                 hList, CB_SETCURSEL,
                 ::SendMessageA(hList, CB_FINDSTRINGEXACT, (WPARAM)-1, (LPARAM) "Kurze Buzzer Signale"), 0);
         })};
-    const size_t nPipCalWrites = Writes(m_sim, 48).size();
-    const size_t nBuzzerWrites = Writes(m_sim, 49).size();
-    const size_t nCommits = Writes(m_sim, 19).size();
+    const size_t nPipCalWrites = Writes(m_sim, StationVar::PipetteCalibration).size();
+    const size_t nBuzzerWrites = Writes(m_sim, StationVar::BuzzerMode).size();
+    const size_t nCommits = Writes(m_sim, StationVar::Commit).size();
     answer.Arm();
     Command(pView, ID_SETTINGS_SAMPLING);
     EXPECT_TRUE(answer.bSeen);
@@ -1235,13 +1245,14 @@ TEST_F(RecordingView, DisplaySettingsSheet)
     pDoc->GetIROptions(bPipCal, nBuzzerMode);
     EXPECT_TRUE(bPipCal);
     EXPECT_EQ(1, nBuzzerMode);
-    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 49).size() > nBuzzerWrites; }, 3000));
-    ASSERT_EQ(nPipCalWrites + 1, Writes(m_sim, 48).size());
-    EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 48).back());
-    EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 49).back());
+    ASSERT_TRUE(
+        PumpUntil([&] { return Writes(m_sim, StationVar::BuzzerMode).size() > nBuzzerWrites; }, 3000));
+    ASSERT_EQ(nPipCalWrites + 1, Writes(m_sim, StationVar::PipetteCalibration).size());
+    EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, StationVar::PipetteCalibration).back());
+    EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, StationVar::BuzzerMode).back());
     // The station stores what it was sent.
-    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 19).size() > nCommits; }, 3000));
-    EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 19).back());
+    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, StationVar::Commit).size() > nCommits; }, 3000));
+    EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, StationVar::Commit).back());
     // A sample every five seconds from now on.
     PumpMessages(1000);
     const size_t nFrom = m_sim.Requests().size();
@@ -1293,7 +1304,9 @@ TEST_F(RecordingView, SoftCalibrationWhileDesoldering)
     // Desoldering (an even program) at once: T1 60 °C is soon reached, TL 217 °C is passed on
     // the way to T3.
     ViewInFrame& v =
-        OpenOnline(m_sim, StationSimulator::kPort, "--var 6=2 --var 7=60 --var 10=300 --process");
+        OpenOnline(m_sim, StationSimulator::kPort,
+                   PresetVars({{StationVar::Program, "2"}, {StationVar::T1, "60"}, {StationVar::T3, "300"}}) +
+                       " --process");
     DialogAnswer answer;
     answer.nControl = ID_APPLY_NOW;
     answer.attempts = {DialogAnswer::Attempt({}, IDOK, [](HWND hSheet) {
@@ -1306,7 +1319,7 @@ TEST_F(RecordingView, SoftCalibrationWhileDesoldering)
     EXPECT_TRUE(answer.bSeen);
     EXPECT_EQ("1", ReadRaw(HKEY_LOCAL_MACHINE, "IR Options", "SoftCal"));
     ASSERT_TRUE(v.pView->GetDocument()->IsSoftCal());
-    EXPECT_TRUE(Writes(m_sim, 46).empty());
-    ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, 46).empty(); }, 20000));
-    EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 46).front());
+    EXPECT_TRUE(Writes(m_sim, StationVar::CalibrateTrigger).empty());
+    ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, StationVar::CalibrateTrigger).empty(); }, 20000));
+    EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, StationVar::CalibrateTrigger).front());
 }

@@ -2,6 +2,9 @@
 #pragma once
 #include "DeviceSimulator.h"
 #include "station/link/CommJob.h"
+#include "station/link/StationVariables.h"
+#include <initializer_list>
+#include <utility>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,4 +28,13 @@ inline std::vector<std::vector<float>> Writes(const StationSimulator& sim, unsig
         writes.push_back(values);
     }
     return writes;
+}
+
+// Simulator options that start the station with these variables at these values.
+inline std::string PresetVars(std::initializer_list<std::pair<int, const char*>> vars)
+{
+    std::string options;
+    for (const auto& v : vars)
+        options += (options.empty() ? "--var " : " --var ") + std::to_string(v.first) + "=" + v.second;
+    return options;
 }

@@ -3,6 +3,7 @@
 // the dialog filling the bar when its edge is dragged.
 #include "AppIds.h"
 #include "FirstStart.h"
+#include "StationWrites.h"
 #include "app/IRControlView.h"
 #include "app/IRStatusDlg.h"
 #include "app/MainFrame.h"
@@ -119,14 +120,17 @@ TEST_F(StatusWindow, StationValuesReachTheLampsAndDisplays)
 {
     const struct
     {
-        const char* options;
+        std::string options;
         UINT nOffId, nOnId; // the lamp that must be lit
         const char* message;
         const char* state;
     } cases[] = {
-        {"--var 4=1.1", IDC_LAMP_CALIBRATION_OFF, IDC_LAMP_CALIBRATION_ON, "-----", "BEREIT"},
-        {"--var 13=1 --var 5=0.9", IDC_LAMP_CALIBRATION_OFF, IDC_LAMP_CALIBRATION_ON, "-----", "BEREIT"},
-        {"--var 39=0 --var 41=1", IDC_LAMP_BOTTOM_OFF, IDC_LAMP_BOTTOM_ON, "INNENTEMP", "FEHLER"},
+        {PresetVars({{StationVar::SensorFactorTE, "1.1"}}), IDC_LAMP_CALIBRATION_OFF, IDC_LAMP_CALIBRATION_ON,
+         "-----", "BEREIT"},
+        {PresetVars({{StationVar::SensorType, "1"}, {StationVar::SensorFactorIR, "0.9"}}),
+         IDC_LAMP_CALIBRATION_OFF, IDC_LAMP_CALIBRATION_ON, "-----", "BEREIT"},
+        {PresetVars({{StationVar::Message, "0"}, {StationVar::BottomHeaterActive, "1"}}), IDC_LAMP_BOTTOM_OFF,
+         IDC_LAMP_BOTTOM_ON, "INNENTEMP", "FEHLER"},
     };
     for (const auto& c : cases)
     {
@@ -139,7 +143,7 @@ TEST_F(StatusWindow, StationValuesReachTheLampsAndDisplays)
         SetUp();
     }
     // The IR sensor's calibration is variable 5: variable 4 then does not light the lamp.
-    StartWith("--var 13=1 --var 4=1.1");
+    StartWith(PresetVars({{StationVar::SensorType, "1"}, {StationVar::SensorFactorTE, "1.1"}}));
     EXPECT_TRUE(PumpUntil([&] { return Text(IDC_STATUS_SENSOR) == "IR-Sensor"; }, 2500));
     PumpMessages(300);
     EXPECT_FALSE(Lit(IDC_LAMP_CALIBRATION_OFF, IDC_LAMP_CALIBRATION_ON));
@@ -169,7 +173,7 @@ TEST_F(StatusWindow, ExpertModeShowsTheExpertDataAndPmFromFirmware171)
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.firmware);
-        StartWith(std::string("--var 2=183.4 --firmware ") + c.firmware, true);
+        StartWith(PresetVars({{StationVar::LPTemperature, "183.4"}}) + " --firmware " + c.firmware, true);
         // The operating hours come every second, with variables 52 and 53 from 1.71.
         EXPECT_TRUE(PumpUntil([&] { return Text(IDC_STATUS_IR_HOURS) == "2 h 5 min"; }, 3000));
         PumpMessages(1200);

@@ -147,7 +147,7 @@ TEST(StatusCollector, TheFirstUpdateAfterNoSourceLeavesTextsAndLamps)
     ASSERT_TRUE(pDlg->m_hWnd != NULL);
     CIRComBase layer(99, 9600, 8, 0, 0, 0, FALSE);
     layer.m_fVersion = 1.71f;
-    layer.m_fVars0To5[3] = 25.0f;
+    layer.m_fVars0To5[StationVar::Temperature] = 25.0f;
     auto fanLit = [&] { return (pDlg->GetDlgItem(IDC_LAMP_FAN_ON)->GetStyle() & WS_VISIBLE) != 0; };
     auto temperature = [] { return CIRStatusDlg::GetDisplay(CIRStatusDlg::TemperatureDisplay).GetText(); };
     pDlg->SetComBase(&layer, FALSE);
@@ -158,8 +158,8 @@ TEST(StatusCollector, TheFirstUpdateAfterNoSourceLeavesTextsAndLamps)
     ASSERT_TRUE(PumpUntil([&] { return temperature() == "---.-C"; }, 1000));
     ::Sleep(200); // the collector has taken its wake-up and found no source
     layer.m_fVersion = 1.68f;
-    layer.m_fVars0To5[3] = 30.0f;
-    layer.m_fStatus[37 - 35] = 1.0f;
+    layer.m_fVars0To5[StationVar::Temperature] = 30.0f;
+    layer.m_fStatus[StationVar::Fan - StationVar::StatusFirst] = 1.0f;
     pDlg->SetComBase(&layer, FALSE);
     EXPECT_TRUE(PumpUntil([&] { return temperature() == "30.0C"; }, 1000));
     PumpMessages(200);

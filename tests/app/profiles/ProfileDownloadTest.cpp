@@ -59,8 +59,12 @@ class ProfileDownload : public FirstStart
         EXPECT_TRUE(pView != NULL);
         if (pView == NULL)
             return NULL;
-        EXPECT_TRUE(
-            PumpUntil([&] { return pView->IsRegisteredForTicks() && pView->GetMirroredVar(20) > 0; }, 10000));
+        EXPECT_TRUE(PumpUntil(
+            [&] {
+                return pView->IsRegisteredForTicks() &&
+                       pView->GetMirroredVar(StationVar::FirmwareVersion) > 0;
+            },
+            10000));
         PumpMessages(600); // the profile block with the station password
         return pView;
     }
@@ -80,19 +84,26 @@ TEST_F(ProfileDownload, TheStationGetsTheSetThenTheDocumentItsLabelling)
     {
         SCOPED_TRACE(sensor);
         const std::string before = Labelling(pView->GetDocument());
-        const size_t nProfiles = Writes(m_sim, 7).size();
+        const size_t nProfiles = Writes(m_sim, StationVar::ProfileFirst).size();
         CIRProfilSet set(2);
         FillSet(set, sensor);
         ASSERT_TRUE(pView->DownloadProfile(&set, "Meier", 1));
         EXPECT_EQ(before, Labelling(pView->GetDocument())) << "nothing before the station confirmed it";
-        ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 7).size() == nProfiles + 1; }, 5000));
+        ASSERT_TRUE(
+            PumpUntil([&] { return Writes(m_sim, StationVar::ProfileFirst).size() == nProfiles + 1; }, 5000));
         const bool bIR = std::string(sensor) == "IR-Sensor";
         EXPECT_EQ((std::vector<float>{150, 60, 180, 220, 217, 7, bIR ? 1.0f : 0.0f, 0}),
-                  Writes(m_sim, 7).back());
-        ASSERT_TRUE(PumpUntil([&] { return !Writes(m_sim, bIR ? 5 : 4).empty(); }, 5000));
-        EXPECT_EQ(std::vector<float>{1.25f}, Writes(m_sim, bIR ? 5 : 4).back());
+                  Writes(m_sim, StationVar::ProfileFirst).back());
+        ASSERT_TRUE(PumpUntil(
+            [&] {
+                return !Writes(m_sim, bIR ? StationVar::SensorFactorIR : StationVar::SensorFactorTE).empty();
+            },
+            5000));
+        EXPECT_EQ(std::vector<float>{1.25f},
+                  Writes(m_sim, bIR ? StationVar::SensorFactorIR : StationVar::SensorFactorTE).back());
         EXPECT_TRUE(WaitForLabelling(pView, kDownloaded)) << Labelling(pView->GetDocument());
-        EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, 19).back()) << "the factor's commit";
+        EXPECT_EQ(std::vector<float>{1.0f}, Writes(m_sim, StationVar::Commit).back())
+            << "the factor's commit";
         EXPECT_TRUE(pView->GetDocument()->IsModified());
         pView->GetDocument()->SetModifiedFlag(FALSE);
         pView->GetDocument()->SetOperatorName("");
@@ -101,9 +112,9 @@ TEST_F(ProfileDownload, TheStationGetsTheSetThenTheDocumentItsLabelling)
 
 TEST_F(ProfileDownload, TheStationPasswordComesFirst)
 {
-    CIRControlView* pView = StartOnline("--var 15=123");
+    CIRControlView* pView = StartOnline(PresetVars({{StationVar::StationPassword, "123"}}));
     ASSERT_TRUE(pView != NULL);
-    ASSERT_EQ(123.0f, pView->GetMirroredVar(15));
+    ASSERT_EQ(123.0f, pView->GetMirroredVar(StationVar::StationPassword));
     const struct
     {
         const char* what;
@@ -135,13 +146,13 @@ TEST_F(ProfileDownload, TheStationPasswordComesFirst)
         if (c.bDownloads)
         {
             EXPECT_TRUE(WaitForLabelling(pView, kDownloaded)) << Labelling(pView->GetDocument());
-            EXPECT_EQ(1u, Writes(m_sim, 7).size());
+            EXPECT_EQ(1u, Writes(m_sim, StationVar::ProfileFirst).size());
         }
         else
         {
             PumpMessages(600);
-            EXPECT_TRUE(Writes(m_sim, 7).empty());
-            EXPECT_TRUE(Writes(m_sim, 4).empty());
+            EXPECT_TRUE(Writes(m_sim, StationVar::ProfileFirst).empty());
+            EXPECT_TRUE(Writes(m_sim, StationVar::SensorFactorTE).empty());
             EXPECT_EQ(before, Labelling(pView->GetDocument()));
         }
     }
@@ -276,9 +287,15 @@ TEST_F(ProfileTableDownload, WithoutARowNothingGoesElseTheChosenSetDirectly)
     ASSERT_TRUE(ChooseSet2() != NULL);
     pView->SendMessage(WM_COMMAND, ID_PROFILE_DOWNLOAD);
     EXPECT_EQ(nullptr, CDownloadWizzard::GetOpenWizard());
-    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 7).size() == 1 && !Writes(m_sim, 4).empty(); }, 5000));
-    EXPECT_EQ(kSet2, Writes(m_sim, 7).back());
-    EXPECT_EQ(std::vector<float>{1.25f}, Writes(m_sim, 4).back()) << "a thermocouple's factor";
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            return Writes(m_sim, StationVar::ProfileFirst).size() == 1 &&
+                   !Writes(m_sim, StationVar::SensorFactorTE).empty();
+        },
+        5000));
+    EXPECT_EQ(kSet2, Writes(m_sim, StationVar::ProfileFirst).back());
+    EXPECT_EQ(std::vector<float>{1.25f}, Writes(m_sim, StationVar::SensorFactorTE).back())
+        << "a thermocouple's factor";
     EXPECT_TRUE(PumpUntil([&] { return pView->GetDocument()->GetBoardName() == "Board 2"; }, 5000));
     EXPECT_EQ(90, pView->GetDocument()->GetTinit());
     pView->GetDocument()->SetModifiedFlag(FALSE);
@@ -303,11 +320,11 @@ TEST_F(ProfileTableDownload, TheWizardWalksFivePagesAndFinishDownloads)
     ASSERT_TRUE(pWizard->m_tinitPage.IsWindowVisible());
     EXPECT_EQ("90\260C", ControlText(pWizard->m_tinitPage.m_hWnd, IDC_WIZ_TINIT_TEXT));
     dialogs_test::ClickControl(&pWizard->m_tinitPage, IDC_WIZ_START_TINIT);
-    EXPECT_EQ(0u, Writes(m_sim, 7).size()) << "nothing before Finish";
+    EXPECT_EQ(0u, Writes(m_sim, StationVar::ProfileFirst).size()) << "nothing before Finish";
     dialogs_test::ClickControl(pWizard, ID_WIZ_FINISH);
     EXPECT_EQ(nullptr, CDownloadWizzard::GetOpenWizard());
-    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, 7).size() == 1; }, 5000));
-    EXPECT_EQ(kSet2, Writes(m_sim, 7).back());
+    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, StationVar::ProfileFirst).size() == 1; }, 5000));
+    EXPECT_EQ(kSet2, Writes(m_sim, StationVar::ProfileFirst).back());
     CIRControlDoc* pDoc = pView->GetDocument();
     EXPECT_TRUE(PumpUntil([&] { return pDoc->GetOperator() == "Meier"; }, 5000));
     EXPECT_EQ(1, pDoc->GetAutoRecord());
@@ -321,9 +338,16 @@ TEST_F(ProfileTableDownload, TheWizardWalksFivePagesAndFinishDownloads)
 TEST_F(ProfileTableDownload, UploadAppendsTheRecordingsSetToTheFile)
 {
     WriteRawDword(HKEY_LOCAL_MACHINE, "Settings", "UploadWizzard", 0);
-    CIRControlView* pView =
-        StartOnline("--var 4=1.0 --var 5=1.25 --var 7=160 --var 8=70 --var 9=190 --var 10=230 --var 11=215 "
-                    "--var 12=6 --var 13=1 --var 14=0");
+    CIRControlView* pView = StartOnline(PresetVars({{StationVar::SensorFactorTE, "1.0"},
+                                                    {StationVar::SensorFactorIR, "1.25"},
+                                                    {StationVar::T1, "160"},
+                                                    {StationVar::Time, "70"},
+                                                    {StationVar::T2, "190"},
+                                                    {StationVar::T3, "230"},
+                                                    {StationVar::TL, "215"},
+                                                    {StationVar::Energy, "6"},
+                                                    {StationVar::SensorType, "1"},
+                                                    {StationVar::Unit, "0"}}));
     ASSERT_TRUE(pView != NULL);
     CIRControlDoc* pDoc = pView->GetDocument();
     // The station's values, the infrared sensor's factor (variable 5) among them.

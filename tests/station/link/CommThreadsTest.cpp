@@ -265,7 +265,7 @@ TEST_F(Jobs, StopJobClosesThePortAndReportsIt)
 
 TEST_F(Jobs, FailingJobIsTriedFourTimesThenOffline)
 {
-    Connect("--fault silence --fault-register 37");
+    Connect("--fault silence --fault-register " + std::to_string(StationVar::Fan));
     RegisterCommWindow(m_hWnd);
     Queue(6); // fan on: fails every time
     ASSERT_TRUE(testing_support::PumpUntil([&] { return Count(m_hWnd, WM_COMM_OFFLINE) == 1; }, 8000));
@@ -278,7 +278,7 @@ TEST_F(Jobs, FailingJobIsTriedFourTimesThenOffline)
 
 TEST_F(Jobs, UnregisteredWindowsJobIsNotRequeued)
 {
-    Connect("--fault silence --fault-register 37");
+    Connect("--fault silence --fault-register " + std::to_string(StationVar::Fan));
     Queue(6);
     Queue(0);
     ASSERT_TRUE(testing_support::PumpUntil([&] { return Count(m_hWnd, WM_COMM_CLOCK) == 1; }, 5000));
@@ -327,7 +327,7 @@ TEST_F(Jobs, TicksReachEachRegisteredWindow)
 
 TEST_F(Jobs, VanishedLineReportsThePortErrorOnce)
 {
-    Connect("--fault vanish --fault-register 35");
+    Connect("--fault vanish --fault-register " + std::to_string(StationVar::StatusFirst));
     RegisterCommWindow(m_hWnd);
     m_com->SetCloseAfterTransfer(FALSE); // keep the port open, as after a baud change
     Queue(14);

@@ -50,7 +50,8 @@ TEST_F(CommandLayer, FixedRateLinkIsNeverProbed)
 
 TEST_F(CommandLayer, ConnectGivesUpAfterItsRetries)
 {
-    ASSERT_TRUE(m_sim.Start(kPort, "--fault silence --fault-register 20"));
+    ASSERT_TRUE(m_sim.Start(kPort, "--fault silence --fault-register " +
+                                       std::to_string(StationVar::FirmwareVersion)));
     Make();
     EXPECT_FALSE(m_com->Connect());
     EXPECT_TRUE(m_com->IsOffline());
@@ -103,17 +104,18 @@ TEST_F(CommandLayer, StoreFollowsAWriteWhenAsked)
 
 TEST_F(CommandLayer, FailedReadsLeaveTheCache)
 {
-    ASSERT_TRUE(m_sim.Start(kPort, "--fault crc --fault-register 35 --fault-skip 1"));
+    ASSERT_TRUE(m_sim.Start(kPort, "--fault crc --fault-register " + std::to_string(StationVar::StatusFirst) +
+                                       " --fault-skip 1"));
     Make();
     ASSERT_TRUE(m_com->Connect());
     ASSERT_TRUE(m_com->ReadStatusBlock());
-    float status[8];
+    float status[StationVar::StatusCount];
     memcpy(status, m_com->m_fStatus, sizeof status);
-    EXPECT_EQ(2.0f, m_com->GetCachedVar(40));
-    m_com->m_fStatus[0] = 77.0f;
+    EXPECT_EQ(2.0f, m_com->GetCachedVar(StationVar::ProgramState));
+    m_com->m_fStatus[StationVar::Pipette - StationVar::StatusFirst] = 77.0f;
     EXPECT_FALSE(m_com->ReadStatusBlock());
     EXPECT_EQ(CMotBusProtocoll::replyBadCrc, m_com->GetLastReplyCheck());
-    EXPECT_EQ(77.0f, m_com->m_fStatus[0]);
+    EXPECT_EQ(77.0f, m_com->m_fStatus[StationVar::Pipette - StationVar::StatusFirst]);
     EXPECT_EQ(1, m_com->GetErrorCount());
 }
 
@@ -136,7 +138,8 @@ TEST_F(CommandLayer, FaultsOfTheSimulatorAreRejected)
     };
     for (const auto& c : cases)
     {
-        ASSERT_TRUE(m_sim.Start(kPort, std::string("--fault-register 0 --fault ") + c.fault));
+        ASSERT_TRUE(m_sim.Start(kPort, "--fault-register " + std::to_string(StationVar::ProcessFirst) +
+                                           " --fault " + c.fault));
         Make();
         EXPECT_FALSE(m_com->ReadVars0To5()) << c.fault;
         EXPECT_EQ(c.result, m_com->GetLastReplyCheck()) << c.fault;
@@ -147,12 +150,12 @@ TEST_F(CommandLayer, FaultsOfTheSimulatorAreRejected)
 TEST_F(CommandLayer, DisplayTexts)
 {
     Make();
-    m_com->m_fVars0To5[3] = 230.0f;
+    m_com->m_fVars0To5[StationVar::Temperature] = 230.0f;
     EXPECT_EQ("230.0C", std::string(m_com->GetTemperatureText(TRUE)));
     EXPECT_EQ("230.0 \xB0"
               "C",
               std::string(m_com->GetTemperatureText(FALSE)));
-    m_com->m_fSetup[14 - 6] = 1.0f;
+    m_com->m_fSetup[StationVar::Unit - StationVar::SetupFirst] = 1.0f;
     EXPECT_EQ("446.0 \xB0"
               "F",
               std::string(m_com->GetTemperatureText(FALSE)));
@@ -178,8 +181,8 @@ TEST_F(CommandLayer, DisplayTexts)
                  {9, "EEPROM", "Unbekannt"},      {42, "-----", "Unbekannt"}};
     for (const auto& t : texts)
     {
-        m_com->m_fStatus[39 - 35] = t.code;
-        m_com->m_fStatus[40 - 35] = t.code;
+        m_com->m_fStatus[StationVar::Message - StationVar::StatusFirst] = t.code;
+        m_com->m_fStatus[StationVar::ProgramState - StationVar::StatusFirst] = t.code;
         EXPECT_EQ(t.message, std::string(m_com->GetMessageText())) << t.code;
         EXPECT_EQ(t.program, std::string(m_com->GetProgramText())) << t.code;
     }
@@ -200,10 +203,10 @@ TEST_F(CommandLayer, ProcessMovesTheTemperatures)
         ::Sleep(100);
         ASSERT_TRUE(m_com->ReadVars0To5());
         ASSERT_TRUE(m_com->ReadStatusBlock());
-        heated = m_com->GetCachedVar(3) > 90.0f;
+        heated = m_com->GetCachedVar(StationVar::Temperature) > 90.0f;
     }
     EXPECT_TRUE(heated);
-    EXPECT_NE(2.0f, m_com->GetCachedVar(40)) << "a process runs";
+    EXPECT_NE(2.0f, m_com->GetCachedVar(StationVar::ProgramState)) << "a process runs";
 }
 } // namespace
 

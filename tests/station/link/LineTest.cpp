@@ -122,7 +122,8 @@ TEST(Line, StalledLineFailsWithinTheWriteTimeout)
 {
     StationSimulator sim;
     // the simulator's short lifetime ends a transfer that would wait for ever
-    ASSERT_TRUE(sim.Start(kPort, "--fault stall --fault-register 35 --lifetime 20"));
+    ASSERT_TRUE(sim.Start(kPort, "--fault stall --fault-register " + std::to_string(StationVar::StatusFirst) +
+                                     " --lifetime 20"));
     CIRComBase com(kPort, 9600, 8, stopBitsOne, parityNone, flowNone, FALSE);
     com.SetStationAddress(1);
     com.SetCloseAfterTransfer(FALSE);

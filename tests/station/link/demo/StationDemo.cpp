@@ -92,9 +92,10 @@ int main(int argc, char** argv)
         CString unit = CIRComBase::FormatUnit(0.0f);
         Print("%s  T %10s  T0 %5.1f%s  T1 %5.1f%s  top %5.1f%s  %-11s %s\n",
               com.GetModuleTimeText().GetString(), com.GetTemperatureText(FALSE).GetString(),
-              (double)com.GetCachedVar(0), unit.GetString(), (double)com.GetCachedVar(1), unit.GetString(),
-              com.GetCachedVar(52) / 10.0, unit.GetString(), com.GetProgramText().GetString(),
-              com.GetMessageText().GetString());
+              (double)com.GetCachedVar(StationVar::SolderTE), unit.GetString(),
+              (double)com.GetCachedVar(StationVar::SolderIR), unit.GetString(),
+              com.GetCachedVar(StationVar::TopHeaterTemperature) / 10.0, unit.GetString(),
+              com.GetProgramText().GetString(), com.GetMessageText().GetString());
     }
     com.ClosePort();
     return nFailed == 0 ? 0 : 1;
