@@ -4,6 +4,7 @@
 #include "station/record/CSVFile.h"
 #include "station/config/ProjektConfig.h"
 #include "StationIds.h"
+#include <ctype.h>
 #include <shlwapi.h>
 
 namespace
@@ -13,6 +14,17 @@ void ShowFileError(UINT nID, LPCSTR path)
     CString text;
     AfxFormatString1(text, nID, path);
     AfxMessageBox(text, MB_ICONEXCLAMATION);
+}
+
+// A line of separators, blanks and quotes only holds no profile: it is no set, however many
+// such lines the file has.
+bool AnyFieldFilled(const CStringArray& fields)
+{
+    for (INT_PTR i = 0; i < fields.GetSize(); i++)
+        for (LPCTSTR p = fields[i]; *p != '\0'; p++)
+            if (*p != '"' && !isspace((unsigned char)*p))
+                return true;
+    return false;
 }
 } // namespace
 
@@ -66,6 +78,8 @@ BOOL CIRProfilRecord::ReadProfileCsv()
         const CIRProfilSet limits(0, CApplicationValues::GetProjektConfig());
         while (csv.ReadRecord(fields))
         {
+            if (!AnyFieldFilled(fields))
+                continue;
             CIRProfilSet* pSet = AddSet(&limits);
             if (pSet == NULL)
                 break;

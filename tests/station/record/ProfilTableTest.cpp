@@ -5,6 +5,7 @@
 #include "station/record/ApplicationValues.h"
 #include "station/record/IRProfilRecord.h"
 #include "station/record/CSVFile.h"
+#include "LiveAllocations.h"
 #include <fstream>
 #include <sstream>
 
@@ -179,6 +180,32 @@ TEST_F(ProfilTableTest, RecordsEndAtAnyLineEndAndShortOnesKeepTheDefaults)
               "F|x|y|z|50|TRUE",
               Row(table, 4));
     EXPECT_EQ(std::string("last|without|line end|") + defaults, Row(table, 5));
+}
+
+// Lines of separators, blanks and quotes only hold no profile: the sets around them keep their
+// ids, and ten megabytes of such lines leave the table empty (they were 3.5 million sets and
+// 900 MB of heap).
+TEST_F(ProfilTableTest, LinesWithoutAFilledFieldAreNoSets)
+{
+    WriteFile(m_path,
+              std::string(";\r\n;;;;;;;;;;;;;;;\r\n") + " ; \t;\r\n\"\";;\"\"\r\n" + kCanonical + ";\r\n");
+    {
+        CIRProfilRecord table;
+        ASSERT_EQ(2, table.GetSetCount());
+        EXPECT_STREQ("Board A", table.GetCellText(1, 1));
+        EXPECT_STREQ("Board B", table.GetCellText(2, 1));
+        ASSERT_TRUE(table.WriteProfileCsv());
+        EXPECT_EQ(kCanonical, ReadFile(m_path)) << "only the sets are written back";
+    }
+
+    std::string lines;
+    while (lines.size() < 10 * 1024 * 1024)
+        lines += ";\r\n";
+    WriteFile(m_path, lines);
+    const long nBefore = LiveAllocations();
+    CIRProfilRecord table;
+    EXPECT_EQ(0, table.GetSetCount());
+    EXPECT_LT(LiveAllocations() - nBefore, 1000) << "the empty table holds almost nothing";
 }
 
 TEST_F(ProfilTableTest, QuotesAreRemovedFromTheBoardAndTheFactorOnly)
