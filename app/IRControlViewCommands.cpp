@@ -358,8 +358,11 @@ void CIRControlView::OnQuickSave()
     if (pDoc->QuickSave(strDir, this))
         return;
     OnQuickSaveDone(0, 0);
+    // One box: the quick save's own text, then what failed.
     CString strText, strCaption;
     strText.LoadString(IDS_QUICKSAVE_FAILED);
+    if (!pDoc->GetQuickSaveError().IsEmpty())
+        strText += "\n\n" + pDoc->GetQuickSaveError();
     strCaption.LoadString(IDS_QUICKSAVE_CAPTION);
     MessageBox(strText, strCaption, MB_ICONEXCLAMATION);
 }

@@ -69,7 +69,7 @@ CIRControlDoc::CIRControlDoc()
       m_fSensorFactor2(1.0f), m_curveLegendPlace(0, 0, 0, 0),
       m_processLegendPlace(0, 0, 0, 0), m_pCurves{}, m_pLines{}, m_pBars{}, m_analyse{}, m_analyse2{},
       m_nAnalysePoints(0), m_pCursor(NULL), m_pPointLines{}, m_pMeasureValueDlg(NULL), m_pParameterDlg(NULL),
-      m_pAnalyseDlg(NULL), m_nSerialNumber(0)
+      m_pAnalyseDlg(NULL), m_nSerialNumber(0), m_bQuickSaving(FALSE)
 {
     CProjektConfig& config = CApplicationValues::GetProjektConfig();
     m_bPipCal = config.GetPipCal();
@@ -345,5 +345,24 @@ BOOL CIRControlDoc::QuickSave(CString directory, CDrawViewBase* pView)
     CString path = MakeQuickSavePath(directory, CTime::GetCurrentTime().Format("%Y.%m.%d-%H.%M.%S"));
     if (pView != NULL)
         pView->ShowQuickSaveProgress(path);
-    return OnSaveDocument(path) ? TRUE : FALSE;
+    m_strQuickSaveError.Empty();
+    m_bQuickSaving = TRUE;
+    const BOOL bSaved = OnSaveDocument(path);
+    m_bQuickSaving = FALSE;
+    return bSaved ? TRUE : FALSE;
+}
+
+void CIRControlDoc::ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving,
+                                            UINT nIDPDefault)
+{
+    if (!m_bQuickSaving)
+    {
+        CDrawDoc::ReportSaveLoadException(lpszPathName, e, bSaving, nIDPDefault);
+        return;
+    }
+    TCHAR szText[512];
+    if (e != NULL && e->GetErrorMessage(szText, 512))
+        m_strQuickSaveError = szText;
+    else
+        m_strQuickSaveError = lpszPathName;
 }

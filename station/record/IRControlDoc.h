@@ -289,8 +289,13 @@ class CIRControlDoc : public CDrawDoc
     void Serialize(CArchive& ar) override;
     // Deletes every drawing object of the recording (and, through the base, the labels).
     void DeleteContents() override;
-    // Saves as directory + board + local time + extension; FALSE when the save failed.
+    // Saves as directory + board + local time + extension; FALSE when the save failed, and then
+    // GetQuickSaveError says what failed (the save itself shows no box).
     BOOL QuickSave(CString directory, CDrawViewBase* pView);
+    const CString& GetQuickSaveError() const
+    {
+        return m_strQuickSaveError;
+    }
     // The name QuickSave uses, for a given time stamp text.
     CString MakeQuickSavePath(CString directory, const CString& stamp) const;
 
@@ -376,6 +381,9 @@ class CIRControlDoc : public CDrawDoc
 
     // Implementation
   protected:
+    // During a quick save the failure is kept for the caller's one box instead of shown.
+    void ReportSaveLoadException(LPCTSTR lpszPathName, CException* e, BOOL bSaving,
+                                 UINT nIDPDefault) override;
     void ReadVersionedPart(CArchive& ar);
     // Outside expert mode the top-heater curve is hidden; the surface curve (slot 3) is dropped.
     void AfterSerialize();
@@ -441,4 +449,6 @@ class CIRControlDoc : public CDrawDoc
     CDialog* m_pParameterDlg; // the application's user mask, made through its factory
     CDialog* m_pAnalyseDlg;   // made through the application's factory
     int m_nSerialNumber;
+    BOOL m_bQuickSaving;
+    CString m_strQuickSaveError;
 };

@@ -712,19 +712,20 @@ TEST_F(FirstStart, QuickSaveByF4WritesTheFileWithProgress)
               reopened.GetCurve(CIRControlDoc::TESolder)->GetValues().GetCount());
     ::DeleteFileA((dir + "\\" + find.cFileName).c_str());
 
-    // A folder that is not there: the framework's box about the path, then the quick save's own,
-    // and no dialog left.
+    // A folder that is not there: one box, the quick save's own, saying which path failed, and no
+    // dialog left.
     const std::string missing = dir + "\\fehlt";
     WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "QuickSaveDir", REG_SZ, missing.c_str(),
              (DWORD)missing.size() + 1);
     {
         MessageBoxes boxes;
-        boxes.Expect(IDOK, "fehlt");
         boxes.Expect(IDOK, "Beim Schnellspeichern ist ein Fehler aufgetreten!");
         PressKey(VK_F4);
-        EXPECT_TRUE(PumpAsTheApplicationUntil([&] { return boxes.Shown().size() == 2; }, 2000));
-        ASSERT_EQ(2u, boxes.Shown().size());
-        EXPECT_EQ("Helvon Schnellspeichern", boxes.Shown()[1].caption);
+        EXPECT_TRUE(PumpAsTheApplicationUntil([&] { return !boxes.Shown().empty(); }, 2000));
+        PumpAsTheApplication(300);
+        ASSERT_EQ(1u, boxes.Shown().size());
+        EXPECT_EQ("Helvon Schnellspeichern", boxes.Shown()[0].caption);
+        EXPECT_NE(std::string::npos, boxes.Shown()[0].text.find(missing)) << boxes.Shown()[0].text;
     }
     EXPECT_TRUE(QuickSaveDialogs().empty());
     ::RemoveDirectoryA(dir.c_str());
