@@ -49,10 +49,6 @@ INT_PTR LongestCurve(CObList& objects)
     return nRows;
 }
 
-template <class T> T* NewestOf(CObList& values)
-{
-    return values.IsEmpty() ? NULL : dynamic_cast<T*>(values.GetTail());
-}
 } // namespace
 
 CMeasureValueDlg::CMeasureValueDlg(CWnd* pParent)
@@ -253,49 +249,79 @@ void CMeasureValueDlg::UpdateTable(CObList& objects)
         return;
     // Samples that came without an update (a recording's first ones arrive before its first
     // process state) would be missing from the table and its export for good: fill it anew.
-    if ((INT_PTR)m_grid.GetRowCount() + 1 < LongestCurve(objects))
+    const INT_PTR nLongest = LongestCurve(objects);
+    if (nLongest < 0)
+        return;
+    if ((INT_PTR)m_grid.GetRowCount() + 1 < nLongest)
     {
         FillTable(objects);
         return;
     }
-    ROWCOL nRow = 0;
+    ROWCOL nRows = m_grid.GetRowCount();
     {
         CQuietGridWrite write(&m_grid);
+        if ((INT_PTR)nRows < nLongest)
+        {
+            m_grid.InsertRows(nRows + 1, 1, NULL, NULL, NULL, 0, GX_UPDATENOW);
+            nRows++;
+        }
+        // Each sample goes to its own row, as FillTable puts it: a bar that missed a sample (its
+        // state came after two samples) fills its rows in order and leaves none empty.
         ROWCOL nCol = 1;
+        bool bFirst = true;
         for (POSITION pos = objects.GetHeadPosition(); pos != NULL;)
         {
             CMeasureCurve* pCurve = dynamic_cast<CMeasureCurve*>(objects.GetNext(pos));
             if (pCurve == NULL)
                 continue;
-            CMeasureValue* pValue = NewestOf<CMeasureValue>(pCurve->GetValues());
-            if (nRow == 0)
-            {
-                nRow = m_grid.GetRowCount() + 1;
-                m_grid.InsertRows(nRow, 1, NULL, NULL, NULL, 0, GX_UPDATENOW);
-                if (pValue != NULL)
-                    SetValueCell(nRow, 1, pValue->GetTime());
-            }
-            if (pValue != NULL)
-            {
-                SetValueCell(nRow, nCol + 1, TableValue(*pCurve, *pValue));
-                SetValueCell(nRow, nCol + 2, TableSlope(*pValue));
-            }
+            WriteNewest<CMeasureValue>(pCurve->GetValues(), nCol + 1, nRows,
+                                       [&](ROWCOL nRow, CMeasureValue& value) {
+                                           if (bFirst)
+                                               SetValueCell(nRow, 1, value.GetTime());
+                                           SetValueCell(nRow, nCol + 1, TableValue(*pCurve, value));
+                                           SetValueCell(nRow, nCol + 2, TableSlope(value));
+                                       });
+            bFirst = false;
             nCol += 2;
         }
-        if (nRow == 0)
-            return;
         nCol++;
         for (POSITION pos = objects.GetHeadPosition(); pos != NULL;)
         {
             CProcessStateCurve* pBar = dynamic_cast<CProcessStateCurve*>(objects.GetNext(pos));
             if (pBar == NULL)
                 continue;
-            if (CProcessStateValues* pState = NewestOf<CProcessStateValues>(pBar->GetValues()))
-                SetTextCell(nRow, nCol, pState->GetStateText());
+            WriteNewest<CProcessStateValues>(pBar->GetValues(), nCol, nRows,
+                                             [&](ROWCOL nRow, CProcessStateValues& state) {
+                                                 SetTextCell(nRow, nCol, state.GetStateText());
+                                             });
             nCol++;
         }
     }
-    ShowRow(nRow + 1);
+    ShowRow(nRows + 1);
+}
+
+BOOL CMeasureValueDlg::HasValue(ROWCOL nRow, ROWCOL nCol)
+{
+    CGXStyle style;
+    return m_grid.GetStyleRowCol(nRow, nCol, style, gxCopy, 0) && style.GetInclude(CGXStyle::ibValue);
+}
+
+template <class T, class Write>
+void CMeasureValueDlg::WriteNewest(CObList& entries, ROWCOL nCheckCol, ROWCOL nRows, Write write)
+{
+    // Entry n belongs to row n; from the newest back to the first one the table already has.
+    ROWCOL nRow = (ROWCOL)entries.GetCount();
+    for (POSITION pos = entries.GetTailPosition(); pos != NULL && nRow >= 1; nRow--)
+    {
+        T* pEntry = dynamic_cast<T*>(entries.GetPrev(pos));
+        if (pEntry == NULL)
+            break;
+        if (nRow > nRows)
+            continue;
+        if (HasValue(nRow, nCheckCol))
+            break;
+        write(nRow, *pEntry);
+    }
 }
 
 BOOL CMeasureValueDlg::ExportToExcel()

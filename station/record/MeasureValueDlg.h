@@ -34,7 +34,8 @@ class CMeasureValueDlg : public CMyDialog
     void BuildColumns(CObList& objects);
     // Every sample of the list's curves and bars; the rows follow the longest curve.
     void FillTable(CObList& objects);
-    // One row more with the newest sample of each curve and bar.
+    // One row more for the newest sample; each curve's and bar's newest entries go to their own
+    // rows, so the grown table is the one FillTable makes.
     void UpdateTable(CObList& objects);
     void SetValueCell(ROWCOL nRow, ROWCOL nCol, double dValue);
     void SetTextCell(ROWCOL nRow, ROWCOL nCol, LPCTSTR pszText);
@@ -52,6 +53,11 @@ class CMeasureValueDlg : public CMyDialog
     void WriteCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle& value, BOOL bNumber);
     // Scrolls the row into view at the grid's left column.
     void ShowRow(ROWCOL nRow);
+    BOOL HasValue(ROWCOL nRow, ROWCOL nCol);
+    // Writes the list's entries from the newest back to the first whose row has a value in
+    // nCheckCol already (rows beyond nRows are left out).
+    template <class T, class Write>
+    void WriteNewest(CObList& entries, ROWCOL nCheckCol, ROWCOL nRows, Write write);
 
     CMeasureGrid m_grid;
     SECLayoutFactory m_factory;

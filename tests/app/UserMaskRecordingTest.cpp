@@ -220,10 +220,14 @@ TEST_F(FirstStart, ValueTableOfARunningProcessAndItsWorkbook)
         EXPECT_EQ(pSample->GetTime(), atoi(grid.GetComposedValueText(nRow, 1)));
         EXPECT_NEAR(pFirst->IsScaled() ? pSample->GetValue() : pSample->GetScaledValue(),
                     atof(grid.GetComposedValueText(nRow, 2)), 1e-6);
+        // Every filled cell in its row's colour (a bar whose state came after two samples has
+        // one entry less, and its newest row stays empty).
         for (ROWCOL nCol = 1; nCol <= grid.GetColCount(); nCol++)
         {
             CGXStyle style;
             grid.ComposeStyleRowCol(nRow, nCol, &style);
+            if (nCol > 3 && !style.GetInclude(CGXStyle::ibValue))
+                continue;
             EXPECT_EQ(nRow % 2 ? RGB(255, 255, 255) : RGB(0, 255, 255), style.GetInterior().GetBackColor())
                 << "column " << nCol;
         }
