@@ -259,4 +259,45 @@ TEST_F(StatusWindow, TheDialogFillsTheBarWhenItsEdgeIsDragged)
     bar.ScreenToClient(&dialog);
     EXPECT_EQ(inside, dialog);
 }
+
+// The bar's background: its inside is erased in the button face colour. The window class's brush
+// is swapped for another colour meanwhile, so only the bar's own fill can give the button face.
+TEST_F(StatusWindow, TheBarErasesItsInsideInTheButtonFace)
+{
+    StartWith("");
+    CStateWnd& bar = m_pFrame->GetStateWnd();
+    CRect client, inside;
+    bar.GetClientRect(&client);
+    bar.CalcChildArea(inside);
+    ASSERT_FALSE(inside.IsRectEmpty());
+    const COLORREF kBefore = RGB(0, 128, 255), kClassBrush = RGB(255, 0, 255);
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    ASSERT_NE(face, kBefore);
+    ASSERT_NE(face, kClassBrush);
+
+    HDC hScreen = ::GetDC(NULL);
+    HDC hMem = ::CreateCompatibleDC(hScreen);
+    HBITMAP hBitmap = ::CreateCompatibleBitmap(hScreen, client.Width(), client.Height());
+    ::ReleaseDC(NULL, hScreen);
+    HGDIOBJ hOld = ::SelectObject(hMem, hBitmap);
+    HBRUSH hBefore = ::CreateSolidBrush(kBefore);
+    ::FillRect(hMem, &client, hBefore);
+    HBRUSH hClass = ::CreateSolidBrush(kClassBrush);
+    const ULONG_PTR oldBrush = ::SetClassLongPtrA(bar.m_hWnd, GCLP_HBRBACKGROUND, (LONG_PTR)hClass);
+    const LRESULT lErased = bar.SendMessage(WM_ERASEBKGND, (WPARAM)hMem);
+    ::SetClassLongPtrA(bar.m_hWnd, GCLP_HBRBACKGROUND, (LONG_PTR)oldBrush);
+    EXPECT_TRUE(lErased);
+    const POINT points[] = {{inside.left, inside.top},
+                            {inside.right - 1, inside.top},
+                            {inside.left, inside.bottom - 1},
+                            {inside.right - 1, inside.bottom - 1},
+                            {inside.CenterPoint().x, inside.CenterPoint().y}};
+    for (const POINT& pt : points)
+        EXPECT_EQ(face, ::GetPixel(hMem, pt.x, pt.y)) << pt.x << "," << pt.y;
+    ::SelectObject(hMem, hOld);
+    ::DeleteObject(hBitmap);
+    ::DeleteDC(hMem);
+    ::DeleteObject(hBefore);
+    ::DeleteObject(hClass);
+}
 } // namespace

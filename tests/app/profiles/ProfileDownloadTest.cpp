@@ -12,9 +12,13 @@
 #include "app/UploadWizzard.h"
 #include "app/MyBrowseGridWnd.h"
 #include "app/ParameterSetDlg.h"
+#include "app/StationJobCodes.h"
+#include "station/link/CommMessages.h"
 #include "dialogs/Input.h"
 #include <fstream>
+#include <functional>
 #include "station/record/IRControlDoc.h"
+#include "station/record/IRProfilRecord.h"
 #include "station/record/IRProfilSet.h"
 
 using namespace testing_support;
@@ -267,6 +271,19 @@ class ProfileTableDownload : public ProfileDownload
             ChooseRow(pGrid, 2);
         return pGrid;
     }
+    // The open download wizard brought forward and walked to its last page, where Finish is.
+    static CDownloadWizzard* WizardAtFinish()
+    {
+        CDownloadWizzard* pWizard = CDownloadWizzard::GetOpenWizard();
+        if (pWizard == NULL)
+            return NULL;
+        pWizard->SetForegroundWindow();
+        dialogs_test::FrameworkPump(100);
+        for (int i = 0; i < 4; i++)
+            dialogs_test::ClickControl(pWizard, ID_WIZ_NEXT);
+        EXPECT_TRUE(pWizard->m_tinitPage.IsWindowVisible());
+        return pWizard;
+    }
     std::string m_path;
 };
 
@@ -466,4 +483,94 @@ TEST_F(ProfileTableDownload, ContextMenuCopiesARowAndF9InTheTableRecords)
     pView->SendMessage(WM_COMMAND, ID_RECORD);
     EXPECT_TRUE(PumpAsTheApplicationUntil([&] { return !pView->IsRecording(); }, 3000));
     pView->GetDocument()->SetModifiedFlag(FALSE);
+}
+
+// Finish while the station cannot take the profile (the link switched off, a long-life test
+// started): the wizard says why, stays open and sends nothing; with the station back and idle,
+// Finish downloads.
+TEST_F(ProfileTableDownload, TheWizardRefusesToFinishWhileOfflineOrBusy)
+{
+    const struct
+    {
+        const char* what;
+        std::function<void(CIRControlView*)> hinder, release;
+        std::function<bool(CIRControlView*)> hindered;
+    } cases[] = {
+        {"offline", [](CIRControlView* pView) { pView->SendMessage(WM_COMMAND, ID_COMMUNICATION); },
+         [](CIRControlView* pView) { pView->SendMessage(WM_COMMAND, ID_COMMUNICATION); },
+         [](CIRControlView* pView) { return !pView->IsOnline(); }},
+        {"busy", [](CIRControlView* pView) { pView->SendMessage(WM_COMM_LONGLIFE_JOB, JobLongLifeStart); },
+         [](CIRControlView* pView) { pView->SendMessage(WM_COMM_LONGLIFE_JOB, JobLongLifeStop); },
+         [](CIRControlView* pView) { return !pView->IsStationIdle(); }},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        CIRControlView* pView = StartOnline("");
+        ASSERT_TRUE(pView != NULL);
+        ASSERT_TRUE(PumpUntil([&] { return pView->IsStationIdle(); }, 5000));
+        ASSERT_TRUE(ChooseSet2() != NULL);
+        pView->SendMessage(WM_COMMAND, ID_PROFILE_DOWNLOAD);
+        CDownloadWizzard* pWizard = WizardAtFinish();
+        ASSERT_TRUE(pWizard != NULL);
+        c.hinder(pView);
+        ASSERT_TRUE(PumpUntil([&] { return c.hindered(pView); }, 5000));
+        {
+            MessageBoxes boxes;
+            boxes.Expect(IDOK, "Die Station ist nicht verbunden oder arbeitet gerade.");
+            pWizard->SetForegroundWindow();
+            dialogs_test::ClickControl(pWizard, ID_WIZ_FINISH);
+            EXPECT_TRUE(PumpAsTheApplicationUntil([&] { return !boxes.Shown().empty(); }, 3000));
+            PumpAsTheApplication(300);
+            EXPECT_EQ(1u, boxes.Shown().size());
+        }
+        EXPECT_EQ(pWizard, CDownloadWizzard::GetOpenWizard()) << "the wizard stays";
+        EXPECT_TRUE(pWizard->m_tinitPage.IsWindowVisible());
+        PumpMessages(500);
+        EXPECT_TRUE(Writes(m_sim, StationVar::ProfileFirst).empty());
+
+        c.release(pView);
+        ASSERT_TRUE(PumpUntil(
+            [&] { return pView->IsRegisteredForTicks() && pView->IsOnline() && pView->IsStationIdle(); },
+            10000));
+        pWizard->SetForegroundWindow();
+        dialogs_test::ClickControl(pWizard, ID_WIZ_FINISH);
+        EXPECT_TRUE(
+            PumpAsTheApplicationUntil([] { return CDownloadWizzard::GetOpenWizard() == NULL; }, 3000));
+        ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, StationVar::ProfileFirst).size() == 1; }, 5000));
+        EXPECT_EQ(kSet2, Writes(m_sim, StationVar::ProfileFirst).back());
+        pView->GetDocument()->SetModifiedFlag(FALSE);
+        TearDown();
+        SetUp();
+    }
+}
+
+// The set shown by the wizard deleted from the table meanwhile (set 3 then moves up to its id):
+// Finish still downloads the set the wizard showed.
+TEST_F(ProfileTableDownload, ASetDeletedWhileTheWizardShowsItIsStillTheOneDownloaded)
+{
+    CIRControlView* pView = StartOnline("");
+    ASSERT_TRUE(pView != NULL);
+    CMyBrowseGridWnd* pGrid = ChooseSet2();
+    ASSERT_TRUE(pGrid != NULL);
+    pView->SendMessage(WM_COMMAND, ID_PROFILE_DOWNLOAD);
+    CDownloadWizzard* pWizard = WizardAtFinish();
+    ASSERT_TRUE(pWizard != NULL);
+
+    pGrid->GetParent()->SetForegroundWindow();
+    ChooseRow(pGrid, 2);
+    dialogs_test::PressKey(VK_DELETE);
+    ASSERT_TRUE(
+        PumpAsTheApplicationUntil([&] { return pGrid->GetProfilRecord()->GetSetCount() == 4; }, 3000));
+    EXPECT_STREQ("Board 3", pGrid->GetProfilRecord()->GetCellText(2, 1));
+    ASSERT_EQ(pWizard, CDownloadWizzard::GetOpenWizard());
+    pWizard->SetForegroundWindow();
+    dialogs_test::ClickControl(pWizard, ID_WIZ_FINISH);
+    EXPECT_TRUE(PumpAsTheApplicationUntil([] { return CDownloadWizzard::GetOpenWizard() == NULL; }, 3000));
+    ASSERT_TRUE(PumpUntil([&] { return Writes(m_sim, StationVar::ProfileFirst).size() == 1; }, 5000));
+    EXPECT_EQ(kSet2, Writes(m_sim, StationVar::ProfileFirst).back());
+    CIRControlDoc* pDoc = pView->GetDocument();
+    EXPECT_TRUE(PumpUntil([&] { return pDoc->GetBoardName() == "Board 2"; }, 5000));
+    EXPECT_EQ(90, pDoc->GetTinit());
+    pDoc->SetModifiedFlag(FALSE);
 }
