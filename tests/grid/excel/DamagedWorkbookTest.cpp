@@ -108,24 +108,6 @@ COLORREF TextColor(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol)
     return style.GetInclude(CGXStyle::ibTextColor) ? style.GetTextColor() : RGB(0, 0, 0);
 }
 
-// The bytes of a workbook's stream.
-Bytes WorkbookStream(const std::string& strPath)
-{
-    std::wstring wide(strPath.begin(), strPath.end());
-    IStorage* pStorage = NULL;
-    Bytes bytes;
-    if (FAILED(::StgOpenStorage(wide.c_str(), NULL, STGM_READ | STGM_SHARE_DENY_WRITE, NULL, 0, &pStorage)))
-        return bytes;
-    IStream* pStream = NULL;
-    if (SUCCEEDED(pStorage->OpenStream(L"Workbook", NULL, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &pStream)))
-    {
-        bytes = StreamBytes(pStream);
-        pStream->Release();
-    }
-    pStorage->Release();
-    return bytes;
-}
-
 // The type of the cell record of a zero-based cell, 0 for none.
 WORD CellRecordType(const Bytes& b, WORD nRow, WORD nCol)
 {

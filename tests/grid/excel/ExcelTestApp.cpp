@@ -159,6 +159,23 @@ Bytes StreamBytes(IStream* pStream)
     return bytes;
 }
 
+Bytes WorkbookStream(const std::string& strPath)
+{
+    std::wstring wide(strPath.begin(), strPath.end());
+    IStorage* pStorage = NULL;
+    Bytes bytes;
+    if (FAILED(::StgOpenStorage(wide.c_str(), NULL, STGM_READ | STGM_SHARE_DENY_WRITE, NULL, 0, &pStorage)))
+        return bytes;
+    IStream* pStream = NULL;
+    if (SUCCEEDED(pStorage->OpenStream(L"Workbook", NULL, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &pStream)))
+    {
+        bytes = StreamBytes(pStream);
+        pStream->Release();
+    }
+    pStorage->Release();
+    return bytes;
+}
+
 Bytes Record(WORD nType, const Bytes& body)
 {
     Bytes r = {(BYTE)(nType & 0xFF), (BYTE)(nType >> 8), (BYTE)(body.size() & 0xFF),

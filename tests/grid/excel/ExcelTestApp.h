@@ -47,6 +47,8 @@ struct TestStream
 };
 // Everything the stream holds, whatever its position.
 Bytes StreamBytes(IStream* pStream);
+// The bytes of the "Workbook" stream of a workbook file; none when it cannot be opened.
+Bytes WorkbookStream(const std::string& strPath);
 // The stream's current position.
 ULONGLONG StreamPos(IStream* pStream);
 // A record: type and length words, then the body.

@@ -46,24 +46,6 @@ struct ExcelSheet
     }
 };
 
-// The bytes of a workbook's stream.
-Bytes WorkbookStream(const std::string& strPath)
-{
-    std::wstring wide(strPath.begin(), strPath.end());
-    IStorage* pStorage = NULL;
-    Bytes bytes;
-    if (FAILED(::StgOpenStorage(wide.c_str(), NULL, STGM_READ | STGM_SHARE_DENY_WRITE, NULL, 0, &pStorage)))
-        return bytes;
-    IStream* pStream = NULL;
-    if (SUCCEEDED(pStorage->OpenStream(L"Workbook", NULL, STGM_READ | STGM_SHARE_EXCLUSIVE, 0, &pStream)))
-    {
-        bytes = StreamBytes(pStream);
-        pStream->Release();
-    }
-    pStorage->Release();
-    return bytes;
-}
-
 WORD WordAt(const Bytes& b, size_t i)
 {
     return (WORD)(b[i] | b[i + 1] << 8);
