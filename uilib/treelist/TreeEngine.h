@@ -305,6 +305,7 @@ class SECTreeEngine : public virtual SECListEngine
         return m_bViewHosted ? TVC_BYKEYBOARD : 0;
     }
     _Node* SortedPlace(_Node* pParent, _Node* pNode, BOOL bDescending);
+    LPCSTR TextToCompare(HTREEITEM hItem, CString& strAsked);
     int RowDepthX0(_Node* pNode) const;
     BOOL HasImageFor(_Node* pNode, int& nImage);
     void ExpandAll(_Node* pNode);

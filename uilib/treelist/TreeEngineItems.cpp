@@ -1,5 +1,6 @@
 // SECTreeEngine: items, rows of shown nodes, navigation, expansion, deletion, styles, columns.
 #include "TreeEngine.h"
+#include <mbstring.h>
 
 SECTreeEngine::SECTreeEngine()
 {
@@ -1437,11 +1438,27 @@ _Node* SECTreeEngine::SortedPlace(_Node* pParent, _Node* pNode, BOOL bDescending
     return NULL;
 }
 
+// The column-0 text compared where the node keeps it; only a callback text is asked for, into
+// strAsked. Sorted insertion compares many times per item: no copy, no row lookup.
+LPCSTR SECTreeEngine::TextToCompare(HTREEITEM hItem, CString& strAsked)
+{
+    _Node* pNode = NodeFromHandle(hItem);
+    if (pNode == NULL || pNode == m_pRoot)
+        return "";
+    if (pNode->IsCallbackLabel())
+    {
+        strAsked = GetItemText(hItem, 0);
+        return strAsked;
+    }
+    return pNode->m_item.pszText != NULL ? pNode->m_item.pszText : "";
+}
+
 int SECTreeEngine::CompareItemTexts(HTREEITEM hItem1, HTREEITEM hItem2)
 {
-    CString s1 = GetItemText(hItem1, 0);
-    CString s2 = GetItemText(hItem2, 0);
-    return ::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, s1, -1, s2, -1) - CSTR_EQUAL;
+    CString s1, s2;
+    LPCSTR psz1 = TextToCompare(hItem1, s1);
+    LPCSTR psz2 = TextToCompare(hItem2, s2);
+    return _mbsicmp((const unsigned char*)psz1, (const unsigned char*)psz2);
 }
 
 BOOL SECTreeEngine::CompareItems(HTREEITEM hItem1, HTREEITEM hItem2)

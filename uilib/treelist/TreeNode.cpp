@@ -116,14 +116,8 @@ BOOL SECTreeNode::AddChild(SECTreeNode* pChild, SECTreeNode* pAfter)
     }
     if (pAfter == SEC_NODE_LAST || pAfter == (SECTreeNode*)2)
         pAfter = m_pLastChild;
-    else
-    {
-        SECTreeNode* p = m_pFirstChild;
-        while (p != nullptr && p != pAfter)
-            p = p->m_pNext;
-        if (p == nullptr)
-            return 0;
-    }
+    else if (pAfter->m_pParent != this) // a child's link says so: no walk along the chain
+        return 0;
     pChild->m_pPrev = pAfter;
     pChild->m_pNext = pAfter->m_pNext;
     if (pAfter->m_pNext != nullptr)
