@@ -1,6 +1,7 @@
 // SECListPool: size classes of 16 bytes, each a free list fed from 64 KB chunks.
 #include "uilib/treelist/ListPool.h"
 #include <algorithm>
+#include <windows.h>
 
 namespace
 {
@@ -21,8 +22,19 @@ struct Pool
 };
 
 // Per thread: no lock on the path of every insertion. A block freed by another thread joins that
-// thread's lists, which is as good.
-thread_local Pool t_pool;
+// thread's lists, which is as good. The thread's pool hangs in a system TLS slot: the compiler's
+// thread_local goes through a spin lock and pthread calls on every access here.
+Pool& ThreadPool()
+{
+    static const DWORD s_nSlot = ::TlsAlloc();
+    Pool* pPool = static_cast<Pool*>(::TlsGetValue(s_nSlot));
+    if (pPool == nullptr)
+    {
+        pPool = new Pool;
+        ::TlsSetValue(s_nSlot, pPool);
+    }
+    return *pPool;
+}
 
 size_t ClassOf(size_t nBytes)
 {
@@ -36,7 +48,7 @@ void* SECListPool::Alloc(size_t nBytes)
         nBytes = 1;
     if (nBytes > MAX_POOLED)
         return ::operator new(nBytes);
-    Pool& pool = t_pool;
+    Pool& pool = ThreadPool();
     const size_t nClass = ClassOf(nBytes);
     if (FreeBlock* p = pool.free[nClass])
     {
@@ -75,7 +87,7 @@ void SECListPool::Free(void* p, size_t nBytes)
         ::operator delete(p);
         return;
     }
-    Pool& pool = t_pool;
+    Pool& pool = ThreadPool();
     const size_t nClass = ClassOf(nBytes);
     FreeBlock* pBlock = static_cast<FreeBlock*>(p);
     pBlock->pNext = pool.free[nClass];
