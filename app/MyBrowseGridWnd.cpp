@@ -112,6 +112,9 @@ BOOL CMyBrowseGridWnd::LoadCellValue(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, 
         style.SetEnabled(FALSE);
         return FALSE;
     }
+    // The row for a new set has no set yet: it shows its columns' start values, which it stores.
+    if (m_pProfilRecord->FindSet(SetIdOfRow(nRow)) == NULL)
+        return FALSE;
     style.SetValue(m_pProfilRecord->GetCellText(SetIdOfRow(nRow), (int)nField));
     return TRUE;
 }

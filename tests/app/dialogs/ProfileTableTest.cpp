@@ -4,6 +4,7 @@
 #include "DialogAnswer.h"
 #include "Input.h"
 #include "ProgramKey.h"
+#include "ScreenInput.h"
 #include "TestSupport.h"
 #include "app/IRControlApp.h"
 #include "app/MeasureTableWnd.h"
@@ -21,7 +22,9 @@
 #include "AppIds.h"
 #include "GridIds.h"
 #include <fstream>
+#include <sstream>
 #include <string>
+#include <vector>
 
 using namespace testing_support;
 using namespace dialogs_test;
@@ -106,7 +109,7 @@ class ProfileTable : public ProgramKeyTest
     }
     void ClickCell(ROWCOL nRow, ROWCOL nCol, bool bRight = false)
     {
-        ClickAt(ScreenPoint(nRow, nCol), bRight);
+        dialogs_test::ClickAt(ScreenPoint(nRow, nCol), bRight);
     }
     // The cell becomes current without starting its edit, so typing replaces its text.
     void MakeCurrent(ROWCOL nRow, ROWCOL nCol)
@@ -119,6 +122,36 @@ class ProfileTable : public ProgramKeyTest
     {
         for (; *psz; psz++)
             PressKey((WORD)toupper(*psz)); // lower case without Shift
+    }
+    // The fields of a line of the file (1 the first), without its line end.
+    std::vector<std::string> FileFields(int nLine)
+    {
+        std::istringstream in(File());
+        std::string line;
+        for (int n = 0; n < nLine; n++)
+            std::getline(in, line);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        std::vector<std::string> fields;
+        std::istringstream parts(line);
+        for (std::string field; std::getline(parts, field, ';');)
+            fields.push_back(field);
+        return fields;
+    }
+    // How many pixels of the row's cells differ from a fresh paint of the whole table.
+    int DiffersFromAFreshPaint(ROWCOL nRow)
+    {
+        m_pGrid->UpdateWindow();
+        const ClientPicture shown(m_pGrid->m_hWnd);
+        m_pGrid->RedrawAll(GX_UPDATENOW, FALSE);
+        const ClientPicture fresh(m_pGrid->m_hWnd);
+        // The row as far as the table shows it.
+        CRect row = m_pGrid->CalcCellRect(nRow, 1);
+        row.right = shown.Width();
+        int nCompared = 0;
+        const int nDiffering = fresh.DiffersFromMoved(shown, row, 0, nCompared);
+        EXPECT_GT(nCompared, 0);
+        return nDiffering;
     }
     CGXStyle Composed(ROWCOL nRow, ROWCOL nCol)
     {
@@ -250,7 +283,7 @@ TEST_F(ProfileTable, DeletedRowsLeaveTheFile)
 {
     ClickCell(2, 0);
     EXPECT_EQ(2u, m_pGrid->GetSelectedRow());
-    ClickAt(ScreenPoint(5, 0), false, VK_CONTROL);
+    dialogs_test::ClickAt(ScreenPoint(5, 0), false, VK_CONTROL);
     CDWordArray first, last;
     ASSERT_TRUE(m_pGrid->GetParam()->m_SelectedRanges.GetRowArray(m_pGrid->GetRowCount(), first, last, TRUE));
     ASSERT_EQ(2, (int)first.GetSize()) << "two whole rows";
@@ -274,7 +307,7 @@ TEST_F(ProfileTable, ProfileTypeChosenFromTheList)
     CRect rect = m_pGrid->CalcCellRect(2, 3);
     CPoint button(rect.right - 8, rect.CenterPoint().y);
     m_pGrid->ClientToScreen(&button);
-    ClickAt(button);
+    dialogs_test::ClickAt(button);
     CGXComboBox* pCombo = dynamic_cast<CGXComboBox*>(m_pGrid->GetControl(2, 3));
     ASSERT_TRUE(pCombo != NULL);
     ASSERT_TRUE(pCombo->IsDroppedDown());
@@ -287,7 +320,7 @@ TEST_F(ProfileTable, ProfileTypeChosenFromTheList)
     CRect item;
     pList->GetItemRect(1, &item);
     pList->ClientToScreen(&item);
-    ClickAt(item.CenterPoint());
+    dialogs_test::ClickAt(item.CenterPoint());
     EXPECT_FALSE(pCombo->IsDroppedDown());
     EXPECT_EQ(FiveSets(), File()) << "nothing before the row is left";
     ClickCell(4, 1);
@@ -431,7 +464,7 @@ TEST_F(ProfileTable, SpinArrowStopsAtTheLimit)
     CPoint up(rect.right - 4, rect.top + 3);
     m_pGrid->ClientToScreen(&up);
     for (int n = 0; n < 4; n++)
-        ClickAt(up);
+        dialogs_test::ClickAt(up);
     CString text;
     m_pGrid->GetControl(1, 4)->GetCurrentText(text);
     EXPECT_STREQ("240", text);
@@ -496,4 +529,40 @@ TEST_F(ProfileTable, BarTabsOfADocumentsDialogs)
     mask.DestroyWindow();
     bar.DestroyWindow();
     pFrame->DestroyWindow();
+}
+
+// The row for a new set shows the columns' start values before anything is typed, and the set
+// made from it holds them: the cells, the set and the file agree.
+TEST_F(ProfileTable, NewRowShowsTheStartValuesItStores)
+{
+    const ROWCOL nNew = 6;
+    // clang-format off
+    const struct
+    {
+        ROWCOL nCol;
+        const char* start;
+    } columns[] = {
+        {3, "Einl\xF6ten"}, {4, "30"}, {5, "0"}, {6, "30"}, {7, "200"}, {8, "183"}, {9, "7"},
+        {10, "IR-Sensor"}, {11, " \xB0" "C"}, {12, "6,0 x 10 mm"}, {13, "6,0 x 10 mm"},
+        {14, "Links unten"}, {15, "30"},
+    };
+    // clang-format on
+    for (const auto& c : columns)
+        EXPECT_STREQ(c.start, m_pGrid->GetComposedValueText(nNew, c.nCol)) << "column " << c.nCol;
+    MakeCurrent(nNew, 1);
+    Type("neu");
+    PressKey(VK_UP);
+    PumpMessages(50);
+    ASSERT_EQ(6, m_pGrid->GetProfilRecord()->GetSetCount());
+    const std::vector<std::string> fields = FileFields(6);
+    ASSERT_EQ(16u, fields.size());
+    EXPECT_EQ("neu", fields[0]);
+    for (const auto& c : columns)
+    {
+        SCOPED_TRACE(testing::Message() << "column " << c.nCol);
+        EXPECT_EQ(c.start, fields[c.nCol - 1]);
+        EXPECT_STREQ(c.start, m_pGrid->GetProfilRecord()->GetCellText(6, (int)c.nCol));
+        EXPECT_STREQ(c.start, m_pGrid->GetComposedValueText(nNew, c.nCol));
+    }
+    EXPECT_EQ(0, DiffersFromAFreshPaint(nNew));
 }
