@@ -9,6 +9,7 @@
 #include "app/LongLifeTestDlg.h"
 #include "app/LonglifeParamDlg.h"
 #include "app/MainFrame.h"
+#include "app/ParameterSetDlg.h"
 #include "app/StationJobCodes.h"
 #include "Event.h"
 #include "station/config/ProjektConfig.h"
@@ -897,4 +898,8 @@ void CIRControlView::StoreLimits()
     CProjektConfig& config = CApplicationValues::GetProjektConfig();
     for (const auto& limit : s_limits)
         config.SetNumber(limit.value, (DWORD)Var(limit.nVariable));
+    // New profile sets take these limits: the profile table's spin columns must keep to them too.
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(AfxGetMainWnd());
+    if (CParameterSetDlg* pTable = pFrame != NULL ? pFrame->GetParameterSetDlg() : NULL)
+        pTable->ApplyLimits();
 }

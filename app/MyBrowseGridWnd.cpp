@@ -133,7 +133,11 @@ BOOL CMyBrowseGridWnd::StoreRecordFields(ROWCOL nRow, CString* pstrError)
 {
     if (GetEditMode() == CGXBrowseParam::modeAppend && !IsProtected())
         m_pProfilRecord->AddRow();
-    return CGXBrowserWnd::StoreRecordFields(nRow, pstrError);
+    if (!CGXBrowserWnd::StoreRecordFields(nRow, pstrError))
+        return FALSE;
+    // The set keeps numbers to its own limits: the row shows what it holds now, not what was typed.
+    RedrawRowCol(CGXCellRange(nRow, 1, nRow, GetColCount()), GX_INVALIDATE, FALSE);
+    return TRUE;
 }
 
 BOOL CMyBrowseGridWnd::DeleteRecords(const CDWordArray& awFirst, const CDWordArray& awLast)

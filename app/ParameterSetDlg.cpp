@@ -9,6 +9,7 @@
 #include "station/record/IRProfilRecord.h"
 #include "AppIds.h"
 #include "StationIds.h"
+#include <algorithm>
 
 IMPLEMENT_DYNAMIC(CParameterSetDlg, CMyDialog)
 
@@ -78,13 +79,7 @@ CString LoadText(UINT nID)
 CParameterSetDlg::CParameterSetDlg(CWnd* pParent)
     : CMyDialog(IDD_PARAMETER_SET, pParent), m_pGrid(NULL), m_pGraph(NULL), m_sizeInitial(0, 0)
 {
-    CProjektConfig& config = CApplicationValues::GetProjektConfig();
-    for (int n = 0; n < LimitCount; n++)
-    {
-        m_limits[n].nMax = (int)(config.*kLimitGetters[n][0])();
-        m_limits[n].nMin = (int)(config.*kLimitGetters[n][1])();
-        m_limits[n].nDefault = (int)(config.*kLimitGetters[n][2])();
-    }
+    ReadLimits();
     for (int n = 0; n < ChoicesCount; n++)
     {
         CString& list = m_strChoices[n];
@@ -96,6 +91,38 @@ CParameterSetDlg::CParameterSetDlg(CWnd* pParent)
     }
     // The pin-1 list alone has no line end after its last text.
     m_strChoices[ChoicesPin1].TrimRight("\n");
+}
+
+void CParameterSetDlg::ReadLimits()
+{
+    CProjektConfig& config = CApplicationValues::GetProjektConfig();
+    for (int n = 0; n < LimitCount; n++)
+    {
+        SLimit& limit = m_limits[n];
+        limit.nMax = (int)(config.*kLimitGetters[n][0])();
+        limit.nMin = (int)(config.*kLimitGetters[n][1])();
+        // The station sets minimum and maximum but no default: a new row starts within them.
+        limit.nDefault = std::max(limit.nMin, std::min(limit.nMax, (int)(config.*kLimitGetters[n][2])()));
+    }
+}
+
+void CParameterSetDlg::ApplyLimits()
+{
+    SLimit before[LimitCount];
+    memcpy(before, m_limits, sizeof before);
+    ReadLimits();
+    // Each connection reads them again: columns already built to them stay as they are.
+    if (memcmp(before, m_limits, sizeof before) != 0 && m_pGrid != NULL && m_pGrid->GetSafeHwnd() != NULL)
+        SetUpSpinColumns();
+}
+
+void CParameterSetDlg::SetUpSpinColumns()
+{
+    for (const auto& spin : kSpinColumns)
+    {
+        const SLimit& limit = m_limits[spin.nLimit];
+        m_pGrid->SetSpinColumn(spin.nCol, limit.nMin, limit.nMax, limit.nDefault);
+    }
 }
 
 CParameterSetDlg::~CParameterSetDlg()
@@ -174,11 +201,7 @@ void CParameterSetDlg::SetUpColumns()
     grid.SetColCount((ROWCOL)record.GetColumnCount(), GX_NOREDRAW);
     for (const auto& combo : kComboColumns)
         grid.SetComboColumn(combo.nCol, m_strChoices[combo.nChoices], LoadText(combo.nValueId));
-    for (const auto& spin : kSpinColumns)
-    {
-        const SLimit& limit = m_limits[spin.nLimit];
-        grid.SetSpinColumn(spin.nCol, limit.nMin, limit.nMax, limit.nDefault);
-    }
+    SetUpSpinColumns();
     grid.SetCheckColumn(kCheckColumn, FALSE);
     {
         CQuietGridWrite write(&grid);

@@ -38,6 +38,9 @@ class CParameterSetDlg : public CMyDialog
     BOOL AppendSet(const CIRProfilSet& set);
     // Shows a set's profile in the graph, once there is one.
     void ShowProfileInGraph(int nTinit, int nT1, int nTime, int nT2, int nT3, LPCTSTR pszUnit);
+    // The limits again from the project configuration, into the spin columns: the station's own
+    // limits arrive after the table was built.
+    void ApplyLimits();
 
     // Overrides
     BOOL OnInitDialog() override;
@@ -71,6 +74,9 @@ class CParameterSetDlg : public CMyDialog
         ChoicesPin1,
         ChoicesCount
     };
+
+    void ReadLimits();
+    void SetUpSpinColumns();
 
     CMyBrowseGridWnd* m_pGrid;
     CSolderProfilGraph* m_pGraph;

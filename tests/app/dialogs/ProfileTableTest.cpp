@@ -153,6 +153,15 @@ class ProfileTable : public ProgramKeyTest
         EXPECT_GT(nCompared, 0);
         return nDiffering;
     }
+    // A spin cell's down arrow, clicked n times.
+    void SpinDown(ROWCOL nRow, ROWCOL nCol, int n)
+    {
+        CRect rect = m_pGrid->CalcCellRect(nRow, nCol);
+        CPoint down(rect.right - 4, rect.bottom - 4);
+        m_pGrid->ClientToScreen(&down);
+        for (int i = 0; i < n; i++)
+            dialogs_test::ClickAt(down);
+    }
     CGXStyle Composed(ROWCOL nRow, ROWCOL nCol)
     {
         CGXStyle style;
@@ -529,6 +538,46 @@ TEST_F(ProfileTable, BarTabsOfADocumentsDialogs)
     mask.DestroyWindow();
     bar.DestroyWindow();
     pFrame->DestroyWindow();
+}
+
+// The station's T2 minimum (100) arrives after the table was built. A set made since keeps to it:
+// 31 typed into its row shows as the 100 the set and the file hold once the row is left. With the
+// limits applied to the columns the arrows stop at 100 and a typed 31 is refused with the range.
+TEST_F(ProfileTable, ValueBelowTheStationsLimitShowsAsStored)
+{
+    ASSERT_TRUE(m_pConfig->SetT2Min(100));
+    const ROWCOL nNew = 6, nT2 = 6;
+    MakeCurrent(nNew, nT2);
+    Type("31");
+    PressKey(VK_UP);
+    PumpMessages(50);
+    ASSERT_EQ(6, m_pGrid->GetProfilRecord()->GetSetCount());
+    EXPECT_EQ("100", FileFields(6).at(nT2 - 1));
+    EXPECT_STREQ("100", m_pGrid->GetProfilRecord()->GetCellText(6, (int)nT2));
+    EXPECT_STREQ("100", m_pGrid->GetComposedValueText(nNew, nT2));
+    EXPECT_EQ(0, DiffersFromAFreshPaint(nNew)) << "the row still shows what was typed";
+
+    m_pDlg->ApplyLimits();
+    const std::string before = File();
+    MakeCurrent(nNew, nT2);
+    SpinDown(nNew, nT2, 2);
+    CString text;
+    m_pGrid->GetControl(nNew, nT2)->GetCurrentText(text);
+    EXPECT_STREQ("100", text) << "the arrows stop at the station's minimum";
+    MakeCurrent(nNew, nT2);
+    {
+        MessageBoxes boxes;
+        boxes.Expect(IDOK, "Bitte geben Sie eine ganze Zahl zwischen 100 und 250 ein.");
+        Type("31");
+        PressKey(VK_UP);
+        PumpMessages(200);
+        EXPECT_EQ(0u, boxes.Pending());
+    }
+    m_pGrid->CancelRecord();
+    PumpMessages(50);
+    EXPECT_EQ(before, File());
+    EXPECT_STREQ("100", m_pGrid->GetComposedValueText(nNew, nT2));
+    EXPECT_EQ(0, DiffersFromAFreshPaint(nNew));
 }
 
 // The row for a new set shows the columns' start values before anything is typed, and the set
