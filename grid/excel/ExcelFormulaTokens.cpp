@@ -440,9 +440,7 @@ int CTokenReader::Parse(GX_FORMULA* pFormula)
     pFormula->nValueRoot = m_stack[0];
     pFormula->nConstraintRoot = pFormula->nTargetRoot = GX_NO_NODE;
     pFormula->nNodes = (short)m_nodes.size();
-    pFormula->pNodes = (GX_EXPR_NODE*)malloc(sizeof(GX_EXPR_NODE) * m_nodes.size());
-    if (pFormula->pNodes == NULL)
-        AfxThrowMemoryException();
+    pFormula->pNodes = GXAllocNodes((int)m_nodes.size());
     memcpy(pFormula->pNodes, m_nodes.data(), sizeof(GX_EXPR_NODE) * m_nodes.size());
     pFormula->pszComment = NULL;
     m_nodes.clear(); // the texts belong to the formula now

@@ -1,6 +1,7 @@
 // Process-wide engine state, tracked memory, raising errors and the temporary arrays.
 #include "grid/formula/EngineState.h"
 #include "grid/formula/CellStore.h"
+#include "grid/formula/FormulaParser.h"
 #include "grid/formula/WorksheetFunctions.h"
 #include <stdlib.h>
 #include <string.h>
@@ -239,11 +240,88 @@ void GXFreeTempArrays()
     }
 }
 
-// Formula records.
+// Formula records and node arrays.
+
+namespace
+{
+// Blocks of formula records and node arrays, kept on one free list per size: a sheet makes and
+// drops them by the hundred thousand, which the heap serves several times more slowly. Blocks
+// are cut from large chunks, which are kept for the life of the process; arrays larger than a
+// parsed formula can be come from the heap.
+class CFormulaBlocks
+{
+  public:
+    static const size_t kUnit = 8;
+    static const size_t kLargest = GX_MAX_NODES * sizeof(GX_EXPR_NODE);
+
+    void* Alloc(size_t nBytes)
+    {
+        if (nBytes > kLargest)
+            return Checked(malloc(nBytes));
+        size_t nClass = (nBytes + kUnit - 1) / kUnit;
+        if (void* p = m_apFree[nClass])
+        {
+            m_apFree[nClass] = *(void**)p;
+            return p;
+        }
+        size_t nSize = nClass * kUnit;
+        if (m_nLeft < nSize)
+        {
+            m_pNext = (char*)Checked(malloc(kChunk));
+            m_nLeft = kChunk;
+        }
+        void* p = m_pNext;
+        m_pNext += nSize;
+        m_nLeft -= nSize;
+        return p;
+    }
+    void Free(void* p, size_t nBytes)
+    {
+        if (p == NULL)
+            return;
+        if (nBytes > kLargest)
+        {
+            free(p);
+            return;
+        }
+        size_t nClass = (nBytes + kUnit - 1) / kUnit;
+        *(void**)p = m_apFree[nClass];
+        m_apFree[nClass] = p;
+    }
+
+  private:
+    static const size_t kChunk = 64 * 1024;
+    static void* Checked(void* p)
+    {
+        if (p == NULL)
+            AfxThrowMemoryException();
+        return p;
+    }
+    void* m_apFree[kLargest / kUnit + 1] = {};
+    char* m_pNext = NULL;
+    size_t m_nLeft = 0;
+};
+
+CFormulaBlocks& FormulaBlocks()
+{
+    static CFormulaBlocks* s_pBlocks = new CFormulaBlocks;
+    return *s_pBlocks;
+}
+} // namespace
+
+GX_EXPR_NODE* GXAllocNodes(int nNodes)
+{
+    return (GX_EXPR_NODE*)FormulaBlocks().Alloc(sizeof(GX_EXPR_NODE) * (nNodes > 0 ? nNodes : 1));
+}
+
+void GXFreeNodes(GX_EXPR_NODE* pNodes, int nNodes)
+{
+    FormulaBlocks().Free(pNodes, sizeof(GX_EXPR_NODE) * (nNodes > 0 ? nNodes : 1));
+}
 
 GX_FORMULA* GXNewFormula()
 {
-    GX_FORMULA* p = new GX_FORMULA;
+    GX_FORMULA* p = (GX_FORMULA*)FormulaBlocks().Alloc(sizeof(GX_FORMULA));
     p->nValueRoot = p->nConstraintRoot = p->nTargetRoot = GX_NO_NODE;
     p->nNodes = 0;
     p->pNodes = NULL;
@@ -276,7 +354,7 @@ GX_FORMULA* GXCopyFormula(const GX_FORMULA* pSrc)
     p->pszComment = NULL;
     if (pSrc->nNodes > 0)
     {
-        p->pNodes = (GX_EXPR_NODE*)malloc(sizeof(GX_EXPR_NODE) * pSrc->nNodes);
+        p->pNodes = GXAllocNodes(pSrc->nNodes);
         memcpy(p->pNodes, pSrc->pNodes, sizeof(GX_EXPR_NODE) * pSrc->nNodes);
         for (int i = 0; i < pSrc->nNodes; i++)
             if (p->pNodes[i].nKind == GX_NODE_STRING || p->pNodes[i].nKind == GX_NODE_NAME)
@@ -291,7 +369,8 @@ void GXFreeFormulaParts(GX_FORMULA* pFormula)
     for (int i = 0; i < pFormula->nNodes; i++)
         if (pFormula->pNodes[i].nKind == GX_NODE_STRING || pFormula->pNodes[i].nKind == GX_NODE_NAME)
             free(pFormula->pNodes[i].pszText);
-    free(pFormula->pNodes);
+    if (pFormula->pNodes != NULL)
+        GXFreeNodes(pFormula->pNodes, pFormula->nNodes);
     free(pFormula->pszComment);
     pFormula->pNodes = NULL;
     pFormula->pszComment = NULL;
@@ -303,7 +382,7 @@ void GXFreeFormula(GX_FORMULA* pFormula)
     if (pFormula == NULL)
         return;
     GXFreeFormulaParts(pFormula);
-    delete pFormula;
+    FormulaBlocks().Free(pFormula, sizeof(GX_FORMULA));
 }
 
 int GXExprHasReferences(const GX_EXPR_NODE* pNodes, int n)

@@ -107,15 +107,53 @@ int MatchNumber(const unsigned char* p)
     return i;
 }
 
+// The value of a number token: a plain integer of up to 15 digits is exact as it is read;
+// anything else goes through the library's conversion.
+double NumberValue(const GX_TOKEN& t)
+{
+    if (t.nLength <= 15)
+    {
+        long long n = 0;
+        int i = 0;
+        for (; i < t.nLength && IsDigit((unsigned char)t.pszText[i]); i++)
+            n = n * 10 + (t.pszText[i] - '0');
+        if (i == t.nLength)
+            return (double)n;
+    }
+    return atof(t.Text());
+}
+
 GX_TOKEN MakeToken(int nCode, int nPos, const char* p = NULL, int n = 0)
 {
-    GX_TOKEN t;
-    t.nCode = nCode;
-    t.nError = 0;
-    t.nPos = nPos;
-    if (p != NULL)
-        t.strText = CString(p, n);
-    return t;
+    return GX_TOKEN{nCode, 0, nPos, p != NULL ? p : "", n};
+}
+
+int FoldAscii(int ch)
+{
+    return ch >= 'a' && ch <= 'z' ? ch - 'a' + 'A' : ch;
+}
+
+// The entries of the punctuation table that start with the character, as bits in table order.
+unsigned long long PunctuationStartingWith(unsigned char ch)
+{
+    static const std::vector<unsigned long long> s_byFirst = [] {
+        static_assert(sizeof(s_aPunctuation) / sizeof(s_aPunctuation[0]) <= 64, "one bit per entry");
+        std::vector<unsigned long long> v(256, 0);
+        for (size_t i = 0; i < sizeof(s_aPunctuation) / sizeof(s_aPunctuation[0]); i++)
+            v[(unsigned char)s_aPunctuation[i].pszText[0]] |= 1ull << i;
+        return v;
+    }();
+    return s_byFirst[FoldAscii(ch)];
+}
+
+// Length of the punctuation at p, letters in either case; 0 when p does not start with it.
+int MatchPunctuation(const unsigned char* p, const char* pszPunct)
+{
+    int i = 0;
+    for (; pszPunct[i]; i++)
+        if (FoldAscii(p[i]) != FoldAscii((unsigned char)pszPunct[i]))
+            return 0;
+    return i;
 }
 } // namespace
 
@@ -137,8 +175,9 @@ void FormulaScanner(const char* pszText, std::vector<GX_TOKEN>& tokens)
             return;
         }
         int nLetters = 0, nLetterStart = 0;
-        int nCell = MatchCellLexeme(p, nLetters, nLetterStart);
-        int nName = MatchName(p);
+        BOOL bNameStart = IsLetter(*p) || *p == '_' || *p == '$';
+        int nCell = bNameStart ? MatchCellLexeme(p, nLetters, nLetterStart) : 0;
+        int nName = bNameStart ? MatchName(p) : 0;
         if (nCell > 0 && nCell >= nName)
         {
             char szLetters[4] = {};
@@ -150,10 +189,10 @@ void FormulaScanner(const char* pszText, std::vector<GX_TOKEN>& tokens)
         }
         if (nName > 0)
         {
-            CString str((const char*)p, nName);
+            const void* pDot = memchr(p, '.', nName);
+            int nDot = pDot != NULL ? (int)((const unsigned char*)pDot - p) : -1;
             GX_RANGE r;
-            int nDot = str.Find('.');
-            if (nDot > 0 && ParseCellReference(str, &r))
+            if (nDot > 0 && ParseCellReference(CString((const char*)p, nName), &r))
                 nName = nDot; // "A1.B2": the cell, then the rest again
             tokens.push_back(
                 MakeToken(nDot > 0 && nName == nDot ? GX_TOK_CELL : GX_TOK_NAME, pos, (const char*)p, nName));
@@ -211,13 +250,13 @@ void FormulaScanner(const char* pszText, std::vector<GX_TOKEN>& tokens)
             continue;
         }
         BOOL bFound = FALSE;
-        for (const Punctuation& punct : s_aPunctuation)
+        for (unsigned long long bits = PunctuationStartingWith(*p); bits != 0; bits &= bits - 1)
         {
-            size_t n = strlen(punct.pszText);
-            if (_strnicmp((const char*)p, punct.pszText, n) == 0)
+            const Punctuation& punct = s_aPunctuation[__builtin_ctzll(bits)];
+            if (int n = MatchPunctuation(p, punct.pszText))
             {
                 tokens.push_back(MakeToken(punct.nCode, pos));
-                pos += (int)n;
+                pos += n;
                 bFound = TRUE;
                 break;
             }
@@ -239,15 +278,62 @@ struct ParseFailure
     int nPos;
 };
 
+// The nodes of the formula being parsed: never more than GX_MAX_NODES, so they stay on the stack.
+class CNodeBuffer
+{
+  public:
+    size_t size() const
+    {
+        return m_nCount;
+    }
+    GX_EXPR_NODE& operator[](size_t i)
+    {
+        return m_aNodes[i];
+    }
+    GX_EXPR_NODE* begin()
+    {
+        return m_aNodes;
+    }
+    GX_EXPR_NODE* end()
+    {
+        return m_aNodes + m_nCount;
+    }
+    const GX_EXPR_NODE* data() const
+    {
+        return m_aNodes;
+    }
+    void push_back(const GX_EXPR_NODE& n)
+    {
+        m_aNodes[m_nCount++] = n;
+    }
+    void pop_back()
+    {
+        m_nCount--;
+    }
+    void clear()
+    {
+        m_nCount = 0;
+    }
+
+  private:
+    GX_EXPR_NODE m_aNodes[GX_MAX_NODES];
+    size_t m_nCount = 0;
+};
+
 class CParser
 {
   public:
-    CParser(int nSheet, const char* pszText) : m_nSheet(nSheet)
+    // The token list is kept from one formula to the next; a parse started while another one
+    // runs (from a function lookup) has a list of its own.
+    CParser(int nSheet, const char* pszText)
+        : m_nSheet(nSheet), m_tokens(s_nParsing++ == 0 ? s_tokens : m_ownTokens)
     {
+        m_tokens.clear();
         FormulaScanner(pszText, m_tokens);
     }
     ~CParser()
     {
+        s_nParsing--;
         for (GX_EXPR_NODE& n : m_nodes)
             if (n.nKind == GX_NODE_STRING || n.nKind == GX_NODE_NAME)
                 free(n.pszText);
@@ -256,7 +342,7 @@ class CParser
     CParser& operator=(const CParser&) = delete;
 
     void Formula(GX_FORMULA* f);
-    std::vector<GX_EXPR_NODE> m_nodes;
+    CNodeBuffer m_nodes;
 
   private:
     const GX_TOKEN& Tok(size_t k = 0) const
@@ -317,11 +403,18 @@ class CParser
     WORD Target();
     static BOOL BeginsOperand(int nCode);
 
+    // The engine keeps its state for the whole process, as one thread uses it.
+    static std::vector<GX_TOKEN> s_tokens;
+    static int s_nParsing;
     int m_nSheet;
-    std::vector<GX_TOKEN> m_tokens;
+    std::vector<GX_TOKEN> m_ownTokens;
+    std::vector<GX_TOKEN>& m_tokens;
     size_t m_nCur = 0;
     int m_nDepth = 0;
 };
+
+std::vector<GX_TOKEN> CParser::s_tokens;
+int CParser::s_nParsing = 0;
 
 // Binary operator levels, loosest first: token code and operator code.
 struct BinaryOperator
@@ -371,7 +464,7 @@ void CParser::Formula(GX_FORMULA* f)
     }
     if (Tok().nCode == GX_TOK_COMMENT)
     {
-        f->pszComment = OwnedText(Tok().strText);
+        f->pszComment = OwnedText(Tok().Text());
         Next();
     }
     if (Tok().nCode != GX_TOK_END)
@@ -419,27 +512,43 @@ WORD CParser::Expression()
     return c;
 }
 
+// The level and operator of a binary operator token; FALSE for any other token.
+BOOL BinaryOperatorOf(int nToken, int& nLevel, int& nOperator)
+{
+    struct Entry
+    {
+        signed char nLevel, nOperator;
+    };
+    static const std::vector<Entry> s_byToken = [] {
+        std::vector<Entry> v(GX_TOK_ERRLIT + 1, Entry{-1, 0});
+        for (int i = 0; i < s_nLevels; i++)
+            for (const BinaryOperator& op : s_aLevels[i])
+            {
+                if (op.nToken < 0)
+                    break;
+                v[op.nToken] = Entry{(signed char)i, (signed char)op.nOperator};
+            }
+        return v;
+    }();
+    if (nToken < 0 || nToken >= (int)s_byToken.size() || s_byToken[nToken].nLevel < 0)
+        return FALSE;
+    nLevel = s_byToken[nToken].nLevel;
+    nOperator = s_byToken[nToken].nOperator;
+    return TRUE;
+}
+
+// The operands joined by operators of the level or tighter ones, each level left to right.
 WORD CParser::Binary(int nLevel)
 {
-    if (nLevel == s_nLevels)
-        return Unary();
-    WORD left = Binary(nLevel + 1);
-    for (;;)
+    WORD left = Unary();
+    int nOpLevel, nOp;
+    while (BinaryOperatorOf(Tok().nCode, nOpLevel, nOp) && nOpLevel >= nLevel)
     {
-        int nOp = -1;
-        for (const BinaryOperator& op : s_aLevels[nLevel])
-        {
-            if (op.nToken < 0)
-                break;
-            if (op.nToken == Tok().nCode)
-                nOp = op.nOperator;
-        }
-        if (nOp < 0)
-            return left;
         Next();
-        WORD right = Binary(nLevel + 1);
+        WORD right = Binary(nOpLevel + 1);
         left = NewOperator(nOp, left, right);
     }
+    return left;
 }
 
 WORD CParser::Unary()
@@ -491,7 +600,7 @@ WORD CParser::Primary()
     {
     case GX_TOK_STRING: {
         char sz[GX_MAX_TEXT + 1];
-        GXUnescapeText(sz, t.strText);
+        GXUnescapeText(sz, t.Text());
         WORD n = NewNode(GX_NODE_STRING);
         m_nodes[n].pszText = OwnedText(sz);
         Next();
@@ -499,7 +608,7 @@ WORD CParser::Primary()
     }
     case GX_TOK_NUMBER: {
         // A literal beyond the largest double would be written back as text that does not parse.
-        double d = atof(t.strText);
+        double d = NumberValue(t);
         if (!std::isfinite(d))
             Fail(GX_ERR_IEEE);
         WORD n = NewNode(GX_NODE_NUMBER);
@@ -508,7 +617,8 @@ WORD CParser::Primary()
         return n;
     }
     case GX_TOK_HEX: {
-        LPCTSTR psz = t.strText;
+        CString strDigits = t.Text();
+        LPCTSTR psz = strDigits;
         while (*psz == '0' && psz[1])
             psz++;
         if (strlen(psz) > 8)
@@ -567,7 +677,14 @@ WORD CParser::Primary()
 WORD CParser::CellReference()
 {
     GX_RANGE r;
-    if (!ParseCellReference(Tok().strText, &r) || !r.IsSingle())
+    // A cell token is at most "$ABC$1234567".
+    char sz[16];
+    const GX_TOKEN& t = Tok();
+    if (t.nLength >= (int)sizeof(sz))
+        Fail(GX_ERR_REFRANGE);
+    memcpy(sz, t.pszText, t.nLength);
+    sz[t.nLength] = 0;
+    if (!ParseCellReference(sz, &r) || !r.IsSingle())
         Fail(GX_ERR_REFRANGE);
     WORD n = NewNode(GX_NODE_CELL);
     m_nodes[n].range = r;
@@ -583,10 +700,10 @@ WORD CParser::NameOrCall(BOOL bFunctionToken)
     if (bFunctionToken || Tok().nCode == GX_TOK_LPAREN)
     {
         WORD n = NewNode(GX_NODE_NAME);
-        m_nodes[n].pszText = OwnedText(t.strText);
+        m_nodes[n].pszText = OwnedText(t.Text());
         return Call(n, t.nPos);
     }
-    GX_RANGE_NAME* pName = GXFindRangeName(m_nSheet, t.strText, NULL);
+    GX_RANGE_NAME* pName = GXFindRangeName(m_nSheet, t.Text(), NULL);
     if (pName == NULL)
         FailAt(GX_ERR_UNDEFNAME, t.nPos);
     WORD n = NewNode(pName->range.IsSingle() ? GX_NODE_NAMEDCELL : GX_NODE_NAMEDRANGE);
@@ -697,9 +814,7 @@ BOOL ParseFormula(int nSheet, const char* pszText, GX_FORMULA* f, int& nErrorCod
         CParser parser(nSheet, pszText != NULL ? pszText : "");
         parser.Formula(f);
         f->nNodes = (short)parser.m_nodes.size();
-        f->pNodes = (GX_EXPR_NODE*)malloc(sizeof(GX_EXPR_NODE) * (f->nNodes > 0 ? f->nNodes : 1));
-        if (f->pNodes == NULL)
-            AfxThrowMemoryException();
+        f->pNodes = GXAllocNodes(f->nNodes);
         memcpy(f->pNodes, parser.m_nodes.data(), sizeof(GX_EXPR_NODE) * f->nNodes);
         parser.m_nodes.clear(); // the texts belong to the formula now
         return TRUE;
@@ -739,7 +854,7 @@ int ColumnFromLetters(const char* pszLetters)
     {
         if (i >= 3)
             return -1;
-        n = n * 26 + (toupper((unsigned char)pszLetters[i]) - 'A' + 1);
+        n = n * 26 + (FoldAscii((unsigned char)pszLetters[i]) - 'A' + 1);
     }
     if (i == 0 || pszLetters[i] != 0 || n - 1 > (long)GX_MAX_COL)
         return -1;

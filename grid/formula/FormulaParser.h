@@ -39,12 +39,19 @@ enum
     GX_TOK_ERRLIT = 43
 };
 
+// A token points into the formula text it was cut from, which outlives it.
 struct GX_TOKEN
 {
     int nCode;
-    CString strText;
     int nError;
     int nPos;
+    const char* pszText; // not terminated: nLength characters
+    int nLength;
+
+    CString Text() const
+    {
+        return CString(pszText, nLength);
+    }
 };
 
 // Cuts a formula text into tokens; the last is the end of the formula.

@@ -281,6 +281,10 @@ enum
 int GXExprHasReferences(const GX_EXPR_NODE* pNodes, int n);
 int GXExprHasFunctionCall(const GX_EXPR_NODE* pNodes, int n);
 
+// Node arrays of formulas: every array a formula owns comes from here and goes back here.
+GX_EXPR_NODE* GXAllocNodes(int nNodes);
+void GXFreeNodes(GX_EXPR_NODE* pNodes, int nNodes);
+
 // Formula records.
 GX_FORMULA* GXNewFormula();
 GX_FORMULA* GXCopyFormula(const GX_FORMULA* pSrc);
