@@ -233,11 +233,14 @@ int GXFreeTempArray(GX_MATRIX* pMatrix)
 void GXFreeTempArrays()
 {
     GX_EVAL_STATE* pState = GXGetEvalState();
+    // Called after every evaluation, when the slots are nearly always empty: freeing NULL still
+    // costs a call through the system heap.
     for (int i = 0; i < GX_TEMP_ARRAYS; i++)
-    {
-        free(pState->apTemp[i]);
-        pState->apTemp[i] = NULL;
-    }
+        if (pState->apTemp[i] != NULL)
+        {
+            free(pState->apTemp[i]);
+            pState->apTemp[i] = NULL;
+        }
 }
 
 // Formula records and node arrays.
