@@ -154,7 +154,17 @@ GX_CELL* NextPrecedent(int nSheet, Frame& f)
         const GX_EXPR_NODE& n = pFormula->pNodes[f.nNode];
         if ((f.nNode >= f.nLo && f.nNode <= f.nHi) || (n.nFlags & GX_NF_NODEPS) || !IsReferenceNode(n))
             continue;
-        GXRangeIterInit(&f.iter, nSheet, NodeRange(n), GX_POOL_FORMULA);
+        GX_RANGE r = NodeRange(n);
+        if (r.CellCount() == 1)
+        {
+            // One cell, the common case: looked up at once rather than through a range walk.
+            GX_CELL* p = GXFindCellRecord(nSheet, r.Row1(), r.Col1());
+            if (p != NULL && p->Content() == GX_CONTENT_FORMULA &&
+                GXPoolOfCell(p) == GXGetPool(GXGetSheetContext(nSheet), GX_POOL_FORMULA))
+                return p;
+            continue;
+        }
+        GXRangeIterInit(&f.iter, nSheet, r, GX_POOL_FORMULA);
         f.bIterating = TRUE;
     }
 }
