@@ -386,6 +386,19 @@ class SECListEngine : public SECListClient
     virtual HPEN GetGridPen();
     virtual void MeasureRow(SECListPaintContext* pContext);
     virtual void MeasureItem(int nRow, SECListPaintContext* pContext = NULL);
+    // While one lives, rows measured without a context share one client DC: a DC each would cost
+    // Wine a trip to its server per row. Scopes nest; the outermost one owns the DC.
+    class MeasuringScope
+    {
+      public:
+        explicit MeasuringScope(SECListEngine* pEngine);
+        ~MeasuringScope();
+        MeasuringScope(const MeasuringScope&) = delete;
+        MeasuringScope& operator=(const MeasuringScope&) = delete;
+
+      private:
+        SECListEngine* m_pEngine;
+    };
     virtual void MeasureCell(SECListPaintContext* pContext, int& cy);
     virtual void GetIconRect(SECListPaintContext* pContext, CRect& rect);
     virtual void MeasureLabel(SECListPaintContext* pContext, CRect& rect);
@@ -628,6 +641,11 @@ class SECListEngine : public SECListClient
     int m_cxLaidOut = 0;         // the total width the horizontal bar was last set for
     int m_nPaintFocus = -1;      // whether the list has the focus, fixed for one paint pass
     char* m_pszTextBuffer;
+    // The measuring scopes' shared DC and context, made when the first row needs them.
+    int m_nMeasuringScopes = 0;
+    CDC* m_pMeasuringDC = NULL;
+    BOOL m_bDeleteMeasuringDC = FALSE;
+    SECListPaintContext* m_pMeasuringContext = NULL;
     SECListEdit* m_pEdit;
     SECListTip* m_pTip;
     int m_nEditRow = -1;

@@ -72,6 +72,7 @@ int SECListEngine::HitTest(int x, int y, UINT& nFlags, int& nCol)
         nFlags = ListHit::NOWHERE;
         return -1;
     }
+    MeasuringScope measuring(this);
     int top = rcInside.top;
     for (int i = m_nTopIndex; i < GetItemCount() && top < rcInside.bottom; ++i)
     {
@@ -697,6 +698,7 @@ BOOL SECListEngine::OnTimer(UINT_PTR nIDEvent)
 
 void SECListEngine::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
 {
+    MeasuringScope measuring(this); // a key may scroll and measure in several steps
     NotifyKeyDown(nChar);
     BOOL bShift = ::GetKeyState(VK_SHIFT) < 0;
     BOOL bCtrl = ::GetKeyState(VK_CONTROL) < 0;

@@ -71,6 +71,15 @@ void SECListEngine::MeasureItem(int nRow, SECListPaintContext* pContext)
         return;
     BOOL bDelete = FALSE;
     CDC* pDC = NULL;
+    if (pContext == NULL && m_nMeasuringScopes > 0)
+    {
+        if (m_pMeasuringContext == NULL)
+        {
+            m_pMeasuringDC = CreateClientDC(m_bDeleteMeasuringDC);
+            m_pMeasuringContext = CreatePaintContext(m_pMeasuringDC);
+        }
+        pContext = m_pMeasuringContext;
+    }
     BOOL bOwnContext = pContext == NULL;
     if (bOwnContext)
     {
@@ -88,6 +97,22 @@ void SECListEngine::MeasureItem(int nRow, SECListPaintContext* pContext)
         if (bDelete)
             delete pDC;
     }
+}
+
+SECListEngine::MeasuringScope::MeasuringScope(SECListEngine* pEngine) : m_pEngine(pEngine)
+{
+    ++pEngine->m_nMeasuringScopes;
+}
+
+SECListEngine::MeasuringScope::~MeasuringScope()
+{
+    if (--m_pEngine->m_nMeasuringScopes > 0)
+        return;
+    delete m_pEngine->m_pMeasuringContext;
+    m_pEngine->m_pMeasuringContext = NULL;
+    if (m_pEngine->m_bDeleteMeasuringDC)
+        delete m_pEngine->m_pMeasuringDC;
+    m_pEngine->m_pMeasuringDC = NULL;
 }
 
 void SECListEngine::MeasureRow(SECListPaintContext* pContext)
@@ -206,6 +231,7 @@ void SECListEngine::MeasureLabel(SECListPaintContext* pContext, CRect& rect)
 
 int SECListEngine::RowTop(int nRow, BOOL bWithinView)
 {
+    MeasuringScope measuring(this);
     CRect rc;
     GetInsideRectangle(&rc);
     int y = rc.top;
@@ -290,6 +316,7 @@ void SECListEngine::GetTotalSize(int& cx, int& cy)
 
 int SECListEngine::GetCountPerPage()
 {
+    MeasuringScope measuring(this);
     CRect rc;
     GetInsideRectangle(&rc);
     int cyLeft = rc.Height();
@@ -317,6 +344,7 @@ int SECListEngine::GetCountPerPage()
 
 int SECListEngine::GetCountPerPageAbove()
 {
+    MeasuringScope measuring(this);
     CRect rc;
     GetInsideRectangle(&rc);
     int cyLeft = rc.Height();
@@ -335,6 +363,7 @@ int SECListEngine::GetCountPerPageAbove()
 
 int SECListEngine::GetMaxTopIndex()
 {
+    MeasuringScope measuring(this);
     CRect rc;
     GetInsideRectangle(&rc);
     int cyLeft = rc.Height();
@@ -353,6 +382,7 @@ int SECListEngine::GetMaxTopIndex()
 
 int SECListEngine::GetLastVisibleIndex(BOOL)
 {
+    MeasuringScope measuring(this);
     CRect rc;
     GetInsideRectangle(&rc);
     int y = rc.top;
@@ -370,6 +400,7 @@ int SECListEngine::GetLastVisibleIndex(BOOL)
 
 int SECListEngine::GetEndVisibleIndex()
 {
+    MeasuringScope measuring(this);
     CRect rc;
     GetInsideRectangle(&rc);
     int y = rc.top;
@@ -389,6 +420,7 @@ int SECListEngine::GetPrevPageTopIndex()
 
 int SECListEngine::ItemFromPoint(CPoint pt)
 {
+    MeasuringScope measuring(this);
     // Document coordinates: row 0 starts at 0.
     int y = 0;
     for (int i = 0; i < GetItemCount(); ++i)
@@ -403,6 +435,7 @@ int SECListEngine::ItemFromPoint(CPoint pt)
 
 int SECListEngine::GetItemsHeight(int nFrom, int nTo)
 {
+    MeasuringScope measuring(this);
     int nSign = 1;
     if (nFrom > nTo)
     {
@@ -420,6 +453,7 @@ int SECListEngine::GetItemsHeight(int nFrom, int nTo)
 
 int SECListEngine::CountItemsInHeight(int cy, int nStart, BOOL bDown)
 {
+    MeasuringScope measuring(this);
     int n = 0;
     for (int i = nStart; i >= 0 && i < GetItemCount(); i += bDown ? 1 : -1)
     {
@@ -511,6 +545,7 @@ void SECListEngine::RecalcLayout()
 // for the first paint would take seconds.
 int SECListEngine::GetTotalWidth(BOOL bMeasure)
 {
+    MeasuringScope measuring(this);
     CRect rcInside;
     GetInsideRectangle(&rcInside);
     if (GetColumnCount() >= 2)
@@ -736,6 +771,7 @@ void SECListEngine::Scroll(int nRows, BOOL bByPage)
 // passed and only the uncovered strip is painted; a move of a whole view or more paints all.
 void SECListEngine::MoveViewFrom(int nOldTop)
 {
+    MeasuringScope measuring(this);
     if (m_pWnd->m_hWnd == NULL || nOldTop == m_nTopIndex)
         return;
     CRect rc;
@@ -774,6 +810,7 @@ void SECListEngine::ScrollHorz(int cx)
 
 void SECListEngine::EnsureVisible(int nRow)
 {
+    MeasuringScope measuring(this);
     if (GetRow(nRow) == NULL)
         return;
     int nLast = GetLastVisibleIndex();
