@@ -154,7 +154,11 @@ BOOL CSerialMultiSettingsPage::OnInitDialog()
         CString strPort, strDescription;
         strPort.LoadString(IDS_SERIAL_COLUMN_PORT);
         strDescription.LoadString(IDS_SERIAL_COLUMN_DESCRIPTION);
-        m_pTree->InsertColumn(0, strPort, LVCFMT_LEFT, client.Width() * 40 / 100);
+        // The tree's own column shows the port; its description stands beside it. Both under
+        // their headings.
+        m_pTree->ModifyTreeStyleEx(0, TreeStyle::EX_HEADER, FALSE);
+        m_pTree->SetColumnHeading(0, strPort);
+        m_pTree->SetColumnWidth(0, client.Width() * 40 / 100);
         m_pTree->InsertColumn(1, strDescription, LVCFMT_LEFT, client.Width() * 60 / 100);
         m_pTree->UseSubItemStorage(TRUE);
     }

@@ -1,9 +1,11 @@
 // The options sheet's serial interface page on ports a test system lists: the USB port without
-// a baud-rate choice, the order of the tree, a port switched off by its check image, moving, the
+// a baud-rate choice, the port tree's two columns under their headings, also scrolled sideways,
+// the order of the tree, a port switched off by its check image, moving, the
 // fourteen values stored per port, and stored values the page cannot show kept as they are.
 #include "AppIds.h"
 #include "DialogAnswer.h"
 #include "ProgramKey.h"
+#include "ScreenInput.h"
 #include "TestSupport.h"
 #include "dialogs/Input.h"
 #include "app/SettingsSheet.h"
@@ -214,5 +216,74 @@ TEST_F(SerialPage, CheckImageAndMoving)
     again.attempts = {{{}, IDCANCEL, [&](HWND) { reopened = TreeOrder(); }}};
     Run(again);
     EXPECT_EQ("COM22 COM20 COM21- ", reopened) << "behind the enabled ports";
+}
+// Under the headings "Port" and "Beschreibung" (four and six tenths of the tree) each port shows
+// its name and its description; the headings are drawn. Widened beyond the tree and scrolled
+// sideways, the picture of check boxes, names and headings moves as a whole.
+TEST_F(SerialPage, PortTreeColumnsUnderTheirHeadings)
+{
+    DialogAnswer answer;
+    answer.attempts = {
+        {{}, IDCANCEL, [&](HWND) {
+             SECTreeCtrl* pTree = m_pPage->m_pTree;
+             CRect client;
+             pTree->GetClientRect(&client);
+             ASSERT_EQ(2, pTree->GetColumnCount());
+             const struct
+             {
+                 const char* heading;
+                 int nTenths;
+             } columns[] = {{"Port", 4}, {"Beschreibung", 6}};
+             CRect inside;
+             pTree->GetInsideRectangle(&inside);
+             ASSERT_GT(inside.top, 4) << "a header above the rows";
+             pTree->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+             const ClientPicture shown(pTree->m_hWnd);
+             CClientDC dc(pTree);
+             HGDIOBJ hOld = ::SelectObject(dc.m_hDC, pTree->GetHeaderFont());
+             int x = 0;
+             for (int n = 0; n < 2; n++)
+             {
+                 SCOPED_TRACE(columns[n].heading);
+                 EXPECT_STREQ(columns[n].heading, pTree->GetColumnHeading(n));
+                 EXPECT_EQ(client.Width() * columns[n].nTenths / 10, pTree->GetColumnWidth(n));
+                 // The heading's text, inside the header's frame.
+                 const CSize extent = dc.GetTextExtent(columns[n].heading);
+                 const CRect text(x + 6, 2, x + 6 + extent.cx, inside.top - 2);
+                 EXPECT_GE(shown.ColumnsOther(text, ::GetSysColor(COLOR_BTNFACE)), extent.cx / 2);
+                 x += pTree->GetColumnWidth(n);
+             }
+             ::SelectObject(dc.m_hDC, hOld);
+             for (const char* port : {"COM20", "COM21", "COM22"})
+                 EXPECT_EQ(std::string(port == std::string("COM20") ? "QM240D USB Serial Port"
+                                                                    : "Kommunikationsanschluss") +
+                               " (" + port + ")",
+                           std::string(pTree->GetItemText(Item(port), 1)));
+
+             pTree->SetColumnWidth(1, client.Width());
+             pTree->RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW);
+             CRect view;
+             pTree->GetInsideRectangle(&view);
+             view.top = 0;
+             // Each step against the picture before it, by as far as the view moved.
+             ClientPicture before(pTree->m_hWnd);
+             int nOffset = 0;
+             for (UINT nCode : {SB_LINERIGHT, SB_PAGERIGHT, SB_LEFT})
+             {
+                 SCOPED_TRACE(testing::Message() << "scroll code " << nCode);
+                 pTree->SendMessage(WM_HSCROLL, nCode);
+                 int dx = 0, dy = 0;
+                 pTree->GetScrollOffset(dx, dy);
+                 ASSERT_NE(nOffset, dx) << "the view moved";
+                 pTree->UpdateWindow();
+                 const ClientPicture after(pTree->m_hWnd);
+                 int nCompared = 0;
+                 EXPECT_EQ(0, after.DiffersFromMoved(before, view, dx - nOffset, nCompared));
+                 EXPECT_GT(nCompared, view.Height() * 20) << "part of the view stayed";
+                 before = after;
+                 nOffset = dx;
+             }
+         }}};
+    Run(answer);
 }
 } // namespace
