@@ -74,6 +74,15 @@ void Choose(CWnd* pPage, UINT nID, int nItem)
     pPage->SendMessage(WM_COMMAND, MAKEWPARAM(nID, CBN_SELCHANGE), (LPARAM)pCombo->m_hWnd);
 }
 
+// The fields the download wizard's later pages show.
+void SetApertureAndTinit(CIRProfilSet& set)
+{
+    set.SetFieldText(12, "3,0 x 10 mm");
+    set.SetFieldText(13, "4,0 x 10 mm");
+    set.SetFieldText(14, "Rechts oben");
+    set.SetFieldText(15, "100");
+}
+
 bool IsStatic(CWnd* pControl)
 {
     char szClass[16] = "";
@@ -147,10 +156,7 @@ class ProfileWizards : public ::testing::Test
 TEST_F(ProfileWizards, DownloadShowsTheSetPageByPageAndKeepsItsOwnCopy)
 {
     CIRProfilSet set(2);
-    set.SetFieldText(12, "3,0 x 10 mm");
-    set.SetFieldText(13, "4,0 x 10 mm");
-    set.SetFieldText(14, "Rechts oben");
-    set.SetFieldText(15, "100");
+    SetApertureAndTinit(set);
 
     CDownloadWizzard* pWizard = CDownloadWizzard::GetDownloadWizard();
     ASSERT_NE(nullptr, pWizard);
@@ -311,10 +317,7 @@ TEST_F(ProfileWizards, UploadChoicesFollowTheTextsAndTheUserAndTinitKeepsItsLimi
 TEST_F(ProfileWizards, EveryPageShowsItsHeadingAndFieldsInTheWizardsWindow)
 {
     CIRProfilSet set(2);
-    set.SetFieldText(12, "3,0 x 10 mm");
-    set.SetFieldText(13, "4,0 x 10 mm");
-    set.SetFieldText(14, "Rechts oben");
-    set.SetFieldText(15, "100");
+    SetApertureAndTinit(set);
     CDownloadWizzard* pDownload = CDownloadWizzard::GetDownloadWizard();
     ASSERT_NE(nullptr, pDownload);
     pDownload->SetTitle(IDS_DOWNLOAD_WIZARD_TITLE);
