@@ -34,29 +34,14 @@ enum
     GX_ERR_SAMECOUNT = 297,
     GX_ERR_INOUTFLOW = 304,
     GX_ERR_FIRSTDATE = 308,
-    GX_ERR_SCHEDULE = 309,
-    GX_ERR_NEGATIVE = 313
+    GX_ERR_SCHEDULE = 309
 };
 
 const double kTwelfth = 0.08333333333333333;
 
-// All arguments numbers (nCode otherwise), the count within [nMin, nMax] (165 otherwise).
 void Numbers(GX_VALUE* pArgs, DWORD nMin, DWORD nMax, int nCode, double* p, BOOL bNonNegative = FALSE)
 {
-    DWORD n = pArgs[0].nCount;
-    if (n < nMin || n > nMax)
-        GXRaiseFunctionError(GX_ERR_WRONGARGS);
-    for (DWORD i = 1; i <= n; i++)
-    {
-        GXResolveArgument(&pArgs[i]);
-        if (pArgs[i].nKind != GX_VALUE_NUMBER)
-            GXRaiseFunctionError(nCode);
-        p[i - 1] = pArgs[i].dValue;
-    }
-    if (bNonNegative)
-        for (DWORD i = 0; i < n; i++)
-            if (p[i] < 0)
-                GXRaiseFunctionError(GX_ERR_NEGATIVE);
+    GXNumberArguments(pArgs, nMin, nMax, nCode, p, bNonNegative);
 }
 
 double Power(double x, double y)

@@ -17,6 +17,23 @@ double GXNumberArgument(GX_VALUE* pArgs, DWORD i)
     return pArgs[i].dValue;
 }
 
+void GXNumberArguments(GX_VALUE* pArgs, DWORD nMin, DWORD nMax, int nCode, double* p, BOOL bNonNegative)
+{
+    DWORD n = pArgs[0].nCount;
+    if (n < nMin || n > nMax)
+        GXRaiseFunctionError(GX_ERR_WRONGARGS);
+    for (DWORD i = 1; i <= n; i++)
+    {
+        GXResolveArgument(&pArgs[i]);
+        if (pArgs[i].nKind != GX_VALUE_NUMBER)
+            GXRaiseFunctionError(nCode);
+        p[i - 1] = pArgs[i].dValue;
+    }
+    for (DWORD i = 0; bNonNegative && i < n; i++)
+        if (p[i] < 0)
+            GXRaiseFunctionError(GX_ERR_NEGATIVE);
+}
+
 GX_RANGE GXRangeArgument(GX_VALUE* pArgs, DWORD i)
 {
     const GX_VALUE& v = pArgs[i];

@@ -44,7 +44,8 @@ enum
     GX_ERR_NOTINLIST = 301,
     GX_ERR_LOWERLIMIT = 310,
     GX_ERR_UPPERLIMIT = 311,
-    GX_ERR_PERMUT = 312
+    GX_ERR_PERMUT = 312,
+    GX_ERR_NEGATIVE = 313
 };
 
 // The stored cells of a range in position order: rows top to bottom, each row left to right
@@ -166,6 +167,10 @@ int GXCountNumbers(GX_VALUE* pArgs, DWORD nFirst);
 void GXCheckArgumentCount(GX_VALUE* pArgs, DWORD nCount);
 // Resolves argument i and raises 98 unless it is a number.
 double GXNumberArgument(GX_VALUE* pArgs, DWORD i);
+// Reads every argument into p: the count within [nMin, nMax] (165), every argument a number
+// (nCode), and with bNonNegative then every one 0 or more (313). A negative argument before a
+// text thus still raises nCode.
+void GXNumberArguments(GX_VALUE* pArgs, DWORD nMin, DWORD nMax, int nCode, double* p, BOOL bNonNegative);
 // The range of argument i: an error value is raised, anything but a range or a cell raises 98.
 GX_RANGE GXRangeArgument(GX_VALUE* pArgs, DWORD i);
 // The sample of a range's stored numbers.

@@ -14,8 +14,7 @@ enum
     GX_ERR_BASIS = 294,
     GX_ERR_FREQUENCY = 295,
     GX_ERR_FIRSTCOUPON = 298,
-    GX_ERR_TBILLYEAR = 305,
-    GX_ERR_NEGATIVE = 313
+    GX_ERR_TBILLYEAR = 305
 };
 
 // The highest yield the solver tries: beyond it no price is reached.
@@ -66,22 +65,10 @@ double PeriodLength(long x, long y, int nFrequency, int nBasis)
     return nBasis == 0 ? 360.0 / nFrequency : (double)(y - x);
 }
 
-// The arguments as numbers: count within [nMin, nMax] (165), numbers (56), not negative (313)
-// unless bAnySign.
+// The arguments as numbers (56), not negative (313) unless bAnySign.
 void Numbers(GX_VALUE* pArgs, DWORD nMin, DWORD nMax, double* a, BOOL bAnySign = FALSE)
 {
-    DWORD n = pArgs[0].nCount;
-    if (n < nMin || n > nMax)
-        GXRaiseFunctionError(GX_ERR_WRONGARGS);
-    for (DWORD i = 1; i <= n; i++)
-    {
-        GXResolveArgument(&pArgs[i]);
-        if (pArgs[i].nKind != GX_VALUE_NUMBER)
-            GXRaiseFunctionError(GX_ERR_NONNUMARGS);
-        a[i - 1] = pArgs[i].dValue;
-        if (!bAnySign && a[i - 1] < 0)
-            GXRaiseFunctionError(GX_ERR_NEGATIVE);
-    }
+    GXNumberArguments(pArgs, nMin, nMax, GX_ERR_NONNUMARGS, a, !bAnySign);
 }
 
 long Date(double d)
@@ -201,15 +188,10 @@ void TBillArguments(GX_VALUE* pArgs, long* s, long* m, double* x)
 // Price and fraction of DOLLARDE and DOLLARFR; P is the smallest power of ten not below F.
 void DollarArguments(GX_VALUE* pArgs, int nKindError, double* price, double* f, double* p)
 {
-    GXCheckArgumentCount(pArgs, 2);
-    for (DWORD i = 1; i <= 2; i++)
-    {
-        GXResolveArgument(&pArgs[i]);
-        if (pArgs[i].nKind != GX_VALUE_NUMBER)
-            GXRaiseFunctionError(nKindError);
-    }
-    *price = pArgs[1].dValue;
-    double fraction = pArgs[2].dValue;
+    double a[2];
+    GXNumberArguments(pArgs, 2, 2, nKindError, a, FALSE);
+    *price = a[0];
+    double fraction = a[1];
     if (!(*price > 0) || !(fraction > 0))
         GXRaiseFunctionError(GX_ERR_NEGATIVE);
     *f = floor(fraction);

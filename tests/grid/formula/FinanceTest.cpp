@@ -77,6 +77,7 @@ TEST_F(FunctionSheetTest, FinanceEdgeCasesAndErrors)
         {"=CUMIPMT(0.01,24,1000,5,2,0)", "#287"},
         {"=CUMIPMT(0.01,24,1000,1,1e10,0)", "#55"},
         {"=IPMT(-0.01,3,24,1000,0)", "#313"},
+        {"=IPMT(-0.01,3,24,A1:A2,0)", "#56"},
         {"=EFFECT(0.1,2.5)", sEffect.c_str()},
         {"=EFFECT(0,4)", "#290"},
         {"=EFFECT(0.1,0.5)", "#291"},

@@ -61,6 +61,10 @@ TEST_F(FunctionSheetTest, SecuritiesEdgeCasesAndErrors)
         {"=DOLLARFR(1.125,16)", "1.02"},
         {"=DOLLARDE(1.5,0.5)", "#289"},
         {"=DOLLARDE(-1,16)", "#313"},
+        // Every argument must be a number before any is held to its sign: a range after a
+        // negative argument raises 56, as in the annuity functions.
+        {"=ACCRINTM(DATE(2004,1,1),DATE(2004,7,1),-0.1,A1:A2)", "#56"},
+        {"=DISC(-1,DATE(2004,7,1),97,A1:A2,2)", "#56"},
         // No yield brings the price to 0 when nothing has accrued: the search gives up.
         {"=YIELD(DATE(2004,1,31),DATE(2004,7,31),0.06,0,100,2)", "#63"},
         {"=PRICE(DATE(2004,1,31),DATE(2004,7,31),0.06,0.08,100,2,5)", "#294"},
