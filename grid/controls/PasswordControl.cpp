@@ -32,6 +32,16 @@ void CGXPasswordControl::SetValue(LPCTSTR pszRawValue)
         SendMessage(EM_SETPASSWORDCHAR, (WPARAM)(BYTE)m_chPassword);
 }
 
+BOOL CGXPasswordControl::CanCopy()
+{
+    return FALSE;
+}
+
+BOOL CGXPasswordControl::CanCut()
+{
+    return FALSE;
+}
+
 BOOL CGXPasswordControl::Copy()
 {
     return TRUE;

@@ -15,6 +15,10 @@ class CGXPasswordControl : public CGXEditControl
     void SetValue(LPCTSTR pszRawValue) override;
     BOOL FormatValueText(CString& strResult, ROWCOL nRow, ROWCOL nCol, LPCTSTR pszRawValue,
                          const CGXStyle& style) override;
+    // Nothing can be copied or cut out: Copy and Cut take the keys and leave the clipboard as it
+    // was.
+    BOOL CanCopy() override;
+    BOOL CanCut() override;
     BOOL Copy() override;
     BOOL Cut() override;
     DWORD CalcEditStyle(CRect& rect, const CGXStyle& style) override;

@@ -194,6 +194,17 @@ void CGXAppData::NormalizeNumberText(CString& s) const
         s.SetAt(i, '.');
 }
 
+double CGXAppData::ReadNumber(const CString& s) const
+{
+    CString t = s;
+    NormalizeNumberText(t);
+    char cRuntime = *localeconv()->decimal_point;
+    int i = cRuntime != '.' ? t.Find('.') : -1;
+    if (i >= 0)
+        t.SetAt(i, cRuntime);
+    return atof(t);
+}
+
 CGXAppData* AFXAPI GXGetAppData()
 {
     static CGXAppData s_appData;

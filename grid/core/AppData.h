@@ -21,6 +21,9 @@ class CGXAppData
     void LoadLocaleSeparators();
     // With the locale flag set, the first decimal separator in s becomes '.'.
     void NormalizeNumberText(CString& s) const;
+    // A number text with the library's decimal separator or a point, read whatever separator
+    // the runtime's locale has (the locale switch of the library's start-up sets it).
+    double ReadNumber(const CString& s) const;
     // Replaces (and deletes) the installed control factory.
     void SetControlFactory(CGXAbstractControlFactory* pFactory);
     // The library text of a string id loaded at start-up (empty before).

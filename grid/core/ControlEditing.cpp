@@ -20,17 +20,13 @@ BOOL CGXControl::Validate()
         {
             const CGXStyle& style = m_pGrid->LookupStyleRowCol(m_nRow, m_nCol);
             // Typed with the locale's decimal separator, compared as a number.
-            CString strNumber = strText;
             CGXAppData* pApp = GXGetAppData();
-            pApp->NormalizeNumberText(strNumber);
-            double d = _tstof(strNumber);
+            double d = pApp->ReadNumber(strText);
             CString strMin = style.GetUserAttribute(GX_IDS_UA_VALID_MIN).GetValueText();
             CString strMax = style.GetUserAttribute(GX_IDS_UA_VALID_MAX).GetValueText();
-            pApp->NormalizeNumberText(strMin);
-            pApp->NormalizeNumberText(strMax);
-            if (!strMin.IsEmpty() && d < _tstof(strMin))
+            if (!strMin.IsEmpty() && d < pApp->ReadNumber(strMin))
                 bValid = FALSE;
-            else if (!strMax.IsEmpty() && d > _tstof(strMax))
+            else if (!strMax.IsEmpty() && d > pApp->ReadNumber(strMax))
                 bValid = FALSE;
             if (!bValid)
             {

@@ -920,10 +920,14 @@ void CGXEditControl::OnKeyDown(UINT nChar, UINT nRepCnt, UINT nFlags)
             {
                 int nStart = 0, nEnd = 0;
                 CEdit::GetSel(nStart, nEnd);
-                if (nStart < nEnd && ::OpenClipboard(m_hWnd))
+                // A control that can cut nothing (a password cell) leaves the clipboard alone.
+                if (nStart < nEnd && (!CanCut() || ::OpenClipboard(m_hWnd)))
                 {
-                    ::EmptyClipboard();
-                    ::CloseClipboard();
+                    if (CanCut())
+                    {
+                        ::EmptyClipboard();
+                        ::CloseClipboard();
+                    }
                     Cut();
                     return;
                 }
@@ -968,8 +972,9 @@ BOOL CGXEditControl::CheckTypedChar(UINT nChar, UINT, UINT)
     m_strPending.Empty();
     if (IsKeyDown(VK_CONTROL))
     {
-        auto emptyClipboard = [this] {
-            if (::OpenClipboard(m_hWnd))
+        // A control that can take nothing out (a password cell) leaves the clipboard alone.
+        auto emptyClipboard = [this](BOOL bTakesOut) {
+            if (bTakesOut && ::OpenClipboard(m_hWnd))
             {
                 ::EmptyClipboard();
                 ::CloseClipboard();
@@ -978,14 +983,14 @@ BOOL CGXEditControl::CheckTypedChar(UINT nChar, UINT, UINT)
         switch (nChar)
         {
         case 3: // Ctrl+C
-            emptyClipboard();
+            emptyClipboard(CanCopy());
             Copy();
             return FALSE;
         case 22: // Ctrl+V
             Paste();
             return FALSE;
         case 24: // Ctrl+X
-            emptyClipboard();
+            emptyClipboard(CanCut());
             Cut();
             return FALSE;
         case 10: // Ctrl+Enter

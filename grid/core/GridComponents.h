@@ -120,6 +120,10 @@ class CGXAbstractPrintDeviceImp : public CObject
                                    DWORD nMode) = 0;
 };
 
+// The last row or column the pools' structural operations take: removing up to it drops every
+// span from the first line on.
+const ROWCOL GX_LAST_POOL_LINE = 0x7FFFFFFE;
+
 // Makes, copies and restructures span-cell pools (floated and merged cells); every operation
 // takes and gives CGXSpanCellPool objects, and the forwarders do nothing for a null pool.
 class CGXAbstractSpanCellPoolImp : public CObject

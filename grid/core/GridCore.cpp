@@ -451,18 +451,12 @@ void CGXGridCore::StoreCurrentCell(BOOL bSet, ROWCOL nRow, ROWCOL nCol)
     }
 }
 
+// The old cell is left as by the keyboard: its control stores its edits (or refuses the move)
+// and no control stays bound to a cell that is no longer current. The focus, the selection and
+// the other views stay as they are.
 BOOL CGXGridCore::SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
 {
-    ROWCOL nOldRow, nOldCol;
-    BOOL bOld = GetCurrentCell(nOldRow, nOldCol);
-    StoreCurrentCell(TRUE, nRow, nCol);
-    if (flags != GX_NOREDRAW)
-    {
-        if (bOld)
-            RedrawRange(nOldRow, nOldCol, nOldRow, nOldCol, flags, FALSE);
-        RedrawRange(nRow, nCol, nRow, nCol, flags, FALSE);
-    }
-    return TRUE;
+    return ChangeCurrentCell(nRow, nCol, (flags & (GX_UPDATENOW | GX_SMART)) | 0x20 | 0x40 | 0x80);
 }
 
 void CGXGridCore::SetWarningText(LPCTSTR pszText)
@@ -1064,6 +1058,12 @@ BOOL CGXGridCore::GetRangeName(LPCTSTR pszName, CGXCellRange& range)
 BOOL CGXGridCore::DeleteRangeName(LPCTSTR pszName, UINT flags, int ctCmd)
 {
     return m_pRangeNameImp != NULL && m_pRangeNameImp->DeleteRangeName(this, pszName, flags, ctCmd);
+}
+
+void CGXGridCore::NameWindowFromText()
+{
+    if (m_pParam != NULL && GetContainerWnd() != NULL)
+        SetSheetTabName(m_pParam->m_sWindowSetting);
 }
 
 void CGXGridCore::SetSheetTabName(LPCTSTR pszName)

@@ -9,6 +9,7 @@
 #include "grid/core/MapByte8ToPtr.h"
 #include "grid/core/SpanRowCache.h"
 #include <functional>
+#include <vector>
 
 class CGXDrawingContext;
 class CGXLongOperation;
@@ -17,6 +18,7 @@ class CGXFormulaSheet;
 class CGXSortInfoArray;
 struct CGXSortInfoEntry;
 class CGXDragLineWnd;
+struct CGXGridAxis;
 
 // Scroll directions of the grid (rows for up and down, columns for left and right).
 enum
@@ -288,6 +290,9 @@ class CGXGridCore
     virtual BOOL Recalc(BOOL bForce = FALSE, CString* pstrError = NULL, BOOL bCreateHint = TRUE);
     // Renames the grid's tab in the sheet-tab window that holds it (nothing without one).
     void SetSheetTabName(LPCTSTR pszName);
+    // The container that holds the grid (a sheet-tab window) names the grid's window from the
+    // parameter object's text; nothing outside a container.
+    void NameWindowFromText();
     virtual void RunRecalcPass(BOOL bForce);
     virtual BOOL UpdateRecalcState(BOOL bReport);
     virtual BOOL GetRecalcErrorText(CString& strError);
@@ -371,9 +376,10 @@ class CGXGridCore
     // Replaces in every cell of the current column from the current row on; the browser grid
     // does it itself.
     virtual void ReplaceAll(const CGXFindReplaceSettings& settings);
-    // A search or replacement found nothing.
+    // A search or replacement found nothing: the user hears it.
     virtual void OnTextNotFound(LPCTSTR)
     {
+        ::MessageBeep(0);
     }
     // A search went past a row (nRow the next one).
     virtual void OnRowScanned(ROWCOL /*nRow*/, ROWCOL /*nCol*/)
@@ -488,6 +494,8 @@ class CGXGridCore
     BOOL GetCurrentCell(ROWCOL& nRow, ROWCOL& nCol);
     BOOL IsCurrentCell(ROWCOL nRow, ROWCOL nCol);
     void StoreCurrentCell(BOOL bSet, ROWCOL nRow = 0, ROWCOL nCol = 0);
+    // The control of the current cell, fetched once per stored cell; NULL without a current cell.
+    CGXControl* GetCurrentCellControl();
     virtual BOOL SetCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_UPDATENOW);
     virtual BOOL TransferCurrentCell(BOOL bSave = TRUE, UINT flags = GX_UPDATENOW, BOOL bCreateHint = TRUE);
     virtual void SetWarningText(LPCTSTR pszText);
@@ -675,6 +683,7 @@ class CGXGridCore
     // After a scroll: hides the current cell's active control when its cell left the view,
     // unless the cell is frozen or the control has the focus.
     void HideControlOutOfView(BOOL bRows, ROWCOL nFrozen);
+    void CollectSpansAcross(const CGXGridAxis& a, ROWCOL nOld, ROWCOL nNew, std::vector<CGXCellRange>& spans);
     virtual BOOL ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags = GX_UPDATENOW,
                                   BOOL bFloatCell = FALSE);
     void ScrollWindow(int dx, int dy, LPCRECT lpRect = NULL, LPCRECT lpClipRect = NULL);
@@ -709,10 +718,16 @@ class CGXGridCore
     virtual CFont* SelectCellFont(CDC* pDC, const CGXStyle& style, const CGXStyle* pPrevious);
     virtual void FreeObjectCache();
     virtual void CalcCharMetrics(CDC* pDC, int& nWidth, int& nHeight);
-    // The control of the cell being drawn paints its own background when this is set.
+    // The control of the cell being drawn paints its own background when this is set: the
+    // engine left the background to it, or the cell is drawn as a whole span.
     BOOL IsBackgroundPending() const
     {
-        return m_bBackgroundPending;
+        return m_bBackgroundPending || m_bDrawingSpan;
+    }
+    // TRUE while the spanned-cell drawing draws a span's top-left cell over the whole span.
+    BOOL IsDrawingSpan() const
+    {
+        return m_bDrawingSpan;
     }
     BOOL HasFocus() const
     {
@@ -963,6 +978,7 @@ class CGXGridCore
     BOOL m_bLayoutChanged = FALSE;
     BOOL m_bPaintRequested = FALSE;
     BOOL m_bBackgroundPending = FALSE;
+    BOOL m_bDrawingSpan = FALSE;
     BOOL m_bForceInvert = FALSE;
     BOOL m_bActiveFrame = FALSE;     // the grid window has the focus
     BOOL m_bLockedKillFocus = FALSE; // set by the view while the engine loses the focus
@@ -1092,6 +1108,8 @@ class CGXGridCore
     void DrawContextCell(CGXDrawingContext& ctx, ROWCOL r, ROWCOL c);
     void DrawLineRuns(CGXDrawingContext& ctx, BOOL bVertical, ROWCOL nIndex);
     void DrawOuterArea(CGXDrawingContext& ctx);
+    // Inverts the pass's cells flagged selected (when the pass paints the selection inverted).
+    void DrawInvertedSelection(CGXDrawingContext& ctx);
     void PaintExcelFrame(CDC* pDC, const CRect& rectPaint, BOOL bFrameDrawn);
 };
 

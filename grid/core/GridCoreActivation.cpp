@@ -17,9 +17,11 @@ BOOL IsGridOrChild(CGXGridCore* pGrid, HWND hWnd)
     return hWnd != NULL && hGrid != NULL && (hWnd == hGrid || ::IsChild(hGrid, hWnd));
 }
 
+// The current cell's control, with the cell.
 CGXControl* CurrentControl(CGXGridCore* pGrid, ROWCOL& nRow, ROWCOL& nCol)
 {
-    return pGrid->GetCurrentCell(nRow, nCol) ? pGrid->GetControl(nRow, nCol) : NULL;
+    pGrid->GetCurrentCell(nRow, nCol);
+    return pGrid->GetCurrentCellControl();
 }
 } // namespace
 

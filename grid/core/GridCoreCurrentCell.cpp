@@ -27,15 +27,13 @@ BOOL IsStyleEnabled(const CGXStyle& style)
 }
 } // namespace
 
-// The control of the current cell, fetched once per stored cell.
-static CGXControl* CurrentControl(CGXGridCore* pGrid)
+CGXControl* CGXGridCore::GetCurrentCellControl()
 {
-    ROWCOL nRow, nCol;
-    if (!pGrid->GetCurrentCell(nRow, nCol))
+    if (!m_bCurrentCellValid)
         return NULL;
-    if (pGrid->m_pCurrentCellControl == NULL)
-        pGrid->m_pCurrentCellControl = pGrid->GetControl(nRow, nCol);
-    return pGrid->m_pCurrentCellControl;
+    if (m_pCurrentCellControl == NULL)
+        m_pCurrentCellControl = GetControl(m_nCurrentRow, m_nCurrentCol);
+    return m_pCurrentCellControl;
 }
 
 BOOL CGXGridCore::OnValidateCell(ROWCOL, ROWCOL)
@@ -72,7 +70,7 @@ BOOL CGXGridCore::CanLeaveOrEnterCell(BOOL bEnter, ROWCOL nRow, ROWCOL nCol, ROW
     if (!bEnter)
     {
         m_strWarningText.Empty();
-        CGXControl* pControl = CurrentControl(this);
+        CGXControl* pControl = GetCurrentCellControl();
         if (pControl != NULL && IsCurrentCell(nOldRow, nOldCol) && pControl->GetModify())
             return pControl->Validate();
         return TRUE;
@@ -116,7 +114,7 @@ BOOL CGXGridCore::CanDeactivateGrid(BOOL bForce)
 {
     if (bForce)
         return TRUE;
-    CGXControl* pControl = CurrentControl(this);
+    CGXControl* pControl = GetCurrentCellControl();
     if (pControl == NULL || !pControl->IsActive())
         return TRUE;
     DiscardChildKeys(m_pGridWnd);
@@ -134,7 +132,7 @@ BOOL CGXGridCore::TransferCurrentCell(BOOL bSave, UINT flags, BOOL bCreateHint)
 {
     ROWCOL nRow, nCol;
     BOOL bResult = TRUE;
-    CGXControl* pControl = CurrentControl(this);
+    CGXControl* pControl = GetCurrentCellControl();
     if (pControl != NULL && GetCurrentCell(nRow, nCol))
     {
         if (bSave)
@@ -164,10 +162,11 @@ BOOL CGXGridCore::TransferCurrentCell(BOOL bSave, UINT flags, BOOL bCreateHint)
 
 BOOL CGXGridCore::ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
 {
-    // 1. Let the data extend itself, then enter covered ranges at their top-left cell.
+    // 1. Let the data extend itself, then enter covered ranges at their top-left cell (merged and
+    // floated cells are entered where they are).
     PrepareDataExtent(nRow, nCol);
     CGXCellRange span;
-    if (GetCellSpanRange(nRow, nCol, span))
+    if (GetCoveredCellsRowCol(nRow, nCol, span) != NULL)
     {
         nRow = span.top;
         nCol = span.left;
@@ -176,7 +175,7 @@ BOOL CGXGridCore::ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
     // 2. What changes, for the mark-edit-header component.
     ROWCOL nOldRow = 0, nOldCol = 0;
     BOOL bOld = GetCurrentCell(nOldRow, nOldCol) && nOldRow <= GetRowCount() && nOldCol <= GetColCount();
-    CGXControl* pOld = bOld ? CurrentControl(this) : NULL;
+    CGXControl* pOld = bOld ? GetCurrentCellControl() : NULL;
     int nKind = 0;
     if (pOld != NULL && nOldRow > GetHeaderRows() && nOldCol > GetHeaderCols())
     {
@@ -243,7 +242,7 @@ BOOL CGXGridCore::ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
         if (pOld != NULL)
         {
             StoreCurrentCell(TRUE, nOldRow, nOldCol);
-            CGXControl* pBack = CurrentControl(this);
+            CGXControl* pBack = GetCurrentCellControl();
             if (pBack != NULL)
             {
                 pBack->Init(nOldRow, nOldCol);
@@ -258,7 +257,7 @@ BOOL CGXGridCore::ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
     if (m_pParam->m_bRedrawLocked)
     {
         StoreCurrentCell(TRUE, nRow, nCol);
-        if ((pNew = CurrentControl(this)) != NULL)
+        if ((pNew = GetCurrentCellControl()) != NULL)
             pNew->Init(nRow, nCol);
     }
     else
@@ -275,7 +274,7 @@ BOOL CGXGridCore::ChangeCurrentCell(ROWCOL nRow, ROWCOL nCol, UINT flags)
             }
         }
         StoreCurrentCell(TRUE, nRow, nCol);
-        if ((pNew = CurrentControl(this)) != NULL)
+        if ((pNew = GetCurrentCellControl()) != NULL)
         {
             pNew->Init(nRow, nCol);
             if (flags & 0x10)

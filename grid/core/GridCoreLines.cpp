@@ -449,6 +449,20 @@ void CGXGridCore::DrawLineRuns(CGXDrawingContext& ctx, BOOL bVertical, ROWCOL nI
     }
 }
 
+void CGXGridCore::DrawInvertedSelection(CGXDrawingContext& ctx)
+{
+    if (!ctx.m_bInvertSelection)
+        return;
+    for (ROWCOL r = 0; r < ctx.m_nRows; r++)
+        for (ROWCOL c = 0; c < ctx.m_nCols; c++)
+            if (ctx.Flags(r, c) & gxSelected)
+            {
+                CRect rect = ctx.CellRect(r, c);
+                DrawInvertCell(ctx.m_pDC, ctx.m_anRowId[r], ctx.m_anColId[c], rect.left, rect.top, rect.right,
+                               rect.bottom);
+            }
+}
+
 void CGXGridCore::DrawInvertCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, int left, int top, int right, int bottom)
 {
     BOOL bCurrent = IsCurrentCell(nRow, nCol);

@@ -323,8 +323,20 @@ LRESULT CGXGridCore::OnGridNavigate(WPARAM, LPARAM)
     return m_pParam != NULL && m_pParam->m_bSheetNameEditable;
 }
 
-void CGXGridCore::OnGridProperty(WPARAM)
+// A sheet-tab window has relabelled this grid's window: the label becomes the grid's text, and
+// the other views of the grid name their windows from it.
+void CGXGridCore::OnGridProperty(WPARAM wParam)
 {
+    CGXAbstractTabWndInterface* pTabWnd = GXGetAppData()->m_pTabWndInterface;
+    if (m_pParam != NULL && pTabWnd != NULL && m_pGridWnd != NULL && GetContainerWnd() != NULL)
+    {
+        CString sLabel;
+        pTabWnd->GetOrSetTabName(m_pGridWnd, sLabel, FALSE);
+        if (!sLabel.IsEmpty())
+            m_pParam->m_sWindowSetting = sLabel;
+    }
+    if (IsHintsEnabled())
+        m_pUpdateHintImp->HintProperty(this, (UINT)wParam);
 }
 
 int CGXGridCore::OnGridMoveCurrentCell(WPARAM, LPARAM)

@@ -547,15 +547,7 @@ void CGXGridCore::DrawCells(ROWCOL nTop, ROWCOL nLeft, ROWCOL nBottom, ROWCOL nR
             DrawLineRuns(ctx, TRUE, c);
 
     // 11. The inverted selection.
-    if (ctx.m_bInvertSelection)
-        for (ROWCOL r = 0; r < nRows; r++)
-            for (ROWCOL c = 0; c < nCols; c++)
-                if (ctx.Flags(r, c) & gxSelected)
-                {
-                    CRect rect = ctx.CellRect(r, c);
-                    DrawInvertCell(pDC, ctx.m_anRowId[r], ctx.m_anColId[c], rect.left, rect.top, rect.right,
-                                   rect.bottom);
-                }
+    DrawInvertedSelection(ctx);
 
     // 12.
     m_pDrawContext = ctx.m_pPrevious;

@@ -1,6 +1,7 @@
 // Scrolling of the grid engine: scroll-bar modes, ranges scaled into 16 bits, the scroll-bar
 // update, scrolling by rows and columns, bringing a cell into view and automatic scrolling.
 #include <algorithm>
+#include <vector>
 #include "grid/core/GridAxis.h"
 
 void CGXGridCore::SetScrollBarMode(int nBar, DWORD dwMode, BOOL bRedraw)
@@ -381,6 +382,12 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
     if (!(this->*a.OnFirstChanging)(nNew))
         return FALSE;
 
+    // 4. Floated and merged spans cut by the scrolling area's first row (column), before or after
+    // the scroll, are drawn again whole.
+    std::vector<CGXCellRange> crossing;
+    if (m_pParam->m_wFloatCellsMode != 0 || m_pParam->m_wMergeCellsMode != 0)
+        CollectSpansAcross(a, nOld, nNew, crossing);
+
     // 5. Store, and hide an active control whose cell leaves the view. The handle of a frame
     // around whole columns (rows) sits at the pane's top (left) edge and does not move with the
     // content: it is taken off before and put back after.
@@ -407,6 +414,8 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
         }
         else
             m_pGridWnd->InvalidateRect(&rectScroll, FALSE);
+        for (const CGXCellRange& range : crossing)
+            m_pGridWnd->InvalidateRect(CalcRangeRect(range));
         if (bPinnedHandle)
             m_pExcelLikeFrameImp->RedrawFrameHandle(this);
     }
@@ -421,13 +430,31 @@ BOOL CGXGridCore::OnScrollBy(int nDirection, ROWCOL nCount)
     return TRUE;
 }
 
+// The floated and merged spans that start before index nOld or nNew along the direction and
+// reach it, in the lines across that are shown.
+void CGXGridCore::CollectSpansAcross(const CGXGridAxis& a, ROWCOL nOld, ROWCOL nNew,
+                                     std::vector<CGXCellRange>& spans)
+{
+    const CGXGridAxis& across = a.bRows ? CGXGridAxis::cols : CGXGridAxis::rows;
+    ROWCOL nFrozen = (this->*across.GetFrozen)(), nFirst = this->*across.pnFirst;
+    ROWCOL nLast = (this->*across.GetLastVisible)(NULL);
+    for (ROWCOL n : {nOld, nNew})
+        for (ROWCOL k = 0; k <= nLast; k = k == nFrozen && nFirst > k + 1 ? nFirst : k + 1)
+        {
+            CGXCellRange range;
+            ROWCOL nRow = a.Row(n, k), nCol = a.Col(n, k);
+            if ((GetMergedRangeAt(nRow, nCol, range, -1) != NULL ||
+                 GetFloatedRangeAt(nRow, nCol, range) != NULL) &&
+                a.First(range) < n && std::find(spans.begin(), spans.end(), range) == spans.end())
+                spans.push_back(range);
+        }
+}
+
 // The current cell's control hears of a scroll before the grid moves.
 void CGXGridCore::TellControlOfScroll(UINT nMessage, UINT nSBCode, UINT nPos)
 {
-    ROWCOL nRow, nCol;
-    if (GetCurrentCell(nRow, nCol))
-        if (CGXControl* pControl = GetControl(nRow, nCol))
-            pControl->OnGridScroll(nMessage, nSBCode, nPos);
+    if (CGXControl* pControl = GetCurrentCellControl())
+        pControl->OnGridScroll(nMessage, nSBCode, nPos);
 }
 
 // Brings row (column) n into view: back to it when it lies before the top row (left column), else
@@ -465,16 +492,21 @@ BOOL CGXGridCore::ScrollCellInView(ROWCOL nRow, ROWCOL nCol, UINT flags, BOOL bF
         m_bDisableScrollCellInView = FALSE;
         return FALSE;
     }
+    // A covered cell, and with bFloatCell a floated one, is shown from its range's top-left
+    // cell; a range reaching out of the frozen area from the first scrolling row or column.
     CGXCellRange range;
-    if (GetCellSpanRange(nRow, nCol, range) || (bFloatCell && GetCellSpanRange(nRow, nCol, range)))
-    {
-        nRow = range.top;
-        nCol = range.left;
-        if (range.top <= GetFrozenRows() && range.bottom > GetFrozenRows())
-            nRow = GetFrozenRows() + 1;
-        if (range.left <= GetFrozenCols() && range.right > GetFrozenCols())
-            nCol = GetFrozenCols() + 1;
-    }
+    ROWCOL nCellRow = nRow, nCellCol = nCol;
+    for (BOOL bFloat : {FALSE, TRUE})
+        if (bFloat ? bFloatCell && GetFloatedRangeAt(nCellRow, nCellCol, range) != NULL
+                   : GetCoveredCellsRowCol(nCellRow, nCellCol, range) != NULL)
+        {
+            nRow = range.top;
+            nCol = range.left;
+            if (range.top <= GetFrozenRows() && range.bottom > GetFrozenRows())
+                nRow = GetFrozenRows() + 1;
+            if (range.left <= GetFrozenCols() && range.right > GetFrozenCols())
+                nCol = GetFrozenCols() + 1;
+        }
     CRect rectDraw = GetDrawingRect();
     ROWCOL nOldTop = m_nTopRow, nOldLeft = m_nLeftCol;
     ScrollIntoView(this, CGXGridAxis::rows, nRow, rectDraw, flags);

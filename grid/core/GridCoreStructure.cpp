@@ -98,14 +98,23 @@ BOOL SetCount(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nNew, UINT flags)
 }
 
 // The floated and merged spans move with their cells (tell gets the pool component and a pool);
-// merged cells from nFirst to the end are evaluated again.
+// merged cells from nFirst to the end are evaluated again. Floats run along rows and keep their
+// start columns, which no pool renumbers: when columns come or go, the floats from nFirst on are
+// dropped and evaluated again.
 template <class F> void MoveSpans(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, F tell)
 {
     CGXAbstractSpanCellPoolImp* pImp = pGrid->m_pAppData->m_pSpanCellPoolImp;
     CGXGridParam* pParam = pGrid->GetParam();
     if (pGrid->GetFloatingMode() != 0 && pImp != NULL)
+    {
         for (CObject* pPool : {pParam->m_pFloatCellsPool, pParam->m_pPrintFloatCellsPool})
-            tell(pImp, pPool);
+            if (a.bRows)
+                tell(pImp, pPool);
+            else
+                pImp->RemoveCols(pPool, nFirst, GX_LAST_POOL_LINE);
+        if (!a.bRows)
+            pGrid->InvalidateFloatedCells(a.Lines(nFirst, (pGrid->*a.GetCount)()));
+    }
     if (pGrid->GetMergingMode() != 0)
     {
         if (pImp != NULL)
@@ -163,11 +172,6 @@ BOOL StoreRemove(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL
     return TRUE;
 }
 
-void NotifyPlugins(CGXGridCore*)
-{
-    // Plug-ins see the grid's window messages only; nothing of theirs listens to structure yet.
-}
-
 // Redraws after rows or columns came or went: the optimised-update component, when installed,
 // moves what stayed and invalidates the rest while the scroll bars stay locked; without it
 // everything is redrawn.
@@ -208,7 +212,8 @@ void UpdateInsert(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCO
         if (flags & (GX_UPDATENOW | GX_SMART))
             pGrid->UpdateScrollbars(FALSE, FALSE);
     }
-    NotifyPlugins(pGrid);
+    // The plug-ins are not told: they hear only the grid window's messages, and no message
+    // carries a change of the structure.
     if (bCreateHint && pGrid->IsHintsEnabled())
         (pGrid->m_pUpdateHintImp->*a.HintInsert)(pGrid, nFirst, nCount, flags);
 }
@@ -230,7 +235,6 @@ void UpdateRemove(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCO
         });
         pGrid->UpdateScrollbars(FALSE, FALSE);
     }
-    NotifyPlugins(pGrid);
     if (bCreateHint && pGrid->IsHintsEnabled())
         (pGrid->m_pUpdateHintImp->*a.HintRemove)(pGrid, nFirst, nLast, anOldSizes, flags);
 }
@@ -266,8 +270,12 @@ BOOL Insert(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nCou
     }
     if (pUndoInfo != NULL)
         bRecalc |= pGrid->ApplyUndoInfo(pUndoInfo, ctCmd != gxRollback, FALSE);
+    // A line removed while hidden (size 0) comes back hidden, at its default size.
     for (ROWCOL i = 0; anSizes != NULL && i < nCount; i++)
-        (pGrid->*a.StoreSize)(nFirst + i, anSizes[i]);
+        if (anSizes[i] == 0 && pGrid->m_pHideCellsImp != NULL)
+            a.bRows ? pGrid->StoreHideRow(nFirst + i, TRUE) : pGrid->StoreHideCol(nFirst + i, TRUE);
+        else
+            (pGrid->*a.StoreSize)(nFirst + i, anSizes[i]);
     ROWCOL nWidth = a.Col(nCount, nOther);
     for (ROWCOL i = 0; pCellsArray != NULL && i < nCount; i++)
         for (ROWCOL o = 0; o < nOther; o++)

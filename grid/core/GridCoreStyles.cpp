@@ -139,9 +139,7 @@ void CGXGridCore::ComposeStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle* pStyle,
     // 10. Negative numbers in their colour.
     if (pStyle->GetInclude(CGXStyle::ibValue) && pStyle->HasUserAttribute(GX_IDS_UA_NEGATIVE_COLOR))
     {
-        CString strValue = pStyle->GetValue();
-        m_pAppData->NormalizeNumberText(strValue);
-        if (atof(strValue) < 0.0)
+        if (m_pAppData->ReadNumber(pStyle->GetValue()) < 0.0)
         {
             CString strColor = pStyle->GetUserAttribute(GX_IDS_UA_NEGATIVE_COLOR).GetValueText();
             pStyle->SetTextColor((COLORREF)strtoul(strColor, NULL, 10));

@@ -51,10 +51,11 @@ BOOL PutOnClipboard(CGXGridCore* pGrid, UINT nFormat, HGLOBAL hMem)
     return bOk;
 }
 
-CGXControl* CurrentControl(CGXGridCore* pGrid)
+// A control that can take nothing out (a password cell) still takes the copy or cut when it
+// answers it: the clipboard then stays as it was, not emptied for nothing.
+BOOL TakesKeyWithoutCopying(CGXControl* pControl, BOOL (CGXControl::*pfnCan)(), BOOL (CGXControl::*pfnDo)())
 {
-    ROWCOL nRow, nCol;
-    return pGrid->GetCurrentCell(nRow, nCol) ? pGrid->GetControl(nRow, nCol) : NULL;
+    return !(pControl->*pfnCan)() && (pControl->*pfnDo)();
 }
 
 // Whole rows, columns and the table become cells, from the first row and column after the
@@ -122,21 +123,23 @@ BOOL CGXGridCutPasteImp::CanCopy(CGXGridCore* pGrid)
         return FALSE;
     if (pGrid->GetParam()->m_SelectedRanges.GetCount() > 0)
         return TRUE;
-    CGXControl* pControl = CurrentControl(pGrid);
+    CGXControl* pControl = pGrid->GetCurrentCellControl();
     return pControl != NULL && pControl->CanCopy();
 }
 
 BOOL CGXGridCutPasteImp::Copy(CGXGridCore* pGrid)
 {
+    CGXGridParam* pParam = pGrid->GetParam();
+    CGXControl* pControl = pGrid->GetCurrentCellControl();
+    BOOL bControlFirst = pControl != NULL && (pParam->m_SelectedRanges.IsEmpty() || pControl->IsActive());
+    if (bControlFirst && TakesKeyWithoutCopying(pControl, &CGXControl::CanCopy, &CGXControl::Copy))
+        return TRUE;
     if (!EmptyTheClipboard(pGrid))
         return FALSE;
-    CGXGridParam* pParam = pGrid->GetParam();
     CGXRangeList& copied = pParam->m_CopiedRanges;
     pGrid->CopyRangeList(copied, FALSE);
-    CGXControl* pControl = CurrentControl(pGrid);
     BOOL bOk = FALSE;
-    if ((copied.IsEmpty() || (pControl != NULL && pControl->IsActive())) && pControl != NULL &&
-        pControl->Copy())
+    if (bControlFirst && pControl->Copy())
         bOk = TRUE;
     else
     {
@@ -221,16 +224,19 @@ BOOL CGXGridCutPasteImp::CanCut(CGXGridCore* pGrid)
         return FALSE;
     if (pGrid->GetParam()->m_SelectedRanges.GetCount() > 0)
         return TRUE;
-    CGXControl* pControl = CurrentControl(pGrid);
+    CGXControl* pControl = pGrid->GetCurrentCellControl();
     return pControl != NULL && pControl->CanCut();
 }
 
 BOOL CGXGridCutPasteImp::Cut(CGXGridCore* pGrid)
 {
-    EmptyTheClipboard(pGrid);
     CGXGridParam* pParam = pGrid->GetParam();
-    CGXControl* pControl = CurrentControl(pGrid);
-    if (pControl != NULL && (pControl->IsActive() || pParam->m_SelectedRanges.IsEmpty()) && pControl->Cut())
+    CGXControl* pControl = pGrid->GetCurrentCellControl();
+    BOOL bControlFirst = pControl != NULL && (pControl->IsActive() || pParam->m_SelectedRanges.IsEmpty());
+    if (bControlFirst && TakesKeyWithoutCopying(pControl, &CGXControl::CanCut, &CGXControl::Cut))
+        return TRUE;
+    EmptyTheClipboard(pGrid);
+    if (bControlFirst && pControl->Cut())
         return TRUE;
     if (pParam->m_bDirectCut)
     {
@@ -266,7 +272,7 @@ BOOL CGXGridCutPasteImp::CanPaste(CGXGridCore* pGrid)
         return FALSE;
     if (DirectPasteWanted(pParam))
         return TRUE;
-    CGXControl* pControl = CurrentControl(pGrid);
+    CGXControl* pControl = pGrid->GetCurrentCellControl();
     if (pControl != NULL && pControl->CanPaste())
         return TRUE;
     return pGrid->CanPasteFromClipboard();
@@ -286,7 +292,7 @@ BOOL CGXGridCutPasteImp::Paste(CGXGridCore* pGrid)
     CGXRangeList list;
     if (!pGrid->CopyRangeList(list, TRUE))
         return FALSE;
-    CGXControl* pControl = CurrentControl(pGrid);
+    CGXControl* pControl = pGrid->GetCurrentCellControl();
     if (pControl != NULL && pControl->CanPaste() && pControl->Paste())
         return TRUE;
     if (!pGrid->TransferCurrentCell(TRUE, GX_UPDATENOW, TRUE))

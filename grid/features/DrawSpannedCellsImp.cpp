@@ -192,14 +192,16 @@ BOOL CGXDrawSpannedCellsImp::DrawSpannedCell(CGXGridCore* pGrid, CGXDrawingConte
             CRect clip;
             clip.IntersectRect(part, ctx.m_rectClip);
             pDC->IntersectClipRect(&clip);
-            BOOL bOldPending = pGrid->m_bBackgroundPending;
-            pGrid->m_bBackgroundPending = TRUE;
+            BOOL bOldPending = pGrid->m_bBackgroundPending, bOldSpan = pGrid->m_bDrawingSpan;
+            pGrid->m_bBackgroundPending = (wFlags & gxBackground) != 0;
+            pGrid->m_bDrawingSpan = TRUE;
             // A current cell inside the span draws it, so that its control can edit over it.
             if (bCurrentInSpan)
                 pGrid->DrawCell(pDC, pGrid->m_nCurrentRow, pGrid->m_nCurrentCol, rect, *pStyle);
             else
                 pGrid->DrawCell(pDC, span.top, span.left, rect, *pStyle);
             pGrid->m_bBackgroundPending = bOldPending;
+            pGrid->m_bDrawingSpan = bOldSpan;
             pGrid->DrawStyleBorders(pDC, rect, *pStyle);
             pDC->RestoreDC(nSaved);
             if (bCurrentInSpan && pControl != NULL && !pControl->IsActive() &&

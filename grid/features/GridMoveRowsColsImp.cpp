@@ -140,7 +140,59 @@ BOOL CGXGridMoveRowsColsImp::Store(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirst
         pParam->m_CoveredCellsList.AdjustForMovedCols(nFirst, nLast, nDest, pGrid->GetColCount());
     }
     pParam->RebuildCoveredCellPool();
+    MoveSpans(pGrid, bRows, nFirst, nLast, nDest);
     return TRUE;
+}
+
+// The floated and merged spans of the moved lines. A pool keyed along the move takes the move;
+// the others drop their spans from the first changed line on, and those lines are evaluated
+// again.
+void CGXGridMoveRowsColsImp::MoveSpans(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirst, ROWCOL nLast,
+                                       ROWCOL nDest)
+{
+    CGXAbstractSpanCellPoolImp* pImp = pGrid->m_pAppData->m_pSpanCellPoolImp;
+    CGXGridParam* pParam = pGrid->GetParam();
+    if (pImp == NULL)
+        return;
+    ROWCOL nFrom = std::min(nFirst, nDest), nRows = pGrid->GetRowCount(), nCols = pGrid->GetColCount();
+    auto move = [&](CObject* pPool) {
+        if (bRows)
+            pImp->MoveRows(pPool, nFirst, nLast, nDest);
+        else
+            pImp->MoveCols(pPool, nFirst, nLast, nDest);
+    };
+    auto drop = [&](CObject* pPool) {
+        if (bRows)
+            pImp->RemoveRows(pPool, nFrom, GX_LAST_POOL_LINE);
+        else
+            pImp->RemoveCols(pPool, nFrom, GX_LAST_POOL_LINE);
+    };
+    CGXCellRange changed =
+        bRows ? CGXCellRange(nFrom, 0, nRows, nCols) : CGXCellRange(0, nFrom, nRows, nCols);
+    if (pParam->m_wFloatCellsMode != 0)
+    {
+        for (CObject* pPool : {pParam->m_pFloatCellsPool, pParam->m_pPrintFloatCellsPool})
+            if (bRows)
+                move(pPool);
+            else
+                drop(pPool);
+        if (!bRows)
+            pGrid->InvalidateFloatedCells(changed);
+    }
+    if (pParam->m_wMergeCellsMode != 0)
+    {
+        if (bRows)
+        {
+            drop(pParam->m_pHorzMergeCellsPool);
+            move(pParam->m_pVertMergeCellsPool);
+        }
+        else
+        {
+            move(pParam->m_pHorzMergeCellsPool);
+            drop(pParam->m_pVertMergeCellsPool);
+        }
+        pGrid->InvalidateMergedCells(changed);
+    }
 }
 
 void CGXGridMoveRowsColsImp::Update(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest,

@@ -25,6 +25,7 @@ class CGXGridMoveRowsColsImp : public CGXAbstractGridMoveRowsColsImp
     static BOOL Move(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags,
                      int ctCmd);
     static BOOL Store(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, BOOL bForce);
+    static void MoveSpans(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest);
     static void Update(CGXGridCore* pGrid, BOOL bRows, ROWCOL nFirst, ROWCOL nLast, ROWCOL nDest, UINT flags,
                        BOOL bCreateHint);
 };

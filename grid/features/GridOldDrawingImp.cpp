@@ -43,8 +43,10 @@ BOOL CGXGridOldDrawingImp::DrawBlock(CGXGridCore* pGrid, CDC* pDC, CGXDrawingCon
         return FALSE;
     pGrid->m_bOldDrawing = TRUE;
 
-    // 2. A metafile that does not print records without row clipping.
-    BOOL bRowClip = !(pDC->IsKindOf(RUNTIME_CLASS(CMetaFileDC)) && !pDC->IsPrinting());
+    // 2. A metafile that does not print records without row clipping; printing does without it
+    // when the library says so.
+    BOOL bRowClip = !(pDC->IsKindOf(RUNTIME_CLASS(CMetaFileDC)) && !pDC->IsPrinting()) &&
+                    !(pDC->IsPrinting() && pGrid->m_pAppData->m_bNoPrintClipping);
 
     // 3.
     pGrid->DrawWithOldDrawingImp(ctx);
@@ -92,6 +94,9 @@ BOOL CGXGridOldDrawingImp::DrawBlock(CGXGridCore* pGrid, CDC* pDC, CGXDrawingCon
     if (ctx.m_pCurrentControl != NULL && !ctx.m_rectCurrentCell.IsRectEmpty())
         ctx.m_pCurrentControl->DrawBackground(pDC, ctx.m_rectCurrentCell);
 
+    // The selection is inverted last, as the engine's own drawing does: the selection's changes
+    // invert the screen in place, so a repaint without it would leave them inverted wrongly.
+    pGrid->DrawInvertedSelection(ctx);
     return TRUE;
 }
 
@@ -105,18 +110,22 @@ void CGXGridOldDrawingImp::DrawBackgrounds(CGXGridCore* pGrid, CGXDrawingContext
     CGXCellBrush standard = adjusted(pGrid->GetDefaultBaseStyle().GetInterior());
 
     // 2. The area beyond the last column and row keeps its own colour; the rest of the pass
-    // gets the standard brush.
-    int nSaved = pDC->SaveDC();
-    if (!pGrid->GetParam()->m_bOldDrawing && !pGrid->IsPrinting())
+    // gets the standard brush. A transparent grid paints neither: only the cells whose interior
+    // differs from the standard one get a background.
+    if (!pGrid->GetParam()->m_bTransparentBackground)
     {
-        pGrid->DrawOuterArea(ctx);
-        if (ctx.m_anColId[ctx.m_nCols - 1] >= pGrid->GetColCount())
-            pDC->ExcludeClipRect(pGrid->CalcRectRightOfCol(pGrid->GetColCount()));
-        if (ctx.m_anRowId[ctx.m_nRows - 1] >= pGrid->GetRowCount())
-            pDC->ExcludeClipRect(pGrid->CalcRectBelowRow(pGrid->GetRowCount()));
+        int nSaved = pDC->SaveDC();
+        if (!pGrid->GetParam()->m_bOldDrawing && !pGrid->IsPrinting())
+        {
+            pGrid->DrawOuterArea(ctx);
+            if (ctx.m_anColId[ctx.m_nCols - 1] >= pGrid->GetColCount())
+                pDC->ExcludeClipRect(pGrid->CalcRectRightOfCol(pGrid->GetColCount()));
+            if (ctx.m_anRowId[ctx.m_nRows - 1] >= pGrid->GetRowCount())
+                pDC->ExcludeClipRect(pGrid->CalcRectBelowRow(pGrid->GetRowCount()));
+        }
+        pGrid->DrawBrushRect(pDC, ctx.m_rectClip, standard);
+        pDC->RestoreDC(nSaved);
     }
-    pGrid->DrawBrushRect(pDC, ctx.m_rectClip, standard);
-    pDC->RestoreDC(nSaved);
 
     // 3. Blocks of equal backgrounds, widened right, then down while the whole run matches.
     for (ROWCOL r = 0; r < ctx.m_nRows; r++)

@@ -131,6 +131,13 @@ const HintEntry s_hints[] = {
                              h.m_nFlags, FALSE);
      },
      NULL},
+    {gxHintCoveredRange,
+     [](CGXGridCore* g, CGXGridHint& h) {
+         if (g->m_pCoveredCellsImp != NULL)
+             g->m_pCoveredCellsImp->RedrawCoveredRange(g, h.m_nRow1, h.m_nCol1, h.m_nRow2, h.m_nCol2,
+                                                       h.m_nFlags, FALSE);
+     },
+     NULL},
     {gxHintZoomChanged,
      [](CGXGridCore* g, CGXGridHint& h) { g->OnZoomChanged((int)h.m_nParam, h.m_nFlags, FALSE); },
      ZoomApplies},
@@ -147,6 +154,8 @@ const HintEntry s_hints[] = {
          }
      },
      NULL},
+    {gxHintWindowText, [](CGXGridCore* g, CGXGridHint&) { g->NameWindowFromText(); },
+     [](CGXGridCore* g, const CGXGridHint&) -> BOOL { return g->GetContainerWnd() != NULL; }},
     {gxHintTransferCurrentCell,
      [](CGXGridCore* g, CGXGridHint& h) {
          if (!g->TransferCurrentCell(h.m_nParam != 0, h.m_nFlags, FALSE))

@@ -69,6 +69,18 @@ POSITION BeginRange(CGXGridCore* g, ROWCOL nRow, ROWCOL nCol)
     return g->m_posSelBuild;
 }
 
+// A press that selected nothing (a click, or a change the bracket refused) leaves no empty range
+// in the list.
+void DropEmptyRange(CGXGridCore* g)
+{
+    POSITION pos = BuildPos(g);
+    if (pos != NULL && !SelectionOf(g).GetAt(pos)->IsValid())
+    {
+        SelectionOf(g).DeleteAt(pos);
+        g->m_posSelBuild = NULL;
+    }
+}
+
 // Clears the selection through the bracket; FALSE when refused.
 BOOL ClearThroughBracket(CGXGridCore* g, BOOL bKey)
 {
@@ -372,13 +384,17 @@ BOOL CGXGridUserSelectRangeImp::OnEndSelection(CGXGridCore* g, CPoint&, UINT&)
             // Ctrl+click adds the one cell to a multiple selection.
             if (pos != NULL)
                 SetThroughBracket(g, pos, nAnchorRow, nAnchorCol, nAnchorRow, nAnchorCol, FALSE, FALSE);
+            DropEmptyRange(g);
             return TRUE;
         }
         if (!g->GetParam()->m_bKeepSelectionOnRelease)
             g->SetSelection(NULL);
+        DropEmptyRange(g);
         SetMouseMark(g, FALSE);
         return TRUE;
     }
+    DropEmptyRange(g);
+    pos = BuildPos(g);
     g->OnChangedSelection(pos != NULL ? SelectionOf(g).GetAt(pos) : NULL, FALSE, FALSE);
     SetMouseMark(g, FALSE);
     return TRUE;

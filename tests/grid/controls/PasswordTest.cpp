@@ -75,15 +75,23 @@ TEST(GridPassword, EditsThePlainTextInAMaskedWindowAndCopiesNothing)
     EXPECT_TRUE(pControl->Copy());
     EXPECT_TRUE(pControl->Cut());
     EXPECT_EQ(dwSequence, ::GetClipboardSequenceNumber());
-    // Through the keys the grid empties the clipboard first; the text never reaches it.
-    for (WORD vk : {(WORD)'C', (WORD)'X'})
-    {
-        SendKey(VK_CONTROL, false);
-        TypeKey(vk);
-        SendKey(VK_CONTROL, true);
-        PumpMessages(30);
-        EXPECT_EQ("", ClipboardText());
-    }
+    // Through the keys, with or without a selection, the clipboard keeps what it held: the text
+    // never reaches it and nothing is emptied.
+    PutClipboardText("vorher");
+    for (bool bSelection : {false, true})
+        for (WORD vk : {(WORD)'C', (WORD)'X'})
+        {
+            SCOPED_TRACE(bSelection ? "with a selection" : "without a selection");
+            if (bSelection)
+                grid.SelectRange(CGXCellRange(2, 1, 3, 2), TRUE, FALSE);
+            dwSequence = ::GetClipboardSequenceNumber();
+            SendKey(VK_CONTROL, false);
+            TypeKey(vk);
+            SendKey(VK_CONTROL, true);
+            PumpMessages(30);
+            EXPECT_EQ("vorher", ClipboardText());
+            EXPECT_EQ(dwSequence, ::GetClipboardSequenceNumber());
+        }
     pControl->GetWindowText(strText);
     EXPECT_STREQ("abc", strText);
     TypeKey(VK_DOWN);

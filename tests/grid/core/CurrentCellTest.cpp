@@ -284,3 +284,26 @@ TEST(GridCurrentCell, HidingTheEditedRowOrColumnStoresTheEdit)
         EXPECT_FALSE(pControl->GetWndPtr()->IsWindowVisible());
     }
 }
+
+// Setting the current cell from the program leaves the old cell as the keyboard does: the edit
+// typed there is stored, the control is no longer bound to it, and the new cell's control is.
+TEST(GridCurrentCell, SettingTheCurrentCellLeavesTheOldCellsControl)
+{
+    FrozenGrid w;
+    CGXGridCore& g = w.g;
+    ASSERT_TRUE(g.SetCurrentCell(4, 4));
+    CGXControl* pControl = g.GetControl(4, 4);
+    ASSERT_NE(nullptr, pControl);
+    g.GridWnd()->SetFocus();
+    TypeText("neu");
+    PumpMessages(50);
+    ASSERT_TRUE(pControl->IsActive());
+    ASSERT_TRUE(g.SetCurrentCell(5, 4, GX_NOREDRAW));
+    EXPECT_STREQ("neu", g.GetStoredValueText(4, 4));
+    EXPECT_FALSE(pControl->IsActive());
+    EXPECT_FALSE(pControl->IsInitAt(4, 4));
+    EXPECT_TRUE(g.GetControl(5, 4)->IsInitAt(5, 4));
+    EXPECT_TRUE(g.IsCurrentCell(5, 4));
+    w.grid->UpdateWindow();
+    EXPECT_TRUE(CaptureClient(w.grid.get()).px == RenderGrid(&g, w.grid.get()).px);
+}

@@ -214,11 +214,15 @@ TEST(GridEditControl, BoundsRefuseOutsideValuesInTheUsersNotation)
         char cSep;
         const char *min, *max, *typed;
         bool bValid;
+        const char* runtimeLocale; // the runtime's numbers, as the library's locale switch sets them
     } cases[] = {
-        {"above the maximum", '.', "", "20", "20.5", false},
-        {"at the maximum", '.', "", "20", "20", true},
-        {"comma above the minimum", ',', "3,2", "", "3,50", true},
-        {"comma below the minimum", ',', "3,2", "", "3,10", false},
+        {"above the maximum", '.', "", "20", "20.5", false, "C"},
+        {"at the maximum", '.', "", "20", "20", true, "C"},
+        {"comma above the minimum", ',', "3,2", "", "3,50", true, "C"},
+        {"comma below the minimum", ',', "3,2", "", "3,10", false, "C"},
+        {"comma above the maximum, German runtime", ',', "", "1,4", "1,5", false, "German_Germany.1252"},
+        {"comma below the minimum, German runtime", ',', "1,6", "", "1,5", false, "German_Germany.1252"},
+        {"comma inside, German runtime", ',', "1,4", "1,6", "1,5", true, "German_Germany.1252"},
     };
     CGXAppData* pApp = GXGetAppData();
     BOOL bLocale = pApp->m_bUseLocaleSeparators;
@@ -227,6 +231,7 @@ TEST(GridEditControl, BoundsRefuseOutsideValuesInTheUsersNotation)
         SCOPED_TRACE(c.name);
         NumberScope numbers(c.cSep);
         pApp->m_bUseLocaleSeparators = TRUE;
+        ASSERT_TRUE(setlocale(LC_NUMERIC, c.runtimeLocale) != NULL);
         EditGrid w;
         CGXStyle style;
         if (*c.min)
@@ -247,6 +252,7 @@ TEST(GridEditControl, BoundsRefuseOutsideValuesInTheUsersNotation)
         // Close an open refused edit so the grid goes without another warning.
         if (!c.bValid)
             Press(VK_ESCAPE);
+        setlocale(LC_NUMERIC, "C");
     }
     pApp->m_bUseLocaleSeparators = bLocale;
 }
@@ -487,8 +493,10 @@ TEST(GridEditControl, AScrollStoresAndDeactivatesAControlWhoseBlockCrossesTheFro
         g.SetFrozenRows(0, 0, GX_NOREDRAW);
         g.SetFrozenCols(c.nFrozenCols, 0, GX_NOREDRAW);
         w.grid->UpdateWindow();
+        // The block is entered at its top-left cell.
         g.SetCurrentCell(2, 2);
-        CGXControl* pControl = g.GetControl(2, 2);
+        ASSERT_TRUE(g.IsCurrentCell(2, 1));
+        CGXControl* pControl = g.GetControl(2, 1);
         ASSERT_NE(nullptr, pControl);
         pControl->SetActive(TRUE);
         pControl->SetCurrentText("neu");
@@ -498,7 +506,7 @@ TEST(GridEditControl, AScrollStoresAndDeactivatesAControlWhoseBlockCrossesTheFro
         else
             w.grid->SendMessage(c.nMessage, SB_LINEDOWN, 0);
         EXPECT_EQ(c.bStays, pControl->IsActive() != FALSE);
-        EXPECT_EQ(c.bStays ? "" : "neu", std::string(g.GetStoredValueText(2, 2)));
+        EXPECT_EQ(c.bStays ? "" : "neu", std::string(g.GetStoredValueText(2, 1)));
     }
 }
 

@@ -353,3 +353,69 @@ TEST(GridFindReplace, AClosedGridLeavesNoDialogBehind)
     Press(hDlg, IDCANCEL);
     PumpAsTheApplication(100);
 }
+
+namespace
+{
+// Counts the beeps of the program while it lives: the program's import of MessageBeep is bent to
+// a counter (the sound itself cannot be heard by a test).
+struct BeepCounter
+{
+    static int& Count()
+    {
+        static int n = 0;
+        return n;
+    }
+    static BOOL WINAPI Beep(UINT)
+    {
+        Count()++;
+        return TRUE;
+    }
+    UINT_PTR* pSlot = NULL;
+    UINT_PTR nOld = 0;
+    BeepCounter()
+    {
+        Count() = 0;
+        BYTE* pBase = (BYTE*)::GetModuleHandle(NULL);
+        IMAGE_NT_HEADERS* pNt = (IMAGE_NT_HEADERS*)(pBase + ((IMAGE_DOS_HEADER*)pBase)->e_lfanew);
+        IMAGE_DATA_DIRECTORY& dir = pNt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        // Code addresses as numbers: the import slots hold them.
+        UINT_PTR nTarget = (UINT_PTR)::GetProcAddress(::GetModuleHandleA("user32.dll"), "MessageBeep");
+        for (IMAGE_IMPORT_DESCRIPTOR* pDesc = (IMAGE_IMPORT_DESCRIPTOR*)(pBase + dir.VirtualAddress);
+             pDesc->Name != 0 && pSlot == NULL; pDesc++)
+            for (UINT_PTR* p = (UINT_PTR*)(pBase + pDesc->FirstThunk); *p != 0; p++)
+                if (*p == nTarget)
+                    pSlot = p;
+        if (pSlot == NULL)
+            return;
+        DWORD dwOld;
+        ::VirtualProtect(pSlot, sizeof(UINT_PTR), PAGE_READWRITE, &dwOld);
+        nOld = *pSlot;
+        *pSlot = (UINT_PTR)&Beep;
+    }
+    ~BeepCounter()
+    {
+        if (pSlot != NULL)
+            *pSlot = nOld;
+    }
+};
+} // namespace
+
+// A text that is nowhere to be found makes the grid beep, once per search.
+TEST(GridFindReplace, ATextNotFoundBeeps)
+{
+    GridWindow w(300, 200);
+    CGXGridCore& g = *w.grid;
+    g.SetRowCount(4, GX_NOREDRAW);
+    g.SetColCount(2, GX_NOREDRAW);
+    g.SetValueRange(CGXCellRange(3, 1), "da");
+    g.SetCurrentCell(1, 1);
+    BeepCounter beeps;
+    ASSERT_NE(nullptr, beeps.pSlot);
+    g.m_pFindReplaceImp->FindNextText(&g, "nirgends", TRUE, FALSE);
+    EXPECT_EQ(1, BeepCounter::Count());
+    g.m_pFindReplaceImp->FindNextText(&g, "da", TRUE, FALSE);
+    EXPECT_EQ(1, BeepCounter::Count());
+    ROWCOL nRow = 0, nCol = 0;
+    ASSERT_TRUE(g.GetCurrentCell(nRow, nCol));
+    EXPECT_EQ(3u, nRow);
+}

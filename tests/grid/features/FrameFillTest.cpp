@@ -116,15 +116,19 @@ TEST(GridExcelFrame, AFrameAroundWholeColumnsOrRowsKeepsItsHandleAtThePaneEdgeTh
         bool bCols;
         int nDirection, nBack;
         ROWCOL nFrozen; // rows (columns) frozen: the handle stands in the fixed part
-    } cases[] = {{"columns C..D, scrolled down", true, GX_DOWN, GX_UP, 0},
-                 {"rows 3..5, scrolled right", false, GX_RIGHT, GX_LEFT, 0},
-                 {"columns C..D below two frozen rows", true, GX_DOWN, GX_UP, 2}};
+        int nSize;      // rows (columns) this many pixels: scrolls shorter than the frame
+    } cases[] = {{"columns C..D, scrolled down", true, GX_DOWN, GX_UP, 0, 0},
+                 {"rows 3..5, scrolled right", false, GX_RIGHT, GX_LEFT, 0, 0},
+                 {"columns C..D below two frozen rows", true, GX_DOWN, GX_UP, 2, 0},
+                 {"columns C..D, rows two pixels high", true, GX_DOWN, GX_UP, 0, 2},
+                 {"rows 3..5, columns one pixel wide", false, GX_RIGHT, GX_LEFT, 0, 1}};
     for (const auto& c : cases)
     {
         SCOPED_TRACE(c.name);
         SelectGrid w;
-        w.g.SetRowCount(40);
-        w.g.SetColCount(20);
+        // Lines of a pixel or two need many more to scroll at all.
+        w.g.SetRowCount(c.nSize != 0 ? 400 : 40);
+        w.g.SetColCount(c.nSize != 0 ? 600 : 20);
         w.g.GetParam()->m_bExcelLikeFrame = TRUE;
         if (c.nFrozen != 0)
             w.g.SetFrozenRows(c.nFrozen);
@@ -134,6 +138,10 @@ TEST(GridExcelFrame, AFrameAroundWholeColumnsOrRowsKeepsItsHandleAtThePaneEdgeTh
             DragThrough({w.At(3, 0), w.At(5, 0)});
         ASSERT_EQ(c.bCols ? "C3-4" : "R3-5", w.Selection());
         ASSERT_EQ(c.bCols ? 7 : 2, w.g.m_nExcelFrameKind);
+        if (c.nSize != 0 && c.bCols)
+            w.g.SetRowHeight(1, 400, c.nSize);
+        else if (c.nSize != 0)
+            w.g.SetColWidth(1, 600, c.nSize);
         EXPECT_TRUE(w.ShowsFreshPaint());
         for (ROWCOL n : {1u, 3u, 2u})
         {
@@ -285,5 +293,36 @@ TEST(GridExcelFill, EdgeCasesByDraggingTheHandle)
                     before = v.text;
             EXPECT_EQ(before, std::string(w.g.GetStoredValueText(e.nRow, e.nCol))) << e.nRow << "," << e.nCol;
         }
+    }
+}
+
+// Rows and columns changing their sizes or hidden before and inside the framed range: the
+// optimised update moves the pixels, and the frame goes round the range's new rectangle, whole.
+TEST(GridExcelFrame, ChangedSizesLeaveTheFrameWholeAroundTheRange)
+{
+    SelectGrid w;
+    ASSERT_NE(nullptr, w.g.m_pOptimizedUpdateImp);
+    w.g.GetParam()->m_bExcelLikeFrame = TRUE;
+    DragThrough({w.At(4, 2), w.At(5, 3), w.At(6, 4)});
+    ASSERT_EQ("4,2-6,4", w.Selection());
+    struct
+    {
+        const char* name;
+        void (*change)(CGXGridCore&);
+    } cases[] = {
+        {"row above higher", [](CGXGridCore& g) { g.SetRowHeight(2, 2, 35); }},
+        {"row inside higher", [](CGXGridCore& g) { g.SetRowHeight(5, 5, 30); }},
+        {"row inside lower", [](CGXGridCore& g) { g.SetRowHeight(5, 5, 12); }},
+        {"column before wider", [](CGXGridCore& g) { g.SetColWidth(1, 1, 80); }},
+        {"column inside narrower", [](CGXGridCore& g) { g.SetColWidth(3, 3, 40); }},
+        {"row above hidden", [](CGXGridCore& g) { g.HideRows(2, 2); }},
+        {"column inside hidden", [](CGXGridCore& g) { g.HideCols(3, 3); }},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        c.change(w.g);
+        EXPECT_TRUE(w.ShowsFreshPaint());
+        ExpectFrameAround(w, CGXCellRange(4, 2, 6, 4));
     }
 }

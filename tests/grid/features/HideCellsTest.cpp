@@ -181,6 +181,28 @@ TEST(GridHideCells, HiddenRowsAndColumnsAreNotDrawnAndCtrlZShowsThemAgain)
     EXPECT_EQ(colBefore, w.Band(col4));
 }
 
+// A hidden row or column removed and brought back by undo is hidden again, with its cells; shown,
+// it has a size again.
+TEST(GridHideCells, AHiddenRowOrColumnRemovedComesBackHiddenWithUndo)
+{
+    for (bool bCol : {false, true})
+    {
+        SCOPED_TRACE(bCol ? "column 3" : "row 3");
+        HideGrid w;
+        CGXGridCore& g = w.g;
+        ASSERT_TRUE(bCol ? g.HideCols(3, 3) : g.HideRows(3, 3));
+        ASSERT_TRUE(bCol ? g.RemoveCols(3, 3) : g.RemoveRows(3, 3));
+        EXPECT_FALSE(bCol ? g.IsColHidden(3) : g.IsRowHidden(3));
+        ASSERT_TRUE(g.Undo());
+        EXPECT_TRUE(bCol ? g.IsColHidden(3) : g.IsRowHidden(3));
+        EXPECT_STREQ("3/3", g.GetStoredValueText(3, 3));
+        EXPECT_TRUE(w.ShowsFreshPaint());
+        ASSERT_TRUE(bCol ? g.HideCols(3, 3, FALSE) : g.HideRows(3, 3, FALSE));
+        EXPECT_GT(bCol ? g.GetColWidth(3) : g.GetRowHeight(3), 0);
+        EXPECT_TRUE(w.ShowsFreshPaint());
+    }
+}
+
 TEST(GridResizeToFit, ALongTextsColumnGrowsUntilTheTextShowsWhole)
 {
     HideGrid w;

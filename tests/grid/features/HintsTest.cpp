@@ -11,6 +11,7 @@
 #include "SplitterWnd.h"
 #include "TestSupport.h"
 #include <functional>
+#include <map>
 #include <gtest/gtest.h>
 #include <memory>
 #include <string>
@@ -40,14 +41,15 @@ struct ViewsOfOneDocument
     std::vector<CFrameWnd*> frames;
     std::vector<CGXGridView*> views;
 
-    explicit ViewsOfOneDocument(std::vector<CRuntimeClass*> classes)
+    explicit ViewsOfOneDocument(std::vector<CRuntimeClass*> classes,
+                                CRuntimeClass* pFrameClass = RUNTIME_CLASS(CFrameWnd))
     {
         EnsureGridLibrary();
         doc.m_bAutoDelete = FALSE;
         int x = 0;
         for (CRuntimeClass* pClass : classes)
         {
-            CFrameWnd* pFrame = new CFrameWnd;
+            CFrameWnd* pFrame = (CFrameWnd*)pFrameClass->CreateObject();
             pFrame->Create(NULL, _T("Ansicht"), WS_OVERLAPPEDWINDOW, CRect(x, 0, x + 300, 260));
             x += 310;
             CCreateContext ctx;
@@ -96,10 +98,12 @@ TEST(GridHints, AChangeInOneViewIsRepeatedInTheOthers)
         {"rows removed", [](CGXGridCore& g) { g.RemoveRows(1, 3); }},
         {"columns inserted", [](CGXGridCore& g) { g.InsertCols(1, 1); }},
         {"row heights", [](CGXGridCore& g) { g.SetRowHeight(2, 4, 12); }},
+        {"wide columns", [](CGXGridCore& g) { g.SetColWidth(2, 3, 150); }},
         {"column widths", [](CGXGridCore& g) { g.SetColWidth(1, 2, 90); }},
         {"rows moved", [](CGXGridCore& g) { g.MoveRows(1, 3, 6); }},
         {"typed", [](CGXGridCore& g) { g.SetValueRange(CGXCellRange(2, 2), "getippt"); }},
         {"frozen rows", [](CGXGridCore& g) { g.SetFrozenRows(2); }},
+        {"cells covered", [](CGXGridCore& g) { g.SetCoveredCellsRowCol(2, 1, 4, 3); }},
         {"row count", [](CGXGridCore& g) { g.SetRowCount(4); }},
         {"range selected", [](CGXGridCore& g) { g.SelectRange(CGXCellRange(2, 1, 4, 3)); }},
         {"selection changed",
@@ -119,6 +123,88 @@ TEST(GridHints, AChangeInOneViewIsRepeatedInTheOthers)
         c.change(*d.views[0]);
         EXPECT_TRUE(ShowsFreshPaint(d.views[1])) << c.name;
         EXPECT_TRUE(ShowsFreshPaint(d.views[0])) << c.name;
+    }
+}
+
+namespace
+{
+// A frame that names the grid windows inside it, as a sheet-tab window does.
+class CNamingFrame : public CFrameWnd
+{
+    DECLARE_DYNCREATE(CNamingFrame)
+};
+IMPLEMENT_DYNCREATE(CNamingFrame, CFrameWnd)
+
+struct WindowNames : CGXAbstractTabWndInterface
+{
+    std::map<CWnd*, CString> names;
+    void GetOrSetTabName(CWnd* pWnd, CString& sName, BOOL bSet) override
+    {
+        if (bSet)
+            names[pWnd] = sName;
+        else
+            sName = names[pWnd];
+    }
+    CString GetTabNameAt(CWnd*, int) override
+    {
+        return CString();
+    }
+};
+} // namespace
+
+// A sheet tab's new label becomes the grid's text, which names the window of every view that lies
+// in a container; a view outside one takes no name.
+TEST(GridHints, TheGridsTextNamesTheWindowOfEveryView)
+{
+    EnsureGridLibrary();
+    CGXAppData* pAppData = GXGetAppData();
+    WindowNames names;
+    CGXAbstractTabWndInterface* pOld = pAppData->m_pTabWndInterface;
+    pAppData->m_pTabWndInterface = &names;
+    pAppData->RegisterContainerClass(RUNTIME_CLASS(CNamingFrame));
+    {
+        ViewsOfOneDocument d({RUNTIME_CLASS(CGXGridView), RUNTIME_CLASS(CGXGridView)},
+                             RUNTIME_CLASS(CNamingFrame));
+        // The tab window labels the first view's window and tells it.
+        names.names[d.views[0]] = "Messwerte";
+        d.views[0]->SendMessage(0x791, 0, 0);
+        EXPECT_STREQ("Messwerte", d.views[0]->GetParam()->m_sWindowSetting);
+        EXPECT_STREQ("Messwerte", names.names[d.views[0]]);
+        EXPECT_STREQ("Messwerte", names.names[d.views[1]]);
+    }
+    {
+        ViewsOfOneDocument d({RUNTIME_CLASS(CGXGridView)});
+        names.names.clear();
+        CGXGridHint hint(gxHintWindowText);
+        EXPECT_FALSE(d.views[0]->m_pUpdateHintImp->OnGridUpdate(d.views[0], &hint));
+        EXPECT_TRUE(names.names.empty());
+    }
+    pAppData->m_pTabWndInterface = pOld;
+}
+
+// Rows made higher bring the vertical scroll bar into every view: each then shows what a fresh
+// paint shows, the one that changed and the one the hint reached.
+TEST(GridHints, ViewsWhoseScrollBarAppearsShowAFreshPaint)
+{
+    ViewsOfOneDocument d({RUNTIME_CLASS(CGXGridView), RUNTIME_CLASS(CGXGridView)});
+    // As many rows as fit, less one: three of them 37 pixels high no longer fit.
+    CRect rect;
+    d.views[0]->GetClientRect(&rect);
+    int nRows = (rect.Height() - d.views[0]->GetRowHeight(0)) / d.views[0]->GetRowHeight(1) - 1;
+    ASSERT_GT(nRows, 4);
+    ASSERT_LT(d.views[0]->GetRowHeight(1) * 2, 37);
+    d.views[0]->SetRowCount(nRows);
+    for (CGXGridView* pView : d.views)
+    {
+        pView->UpdateWindow();
+        ASSERT_FALSE(pView->GetStyle() & WS_VSCROLL);
+    }
+    d.views[0]->SetRowHeight(2, 4, 37);
+    for (size_t i = 0; i < d.views.size(); i++)
+    {
+        SCOPED_TRACE(i);
+        EXPECT_TRUE(d.views[i]->GetStyle() & WS_VSCROLL);
+        EXPECT_TRUE(ShowsFreshPaint(d.views[i]));
     }
 }
 

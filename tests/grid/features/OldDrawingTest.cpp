@@ -31,6 +31,7 @@ void FillGrid(CGXGridCore& g)
                                             "Ein Text, der bis in die letzte Spalte laeuft"));
     g.SetStyleRange(CGXCellRange(5, 4, 5, 5), CGXStyle().SetFloodCell(TRUE));
     g.SetCurrentCell(2, 4, GX_NOREDRAW);
+    g.SelectRange(CGXCellRange(1, 3, 2, 5), TRUE, FALSE);
 }
 
 struct OldGrid : GridWindow
@@ -79,9 +80,10 @@ TEST(GridOldDrawing, TheFactoryInstallsItAndItDrawsOnlyWithAFlag)
     EXPECT_TRUE(w.g.m_bOldDrawing); // the grid's flag follows
 }
 
-// With the grid's flag the whole window matches the engine's drawing; with the parameter
-// object's flag the cells, lines and spans do, and the area beyond the cells takes the
-// standard brush instead of the background colour.
+// With the grid's flag the whole window matches the engine's drawing, the inverted selection
+// and a transparent background included; with the parameter object's flag the cells, lines and
+// spans do, and the area beyond the cells takes the standard brush instead of the background
+// colour.
 TEST(GridOldDrawing, PaintsWhatTheEngineDrawingPaints)
 {
     OldGrid w;
@@ -97,7 +99,17 @@ TEST(GridOldDrawing, PaintsWhatTheEngineDrawingPaints)
     w.g.RedrawAll(GX_UPDATENOW, FALSE);
     EXPECT_TRUE(w.ShowsFreshPaint());
 
+    // A transparent grid: the standard background and the area beyond the cells stay unpainted
+    // in both.
+    w.g.GetParam()->m_bTransparentBackground = TRUE;
+    Pixels transparent = w.Render();
     w.g.m_bOldDrawing = FALSE;
+    Pixels engineTransparent = w.Render();
+    EXPECT_EQ(0, Differing(engineTransparent, transparent, cells, true));
+    EXPECT_EQ(0, Differing(engineTransparent, transparent, cells, false));
+    EXPECT_NE(engine.At(engine.cx - 5, engine.cy - 5), transparent.At(engine.cx - 5, engine.cy - 5));
+    w.g.GetParam()->m_bTransparentBackground = FALSE;
+
     w.g.GetParam()->m_bOldDrawing = TRUE;
     Pixels oldParam = w.Render();
     EXPECT_EQ(0, Differing(engine, oldParam, cells, true));
@@ -162,7 +174,7 @@ struct ClipGrid : CGXGridWnd
 } // namespace
 
 // On the screen each row is drawn clipped to itself; a metafile that does not print records
-// without row clipping.
+// without row clipping, and so does printing when the library turns print clipping off.
 TEST(GridOldDrawing, RowClippingExceptInAMetafile)
 {
     GridWindowOf<ClipGrid> w(520, 220);
@@ -190,4 +202,25 @@ TEST(GridOldDrawing, RowClippingExceptInAMetafile)
     g.DrawCells(0, 0, g.GetRowCount(), g.GetColCount(), &meta);
     ::DeleteEnhMetaFile(meta.CloseEnhanced());
     EXPECT_GT(w.grid->nTallestClip, 2 * nRow);
+
+    // A printing context clips each row, unless the library turns clipping off for printing.
+    CDC mem;
+    mem.CreateCompatibleDC(&dcRef);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dcRef, rect.Width(), rect.Height());
+    CBitmap* pOld = mem.SelectObject(&bitmap);
+    mem.m_bPrinting = TRUE;
+    for (BOOL bNoClipping : {FALSE, TRUE})
+    {
+        SCOPED_TRACE(bNoClipping);
+        GXGetAppData()->m_bNoPrintClipping = bNoClipping;
+        w.grid->nTallestClip = 0;
+        g.DrawCells(0, 0, g.GetRowCount(), g.GetColCount(), &mem);
+        if (bNoClipping)
+            EXPECT_GT(w.grid->nTallestClip, 2 * nRow);
+        else
+            EXPECT_LE(w.grid->nTallestClip, nRow);
+    }
+    GXGetAppData()->m_bNoPrintClipping = FALSE;
+    mem.SelectObject(pOld);
 }

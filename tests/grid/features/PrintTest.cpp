@@ -751,3 +751,53 @@ TEST_F(GridPdf, TheViewsPrintDeviceAndThePrintSetUpDialog)
         ::GlobalUnlock(pDevice->m_hDevNames);
     }
 }
+
+// A floating text runs over its empty neighbours on the printed page as on the screen; the
+// printing-time span pools live from the start to the end of printing.
+TEST(GridPrinting, FloatingTextRunsOverItsEmptyNeighboursOnThePage)
+{
+    for (WORD nMode : {1, 2})
+    {
+        SCOPED_TRACE(nMode);
+        GridWindow w(300, 200);
+        CGXGridCore& g = *w.grid;
+        g.SetRowCount(3, GX_NOREDRAW);
+        g.SetColCount(4, GX_NOREDRAW);
+        g.SetColWidth(0, 0, 50, NULL, GX_NOREDRAW);
+        g.SetColWidth(1, 4, 60, NULL, GX_NOREDRAW);
+        g.SetRowHeight(0, 0, 20, NULL, GX_NOREDRAW);
+        g.SetRowHeight(1, 3, 25, NULL, GX_NOREDRAW);
+        SetMargins(Props(g), 0, 0);
+        g.SetStyleRange(CGXCellRange(1, 1, 3, 4), CGXStyle().SetFloatCell(TRUE).SetFloodCell(TRUE));
+        g.SetValueRange(CGXCellRange(2, 1), "Ein langer Text, der ueber die Nachbarn laeuft");
+        g.SetFloatingMode(nMode, FALSE);
+
+        MemoryPrinter printer;
+        CPrintInfo info;
+        g.OnGridBeginPrinting(&printer.dc, &info);
+        EXPECT_NE(nullptr, g.GetParam()->m_pPrintFloatCellsPool);
+        info.m_nCurPage = 1;
+        g.OnGridPrepareDC(&printer.dc, &info);
+        g.OnGridPrint(&printer.dc, &info);
+        g.OnGridEndPrinting(&printer.dc, &info);
+        EXPECT_EQ(nullptr, g.GetParam()->m_pPrintFloatCellsPool);
+
+        CRect cells = g.m_rectPrinting;
+        auto inside = [&](ROWCOL nRow, ROWCOL nCol) {
+            int x = cells.left + 50 + (int)(nCol - 1) * 60, y = cells.top + 20 + (int)(nRow - 1) * 25;
+            return CRect(x + 2, y + 2, x + 58, y + 23);
+        };
+        // The text stands in columns 2 and 3 of its row; the rows around stay empty there.
+        EXPECT_FALSE(printer.Ink(inside(2, 2)).IsRectEmpty());
+        EXPECT_FALSE(printer.Ink(inside(2, 3)).IsRectEmpty());
+        EXPECT_TRUE(printer.Ink(inside(1, 3)).IsRectEmpty());
+        EXPECT_TRUE(printer.Ink(inside(3, 3)).IsRectEmpty());
+        // No grid line between the floated cells: the band across the column edge in the text's
+        // row holds text, not a line down the whole row.
+        int xEdge = cells.left + 50 + 60;
+        CRect edge2(xEdge - 1, cells.top + 20 + 25 + 1, xEdge + 1, cells.top + 20 + 50 - 1);
+        CRect edge1 = edge2 - CPoint(0, 25);
+        EXPECT_GE(printer.Ink(edge1).Height(), edge1.Height() - 2); // the line in the empty row
+        EXPECT_LT(printer.Ink(edge2).Height(), edge2.Height() - 4);
+    }
+}

@@ -19,6 +19,19 @@ CPoint EdgeOf(SelectGrid& w, bool bCol, ROWCOL n)
     return pt;
 }
 
+// A double click at a screen point, after the time that keeps it apart from earlier clicks.
+void DoubleClickAt(CPoint pt)
+{
+    PumpMessages(::GetDoubleClickTime() + 50);
+    MoveMouseTo(pt);
+    for (int i = 0; i < 2; i++)
+    {
+        SendLeftButton(true);
+        SendLeftButton(false);
+    }
+    PumpMessages(50);
+}
+
 // Presses on an edge and moves the mouse by the offset, holding the button.
 void PressAndMove(CPoint pt, CSize offset)
 {
@@ -53,14 +66,7 @@ TEST(GridResize, DraggingAHeaderEdgeResizesWithUndoAndADoubleClickGivesTheDefaul
     EXPECT_EQ(nOldRow + 12, w.g.GetRowHeight(4));
     EXPECT_TRUE(w.ShowsFreshPaint());
     // The double click on the edge: the column's default width.
-    PumpMessages(::GetDoubleClickTime() + 50);
-    MoveMouseTo(EdgeOf(w, true, 3));
-    for (int i = 0; i < 2; i++)
-    {
-        SendLeftButton(true);
-        SendLeftButton(false);
-    }
-    PumpMessages(50);
+    DoubleClickAt(EdgeOf(w, true, 3));
     EXPECT_EQ(w.g.GetDefaultColWidth(), w.g.GetColWidth(3));
     EXPECT_TRUE(w.ShowsFreshPaint());
 }
@@ -204,5 +210,43 @@ TEST(GridResize, TheHeaderOfTheRowOrColumnBeingDraggedIsMarkedWhileTheButtonIsHe
             EXPECT_EQ(bCancel ? nOld : nOld + 20, c.bCol ? w.g.GetColWidth(3) : w.g.GetRowHeight(4));
             EXPECT_TRUE(w.ShowsFreshPaint());
         }
+    }
+}
+
+// Dragging a row's or a column's edge to less than a pixel hides it; a double click on the edge
+// shows it again with its old size, and a drag from its edge gives it the dragged size.
+TEST(GridResize, DraggingNarrowerThanAPixelHidesAndTheEdgeShowsItAgain)
+{
+    for (bool bCol : {false, true})
+    {
+        SCOPED_TRACE(bCol ? "column 4" : "row 4");
+        SelectGrid w;
+        auto size = [&](ROWCOL n) { return bCol ? w.g.GetColWidth(n) : w.g.GetRowHeight(n); };
+        auto hidden = [&](ROWCOL n) { return bCol ? w.g.IsColHidden(n) : w.g.IsRowHidden(n); };
+        int nOld = size(4);
+        PressAndMove(EdgeOf(w, bCol, 4), bCol ? CSize(-nOld - 5, 0) : CSize(0, -nOld - 5));
+        SendLeftButton(false);
+        EXPECT_TRUE(hidden(4));
+        EXPECT_EQ(0, size(4));
+        EXPECT_TRUE(w.ShowsFreshPaint());
+
+        // The edge of the hidden one lies on its neighbour's: a double click shows it again.
+        DoubleClickAt(EdgeOf(w, bCol, 3));
+        EXPECT_FALSE(hidden(4));
+        EXPECT_EQ(nOld, size(4));
+        EXPECT_TRUE(w.ShowsFreshPaint());
+
+        // Hidden again by Ctrl+Z of the showing, then dragged open from its edge.
+        PressKey('Z', true);
+        ASSERT_TRUE(hidden(4));
+        EXPECT_TRUE(w.ShowsFreshPaint());
+        // A press a little way past the edge takes the hidden one, not its neighbour.
+        PressAndMove(EdgeOf(w, bCol, 3) + (bCol ? CSize(3, 0) : CSize(0, 3)),
+                     bCol ? CSize(25, 0) : CSize(0, 15));
+        SendLeftButton(false);
+        EXPECT_FALSE(hidden(4));
+        EXPECT_GT(size(4), 0);
+        EXPECT_EQ(nOld, size(3));
+        EXPECT_TRUE(w.ShowsFreshPaint());
     }
 }

@@ -48,6 +48,13 @@ TEST(GridSelection, GesturesBuildTheSelectionListAndRepaintExactlyTheChangedCell
          },
          "3,2-4,3"},
         {"a plain click selects nothing", 255, [](SelectGrid& w) { ClickAt(w.At(3, 3)); }, ""},
+        {"a plain click keeping the selection adds no empty range", 255,
+         [](SelectGrid& w) {
+             DragThrough({w.At(2, 2), w.At(3, 3)});
+             w.g.GetParam()->m_bKeepSelectionOnRelease = TRUE;
+             ClickAt(w.At(5, 5));
+         },
+         ""},
         {"Ctrl+click adds one cell", 255,
          [](SelectGrid& w) {
              DragThrough({w.At(2, 2), w.At(3, 3)});
@@ -236,6 +243,7 @@ TEST(GridSelection, AVetoKeepsTheSelectionAndTheHeaderOptionRepaintsHeaders)
     CGXRangeList& list = g.GetParam()->m_SelectedRanges;
     EXPECT_TRUE(list.IsCellInList(2, 2));
     EXPECT_FALSE(list.IsCellInList(3, 3));
+    EXPECT_EQ(1, list.GetCount()); // the refused press left no empty range behind
     // Allowed, the option repaints the row and the column headers with each change.
     g.bRefuse = FALSE;
     g.SelectRange(CGXCellRange(3, 3), TRUE, FALSE);
@@ -248,4 +256,34 @@ TEST(GridSelection, AVetoKeepsTheSelectionAndTheHeaderOptionRepaintsHeaders)
     EXPECT_TRUE(list.IsCellInList(4, 4));
     g.SetSelection(NULL);
     EXPECT_EQ(0, list.GetCount());
+}
+
+// Whole columns and whole rows selected: their cells show inverted, their headers only in the
+// headers' own look, not inverted as well.
+TEST(GridSelection, SelectedColumnsAndRowsInvertTheirCellsNotTheirHeaders)
+{
+    struct
+    {
+        const char* name;
+        ROWCOL nRow1, nCol1, nRow2, nCol2; // the headers dragged over
+        const char* expected;
+        ROWCOL nHeaderRow, nHeaderCol, nCellRow, nCellCol;
+    } cases[] = {{"columns C and D", 0, 3, 0, 4, "C3-4", 0, 3, 2, 3},
+                 {"rows 3 and 4", 3, 0, 4, 0, "R3-4", 3, 0, 3, 2}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        SelectGrid w;
+        DragThrough({w.At(c.nRow1, c.nCol1), w.At(c.nRow2, c.nCol2)});
+        ASSERT_EQ(c.expected, w.Selection());
+        EXPECT_TRUE(w.ShowsFreshPaint());
+        Pixels inverted = RenderGrid(w.grid.get(), w.grid.get());
+        w.g.GetParam()->m_bInvertSelection = FALSE;
+        Pixels plain = RenderGrid(w.grid.get(), w.grid.get());
+        w.g.GetParam()->m_bInvertSelection = TRUE;
+        CPoint header = w.g.CalcCellRect(c.nHeaderRow, c.nHeaderCol).CenterPoint();
+        CPoint cell = w.g.CalcCellRect(c.nCellRow, c.nCellCol).CenterPoint();
+        EXPECT_EQ(plain.At(header.x, header.y), inverted.At(header.x, header.y));
+        EXPECT_EQ(plain.At(cell.x, cell.y) ^ 0xFFFFFF, inverted.At(cell.x, cell.y));
+    }
 }

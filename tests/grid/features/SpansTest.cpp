@@ -8,6 +8,7 @@
 #include <algorithm>
 #include "TestSupport.h"
 #include <gtest/gtest.h>
+#include <map>
 #include <string>
 
 using namespace testing_support;
@@ -58,7 +59,7 @@ struct SpanGrid : GridWindow
 // The float runs over empty cells that allow it and stops at the first non-empty cell, at the
 // first cell without "FloodCell", at the first column after the frozen ones and at the last
 // column; a short text does not float.
-TEST(GridFloatCells, StopsWhereThePartSays)
+TEST(GridFloatCells, StopsAtTheFirstCellThatEndsTheRun)
 {
     struct Case
     {
@@ -390,8 +391,9 @@ TEST(GridMergeCells, HiddenRows)
     }
 }
 
-// Inserted and removed rows and columns move the merged and floated spans with their cells: a
-// span does not stay behind at the old place, and one that the insertion cut into begins anew.
+// Inserted, removed and moved rows and columns move the merged and floated spans with their
+// cells: a span does not stay behind at the old place, and one that the change cut into begins
+// anew.
 TEST(GridMergeCells, SpansMoveWithInsertedAndRemovedRowsAndColumns)
 {
     struct Case
@@ -410,11 +412,17 @@ TEST(GridMergeCells, SpansMoveWithInsertedAndRemovedRowsAndColumns)
         {"insert row 1", [](CGXGridCore& g) { return g.InsertRows(1, 1); }, 2, 3, "2,2-2,4", 4, 5, "3,5-4,5",
          1, 3, 5, 1, "5,1-5,6"},
         {"insert column 1", [](CGXGridCore& g) { return g.InsertCols(1, 1); }, 1, 4, "1,3-1,5", 3, 6,
-         "2,6-3,6", 1, 2, 0, 0, ""},
+         "2,6-3,6", 1, 2, 4, 2, "4,2-4,7"},
         {"remove row 1", [](CGXGridCore& g) { return g.RemoveRows(1, 1); }, 0, 0, "", 2, 5, "1,5-2,5", 1, 3,
          3, 1, "3,1-3,6"},
         {"remove column 1", [](CGXGridCore& g) { return g.RemoveCols(1, 1); }, 1, 2, "1,1-1,3", 3, 4,
-         "2,4-3,4", 0, 0, 0, 0, ""},
+         "2,4-3,4", 0, 0, 4, 1, "none"},
+        {"move row 1 to 3", [](CGXGridCore& g) { return g.MoveRows(1, 1, 3); }, 3, 3, "3,2-3,4", 2, 5,
+         "1,5-2,5", 1, 3, 4, 1, "4,1-4,6"},
+        {"move row 4 to 1", [](CGXGridCore& g) { return g.MoveRows(4, 4, 1); }, 2, 3, "2,2-2,4", 4, 5,
+         "3,5-4,5", 1, 3, 1, 1, "1,1-1,6"},
+        {"move column 1 to 6", [](CGXGridCore& g) { return g.MoveCols(1, 1, 6); }, 1, 2, "1,1-1,3", 3, 4,
+         "2,4-3,4", 1, 4, 0, 0, ""},
     };
     for (WORD nMode : {1, 2})
         for (const Case& c : cases)
@@ -544,4 +552,117 @@ TEST(GridSpansArchive, ASavedAndReopenedGridPaintsTheSame)
     EXPECT_EQ(0, nDiff) << "first at " << strFirst;
     EXPECT_NE(nullptr, b.grid->GetFloatedRangeAt(5, 2, range));
     EXPECT_NE(nullptr, b.grid->GetMergedRangeAt(2, 3, range, 0));
+}
+
+namespace
+{
+// Notes, for every cell drawn, whether the grid drew it as a whole span.
+struct SpanFlagGrid : CGXGridWnd
+{
+    std::map<std::pair<ROWCOL, ROWCOL>, BOOL> drawnAsSpan;
+    void DrawCell(CDC* pDC, ROWCOL nRow, ROWCOL nCol, const CRect& rect, const CGXStyle& style) override
+    {
+        drawnAsSpan[{nRow, nCol}] = IsDrawingSpan();
+        CGXGridWnd::DrawCell(pDC, nRow, nCol, rect, style);
+    }
+};
+} // namespace
+
+// A covered range, a merge and a float are drawn with the grid's span flag set; a plain cell
+// without it, and the flag is clear after the paint.
+TEST(GridSpansDrawing, SpansAreDrawnWithTheSpanFlag)
+{
+    GridWindowOf<SpanFlagGrid> w(520, 220);
+    CGXGridCore& g = *w.grid;
+    g.OnGridInitialUpdate();
+    g.SetRowCount(4, GX_NOREDRAW);
+    g.SetColCount(6, GX_NOREDRAW);
+    g.SetStyleRange(CGXCellRange(1, 1, 4, 6),
+                    CGXStyle().SetMergeCell(3).SetFloatCell(TRUE).SetFloodCell(TRUE));
+    g.SetMergingMode(2, FALSE);
+    g.SetFloatingMode(2, FALSE);
+    g.SetValueRange(CGXCellRange(1, 2, 1, 3), "gleich");
+    g.SetValueRange(CGXCellRange(3, 1), pszLong);
+    ASSERT_TRUE(g.SetCoveredCellsRowCol(4, 4, 4, 6));
+    g.SetValueRange(CGXCellRange(2, 2), "x");
+    g.RedrawAll(GX_UPDATENOW, FALSE);
+    PumpMessages(30);
+    auto drawnAsSpan = [&](ROWCOL nRow, ROWCOL nCol) {
+        return w.grid->drawnAsSpan[std::make_pair(nRow, nCol)];
+    };
+    EXPECT_TRUE(drawnAsSpan(1, 2)) << "merged";
+    EXPECT_TRUE(drawnAsSpan(3, 1)) << "floated";
+    EXPECT_TRUE(drawnAsSpan(4, 4)) << "covered";
+    ASSERT_EQ(1u, w.grid->drawnAsSpan.count(std::make_pair(2u, 2u)));
+    EXPECT_FALSE(drawnAsSpan(2, 2)) << "plain";
+    EXPECT_FALSE(g.IsDrawingSpan());
+}
+
+// Bringing a cell into view starts from its covered range's top-left cell always, from its
+// floated range's start only when asked for floats.
+TEST(GridFloatCells, ScrollingIntoViewStartsAtTheFloatOnlyWhenAsked)
+{
+    SpanGrid w;
+    CGXGridCore& g = w.g;
+    g.SetColCount(30, GX_NOREDRAW);
+    g.SetColWidth(1, 30, w.nWidth, NULL, GX_NOREDRAW);
+    g.SetStyleRange(CGXCellRange(1, 1, 4, 30), CGXStyle().SetFloatCell(TRUE).SetFloodCell(TRUE));
+    g.SetFloatingMode(2, FALSE);
+    w.Value(1, 2, pszLong);
+    g.SetLeftCol(3);
+    w.FloatAt(1, 3);
+    CGXCellRange range;
+    ASSERT_NE(nullptr, g.GetFloatedRangeAt(1, 5, range));
+    ASSERT_EQ(2u, range.left);
+    ASSERT_GE(range.right, 6u);
+    g.SetLeftCol(4);
+    EXPECT_FALSE(g.ScrollCellInView(1, 5, 0, FALSE));
+    EXPECT_EQ(4u, g.GetLeftCol());
+    EXPECT_TRUE(g.ScrollCellInView(1, 5, 0, TRUE));
+    EXPECT_EQ(2u, g.GetLeftCol());
+
+    ASSERT_TRUE(g.SetCoveredCellsRowCol(3, 2, 4, 5));
+    g.SetLeftCol(4);
+    EXPECT_TRUE(g.ScrollCellInView(4, 5, 0, FALSE));
+    EXPECT_EQ(2u, g.GetLeftCol());
+}
+
+// Scrolling by rows and columns past merged and floated spans that the scrolling area's edge
+// cuts, with and without frozen rows and columns, leaves the screen as a fresh paint shows it.
+TEST(GridMergeCells, ScrollingPastCutSpansShowsAFreshPaint)
+{
+    for (ROWCOL nFrozen : {0, 2})
+    {
+        SCOPED_TRACE(nFrozen);
+        SpanGrid w;
+        CGXGridCore& g = w.g;
+        g.SetRowCount(40, GX_NOREDRAW);
+        g.SetColCount(30, GX_NOREDRAW);
+        g.RedrawAll(GX_UPDATENOW, FALSE);
+        PumpMessages(50);
+        g.SetStyleRange(CGXCellRange(1, 1, 40, 30), CGXStyle()
+                                                        .SetMergeCell(3)
+                                                        .SetFloatCell(TRUE)
+                                                        .SetFloodCell(TRUE)
+                                                        .SetVerticalAlignment(DT_VCENTER)
+                                                        .SetHorizontalAlignment(DT_CENTER));
+        g.SetMergingMode(2, FALSE);
+        g.SetFloatingMode(2, FALSE);
+        for (ROWCOL r = 2; r <= 9; r++)
+            w.Value(r, 2, "senkrecht");
+        for (ROWCOL c = 2; c <= 6; c++)
+            w.Value(10, c, "waagerecht");
+        w.Value(12, 3, pszLong);
+        g.SetFrozenRows(nFrozen, 0, GX_NOREDRAW);
+        g.SetFrozenCols(nFrozen, 0, GX_NOREDRAW);
+        g.RedrawAll(GX_UPDATENOW, FALSE);
+        PumpMessages(30);
+        ASSERT_EQ("", PaintDifference(w));
+        for (int nDirection : {GX_DOWN, GX_DOWN, GX_RIGHT, GX_RIGHT, GX_UP, GX_LEFT})
+        {
+            SCOPED_TRACE(nDirection);
+            ASSERT_TRUE(g.DoScroll(nDirection, 1));
+            EXPECT_EQ("", PaintDifference(w));
+        }
+    }
 }
