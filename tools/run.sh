@@ -3,11 +3,33 @@
 # bundled station simulator on COM7 (a pty the simulator owns, away from the test pairs).
 source "$(dirname "$0")/common.sh"
 
-helvon_install
-# The operator's Windows is German: Wine's own dialogs and the number formats follow the locale.
-helvon_locale de_DE.UTF-8
-# Only what this command starts: the program, the station simulator and the pty flush shim.
-helvon_build Helvon "stationsim ptyflush"
+if [ "${1:-}" != --session ]; then
+    helvon_install
+    # The operator's Windows is German: Wine's own dialogs and the number formats follow the
+    # locale.
+    helvon_locale de_DE.UTF-8
+    # Only what this command starts: the program, the station simulator and the pty flush shim.
+    helvon_build Helvon "stationsim ptyflush"
+    # Everything else runs in a session of its own: Ctrl+C in the terminal reaches only this
+    # shell, which then stops the program, Wine, the simulator and the X server in that order
+    # (Wine's processes and Xvfb would otherwise each end on the signal by themselves).
+    setsid bash "$0" --session "$@" &
+    session=$!
+    stop=0
+    # A closed terminal stops it too: the session would not hear of it.
+    trap 'stop=1' INT TERM HUP
+    rc=0
+    wait "$session" || rc=$?
+    if [ "$stop" = 1 ]; then
+        helvon_log "stopping the program, Wine, the simulator and the X server"
+        kill -TERM "$session" 2>/dev/null || true
+        wait "$session" 2>/dev/null || true
+        helvon_log "stopped"
+        exit 0
+    fi
+    exit "$rc"
+fi
+shift
 trap helvon_stop_all EXIT
 own_x=1
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then own_x=0; fi
@@ -17,12 +39,13 @@ helvon_start_printer
 helvon_start_wine
 export HELVON_HOST_TOOLS="$BUILD_DIR/host"
 
-# The station: a soldering process starts at once, so the temperatures and states move.
+# The station: idle until the program polls it, then one soldering process after the other, half
+# a minute apart, slow enough for the curves to follow. It runs as long as this command.
 port=7
 ready="$BUILD_DIR/stationsim.ready"
 rm -f "$ready" "$BUILD_DIR/stationsim.log"
 "$HELVON_HOST_TOOLS/stationsim/stationsim" --com "$port" --ready "$ready" --log "$BUILD_DIR/stationsim.log" \
-    --process --heat-rate 40 --lifetime 3600 &
+    --cycle 30 --heat-rate 5 --lifetime 0 &
 HELVON_PIDS+=($!)
 for _ in $(seq 50); do [ -e "$ready" ] && break; sleep 0.1; done
 [ -e "$ready" ] || { echo "the station simulator did not start" >&2; exit 1; }
@@ -54,4 +77,10 @@ if [ "$own_x" = 1 ]; then
 fi
 
 helvon_log "starting the program (display $DISPLAY); close its window or press Ctrl+C to stop"
-"$HELVON_ROOT/tools/wine-run.sh" "$BUILD_DIR/win/app/Helvon.exe" "$@"
+# In the background: a stop from the command's first shell is handled at once, not after the
+# program ends.
+"$HELVON_ROOT/tools/wine-run.sh" "$BUILD_DIR/win/app/Helvon.exe" "$@" &
+program=$!
+trap 'exit 0' TERM
+wait "$program"
+helvon_log "the program ended"

@@ -31,7 +31,7 @@ const char* LineUsage()
            "  --link PATH          link PATH to the line\n"
            "  --ready FILE         write the process id to FILE once the line is linked; removing it stops\n"
            "  --log FILE           append one line per request and reply\n"
-           "  --lifetime S         end after S seconds at the latest (default 600)\n"
+           "  --lifetime S         end after S seconds at the latest (default 600; 0: no end)\n"
            "  --paced              write each reply at the line's byte time instead of at once\n"
            "  --verbose            dump the bytes to stderr\n";
 }
@@ -258,7 +258,7 @@ void Line::Run(Device& device)
     while (!g_stop)
     {
         double now = Now();
-        if (now - start > m_o.lifetimeSec)
+        if (m_o.lifetimeSec > 0 && now - start > m_o.lifetimeSec)
             break;
         // Removing the ready file is how a test that cannot signal a Linux process stops us.
         if (!m_o.ready.empty() && now - lastReadyCheck > 0.1)

@@ -16,7 +16,7 @@ struct LineOptions
     std::string link;
     std::string ready;
     std::string log;
-    int lifetimeSec = 600;
+    int lifetimeSec = 600; // 0: no end
     bool verbose = false;
     bool paced = false; // replies leave at the line's byte time instead of in one burst
 };

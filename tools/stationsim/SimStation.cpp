@@ -104,9 +104,20 @@ Station::Station(const StationOptions& options)
         m_processAt = 0.0;
 }
 
+// A demonstration station works while the program polls it: a process starts at the first
+// request, and each further one at the first request a pause after the last one ended.
+void Station::CycleOnRequest()
+{
+    if (m_options.cyclePauseSec < 0 || m_processAt >= 0 || static_cast<int>(Get(40)) != kReady ||
+        m_now < m_cycleDue)
+        return;
+    m_processAt = m_now;
+}
+
 std::vector<uint8_t> Station::Answer(const Request& r)
 {
     const uint8_t a = m_options.address;
+    CycleOnRequest();
     switch (r.function)
     {
     case 0x20: // baud query: the station's own rate, asked for as register 0, one value
@@ -222,6 +233,7 @@ void Station::StepProcess(double dt)
             Set(38, 0.0f);
             Set(37, 0.0f);
             SetState(kReady);
+            m_cycleDue = m_now + m_options.cyclePauseSec;
         }
         break;
     case kCalibrating:

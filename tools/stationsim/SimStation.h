@@ -16,7 +16,8 @@ struct StationOptions
     float firmware = 1.71f;
     double processDelaySec = -1.0; // start a process this long after a profile download; < 0: never
     bool processNow = false;
-    double heatRatePerSec = 20.0;               // degrees per second while heating or cooling
+    double cyclePauseSec = -1.0;  // repeat processes while polled, this long apart; < 0: no cycle
+    double heatRatePerSec = 20.0; // degrees per second while heating or cooling
     std::vector<std::pair<int, float>> presets; // variables set after the defaults (--var N=V)
 };
 
@@ -58,6 +59,7 @@ class Station
     void StartProcess();
     void SetState(int state);
     void StepProcess(double dt);
+    void CycleOnRequest();
 
     StationOptions m_options;
     int m_baud;
@@ -66,6 +68,7 @@ class Station
     double m_minuteStart = 0.0;
     double m_clockOffset = 0.0; // seconds added to the host's time of day
     double m_processAt = -1.0;  // when a pending process starts; < 0: none
+    double m_cycleDue = 0.0;    // with a cycle: the next process starts at the first request after it
     double m_stateSince = 0.0;
     double m_calibrateUntil = -1.0;
     double m_temperature = 25.0;

@@ -4,6 +4,7 @@
 #include "SimFrame.h"
 #include "SimLine.h"
 #include "SimStation.h"
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -48,6 +49,8 @@ void Usage()
             "  --firmware V         firmware version, variable 20 (default 1.71)\n"
             "  --process-delay S    start a soldering process S seconds after a profile download\n"
             "  --process            start a soldering process at once\n"
+            "  --cycle S            start a process at the first request and another one S seconds\n"
+            "                       after each one ended, at the next request (the program polls)\n"
             "  --heat-rate R        degrees per second while heating (default 20)\n"
             "  --var N=V            start with variable N at V (repeatable)\n"
             "  --fault KIND         silence|short|error|crc|address|function|register|late|vanish|stall\n"
@@ -123,6 +126,8 @@ bool ParseOptions(int argc, char** argv, Options& o)
             o.station.processDelaySec = atof(value());
         else if (arg == "--process")
             o.station.processNow = true;
+        else if (arg == "--cycle")
+            o.station.cyclePauseSec = std::max(0.0, atof(value()));
         else if (arg == "--heat-rate")
             o.station.heatRatePerSec = atof(value());
         else if (arg == "--var")

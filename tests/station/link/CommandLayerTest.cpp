@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "station/link/CommJob.h"
 #include "station/link/IRComBase.h"
+#include <algorithm>
 #include <functional>
 
 namespace
@@ -207,6 +208,49 @@ TEST_F(CommandLayer, ProcessMovesTheTemperatures)
     }
     EXPECT_TRUE(heated);
     EXPECT_NE(2.0f, m_com->GetCachedVar(StationVar::ProgramState)) << "a process runs";
+}
+
+// The demonstration station of the run command: idle until polled, then one process after the
+// other with the pause between them; without the option a station stays idle.
+TEST_F(CommandLayer, CyclingStationWorksWhilePolled)
+{
+    for (bool bCycle : {false, true})
+    {
+        SCOPED_TRACE(bCycle ? "--cycle" : "no cycle");
+        ASSERT_TRUE(m_sim.Start(kPort, bCycle ? "--cycle 1 --heat-rate 400" : "--heat-rate 400"));
+        // Unpolled, the station keeps still.
+        ::Sleep(1500);
+        Make();
+        ASSERT_TRUE(m_com->ReadStatusBlock());
+        EXPECT_EQ(2.0f, m_com->GetCachedVar(40)) << "ready until the first request";
+        int nStarts = 0;
+        ULONGLONG readySince = 0, longestPause = 0;
+        float state = 2.0f;
+        const ULONGLONG start = testing_support::NowMs();
+        while (nStarts < 3 && testing_support::NowMs() - start < 12000)
+        {
+            ::Sleep(50);
+            ASSERT_TRUE(m_com->ReadStatusBlock());
+            const float now = m_com->GetCachedVar(40);
+            if (now == 1.0f && state != 1.0f)
+            {
+                nStarts++;
+                if (readySince != 0)
+                    longestPause = std::max(longestPause, testing_support::NowMs() - readySince);
+            }
+            if (now == 2.0f && state != 2.0f)
+                readySince = testing_support::NowMs();
+            state = now;
+        }
+        if (bCycle)
+        {
+            EXPECT_EQ(3, nStarts);
+            EXPECT_GE(longestPause, 900u) << "the pause lies between two processes";
+        }
+        else
+            EXPECT_EQ(0, nStarts);
+        m_sim.Stop();
+    }
 }
 } // namespace
 
