@@ -23,8 +23,13 @@ CLabel::~CLabel()
 
 void CLabel::ReconstructFont()
 {
+    CFont font;
+    font.CreateFontIndirect(&m_lf);
+    // The control never holds a deleted font.
+    if (m_hWnd != NULL)
+        SendMessage(WM_SETFONT, (WPARAM)font.GetSafeHandle(), FALSE);
     m_font.DeleteObject();
-    m_font.CreateFontIndirect(&m_lf);
+    m_font.Attach(font.Detach());
     if (m_hWnd != NULL)
         RedrawWindow(NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
 }
@@ -67,6 +72,10 @@ HBRUSH CLabel::CtlColor(CDC* pDC, UINT nCtlColor)
 {
     if (nCtlColor == CTLCOLOR_STATIC)
     {
+        // A static control that selects its own font after asking for its colours, as Wine's
+        // does, draws with the label's font only when it holds it.
+        if ((HFONT)SendMessage(WM_GETFONT) != (HFONT)m_font.GetSafeHandle())
+            SendMessage(WM_SETFONT, (WPARAM)m_font.GetSafeHandle(), FALSE);
         pDC->SelectObject(&m_font);
         pDC->SetTextColor(m_crText);
         pDC->SetBkMode(TRANSPARENT);

@@ -2,6 +2,8 @@
 #include "station/record/DrawText.h"
 #include "station/record/ArchiveFields.h"
 #include "station/record/DrawViewBase.h"
+#include <algorithm>
+#include <cstdlib>
 
 IMPLEMENT_SERIAL(CDrawText, CDrawObject, 0)
 
@@ -72,6 +74,7 @@ void CDrawText::Draw(CDC* pDC)
     if (font.CreateFontIndirect(&m_font))
     {
         CFont* pOldFont = pDC->SelectObject(&font);
+        NarrowToFit(pDC, font, std::abs(rect.Width()));
         COLORREF oldColor = pDC->SetTextColor(m_logpen.lopnColor);
         int nOldMode = pDC->SetBkMode(TRANSPARENT);
         pDC->DrawText(m_text, &rect, 0);
@@ -80,6 +83,32 @@ void CDrawText::Draw(CDC* pDC)
         pDC->SelectObject(pOldFont);
     }
     RestoreTools(pDC, tools);
+}
+
+// A printed page's x-scale is wider than its y-scale, so a label that fits its rectangle on the
+// screen outgrows it on paper: a narrower font keeps it whole where the rectangle would cut it.
+void CDrawText::NarrowToFit(CDC* pDC, CFont& font, int nWidth)
+{
+    int nExtent = pDC->GetTextExtent(m_text).cx;
+    if (nWidth <= 0 || nExtent <= nWidth)
+        return;
+    TEXTMETRIC tm;
+    if (!pDC->GetTextMetrics(&tm))
+        return;
+    LOGFONTA narrow = m_font;
+    narrow.lfWidth = std::max<LONG>(1, MulDiv(tm.tmAveCharWidth, nWidth, nExtent));
+    for (; narrow.lfWidth > 0; narrow.lfWidth--)
+    {
+        CFont fitted;
+        if (!fitted.CreateFontIndirect(&narrow))
+            return;
+        pDC->SelectObject(&fitted);
+        nExtent = pDC->GetTextExtent(m_text).cx;
+        font.DeleteObject();
+        font.Attach(fitted.Detach());
+        if (nExtent <= nWidth)
+            return;
+    }
 }
 
 void CDrawText::MoveTo(const RECT& rect)

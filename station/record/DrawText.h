@@ -31,6 +31,8 @@ class CDrawText : public CDrawObject
 
   private:
     void SetDefaultFont();
+    // Replaces the selected font by a narrower one while the text is wider than nWidth.
+    void NarrowToFit(CDC* pDC, CFont& font, int nWidth);
 
     CString m_text;
     LOGFONTA m_font;

@@ -212,6 +212,8 @@ CSize SECCustomToolBar::LayoutButtons(int nLength, DWORD dwMode)
     const CSize szMargins(-rcInside.Width(), -rcInside.Height());
     const CPoint ptOrigin = rcInside.TopLeft();
 
+    // The length of a stretched bar that its dock bar shows; the right-side element ends there.
+    int nShown = nLength;
     if (m_dwExStyle & BAR_EX_STRETCH)
     {
         // Docked, the bar fills its dock bar's length.
@@ -223,7 +225,7 @@ CSize SECCustomToolBar::LayoutButtons(int nLength, DWORD dwMode)
         {
             CRect rect;
             pDock->GetClientRect(&rect);
-            nLength = bVertical ? rect.Height() : rect.Width();
+            nLength = nShown = bVertical ? rect.Height() : rect.Width();
             // Room for the caption buttons of a maximised child at the right end.
             const bool bRightSide = std::any_of(m_btns.begin(), m_btns.end(), [](const SECStdBtn* pBtn) {
                 return pBtn->m_nType == SECStdBtn::BtnRightSide;
@@ -306,11 +308,13 @@ CSize SECCustomToolBar::LayoutButtons(int nLength, DWORD dwMode)
                 SECStdBtn* pBtn = m_btns[(size_t)visible[(size_t)i]];
                 if (pBtn->m_nType != SECStdBtn::BtnRightSide)
                     continue;
+                // Against the end the dock bar shows: the stretch beyond it would cut the
+                // element off.
                 CPoint& place = places[(size_t)visible[(size_t)i]];
                 if (bVertical)
-                    place.y = nLength - szMargins.cy + ptOrigin.y - pBtn->m_cy;
+                    place.y = nShown - szMargins.cy + ptOrigin.y - pBtn->m_cy;
                 else
-                    place.x = nLength - szMargins.cx + ptOrigin.x - pBtn->m_cx;
+                    place.x = nShown - szMargins.cx + ptOrigin.x - pBtn->m_cx;
                 break;
             }
             if (bVertical)
