@@ -237,8 +237,16 @@ void CIRControlView::UpdateTitle()
         return;
     CString title;
     if (!m_strDeviceName.IsEmpty() || !m_strInterfaceName.IsEmpty())
-        title.Format("%s %s %s", (LPCSTR)m_strDeviceName, (LPCSTR)LoadText(IDS_APP_CONNECTED_WITH),
-                     (LPCSTR)m_strInterfaceName);
+    {
+        // A part without a name leaves no blank: the title also names the saved file.
+        for (const CString& part : {m_strDeviceName, LoadText(IDS_APP_CONNECTED_WITH), m_strInterfaceName})
+            if (!part.IsEmpty())
+            {
+                if (!title.IsEmpty())
+                    title += ' ';
+                title += part;
+            }
+    }
     else
         title.Format("%s %s", (LPCSTR)pDoc->GetTitle(), (LPCSTR)LoadText(IDS_APP_NOT_CONNECTED));
     pDoc->SetTitle(title);

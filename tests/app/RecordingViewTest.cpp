@@ -285,11 +285,28 @@ TEST_F(RecordingView, ConnectsToTheFirstInterface)
     CIRControlView* pView = Open().pView;
     EXPECT_TRUE(pView->GetComBase() != NULL);
     EXPECT_EQ("COM7", std::string(pView->GetInterfaceName()));
-    EXPECT_EQ(" verbunden mit COM7", std::string(pView->GetDocument()->GetTitle()));
+    EXPECT_EQ("verbunden mit COM7", std::string(pView->GetDocument()->GetTitle())) << "no device name";
     EXPECT_EQ(9600u, pView->GetBaudRate());
     EXPECT_TRUE(IsCommWorkerRunning());
     EXPECT_TRUE(IsCommTimerRunning());
     EXPECT_FALSE(pView->IsOnline()) << "\"AutoCom\" is off by default";
+}
+
+// The title names the device and the interface the view holds, whether the link is on or off;
+// an empty name leaves no blank, which would show in the file name the save dialog offers.
+TEST_F(RecordingView, TitleNamesDeviceAndInterface)
+{
+    ASSERT_TRUE(m_sim.Start(StationSimulator::kPort));
+    AddInterface(StationSimulator::kPort);
+    App().GetInterfaces()[0].strDevice = "QM240D";
+    ViewInFrame& v = Open();
+    Command(v.pView, ID_COMMUNICATION);
+    ASSERT_TRUE(PumpUntil([&] { return v.pView->IsRegisteredForTicks(); }, 10000));
+    CIRControlDoc* pDoc = v.pView->GetDocument();
+    EXPECT_EQ("QM240D verbunden mit COM7", std::string(pDoc->GetTitle()));
+    Command(v.pView, ID_COMMUNICATION);
+    ASSERT_TRUE(PumpUntil([&] { return !v.pView->IsOnline(); }, 5000));
+    EXPECT_EQ("QM240D verbunden mit COM7", std::string(pDoc->GetTitle())) << "after F8 switched the link off";
 }
 
 TEST_F(RecordingView, NoInterfaceLeftWorksOffline)
