@@ -470,8 +470,12 @@ void CMainFrame::OnViewCustomize()
 
 void CMainFrame::OnViewFullScreen()
 {
-    if (!m_fullScreen.IsFullScreen())
-        m_fullScreen.EnterFullScreenMode(SEC_FS_HIDE_TASKBAR);
+    if (m_fullScreen.IsFullScreen())
+        return;
+    // The floating button's caption and tip in the program's language.
+    m_fullScreen.SetToolBarTitle(LoadText(IDS_FULLSCREEN_TITLE));
+    m_fullScreen.SetButtonText(LoadText(IDS_FULLSCREEN_CLOSE));
+    m_fullScreen.EnterFullScreenMode(SEC_FS_HIDE_TASKBAR);
 }
 
 LRESULT CMainFrame::OnFullScreenChanged(WPARAM wParam, LPARAM)

@@ -70,11 +70,13 @@
 #define IDS_ANALYSE_POINTS 410 // "Anzahl Analysepunkte:"
 #define IDS_TB_EXPERT 429      // "Expertenleiste"
 #define IDS_FIRST_START 441
-#define IDS_TB_MAIN 22093     // "Hauptsymbolleiste"
-#define IDS_TB_MENUBAR 22094  // "Menüleiste"
-#define IDS_TB_COMMANDS 22095 // "Befehle"
-#define IDS_TB_VIEWS 22096    // "Ansichten"
-#define IDS_CUSTOMIZE 20538   // "Anpassen": the toolbar customisation sheet
+#define IDS_TB_MAIN 22093          // "Hauptsymbolleiste"
+#define IDS_TB_MENUBAR 22094       // "Menüleiste"
+#define IDS_TB_COMMANDS 22095      // "Befehle"
+#define IDS_TB_VIEWS 22096         // "Ansichten"
+#define IDS_FULLSCREEN_TITLE 22097 // "Ganzseitenansicht": the floating button's caption
+#define IDS_FULLSCREEN_CLOSE 22098 // "Ganzseitenansicht beenden": its tip
+#define IDS_CUSTOMIZE 20538        // "Anpassen": the toolbar customisation sheet
 // Zoom tools of the recording page.
 #define ID_ZOOM_STEP 22166   // "&Schrittweise"
 #define ID_ZOOM_ACTUAL 22167 // "&Orginalgrösse"

@@ -26,9 +26,12 @@
 #include "uilib/common/BmpMgr.h"
 #include "uilib/bars/BtnGroup.h"
 #include "PropertySheet.h"
+#include "uilib/frames/docking/CaptionPainter.h"
 #include "uilib/frames/mdi/MDIChildWnd.h"
 #include "uilib/frames/mdi/MultiDocTemplate.h"
 #include <htmlhelp.h>
+#include <algorithm>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -805,6 +808,65 @@ TEST_F(FirstStart, FullScreenByMenuAndEscape)
     EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
     EXPECT_TRUE(pFrame->GetDefaultToolBar(CMainFrame::toolbarMain)->IsWindowVisible());
     EXPECT_TRUE(pFrame->GetMenuBar()->IsWindowVisible());
+}
+
+// In full screen the frame's caption is gone from the screen, not only from the style, and the
+// floating button that leaves it speaks German.
+TEST_F(FirstStart, FullScreenLeavesNoCaptionStripAndSpeaksGerman)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    pFrame->SetForegroundWindow();
+    PumpAsTheApplication(100);
+    // Where the caption stood, and its gradient at a point across it.
+    const CRect rectCaption = SECCaptionPainter::CaptionRect(pFrame);
+    const COLORREF clrFrom = ::GetSysColor(COLOR_ACTIVECAPTION);
+    const COLORREF clrTo = ::GetSysColor(COLOR_GRADIENTACTIVECAPTION);
+    auto gradientAt = [&](int x) {
+        const double f = (double)(x - rectCaption.left) / std::max<LONG>(rectCaption.Width(), 1);
+        return RGB(GetRValue(clrFrom) + f * (GetRValue(clrTo) - GetRValue(clrFrom)),
+                   GetGValue(clrFrom) + f * (GetGValue(clrTo) - GetGValue(clrFrom)),
+                   GetBValue(clrFrom) + f * (GetBValue(clrTo) - GetBValue(clrFrom)));
+    };
+    // Samples of the caption's right half, where no title is written; in the frame's window.
+    auto captionSamples = [&]() {
+        int nCaption = 0;
+        HDC hDC = ::GetWindowDC(pFrame->m_hWnd);
+        const int y = rectCaption.top + rectCaption.Height() / 2;
+        for (int x = rectCaption.left + rectCaption.Width() / 2; x < rectCaption.right - 4; x += 8)
+        {
+            const COLORREF c = ::GetPixel(hDC, x, y), g = gradientAt(x);
+            nCaption += abs(GetRValue(c) - GetRValue(g)) < 24 && abs(GetGValue(c) - GetGValue(g)) < 24 &&
+                        abs(GetBValue(c) - GetBValue(g)) < 24;
+        }
+        ::ReleaseDC(pFrame->m_hWnd, hDC);
+        return nCaption;
+    };
+    const int nSamples = (rectCaption.Width() / 2 - 4) / 8;
+    ASSERT_GT(nSamples, 20);
+    EXPECT_GT(captionSamples(), nSamples * 8 / 10) << "the caption as the frame paints it";
+
+    pFrame->SendMessage(WM_COMMAND, ID_VIEW_FULLSCREEN);
+    PumpAsTheApplication(300);
+    ASSERT_TRUE(pFrame->GetFullScreenView().IsFullScreen());
+    EXPECT_LT(captionSamples(), nSamples / 10) << "no strip of the caption over the page";
+
+    // The floating frame's caption and the button's tip.
+    CControlBar* pBar = pFrame->GetFullScreenView().GetFSToolBar();
+    ASSERT_TRUE(pBar != NULL);
+    CString title;
+    pBar->GetParentFrame()->GetWindowText(title);
+    EXPECT_STREQ("Ganzseitenansicht", title);
+    TOOLTIPTEXTA tip = {};
+    tip.hdr.hwndFrom = pBar->m_hWnd;
+    tip.hdr.idFrom = ID_SEC_FULLSCREEN_CLOSE;
+    tip.hdr.code = TTN_NEEDTEXTA;
+    pFrame->GetFullScreenView().SendMessage(WM_NOTIFY, ID_SEC_FULLSCREEN_CLOSE, (LPARAM)&tip);
+    EXPECT_STREQ("Ganzseitenansicht beenden", tip.szText);
+    pFrame->SendMessage(WM_COMMAND, ID_SEC_FULLSCREEN_CLOSE);
+    PumpAsTheApplication(100);
+    EXPECT_FALSE(pFrame->GetFullScreenView().IsFullScreen());
 }
 
 TEST_F(FirstStart, WorkspaceKeepsTheBarLayoutButNoRecordings)

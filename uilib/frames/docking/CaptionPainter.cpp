@@ -92,8 +92,16 @@ int SECCaptionPainter::FillGradient(CDC* pDC, const CRect& rect, COLORREF clrFro
     return nBands;
 }
 
+BOOL SECCaptionPainter::HasCaption(CWnd* pWnd)
+{
+    return (pWnd->GetStyle() & WS_CAPTION) == WS_CAPTION;
+}
+
 BOOL SECCaptionPainter::Draw(CWnd* pWnd, const Caption& caption, CFont& fontItalic, CFont& fontPlain)
 {
+    // A frame that gave up its caption (full screen) has its client area there.
+    if (!HasCaption(pWnd))
+        return TRUE;
     const CRect rectCaption = CaptionRect(pWnd);
     CWindowDC dcWnd(pWnd);
     CDC dcMem;
@@ -185,6 +193,11 @@ void SECCaptionPainter::NcActivate(CFrameWnd* pFrame, BOOL bActive, BOOL& bCapti
 
 BOOL SECCaptionPainter::PaintAroundCaption(CWnd* pWnd)
 {
+    if (!HasCaption(pWnd))
+    {
+        pWnd->Default();
+        return FALSE;
+    }
     HRGN hUpdate = (HRGN)CWnd::GetCurrentMessage()->wParam;
     CRect rectCaption = CaptionRect(pWnd);
     CRect rectWnd;

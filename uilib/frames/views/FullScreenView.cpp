@@ -69,9 +69,9 @@ END_MESSAGE_MAP()
 SECFullScreenView::SECFullScreenView()
     : m_pToolBar(NULL), m_bActive(FALSE), m_dwFlags(0), m_rectSavedFrame(0, 0, 0, 0),
       m_nButtonBitmapID(IDB_SEC_FULLSCREEN), m_pButtonBitmap(NULL), m_strButtonText(kButtonText),
-      m_pfnStyleHook(NULL), m_hSavedAccel(NULL), m_hFSAccel(NULL), m_hiddenBars(10), m_pSavedDockState(NULL),
-      m_pFrame(NULL), m_bTaskBarHidden(FALSE), m_bStylesChanged(FALSE), m_bMenuRemoved(FALSE),
-      m_bNotifiedOn(FALSE)
+      m_strToolBarTitle(kToolBarTitle), m_pfnStyleHook(NULL), m_hSavedAccel(NULL), m_hFSAccel(NULL),
+      m_hiddenBars(10), m_pSavedDockState(NULL), m_pFrame(NULL), m_bTaskBarHidden(FALSE),
+      m_bStylesChanged(FALSE), m_bMenuRemoved(FALSE), m_bNotifiedOn(FALSE)
 {
     m_hiddenBars.InitHashTable(17);
 }
@@ -464,7 +464,7 @@ int SECFullScreenView::CreateFSToolBar(CFrameWnd* pFrame)
         DWORD dwCustomEx = kCustomBarExStyle;
         if (m_pfnStyleHook != NULL)
             m_pfnStyleHook(&dwCustomStyle, &dwCustomEx);
-        if (!pToolBar->CreateEx(dwCustomEx, pFrame, dwCustomStyle, SEC_IDW_FULLSCREEN_BAR, kToolBarTitle))
+        if (!pToolBar->CreateEx(dwCustomEx, pFrame, dwCustomStyle, SEC_IDW_FULLSCREEN_BAR, m_strToolBarTitle))
         {
             delete pToolBar;
             return -1;
@@ -484,7 +484,7 @@ int SECFullScreenView::CreateFSToolBar(CFrameWnd* pFrame)
     pBar->EnableDocking(CBRS_ALIGN_ANY);
     pBar->SetOwner(this);
     pBar->SetBorders(2, 2, 2, 2);
-    pBar->SetWindowText(kToolBarTitle);
+    pBar->SetWindowText(m_strToolBarTitle);
     if (SECDockSite* pSite = SECGetDockSite(pFrame))
         pSite->FloatControlBar(pBar, CPoint(0, 0), CBRS_ALIGN_LEFT);
     else

@@ -68,6 +68,11 @@ class SECFullScreenView : public CWnd
     {
         m_strButtonText = lpszText;
     }
+    // The toolbar's window text, the caption of its floating frame.
+    void SetToolBarTitle(LPCTSTR lpszTitle)
+    {
+        m_strToolBarTitle = lpszTitle;
+    }
     CControlBar* GetFSToolBar() const
     {
         return m_pToolBar;
@@ -89,6 +94,7 @@ class SECFullScreenView : public CWnd
     UINT m_nButtonBitmapID;
     CBitmap* m_pButtonBitmap;
     CString m_strButtonText;
+    CString m_strToolBarTitle;
     StyleHook m_pfnStyleHook;
     HACCEL m_hSavedAccel;
     HACCEL m_hFSAccel;
