@@ -54,6 +54,10 @@ HBRUSH CStaticLink::CtlColor(CDC* pDC, UINT)
         lf.lfUnderline = TRUE;
         m_font.CreateFontIndirect(&lf);
     }
+    // A static control that selects its own font after asking for its colours, as Wine's does,
+    // underlines only when it holds the underlined font.
+    if ((HFONT)SendMessage(WM_GETFONT) != (HFONT)m_font.GetSafeHandle())
+        SendMessage(WM_SETFONT, (WPARAM)m_font.GetSafeHandle(), FALSE);
     pDC->SelectObject(&m_font);
     pDC->SetTextColor(m_color);
     pDC->SetBkMode(TRANSPARENT);

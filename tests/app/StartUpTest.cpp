@@ -174,6 +174,53 @@ TEST_F(FrameHelp, HelpThatCannotBeShownSaysSo)
     EXPECT_EQ(2u, g_helpCalls.size());
 }
 
+// The real box that a timer finds open, owned by the given window: where it stood; then it is
+// closed.
+HWND g_hBoxOwner = NULL;
+CRect g_boxSeen;
+BOOL CALLBACK FindOwnedBox(HWND hWnd, LPARAM lParam)
+{
+    char szClass[16] = "";
+    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
+    if (strcmp(szClass, "#32770") != 0 || ::GetWindow(hWnd, GW_OWNER) != g_hBoxOwner ||
+        !::IsWindowVisible(hWnd))
+        return TRUE;
+    *(HWND*)lParam = hWnd;
+    return FALSE;
+}
+void CALLBACK CloseOwnedBox(HWND, UINT, UINT_PTR nID, DWORD)
+{
+    HWND hBox = NULL;
+    ::EnumThreadWindows(::GetCurrentThreadId(), FindOwnedBox, (LPARAM)&hBox);
+    if (hBox == NULL)
+        return;
+    ::KillTimer(NULL, nID);
+    ::GetWindowRect(hBox, &g_boxSeen);
+    ::PostMessageA(hBox, WM_COMMAND, IDOK, 0);
+}
+
+// The box saying that there is no help stands over the main window, wherever that is on the
+// screen, like every box of the program.
+TEST_F(FrameHelp, NoHelpBoxStandsOverTheMainWindow)
+{
+    m_pFrame->SetWindowPos(NULL, 100, 80, 700, 500, SWP_NOZORDER);
+    m_pFrame->SetForegroundWindow();
+    PumpMessages(50);
+    g_hBoxOwner = m_pFrame->m_hWnd;
+    g_boxSeen.SetRectEmpty();
+    // The box the user sees, not the tests' record of it.
+    CMessageSink* pTestSink = AfxSetMessageSink(NULL);
+    const UINT_PTR nTimer = ::SetTimer(NULL, 0, 100, CloseOwnedBox);
+    m_pFrame->SendMessage(WM_COMMAND, ID_HELP_FINDER);
+    ::KillTimer(NULL, nTimer);
+    AfxSetMessageSink(pTestSink);
+    ASSERT_FALSE(g_boxSeen.IsRectEmpty()) << "the box was shown, owned by the main window";
+    CRect rectFrame;
+    m_pFrame->GetWindowRect(&rectFrame);
+    EXPECT_NEAR(rectFrame.CenterPoint().x, g_boxSeen.CenterPoint().x, 2);
+    EXPECT_NEAR(rectFrame.CenterPoint().y, g_boxSeen.CenterPoint().y, 2);
+}
+
 TEST_F(FrameHelp, StatusPanesWithoutARecording)
 {
     SECCustomStatusBar& status = m_pFrame->GetStatusBar();

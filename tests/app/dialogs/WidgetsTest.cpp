@@ -8,6 +8,7 @@
 #include "app/Label.h"
 #include "app/StaticLink.h"
 #include "app/Version.h"
+#include <algorithm>
 #include <fstream>
 
 using namespace testing_support;
@@ -16,6 +17,45 @@ using namespace dialogs_test;
 namespace
 {
 std::string g_title, g_version;
+
+// What the about box shows: how many of the title's pixels differ from its text drawn bold and
+// drawn at normal weight in the label's face and size, and for each link its longest row of
+// link-coloured pixels against the width its coloured pixels span.
+struct AboutLook
+{
+    int nTitleOffBold = -1;
+    int nTitleOffNormal = -1;
+    int nLinkRun[2] = {0, 0};
+    int nLinkSpan[2] = {0, 0};
+} g_look;
+
+bool Dark(COLORREF c)
+{
+    return GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 128;
+}
+
+bool Blue(COLORREF c)
+{
+    return GetBValue(c) > 160 && GetRValue(c) < 100 && GetGValue(c) < 100;
+}
+
+// A control's client area as the screen shows it.
+struct Shot
+{
+    CDC dc;
+    CBitmap bitmap;
+    CRect rect;
+    explicit Shot(HWND hWnd)
+    {
+        ::GetClientRect(hWnd, &rect);
+        HDC hScreen = ::GetDC(hWnd);
+        dc.CreateCompatibleDC(CDC::FromHandle(hScreen));
+        bitmap.CreateCompatibleBitmap(CDC::FromHandle(hScreen), rect.Width(), rect.Height());
+        dc.SelectObject(&bitmap);
+        ::BitBlt(dc.m_hDC, 0, 0, rect.Width(), rect.Height(), hScreen, 0, 0, SRCCOPY);
+        ::ReleaseDC(hWnd, hScreen);
+    }
+};
 
 void CALLBACK ReadAboutBox(HWND, UINT, UINT_PTR nIDEvent, DWORD)
 {
@@ -27,6 +67,59 @@ void CALLBACK ReadAboutBox(HWND, UINT, UINT_PTR nIDEvent, DWORD)
     sz[0] = '\0';
     ::GetDlgItemTextA(hDlg, IDC_INFO_VERSION, sz, sizeof(sz));
     g_version = sz;
+    ::RedrawWindow(hDlg, NULL, NULL, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+
+    HWND hTitle = ::GetDlgItem(hDlg, IDC_INFO_TITLE);
+    Shot title(hTitle);
+    ::GetWindowTextA(hTitle, sz, sizeof(sz));
+    for (int nWeight : {FW_BOLD, FW_NORMAL})
+    {
+        LOGFONT lf = {};
+        ::GetObject(::GetStockObject(DEFAULT_GUI_FONT), sizeof(lf), &lf);
+        lstrcpyA(lf.lfFaceName, "MS Sans Serif");
+        lf.lfWeight = nWeight;
+        CFont font;
+        font.CreateFontIndirect(&lf);
+        CDC dc;
+        dc.CreateCompatibleDC(&title.dc);
+        CBitmap bitmap;
+        bitmap.CreateCompatibleBitmap(&title.dc, title.rect.Width(), title.rect.Height());
+        dc.SelectObject(&bitmap);
+        dc.FillSolidRect(&title.rect, ::GetSysColor(COLOR_BTNFACE));
+        dc.SelectObject(&font);
+        dc.SetTextColor(::GetSysColor(COLOR_WINDOWTEXT));
+        dc.SetBkMode(TRANSPARENT);
+        CRect rect = title.rect;
+        dc.DrawText(sz, -1, &rect, DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK);
+        int nOff = 0;
+        for (int y = 0; y < title.rect.Height(); y++)
+            for (int x = 0; x < title.rect.Width(); x++)
+                nOff += Dark(dc.GetPixel(x, y)) != Dark(title.dc.GetPixel(x, y));
+        (nWeight == FW_BOLD ? g_look.nTitleOffBold : g_look.nTitleOffNormal) = nOff;
+    }
+
+    const int links[2] = {IDC_INFO_MAIL, IDC_INFO_WEB};
+    for (int i = 0; i < 2; i++)
+    {
+        Shot link(::GetDlgItem(hDlg, links[i]));
+        int xFirst = link.rect.Width(), xLast = -1;
+        for (int y = 0; y < link.rect.Height(); y++)
+        {
+            int nRun = 0;
+            for (int x = 0; x < link.rect.Width(); x++)
+            {
+                const bool bBlue = Blue(link.dc.GetPixel(x, y));
+                nRun = bBlue ? nRun + 1 : 0;
+                g_look.nLinkRun[i] = std::max(g_look.nLinkRun[i], nRun);
+                if (bBlue)
+                {
+                    xFirst = std::min(xFirst, x);
+                    xLast = std::max(xLast, x);
+                }
+            }
+        }
+        g_look.nLinkSpan[i] = xLast - xFirst + 1;
+    }
     ::PostMessage(hDlg, WM_COMMAND, IDOK, 0);
 }
 
@@ -34,6 +127,7 @@ TEST(AboutBoxTest, ShowsTitleAndVersion)
 {
     g_title.clear();
     g_version.clear();
+    g_look = AboutLook();
     ::SetTimer(NULL, 0, 300, ReadAboutBox);
     // The command as the menu sends it; it returns when the box is closed.
     ASSERT_TRUE(AfxGetApp()->OnCmdMsg(ID_APP_ABOUT, CN_COMMAND, NULL, NULL));
@@ -41,6 +135,20 @@ TEST(AboutBoxTest, ShowsTitleAndVersion)
               "ber Helvon",
               g_title);              // the window text in the ANSI code page
     EXPECT_EQ("1.0.0.1", g_version); // "1, 0, 0, 1" of the version block
+    // The title is bold: it is the bold text, not the normal one.
+    ASSERT_GE(g_look.nTitleOffBold, 0);
+    EXPECT_GT(g_look.nTitleOffNormal, 20);
+    EXPECT_LT(g_look.nTitleOffBold * 4, g_look.nTitleOffNormal)
+        << g_look.nTitleOffBold << " pixels off the bold text, " << g_look.nTitleOffNormal
+        << " off the normal one";
+    // The links are underlined: one row of their colour runs under the whole text.
+    for (int i = 0; i < 2; i++)
+    {
+        SCOPED_TRACE(i);
+        ASSERT_GT(g_look.nLinkSpan[i], 40);
+        EXPECT_GE(g_look.nLinkRun[i] * 10, g_look.nLinkSpan[i] * 9)
+            << "longest row " << g_look.nLinkRun[i] << " of " << g_look.nLinkSpan[i];
+    }
 }
 
 class WidgetHost : public ::testing::Test
