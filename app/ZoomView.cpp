@@ -105,6 +105,8 @@ void CZoomView::OnZoomStep()
 
 void CZoomView::OnUpdateZoomStep(CCmdUI* pCmdUI)
 {
+    // A view to zoom is there: a button greyed while no recording was open comes back with it.
+    pCmdUI->Enable(TRUE);
     pCmdUI->SetCheck(m_nZoomTool == ToolStep);
 }
 
@@ -117,6 +119,8 @@ void CZoomView::OnZoomRect()
 
 void CZoomView::OnUpdateZoomRect(CCmdUI* pCmdUI)
 {
+    // A view to zoom is there: a button greyed while no recording was open comes back with it.
+    pCmdUI->Enable(TRUE);
     pCmdUI->SetCheck(m_nZoomTool == ToolRect);
 }
 

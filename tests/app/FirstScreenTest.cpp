@@ -5,6 +5,8 @@
 #include "app/IRControlView.h"
 #include "app/MainFrame.h"
 #include "app/SerialNumberDlg.h"
+#include "station/record/IRControlDoc.h"
+#include "uilib/bars/CustomToolBar.h"
 #include "uilib/frames/views/ZoomView.h"
 #include <functional>
 #include <string>
@@ -150,6 +152,68 @@ TEST_F(FirstStart, StatusPanesEmptyAfterTheLastRecordingCloses)
     EXPECT_STREQ("Baudrate: 0  Baud", status.GetPaneText(nBaud));
     EXPECT_STREQ("Anzahl Analysepunkte: 0", status.GetPaneText(nPoints));
 }
+// What the application's loop does when its queue runs empty: the toolbars follow the commands.
+void IdleAsTheApplication()
+{
+    for (LONG n = 0; n < 10 && App().OnIdle(n); n++)
+        ;
+    PumpAsTheApplication(100);
+}
+
+// Dark pixels of a toolbar button as the screen shows it: its image's outline when usable, none
+// when it is drawn disabled in the shadow and highlight greys.
+int DarkPixelsOf(SECCustomToolBar* pBar, UINT nID)
+{
+    CRect rect;
+    pBar->GetItemRect(pBar->CommandToIndex(nID), &rect);
+    pBar->ClientToScreen(&rect);
+    HDC hScreen = ::GetDC(NULL);
+    int nDark = 0;
+    for (int y = rect.top; y < rect.bottom; y++)
+        for (int x = rect.left; x < rect.right; x++)
+        {
+            const COLORREF c = ::GetPixel(hScreen, x, y);
+            nDark += GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 80;
+        }
+    ::ReleaseDC(NULL, hScreen);
+    return nDark;
+}
+
+// The zoom tools' buttons are disabled while no recording is open and usable again, as their
+// menu entries are, with a recording reopened from its file.
+TEST_F(FirstStart, ZoomButtonsComeBackWithAReopenedRecording)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    CIRControlView* pView = ActiveRecording(pFrame);
+    ASSERT_TRUE(pView != NULL);
+    const std::string path = TempFolder() + "\\zoom.hlv";
+    ASSERT_TRUE(pView->GetDocument()->OnSaveDocument(path.c_str()));
+    pView->GetDocument()->SetModifiedFlag(FALSE);
+    pFrame->SendMessage(WM_COMMAND, ID_FILE_CLOSE);
+    ASSERT_TRUE(PumpUntil([&] { return pFrame->MDIGetActive() == NULL; }, 5000));
+    pFrame->SetForegroundWindow();
+    PumpAsTheApplication(300);
+    SECCustomToolBar* pZoom = pFrame->GetDefaultToolBar(CMainFrame::toolbarZoom);
+    ASSERT_TRUE(pZoom != NULL && pZoom->IsWindowVisible());
+    const UINT tools[] = {ID_ZOOM_STEP, ID_ZOOM_RECT, ID_ZOOM_ACTUAL};
+    IdleAsTheApplication();
+    for (UINT nID : tools)
+        EXPECT_EQ(0, DarkPixelsOf(pZoom, nID)) << nID << " without a recording";
+
+    ASSERT_TRUE(App().OpenDocumentFile(path.c_str()) != NULL);
+    PumpAsTheApplication(300);
+    IdleAsTheApplication();
+    for (UINT nID : tools)
+    {
+        SCOPED_TRACE(nID);
+        EXPECT_TRUE(IsEnabled(pFrame, nID)) << "the menu entry";
+        EXPECT_GT(DarkPixelsOf(pZoom, nID), 10) << "the button";
+    }
+    ::DeleteFileA(path.c_str());
+}
+
 // The first dialog window owned by the main window that a thread timer finds while a modal loop
 // runs: where it lay; then it is cancelled.
 struct DialogSeen
