@@ -309,3 +309,58 @@ TEST_F(FirstStart, ValueTableOfARunningProcessAndItsWorkbook)
     EXPECT_TRUE(pFrame->GetMeasureTableWnd().IsWindowVisible());
     pDoc->SetModifiedFlag(FALSE);
 }
+
+// A recording that shows all three curves the view appends samples to: each curve gets its value
+// and slope columns, filled for every sample.
+TEST_F(FirstStart, ValueTableHasTwoColumnsForEveryCurve)
+{
+    StartAgain();
+    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetIRControlApp()->m_pMainWnd);
+    ASSERT_TRUE(pFrame != NULL);
+    CIRControlView* pView = ActiveRecording(pFrame);
+    ASSERT_TRUE(pView != NULL);
+    CIRControlDoc* pDoc = pView->GetDocument();
+    // As the display settings sheet applies its curves page.
+    pDoc->DetachCurves(pView);
+    for (int nSlot : {CIRControlDoc::TESolder, CIRControlDoc::IRSolder, CIRControlDoc::TopHeater})
+        pDoc->GetCurve(nSlot)->SetVisible(TRUE);
+    pDoc->LayoutCurves(pView);
+    pDoc->UpdateMeasureValues(TRUE);
+    ASSERT_TRUE(PumpUntil([&] { return pView->IsOnline(); }, 10000));
+    pView->SendMessage(WM_COMMAND, ID_RECORD);
+    CMeasureGrid& grid = pDoc->GetMeasureValueDlg()->GetGrid();
+    ASSERT_TRUE(PumpAsTheApplicationUntil([&] { return grid.GetRowCount() >= 4; }, 20000));
+    pView->SendMessage(WM_COMMAND, ID_RECORD);
+    ASSERT_TRUE(PumpAsTheApplicationUntil([&] { return !pView->IsRecording(); }, 3000));
+
+    const std::vector<CString> headings = ExpectedHeadings(pDoc);
+    ASSERT_EQ(2u + 3 * 2 + CIRControlDoc::BarCount, headings.size());
+    ASSERT_EQ(headings.size() - 1, grid.GetColCount());
+    for (ROWCOL nCol = 0; nCol < headings.size(); nCol++)
+        EXPECT_STREQ(headings[nCol], grid.GetComposedValueText(0, nCol)) << nCol;
+    ROWCOL nCol = 2;
+    for (POSITION pos = pDoc->GetObjects().GetHeadPosition(); pos != NULL;)
+    {
+        CMeasureCurve* pCurve = dynamic_cast<CMeasureCurve*>(pDoc->GetObjects().GetNext(pos));
+        if (pCurve == NULL)
+            continue;
+        SCOPED_TRACE((LPCSTR)pCurve->GetName());
+        CObList& values = pCurve->GetValues();
+        ASSERT_GE(values.GetCount(), 4);
+        ROWCOL nRow = 1;
+        for (POSITION at = values.GetHeadPosition(); at != NULL; nRow++)
+        {
+            CMeasureValue* pSample = dynamic_cast<CMeasureValue*>(values.GetNext(at));
+            ASSERT_TRUE(pSample != NULL);
+            EXPECT_NEAR(pCurve->IsScaled() ? pSample->GetValue() : pSample->GetScaledValue(),
+                        atof(grid.GetComposedValueText(nRow, nCol)), 0.005)
+                << "row " << nRow;
+            EXPECT_NEAR(pSample->GetSlope() * pSample->GetScale(),
+                        atof(grid.GetComposedValueText(nRow, nCol + 1)), 0.005)
+                << "row " << nRow;
+        }
+        nCol += 2;
+    }
+    EXPECT_EQ(8u, nCol) << "three curves";
+    pDoc->SetModifiedFlag(FALSE);
+}
