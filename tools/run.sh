@@ -81,6 +81,7 @@ helvon_log "starting the program (display $DISPLAY); close its window or press C
 # program ends.
 "$HELVON_ROOT/tools/wine-run.sh" "$BUILD_DIR/win/app/Helvon.exe" "$@" &
 program=$!
-trap 'exit 0' TERM
+# Wine ends before the X server does: its windows would report the broken connection.
+trap 'wineserver -k 2>/dev/null; wineserver -w 2>/dev/null; exit 0' TERM
 wait "$program"
 helvon_log "the program ended"
