@@ -59,7 +59,8 @@ CGXDelayedRangePool* CGXGridFloatCellsImp::DelayedPool(CGXGridCore* pGrid)
 void CGXGridFloatCellsImp::SetFloatingMode(CGXGridCore* pGrid, WORD nMode, BOOL bRedraw)
 {
     CGXGridParam* pParam = pGrid->GetParam();
-    if (pParam == NULL)
+    // Only modes 0 to 2 have pools; any other leaves the grid as it is.
+    if (pParam == NULL || nMode > 2)
         return;
     if (nMode != pParam->m_wFloatCellsMode)
     {

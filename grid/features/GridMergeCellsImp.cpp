@@ -82,7 +82,8 @@ CGXSpanCellPool* CGXGridMergeCellsImp::Pool(CGXGridCore* pGrid, int nDirection)
 void CGXGridMergeCellsImp::SetMergingMode(CGXGridCore* pGrid, WORD nMode, BOOL bRedraw)
 {
     CGXGridParam* pParam = pGrid->GetParam();
-    if (pParam == NULL)
+    // Only the low bits 0 to 2 have pools; 3 leaves the grid as it is.
+    if (pParam == NULL || (nMode & 3) == 3)
         return;
     if (nMode != pParam->m_wMergeCellsMode)
     {

@@ -88,7 +88,8 @@ TEST(GridFloatCells, StopsAtTheFirstCellThatEndsTheRun)
         }
 }
 
-TEST(GridFloatCells, ShortTextsModeOffAndUnknownModesDoNotFloat)
+// A short text and mode 0 float nothing; a mode above 2 changes nothing.
+TEST(GridFloatCells, ShortTextsAndModeOffDoNotFloatUnknownModesChangeNothing)
 {
     SpanGrid w;
     w.g.SetFloatingMode(2, FALSE);
@@ -96,12 +97,15 @@ TEST(GridFloatCells, ShortTextsModeOffAndUnknownModesDoNotFloat)
     EXPECT_EQ("none", w.FloatAt(1, 1));
     w.Value(2, 1, pszLong);
     EXPECT_EQ("2,1-2,6", w.FloatAt(2, 1));
-    for (WORD nMode : {0, 3})
-    {
-        w.g.SetFloatingMode(nMode, FALSE);
-        EXPECT_EQ("none", w.FloatAt(2, 1)) << nMode;
-        EXPECT_EQ(nullptr, w.g.GetParam()->m_pFloatCellsPool) << nMode;
-    }
+    w.g.SetFloatingMode(3, FALSE);
+    EXPECT_EQ(2, w.g.GetFloatingMode());
+    EXPECT_EQ("2,1-2,6", w.FloatAt(2, 1));
+    w.g.SetFloatingMode(0, FALSE);
+    EXPECT_EQ("none", w.FloatAt(2, 1));
+    EXPECT_EQ(nullptr, w.g.GetParam()->m_pFloatCellsPool);
+    w.g.SetFloatingMode(3, FALSE);
+    EXPECT_EQ(0, w.g.GetFloatingMode());
+    EXPECT_EQ(nullptr, w.g.GetParam()->m_pFloatCellsPool);
 }
 
 // Rotated text never floats; a check box neither floats nor is floated over.
@@ -336,7 +340,7 @@ std::string MergedAt(CGXGridCore& g, ROWCOL nRow, ROWCOL nCol, int nDirection)
 } // namespace
 
 // Neighbours with "MergeCell" and equal values merge along rows and columns; a changed value
-// splits them again; mode bits switch a direction off.
+// splits them again; mode bits switch a direction off; low bits 3 change nothing.
 TEST(GridMergeCells, EqualNeighboursMergeAndSplit)
 {
     for (WORD nMode : {1, 2})
@@ -367,7 +371,14 @@ TEST(GridMergeCells, EqualNeighboursMergeAndSplit)
         g.SetMergingMode(nMode | 4, FALSE);
         EXPECT_EQ("none", MergedAt(g, 2, 5, 1));
         EXPECT_EQ("1,2-1,4", MergedAt(g, 1, 4, 0));
-        g.SetMergingMode(3, FALSE);
+        // Low bits 3 are no mode: the grid keeps merging as before.
+        for (WORD nUnknown : {3, 3 | 8})
+        {
+            g.SetMergingMode(nUnknown, FALSE);
+            EXPECT_EQ(nMode | 4, g.GetMergingMode()) << nUnknown;
+            EXPECT_EQ("1,2-1,4", MergedAt(g, 1, 4, 0)) << nUnknown;
+        }
+        g.SetMergingMode(0, FALSE);
         EXPECT_EQ("none", MergedAt(g, 1, 4, 0));
         EXPECT_EQ(nullptr, g.GetParam()->m_pHorzMergeCellsPool);
     }
