@@ -16,6 +16,7 @@
 #include "station/link/CommThreads.h"
 #include "station/link/IRComBase.h"
 #include "station/record/DrawLine.h"
+#include "station/record/DrawText.h"
 #include "station/record/IRControlDoc.h"
 #include "station/record/MeasureCurve.h"
 #include "station/record/MeasureValue.h"
@@ -1311,6 +1312,43 @@ TEST_F(RecordingView, TimeBaseOfTheLayoutPageRefitsThePages)
     EXPECT_EQ(600, pCursor->GetMaximum());
     EXPECT_EQ(v.pView->XToTime(line.left), pCursor->GetPosition());
     EXPECT_NEAR(300, pCursor->GetPosition(), 15) << "twice its time before";
+}
+
+// Activation rebuilds the axis labels only when the page no longer fits the view's time pages:
+// a view given a second page while inactive shows its labels for both pages once active again.
+TEST_F(RecordingView, ActivationRebuildsTheAxisLabelsForANewPageSize)
+{
+    AddInterface(StationSimulator::kPort);
+    ViewInFrame& v = Open();
+    CIRControlDoc* pDoc = v.pView->GetDocument();
+    pDoc->SetLayout(pDoc->GetPen(), pDoc->GetGrid(), pDoc->GetBackColor(), pDoc->GetGridColor(), 300, 60,
+                    pDoc->GetTempBase(), pDoc->GetTempInterval());
+    v.pView->CreateScaleLabels();
+    auto timeLabels = [&] {
+        std::string texts;
+        for (POSITION pos = pDoc->GetTimeLabels().GetHeadPosition(); pos != NULL;)
+            texts +=
+                std::string("[") + (LPCTSTR)((CDrawText*)pDoc->GetTimeLabels().GetNext(pos))->GetText() + "]";
+        return texts;
+    };
+    const std::string onePage = "[ 60s][120s][180s][240s]";
+    ASSERT_EQ(onePage, timeLabels());
+
+    // Away and back with the page unchanged: the same label objects.
+    CObject* pFirst = pDoc->GetTimeLabels().GetHead();
+    v.pFrame->SetActiveView(NULL);
+    v.pFrame->SetActiveView(v.pView);
+    EXPECT_EQ(pFirst, pDoc->GetTimeLabels().GetHead());
+    EXPECT_EQ(onePage, timeLabels());
+
+    // A second time page while inactive: the page and its labels follow on activation.
+    v.pFrame->SetActiveView(NULL);
+    ASSERT_EQ(2, v.pView->FitTimeAxis(300));
+    EXPECT_EQ(CDrawDoc::GetDefaultPageSize(), pDoc->GetPageSize());
+    v.pFrame->SetActiveView(v.pView);
+    EXPECT_EQ(CSize(2 * CDrawDoc::GetDefaultPageSize().cx, CDrawDoc::GetDefaultPageSize().cy),
+              pDoc->GetPageSize());
+    EXPECT_EQ(onePage + "[300s][360s][420s][480s][540s]", timeLabels());
 }
 
 // Soft calibration on: while the station desolders above TL + 2 °C, every sample calibrates.
