@@ -1,6 +1,8 @@
-// Saves and loads a 24-hour recording (one sample a second, three curves, six bars) and prints
-// the times; fails when either takes longer than 5 seconds.
+// Saves and loads a 24-hour recording (one sample a second, three curves, six bars) five times
+// and prints the medians; fails when either median is over 0.3 s or the recording does not come
+// back whole.
 #include "BenchDrawView.h"
+#include "BenchSupport.h"
 #include "station/record/IRControlDoc.h"
 #include "station/record/MeasureCurve.h"
 #include "station/record/ProcessStateCurve.h"
@@ -10,7 +12,8 @@
 namespace
 {
 const int kSeconds = kBenchDaySeconds;
-const DWORD kLimitMs = 5000;
+const int kRuns = 5;
+const double kLimitMs = 300;
 
 class CBenchApp : public CWinApp
 {
@@ -46,29 +49,37 @@ int main()
     doc.SetSampleState(kSeconds, kSeconds - 1, FALSE);
 
     std::string path = TempPath();
-    DWORD start = ::GetTickCount();
-    BOOL bSaved = doc.OnSaveDocument(path.c_str());
-    DWORD saveMs = ::GetTickCount() - start;
+    std::vector<double> saveMs, loadMs;
+    bool bWhole = true;
+    for (int nRun = 0; nRun < kRuns && bWhole; nRun++)
+    {
+        double start = BenchNow();
+        BOOL bSaved = doc.OnSaveDocument(path.c_str());
+        saveMs.push_back(1000 * (BenchNow() - start));
 
-    CIRControlDoc loaded;
-    loaded.m_bAutoDelete = FALSE;
-    start = ::GetTickCount();
-    BOOL bLoaded = loaded.OnOpenDocument(path.c_str());
-    DWORD loadMs = ::GetTickCount() - start;
-    ::DeleteFileA(path.c_str());
-
-    INT_PTR nValues = bLoaded ? loaded.GetCurve(CIRControlDoc::TESolder)->GetValues().GetCount() : 0;
-    printf(
-        "24-hour recording (%d samples, 3 curves, 6 bars): save %lu ms, load %lu ms, %ld values read back\n",
-        kSeconds, (unsigned long)saveMs, (unsigned long)loadMs, (long)nValues);
-    if (!bSaved || !bLoaded || nValues != kSeconds)
+        CIRControlDoc loaded;
+        loaded.m_bAutoDelete = FALSE;
+        start = BenchNow();
+        BOOL bLoaded = loaded.OnOpenDocument(path.c_str());
+        loadMs.push_back(1000 * (BenchNow() - start));
+        ::DeleteFileA(path.c_str());
+        INT_PTR nValues = bLoaded ? loaded.GetCurve(CIRControlDoc::TESolder)->GetValues().GetCount() : 0;
+        printf("run %d: save %.0f ms, load %.0f ms, %ld values read back\n", nRun + 1, saveMs.back(),
+               loadMs.back(), (long)nValues);
+        bWhole = bSaved && bLoaded && nValues == kSeconds;
+    }
+    const double saveMedian = BenchMedian(saveMs), loadMedian = BenchMedian(loadMs);
+    printf("24-hour recording (%d samples, 3 curves, 6 bars), medians of %d: save %.0f ms, load %.0f ms "
+           "(goal %.0f ms each)\n",
+           kSeconds, kRuns, saveMedian, loadMedian, kLimitMs);
+    if (!bWhole)
     {
         printf("FAILED: the recording did not come back whole\n");
         return 1;
     }
-    if (saveMs > kLimitMs || loadMs > kLimitMs)
+    if (saveMedian > kLimitMs || loadMedian > kLimitMs)
     {
-        printf("FAILED: over %lu ms\n", (unsigned long)kLimitMs);
+        printf("FAILED: over %.0f ms\n", kLimitMs);
         return 1;
     }
     return 0;
