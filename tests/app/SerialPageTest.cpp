@@ -7,7 +7,7 @@
 #include "ProgramKey.h"
 #include "ScreenInput.h"
 #include "TestSupport.h"
-#include "dialogs/Input.h"
+#include "Input.h"
 #include "app/SettingsSheet.h"
 #include "uilib/treelist/TreeCtrl.h"
 

@@ -14,7 +14,7 @@
 #include "app/ParameterSetDlg.h"
 #include "app/StationJobCodes.h"
 #include "station/link/CommMessages.h"
-#include "dialogs/Input.h"
+#include "Input.h"
 #include <fstream>
 #include <functional>
 #include "station/record/IRControlDoc.h"
