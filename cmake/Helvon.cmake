@@ -8,11 +8,13 @@ function(helvon_library name)
     target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
 
-# helvon_test(NAME TIMEOUT seconds [LIBS lib...] [RC file] [LOCKS lock...] [ENV VAR=value...])
-# One test executable per test folder, all *.cpp of the folder, registered as one ctest test
-# (every Wine start costs, so no per-case discovery).
+# helvon_test(NAME TIMEOUT seconds [LIBS lib...] [RC file] [LOCKS lock...] [ENV VAR=value...] [SHARDS n]
+#             [ARGS arg...])
+# One test executable per test folder, all *.cpp of the folder, registered as one ctest test, or
+# as n tests NAME/1 .. NAME/n that each run a part of its test suites side by side (every Wine
+# start costs, so no per-case discovery).
 function(helvon_test name)
-    cmake_parse_arguments(ARG "" "TIMEOUT;RC" "LIBS;LOCKS;ENV" ${ARGN})
+    cmake_parse_arguments(ARG "" "TIMEOUT;RC;SHARDS" "LIBS;LOCKS;ENV;ARGS" ${ARGN})
     file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
     if(ARG_RC)
         list(APPEND sources ${ARG_RC})
@@ -21,18 +23,58 @@ function(helvon_test name)
     endif()
     add_executable(${name} ${sources})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} test_support gmock gtest)
-    add_test(NAME ${name} COMMAND ${name} --gtest_color=no)
+    helvon_test_run(${name} ${name} TIMEOUT ${ARG_TIMEOUT} LOCKS ${ARG_LOCKS} ENV ${ARG_ENV} SHARDS ${ARG_SHARDS}
+                    ARGS ${ARG_ARGS})
+endfunction()
+
+# Each test program runs with its own X server, Wine prefix and serial pairs (tools/wine-run.sh):
+# only what lies outside the prefix is shared and needs a lock.
+set(HELVON_TEST_LOCKS
+    printer # the run's CUPS queue and its PDF folder
+)
+
+# helvon_test_run(TEST EXECUTABLE [TIMEOUT seconds] [ARGS arg...] [LOCKS lock...] [ENV VAR=value...]
+#                 [SHARDS n]): a ctest test (or n tests TEST/1 .. TEST/n, each a part of the test
+# suites) running a test executable. A test that shares its executable with others running at the
+# same time runs a copy in a folder of its own, since the program keeps files beside itself.
+function(helvon_test_run test exe)
+    cmake_parse_arguments(ARG "" "TIMEOUT;SHARDS" "ARGS;LOCKS;ENV" ${ARGN})
     if(NOT ARG_TIMEOUT)
         set(ARG_TIMEOUT 120)
     endif()
-    # A crash under Wine can end the program with exit code 0 (seen after some window tests): the
-    # crash report decides then.
-    set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} FAIL_REGULAR_EXPRESSION "wine: Unhandled ")
-    if(ARG_LOCKS)
-        set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${ARG_LOCKS}")
+    foreach(lock ${ARG_LOCKS})
+        if(NOT lock IN_LIST HELVON_TEST_LOCKS)
+            message(FATAL_ERROR "${test}: no lock \"${lock}\" (each test program has its own display, "
+                "prefix, registry, clipboard and serial pairs); the shared state: ${HELVON_TEST_LOCKS}")
+        endif()
+    endforeach()
+    if(NOT ARG_SHARDS)
+        set(ARG_SHARDS 1)
     endif()
-    if(ARG_ENV)
-        set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ARG_ENV}")
+    if(ARG_SHARDS GREATER 1 OR NOT test STREQUAL exe)
+        list(APPEND ARG_ENV HELVON_PRIVATE_BIN=1)
+    endif()
+    set(names)
+    if(ARG_SHARDS GREATER 1)
+        foreach(i RANGE 1 ${ARG_SHARDS})
+            add_test(NAME ${test}/${i} COMMAND ${exe} --gtest_color=no ${ARG_ARGS})
+            set(env ${ARG_ENV} HELVON_SHARD=${i}/${ARG_SHARDS})
+            set_tests_properties(${test}/${i} PROPERTIES ENVIRONMENT "${env}")
+            list(APPEND names ${test}/${i})
+        endforeach()
+    else()
+        add_test(NAME ${test} COMMAND ${exe} --gtest_color=no ${ARG_ARGS})
+        if(ARG_ENV)
+            set_tests_properties(${test} PROPERTIES ENVIRONMENT "${ARG_ENV}")
+        endif()
+        set(names ${test})
+    endif()
+    # A crash under Wine can end the program with exit code 0 (seen after some window tests): the
+    # crash report decides then. The longest start first, the time-out standing for the length.
+    set_tests_properties(${names} PROPERTIES TIMEOUT ${ARG_TIMEOUT} FAIL_REGULAR_EXPRESSION "wine: Unhandled "
+        COST ${ARG_TIMEOUT})
+    if(ARG_LOCKS)
+        set_tests_properties(${names} PROPERTIES RESOURCE_LOCK "${ARG_LOCKS}")
     endif()
 endfunction()
 

@@ -4,6 +4,7 @@
 set -Eeuo pipefail
 trap 'echo "== failed (exit $?): $BASH_COMMAND" >&2' ERR
 HELVON_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$HELVON_ROOT/tools/test-env.sh"
 BUILD_DIR=${BUILD_DIR:-$HELVON_ROOT/build}
 mkdir -p "$BUILD_DIR"
 BUILD_DIR=$(cd "$BUILD_DIR" && pwd)
@@ -96,6 +97,15 @@ helvon_stop_all() {
     set +e
     trap - ERR
     if [ -n "${WINEPREFIX:-}" ]; then wineserver -k 2>/dev/null; fi
+    # Test environments whose script a time-out killed before it could clean up.
+    if [ -n "${HELVON_TEST_ENVS:-}" ] && [ -d "$HELVON_TEST_ENVS" ]; then
+        local env
+        for env in "$HELVON_TEST_ENVS"/*/; do
+            [ -d "$env/prefix" ] && WINEPREFIX="$env/prefix" wineserver -k 2>/dev/null
+            helvon_stop_pids "$env/pids"
+        done
+        rm -rf "$HELVON_TEST_ENVS"
+    fi
     for pid in "${HELVON_PIDS[@]}"; do
         kill "$pid" 2>/dev/null
     done
@@ -106,34 +116,37 @@ helvon_stop_all() {
         wait "$pid" 2>/dev/null
     done
     HELVON_PIDS=()
+    if [ -n "${HELVON_CUPS_DIR:-}" ]; then
+        rm -rf "$HELVON_CUPS_DIR"
+        rm -f "$HELVON_CUPS_PDF_CONF"
+    fi
 }
 
 helvon_start_x() {
     if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then return; fi
-    local n=57
-    while [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    HELVON_PIDS+=($!)
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && return; sleep 0.1; done
-    echo "Xvfb did not start on :$n" >&2
-    return 1
+    helvon_xvfb
+    HELVON_PIDS+=("$HELVON_X_PID")
+    export DISPLAY=$HELVON_X_DISPLAY
 }
 
-helvon_start_wine() {
-    export WINEPREFIX="$BUILD_DIR/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# helvon_wine_env: what every Wine start of the project has: no debug output, no Mono or Gecko
+# installer, no menu entries or file types written into the home folder, only the project's fonts.
+helvon_wine_env() {
+    export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
     helvon_fonts
-    # A prefix remembers the fonts it has seen: a new font set needs a new prefix.
-    local fonts
-    fonts=$(cat "$FONTCONFIG_FILE"; find "${HELVON_FONT_DIRS[@]}" -type f 2>/dev/null | LC_ALL=C sort)
-    fonts=$(printf '%s' "$fonts" | md5sum | cut -d' ' -f1)
-    if [ -d "$WINEPREFIX" ] && [ "$(cat "$BUILD_DIR/wineprefix.fonts" 2>/dev/null)" != "$fonts" ]; then
-        helvon_log "the font set changed: a new Wine prefix"
-        WINEPREFIX="$WINEPREFIX" wineserver -k 2>/dev/null || true
-        rm -rf "$WINEPREFIX"
-    fi
-    mkdir -p "$WINEPREFIX"
-    echo "$fonts" >"$BUILD_DIR/wineprefix.fonts"
+}
+
+# helvon_fonts_key: changes whenever the font set Wine sees changes.
+helvon_fonts_key() {
+    {
+        cat "$FONTCONFIG_FILE"
+        find "${HELVON_FONT_DIRS[@]}" -type f 2>/dev/null | LC_ALL=C sort
+    } | md5sum | cut -d' ' -f1
+}
+
+# helvon_setup_prefix LOG: makes or updates the prefix $WINEPREFIX as the program and the tests
+# expect it, and leaves its server running (its output to LOG).
+helvon_setup_prefix() {
     # In the prefix's font folder before the server starts: it reads its font list once.
     mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
     local f
@@ -146,7 +159,7 @@ helvon_start_wine() {
     # Its output goes to a log: the server lists all its objects whenever a serial port's pty
     # hangs up (it holds the line as its terminal), thousands of lines per simulator run.
     wineserver -k 2>/dev/null || true
-    wineserver -p >"$BUILD_DIR/wineserver.log" 2>&1
+    wineserver -p >"$1" 2>&1
     wineboot -i >/dev/null 2>&1
     # Wine draws the frames itself: with no window manager to answer, every hide would otherwise
     # wait 2 s, and a press on a caption would reach no window.
@@ -165,49 +178,131 @@ helvon_start_wine() {
         wine reg add 'HKLM\Software\Wine\Ports' /v COM7 /d "$BUILD_DIR/simcom7" /f >/dev/null 2>&1
         wineserver -k >/dev/null 2>&1 || true
         wineserver -w >/dev/null 2>&1 || true
-        wineserver -p >>"$BUILD_DIR/wineserver.log" 2>&1
+        wineserver -p >>"$1" 2>&1
         wineboot >/dev/null 2>&1
     fi
 }
 
-# helvon_start_printer: the "PDF" queue of CUPS with the cups-pdf driver (files land in
-# $HOME/PDF). Starts cupsd only when none runs, and stops only what it started. Without CUPS the
-# tests see no printer, which they must survive.
+# helvon_start_wine: the build's own prefix for the run command and the benchmarks, its server
+# running until helvon_stop_all.
+helvon_start_wine() {
+    export WINEPREFIX="$BUILD_DIR/wineprefix"
+    helvon_wine_env
+    # A prefix remembers the fonts it has seen: a new font set needs a new prefix.
+    local fonts
+    fonts=$(helvon_fonts_key)
+    if [ -d "$WINEPREFIX" ] && [ "$(cat "$BUILD_DIR/wineprefix.fonts" 2>/dev/null)" != "$fonts" ]; then
+        helvon_log "the font set changed: a new Wine prefix"
+        wineserver -k 2>/dev/null || true
+        rm -rf "$WINEPREFIX"
+    fi
+    mkdir -p "$WINEPREFIX"
+    echo "$fonts" >"$BUILD_DIR/wineprefix.fonts"
+    helvon_setup_prefix "$BUILD_DIR/wineserver.log"
+}
+
+# helvon_wine_template: the prefix each test program's own prefix is copied from
+# (HELVON_WINE_TEMPLATE); made again when Wine, the fonts, the printer or the set-up change.
+helvon_wine_template() {
+    helvon_wine_env
+    export HELVON_WINE_TEMPLATE="$BUILD_DIR/wine-template"
+    local key
+    key=$({
+        helvon_fonts_key
+        wine --version
+        declare -f helvon_setup_prefix helvon_wine_template
+        [ -z "${CUPS_SERVER:-}" ] || echo printer
+    } 2>&1 | md5sum | cut -d' ' -f1)
+    if [ -d "$HELVON_WINE_TEMPLATE" ] && [ "$(cat "$HELVON_WINE_TEMPLATE.key" 2>/dev/null)" = "$key" ]; then
+        return 0
+    fi
+    helvon_log "making the Wine prefix the tests copy"
+    rm -rf "$HELVON_WINE_TEMPLATE" "$HELVON_WINE_TEMPLATE.key"
+    mkdir -p "$HELVON_WINE_TEMPLATE"
+    (
+        helvon_xvfb
+        export DISPLAY=$HELVON_X_DISPLAY WINEPREFIX=$HELVON_WINE_TEMPLATE
+        helvon_setup_prefix "$BUILD_DIR/wine-template.log"
+        wineserver -k >/dev/null 2>&1 || true
+        wineserver -w >/dev/null 2>&1 || true
+        kill "$HELVON_X_PID" 2>/dev/null || true
+        # The user's folders are links into the home folder, which every prefix would share:
+        # each prefix gets folders of its own.
+        local link
+        for link in "$WINEPREFIX"/drive_c/users/*/*; do
+            if [ -L "$link" ]; then
+                rm "$link"
+                mkdir "$link"
+            fi
+        done
+    )
+    echo "$key" >"$HELVON_WINE_TEMPLATE.key"
+}
+
+# helvon_start_printer [PDF folder]: a CUPS scheduler of this run alone, on its own socket and
+# spool, with the "PDF" queue of the cups-pdf driver writing into the folder ($BUILD_DIR/pdf when
+# none is given; exported as HELVON_PDF_DIR). Programs reach it through CUPS_SERVER; no other run
+# can stop it, and it stops with the run. Without CUPS the tests see no printer, which they must
+# survive.
 helvon_start_printer() {
-    if ! command -v cupsd >/dev/null || ! command -v lpadmin >/dev/null; then
+    if ! command -v cupsd >/dev/null || ! command -v lpadmin >/dev/null ||
+        [ ! -x /usr/lib/cups/backend/cups-pdf ]; then
         helvon_log "no CUPS: tests run without a printer"
         return 0
     fi
-    # lpstat -r succeeds either way; its text tells whether the scheduler runs.
-    if ! lpstat -r 2>/dev/null | grep -q 'is running'; then
-        mkdir -p /run/cups
-        /usr/sbin/cupsd -f >/dev/null 2>&1 &
-        HELVON_PIDS+=($!)
-        for _ in $(seq 50); do lpstat -r 2>/dev/null | grep -q 'is running' && break; sleep 0.1; done
+    export HELVON_PDF_DIR=${1:-$BUILD_DIR/pdf}
+    mkdir -p "$HELVON_PDF_DIR"
+    # A short path, since a socket's name must fit in 108 bytes; open to all, since the filters
+    # run as the scheduler's user and must reach the spool.
+    HELVON_CUPS_DIR=$(mktemp -d /tmp/helvon-cups.XXXXXX)
+    chmod 755 "$HELVON_CUPS_DIR"
+    local d=$HELVON_CUPS_DIR id
+    id=helvon-${d##*.}
+    mkdir -p "$d/etc/ppd" "$d/spool/tmp" "$d/cache" "$d/state" "$d/log" "$d/pdf-spool"
+    cat >"$d/etc/cups-files.conf" <<EOF
+SystemGroup root lpadmin
+PeerCred on
+ServerRoot $d/etc
+RequestRoot $d/spool
+TempDir $d/spool/tmp
+CacheDir $d/cache
+StateDir $d/state
+AccessLog $d/log/access_log
+ErrorLog $d/log/error_log
+PageLog $d/log/page_log
+EOF
+    cat >"$d/etc/cupsd.conf" <<EOF
+LogLevel warn
+Listen $d/cups.sock
+Browsing No
+WebInterface No
+<Location />
+  Order allow,deny
+  Allow all
+</Location>
+<Policy default>
+  JobPrivateAccess default
+  JobPrivateValues default
+  SubscriptionPrivateAccess default
+  SubscriptionPrivateValues default
+  <Limit All>
+    Order deny,allow
+  </Limit>
+</Policy>
+EOF
+    # cups-pdf reads its settings from /etc/cups only, named after the queue's device URI.
+    HELVON_CUPS_PDF_CONF=/etc/cups/cups-pdf-$id.conf
+    printf 'Out %s\nSpool %s\nGrp lpadmin\nDecodeHexStrings 1\n' "$HELVON_PDF_DIR" "$d/pdf-spool" \
+        >"$HELVON_CUPS_PDF_CONF"
+    /usr/sbin/cupsd -f -c "$d/etc/cupsd.conf" -s "$d/etc/cups-files.conf" >"$d/log/cupsd.out" 2>&1 &
+    HELVON_PIDS+=($!)
+    export CUPS_SERVER=$d/cups.sock
+    for _ in $(seq 100); do lpstat -r 2>/dev/null | grep -q 'is running' && break; sleep 0.1; done
+    if ! lpadmin -p PDF -v "cups-pdf:/$id" -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd 2>/dev/null ||
+        ! lpadmin -d PDF; then
+        helvon_log "the PDF printer could not be set up ($d/log)"
+        return 1
     fi
-    if ! lpstat -p PDF >/dev/null 2>&1; then
-        lpadmin -p PDF -v cups-pdf:/ -E -P /usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd && lpadmin -d PDF ||
-            helvon_log "the PDF printer could not be set up"
-    fi
-    mkdir -p "$HOME/PDF"
-}
-
-# helvon_com_pairs "5:6 10:11": socat pty pairs linked as Wine COM ports, made after wineboot so
-# Wine's device manager does not remove them. Exports COM_PAIRS=5:6,10:11.
-helvon_com_pairs() {
-    local pairs=() a b
-    for pair in $1; do
-        a=${pair%%:*}; b=${pair##*:}
-        rm -f "$BUILD_DIR/pty$a" "$BUILD_DIR/pty$b"
-        socat pty,raw,echo=0,link="$BUILD_DIR/pty$a" pty,raw,echo=0,link="$BUILD_DIR/pty$b" 2>/dev/null &
-        HELVON_PIDS+=($!)
-        for _ in $(seq 50); do [ -e "$BUILD_DIR/pty$a" ] && [ -e "$BUILD_DIR/pty$b" ] && break; sleep 0.1; done
-        ln -sf "$BUILD_DIR/pty$a" "$WINEPREFIX/dosdevices/com$a"
-        ln -sf "$BUILD_DIR/pty$b" "$WINEPREFIX/dosdevices/com$b"
-        pairs+=("$a:$b")
-    done
-    COM_PAIRS=$(IFS=,; echo "${pairs[*]}")
-    export COM_PAIRS
 }
 
 # helvon_prepare_tests: the packages and locales the tests need, before the build.
@@ -221,15 +316,20 @@ helvon_prepare_tests() {
     helvon_make_locale de_DE.UTF-8
 }
 
-# helvon_run_tests [ctest args]: X server, printer, Wine prefix and COM pairs, then ctest on the build.
+# helvon_run_tests [ctest args]: the printer and the template prefix, then ctest on the build with
+# as many programs at a time as jobs; each program gets its own X server, prefix and serial pairs
+# (tools/wine-run.sh).
 helvon_run_tests() {
     trap helvon_stop_all EXIT
-    helvon_start_x
-    helvon_start_printer
-    helvon_start_wine
-    helvon_com_pairs "5:6 10:11"
-    export HELVON_HOST_TOOLS="$BUILD_DIR/host"
-    helvon_log "running tests (display $DISPLAY, COM pairs $COM_PAIRS)"
-    cd "$BUILD_DIR/win"
-    ctest --output-on-failure --timeout 600 -j "$HELVON_JOBS" "$@"
+    # Each step checked: the caller may test the result, which turns off errexit in here.
+    helvon_start_printer || return
+    helvon_wine_template || return
+    export HELVON_HOST_TOOLS="$BUILD_DIR/host" HELVON_TEST_ENVS="$BUILD_DIR/test-envs"
+    rm -rf "$HELVON_TEST_ENVS"
+    cd "$BUILD_DIR/win" || return
+    # Every program under Wine fails when it crashed, whatever its exit code.
+    ctest --show-only=json-v1 | python3 "$HELVON_ROOT/tools/check-tests.py" || return
+    helvon_log "running tests, $HELVON_JOBS at a time"
+    # A pattern that matches no test fails instead of passing silently.
+    ctest --output-on-failure --no-tests=error --timeout 600 -j "$HELVON_JOBS" "$@"
 }

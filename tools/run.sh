@@ -34,8 +34,9 @@ trap helvon_stop_all EXIT
 own_x=1
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then own_x=0; fi
 helvon_start_x
-# The program prints to the PDF queue as the tests do; a prefix made without it keeps no printer.
-helvon_start_printer
+# The program prints to the PDF queue as the tests do, into ~/PDF; a prefix made without it keeps
+# no printer.
+helvon_start_printer "$HOME/PDF"
 helvon_start_wine
 export HELVON_HOST_TOOLS="$BUILD_DIR/host"
 

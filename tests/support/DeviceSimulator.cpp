@@ -27,15 +27,17 @@ DeviceSimulator::~DeviceSimulator()
 bool DeviceSimulator::Start(int nPort, const std::string& options)
 {
     Stop();
-    // Under the build's own folder: Wine's process ids are small and repeat in other prefixes, so
-    // a shared folder such as /tmp would let another test run remove our ready file.
+    // In the test program's own folder (or under the build's): Wine's process ids are small and
+    // repeat in other prefixes, so a shared folder such as /tmp would let another test program
+    // remove our ready file.
     const char* tools = getenv("HELVON_HOST_TOOLS");
     if (!tools || !*tools)
     {
         ADD_FAILURE() << "HELVON_HOST_TOOLS is not set: run the tests through tools/test.sh";
         return false;
     }
-    std::string folder = std::string(tools) + "/simulator-runs";
+    const char* own = getenv("HELVON_TEST_DIR");
+    std::string folder = (own && *own ? std::string(own) : std::string(tools)) + "/simulator-runs";
     ::CreateDirectoryA(WindowsPath(folder).c_str(), NULL);
     static int s_nRun = 0;
     m_base = folder + "/" + std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(++s_nRun);

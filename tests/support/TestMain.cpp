@@ -1,4 +1,5 @@
 // Entry point of every test executable: boxes fail tests instead of waiting for a user.
+#include "TestShard.h"
 #include "TestSupport.h"
 #include <gmock/gmock.h>
 #include <cstdlib>
@@ -13,6 +14,7 @@ int main(int argc, char** argv)
             ::CloseHandle(h);
     }
     ::testing::InitGoogleMock(&argc, argv);
+    testing_support::SelectShard();
     testing_support::InstallFailingSink();
     ::SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOGPFAULTERRORBOX | SEM_NOOPENFILEERRORBOX);
     return RUN_ALL_TESTS();

@@ -365,7 +365,7 @@ bool RunUnix(const std::string& script, const std::string& doneFile, DWORD timeo
 
 std::string WaitForPdfScript(const std::string& docName)
 {
-    return "for i in $(seq 600); do f=$(ls $HOME/PDF/" + docName +
+    return "for i in $(seq 600); do f=$(ls ${HELVON_PDF_DIR:-$HOME/PDF}/" + docName +
            "*.pdf 2>/dev/null | head -1); [ -n \\\"$f\\\" ] && pdfinfo \\\"$f\\\" >/dev/null 2>&1 "
            "&& break; sleep 0.1; done; ";
 }

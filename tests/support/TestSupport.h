@@ -164,8 +164,9 @@ std::string UnixPath(const std::string& windowsPath);
 // Runs a shell command on the Linux side. Wine starts native programs but hands back no process
 // to wait on, so the script ends by writing doneFile (a Windows path) and the test polls for it.
 bool RunUnix(const std::string& script, const std::string& doneFile, DWORD timeoutMs);
-// Shell lines that wait up to a minute for the CUPS PDF printer's file of a job whose document
-// name starts with docName; the file's path is then in "$f" (quoted for RunUnix's command line).
+// Shell lines that wait up to a minute for the CUPS PDF printer's file (in the run's folder
+// HELVON_PDF_DIR, else ~/PDF) of a job whose document name starts with docName; the file's path
+// is then in "$f" (quoted for RunUnix's command line).
 std::string WaitForPdfScript(const std::string& docName);
 // A whole file's bytes (empty when it cannot be read).
 std::string ReadFile(const std::string& path);
