@@ -1,6 +1,7 @@
 // Answers the next file dialog of this thread from a thread timer while its loop runs: types
 // the path into the file-name box through the keyboard and saves, or cancels.
 #pragma once
+#include "TestSupport.h"
 #include "afxwin.h"
 #include <dlgs.h>
 #include <string>
@@ -32,18 +33,6 @@ class FileDialogAnswer
         static FileDialogAnswer* s_p = NULL;
         return s_p;
     }
-    static BOOL CALLBACK Find(HWND hWnd, LPARAM lParam)
-    {
-        char name[16] = "";
-        ::GetClassNameA(hWnd, name, sizeof name);
-        if (::IsWindowVisible(hWnd) && std::string(name) == "#32770" &&
-            (::GetDlgItem(hWnd, cmb13) != NULL || ::GetDlgItem(hWnd, edt1) != NULL))
-        {
-            *(HWND*)lParam = hWnd;
-            return FALSE;
-        }
-        return TRUE;
-    }
     // The edit of the file-name box (a combo box's own edit in the explorer-style dialog).
     static HWND NameEdit(HWND hDlg)
     {
@@ -61,8 +50,9 @@ class FileDialogAnswer
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     {
         FileDialogAnswer* pThis = Current();
-        HWND hDlg = NULL;
-        ::EnumThreadWindows(::GetCurrentThreadId(), Find, (LPARAM)&hDlg);
+        HWND hDlg = testing_support::FindThreadWindow("#32770", [](HWND hWnd) {
+            return ::GetDlgItem(hWnd, cmb13) != NULL || ::GetDlgItem(hWnd, edt1) != NULL;
+        });
         if (pThis == NULL || hDlg == NULL || pThis->m_bDone)
             return;
         pThis->bSeen = true;

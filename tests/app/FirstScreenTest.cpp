@@ -239,23 +239,13 @@ struct DialogSeen
         static DialogSeen* s_p = NULL;
         return s_p;
     }
-    static BOOL CALLBACK Find(HWND hWnd, LPARAM lParam)
-    {
-        char name[16] = "";
-        ::GetClassNameA(hWnd, name, sizeof(name));
-        if (!::IsWindowVisible(hWnd) || std::string(name) != "#32770" ||
-            ::GetWindow(hWnd, GW_OWNER) != Current()->hOwner)
-            return TRUE;
-        *(HWND*)lParam = hWnd;
-        return FALSE;
-    }
     static void CALLBACK Tick(HWND, UINT, UINT_PTR nTimer, DWORD)
     {
         DialogSeen* pSeen = Current();
-        HWND hDlg = NULL;
         if (pSeen == NULL)
             return;
-        ::EnumThreadWindows(::GetCurrentThreadId(), Find, (LPARAM)&hDlg);
+        HWND hDlg = testing_support::FindThreadWindow(
+            "#32770", [pSeen](HWND hWnd) { return ::GetWindow(hWnd, GW_OWNER) == pSeen->hOwner; });
         if (hDlg == NULL)
             return;
         ::KillTimer(NULL, nTimer);

@@ -36,17 +36,6 @@ class PopupMenuAnswer
         static PopupMenuAnswer* s_p = NULL;
         return s_p;
     }
-    static BOOL CALLBACK FindMenu(HWND hWnd, LPARAM lParam)
-    {
-        char name[16] = "";
-        ::GetClassNameA(hWnd, name, sizeof name);
-        if (::IsWindowVisible(hWnd) && std::string(name) == "#32768")
-        {
-            *(HWND*)lParam = hWnd;
-            return FALSE;
-        }
-        return TRUE;
-    }
     static void Send(INPUT* in, UINT n)
     {
         ::SendInput(n, in, sizeof(INPUT));
@@ -56,8 +45,7 @@ class PopupMenuAnswer
         PopupMenuAnswer* pThis = Current();
         if (pThis == NULL || pThis->m_nTimer != nTimer)
             return;
-        HWND hMenuWnd = NULL;
-        ::EnumThreadWindows(::GetCurrentThreadId(), FindMenu, (LPARAM)&hMenuWnd);
+        HWND hMenuWnd = testing_support::FindThreadWindow("#32768");
         if (hMenuWnd == NULL)
             return;
         if (pThis->m_clickedAt != 0)

@@ -570,20 +570,13 @@ struct SheetSeen
 };
 SheetSeen* g_pSheetSeen = NULL;
 
-BOOL CALLBACK FindSheet(HWND hWnd, LPARAM lParam)
-{
-    char caption[64] = "";
-    ::GetWindowTextA(hWnd, caption, sizeof(caption));
-    if (!::IsWindowVisible(hWnd) || std::string(caption) != "Anpassen")
-        return TRUE;
-    *(HWND*)lParam = hWnd;
-    return FALSE;
-}
-
 void CALLBACK LookAtSheet(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
-    HWND hSheet = NULL;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindSheet, (LPARAM)&hSheet);
+    HWND hSheet = FindThreadWindow(NULL, [](HWND hWnd) {
+        char caption[64] = "";
+        ::GetWindowTextA(hWnd, caption, sizeof(caption));
+        return std::string(caption) == "Anpassen";
+    });
     CPropertySheet* pSheet = DYNAMIC_DOWNCAST(CPropertySheet, CWnd::FromHandlePermanent(hSheet));
     if (g_pSheetSeen == NULL || pSheet == NULL)
         return;

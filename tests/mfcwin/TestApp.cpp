@@ -67,22 +67,13 @@ void CTextDoc::Serialize(CArchive& ar)
 static int s_nChoiceIndex = 0;
 static int s_nChoicesAnswered = 0;
 
-static BOOL CALLBACK FindTypeChoice(HWND hWnd, LPARAM lParam)
-{
-    TCHAR szTitle[16];
-    ::GetWindowText(hWnd, szTitle, 16);
-    if (::IsWindowVisible(hWnd) && lstrcmp(szTitle, _T("Neu")) == 0 && ::GetDlgItem(hWnd, 100) != NULL)
-    {
-        *(HWND*)lParam = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 static void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR nIDEvent, DWORD)
 {
-    HWND hWndChoice = NULL;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindTypeChoice, (LPARAM)&hWndChoice);
+    HWND hWndChoice = testing_support::FindThreadWindow(NULL, [](HWND hWnd) {
+        TCHAR szTitle[16];
+        ::GetWindowText(hWnd, szTitle, 16);
+        return lstrcmp(szTitle, _T("Neu")) == 0 && ::GetDlgItem(hWnd, 100) != NULL;
+    });
     if (hWndChoice == NULL)
         return; // not up yet
     ::KillTimer(NULL, nIDEvent);

@@ -378,6 +378,31 @@ std::string ReadFile(const std::string& path)
     return content.str();
 }
 
+HWND FindThreadWindow(const char* className, const std::function<bool(HWND)>& accept)
+{
+    struct Search
+    {
+        const char* className;
+        const std::function<bool(HWND)>& accept;
+        HWND hFound;
+    } search{className, accept, NULL};
+    ::EnumThreadWindows(
+        ::GetCurrentThreadId(),
+        [](HWND hWnd, LPARAM lParam) -> BOOL {
+            Search& s = *reinterpret_cast<Search*>(lParam);
+            char name[64] = "";
+            if (!::IsWindowVisible(hWnd) ||
+                (s.className != NULL &&
+                 (!::GetClassNameA(hWnd, name, sizeof name) || strcmp(name, s.className) != 0)) ||
+                (s.accept && !s.accept(hWnd)))
+                return TRUE;
+            s.hFound = hWnd;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.hFound;
+}
+
 HWND CreateMessageWindow(const char* className, WNDPROC proc)
 {
     HINSTANCE hInstance = ::GetModuleHandleA(NULL);

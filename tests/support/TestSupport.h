@@ -170,6 +170,9 @@ bool RunUnix(const std::string& script, const std::string& doneFile, DWORD timeo
 std::string WaitForPdfScript(const std::string& docName);
 // A whole file's bytes (empty when it cannot be read).
 std::string ReadFile(const std::string& path);
+// The first visible top-level window of this thread of the class className (any class when NULL)
+// that accept takes (any when not given); NULL when there is none.
+HWND FindThreadWindow(const char* className, const std::function<bool(HWND)>& accept = nullptr);
 // A small hidden top-level window whose messages go to proc; the class is registered on first use.
 HWND CreateMessageWindow(const char* className, WNDPROC proc);
 // Moves the cursor to a screen point and lets the windows see the move.

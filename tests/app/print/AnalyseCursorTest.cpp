@@ -36,18 +36,7 @@ MenuAnswer* g_pMenuAnswer = NULL;
 // The shown pop-up menu; menus closed before may leave hidden ones behind.
 HWND ShownPopupMenu()
 {
-    HWND hFound = NULL;
-    ::EnumWindows(
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            char name[16] = "";
-            ::GetClassNameA(hWnd, name, sizeof(name));
-            if (std::string(name) != "#32768" || !::IsWindowVisible(hWnd))
-                return TRUE;
-            *(HWND*)lParam = hWnd;
-            return FALSE;
-        },
-        (LPARAM)&hFound);
-    return hFound;
+    return FindThreadWindow("#32768");
 }
 
 void CALLBACK AnswerMenu(HWND, UINT, UINT_PTR nTimer, DWORD)

@@ -695,21 +695,9 @@ namespace
 // set-up dialog runs its own message loop).
 int g_nDialogAnswer = IDCANCEL;
 bool g_bDialogSeen = false;
-BOOL CALLBACK FindDialog(HWND hWnd, LPARAM lParam)
-{
-    char szClass[16] = {};
-    ::GetClassNameA(hWnd, szClass, sizeof szClass);
-    if (strcmp(szClass, "#32770") == 0 && ::IsWindowVisible(hWnd))
-    {
-        *(HWND*)lParam = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
 void CALLBACK AnswerDialog(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND hDialog = NULL;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindDialog, (LPARAM)&hDialog);
+    HWND hDialog = testing_support::FindThreadWindow("#32770");
     if (hDialog != NULL && !g_bDialogSeen)
     {
         g_bDialogSeen = true;

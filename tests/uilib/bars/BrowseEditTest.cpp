@@ -46,23 +46,11 @@ Answer* g_pAnswer = NULL;
 
 HWND g_hHost = NULL;
 
-// A visible dialog owned by the host: the chooser.
-BOOL CALLBACK FindChooser(HWND hWnd, LPARAM lParam)
-{
-    char szClass[32] = {};
-    ::GetClassName(hWnd, szClass, sizeof szClass);
-    if (::IsWindowVisible(hWnd) && strcmp(szClass, "#32770") == 0 && ::GetWindow(hWnd, GW_OWNER) == g_hHost)
-    {
-        *reinterpret_cast<HWND*>(lParam) = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 void CALLBACK AnswerTimer(HWND, UINT, UINT_PTR nTimer, DWORD)
 {
-    HWND hDialog = NULL;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindChooser, reinterpret_cast<LPARAM>(&hDialog));
+    // A visible dialog owned by the host: the chooser.
+    HWND hDialog =
+        FindThreadWindow("#32770", [](HWND hWnd) { return ::GetWindow(hWnd, GW_OWNER) == g_hHost; });
     if (hDialog == NULL || g_pAnswer == NULL || g_pAnswer->hSeen != NULL)
         return;
     ::KillTimer(NULL, nTimer);

@@ -194,18 +194,6 @@ struct NameDialogAnswer
 };
 NameDialogAnswer* s_pAnswer = NULL;
 
-BOOL CALLBACK FindNameDialog(HWND hWnd, LPARAM lParam)
-{
-    char caption[64] = {};
-    ::GetWindowTextA(hWnd, caption, sizeof(caption));
-    if (::IsWindowVisible(hWnd) && std::string(caption) == "Neue Symbolleiste")
-    {
-        *(HWND*)lParam = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Clicks without pumping: the dialog's own loop takes the input.
 void ClickWithoutPumping(POINT point)
 {
@@ -219,8 +207,11 @@ void ClickWithoutPumping(POINT point)
 
 void CALLBACK AnswerNameDialog(HWND, UINT, UINT_PTR nIDEvent, DWORD)
 {
-    HWND hDlg = NULL;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindNameDialog, (LPARAM)&hDlg);
+    HWND hDlg = FindThreadWindow(NULL, [](HWND hWnd) {
+        char caption[64] = {};
+        ::GetWindowTextA(hWnd, caption, sizeof(caption));
+        return std::string(caption) == "Neue Symbolleiste";
+    });
     if (hDlg == NULL)
         return;
     ::KillTimer(NULL, nIDEvent);

@@ -152,17 +152,6 @@ namespace
 {
 CDialogAnswers* g_pAnswers = NULL;
 
-BOOL CALLBACK FindDialog(HWND hWnd, LPARAM lParam)
-{
-    char szClass[32] = {};
-    ::GetClassName(hWnd, szClass, sizeof szClass);
-    if (::IsWindowVisible(hWnd) && strcmp(szClass, "#32770") == 0)
-    {
-        *reinterpret_cast<HWND*>(lParam) = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
 } // namespace
 
 CDialogAnswers::CDialogAnswers(std::vector<std::function<void(HWND)>> steps) : m_steps(std::move(steps))
@@ -182,8 +171,7 @@ void CALLBACK CDialogAnswers::OnTimer(HWND, UINT, UINT_PTR, DWORD)
     CDialogAnswers* pThis = g_pAnswers;
     if (pThis == NULL || pThis->m_nDone >= pThis->m_steps.size())
         return;
-    HWND hDialog = NULL;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&hDialog));
+    HWND hDialog = testing_support::FindThreadWindow("#32770");
     // A dialog already answered may take a moment to go.
     if (hDialog == NULL || hDialog == pThis->m_hLast)
         return;

@@ -319,26 +319,14 @@ struct PrintDialogSeen
 
 int g_nTicks = 0;
 
-BOOL CALLBACK FindPrintDialog(HWND hWnd, LPARAM lParam)
-{
-    char szClass[16] = "";
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    bool bDialog = ::IsWindowVisible(hWnd) && lstrcmpA(szClass, "#32770") == 0;
-    // After ten seconds any dialog is taken, so that a dialog without the buttons cannot hang the test.
-    if (bDialog && (g_nTicks > 100 || (::GetDlgItem(hWnd, rad3) != NULL && ::GetDlgItem(hWnd, rad2) != NULL)))
-    {
-        *(HWND*)lParam = hWnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
 // Runs inside the print dialog's own loop: reads its range buttons and cancels it.
 VOID CALLBACK ExaminePrintDialog(HWND, UINT, UINT_PTR nID, DWORD)
 {
-    HWND hDlg = NULL;
     ++g_nTicks;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindPrintDialog, (LPARAM)&hDlg);
+    // After ten seconds any dialog is taken, so that a dialog without the buttons cannot hang the test.
+    HWND hDlg = FindThreadWindow("#32770", [](HWND hWnd) {
+        return g_nTicks > 100 || (::GetDlgItem(hWnd, rad3) != NULL && ::GetDlgItem(hWnd, rad2) != NULL);
+    });
     if (hDlg == NULL)
         return;
     ::KillTimer(NULL, nID);
