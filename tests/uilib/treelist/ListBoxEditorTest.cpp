@@ -369,60 +369,55 @@ TEST(ListBoxEditor, HoldingTheCursorBelowTheListScrollsFasterAndFaster)
     POINT inside = ToScreen(pList, CPoint(rcClient.CenterPoint().x, rcClient.bottom - 5));
     POINT below = ToScreen(pList, CPoint(rcClient.CenterPoint().x, rcClient.bottom + 15));
 
-    // The input thread also watches the top index and notes when it changes.
-    std::vector<double> changes;
-    std::atomic<bool> bDone(false);
+    // The steps are timed in the list's own thread, as the drag loop scrolls it; the input thread
+    // notes when the cursor leaves the list.
+    static std::vector<double> s_steps;
+    static WNDPROC s_listProc = NULL;
+    s_steps.clear();
     HWND hList = pList->m_hWnd;
+    s_listProc = (WNDPROC)::SetWindowLongPtrA(
+        hList, GWLP_WNDPROC, (LONG_PTR)(WNDPROC)[](HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
+            if (message == LB_SETTOPINDEX &&
+                (LRESULT)wParam != ::CallWindowProcA(s_listProc, hWnd, LB_GETTOPINDEX, 0, 0))
+                s_steps.push_back((double)NowMs());
+            return ::CallWindowProcA(s_listProc, hWnd, message, wParam, lParam);
+        });
+    std::atomic<bool> bDone(false);
+    double firstOut = 0, backIn = 0, secondOut = 0;
     std::thread input([&] {
         SendMouseAt(from, MOUSEEVENTF_LEFTDOWN);
         ::Sleep(60);
         SendMouseAt(inside, 0);
         ::Sleep(300); // past the minimum drag time, still inside
-        auto watch = [&](DWORD ms) {
-            LRESULT nTop = ::SendMessage(hList, LB_GETTOPINDEX, 0, 0);
-            ULONGLONG start = NowMs();
-            while (NowMs() - start < ms)
-            {
-                LRESULT nNow = ::SendMessage(hList, LB_GETTOPINDEX, 0, 0);
-                if (nNow != nTop)
-                {
-                    changes.push_back((double)NowMs());
-                    nTop = nNow;
-                }
-                ::Sleep(2);
-            }
-        };
-        changes.push_back((double)NowMs());
+        firstOut = (double)NowMs();
         SendMouseAt(below, 0);
-        watch(1300);
+        ::Sleep(1300);
         SendMouseAt(inside, 0);
+        backIn = (double)NowMs();
         ::Sleep(100);
-        changes.push_back(-1);
-        changes.push_back((double)NowMs());
+        secondOut = (double)NowMs();
         SendMouseAt(below, 0);
-        watch(400);
+        ::Sleep(400);
         SendMouseAt(below, MOUSEEVENTF_LEFTUP);
         bDone = true;
     });
     PumpUntil([&] { return bDone.load(); }, 20000);
     input.join();
     PumpMessages(100);
+    ::SetWindowLongPtrA(hList, GWLP_WNDPROC, (LONG_PTR)s_listProc);
 
-    // Intervals between the start (or the previous step) and each step.
+    // Intervals between the cursor leaving the list (or the previous step) and each step.
     std::vector<double> first, second;
-    std::vector<double>* pList2 = &first;
-    double last = 0;
-    for (double t : changes)
+    for (std::vector<double>* pList2 : {&first, &second})
     {
-        if (t < 0)
-        {
-            pList2 = &second;
-            last = 0;
-            continue;
-        }
-        if (last != 0)
-            pList2->push_back(t - last);
-        last = t;
+        const bool bFirst = pList2 == &first;
+        double last = bFirst ? firstOut : secondOut;
+        for (double t : s_steps)
+            if (bFirst ? t < backIn : t > secondOut)
+            {
+                pList2->push_back(t - last);
+                last = t;
+            }
     }
     const double expected[] = {300, 250, 200, 150, 100, 50, 50, 50};
     ASSERT_GE(first.size(), 8u);
