@@ -98,9 +98,18 @@ BOOL SECDirSelectDlg::BrowseForFolder(CString& strPath)
     {
         std::vector<WCHAR> wide(static_cast<size_t>(strInitial.GetLength()) + 1, 0);
         ::MultiByteToWideChar(CP_ACP, 0, strInitial, -1, wide.data(), static_cast<int>(wide.size()));
-        ULONG nEaten = 0;
-        if (FAILED(pDesktop->ParseDisplayName(NULL, NULL, wide.data(), &nEaten, &pidlInitial, NULL)))
+        // A folder's id holds its access time, which reading the folder itself may move (a folder
+        // changed since it was last read): the browser's own listing would then not find the
+        // first id's folders. The first parse reads every folder on the path; the second gives
+        // ids that stay as they are.
+        for (int nPass = 0; nPass < 2; ++nPass)
+        {
+            FreeItemList(pidlInitial);
             pidlInitial = NULL;
+            ULONG nEaten = 0;
+            if (FAILED(pDesktop->ParseDisplayName(NULL, NULL, wide.data(), &nEaten, &pidlInitial, NULL)))
+                pidlInitial = NULL;
+        }
         pDesktop->Release();
     }
 

@@ -218,6 +218,24 @@ TEST(BrowseEdit, TheFolderBrowserReturnsTheFolderItStartedIn)
     edit.m_wSelectorStyle = 0;
     ASSERT_TRUE(edit.Initialize(kEditID, &host));
     edit.SetWindowText(Folder().c_str());
+    // The folder's parent was last read an hour ago and has changed since (the folder was made).
+    {
+        const std::string parent = Folder().substr(0, Folder().rfind('\\'));
+        HANDLE hParent =
+            ::CreateFileA(parent.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, NULL,
+                          OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, NULL);
+        ASSERT_NE(INVALID_HANDLE_VALUE, hParent);
+        FILETIME ft;
+        ::GetSystemTimeAsFileTime(&ft);
+        ULARGE_INTEGER t;
+        t.LowPart = ft.dwLowDateTime;
+        t.HighPart = ft.dwHighDateTime;
+        t.QuadPart -= 3600ull * 10000000ull;
+        ft.dwLowDateTime = t.LowPart;
+        ft.dwHighDateTime = t.HighPart;
+        EXPECT_TRUE(::SetFileTime(hParent, NULL, &ft, NULL));
+        ::CloseHandle(hParent);
+    }
     Answer ok;
     ok.nCommand = IDOK;
     Browse(edit, ok);
