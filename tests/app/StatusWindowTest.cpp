@@ -35,6 +35,9 @@ class StatusWindow : public FirstStart
     {
         FirstStart::TearDown();
         ::DeleteFileA(ExpertWorkspaceFile().c_str());
+        // Later tests of the process configure the program without starting it again.
+        App().m_lpCmdLine = (LPTSTR) "";
+        App().m_bExpertMode = FALSE;
     }
     static std::string ExpertWorkspaceFile()
     {
