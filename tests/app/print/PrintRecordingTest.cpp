@@ -259,6 +259,10 @@ TEST_F(PrintRecording, PagesFollowTheRecordingTime)
 TEST_F(PrintRecording, PreviewShowsBothPages)
 {
     StartWithRecording();
+    // The station's limits set the profile table's spin columns up again when they arrive, which
+    // lets go of the columns' objects: they come before counting what the preview leaves.
+    ASSERT_TRUE(PumpUntil([&] { return m_pView->GetMirroredVar(StationVar::T2Min) > 0; }, 10000));
+    PumpMessages(50);
     CDC::DeleteTempMap();
     CGdiObject::DeleteTempMap();
     const LONG nDCs = CDC::GetLiveCount();
