@@ -246,6 +246,9 @@ void CGXEditControl::UpdateEditWindow()
     CEdit::GetSel(nStart, nEnd);
     int nFirstLine = (int)SendMessage(EM_GETFIRSTVISIBLELINE);
     SetFont(&m_font, FALSE);
+    // The cell's rectangle already leaves the text margins: with the edit's own on top, the text
+    // would shift from where the cell draws it and a narrow spin cell would wrap three digits.
+    SendMessage(EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     LimitText(style.GetInclude(CGXStyle::ibMaxLength) ? style.GetMaxLength() : 0);
     SendMessage(EM_SETREADONLY, IsReadOnly());
     SetWindowPos(&CWnd::wndTop, rect.left, rect.top, rect.Width(), rect.Height(),

@@ -15,6 +15,7 @@
 #include "grid/controls/GridCombo.h"
 #include "grid/core/CellBrush.h"
 #include "grid/core/Control.h"
+#include "grid/core/EditControl.h"
 #include "grid/factory/ControlFactory.h"
 #include "station/config/ProjektConfig.h"
 #include "station/record/ApplicationValues.h"
@@ -614,4 +615,35 @@ TEST_F(ProfileTable, NewRowShowsTheStartValuesItStores)
         EXPECT_STREQ(c.start, m_pGrid->GetComposedValueText(nNew, c.nCol));
     }
     EXPECT_EQ(0, DiffersFromAFreshPaint(nNew));
+}
+
+// The widest value of each spin column (three digits but for the energy's 10), typed into its
+// cell, shows on one line: it fits the width the edit gives its text, in the font it shows it in.
+TEST_F(ProfileTable, SpinValuesShowOnOneLine)
+{
+    for (ROWCOL nCol : {4, 5, 6, 7, 8, 9, 15})
+    {
+        SCOPED_TRACE(testing::Message() << "column " << nCol);
+        const CString maximum = Composed(1, nCol).GetUserAttribute(GX_IDS_UA_SPINBOUND_MAX).GetValueText();
+        ASSERT_GE(maximum.GetLength(), nCol == 9 ? 2 : 3);
+        MakeCurrent(1, nCol);
+        Type(maximum);
+        PumpMessages(50);
+        CGXEditControl* pEdit = dynamic_cast<CGXEditControl*>(m_pGrid->GetControl(1, nCol));
+        ASSERT_TRUE(pEdit != NULL && pEdit->GetSafeHwnd() != NULL);
+        ASSERT_TRUE(pEdit->IsWindowVisible());
+        CString text;
+        pEdit->GetWindowText(text);
+        EXPECT_STREQ(maximum, text);
+        CRect format;
+        pEdit->SendMessage(EM_GETRECT, 0, (LPARAM)&format);
+        CClientDC dc(pEdit);
+        CFont* pOld = dc.SelectObject(pEdit->GetFont());
+        EXPECT_LE(dc.GetTextExtent(text).cx, format.Width());
+        dc.SelectObject(pOld);
+        EXPECT_EQ(1, pEdit->GetLineCount());
+        PressKey(VK_DOWN);
+        PumpMessages(50);
+        EXPECT_EQ(std::string(maximum), FileFields(1).at(nCol - 1));
+    }
 }
