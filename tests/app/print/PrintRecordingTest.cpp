@@ -1,7 +1,8 @@
 // A recording printed by the program to the PDF printer of CUPS, read back from the PDF: the page
 // count, the texts, the curve between the plot's rules, the analysis markers and the print logo;
-// the page count by recording time; the preview.
+// the page count by recording time; printing through the print dialog; the preview.
 #include "AppIds.h"
+#include "DialogAnswer.h"
 #include "FirstStart.h"
 #include "PreviewView.h"
 #include "PrintDialog.h"
@@ -12,6 +13,7 @@
 #include "station/record/IRControlDoc.h"
 #include "station/record/MeasureCurve.h"
 #include <algorithm>
+#include <dlgs.h>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -126,6 +128,19 @@ class PrintRecording : public FirstStart
         m_pDoc->UpdateAnalysePointLines(m_pView);
         ASSERT_EQ(2, m_pDoc->GetAnalysePointCount());
     }
+    // Waits for the job's PDF and reads it into the temporary folder: its page count
+    // ("pages.txt"), its text ("text.txt") and its pages at 75 dpi ("page-1.ppm", ...).
+    bool ReadBackPdf(const std::string& docName)
+    {
+        const std::string out = UnixPath(TempFolder());
+        if (out.empty())
+            return false;
+        const std::string script =
+            WaitForPdfScript(docName) + "pdfinfo \\\"$f\\\" | sed -n 's/^Pages: *//p' > " + out +
+            "/pages.txt; pdftotext -layout \\\"$f\\\" " + out +
+            "/text.txt; pdftoppm -r 75 -aa no -aaVector no \\\"$f\\\" " + out + "/page; rm -f \\\"$f\\\"";
+        return RunUnix(script, TempFolder() + "\\done.txt", 90000);
+    }
     static const COLORREF kGrid = RGB(0, 160, 0);
     static const COLORREF kLogo = RGB(240, 130, 0);
     CMainFrame* m_pFrame = NULL;
@@ -195,13 +210,7 @@ TEST_F(PrintRecording, TwoPagesWithTextsCurveMarkersAndLogo)
     EXPECT_EQ(pageSize, m_pDoc->GetPageSize());
     EXPECT_EQ(2, m_pDoc->GetAnalysePointCount());
 
-    const std::string out = UnixPath(TempFolder());
-    ASSERT_FALSE(out.empty());
-    const std::string script =
-        WaitForPdfScript(std::string(docName)) + "pdfinfo \\\"$f\\\" | sed -n 's/^Pages: *//p' > " + out +
-        "/pages.txt; pdftotext -layout \\\"$f\\\" " + out +
-        "/text.txt; pdftoppm -r 75 -aa no -aaVector no \\\"$f\\\" " + out + "/page; rm -f \\\"$f\\\"";
-    ASSERT_TRUE(RunUnix(script, TempFolder() + "\\done.txt", 90000));
+    ASSERT_TRUE(ReadBackPdf(std::string(docName)));
     EXPECT_EQ("2\n", ReadFile(TempFolder() + "\\pages.txt"));
     const std::string text = ReadFile(TempFolder() + "\\text.txt");
     for (const char* part : {"Prozess-Profil:", "Seite 1 von 2", "Seite 2 von 2",
@@ -230,6 +239,58 @@ TEST_F(PrintRecording, TwoPagesWithTextsCurveMarkersAndLogo)
                     << fx << ", " << fy << ": " << std::hex
                     << page.At(x0 + (int)(fx * side), y0 + (int)(fy * side));
         EXPECT_FALSE(Near(kLogo, page.At(x0 + (int)(1.3 * side), y0 + (int)(0.5 * side))));
+    }
+}
+
+// "Drucken..." asks in the print dialog: the job goes to the printer it shows, with all pages or
+// the range typed into it.
+TEST_F(PrintRecording, PrintDialogPrintsThePagesChosen)
+{
+    const struct
+    {
+        const char* from; // NULL: all pages
+        const char* to;
+        const char* pages;
+        std::vector<const char*> shown, notShown;
+    } cases[] = {{NULL, NULL, "2\n", {"Seite 1 von 2", "Seite 2 von 2"}, {}},
+                 {"2", "2", "1\n", {"Seite 2 von 2"}, {"Seite 1 von 2"}}};
+    StartWithRecording();
+    const CSize pageSize = m_pDoc->GetPageSize();
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.from != NULL ? c.from : "all");
+        CString docName;
+        docName.Format("Dialog%lu", ::GetTickCount());
+        m_pDoc->SetTitle(docName);
+        CString printer;
+        DialogAnswer answer;
+        answer.nControl = cmb4; // the printer's name
+        answer.inspect = [&](HWND hDlg) {
+            char sz[64] = "";
+            ::GetWindowTextA(DialogAnswer::Control(hDlg, cmb4), sz, sizeof(sz));
+            printer = sz;
+        };
+        DialogAnswer::Attempt ok;
+        if (c.from != NULL)
+        {
+            ok.act = [](HWND hDlg) { ::CheckRadioButton(hDlg, rad1, rad3, rad3); };
+            ok.entries = {{edt1, c.from}, {edt2, c.to}};
+        }
+        answer.attempts = {ok};
+        answer.Arm();
+        m_pFrame->SendMessage(WM_COMMAND, ID_FILE_PRINT);
+        EXPECT_TRUE(answer.bSeen);
+        EXPECT_FALSE(answer.bLeftOpen);
+        EXPECT_EQ("PDF", std::string(printer));
+        EXPECT_EQ(pageSize, m_pDoc->GetPageSize());
+
+        ASSERT_TRUE(ReadBackPdf(std::string(docName)));
+        EXPECT_EQ(c.pages, ReadFile(TempFolder() + "\\pages.txt"));
+        const std::string text = ReadFile(TempFolder() + "\\text.txt");
+        for (const char* part : c.shown)
+            EXPECT_NE(std::string::npos, text.find(part)) << part << "\n" << text;
+        for (const char* part : c.notShown)
+            EXPECT_EQ(std::string::npos, text.find(part)) << part << "\n" << text;
     }
 }
 
