@@ -103,6 +103,9 @@ void CMultipleProgressDlg::Restart()
 
 LRESULT CMultipleProgressDlg::OnTick(WPARAM, LPARAM)
 {
+    // Ticks the thread posted before the timer was cancelled would wrap the full bar round.
+    if (m_bReported)
+        return 0;
     const int nBefore = m_progress.StepIt();
     if (nBefore >= 95 && m_pNotify != NULL && !m_bReported)
     {

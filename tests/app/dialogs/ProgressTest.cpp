@@ -69,6 +69,21 @@ TEST_F(ProgressTest, FillsInTheTimeAndReportsOnce)
     dlg.DestroyWindow();
 }
 
+TEST_F(ProgressTest, TicksQueuedAfterTheDoneMessageLeaveTheBarFull)
+{
+    CMultipleProgressDlg dlg("Titel", "Text", 1.0, &m_notify1);
+    ASSERT_TRUE(dlg.CreateProgressWindow());
+    ASSERT_TRUE(PumpUntil([&] { return !g_done[m_notify1.m_hWnd].empty(); }, 3000));
+    ASSERT_EQ(100, dlg.m_progress.GetPos());
+    // What a loaded machine leaves queued: ticks the thread posted before the timer was cancelled.
+    for (int i = 0; i < 3; i++)
+        dlg.PostMessage(WM_PROGRESS_TICK, 0, 0);
+    PumpMessages(100);
+    EXPECT_EQ(100, dlg.m_progress.GetPos());
+    EXPECT_EQ(1u, g_done[m_notify1.m_hWnd].size());
+    dlg.DestroyWindow();
+}
+
 TEST_F(ProgressTest, StoppedHalfWayReportsNothing)
 {
     CMultipleProgressDlg dlg("Titel", "Text", 1.0, &m_notify1);
