@@ -178,20 +178,9 @@ TEST_F(FrameHelp, HelpThatCannotBeShownSaysSo)
 // closed.
 HWND g_hBoxOwner = NULL;
 CRect g_boxSeen;
-BOOL CALLBACK FindOwnedBox(HWND hWnd, LPARAM lParam)
-{
-    char szClass[16] = "";
-    ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-    if (strcmp(szClass, "#32770") != 0 || ::GetWindow(hWnd, GW_OWNER) != g_hBoxOwner ||
-        !::IsWindowVisible(hWnd))
-        return TRUE;
-    *(HWND*)lParam = hWnd;
-    return FALSE;
-}
 void CALLBACK CloseOwnedBox(HWND, UINT, UINT_PTR nID, DWORD)
 {
-    HWND hBox = NULL;
-    ::EnumThreadWindows(::GetCurrentThreadId(), FindOwnedBox, (LPARAM)&hBox);
+    HWND hBox = FindThreadWindow("#32770", [](HWND h) { return ::GetWindow(h, GW_OWNER) == g_hBoxOwner; });
     if (hBox == NULL)
         return;
     ::KillTimer(NULL, nID);

@@ -593,18 +593,7 @@ TEST(OleServer, CopyAndCutPutTheLiveObjectsDataOnTheClipboard)
 // list and presses OK.
 void CALLBACK ChooseTestClass(HWND, UINT, UINT_PTR nID, DWORD)
 {
-    HWND hDialog = NULL;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND hWnd, LPARAM lParam) -> BOOL {
-            char szClass[16] = {};
-            ::GetClassNameA(hWnd, szClass, sizeof(szClass));
-            if (strcmp(szClass, "#32770") != 0 || !::IsWindowVisible(hWnd))
-                return TRUE;
-            *(HWND*)lParam = hWnd;
-            return FALSE;
-        },
-        (LPARAM)&hDialog);
+    HWND hDialog = testing_support::FindThreadWindow("#32770");
     if (hDialog == NULL)
         return;
     ::KillTimer(NULL, nID);
