@@ -139,6 +139,9 @@ class SECListEngine : public SECListClient
     virtual void InvalidateItems(int nRow, BOOL bLabelOnly, BOOL bErase, BOOL bToBottomOrEraseNow,
                                  BOOL bUpdateNow);
     virtual void InvalidateRange(int nFrom, int nTo);
+    // The rows and the header, not the scroll bars: they repaint themselves when their position
+    // changes, and repainting them for every caret move costs more than the rows.
+    void InvalidateContent();
     virtual int GetTopIndex() const
     {
         return m_nTopIndex;
@@ -403,6 +406,7 @@ class SECListEngine : public SECListClient
     virtual void GetIconRect(SECListPaintContext* pContext, CRect& rect);
     virtual void MeasureLabel(SECListPaintContext* pContext, CRect& rect);
     virtual void LayoutScrollBars();
+    static void MoveThumb(CScrollBar* pBar, int nPos);
     virtual void FitFirstColumn();
     virtual int GetRowSpacing() const
     {
@@ -646,6 +650,7 @@ class SECListEngine : public SECListClient
     CDC* m_pMeasuringDC = NULL;
     BOOL m_bDeleteMeasuringDC = FALSE;
     SECListPaintContext* m_pMeasuringContext = NULL;
+    BOOL m_bMeasuringFocus = FALSE; // the scope fixed m_nPaintFocus while it measures
     SECListEdit* m_pEdit;
     SECListTip* m_pTip;
     int m_nEditRow = -1;

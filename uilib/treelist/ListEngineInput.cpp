@@ -804,11 +804,11 @@ void SECListEngine::OnKeyHome(int, int, BOOL bShift, BOOL bCtrl, UINT, UINT)
     if (m_bVScrollShown)
     {
         OnVScroll(SB_TOP, 0, m_pVScroll);
-        m_pWnd->Invalidate(FALSE);
+        InvalidateContent();
     }
     if (ChangeSelection(0, SecListKeyFlags(bShift, bCtrl), FALSE))
         OnSelectItem(0, FALSE);
-    m_pWnd->Invalidate(FALSE);
+    InvalidateContent();
 }
 
 void SECListEngine::OnKeyEnd(int, int, BOOL bShift, BOOL bCtrl, UINT, UINT)
@@ -819,11 +819,11 @@ void SECListEngine::OnKeyEnd(int, int, BOOL bShift, BOOL bCtrl, UINT, UINT)
     if (m_bVScrollShown)
     {
         OnVScroll(SB_BOTTOM, 0, m_pVScroll);
-        m_pWnd->Invalidate(FALSE);
+        InvalidateContent();
     }
     if (ChangeSelection(nLast, SecListKeyFlags(bShift, bCtrl), FALSE))
         OnSelectItem(nLast, FALSE);
-    m_pWnd->Invalidate(FALSE);
+    InvalidateContent();
 }
 
 void SECListEngine::OnKeyPageUp(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
@@ -838,7 +838,7 @@ void SECListEngine::OnKeyPageUp(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, U
     int nRow = m_nTopIndex;
     if (ChangeSelection(nRow, SecListKeyFlags(bShift, bCtrl), FALSE))
         OnSelectItem(nRow, FALSE);
-    m_pWnd->Invalidate(FALSE);
+    InvalidateContent();
 }
 
 void SECListEngine::OnKeyPageDown(int nFocus, int nSub, BOOL bShift, BOOL bCtrl, UINT nRep, UINT nFlags)
@@ -853,7 +853,7 @@ void SECListEngine::OnKeyPageDown(int nFocus, int nSub, BOOL bShift, BOOL bCtrl,
     int nRow = GetLastVisibleIndex();
     if (ChangeSelection(nRow, SecListKeyFlags(bShift, bCtrl), FALSE))
         OnSelectItem(nRow, FALSE);
-    m_pWnd->Invalidate(FALSE);
+    InvalidateContent();
 }
 
 void SECListEngine::OnKeyF2(int nFocus, int, BOOL, BOOL, UINT, UINT)
@@ -964,7 +964,7 @@ void SECListEngine::OnFocusChanged(int nCode)
     if (!GetMultiSelect() && m_nFocusIndex >= 0)
         InvalidateItems(m_nFocusIndex, TRUE, FALSE, FALSE, FALSE);
     else
-        m_pWnd->Invalidate(FALSE);
+        InvalidateContent();
     NotifyCode(nCode);
 }
 
@@ -989,7 +989,7 @@ BOOL SECListEngine::OnMouseWheel(UINT, short zDelta, CPoint)
         {
             m_nTopIndex = nNew;
             if (m_pVScroll != NULL)
-                m_pVScroll->SetScrollPos(m_nTopIndex, TRUE);
+                MoveThumb(m_pVScroll, m_nTopIndex);
             MoveViewFrom(nOld);
         }
     }

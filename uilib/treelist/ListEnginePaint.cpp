@@ -77,6 +77,11 @@ void SECListEngine::MeasureItem(int nRow, SECListPaintContext* pContext)
         {
             m_pMeasuringDC = CreateClientDC(m_bDeleteMeasuringDC);
             m_pMeasuringContext = CreatePaintContext(m_pMeasuringDC);
+            if (m_nPaintFocus < 0)
+            {
+                m_nPaintFocus = HasFocusNow() ? 1 : 0;
+                m_bMeasuringFocus = TRUE;
+            }
         }
         pContext = m_pMeasuringContext;
     }
@@ -113,6 +118,9 @@ SECListEngine::MeasuringScope::~MeasuringScope()
     if (m_pEngine->m_bDeleteMeasuringDC)
         delete m_pEngine->m_pMeasuringDC;
     m_pEngine->m_pMeasuringDC = NULL;
+    if (m_pEngine->m_bMeasuringFocus)
+        m_pEngine->m_nPaintFocus = -1;
+    m_pEngine->m_bMeasuringFocus = FALSE;
 }
 
 void SECListEngine::MeasureRow(SECListPaintContext* pContext)
@@ -120,6 +128,10 @@ void SECListEngine::MeasureRow(SECListPaintContext* pContext)
     SECListItem* pItem = pContext->m_pItem;
     if (pItem == NULL || !pItem->m_bDirty)
         return;
+    // Preparing a cell asks whether the list has the focus, a trip to Wine's server each time:
+    // asked once for the row (or for the scope or paint pass measuring it).
+    int nOuterFocus = m_nPaintFocus;
+    m_nPaintFocus = HasFocusNow() ? 1 : 0;
     // Measured afresh, so a row shrinks again when its text does.
     int cy = 0;
     int nCols = std::max(1, GetColumnCount());
@@ -138,6 +150,7 @@ void SECListEngine::MeasureRow(SECListPaintContext* pContext)
         MeasureCell(pContext, cyCell);
         cy = std::max(cy, cyCell);
     }
+    m_nPaintFocus = nOuterFocus;
     pItem->m_cy = cy;
     pItem->m_bDirty = FALSE;
     m_cxLabelMax = std::max(m_cxLabelMax, (int)pItem->m_rcLabel.right + 5);
@@ -524,6 +537,17 @@ void SECListEngine::InvalidateRange(int nFrom, int nTo)
         InvalidateItems(i, FALSE, FALSE, FALSE, FALSE);
 }
 
+void SECListEngine::InvalidateContent()
+{
+    CRect rc;
+    GetClientRect(&rc);
+    if (m_bVScrollShown)
+        rc.right -= ::GetSystemMetrics(SM_CXVSCROLL);
+    if (m_bHScrollShown)
+        rc.bottom -= ::GetSystemMetrics(SM_CYHSCROLL);
+    m_pWnd->InvalidateRect(&rc, FALSE);
+}
+
 // ---- layout
 
 void SECListEngine::RecalcLayout()
@@ -698,7 +722,16 @@ BOOL SECListEngine::ShowScrollBarCtrl(int nBar, BOOL bShow, SCROLLINFO* pInfo)
     if (pBar == NULL)
         pBar = CreateScrollBarCtrl(nBar, nBar == SB_HORZ ? AFX_IDW_HSCROLL_FIRST : AFX_IDW_VSCROLL_FIRST);
     if (pInfo != NULL && bShow)
+    {
+        SCROLLINFO had;
+        memset(&had, 0, sizeof(had));
+        had.cbSize = sizeof(had);
+        BOOL bHad = pBar->GetScrollInfo(&had, SIF_ALL);
         pBar->SetScrollInfo(pInfo, FALSE);
+        if (bShown && (!bHad || had.nMin != pInfo->nMin || had.nMax != pInfo->nMax ||
+                       had.nPage != pInfo->nPage || had.nPos != pInfo->nPos))
+            pBar->Invalidate(FALSE);
+    }
     if (bShown != bShow)
     {
         bShown = bShow;
@@ -706,9 +739,17 @@ BOOL SECListEngine::ShowScrollBarCtrl(int nBar, BOOL bShow, SCROLLINFO* pInfo)
         pBar->ShowWindow(bShow ? SW_SHOWNOACTIVATE : SW_HIDE);
         m_pWnd->Invalidate(FALSE);
     }
-    if (bShow)
-        pBar->Invalidate(FALSE);
     return TRUE;
+}
+
+// Painting a bar costs Wine more than painting a page of rows: a moved thumb is invalidated, to be
+// painted once with the rows, and an unmoved one not at all.
+void SECListEngine::MoveThumb(CScrollBar* pBar, int nPos)
+{
+    if (pBar == NULL || pBar->GetScrollPos() == nPos)
+        return;
+    pBar->SetScrollPos(nPos, FALSE);
+    pBar->Invalidate(FALSE);
 }
 
 void SECListEngine::LayoutScrollBars()
@@ -785,7 +826,7 @@ void SECListEngine::MoveViewFrom(int nOldTop)
     }
     if (m_bLayoutDirty || dy <= 0 || dy >= rc.Height() || rc.IsRectEmpty())
     {
-        m_pWnd->Invalidate(FALSE);
+        InvalidateContent();
         return;
     }
     m_pWnd->ScrollWindowEx(0, m_nTopIndex > nOldTop ? -dy : dy, &rc, &rc, NULL, NULL, SW_INVALIDATE);
@@ -804,8 +845,8 @@ void SECListEngine::ScrollHorz(int cx)
     int nMax = std::max(0, GetTotalWidth(FALSE) - rc.Width());
     m_nHorzOffset = std::max(0, std::min(m_nHorzOffset - cx, nMax));
     if (m_pHScroll != NULL)
-        m_pHScroll->SetScrollPos(m_nHorzOffset, TRUE);
-    m_pWnd->Invalidate(FALSE);
+        MoveThumb(m_pHScroll, m_nHorzOffset);
+    InvalidateContent();
 }
 
 void SECListEngine::EnsureVisible(int nRow)
@@ -836,13 +877,13 @@ void SECListEngine::EnsureVisible(int nRow)
         }
         m_nTopIndex = nTop;
         RecalcLayout();
-        m_pWnd->Invalidate(FALSE);
+        InvalidateContent();
     }
     else if (nRow <= m_nTopIndex && m_nTopIndex > 0)
     {
         m_nTopIndex = std::max(0, nRow - 1);
         RecalcLayout();
-        m_pWnd->Invalidate(FALSE);
+        InvalidateContent();
     }
 }
 
@@ -863,7 +904,7 @@ BOOL SECListEngine::EnsureRangeVisible(int nFirst, int nLast)
             --m_nTopIndex;
     }
     RecalcLayout();
-    m_pWnd->Invalidate(FALSE);
+    InvalidateContent();
     return TRUE;
 }
 
@@ -879,16 +920,16 @@ void SECListEngine::ScrollToTrackPos(int nBar)
     if (nBar == SB_VERT)
     {
         m_nTopIndex = std::max(0, std::min(si.nTrackPos, GetMaxTopIndex()));
-        pBar->SetScrollPos(m_nTopIndex, TRUE);
+        MoveThumb(pBar, m_nTopIndex);
     }
     else
     {
         CRect rc;
         GetInsideRectangle(&rc);
         m_nHorzOffset = std::max(0, std::min(si.nTrackPos, GetTotalWidth(FALSE) - rc.Width()));
-        pBar->SetScrollPos(m_nHorzOffset, TRUE);
+        MoveThumb(pBar, m_nHorzOffset);
     }
-    m_pWnd->Invalidate(FALSE);
+    InvalidateContent();
 }
 
 void SECListEngine::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
@@ -926,7 +967,7 @@ void SECListEngine::OnVScroll(UINT nSBCode, UINT, CScrollBar*)
     if (m_nTopIndex != nOld)
     {
         if (m_pVScroll != NULL)
-            m_pVScroll->SetScrollPos(m_nTopIndex, TRUE);
+            MoveThumb(m_pVScroll, m_nTopIndex);
         MoveViewFrom(nOld);
     }
 }
@@ -1104,7 +1145,6 @@ void SECListEngine::OnDraw(CDC* pDC)
     }
     if (m_bLayoutDirty)
         RecalcLayout();
-    m_nPaintFocus = HasFocusNow() ? 1 : 0;
     CRect rcArea;
     GetClientRect(&rcArea);
     int cxV = ::GetSystemMetrics(SM_CXVSCROLL), cyH = ::GetSystemMetrics(SM_CYHSCROLL);
@@ -1122,6 +1162,8 @@ void SECListEngine::OnDraw(CDC* pDC)
     CRect rcPaint;
     if (!rcPaint.IntersectRect(&rcClip, &rcArea))
         return;
+    m_nPaintFocus = -1; // asked afresh: a measuring scope's answer may be older
+    m_nPaintFocus = HasFocusNow() ? 1 : 0;
     BOOL bDelete = FALSE;
     CDC* pMemDC = CreateMemDC(pDC, bDelete, rcPaint);
     pMemDC->FillSolidRect(&rcPaint, GetWindowBkColor());
