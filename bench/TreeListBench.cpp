@@ -117,15 +117,26 @@ double Timed(HWND hWnd, const std::function<void()>& operation)
     return BenchNow() - t;
 }
 
-// prepare(k) sets the scene of run k untimed, then operation(k) is timed; the median of ten.
+// prepare(k) sets the scene of run k untimed, then operation(k) is timed; the median of ten. With
+// a check, a run that did not end where it should is tried again, up to three times: a scheduler
+// that stalls the control for a moment is not the control failing. Still failing: -1.
 double MedianOfTen(HWND hWnd, const std::function<void(int)>& prepare,
-                   const std::function<void(int)>& operation)
+                   const std::function<void(int)>& operation, const std::function<bool()>& done = nullptr)
 {
     std::vector<double> times;
     for (int k = 0; k < 10; ++k)
     {
-        prepare(k);
-        times.push_back(Timed(hWnd, [&] { operation(k); }));
+        double t = -1;
+        for (int nTry = 0; nTry < 3 && t < 0; ++nTry)
+        {
+            prepare(k);
+            t = Timed(hWnd, [&] { operation(k); });
+            if (done && !done())
+                t = -1;
+        }
+        if (t < 0)
+            return -1;
+        times.push_back(t);
     }
     return BenchMedian(times);
 }
@@ -363,7 +374,9 @@ std::map<std::string, double> ListOperations(ListUnderTest& l)
     r["a click ending a selection of all rows"] = BenchMedian(clickAfter);
     if (l.selectedCount() != 1)
         r["a click ending a selection of all rows"] = -1;
-    // Every row starts "Item-0"; the whole name is the last row's alone.
+    // Every row starts "Item-0"; the whole name is the last row's alone. The characters go in one
+    // burst, each with the key data of one key press (repeat count 1): the system's list ignores
+    // a character without key data, and ends its search when the next one comes after its pause.
     r["type-ahead to the last row"] = MedianOfTen(
         h,
         [&](int) {
@@ -372,10 +385,9 @@ std::map<std::string, double> ListOperations(ListUnderTest& l)
         },
         [&](int) {
             for (const char* p = "Item-099999"; *p != 0; ++p)
-                ::SendMessage(h, WM_CHAR, (BYTE)*p, 0);
-        });
-    if (l.focus() != kRows - 1)
-        r["type-ahead to the last row"] = -1;
+                ::SendMessage(h, WM_CHAR, (BYTE)*p, 1);
+        },
+        [&] { return l.focus() == kRows - 1; });
     r["frame resize"] = MedianOfTen(
         h, [&](int k) { l.atRow(k * 9000); },
         [&](int k) {
