@@ -7,6 +7,8 @@
 #include "grid/features/SortInfoArray.h"
 #include "TestSupport.h"
 #include <gtest/gtest.h>
+#include <mbstring.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -86,6 +88,36 @@ TEST(GridSort, TheKindOfAKeyComesFromItsTexts)
         EXPECT_TRUE(w.DblClkHeader(0, 1));
         EXPECT_EQ(c.sorted, w.Column(1)) << c.sorted;
         EXPECT_TRUE(w.ShowsFreshPaint());
+    }
+}
+
+TEST(GridSort, TextsComeInTheOrderOfTheRuntimesCollation)
+{
+    // Signs between the capitals and the small letters, digits, letters beyond ASCII and equal
+    // texts in different case: the order the runtime's collation gives, with or without case.
+    const std::vector<std::string> keys = {"_b", "Zeta", "zebra",     "[x", "a",   "\xe9t\xe9", "Zoo", "z9",
+                                           "A",  "b",    "\xc9T\xc9", "`q", "10a", "zoo",       "~",   "B"};
+    for (BOOL bCase : {FALSE, TRUE})
+    {
+        std::vector<std::string> expected = keys;
+        std::stable_sort(expected.begin(), expected.end(), [&](const std::string& a, const std::string& b) {
+            const unsigned char* s1 = (const unsigned char*)a.c_str();
+            const unsigned char* s2 = (const unsigned char*)b.c_str();
+            return (bCase ? _mbscoll(s1, s2) : _mbsicoll(s1, s2)) < 0;
+        });
+        std::string strExpected;
+        for (const std::string& k : expected)
+            strExpected += (strExpected.empty() ? "" : ",") + k;
+        SortGrid w(keys);
+        CGXSortInfoArray info;
+        CGXSortInfoEntry e = {};
+        e.nRC = 1;
+        e.sortType = gxSortAlpha;
+        e.sortOrder = gxSortAscending;
+        e.bCase = bCase;
+        info.Add(e);
+        w.g.SortRows(CGXCellRange().SetTable(), info);
+        EXPECT_EQ(strExpected, w.Column(1)) << (bCase ? "with case" : "without case");
     }
 }
 
