@@ -372,14 +372,19 @@ TEST(ListBoxEditor, HoldingTheCursorBelowTheListScrollsFasterAndFaster)
     // The steps are timed in the list's own thread, as the drag loop scrolls it; the input thread
     // notes when the cursor leaves the list.
     static std::vector<double> s_steps;
+    static std::atomic<int> s_stepCount;
     static WNDPROC s_listProc = NULL;
     s_steps.clear();
+    s_stepCount = 0;
     HWND hList = pList->m_hWnd;
     s_listProc = (WNDPROC)::SetWindowLongPtrA(
         hList, GWLP_WNDPROC, (LONG_PTR)(WNDPROC)[](HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
             if (message == LB_SETTOPINDEX &&
                 (LRESULT)wParam != ::CallWindowProcA(s_listProc, hWnd, LB_GETTOPINDEX, 0, 0))
+            {
                 s_steps.push_back((double)NowMs());
+                ++s_stepCount;
+            }
             return ::CallWindowProcA(s_listProc, hWnd, message, wParam, lParam);
         });
     std::atomic<bool> bDone(false);
@@ -391,7 +396,12 @@ TEST(ListBoxEditor, HoldingTheCursorBelowTheListScrollsFasterAndFaster)
         ::Sleep(300); // past the minimum drag time, still inside
         firstOut = (double)NowMs();
         SendMouseAt(below, 0);
-        ::Sleep(1300);
+        // Eight steps take 1.15 s; a loaded machine delays each a little, so stay below until
+        // they are all in rather than for a fixed time.
+        const DWORD startWait = ::GetTickCount();
+        while (s_stepCount < 8 && ::GetTickCount() - startWait < 6000)
+            ::Sleep(5);
+        ::Sleep(20);
         SendMouseAt(inside, 0);
         backIn = (double)NowMs();
         ::Sleep(100);
