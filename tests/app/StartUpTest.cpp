@@ -13,6 +13,7 @@
 #include "app/IRControlView.h"
 #include "app/MainFrame.h"
 #include "app/MyWorkspaceEx.h"
+#include "grid/factory/ControlFactory.h"
 #include "station/config/Config.h"
 #include "station/config/ProjektConfig.h"
 #include "station/link/CommThreads.h"
@@ -68,12 +69,15 @@ struct ExpertSwitch : CIRControlApp
     }
 };
 
+// Main frames of their own, with the grid library the start-up readies before the frame's tables
+// are made: without it they report "not supported".
 class HelpFixture : public ProgramKeyTest
 {
   protected:
     void SetUp() override
     {
         ProgramKeyTest::SetUp();
+        InitGridLibraryWithDefaultFactory();
         g_helpCalls.clear();
         g_hHelpAnswer = NULL;
         SetHtmlHelpFunction(RecordHtmlHelp);
