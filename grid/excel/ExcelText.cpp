@@ -8,6 +8,18 @@ BOOL GXExWideToAnsi(const WORD* pText, DWORD nChars, CString& strText)
         strText.Empty();
         return TRUE;
     }
+    // Plain ASCII is the same in every ANSI code page: copied without the conversion calls.
+    // Either way the text ends at its first NUL.
+    DWORD nAscii = 0;
+    while (nAscii < nChars && pText[nAscii] != 0 && pText[nAscii] < 0x80)
+        nAscii++;
+    if (nAscii == nChars || pText[nAscii] == 0)
+    {
+        LPSTR p = strText.GetBufferSetLength((int)nAscii);
+        for (DWORD i = 0; i < nAscii; i++)
+            p[i] = (char)pText[i];
+        return TRUE;
+    }
     const WCHAR* pWide = reinterpret_cast<const WCHAR*>(pText);
     int nBytes = ::WideCharToMultiByte(CP_ACP, 0, pWide, (int)nChars, NULL, 0, NULL, NULL);
     if (nBytes <= 0)

@@ -6,6 +6,7 @@
 #include "grid/excel/ExcelFormatTable.h"
 #include "grid/excel/ExcelSSTTable.h"
 #include "grid/excel/ExcelSharedFormulaTable.h"
+#include "grid/excel/ExcelText.h"
 #include "tests/grid/GridTestWindow.h"
 #include "GridIds.h"
 #include <gtest/gtest.h>
@@ -212,6 +213,32 @@ TEST(SSTTable, DamagedRecordsKeepWhatWasRead)
     CGXExcelSSTTable empty;
     CGXStyle* pStyle = NULL;
     EXPECT_FALSE(empty.ApplyToStyle(0, pStyle));
+}
+
+// Workbook texts become the same ANSI text whichever way they are converted: each character,
+// plain ASCII and not, as the code page gives it, and a text ending at its first NUL.
+TEST(SSTTable, TextsConvertAsTheCodePageGivesThem)
+{
+    for (WORD ch = 1; ch < 0x100; ch++)
+    {
+        const WORD text[3] = {'a', ch, 'z'};
+        char expected[16] = {};
+        ::WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const WCHAR*>(text), 3, expected, 15, NULL, NULL);
+        CString converted;
+        ASSERT_TRUE(GXExWideToAnsi(text, 3, converted));
+        EXPECT_EQ(CString(expected), converted) << "character " << ch;
+    }
+    const WORD cut[5] = {'0', '0', 0, '4', '2'};
+    CString converted("old");
+    ASSERT_TRUE(GXExWideToAnsi(cut, 5, converted));
+    EXPECT_EQ(CString("00"), converted);
+    const WORD euro[3] = {'A', 0x20AC, 0};
+    char expected[8] = {};
+    ::WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const WCHAR*>(euro), 2, expected, 7, NULL, NULL);
+    ASSERT_TRUE(GXExWideToAnsi(euro, 3, converted));
+    EXPECT_EQ(CString(expected), converted);
+    ASSERT_TRUE(GXExWideToAnsi(euro, 0, converted));
+    EXPECT_TRUE(converted.IsEmpty());
 }
 
 TEST(BoundSheetTable, ReadsNames)
