@@ -58,6 +58,16 @@ class FirstStart : public ProgramKeyTest
         GetIRControlApp()->m_lpCmdLine = (LPTSTR) "";
         ASSERT_TRUE(GetIRControlApp()->InitInstance());
     }
+    // A later start with the new recording it opens: its frame, view and document.
+    void StartAgainWithRecording()
+    {
+        StartAgain();
+        m_pFrame = dynamic_cast<CMainFrame*>(GetIRControlApp()->m_pMainWnd);
+        ASSERT_TRUE(m_pFrame != NULL);
+        m_pView = ActiveRecording(m_pFrame);
+        ASSERT_TRUE(m_pView != NULL);
+        m_pDoc = m_pView->GetDocument();
+    }
     static BOOL IsEnabled(CFrameWnd* pFrame, UINT nID, int* pnCheck = NULL)
     {
         struct Probe : CCmdUI
@@ -81,4 +91,7 @@ class FirstStart : public ProgramKeyTest
         return probe.bEnabled;
     }
     StationSimulator m_sim;
+    CMainFrame* m_pFrame = NULL;
+    CIRControlView* m_pView = NULL;
+    CIRControlDoc* m_pDoc = NULL;
 };

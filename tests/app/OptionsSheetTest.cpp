@@ -62,7 +62,6 @@ class OptionsSheet : public FirstStart
         m_pFrame->SendMessage(WM_COMMAND, ID_OPTIONS);
         return answer.bSeen;
     }
-    CMainFrame* m_pFrame = NULL;
 };
 
 // The general page's eight values: Apply stores them, a Cancel afterwards keeps them.

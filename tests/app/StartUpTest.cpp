@@ -654,32 +654,28 @@ void PressKey(WORD vk)
 
 TEST_F(FirstStart, KeysReachTheRecording)
 {
-    StartAgain();
-    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
-    ASSERT_TRUE(pFrame != NULL);
-    CIRControlView* pView = ActiveRecording(pFrame);
-    ASSERT_TRUE(pView != NULL);
-    ASSERT_TRUE(PumpUntil([&] { return pView->IsOnline(); }, 10000));
-    pFrame->SetForegroundWindow();
-    pView->SetFocus();
+    ASSERT_NO_FATAL_FAILURE(StartAgainWithRecording());
+    ASSERT_TRUE(PumpUntil([&] { return m_pView->IsOnline(); }, 10000));
+    m_pFrame->SetForegroundWindow();
+    m_pView->SetFocus();
     PumpAsTheApplication(100);
     // F9 starts and stops recording, F3 toggles the state window.
     int nCheck = 0;
     PressKey(VK_F9);
-    for (int i = 0; i < 30 && !pView->IsRecording(); i++)
+    for (int i = 0; i < 30 && !m_pView->IsRecording(); i++)
         PumpAsTheApplication(100);
-    EXPECT_TRUE(pView->IsRecording());
-    IsEnabled(pFrame, ID_RECORD, &nCheck);
+    EXPECT_TRUE(m_pView->IsRecording());
+    IsEnabled(m_pFrame, ID_RECORD, &nCheck);
     EXPECT_EQ(1, nCheck);
     PressKey(VK_F9);
     PumpAsTheApplication(200);
-    EXPECT_FALSE(pView->IsRecording());
+    EXPECT_FALSE(m_pView->IsRecording());
     PressKey(VK_F3);
     PumpAsTheApplication(200);
-    EXPECT_FALSE(pFrame->GetStateWnd().IsWindowVisible());
+    EXPECT_FALSE(m_pFrame->GetStateWnd().IsWindowVisible());
     PressKey(VK_F3);
     PumpAsTheApplication(200);
-    EXPECT_TRUE(pFrame->GetStateWnd().IsWindowVisible());
+    EXPECT_TRUE(m_pFrame->GetStateWnd().IsWindowVisible());
 }
 
 // The quick save's progress dialogs of this thread that show: top-level windows whose text line
@@ -706,23 +702,19 @@ std::vector<HWND> QuickSaveDialogs()
 // says so and leaves no dialog.
 TEST_F(FirstStart, QuickSaveByF4WritesTheFileWithProgress)
 {
-    StartAgain();
-    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
-    ASSERT_TRUE(pFrame != NULL);
-    CIRControlView* pView = ActiveRecording(pFrame);
-    ASSERT_TRUE(pView != NULL);
-    ASSERT_TRUE(PumpUntil([&] { return pView->IsRegisteredForTicks(); }, 10000));
-    CIRControlDoc* pDoc = pView->GetDocument();
-    pView->SendMessage(WM_COMMAND, ID_RECORD);
-    ASSERT_TRUE(PumpUntil([&] { return pDoc->GetSampleCount() >= 3; }, 8000));
-    pView->SendMessage(WM_COMMAND, ID_RECORD);
+    ASSERT_NO_FATAL_FAILURE(StartAgainWithRecording());
+    ASSERT_TRUE(PumpUntil([&] { return m_pView->IsRegisteredForTicks(); }, 10000));
+    CIRControlDoc* m_pDoc = m_pView->GetDocument();
+    m_pView->SendMessage(WM_COMMAND, ID_RECORD);
+    ASSERT_TRUE(PumpUntil([&] { return m_pDoc->GetSampleCount() >= 3; }, 8000));
+    m_pView->SendMessage(WM_COMMAND, ID_RECORD);
     PumpMessages(300);
 
     const std::string dir = TempFolder() + "\\schnell";
     ::CreateDirectoryA(dir.c_str(), NULL);
     WriteRaw(HKEY_LOCAL_MACHINE, "Settings", "QuickSaveDir", REG_SZ, dir.c_str(), (DWORD)dir.size() + 1);
-    pFrame->SetForegroundWindow();
-    pView->SetFocus();
+    m_pFrame->SetForegroundWindow();
+    m_pView->SetFocus();
     PumpAsTheApplication(100);
     PressKey(VK_F4);
     ASSERT_TRUE(PumpAsTheApplicationUntil([] { return QuickSaveDialogs().size() == 1; }, 2000));
@@ -740,11 +732,11 @@ TEST_F(FirstStart, QuickSaveByF4WritesTheFileWithProgress)
     HANDLE hFind = ::FindFirstFileA((dir + "\\*.hlv").c_str(), &find);
     ASSERT_NE(INVALID_HANDLE_VALUE, hFind);
     ::FindClose(hFind);
-    EXPECT_EQ(0, std::string(find.cFileName).find(std::string(pDoc->GetBoardName()))) << find.cFileName;
+    EXPECT_EQ(0, std::string(find.cFileName).find(std::string(m_pDoc->GetBoardName()))) << find.cFileName;
     CIRControlDoc reopened;
     reopened.m_bAutoDelete = FALSE;
     ASSERT_TRUE(reopened.OnOpenDocument((dir + "\\" + find.cFileName).c_str()));
-    EXPECT_EQ(pDoc->GetCurve(CIRControlDoc::TESolder)->GetValues().GetCount(),
+    EXPECT_EQ(m_pDoc->GetCurve(CIRControlDoc::TESolder)->GetValues().GetCount(),
               reopened.GetCurve(CIRControlDoc::TESolder)->GetValues().GetCount());
     ::DeleteFileA((dir + "\\" + find.cFileName).c_str());
 

@@ -84,9 +84,7 @@ class StatusWindow : public FirstStart
         return DisplayText(CIRStatusDlg::TemperatureDisplay) == temperature &&
                Text(IDC_STATUS_VERSION) == "1.71";
     }
-    CMainFrame* m_pFrame = NULL;
     CIRStatusDlg* m_pDlg = NULL;
-    CIRControlView* m_pView = NULL;
 };
 
 TEST_F(StatusWindow, ShowsTheStationWithinTwoSeconds)

@@ -77,15 +77,10 @@ int CheckStaticTexts(HWND hDlg)
 // pin-1 positions in their drop-down list.
 TEST_F(FirstStart, UserMaskTextsFitTheirControls)
 {
-    StartAgain();
-    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetIRControlApp()->m_pMainWnd);
-    ASSERT_TRUE(pFrame != NULL);
-    CIRControlView* pView = ActiveRecording(pFrame);
-    ASSERT_TRUE(pView != NULL);
-    CIRControlDoc* pDoc = pView->GetDocument();
-    CDialog* pMask = pDoc->GetParameterDlg();
+    ASSERT_NO_FATAL_FAILURE(StartAgainWithRecording());
+    CDialog* pMask = m_pDoc->GetParameterDlg();
     ASSERT_TRUE(pMask != NULL && pMask->GetSafeHwnd() != NULL);
-    pFrame->GetMeasureTableWnd().GetTabWnd().ActivateTab(CMeasureTableWnd::TabUserMask);
+    m_pFrame->GetMeasureTableWnd().GetTabWnd().ActivateTab(CMeasureTableWnd::TabUserMask);
     PumpAsTheApplication(100);
     // What the parameter bar shows of the user mask at its default height.
     CRect rectShown;
@@ -96,11 +91,11 @@ TEST_F(FirstStart, UserMaskTextsFitTheirControls)
     pMask->GetParent()->ClientToScreen(&rectTabs);
     rectShown.IntersectRect(&rectShown, &rectTabs);
     // Three-digit values, the longer sensor and unit texts.
-    pDoc->SetProfileValues(99, 450, 450, 450, 999, 450, 100, "IR-Sensor",
-                           " \xB0"
-                           "F",
-                           pView);
-    pDoc->FillParameterDlg(TRUE);
+    m_pDoc->SetProfileValues(99, 450, 450, 450, 999, 450, 100, "IR-Sensor",
+                             " \xB0"
+                             "F",
+                             m_pView);
+    m_pDoc->FillParameterDlg(TRUE);
     const int labels[] = {IDC_MASK_PROGRAM, IDC_MASK_T1,     IDC_MASK_T2,   IDC_MASK_T3,
                           IDC_MASK_TL,      IDC_MASK_ENERGY, IDC_MASK_TIME, IDC_MASK_SENSOR};
     for (int nID : labels)
@@ -138,7 +133,7 @@ TEST_F(FirstStart, UserMaskTextsFitTheirControls)
         SCOPED_TRACE((LPCSTR)text);
         EXPECT_LE(dc.GetTextExtent(text).cx, CRect(info.rcItem).Width());
     }
-    pDoc->SetModifiedFlag(FALSE);
+    m_pDoc->SetModifiedFlag(FALSE);
 }
 
 // The labels of the options' general page.

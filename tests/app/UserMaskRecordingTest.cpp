@@ -40,21 +40,16 @@ CWnd* TabWindow(SEC3DTabWnd& tabs, int nIndex)
 
 TEST_F(FirstStart, RecordingShowsItsUserMaskAndTable)
 {
-    StartAgain();
-    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetIRControlApp()->m_pMainWnd);
-    ASSERT_TRUE(pFrame != NULL);
-    CIRControlView* pView = ActiveRecording(pFrame);
-    ASSERT_TRUE(pView != NULL);
-    CIRControlDoc* pDoc = pView->GetDocument();
-    SEC3DTabWnd& tabs = pFrame->GetMeasureTableWnd().GetTabWnd();
+    ASSERT_NO_FATAL_FAILURE(StartAgainWithRecording());
+    SEC3DTabWnd& tabs = m_pFrame->GetMeasureTableWnd().GetTabWnd();
     ASSERT_EQ(3, tabs.GetTabCount());
-    EXPECT_EQ(pDoc->GetParameterDlg(), TabWindow(tabs, CMeasureTableWnd::TabUserMask));
-    EXPECT_EQ(pDoc->GetMeasureValueDlg(), TabWindow(tabs, CMeasureTableWnd::TabMeasureValues));
+    EXPECT_EQ(m_pDoc->GetParameterDlg(), TabWindow(tabs, CMeasureTableWnd::TabUserMask));
+    EXPECT_EQ(m_pDoc->GetMeasureValueDlg(), TabWindow(tabs, CMeasureTableWnd::TabMeasureValues));
 
     // The table's headings: time, each visible curve with its slope, the six bars.
-    CMeasureGrid& grid = pDoc->GetMeasureValueDlg()->GetGrid();
+    CMeasureGrid& grid = m_pDoc->GetMeasureValueDlg()->GetGrid();
     std::vector<CString> expected = {"Nr.", "Zeit/s"};
-    CObList& objects = pDoc->GetObjects();
+    CObList& objects = m_pDoc->GetObjects();
     for (POSITION pos = objects.GetHeadPosition(); pos != NULL;)
         if (CMeasureCurve* pCurve = dynamic_cast<CMeasureCurve*>(objects.GetNext(pos)))
         {
@@ -63,26 +58,26 @@ TEST_F(FirstStart, RecordingShowsItsUserMaskAndTable)
         }
     ASSERT_GE(expected.size(), 4u) << "a visible curve at least";
     for (int n = 0; n < CIRControlDoc::BarCount; n++)
-        expected.push_back(pDoc->GetBar(n)->GetName());
+        expected.push_back(m_pDoc->GetBar(n)->GetName());
     ASSERT_EQ(expected.size() - 1, grid.GetColCount());
     for (ROWCOL nCol = 0; nCol < expected.size(); nCol++)
         EXPECT_STREQ(expected[nCol], grid.GetComposedValueText(0, nCol)) << nCol;
 
-    ASSERT_TRUE(PumpUntil([&] { return pView->IsOnline(); }, 10000));
+    ASSERT_TRUE(PumpUntil([&] { return m_pView->IsOnline(); }, 10000));
     tabs.ActivateTab(CMeasureTableWnd::TabProfiles);
-    pFrame->SetForegroundWindow();
-    pView->SetFocus();
+    m_pFrame->SetForegroundWindow();
+    m_pView->SetFocus();
     PumpAsTheApplication(100);
     TypeKey(VK_F9);
-    EXPECT_TRUE(PumpAsTheApplicationUntil([&] { return pView->IsRecording(); }, 3000));
-    EXPECT_EQ(pDoc->GetParameterDlg(), tabs.GetActiveWnd()) << "recording shows the user mask";
-    EXPECT_TRUE(pDoc->GetParameterDlg()->IsWindowVisible());
-    EXPECT_FALSE(pDoc->GetTestDate().IsEmpty());
+    EXPECT_TRUE(PumpAsTheApplicationUntil([&] { return m_pView->IsRecording(); }, 3000));
+    EXPECT_EQ(m_pDoc->GetParameterDlg(), tabs.GetActiveWnd()) << "recording shows the user mask";
+    EXPECT_TRUE(m_pDoc->GetParameterDlg()->IsWindowVisible());
+    EXPECT_FALSE(m_pDoc->GetTestDate().IsEmpty());
     CString date;
-    pDoc->GetParameterDlg()->GetDlgItem(IDC_MASK_DATE)->GetWindowText(date);
-    EXPECT_STREQ(pDoc->GetTestDate(), date);
+    m_pDoc->GetParameterDlg()->GetDlgItem(IDC_MASK_DATE)->GetWindowText(date);
+    EXPECT_STREQ(m_pDoc->GetTestDate(), date);
     TypeKey(VK_F9);
-    EXPECT_TRUE(PumpAsTheApplicationUntil([&] { return !pView->IsRecording(); }, 3000));
+    EXPECT_TRUE(PumpAsTheApplicationUntil([&] { return !m_pView->IsRecording(); }, 3000));
 }
 
 namespace
@@ -184,31 +179,26 @@ struct KeysReaching
 // stays in the grid.
 TEST_F(FirstStart, ValueTableOfARunningProcessAndItsWorkbook)
 {
-    StartAgain();
-    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetIRControlApp()->m_pMainWnd);
-    ASSERT_TRUE(pFrame != NULL);
-    CIRControlView* pView = ActiveRecording(pFrame);
-    ASSERT_TRUE(pView != NULL);
-    CIRControlDoc* pDoc = pView->GetDocument();
-    ASSERT_TRUE(PumpUntil([&] { return pView->IsOnline(); }, 10000));
-    pView->SendMessage(WM_COMMAND, ID_RECORD);
-    ASSERT_TRUE(PumpAsTheApplicationUntil([&] { return pView->IsRecording(); }, 3000));
-    CMeasureGrid& grid = pDoc->GetMeasureValueDlg()->GetGrid();
+    ASSERT_NO_FATAL_FAILURE(StartAgainWithRecording());
+    ASSERT_TRUE(PumpUntil([&] { return m_pView->IsOnline(); }, 10000));
+    m_pView->SendMessage(WM_COMMAND, ID_RECORD);
+    ASSERT_TRUE(PumpAsTheApplicationUntil([&] { return m_pView->IsRecording(); }, 3000));
+    CMeasureGrid& grid = m_pDoc->GetMeasureValueDlg()->GetGrid();
     const ULONGLONG start = NowMs();
     ASSERT_TRUE(PumpAsTheApplicationUntil([&] { return grid.GetRowCount() >= 11; }, 20000));
     EXPECT_GE(NowMs() - start + 1500, 10000u) << "a sample a second";
-    SEC3DTabWnd& tabs = pFrame->GetMeasureTableWnd().GetTabWnd();
+    SEC3DTabWnd& tabs = m_pFrame->GetMeasureTableWnd().GetTabWnd();
     tabs.ActivateTab(CMeasureTableWnd::TabMeasureValues);
     PumpAsTheApplication(200);
-    EXPECT_EQ(pDoc->GetMeasureValueDlg(), tabs.GetActiveWnd());
+    EXPECT_EQ(m_pDoc->GetMeasureValueDlg(), tabs.GetActiveWnd());
 
-    const std::vector<CString> headings = ExpectedHeadings(pDoc);
+    const std::vector<CString> headings = ExpectedHeadings(m_pDoc);
     ASSERT_EQ(headings.size() - 1, grid.GetColCount());
     for (ROWCOL nCol = 0; nCol < headings.size(); nCol++)
         EXPECT_STREQ(headings[nCol], grid.GetComposedValueText(0, nCol)) << nCol;
     CMeasureCurve* pFirst = NULL;
-    for (POSITION pos = pDoc->GetObjects().GetHeadPosition(); pos != NULL && pFirst == NULL;)
-        pFirst = dynamic_cast<CMeasureCurve*>(pDoc->GetObjects().GetNext(pos));
+    for (POSITION pos = m_pDoc->GetObjects().GetHeadPosition(); pos != NULL && pFirst == NULL;)
+        pFirst = dynamic_cast<CMeasureCurve*>(m_pDoc->GetObjects().GetNext(pos));
     ASSERT_TRUE(pFirst != NULL);
     for (ROWCOL nRow = 1; nRow <= 11; nRow++)
     {
@@ -232,15 +222,15 @@ TEST_F(FirstStart, ValueTableOfARunningProcessAndItsWorkbook)
                 << "column " << nCol;
         }
     }
-    pView->SendMessage(WM_COMMAND, ID_RECORD);
-    ASSERT_TRUE(PumpAsTheApplicationUntil([&] { return !pView->IsRecording(); }, 3000));
+    m_pView->SendMessage(WM_COMMAND, ID_RECORD);
+    ASSERT_TRUE(PumpAsTheApplicationUntil([&] { return !m_pView->IsRecording(); }, 3000));
     PumpAsTheApplication(300);
 
     // The export: Cancel writes nothing, a typed path gets the table.
     const std::string cancelled = TempFolder() + "\\Abgebrochen.xls";
     {
         FileDialogAnswer answer(cancelled, false);
-        pFrame->SendMessage(WM_COMMAND, ID_EXPORT_TABLE);
+        m_pFrame->SendMessage(WM_COMMAND, ID_EXPORT_TABLE);
         EXPECT_TRUE(answer.bSeen);
     }
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, ::GetFileAttributesA(cancelled.c_str()));
@@ -248,7 +238,7 @@ TEST_F(FirstStart, ValueTableOfARunningProcessAndItsWorkbook)
     ::DeleteFileA(path.c_str());
     {
         FileDialogAnswer answer(path, true);
-        pFrame->SendMessage(WM_COMMAND, ID_EXPORT_TABLE);
+        m_pFrame->SendMessage(WM_COMMAND, ID_EXPORT_TABLE);
         EXPECT_TRUE(answer.bTyped);
     }
     int nSheets = 0;
@@ -304,44 +294,39 @@ TEST_F(FirstStart, ValueTableOfARunningProcessAndItsWorkbook)
     }
     EXPECT_EQ(1, keys.m_downs['A']);
     EXPECT_EQ(0, keys.m_downs[VK_F5]);
-    EXPECT_FALSE(pFrame->GetMeasureTableWnd().IsWindowVisible());
-    pFrame->SendMessage(WM_COMMAND, ID_VIEW_HIDE_ALL);
-    EXPECT_TRUE(pFrame->GetMeasureTableWnd().IsWindowVisible());
-    pDoc->SetModifiedFlag(FALSE);
+    EXPECT_FALSE(m_pFrame->GetMeasureTableWnd().IsWindowVisible());
+    m_pFrame->SendMessage(WM_COMMAND, ID_VIEW_HIDE_ALL);
+    EXPECT_TRUE(m_pFrame->GetMeasureTableWnd().IsWindowVisible());
+    m_pDoc->SetModifiedFlag(FALSE);
 }
 
 // A recording that shows all three curves the view appends samples to: each curve gets its value
 // and slope columns, filled for every sample.
 TEST_F(FirstStart, ValueTableHasTwoColumnsForEveryCurve)
 {
-    StartAgain();
-    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetIRControlApp()->m_pMainWnd);
-    ASSERT_TRUE(pFrame != NULL);
-    CIRControlView* pView = ActiveRecording(pFrame);
-    ASSERT_TRUE(pView != NULL);
-    CIRControlDoc* pDoc = pView->GetDocument();
+    ASSERT_NO_FATAL_FAILURE(StartAgainWithRecording());
     // As the display settings sheet applies its curves page.
-    pDoc->DetachCurves(pView);
+    m_pDoc->DetachCurves(m_pView);
     for (int nSlot : {CIRControlDoc::TESolder, CIRControlDoc::IRSolder, CIRControlDoc::TopHeater})
-        pDoc->GetCurve(nSlot)->SetVisible(TRUE);
-    pDoc->LayoutCurves(pView);
-    pDoc->UpdateMeasureValues(TRUE);
-    ASSERT_TRUE(PumpUntil([&] { return pView->IsOnline(); }, 10000));
-    pView->SendMessage(WM_COMMAND, ID_RECORD);
-    CMeasureGrid& grid = pDoc->GetMeasureValueDlg()->GetGrid();
+        m_pDoc->GetCurve(nSlot)->SetVisible(TRUE);
+    m_pDoc->LayoutCurves(m_pView);
+    m_pDoc->UpdateMeasureValues(TRUE);
+    ASSERT_TRUE(PumpUntil([&] { return m_pView->IsOnline(); }, 10000));
+    m_pView->SendMessage(WM_COMMAND, ID_RECORD);
+    CMeasureGrid& grid = m_pDoc->GetMeasureValueDlg()->GetGrid();
     ASSERT_TRUE(PumpAsTheApplicationUntil([&] { return grid.GetRowCount() >= 4; }, 20000));
-    pView->SendMessage(WM_COMMAND, ID_RECORD);
-    ASSERT_TRUE(PumpAsTheApplicationUntil([&] { return !pView->IsRecording(); }, 3000));
+    m_pView->SendMessage(WM_COMMAND, ID_RECORD);
+    ASSERT_TRUE(PumpAsTheApplicationUntil([&] { return !m_pView->IsRecording(); }, 3000));
 
-    const std::vector<CString> headings = ExpectedHeadings(pDoc);
+    const std::vector<CString> headings = ExpectedHeadings(m_pDoc);
     ASSERT_EQ(2u + 3 * 2 + CIRControlDoc::BarCount, headings.size());
     ASSERT_EQ(headings.size() - 1, grid.GetColCount());
     for (ROWCOL nCol = 0; nCol < headings.size(); nCol++)
         EXPECT_STREQ(headings[nCol], grid.GetComposedValueText(0, nCol)) << nCol;
     ROWCOL nCol = 2;
-    for (POSITION pos = pDoc->GetObjects().GetHeadPosition(); pos != NULL;)
+    for (POSITION pos = m_pDoc->GetObjects().GetHeadPosition(); pos != NULL;)
     {
-        CMeasureCurve* pCurve = dynamic_cast<CMeasureCurve*>(pDoc->GetObjects().GetNext(pos));
+        CMeasureCurve* pCurve = dynamic_cast<CMeasureCurve*>(m_pDoc->GetObjects().GetNext(pos));
         if (pCurve == NULL)
             continue;
         SCOPED_TRACE((LPCSTR)pCurve->GetName());
@@ -362,5 +347,5 @@ TEST_F(FirstStart, ValueTableHasTwoColumnsForEveryCurve)
         nCol += 2;
     }
     EXPECT_EQ(8u, nCol) << "three curves";
-    pDoc->SetModifiedFlag(FALSE);
+    m_pDoc->SetModifiedFlag(FALSE);
 }

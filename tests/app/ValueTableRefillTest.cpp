@@ -101,25 +101,20 @@ std::string Differences(CIRControlDoc* pDoc, CMeasureGrid& grid)
 
 TEST_F(FirstStart, TheValueTableHoldsEverySampleAsItGrowsAndWhenFilledAnew)
 {
-    StartAgain();
-    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetIRControlApp()->m_pMainWnd);
-    ASSERT_TRUE(pFrame != NULL);
-    CIRControlView* pView = ActiveRecording(pFrame);
-    ASSERT_TRUE(pView != NULL);
-    CIRControlDoc* pDoc = pView->GetDocument();
-    ASSERT_TRUE(PumpUntil([&] { return pView->IsOnline(); }, 10000));
-    pView->SendMessage(WM_COMMAND, ID_RECORD);
-    ASSERT_TRUE(PumpAsTheApplicationUntil([&] { return pView->IsRecording(); }, 3000));
-    CMeasureGrid& grid = pDoc->GetMeasureValueDlg()->GetGrid();
+    ASSERT_NO_FATAL_FAILURE(StartAgainWithRecording());
+    ASSERT_TRUE(PumpUntil([&] { return m_pView->IsOnline(); }, 10000));
+    m_pView->SendMessage(WM_COMMAND, ID_RECORD);
+    ASSERT_TRUE(PumpAsTheApplicationUntil([&] { return m_pView->IsRecording(); }, 3000));
+    CMeasureGrid& grid = m_pDoc->GetMeasureValueDlg()->GetGrid();
     ASSERT_TRUE(PumpAsTheApplicationUntil([&] { return grid.GetRowCount() >= 8; }, 20000));
-    pView->SendMessage(WM_COMMAND, ID_RECORD);
-    ASSERT_TRUE(PumpAsTheApplicationUntil([&] { return !pView->IsRecording(); }, 3000));
+    m_pView->SendMessage(WM_COMMAND, ID_RECORD);
+    ASSERT_TRUE(PumpAsTheApplicationUntil([&] { return !m_pView->IsRecording(); }, 3000));
     PumpAsTheApplication(1500);
 
-    EXPECT_EQ("", Differences(pDoc, grid)) << "as it grew";
+    EXPECT_EQ("", Differences(m_pDoc, grid)) << "as it grew";
     // Filled anew, as when the recording becomes the active one again.
-    pDoc->UpdateMeasureValues(TRUE);
-    EXPECT_EQ("", Differences(pDoc, grid)) << "filled anew";
+    m_pDoc->UpdateMeasureValues(TRUE);
+    EXPECT_EQ("", Differences(m_pDoc, grid)) << "filled anew";
     EXPECT_GE(grid.GetRowCount(), 8u);
-    pDoc->SetModifiedFlag(FALSE);
+    m_pDoc->SetModifiedFlag(FALSE);
 }

@@ -134,9 +134,6 @@ class AnalyseCursor : public FirstStart
         return answer.items;
     }
 
-    CMainFrame* m_pFrame = NULL;
-    CIRControlView* m_pView = NULL;
-    CIRControlDoc* m_pDoc = NULL;
     CDrawLine* m_pCursor = NULL;
     CAnalyseDlg* m_pDlg = NULL;
     std::string m_path;

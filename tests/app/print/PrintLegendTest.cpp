@@ -59,18 +59,13 @@ int GlyphGroups(const CString& text)
 
 TEST_F(FirstStart, BarLegendsShowWholeOnThePrintedPage)
 {
-    StartAgain();
-    CMainFrame* pFrame = dynamic_cast<CMainFrame*>(GetIRControlApp()->m_pMainWnd);
-    ASSERT_TRUE(pFrame != NULL);
-    CIRControlView* pView = ActiveRecording(pFrame);
-    ASSERT_TRUE(pView != NULL);
-    CIRControlDoc* pDoc = pView->GetDocument();
+    ASSERT_NO_FATAL_FAILURE(StartAgainWithRecording());
     // The print stretches the window extent by 100/73 across and by 10/9 down, so a unit across
     // is 73/90 of one down; seven pixels to the unit down keep the glyphs apart.
     const int kScale = 7;
     for (int n = 0; n < 6; n++)
     {
-        CProcessStateCurve* pBar = pDoc->GetBar(n);
+        CProcessStateCurve* pBar = m_pDoc->GetBar(n);
         ASSERT_TRUE(pBar != NULL && pBar->GetLegend() != NULL);
         CDrawText* pLegend = pBar->GetLegend();
         SCOPED_TRACE((LPCSTR)pLegend->GetText());

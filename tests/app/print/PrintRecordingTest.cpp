@@ -22,11 +22,6 @@ using namespace testing_support;
 
 namespace
 {
-CIRControlApp& App()
-{
-    return *GetIRControlApp();
-}
-
 // A binary PPM (P6) as pdftoppm writes it.
 struct Pixmap
 {
@@ -102,12 +97,7 @@ class PrintRecording : public FirstStart
     // 200 °C for 300-599 s, bases 250 °C and 300 s, analysis points at 100 s and 400 s.
     void StartWithRecording(int nSeconds = 599)
     {
-        StartAgain();
-        m_pFrame = dynamic_cast<CMainFrame*>(App().m_pMainWnd);
-        ASSERT_TRUE(m_pFrame != NULL);
-        m_pView = ActiveRecording(m_pFrame);
-        ASSERT_TRUE(m_pView != NULL);
-        m_pDoc = m_pView->GetDocument();
+        ASSERT_NO_FATAL_FAILURE(StartAgainWithRecording());
         m_pDoc->SetLayout(m_pDoc->GetPen(), TRUE, RGB(255, 255, 255), kGrid, 300, 60, 250, 50);
         for (int t = 0; t <= nSeconds; t++)
             m_pDoc->GetCurve(CIRControlDoc::IRSolder)
@@ -143,9 +133,6 @@ class PrintRecording : public FirstStart
     }
     static const COLORREF kGrid = RGB(0, 160, 0);
     static const COLORREF kLogo = RGB(240, 130, 0);
-    CMainFrame* m_pFrame = NULL;
-    CIRControlView* m_pView = NULL;
-    CIRControlDoc* m_pDoc = NULL;
     std::string m_logo;
 };
 
