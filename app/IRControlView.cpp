@@ -341,7 +341,7 @@ void CIRControlView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*
         }
         ShowBaudRate(dwBaudRate);
         if (pDoc != NULL && pDoc->UpdatePageSize(FALSE, GetTimePages(), FALSE))
-            CreateScaleLabels();
+            OnPageSizeChanged();
         if (m_bAnalyseCursor)
             ShowAnalyseCursor(TRUE);
         UpdateStatusSource(TRUE);
@@ -355,6 +355,13 @@ void CIRControlView::OnActivateView(BOOL bActivate, CView* pActivateView, CView*
                 pDlg->SetComBase(NULL, FALSE);
     }
     CDrawView::OnActivateView(bActivate, pActivateView, pDeactiveView);
+}
+
+void CIRControlView::OnPageSizeChanged()
+{
+    CreateScaleLabels();
+    // Their points were placed on the old page's scale.
+    GetDocument()->RebuildPoints(this);
 }
 
 void CIRControlView::UpdateStatusSource(BOOL bActivation)
@@ -818,7 +825,7 @@ void CIRControlView::AppendSample()
     int nPages = GetTimePages();
     int nFitted = FitTimeAxis(t);
     if (nFitted != nPages && pDoc->UpdatePageSize(FALSE, nFitted, FALSE))
-        CreateScaleLabels();
+        OnPageSizeChanged();
     if (CDrawLine* pCursor = pDoc->GetCursorLine())
     {
         PlaceCursorLine(pCursor, TimeToX(t));

@@ -97,6 +97,8 @@ class CIRControlView : public CDrawView
     // else none (a recording from a file also shows its calibration). bActivation: the dialog
     // skips the next update once.
     void UpdateStatusSource(BOOL bActivation);
+    // The page took a new size: new axis labels, and the samples drawn so far move to the new scale.
+    void OnPageSizeChanged();
     // Starts or stops a recording (also the automatic start).
     void ToggleRecording();
     // While the analysis cursor is on, its dialog follows the line.

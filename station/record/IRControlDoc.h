@@ -309,6 +309,8 @@ class CIRControlDoc : public CDrawDoc
     void DetachProcessBars(CDrawViewBase* pView);
     void LayoutReferenceLines(CDrawViewBase* pView);
     void DetachReferenceLines();
+    // Puts the curves' and bars' points where the view's axis now places their samples.
+    void RebuildPoints(CDrawViewBase* pView);
 
     // Print logo
     BOOL SetPrintLogo(CString path, BOOL bLeftLogo, BOOL bRightLogo);

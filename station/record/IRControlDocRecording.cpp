@@ -197,6 +197,16 @@ void CIRControlDoc::DetachProcessBars(CDrawViewBase* pView)
     }
 }
 
+void CIRControlDoc::RebuildPoints(CDrawViewBase* pView)
+{
+    for (int nSlot : kLayoutOrder)
+        if (m_pCurves[nSlot] != NULL)
+            m_pCurves[nSlot]->RebuildPoints(pView);
+    for (CProcessStateCurve* pBar : m_pBars)
+        if (pBar != NULL)
+            pBar->RebuildPoints(pView);
+}
+
 void CIRControlDoc::LayoutReferenceLines(CDrawViewBase* pView)
 {
     const int values[LineCount] = {m_nT1, m_nT2, m_nT3};

@@ -1314,6 +1314,45 @@ TEST_F(RecordingView, TimeBaseOfTheLayoutPageRefitsThePages)
     EXPECT_NEAR(300, pCursor->GetPosition(), 15) << "twice its time before";
 }
 
+// A recording that outgrows its first time page: the page widens, and what the curves and bars drew
+// before moves with the axis, so every sample still lies at its time.
+TEST_F(RecordingView, SamplesStayAtTheirTimesWhenTheRecordingGetsASecondPage)
+{
+    ViewInFrame& v = OpenOnline(m_sim, StationSimulator::kPort, "--process");
+    CProbeView* pView = v.pView;
+    CIRControlDoc* pDoc = pView->GetDocument();
+    pDoc->SetLayout(pDoc->GetPen(), pDoc->GetGrid(), pDoc->GetBackColor(), pDoc->GetGridColor(), 100, 20,
+                    pDoc->GetTempBase(), pDoc->GetTempInterval());
+    Command(pView, ID_RECORD);
+    ASSERT_TRUE(PumpUntil([&] { return pDoc->GetSampleCount() >= 3 && !pDoc->AreSamplesPending(); }, 8000));
+    // The rest at once, from the station's last reply.
+    UnregisterCommWindow(pView->m_hWnd);
+    PumpMessages(600);
+    ASSERT_EQ(1, pView->GetTimePages());
+    while (pDoc->GetRecordingTime() < 150)
+        pView->SendMessage(WM_COMM_SAMPLE);
+    ASSERT_EQ(2, pView->GetTimePages());
+    auto expectAtTimes = [&](const auto* pLine, CObList& values, auto timeOf, const char* name) {
+        ASSERT_EQ((int)values.GetCount(), pLine->GetPointCount()) << name;
+        int n = 0;
+        for (POSITION pos = values.GetHeadPosition(); pos != NULL; n++)
+        {
+            int t = timeOf(values.GetNext(pos));
+            EXPECT_NEAR(pView->TimeToX(t), pLine->GetPoint(n).x, 1) << name << " at " << t << " s";
+            if (HasFailure())
+                break; // the first point off the axis says enough
+        }
+    };
+    auto valueTime = [](CObject* p) { return ((CMeasureValue*)p)->GetTime(); };
+    for (int nSlot : {CIRControlDoc::TESolder, CIRControlDoc::IRSolder})
+        expectAtTimes(pDoc->GetCurve(nSlot), pDoc->GetCurve(nSlot)->GetValues(), valueTime, "curve");
+    CProcessStateCurve* pTop = pDoc->GetBar(4);
+    ASSERT_FALSE(pTop->GetValues().IsEmpty());
+    expectAtTimes(
+        pTop, pTop->GetValues(), [](CObject* p) { return ((CProcessStateValues*)p)->GetTime(); }, "bar");
+    RegisterCommWindow(pView->m_hWnd);
+}
+
 // Activation rebuilds the axis labels only when the page no longer fits the view's time pages:
 // a view given a second page while inactive shows its labels for both pages once active again.
 TEST_F(RecordingView, ActivationRebuildsTheAxisLabelsForANewPageSize)
