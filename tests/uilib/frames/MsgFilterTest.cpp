@@ -428,14 +428,15 @@ TEST(CaptionButtons, AHeldPressFiresOnceThroughTheRepeatTimer)
     CCaptionHost host;
     ASSERT_TRUE(host.CreateHost(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0));
     host.SetForegroundWindow();
-    // Swap the maximise button for a counting one that repeats after 60 ms.
+    // Swap the maximise button for a counting one that repeats after 400 ms: long enough for a
+    // loaded machine to deliver the press and let the test see the button tracking first.
     SECMsgFilter::Descriptor old(2, (UINT)-1, NULL, 0);
     host.m_pList->ApplyDescriptor(old, FALSE);
     CCountingButton* pButton = static_cast<CCountingButton*>(
         host.m_pList->FindOrCreateFilter(50, RUNTIME_CLASS(CCountingButton), 0));
     ASSERT_NE(nullptr, pButton);
     pButton->SetID(2);
-    pButton->SetRepeatInterval(60);
+    pButton->SetRepeatInterval(400);
     host.m_pList->LayoutButtons();
     PumpMessages(100);
 
@@ -444,10 +445,11 @@ TEST(CaptionButtons, AHeldPressFiresOnceThroughTheRepeatTimer)
     host.GetWindowRect(&rectWindow);
     MoveMouseTo(rect.CenterPoint() + rectWindow.TopLeft());
     SendLeftButton(true);
-    ASSERT_TRUE(pButton->IsTracking());
+    ASSERT_TRUE(PumpUntil([&] { return pButton->IsTracking(); }, 300));
     EXPECT_NE(nullptr, pButton->GetRepeatTimer());
-    EXPECT_TRUE(PumpUntil([&] { return !pButton->m_fires.empty(); }, 2000));
-    PumpMessages(300);
+    EXPECT_TRUE(pButton->m_fires.empty());
+    EXPECT_TRUE(PumpUntil([&] { return !pButton->m_fires.empty(); }, 3000));
+    PumpMessages(600); // past a second repeat, had there been one
     ASSERT_EQ(1u, pButton->m_fires.size());
     EXPECT_EQ((UINT)SECCaptionControlMsgFilter::fireHeld, pButton->m_fires[0]);
     EXPECT_FALSE(pButton->IsTracking());
