@@ -2,6 +2,7 @@
 #include "station/record/ApplicationValues.h"
 #include "station/config/ProjektConfig.h"
 #include "station/record/DrawConfig.h"
+#include <memory>
 
 namespace
 {
@@ -18,6 +19,10 @@ struct SValues
     CApplicationValues::DrawSettingsRunner pfnDrawSettings = NULL;
     CApplicationValues::ParameterDlgFactory pfnParameterDlg = NULL;
     CApplicationValues::STableBar tableBar;
+    // Read-only stand-ins while no application set its objects. They hold the program's key open,
+    // so Reset closes them: a key deleted and made again meanwhile is read as it is now.
+    std::unique_ptr<CProjektConfig> pMachineProjekt;
+    std::unique_ptr<CDrawConfig> pMachineDraw;
 };
 
 SValues& Values()
@@ -25,14 +30,20 @@ SValues& Values()
     static SValues s_values;
     return s_values;
 }
+// The object set, else the read-only stand-in, made on first use.
+template <class T> T& SetOrMachine(T* pSet, std::unique_ptr<T>& pMachine)
+{
+    if (pSet != NULL)
+        return *pSet;
+    if (!pMachine)
+        pMachine.reset(new T(TRUE));
+    return *pMachine;
+}
 } // namespace
 
 CProjektConfig& CApplicationValues::GetProjektConfig()
 {
-    if (Values().pProjektConfig != NULL)
-        return *Values().pProjektConfig;
-    static CProjektConfig s_machineConfig(TRUE);
-    return s_machineConfig;
+    return SetOrMachine(Values().pProjektConfig, Values().pMachineProjekt);
 }
 
 void CApplicationValues::SetProjektConfig(CProjektConfig* pConfig)
@@ -42,10 +53,7 @@ void CApplicationValues::SetProjektConfig(CProjektConfig* pConfig)
 
 CDrawConfig& CApplicationValues::GetDrawConfig()
 {
-    if (Values().pDrawConfig != NULL)
-        return *Values().pDrawConfig;
-    static CDrawConfig s_machineConfig(TRUE);
-    return s_machineConfig;
+    return SetOrMachine(Values().pDrawConfig, Values().pMachineDraw);
 }
 
 void CApplicationValues::SetDrawConfig(CDrawConfig* pConfig)

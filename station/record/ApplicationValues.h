@@ -65,7 +65,7 @@ class CApplicationValues
     static void SetDrawSettingsRunner(DrawSettingsRunner pfnRunner);
     static INT_PTR RunDrawSettings(UINT nStartPage, SDrawSettings& settings);
 
-    // Back to nothing set.
+    // Back to nothing set; the read-only stand-ins are closed and read the registry anew.
     static void Reset();
 };
 

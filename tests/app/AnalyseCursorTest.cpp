@@ -9,7 +9,7 @@
 #include "station/record/DrawLine.h"
 #include "station/record/IRControlDoc.h"
 #include "station/record/MeasureCurve.h"
-#include "../../uilib/frames/DragInput.h"
+#include "../uilib/frames/DragInput.h"
 #include <algorithm>
 #include <string>
 #include <vector>
