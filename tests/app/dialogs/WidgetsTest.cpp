@@ -10,6 +10,9 @@
 #include "app/Version.h"
 #include <algorithm>
 #include <fstream>
+#include <map>
+#include <set>
+#include <tlhelp32.h>
 
 using namespace testing_support;
 using namespace dialogs_test;
@@ -166,18 +169,74 @@ class WidgetHost : public ::testing::Test
         ::DeleteFileA(m_strMarker.c_str());
         m_strScript = TempFolder() + "\\link_marker_" + strName + ".bat";
         std::ofstream(m_strScript) << "@echo geklickt> \"" << m_strMarker << "\"\r\n";
+        m_before = RunningProcesses();
         FrameworkPump(30);
     }
     void TearDown() override
     {
+        WaitForStartedProcesses();
         m_host.DestroyWindow();
         ::DeleteFileA(m_strMarker.c_str());
         ::DeleteFileA(m_strScript.c_str());
     }
+    // Also notes what the click started, while it runs.
     bool MarkerWritten(DWORD ms)
     {
-        return PumpUntil([&] { return ::GetFileAttributesA(m_strMarker.c_str()) != INVALID_FILE_ATTRIBUTES; },
-                         ms);
+        return PumpUntil(
+            [&] {
+                StartedProcessesRun();
+                return ::GetFileAttributesA(m_strMarker.c_str()) != INVALID_FILE_ATTRIBUTES;
+            },
+            ms);
+    }
+    // Process id -> parent's id of every running process.
+    static std::map<DWORD, DWORD> RunningProcesses()
+    {
+        std::map<DWORD, DWORD> running;
+        HANDLE hSnapshot = ::CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        if (hSnapshot == INVALID_HANDLE_VALUE)
+            return running;
+        PROCESSENTRY32 entry = {};
+        entry.dwSize = sizeof entry;
+        for (BOOL bMore = ::Process32First(hSnapshot, &entry); bMore;
+             bMore = ::Process32Next(hSnapshot, &entry))
+            running[entry.th32ProcessID] = entry.th32ParentProcessID;
+        ::CloseHandle(hSnapshot);
+        return running;
+    }
+    // Notes the processes this test started, and those they started; true while any of them runs.
+    bool StartedProcessesRun()
+    {
+        const std::map<DWORD, DWORD> running = RunningProcesses();
+        for (size_t nKnown = SIZE_MAX; nKnown != m_started.size();)
+        {
+            nKnown = m_started.size();
+            for (const auto& process : running)
+                if (!m_before.count(process.first) &&
+                    (process.second == ::GetCurrentProcessId() || m_started.count(process.second)))
+                    m_started.insert(process.first);
+        }
+        for (DWORD id : m_started)
+            if (running.count(id))
+                return true;
+        return false;
+    }
+    // A script runs in a console whose window takes the foreground and leaves none when it
+    // closes: the test waits for what it started to end and takes the foreground back, so the
+    // next test's keys reach its windows.
+    void WaitForStartedProcesses()
+    {
+        EXPECT_TRUE(PumpUntil([&] { return !StartedProcessesRun(); }, 10000))
+            << "started processes still running";
+        EXPECT_TRUE(PumpUntil(
+            [&] {
+                if (::GetForegroundWindow() == m_host.m_hWnd)
+                    return true;
+                m_host.SetForegroundWindow();
+                return false;
+            },
+            5000))
+            << "the host did not get the foreground back";
     }
     void Click(CWnd& wnd)
     {
@@ -186,6 +245,8 @@ class WidgetHost : public ::testing::Test
         ClickAt(rc.CenterPoint());
     }
     CDialog m_host;
+    std::map<DWORD, DWORD> m_before;
+    std::set<DWORD> m_started;
     std::string m_strMarker;
     std::string m_strScript;
 };
@@ -197,6 +258,7 @@ TEST_F(WidgetHost, LinkOpensAndTurnsPurple)
                             &m_host, 7001));
     EXPECT_EQ(CStaticLink::unvisitedColor, link.m_color);
     Click(link);
+    StartedProcessesRun();
     EXPECT_TRUE(MarkerWritten(5000));
     EXPECT_EQ(RGB(128, 0, 128), link.m_color);
 
