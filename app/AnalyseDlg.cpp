@@ -16,7 +16,9 @@ CAnalyseDlg::~CAnalyseDlg()
 CDialog* CAnalyseDlg::CreateForDocument()
 {
     CAnalyseDlg* pDlg = new CAnalyseDlg;
-    if (!pDlg->Create(IDD_ANALYSE, NULL))
+    // Owned by the main window: a click on the page brings the main window to the front, and a
+    // window it owns comes along instead of disappearing behind it.
+    if (!pDlg->Create(IDD_ANALYSE, AfxGetMainWnd()))
     {
         delete pDlg;
         return NULL;

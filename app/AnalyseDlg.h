@@ -17,7 +17,7 @@ class CAnalyseDlg : public CMyDialog
     // Construction
     CAnalyseDlg();
     ~CAnalyseDlg() override;
-    // The document's maker: the dialog with its window, hidden, without a parent.
+    // The document's maker: the dialog with its window, hidden, owned by the main window.
     static CDialog* CreateForDocument();
     // The document's way to ShowValuesAt without knowing the class.
     static void ShowValuesOf(CDialog* pDlg, CObList& objects, const CString& strPosition, int nTime);

@@ -19,6 +19,7 @@
 #include "uilib/bars/ToolBarsPage.h"
 #include "BarsIds.h"
 #include <htmlhelp.h>
+#include <vector>
 
 IMPLEMENT_DYNCREATE(CMainFrame, SECMDIFrameWnd)
 
@@ -44,6 +45,7 @@ ON_COMMAND(ID_VIEW_CUSTOMIZE, OnViewCustomize)
 ON_UPDATE_COMMAND_UI(ID_VIEW_MINIMIZED, OnUpdateViewMinimized)
 ON_WM_CONTEXTMENU()
 ON_WM_CLOSE()
+ON_MESSAGE(WM_IDLEUPDATECMDUI, OnIdleUpdateCmdUI)
 ON_COMMAND(ID_HELP_FINDER, OnHelpContents)
 ON_COMMAND(ID_HELP, CWnd::OnHelp)
 ON_COMMAND(ID_DEFAULT_HELP, CWnd::OnHelpFinder)
@@ -524,4 +526,53 @@ void CMainFrame::WinHelp(DWORD_PTR dwData, UINT nCmd)
     CWinApp* pApp = AfxGetApp();
     if (CallHtmlHelp(m_hWnd, pApp != NULL ? pApp->m_pszHelpFilePath : NULL, HH_HELP_CONTEXT, dwTopic) == NULL)
         AfxMessageBox(IDS_NO_HELP_TOPIC, MB_ICONEXCLAMATION);
+}
+
+LRESULT CMainFrame::OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam)
+{
+    const LRESULT lResult = SECMDIFrameWnd::OnIdleUpdateCmdUI(wParam, lParam);
+    KeepOwnedWindowsInFront();
+    return lResult;
+}
+
+namespace
+{
+struct OwnedWindows
+{
+    HWND hOwner;
+    std::vector<HWND> shown; // in the order of windows, the front one first
+};
+
+BOOL CALLBACK CollectOwned(HWND hWnd, LPARAM lParam)
+{
+    OwnedWindows& owned = *(OwnedWindows*)lParam;
+    if (::GetWindow(hWnd, GW_OWNER) == owned.hOwner && ::IsWindowVisible(hWnd))
+        owned.shown.push_back(hWnd);
+    return TRUE;
+}
+} // namespace
+
+void CMainFrame::KeepOwnedWindowsInFront()
+{
+    // Without a window manager, Wine raises this window's X window whenever the focus moves into
+    // it and then takes the order of windows from the X server, owner or not, so a click on the
+    // page hid the analysis values behind it. Windows never puts an owned window behind its owner.
+    if (!IsWindowVisible() || IsIconic())
+        return;
+    OwnedWindows owned = {m_hWnd, {}};
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectOwned, (LPARAM)&owned);
+    std::vector<HWND> behind;
+    for (HWND hWnd : owned.shown)
+    {
+        HWND hAbove = ::GetWindow(hWnd, GW_HWNDPREV);
+        while (hAbove != NULL && hAbove != m_hWnd)
+            hAbove = ::GetWindow(hAbove, GW_HWNDPREV);
+        if (hAbove == m_hWnd)
+            behind.push_back(hWnd);
+    }
+    // Each goes just in front of this window, the back one first, so they keep their order.
+    HWND hAfter = ::GetWindow(m_hWnd, GW_HWNDPREV);
+    for (auto it = behind.rbegin(); it != behind.rend(); ++it)
+        ::SetWindowPos(*it, hAfter != NULL ? hAfter : HWND_TOP, 0, 0, 0, 0,
+                       SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }

@@ -123,9 +123,12 @@ class CMainFrame : public SECMDIFrameWnd
     void FitPanes();
     void ToggleBar(CControlBar* pBar);
     void ToggleMinimizedView();
+    // Puts the shown windows this one owns back in front of it where they have fallen behind it.
+    void KeepOwnedWindowsInFront();
 
     afx_msg int OnCreate(LPCREATESTRUCT lpCreateStruct);
     afx_msg void OnClose();
+    afx_msg LRESULT OnIdleUpdateCmdUI(WPARAM wParam, LPARAM lParam);
     afx_msg void OnContextMenu(CWnd* pWnd, CPoint point);
     afx_msg void OnViewParameter();
     afx_msg void OnUpdateViewParameter(CCmdUI* pCmdUI);

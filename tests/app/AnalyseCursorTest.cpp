@@ -3,6 +3,7 @@
 // menu and the count in the status bar.
 #include "AppIds.h"
 #include "FirstStart.h"
+#include "ScreenInput.h"
 #include "app/AnalyseDlg.h"
 #include "app/IRControlView.h"
 #include "app/MainFrame.h"
@@ -226,6 +227,71 @@ TEST_F(AnalyseCursor, TheLineFollowsTheMouseAndPointsComeFromTheContextMenu)
     EXPECT_FALSE(m_pDlg->IsWindowVisible());
     IsEnabled(m_pFrame, ID_ANALYSE_CURSOR, &nCheck);
     EXPECT_EQ(0, nCheck);
+}
+
+// A click on the page brings the main window to the front; the values window stays in front of it
+// with its values, as on the screen before the click.
+TEST_F(AnalyseCursor, ValuesStayInFrontAfterAClickOnThePage)
+{
+    StartWithRecording();
+    m_pFrame->SendMessage(WM_COMMAND, ID_ANALYSE_CURSOR);
+    PumpMessages(50);
+    ASSERT_TRUE(m_pDlg->IsWindowVisible());
+    CRect dialog;
+    m_pDlg->GetClientRect(&dialog);
+    m_pDlg->ClientToScreen(&dialog);
+    CRect heading;
+    m_pDlg->GetDlgItem(IDC_ANALYSE_POSITION)->GetWindowRect(&heading);
+    heading.OffsetRect(-dialog.left, -dialog.top);
+    ASSERT_FALSE(DialogText(IDC_ANALYSE_POSITION).empty());
+
+    // The screen shows the window: its background around the heading's ink.
+    const ClientPicture before(::GetDesktopWindow());
+    ASSERT_TRUE(CRect(0, 0, before.Width(), before.Height()).PtInRect(dialog.TopLeft()) &&
+                CRect(0, 0, before.Width() + 1, before.Height() + 1).PtInRect(dialog.BottomRight()));
+    auto Shown = [&dialog](const ClientPicture& screen, int x, int y) {
+        return screen.At(dialog.left + x, dialog.top + y);
+    };
+    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
+    int nFace = 0, nInk = 0;
+    for (int y = 0; y < dialog.Height(); y++)
+        for (int x = 0; x < dialog.Width(); x++)
+        {
+            const bool bFace = Shown(before, x, y) == face;
+            nFace += bFace ? 1 : 0;
+            nInk += !bFace && heading.PtInRect(CPoint(x, y)) ? 1 : 0;
+        }
+    ASSERT_GT(nFace, dialog.Width() * dialog.Height() / 2) << "the window is seen before the click";
+    ASSERT_GT(nInk, 0) << "its heading is seen";
+
+    // A real click on the page, away from the window; then the program's loop goes idle.
+    CRect client;
+    m_pView->GetClientRect(&client);
+    CPoint at(client.right - 20, client.bottom - 20);
+    m_pView->ClientToScreen(&at);
+    ASSERT_EQ(m_pView->m_hWnd, ::WindowFromPoint(at));
+    MoveMouseTo(at);
+    SendLeftButton(true);
+    SendLeftButton(false);
+    PumpMessages(100);
+    ASSERT_EQ(m_pFrame->m_hWnd, ::GetForegroundWindow());
+    App().OnIdle(0);
+    PumpMessages(100);
+
+    // Still shown, and in front of the main window in the order of windows.
+    EXPECT_TRUE(m_pDlg->IsWindowVisible());
+    bool bInFront = false;
+    for (HWND hWnd = ::GetWindow(m_pFrame->m_hWnd, GW_HWNDPREV); hWnd != NULL && !bInFront;
+         hWnd = ::GetWindow(hWnd, GW_HWNDPREV))
+        bInFront = hWnd == m_pDlg->m_hWnd;
+    EXPECT_TRUE(bInFront) << "the values window is in front of the main window";
+    // On the screen its content, not the page.
+    const ClientPicture after(::GetDesktopWindow());
+    int nDiffer = 0;
+    for (int y = 0; y < dialog.Height(); y++)
+        for (int x = 0; x < dialog.Width(); x++)
+            nDiffer += Shown(after, x, y) != Shown(before, x, y) ? 1 : 0;
+    EXPECT_EQ(0, nDiffer) << "of " << dialog.Width() * dialog.Height() << " pixels";
 }
 
 // Another recording coming to the front hides the cursor; back again, it shows as it was.
