@@ -254,6 +254,19 @@ BOOL CGXData::DeleteRangeName(LPCTSTR, CObject*&, BOOL)
 
 BOOL CGXData::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt, int nType)
 {
+    return StoreStyle(nRow, nCol, pStyle, mt, nType, NULL);
+}
+
+BOOL CGXData::AdoptStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle* pStyle, int nType)
+{
+    std::unique_ptr<CGXStyle> owned(pStyle);
+    return StoreStyle(nRow, nCol, pStyle, gxOverride, nType, pStyle != NULL ? &owned : NULL);
+}
+
+BOOL CGXData::StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt, int nType,
+                         std::unique_ptr<CGXStyle>* pOwned)
+{
+    auto keep = [&]() { return pOwned != NULL ? pOwned->release() : pStyle->Clone(); };
     // Checked before anything changes; the arrays are sized by the counts.
     if (pStyle != NULL && mt != gxExclude)
     {
@@ -281,7 +294,10 @@ BOOL CGXData::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle,
             if (pExisting != NULL)
                 pExisting->MergeStyle(*pStyle, mt);
             else if (mt != gxExclude)
-                StyleSlot(a, nIndex) = pStyle->Clone();
+            {
+                CGXStyle*& slot = StyleSlot(a, nIndex); // may grow the array: before the hand-over
+                slot = keep();
+            }
         }
         else if (pExisting != NULL)
         {
@@ -327,7 +343,10 @@ BOOL CGXData::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle,
     if (pStored != NULL)
         pStored->MergeStyle(*pStyle, mt);
     else if (mt != gxExclude)
-        pStored = StyleSlot(*pRow, nCol) = pStyle->Clone();
+    {
+        CGXStyle*& slot = StyleSlot(*pRow, nCol);
+        pStored = slot = keep();
+    }
     if (bNumber && pStored != NULL)
         pStored->SetValueType(GX_VT_NUMBER);
     return TRUE;

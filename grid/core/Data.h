@@ -4,6 +4,7 @@
 #pragma once
 #include "grid/core/CellRange.h"
 #include "grid/core/StylePtrArray.h"
+#include <memory>
 
 class CGXGridParam;
 
@@ -39,6 +40,10 @@ class CGXData : public CObject
     // nType -1: the row style (row > 0) or, with row 0, the column style; otherwise the cell.
     virtual BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt,
                                   int nType);
+    // As StoreStyleRowCol with gxOverride, for a style built for this one store (a workbook read
+    // builds one per cell): the data object takes it over, keeping it as it is where nothing is
+    // stored yet instead of making a copy. Deletes it otherwise.
+    virtual BOOL AdoptStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle* pStyle, int nType);
     virtual BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType);
     virtual BOOL ReorderRows(const CDWordArray& awOrder, ROWCOL nFirst);
     virtual BOOL ReorderCols(const CDWordArray& awOrder, ROWCOL nFirst);
@@ -87,5 +92,8 @@ class CGXData : public CObject
     CString m_strFormulaError;
 
   private:
+    // pOwned: the style itself, given over to be kept instead of a copy (or NULL).
+    BOOL StoreStyle(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt, int nType,
+                    std::unique_ptr<CGXStyle>* pOwned);
     CGXData(const CGXData&) = delete;
 };

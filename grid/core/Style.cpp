@@ -4,6 +4,7 @@
 #include "grid/core/StylesMap.h"
 #include "GridIds.h"
 #include <bitset>
+#include <new>
 #include <stdio.h>
 
 IMPLEMENT_SERIAL(CGXStyle, CObject, 1)
@@ -102,7 +103,7 @@ CGXStyle::CGXStyle(const CGXStyle& src)
             m_pPens[i] = src.m_pPens[i];
     }
     if (src.m_pFont != NULL)
-        m_pFont = new CGXFont(*src.m_pFont);
+        MakeFont(src.m_pFont);
     if (src.m_pUserAttributes != NULL)
     {
         m_pUserAttributes = new CGXUserAttributeMap;
@@ -124,8 +125,7 @@ CGXStyle& CGXStyle::Free()
 {
     delete[] m_pPens;
     m_pPens = NULL;
-    delete m_pFont;
-    m_pFont = NULL;
+    DeleteFont();
     DeleteUserAttributes();
     m_strValue.Empty();
     m_strChoiceList.Empty();
@@ -148,12 +148,9 @@ CGXStyle& CGXStyle::SetInclude(int nBit, BOOL b)
         return SetIncludeBorder(sideAll, b);
     case ibFont:
         if (!b)
-        {
-            delete m_pFont;
-            m_pFont = NULL;
-        }
+            DeleteFont();
         else if (m_pFont == NULL)
-            m_pFont = new CGXFont;
+            MakeFont(NULL);
         break;
     case ibValue:
         return SetValuePresent(b);
@@ -197,15 +194,12 @@ CGXStyle& CGXStyle::Assign(const CGXStyle& src)
     if (src.GetInclude(ibFont) && src.m_pFont != NULL)
     {
         if (m_pFont == NULL)
-            m_pFont = new CGXFont(*src.m_pFont);
+            MakeFont(src.m_pFont);
         else
             *m_pFont = *src.m_pFont;
     }
     else
-    {
-        delete m_pFont;
-        m_pFont = NULL;
-    }
+        DeleteFont();
     return *this;
 }
 
@@ -598,12 +592,26 @@ CGXStyle& CGXStyle::MergeFont(const CGXFont& font, GXModifyType mt)
     {
         if (mt == gxExclude)
             return *this;
-        m_pFont = new CGXFont(font);
+        MakeFont(&font);
     }
     else if (m_pFont != &font)
         m_pFont->MergeFont(font, mt);
     m_include.Set(ibFont, TRUE);
     return *this;
+}
+
+CGXFont* CGXStyle::MakeFont(const CGXFont* pSource)
+{
+    DeleteFont();
+    m_pFont = pSource != NULL ? new (m_fontSpace) CGXFont(*pSource) : new (m_fontSpace) CGXFont;
+    return m_pFont;
+}
+
+void CGXStyle::DeleteFont()
+{
+    if (m_pFont != NULL)
+        m_pFont->~CGXFont();
+    m_pFont = NULL;
 }
 
 void CGXStyle::GetFont(CGXFont& font) const

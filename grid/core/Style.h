@@ -327,6 +327,9 @@ class CGXStyle : public CObject
     void EnsurePens();
     BOOL AnyBorderSet() const;
     void DeleteUserAttributes();
+    // The font is made in the style's own space: no allocation of its own.
+    CGXFont* MakeFont(const CGXFont* pSource);
+    void DeleteFont();
 
     static const AttrField s_attrFields[];
 
@@ -338,7 +341,8 @@ class CGXStyle : public CObject
     DWORD m_dwColorAndBase; // bits 0-23 text colour, 24-31 base-style id
     DWORD m_dwFormat;       // bits 0-4 format code, 5-8 decimal places
     CGXCellPen* m_pPens;    // four sides, or NULL
-    CGXFont* m_pFont;
+    CGXFont* m_pFont;       // in m_fontSpace, or NULL
+    alignas(CGXFont) unsigned char m_fontSpace[sizeof(CGXFont)];
     CString m_strValue;
     CString m_strChoiceList;
     CGXUserAttributeMap* m_pUserAttributes;

@@ -24,7 +24,6 @@ BOOL CGXExcelBlankHandler::ApplyToGrid(CGXGridCore* pGrid, DWORD)
 {
     CGXStyle* pStyle = pGrid->CreateStyle();
     GXExApplyXF(m_nXF, pStyle);
-    GXExSetCellStyle(pGrid, m_nRow, m_nCol, *pStyle);
-    pGrid->RecycleStyle(pStyle);
+    GXExStoreCellStyle(pGrid, m_nRow, m_nCol, pStyle);
     return TRUE;
 }

@@ -236,7 +236,8 @@ BOOL CGXExcelFormulaHandler::ApplyToGrid(CGXGridCore* pGrid, DWORD)
     if (!bStored)
         SetCachedValue(*pStyle);
     if (!pStyle->IsEmpty())
-        GXExSetCellStyle(pGrid, m_formula.nRow, m_formula.nCol, *pStyle);
-    pGrid->RecycleStyle(pStyle);
+        GXExStoreCellStyle(pGrid, m_formula.nRow, m_formula.nCol, pStyle);
+    else
+        pGrid->RecycleStyle(pStyle);
     return TRUE;
 }

@@ -39,16 +39,18 @@ void GXExSetNumberValue(CGXStyle* pStyle, double d)
     pStyle->SetValueType(GX_VT_NUMBER);
 }
 
-void GXExSetCellStyle(CGXGridCore* pGrid, WORD nRow, WORD nCol, const CGXStyle& style)
+void GXExStoreCellStyle(CGXGridCore* pGrid, WORD nRow, WORD nCol, CGXStyle* pStyle)
 {
     // Straight into the data object: reading records no undo, draws nothing until the workbook
     // is read (the reader then drops the grid's cached styles and has it painted) and composes
     // no cell style for a control to convert. The record says whether a value is a text or a
     // number: stored as it is, not parsed as typed input, so that a text such as "0042" stays a
-    // text.
+    // text. The style built for the cell is given over, not copied.
     CGXGridParam* pParam = pGrid->GetParam();
     if (CGXData* pData = pParam != NULL ? pParam->GetData() : NULL)
-        pData->StoreStyleRowCol((ROWCOL)nRow + 1, (ROWCOL)nCol + 1, &style, gxOverride, kStoreAsGiven);
+        pData->AdoptStyleRowCol((ROWCOL)nRow + 1, (ROWCOL)nCol + 1, pStyle, kStoreAsGiven);
+    else
+        pGrid->RecycleStyle(pStyle);
 }
 
 CGXGridCore* GXExTargetGrid(const CGXExcelHandler::gxexpointer& target)

@@ -16,7 +16,7 @@ void GXExApplyXF(WORD nXF, CGXStyle* pStyle);
 // as exactly the same double (the style's own number text keeps only 13 digits).
 void GXExSetNumberValue(CGXStyle* pStyle, double d);
 // Sets the style on the cell of zero-based record row and column.
-void GXExSetCellStyle(CGXGridCore* pGrid, WORD nRow, WORD nCol, const CGXStyle& style);
+void GXExStoreCellStyle(CGXGridCore* pGrid, WORD nRow, WORD nCol, CGXStyle* pStyle);
 // The target of a write must be a grid (15) and there must be one (10).
 CGXGridCore* GXExTargetGrid(const CGXExcelHandler::gxexpointer& target);
 

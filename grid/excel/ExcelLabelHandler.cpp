@@ -42,7 +42,6 @@ BOOL CGXExcelLabelHandler::ApplyToGrid(CGXGridCore* pGrid, DWORD)
     CString strText;
     if (m_nChars > 0 && GXExWideToAnsi(m_pText, m_nChars, strText))
         pStyle->SetValue(strText);
-    GXExSetCellStyle(pGrid, m_nRow, m_nCol, *pStyle);
-    pGrid->RecycleStyle(pStyle);
+    GXExStoreCellStyle(pGrid, m_nRow, m_nCol, pStyle);
     return TRUE;
 }

@@ -31,7 +31,6 @@ BOOL CGXExcelLabelSSTHandler::ApplyToGrid(CGXGridCore* pGrid, DWORD)
     if (CGXExcelSSTTable* pStrings = dynamic_cast<CGXExcelSSTTable*>(GXExFindTable(GX_EXCEL_SST)))
         pStrings->ApplyToStyle(m_nString, pStyle);
     GXExApplyXF(m_nXF, pStyle);
-    GXExSetCellStyle(pGrid, m_nRow, m_nCol, *pStyle);
-    pGrid->RecycleStyle(pStyle);
+    GXExStoreCellStyle(pGrid, m_nRow, m_nCol, pStyle);
     return TRUE;
 }

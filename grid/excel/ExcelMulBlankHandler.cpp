@@ -40,15 +40,13 @@ void CGXExcelMulBlankHandler::ResetRecord()
 
 BOOL CGXExcelMulBlankHandler::ApplyToGrid(CGXGridCore* pGrid, DWORD)
 {
-    CGXStyle* pStyle = pGrid->CreateStyle();
     // Never past the indexes read, whatever the column range claims.
     for (DWORD i = 0; m_nFirstCol + i <= m_nLastCol && i < m_nXFs; i++)
     {
+        CGXStyle* pStyle = pGrid->CreateStyle();
         const BYTE* p = reinterpret_cast<const BYTE*>(m_pXF + i);
         GXExApplyXF((WORD)(p[0] | (p[1] << 8)), pStyle);
-        GXExSetCellStyle(pGrid, m_nRow, (WORD)(m_nFirstCol + i), *pStyle);
-        pStyle->Free();
+        GXExStoreCellStyle(pGrid, m_nRow, (WORD)(m_nFirstCol + i), pStyle);
     }
-    pGrid->RecycleStyle(pStyle);
     return TRUE;
 }

@@ -42,18 +42,16 @@ void CGXExcelMulRkHandler::ResetRecord()
 
 BOOL CGXExcelMulRkHandler::ApplyToGrid(CGXGridCore* pGrid, DWORD)
 {
-    CGXStyle* pStyle = pGrid->CreateStyle();
     // Never past the entries read, whatever the column range claims.
     for (DWORD i = 0; m_nFirstCol + i <= m_nLastCol && i < m_nEntries; i++)
     {
+        CGXStyle* pStyle = pGrid->CreateStyle();
         const BYTE* p = m_pEntries + i * MULRK_ENTRY;
         WORD nXF = (WORD)(p[0] | (p[1] << 8));
         DWORD nRk = (DWORD)p[2] | ((DWORD)p[3] << 8) | ((DWORD)p[4] << 16) | ((DWORD)p[5] << 24);
         GXExApplyXF(nXF, pStyle);
         GXExSetNumberValue(pStyle, RkDecode(nRk));
-        GXExSetCellStyle(pGrid, m_nRow, (WORD)(m_nFirstCol + i), *pStyle);
-        pStyle->Free();
+        GXExStoreCellStyle(pGrid, m_nRow, (WORD)(m_nFirstCol + i), pStyle);
     }
-    pGrid->RecycleStyle(pStyle);
     return TRUE;
 }

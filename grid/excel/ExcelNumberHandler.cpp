@@ -73,7 +73,6 @@ BOOL CGXExcelNumberHandler::ApplyToGrid(CGXGridCore* pGrid, DWORD)
         pStyle->SetValue(strTime);
     else
         GXExSetNumberValue(pStyle, m_dValue);
-    GXExSetCellStyle(pGrid, m_nRow, m_nCol, *pStyle);
-    pGrid->RecycleStyle(pStyle);
+    GXExStoreCellStyle(pGrid, m_nRow, m_nCol, pStyle);
     return TRUE;
 }

@@ -54,7 +54,6 @@ BOOL CGXExcelRkHandler::ApplyToGrid(CGXGridCore* pGrid, DWORD)
     CGXStyle* pStyle = pGrid->CreateStyle();
     GXExApplyXF(m_nXF, pStyle);
     GXExSetNumberValue(pStyle, m_dValue);
-    GXExSetCellStyle(pGrid, m_nRow, m_nCol, *pStyle);
-    pGrid->RecycleStyle(pStyle);
+    GXExStoreCellStyle(pGrid, m_nRow, m_nCol, pStyle);
     return TRUE;
 }

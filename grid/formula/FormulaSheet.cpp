@@ -12,8 +12,11 @@
 #include "grid/formula/WorksheetFunctions.h"
 #include "GridIds.h"
 #include <math.h>
+#include <memory>
+#include <optional>
 #include <stdlib.h>
 #include <string.h>
+#include <typeinfo>
 #include <vector>
 
 IMPLEMENT_SERIAL(CGXFormulaSheet, CGXData, 1)
@@ -352,6 +355,22 @@ BOOL CGXFormulaSheet::SetValueRowCol(ROWCOL nRow, ROWCOL nCol, const CString& st
 BOOL CGXFormulaSheet::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt,
                                        int nType)
 {
+    return StoreCell(nRow, nCol, pStyle, mt, nType, NULL);
+}
+
+BOOL CGXFormulaSheet::AdoptStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle* pStyle, int nType)
+{
+    if (IsHeader(nRow, nCol, nType))
+        return CGXData::AdoptStyleRowCol(nRow, nCol, pStyle, nType);
+    // The engine cell keeps a plain style without its value: one of another class is copied.
+    std::unique_ptr<CGXStyle> owned(pStyle);
+    const bool bPlain = pStyle != NULL && typeid(*pStyle) == typeid(CGXStyle);
+    return StoreCell(nRow, nCol, pStyle, gxOverride, nType, bPlain ? &owned : NULL);
+}
+
+BOOL CGXFormulaSheet::StoreCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt, int nType,
+                                std::unique_ptr<CGXStyle>* pOwned)
+{
     if (IsHeader(nRow, nCol, nType))
         return CGXData::StoreStyleRowCol(nRow, nCol, pStyle, mt, nType);
     DWORD r = EngineRow(nRow), c = EngineCol(nCol);
@@ -370,12 +389,19 @@ BOOL CGXFormulaSheet::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle*
     if (pStyle == NULL || nMode == 4)
         return pCell ? removeCell() : TRUE;
     BOOL bValue = pStyle->GetInclude(CGXStyle::ibValue);
-    CGXStyle rest(*pStyle);
+    const BOOL bEmpty = pStyle->IsEmpty();
+    // The cell keeps the style without its value: a style given over is that rest itself.
+    const CString strValue = pStyle->GetValue();
+    const BOOL bNumberValue = pStyle->GetValueType() == GX_VT_NUMBER;
+    std::optional<CGXStyle> copy;
+    if (pOwned == NULL)
+        copy.emplace(*pStyle);
+    CGXStyle& rest = pOwned != NULL ? **pOwned : *copy;
     rest.SetInclude(CGXStyle::ibValue, FALSE);
     BOOL bOnlyValue = bValue && rest.IsEmpty();
     if (nMode == gxCopy)
     {
-        if (pStyle->IsEmpty())
+        if (bEmpty)
             return pCell ? removeCell() : TRUE;
         if (bOnlyValue && pCell)
             GXSetAttachedObject(pCell, NULL);
@@ -391,9 +417,8 @@ BOOL CGXFormulaSheet::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle*
     }
     else if (bValue)
     {
-        const CString& strValue = pStyle->GetValue();
         BOOL bOk;
-        if (pStyle->GetValueType() == GX_VT_NUMBER && !strValue.IsEmpty())
+        if (bNumberValue && !strValue.IsEmpty())
             bOk = SetNumberRowCol(nRow, nCol, atof(strValue));
         else if (strValue.IsEmpty() || nType != 1)
             bOk = SetTextRowCol(nRow, nCol, strValue);
@@ -411,7 +436,7 @@ BOOL CGXFormulaSheet::StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle*
         if (pAttached != NULL)
             pAttached->MergeStyle(rest, mt);
         else if (nMode != gxExclude)
-            GXSetAttachedObject(pCell, rest.Clone());
+            GXSetAttachedObject(pCell, pOwned != NULL ? pOwned->release() : rest.Clone());
         pCell->dwFlags |= GX_CF_CHANGED;
     }
     return TRUE;

@@ -36,6 +36,7 @@ class CGXFormulaSheet : public CGXData
                    BOOL bCreateUndoInfo, int nReserved) override;
     BOOL StoreStyleRowCol(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt,
                           int nType) override;
+    BOOL AdoptStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle* pStyle, int nType) override;
     BOOL GetStyleRowCol(ROWCOL nRow, ROWCOL nCol, CGXStyle& style, GXModifyType mt, int nType) override;
     BOOL ReorderRows(const CDWordArray& awOrder, ROWCOL nFirst) override;
     BOOL ReorderCols(const CDWordArray& awOrder, ROWCOL nFirst) override;
@@ -126,6 +127,9 @@ class CGXFormulaSheet : public CGXData
     BOOL ReorderInEngine(BOOL bRows, const CDWordArray& awOrder, ROWCOL nFirst);
 
   private:
+    // pOwned: the style itself, given over to be kept instead of a copy (or NULL).
+    BOOL StoreCell(ROWCOL nRow, ROWCOL nCol, const CGXStyle* pStyle, GXModifyType mt, int nType,
+                   std::unique_ptr<CGXStyle>* pOwned);
     CGXFormulaSheet(const CGXFormulaSheet&) = delete;
     CGXFormulaSheet& operator=(const CGXFormulaSheet&) = delete;
 };

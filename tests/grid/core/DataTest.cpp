@@ -5,6 +5,7 @@
 #include "tests/grid/ComponentSlot.h"
 #include <gtest/gtest.h>
 #include <functional>
+#include <memory>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string>
@@ -299,4 +300,44 @@ TEST(Data, CopiesAndDeleteContents)
     EXPECT_FALSE(b.CopyCells(CGXCellRange(1, 1), 2, 2));
     GXGetAppData()->m_pDataCopyMoveCellsImp = pCopyImp;
     EXPECT_FALSE(b.IsCellChanged(1, 1));
+}
+
+// A style given over is kept as it is where the cell has none (no copy) and reads back as a
+// stored copy would; over a stored style, as for a row or column style, it merges.
+TEST(Data, AnAdoptedStyleIsKeptOrMerged)
+{
+    CGXData data;
+    auto makeStyle = []() {
+        CGXStyle* p = new CGXStyle;
+        p->SetValue("0042");
+        p->SetFormat(2).SetPlaces(3).SetInterior(RGB(0, 255, 255));
+        p->MergeFont(CGXFont().SetBold(TRUE).SetSize(14));
+        return p;
+    };
+    std::unique_ptr<CGXStyle> copy(makeStyle());
+    ASSERT_TRUE(data.StoreStyleRowCol(1, 1, copy.get(), gxOverride, 2));
+    CGXStyle* pGiven = makeStyle();
+    ASSERT_TRUE(data.AdoptStyleRowCol(1, 2, pGiven, 2));
+    EXPECT_EQ(pGiven, data.m_apapCellStyle.GetRow(1)->GetStyle(2));
+    CGXStyle stored, adopted;
+    ASSERT_TRUE(data.GetStyleRowCol(1, 1, stored, gxCopy, 0));
+    ASSERT_TRUE(data.GetStyleRowCol(1, 2, adopted, gxCopy, 0));
+    EXPECT_TRUE(stored.IsEqual(adopted));
+    EXPECT_EQ(CString("0042"), adopted.GetValue());
+    EXPECT_EQ((UINT)GX_VT_TEXT, adopted.GetValueType());
+
+    CGXStyle* pOver = new CGXStyle;
+    pOver->SetValue("7");
+    ASSERT_TRUE(data.AdoptStyleRowCol(1, 2, pOver, 2));
+    EXPECT_EQ(pGiven, data.m_apapCellStyle.GetRow(1)->GetStyle(2));
+    ASSERT_TRUE(data.GetStyleRowCol(1, 2, adopted, gxCopy, 0));
+    EXPECT_EQ(CString("7"), adopted.GetValue());
+    EXPECT_EQ(RGB(0, 255, 255), adopted.GetInterior().GetBackColor());
+
+    // Row styles (type -1) the same way.
+    CGXStyle* pRow = new CGXStyle;
+    pRow->SetInterior(RGB(255, 0, 0));
+    ASSERT_TRUE(data.AdoptStyleRowCol(3, 0, pRow, -1));
+    EXPECT_EQ(pRow, data.m_apaRowStyles.GetStyle(3));
+    EXPECT_EQ(3u, data.QueryRowCount());
 }

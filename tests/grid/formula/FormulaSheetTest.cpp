@@ -7,6 +7,7 @@
 #include "grid/formula/UndoEngineCellsInfo.h"
 #include "ArchiveBytes.h"
 #include "GridIds.h"
+#include <memory>
 #include <stdlib.h>
 
 using namespace formula_test;
@@ -183,6 +184,54 @@ TEST_F(FormulaSheetTest, StylesAndTheConstraintStyle)
     EXPECT_TRUE(GXFindCellRecord(m_sheet.GetEngineSheet(), 1, 0) == NULL);
     m_sheet.StoreStyleRowCol(2, 1, &empty, (GXModifyType)4, 0);
     EXPECT_TRUE(GXFindCellRecord(m_sheet.GetEngineSheet(), 2, 0) == NULL);
+}
+
+// A style given over to the sheet reads back as the same style stored as a copy: value (its kind
+// kept), format, font, colours; over a stored cell it merges as a store does.
+TEST_F(FormulaSheetTest, AnAdoptedStyleReadsBackAsAStoredCopy)
+{
+    auto makeStyle = [](LPCTSTR pszValue, UINT nValueType) {
+        CGXStyle* p = new CGXStyle;
+        p->SetValue(pszValue);
+        p->SetValueType(nValueType);
+        p->SetFormat(2).SetPlaces(3).SetTextColor(RGB(0, 0, 255)).SetInterior(RGB(0, 255, 255));
+        p->MergeFont(CGXFont().SetBold(TRUE).SetSize(14));
+        return p;
+    };
+    const struct
+    {
+        LPCTSTR pszValue;
+        UINT nValueType;
+    } cases[] = {{"123456789012345", GX_VT_NUMBER}, {"0042", GX_VT_TEXT}, {"", GX_VT_TEXT}};
+    ROWCOL nRow = 1;
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.pszValue);
+        std::unique_ptr<CGXStyle> copy(makeStyle(c.pszValue, c.nValueType));
+        ASSERT_TRUE(m_sheet.StoreStyleRowCol(nRow, 1, copy.get(), gxOverride, 2));
+        ASSERT_TRUE(m_sheet.AdoptStyleRowCol(nRow, 2, makeStyle(c.pszValue, c.nValueType), 2));
+        CGXStyle stored, adopted;
+        ASSERT_TRUE(m_sheet.GetStyleRowCol(nRow, 1, stored, gxCopy, 0));
+        ASSERT_TRUE(m_sheet.GetStyleRowCol(nRow, 2, adopted, gxCopy, 0));
+        EXPECT_TRUE(stored.IsEqual(adopted));
+        EXPECT_EQ(stored.GetValue(), adopted.GetValue());
+        EXPECT_EQ(Value(nRow, 1), Value(nRow, 2));
+        EXPECT_EQ(RGB(0, 255, 255), adopted.GetInterior().GetBackColor());
+        ASSERT_TRUE(adopted.GetFontPtr() != NULL);
+        EXPECT_EQ(14, (int)adopted.GetFontPtr()->GetSize());
+        nRow++;
+    }
+    // Over a stored cell: merged, the stored attributes the new style lacks kept.
+    CGXStyle* pOver = new CGXStyle;
+    pOver->SetValue("7");
+    pOver->SetValueType(GX_VT_NUMBER);
+    pOver->SetTextColor(RGB(255, 0, 0));
+    ASSERT_TRUE(m_sheet.AdoptStyleRowCol(1, 2, pOver, 2));
+    CGXStyle merged;
+    ASSERT_TRUE(m_sheet.GetStyleRowCol(1, 2, merged, gxCopy, 0));
+    EXPECT_EQ(CString("7"), Value(1, 2));
+    EXPECT_EQ(RGB(255, 0, 0), merged.GetTextColor());
+    EXPECT_EQ(RGB(0, 255, 255), merged.GetInterior().GetBackColor());
 }
 
 namespace
