@@ -1,6 +1,7 @@
 // CString: reference counting, copy-before-write and the string operations.
 #include "String.h"
 #include "Module.h"
+#include "FixedAlloc.h"
 #include <ctype.h>
 #include <new>
 #include <stdio.h>
@@ -24,6 +25,36 @@ CStringData* NilData()
 LPTSTR NilString()
 {
     return NilData()->data();
+}
+
+// Most strings are short (cell values, names): those of up to this many characters share one
+// block size and come from blocks of many, instead of a heap call each, and grow in place up to it.
+const int kPooledChars = 31;
+CFixedAlloc g_shortStrings(sizeof(CStringData) + (kPooledChars + 1) * sizeof(TCHAR), alignof(CStringData),
+                           512);
+
+// A counted buffer for at least nAlloc characters, its other counts still to be set.
+CStringData* NewData(int nAlloc)
+{
+    CStringData* pData;
+    if (nAlloc <= kPooledChars)
+    {
+        pData = static_cast<CStringData*>(g_shortStrings.Alloc());
+        nAlloc = kPooledChars;
+    }
+    else
+        pData = static_cast<CStringData*>(::operator new(sizeof(CStringData) + (nAlloc + 1) * sizeof(TCHAR)));
+    pData->nAllocLength = nAlloc;
+    return pData;
+}
+
+// Every buffer goes back where NewData took it from.
+void DeleteData(CStringData* pData)
+{
+    if (pData->nAllocLength == kPooledChars)
+        g_shortStrings.Free(pData);
+    else
+        ::operator delete(pData);
 }
 
 bool IsSpace(TCHAR ch)
@@ -136,11 +167,9 @@ void CString::AllocBuffer(int nLen)
         Init();
         return;
     }
-    void* p = ::operator new(sizeof(CStringData) + (nLen + 1) * sizeof(TCHAR));
-    CStringData* pData = static_cast<CStringData*>(p);
+    CStringData* pData = NewData(nLen);
     pData->nRefs = 1;
     pData->nDataLength = nLen;
-    pData->nAllocLength = nLen;
     pData->data()[nLen] = '\0';
     m_pchData = pData->data();
 }
@@ -148,7 +177,7 @@ void CString::AllocBuffer(int nLen)
 void CString::Release(CStringData* pData)
 {
     if (pData != NilData() && ::InterlockedDecrement(&pData->nRefs) <= 0)
-        ::operator delete(pData);
+        DeleteData(pData);
 }
 
 void CString::Release()
@@ -230,11 +259,9 @@ void CString::ConcatInPlace(int nSrcLen, LPCTSTR lpszSrcData)
         int nAlloc = nLen + nSrcLen;
         if (pData->nRefs <= 1 && pData != NilData())
             nAlloc += nAlloc / 2;
-        void* p = ::operator new(sizeof(CStringData) + (nAlloc + 1) * sizeof(TCHAR));
-        CStringData* pNew = static_cast<CStringData*>(p);
+        CStringData* pNew = NewData(nAlloc);
         pNew->nRefs = 1;
         pNew->nDataLength = nLen;
-        pNew->nAllocLength = nAlloc;
         memcpy(pNew->data(), m_pchData, nLen);
         memcpy(pNew->data() + nLen, lpszSrcData, nSrcLen);
         m_pchData = pNew->data();

@@ -1,7 +1,12 @@
 // CString: searching, editing, buffers, formatting with msvcrt's printf and string resources.
 #include "String.h"
 #include "res/FrameworkIds.h"
+#include <ctype.h>
 #include <gtest/gtest.h>
+#include <stdlib.h>
+#include <string>
+#include <thread>
+#include <vector>
 
 namespace
 {
@@ -357,3 +362,64 @@ TEST(StringTest, SysStringRoundTrip)
     ::SysFreeString(bstr);
 }
 } // namespace
+
+// Short strings share blocks of one size: growing through that size one character at a time,
+// every length keeps its text, also in the copies made on the way and after edits of them.
+TEST(StringTest, GrowingStringsKeepEveryLengthsText)
+{
+    CString s;
+    std::string expected;
+    std::vector<CString> copies;
+    for (int i = 0; i < 80; i++)
+    {
+        s += (char)('a' + i % 26);
+        expected += (char)('a' + i % 26);
+        copies.push_back(s);
+        ASSERT_EQ(expected, std::string(s));
+    }
+    for (CString& c : copies)
+        c.MakeUpper();
+    for (size_t i = 0; i < copies.size(); i++)
+    {
+        std::string upper = expected.substr(0, i + 1);
+        for (char& ch : upper)
+            ch = (char)toupper((unsigned char)ch);
+        EXPECT_EQ(upper, std::string(copies[i]));
+    }
+    EXPECT_EQ(expected, std::string(s));
+    LPSTR p = s.GetBuffer(5);
+    p[3] = 0;
+    s.ReleaseBuffer();
+    EXPECT_STREQ("abc", s);
+}
+
+// Strings made and freed on several threads at once keep their own texts.
+TEST(StringTest, StringsOfManyThreadsKeepTheirTexts)
+{
+    const int kThreads = 4;
+    int failures[kThreads] = {};
+    std::vector<std::thread> threads;
+    for (int t = 0; t < kThreads; t++)
+        threads.emplace_back([t, &failures]() {
+            std::vector<CString> kept;
+            for (int i = 0; i < 20000; i++)
+            {
+                CString s;
+                s.Format("%d-%d-%.*s", t, i, i % 40, "0123456789012345678901234567890123456789");
+                kept.push_back(s);
+                if (kept.size() > 64)
+                    kept.erase(kept.begin());
+                CString check;
+                check.Format("%d-%d-", t, i);
+                if (s.Left(check.GetLength()) != check || s.GetLength() != check.GetLength() + i % 40)
+                    failures[t]++;
+            }
+            for (size_t k = 0; k < kept.size(); k++)
+                if (atoi(kept[k]) != t)
+                    failures[t]++;
+        });
+    for (std::thread& th : threads)
+        th.join();
+    for (int t = 0; t < kThreads; t++)
+        EXPECT_EQ(0, failures[t]) << "thread " << t;
+}
