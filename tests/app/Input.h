@@ -36,7 +36,8 @@ inline void PressKey(WORD vk)
 // A click of the left (or right) button at a screen point, with the key vkHeld (Ctrl, Shift)
 // held when given. Press and release go in one call: a close box or a menu tracks the button
 // in a loop of its own. Two clicks closer than the double-click time would make a double
-// click, so each waits for that time to pass.
+// click (a bitmap button takes it for no click at all), so each waits for that time to pass,
+// counted from when the last click was queued: moving the mouse takes long on a loaded machine.
 inline void ClickAt(POINT pt, bool bRight = false, WORD vkHeld = 0)
 {
     static ULONGLONG s_lastClick = 0;
@@ -44,7 +45,6 @@ inline void ClickAt(POINT pt, bool bRight = false, WORD vkHeld = 0)
     const ULONGLONG nSince = testing_support::NowMs() - s_lastClick;
     if (nSince < nGap)
         FrameworkPump((DWORD)(nGap - nSince));
-    s_lastClick = testing_support::NowMs();
     testing_support::MoveMouseTo(pt);
     INPUT in[4] = {};
     UINT n = 0;
@@ -64,7 +64,13 @@ inline void ClickAt(POINT pt, bool bRight = false, WORD vkHeld = 0)
         in[n++].ki.dwFlags = KEYEVENTF_KEYUP;
     }
     ::SendInput(n, in, sizeof(INPUT));
+    s_lastClick = testing_support::NowMs();
     FrameworkPump(50);
+    // A loaded machine may not have handled the click yet: wait until this thread's queue
+    // holds no button message.
+    const ULONGLONG start = testing_support::NowMs();
+    while (HIWORD(::GetQueueStatus(QS_MOUSEBUTTON)) != 0 && testing_support::NowMs() - start < 2000)
+        FrameworkPump(20);
 }
 
 inline void ClickControl(CWnd* pDialog, UINT nID, bool bRight = false)
