@@ -898,7 +898,10 @@ void CIRControlView::ApplyProfileBlock()
     pDoc->SetSerialNumber(Var(StationVar::SerialNumber));
     if (m_bActiveView)
         pDoc->FillParameterDlg(m_bOnline);
-    m_nStationPassword = Var(StationVar::StationPassword);
+    // A password the operator entered waits for the next tick: a block read before it still
+    // holds the station's old one and would send that instead.
+    if (!m_bPasswordRequest)
+        m_nStationPassword = Var(StationVar::StationPassword);
     if (unit != m_strUnitText)
     {
         CreateScaleLabels();

@@ -851,6 +851,8 @@ TEST_F(RecordingView, StationPasswordDialog)
         EXPECT_TRUE(seen.bConfirmShown);
         EXPECT_TRUE(seen.bOwnerDrawn);
         EXPECT_EQ(0u, Writes(m_sim, StationVar::StationPassword).size()) << "nothing before the next tick";
+        // A setup block read before the tick holds the station's old password; the new one stays.
+        pView->SendMessage(WM_COMM_PROFILE);
         passwordWritten(1, 123.0f);
     }
     {
