@@ -17,10 +17,14 @@ namespace
 class CStepTimingGrid : public CClickCountingGrid
 {
   public:
+    // Each step of the up arrow at the moment the arrow took it, before the step's own work: on
+    // a loaded machine changing and drawing the value takes long enough to shift a later reading.
     void OnClickedButtonRowCol(ROWCOL nRow, ROWCOL nCol) override
     {
         CClickCountingGrid::OnClickedButtonRowCol(nRow, nCol);
-        m_ticks.push_back(::GetTickCount());
+        CGXSpinEdit* pSpin = (CGXSpinEdit*)GetRegisteredControl(GX_IDS_CTRL_SPINEDIT);
+        if (pSpin != NULL && pSpin->m_pUpButton != NULL)
+            m_ticks.push_back(pSpin->m_pUpButton->m_dwLastRepeatTick);
     }
     std::vector<DWORD> m_ticks;
 };
