@@ -29,6 +29,11 @@ void CALLBACK CModalScript::OnTimer(HWND, UINT, UINT_PTR, DWORD)
     CModalScript* pScript = s_pRunning;
     if (pScript == NULL || pScript->Done())
         return;
+    // A loaded machine may fire the timer before the modal loop has shown the dialog: its steps
+    // wait for a shown, enabled window to act in.
+    HWND hActive = ::GetActiveWindow();
+    if (hActive == NULL || !::IsWindowVisible(hActive) || !::IsWindowEnabled(hActive))
+        return;
     // The step may start a nested loop that fires the timer again: take the step first.
     auto& step = pScript->m_steps[pScript->m_nNext++];
     step();
