@@ -101,6 +101,8 @@ TEST_F(ToolBarFrame, ButtonsReachTheFrameAndShowTheirPrompt)
     m_pFrame->m_handled.clear();
     CRect rect = ItemScreenRect(0);
     InputScript script;
+    // From beside the bar onto the button: a move to where the cursor already is moves nothing.
+    script.MoveTo(CPoint(rect.CenterPoint().x, rect.bottom + 40));
     script.MoveTo(rect.CenterPoint());
     script.WaitFor([&] {
         char text[64] = {};
