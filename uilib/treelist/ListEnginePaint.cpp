@@ -196,7 +196,7 @@ void SECListEngine::MeasureCell(SECListPaintContext* pContext, int& cy)
 void SECListEngine::MeasureLabel(SECListPaintContext* pContext, CRect& rect)
 {
     CDC* pDC = pContext->m_pDC;
-    HGDIOBJ hOld = ::SelectObject(pDC->m_hDC, pContext->m_hFont);
+    pContext->SelectFont(pContext->m_hFont);
     LPCSTR pszText = pContext->m_item.pszText != NULL ? pContext->m_item.pszText : "";
     int nLen = (int)strlen(pszText);
     int nFormat = pContext->m_pColumn != NULL ? (pContext->m_pColumn->m_fmt & LVCFMT_JUSTIFYMASK) : 0;
@@ -228,7 +228,6 @@ void SECListEngine::MeasureLabel(SECListPaintContext* pContext, CRect& rect)
         ::GetTextMetrics(pDC->m_hDC, &tm);
         rc.bottom = rc.top + tm.tmHeight;
     }
-    ::SelectObject(pDC->m_hDC, hOld);
     CPoint ptOrigin(ListMetrics::LABEL_INSET_LEFT, 2);
     SECListItem* pItem = pContext->m_pItem;
     if (pContext->m_item.iSubItem == 0 && pItem != NULL && !pItem->m_rcIcon.IsRectEmpty())
@@ -1381,7 +1380,7 @@ void SECListEngine::DrawLabel(SECListPaintContext* pContext)
                     m_pEdit->GetSafeHwnd() != NULL;
     if (bEditing)
         return;
-    HGDIOBJ hOld = ::SelectObject(pDC->m_hDC, pContext->m_hFont);
+    pContext->SelectFont(pContext->m_hFont);
     LPCSTR pszText = pContext->m_item.pszText;
     int nLen = (int)strlen(pszText);
     if (m_dwListStyle & ListStyle::NO_LABEL_WRAP)
@@ -1391,7 +1390,6 @@ void SECListEngine::DrawLabel(SECListPaintContext* pContext)
             nLen = (int)(pLF - pszText);
     }
     pDC->DrawText(pszText, nLen, &rcText, nFlags);
-    ::SelectObject(pDC->m_hDC, hOld);
 }
 
 HPEN SECListEngine::GetGridPen()

@@ -11,9 +11,26 @@ class SECListPaintContext
     {
         memset(&m_item, 0, sizeof(m_item));
     }
-    virtual ~SECListPaintContext() = default;
+    // The DC gets back the font it had before the context selected one.
+    virtual ~SECListPaintContext()
+    {
+        if (m_hFontBefore != NULL)
+            ::SelectObject(m_pDC->m_hDC, m_hFontBefore);
+    }
     SECListPaintContext(const SECListPaintContext&) = delete;
     SECListPaintContext& operator=(const SECListPaintContext&) = delete;
+
+    // Selects the font unless the DC holds it already. Under Wine every font selected into a DC
+    // of the display asks X for its font defaults, which reads files each time when the display
+    // has none: a pass keeps its font selected from cell to cell.
+    void SelectFont(HFONT hFont)
+    {
+        if (::GetCurrentObject(m_pDC->m_hDC, OBJ_FONT) == hFont)
+            return;
+        HGDIOBJ hOld = ::SelectObject(m_pDC->m_hDC, hFont);
+        if (m_hFontBefore == NULL)
+            m_hFontBefore = hOld;
+    }
 
     enum
     {
@@ -36,4 +53,7 @@ class SECListPaintContext
     COLORREF m_rgbCellBk = 0;
     COLORREF m_rgbSecondary = 0;
     BOOL m_bPrinting = FALSE;
+
+  private:
+    HGDIOBJ m_hFontBefore = NULL;
 };

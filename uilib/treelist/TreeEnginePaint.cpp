@@ -190,11 +190,10 @@ void SECTreeEngine::MeasureCell(SECListPaintContext* pContext, int& cy)
     }
     else
         xLimit = 10000;
-    HGDIOBJ hOld = ::SelectObject(pContext->m_pDC->m_hDC, pContext->m_hFont);
+    pContext->SelectFont(pContext->m_hFont);
     CRect rcLabel(xLabel, 0, std::max(xLabel + 1, xLimit), 0);
     CalcLabelRect(pContext->m_pDC, pNode, pContext->m_item.pszText != NULL ? pContext->m_item.pszText : "",
                   rcLabel);
-    ::SelectObject(pContext->m_pDC->m_hDC, hOld);
     int cyRow = std::max({rcState.Height(), rcIcon.Height(), rcLabel.Height()});
     if (cyRow & 1)
         ++cyRow;
@@ -438,7 +437,7 @@ void SECTreeEngine::DrawCell(SECListPaintContext* pContext)
         pDC->FillSolidRect(&rcBox, pContext->m_rgbBk);
         if (!bEditing)
         {
-            HGDIOBJ hOld = ::SelectObject(pDC->m_hDC, pContext->m_hFont);
+            pContext->SelectFont(pContext->m_hFont);
             LPCSTR pszText = pContext->m_item.pszText != NULL ? pContext->m_item.pszText : "";
             CRect rcText = rcLabel;
             rcText.OffsetRect(0, 1);
@@ -458,7 +457,6 @@ void SECTreeEngine::DrawCell(SECListPaintContext* pContext)
             }
             else
                 pDC->DrawText(pszText, (int)strlen(pszText), &rcText, 0x854);
-            ::SelectObject(pDC->m_hDC, hOld);
         }
         pDC->SetTextColor(rgbOldText);
         pDC->SetBkMode(nOldMode);
