@@ -101,9 +101,12 @@ int Report()
 
 // ---- input and timing
 
+// The whole control as an uncovered window repaints it, scroll bars included: the system's
+// controls keep theirs in the frame, ours are child windows.
 void Repaint(HWND hWnd)
 {
-    ::RedrawWindow(hWnd, NULL, NULL, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
+    ::RedrawWindow(hWnd, NULL, NULL,
+                   RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
 // The operation timed up to the end of the repaint it caused.
