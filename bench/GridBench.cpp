@@ -3,7 +3,7 @@
 // full redraw. Each figure is the median of five rounds, ours and the baseline measured in the same
 // round; the program prints each figure with its goal and ends with 1 when one is missed. Run under
 // Xvfb (1280 x 1024):
-//   wine grid_bench.exe
+//   wine grid_bench.exe [paint|update|mix]   (one part alone, for profiling)
 #include "grid/factory/ControlFactory.h"
 #include "grid/core/GridWnd.h"
 #include "grid/core/Data.h"
@@ -13,6 +13,7 @@
 #include "WinApp.h"
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -287,8 +288,9 @@ void OptimizedUpdateRounds(CGXGridWnd& grid, BOOL bUndo, UpdateTimes& opt, Updat
 }
 } // namespace
 
-int main()
+int main(int argc, char** argv)
 {
+    auto part = [&](const char* psz) { return argc < 2 || strcmp(argv[1], psz) == 0; };
     AfxWinInit(::GetModuleHandle(NULL), NULL, ::GetCommandLine(), SW_SHOWNORMAL);
     InitGridLibraryWithDefaultFactory();
     int cx = ::GetSystemMetrics(SM_CXSCREEN), cy = ::GetSystemMetrics(SM_CYSCREEN);
@@ -323,7 +325,7 @@ int main()
     ROWCOL nPage = std::max<ROWCOL>(1, grid.GetBottomVisibleRow() - grid.GetTopRow());
     int nCells = 0;
     std::vector<double> vFirst, vBase, vMiddle, vLast, vRight, vLine, vPage;
-    for (int i = 0; i < kRounds; i++)
+    for (int i = 0; i < kRounds && part("paint"); i++)
     {
         vBase.push_back(Baseline(grid, &nCells));
         vFirst.push_back(FullFrame(grid, 1, 1));
@@ -336,21 +338,26 @@ int main()
     double base = Median(vBase), first = Median(vFirst), middle = Median(vMiddle), last = Median(vLast);
     double line = Median(vLine);
 
-    printf("plain GDI baseline, %d cells        %6.2f ms\n", nCells, base);
-    printf("full frame at row 1                 %6.2f ms  %s (1.5 x baseline: %.2f x)\n", first,
-           Verdict(base > 0 && first <= 1.5 * base), base > 0 ? first / base : 0);
-    printf("full frame at row 32,000            %6.2f ms  %s (1.25 x first)\n", middle,
-           Verdict(middle <= 1.25 * first));
-    printf("full frame at the last rows         %6.2f ms  %s (1.25 x first)\n", last,
-           Verdict(last <= 1.25 * first));
-    printf("full frame at column 240            %6.2f ms\n", Median(vRight));
-    printf("one-row scroll, median of 200       %6.2f ms  %s (1 ms)\n", line, Verdict(line <= 1));
-    printf("page scroll (%lu rows), median of 60  %6.2f ms\n", (unsigned long)nPage, Median(vPage));
+    if (part("paint"))
+    {
+        printf("plain GDI baseline, %d cells        %6.2f ms\n", nCells, base);
+        printf("full frame at row 1                 %6.2f ms  %s (1.5 x baseline: %.2f x)\n", first,
+               Verdict(base > 0 && first <= 1.5 * base), base > 0 ? first / base : 0);
+        printf("full frame at row 32,000            %6.2f ms  %s (1.25 x first)\n", middle,
+               Verdict(middle <= 1.25 * first));
+        printf("full frame at the last rows         %6.2f ms  %s (1.25 x first)\n", last,
+               Verdict(last <= 1.25 * first));
+        printf("full frame at column 240            %6.2f ms\n", Median(vRight));
+        printf("one-row scroll, median of 200       %6.2f ms  %s (1 ms)\n", line, Verdict(line <= 1));
+        printf("page scroll (%lu rows), median of 60  %6.2f ms\n", (unsigned long)nPage, Median(vPage));
+    }
 
     // The optimised update against the engine's full redraw without the component: with undo
     // recording on (the sizes of removed rows are kept, which the component needs) and off.
     for (BOOL bUndo : {TRUE, FALSE})
     {
+        if (!part("update"))
+            break;
         UpdateTimes opt, full;
         OptimizedUpdateRounds(grid, bUndo, opt, full);
         printf("optimised update, undo %s:\n", bUndo ? "on" : "off");
@@ -381,18 +388,21 @@ int main()
         grid.SetStyleRange(CGXCellRange().SetCols(c, c), &style, gxOverride, 0, NULL, GX_NOREDRAW);
     }
     std::vector<double> vMix, vMixBase, vMixPage;
-    for (int i = 0; i < kRounds; i++)
+    for (int i = 0; i < kRounds && part("mix"); i++)
     {
         vMixBase.push_back(Baseline(grid, &nCells));
         vMix.push_back(FullFrame(grid, 1, 1));
         vMixPage.push_back(Scrolls(grid, 60, nPage));
     }
     double mix = Median(vMix), mixBase = Median(vMixBase), mixPage = Median(vMixPage);
-    printf("control mix: plain GDI baseline     %6.2f ms\n", mixBase);
-    printf("control mix: full frame at row 1    %6.2f ms  %s (16 ms, 4 x baseline: %.1f x)\n", mix,
-           Verdict(mix <= 16 && mix <= 4 * mixBase), mixBase > 0 ? mix / mixBase : 0);
-    printf("control mix: page scroll, median    %6.2f ms  %s (16 ms, 4 x baseline: %.1f x)\n", mixPage,
-           Verdict(mixPage <= 16 && mixPage <= 4 * mixBase), mixBase > 0 ? mixPage / mixBase : 0);
+    if (part("mix"))
+    {
+        printf("control mix: plain GDI baseline     %6.2f ms\n", mixBase);
+        printf("control mix: full frame at row 1    %6.2f ms  %s (16 ms, 4 x baseline: %.1f x)\n", mix,
+               Verdict(mix <= 16 && mix <= 4 * mixBase), mixBase > 0 ? mix / mixBase : 0);
+        printf("control mix: page scroll, median    %6.2f ms  %s (16 ms, 4 x baseline: %.1f x)\n", mixPage,
+               Verdict(mixPage <= 16 && mixPage <= 4 * mixBase), mixBase > 0 ? mixPage / mixBase : 0);
+    }
 
     grid.DestroyWindow();
     owner.DestroyWindow();

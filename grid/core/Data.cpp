@@ -208,6 +208,11 @@ void CGXData::Recalc(BOOL)
 {
 }
 
+BOOL CGXData::EvaluatesFormulas() const
+{
+    return FALSE;
+}
+
 void CGXData::HoldRecalc(BOOL)
 {
 }

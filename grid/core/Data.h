@@ -55,6 +55,8 @@ class CGXData : public CObject
     virtual void SetCellChanged(ROWCOL nRow, ROWCOL nCol, BOOL bChanged);
     virtual void AddRecalcRange(const CGXCellRange& range);
     virtual void Recalc(BOOL bForce);
+    // TRUE when Recalc can change what cells show.
+    virtual BOOL EvaluatesFormulas() const;
     // Holds recalculation while many cells are stored one by one (a workbook read, a paste):
     // TRUE holds, FALSE releases; the last release recalculates once what the stores changed.
     virtual void HoldRecalc(BOOL bHold);

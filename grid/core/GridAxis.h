@@ -138,3 +138,7 @@ struct CGXGridAxis
         return bRows ? range.SetRows(nFirst, nLast) : range.SetCols(nFirst, nLast);
     }
 };
+
+// Set while a removal re-evaluates a grid without covered cells: its update step has drawn the
+// result, so without formulas the re-evaluation paints only what is pending.
+extern BOOL g_bGXRecalcKeepsScreen;

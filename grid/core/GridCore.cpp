@@ -2,6 +2,7 @@
 // controls, the cached base styles, destruction, and the forwarders to per-grid components.
 #include <algorithm>
 #include "grid/core/GridCore.h"
+#include "grid/core/GridAxis.h"
 #include "grid/core/FindReplaceSettings.h"
 #include "grid/core/LongOperation.h"
 #include "grid/core/PluginComponent.h"
@@ -997,6 +998,8 @@ BOOL CGXGridCore::ApplyUndoInfo(CObject* pInfo, BOOL bRecordUndo, BOOL bBefore)
     return pData != NULL ? pData->ApplyUndoInfo(pInfo, bRecordUndo, bBefore) : FALSE;
 }
 
+BOOL g_bGXRecalcKeepsScreen = FALSE;
+
 BOOL CGXGridCore::Recalc(BOOL bForce, CString* pstrError, BOOL bCreateHint)
 {
     CGXData* pData = DataOf(m_pParam);
@@ -1015,7 +1018,8 @@ BOOL CGXGridCore::Recalc(BOOL bForce, CString* pstrError, BOOL bCreateHint)
     if (m_bInitDone && m_pGridWnd != NULL && m_pGridWnd->GetSafeHwnd() != NULL)
     {
         m_pGridWnd->UpdateWindow();
-        RedrawAll(GX_UPDATENOW, FALSE);
+        if (!g_bGXRecalcKeepsScreen || pData->EvaluatesFormulas())
+            RedrawAll(GX_UPDATENOW, FALSE);
     }
     if (bCreateHint && IsHintsEnabled())
         m_pUpdateHintImp->HintRecalc(this, pData->m_strFormulaError);

@@ -351,6 +351,7 @@ BOOL Remove(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLas
         for (ROWCOL n = nFirst; n <= nLast; n++)
             anSizes[n - nFirst] = (pGrid->*a.GetSize)(n);
     }
+    BOOL bCovered = !pGrid->GetParam()->m_CoveredCellsList.IsEmpty();
     BOOL bOldRecord = pGrid->SetRecordUndoInfo(bUndo);
     BOOL bStored = (pGrid->*a.StoreRemove)(nFirst, nLast, FALSE);
     pGrid->SetRecordUndoInfo(bOldRecord);
@@ -376,7 +377,11 @@ BOOL Remove(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLas
         CGXGridCore::DeleteObjectArrays(pCellsArray, pLinesArray);
     }
     pGrid->SetSelection(NULL);
+    // Blocks cut by the removal are left to the re-evaluation's full redraw.
+    BOOL bOldKeep = g_bGXRecalcKeepsScreen;
+    g_bGXRecalcKeepsScreen = !bCovered;
     pGrid->Recalc(TRUE);
+    g_bGXRecalcKeepsScreen = bOldKeep;
     if (ctCmd == gxDo)
         pGrid->CommitTrans();
     return TRUE;

@@ -670,6 +670,11 @@ void CGXFormulaSheet::Recalc(BOOL bForce)
     m_bRecalcPending = FALSE;
 }
 
+BOOL CGXFormulaSheet::EvaluatesFormulas() const
+{
+    return TRUE;
+}
+
 void CGXFormulaSheet::HoldRecalc(BOOL bHold)
 {
     if (bHold)

@@ -45,6 +45,7 @@ class CGXFormulaSheet : public CGXData
     void SetCellChanged(ROWCOL nRow, ROWCOL nCol, BOOL bChanged) override;
     void AddRecalcRange(const CGXCellRange& range) override;
     void Recalc(BOOL bForce) override;
+    BOOL EvaluatesFormulas() const override;
     void HoldRecalc(BOOL bHold) override;
     // TRUE: the next error or constraint violation is reported. Returns the previous setting.
     BOOL SetReportNextError(BOOL bReport) override;
