@@ -146,6 +146,24 @@ BOOL StoreInsert(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL
     return TRUE;
 }
 
+// Covered blocks that the removal cuts or takes away look different outside the removed lines
+// too. Their place is invalidated before anything moves: the optimised update scrolls the invalid
+// area along with the pixels, which lands it where those lines are drawn afterwards.
+void InvalidateCutCoveredCells(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLast)
+{
+    CWnd* pWnd = pGrid->GridWnd();
+    if (pWnd == NULL || pWnd->GetSafeHwnd() == NULL || pGrid->IsLockUpdate() || pGrid->IsPrinting())
+        return;
+    const CGXRangeList& list = pGrid->GetParam()->m_CoveredCellsList;
+    for (POSITION pos = list.GetHeadPosition(); pos != NULL;)
+    {
+        const CGXCellRange* pRange = list.GetNext(pos);
+        ROWCOL nStart = a.First(*pRange), nEnd = a.Last(*pRange);
+        if (nStart <= nLast && nEnd >= nFirst && (nStart < nFirst || nEnd > nLast))
+            pWnd->InvalidateRect(pGrid->CalcRangeClientRect(*pRange), TRUE);
+    }
+}
+
 BOOL StoreRemove(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL nLast, BOOL bForce)
 {
     if (pGrid->IsStructureLocked())
@@ -153,6 +171,7 @@ BOOL StoreRemove(CGXGridCore* pGrid, const CGXGridAxis& a, ROWCOL nFirst, ROWCOL
     ROWCOL nOldCount = (pGrid->*a.GetCount)();
     CGXGridParam* pParam = pGrid->GetParam();
     CGXData* pData = pParam->GetData();
+    InvalidateCutCoveredCells(pGrid, a, nFirst, nLast);
     if (pData != NULL && !(pData->*a.DataRemove)(nFirst, nLast) && !bForce)
         return FALSE;
     pGrid->SetModifiedFlag();

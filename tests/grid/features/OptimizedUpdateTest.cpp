@@ -69,6 +69,22 @@ struct UpdateGrid : GridWindow
         return {band, header};
     }
 };
+
+// A removal as a grid that overrides it makes it: the store step, then the update step with the
+// removed sizes.
+BOOL RemoveInSteps(CGXGridWnd& g, BOOL bRows, ROWCOL nFirst, ROWCOL nLast)
+{
+    std::vector<int> anSizes;
+    for (ROWCOL n = nFirst; n <= nLast; n++)
+        anSizes.push_back(bRows ? g.GetRowHeight(n) : g.GetColWidth(n));
+    if (!(bRows ? g.StoreRemoveRows(nFirst, nLast) : g.StoreRemoveCols(nFirst, nLast)))
+        return FALSE;
+    if (bRows)
+        g.UpdateRemoveRows(nFirst, nLast, anSizes.data(), GX_UPDATENOW, FALSE);
+    else
+        g.UpdateRemoveCols(nFirst, nLast, anSizes.data(), GX_UPDATENOW, FALSE);
+    return TRUE;
+}
 } // namespace
 
 TEST(GridOptimizedUpdate, ChangesEndAsAFullRedrawAndScrollsPaintOnlyWhatChanged)
@@ -125,6 +141,16 @@ TEST(GridOptimizedUpdate, ChangesEndAsAFullRedrawAndScrollsPaintOnlyWhatChanged)
         {"a covered block across the removal",
          [](Grid& g) { g.SetCoveredCellsRowCol(53, 2, 57, 3, GX_UPDATENOW); },
          [](Grid& g) { return g.RemoveRows(55, 55, GX_SMART); }, nullptr, 50},
+        // Without the removal's closing recalculation, which repaints everything.
+        {"a covered block cut by rows removed in steps",
+         [](Grid& g) { g.SetCoveredCellsRowCol(53, 2, 56, 3, GX_UPDATENOW); },
+         [](Grid& g) { return RemoveInSteps(g, TRUE, 55, 57); }, nullptr, 50},
+        {"a covered block starting among rows removed in steps",
+         [](Grid& g) { g.SetCoveredCellsRowCol(55, 2, 58, 3, GX_UPDATENOW); },
+         [](Grid& g) { return RemoveInSteps(g, TRUE, 54, 56); }, nullptr, 50},
+        {"a covered block cut by columns removed in steps",
+         [](Grid& g) { g.SetCoveredCellsRowCol(53, 2, 54, 4, GX_UPDATENOW); },
+         [](Grid& g) { return RemoveInSteps(g, FALSE, 3, 5); }, nullptr, 50},
         {"a covered block across the resized row",
          [](Grid& g) { g.SetCoveredCellsRowCol(53, 2, 57, 3, GX_UPDATENOW); },
          [](Grid& g) { return g.SetRowHeight(55, 55, 35, NULL, GX_SMART); }, nullptr, 50},
