@@ -14,7 +14,7 @@ class CFixedAlloc
     // Blocks of nAllocSize bytes aligned to nAlign, nBlockSize of them in a chunk.
     constexpr CFixedAlloc(size_t nAllocSize, size_t nAlign, UINT nBlockSize)
         : m_nAllocSize(RoundUp(nAllocSize, nAlign < sizeof(void*) ? sizeof(void*) : nAlign)),
-          m_nBlockSize(nBlockSize), m_pNodeFree(NULL), m_pBlocks(NULL), m_nLive(0), m_lock{}
+          m_nBlockSize(nBlockSize), m_pNodeFree(NULL), m_pBlocks(NULL), m_nLive(0), m_nLock(0)
     {
     }
     CFixedAlloc(const CFixedAlloc&) = delete;
@@ -33,18 +33,34 @@ class CFixedAlloc
     {
         return (n + nAlign - 1) / nAlign * nAlign;
     }
+    // A lock of one word: a free one costs one interlocked exchange to take and one to give
+    // back, where the system's slim lock makes a wake call at every release.
+    void Lock()
+    {
+        for (int nSpins = 0; InterlockedExchange(&m_nLock, 1) != 0; nSpins++)
+        {
+            if (nSpins < 64)
+                YieldProcessor();
+            else
+                SwitchToThread();
+        }
+    }
+    void Unlock()
+    {
+        InterlockedExchange(&m_nLock, 0);
+    }
 
     size_t m_nAllocSize;
     UINT m_nBlockSize;
     CNode* m_pNodeFree;
     CPlex* m_pBlocks;
     size_t m_nLive;
-    SRWLOCK m_lock;
+    volatile LONG m_nLock;
 };
 
 inline void* CFixedAlloc::Alloc()
 {
-    AcquireSRWLockExclusive(&m_lock);
+    Lock();
     if (m_pNodeFree == NULL)
     {
         CPlex* pNewBlock;
@@ -54,7 +70,7 @@ inline void* CFixedAlloc::Alloc()
         }
         catch (...)
         {
-            ReleaseSRWLockExclusive(&m_lock);
+            Unlock();
             throw;
         }
         // Chained backwards so that the chunk's blocks are handed out in address order.
@@ -69,7 +85,7 @@ inline void* CFixedAlloc::Alloc()
     CNode* pNode = m_pNodeFree;
     m_pNodeFree = pNode->pNext;
     ++m_nLive;
-    ReleaseSRWLockExclusive(&m_lock);
+    Unlock();
     return pNode;
 }
 
@@ -77,7 +93,7 @@ inline void CFixedAlloc::Free(void* p)
 {
     if (p == NULL)
         return;
-    AcquireSRWLockExclusive(&m_lock);
+    Lock();
     CNode* pNode = static_cast<CNode*>(p);
     pNode->pNext = m_pNodeFree;
     m_pNodeFree = pNode;
@@ -88,7 +104,7 @@ inline void CFixedAlloc::Free(void* p)
         m_pBlocks = NULL;
         m_pNodeFree = NULL;
     }
-    ReleaseSRWLockExclusive(&m_lock);
+    Unlock();
 }
 
 // A class's own operator new and delete through an allocator of its size. Objects of a derived

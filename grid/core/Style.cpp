@@ -8,6 +8,7 @@
 #include <stdio.h>
 
 IMPLEMENT_SERIAL(CGXStyle, CObject, 1)
+IMPLEMENT_FIXED_ALLOC(CGXStyle, 256)
 
 namespace
 {

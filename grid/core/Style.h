@@ -7,6 +7,7 @@
 #include "grid/core/Font.h"
 #include "grid/core/UserAttribute.h"
 #include "grid/core/UserAttributeMap.h"
+#include "FixedAlloc.h"
 
 class CGXStylesMap;
 
@@ -37,6 +38,8 @@ class CGXStyleIncludeBits
 class CGXStyle : public CObject
 {
     DECLARE_SERIAL(CGXStyle)
+    // A read workbook makes one per cell: blocks of many, not a heap call each.
+    DECLARE_FIXED_ALLOC(CGXStyle)
 
   public:
     // Include bits, one per attribute.
