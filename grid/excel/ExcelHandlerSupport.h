@@ -17,6 +17,8 @@ void GXExApplyXF(WORD nXF, CGXStyle* pStyle);
 void GXExSetNumberValue(CGXStyle* pStyle, double d);
 // Sets the style on the cell of zero-based record row and column.
 void GXExStoreCellStyle(CGXGridCore* pGrid, WORD nRow, WORD nCol, CGXStyle* pStyle);
+// Stores a number with the cell's built style (given over, as above).
+void GXExStoreNumberCell(CGXGridCore* pGrid, WORD nRow, WORD nCol, CGXStyle* pStyle, double d);
 // The target of a write must be a grid (15) and there must be one (10).
 CGXGridCore* GXExTargetGrid(const CGXExcelHandler::gxexpointer& target);
 

@@ -50,8 +50,7 @@ BOOL CGXExcelMulRkHandler::ApplyToGrid(CGXGridCore* pGrid, DWORD)
         WORD nXF = (WORD)(p[0] | (p[1] << 8));
         DWORD nRk = (DWORD)p[2] | ((DWORD)p[3] << 8) | ((DWORD)p[4] << 16) | ((DWORD)p[5] << 24);
         GXExApplyXF(nXF, pStyle);
-        GXExSetNumberValue(pStyle, RkDecode(nRk));
-        GXExStoreCellStyle(pGrid, m_nRow, (WORD)(m_nFirstCol + i), pStyle);
+        GXExStoreNumberCell(pGrid, m_nRow, (WORD)(m_nFirstCol + i), pStyle, RkDecode(nRk));
     }
     return TRUE;
 }

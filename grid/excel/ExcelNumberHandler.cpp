@@ -70,9 +70,11 @@ BOOL CGXExcelNumberHandler::ApplyToGrid(CGXGridCore* pGrid, DWORD)
     CString strTime;
     if (pStyle->GetInclude(CGXStyle::ibFormat) && pGrid->GetFormulaSheet() != NULL &&
         FormatTimeOfDay(m_dValue, pStyle->GetFormat(), strTime))
+    {
         pStyle->SetValue(strTime);
+        GXExStoreCellStyle(pGrid, m_nRow, m_nCol, pStyle);
+    }
     else
-        GXExSetNumberValue(pStyle, m_dValue);
-    GXExStoreCellStyle(pGrid, m_nRow, m_nCol, pStyle);
+        GXExStoreNumberCell(pGrid, m_nRow, m_nCol, pStyle, m_dValue);
     return TRUE;
 }

@@ -53,7 +53,6 @@ BOOL CGXExcelRkHandler::ApplyToGrid(CGXGridCore* pGrid, DWORD)
 {
     CGXStyle* pStyle = pGrid->CreateStyle();
     GXExApplyXF(m_nXF, pStyle);
-    GXExSetNumberValue(pStyle, m_dValue);
-    GXExStoreCellStyle(pGrid, m_nRow, m_nCol, pStyle);
+    GXExStoreNumberCell(pGrid, m_nRow, m_nCol, pStyle, m_dValue);
     return TRUE;
 }

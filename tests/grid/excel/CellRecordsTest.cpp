@@ -5,7 +5,13 @@
 #include "grid/excel/ExcelCellWriter.h"
 #include "grid/excel/ExcelNumberHandler.h"
 #include "grid/excel/ExcelRkHandler.h"
+#include "grid/formula/FormulaSheet.h"
+#include "grid/excel/ExcelHandlerSupport.h"
 #include <gtest/gtest.h>
+#include <iomanip>
+#include <stdio.h>
+#include <stdlib.h>
+#include <vector>
 
 namespace
 {
@@ -69,6 +75,61 @@ TEST(RkDecode, DecodesTheFourForms)
         EXPECT_DOUBLE_EQ(c.d, RkDecode(c.nRk)) << std::hex << c.nRk;
 }
 
+// A number read from a workbook becomes the text "%.15g" gives it where that reads back as the same
+// double, or else the shortest longer one that does.
+TEST(NumberValue, IsTheShortestTextThatReadsBackTheSame)
+{
+    std::vector<double> values = {0,
+                                  -0.0,
+                                  1,
+                                  -1,
+                                  0.5,
+                                  0.1 + 0.2,
+                                  1.0 / 3,
+                                  123.45,
+                                  -0.05,
+                                  0.0001,
+                                  0.00012,
+                                  9.9e-5,
+                                  1e-6,
+                                  1e-300,
+                                  1e14,
+                                  1e15,
+                                  -1e15,
+                                  999999999999999.0,
+                                  123456789012345.0,
+                                  1234567890123456.0,
+                                  9007199254740993.0,
+                                  12345678.123456,
+                                  0.1234567,
+                                  2.5e-7,
+                                  1e100,
+                                  -123456.789};
+    // What workbooks mostly hold: decimals of a few places over a wide range of digits.
+    unsigned long long nSeed = 12345;
+    for (int i = 0; i < 20000; i++)
+    {
+        nSeed = nSeed * 6364136223846793005ull + 1442695040888963407ull;
+        const double scales[] = {1, 10, 100, 1e3, 1e4, 1e5, 1e6, 1e7};
+        long long n = (long long)(nSeed >> (11 + (nSeed >> 60) * 3));
+        values.push_back((i % 2 ? -1 : 1) * (double)n / scales[i % 8]);
+    }
+    for (double d : values)
+    {
+        CGXStyle style;
+        GXExSetNumberValue(&style, d);
+        char szExpected[40];
+        for (int nDigits = 15; nDigits <= 17; nDigits++)
+        {
+            _snprintf(szExpected, sizeof(szExpected), "%.*g", nDigits, d);
+            if (strtod(szExpected, NULL) == d)
+                break;
+        }
+        ASSERT_STREQ(szExpected, style.GetValue()) << "%.17g: " << std::setprecision(17) << d;
+        EXPECT_EQ((UINT)GX_VT_NUMBER, style.GetValueType());
+    }
+}
+
 TEST_F(RecordTest, RkMulRkAndNumberCellsGetValueAndFormat)
 {
     RecordGrid w;
@@ -97,6 +158,39 @@ TEST_F(RecordTest, RkMulRkAndNumberCellsGetValueAndFormat)
         EXPECT_EQ(c.nPlaces >= 0, style.GetInclude(CGXStyle::ibPlaces) != FALSE) << c.nRow << "," << c.nCol;
     }
     EXPECT_EQ((UINT)GX_VT_NUMBER, w.StyleAt(5, 1).GetValueType());
+}
+
+// A sheet with formulas keeps each read number exactly, with the format of its XF.
+TEST_F(RecordTest, NumbersReadIntoAFormulaSheet)
+{
+    RecordGrid w(TRUE);
+    CGXFormulaSheet* pSheet = w.g.GetFormulaSheet();
+    ASSERT_TRUE(pSheet != NULL);
+    Bytes cells = Record(0x27E, HexBytes("0000 0000 0100 0000F03F"))                       // A1 1.0, XF 1
+                  + Record(0x27E, HexBytes("0100 0100 0000 FEFFFFFF"))                     // B2 -1, XF 0
+                  + Record(0xBD, HexBytes("0200 0200 0100 0600 0000 0200 0700 0000 0300")) // C3-D3
+                  + Record(0x203, HexBytes("0400 0000 0100 9CA223B9FC87B43F"))             // A5 0.0802
+                  + Record(0x203, HexBytes("0500 0000 0000 66DE77832112DC42"))             // A6
+                  + Record(0x203, HexBytes("0600 0000 0000 343333333333D33F"));            // A7
+    ASSERT_EQ(0, ReadIntoGrid(&w.g, FourXFs() + cells));
+    struct Case
+    {
+        ROWCOL nRow, nCol;
+        double d;
+        UINT nFormat;
+    } cases[] = {
+        {1, 1, 1, 2},         {2, 2, -1, 3},     {3, 3, 1, 2},
+        {3, 4, 0.01, 14},     {5, 1, 0.0802, 2}, {6, 1, 123456789012345.6, 3},
+        {7, 1, 0.1 + 0.2, 3},
+    };
+    for (const Case& c : cases)
+    {
+        EXPECT_EQ(c.d, pSheet->GetNumberRowCol(c.nRow, c.nCol)) << c.nRow << "," << c.nCol;
+        EXPECT_EQ((UINT)GX_VT_NUMBER, w.StyleAt(c.nRow, c.nCol).GetValueType()) << c.nRow << "," << c.nCol;
+        unsigned nFormat = 0, nPlaces = 0;
+        EXPECT_TRUE(pSheet->GetFormatRowCol(c.nRow, c.nCol, nFormat, nPlaces)) << c.nRow << "," << c.nCol;
+        EXPECT_EQ(c.nFormat, nFormat) << c.nRow << "," << c.nCol;
+    }
 }
 
 TEST_F(RecordTest, LabelsBlanksAndSharedStrings)
