@@ -19,7 +19,7 @@
 #include "station/record/IRControlDoc.h"
 #include "station/record/MeasureCurve.h"
 #include "station/record/ProcessStateCurve.h"
-#include "station/record/ResourceText.h"
+#include "ResourceText.h"
 #include <algorithm>
 #include <stdlib.h>
 

@@ -8,7 +8,7 @@
 #include "station/record/DrawLine.h"
 #include "station/record/IRControlDoc.h"
 #include "station/record/MeasureCurve.h"
-#include "station/record/ResourceText.h"
+#include "ResourceText.h"
 #include "uilib/common/Dib.h"
 
 namespace

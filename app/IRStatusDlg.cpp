@@ -7,7 +7,7 @@
 #include "Event.h"
 #include "station/link/IRComBase.h"
 #include "station/record/ApplicationValues.h"
-#include "station/record/ResourceText.h"
+#include "ResourceText.h"
 #include <process.h>
 #include <string.h>
 

@@ -10,7 +10,7 @@
 #include "station/config/Config.h"
 #include "station/config/ProjektConfig.h"
 #include "station/record/ApplicationValues.h"
-#include "station/record/ResourceText.h"
+#include "ResourceText.h"
 #include "uilib/common/BmpMgr.h"
 #include "uilib/bars/MDIMenuBar.h"
 #include "uilib/bars/ToolBarCmdPage.h"

@@ -10,6 +10,7 @@
 #include "DataExchange.h"
 #include "SpinButtonCtrl.h"
 #include "StationIds.h"
+#include "ResourceText.h"
 
 IMPLEMENT_DYNAMIC(CParameterDlg, CMyDialog)
 
@@ -60,12 +61,6 @@ const struct
 // The validity of the previous report, one for the whole program.
 BOOL s_bLastValid = TRUE;
 
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 } // namespace
 
 CParameterDlg::CParameterDlg(CIRControlDoc* pDoc, CWnd* pParent)

@@ -10,6 +10,7 @@
 #include "AppIds.h"
 #include "StationIds.h"
 #include <algorithm>
+#include "ResourceText.h"
 
 IMPLEMENT_DYNAMIC(CParameterSetDlg, CMyDialog)
 
@@ -68,12 +69,6 @@ const ROWCOL kCheckColumn = 16;
 const COLORREF kTextColour = RGB(10, 17, 109); // columns 1 and 2
 const WORD kRowSizing = 0xB2;
 
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 } // namespace
 
 CParameterSetDlg::CParameterSetDlg(CWnd* pParent)

@@ -4,6 +4,7 @@
 #include "AppIds.h"
 #include <algorithm>
 #include <math.h>
+#include "ResourceText.h"
 
 namespace
 {
@@ -68,12 +69,6 @@ class CProfilePoints
     double m_dValue;
 };
 
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 } // namespace
 
 CSolderProfilGraph::CSolderProfilGraph(const CRect& rect, CWnd* pParent)

@@ -6,7 +6,7 @@
 #include "station/config/ProjektConfig.h"
 #include "station/record/ApplicationValues.h"
 #include "station/record/IRControlDoc.h"
-#include "station/record/ResourceText.h"
+#include "ResourceText.h"
 
 using namespace profile_wizards;
 

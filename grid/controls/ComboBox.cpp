@@ -25,12 +25,6 @@ ON_WM_SYSKEYDOWN()
 ON_WM_SETFOCUS()
 END_MESSAGE_MAP()
 
-namespace
-{
-// Width the drop button takes from the text.
-const int buttonWidth = 15;
-} // namespace
-
 CGXComboBox::CGXComboBox(CGXGridCore* pGrid, UINT nID, UINT nMode)
     : CGXEditControl(pGrid, nID), m_nMode(nMode), m_pButton(new CGXComboBoxButton(this)), m_nListBoxID(nID)
 {

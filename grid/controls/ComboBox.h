@@ -15,6 +15,12 @@ class CGXComboBox : public CGXEditControl
     GX_DECLARE_CONTROL(CGXComboBox)
 
   public:
+    // Width the drop button takes from the text.
+    enum
+    {
+        buttonWidth = 15
+    };
+
     // Mode bits.
     enum
     {

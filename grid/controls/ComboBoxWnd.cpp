@@ -29,8 +29,6 @@ END_MESSAGE_MAP()
 
 namespace
 {
-const int buttonWidth = 15;
-
 CGXComboBoxWnd* ComboOf(CWnd* pEdit)
 {
     CWnd* pParent = pEdit->GetParent();
@@ -737,7 +735,7 @@ CRect CGXComboBoxWnd::GetCellRect(ROWCOL nRow, ROWCOL nCol, LPRECT rectItem, con
     if (bCurrent && m_bActive && IsInitAt(nRow, nCol))
         return rect;
     if (bCurrent || m_bButtonEverywhere || !m_bButtonCurrentCellOnly)
-        rect.right -= buttonWidth;
+        rect.right -= CGXComboBox::buttonWidth;
     rect.left += 2;
     return rect;
 }

@@ -1,6 +1,7 @@
 // The styles clipboard format. Its data can come from any process, so a paste reads and checks
 // the whole block before it changes a cell, and accepts only styles and what they hold.
 #include "grid/core/GridStyleDataExchangeImp.h"
+#include "grid/core/GridTextDataExchangeImp.h"
 #include "grid/core/GridCore.h"
 #include "grid/core/LongOperation.h"
 #include "grid/core/StylesMap.h"
@@ -18,14 +19,6 @@ void CGXGridCore::InstallStyleDataExchangeImp()
 
 namespace
 {
-ROWCOL IntervalCells(const CDWordArray& awFirst, const CDWordArray& awLast)
-{
-    ROWCOL n = 0;
-    for (INT_PTR i = 0; i < awFirst.GetSize(); i++)
-        n += awLast[i] - awFirst[i] + 1;
-    return n;
-}
-
 BOOL BlockFits(DWORD nRows, DWORD nCols)
 {
     return nRows >= 1 && nRows <= CGXGridStyleDataExchangeImp::maxBlockSide && nCols >= 1 &&

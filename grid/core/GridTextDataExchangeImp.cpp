@@ -15,6 +15,8 @@ BOOL IsLead(char c)
     return ::IsDBCSLeadByte((BYTE)c);
 }
 
+} // namespace
+
 // Sums the heights of the intervals.
 ROWCOL IntervalCells(const CDWordArray& awFirst, const CDWordArray& awLast)
 {
@@ -23,7 +25,6 @@ ROWCOL IntervalCells(const CDWordArray& awFirst, const CDWordArray& awLast)
         n += awLast[i] - awFirst[i] + 1;
     return n;
 }
-} // namespace
 
 void CGXGridCore::InstallTextDataExchangeImp()
 {

@@ -21,3 +21,6 @@ class CGXGridTextDataExchangeImp : public CGXAbstractGridTextDataExchangeImp
     // The reverse of the escaped form: "\r", "\n" and "\t" back to CR, LF and TAB.
     static CString DecodeCellText(const CString& strText);
 };
+
+// The number of rows (or columns) in a clipboard's list of intervals [awFirst[i], awLast[i]].
+ROWCOL IntervalCells(const CDWordArray& awFirst, const CDWordArray& awLast);

@@ -3,18 +3,9 @@
 #include "grid/core/AppData.h"
 #include "grid/core/FontFaceTable.h"
 #include "GridIds.h"
+#include "ResourceText.h"
 
 IMPLEMENT_SERIAL(CGXProperties, CObject, 1)
-
-namespace
-{
-CString LoadText(UINT nID)
-{
-    CString s;
-    s.LoadString(nID);
-    return s;
-}
-} // namespace
 
 CGXProperties::CGXProperties()
     : m_pAppData(GXGetAppData()), m_sSection("Grid"), m_nValue100(100), m_nFirstPage(-1)

@@ -23,11 +23,6 @@ void CGXGridCore::InstallFloatCellsImp()
     InstallDrawSpannedCellsImp();
 }
 
-namespace
-{
-const ROWCOL spanLimit = 0x7FFFFFFF; // cells at or beyond it never span
-} // namespace
-
 WORD CGXGridFloatCellsImp::ActiveMode(CGXGridCore* pGrid)
 {
     WORD nMode = pGrid->GetFloatingMode();
@@ -134,7 +129,7 @@ CGXCellRange* CGXGridFloatCellsImp::GetFloatedRangeAt(CGXGridCore* pGrid, ROWCOL
                                                       CGXCellRange& range)
 {
     CGXSpanCellPool* pPool = SpanPool(pGrid);
-    if (pPool == NULL || nRow >= spanLimit || nCol >= spanLimit)
+    if (pPool == NULL || nRow >= CGXSpanCellPool::spanLimit || nCol >= CGXSpanCellPool::spanLimit)
         return NULL;
     range.SetCells(nRow, nCol, nRow, nCol);
     return pPool->LookupSpan(nRow, nCol, range) ? &range : NULL;
@@ -377,7 +372,7 @@ void CGXGridFloatCellsImp::WidenByFloatedCells(CGXGridCore* pGrid, CGXCellRange&
         return;
     // Floats lie in one row: only the cells at the range's left and right edges can reach out.
     ROWCOL nLast = std::min<ROWCOL>(range.bottom, (ROWCOL)pPool->m_rowMap.GetSize());
-    for (ROWCOL nRow = range.top; nRow <= nLast && nRow < spanLimit; nRow++)
+    for (ROWCOL nRow = range.top; nRow <= nLast && nRow < CGXSpanCellPool::spanLimit; nRow++)
     {
         CGXCellRange span;
         if (GetFloatedRangeAt(pGrid, nRow, range.left, span) != NULL)
@@ -391,7 +386,7 @@ BOOL CGXGridFloatCellsImp::StoreFloatSpan(CGXGridCore* pGrid, ROWCOL nRow, ROWCO
                                           ROWCOL nToCol, BOOL bSet)
 {
     CGXSpanCellPool* pPool = SpanPool(pGrid);
-    if (pPool == NULL || nToRow >= spanLimit || nToCol >= spanLimit)
+    if (pPool == NULL || nToRow >= CGXSpanCellPool::spanLimit || nToCol >= CGXSpanCellPool::spanLimit)
         return FALSE;
     return pPool->SetSpan(nRow, nCol, nToRow, nToCol, bSet);
 }

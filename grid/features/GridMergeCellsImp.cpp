@@ -25,8 +25,6 @@ void CGXGridCore::InstallMergeCellsImp()
 
 namespace
 {
-const ROWCOL spanLimit = 0x7FFFFFFF;
-
 // The cell at an index along a direction through a fixed cell.
 void CellAt(int nDirection, ROWCOL nRow, ROWCOL nCol, ROWCOL nIndex, ROWCOL& r, ROWCOL& c)
 {
@@ -147,7 +145,7 @@ void CGXGridMergeCellsImp::InvalidateMergedCells(CGXGridCore* pGrid, const CGXCe
 CGXCellRange* CGXGridMergeCellsImp::GetMergedRangeAt(CGXGridCore* pGrid, ROWCOL nRow, ROWCOL nCol,
                                                      CGXCellRange& range, int nDirection)
 {
-    if (nRow >= spanLimit || nCol >= spanLimit)
+    if (nRow >= CGXSpanCellPool::spanLimit || nCol >= CGXSpanCellPool::spanLimit)
         return NULL;
     CGXCellRange* pFound = NULL;
     for (int d = 0; d < 2; d++)
@@ -369,7 +367,7 @@ BOOL CGXGridMergeCellsImp::UpdateMergedSpanAt(CGXGridCore* pGrid, int nDirection
                                               ROWCOL nToRow, ROWCOL nToCol, UINT flags)
 {
     CGXSpanCellPool* pPool = Pool(pGrid, nDirection);
-    if (pPool == NULL || nToRow >= spanLimit || nToCol >= spanLimit)
+    if (pPool == NULL || nToRow >= CGXSpanCellPool::spanLimit || nToCol >= CGXSpanCellPool::spanLimit)
         return FALSE;
     ROWCOL nFirst, nLast;
     SpanAlong(pGrid, nDirection, nRow, nCol, nFirst, nLast);

@@ -27,7 +27,7 @@ const ROWCOL nBlockRows = 10, nBlockCols = 3;
 const int nBlockInset = 8;
 
 // Rows or columns: both directions are paginated the same way.
-struct Axis
+struct PrintAxis
 {
     BOOL bRows;
 
@@ -83,7 +83,7 @@ ROWCOL NextBreak(const CDWordArray& awBreaks, ROWCOL n)
 }
 
 // Appends the page starts that follow nStart up to nLast, then nLast + 1.
-void AddPageStarts(CGXGridCore* pGrid, const Axis& axis, ROWCOL nStart, ROWCOL nLast,
+void AddPageStarts(CGXGridCore* pGrid, const PrintAxis& axis, ROWCOL nStart, ROWCOL nLast,
                    const CDWordArray& awBreaks, const CRect& rect)
 {
     CDWordArray& awStarts = axis.Starts(pGrid);
@@ -265,13 +265,13 @@ void CGXGridPrintImp::OnGridBeginPrinting(CGXGridCore* pGrid, CDC* pDC, CPrintIn
     pGrid->m_rectPrinting = rect;
 
     // 5. - 7.
-    const Axis axes[2] = {{FALSE}, {TRUE}};
+    const PrintAxis axes[2] = {{FALSE}, {TRUE}};
     BOOL bSelection = pInfo->m_pPD != NULL && pInfo->m_pPD->PrintSelection();
     if (bSelection && pParam->m_SelectedRanges.IsEmpty())
     {
         // One page of what the window shows from its top-left cell on.
         m_bRowsToEnd = m_bColsToEnd = FALSE;
-        for (const Axis& axis : axes)
+        for (const PrintAxis& axis : axes)
         {
             ROWCOL nFirst = axis.bRows ? nTopRow : nLeftCol;
             axis.Starts(pGrid).Add(nFirst);
@@ -293,7 +293,7 @@ void CGXGridPrintImp::OnGridBeginPrinting(CGXGridCore* pGrid, CDC* pDC, CPrintIn
         range.right = std::min(range.right, nCols);
         m_bRowsToEnd = range.bottom == nRows;
         m_bColsToEnd = range.right == nCols;
-        for (const Axis& axis : axes)
+        for (const PrintAxis& axis : axes)
         {
             ROWCOL nFirst = axis.bRows ? range.top : range.left;
             axis.Starts(pGrid).Add(nFirst);
@@ -346,8 +346,8 @@ void CGXGridPrintImp::OnGridPrint(CGXGridCore* pGrid, CDC* pDC, CPrintInfo* pInf
 
     // 3. A grid that grew since the pagination has further pages (a page's number is mapped
     // below with the pages as they are now).
-    const Axis axes[2] = {{FALSE}, {TRUE}};
-    for (const Axis& axis : axes)
+    const PrintAxis axes[2] = {{FALSE}, {TRUE}};
+    for (const PrintAxis& axis : axes)
     {
         CDWordArray& awStarts = axis.Starts(pGrid);
         ROWCOL nCount = axis.Count(pGrid);

@@ -9,6 +9,9 @@ class CGXSpanCellPool : public CObject
     DECLARE_SERIAL(CGXSpanCellPool)
 
   public:
+    // Cells at or beyond it never span.
+    static constexpr ROWCOL spanLimit = 0x7FFFFFFF;
+
     CGXSpanCellPool() = default;
 
     // The row map, then the column map.

@@ -4,7 +4,7 @@
 namespace
 {
 // In the order of CSerialUserConfig::Value; the names keep their mixed "Timeout"/"TimeOut".
-const CSerialUserConfig::SValueInfo s_values[] = {
+const CSerialUserConfig::SValueInfo s_serialUserValues[] = {
     {"UseInterface", FALSE, 1, NULL},
     {"QueueIndex", FALSE, 0, NULL},
     {"Paritaet", FALSE, 2, NULL},
@@ -20,7 +20,7 @@ const CSerialUserConfig::SValueInfo s_values[] = {
     {"WriteTimeOutConstant", FALSE, 100, NULL},
     {"Device", TRUE, 0, ""},
 };
-static_assert(_countof(s_values) == CSerialUserConfig::ValueCount, "one table row per value");
+static_assert(_countof(s_serialUserValues) == CSerialUserConfig::ValueCount, "one table row per value");
 } // namespace
 
 CSerialUserConfig::CSerialUserConfig() : CConfig(HELVON_REGISTRY_KEY, HKEY_CURRENT_USER, 0)
@@ -30,7 +30,7 @@ CSerialUserConfig::CSerialUserConfig() : CConfig(HELVON_REGISTRY_KEY, HKEY_CURRE
 const CSerialUserConfig::SValueInfo& CSerialUserConfig::GetValueInfo(Value value)
 {
     ASSERT(value >= 0 && value < ValueCount);
-    return s_values[value];
+    return s_serialUserValues[value];
 }
 
 CString CSerialUserConfig::InterfaceSection(LPCSTR name)

@@ -2,6 +2,7 @@
 #include "StationIds.h"
 #include "station/pendix/VantuTool.h"
 #include <stddef.h>
+#include "ResourceText.h"
 
 IMPLEMENT_DYNAMIC(CPendixStdComBase, CSerialBaseClass)
 
@@ -73,12 +74,6 @@ double TemperatureOf(DWORD dwRaw)
     return dwRaw * kVoltsPerStep * 40;
 }
 
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 } // namespace
 
 CPendixStdComBase::CPendixStdComBase(DWORD dwPort, DWORD dwBaud, DWORD dwDataBits, DWORD dwStopBits,

@@ -4,6 +4,7 @@
 #include "station/link/CommThreads.h"
 #include "station/pendix/PendixServices.h"
 #include "uilib/common/LoadSysColorBitmap.h"
+#include "ResourceText.h"
 
 IMPLEMENT_DYNCREATE(CPendixView, CFormView)
 
@@ -94,12 +95,6 @@ int TextIndex(UINT nControl)
     return -1;
 }
 
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 } // namespace
 
 CPendixView::CPendixView()

@@ -10,7 +10,7 @@
 #include "station/record/ProcessStateCurve.h"
 #include "station/record/ReferenceLine.h"
 #include "station/config/ProjektConfig.h"
-#include "station/record/ResourceText.h"
+#include "ResourceText.h"
 #include "uilib/common/Dib.h"
 #include "ArchiveException.h"
 #include "Dialog.h"

@@ -12,6 +12,7 @@
 #include "uilib/common/Dib.h"
 #include "StationIds.h"
 #include <utility>
+#include "ResourceText.h"
 
 using tessaron::foundation::SECDib;
 
@@ -46,12 +47,6 @@ void ExchangeSettings(T* pObject, BOOL bFill, CObjectSettingsPage::SSettings& se
     }
 }
 
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 } // namespace
 
 // ---------------------------------------------------------------- layout

@@ -4,7 +4,7 @@
 #include "station/record/IRProfilRecord.h"
 #include "station/config/ProjektConfig.h"
 #include "StationIds.h"
-#include "station/record/ResourceText.h"
+#include "ResourceText.h"
 #include <stdlib.h>
 
 typedef CIRProfilSet S;

@@ -7,7 +7,7 @@ IMPLEMENT_DYNAMIC(CMeasureCurvePage, CObjectSettingsPage)
 
 namespace
 {
-const CObjectSettingsPage::SControls s_controls[3] = {
+const CObjectSettingsPage::SControls s_curveControls[3] = {
     {1037, 1040, 1041, 1035},
     {1039, 1052, 1053, 1051},
     {1036, 1033, 1034, 1032},
@@ -16,7 +16,7 @@ const CObjectSettingsPage::SControls s_controls[3] = {
 const int s_expertControls[] = {1032, 1033, 1034, 1036, 1064};
 } // namespace
 
-CMeasureCurvePage::CMeasureCurvePage() : CObjectSettingsPage(IDD, s_controls, 3)
+CMeasureCurvePage::CMeasureCurvePage() : CObjectSettingsPage(IDD, s_curveControls, 3)
 {
     Settings(2).bVisible = FALSE;
 }

@@ -9,6 +9,7 @@
 #include "afxdlgs.h"
 #include <algorithm>
 #include "StationIds.h"
+#include "ResourceText.h"
 
 IMPLEMENT_DYNAMIC(CMeasureValueDlg, CMyDialog)
 
@@ -20,13 +21,6 @@ const UINT kFixedFormat = 2; // fixed point
 const UINT kPlaces = 2;
 const COLORREF kOddRow = RGB(255, 255, 255);
 const COLORREF kEvenRow = RGB(0, 255, 255);
-
-CString LoadText(UINT nID)
-{
-    CString text;
-    text.LoadString(nID);
-    return text;
-}
 
 // The value as the table shows it: in measuring units when the curve scales.
 double TableValue(const CMeasureCurve& curve, const CMeasureValue& value)

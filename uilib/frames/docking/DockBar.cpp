@@ -58,11 +58,6 @@ CFrameWnd* MainFrame()
     CWnd* pMain = AfxGetMainWnd();
     return pMain != NULL && pMain->IsKindOf(RUNTIME_CLASS(CFrameWnd)) ? static_cast<CFrameWnd*>(pMain) : NULL;
 }
-
-BOOL IsBarEntry(void* pEntry)
-{
-    return pEntry != NULL && !CDockBar::IsPlaceHolder(pEntry);
-}
 } // namespace
 
 SECDockBar::SECDockBar(BOOL bFloating, BOOL bFloatsAsMDIChild)

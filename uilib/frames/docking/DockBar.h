@@ -156,6 +156,11 @@ class SECDockBar : public CDockBar
 
     // Implementation
   protected:
+    // A bar of the row list (neither a row end nor a place holder).
+    static BOOL IsBarEntry(void* pEntry)
+    {
+        return pEntry != NULL && !IsPlaceHolder(pEntry);
+    }
     static SECControlBar* AsSECBar(void* pEntry);
     void ListForRepaint(CControlBar* pBar);
     // Lists the bars from nIndex on (top, left) or before it (bottom, right).

@@ -13,11 +13,6 @@ BOOL IsFixedSECBar(CControlBar* pBar)
            (static_cast<SECControlBar*>(pBar)->m_dwExStyle & BAR_EX_FIXED_FLOAT_SIZE) != 0;
 }
 
-BOOL IsBarEntry(void* pEntry)
-{
-    return pEntry != NULL && !CDockBar::IsPlaceHolder(pEntry);
-}
-
 void* PlaceHolderOf(CControlBar* pBar)
 {
     return (void*)(UINT_PTR)LOWORD(pBar->GetDlgCtrlID());

@@ -20,7 +20,7 @@ namespace
 const UINT_PTR kPlaceHolderFlag = 0x10000;
 
 // The dock bar inside a floating frame or a bar-hosting MDI child.
-CDockBar* FloatingDockBarOf(CFrameWnd* pFrame)
+CDockBar* FloatingOrMDIDockBarOf(CFrameWnd* pFrame)
 {
     CWnd* pWnd = CWnd::FromHandlePermanent(::GetDlgItem(pFrame->m_hWnd, AFX_IDW_DOCKBAR_FLOAT));
     return pWnd != NULL && pWnd->IsKindOf(RUNTIME_CLASS(CDockBar)) ? static_cast<CDockBar*>(pWnd) : NULL;
@@ -274,7 +274,7 @@ void SECDockState::CreateBars(CFrameWnd* pFrame, BOOL bMDI)
                 pFloatFrame = pSite->CreateMDIChildFrameForBar();
             else
                 pFloatFrame = pFrame->CreateFloatingFrame(pInfo->m_bHorz ? CBRS_ALIGN_TOP : CBRS_ALIGN_LEFT);
-            CDockBar* pDockBar = pFloatFrame != NULL ? FloatingDockBarOf(pFloatFrame) : NULL;
+            CDockBar* pDockBar = pFloatFrame != NULL ? FloatingOrMDIDockBarOf(pFloatFrame) : NULL;
             if (pDockBar != NULL)
             {
                 pDockBar->m_pDockBar = NULL;

@@ -74,11 +74,16 @@ BOOL SECWndPlugIn::PlugInTo(CWnd* pHost)
     return TRUE;
 }
 
+// The watch lives on the caller's stack and its destructor takes its address back out of the
+// plug-in; inlined into a caller, the compiler sees only the store.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wdangling-pointer"
 SECWndPlugIn::DeletionWatch::DeletionWatch(SECWndPlugIn* pPlugIn)
     : m_pPlugIn(pPlugIn), m_pbOuter(pPlugIn->m_pbDeleted), m_bDeleted(FALSE)
 {
     pPlugIn->m_pbDeleted = &m_bDeleted;
 }
+#pragma GCC diagnostic pop
 
 SECWndPlugIn::DeletionWatch::~DeletionWatch()
 {
